@@ -1,0 +1,115 @@
+// The view's Newton inversions of its curves, the region and implicit
+// function, and the scans for the edge of a region.
+#include "catalog/math/explicit_catalogue.h"
+#include "catalog/math/plane_curves.h"
+#include "view/view.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double kEdgeScanStep = 0.001;
+// Steps of one edge scan; far beyond any world range a page uses, and it
+// ends the scan where adding the step no longer moves the coordinate.
+constexpr long kMaxEdgeScanSteps = 2000000;
+
+} // namespace
+
+double CPemroView::EvalParamXResidual(double t, double x, int k) const {
+    return EvalParamX(t, k) - x;
+}
+
+double CPemroView::SolveParamT(double x, int k) {
+    auto residual = [&](double t) { return EvalParamXResidual(t, x, k); };
+    return catalog::SolveNewton(residual, m_dFoundX, &m_dFoundX);
+}
+
+double CPemroView::EvalCurveY(double x, int k) {
+    switch (m_nPlotMode) {
+    case 0:
+        return EvalF(x, k);
+    case 1:
+        return EvalParamY(SolveParamT(x, k), k);
+    }
+    return x;
+}
+
+double CPemroView::EvalCurveYResidual(double x, double c, int k) {
+    return EvalCurveY(x, k) - c;
+}
+
+double CPemroView::SolveCurveX(double c, int k) {
+    auto residual = [&](double x) { return EvalCurveYResidual(x, c, k); };
+    return catalog::SolveNewton(residual, m_dNewtonStart, &m_dNewtonStart);
+}
+
+double CPemroView::EvalRegionFunction(double x, double y, int k) {
+    if (k == 0) {
+        // The cut of the two surfaces at the level m_dDirP.
+        const double u = EvalSurfaceF(x, y, m_nSurfaceUpper) - m_dDirP;
+        const double w = EvalSurfaceG(x, y, m_nSurfaceLower) - m_dDirP;
+        return std::fabs(w) <= std::fabs(u) ? w * w : u * u;
+    }
+    const double* r = m_adRegionRect;
+    if (m_bFigure3D == 1 && ((x - r[0]) * (r[1] - x) <= 0 || (y - r[2]) * (r[3] - y) <= 0))
+        return -1.0;
+    const auto typeX = [&] {
+        return (EvalF(x, m_nFuncUpper) - y) * (y - EvalCatalogueB(x, m_nFuncLower));
+    };
+    const auto typeY = [&] {
+        return (EvalF(y, m_nFuncRight) - x) * (x - EvalCatalogueB(y, m_nFuncLeft));
+    };
+    switch (m_nRegionType) {
+    case 0:
+        return 1.0;
+    case 1:
+        return typeX();
+    case 2:
+        return typeY();
+    }
+    if (k == 12) return (x - r[0]) * (r[1] - x) <= 0 ? -1.0 : typeX();
+    if (k == 13) return (y - r[2]) * (r[3] - y) <= 0 ? -1.0 : typeY();
+    return catalog::EvalImplicitForm(x, y, k, m_adCoefF, m_dImplicitC, m_dX0);
+}
+
+double CPemroView::SolveImplicitX(double x0, double y, int k) {
+    auto residual = [&](double x) { return EvalRegionFunction(x, y, k); };
+    return catalog::SolveNewton(residual, x0);
+}
+
+double CPemroView::SolveImplicitY(double x, double y0, int k) {
+    auto residual = [&](double y) { return EvalRegionFunction(x, y, k); };
+    return catalog::SolveNewton(residual, y0);
+}
+
+double CPemroView::FindRegionEdgeMax(double x, double y, int mode) {
+    if (mode == 2) {
+        double u = x;
+        for (long i = 0; u < m_dXMax && i < kMaxEdgeScanSteps; ++i, u += kEdgeScanStep)
+            if (EvalRegionFunction(u, y, m_nFuncF) > 0) return u;
+        return x;
+    }
+    if (mode == 1) {
+        double u = y;
+        for (long i = 0; u < m_dYMax && i < kMaxEdgeScanSteps; ++i, u += kEdgeScanStep)
+            if (EvalRegionFunction(x, u, m_nFuncF) > 0) return u;
+        return y;
+    }
+    return 0.0;
+}
+
+double CPemroView::FindRegionEdgeMin(double x, double y, int mode) {
+    if (mode == 2) {
+        double u = x;
+        for (long i = 0; u > m_dXMin && i < kMaxEdgeScanSteps; ++i, u -= kEdgeScanStep)
+            if (EvalRegionFunction(u, y, m_nFuncF) > 0) return u;
+        return x;
+    }
+    if (mode == 1) {
+        double u = y;
+        for (long i = 0; u > m_dYMin && i < kMaxEdgeScanSteps; ++i, u -= kEdgeScanStep)
+            if (EvalRegionFunction(x, u, m_nFuncF) > 0) return u;
+        return y;
+    }
+    return 0.0;
+}

@@ -1,0 +1,163 @@
+// The view's explicit functions: catalogues A and B with the view's
+// coefficients, their combination, derivatives and transforms, and the
+// parametric and polar curves built on them.
+#include "catalog/catalog_params.h"
+#include "catalog/math/plane_curves.h"
+#include "view/view.h"
+
+#include <cmath>
+
+using catalog::ExplicitCatalogue;
+
+namespace catalog {
+
+Extension ExtensionOf(const CPemroView& v) {
+    Extension ext;
+    ext.periodic = v.m_bFuncFPeriodic;
+    ext.period = v.m_dFuncFPeriod;
+    ext.symmetry = v.m_nFuncFSymmetry;
+    return ext;
+}
+
+Densities DensitiesOf(const CPemroView& v) {
+    Densities dn;
+    dn.lambda = v.m_dLambda;
+    dn.mu = v.m_dMu;
+    dn.sigma = v.m_dSigma;
+    dn.invSqrt2Pi = v.m_dInvSqrt2Pi;
+    dn.n = v.m_nCountN;
+    dn.m = v.m_nCountM;
+    dn.gammaAlpha = v.m_dGammaAlpha;
+    dn.gammaBeta = v.m_dGammaBeta;
+    return dn;
+}
+
+ExplicitCoefs CoefsOf(const double abcdef[6], double g, double h, double i, double alpha,
+                      double beta, double x0, double x1) {
+    ExplicitCoefs cf;
+    cf.a = abcdef[0];
+    cf.b = abcdef[1];
+    cf.c = abcdef[2];
+    cf.d = abcdef[3];
+    cf.e = abcdef[4];
+    cf.f = abcdef[5];
+    cf.g = g;
+    cf.h = h;
+    cf.i = i;
+    cf.alpha = alpha;
+    cf.beta = beta;
+    cf.x0 = x0;
+    cf.x1 = x1;
+    return cf;
+}
+
+} // namespace catalog
+
+namespace {
+
+constexpr double kDerivStep = 1e-7;
+constexpr double kDerivScale = 5e6; // 1 / (2 · kDerivStep)
+
+} // namespace
+
+double CPemroView::EvalCatalogueA(double x, int k) const {
+    const catalog::ExplicitCoefs cf =
+        catalog::CoefsOf(m_adCoefF, m_adCoefFExtra[0], m_adCoefFExtra[1], m_adCoefFExtra[2],
+                         m_dAlphaF, m_dBetaF, m_dBreakF0, m_dBreakF1);
+    return catalog::EvalExplicit(ExplicitCatalogue::A, x, k, cf, catalog::ExtensionOf(*this),
+                                 catalog::DensitiesOf(*this));
+}
+
+double CPemroView::EvalCatalogueB(double x, int k) const {
+    const catalog::ExplicitCoefs cf =
+        catalog::CoefsOf(m_adCoefG, m_adCoefGExtra[0], m_adCoefGExtra[1], m_adCoefGExtra[2],
+                         m_dAlphaG, m_dBetaG, m_dBreakG0, m_dBreakG1);
+    return catalog::EvalExplicit(ExplicitCatalogue::B, x, k, cf, catalog::ExtensionOf(*this),
+                                 catalog::DensitiesOf(*this));
+}
+
+double CPemroView::EvalProfileCatalogueF(double x, int k) const {
+    const catalog::ExplicitCoefs cf =
+        catalog::CoefsOf(m_adCoefSurfF, m_adCoefSurfF[6], m_adCoefSurfFExtra[0],
+                         m_adCoefSurfFExtra[1], m_dAlphaF, m_dBetaF, m_dBreakF0, m_dBreakF1);
+    return catalog::EvalExplicit(ExplicitCatalogue::ProfileF, x, k, cf, catalog::ExtensionOf(*this),
+                                 catalog::DensitiesOf(*this));
+}
+
+double CPemroView::EvalProfileCatalogueG(double x, int k) const {
+    const catalog::ExplicitCoefs cf =
+        catalog::CoefsOf(m_adCoefSurfG, m_adCoefSurfG[6], m_adCoefSurfG[7], m_adCoefSurfG[8],
+                         m_dAlphaG, m_dBetaG, m_dBreakG0, m_dBreakG1);
+    return catalog::EvalExplicit(ExplicitCatalogue::ProfileG, x, k, cf, catalog::ExtensionOf(*this),
+                                 catalog::DensitiesOf(*this));
+}
+
+double CPemroView::EvalF(double x, int k) const {
+    switch (m_nCombineMode) {
+    case 1:
+    case 2:
+    case 3:
+    case 4: {
+        const double f = EvalCatalogueA(x, m_nFuncUpper);
+        const double g = EvalCatalogueB(x, m_nFuncLower);
+        if (m_nCombineMode == 1) return f / g;
+        if (m_nCombineMode == 2) return f * g;
+        if (m_nCombineMode == 3) return f + g;
+        return f - g;
+    }
+    }
+    return EvalCatalogueA(x, k);
+}
+
+double CPemroView::EvalFDeriv(double x, int k) const {
+    return (EvalF(x + kDerivStep, k) - EvalF(x - kDerivStep, k)) * kDerivScale;
+}
+
+double CPemroView::EvalFDeriv2(double x, int k) const {
+    return (EvalFDeriv(x + kDerivStep, k) - EvalFDeriv(x - kDerivStep, k)) * kDerivScale;
+}
+
+double CPemroView::EvalFTransformed(double x, int k, double scale, double location,
+                                    int mode) const {
+    if (mode == 0) return EvalF((x - location) / scale, k) / scale;
+    if (mode == 1) return x <= 0 ? 0.0 : EvalF(scale / x, k) * scale / (x * x);
+    return 0.0;
+}
+
+double CPemroView::EvalMinOfTwoF(double x, int k1, int k2) const {
+    const double v1 = EvalF(x, k1), v2 = EvalF(x, k2);
+    return v1 <= v2 ? v1 : v2;
+}
+
+double CPemroView::EvalMaxOfTwoF(double x, int k1, int k2) const {
+    const double v1 = EvalF(x, k1), v2 = EvalF(x, k2);
+    return v1 <= v2 ? v2 : v1;
+}
+
+double CPemroView::EvalGamma(double x) const {
+    return catalog::EvalGamma(x);
+}
+
+double CPemroView::EvalParamX(double t, int k) const {
+    return catalog::EvalParamXForm(t, k, m_adCoefF);
+}
+
+double CPemroView::EvalParamY(double t, int k) const {
+    return catalog::EvalParamYForm(t, k, m_adCoefF);
+}
+
+double CPemroView::EvalPolarFX(double theta, int k) const {
+    return EvalF(theta, k) * std::cos(theta);
+}
+
+double CPemroView::EvalPolarFY(double theta, int k) const {
+    return EvalF(theta, k) * std::sin(theta);
+}
+
+double CPemroView::EvalPolarGX(double theta, int k) const {
+    return EvalCatalogueB(theta, k) * std::cos(theta);
+}
+
+double CPemroView::EvalPolarGY(double theta, int k) const {
+    return EvalCatalogueB(theta, k) * std::sin(theta);
+}

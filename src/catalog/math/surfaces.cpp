@@ -1,0 +1,155 @@
+#include "catalog/math/surfaces.h"
+
+#include <cmath>
+
+namespace catalog {
+
+namespace {
+
+double Quadric(const double* k, double x, double y) {
+    return k[0] * x * x + k[1] * x * y + k[2] * y * y + k[3] * x + k[4] * y + k[5];
+}
+
+double TriangleWeights(double x, double y, double a, double b, double c, bool lower) {
+    if (lower) {
+        const double r1 = x * x + y * y;
+        const double r2 = (b - x) * (b - x) + y * y;
+        const double r3 = (x - a) * (x - a) + (c - y) * (c - y);
+        return 4.0 / std::sqrt(3.0 * (r1 * r1 + r2 * r2 + r3 * r3));
+    }
+    const double w1 = (c * x + (b - a) * y) / (b * c);
+    const double w2 = ((b - x) * c + a * y) / (b * c);
+    const double w3 = (y - c) / c;
+    return w1 * w1 / (x * x + y * y) + w2 * w2 / ((b - x) * (b - x) + y * y) +
+           w3 * w3 / ((x - a) * (x - a) + (y - c) * (y - c));
+}
+
+} // namespace
+
+double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs& cf) {
+    const double* co = lower ? cf.lower : cf.upper;
+    const double a = co[0], b = co[1], c = co[2], d = co[3], e = co[4], f = co[5];
+    const double g = co[6], h = co[7], i = co[8];
+    const double alpha = lower ? cf.alphaLower : cf.alphaUpper;
+    const double x2 = x * x, y2 = y * y;
+    switch (k) {
+    case -1:
+        return lower ? -1000.0 : 1000.0;
+    case 1:
+        return Quadric(co, x, y);
+    case 2:
+    case 3: {
+        const double q = Quadric(co, x, y);
+        // Outside the root's domain the two halves stay a small offset apart.
+        if (q <= 0) return lower ? 0.02 : -0.02;
+        return k == 2 ? std::sqrt(q) : -std::sqrt(q);
+    }
+    case 4:
+        return (a + b * x2 + c * y2) * std::sin(d + e * x2 + f * y2);
+    case 5:
+        return (a + b * x + c * y) * std::sin(d + e * x + f * y);
+    case 6:
+        return (a + b * x2 + c * y2) / (d + e * x2 + f * y2);
+    case 7:
+    case 8: {
+        const double q = Quadric(co, x, y);
+        if (!(q > 0)) return g - 0.0001;
+        return k == 7 ? std::pow(q, alpha) + g : g - std::pow(q, alpha);
+    }
+    case 9:
+        return std::exp(a * x2 + b * x * y + c * y2) * std::cos(d * x + e * y + f);
+    case 10: {
+        const double den = d * x2 + e * x * y + f * y2;
+        return den == 0 ? 0.0 : (a * x2 + b * x * y + c * y2) / std::sqrt(std::fabs(den));
+    }
+    case 11: {
+        const double den = Quadric(cf.lower, x, y);
+        return den == 0 ? 0.0 : Quadric(cf.upper, x, y) / den;
+    }
+    case 12: {
+        const double den = d + e * x2 + f * y2;
+        if (!lower && den == 0) return 0.0;
+        return std::sin(a + b * x2 + c * y2) / den;
+    }
+    case 13: {
+        const double den = d + e * x2 + f * y2;
+        return den == 0 ? 0.0 : (a + b * x2 + c * y2) * std::sin(1.0 / den);
+    }
+    case 14: {
+        const double u = x - cf.x0, w = y - cf.y0;
+        return a * u * u + b * u * w + c * w * w + d * std::fabs(u) + e * std::fabs(w) + f;
+    }
+    case 15:
+        return a * (x2 - y2) - 2.0 * b * x * y + c * x - d * y + e;
+    case 16:
+        return std::sin(Quadric(co, x, y));
+    case 21:
+        return b * (x2 - y2) + 2.0 * a * x * y + c * y + d * x + f;
+    case 22: {
+        if (!lower) return Quadric(co, x, y);
+        const double u = x - cf.x0, w = y - cf.y0;
+        return a * u * u + b * u * w + c * w * w + d * u + e * w + f;
+    }
+    case 23: {
+        const double u = (x - b) / c, v = (y - d) / e, rho = a;
+        const double s = std::sqrt(1.0 - rho * rho);
+        return std::exp(-0.5 * (u * u - 2.0 * rho * u * v + v * v) / s) * 0.127324 / (c * e * s);
+    }
+    case 24:
+        return Quadric(co, x, y) * (g * x + h * y + i);
+    case 25:
+        return TriangleWeights(x, y, a, b, c, lower);
+    case 26: {
+        if (lower) return 0.0;
+        const double s = x + y;
+        if (s == 0) return 0.0;
+        return 1.0 / s - std::trunc(1.0 / s);
+    }
+    case 30:
+        return lower ? d * x + e * y + f : a * x + b * y + c;
+    }
+    return 0.0;
+}
+
+double EvalTaylorAlongRay(FunctionRef phi, int n) {
+    constexpr double kH = 0.001;
+    if (n > kMaxTaylorOrder) n = kMaxTaylorOrder;
+    double sum = phi(0.0);
+    double binom[kMaxTaylorOrder + 1] = {1.0};
+    double factorial = 1.0;
+    for (int m = 1; m <= n; ++m) {
+        // Next row of Pascal's triangle, right to left in place.
+        binom[m] = 1.0;
+        for (int j = m - 1; j >= 1; --j) binom[j] += binom[j - 1];
+        double deriv = 0.0;
+        for (int j = 0; j <= m; ++j) {
+            const double term = binom[j] * phi((m - 2 * j) * kH);
+            deriv += (j % 2 == 0) ? term : -term;
+        }
+        for (int r = 0; r < m; ++r) deriv *= 500.0;
+        factorial *= m;
+        sum += deriv / factorial;
+    }
+    return sum;
+}
+
+double EvalRampWeight(double x, int mode, int n) {
+    const double u = x / n;
+    switch (mode) {
+    case 1:
+        return -std::log(u) / std::log(double(n));
+    case 2:
+        return u;
+    case 3:
+        return std::sqrt(std::sqrt(u));
+    case 4:
+        return (1.0 - std::sin(100.0 * u)) / 2.0;
+    case 5:
+        return std::exp(std::sin(100.0 * u));
+    case 6:
+        return x - u * n;
+    }
+    return 1.0;
+}
+
+} // namespace catalog

@@ -1,0 +1,34 @@
+// The two surface catalogues z = f(x, y) (upper) and z = g(x, y) (lower), the
+// Taylor polynomial along a ray and the colour ramps of the sequence page.
+#pragma once
+
+#include "catalog/math/function_ref.h"
+
+namespace catalog {
+
+// The coefficient sets both catalogues read (form 11 divides the upper
+// quadric by the lower one in either catalogue).
+struct SurfaceCoefs {
+    double upper[9] = {}; // a..g of the upper set, then its h, i
+    double lower[9] = {}; // a..i of the lower set
+    double alphaUpper = 1.0;
+    double alphaLower = 1.0;
+    double x0 = 0.0, y0 = 0.0; // the point of forms 14 and 22
+};
+
+// Form k of the upper (lower = false) or lower catalogue. Forms 0 and 17..20
+// need the profile catalogues, the parametric solver or the surfaces
+// themselves and are evaluated by the caller; they give 0 here, as do 27..29
+// and every index outside -1..30.
+double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs& cf);
+
+// The Taylor polynomial of degree n at t = 1 of φ about t = 0, the derivatives
+// by central differences with h = 0.001. n is capped at kMaxTaylorOrder;
+// n <= 0 gives φ(0).
+constexpr int kMaxTaylorOrder = 20;
+double EvalTaylorAlongRay(FunctionRef phi, int n);
+
+// Colour weight of the sequence page for x with divisor n.
+double EvalRampWeight(double x, int mode, int n);
+
+} // namespace catalog

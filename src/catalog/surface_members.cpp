@@ -1,0 +1,115 @@
+// The view's surfaces z = f(x, y) and z = g(x, y): the evaluation modes, the
+// forms built on profiles, parametric curves and Taylor expansions, the
+// descent objective and the colour ramps.
+#include "catalog/math/surfaces.h"
+#include "view/view.h"
+
+#include <cmath>
+
+namespace {
+
+catalog::SurfaceCoefs SurfaceCoefsOf(const CPemroView& v) {
+    catalog::SurfaceCoefs cf;
+    for (int i = 0; i < 7; ++i) cf.upper[i] = v.m_adCoefSurfF[i];
+    cf.upper[7] = v.m_adCoefSurfFExtra[0];
+    cf.upper[8] = v.m_adCoefSurfFExtra[1];
+    for (int i = 0; i < 9; ++i) cf.lower[i] = v.m_adCoefSurfG[i];
+    cf.alphaUpper = v.m_dAlphaSurfF;
+    cf.alphaLower = v.m_dAlphaSurfG;
+    cf.x0 = v.m_dBreakF0;
+    cf.y0 = v.m_dBreakF1;
+    return cf;
+}
+
+} // namespace
+
+double CPemroView::EvalSurfaceF(double x, double y, int k) {
+    switch (m_nSurfaceEvalMode) {
+    case 0:
+        return EvalSurfaceCatalogueF(x, y, k);
+    case 1: {
+        const double v = EvalSurfaceCatalogueF(x, y, k);
+        return m_dDirP < v ? m_dDirP : v;
+    }
+    }
+    const double g = EvalSurfaceCatalogueG(x, y, m_nSurfaceLower);
+    const double f = EvalSurfaceCatalogueF(x, y, m_nSurfaceUpper);
+    return g <= f ? f : g;
+}
+
+double CPemroView::EvalSurfaceG(double x, double y, int k) {
+    switch (m_nSurfaceEvalMode) {
+    case 0:
+        return EvalSurfaceCatalogueG(x, y, k);
+    case 1: {
+        const double v = EvalSurfaceCatalogueG(x, y, k);
+        return m_dDirP < v ? m_dDirP : v;
+    }
+    }
+    return m_dZMin - 100.0;
+}
+
+double CPemroView::EvalSurfaceCatalogueF(double x, double y, int k) {
+    switch (k) {
+    case 0:
+        // An expansion of an expansion would never end (the selected form
+        // may itself be 0): the inner one gives 0.
+        if (m_nSurfaceExpansionDepth > 0) return 0.0;
+        return EvalSurfaceTaylorPolynomial(x, y, m_nDemoStep, m_nSurfaceUpper, 0);
+    case 17:
+        return EvalProfileCatalogueF(x, m_nSurfaceUpperProfile);
+    case 18:
+        return EvalProfileCatalogueF(y, m_nSurfaceUpperProfile);
+    case 19:
+        return EvalProfileCatalogueF(std::sqrt(x * x + y * y), m_nSurfaceUpperProfile);
+    case 20: {
+        // Surface of revolution of the parametric curve.
+        const double r = std::sqrt(x * x + y * y);
+        return EvalParamY(SolveParamT(r, m_nFuncUpper), m_nFuncUpper);
+    }
+    }
+    return catalog::EvalSurfaceForm(x, y, k, false, SurfaceCoefsOf(*this));
+}
+
+double CPemroView::EvalSurfaceCatalogueG(double x, double y, int k) {
+    switch (k) {
+    case 0:
+        if (m_nSurfaceExpansionDepth > 0) return 0.0;
+        return EvalSurfaceTaylorPolynomial(x, y, m_nDemoStep, m_nSurfaceLower, 1);
+    case 17:
+        return EvalProfileCatalogueG(x, m_nSurfaceLowerProfile);
+    case 18:
+        return EvalProfileCatalogueG(y, m_nSurfaceLowerProfile);
+    case 19:
+        return EvalProfileCatalogueG(std::sqrt(x * x + y * y), m_nSurfaceLowerProfile);
+    case 20: {
+        const double r = std::sqrt(x * x + y * y);
+        return EvalParamY(SolveParamT(r, m_nFuncLower), m_nFuncLower);
+    }
+    }
+    return catalog::EvalSurfaceForm(x, y, k, true, SurfaceCoefsOf(*this));
+}
+
+double CPemroView::EvalSurfaceOnRay(double x, double y, double t, int k, int which) {
+    const double px = m_dX0 + t * (x - m_dX0), py = m_dY0 + t * (y - m_dY0);
+    return which == 0 ? EvalSurfaceF(px, py, k) : EvalSurfaceG(px, py, k);
+}
+
+double CPemroView::EvalSurfaceTaylorPolynomial(double x, double y, int n, int k, int which) {
+    ++m_nSurfaceExpansionDepth;
+    auto phi = [&](double t) { return EvalSurfaceOnRay(x, y, t, k, which); };
+    const double value = catalog::EvalTaylorAlongRay(phi, n);
+    --m_nSurfaceExpansionDepth;
+    return value;
+}
+
+double CPemroView::EvalDescentObjective(double x, double y, int k) {
+    if (k != 0) return EvalSurfaceF(x, y, k);
+    const double f = EvalSurfaceCatalogueF(x, y, m_nSurfaceUpper);
+    const double g = EvalSurfaceCatalogueG(x, y, m_nSurfaceLower);
+    return std::sqrt(f * f + g * g);
+}
+
+double CPemroView::EvalRampFunction(double x, int mode) const {
+    return catalog::EvalRampWeight(x, mode, m_nDemoStep);
+}

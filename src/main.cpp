@@ -1,0 +1,16 @@
+// Pemro: a teaching program for university mathematics.
+#include "app/pemro_app.h"
+#include "platform/profile.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kProfileOrganization));
+    QCoreApplication::setApplicationName(QStringLiteral("Pemro"));
+
+    CPemroApp theApp;
+    int exitCode = 0;
+    if (!theApp.InitInstance(QCoreApplication::arguments(), &exitCode)) return exitCode;
+    return theApp.ExitInstance(app.exec());
+}

@@ -1,0 +1,220 @@
+// The device context: state, coordinates, pixels, rectangle fills and
+// pictures. Lines and shapes are in dc_shapes.cpp, flood fill in dc_fill.cpp,
+// text in dc_text.cpp.
+#include "platform/dc.h"
+
+#include "platform/dc_internal.h"
+
+#include <QImage>
+
+#include <algorithm>
+
+using namespace dcdetail;
+
+CDC::CDC(QImage* image) : m_pImage(image) {
+    if (!image || image->isNull()) return;
+    const QImage::Format f = image->format();
+    if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 &&
+        f != QImage::Format_ARGB32_Premultiplied)
+        *image = image->convertToFormat(QImage::Format_RGB32);
+    m_pBits = reinterpret_cast<std::uint32_t*>(image->bits());
+    m_nStride = int(image->bytesPerLine() / 4);
+    m_nWidth = image->width();
+    m_nHeight = image->height();
+    m_rcClip = CRect(0, 0, m_nWidth, m_nHeight);
+}
+
+CDC::~CDC() = default;
+
+// Fetches the pixels again before every primitive: a copy of the image taken
+// meanwhile (the screen shown during an animation) shares its memory until a
+// write detaches it, and the old pointer would then write into the copy.
+bool CDC::Prepare() {
+    if (!m_pImage || m_pImage->isNull() || m_pImage->width() != m_nWidth ||
+        m_pImage->height() != m_nHeight) {
+        m_pBits = nullptr;
+        return false;
+    }
+    // bits() does detach bookkeeping worth avoiding on every SetPixel.
+    if (m_pBits && m_pImage->isDetached() &&
+        m_pImage->constBits() == reinterpret_cast<const uchar*>(m_pBits))
+        return true;
+    m_pBits = reinterpret_cast<std::uint32_t*>(m_pImage->bits());
+    m_nStride = int(m_pImage->bytesPerLine() / 4);
+    return true;
+}
+
+// --- Coordinates and clipping ----------------------------------------------
+
+CPoint CDC::SetViewportOrg(int x, int y) {
+    const CPoint old = m_ptOrg;
+    m_ptOrg = CPoint(x, y);
+    return old;
+}
+
+void CDC::SetClipRect(const CRect& device) {
+    CRect r = device;
+    if (r.left > r.right) std::swap(r.left, r.right);
+    if (r.top > r.bottom) std::swap(r.top, r.bottom);
+    m_rcClip = r.Intersect(CRect(0, 0, m_nWidth, m_nHeight));
+}
+
+int CDC::GetClipBox(CRect* rect) const {
+    if (rect) {
+        *rect = m_rcClip;
+        rect->OffsetRect(-m_ptOrg.x, -m_ptOrg.y);
+    }
+    return m_rcClip.IsRectEmpty() ? NULLREGION : SIMPLEREGION;
+}
+
+// --- Attributes ---------------------------------------------------------------
+
+CPen CDC::SelectObject(const CPen& pen) {
+    const CPen old = m_pen;
+    m_pen = pen;
+    return old;
+}
+
+CBrush CDC::SelectObject(const CBrush& brush) {
+    const CBrush old = m_brush;
+    m_brush = brush;
+    return old;
+}
+
+LOGFONT CDC::SelectObject(const LOGFONT& font) {
+    const LOGFONT old = m_font;
+    m_font = font;
+    return old;
+}
+
+COLORREF CDC::SetTextColor(COLORREF c) {
+    const COLORREF old = m_crText;
+    m_crText = c;
+    return old;
+}
+
+COLORREF CDC::SetBkColor(COLORREF c) {
+    const COLORREF old = m_crBk;
+    m_crBk = c;
+    return old;
+}
+
+int CDC::SetBkMode(int mode) {
+    const int old = m_nBkMode;
+    if (mode == TRANSPARENT || mode == OPAQUE) m_nBkMode = mode;
+    return old;
+}
+
+int CDC::SetROP2(int mode) {
+    const int old = m_nRop2;
+    if (mode >= R2_BLACK && mode <= R2_WHITE) m_nRop2 = mode;
+    return old;
+}
+
+// --- Pixel writers ----------------------------------------------------------------
+
+std::uint32_t CDC::PenPixel(std::uint32_t dst, std::uint32_t pen) const {
+    if (m_nRop2 == R2_COPYPEN) return pen;
+    // ROP2 code - 1 is the truth table of f(pen, dst): bit 2*pen + dst.
+    const unsigned t = unsigned(m_nRop2 - 1);
+    const std::uint32_t p = pen, d = dst;
+    std::uint32_t r = 0;
+    if (t & 1u) r |= ~p & ~d;
+    if (t & 2u) r |= ~p & d;
+    if (t & 4u) r |= p & ~d;
+    if (t & 8u) r |= p & d;
+    return (r & 0x00FFFFFFu) | kOpaque;
+}
+
+void CDC::PlotDevice(int x, int y, std::uint32_t rgb) {
+    std::uint32_t* p = m_pBits + std::size_t(y) * std::size_t(m_nStride) + std::size_t(x);
+    *p = PenPixel(*p, rgb);
+}
+
+void CDC::PenSpan(long long y, long long x0, long long x1) {
+    if (!m_pBits || y < m_rcClip.top || y >= m_rcClip.bottom) return;
+    x0 = std::max<long long>(x0, m_rcClip.left);
+    x1 = std::min<long long>(x1, m_rcClip.right - 1);
+    if (x0 > x1) return;
+    const std::uint32_t pen = ToRgb32(m_pen.crColor);
+    std::uint32_t* row = m_pBits + std::size_t(y) * std::size_t(m_nStride);
+    if (m_nRop2 == R2_COPYPEN) {
+        std::fill(row + x0, row + x1 + 1, pen);
+        return;
+    }
+    for (long long x = x0; x <= x1; ++x) row[x] = PenPixel(row[x], pen);
+}
+
+void CDC::FillSpanDevice(long long y, long long x0, long long x1, std::uint32_t rgb) {
+    if (!m_pBits || y < m_rcClip.top || y >= m_rcClip.bottom) return;
+    x0 = std::max<long long>(x0, m_rcClip.left);
+    x1 = std::min<long long>(x1, m_rcClip.right - 1);
+    if (x0 > x1) return;
+    std::uint32_t* row = m_pBits + std::size_t(y) * std::size_t(m_nStride);
+    std::fill(row + x0, row + x1 + 1, rgb);
+}
+
+void CDC::FillRectDevice(long long l, long long t, long long r, long long b, std::uint32_t rgb) {
+    t = std::max<long long>(t, m_rcClip.top);
+    b = std::min<long long>(b, m_rcClip.bottom);
+    for (long long y = t; y < b; ++y) FillSpanDevice(y, l, r - 1, rgb);
+}
+
+// --- Fills and pixels -----------------------------------------------------------
+
+void CDC::FillSolidRect(const CRect& rc, COLORREF c) {
+    if (!Prepare()) return;
+    long long l = rc.left, r = rc.right, t = rc.top, b = rc.bottom;
+    if (l > r) std::swap(l, r);
+    if (t > b) std::swap(t, b);
+    FillRectDevice(l + m_ptOrg.x, t + m_ptOrg.y, r + m_ptOrg.x, b + m_ptOrg.y, ToRgb32(c));
+}
+
+void CDC::FillRect(const CRect& rc, const CBrush& brush) {
+    if (brush.bNull) return;
+    FillSolidRect(rc, brush.crColor);
+}
+
+COLORREF CDC::SetPixel(int x, int y, COLORREF c) {
+    if (!Prepare()) return CLR_INVALID;
+    const long long dx = (long long)x + m_ptOrg.x, dy = (long long)y + m_ptOrg.y;
+    if (dx < m_rcClip.left || dx >= m_rcClip.right || dy < m_rcClip.top || dy >= m_rcClip.bottom)
+        return CLR_INVALID;
+    m_pBits[std::size_t(dy) * std::size_t(m_nStride) + std::size_t(dx)] = ToRgb32(c);
+    return c & 0x00FFFFFFu;
+}
+
+COLORREF CDC::GetPixel(int x, int y) const {
+    const long long dx = (long long)x + m_ptOrg.x, dy = (long long)y + m_ptOrg.y;
+    if (dx < m_rcClip.left || dx >= m_rcClip.right || dy < m_rcClip.top || dy >= m_rcClip.bottom)
+        return CLR_INVALID;
+    if (!m_pImage || m_pImage->width() != m_nWidth || m_pImage->height() != m_nHeight)
+        return CLR_INVALID;
+    const auto* bits = reinterpret_cast<const std::uint32_t*>(m_pImage->constBits());
+    return FromRgb32(
+        bits[std::size_t(dy) * std::size_t(m_pImage->bytesPerLine() / 4) + std::size_t(dx)]);
+}
+
+// --- Pictures ------------------------------------------------------------------------
+
+// Nearest-neighbour scaling straight into the surface: the source pixel of a
+// destination pixel is the one its left/top edge falls in.
+void CDC::DrawImage(const CRect& dest, const QImage& picture) {
+    if (picture.isNull() || dest.IsRectEmpty() || !Prepare()) return;
+    const QImage src = picture.format() == QImage::Format_RGB32
+                           ? picture
+                           : picture.convertToFormat(QImage::Format_RGB32);
+    const long long l = (long long)dest.left + m_ptOrg.x, t = (long long)dest.top + m_ptOrg.y;
+    const long long w = (long long)dest.right - dest.left, h = (long long)dest.bottom - dest.top;
+    const long long sw = src.width(), sh = src.height();
+    const long long x0 = std::max<long long>(l, m_rcClip.left);
+    const long long x1 = std::min<long long>(l + w, m_rcClip.right);
+    const long long y0 = std::max<long long>(t, m_rcClip.top);
+    const long long y1 = std::min<long long>(t + h, m_rcClip.bottom);
+    for (long long y = y0; y < y1; ++y) {
+        const long long sy = (y - t) * sh / h;
+        const auto* srow = reinterpret_cast<const std::uint32_t*>(src.constScanLine(int(sy)));
+        std::uint32_t* row = m_pBits + std::size_t(y) * std::size_t(m_nStride);
+        for (long long x = x0; x < x1; ++x) row[x] = srow[(x - l) * sw / w] | kOpaque;
+    }
+}

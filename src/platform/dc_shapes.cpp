@@ -1,0 +1,561 @@
+// Lines, rectangles, polygons, ellipses and arcs of the device context. The
+// pixel rules are stated in dc.h.
+#include "platform/dc.h"
+
+#include "platform/dc_internal.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <vector>
+
+using namespace dcdetail;
+
+namespace {
+
+// Beyond this a line is cut down in floating point before it is rasterised,
+// so that the exact integer stepping below cannot overflow.
+constexpr long long kExactLineLimit = 1LL << 28;
+// Ellipse boxes are clamped here so that their squared sizes fit in 128 bits.
+constexpr long long kEllipseLimit = 1LL << 30;
+
+// Dash patterns of one-pixel pens: lengths of alternate dashes and gaps.
+struct DashPattern {
+    int nStyle;
+    int nCount;
+    int anLength[6];
+};
+constexpr DashPattern kDashes[] = {
+    {PS_DASH, 2, {18, 6}},
+    {PS_DOT, 2, {3, 3}},
+    {PS_DASHDOT, 4, {9, 6, 3, 6}},
+    {PS_DASHDOTDOT, 6, {9, 3, 3, 3, 3, 3}},
+};
+
+const DashPattern* FindDashes(int style) {
+    for (const DashPattern& d : kDashes)
+        if (d.nStyle == style) return &d;
+    return nullptr;
+}
+
+// True when position `pos` of the pattern is in a dash, not a gap.
+bool InDash(const DashPattern& d, long long pos) {
+    int period = 0;
+    for (int i = 0; i < d.nCount; ++i) period += d.anLength[i];
+    long long p = pos % period;
+    for (int i = 0; i < d.nCount; ++i) {
+        if (p < d.anLength[i]) return i % 2 == 0;
+        p -= d.anLength[i];
+    }
+    return true;
+}
+
+// Liang-Barsky: cuts the segment to the rectangle; false when nothing is left.
+bool ClipSegment(double& x0, double& y0, double& x1, double& y1, double xmin, double ymin,
+                 double xmax, double ymax, bool* endCut) {
+    const double dx = x1 - x0, dy = y1 - y0;
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - xmin, xmax - x0, y0 - ymin, ymax - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0) {
+            if (t > t1) return false;
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0) return false;
+            t1 = std::min(t1, t);
+        }
+    }
+    if (endCut) *endCut = t1 < 1.0;
+    const double ox = x0, oy = y0;
+    x0 = ox + t0 * dx, y0 = oy + t0 * dy;
+    x1 = ox + t1 * dx, y1 = oy + t1 * dy;
+    return true;
+}
+
+// Smallest i in [a, b] with pred(i) true, for a predicate that stays true
+// once it is; b + 1 when there is none.
+template <class Pred> long long FirstTrue(long long a, long long b, Pred pred) {
+    long long lo = a, hi = b + 1;
+    while (lo < hi) {
+        const long long mid = lo + (hi - lo) / 2;
+        if (pred(mid))
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return lo;
+}
+
+// The region of an axis-parallel ellipse, in doubled coordinates relative to
+// its centre (X = 2x - cx2, Y = 2y - cy2): pixels with X^2/ad^2 + Y^2/bd^2 <= 1
+// and |X| < ad, |Y| < bd.
+struct EllipseRegion {
+    long long cx2 = 0, cy2 = 0;
+    long long ad = 0, bd = 0;
+
+    bool Empty() const { return ad <= 0 || bd <= 0; }
+    long long TopRow() const { return CeilDiv(cy2 - (bd - 1), 2); }
+    long long BottomRow() const { return FloorDiv(cy2 + (bd - 1), 2); }
+    bool Span(long long y, long long* x0, long long* x1) const {
+        if (Empty()) return false;
+        const long long Y = 2 * y - cy2;
+        if (Y >= bd || Y <= -bd) return false;
+        using i128 = __int128;
+        const i128 b2 = i128(bd) * bd;
+        const i128 rhs = i128(ad) * ad * (b2 - i128(Y) * Y); // X^2 * bd^2 <= rhs
+        long long q = (long long)std::sqrt(double(rhs) / double(b2));
+        while (q > 0 && i128(q) * q * b2 > rhs) --q;
+        while (i128(q + 1) * (q + 1) * b2 <= rhs) ++q;
+        long long xm = std::min(q, ad - 1);
+        if (((xm - cx2) & 1) != 0) --xm; // X has the parity of cx2
+        if (xm < 0) return false;
+        *x0 = (cx2 - xm) / 2;
+        *x1 = (cx2 + xm) / 2;
+        return true;
+    }
+};
+
+struct Span {
+    long long x0 = 1, x1 = 0;
+    bool Empty() const { return x0 > x1; }
+};
+
+enum ShapeKind { kShapeEllipse, kShapeArc, kShapePie, kShapeChord };
+
+// Which pixels of the ellipse an arc, pie or chord keeps, in doubled
+// coordinates with y pointing up.
+struct ArcFilter {
+    int kind = kShapeEllipse;
+    double sx = 1, sy = 0, ex = 1, ey = 0; // start and end rays
+    double px = 0, py = 0, qx = 0, qy = 0; // chord ends
+    bool full = true;
+
+    static double Cross(double ax, double ay, double bx, double by) { return ax * by - ay * bx; }
+    bool InSector(double x, double y) const {
+        if (full) return true;
+        const double se = Cross(sx, sy, ex, ey);
+        const double sv = Cross(sx, sy, x, y), ve = Cross(x, y, ex, ey);
+        if (se > 0) return sv >= 0 && ve >= 0;
+        if (se < 0) return sv >= 0 || ve >= 0;
+        return sv >= 0; // half turn
+    }
+    bool InChord(double x, double y) const {
+        if (full) return true;
+        return Cross(qx - px, qy - py, x - px, y - py) <= 0;
+    }
+    bool KeepOutline(double x, double y) const { return kind == kShapeEllipse || InSector(x, y); }
+    bool KeepFill(double x, double y) const {
+        if (kind == kShapePie) return InSector(x, y);
+        if (kind == kShapeChord) return InChord(x, y);
+        return true;
+    }
+};
+
+long long ClampEllipse(long long v) {
+    return std::max(-kEllipseLimit, std::min(kEllipseLimit, v));
+}
+
+} // namespace
+
+// --- Lines ---------------------------------------------------------------------
+
+// The range [*ia, *ib] of steps of a one-pixel line that fall in the clip:
+// the major coordinate directly, the minor one by bisection (it is monotonic).
+bool CDC::ClipSteps(long long maj0, int smaj, long long min0, int smin, long long amin,
+                    long long den, long long bias, bool xMajor, long long* ia,
+                    long long* ib) const {
+    const long long majLo = xMajor ? m_rcClip.left : m_rcClip.top;
+    const long long majHi = (xMajor ? m_rcClip.right : m_rcClip.bottom) - 1;
+    const long long minLo = xMajor ? m_rcClip.top : m_rcClip.left;
+    const long long minHi = (xMajor ? m_rcClip.bottom : m_rcClip.right) - 1;
+    long long a = *ia, b = *ib;
+    if (smaj > 0) {
+        a = std::max(a, majLo - maj0), b = std::min(b, majHi - maj0);
+    } else if (smaj < 0) {
+        a = std::max(a, maj0 - majHi), b = std::min(b, maj0 - majLo);
+    } else if (maj0 < majLo || maj0 > majHi) {
+        return false;
+    }
+    if (a > b) return false;
+    auto minorAt = [&](long long i) { return min0 + smin * ((2 * i * amin + bias) / den); };
+    if (smin > 0) {
+        const long long first = FirstTrue(a, b, [&](long long i) { return minorAt(i) >= minLo; });
+        b = FirstTrue(a, b, [&](long long i) { return minorAt(i) > minHi; }) - 1;
+        a = first;
+    } else if (smin < 0) {
+        const long long first = FirstTrue(a, b, [&](long long i) { return minorAt(i) <= minHi; });
+        b = FirstTrue(a, b, [&](long long i) { return minorAt(i) < minLo; }) - 1;
+        a = first;
+    } else if (min0 < minLo || min0 > minHi) {
+        return false;
+    }
+    *ia = a, *ib = b;
+    return a <= b;
+}
+
+// Bresenham along the longer axis. The minor offset of step i is
+// floor((2 i dmin + dmaj - 1) / (2 dmaj)), the exact value with ties towards
+// the start, so the clipped range can start anywhere with the same pixels.
+// Hot loop: kept in one piece.
+void CDC::ThinLineDevice(long long x0, long long y0, long long x1, long long y1, bool includeEnd) {
+    if (m_rcClip.IsRectEmpty() || !m_pBits) return;
+    if (std::llabs(x0) > kExactLineLimit || std::llabs(y0) > kExactLineLimit ||
+        std::llabs(x1) > kExactLineLimit || std::llabs(y1) > kExactLineLimit) {
+        double fx0 = double(x0), fy0 = double(y0), fx1 = double(x1), fy1 = double(y1);
+        bool endCut = false;
+        if (!ClipSegment(fx0, fy0, fx1, fy1, m_rcClip.left - 4.0, m_rcClip.top - 4.0,
+                         m_rcClip.right + 4.0, m_rcClip.bottom + 4.0, &endCut))
+            return;
+        x0 = std::llround(fx0), y0 = std::llround(fy0);
+        x1 = std::llround(fx1), y1 = std::llround(fy1);
+        includeEnd = includeEnd || endCut;
+    }
+    const long long dx = x1 - x0, dy = y1 - y0;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const long long amaj = xMajor ? std::llabs(dx) : std::llabs(dy);
+    const long long amin = xMajor ? std::llabs(dy) : std::llabs(dx);
+    const long long count = amaj + (includeEnd ? 1 : 0);
+    const long long dashStart = m_nDashPos;
+    m_nDashPos += amaj;
+    if (count <= 0) return;
+    const int smaj = (xMajor ? dx : dy) > 0 ? 1 : ((xMajor ? dx : dy) < 0 ? -1 : 0);
+    const int smin = (xMajor ? dy : dx) > 0 ? 1 : ((xMajor ? dy : dx) < 0 ? -1 : 0);
+    const long long maj0 = xMajor ? x0 : y0, min0 = xMajor ? y0 : x0;
+
+    const long long den = amaj > 0 ? 2 * amaj : 1;
+    const long long bias = amaj > 0 ? amaj - 1 : 0;
+    long long ia = 0, ib = count - 1;
+    const bool inside = x0 >= m_rcClip.left && x0 < m_rcClip.right && x1 >= m_rcClip.left &&
+                        x1 < m_rcClip.right && y0 >= m_rcClip.top && y0 < m_rcClip.bottom &&
+                        y1 >= m_rcClip.top && y1 < m_rcClip.bottom;
+    if (!inside && !ClipSteps(maj0, smaj, min0, smin, amin, den, bias, xMajor, &ia, &ib)) return;
+    const DashPattern* dashes = FindDashes(m_pen.nStyle);
+    const std::uint32_t pen = ToRgb32(m_pen.crColor), gap = ToRgb32(m_crBk);
+    const bool opaqueGaps = m_nBkMode == OPAQUE;
+    const long long num = 2 * ia * amin + bias;
+    long long off = num / den, rem = num % den;
+    for (long long i = ia; i <= ib; ++i) {
+        const long long maj = maj0 + smaj * i, mnr = min0 + smin * off;
+        const int x = int(xMajor ? maj : mnr), y = int(xMajor ? mnr : maj);
+        if (!dashes || InDash(*dashes, dashStart + i))
+            PlotDevice(x, y, pen);
+        else if (opaqueGaps)
+            PlotDevice(x, y, gap);
+        rem += 2 * amin;
+        if (rem >= den) rem -= den, ++off;
+    }
+}
+
+// A round-capped stroke: the pixels whose centres lie within w/2 of the
+// segment, row by row (the stroke is convex, so each row is one span).
+void CDC::WideLineDevice(double x0, double y0, double x1, double y1) {
+    if (m_rcClip.IsRectEmpty() || !m_pBits) return;
+    const int w = PenWidth();
+    const double r = w / 2.0, c = (w % 2 == 0) ? 0.5 : 0.0;
+    const double margin = r + 2.0;
+    if (!ClipSegment(x0, y0, x1, y1, m_rcClip.left - margin, m_rcClip.top - margin,
+                     m_rcClip.right + margin, m_rcClip.bottom + margin, nullptr))
+        return;
+    const double dx = x1 - x0, dy = y1 - y0, len = std::hypot(dx, dy);
+    const double ux = len > 0 ? dx / len : 0, uy = len > 0 ? dy / len : 0;
+    const long long top =
+        std::max<long long>(m_rcClip.top, ClampToPixel(std::floor(std::min(y0, y1) - r - c)));
+    const long long bottom =
+        std::min<long long>(m_rcClip.bottom - 1, ClampToPixel(std::ceil(std::max(y0, y1) + r - c)));
+    constexpr double kEps = 1e-7;
+    for (long long py = top; py <= bottom; ++py) {
+        const double yc = double(py) + c;
+        double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+        for (int end = 0; end < 2; ++end) { // the round caps
+            const double ex = end ? x1 : x0, ey = end ? y1 : y0, d = yc - ey;
+            if (std::fabs(d) > r) continue;
+            const double h = std::sqrt(r * r - d * d);
+            lo = std::min(lo, ex - h), hi = std::max(hi, ex + h);
+        }
+        if (len > 0) { // the band: |offset across| <= r, 0 <= offset along <= len
+            double a = -std::numeric_limits<double>::infinity(), b = -a;
+            const double ks[2] = {-uy, ux}, bases[2] = {(yc - y0) * ux, (yc - y0) * uy};
+            const double mins[2] = {-r, 0.0}, maxs[2] = {r, len};
+            bool empty = false;
+            for (int k = 0; k < 2 && !empty; ++k) {
+                if (std::fabs(ks[k]) < 1e-12) {
+                    empty = bases[k] < mins[k] - kEps || bases[k] > maxs[k] + kEps;
+                    continue;
+                }
+                double l = (mins[k] - bases[k]) / ks[k], h = (maxs[k] - bases[k]) / ks[k];
+                if (l > h) std::swap(l, h);
+                a = std::max(a, x0 + l), b = std::min(b, x0 + h);
+            }
+            if (!empty && a <= b) lo = std::min(lo, a), hi = std::max(hi, b);
+        }
+        if (lo > hi) continue;
+        PenSpan(py, ClampToPixel(std::ceil(lo - c - kEps)),
+                ClampToPixel(std::floor(hi - c + kEps)));
+    }
+}
+
+void CDC::StrokeDevice(long long x0, long long y0, long long x1, long long y1, bool includeEnd) {
+    if (!PenVisible()) return;
+    if (PenWidth() <= 1)
+        ThinLineDevice(x0, y0, x1, y1, includeEnd);
+    else
+        WideLineDevice(double(x0), double(y0), double(x1), double(y1));
+}
+
+void CDC::OutlinePolyDevice(const long long* xs, const long long* ys, int n, bool closed) {
+    if (!PenVisible() || n < 1) return;
+    const int segments = closed ? n : n - 1;
+    for (int i = 0; i < segments; ++i) {
+        const int j = (i + 1) % n;
+        StrokeDevice(xs[i], ys[i], xs[j], ys[j], false);
+    }
+}
+
+CPoint CDC::MoveTo(int x, int y) {
+    const CPoint old = m_ptCur;
+    m_ptCur = CPoint(x, y);
+    m_nDashPos = 0;
+    return old;
+}
+
+BOOL CDC::LineTo(int x, int y) {
+    Prepare();
+    StrokeDevice((long long)m_ptCur.x + m_ptOrg.x, (long long)m_ptCur.y + m_ptOrg.y,
+                 (long long)x + m_ptOrg.x, (long long)y + m_ptOrg.y, false);
+    m_ptCur = CPoint(x, y);
+    return TRUE;
+}
+
+BOOL CDC::Polyline(const CPoint* pts, int count) {
+    if (!pts || count < 2) return FALSE;
+    Prepare();
+    std::vector<long long> xs(count), ys(count);
+    for (int i = 0; i < count; ++i)
+        xs[i] = (long long)pts[i].x + m_ptOrg.x, ys[i] = (long long)pts[i].y + m_ptOrg.y;
+    OutlinePolyDevice(xs.data(), ys.data(), count, false);
+    return TRUE;
+}
+
+// --- Rectangles and polygons ------------------------------------------------------
+
+BOOL CDC::Rectangle(int l, int t, int r, int b) {
+    if (l > r) std::swap(l, r);
+    if (t > b) std::swap(t, b);
+    const long long L = (long long)l + m_ptOrg.x, R = (long long)r + m_ptOrg.x;
+    const long long T = (long long)t + m_ptOrg.y, B = (long long)b + m_ptOrg.y;
+    if (L == R || T == B || !Prepare()) return TRUE;
+    const std::uint32_t brush = ToRgb32(m_brush.crColor);
+    if (!PenVisible()) {
+        if (!m_brush.bNull) FillRectDevice(L, T, R - 1, B - 1, brush);
+        return TRUE;
+    }
+    if (!m_brush.bNull) FillRectDevice(L + 1, T + 1, R - 1, B - 1, brush);
+    if (PenWidth() <= 1 && (R - L == 1 || B - T == 1)) { // a single row or column
+        for (long long y = std::max<long long>(T, m_rcClip.top);
+             y < std::min<long long>(B, m_rcClip.bottom); ++y)
+            PenSpan(y, L, R - 1);
+        return TRUE;
+    }
+    const long long xs[4] = {L, R - 1, R - 1, L}, ys[4] = {T, T, B - 1, B - 1};
+    m_nDashPos = 0;
+    OutlinePolyDevice(xs, ys, 4, true);
+    return TRUE;
+}
+
+// Alternate-rule scan conversion with pixel centres at (x + 0.5, y + 0.5);
+// vertices are integers, so no centre ever lies on a vertex row.
+void CDC::FillPolygonDevice(const long long* xs, const long long* ys, int n, std::uint32_t rgb) {
+    struct Edge {
+        double xTop, yTop, yBottom, slope;
+    };
+    std::vector<Edge> edges;
+    edges.reserve(std::size_t(n));
+    double yMin = std::numeric_limits<double>::infinity(), yMax = -yMin;
+    for (int i = 0; i < n; ++i) {
+        const int j = (i + 1) % n;
+        if (ys[i] == ys[j]) continue;
+        const bool down = ys[i] < ys[j];
+        const double xa = double(down ? xs[i] : xs[j]), ya = double(down ? ys[i] : ys[j]);
+        const double xb = double(down ? xs[j] : xs[i]), yb = double(down ? ys[j] : ys[i]);
+        edges.push_back({xa, ya, yb, (xb - xa) / (yb - ya)});
+        yMin = std::min(yMin, ya), yMax = std::max(yMax, yb);
+    }
+    if (edges.empty()) return;
+    std::sort(edges.begin(), edges.end(),
+              [](const Edge& a, const Edge& b) { return a.yTop < b.yTop; });
+    const long long top = std::max<long long>(m_rcClip.top, ClampToPixel(std::ceil(yMin - 0.5)));
+    const long long bottom = std::min<long long>(m_rcClip.bottom - 1, ClampToPixel(yMax) - 1);
+    std::vector<const Edge*> active;
+    std::vector<double> cross;
+    std::size_t next = 0;
+    for (long long y = top; y <= bottom; ++y) {
+        const double yc = double(y) + 0.5;
+        while (next < edges.size() && edges[next].yTop <= yc) active.push_back(&edges[next++]);
+        active.erase(std::remove_if(active.begin(), active.end(),
+                                    [yc](const Edge* e) { return e->yBottom <= yc; }),
+                     active.end());
+        cross.clear();
+        for (const Edge* e : active) cross.push_back(e->xTop + (yc - e->yTop) * e->slope);
+        std::sort(cross.begin(), cross.end());
+        for (std::size_t k = 0; k + 1 < cross.size(); k += 2)
+            FillSpanDevice(y, ClampToPixel(std::ceil(cross[k] - 0.5)),
+                           ClampToPixel(std::ceil(cross[k + 1] - 0.5)) - 1, rgb);
+    }
+}
+
+BOOL CDC::Polygon(const CPoint* pts, int count) {
+    if (!pts || count < 2) return FALSE;
+    Prepare();
+    std::vector<long long> xs(count), ys(count);
+    for (int i = 0; i < count; ++i)
+        xs[i] = (long long)pts[i].x + m_ptOrg.x, ys[i] = (long long)pts[i].y + m_ptOrg.y;
+    if (!m_brush.bNull && count >= 3)
+        FillPolygonDevice(xs.data(), ys.data(), count, ToRgb32(m_brush.crColor));
+    m_nDashPos = 0;
+    OutlinePolyDevice(xs.data(), ys.data(), count, true);
+    return TRUE;
+}
+
+// --- Ellipses and arcs -----------------------------------------------------------
+
+// One routine for Ellipse, Arc, Pie and Chord: per row, the outline pieces
+// and the interior piece of the ellipse, each kept where the arc filter
+// says so; then the straight edges of a pie or chord.
+void CDC::EllipseShape(int l, int t, int r, int b, int kind, int xs, int ys, int xe, int ye) {
+    if (!Prepare()) return;
+    if (l > r) std::swap(l, r);
+    if (t > b) std::swap(t, b);
+    long long L = ClampEllipse((long long)l + m_ptOrg.x),
+              R = ClampEllipse((long long)r + m_ptOrg.x);
+    long long T = ClampEllipse((long long)t + m_ptOrg.y),
+              B = ClampEllipse((long long)b + m_ptOrg.y);
+    const bool pen = PenVisible();
+    const bool fill = kind != kShapeArc && !m_brush.bNull;
+    if (!pen && !fill) return;
+    if (!pen) --R, --B;
+    if (R - L < 1 || B - T < 1) return;
+    const long long cx2 = L + R - 1, cy2 = T + B - 1, A = R - L - 1, Bq = B - T - 1;
+    const int w = pen ? PenWidth() : 0;
+    EllipseRegion outer{cx2, cy2, A + 1, Bq + 1}, inner = outer;
+    if (w > 1) outer.ad = A + w, outer.bd = Bq + w, inner.ad = A - w, inner.bd = Bq - w;
+
+    ArcFilter filter;
+    filter.kind = kind;
+    if (kind != kShapeEllipse) {
+        const long long sx = 2 * ((long long)xs + m_ptOrg.x) - cx2,
+                        sy = cy2 - 2 * ((long long)ys + m_ptOrg.y);
+        const long long ex = 2 * ((long long)xe + m_ptOrg.x) - cx2,
+                        ey = cy2 - 2 * ((long long)ye + m_ptOrg.y);
+        filter.sx = double(sx), filter.sy = double(sy), filter.ex = double(ex),
+        filter.ey = double(ey);
+        if (sx == 0 && sy == 0) filter.sx = 1, filter.sy = 0;
+        if (ex == 0 && ey == 0) filter.ex = 1, filter.ey = 0;
+        const double se = ArcFilter::Cross(filter.sx, filter.sy, filter.ex, filter.ey);
+        const double dot = filter.sx * filter.ex + filter.sy * filter.ey;
+        filter.full = se == 0 && dot > 0;
+        // Where the rays meet the ellipse through the edge pixels' centres.
+        auto onEllipse = [&](double vx, double vy, double* px, double* py) {
+            const double a = std::max<double>(A, 1e-9), bb = std::max<double>(Bq, 1e-9);
+            const double k = 1.0 / std::sqrt((vx / a) * (vx / a) + (vy / bb) * (vy / bb));
+            *px = vx * k, *py = vy * k;
+        };
+        onEllipse(filter.sx, filter.sy, &filter.px, &filter.py);
+        onEllipse(filter.ex, filter.ey, &filter.qx, &filter.qy);
+    }
+
+    const long long top = std::max<long long>(m_rcClip.top, outer.TopRow());
+    const long long bottom = std::min<long long>(m_rcClip.bottom - 1, outer.BottomRow());
+    const std::uint32_t brush = ToRgb32(m_brush.crColor);
+    auto drawPiece = [&](long long y, Span s, bool isFill) {
+        s.x0 = std::max<long long>(s.x0, m_rcClip.left);
+        s.x1 = std::min<long long>(s.x1, m_rcClip.right - 1);
+        if (s.Empty()) return;
+        if (kind == kShapeEllipse) {
+            if (isFill)
+                FillSpanDevice(y, s.x0, s.x1, brush);
+            else
+                PenSpan(y, s.x0, s.x1);
+            return;
+        }
+        const double Y = double(cy2 - 2 * y);
+        for (long long x = s.x0; x <= s.x1; ++x) {
+            const double X = double(2 * x - cx2);
+            if (isFill ? filter.KeepFill(X, Y) : filter.KeepOutline(X, Y)) {
+                if (isFill)
+                    m_pBits[std::size_t(y) * std::size_t(m_nStride) + std::size_t(x)] = brush;
+                else
+                    PenSpan(y, x, x);
+            }
+        }
+    };
+    for (long long y = top; y <= bottom; ++y) {
+        Span cur, in;
+        if (!outer.Span(y, &cur.x0, &cur.x1)) continue;
+        if (!pen) {
+            if (fill) drawPiece(y, cur, true);
+            continue;
+        }
+        if (w == 1) { // the region's border is the outline
+            Span up, down;
+            const bool hasUp = outer.Span(y - 1, &up.x0, &up.x1);
+            const bool hasDown = outer.Span(y + 1, &down.x0, &down.x1);
+            if (hasUp && hasDown) {
+                in.x0 = std::max({cur.x0 + 1, up.x0, down.x0});
+                in.x1 = std::min({cur.x1 - 1, up.x1, down.x1});
+            }
+        } else if (!inner.Span(y, &in.x0, &in.x1)) {
+            in = Span();
+        }
+        if (in.Empty()) {
+            drawPiece(y, cur, false);
+            continue;
+        }
+        if (fill) drawPiece(y, in, true);
+        drawPiece(y, Span{cur.x0, in.x0 - 1}, false);
+        drawPiece(y, Span{in.x1 + 1, cur.x1}, false);
+    }
+
+    if (!pen || kind == kShapeArc || kind == kShapeEllipse) return;
+    auto toDevice = [&](double X, double Y, long long* x, long long* y) {
+        *x = std::llround((X + double(cx2)) / 2.0), *y = std::llround((double(cy2) - Y) / 2.0);
+    };
+    long long px, py, qx, qy;
+    toDevice(filter.px, filter.py, &px, &py);
+    toDevice(filter.qx, filter.qy, &qx, &qy);
+    m_nDashPos = 0;
+    if (kind == kShapeChord) {
+        StrokeDevice(px, py, qx, qy, false);
+    } else {
+        long long cx, cy;
+        toDevice(0, 0, &cx, &cy);
+        StrokeDevice(cx, cy, px, py, false);
+        StrokeDevice(cx, cy, qx, qy, false);
+    }
+}
+
+BOOL CDC::Ellipse(int l, int t, int r, int b) {
+    EllipseShape(l, t, r, b, kShapeEllipse, 0, 0, 0, 0);
+    return TRUE;
+}
+
+BOOL CDC::Arc(int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
+    EllipseShape(l, t, r, b, kShapeArc, xs, ys, xe, ye);
+    return TRUE;
+}
+
+BOOL CDC::Pie(int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
+    EllipseShape(l, t, r, b, kShapePie, xs, ys, xe, ye);
+    return TRUE;
+}
+
+BOOL CDC::Chord(int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
+    EllipseShape(l, t, r, b, kShapeChord, xs, ys, xe, ye);
+    return TRUE;
+}

@@ -1,0 +1,36 @@
+// Files as the program reads them: Windows-style relative paths, text mode.
+#pragma once
+
+#include "platform/types.h"
+
+#include <cstdio>
+#include <string>
+
+// Maps a program path ("data\\232.txt", GBK bytes) to a path on this system:
+// backslashes become '/', it is taken relative to the current directory, and
+// where a component does not exist exactly a case-insensitive match in its
+// directory is used. Returns the UTF-8 path (which may not exist).
+std::string ResolveProgramPath(const std::string& gbkPath);
+bool ProgramFileExists(const std::string& gbkPath);
+// Reads a whole file (resolved as above); false when it cannot be read.
+bool ReadProgramFile(const std::string& gbkPath, std::string* bytes);
+
+// A text file read line by line like fgets in text mode: CR LF reads as LF.
+class CStdioFile {
+public:
+    enum { modeRead = 0x0000, typeText = 0x4000 };
+    CStdioFile() = default;
+    ~CStdioFile() { Close(); }
+    CStdioFile(const CStdioFile&) = delete;
+    CStdioFile& operator=(const CStdioFile&) = delete;
+
+    BOOL Open(const std::string& gbkPath, UINT flags = modeRead | typeText);
+    void Close();
+    bool IsOpen() const { return m_pFile != nullptr; }
+    // Reads at most limit - 1 bytes, stopping after a '\n' (kept), and ends
+    // the buffer with NUL. Returns nullptr at end of file with nothing read.
+    char* ReadString(char* buffer, UINT limit);
+
+private:
+    std::FILE* m_pFile = nullptr;
+};

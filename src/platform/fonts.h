@@ -1,0 +1,41 @@
+// Fonts of the device context: the mapping from a LOGFONT to a Qt font and
+// the face names the pages use to the families installed here.
+#pragma once
+
+#include "platform/types.h"
+
+#include <QFont>
+#include <QFontMetrics>
+
+// Maps the face names of scripts and settings (宋体, 黑体, 楷体, 隶书 ...) to
+// installed families. Called once at start-up; FontFromLogFont calls it too,
+// so tools and tests need not.
+void InstallFaceSubstitutions();
+
+// The face a GBK face name draws with: the face itself when installed, else
+// its first installed substitute, else an installed Chinese face.
+QString ResolveFaceName(const char* gbkFace);
+
+// The Qt font for a LOGFONT, without antialiasing or kerning:
+// - lfHeight < 0 is the character (em) height in pixels, > 0 the cell height
+//   (ascent + descent), 0 the default of 16 pixels;
+// - lfWidth != 0 stretches the font so that a half-width cell is |lfWidth|
+//   wide (a Chinese character about twice that);
+// - lfWeight >= 600 is bold; lfItalic, lfUnderline, lfStrikeOut as named.
+// The escapement is not part of the font: TextOut rotates the text.
+QFont FontFromLogFont(const LOGFONT& lf);
+
+// A font ready for drawing with its metrics.
+struct DcFont {
+    QFont font;
+    QFontMetrics metrics;
+    int nAscent;
+    int nDescent;
+    explicit DcFont(const QFont& f)
+        : font(f), metrics(f), nAscent(metrics.ascent()), nDescent(metrics.descent()) {}
+};
+
+// The font for a LOGFONT from a small cache (text is often drawn character by
+// character). The reference stays valid until the next call. For lfHeight > 0
+// the cell (nAscent + nDescent) is exactly lfHeight.
+const DcFont& CachedFont(const LOGFONT& lf);

@@ -1,0 +1,120 @@
+#include "platform/print.h"
+
+#include "platform/dc.h"
+#include "platform/scroll_view.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A print never runs for ever, whatever page count the view reports.
+constexpr UINT kMaxPrintPages = 999;
+// The preview keeps every page image in memory; a page at 300 dpi is about
+// 35 MB, so it shows at most this many.
+constexpr UINT kMaxPreviewPages = 40;
+
+// Marks the view as inside a pass for the lifetime of the object.
+class CPrintPassScope {
+public:
+    explicit CPrintPassScope(CScrollView* view) : m_pView(view) { m_pView->SetInPass(true); }
+    ~CPrintPassScope() { m_pView->SetInPass(false); }
+    CPrintPassScope(const CPrintPassScope&) = delete;
+    CPrintPassScope& operator=(const CPrintPassScope&) = delete;
+
+private:
+    CScrollView* m_pView;
+};
+
+// Runs the printing hooks for pages [from, to] and hands each page image to
+// `printer`. The caller has run OnPreparePrinting.
+bool PrintPages(CScrollView* view, QPrinter* printer, CPrintInfo* info, UINT from, UINT to) {
+    QPainter painter;
+    if (!painter.begin(printer)) return false;
+    const QRectF target(QPointF(0, 0), printer->pageRect(QPrinter::DevicePixel).size());
+    const int printerDpi = std::max(1, printer->resolution());
+    const double scale = double(PrintRenderDpi(printerDpi)) / printerDpi;
+    const int width = std::max(1, int(std::lround(target.width() * scale)));
+    const int height = std::max(1, int(std::lround(target.height() * scale)));
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull()) return false; // out of memory
+
+    CPrintPassScope pass(view);
+    image.fill(Qt::white);
+    {
+        CDC dc(&image);
+        dc.SetPrinting(TRUE);
+        view->OnBeginPrinting(&dc, info);
+    }
+    for (UINT page = from; page <= to; ++page) {
+        if (page != from) printer->newPage();
+        image.fill(Qt::white);
+        CDC dc(&image);
+        dc.SetPrinting(TRUE);
+        info->m_nCurPage = page;
+        info->m_rectDraw = CRect(0, 0, width, height);
+        view->OnPrepareDC(&dc, info);
+        view->OnPrint(&dc, info);
+        painter.drawImage(target, image);
+    }
+    {
+        CDC dc(&image);
+        dc.SetPrinting(TRUE);
+        view->OnEndPrinting(&dc, info);
+    }
+    return painter.end();
+}
+
+// The page range the view reports, kept sane.
+void ClampPageRange(CPrintInfo* info, UINT maxPages) {
+    info->m_nMinPage = std::max(1u, info->m_nMinPage);
+    info->m_nMaxPage =
+        std::clamp(info->m_nMaxPage, info->m_nMinPage, info->m_nMinPage + maxPages - 1);
+}
+
+} // namespace
+
+int PrintRenderDpi(int printerDpi) {
+    return std::clamp(printerDpi, 1, kMaxPrintDpi);
+}
+
+bool PrintView(CScrollView* view, QPrinter* printer, bool showDialog, QWidget* parent) {
+    if (!view || !printer || view->InPass()) return false;
+    CPrintInfo info;
+    if (!view->OnPreparePrinting(&info)) return false;
+    ClampPageRange(&info, kMaxPrintPages);
+    UINT from = info.m_nMinPage, to = info.m_nMaxPage;
+    if (showDialog) {
+        QPrintDialog dialog(printer, parent);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+        dialog.setMinMax(int(info.m_nMinPage), int(info.m_nMaxPage));
+        if (dialog.exec() != QDialog::Accepted) return false;
+        if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
+            from = std::clamp(UINT(printer->fromPage()), info.m_nMinPage, info.m_nMaxPage);
+            to = std::clamp(UINT(std::max(printer->toPage(), printer->fromPage())), from,
+                            info.m_nMaxPage);
+        }
+    }
+    return PrintPages(view, printer, &info, from, to);
+}
+
+void PrintPreviewDialog(CScrollView* view, QWidget* parent, QPrinter* printer) {
+    if (!view || view->InPass()) return;
+    QPrinter ownPrinter(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(printer ? printer : &ownPrinter, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [view](QPrinter* target) {
+                         CPrintInfo info;
+                         info.m_bPreview = TRUE;
+                         if (!view->OnPreparePrinting(&info)) return;
+                         ClampPageRange(&info, kMaxPreviewPages);
+                         PrintPages(view, target, &info, info.m_nMinPage, info.m_nMaxPage);
+                     });
+    dialog.exec();
+}

@@ -1,0 +1,179 @@
+// On-screen text buttons and the click tests of the stored click.
+//
+// A button is lit whenever the stored click lies in it (as long as the click
+// stays stored), but it reports a hit, which its caller acts on, only in the
+// click pass: the first pass after the press. Later repaints (scrolls,
+// resizes, menu commands) draw the page in its current state and change
+// nothing.
+#include "view/view.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+constexpr COLORREF kHitButtonColour = RGB(250, 125, 120);
+
+// Nominal screen of the pixel-free rectangles of IsClickInRect.
+constexpr int kNominalWidth = 800;
+constexpr int kNominalHeight = 600;
+
+} // namespace
+
+void CPemroView::BeginPassClickState() {
+    m_bClickActed = FALSE;
+    // Printing and the print preview never answer a click.
+    m_bClickPass = !m_bPrintMode && m_nClickSerial != m_nClickSerialSeen;
+    if (m_bClickPass) m_nClickSerialSeen = m_nClickSerial;
+}
+
+BOOL CPemroView::EndPassClickState() {
+    m_bClickPass = FALSE;
+    return m_bClickActed;
+}
+
+BOOL CPemroView::ReportButtonHit(BOOL inside) {
+    if (!inside || !m_bClickPass) return FALSE;
+    m_bClickActed = TRUE;
+    return TRUE;
+}
+
+BOOL CPemroView::IsStoredClickInside(int x, int y, int w, int h) const {
+    const std::int64_t cx = std::int64_t(m_nClipLeft) + m_ptClick.x;
+    const std::int64_t cy = std::int64_t(m_nClipTop) + m_ptClick.y;
+    return x < cx && cx < std::int64_t(x) + w && y < cy && cy < std::int64_t(y) + h;
+}
+
+// Auto size: strlen(label)·W/2 + 3 wide (bytes, so a Chinese character
+// counts 2) and 3·H/5 + 2 high, in the page's column and line units.
+int CPemroView::ButtonWidth(const CString& label) const {
+    const std::int64_t W = m_nBaseCharWidth + m_nFontStep / 2;
+    const std::int64_t len = std::int64_t(std::strlen(label.c_str()));
+    return int((W > 0 ? len * W : 0) / 2 + 3);
+}
+
+int CPemroView::ButtonHeight() const {
+    const int H = m_nBaseCharHeight + m_nFontStep;
+    return 3 * H / 5 + 2;
+}
+
+BOOL CPemroView::DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CString& label,
+                               COLORREF textColour) {
+    if (m_bShowSelectionBox) {
+        FillRectPx(pDC, x - 2, y - 2, x + w + 2, y + h + 2, m_crCurveSetting);
+        FillRectPx(pDC, x, y, x + w, y + h, m_crGround);
+        DrawStringSmall(pDC, x + 2, y + 1, label, textColour);
+    }
+    const BOOL lit = IsStoredClickInside(x, y, w, h);
+    if (lit && m_bShowSelectionBox) {
+        FillRectPx(pDC, x, y, x + w, y + h, kHitButtonColour);
+        DrawStringSmall(pDC, x + 2, y + 1, label, textColour);
+    }
+    return lit;
+}
+
+// (x, y) is the top-left corner in page pixels; w and h are ignored.
+BOOL CPemroView::TextButtonCore(CDC* pDC, int x, int y, int /*w*/, int /*h*/, const CString& label,
+                                COLORREF textColour) {
+    if (m_bZoom) return FALSE;
+    const BOOL lit =
+        DrawButtonBox(pDC, x, y, ButtonWidth(label), ButtonHeight(), label, textColour);
+    return ReportButtonHit(lit);
+}
+
+namespace {
+
+// In a 2-D figure, button rows are laid out for a nominal height h; the
+// offset below the plot top is scaled to the real button height.
+int RescaledButtonY(const CPemroView* v, int y, int h) {
+    if (v->m_bFigure3D || h == 0) return y;
+    const std::int64_t real = v->ButtonHeight();
+    const std::int64_t scaled = v->m_nPlotTop + real * (std::int64_t(y) - v->m_nPlotTop) / h;
+    if (scaled <= -kPixelLimit || scaled >= kPixelLimit) return y < 0 ? -kPixelLimit : kPixelLimit;
+    return int(scaled);
+}
+
+} // namespace
+
+BOOL CPemroView::TextButtonInPlot(CDC* pDC, int x, int y, int w, int h, const CString& label,
+                                  COLORREF textColour) {
+    if (m_bPrintMode) return FALSE;
+    return TextButtonCore(pDC, x, RescaledButtonY(this, y, h), w, h, label, textColour);
+}
+
+BOOL CPemroView::TextButton(CDC* pDC, int x, int y, const CString& label) {
+    if (m_bZoom) return FALSE;
+    return TextButtonInPlot(pDC, x, y, 40, 20, label, m_crCurveSetting);
+}
+
+BOOL CPemroView::TextButtonSimple(CDC* pDC, int x, int y, const CString& label) {
+    if (m_bZoom || m_bPrintMode) return FALSE;
+    m_nBoxWidth = ButtonWidth(label);
+    m_nBoxHeight = ButtonHeight();
+    const BOOL hit = ReportButtonHit(
+        DrawButtonBox(pDC, x, y, m_nBoxWidth, m_nBoxHeight, label, m_crCurveSetting));
+    if (hit) m_bDragging = FALSE;
+    return hit;
+}
+
+void CPemroView::DrawFramedLabel(CDC* pDC, int x, int y, int /*w*/, int h, const CString& label,
+                                 COLORREF textColour, COLORREF frame, COLORREF ground) {
+    if (m_bZoom || m_bPrintMode) return;
+    y = RescaledButtonY(this, y, h);
+    if (!IsFigureBandVisible() || !m_bShowSelectionBox) return;
+    const int bw = ButtonWidth(label), bh = ButtonHeight();
+    FillRectPx(pDC, x - 2, y - 2, x + bw + 2, y + bh + 2, frame);
+    FillRectPx(pDC, x, y, x + bw, y + bh, ground);
+    DrawStringSmall(pDC, x + 2, y + 1, label, textColour);
+}
+
+namespace {
+
+// Answer-area caption: the working font sized to the box, the text at
+// (x, y + 2), the working font back at the text size afterwards.
+void DrawFilledCaption(CPemroView* v, CDC* pDC, int x, int y, int w, int h, const CString& text,
+                       COLORREF textColour) {
+    pDC->SetTextColor(textColour);
+    const std::size_t len = std::strlen(text.c_str());
+    v->m_lfCurrent.lfHeight = h * 4 / 5;
+    // An empty caption keeps the face's own width instead of dividing by 0.
+    v->m_lfCurrent.lfWidth = len ? int(w / std::int64_t(len)) : 0;
+    {
+        CFontSelect font(pDC, v->m_lfCurrent);
+        const int oldMode = pDC->SetBkMode(TRANSPARENT);
+        pDC->TextOut(x, y + 2, text);
+        pDC->SetBkMode(oldMode);
+    }
+    v->m_lfCurrent.lfHeight = v->m_nCharHeight + v->m_nFontStep;
+    v->m_lfCurrent.lfWidth = v->m_nCharWidth + v->m_nFontStep / 2;
+}
+
+} // namespace
+
+// The answer-area buttons: sized as passed, drawn whatever the figure band,
+// zoom or print mode.
+BOOL CPemroView::FilledTextButton(CDC* pDC, int x, int y, int w, int h, const CString& text,
+                                  COLORREF textColour, COLORREF frame) {
+    FillRectPxAlways(pDC, x - 1, y - 1, x + w + 2, y + h + 2, frame);
+    DrawFilledCaption(this, pDC, x, y, w, h, text, textColour);
+    return ReportButtonHit(IsStoredClickInside(x, y, w, h));
+}
+
+BOOL CPemroView::FilledTextButtonInBand(CDC* pDC, int x, int y, int w, int h, const CString& text,
+                                        COLORREF textColour, COLORREF frame) {
+    if (m_bZoom) return FALSE;
+    FillRectPx(pDC, x, y, x + w, y + h, frame);
+    DrawFilledCaption(this, pDC, x, y, w, h, text, textColour);
+    return ReportButtonHit(IsStoredClickInside(x, y, w, h));
+}
+
+// A rectangle given in a nominal 800 x 600 screen: its size scales with the
+// clip box, its corner is in page pixels.
+BOOL CPemroView::IsClickInRect(CDC* /*pDC*/, int x, int y, int w, int h) {
+    if (m_bZoom || !IsFigureBandVisible()) return FALSE;
+    const std::int64_t sw = std::int64_t(w) * (m_nClipRight - m_nClipLeft) / kNominalWidth;
+    const std::int64_t sh = std::int64_t(h) * (m_nClipBottom - m_nClipTop) / kNominalHeight;
+    const std::int64_t cx = std::int64_t(m_nClipLeft) + m_ptClick.x;
+    const std::int64_t cy = std::int64_t(m_nClipTop) + m_ptClick.y;
+    return ReportButtonHit(x < cx && cx < x + sw && y < cy && cy < y + sh);
+}

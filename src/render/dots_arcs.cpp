@@ -1,0 +1,145 @@
+// Filled dots, rolling balls, world ellipses and arcs traced pixel by pixel.
+#include "view/view.h"
+
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+namespace {
+
+// Traced arcs: step of the angle, and a cap of a little more than one full
+// turn (later turns only retrace the same pixels; a wild angle range cannot
+// make a pass slow).
+constexpr double kArcStep = 0.001;
+constexpr int kArcStepCap = 6300;
+constexpr double kShadedArcStep = 0.005;
+constexpr int kShadedArcStepCap = 1300;
+constexpr double kPiArc = 3.14159;
+
+// Dots use the ranges themselves rather than the cached spans.
+BOOL MapDotPoint(const CPemroView* v, double x, double y, int* px, int* py) {
+    const double dx =
+        (x - v->m_dXMin) / (v->m_dXMax - v->m_dXMin) * (v->m_nPlotRight - v->m_nPlotLeft);
+    const double dy =
+        (y - v->m_dYMin) / (v->m_dYMax - v->m_dYMin) * (v->m_nPlotBottom - v->m_nPlotTop);
+    if (!IsDrawable(dx) || !IsDrawable(dy)) return FALSE;
+    *px = v->m_nPlotLeft + ToPixel(dx);
+    *py = v->m_nPlotBottom - ToPixel(dy);
+    return TRUE;
+}
+
+bool StrictlyInPlot(const CPemroView* v, double x, double y) {
+    return v->m_nPlotLeft < x && x < v->m_nPlotRight && v->m_nPlotTop < y && y < v->m_nPlotBottom;
+}
+
+} // namespace
+
+void CPemroView::DrawDotPx(CDC* pDC, int x, int y, int rx, int ry, COLORREF pen, COLORREF brush) {
+    if (!IsFigureBandVisible()) return;
+    const std::int64_t l = std::int64_t(x) - rx, r = std::int64_t(x) + rx;
+    const std::int64_t t = std::int64_t(y) - ry, b = std::int64_t(y) + ry;
+    for (std::int64_t v : {l, r, t, b})
+        if (v <= -kPixelLimit || v >= kPixelLimit) return;
+    CBrushSelect brushSel(pDC, CBrush(brush));
+    CPenSelect penSel(pDC, CPen(PS_SOLID, 0, pen));
+    pDC->Ellipse(int(l), int(t), int(r), int(b));
+}
+
+// Drawn only when its pixel y lies strictly inside the plot; x is not tested.
+void CPemroView::DrawDotWorld(CDC* pDC, double x, double y, int rx, int ry, COLORREF pen,
+                              COLORREF brush) {
+    int px, py;
+    if (!MapDotPoint(this, x, y, &px, &py)) return;
+    if (m_nPlotTop < py && py < m_nPlotBottom) DrawDotPx(pDC, px, py, rx, ry, pen, brush);
+}
+
+void CPemroView::DrawBallDiameter(CDC* pDC, int px, int py, int rx, int ry, double angle,
+                                  COLORREF pen) {
+    const double c = std::cos(angle) * (rx - 1), s = std::sin(angle) * (ry - 1);
+    DrawLinePx(pDC, m_nPixelSize, px - c, py - s, px + c, py + s, pen);
+}
+
+// The dot (with the y test of a world dot) and, drawn or not, a diameter
+// that turns clockwise on the screen as the angle grows.
+void CPemroView::DrawBallWorld(CDC* pDC, double x, double y, int rx, int ry, double angle,
+                               COLORREF pen, COLORREF brush) {
+    int px, py;
+    if (!MapDotPoint(this, x, y, &px, &py)) return;
+    if (m_nPlotTop < py && py < m_nPlotBottom) DrawDotPx(pDC, px, py, rx, ry, pen, brush);
+    DrawBallDiameter(pDC, px, py, rx, ry, angle, pen);
+}
+
+void CPemroView::DrawEllipseWorld(CDC* pDC, double x, double y, double rx, double ry, COLORREF pen,
+                                  COLORREF brush) {
+    if (m_nPlotOrientation == 1) {
+        std::swap(x, y);
+        std::swap(rx, ry);
+    }
+    const double prx = m_nPlotWidth * rx / m_dXSpan;
+    const double pry = m_nPlotHeight * ry / m_dYSpan;
+    int px, py;
+    if (!IsDrawable(prx) || !IsDrawable(pry) || !MapDotPoint(this, x, y, &px, &py)) return;
+    DrawDotPx(pDC, px, py, ToPixel(prx), ToPixel(pry), pen, brush);
+}
+
+void CPemroView::DrawArcPx(CDC* pDC, int cx, int cy, int rx, int ry, int fromDegrees, int toDegrees,
+                           COLORREF colour) {
+    if (!IsFigureBandVisible()) return;
+    const double t1 = toDegrees * kPiArc / 180;
+    int steps = 0;
+    for (double t = fromDegrees * kPiArc / 180; t < t1 && steps < kArcStepCap;
+         t += kArcStep, ++steps) {
+        const double x = std::trunc(cx + std::cos(t) * rx);
+        const double y = std::trunc(cy - std::sin(t) * ry);
+        if (StrictlyInPlot(this, x, y)) pDC->SetPixel(int(x), int(y), colour);
+    }
+}
+
+// From the smaller to the larger angle, radii in unrounded pixels.
+void CPemroView::DrawArcWorld(CDC* pDC, double cx, double cy, double rx, double ry, double t0,
+                              double t1, COLORREF colour) {
+    int pcx, pcy;
+    if (!MapWorldOffset(cx, cy, &pcx, &pcy)) return;
+    const double Rx = m_nPlotWidth * rx / m_dXSpan;
+    const double Ry = m_nPlotHeight * ry / m_dYSpan;
+    if (!IsFigureBandVisible()) return;
+    if (t0 > t1) std::swap(t0, t1);
+    int steps = 0;
+    for (double t = t0; t < t1 && steps < kArcStepCap; t += kArcStep, ++steps) {
+        const double X = pcx + std::cos(t) * Rx, Y = pcy - std::sin(t) * Ry;
+        if (StrictlyInPlot(this, X, Y)) pDC->SetPixel(int(X), int(Y), colour);
+    }
+}
+
+// Shaded rings: each pixel mixes the colour with the back-side colour, the
+// colour weighing most near t = 2.86. No exchange of t0 and t1 here.
+void CPemroView::DrawShadedArcWorld(CDC* pDC, double cx, double cy, double rx, double ry, double t0,
+                                    double t1, COLORREF colour) {
+    if (m_nPlotOrientation == 1) {
+        std::swap(cx, cy);
+        std::swap(rx, ry);
+        t0 += 1.57;
+        t1 += 1.57;
+    }
+    int pcx, pcy;
+    const BOOL mapped = MapWorldOffset(cx, cy, &pcx, &pcy);
+    const double Rx = m_nPlotWidth * rx / m_dXSpan;
+    const double Ry = m_nPlotHeight * ry / m_dYSpan;
+    SplitRGB(m_crBackSide);
+    const double back[3] = {double(m_anSplitRgb[0]), double(m_anSplitRgb[1]),
+                            double(m_anSplitRgb[2])};
+    SplitRGB(colour);
+    const double front[3] = {double(m_anSplitRgb[0]), double(m_anSplitRgb[1]),
+                             double(m_anSplitRgb[2])};
+    if (!mapped || !IsFigureBandVisible()) return;
+    int steps = 0;
+    for (double t = t0; t < t1 && steps < kShadedArcStepCap; t += kShadedArcStep, ++steps) {
+        const double X = pcx + std::cos(t) * Rx, Y = pcy - std::sin(t) * Ry;
+        if (!StrictlyInPlot(this, X, Y)) continue;
+        const double u = std::cos(t - 0.5) / 4, v = std::sin(t - 0.5) / 4;
+        const double w = 0.5 - u + v;
+        pDC->SetPixel(int(X), int(Y),
+                      MakeRGB(w * front[0] + (1 - w) * back[0], w * front[1] + (1 - w) * back[1],
+                              w * front[2] + (1 - w) * back[2]));
+    }
+}

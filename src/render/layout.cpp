@@ -1,0 +1,89 @@
+// Placement of figures and pictures below the current text line, and the
+// visibility of text lines in this pass.
+#include "view/view.h"
+
+#include <cstdint>
+
+namespace {
+
+struct BandRows {
+    bool ok;
+    int top, bottom;
+};
+
+// top = next line + (1.3 + spacing)·topLines·H/1.3, bottom = top +
+// (1 + spacing)·heightLines·H, each product truncated.
+BandRows PlaceRows(const CPemroView* v, double topLines, double heightLines) {
+    const int H = v->m_nBaseCharHeight + v->m_nFontStep;
+    const double dTop = (1.3 + v->m_dLineSpacing) * topLines * H / 1.3;
+    const double dHeight = (1.0 + v->m_dLineSpacing) * heightLines * H;
+    if (!IsDrawable(dTop) || !IsDrawable(dHeight)) return {false, 0, 0};
+    const int top = v->m_nNextLineY + ToPixel(dTop);
+    return {true, top, top + ToPixel(dHeight)};
+}
+
+bool FitsPixel(std::int64_t v) {
+    return v > -kPixelLimit && v < kPixelLimit;
+}
+
+} // namespace
+
+BOOL CPemroView::IsGraphBandVisibleAfter(int n) const {
+    return m_nRecordIndex > n && m_nGraphTop - m_nClipTop >= 1 && m_nGraphBottom < m_nClipBottom;
+}
+
+// Asked by every text writer before it writes a line at page y.
+BOOL CPemroView::IsTextLineVisible(int y) {
+    if (m_bPrintMode)
+        return m_nClipTop - 10 < y && y < m_nClipBottom - (m_nClipBottom - m_nClipTop) / 18;
+    const int H = m_nBaseCharHeight + m_nFontStep;
+    if (m_nTextRevealMode > 0 && m_nRecordIndex > m_nRevealedCount) return FALSE;
+    // Down to the click: the line position itself is read, in every pass.
+    if (m_nTextRevealMode == 0 && !(y < m_nClipTop + m_ptClick.y + H / 3)) return FALSE;
+    // The first pass over a newly opened file only lays the page out.
+    if (!(y < m_nClipBottom) || m_strLastDataPath != m_strDataPath) return FALSE;
+    m_nRevealedTextBottom = m_nNextLineY;
+    return TRUE;
+}
+
+// A figure is shown whole or not at all: it is visible only when its box
+// lies wholly inside the area being painted.
+void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthColumns,
+                                   double heightLines) {
+    const BandRows rows = PlaceRows(this, topLines, heightLines);
+    if ((m_nTextRevealMode > 0 && m_nRecordIndex > m_nRevealedCount + 1) ||
+        m_nTextRevealMode < -1) {
+        m_bFigureVisible = 0;
+        return;
+    }
+    const std::int64_t W = m_nBaseCharWidth + m_nFontStep / 2;
+    const std::int64_t left = std::int64_t(leftColumn) * W;
+    const std::int64_t right = left + std::int64_t(widthColumns) * W;
+    if (!rows.ok || !FitsPixel(left) || !FitsPixel(right) || !(rows.top > m_nClipTop) ||
+        !(rows.bottom < m_nClipBottom)) {
+        m_bFigureVisible = 0;
+        return;
+    }
+    m_nFigureLeft = m_nGraphLeft = int(left);
+    m_nFigureRight = m_nGraphRight = int(right);
+    m_nFigureTop = m_nGraphTop = rows.top;
+    m_nFigureBottom = m_nGraphBottom = rows.bottom;
+    m_bFigureVisible = 1;
+}
+
+// The picture box of "LoadBmp" and "Answer", placed like a figure but with
+// no visibility decision. A box that cannot be placed is left empty.
+void CPemroView::LayoutPictureRect(double topLines, double leftColumns, double widthColumns,
+                                   double heightLines) {
+    const BandRows rows = PlaceRows(this, topLines, heightLines);
+    const int W = m_nBaseCharWidth + m_nFontStep / 2;
+    const double dLeft = W * leftColumns, dWidth = W * widthColumns;
+    if (!rows.ok || !IsDrawable(dLeft) || !IsDrawable(dWidth)) {
+        m_nPictureLeft = m_nPictureRight = m_nPictureTop = m_nPictureBottom = 0;
+        return;
+    }
+    m_nPictureLeft = ToPixel(dLeft);
+    m_nPictureRight = m_nPictureLeft + ToPixel(dWidth);
+    m_nPictureTop = rows.top;
+    m_nPictureBottom = rows.bottom;
+}

@@ -1,0 +1,93 @@
+// Pixel and world lines of the current figure.
+#include "view/view.h"
+
+#include <utility>
+
+namespace {
+
+// Pen width of a pixel line: the asked width (0 for one pixel), raised to 2
+// for a single point, a horizontal stroke drawn leftward over more than 3
+// pixels and a vertical stroke drawn upward over 3 or more pixels.
+int PixelLineWidth(int width, double x1, double y1, double x2, double y2) {
+    int w = width > 0 ? width : 0;
+    const bool point = x1 == x2 && y1 == y2;
+    const bool leftward = y1 == y2 && x1 - x2 > 3;
+    const bool upward = x1 == x2 && y1 - y2 >= 3;
+    if ((point || leftward || upward) && w < 2) w = 2;
+    return w;
+}
+
+// One stroke in a new solid pen, the previous pen restored afterwards.
+void StrokePx(CDC* pDC, int width, int x1, int y1, int x2, int y2, COLORREF colour) {
+    CPenSelect pen(pDC, CPen(PS_SOLID, width, colour));
+    pDC->MoveTo(x1, y1);
+    pDC->LineTo(x2, y2);
+}
+
+bool AllDrawable(double x1, double y1, double x2, double y2) {
+    return IsDrawable(x1) && IsDrawable(y1) && IsDrawable(x2) && IsDrawable(y2);
+}
+
+} // namespace
+
+void CPemroView::DrawLinePx(CDC* pDC, int width, double x1, double y1, double x2, double y2,
+                            COLORREF colour) {
+    const int w = PixelLineWidth(width, x1, y1, x2, y2);
+    if (!IsFigureBandVisible() || !AllDrawable(x1, y1, x2, y2)) return;
+    StrokePx(pDC, w, ToPixel(x1), ToPixel(y1), ToPixel(x2), ToPixel(y2), colour);
+}
+
+void CPemroView::DrawLinePxB(CDC* pDC, int width, double x1, double y1, double x2, double y2,
+                             COLORREF colour) {
+    DrawLinePx(pDC, width, x1, y1, x2, y2, colour);
+}
+
+// The styled line: drawn only while a 3-D layout draws its plane inset.
+void CPemroView::DrawLinePxIfEnabled(CDC* pDC, int width, double x1, double y1, double x2,
+                                     double y2, COLORREF colour) {
+    if (m_nLineStyle != 1) return;
+    DrawLinePx(pDC, width, x1, y1, x2, y2, colour);
+}
+
+void CPemroView::DrawLineWorldMode(CDC* pDC, double x1, double y1, double x2, double y2,
+                                   COLORREF colour, int mode) {
+    if (mode == 2) {
+        std::swap(x1, y1);
+        std::swap(x2, y2);
+    }
+    if (!IsFigureBandVisible()) return;
+    // A segment with an end outside the world range is dropped whole.
+    const auto inRange = [this](double x, double y) {
+        return m_dXMin <= x && x <= m_dXMax && m_dYMin <= y && y <= m_dYMax;
+    };
+    if (!inRange(x1, y1) || !inRange(x2, y2)) return;
+    int px1, py1, px2, py2;
+    if (!MapWorldWhole(x1, y1, &px1, &py1) || !MapWorldWhole(x2, y2, &px2, &py2)) return;
+    DrawLinePx(pDC, m_nPixelSize, px1, py1, px2, py2, colour);
+}
+
+void CPemroView::DrawLineWorld(CDC* pDC, double x1, double y1, double x2, double y2,
+                               COLORREF colour) {
+    DrawLineWorldMode(pDC, x1, y1, x2, y2, colour, m_nRegionType);
+}
+
+// A line in the plane inset of a 3-D layout, in the inset's own world range.
+void CPemroView::DrawLineWorldIfEnabled(CDC* pDC, double x1, double y1, double x2, double y2,
+                                        COLORREF colour) {
+    if (!IsFigureBandVisible()) return;
+    const double* r = m_adPlaneRange;
+    const auto inRange = [r](double x, double y) {
+        return r[0] <= x && x <= r[1] && r[2] <= y && y <= r[3];
+    };
+    if (!inRange(x1, y1) || !inRange(x2, y2)) return;
+    const auto mapX = [this, r](double x) {
+        return m_nInsetLeft + (x - r[0]) / m_adPlaneSpan[0] * m_nInsetWidth;
+    };
+    const auto mapY = [this, r](double y) {
+        return m_nInsetBottom - (y - r[2]) / m_adPlaneSpan[1] * m_nInsetHeight;
+    };
+    const double fx1 = mapX(x1), fy1 = mapY(y1), fx2 = mapX(x2), fy2 = mapY(y2);
+    if (!AllDrawable(fx1, fy1, fx2, fy2)) return;
+    DrawLinePxIfEnabled(pDC, m_nPixelSize, ToPixel(fx1), ToPixel(fy1), ToPixel(fx2), ToPixel(fy2),
+                        colour);
+}

@@ -1,0 +1,112 @@
+// Members of CPemroView: drawing primitives, pictures and text buttons.
+// Included inside the class body of CPemroView (view/view.h).
+// clang-format off
+    // --- World frame, colours and the graph-region test (world_frame.cpp) ----
+    // The band test: the current figure is placed and lies within 150 pixels
+    // of the area being painted.
+    BOOL IsFigureBandVisible() const;
+    // World point to page pixel, offset truncated (the usual frame); FALSE
+    // when the point cannot become a pixel (NaN, infinite, zero span, huge).
+    BOOL MapWorldOffset(double x, double y, int* px, int* py) const;
+    // The same with the whole coordinate truncated (world lines).
+    BOOL MapWorldWhole(double x, double y, int* px, int* py) const;
+    static COLORREF MakeRGB(double r, double g, double b);
+    void SplitRGB(COLORREF colour);
+    BOOL HitTestGraphRegion(int kind) const;
+    static double Max2(double a, double b);
+    static double Min2(double a, double b);
+    double ClampToZRange(double z) const;
+
+    // --- Lines and arrows (lines.cpp, arrows.cpp) ----------------------------
+    void DrawLinePx(CDC* pDC, int width, double x1, double y1, double x2, double y2, COLORREF colour);
+    void DrawLinePxIfEnabled(CDC* pDC, int width, double x1, double y1, double x2, double y2, COLORREF colour);
+    void DrawLinePxB(CDC* pDC, int width, double x1, double y1, double x2, double y2, COLORREF colour);
+    void DrawArrowPx(CDC* pDC, int x1, int y1, int x2, int y2, int placement, const CString& label1, const CString& label2, COLORREF colour);
+    void DrawArrowPxIfEnabled(CDC* pDC, int x1, int y1, int x2, int y2, int placement, const CString& label1, const CString& label2, COLORREF colour);
+    void DrawArrowPxB(CDC* pDC, int x1, int y1, int x2, int y2, int placement, const CString& label1, const CString& label2, COLORREF colour);
+    void DrawArrowWorld(CDC* pDC, double x1, double y1, double x2, double y2, int placement, const CString& label1, const CString& label2, COLORREF colour);
+    void DrawLineWorldMode(CDC* pDC, double x1, double y1, double x2, double y2, COLORREF colour, int mode);
+    void DrawLineWorld(CDC* pDC, double x1, double y1, double x2, double y2, COLORREF colour);
+    void DrawLineWorldIfEnabled(CDC* pDC, double x1, double y1, double x2, double y2, COLORREF colour);
+
+    // --- Strings and boxes (strings.cpp) ---------------------------------------
+    void DrawString(CDC* pDC, int x, int y, const CString& text, COLORREF colour);
+    void DrawStringSmall(CDC* pDC, int x, int y, const CString& text, COLORREF colour);
+    void DrawStringHalf(CDC* pDC, int x, int y, const CString& text, COLORREF colour);
+    void FillRectPx(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour);
+    void FillRectPxAlways(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour);
+
+    // --- Fills (fills.cpp) -------------------------------------------------------
+    void FillRectGradientPx(CDC* pDC, int left, int top, int right, int bottom, COLORREF from, COLORREF to);
+    void FillRectWorld(CDC* pDC, double xLeft, double xRight, double yBottom, double yTop, COLORREF colour);
+    void FillRectGradientWorld(CDC* pDC, double xLeft, double xRight, double yBottom, double yTop, COLORREF from, COLORREF to);
+    void FloodFillPx(CDC* pDC, int x, int y, COLORREF border, COLORREF fill);
+    void FloodFillWorld(CDC* pDC, double x, double y, COLORREF border, COLORREF fill);
+
+    // --- Dots, balls, ellipses and traced arcs (dots_arcs.cpp) -------------------
+    void DrawDotPx(CDC* pDC, int x, int y, int rx, int ry, COLORREF pen, COLORREF brush);
+    void DrawDotWorld(CDC* pDC, double x, double y, int rx, int ry, COLORREF pen, COLORREF brush);
+    void DrawBallWorld(CDC* pDC, double x, double y, int rx, int ry, double angle, COLORREF pen, COLORREF brush);
+    void DrawEllipseWorld(CDC* pDC, double x, double y, double rx, double ry, COLORREF pen, COLORREF brush);
+    void DrawArcPx(CDC* pDC, int cx, int cy, int rx, int ry, int fromDegrees, int toDegrees, COLORREF colour);
+    void DrawArcWorld(CDC* pDC, double cx, double cy, double rx, double ry, double t0, double t1, COLORREF colour);
+    void DrawShadedArcWorld(CDC* pDC, double cx, double cy, double rx, double ry, double t0, double t1, COLORREF colour);
+    // The turning diameter of a ball about a pixel centre.
+    void DrawBallDiameter(CDC* pDC, int px, int py, int rx, int ry, double angle, COLORREF pen);
+
+    // --- The oblique 3-D projection (solid3d.cpp) -----------------------------------
+    void TurnPoint3D(double* x, double* y) const;
+    void ArrangeAxes3D(double* x, double* y, double* z) const;
+    BOOL ProjectPoint3D(double x, double y, double z, int* sx, int* sy) const;
+    void DrawLine3D(CDC* pDC, double x1, double y1, double z1, double x2, double y2, double z2, COLORREF colour);
+    void DrawArrow3D(CDC* pDC, double x1, double y1, double z1, double x2, double y2, double z2, int placement, const CString& label1, const CString& label2, COLORREF colour);
+    void DrawDotProjected(CDC* pDC, double x, double y, double z, int rx, int ry, COLORREF pen, COLORREF brush);
+    void DrawBallProjected(CDC* pDC, double x, double y, double z, int rx, int ry, double angle, COLORREF pen, COLORREF brush);
+    void FloodFillWorld3D(CDC* pDC, double x, double y, double z, COLORREF border, COLORREF fill);
+    void DrawArc3D(CDC* pDC, double cx, double cy, double cz, double ux, double uy, double uz, double vx, double vy, double vz, COLORREF colour);
+
+    // --- Text buttons and click tests (buttons.cpp) ------------------------------------
+    BOOL TextButton(CDC* pDC, int x, int y, const CString& label);
+    BOOL TextButtonInPlot(CDC* pDC, int x, int y, int w, int h, const CString& label, COLORREF textColour);
+    BOOL TextButtonCore(CDC* pDC, int x, int y, int w, int h, const CString& label, COLORREF textColour);
+    BOOL TextButtonSimple(CDC* pDC, int x, int y, const CString& label);
+    void DrawFramedLabel(CDC* pDC, int x, int y, int w, int h, const CString& label, COLORREF textColour, COLORREF frame, COLORREF ground);
+    BOOL FilledTextButton(CDC* pDC, int x, int y, int w, int h, const CString& text, COLORREF textColour, COLORREF frame);
+    BOOL FilledTextButtonInBand(CDC* pDC, int x, int y, int w, int h, const CString& text, COLORREF textColour, COLORREF frame);
+    BOOL IsClickInRect(CDC* pDC, int x, int y, int w, int h);
+    // Size of an auto-sized button from its label's byte length.
+    int ButtonWidth(const CString& label) const;
+    int ButtonHeight() const;
+    // The stored click (page coordinates) strictly inside the box.
+    BOOL IsStoredClickInside(int x, int y, int w, int h) const;
+    // Turns "the stored click lies in the button" into the hit the caller
+    // acts on: only in the click pass.
+    BOOL ReportButtonHit(BOOL inside);
+    // Draws a framed auto-sized button and answers whether the stored click
+    // lies in it (lit); shared by the family.
+    BOOL DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CString& label, COLORREF textColour);
+
+    // --- Figure placement and text-line visibility (layout.cpp) -----------------------
+    BOOL IsGraphBandVisibleAfter(int n) const;
+    BOOL IsTextLineVisible(int y);
+    void LayoutGraphWindow(double topLines, int leftColumn, int widthColumns, double heightLines);
+    void LayoutPictureRect(double topLines, double leftColumns, double widthColumns, double heightLines);
+
+    // --- Pictures (picture_draw.cpp) -------------------------------------------------------
+    void DrawPicture(CDC* pDC, const CString& path, int x, int y, int cx, int cy);
+
+    // --- Clicks act once ---------------------------------------------------------------------
+    // The mouse handler (and render-page) count every press in m_nClickSerial.
+    // The first pass that sees a new count is the click pass; only there do the
+    // button hit tests report hits. Printing passes never take the click.
+    // OnDraw calls BeginPassClickState() first and EndPassClickState() last;
+    // the latter returns TRUE when a button acted, so one more pass can show
+    // the new state.
+    int m_nClickSerial = 0;
+    int m_nClickSerialSeen = 0;   // the press that the last click pass answered
+    BOOL m_bClickPass = FALSE;    // this pass answers the last press
+    BOOL m_bClickActed = FALSE;   // a hit test reported a hit in this pass
+    BOOL IsClickPass() const { return m_bClickPass; }
+    void BeginPassClickState();
+    BOOL EndPassClickState();
+// clang-format on

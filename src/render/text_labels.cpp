@@ -1,0 +1,246 @@
+// Labelled strings and numbers in figures: a string at a world point, a
+// number with a given count of decimals, a label followed by its value (and
+// a unit), a value in a box, and the same at a projected 3-D point.
+#include "render/text_typeset.h"
+
+#include <cmath>
+#include <cstdio>
+
+using namespace typeset;
+
+namespace {
+
+// Background of the value labels: they stand on a grey box so that they read
+// over curves and fills.
+constexpr COLORREF kValueBackground = RGB(100, 100, 100);
+constexpr int kMaxDecimals = 6;
+
+} // namespace
+
+namespace typeset {
+
+// "%.0lf" ... "%.6lf" for 0..6 decimals, "%lf" for more; nothing for a
+// negative count.
+CString FormatDecimals(int decimals, double value) {
+    if (decimals < 0) return CString();
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals > kMaxDecimals ? 6 : decimals, value);
+    return CString(buffer);
+}
+
+} // namespace typeset
+
+// World point to page pixel through the plot rectangle, the whole sum
+// truncated; false when the point cannot become a pixel.
+static bool MapLabelPoint(const CPemroView& v, double x, double y, int* px, int* py) {
+    const double fx = v.m_nPlotLeft + (x - v.m_dXMin) * v.m_nPlotWidth / v.m_dXSpan;
+    const double fy = v.m_nPlotBottom - (y - v.m_dYMin) * v.m_nPlotHeight / v.m_dYSpan;
+    if (!IsDrawable(fx) || !IsDrawable(fy)) return false;
+    *px = ToPixel(fx);
+    *py = ToPixel(fy);
+    return true;
+}
+
+// The band-test mapping: offsets from the plot edges truncated.
+static bool MapBandPoint(const CPemroView& v, double x, double y, int* px, int* py) {
+    const double ox = (x - v.m_dXMin) / v.m_dXSpan * (v.m_nPlotRight - v.m_nPlotLeft);
+    const double oy = (y - v.m_dYMin) / v.m_dYSpan * (v.m_nPlotBottom - v.m_nPlotTop);
+    if (!IsDrawable(ox) || !IsDrawable(oy)) return false;
+    *px = v.m_nPlotLeft + ToPixel(ox);
+    *py = v.m_nPlotBottom - ToPixel(oy);
+    return true;
+}
+
+void CPemroView::DrawStringWorld(CDC* pDC, double x, double y, const CString& text,
+                                 COLORREF colour) {
+    const Metrics m(*this);
+    int px = 0, py = 0;
+    if (pDC && IsFigureBandVisible() && MapBandPoint(*this, x, y, &px, &py))
+        DrawString(pDC, px + 2, py, text, colour);
+    m_lfCurrent.lfHeight = m.E;
+    m_lfCurrent.lfWidth = m.w0;
+}
+
+void CPemroView::DrawLabelIntegerWorld(CDC* pDC, double x, double y, const CString& label, int dx,
+                                       int dy, double value, COLORREF colour) {
+    const Metrics m(*this);
+    int px = 0, py = 0;
+    if (pDC && IsFigureBandVisible() && MapBandPoint(*this, x, y, &px, &py)) {
+        DrawString(pDC, px, py, label, colour);
+        DrawStringHalf(pDC, px + dx, py + dy, FormatDecimals(0, value), colour);
+    }
+    m_lfCurrent.lfHeight = m.E;
+    m_lfCurrent.lfWidth = m.w0;
+}
+
+void CPemroView::DrawNumber(CDC* pDC, int x, int y, int decimals, double value, COLORREF colour) {
+    const Metrics m(*this);
+    const int zoom = m_nLabelZoom + 2;
+    m_lfCurrent.lfHeight = ToPixel(0.6 * m.E) * zoom / 2;
+    m_lfCurrent.lfWidth = ToPixel(0.6 * m.w0) * zoom / 2;
+    if (pDC && decimals >= 0 && IsFigureBandVisible()) {
+        CFontSelect font(pDC, m_lfCurrent);
+        TextPaint paint(pDC, colour, OPAQUE, kValueBackground);
+        const CString text = FormatDecimals(decimals, value);
+        PutTypesetText(pDC, x, y, text.data(), int(text.size()));
+    }
+    m_lfCurrent.lfHeight = m_nCharHeight;
+    m_lfCurrent.lfWidth = m_nCharWidth;
+}
+
+void CPemroView::DrawLabelNumber(CDC* pDC, int dy, double x, double y, const CString& label,
+                                 int decimals, double value, COLORREF colour) {
+    if (pDC && IsFigureBandVisible()) {
+        // Colours below 10 are palette numbers.
+        const COLORREF cr = colour < 10 ? m_acrPalette[colour] : colour;
+        const double ox = (x - m_dXMin) * (m_nPlotRight - m_nPlotLeft) / (m_dXMax - m_dXMin);
+        const double oy = (y - m_dYMin) * (m_nPlotBottom - m_nPlotTop) / (m_dYMax - m_dYMin);
+        if (IsDrawable(ox) && IsDrawable(oy)) {
+            const int px = m_nPlotLeft + ToPixel(ox), py = m_nPlotBottom - ToPixel(oy);
+            const int n = int(label.size());
+            DrawString(pDC, px, py, label, cr);
+            DrawNumber(pDC, px + m_nBaseCharWidth * n * (m_nLabelZoom + 2) / 3, py + 4 + dy,
+                       decimals, value, cr);
+        }
+    }
+    m_lfCurrent.lfHeight = m_nCharHeight;
+    m_lfCurrent.lfWidth = m_nCharWidth;
+}
+
+void CPemroView::DrawLabelNumberBoxed(CDC* pDC, int x, int y, const CString& label, int decimals,
+                                      double value, COLORREF colour) {
+    const int S = m_nFontStep, BW = m_nBaseCharWidth;
+    const int left = m_bFigure3D ? m_nFigureLeft : m_nPlotLeft;
+    x = left + (S / 2 + 2 + BW) * (x - left) / 18;
+    if (pDC && IsFigureBandVisible()) {
+        const COLORREF cr = colour < 10 ? m_acrPalette[colour] : colour;
+        const double magnitude = std::fabs(value);
+        const int digits = magnitude > 10 ? ToPixel(std::log10(magnitude)) : 0;
+        const int cw = BW + S / 2;
+        const int n = int(label.size());
+        const int cells = n + (decimals > 0 ? decimals : 0) + digits;
+        FillRectPx(pDC, x, y, x + cells * cw, y + 20, m_crGround);
+        DrawString(pDC, x, y, label, cr);
+        DrawNumber(pDC, x + n * cw, y + m_nBaseCharHeight / 8, decimals, value, cr);
+    }
+    m_lfCurrent.lfHeight = m_nCharHeight;
+    m_lfCurrent.lfWidth = m_nCharWidth;
+}
+
+namespace {
+
+// How a labelled value lays out after its label.
+enum class ValueLayout { Gap, NoGap, Offset3D };
+
+} // namespace
+
+// Writes label, value and unit at a pixel point in the label font of
+// lfHeight/lfWidth already set, on the grey background.
+static void WriteLabelValue(CPemroView& v, CDC* pDC, int px, int py, const CString& label,
+                            int decimals, double value, const CString* unit, ValueLayout layout,
+                            int offset3D, COLORREF colour) {
+    CFontSelect font(pDC, v.m_lfCurrent);
+    TextPaint paint(pDC, colour, OPAQUE, kValueBackground);
+    const int cell = v.m_lfCurrent.lfWidth;
+    const int n = int(label.size());
+    v.PutTypesetText(pDC, px, py, label.data(), n);
+    px += layout == ValueLayout::Gap     ? cell * (n + 1)
+          : layout == ValueLayout::NoGap ? cell * n
+                                         : offset3D;
+    if (decimals >= 0) {
+        const CString number = FormatDecimals(decimals, value);
+        v.PutTypesetText(pDC, px, py, number.data(), int(number.size()));
+        px += cell * (int(number.size()) + 1);
+    }
+    if (unit) v.PutTypesetText(pDC, px, py, unit->data(), int(unit->size()));
+}
+
+void CPemroView::DrawLabelValue(CDC* pDC, double x, double y, const CString& label, int decimals,
+                                double value, COLORREF colour) {
+    if (!pDC || !m_bFigureVisible) return;
+    const int Eb = m_nFontStep + m_nBaseCharHeight, wb = m_nFontStep / 2 + m_nBaseCharWidth;
+    m_lfCurrent.lfHeight = (m_nLabelZoom + 2) * Eb / 3;
+    m_lfCurrent.lfWidth = (m_nLabelZoom + 2) * wb / 3;
+    int px = 0, py = 0;
+    if (MapLabelPoint(*this, x, y, &px, &py))
+        WriteLabelValue(*this, pDC, px, py, label, decimals, value, nullptr, ValueLayout::Gap, 0,
+                        colour);
+    m_lfCurrent.lfHeight = m_nBaseCharHeight;
+    m_lfCurrent.lfWidth = m_nBaseCharWidth;
+}
+
+void CPemroView::DrawLabelValueUnit(CDC* pDC, double x, double y, const CString& label,
+                                    int decimals, double value, const CString& unit,
+                                    COLORREF colour) {
+    if (!pDC || !m_bFigureVisible) return;
+    const int Eb = m_nFontStep + m_nBaseCharHeight, wb = m_nFontStep / 2 + m_nBaseCharWidth;
+    m_lfCurrent.lfHeight = (m_nLabelZoom + 2) * Eb / 3;
+    m_lfCurrent.lfWidth = (m_nLabelZoom + 2) * wb / 3;
+    int px = 0, py = 0;
+    if (MapLabelPoint(*this, x, y, &px, &py))
+        WriteLabelValue(*this, pDC, px, py, label, decimals, value, &unit, ValueLayout::Gap, 0,
+                        colour);
+    m_lfCurrent.lfHeight = m_nBaseCharHeight;
+    m_lfCurrent.lfWidth = m_nBaseCharWidth;
+}
+
+void CPemroView::DrawLabelValueSmall(CDC* pDC, double x, double y, const CString& label,
+                                     int decimals, double value, COLORREF colour) {
+    if (!pDC || !m_bFigureVisible) return;
+    const int Eb = m_nFontStep + m_nBaseCharHeight, wb = m_nFontStep / 2 + m_nBaseCharWidth;
+    m_lfCurrent.lfHeight = (m_nLabelZoom + 2) * Eb / 4;
+    m_lfCurrent.lfWidth = (m_nLabelZoom + 2) * wb / 4;
+    int px = 0, py = 0;
+    if (MapLabelPoint(*this, x, y, &px, &py))
+        WriteLabelValue(*this, pDC, px, py, label, decimals, value, nullptr, ValueLayout::NoGap, 0,
+                        colour);
+    m_lfCurrent.lfHeight = m_nBaseCharHeight;
+    m_lfCurrent.lfWidth = m_nBaseCharWidth;
+}
+
+void CPemroView::DrawLabelValuePair(CDC* pDC, double x, double y, const CString& label1,
+                                    int decimals1, double value1, const CString& label2,
+                                    int decimals2, double value2, double dx, double dy,
+                                    COLORREF colour) {
+    DrawLabelValue(pDC, x, y, label1, decimals1, value1, colour);
+    // dx character widths right and dy lines up, in world units.
+    const double x2 = x + dx * m_nBaseCharWidth * m_dXSpan / m_nPlotWidth;
+    const double y2 = y + dy * m_nBaseCharHeight * m_dYSpan / m_nPlotHeight;
+    DrawLabelValueSmall(pDC, x2, y2, label2, decimals2, value2, colour);
+}
+
+void CPemroView::DrawLabelValue3D(CDC* pDC, double x, double y, double z, const CString& label,
+                                  int decimals, double value, COLORREF colour) {
+    if (!pDC || !m_bFigureVisible) return;
+    const int Eb = m_nFontStep + m_nBaseCharHeight, wb = m_nFontStep / 2 + m_nBaseCharWidth;
+    m_lfCurrent.lfHeight = (m_nLabelZoom + 3) * Eb / 5;
+    m_lfCurrent.lfWidth = (m_nLabelZoom + 3) * wb / 5;
+    // The oblique projection without the turn.
+    ArrangeAxes3D(&x, &y, &z);
+    int px = 0, py = 0;
+    if (ProjectPoint3D(x, y, z, &px, &py)) {
+        const int n = int(label.size());
+        WriteLabelValue(*this, pDC, px, py, label, decimals, value, nullptr, ValueLayout::Offset3D,
+                        3 * n * wb / 5, colour);
+    }
+    m_lfCurrent.lfHeight = m_nBaseCharHeight;
+    m_lfCurrent.lfWidth = m_nBaseCharWidth;
+}
+
+void CPemroView::DrawRadiusLabels(CDC* pDC, int left, int top, int right, int bottom) {
+    m_nPlotWidth = right - left;
+    m_nPlotHeight = bottom - top;
+    if (!pDC || !IsFigureBandVisible()) return;
+    const int w = m_nPlotWidth, h = m_nPlotHeight;
+    const COLORREF c = m_crAxes;
+    const int pen = m_nPixelSize;
+    DrawLinePx(pDC, pen, left, top + 3, right, top + 3, c);
+    DrawLinePx(pDC, pen, left, bottom - 3, right, bottom - 3, c);
+    FillRectPx(pDC, left + w / 3, top, left + 2 * w / 3, top + 6, c);
+    DrawLinePx(pDC, pen, right, top + 3, right, bottom - 3, c);
+    FillRectPx(pDC, right - 3, top + h / 3, right + 3, bottom - h / 3, c);
+    DrawString(pDC, left + w / 2, top + 6, "r", c);
+    DrawString(pDC, right - (m_nBaseCharHeight + 6 + m_nFontStep) / 2, top + h / 3, "R", c);
+    DrawDotPx(pDC, left, top + 3, 3, 3, c, c);
+    DrawDotPx(pDC, left, bottom - 3, 3, 3, c, c);
+}

@@ -1,0 +1,84 @@
+// Members of CPemroView: typesetting of script text and labelled numbers.
+// Included inside the class body of CPemroView (view/view.h).
+// clang-format off
+
+    // --- Text records and paragraphs (text_records.cpp, text_paragraphs.cpp)
+    // Typesets one text record; the file stands behind its three header
+    // bytes and m_nRecClass/m_nRecSubtype/m_nRecParam are set.
+    void TypesetTextRecord(CDC* pDC, CStdioFile* pFile, int nPrevParam);
+    // Parses m_szRecordHeader into the look-ahead fields m_nNextRec*.
+    void PeekRecordHeader();
+    // One continuation piece of a paragraph (raised, lowered, angled, wide).
+    void DrawContinuationRecord(CDC* pDC, const char* line, int cls, int subtype, int param,
+                                int y, int colour);
+    // Click-to-reveal: blanks the part of m_szTextLine not yet uncovered.
+    void HideLineTailBeyondClick(CDC* pDC, int y, int origin);
+
+    // --- Text writers (text_writers.cpp) --------------------------------------
+    void DrawTextStyle0(CDC* pDC, int x, int y, const char* text, int colour);
+    void DrawTextStyle1(CDC* pDC, int x, int y, const char* text, int colour);
+    void DrawTextStyle2(CDC* pDC, int x, int y, const char* text, int colour);
+    void DrawTextStyle7(CDC* pDC, int x, int y, const char* text, int colour);
+    void DrawTextStyle9(CDC* pDC, int x, int y, const char* text, int colour);
+    void DrawTextStyle11(CDC* pDC, int x, int y, const char* text, int colour);
+    void DrawTextStyle12(CDC* pDC, int x, int y, const char* text, int colour);
+    void DrawTextStyle13(CDC* pDC, int x, int y, const char* text, int colour);
+    void DrawTextStyle14(CDC* pDC, int x, int y, const char* text, int colour);
+    void DrawTextStyle3Scaled(CDC* pDC, int x, int y, double widthScale, double heightScale,
+                              const char* text, int colour);
+    void DrawTextRotated(CDC* pDC, int x, int y, const char* text, int colour,
+                         int escapementDegrees, int orientationDegrees);
+    void DrawTextAtAngle(CDC* pDC, int angleCode, int x, int y, const char* text, int colour);
+    void DrawPlainTextLine(CDC* pDC, int x, int y, double widthScale, double heightScale,
+                           const char* text, int colour);
+    void DrawGlyphBitmap(CDC* pDC, int glyph, int x, int y, COLORREF colour);
+
+    // --- The three typesetting passes (text_passes.cpp) ----------------------
+    void DrawScriptLinePass1(CDC* pDC, int style, int x, int y, const char* text, int colour);
+    void DrawScriptLinePass2(CDC* pDC, int style, int x, int y, const char* text, int colour);
+    void DrawScriptLinePass3(CDC* pDC, int style, int x, int y, const char* text, int colour);
+
+    // --- Labelled strings and numbers in figures (text_labels.cpp) ----------
+    void DrawStringWorld(CDC* pDC, double x, double y, const CString& text, COLORREF colour);
+    void DrawLabelIntegerWorld(CDC* pDC, double x, double y, const CString& label, int dx, int dy,
+                               double value, COLORREF colour);
+    void DrawNumber(CDC* pDC, int x, int y, int decimals, double value, COLORREF colour);
+    void DrawLabelNumber(CDC* pDC, int dy, double x, double y, const CString& label, int decimals,
+                         double value, COLORREF colour);
+    void DrawLabelNumberBoxed(CDC* pDC, int x, int y, const CString& label, int decimals,
+                              double value, COLORREF colour);
+    void DrawLabelValueUnit(CDC* pDC, double x, double y, const CString& label, int decimals,
+                            double value, const CString& unit, COLORREF colour);
+    void DrawLabelValue(CDC* pDC, double x, double y, const CString& label, int decimals,
+                        double value, COLORREF colour);
+    void DrawLabelValueSmall(CDC* pDC, double x, double y, const CString& label, int decimals,
+                             double value, COLORREF colour);
+    void DrawLabelValuePair(CDC* pDC, double x, double y, const CString& label1, int decimals1,
+                            double value1, const CString& label2, int decimals2, double value2,
+                            double dx, double dy, COLORREF colour);
+    void DrawLabelValue3D(CDC* pDC, double x, double y, double z, const CString& label,
+                          int decimals, double value, COLORREF colour);
+    void DrawRadiusLabels(CDC* pDC, int left, int top, int right, int bottom);
+
+    // --- Shared by the writers ---------------------------------------------
+    // A palette number as a colour; numbers without an entry (the header
+    // letters a..i give negative ones) take the body-text entry 7.
+    COLORREF TextPaletteColour(int colour) const;
+    // The colour of letters, digits and operators by m_nNonChineseColorMode.
+    COLORREF NonChineseTextColour(int colour) const;
+    // Writes bytes at a client point in the selected font; every piece of
+    // typeset text goes through here.
+    void PutTypesetText(CDC* pDC, int x, int y, const char* gbk, int count);
+    // Paints glyph bitmap `glyph` over one character cell at a client point.
+    void PaintGlyphCell(CDC* pDC, int glyph, int x, int y, COLORREF colour);
+
+    // Receives every piece of typeset text as it is written (tests and
+    // diagnostics); normally null.
+    struct TextSink {
+        virtual ~TextSink() = default;
+        virtual void OnText(int x, int y, const char* gbk, int count, const LOGFONT& font,
+                            COLORREF colour) = 0;
+    };
+    TextSink* m_pTextSink = nullptr;
+
+// clang-format on

@@ -1,0 +1,269 @@
+// The paint pass: lays the page out from the clip box, paints the background,
+// builds the script file name and reads the topic script record by record.
+// Every pass reads the whole file again; nothing of a page survives a pass
+// but the fields of the view.
+#include "view/view.h"
+
+#include "platform/file.h"
+#include "platform/system.h"
+#include "platform/text_codec.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A repaint strip no higher than this is laid out as the bottom of a box of
+// the last full height.
+constexpr int kLowStripHeight = 140;
+// The pattern background is computed in cells of this many pixels.
+constexpr int kPatternCell = 4;
+// Cells of one row that the pattern fill keeps to merge equal rows.
+constexpr int kPatternBandCells = 1024;
+// The first line of the page lies this far down.
+constexpr int kFirstLineY = 10;
+// The family heading is written while the top of the page is in view.
+constexpr int kHeadingArea = 100;
+constexpr int kHeadingColour = 5;
+
+// Ends the click pass on every way out of OnDraw. A pass in which a button
+// acted asks for one more, so what it drew before the click was answered
+// shows the new state at once.
+class CClickPassScope {
+public:
+    explicit CClickPassScope(CPemroView* view) : m_pView(view) { m_pView->BeginPassClickState(); }
+    ~CClickPassScope() {
+        if (m_pView->EndPassClickState()) m_pView->Invalidate();
+    }
+    CClickPassScope(const CClickPassScope&) = delete;
+    CClickPassScope& operator=(const CClickPassScope&) = delete;
+
+private:
+    CPemroView* m_pView;
+};
+
+// One component of a pattern cell: the background's component weighted by w,
+// the brightness by 1 - w, kept to 8 bits.
+int PatternComponent(int component, double w, int brightness) {
+    const double v = component * w + (1.0 - w) * brightness;
+    if (!std::isfinite(v)) return 0;
+    return int(v) & 255;
+}
+
+} // namespace
+
+void CPemroView::LayoutFromClipBox(CDC* pDC) {
+    CRect clip;
+    pDC->GetClipBox(&clip);
+    m_nClipLeft = clip.left;
+    m_nClipTop = clip.top;
+    m_nClipRight = clip.right;
+    m_nClipBottom = clip.bottom;
+    m_nBoxWidth = m_nClipRight - m_nClipLeft;
+    m_nBaseCharHeight = m_nBoxWidth / (30 + m_bPrintMode);
+    m_nBaseCharWidth = m_nBoxWidth > 800 ? m_nBoxWidth * 117 / 7200 : m_nBoxWidth * 59 / 3600;
+    m_nCharWidth = m_nBaseCharWidth;
+    m_nCharHeight = m_nBaseCharHeight;
+    m_bFullRepaint = 0;
+    if (m_sizeScrollTotal.cx < m_nClipRight) m_sizeScrollTotal.cx = m_nClipRight;
+}
+
+void CPemroView::PaintPageBackground(CDC* pDC) {
+    COLORREF gridColour = m_crBackground;
+    // The pattern covers the whole clip box cell by cell, so the plain fill
+    // under it would never be seen.
+    if (m_nBackgroundMode != -1)
+        pDC->FillSolidRect(CRect(0, 0, m_sizeScrollTotal.cx, m_sizeScrollTotal.cy), m_crBackground);
+    SplitRGB(m_crBackground);
+    if (m_nClipBottom - m_nClipTop > kLowStripHeight)
+        m_nBoxHeight = m_nClipBottom - m_nClipTop;
+    else
+        m_nClipTop = m_nClipBottom - m_nBoxHeight;
+    if (m_nBackgroundMode != 0) {
+        const int b = m_nBrightness & 255;
+        gridColour = RGB(b, b, b);
+    }
+    if (m_nBackgroundMode == 1)
+        DrawPicture(pDC, m_strBackgroundPicture, m_nClipLeft, m_nClipTop,
+                    m_nClipRight - m_nClipLeft, m_nClipBottom - m_nClipTop);
+    if (m_nBackgroundMode == -1) PaintPatternBackground(pDC);
+    // Grid lines are aligned to the clip box, not to the page origin.
+    if (m_nGridHidden == 0 && m_nGridSize > 0) {
+        for (int x = m_nClipLeft; x < m_nClipRight; x += m_nGridSize)
+            pDC->FillSolidRect(CRect(x, m_nClipTop, x + 1, m_nClipBottom), gridColour);
+        for (int y = m_nClipTop; y < m_nClipBottom; y += m_nGridSize)
+            pDC->FillSolidRect(CRect(m_nClipLeft, y, m_nClipRight, y + 1), gridColour);
+    }
+    m_bFullRepaint = 1;
+}
+
+void CPemroView::PaintPatternBackground(CDC* pDC) {
+    // Measured hot loop: one pattern evaluation per 4x4 cell over the whole
+    // box. Neighbouring cells of equal colour are filled together: along a
+    // row as one run, and rows equal to the one above as one band (the
+    // common patterns vary slowly, or along x only).
+    const double width = m_nBoxWidth > 0 ? m_nBoxWidth : 1; // an empty box: no infinities
+    const double height = m_nBoxHeight > 0 ? m_nBoxHeight : 1;
+    const int cells = (m_nClipRight - m_nClipLeft + kPatternCell - 1) / kPatternCell;
+    if (cells <= 0 || m_nClipBottom <= m_nClipTop) return;
+    // Wider boxes than the band buffer are filled row by row.
+    const bool bands = cells <= kPatternBandCells;
+    COLORREF row[kPatternBandCells], band[kPatternBandCells];
+    double cellU[kPatternBandCells];
+    if (bands)
+        for (int i = 0; i < cells; ++i) cellU[i] = (i * kPatternCell + 2) / width;
+    int bandTop = m_nClipTop;
+
+    auto fillRuns = [&](const COLORREF* colours, int top, int bottom) {
+        for (int i = 0; i < cells;) {
+            int j = i + 1;
+            while (j < cells && colours[j] == colours[i]) ++j;
+            pDC->FillSolidRect(
+                CRect(m_nClipLeft + i * kPatternCell, top, m_nClipLeft + j * kPatternCell, bottom),
+                colours[i]);
+            i = j;
+        }
+    };
+    auto cellColour = [&](double u, double v) {
+        const double w = EvalBackgroundPattern(u, v, m_nBackgroundPattern);
+        return RGB(PatternComponent(m_anSplitRgb[0], w, m_nBrightness),
+                   PatternComponent(m_anSplitRgb[1], w, m_nBrightness),
+                   PatternComponent(m_anSplitRgb[2], w, m_nBrightness));
+    };
+
+    const bool alongXOnly = m_nBackgroundPattern < 3 || m_nBackgroundPattern > 6;
+    int y = m_nClipTop;
+    for (; y < m_nClipBottom; y += kPatternCell) {
+        const double v = (y + 2 - m_nClipTop) / height;
+        if (!bands) {
+            for (int x = m_nClipLeft; x < m_nClipRight; x += kPatternCell)
+                pDC->FillSolidRect(CRect(x, y, x + kPatternCell, y + kPatternCell),
+                                   cellColour((x + 2 - m_nClipLeft) / width, v));
+            continue;
+        }
+        // Patterns 1 and 2 (and the unknown ones, weight 0) do not change
+        // along y: the first row of cells stands for the whole box.
+        if (alongXOnly && y > m_nClipTop) continue;
+        for (int i = 0; i < cells; ++i) row[i] = cellColour(cellU[i], v);
+        if (y > m_nClipTop && std::equal(row, row + cells, band)) continue;
+        if (y > m_nClipTop) fillRuns(band, bandTop, y);
+        std::copy(row, row + cells, band);
+        bandTop = y;
+    }
+    // The last band reaches the bottom of its last cell, as every cell does.
+    if (bands) fillRuns(band, bandTop, y);
+}
+
+void CPemroView::ResetPassFields() {
+    m_adRegionRect[0] = m_dXMin + 0.05 * m_dXSpan;
+    m_adRegionRect[1] = m_dXMax - 0.05 * m_dXSpan;
+    m_adRegionRect[2] = m_dYMin + 0.05 * m_dYSpan;
+    m_adRegionRect[3] = m_dYMax - 0.05 * m_dYSpan;
+    m_nUpperSurfaceStyle = m_nLowerSurfaceStyle = 0;
+    m_nFuncFBreak = -1;
+    m_nDerivativeArg = 0;
+    m_nSequenceMode = -1;
+    m_nSubDemo = -1;
+    m_nLimitInfinity = 0;
+    static const std::string songTi = Gbk(u8"宋体");
+    m_lfCurrent.SetFaceName(songTi.c_str());
+}
+
+void CPemroView::DrawFamilyHeading(CDC* pDC) {
+    if (m_nDataFamily <= -1 || m_nClipTop >= kHeadingArea) return;
+    static const std::string science = Gbk(u8"理科类"), arts = Gbk(u8"文科类"),
+                             engineering = Gbk(u8"工科类");
+    static const std::string review[4] = {Gbk(u8"数一"), Gbk(u8"数二"), Gbk(u8"数三"),
+                                          Gbk(u8"数四")};
+    const std::string* word = nullptr;
+    if (m_nDataFamily <= 3) {
+        if (m_nDataVariant == 0)
+            word = &science;
+        else
+            word = m_nDataFamily == 3 ? &engineering : &arts;
+    } else if (m_nDataFamily == 4 && m_nDataVariant >= 0 && m_nDataVariant <= 3) {
+        word = &review[m_nDataVariant];
+    }
+    if (word) DrawTextStyle0(pDC, 5, m_nClipTop + 5, word->c_str(), kHeadingColour);
+}
+
+BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart) {
+    int prevParam = 3;
+    while (pFile->ReadString(m_szRecordHeader, 4)) {
+        ParseRecordHeader();
+        // Step display: records past the revealed count are skipped header
+        // by header, so nothing after them is drawn.
+        if (m_nTextRevealMode != -1 && m_nRecordIndex > m_nRevealedCount) continue;
+        const int kind = m_nRecClass * 10 + m_nRecSubtype;
+        if (kind >= 70 && kind <= 79) {
+            ReadCommandRecord(pFile);
+            if (!RunCommandChain(pDC)) return FALSE;
+            continue;
+        }
+        TypesetTextRecord(pDC, pFile, prevParam);
+        // Close the text record.
+        prevParam = m_nRecParam;
+        if (m_nRecParam == 3) m_nFontStep = nFontStepAtStart;
+        m_nTextY = m_nNextLineY;
+        m_lfCurrent = m_alfTextFont[0];
+        ++m_nRecordIndex;
+        if (m_nTextRevealMode == -1 && m_nTextY < m_nClipBottom) ++m_nRevealedCount;
+    }
+    return TRUE;
+}
+
+void CPemroView::FinishFile(int nFontStepAtStart) {
+    m_nPrevClipLeft = m_nClipLeft;
+    m_nPrevClipTop = m_nClipTop;
+    m_nPrevClipBottom = m_nClipBottom;
+    m_nPrevClipRight = m_nClipRight;
+    m_nFontStep = nFontStepAtStart;
+    // A newly opened file gets its page length and a second, complete pass:
+    // the first one only laid the text out.
+    if (m_strLastDataPath != m_strDataPath) {
+        m_strLastDataPath = m_strDataPath;
+        OnInitialUpdate();
+        m_nPrevClipBottom = 0;
+        Invalidate(TRUE);
+    }
+}
+
+void CPemroView::OnDraw(CDC* pDC) {
+    CClickPassScope clickPass(this);
+    const int fontStepAtStart = m_nFontStep;
+    m_strProgramDir = GetProgramDir();
+    m_alfTextFont[0] = m_lfCurrent;
+    m_nAnswerBlock = -1;
+    m_bPassEndedEarly = FALSE;
+    SplitRGB(m_crBackground);
+    LayoutFromClipBox(pDC);
+
+    // The background stays when the box is the one painted last, unless the
+    // stored click lies in the left margin.
+    const bool sameBox = m_nClipLeft == m_nPrevClipLeft && m_nClipTop == m_nPrevClipTop &&
+                         m_nClipBottom == m_nPrevClipBottom && m_nClipRight == m_nPrevClipRight;
+    if (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox)) PaintPageBackground(pDC);
+
+    ResetPassFields();
+    BuildDataFileName();
+    m_strDataPath = m_strDataFile;
+    if (!m_bPrintMode) m_nTextY = kFirstLineY;
+    m_nNextLineY = kFirstLineY;
+    m_bShowRecordText = 1;
+    m_bBeforeFigure = 1;
+
+    CStdioFile file;
+    if (!file.Open(m_strDataPath, CStdioFile::modeRead | CStdioFile::typeText)) {
+        // On the window, also while printing.
+        CClientDC dc(this);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(RGB(255, 255, 255));
+        dc.TextOut(10, 10, Gbk(u8"数据文件打不开或不存在"));
+        return;
+    }
+    m_nRecordIndex = 0;
+    if (m_nTextRevealMode == -1) m_nRevealedCount = 1;
+    DrawFamilyHeading(pDC);
+    if (!RunRecordLoop(pDC, &file, fontStepAtStart)) return; // an answer button ended it
+    FinishFile(fontStepAtStart);
+}

@@ -1,0 +1,191 @@
+// Members of CPemroView: the paint pass, the script readers, the command
+// chain and the commands the page driver handles itself.
+// Included inside the class body of CPemroView (view/view.h).
+// clang-format off
+
+    // --- The paint pass (script/page_draw.cpp) -------------------------------
+    void BuildDataFileName();
+    void LayoutFromClipBox(CDC* pDC);
+    void PaintPageBackground(CDC* pDC);
+    void PaintPatternBackground(CDC* pDC);
+    void ResetPassFields();
+    void DrawFamilyHeading(CDC* pDC);
+    BOOL RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart);
+    void FinishFile(int nFontStepAtStart);
+
+    // --- Record headers and argument readers (script/record_reader.cpp) ------
+    void ParseRecordHeader();
+    void ReadCommandRecord(CStdioFile* pFile);
+    void ReadLabelLines(CStdioFile* pFile);
+    int CommandLineLength() const;
+    BOOL IsArgListOpen() const; // another argument follows the cursor
+    double ReadScriptNumber(int nPos);
+    void ReadScriptString(int nPos);
+    void ReadScriptColors(BOOL bPen, BOOL bFill);
+    int ReadScriptNumberList(int nWhich);
+    void ReadFrameRect(int nPos);
+    int ReadCoefficientList(double* pTarget); // DATA1/DATA2 lists, at most 20
+    // --- Figure set-ups (script/plot_setup.cpp) -------------------------------
+    void ReadPlotSetup(int nPos);
+    void ReadPlotSetup3D(int nPos);
+
+    // --- The command chain (script/command_chain.cpp) -------------------------
+    // Runs the keyword tests on m_szCommandLine; FALSE when a section ended
+    // the pass (an answer button was clicked).
+    BOOL RunCommandChain(CDC* pDC);
+    BOOL PassesCommandGate();
+    // Resets the limit demonstration before every command past the gate
+    // (also the menu-less command 32900).
+    void OnResetLimitState();
+
+    // --- Answers, pictures and data (script/answer_commands.cpp, ...) ---------
+    void NextAnswerBlock();
+    BOOL IsAnswerBlockClosed(int nBlock) const;
+    void DrawChoiceQuestion(CDC* pDC, int nKind, const int* pnFlags, int nBlock);
+    void DrawFoldButton(CDC* pDC, int nKind, int nBlock);
+    void ToggleAnswerBlock(int nBlock);
+    void ClearAnswerVerdict(); // the topic reset forgets the verdict shown
+
+    // Fields of the engine that the view's data model does not list.
+    // The verdict of the last choice clicked ("对"/"错"): it stays shown on
+    // later passes of the page although the click acts only once.
+    int m_nAnswerVerdictBlock = -1;
+    BOOL m_bAnswerVerdictRight = FALSE;
+    CString m_strAnswerVerdictPath;
+    // Set by a section that ends the pass at once (answer buttons).
+    BOOL m_bPassEndedEarly = FALSE;
+
+    // --- Command sections, one per keyword test, in the order of the chain ---
+    // Each reads its own arguments from m_szCommandLine. Sections whose
+    // routines are not built yet do nothing (script/command_sections_pending.cpp).
+    void CmdFont(CDC* pDC);
+    void CmdCloseAnswer(CDC* pDC);
+    void CmdLoadBmp(CDC* pDC);
+    void CmdHtml(CDC* pDC);
+    void CmdAnswer(CDC* pDC);
+    void CmdDisconnection(CDC* pDC);
+    void CmdDATAs(CDC* pDC);
+    void CmdDATA1(CDC* pDC);
+    void CmdDATA2(CDC* pDC);
+    void CmdProjDomain(CDC* pDC);
+    void CmdRegion(CDC* pDC);
+    void CmdText2(CDC* pDC);
+    void CmdTextDert(CDC* pDC);
+    void CmdText3(CDC* pDC);
+    void CmdTextz(CDC* pDC);
+    void CmdLine2(CDC* pDC);
+    void CmdLINE2(CDC* pDC);
+    void CmdLine3(CDC* pDC);
+    void CmdLINE3(CDC* pDC);
+    void CmdLine_Point(CDC* pDC);
+    void CmdParabola(CDC* pDC);
+    void CmdFloodfill2(CDC* pDC);
+    void CmdFloodfill3(CDC* pDC);
+    void CmdArc2(CDC* pDC);
+    void CmdArc3(CDC* pDC);
+    void CmdEllipse2(CDC* pDC);
+    void CmdEllipse3(CDC* pDC);
+    void CmdCurve(CDC* pDC);
+    void Cmdcurve(CDC* pDC);
+    void CmdcurveDert(CDC* pDC);
+    void CmdDAlembert(CDC* pDC);
+    void CmdPeriod(CDC* pDC);
+    void CmdInverse(CDC* pDC);
+    void Cmdinverse(CDC* pDC);
+    void CmdSequence(CDC* pDC);
+    void CmdSequence2(CDC* pDC);
+    void CmdLimit(CDC* pDC);
+    void CmdDerivative1(CDC* pDC);
+    void CmdDerivative2(CDC* pDC);
+    void CmdTangentLine2(CDC* pDC);
+    void Cmdtangentline2(CDC* pDC);
+    void CmdTangentLine3(CDC* pDC);
+    void CmdTangentPlane(CDC* pDC);
+    void CmdRoot(CDC* pDC);
+    void CmdLeastSquareMethod(CDC* pDC);
+    void CmdMeanDifferential(CDC* pDC);
+    void CmdMeanCalculus1(CDC* pDC);
+    void CmdMeanCalculus2(CDC* pDC);
+    void CmdContour(CDC* pDC);
+    void CmdSeries1(CDC* pDC);
+    void CmdSeries2(CDC* pDC);
+    void CmdCalculus1(CDC* pDC);
+    void Cmdcalculus1(CDC* pDC);
+    void CmdRomberg(CDC* pDC);
+    void CmdCalculus2(CDC* pDC);
+    void Cmdcalculus2(CDC* pDC);
+    void CmdRevolve(CDC* pDC);
+    void CmdFourier(CDC* pDC);
+    void CmdDiffEquation1(CDC* pDC);
+    void CmdDiffEquations(CDC* pDC);
+    void CmdDomainxy(CDC* pDC);
+    void CmdDomainr(CDC* pDC);
+    void CmdSurf(CDC* pDC);
+    void CmdSphSurf(CDC* pDC);
+    void CmdCylSurf(CDC* pDC);
+    void CmdSolid(CDC* pDC);
+    void CmdDots(CDC* pDC);
+    void CmdVector2(CDC* pDC);
+    void CmdVector3(CDC* pDC);
+    void CmdBoundaryVector(CDC* pDC);
+    void CmdDotVector(CDC* pDC);
+    void CmdSpaceCurve(CDC* pDC);
+    void CmdCylinder(CDC* pDC);
+    void CmdCylCoord(CDC* pDC);
+    void CmdSpherCoord(CDC* pDC);
+    void CmdAreaElement(CDC* pDC);
+    void CmdElectric(CDC* pDC);
+    void CmdPloygon(CDC* pDC);
+    void CmdFreeVector2(CDC* pDC);
+    void CmdFreeVector3(CDC* pDC);
+    void CmdField(CDC* pDC);
+    void CmdVibration(CDC* pDC);
+    void CmdPlane3(CDC* pDC);
+    void CmdPLANE(CDC* pDC);
+    void CmdPlanePencil(CDC* pDC);
+    void CmdCube(CDC* pDC);
+    void CmdTangentVector(CDC* pDC);
+    void CmdDirectDerive(CDC* pDC);
+    void CmdInnerPoint(CDC* pDC);
+    void CmdCoordinateSystem(CDC* pDC);
+    void CmdWaterFlow(CDC* pDC);
+    void CmdIntegralApp(CDC* pDC);
+    void CmdCircularCone(CDC* pDC);
+    void CmdDirectLimit(CDC* pDC);
+    void CmdB2_AC(CDC* pDC);
+    void CmdBoxLine(CDC* pDC);
+    void CmdRectangular(CDC* pDC);
+    void Cmddots(CDC* pDC);
+    void CmdPolygon(CDC* pDC);
+    void CmdPolygon3(CDC* pDC);
+    void CmdPrint(CDC* pDC);
+    void CmdChord(CDC* pDC);
+    void CmdNormalCurve(CDC* pDC);
+    void CmdDifferentiation(CDC* pDC);
+    void CmdCurvature(CDC* pDC);
+    void CmdPRNCalculus(CDC* pDC);
+    void CmdDisDistribution(CDC* pDC);
+    void CmdConDistribution(CDC* pDC);
+    void CmdRegionEstimate(CDC* pDC);
+    void CmdAssumeVerify(CDC* pDC);
+    void CmdRegression1(CDC* pDC);
+    void CmdRegressionm(CDC* pDC);
+    void CmdApproximation(CDC* pDC);
+    void CmdCurvespecialfunc(CDC* pDC);
+    void CmdLineInterpolate(CDC* pDC);
+    void CmdLargange(CDC* pDC);
+    void CmdNewton(CDC* pDC);
+    void CmdSplines(CDC* pDC);
+    void CmdGauss(CDC* pDC);
+    void CmdJacobiSeidel(CDC* pDC);
+    void CmdPowerMethod(CDC* pDC);
+    void CmdLU(CDC* pDC);
+    void CmdQR(CDC* pDC);
+    void CmdJacobiMethod(CDC* pDC);
+    void CmdMatrixtransform(CDC* pDC);
+    void CmdDet(CDC* pDC);
+    void CmdGradient(CDC* pDC);
+    void CmdToolbarData(CDC* pDC);
+    void CmdSphereCurveMove(CDC* pDC);
+    void CmdSphereSurfMove(CDC* pDC);
+// clang-format on

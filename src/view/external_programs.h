@@ -1,0 +1,20 @@
+// Starting outside programs (the script editor, the browser) without waiting
+// for them. The view's commands go through StartProgram, so that tests can
+// watch the command lines instead of starting anything.
+#pragma once
+
+#include <functional>
+#include <string>
+
+// Starts the program a command line names (GBK). Where the program of the
+// original's desktop is not installed, a stand-in of this desktop is
+// started: a text editor for the Notepad programs, the browser for
+// IEXPLORE.EXE. Failures are not reported.
+void StartProgram(const std::string& commandLine);
+
+// Replaces the starter (tests); an empty function restores the real one.
+void SetProgramStarter(std::function<void(const std::string&)> starter);
+
+// The browser's command line for a page of the program folder: plain
+// concatenation, nothing quoted.
+std::string BrowserCommandLine(const std::string& programDir, const std::string& page);

@@ -1,0 +1,363 @@
+// The mouse and the cursor point: presses, drags, releases, the read-out of
+// world coordinates, the zoom toggle, the cursor steps and the line-by-line
+// display step a press triggers.
+#include "platform/dc.h"
+#include "view/menu_tables.h"
+#include "view/view.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using V = CPemroView;
+
+std::unique_ptr<V> MakeView() {
+    return std::make_unique<V>();
+}
+
+// A 2-D figure box 100..500 x 50..450 at scroll position (0, 0).
+void Place2D(V* v) {
+    v->m_bFigure3D = 0;
+    v->m_nFigureLeft = 100;
+    v->m_nFigureRight = 500;
+    v->m_nFigureTop = 50;
+    v->m_nFigureBottom = 450;
+    v->m_nClipLeft = 0;
+    v->m_nClipTop = 0;
+    v->m_nClipRight = 800;
+}
+
+// Text metrics that give a line pitch of int(1.4 * 18) = 25 pixels, with
+// the revealed text ending at y = 100.
+void PlaceText(V* v, int mode, int count) {
+    v->m_nCharHeight = 18;
+    v->m_nFontStep = 0;
+    v->m_dLineSpacing = 0;
+    v->m_nClipLeft = 0;
+    v->m_nClipTop = 0;
+    v->m_nClipRight = 800;
+    v->m_nRevealedTextBottom = 100;
+    v->m_nTextRevealMode = mode;
+    v->m_nRevealedCount = count;
+}
+
+void Settle(V* v) {
+    v->ResizeClient(640, 520);
+    v->RenderPending();
+    ASSERT_FALSE(v->HasPendingPaint());
+}
+
+// --- Presses -----------------------------------------------------------------------------
+
+TEST(MousePress, ExactlyOnTheLeftEdgeDoesNotDragButStepsTheText) {
+    auto v = MakeView();
+    Place2D(v.get());
+    PlaceText(v.get(), 1, 2);
+    Place2D(v.get());
+    v->OnLButtonDown(MK_LBUTTON, CPoint(100, 200));
+    EXPECT_EQ(v->m_bDragging, 0);
+    EXPECT_EQ(v->m_nRevealedCount, 3);
+    EXPECT_EQ(v->m_ptClick, CPoint(100, 200));
+
+    v->OnLButtonDown(MK_LBUTTON, CPoint(101, 200));
+    EXPECT_EQ(v->m_bDragging, 1);
+    EXPECT_EQ(v->m_nRevealedCount, 3); // a press in the figure reveals nothing
+}
+
+TEST(MousePress, TheDragAreaLeavesOutTheRightAndTopStrips) {
+    auto v = MakeView();
+    Place2D(v.get());
+    struct Case {
+        CPoint p;
+        bool drags;
+    };
+    const Case cases[] = {
+        {{469, 200}, true}, {{470, 200}, false}, {{300, 71}, true},
+        {{300, 70}, false}, {{300, 449}, true},  {{300, 450}, false},
+    };
+    for (const Case& c : cases) {
+        v->m_bDragging = 0;
+        v->OnLButtonDown(MK_LBUTTON, c.p);
+        EXPECT_EQ(v->m_bDragging, c.drags ? 1 : 0) << c.p.x << "," << c.p.y;
+    }
+    // Page coordinates: the client point plus the scroll offset.
+    v->m_bDragging = 0;
+    v->m_nClipTop = 100;
+    v->OnLButtonDown(MK_LBUTTON, CPoint(300, 0)); // page y 100
+    EXPECT_EQ(v->m_bDragging, 1);
+    EXPECT_EQ(v->m_ptClick, CPoint(300, 0)); // stored in client coordinates
+}
+
+TEST(MousePress, ThreeDimensionalFigureDragsOnTheBase) {
+    auto v = MakeView();
+    v->m_bFigure3D = 1;
+    v->m_nFigureLeft = 0;
+    v->m_nFigureRight = 600;
+    v->m_nFigureBottom = 500;
+    v->m_nProjScaleX = 100;
+    v->OnLButtonDown(MK_LBUTTON, CPoint(300, 400)); // on the base's top edge
+    EXPECT_EQ(v->m_bDragging, 0);
+    v->OnLButtonDown(MK_LBUTTON, CPoint(300, 401));
+    EXPECT_EQ(v->m_bDragging, 1);
+}
+
+TEST(MousePress, EveryPressIsANewClickAndNothingRepaints) {
+    auto v = MakeView();
+    Settle(v.get());
+    const int serial = v->m_nClickSerial;
+    v->OnLButtonDown(MK_LBUTTON, CPoint(10, 10));
+    v->OnLButtonDown(MK_LBUTTON, CPoint(10, 10));
+    EXPECT_EQ(v->m_nClickSerial, serial + 2);
+    EXPECT_FALSE(v->HasPendingPaint());
+}
+
+TEST(MousePress, TheTextStepActsOnThisPress) {
+    auto v = MakeView();
+    PlaceText(v.get(), 1, 4);
+    v->m_nFigureLeft = v->m_nFigureRight = 0; // no figure on the page
+    // The stored point of an earlier press lies in the left strip above the
+    // text; stepping on it would hide lines instead.
+    v->m_ptClick = CPoint(0, 0);
+    v->OnLButtonDown(MK_LBUTTON, CPoint(300, 200));
+    EXPECT_EQ(v->m_nRevealedCount, 5);
+}
+
+// --- Releases ------------------------------------------------------------------------------
+
+void PlaceRange(V* v) {
+    v->m_dXMin = -1;
+    v->m_dXMax = 1;
+    v->m_dYMin = 0;
+    v->m_dYMax = 10;
+    v->m_dYSpan = 10;
+    v->m_dCursorX = 0;
+    v->m_dCursorY = 5;
+}
+
+TEST(MouseRelease, TheTopFifthLeavesTheCursorPoint) {
+    auto v = MakeView();
+    Settle(v.get());
+    PlaceRange(v.get());
+    v->m_bDragging = 1;
+    v->m_adMousePoint[0] = 0.5;
+    v->m_adMousePoint[1] = 9;
+    v->OnLButtonUp(0, CPoint());
+    EXPECT_DOUBLE_EQ(v->m_dCursorX, 0);
+    EXPECT_DOUBLE_EQ(v->m_dCursorY, 5);
+    EXPECT_EQ(v->m_bDragging, 0);
+    EXPECT_TRUE(v->HasPendingPaint());
+
+    v->m_bDragging = 1;
+    v->m_adMousePoint[1] = 8; // the edge of the top fifth is excluded
+    v->OnLButtonUp(0, CPoint());
+    EXPECT_DOUBLE_EQ(v->m_dCursorY, 5);
+
+    v->m_bDragging = 1;
+    v->m_adMousePoint[1] = 7.9;
+    v->OnLButtonUp(0, CPoint());
+    EXPECT_DOUBLE_EQ(v->m_dCursorX, 0.5);
+    EXPECT_DOUBLE_EQ(v->m_dCursorY, 7.9);
+}
+
+TEST(MouseRelease, KeepsTheCursorInsideTheRange) {
+    auto v = MakeView();
+    PlaceRange(v.get());
+    v->m_dCursorX = 0.3;
+    v->m_dCursorY = 20;
+    v->OnLButtonUp(0, CPoint()); // no drag
+    EXPECT_DOUBLE_EQ(v->m_dCursorX, 0.3);
+    EXPECT_DOUBLE_EQ(v->m_dCursorY, 5);
+    v->m_dCursorX = -1; // the ends belong to the range
+    v->OnLButtonUp(0, CPoint());
+    EXPECT_DOUBLE_EQ(v->m_dCursorX, -1);
+}
+
+TEST(MouseRelease, ThreeDimensionalDragSetsTheSpacePoint) {
+    auto v = MakeView();
+    PlaceRange(v.get());
+    v->m_bFigure3D = 1;
+    v->m_bDragging = 1;
+    v->m_adMousePoint3D[0] = 0.25;
+    v->m_adMousePoint3D[1] = 9.5; // the top fifth counts in 3-D
+    v->OnLButtonUp(0, CPoint());
+    EXPECT_DOUBLE_EQ(v->m_adCursorPoint3D[0], 0.25);
+    EXPECT_DOUBLE_EQ(v->m_adCursorPoint3D[1], 9.5);
+}
+
+// --- Moving -----------------------------------------------------------------------------------
+
+void PlacePlot(V* v) {
+    v->m_bFigure3D = 0;
+    v->m_nPlotLeft = 100;
+    v->m_nPlotRight = 500;
+    v->m_nPlotTop = 50;
+    v->m_nPlotBottom = 450;
+    v->m_dXMin = 0;
+    v->m_dXMax = 4;
+    v->m_dYMin = 0;
+    v->m_dYMax = 4;
+    v->m_nClipLeft = 0;
+    v->m_nClipTop = 100;
+    v->m_bQuantileMode = 0;
+}
+
+TEST(MouseMove, MapsThePlotToWorldCoordinates) {
+    auto v = MakeView();
+    PlacePlot(v.get());
+    v->m_bShowMouseCoords = 0;
+    v->OnMouseMove(0, CPoint(300, 150)); // page (300, 250)
+    EXPECT_DOUBLE_EQ(v->m_adMousePoint[0], 2.0);
+    EXPECT_DOUBLE_EQ(v->m_adMousePoint[1], 2.0);
+    v->OnMouseMove(0, CPoint(470, 150)); // the button strip: no change
+    EXPECT_DOUBLE_EQ(v->m_adMousePoint[0], 2.0);
+}
+
+TEST(MouseMove, ShowsTheReadoutOnlyWhenAsked) {
+    auto v = MakeView();
+    v->ResizeClient(640, 520);
+    PlacePlot(v.get());
+    v->BackingImageRef().fill(Qt::white);
+    const QImage blank = v->BackingImage().copy();
+    v->m_bShowMouseCoords = 0;
+    v->OnMouseMove(0, CPoint(300, 150));
+    EXPECT_EQ(v->BackingImage(), blank);
+    v->m_bShowMouseCoords = 1;
+    v->OnMouseMove(0, CPoint(300, 150));
+    EXPECT_NE(v->BackingImage(), blank);
+}
+
+TEST(MouseMove, QuantileReadoutStopsAtOne) {
+    auto v = MakeView();
+    v->ResizeClient(640, 520);
+    PlacePlot(v.get());
+    v->m_dYMax = 2;
+    v->m_bQuantileMode = 1;
+    v->m_nDemoOption = 2;
+    v->OnMouseMove(0, CPoint(300, -20)); // page y 80: y = 1.85
+    EXPECT_DOUBLE_EQ(v->m_adMousePoint[1], 1.0);
+}
+
+TEST(MouseMove, OverTheBaseOfASolidTheCursorFollows) {
+    auto v = MakeView();
+    v->m_bFigure3D = 1;
+    v->m_nFigureLeft = 0;
+    v->m_nFigureRight = 600;
+    v->m_nFigureBottom = 500;
+    v->m_nProjScaleX = 100;
+    v->m_nProjScaleY = 200;
+    v->m_nProjOriginX = 200;
+    v->m_dObliqueFactor = 0.5;
+    v->m_dXMin = -2;
+    v->m_dXMax = 2;
+    v->m_dXSpan = 4;
+    v->m_dYMin = -1;
+    v->m_dYSpan = 2;
+    v->m_nClipLeft = v->m_nClipTop = 0;
+    v->m_bShowMouseCoords = 0;
+    v->OnMouseMove(0, CPoint(300, 450));
+    // x = 2 - 50 * 4 / 100 = 0; y = ((0 + 2) * 0.5 * 100 / 4 + 100) * 2 / 200 - 1.
+    EXPECT_DOUBLE_EQ(v->m_dCursorX, 0.0);
+    EXPECT_DOUBLE_EQ(v->m_dCursorY, 0.25);
+    EXPECT_DOUBLE_EQ(v->m_adMousePoint3D[1], 0.25);
+    EXPECT_EQ(v->m_bDragging, 0);
+}
+
+// --- Right button and cursor steps --------------------------------------------------------------
+
+TEST(MouseRight, TwoPressesReturnTheZoomToZero) {
+    auto v = MakeView();
+    Settle(v.get());
+    v->m_bZoom = 0;
+    v->m_nLabelZoom = 0;
+    v->m_nPrevClipBottom = 300;
+    v->OnRButtonDown(MK_RBUTTON, CPoint(5, 5));
+    EXPECT_EQ(v->m_bZoom, 1);
+    EXPECT_EQ(v->m_nLabelZoom, 1);
+    EXPECT_EQ(v->m_nPrevClipBottom, 300);
+    v->OnRButtonDown(MK_RBUTTON, CPoint(5, 5));
+    EXPECT_EQ(v->m_bZoom, 0);
+    EXPECT_EQ(v->m_nLabelZoom, 0);
+    EXPECT_EQ(v->m_nPrevClipBottom, 0);
+    EXPECT_FALSE(v->HasPendingPaint());
+}
+
+TEST(CursorSteps, StepATwentiethFromInsideOrFromTheMiddle) {
+    auto v = MakeView();
+    PlaceRange(v.get());
+    v->OnCommand(ID_CURSOR_LEFT);
+    EXPECT_DOUBLE_EQ(v->m_dCursorX, -0.1);
+    v->m_dCursorX = 5;
+    v->OnCommand(ID_CURSOR_RIGHT);
+    EXPECT_DOUBLE_EQ(v->m_dCursorX, 0.1);
+    v->m_dCursorY = -3;
+    v->OnCommand(ID_CURSOR_DOWN);
+    EXPECT_DOUBLE_EQ(v->m_dCursorY, 4.5);
+    v->OnCommand(ID_CURSOR_UP);
+    EXPECT_DOUBLE_EQ(v->m_dCursorY, 5.0);
+}
+
+// --- The line-by-line step ----------------------------------------------------------------------
+
+TEST(NextLine, PositionModeRevealsWholePitchesDownToTheClick) {
+    auto v = MakeView();
+    PlaceText(v.get(), 0, 5);
+    v->m_ptClick = CPoint(300, 187); // 3.5 pitches below the text
+    v->OnCommand(32773);
+    EXPECT_EQ(v->m_nRevealedCount, 8);
+}
+
+TEST(NextLine, RecordModeRevealsOneAnywhereBelow) {
+    auto v = MakeView();
+    PlaceText(v.get(), 1, 5);
+    v->m_ptClick = CPoint(300, 500);
+    v->OnNextLine();
+    EXPECT_EQ(v->m_nRevealedCount, 6);
+}
+
+TEST(NextLine, TheLeftStripGoesBackInBothModes) {
+    for (int mode : {0, 1}) {
+        auto v = MakeView();
+        PlaceText(v.get(), mode, 5);
+        v->m_ptClick = CPoint(5, 50); // 2 pitches above the end
+        v->OnNextLine();
+        EXPECT_EQ(v->m_nRevealedCount, 3) << mode;
+    }
+}
+
+TEST(NextLine, ScrollModeAndTheRightStripDoNothing) {
+    auto v = MakeView();
+    PlaceText(v.get(), -1, 5);
+    v->m_ptClick = CPoint(300, 400);
+    v->OnNextLine();
+    EXPECT_EQ(v->m_nRevealedCount, 5);
+    PlaceText(v.get(), 1, 5);
+    v->m_ptClick = CPoint(790, 400);
+    v->OnNextLine();
+    EXPECT_EQ(v->m_nRevealedCount, 5);
+}
+
+TEST(NextLine, ScrolledPageAndDegeneratePitch) {
+    auto v = MakeView();
+    PlaceText(v.get(), 0, 5);
+    v->m_nClipTop = 100;
+    v->m_ptClick = CPoint(300, 50); // page y 150: 2 pitches below
+    v->OnNextLine();
+    EXPECT_EQ(v->m_nRevealedCount, 7);
+
+    PlaceText(v.get(), 0, 5);
+    v->m_dLineSpacing = -1.4; // a pitch of 0 is taken as one pixel
+    v->m_ptClick = CPoint(300, 187);
+    v->OnNextLine();
+    EXPECT_EQ(v->m_nRevealedCount, 5 + 87);
+
+    PlaceText(v.get(), 0, 1);
+    v->m_nRevealedTextBottom = 1000;
+    v->m_ptClick = CPoint(5, 0);
+    v->OnNextLine();
+    EXPECT_EQ(v->m_nRevealedCount, 0); // not below the empty page
+}
+
+} // namespace

@@ -1,0 +1,671 @@
+// Whole pages: scripts in a scratch directory are drawn by a view on an
+// in-memory surface; the tests look at the view's fields and pixels.
+#include "platform/system.h"
+#include "platform/text_codec.h"
+#include "view/view.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kWidth = 1280;
+constexpr int kHeight = 960;
+
+class ScriptPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        old = fs::current_path();
+        dir = fs::temp_directory_path() /
+              ("pemro_page_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir / "data");
+        fs::current_path(dir);
+        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
+    }
+    void TearDown() override {
+        SetMessageBoxSink(nullptr);
+        fs::current_path(old);
+        fs::remove_all(dir);
+    }
+    // A script written in UTF-8 here, stored in GBK as the program reads it.
+    static void Script(const std::string& rel, const std::string& utf8) { Bytes(rel, Gbk(utf8)); }
+    static void Bytes(const std::string& rel, const std::string& bytes) {
+        const fs::path p(rel);
+        if (!p.parent_path().empty()) fs::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary) << bytes;
+    }
+    // A view on topic `code` of the family, not yet drawn.
+    static std::unique_ptr<CPemroView> View(const std::string& code, int family = -1) {
+        auto v = std::make_unique<CPemroView>();
+        v->ResetTopic(family);
+        v->m_strTopicCode = code;
+        return v;
+    }
+    static void Draw(CPemroView* v) {
+        if (v->BackingImage().width() != kWidth) v->ResizeClient(kWidth, kHeight);
+        v->Invalidate();
+        v->RenderPending();
+    }
+    static std::unique_ptr<CPemroView> Page(const std::string& code, int family = -1) {
+        auto v = View(code, family);
+        Draw(v.get());
+        return v;
+    }
+    // A left click at a client point, then the passes it causes.
+    static void Click(CPemroView* v, int x, int y) {
+        v->m_ptClick = CPoint(x, y);
+        ++v->m_nClickSerial;
+        v->Invalidate();
+        v->RenderPending();
+    }
+    static COLORREF Pixel(const CPemroView* v, int x, int y) {
+        const QRgb c = v->BackingImage().pixel(x, y);
+        return RGB(qRed(c), qGreen(c), qBlue(c));
+    }
+
+    fs::path old, dir;
+    std::vector<std::string> messages;
+};
+
+// Gathers every piece of typeset text of the passes.
+struct TextCollector : CPemroView::TextSink {
+    std::string all;
+    void OnText(int, int, const char* gbk, int count, const LOGFONT&, COLORREF) override {
+        all.append(gbk, size_t(count)); // whole characters, in drawing order
+    }
+    bool Saw(const char* utf8) const { return all.find(Gbk(utf8)) != std::string::npos; }
+};
+
+} // namespace
+
+// --- The paint driver ----------------------------------------------------------
+
+TEST_F(ScriptPageTest, NewFileIsDrawnTwiceAndRemembered) {
+    Script("data/t.txt", "016标题\n104  正文\n");
+    auto v = View("t");
+    v->ResizeClient(kWidth, kHeight);
+    EXPECT_GE(v->RenderPending(), 2); // layout pass, then the drawing pass
+    EXPECT_EQ(v->m_strLastDataPath, "data\\t.txt");
+    EXPECT_EQ(v->m_nPrevClipBottom, kHeight);
+    EXPECT_EQ(v->m_nBaseCharHeight, kWidth / 30);
+    EXPECT_EQ(v->m_nBaseCharWidth, kWidth * 117 / 7200);
+    EXPECT_FALSE(v->HasPendingPaint());
+}
+
+TEST_F(ScriptPageTest, MissingFileLeavesTheLastPathAndStops) {
+    auto v = View("nothere");
+    const CString last = v->m_strLastDataPath;
+    Draw(v.get());
+    EXPECT_EQ(v->m_strLastDataPath, last);
+    EXPECT_FALSE(v->HasPendingPaint()); // no second pass
+    EXPECT_EQ(v->m_strDataPath, "data\\nothere.txt");
+}
+
+TEST_F(ScriptPageTest, EmptyFileRunsTheEndOfFileStep) {
+    Bytes("data/e.txt", "");
+    auto v = Page("e");
+    EXPECT_EQ(v->m_strLastDataPath, "data\\e.txt");
+}
+
+TEST_F(ScriptPageTest, FileNamesOfEveryFamilyLevelAndVariant) {
+    auto v = std::make_unique<CPemroView>();
+    v->m_strTopicCode = "012";
+    struct Case {
+        int family, level, variant;
+        const char *file, *dir;
+    };
+    const Case cases[] = {
+        {-1, 2, 3, "data\\012.txt", "data\\"},
+        {0, 0, 0, "gsdata\\gs012.txt", "gsdata\\"},
+        {0, 0, 1, "wgsdata\\gs012.txt", "wgsdata\\"},
+        {0, 1, 0, "gsdata1\\gs012.txt", "gsdata1\\"},
+        {0, 2, 1, "wgsdata2\\gs012.txt", "wgsdata2\\"},
+        {1, 1, 1, "wxddata1\\xd012.txt", "wxddata1\\"},
+        {2, 2, 0, "gldata2\\gl012.txt", "gldata2\\"},
+        {3, 0, 1, "gszfxdata\\szfx012.txt", "gszfxdata\\"},
+        {3, 1, 0, "szfxdata1\\szfx012.txt", "szfxdata1\\"},
+        {4, 2, 0, "fxtdata\\012.txt", "fxtdata\\"},
+        {4, 0, 3, "fxtdata3\\012.txt", "fxtdata3\\"},
+        {1, 0, 3, "xddata\\xd012.txt", "xddata\\"}, // variant above 1: plain
+    };
+    for (const Case& c : cases) {
+        v->m_nDataFamily = c.family;
+        v->m_nDataLevel = c.level;
+        v->m_nDataVariant = c.variant;
+        v->BuildDataFileName();
+        EXPECT_EQ(v->m_strDataFile, c.file);
+        EXPECT_EQ(v->m_strDataDir, c.dir);
+    }
+}
+
+TEST_F(ScriptPageTest, HeadingWordOfTheFamily) {
+    struct Case {
+        int family, variant;
+        const char* word;
+    };
+    const Case cases[] = {{0, 0, u8"理科类"},
+                          {1, 1, u8"文科类"},
+                          {3, 1, u8"工科类"},
+                          {4, 1, u8"数二"},
+                          {4, 3, u8"数四"}};
+    for (const Case& c : cases) {
+        Script("gsdata/gsh.txt", "104x\n");
+        Script("xddata/xdh.txt", "104x\n");
+        Script("wxddata/xdh.txt", "104x\n");
+        Script("gszfxdata/szfxh.txt", "104x\n");
+        Script("fxtdata1/h.txt", "104x\n");
+        Script("fxtdata3/h.txt", "104x\n");
+        auto v = View("h", c.family);
+        v->m_nDataVariant = c.variant;
+        TextCollector text;
+        v->m_pTextSink = &text;
+        Draw(v.get());
+        EXPECT_TRUE(text.Saw(c.word)) << c.word;
+        v->m_pTextSink = nullptr;
+    }
+}
+
+TEST_F(ScriptPageTest, PatternBackgroundCellColour) {
+    Bytes("data/p.txt", "");
+    auto v = View("p");
+    v->m_nBackgroundMode = -1;
+    v->m_nBackgroundPattern = 1;
+    v->m_crBackground = RGB(50, 70, 120);
+    v->m_nBrightness = 100;
+    v->m_nGridHidden = 1;
+    Draw(v.get());
+    // Cell x = 640: u = 642/1280; each component c*u + (1-u)*100, truncated
+    // (hand calculation: 74.92, 84.95, 110.03).
+    EXPECT_EQ(Pixel(v.get(), 641, 500), RGB(74, 84, 110));
+    // A cell is 4 pixels wide.
+    EXPECT_EQ(Pixel(v.get(), 643, 500), RGB(74, 84, 110));
+}
+
+TEST_F(ScriptPageTest, GridLinesFollowTheClipBox) {
+    Bytes("data/g.txt", "");
+    auto v = View("g");
+    v->m_nBackgroundMode = -1;
+    v->m_nBackgroundPattern = 1;
+    v->m_crBackground = RGB(0, 0, 0);
+    v->m_nBrightness = 200;
+    v->m_nGridHidden = 0;
+    v->m_nGridSize = 16;
+    Draw(v.get());
+    // Grid lines in the brightness grey at x = 0, 16, 32 ...; the cell beside
+    // is 200 (1 - u) with u = 18/1280 (hand calculation: 197.2).
+    EXPECT_EQ(Pixel(v.get(), 16, 9), RGB(200, 200, 200));
+    EXPECT_EQ(Pixel(v.get(), 17, 9), RGB(197, 197, 197));
+    EXPECT_EQ(Pixel(v.get(), 17, 16), RGB(200, 200, 200));
+    v->m_nGridHidden = 1;
+    v->m_nPrevClipBottom = 0;
+    Draw(v.get());
+    EXPECT_EQ(Pixel(v.get(), 16, 9), RGB(197, 197, 197));
+}
+
+TEST_F(ScriptPageTest, StepDisplaySkipsRecordsPastTheRevealedCount) {
+    Script("data/s.txt", "104a\n104b\n104c\n700Font(7)\n");
+    auto v = View("s");
+    v->m_nTextRevealMode = 1;
+    v->m_nRevealedCount = 1;
+    Draw(v.get());
+    EXPECT_EQ(v->m_nCharHeight, v->m_nBaseCharHeight); // Font came after record 2
+    EXPECT_EQ(v->m_nRecordIndex, 2);
+
+    Script("data/s2.txt", "104a\n700Font(7)\n104b\n104c\n");
+    auto w = View("s2");
+    w->m_nTextRevealMode = 1;
+    w->m_nRevealedCount = 1;
+    Draw(w.get());
+    EXPECT_EQ(w->m_nCharHeight, w->m_nBaseCharHeight * 19 / 12);
+}
+
+TEST_F(ScriptPageTest, LabelLinesByParameterAndFirstLetter) {
+    // Commands beginning with C, R or D name two axes; the text record after
+    // the labels proves the file stands where it should.
+    Script("data/l.txt", "701Curve(1)\nxx\nyy\n104x\n");
+    auto v = Page("l");
+    EXPECT_EQ(v->m_astrCommandLabel[0], "xx");
+    EXPECT_EQ(v->m_astrCommandLabel[1], "yy");
+    EXPECT_EQ(v->m_astrCommandLabel[2], " ");
+    EXPECT_EQ(v->m_astrCommandLabel[3], " ");
+    EXPECT_EQ(v->m_nRecordIndex, 1);
+
+    // A header of the digit 7 alone: the command is the next line, and its
+    // default parameter 7 takes two label lines (four for C, R, D).
+    Script("data/l2.txt", "7\nText2(1)\nfirst\nthird\n104x\n");
+    auto w = Page("l2");
+    EXPECT_EQ(w->m_astrCommandLabel[0], "first");
+    EXPECT_EQ(w->m_astrCommandLabel[1], "y");
+    EXPECT_EQ(w->m_astrCommandLabel[2], "third");
+    EXPECT_EQ(w->m_astrCommandLabel[3], " ");
+    EXPECT_EQ(w->m_nRecordIndex, 1);
+
+    Script("data/l3.txt", "7\nRegion(1)\nA\nB\nC\nD\n104x\n");
+    auto z = Page("l3");
+    EXPECT_EQ(z->m_astrCommandLabel[2], "C");
+    EXPECT_EQ(z->m_astrCommandLabel[3], "D");
+    EXPECT_EQ(z->m_nRecordIndex, 1);
+
+    // Every command record resets labels 1 and 2; parameter 0 takes no line
+    // and keeps labels 3 and 4.
+    Script("data/l4.txt", "7\nRegion(1)\nA\nB\nC\nD\n700Font(-7)\n");
+    auto u = Page("l4");
+    EXPECT_EQ(u->m_astrCommandLabel[0], "x");
+    EXPECT_EQ(u->m_astrCommandLabel[1], "y");
+    EXPECT_EQ(u->m_astrCommandLabel[2], "C");
+    EXPECT_EQ(u->m_nCharHeight, u->m_nBaseCharHeight * 5 / 12);
+}
+
+// --- Text size -------------------------------------------------------------------
+
+TEST_F(ScriptPageTest, FontScalesTheCharacterSizeWithinSevenSteps) {
+    Script("data/f.txt", "700Font(7)\n");
+    auto v = Page("f");
+    EXPECT_EQ(v->m_nCharHeight, v->m_nBaseCharHeight * 19 / 12);
+    EXPECT_EQ(v->m_nCharWidth, v->m_nBaseCharWidth * 19 / 12);
+    Script("data/f8.txt", "700Font(7)\n700Font(8)\n700Font(-8)\n");
+    auto w = Page("f8");
+    EXPECT_EQ(w->m_nCharHeight, w->m_nBaseCharHeight * 19 / 12);
+    Script("data/f0.txt", "700Font(-2)\n700Font(0)\n");
+    auto z = Page("f0");
+    EXPECT_EQ(z->m_nCharHeight, z->m_nBaseCharHeight);
+}
+
+// --- Answer blocks ------------------------------------------------------------------
+
+namespace {
+
+const char* const kFoldPage = "016习题\n"
+                              "104  题目\n"
+                              "700Answer(0,0,40,1,0,0,0)\n"
+                              "107  答案的文字\n"
+                              "700DATA1(0,9,8,7,6,5,4,3,2,1,1,1,)\n"
+                              "700CloseAnswer\n"
+                              "104  后面的文字\n";
+
+} // namespace
+
+TEST_F(ScriptPageTest, FoldButtonOpensAndClosesOncePerClick) {
+    Script("data/a.txt", kFoldPage);
+    auto v = Page("a");
+    ASSERT_EQ(v->m_anAnswerState[0], 1);
+    EXPECT_EQ(v->m_nAnswerBlock, 1); // Answer, then CloseAnswer
+    EXPECT_NE(v->m_adCoefF[0], 9.0); // closed block: the chain stops at the gate
+    const int top = v->m_nPictureTop;
+    EXPECT_EQ(v->m_nPictureRight - v->m_nPictureLeft, 40 * v->m_nBaseCharWidth);
+
+    Click(v.get(), 100, top + 20);
+    EXPECT_EQ(v->m_anAnswerState[0], 0);
+    EXPECT_FALSE(v->HasPendingPaint());
+    EXPECT_EQ(v->m_nPrevClipBottom, kHeight); // the pass after the click ran to the end
+    EXPECT_DOUBLE_EQ(v->m_adCoefF[0], 9.0);   // the open block's commands act
+
+    // Repaints without a new click change nothing.
+    Draw(v.get());
+    Draw(v.get());
+    EXPECT_EQ(v->m_anAnswerState[0], 0);
+
+    Click(v.get(), 100, top + 20);
+    EXPECT_EQ(v->m_anAnswerState[0], 1);
+    // A click outside the button changes nothing.
+    Click(v.get(), 1000, top + 20);
+    EXPECT_EQ(v->m_anAnswerState[0], 1);
+}
+
+TEST_F(ScriptPageTest, FoldedAnswerTextShowsOnlyWhenOpen) {
+    Script("data/a.txt", kFoldPage);
+    auto v = Page("a");
+    TextCollector text;
+    v->m_pTextSink = &text;
+    Draw(v.get());
+    EXPECT_TRUE(text.Saw(u8"题"));
+    EXPECT_FALSE(text.Saw(u8"案"));
+    EXPECT_TRUE(text.Saw(u8"后")); // CloseAnswer shows the rest again
+    text.all.clear();
+    Click(v.get(), 100, v->m_nPictureTop + 20);
+    EXPECT_TRUE(text.Saw(u8"案"));
+    v->m_pTextSink = nullptr;
+}
+
+TEST_F(ScriptPageTest, TwoBlocksOpenIndependently) {
+    Script("data/b.txt", "700Answer(0,0,40,1,0,0,0)\n700Answer(2,0,40,1,1,0,0)\n");
+    auto v = Page("b");
+    const int secondTop = v->m_nPictureTop;
+    EXPECT_EQ(v->m_nAnswerBlock, 1);
+    Click(v.get(), 100, secondTop + 20);
+    EXPECT_EQ(v->m_anAnswerState[0], 1);
+    EXPECT_EQ(v->m_anAnswerState[1], 0);
+}
+
+TEST_F(ScriptPageTest, ChoiceQuestionVerdictStaysUntilAnotherChoice) {
+    // Kind 4: choices A..D, C is right; a fifth choice is not drawn.
+    Script("data/c.txt", "700Answer(0,0,40,1,4,0,0,1,0)\n107  解答\n");
+    auto v = Page("c");
+    const int T = v->m_nPictureTop, L = v->m_nPictureLeft;
+    const int W = v->m_nPictureRight - L;
+    EXPECT_EQ(v->m_nAnswerVerdictBlock, -1);
+
+    Click(v.get(), L + 9 * W / 20 + 2 + W / 24, T + 20); // "C"
+    EXPECT_EQ(v->m_nAnswerVerdictBlock, 0);
+    EXPECT_TRUE(v->m_bAnswerVerdictRight);
+    Draw(v.get());
+    EXPECT_EQ(v->m_nAnswerVerdictBlock, 0);
+    EXPECT_TRUE(v->m_bAnswerVerdictRight);
+
+    Click(v.get(), L + W / 4 + 2 + W / 24, T + 20); // "A"
+    EXPECT_FALSE(v->m_bAnswerVerdictRight);
+    Click(v.get(), L + 13 * W / 20 + 2 + W / 24, T + 20); // where "E" would be
+    EXPECT_FALSE(v->m_bAnswerVerdictRight);
+
+    // "查看解答" opens the block; the verdict stays.
+    Click(v.get(), v->m_nPictureRight - W / 8, T + 20);
+    EXPECT_EQ(v->m_anAnswerState[0], 0);
+    EXPECT_EQ(v->m_nAnswerVerdictBlock, 0);
+    Click(v.get(), v->m_nPictureRight - W / 8, T + 20);
+    EXPECT_EQ(v->m_anAnswerState[0], 1);
+}
+
+TEST_F(ScriptPageTest, NegativeKindOpensItsBlockOnEveryPass) {
+    Script("data/n.txt", "700Answer(0,0,40,1,-1,0,0)\n700DATA1(0,5,,)\n");
+    auto v = Page("n");
+    EXPECT_EQ(v->m_anAnswerState[0], 0);
+    EXPECT_DOUBLE_EQ(v->m_adCoefF[0], 5.0);
+}
+
+TEST_F(ScriptPageTest, ProblemsClosedSkipAnswerButCountCloseAnswer) {
+    Script("data/pc.txt", "700Answer(0,0,40,1,0,0,0)\n700CloseAnswer\n700Answer(0,0,40,1,0,0,0)\n");
+    auto v = View("pc");
+    v->m_bProblemOpen = 0;
+    Draw(v.get());
+    EXPECT_EQ(v->m_nAnswerBlock, 0);
+}
+
+TEST_F(ScriptPageTest, MoreThanOneHundredBlocksStayInTheArray) {
+    std::string page;
+    for (int i = 0; i < 101; ++i) page += "700Answer(0,0,40,1,0,0,0)\n";
+    for (int i = 0; i < 105; ++i) page += "700CloseAnswer\n";
+    Script("data/m.txt", page);
+    auto v = Page("m");
+    EXPECT_EQ(v->m_nAnswerBlock, 99);
+    EXPECT_EQ(v->m_anAnswerState[99], 0);
+    Click(v.get(), 100, v->m_nPictureTop + 20);
+    Draw(v.get());
+    EXPECT_EQ(v->m_nAnswerBlock, 99);
+}
+
+// --- The gate ---------------------------------------------------------------------------
+
+TEST_F(ScriptPageTest, MainContentOnlyRunsTheFirstFiveTests) {
+    Script("data/mc.txt", "700Font(7)\n700DATA1(0,9,,)\n");
+    auto v = View("mc");
+    v->m_bShowAllContent = 0;
+    const double before = v->m_adCoefF[0];
+    Draw(v.get());
+    EXPECT_EQ(v->m_nCharHeight, v->m_nBaseCharHeight * 19 / 12);
+    EXPECT_EQ(v->m_adCoefF[0], before);
+}
+
+TEST_F(ScriptPageTest, GateResetsTheLimitStateBeforeEachCommand) {
+    Script("data/lr.txt", "700Dots(1)\n");
+    auto v = View("lr");
+    Draw(v.get());
+    v->m_nPendingSubDemo = 5;
+    v->m_nRegionType = 2;
+    Draw(v.get());
+    EXPECT_EQ(v->m_nPendingSubDemo, -1);
+    EXPECT_EQ(v->m_nRegionType, 0);
+    v->m_nPendingSubDemo = 20; // keeps it
+    v->m_nRegionType = 2;
+    Draw(v.get());
+    EXPECT_EQ(v->m_nPendingSubDemo, 20);
+    EXPECT_EQ(v->m_nRegionType, 2);
+}
+
+// --- Data commands ---------------------------------------------------------------------------
+
+TEST_F(ScriptPageTest, DataListsAndTheTableOfF) {
+    Script("data/d.txt", "700DATAs(0,1.5,2.5,3.5)\n"
+                         "700DATAs(1,4,5)\n"
+                         "700DATAs(3,7,8,9,10)\n");
+    auto v = Page("d");
+    EXPECT_EQ(v->m_nDataCountX, 3);
+    EXPECT_DOUBLE_EQ(v->m_adDataX[2], 3.5);
+    EXPECT_DOUBLE_EQ(v->m_adDataY[1], 5.0);
+    EXPECT_DOUBLE_EQ(v->m_adDataZ[3], 10.0);
+
+    Script("data/d2.txt", "700DATAs(2,1,4,0,1)\n");
+    auto w = Page("d2");
+    EXPECT_EQ(w->m_nDataCountX, 5);
+    EXPECT_DOUBLE_EQ(w->m_adDataX[0], 0.0);
+    EXPECT_DOUBLE_EQ(w->m_adDataX[4], 1.0);
+}
+
+TEST_F(ScriptPageTest, DataTableWithBadCountsEnds) {
+    Script("data/dz.txt", "700DATAs(2,1,0,0,1)\n");
+    EXPECT_EQ(Page("dz")->m_nDataCountX, 0);
+    Script("data/dn.txt", "700DATAs(2,1,-5,0,1)\n");
+    EXPECT_EQ(Page("dn")->m_nDataCountX, 0);
+    Script("data/db.txt", "700DATAs(2,1,1000,0,1)\n");
+    auto v = Page("db");
+    EXPECT_EQ(v->m_nDataCountX, 100);
+    EXPECT_NEAR(v->m_adDataX[99], 0.099, 1e-9);
+    Script("data/de.txt", "700DATAs(2,1,4,1,1)\n"); // a = b: no step
+    EXPECT_EQ(Page("de")->m_nDataCountX, 0);
+}
+
+TEST_F(ScriptPageTest, DataCommandsNeedTheScriptSettingsFlag) {
+    Script("data/df.txt", "700DATAs(0,1,2)\n700DATA1(0,9,,)\n700Disconnection(1,0,2.5,3.5)\n"
+                          "700Disconnection(1,2,7,8)\n");
+    auto v = View("df");
+    Draw(v.get());
+    v->m_bLoadScriptSettings = 0;
+    v->m_nDataCountX = 42;
+    v->m_adCoefF[0] = 1.25;
+    v->m_dX0 = -1;
+    v->m_dBreakF0 = 0;
+    Draw(v.get());
+    EXPECT_EQ(v->m_nDataCountX, 42);
+    EXPECT_DOUBLE_EQ(v->m_adCoefF[0], 1.25);
+    EXPECT_DOUBLE_EQ(v->m_dX0, -1.0);
+    EXPECT_DOUBLE_EQ(v->m_dBreakF0, 2.5); // breakpoints are taken anyway
+    EXPECT_EQ(v->m_nFuncFBreak, 1);
+}
+
+TEST_F(ScriptPageTest, DisconnectionClosedAfterTheKindKeepsTheBreakpoints) {
+    Script("data/dc.txt", "700Disconnection(3,0)\n700Disconnection(0,1,4.5)\n"
+                          "700Disconnection(-1,2,0.5,0.25)\n");
+    auto v = View("dc");
+    v->m_dBreakF0 = 11;
+    v->m_dBreakF1 = 12;
+    v->m_dBreakG1 = 13;
+    Draw(v.get());
+    EXPECT_DOUBLE_EQ(v->m_dBreakF0, 11.0);
+    EXPECT_DOUBLE_EQ(v->m_dBreakF1, 12.0);
+    EXPECT_DOUBLE_EQ(v->m_dBreakG0, 4.5);
+    EXPECT_DOUBLE_EQ(v->m_dSavedBreakG0, 4.5);
+    EXPECT_DOUBLE_EQ(v->m_dBreakG1, 13.0);
+    EXPECT_DOUBLE_EQ(v->m_dX0, 0.5);
+    EXPECT_DOUBLE_EQ(v->m_dY0, 0.25);
+    EXPECT_EQ(v->m_nFuncFBreak, -1);
+}
+
+TEST_F(ScriptPageTest, CoefficientListsOfTheCatalogues) {
+    Script("data/c1.txt", "700DATA1(3,1,2,3,4,5,6,7,8,9,10,11,)\n"
+                          "700DATA1(1,-1,-2,-3,-4,-5,-6,-7,-8,-9,-10,-11,)\n"
+                          "700DATA2(0,1,2,3,4,5,6,7,8,9,10,)\n"
+                          "700DATA2(1,11,12,13,14,15,16,17,18,19,20,)\n");
+    auto v = Page("c1");
+    // Kinds 2..5 give the modes 1..4 (f/g, f*g, f+g, f-g): kind 3 is f*g.
+    EXPECT_EQ(v->m_nCombineMode, 2);
+    EXPECT_DOUBLE_EQ(v->m_adCoefF[5], 6.0);
+    EXPECT_DOUBLE_EQ(v->m_dAlphaF, 7.0);
+    EXPECT_DOUBLE_EQ(v->m_dOdeP, 7.0);
+    EXPECT_DOUBLE_EQ(v->m_dBetaF, 8.0);
+    EXPECT_DOUBLE_EQ(v->m_dOdeQ, 8.0);
+    EXPECT_DOUBLE_EQ(v->m_adCoefFExtra[2], 11.0);
+    EXPECT_DOUBLE_EQ(v->m_adCoefG[0], -1.0);
+    EXPECT_DOUBLE_EQ(v->m_dBetaG, -8.0);
+    EXPECT_DOUBLE_EQ(v->m_adCoefGExtra[0], -9.0);
+    EXPECT_DOUBLE_EQ(v->m_adCoefSurfF[6], 8.0);
+    EXPECT_DOUBLE_EQ(v->m_dAlphaSurfF, 7.0);
+    EXPECT_DOUBLE_EQ(v->m_adCoefSurfFExtra[1], 10.0);
+    EXPECT_DOUBLE_EQ(v->m_adCoefSurfG[8], 20.0);
+    EXPECT_DOUBLE_EQ(v->m_dAlphaSurfG, 17.0);
+
+    // A short list: the rest keep what the point list held.
+    Script("data/c2.txt", "700DATA1(0,1,2,3,4,5,6,7,8,9,10,11,)\n700DATA1(0,20,21,)\n");
+    auto w = Page("c2");
+    EXPECT_DOUBLE_EQ(w->m_adCoefF[0], 20.0);
+    EXPECT_DOUBLE_EQ(w->m_adCoefF[2], 3.0);
+    EXPECT_EQ(w->m_nCombineMode, 0);
+    // More than twenty numbers, and a list closed by ')' alone.
+    Script("data/c3.txt", "700DATA1(0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,)\n"
+                          "700DATA2(1,5,6,7)\n");
+    auto z = Page("c3");
+    EXPECT_DOUBLE_EQ(z->m_adCoefF[0], 1.0);
+    EXPECT_DOUBLE_EQ(z->m_adCoefSurfG[2], 7.0);
+}
+
+// --- Pictures and pages ------------------------------------------------------------------------
+
+namespace {
+
+void WriteRedPicture(const char* path) {
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(QColor(255, 0, 0));
+    ASSERT_TRUE(image.save(QString::fromUtf8(path), "PNG"));
+}
+
+} // namespace
+
+TEST_F(ScriptPageTest, LoadBmpDrawsAndMovesTheTextBelow) {
+    WriteRedPicture("data/red.png");
+    Script("data/pic.txt", "700LoadBmp(1,2,10,3,red.png,1)\n");
+    auto v = Page("pic");
+    const int height = v->m_nPictureBottom - v->m_nPictureTop;
+    EXPECT_GT(height, 0);
+    EXPECT_EQ(v->m_nTextY, 10 + height);
+    EXPECT_EQ(v->m_nNextLineY, 10 + height);
+    EXPECT_EQ(Pixel(v.get(), v->m_nPictureLeft + 5, v->m_nPictureTop + 5), RGB(255, 0, 0));
+    EXPECT_TRUE(messages.empty());
+
+    Script("data/pic0.txt", "700LoadBmp(1,2,10,3,red.png)\n");
+    auto w = Page("pic0");
+    EXPECT_EQ(w->m_nTextY, 10); // placement 0: the text flows over it
+    EXPECT_EQ(Pixel(w.get(), w->m_nPictureLeft + 5, w->m_nPictureTop + 5), RGB(255, 0, 0));
+}
+
+TEST_F(ScriptPageTest, LoadBmpPlacementTwoNeedsAllContent) {
+    WriteRedPicture("data/red.png");
+    Script("data/p2.txt", "700LoadBmp(1,2,10,3,red.png,3)\n");
+    auto v = View("p2");
+    v->m_bShowAllContent = 0;
+    v->m_nBackgroundMode = 0;
+    Draw(v.get());
+    EXPECT_EQ(v->m_nTextY, 10);
+    EXPECT_NE(Pixel(v.get(), v->m_nPictureLeft + 5, v->m_nPictureTop + 5), RGB(255, 0, 0));
+}
+
+TEST_F(ScriptPageTest, MissingPictureIsSilentBrokenPictureReportedOnce) {
+    Script("data/mp.txt", "700LoadBmp(1,2,10,3,none.jpg,1)\n");
+    auto v = Page("mp");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_GT(v->m_nTextY, 10); // the flow still moves
+    Bytes("data/empty.jpg", "");
+    Bytes("data/bad.jpg", "this is no picture");
+    Script("data/bp.txt", "700LoadBmp(1,2,10,3,empty.jpg)\n700LoadBmp(1,2,10,3,bad.jpg)\n");
+    auto w = Page("bp");
+    Draw(w.get());
+    Draw(w.get());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], u8"渲染图像失败！");
+}
+
+TEST_F(ScriptPageTest, HtmlOpensEachNamedPageOnce) {
+    Bytes("data/one.htm", "<html></html>");
+    Bytes("data/two.htm", "<html></html>");
+    Script("data/h.txt", "700Html(one.htm)\n");
+    ::testing::internal::CaptureStderr();
+    auto v = Page("h");
+    Draw(v.get());
+    Draw(v.get());
+    std::string out = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(v->m_strLastHtmlPage, "data\\one.htm");
+    size_t opened = 0;
+    for (size_t p = out.find("one.htm"); p != std::string::npos; p = out.find("one.htm", p + 1))
+        ++opened;
+    EXPECT_EQ(opened, 1u);
+
+    // A command without a name opens nothing (not the directory).
+    Script("data/h0.txt", "700Html()\n700Html(\n");
+    ::testing::internal::CaptureStderr();
+    auto u = Page("h0");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr().find("Pemro: page"), std::string::npos);
+
+    Script("data/h2.txt", "700Html(one.htm)\n700Html(two.htm)\n");
+    ::testing::internal::CaptureStderr();
+    auto w = Page("h2");
+    Draw(w.get());
+    out = ::testing::internal::GetCapturedStderr();
+    opened = 0;
+    for (size_t p = out.find("two.htm"); p != std::string::npos; p = out.find("two.htm", p + 1))
+        ++opened;
+    EXPECT_GE(opened, 2u); // alternating pages open on every pass
+}
+
+// --- Bad input: nothing crashes, hangs or writes outside an array -------------------------------
+
+TEST_F(ScriptPageTest, CrLfLineEndsReadLikeLineFeeds) {
+    Bytes("data/crlf.txt", "700Font(7)\r\n700DATA1(0,4,5,)\r\n701Curve(1)\r\nxlabel\r\nylabel\r\n");
+    auto v = Page("crlf");
+    EXPECT_EQ(v->m_nCharHeight, v->m_nBaseCharHeight * 19 / 12);
+    EXPECT_DOUBLE_EQ(v->m_adCoefF[1], 5.0);
+    EXPECT_EQ(v->m_astrCommandLabel[0], "xlabel");
+    EXPECT_EQ(v->m_astrCommandLabel[1], "ylabel");
+}
+
+TEST_F(ScriptPageTest, HeadersWithLettersLongLinesAndBinaryBytes) {
+    std::string page = "XYZ some text\n7ab\nFont(3)\n";
+    page += "700DATAs(0," + std::string(600, '9') + ")\n"; // longer than the reader takes
+    page += "104" + std::string(400, 'x') + "\n";
+    page += std::string(300, '\xFF') + "\n"; // not GBK
+    page += std::string("\x00\x01\x02\x80\x81\n", 6);
+    page += "700Answer(\n700DATAs(0,1,2\n700DATAs(2,1,1/0,0,1)\n700DATA1(0\n";
+    page += "700LoadBmp(\n700Html(\n700Disconnection(\n700Font(1/0)\n700Font(--3)\n";
+    page += "104\xA1";
+    Bytes("data/bad.txt", page);
+    auto v = Page("bad");
+    Draw(v.get());
+    Click(v.get(), 100, 30);
+    EXPECT_EQ(v->m_strLastDataPath, "data\\bad.txt");
+    EXPECT_EQ(v->m_nCharHeight, v->m_nBaseCharHeight * 9 / 12); // Font(--3) reads -3
+    EXPECT_LE(v->m_nDataCountX, 100);
+}
+
+TEST_F(ScriptPageTest, ManyPassesOverAPageWithEveryKeyword) {
+    // Every keyword with odd arguments: sections not built yet do nothing,
+    // the built ones read what they can.
+    const char* const kKeywords[] = {"Region(", "Curve(", "Answer(", "Gauss(", "LU(",
+                                     "B^2_AC(", "DATAs(", "Html(",   "Text2(", "Cube("};
+    std::string page;
+    for (const char* k : kKeywords) {
+        page += std::string("701") + k + "1,-2,3.5/0,,;;)\nlabel\nlabel\n";
+        page += std::string("700") + k + "\n";
+    }
+    Script("data/k.txt", page);
+    auto v = Page("k");
+    for (int i = 0; i < 3; ++i) Click(v.get(), 50 + 100 * i, 60 + 40 * i);
+    EXPECT_EQ(v->m_strLastDataPath, "data\\k.txt");
+}

@@ -1,0 +1,63 @@
+// The sample lecture page on text conventions (topic 230) drawn by the page
+// driver: every record class is typeset, and its folded solution opens with
+// the answer button.
+#include "typeset_fixture.h"
+
+#include <unistd.h>
+
+using namespace typeset_test;
+
+namespace {
+
+class SamplePageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(::chdir(PEMRO_RUN_DIR), 0);
+        view = std::make_unique<CPemroView>();
+        view->ResetTopic(-1);
+        view->m_strTopicCode = "230";
+        view->m_pTextSink = &rec;
+        view->ResizeClient(1280, 3000);
+        // The first pass over a new file lays the page out only.
+        view->RenderPending();
+    }
+    void Render() {
+        rec.pieces.clear();
+        view->Invalidate();
+        view->RenderPending();
+    }
+    std::vector<Piece> Find(const char* utf8) const {
+        std::vector<Piece> out;
+        for (const Piece& p : rec.pieces)
+            if (p.text == Gbk(utf8)) out.push_back(p);
+        return out;
+    }
+    std::unique_ptr<CPemroView> view;
+    Recorder rec;
+};
+
+} // namespace
+
+TEST_F(SamplePageTest, EveryPartIsDrawn) {
+    Render();
+    for (const char* text : {u8"文", u8"隶", u8"黑", u8"∫", u8"√", u8"｛", u8"｜", u8"★", u8"斜",
+                             u8"宽", u8"→", u8"—", u8"⌒"})
+        EXPECT_FALSE(Find(text).empty()) << text;
+}
+
+TEST_F(SamplePageTest, SolutionOpensWithItsButton) {
+    Render();
+    ASSERT_TRUE(Find(u8"求").size() == 1u);
+    EXPECT_TRUE(Find(u8"关").empty()); // the solution is folded
+    // The button: two columns from the left, a tenth of a line below the
+    // record of the example (which advances 1.4 lines).
+    const Piece example = Find(u8"求")[0];
+    const int h = view->m_nBaseCharHeight + view->m_nFontStep;
+    const int top = example.y + int(1.4 * h) + int(1.3 * 0.1 * h / 1.3);
+    const CPoint click(2 * (view->m_nBaseCharWidth + view->m_nFontStep / 2) + 10, top + 10);
+    view->OnLButtonDown(MK_LBUTTON, click);
+    view->OnLButtonUp(0, click);
+    Render();
+    EXPECT_FALSE(Find(u8"关").empty()) << "the solution is shown";
+    EXPECT_FALSE(Find(u8"求").empty());
+}
