@@ -259,7 +259,7 @@ TEST(MenuBar, ADeepItemRunsItsCommandOnTheActiveView) {
     view->m_bPendingProjectBase = 0;
     view->m_bSelectionPending = 0;
     emit TopMenu(frame, "设置")->aboutToShow(); // as when the user opens it
-    base->actions()[0]->trigger(); // Yes
+    base->actions()[0]->trigger();              // Yes
     EXPECT_EQ(view->m_bPendingProjectBase, 1);
     EXPECT_EQ(view->m_bSelectionPending, 1);
 
