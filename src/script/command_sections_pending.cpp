@@ -1,31 +1,11 @@
 // Command sections whose routines are not built yet: each keyword of the
 // chain has its section, and these do nothing until their subsystem fills
 // them in (move the definition to the subsystem's file and delete it here).
+// Calculus, solids, numerics and statistics.
 #include "view/view.h"
 
 // clang-format off
-void CPemroView::CmdProjDomain(CDC*) {}
 void CPemroView::CmdRegion(CDC*) {}
-void CPemroView::CmdText2(CDC*) {}
-void CPemroView::CmdTextDert(CDC*) {}
-void CPemroView::CmdText3(CDC*) {}
-void CPemroView::CmdTextz(CDC*) {}
-void CPemroView::CmdLine2(CDC*) {}
-void CPemroView::CmdLINE2(CDC*) {}
-void CPemroView::CmdLine3(CDC*) {}
-void CPemroView::CmdLINE3(CDC*) {}
-void CPemroView::CmdLine_Point(CDC*) {}
-void CPemroView::CmdParabola(CDC*) {}
-void CPemroView::CmdFloodfill2(CDC*) {}
-void CPemroView::CmdFloodfill3(CDC*) {}
-void CPemroView::CmdArc2(CDC*) {}
-void CPemroView::CmdArc3(CDC*) {}
-void CPemroView::CmdEllipse2(CDC*) {}
-void CPemroView::CmdEllipse3(CDC*) {}
-void CPemroView::CmdCurve(CDC*) {}
-void CPemroView::Cmdcurve(CDC*) {}
-void CPemroView::CmdcurveDert(CDC*) {}
-void CPemroView::CmdDAlembert(CDC*) {}
 void CPemroView::CmdPeriod(CDC*) {}
 void CPemroView::CmdInverse(CDC*) {}
 void CPemroView::Cmdinverse(CDC*) {}
@@ -61,11 +41,6 @@ void CPemroView::CmdSurf(CDC*) {}
 void CPemroView::CmdSphSurf(CDC*) {}
 void CPemroView::CmdCylSurf(CDC*) {}
 void CPemroView::CmdSolid(CDC*) {}
-void CPemroView::CmdDots(CDC*) {}
-void CPemroView::CmdVector2(CDC*) {}
-void CPemroView::CmdVector3(CDC*) {}
-void CPemroView::CmdBoundaryVector(CDC*) {}
-void CPemroView::CmdDotVector(CDC*) {}
 void CPemroView::CmdSpaceCurve(CDC*) {}
 void CPemroView::CmdCylinder(CDC*) {}
 void CPemroView::CmdCylCoord(CDC*) {}
@@ -73,33 +48,16 @@ void CPemroView::CmdSpherCoord(CDC*) {}
 void CPemroView::CmdAreaElement(CDC*) {}
 void CPemroView::CmdElectric(CDC*) {}
 void CPemroView::CmdPloygon(CDC*) {}
-void CPemroView::CmdFreeVector2(CDC*) {}
-void CPemroView::CmdFreeVector3(CDC*) {}
 void CPemroView::CmdField(CDC*) {}
 void CPemroView::CmdVibration(CDC*) {}
 void CPemroView::CmdPlane3(CDC*) {}
-void CPemroView::CmdPLANE(CDC*) {}
 void CPemroView::CmdPlanePencil(CDC*) {}
-void CPemroView::CmdCube(CDC*) {}
-void CPemroView::CmdTangentVector(CDC*) {}
 void CPemroView::CmdDirectDerive(CDC*) {}
-void CPemroView::CmdInnerPoint(CDC*) {}
 void CPemroView::CmdCoordinateSystem(CDC*) {}
 void CPemroView::CmdWaterFlow(CDC*) {}
 void CPemroView::CmdIntegralApp(CDC*) {}
 void CPemroView::CmdCircularCone(CDC*) {}
 void CPemroView::CmdDirectLimit(CDC*) {}
-void CPemroView::CmdB2_AC(CDC*) {}
-void CPemroView::CmdBoxLine(CDC*) {}
-void CPemroView::CmdRectangular(CDC*) {}
-void CPemroView::Cmddots(CDC*) {}
-void CPemroView::CmdPolygon(CDC*) {}
-void CPemroView::CmdPolygon3(CDC*) {}
-void CPemroView::CmdPrint(CDC*) {}
-void CPemroView::CmdChord(CDC*) {}
-void CPemroView::CmdNormalCurve(CDC*) {}
-void CPemroView::CmdDifferentiation(CDC*) {}
-void CPemroView::CmdCurvature(CDC*) {}
 void CPemroView::CmdPRNCalculus(CDC*) {}
 void CPemroView::CmdDisDistribution(CDC*) {}
 void CPemroView::CmdConDistribution(CDC*) {}
@@ -122,7 +80,6 @@ void CPemroView::CmdJacobiMethod(CDC*) {}
 void CPemroView::CmdMatrixtransform(CDC*) {}
 void CPemroView::CmdDet(CDC*) {}
 void CPemroView::CmdGradient(CDC*) {}
-void CPemroView::CmdToolbarData(CDC*) {}
 void CPemroView::CmdSphereCurveMove(CDC*) {}
 void CPemroView::CmdSphereSurfMove(CDC*) {}
 // clang-format on

@@ -74,8 +74,10 @@ public:
 
     // --- Members of the subsystems, declared in their own folders -----------
 #include "catalog/catalog_members.h"
+#include "catalog/graph_members.h"
 #include "render/primitives_members.h"
 #include "render/text_members.h"
+#include "script/annotation_members.h"
 #include "script/script_members.h"
 #include "view/command_members.h"
 #include "view/dialog_members.h"
