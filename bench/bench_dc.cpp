@@ -3,7 +3,6 @@
 #include "platform/dc.h"
 #include "platform/text_codec.h"
 
-#include <QApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -12,17 +11,6 @@
 #include <memory>
 
 namespace {
-
-// Fonts need an application object; benchmark_main owns main().
-void EnsureApplication() {
-    if (QCoreApplication::instance()) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "pemro_bench";
-    static char* argv[] = {name, nullptr};
-    static auto* app = new QApplication(argc, argv);
-    (void)app;
-}
 
 // A small deterministic generator, so every run draws the same picture.
 struct Lcg {
@@ -81,7 +69,6 @@ void BM_DcSetPixel100000(benchmark::State& state) {
 BENCHMARK(BM_DcSetPixel100000)->Unit(benchmark::kMillisecond);
 
 void BM_DcTextOut1000(benchmark::State& state) {
-    EnsureApplication();
     QImage img(1280, 960, QImage::Format_RGB32);
     img.fill(Qt::white);
     CDC dc(&img);

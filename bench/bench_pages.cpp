@@ -1,8 +1,6 @@
 // Full paint passes of sample pages on a 1280x960 in-memory surface.
 #include "view/view.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -11,17 +9,7 @@
 
 namespace {
 
-void App() {
-    static int argc = 1;
-    static char name[] = "pemro_bench";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance()) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    new QGuiApplication(argc, argv);
-}
-
 void PagePass(benchmark::State& state, const char* topic, int family) {
-    App();
     if (::chdir(PEMRO_RUN_DIR) != 0) {
         state.SkipWithError("no run directory");
         return;
@@ -40,3 +28,6 @@ void PagePass(benchmark::State& state, const char* topic, int family) {
 } // namespace
 
 BENCHMARK_CAPTURE(PagePass, welcome_232, "232", -1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PagePass, conventions_230, "230", -1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PagePass, answers_214, "214", -1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PagePass, exercises_gs003, "003", 0)->Unit(benchmark::kMillisecond);

@@ -4,8 +4,6 @@
 #include "platform/text_codec.h"
 #include "view/view.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -20,14 +18,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kScriptLines = 2000;
-
-void EnsureApp() {
-    static int argc = 1;
-    static char name[] = "pemro_bench";
-    static char* argv[] = {name, nullptr};
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
-}
 
 // Writes data/long.txt: a title, then paragraphs of Chinese text and
 // formulas, one record per line.
@@ -46,7 +36,6 @@ fs::path WriteLongScript() {
 }
 
 void TextOnlyScriptPass(benchmark::State& state) {
-    EnsureApp();
     const fs::path dir = WriteLongScript();
     const fs::path old = fs::current_path();
     fs::current_path(dir);
