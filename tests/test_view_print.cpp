@@ -1,0 +1,99 @@
+// The page view's window side: scroll sizes and the printing hooks.
+#include "view/view.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+// Runs a test in the sample course's run directory, as the program does.
+class RunDirTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        old = std::filesystem::current_path();
+        std::filesystem::current_path(PEMRO_RUN_DIR);
+    }
+    void TearDown() override { std::filesystem::current_path(old); }
+    std::filesystem::path old;
+};
+
+int CountNearBlack(const QImage& img, const QRect& area) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(img.pixel(x, y)) < 60) ++n;
+    return n;
+}
+
+} // namespace
+
+TEST(ViewScrollSizes, PageHeightFollowsTheTypesetText) {
+    auto view = std::make_unique<CPemroView>();
+    view->m_nTextY = 900; // text ends above 1000: the page is 1000 high
+    view->OnInitialUpdate();
+    EXPECT_EQ(view->m_sizeScrollTotal.cy, 1000);
+    view->m_nTextY = 1500; // below: 800 more than the text
+    view->OnInitialUpdate();
+    EXPECT_EQ(view->m_sizeScrollTotal.cy, 2300);
+    // Until the next pass measures it, the page is assumed 600 lines long.
+    const int h = view->m_nBaseCharHeight + view->m_nFontStep + view->m_nFormulaFontStep;
+    EXPECT_EQ(view->m_nTextY, view->m_nInitialPageLines * h);
+}
+
+TEST(ViewPrinting, PageOffsetsAndPageCount) {
+    auto view = std::make_unique<CPemroView>();
+    view->m_nClipTop = 0;
+    view->m_nClipBottom = 900;
+    view->m_sizeScrollTotal.cy = 2300;
+    CPrintInfo info;
+    view->OnPreparePrinting(&info);
+    EXPECT_EQ(info.GetMaxPage(), 2u); // 2300 / 900
+    // Before any paint the box is empty: still one page, no division by 0.
+    view->m_nClipBottom = 0;
+    view->OnPreparePrinting(&info);
+    EXPECT_EQ(info.GetMaxPage(), 1u);
+}
+
+TEST_F(RunDirTest, PrintedPageStartsSeventeenEighteenthsDownAndIsNumbered) {
+    auto view = std::make_unique<CPemroView>();
+    QImage page(1000, 1400, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    CDC dc(&page);
+    dc.SetPrinting(TRUE);
+    CPrintInfo info;
+    info.m_nCurPage = 3;
+    view->OnBeginPrinting(&dc, &info);
+    EXPECT_EQ(view->m_crBackground, RGB(255, 255, 255));
+    EXPECT_EQ(view->m_acrPalette[7], RGB(0, 0, 0));
+    // The previous screen box was 900 high: page 3 starts 2 * 17/18 * 900 down.
+    view->m_nClipTop = 0;
+    view->m_nClipBottom = 900;
+    view->OnPrint(&dc, &info);
+    EXPECT_EQ(view->m_nPrintPage, 3);
+    EXPECT_EQ(view->m_nPrintOffsetY, 1700);
+    // The label "- 3 -" stands a little right of the middle near the bottom.
+    const int x = (5 * 0 + 4 * 1000) / 9;
+    const int y = 1400 - 1400 / 21;
+    EXPECT_GT(CountNearBlack(page, QRect(x - 5, y - 5, 150, 1400 - (y - 5))), 10);
+    view->OnEndPrinting(&dc, &info);
+    EXPECT_EQ(view->m_bPrintMode, 0);
+    EXPECT_EQ(view->m_nPrintOffsetY, 0);
+    EXPECT_EQ(view->m_crBackground, RGB(50, 70, 120));
+    EXPECT_EQ(view->m_nBackgroundMode, 1);
+}
+
+TEST(ViewPrinting, OriginalColoursAreKeptWhenChosen) {
+    auto view = std::make_unique<CPemroView>();
+    view->m_bPrintOriginalColors = 1;
+    view->m_crBackground = RGB(1, 2, 3);
+    QImage page(100, 100, QImage::Format_RGB32);
+    CDC dc(&page);
+    CPrintInfo info;
+    view->OnBeginPrinting(&dc, &info);
+    EXPECT_EQ(view->m_crBackground, RGB(1, 2, 3));
+    view->OnEndPrinting(&dc, &info);
+    EXPECT_EQ(view->m_crBackground, RGB(1, 2, 3));
+}
