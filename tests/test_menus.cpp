@@ -204,8 +204,8 @@ TEST(MenuBar, ViewMenusStandInOrderBetweenFileAndWindow) {
     ASSERT_NE(frame.OnFileNew(), nullptr);
     EXPECT_EQ(Titles(frame.menuBar()->actions()),
               QStringList({Utf8("文件(&F)"), Utf8("数学物理方法"), Utf8("概念与应用"), Utf8("图形"),
-                           Utf8("函数"), Utf8("显示"), Utf8("设置"), Utf8("刷新"), Utf8("编辑脚本"),
-                           Utf8("窗口(&W)"), Utf8("帮助(&H)")}));
+                           Utf8("函数"), Utf8("对话框"), Utf8("显示"), Utf8("设置"), Utf8("刷新"),
+                           Utf8("编辑脚本"), Utf8("窗口(&W)"), Utf8("帮助(&H)")}));
 
     // 帮助: two label groups, a separator, four pages, then 关于.
     QMenu* help = TopMenu(frame, "帮助(&H)");

@@ -94,19 +94,19 @@ public:
     int DoModal();
 
     int m_anSliderPos[kSliderCount] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10};
-    double m_dValA = 0.0;      // 1022, -500..500
-    double m_dValB = 1.0;      // 1023
-    double m_dValP = 0.5;      // 1039
-    double m_dValMu = 0.0;     // 1040
-    double m_dValSigma = 1.0;  // 1041
-    double m_dValLambda = 5.0; // 1030
-    double m_dValAlpha = 5.0;  // 1028
-    double m_dValBeta = 10.0;  // 1029
-    double m_dValH = 0.01;     // 1043, 0.001..1
-    int m_nValUpperN = 50;     // 1033 "N =", 0..1000
-    int m_nValUpperM = 20;     // 1042 "M =", 0..1000
-    int m_nValLowerN = 10;     // 1031 "n =", 0..500
-    int m_nValLowerM = 5;      // 1032 "m =", 0..500
+    double m_dValA = 0.0;        // 1022, -500..500
+    double m_dValB = 1.0;        // 1023
+    double m_dValP = 0.5;        // 1039
+    double m_dValMu = 0.0;       // 1040
+    double m_dValSigma = 1.0;    // 1041
+    double m_dValLambda = 5.0;   // 1030
+    double m_dValAlpha = 5.0;    // 1028
+    double m_dValBeta = 10.0;    // 1029
+    double m_dValH = 0.01;       // 1043, 0.001..1
+    int m_nValUpperN = 50;       // 1033 "N =", 0..1000
+    int m_nValUpperM = 20;       // 1042 "M =", 0..1000
+    int m_nValLowerN = 10;       // 1031 "n =", 0..500
+    int m_nValLowerM = 5;        // 1032 "m =", 0..500
     std::string m_strCurveLabel; // UTF-8, static 1018
     std::string m_strFormula;    // UTF-8, static 1017
 };

@@ -18,9 +18,9 @@ struct CoefRow {
 };
 
 constexpr CoefRow kCoefRows[] = {
-    {"a =", 1022, 1001, &CMyDialog::m_dValA},     {"b =", 1023, 1002, &CMyDialog::m_dValB},
-    {"c =", 1024, 1003, &CMyDialog::m_dValC},     {"d =", 1025, 1004, &CMyDialog::m_dValD},
-    {"e =", 1026, 1005, &CMyDialog::m_dValE},     {"f =", 1027, 1006, &CMyDialog::m_dValF},
+    {"a =", 1022, 1001, &CMyDialog::m_dValA},    {"b =", 1023, 1002, &CMyDialog::m_dValB},
+    {"c =", 1024, 1003, &CMyDialog::m_dValC},    {"d =", 1025, 1004, &CMyDialog::m_dValD},
+    {"e =", 1026, 1005, &CMyDialog::m_dValE},    {"f =", 1027, 1006, &CMyDialog::m_dValF},
     {"α=", 1028, 1007, &CMyDialog::m_dValAlpha}, {"β=", 1029, 1008, &CMyDialog::m_dValBeta},
 };
 

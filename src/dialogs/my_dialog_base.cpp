@@ -166,7 +166,8 @@ void ParamDialog::accept() {
             const QString text = f.edit->text().trimmed();
             v = isInt ? text.toInt(&ok) : text.toDouble(&ok);
             if (!ok) {
-                Fail(f, isInt ? QStringLiteral("请输入一个整数。") : QStringLiteral("请输入一个数。"));
+                Fail(f,
+                     isInt ? QStringLiteral("请输入一个整数。") : QStringLiteral("请输入一个数。"));
                 return;
             }
         }

@@ -69,7 +69,8 @@ int CMyDialog5::DoModal() {
     grid->addWidget(dlg.MakeLabel(u8"A(m×n阶矩阵):"), 1, 0, 1, kCols - 1);
     grid->addWidget(dlg.MakeLabel("b:"), 1, kCols - 1);
     for (int r = 0; r < kRows; ++r)
-        for (int c = 0; c < kCols; ++c) grid->addWidget(dlg.MakeEdit(SystemEditId(r, c), 17), 2 + r, c);
+        for (int c = 0; c < kCols; ++c)
+            grid->addWidget(dlg.MakeEdit(SystemEditId(r, c), 17), 2 + r, c);
 
     // The five single fields in a column to the right of the grid.
     struct Single {

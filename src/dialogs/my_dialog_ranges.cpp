@@ -132,10 +132,11 @@ int CMyDialog4::DoModal() {
     // Checks in the order a, b, p, mu, sigma, lambda, alpha, beta; the
     // counts; h.
     static constexpr int kRealOrder[] = {1022, 1023, 1039, 1040, 1041, 1030, 1028, 1029};
-    static constexpr double D::*kRealValues[] = {&D::m_dValA,      &D::m_dValB,     &D::m_dValP,
-                                                 &D::m_dValMu,     &D::m_dValSigma, &D::m_dValLambda,
+    static constexpr double D::*kRealValues[] = {&D::m_dValA,     &D::m_dValB,     &D::m_dValP,
+                                                 &D::m_dValMu,    &D::m_dValSigma, &D::m_dValLambda,
                                                  &D::m_dValAlpha, &D::m_dValBeta};
-    for (int i = 0; i < 8; ++i) dlg.ExchangeDouble(kRealOrder[i], &(this->*kRealValues[i]), -500, 500);
+    for (int i = 0; i < 8; ++i)
+        dlg.ExchangeDouble(kRealOrder[i], &(this->*kRealValues[i]), -500, 500);
     for (const CountRow& c : kCounts) dlg.ExchangeInt(c.editId, &(this->*c.value), 0, c.max);
     dlg.ExchangeDouble(1043, &m_dValH, 0.001, 1);
 
@@ -164,6 +165,7 @@ int CMyDialog6::DoModal() {
     };
     LayOutSliderRows(dlg, kRows, 0, 0);
     for (const auto& r : kRows) dlg.ExchangeDouble(r.editId, &(this->*r.value), -50, 50);
-    for (int i = 0; i < 6; ++i) dlg.ExchangeSlider(kRows[i].sliderId, &m_anSliderPos[i], -5000, 5000);
+    for (int i = 0; i < 6; ++i)
+        dlg.ExchangeSlider(kRows[i].sliderId, &m_anSliderPos[i], -5000, 5000);
     return dlg.Run();
 }

@@ -298,8 +298,11 @@ void AddExplicitItems(Rows* rows, const char* submenu, int which) {
             text = Override(kCurveTexts, f.k, text);
             if (which == 2) text = Override(kLowerCurveTexts, f.k, text);
         }
-        rows->push_back({{kFunctions, submenu, f.group}, text,
-                         kBase[which] + static_cast<UINT>(f.k), kRun[which], f.k});
+        rows->push_back({{kFunctions, submenu, f.group},
+                         text,
+                         kBase[which] + static_cast<UINT>(f.k),
+                         kRun[which],
+                         f.k});
     }
 }
 
@@ -308,13 +311,17 @@ void AddSurfaceItems(Rows* rows, const char* submenu, bool upper, int lastForm) 
         if (s.k > lastForm) break;
         const char* text = (!upper && s.lower) ? s.lower : s.upper;
         if (upper)
-            rows->push_back({{kFunctions, submenu, nullptr}, text,
+            rows->push_back({{kFunctions, submenu, nullptr},
+                             text,
                              ID_CATALOG_SURFACE_UPPER + static_cast<UINT>(s.k),
-                             With<&V::OnSelectSurfaceUpper>, s.k});
+                             With<&V::OnSelectSurfaceUpper>,
+                             s.k});
         else
-            rows->push_back({{kFunctions, submenu, nullptr}, text,
+            rows->push_back({{kFunctions, submenu, nullptr},
+                             text,
                              ID_CATALOG_SURFACE_LOWER + static_cast<UINT>(s.k),
-                             With<&V::OnSelectSurfaceLower>, s.k});
+                             With<&V::OnSelectSurfaceLower>,
+                             s.k});
     }
 }
 
@@ -331,9 +338,12 @@ void AddCatalogueMenus(Rows* rows) {
     AddExplicitItems(rows, kMenuUpper, 1);
     AddExplicitItems(rows, kMenuLower, 2);
     for (const Item& it : kParametricItems)
-        rows->push_back({{kFunctions, kMenuParametric, it.k <= kParametricGroup1Last ? kGroup1 : kGroup2},
-                         it.text, ID_CATALOG_PARAMETRIC + static_cast<UINT>(it.k),
-                         With<&V::OnSelectParametric>, it.k});
+        rows->push_back(
+            {{kFunctions, kMenuParametric, it.k <= kParametricGroup1Last ? kGroup1 : kGroup2},
+             it.text,
+             ID_CATALOG_PARAMETRIC + static_cast<UINT>(it.k),
+             With<&V::OnSelectParametric>,
+             it.k});
     AddItems(rows, {kFunctions, kMenuImplicit, nullptr}, kImplicitItems, ID_CATALOG_IMPLICIT,
              With<&V::OnSelectImplicit>);
     AddItems(rows, {kFunctions, kMenuCombination, nullptr}, kCombinationItems,
@@ -346,39 +356,46 @@ void AddDialogItems(Rows* rows) {
     Separator(rows, kFunctions);
     const MenuPath curves{kFunctions, kMenuCurveDialogs, nullptr};
     const MenuPath surfaces{kFunctions, kMenuSurfaceDialogs, nullptr};
-    rows->push_back({curves, "上曲线(右曲线\\上曲面)", ID_DIALOG_UPPER_CURVE,
-                     Run<&V::OnUpperCurveCoefDialog>});
-    rows->push_back({curves, "下曲线左曲线\\下曲面)", ID_DIALOG_LOWER_CURVE,
-                     Run<&V::OnLowerCurveCoefDialog>});
-    rows->push_back({surfaces, "上曲面", ID_DIALOG_UPPER_SURFACE, Run<&V::OnUpperSurfaceCoefDialog>});
-    rows->push_back({surfaces, "下曲面", ID_DIALOG_LOWER_SURFACE, Run<&V::OnLowerSurfaceCoefDialog>});
+    rows->push_back(
+        {curves, "上曲线(右曲线\\上曲面)", ID_DIALOG_UPPER_CURVE, Run<&V::OnUpperCurveCoefDialog>});
+    rows->push_back(
+        {curves, "下曲线左曲线\\下曲面)", ID_DIALOG_LOWER_CURVE, Run<&V::OnLowerCurveCoefDialog>});
+    rows->push_back(
+        {surfaces, "上曲面", ID_DIALOG_UPPER_SURFACE, Run<&V::OnUpperSurfaceCoefDialog>});
+    rows->push_back(
+        {surfaces, "下曲面", ID_DIALOG_LOWER_SURFACE, Run<&V::OnLowerSurfaceCoefDialog>});
 }
 
 void AddOdeMenus(Rows* rows) {
     Separator(rows, kFunctions);
     AddExplicitItems(rows, kMenuOdeConstant, 0);
-    rows->push_back({{kFunctions, nullptr, nullptr}, "在对话框中修改f(x)的系数",
-                     ID_DIALOG_UPPER_CURVE, Run<&V::OnUpperCurveCoefDialog>});
+    rows->push_back({{kFunctions, nullptr, nullptr},
+                     "在对话框中修改f(x)的系数",
+                     ID_DIALOG_UPPER_CURVE,
+                     Run<&V::OnUpperCurveCoefDialog>});
     AddExplicitItems(rows, kMenuOdeAutonomousF, 1);
     AddExplicitItems(rows, kMenuOdeAutonomousG, 2);
     AddSurfaceItems(rows, kMenuOdeFirst, true, kOdeSurfaceLast);
     AddSurfaceItems(rows, kMenuOdeSystemX, true, kOdeSurfaceLast);
     AddSurfaceItems(rows, kMenuOdeSystemY, false, kOdeSurfaceLast);
     for (const SecondOrderItem& p : kSecondOrderItems)
-        rows->push_back({{kFunctions, kMenuOdeSecond, nullptr}, p.text,
+        rows->push_back({{kFunctions, kMenuOdeSecond, nullptr},
+                         p.text,
                          ID_CATALOG_SECOND_ORDER + static_cast<UINT>(p.n),
-                         With<&V::OnSelectSecondOrder>, p.form});
+                         With<&V::OnSelectSecondOrder>,
+                         p.form});
 }
 
 void AddDialogMenu(Rows* rows) {
     const MenuPath menu{"对话框", nullptr, nullptr};
-    rows->push_back({menu, "一元函数", ID_DIALOG_ONE_VARIABLE, Run<&V::OnOneVariableFunctionDialog>});
+    rows->push_back(
+        {menu, "一元函数", ID_DIALOG_ONE_VARIABLE, Run<&V::OnOneVariableFunctionDialog>});
     rows->push_back({menu, "Xi, i=1,2,3,...,25", ID_DIALOG_DATA_X, Run<&V::OnDataXDialog>});
     rows->push_back({menu, "Yi, i=1,2,3,...,25", ID_DIALOG_DATA_Y, Run<&V::OnDataYDialog>});
     rows->push_back({menu, "范围", ID_DIALOG_RANGE, Run<&V::OnRangeDialog>});
     rows->push_back({menu, "相关参数", ID_DIALOG_PARAMS, Run<&V::OnRelatedParametersDialog>});
-    rows->push_back({menu, "改变X0,Y0,A,B,C,周期", ID_DIALOG_CURVE_PARAMS,
-                     Run<&V::OnChangeCurveParams>});
+    rows->push_back(
+        {menu, "改变X0,Y0,A,B,C,周期", ID_DIALOG_CURVE_PARAMS, Run<&V::OnChangeCurveParams>});
 }
 
 // The side surfaces join the solid-figure submenu of 设置 (its title ends in
@@ -393,11 +410,11 @@ void AddIdOnlyCommands(Rows* rows) {
     const MenuPath none{nullptr, nullptr, nullptr};
     rows->push_back({none, nullptr, ID_PREVIOUS_FUNCTION, Run<&V::OnPreviousFunction>});
     static constexpr CommandFn kSteps[] = {
-        Run<&V::OnRangeXMaxUp>,    Run<&V::OnRangeXMaxDown>,    Run<&V::OnRangeXMinUp>,
-        Run<&V::OnRangeXMinDown>,  Run<&V::OnRangeYMaxUp>,      Run<&V::OnRangeYMaxDown>,
-        Run<&V::OnRangeYMinUp>,    Run<&V::OnRangeYMinDown>,    Run<&V::OnRangeZMinUp>,
-        Run<&V::OnRangeZMinDown>,  Run<&V::OnRangeZMaxUp>,      Run<&V::OnRangeZMaxDown>,
-        Run<&V::OnRangeInitMinUp>, Run<&V::OnRangeInitMinDown>, Run<&V::OnRangeInitMaxUp>,
+        Run<&V::OnRangeXMaxUp>,      Run<&V::OnRangeXMaxDown>,    Run<&V::OnRangeXMinUp>,
+        Run<&V::OnRangeXMinDown>,    Run<&V::OnRangeYMaxUp>,      Run<&V::OnRangeYMaxDown>,
+        Run<&V::OnRangeYMinUp>,      Run<&V::OnRangeYMinDown>,    Run<&V::OnRangeZMinUp>,
+        Run<&V::OnRangeZMinDown>,    Run<&V::OnRangeZMaxUp>,      Run<&V::OnRangeZMaxDown>,
+        Run<&V::OnRangeInitMinUp>,   Run<&V::OnRangeInitMinDown>, Run<&V::OnRangeInitMaxUp>,
         Run<&V::OnRangeInitMaxDown>,
     };
     UINT id = ID_RANGE_STEP;

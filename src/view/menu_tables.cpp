@@ -1,5 +1,6 @@
 #include "view/menu_tables.h"
 
+#include "view/catalog_menu_tables.h"
 #include "view/view.h"
 
 #include <cstring>
@@ -576,7 +577,7 @@ const TopicRow* FindTopicRow(UINT id) {
 const CommandRow* FindCommandRow(UINT id) {
     static const auto index = IndexRows(kCommandRows, kCommandRowCount);
     const auto it = index.find(id);
-    return it == index.end() ? nullptr : it->second;
+    return it == index.end() ? FindCatalogRow(id) : it->second;
 }
 
 std::vector<MenuItemRef> MenuLayout() {
@@ -587,6 +588,7 @@ std::vector<MenuItemRef> MenuLayout() {
     for (const char* menu : menus) {
         AppendItems(&items, kTopicRows, kTopicRowCount, menu);
         AppendItems(&items, kCommandRows, kCommandRowCount, menu);
+        AppendItems(&items, CatalogCommandRows().data(), CatalogCommandRows().size(), menu);
     }
     return items;
 }

@@ -11,7 +11,7 @@ constexpr int kKindUpper = 2;
 constexpr int kKindSurfaceLower = 3;
 constexpr int kKindSurfaceUpper = 4;
 
-constexpr int kRegionY = 2;        // y-type region: the curves are left/right
+constexpr int kRegionY = 2;         // y-type region: the curves are left/right
 constexpr int kProfileSurface = 16; // surface forms above this use a profile curve
 
 constexpr int kPlotExplicit = 0;
@@ -196,19 +196,51 @@ void CPemroView::StepSavedRangeEnd(int end, int sign) {
     m_bLoadScriptSettings = 0;
 }
 
-void CPemroView::OnRangeXMinUp() { StepSavedRangeEnd(0, 1); }
-void CPemroView::OnRangeXMinDown() { StepSavedRangeEnd(0, -1); }
-void CPemroView::OnRangeXMaxUp() { StepSavedRangeEnd(1, 1); }
-void CPemroView::OnRangeXMaxDown() { StepSavedRangeEnd(1, -1); }
-void CPemroView::OnRangeYMinUp() { StepSavedRangeEnd(2, 1); }
-void CPemroView::OnRangeYMinDown() { StepSavedRangeEnd(2, -1); }
-void CPemroView::OnRangeYMaxUp() { StepSavedRangeEnd(3, 1); }
-void CPemroView::OnRangeYMaxDown() { StepSavedRangeEnd(3, -1); }
-void CPemroView::OnRangeZMinUp() { StepSavedRangeEnd(kEndZMin, 1); }
-void CPemroView::OnRangeZMinDown() { StepSavedRangeEnd(kEndZMin, -1); }
-void CPemroView::OnRangeZMaxUp() { StepSavedRangeEnd(kEndZMax, 1); }
-void CPemroView::OnRangeZMaxDown() { StepSavedRangeEnd(kEndZMax, -1); }
-void CPemroView::OnRangeInitMinUp() { StepSavedRangeEnd(kEndInitA, 1); }
-void CPemroView::OnRangeInitMinDown() { StepSavedRangeEnd(kEndInitA, -1); }
-void CPemroView::OnRangeInitMaxUp() { StepSavedRangeEnd(kEndInitB, 1); }
-void CPemroView::OnRangeInitMaxDown() { StepSavedRangeEnd(kEndInitB, -1); }
+void CPemroView::OnRangeXMinUp() {
+    StepSavedRangeEnd(0, 1);
+}
+void CPemroView::OnRangeXMinDown() {
+    StepSavedRangeEnd(0, -1);
+}
+void CPemroView::OnRangeXMaxUp() {
+    StepSavedRangeEnd(1, 1);
+}
+void CPemroView::OnRangeXMaxDown() {
+    StepSavedRangeEnd(1, -1);
+}
+void CPemroView::OnRangeYMinUp() {
+    StepSavedRangeEnd(2, 1);
+}
+void CPemroView::OnRangeYMinDown() {
+    StepSavedRangeEnd(2, -1);
+}
+void CPemroView::OnRangeYMaxUp() {
+    StepSavedRangeEnd(3, 1);
+}
+void CPemroView::OnRangeYMaxDown() {
+    StepSavedRangeEnd(3, -1);
+}
+void CPemroView::OnRangeZMinUp() {
+    StepSavedRangeEnd(kEndZMin, 1);
+}
+void CPemroView::OnRangeZMinDown() {
+    StepSavedRangeEnd(kEndZMin, -1);
+}
+void CPemroView::OnRangeZMaxUp() {
+    StepSavedRangeEnd(kEndZMax, 1);
+}
+void CPemroView::OnRangeZMaxDown() {
+    StepSavedRangeEnd(kEndZMax, -1);
+}
+void CPemroView::OnRangeInitMinUp() {
+    StepSavedRangeEnd(kEndInitA, 1);
+}
+void CPemroView::OnRangeInitMinDown() {
+    StepSavedRangeEnd(kEndInitA, -1);
+}
+void CPemroView::OnRangeInitMaxUp() {
+    StepSavedRangeEnd(kEndInitB, 1);
+}
+void CPemroView::OnRangeInitMaxDown() {
+    StepSavedRangeEnd(kEndInitB, -1);
+}

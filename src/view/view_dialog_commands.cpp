@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr double kPercent = 0.01;  // sliders hold value x 100
+constexpr double kPercent = 0.01;   // sliders hold value x 100
 constexpr double kPerMille = 0.001; // the ODE step h: x 1000
 constexpr int kRegionY = 2;
 
@@ -144,8 +144,8 @@ void CPemroView::OnLowerCurveCoefDialog() {
 void CPemroView::RunCurveCoefDialog(BOOL bUpper) {
     BeginParamDialog();
     const bool yType = m_nRegionType == kRegionY;
-    const int func = bUpper ? (yType ? m_nFuncRight : m_nFuncUpper)
-                            : (yType ? m_nFuncLeft : m_nFuncLower);
+    const int func =
+        bUpper ? (yType ? m_nFuncRight : m_nFuncUpper) : (yType ? m_nFuncLeft : m_nFuncLower);
     CMyDialog& dlg = m_dlgCoef;
     CoefExchange x{};
     if (bUpper) {
@@ -254,9 +254,9 @@ void CPemroView::OnRangeDialog() {
         &m_adSavedWorldRange[4], &m_adSavedWorldRange[5],
     };
     static double CMyDialog3::*const kEdits[8] = {
-        &CMyDialog3::m_dValXMin,    &CMyDialog3::m_dValXMax,    &CMyDialog3::m_dValYMin,
-        &CMyDialog3::m_dValYMax,    &CMyDialog3::m_dValInitMin, &CMyDialog3::m_dValInitMax,
-        &CMyDialog3::m_dValZMin,    &CMyDialog3::m_dValZMax,
+        &CMyDialog3::m_dValXMin, &CMyDialog3::m_dValXMax,    &CMyDialog3::m_dValYMin,
+        &CMyDialog3::m_dValYMax, &CMyDialog3::m_dValInitMin, &CMyDialog3::m_dValInitMax,
+        &CMyDialog3::m_dValZMin, &CMyDialog3::m_dValZMax,
     };
     double shown[8];
     for (int i = 0; i < 8; ++i) {
@@ -290,8 +290,8 @@ void CPemroView::OnRelatedParametersDialog() {
     double* const reals[8] = {&m_adSavedCoefF[0], &m_adSavedCoefF[1], &m_dSavedProbP,
                               &m_dSavedMu,        &m_dSavedSigma,     &m_dSavedGammaAlpha,
                               &m_dSavedGammaBeta, &m_dSavedLambda};
-    static double D::*const kRealEdits[8] = {&D::m_dValA,     &D::m_dValB,     &D::m_dValP,
-                                             &D::m_dValMu,    &D::m_dValSigma, &D::m_dValAlpha,
+    static double D::*const kRealEdits[8] = {&D::m_dValA,    &D::m_dValB,     &D::m_dValP,
+                                             &D::m_dValMu,   &D::m_dValSigma, &D::m_dValAlpha,
                                              &D::m_dValBeta, &D::m_dValLambda};
     // n, m, N, M (slider entries 8..11) and the edits' ranges.
     int* const counts[4] = {&m_nSavedCountN, &m_nSavedCountM, &m_nSavedPopulationN,
@@ -322,8 +322,8 @@ void CPemroView::OnRelatedParametersDialog() {
     if (dlg.DoModal() != IDOK) return;
 
     for (int i = 0; i < 8; ++i)
-        *reals[i] = EditOrSlider(shown[i], dlg.*kRealEdits[i], shownPos[i], dlg.m_anSliderPos[i],
-                                 kPercent);
+        *reals[i] =
+            EditOrSlider(shown[i], dlg.*kRealEdits[i], shownPos[i], dlg.m_anSliderPos[i], kPercent);
     m_dOdeStep = EditOrSlider(shownH, dlg.m_dValH, shownPos[12], dlg.m_anSliderPos[12], kPerMille);
     for (int i = 0; i < 4; ++i) {
         if (dlg.*kCountEdits[i] != shownCount[i])
@@ -343,8 +343,8 @@ void CPemroView::OnChangeCurveParams() {
     BeginParamDialog();
     using D = CMyDialog6;
     D& dlg = m_dlgCurveParams;
-    double* const fields[6] = {&m_dX0, &m_dY0, &m_dParamA, &m_dParamB, &m_dParamC,
-                               &m_dSavedFuncFPeriod};
+    double* const fields[6] = {&m_dX0,     &m_dY0,     &m_dParamA,
+                               &m_dParamB, &m_dParamC, &m_dSavedFuncFPeriod};
     static double D::*const kEdits[6] = {&D::m_dValX0, &D::m_dValY0, &D::m_dValA,
                                          &D::m_dValB,  &D::m_dValC,  &D::m_dValPeriod};
     double shown[6];
@@ -358,8 +358,8 @@ void CPemroView::OnChangeCurveParams() {
     if (dlg.DoModal() != IDOK) return;
 
     for (int i = 0; i < 6; ++i)
-        *fields[i] = EditOrSlider(shown[i], dlg.*kEdits[i], shownPos[i], dlg.m_anSliderPos[i],
-                                  kPercent);
+        *fields[i] =
+            EditOrSlider(shown[i], dlg.*kEdits[i], shownPos[i], dlg.m_anSliderPos[i], kPercent);
 }
 
 // --- Linear system ----------------------------------------------------------------
