@@ -140,15 +140,17 @@ TEST(CatalogExplicit, CatalogueAFormsAtSamplePoints) {
         {45, 0.8, 2.2876673043723549},
         {45, 1.3, 0.63578328470756375},
         {45, 2.7, -0.064880545089026148},
-        {46, 0.8, 3.958295597534997},
-        {46, 1.3, 11.766018652260092},
-        {46, 2.7, 219.40550647889528},
+        // (a·e^(cx) + b)/(d·e^(ex) + f), as the menu item and the text write it.
+        {46, 0.8, 4.5344884016045461},
+        {46, 1.3, 6.4976808949755519},
+        {46, 2.7, 18.869754958960841},
         {47, 0.8, 1.1199999999999999},
         {47, 1.3, 1.3797282341098916},
         {47, 2.7, 2.3825721395164512},
-        {49, 0.8, 1.9285422009436614},
-        {49, 1.3, 2.1300482758533496},
-        {49, 2.7, 1.0479405979092985},
+        // |a·sin(bx + c) + d·cos(ex + f)|, as the menu item and the text write it.
+        {49, 0.8, 2.0523549666104133},
+        {49, 1.3, 1.6776568726047911},
+        {49, 2.7, 0.22195536211158035},
         {53, 0.8, 7.2118857628185856},
         {53, 1.3, 7.4128481119444371},
         {53, 2.7, 17.978882451254991},
@@ -200,9 +202,10 @@ TEST(CatalogExplicit, CatalogueAFormsAtSamplePoints) {
 
 TEST(CatalogExplicit, CatalogueBDiffersWhereItShould) {
     const Sample samples[] = {
-        {28, 0.8, 0.89669511362440344}, {28, 1.3, 0.7411986041670715},
-        {28, 2.7, 0.15828884453104805}, {29, 0.8, 3.4903429574618411},
-        {29, 1.3, 2.1581055339484455},  {29, 2.7, 1.4482709119769421},
+        // Forms 28 and 29 as in A (exp(1/x), sin x/x), as B's menu items say.
+        {28, 0.8, 3.4903429574618414},  {28, 1.3, 2.1581055339484456},
+        {28, 2.7, 1.4482709119769421},  {29, 0.8, 0.89669511362440345},
+        {29, 1.3, 0.74119860416707151}, {29, 2.7, 0.15828884453104812},
         {35, 0.8, 14.33288558562173},   {35, 1.3, 118.89334042853511},
         {35, 2.7, 864409.71963367248},  {38, 0.8, 0.84838200224862012},
         {38, 1.3, 0.55551493402358199}, {38, 2.7, 0.3045767944652915},
@@ -308,8 +311,14 @@ TEST(CatalogExplicit, PeriodicExtension) {
 TEST(CatalogExplicit, FloorAndGuardedForms) {
     EXPECT_EQ(2.0, A(2.5, 26));
     EXPECT_EQ(-3.0, A(-2.5, 26));
-    EXPECT_EQ(-1.0, A(0.0, 26));
-    EXPECT_EQ(-3.0, A(-2.0, 26));
+    EXPECT_EQ(-1.0, A(-0.5, 26));
+    // [x] is the floor also at the integers 0, -1, -2 (not one less).
+    EXPECT_EQ(0.0, A(0.0, 26));
+    EXPECT_EQ(-1.0, A(-1.0, 26));
+    EXPECT_EQ(-2.0, A(-2.0, 26));
+    EXPECT_EQ(3.0, A(3.0, 26));
+    EXPECT_EQ(-2.0, EvalExplicit(ExplicitCatalogue::ProfileF, -2.0, 30, SampleCoefs(),
+                                 NoExtension(), Densities()));
     EXPECT_EQ(1.0, A(1e-6, 29));
     EXPECT_EQ(0.0, A(0.0, 52));
     EXPECT_DOUBLE_EQ(1.0 + 1.0 / 0.5, A(0.5, 52));
@@ -322,6 +331,31 @@ TEST(CatalogExplicit, FloorAndGuardedForms) {
     EXPECT_EQ(0.0, A(0.0, 18));
     EXPECT_EQ(0.0, A(-0.5, 27));
     EXPECT_NEAR(1.0, A(800.0, 17), 1e-15); // th x stays finite for large x
+}
+
+TEST(CatalogExplicit, DivisionsByZeroGiveTheFailureValue) {
+    ExplicitCoefs cf = SampleCoefs();
+    EXPECT_EQ(0.0, A(-1.5, 73)); // x + a = 0
+    cf.alpha = 1.0;              // ln α = 0
+    EXPECT_EQ(0.0, A(0.8, 2, NoExtension(), cf));
+    cf = SampleCoefs();
+    cf.d = 0; // d·(x² + ex + f)^β = 0
+    EXPECT_EQ(0.0, A(0.8, 53, NoExtension(), cf));
+    EXPECT_EQ(0.0, A(0.0, 82)); // c/x
+    cf = SampleCoefs();
+    cf.d = 0, cf.e = 0, cf.f = 1e-200, cf.beta = 2.0; // |q|^β underflows to 0
+    EXPECT_EQ(0.0, A(0.8, 84, NoExtension(), cf));
+    EXPECT_EQ(0.0, B(0.8, 53, NoExtension(), cf));
+    Densities dn;
+    ExplicitCoefs box;
+    box.a = 1.0, box.b = 1.0; // b − a = 0
+    EXPECT_EQ(0.0, EvalExplicit(ExplicitCatalogue::A, 1.0, 75, box, NoExtension(), dn));
+    dn.sigma = 0;
+    EXPECT_EQ(0.0, EvalExplicit(ExplicitCatalogue::A, 1.0, 77, box, NoExtension(), dn));
+    dn.n = 0;
+    EXPECT_EQ(0.0, EvalExplicit(ExplicitCatalogue::A, 1.0, 78, box, NoExtension(), dn));
+    dn.n = 2, dn.m = 0;
+    EXPECT_EQ(0.0, EvalExplicit(ExplicitCatalogue::A, 1.0, 80, box, NoExtension(), dn));
 }
 
 TEST(CatalogExplicit, TriangleAndBox) {
@@ -455,6 +489,11 @@ TEST(CatalogCurves, ImplicitForms) {
         EXPECT_NEAR(s.v, EvalImplicitForm(0.6, -1.3, s.k, coef, 2.5, 1.7), 1e-11) << s.k;
     for (int k : {0, 12, 13, 25, -3})
         EXPECT_EQ(0.0, EvalImplicitForm(0.6, -1.3, k, coef, 2.5, 1.7));
+    // Form 23 divides by powers of x0.
+    EXPECT_EQ(0.0, EvalImplicitForm(0.6, -1.3, 23, coef, 2.5, 0.0));
+    // Parametric form 18 divides a by b.
+    const double noB[6] = {1.5, 0.0, 2.0, 0.7, 1.2, -0.3};
+    EXPECT_EQ(0.0, EvalParamXForm(0.9, 18, noB));
 }
 
 TEST(CatalogCurves, BackgroundWeights) {
@@ -554,6 +593,9 @@ TEST(CatalogSurfaces, FormsAtASamplePoint) {
         {10, true, 0.20544902610034774},
         {11, false, 0.46770025839793274},
         {11, true, 0.46770025839793274},
+        // (ax² + bxy + cy²)·sin(1/(d + ex² + fy²)), as the menu item and text write it.
+        {13, false, 0.86259403481566557},
+        {13, true, -0.061130482181295329},
         {14, false, 0.57999999999999994},
         {14, true, 1.212},
         {15, false, 3.0949999999999997},
@@ -596,6 +638,27 @@ TEST(CatalogSurfaces, EdgesAndUnknownForms) {
     EXPECT_EQ(0.0, EvalSurfaceForm(0.1, -0.1, 26, false, cf));
     for (int k : {0, 17, 18, 19, 20, 27, 28, 29, 31, -2, INT_MAX})
         EXPECT_EQ(0.0, EvalSurfaceForm(0.7, -0.4, k, false, cf)) << k;
+}
+
+TEST(CatalogSurfaces, DivisionsByZeroGiveZero) {
+    SurfaceCoefs cf = SampleSurfaceCoefs();
+    for (int i = 3; i < 6; ++i) cf.upper[i] = 0, cf.lower[i] = 0; // d = e = f = 0
+    EXPECT_EQ(0.0, EvalSurfaceForm(0.7, -0.4, 6, false, cf));
+    EXPECT_EQ(0.0, EvalSurfaceForm(0.7, -0.4, 12, true, cf));
+    EXPECT_EQ(0.0, EvalSurfaceForm(0.7, -0.4, 12, false, cf));
+    SurfaceCoefs normal = SampleSurfaceCoefs();
+    normal.upper[0] = 1.0; // ρ = 1: the root s vanishes
+    EXPECT_EQ(0.0, EvalSurfaceForm(0.7, -0.4, 23, false, normal));
+    normal.upper[0] = 0.3, normal.upper[2] = 0.0; // c = 0
+    EXPECT_EQ(0.0, EvalSurfaceForm(0.7, -0.4, 23, false, normal));
+    // Form 25 at the corners (0, 0), (b, 0) = (-0.5, 0) and (a, c) = (1.5, 2).
+    const SurfaceCoefs tri = SampleSurfaceCoefs();
+    EXPECT_EQ(0.0, EvalSurfaceForm(0.0, 0.0, 25, false, tri));
+    EXPECT_EQ(0.0, EvalSurfaceForm(-0.5, 0.0, 25, false, tri));
+    EXPECT_EQ(0.0, EvalSurfaceForm(1.5, 2.0, 25, false, tri));
+    // Without a divisor the ramps give the plain weight 1.
+    for (int mode = 1; mode <= 6; ++mode) EXPECT_EQ(1.0, EvalRampWeight(3.0, mode, 0)) << mode;
+    EXPECT_EQ(1.0, EvalRampWeight(1.0, 1, 1));
 }
 
 TEST(CatalogSurfaces, TaylorPolynomialOfAQuadric) {
@@ -642,6 +705,13 @@ TEST(CatalogOde, SecondOrderForms) {
     EXPECT_EQ(0.0, EvalSecondOrderForm(0.0, 1.0, 1.0, 12, duffing));
     EXPECT_EQ(0.0, EvalSecondOrderForm(1.0, 0.0, 1.0, 13, duffing));
     EXPECT_EQ(0.0, EvalSecondOrderForm(2.0, 2.0, 1.0, 14, duffing));
+    // Vanishing denominators: form 3 gives the 1000 of form 2, the singular
+    // points of forms 9 and 17 give 0 like those of forms 12..14.
+    EXPECT_EQ(1000.0, EvalSecondOrderForm(1.0, 0.0, 0.0, 3, duffing));
+    EXPECT_EQ(0.0, EvalSecondOrderForm(2.0, 0.0, 1.0, 9, duffing));
+    EXPECT_EQ(0.0, EvalSecondOrderForm(2.0, 1.0, 1.0, 9, duffing));
+    EXPECT_EQ(0.0, EvalSecondOrderForm(0.0, 3.0, 1.0, 9, duffing));
+    EXPECT_EQ(0.0, EvalSecondOrderForm(0.0, 3.0, 0.5, 17, duffing));
     // Bessel-like form 17: -p/x - (a - b/x²)·y.
     EXPECT_DOUBLE_EQ(-0.5 / 2.0 - (0.2 - 1.0 / 4.0) * 3.0,
                      EvalSecondOrderForm(2.0, 3.0, 0.5, 17, duffing));
@@ -656,6 +726,7 @@ TEST(CatalogOde, FirstOrderForms) {
     EXPECT_DOUBLE_EQ(37.0 / 2.0, EvalFirstOrderForm(1.0, 2.0, 9, c, l));
     EXPECT_DOUBLE_EQ(1.0, EvalFirstOrderForm(1.0, 2.0, 9, c, c));
     for (int k : {0, 10, 11, -1}) EXPECT_EQ(2.0, EvalFirstOrderForm(1.0, 2.0, k, c, l)) << k;
+    EXPECT_EQ(1000.0, EvalFirstOrderForm(0.0, 0.0, 3, c, l)); // 0/0 at the origin
     EXPECT_EQ(-1.0, EvalDrainingVessel(0.0, 1.0, 3.0));
     EXPECT_NEAR(-0.62 * 2.0 * std::sqrt(19.6 * 0.5) / 3.001, EvalDrainingVessel(0.5, 2.0, -3.0),
                 1e-14);

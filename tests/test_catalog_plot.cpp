@@ -141,6 +141,24 @@ TEST_F(CatalogPlotTest, ImplicitLineIsTracedWithoutSeedLines) {
     EXPECT_FALSE(LitNear(-1.2, -1.5));
 }
 
+TEST_F(CatalogPlotTest, ImplicitCircleHasBothHalves) {
+    SetWorld(-2, 2, -2, 2);
+    view->m_nPlotMode = 2;
+    view->m_nRegionType = 3;
+    view->m_nFuncF = 1;
+    view->m_dImplicitC = 1.0; // x² + y² = 1
+    view->PlotCurve(dc.get(), 0, 0, kRed);
+    // Seeds of one column that reach the same branch draw it once; every
+    // branch still shows.
+    EXPECT_TRUE(LitNear(0.0, 1.0));
+    EXPECT_TRUE(LitNear(0.0, -1.0));
+    EXPECT_TRUE(LitNear(0.6, 0.8));
+    EXPECT_TRUE(LitNear(0.6, -0.8));
+    EXPECT_TRUE(LitNear(-0.8, 0.6));
+    EXPECT_TRUE(LitNear(-0.8, -0.6));
+    EXPECT_FALSE(LitNear(0.0, 0.0));
+}
+
 TEST_F(CatalogPlotTest, ImplicitWithoutZeroDrawsNothing) {
     view->m_nPlotMode = 2;
     view->m_nRegionType = 3;

@@ -2,13 +2,16 @@
 // modes, the formula texts (GBK bytes), the Newton inversions, the region
 // function and its edge scans, the surface modes, the ODE right-hand sides
 // and the quadrature over the current function.
+#include "platform/text_codec.h"
 #include "view/view.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -54,6 +57,9 @@ TEST_F(CatalogViewTest, CombinationIgnoresTheIndex) {
         v.m_nCombineMode = mode;
         EXPECT_DOUBLE_EQ(0.7, v.EvalF(0.7, 20)) << mode;
     }
+    // f/g at a zero of g: the failure value 0, not an infinity.
+    v.m_nCombineMode = 1;
+    EXPECT_EQ(0.0, v.EvalF(0.0, 20));
 }
 
 TEST_F(CatalogViewTest, ShiftFormAndCoefficientSets) {
@@ -105,6 +111,8 @@ TEST_F(CatalogViewTest, DerivativesTransformsAndExtremes) {
     // Mode 0: F((x − m)/s)/s.
     EXPECT_DOUBLE_EQ(0.25 / 2.0, v.EvalFTransformed(4.0, 21, 2.0, 3.0, 0));
     EXPECT_EQ(0.0, v.EvalFTransformed(4.0, 21, 2.0, 3.0, 2));
+    EXPECT_EQ(0.0, v.EvalFTransformed(4.0, 21, 0.0, 3.0, 0));    // zero scale
+    EXPECT_EQ(0.0, v.EvalFTransformed(1e-200, 21, 2.0, 0.0, 1)); // x² underflows
     EXPECT_DOUBLE_EQ(0.25, v.EvalMinOfTwoF(0.5, 20, 21));
     EXPECT_DOUBLE_EQ(0.5, v.EvalMaxOfTwoF(0.5, 20, 21));
     EXPECT_DOUBLE_EQ(4.0, v.EvalMaxOfTwoF(2.0, 20, 21));
@@ -126,10 +134,121 @@ TEST_F(CatalogViewTest, ExplicitFormulaTextsInGbk) {
     EXPECT_STREQ("f(x)=|ax^2+bx+c|", v.m_pszFormulaF);
     v.SetFFormulaText(25);
     EXPECT_STREQ("f(x)=\xA1\xCCx ", v.m_pszFormulaF); // trailing blank kept
-    for (int k : {82, 90, 100, -1}) {
+    for (int k : {82, 90, 100, -1, INT_MIN, INT_MAX}) {
         v.SetFFormulaText(k);
         EXPECT_STREQ("", v.m_pszFormulaF) << k;
     }
+}
+
+// Every text of catalogue A, in GBK, as the program prints it. Forms 44, 68
+// and 69 carry the wording of their menu items, which their formulas follow.
+TEST_F(CatalogViewTest, EveryTextOfCatalogueA) {
+    static const char* const kTexts[] = {
+        /* 0 */ u8"f(x)=(ax^2+bx+c)^α",
+        /* 1 */ u8"f(x)=α^(ax^2+bx+c)",
+        /* 2 */ u8"f(x)=ln(ax^2+bx+c)/lnα",
+        /* 3 */ u8"f(x)=sinx",
+        /* 4 */ u8"f(x)=cosx",
+        /* 5 */ u8"f(x)=tanx",
+        /* 6 */ u8"f(x)=cotx",
+        /* 7 */ u8"f(x)=secx",
+        /* 8 */ u8"f(x)=cscx",
+        /* 9 */ u8"f(x)=asinx",
+        /* 10 */ u8"f(x)=acos x",
+        /* 11 */ u8"f(x)=atanx",
+        /* 12 */ u8"f(x)=acot x",
+        /* 13 */ u8"f(x)=asecx",
+        /* 14 */ u8"f(x)=acscx",
+        /* 15 */ u8"f(x)=shx",
+        /* 16 */ u8"f(x)=chx",
+        /* 17 */ u8"f(x)=thx",
+        /* 18 */ u8"f(x)=sgnx",
+        /* 19 */ u8"f(x)=|ax^2+bx+c|",
+        /* 20 */ u8"f(x)=x",
+        /* 21 */ u8"f(x)=x^2",
+        /* 22 */ u8"f(x)=x^3",
+        /* 23 */ u8"f(x)=x^(1/3)",
+        /* 24 */ u8"f(x)=1/x",
+        /* 25 */ u8"f(x)=√x ",
+        /* 26 */ u8"f(x)=[x]",
+        /* 27 */ u8"f(x)=(1+1/x)^x",
+        /* 28 */ u8"f(x)=exp(1/x)",
+        /* 29 */ u8"f(x)=sinx/x",
+        /* 30 */ u8"f(x)=sin(1/x)",
+        /* 31 */ u8"温度曲线",
+        /* 32 */ u8"f(x)=asin(bx+c)+dcos(ex+f)",
+        /* 33 */ u8"f(x)=(ax^2+bx+c)(dcosx+esinx+f)",
+        /* 34 */ u8"f(x)=ax^2+bx+c+√(dx^2+ex+f)",
+        /* 35 */ u8"f(x)=dx^2+ex+f+exp(ax^2+bx+c)",
+        /* 36 */ u8"f(x)=sin(ax^2+bx+c)",
+        /* 37 */ u8"f(x)=cos(ax^2+bx+c)",
+        /* 38 */ u8"f(x)=ln(ax^2+bx+c)",
+        /* 39 */ u8"f(x)=ax^2+bx+c",
+        /* 40 */ u8"f(x)=ax^3+bx^2+cx+d",
+        /* 41 */ u8"f(x)=ax^4+bx^3+cx^2+dx+e",
+        /* 42 */ u8"f(x)=(ax^2+bx+c)/(dx^2+ex+f)",
+        /* 43 */ u8"(ax^2+bx+csinx)/(dx^2+ex+f)",
+        /* 44 */ u8"f(x)=(ax^2+bx+ccosx)/(dx^2+ex+f)",
+        /* 45 */ u8"f(x)=(a+bsinx+ccosx)/(dx^2+ex+f)",
+        /* 46 */ u8"f(x)=(aexp(cx)+b)/(dexp(ex)+f)",
+        /* 47 */ u8"f(x)=√(ax^2+bx+c) ",
+        /* 48 */ u8"f(x)=(ax^2+bx+c)/√(dx^2+ex+f) ",
+        /* 49 */ u8"f(x)=|asin(bx+c)+dcos(ex+f)|",
+        /* 50 */ u8"f(x)=sin((ax^2+bx+c)/(dx^2+ex+f))",
+        /* 51 */ u8"f(x)=cos((ax^2+bx+c)/(dx^2+ex+f))",
+        /* 52 */ u8"f(x)=1+(-1)^[x]/x",
+        /* 53 */ u8"f(x)=(ax^2+bx+c)^α/(dx^2+ex+f)^β ",
+        /* 54 */ u8"f(x)=(ax^2+bx+c)^α+(dx^2+ex+f)^β ",
+        /* 55 */ u8"f(x)=(dx^2+ex+f)exp(ax^2+bx+c)",
+        /* 56 */ u8"f(x)=(dx^2+ex+f)sin(ax^2+bx+c)",
+        /* 57 */ u8"f(x)=(dx^2+ex+f)cos(ax^2+bx+c)",
+        /* 58 */ u8"f(x)=(dx^2+ex+f)ln(ax^2+bx+c)",
+        /* 59 */ u8"f(x)=6+(x-1)(x-4)(1+0.5sin(2x))",
+        /* 60 */ u8"f(x)=6-(x-1)(x-4)(1+0.5cos(3x))",
+        /* 61 */ u8"f(x)=-429.744(x+400.(exp(-0.0025x)-1.))",
+        /* 62 */ u8"f(x)=d[(ax^2+bx+c)^α]^β+ex+f",
+        /* 63 */ u8"f(x)=ax^2+bx+c x<x0, f(x)=dx^2+ex+f x>x0",
+        /* 64 */ u8"f(x)=ax^2+bx+c x<x0, f(x)=dx^2+ex+f x0<x<x1 f(x)=gx^2+hx+k x1<x",
+        /* 65 */ u8"f(x)=acosx+bsinx+c x<x0,f(x)=dcosx+esinx+f x0<x, ",
+        /* 66 */ u8"f(x)=ax^2+bx+c x<x0 f(x)=dcosx+esinx+f x>x0",
+        /* 67 */ u8"f(x)=acosx+bsinx+c x<x0 f(x)=dx^2+ex+f x>x0",
+        /* 68 */ u8"f(x)=√(ax^2+bx+c) x<x0 f(x)=dx^2+ex+f x>x0",
+        /* 69 */ u8"f(x)=ax^2+bx+c x<x0 f(x)=√(dx^2+ex+f) x>x0",
+        /* 70 */ u8"介绍极值和最值曲线",
+        /* 71 */ u8"f(x)=aexp(bx+c)",
+        /* 72 */ u8"f(x)=ax(bx+c)",
+        /* 73 */ u8"f(x)=[(a+b)x+ab]/(x+a)",
+        /* 74 */ u8"f(x)=Γ(x) x>0",
+        /* 75 */ u8"f(x)=1/(b-a) a<x<b;",
+        /* 76 */ u8"f(x)=λexp(-λx) x>0;",
+        /* 77 */ u8"f(x)=exp(-(x-μ)^2/σ^2/2)/√(2π)/σ",
+        /* 78 */ u8"f(x)=Γ((n+1)/2)/√(nπ)/Γ(n/2)(1+x^2/n)^((n+1)/2) x>0",
+        /* 79 */ u8"f(x)=(x/2)^(n/2)exp(-x/2)/2/Γ(n/2) x>0",
+        /* 80 */ u8"f(x)=(mx/n)^(m/2)(1+mx/n)^(-(m+n)/2)/x/B(m/2,n/2) x>0",
+        /* 81 */ u8"f(x)=β[β(x-λ)]^αexp[-β(x-λ)]/Γ(α) x>λ",
+    };
+    CPemroView& v = *view;
+    for (int k = 0; k < 82; ++k) {
+        v.SetFFormulaText(k);
+        EXPECT_EQ(Gbk(kTexts[k]), std::string(v.m_pszFormulaF)) << k;
+    }
+}
+
+TEST_F(CatalogViewTest, LowerCurveTextsFollowTheirForms) {
+    CPemroView& v = *view;
+    // Catalogue B numbers 26..30 as A does, and so do its texts.
+    const char* const texts[] = {"g(x)=[x]", "g(x)=(1+1/x)^x", "g(x)=exp(1/x)", "g(x)=sinx/x",
+                                 "g(x)=sin(1/x)"};
+    for (int k = 26; k <= 30; ++k) {
+        v.SetGFormulaText(k);
+        EXPECT_EQ(texts[k - 26], v.m_strFormulaG) << k;
+    }
+    v.SetGFormulaText(44);
+    EXPECT_EQ("g(x)=(ax^2+bx+ccosx)/(dx^2+ex+f)", v.m_strFormulaG);
+    v.SetGFormulaText(68);
+    EXPECT_EQ(Gbk(u8"g(x)=√(ax^2+bx+c) x<x0 g(x)=dx^2+ex+f x>x0"), v.m_strFormulaG);
+    v.SetGFormulaText(69);
+    EXPECT_EQ(Gbk(u8"g(x)=ax^2+bx+c x<x0 g(x)=√(dx^2+ex+f) x>x0"), v.m_strFormulaG);
 }
 
 TEST_F(CatalogViewTest, LowerCurveTextIsACopy) {
@@ -159,10 +278,18 @@ TEST_F(CatalogViewTest, ParametricImplicitAndSurfaceTexts) {
     EXPECT_STREQ("x*x+y*y=R^2", v.m_pszFormulaSurfG);
     v.SetImplicitFormulaText(10);
     EXPECT_STREQ("", v.m_pszFormulaSurfG);
+    // Indexes at the int limits find no text (and do not overflow).
+    v.SetParamFormulaText(INT_MIN);
+    EXPECT_STREQ("", v.m_pszFormulaF);
+    v.m_nSurfaceUpper = INT_MAX;
+    v.m_nSurfaceLower = INT_MIN;
+    v.SetSurfaceFormulaText();
+    EXPECT_STREQ("", v.m_pszFormulaSurfF);
+    EXPECT_STREQ("", v.m_pszFormulaSurfG);
     v.m_nSurfaceUpper = 14;
     v.m_nSurfaceLower = 30;
     v.SetSurfaceFormulaText();
-    EXPECT_STREQ("f(x,y)=x-x0)^2+b(x-x0)(y-y0)+c(y-y0)^2+d|x-x0|+e|y-y0|+f", v.m_pszFormulaSurfF);
+    EXPECT_STREQ("f(x,y)=a(x-x0)^2+b(x-x0)(y-y0)+c(y-y0)^2+d|x-x0|+e|y-y0|+f", v.m_pszFormulaSurfF);
     EXPECT_STREQ("\xA6\xD0"
                  "2:z=dx+ey+f",
                  v.m_pszFormulaSurfG);
@@ -172,6 +299,33 @@ TEST_F(CatalogViewTest, ParametricImplicitAndSurfaceTexts) {
     EXPECT_STREQ("", v.m_pszFormulaSurfF);
     EXPECT_STREQ("g(x,y)=(a1x^2+b1xy+c1y^2+d1x+e1y+f1)/(ax^2+bxy+cy^2+dx+ey+f)",
                  v.m_pszFormulaSurfG);
+    // Texts that now say what their forms compute (and their menu items show).
+    v.SetParamFormulaText(2);
+    EXPECT_STREQ("x=t, y=50t-4.9t^2", v.m_pszFormulaF);
+    v.SetParamFormulaText(15);
+    EXPECT_STREQ("x=ccos(at+b), y=fsin(dt+e)", v.m_pszFormulaF);
+    const struct {
+        int k;
+        const char* upper;
+    } surfaces[] = {
+        {4, u8"f(x,y)=(a+bx^2+cy^2)sin(d+ex^2+fy^2)"},
+        {7, u8"f(x,y)=(ax^2+bxy+cy^2+dx+ey+f)^α+z0"},
+        {8, u8"f(x,y)=-(ax^2+bxy+cy^2+dx+ey+f)^α+z0"},
+        {12, u8"f(x,y)=sin(a+bx^2+cy^2)/(d+ex^2+fy^2)"},
+        {13, u8"f(x,y)=(ax^2+bxy+cy^2)sin[1/(d+ex^2+fy^2)]"},
+    };
+    for (const auto& s : surfaces) {
+        v.m_nSurfaceUpper = s.k;
+        v.m_nSurfaceLower = s.k;
+        v.SetSurfaceFormulaText();
+        std::string lower = s.upper;
+        lower[0] = 'g';
+        EXPECT_EQ(Gbk(s.upper), std::string(v.m_pszFormulaSurfF)) << s.k;
+        EXPECT_EQ(Gbk(lower), std::string(v.m_pszFormulaSurfG)) << s.k;
+    }
+    v.m_nSurfaceLower = 14;
+    v.SetSurfaceFormulaText();
+    EXPECT_STREQ("g(x,y)=a(x-x0)^2+b(x-x0)(y-y0)+c(y-y0)^2+d|x-x0|+e|y-y0|+f", v.m_pszFormulaSurfG);
 }
 
 TEST_F(CatalogViewTest, OdeTexts) {

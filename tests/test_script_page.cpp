@@ -2,6 +2,7 @@
 // in-memory surface; the tests look at the view's fields and pixels.
 #include "platform/system.h"
 #include "platform/text_codec.h"
+#include "view/external_programs.h"
 #include "view/view.h"
 
 #include <QColor>
@@ -113,6 +114,25 @@ TEST_F(ScriptPageTest, MissingFileLeavesTheLastPathAndStops) {
     EXPECT_EQ(v->m_strDataPath, "data\\nothere.txt");
 }
 
+TEST_F(ScriptPageTest, OpenFailureMessageInTheClientDcColours) {
+    // A fresh client DC writes black text on an opaque white box.
+    auto v = View("nothere");
+    v->m_nBackgroundMode = 0;
+    v->m_crBackground = RGB(0, 0, 128);
+    v->m_nGridHidden = 1;
+    Draw(v.get());
+    int black = 0, white = 0;
+    for (int y = 10; y < 50; ++y)
+        for (int x = 10; x < 300; ++x) {
+            const COLORREF c = Pixel(v.get(), x, y);
+            black += c == RGB(0, 0, 0);
+            white += c == RGB(255, 255, 255);
+        }
+    EXPECT_GT(black, 0);
+    EXPECT_GT(white, 0);
+    EXPECT_EQ(Pixel(v.get(), 600, 500), RGB(0, 0, 128));
+}
+
 TEST_F(ScriptPageTest, EmptyFileRunsTheEndOfFileStep) {
     Bytes("data/e.txt", "");
     auto v = Page("e");
@@ -177,6 +197,37 @@ TEST_F(ScriptPageTest, HeadingWordOfTheFamily) {
     }
 }
 
+TEST_F(ScriptPageTest, HeadingWordsOfTheOtherVariants) {
+    struct Case {
+        int family, variant;
+        const char* dir;
+        const char* word;
+    };
+    const Case cases[] = {{2, 1, "wgldata/glh.txt", u8"文科类"},
+                          {3, 0, "szfxdata/szfxh.txt", u8"理科类"},
+                          {3, 2, "szfxdata/szfxh.txt", u8"理科类"}, // variant 2 reads as 0
+                          {4, 0, "fxtdata/h.txt", u8"数一"},
+                          {4, 2, "fxtdata2/h.txt", u8"数三"}};
+    for (const Case& c : cases) {
+        Script(c.dir, "104x\n");
+        auto v = View("h", c.family);
+        v->m_nDataVariant = c.variant;
+        TextCollector text;
+        v->m_pTextSink = &text;
+        Draw(v.get());
+        EXPECT_TRUE(text.Saw(c.word)) << c.family << " " << c.variant;
+        v->m_pTextSink = nullptr;
+    }
+    // Family -1 has no heading.
+    Script("data/h.txt", "104x\n");
+    auto w = View("h");
+    TextCollector text;
+    w->m_pTextSink = &text;
+    Draw(w.get());
+    EXPECT_FALSE(text.Saw(u8"类"));
+    w->m_pTextSink = nullptr;
+}
+
 TEST_F(ScriptPageTest, PatternBackgroundCellColour) {
     Bytes("data/p.txt", "");
     auto v = View("p");
@@ -212,6 +263,29 @@ TEST_F(ScriptPageTest, GridLinesFollowTheClipBox) {
     v->m_nPrevClipBottom = 0;
     Draw(v.get());
     EXPECT_EQ(Pixel(v.get(), 16, 9), RGB(197, 197, 197));
+}
+
+TEST_F(ScriptPageTest, LowStripBelowAShortBoxGetsThePlainFillAbove) {
+    Bytes("data/p.txt", "");
+    auto v = View("p");
+    v->m_nBackgroundMode = -1;
+    v->m_nBackgroundPattern = 1;
+    v->m_crBackground = RGB(50, 70, 120);
+    v->m_nBrightness = 100;
+    v->m_nGridHidden = 1;
+    Draw(v.get());
+    // A strip of 100 pixels below a box 20 high: the pattern fills the lowest
+    // 20 rows, the plain background fill the rows above them.
+    v->m_crBackground = RGB(10, 20, 30);
+    v->m_nBoxHeight = 20;
+    const CRect strip(0, kHeight - 100, kWidth, kHeight);
+    v->InvalidateRect(&strip);
+    v->RenderPending();
+    EXPECT_EQ(v->m_nClipTop, kHeight - 20);
+    EXPECT_EQ(Pixel(v.get(), 641, kHeight - 80), RGB(10, 20, 30));
+    // Pattern cell at x = 640: u = 642/1280, c*u + 100(1 - u) (hand
+    // calculation: 54.86, 59.88, 64.89).
+    EXPECT_EQ(Pixel(v.get(), 641, kHeight - 10), RGB(54, 59, 64));
 }
 
 TEST_F(ScriptPageTest, StepDisplaySkipsRecordsPastTheRevealedCount) {
@@ -453,16 +527,25 @@ TEST_F(ScriptPageTest, DataListsAndTheTableOfF) {
 }
 
 TEST_F(ScriptPageTest, DataTableWithBadCountsEnds) {
+    // n = 0: the step (b - a)/n is infinite, so x = a is the only entry.
     Script("data/dz.txt", "700DATAs(2,1,0,0,1)\n");
-    EXPECT_EQ(Page("dz")->m_nDataCountX, 0);
+    auto z = Page("dz");
+    EXPECT_EQ(z->m_nDataCountX, 1);
+    EXPECT_DOUBLE_EQ(z->m_adDataX[0], 0.0);
+    // A negative step would never reach b: the table ends after x = a.
     Script("data/dn.txt", "700DATAs(2,1,-5,0,1)\n");
-    EXPECT_EQ(Page("dn")->m_nDataCountX, 0);
+    EXPECT_EQ(Page("dn")->m_nDataCountX, 1);
+    // a > b: no entry at all.
+    Script("data/dr.txt", "700DATAs(2,1,4,1,0)\n");
+    EXPECT_EQ(Page("dr")->m_nDataCountX, 0);
     Script("data/db.txt", "700DATAs(2,1,1000,0,1)\n");
     auto v = Page("db");
     EXPECT_EQ(v->m_nDataCountX, 100);
     EXPECT_NEAR(v->m_adDataX[99], 0.099, 1e-9);
-    Script("data/de.txt", "700DATAs(2,1,4,1,1)\n"); // a = b: no step
-    EXPECT_EQ(Page("de")->m_nDataCountX, 0);
+    Script("data/de.txt", "700DATAs(2,1,4,1,1)\n"); // a = b: no step, one entry
+    auto e = Page("de");
+    EXPECT_EQ(e->m_nDataCountX, 1);
+    EXPECT_DOUBLE_EQ(e->m_adDataX[0], 1.0);
 }
 
 TEST_F(ScriptPageTest, DataCommandsNeedTheScriptSettingsFlag) {
@@ -583,14 +666,60 @@ TEST_F(ScriptPageTest, MissingPictureIsSilentBrokenPictureReportedOnce) {
     auto v = Page("mp");
     EXPECT_TRUE(messages.empty());
     EXPECT_GT(v->m_nTextY, 10); // the flow still moves
+    // An empty file and a file that is no picture draw nothing, silently.
     Bytes("data/empty.jpg", "");
     Bytes("data/bad.jpg", "this is no picture");
     Script("data/bp.txt", "700LoadBmp(1,2,10,3,empty.jpg)\n700LoadBmp(1,2,10,3,bad.jpg)\n");
     auto w = Page("bp");
     Draw(w.get());
-    Draw(w.get());
+    EXPECT_TRUE(messages.empty());
+    // A JPEG whose data cannot be decoded is a render failure, told once.
+    Bytes("data/broken.jpg", std::string("\xFF\xD8\xFF\xE0", 4) + std::string(64, 'x'));
+    Script("data/bj.txt", "700LoadBmp(1,2,10,3,broken.jpg)\n");
+    auto u = Page("bj");
+    Draw(u.get());
+    Draw(u.get());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], u8"渲染图像失败！");
+}
+
+TEST_F(ScriptPageTest, NegativePictureHeightDrawsItUpsideDown) {
+    // Red over blue; drawn with a negative height it lies above y, blue on top.
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(QColor(255, 0, 0));
+    for (int y = 10; y < 20; ++y)
+        for (int x = 0; x < 40; ++x) image.setPixel(x, y, qRgb(0, 0, 255));
+    ASSERT_TRUE(image.save(QStringLiteral("data/rb.png"), "PNG"));
+    auto v = View("x");
+    QImage surface(200, 100, QImage::Format_RGB32);
+    surface.fill(QColor(255, 255, 255));
+    CDC dc(&surface);
+    v->DrawPicture(&dc, "data\\rb.png", 10, 60, 40, -40);
+    EXPECT_EQ(surface.pixel(20, 25), qRgb(0, 0, 255));
+    EXPECT_EQ(surface.pixel(20, 55), qRgb(255, 0, 0));
+    EXPECT_EQ(surface.pixel(20, 65), qRgb(255, 255, 255));
+    EXPECT_EQ(surface.pixel(20, 15), qRgb(255, 255, 255));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ScriptPageTest, LoadBmpBelowTheVisibleAreaLeavesTheText) {
+    WriteRedPicture("data/red.png");
+    std::string text;
+    for (int i = 0; i < 60; ++i) text += "104x\n";
+    Script("data/lo.txt", text + "700LoadBmp(0,2,10,3,red.png,1)\n");
+    Script("data/ln.txt", text);
+    auto v = Page("lo");
+    auto w = Page("ln");
+    ASSERT_GT(w->m_nTextY, kHeight);
+    EXPECT_EQ(v->m_nTextY, w->m_nTextY);
+}
+
+TEST_F(ScriptPageTest, LoadBmpInsideAClosedAnswerBlockIsDrawn) {
+    WriteRedPicture("data/red.png");
+    Script("data/la.txt", "700Answer(0,0,40,1,0,0,0)\n700LoadBmp(2,2,10,3,red.png)\n");
+    auto v = Page("la");
+    ASSERT_EQ(v->m_anAnswerState[0], 1);
+    EXPECT_EQ(Pixel(v.get(), v->m_nPictureLeft + 5, v->m_nPictureTop + 5), RGB(255, 0, 0));
 }
 
 TEST_F(ScriptPageTest, HtmlOpensEachNamedPageOnce) {
@@ -623,6 +752,17 @@ TEST_F(ScriptPageTest, HtmlOpensEachNamedPageOnce) {
     for (size_t p = out.find("two.htm"); p != std::string::npos; p = out.find("two.htm", p + 1))
         ++opened;
     EXPECT_GE(opened, 2u); // alternating pages open on every pass
+}
+
+TEST_F(ScriptPageTest, HtmlStartsTheBrowserThroughTheProgramStart) {
+    std::vector<std::string> lines;
+    SetProgramStarter([&lines](const std::string& line) { lines.push_back(line); });
+    Script("data/hs.txt", "700Html(one.htm)\n");
+    auto v = Page("hs");
+    Draw(v.get());
+    SetProgramStarter({});
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "IEXPLORE.EXE " + v->m_strProgramDir + "data\\one.htm");
 }
 
 // --- Bad input: nothing crashes, hangs or writes outside an array -------------------------------

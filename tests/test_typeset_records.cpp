@@ -216,6 +216,18 @@ TEST_F(TypesetTest, Class3WidensMinusUnderMarkedColumns) {
     EXPECT_EQ(underPlus, 1);
 }
 
+// The mask knows only the first 52 full-width letters: Ｘ is the 52nd, Ｙ
+// the 53rd, so only a minus under Ｘ is widened.
+TEST_F(TypesetTest, Class3MaskKnowsTheFirst52WideLetters) {
+    Typeset(u8"300 Ｘ\n   ---\n   c\n");
+    EXPECT_EQ(Find("-").size(), 5u); // columns 1 and 2 twice, column 0 once
+}
+
+TEST_F(TypesetTest, Class3MaskLeavesLaterWideLettersUnmarked) {
+    Typeset(u8"300 Ｙ\n   ---\n   c\n");
+    EXPECT_EQ(Find("-").size(), 3u);
+}
+
 TEST_F(TypesetTest, Class4RowsAndTallSign) {
     Typeset(u8"404甲\n   乙\n   丙\n   ｛\n");
     EXPECT_EQ(One(u8"甲").y, Y);

@@ -100,7 +100,8 @@ double CPemroView::EvalF(double x, int k) const {
     case 4: {
         const double f = EvalCatalogueA(x, m_nFuncUpper);
         const double g = EvalCatalogueB(x, m_nFuncLower);
-        if (m_nCombineMode == 1) return f / g;
+        // At a zero of g the quotient takes the catalogues' failure value.
+        if (m_nCombineMode == 1) return g == 0 ? 0.0 : f / g;
         if (m_nCombineMode == 2) return f * g;
         if (m_nCombineMode == 3) return f + g;
         return f - g;
@@ -119,8 +120,9 @@ double CPemroView::EvalFDeriv2(double x, int k) const {
 
 double CPemroView::EvalFTransformed(double x, int k, double scale, double location,
                                     int mode) const {
-    if (mode == 0) return EvalF((x - location) / scale, k) / scale;
-    if (mode == 1) return x <= 0 ? 0.0 : EvalF(scale / x, k) * scale / (x * x);
+    // A zero scale or a vanishing x² gives the failure value 0.
+    if (mode == 0) return scale == 0 ? 0.0 : EvalF((x - location) / scale, k) / scale;
+    if (mode == 1) return (x <= 0 || x * x == 0) ? 0.0 : EvalF(scale / x, k) * scale / (x * x);
     return 0.0;
 }
 

@@ -1,4 +1,87 @@
 // Members of CPemroView: the general function graph, its panels, the classical
 // curves and the drawing tools. Included inside the class body (view/view.h).
 // clang-format off
+
+    // --- The general function graph (graph_function.cpp, graph_curve.cpp) ----
+    // The standard plane figure: frame, controls, labels, the current curve,
+    // axes, ticks and the user's shapes. nDetail -1 lays out only; 0 draws
+    // everything; 1 leaves out the tick numbers; 2 also the curve; 3 also the
+    // arrows, period buttons, axes and ticks.
+    void DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, double dFrom, double dTo,
+                           CString strXLabel, CString strYLabel);
+    // The current function by m_nPlotMode, with derivatives and marks.
+    void DrawGraphCurve(CDC* pDC, double dFrom, double dTo);
+    void DrawGraphCurveExplicit(CDC* pDC, double dFrom, double dTo);
+    void DrawGraphCurveParametric(CDC* pDC, double dFrom, double dTo, BOOL bPolar);
+    void DrawGraphCurveImplicit(CDC* pDC);
+    void DrawDiscontinuityMarks(CDC* pDC, double dFrom, double dTo);
+    // The "Curve" command's figure: the graph, then g over the same interval.
+    void DrawCurve(CDC* pDC, int p1, int p2, double from, double to, CString label1,
+                   CString label2);
+    // The stored click as a world point of the current plane figure; FALSE
+    // when the figure has no usable range or plot box.
+    BOOL StoredClickWorldPoint(double* x, double* y) const;
+    BOOL IsInsideWorldRange(double x, double y) const;
+    // A partial repaint redraws a plane figure when the stored click lies on
+    // it: in the plot, the controls above it or the button column at its
+    // right, which the graph-region test alone leaves out.
+    BOOL IsClickOnGraphControls() const;
+
+    // --- Panels and their buttons (panels.cpp, panels_steps.cpp) ------------
+    void DrawFunctionPanel(CDC* pDC, int nLeft, int nRight, int nTop, int nBottom);
+    void DrawSurfaceFunctionPanel(CDC* pDC, int nLeft, int nRight, int nTop, int nBottom,
+                                  CString strUpper, CString strLower);
+    void DrawODEFunctionPanel(CDC* pDC, int nOdeKind, int nLeft, int nRight, int nTop,
+                              int nBottom);
+    void DrawCoefficientStepPanel(CDC* pDC, int nSet, int nLeft, int nRight, int nTop, int nBottom,
+                                  CString strFirstGroup, CString strSecondGroup);
+    void DrawRangeArrows2D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, BOOL bIntervalStart,
+                           BOOL bIntervalEnd, int nLeft, int nTop, int nRight, int nBottom);
+    void DrawRangeArrows3D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, int nLeft, int nTop,
+                           int nRight, int nBottom);
+    void DrawInsetAxes(CDC* pDC, int bKeepBackground, CString strXLabel, CString strYLabel);
+    void DrawToolbarData(CDC* pDC, int n);
+    // The extra step buttons of the forms with x0, alpha or beta.
+    void DrawPanelExtraSteps(CDC* pDC, int k, BOOL bSecond, int nLeft, int nTop, int nHeight);
+
+    // --- Classical-curve constructions (classical_curves.cpp) ----------------
+    void DrawClassicalCurveConstruction(CDC* pDC, int kind);
+    void DrawClassicalCircle(CDC* pDC, BOOL bInside, double px, double py);
+    void DrawClassicalEllipse(CDC* pDC, BOOL bInside, double px, double py);
+    void DrawClassicalHyperbola(CDC* pDC, BOOL bInside, double px, double py);
+    void DrawClassicalParabola(CDC* pDC, BOOL bInside, double px, double py);
+    void DrawClassicalSine(CDC* pDC, BOOL bCosine, double px);
+    void DrawClassicalLemniscate(CDC* pDC, BOOL bInside, double px, double py);
+    void DrawClassicalCycloid(CDC* pDC, double px);
+    void DrawClassicalAstroid(CDC* pDC, double px);
+    void DrawClassicalCardioid(CDC* pDC, BOOL bInside, double px, double py);
+    // Button i of the construction's column; TRUE on a hit.
+    BOOL ClassicalButton(CDC* pDC, int i, const char* utf8Label, int x);
+
+    // --- User drawing tools (draw_tools.cpp) ----------------------------------
+    void OnToolLine();
+    void OnToolParabolaUpDown();
+    void OnToolParabolaLeftRight();
+    void OnToolDot();
+    void OnToolEllipse();
+    void OnToolEllipseRight();
+    void OnToolVector();
+    void OnToolPointVector();
+    void OnToolOff();
+    void OnToolInputOff();
+    void OnToolBorderColour();
+    void OnToolInteriorColour();
+    void DrawUserShapes(CDC* pDC, BOOL b3D);
+    void RenderUserShapes(CDC* pDC, BOOL b3D);
+    // The click of this pass as the world point a tool takes: only in the
+    // click pass and strictly inside the world range.
+    BOOL ToolClickPoint(BOOL b3D, double* x, double* y) const;
+    void TakeToolClick(CDC* pDC, double x, double y);
+    void RenderUserShape(CDC* pDC, int i, BOOL b3D);
+
+    // Fields of the graph that the view's data model does not list.
+    // The first of the two points of the circle construction, kept so that
+    // a repaint shows the pair the last clicks chose.
+    double m_adCirclePairFirst[2] = {};
+
 // clang-format on

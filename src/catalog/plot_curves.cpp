@@ -111,19 +111,31 @@ void CPemroView::PlotCurve(CDC* pDC, double from, double to, COLORREF colour) {
         if (!(seedDx > 0 && seedDy > 0 && traceDx > 0) || !std::isfinite(m_dXMin) ||
             !std::isfinite(m_dYMin) || !std::isfinite(seedDx + seedDy))
             break;
+        // Seeds of one column that reach the same first curve point would
+        // trace the same polyline again: it is drawn once (a measured hot
+        // path; the failed solves beyond the curve's ends cost 100 rounds).
+        const double sameRoot = m_dYSpan * 1e-6;
         double xs = m_dXMin;
         for (int ix = 0; xs <= m_dXMax && ix <= kSeedColumns + 1; ++ix, xs += seedDx) {
+            double traced[kSeedRows + 2];
+            int tracedCount = 0;
             double ys = m_dYMin;
             for (int iy = 0; ys <= m_dYMax && iy <= kSeedRows + 1; ++iy, ys += seedDy) {
-                if (SolveImplicitX(xs, ys, k) == catalog::kNoValue &&
-                    SolveImplicitY(xs, ys, k) == catalog::kNoValue)
+                // The trace's first solve is the seed's second test.
+                const double yFirst = SolveImplicitY(xs, ys, k);
+                if (yFirst == catalog::kNoValue && SolveImplicitX(xs, ys, k) == catalog::kNoValue)
                     continue;
+                bool seen = false;
+                for (int j = 0; j < tracedCount && !seen; ++j)
+                    seen = traced[j] == yFirst || std::fabs(traced[j] - yFirst) <= sameRoot;
+                if (seen) continue;
+                traced[tracedCount++] = yFirst;
                 // The trace starts at the first curve point: the seed itself
                 // is not on the curve and is not joined to it.
-                double yCur = ys, xPrev = xs, xCur = xs;
-                for (int i = 0; xCur < m_dXMax && i <= kTraceStepsPerSpan + 1; ++i) {
+                double yCur = yFirst, xPrev = xs, xCur = xs + traceDx;
+                for (int i = 1; xCur < m_dXMax && i <= kTraceStepsPerSpan + 1; ++i) {
                     const double yNew = SolveImplicitY(xCur, yCur, k);
-                    if (i > 0) segment(xPrev, yCur, xCur, yNew);
+                    segment(xPrev, yCur, xCur, yNew);
                     yCur = yNew;
                     xPrev = xCur;
                     xCur += traceDx;

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QImageReader>
 
+#include <algorithm>
 #include <list>
 
 namespace {
@@ -60,8 +61,23 @@ bool DrawPictureFile(CDC* pDC, const std::string& gbkPath, const CRect& dest) {
     if (gbkPath.empty()) return false;
     const QImage image = LoadPicture(ResolveProgramPath(gbkPath));
     if (image.isNull()) return false;
-    if (!dest.IsRectEmpty()) pDC->DrawImage(dest, image);
+    // A negative width or height mirrors the picture into the box on the
+    // other side of the corner.
+    const bool flipX = dest.right < dest.left, flipY = dest.bottom < dest.top;
+    if (flipX || flipY) {
+        const CRect box(std::min(dest.left, dest.right), std::min(dest.top, dest.bottom),
+                        std::max(dest.left, dest.right), std::max(dest.top, dest.bottom));
+        if (!box.IsRectEmpty()) pDC->DrawImage(box, image.mirrored(flipX, flipY));
+    } else if (!dest.IsRectEmpty()) {
+        pDC->DrawImage(dest, image);
+    }
     return true;
+}
+
+bool IsPictureFile(const std::string& gbkPath) {
+    if (gbkPath.empty()) return false;
+    QImageReader reader(QString::fromStdString(ResolveProgramPath(gbkPath)));
+    return reader.canRead();
 }
 
 void ClearPictureCache() {

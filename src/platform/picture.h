@@ -5,8 +5,11 @@
 
 #include <string>
 
-// Draws the picture file scaled into the logical rectangle. False when it
-// cannot be read or decoded; the caller reports it.
+// Draws the picture file scaled into the logical rectangle; a negative width
+// or height draws it mirrored. False when it cannot be read or decoded.
 bool DrawPictureFile(CDC* pDC, const std::string& gbkPath, const CRect& dest);
+// The file begins like a picture of a known format (whether or not the rest
+// of it can be decoded).
+bool IsPictureFile(const std::string& gbkPath);
 // Forgets decoded pictures (after a picture file changed on disk).
 void ClearPictureCache();

@@ -104,6 +104,21 @@ void Class2(RecordReader& r) {
     if (Has(parts, 'E')) r.ColumnList(Y + O2, 0.2, RecordReader::ColumnWriter::Style0, true);
 }
 
+// Whether the two bytes at `p` are among the first `count` two-byte
+// entries of a GBK table.
+bool InFirstPairs(const char* table, int count, const char* p) {
+    if (!table) return false;
+    const int n = int(std::strlen(table)) / 2;
+    for (int k = 0; k < count && k < n; ++k)
+        if (table[2 * k] == p[0] && table[2 * k + 1] == p[1]) return true;
+    return false;
+}
+
+// The mask knows the full-width digits and Greek, and only the first 52
+// full-width letters (Ｙ, Ｚ and the signs after them stay unmarked).
+constexpr int kMaskDigitsGreek = 35;
+constexpr int kMaskWideLetters = 52;
+
 // Marks the column mask from m_szTextLine, continuing at column *c: letters
 // and digits (single or full width) keep their column.
 void MarkColumnMask(CPemroView& v, int* c) {
@@ -113,8 +128,8 @@ void MarkColumnMask(CPemroView& v, int* c) {
     while (*c < end && *c < kMaxLineBytes) {
         const int i = *c;
         if ((unsigned char)t[i] >= 0x80) {
-            const bool wide = InPairTable(v.m_pszWideDigitsGreek, t + i) ||
-                              InPairTable(v.m_pszWideLetters, t + i);
+            const bool wide = InFirstPairs(v.m_pszWideDigitsGreek, kMaskDigitsGreek, t + i) ||
+                              InFirstPairs(v.m_pszWideLetters, kMaskWideLetters, t + i);
             v.m_szWideLine[i] = wide ? t[i] : ' ';
             v.m_szWideLine[i + 1] = wide ? t[i + 1] : ' ';
             *c += 2;

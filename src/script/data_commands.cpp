@@ -5,8 +5,6 @@
 
 #include "script/script_args.h"
 
-#include <cmath>
-
 namespace {
 
 constexpr int kFirstArgDisconnection = 14; // Disconnection(
@@ -67,14 +65,15 @@ void CPemroView::CmdDATAs(CDC*) {
         const double b = ReadScriptNumber(m_nParsePos);
         const double h = (b - a) / n;
         int count = 0;
-        // A step that is not positive would never reach b.
-        if (n > 0 && std::isfinite(h) && h > 0.0) {
-            for (double x = a; x <= b && count < kDataEntries; x += h, ++count) {
-                const double y = EvalF(x, f);
-                m_adDataX[count] = x;
-                m_adDataY[count] = y;
-                m_adDataZ[count] = (EvalF(x + kQuotientStep, f) - y) / kQuotientStep;
-            }
+        for (double x = a; x <= b && count < kDataEntries; x += h) {
+            const double y = EvalF(x, f);
+            m_adDataX[count] = x;
+            m_adDataY[count] = y;
+            m_adDataZ[count] = (EvalF(x + kQuotientStep, f) - y) / kQuotientStep;
+            ++count;
+            // n = 0 steps past b at once (an infinite step); a zero or
+            // negative step would never reach it: the table ends here.
+            if (!(h > 0.0)) break;
         }
         m_nDataCountX = count;
         break;

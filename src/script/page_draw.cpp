@@ -71,12 +71,17 @@ void CPemroView::LayoutFromClipBox(CDC* pDC) {
 void CPemroView::PaintPageBackground(CDC* pDC) {
     COLORREF gridColour = m_crBackground;
     // The pattern covers the whole clip box cell by cell, so the plain fill
-    // under it would never be seen.
-    if (m_nBackgroundMode != -1)
+    // under it would not be seen; only a low strip laid out below a shorter
+    // box (a button may have left the box height small) shows it above the
+    // pattern.
+    const int clipHeight = m_nClipBottom - m_nClipTop;
+    const bool patternCoversBox =
+        m_nBackgroundMode == -1 && (clipHeight > kLowStripHeight || m_nBoxHeight >= clipHeight);
+    if (!patternCoversBox)
         pDC->FillSolidRect(CRect(0, 0, m_sizeScrollTotal.cx, m_sizeScrollTotal.cy), m_crBackground);
     SplitRGB(m_crBackground);
-    if (m_nClipBottom - m_nClipTop > kLowStripHeight)
-        m_nBoxHeight = m_nClipBottom - m_nClipTop;
+    if (clipHeight > kLowStripHeight)
+        m_nBoxHeight = clipHeight;
     else
         m_nClipTop = m_nClipBottom - m_nBoxHeight;
     if (m_nBackgroundMode != 0) {
@@ -254,10 +259,9 @@ void CPemroView::OnDraw(CDC* pDC) {
 
     CStdioFile file;
     if (!file.Open(m_strDataPath, CStdioFile::modeRead | CStdioFile::typeText)) {
-        // On the window, also while printing.
+        // On the window, also while printing, in the client DC's own
+        // colours (black on an opaque white box), readable on any background.
         CClientDC dc(this);
-        dc.SetBkMode(TRANSPARENT);
-        dc.SetTextColor(RGB(255, 255, 255));
         dc.TextOut(10, 10, Gbk(u8"数据文件打不开或不存在"));
         return;
     }

@@ -2,8 +2,6 @@
 // in the text flow, "Html" opens a prepared page in the browser.
 #include "view/view.h"
 
-#include "platform/system.h"
-#include "platform/text_codec.h"
 #include "script/script_args.h"
 
 namespace {
@@ -46,7 +44,6 @@ void CPemroView::CmdHtml(CDC*) {
     // Every pass runs the command again; the page opens once while it stays
     // the one named last.
     // A command without a name names no page (not the directory itself).
-    if (page != m_strLastHtmlPage && page.size() > m_strDataDir.size())
-        OpenInBrowser(GbkToUtf8(m_strProgramDir + page));
+    if (page != m_strLastHtmlPage && page.size() > m_strDataDir.size()) OpenHtmlPage(page);
     m_strLastHtmlPage = page;
 }

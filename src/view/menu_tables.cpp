@@ -325,6 +325,7 @@ constexpr MenuPath kBrightness{"显示", "亮度", nullptr};
 constexpr MenuPath kGrid{"显示", "网格", nullptr};
 constexpr MenuPath kGridSize{"显示", "网格大小", nullptr};
 constexpr MenuPath kMouseCoords{"显示", "显示鼠标的坐标", nullptr};
+constexpr MenuPath kFuncName{"显示", "显示函数名(图)", nullptr};
 constexpr MenuPath kProjection{"显示", "特显投影", nullptr};
 constexpr MenuPath kDisplayFontSize{"显示", "字体大小", nullptr};
 constexpr MenuPath kFontWeight{"显示", "字体粗细", nullptr};
@@ -398,6 +399,8 @@ const CommandRow kCommandRows[] = {
     {kGridSize, "大", 33342, With<&V::OnGridSize>, 24},
     {kMouseCoords, "Yes", 33477, With<&V::OnShowMouseCoords>, 1},
     {kMouseCoords, "No", 33478, With<&V::OnShowMouseCoords>, 0},
+    {kFuncName, "Yes", ID_SHOW_FUNC_NAME_YES, Run<&V::OnShowFuncNameYes>},
+    {kFuncName, "No", ID_SHOW_FUNC_NAME_NO, Run<&V::OnShowFuncNameNo>},
     {kDisplay, "显示图形中选择框", 33739, With<&V::OnShowSelectionBox>, 1},
     {kDisplay, "隐含图形中选择框", 33740, With<&V::OnShowSelectionBox>, 0},
     {kProjection, "空间立体在xoy面的投影", 33763, With<&V::OnProjectionDisplay>, 1},
@@ -506,6 +509,21 @@ const CommandRow kCommandRows[] = {
     {kNoMenu, nullptr, 33691, With<&V::OnParamStep>, 0},
     {kNoMenu, nullptr, 33712, With<&V::OnPlaneCmds>, 1},
     {kNoMenu, nullptr, 33710, With<&V::OnPlaneCmds>, 0},
+    {kNoMenu, nullptr, 33544, Run<&V::OnToolLine>},
+    {kNoMenu, nullptr, 33560, Run<&V::OnToolVector>},
+    {kNoMenu, nullptr, 33564, Run<&V::OnToolPointVector>},
+    {kNoMenu, nullptr, 33572, Run<&V::OnToolParabolaUpDown>},
+    {kNoMenu, nullptr, 33573, Run<&V::OnToolParabolaLeftRight>},
+    {kNoMenu, nullptr, 33556, Run<&V::OnToolDot>},
+    {kNoMenu, nullptr, 33559, Run<&V::OnToolEllipse>},
+    {kNoMenu, nullptr, 33558, Run<&V::OnToolEllipseRight>},
+    {kNoMenu, nullptr, 33570, Run<&V::OnToolInputOff>},
+    {kNoMenu, nullptr, 33549, Run<&V::OnToolBorderColour>},
+    {kNoMenu, nullptr, 33626, Run<&V::OnToolInteriorColour>},
+    {kNoMenu, nullptr, 33547, Run<&V::OnToolOff>},
+    // Also routed to the parabola tools, on no toolbar or menu.
+    {kNoMenu, nullptr, 33545, Run<&V::OnToolParabolaUpDown>},
+    {kNoMenu, nullptr, 33550, Run<&V::OnToolParabolaLeftRight>},
 
     // Reached by id only.
     {kNoMenu, nullptr, 32772, Run<&V::OnChooseFont>},

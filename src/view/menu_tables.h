@@ -76,6 +76,8 @@ constexpr UINT ID_CURSOR_LEFT = 35011;
 constexpr UINT ID_CURSOR_RIGHT = 35012;
 constexpr UINT ID_CURSOR_DOWN = 35013;
 constexpr UINT ID_CURSOR_UP = 35014;
+constexpr UINT ID_SHOW_FUNC_NAME_YES = 35021; // 显示 > 显示函数名(图) > Yes
+constexpr UINT ID_SHOW_FUNC_NAME_NO = 35022;  // ... > No
 
 // The handler rows of an id (the first row that carries it), or null.
 const TopicRow* FindTopicRow(UINT id);

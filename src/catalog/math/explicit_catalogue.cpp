@@ -27,14 +27,10 @@ int LastForm(ExplicitCatalogue cat) {
     return -1;
 }
 
-// The catalogues number a few forms differently; map to catalogue A's
-// numbering, whose rules the switch below follows.
+// The upper profile numbers forms 26..30 differently; map to catalogue A's
+// numbering, whose rules the switch below follows. Catalogue B numbers them
+// as A does, as its menu items and texts say.
 int CanonicalForm(ExplicitCatalogue cat, int k) {
-    if (cat == ExplicitCatalogue::B || cat == ExplicitCatalogue::ProfileG) {
-        if (k == 28) return 29; // sin x / x
-        if (k == 29) return 28; // exp(1/x)
-        return k;
-    }
     if (cat == ExplicitCatalogue::ProfileF) {
         switch (k) {
         case 26:
@@ -78,21 +74,23 @@ double Density(int k, double x, const ExplicitCoefs& cf, const Densities& dn) {
     case 74:
         return EvalGamma(x);
     case 75:
-        return (cf.a <= x && x <= cf.b) ? 1.0 / (cf.b - cf.a) : 0.0;
+        return (cf.a <= x && x <= cf.b && cf.b != cf.a) ? 1.0 / (cf.b - cf.a) : 0.0;
     case 76:
         return x <= 0 ? 0.0 : dn.lambda * std::exp(-dn.lambda * x);
     case 77: {
+        if (dn.sigma == 0) return 0.0;
         const double z = (x - dn.mu) / dn.sigma;
         return std::exp(-z * z / 2.0) * dn.invSqrt2Pi / dn.sigma;
     }
     case 78:
+        if (dn.n == 0) return 0.0;
         return EvalGamma((n + 1.0) / 2.0) * std::pow(1.0 + x * x / n, -(n + 1.0) / 2.0) /
                (std::sqrt(n * 3.141596) * EvalGamma(n / 2.0));
     case 79:
         if (x <= 0) return 0.0;
         return 0.5 * std::pow(0.5 * x, n / 2.0 - 1.0) * std::exp(-0.5 * x) / EvalGamma(n / 2.0);
     case 80: {
-        if (x <= 0) return 0.0;
+        if (x <= 0 || dn.m == 0) return 0.0;
         const double u = n * x / m;
         return std::pow(u, n / 2.0) * std::pow(1.0 + u, -(m + n) / 2.0) * EvalGamma((m + n) / 2.0) /
                (EvalGamma(n / 2.0) * EvalGamma(m / 2.0) * x);
@@ -113,12 +111,14 @@ double LateForm(ExplicitCatalogue cat, int k, double x, double s, double p, doub
     const double a = cf.a, b = cf.b, c = cf.c, d = cf.d, e = cf.e, f = cf.f, al = cf.alpha;
     switch (k) {
     case 82:
-        return q <= 0 ? 0.0 : std::pow(q, a * x + b + c / x);
+        return (q <= 0 || x == 0) ? 0.0 : std::pow(q, a * x + b + c / x);
     case 83:
         return a * x * std::exp(b * x * x + c * x) + q;
-    case 84:
+    case 84: {
         if (q == 0) return s * std::log(std::fabs(p));
-        return s * std::pow(std::log(std::fabs(p)), al) / std::pow(std::fabs(q), cf.beta);
+        const double den = std::pow(std::fabs(q), cf.beta);
+        return den == 0 ? 0.0 : s * std::pow(std::log(std::fabs(p)), al) / den;
+    }
     case 85: {
         const double cx = std::cos(x);
         return s * std::pow(p + d * cx * cx + e * cx + f * std::sin(x), al);
@@ -225,8 +225,10 @@ double EvalExplicit(ExplicitCatalogue cat, double x, int k, const ExplicitCoefs&
         return p <= 0 ? 0.0 : s * std::pow(p, al);
     case 1:
         return s * std::exp(p * std::log(al));
-    case 2:
-        return p <= 0 ? 0.0 : s * std::log(p) / std::log(al);
+    case 2: {
+        const double lnAlpha = std::log(al);
+        return (p <= 0 || lnAlpha == 0) ? 0.0 : s * std::log(p) / lnAlpha;
+    }
     case 3:
         return s * std::sin(x);
     case 4:
@@ -280,8 +282,10 @@ double EvalExplicit(ExplicitCatalogue cat, double x, int k, const ExplicitCoefs&
     case 25:
         return x <= 0 ? 0.0 : s * std::sqrt(x);
     case 26: {
+        // [x] is the floor: the negative integers and 0 are their own [x].
         const double n = std::trunc(std::fabs(x));
-        return x <= 0 ? -s * (n + 1.0) : n;
+        if (x > 0) return n;
+        return x == -n ? -s * n : -s * (n + 1.0);
     }
     case 27:
         return (x > 0 || x < -1) ? s * std::exp(x * std::log(1.0 / x + 1.0)) : 0.0;
@@ -329,7 +333,7 @@ double EvalExplicit(ExplicitCatalogue cat, double x, int k, const ExplicitCoefs&
     case 45:
         return q == 0 ? 0.0 : (a + b * std::sin(x) + c * std::cos(x)) / q;
     case 46: {
-        const double r = d * std::exp(f * x) + e;
+        const double r = d * std::exp(e * x) + f;
         return r == 0 ? 0.0 : s * (a * std::exp(c * x) + b) / r;
     }
     case 47:
@@ -339,7 +343,7 @@ double EvalExplicit(ExplicitCatalogue cat, double x, int k, const ExplicitCoefs&
         if (cat == ExplicitCatalogue::A) return q <= 0 ? 0.0 : s * p / std::sqrt(q);
         return q == 0 ? 0.0 : s * p / std::sqrt(std::fabs(q));
     case 49:
-        return s * std::fabs(a * std::sin(b * x + c) + d * std::sin(e * x + f));
+        return s * std::fabs(a * std::sin(b * x + c) + d * std::cos(e * x + f));
     case 50:
         return q == 0 ? 0.0 : s * std::sin(p / q);
     case 51:
@@ -354,12 +358,18 @@ double EvalExplicit(ExplicitCatalogue cat, double x, int k, const ExplicitCoefs&
     case 54: {
         if (IsB(cat)) {
             if (p <= 0 || q <= 0) return 0.0;
-            if (k == 53) return s * std::pow(p, al) / std::pow(q, be);
+            if (k == 53) {
+                const double den = std::pow(q, be);
+                return den == 0 ? 0.0 : s * std::pow(p, al) / den;
+            }
             return s * std::pow(p, al) + std::pow(q, be);
         }
         const double p1 = x2 + b * x + c, q1 = x2 + e * x + f;
         if (p1 <= 0 || q1 <= 0) return 0.0;
-        if (k == 53) return s * a * std::pow(p1, al) / (d * std::pow(q1, be));
+        if (k == 53) {
+            const double den = d * std::pow(q1, be);
+            return den == 0 ? 0.0 : s * a * std::pow(p1, al) / den;
+        }
         return s * (a * std::pow(p1, al) + d * std::pow(q1, be));
     }
     case 55:
@@ -403,7 +413,7 @@ double EvalExplicit(ExplicitCatalogue cat, double x, int k, const ExplicitCoefs&
     case 72:
         return a * x * (b * x + c);
     case 73:
-        return ((a + b) * x + a * b) / (x + a);
+        return x + a == 0 ? 0.0 : ((a + b) * x + a * b) / (x + a);
     case 74:
     case 75:
     case 76:

@@ -22,8 +22,11 @@ double SharedForm(double u, double v, int k, const double* c) {
         const double den = d * u + e * v + f;
         return std::fabs(den) <= 1e-4 ? 1000.0 : lin / den;
     }
-    case 3:
-        return (a * u * u + b * u * v + cc * v * v) / (d * u * u + e * u * v + f * v * v);
+    case 3: {
+        // A vanishing denominator gives the 1000 of form 2.
+        const double den = d * u * u + e * u * v + f * v * v;
+        return den == 0 ? 1000.0 : (a * u * u + b * u * v + cc * v * v) / den;
+    }
     case 4:
         return lin + std::sin(d * u * u + e * u * v + f * v * v);
     case 5:
@@ -59,7 +62,8 @@ double EvalSecondOrderForm(double x, double y, double p, int k, const double coe
     const double a = coef[0], b = coef[1], c = coef[2], d = coef[3], e = coef[4];
     if (k >= 1 && k <= 8) return SharedForm(y, p, k, coef);
     switch (k) {
-    case 9: // Painlevé V
+    case 9: // Painlevé V; 0 at its singular points, as forms 12..14
+        if (x == 0 || y == 0 || y == 1.0) return 0.0;
         return (0.5 / y + 1.0 / (y - 1.0)) * p * p - p / x +
                (y - 1.0) * (y - 1.0) * (a * y + b / y) / (x * x) + c * y / x -
                d * y * (y + 1.0) / (y - 1.0);
@@ -83,6 +87,7 @@ double EvalSecondOrderForm(double x, double y, double p, int k, const double coe
     case 15:
         return -a * p - b * y - c * y * y * y + d * std::cos(e * x); // Duffing
     case 17:
+        if (x * x == 0) return 0.0;
         return -p / x - (a - b / (x * x)) * y;
     }
     return 0.0;

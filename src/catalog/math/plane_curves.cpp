@@ -52,6 +52,7 @@ double EvalParamXForm(double t, int k, const double coef[6]) {
     case 17:
         return ((a * t + b) * t + c) * t + d;
     case 18:
+        if (b == 0) return 0.0; // a/b would divide by zero
         return (std::pow(t, 1.0 - a / b) - std::pow(t, 1.0 + a / b)) / 2.0;
     case 19:
         return (a + b * std::cos(c * t)) * std::cos(t);
@@ -159,6 +160,7 @@ double EvalImplicitForm(double x, double y, int k, const double coef[6], double 
                d * x * (x - 1.0) * y2 * ym2;
     }
     case 23: {
+        if (x0 == 0) return 0.0; // the terms divide by powers of x0
         const double r = std::pow(24.0 * x0, 0.25);
         return -(r * y + 6.0 * x2 - x0 + 0.8 / r + std::pow(24.0, 0.25) * std::pow(x0, -0.75) * x);
     }

@@ -15,13 +15,19 @@ double TriangleWeights(double x, double y, double a, double b, double c, bool lo
         const double r1 = x * x + y * y;
         const double r2 = (b - x) * (b - x) + y * y;
         const double r3 = (x - a) * (x - a) + (c - y) * (c - y);
-        return 4.0 / std::sqrt(3.0 * (r1 * r1 + r2 * r2 + r3 * r3));
+        const double sum = r1 * r1 + r2 * r2 + r3 * r3;
+        return sum == 0 ? 0.0 : 4.0 / std::sqrt(3.0 * sum);
     }
+    // The weights divide by the distances to the corners (0, 0), (b, 0) and
+    // (a, c): at a corner, or with b·c = 0, the value is the failure value 0.
+    const double r1 = x * x + y * y;
+    const double r2 = (b - x) * (b - x) + y * y;
+    const double r3 = (x - a) * (x - a) + (y - c) * (y - c);
+    if (b * c == 0 || r1 == 0 || r2 == 0 || r3 == 0) return 0.0;
     const double w1 = (c * x + (b - a) * y) / (b * c);
     const double w2 = ((b - x) * c + a * y) / (b * c);
     const double w3 = (y - c) / c;
-    return w1 * w1 / (x * x + y * y) + w2 * w2 / ((b - x) * (b - x) + y * y) +
-           w3 * w3 / ((x - a) * (x - a) + (y - c) * (y - c));
+    return w1 * w1 / r1 + w2 * w2 / r2 + w3 * w3 / r3;
 }
 
 } // namespace
@@ -48,8 +54,10 @@ double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs
         return (a + b * x2 + c * y2) * std::sin(d + e * x2 + f * y2);
     case 5:
         return (a + b * x + c * y) * std::sin(d + e * x + f * y);
-    case 6:
-        return (a + b * x2 + c * y2) / (d + e * x2 + f * y2);
+    case 6: {
+        const double den = d + e * x2 + f * y2;
+        return den == 0 ? 0.0 : (a + b * x2 + c * y2) / den;
+    }
     case 7:
     case 8: {
         const double q = Quadric(co, x, y);
@@ -68,12 +76,13 @@ double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs
     }
     case 12: {
         const double den = d + e * x2 + f * y2;
-        if (!lower && den == 0) return 0.0;
-        return std::sin(a + b * x2 + c * y2) / den;
+        return den == 0 ? 0.0 : std::sin(a + b * x2 + c * y2) / den;
     }
     case 13: {
+        // (ax² + bxy + cy²)·sin(1/(d + ex² + fy²)), as its menu item and
+        // text write it.
         const double den = d + e * x2 + f * y2;
-        return den == 0 ? 0.0 : (a + b * x2 + c * y2) * std::sin(1.0 / den);
+        return den == 0 ? 0.0 : (a * x2 + b * x * y + c * y2) * std::sin(1.0 / den);
     }
     case 14: {
         const double u = x - cf.x0, w = y - cf.y0;
@@ -91,8 +100,9 @@ double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs
         return a * u * u + b * u * w + c * w * w + d * u + e * w + f;
     }
     case 23: {
-        const double u = (x - b) / c, v = (y - d) / e, rho = a;
-        const double s = std::sqrt(1.0 - rho * rho);
+        const double rho = a, s = std::sqrt(1.0 - rho * rho);
+        if (c * e * s == 0) return 0.0;
+        const double u = (x - b) / c, v = (y - d) / e;
         return std::exp(-0.5 * (u * u - 2.0 * rho * u * v + v * v) / s) * 0.127324 / (c * e * s);
     }
     case 24:
@@ -134,6 +144,9 @@ double EvalTaylorAlongRay(FunctionRef phi, int n) {
 }
 
 double EvalRampWeight(double x, int mode, int n) {
+    // The ramps divide by n (mode 1 by ln n): without a divisor the weight
+    // is the plain 1.0.
+    if (n == 0 || (mode == 1 && n == 1)) return 1.0;
     const double u = x / n;
     switch (mode) {
     case 1:

@@ -1,0 +1,276 @@
+// The general function graph: layout of the figure and plot boxes, the
+// frame, restore, period and range controls, the legends and the formula
+// label, the axes with their ticks, and the "Curve" command's figure.
+#include "catalog/math/graph_axes.h"
+#include "platform/text_codec.h"
+#include "view/view.h"
+
+#include <cmath>
+
+namespace {
+
+// Distance of the figure from the painted area within which it is drawn.
+constexpr int kBandMargin = 150;
+// The stretch of the world range a curve interval must exceed to be drawn.
+constexpr double kMinIntervalFraction = 0.01;
+constexpr double kPeriodUp = 1.25;
+constexpr double kPeriodDown = 0.8;
+// Nominal size of the buttons placed inside the plot.
+constexpr int kButtonW = 40;
+constexpr int kButtonH = 20;
+constexpr int kTickLength = 4;
+// Width of the page the controls' pixel offsets are given for.
+constexpr int kNominalWidth = 800;
+
+// Sub-demonstrations that write their own formula.
+constexpr int kSubDemoOwnFormulaA = 12;
+constexpr int kSubDemoOwnFormulaB = 13;
+
+// The graph's own labels, in the page's encoding.
+struct GraphLabels {
+    CString restore = Gbk(u8"恢复");
+    CString periodUp = Gbk(u8"周期增加");
+    CString periodDown = Gbk(u8"周期减少");
+    CString firstDerivative = Gbk(u8"一阶导数");
+    CString secondDerivative = Gbk(u8"二阶导数");
+    CString function = Gbk(u8"函数:");
+};
+
+const GraphLabels& Labels() {
+    static const GraphLabels labels;
+    return labels;
+}
+
+bool SpanUsable(double span) {
+    return span > 0 && std::isfinite(span);
+}
+
+} // namespace
+
+BOOL CPemroView::IsInsideWorldRange(double x, double y) const {
+    return m_dXMin < x && x < m_dXMax && m_dYMin < y && y < m_dYMax;
+}
+
+BOOL CPemroView::IsClickOnGraphControls() const {
+    if (HitTestGraphRegion(2)) return TRUE;
+    const int cx = m_nClipLeft + m_ptClick.x, cy = m_nClipTop + m_ptClick.y;
+    const int c = m_nBaseCharHeight;
+    return IsFigureBandVisible() && m_nPlotLeft - c < cx && cx < m_nPlotRight + 2 * c &&
+           m_nFigureTop - c < cy && cy < m_nPlotBottom;
+}
+
+BOOL CPemroView::StoredClickWorldPoint(double* x, double* y) const {
+    const int w = m_nPlotRight - m_nPlotLeft, h = m_nPlotBottom - m_nPlotTop;
+    if (w <= 0 || h <= 0 || !SpanUsable(m_dXMax - m_dXMin) || !SpanUsable(m_dYMax - m_dYMin))
+        return FALSE;
+    const double px = double(m_nClipLeft) + m_ptClick.x;
+    const double py = double(m_nClipTop) + m_ptClick.y;
+    *x = m_dXMin + (m_dXMax - m_dXMin) * (px - m_nPlotLeft) / w;
+    *y = m_dYMin + (m_dYMax - m_dYMin) * (m_nPlotBottom - py) / h;
+    return std::isfinite(*x) && std::isfinite(*y);
+}
+
+void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, double dFrom,
+                                   double dTo, CString strXLabel, CString strYLabel) {
+    // 1. Spans and the differencing step.
+    m_bFigure3D = 0;
+    m_nSidePanelWidth = 0;
+    m_dXSpan = m_dXMax - m_dXMin;
+    m_dDiffStep = 0.0001 * m_dXSpan;
+    m_dYSpan = m_dYMax - m_dYMin;
+
+    // 2. Widths of the axis numbers.
+    const int nXDecimals = catalog::AxisDecimals(m_dXMin, m_dXMax);
+    const int nXDigits = nXDecimals == 0 ? catalog::AxisDigits(m_dXMin, m_dXMax, 1) : 1;
+    const int nYDecimals = catalog::AxisDecimals(m_dYMin, m_dYMax);
+    const int nYDigits = nYDecimals == 0 ? catalog::AxisDigits(m_dYMin, m_dYMax, 0) : 0;
+
+    // 3. Figure box from the graph box; the side panel holds the y numbers.
+    m_nFigureLeft = m_nGraphLeft;
+    m_nFigureTop = m_nGraphTop;
+    m_nFigureRight = m_nGraphRight;
+    m_nFigureBottom = m_nGraphBottom;
+    m_nSidePanelWidth = (nYDecimals + 1 + nYDigits) * (m_nBaseCharWidth + m_nFontStep);
+    const BOOL bBandVisible = HitTestGraphRegion(1);
+
+    // 4. Zoomed: the figure fills the visible area.
+    if (bBandVisible && m_bZoom) {
+        const int graphW = m_nGraphRight - m_nGraphLeft, graphH = m_nGraphBottom - m_nGraphTop;
+        if (graphW > 0 && graphH > 0) {
+            const double sh = double(m_nClipBottom - m_nClipTop) / graphH;
+            const double sw = double(m_nClipRight - m_nClipLeft) / graphW;
+            const double s = sh < sw ? sh : sw;
+            m_nFigureLeft = m_nClipLeft;
+            m_nFigureTop = m_nClipTop + 20;
+            m_nFigureRight = m_nFigureLeft - 30 + ToPixel(graphW * s) - m_nSidePanelWidth;
+            m_nFigureBottom =
+                m_nFigureTop + ToPixel(graphH * s - (m_nBaseCharHeight + m_nFontStep));
+        }
+        m_dDiffStep = 0.00001 * m_dXSpan * (m_nSequenceMode == 1 ? 5 : 1);
+    }
+
+    // 5. Plot box.
+    m_nPlotTop = m_nFigureTop + 18;
+    m_nPlotLeft = m_nFigureLeft + 12 + m_nSidePanelWidth;
+    m_nPlotRight = m_nFigureRight;
+    m_nPlotBottom = m_nFigureBottom;
+    m_nPlotWidth = m_nPlotRight - m_nPlotLeft;
+    m_nPlotHeight = m_nPlotBottom - m_nPlotTop;
+    const int c = m_nBaseCharHeight;
+
+    // 6. The coefficient panel above the figure.
+    if (m_nCurveCoefEdit > 0)
+        DrawFunctionPanel(pDC, m_nPlotLeft - 16 - m_nSidePanelWidth, m_nPlotRight + 20,
+                          m_nPlotTop - 5 * c, m_nPlotTop - c);
+
+    // 7. Gate: placed, near the painted area, and on a partial repaint only
+    // when the click lies where the graph's controls are.
+    if (!m_bFigureVisible || !(m_nGraphTop > m_nClipTop - kBandMargin) ||
+        !(m_nGraphBottom < m_nClipBottom + kBandMargin) || nDetail < 0)
+        return;
+    if (!m_bFullRepaint && !IsClickOnGraphControls() && !(HitTestGraphRegion(1) && m_bZoom))
+        return;
+    if (m_bZoom) m_bBeforeFigure = 0;
+
+    const BOOL bRangeOk = SpanUsable(m_dXSpan) && SpanUsable(m_dYSpan);
+    const BOOL bInterval = bRangeOk && dFrom < dTo - kMinIntervalFraction * m_dXSpan;
+
+    // A click inside the plot is the point the constructions work at (the
+    // mouse handler stores it too when the pointer moves there).
+    double cx = 0, cy = 0;
+    if (IsClickPass() && bRangeOk && StoredClickWorldPoint(&cx, &cy) &&
+        IsInsideWorldRange(cx, cy)) {
+        m_adMousePoint[0] = cx;
+        m_adMousePoint[1] = cy;
+    }
+
+    // 8. Frame, controls, labels and the curve.
+    if (m_nFuncF >= 0 && bBandVisible) {
+        if (!bKeepBackground) {
+            FillRectGradientPx(pDC, m_nPlotLeft - 16 - m_nSidePanelWidth, m_nPlotTop - c - 1,
+                               m_nPlotRight + 20, m_nPlotBottom + c + m_nFontStep, m_crLeftFrame,
+                               m_crRightFrame);
+            FillRectPx(pDC, m_nPlotLeft, m_nPlotTop, m_nPlotRight, m_nPlotBottom, m_crGround);
+        }
+        if (!m_bLoadScriptSettings || m_bSelectionPending) {
+            // From the next set-up on, the script's values are taken again.
+            if (TextButton(pDC, m_nFigureLeft, m_nFigureTop - 2, Labels().restore)) {
+                m_bLoadScriptSettings = 1;
+                m_bSelectionPending = 0;
+            }
+        }
+        if (nDetail < 3 && !m_bPrintMode) {
+            const int top = m_nPlotTop - (c * 10) / 11, bottom = m_nPlotTop - c / 9;
+            // The boxes are laid out for an 800-pixel-wide page; wider pages
+            // spread them with their glyphs, so that no glyph's click area
+            // reaches into its neighbour's.
+            const double scale = m_nClipRight - m_nClipLeft > kNominalWidth
+                                     ? double(m_nClipRight - m_nClipLeft) / kNominalWidth
+                                     : 1.0;
+            const auto X = [&](int nominal) { return m_nPlotLeft + ToPixel(nominal * scale); };
+            DrawRangeArrows2D(pDC, 1, 0, 0, 0, X(6), top, X(78), bottom);
+            DrawRangeArrows2D(pDC, 0, 1, 0, 0, X(90), top, X(162), bottom);
+            if (m_bFuncFPeriodic == 1) {
+                if (TextButtonInPlot(pDC, X(10), m_nPlotTop + 4, kButtonW, kButtonH,
+                                     Labels().periodUp, m_crSection)) {
+                    m_dSavedFuncFPeriod *= kPeriodUp;
+                    m_bLoadScriptSettings = 0;
+                }
+                if (TextButtonInPlot(pDC, X(90), m_nPlotTop + 4, kButtonW, kButtonH,
+                                     Labels().periodDown, m_crSection)) {
+                    m_dSavedFuncFPeriod *= kPeriodDown;
+                    m_bLoadScriptSettings = 0;
+                }
+            }
+            if (dFrom < dTo) {
+                DrawRangeArrows2D(pDC, 0, 0, 1, 0, X(174), top, X(210), bottom);
+                DrawRangeArrows2D(pDC, 0, 0, 0, 1, X(222), top, X(258), bottom);
+            }
+        }
+        const int lineH = m_nBaseCharHeight + m_nFontStep;
+        if (m_nDerivativeArg > 0)
+            DrawString(pDC, m_nPlotRight - (4 * lineH + 24), m_nPlotTop, Labels().firstDerivative,
+                       m_crFirstDerivative);
+        if (m_nDerivativeArg > 1)
+            DrawString(pDC, m_nPlotRight - (4 * lineH + 24), m_nPlotTop + lineH,
+                       Labels().secondDerivative, m_crSecondDerivative);
+        if (m_bShowFuncName == 1 && m_nSubDemo != kSubDemoOwnFormulaA &&
+            m_nSubDemo != kSubDemoOwnFormulaB && bInterval) {
+            const int y = m_nPlotTop + lineH;
+            const char* formula = nullptr;
+            switch (m_nPlotMode) {
+            case 0:
+                SetFFormulaText(m_nFuncF);
+                formula = m_pszFormulaF;
+                break;
+            case 1:
+                SetParamFormulaText(m_nFuncF);
+                formula = m_pszFormulaF;
+                break;
+            case 2:
+                SetImplicitFormulaText(m_nFuncF);
+                formula = m_pszFormulaSurfG;
+                break;
+            default:
+                break;
+            }
+            DrawString(pDC, m_nPlotLeft, y, Labels().function, m_crCurveSetting);
+            if (formula && *formula)
+                DrawString(pDC, m_nPlotLeft + 2 * c, y, CString(formula), m_crCurveSetting);
+        }
+        DrawClassicalCurveConstruction(pDC, m_nClassicalCurve);
+        if (nDetail < 2 && bInterval) DrawGraphCurve(pDC, dFrom, dTo);
+    }
+
+    // 9. Axes, when both ranges hold 0.
+    if (nDetail < 3 && bRangeOk && m_dXMax * m_dXMin <= 0 && m_dYMax * m_dYMin <= 0) {
+        const double fy = m_nPlotBottom + m_dYMin / m_dYSpan * m_nPlotHeight;
+        const double fx = m_nPlotLeft - m_dXMin / m_dXSpan * m_nPlotWidth;
+        if (IsDrawable(fx) && IsDrawable(fy)) {
+            const int x0 = ToPixel(fx), y0 = ToPixel(fy);
+            DrawArrowPx(pDC, m_nPlotLeft, y0, m_nPlotRight, y0, 2, CString(), strXLabel, m_crAxes);
+            DrawArrowPx(pDC, x0, m_nPlotBottom, x0, m_nPlotTop, 1, CString(), strYLabel, m_crAxes);
+            if (IsFigureBandVisible()) {
+                const COLORREF oldColour = pDC->SetTextColor(m_crAxes);
+                const int oldMode = pDC->SetBkMode(TRANSPARENT);
+                pDC->TextOut(x0 + 4, y0 - 16, CString("o"));
+                pDC->SetBkMode(oldMode);
+                pDC->SetTextColor(oldColour);
+            }
+        }
+    }
+
+    // 10. Five ticks per axis, with their numbers at detail 0.
+    if (nDetail < 3 && bRangeOk && (m_nFuncUpper >= 0 || m_nFuncLower >= 0)) {
+        const int xNumberHalf =
+            ((nXDecimals + nXDigits) * (m_nBaseCharWidth + m_nFontStep / 2)) / 2;
+        for (int i = 0; i < catalog::kAxisTickCount; ++i) {
+            const double x = catalog::AxisTick(m_dXMin, m_dXMax, i);
+            const double fx = m_nPlotLeft + (x - m_dXMin) / m_dXSpan * m_nPlotWidth;
+            if (!IsDrawable(fx)) continue;
+            const int px = ToPixel(fx);
+            DrawLinePx(pDC, -1, px, m_nPlotBottom, px, m_nPlotBottom - kTickLength, m_crAxes);
+            if (nDetail == 0)
+                DrawNumber(pDC, px - xNumberHalf, m_nPlotBottom + 4, nXDecimals, x, m_crGround);
+        }
+        for (int i = 0; i < catalog::kAxisTickCount; ++i) {
+            const double y = catalog::AxisTick(m_dYMin, m_dYMax, i);
+            const double fy = m_nPlotBottom - (y - m_dYMin) / m_dYSpan * m_nPlotHeight;
+            if (!IsDrawable(fy)) continue;
+            const int py = ToPixel(fy);
+            DrawLinePx(pDC, -1, m_nPlotLeft, py, m_nPlotLeft + kTickLength, py, m_crAxes);
+            if (nDetail == 0)
+                DrawNumber(pDC, m_nPlotLeft - m_nSidePanelWidth - 10, py - 8, nYDecimals, y,
+                           m_crGround);
+        }
+    }
+
+    // 11. The user's shapes.
+    if (HitTestGraphRegion(1)) DrawUserShapes(pDC, 0);
+}
+
+void CPemroView::DrawCurve(CDC* pDC, int p1, int p2, double from, double to, CString label1,
+                           CString label2) {
+    DrawFunctionGraph(pDC, p1, p2, from, to, label1, label2);
+    if (m_nFuncLower >= 0) PlotCurveG(pDC, from, to, m_crCurveSetting);
+}

@@ -1,0 +1,263 @@
+// Small controls inside figures: the coefficient step panel, the range
+// arrows of plane and solid figures, the axes of a solid scene's plane
+// inset, and the coefficient button row beside a figure. Each changes only
+// saved copies and clears m_bLoadScriptSettings, so the change survives the
+// script's own values on every later pass.
+#include "platform/text_codec.h"
+#include "view/view.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr int kCoefCount = 6;
+constexpr int kSetCount = 4;
+constexpr int kStepColumn = 20; // step buttons a..f this many pixels apart
+constexpr int kGlyphW = 20;     // nominal glyph box of the range arrows
+constexpr int kGlyphH = 14;
+constexpr int kRowSpacing = 48; // button row: raise and lower of one coefficient
+constexpr int kRowHalf = 24;
+
+const char* const kCoefNames[kCoefCount] = {"a", "b", "c", "d", "e", "f"};
+const char* const kCoefLabels[kCoefCount] = {"a=", "b=", "c=", "d=", "e=", "f="};
+
+struct StepLabels {
+    CString increase = Gbk(u8"增加:");
+    CString decrease = Gbk(u8"减少:");
+    CString left = Gbk(u8"←");
+    CString right = Gbk(u8"→");
+    CString down = Gbk(u8"↓");
+    CString up = Gbk(u8"↑");
+    CString upRight = Gbk(u8"↗");
+    CString downLeft = Gbk(u8"↙");
+    CString raise[kCoefCount], lower[kCoefCount];
+    StepLabels() {
+        for (int i = 0; i < kCoefCount; ++i) {
+            raise[i] = kCoefNames[i] + Gbk(u8"增");
+            lower[i] = kCoefNames[i] + Gbk(u8"减");
+        }
+    }
+};
+
+const StepLabels& Labels() {
+    static const StepLabels labels;
+    return labels;
+}
+
+using RangeCommand = void (CPemroView::*)();
+
+// A range glyph: where it stands and what it runs in a minimum or a maximum box.
+struct Glyph {
+    int x;
+    const CString* text;
+    RangeCommand onMin, onMax;
+};
+
+// Runs the command of the first glyph the click hits, minimum box first:
+// one click moves one end once, even where neighbouring click areas touch.
+bool RunFirstGlyphHit(CPemroView* v, CDC* pDC, const Glyph* glyphs, int n, int y, BOOL bMin,
+                      BOOL bMax) {
+    for (int pass = 0; pass < 2; ++pass) {
+        if (!(pass == 0 ? bMin : bMax)) continue;
+        for (int i = 0; i < n; ++i) {
+            if (!v->IsClickInRect(pDC, glyphs[i].x, y, kGlyphW, kGlyphH)) continue;
+            (v->*(pass == 0 ? glyphs[i].onMin : glyphs[i].onMax))();
+            return true;
+        }
+    }
+    return false;
+}
+
+// Restores the label zoom on every way out.
+class LabelZoomScope {
+public:
+    explicit LabelZoomScope(int* zoom) : m_pZoom(zoom), m_nSaved(*zoom) { *zoom = 0; }
+    ~LabelZoomScope() { *m_pZoom = m_nSaved; }
+    LabelZoomScope(const LabelZoomScope&) = delete;
+    LabelZoomScope& operator=(const LabelZoomScope&) = delete;
+
+private:
+    int* m_pZoom;
+    int m_nSaved;
+};
+
+} // namespace
+
+void CPemroView::DrawCoefficientStepPanel(CDC* pDC, int nSet, int nLeft, int nRight, int nTop,
+                                          int nBottom, CString strFirstGroup,
+                                          CString strSecondGroup) {
+    if (nSet < 0 || nSet >= kSetCount) return;
+    double* const saved[kSetCount] = {m_adSavedCoefF, m_adSavedCoefG, m_adSavedCoefSurfF,
+                                      m_adSavedCoefSurfG};
+    const StepLabels& t = Labels();
+    const int W = nRight - nLeft, H = nBottom - nTop, c = m_nBaseCharHeight;
+    const COLORREF colour = m_crCurveSetting;
+
+    // 1. The locals start from the saved set.
+    m_bLoadScriptSettings = 0;
+    double v[kCoefCount];
+    for (int i = 0; i < kCoefCount; ++i) v[i] = saved[nSet][i];
+
+    // 2. Row captions: drawn like buttons, but they do nothing.
+    const int yUp = nTop + 3 * H / 5, yDown = nTop + 4 * H / 5;
+    if (!m_bZoom) {
+        DrawButtonBox(pDC, nLeft + c, yUp, ButtonWidth(t.increase), ButtonHeight(), t.increase,
+                      colour);
+        DrawButtonBox(pDC, nLeft + c, yDown, ButtonWidth(t.decrease), ButtonHeight(), t.decrease,
+                      colour);
+    }
+
+    // 3. One button per coefficient in each row: a..c with the first group,
+    // d..f with the second.
+    const bool shown[kCoefCount] = {!strFirstGroup.empty(),  !strFirstGroup.empty(),
+                                    !strFirstGroup.empty(),  !strSecondGroup.empty(),
+                                    !strSecondGroup.empty(), !strSecondGroup.empty()};
+    for (int row = 0; row < 2; ++row) {
+        const int y = row == 0 ? yUp : yDown;
+        for (int i = 0; i < kCoefCount; ++i) {
+            if (!shown[i]) continue;
+            if (TextButtonCore(pDC, nLeft + 4 * c + kStepColumn * i, y, 40, 20, kCoefNames[i],
+                               colour))
+                v[i] += row == 0 ? m_dParamStep : -m_dParamStep;
+        }
+    }
+
+    // 4. The values after this pass's change.
+    const int lx[3] = {nLeft + 3 * c + 5, nLeft + 3 * c + 5 + W / 6, nLeft + 3 * c + 5 + W / 3};
+    for (int i = 0; i < 3; ++i)
+        DrawLabelNumberBoxed(pDC, lx[i], nTop + H / 5, kCoefLabels[i], 1, v[i], colour);
+    if (!strSecondGroup.empty())
+        for (int i = 3; i < kCoefCount; ++i)
+            DrawLabelNumberBoxed(pDC, lx[i - 3], nTop + 2 * H / 5, kCoefLabels[i], 1, v[i], colour);
+
+    // 5. Back into the saved set, and from there into the working fields.
+    for (int i = 0; i < kCoefCount; ++i) saved[nSet][i] = v[i];
+    SaveRestoreDisplaySettings(0);
+}
+
+void CPemroView::DrawRangeArrows2D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, BOOL bIntervalStart,
+                                   BOOL bIntervalEnd, int nLeft, int nTop, int nRight,
+                                   int nBottom) {
+    if (!m_bShowSelectionBox) return;
+    LabelZoomScope zoom(&m_nLabelZoom);
+    const StepLabels& t = Labels();
+    const int W = nRight - nLeft, y = nTop + 1;
+    const COLORREF colour = m_crCurveSetting;
+
+    if (bRangeMin || bRangeMax) {
+        FillRectPx(pDC, nLeft, nTop, nRight, nBottom, m_crGround);
+        const Glyph glyphs[4] = {
+            {nLeft, &t.left, &CPemroView::OnRangeXMinDown, &CPemroView::OnRangeXMaxDown},
+            {nLeft + W / 4, &t.right, &CPemroView::OnRangeXMinUp, &CPemroView::OnRangeXMaxUp},
+            {nLeft + W / 2, &t.down, &CPemroView::OnRangeYMinDown, &CPemroView::OnRangeYMaxDown},
+            {nLeft + 3 * W / 4, &t.up, &CPemroView::OnRangeYMinUp, &CPemroView::OnRangeYMaxUp},
+        };
+        for (const Glyph& g : glyphs) DrawString(pDC, g.x, y, *g.text, colour);
+        if (RunFirstGlyphHit(this, pDC, glyphs, 4, y, bRangeMin, bRangeMax)) return;
+    }
+    if (bIntervalStart || bIntervalEnd) {
+        FillRectPx(pDC, nLeft, nTop, nRight, nBottom, m_crGround);
+        DrawString(pDC, nLeft, y, t.left, colour);
+        DrawString(pDC, nLeft + W / 2, y, t.right, colour);
+        if (IsClickInRect(pDC, nLeft, y, kGlyphW, kGlyphH)) {
+            if (bIntervalStart) OnRangeInitMinDown();
+            if (bIntervalEnd) OnRangeInitMaxDown();
+        } else if (IsClickInRect(pDC, nLeft + W / 2, y, kGlyphW, kGlyphH)) {
+            if (bIntervalStart) OnRangeInitMinUp();
+            if (bIntervalEnd) OnRangeInitMaxUp();
+        }
+    }
+}
+
+void CPemroView::DrawRangeArrows3D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, int nLeft, int nTop,
+                                   int nRight, int nBottom) {
+    if (!m_bShowSelectionBox || !(bRangeMin || bRangeMax)) return;
+    LabelZoomScope zoom(&m_nLabelZoom);
+    const StepLabels& t = Labels();
+    const int W = nRight - nLeft, y = nTop + 1;
+    const Glyph glyphs[6] = {
+        {nLeft, &t.upRight, &CPemroView::OnRangeXMinDown, &CPemroView::OnRangeXMaxDown},
+        {nLeft + W / 6, &t.downLeft, &CPemroView::OnRangeXMinUp, &CPemroView::OnRangeXMaxUp},
+        {nLeft + W / 3, &t.left, &CPemroView::OnRangeYMinDown, &CPemroView::OnRangeYMaxDown},
+        {nLeft + W / 2, &t.right, &CPemroView::OnRangeYMinUp, &CPemroView::OnRangeYMaxUp},
+        {nLeft + 2 * W / 3, &t.down, &CPemroView::OnRangeZMinDown, &CPemroView::OnRangeZMaxDown},
+        {nLeft + 5 * W / 6, &t.up, &CPemroView::OnRangeZMinUp, &CPemroView::OnRangeZMaxUp},
+    };
+    FillRectPx(pDC, nLeft, nTop, nRight, nBottom, m_crGround);
+    for (const Glyph& g : glyphs) DrawString(pDC, g.x, y, *g.text, m_crCurveSetting);
+    RunFirstGlyphHit(this, pDC, glyphs, 6, y, bRangeMin, bRangeMax);
+}
+
+void CPemroView::DrawInsetAxes(CDC* pDC, int bKeepBackground, CString strXLabel,
+                               CString strYLabel) {
+    if (!bKeepBackground) {
+        FillRectGradientPx(pDC, m_nInsetLeft - 1, m_nInsetTop - 1, m_nInsetRight + 1,
+                           m_nInsetBottom + 1, m_crLeftFrame, m_crRightFrame);
+        FillRectPx(pDC, m_nInsetLeft, m_nInsetTop, m_nInsetRight, m_nInsetBottom, m_crGround);
+    }
+    const double* r = m_adPlaneRange;
+    if (!(r[0] * r[1] <= 0 && r[2] * r[3] <= 0)) return;
+    const double fy = m_nInsetBottom + r[2] / m_adPlaneSpan[1] * (m_nInsetBottom - m_nInsetTop);
+    const double fx = m_nInsetLeft - r[0] / m_adPlaneSpan[0] * (m_nInsetRight - m_nInsetLeft);
+    if (!IsDrawable(fx) || !IsDrawable(fy)) return; // a zero span
+    const int x0 = ToPixel(fx), y0 = ToPixel(fy);
+    DrawArrowPxIfEnabled(pDC, m_nInsetLeft, y0, m_nInsetRight, y0, 2, CString(), strXLabel,
+                         m_crAxes);
+    DrawArrowPxIfEnabled(pDC, x0, m_nInsetBottom, x0, m_nInsetTop, 1, CString(), strYLabel,
+                         m_crAxes);
+    if (!IsFigureBandVisible()) return;
+    const COLORREF oldColour = pDC->SetTextColor(m_crAxes);
+    const int oldMode = pDC->SetBkMode(TRANSPARENT);
+    pDC->TextOut(x0 + 4, y0 - 16, CString("o"));
+    pDC->SetBkMode(oldMode);
+    pDC->SetTextColor(oldColour);
+}
+
+void CPemroView::DrawToolbarData(CDC* pDC, int n) {
+    const StepLabels& t = Labels();
+    // 1. Raise and lower buttons of the first n coefficients, f first.
+    if (n >= 1 && n <= kCoefCount) {
+        const int x = m_nFigureRight + 2;
+        for (int k = n - 1; k >= 0; --k) {
+            const int y = m_nFigureTop + kRowSpacing * k;
+            if (TextButton(pDC, x, y, t.raise[k])) {
+                m_adSavedCoefF[k] += m_dParamStep;
+                m_bLoadScriptSettings = 0;
+            }
+            if (TextButton(pDC, x, y + kRowHalf, t.lower[k])) {
+                m_adSavedCoefF[k] -= m_dParamStep;
+                m_bLoadScriptSettings = 0;
+            }
+        }
+    }
+    // 2. An edited coefficient reaches the working set in this pass.
+    SaveRestoreDisplaySettings(m_bLoadScriptSettings);
+
+    // 3. The plane figure writes the values inside it.
+    if (!m_bFigure3D) {
+        const double xs[3] = {m_dXMin + 0.1 * m_dXSpan, m_dXMin + 0.4 * m_dXSpan,
+                              m_dXMin + 0.7 * m_dXSpan};
+        const double ys[2] = {m_dYMax - 0.05 * m_dYSpan, m_dYMax - 0.15 * m_dYSpan};
+        for (int i = 0; i < kCoefCount; ++i)
+            DrawLabelValue(pDC, xs[i % 3], ys[i / 3], kCoefLabels[i], 2, m_adCoefF[i],
+                           m_crDefaultPen);
+        return;
+    }
+
+    // 4. A solid scene: both surfaces take the saved values, the upper b
+    // twice over; the labels stand on the wall x = x min.
+    const double* s = m_adSavedCoefF;
+    const double upper[kCoefCount] = {s[0], 2 * s[1], s[2], s[3], s[4], s[5]};
+    for (int i = 0; i < kCoefCount; ++i) {
+        m_adCoefSurfF[i] = upper[i];
+        m_adCoefSurfG[i] = upper[i];
+    }
+    const double values[kCoefCount] = {upper[0], upper[1] / 2, upper[2],
+                                       upper[3], upper[4],     upper[5]};
+    const double ys[3] = {m_dYMin + 0.1 * m_dYSpan, m_dYMin + 0.4 * m_dYSpan,
+                          m_dYMin + 0.7 * m_dYSpan};
+    const double zs[2] = {m_dZMax, m_dZMax - 0.1 * m_dZSpan};
+    for (int i = 0; i < kCoefCount; ++i)
+        DrawLabelValue3D(pDC, m_dXMin, ys[i % 3], zs[i / 3], kCoefLabels[i], 2, values[i],
+                         m_crFirstDerivative);
+}

@@ -1,0 +1,214 @@
+// Constructions on the graph of y = F(x): "Differentiation" (increment,
+// differential and their difference at a point), "Curvature" (an arc between
+// two tangents, or the evolute with the osculating circle) and "Chord".
+#include "view/view.h"
+
+#include "platform/text_codec.h"
+#include "script/math/annotation_geometry.h"
+#include "script/script_args.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kArgDifferentiation = 16; // Differentiation(
+constexpr int kArgCurvature = 10;       // Curvature(
+constexpr int kArgChord = 6;            // Chord(
+
+// Difference steps: the differential's slope, the quotient's slope.
+constexpr double kSlopeStep = 1e-4;
+constexpr double kQuotientStep = 1e-5;
+
+// Curvature: the step along x of the arc walk and of the evolute scan, with
+// bounds on their steps (a huge range would otherwise never end).
+constexpr double kCurveStep = 1e-4;
+constexpr int kArcWalkCap = 400000;
+constexpr int kEvoluteScanCap = 400000;
+// Osculating circle: the angle step is (|κ| + 0.1)·0.01, up to 2π.
+constexpr double kCircleEnd = 6.28;
+constexpr double kCircleStepFloor = 0.1;
+constexpr double kCircleStepScale = 0.01;
+
+constexpr int kMarkRadius = 2;
+constexpr int kChordDotRadius = 3;
+
+struct StepButton {
+    const char* label;
+    int dy;
+    double factor; // on m_dStepH; 0: sets the sign of Δx instead
+    int sign;
+};
+const StepButton kDifferentiationButtons[] = {
+    {u8"|△x|增", 2, 1.25, 0},
+    {u8"|△x|减", 26, 0.8, 0},
+    {u8"△x正", 50, 0, 1},
+    {u8"△x负", 74, 0, -1},
+};
+
+} // namespace
+
+void CPemroView::CmdDifferentiation(CDC* pDC) {
+    if (!IsAnnotationOn()) return;
+    double x0 = m_dX0 = ReadScriptNumber(kArgDifferentiation);
+    const int s1 = ScriptInt(ReadScriptNumber(m_nParsePos));
+    const int s2 = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (x0 < m_dXMin || x0 > m_dXMax) x0 = m_dX0 = m_dCursorX;
+    DifferentiationButtons(pDC);
+
+    const double x1 = x0 + m_dStepH * m_dXSpan * m_nDeltaXSign;
+    const double y1 = EvalF(x1, m_nFuncF);
+    const double y0 = m_dY0 = EvalF(x0, m_nFuncF);
+    DrawStringWorld(pDC, x1, y1, "N", m_crFirstDerivative);
+    DrawStringWorld(pDC, x0 - 0.05 * m_dXSpan, y0, "M", m_crFirstDerivative);
+    DrawStringWorld(pDC, x1, y0, "Q", m_crFirstDerivative);
+    DrawLineWorld(pDC, x0, y0, x0, 0, m_crCurveSetting);
+    DrawLineWorld(pDC, x1, y1, x1, 0, m_crCurveSetting);
+    DrawLineWorld(pDC, x1, 0, x0, 0, m_crDefaultFill);
+    DrawStringWorld(pDC, m_nDeltaXSign > 0 ? x0 : x1, 0, Gbk(u8"△x"), m_crDefaultFill);
+    DrawDifferential(pDC, x0, y0, x1, y1, s1, s2);
+}
+
+void CPemroView::DifferentiationButtons(CDC* pDC) {
+    const int x = m_nFigureRight - 40;
+    for (const StepButton& b : kDifferentiationButtons) {
+        if (!TextButtonInPlot(pDC, x, m_nFigureTop + b.dy, 60, 20, Gbk(b.label), m_crCurveSetting))
+            continue;
+        if (b.sign != 0)
+            m_nDeltaXSign = b.sign;
+        else
+            ScaleStepH(b.factor);
+    }
+    if (m_nDeltaXSign != 1 && m_nDeltaXSign != -1) m_nDeltaXSign = 1;
+}
+
+// The increment Δy on the y axis (s1 = 1), the differential dy (s2 = 1) and,
+// with both, the quotient (Δy − dy)/Δx.
+void CPemroView::DrawDifferential(CDC* pDC, double x0, double y0, double x1, double y1, int s1,
+                                  int s2) {
+    if (s1 == 1) {
+        DrawLineWorld(pDC, x0, y0, 0, y0, m_crDefaultPen);
+        DrawLineWorld(pDC, 0, y1, x1, y1, m_crDefaultPen);
+        DrawLineWorld(pDC, 0, y0, 0, y1, m_crDefaultPen);
+        DrawStringWorld(pDC, 0, y1 > y0 ? y1 : y0, Gbk(u8"△y"), m_crDefaultPen);
+    }
+    if (s2 == 1) {
+        const double m = (EvalF(x0 + kSlopeStep, m_nFuncF) - y0) / kSlopeStep;
+        const double yd = y0 + m * (x1 - x0);
+        DrawLineWorld(pDC, x0, y0, x1, yd, m_crFirstDerivative);
+        DrawLineWorld(pDC, x0, y0, x1, y0, m_crFirstDerivative);
+        DrawLineWorld(pDC, x1, y0, x1, yd, m_crFirstDerivative);
+        DrawStringWorld(pDC, x1, yd > y0 ? yd : y0, "dy", m_crFirstDerivative);
+    }
+    if (s1 == 1 && s2 == 1) {
+        const double f0 = EvalF(x0, m_nFuncF);
+        const double d = (EvalF(x0 + kQuotientStep, m_nFuncF) - f0) / kQuotientStep;
+        const double r = ((EvalF(x1, m_nFuncF) - f0) - (x1 - x0) * d) / (x1 - x0);
+        DrawLabelNumber(pDC, 0, m_dXMin + 0.1 * m_dXSpan, m_dYMax - 0.1 * m_dYSpan,
+                        Gbk(u8"(△y-dy)/△x="), 4, r, m_crCurveSetting);
+    }
+}
+
+void CPemroView::CmdCurvature(CDC* pDC) {
+    if (!IsAnnotationOn()) return;
+    const int mode = ScriptInt(ReadScriptNumber(kArgCurvature));
+    m_dX0 = ReadScriptNumber(m_nParsePos);
+    ReadScriptColors(TRUE, TRUE);
+    if (mode != 0) {
+        DrawEvolute(pDC);
+        DrawOsculatingCircle(pDC);
+        return;
+    }
+    const int x = m_nFigureRight - 20;
+    if (TextButtonInPlot(pDC, x, m_nFigureTop + 2, 50, 20, Gbk(u8"△x增"), m_crCurveSetting))
+        ScaleStepH(1.25);
+    if (TextButtonInPlot(pDC, x, m_nFigureTop + 26, 50, 20, Gbk(u8"△x减"), m_crCurveSetting))
+        ScaleStepH(0.8);
+    if (m_dX0 < m_dXMin || m_dX0 > m_dXMax) m_dX0 = m_dCursorX;
+    DrawCurvatureArc(pDC);
+}
+
+// Mode 0: the tangent at x0, the arc of length Δs = m_dStepH·x span from it
+// (or up to the right edge), and the tangent at the arc's far end.
+void CPemroView::DrawCurvatureArc(CDC* pDC) {
+    DrawTangentLine2Lower(pDC, 0, 0, 0, m_crPen);
+    const double h = kCurveStep, length = m_dStepH * m_dXSpan;
+    double x = m_dX0, y = EvalF(x, m_nFuncF), s = 0;
+    for (int i = 0; i < kArcWalkCap; ++i) {
+        const double y1 = EvalF(x + h, m_nFuncF);
+        s += std::sqrt(h * h + (y - y1) * (y - y1));
+        DrawLineWorld(pDC, x, y, x + h, y1, m_crFill);
+        x += h;
+        y = y1;
+        if (!(length > s && x < m_dXMax)) break;
+    }
+    m_dX0 = x;
+    DrawTangentLine2Lower(pDC, 0, 0, 0, m_crPen);
+}
+
+// The centres of curvature across the x range, as single points.
+void CPemroView::DrawEvolute(CDC* pDC) {
+    const double h = kCurveStep;
+    double x = m_dXMin;
+    for (int i = 0; i < kEvoluteScanCap && x < m_dXMax; ++i, x += h) {
+        const double y = EvalF(x, m_nFuncF), yr = EvalF(x + h, m_nFuncF);
+        const double p = (yr - y) / h;
+        const double q = (yr - 2 * y + EvalF(x - h, m_nFuncF)) / (h * h);
+        double kappa, cx, cy;
+        if (!annotation::CurvatureCentre(x, y, p, q, &kappa, &cx, &cy)) continue;
+        if (m_dXMin < cx && cx < m_dXMax && m_dYMin < cy && cy < m_dYMax)
+            DrawLineWorld(pDC, cx, cy, cx, cy, m_crFill);
+    }
+}
+
+// Tangent, normal, osculating circle and centre D at the cursor point M.
+void CPemroView::DrawOsculatingCircle(CDC* pDC) {
+    const double x = m_dCursorX, y = EvalF(x, m_nFuncF);
+    const double p = EvalFDeriv(x, m_nFuncF);
+    const double q = EvalFDeriv2(x + kCurveStep, m_nFuncF);
+    DrawLineWorld(pDC, m_dXMin, y + (m_dXMin - x) * p, m_dXMax, y + (m_dXMax - x) * p,
+                  m_crFirstDerivative);
+    double kappa, cx, cy;
+    if (p == 0 || !annotation::CurvatureCentre(x, y, p, q, &kappa, &cx, &cy)) return;
+    DrawLineWorld(pDC, m_dXMin, y - (m_dXMin - x) / p, m_dXMax, y - (m_dXMax - x) / p,
+                  m_crFirstDerivative);
+    const auto inWindow = [this](double u, double v) {
+        return m_dXMin < u && u < m_dXMax && m_dYMin < v && v < m_dYMax;
+    };
+    const double dt = (std::fabs(kappa) + kCircleStepFloor) * kCircleStepScale;
+    for (double t = 0; t < kCircleEnd; t += dt) {
+        const double u = cx + std::cos(t) / kappa, v = cy + std::sin(t) / kappa;
+        if (inWindow(u, v)) DrawLineWorld(pDC, u, v, u, v, m_crPen);
+    }
+    if (inWindow(cx, cy)) {
+        DrawDotWorld(pDC, cx, cy, kMarkRadius, kMarkRadius, m_crSecondDerivative,
+                     m_crSecondDerivative);
+        DrawStringWorld(pDC, cx, cy, "D", m_crCurveSetting);
+    }
+    DrawDotWorld(pDC, x, y, kMarkRadius, kMarkRadius, m_crSecondDerivative, m_crSecondDerivative);
+    DrawStringWorld(pDC, x, y, "M", m_crCurveSetting);
+}
+
+void CPemroView::CmdChord(CDC* pDC) {
+    if (!IsAnnotationOn()) return;
+    double x0 = m_dX0 = ReadScriptNumber(kArgChord);
+    const double t = ReadScriptNumber(m_nParsePos);
+    ReadScriptColors(TRUE, TRUE);
+    const int x = m_nFigureRight - 40;
+    if (TextButtonInPlot(pDC, x, m_nFigureTop + 2, 60, 20, Gbk(u8"弦长增"), m_crCurveSetting))
+        ScaleStepH(1.25);
+    if (TextButtonInPlot(pDC, x, m_nFigureTop + 26, 60, 20, Gbk(u8"弦长减"), m_crCurveSetting))
+        ScaleStepH(0.8);
+    if (m_nPlotMode != 0 || !(t > 0)) return;
+
+    if (x0 < m_dXMin || x0 > m_dXMax) x0 = m_dX0 = m_dCursorX;
+    const double length = m_dStepH * m_dXSpan;
+    const double ax = x0 - t * length, bx = x0 + (1 - t) * length;
+    const double ay = EvalF(ax, m_nFuncF), by = EvalF(bx, m_nFuncF);
+    DrawLineWorld(pDC, ax, ay, bx, by, m_crPen);
+    const int r = kChordDotRadius;
+    DrawDotWorld(pDC, ax, ay, r, r, m_crPen, m_crFill);
+    DrawDotWorld(pDC, bx, by, r, r, m_crPen, m_crFill);
+    // The split point on the chord: x0 lies a fraction t of the way from A.
+    DrawDotWorld(pDC, x0, (1 - t) * ay + t * by, r, r, m_crFill, m_crPen);
+    DrawDotWorld(pDC, x0, EvalF(x0, m_nFuncF), r, r, m_crPen, m_crFill);
+}

@@ -1,0 +1,88 @@
+// Text labels at world points of the current figure: "Text2" (a plane
+// point), "TextDert" (a point that follows the cursor shifted by Δx, with
+// optional Δx buttons), "Text3" (a space point, or the surface under the
+// mouse) and "Textz" (where a surface crosses the cutting height). The text
+// is label 1 of the command record.
+#include "view/view.h"
+
+#include "platform/text_codec.h"
+#include "script/script_args.h"
+
+namespace {
+
+constexpr int kArgText = 6;     // Text2( Text3( Textz(
+constexpr int kArgTextDert = 9; // TextDert(
+// Labels may stand this part of the x span beside the plot.
+constexpr double kLabelMargin = 0.2;
+// Textz scans the diagonal direction in these steps up to 1.
+constexpr double kCrossingStep = 0.01;
+constexpr int kCrossingSteps = 100;
+
+} // namespace
+
+void CPemroView::CmdText2(CDC* pDC) {
+    if (!IsAnnotationOn()) return;
+    double x = ReadScriptNumber(kArgText);
+    double y = ReadScriptNumber(m_nParsePos);
+    ReadScriptColors(TRUE, FALSE);
+    if (x < m_dXMin - kLabelMargin * m_dXSpan || x > m_dXMax + kLabelMargin * m_dXSpan)
+        x = m_dCursorX;
+    PlaneYOrCurve(x, &y);
+    DrawStringWorld(pDC, x, y, m_astrCommandLabel[0], m_crPen);
+}
+
+void CPemroView::CmdTextDert(CDC* pDC) {
+    if (!IsAnnotationOn()) return;
+    double x = ReadScriptNumber(kArgTextDert);
+    double y = ReadScriptNumber(m_nParsePos);
+    const int buttons = ScriptInt(ReadScriptNumber(m_nParsePos));
+    ReadScriptColors(TRUE, FALSE);
+    if (x < m_dXMin - kLabelMargin * m_dXSpan || x > m_dXMax + kLabelMargin * m_dXSpan)
+        x = m_dCursorX + m_dStepH * m_dXSpan;
+    PlaneYOrCurve(x, &y);
+    DrawStringWorld(pDC, x, y, m_astrCommandLabel[0], m_crPen);
+    if (buttons != 1) return;
+    const int bx = m_nFigureRight - 20;
+    if (TextButtonInPlot(pDC, bx, m_nFigureTop + 4, 36, 20, Gbk(u8"△x增"), m_crCurveSetting))
+        ScaleStepH(1.25);
+    if (TextButtonInPlot(pDC, bx, m_nFigureTop + 26, 36, 20, Gbk(u8"△x减"), m_crCurveSetting))
+        ScaleStepH(0.8);
+}
+
+void CPemroView::CmdText3(CDC* pDC) {
+    if (!IsAnnotationOn()) return;
+    double x = ReadScriptNumber(kArgText);
+    double y = ReadScriptNumber(m_nParsePos);
+    double z = ReadScriptNumber(m_nParsePos);
+    ReadScriptColors(TRUE, FALSE);
+    // (c, c, c) with c outside the x range: the surface point under the
+    // mouse, on the lower surface for c below the range, else the upper.
+    if (x == y && y == z && (x < m_dXMin || x > m_dXMax)) {
+        if (m_bCutZc == 1 || m_nSectionPlane != 0) return;
+        const bool lower = x < m_dXMin;
+        x = m_adMousePoint3D[0];
+        y = m_adMousePoint3D[1];
+        z = lower ? EvalSurfaceG(x, y, m_nSurfaceLower) : EvalSurfaceF(x, y, m_nSurfaceUpper);
+        if (!(EvalRegionFunction(x, y, m_nFuncF) > 0)) return;
+    }
+    DrawText3D(pDC, x, y, z, m_astrCommandLabel[0], m_crPen);
+}
+
+void CPemroView::CmdTextz(CDC* pDC) {
+    if (!IsAnnotationOn() || m_bCutZc != 1 || m_nSectionPlane != 0) return;
+    const int kind = ScriptInt(ReadScriptNumber(kArgText));
+    const double c = ReadScriptNumber(m_nParsePos);
+    const double h = m_dDirP;
+    if (!((kind == 0 && h > c) || (kind == 1 && h < c))) return;
+    const auto height = [&](double s) {
+        const double x = s * m_dXSpan, y = s * m_dYSpan;
+        return (kind == 0 ? EvalSurfaceF(x, y, m_nSurfaceUpper)
+                          : EvalSurfaceG(x, y, m_nSurfaceLower)) -
+               h;
+    };
+    double s = 0;
+    for (int i = 0; i < kCrossingSteps && s < 1; ++i, s += kCrossingStep) {
+        if (height(s) * height(s + kCrossingStep) < 0)
+            DrawText3D(pDC, s * m_dXSpan, s * m_dYSpan, h, m_astrCommandLabel[0], m_crPen);
+    }
+}

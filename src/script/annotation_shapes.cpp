@@ -1,0 +1,106 @@
+// Conic pieces, arcs, discs and fills in the current figure: "Parabola",
+// "Floodfill2", "Floodfill3", "Arc2", "Arc3", "Ellipse2" and "Ellipse3".
+#include "view/view.h"
+
+#include "script/script_args.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kArgArc = 5;        // Arc2( Arc3(
+constexpr int kArgShape = 9;      // Parabola( Ellipse2( Ellipse3(
+constexpr int kArgFloodfill = 11; // Floodfill2( Floodfill3(
+
+// Ellipse2 orientation arrows: start angle, spacing, end, and the angle
+// each arrow spans (its sign gives the sense).
+constexpr double kArrowStart = 0.3;
+constexpr double kArrowSpacing = 0.79;
+constexpr double kArrowEnd = 6.0;
+constexpr double kArrowSpan = 0.3;
+
+} // namespace
+
+void CPemroView::CmdParabola(CDC* pDC) {
+    if (!IsAnnotationOn()) return;
+    const int form = ScriptInt(ReadScriptNumber(kArgShape));
+    const int space = ScriptInt(ReadScriptNumber(m_nParsePos));
+    double v[6];
+    for (double& d : v) d = ReadScriptNumber(m_nParsePos);
+    DrawParabola(pDC, form, space, v[0], v[1], v[2], v[3], v[4], v[5], m_crDefaultPen);
+}
+
+void CPemroView::CmdFloodfill2(CDC* pDC) {
+    if (!IsAnnotationOn()) return;
+    const double x = ReadScriptNumber(kArgFloodfill);
+    const double y = ReadScriptNumber(m_nParsePos);
+    ReadScriptColors(TRUE, TRUE);
+    FloodFillWorld(pDC, x, y, m_crPen, m_crFill);
+}
+
+// Shown once the user has clicked into the figure (the click stays stored,
+// so the fill is drawn on every later pass).
+void CPemroView::CmdFloodfill3(CDC* pDC) {
+    if (!IsAnnotationOn() || !HitTestGraphRegion(0)) return;
+    const double x = ReadScriptNumber(kArgFloodfill);
+    const double y = ReadScriptNumber(m_nParsePos);
+    const double z = ReadScriptNumber(m_nParsePos);
+    ReadScriptColors(TRUE, TRUE);
+    FloodFillWorld3D(pDC, x, y, z, m_crPen, m_crFill);
+}
+
+void CPemroView::CmdArc2(CDC* pDC) {
+    if (!IsAnnotationOn()) return;
+    double v[4];
+    for (int i = 0; i < 4; ++i) v[i] = ReadScriptNumber(i == 0 ? kArgArc : m_nParsePos);
+    m_dArcStartAngle = ReadScriptNumber(m_nParsePos);
+    m_dArcEndAngle = ReadScriptNumber(m_nParsePos);
+    ReadScriptColors(TRUE, FALSE);
+    DrawArcWorld(pDC, v[0], v[1], v[2], v[3], m_dArcStartAngle, m_dArcEndAngle, m_crPen);
+}
+
+void CPemroView::CmdArc3(CDC* pDC) {
+    if (!IsAnnotationOn() || !HitTestGraphRegion(0)) return;
+    double c[3], v[3];
+    for (int i = 0; i < 3; ++i) c[i] = ReadScriptNumber(i == 0 ? kArgArc : m_nParsePos);
+    for (double& u : m_adCommandPoint3D) u = ReadScriptNumber(m_nParsePos);
+    for (double& d : v) d = ReadScriptNumber(m_nParsePos);
+    ReadScriptColors(TRUE, FALSE);
+    const double* u = m_adCommandPoint3D;
+    DrawArc3D(pDC, c[0], c[1], c[2], u[0], u[1], u[2], v[0], v[1], v[2], m_crPen);
+}
+
+void CPemroView::CmdEllipse2(CDC* pDC) {
+    if (!IsAnnotationOn()) return;
+    double cx = ReadScriptNumber(kArgShape);
+    double cy = ReadScriptNumber(m_nParsePos);
+    const double rx = ReadScriptNumber(m_nParsePos);
+    const double ry = ReadScriptNumber(m_nParsePos);
+    PlanePointOrCursor(&cx, &cy);
+    m_nOdeMethodFamily = ScriptInt(ReadScriptNumber(m_nParsePos));
+    ReadScriptColors(TRUE, TRUE);
+    DrawEllipseWorld(pDC, cx, cy, rx, ry, m_crPen, m_crFill);
+
+    if (m_nOdeMethodFamily != 1 && m_nOdeMethodFamily != -1) return;
+    const double d = m_nOdeMethodFamily * kArrowSpan;
+    for (double t = kArrowStart; t < kArrowEnd; t += kArrowSpacing)
+        DrawArrowWorld(pDC, cx + rx * std::cos(t), cy + ry * std::sin(t), cx + rx * std::cos(t + d),
+                       cy + ry * std::sin(t + d), 1, "", "", m_crDefaultPen);
+}
+
+void CPemroView::CmdEllipse3(CDC* pDC) {
+    if (!IsAnnotationOn()) return;
+    double x = ReadScriptNumber(kArgShape);
+    double y = ReadScriptNumber(m_nParsePos);
+    double z = ReadScriptNumber(m_nParsePos);
+    const int rx = ScriptInt(ReadScriptNumber(m_nParsePos));
+    const int ry = ScriptInt(ReadScriptNumber(m_nParsePos));
+    ReadScriptColors(TRUE, TRUE);
+    // Out of range: the disc lies on the floor of the box under the mouse.
+    if (!(m_dXMin < x && x < m_dXMax && m_dYMin < y && y < m_dYMax)) {
+        x = m_adMousePoint3D[0];
+        y = m_adMousePoint3D[1];
+        z = m_dZMin;
+    }
+    DrawDotProjected(pDC, x, y, z, rx, ry, m_crPen, m_crFill);
+}
