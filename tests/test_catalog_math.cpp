@@ -323,6 +323,11 @@ TEST(CatalogExplicit, FloorAndGuardedForms) {
     EXPECT_EQ(0.0, A(0.0, 52));
     EXPECT_DOUBLE_EQ(1.0 + 1.0 / 0.5, A(0.5, 52));
     EXPECT_DOUBLE_EQ(1.0 - 1.0 / 1.5, A(1.5, 52));
+    // 1 + (−1)^[x]/x for negative x: [−0.5] = −1, [−1.5] = −2, [−2.5] = −3.
+    EXPECT_DOUBLE_EQ(1.0 - 1.0 / -0.5, A(-0.5, 52));
+    EXPECT_DOUBLE_EQ(1.0 + 1.0 / -1.5, A(-1.5, 52));
+    EXPECT_DOUBLE_EQ(1.0 - 1.0 / -2.5, A(-2.5, 52));
+    EXPECT_DOUBLE_EQ(1.0 + 1.0 / -2.0, A(-2.0, 52));
     EXPECT_EQ(0.0, A(0.0, 24));
     EXPECT_EQ(0.0, A(0.0, 12));
     EXPECT_EQ(0.0, A(1.5, 9));
@@ -407,6 +412,11 @@ TEST(CatalogGamma, KnownValues) {
     EXPECT_NEAR(1.7726048741176442, EvalGamma(0.5), 1e-9);
     EXPECT_NEAR(4.169860330029159, EvalGamma(3.7), 1e-9);
     EXPECT_NEAR(1.0, EvalGamma(1.0), 1e-4);
+    // The program's own rule (20 Gauss panels on [0, 10], ten-digit nodes),
+    // recomputed with mpmath at 30 digits.
+    EXPECT_NEAR(1.7726048741176442, EvalGamma(0.5), 1e-10);
+    EXPECT_NEAR(0.99995460012023215, EvalGamma(1.0), 1e-10);
+    EXPECT_NEAR(11.632719486397040, EvalGamma(4.5), 1e-10);
 }
 
 TEST(CatalogGamma, FailureAndBadInput) {

@@ -349,9 +349,11 @@ double EvalExplicit(ExplicitCatalogue cat, double x, int k, const ExplicitCoefs&
     case 51:
         return q == 0 ? 0.0 : s * std::cos(p / q);
     case 52: {
+        // (−1)^[x] with [x] the floor, so that negative x get the right sign
+        // too; for x > 0 the same as truncating.
         if (x == 0) return 0.0;
-        const double n = std::trunc(x);
-        const double m = 2.0 * std::trunc(n / 2.0);
+        const double n = std::floor(x);
+        const double m = 2.0 * std::floor(n / 2.0);
         return x - m < 1 ? 1.0 + 1.0 / x : 1.0 - 1.0 / x;
     }
     case 53:
