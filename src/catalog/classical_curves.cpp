@@ -142,7 +142,8 @@ void CPemroView::DrawClassicalCircle(CDC* pDC, BOOL bInside, double px, double p
     double& qy = m_adShapeY1[0];
     // Only a click in this plot chooses a point; other passes show the
     // points chosen so far.
-    if (!(IsClickPass() && bInside)) {
+    double cx = 0, cy = 0;
+    if (!bInside || !ToolClickPoint(FALSE, &cx, &cy)) {
         if (!m_bToolFirstPoint) marks(m_adCirclePairFirst[0], m_adCirclePairFirst[1]);
         marks(qx, qy);
         return;

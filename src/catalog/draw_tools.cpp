@@ -30,6 +30,15 @@ constexpr double kFillStep = 0.01;
 constexpr double kFullTurn = 6.4;
 constexpr long kMaxFillRings = 200; // rings of the fill, whatever the radii
 
+// A placed point of an unfinished shape: a dot-sized segment in the border
+// colour, in the plane or on the floor of the box.
+void MarkToolPoint(CPemroView* v, CDC* pDC, BOOL b3D, double x, double y) {
+    if (b3D)
+        v->DrawLine3D(pDC, x, y, v->m_dZMin, x, y, v->m_dZMin, v->m_crDefaultPen);
+    else
+        v->DrawLineWorld(pDC, x, y, x, y, v->m_crDefaultPen);
+}
+
 bool IsTwoPointTool(int tool) {
     return tool == kLine || tool == kEllipse || tool == kEllipseArrows || tool == kVector ||
            tool == kPointVector;
@@ -129,12 +138,7 @@ void CPemroView::TakeToolClick(CDC* pDC, double x, double y) {
     // A full store refuses further shapes; it is never written past its end.
     if (m_nUserShapeCount < 0 || m_nUserShapeCount >= kUserShapeCount) return;
     const int i = m_nUserShapeCount;
-    const auto mark = [&](double u, double v) {
-        if (m_bFigure3D)
-            DrawLine3D(pDC, u, v, m_dZMin, u, v, m_dZMin, m_crDefaultPen);
-        else
-            DrawLineWorld(pDC, u, v, u, v, m_crDefaultPen);
-    };
+    const auto mark = [&](double u, double v) { MarkToolPoint(this, pDC, m_bFigure3D, u, v); };
     const auto complete = [&](int tool) {
         m_anUserShapeTool[i] = tool;
         m_acrUserShapeLine[i] = m_crDefaultPen;
@@ -202,6 +206,17 @@ void CPemroView::RenderUserShapes(CDC* pDC, BOOL b3D) {
     int count = m_nUserShapeCount;
     if (count > kUserShapeCount) count = kUserShapeCount;
     for (int i = 0; i < count; ++i) RenderUserShape(pDC, i, b3D);
+
+    // The points of the shape under construction stay marked until it is
+    // finished.
+    if (count < 0 || count >= kUserShapeCount) return;
+    const auto mark = [&](double u, double v) { MarkToolPoint(this, pDC, b3D, u, v); };
+    if (IsTwoPointTool(m_nDrawTool) && m_bToolFirstPoint)
+        mark(m_adShapeX1[count], m_adShapeY1[count]);
+    if (m_nDrawTool == kParabolaUpDown || m_nDrawTool == kParabolaLeftRight) {
+        if (m_nToolClickPhase >= 1) mark(m_adShapeX1[count], m_adShapeY1[count]);
+        if (m_nToolClickPhase >= 2) mark(m_adShapeX2[count], m_adShapeY2[count]);
+    }
 }
 
 void CPemroView::RenderUserShape(CDC* pDC, int i, BOOL b3D) {

@@ -52,11 +52,15 @@ BOOL CPemroView::IsInsideWorldRange(double x, double y) const {
 }
 
 BOOL CPemroView::IsClickOnGraphControls() const {
-    if (HitTestGraphRegion(2)) return TRUE;
+    if (!IsFigureBandVisible()) return FALSE;
     const int cx = m_nClipLeft + m_ptClick.x, cy = m_nClipTop + m_ptClick.y;
     const int c = m_nBaseCharHeight;
-    return IsFigureBandVisible() && m_nPlotLeft - c < cx && cx < m_nPlotRight + 2 * c &&
-           m_nFigureTop - c < cy && cy < m_nPlotBottom;
+    // From the frame's left edge ("恢复") to the button column right of the
+    // plot, and up over the arrow boxes or the coefficient panel.
+    const int frameLeft = m_nPlotLeft - 16 - m_nSidePanelWidth;
+    const int left = (m_nFigureLeft < frameLeft ? m_nFigureLeft : frameLeft) - c;
+    const int top = (m_nCurveCoefEdit > 0 ? m_nPlotTop - 5 * c : m_nFigureTop) - c;
+    return left < cx && cx < m_nPlotRight + 2 * c && top < cy && cy < m_nPlotBottom + c;
 }
 
 BOOL CPemroView::StoredClickWorldPoint(double* x, double* y) const {
@@ -128,8 +132,7 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     if (!m_bFigureVisible || !(m_nGraphTop > m_nClipTop - kBandMargin) ||
         !(m_nGraphBottom < m_nClipBottom + kBandMargin) || nDetail < 0)
         return;
-    if (!m_bFullRepaint && !IsClickOnGraphControls() && !(HitTestGraphRegion(1) && m_bZoom))
-        return;
+    if (!m_bFullRepaint && !IsClickOnGraphControls() && !(HitTestGraphRegion(1) && m_bZoom)) return;
     if (m_bZoom) m_bBeforeFigure = 0;
 
     const BOOL bRangeOk = SpanUsable(m_dXSpan) && SpanUsable(m_dYSpan);

@@ -23,8 +23,9 @@
     BOOL StoredClickWorldPoint(double* x, double* y) const;
     BOOL IsInsideWorldRange(double x, double y) const;
     // A partial repaint redraws a plane figure when the stored click lies on
-    // it: in the plot, the controls above it or the button column at its
-    // right, which the graph-region test alone leaves out.
+    // it or its controls: the frame, the arrow boxes or panel above it and
+    // the button column at its right, most of which the graph-region test
+    // leaves out (their buttons would never act).
     BOOL IsClickOnGraphControls() const;
 
     // --- Panels and their buttons (panels.cpp, panels_steps.cpp) ------------

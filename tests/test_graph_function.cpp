@@ -1,0 +1,310 @@
+// The general function graph: axis numbers, frame and ticks, the restore,
+// period and range controls, the coefficient buttons and panel, the curve
+// commands, and bad ranges and steps that must end quietly.
+#include "catalog/math/graph_axes.h"
+#include "test_graph_fixture.h"
+
+#include <cmath>
+
+using namespace graph_test;
+
+namespace {
+
+// Explicit y = ax² + bx + c (form 39) with a = 1, c = -2 on [-5, 5]².
+const char* const kGraphPage = "014图\n"
+                               "700DATA1(0,1,0,-2,0,0,0,)\n"
+                               "700Curve(0.3,3,40,12,39,-1,0,-5,5,-5,5,-4,4)\n"
+                               "700ToolbarData(1)\n";
+
+} // namespace
+
+// --- Axis numbers (pure) ---------------------------------------------------------------
+
+TEST(GraphAxes, DecimalsFollowTheSizeOfTheRange) {
+    EXPECT_EQ(catalog::AxisDecimals(-0.05, 0.05), 3);
+    EXPECT_EQ(catalog::AxisDecimals(-0.5, 0.5), 2);
+    EXPECT_EQ(catalog::AxisDecimals(-5, 5), 1);
+    EXPECT_EQ(catalog::AxisDecimals(-50, 500), 0);
+    EXPECT_EQ(catalog::AxisDecimals(-0.1, 0.05), 2); // "below" is strict
+}
+
+TEST(GraphAxes, DigitsCountTheLargerEnd) {
+    EXPECT_EQ(catalog::AxisDigits(-50, 500, 1), 3); // x: three digits
+    EXPECT_EQ(catalog::AxisDigits(-50, 500, 0), 2); // y starts one lower
+    EXPECT_EQ(catalog::AxisDigits(0, 10, 1), 1);    // "exceeds" is strict
+    EXPECT_EQ(catalog::AxisDigits(-2000, 0, 0), 3);
+}
+
+TEST(GraphAxes, FiveTicksAQuarterSpanApart) {
+    EXPECT_DOUBLE_EQ(catalog::AxisTick(-5, 5, 0), -5);
+    EXPECT_DOUBLE_EQ(catalog::AxisTick(-5, 5, 1), -2.5);
+    EXPECT_DOUBLE_EQ(catalog::AxisTick(-5, 5, 4), 5);
+    EXPECT_EQ(catalog::kAxisTickCount, 5);
+}
+
+// --- Frame, axes and ticks -------------------------------------------------------------
+
+TEST_F(GraphPageTest, FrameAxesAndFiveTicksPerAxisWithOneDecimal) {
+    Script("g", kGraphPage);
+    auto v = Page("g");
+    ASSERT_TRUE(v->m_bFigureVisible);
+    TextCollector text;
+    v->m_pTextSink = &text;
+    v->m_nPrevClipBottom = 0; // a full repaint
+    Draw(v.get());
+    v->m_pTextSink = nullptr;
+    for (const char* n : {"-5.0", "-2.5", "0.0", "2.5", "5.0"}) EXPECT_EQ(text.Count(n), 2) << n;
+
+    // The plot lies right of the side panel of the y numbers: 1 decimal and
+    // the point give two character cells.
+    EXPECT_EQ(v->m_nSidePanelWidth, 2 * (v->m_nBaseCharWidth + v->m_nFontStep));
+    EXPECT_EQ(v->m_nPlotLeft, v->m_nFigureLeft + 12 + v->m_nSidePanelWidth);
+    EXPECT_EQ(v->m_nPlotTop, v->m_nFigureTop + 18);
+    EXPECT_DOUBLE_EQ(v->m_dDiffStep, 0.0001 * 10);
+    // The frame is the gradient from the left frame colour, the plot the ground.
+    const COLORREF frame =
+        Pixel(v.get(), v->m_nPlotLeft - 16 - v->m_nSidePanelWidth, v->m_nPlotTop + 5);
+    EXPECT_NEAR(GetRValue(frame), GetRValue(v->m_crLeftFrame), 2);
+    EXPECT_NEAR(GetGValue(frame), GetGValue(v->m_crLeftFrame), 2);
+    EXPECT_NEAR(GetBValue(frame), GetBValue(v->m_crLeftFrame), 2);
+    EXPECT_EQ(Pixel(v.get(), v->m_nPlotLeft + 30, v->m_nPlotBottom - 30), v->m_crGround);
+    // The x axis runs through y = 0, the middle of the plot.
+    const int y0 = v->m_nPlotBottom - v->m_nPlotHeight / 2;
+    int axis = 0;
+    for (int dy = -1; dy <= 1; ++dy)
+        axis += Pixel(v.get(), v->m_nPlotLeft + 40, y0 + dy) == v->m_crAxes;
+    EXPECT_GE(axis, 1);
+    // The curve y = x² - 2 passes through (1, -1).
+    const CPoint p = PagePoint(v.get(), 1, -1);
+    int curve = 0;
+    for (int dy = -2; dy <= 2; ++dy) curve += Pixel(v.get(), p.x, p.y + dy) == v->m_crCurveSetting;
+    EXPECT_GE(curve, 1);
+}
+
+TEST_F(GraphPageTest, ThreeDecimalsForASmallRangeAndNoAxesOutsideZero) {
+    Script("s", "014图\n700Curve(0.3,3,40,12,39,-1,0,0.01,0.05,0.01,0.05,0.01,0.05)\n");
+    auto v = Page("s");
+    TextCollector text;
+    v->m_pTextSink = &text;
+    v->m_nPrevClipBottom = 0;
+    Draw(v.get());
+    v->m_pTextSink = nullptr;
+    EXPECT_EQ(text.Count("0.010"), 2);
+    EXPECT_EQ(text.Count("0.050"), 2);
+    EXPECT_FALSE(text.Saw("o"));
+}
+
+// --- Buttons that act once -------------------------------------------------------------
+
+TEST_F(GraphPageTest, CoefficientButtonActsOncePerClick) {
+    Script("g", kGraphPage);
+    auto v = Page("g");
+    ASSERT_DOUBLE_EQ(v->m_adCoefF[0], 1.0);
+    // "a增" is the top button of the row beside the figure.
+    ClickButton(v.get(), v->m_nFigureRight + 2, v->m_nFigureTop);
+    EXPECT_NEAR(v->m_adSavedCoefF[0], 1.1, 1e-12);
+    EXPECT_NEAR(v->m_adCoefF[0], 1.1, 1e-12);
+    EXPECT_FALSE(v->m_bLoadScriptSettings);
+    // Repaints without a new press change nothing.
+    Draw(v.get());
+    Draw(v.get());
+    EXPECT_NEAR(v->m_adCoefF[0], 1.1, 1e-12);
+    // "a减" below it takes the step off again.
+    ClickButton(v.get(), v->m_nFigureRight + 2, v->m_nFigureTop + 24);
+    EXPECT_NEAR(v->m_adCoefF[0], 1.0, 1e-12);
+}
+
+TEST_F(GraphPageTest, RangeArrowMovesTheRangeOnTheNextPass) {
+    Script("g", kGraphPage);
+    auto v = Page("g");
+    // The minimum box: "←" "→" "↓" "↑", spread to the page width.
+    const double scale = kWidth / 800.0;
+    const int left = v->m_nPlotLeft + int(6 * scale), right = v->m_nPlotLeft + int(78 * scale);
+    const int top = v->m_nPlotTop - (v->m_nBaseCharHeight * 10) / 11 + 1;
+    const int w = right - left;
+    ClickAt(v.get(), left + w / 4 + 5, top + 5); // "→": x min up by a tenth of the span
+    EXPECT_DOUBLE_EQ(v->m_adSavedWorldRange[0], -4.0);
+    EXPECT_DOUBLE_EQ(v->m_dXMin, -4.0); // the set-up of the extra pass took it
+    EXPECT_DOUBLE_EQ(v->m_dXMax, 5.0);
+    Draw(v.get());
+    EXPECT_DOUBLE_EQ(v->m_dXMin, -4.0);
+    ClickAt(v.get(), left + w / 2 + 5, top + 5); // "↓": y min down
+    EXPECT_DOUBLE_EQ(v->m_dYMin, -6.0);
+}
+
+TEST_F(GraphPageTest, RestoreTakesTheScriptsRangeAndCoefficientsAgain) {
+    Script("g", kGraphPage);
+    auto v = Page("g");
+    ClickButton(v.get(), v->m_nFigureRight + 2, v->m_nFigureTop); // a增
+    const double scale = kWidth / 800.0;
+    const int left = v->m_nPlotLeft + int(6 * scale);
+    const int top = v->m_nPlotTop - (v->m_nBaseCharHeight * 10) / 11 + 1;
+    ClickAt(v.get(), left + 5, top + 5); // "←": x min down
+    ASSERT_DOUBLE_EQ(v->m_dXMin, -6.0);
+    ASSERT_NEAR(v->m_adCoefF[0], 1.1, 1e-12);
+    // "恢复" stands at the figure's top-left corner while the user's values rule.
+    ClickButton(v.get(), v->m_nFigureLeft, v->m_nFigureTop - 2);
+    Draw(v.get());
+    EXPECT_TRUE(v->m_bLoadScriptSettings);
+    EXPECT_DOUBLE_EQ(v->m_dXMin, -5.0);
+    EXPECT_DOUBLE_EQ(v->m_adCoefF[0], 1.0);
+    EXPECT_DOUBLE_EQ(v->m_adSavedCoefF[0], 1.0);
+}
+
+TEST_F(GraphPageTest, PeriodButtonsScaleTheSavedPeriod) {
+    Script("g", kGraphPage);
+    auto v = View("g");
+    v->m_bFuncFPeriodic = 1;
+    Draw(v.get());
+    const double before = v->m_dSavedFuncFPeriod;
+    const double scale = kWidth / 800.0;
+    const int x = v->m_nPlotLeft + int(10 * scale);
+    ClickButton(v.get(), x, v->m_nPlotTop + 4);
+    ClickButton(v.get(), x, v->m_nPlotTop + 4);
+    // The set-up restores the period from its saved copy on every pass.
+    EXPECT_NEAR(v->m_dSavedFuncFPeriod, before * 1.5625, 1e-12);
+    ClickButton(v.get(), v->m_nPlotLeft + int(90 * scale), v->m_nPlotTop + 4);
+    EXPECT_NEAR(v->m_dSavedFuncFPeriod, before * 1.25, 1e-12);
+}
+
+TEST_F(GraphPageTest, CoefficientPanelStepsTheSavedSet) {
+    Script("g", kGraphPage);
+    auto v = View("g");
+    v->m_nCurveCoefEdit = 1;
+    Draw(v.get());
+    TextCollector text;
+    v->m_pTextSink = &text;
+    // The panel above the plot: increase row at 3/5 of its height, "a" first.
+    const int L = v->m_nPlotLeft - 16 - v->m_nSidePanelWidth;
+    const int T = v->m_nPlotTop - 5 * v->m_nBaseCharHeight,
+              B = v->m_nPlotTop - v->m_nBaseCharHeight;
+    ClickAt(v.get(), L + 4 * v->m_nBaseCharHeight + 3, T + 3 * (B - T) / 5 + 3);
+    v->m_pTextSink = nullptr;
+    EXPECT_NEAR(v->m_adSavedCoefF[0], 1.1, 1e-12);
+    EXPECT_NEAR(v->m_adCoefF[0], 1.1, 1e-12);
+    EXPECT_GE(text.Count("1.1"), 1); // the panel's "a=" value, one decimal
+    // "结束" closes the panel from the next pass on.
+    ClickAt(v.get(), v->m_nPlotRight + 20 - 50 + 3, T + 4 + 3);
+    EXPECT_EQ(v->m_nCurveCoefEdit, 2);
+}
+
+TEST_F(GraphPageTest, ToolbarDataWithoutButtonsStillWritesTheValues) {
+    Script("g", "014图\n700DATA1(0,1,0,-2,0,0,0,)\n"
+                "700Curve(0.3,3,40,12,39,-1,0,-5,5,-5,5,-4,4)\n700ToolbarData(0)\n");
+    auto v = Page("g");
+    TextCollector text;
+    v->m_pTextSink = &text;
+    ClickButton(v.get(), v->m_nFigureRight + 2, v->m_nFigureTop); // no button there
+    v->m_pTextSink = nullptr;
+    EXPECT_DOUBLE_EQ(v->m_adCoefF[0], 1.0);
+    EXPECT_TRUE(text.Saw("a="));
+    EXPECT_TRUE(text.Saw("f="));
+}
+
+// --- Commands --------------------------------------------------------------------------
+
+TEST_F(GraphPageTest, NormalCurveSelectsTheCurveAndClearsTheKindAfter) {
+    Script("n", "014图\n700NormalCurve(0.3,3,40,12,5,-1,0,-3.5,7,-2,2,0,6.3)\n");
+    auto v = Page("n");
+    EXPECT_EQ(v->m_nPlotMode, 0);
+    EXPECT_EQ(v->m_nFuncF, 3); // sin x
+    EXPECT_EQ(v->m_nClassicalCurve, -1);
+}
+
+TEST_F(GraphPageTest, CurveWithEqualEndsDrawsNothing) {
+    Script("a", "014图\n700Curve(0.3,3,40,12,39,-1,0,-5,5,-5,5,-4,-4)\n");
+    Script("b", "014图\n700Curve(0.3,3,40,12,39,-1,0,-5,5,-5,5,-4,-4)\n"
+                "700curve(3,0,1,1,255,0,0)\n");
+    auto a = Page("a");
+    auto b = Page("b");
+    EXPECT_EQ(CountInPlot(b.get(), RGB(255, 0, 0)), 0);
+    EXPECT_EQ(a->BackingImage(), b->BackingImage());
+}
+
+TEST_F(GraphPageTest, CurveDrawsOneCatalogueCurveInItsPen) {
+    Script("c", "014图\n700Curve(0.3,3,40,12,39,-1,0,-5,5,-5,5,-4,-4)\n"
+                "700curve(3,0,-3,3,255,0,0)\n");
+    auto v = Page("c");
+    EXPECT_GT(CountInPlot(v.get(), RGB(255, 0, 0)), 100);
+}
+
+TEST_F(GraphPageTest, DAlembertSpeedAtOrBelowZeroBecomesOne) {
+    Script("d", "014图\n700DAlembert(0.3,3,40,12,4,-1,0,-6,6,-2,2,0.1,1)\n");
+    auto v = Page("d");
+    ASSERT_DOUBLE_EQ(v->m_dTimeT, 0);
+    // "a减" is the fourth button at the plot's right edge.
+    ClickButton(v.get(), v->m_nPlotRight, v->m_nPlotTop + 72);
+    EXPECT_DOUBLE_EQ(v->m_dIntervalA, 1.0);
+    Draw(v.get());
+    EXPECT_DOUBLE_EQ(v->m_dIntervalA, 1.0); // kept by the saved copy
+    ClickButton(v.get(), v->m_nPlotRight, v->m_nPlotTop);
+    EXPECT_NEAR(v->m_dTimeT, 0.1, 1e-12);
+}
+
+TEST_F(GraphPageTest, ProjDomainOnlyWhileTheScriptsValuesAreTaken) {
+    Script("p", "014图\n700ProjDomain(-1,2,-3,4,1,0,2)\n");
+    auto v = Page("p");
+    EXPECT_DOUBLE_EQ(v->m_adRegionRect[0], -1);
+    EXPECT_DOUBLE_EQ(v->m_adRegionRect[3], 4);
+    EXPECT_EQ(v->m_bProjectXoy, 1);
+    EXPECT_EQ(v->m_nProjectionDisplay, 2);
+    v->m_bLoadScriptSettings = 0;
+    v->m_nProjectionDisplay = 0;
+    Draw(v.get());
+    EXPECT_EQ(v->m_nProjectionDisplay, 0);
+}
+
+// --- Bad input ends quietly -------------------------------------------------------------
+
+TEST_F(GraphPageTest, ZeroAndCrossedRangesDrawNoCurveAndNoTicks) {
+    Script("z", "014图\n700Curve(0.3,3,40,12,39,-1,0,2,2,-5,5,-4,4)\n");
+    Script("x", "014图\n700Curve(0.3,3,40,12,39,-1,0,5,-5,5,-5,-4,4)\n");
+    Script("i", "014图\n700DATA1(0,1,0,1,0,0,-1,)\n"
+                "700Curve(0.3,3,40,12,8,-1,2,1,1,-5,5,-4,4)\n");
+    for (const char* code : {"z", "x", "i"}) {
+        auto v = Page(code);
+        TextCollector text;
+        v->m_pTextSink = &text;
+        ClickAt(v.get(), (v->m_nPlotLeft + v->m_nPlotRight) / 2,
+                (v->m_nPlotTop + v->m_nPlotBottom) / 2);
+        v->m_pTextSink = nullptr;
+        EXPECT_EQ(CountInPlot(v.get(), v->m_crCurveSetting), 0) << code;
+        EXPECT_FALSE(text.Saw("5.0")) << code;
+    }
+}
+
+TEST_F(GraphPageTest, ParameterStepOfZeroOrBelowEndsEveryLoop) {
+    Script("p", "014图\n700DATA1(0,1,1,0,0,0,0,)\n"
+                "700Curve(0.3,3,40,12,1,-1,1,-2,2,-2,2,0,6.3)\n");
+    Script("i", "014图\n700DATA1(0,1,0,1,0,0,-1,)\n"
+                "700Curve(0.3,3,40,12,8,-1,2,-2,2,-2,2,-2,2)\n");
+    for (const double step : {0.0, -0.1}) {
+        for (const char* code : {"p", "i"}) {
+            auto v = View(code);
+            v->m_dParamStep = step;
+            v->m_nDerivativeArg = 2;
+            Draw(v.get());
+            ClickAt(v.get(), (v->m_nPlotLeft + v->m_nPlotRight) / 2,
+                    (v->m_nPlotTop + v->m_nPlotBottom) / 2);
+            SUCCEED() << code << " " << step;
+        }
+    }
+}
+
+TEST_F(GraphPageTest, ImplicitCurveIsTracedOnlyForAClickInItsWindow) {
+    Script("i", "014图\n700DATA1(0,1,0,1,0,0,-1,)\n"
+                "700Curve(0.3,3,40,12,8,-1,2,-2,2,-2,2,-2,2)\n");
+    auto v = Page("i");
+    EXPECT_EQ(CountInPlot(v.get(), v->m_crCurveSetting), 0);
+    ClickAt(v.get(), (v->m_nPlotLeft + v->m_nPlotRight) / 2,
+            (v->m_nPlotTop + v->m_nPlotBottom) / 2);
+    EXPECT_GT(CountInPlot(v.get(), v->m_crCurveSetting), 200);
+    EXPECT_EQ(v->m_nRegionType, 0);
+    // The unit circle x² + y² = 1 passes through (0, 1).
+    const CPoint top = PagePoint(v.get(), 0, 1);
+    int near = 0;
+    for (int dy = -3; dy <= 3; ++dy)
+        for (int dx = -3; dx <= 3; ++dx)
+            near += Pixel(v.get(), top.x + dx, top.y + dy) == v->m_crCurveSetting;
+    EXPECT_GT(near, 0);
+}
