@@ -553,4 +553,142 @@ TEST_F(PrimitivesTest, TextLinesOnFirstAndSecondPass) {
     EXPECT_FALSE(view->IsTextLineVisible(284));
 }
 
+// --- Further rules of the Parts ---------------------------------------------------------
+
+TEST_F(PrimitivesTest, ClippedEndTakesTheProductBeforeTheDivision) {
+    UnitBox();
+    // End 1 moves to y = 0 + (3.052 - 0)·(1 - 0)/(1.526 - 0) = 2 exactly, so
+    // it projects to (100 + 200, 250 - 100); a factor 1/1.526 taken first
+    // would give 1.9999999999999998 and the column 299.
+    view->DrawLine3D(dc.get(), 0, 3.052, 1.526, 0, 0, 0, kRed);
+    EXPECT_EQ(At(300, 150), kRed);
+    EXPECT_EQ(At(301, 150), kBlack);
+}
+
+TEST_F(PrimitivesTest, ShadedArcWithExchangedOrientation) {
+    view->m_crBackSide = kBlack;
+    view->m_nPlotOrientation = 1;
+    // Centre (1, 1.5) becomes (1.5, 1) = pixel (200, 150); radii 0.5, 0.3
+    // become 0.3, 0.5 = 30 and 50 pixels; t = 0 becomes 1.57, one step only.
+    view->DrawShadedArcWorld(dc.get(), 1, 1.5, 0.5, 0.3, 0, 0.004, RGB(200, 100, 40));
+    // w = 0.5 - cos(1.07)/4 + sin(1.07)/4 = 0.5993
+    EXPECT_EQ(At(200, 100), RGB(119, 59, 23));
+    EXPECT_EQ(Count(kBlack), 400 * 300 - 1);
+}
+
+TEST_F(PrimitivesTest, DotsAndFloodFillsIgnoreTheAxisArrangement) {
+    UnitBox();
+    view->m_nAxisArrangement = 2;
+    // (1, 0.5, 0.25) projects to (130, 265); arranged it would be (115, 170).
+    view->DrawDotProjected(dc.get(), 1, 0.5, 0.25, 3, 3, kGreen, kGreen);
+    EXPECT_EQ(At(130, 265), kGreen);
+    EXPECT_EQ(At(115, 170), kBlack);
+    view->DrawLine3D(dc.get(), 1, 0.5, 0.25, 1, 0.5, 0.25, kRed); // segments do arrange
+    EXPECT_EQ(At(115, 170), kRed);
+    image.fill(Qt::black);
+    view->FloodFillWorld3D(dc.get(), 1, 0.5, 0.25, kRed, kGreen); // seeds at (130, 265)
+    EXPECT_EQ(At(0, 0), kGreen);
+}
+
+TEST_F(PrimitivesTest, NoTurnAtAngleZero) {
+    double x = 0.3, y = 0.7;
+    view->TurnPoint3D(&x, &y);
+    EXPECT_EQ(x, 0.3);
+    EXPECT_EQ(y, 0.7);
+}
+
+TEST_F(PrimitivesTest, QuarterArcInSpace) {
+    UnitBox();
+    // Starts at (1, 0, 0) = pixel (100 - 20, 250 + 40) and ends at t just
+    // below 1.59, (cos t, sin t, 0) = pixel (200, 250).
+    view->DrawArc3D(dc.get(), 0, 0, 0, 1, 0, 0, 0, 1, 0, kRed);
+    EXPECT_EQ(At(80, 290), kRed);
+    EXPECT_EQ(At(200, 250), kRed);
+    EXPECT_EQ(At(202, 250), kBlack);
+    view->m_bFigureVisible = 0;
+    image.fill(Qt::black);
+    view->DrawArc3D(dc.get(), 0, 0, 0, 1, 0, 0, 0, 1, 0, kRed);
+    EXPECT_TRUE(Blank());
+}
+
+TEST_F(PrimitivesTest, InsetLineOnlyWhileEnabled) {
+    view->m_adPlaneRange[0] = 0, view->m_adPlaneRange[1] = 1;
+    view->m_adPlaneRange[2] = 0, view->m_adPlaneRange[3] = 1;
+    view->m_adPlaneSpan[0] = 1, view->m_adPlaneSpan[1] = 1;
+    view->m_nInsetLeft = 100, view->m_nInsetBottom = 200;
+    view->m_nInsetWidth = 100, view->m_nInsetHeight = 100;
+    view->m_nRegionType = 2; // never exchanges the axes
+    view->DrawLineWorldIfEnabled(dc.get(), 0, 0.5, 1, 0.5, kRed);
+    EXPECT_TRUE(Blank());
+    view->m_nLineStyle = 1;
+    view->DrawLineWorldIfEnabled(dc.get(), 0, 0.5, 1.01, 0.5, kRed); // an end outside
+    EXPECT_TRUE(Blank());
+    view->DrawLineWorldIfEnabled(dc.get(), 0, 0.5, 1, 0.5, kRed); // (100, 150) to (200, 150)
+    EXPECT_EQ(At(100, 150), kRed);
+    EXPECT_EQ(At(199, 150), kRed);
+    EXPECT_EQ(At(200, 150), kBlack);
+    EXPECT_EQ(Count(kRed), 100);
+}
+
+TEST_F(PrimitivesTest, WorldRectangleMapsTopAndBottom) {
+    // Left px(0.5) = 100, top py(1.5) = 100, right px(1.5) = 200, bottom py(0.5) = 200.
+    view->FillRectWorld(dc.get(), 0.5, 1.5, 0.5, 1.5, kRed);
+    EXPECT_EQ(Count(kRed), 100 * 100);
+    EXPECT_EQ(At(100, 100), kRed);
+    EXPECT_EQ(At(199, 199), kRed);
+    view->FillRectGradientWorld(dc.get(), 2, 2.1, 0.5, 1.5, kBlack, RGB(100, 0, 0));
+    EXPECT_EQ(At(255, 150), RGB(50, 0, 0)); // column 5 of 10: (5·0 + 5·100)/10
+    EXPECT_EQ(At(255, 99), kBlack);
+}
+
+TEST_F(PrimitivesTest, GraphRegionOneTestsOnlyTheBand) {
+    view->m_ptClick = CPoint(-1000, -1000);
+    EXPECT_TRUE(view->HitTestGraphRegion(1)); // 0 < 10 and 290 < 300
+    view->m_nGraphBottom = 300;
+    EXPECT_FALSE(view->HitTestGraphRegion(1));
+    view->m_bPrintMode = 1; // 30 pixels of slack while printing
+    EXPECT_TRUE(view->HitTestGraphRegion(1));
+    view->m_nGraphBottom = 330;
+    EXPECT_FALSE(view->HitTestGraphRegion(1));
+}
+
+TEST_F(PrimitivesTest, OffscreenButtonIsNotDrawnButHits) {
+    view->m_nGraphTop = 5000, view->m_nGraphBottom = 5200;
+    Press(110, 105);
+    EXPECT_TRUE(view->TextButtonCore(dc.get(), 100, 100, 0, 0, "abcd", kWhite));
+    EXPECT_TRUE(Blank());
+}
+
+TEST_F(PrimitivesTest, FramedLabelInItsOwnColours) {
+    // Rescaled like TextButton: plot top 50 + 12·40/20.
+    view->DrawFramedLabel(dc.get(), 60, 90, 40, 20, "ab", kWhite, kRed, kGreen);
+    EXPECT_EQ(At(60, 74), kGreen);
+    EXPECT_EQ(At(60, 72), kRed);
+    EXPECT_EQ(At(60, 71), kBlack);
+    image.fill(Qt::black);
+    view->m_bPrintMode = 1;
+    view->DrawFramedLabel(dc.get(), 60, 90, 40, 20, "ab", kWhite, kRed, kGreen);
+    view->m_bPrintMode = 0, view->m_bShowSelectionBox = 0;
+    view->DrawFramedLabel(dc.get(), 60, 90, 40, 20, "ab", kWhite, kRed, kGreen);
+    EXPECT_TRUE(Blank());
+}
+
+TEST_F(PrimitivesTest, RevealedFiguresAndLines) {
+    view->m_nNextLineY = 10, view->m_dLineSpacing = 0, view->m_nTextRevealMode = 1;
+    view->m_nRevealedCount = 3, view->m_nRecordIndex = 4; // one record past: still placed
+    view->LayoutGraphWindow(2, 3, 20, 10);
+    EXPECT_TRUE(view->m_bFigureVisible);
+    view->m_nRecordIndex = 5;
+    view->m_nNextLineY = 20;
+    view->LayoutGraphWindow(2, 3, 20, 10);
+    EXPECT_FALSE(view->m_bFigureVisible);
+    EXPECT_EQ(view->m_nFigureTop, 46); // nothing else changes
+    view->m_strDataPath = view->m_strLastDataPath = "data\\232.txt";
+    EXPECT_FALSE(view->IsTextLineVisible(20)); // record 5 > 3 revealed
+    view->m_nRecordIndex = 3;
+    EXPECT_TRUE(view->IsTextLineVisible(20));
+    EXPECT_TRUE(view->IsGraphBandVisibleAfter(2)); // 3 > 2, 46 - 0 >= 1, 226 < 300
+    EXPECT_FALSE(view->IsGraphBandVisibleAfter(3));
+}
+
 } // namespace

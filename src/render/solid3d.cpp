@@ -7,12 +7,13 @@
 
 namespace {
 
-// Moves end 1 along the segment to the level z = level (end 2 fixed).
+// Moves end 1 along the segment to the level z = level (end 2 fixed). The
+// product comes before the division: a factor taken first can move a
+// clipped end by one pixel.
 void MoveEndToLevel(double* x1, double* y1, double* z1, double x2, double y2, double z2,
                     double level) {
-    const double f = (level - z2) / (*z1 - z2);
-    *x1 = x2 + (*x1 - x2) * f;
-    *y1 = y2 + (*y1 - y2) * f;
+    *x1 = x2 + (*x1 - x2) * (level - z2) / (*z1 - z2);
+    *y1 = y2 + (*y1 - y2) * (level - z2) / (*z1 - z2);
     *z1 = level;
 }
 
