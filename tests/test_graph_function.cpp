@@ -241,6 +241,27 @@ TEST_F(GraphPageTest, DAlembertSpeedAtOrBelowZeroBecomesOne) {
     EXPECT_NEAR(v->m_dTimeT, 0.1, 1e-12);
 }
 
+TEST_F(GraphPageTest, DAlembertIntegratesTheInitialVelocityItself) {
+    // phi = 0 (f: form 39 with a = b = c = 0), psi = 1 (g: form 39 with c = 1),
+    // a = 1: u(x, t) = (1/2a) * integral of 1 over [x - at, x + at] = t, the
+    // same at every x (with the weight (0 - s) it would be -t x).
+    Script("w", "014图\n700DATA1(0,0,0,0,0,0,0,)\n700DATA1(1,0,0,1,0,0,0,)\n"
+                "700DAlembert(0.3,3,40,12,39,39,0,-6,6,-2,2,1,2)\n");
+    auto v = Page("w");
+    ClickButton(v.get(), v->m_nPlotRight, v->m_nPlotTop); // "t增": t = 0.1
+    ASSERT_NEAR(v->m_dTimeT, 0.1, 1e-12);
+    Draw(v.get());
+    const auto waveAt = [&](double x, double u) {
+        const CPoint p = PagePoint(v.get(), x, u);
+        for (int dy = -2; dy <= 2; ++dy)
+            if (Pixel(v.get(), p.x, p.y + dy) == v->m_crDefaultPen) return true;
+        return false;
+    };
+    EXPECT_TRUE(waveAt(-4.0, 0.1));
+    EXPECT_TRUE(waveAt(4.0, 0.1));
+    EXPECT_FALSE(waveAt(4.0, -0.4));
+}
+
 TEST_F(GraphPageTest, ProjDomainOnlyWhileTheScriptsValuesAreTaken) {
     Script("p", "014图\n700ProjDomain(-1,2,-3,4,1,0,2)\n");
     auto v = Page("p");

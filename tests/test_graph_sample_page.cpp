@@ -1,0 +1,121 @@
+// The function-menu sample page of the course (帮助 > 函数菜单的使用所明) end
+// to end: a function chosen from the F(x) menu or typed into the one-variable
+// dialog changes the curve the page draws, through the command routing and
+// the paint passes, as the running program does it.
+#include "dialogs/my_dialog_base.h"
+#include "view/catalog_menu_tables.h"
+#include "view/view.h"
+
+#include <QImage>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr UINT kHelpFunctionMenuPage = 34387; // the topic "233"
+constexpr int kWidth = 1280;
+constexpr int kHeight = 960;
+
+class FunctionMenuPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        old = std::filesystem::current_path();
+        std::filesystem::current_path(PEMRO_RUN_DIR);
+    }
+    void TearDown() override {
+        SetParamDialogHook(nullptr);
+        std::filesystem::current_path(old);
+    }
+    std::filesystem::path old;
+};
+
+// The page rows of the curve's pixels in the plot column of world x, below
+// world y = 2.5 (the coefficient labels stand above it).
+std::vector<int> CurveRows(const CPemroView& v, double x) {
+    const QImage& img = v.BackingImage();
+    const int px = int(v.m_nPlotLeft + (x - v.m_dXMin) / (v.m_dXMax - v.m_dXMin) * v.m_nPlotWidth);
+    const int top =
+        int(v.m_nPlotBottom - (2.5 - v.m_dYMin) / (v.m_dYMax - v.m_dYMin) * v.m_nPlotHeight);
+    const COLORREF c = v.m_crCurveSetting;
+    std::vector<int> rows;
+    for (int y = top; y < v.m_nPlotBottom; ++y) {
+        const QRgb p = img.pixel(px - v.m_nClipLeft, y - v.m_nClipTop);
+        if (RGB(qRed(p), qGreen(p), qBlue(p)) == c) rows.push_back(y);
+    }
+    return rows;
+}
+
+// Whether the curve passes within 3 pixels of world (x, y).
+bool CurveNear(const CPemroView& v, double x, double y) {
+    const double py = v.m_nPlotBottom - (y - v.m_dYMin) / (v.m_dYMax - v.m_dYMin) * v.m_nPlotHeight;
+    for (int row : CurveRows(v, x))
+        if (std::fabs(row - py) <= 3) return true;
+    return false;
+}
+
+std::unique_ptr<CPemroView> OpenPage() {
+    auto v = std::make_unique<CPemroView>();
+    v->ResizeClient(kWidth, kHeight);
+    EXPECT_TRUE(v->OnCommand(kHelpFunctionMenuPage));
+    v->RenderPending();
+    return v;
+}
+
+} // namespace
+
+TEST_F(FunctionMenuPageTest, TheScriptsParabolaFirst) {
+    auto v = OpenPage();
+    ASSERT_TRUE(v->m_bFigureVisible);
+    EXPECT_EQ(v->m_nFuncF, 39);
+    // y = 0.5x^2 - 3 over [-4, 4] in the range [-5, 5] x [-5, 5].
+    EXPECT_TRUE(CurveNear(*v, 1.5, -1.875));
+    EXPECT_TRUE(CurveNear(*v, -2.0, -1.0));
+    EXPECT_FALSE(CurveNear(*v, 1.5, std::sin(1.5)));
+}
+
+TEST_F(FunctionMenuPageTest, AFunctionFromTheFxMenuChangesTheCurve) {
+    auto v = OpenPage();
+    ASSERT_TRUE(v->OnCommand(ID_CATALOG_F + 3)); // 三角函数 > sinx
+    v->RenderPending();
+    EXPECT_EQ(v->m_nFuncF, 3);
+    EXPECT_TRUE(CurveNear(*v, 1.5, std::sin(1.5)));
+    EXPECT_TRUE(CurveNear(*v, -2.0, std::sin(-2.0)));
+    EXPECT_FALSE(CurveNear(*v, 1.5, -1.875));
+}
+
+TEST_F(FunctionMenuPageTest, AFunctionTypedIntoTheDialogChangesTheCurve) {
+    auto v = OpenPage();
+    ASSERT_TRUE(v->OnCommand(ID_CATALOG_F + 3));
+    v->RenderPending();
+    // Back to form 39 with a = 1: y = x^2 - 3.
+    SetParamDialogHook([](QDialog& dlg) {
+        FindDialogEdit(dlg, 1030)->setText("39");
+        FindDialogEdit(dlg, 1022)->setText("1");
+        dlg.accept();
+    });
+    ASSERT_TRUE(v->OnCommand(ID_DIALOG_ONE_VARIABLE));
+    v->RenderPending();
+    EXPECT_EQ(v->m_nFuncF, 39);
+    EXPECT_EQ(v->m_adCoefF[0], 1.0);
+    EXPECT_TRUE(CurveNear(*v, 1.5, -0.75));
+    EXPECT_TRUE(CurveNear(*v, -1.0, -2.0));
+    EXPECT_FALSE(CurveNear(*v, 1.5, std::sin(1.5)));
+}
+
+TEST_F(FunctionMenuPageTest, CancelledDialogLeavesTheCurve) {
+    auto v = OpenPage();
+    SetParamDialogHook([](QDialog& dlg) {
+        FindDialogEdit(dlg, 1030)->setText("3");
+        dlg.reject();
+    });
+    ASSERT_TRUE(v->OnCommand(ID_DIALOG_ONE_VARIABLE));
+    v->RenderPending();
+    EXPECT_EQ(v->m_nFuncF, 39);
+    EXPECT_TRUE(CurveNear(*v, 1.5, -1.875));
+}
