@@ -60,8 +60,8 @@ const Command kCommands[] = {
 
 // Argument lists after the keyword: each field repeated, or broken lists.
 std::vector<std::string> ArgumentLists() {
-    const char* fields[] = {"0",    "-7",   "99999999999999999999", "-99999999999999999999",
-                            "1/0",  "-1/0", "0.00000000000000000001", "1"};
+    const char* fields[] = {"0",   "-7",   "99999999999999999999",   "-99999999999999999999",
+                            "1/0", "-1/0", "0.00000000000000000001", "1"};
     std::vector<std::string> lists;
     for (const char* f : fields) {
         std::string s = "(";
@@ -152,6 +152,16 @@ TEST_F(ExtremeTest, TinyDirectionTraceIsBounded) {
     Run(&CPemroView::CmdLine_Point, "Line_Point(1,1,0.5,0,0,0,2,1,0.5)");
     const std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - t0;
     EXPECT_LT(ms.count(), 1000);
+}
+
+TEST_F(ExtremeTest, BoundaryArrowsAroundATinyRegionAreBounded) {
+    view->m_dIntervalA = 1.49, view->m_dIntervalB = 1.51; // every ray walks almost all the way
+    const auto t0 = std::chrono::steady_clock::now();
+    Run(&CPemroView::CmdBoundaryVector,
+        "BoundaryVector(0,99999999,0,1,1,0,1.5,1,0,99999999,255,0,0)");
+    const std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - t0;
+    EXPECT_LT(ms.count(), 1000);
+    EXPECT_GT(Count(kRed), 0);
 }
 
 TEST_F(ExtremeTest, StepButtonsNeverReachZeroOrInfinity) {

@@ -215,6 +215,48 @@ TEST_F(FigureTest, CubeWaitsForAFullRepaintOrAClick) {
     EXPECT_GT(Count(kRed), 200);
 }
 
+// A flat box is its rectangle in every style: the further edges repeat its
+// sides or shrink to a corner (drawn as a dot of two pixels at most).
+TEST_F(FigureTest, FlatCubeIsTheSameRectangleForEveryStyle) {
+    view->DrawCube(dc.get(), 0, 0.5, 0.5, 0.5, 1.5, 1.5, 0.5, kRed);
+    const QImage first = image.copy();
+    const int outline = Count(kRed);
+    EXPECT_GT(outline, 50);
+    for (int style : {1, 2, 3, -4, 9}) {
+        Clear();
+        view->DrawCube(dc.get(), style, 0.5, 0.5, 0.5, 1.5, 1.5, 0.5, kRed);
+        int lost = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                lost += first.pixel(x, y) != image.pixel(x, y) && At(x, y) != kRed;
+        EXPECT_EQ(lost, 0) << style;
+        EXPECT_LE(Count(kRed) - outline, 8) << style;
+    }
+}
+
+TEST_F(FigureTest, BoxesStayUnturnedWhileTextsTurnWithTheScene) {
+    view->DrawCube(dc.get(), 3, 0.5, 0.5, 0.2, 1.5, 1.5, 0.8, kRed);
+    const QImage straight = image.copy();
+    Clear();
+    view->m_dRotationAngle = 0.7;
+    view->DrawCube(dc.get(), 3, 0.5, 0.5, 0.2, 1.5, 1.5, 0.8, kRed);
+    EXPECT_TRUE(image == straight);
+    EXPECT_DOUBLE_EQ(view->m_dRotationAngle, 0.7);
+    // (2.5, 1, 0.5) turned about the centre (1.5, 1) by 0.7 becomes
+    // (2.265, 1.644, 0.5): pixel (167, 231) instead of (133, 234).
+    Clear();
+    view->DrawText3D(dc.get(), 2.5, 1, 0.5, "A", kGreen);
+    EXPECT_EQ(CountIn(kGreen, 125, 0, 160, 300), 0);
+    EXPECT_GT(CountIn(kGreen, 165, 225, 185, 250), 0);
+}
+
+TEST_F(FigureTest, NoTextOrBoxFarOffScreen) {
+    view->m_nGraphTop = -1000, view->m_nGraphBottom = -200; // 200 pixels above the window
+    view->DrawCube(dc.get(), 3, 0.5, 0.5, 0.2, 1.5, 1.5, 0.8, kRed);
+    view->DrawText3D(dc.get(), 1, 1, 0.5, "A", kGreen);
+    EXPECT_TRUE(Blank());
+}
+
 // --- Differentiation, curvature and chord ------------------------------------------------
 
 TEST_F(FigureTest, ChordLengthButtonsScaleOncePerClick) {
@@ -279,22 +321,24 @@ TEST_F(FigureTest, DifferentiationWithoutTheDifferentialWritesNoQuotient) {
 TEST_F(FigureTest, CurvatureArcStopsAtTheRightEdge) {
     view->m_dStepH = 1; // an arc of length 3 does not fit
     Run(&CPemroView::CmdCurvature, "Curvature(0,2.95,255,0,0,0,255,0)");
-    EXPECT_GE(view->m_dX0, 3);
-    EXPECT_LT(view->m_dX0, 3 + 2e-4);
-    EXPECT_GT(Count(kGreen), 3);
+    // The arc runs from x = 2.95 (pixel 345) to the edge x = 3 (pixel 350).
+    EXPECT_GT(CountIn(kGreen, 343, 225, 351, 240), 3);
+    EXPECT_EQ(CountIn(kGreen, 351, 0, 400, 300), 0);
+    EXPECT_EQ(CountIn(kGreen, 0, 0, 343, 300), 0);
+    EXPECT_GT(Count(kRed), 50); // the tangent at x0
 }
 
 TEST_F(FigureTest, CurvatureArcFromTheCursorHasTheAskedLength) {
     view->m_dStepH = 0.01; // Δs = 0.03 along sin from x = 1 ends at 1.02652
     Run(&CPemroView::CmdCurvature, "Curvature(0,1000,255,0,0,0,255,0)");
-    EXPECT_NEAR(view->m_dX0, 1.02652, 2e-4);
+    EXPECT_NEAR(view->m_dX0, 1.02652, 2e-4); // the far end stays for the next paint
 }
 
 TEST_F(FigureTest, CurvatureCircleAtTheCursor) {
     Run(&CPemroView::CmdCurvature, "Curvature(1,0,255,0,0,0,255,0)");
-    EXPECT_GT(Count(kRed), 20);               // the osculating circle
-    EXPECT_GT(Count(kSecondDerivative), 0);   // the point M
-    EXPECT_GT(Count(kFirstDerivative), 50);   // tangent and normal
+    EXPECT_GT(Count(kRed), 20);             // the osculating circle
+    EXPECT_GT(Count(kSecondDerivative), 0); // the point M
+    EXPECT_GT(Count(kFirstDerivative), 50); // tangent and normal
 }
 
 // --- Polygons, rectangles and rows ---------------------------------------------------------

@@ -111,8 +111,8 @@ protected:
     CPoint ButtonPoint(int x, int y, int h) const {
         int by = y;
         if (!view->m_bFigure3D)
-            by = int(view->m_nPlotTop + std::int64_t(view->ButtonHeight()) *
-                                            (y - view->m_nPlotTop) / h);
+            by = int(view->m_nPlotTop +
+                     std::int64_t(view->ButtonHeight()) * (y - view->m_nPlotTop) / h);
         return CPoint(x + 3, by + 3);
     }
     void PressButton(int x, int y, int h) {

@@ -64,7 +64,7 @@ TEST_F(LineTest, LINE2WithoutAHorizontalPartIsVertical) {
 TEST_F(LineTest, LINE2IgnoresTheSignOfV) {
     Run(&CPemroView::CmdLINE2, "LINE2(1.5,1,1,-1,255,0,0)");
     EXPECT_NEAR(view->m_dRotationAngle, 0.785398, 1e-6); // that of (1, 1)
-    EXPECT_GT(CountIn(kRed, 248, 98, 253, 103), 0);        // (2, 1.5) lies on it
+    EXPECT_GT(CountIn(kRed, 248, 98, 253, 103), 0);      // (2, 1.5) lies on it
 }
 
 TEST_F(LineTest, LINE2AngleButtonActsOncePerClick) {

@@ -4,6 +4,7 @@
 #include "app/main_frame.h"
 #include "app/menus.h"
 #include "dialogs/common_dialogs.h"
+#include "platform/file.h"
 #include "platform/system.h"
 #include "platform/text_codec.h"
 #include "view/external_programs.h"
@@ -19,7 +20,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
@@ -168,6 +172,67 @@ TEST(MenuTables, ItemTextsAndPathsAreTheProgramsOwn) {
         EXPECT_STREQ(item->path.sub2 ? item->path.sub2 : "", e.sub2 ? e.sub2 : "") << e.id;
         EXPECT_STREQ(item->text, e.text) << e.id;
     }
+}
+
+TEST(MenuTables, ViewAndPrintCommandsOfOtherMenusAreReachable) {
+    const std::vector<MenuItemRef> items = MenuLayout();
+    const MenuItemRef* adjust = FindItem(items, ID_ADJUST_VIEW);
+    ASSERT_NE(adjust, nullptr);
+    EXPECT_STREQ(adjust->path.menu, "刷新");
+    EXPECT_STREQ(adjust->text, "调整视窗");
+    for (UINT id : {ID_PRINT_PREPARE_OK, ID_PRINT_PREPARE_CANCEL}) {
+        const MenuItemRef* item = FindItem(items, id);
+        ASSERT_NE(item, nullptr) << id;
+        EXPECT_STREQ(item->path.menu, "设置");
+        EXPECT_STREQ(item->path.sub, "准备打印");
+        EXPECT_STREQ(item->text, id == ID_PRINT_PREPARE_OK ? "确认" : "取消");
+    }
+    auto v = MakeView();
+    v->OnCommand(ID_PRINT_PREPARE_OK);
+    EXPECT_EQ(v->m_bPrintMode, 1);
+    v->OnCommand(ID_PRINT_PREPARE_CANCEL);
+    EXPECT_EQ(v->m_bPrintMode, 0);
+    v->m_nTextY = 5;
+    v->OnCommand(ID_ADJUST_VIEW); // the page length assumed again
+    EXPECT_NE(v->m_nTextY, 5);
+}
+
+// 在视图中修改曲线系数 and 在视图中修改曲面(上下)系数 stand again under the
+// names of the equations, after the equations' submenus.
+TEST(MenuTables, InPageEditingAlsoUnderTheEquationNames) {
+    const std::vector<MenuItemRef> items = MenuLayout();
+    size_t lastSubmenuItem = 0;
+    for (size_t i = 0; i < items.size(); ++i)
+        if (items[i].path.menu && std::strcmp(items[i].path.menu, "函数") == 0 && items[i].path.sub)
+            lastSubmenuItem = i;
+    const struct {
+        const char* text;
+        UINT id;
+        bool afterSubmenus;
+    } expected[] = {
+        {"在视图中修改曲线系数", 32997, false},      {"在视图中修改曲面(上下)系数", 33142, false},
+        {"在视图中改变p、q和f(x)系数", 32997, true}, {"在视图中修改f(x)、g(x)的系数", 32997, true},
+        {"在视图中修改f(x,y)的系数", 33142, true},   {"在视图中修改f(x,y,y')的系数", 33142, true},
+    };
+    for (const auto& e : expected) {
+        int found = 0;
+        for (size_t i = 0; i < items.size(); ++i) {
+            const MenuItemRef& it = items[i];
+            if (!it.text || std::strcmp(it.text, e.text) != 0) continue;
+            ++found;
+            EXPECT_STREQ(it.path.menu, "函数") << e.text;
+            EXPECT_EQ(it.path.sub, nullptr) << e.text;
+            EXPECT_EQ(it.id, e.id) << e.text;
+            EXPECT_EQ(i > lastSubmenuItem, e.afterSubmenus) << e.text;
+        }
+        EXPECT_EQ(found, 1) << e.text;
+    }
+
+    auto v = MakeView();
+    v->m_nSurfaceCoefEdit = 1;
+    v->OnCommand(32997);
+    EXPECT_EQ(v->m_nCurveCoefEdit, 1);
+    EXPECT_EQ(v->m_nSurfaceCoefEdit, 2);
 }
 
 // --- The menu bar -------------------------------------------------------------------------
@@ -380,6 +445,109 @@ TEST(TopicCommands, ResetLimitStateById) {
     EXPECT_EQ(v->m_nPlotMode, 0);
     EXPECT_EQ(v->m_nLimitInfinity, 0);
     EXPECT_FALSE(v->HasPendingPaint());
+}
+
+// Runs in the run directory the build prepares (the GBK sample course).
+class InRunDir {
+public:
+    InRunDir() : m_old(std::filesystem::current_path()) {
+        std::filesystem::current_path(PEMRO_RUN_DIR);
+    }
+    ~InRunDir() { std::filesystem::current_path(m_old); }
+
+private:
+    std::filesystem::path m_old;
+};
+
+// Pure white and pure black pixels in the client box where the open-failure
+// message stands: black text on its own white box.
+bool ShowsOpenFailure(const V& v) {
+    const QImage& img = v.BackingImage();
+    int white = 0, black = 0;
+    for (int y = 10; y < 30 && y < img.height(); ++y)
+        for (int x = 10; x < 200 && x < img.width(); ++x) {
+            const QRgb p = img.pixel(x, y) & 0xffffff;
+            white += p == 0xffffff;
+            black += p == 0;
+        }
+    return white > 200 && black > 20;
+}
+
+TEST(TopicCommands, EveryTopicPaintsOrSaysItsScriptIsMissing) {
+    InRunDir runDir;
+    std::set<UINT> done;
+    int missing = 0, present = 0;
+    for (size_t i = 0; i < kTopicRowCount; ++i) {
+        const TopicRow& row = kTopicRows[i];
+        if (!IsCommand(row.id) || !done.insert(row.id).second) continue;
+        auto v = MakeView();
+        v->ResizeClient(480, 360);
+        v->RenderPending();
+        ASSERT_TRUE(v->OnCommand(row.id)) << row.id;
+        EXPECT_TRUE(v->HasPendingPaint()) << row.id; // the reset asked for a pass
+        for (int pass = 0; pass < 4 && v->HasPendingPaint(); ++pass) v->RenderPending();
+
+        CStdioFile file;
+        if (file.Open(v->m_strDataPath)) {
+            ++present;
+        } else {
+            ++missing;
+            EXPECT_TRUE(ShowsOpenFailure(*v)) << row.id << " " << v->m_strDataPath;
+        }
+    }
+    EXPECT_EQ(missing + present, 238); // 239 rows, 33227 stands twice
+    EXPECT_GT(present, 20);            // the sample course
+    EXPECT_GT(missing, 100);
+}
+
+TEST(TopicCommands, TheScriptFileFollowsFamilyAndCode) {
+    auto v = MakeView();
+    const struct {
+        UINT id;
+        const char* file;
+    } cases[] = {
+        {33714, "data\\232.txt"},      // 帮助 > 软件介绍
+        {34189, "gsdata\\gsqy.txt"},   // 数学物理方法 > 前言
+        {34154, "gsdata\\gsdg.txt"},   // 数学物理方法 > 教学大纲
+        {34287, "fxtdata\\dg.txt"},    // the same code in family 4
+        {33111, "gsdata\\gs0210.txt"}, // codes keep their leading zeros
+        {32934, "data\\339.txt"},      // 展成余弦级数
+    };
+    for (const auto& c : cases) {
+        v->OnCommand(c.id);
+        v->BuildDataFileName();
+        EXPECT_EQ(v->m_strDataFile, c.file) << c.id;
+    }
+}
+
+// Every page of the sample course opens from the menu item of its topic code:
+// data\CODE.txt from a family -1 item, gsdata\gsCODE.txt from a family 0 one.
+TEST(TopicCommands, EverySamplePageHasItsMenuItem) {
+    namespace fs = std::filesystem;
+    struct Dir {
+        const char* name;
+        const char* prefix;
+        int family;
+    };
+    const Dir dirs[] = {{"data", "", -1}, {"gsdata", "gs", 0}};
+    int pages = 0;
+    for (const Dir& d : dirs) {
+        for (const auto& entry : fs::directory_iterator(fs::path(PEMRO_RUN_DIR) / d.name)) {
+            const std::string name = entry.path().filename().string();
+            const std::string prefix = d.prefix;
+            if (entry.path().extension() != ".txt" || name.compare(0, prefix.size(), prefix) != 0)
+                continue;
+            const std::string code = entry.path().stem().string().substr(prefix.size());
+            bool reachable = false;
+            for (size_t i = 0; i < kTopicRowCount && !reachable; ++i) {
+                const TopicRow& row = kTopicRows[i];
+                reachable = row.path.menu && row.code && code == row.code && row.family == d.family;
+            }
+            EXPECT_TRUE(reachable) << d.name << "/" << name;
+            ++pages;
+        }
+    }
+    EXPECT_GT(pages, 20);
 }
 
 // --- Colours and fonts ------------------------------------------------------------------------
@@ -781,12 +949,26 @@ TEST(DisplayCommands, RangeStepsOnTheSavedCopy) {
     EXPECT_DOUBLE_EQ(v->m_adSavedWorldRange[4], -1.2);
     EXPECT_DOUBLE_EQ(v->m_adSavedWorldRange[5], 1.2);
 
-    for (int i = 0; i < 10; ++i) v->OnCommand(33690);
-    EXPECT_DOUBLE_EQ(v->m_dParamStep, 0.4); // capped: narrower keeps min < max
+    // The step doubles past a half (it is also the coefficient buttons'
+    // step); a narrower range step that would leave no range is not taken.
+    v->m_dParamStep = 0.1;
+    for (int i = 0; i < 3; ++i) v->OnCommand(33690);
+    EXPECT_DOUBLE_EQ(v->m_dParamStep, 0.8);
+    v->OnCommand(33691);
+    EXPECT_DOUBLE_EQ(v->m_dParamStep, 0.4);
+    v->OnCommand(33690);
+    const double y0 = v->m_adSavedWorldRange[2], y1 = v->m_adSavedWorldRange[3];
+    v->OnCommand(33232); // with 0.8: min would pass max
+    EXPECT_DOUBLE_EQ(v->m_adSavedWorldRange[2], y0);
+    EXPECT_DOUBLE_EQ(v->m_adSavedWorldRange[3], y1);
+    for (int i = 0; i < 40; ++i) v->OnCommand(33690);
+    EXPECT_DOUBLE_EQ(v->m_dParamStep, 102.4); // capped: ten doublings of 0.1
     for (int i = 0; i < 200; ++i) v->OnCommand(33232);
     EXPECT_LT(v->m_adSavedWorldRange[2], v->m_adSavedWorldRange[3]);
-    for (int i = 0; i < 40; ++i) v->OnCommand(33691);
-    EXPECT_GT(v->m_dParamStep, 0.0);
+    for (int i = 0; i < 200; ++i) v->OnCommand(33231);
+    EXPECT_TRUE(std::isfinite(v->m_adSavedWorldRange[3]));
+    for (int i = 0; i < 80; ++i) v->OnCommand(33691);
+    EXPECT_DOUBLE_EQ(v->m_dParamStep, 0.1 / 1024);
 }
 
 TEST(DisplayCommands, CoefficientEditingSwitchesTheOtherKindBack) {
@@ -844,6 +1026,50 @@ TEST(ExternalPrograms, BrowserLinesAreUnquotedConcatenations) {
     // The page path reaches the browser split at the blank.
     EXPECT_EQ(SplitCommandLine(log.lines[0]),
               std::vector<std::string>({"IEXPLORE.EXE", "C:\\My", "Course\\1.htm"}));
+}
+
+TEST(ExternalPrograms, EditorStandInsStartWithVisual) {
+    const std::vector<std::string> plain = StandInEditors(nullptr);
+    ASSERT_FALSE(plain.empty());
+    EXPECT_EQ(StandInEditors(""), plain);
+    const std::vector<std::string> withVisual = StandInEditors("kate -n");
+    ASSERT_EQ(withVisual.size(), plain.size() + 1);
+    EXPECT_EQ(withVisual[0], "kate -n");
+    EXPECT_EQ(std::vector<std::string>(withVisual.begin() + 1, withVisual.end()), plain);
+}
+
+// Restores an environment variable after the test.
+class EnvGuard {
+public:
+    explicit EnvGuard(const char* name) : m_name(name) {
+        if (const char* v = std::getenv(name)) m_value = v, m_set = true;
+    }
+    ~EnvGuard() {
+        if (m_set)
+            setenv(m_name, m_value.c_str(), 1);
+        else
+            unsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    std::string m_value;
+    bool m_set = false;
+};
+
+TEST(ExternalPrograms, NoEditorAnywhereIsSaid) {
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    EnvGuard path("PATH"), visual("VISUAL");
+    setenv("PATH", empty.path().toUtf8().constData(), 1);
+    unsetenv("VISUAL");
+    std::vector<std::string> messages;
+    SetMessageBoxSink([&](const std::string& m) { messages.push_back(m); });
+    auto v = MakeView();
+    v->OnCommand(34294); // 编辑脚本 > Windows xp
+    SetMessageBoxSink(nullptr);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("VISUAL"), std::string::npos);
 }
 
 TEST(CommonDialogs, FiltersInQtForm) {

@@ -2,10 +2,15 @@
 // world coordinates, the zoom toggle, the cursor steps and the line-by-line
 // display step a press triggers.
 #include "platform/dc.h"
+#include "platform/view_widget.h"
 #include "view/menu_tables.h"
 #include "view/view.h"
 
+#include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -123,6 +128,26 @@ TEST(MousePress, TheTextStepActsOnThisPress) {
     v->m_ptClick = CPoint(0, 0);
     v->OnLButtonDown(MK_LBUTTON, CPoint(300, 200));
     EXPECT_EQ(v->m_nRevealedCount, 5);
+}
+
+TEST(MousePress, TheCursorIsACrossWhileTheButtonIsDown) {
+    auto owned = MakeView();
+    V* v = owned.get();
+    CViewWidget widget(std::move(owned));
+    widget.resize(400, 300);
+    widget.show();
+    QApplication::processEvents();
+    const QPointF at(30, 30);
+    QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget.viewport(), &press);
+    EXPECT_EQ(v->m_ptClick, CPoint(30, 30));
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    EXPECT_TRUE(cursor && cursor->shape() == Qt::CrossCursor);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget.viewport(), &release);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 // --- Releases ------------------------------------------------------------------------------

@@ -163,10 +163,13 @@ void CViewWidget::SetMouseCapture(bool on) {
     if (on == m_bCaptured) return;
     if (on && !viewport()->isVisible()) return;
     m_bCaptured = on;
-    if (on)
-        viewport()->grabMouse();
-    else
+    // The view captures on a left press and shows the cross while the button
+    // is down; the window's arrow comes back with the release.
+    if (on) {
+        viewport()->grabMouse(Qt::CrossCursor);
+    } else {
         viewport()->releaseMouse();
+    }
 }
 
 void CViewWidget::SetTitle(const std::string& utf8) {

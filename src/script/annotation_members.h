@@ -13,7 +13,8 @@
     // the cursor y.
     void PlanePointOrCursor(double* x, double* y);
     void PlaneYOrCurve(double x, double* y);
-    // The formula panel of the planes above the figure (PLANE, LINE3).
+    // The formula panel of the planes above the figure, for PLANE and LINE3
+    // (script/annotation_planes.cpp).
     void DrawPlanePanel(CDC* pDC, const CString& upper, const CString& lower);
 
     // --- Lines and points (script/annotation_lines.cpp) ----------------------
@@ -48,9 +49,12 @@
     // (script/annotation_pending_routines.cpp). Their owners move the
     // declaration to their own members header and replace the stand-in.
     // The 3-D scene frame: the stand-in fixes the projection and draws a
-    // plain stage (background, box, ticks, axes) without surfaces or buttons.
+    // plain stage (background, box, ticks, axes) and wire meshes of the two
+    // surfaces, without shading or buttons.
     void DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nSurfaceMode, double dXFrom, double dXTo, double dYFrom, double dYTo, CString strXLabel, CString strYLabel, CString strZLabel);
-    // The tangent of the current curve at m_dX0 (calculus): draws nothing yet.
+    // The tangent of the current curve at m_dX0 (a calculus routine, built
+    // here for "Curvature"), and its point and slope by the curve kind.
     void DrawTangentLine2Lower(CDC* pDC, int nDropToXAxis, int nDropToYAxis, int nLabels, COLORREF colour);
+    BOOL TangentPointAndSlope(CDC* pDC, double delta, double* x0, double* y0, double* s);
 
 // clang-format on

@@ -23,6 +23,13 @@ constexpr double kSaddleStep = 0.0001;
 
 } // namespace
 
+// The two-variable panel of the function graph, above the figure.
+void CPemroView::DrawPlanePanel(CDC* pDC, const CString& upper, const CString& lower) {
+    const int h = m_nBaseCharHeight;
+    DrawSurfaceFunctionPanel(pDC, m_nFigureLeft - 2 * h, m_nFigureRight + 2 * h,
+                             m_nFigureTop - 6 * h - 4, m_nFigureTop - h, upper, lower);
+}
+
 void CPemroView::CmdPLANE(CDC* pDC) {
     ReadPlotSetup3D(kArgPlane);
     if (!m_bFigureVisible) return;

@@ -41,10 +41,12 @@ constexpr double kRayFineStep = 0.0001;
 constexpr int kRayCoarseSteps = 1000;
 constexpr long long kRayFineStepCap = 4000;
 constexpr int kRayHalvings = 64;
-// Arrow spacing and length in angle, and a bound on the arrows of one call.
+// Arrow spacing and length in angle, and a bound on the arrows of one call:
+// arrows start at least 0.2 rad apart, so more than two full turns of them
+// would only retrace the boundary.
 constexpr double kBoundaryArrowAngle = 0.2;
 constexpr double kBoundaryMinSweep = 0.1;
-constexpr int kBoundaryArrowCap = 360;
+constexpr int kBoundaryArrowCap = 64;
 
 // TangentVector's forward difference.
 constexpr double kTangentStep = 0.00001;

@@ -5,12 +5,18 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Starts the program a command line names (GBK). Where the program of the
 // original's desktop is not installed, a stand-in of this desktop is
-// started: a text editor for the Notepad programs, the browser for
-// IEXPLORE.EXE. Failures are not reported.
+// started: a text editor for the Notepad programs (a message box says so
+// when there is none), the default browser for IEXPLORE.EXE. Other failures
+// are not reported.
 void StartProgram(const std::string& commandLine);
+
+// The editors tried in place of the Notepad programs, in order: the command
+// line of $VISUAL (`visual`, may be null or empty), then the desktop editors.
+std::vector<std::string> StandInEditors(const char* visual);
 
 // Replaces the starter (tests); an empty function restores the real one.
 void SetProgramStarter(std::function<void(const std::string&)> starter);

@@ -344,6 +344,7 @@ constexpr MenuPath kSolidZc{"设置", "立体图形 ", "空间立体与z=c的交
 constexpr MenuPath kSolidCut{"设置", "立体图形 ", "是否画上下曲面的交线"};
 constexpr MenuPath kRotation{"设置", "旋转(立体图形)", nullptr};
 constexpr MenuPath kBrightness3D{"设置", "亮度(立体图)", nullptr};
+constexpr MenuPath kPrintPrepare{"设置", "准备打印", nullptr};
 constexpr MenuPath kRefresh{"刷新", nullptr, nullptr};
 constexpr MenuPath kEditScript{"编辑脚本", nullptr, nullptr};
 
@@ -357,6 +358,7 @@ const CommandRow kCommandRows[] = {
     // 函数: coefficient editing inside the page.
     {kFunctions, "在视图中修改曲线系数", 32997, With<&V::OnCurveCoefEdit>, 1},
     {kFunctions, "在视图中修改曲面(上下)系数", 33142, With<&V::OnSurfaceCoefEdit>, 1},
+    {kFunctions, nullptr, 0},
 
     // 显示
     {kDisplay, "显示方式：", kLabelId},
@@ -494,10 +496,16 @@ const CommandRow kCommandRows[] = {
     {kSettings, "显示主要内容、关闭图形", 34325, With<&V::OnShowContent>, 0},
     {kSettings, "显示全部内容、打开图形", 34326, With<&V::OnShowContent>, 1},
     {kSettings, "打开关闭问题切换", 34346, Run<&V::OnToggleProblem>},
+    {kSettings, nullptr, 0},
+
+    // 设置: the screen laid out as it will print.
+    {kPrintPrepare, "确认", ID_PRINT_PREPARE_OK, Run<&V::OnPrintPrepareOk>},
+    {kPrintPrepare, "取消", ID_PRINT_PREPARE_CANCEL, Run<&V::OnPrintPrepareCancel>},
 
     // 刷新
     {kRefresh, "全部刷新", ID_REFRESH_ALL, Run<&V::OnRefreshAll>},
     {kRefresh, "数据刷新", ID_DATA_REFRESH, Run<&V::OnDataRefresh>},
+    {kRefresh, "调整视窗", ID_ADJUST_VIEW, Run<&V::OnAdjustView>},
 
     // 编辑脚本
     {kEditScript, "Windows98/me", 34291, With<&V::OnEditScript>, 0},
@@ -560,6 +568,21 @@ const CommandRow kCommandRows[] = {
 };
 const size_t kCommandRowCount = std::size(kCommandRows);
 
+namespace {
+
+// The in-page editing commands again, under the names of the equations of
+// the 函数 menu's differential-equation submenus; they follow those
+// submenus, which the catalogue rows build.
+const CommandRow kTrailingRows[] = {
+    {kFunctions, nullptr, 0},
+    {kFunctions, "在视图中改变p、q和f(x)系数", 32997, With<&V::OnCurveCoefEdit>, 1},
+    {kFunctions, "在视图中修改f(x)、g(x)的系数", 32997, With<&V::OnCurveCoefEdit>, 1},
+    {kFunctions, "在视图中修改f(x,y)的系数", 33142, With<&V::OnSurfaceCoefEdit>, 1},
+    {kFunctions, "在视图中修改f(x,y,y')的系数", 33142, With<&V::OnSurfaceCoefEdit>, 1},
+};
+
+} // namespace
+
 // --- Lookup and layout ----------------------------------------------------------
 
 namespace {
@@ -607,6 +630,7 @@ std::vector<MenuItemRef> MenuLayout() {
         AppendItems(&items, kTopicRows, kTopicRowCount, menu);
         AppendItems(&items, kCommandRows, kCommandRowCount, menu);
         AppendItems(&items, CatalogCommandRows().data(), CatalogCommandRows().size(), menu);
+        AppendItems(&items, kTrailingRows, std::size(kTrailingRows), menu);
     }
     return items;
 }

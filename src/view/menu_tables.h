@@ -72,6 +72,9 @@ extern const size_t kCommandRowCount;
 // so that every command is reachable by id.
 constexpr UINT ID_REFRESH_ALL = 35001;
 constexpr UINT ID_DATA_REFRESH = 35002;
+constexpr UINT ID_ADJUST_VIEW = 35003;          // 刷新 > 调整视窗
+constexpr UINT ID_PRINT_PREPARE_OK = 35004;     // 设置 > 准备打印 > 确认
+constexpr UINT ID_PRINT_PREPARE_CANCEL = 35005; // ... > 取消
 constexpr UINT ID_CURSOR_LEFT = 35011;
 constexpr UINT ID_CURSOR_RIGHT = 35012;
 constexpr UINT ID_CURSOR_DOWN = 35013;

@@ -7,6 +7,7 @@
 #include "platform/text_codec.h"
 #include "view/view.h"
 
+#include <cstdlib>
 #include <strings.h>
 
 namespace {
@@ -19,6 +20,9 @@ const char* const kBrowserProgram = "IEXPLORE.EXE";
 const char* const kStandInEditors[] = {
     "gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "pluma", "xed", "featherpad",
 };
+
+const char* const kNoEditorMessage =
+    u8"找不到文本编辑器：请设置环境变量 VISUAL，或安装 gedit、kate、mousepad 等文本编辑器。";
 
 const char* const kPictureFilter = "JPEG文件(*.jpg)|*.jpg|GIF文件(*.gif)|*.gif||";
 
@@ -38,14 +42,24 @@ void StartWithStandIn(const std::string& commandLine) {
     const size_t blank = commandLine.find(' ');
     const std::string program = commandLine.substr(0, blank);
     if (IsOneOf(program, kEditorPrograms, std::size(kEditorPrograms))) {
-        for (const char* editor : kStandInEditors)
+        for (const std::string& editor : StandInEditors(std::getenv("VISUAL")))
             if (WinExec(editor, SW_SHOW) > kExecFailed) return;
+        // Unlike a missing Notepad on the original's desktop, this is worth
+        // saying: the menu item would otherwise do nothing at all.
+        AfxMessageBox(kNoEditorMessage);
     } else if (IsOneOf(program, &kBrowserProgram, 1) && blank != std::string::npos) {
         OpenInBrowser(GbkToUtf8(commandLine.substr(blank + 1)));
     }
 }
 
 } // namespace
+
+std::vector<std::string> StandInEditors(const char* visual) {
+    std::vector<std::string> editors;
+    if (visual && *visual) editors.push_back(Gbk(visual)); // command lines are GBK
+    editors.insert(editors.end(), std::begin(kStandInEditors), std::end(kStandInEditors));
+    return editors;
+}
 
 void SetProgramStarter(std::function<void(const std::string&)> starter) {
     Starter() = std::move(starter);

@@ -12,9 +12,11 @@ namespace {
 constexpr double kRotationAngles[] = {1.57079, 0.785395, -0.785395, 0.0};
 
 constexpr double kZRangeStep = 0.1;
-// The step fraction doubles and halves; at most 0.4 a narrower step still
-// leaves a range of a fifth of its span, and ranges stay finite.
-constexpr double kMaxParamStep = 0.4;
+// The step fraction doubles and halves from its default 0.1, ten times
+// either way. It is also the step of the coefficient buttons, so it may
+// grow past 0.5; a narrower range step that would leave no range is not
+// taken (StepSavedRange).
+constexpr double kMaxParamStep = 0.1 * 1024;
 constexpr double kMinParamStep = 0.1 / 1024;
 constexpr double kMinRangeSpan = 1e-9;
 constexpr double kMaxRangeMagnitude = 1e12;

@@ -1,0 +1,112 @@
+// The sample pages of the figure annotation commands, drawn whole from the
+// run directory: every page draws without a message, writes its labelled
+// values, and its buttons act once per click.
+#include "platform/system.h"
+#include "platform/text_codec.h"
+#include "view/view.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct TextLog : CPemroView::TextSink {
+    std::string all;
+    void OnText(int, int, const char* gbk, int count, const LOGFONT&, COLORREF) override {
+        all.append(gbk, size_t(count));
+        all += '\n';
+    }
+    bool Saw(const char* utf8) const { return all.find(Gbk(utf8)) != std::string::npos; }
+};
+
+class AnnotationPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(::chdir(PEMRO_RUN_DIR), 0);
+        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
+    }
+    void TearDown() override { SetMessageBoxSink(nullptr); }
+
+    // The whole page in one tall window, so that every figure is placed.
+    void Open(const char* topic) {
+        view = std::make_unique<CPemroView>();
+        view->ResetTopic(-1);
+        view->m_strTopicCode = topic;
+        view->m_pTextSink = &log;
+        view->ResizeClient(1280, 6000);
+        view->RenderPending();
+        Repaint();
+    }
+    void Repaint() {
+        log.all.clear();
+        view->Invalidate();
+        view->RenderPending();
+    }
+    void Click(int x, int y) {
+        view->m_ptClick = CPoint(x, y);
+        ++view->m_nClickSerial;
+        Repaint();
+    }
+    // The button laid out at (x, y) for the nominal height 20 in the last
+    // 2-D figure of the page.
+    void ClickButton(int x, int y) {
+        const int by = int(view->m_nPlotTop +
+                           std::int64_t(view->ButtonHeight()) * (y - view->m_nPlotTop) / 20);
+        Click(x + 3, by + 3);
+    }
+
+    std::unique_ptr<CPemroView> view;
+    TextLog log;
+    std::vector<std::string> messages;
+};
+
+} // namespace
+
+TEST_F(AnnotationPageTest, EveryPageDrawsWithoutAMessage) {
+    for (const char* topic : {"2100", "2101", "306", "355", "357", "360", "369"}) {
+        Open(topic);
+        EXPECT_EQ(view->m_strLastDataPath, std::string("data\\") + topic + ".txt");
+        EXPECT_TRUE(messages.empty()) << topic;
+    }
+}
+
+TEST_F(AnnotationPageTest, PlaneFiguresWriteTheirValues) {
+    Open("2100");
+    EXPECT_TRUE(log.Saw("p="));      // LINE2's direction cosines
+    EXPECT_TRUE(log.Saw("长度:"));   // BoxLine
+    EXPECT_TRUE(log.Saw("1.00000")); // Print: cos 0 in the middle of the row
+}
+
+TEST_F(AnnotationPageTest, SpaceFiguresWriteTheirValues) {
+    Open("2101");
+    EXPECT_TRUE(log.Saw("B^2-AC="));
+    Open("357");
+    EXPECT_TRUE(log.Saw("0.400")); // m of LINE3
+    EXPECT_EQ(view->m_nSurfaceUpper, 30);
+}
+
+TEST_F(AnnotationPageTest, ChordButtonOnThePageActsOncePerClick) {
+    Open("306"); // its last figure is the chord's
+    ASSERT_TRUE(view->m_bFigureVisible);
+    ClickButton(view->m_nFigureRight - 40, view->m_nFigureTop + 2); // "弦长增"
+    EXPECT_DOUBLE_EQ(view->m_dStepH, 0.125);
+    Repaint();
+    Repaint();
+    EXPECT_DOUBLE_EQ(view->m_dStepH, 0.125);
+}
+
+TEST_F(AnnotationPageTest, DirectionButtonOnThePageKeepsTheUsersValue) {
+    Open("360");
+    ASSERT_TRUE(view->m_bFigureVisible);
+    const double m = view->m_dDirM;
+    // "m增" in a 3-D figure: no rescaling of the offset.
+    Click(view->m_nFigureRight - 10 + 3, view->m_nFigureTop + 2 + 3);
+    EXPECT_DOUBLE_EQ(view->m_dDirM, m + 0.1);
+    Repaint();
+    EXPECT_DOUBLE_EQ(view->m_dDirM, m + 0.1);
+}
