@@ -444,7 +444,7 @@ TEST(TopicCommands, ResetLimitStateById) {
     EXPECT_EQ(v->m_nSubDemo, -1);
     EXPECT_EQ(v->m_nPlotMode, 0);
     EXPECT_EQ(v->m_nLimitInfinity, 0);
-    EXPECT_FALSE(v->HasPendingPaint());
+    EXPECT_TRUE(v->HasPendingPaint()); // a menu command shows at once
 }
 
 // Runs in the run directory the build prepares (the GBK sample course).
@@ -775,7 +775,9 @@ TEST(DisplayCommands, RevealModes) {
     EXPECT_EQ(v->m_nTextRevealMode, 0);
     v->OnCommand(32847);
     EXPECT_EQ(v->m_nTextRevealMode, -1);
-    EXPECT_FALSE(v->HasPendingPaint()); // they do not repaint
+    // A menu command shows at once: the whole page is drawn again.
+    EXPECT_TRUE(v->HasPendingPaint());
+    EXPECT_EQ(v->m_nPrevClipBottom, 0);
 }
 
 TEST(DisplayCommands, BackgroundPictures) {
@@ -870,7 +872,7 @@ TEST(DisplayCommands, PresetsStoreColoursAndPalette) {
     EXPECT_EQ(v->m_acrPalette[6], RGB(0, 155, 125));
     EXPECT_EQ(v->m_acrPalette[7], RGB(0, 0, 0));
     EXPECT_EQ(v->m_nBackgroundMode, 0);
-    EXPECT_EQ(v->m_nPrevClipBottom, -5);
+    EXPECT_EQ(v->m_nPrevClipBottom, 0); // a menu command repaints the whole page
 
     v->OnCommand(33785); // 方式3
     EXPECT_EQ(v->m_crChapter, RGB(25, 250, 0));

@@ -1,6 +1,5 @@
 // Menu and toolbar commands reach the view by id; the tables say what each
 // id does.
-#include "view/catalog_menu_tables.h"
 #include "view/menu_tables.h"
 #include "view/view.h"
 
@@ -11,14 +10,12 @@ BOOL CPemroView::OnCommand(UINT nID) {
     }
     if (const CommandRow* command = FindCommandRow(nID)) {
         if (command->run) command->run(*this, command->arg);
-        // A function chosen from a catalogue or typed into a dialog shows at
-        // once: the page is laid out and drawn again in full. (The window
-        // under a closed menu or dialog is refreshed from its picture without
-        // a pass, so without this the change would wait for the next click.)
-        if (FindCatalogRow(nID) == command) {
-            m_nPrevClipBottom = 0;
-            Invalidate(TRUE);
-        }
+        // A setting chosen from a menu, the toolbar or a dialog shows at once:
+        // the page is laid out and drawn again in full. (The window under a
+        // closed menu or dialog is refreshed from its picture without a pass,
+        // so otherwise the change would wait for the next click.)
+        m_nPrevClipBottom = 0;
+        Invalidate(TRUE);
         return TRUE;
     }
     return FALSE;
