@@ -155,47 +155,40 @@ static void WriteLabelValue(CPemroView& v, CDC* pDC, int px, int py, const CStri
     if (unit) v.PutTypesetText(pDC, px, py, unit->data(), int(unit->size()));
 }
 
+// The world-point labelled values: the label font is (zoom + 2)/divisor of
+// the base cell while it writes, then the base cell again.
+static void WriteWorldLabelValue(CPemroView& v, CDC* pDC, double x, double y, int divisor,
+                                 const CString& label, int decimals, double value,
+                                 const CString* unit, ValueLayout layout, COLORREF colour) {
+    if (!pDC || !v.m_bFigureVisible) return;
+    const int Eb = v.m_nFontStep + v.m_nBaseCharHeight;
+    const int wb = v.m_nFontStep / 2 + v.m_nBaseCharWidth;
+    v.m_lfCurrent.lfHeight = (v.m_nLabelZoom + 2) * Eb / divisor;
+    v.m_lfCurrent.lfWidth = (v.m_nLabelZoom + 2) * wb / divisor;
+    int px = 0, py = 0;
+    if (MapLabelPoint(v, x, y, &px, &py))
+        WriteLabelValue(v, pDC, px, py, label, decimals, value, unit, layout, 0, colour);
+    v.m_lfCurrent.lfHeight = v.m_nBaseCharHeight;
+    v.m_lfCurrent.lfWidth = v.m_nBaseCharWidth;
+}
+
 void CPemroView::DrawLabelValue(CDC* pDC, double x, double y, const CString& label, int decimals,
                                 double value, COLORREF colour) {
-    if (!pDC || !m_bFigureVisible) return;
-    const int Eb = m_nFontStep + m_nBaseCharHeight, wb = m_nFontStep / 2 + m_nBaseCharWidth;
-    m_lfCurrent.lfHeight = (m_nLabelZoom + 2) * Eb / 3;
-    m_lfCurrent.lfWidth = (m_nLabelZoom + 2) * wb / 3;
-    int px = 0, py = 0;
-    if (MapLabelPoint(*this, x, y, &px, &py))
-        WriteLabelValue(*this, pDC, px, py, label, decimals, value, nullptr, ValueLayout::Gap, 0,
-                        colour);
-    m_lfCurrent.lfHeight = m_nBaseCharHeight;
-    m_lfCurrent.lfWidth = m_nBaseCharWidth;
+    WriteWorldLabelValue(*this, pDC, x, y, 3, label, decimals, value, nullptr, ValueLayout::Gap,
+                         colour);
 }
 
 void CPemroView::DrawLabelValueUnit(CDC* pDC, double x, double y, const CString& label,
                                     int decimals, double value, const CString& unit,
                                     COLORREF colour) {
-    if (!pDC || !m_bFigureVisible) return;
-    const int Eb = m_nFontStep + m_nBaseCharHeight, wb = m_nFontStep / 2 + m_nBaseCharWidth;
-    m_lfCurrent.lfHeight = (m_nLabelZoom + 2) * Eb / 3;
-    m_lfCurrent.lfWidth = (m_nLabelZoom + 2) * wb / 3;
-    int px = 0, py = 0;
-    if (MapLabelPoint(*this, x, y, &px, &py))
-        WriteLabelValue(*this, pDC, px, py, label, decimals, value, &unit, ValueLayout::Gap, 0,
-                        colour);
-    m_lfCurrent.lfHeight = m_nBaseCharHeight;
-    m_lfCurrent.lfWidth = m_nBaseCharWidth;
+    WriteWorldLabelValue(*this, pDC, x, y, 3, label, decimals, value, &unit, ValueLayout::Gap,
+                         colour);
 }
 
 void CPemroView::DrawLabelValueSmall(CDC* pDC, double x, double y, const CString& label,
                                      int decimals, double value, COLORREF colour) {
-    if (!pDC || !m_bFigureVisible) return;
-    const int Eb = m_nFontStep + m_nBaseCharHeight, wb = m_nFontStep / 2 + m_nBaseCharWidth;
-    m_lfCurrent.lfHeight = (m_nLabelZoom + 2) * Eb / 4;
-    m_lfCurrent.lfWidth = (m_nLabelZoom + 2) * wb / 4;
-    int px = 0, py = 0;
-    if (MapLabelPoint(*this, x, y, &px, &py))
-        WriteLabelValue(*this, pDC, px, py, label, decimals, value, nullptr, ValueLayout::NoGap, 0,
-                        colour);
-    m_lfCurrent.lfHeight = m_nBaseCharHeight;
-    m_lfCurrent.lfWidth = m_nBaseCharWidth;
+    WriteWorldLabelValue(*this, pDC, x, y, 4, label, decimals, value, nullptr, ValueLayout::NoGap,
+                         colour);
 }
 
 void CPemroView::DrawLabelValuePair(CDC* pDC, double x, double y, const CString& label1,

@@ -11,18 +11,23 @@ constexpr int kPlotModeYRegion = 4;
 
 } // namespace
 
-void CPemroView::ReadPlotSetup(int nPos) {
+bool CPemroView::ReadFigureFrameAndFunctions(int nPos) {
     ReadFrameRect(nPos);
     LayoutGraphWindow(m_adFrameArgs[3], ScriptInt(m_adFrameArgs[0]), ScriptInt(m_adFrameArgs[1]),
                       m_adFrameArgs[2]);
     // A figure that is not placed reads nothing more of its line.
-    if (!m_bFigureVisible) return;
+    if (!m_bFigureVisible) return false;
 
     m_nFuncUpper = ScriptInt(ReadScriptNumber(m_nParsePos));
     m_nFuncLower = ScriptInt(ReadScriptNumber(m_nParsePos));
     m_nFuncLeft = m_nFuncLower;
     m_nFuncRight = m_nFuncUpper;
     m_nFuncF = m_nFuncUpper;
+    return true;
+}
+
+void CPemroView::ReadPlotSetup(int nPos) {
+    if (!ReadFigureFrameAndFunctions(nPos)) return;
 
     m_nPlotMode = ScriptInt(ReadScriptNumber(m_nParsePos));
     m_nScriptPlotMode = m_nPlotMode;
@@ -52,16 +57,7 @@ void CPemroView::ReadPlotSetup(int nPos) {
 }
 
 void CPemroView::ReadPlotSetup3D(int nPos) {
-    ReadFrameRect(nPos);
-    LayoutGraphWindow(m_adFrameArgs[3], ScriptInt(m_adFrameArgs[0]), ScriptInt(m_adFrameArgs[1]),
-                      m_adFrameArgs[2]);
-    if (!m_bFigureVisible) return;
-
-    m_nFuncUpper = ScriptInt(ReadScriptNumber(m_nParsePos));
-    m_nFuncLower = ScriptInt(ReadScriptNumber(m_nParsePos));
-    m_nFuncLeft = m_nFuncLower;
-    m_nFuncRight = m_nFuncUpper;
-    m_nFuncF = m_nFuncUpper;
+    if (!ReadFigureFrameAndFunctions(nPos)) return;
     m_nRegionType = ScriptInt(ReadScriptNumber(m_nParsePos));
 
     m_dXMin = ReadScriptNumber(m_nParsePos);

@@ -26,6 +26,8 @@
     void ReadFrameRect(int nPos);
     int ReadCoefficientList(double* pTarget); // DATA1/DATA2 lists, at most 20
     // --- Figure set-ups (script/plot_setup.cpp) -------------------------------
+    // Frame, placement and the f and g indexes; false when not placed.
+    bool ReadFigureFrameAndFunctions(int nPos);
     void ReadPlotSetup(int nPos);
     void ReadPlotSetup3D(int nPos);
 
