@@ -1,33 +1,23 @@
 // The sample pages of the figure annotation commands, drawn whole from the
 // run directory: every page draws without a message, writes its labelled
 // values, and its buttons act once per click.
-#include "platform/system.h"
-#include "platform/text_codec.h"
-#include "view/view.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-struct TextLog : CPemroView::TextSink {
-    std::string all;
-    void OnText(int, int, const char* gbk, int count, const LOGFONT&, COLORREF) override {
-        all.append(gbk, size_t(count));
-        all += '\n';
-    }
-    bool Saw(const char* utf8) const { return all.find(Gbk(utf8)) != std::string::npos; }
-};
+using namespace test_support;
 
 class AnnotationPageTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(::chdir(PEMRO_RUN_DIR), 0);
+        ASSERT_TRUE(runDir.Entered());
         SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
     }
     void TearDown() override { SetMessageBoxSink(nullptr); }
@@ -43,7 +33,7 @@ protected:
         Repaint();
     }
     void Repaint() {
-        log.all.clear();
+        log.pieces.clear();
         view->Invalidate();
         view->RenderPending();
     }
@@ -60,8 +50,9 @@ protected:
         Click(x + 3, by + 3);
     }
 
+    InRunDir runDir;
     std::unique_ptr<CPemroView> view;
-    TextLog log;
+    TextRecorder log;
     std::vector<std::string> messages;
 };
 

@@ -1,8 +1,8 @@
 // The catalogue selections of the 函数 menu, the range steps, and the table
 // the menus are built from: what each item stores, that nothing shows before
 // the next figure set-up, and that a topic reset discards the choice.
+#include "test_support.h"
 #include "view/catalog_menu_tables.h"
-#include "view/view.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +13,7 @@
 
 namespace {
 
-std::unique_ptr<CPemroView> MakeView() {
-    return std::make_unique<CPemroView>();
-}
+using namespace test_support;
 
 // The row of the item `text` in the submenu `sub` of `menu` (any sub2).
 const CommandRow* Item(const char* menu, const char* sub, const char* text) {

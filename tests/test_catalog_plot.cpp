@@ -1,41 +1,24 @@
 // The curve plotters and the parabola: pixels on an in-memory surface for
 // jumps, inverse mirroring, implicit traces, polar curves, the visibility
 // gate and bad intervals.
-#include "view/view.h"
-
-#include <QImage>
-#include <gtest/gtest.h>
+#include "test_support.h"
 
 #include <chrono>
 #include <cmath>
 #include <limits>
-#include <memory>
 
 namespace {
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kRed = RGB(255, 0, 0);
+using namespace test_support;
+
 constexpr COLORREF kCurve = RGB(255, 255, 0);
 
-class CatalogPlotTest : public ::testing::Test {
+class CatalogPlotTest : public FigureSurfaceTest {
 protected:
     void SetUp() override {
-        view = std::make_unique<CPemroView>();
-        image = QImage(400, 300, QImage::Format_RGB32);
-        image.fill(Qt::black);
-        dc = std::make_unique<CDC>(&image);
+        FigureSurfaceTest::SetUp();
         CPemroView& v = *view;
-        v.m_nClipLeft = 0, v.m_nClipTop = 0, v.m_nClipRight = 400, v.m_nClipBottom = 300;
-        v.m_bFigureVisible = 1;
-        v.m_nGraphLeft = 10, v.m_nGraphTop = 10, v.m_nGraphRight = 390, v.m_nGraphBottom = 290;
-        // Plot 300 x 200 pixels.
-        v.m_nPlotLeft = 50, v.m_nPlotRight = 350, v.m_nPlotTop = 50, v.m_nPlotBottom = 250;
-        v.m_nPlotWidth = 300, v.m_nPlotHeight = 200;
         SetWorld(-3, 3, -2, 2);
-        v.m_nPixelSize = 0, v.m_nRegionType = 0, v.m_nLineStyle = 0;
-        v.m_bFullRepaint = 1, v.m_bZoom = 0, v.m_bPrintMode = 0, v.m_bFigure3D = 0;
-        v.m_ptClick = CPoint(0, 0);
-        v.m_nBaseCharHeight = 18;
         v.m_crCurveSetting = kCurve;
         v.m_nCombineMode = 0, v.m_bFuncFPeriodic = 0, v.m_nFuncFSymmetry = 2;
         v.m_nPlotMode = 0, v.m_bPlotInverse = 0, v.m_nPlotOption1 = 0, v.m_nPlotOption2 = 0;
@@ -43,23 +26,10 @@ protected:
         for (double& c : v.m_adCoefF) c = 0;
         for (double& c : v.m_adCoefG) c = 0;
         // 3-D projection for the parabola on the floor of a 3-D figure.
-        v.m_dZMin = 0, v.m_dZMax = 1, v.m_dZSpan = 1;
-        v.m_dRotationAngle = 0, v.m_nAxisArrangement = 1, v.m_dObliqueFactor = 0.5;
-        v.m_nProjScaleX = 40, v.m_nProjScaleY = 50, v.m_nProjScaleZ = 50;
+        v.m_nProjScaleY = 50, v.m_nProjScaleZ = 50;
         v.m_nProjOriginX = 200, v.m_nProjOriginY = 150;
     }
 
-    void SetWorld(double x0, double x1, double y0, double y1) {
-        CPemroView& v = *view;
-        v.m_dXMin = x0, v.m_dXMax = x1, v.m_dYMin = y0, v.m_dYMax = y1;
-        v.m_dXSpan = x1 - x0, v.m_dYSpan = y1 - y0;
-    }
-
-    COLORREF At(int x, int y) const {
-        if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return kBlack;
-        const QRgb p = image.pixel(x, y);
-        return RGB(qRed(p), qGreen(p), qBlue(p));
-    }
     int PxX(double x) const {
         return int(view->m_nPlotLeft + (x - view->m_dXMin) / view->m_dXSpan * view->m_nPlotWidth);
     }
@@ -75,16 +45,6 @@ protected:
                 if (At(px + dx, py + dy) == c) return true;
         return false;
     }
-    bool Blank() const {
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (At(x, y) != kBlack) return false;
-        return true;
-    }
-
-    std::unique_ptr<CPemroView> view;
-    QImage image;
-    std::unique_ptr<CDC> dc;
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/dc.h"
 #include "platform/fonts.h"
 #include "platform/text_codec.h"
+#include "test_support.h"
 
 #include <QFontDatabase>
 #include <QImage>
@@ -17,10 +18,7 @@
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
+using namespace test_support;
 
 // An image and a DC over it, filled with one colour.
 struct Surface {
@@ -29,10 +27,7 @@ struct Surface {
     Surface(int w, int h, COLORREF fill = kWhite) : img(w, h, QImage::Format_RGB32), dc(&img) {
         img.fill(QColor(GetRValue(fill), GetGValue(fill), GetBValue(fill)));
     }
-    COLORREF At(int x, int y) const {
-        const QRgb p = img.pixel(x, y);
-        return RGB(qRed(p), qGreen(p), qBlue(p));
-    }
+    COLORREF At(int x, int y) const { return ColourAt(img, x, y); }
     // Rows of the rectangle: '.' white, '#' black, 'R' red, 'B' blue, '?' other.
     std::vector<std::string> Picture(int l, int t, int r, int b) const {
         std::vector<std::string> rows;

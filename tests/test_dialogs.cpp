@@ -6,7 +6,7 @@
 #include "dialogs/my_dialog_base.h"
 #include "platform/system.h"
 #include "platform/text_codec.h"
-#include "view/view.h"
+#include "test_support.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +21,8 @@
 #include <vector>
 
 namespace {
+
+using namespace test_support;
 
 class DialogTest : public ::testing::Test {
 protected:
@@ -64,10 +66,6 @@ protected:
     std::vector<std::string> titles;
     std::vector<std::string> messages;
 };
-
-std::unique_ptr<CPemroView> MakeView() {
-    return std::make_unique<CPemroView>();
-}
 
 void Accept(QDialog& dlg) {
     dlg.accept();

@@ -3,8 +3,8 @@
 // dialog changes the curve the page draws, through the command routing and
 // the paint passes, as the running program does it.
 #include "dialogs/my_dialog_base.h"
+#include "test_support.h"
 #include "view/catalog_menu_tables.h"
-#include "view/view.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -12,27 +12,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
 namespace {
 
+using namespace test_support;
+
 constexpr UINT kHelpFunctionMenuPage = 34387; // the topic "233"
-constexpr int kWidth = 1280;
-constexpr int kHeight = 960;
 
 class FunctionMenuPageTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        old = std::filesystem::current_path();
-        std::filesystem::current_path(PEMRO_RUN_DIR);
-    }
-    void TearDown() override {
-        SetParamDialogHook(nullptr);
-        std::filesystem::current_path(old);
-    }
-    std::filesystem::path old;
+    void TearDown() override { SetParamDialogHook(nullptr); }
+    InRunDir runDir;
 };
 
 // The page rows of the curve's pixels in the plot column of world x, below
@@ -44,10 +36,8 @@ std::vector<int> CurveRows(const CPemroView& v, double x) {
         int(v.m_nPlotBottom - (2.5 - v.m_dYMin) / (v.m_dYMax - v.m_dYMin) * v.m_nPlotHeight);
     const COLORREF c = v.m_crCurveSetting;
     std::vector<int> rows;
-    for (int y = top; y < v.m_nPlotBottom; ++y) {
-        const QRgb p = img.pixel(px - v.m_nClipLeft, y - v.m_nClipTop);
-        if (RGB(qRed(p), qGreen(p), qBlue(p)) == c) rows.push_back(y);
-    }
+    for (int y = top; y < v.m_nPlotBottom; ++y)
+        if (ColourAt(img, px - v.m_nClipLeft, y - v.m_nClipTop) == c) rows.push_back(y);
     return rows;
 }
 
@@ -60,8 +50,8 @@ bool CurveNear(const CPemroView& v, double x, double y) {
 }
 
 std::unique_ptr<CPemroView> OpenPage() {
-    auto v = std::make_unique<CPemroView>();
-    v->ResizeClient(kWidth, kHeight);
+    auto v = MakeView();
+    v->ResizeClient(kPageWidth, kPageHeight);
     EXPECT_TRUE(v->OnCommand(kHelpFunctionMenuPage));
     v->RenderPending();
     return v;

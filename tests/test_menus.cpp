@@ -7,9 +7,9 @@
 #include "platform/file.h"
 #include "platform/system.h"
 #include "platform/text_codec.h"
+#include "test_support.h"
 #include "view/external_programs.h"
 #include "view/menu_tables.h"
-#include "view/view.h"
 #include "view/view_factory.h"
 
 #include <QAction>
@@ -32,11 +32,9 @@
 
 namespace {
 
-using V = CPemroView;
+using namespace test_support;
 
-std::unique_ptr<V> MakeView() {
-    return std::make_unique<V>();
-}
+using V = CPemroView;
 
 bool IsCommand(UINT id) {
     return id != 0 && id != kLabelId;
@@ -446,18 +444,6 @@ TEST(TopicCommands, ResetLimitStateById) {
     EXPECT_EQ(v->m_nLimitInfinity, 0);
     EXPECT_TRUE(v->HasPendingPaint()); // a menu command shows at once
 }
-
-// Runs in the run directory the build prepares (the GBK sample course).
-class InRunDir {
-public:
-    InRunDir() : m_old(std::filesystem::current_path()) {
-        std::filesystem::current_path(PEMRO_RUN_DIR);
-    }
-    ~InRunDir() { std::filesystem::current_path(m_old); }
-
-private:
-    std::filesystem::path m_old;
-};
 
 // Pure white and pure black pixels in the client box where the open-failure
 // message stands: black text on its own white box.

@@ -3,8 +3,8 @@
 // display step a press triggers.
 #include "platform/dc.h"
 #include "platform/view_widget.h"
+#include "test_support.h"
 #include "view/menu_tables.h"
-#include "view/view.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -17,11 +17,9 @@
 
 namespace {
 
-using V = CPemroView;
+using namespace test_support;
 
-std::unique_ptr<V> MakeView() {
-    return std::make_unique<V>();
-}
+using V = CPemroView;
 
 // A 2-D figure box 100..500 x 50..450 at scroll position (0, 0).
 void Place2D(V* v) {

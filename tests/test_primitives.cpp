@@ -1,72 +1,38 @@
 // Drawing primitives: world frame, lines, arrows, fills, arcs, the 3-D
 // projection, text buttons with their click-once hit tests, and figure
 // placement. Pixels are checked on an in-memory surface.
-#include "view/view.h"
-
-#include <QImage>
-#include <gtest/gtest.h>
+#include "test_support.h"
 
 #include <cmath>
 #include <limits>
-#include <memory>
 
 namespace {
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
+using namespace test_support;
+
 constexpr COLORREF kGround = RGB(0, 64, 128);
 constexpr COLORREF kFrame = RGB(255, 255, 0);
 constexpr COLORREF kHit = RGB(250, 125, 120);
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-class PrimitivesTest : public ::testing::Test {
+class PrimitivesTest : public FigureSurfaceTest {
 protected:
     void SetUp() override {
-        view = std::make_unique<CPemroView>();
-        image = QImage(400, 300, QImage::Format_RGB32);
-        image.fill(Qt::black);
-        dc = std::make_unique<CDC>(&image);
+        FigureSurfaceTest::SetUp();
         CPemroView& v = *view;
-        v.m_nClipLeft = 0, v.m_nClipTop = 0, v.m_nClipRight = 400, v.m_nClipBottom = 300;
-        v.m_bFigureVisible = 1;
-        v.m_nGraphLeft = 10, v.m_nGraphTop = 10, v.m_nGraphRight = 390, v.m_nGraphBottom = 290;
-        // Plot 300 x 200 pixels for the world [0, 3] x [0, 2]: 100 pixels a unit.
-        v.m_nPlotLeft = 50, v.m_nPlotRight = 350, v.m_nPlotTop = 50, v.m_nPlotBottom = 250;
-        v.m_nPlotWidth = 300, v.m_nPlotHeight = 200;
-        v.m_dXMin = 0, v.m_dXMax = 3, v.m_dYMin = 0, v.m_dYMax = 2, v.m_dZMin = 0, v.m_dZMax = 1;
-        v.m_dXSpan = 3, v.m_dYSpan = 2, v.m_dZSpan = 1;
-        v.m_nPixelSize = 0, v.m_nRegionType = 0, v.m_nLineStyle = 0, v.m_nPlotOrientation = 0;
-        v.m_bFullRepaint = 1, v.m_bZoom = 0, v.m_bPrintMode = 0, v.m_bShowSelectionBox = 1;
-        v.m_bFigure3D = 0, v.m_ptClick = CPoint(0, 0);
-        v.m_nBaseCharHeight = 18, v.m_nBaseCharWidth = 9, v.m_nFontStep = 0;
+        // The world [0, 3] x [0, 2] on the plot: 100 pixels a unit.
+        SetWorld(0, 3, 0, 2);
+        v.m_nPlotOrientation = 0, v.m_bShowSelectionBox = 1;
+        v.m_nBaseCharWidth = 9, v.m_nFontStep = 0;
         v.m_nCharHeight = 18, v.m_nCharWidth = 9, v.m_nLabelZoom = 0;
         v.m_crGround = kGround, v.m_crCurveSetting = kFrame;
         // Oblique projection: y to the right and z upward 100 pixels a unit,
         // x receding 40 pixels down and 20 to the left.
-        v.m_dRotationAngle = 0, v.m_nAxisArrangement = 1, v.m_dObliqueFactor = 0.5;
-        v.m_nProjScaleX = 40, v.m_nProjScaleY = 100, v.m_nProjScaleZ = 100;
+        v.m_nProjScaleY = 100, v.m_nProjScaleZ = 100;
         v.m_nProjOriginX = 100, v.m_nProjOriginY = 250;
     }
 
-    COLORREF At(int x, int y) const {
-        const QRgb p = image.pixel(x, y);
-        return RGB(qRed(p), qGreen(p), qBlue(p));
-    }
-    int Count(COLORREF c) const {
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) n += At(x, y) == c;
-        return n;
-    }
-    int CountIn(COLORREF c, CRect r) const {
-        int n = 0;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x) n += At(x, y) == c;
-        return n;
-    }
     // Rows between the first and last row with a non-black pixel.
     int InkHeight(CRect r) const {
         int first = -1, last = -1;
@@ -78,22 +44,11 @@ protected:
                 }
         return first < 0 ? 0 : last - first + 1;
     }
-    bool Blank() const { return Count(kBlack) == image.width() * image.height(); }
     // The world box [0, 1]^3 for the projection tests.
     void UnitBox() {
         view->m_dXMax = view->m_dYMax = 1;
         view->m_dXSpan = view->m_dYSpan = 1;
     }
-    // A press at a client point, then the start of the pass that answers it.
-    void Press(int x, int y) {
-        view->m_ptClick = CPoint(x, y);
-        ++view->m_nClickSerial;
-        view->BeginPassClickState();
-    }
-
-    std::unique_ptr<CPemroView> view;
-    QImage image;
-    std::unique_ptr<CDC> dc;
 };
 
 // --- World frame, lines and arrows --------------------------------------------

@@ -2,7 +2,7 @@
 // argument readers of the view and which keyword tests a line fires.
 #include "script/command_table.h"
 #include "script/script_args.h"
-#include "view/view.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +15,14 @@
 
 namespace {
 
+using namespace test_support;
+
 // Reads one number field of `line` from column `pos`; *end gets the cursor.
 double Field(const std::string& line, int pos = 0, int* end = nullptr) {
     int p = pos;
     const double v = ReadNumberField(line.c_str(), CommandLineLength(line.c_str(), 255), &p);
     if (end) *end = p;
     return v;
-}
-
-std::unique_ptr<CPemroView> MakeView() {
-    return std::make_unique<CPemroView>();
 }
 
 // Puts a command line into the view's buffer, as the record reader does.

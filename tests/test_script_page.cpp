@@ -1,14 +1,10 @@
 // Whole pages: scripts in a scratch directory are drawn by a view on an
 // in-memory surface; the tests look at the view's fields and pixels.
-#include "platform/system.h"
-#include "platform/text_codec.h"
+#include "test_support.h"
 #include "view/external_programs.h"
-#include "view/view.h"
 
 #include <QColor>
 #include <QImage>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
@@ -20,49 +16,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kWidth = 1280;
-constexpr int kHeight = 960;
+using namespace test_support;
 
-class ScriptPageTest : public ::testing::Test {
+class ScriptPageTest : public ScratchPageTest {
 protected:
-    void SetUp() override {
-        old = fs::current_path();
-        dir = fs::temp_directory_path() /
-              ("pemro_page_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir / "data");
-        fs::current_path(dir);
-        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
-    }
-    void TearDown() override {
-        SetMessageBoxSink(nullptr);
-        fs::current_path(old);
-        fs::remove_all(dir);
-    }
+    ScriptPageTest() : ScratchPageTest("page") {}
+
     // A script written in UTF-8 here, stored in GBK as the program reads it.
     static void Script(const std::string& rel, const std::string& utf8) { Bytes(rel, Gbk(utf8)); }
     static void Bytes(const std::string& rel, const std::string& bytes) {
         const fs::path p(rel);
         if (!p.parent_path().empty()) fs::create_directories(p.parent_path());
         std::ofstream(p, std::ios::binary) << bytes;
-    }
-    // A view on topic `code` of the family, not yet drawn.
-    static std::unique_ptr<CPemroView> View(const std::string& code, int family = -1) {
-        auto v = std::make_unique<CPemroView>();
-        v->ResetTopic(family);
-        v->m_strTopicCode = code;
-        return v;
-    }
-    static void Draw(CPemroView* v) {
-        if (v->BackingImage().width() != kWidth) v->ResizeClient(kWidth, kHeight);
-        v->Invalidate();
-        v->RenderPending();
-    }
-    static std::unique_ptr<CPemroView> Page(const std::string& code, int family = -1) {
-        auto v = View(code, family);
-        Draw(v.get());
-        return v;
     }
     // A left click at a client point, then the passes it causes.
     static void Click(CPemroView* v, int x, int y) {
@@ -71,13 +36,6 @@ protected:
         v->Invalidate();
         v->RenderPending();
     }
-    static COLORREF Pixel(const CPemroView* v, int x, int y) {
-        const QRgb c = v->BackingImage().pixel(x, y);
-        return RGB(qRed(c), qGreen(c), qBlue(c));
-    }
-
-    fs::path old, dir;
-    std::vector<std::string> messages;
 };
 
 // Gathers every piece of typeset text of the passes.

@@ -2,6 +2,7 @@
 // clipped to, what persists between them, scrolling and the client DC.
 #include "platform/scroll_view.h"
 #include "platform/view_widget.h"
+#include "test_support.h"
 
 #include <QApplication>
 #include <QImage>
@@ -81,8 +82,7 @@ public:
 };
 
 COLORREF PixelAt(const CScrollView& view, int x, int y) {
-    const QRgb p = view.BackingImage().pixel(x, y);
-    return RGB(qRed(p), qGreen(p), qBlue(p));
+    return test_support::ColourAt(view.BackingImage(), x, y);
 }
 
 // A view of 200 x 100 whose first full pass has run.

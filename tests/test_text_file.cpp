@@ -1,6 +1,7 @@
 // GBK conversion, program paths and the line reader of topic scripts.
 #include "platform/file.h"
 #include "platform/text_codec.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -16,24 +17,11 @@ namespace {
 // A scratch directory that is the current directory while the test runs.
 class TempDirTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        old = fs::current_path();
-        dir = fs::temp_directory_path() /
-              ("pemro_file_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        fs::current_path(dir);
-    }
-    void TearDown() override {
-        fs::current_path(old);
-        fs::remove_all(dir);
-    }
     static void Write(const fs::path& p, const std::string& bytes) {
         fs::create_directories(p.parent_path().empty() ? "." : p.parent_path());
         std::ofstream(p, std::ios::binary) << bytes;
     }
-    fs::path old, dir;
+    test_support::ScratchDir scratch{"file"};
 };
 
 } // namespace

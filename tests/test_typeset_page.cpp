@@ -3,8 +3,6 @@
 // the answer button.
 #include "typeset_fixture.h"
 
-#include <unistd.h>
-
 using namespace typeset_test;
 
 namespace {
@@ -12,7 +10,7 @@ namespace {
 class SamplePageTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(::chdir(PEMRO_RUN_DIR), 0);
+        ASSERT_TRUE(runDir.Entered());
         view = std::make_unique<CPemroView>();
         view->ResetTopic(-1);
         view->m_strTopicCode = "230";
@@ -32,6 +30,7 @@ protected:
             if (p.text == Gbk(utf8)) out.push_back(p);
         return out;
     }
+    InRunDir runDir;
     std::unique_ptr<CPemroView> view;
     Recorder rec;
 };

@@ -1,10 +1,9 @@
 // The page view's window side: scroll sizes and the printing hooks.
-#include "view/view.h"
+#include "test_support.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 
 namespace {
@@ -12,12 +11,7 @@ namespace {
 // Runs a test in the sample course's run directory, as the program does.
 class RunDirTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        old = std::filesystem::current_path();
-        std::filesystem::current_path(PEMRO_RUN_DIR);
-    }
-    void TearDown() override { std::filesystem::current_path(old); }
-    std::filesystem::path old;
+    test_support::InRunDir runDir;
 };
 
 int CountNearBlack(const QImage& img, const QRect& area) {

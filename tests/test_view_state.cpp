@@ -1,7 +1,7 @@
 // The view's state: construction defaults, the tables it is built from, the
 // full refresh, the topic reset and the settings commit.
 #include "platform/text_codec.h"
-#include "view/view.h"
+#include "test_support.h"
 #include "view/view_settings.h"
 
 #include <gtest/gtest.h>
@@ -16,12 +16,9 @@
 
 namespace {
 
-using V = CPemroView;
+using namespace test_support;
 
-// The view is far too large for the stack.
-std::unique_ptr<V> MakeView() {
-    return std::make_unique<V>();
-}
+using V = CPemroView;
 
 // Script keywords by slot, "-" for the empty slot.
 const char kExpectedKeywords[] =
@@ -638,8 +635,7 @@ TEST(ViewTopicReset, ScrollSizes) {
 
 // A reset asks for a full repaint, except the one run by the constructor.
 TEST(ViewTopicReset, InvalidatesOutsideConstruction) {
-    const auto old = std::filesystem::current_path();
-    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    CurrentDir cwd(std::filesystem::temp_directory_path());
     auto v = MakeView();
     EXPECT_FALSE(v->HasPendingPaint());
     v->ResizeClient(200, 150);
@@ -648,7 +644,6 @@ TEST(ViewTopicReset, InvalidatesOutsideConstruction) {
     v->ResetTopic(-1);
     EXPECT_TRUE(v->HasPendingPaint());
     EXPECT_EQ(v->m_nDerivativeArg, 0);
-    std::filesystem::current_path(old);
 }
 
 // --- Settings commit ------------------------------------------------------------

@@ -2,15 +2,8 @@
 // text, for the typesetting tests.
 #pragma once
 
-#include "platform/dc.h"
 #include "platform/file.h"
-#include "platform/text_codec.h"
-#include "view/view.h"
-
-#include <QImage>
-#include <gtest/gtest.h>
-
-#include <unistd.h>
+#include "test_support.h"
 
 #include <filesystem>
 #include <fstream>
@@ -20,36 +13,22 @@
 
 namespace typeset_test {
 
-struct Piece {
-    int x, y;
-    std::string text; // GBK
-    LOGFONT font;
-    COLORREF colour;
-};
+using namespace test_support;
 
-class Recorder : public CPemroView::TextSink {
-public:
-    std::vector<Piece> pieces;
-    void OnText(int x, int y, const char* gbk, int count, const LOGFONT& font,
-                COLORREF colour) override {
-        pieces.push_back({x, y, std::string(gbk, count), font, colour});
-    }
-};
+using Recorder = TextRecorder;
+using Piece = TextRecorder::Piece;
 
 // Palette colours that tell the numbers apart.
 inline COLORREF PaletteTestColour(int i) {
     return RGB(10 * i + 5, 200 - 5 * i, 3 * i + 1);
 }
 
-class TypesetTest : public ::testing::Test {
+class TypesetTest : public ViewSurfaceTest {
 protected:
     static constexpr int kWidth = 800, kHeight = 1200;
 
     void SetUp() override {
-        image = QImage(kWidth, kHeight, QImage::Format_RGB32);
-        image.fill(0);
-        dc = std::make_unique<CDC>(&image);
-        view = std::make_unique<CPemroView>();
+        MakeSurface(kWidth, kHeight);
         CPemroView& v = *view;
         v.m_pTextSink = &rec;
         // One visible screen of a page that is drawn for the second time.
@@ -57,10 +36,6 @@ protected:
         v.m_nTextRevealMode = -1;
         v.m_bPrintMode = 0;
         v.m_nPrintOffsetY = 0;
-        v.m_nClipLeft = 0;
-        v.m_nClipTop = 0;
-        v.m_nClipRight = kWidth;
-        v.m_nClipBottom = kHeight;
         v.m_nTextY = v.m_nNextLineY = 100;
         v.m_nCharHeight = v.m_nBaseCharHeight = 20;
         v.m_nCharWidth = v.m_nBaseCharWidth = 10;
@@ -101,9 +76,7 @@ protected:
     // the first record's three header bytes, with the header parsed.
     CStdioFile* OpenRecord(const std::string& utf8Script) {
         const std::string gbk = Gbk(utf8Script);
-        path = std::filesystem::temp_directory_path() /
-               ("pemro_typeset_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt");
+        path = UniqueTempPath("typeset", ".txt");
         std::ofstream(path, std::ios::binary) << gbk;
         file = std::make_unique<CStdioFile>();
         if (!file->Open(path.string())) return nullptr;
@@ -130,9 +103,6 @@ protected:
         if (!path.empty()) std::filesystem::remove(path);
     }
 
-    QImage image;
-    std::unique_ptr<CDC> dc;
-    std::unique_ptr<CPemroView> view;
     Recorder rec;
     std::filesystem::path path;
     std::unique_ptr<CStdioFile> file;

@@ -1,0 +1,281 @@
+// Set-up pieces the tests share: the current directory switched for a test's
+// lifetime, a scratch directory of a test's own, pixel reads and counts on an
+// in-memory image, a recorder of the typeset text, and fixtures for a view on
+// an in-memory surface and for whole pages drawn from scratch scripts.
+#pragma once
+
+#include "platform/dc.h"
+#include "platform/system.h"
+#include "platform/text_codec.h"
+#include "view/view.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace test_support {
+
+namespace fs = std::filesystem;
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 255, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+// The view is far too large for the stack.
+inline std::unique_ptr<CPemroView> MakeView() {
+    return std::make_unique<CPemroView>();
+}
+
+// --- Directories ---------------------------------------------------------------
+
+// Makes `dir` the current directory while the object lives and goes back to
+// the one before afterwards, so that no test leaves the next in its place.
+class CurrentDir {
+public:
+    explicit CurrentDir(const fs::path& dir) {
+        std::error_code ec;
+        m_old = fs::current_path(ec);
+        if (!ec) fs::current_path(dir, ec);
+        m_entered = !ec;
+        if (!m_entered) ADD_FAILURE() << "cannot enter " << dir << ": " << ec.message();
+    }
+    ~CurrentDir() {
+        std::error_code ec;
+        if (m_entered) fs::current_path(m_old, ec);
+    }
+    CurrentDir(const CurrentDir&) = delete;
+    CurrentDir& operator=(const CurrentDir&) = delete;
+
+    bool Entered() const { return m_entered; }
+
+private:
+    fs::path m_old;
+    bool m_entered = false;
+};
+
+// The run directory the build prepares (the GBK sample course).
+class InRunDir : public CurrentDir {
+public:
+    InRunDir() : CurrentDir(PEMRO_RUN_DIR) {}
+};
+
+// A name under the temporary directory for the running test alone: the
+// process id keeps parallel runs apart, the test's full name the tests.
+inline fs::path UniqueTempPath(const std::string& prefix, const std::string& suffix = "") {
+    std::string name = "pemro_" + prefix + "_" + std::to_string(::getpid());
+    if (const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info())
+        name += std::string("_") + t->test_suite_name() + "_" + t->name();
+    std::replace(name.begin(), name.end(), '/', '_'); // parameterised names
+    return fs::temp_directory_path() / (name + suffix);
+}
+
+// An empty directory of the test's own that is the current directory while
+// the object lives; removed afterwards with everything in it.
+class ScratchDir {
+public:
+    explicit ScratchDir(const std::string& prefix) : m_path(UniqueTempPath(prefix)) {
+        std::error_code ec;
+        fs::remove_all(m_path, ec);
+        fs::create_directories(m_path, ec);
+        m_cwd.emplace(m_path);
+    }
+    ~ScratchDir() {
+        m_cwd.reset(); // leave before removing
+        std::error_code ec;
+        fs::remove_all(m_path, ec);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const fs::path& path() const { return m_path; }
+
+private:
+    fs::path m_path;
+    std::optional<CurrentDir> m_cwd;
+};
+
+// --- Pixels -------------------------------------------------------------------
+
+// The colour of a pixel; black outside the image.
+inline COLORREF ColourAt(const QImage& image, int x, int y) {
+    if (!image.valid(x, y)) return kBlack;
+    const QRgb p = image.pixel(x, y);
+    return RGB(qRed(p), qGreen(p), qBlue(p));
+}
+
+// Pixels of the colour in [l, r) x [t, b), within the image.
+inline int CountColour(const QImage& image, COLORREF c, int l, int t, int r, int b) {
+    l = std::max(l, 0), t = std::max(t, 0);
+    r = std::min(r, image.width()), b = std::min(b, image.height());
+    int n = 0;
+    for (int y = t; y < b; ++y)
+        for (int x = l; x < r; ++x) n += ColourAt(image, x, y) == c;
+    return n;
+}
+
+inline int CountColour(const QImage& image, COLORREF c) {
+    return CountColour(image, c, 0, 0, image.width(), image.height());
+}
+
+// --- Typeset text ---------------------------------------------------------------
+
+// Every piece of typeset text of the passes, in drawing order.
+struct TextRecorder : CPemroView::TextSink {
+    struct Piece {
+        int x, y;
+        std::string text; // GBK
+        LOGFONT font;
+        COLORREF colour;
+    };
+    std::vector<Piece> pieces;
+
+    void OnText(int x, int y, const char* gbk, int count, const LOGFONT& font,
+                COLORREF colour) override {
+        pieces.push_back({x, y, std::string(gbk, size_t(count)), font, colour});
+    }
+    // Whether a piece holds the text (UTF-8 here, GBK on the page).
+    bool Saw(const std::string& utf8) const {
+        const std::string gbk = Gbk(utf8);
+        for (const Piece& p : pieces)
+            if (p.text.find(gbk) != std::string::npos) return true;
+        return false;
+    }
+    // Pieces whose bytes are exactly `text`.
+    int Count(const std::string& text) const {
+        int n = 0;
+        for (const Piece& p : pieces) n += p.text == text;
+        return n;
+    }
+    // The piece written right after the first piece that holds `utf8Label`.
+    std::string After(const std::string& utf8Label) const {
+        const std::string gbk = Gbk(utf8Label);
+        for (size_t i = 0; i + 1 < pieces.size(); ++i)
+            if (pieces[i].text.find(gbk) != std::string::npos) return pieces[i + 1].text;
+        return {};
+    }
+};
+
+// --- Fixtures ---------------------------------------------------------------------
+
+// A view drawing through a CDC on a black in-memory image whose clip box is
+// the whole image.
+class ViewSurfaceTest : public ::testing::Test {
+protected:
+    void MakeSurface(int width, int height) {
+        view = std::make_unique<CPemroView>();
+        image = QImage(width, height, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        dc = std::make_unique<CDC>(&image);
+        CPemroView& v = *view;
+        v.m_nClipLeft = 0, v.m_nClipTop = 0, v.m_nClipRight = width, v.m_nClipBottom = height;
+    }
+
+    COLORREF At(int x, int y) const { return ColourAt(image, x, y); }
+    int CountIn(COLORREF c, int l, int t, int r, int b) const {
+        return CountColour(image, c, l, t, r, b);
+    }
+    int CountIn(COLORREF c, const CRect& r) const {
+        return CountColour(image, c, r.left, r.top, r.right, r.bottom);
+    }
+    int Count(COLORREF c) const { return CountColour(image, c); }
+    bool Blank() const { return Count(kBlack) == image.width() * image.height(); }
+    void Clear() { image.fill(Qt::black); }
+
+    // The world rectangle of a plane figure.
+    void SetWorld(double x0, double x1, double y0, double y1) {
+        CPemroView& v = *view;
+        v.m_dXMin = x0, v.m_dXMax = x1, v.m_dYMin = y0, v.m_dYMax = y1;
+        v.m_dXSpan = x1 - x0, v.m_dYSpan = y1 - y0;
+    }
+    // A press at a client point, then the start of the pass that answers it.
+    void Press(int x, int y) {
+        view->m_ptClick = CPoint(x, y);
+        ++view->m_nClickSerial;
+        view->BeginPassClickState();
+    }
+
+    std::unique_ptr<CPemroView> view;
+    QImage image;
+    std::unique_ptr<CDC> dc;
+};
+
+// A visible plane figure on a 400 x 300 surface: graph box 10..390 x
+// 10..290, plot 300 x 200 pixels at (50, 50), z in [0, 1], an oblique
+// projection of 40 pixels a unit along x, one-pixel pens, no zoom, on screen.
+// Each fixture sets its world, colours, text metrics and the rest itself.
+class FigureSurfaceTest : public ViewSurfaceTest {
+protected:
+    void SetUp() override {
+        MakeSurface(400, 300);
+        CPemroView& v = *view;
+        v.m_bFigureVisible = 1, v.m_bFigure3D = 0;
+        v.m_nGraphLeft = 10, v.m_nGraphTop = 10, v.m_nGraphRight = 390, v.m_nGraphBottom = 290;
+        v.m_nPlotLeft = 50, v.m_nPlotRight = 350, v.m_nPlotTop = 50, v.m_nPlotBottom = 250;
+        v.m_nPlotWidth = 300, v.m_nPlotHeight = 200;
+        v.m_dZMin = 0, v.m_dZMax = 1, v.m_dZSpan = 1;
+        v.m_nPixelSize = 0, v.m_nRegionType = 0, v.m_nLineStyle = 0;
+        v.m_bFullRepaint = 1, v.m_bZoom = 0, v.m_bPrintMode = 0;
+        v.m_ptClick = CPoint(0, 0);
+        v.m_nBaseCharHeight = 18;
+        v.m_dRotationAngle = 0, v.m_nAxisArrangement = 1, v.m_dObliqueFactor = 0.5;
+        v.m_nProjScaleX = 40;
+    }
+};
+
+constexpr int kPageWidth = 1280;
+constexpr int kPageHeight = 960;
+
+// Whole pages: scripts in a scratch directory of the test's own (with its
+// data/ folder) drawn by a view on a 1280 x 960 surface. Message boxes go to
+// `messages`.
+class ScratchPageTest : public ::testing::Test {
+protected:
+    static constexpr int kWidth = kPageWidth;
+    static constexpr int kHeight = kPageHeight;
+
+    explicit ScratchPageTest(const std::string& prefix) : scratch(prefix) {
+        std::error_code ec;
+        fs::create_directories("data", ec);
+    }
+    void SetUp() override {
+        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
+    }
+    void TearDown() override { SetMessageBoxSink(nullptr); }
+
+    // A view on topic `code` of the family, not yet drawn.
+    static std::unique_ptr<CPemroView> View(const std::string& code, int family = -1) {
+        auto v = std::make_unique<CPemroView>();
+        v->ResetTopic(family);
+        v->m_strTopicCode = code;
+        return v;
+    }
+    static void Draw(CPemroView* v) {
+        if (v->BackingImage().width() != kWidth) v->ResizeClient(kWidth, kHeight);
+        v->Invalidate();
+        v->RenderPending();
+    }
+    static std::unique_ptr<CPemroView> Page(const std::string& code, int family = -1) {
+        auto v = View(code, family);
+        Draw(v.get());
+        return v;
+    }
+    static COLORREF Pixel(const CPemroView* v, int x, int y) {
+        return ColourAt(v->BackingImage(), x, y);
+    }
+
+    ScratchDir scratch;
+    std::vector<std::string> messages;
+};
+
+} // namespace test_support
