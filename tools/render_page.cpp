@@ -1,11 +1,13 @@
 // render-page: draws a topic page without a display and writes it as PNG.
 //
 //   render-page [--root DIR] [--topic CODE] [--family N] [--level N]
-//               [--variant N] [--size WxH] [--click X,Y]... --out FILE.png
+//               [--variant N] [--size WxH] [--click X,Y]... [--command ID]...
+//               --out FILE.png
 //
 // Each --click presses and releases the left button at a client point and
-// runs the passes that follow. Exit status 0 when the page was drawn, 1 on a
-// usage error, 2 when the picture could not be written.
+// runs the passes that follow; each --command runs a menu command by its id
+// and the passes that follow. Clicks and commands run in the order given. Exit status 0 when the
+// page was drawn, 1 on a usage error, 2 when the picture could not be written.
 #include "platform/system.h"
 #include "view/view.h"
 
@@ -25,7 +27,8 @@ namespace {
 int Usage(const char* why) {
     std::fprintf(stderr,
                  "render-page: %s\nusage: render-page [--root DIR] [--topic CODE] [--family N] "
-                 "[--level N] [--variant N] [--size WxH] [--click X,Y]... --out FILE.png\n",
+                 "[--level N] [--variant N] [--size WxH] [--click X,Y]... [--command ID]... "
+                 "--out FILE.png\n",
                  why);
     return 1;
 }
@@ -52,14 +55,24 @@ int main(int argc, char** argv) {
     std::string root, topic, out;
     int family = -1, level = 0, variant = 0, width = 1280, height = 960;
     bool haveFamily = false;
-    std::vector<CPoint> clicks;
+    // What happens after the first passes, in order: a click at a point or
+    // a command by id.
+    struct Action {
+        bool isClick;
+        CPoint point;
+        int command;
+    };
+    std::vector<Action> actions;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (i + 1 >= argc) return Usage("missing value");
         const char* value = argv[++i];
-        if (!std::strcmp(arg, "--root")) root = value;
-        else if (!std::strcmp(arg, "--topic")) topic = value;
-        else if (!std::strcmp(arg, "--out")) out = value;
+        if (!std::strcmp(arg, "--root"))
+            root = value;
+        else if (!std::strcmp(arg, "--topic"))
+            topic = value;
+        else if (!std::strcmp(arg, "--out"))
+            out = value;
         else if (!std::strcmp(arg, "--family")) {
             if (!ParseInt(value, &family)) return Usage("bad --family");
             haveFamily = true;
@@ -74,7 +87,11 @@ int main(int argc, char** argv) {
         } else if (!std::strcmp(arg, "--click")) {
             CPoint p;
             if (!ParsePair(value, ',', &p.x, &p.y)) return Usage("bad --click");
-            clicks.push_back(p);
+            actions.push_back({true, p, 0});
+        } else if (!std::strcmp(arg, "--command")) {
+            int id = 0;
+            if (!ParseInt(value, &id) || id <= 0) return Usage("bad --command");
+            actions.push_back({false, CPoint(), id});
         } else {
             return Usage("unknown option");
         }
@@ -83,9 +100,8 @@ int main(int argc, char** argv) {
     if (!root.empty() && ::chdir(root.c_str()) != 0) return Usage("cannot enter --root");
 
     QGuiApplication app(argc, argv);
-    SetMessageBoxSink([](const std::string& text) {
-        std::fprintf(stderr, "message: %s\n", text.c_str());
-    });
+    SetMessageBoxSink(
+        [](const std::string& text) { std::fprintf(stderr, "message: %s\n", text.c_str()); });
 
     auto view = std::make_unique<CPemroView>();
     if (haveFamily || !topic.empty()) {
@@ -96,9 +112,13 @@ int main(int argc, char** argv) {
     }
     view->ResizeClient(width, height);
     view->RenderPending();
-    for (const CPoint& p : clicks) {
-        view->OnLButtonDown(MK_LBUTTON, p);
-        view->OnLButtonUp(0, p);
+    for (const Action& a : actions) {
+        if (a.isClick) {
+            view->OnLButtonDown(MK_LBUTTON, a.point);
+            view->OnLButtonUp(0, a.point);
+        } else if (!view->OnCommand(UINT(a.command))) {
+            std::fprintf(stderr, "render-page: no command %d\n", a.command);
+        }
         view->Invalidate();
         view->RenderPending();
     }
