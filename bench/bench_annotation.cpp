@@ -1,28 +1,15 @@
 // Full passes of the figure annotation sample pages: the plane figures
 // (BoxLine, BoundaryVector, InnerPoint, …) and the space figures.
-#include "view/view.h"
+#include "bench_support.h"
 
 #include <benchmark/benchmark.h>
-
-#include <memory>
-#include <unistd.h>
 
 namespace {
 
 void AnnotationPagePass(benchmark::State& state, const char* topic, int height) {
-    if (::chdir(PEMRO_RUN_DIR) != 0) {
-        state.SkipWithError("no run directory");
-        return;
-    }
-    auto view = std::make_unique<CPemroView>();
-    view->ResetTopic(-1);
-    view->m_strTopicCode = topic;
-    view->ResizeClient(1280, height);
-    view->RenderPending();
-    for (auto _ : state) {
-        view->Invalidate();
-        view->RenderPending();
-    }
+    auto view = OpenSamplePage(topic, -1, 1280, height);
+    if (!view) return state.SkipWithError("no run directory");
+    TimeFullPasses(state, *view);
 }
 
 } // namespace
