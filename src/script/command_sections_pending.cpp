@@ -18,7 +18,6 @@ void CPemroView::CmdTangentLine2(CDC*) {}
 void CPemroView::Cmdtangentline2(CDC*) {}
 void CPemroView::CmdTangentLine3(CDC*) {}
 void CPemroView::CmdTangentPlane(CDC*) {}
-void CPemroView::CmdRoot(CDC*) {}
 void CPemroView::CmdLeastSquareMethod(CDC*) {}
 void CPemroView::CmdMeanDifferential(CDC*) {}
 void CPemroView::CmdMeanCalculus1(CDC*) {}
@@ -28,13 +27,10 @@ void CPemroView::CmdSeries1(CDC*) {}
 void CPemroView::CmdSeries2(CDC*) {}
 void CPemroView::CmdCalculus1(CDC*) {}
 void CPemroView::Cmdcalculus1(CDC*) {}
-void CPemroView::CmdRomberg(CDC*) {}
 void CPemroView::CmdCalculus2(CDC*) {}
 void CPemroView::Cmdcalculus2(CDC*) {}
 void CPemroView::CmdRevolve(CDC*) {}
 void CPemroView::CmdFourier(CDC*) {}
-void CPemroView::CmdDiffEquation1(CDC*) {}
-void CPemroView::CmdDiffEquations(CDC*) {}
 void CPemroView::CmdDomainxy(CDC*) {}
 void CPemroView::CmdDomainr(CDC*) {}
 void CPemroView::CmdSurf(CDC*) {}
@@ -71,14 +67,10 @@ void CPemroView::CmdLineInterpolate(CDC*) {}
 void CPemroView::CmdLargange(CDC*) {}
 void CPemroView::CmdNewton(CDC*) {}
 void CPemroView::CmdSplines(CDC*) {}
-void CPemroView::CmdGauss(CDC*) {}
 void CPemroView::CmdJacobiSeidel(CDC*) {}
 void CPemroView::CmdPowerMethod(CDC*) {}
-void CPemroView::CmdLU(CDC*) {}
 void CPemroView::CmdQR(CDC*) {}
 void CPemroView::CmdJacobiMethod(CDC*) {}
-void CPemroView::CmdMatrixtransform(CDC*) {}
-void CPemroView::CmdDet(CDC*) {}
 void CPemroView::CmdGradient(CDC*) {}
 void CPemroView::CmdSphereCurveMove(CDC*) {}
 void CPemroView::CmdSphereSurfMove(CDC*) {}

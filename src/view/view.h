@@ -78,6 +78,7 @@ public:
 #include "render/primitives_members.h"
 #include "render/text_members.h"
 #include "script/annotation_members.h"
+#include "numeric/numeric_members.h"
 #include "script/script_members.h"
 #include "view/command_members.h"
 #include "view/dialog_members.h"

@@ -1,0 +1,61 @@
+// Members of CPemroView: numerical analysis and linear algebra. The shared
+// linear system and its solvers, the number display controls, and the
+// demonstrations of elimination, reduction and determinants, triangular
+// factorisations, Romberg integration, root finding and the initial-value
+// solvers. Included inside the class body (view/view.h); the algorithms
+// themselves are free functions in numeric/math/.
+// clang-format off
+
+    // --- The shared linear system (linear_system.cpp) ------------------------
+    void LoadLinearSystem(int rows, int cols);
+    void SolveSmallSystem(int n);
+    void DecomposeAndSolve(int n, int method);
+
+    // --- Number display controls (display_controls.cpp) ----------------------
+    void DrawDecimalsSelector(CDC* pDC, int x, int y, int maxDecimals);
+    void DrawPrecisionSelector(CDC* pDC, int x, int y);
+    double RoundSignificant(double value) const;
+    void DrawKeepDecimalsSelector(CDC* pDC, int rows, int cols, int which);
+    // Column titles "" are absent; an index below 0 means no index. The
+    // matrix rows hold 21 doubles each.
+    void DrawRelatedDataPanel(CDC* pDC, const char* outerLeftTitle, int outerLeftIndex,
+                              const double* outerLeft, const char* leftTitle, int leftIndex,
+                              const double* left, const char* matrixTitle, const double* matrix,
+                              int matrixCols, int rows, const char* rightTitle, int rightIndex,
+                              const double* right, const char* outerRightTitle,
+                              int outerRightIndex, const double* outerRight);
+
+    // --- Matrix demonstrations (gauss_demo.cpp, reduce_demo.cpp, lu_demo.cpp) --
+    void DrawGauss(CDC* pDC, int n, int m);
+    void DrawMatrixtransform(CDC* pDC, int mode, int m, int n);
+    void DrawLU(CDC* pDC, int n, int method);
+    // The step buttons "下一步", "上一步", "开  始" (rows 0..2) of the
+    // column at the plot's right; `restart` is the step "开  始" sets.
+    void DrawStepButtons(CDC* pDC, int restart);
+    // A method button of that column: a hit makes `method` pending and
+    // restarts the demonstration.
+    void DrawMethodButton(CDC* pDC, int row, const char* utf8Label, int method);
+    // Settings of the matrix demonstrations as the shared precision controls
+    // leave them, and the zero-pivot message.
+    void DrawMatrixMessage(CDC* pDC, const char* utf8Text);
+
+    // --- Romberg integration (romberg_demo.cpp) -------------------------------
+    void DrawRomberg(CDC* pDC);
+
+    // --- Root finding (root_demo.cpp) -----------------------------------------
+    void DrawRoot(CDC* pDC, int method);
+    // f at x for the root demonstration (a parametric curve is solved from
+    // the parameter nearest x).
+    double EvalRootFunction(double x);
+    void DrawRootMessage(CDC* pDC, const char* utf8Text);
+
+    // --- Initial-value problems (ode_steps.cpp, ode_demo.cpp) -----------------
+    void OdeEulerStep(double x, double y, double h);
+    void OdeRungeKuttaAdamsStep(int kind, double x, double y, double z, double h, double x0);
+    void DrawDiffEquation1(CDC* pDC, int which);
+    void DrawOdeSingle(CDC* pDC);
+    void DrawOdeSystem(CDC* pDC);
+    void DrawOdeValueRow(CDC* pDC, int n, double x, double y, double column);
+    void DrawOdeSingleButtons(CDC* pDC);
+
+// clang-format on

@@ -1,0 +1,60 @@
+// Romberg integration: the triangular table of trapezoid values and their
+// extrapolations, or the function values of the finest grid.
+#include "numeric/math/romberg.h"
+#include "platform/text_codec.h"
+#include "view/view.h"
+
+namespace {
+
+constexpr double kEpsilonUp = 5.0;
+constexpr double kEpsilonDown = 0.2;
+
+} // namespace
+
+void CPemroView::DrawRomberg(CDC* pDC) {
+    const double a = m_dIntervalA, b = m_dIntervalB;
+    const int ch = m_nBaseCharHeight;
+    DrawStringWorld(pDC, m_dXMin + 0.6 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"Romberg积分"),
+                    m_crCurveSetting);
+    const int x = m_nPlotRight - 20;
+    if (TextButtonInPlot(pDC, x, m_nPlotTop, 48, 20, Gbk(u8"ε增加"), m_crCurveSetting))
+        m_dEpsilon *= kEpsilonUp;
+    if (TextButtonInPlot(pDC, x, m_nPlotTop + 24, 48, 20, Gbk(u8"ε减少"), m_crCurveSetting))
+        m_dEpsilon *= kEpsilonDown;
+    const bool list = m_nDemoOption == 1;
+    if (TextButtonInPlot(pDC, m_nPlotRight - (2 * ch) / 3, m_nPlotTop - 24, 50, 20,
+                         Gbk(list ? u8"不显示数据" : u8"显示数据"), m_crCurveSetting))
+        m_nDemoOption = list ? 0 : 1;
+    DrawLabelValue(pDC, m_dXMin + 0.6 * m_dXSpan, m_dYMax, Gbk(u8"ε="), 6, m_dEpsilon,
+                   m_crFirstDerivative);
+    DrawDecimalsSelector(pDC, m_nPlotLeft, m_nPlotTop - 40, 6);
+
+    auto f = [this](double t) { return EvalF(t, m_nFuncF); };
+    numeric::RombergTable table;
+    numeric::ComputeRomberg(f, a, b, m_dEpsilon, &table);
+    const int rows = table.rows;
+
+    if (m_nDemoOption != 1) {
+        const double d = Max2(4, rows);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c <= r; ++c)
+                DrawLabelValue(pDC, m_dXMin + c * m_dXSpan / d, m_dYMax - r * m_dYSpan / d, "",
+                               m_nDecimals, table.r[r][c], m_crFirstDerivative);
+        return;
+    }
+    const double N = table.finestPoints;
+    const double h = (b - a) / N;
+    // On a fine grid many lines fall on one pixel row and overwrite each
+    // other; only every stride-th is written (a power of two, so both
+    // columns keep their first and last lines).
+    long stride = 1;
+    while (N / double(stride) > 2.0 * Max2(m_nPlotHeight, 1)) stride *= 2;
+    for (long j = 0; j <= long(N); j += stride) {
+        const double xj = a + j * h;
+        const bool leftColumn = j < N / 2;
+        const double px = leftColumn ? m_dXMin : m_dXMin + 0.5 * m_dXSpan;
+        const double py =
+            leftColumn ? m_dYMax - 2 * j * m_dYSpan / N : m_dYMax - (2 * j - N) * m_dYSpan / N;
+        DrawLabelValuePair(pDC, px, py, "f    =", 6, f(xj), "", 3, xj, 1.2, -0.5, m_crCurveSetting);
+    }
+}
