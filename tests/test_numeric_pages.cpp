@@ -1,0 +1,214 @@
+// The numerical demonstrations in the view: the shared linear system, the
+// kept decimals, the sample pages of the course drawn and stepped with their
+// buttons as a user clicks them, and scripts with sizes and steps that must
+// neither crash nor hang.
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <memory>
+
+namespace {
+
+using namespace test_support;
+
+// A sample page of the course drawn once on a 1280 x 960 surface, its text
+// recorded from the start.
+class NumericPageTest : public ::testing::Test {
+protected:
+    std::unique_ptr<CPemroView> Open(const char* topic) {
+        auto v = MakeView();
+        v->m_pTextSink = &text;
+        v->ResetTopic(-1);
+        v->m_strTopicCode = topic;
+        v->ResizeClient(kPageWidth, kPageHeight);
+        v->RenderPending();
+        return v;
+    }
+    // A click at a page point of the (unscrolled) page, then its passes.
+    void Click(CPemroView& v, int x, int y) {
+        text.pieces.clear();
+        v.m_ptClick = CPoint(x, y);
+        ++v.m_nClickSerial;
+        v.Invalidate();
+        v.RenderPending();
+    }
+    void Redraw(CPemroView& v) {
+        text.pieces.clear();
+        v.Invalidate();
+        v.RenderPending();
+    }
+    // A point inside the button of the column at the plot's right whose
+    // nominal row is `row` (24 pixels a row for a 20-pixel button, scaled to
+    // the real button height).
+    static CPoint ButtonRow(const CPemroView& v, int row) {
+        const int height = 3 * (v.m_nFontStep + v.m_nBaseCharHeight) / 5 + 2;
+        return CPoint(v.m_nPlotRight - 20 + 8, v.m_nPlotTop + 24 * row * height / 20 + 8);
+    }
+
+    InRunDir runDir;
+    TextRecorder text;
+};
+
+TEST(NumericView, LinearSystemFromTypedDataAndKeptDecimals) {
+    auto v = MakeView();
+    v->m_nFuncUpper = 1;
+    v->m_bLoadScriptSettings = TRUE;
+    v->m_nDataCountX = 4;
+    for (int i = 0; i < 4; ++i) v->m_adDataX[i] = i + 1;
+    for (int i = 0; i < 10; ++i) v->m_adDataY[i] = i + 5;
+    v->m_adPointX[0] = 10, v->m_adPointX[1] = 20;
+    v->LoadLinearSystem(2, 3);
+    const double rows[2][3] = {{1, 2, 3}, {4, 5, 6}};
+    for (int i = 0; i < 2; ++i) {
+        for (int j = 0; j < 3; ++j) EXPECT_EQ(v->m_adMatrixA[i][j], rows[i][j]);
+        EXPECT_EQ(v->m_adMatrixA[i][99], 10.0 * (i + 1));
+    }
+    // Cleared flag (a button was pressed): the input keeps its entries.
+    v->m_bLoadScriptSettings = FALSE;
+    v->m_adDataX[0] = 99;
+    v->LoadLinearSystem(2, 3);
+    EXPECT_EQ(v->m_adMatrixA[0][0], 1);
+    // Sizes beyond the arrays are clamped, counts beyond the lists read 0.
+    v->m_bLoadScriptSettings = TRUE;
+    v->m_nDataCountX = 1000;
+    v->LoadLinearSystem(100000, 100000);
+    EXPECT_EQ(v->m_adMatrixA[99][99], 0);
+
+    // Kept decimals round the input half away from zero, both signs alike.
+    v->m_adMatrixInput[0][0] = -1.2345;
+    v->m_adMatrixInput[0][1] = 1.2345;
+    v->m_adMatrixInput[1][0] = 1.0 / 3;
+    v->m_adMatrixInput[0][99] = -2.0 / 3;
+    v->m_nFuncUpper = 0;
+    v->LoadLinearSystem(2, 2);
+    v->m_nKeepDecimalsA = 2, v->m_nKeepDecimalsB = 5;
+    QImage image(200, 200, QImage::Format_RGB32);
+    CDC dc(&image);
+    v->DrawKeepDecimalsSelector(&dc, 2, 2, 1);
+    EXPECT_NEAR(v->m_adMatrixA[0][0], -1.23, 1e-12);
+    EXPECT_NEAR(v->m_adMatrixA[0][1], 1.23, 1e-12);
+    EXPECT_NEAR(v->m_adMatrixA[1][0], 0.33, 1e-12);
+    EXPECT_EQ(v->m_adMatrixA[0][99], -2.0 / 3); // the right-hand side stays exact
+    v->m_nKeepDecimalsB = 3;
+    v->DrawKeepDecimalsSelector(&dc, 2, 2, 1);
+    EXPECT_NEAR(v->m_adMatrixA[0][99], -0.667, 1e-12);
+}
+
+TEST(NumericView, StepsOfTheViewUseTheCatalogueRightHandSides) {
+    auto v = MakeView();
+    v->m_nSurfaceUpper = 0; // y' = y
+    v->m_nOdeMethod = 0;
+    v->OdeRungeKuttaAdamsStep(0, 0, 1, 0, 0.1, 0);
+    EXPECT_NEAR(v->m_adStepResult[0], 1.105170833, 1e-9);
+    v->OdeEulerStep(0, 1, 0.1);
+    EXPECT_NEAR(v->m_adStepResult[0], 1.1, 1e-12);
+    v->m_nOdeMethod = 1;
+    v->OdeEulerStep(0, 1, 0.1);
+    EXPECT_NEAR(v->m_adStepResult[0], 1.105, 1e-12);
+}
+
+TEST_F(NumericPageTest, RombergPageShowsTheTableAndItsButtonsAct) {
+    auto v = Open("367");
+    for (const char* cell : {"0.5000", "0.3750", "0.3333", "0.3438"}) EXPECT_TRUE(text.Saw(cell));
+    EXPECT_FALSE(text.Saw("0.3359")); // no fourth row at ε = 0.1
+    // "ε减少" twice: 0.004, and the table grows.
+    const CPoint down = ButtonRow(*v, 1);
+    Click(*v, down.x, down.y);
+    Click(*v, down.x, down.y);
+    EXPECT_NEAR(v->m_dEpsilon, 0.004, 1e-15);
+    EXPECT_TRUE(text.Saw("0.004000"));
+}
+
+TEST_F(NumericPageTest, EliminationPageShowsSolutionPivotsAndDeterminant) {
+    auto v = Open("201");
+    EXPECT_EQ(v->m_nDemoStep, 1);
+    // The three figures share the step; a tall window shows them all.
+    v->m_nDemoStep = 100;
+    v->ResizeClient(kPageWidth, 3 * kPageHeight);
+    Redraw(*v);
+    // The default system's solution (python3, exact fractions) on the Gauss figure.
+    for (const char* x : {"0.1075", "-0.5430", "0.5486"}) EXPECT_TRUE(text.Saw(x)) << x;
+    EXPECT_TRUE(text.Saw(u8"行列式:"));
+    EXPECT_TRUE(text.Saw("12.000000")); // [1 2 1; 4 2 4; 3 9 1], by hand
+    for (const char* pivot : {"1", "3", "4"}) EXPECT_GE(text.Count(pivot), 1);
+}
+
+TEST_F(NumericPageTest, LuPageClicksNextUntilTheSolutionShows) {
+    auto v = Open("203");
+    EXPECT_FALSE(text.Saw("X=["));
+    for (int i = 0; i < 8; ++i) {
+        const CPoint next = ButtonRow(*v, 0);
+        Click(*v, next.x, next.y);
+    }
+    EXPECT_EQ(v->m_nDemoStep, 9);
+    EXPECT_TRUE(text.Saw("X=["));
+    // x of the default system (python3, exact fractions): 0.1075, -0.5430, 0.5486.
+    for (const char* x : {"0.1075", "-0.5430", "0.5486"}) EXPECT_TRUE(text.Saw(x)) << x;
+    const CPoint back = ButtonRow(*v, 1);
+    Click(*v, back.x, back.y);
+    EXPECT_EQ(v->m_nDemoStep, 8);
+    Redraw(*v);
+    EXPECT_FALSE(text.Saw("X=["));
+}
+
+TEST_F(NumericPageTest, NewtonPageConvergesToTheRoot) {
+    auto v = Open("313");
+    v->m_nDemoOption = 1; // the table
+    v->m_nDemoStep = 8;   // a row for every step
+    Redraw(*v);
+    // From 0: 2, 1.2, 1.0118, 1.000046, then 1.000000 (x^2 + x - 2 = 0 at 1).
+    EXPECT_TRUE(text.Saw("1.000046"));
+    EXPECT_TRUE(text.Saw("1.000000"));
+    // Bisection over [0, 2] meets the root at its first midpoint.
+    v->m_nPendingFuncLower = 0;
+    v->m_bSelectionPending = TRUE;
+    Redraw(*v);
+    EXPECT_EQ(v->m_nFuncLower, 0);
+    EXPECT_TRUE(text.Saw("1.000000"));
+}
+
+TEST_F(NumericPageTest, OdePagesEndWhenTheStepCannotAdvance) {
+    for (const char* topic : {"334", "335", "363", "331", "333"}) {
+        auto v = Open(topic);
+        v->m_bLoadScriptSettings = FALSE;
+        for (double h : {0.0, -0.0, 1e-300, std::nan("")}) {
+            v->m_dOdeStep = h;
+            Redraw(*v); // returns: no endless loop
+        }
+    }
+    auto v = Open("335");
+    // Runge-Kutta from (0, 1) with h = 0.1: y1 = 1.1052 in the value table.
+    EXPECT_TRUE(text.Saw("1.1052"));
+}
+
+// Scripts of our own: sizes, methods and steps far outside their ranges.
+class NumericScriptTest : public ScratchPageTest {
+protected:
+    NumericScriptTest() : ScratchPageTest("numeric") {}
+    void Write(const std::string& body) {
+        std::ofstream("data/900.txt", std::ios::binary) << Gbk(body);
+    }
+};
+
+TEST_F(NumericScriptTest, SizesAndMethodsOutOfRangeNeverCrash) {
+    Write("700Gauss(0.4,5,38,11,500,500,7,1)\n"
+          "700LU(0.4,5,38,11,1000,9,1)\n"
+          "700Matrixtransform(0.4,5,38,11,-5,100000,2,1)\n"
+          "700Det(0.4,5,38,11,100000)\n"
+          "700Romberg(0.2,3,44,13,21,0,0,-0.2,1.2,-0.2,1.2,1,0)\n"
+          "700Root(0.2,3,44,13,39,9,0,-2.5,3,-3,10,0,2,0,0,-1)\n"
+          "700DiffEquation1(0.2,3,44,13,9,1,0,-1,1,-1,1,-1,1,0,2,0,1,-5,0)\n"
+          "700DiffEquations(0.2,3,44,13,0,0,1,-1,1,-1,1,-1,1,5,5,0,1,0)\n");
+    auto v = View("900");
+    for (int step : {-3, 0, 1, 50, 100000}) {
+        v->m_nDemoStep = step;
+        v->m_nPrecisionDigits = step > 50 ? 1 : 6;
+        Draw(v.get());
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+} // namespace
