@@ -1,0 +1,34 @@
+// Full paint passes of the numerical sample pages on a 1280x960 surface:
+// elimination, factorisation, Romberg, roots and the initial-value pages.
+#include "bench_support.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void NumericPagePass(benchmark::State& state, const char* topic) {
+    auto view = OpenSamplePage(topic, -1, 1280, 960);
+    if (!view) return state.SkipWithError("no run directory");
+    TimeFullPasses(state, *view);
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(NumericPagePass, gauss_201, "201")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(NumericPagePass, lu_203, "203")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(NumericPagePass, root_313, "313")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(NumericPagePass, ode_general_331, "331")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(NumericPagePass, ode_system_333, "333")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(NumericPagePass, euler_334, "334")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(NumericPagePass, runge_kutta_335, "335")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(NumericPagePass, adams_363, "363")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(NumericPagePass, romberg_367, "367")->Unit(benchmark::kMillisecond);
+
+// The general-solution page after "通解": 66 curves in both directions.
+static void NumericGeneralSolutionPass(benchmark::State& state) {
+    auto view = OpenSamplePage("331", -1, 1280, 960);
+    if (!view) return state.SkipWithError("no run directory");
+    view->m_dDemoParam = 0;
+    TimeFullPasses(state, *view);
+}
+BENCHMARK(NumericGeneralSolutionPass)->Unit(benchmark::kMillisecond);
