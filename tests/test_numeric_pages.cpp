@@ -45,7 +45,8 @@ protected:
     // the real button height).
     static CPoint ButtonRow(const CPemroView& v, int row) {
         const int height = 3 * (v.m_nFontStep + v.m_nBaseCharHeight) / 5 + 2;
-        return CPoint(v.m_nPlotRight - 20 + 8, v.m_nPlotTop + 24 * row * height / 20 + 8);
+        // Right of the plot rectangle: that part of a button acts too.
+        return CPoint(v.m_nPlotRight + 12, v.m_nPlotTop + 24 * row * height / 20 + 8);
     }
 
     InRunDir runDir;

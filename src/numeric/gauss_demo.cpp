@@ -22,7 +22,9 @@ void CPemroView::DrawGauss(CDC* pDC, int n, int m) {
     m_dXMin = 0, m_dXMax = cols;
     m_dYMin = 0, m_dYMax = rows + 4;
     DrawFunctionGraph(pDC, 0, 3, 1.0, 1.0, "", "");
-    if (!m_bFullRepaint && !HitTestGraphRegion(2)) return;
+    // The frame was just repainted: so is the demonstration, whenever the
+    // click lies on any of its controls, not only in the plot.
+    if (!m_bFullRepaint && !IsClickOnGraphControls()) return;
     DrawKeepDecimalsSelector(pDC, rows, cols, 1);
     DrawPrecisionSelector(pDC, m_nPlotLeft - 5 * m_nBaseCharHeight / 4, m_nPlotTop);
 

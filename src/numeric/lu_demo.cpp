@@ -28,7 +28,7 @@ void CPemroView::DrawLU(CDC* pDC, int n, int /*method*/) {
     m_dXMin = m_dYMin = -1.2;
     m_dXMax = m_dYMax = 1.2;
     DrawFunctionGraph(pDC, 0, 3, 1.0, 1.0, "", "");
-    if (!m_bFullRepaint && !HitTestGraphRegion(2)) return;
+    if (!m_bFullRepaint && !IsClickOnGraphControls()) return;
     DrawKeepDecimalsSelector(pDC, order, order, 1);
     DrawPrecisionSelector(pDC, m_nPlotLeft - (5 * m_nBaseCharHeight) / 4, m_nPlotTop);
     m_nDemoStep = std::max(m_nDemoStep, 0);

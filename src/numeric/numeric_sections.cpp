@@ -80,7 +80,7 @@ void CPemroView::CmdMatrixtransform(CDC* pDC) {
     m_dXMin = m_dYMin = -kMatrixWindow;
     m_dXMax = m_dYMax = kMatrixWindow;
     DrawFunctionGraph(pDC, 0, 3, 1.0, 1.0, "", "");
-    if (m_bFullRepaint || HitTestGraphRegion(2))
+    if (m_bFullRepaint || IsClickOnGraphControls())
         DrawMatrixtransform(pDC, m_nPlotMode, m_nCountM, m_nCountN);
 }
 
@@ -96,7 +96,8 @@ void CPemroView::CmdDet(CDC* pDC) {
     m_dXMin = m_dYMin = -kMatrixWindow;
     m_dXMax = m_dYMax = kMatrixWindow;
     DrawFunctionGraph(pDC, 0, 3, 1.0, 1.0, "", "");
-    if (m_bFullRepaint || HitTestGraphRegion(2)) DrawMatrixtransform(pDC, 3, m_nCountN, m_nCountN);
+    if (m_bFullRepaint || IsClickOnGraphControls())
+        DrawMatrixtransform(pDC, 3, m_nCountN, m_nCountN);
 }
 
 // --- Roots and integrals ---------------------------------------------------------------

@@ -72,7 +72,7 @@ void CPemroView::DrawDiffEquation1(CDC* pDC, int which) {
                              m_nPlotLeft - 16 - m_nSidePanelWidth, m_nPlotRight + 20, top,
                              m_nPlotTop - ch);
     }
-    if (!m_bFullRepaint && !HitTestGraphRegion(2)) return;
+    if (!m_bFullRepaint && !IsClickOnGraphControls()) return;
 
     if (which == 0)
         DrawOdeSingle(pDC);
