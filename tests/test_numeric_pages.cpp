@@ -169,6 +169,11 @@ TEST_F(NumericPageTest, NewtonPageConvergesToTheRoot) {
     Redraw(*v);
     EXPECT_EQ(v->m_nFuncLower, 0);
     EXPECT_TRUE(text.Saw("1.000000"));
+    // "ε减少" halves the script's ε, and the user's ε stays.
+    const int height = 3 * (v->m_nFontStep + v->m_nBaseCharHeight) / 5 + 2;
+    Click(*v, v->m_nPlotRight - v->m_nBaseCharHeight + 8, v->m_nPlotTop + 24 * height / 20 + 8);
+    Redraw(*v);
+    EXPECT_DOUBLE_EQ(v->m_dEpsilon, 0.00005);
 }
 
 TEST_F(NumericPageTest, OdePagesEndWhenTheStepCannotAdvance) {
@@ -183,6 +188,13 @@ TEST_F(NumericPageTest, OdePagesEndWhenTheStepCannotAdvance) {
     auto v = Open("335");
     // Runge-Kutta from (0, 1) with h = 0.1: y1 = 1.1052 in the value table.
     EXPECT_TRUE(text.Saw("1.1052"));
+    // "步长增" doubles h although the script gives one, and the new h stays.
+    const int height = 3 * (v->m_nFontStep + v->m_nBaseCharHeight) / 5 + 2;
+    Click(*v, v->m_nPlotRight - v->m_nBaseCharHeight / 2 + 8, v->m_nPlotTop - 22 * height / 20 + 8);
+    EXPECT_DOUBLE_EQ(v->m_dOdeStep, 0.2);
+    Redraw(*v);
+    EXPECT_DOUBLE_EQ(v->m_dOdeStep, 0.2);
+    EXPECT_TRUE(text.Saw("1.2214")); // y(0.2) by RK4 with h = 0.2 (python3: 1.2214000)
 }
 
 // Scripts of our own: sizes, methods and steps far outside their ranges.

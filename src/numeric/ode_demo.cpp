@@ -169,9 +169,12 @@ void CPemroView::DrawOdeSingle(CDC* pDC) {
 void CPemroView::DrawOdeSingleButtons(CDC* pDC) {
     const int x = m_nPlotRight - m_nBaseCharHeight / 2, T = m_nPlotTop;
     const double span = m_dXSpan;
-    if (TextButton(pDC, x, T - 22, Gbk(u8"步长增")) && 2 * m_dOdeStep <= span) m_dOdeStep *= 2;
+    // The user's step stands from now on: a script that gives h would
+    // otherwise put it back at every paint.
+    if (TextButton(pDC, x, T - 22, Gbk(u8"步长增")) && 2 * m_dOdeStep <= span)
+        m_dOdeStep *= 2, m_bLoadScriptSettings = FALSE;
     if (TextButton(pDC, x, T + 2, Gbk(u8"步长减")) && m_dOdeStep / 2 >= kMinStepOfSpan * span)
-        m_dOdeStep *= 0.5;
+        m_dOdeStep *= 0.5, m_bLoadScriptSettings = FALSE;
     if (TextButton(pDC, x, T + 26, Gbk(u8"有切线")))
         m_nPendingFuncLower = 1, m_bSelectionPending = TRUE;
     if (TextButton(pDC, x, T + 50, Gbk(u8"无切线")))

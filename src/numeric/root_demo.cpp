@@ -53,9 +53,12 @@ void CPemroView::DrawRoot(CDC* pDC, int method) {
     if (TextButtonInPlot(pDC, R - 5 * ch, T + 4, 50, 20, Gbk(u8"n增加"), btn)) ++m_nDemoStep;
     if (TextButtonInPlot(pDC, R - 3 * ch, T + 4, 50, 20, Gbk(u8"n减少"), btn)) --m_nDemoStep;
     if (TextButtonInPlot(pDC, R - 2 * ch, T - 24, 80, 20, Gbk(u8"从头开始"), btn)) m_nDemoStep = 0;
-    if (TextButtonInPlot(pDC, R - ch, T, 80, 20, Gbk(u8"ε增加"), btn)) m_dEpsilon *= kEpsilonUp;
+    // The user's ε stands from now on: a script that gives ε would otherwise
+    // put it back at every paint.
+    if (TextButtonInPlot(pDC, R - ch, T, 80, 20, Gbk(u8"ε增加"), btn))
+        m_dEpsilon *= kEpsilonUp, m_bLoadScriptSettings = FALSE;
     if (TextButtonInPlot(pDC, R - ch, T + 24, 80, 20, Gbk(u8"ε减少"), btn))
-        m_dEpsilon *= kEpsilonDown;
+        m_dEpsilon *= kEpsilonDown, m_bLoadScriptSettings = FALSE;
     for (int i = 0; i < 5; ++i) {
         if (TextButtonInPlot(pDC, R - ch, T + 48 + 24 * i, 80, 20, Gbk(kMethodButtons[i]), btn)) {
             m_nPendingFuncLower = kMethodOfButton[i];
