@@ -98,6 +98,37 @@ TEST(NumericView, LinearSystemFromTypedDataAndKeptDecimals) {
     EXPECT_NEAR(v->m_adMatrixA[0][99], -0.667, 1e-12);
 }
 
+// The shared controls on a plain figure surface.
+class NumericControlsTest : public FigureSurfaceTest {
+protected:
+    void SetUp() override {
+        FigureSurfaceTest::SetUp();
+        SetWorld(-1.2, 1.2, -1.2, 1.2);
+        view->m_nBaseCharWidth = 12;
+        view->m_pTextSink = &text;
+    }
+    TextRecorder text;
+};
+
+TEST_F(NumericControlsTest, DecimalsClampAndTheRelatedDataPanelToggles) {
+    CPemroView& v = *view;
+    for (int decimals : {9, -1}) {
+        v.m_nDecimals = decimals;
+        v.DrawDecimalsSelector(dc.get(), 50, 27, 6);
+        EXPECT_EQ(v.m_nDecimals, 6);
+    }
+    double matrix[2 * 21] = {0.5, 0.25};
+    matrix[21] = 0.125, matrix[22] = 1;
+    v.m_nDecimals = 4;
+    v.m_bShowRelatedData = FALSE;
+    // A click on "显示相关数据" shows the panel in the same pass.
+    Press(v.m_nPlotRight - 3 * v.m_nBaseCharHeight + 5, v.m_nPlotBottom + 5);
+    v.DrawRelatedDataPanel(dc.get(), "", -1, nullptr, "", -1, nullptr, "A", matrix, 2, 2, "", -1,
+                           nullptr, "", -1, nullptr);
+    EXPECT_TRUE(v.m_bShowRelatedData);
+    for (const char* value : {"0.5000", "0.2500", "0.1250", "1.0000"}) EXPECT_TRUE(text.Saw(value));
+}
+
 TEST(NumericView, StepsOfTheViewUseTheCatalogueRightHandSides) {
     auto v = MakeView();
     v->m_nSurfaceUpper = 0; // y' = y

@@ -15,7 +15,7 @@ constexpr int kGaussJordanMaxUnknowns = 10;
 
 using Array = double[kDemoRows][kDemoCols];
 
-// Row operations up to the step asked for; `Done` records the stop.
+// Counts row operations; Next() is true for the one the step asks to show.
 struct StepCounter {
     int target;
     int count = 0;
