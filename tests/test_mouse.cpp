@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -290,21 +291,20 @@ TEST(MouseMove, OverTheBaseOfASolidTheCursorFollows) {
 
 // --- Right button and cursor steps --------------------------------------------------------------
 
-TEST(MouseRight, TwoPressesReturnTheZoomToZero) {
+TEST(MouseRight, TwoPressesReturnTheZoomToZeroAndEachRepaintsInFull) {
     auto v = MakeView();
     Settle(v.get());
     v->m_bZoom = 0;
     v->m_nLabelZoom = 0;
-    v->m_nPrevClipBottom = 300;
-    v->OnRButtonDown(MK_RBUTTON, CPoint(5, 5));
-    EXPECT_EQ(v->m_bZoom, 1);
-    EXPECT_EQ(v->m_nLabelZoom, 1);
-    EXPECT_EQ(v->m_nPrevClipBottom, 300);
-    v->OnRButtonDown(MK_RBUTTON, CPoint(5, 5));
-    EXPECT_EQ(v->m_bZoom, 0);
-    EXPECT_EQ(v->m_nLabelZoom, 0);
-    EXPECT_EQ(v->m_nPrevClipBottom, 0);
-    EXPECT_FALSE(v->HasPendingPaint());
+    for (int expected : {1, 0}) {
+        v->m_nPrevClipBottom = 300;
+        v->OnRButtonDown(MK_RBUTTON, CPoint(5, 5));
+        EXPECT_EQ(v->m_bZoom, expected);
+        EXPECT_EQ(v->m_nLabelZoom, expected);
+        EXPECT_EQ(v->m_nPrevClipBottom, 0);
+        EXPECT_TRUE(v->HasPendingPaint());
+        v->RenderPending();
+    }
 }
 
 TEST(CursorSteps, StepATwentiethFromInsideOrFromTheMiddle) {
@@ -320,6 +320,78 @@ TEST(CursorSteps, StepATwentiethFromInsideOrFromTheMiddle) {
     EXPECT_DOUBLE_EQ(v->m_dCursorY, 4.5);
     v->OnCommand(ID_CURSOR_UP);
     EXPECT_DOUBLE_EQ(v->m_dCursorY, 5.0);
+}
+
+// --- Quick clicks and the zoom through the window, on a page with buttons ------------------------
+
+// The travelling-wave figure with its "t增" button at the plot's top right.
+class MouseOnAPage : public ScratchPageTest {
+protected:
+    MouseOnAPage() : ScratchPageTest("mouse") {}
+
+    void SetUp() override {
+        ScratchPageTest::SetUp();
+        std::ofstream("data/w.txt", std::ios::binary)
+            << Gbk(u8"014波\n700DAlembert(0.3,3,40,10,42,39,0,-10,10,-0.4,1.2,1,1)\n");
+        auto owned = View("w");
+        v = owned.get();
+        widget = std::make_unique<CViewWidget>(std::move(owned));
+        widget->resize(900, 700);
+        widget->show();
+        QApplication::processEvents();
+    }
+
+    // Sends one mouse event to the window, then lets the passes it asks for
+    // run, unless the next event comes before they can.
+    void Send(QEvent::Type type, Qt::MouseButton button, const QPointF& at, bool settle = true) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+        QMouseEvent event(type, at, at, button, held, Qt::NoModifier);
+        QApplication::sendEvent(widget->viewport(), &event);
+        if (settle) QApplication::processEvents();
+    }
+    QPointF OnTheTimeButton() const {
+        return QPointF(v->m_nPlotRight + 5 - v->m_nClipLeft, v->m_nPlotTop + 5 - v->m_nClipTop);
+    }
+
+    V* v = nullptr;
+    std::unique_ptr<CViewWidget> widget;
+};
+
+TEST_F(MouseOnAPage, APressAndADoubleClickStepAButtonTwice) {
+    ASSERT_GT(v->m_nPlotRight, 0);
+    const QPointF at = OnTheTimeButton();
+    // Two quick clicks arrive as press, release, double click, release.
+    Send(QEvent::MouseButtonPress, Qt::LeftButton, at);
+    Send(QEvent::MouseButtonRelease, Qt::LeftButton, at);
+    Send(QEvent::MouseButtonDblClick, Qt::LeftButton, at);
+    Send(QEvent::MouseButtonRelease, Qt::LeftButton, at);
+    EXPECT_DOUBLE_EQ(v->m_dTimeT, 0.2); // two steps of 0.1
+    // A later repaint repeats neither click.
+    v->Invalidate();
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(v->m_dTimeT, 0.2);
+
+    // Still two steps when the second click comes before the pass of the first.
+    Send(QEvent::MouseButtonPress, Qt::LeftButton, at, false);
+    Send(QEvent::MouseButtonRelease, Qt::LeftButton, at, false);
+    Send(QEvent::MouseButtonDblClick, Qt::LeftButton, at, false);
+    Send(QEvent::MouseButtonRelease, Qt::LeftButton, at);
+    EXPECT_NEAR(v->m_dTimeT, 0.4, 1e-12);
+}
+
+TEST_F(MouseOnAPage, ARightClickShowsTheZoomAtOnce) {
+    const int width = v->m_nFigureRight - v->m_nFigureLeft;
+    ASSERT_GT(width, 0);
+    const QImage before = v->BackingImage().copy();
+    Send(QEvent::MouseButtonPress, Qt::RightButton, QPointF(300, 300));
+    EXPECT_FALSE(v->HasPendingPaint());
+    EXPECT_GT(v->m_nFigureRight - v->m_nFigureLeft, width); // the figure fills the window
+    EXPECT_NE(v->BackingImage(), before);
+    // A quick second right click is a press too: the zoom goes off again.
+    Send(QEvent::MouseButtonDblClick, Qt::RightButton, QPointF(300, 300));
+    EXPECT_EQ(v->m_bZoom, 0);
+    EXPECT_EQ(v->m_nFigureRight - v->m_nFigureLeft, width);
+    EXPECT_DOUBLE_EQ(v->m_dTimeT, 0.0); // and no button acted
 }
 
 // --- The line-by-line step ----------------------------------------------------------------------

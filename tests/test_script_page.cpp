@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -700,16 +701,28 @@ TEST_F(ScriptPageTest, HtmlOpensEachNamedPageOnce) {
     ::testing::internal::CaptureStderr();
     auto u = Page("h0");
     EXPECT_EQ(::testing::internal::GetCapturedStderr().find("Pemro: page"), std::string::npos);
+}
 
-    Script("data/h2.txt", "700Html(one.htm)\n700Html(two.htm)\n");
-    ::testing::internal::CaptureStderr();
-    auto w = Page("h2");
-    Draw(w.get());
-    out = ::testing::internal::GetCapturedStderr();
-    opened = 0;
-    for (size_t p = out.find("two.htm"); p != std::string::npos; p = out.find("two.htm", p + 1))
-        ++opened;
-    EXPECT_GE(opened, 2u); // alternating pages open on every pass
+TEST_F(ScriptPageTest, SeveralHtmlPagesOpenOncePerVisitOfTheTopic) {
+    std::vector<std::string> lines;
+    SetProgramStarter([&lines](const std::string& line) { lines.push_back(line); });
+    std::string script;
+    for (int i = 0; i < 50; ++i) script += "700Html(a.htm)\n700Html(b.htm)\n";
+    Script("data/h2.txt", script);
+    auto v = Page("h2");
+    for (int pass = 0; pass < 4; ++pass) Draw(v.get());
+    EXPECT_EQ(lines.size(), 2u);
+    const std::string dir = v->m_strProgramDir + "data\\";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "IEXPLORE.EXE " + dir + "a.htm"), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "IEXPLORE.EXE " + dir + "b.htm"), 1);
+
+    // Choosing the topic again is a new visit.
+    v->ResetTopic(-1);
+    v->m_strTopicCode = "h2";
+    Draw(v.get());
+    Draw(v.get());
+    SetProgramStarter({});
+    EXPECT_EQ(lines.size(), 4u);
 }
 
 TEST_F(ScriptPageTest, HtmlStartsTheBrowserThroughTheProgramStart) {

@@ -75,8 +75,34 @@ TEST_F(RunDirTest, PrintedPageStartsSeventeenEighteenthsDownAndIsNumbered) {
     view->OnEndPrinting(&dc, &info);
     EXPECT_EQ(view->m_bPrintMode, 0);
     EXPECT_EQ(view->m_nPrintOffsetY, 0);
+    // The screen shows what it showed before: the pattern on the default colour.
     EXPECT_EQ(view->m_crBackground, RGB(50, 70, 120));
-    EXPECT_EQ(view->m_nBackgroundMode, 1);
+    EXPECT_EQ(view->m_nBackgroundMode, -1);
+}
+
+TEST(ViewPrinting, TheScreenLooksAsBeforeAfterAPrint) {
+    // 方式2 is black text on white; the default print colours put back
+    // afterwards were black text on the dark picture.
+    auto view = std::make_unique<CPemroView>();
+    QImage page(100, 100, QImage::Format_RGB32);
+    CDC dc(&page);
+    CPrintInfo info;
+    for (BOOL original : {FALSE, TRUE}) {
+        view->OnCommand(33784); // 方式2
+        view->m_bPrintOriginalColors = original;
+        view->OnBeginPrinting(&dc, &info);
+        EXPECT_EQ(view->m_bShowSelectionBox, 0);
+        view->OnEndPrinting(&dc, &info);
+        EXPECT_EQ(view->m_crBackground, RGB(255, 255, 255)) << original;
+        EXPECT_EQ(view->m_nBackgroundMode, 0);
+        EXPECT_EQ(view->m_crGround, RGB(0, 64, 128));
+        EXPECT_EQ(view->m_acrPalette[4], RGB(0, 0, 0));
+        EXPECT_EQ(view->m_acrPalette[7], RGB(0, 0, 0));
+        EXPECT_EQ(view->m_bShowSelectionBox, 1);
+    }
+    // An end without a beginning changes nothing.
+    view->OnEndPrinting(&dc, &info);
+    EXPECT_EQ(view->m_crBackground, RGB(255, 255, 255));
 }
 
 TEST(ViewPrinting, OriginalColoursAreKeptWhenChosen) {

@@ -71,7 +71,6 @@ public:
     virtual void OnInitialUpdate() {}
     virtual void OnLButtonDown(UINT, CPoint) {}
     virtual void OnLButtonUp(UINT, CPoint) {}
-    virtual void OnLButtonDblClk(UINT, CPoint) {}
     virtual void OnRButtonDown(UINT, CPoint) {}
     virtual void OnMouseMove(UINT, CPoint) {}
     virtual BOOL OnPreparePrinting(CPrintInfo* pInfo) { return DoPreparePrinting(pInfo); }

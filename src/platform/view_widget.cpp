@@ -142,11 +142,10 @@ void CViewWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CViewWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (m_pView->InPass()) return;
-    // As on the original window class: the second press of a left double
-    // click arrives as a double click only; a right double click is dropped.
-    if (event->button() == Qt::LeftButton)
-        m_pView->OnLButtonDblClk(MouseFlags(event), ClientPoint(event));
+    // The second press of a quick pair arrives as a double click only. A
+    // page gives double clicks no meaning of their own, so it is one more
+    // press: two quick clicks on a button step it twice.
+    mousePressEvent(event);
 }
 
 void CViewWidget::mouseMoveEvent(QMouseEvent* event) {

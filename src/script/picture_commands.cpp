@@ -41,9 +41,11 @@ void CPemroView::CmdLoadBmp(CDC* pDC) {
 void CPemroView::CmdHtml(CDC*) {
     ReadScriptString(kFirstArgHtml);
     const CString page = m_strDataDir + TrimBlanks(m_strScriptArg);
-    // Every pass runs the command again; the page opens once while it stays
-    // the one named last.
+    // Every pass runs the command again; the page opens once per visit of the
+    // topic, also when the script names several pages in turn (a record of
+    // the last page alone opened them all again on every pass).
     // A command without a name names no page (not the directory itself).
-    if (page != m_strLastHtmlPage && page.size() > m_strDataDir.size()) OpenHtmlPage(page);
+    if (page.size() > m_strDataDir.size() && m_setHtmlPagesOpened.insert(page).second)
+        OpenHtmlPage(page);
     m_strLastHtmlPage = page;
 }

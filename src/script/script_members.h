@@ -56,6 +56,10 @@
     CString m_strAnswerVerdictPath;
     // Set by a section that ends the pass at once (answer buttons).
     BOOL m_bPassEndedEarly = FALSE;
+    // The pages "Html" opened during this visit of the topic: each opens
+    // once, however many pages the script names and however often it is
+    // drawn. The topic reset starts a new visit.
+    std::set<CString> m_setHtmlPagesOpened;
 
     // --- Command sections, one per keyword test, in the order of the chain ---
     // Each reads its own arguments from m_szCommandLine. Sections whose

@@ -88,6 +88,21 @@
     // The file dialog for a background picture of the user's own.
     void OnChooseBackgroundPicture();
 
+    // --- The screen's look around a print (view_print.cpp) ----------------------
+    // The print hooks switch to print colours; what the screen showed before
+    // comes back afterwards (not the defaults, which under a display preset
+    // gave black text on the dark picture).
+    struct ScreenLook {
+        COLORREF colourSlots[kColourSlotCount];
+        COLORREF palette[kPaletteSize];
+        int backgroundMode;
+        BOOL showSelectionBox;
+        bool saved; // an end without a beginning changes nothing
+    };
+    ScreenLook m_screenLookBeforePrint = {};
+    void SaveScreenLook();
+    void RestoreScreenLook();
+
     // --- Mouse and the cursor point (view_mouse.cpp) ---------------------------
     void OnLButtonDown(UINT nFlags, CPoint point) override;
     void OnLButtonUp(UINT nFlags, CPoint point) override;

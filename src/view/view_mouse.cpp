@@ -27,6 +27,10 @@ void KeepInside(double* v, double lo, double hi) {
 } // namespace
 
 void CPemroView::OnLButtonDown(UINT, CPoint point) {
+    // Presses quicker than a pass can come before the pass that answers the
+    // one before: that pass runs first, so each press acts once and none is
+    // lost under the next.
+    if (m_nClickSerial != m_nClickSerialSeen && HasPendingPaint()) UpdateWindow();
     SetCapture();
     const int px = point.x + m_nClipLeft;
     const int py = point.y + m_nClipTop;
@@ -135,8 +139,12 @@ void CPemroView::OnRButtonDown(UINT, CPoint) {
     } else {
         m_bZoom = 0;
         m_nLabelZoom = 0;
-        m_nPrevClipBottom = 0; // the next pass repaints the whole background
     }
+    // The toggle shows at once, as a menu command's change does: otherwise it
+    // waited for the next left click, which also acted on the page. The full
+    // repaint draws the figure again in its new size.
+    m_nPrevClipBottom = 0;
+    Invalidate(TRUE);
 }
 
 // --- Cursor steps: a twentieth of the span; from the middle when outside ----------

@@ -1,6 +1,8 @@
 // The view's window side: scroll sizes and the printing hooks.
 #include "view/view.h"
+#include "view/view_tables.h"
 
+#include <algorithm>
 #include <cstdio>
 
 void CPemroView::OnInitialUpdate() {
@@ -11,11 +13,17 @@ void CPemroView::OnInitialUpdate() {
     m_nTextY = m_nInitialPageLines * h;
 }
 
-void CPemroView::OnAdjustView() { OnInitialUpdate(); }
+void CPemroView::OnAdjustView() {
+    OnInitialUpdate();
+}
 
-void CPemroView::OnPrintPrepareOk() { m_bPrintMode = 1; }
+void CPemroView::OnPrintPrepareOk() {
+    m_bPrintMode = 1;
+}
 
-void CPemroView::OnPrintPrepareCancel() { m_bPrintMode = 0; }
+void CPemroView::OnPrintPrepareCancel() {
+    m_bPrintMode = 0;
+}
 
 BOOL CPemroView::OnPreparePrinting(CPrintInfo* pInfo) {
     // The page height is the last screen paint's clip box; before any paint
@@ -28,6 +36,7 @@ BOOL CPemroView::OnPreparePrinting(CPrintInfo* pInfo) {
 }
 
 void CPemroView::OnBeginPrinting(CDC*, CPrintInfo*) {
+    SaveScreenLook();
     m_bShowSelectionBox = 0;
     if (!m_bPrintOriginalColors) {
         m_crGround = RGB(255, 255, 255);
@@ -63,11 +72,24 @@ void CPemroView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
 void CPemroView::OnEndPrinting(CDC*, CPrintInfo*) {
     m_bPrintMode = 0;
     m_nPrintOffsetY = 0;
-    if (!m_bPrintOriginalColors) {
-        m_bShowSelectionBox = 1;
-        m_crGround = RGB(0, 64, 128);
-        m_acrPalette[7] = m_crBodyText;
-        m_crBackground = RGB(50, 70, 120);
-        m_nBackgroundMode = 1;
-    }
+    RestoreScreenLook();
+}
+
+void CPemroView::SaveScreenLook() {
+    ScreenLook& look = m_screenLookBeforePrint;
+    for (int i = 0; i < kColourSlotCount; ++i) look.colourSlots[i] = this->*kColourSlots[i].field;
+    std::copy_n(m_acrPalette, kPaletteSize, look.palette);
+    look.backgroundMode = m_nBackgroundMode;
+    look.showSelectionBox = m_bShowSelectionBox;
+    look.saved = true;
+}
+
+void CPemroView::RestoreScreenLook() {
+    ScreenLook& look = m_screenLookBeforePrint;
+    if (!look.saved) return;
+    look.saved = false;
+    for (int i = 0; i < kColourSlotCount; ++i) this->*kColourSlots[i].field = look.colourSlots[i];
+    std::copy_n(look.palette, kPaletteSize, m_acrPalette);
+    m_nBackgroundMode = look.backgroundMode;
+    m_bShowSelectionBox = look.showSelectionBox;
 }

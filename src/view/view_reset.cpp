@@ -334,6 +334,7 @@ void CPemroView::ResetTopic(int family) {
     m_crCurve = m_crCurveSetting;
     m_ptClick = CPoint(0, 0);
     ClearAnswerVerdict();
+    m_setHtmlPagesOpened.clear(); // a new visit opens the topic's pages again
     m_dIntervalA = m_dXMin;
     m_dIntervalB = m_dXMax;
     m_dSavedOdeP = m_dOdeP;
