@@ -72,7 +72,7 @@ bool CPemroApp::InitInstance(const QStringList& arguments, int* exitCode,
         *exitCode = 1;
         return false;
     }
-    m_pMainWnd->show();
+    m_pMainWnd->showMaximized();
     return true;
 }
 
