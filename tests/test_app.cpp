@@ -415,8 +415,9 @@ TEST(RecentFiles, LongPathsAreShortenedAndAmpersandsShown) {
 // --- Printing -------------------------------------------------------------------------
 
 TEST(Print, RenderResolutionIsCapped) {
-    EXPECT_EQ(PrintRenderDpi(1200), 300);
-    EXPECT_EQ(PrintRenderDpi(300), 300);
+    EXPECT_EQ(PrintRenderDpi(1200), 150);
+    EXPECT_EQ(PrintRenderDpi(300), 150);
+    EXPECT_EQ(PrintRenderDpi(150), 150);
     EXPECT_EQ(PrintRenderDpi(96), 96);
     EXPECT_EQ(PrintRenderDpi(0), 1);
 }

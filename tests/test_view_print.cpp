@@ -53,7 +53,7 @@ TEST(ViewPrinting, PageOffsetsAndPageCount) {
 
 TEST_F(RunDirTest, PrintedPageStartsSeventeenEighteenthsDownAndIsNumbered) {
     auto view = std::make_unique<CPemroView>();
-    QImage page(1000, 1400, QImage::Format_RGB32);
+    QImage page(1000, 900, QImage::Format_RGB32);
     page.fill(Qt::white);
     CDC dc(&page);
     dc.SetPrinting(TRUE);
@@ -62,16 +62,17 @@ TEST_F(RunDirTest, PrintedPageStartsSeventeenEighteenthsDownAndIsNumbered) {
     view->OnBeginPrinting(&dc, &info);
     EXPECT_EQ(view->m_crBackground, RGB(255, 255, 255));
     EXPECT_EQ(view->m_acrPalette[7], RGB(0, 0, 0));
-    // The previous screen box was 900 high: page 3 starts 2 * 17/18 * 900 down.
+    // The printed page is 900 high: page 3 starts 2 * 17/18 * 900 down, also
+    // when it is the first page printed after a screen box of another height.
     view->m_nClipTop = 0;
-    view->m_nClipBottom = 900;
+    view->m_nClipBottom = 600;
     view->OnPrint(&dc, &info);
     EXPECT_EQ(view->m_nPrintPage, 3);
     EXPECT_EQ(view->m_nPrintOffsetY, 1700);
     // The label "- 3 -" stands a little right of the middle near the bottom.
     const int x = (5 * 0 + 4 * 1000) / 9;
-    const int y = 1400 - 1400 / 21;
-    EXPECT_GT(CountNearBlack(page, QRect(x - 5, y - 5, 150, 1400 - (y - 5))), 10);
+    const int y = 900 - 900 / 21;
+    EXPECT_GT(CountNearBlack(page, QRect(x - 5, y - 5, 150, 900 - (y - 5))), 10);
     view->OnEndPrinting(&dc, &info);
     EXPECT_EQ(view->m_bPrintMode, 0);
     EXPECT_EQ(view->m_nPrintOffsetY, 0);

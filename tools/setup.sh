@@ -9,6 +9,8 @@ mode=${1:-run}
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
           libgtest-dev libbenchmark-dev
           fonts-wqy-microhei fonts-arphic-uming fonts-arphic-ukai)
+# Formula letters (a serif italic) and Qt's own dialogs in Chinese.
+packages+=(fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -12,12 +12,14 @@
 
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -84,7 +86,10 @@ CMainFrame::CMainFrame(ViewFactory factory, QWidget* parent)
     UpdateFrameTitle();
     UpdateMenuVisibility();
     UpdateCommandUI();
-    resize(1024, 768);
+    // Pages lay out by the width of their window and show a figure only when
+    // it fits whole: the frame takes the screen, its pages the frame.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    resize(screen ? screen->availableGeometry().size() : QSize(1024, 768));
 }
 
 CMainFrame::~CMainFrame() {
@@ -299,10 +304,11 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<CPemroDoc> doc) {
     // The view is complete before its window shows, as on the original.
     rawView->OnInitialUpdate();
     // Before the frame first shows, its area has no size yet: estimate it.
+    // The size is the one the window returns to from maximised.
     const QSize area =
         m_pMdiArea->isVisible() ? m_pMdiArea->viewport()->size() : size() - QSize(0, 100);
     child->resize(std::max(480, area.width() * 3 / 4), std::max(360, area.height() * 3 / 4));
-    child->show();
+    child->showMaximized();
     m_pMdiArea->setActiveSubWindow(child);
     UpdateFrameTitle();
     UpdateMenuVisibility();

@@ -9,8 +9,20 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
+
+std::unique_ptr<QTranslator> LoadQtTranslations() {
+    auto translator = std::make_unique<QTranslator>();
+    // "qt" is the catalogue that gathers qtbase and the other modules.
+    if (!translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qt"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    return translator;
+}
 
 CPemroApp::~CPemroApp() = default;
 
@@ -60,7 +72,7 @@ bool CPemroApp::InitInstance(const QStringList& arguments, int* exitCode,
         *exitCode = 1;
         return false;
     }
-    m_pMainWnd->show();
+    m_pMainWnd->showMaximized();
     return true;
 }
 

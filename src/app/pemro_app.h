@@ -7,6 +7,13 @@
 
 #include <memory>
 
+class QTranslator;
+
+// Qt's own texts (standard buttons, the colour, font, print and preview
+// dialogs) in simplified Chinese: Qt's zh_CN translations, or null when
+// they are not installed.
+std::unique_ptr<QTranslator> LoadQtTranslations();
+
 class CPemroApp {
 public:
     CPemroApp() = default;

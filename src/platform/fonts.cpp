@@ -36,6 +36,13 @@ constexpr FaceSubstitution kFaces[] = {
 // installed falls back to (the original's font mapper gave the GB2312
 // default face, 宋体, for unknown names).
 constexpr const char* kFallbacks[] = {kMing, kHei, "Noto Sans CJK SC", kKai};
+// The menus, dialogs and status bar: simplified-Chinese faces, so that no
+// character falls back to a traditional-style variant.
+constexpr const char* kInterfaceFaces[] = {kHei, kMing, "Noto Sans CJK SC"};
+// The Chinese faces slant their Latin letters without an italic design, and
+// a slanted l reads as 1: italic text takes its Latin letters from a serif
+// italic whose l, 1 and I differ.
+constexpr const char* kItalicSerifs[] = {"Liberation Serif", "DejaVu Serif"};
 
 // Larger text would only exhaust memory in the glyph cache.
 constexpr int kMaxPixelSize = 2000;
@@ -62,6 +69,13 @@ bool IsInstalled(const QString& family) {
     return !family.isEmpty() && !Installed(family).isEmpty();
 }
 
+// The first installed family of the list, or an empty string.
+template <std::size_t N> QString FirstInstalled(const char* const (&families)[N]) {
+    for (const char* f : families)
+        if (IsInstalled(QString::fromUtf8(f))) return Installed(QString::fromUtf8(f));
+    return QString();
+}
+
 QStringList FallbackList(const QString& first) {
     QStringList list;
     if (!first.isEmpty()) list << first;
@@ -70,6 +84,12 @@ QStringList FallbackList(const QString& first) {
         if (!list.contains(name) && IsInstalled(name)) list << name;
     }
     return list;
+}
+
+bool IsChineseFace(const QString& family) {
+    for (const char* f : kFallbacks)
+        if (family.compare(QString::fromUtf8(f), Qt::CaseInsensitive) == 0) return true;
+    return false;
 }
 
 struct FontKey {
@@ -164,8 +184,22 @@ QString ResolveFaceName(const char* gbkFace) {
     return face;
 }
 
-QFont FontFromLogFont(const LOGFONT& lf) {
-    const QString family = ResolveFaceName(lf.lfFaceName);
+QString ItalicLatinFamily() {
+    return FirstInstalled(kItalicSerifs);
+}
+
+QFont InterfaceFont(const QFont& base) {
+    QFont f = base;
+    QStringList families;
+    for (const char* face : kInterfaceFaces)
+        if (IsInstalled(QString::fromUtf8(face))) families << Installed(QString::fromUtf8(face));
+    if (!families.isEmpty()) f.setFamilies(families);
+    return f;
+}
+
+// The font of the LOGFONT in the Chinese face and its fallbacks, sized and
+// stretched.
+QFont ChineseFontFromLogFont(const LOGFONT& lf, const QString& family) {
     QFont f(family);
     f.setFamilies(FallbackList(family));
     f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
@@ -179,6 +213,21 @@ QFont FontFromLogFont(const LOGFONT& lf) {
     if (lf.lfHeight > 0) return FitCell(f, h, lf.lfWidth);
     f.setPixelSize(lf.lfHeight < 0 ? std::max(h, 1) : kDefaultPixelSize);
     ApplyWidth(f, lf.lfWidth);
+    return f;
+}
+
+QFont FontFromLogFont(const LOGFONT& lf) {
+    const QString family = ResolveFaceName(lf.lfFaceName);
+    QFont f = ChineseFontFromLogFont(lf, family);
+    // The serif goes in front of the Chinese faces only (a Latin face asked
+    // for by name keeps its own italic), at the size and stretch fitted for
+    // the Chinese face, so the letters keep their cells.
+    const QString serif = ItalicLatinFamily();
+    if (lf.lfItalic && !serif.isEmpty() && IsChineseFace(family)) {
+        QStringList families = f.families();
+        families.prepend(serif);
+        f.setFamilies(families);
+    }
     return f;
 }
 

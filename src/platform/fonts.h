@@ -16,12 +16,21 @@ void InstallFaceSubstitutions();
 // its first installed substitute, else an installed Chinese face.
 QString ResolveFaceName(const char* gbkFace);
 
+// The installed serif face that italic text in a Chinese face takes its
+// Latin letters from (its italic l, 1 and I differ), or an empty string.
+QString ItalicLatinFamily();
+
+// `base` with the installed simplified-Chinese faces of the interface (menus,
+// dialogs, status bar) as its families.
+QFont InterfaceFont(const QFont& base);
+
 // The Qt font for a LOGFONT, without antialiasing or kerning:
 // - lfHeight < 0 is the character (em) height in pixels, > 0 the cell height
 //   (ascent + descent), 0 the default of 16 pixels;
 // - lfWidth != 0 stretches the font so that a half-width cell is |lfWidth|
 //   wide (a Chinese character about twice that);
-// - lfWeight >= 600 is bold; lfItalic, lfUnderline, lfStrikeOut as named.
+// - lfWeight >= 600 is bold; lfItalic, lfUnderline, lfStrikeOut as named;
+//   italic text in a Chinese face has its Latin letters in ItalicLatinFamily.
 // The escapement is not part of the font: TextOut rotates the text.
 QFont FontFromLogFont(const LOGFONT& lf);
 

@@ -11,13 +11,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
 // A print never runs for ever, whatever page count the view reports.
 constexpr UINT kMaxPrintPages = 999;
-// The preview keeps every page image in memory; a page at 300 dpi is about
-// 35 MB, so it shows at most this many.
+// The preview keeps every page image in memory (about 9 MB a page at
+// 150 dpi), so it shows at most this many.
 constexpr UINT kMaxPreviewPages = 40;
 
 // Marks the view as inside a pass for the lifetime of the object.
@@ -37,38 +38,21 @@ private:
 bool PrintPages(CScrollView* view, QPrinter* printer, CPrintInfo* info, UINT from, UINT to) {
     QPainter painter;
     if (!painter.begin(printer)) return false;
+    // Scaled smoothly, a one-pixel line stays visible in a reduced preview.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF target(QPointF(0, 0), printer->pageRect(QPrinter::DevicePixel).size());
     const int printerDpi = std::max(1, printer->resolution());
     const double scale = double(PrintRenderDpi(printerDpi)) / printerDpi;
-    const int width = std::max(1, int(std::lround(target.width() * scale)));
-    const int height = std::max(1, int(std::lround(target.height() * scale)));
-    QImage image(width, height, QImage::Format_RGB32);
-    if (image.isNull()) return false; // out of memory
-
-    CPrintPassScope pass(view);
-    image.fill(Qt::white);
-    {
-        CDC dc(&image);
-        dc.SetPrinting(TRUE);
-        view->OnBeginPrinting(&dc, info);
-    }
-    for (UINT page = from; page <= to; ++page) {
-        if (page != from) printer->newPage();
-        image.fill(Qt::white);
-        CDC dc(&image);
-        dc.SetPrinting(TRUE);
-        info->m_nCurPage = page;
-        info->m_rectDraw = CRect(0, 0, width, height);
-        view->OnPrepareDC(&dc, info);
-        view->OnPrint(&dc, info);
-        painter.drawImage(target, image);
-    }
-    {
-        CDC dc(&image);
-        dc.SetPrinting(TRUE);
-        view->OnEndPrinting(&dc, info);
-    }
-    return painter.end();
+    const QSize size(std::max(1, int(std::lround(target.width() * scale))),
+                     std::max(1, int(std::lround(target.height() * scale))));
+    bool first = true;
+    const bool drawn = DrawPrintPages(view, info, from, to, size, [&](const QImage& page) {
+        if (!first) printer->newPage();
+        first = false;
+        painter.drawImage(target, page);
+        return true;
+    });
+    return painter.end() && drawn;
 }
 
 // The page range the view reports, kept sane.
@@ -79,6 +63,43 @@ void ClampPageRange(CPrintInfo* info, UINT maxPages) {
 }
 
 } // namespace
+
+bool DrawPrintPages(CScrollView* view, CPrintInfo* info, UINT from, UINT to, const QSize& size,
+                    const std::function<bool(const QImage&)>& sink) {
+    if (!view || !info || size.isEmpty()) return false;
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull()) return false; // out of memory
+
+    CPrintPassScope pass(view);
+    image.fill(Qt::white);
+    {
+        CDC dc(&image);
+        dc.SetPrinting(TRUE);
+        view->OnBeginPrinting(&dc, info);
+    }
+    bool complete = true;
+    for (UINT page = from; page <= to; ++page) {
+        image.fill(Qt::white);
+        {
+            CDC dc(&image);
+            dc.SetPrinting(TRUE);
+            info->m_nCurPage = page;
+            info->m_rectDraw = CRect(0, 0, size.width(), size.height());
+            view->OnPrepareDC(&dc, info);
+            view->OnPrint(&dc, info);
+        }
+        if (!sink(image)) {
+            complete = false;
+            break;
+        }
+    }
+    {
+        CDC dc(&image);
+        dc.SetPrinting(TRUE);
+        view->OnEndPrinting(&dc, info);
+    }
+    return complete;
+}
 
 int PrintRenderDpi(int printerDpi) {
     return std::clamp(printerDpi, 1, kMaxPrintDpi);

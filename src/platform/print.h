@@ -3,9 +3,24 @@
 // and the image is handed to the printer, PDF included.
 #pragma once
 
+#include "platform/types.h"
+
+#include <QImage>
+
+#include <functional>
+
 class CScrollView;
+struct CPrintInfo;
 class QPrinter;
 class QWidget;
+
+// Draws pages [from, to] through the view's printing hooks (OnBeginPrinting,
+// OnPrepareDC and OnPrint per page, OnEndPrinting), each on a white image of
+// `size` pixels, and hands every page to `sink`, which returns false to stop.
+// The caller has run
+// OnPreparePrinting. False when nothing could be drawn or the sink stopped.
+bool DrawPrintPages(CScrollView* view, CPrintInfo* info, UINT from, UINT to, const QSize& size,
+                    const std::function<bool(const QImage&)>& sink);
 
 // Runs the view's printing hooks for the pages of the print. With showDialog
 // the print dialog picks the printer and the page range first. False when
@@ -15,6 +30,8 @@ bool PrintView(CScrollView* view, QPrinter* printer, bool showDialog, QWidget* p
 // `printer`'s settings when given.
 void PrintPreviewDialog(CScrollView* view, QWidget* parent, QPrinter* printer = nullptr);
 // The resolution pages are drawn at for a printer of `printerDpi` dots per
-// inch: that resolution, but at most kMaxPrintDpi.
-constexpr int kMaxPrintDpi = 300;
+// inch: that resolution, but at most kMaxPrintDpi. The pages were made for
+// screens: at about 150 dpi a sheet is as many pixels wide as a screen, so
+// one-pixel lines and the figures' pixel offsets print as they show.
+constexpr int kMaxPrintDpi = 150;
 int PrintRenderDpi(int printerDpi);

@@ -50,7 +50,11 @@ BOOL CPemroView::IsTextLineVisible(int y) {
 // lies wholly inside the area being painted.
 void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthColumns,
                                    double heightLines) {
-    const BandRows rows = PlaceRows(this, topLines, heightLines);
+    // A printed page shows its slice of the page: figures move up with the
+    // text.
+    BandRows rows = PlaceRows(this, topLines, heightLines);
+    rows.top -= m_nPrintOffsetY;
+    rows.bottom -= m_nPrintOffsetY;
     if ((m_nTextRevealMode > 0 && m_nRecordIndex > m_nRevealedCount + 1) ||
         m_nTextRevealMode < -1) {
         m_bFigureVisible = 0;

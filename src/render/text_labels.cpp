@@ -2,6 +2,7 @@
 // number with a given count of decimals, a label followed by its value (and
 // a unit), a value in a box, and the same at a projected 3-D point.
 #include "render/text_typeset.h"
+#include "view/print_colours.h"
 
 #include <cmath>
 #include <cstdio>
@@ -13,7 +14,17 @@ namespace {
 // Background of the value labels: they stand on a grey box so that they read
 // over curves and fills.
 constexpr COLORREF kValueBackground = RGB(100, 100, 100);
+// On paper in the print colours the values are dark: a light box.
+constexpr COLORREF kPrintValueBackground = RGB(225, 225, 225);
 constexpr int kMaxDecimals = 6;
+
+// The value labels' paint: on paper in the print colours, dark text on a
+// light box.
+TextPaint ValuePaint(const CPemroView& v, CDC* pDC, COLORREF colour) {
+    if (pDC->IsPrinting() && !v.m_bPrintOriginalColors)
+        return TextPaint(pDC, PrintableColour(colour), OPAQUE, kPrintValueBackground);
+    return TextPaint(pDC, colour, OPAQUE, kValueBackground);
+}
 
 } // namespace
 
@@ -80,7 +91,7 @@ void CPemroView::DrawNumber(CDC* pDC, int x, int y, int decimals, double value, 
     m_lfCurrent.lfWidth = ToPixel(0.6 * m.w0) * zoom / 2;
     if (pDC && decimals >= 0 && IsFigureBandVisible()) {
         CFontSelect font(pDC, m_lfCurrent);
-        TextPaint paint(pDC, colour, OPAQUE, kValueBackground);
+        const TextPaint paint = ValuePaint(*this, pDC, colour);
         const CString text = FormatDecimals(decimals, value);
         PutTypesetText(pDC, x, y, text.data(), int(text.size()));
     }
@@ -140,7 +151,7 @@ static void WriteLabelValue(CPemroView& v, CDC* pDC, int px, int py, const CStri
                             int decimals, double value, const CString* unit, ValueLayout layout,
                             int offset3D, COLORREF colour) {
     CFontSelect font(pDC, v.m_lfCurrent);
-    TextPaint paint(pDC, colour, OPAQUE, kValueBackground);
+    const TextPaint paint = ValuePaint(v, pDC, colour);
     const int cell = v.m_lfCurrent.lfWidth;
     const int n = int(label.size());
     v.PutTypesetText(pDC, px, py, label.data(), n);

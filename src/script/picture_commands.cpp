@@ -32,7 +32,7 @@ void CPemroView::CmdLoadBmp(CDC* pDC) {
     const bool shown = placement == 0 || placement == 1 ||
                        ((placement == 2 || placement == 3) && m_bShowAllContent);
     if (!shown) return;
-    DrawPicture(pDC, m_strDataDir + name, m_nPictureLeft, m_nPictureTop,
+    DrawPicture(pDC, m_strDataDir + name, m_nPictureLeft, m_nPictureTop - m_nPrintOffsetY,
                 m_nPictureRight - m_nPictureLeft, m_nPictureBottom - m_nPictureTop);
     if (placement == 1 || placement == 3) m_nTextY += m_nPictureBottom - m_nPictureTop;
     m_nNextLineY = m_nTextY;

@@ -170,6 +170,10 @@ public:
     int m_nPrintPage = 0;
     int m_nPrintOffsetY = 0;
     BOOL m_bPrintOriginalColors = FALSE;
+    // Put back after printing: the clip box of the last screen paint and the
+    // screen colours that the print colours replaced.
+    CRect m_rcScreenClip;
+    COLORREF m_acrScreenColours[32] = {};
 
     // Background, grid and display settings of the menus.
     int m_nBackgroundMode = 0;

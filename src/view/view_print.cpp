@@ -1,9 +1,35 @@
 // The view's window side: scroll sizes and the printing hooks.
+#include "view/print_colours.h"
 #include "view/view.h"
 #include "view/view_tables.h"
 
 #include <algorithm>
 #include <cstdio>
+
+namespace {
+
+using V = CPemroView;
+
+// Line colours of the figures that print darkened, after the colour table.
+constexpr COLORREF V::*kPrintedLineColours[] = {
+    &V::m_crAxes,
+    &V::m_crCurve,
+    &V::m_crCurveSetting,
+    &V::m_crFirstDerivative,
+    &V::m_crSecondDerivative,
+    &V::m_crUpperMesh,
+    &V::m_crLowerMesh,
+    &V::m_crSection,
+    &V::m_crDefaultPen,
+    &V::m_crIndexed,
+};
+constexpr int kPrintedLineColourCount =
+    int(sizeof kPrintedLineColours / sizeof *kPrintedLineColours);
+static_assert(V::kPaletteSize + kPrintedLineColourCount <=
+                  int(sizeof V::m_acrScreenColours / sizeof *V::m_acrScreenColours),
+              "the screen colours must fit their store");
+
+} // namespace
 
 void CPemroView::OnInitialUpdate() {
     const int h = m_nBaseCharHeight + m_nFontStep + m_nFormulaFontStep;
@@ -37,8 +63,21 @@ BOOL CPemroView::OnPreparePrinting(CPrintInfo* pInfo) {
 
 void CPemroView::OnBeginPrinting(CDC*, CPrintInfo*) {
     SaveScreenLook();
+    // The print passes lay the page out on paper; the next print counts its
+    // pages from the screen again.
+    m_rcScreenClip = CRect(m_nClipLeft, m_nClipTop, m_nClipRight, m_nClipBottom);
     m_bShowSelectionBox = 0;
     if (!m_bPrintOriginalColors) {
+        // Text and lines meant for a dark screen would vanish on white paper.
+        COLORREF* saved = m_acrScreenColours;
+        for (COLORREF& c : m_acrPalette) {
+            *saved++ = c;
+            c = PrintableColour(c);
+        }
+        for (COLORREF V::*field : kPrintedLineColours) {
+            *saved++ = this->*field;
+            this->*field = PrintableColour(this->*field);
+        }
         m_crGround = RGB(255, 255, 255);
         m_acrPalette[7] = RGB(0, 0, 0);
         m_crBackground = RGB(255, 255, 255);
@@ -49,8 +88,12 @@ void CPemroView::OnBeginPrinting(CDC*, CPrintInfo*) {
 void CPemroView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
     m_bPrintMode = 1;
     m_nPrintPage = int(pInfo->m_nCurPage);
-    // Each printed page advances by 17/18 of a screen box so pages overlap.
-    m_nPrintOffsetY = (m_nPrintPage - 1) * 17 * (m_nClipBottom - m_nClipTop) / 18;
+    // Each printed page advances by 17/18 of a printed page so pages overlap;
+    // the page's own height, so that a print starting after page 1 slices
+    // the page as a print from page 1 does.
+    CRect page;
+    pDC->GetClipBox(&page);
+    m_nPrintOffsetY = (m_nPrintPage - 1) * 17 * page.Height() / 18;
     m_nTextY = 30;
     OnDraw(pDC);
 
@@ -72,7 +115,20 @@ void CPemroView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
 void CPemroView::OnEndPrinting(CDC*, CPrintInfo*) {
     m_bPrintMode = 0;
     m_nPrintOffsetY = 0;
+    m_nClipLeft = m_rcScreenClip.left;
+    m_nClipTop = m_rcScreenClip.top;
+    m_nClipRight = m_rcScreenClip.right;
+    m_nClipBottom = m_rcScreenClip.bottom;
+    if (!m_bPrintOriginalColors) {
+        const COLORREF* saved = m_acrScreenColours;
+        for (COLORREF& c : m_acrPalette) c = *saved++;
+        for (COLORREF V::*field : kPrintedLineColours) this->*field = *saved++;
+    }
+    // The screen looks as before the print, whatever display mode was set.
     RestoreScreenLook();
+    // The window still shows the last screen pass: paint it in the colours
+    // and layout now in force.
+    Invalidate();
 }
 
 void CPemroView::SaveScreenLook() {

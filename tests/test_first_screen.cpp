@@ -1,0 +1,128 @@
+// The first screen a lecturer sees: the program's window takes the screen
+// and its page the window; each sample page's first figure fits that first
+// screen, and on the pages of the families with a heading word the heading
+// leaves the page title free.
+#include "app/child_frame.h"
+#include "app/main_frame.h"
+#include "test_support.h"
+#include "view/view_factory.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+
+using namespace test_support;
+
+namespace {
+
+TEST(FirstScreen, TheFrameTakesTheScreenAndThePageTheFrame) {
+    static QTemporaryDir settings; // the profile of this test alone
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    InRunDir run;
+    CMainFrame frame(CreatePageView);
+    ASSERT_NE(QGuiApplication::primaryScreen(), nullptr);
+    EXPECT_EQ(frame.size(), QGuiApplication::primaryScreen()->availableGeometry().size());
+    frame.show();
+    CChildFrame* child = frame.OnFileNew();
+    ASSERT_NE(child, nullptr);
+    EXPECT_TRUE(child->isMaximized());
+}
+
+struct SamplePage {
+    std::string code;
+    int family;
+};
+
+// Every page of the sample course: data\ of family -1, gsdata\ of family 0.
+std::vector<SamplePage> SamplePages() {
+    std::vector<SamplePage> pages;
+    for (const QString& f : QDir(PEMRO_RUN_DIR "/data").entryList({"*.txt"}))
+        pages.push_back({f.chopped(4).toStdString(), -1});
+    for (const QString& f : QDir(PEMRO_RUN_DIR "/gsdata").entryList({"gs*.txt"}))
+        pages.push_back({f.mid(2).chopped(4).toStdString(), 0});
+    return pages;
+}
+
+constexpr int kNoFigure = -123456;
+
+// A view of the page, not yet drawn.
+std::unique_ptr<CPemroView> Open(const SamplePage& p) {
+    auto v = MakeView();
+    v->ResetTopic(p.family);
+    v->m_strTopicCode = p.code;
+    v->m_nBackgroundMode = 0; // a plain background: the layout is the same, the passes quick
+    return v;
+}
+
+// The passes on a client of w x h until the page has drawn itself whole (a
+// newly opened page lays out first), the text going to `sink`.
+void Show(CPemroView* v, int w, int h, CPemroView::TextSink* sink = nullptr) {
+    v->ResizeClient(w, h);
+    v->m_nGraphTop = kNoFigure;
+    v->m_pTextSink = sink;
+    v->Invalidate();
+    for (int i = 0; i < 4 && v->HasPendingPaint(); ++i) v->RenderPending();
+    v->m_pTextSink = nullptr;
+}
+
+// Whether a figure was placed on the first screen: a figure is drawn only
+// when it lies inside the client whole, and the later figures lie lower.
+bool FigureOnFirstScreen(CPemroView* v, int w, int h) {
+    Show(v, w, h);
+    return v->m_nGraphTop != kNoFigure;
+}
+
+// The client of a maximised window on screens of 1600 x 1000, 1280 x 960
+// and 1024 x 768: the frame takes 14 pixels across (the scroll bar) and 73
+// down (menus, toolbar, status bar).
+constexpr struct { int w, h; } kFirstScreens[] = {{1586, 927}, {1266, 887}, {1010, 695}};
+
+TEST(SamplePageLayout, FirstFigureFitsTheFirstScreen) {
+    InRunDir run;
+    int withFigure = 0;
+    for (const SamplePage& p : SamplePages()) {
+        const auto v = Open(p);
+        if (!FigureOnFirstScreen(v.get(), 300, 3000)) continue; // no figure on the page
+        ++withFigure;
+        for (const auto& s : kFirstScreens)
+            EXPECT_TRUE(FigureOnFirstScreen(v.get(), s.w, s.h))
+                << p.code << " of family " << p.family << " at " << s.w << " x " << s.h;
+    }
+    EXPECT_GE(withFigure, 20);
+}
+
+// The heading word stands at (5, 5) in the family's body size; the title
+// of the page starts right of it and ends on the screen.
+TEST(SamplePageLayout, FamilyHeadingLeavesTheTitleFree) {
+    InRunDir run;
+    int pages = 0;
+    for (const SamplePage& p : SamplePages()) {
+        if (p.family < 0) continue;
+        ++pages;
+        for (const auto& s : kFirstScreens) {
+            TextRecorder text;
+            Show(Open(p).get(), s.w, s.h, &text);
+            // The heading as the last pass writes it, a character at a time.
+            const auto& q = text.pieces;
+            const auto li = std::find_if(q.rbegin(), q.rend(),
+                                         [](const auto& t) { return t.text == Gbk(u8"理"); });
+            ASSERT_NE(li, q.rend()) << p.code;
+            const size_t h = size_t(q.rend() - li) - 1;
+            ASSERT_GE(q.size(), h + 4) << p.code;
+            const auto right = [](const TextRecorder::Piece& t) {
+                return t.x + 2 * t.font.lfWidth;
+            };
+            const TextRecorder::Piece& title = q[h + 3];
+            EXPECT_GE(title.x, right(q[h + 2])) << p.code << " at " << s.w;
+            const auto titleEnd =
+                std::find_if(q.begin() + long(h) + 3, q.end(),
+                             [&](const auto& t) { return t.font.lfHeight != title.font.lfHeight; });
+            EXPECT_LE(right(*(titleEnd - 1)), s.w) << p.code << " at " << s.w;
+        }
+    }
+    EXPECT_GE(pages, 2);
+}
+
+} // namespace

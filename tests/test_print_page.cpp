@@ -1,0 +1,114 @@
+// Printed pages: the print colours, and a sample page drawn through the
+// printing hooks on page images as the print and the preview draw them.
+#include "platform/print.h"
+#include "test_support.h"
+#include "view/print_colours.h"
+
+#include <vector>
+
+using namespace test_support;
+
+namespace {
+
+int Luma(COLORREF c) {
+    return (299 * GetRValue(c) + 587 * GetGValue(c) + 114 * GetBValue(c)) / 1000;
+}
+
+// Colours of the default screen and of the presets, as they print.
+TEST(PrintColours, LightColoursDarkenToReadOnWhite) {
+    const COLORREF cases[][2] = {
+        {RGB(255, 255, 255), RGB(0, 0, 0)},       // white text prints black
+        {RGB(216, 216, 216), RGB(100, 100, 100)}, // a light grey stays grey
+        {RGB(0, 255, 255), RGB(0, 143, 143)},     // luma 178: x 100/178
+        {RGB(255, 255, 0), RGB(113, 113, 0)},     // luma 225, not grey
+        {RGB(150, 0, 0), RGB(150, 0, 0)},         // luma 44: dark enough
+    };
+    for (const auto& c : cases) EXPECT_EQ(PrintableColour(c[0]), c[1]) << std::hex << c[0];
+    for (int v = 0; v < 256 * 256 * 256; v += 4099) EXPECT_LE(Luma(PrintableColour(v)), 100);
+}
+
+// The function-menu page (text, then a graph) shown in 方式1, white text on
+// black, at 1280 x 960, then printed.
+class PrintedPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        view->ResetTopic(-1);
+        view->m_strTopicCode = "233";
+        view->ResizeClient(kPageWidth, kPageHeight);
+        view->OnCommand(33783); // 显示 > 方式1
+        view->Invalidate();
+        while (view->HasPendingPaint()) view->RenderPending();
+    }
+    UINT PageCount() {
+        CPrintInfo info;
+        view->OnPreparePrinting(&info);
+        return info.GetMaxPage();
+    }
+    // Pages [from, to] on images of `size`; the text and the print offset
+    // of each page are kept.
+    void Print(const QSize& size, UINT from, UINT to) {
+        pages.clear(), offsets.clear(), text.pieces.clear();
+        CPrintInfo info;
+        view->OnPreparePrinting(&info);
+        view->m_pTextSink = &text;
+        ASSERT_TRUE(DrawPrintPages(view.get(), &info, from, to, size, [this](const QImage& p) {
+            pages.push_back(p.copy());
+            offsets.push_back(view->m_nPrintOffsetY);
+            return true;
+        }));
+        view->m_pTextSink = nullptr;
+    }
+
+    InRunDir run;
+    std::unique_ptr<CPemroView> view = MakeView();
+    TextRecorder text;
+    std::vector<QImage> pages;
+    std::vector<int> offsets;
+};
+
+// The print holds the lecture text in dark colours, the curve and the x
+// axis, on white; the next page does not repeat the figure.
+TEST_F(PrintedPageTest, TextCurveAndAxesShowOnWhitePaperOnce) {
+    const COLORREF curve = RGB(0, 143, 143), axes = RGB(0, 171, 0); // cyan, green printed
+    Print(QSize(620, 877), 1, 2);                                   // A4 at 75 dpi
+    ASSERT_EQ(pages.size(), 2u);
+    std::string written;
+    for (const TextRecorder::Piece& p : text.pieces) {
+        written += p.text;
+        EXPECT_LE(Luma(p.colour), 100);
+    }
+    EXPECT_NE(written.find(Gbk(u8"函数菜单的使用说明下图是")), std::string::npos);
+    int dark = 0, longestAxisRun = 0;
+    for (int y = 0; y < pages[0].height(); ++y)
+        for (int x = 0, run = 0; x < pages[0].width(); ++x) {
+            const COLORREF c = ColourAt(pages[0], x, y);
+            dark += y < pages[0].height() / 6 && Luma(c) < 60; // title and text lines
+            run = c == axes ? run + 1 : 0;
+            longestAxisRun = std::max(longestAxisRun, run);
+        }
+    EXPECT_GT(dark, 2000);
+    EXPECT_GT(longestAxisRun, pages[0].width() / 3);
+    EXPECT_GT(CountColour(pages[0], curve), 300);
+    EXPECT_EQ(CountColour(pages[0], kWhite, 0, 0, pages[0].width(), 5), pages[0].width() * 5);
+    EXPECT_EQ(CountColour(pages[1], curve), 0);
+}
+
+// Pages are counted from the last screen paint, for the preview and the
+// print after it alike; each advances 17/18 of a printed page, also in a
+// print that starts after page 1. The screen colours come back afterwards.
+TEST_F(PrintedPageTest, PagesSliceTheTextAndTheScreenComesBack) {
+    const UINT count = PageCount();
+    const COLORREF screenBackground = view->m_crBackground;
+    EXPECT_EQ(count, UINT(view->m_sizeScrollTotal.cy / kPageHeight));
+    Print(QSize(600, 900), 1, 3);
+    EXPECT_EQ(offsets, std::vector<int>({0, 850, 1700}));
+    EXPECT_EQ(PageCount(), count);
+    Print(QSize(600, 900), 2, 3);
+    EXPECT_EQ(offsets, std::vector<int>({850, 1700}));
+    EXPECT_EQ(view->m_acrPalette[4], kWhite); // chapter colour of 方式1
+    EXPECT_EQ(view->m_crCurve, RGB(0, 255, 255));
+    EXPECT_EQ(view->m_crBackground, screenBackground);
+    EXPECT_TRUE(view->HasPendingPaint());
+}
+
+} // namespace
