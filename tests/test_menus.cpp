@@ -347,11 +347,14 @@ TEST(TopicCommands, SelectCodeAndFamilyAndResetTheTopic) {
         {34306, "23", 0},   {32919, "322", -1}, {33714, "232", -1}, {34189, "qy", 0},
         {34445, "0211", 0}, {33526, "639", -1}, {34417, "640", -1}, {32889, "300", -1},
     };
+    v->ResizeClient(400, 300);
     for (const Case& c : cases) {
         v->m_nFontStep = 6;
         v->m_nPixelSize = 3;
         v->m_ptClick = CPoint(50, 60);
+        v->ScrollToPosition(CPoint(0, 500)); // the last page was read further down
         ASSERT_TRUE(v->OnCommand(c.id)) << c.id;
+        EXPECT_EQ(v->GetScrollPosition(), CPoint(0, 0)) << c.id;
         EXPECT_EQ(v->m_strTopicCode, c.code) << c.id;
         EXPECT_EQ(v->m_nDataFamily, c.family) << c.id;
         EXPECT_EQ(v->m_nFontStep, 0) << c.id;

@@ -16,6 +16,9 @@ void CPemroView::SelectTopic(const TopicRow& row) {
     // a repaint; the page is read after this handler has returned.
     ResetTopic(row.family);
     m_strTopicCode = row.code ? row.code : "";
+    // A lecturer opening a topic starts reading at its top, not where the
+    // last page was scrolled to.
+    ScrollToPosition(CPoint(0, 0));
 
     // Fields the reset also sets must be stored after it.
     switch (row.extra) {
