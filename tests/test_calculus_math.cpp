@@ -211,19 +211,21 @@ TEST(FourierSeries, AllTermsAgreeWithTheSingleIntegrals) {
 
 TEST(FourierSeries, PartialSumsMatchTheDirectSum) {
     std::vector<double> a(kFourierTableSize), b(kFourierTableSize);
-    for (int k = 0; k <= 40; ++k) {
+    for (int k = 0; k <= 41; ++k) {
         a[k] = 1.0 / (k + 1);
         b[k] = k % 3 ? 0.5 / (k + 1) : -0.25;
     }
     const double T = 2.5, x0 = -7, dx = 0.013;
     std::vector<double> out(700);
-    FourierPartialSums(a.data(), b.data(), 40, T, x0, dx, int(out.size()), out.data());
-    for (int i = 0; i < 700; i += 37) {
-        const double x = x0 + i * dx;
-        double s = a[0];
-        for (int k = 1; k <= 40; ++k)
-            s += a[k] * std::cos(2 * k * kPi * x / T) + b[k] * std::sin(2 * k * kPi * x / T);
-        EXPECT_NEAR(out[i], s, 1e-10) << x;
+    for (int n : {0, 1, 2, 40, 41}) {
+        FourierPartialSums(a.data(), b.data(), n, T, x0, dx, int(out.size()), out.data());
+        for (int i = 0; i < 700; i += 37) {
+            const double x = x0 + i * dx;
+            double s = a[0];
+            for (int k = 1; k <= n; ++k)
+                s += a[k] * std::cos(2 * k * kPi * x / T) + b[k] * std::sin(2 * k * kPi * x / T);
+            EXPECT_NEAR(out[i], s, 1e-10) << "n=" << n << " x=" << x;
+        }
     }
 }
 
