@@ -231,19 +231,26 @@ TEST_F(CalculusSampleTest, EpsilonAndDeltaStayCappedUnderFiftyClicks) {
     EXPECT_LE(view->m_dEpsilon, 0.5);
     for (int i = 0; i < 50; ++i) ClickButton(x, view->m_nPlotTop + 56);
     EXPECT_LE(view->m_dDelta, 10.0);
-    for (int i = 0; i < 50; ++i) ClickButton(x, view->m_nPlotTop + 30);
-    for (int i = 0; i < 50; ++i) ClickButton(x, view->m_nPlotTop + 82);
-    EXPECT_GE(view->m_dEpsilon, 1e-4);
-    EXPECT_GE(view->m_dDelta, 0.01);
+    // From near the lower bounds, a few clicks down stay at them.
+    view->m_dEpsilon = 1.1e-4;
+    view->m_dDelta = 0.011;
+    for (int i = 0; i < 3; ++i) ClickButton(x, view->m_nPlotTop + 30);
+    for (int i = 0; i < 3; ++i) ClickButton(x, view->m_nPlotTop + 82);
+    EXPECT_DOUBLE_EQ(view->m_dEpsilon, 1e-4);
+    EXPECT_DOUBLE_EQ(view->m_dDelta, 0.01);
 }
 
 TEST_F(CalculusSampleTest, LimitKindButtonsChooseTheApproach) {
     Open("352");
+    // A fresh page shows the first animated kind at once.
     EXPECT_EQ(view->m_nDemoOption, 6);
+    EXPECT_EQ(view->m_nSequenceMode, 1);
     // "x0-0" in the column right of the figure: the left-hand approach.
     const int top = view->m_nFigureTop;
     ClickButton(view->m_nFigureRight - 10, top + 48);
     EXPECT_EQ(view->m_nDemoOption, 7);
+    // The click beside the plot redraws the graph and the approach over it.
+    EXPECT_TRUE(log.Saw(u8"极限点: "));
     EXPECT_EQ(view->m_nLimitSide, 1);
     EXPECT_EQ(view->m_nSequenceMode, 1);
     Repaint();
@@ -337,8 +344,9 @@ TEST_F(CalculusSampleTest, TaylorOrdersStayCappedUnderFiftyClicks) {
     Open("315"); // differences: binomial rows up to order 9
     for (int i = 0; i < 50; ++i) ClickButton(view->m_nPlotRight - 110, view->m_nPlotTop + 4);
     EXPECT_EQ(view->m_nDemoStep, 9);
-    for (int i = 0; i < 50; ++i) ClickButton(view->m_nPlotRight - 56, view->m_nPlotTop + 4);
-    EXPECT_EQ(view->m_nDemoStep, 0);
+    view->m_nDemoStep = 1;
+    for (int i = 0; i < 3; ++i) ClickButton(view->m_nPlotRight - 56, view->m_nPlotTop + 4);
+    EXPECT_EQ(view->m_nDemoStep, 0); // "n减少" at 0 leaves 0
 }
 
 // --- Fourier series -------------------------------------------------------------------
@@ -393,6 +401,11 @@ TEST_F(CalculusSampleTest, FourierButtonsActOnceAndStayCapped) {
     view->m_nDemoStep = 490;
     for (int i = 0; i < 50; ++i) ClickButton(TermButtonLeft(*view, 0), top + 4);
     EXPECT_EQ(view->m_nDemoStep, 500);
+    // "正弦展开" clicked right of the plot edge: the odd extension.
+    const int column = view->m_nPlotRight - view->m_nBaseCharHeight;
+    Click(view->m_nPlotRight + 10, view->m_nPlotTop + 3);
+    EXPECT_GT(view->m_nPlotRight + 10, column);
+    EXPECT_EQ(view->m_nFuncFSymmetry, 0);
     // "取消显示" hides the list from the next pass on.
     ClickButton(view->m_nPlotRight - view->m_nBaseCharHeight, top + 96);
     Repaint();

@@ -3,6 +3,11 @@
 // series). Included inside the class body of CPemroView (view/view.h).
 // clang-format off
 
+    // Whether this pass redraws the figure's graph (a full repaint, or a
+    // click on the figure or its controls), so its demonstration must be
+    // drawn again over it (sections_calculus.cpp).
+    BOOL IsGraphRedrawn() const;
+
     // --- Limits (limit.cpp) and the ε-δ picture (epsilon_delta.cpp) ---------
     // The approach to x0 (or to ±∞) over the graph just drawn, its verdict
     // and, when the limit exists, the ε-δ or ε-X picture with its buttons.

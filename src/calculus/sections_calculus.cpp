@@ -58,6 +58,13 @@ constexpr int kFirstAnimatedKind = 6;
 
 } // namespace
 
+// The graph redraws itself on these passes; a demonstration drawn only on a
+// click inside the plot would vanish under a click on a button beside it.
+BOOL CPemroView::IsGraphRedrawn() const {
+    return m_bFullRepaint || HitTestGraphRegion(2) || IsClickOnGraphControls() ||
+           (HitTestGraphRegion(1) && m_bZoom);
+}
+
 void CPemroView::CmdRegion(CDC* pDC) {
     ReadPlotSetup(kFirstArgRegion);
     if (!m_bFigureVisible) return;
@@ -98,7 +105,7 @@ void CPemroView::CmdInverse(CDC* pDC) {
     if (!m_bFigureVisible) return;
     const double a = m_dIntervalA, b = m_dIntervalB;
     DrawFunctionGraph(pDC, 0, 0, a, b, m_astrCommandLabel[0], m_astrCommandLabel[1]);
-    if (!m_bFullRepaint && !HitTestGraphRegion(2)) return;
+    if (!IsGraphRedrawn()) return;
     const int mode = m_nFuncLower;
     if (mode == 0) {
         // The horizontal-line test at the level of the cursor's value.
@@ -137,7 +144,7 @@ void CPemroView::Cmdinverse(CDC* pDC) {
     m_nPlotMode = ScriptInt(ReadScriptNumber(m_nParsePos));
     const double a = ReadScriptNumber(m_nParsePos);
     const double b = ReadScriptNumber(m_nParsePos);
-    if (!m_bFullRepaint && !HitTestGraphRegion(0)) return;
+    if (!IsGraphRedrawn() && !HitTestGraphRegion(0)) return;
     m_bPlotInverse = 1;
     PlotCurve(pDC, a, b, m_crSecondDerivative);
     m_bPlotInverse = 0;
@@ -157,14 +164,19 @@ void CPemroView::CmdLimit(CDC* pDC) {
     }
     const double a = m_dIntervalA, b = m_dIntervalB;
     DrawFunctionGraph(pDC, 0, 0, a, b, m_astrCommandLabel[0], m_astrCommandLabel[1]);
-    if (m_nSequenceMode >= 0 && (m_bFullRepaint || HitTestGraphRegion(2))) DrawLimit(pDC, a, b);
+    if (m_nSequenceMode >= 0 && IsGraphRedrawn()) DrawLimit(pDC, a, b);
     if (g >= 0) return;
     // The kind chosen here applies from the next pass on.
     for (const LimitButton& button : kLimitButtons)
         if (TextButtonInPlot(pDC, m_nFigureRight - 10, m_nFigureTop + button.dy, 36, 20,
                              Gbk(button.label), m_crCurveSetting))
             m_nDemoOption = button.kind;
-    if (m_nDemoOption < kFirstAnimatedKind) m_nDemoOption = kFirstAnimatedKind;
+    // A kind left from before (a fresh page) becomes the first animated one;
+    // one more pass shows it at once instead of the picture just drawn.
+    if (m_nDemoOption < kFirstAnimatedKind) {
+        m_nDemoOption = kFirstAnimatedKind;
+        if (!m_bPrintMode) Invalidate(FALSE);
+    }
 }
 
 void CPemroView::CmdDerivative1(CDC* pDC) {
@@ -207,7 +219,7 @@ void CPemroView::CmdFourier(CDC* pDC) {
         if (m_nFuncLower >= 0) m_nFuncFSymmetry = m_nFuncLower;
         DrawFunctionGraph(pDC, 0, 0, m_dXMin, m_dXMax, m_astrCommandLabel[0],
                           m_astrCommandLabel[1]);
-        if (m_bFullRepaint || HitTestGraphRegion(2)) DrawFourier(pDC);
+        if (IsGraphRedrawn()) DrawFourier(pDC);
     }
     m_bFuncFPeriodic = 0;
 }
