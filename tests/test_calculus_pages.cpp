@@ -201,6 +201,18 @@ TEST_F(CalculusSampleTest, TheEpsilonDeltaPictureShowsEpsilonAndDelta) {
     EXPECT_NE(At(Px(1.5), Py(1.0)), RGB(0, 0, 250));
 }
 
+TEST_F(CalculusSampleTest, AWideBandStaysInsideThePlot) {
+    Open("303");
+    view->m_dEpsilon = 0.5;
+    Repaint();
+    const CPemroView& v = *view;
+    const COLORREF blue = RGB(0, 0, 250);
+    EXPECT_GT(CountColour(v.BackingImage(), blue, v.m_nPlotLeft, v.m_nPlotTop, v.m_nPlotRight,
+                          v.m_nPlotBottom),
+              0);
+    EXPECT_EQ(CountColour(v.BackingImage(), blue, 0, 0, kPageWidth, v.m_nPlotTop), 0);
+}
+
 TEST_F(CalculusSampleTest, NoLimitAtInfinityIsSaid) {
     Open("301", 4000); // the last figure: arctan x as x → ∞
     const CPemroView& v = *view;
@@ -457,4 +469,51 @@ TEST_F(ScratchCalculusTest, ImplicitCurvePointThatFailsAsksForAnotherPoint) {
     EXPECT_TRUE(Shows(v.m_nPlotRight - 8 * (v.m_nFontStep + v.m_nBaseCharHeight), v.m_nPlotTop,
                       u8"重选点", v.m_crCurveSetting));
     EXPECT_EQ(v.m_nRegionType, 0);
+}
+
+TEST_F(ScratchCalculusTest, DefinitionModeShowsTheRectangleOrSaysDeltaIsTooLarge) {
+    Script("902", "Limit(0.3,3,40,11,29,0,0,-8,8,-0.5,1.3,-8,8)");
+    Open("902");
+    CPemroView& v = *view;
+    v.m_nLimitSide = 3;
+    v.m_nSequenceMode = 1; // the definition mode runs after the approach
+    v.m_dDelta = 0.5;
+    CDC dc(&v.BackingImageRef());
+    v.DrawLimit(&dc, -8, 8);
+    // ε is held at 0.1 of the y span 1.8 (0.1 stays), δ at 0.1 of 16.
+    EXPECT_DOUBLE_EQ(v.m_dEpsilon, 0.1);
+    EXPECT_DOUBLE_EQ(v.m_dDelta, 0.5);
+    EXPECT_TRUE(ShowsAtWorld(v.m_dXMin + 0.2 * v.m_dXSpan, v.m_dYMax - 0.2 * v.m_dYSpan,
+                             u8"δ太大了", v.m_crDefaultPen));
+    // δ = 0.1: the rectangle about (0, 1), half-width 1.6, half-height 0.18.
+    Repaint();
+    v.m_nLimitSide = 3;
+    v.m_dDelta = 0.1;
+    v.DrawLimit(&dc, -8, 8);
+    EXPECT_GE(ColumnCount(Px(1.6), Py(1.18), Py(0.82), v.m_crSection), (Py(0.82) - Py(1.18)) / 2);
+}
+
+TEST_F(ScratchCalculusTest, InverseAddsTheMirroredCurveToAFigure) {
+    Script("903", "Curve(0.3,3,40,11,11,-1,0,-4,4,-4,4,-4,4)\n700inverse(5,0,-1.4,1.4)");
+    Open("903");
+    const CPemroView& v = *view;
+    // tan t mirrored in y = x passes (1, π/4); tan itself (π/4, 1).
+    const auto near = [&](double x, double y, COLORREF c) {
+        int n = 0;
+        for (int dx = -2; dx <= 2; ++dx) n += ColumnCount(Px(x) + dx, Py(y) - 2, Py(y) + 2, c);
+        return n > 0;
+    };
+    EXPECT_TRUE(near(1.0, kPi / 4, v.m_crSecondDerivative));
+    EXPECT_TRUE(near(kPi / 4, 1.0, v.m_crCurveSetting));
+}
+
+TEST_F(ScratchCalculusTest, DerivativeGraphTakesItsOrderFromTheScript) {
+    Script("904", "Derivative1(0.3,3,40,11,3,2,0,-4,4,-2,2,-4,4)");
+    Open("904");
+    EXPECT_EQ(view->m_nDerivativeArg, 2);
+    // sin x with its second derivative −sin x: at π/2 the value −1.
+    int hits = 0;
+    for (int dx = -1; dx <= 1; ++dx)
+        hits += ColumnCount(Px(kPi / 2) + dx, Py(-1) - 3, Py(-1) + 3, view->m_crSecondDerivative);
+    EXPECT_GT(hits, 0);
 }

@@ -9,6 +9,7 @@
 #include "platform/text_codec.h"
 
 #include <cmath>
+#include <initializer_list>
 
 using calculus::LastOutsideBand;
 using calculus::WalkToBandEdge;
@@ -48,6 +49,25 @@ constexpr int kButtonRows[5] = {4, 30, 56, 82, 108};
 double Clamp(double v, double lo, double hi) {
     return v < lo ? lo : v > hi ? hi : v;
 }
+
+// Narrows the clip to the plot rectangle while it lives: a wide ε band or
+// δ box stays inside the figure instead of covering the page around it.
+class PlotClip {
+public:
+    PlotClip(CDC* dc, const CPemroView& v) : m_dc(dc), m_old(dc->GetClipRect()) {
+        const CPoint org = dc->GetViewportOrg();
+        CRect plot(v.m_nPlotLeft, v.m_nPlotTop, v.m_nPlotRight + 1, v.m_nPlotBottom + 1);
+        plot.OffsetRect(org.x, org.y);
+        dc->SetClipRect(m_old.Intersect(plot));
+    }
+    ~PlotClip() { m_dc->SetClipRect(m_old); }
+    PlotClip(const PlotClip&) = delete;
+    PlotClip& operator=(const PlotClip&) = delete;
+
+private:
+    CDC* m_dc;
+    CRect m_old;
+};
 
 bool AllDrawable(std::initializer_list<double> values) {
     for (double v : values)
@@ -158,6 +178,7 @@ void CPemroView::DrawEpsilonBox(CDC* pDC, const LimitApproach& ap, double dl, do
     const int l = X - ToPixel(dlPx), r = X + ToPixel(drPx), e = ap.epsPx;
     const int H = m_nBaseCharHeight, S = m_nFontStep, w = m_nPixelSize;
     const COLORREF c = m_crSection;
+    const PlotClip clip(pDC, *this);
 
     DrawLinePx(pDC, w, X0, Y + e, l, Y + e, c);
     DrawLinePx(pDC, w, X0, Y - e - 1, l, Y - e - 1, c);
@@ -254,6 +275,7 @@ void CPemroView::DrawEpsilonX(CDC* pDC, const LimitApproach& ap) {
     const int Y = LimitPy(L), e = ap.epsPx, w = m_nPixelSize;
     const int H = m_nBaseCharHeight, S = m_nFontStep, row = LimitPy(0) - H - S;
     const COLORREF c = m_crSection;
+    const PlotClip clip(pDC, *this);
     DrawLinePx(pDC, w, m_nPlotLeft, Y + e, m_nPlotRight, Y + e, c);
     DrawLinePx(pDC, w, m_nPlotLeft, Y - e - 1, m_nPlotRight, Y - e - 1, c);
 
