@@ -171,14 +171,6 @@ TEST(TaylorCoefficientsTest, OrdersStayWithinTheTables) {
     EXPECT_EQ(C[1], kSentinel);
 }
 
-TEST(TaylorCoefficientsTest, PolynomialValue) {
-    const double C[] = {0, 1, 0, -1.0 / 6, 0, 1.0 / 120};
-    // x − x³/6 + x⁵/120 at 0.5, and the same shifted to x0 = 2.
-    EXPECT_NEAR(TaylorValue(C, 5, 0, 0.5), 0.47942708333333334, 1e-15);
-    EXPECT_NEAR(TaylorValue(C, 5, 2, 2.5), 0.47942708333333334, 1e-15);
-    EXPECT_EQ(TaylorValue(C, 0, 0, 3), 0.0);
-}
-
 // --- Fourier series ----------------------------------------------------------------
 
 TEST(FourierSeries, CoefficientsOfXOnMinusPiToPi) {
