@@ -272,14 +272,26 @@ TEST_F(CalculusSampleTest, LimitKindButtonsChooseTheApproach) {
 }
 
 TEST_F(CalculusSampleTest, TheAnimationPresentsAndWaitsAFewSeconds) {
-    Open("352");
     CountingHost host;
+    view = std::make_unique<CPemroView>();
     view->SetHost(&host);
-    Repaint();
-    view->SetHost(nullptr);
-    // Both sides of the approach are shown sample by sample.
+    view->ResetTopic(-1);
+    view->m_strTopicCode = "352";
+    view->ResizeClient(kPageWidth, kPageHeight);
+    view->RenderPending();
+    // Both sides of the approach are shown sample by sample, once.
     EXPECT_GT(host.presents, 10);
     EXPECT_LE(host.totalMs, 3000);
+    const int opened = host.presents;
+    Repaint();
+    EXPECT_EQ(host.presents, opened);
+    // A click in the plot shows it again; so does another kind.
+    Click(Px(-4), Py(0.5));
+    EXPECT_GT(host.presents, opened);
+    const int clicked = host.presents;
+    ClickButton(view->m_nFigureRight - 10, view->m_nFigureTop + 72); // "x0+0"
+    EXPECT_GT(host.presents, clicked);
+    view->SetHost(nullptr);
 }
 
 // --- Mean value theorems -------------------------------------------------------------

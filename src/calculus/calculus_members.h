@@ -33,6 +33,11 @@
     // The pause before an animated approach sample at factor f, and its dots.
     void PauseApproach(double f);
     void DrawApproachDots(CDC* pDC, double x, double y, BOOL bLeft);
+    // Whether this pass animates the approach: the first time a figure shows
+    // it for its page, function, point and kind, and when its plot is
+    // clicked. Scrolling, resizing and the repeat pass after a click show all
+    // the samples at once instead of pausing again.
+    BOOL ShouldAnimateApproach(double x0, double a, double b);
 
     void DrawEpsilonDelta(CDC* pDC, const LimitApproach& ap);
     void DrawEpsilonBox(CDC* pDC, const LimitApproach& ap, double dl, double dr);
@@ -45,6 +50,19 @@
     void DrawLimitDefinition(CDC* pDC, double x0);
     int LimitPx(double x) const;
     int LimitPy(double y) const;
+
+    // Fields of the limit demonstration that the view's data model does not
+    // list: the approaches already animated (a small ring) and whether the
+    // running approach pauses between its samples.
+    struct AnimatedApproach {
+        int figureTop = 0, func = 0, plotMode = 0, infinity = 0, side = 0;
+        double x0 = 0, a = 0, b = 0;
+        bool used = false;
+    };
+    static constexpr int kAnimatedApproaches = 8;
+    AnimatedApproach m_aAnimatedApproach[kAnimatedApproaches];
+    int m_nNextAnimatedApproach = 0;
+    BOOL m_bAnimateApproach = FALSE;
 
     // --- Intervals and the mean value theorems (mean_value.cpp) ---------------
     void DrawRegion(CDC* pDC, double a, double b, int leftEnd, int rightEnd, CString leftLabel,

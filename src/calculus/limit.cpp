@@ -42,6 +42,7 @@ void CPemroView::DrawLimit(CDC* pDC, double a, double b) {
     ap.b = b;
     if (Strictly(m_dXMin, m_dX0, m_dXMax) && Strictly(m_dYMin, m_dY0, m_dYMax)) m_dCursorX = m_dX0;
     ap.x0 = m_dCursorX;
+    m_bAnimateApproach = m_nSequenceMode == 1 && ShouldAnimateApproach(ap.x0, a, b);
 
     const BOOL found =
         m_nLimitInfinity == 0 ? ApproachFinitePoint(pDC, &ap) : ApproachInfinity(pDC);
@@ -75,8 +76,37 @@ BOOL CPemroView::ApproachFinitePoint(CDC* pDC, LimitApproach* ap) {
     }
 }
 
+BOOL CPemroView::ShouldAnimateApproach(double x0, double a, double b) {
+    if (m_bPrintMode) return FALSE;
+    // A page just opened starts its record afresh.
+    if (m_strLastDataPath != m_strDataPath)
+        for (AnimatedApproach& shown : m_aAnimatedApproach) shown.used = false;
+    AnimatedApproach now;
+    now.figureTop = m_nFigureTop;
+    now.func = m_nFuncF;
+    now.plotMode = m_nPlotMode;
+    now.infinity = m_nLimitInfinity;
+    now.side = m_nLimitSide;
+    now.x0 = x0;
+    now.a = a;
+    now.b = b;
+    now.used = true;
+    const auto same = [&now](const AnimatedApproach& o) {
+        return o.used && o.figureTop == now.figureTop && o.func == now.func &&
+               o.plotMode == now.plotMode && o.infinity == now.infinity && o.side == now.side &&
+               o.x0 == now.x0 && o.a == now.a && o.b == now.b;
+    };
+    bool seen = false;
+    for (const AnimatedApproach& shown : m_aAnimatedApproach) seen = seen || same(shown);
+    if (!seen) {
+        m_aAnimatedApproach[m_nNextAnimatedApproach] = now;
+        m_nNextAnimatedApproach = (m_nNextAnimatedApproach + 1) % kAnimatedApproaches;
+    }
+    return !seen || (IsClickPass() && HitTestGraphRegion(2));
+}
+
 void CPemroView::PauseApproach(double f) {
-    if (m_bPrintMode) return;
+    if (!m_bAnimateApproach) return;
     const int ms = int(kPauseMsPerFactor * f);
     if (ms > 0) ShowAndWait(ms);
 }
