@@ -529,3 +529,14 @@ TEST_F(ScratchCalculusTest, DerivativeGraphTakesItsOrderFromTheScript) {
         hits += ColumnCount(Px(kPi / 2) + dx, Py(-1) - 3, Py(-1) + 3, view->m_crSecondDerivative);
     EXPECT_GT(hits, 0);
 }
+
+TEST_F(ScratchCalculusTest, ParametricCurveApproachesItsPoint) {
+    // x = 2cos t, y = sin t: the point nearest the cursor (0, 0) is the top
+    // (0, 1); the curve leaves 1 ± 0.6 at |x| = 1.825524 on the 0.01 grid
+    // of t, where it runs right to left.
+    Script("905", "DATA1(0,2,1,0,0,0,0,)\n700Limit(0.3,3,40,11,1,0,1,-3,3,-3,3,0,6.28)");
+    Open("905");
+    EXPECT_EQ(After(u8"极限: "), (std::vector<std::string>{"1.000"}));
+    EXPECT_EQ(After(u8"极限点: "), (std::vector<std::string>{"0.000"}));
+    EXPECT_TRUE(log.Saw("1.825524"));
+}

@@ -137,6 +137,9 @@ void CPemroView::DrawEpsilonDelta(CDC* pDC, const LimitApproach& ap) {
             dl = -dr;
             dr = -t;
         }
+        // A curve that turns back at the point leaves no room on that side.
+        if (dl < 0) dl = 0;
+        if (dr < 0) dr = 0;
         break;
     }
     default:

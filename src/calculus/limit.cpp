@@ -28,6 +28,11 @@ constexpr double kBranchStepsPerSpan = 10000;
 constexpr int kNoLimitColumns = 6;
 constexpr int kReselectColumns = 8;
 
+// A value that rounds to zero at three decimals is written as 0, not -0.
+double Shown(double v) {
+    return std::fabs(v) < 0.0005 ? 0.0 : v;
+}
+
 bool Strictly(double lo, double v, double hi) {
     return lo < v && v < hi;
 }
@@ -255,7 +260,7 @@ BOOL CPemroView::WriteFiniteLimitVerdict(CDC* pDC, double x0, double L, double L
                                          double Rb) {
     const COLORREF c = m_crCurveSetting;
     const double x = m_dXMin + 0.05 * m_dXSpan;
-    DrawLabelValue(pDC, x, m_dYMax, Gbk(u8"极限点: "), 3, x0, c);
+    DrawLabelValue(pDC, x, m_dYMax, Gbk(u8"极限点: "), 3, Shown(x0), c);
     const double y = m_dYMax - 0.1 * m_dYSpan;
     switch (m_nLimitSide) {
     case 0:
@@ -263,21 +268,21 @@ BOOL CPemroView::WriteFiniteLimitVerdict(CDC* pDC, double x0, double L, double L
             WriteNoLimit(pDC, u8"极限不存在");
             return FALSE;
         }
-        DrawLabelValue(pDC, x, y, Gbk(u8"极限: "), 3, R, c);
+        DrawLabelValue(pDC, x, y, Gbk(u8"极限: "), 3, Shown(R), c);
         break;
     case 1:
         if (LimitsDiffer(L, Lb)) {
             WriteNoLimit(pDC, u8"左极限不存在");
             return FALSE;
         }
-        DrawLabelValue(pDC, x, y, Gbk(u8"左极限: "), 3, L, c);
+        DrawLabelValue(pDC, x, y, Gbk(u8"左极限: "), 3, Shown(L), c);
         break;
     case 2:
         if (LimitsDiffer(R, Rb)) {
             WriteNoLimit(pDC, u8"右极限不存在");
             return FALSE;
         }
-        DrawLabelValue(pDC, x, y, Gbk(u8"右极限: "), 3, R, c);
+        DrawLabelValue(pDC, x, y, Gbk(u8"右极限: "), 3, Shown(R), c);
         break;
     default:
         break;
@@ -305,7 +310,7 @@ BOOL CPemroView::ApproachInfinity(CDC* pDC) {
     const char* label = kind == Infinity::Plus    ? u8"(x→+∞)极限: "
                         : kind == Infinity::Minus ? u8"(x→-∞)极限: "
                                                   : u8"(x→∞)极限: ";
-    DrawLabelValue(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMax, Gbk(label), 3, far.right,
+    DrawLabelValue(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMax, Gbk(label), 3, Shown(far.right),
                    m_crCurveSetting);
     return TRUE;
 }
