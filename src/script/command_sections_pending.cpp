@@ -5,32 +5,22 @@
 #include "view/view.h"
 
 // clang-format off
-void CPemroView::CmdRegion(CDC*) {}
-void CPemroView::CmdPeriod(CDC*) {}
-void CPemroView::CmdInverse(CDC*) {}
-void CPemroView::Cmdinverse(CDC*) {}
 void CPemroView::CmdSequence(CDC*) {}
 void CPemroView::CmdSequence2(CDC*) {}
-void CPemroView::CmdLimit(CDC*) {}
-void CPemroView::CmdDerivative1(CDC*) {}
 void CPemroView::CmdDerivative2(CDC*) {}
 void CPemroView::CmdTangentLine2(CDC*) {}
 void CPemroView::Cmdtangentline2(CDC*) {}
 void CPemroView::CmdTangentLine3(CDC*) {}
 void CPemroView::CmdTangentPlane(CDC*) {}
 void CPemroView::CmdLeastSquareMethod(CDC*) {}
-void CPemroView::CmdMeanDifferential(CDC*) {}
-void CPemroView::CmdMeanCalculus1(CDC*) {}
 void CPemroView::CmdMeanCalculus2(CDC*) {}
 void CPemroView::CmdContour(CDC*) {}
-void CPemroView::CmdSeries1(CDC*) {}
 void CPemroView::CmdSeries2(CDC*) {}
 void CPemroView::CmdCalculus1(CDC*) {}
 void CPemroView::Cmdcalculus1(CDC*) {}
 void CPemroView::CmdCalculus2(CDC*) {}
 void CPemroView::Cmdcalculus2(CDC*) {}
 void CPemroView::CmdRevolve(CDC*) {}
-void CPemroView::CmdFourier(CDC*) {}
 void CPemroView::CmdDomainxy(CDC*) {}
 void CPemroView::CmdDomainr(CDC*) {}
 void CPemroView::CmdSurf(CDC*) {}

@@ -73,6 +73,7 @@ public:
     void SetGFormulaText(int k);
 
     // --- Members of the subsystems, declared in their own folders -----------
+#include "calculus/calculus_members.h"
 #include "catalog/catalog_members.h"
 #include "catalog/graph_members.h"
 #include "render/primitives_members.h"

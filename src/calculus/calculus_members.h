@@ -1,0 +1,89 @@
+// Members of CPemroView: the calculus demonstrations (limits and the ε-δ
+// picture, intervals and the mean value theorems, Taylor polynomials, Fourier
+// series). Included inside the class body of CPemroView (view/view.h).
+// clang-format off
+
+    // Whether this pass redraws the figure's graph (a full repaint, or a
+    // click on the figure or its controls), so its demonstration must be
+    // drawn again over it (sections_calculus.cpp).
+    BOOL IsGraphRedrawn() const;
+
+    // --- Limits (limit.cpp) and the ε-δ picture (epsilon_delta.cpp) ---------
+    // The approach to x0 (or to ±∞) over the graph just drawn, its verdict
+    // and, when the limit exists, the ε-δ or ε-X picture with its buttons.
+    void DrawLimit(CDC* pDC, double a, double b);
+    // Definition mode: the ε×δ rectangle about the point, or "δ太大了".
+    void ShowDeltaTooLarge(CDC* pDC, double eps, double delta);
+
+    // What the approach hands on to the ε-δ picture within one call.
+    struct LimitApproach {
+        double a = 0, b = 0;  // walk bounds (the implicit branch's measured ends)
+        double x0 = 0;        // the limit point
+        double tStar = 0;     // parameter of the point (parametric and polar)
+        int epsPx = 0;        // ε band half-height in pixels
+    };
+    BOOL ApproachFinitePoint(CDC* pDC, LimitApproach* ap);
+    BOOL ApproachExplicit(CDC* pDC, LimitApproach* ap);
+    BOOL ApproachCurve(CDC* pDC, LimitApproach* ap, BOOL bPolar);
+    BOOL ApproachImplicit(CDC* pDC, LimitApproach* ap);
+    BOOL ApproachInfinity(CDC* pDC);
+    // Writes the verdict of a finite point; FALSE when there is no limit.
+    BOOL WriteFiniteLimitVerdict(CDC* pDC, double x0, double L, double Lb, double R, double Rb);
+    void WriteNoLimit(CDC* pDC, const char* utf8Text);
+    // The pause before an animated approach sample at factor f, and its dots.
+    void PauseApproach(double f);
+    void DrawApproachDots(CDC* pDC, double x, double y, BOOL bLeft);
+    // Whether this pass animates the approach: the first time a figure shows
+    // it for its page, function, point and kind, and when its plot is
+    // clicked. Scrolling, resizing and the repeat pass after a click show all
+    // the samples at once instead of pausing again.
+    BOOL ShouldAnimateApproach(double x0, double a, double b);
+
+    void DrawEpsilonDelta(CDC* pDC, const LimitApproach& ap);
+    void DrawEpsilonBox(CDC* pDC, const LimitApproach& ap, double dl, double dr);
+    void DrawEpsilonPieces(CDC* pDC, const LimitApproach& ap, double dl, double dr, double tl,
+                           double tr);
+    void DrawEpsilonDots(CDC* pDC, const LimitApproach& ap, double dl, double dr);
+    void DrawEpsilonX(CDC* pDC, const LimitApproach& ap);
+    void RedrawCurveOutsideBand(CDC* pDC, double from, double to);
+    void EpsilonDeltaButtons(CDC* pDC);
+    void DrawLimitDefinition(CDC* pDC, double x0);
+    int LimitPx(double x) const;
+    int LimitPy(double y) const;
+
+    // Fields of the limit demonstration that the view's data model does not
+    // list: the approaches already animated (a small ring) and whether the
+    // running approach pauses between its samples.
+    struct AnimatedApproach {
+        int figureTop = 0, func = 0, plotMode = 0, infinity = 0, side = 0;
+        double x0 = 0, a = 0, b = 0;
+        bool used = false;
+    };
+    static constexpr int kAnimatedApproaches = 8;
+    AnimatedApproach m_aAnimatedApproach[kAnimatedApproaches];
+    int m_nNextAnimatedApproach = 0;
+    BOOL m_bAnimateApproach = FALSE;
+
+    // --- Intervals and the mean value theorems (mean_value.cpp) ---------------
+    void DrawRegion(CDC* pDC, double a, double b, int leftEnd, int rightEnd, CString leftLabel,
+                    CString rightLabel, int axisOnly);
+    // Mode 0: Rolle and Lagrange with their buttons; mode 1: the mean value
+    // theorem for integrals.
+    void DrawMeanDifferential(CDC* pDC, int mode);
+    void DrawIntegralMeanValue(CDC* pDC, double a, double b, double d);
+    void MarkMeanPoint(CDC* pDC, double x, double slope, double d, int* k);
+
+    // --- Taylor polynomials (taylor.cpp) ---------------------------------------
+    // where 1 expands at the cursor point, anything else at 0.
+    void DrawSeries1(CDC* pDC, int where);
+    // Fills C[0..n] for the current function about x0; returns the order the
+    // table could serve (n or less).
+    int TaylorCoefficients(int where, double x0, int n, double* C);
+
+    // --- Fourier series (fourier.cpp) --------------------------------------------
+    // The bare coefficient integral of the current function over a period.
+    double FourierCoefficient(double k, int kind) const;
+    void DrawFourier(CDC* pDC);
+    void FourierButtons(CDC* pDC);
+
+// clang-format on
