@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 mode=${1:-run}
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
-          libgtest-dev libbenchmark-dev
+          libgtest-dev libbenchmark-dev libboost-math-dev
           fonts-wqy-microhei fonts-arphic-uming fonts-arphic-ukai)
 missing=()
 for p in "${packages[@]}"; do
