@@ -17,11 +17,14 @@ namespace {
 namespace bp = boost::math::policies;
 
 // Errors become values (NaN for a bad argument, ±inf for an overflow), never
-// exceptions: a page shows what it can.
+// exceptions: a page shows what it can. Double precision throughout (no
+// long double): still exact to about 1e-15, at a fraction of the cost, for
+// the thousands of values a figure plots.
 using NoThrow =
     bp::policy<bp::domain_error<bp::ignore_error>, bp::pole_error<bp::ignore_error>,
                bp::overflow_error<bp::ignore_error>, bp::underflow_error<bp::ignore_error>,
-               bp::evaluation_error<bp::ignore_error>, bp::rounding_error<bp::ignore_error>>;
+               bp::evaluation_error<bp::ignore_error>, bp::rounding_error<bp::ignore_error>,
+               bp::promote_double<false>>;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
