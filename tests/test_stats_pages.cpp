@@ -65,6 +65,32 @@ TEST_F(StatsPageTest, BinomialExpectationAndVariance) {
     EXPECT_EQ("0.21", After(u8"方差=npq="));
 }
 
+// A click on a button column repaints its figure with the new value at
+// once, although the page box is the same (no full repaint).
+TEST_F(StatsPageTest, ButtonsActOnTheirFigure) {
+    auto v = Open("DisDistribution(0.2,3,44,13,0.5,10,0,1,1)");
+    text.pieces.clear();
+    ClickButton(v.get(), v->m_nPlotRight - 10, v->m_nPlotTop + 44); // n增
+    EXPECT_EQ(11, v->m_nCountN);
+    EXPECT_EQ("11", After(u8"n="));
+    EXPECT_EQ("5.50", After(u8"期望=np="));
+
+    v = Open("ConDistribution(0.2,3,44,13,1,1,2,-4,4,-0.1,1.1,0,1,10,5,0)");
+    text.pieces.clear();
+    ClickButton(v.get(), v->m_nPlotRight - 10, v->m_nPlotTop + 44); // μ增
+    EXPECT_EQ("0.10", After(u8"μ="));
+    ClickButton(v.get(), v->m_nPlotRight - 22, v->m_nPlotTop - 22); // 分位数
+    EXPECT_EQ(1, v->m_bQuantileMode);
+
+    v = Open("RegionEstimate(0.2,3,44,13,0,1,0,-2,13,-0.05,0.6,0,3,10,0,0.1)");
+    text.pieces.clear();
+    ClickButton(v.get(), v->m_nPlotRight - 20, v->m_nPlotTop + 48); // α增加
+    EXPECT_DOUBLE_EQ(0.2, v->m_dSignificance);
+    EXPECT_EQ("1.282", After(u8"u     ="));                         // u of 0.9
+    ClickButton(v.get(), v->m_nPlotRight - 20, v->m_nPlotTop + 24); // σ未知
+    EXPECT_EQ("1.383", After(u8")="));                              // t(9) of 0.9
+}
+
 TEST_F(StatsPageTest, PoissonAndHypergeometricClamps) {
     auto v = Open("DisDistribution(0.2,3,44,13,0.001,10,1,1,0)");
     EXPECT_EQ("0.010", After(u8"λ=")); // λ is at least 0.01

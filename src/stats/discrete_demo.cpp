@@ -59,7 +59,7 @@ void CPemroView::DrawDisDistribution(CDC* pDC, int kind) {
         m_bSavedShowVariance = 1;
         m_bLoadScriptSettings = 0;
     }
-    if (!m_bFullRepaint && !HitTestGraphRegion(2)) return;
+    if (!IsStatsFigurePass()) return;
     // The integer step of the count buttons.
     const double tenSteps = 10 * m_dParamStep;
     const int step = !(tenSteps > 1) ? 1 : tenSteps > kMaxCount ? kMaxCount : int(tenSteps);

@@ -35,6 +35,10 @@ double CPemroView::EvalDensityTransformed(double x, int k, double s, double m, i
     return 0.0;
 }
 
+BOOL CPemroView::IsStatsFigurePass() const {
+    return m_bFullRepaint || HitTestGraphRegion(2) || IsClickOnGraphControls();
+}
+
 double CPemroView::StatsX(double a) const {
     return m_dXMin + a * m_dXSpan;
 }
@@ -71,7 +75,7 @@ void CPemroView::SelectPivotDensity(int entry, int df1, int df2) {
 
 void CPemroView::DrawDensityWithRegion(CDC* pDC, int k, double x1, double x2, COLORREF colour,
                                        double s, double m, int mode) {
-    if (!m_bFullRepaint && !HitTestGraphRegion(2)) return;
+    if (!IsStatsFigurePass()) return;
     int steps = kDensityStepsPerPixel * m_nPlotWidth;
     if (steps > kMaxDensitySteps) steps = kMaxDensitySteps;
     if (steps < kMinDensitySteps) steps = kMinDensitySteps;

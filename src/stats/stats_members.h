@@ -14,6 +14,11 @@
     // function combination the menus left behind.
     double EvalDensity(double x, int k) const;
     double EvalDensityTransformed(double x, int k, double s, double m, int mode) const;
+    // Whether this pass draws the figure: a full repaint, or a partial one
+    // whose click lies on the figure or its buttons (the function graph has
+    // just repainted the frame under the same test, and the buttons must
+    // be drawn to answer).
+    BOOL IsStatsFigurePass() const;
     // P(a, b): the world point at fractions a of the x span from the left
     // and b of the y span from the top of the current figure.
     double StatsX(double a) const;

@@ -50,7 +50,7 @@ void CPemroView::CmdConDistribution(CDC* pDC) {
     const CString xLabel = m_astrCommandLabel[0].empty() ? CString("x") : m_astrCommandLabel[0];
     const CString yLabel = m_astrCommandLabel[1].empty() ? CString("y") : m_astrCommandLabel[1];
     DrawFunctionGraph(pDC, 0, 0, m_dXMin, m_dXMax, xLabel, yLabel);
-    if (m_bFullRepaint || HitTestGraphRegion(2)) DrawConDistribution(pDC, m_bQuantileMode);
+    if (IsStatsFigurePass()) DrawConDistribution(pDC, m_bQuantileMode);
 }
 
 void CPemroView::CmdRegionEstimate(CDC* pDC) {
@@ -61,7 +61,7 @@ void CPemroView::CmdRegionEstimate(CDC* pDC) {
     SaveRestoreDisplaySettings(m_bLoadScriptSettings);
     DrawFunctionGraph(pDC, 0, 0, m_dXMin, m_dXMin + kAxesOnlyRange, CString("x[xi]"),
                       CString("p[n]"));
-    if (m_bFullRepaint || HitTestGraphRegion(2)) DrawRegionEstimate(pDC, m_nPlotMode);
+    if (IsStatsFigurePass()) DrawRegionEstimate(pDC, m_nPlotMode);
 }
 
 void CPemroView::CmdAssumeVerify(CDC* pDC) {

@@ -47,7 +47,7 @@ void CPemroView::DrawAssumeVerify(CDC* pDC, int kind) {
 
     int n = m_nCountN, m = m_nCountM;
     stats::ClampSampleCounts(&n, &m, kDataSize);
-    if (m_bFullRepaint || HitTestGraphRegion(2)) {
+    if (IsStatsFigurePass()) {
         const double mu = m_dMu, sigma = m_dSigma;
         DrawTestReadouts(pDC, kind, n, m, m_dSignificance, m_bQuantileMode);
         m_dMu = mu, m_dSigma = sigma;
