@@ -185,16 +185,21 @@ void CPemroView::DrawConDistributionWalk(CDC* pDC, int mode) {
     if (!(split <= m_dXMax)) split = m_dXMax; // also NaN and +inf
     const auto inside = [&](double y) { return m_dYMin < y && y < m_dYMax; };
     double t = m_dXMin;
+    int step = 0;
     // One step at t: the density point, and with `pen` the vertical line
-    // under it; the distribution-function point in `fill`.
+    // under it; the distribution-function point in `fill`. The points are
+    // two pixels wide, so every other step draws them.
     const auto draw = [&](bool lines, COLORREF pen, COLORREF fill) {
         const double f = EvalDensity(t, k);
+        const bool points = step++ % 2 == 0;
         if (inside(f)) {
             if (lines) DrawLineWorld(pDC, t, f, t, 0, pen); // downward: one pixel wide
-            DrawLineWorld(pDC, t, f, t, f, m_crCurveSetting);
+            if (points) DrawLineWorld(pDC, t, f, t, f, m_crCurveSetting);
         }
-        const double s = ComputeCdfOrQuantile(0, t);
-        if (inside(s)) DrawLineWorld(pDC, t, s, t, s, fill);
+        if (points) {
+            const double s = ComputeCdfOrQuantile(0, t);
+            if (inside(s)) DrawLineWorld(pDC, t, s, t, s, fill);
+        }
         t += h;
     };
     do draw(true, m_crDefaultPen, m_crDefaultFill);

@@ -144,8 +144,19 @@ double LateForm(ExplicitCatalogue cat, int k, double x, double s, double p, doub
 double EvalGamma(double x) {
     if (x <= 0) return kNoValue;
     if (std::isnan(x)) return x;
-    // Overflows to +inf above about 171.6.
-    return std::tgamma(x);
+    // The densities ask for the same few arguments at every sample of a
+    // curve: keep the last ones.
+    constexpr int kCached = 4;
+    thread_local double cachedX[kCached] = {-1, -1, -1, -1};
+    thread_local double cachedValue[kCached] = {};
+    thread_local int next = 0;
+    for (int i = 0; i < kCached; ++i)
+        if (cachedX[i] == x) return cachedValue[i];
+    const double value = std::tgamma(x); // +inf above about 171.6
+    cachedX[next] = x;
+    cachedValue[next] = value;
+    next = (next + 1) % kCached;
+    return value;
 }
 
 // A measured hot path: one switch per evaluation, every form plain arithmetic.
