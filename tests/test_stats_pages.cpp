@@ -309,3 +309,41 @@ std::string ClickPageName(const ::testing::TestParamInfo<ClickPage>& info) {
 INSTANTIATE_TEST_SUITE_P(Pages, StatsClickTest, ::testing::ValuesIn(kClickPages), ClickPageName);
 
 } // namespace
+
+namespace {
+
+using test_support::InRunDir;
+
+// The sample course's statistics pages, chosen from the help menu: each
+// shows its first figure on the first screen.
+TEST(StatsSamplePages, FirstFiguresOnTheFirstScreen) {
+    InRunDir runDir;
+    constexpr UINT kCommandsPage = 33854;    // 概率与数理统计命令, "212"
+    constexpr UINT kProbabilityPage = 33851; // 概率与数理统计, "202"
+    test_support::TextRecorder text;
+
+    auto v = test_support::MakeView();
+    v->ResizeClient(test_support::kPageWidth, test_support::kPageHeight);
+    v->m_pTextSink = &text;
+    ASSERT_TRUE(v->OnCommand(kCommandsPage));
+    v->RenderPending();
+    EXPECT_EQ("5.00", text.After(u8"期望=np="));
+    EXPECT_EQ("2.50", text.After(u8"方差=npq="));
+
+    v = test_support::MakeView();
+    v->ResizeClient(test_support::kPageWidth, test_support::kPageHeight);
+    v->m_pTextSink = &text;
+    ASSERT_TRUE(v->OnCommand(kProbabilityPage));
+    v->RenderPending();
+    // A click on the figure shows the t interval of X = 1..10 at α = 0.1.
+    text.pieces.clear();
+    v->m_ptClick = CPoint((v->m_nPlotLeft + v->m_nPlotRight) / 2 + 7 - v->m_nClipLeft,
+                          (v->m_nPlotTop + v->m_nPlotBottom) / 2 - v->m_nClipTop);
+    ++v->m_nClickSerial;
+    v->Invalidate();
+    v->RenderPending();
+    EXPECT_EQ("1.833", text.After(u8")="));
+    EXPECT_EQ("5.500", text.After(u8"x="));
+}
+
+} // namespace
