@@ -109,7 +109,8 @@ void CPemroView::DrawTestReadouts(CDC* pDC, int kind, int n, int m, double alpha
             } else {
                 Label(v, pDC, StatsX(0.15), StatsY(0.1), u8"接受域: ", 3, -q);
                 Label(v, pDC, StatsX(0.15), StatsY(0.1),
-                      u ? u8"              <u<+∞" : u8"              <t<+∞", -1, 0);
+                      u ? u8"              <u<+∞" : u8"              <t<+∞", -1, 0,
+                      stats_page::Cells(u8"接受域: ", 3, -q));
             }
             if (u) {
                 Pair(v, pDC, StatsX(0.15), StatsY(0), u8"u    = ", 3, q, "", 3, a, 1.5, -0.5);
@@ -125,14 +126,16 @@ void CPemroView::DrawTestReadouts(CDC* pDC, int kind, int n, int m, double alpha
             if (two) {
                 Label(v, pDC, StatsX(0.15), StatsY(0.1), u8"接受域:", 3, -q);
                 Label(v, pDC, StatsX(0.15), StatsY(0.1),
-                      u ? u8"             <u<" : u8"             <t<", 3, q);
+                      u ? u8"             <u<" : u8"             <t<", 3, q,
+                      stats_page::Cells(u8"接受域:", 3, -q));
             } else if (left) {
                 Label(v, pDC, StatsX(0.15), StatsY(0.1), u ? u8"接受域: -∞<u<" : u8"接受域: -∞<t<",
                       3, q);
             } else {
                 Label(v, pDC, StatsX(0.15), StatsY(0.1), u8"接受域:", 3, -q);
                 Label(v, pDC, StatsX(0.15), StatsY(0.1),
-                      u ? u8"              <u<+∞" : u8"              <t<+∞", -1, 0);
+                      u ? u8"              <u<+∞" : u8"              <t<+∞", -1, 0,
+                      stats_page::Cells(u8"接受域:", 3, -q));
             }
             if (u) {
                 Pair(v, pDC, StatsX(0.35), StatsY(0), u8"u     =", 3, q, "", 3, a, 1.5, -0.5);
@@ -187,14 +190,16 @@ void CPemroView::DrawTestReadouts(CDC* pDC, int kind, int n, int m, double alpha
             fQuantile(0, alpha / 2, t.c1);
             fQuantile(0.1, 1 - alpha / 2, t.c2);
             Label(v, pDC, StatsX(0.15), StatsY(0.2), u8"接受域:", 3, t.c1);
-            Label(v, pDC, StatsX(0.15), StatsY(0.2), u8"             <F<", 3, t.c2);
+            Label(v, pDC, StatsX(0.15), StatsY(0.2), u8"             <F<", 3, t.c2,
+                  stats_page::Cells(u8"接受域:", 3, t.c1));
         } else if (left) {
             fQuantile(0, 1 - alpha, t.c2);
             Label(v, pDC, StatsX(0.15), StatsY(0.2), u8"接受域:0<F<", 3, t.c2);
         } else {
             fQuantile(0, alpha, t.c1);
             Label(v, pDC, StatsX(0.15), StatsY(0.2), u8"接受域:", 3, t.c1);
-            Label(v, pDC, StatsX(0.15), StatsY(0.2), u8"                <F<+∞", -1, 0);
+            Label(v, pDC, StatsX(0.15), StatsY(0.2), u8"                <F<+∞", -1, 0,
+                  stats_page::Cells(u8"接受域:", 3, t.c1));
         }
         Label(v, pDC, at(false), 0, u8"F=", 3, T);
     }
