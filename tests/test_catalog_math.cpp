@@ -391,32 +391,27 @@ TEST(CatalogExplicit, Densities) {
     EXPECT_EQ(0.0, eval(0.0, 76));
     // Normal density at its mean: 1/(σ√6.283192).
     EXPECT_NEAR(2.0 / std::sqrt(6.283192), eval(1.0, 77), 1e-15);
-    // Values computed with mpmath from the same formulas and the program's Γ.
-    EXPECT_NEAR(0.37521913653330908, eval(0.0, 78), 1e-12);
-    EXPECT_NEAR(0.18403162582827597, eval(2.0, 79), 1e-12);
+    // Values computed with mpmath from the same formulas and the exact Γ.
+    EXPECT_NEAR(0.37499980027601230, eval(0.0, 78), 1e-12);
+    EXPECT_NEAR(0.18393972058572116, eval(2.0, 79), 1e-12);
     EXPECT_EQ(0.0, eval(-1.0, 79));
-    EXPECT_NEAR(0.25012491217538843, eval(1.5, 80), 1e-12);
+    EXPECT_NEAR(0.25, eval(1.5, 80), 1e-12);
     EXPECT_EQ(0.0, eval(0.0, 80));
     EXPECT_EQ(0.0, eval(2.0, 81)); // x <= λ
-    EXPECT_NEAR(0.54161161334062508, eval(3.0, 81), 1e-12);
-    EXPECT_NEAR(4.169860330029159, eval(3.7, 74), 1e-12);
+    EXPECT_NEAR(0.54134113294645077, eval(3.0, 81), 1e-12);
+    EXPECT_NEAR(4.1706517837966040, eval(3.7, 74), 1e-12);
 }
 
 // --- Γ --------------------------------------------------------------------------
 
 TEST(CatalogGamma, KnownValues) {
-    // 24 times the integral truncated at t = 10.
-    EXPECT_NEAR(23.988014419742324, EvalGamma(5.0), 1e-9);
-    EXPECT_NEAR(24.0, EvalGamma(5.0), 0.012);
-    EXPECT_NEAR(std::sqrt(M_PI), EvalGamma(0.5), 2e-4);
-    EXPECT_NEAR(1.7726048741176442, EvalGamma(0.5), 1e-9);
-    EXPECT_NEAR(4.169860330029159, EvalGamma(3.7), 1e-9);
-    EXPECT_NEAR(1.0, EvalGamma(1.0), 1e-4);
-    // The program's own rule (20 Gauss panels on [0, 10], ten-digit nodes),
-    // recomputed with mpmath at 30 digits.
-    EXPECT_NEAR(1.7726048741176442, EvalGamma(0.5), 1e-10);
-    EXPECT_NEAR(0.99995460012023215, EvalGamma(1.0), 1e-10);
-    EXPECT_NEAR(11.632719486397040, EvalGamma(4.5), 1e-10);
+    // Exact values; the non-integers from mpmath at 30 digits.
+    EXPECT_NEAR(24.0, EvalGamma(5.0), 1e-12);
+    EXPECT_NEAR(1.0, EvalGamma(1.0), 1e-15);
+    EXPECT_NEAR(std::sqrt(M_PI), EvalGamma(0.5), 1e-14);
+    EXPECT_NEAR(11.631728396567448929, EvalGamma(4.5), 1e-12);
+    EXPECT_NEAR(4.1706517837966040301, EvalGamma(3.7), 1e-12);
+    EXPECT_NEAR(3628800.0, EvalGamma(11.0), 1e-6);
 }
 
 TEST(CatalogGamma, FailureAndBadInput) {

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 mode=${1:-run}
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
-          libgtest-dev libbenchmark-dev
+          libgtest-dev libbenchmark-dev libboost-math-dev
           fonts-wqy-microhei fonts-arphic-uming fonts-arphic-ukai)
 # Formula letters (a serif italic) and Qt's own dialogs in Chinese.
 packages+=(fonts-liberation fonts-dejavu-core qt6-translations-l10n)

@@ -45,10 +45,6 @@ void CPemroView::CmdIntegralApp(CDC*) {}
 void CPemroView::CmdCircularCone(CDC*) {}
 void CPemroView::CmdDirectLimit(CDC*) {}
 void CPemroView::CmdPRNCalculus(CDC*) {}
-void CPemroView::CmdDisDistribution(CDC*) {}
-void CPemroView::CmdConDistribution(CDC*) {}
-void CPemroView::CmdRegionEstimate(CDC*) {}
-void CPemroView::CmdAssumeVerify(CDC*) {}
 void CPemroView::CmdRegression1(CDC*) {}
 void CPemroView::CmdRegressionm(CDC*) {}
 void CPemroView::CmdApproximation(CDC*) {}

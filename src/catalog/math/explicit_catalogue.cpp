@@ -1,17 +1,10 @@
 #include "catalog/math/explicit_catalogue.h"
 
 #include <cmath>
-#include <limits>
 
 namespace catalog {
 
 namespace {
-
-// Five-point Gauss–Legendre rule on [-1, 1], to the ten digits the program
-// has always used (results depend on them).
-constexpr double kGaussNode[5] = {-0.9061798459, -0.5384693101, 0.0, 0.5384693101, 0.9061798459};
-constexpr double kGaussWeight[5] = {0.2369268851, 0.4786286705, 0.5688888889, 0.4786286705,
-                                    0.2369268851};
 
 // Highest form index each catalogue knows below the extra form 100.
 int LastForm(ExplicitCatalogue cat) {
@@ -148,46 +141,18 @@ double LateForm(ExplicitCatalogue cat, int k, double x, double s, double p, doub
 
 } // namespace
 
-namespace {
-
-double GammaByQuadrature(double x) {
-    double factor = 1.0;
-    if (x < 1.0) {
-        factor /= x;
-        x += 1.0;
-    }
-    while (x > 2.0) {
-        x -= 1.0;
-        factor *= x;
-    }
-    double sum = 0.0;
-    for (int panel = 0; panel < 20; ++panel) {
-        const double start = panel * 0.5;
-        for (int j = 0; j < 5; ++j) {
-            const double t = start + 0.25 + 0.25 * kGaussNode[j];
-            sum += kGaussWeight[j] * std::pow(t, x - 1.0) * std::exp(-t);
-        }
-    }
-    return factor * 0.25 * sum;
-}
-
-} // namespace
-
 double EvalGamma(double x) {
     if (x <= 0) return kNoValue;
-    // Γ overflows a double above 171.6; stopping here also keeps the
-    // reduction loop bounded.
-    if (x > 172.0) return std::numeric_limits<double>::infinity();
     if (std::isnan(x)) return x;
     // The densities ask for the same few arguments at every sample of a
-    // curve; a hundred powers per call would dominate the plot.
+    // curve: keep the last ones.
     constexpr int kCached = 4;
     thread_local double cachedX[kCached] = {-1, -1, -1, -1};
     thread_local double cachedValue[kCached] = {};
     thread_local int next = 0;
     for (int i = 0; i < kCached; ++i)
         if (cachedX[i] == x) return cachedValue[i];
-    const double value = GammaByQuadrature(x);
+    const double value = std::tgamma(x); // +inf above about 171.6
     cachedX[next] = x;
     cachedValue[next] = value;
     next = (next + 1) % kCached;

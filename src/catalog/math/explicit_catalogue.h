@@ -50,8 +50,7 @@ enum class ExplicitCatalogue {
 double EvalExplicit(ExplicitCatalogue cat, double x, int k, const ExplicitCoefs& cf,
                     const Extension& ext, const Densities& dn);
 
-// Γ(x) for x > 0 (the integral truncated at t = 10, by 5-point Gauss panels);
-// kNoValue for x <= 0; +inf above 172, where Γ overflows anyway.
+// Γ(x) for x > 0; kNoValue for x <= 0; +inf where Γ overflows a double.
 double EvalGamma(double x);
 
 } // namespace catalog
