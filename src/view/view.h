@@ -79,6 +79,7 @@ public:
 #include "render/text_members.h"
 #include "script/annotation_members.h"
 #include "script/script_members.h"
+#include "solid/solid_members.h"
 #include "view/command_members.h"
 #include "view/dialog_members.h"
 

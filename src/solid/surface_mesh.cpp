@@ -1,0 +1,251 @@
+// One mesh cell of the two surfaces: the mesh lines along the cell's near
+// edges coloured by height, the dense filling, side walls where the region's
+// boundary crosses, the shadows on z = 0 and z = z min, the section by
+// z = c, the plane inset, the contour z = c, the intersection curve and the
+// boundary dots. The neighbouring cells draw the far edges.
+#include "view/view.h"
+
+#include "solid/math/scene_math.h"
+
+#include <cmath>
+
+namespace {
+
+// Samples of one stroke or fine grid line; the fine grids take a thousandth
+// of each span.
+constexpr int kMaxStrokeSamples = 20000;
+constexpr double kFineFraction = 0.001;
+constexpr int kBoundaryParts = 5;
+// A jump of this fraction of the z span between samples is a gap.
+constexpr double kJumpFraction = 1.0 / 20;
+
+// Values at one point: the region function and the two surfaces.
+struct Sample {
+    double r, f, g;
+};
+
+// The cell being drawn with everything its stages share.
+class MeshCell {
+public:
+    MeshCell(CPemroView& v, double x, const int* front, const int* back)
+        : v(v), x(x), front(front), back(back), Dx(v.m_dXSpan), Dz(v.m_dZSpan), c(v.m_dDirP),
+          lower(v.m_nSurfaceLower >= 0) {}
+
+    Sample At(double px, double py) const {
+        return {v.EvalRegionFunction(px, py, v.m_nFuncF), v.EvalSurfaceF(px, py, v.m_nSurfaceUpper),
+                v.EvalSurfaceG(px, py, v.m_nSurfaceLower)};
+    }
+    bool Ordered(const Sample& s) const { return v.m_bDrawInverted || s.g <= s.f; }
+    double Ux() const { return (x - v.m_dXMin) / Dx; }
+    double T1(double g0) const { return 0.5 - ((g0 - v.m_dZMin) / Dz - Ux()) / 2; }
+    double T2(double f0) const { return (Ux() + (f0 - v.m_dZMin) / Dz) / 2; }
+    COLORREF Graded(double t, double toward, const int* base) const {
+        return CPemroView::MakeRGB(solid::Blend(t, toward, base[0]),
+                                   solid::Blend(t, toward, base[1]),
+                                   solid::Blend(t, toward, base[2]));
+    }
+    COLORREF LowerMesh(double g0) const { return Graded(T1(g0), 200, v.m_anLowerMeshRgb); }
+    COLORREF UpperMesh(double f0) const {
+        return Graded(T2(f0), v.m_nBrightness3D, v.m_anUpperMeshRgb);
+    }
+    COLORREF XoyShadow(double f0) const { return Graded((f0 - v.m_dZMin) / Dz, 200, front); }
+    COLORREF BaseShadow(double f0) const { return Graded((f0 - v.m_dZMin) / Dz, 200, back); }
+    COLORREF Wall(double u) const {
+        return CPemroView::MakeRGB(u * front[0] + (1 - u) * back[0],
+                                   u * front[1] + (1 - u) * back[1],
+                                   u * front[2] + (1 - u) * back[2]);
+    }
+    bool XoyShadowOn() const { return v.m_dZMax > 0 && v.m_dZMin <= 0 && v.m_bProjectXoy; }
+    void Dot(CDC* pDC, double px, double py, double pz, COLORREF colour) {
+        v.DrawLine3D(pDC, px, py, pz, px, py, pz, colour);
+    }
+    // The shadows of one sample's dot (dense filling and boundary dots).
+    void ShadowDots(CDC* pDC, double px, double py, double f0) {
+        if (XoyShadowOn()) Dot(pDC, px, py, 0, XoyShadow(f0));
+        if (v.m_bProjectBase) Dot(pDC, px, py, v.m_dZMin, BaseShadow(f0));
+    }
+
+    CPemroView& v;
+    const double x;
+    const int* front;
+    const int* back;
+    const double Dx, Dz, c;
+    const bool lower;
+};
+
+// Runs fn(s) for s from `from` while s < `to` by `step`, with a cap.
+template <class Fn> void Steps(double from, double to, double step, Fn fn) {
+    if (!(step > 0) || !std::isfinite(step)) return;
+    int n = 0;
+    for (double s = from; s < to && n < kMaxStrokeSamples; s += step, ++n) fn(s);
+}
+
+void DenseFill(MeshCell& m, CDC* pDC, double y, double dx, double dy, double sx, double sy) {
+    CPemroView& v = m.v;
+    Steps(m.x, m.x + dx, sx, [&](double s) {
+        Steps(y, y + dy, sy, [&](double t) {
+            const Sample p0 = m.At(s, t);
+            if (!(p0.r >= 0 && (v.m_bDrawInverted || p0.f >= p0.g))) return;
+            const Sample p1 = m.At(s, t + sy);
+            const double px = s + sx / 2, py = t + sy / 2;
+            if (v.m_nLowerSurfaceStyle != 0 && m.lower)
+                m.Dot(pDC, px, py, (p0.g + p1.g) / 2,
+                      m.Graded(m.T1(p0.g), 200, v.m_anLowerSurfaceRgb));
+            m.ShadowDots(pDC, px, py, p0.f);
+            if (v.m_nUpperSurfaceStyle != 0)
+                m.Dot(pDC, px, py, (p0.f + p1.f) / 2,
+                      m.Graded(m.T2(p0.f), v.m_nBrightness3D, v.m_anUpperSurfaceRgb));
+        });
+    });
+}
+
+// A stroke along y at x (alongX false) or along x at y. a and b are the
+// sample's two ends in the stroke's direction.
+void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, BOOL bUpper,
+            BOOL bLower, double sx, double sy) {
+    CPemroView& v = m.v;
+    const double x = m.x, Dz = m.Dz, c = m.c, jump = kJumpFraction * Dz;
+    const double step = alongX ? sx : sy;
+    const double wallEvery =
+        alongX ? dx / 3 : 0.511 * v.m_dYSpan / (v.m_nMeshDivY < 1 ? 1 : v.m_nMeshDivY);
+    const int demo = v.m_nSubDemo;
+    const bool columnWall =
+        alongX ? demo == 20 : demo == 20 || (demo == 21 && v.m_nDemoOption2 == 1);
+    const COLORREF insetColour =
+        (alongX ? dy <= 0 : dx <= 0) ? v.m_crDefaultFill : v.m_crDefaultPen;
+    int stripe = 0;
+    COLORREF wallColour = 0;
+    if (columnWall) {
+        stripe = solid::StripeLevel(alongX ? (y - v.m_dYMin) / v.m_dYSpan : m.Ux());
+        wallColour = alongX ? RGB(255 - stripe, 255 - stripe / 2, stripe)
+                            : RGB(stripe, stripe / 2, 255 - stripe);
+    }
+    Sample p0 = m.At(x, y);
+    double counter = 0;
+    Steps(alongX ? x : y, alongX ? x + dx : y + dy, step, [&](double s) {
+        // The sample runs from (ax, ay) to (bx, by).
+        const double ax = alongX ? s : x, ay = alongX ? y : s;
+        const double bx = alongX ? s + step : x, by = alongX ? y : s + step;
+        const Sample p1 = m.At(bx, by);
+        counter += step;
+        const bool inside = p0.r >= 0 || p1.r >= 0;
+        const bool ordered = m.Ordered(p0);
+        // Side wall where the boundary is crossed.
+        const bool wallGate = alongX ? inside && ordered : dx > 0 && ordered;
+        if (v.m_nSideSurfaces > 0 && p0.r * p1.r <= 0 && counter > wallEvery && wallGate &&
+            m.lower) {
+            const bool leaving = p0.r > 0;
+            const double wx = leaving ? bx : ax, wy = leaving ? by : ay;
+            const Sample& w = leaving ? p1 : p0;
+            v.DrawLine3D(pDC, wx, wy, w.g, wx, wy, w.f,
+                         m.Wall(((alongX ? s : x) - v.m_dXMin) / m.Dx));
+            if (v.m_nSideSurfaces > 1 && v.m_dZMin <= 0 && 0 <= v.m_dZMax)
+                v.DrawLine3D(pDC, wx, wy, 0, wx, wy, CPemroView::Min2(p0.g, p0.f),
+                             v.m_crCurveSetting);
+            counter = 0;
+        }
+        if (inside && ordered) {
+            const bool flatG = std::fabs(p0.g - p1.g) < jump, flatF = std::fabs(p0.f - p1.f) < jump;
+            if (columnWall && dx > 0 && dy > 0 && flatG && flatF && (alongX || m.lower))
+                v.DrawLine3D(pDC, ax, ay, p0.f, ax, ay, p0.g, wallColour);
+            if (bLower && flatG && p0.g != c && m.lower)
+                v.DrawLine3D(pDC, ax, ay, p0.g, bx, by, p1.g, m.LowerMesh(p0.g));
+            if (demo != 20) {
+                if (m.XoyShadowOn()) v.DrawLine3D(pDC, ax, ay, 0, bx, by, 0, m.XoyShadow(p0.f));
+                if (v.m_bProjectBase && (alongX || v.m_bCutZc == 0))
+                    v.DrawLine3D(pDC, ax, ay, v.m_dZMin, bx, by, v.m_dZMin, m.BaseShadow(p0.f));
+                if (v.m_nProjectionDisplay == 1 && v.m_dZMin < p0.f && p0.f < v.m_dZMax &&
+                    v.m_bCutZc == 0)
+                    v.DrawLineWorldMode(pDC, ax, ay, bx, by, insetColour, 0);
+            }
+            if (bUpper && flatF && p0.f != c)
+                v.DrawLine3D(pDC, ax, ay, p0.f, bx, by, p1.f, m.UpperMesh(p0.f));
+            const bool cut =
+                alongX ? c - 0.001 * Dz < p0.f && p0.g < c + 0.001 * Dz : p0.g < c && c < p0.f;
+            if (v.m_bCutZc == 1 && cut) {
+                if (v.m_bProjectBase)
+                    v.DrawLine3D(pDC, ax, ay, v.m_dZMin, bx, by, v.m_dZMin, v.m_crFirstDerivative);
+                if (v.m_bProjectXoy)
+                    v.DrawLine3D(pDC, ax, ay, 0, bx, by, 0, v.m_crSecondDerivative);
+                if (v.m_nProjectionDisplay == 1)
+                    v.DrawLineWorldMode(pDC, ax, ay, bx, by, v.m_crSection, 0);
+                v.DrawLine3D(pDC, ax, ay, c, bx, by, c, v.m_crSection);
+            }
+        }
+        p0 = p1;
+    });
+}
+
+// The contour z = c and the intersection of the two surfaces, on a grid of
+// a thousandth of the box.
+void FineGrid(MeshCell& m, CDC* pDC, double y, double dx, double dy, bool intersection) {
+    CPemroView& v = m.v;
+    const double Dz = m.Dz, c = m.c;
+    Steps(m.x, m.x + dx, kFineFraction * v.m_dXSpan, [&](double s) {
+        Steps(y, y + dy, kFineFraction * v.m_dYSpan, [&](double t) {
+            const Sample p = m.At(s, t);
+            if (!(p.r > 0)) return;
+            if (intersection) {
+                const double gap = std::fabs(p.f - p.g);
+                if (m.lower && 1e-7 * Dz <= gap && gap <= 0.001 * Dz)
+                    v.DrawLine3D(pDC, s, t, p.f, s, t, p.g, v.m_crCurveSetting);
+                return;
+            }
+            const auto level = [&](double z, bool onSurface) {
+                if (!(std::fabs(z - c) <= 0.005 * Dz)) return;
+                if (v.m_bProjectBase) m.Dot(pDC, s, t, v.m_dZMin, v.m_crFirstDerivative);
+                if (v.m_bProjectXoy) m.Dot(pDC, s, t, 0, v.m_crSecondDerivative);
+                if (onSurface) m.Dot(pDC, s, t, z, v.m_crDefaultPen);
+            };
+            level(p.f, true);
+            level(p.g, m.lower);
+        });
+    });
+}
+
+void BoundaryDots(MeshCell& m, CDC* pDC, double y, double dx, double dy, double sx, double sy) {
+    CPemroView& v = m.v;
+    const double x = m.x;
+    const double r00 = v.EvalRegionFunction(x, y, v.m_nFuncF);
+    const double r10 = v.EvalRegionFunction(x + dx, y, v.m_nFuncF);
+    const double r01 = v.EvalRegionFunction(x, y + dy, v.m_nFuncF);
+    const double r11 = v.EvalRegionFunction(x + dx, y + dy, v.m_nFuncF);
+    if (!(r00 * r10 < 0 || r10 * r11 < 0 || r11 * r01 < 0 || r01 * r00 < 0)) return;
+    Steps(x, x + dx, dx / kBoundaryParts, [&](double s) {
+        Sample p0 = m.At(s, y);
+        Steps(y, y + dy, dy / kBoundaryParts, [&](double t) {
+            const Sample p1 = m.At(s, t + sy);
+            if (p0.r * p1.r <= 0 && m.Ordered(p0)) {
+                const double px = s + sx / 2, py = t + sy / 2;
+                if (m.lower) m.Dot(pDC, px, py, (p0.g + p1.g) / 2, m.LowerMesh(p0.g));
+                m.ShadowDots(pDC, px, py, p0.f);
+                m.Dot(pDC, px, py, (p0.f + p1.f) / 2, m.UpperMesh(p0.f));
+            }
+            p0 = p1;
+        });
+    });
+}
+
+} // namespace
+
+void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double dy, int frontR,
+                                 int frontG, int frontB, int backR, int backG, int backB,
+                                 BOOL bUpperLines, BOOL bLowerLines, double sx, double sy) {
+    if (!IsSceneUsable()) return;
+    const int front[3] = {frontR, frontG, frontB};
+    const int back[3] = {backR, backG, backB};
+    MeshCell m(*this, x, front, back);
+    const bool clicked = HitTestGraphRegion(0);
+    if (dx > 0 && dy > 0 && (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) && clicked)
+        DenseFill(m, pDC, y, dx, dy, sx, sy);
+    if (dy > 0) Stroke(m, pDC, false, y, dx, dy, bUpperLines, bLowerLines, sx, sy);
+    if (dx > 0) Stroke(m, pDC, true, y, dx, dy, bUpperLines, bLowerLines, sx, sy);
+    if (m_bCutZc == 2) FineGrid(m, pDC, y, dx, dy, false);
+    if (m_bDrawSurfaceIntersection) {
+        const int pixelSize = m_nPixelSize;
+        m_nPixelSize = 1;
+        FineGrid(m, pDC, y, dx, dy, true);
+        m_nPixelSize = pixelSize;
+    }
+    if (dx > 0 && dy > 0 && clicked) BoundaryDots(m, pDC, y, dx, dy, sx, sy);
+}
