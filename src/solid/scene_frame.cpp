@@ -177,14 +177,22 @@ void CPemroView::DrawSceneStage(CDC* pDC) {
     FillRectPx(pDC, X0, T, R, Y0, Lightened(m_crGround, 5));
     // The left wall, one column a pixel, sheared down with the receding x.
     const COLORREF wall = Lightened(m_crGround, 10);
+    // A one-pixel line drawn upward over 3 pixels or more is two pixels
+    // wide with both ends: the columns xi-1..xi from the top row - 1 to the
+    // bottom row. Filled as such, since the wall has hundreds of them.
     if (k > 0)
         for (double u = X0; u > X0 - m_nProjScaleX * k; u -= 1) {
             const int d = int((X0 - u) / k), xi = int(u);
-            DrawLinePxB(pDC, 0, xi, Y0 + d, xi, T + d, wall);
+            if (Y0 - T >= 3)
+                FillRectPx(pDC, xi - 1, T + d - 1, xi + 1, Y0 + d + 1, wall);
+            else
+                DrawLinePxB(pDC, 0, xi, Y0 + d, xi, T + d, wall);
         }
+    // The floor row by row; a one-pixel line drawn rightward leaves out its
+    // end pixel.
     for (double v = Y0; v < B; v += 1) {
         const int d = int((v - Y0) * k), yi = int(v);
-        DrawLinePxB(pDC, 0, X0 - d, yi, R - d, yi, m_crGround);
+        FillRectPx(pDC, X0 - d, yi, R - d, yi + 1, m_crGround);
     }
     DrawCube(pDC, 0, m_dXMin - m_dXSpan / 200, m_dYMin - m_dYSpan / 300, m_dZMin - m_dZSpan / 200,
              m_dXMax, m_dYMax, m_dZMax, m_crCurveSetting);

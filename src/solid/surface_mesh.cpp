@@ -7,7 +7,9 @@
 
 #include "solid/math/scene_math.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -18,6 +20,20 @@ constexpr double kFineFraction = 0.001;
 constexpr int kBoundaryParts = 5;
 // A jump of this fraction of the z span between samples is a gap.
 constexpr double kJumpFraction = 1.0 / 20;
+
+// The strokes of a cell by what they draw; others (walls, dots) keep no
+// channel.
+enum {
+    kNoChannel = -1,
+    kLowerLine,
+    kXoyShadow,
+    kBaseShadow,
+    kUpperLine,
+    kSectionBase,
+    kSectionXoy,
+    kSectionC,
+    kChannels
+};
 
 // Values at one point: the region function and the two surfaces.
 struct Sample {
@@ -56,8 +72,71 @@ public:
                                    u * front[2] + (1 - u) * back[2]);
     }
     bool XoyShadowOn() const { return v.m_dZMax > 0 && v.m_dZMin <= 0 && v.m_bProjectXoy; }
+    // DrawLine3D by channels (the lower and upper mesh lines, the shadows,
+    // the section). The fine steps put many samples of a channel into one
+    // pixel: a stroke equal to the channel's last one is left out while
+    // nothing drawn since touched its pixels, since drawing the same pixels
+    // in the same colour again changes nothing. Each channel's next segment
+    // starts where its last one ended, so that end is not projected again.
+    void Line(CDC* pDC, int channel, double x1, double y1, double z1, double x2, double y2,
+              double z2, COLORREF colour) {
+        if (!v.IsFigureBandVisible()) return;
+        Channel* ch = channel >= 0 && channel < kChannels ? &m_aChannel[channel] : nullptr;
+        CPoint a, b;
+        if (straight && v.m_dZMin <= z1 && z1 <= v.m_dZMax && v.m_dZMin <= z2 && z2 <= v.m_dZMax) {
+            // Nothing to turn, arrange or cut: the ends project one by one.
+            if (ch && ch->endKnown && x1 == ch->end[0] && y1 == ch->end[1] && z1 == ch->end[2])
+                a = ch->endPixel;
+            else if (!Project(x1, y1, z1, &a))
+                return;
+            if (x2 == x1 && y2 == y1 && z2 == z1)
+                b = a;
+            else if (!Project(x2, y2, z2, &b))
+                return;
+            if (ch) {
+                ch->endKnown = true;
+                ch->end[0] = x2, ch->end[1] = y2, ch->end[2] = z2, ch->endPixel = b;
+            }
+        } else if (!v.ProjectSegment3D(x1, y1, z1, x2, y2, z2, &a, &b)) {
+            return;
+        }
+        const int width = v.m_nPixelSize;
+        if (ch && ch->drawn && colour == ch->colour) {
+            if (a == ch->a && b == ch->b && width == ch->width) return;
+            // A one-pixel line to a neighbouring pixel draws its first pixel
+            // only, which the channel's last dot (x-1..x, y-1..y) covers.
+            const bool lastDot = ch->a == ch->b && ch->width <= 2;
+            const bool step = std::max(std::abs(a.x - b.x), std::abs(a.y - b.y)) == 1;
+            if (lastDot && step && width <= 1 && ch->a.x - 1 <= a.x && a.x <= ch->a.x &&
+                ch->a.y - 1 <= a.y && a.y <= ch->a.y)
+                return;
+        }
+        const int grow = (width > 2 ? width : 2) + 1;
+        const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
+                        std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
+        if (a == b && width <= 2) {
+            // A point is the width-2 dot: the square x-1..x, y-1..y.
+            pDC->FillSolidRect(CRect(a.x - 1, a.y - 1, a.x + 1, a.y + 1), colour);
+        } else {
+            v.DrawLinePxB(pDC, width, a.x, a.y, b.x, b.y, colour);
+        }
+        Touched(box);
+        if (ch) ch->drawn = true, ch->a = a, ch->b = b, ch->colour = colour, ch->width = width;
+        if (ch) ch->box = box;
+    }
+    // Something drawn over a box: the channels whose last stroke it touches
+    // must draw theirs again.
+    void Touched(const CRect& box) {
+        for (Channel& c : m_aChannel)
+            if (c.drawn && c.box.left < box.right && box.left < c.box.right &&
+                c.box.top < box.bottom && box.top < c.box.bottom)
+                c.drawn = false;
+    }
+    void TouchedAll() {
+        for (Channel& c : m_aChannel) c.drawn = false;
+    }
     void Dot(CDC* pDC, double px, double py, double pz, COLORREF colour) {
-        v.DrawLine3D(pDC, px, py, pz, px, py, pz, colour);
+        Line(pDC, kNoChannel, px, py, pz, px, py, pz, colour);
     }
     // The shadows of one sample's dot (dense filling and boundary dots).
     void ShadowDots(CDC* pDC, double px, double py, double f0) {
@@ -71,6 +150,28 @@ public:
     const int* back;
     const double Dx, Dz, c;
     const bool lower;
+
+private:
+    bool Project(double px, double py, double pz, CPoint* p) const {
+        int sx, sy;
+        if (!v.ProjectPoint3D(px, py, pz, &sx, &sy)) return false;
+        *p = CPoint(sx, sy);
+        return true;
+    }
+
+    struct Channel {
+        bool drawn = false;
+        CPoint a, b;
+        COLORREF colour = 0;
+        int width = 0;
+        CRect box;
+        bool endKnown = false;
+        double end[3] = {};
+        CPoint endPixel;
+    };
+    Channel m_aChannel[kChannels];
+    const bool straight =
+        v.m_dRotationAngle == 0 && v.m_nAxisArrangement != 2 && v.m_nAxisArrangement != 3;
 };
 
 // Runs fn(s) for s from `from` while s < `to` by `step`, with a cap.
@@ -137,68 +238,115 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
             const bool leaving = p0.r > 0;
             const double wx = leaving ? bx : ax, wy = leaving ? by : ay;
             const Sample& w = leaving ? p1 : p0;
-            v.DrawLine3D(pDC, wx, wy, w.g, wx, wy, w.f,
-                         m.Wall(((alongX ? s : x) - v.m_dXMin) / m.Dx));
+            m.Line(pDC, kNoChannel, wx, wy, w.g, wx, wy, w.f,
+                   m.Wall(((alongX ? s : x) - v.m_dXMin) / m.Dx));
             if (v.m_nSideSurfaces > 1 && v.m_dZMin <= 0 && 0 <= v.m_dZMax)
-                v.DrawLine3D(pDC, wx, wy, 0, wx, wy, CPemroView::Min2(p0.g, p0.f),
-                             v.m_crCurveSetting);
+                m.Line(pDC, kNoChannel, wx, wy, 0, wx, wy, CPemroView::Min2(p0.g, p0.f),
+                       v.m_crCurveSetting);
             counter = 0;
         }
         if (inside && ordered) {
             const bool flatG = std::fabs(p0.g - p1.g) < jump, flatF = std::fabs(p0.f - p1.f) < jump;
             if (columnWall && dx > 0 && dy > 0 && flatG && flatF && (alongX || m.lower))
-                v.DrawLine3D(pDC, ax, ay, p0.f, ax, ay, p0.g, wallColour);
+                m.Line(pDC, kNoChannel, ax, ay, p0.f, ax, ay, p0.g, wallColour);
             if (bLower && flatG && p0.g != c && m.lower)
-                v.DrawLine3D(pDC, ax, ay, p0.g, bx, by, p1.g, m.LowerMesh(p0.g));
+                m.Line(pDC, kLowerLine, ax, ay, p0.g, bx, by, p1.g, m.LowerMesh(p0.g));
             if (demo != 20) {
-                if (m.XoyShadowOn()) v.DrawLine3D(pDC, ax, ay, 0, bx, by, 0, m.XoyShadow(p0.f));
+                if (m.XoyShadowOn())
+                    m.Line(pDC, kXoyShadow, ax, ay, 0, bx, by, 0, m.XoyShadow(p0.f));
                 if (v.m_bProjectBase && (alongX || v.m_bCutZc == 0))
-                    v.DrawLine3D(pDC, ax, ay, v.m_dZMin, bx, by, v.m_dZMin, m.BaseShadow(p0.f));
+                    m.Line(pDC, kBaseShadow, ax, ay, v.m_dZMin, bx, by, v.m_dZMin,
+                           m.BaseShadow(p0.f));
                 if (v.m_nProjectionDisplay == 1 && v.m_dZMin < p0.f && p0.f < v.m_dZMax &&
                     v.m_bCutZc == 0)
-                    v.DrawLineWorldMode(pDC, ax, ay, bx, by, insetColour, 0);
+                    v.DrawLineWorldMode(pDC, ax, ay, bx, by, insetColour, 0), m.TouchedAll();
             }
             if (bUpper && flatF && p0.f != c)
-                v.DrawLine3D(pDC, ax, ay, p0.f, bx, by, p1.f, m.UpperMesh(p0.f));
+                m.Line(pDC, kUpperLine, ax, ay, p0.f, bx, by, p1.f, m.UpperMesh(p0.f));
             const bool cut =
                 alongX ? c - 0.001 * Dz < p0.f && p0.g < c + 0.001 * Dz : p0.g < c && c < p0.f;
             if (v.m_bCutZc == 1 && cut) {
                 if (v.m_bProjectBase)
-                    v.DrawLine3D(pDC, ax, ay, v.m_dZMin, bx, by, v.m_dZMin, v.m_crFirstDerivative);
+                    m.Line(pDC, kSectionBase, ax, ay, v.m_dZMin, bx, by, v.m_dZMin,
+                           v.m_crFirstDerivative);
                 if (v.m_bProjectXoy)
-                    v.DrawLine3D(pDC, ax, ay, 0, bx, by, 0, v.m_crSecondDerivative);
+                    m.Line(pDC, kSectionXoy, ax, ay, 0, bx, by, 0, v.m_crSecondDerivative);
                 if (v.m_nProjectionDisplay == 1)
-                    v.DrawLineWorldMode(pDC, ax, ay, bx, by, v.m_crSection, 0);
-                v.DrawLine3D(pDC, ax, ay, c, bx, by, c, v.m_crSection);
+                    v.DrawLineWorldMode(pDC, ax, ay, bx, by, v.m_crSection, 0), m.TouchedAll();
+                m.Line(pDC, kSectionC, ax, ay, c, bx, by, c, v.m_crSection);
             }
         }
         p0 = p1;
     });
 }
 
-// The contour z = c and the intersection of the two surfaces, on a grid of
-// a thousandth of the box.
-void FineGrid(MeshCell& m, CDC* pDC, double y, double dx, double dy, bool intersection) {
+// The fine grid over the cell, a thousandth of the box a step.
+template <class Fn> void FineSteps(MeshCell& m, double y, double dx, double dy, Fn fn) {
+    CPemroView& v = m.v;
+    Steps(m.x, m.x + dx, kFineFraction * v.m_dXSpan, [&](double s) {
+        Steps(y, y + dy, kFineFraction * v.m_dYSpan, [&](double t) { fn(s, t); });
+    });
+}
+
+// The contour z = c on the two surfaces (and its shadows).
+void Contour(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
     CPemroView& v = m.v;
     const double Dz = m.Dz, c = m.c;
-    Steps(m.x, m.x + dx, kFineFraction * v.m_dXSpan, [&](double s) {
-        Steps(y, y + dy, kFineFraction * v.m_dYSpan, [&](double t) {
-            const Sample p = m.At(s, t);
-            if (!(p.r > 0)) return;
-            if (intersection) {
-                const double gap = std::fabs(p.f - p.g);
-                if (m.lower && 1e-7 * Dz <= gap && gap <= 0.001 * Dz)
-                    v.DrawLine3D(pDC, s, t, p.f, s, t, p.g, v.m_crCurveSetting);
-                return;
+    FineSteps(m, y, dx, dy, [&](double s, double t) {
+        const Sample p = m.At(s, t);
+        if (!(p.r > 0)) return;
+        const auto level = [&](double z, bool onSurface) {
+            if (!(std::fabs(z - c) <= 0.005 * Dz)) return;
+            if (v.m_bProjectBase) m.Dot(pDC, s, t, v.m_dZMin, v.m_crFirstDerivative);
+            if (v.m_bProjectXoy) m.Dot(pDC, s, t, 0, v.m_crSecondDerivative);
+            if (onSurface) m.Dot(pDC, s, t, z, v.m_crDefaultPen);
+        };
+        level(p.f, true);
+        level(p.g, m.lower);
+    });
+}
+
+// Where the two surfaces meet: points of the fine grid inside the region
+// with 1e-7·Dz <= |f − g| <= 0.001·Dz. The grid is visited in blocks of
+// kIntersectionBlock steps a side; a block whose corner differences keep
+// one sign and stay farther from zero than their spread plus the band
+// holds no such point of a smooth pair of surfaces and is passed over.
+constexpr int kIntersectionBlock = 5;
+constexpr int kMaxBlocks = 64;
+void Intersection(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
+    CPemroView& v = m.v;
+    const double Dz = m.Dz, band = 0.001 * Dz;
+    const double hs = kFineFraction * v.m_dXSpan, ht = kFineFraction * v.m_dYSpan;
+    const auto diff = [&](double s, double t) {
+        return v.EvalSurfaceF(s, t, v.m_nSurfaceUpper) - v.EvalSurfaceG(s, t, v.m_nSurfaceLower);
+    };
+    const double bs = kIntersectionBlock * hs, bt = kIntersectionBlock * ht;
+    const auto blockFar = [&](double s, double t) {
+        const double d[4] = {diff(s, t), diff(s + bs, t), diff(s, t + bt), diff(s + bs, t + bt)};
+        double lo = d[0], hi = d[0];
+        for (double e : d) lo = e < lo ? e : lo, hi = e > hi ? e : hi;
+        const double spread = hi - lo;
+        return (lo > band + spread) || (hi < -band - spread);
+    };
+    // Each block is judged once: 0 not yet, 1 far, 2 to be sampled.
+    signed char judged[kMaxBlocks][kMaxBlocks] = {};
+    int i = 0;
+    Steps(m.x, m.x + dx, hs, [&](double s) {
+        const int bi = i++ / kIntersectionBlock;
+        int j = 0;
+        Steps(y, y + dy, ht, [&](double t) {
+            const int bj = j++ / kIntersectionBlock;
+            if (bi < kMaxBlocks && bj < kMaxBlocks) {
+                signed char& b = judged[bi][bj];
+                if (b == 0) b = blockFar(m.x + bi * bs, y + bj * bt) ? 1 : 2;
+                if (b == 1) return;
             }
-            const auto level = [&](double z, bool onSurface) {
-                if (!(std::fabs(z - c) <= 0.005 * Dz)) return;
-                if (v.m_bProjectBase) m.Dot(pDC, s, t, v.m_dZMin, v.m_crFirstDerivative);
-                if (v.m_bProjectXoy) m.Dot(pDC, s, t, 0, v.m_crSecondDerivative);
-                if (onSurface) m.Dot(pDC, s, t, z, v.m_crDefaultPen);
-            };
-            level(p.f, true);
-            level(p.g, m.lower);
+            const double f = v.EvalSurfaceF(s, t, v.m_nSurfaceUpper);
+            const double g = v.EvalSurfaceG(s, t, v.m_nSurfaceLower);
+            const double gap = std::fabs(f - g);
+            if (!(1e-7 * Dz <= gap && gap <= band)) return;
+            if (!(v.EvalRegionFunction(s, t, v.m_nFuncF) > 0)) return;
+            m.Line(pDC, kNoChannel, s, t, f, s, t, g, v.m_crCurveSetting);
         });
     });
 }
@@ -240,11 +388,12 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
         DenseFill(m, pDC, y, dx, dy, sx, sy);
     if (dy > 0) Stroke(m, pDC, false, y, dx, dy, bUpperLines, bLowerLines, sx, sy);
     if (dx > 0) Stroke(m, pDC, true, y, dx, dy, bUpperLines, bLowerLines, sx, sy);
-    if (m_bCutZc == 2) FineGrid(m, pDC, y, dx, dy, false);
-    if (m_bDrawSurfaceIntersection) {
+    if (m_bCutZc == 2) Contour(m, pDC, y, dx, dy);
+    // Without a lower surface there is nothing to meet.
+    if (m_bDrawSurfaceIntersection && m.lower) {
         const int pixelSize = m_nPixelSize;
         m_nPixelSize = 1;
-        FineGrid(m, pDC, y, dx, dy, true);
+        Intersection(m, pDC, y, dx, dy);
         m_nPixelSize = pixelSize;
     }
     if (dx > 0 && dy > 0 && clicked) BoundaryDots(m, pDC, y, dx, dy, sx, sy);
