@@ -5,6 +5,7 @@
 
 #include "solid/math/scene_math.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -23,6 +24,35 @@ template <class Fn> void Steps(double from, double to, double step, bool inclusi
 }
 
 } // namespace
+
+void CPemroView::DrawStrokePx(CDC* pDC, CPoint a, CPoint b, COLORREF colour) {
+    // The width DrawLinePx gives: raised to 2 for a point, a horizontal
+    // stroke drawn leftward over more than 3 pixels and a vertical stroke
+    // drawn upward over 3 pixels or more. A two-pixel pen covers the pixels
+    // whose centres, taken half a pixel up and left, lie within 1 of the
+    // stroke, both ends included: for an axis-parallel stroke that is the
+    // rectangle one pixel wider up and left.
+    int width = m_nPixelSize > 0 ? m_nPixelSize : 0;
+    const bool point = a == b;
+    const bool leftward = a.y == b.y && a.x - b.x > 3;
+    const bool upward = a.x == b.x && a.y - b.y >= 3;
+    if ((point || leftward || upward) && width < 2) width = 2;
+    if (width == 2 && (a.x == b.x || a.y == b.y)) {
+        if (IsFigureBandVisible())
+            pDC->FillSolidRect(CRect(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1,
+                                     std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1),
+                               colour);
+        return;
+    }
+    DrawLinePxB(pDC, m_nPixelSize, a.x, a.y, b.x, b.y, colour);
+}
+
+void CPemroView::DrawLine3DFast(CDC* pDC, double x1, double y1, double z1, double x2, double y2,
+                                double z2, COLORREF colour) {
+    if (!IsFigureBandVisible()) return;
+    CPoint a, b;
+    if (ProjectSegment3D(x1, y1, z1, x2, y2, z2, &a, &b)) DrawStrokePx(pDC, a, b, colour);
+}
 
 BOOL CPemroView::IsSolidDrawn() const {
     return IsFigureBandVisible() && IsSceneUsable() && IsSceneRedrawn();
@@ -115,24 +145,25 @@ void CPemroView::DrawSolidSlice(CDC* pDC, double s0, double s1, double xc, doubl
     const auto ordered = [&](double g0, double f0) { return m_bDrawInverted || g0 <= f0; };
 
     double f0 = f(s0), g0 = g(s0), r0 = r(s0);
-    if (r0 >= 0 && fixed != 0) DrawLine3D(pDC, px(s0), py(s0), g0, px(s0), py(s0), f0, crOutline);
+    if (r0 >= 0 && fixed != 0)
+        DrawLine3DFast(pDC, px(s0), py(s0), g0, px(s0), py(s0), f0, crOutline);
     int counter = 0;
     double s = s0;
     for (int n = 0; s <= s1 && n < kMaxSamples; s += step, ++n) {
         const double r1 = r(s + step), f1 = f(s + step), g1 = g(s + step);
         if (r0 >= 0 && r1 >= 0 && ordered(g0, f0)) {
-            DrawLine3D(pDC, px(s), py(s), g0, px(s + step), py(s + step), g1, crOutline);
-            DrawLine3D(pDC, px(s), py(s), f0, px(s + step), py(s + step), f1, crOutline);
+            DrawLine3DFast(pDC, px(s), py(s), g0, px(s + step), py(s + step), g1, crOutline);
+            DrawLine3DFast(pDC, px(s), py(s), f0, px(s + step), py(s + step), f1, crOutline);
             const double t = (s - lo) / span;
             if (bShade) {
                 const COLORREF shade =
                     MakeRGB(solid::Blend(t, B, R0), solid::Blend(t, B, G0), solid::Blend(t, B, B0));
-                DrawLine3D(pDC, px(s), py(s), g0, px(s), py(s), f0, shade);
+                DrawLine3DFast(pDC, px(s), py(s), g0, px(s), py(s), f0, shade);
                 if (m_nProjectionDisplay == 2) DrawLineWorldIfEnabled(pDC, s, g0, s, f0, shade);
                 if (counter == dropEvery) {
-                    DrawLine3D(pDC, px(s), py(s), g0, px(s), py(s), m_dZMin,
-                               MakeRGB(solid::Blend(t, 100, R0), solid::Blend(t, 100, G0),
-                                       solid::Blend(t, 100, B0)));
+                    DrawLine3DFast(pDC, px(s), py(s), g0, px(s), py(s), m_dZMin,
+                                   MakeRGB(solid::Blend(t, 100, R0), solid::Blend(t, 100, G0),
+                                           solid::Blend(t, 100, B0)));
                     counter = 0;
                 }
                 ++counter;
@@ -141,7 +172,7 @@ void CPemroView::DrawSolidSlice(CDC* pDC, double s0, double s1, double xc, doubl
         f0 = f1, g0 = g1, r0 = r1;
     }
     if (r0 >= 0 && fixed != 0 && ordered(g0, f0))
-        DrawLine3D(pDC, px(s), py(s), g0, px(s), py(s), f0, crOutline);
+        DrawLine3DFast(pDC, px(s), py(s), g0, px(s), py(s), f0, crOutline);
     if (lo * hi < 0) DrawLineWorldIfEnabled(pDC, 0, m_dZMin, 0, m_dZMax, m_crAxes);
     if (m_dZMin * m_dZMax < 0) DrawLineWorldIfEnabled(pDC, lo, 0, hi, 0, m_crAxes);
 }

@@ -37,6 +37,13 @@
     // --- One mesh cell of the two surfaces (solid/surface_mesh.cpp) ---------
     void DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double dy, int frontR, int frontG, int frontB, int backR, int backG, int backB, BOOL bUpperLines, BOOL bLowerLines, double sx, double sy);
 
+    // A space segment drawn as DrawLine3D draws it; the many vertical
+    // strokes of walls and sections are filled as the rectangles they cover.
+    void DrawLine3DFast(CDC* pDC, double x1, double y1, double z1, double x2, double y2, double z2, COLORREF colour);
+    // The pixel stroke of DrawLinePxB between pixel ends; a point and a
+    // two-pixel vertical or horizontal stroke are filled as rectangles.
+    void DrawStrokePx(CDC* pDC, CPoint a, CPoint b, COLORREF colour);
+
     // --- Text and boxes in the scene (solid/scene_marks.cpp) ----------------
     void DrawText3D(CDC* pDC, double x, double y, double z, CString text, COLORREF colour);
     void DrawCube(CDC* pDC, int style, double x1, double y1, double z1, double x2, double y2, double z2, COLORREF colour);

@@ -114,12 +114,7 @@ public:
         const int grow = (width > 2 ? width : 2) + 1;
         const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
                         std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
-        if (a == b && width <= 2) {
-            // A point is the width-2 dot: the square x-1..x, y-1..y.
-            pDC->FillSolidRect(CRect(a.x - 1, a.y - 1, a.x + 1, a.y + 1), colour);
-        } else {
-            v.DrawLinePxB(pDC, width, a.x, a.y, b.x, b.y, colour);
-        }
+        v.DrawStrokePx(pDC, a, b, colour);
         Touched(box);
         if (ch) ch->drawn = true, ch->a = a, ch->b = b, ch->colour = colour, ch->width = width;
         if (ch) ch->box = box;
