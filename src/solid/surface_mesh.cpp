@@ -316,8 +316,17 @@ void Intersection(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
         return v.EvalSurfaceF(s, t, v.m_nSurfaceUpper) - v.EvalSurfaceG(s, t, v.m_nSurfaceLower);
     };
     const double bs = kIntersectionBlock * hs, bt = kIntersectionBlock * ht;
-    const auto blockFar = [&](double s, double t) {
-        const double d[4] = {diff(s, t), diff(s + bs, t), diff(s, t + bt), diff(s + bs, t + bt)};
+    // Block corners are shared by up to four blocks: each is evaluated once.
+    double corner[kMaxBlocks + 1][kMaxBlocks + 1];
+    bool cornerKnown[kMaxBlocks + 1][kMaxBlocks + 1] = {};
+    const auto cornerDiff = [&](int bi, int bj) {
+        if (!cornerKnown[bi][bj])
+            corner[bi][bj] = diff(m.x + bi * bs, y + bj * bt), cornerKnown[bi][bj] = true;
+        return corner[bi][bj];
+    };
+    const auto blockFar = [&](int bi, int bj) {
+        const double d[4] = {cornerDiff(bi, bj), cornerDiff(bi + 1, bj), cornerDiff(bi, bj + 1),
+                             cornerDiff(bi + 1, bj + 1)};
         double lo = d[0], hi = d[0];
         for (double e : d) lo = e < lo ? e : lo, hi = e > hi ? e : hi;
         const double spread = hi - lo;
@@ -333,7 +342,7 @@ void Intersection(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
             const int bj = j++ / kIntersectionBlock;
             if (bi < kMaxBlocks && bj < kMaxBlocks) {
                 signed char& b = judged[bi][bj];
-                if (b == 0) b = blockFar(m.x + bi * bs, y + bj * bt) ? 1 : 2;
+                if (b == 0) b = blockFar(bi, bj) ? 1 : 2;
                 if (b == 1) return;
             }
             const double f = v.EvalSurfaceF(s, t, v.m_nSurfaceUpper);
