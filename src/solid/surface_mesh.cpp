@@ -114,11 +114,25 @@ public:
         const int grow = (width > 2 ? width : 2) + 1;
         const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
                         std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
-        v.DrawStrokePx(pDC, a, b, colour);
+        // DrawLinePx's width: a one-pixel stroke is drawn here with the pen
+        // kept selected while the colour stays; the rest as DrawStrokePx.
+        const bool point = a == b, leftward = a.y == b.y && a.x - b.x > 3;
+        const bool upward = a.x == b.x && a.y - b.y >= 3;
+        const int w = width > 0 ? width : 0;
+        if (w <= 1 && !point && !leftward && !upward)
+            ThinStroke(pDC, a, b, colour, w);
+        else
+            v.DrawStrokePx(pDC, a, b, colour);
         Touched(box);
         if (ch) ch->drawn = true, ch->a = a, ch->b = b, ch->colour = colour, ch->width = width;
         if (ch) ch->box = box;
     }
+    ~MeshCell() {
+        if (m_pPenDC) m_pPenDC->SelectObject(m_oldPen);
+    }
+    MeshCell(const MeshCell&) = delete;
+    MeshCell& operator=(const MeshCell&) = delete;
+
     // Something drawn over a box: the channels whose last stroke it touches
     // must draw theirs again.
     void Touched(const CRect& box) {
@@ -147,12 +161,43 @@ public:
     const bool lower;
 
 private:
-    bool Project(double px, double py, double pz, CPoint* p) const {
-        int sx, sy;
-        if (!v.ProjectPoint3D(px, py, pz, &sx, &sy)) return false;
-        *p = CPoint(sx, sy);
+    // ProjectPoint3D's expression with its terms in x and in y kept from
+    // the last point: a stroke along y keeps x and one along x keeps y, so
+    // most points need one division instead of four, with the same result.
+    bool Project(double px, double py, double pz, CPoint* p) {
+        if (!m_bTermX || px != m_dTermX) {
+            const double u = px - v.m_dXMin;
+            m_dTermXk = u * v.m_dObliqueFactor * v.m_nProjScaleX / v.m_dXSpan;
+            m_dTermXz = u * v.m_nProjScaleX / v.m_dXSpan;
+            m_dTermX = px, m_bTermX = true;
+        }
+        if (!m_bTermY || py != m_dTermY) {
+            m_dTermYx = (py - v.m_dYMin) * v.m_nProjScaleY / v.m_dYSpan;
+            m_dTermY = py, m_bTermY = true;
+        }
+        const double ox = m_dTermYx - m_dTermXk;
+        const double oy = m_dTermXz - (pz - v.m_dZMin) * v.m_nProjScaleZ / v.m_dZSpan;
+        if (!IsDrawable(ox) || !IsDrawable(oy)) return false;
+        *p = CPoint(v.m_nProjOriginX + ToPixel(ox), v.m_nProjOriginY + ToPixel(oy));
         return true;
     }
+    void ThinStroke(CDC* pDC, CPoint a, CPoint b, COLORREF colour, int width) {
+        if (!m_pPenDC) {
+            m_pPenDC = pDC;
+            m_oldPen = pDC->SelectObject(CPen(PS_SOLID, width, colour));
+        } else if (colour != m_crPen || width != m_nPenWidth) {
+            pDC->SelectObject(CPen(PS_SOLID, width, colour));
+        }
+        m_crPen = colour, m_nPenWidth = width;
+        pDC->MoveTo(a.x, a.y);
+        pDC->LineTo(b.x, b.y);
+    }
+    CDC* m_pPenDC = nullptr;
+    CPen m_oldPen;
+    COLORREF m_crPen = 0;
+    int m_nPenWidth = 0;
+    bool m_bTermX = false, m_bTermY = false;
+    double m_dTermX = 0, m_dTermXk = 0, m_dTermXz = 0, m_dTermY = 0, m_dTermYx = 0;
 
     struct Channel {
         bool drawn = false;
