@@ -24,12 +24,20 @@ void CPemroView::FillRectGradientPx(CDC* pDC, int left, int top, int right, int 
     pDC->GetClipBox(&clip);
     const int first = std::max(left, clip.left);
     const int last = std::min(right, clip.right);
-    for (int i = first; i < last; ++i) {
+    const auto columnColour = [&](int i) {
         int c[3];
         for (int k = 0; k < 3; ++k)
             c[k] = int(((right - std::int64_t(i)) * c0[k] + (i - std::int64_t(left)) * c1[k]) / w &
                        255);
-        pDC->FillSolidRect(CRect(i, top, i + 1, bottom), RGB(c[0], c[1], c[2]));
+        return RGB(c[0], c[1], c[2]);
+    };
+    // Neighbouring columns of one colour are filled as one rectangle.
+    for (int i = first; i < last;) {
+        const COLORREF colour = columnColour(i);
+        int end = i + 1;
+        while (end < last && columnColour(end) == colour) ++end;
+        pDC->FillSolidRect(CRect(i, top, end, bottom), colour);
+        i = end;
     }
 }
 

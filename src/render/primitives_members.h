@@ -59,6 +59,9 @@
     void ArrangeAxes3D(double* x, double* y, double* z) const;
     BOOL ProjectPoint3D(double x, double y, double z, int* sx, int* sy) const;
     void DrawLine3D(CDC* pDC, double x1, double y1, double z1, double x2, double y2, double z2, COLORREF colour);
+    // The pixel ends of a space segment after the turn, the axis arrangement and
+    // the cut at the z range; FALSE when nothing of it is drawn.
+    BOOL ProjectSegment3D(double x1, double y1, double z1, double x2, double y2, double z2, CPoint* a, CPoint* b) const;
     void DrawArrow3D(CDC* pDC, double x1, double y1, double z1, double x2, double y2, double z2, int placement, const CString& label1, const CString& label2, COLORREF colour);
     void DrawDotProjected(CDC* pDC, double x, double y, double z, int rx, int ry, COLORREF pen, COLORREF brush);
     void DrawBallProjected(CDC* pDC, double x, double y, double z, int rx, int ry, double angle, COLORREF pen, COLORREF brush);

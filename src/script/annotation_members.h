@@ -39,19 +39,9 @@
     void DrawEvolute(CDC* pDC);
     void DrawOsculatingCircle(CDC* pDC);
 
-    // --- Routines of the 3-D scene built ahead of their subsystem -------------
-    // (script/annotation_scene_marks.cpp): a text at a projected space point,
-    // and an axis-parallel box of projected edges (style 0..3).
-    void DrawText3D(CDC* pDC, double x, double y, double z, CString text, COLORREF colour);
-    void DrawCube(CDC* pDC, int style, double x1, double y1, double z1, double x2, double y2, double z2, COLORREF colour);
-
     // --- Routines of other subsystems not built yet ---------------------------
     // (script/annotation_pending_routines.cpp). Their owners move the
     // declaration to their own members header and replace the stand-in.
-    // The 3-D scene frame: the stand-in fixes the projection and draws a
-    // plain stage (background, box, ticks, axes) and wire meshes of the two
-    // surfaces, without shading or buttons.
-    void DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nSurfaceMode, double dXFrom, double dXTo, double dYFrom, double dYTo, CString strXLabel, CString strYLabel, CString strZLabel);
     // The tangent of the current curve at m_dX0 (a calculus routine, built
     // here for "Curvature"), and its point and slope by the curve kind.
     void DrawTangentLine2Lower(CDC* pDC, int nDropToXAxis, int nDropToYAxis, int nLabels, COLORREF colour);

@@ -81,6 +81,7 @@ public:
 #include "script/annotation_members.h"
 #include "numeric/numeric_members.h"
 #include "script/script_members.h"
+#include "solid/solid_members.h"
 #include "stats/stats_members.h"
 #include "view/command_members.h"
 #include "view/dialog_members.h"

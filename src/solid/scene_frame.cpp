@@ -1,0 +1,295 @@
+// The 3-D scene: the oblique projection of the world box into the figure,
+// the stage (graded ground, back and left walls, floor, box, ticks), the
+// scene's buttons (projection inset, cutting height, mesh density,
+// restore) and values, then the surfaces of the part of the domain a call
+// names.
+#include "view/view.h"
+
+#include "platform/text_codec.h"
+#include "solid/math/scene_math.h"
+
+namespace {
+
+constexpr int kTicksPerAxis = 4;
+constexpr int kTickCap = kTicksPerAxis + 2;
+// The density buttons are smaller than the usual 40 x 20.
+constexpr int kSmallButtonW = 36, kSmallButtonH = 20;
+constexpr int kRestoreW = 34, kRestoreH = 16;
+// Cells of the volume printed in the double-integral lessons.
+constexpr int kVolumeCells = 500;
+
+// Gives the rotation and the axis arrangement back on every way out.
+class SceneTurnScope {
+public:
+    explicit SceneTurnScope(CPemroView* v)
+        : m_v(v), m_angle(v->m_dRotationAngle), m_arrangement(v->m_nAxisArrangement) {}
+    ~SceneTurnScope() {
+        m_v->m_dRotationAngle = m_angle;
+        m_v->m_nAxisArrangement = m_arrangement;
+    }
+    SceneTurnScope(const SceneTurnScope&) = delete;
+    SceneTurnScope& operator=(const SceneTurnScope&) = delete;
+    double Angle() const { return m_angle; }
+    int Arrangement() const { return m_arrangement; }
+
+private:
+    CPemroView* m_v;
+    double m_angle;
+    int m_arrangement;
+};
+
+COLORREF Lightened(COLORREF c, int n) {
+    return RGB(solid::LightenChannel(GetRValue(c), n), solid::LightenChannel(GetGValue(c), n),
+               solid::LightenChannel(GetBValue(c), n));
+}
+
+} // namespace
+
+BOOL CPemroView::IsSceneUsable() const {
+    return solid::SpanUsable(m_dXSpan) && solid::SpanUsable(m_dYSpan) &&
+           solid::SpanUsable(m_dZSpan) && m_nProjScaleX > 0 && m_nProjScaleY > 0 &&
+           m_nProjScaleZ > 0;
+}
+
+BOOL CPemroView::IsClickOnSceneControls() const {
+    if (HitTestGraphRegion(0)) return TRUE;
+    if (!IsFigureBandVisible()) return FALSE;
+    const int cx = m_nClipLeft + m_ptClick.x, cy = m_nClipTop + m_ptClick.y;
+    const int c = m_nBaseCharHeight;
+    // The surface panel above, the button column right, the density row below.
+    const int left = m_nFigureLeft - 2 * c, right = m_nFigureRight + 2 * c + 60;
+    const int top = m_nFigureTop - 6 * c - 4, bottom = m_nFigureBottom + c + 24;
+    return left < cx && cx < right && top < cy && cy < bottom;
+}
+
+BOOL CPemroView::IsSceneRedrawn() const {
+    return m_bFullRepaint || IsClickOnSceneControls();
+}
+
+void CPemroView::DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nSurfaceMode,
+                                  double dXFrom, double dXTo, double dYFrom, double dYTo,
+                                  CString strXLabel, CString strYLabel, CString strZLabel) {
+    // 1. Spans and the figure box.
+    m_bFigure3D = 1;
+    m_dXSpan = m_dXMax - m_dXMin;
+    m_dYSpan = m_dYMax - m_dYMin;
+    m_dZSpan = m_dZMax - m_dZMin;
+    SceneTurnScope turn(this);
+    m_dRotationAngle = 0;
+    m_nFigureLeft = m_nGraphLeft, m_nFigureTop = m_nGraphTop;
+    m_nFigureRight = m_nGraphRight, m_nFigureBottom = m_nGraphBottom;
+
+    // 2. Zoom and the projection.
+    const BOOL bVisible = HitTestGraphRegion(1);
+    if (HitTestGraphRegion(0) && m_bZoom) {
+        m_nFigureLeft = m_nClipLeft + 40, m_nFigureTop = m_nClipTop + 40;
+        m_nFigureRight = m_nClipRight - 60, m_nFigureBottom = m_nClipBottom - 60;
+        if (m_nSequenceMode == 1) m_dDiffStep *= 5;
+    }
+    const int L = m_nFigureLeft, T = m_nFigureTop, R = m_nFigureRight, B = m_nFigureBottom;
+    const solid::SceneLayout s = solid::MakeSceneLayout(L, T, R, B);
+    m_nProjOriginX = s.originX, m_nProjOriginY = s.originY;
+    m_nProjScaleX = s.scaleX, m_nProjScaleY = s.scaleY, m_nProjScaleZ = s.scaleZ;
+    m_anFigureBox3D[0] = L, m_anFigureBox3D[1] = R, m_anFigureBox3D[2] = T, m_anFigureBox3D[3] = B;
+    m_nPlotLeft = m_nInsetLeft = s.insetLeft;
+    m_nPlotRight = m_nInsetRight = s.insetRight;
+    m_nPlotTop = m_nInsetTop = s.insetTop;
+    m_nPlotBottom = m_nInsetBottom = s.insetBottom;
+    m_nPlotWidth = m_nInsetWidth = s.insetRight - s.insetLeft;
+    m_nPlotHeight = m_nInsetHeight = s.insetBottom - s.insetTop;
+    if (m_nProjectionDisplay == 1) {
+        m_adPlaneRange[0] = m_dXMin, m_adPlaneRange[1] = m_dXMax;
+        m_adPlaneRange[2] = m_dYMin, m_adPlaneRange[3] = m_dYMax;
+        m_adPlaneSpan[0] = m_dXSpan, m_adPlaneSpan[1] = m_dYSpan;
+    }
+
+    // 3. The gate; a box the projection would divide by zero in is refused.
+    const bool drawn = IsFigureBandVisible() && IsSceneRedrawn() && IsSceneUsable();
+    if (drawn && bVisible) {
+        m_dObliqueFactor = solid::ObliqueFactor(s);
+        m_nAxisArrangement = 1;
+        if (m_bZoom) m_bBeforeFigure = 0;
+
+        // 4. and 5. Stage and ticks, unturned.
+        if (nOverlay != 1) DrawSceneStage(pDC);
+        DrawSceneTicks(pDC, nLabelMode == 0);
+
+        // 6. From here on the scene is turned and its axes arranged.
+        m_nAxisArrangement = turn.Arrangement();
+        m_dRotationAngle = turn.Angle();
+        double sx = 0.16 * m_dXSpan / s.scaleX, sy = 0.5 * m_dYSpan / s.scaleY;
+        if (m_nAxisArrangement == 2) {
+            const CString x = strXLabel;
+            strXLabel = strZLabel, strZLabel = strYLabel, strYLabel = x;
+            sx = m_dParamStep * m_dXSpan / s.scaleY, sy = 0.5 * m_dYSpan / s.scaleZ;
+        } else if (m_nAxisArrangement == 3) {
+            const CString x = strXLabel;
+            strXLabel = strYLabel, strYLabel = strZLabel, strZLabel = x;
+            sx = m_dParamStep * m_dXSpan / s.scaleZ, sy = 0.5 * m_dYSpan / s.scaleX;
+        }
+
+        // 7. The colours of the two sides.
+        const int front[3] = {GetRValue(m_crFrontSide), GetGValue(m_crFrontSide),
+                              GetBValue(m_crFrontSide)};
+        const int back[3] = {GetRValue(m_crBackSide), GetGValue(m_crBackSide),
+                             GetBValue(m_crBackSide)};
+        SplitRGB(m_crFrontSide);
+
+        // 8. to 12. Buttons; a density change waits for the next pass.
+        if (!DrawSceneButtons(pDC, dXFrom, dXTo, dYFrom, dYTo)) {
+            // 13. The axes through the origin.
+            if (nSurfaceMode == 0 || nSurfaceMode == 2) {
+                DrawArrow3D(pDC, 0, 0, 0, 0, 0, m_dZMax, 1, "O", strZLabel, m_crAxes);
+                DrawArrow3D(pDC, 0, 0, 0, 0, m_dYMax, 0, 2, "", strYLabel, m_crAxes);
+                DrawArrow3D(pDC, 0, 0, 0, m_dXMax, 0, 0, 1, "", strXLabel, m_crAxes);
+            }
+            // 14. The volume of the solid.
+            if ((m_nSubDemo == 20 || m_nSubDemo == 21) && HitTestGraphRegion(0)) {
+                const double volume =
+                    ComputeRegionIntegral(kVolumeCells, kVolumeCells, dXFrom, dXTo, dYFrom, dYTo,
+                                          m_nSurfaceUpper, m_nSurfaceLower, solid::kRegionVolume);
+                DrawLabelValue3D(pDC, m_dXMin, m_dYMin + m_dYSpan / 50, m_dZMax - m_dZSpan / 50,
+                                 Gbk(u8"体积:"), 3, volume, m_crCurveSetting);
+            }
+            // 15. The panel of the region's boundary curves.
+            if (m_nPanelCurveSel < 0) m_nPanelCurveSel = 0;
+            if (m_nPlotOrientation > 0) {
+                const int ch = m_nBaseCharHeight;
+                DrawFunctionPanel(pDC, L - 2 * ch, R + 10 + 2 * ch, T - 6 * ch, T - ch);
+            }
+            // 16. The surfaces and the values of the double-integral sums.
+            if (nSurfaceMode < 2)
+                DrawSceneSurfaces(pDC, HitTestGraphRegion(1), dXFrom, dXTo, dYFrom, dYTo, sx, sy,
+                                  front, back, strXLabel, strYLabel, strZLabel);
+        }
+    }
+    // 17. The inset's axes over what the surfaces drew into it.
+    m_dRotationAngle = turn.Angle();
+    if (m_nProjectionDisplay == 1 && drawn) DrawInsetAxes(pDC, 1, "x", "y");
+}
+
+void CPemroView::DrawSceneStage(CDC* pDC) {
+    const int L = m_nFigureLeft, T = m_nFigureTop, R = m_nFigureRight, B = m_nFigureBottom;
+    const int X0 = m_nProjOriginX, Y0 = m_nProjOriginY, ch = m_nBaseCharHeight;
+    const double k = m_dObliqueFactor;
+    FillRectGradientPx(pDC, L - 7 * ch / 4, T - ch, R + 2 * ch, B + 2 * ch, m_crLeftFrame,
+                       m_crRightFrame);
+    FillRectPx(pDC, X0, T, R, Y0, Lightened(m_crGround, 5));
+    // The left wall, one column a pixel, sheared down with the receding x.
+    const COLORREF wall = Lightened(m_crGround, 10);
+    // A one-pixel line drawn upward over 3 pixels or more is two pixels
+    // wide with both ends: the columns xi-1..xi from the top row - 1 to the
+    // bottom row. Filled as such, since the wall has hundreds of them.
+    if (k > 0)
+        for (double u = X0; u > X0 - m_nProjScaleX * k; u -= 1) {
+            const int d = int((X0 - u) / k), xi = int(u);
+            if (Y0 - T >= 3)
+                FillRectPx(pDC, xi - 1, T + d - 1, xi + 1, Y0 + d + 1, wall);
+            else
+                DrawLinePxB(pDC, 0, xi, Y0 + d, xi, T + d, wall);
+        }
+    // The floor row by row; a one-pixel line drawn rightward leaves out its
+    // end pixel.
+    for (double v = Y0; v < B; v += 1) {
+        const int d = int((v - Y0) * k), yi = int(v);
+        FillRectPx(pDC, X0 - d, yi, R - d, yi + 1, m_crGround);
+    }
+    DrawCube(pDC, 0, m_dXMin - m_dXSpan / 200, m_dYMin - m_dYSpan / 300, m_dZMin - m_dZSpan / 200,
+             m_dXMax, m_dYMax, m_dZMax, m_crCurveSetting);
+    DrawCube(pDC, 1, m_dXMin, m_dYMin, m_dZMin, m_dXMax, m_dYMax, m_dZMax, m_crCurveSetting);
+    pDC->SetTextColor(m_crCurveSetting);
+    if (!m_bPrintMode) {
+        const int yb = T - ch / 2 - 9;
+        DrawRangeArrows3D(pDC, TRUE, FALSE, X0 - 60, yb - 1, X0 + 48, yb + 18);
+        DrawRangeArrows3D(pDC, FALSE, TRUE, X0 + 60, yb - 1, X0 + 168, yb + 18);
+        if (m_dXMin < m_dXMax && m_dYMin < m_dYMax && HitTestGraphRegion(1))
+            DrawUserShapes(pDC, TRUE);
+    }
+    if (m_nProjectionDisplay == 1) DrawInsetAxes(pDC, 0, "x", "y");
+}
+
+// Quarter steps of each range; the last tick falls on the maximum only
+// when the running sum reaches it.
+void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues) {
+    const double Dx = m_dXSpan, Dy = m_dYSpan, Dz = m_dZSpan;
+    const int ch = m_nBaseCharHeight;
+    const auto each = [](double min, double span, auto fn) {
+        int n = 0;
+        for (double u = min; u <= min + span && n < kTickCap; u += span / kTicksPerAxis, ++n) fn(u);
+    };
+    const auto value = [&](double x, double y, double z, double u) {
+        if (bValues) DrawLabelValue3D(pDC, x, y, z, "", 2, u, m_crGround);
+    };
+    each(m_dXMin, Dx, [&](double u) {
+        DrawLine3D(pDC, u, m_dYMax, m_dZMin, u, m_dYMax - 0.04 * Dy, m_dZMin, m_crAxes);
+        value(u - 4 * Dx / m_nProjScaleX, m_dYMax + Dy / 100, m_dZMin, u);
+    });
+    each(m_dYMin, Dy, [&](double u) {
+        DrawLine3D(pDC, m_dXMax, u, m_dZMin, m_dXMax - 0.04 * Dx, u, m_dZMin, m_crAxes);
+        value(m_dXMax, u - Dy / 10, m_dZMin - Dz / 15, u);
+    });
+    each(m_dZMin, Dz, [&](double u) {
+        DrawLine3D(pDC, m_dXMax, m_dYMin, u, m_dXMax - 0.04 * Dx, m_dYMin, u, m_crAxes);
+        value(m_dXMax, m_dYMin - (ch + 26) * Dy / m_nProjScaleY, u + 0.5 * ch * Dz / m_nProjScaleZ,
+              u);
+    });
+}
+
+BOOL CPemroView::DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double dYFrom,
+                                  double dYTo) {
+    const int L = m_nFigureLeft, T = m_nFigureTop, R = m_nFigureRight, B = m_nFigureBottom;
+    const int ch = m_nBaseCharHeight;
+    // 8. The projection inset.
+    if (dXTo <= dXFrom || dYTo <= dYFrom) {
+        m_nProjectionDisplay = 0;
+    } else if (TextButton(pDC, R - 3 * ch / 2, T - ch / 2 - 9,
+                          Gbk(m_nProjectionDisplay == 0 ? u8"打开投影" : u8"关闭投影"))) {
+        m_nProjectionDisplay = m_nProjectionDisplay == 0 ? 1 : 0;
+        m_bLoadScriptSettings = 0;
+        m_bSelectionPending = 1;
+    }
+    // 9. The cutting plane z = c and its moves.
+    if (m_bCutZc > 0) {
+        if (m_nSurfaceUpper != 22)
+            DrawLabelValue3D(pDC, m_dXMin, m_dYMax - 0.3 * m_dYSpan, m_dZMax - 0.1 * m_dZSpan,
+                             "z= ", 3, m_dDirP, m_crFirstDerivative);
+        if (TextButtonInPlot(pDC, R + 4, T, kSmallButtonW, kSmallButtonH, Gbk(u8"上移"),
+                             m_crCurveSetting))
+            m_dDirP += m_dZSpan / 20;
+        if (TextButtonInPlot(pDC, R + 4, T + 24, kSmallButtonW, kSmallButtonH, Gbk(u8"下移"),
+                             m_crCurveSetting))
+            m_dDirP -= m_dZSpan / 20;
+    }
+    // 10. The quadratic-form surface and its discriminant.
+    if (m_nSurfaceUpper == 22) {
+        DrawToolbarData(pDC, 6);
+        m_nSurfaceLower = 1;
+        const double* c = m_adCoefSurfF;
+        DrawLabelValue3D(pDC, m_dXMin, m_dYMin + 0.1 * m_dYSpan, m_dZMax - 0.2 * m_dZSpan,
+                         "b^2-ac=", 3, c[1] * c[1] / 4 - c[0] * c[2], m_crFirstDerivative);
+    }
+    // 11. Mesh density.
+    BOOL bDensity = FALSE;
+    const CString more = Gbk(u8"增加"), fewer = Gbk(u8"减少");
+    const auto density = [&](int* n, int x1, int x2, int y) {
+        if (TextButtonInPlot(pDC, x1, y, kSmallButtonW, kSmallButtonH, more, m_crCurveSetting))
+            *n = solid::MoreMeshDivisions(*n), bDensity = TRUE;
+        if (TextButtonInPlot(pDC, x2, y, kSmallButtonW, kSmallButtonH, fewer, m_crCurveSetting))
+            *n = solid::FewerMeshDivisions(*n), bDensity = TRUE;
+        if (*n < solid::kMinMeshDivisions) *n = solid::kMinMeshDivisions;
+        if (*n > solid::kMaxMeshDivisions) *n = solid::kMaxMeshDivisions;
+    };
+    DrawString(pDC, L - ch / 2, T - 5 * ch / 6, "Meshx:", RGB(0, 0, 255));
+    density(&m_nMeshDivX, L - ch / 2 - 10, L - ch / 2 + 30, T);
+    DrawString(pDC, R - 2 * ch + 30, B - ch / 4, "Meshy:", RGB(0, 0, 255));
+    density(&m_nMeshDivY, R - 2 * ch + 20, R - 2 * ch + 60, B + ch / 2);
+    if (bDensity) return TRUE;
+    // 12. Back to the script's own values.
+    if ((m_bLoadScriptSettings == 0 || m_bSelectionPending == 1) &&
+        TextButtonInPlot(pDC, m_nProjOriginX - 104, T - ch / 2 - 10, kRestoreW, kRestoreH,
+                         Gbk(u8"恢复"), m_crCurveSetting)) {
+        m_bLoadScriptSettings = 1;
+        m_bSelectionPending = 0;
+    }
+    return FALSE;
+}

@@ -1,0 +1,217 @@
+// The surface part of the scene: the two surfaces cell by cell (mesh and
+// dense strokes, the section by z = c), the axes through the origin in the
+// painter's order, closing edges, and in the double-integral lesson the
+// prisms of the Riemann sum with the approximate and Gauss volumes.
+#include "view/view.h"
+
+#include "platform/text_codec.h"
+#include "solid/math/scene_math.h"
+
+namespace {
+
+// Columns and rows a call may run, whatever range it names.
+constexpr int kMaxCellsPerSide = 4 * solid::kMaxMeshDivisions;
+// Strokes of one cell and hatch lines of one section.
+constexpr int kMaxStrokesPerCell = 4000;
+constexpr int kHatchParts = 5;
+
+int MeshCount(int n) {
+    return n < 1 ? 1 : n;
+}
+
+} // namespace
+
+void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double dXTo, double dYFrom,
+                                   double dYTo, double sx, double sy, const int* front,
+                                   const int* back, const CString& strXLabel,
+                                   const CString& strYLabel, const CString& strZLabel) {
+    const double Dx = m_dXSpan, Dy = m_dYSpan, Dz = m_dZSpan;
+    const double cx = Dx / MeshCount(m_nMeshDivX), cy = Dy / MeshCount(m_nMeshDivY);
+    const auto f = [&](double x, double y) { return EvalSurfaceF(x, y, m_nSurfaceUpper); };
+    const auto g = [&](double x, double y) { return EvalSurfaceG(x, y, m_nSurfaceLower); };
+    const auto region = [&](double x, double y) { return EvalRegionFunction(x, y, m_nFuncF); };
+    const double c = m_dDirP;
+    const bool prismDemo = m_nSubDemo == 21 && HitTestGraphRegion(0);
+    double sum = 0;
+    bool axisLeft = false; // the x axis has been drawn where it leaves the solid
+
+    const auto rows = [&](auto fn) {
+        int n = 0;
+        for (double y = dYFrom; y <= dYTo - cy / 2 && n < kMaxCellsPerSide; y += cy, ++n) fn(y);
+    };
+    int columns = 0;
+    for (double x = dXFrom; bCells && x < dXTo - cx / 2 && columns < kMaxCellsPerSide;
+         x += cx, ++columns) {
+        if (prismDemo) {
+            // 1. The Riemann sum as prisms, or the plain mesh of the Gauss sum.
+            rows([&](double y) {
+                if (m_nDemoOption2 == 1)
+                    DrawSurfaceMesh(pDC, x, y, cx, cy, front[0], front[1], front[2], back[0],
+                                    back[1], back[2], 1, 1, sx, sy);
+                else
+                    DrawIntegralPrism(pDC, x, y, cx, cy, &sum);
+            });
+        } else {
+            // 2. Dense strokes with the section by z = c, then the mesh.
+            const bool dense = (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) &&
+                               HitTestGraphRegion(0) && m_nSubDemo != 20;
+            rows([&](double y) {
+                if (dense) {
+                    int n = 0;
+                    for (double s = x; s < x + cx && n < kMaxStrokesPerCell; s += sx, ++n) {
+                        DrawSurfaceMesh(pDC, s, y, 0, cy, front[0], front[1], front[2], back[0],
+                                        back[1], back[2], m_nUpperSurfaceStyle,
+                                        m_nLowerSurfaceStyle, sx, sy);
+                        if (m_bCutZc == 1 && f(s, y) > c && g(s, y) < c && region(s, y) >= 0) {
+                            HatchSectionZ(pDC, s, x, y, cx, cy);
+                            break;
+                        }
+                    }
+                }
+                DrawSurfaceMesh(pDC, x, y, cx, cy, front[0], front[1], front[2], back[0], back[1],
+                                back[2], 1, 1, sx, sy);
+                if (m_nProjectionDisplay == 1 && m_nDemoOption == 21 &&
+                    region(x + cx / 2, y + cy / 2) >= 0)
+                    DrawInsetCellEdges(pDC, x, y, cx, cy);
+            });
+        }
+        // 3. The axes through the origin, after the cells left of them.
+        if (-1.2 * cx < x && x <= 0) {
+            const double g00 = g(0, 0);
+            if (m_dZMin <= g00 && g00 <= m_dZMax)
+                DrawArrow3D(pDC, 0, 0, g00, 0, 0, m_dZMax, 1, "", strZLabel, m_crAxes);
+            DrawArrow3D(pDC, 0, 0, 0, 0, m_dYMax, 0, 1, "", strYLabel, m_crAxes);
+            DrawArrow3D(pDC, 0, 0, 0, m_dXMax, 0, 0, 1, "", strXLabel, m_crAxes);
+        }
+        // 4. Where the x axis comes out of the solid.
+        if (m_dYMin * m_dYMax < 0 && m_dZMin * m_dZMax < 0 && x > 0 && !axisLeft) {
+            const double gx = g(x, 0), fx = f(x, 0);
+            if ((0 < gx && gx < m_dZMax) || (fx < 0 && fx > m_dZMin)) {
+                DrawArrow3D(pDC, x, 0, 0, m_dXMax, 0, 0, 1, "", "", m_crAxes);
+                axisLeft = true;
+                DrawText3D(pDC, m_dXMax, 0.05 * Dy, 0.1 * Dz, strXLabel, m_crAxes);
+            }
+        }
+    }
+
+    // 5. to 7. Closing edges on the far sides, one pixel wide in the
+    // demonstrations above 24.
+    if (bCells) {
+        const bool demo = m_nSubDemo > 24;
+        const int pixelSize = m_nPixelSize;
+        if (demo) {
+            SplitRGB(m_crCurveSetting);
+            for (int i = 0; i < 3; ++i) m_anUpperMeshRgb[i] = m_anLowerMeshRgb[i] = m_anSplitRgb[i];
+            m_nPixelSize = 1;
+        }
+        if (dXTo <= m_adRegionRect[1])
+            rows([&](double y) {
+                DrawSurfaceMesh(pDC, dXTo, y, 0, cy, front[0], front[1], front[2], back[0], back[1],
+                                back[2], 1, 1, sx, sy);
+            });
+        if (dYTo <= m_adRegionRect[3]) {
+            int n = 0;
+            for (double x = dXFrom; x <= dXTo - cx / 2 && n < kMaxCellsPerSide; x += 2 * cx, ++n)
+                DrawSurfaceMesh(pDC, x, dYTo, 2 * cx, 0, front[0], front[1], front[2], back[0],
+                                back[1], back[2], 1, 1, sx, sy);
+        }
+        if (demo) {
+            const COLORREF meshes[2] = {m_crUpperMesh, m_crLowerMesh};
+            int* targets[2] = {m_anUpperMeshRgb, m_anLowerMeshRgb};
+            for (int k = 0; k < 2; ++k) {
+                SplitRGB(meshes[k]);
+                for (int i = 0; i < 3; ++i) targets[k][i] = m_anSplitRgb[i];
+            }
+            m_nPixelSize = pixelSize;
+        }
+        // 8. The formulas of the two surfaces.
+        if (m_bShowFuncName == 1) {
+            const int L = m_nFigureLeft, T = m_nFigureTop, ch = m_nBaseCharHeight;
+            SetSurfaceFormulaText();
+            DrawString(pDC, L + 3 * ch, T, Gbk(u8"上曲面:"), m_crDefaultPen);
+            DrawString(pDC, L + 6 * ch, T, m_pszFormulaSurfF, m_crDefaultPen);
+            DrawString(pDC, L + 3 * ch, T + ch + m_nFontStep, Gbk(u8"下曲面:"), m_crDefaultPen);
+            DrawString(pDC, L + 6 * ch, T + ch + m_nFontStep, m_pszFormulaSurfG, m_crDefaultPen);
+        }
+    }
+
+    // 9. The sums of the double-integral lesson.
+    if (m_nSubDemo == 21 && HitTestGraphRegion(0)) {
+        const double x = m_dXMin, y = m_dYMin + Dy / 50, z = m_dZMax - Dz / 9;
+        if (m_nDemoOption2 == 0)
+            DrawLabelValue3D(pDC, x, y, z, Gbk(u8"体积近似值:"), 3, cx * cy * sum,
+                             m_crCurveSetting);
+        else
+            DrawLabelValue3D(pDC, x, y, z, Gbk(u8"高斯积分:"), 3,
+                             ComputeRegionIntegral(m_nMeshDivX, m_nMeshDivY, dXFrom, dXTo, dYFrom,
+                                                   dYTo, m_nSurfaceUpper, m_nSurfaceLower,
+                                                   solid::kRegionVolume),
+                             m_crCurveSetting);
+    }
+}
+
+void CPemroView::DrawIntegralPrism(CDC* pDC, double x, double y, double cx, double cy,
+                                   double* pSum) {
+    const double Dx = m_dXSpan, Dy = m_dYSpan, Dz = m_dZSpan;
+    const double xc = x + cx / 2, yc = y + cy / 2;
+    const double gc = EvalSurfaceG(xc, yc, m_nSurfaceLower);
+    const double fc = EvalSurfaceF(xc, yc, m_nSurfaceUpper);
+    if (!(m_bDrawInverted || gc <= fc) || !(EvalRegionFunction(xc, yc, m_nFuncF) > 0)) return;
+    const double ux = (x - m_dXMin) / Dx;
+    const double t1 = 0.5 - ((gc - m_dZMin) / Dz - ux) / 2;
+    const double t2 = (ux + (fc - m_dZMin) / Dz) / 2;
+    const int* L = m_anLowerMeshRgb;
+    const int* U = m_anUpperMeshRgb;
+    DrawCube(pDC, 3, x, y, gc, x + cx, y + cy, gc,
+             MakeRGB(solid::Blend(t1, 200, L[0]), solid::Blend(t1, 255, L[1]),
+                     solid::Blend(t1, 200, L[2])));
+    const int a = solid::StripeLevel(ux), b = solid::StripeLevel((y - m_dYMin) / Dy);
+    const COLORREF colourX = RGB(a, a / 2, 255 - a);
+    const COLORREF colourY = RGB(255 - b, 255 - b / 2, b);
+    // Fine fills: half a pixel apart along the projected axes.
+    const double stepY = 0.5 * Dy / m_nProjScaleY, stepX = 0.5 * Dx / m_nProjScaleX;
+    int n = 0;
+    for (double s = y; s < y + cy && n < kMaxStrokesPerCell; s += stepY, ++n)
+        DrawLine3D(pDC, x, s, gc, x + cx, s, gc, m_crCurveSetting);
+    n = 0;
+    for (double s = x; s < x + cx && n < kMaxStrokesPerCell; s += stepX, ++n)
+        DrawLine3D(pDC, s, y, fc, s, y, gc, colourY);
+    n = 0;
+    for (double s = y; s < y + cy && n < kMaxStrokesPerCell; s += stepY, ++n)
+        DrawLine3D(pDC, x, s, fc, x, s, gc, colourX);
+    DrawCube(pDC, 2, x, y, gc, x + cx, y + cy, fc, m_acrPalette[solid::PaletteSlot(ux)]);
+    DrawCube(pDC, 3, x, y, fc, x + cx, y + cy, fc,
+             MakeRGB(solid::Blend(t2, 255, U[0]), solid::Blend(t2, 255, U[1]),
+                     solid::Blend(t2, 255, U[2])));
+    *pSum += fc - gc;
+    if (m_nProjectionDisplay == 1 && EvalRegionFunction(xc, yc, m_nFuncF) >= 0)
+        DrawInsetCellEdges(pDC, x, y, cx, cy);
+}
+
+// The section of the solid by z = c inside one cell, hatched at fifths of
+// the cell from the stroke at s to the cell's far side.
+void CPemroView::HatchSectionZ(CDC* pDC, double s, double x, double y, double cx, double cy) {
+    const double c = m_dDirP;
+    const double mark = m_nPlotHeight > 0 ? m_dYSpan / m_nPlotHeight : 0;
+    int n = 0;
+    do {
+        s += cx / kHatchParts;
+        int k = 0;
+        for (double t = y; t < y + cy && k < 2 * kHatchParts; t += cy / kHatchParts, ++k) {
+            if (!(EvalRegionFunction(s, t + cy / 10, m_nFuncF) >= 0)) continue;
+            const double t2 = t + cy / kHatchParts;
+            DrawLine3D(pDC, s, t, c, s, t2, c, m_crSection);
+            if (m_bProjectBase) DrawLine3D(pDC, s, t, m_dZMin, s, t2, m_dZMin, m_crFirstDerivative);
+            if (m_bProjectXoy) DrawLine3D(pDC, s, t, 0, s, t2, 0, m_crSecondDerivative);
+            if (m_nProjectionDisplay == 1)
+                DrawLineWorldMode(pDC, s, t, s, t + mark, m_crCurveSetting, 0);
+        }
+    } while (s < x + cx && ++n < 2 * kHatchParts);
+}
+
+void CPemroView::DrawInsetCellEdges(CDC* pDC, double x, double y, double cx, double cy) {
+    DrawLineWorldMode(pDC, x, y, x + cx, y, m_crDefaultPen, 0);
+    DrawLineWorldMode(pDC, x + cx, y, x + cx, y + cy, m_crDefaultPen, 0);
+    DrawLineWorldMode(pDC, x + cx, y + cy, x, y + cy, m_crDefaultPen, 0);
+    DrawLineWorldMode(pDC, x, y + cy, x, y, m_crDefaultPen, 0);
+}

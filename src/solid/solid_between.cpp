@@ -1,0 +1,178 @@
+// The solid between the lower surface z = g and the upper surface z = f over
+// the active region: both surfaces filled with graded strokes, both as a
+// wire mesh, and the section by a vertical plane x = c or y = c.
+#include "view/view.h"
+
+#include "solid/math/scene_math.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kMaxSamples = 20000;
+// The section runs in thousandths of the span; drop lines every so many
+// shaded steps.
+constexpr double kSliceFraction = 0.001;
+constexpr int kDropEveryX = 10;
+constexpr int kDropEveryY = 20;
+
+template <class Fn> void Steps(double from, double to, double step, bool inclusive, Fn fn) {
+    if (!(step > 0) || !std::isfinite(step)) return;
+    int n = 0;
+    for (double s = from; (inclusive ? s <= to : s < to) && n < kMaxSamples; s += step, ++n) fn(s);
+}
+
+} // namespace
+
+void CPemroView::DrawStrokePx(CDC* pDC, CPoint a, CPoint b, COLORREF colour) {
+    // The width DrawLinePx gives: raised to 2 for a point, a horizontal
+    // stroke drawn leftward over more than 3 pixels and a vertical stroke
+    // drawn upward over 3 pixels or more. A two-pixel pen covers the pixels
+    // whose centres, taken half a pixel up and left, lie within 1 of the
+    // stroke, both ends included: for an axis-parallel stroke that is the
+    // rectangle one pixel wider up and left.
+    int width = m_nPixelSize > 0 ? m_nPixelSize : 0;
+    const bool point = a == b;
+    const bool leftward = a.y == b.y && a.x - b.x > 3;
+    const bool upward = a.x == b.x && a.y - b.y >= 3;
+    if ((point || leftward || upward) && width < 2) width = 2;
+    if (width == 2 && (a.x == b.x || a.y == b.y)) {
+        if (IsFigureBandVisible())
+            pDC->FillSolidRect(CRect(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1,
+                                     std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1),
+                               colour);
+        return;
+    }
+    DrawLinePxB(pDC, m_nPixelSize, a.x, a.y, b.x, b.y, colour);
+}
+
+void CPemroView::DrawLine3DFast(CDC* pDC, double x1, double y1, double z1, double x2, double y2,
+                                double z2, COLORREF colour) {
+    if (!IsFigureBandVisible()) return;
+    CPoint a, b;
+    if (ProjectSegment3D(x1, y1, z1, x2, y2, z2, &a, &b)) DrawStrokePx(pDC, a, b, colour);
+}
+
+BOOL CPemroView::IsSolidDrawn() const {
+    return IsFigureBandVisible() && IsSceneUsable() && IsSceneRedrawn();
+}
+
+void CPemroView::DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double y1, double y2,
+                                          int upperIndex, int lowerIndex) {
+    if (!IsSolidDrawn()) return;
+    const double hx = m_dXSpan / (m_nMeshDivX < 1 ? 1 : m_nMeshDivX);
+    const double hy = m_dYSpan / (m_nMeshDivY < 1 ? 1 : m_nMeshDivY);
+    const double sx = m_dParamStep * m_dXSpan / m_nProjScaleX;
+    const double sy = 0.5 * m_dYSpan / m_nProjScaleY;
+    const double B = m_nBrightness3D;
+    Steps(x1, x2 - hx / 2, hx, false, [&](double x0) {
+        Steps(y1, y2 - hy / 2, hy, true, [&](double y0) {
+            Steps(x0, x0 + hx, sx, false, [&](double x) {
+                double r0 = EvalRegionFunction(x, y0, m_nFuncF);
+                double f0 = EvalSurfaceF(x, y0, upperIndex), g0 = EvalSurfaceG(x, y0, lowerIndex);
+                Steps(y0, y0 + hy, sy, true, [&](double y) {
+                    const double r1 = EvalRegionFunction(x, y + sy, m_nFuncF);
+                    const double g1 = EvalSurfaceG(x, y + sy, lowerIndex);
+                    const double f1 = EvalSurfaceF(x, y + sy, upperIndex);
+                    if (r0 >= 0 && r1 >= 0) {
+                        const double t = (g0 - m_dZMin) / m_dZSpan;
+                        DrawLine3D(pDC, x, y, g0, x, y + sy, g1, MakeRGB(t * B, t * B, 255));
+                        const double u = 1 - (f0 - m_dZMin) / m_dZSpan;
+                        DrawLine3D(pDC, x, y, f0, x, y + sy, f1, MakeRGB(255, u * B, u * B));
+                    }
+                    r0 = r1, f0 = f1, g0 = g1;
+                });
+            });
+        });
+    });
+}
+
+void CPemroView::DrawSurfaceWireMesh(CDC* pDC, double x1, double x2, double y1, double y2,
+                                     int upperIndex, int lowerIndex, int nx, int ny,
+                                     COLORREF crUpper, COLORREF crLower) {
+    if (!IsSceneUsable() || nx < 1 || ny < 1) return;
+    const double sx = m_dParamStep * m_dXSpan / m_nProjScaleX;
+    const double sy = 0.5 * m_dYSpan / m_nProjScaleY;
+    const double cx = m_dXSpan / nx, cy = m_dYSpan / ny;
+    const auto surface = [&](bool upper, double x, double y) {
+        return upper ? EvalSurfaceF(x, y, upperIndex) : EvalSurfaceG(x, y, lowerIndex);
+    };
+    const auto alongY = [&](bool upper, double x, COLORREF colour) {
+        Steps(y1, y2, sy, true, [&](double y) {
+            DrawLine3D(pDC, x, y, surface(upper, x, y), x, y + sy, surface(upper, x, y + sy),
+                       colour);
+        });
+    };
+    const auto alongX = [&](bool upper, double y, double to, COLORREF colour) {
+        Steps(x1, to, sx, false, [&](double x) {
+            DrawLine3D(pDC, x, y, surface(upper, x, y), x + sx, y, surface(upper, x + sx, y),
+                       colour);
+        });
+    };
+    Steps(x1, x2, cx, true, [&](double x) {
+        if (lowerIndex > -1) alongY(false, x, crLower);
+        if (upperIndex > -1) alongY(true, x, crUpper);
+    });
+    Steps(y1, y2, cy, true, [&](double y) {
+        if (lowerIndex > -1) alongX(false, y, x2 + cx, crLower);
+        if (upperIndex > -1) alongX(true, y, x2, crUpper);
+    });
+}
+
+void CPemroView::DrawSolidSlice(CDC* pDC, double s0, double s1, double xc, double yc,
+                                COLORREF crOutline, BOOL bShade, COLORREF crShadeBase) {
+    if (!HitTestGraphRegion(1) || !IsSolidDrawn()) return;
+    const int plane = m_nSectionPlane;
+    if (plane != 1 && plane != 2) return;
+    SplitRGB(crShadeBase);
+    const double R0 = m_anSplitRgb[0], G0 = m_anSplitRgb[1], B0 = m_anSplitRgb[2];
+    const double B = m_nBrightness3D;
+    const bool alongY = plane == 1; // the plane x = xc runs along y
+    const double lo = alongY ? m_dYMin : m_dXMin, hi = alongY ? m_dYMax : m_dXMax;
+    const double span = alongY ? m_dYSpan : m_dXSpan;
+    const double fixed = alongY ? xc : yc;
+    const int dropEvery = alongY ? kDropEveryX : kDropEveryY;
+    if (s0 < lo) s0 = lo;
+    if (s1 > hi) s1 = hi;
+    const double step = kSliceFraction * span;
+    // (s along the plane) -> the world point.
+    const auto px = [&](double s) { return alongY ? xc : s; };
+    const auto py = [&](double s) { return alongY ? s : yc; };
+    const auto f = [&](double s) { return EvalSurfaceF(px(s), py(s), m_nSurfaceUpper); };
+    const auto g = [&](double s) { return EvalSurfaceG(px(s), py(s), m_nSurfaceLower); };
+    const auto r = [&](double s) { return EvalRegionFunction(px(s), py(s), m_nFuncF); };
+    const auto ordered = [&](double g0, double f0) { return m_bDrawInverted || g0 <= f0; };
+
+    double f0 = f(s0), g0 = g(s0), r0 = r(s0);
+    if (r0 >= 0 && fixed != 0)
+        DrawLine3DFast(pDC, px(s0), py(s0), g0, px(s0), py(s0), f0, crOutline);
+    int counter = 0;
+    double s = s0;
+    for (int n = 0; s <= s1 && n < kMaxSamples; s += step, ++n) {
+        const double r1 = r(s + step), f1 = f(s + step), g1 = g(s + step);
+        if (r0 >= 0 && r1 >= 0 && ordered(g0, f0)) {
+            DrawLine3DFast(pDC, px(s), py(s), g0, px(s + step), py(s + step), g1, crOutline);
+            DrawLine3DFast(pDC, px(s), py(s), f0, px(s + step), py(s + step), f1, crOutline);
+            const double t = (s - lo) / span;
+            if (bShade) {
+                const COLORREF shade =
+                    MakeRGB(solid::Blend(t, B, R0), solid::Blend(t, B, G0), solid::Blend(t, B, B0));
+                DrawLine3DFast(pDC, px(s), py(s), g0, px(s), py(s), f0, shade);
+                if (m_nProjectionDisplay == 2) DrawLineWorldIfEnabled(pDC, s, g0, s, f0, shade);
+                if (counter == dropEvery) {
+                    DrawLine3DFast(pDC, px(s), py(s), g0, px(s), py(s), m_dZMin,
+                                   MakeRGB(solid::Blend(t, 100, R0), solid::Blend(t, 100, G0),
+                                           solid::Blend(t, 100, B0)));
+                    counter = 0;
+                }
+                ++counter;
+            }
+        }
+        f0 = f1, g0 = g1, r0 = r1;
+    }
+    if (r0 >= 0 && fixed != 0 && ordered(g0, f0))
+        DrawLine3DFast(pDC, px(s), py(s), g0, px(s), py(s), f0, crOutline);
+    if (lo * hi < 0) DrawLineWorldIfEnabled(pDC, 0, m_dZMin, 0, m_dZMax, m_crAxes);
+    if (m_dZMin * m_dZMax < 0) DrawLineWorldIfEnabled(pDC, lo, 0, hi, 0, m_crAxes);
+}

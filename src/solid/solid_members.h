@@ -1,0 +1,85 @@
+// Members of CPemroView: the 3-D scene and the solids drawn on it (surfaces,
+// mesh cells, solids between two surfaces, cutting planes, traces, partial
+// derivatives, region integrals). Included inside the class body
+// (view/view.h). The arithmetic lives in solid/math/scene_math.h.
+// clang-format off
+
+    // --- The scene frame (solid/scene_frame.cpp) -----------------------------
+    // Fixes the oblique projection of the current figure, draws the stage,
+    // ticks, buttons and values and hands over to the surface part for
+    // [dXFrom, dXTo] x [dYFrom, dYTo]. nOverlay 1 leaves the stage out;
+    // nLabelMode 0 prints the tick values; nSurfaceMode < 2 draws surfaces.
+    void DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nSurfaceMode, double dXFrom, double dXTo, double dYFrom, double dYTo, CString strXLabel, CString strYLabel, CString strZLabel);
+    // The world box has positive finite spans and the layout a height: the
+    // scene refuses a figure it could only divide by zero in.
+    BOOL IsSceneUsable() const;
+    // A partial repaint redraws the scene when the stored click lies on it
+    // or on its controls: the panel above, the button column at its right
+    // and the density buttons below.
+    BOOL IsClickOnSceneControls() const;
+    // A full repaint, or a click on the scene or its controls.
+    BOOL IsSceneRedrawn() const;
+    // The stage: ground, walls, floor, box and range arrows.
+    void DrawSceneStage(CDC* pDC);
+    void DrawSceneTicks(CDC* pDC, BOOL bValues);
+    // The buttons and values of steps 8 to 12; TRUE when a density button
+    // acted (the rest is drawn by the next pass).
+    BOOL DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double dYFrom, double dYTo);
+
+    // --- The surface part of the scene (solid/scene_surfaces.cpp) ------------
+    void DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double dXTo, double dYFrom, double dYTo, double sx, double sy, const int* front, const int* back, const CString& strXLabel, const CString& strYLabel, const CString& strZLabel);
+    // One prism of the double-integral sum; adds its height to *pSum.
+    void DrawIntegralPrism(CDC* pDC, double x, double y, double cx, double cy, double* pSum);
+    // The hatching of a cell's section by z = c, from the stroke at s on.
+    void HatchSectionZ(CDC* pDC, double s, double x, double y, double cx, double cy);
+    void DrawInsetCellEdges(CDC* pDC, double x, double y, double cx, double cy);
+
+    // --- One mesh cell of the two surfaces (solid/surface_mesh.cpp) ---------
+    void DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double dy, int frontR, int frontG, int frontB, int backR, int backG, int backB, BOOL bUpperLines, BOOL bLowerLines, double sx, double sy);
+
+    // A space segment drawn as DrawLine3D draws it; the many vertical
+    // strokes of walls and sections are filled as the rectangles they cover.
+    void DrawLine3DFast(CDC* pDC, double x1, double y1, double z1, double x2, double y2, double z2, COLORREF colour);
+    // The pixel stroke of DrawLinePxB between pixel ends; a point and a
+    // two-pixel vertical or horizontal stroke are filled as rectangles.
+    void DrawStrokePx(CDC* pDC, CPoint a, CPoint b, COLORREF colour);
+
+    // --- Text and boxes in the scene (solid/scene_marks.cpp) ----------------
+    void DrawText3D(CDC* pDC, double x, double y, double z, CString text, COLORREF colour);
+    void DrawCube(CDC* pDC, int style, double x1, double y1, double z1, double x2, double y2, double z2, COLORREF colour);
+
+    // --- Region integrals (solid/region_integral.cpp) ------------------------
+    double ComputeRegionIntegral(int nx, int ny, double x1, double x2, double y1, double y2, int upperIndex, int lowerIndex, int kind);
+
+    // --- Solids between surfaces (solid/solid_between.cpp) -------------------
+    // The solid's visibility rule: on screen, and on a partial repaint only
+    // with the click on the scene.
+    BOOL IsSolidDrawn() const;
+    void DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double y1, double y2, int upperIndex, int lowerIndex);
+    void DrawSurfaceWireMesh(CDC* pDC, double x1, double x2, double y1, double y2, int upperIndex, int lowerIndex, int nx, int ny, COLORREF crUpper, COLORREF crLower);
+    void DrawSolidSlice(CDC* pDC, double s0, double s1, double xc, double yc, COLORREF crOutline, BOOL bShade, COLORREF crShadeBase);
+
+    // --- Solid with cutting planes (solid/solid_cut.cpp) ---------------------
+    void DrawSolid(CDC* pDC, double x1, double x2, double y1, double y2);
+    void DrawSolidCutX(CDC* pDC, double x1, double x2, double y1, double y2);
+    void DrawSolidCutY(CDC* pDC, double x1, double x2, double y1, double y2);
+    void DrawSolidPlaneButtons(CDC* pDC);
+
+    // --- Surface traces (solid/surface_traces.cpp) ---------------------------
+    void DrawSurf(CDC* pDC);
+    void DrawTraceOnPlaneZ(CDC* pDC, COLORREF colour);
+    void DrawSurfButtons(CDC* pDC);
+    void DrawCoordinatePlaneTraces(CDC* pDC);
+    void DrawParallelPlaneTrace(CDC* pDC);
+
+    // --- Partial derivatives, normals, mean value (solid/partials.cpp) -------
+    void DrawDerivative2(CDC* pDC);
+    void DrawSurfaceNormal(CDC* pDC, double length, int mode, double x, double y, int surfaceIndex, CString label1, CString label2, COLORREF colour);
+    void DrawMeanCalculus2(CDC* pDC);
+
+    // Fields of the solids that the view's data model does not list.
+    // The scene mode of "Surf" as last read from its script line: it stays
+    // with the command's other settings (1, the demonstration, until read).
+    int m_nSurfSceneMode = 1;
+
+// clang-format on

@@ -1,0 +1,143 @@
+// Traces of a surface (or of the solid between two surfaces) on the
+// coordinate planes and on planes parallel to them, with the part of the
+// surface behind a parallel plane and the trace on a horizontal plane.
+#include "view/view.h"
+
+#include "platform/text_codec.h"
+#include "solid/math/scene_math.h"
+
+#include <cmath>
+
+namespace {
+
+// The coordinate-plane traces take one point per thousandth of a world
+// unit; a huge box is cut at this many points a row.
+constexpr double kTraceStep = 0.001;
+constexpr int kMaxTracePoints = 100000;
+constexpr double kFineFraction = 0.001;
+constexpr int kFineCap = 1000;
+
+} // namespace
+
+void CPemroView::DrawSurf(CDC* pDC) {
+    if (!IsFigureBandVisible()) return;
+    DrawSurfaceScene(pDC, 0, 0, 2, 0, 0, 0, 0, "x", "y", "z");
+    DrawSurfButtons(pDC);
+    if (!IsSceneUsable()) return;
+    if (m_dDemoVariant == 1.0)
+        DrawCoordinatePlaneTraces(pDC);
+    else if (m_dDemoVariant > 1.0)
+        DrawParallelPlaneTrace(pDC);
+    else if (m_dDemoVariant == 0.0)
+        DrawSurfaceScene(pDC, 1, 0, 0, m_dXMin, m_dXMax, m_dYMin, m_dYMax, "x", "y", "z");
+}
+
+void CPemroView::DrawSurfButtons(CDC* pDC) {
+    const int L = m_nFigureLeft, R = m_nFigureRight + 2, T = m_nFigureTop;
+    TextButton(pDC, L + 100, T + 2, Gbk(u8"截痕:")); // a caption
+    if (TextButton(pDC, L + 150, T + 2, Gbk(u8"坐标面"))) m_dDemoVariant = 1.0, m_bCutZc = 0;
+    if (TextButton(pDC, L + 210, T + 2, Gbk(u8"平行坐标面"))) m_dDemoVariant = 2.0;
+    if (m_dDemoVariant != 2.0) return;
+    const auto choose = [&](int plane, BOOL cut, int mode) {
+        m_nSectionPlane = plane, m_bCutZc = cut, m_nSurfaceEvalMode = mode;
+    };
+    if (TextButton(pDC, R, T + 48, "x=c")) choose(1, 0, 0);
+    if (TextButton(pDC, R, T + 72, "y=c")) choose(2, 0, 0);
+    if (TextButton(pDC, R, T + 96, "z=c")) choose(0, 1, 1);
+    if (TextButton(pDC, R, T + 120, Gbk(u8"取消"))) choose(0, 0, 0), m_dDemoVariant = 0.0;
+    if (m_nSectionPlane == 1) {
+        if (TextButton(pDC, R, T, Gbk(u8"前移"))) m_dDirM += m_dXSpan / 20;
+        if (TextButton(pDC, R, T + 24, Gbk(u8"后移"))) m_dDirM -= m_dXSpan / 20;
+    } else if (m_nSectionPlane == 2) {
+        if (TextButton(pDC, R, T, Gbk(u8"左移"))) m_dDirN -= m_dYSpan / 20;
+        if (TextButton(pDC, R, T + 24, Gbk(u8"右移"))) m_dDirN += m_dYSpan / 20;
+    }
+}
+
+// Lower halves first, then the floor, then the upper halves.
+void CPemroView::DrawCoordinatePlaneTraces(CDC* pDC) {
+    const auto f = [&](double x, double y) { return EvalSurfaceF(x, y, m_nSurfaceUpper); };
+    const auto g = [&](double x, double y) { return EvalSurfaceG(x, y, m_nSurfaceLower); };
+    const auto row = [&](double from, double to, auto fn) {
+        int n = 0;
+        for (double u = from; u < to && n < kMaxTracePoints; u += kTraceStep, ++n) fn(u);
+    };
+    const auto dot = [&](double x, double y, double z, COLORREF colour) {
+        DrawLine3D(pDC, x, y, z, x, y, z, colour);
+    };
+    const COLORREF onX = m_crFirstDerivative, onY = m_crCurveSetting;
+    row(m_dYMin, m_dYMax, [&](double y) {
+        const double fv = f(0, y), gv = g(0, y);
+        if (fv >= gv) dot(0, y, gv, onX);
+    });
+    DrawCube(pDC, 1, 0, m_dYMin, m_dZMin, 0, m_dYMax, 0, onX);
+    row(m_dXMin, m_dXMax, [&](double x) {
+        const double fv = f(x, 0), gv = g(x, 0);
+        if (fv >= gv) dot(x, 0, gv, onY);
+    });
+    DrawCube(pDC, 1, m_dXMin, 0, m_dZMin, m_dXMax, 0, 0, onY);
+    m_dDirP = 0.005 * m_dZSpan;
+    DrawTraceOnPlaneZ(pDC, m_crSecondDerivative);
+    DrawCube(pDC, 1, m_dXMin, m_dYMin, 0, m_dXMax, m_dYMax, 0, m_crSecondDerivative);
+    row(m_dXMin, m_dXMax, [&](double x) {
+        const double fv = f(x, 0), gv = g(x, 0);
+        if (fv >= gv) dot(x, 0, fv, onY);
+    });
+    DrawCube(pDC, 1, m_dXMin, 0, m_dZMax, m_dXMax, 0, 0, onY);
+    row(m_dYMin, m_dYMax, [&](double y) {
+        const double fv = f(0, y), gv = g(0, y);
+        if (fv >= gv) dot(0, y, fv, onX);
+    });
+    DrawCube(pDC, 1, 0, m_dYMin, m_dZMax, 0, m_dYMax, 0, onX);
+}
+
+void CPemroView::DrawParallelPlaneTrace(CDC* pDC) {
+    const bool straight = m_dRotationAngle == 0;
+    const COLORREF pen = m_crDefaultPen;
+    if (m_nSectionPlane == 1) {
+        const double c = m_dDirM;
+        DrawSurfaceScene(pDC, 1, 0, 0, m_dXMin, c, m_dYMin, m_dYMax, "x", "y", "z");
+        if (!straight) return;
+        DrawCube(pDC, 1, c, m_dYMin, m_dZMin, c, m_dYMax, m_dZMax, pen);
+        DrawLine3D(pDC, c, 0, m_dZMin, c, 0, m_dZMax, pen);
+        DrawLine3D(pDC, c, m_dYMin, 0, c, m_dYMax, 0, pen);
+        DrawArrow3D(pDC, c, 0, 0, m_dXMax, 0, 0, 0, "", "x", m_crAxes);
+    } else if (m_nSectionPlane == 2) {
+        const double c = m_dDirN;
+        DrawSurfaceScene(pDC, 1, 0, 0, m_dXMin, m_dXMax, m_dYMin, c, "x", "y", "z");
+        if (!straight) return;
+        DrawCube(pDC, 1, m_dXMin, c, m_dZMin, m_dXMax, c, m_dZMax, pen);
+        DrawLine3D(pDC, 0, c, m_dZMin, 0, c, m_dZMax, pen);
+        DrawLine3D(pDC, m_dXMin, c, 0, m_dXMax, c, 0, pen);
+        DrawArrow3D(pDC, 0, c, 0, 0, m_dYMax, 0, 0, "", "", m_crAxes);
+    } else if (m_nSectionPlane == 0 && m_bCutZc == 1) {
+        const double c = m_dDirP;
+        DrawSurfaceScene(pDC, 1, 0, 0, m_dXMin, m_dXMax, m_dYMin, m_dYMax, "x", "y", "z");
+        DrawTraceOnPlaneZ(pDC, m_crCurveSetting);
+        if (!straight) return;
+        DrawCube(pDC, 1, m_dXMin, m_dYMin, c, m_dXMax, m_dYMax, c, pen);
+        DrawLine3D(pDC, m_dXMin, 0, c, m_dXMax, 0, c, pen);
+        DrawLine3D(pDC, 0, m_dYMin, c, 0, m_dYMax, c, pen);
+        DrawArrow3D(pDC, 0, 0, c, 0, 0, m_dZMax, 0, "", "", m_crAxes);
+    }
+}
+
+// The band of the plane z = c over which a surface lies within a thousandth
+// of the z span below c.
+void CPemroView::DrawTraceOnPlaneZ(CDC* pDC, COLORREF colour) {
+    if (!IsSceneUsable()) return;
+    const double c = m_dDirP, d = kFineFraction * m_dZSpan;
+    const double stepX = kFineFraction * m_dXSpan, stepY = kFineFraction * m_dYSpan;
+    int i = 0;
+    for (double x = m_dXMin; x < m_dXMax && i < kFineCap + 2; x += stepX, ++i) {
+        int j = 0;
+        for (double y = m_dYMin; y < m_dYMax && j < kFineCap + 2; y += stepY, ++j) {
+            if (!(EvalRegionFunction(x, y, m_nFuncF) >= 0)) continue;
+            const double f = EvalSurfaceF(x, y, m_nSurfaceUpper);
+            const double g = EvalSurfaceG(x, y, m_nSurfaceLower);
+            if (!(g <= f)) continue;
+            if (0 < c - f && c - f < d) DrawLine3D(pDC, x, y, c, x, y, c, colour);
+            if (0 < c - g && c - g <= d) DrawLine3D(pDC, x, y, c, x, y, c, colour);
+        }
+    }
+}
