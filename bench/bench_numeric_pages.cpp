@@ -32,3 +32,14 @@ static void NumericGeneralSolutionPass(benchmark::State& state) {
     TimeFullPasses(state, *view);
 }
 BENCHMARK(NumericGeneralSolutionPass)->Unit(benchmark::kMillisecond);
+
+// The QR page at its opening step and far into the iteration.
+BENCHMARK_CAPTURE(NumericPagePass, qr_213, "213")->Unit(benchmark::kMillisecond);
+static void NumericQrLateStepPass(benchmark::State& state) {
+    auto view = OpenSamplePage("213", -1, 1280, 960);
+    if (!view) return state.SkipWithError("no run directory");
+    view->m_nDemoStep = 100000;
+    view->m_nPrecisionDigits = 2;
+    TimeFullPasses(state, *view);
+}
+BENCHMARK(NumericQrLateStepPass)->Unit(benchmark::kMillisecond);

@@ -58,4 +58,12 @@
     void DrawOdeValueRow(CDC* pDC, int n, double x, double y, double column);
     void DrawOdeSingleButtons(CDC* pDC);
 
+    // --- Iterative matrix methods (qr_demo.cpp, iterative_demo.cpp,
+    // descent_demo.cpp, power_demo.cpp, jacobi_demo.cpp, iteration_sections.cpp)
+    void DrawQR(CDC* pDC, int n, int variant);
+    // The frame of a matrix command; FALSE when the figure is off the page.
+    BOOL ReadMatrixFrame(int firstArg);
+    // World range -1.2..1.2 on both axes and the empty frame.
+    void SetMatrixWindow(CDC* pDC);
+
 // clang-format on

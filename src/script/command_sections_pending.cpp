@@ -69,7 +69,6 @@ void CPemroView::CmdNewton(CDC*) {}
 void CPemroView::CmdSplines(CDC*) {}
 void CPemroView::CmdJacobiSeidel(CDC*) {}
 void CPemroView::CmdPowerMethod(CDC*) {}
-void CPemroView::CmdQR(CDC*) {}
 void CPemroView::CmdJacobiMethod(CDC*) {}
 void CPemroView::CmdGradient(CDC*) {}
 void CPemroView::CmdSphereCurveMove(CDC*) {}

@@ -1,0 +1,48 @@
+// Command sections of the iterative matrix commands: QR, the iterative
+// solvers, the descent methods, the power method and Jacobi's rotations.
+// Each reads its numbers into view fields, lays out its figure and hands the
+// page to its demonstration.
+#include "script/script_args.h"
+#include "view/view.h"
+
+#include <algorithm>
+
+namespace {
+
+// First argument column: right after the keyword and its "(".
+constexpr int kFirstArgQR = 3;
+constexpr int kFirstArgJacobiSeidel = 13;
+constexpr int kFirstArgPowerMethod = 12;
+constexpr int kFirstArgJacobiMethod = 13;
+constexpr int kFirstArgGradient = 9;
+
+// Start values of the iterative solvers: x0 and the relaxation factor.
+constexpr int kShapeStoreSize = 200;
+
+} // namespace
+
+void CPemroView::SetMatrixWindow(CDC* pDC) {
+    m_dXMin = m_dYMin = -1.2;
+    m_dXMax = m_dYMax = 1.2;
+    DrawFunctionGraph(pDC, 0, 3, 1.0, 1.0, "", "");
+}
+
+BOOL CPemroView::ReadMatrixFrame(int firstArg) {
+    ReadFrameRect(firstArg);
+    LayoutGraphWindow(m_adFrameArgs[3], ScriptInt(m_adFrameArgs[0]), ScriptInt(m_adFrameArgs[1]),
+                      m_adFrameArgs[2]);
+    return m_bFigureVisible;
+}
+
+void CPemroView::CmdQR(CDC* pDC) {
+    if (!ReadMatrixFrame(kFirstArgQR)) return;
+    m_nCountN = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen()) m_nPlotMode = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen()) m_nFuncUpper = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen() && m_bLoadScriptSettings) m_dStepH = ReadScriptNumber(m_nParsePos);
+    if (IsArgListOpen() && m_bLoadScriptSettings) m_dEpsilon = ReadScriptNumber(m_nParsePos);
+    SaveRestoreDisplaySettings(m_bLoadScriptSettings);
+    LoadLinearSystem(m_nCountN, m_nCountN);
+    SetMatrixWindow(pDC);
+    if (m_bFullRepaint || IsClickOnGraphControls()) DrawQR(pDC, m_nCountN, m_nPlotMode);
+}

@@ -1,0 +1,215 @@
+// The iterative matrix methods alone: QR iterations, Jacobi / Gauss-Seidel /
+// relaxation, descent, the power method and Jacobi rotations. Eigenvalues
+// and solutions were computed once with python3: the characteristic
+// polynomial in exact rational arithmetic (fractions.Fraction) with its
+// roots found by bisection, and the exact solution by elimination in
+// fractions.
+#include "numeric/math/iterative.h"
+#include "numeric/math/qr.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using namespace numeric;
+
+// Eigenvalues of the course's default 3 x 3 matrix 1/(i + j + 2) (python3,
+// exact characteristic polynomial, bisection), ascending.
+const double kDefaultEigen[3] = {0.0006466588800316, 0.0409049484818664, 0.8751150593047687};
+// x of the default system 1/(i + j + 2) x = 1/(i + 101) (python3 fractions).
+const double kDefaultSolution[3] = {0.10750292619210522, -0.5429994741335927, 0.5485974068566194};
+
+struct Matrix {
+    std::unique_ptr<double[][kDim]> a{new double[kDim][kDim]()};
+    static Matrix Default() {
+        Matrix m;
+        for (int i = 0; i < kDim; ++i)
+            for (int j = 0; j < kDim; ++j) m.a[i][j] = 1.0 / (i + j + 2);
+        return m;
+    }
+};
+
+template <int N> std::vector<double> SortedDiagonal(const double (&b)[N][N], int n) {
+    std::vector<double> d;
+    for (int i = 0; i < n; ++i) d.push_back(b[i][i]);
+    std::sort(d.begin(), d.end());
+    return d;
+}
+
+TEST(NumericQr, EveryVariantConvergesToTheDefaultEigenvalues) {
+    const Matrix m = Matrix::Default();
+    for (int variant : {kSchmidt, kHouseholder, kHessenbergGivens}) {
+        for (double shift : {0.0, 0.1}) {
+            QrInput in;
+            in.a = m.a.get();
+            in.n = 3;
+            in.variant = variant;
+            in.shift = shift;
+            in.step = 3000; // hundreds of iterations of a few steps each
+            auto r = std::make_unique<QrResult>();
+            RunQr(in, r.get());
+            // A step that ends an iteration shows A_k with the shift added back.
+            while (!r->finished) {
+                ++in.step;
+                RunQr(in, r.get());
+            }
+            const auto d = SortedDiagonal(r->b, 3);
+            for (int i = 0; i < 3; ++i)
+                EXPECT_NEAR(d[i], kDefaultEigen[i], 1e-6) << variant << " " << shift;
+        }
+    }
+}
+
+TEST(NumericQr, StepsOfOneIterationFollowTheOperations) {
+    const Matrix m = Matrix::Default();
+    QrInput in;
+    in.a = m.a.get();
+    in.n = 3;
+    in.shift = 0.1;
+    auto r = std::make_unique<QrResult>();
+    // Step 0: A - pI, the diagonal reduced by 0.1.
+    RunQr(in, r.get());
+    EXPECT_NEAR(r->b[0][0], 0.4, 1e-15);
+    EXPECT_NEAR(r->b[2][2], 1.0 / 6 - 0.1, 1e-15);
+    // Gram-Schmidt: steps 1..3 build Q's columns, step 4 shows them again,
+    // step 5 is A_1; ten steps are two iterations.
+    const int columns[] = {1, 2, 3, 3};
+    for (int s = 1; s <= 4; ++s) {
+        in.step = s;
+        RunQr(in, r.get());
+        EXPECT_EQ(r->lowerColumns, columns[s - 1]);
+        EXPECT_FALSE(r->finished);
+    }
+    // R's diagonal: the norm of the first column of A - pI, by hand:
+    // sqrt(0.4^2 + (1/3)^2 + 0.25^2).
+    EXPECT_NEAR(r->r[0][0], std::sqrt(0.16 + 1.0 / 9 + 0.0625), 1e-12);
+    in.step = 5;
+    RunQr(in, r.get());
+    EXPECT_TRUE(r->finished);
+    EXPECT_EQ(r->iterations, 1);
+    // RQ + pI is similar to A: its trace stays 1/2 + 1/4 + 1/6.
+    EXPECT_NEAR(r->b[0][0] + r->b[1][1] + r->b[2][2], 11.0 / 12, 1e-12);
+    in.step = 10;
+    RunQr(in, r.get());
+    EXPECT_EQ(r->iterations, 2);
+
+    // Householder: reflection, application, reflection, application, A_1.
+    in.variant = kHouseholder;
+    in.step = 1;
+    RunQr(in, r.get());
+    EXPECT_EQ(r->column, 0);
+    // σ = |first column| with the sign of the pivot 0.4; β = |u|^2 with
+    // u = (σ + 0.4, 1/3, 1/4).
+    const double sigma = std::sqrt(0.16 + 1.0 / 9 + 0.0625);
+    EXPECT_NEAR(r->sigma, sigma, 1e-12);
+    EXPECT_NEAR(r->beta, (sigma + 0.4) * (sigma + 0.4) + 1.0 / 9 + 0.0625, 1e-12);
+    in.step = 2; // applied: the column below the pivot is cleared
+    RunQr(in, r.get());
+    EXPECT_NEAR(r->b[1][0], 0, 1e-12);
+    EXPECT_NEAR(r->b[2][0], 0, 1e-12);
+    in.step = 5;
+    RunQr(in, r.get());
+    EXPECT_TRUE(r->finished);
+    EXPECT_EQ(r->iterations, 1);
+
+    // Hessenberg-Givens: reflection, similarity, the Hessenberg matrix (no
+    // iteration yet), then one rotation per nonzero subdiagonal entry.
+    in.variant = kHessenbergGivens;
+    in.step = 3;
+    RunQr(in, r.get());
+    EXPECT_TRUE(r->finished);
+    EXPECT_EQ(r->iterations, 0);
+    EXPECT_NEAR(r->b[2][0], 0, 1e-12);
+    in.step = 6;
+    RunQr(in, r.get());
+    EXPECT_TRUE(r->finished);
+    EXPECT_EQ(r->iterations, 1);
+}
+
+TEST(NumericQr, OrdersAndStepsBeyondTheLimitsAreBounded) {
+    const Matrix m = Matrix::Default();
+    QrInput in;
+    in.a = m.a.get();
+    auto r = std::make_unique<QrResult>();
+    for (int n : {-4, 0, 1, 25}) {
+        for (int variant : {-1, 0, 1, 2, 7}) {
+            in.n = n;
+            in.variant = variant;
+            in.step = 1000000;
+            RunQr(in, r.get());
+            EXPECT_GE(r->n, 2);
+            EXPECT_LE(r->n, kQrMaxOrder);
+            EXPECT_TRUE(r->capped);
+            EXPECT_LE(r->steps, kQrIterationStepLimit);
+        }
+    }
+}
+
+IterativeResult Iterate(int method, int step, double epsilon, double omega = 1) {
+    static const Matrix m = Matrix::Default();
+    IterativeInput in;
+    in.a = m.a.get();
+    in.n = 3;
+    in.method = method;
+    in.step = step;
+    in.epsilon = epsilon;
+    in.omega = omega;
+    IterativeResult r;
+    RunIterative(in, &r);
+    return r;
+}
+
+TEST(NumericIterative, JacobiDivergesAndGaussSeidelConvergesOnTheDefaultSystem) {
+    // Jacobi's iteration matrix has spectral radius above 1 here: the
+    // iterates grow (python3: x^12 = (-15.96, -23.46, -27.89)) until the bound.
+    IterativeResult j = Iterate(kJacobi, 100000, 1e-6);
+    EXPECT_TRUE(j.diverged);
+    EXPECT_FALSE(j.converged);
+    EXPECT_LT(j.done, 60);
+    j = Iterate(kJacobi, 13, 1e-6);
+    EXPECT_TRUE(j.lastReached);
+    EXPECT_NEAR(j.xNew[2], -27.892949758244406, 1e-9);
+
+    // Gauss-Seidel converges (slowly) to the solution.
+    const IterativeResult g = Iterate(kGaussSeidel, 100000, 1e-9);
+    EXPECT_TRUE(g.converged);
+    EXPECT_FALSE(g.diverged);
+    IterativeResult last = Iterate(kGaussSeidel, g.done + 1, 1e-9);
+    for (int i = 0; i < 3; ++i) EXPECT_NEAR(last.xNew[i], kDefaultSolution[i], 1e-5);
+    // Relaxation with ω = 1 is Gauss-Seidel.
+    const IterativeResult s = Iterate(kRelaxation, 30, 1e-9, 1.0);
+    const IterativeResult gs = Iterate(kGaussSeidel, 30, 1e-9);
+    for (int i = 0; i < 3; ++i) EXPECT_DOUBLE_EQ(s.xNew[i], gs.xNew[i]);
+}
+
+TEST(NumericIterative, RowsAreThinnedAndTheToleranceStopsTheTable) {
+    // Step 9: stride 2, iterations 1, 3, 5, 7 shown.
+    IterativeResult r = Iterate(kGaussSeidel, 9, 1e-9);
+    ASSERT_EQ(r.rowCount, 4);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(r.rows[k].number, 2 * k + 1);
+    // Gauss-Seidel x^1 (python3): (0.019802, 0.012813, 0.013174).
+    EXPECT_NEAR(r.rows[0].x[1], 0.0128130460104834, 1e-12);
+    // ε = 0.1: the first iteration already changes every component by less.
+    r = Iterate(kGaussSeidel, 9, 0.1);
+    EXPECT_TRUE(r.converged);
+    EXPECT_EQ(r.done, 1);
+    EXPECT_FALSE(r.lastReached);
+    // Step 1 iterates nothing; a zero diagonal entry stops at once.
+    EXPECT_EQ(Iterate(kJacobi, 1, 0.1).done, 0);
+    Matrix z;
+    z.a[0][1] = z.a[1][0] = 1;
+    IterativeInput in;
+    in.a = z.a.get();
+    in.n = 2;
+    in.step = 5;
+    RunIterative(in, &r);
+    EXPECT_EQ(r.zeroPivot, 0);
+    EXPECT_EQ(r.rowCount, 0);
+}
+
+} // namespace
