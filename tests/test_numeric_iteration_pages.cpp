@@ -73,6 +73,37 @@ TEST_F(IterationPageTest, QrPageStepsToTheEigenvaluesOfTheDefaultMatrix) {
     EXPECT_EQ(v->m_nDemoStep, 3);
 }
 
+TEST_F(IterationPageTest, IterativeSolversConvergeOnTheTypedSystem) {
+    auto v = Open("205");
+    EXPECT_TRUE(text.Saw("12.0000")); // step 1: the typed system
+    // Six iterations asked; Jacobi meets ε = 0.1 at the fifth (python3:
+    // x^5 = (3.0003, 1.9840, 1.0010), x^6 = (2.9938, 2.0000, 1.0038)).
+    for (int k = 0; k < 6; ++k) Click(*v, ButtonRow(*v, 0));
+    EXPECT_TRUE(text.Saw("3.0003"));
+    EXPECT_FALSE(text.Saw("2.9938"));
+    // "Seidel" restarts on the start screen with Gauss-Seidel.
+    Click(*v, ButtonRow(*v, 4));
+    Redraw(*v);
+    EXPECT_EQ(v->m_nPlotMode, 1);
+    EXPECT_EQ(v->m_nDemoStep, 1);
+    Click(*v, ButtonRow(*v, 0));
+    Click(*v, ButtonRow(*v, 0));
+    EXPECT_TRUE(text.Saw("2.9773")); // x^2 by hand: (20 + 3 x2 - 2 x3) / 8
+    // Relaxation with the script's ω = 1.1: x1 = 1.1 * 20 / 8 at once.
+    Click(*v, ButtonRow(*v, 5));
+    Redraw(*v);
+    Click(*v, ButtonRow(*v, 0));
+    EXPECT_TRUE(text.Saw("2.7500"));
+    // "ε减少" twice: 0.1 * 0.8 * 0.8.
+    Click(*v, ButtonRow(*v, 7));
+    Click(*v, ButtonRow(*v, 7));
+    EXPECT_NEAR(v->m_dEpsilon, 0.064, 1e-15);
+    // "ω增加" starts from the script's factor.
+    Click(*v, ButtonRow(*v, 8));
+    Redraw(*v);
+    EXPECT_TRUE(text.Saw("1.200"));
+}
+
 // Scripts of our own: sizes, variants and steps far outside their ranges.
 class IterationScriptTest : public ScratchPageTest {
 protected:
@@ -82,7 +113,9 @@ protected:
 
 TEST_F(IterationScriptTest, SizesStepsAndVariantsOutOfRangeNeverCrash) {
     Write("700QR(0.4,5,38,11,500,9,1,0.1,0)\n"
-          "700QR(0.4,5,38,11,-3,-2)\n");
+          "700QR(0.4,5,38,11,-3,-2)\n"
+          "700JacobiSeidel(0.4,5,38,12,50,7,1,1,2)\n"
+          "700JacobiSeidel(0.4,5,38,12,-2,2,0,1,2,3,4,5,6,7,8,9)\n");
     auto v = View("901");
     for (int step : {-3, 0, 1, 50, 100000}) {
         v->m_nDemoStep = step;
@@ -90,6 +123,21 @@ TEST_F(IterationScriptTest, SizesStepsAndVariantsOutOfRangeNeverCrash) {
         Draw(v.get());
     }
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(IterationScriptTest, JacobiOnTheDefaultSystemStopsAtTheBound) {
+    Write("700JacobiSeidel(0.4,5,38,12,3,0,0)\n");
+    auto v = View("901");
+    TextRecorder text;
+    v->m_pTextSink = &text;
+    // Step 200 shows iterations 1, 24, 47, ... (stride 23); |x| grows by
+    // about 1.86 an iteration (python3) and passes 1e8 before the 47th.
+    v->m_nDemoStep = 200;
+    v->m_dEpsilon = 1e-6; // at 0.1 the first change (0.058) already passes
+    Draw(v.get());
+    EXPECT_GE(text.Count("24"), 1);
+    EXPECT_EQ(text.Count("47"), 0);
+    EXPECT_EQ(v->m_nDemoStep, 200);
 }
 
 } // namespace

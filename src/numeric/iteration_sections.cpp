@@ -46,3 +46,28 @@ void CPemroView::CmdQR(CDC* pDC) {
     SetMatrixWindow(pDC);
     if (m_bFullRepaint || IsClickOnGraphControls()) DrawQR(pDC, m_nCountN, m_nPlotMode);
 }
+
+void CPemroView::CmdJacobiSeidel(CDC* pDC) {
+    if (!ReadMatrixFrame(kFirstArgJacobiSeidel)) return;
+    m_nCountN = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen()) m_nPlotMode = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen()) m_nFuncUpper = ScriptInt(ReadScriptNumber(m_nParsePos));
+    int read = 0;
+    while (IsArgListOpen() && m_bLoadScriptSettings && read < kShapeStoreSize)
+        m_adShapeX1[read++] = ReadScriptNumber(m_nParsePos);
+    const int count = read > 0 ? read + 1 : 0;
+    // A short list starts the missing components at 0, and without its
+    // relaxation factor the factor is 1.
+    const int n = std::clamp(m_nCountN, 0, kShapeStoreSize - 1);
+    if (read > 0) {
+        for (int k = read; k < n; ++k) m_adShapeX1[k] = 0;
+        if (read <= n) m_adShapeX1[n] = 1.0;
+    }
+    SaveRestoreDisplaySettings(m_bLoadScriptSettings);
+    LoadLinearSystem(m_nCountN, m_nCountN);
+    m_dXMin = m_dYMin = 0;
+    m_dXMax = m_nCountN;
+    m_dYMax = m_nDemoStep < 5 && m_nCountN < 5 ? 6 : std::max(m_nDemoStep, m_nCountN) + 2;
+    DrawFunctionGraph(pDC, 0, 3, 1.0, 1.0, "", "");
+    if (m_bFullRepaint || IsClickOnGraphControls()) DrawJacobiSeidel(pDC, m_nCountN, count);
+}

@@ -61,6 +61,8 @@
     // --- Iterative matrix methods (qr_demo.cpp, iterative_demo.cpp,
     // descent_demo.cpp, power_demo.cpp, jacobi_demo.cpp, iteration_sections.cpp)
     void DrawQR(CDC* pDC, int n, int variant);
+    // `count`: start values given by the script plus 1, or 0 for none.
+    void DrawJacobiSeidel(CDC* pDC, int n, int count);
     // The frame of a matrix command; FALSE when the figure is off the page.
     BOOL ReadMatrixFrame(int firstArg);
     // World range -1.2..1.2 on both axes and the empty frame.
