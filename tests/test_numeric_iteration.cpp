@@ -5,6 +5,8 @@
 // roots found by bisection, and the exact solution by elimination in
 // fractions.
 #include "numeric/math/iterative.h"
+#include "numeric/math/jacobi.h"
+#include "numeric/math/power.h"
 #include "numeric/math/qr.h"
 
 #include <gtest/gtest.h>
@@ -24,8 +26,20 @@ const double kDefaultEigen[3] = {0.0006466588800316, 0.0409049484818664, 0.87511
 // x of the default system 1/(i + j + 2) x = 1/(i + 101) (python3 fractions).
 const double kDefaultSolution[3] = {0.10750292619210522, -0.5429994741335927, 0.5485974068566194};
 
+// A symmetric 4 x 4 and its eigenvalues (python3, exact characteristic
+// polynomial, bisection), ascending.
+const double kSym4[4][4] = {{4, 1, 2, 0.5}, {1, 3, 0, 1}, {2, 0, 5, 1.5}, {0.5, 1, 1.5, 2}};
+const double kSym4Eigen[4] = {0.7779137358746206, 2.5230553307792194, 3.50636455573074,
+                              7.192666377615419};
+
 struct Matrix {
     std::unique_ptr<double[][kDim]> a{new double[kDim][kDim]()};
+    static Matrix Symmetric4() {
+        Matrix m;
+        for (int i = 0; i < 4; ++i)
+            for (int j = 0; j < 4; ++j) m.a[i][j] = kSym4[i][j];
+        return m;
+    }
     static Matrix Default() {
         Matrix m;
         for (int i = 0; i < kDim; ++i)
@@ -63,6 +77,20 @@ TEST(NumericQr, EveryVariantConvergesToTheDefaultEigenvalues) {
                 EXPECT_NEAR(d[i], kDefaultEigen[i], 1e-6) << variant << " " << shift;
         }
     }
+}
+
+TEST(NumericQr, HouseholderFindsTheEigenvaluesOfASymmetric4x4) {
+    const Matrix m = Matrix::Symmetric4();
+    QrInput in;
+    in.a = m.a.get();
+    in.n = 4;
+    in.variant = kHouseholder;
+    in.step = 7 * 300; // 300 iterations of 2(n - 1) + 1 steps
+    auto r = std::make_unique<QrResult>();
+    RunQr(in, r.get());
+    ASSERT_TRUE(r->finished);
+    const auto d = SortedDiagonal(r->b, 4);
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(d[i], kSym4Eigen[i], 1e-9);
 }
 
 TEST(NumericQr, StepsOfOneIterationFollowTheOperations) {
@@ -210,6 +238,143 @@ TEST(NumericIterative, RowsAreThinnedAndTheToleranceStopsTheTable) {
     RunIterative(in, &r);
     EXPECT_EQ(r.zeroPivot, 0);
     EXPECT_EQ(r.rowCount, 0);
+}
+
+// The power method's M: A - pI, or its LU factors for the inverse modes.
+PowerResult Power(const Matrix& m, int n, int mode, double shift, int steps, double epsilon) {
+    static double lu[kDim][kDim], l[kDim][kDim], u[kDim][kDim];
+    static double x[kDim];
+    double M[kPowerMaxOrder][kPowerMaxOrder + 1] = {};
+    double b[kPowerMaxOrder];
+    for (int i = 0; i < n; ++i) {
+        b[i] = m.a[i][kRhs];
+        for (int j = 0; j < n; ++j) lu[i][j] = M[i][j] = m.a[i][j] - (i == j ? shift : 0);
+    }
+    if (mode % 2 == 1) {
+        DecomposeAndSolve(lu, n, 0, l, u, x);
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j) M[i][j] = j < i ? l[i][j] : u[i][j];
+    }
+    PowerInput in;
+    in.m = M;
+    in.b = b;
+    in.n = n;
+    in.mode = mode;
+    in.shift = shift;
+    in.epsilon = epsilon;
+    in.step = steps;
+    PowerResult r;
+    RunPower(in, &r);
+    return r;
+}
+
+TEST(NumericPower, EveryModeFindsItsEigenvalueOfTheDefaultMatrix) {
+    const Matrix m = Matrix::Default();
+    struct Case {
+        int mode;
+        double shift, expected;
+    };
+    const Case cases[] = {
+        {kPower, 0, kDefaultEigen[2]},          {kInversePower, 0, kDefaultEigen[0]},
+        {kPowerAitken, 0, kDefaultEigen[2]},    {kInverseAitken, 0, kDefaultEigen[0]},
+        {kShiftedPower, 0.5, kDefaultEigen[0]}, {kShiftedInverse, 0.04, kDefaultEigen[1]},
+    };
+    // (A - 0.5 I has its largest modulus at 0.000647 - 0.5: the shifted
+    // power method finds the eigenvalue farthest from p.)
+    for (const Case& c : cases) {
+        const PowerResult r = Power(m, 3, c.mode, c.shift, 500, 1e-13);
+        EXPECT_TRUE(r.converged) << c.mode;
+        EXPECT_NEAR(r.lambda, c.expected, 1e-9 * std::max(1.0, c.expected)) << c.mode;
+    }
+    // The first step by hand: v0 = b / b0 = (1, 101/102, 101/103), and
+    // λ = (A v0)_0 = 1/2 + (1/3)(101/102) + (1/4)(101/103).
+    const PowerResult one = Power(m, 3, kPower, 0, 1, 1e-13);
+    EXPECT_NEAR(one.v0[1], 101.0 / 102, 1e-15);
+    EXPECT_NEAR(one.lambda, 0.5 + 101.0 / 306 + 101.0 / 412, 1e-15);
+    // The first Aitken value (a = b = 0) is 0.
+    EXPECT_EQ(Power(m, 3, kPowerAitken, 0, 1, 1e-13).lambda, 0);
+    // A large ε stops at the second iteration (the first only leaves the
+    // start value 100000).
+    EXPECT_EQ(Power(m, 3, kPower, 0, 50, 10).lastK, 1);
+}
+
+TEST(NumericPower, ASingularShiftStopsAndStepsAreBounded) {
+    const Matrix m = Matrix::Default();
+    // A - pI singular in its first pivot: the inverse iteration leaves the
+    // finite numbers and stops.
+    const PowerResult r = Power(m, 3, kShiftedInverse, 0.5, 100, 1e-13);
+    EXPECT_TRUE(r.diverged || r.converged);
+    const PowerResult far = Power(m, 20, kPower, 0, 100000000, 0);
+    EXPECT_LE(far.lastK, kMaxPowerIterations - 1);
+    EXPECT_LE(far.rowCount, kMaxPowerRows);
+}
+
+JacobiResult Jacobi(const Matrix& m, int n, int step, double epsilon = 1e-12) {
+    JacobiInput in;
+    in.a = m.a.get();
+    in.n = n;
+    in.step = step;
+    in.epsilon = epsilon;
+    JacobiResult r;
+    RunJacobi(in, &r);
+    return r;
+}
+
+TEST(NumericJacobi, RotationsFindEigenvaluesAndEigenvectors) {
+    const JacobiResult d = Jacobi(Matrix::Default(), 3, 1000);
+    ASSERT_TRUE(d.final);
+    auto e = SortedDiagonal(d.a, 3);
+    for (int i = 0; i < 3; ++i) EXPECT_NEAR(e[i], kDefaultEigen[i], 1e-12);
+
+    const Matrix s4 = Matrix::Symmetric4();
+    const JacobiResult r = Jacobi(s4, 4, 1000);
+    ASSERT_TRUE(r.final);
+    e = SortedDiagonal(r.a, 4);
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(e[i], kSym4Eigen[i], 1e-12);
+    // Row i of V is an eigenvector of the diagonal entry i: A v = λ v (to
+    // 1e-8: t = sqrt(d^2 + 1) - d loses digits when a pivot is small).
+    for (int i = 0; i < 4; ++i)
+        for (int row = 0; row < 4; ++row) {
+            double av = 0;
+            for (int k = 0; k < 4; ++k) av += kSym4[row][k] * r.v[i][k];
+            EXPECT_NEAR(av, r.a[i][i] * r.v[i][row], 1e-8);
+        }
+}
+
+TEST(NumericJacobi, StepsShowEachRotationBeforeAndAfter) {
+    const Matrix m = Matrix::Default();
+    // Step 1: the pivot a01 = 1/3 and its rotation; d = (1/2 - 1/4) / (2/3),
+    // t = sqrt(d^2 + 1) - d, co = 1 / sqrt(t^2 + 1) (by hand).
+    JacobiResult r = Jacobi(m, 3, 1);
+    EXPECT_FALSE(r.after);
+    EXPECT_EQ(r.p, 0);
+    EXPECT_EQ(r.q, 1);
+    const double d = 0.375, t = std::sqrt(d * d + 1) - d, co = 1 / std::sqrt(t * t + 1);
+    EXPECT_NEAR(r.j[0][0], co, 1e-15);
+    EXPECT_NEAR(r.j[0][1], t * co, 1e-15);
+    EXPECT_EQ(r.rotations, 0);
+    // Step 2: rotated, the pivot cleared, V = J.
+    r = Jacobi(m, 3, 2);
+    EXPECT_TRUE(r.after);
+    EXPECT_EQ(r.a[0][1], 0);
+    EXPECT_EQ(r.a[1][0], 0);
+    EXPECT_NEAR(r.v[0][0], co, 1e-15);
+    EXPECT_EQ(r.rotations, 1);
+    // Equal diagonal entries: d = 0 gives t = -1, co = 1/sqrt 2, si = -co.
+    Matrix eq;
+    eq.a[0][0] = eq.a[1][1] = 2;
+    eq.a[0][1] = eq.a[1][0] = 1;
+    r = Jacobi(eq, 2, 1);
+    EXPECT_NEAR(r.j[0][0], 1 / std::sqrt(2.0), 1e-15);
+    EXPECT_NEAR(r.j[0][1], -1 / std::sqrt(2.0), 1e-15);
+    // A diagonal matrix, an ε above every entry and orders out of range.
+    Matrix diag;
+    diag.a[0][0] = 1, diag.a[1][1] = 2;
+    EXPECT_TRUE(Jacobi(diag, 2, 5).final);
+    EXPECT_TRUE(Jacobi(m, 3, 5, 1.0).final);
+    EXPECT_EQ(Jacobi(m, 9, 1).n, 8);
+    EXPECT_EQ(Jacobi(m, 1, 1).n, 2);
+    EXPECT_LE(Jacobi(m, 8, 1 << 30, 0).rotations, kMaxJacobiRotations);
 }
 
 } // namespace

@@ -104,6 +104,40 @@ TEST_F(IterationPageTest, IterativeSolversConvergeOnTheTypedSystem) {
     EXPECT_TRUE(text.Saw("1.200"));
 }
 
+TEST_F(IterationPageTest, PowerAndJacobiPagesReachTheDefaultEigenvalues) {
+    auto v = Open("204");
+    v->m_nDecimals = 6;
+    // The power method: λ = 1.0752 after one iteration (by hand:
+    // 1/2 + (1/3)(101/102) + (1/4)(101/103)), then 0.875115.
+    Click(*v, ButtonRow(*v, 0, 2));
+    EXPECT_TRUE(text.Saw("1.075211"));
+    // "ε减少" (the script's ε no longer applies), then far on.
+    Click(*v, ButtonRow(*v, 10, 2));
+    EXPECT_NEAR(v->m_dEpsilon, 0.8e-6, 1e-18);
+    v->m_dEpsilon = 1e-13;
+    v->m_nDemoStep = 20;
+    Redraw(*v);
+    EXPECT_TRUE(text.Saw("0.875115"));
+    // "反幂法" from the next paint on: the smallest eigenvalue.
+    Click(*v, ButtonRow(*v, 6, 2));
+    Redraw(*v);
+    EXPECT_EQ(v->m_nPendingPlotMode, 1); // (the next command on the page resets the active one)
+    EXPECT_TRUE(text.Saw("0.000647"));
+    // The graph display draws the iterates instead of the table.
+    Click(*v, ButtonRow(*v, 3, 2));
+    Redraw(*v);
+    EXPECT_EQ(v->m_nScriptPlotMode, 1);
+    EXPECT_FALSE(text.Saw("0.000647"));
+
+    // Jacobi's rotations below: far on, the diagonal holds all three.
+    auto j = Open("204");
+    j->m_nDecimals = 6;
+    j->m_nDemoStep = 30;
+    j->ScrollToPosition(CPoint(0, 900));
+    Redraw(*j);
+    for (const char* e : {"0.875115", "0.040905", "0.000647"}) EXPECT_TRUE(text.Saw(e)) << e;
+}
+
 // Scripts of our own: sizes, variants and steps far outside their ranges.
 class IterationScriptTest : public ScratchPageTest {
 protected:
@@ -115,7 +149,11 @@ TEST_F(IterationScriptTest, SizesStepsAndVariantsOutOfRangeNeverCrash) {
     Write("700QR(0.4,5,38,11,500,9,1,0.1,0)\n"
           "700QR(0.4,5,38,11,-3,-2)\n"
           "700JacobiSeidel(0.4,5,38,12,50,7,1,1,2)\n"
-          "700JacobiSeidel(0.4,5,38,12,-2,2,0,1,2,3,4,5,6,7,8,9)\n");
+          "700JacobiSeidel(0.4,5,38,12,-2,2,0,1,2,3,4,5,6,7,8,9)\n"
+          "700PowerMethod(0.4,5,38,12,40,1,9,1,0,0)\n"
+          "700PowerMethod(0.4,5,38,12,-1,7,3,0,0.5,-1)\n"
+          "700JacobiMethod(0.4,5,38,12,99,1,0)\n"
+          "700JacobiMethod(0.4,5,38,12,-5)\n");
     auto v = View("901");
     for (int step : {-3, 0, 1, 50, 100000}) {
         v->m_nDemoStep = step;

@@ -71,3 +71,29 @@ void CPemroView::CmdJacobiSeidel(CDC* pDC) {
     DrawFunctionGraph(pDC, 0, 3, 1.0, 1.0, "", "");
     if (m_bFullRepaint || IsClickOnGraphControls()) DrawJacobiSeidel(pDC, m_nCountN, count);
 }
+
+void CPemroView::CmdPowerMethod(CDC* pDC) {
+    if (!ReadMatrixFrame(kFirstArgPowerMethod)) return;
+    m_nCountN = m_nCountM = ScriptInt(ReadScriptNumber(m_nParsePos));
+    m_nScriptPlotMode = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen()) m_nPlotMode = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen()) m_nFuncUpper = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen() && m_bLoadScriptSettings) m_dStepH = ReadScriptNumber(m_nParsePos);
+    if (IsArgListOpen() && m_bLoadScriptSettings) m_dEpsilon = ReadScriptNumber(m_nParsePos);
+    SaveRestoreDisplaySettings(m_bLoadScriptSettings);
+    LoadLinearSystem(m_nCountN, m_nCountN);
+    SetMatrixWindow(pDC);
+    if (m_bFullRepaint || IsClickOnGraphControls()) DrawPowerMethod(pDC, m_nCountN, m_nPlotMode);
+}
+
+void CPemroView::CmdJacobiMethod(CDC* pDC) {
+    if (!ReadMatrixFrame(kFirstArgJacobiMethod)) return;
+    m_nCountN = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen()) m_nFuncUpper = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen() && m_bLoadScriptSettings) m_dEpsilon = ReadScriptNumber(m_nParsePos);
+    m_nPlotMode = 0;
+    SaveRestoreDisplaySettings(m_bLoadScriptSettings);
+    LoadLinearSystem(m_nCountN, m_nCountN);
+    SetMatrixWindow(pDC);
+    if (m_bFullRepaint || IsClickOnGraphControls()) DrawJacobiMethod(pDC, m_nCountN);
+}

@@ -63,6 +63,9 @@
     void DrawQR(CDC* pDC, int n, int variant);
     // `count`: start values given by the script plus 1, or 0 for none.
     void DrawJacobiSeidel(CDC* pDC, int n, int count);
+    void DrawPowerMethod(CDC* pDC, int n, int mode);
+    void DrawPowerButtons(CDC* pDC, int n, int mode);
+    void DrawJacobiMethod(CDC* pDC, int n);
     // The frame of a matrix command; FALSE when the figure is off the page.
     BOOL ReadMatrixFrame(int firstArg);
     // World range -1.2..1.2 on both axes and the empty frame.
