@@ -4,6 +4,7 @@
 // polynomial in exact rational arithmetic (fractions.Fraction) with its
 // roots found by bisection, and the exact solution by elimination in
 // fractions.
+#include "numeric/math/descent.h"
 #include "numeric/math/iterative.h"
 #include "numeric/math/jacobi.h"
 #include "numeric/math/power.h"
@@ -375,6 +376,68 @@ TEST(NumericJacobi, StepsShowEachRotationBeforeAndAfter) {
     EXPECT_EQ(Jacobi(m, 9, 1).n, 8);
     EXPECT_EQ(Jacobi(m, 1, 1).n, 2);
     EXPECT_LE(Jacobi(m, 8, 1 << 30, 0).rotations, kMaxJacobiRotations);
+}
+
+DescentResult Descend(int kind, int method, int iterations, double epsilon = 1e-12) {
+    // B = [3 1; 1 2], c = (4, -3): the minimum of x'Bx/2 - c'x is
+    // B^-1 c = (2.2, -2.6) (by hand, det B = 5).
+    static const double B[kDescentMaxOrder][kDescentMaxOrder + 1] = {{3, 1, 4}, {1, 2, -3}};
+    static const double x0[2] = {0, 0};
+    DescentInput in;
+    in.kind = kind;
+    in.method = method;
+    in.n = 2;
+    in.b = B;
+    in.x0 = x0;
+    in.epsilon = epsilon;
+    in.iterations = iterations;
+    in.objective = [](double x, double y) { return (x - 1) * (x - 1) + (y + 2) * (y + 2); };
+    DescentResult r;
+    RunDescent(in, &r);
+    return r;
+}
+
+TEST(NumericDescent, SteepestDescentAndConjugateGradientsOnAQuadraticForm) {
+    // First step by hand: r = c, λ = r'r / r'Br = 25 / 42, x1 = λ c.
+    DescentResult r = Descend(kQuadraticForm, 1, 1);
+    ASSERT_EQ(r.steps.size(), 1u);
+    EXPECT_NEAR(r.steps[0].lambda, 25.0 / 42, 1e-15);
+    EXPECT_NEAR(r.steps[0].x[0], 100.0 / 42, 1e-14);
+    EXPECT_NEAR(r.steps[0].x[1], -75.0 / 42, 1e-14);
+    // The first conjugate-gradient step is the steepest-descent step; the
+    // second ends at the minimum.
+    r = Descend(kQuadraticForm, 2, 2);
+    ASSERT_EQ(r.steps.size(), 2u);
+    EXPECT_NEAR(r.steps[0].x[0], 100.0 / 42, 1e-14);
+    EXPECT_NEAR(r.steps[1].x[0], 2.2, 1e-12);
+    EXPECT_NEAR(r.steps[1].x[1], -2.6, 1e-12);
+    // Steepest descent zig-zags towards it and stops once a change is ≤ ε.
+    r = Descend(kQuadraticForm, 1, 500, 1e-9);
+    EXPECT_TRUE(r.converged);
+    EXPECT_NEAR(r.steps.back().x[0], 2.2, 1e-8);
+    EXPECT_NEAR(r.steps.back().x[1], -2.6, 1e-8);
+    // A third conjugate-gradient step meets a zero denominator and ends.
+    r = Descend(kQuadraticForm, 2, 5);
+    EXPECT_LE(r.steps.size(), 3u);
+}
+
+TEST(NumericDescent, TheNonlinearSearchAndTheBounds) {
+    // (x - 1)^2 + (y + 2)^2 from (0, 0): the line search walks to the
+    // minimum along -grad f (to within its steps of 1e-4 of t).
+    const DescentResult r = Descend(kNonlinearSystem, 1, 40, 1e-6);
+    ASSERT_FALSE(r.steps.empty());
+    EXPECT_NEAR(r.steps.back().x[0], 1, 1e-3);
+    EXPECT_NEAR(r.steps.back().x[1], -2, 1e-3);
+    // A form that is not positive definite runs away: stopped at the bound.
+    static const double bad[kDescentMaxOrder][kDescentMaxOrder + 1] = {{-1, 0, 1}, {0, 1, 1}};
+    static const double x0[2] = {0, 0};
+    DescentInput in;
+    in.b = bad;
+    in.x0 = x0;
+    in.iterations = 100000;
+    DescentResult run;
+    RunDescent(in, &run);
+    EXPECT_LE(int(run.steps.size()), kMaxDescentIterations);
 }
 
 } // namespace

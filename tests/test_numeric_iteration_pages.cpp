@@ -8,6 +8,7 @@
 
 #include <fstream>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -138,6 +139,34 @@ TEST_F(IterationPageTest, PowerAndJacobiPagesReachTheDefaultEigenvalues) {
     for (const char* e : {"0.875115", "0.040905", "0.000647"}) EXPECT_TRUE(text.Saw(e)) << e;
 }
 
+TEST_F(IterationPageTest, DescentPageColoursTheFormAndDrawsItsArrows) {
+    auto v = Open("200");
+    const QImage& image = v->BackingImage();
+    const int l = v->m_nPlotLeft + 2, t = v->m_nPlotTop + 2, r = v->m_nPlotRight - 2,
+              b = v->m_nPlotBottom - 2;
+    // The colour map: red where the form is largest (the corner (-3, 3)),
+    // pure green at its minimum (2.2, -2.6), many levels between.
+    std::set<QRgb> levels;
+    for (int y = t; y < b; y += 7)
+        for (int x = l; x < r; x += 7) levels.insert(image.pixel(x, y) & 0xffffff);
+    EXPECT_GT(levels.size(), 10u);
+    const COLORREF corner = ColourAt(image, l + 1, t + 1);
+    EXPECT_EQ(GetRValue(corner), 240); // level c near 255: red 240, green 0
+    EXPECT_EQ(GetGValue(corner), 0);
+    const COLORREF arrow = v->m_crFirstDerivative;
+    EXPECT_EQ(CountColour(image, arrow, l, t, r, b), 0);
+    // Two steps of steepest descent: arrows from (0, 0).
+    Click(*v, ButtonRow(*v, 5));
+    Click(*v, ButtonRow(*v, 5));
+    EXPECT_EQ(v->m_nDemoStep, 3);
+    EXPECT_GT(CountColour(v->BackingImage(), arrow, l, t, r, b), 50);
+    // "显示数据": the table with x1 = (25/42) c (by hand).
+    Click(*v, ButtonRow(*v, -1));
+    Redraw(*v);
+    EXPECT_TRUE(text.Saw("2.3810"));
+    EXPECT_TRUE(text.Saw("-1.7857"));
+}
+
 // Scripts of our own: sizes, variants and steps far outside their ranges.
 class IterationScriptTest : public ScratchPageTest {
 protected:
@@ -153,7 +182,10 @@ TEST_F(IterationScriptTest, SizesStepsAndVariantsOutOfRangeNeverCrash) {
           "700PowerMethod(0.4,5,38,12,40,1,9,1,0,0)\n"
           "700PowerMethod(0.4,5,38,12,-1,7,3,0,0.5,-1)\n"
           "700JacobiMethod(0.4,5,38,12,99,1,0)\n"
-          "700JacobiMethod(0.4,5,38,12,-5)\n");
+          "700JacobiMethod(0.4,5,38,12,-5)\n"
+          "700Gradient(0.4,5,38,12,0,1,0,-3,3,-3,3,-4,900,1,1)\n"
+          "700Gradient(0.4,5,38,12,7,2,0,-3,3,-3,3,1,2,50,-3,0)\n"
+          "700Gradient(0.4,5,38,12,2,2,0,3,-3,3,-3,1,2,25,25,-1)\n");
     auto v = View("901");
     for (int step : {-3, 0, 1, 50, 100000}) {
         v->m_nDemoStep = step;

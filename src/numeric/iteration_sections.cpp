@@ -97,3 +97,16 @@ void CPemroView::CmdJacobiMethod(CDC* pDC) {
     SetMatrixWindow(pDC);
     if (m_bFullRepaint || IsClickOnGraphControls()) DrawJacobiMethod(pDC, m_nCountN);
 }
+
+void CPemroView::CmdGradient(CDC* pDC) {
+    ReadPlotSetup(kFirstArgGradient);
+    if (!m_bFigureVisible) return;
+    if (IsArgListOpen() && m_bLoadScriptSettings) m_dEpsilon = ReadScriptNumber(m_nParsePos);
+    if (m_bLoadScriptSettings) {
+        m_nSurfaceUpper = ScriptInt(m_dIntervalA);
+        m_nSurfaceLower = ScriptInt(m_dIntervalB);
+        m_bProjectXoy = FALSE;
+        m_nProjectionDisplay = 0;
+    }
+    DrawGradient(pDC, m_nCountN, m_nCountM);
+}

@@ -66,6 +66,11 @@
     void DrawPowerMethod(CDC* pDC, int n, int mode);
     void DrawPowerButtons(CDC* pDC, int n, int mode);
     void DrawJacobiMethod(CDC* pDC, int n);
+    void DrawGradient(CDC* pDC, int n, int m);
+    void DrawLevelColourMap(CDC* pDC, int kind);
+    // Steps 0 and 1: the system A, b or the quadratic form B, c.
+    void DrawDescentData(CDC* pDC, int kind, int n, int m, const double (*B)[21]);
+    void DrawDescentButtons(CDC* pDC, int kind, int n);
     // The frame of a matrix command; FALSE when the figure is off the page.
     BOOL ReadMatrixFrame(int firstArg);
     // World range -1.2..1.2 on both axes and the empty frame.

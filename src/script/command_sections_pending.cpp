@@ -67,7 +67,6 @@ void CPemroView::CmdLineInterpolate(CDC*) {}
 void CPemroView::CmdLargange(CDC*) {}
 void CPemroView::CmdNewton(CDC*) {}
 void CPemroView::CmdSplines(CDC*) {}
-void CPemroView::CmdGradient(CDC*) {}
 void CPemroView::CmdSphereCurveMove(CDC*) {}
 void CPemroView::CmdSphereSurfMove(CDC*) {}
 // clang-format on
