@@ -195,6 +195,27 @@ TEST_F(IterationScriptTest, SizesStepsAndVariantsOutOfRangeNeverCrash) {
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(IterationScriptTest, StartListsWithoutTheirRelaxationFactorUseOne) {
+    // Three start values and no ω for n = 3: ω is 1, not what an earlier
+    // page left; the other start value of a short list is 0.
+    Write("700JacobiSeidel(0.4,5,38,12,3,2,0,1,2,3)\n");
+    auto v = View("901");
+    TextRecorder text;
+    v->m_pTextSink = &text;
+    v->m_adShapeX1[3] = 1.9;
+    Draw(v.get());
+    for (const char* x : {"1.0000", "2.0000", "3.0000", "1.000"}) EXPECT_TRUE(text.Saw(x)) << x;
+    EXPECT_FALSE(text.Saw("1.900"));
+    Write("700JacobiSeidel(0.4,5,38,12,3,2,0,5)\n");
+    auto w = View("901");
+    w->m_pTextSink = &text;
+    w->m_adShapeX1[1] = 7;
+    text.pieces.clear();
+    Draw(w.get());
+    EXPECT_TRUE(text.Saw("5.0000"));
+    EXPECT_FALSE(text.Saw("7.0000"));
+}
+
 TEST_F(IterationScriptTest, JacobiOnTheDefaultSystemStopsAtTheBound) {
     Write("700JacobiSeidel(0.4,5,38,12,3,0,0)\n");
     auto v = View("901");

@@ -16,9 +16,6 @@ constexpr int kFirstArgPowerMethod = 12;
 constexpr int kFirstArgJacobiMethod = 13;
 constexpr int kFirstArgGradient = 9;
 
-// Start values of the iterative solvers: x0 and the relaxation factor.
-constexpr int kShapeStoreSize = 200;
-
 } // namespace
 
 void CPemroView::SetMatrixWindow(CDC* pDC) {
@@ -53,12 +50,12 @@ void CPemroView::CmdJacobiSeidel(CDC* pDC) {
     if (IsArgListOpen()) m_nPlotMode = ScriptInt(ReadScriptNumber(m_nParsePos));
     if (IsArgListOpen()) m_nFuncUpper = ScriptInt(ReadScriptNumber(m_nParsePos));
     int read = 0;
-    while (IsArgListOpen() && m_bLoadScriptSettings && read < kShapeStoreSize)
+    while (IsArgListOpen() && m_bLoadScriptSettings && read < kUserShapePoints)
         m_adShapeX1[read++] = ReadScriptNumber(m_nParsePos);
     const int count = read > 0 ? read + 1 : 0;
     // A short list starts the missing components at 0, and without its
     // relaxation factor the factor is 1.
-    const int n = std::clamp(m_nCountN, 0, kShapeStoreSize - 1);
+    const int n = std::clamp(m_nCountN, 0, kUserShapePoints - 1);
     if (read > 0) {
         for (int k = read; k < n; ++k) m_adShapeX1[k] = 0;
         if (read <= n) m_adShapeX1[n] = 1.0;
