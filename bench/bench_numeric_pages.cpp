@@ -32,3 +32,21 @@ static void NumericGeneralSolutionPass(benchmark::State& state) {
     TimeFullPasses(state, *view);
 }
 BENCHMARK(NumericGeneralSolutionPass)->Unit(benchmark::kMillisecond);
+
+// The QR page at its opening step and far into the iteration.
+BENCHMARK_CAPTURE(NumericPagePass, qr_213, "213")->Unit(benchmark::kMillisecond);
+static void NumericQrLateStepPass(benchmark::State& state) {
+    auto view = OpenSamplePage("213", -1, 1280, 960);
+    if (!view) return state.SkipWithError("no run directory");
+    view->m_nDemoStep = 100000;
+    view->m_bLoadScriptSettings = FALSE; // as after a precision button
+    view->m_nPrecisionDigits = 2;
+    TimeFullPasses(state, *view);
+}
+BENCHMARK(NumericQrLateStepPass)->Unit(benchmark::kMillisecond);
+
+// The iterative pages: descent over its colour map, power and Jacobi
+// rotations, the iterative solvers.
+BENCHMARK_CAPTURE(NumericPagePass, descent_200, "200")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(NumericPagePass, power_jacobi_204, "204")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(NumericPagePass, iterative_205, "205")->Unit(benchmark::kMillisecond);

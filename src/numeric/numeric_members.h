@@ -58,4 +58,22 @@
     void DrawOdeValueRow(CDC* pDC, int n, double x, double y, double column);
     void DrawOdeSingleButtons(CDC* pDC);
 
+    // --- Iterative matrix methods (qr_demo.cpp, iterative_demo.cpp,
+    // descent_demo.cpp, power_demo.cpp, jacobi_demo.cpp, iteration_sections.cpp)
+    void DrawQR(CDC* pDC, int n, int variant);
+    // `count`: start values given by the script plus 1, or 0 for none.
+    void DrawJacobiSeidel(CDC* pDC, int n, int count);
+    void DrawPowerMethod(CDC* pDC, int n, int mode);
+    void DrawPowerButtons(CDC* pDC, int n, int mode);
+    void DrawJacobiMethod(CDC* pDC, int n);
+    void DrawGradient(CDC* pDC, int n, int m);
+    void DrawLevelColourMap(CDC* pDC, int kind);
+    // Steps 0 and 1: the system A, b or the quadratic form B, c.
+    void DrawDescentData(CDC* pDC, int kind, int n, int m, const double (*B)[21]);
+    void DrawDescentButtons(CDC* pDC, int kind, int n);
+    // The frame of a matrix command; FALSE when the figure is off the page.
+    BOOL ReadMatrixFrame(int firstArg);
+    // World range -1.2..1.2 on both axes and the empty frame.
+    void SetMatrixWindow(CDC* pDC);
+
 // clang-format on

@@ -47,11 +47,6 @@ void CPemroView::CmdLineInterpolate(CDC*) {}
 void CPemroView::CmdLargange(CDC*) {}
 void CPemroView::CmdNewton(CDC*) {}
 void CPemroView::CmdSplines(CDC*) {}
-void CPemroView::CmdJacobiSeidel(CDC*) {}
-void CPemroView::CmdPowerMethod(CDC*) {}
-void CPemroView::CmdQR(CDC*) {}
-void CPemroView::CmdJacobiMethod(CDC*) {}
-void CPemroView::CmdGradient(CDC*) {}
 void CPemroView::CmdSphereCurveMove(CDC*) {}
 void CPemroView::CmdSphereSurfMove(CDC*) {}
 // clang-format on

@@ -1,0 +1,229 @@
+// Steepest descent and conjugate gradients: in the plane over a colour map
+// of the objective with one arrow an iteration, or as a table of iterates.
+#include "numeric/math/descent.h"
+#include "platform/text_codec.h"
+#include "view/view.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using numeric::kDescentMaxOrder;
+
+constexpr double kDescentEpsilonFactor = 2;
+constexpr double kRowStep = 0.08;
+
+// Colour of a level c in 0..255: red rises and green falls in steps of 16,
+// blue peaks in the middle.
+COLORREF LevelColour(int c) {
+    const int red = (c / 16) * 16, green = ((255 - c) / 16) * 16, blue = 128 - std::abs(128 - c);
+    return RGB(red % 256, green % 256, blue % 256);
+}
+
+} // namespace
+
+namespace {
+
+// The path of a descent run: its table, its arrows in the plane and the
+// related-data panel.
+void DrawDescentRun(CPemroView& v, CDC* pDC, const numeric::DescentResult& r, const double* x0,
+                    int kind, const double (*B)[kDescentMaxOrder + 1]) {
+    const int n = r.n;
+    const bool table = n > 2 || v.m_nDemoOption == 1;
+    const bool conjugate = v.m_nFuncLower == 2;
+    const double colW = v.m_dXSpan / (n + 2);
+    auto rowY = [&](int row) { return v.m_dYMax - (row + 1) * kRowStep * v.m_dYSpan; };
+    auto tableRow = [&](int row, const double* x, const numeric::DescentStep* step) {
+        v.DrawLabelValue(pDC, v.m_dXMin, rowY(row), "", 0, row, v.m_crCurveSetting);
+        for (int i = 0; i < n; ++i)
+            v.DrawLabelValue(pDC, v.m_dXMin + (i + 0.4) * colW, rowY(row), "", v.m_nDecimals, x[i],
+                             v.m_crCurveSetting);
+        if (!step) return;
+        if (conjugate)
+            v.DrawLabelValue(pDC, v.m_dXMin + (n + 0.4) * colW, rowY(row), "", v.m_nDecimals,
+                             step->beta, v.m_crCurveSetting);
+        v.DrawLabelValue(pDC, v.m_dXMin + (n + 1.2) * colW, rowY(row), "", v.m_nDecimals,
+                         step->lambda, v.m_crCurveSetting);
+    };
+    if (table) {
+        v.DrawStringWorld(pDC, v.m_dXMin, v.m_dYMax, " i", v.m_crCurveSetting);
+        for (int i = 0; i < n; ++i)
+            v.DrawLabelIntegerWorld(pDC, v.m_dXMin + (i + 0.6) * colW, v.m_dYMax, "x ", 8, 8, i,
+                                    v.m_crCurveSetting);
+        if (conjugate)
+            v.DrawStringWorld(pDC, v.m_dXMin + (n + 0.4) * colW, v.m_dYMax, Gbk(u8"β"),
+                              v.m_crCurveSetting);
+        v.DrawStringWorld(pDC, v.m_dXMin + (n + 1.2) * colW, v.m_dYMax, Gbk(u8"λ"),
+                          v.m_crCurveSetting);
+        tableRow(0, x0, nullptr);
+    }
+    int row = 1;
+    for (const numeric::DescentStep& step : r.steps) {
+        if (table) tableRow(row, step.x, &step);
+        if (n == 2)
+            v.DrawArrowWorld(pDC, step.from[0], step.from[1], step.x[0], step.x[1], 0, "", "",
+                             v.m_crFirstDerivative);
+        ++row;
+    }
+    if (r.diverged) v.DrawMatrixMessage(pDC, u8"迭代出界");
+    // The nonlinear kind has no system to show.
+    if (kind == numeric::kNonlinearSystem || (v.m_nFuncLower != 1 && v.m_nFuncLower != 2)) return;
+    const int k = int(r.steps.size());
+    double c[kDescentMaxOrder] = {};
+    for (int i = 0; i < n; ++i) c[i] = B[i][n];
+    v.m_crCurve = v.m_crCurveSetting;
+    v.DrawRelatedDataPanel(pDC, "r", k, r.r, "b", -1, c, "A", &B[0][0], n, n, "x", k - 1, r.xOld,
+                           conjugate ? "d" : "", conjugate ? k - 1 : -1, r.pOld);
+}
+
+} // namespace
+
+void CPemroView::DrawLevelColourMap(CDC* pDC, int kind) {
+    if (!m_bFullRepaint && !IsClickOnGraphControls()) return;
+    if (m_nPlotWidth <= 0 || m_nPlotHeight <= 0 || !IsFigureBandVisible()) return;
+    const auto objective = [&](double x, double y) { return EvalDescentObjective(x, y, kind); };
+    double largest = -10000, smallest = 10000;
+    const double sx = m_dXSpan / m_nPlotWidth, sy = m_dYSpan / m_nPlotHeight;
+    if (!(sx > 0) || !(sy > 0)) return;
+    for (int i = 0; i <= m_nPlotWidth; ++i)
+        for (int j = 0; j <= m_nPlotHeight; ++j) {
+            const double v = objective(m_dXMin + i * sx, m_dYMin + j * sy);
+            if (v > largest) largest = v;
+            if (v < smallest) smallest = v;
+        }
+    // A constant objective has no scale: it takes the lowest colour.
+    const double scale = largest > smallest ? 255 / (largest - smallest) : 0;
+    // Each sample is one pixel (a zero-length one-pixel line would draw
+    // nothing).
+    const double fx = m_dXSpan / (m_nPlotWidth + 2), fy = m_dYSpan / (m_nPlotHeight + 2);
+    for (int i = 0; i <= m_nPlotWidth + 2; ++i)
+        for (int j = 0; j <= m_nPlotHeight + 2; ++j) {
+            const double x = m_dXMin + i * fx, y = m_dYMin + j * fy;
+            const double v = (objective(x, y) - smallest) * scale;
+            int px, py;
+            if (!std::isfinite(v) || !MapWorldWhole(x, y, &px, &py)) continue;
+            pDC->SetPixel(px, py, LevelColour(std::clamp(int(v), 0, 255)));
+        }
+}
+
+void CPemroView::DrawGradient(CDC* pDC, int n, int m) {
+    const int kind = m_nFuncUpper;
+    n = std::clamp(n, 2, kDescentMaxOrder);
+    m = std::clamp(m, 1, kDescentMaxOrder);
+    if (kind == numeric::kNonlinearSystem) {
+        n = 2;
+        m_nSurfaceUpper = std::max(m_nSurfaceUpper, 1);
+        m_nSurfaceLower = std::max(m_nSurfaceLower, 1);
+    }
+    m_nSideSurfaces = m_nPlotMode = m_nPendingPlotMode = 0;
+    m_bCutZc = FALSE;
+    m_nDemoStep = std::max(m_nDemoStep, 0);
+    // The quadratic form reads n rows whatever m is.
+    const int rows = kind == numeric::kQuadraticForm ? std::max(m, n) : m;
+    LoadLinearSystem(rows, n);
+
+    double x0[kDescentMaxOrder] = {};
+    for (int i = 0; i < n; ++i) x0[i] = m_adDataZ[i];
+    double B[kDescentMaxOrder][kDescentMaxOrder + 1] = {};
+    constexpr int rhs = kMatrixDim - 1;
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < n; ++j) {
+            if (kind == numeric::kLinearSystem) {
+                for (int k = 0; k < m; ++k) B[i][j] += m_adMatrixA[k][i] * m_adMatrixA[k][j];
+            } else if (kind == numeric::kQuadraticForm) {
+                B[i][j] = m_adMatrixA[i][j];
+            }
+        }
+        if (kind == numeric::kLinearSystem)
+            for (int k = 0; k < m; ++k) B[i][n] += m_adMatrixA[k][rhs] * m_adMatrixA[k][i];
+        else if (kind == numeric::kQuadraticForm)
+            B[i][n] = m_adMatrixA[i][rhs];
+    }
+    if (n == 2) {
+        x0[0] = m_dCursorX;
+        x0[1] = m_dCursorY;
+        DrawFunctionGraph(pDC, 0, 0, 1.0, 1.0, "", "");
+        if (kind != numeric::kNonlinearSystem) {
+            const double coef[6] = {0.5 * B[0][0], B[0][1], 0.5 * B[1][1], -B[0][2], -B[1][2], 0};
+            std::copy_n(coef, 6, m_adCoefSurfF);
+        }
+        DrawLevelColourMap(pDC, kind == numeric::kNonlinearSystem ? 0 : 1);
+    } else {
+        m_dXMin = m_dYMin = 0;
+        m_dXMax = m_dYMax = n + 2;
+        DrawFunctionGraph(pDC, 0, 3, 1.0, 1.0, "", "");
+        DrawKeepDecimalsSelector(pDC, m, n, 1);
+    }
+    if (!m_bFullRepaint && !IsClickOnGraphControls()) return;
+    DrawDecimalsSelector(pDC, m_nPlotLeft, m_nPlotTop - 40, 6);
+
+    const int s = m_nDemoStep;
+    if (s <= 1) {
+        DrawDescentData(pDC, kind, n, m, B);
+    } else {
+        numeric::DescentInput in;
+        in.kind = kind;
+        in.method = m_nFuncLower;
+        in.n = n;
+        in.b = B;
+        in.x0 = x0;
+        in.epsilon = m_dEpsilon;
+        in.iterations = s - 1;
+        in.objective = [this](double x, double y) { return EvalDescentObjective(x, y, 0); };
+        numeric::DescentResult r;
+        numeric::RunDescent(in, &r);
+        DrawDescentRun(*this, pDC, r, x0, kind, B);
+    }
+    DrawDescentButtons(pDC, kind, n);
+}
+
+void CPemroView::DrawDescentData(CDC* pDC, int kind, int n, int m,
+                                 const double (*B)[kDescentMaxOrder + 1]) {
+    if (kind == numeric::kNonlinearSystem) {
+        DrawStringWorld(pDC, m_dXMin, m_dYMax, "f(x,y)=0,g(x,y)=0", m_crCurveSetting);
+        return;
+    }
+    const bool data = m_nDemoStep == 0;
+    DrawStringWorld(pDC, m_dXMin, m_dYMax, Gbk(data ? u8"方程Ax=b:A,b" : u8"正定二次型x′Ax-b"),
+                    m_crCurveSetting);
+    const int rows = data ? m : n;
+    for (int i = 0; i < rows; ++i)
+        for (int j = 0; j <= n; ++j) {
+            const double v = data ? m_adMatrixA[i][j < n ? j : kMatrixDim - 1] : B[i][j];
+            DrawLabelValue(pDC, m_dXMin + j * m_dXSpan / (n + 2),
+                           m_dYMax - (i + 1) * m_dYSpan / (n + 3), "", m_nDecimals, v,
+                           m_crCurveSetting);
+        }
+}
+
+void CPemroView::DrawDescentButtons(CDC* pDC, int kind, int n) {
+    if (m_bZoom) return;
+    auto button = [&](int row, const char* label) {
+        return TextButton(pDC, m_nPlotRight, m_nPlotTop + 24 * row, Gbk(label));
+    };
+    auto pending = [&](int* field, int value) {
+        *field = value;
+        m_bSelectionPending = TRUE;
+    };
+    if (button(0, u8"非线性方程组")) pending(&m_nPendingFuncUpper, numeric::kNonlinearSystem);
+    if (button(1, u8"线性方程组")) pending(&m_nPendingFuncUpper, numeric::kLinearSystem);
+    if (button(2, u8"正定二次型")) pending(&m_nPendingFuncUpper, numeric::kQuadraticForm);
+    // The user's ε stands over the script's from here on.
+    if (button(3, u8"ε增加")) m_dEpsilon *= kDescentEpsilonFactor, m_bLoadScriptSettings = FALSE;
+    if (button(4, u8"ε减少")) m_dEpsilon /= kDescentEpsilonFactor, m_bLoadScriptSettings = FALSE;
+    if (button(5, u8"下一步")) ++m_nDemoStep;
+    if (button(6, u8"上一步")) --m_nDemoStep;
+    if (button(7, u8"开始")) m_nDemoStep = 0;
+    if (n == 2 && button(-1, m_nDemoOption == 1 ? u8"不显示数据" : u8"显示数据"))
+        m_nDemoOption = m_nDemoOption == 1 ? 0 : 1;
+    if (kind != numeric::kNonlinearSystem) {
+        if (button(8, u8"速降")) pending(&m_nPendingFuncLower, 1);
+        if (button(9, u8"梯度")) pending(&m_nPendingFuncLower, 2);
+    }
+    const bool steepest = m_nFuncLower == 1 || kind == numeric::kNonlinearSystem;
+    DrawStringWorld(pDC, m_dXMin, m_dYMin + 0.1 * m_dYSpan,
+                    Gbk(steepest ? u8"最速下降法" : u8"共轭梯度法"), m_crCurveSetting);
+    DrawLabelValue(pDC, m_dXMin + 0.4 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"ε="), 6,
+                   m_dEpsilon, m_crCurveSetting);
+}

@@ -1,0 +1,109 @@
+// Command sections of the iterative matrix commands: QR, the iterative
+// solvers, the descent methods, the power method and Jacobi's rotations.
+// Each reads its numbers into view fields, lays out its figure and hands the
+// page to its demonstration.
+#include "script/script_args.h"
+#include "view/view.h"
+
+#include <algorithm>
+
+namespace {
+
+// First argument column: right after the keyword and its "(".
+constexpr int kFirstArgQR = 3;
+constexpr int kFirstArgJacobiSeidel = 13;
+constexpr int kFirstArgPowerMethod = 12;
+constexpr int kFirstArgJacobiMethod = 13;
+constexpr int kFirstArgGradient = 9;
+
+} // namespace
+
+void CPemroView::SetMatrixWindow(CDC* pDC) {
+    m_dXMin = m_dYMin = -1.2;
+    m_dXMax = m_dYMax = 1.2;
+    DrawFunctionGraph(pDC, 0, 3, 1.0, 1.0, "", "");
+}
+
+BOOL CPemroView::ReadMatrixFrame(int firstArg) {
+    ReadFrameRect(firstArg);
+    LayoutGraphWindow(m_adFrameArgs[3], ScriptInt(m_adFrameArgs[0]), ScriptInt(m_adFrameArgs[1]),
+                      m_adFrameArgs[2]);
+    return m_bFigureVisible;
+}
+
+void CPemroView::CmdQR(CDC* pDC) {
+    if (!ReadMatrixFrame(kFirstArgQR)) return;
+    m_nCountN = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen()) m_nPlotMode = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen()) m_nFuncUpper = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen() && m_bLoadScriptSettings) m_dStepH = ReadScriptNumber(m_nParsePos);
+    if (IsArgListOpen() && m_bLoadScriptSettings) m_dEpsilon = ReadScriptNumber(m_nParsePos);
+    SaveRestoreDisplaySettings(m_bLoadScriptSettings);
+    LoadLinearSystem(m_nCountN, m_nCountN);
+    SetMatrixWindow(pDC);
+    if (m_bFullRepaint || IsClickOnGraphControls()) DrawQR(pDC, m_nCountN, m_nPlotMode);
+}
+
+void CPemroView::CmdJacobiSeidel(CDC* pDC) {
+    if (!ReadMatrixFrame(kFirstArgJacobiSeidel)) return;
+    m_nCountN = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen()) m_nPlotMode = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen()) m_nFuncUpper = ScriptInt(ReadScriptNumber(m_nParsePos));
+    int read = 0;
+    while (IsArgListOpen() && m_bLoadScriptSettings && read < kUserShapePoints)
+        m_adShapeX1[read++] = ReadScriptNumber(m_nParsePos);
+    const int count = read > 0 ? read + 1 : 0;
+    // A short list starts the missing components at 0, and without its
+    // relaxation factor the factor is 1.
+    const int n = std::clamp(m_nCountN, 0, kUserShapePoints - 1);
+    if (read > 0) {
+        for (int k = read; k < n; ++k) m_adShapeX1[k] = 0;
+        if (read <= n) m_adShapeX1[n] = 1.0;
+    }
+    SaveRestoreDisplaySettings(m_bLoadScriptSettings);
+    LoadLinearSystem(m_nCountN, m_nCountN);
+    m_dXMin = m_dYMin = 0;
+    m_dXMax = m_nCountN;
+    m_dYMax = m_nDemoStep < 5 && m_nCountN < 5 ? 6 : std::max(m_nDemoStep, m_nCountN) + 2;
+    DrawFunctionGraph(pDC, 0, 3, 1.0, 1.0, "", "");
+    if (m_bFullRepaint || IsClickOnGraphControls()) DrawJacobiSeidel(pDC, m_nCountN, count);
+}
+
+void CPemroView::CmdPowerMethod(CDC* pDC) {
+    if (!ReadMatrixFrame(kFirstArgPowerMethod)) return;
+    m_nCountN = m_nCountM = ScriptInt(ReadScriptNumber(m_nParsePos));
+    m_nScriptPlotMode = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen()) m_nPlotMode = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen()) m_nFuncUpper = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen() && m_bLoadScriptSettings) m_dStepH = ReadScriptNumber(m_nParsePos);
+    if (IsArgListOpen() && m_bLoadScriptSettings) m_dEpsilon = ReadScriptNumber(m_nParsePos);
+    SaveRestoreDisplaySettings(m_bLoadScriptSettings);
+    LoadLinearSystem(m_nCountN, m_nCountN);
+    SetMatrixWindow(pDC);
+    if (m_bFullRepaint || IsClickOnGraphControls()) DrawPowerMethod(pDC, m_nCountN, m_nPlotMode);
+}
+
+void CPemroView::CmdJacobiMethod(CDC* pDC) {
+    if (!ReadMatrixFrame(kFirstArgJacobiMethod)) return;
+    m_nCountN = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen()) m_nFuncUpper = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (IsArgListOpen() && m_bLoadScriptSettings) m_dEpsilon = ReadScriptNumber(m_nParsePos);
+    m_nPlotMode = 0;
+    SaveRestoreDisplaySettings(m_bLoadScriptSettings);
+    LoadLinearSystem(m_nCountN, m_nCountN);
+    SetMatrixWindow(pDC);
+    if (m_bFullRepaint || IsClickOnGraphControls()) DrawJacobiMethod(pDC, m_nCountN);
+}
+
+void CPemroView::CmdGradient(CDC* pDC) {
+    ReadPlotSetup(kFirstArgGradient);
+    if (!m_bFigureVisible) return;
+    if (IsArgListOpen() && m_bLoadScriptSettings) m_dEpsilon = ReadScriptNumber(m_nParsePos);
+    if (m_bLoadScriptSettings) {
+        m_nSurfaceUpper = ScriptInt(m_dIntervalA);
+        m_nSurfaceLower = ScriptInt(m_dIntervalB);
+        m_bProjectXoy = FALSE;
+        m_nProjectionDisplay = 0;
+    }
+    DrawGradient(pDC, m_nCountN, m_nCountM);
+}
