@@ -4,6 +4,7 @@
 #include "platform/dc.h"
 
 #include "platform/dc_internal.h"
+#include "platform/vector_state.h"
 
 #include <QImage>
 
@@ -201,6 +202,7 @@ COLORREF CDC::GetPixel(int x, int y) const {
 // destination pixel is the one its left/top edge falls in.
 void CDC::DrawImage(const CRect& dest, const QImage& picture) {
     if (picture.isNull() || dest.IsRectEmpty() || !Prepare()) return;
+    const CUpperVectorStateScope cleanVectors; // the conversion is Qt's
     const QImage src = picture.format() == QImage::Format_RGB32
                            ? picture
                            : picture.convertToFormat(QImage::Format_RGB32);

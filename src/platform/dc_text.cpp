@@ -5,6 +5,7 @@
 #include "platform/dc_internal.h"
 #include "platform/fonts.h"
 #include "platform/text_codec.h"
+#include "platform/vector_state.h"
 
 #include <QColor>
 #include <QImage>
@@ -47,6 +48,7 @@ BOOL CDC::TextOut(int x, int y, const char* gbk, int count) {
         bottom <= m_rcClip.top)
         return TRUE;
 
+    const CUpperVectorStateScope cleanVectors; // after the painter has finished
     QPainter painter(m_pImage);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);

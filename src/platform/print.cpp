@@ -2,6 +2,7 @@
 
 #include "platform/dc.h"
 #include "platform/scroll_view.h"
+#include "platform/vector_state.h"
 
 #include <QImage>
 #include <QPainter>
@@ -47,6 +48,7 @@ bool PrintPages(CScrollView* view, QPrinter* printer, CPrintInfo* info, UINT fro
 
     CPrintPassScope pass(view);
     image.fill(Qt::white);
+    ClearUpperVectorState();
     {
         CDC dc(&image);
         dc.SetPrinting(TRUE);
@@ -55,6 +57,7 @@ bool PrintPages(CScrollView* view, QPrinter* printer, CPrintInfo* info, UINT fro
     for (UINT page = from; page <= to; ++page) {
         if (page != from) printer->newPage();
         image.fill(Qt::white);
+        ClearUpperVectorState();
         CDC dc(&image);
         dc.SetPrinting(TRUE);
         info->m_nCurPage = page;
