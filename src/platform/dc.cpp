@@ -12,6 +12,18 @@
 
 using namespace dcdetail;
 
+namespace {
+bool g_bDrawingCaches = true;
+} // namespace
+
+void SetDrawingCachesEnabled(bool on) {
+    g_bDrawingCaches = on;
+}
+
+bool DrawingCachesEnabled() {
+    return g_bDrawingCaches;
+}
+
 CDC::CDC(QImage* image) : m_pImage(image) {
     if (!image || image->isNull()) return;
     const QImage::Format f = image->format();
@@ -197,6 +209,54 @@ COLORREF CDC::GetPixel(int x, int y) const {
 }
 
 // --- Pictures ------------------------------------------------------------------------
+
+CBitmap::CBitmap() = default;
+CBitmap::~CBitmap() = default;
+
+BOOL CBitmap::CreateBitmap(int width, int height) {
+    DeleteObject();
+    if (width <= 0 || height <= 0) return FALSE;
+    auto image = std::make_unique<QImage>(width, height, QImage::Format_RGB32);
+    if (image->isNull()) return FALSE;
+    std::fill_n(reinterpret_cast<std::uint32_t*>(image->bits()),
+                std::size_t(image->bytesPerLine() / 4) * std::size_t(height), kOpaque);
+    m_pImage = std::move(image);
+    return TRUE;
+}
+
+void CBitmap::DeleteObject() {
+    m_pImage.reset();
+}
+
+CSize CBitmap::GetSize() const {
+    return m_pImage ? CSize(m_pImage->width(), m_pImage->height()) : CSize(0, 0);
+}
+
+BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int xSrc, int ySrc,
+                 UINT dwRop) {
+    if (dwRop != SRCCOPY || !pSrcDC || nWidth <= 0 || nHeight <= 0 || !Prepare()) return FALSE;
+    const QImage* srcImage = pSrcDC->m_pImage;
+    if (!srcImage || srcImage->isNull() || srcImage == m_pImage) return FALSE;
+    // Device rectangles of both sides, cut to the clip here and to the
+    // source image there.
+    const long long dx = (long long)x + m_ptOrg.x, dy = (long long)y + m_ptOrg.y;
+    const long long sx = (long long)xSrc + pSrcDC->m_ptOrg.x,
+                    sy = (long long)ySrc + pSrcDC->m_ptOrg.y;
+    long long l = std::max<long long>(dx, m_rcClip.left), t = std::max<long long>(dy, m_rcClip.top);
+    long long r = std::min<long long>(dx + nWidth, m_rcClip.right);
+    long long b = std::min<long long>(dy + nHeight, m_rcClip.bottom);
+    l = std::max(l, dx - sx), t = std::max(t, dy - sy);
+    r = std::min(r, dx - sx + srcImage->width()), b = std::min(b, dy - sy + srcImage->height());
+    if (l >= r || t >= b) return TRUE;
+    const auto* srcBits = reinterpret_cast<const std::uint32_t*>(srcImage->constBits());
+    const std::size_t srcStride = std::size_t(srcImage->bytesPerLine() / 4);
+    for (long long row = t; row < b; ++row) {
+        const std::uint32_t* from =
+            srcBits + std::size_t(row - dy + sy) * srcStride + std::size_t(l - dx + sx);
+        std::copy(from, from + (r - l), m_pBits + std::size_t(row) * std::size_t(m_nStride) + l);
+    }
+    return TRUE;
+}
 
 // Nearest-neighbour scaling straight into the surface: the source pixel of a
 // destination pixel is the one its left/top edge falls in.
