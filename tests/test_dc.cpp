@@ -792,6 +792,22 @@ TEST(DcPicture, BitBltCopiesWithinClipAndSource) {
     EXPECT_EQ(bitmap.GetSize(), CSize(0, 0));
 }
 
+// Each destination pixel takes the source pixel its top-left corner falls
+// in; destination pixels whose source lies outside the source image stay.
+TEST(DcPicture, StretchBltNearestNeighbour) {
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(2, 1));
+    CDC mem(&bitmap);
+    mem.SetPixel(0, 0, kRed);
+    mem.SetPixel(1, 0, kBlue);
+    Surface s(7, 4);
+    s.dc.SetViewportOrg(1, 0);
+    EXPECT_TRUE(s.dc.StretchBlt(0, 1, 4, 2, &mem, 0, 0, 2, 1, SRCCOPY));
+    EXPECT_TRUE(s.dc.StretchBlt(4, 0, 2, 1, &mem, 1, 0, 2, 1, SRCCOPY)); // half outside
+    const std::vector<std::string> want = {".....B.", ".RRBB..", ".RRBB..", "......."};
+    EXPECT_EQ(s.Picture(0, 0, 7, 4), want);
+}
+
 // --- Text -------------------------------------------------------------------------
 
 namespace {

@@ -9,6 +9,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <vector>
 
 using namespace dcdetail;
 
@@ -25,6 +26,7 @@ bool DrawingCachesEnabled() {
 }
 
 CDC::CDC(QImage* image) : m_pImage(image) {
+    ++g_nDrawSerial;
     if (!image || image->isNull()) return;
     const QImage::Format f = image->format();
     if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 &&
@@ -43,6 +45,7 @@ CDC::~CDC() = default;
 // meanwhile (the screen shown during an animation) shares its memory until a
 // write detaches it, and the old pointer would then write into the copy.
 bool CDC::Prepare() {
+    ++g_nDrawSerial;
     if (!m_pImage || m_pImage->isNull() || m_pImage->width() != m_nWidth ||
         m_pImage->height() != m_nHeight) {
         m_pBits = nullptr;
@@ -254,6 +257,57 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int x
         const std::uint32_t* from =
             srcBits + std::size_t(row - dy + sy) * srcStride + std::size_t(l - dx + sx);
         std::copy(from, from + (r - l), m_pBits + std::size_t(row) * std::size_t(m_nStride) + l);
+    }
+    return TRUE;
+}
+
+BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int xSrc, int ySrc,
+                     int nSrcWidth, int nSrcHeight, UINT dwRop) {
+    if (dwRop != SRCCOPY || !pSrcDC || nWidth <= 0 || nHeight <= 0 || nSrcWidth <= 0 ||
+        nSrcHeight <= 0 || !Prepare())
+        return FALSE;
+    const QImage* srcImage = pSrcDC->m_pImage;
+    if (!srcImage || srcImage->isNull() || srcImage == m_pImage) return FALSE;
+    const long long dx = (long long)x + m_ptOrg.x, dy = (long long)y + m_ptOrg.y;
+    const long long sx = (long long)xSrc + pSrcDC->m_ptOrg.x,
+                    sy = (long long)ySrc + pSrcDC->m_ptOrg.y;
+    const long long l = std::max<long long>(dx, m_rcClip.left);
+    const long long t = std::max<long long>(dy, m_rcClip.top);
+    const long long r = std::min<long long>(dx + nWidth, m_rcClip.right);
+    const long long b = std::min<long long>(dy + nHeight, m_rcClip.bottom);
+    if (l >= r || t >= b) return TRUE;
+    // Each destination row is one source row resampled; equal neighbours
+    // (a stretched row) are copied from the line made for the first.
+    const long long srcW = srcImage->width(), srcH = srcImage->height();
+    std::vector<long long> cols(std::size_t(r - l));
+    for (long long col = l; col < r; ++col)
+        cols[std::size_t(col - l)] = sx + (col - dx) * nSrcWidth / nWidth;
+    const auto* srcBits = reinterpret_cast<const std::uint32_t*>(srcImage->constBits());
+    const std::size_t srcStride = std::size_t(srcImage->bytesPerLine() / 4);
+    std::vector<std::uint32_t> line(std::size_t(r - l));
+    std::vector<char> inside(std::size_t(r - l));
+    bool allInside = false;
+    long long lineRow = -1;
+    for (long long row = t; row < b; ++row) {
+        const long long srow = sy + (row - dy) * nSrcHeight / nHeight;
+        if (srow < 0 || srow >= srcH) continue;
+        std::uint32_t* to = m_pBits + std::size_t(row) * std::size_t(m_nStride) + l;
+        if (srow != lineRow) {
+            const std::uint32_t* from = srcBits + std::size_t(srow) * srcStride;
+            allInside = true;
+            for (std::size_t i = 0; i < cols.size(); ++i) {
+                inside[i] = cols[i] >= 0 && cols[i] < srcW;
+                line[i] = inside[i] ? from[cols[i]] : 0;
+                allInside = allInside && inside[i];
+            }
+            lineRow = srow;
+        }
+        if (allInside) {
+            std::copy(line.begin(), line.end(), to);
+            continue;
+        }
+        for (std::size_t i = 0; i < cols.size(); ++i)
+            if (inside[i]) to[i] = line[i];
     }
     return TRUE;
 }

@@ -46,6 +46,8 @@
 //   top-left corner falls in (no smoothing).
 // - BitBlt copies pixels one to one from another DC (SRCCOPY only); source
 //   pixels outside the source image leave the destination as it was.
+//   StretchBlt takes for each destination pixel the source pixel its
+//   top-left corner falls in, as DrawImage does.
 #pragma once
 
 #include "platform/types.h"
@@ -229,6 +231,9 @@ public:
     // Copies the block at logical (xSrc, ySrc) of `pSrcDC` to logical (x, y).
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int xSrc, int ySrc,
                 UINT dwRop);
+    // Scales the source block into the destination block (positive sizes).
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int xSrc, int ySrc,
+                    int nSrcWidth, int nSrcHeight, UINT dwRop);
 
     // The surface itself, for the platform's own use (window, printer).
     QImage* Surface() const { return m_pImage; }

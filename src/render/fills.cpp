@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 
 // A horizontal gradient, one fill per pixel column: the first column is
 // exactly `from`, the last one step short of `to`.
@@ -24,13 +25,21 @@ void CPemroView::FillRectGradientPx(CDC* pDC, int left, int top, int right, int 
     pDC->GetClipBox(&clip);
     const int first = std::max(left, clip.left);
     const int last = std::min(right, clip.right);
+    if (first >= last) return;
+    // The row of column colours, stretched down the rectangle: the same
+    // pixels as a fill per column, written row by row.
+    CBitmap row;
+    if (!row.CreateBitmap(last - first, 1)) return;
+    CDC rowDC(&row);
     for (int i = first; i < last; ++i) {
         int c[3];
         for (int k = 0; k < 3; ++k)
             c[k] = int(((right - std::int64_t(i)) * c0[k] + (i - std::int64_t(left)) * c1[k]) / w &
                        255);
-        pDC->FillSolidRect(CRect(i, top, i + 1, bottom), RGB(c[0], c[1], c[2]));
+        rowDC.SetPixel(i - first, 0, RGB(c[0], c[1], c[2]));
     }
+    pDC->StretchBlt(first, std::min(top, bottom), last - first, std::abs(bottom - top), &rowDC, 0,
+                    0, last - first, 1, SRCCOPY);
 }
 
 void CPemroView::FillRectWorld(CDC* pDC, double xLeft, double xRight, double yBottom, double yTop,
