@@ -13,18 +13,6 @@
 
 using namespace dcdetail;
 
-namespace {
-bool g_bDrawingCaches = true;
-} // namespace
-
-void SetDrawingCachesEnabled(bool on) {
-    g_bDrawingCaches = on;
-}
-
-bool DrawingCachesEnabled() {
-    return g_bDrawingCaches;
-}
-
 CDC::CDC(QImage* image) : m_pImage(image) {
     ++g_nDrawSerial;
     if (!image || image->isNull()) return;
@@ -84,12 +72,6 @@ int CDC::GetClipBox(CRect* rect) const {
 }
 
 // --- Attributes ---------------------------------------------------------------
-
-CPen CDC::SelectObject(const CPen& pen) {
-    const CPen old = m_pen;
-    m_pen = pen;
-    return old;
-}
 
 CBrush CDC::SelectObject(const CBrush& brush) {
     const CBrush old = m_brush;

@@ -99,8 +99,15 @@ constexpr UINT SRCCOPY = 0x00CC0020u;
 // Caches that only save time (text drawn before, a page's pattern
 // background). Off, everything is drawn along the plain path; the pixels are
 // the same either way. On unless turned off.
-void SetDrawingCachesEnabled(bool on);
-bool DrawingCachesEnabled();
+namespace dcdetail {
+inline bool g_bDrawingCaches = true;
+}
+inline void SetDrawingCachesEnabled(bool on) {
+    dcdetail::g_bDrawingCaches = on;
+}
+inline bool DrawingCachesEnabled() {
+    return dcdetail::g_bDrawingCaches;
+}
 
 // GetClipBox results.
 constexpr int NULLREGION = 1;
@@ -168,7 +175,11 @@ public:
     int Height() const { return m_nHeight; }
 
     // --- Attributes ---------------------------------------------------------
-    CPen SelectObject(const CPen& pen);
+    CPen SelectObject(const CPen& pen) { // inline: curves select a pen per segment
+        const CPen old = m_pen;
+        m_pen = pen;
+        return old;
+    }
     CBrush SelectObject(const CBrush& brush);
     LOGFONT SelectObject(const LOGFONT& font);
     const CPen& GetCurrentPen() const { return m_pen; }
@@ -184,7 +195,12 @@ public:
     int GetROP2() const { return m_nRop2; }
 
     // --- Lines and shapes ------------------------------------------------------
-    CPoint MoveTo(int x, int y);
+    CPoint MoveTo(int x, int y) {
+        const CPoint old = m_ptCur;
+        m_ptCur = CPoint(x, y);
+        m_nDashPos = 0;
+        return old;
+    }
     CPoint MoveTo(CPoint p) { return MoveTo(p.x, p.y); }
     BOOL LineTo(int x, int y);
     BOOL LineTo(CPoint p) { return LineTo(p.x, p.y); }

@@ -339,13 +339,6 @@ void CDC::OutlinePolyDevice(const long long* xs, const long long* ys, int n, boo
     }
 }
 
-CPoint CDC::MoveTo(int x, int y) {
-    const CPoint old = m_ptCur;
-    m_ptCur = CPoint(x, y);
-    m_nDashPos = 0;
-    return old;
-}
-
 BOOL CDC::LineTo(int x, int y) {
     const long long x0 = (long long)m_ptCur.x + m_ptOrg.x, y0 = (long long)m_ptCur.y + m_ptOrg.y;
     const long long x1 = (long long)x + m_ptOrg.x, y1 = (long long)y + m_ptOrg.y;
