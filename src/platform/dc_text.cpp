@@ -160,19 +160,21 @@ BOOL CDC::TextOut(int x, int y, const char* gbk, int count) {
     const int esc = m_font.lfEscapement % 3600;
     const long long dx = (long long)x + m_ptOrg.x, dy = (long long)y + m_ptOrg.y;
 
+    const auto drawStamp = [&](const TextStamp& s) {
+        if (m_nBkMode == OPAQUE)
+            FillRectDevice(dx, dy, dx + s.advance, dy + s.cell, ToRgb32(m_crBk));
+        const std::uint32_t ink = ToRgb32(m_crText);
+        for (const StampRun& r : s.runs) FillSpanDevice(dy + r.y, dx + r.x0, dx + r.x1, ink);
+        return TRUE;
+    };
+
     // A stamp made before: no Qt at all.
     std::string key;
     if (esc == 0 && DrawingCachesEnabled()) {
         key = StampKey(m_font, gbk, count);
         const auto found = Stamps().stamps.find(key);
-        if (found != Stamps().stamps.end() && found->second.stampable) {
-            const TextStamp& s = found->second;
-            if (m_nBkMode == OPAQUE)
-                FillRectDevice(dx, dy, dx + s.advance, dy + s.cell, ToRgb32(m_crBk));
-            const std::uint32_t ink = ToRgb32(m_crText);
-            for (const StampRun& r : s.runs) FillSpanDevice(dy + r.y, dx + r.x0, dx + r.x1, ink);
-            return TRUE;
-        }
+        if (found != Stamps().stamps.end() && found->second.stampable)
+            return drawStamp(found->second);
     }
 
     const QString text = FromGbk(gbk, count);
@@ -184,7 +186,7 @@ BOOL CDC::TextOut(int x, int y, const char* gbk, int count) {
 
     if (!key.empty()) {
         const TextStamp& s = FindOrMakeStamp(key, font, text, advance);
-        if (s.stampable) return TextOut(x, y, gbk, count); // drawn from the new stamp
+        if (s.stampable) return drawStamp(s);
     }
 
     // Text wholly outside the clip costs no painter (pages draw everything
