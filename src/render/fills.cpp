@@ -2,6 +2,7 @@
 #include "view/view.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 
@@ -38,8 +39,9 @@ void CPemroView::FillRectGradientPx(CDC* pDC, int left, int top, int right, int 
                        255);
         rowDC.SetPixel(i - first, 0, RGB(c[0], c[1], c[2]));
     }
-    pDC->StretchBlt(first, std::min(top, bottom), last - first, std::abs(bottom - top), &rowDC, 0,
-                    0, last - first, 1, SRCCOPY);
+    const long long height = std::min<long long>(std::llabs((long long)bottom - top), INT_MAX);
+    pDC->StretchBlt(first, std::min(top, bottom), last - first, int(height), &rowDC, 0, 0,
+                    last - first, 1, SRCCOPY);
 }
 
 void CPemroView::FillRectWorld(CDC* pDC, double xLeft, double xRight, double yBottom, double yTop,
