@@ -772,6 +772,42 @@ TEST(DcPicture, NearestNeighbour) {
     EXPECT_EQ(s.Picture(0, 0, 6, 6), want);
 }
 
+// One to one, cut by the clip here and by the source image there; the
+// source's viewport origin applies to the source coordinates.
+TEST(DcPicture, BitBltCopiesWithinClipAndSource) {
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(3, 2));
+    EXPECT_EQ(bitmap.GetSize(), CSize(3, 2));
+    CDC mem(&bitmap);
+    mem.SetPixel(0, 0, kRed);
+    mem.SetPixel(2, 1, kBlue);
+    mem.SetViewportOrg(-10, -20);
+    Surface s(6, 4);
+    s.dc.SetClipRect(CRect(0, 0, 4, 4));
+    EXPECT_TRUE(s.dc.BitBlt(1, 1, 5, 5, &mem, 10, 20, SRCCOPY));
+    const std::vector<std::string> want = {"......", ".R##..", ".##B..", "......"};
+    EXPECT_EQ(s.Picture(0, 0, 6, 4), want);
+    EXPECT_FALSE(s.dc.BitBlt(0, 0, 2, 2, &mem, 10, 20, 0)); // only SRCCOPY
+    EXPECT_FALSE(bitmap.CreateBitmap(0, 5));
+    EXPECT_EQ(bitmap.GetSize(), CSize(0, 0));
+}
+
+// Each destination pixel takes the source pixel its top-left corner falls
+// in; destination pixels whose source lies outside the source image stay.
+TEST(DcPicture, StretchBltNearestNeighbour) {
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(2, 1));
+    CDC mem(&bitmap);
+    mem.SetPixel(0, 0, kRed);
+    mem.SetPixel(1, 0, kBlue);
+    Surface s(7, 4);
+    s.dc.SetViewportOrg(1, 0);
+    EXPECT_TRUE(s.dc.StretchBlt(0, 1, 4, 2, &mem, 0, 0, 2, 1, SRCCOPY));
+    EXPECT_TRUE(s.dc.StretchBlt(4, 0, 2, 1, &mem, 1, 0, 2, 1, SRCCOPY)); // half outside
+    const std::vector<std::string> want = {".....B.", ".RRBB..", ".RRBB..", "......."};
+    EXPECT_EQ(s.Picture(0, 0, 7, 4), want);
+}
+
 // --- Text -------------------------------------------------------------------------
 
 namespace {

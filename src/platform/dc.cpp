@@ -4,14 +4,17 @@
 #include "platform/dc.h"
 
 #include "platform/dc_internal.h"
+#include "platform/vector_state.h"
 
 #include <QImage>
 
 #include <algorithm>
+#include <vector>
 
 using namespace dcdetail;
 
 CDC::CDC(QImage* image) : m_pImage(image) {
+    ++g_nDrawSerial;
     if (!image || image->isNull()) return;
     const QImage::Format f = image->format();
     if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 &&
@@ -30,6 +33,7 @@ CDC::~CDC() = default;
 // meanwhile (the screen shown during an animation) shares its memory until a
 // write detaches it, and the old pointer would then write into the copy.
 bool CDC::Prepare() {
+    ++g_nDrawSerial;
     if (!m_pImage || m_pImage->isNull() || m_pImage->width() != m_nWidth ||
         m_pImage->height() != m_nHeight) {
         m_pBits = nullptr;
@@ -68,12 +72,6 @@ int CDC::GetClipBox(CRect* rect) const {
 }
 
 // --- Attributes ---------------------------------------------------------------
-
-CPen CDC::SelectObject(const CPen& pen) {
-    const CPen old = m_pen;
-    m_pen = pen;
-    return old;
-}
 
 CBrush CDC::SelectObject(const CBrush& brush) {
     const CBrush old = m_brush;
@@ -197,10 +195,110 @@ COLORREF CDC::GetPixel(int x, int y) const {
 
 // --- Pictures ------------------------------------------------------------------------
 
+CBitmap::CBitmap() = default;
+CBitmap::~CBitmap() = default;
+
+BOOL CBitmap::CreateBitmap(int width, int height) {
+    DeleteObject();
+    if (width <= 0 || height <= 0) return FALSE;
+    auto image = std::make_unique<QImage>(width, height, QImage::Format_RGB32);
+    if (image->isNull()) return FALSE;
+    std::fill_n(reinterpret_cast<std::uint32_t*>(image->bits()),
+                std::size_t(image->bytesPerLine() / 4) * std::size_t(height), kOpaque);
+    m_pImage = std::move(image);
+    return TRUE;
+}
+
+void CBitmap::DeleteObject() {
+    m_pImage.reset();
+}
+
+CSize CBitmap::GetSize() const {
+    return m_pImage ? CSize(m_pImage->width(), m_pImage->height()) : CSize(0, 0);
+}
+
+BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int xSrc, int ySrc,
+                 UINT dwRop) {
+    if (dwRop != SRCCOPY || !pSrcDC || nWidth <= 0 || nHeight <= 0 || !Prepare()) return FALSE;
+    const QImage* srcImage = pSrcDC->m_pImage;
+    if (!srcImage || srcImage->isNull() || srcImage == m_pImage) return FALSE;
+    // Device rectangles of both sides, cut to the clip here and to the
+    // source image there.
+    const long long dx = (long long)x + m_ptOrg.x, dy = (long long)y + m_ptOrg.y;
+    const long long sx = (long long)xSrc + pSrcDC->m_ptOrg.x,
+                    sy = (long long)ySrc + pSrcDC->m_ptOrg.y;
+    long long l = std::max<long long>(dx, m_rcClip.left), t = std::max<long long>(dy, m_rcClip.top);
+    long long r = std::min<long long>(dx + nWidth, m_rcClip.right);
+    long long b = std::min<long long>(dy + nHeight, m_rcClip.bottom);
+    l = std::max(l, dx - sx), t = std::max(t, dy - sy);
+    r = std::min(r, dx - sx + srcImage->width()), b = std::min(b, dy - sy + srcImage->height());
+    if (l >= r || t >= b) return TRUE;
+    const auto* srcBits = reinterpret_cast<const std::uint32_t*>(srcImage->constBits());
+    const std::size_t srcStride = std::size_t(srcImage->bytesPerLine() / 4);
+    for (long long row = t; row < b; ++row) {
+        const std::uint32_t* from =
+            srcBits + std::size_t(row - dy + sy) * srcStride + std::size_t(l - dx + sx);
+        std::copy(from, from + (r - l), m_pBits + std::size_t(row) * std::size_t(m_nStride) + l);
+    }
+    return TRUE;
+}
+
+BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int xSrc, int ySrc,
+                     int nSrcWidth, int nSrcHeight, UINT dwRop) {
+    if (dwRop != SRCCOPY || !pSrcDC || nWidth <= 0 || nHeight <= 0 || nSrcWidth <= 0 ||
+        nSrcHeight <= 0 || !Prepare())
+        return FALSE;
+    const QImage* srcImage = pSrcDC->m_pImage;
+    if (!srcImage || srcImage->isNull() || srcImage == m_pImage) return FALSE;
+    const long long dx = (long long)x + m_ptOrg.x, dy = (long long)y + m_ptOrg.y;
+    const long long sx = (long long)xSrc + pSrcDC->m_ptOrg.x,
+                    sy = (long long)ySrc + pSrcDC->m_ptOrg.y;
+    const long long l = std::max<long long>(dx, m_rcClip.left);
+    const long long t = std::max<long long>(dy, m_rcClip.top);
+    const long long r = std::min<long long>(dx + nWidth, m_rcClip.right);
+    const long long b = std::min<long long>(dy + nHeight, m_rcClip.bottom);
+    if (l >= r || t >= b) return TRUE;
+    // Each destination row is one source row resampled; equal neighbours
+    // (a stretched row) are copied from the line made for the first.
+    const long long srcW = srcImage->width(), srcH = srcImage->height();
+    std::vector<long long> cols(std::size_t(r - l));
+    for (long long col = l; col < r; ++col)
+        cols[std::size_t(col - l)] = sx + (col - dx) * nSrcWidth / nWidth;
+    const auto* srcBits = reinterpret_cast<const std::uint32_t*>(srcImage->constBits());
+    const std::size_t srcStride = std::size_t(srcImage->bytesPerLine() / 4);
+    std::vector<std::uint32_t> line(std::size_t(r - l));
+    std::vector<char> inside(std::size_t(r - l));
+    bool allInside = false;
+    long long lineRow = -1;
+    for (long long row = t; row < b; ++row) {
+        const long long srow = sy + (row - dy) * nSrcHeight / nHeight;
+        if (srow < 0 || srow >= srcH) continue;
+        std::uint32_t* to = m_pBits + std::size_t(row) * std::size_t(m_nStride) + l;
+        if (srow != lineRow) {
+            const std::uint32_t* from = srcBits + std::size_t(srow) * srcStride;
+            allInside = true;
+            for (std::size_t i = 0; i < cols.size(); ++i) {
+                inside[i] = cols[i] >= 0 && cols[i] < srcW;
+                line[i] = inside[i] ? from[cols[i]] : 0;
+                allInside = allInside && inside[i];
+            }
+            lineRow = srow;
+        }
+        if (allInside) {
+            std::copy(line.begin(), line.end(), to);
+            continue;
+        }
+        for (std::size_t i = 0; i < cols.size(); ++i)
+            if (inside[i]) to[i] = line[i];
+    }
+    return TRUE;
+}
+
 // Nearest-neighbour scaling straight into the surface: the source pixel of a
 // destination pixel is the one its left/top edge falls in.
 void CDC::DrawImage(const CRect& dest, const QImage& picture) {
     if (picture.isNull() || dest.IsRectEmpty() || !Prepare()) return;
+    const CUpperVectorStateScope cleanVectors; // the conversion is Qt's
     const QImage src = picture.format() == QImage::Format_RGB32
                            ? picture
                            : picture.convertToFormat(QImage::Format_RGB32);

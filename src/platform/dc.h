@@ -44,6 +44,10 @@
 //   escapement turns the text anticlockwise about (x, y).
 // - DrawImage takes for each destination pixel the source pixel its
 //   top-left corner falls in (no smoothing).
+// - BitBlt copies pixels one to one from another DC (SRCCOPY only); source
+//   pixels outside the source image leave the destination as it was.
+//   StretchBlt takes for each destination pixel the source pixel its
+//   top-left corner falls in, as DrawImage does.
 #pragma once
 
 #include "platform/types.h"
@@ -90,6 +94,21 @@ constexpr int FLOODFILLSURFACE = 1;
 
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFFu;
 
+constexpr UINT SRCCOPY = 0x00CC0020u;
+
+// Caches that only save time (text drawn before, a page's pattern
+// background). Off, everything is drawn along the plain path; the pixels are
+// the same either way. On unless turned off.
+namespace dcdetail {
+inline bool g_bDrawingCaches = true;
+}
+inline void SetDrawingCachesEnabled(bool on) {
+    dcdetail::g_bDrawingCaches = on;
+}
+inline bool DrawingCachesEnabled() {
+    return dcdetail::g_bDrawingCaches;
+}
+
 // GetClipBox results.
 constexpr int NULLREGION = 1;
 constexpr int SIMPLEREGION = 2;
@@ -114,11 +133,30 @@ struct CBrush {
     }
 };
 
+// A picture in memory that a CDC of its own draws on, to be copied onto
+// another DC with BitBlt. Black when created.
+class CBitmap {
+public:
+    CBitmap();
+    ~CBitmap();
+    CBitmap(const CBitmap&) = delete;
+    CBitmap& operator=(const CBitmap&) = delete;
+
+    BOOL CreateBitmap(int width, int height); // FALSE for an empty size or no memory
+    void DeleteObject();
+    CSize GetSize() const;
+    QImage* Surface() const { return m_pImage.get(); }
+
+private:
+    std::unique_ptr<QImage> m_pImage;
+};
+
 class CDC {
 public:
     // Draws on `image`, which must stay alive and keep its size while the DC
     // exists. The clip rectangle starts as the whole image.
     explicit CDC(QImage* image);
+    explicit CDC(CBitmap* bitmap) : CDC(bitmap->Surface()) {}
     virtual ~CDC();
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
@@ -137,7 +175,11 @@ public:
     int Height() const { return m_nHeight; }
 
     // --- Attributes ---------------------------------------------------------
-    CPen SelectObject(const CPen& pen);
+    CPen SelectObject(const CPen& pen) { // inline: curves select a pen per segment
+        const CPen old = m_pen;
+        m_pen = pen;
+        return old;
+    }
     CBrush SelectObject(const CBrush& brush);
     LOGFONT SelectObject(const LOGFONT& font);
     const CPen& GetCurrentPen() const { return m_pen; }
@@ -153,7 +195,12 @@ public:
     int GetROP2() const { return m_nRop2; }
 
     // --- Lines and shapes ------------------------------------------------------
-    CPoint MoveTo(int x, int y);
+    CPoint MoveTo(int x, int y) {
+        const CPoint old = m_ptCur;
+        m_ptCur = CPoint(x, y);
+        m_nDashPos = 0;
+        return old;
+    }
     CPoint MoveTo(CPoint p) { return MoveTo(p.x, p.y); }
     BOOL LineTo(int x, int y);
     BOOL LineTo(CPoint p) { return LineTo(p.x, p.y); }
@@ -197,6 +244,12 @@ public:
     // --- Pictures -----------------------------------------------------------
     // Scales `picture` into the logical rectangle (clipped).
     void DrawImage(const CRect& dest, const QImage& picture);
+    // Copies the block at logical (xSrc, ySrc) of `pSrcDC` to logical (x, y).
+    BOOL BitBlt(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int xSrc, int ySrc,
+                UINT dwRop);
+    // Scales the source block into the destination block (positive sizes).
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int xSrc, int ySrc,
+                    int nSrcWidth, int nSrcHeight, UINT dwRop);
 
     // The surface itself, for the platform's own use (window, printer).
     QImage* Surface() const { return m_pImage; }

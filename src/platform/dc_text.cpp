@@ -1,20 +1,46 @@
 // Text of the device context: GBK bytes drawn with Qt on the same image,
 // without antialiasing, so text drawn twice over itself stays the same.
+//
+// Pages draw the same pieces of text in every pass, and a Qt text draw
+// (shaping, a painter, the glyph cache) costs far more than its pixels. So a
+// piece of unrotated text is drawn by Qt once onto a scratch image, and the
+// pixels Qt set are kept as a stamp: horizontal runs relative to the text's
+// top-left. Later draws of the same bytes in the same font set the same
+// pixels directly. Without antialiasing Qt writes the text colour over whole
+// pixels, so stamping is exact; text whose scratch image shows anything else
+// (partial pixels, ink beyond the margin) is always drawn by Qt.
 #include "platform/dc.h"
 
 #include "platform/dc_internal.h"
 #include "platform/fonts.h"
 #include "platform/text_codec.h"
+#include "platform/vector_state.h"
 
 #include <QColor>
 #include <QImage>
 #include <QPainter>
 
 #include <cmath>
+#include <cstring>
+#include <unordered_map>
+#include <vector>
 
 using namespace dcdetail;
 
 namespace {
+
+// Stamps are kept up to these totals; then all are dropped and made anew.
+constexpr std::size_t kMaxStamps = 8192;
+constexpr std::size_t kMaxStampRuns = 2000000;
+// Larger texts are not stamped (the scratch image would be large).
+constexpr int kMaxStampAdvance = 4096;
+constexpr int kMaxStampCell = 512;
+// Free scratch border around the cell, in cells plus pixels: room for
+// italic overhang and ink above or below the cell.
+constexpr int kStampMarginExtra = 8;
+
+constexpr std::uint32_t kScratchInk = 0xFFFFFFFFu;
+constexpr std::uint32_t kScratchPaper = 0xFF000000u;
 
 QColor ToQColor(COLORREF c) {
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
@@ -25,21 +51,146 @@ QString FromGbk(const char* gbk, int count) {
     return QString::fromUtf8(utf8.data(), int(utf8.size()));
 }
 
+struct StampRun {
+    int y, x0, x1; // x1 inclusive, relative to the text's top-left
+};
+
+struct TextStamp {
+    int advance = 0;
+    int ascent = 0;
+    int cell = 0;
+    bool stampable = false; // else Qt draws it every time
+    std::vector<StampRun> runs;
+};
+
+struct StampCache {
+    std::unordered_map<std::string, TextStamp> stamps;
+    std::size_t runs = 0;
+};
+
+StampCache& Stamps() {
+    static StampCache cache;
+    return cache;
+}
+
+// The font fields that change pixels, then the text bytes.
+std::string StampKey(const LOGFONT& lf, const char* gbk, int count) {
+    const int fields[] = {lf.lfHeight, lf.lfWidth,     lf.lfWeight,
+                          lf.lfItalic, lf.lfUnderline, lf.lfStrikeOut};
+    const std::size_t face = strnlen(lf.lfFaceName, LF_FACESIZE);
+    std::string key(reinterpret_cast<const char*>(fields), sizeof fields);
+    key.append(lf.lfFaceName, face).push_back('\0');
+    key.append(gbk, std::size_t(count));
+    return key;
+}
+
+void PaintText(QPainter& painter, const DcFont& font, const QString& text, COLORREF colour) {
+    painter.setFont(font.font);
+    painter.setPen(ToQColor(colour));
+    painter.drawText(QPoint(0, font.nAscent), text);
+}
+
+void SetTextHints(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+}
+
+// Draws the text once on a scratch image and keeps what Qt set.
+TextStamp MakeStamp(const DcFont& font, const QString& text, int advance) {
+    TextStamp stamp;
+    stamp.advance = advance;
+    stamp.ascent = font.nAscent;
+    stamp.cell = font.nAscent + font.nDescent;
+    if (advance < 0 || advance > kMaxStampAdvance || stamp.cell <= 0 || stamp.cell > kMaxStampCell)
+        return stamp;
+    const int margin = stamp.cell + kStampMarginExtra;
+    QImage scratch(advance + 2 * margin, stamp.cell + 2 * margin, QImage::Format_RGB32);
+    if (scratch.isNull()) return stamp;
+    scratch.fill(kScratchPaper);
+    {
+        QPainter painter(&scratch);
+        SetTextHints(painter);
+        painter.translate(margin, margin);
+        PaintText(painter, font, text, RGB(255, 255, 255));
+    }
+    const int w = scratch.width(), h = scratch.height();
+    for (int y = 0; y < h; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(scratch.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            if (row[x] == kScratchPaper) continue;
+            const bool border = x == 0 || y == 0 || x == w - 1 || y == h - 1;
+            if (row[x] != kScratchInk || border) { // not a whole pixel, or ink may be cut off
+                stamp.runs.clear();
+                return stamp;
+            }
+            int end = x;
+            while (end + 1 < w && row[end + 1] == kScratchInk) ++end;
+            if (end == w - 1) {
+                stamp.runs.clear();
+                return stamp;
+            }
+            stamp.runs.push_back({y - margin, x - margin, end - margin});
+            x = end;
+        }
+    }
+    stamp.runs.shrink_to_fit();
+    stamp.stampable = true;
+    return stamp;
+}
+
+const TextStamp& FindOrMakeStamp(const std::string& key, const DcFont& font, const QString& text,
+                                 int advance) {
+    StampCache& cache = Stamps();
+    if (cache.stamps.size() >= kMaxStamps || cache.runs >= kMaxStampRuns) {
+        cache.stamps.clear();
+        cache.runs = 0;
+    }
+    TextStamp& stamp = cache.stamps[key];
+    stamp = MakeStamp(font, text, advance);
+    cache.runs += stamp.runs.size();
+    return stamp;
+}
+
 } // namespace
 
 BOOL CDC::TextOut(int x, int y, const char* gbk, int count) {
     if (!gbk || count < 0) return FALSE;
-    if (count == 0 || !m_pBits || m_rcClip.IsRectEmpty()) return TRUE;
+    if (count == 0 || !Prepare() || m_rcClip.IsRectEmpty()) return TRUE;
+    const int esc = m_font.lfEscapement % 3600;
+    const long long dx = (long long)x + m_ptOrg.x, dy = (long long)y + m_ptOrg.y;
+
+    const auto drawStamp = [&](const TextStamp& s) {
+        if (m_nBkMode == OPAQUE)
+            FillRectDevice(dx, dy, dx + s.advance, dy + s.cell, ToRgb32(m_crBk));
+        const std::uint32_t ink = ToRgb32(m_crText);
+        for (const StampRun& r : s.runs) FillSpanDevice(dy + r.y, dx + r.x0, dx + r.x1, ink);
+        return TRUE;
+    };
+
+    // A stamp made before: no Qt at all.
+    std::string key;
+    if (esc == 0 && DrawingCachesEnabled()) {
+        key = StampKey(m_font, gbk, count);
+        const auto found = Stamps().stamps.find(key);
+        if (found != Stamps().stamps.end() && found->second.stampable)
+            return drawStamp(found->second);
+    }
+
     const QString text = FromGbk(gbk, count);
     if (text.isEmpty()) return TRUE;
+    const CUpperVectorStateScope cleanVectors; // after every Qt call below
     const DcFont& font = CachedFont(m_font);
     const int advance = font.metrics.horizontalAdvance(text);
     const int cell = font.nAscent + font.nDescent;
-    const long long dx = (long long)x + m_ptOrg.x, dy = (long long)y + m_ptOrg.y;
+
+    if (!key.empty()) {
+        const TextStamp& s = FindOrMakeStamp(key, font, text, advance);
+        if (s.stampable) return drawStamp(s);
+    }
 
     // Text wholly outside the clip costs no painter (pages draw everything
     // and let the clip decide). A rotated text stays within its radius.
-    const int esc = m_font.lfEscapement % 3600;
     const long long reach = esc == 0 ? 0 : (long long)std::ceil(std::hypot(advance, cell)) + 1;
     const long long right = esc == 0 ? dx + advance : dx + reach;
     const long long bottom = esc == 0 ? dy + cell : dy + reach;
@@ -48,20 +199,17 @@ BOOL CDC::TextOut(int x, int y, const char* gbk, int count) {
         return TRUE;
 
     QPainter painter(m_pImage);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    SetTextHints(painter);
     painter.setClipRect(QRect(m_rcClip.left, m_rcClip.top, m_rcClip.Width(), m_rcClip.Height()));
     painter.translate(double(dx), double(dy));
     if (esc != 0) painter.rotate(-esc / 10.0); // anticlockwise on screen
     if (m_nBkMode == OPAQUE) painter.fillRect(QRect(0, 0, advance, cell), ToQColor(m_crBk));
-    painter.setFont(font.font);
-    painter.setPen(ToQColor(m_crText));
-    painter.drawText(QPoint(0, font.nAscent), text);
+    PaintText(painter, font, text, m_crText);
     return TRUE;
 }
 
 CSize CDC::GetTextExtent(const CString& gbk) const {
+    const CUpperVectorStateScope cleanVectors;
     const DcFont& font = CachedFont(m_font);
     const QString text = FromGbk(gbk.data(), int(gbk.size()));
     return CSize(font.metrics.horizontalAdvance(text), font.nAscent + font.nDescent);

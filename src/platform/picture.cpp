@@ -1,6 +1,7 @@
 #include "platform/picture.h"
 
 #include "platform/file.h"
+#include "platform/vector_state.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -59,6 +60,7 @@ QImage LoadPicture(const std::string& path) {
 
 bool DrawPictureFile(CDC* pDC, const std::string& gbkPath, const CRect& dest) {
     if (gbkPath.empty()) return false;
+    const CUpperVectorStateScope cleanVectors; // decoding and conversion are Qt's
     const QImage image = LoadPicture(ResolveProgramPath(gbkPath));
     if (image.isNull()) return false;
     // A negative width or height mirrors the picture into the box on the

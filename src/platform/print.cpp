@@ -2,6 +2,7 @@
 
 #include "platform/dc.h"
 #include "platform/scroll_view.h"
+#include "platform/vector_state.h"
 
 #include <QImage>
 #include <QPainter>
@@ -72,6 +73,7 @@ bool DrawPrintPages(CScrollView* view, CPrintInfo* info, UINT from, UINT to, con
 
     CPrintPassScope pass(view);
     image.fill(Qt::white);
+    ClearUpperVectorState();
     {
         CDC dc(&image);
         dc.SetPrinting(TRUE);
@@ -80,6 +82,7 @@ bool DrawPrintPages(CScrollView* view, CPrintInfo* info, UINT from, UINT to, con
     bool complete = true;
     for (UINT page = from; page <= to; ++page) {
         image.fill(Qt::white);
+        ClearUpperVectorState();
         {
             CDC dc(&image);
             dc.SetPrinting(TRUE);

@@ -1,5 +1,7 @@
 #include "platform/scroll_view.h"
 
+#include "platform/vector_state.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -71,6 +73,9 @@ int CScrollView::RenderPending() {
         m_rcDirty = CRect(); // what the pass invalidates is collected anew
         if (clip.IsRectEmpty()) break;
         {
+            // Qt's own painting since the last pass may have left the
+            // vector state dirty; the pass is where the arithmetic is.
+            ClearUpperVectorState();
             CPassScope scope(&m_bInPass);
             CDC dc(m_pImage.get());
             dc.SetClipRect(clip);
@@ -126,6 +131,7 @@ void CScrollView::ReleaseCapture() {
 
 void CScrollView::ShowAndWait(int ms) {
     if (m_pHost) m_pHost->PresentAndWait(ms);
+    ClearUpperVectorState(); // the screen was painted by Qt; the pass goes on
 }
 
 void CScrollView::ResizeClient(int cx, int cy) {
@@ -138,6 +144,7 @@ void CScrollView::ResizeClient(int cx, int cy) {
         return;
     }
     if (CSize(cx, cy) != m_sizeClient) {
+        const CUpperVectorStateScope cleanVectors; // QImage::fill is Qt's AVX2 fill
         auto image = std::make_unique<QImage>();
         if (cx > 0 && cy > 0) {
             *image = QImage(cx, cy, QImage::Format_RGB32);

@@ -2,6 +2,7 @@
 
 #include "platform/file.h"
 #include "platform/text_codec.h"
+#include "platform/vector_state.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -62,6 +63,7 @@ void AfxMessageBox(const std::string& utf8Text) {
     }
     QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Pemro"),
                              QString::fromStdString(utf8Text));
+    ClearUpperVectorState(); // the box's painting; the pass may go on
 }
 
 std::vector<std::string> SplitCommandLine(const std::string& commandLine) {

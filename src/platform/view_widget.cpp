@@ -1,5 +1,7 @@
 #include "platform/view_widget.h"
 
+#include "platform/vector_state.h"
+
 #include <QEventLoop>
 #include <QImage>
 #include <QMouseEvent>
@@ -114,6 +116,7 @@ void CViewWidget::scrollContentsBy(int, int) {
 
 void CViewWidget::paintEvent(QPaintEvent*) {
     // Only the image is shown here; passes run from the event loop.
+    const CUpperVectorStateScope cleanVectors; // after the painter has finished
     QPainter painter(viewport());
     const QImage& image = m_pView->BackingImage();
     painter.fillRect(viewport()->rect(), Qt::black);

@@ -2,7 +2,9 @@
 #include "view/view.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
+#include <cstdlib>
 
 // A horizontal gradient, one fill per pixel column: the first column is
 // exactly `from`, the last one step short of `to`.
@@ -24,21 +26,22 @@ void CPemroView::FillRectGradientPx(CDC* pDC, int left, int top, int right, int 
     pDC->GetClipBox(&clip);
     const int first = std::max(left, clip.left);
     const int last = std::min(right, clip.right);
-    const auto columnColour = [&](int i) {
+    if (first >= last) return;
+    // The row of column colours, stretched down the rectangle: the same
+    // pixels as a fill per column, written row by row.
+    CBitmap row;
+    if (!row.CreateBitmap(last - first, 1)) return;
+    CDC rowDC(&row);
+    for (int i = first; i < last; ++i) {
         int c[3];
         for (int k = 0; k < 3; ++k)
             c[k] = int(((right - std::int64_t(i)) * c0[k] + (i - std::int64_t(left)) * c1[k]) / w &
                        255);
-        return RGB(c[0], c[1], c[2]);
-    };
-    // Neighbouring columns of one colour are filled as one rectangle.
-    for (int i = first; i < last;) {
-        const COLORREF colour = columnColour(i);
-        int end = i + 1;
-        while (end < last && columnColour(end) == colour) ++end;
-        pDC->FillSolidRect(CRect(i, top, end, bottom), colour);
-        i = end;
+        rowDC.SetPixel(i - first, 0, RGB(c[0], c[1], c[2]));
     }
+    const long long height = std::min<long long>(std::llabs((long long)bottom - top), INT_MAX);
+    pDC->StretchBlt(first, std::min(top, bottom), last - first, int(height), &rowDC, 0, 0,
+                    last - first, 1, SRCCOPY);
 }
 
 void CPemroView::FillRectWorld(CDC* pDC, double xLeft, double xRight, double yBottom, double yTop,

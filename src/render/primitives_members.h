@@ -4,12 +4,23 @@
     // --- World frame, colours and the graph-region test (world_frame.cpp) ----
     // The band test: the current figure is placed and lies within 150 pixels
     // of the area being painted.
-    BOOL IsFigureBandVisible() const;
+    // Inline: curves ask for every segment.
+    BOOL IsFigureBandVisible() const {
+        return m_bFigureVisible && m_nGraphTop > m_nClipTop - 150 &&
+               m_nGraphBottom < m_nClipBottom + 150;
+    }
     // World point to page pixel, offset truncated (the usual frame); FALSE
     // when the point cannot become a pixel (NaN, infinite, zero span, huge).
     BOOL MapWorldOffset(double x, double y, int* px, int* py) const;
     // The same with the whole coordinate truncated (world lines).
-    BOOL MapWorldWhole(double x, double y, int* px, int* py) const;
+    BOOL MapWorldWhole(double x, double y, int* px, int* py) const { // inline, as above
+        const double fx = m_nPlotLeft + (x - m_dXMin) / m_dXSpan * m_nPlotWidth;
+        const double fy = m_nPlotBottom - (y - m_dYMin) / m_dYSpan * m_nPlotHeight;
+        if (!IsDrawable(fx) || !IsDrawable(fy)) return FALSE;
+        *px = ToPixel(fx);
+        *py = ToPixel(fy);
+        return TRUE;
+    }
     static COLORREF MakeRGB(double r, double g, double b);
     void SplitRGB(COLORREF colour);
     BOOL HitTestGraphRegion(int kind) const;

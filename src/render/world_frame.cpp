@@ -5,11 +5,6 @@
 #include <cmath>
 #include <cstdint>
 
-BOOL CPemroView::IsFigureBandVisible() const {
-    return m_bFigureVisible && m_nGraphTop > m_nClipTop - 150 &&
-           m_nGraphBottom < m_nClipBottom + 150;
-}
-
 // px = left + trunc((x - xmin) / xspan * width): the offset from the plot
 // edge is truncated, so points left of the plot round toward it.
 BOOL CPemroView::MapWorldOffset(double x, double y, int* px, int* py) const {
@@ -18,15 +13,6 @@ BOOL CPemroView::MapWorldOffset(double x, double y, int* px, int* py) const {
     if (!IsDrawable(dx) || !IsDrawable(dy)) return FALSE;
     *px = m_nPlotLeft + ToPixel(dx);
     *py = m_nPlotBottom - ToPixel(dy);
-    return TRUE;
-}
-
-BOOL CPemroView::MapWorldWhole(double x, double y, int* px, int* py) const {
-    const double fx = m_nPlotLeft + (x - m_dXMin) / m_dXSpan * m_nPlotWidth;
-    const double fy = m_nPlotBottom - (y - m_dYMin) / m_dYSpan * m_nPlotHeight;
-    if (!IsDrawable(fx) || !IsDrawable(fy)) return FALSE;
-    *px = ToPixel(fx);
-    *py = ToPixel(fy);
     return TRUE;
 }
 

@@ -20,6 +20,8 @@ constexpr int kLowStripHeight = 140;
 constexpr int kPatternCell = 4;
 // Cells of one row that the pattern fill keeps to merge equal rows.
 constexpr int kPatternBandCells = 1024;
+// Larger boxes (printer pages) are computed each time rather than kept.
+constexpr long long kMaxCachedPatternPixels = 4096LL * 4096LL;
 // The first line of the page lies this far down.
 constexpr int kFirstLineY = 10;
 // The family heading is written while the top of the page is in view.
@@ -91,7 +93,7 @@ void CPemroView::PaintPageBackground(CDC* pDC) {
     if (m_nBackgroundMode == 1)
         DrawPicture(pDC, m_strBackgroundPicture, m_nClipLeft, m_nClipTop,
                     m_nClipRight - m_nClipLeft, m_nClipBottom - m_nClipTop);
-    if (m_nBackgroundMode == -1) PaintPatternBackground(pDC);
+    if (m_nBackgroundMode == -1) PaintPatternBackgroundCached(pDC);
     // Grid lines are aligned to the clip box, not to the page origin.
     if (m_nGridHidden == 0 && m_nGridSize > 0) {
         for (int x = m_nClipLeft; x < m_nClipRight; x += m_nGridSize)
@@ -157,6 +159,46 @@ void CPemroView::PaintPatternBackground(CDC* pDC) {
     }
     // The last band reaches the bottom of its last cell, as every cell does.
     if (bands) fillRuns(band, bandTop, y);
+}
+
+void CPemroView::PaintPatternBackgroundCached(CDC* pDC) {
+    // The box in page coordinates and everything the pattern is computed
+    // from; the last field tells a stored key from none.
+    const int key[10] = {m_nClipLeft,
+                         m_nClipTop,
+                         m_nClipRight,
+                         m_nClipBottom,
+                         m_nBoxWidth,
+                         m_nBoxHeight,
+                         m_nBackgroundPattern,
+                         m_nBrightness,
+                         int(RGB(m_anSplitRgb[0], m_anSplitRgb[1], m_anSplitRgb[2])),
+                         1};
+    static_assert(sizeof key == sizeof m_anPatternKey, "one key field per stored field");
+    const long long width = (long long)m_nClipRight - m_nClipLeft;
+    const long long height = (long long)m_nClipBottom - m_nClipTop;
+    if (!DrawingCachesEnabled() || pDC->IsPrinting() || width <= 0 || height <= 0 ||
+        width * height > kMaxCachedPatternPixels) {
+        PaintPatternBackground(pDC);
+        return;
+    }
+    const bool upToDate = std::equal(key, key + 10, m_anPatternKey);
+    if (!upToDate) {
+        std::fill(m_anPatternKey, m_anPatternKey + 10, 0);
+        if (!m_bmpPattern.CreateBitmap(int(width), int(height))) {
+            PaintPatternBackground(pDC);
+            return;
+        }
+    }
+    // Page coordinates on the bitmap: its top-left is the box's.
+    CDC memDC(&m_bmpPattern);
+    memDC.SetViewportOrg(-m_nClipLeft, -m_nClipTop);
+    if (!upToDate) {
+        PaintPatternBackground(&memDC);
+        std::copy(key, key + 10, m_anPatternKey);
+    }
+    pDC->BitBlt(m_nClipLeft, m_nClipTop, int(width), int(height), &memDC, m_nClipLeft, m_nClipTop,
+                SRCCOPY);
 }
 
 void CPemroView::ResetPassFields() {

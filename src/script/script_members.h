@@ -8,6 +8,11 @@
     void LayoutFromClipBox(CDC* pDC);
     void PaintPageBackground(CDC* pDC);
     void PaintPatternBackground(CDC* pDC);
+    // The pattern is the same in every pass over the same box and setting:
+    // computed once into m_bmpPattern, then copied.
+    void PaintPatternBackgroundCached(CDC* pDC);
+    CBitmap m_bmpPattern;
+    int m_anPatternKey[10] = {}; // what m_bmpPattern shows (PatternKey)
     void ResetPassFields();
     void DrawFamilyHeading(CDC* pDC);
     BOOL RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart);

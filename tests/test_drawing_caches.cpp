@@ -1,0 +1,152 @@
+// The drawing caches change no pixel: text in every style, place and clip,
+// every sample page and every pattern background, drawn with the caches and
+// along the plain path.
+#include "test_support.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+using namespace test_support;
+
+namespace {
+
+// Everything drawn while the object lives takes the plain path.
+class PlainDrawing {
+public:
+    PlainDrawing() { SetDrawingCachesEnabled(false); }
+    ~PlainDrawing() { SetDrawingCachesEnabled(true); }
+    PlainDrawing(const PlainDrawing&) = delete;
+    PlainDrawing& operator=(const PlainDrawing&) = delete;
+};
+
+int DifferingPixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return -1;
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+struct TextCase {
+    const char* name;
+    int height, width, weight, italic, underline, strikeout;
+    int bkMode;
+    int x, y;
+    const char* utf8;
+};
+
+// A background with a different colour in every pixel, so that an opaque
+// cell or a missing pixel shows.
+QImage Backdrop(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb(x * 7 % 256, y * 5 % 256, 90));
+    return image;
+}
+
+QImage DrawText(const TextCase& c, bool twice) {
+    QImage image = Backdrop(240, 120);
+    CDC dc(&image);
+    dc.SetClipRect(CRect(10, 8, 230, 110)); // text near the edges is cut
+    dc.SetViewportOrg(3, -2);
+    LOGFONT font;
+    font.lfHeight = c.height, font.lfWidth = c.width, font.lfWeight = c.weight;
+    font.lfItalic = BYTE(c.italic), font.lfUnderline = BYTE(c.underline);
+    font.lfStrikeOut = BYTE(c.strikeout);
+    font.SetFaceName(Gbk(u8"宋体").c_str());
+    dc.SelectObject(font);
+    dc.SetBkMode(c.bkMode);
+    dc.SetBkColor(RGB(20, 200, 40));
+    dc.SetTextColor(RGB(250, 240, 10));
+    const std::string text = Gbk(c.utf8);
+    for (int i = 0; i < (twice ? 2 : 1); ++i) dc.TextOut(c.x, c.y, text);
+    return image;
+}
+
+// A sample page's first screen after two full passes (the second one draws
+// from what the first kept), on the given pattern background.
+QImage DrawPage(const std::string& code, int family, int pattern) {
+    auto view = MakeView();
+    view->ResetTopic(family);
+    view->m_strTopicCode = code;
+    view->m_nBackgroundMode = -1;
+    view->m_nBackgroundPattern = pattern;
+    view->ResizeClient(kPageWidth, kPageHeight);
+    view->RenderPending();
+    view->Invalidate();
+    view->RenderPending();
+    // A low strip: the box keeps its height, the pattern its cells.
+    const CRect strip(0, kPageHeight - 90, kPageWidth, kPageHeight);
+    view->InvalidateRect(&strip);
+    view->RenderPending();
+    return view->BackingImage().copy();
+}
+
+} // namespace
+
+TEST(DrawingCaches, TextIsPixelIdenticalInEveryStyleAndClip) {
+    const TextCase cases[] = {
+        {"small body text", -12, 0, FW_NORMAL, 0, 0, 0, TRANSPARENT, 20, 20, u8"函数 f(x)=sin x"},
+        {"cell height, opaque", 24, 0, FW_NORMAL, 0, 0, 0, OPAQUE, 20, 30, u8"积分∫与极限"},
+        {"bold", 20, 0, 700, 0, 0, 0, OPAQUE, 15, 40, u8"定理 1.2"},
+        {"italic", -22, 0, FW_NORMAL, 1, 0, 0, TRANSPARENT, 30, 40, u8"ABCxyz"},
+        {"underline and strikeout", 18, 0, FW_NORMAL, 0, 1, 1, OPAQUE, 20, 50, u8"下划线 text"},
+        {"stretched", 20, 14, FW_NORMAL, 0, 0, 0, TRANSPARENT, 12, 60, u8"宽字 ab"},
+        {"large glyphs", -90, 0, FW_NORMAL, 0, 0, 0, OPAQUE, 40, 10, u8"大g"},
+        {"cut at the left and top", 26, 0, FW_NORMAL, 0, 0, 0, OPAQUE, -4, -2, u8"边缘"},
+        {"cut at the right and bottom", 26, 0, FW_NORMAL, 0, 0, 0, OPAQUE, 200, 100, u8"边缘"},
+        {"wholly outside", 16, 0, FW_NORMAL, 0, 0, 0, OPAQUE, 400, 400, u8"看不见"},
+        {"spaces only", 16, 0, FW_NORMAL, 0, 0, 0, OPAQUE, 50, 70, "   "},
+    };
+    for (const TextCase& c : cases) {
+        QImage plain;
+        {
+            PlainDrawing off;
+            plain = DrawText(c, true);
+        }
+        EXPECT_EQ(DifferingPixels(plain, DrawText(c, false)), 0) << c.name << ", first draw";
+        EXPECT_EQ(DifferingPixels(plain, DrawText(c, true)), 0) << c.name << ", from the stamp";
+        const bool visible = c.x < 240;
+        EXPECT_EQ(DifferingPixels(plain, Backdrop(240, 120)) != 0, visible) << c.name;
+    }
+}
+
+TEST(DrawingCaches, EverySamplePageIsPixelIdentical) {
+    InRunDir runDir;
+    struct Page {
+        std::string code;
+        int family;
+    };
+    std::vector<Page> pages;
+    namespace fs = std::filesystem;
+    for (const auto& e : fs::directory_iterator("data"))
+        if (e.path().extension() == ".txt") pages.push_back({e.path().stem().string(), -1});
+    for (const auto& e : fs::directory_iterator("gsdata"))
+        if (e.path().extension() == ".txt")
+            pages.push_back({e.path().stem().string().substr(2), 0});
+    ASSERT_GE(pages.size(), 20u);
+    for (const Page& p : pages) {
+        QImage plain;
+        {
+            PlainDrawing off;
+            plain = DrawPage(p.code, p.family, 1);
+        }
+        EXPECT_EQ(DifferingPixels(plain, DrawPage(p.code, p.family, 1)), 0) << p.code;
+    }
+}
+
+TEST(DrawingCaches, EveryPatternBackgroundIsPixelIdentical) {
+    InRunDir runDir;
+    for (int pattern = 1; pattern <= 6; ++pattern) {
+        QImage plain;
+        {
+            PlainDrawing off;
+            plain = DrawPage("230", -1, pattern);
+        }
+        EXPECT_EQ(DifferingPixels(plain, DrawPage("230", -1, pattern)), 0) << pattern;
+    }
+}
