@@ -59,8 +59,6 @@ void CPemroView::CmdDisDistribution(CDC*) {}
 void CPemroView::CmdConDistribution(CDC*) {}
 void CPemroView::CmdRegionEstimate(CDC*) {}
 void CPemroView::CmdAssumeVerify(CDC*) {}
-void CPemroView::CmdRegression1(CDC*) {}
-void CPemroView::CmdRegressionm(CDC*) {}
 void CPemroView::CmdApproximation(CDC*) {}
 void CPemroView::CmdCurvespecialfunc(CDC*) {}
 void CPemroView::CmdLineInterpolate(CDC*) {}

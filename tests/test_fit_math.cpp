@@ -1,0 +1,109 @@
+// The fitting, approximation and interpolation methods alone. Expected
+// values are the methods' worked examples, hand calculations, and numbers
+// computed once with python3 (least squares and divided differences in
+// exact fractions.Fraction arithmetic, integrals in closed form).
+#include "numeric/math/approximation.h"
+#include "numeric/math/interpolation.h"
+#include "numeric/math/linear_solvers.h"
+#include "numeric/math/regression.h"
+#include "numeric/math/splines.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+using namespace numeric;
+
+// Working matrices of the solvers, on the heap.
+struct Matrices {
+    std::unique_ptr<double[][kDim]> a{new double[kDim][kDim]()};
+    std::unique_ptr<double[][kDim]> l{new double[kDim][kDim]()};
+    std::unique_ptr<double[][kDim]> u{new double[kDim][kDim]()};
+};
+
+// --- Regression ------------------------------------------------------------------
+
+TEST(FitMath, StraightLineFitsOfTheModels) {
+    // y = a e^(bx) through eight points (python3, exact least squares on
+    // ln y): a = 11.437069, b = 0.291216, Q = 0.0019176.
+    const double x[] = {1, 2, 3, 4, 5, 6, 7, 8};
+    const double y[] = {15.3, 20.5, 27.4, 36.6, 49.1, 65.6, 87.8, 117.6};
+    double eq[2][3];
+    RegressionNormalEquations(x, y, 8, kExpModel, eq);
+    EXPECT_EQ(eq[0][0], 8);
+    EXPECT_EQ(eq[0][1], 36);
+    EXPECT_EQ(eq[1][1], 204);
+    Matrices m;
+    for (int r = 0; r < 2; ++r) {
+        m.a[r][0] = eq[r][0], m.a[r][1] = eq[r][1], m.a[r][kRhs] = eq[r][2];
+    }
+    double sol[2];
+    SolveSmallSystem(m.a.get(), 2, sol);
+    const double a = RegressionA(sol[0], kExpModel), b = sol[1];
+    EXPECT_NEAR(a, 11.43706853676073, 1e-9);
+    EXPECT_NEAR(b, 0.291216016238187, 1e-12);
+    EXPECT_NEAR(RegressionResidual(x, y, 8, kExpModel, a, b), 0.0019175650083205658, 1e-12);
+
+    // The straight line through (0, 1), (1, 3), (2, 5) exactly (by hand):
+    // a = 1, b = 2 and every residual 0; types 7 and -1 are that line too.
+    const double lx[] = {0, 1, 2}, ly[] = {1, 3, 5};
+    for (int t : {int(kLineModel), 7, -1}) {
+        RegressionNormalEquations(lx, ly, 3, t, eq);
+        EXPECT_EQ(eq[0][2], 9);  // Σy
+        EXPECT_EQ(eq[1][2], 13); // Σxy
+        EXPECT_EQ(RegressionResidual(lx, ly, 3, t, 1, 2), 0);
+    }
+}
+
+TEST(FitMath, UndefinedTransformsCountAsZero) {
+    EXPECT_EQ(LinearizeX(-2, kPowerModel), 0);
+    EXPECT_EQ(LinearizeY(0, kPowerModel), 0);
+    EXPECT_EQ(LinearizeX(0, kExpInverseModel), 0);
+    EXPECT_EQ(EvalRegressionModel(0, kExpInverseModel, 2, 3), 0);
+    EXPECT_EQ(LinearizeY(0, kInverseLineModel), 0);
+    EXPECT_EQ(EvalRegressionModel(2, kInverseLineModel, 1, -0.5), 0); // zero denominator
+    // The curve of model 4 takes ln|x|; the fit takes ln x (0 for x <= 0).
+    EXPECT_DOUBLE_EQ(EvalRegressionModel(-std::exp(1.0), kInverseLogModel, 1, 1), 0.5);
+    EXPECT_EQ(LinearizeX(-std::exp(1.0), kInverseLogModel), 0);
+    EXPECT_DOUBLE_EQ(EvalRegressionModel(4, kPowerModel, 3, 0.5), 6);
+}
+
+TEST(FitMath, PolynomialPowerSumsAndTheCholeskyFit) {
+    // Even powers, m = 1, points (1, 3) and (2, 5), by hand: [[2, 5], [5, 17]]
+    // with right-hand sides 8 and 23.
+    const double x2[] = {1, 2}, y2[] = {3, 5};
+    double s[3], t[2];
+    PolynomialPowerSums(x2, y2, 2, 1, kEvenPowers, s, t);
+    const double sums[] = {s[0], s[1], s[2], t[0], t[1]}, hand[] = {2, 5, 17, 8, 23};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(sums[i], hand[i]) << i;
+    // Odd powers, m = 0: the single basis function x; s_0 = Σx², t_0 = Σxy.
+    PolynomialPowerSums(x2, y2, 2, 0, kOddPowers, s, t);
+    EXPECT_EQ(s[0], 5);
+    EXPECT_EQ(t[0], 13);
+    const double c0[] = {2.6};
+    EXPECT_DOUBLE_EQ(EvalRegressionPolynomial(2, c0, 0, kOddPowers), 5.2);
+
+    // The cubic fit of sin x at x_i = 0.31416 i, i = 0..9 (python3, exact
+    // least squares): c = -0.0153471, 1.1931415, -0.3185989, -0.0229145.
+    double x[10], y[10];
+    for (int i = 0; i < 10; ++i) x[i] = 3.1416 * i / 10, y[i] = std::sin(x[i]);
+    double ps[7], pt[4];
+    PolynomialPowerSums(x, y, 10, 3, kAllPowers, ps, pt);
+    Matrices m;
+    for (int r = 0; r <= 3; ++r) {
+        for (int c = 0; c <= 3; ++c) m.a[r][c] = ps[r + c];
+        m.a[r][kRhs] = pt[r];
+    }
+    double c[4];
+    DecomposeAndSolve(m.a.get(), 4, 1, m.l.get(), m.u.get(), c);
+    const double expected[] = {-0.015347140218526274, 1.1931415344290077, -0.31859885580926534,
+                               -0.022914509865658277};
+    for (int j = 0; j < 4; ++j) EXPECT_NEAR(c[j], expected[j], 1e-9) << j;
+    EXPECT_NEAR(EvalRegressionPolynomial(1, c, 3, kAllPowers),
+                -0.015347140 + 1.193141534 - 0.318598856 - 0.022914510, 1e-8);
+}
+
+} // namespace
