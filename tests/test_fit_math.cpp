@@ -106,4 +106,60 @@ TEST(FitMath, PolynomialPowerSumsAndTheCholeskyFit) {
                 -0.015347140 + 1.193141534 - 0.318598856 - 0.022914510, 1e-8);
 }
 
+// --- Orthogonal approximation ------------------------------------------------
+
+TEST(FitMath, OrthogonalPolynomialsNormsAndInnerProducts) {
+    // Values at 0.5 by hand: P3 = (5x³ - 3x)/2, T3 = 4x³ - 3x, U3 = 8x³ - 4x.
+    EXPECT_DOUBLE_EQ(EvalOrthoPolynomial(0.5, 3, kLegendre), -0.4375);
+    EXPECT_DOUBLE_EQ(EvalOrthoPolynomial(0.5, 3, kChebyshev1), -1);
+    EXPECT_DOUBLE_EQ(EvalOrthoPolynomial(0.5, 3, kChebyshev2), -1);
+    EXPECT_DOUBLE_EQ(EvalOrthoPolynomial(0.5, 3, kPowerBasis), 0.125);
+    // A negative index does not recurse: it is the first basis function.
+    EXPECT_EQ(EvalOrthoPolynomial(0.5, -40, kLegendre), 1);
+    EXPECT_EQ(EvalOrthoPolynomial(0.5, 1000000, kChebyshev1),
+              EvalOrthoPolynomial(0.5, kMaxOrthoIndex, kChebyshev1));
+    EXPECT_EQ(GetOrthoNormSquared(0, kChebyshev1, 0), 3.1415926);
+    EXPECT_EQ(GetOrthoNormSquared(3, kChebyshev1, 0), 1.5707963);
+    EXPECT_DOUBLE_EQ(GetOrthoNormSquared(2, kLegendre, 0), 0.4);
+
+    // Legendre, n = 0, f = x² on [-1, 1]: (∫ t² dt)/2 = 1/3.
+    auto square = [](double x) { return x * x; };
+    const double b0 = 2 * ComputeOrthoCoefficient(square, -1, 1, 0, kLegendre, 0) / 2;
+    // (the rule's ten-digit weights leave a few units in the 11th digit)
+    EXPECT_NEAR(b0 / GetOrthoNormSquared(0, kLegendre, 0), 1.0 / 3, 1e-10);
+    // √x on [0, 4] in the Legendre basis, in closed form: the inner products
+    // on [-1, 1] are 8/3, 8/15, -8/105, so a = 4/3, 4/5, -4/21, and the mean
+    // error (1/2)(4 - 32/9 - 32/75 - 32/2205) = 2/1225 (python3 fractions).
+    auto root = [](double x) { return std::sqrt(x); };
+    double in[3];
+    ComputeOrthoCoefficients(root, 0, 4, 2, kLegendre, 0, in);
+    const double exact[] = {8.0 / 3, 8.0 / 15, -8.0 / 105};
+    for (int j = 0; j < 3; ++j) EXPECT_NEAR(2 * in[j] / 4, exact[j], 1e-7) << j;
+    const double c[] = {4.0 / 3, 4.0 / 5, -4.0 / 21};
+    auto p = [&](double x) { return EvalOrthoSeries(x, c, 2, 1, 0, kLegendre, 0, 4, 0); };
+    EXPECT_NEAR(OrthoMeanError(root, p, 0, 4, kLegendre), 2.0 / 1225, 1e-7);
+}
+
+TEST(FitMath, OneSweepGivesTheInnerProductsOfEachIndex) {
+    // Every kind, every index, and the odd powers on either standard
+    // interval: the shared sweep adds the same terms in the same order.
+    auto f = [](double x) { return std::exp(x) * std::cos(3 * x); };
+    for (int k = 0; k <= 4; ++k) {
+        for (int interval : {0, kSymmetricPowers}) {
+            if (k != kPowerBasis && interval != 0) continue;
+            double all[5];
+            ComputeOrthoCoefficients(f, -0.5, 2, 4, k, interval, all);
+            for (int j = 0; j <= 4; ++j)
+                EXPECT_EQ(all[j], ComputeOrthoCoefficient(f, -0.5, 2, j, k, interval))
+                    << k << " " << interval << " " << j;
+        }
+    }
+    // Odd powers on [0, 1]: the first basis function is u itself.
+    const double c[] = {2, 3};
+    EXPECT_DOUBLE_EQ(EvalOrthoSeries(1, c, 1, 2, 1, kPowerBasis, 0, 2, 0), 2 * 0.5 + 3 * 0.125);
+    // Chebyshev weights vanish outside (-1, 1) and at its ends.
+    EXPECT_EQ(EvalOrthoBasisOnInterval(0, 2, kChebyshev1, 0, 1, kOrthoIntegrand, 0), 0);
+    EXPECT_EQ(EvalOrthoBasisOnInterval(1, 2, kChebyshev2, 0, 1, kOrthoWeight, 0), 0);
+}
+
 } // namespace

@@ -73,6 +73,28 @@ TEST_F(FitPageTest, RegressionPageShowsBothFitsAndTheDegreeStopsAtItsBounds) {
     EXPECT_EQ(p->m_nDemoOption2, 1);
 }
 
+TEST_F(FitPageTest, ApproximationPageShowsCoefficientsAndKeepsTheGramSystemSmall) {
+    // √x on [0, 4] by Legendre polynomials of degree 2, in closed form:
+    // a = 4/3, 4/5, -4/21; b = 8/3, 8/15, -8/105; mean error 2/1225.
+    auto v = Open("465");
+    for (const char* s : {"1.3333", "0.8000", "-0.1905", "2.6667", "0.5333", "-0.0762", "0.001633"})
+        EXPECT_TRUE(text.Saw(s)) << s;
+    // "一般多项式": the Gram system of all powers on [0, 1] gives the same
+    // least-squares polynomial, so the same mean error.
+    v->m_nDemoOption = 0, v->m_nDemoOption2 = 1;
+    Click(*v, RightButton(*v, 5));
+    Redraw(*v);
+    EXPECT_EQ(v->m_nCountM, 3);
+    EXPECT_TRUE(text.Saw("0.001633"));
+    // The degree of the power basis stops at 9 (order 10 of the solver).
+    v->m_nSavedCountN = 8;
+    for (int i = 0; i < 3; ++i) Click(*v, RightButton(*v, 0));
+    EXPECT_EQ(v->m_nCountN, 9);
+    v->m_nSavedCountN = 1;
+    for (int i = 0; i < 3; ++i) Click(*v, RightButton(*v, 1));
+    EXPECT_EQ(v->m_nCountN, 0);
+}
+
 // Scripts of our own: counts and degrees far outside the arrays.
 class FitScriptTest : public ScratchPageTest {
 protected:
@@ -86,7 +108,12 @@ TEST_F(FitScriptTest, CountsAndDegreesOutsideTheArraysNeverCrash) {
     Write("700Regression1(0.2,3,44,13,25,2,0,-1,2,-1,2,0,1,100000,3)\n"
           "700Regression1(0.2,3,44,13,25,1,1,-1,2,-1,2,0,1,-5,-1)\n"
           "700Regressionm(0.2,3,44,13,3,1,0,-1,2,-1,2,0,1,150,100000,1)\n"
-          "700Regressionm(0.2,3,44,13,3,2,1,-1,2,-1,2,1,1,-7,-9,-1)\n");
+          "700Regressionm(0.2,3,44,13,3,2,1,-1,2,-1,2,1,1,-7,-9,-1)\n"
+          "700Approximation(0.2,3,44,13,25,1,0,-1,2,-1,2,0,1,100000,1)\n"
+          "700Approximation(0.2,3,44,13,25,2,0,-1,2,-1,2,1,1,-100000,3)\n"
+          "700Approximation(0.2,3,44,13,25,1,0,-1,2,-1,2,0,1,50,3)\n"
+          "700Curvespecialfunc(0.2,3,44,13,0,1,0,-1,2,-1,2,-1,1,-50,2)\n"
+          "700Curvespecialfunc(0.2,3,44,13,0,1,0,-1,2,-1,2,-1,1,100000,1)\n");
     auto v = View("900");
     Draw(v.get());
     v->m_bLoadScriptSettings = FALSE;

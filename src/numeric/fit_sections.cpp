@@ -43,3 +43,19 @@ void CPemroView::CmdRegressionm(CDC* pDC) {
     DrawFitAxesOnly(pDC);
     if (IsFitFigureDrawn()) DrawRegressionm(pDC, m_nCountN, m_nCountM);
 }
+
+void CPemroView::CmdApproximation(CDC* pDC) {
+    ReadPlotSetup(kFirstArgApproximation);
+    if (!m_bFigureVisible) return;
+    m_nPlotOption1 = m_nPlotOption2 = 0;
+    DrawFunctionGraph(pDC, 0, 0, m_dIntervalA, m_dIntervalB, "x", "y");
+    if (IsFitFigureDrawn()) DrawApproximation(pDC, m_nCountN, m_nCountM);
+}
+
+void CPemroView::CmdCurvespecialfunc(CDC* pDC) {
+    ReadPlotSetup(kFirstArgCurvespecialfunc);
+    if (!m_bFigureVisible) return;
+    m_nPlotOption1 = m_nPlotOption2 = 0;
+    DrawFunctionGraph(pDC, 0, 0, m_dIntervalA, m_dIntervalA + kPointRange, "x", "y");
+    if (IsFitFigureDrawn()) DrawCurvespecialfunc(pDC, m_nCountN, m_nCountM);
+}

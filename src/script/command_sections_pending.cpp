@@ -59,8 +59,6 @@ void CPemroView::CmdDisDistribution(CDC*) {}
 void CPemroView::CmdConDistribution(CDC*) {}
 void CPemroView::CmdRegionEstimate(CDC*) {}
 void CPemroView::CmdAssumeVerify(CDC*) {}
-void CPemroView::CmdApproximation(CDC*) {}
-void CPemroView::CmdCurvespecialfunc(CDC*) {}
 void CPemroView::CmdLineInterpolate(CDC*) {}
 void CPemroView::CmdLargange(CDC*) {}
 void CPemroView::CmdNewton(CDC*) {}
