@@ -162,4 +162,116 @@ TEST(FitMath, OneSweepGivesTheInnerProductsOfEachIndex) {
     EXPECT_EQ(EvalOrthoBasisOnInterval(1, 2, kChebyshev2, 0, 1, kOrthoWeight, 0), 0);
 }
 
+// --- Interpolation ------------------------------------------------------------
+
+TEST(FitMath, LagrangeAndPiecewiseLinearInterpolation) {
+    // Through four nodes of x³ the cubic is x³ itself; l_k is 1 at x_k and
+    // 0 at the other nodes.
+    const double x[] = {0, 1, 2, 3}, y[] = {0, 1, 8, 27};
+    for (double t : {-1.5, 0.5, 2.25, 4.0})
+        EXPECT_NEAR(EvalLagrangeInterpolant(x, y, 3, t), t * t * t, 1e-12) << t;
+    for (int k = 0; k <= 3; ++k)
+        for (int j = 0; j <= 3; ++j) EXPECT_EQ(EvalLagrangeBasis(x, 3, k, x[j]), k == j ? 1 : 0);
+    // Nodes of x² at 0, 0.25, …, 1: at 0.3 the chord from (0.25, 0.0625) to
+    // (0.5, 0.25) gives 0.1 (by hand).
+    const double gx[] = {0, 0.25, 0.5, 0.75, 1}, gy[] = {0, 0.0625, 0.25, 0.5625, 1};
+    double value = 0;
+    ASSERT_TRUE(EvalPiecewiseLinear(gx, gy, 4, 0.3, &value));
+    EXPECT_NEAR(value, 0.1, 1e-15);
+    // The last node is no interval's left end; decreasing nodes hold none.
+    EXPECT_FALSE(EvalPiecewiseLinear(gx, gy, 4, 1.0, &value));
+    const double down[] = {1, 0.5, 0};
+    EXPECT_FALSE(EvalPiecewiseLinear(down, gy, 2, 0.7, &value));
+}
+
+TEST(FitMath, NewtonDividedDifferencesForwardBackwardAndInverse) {
+    struct Case {
+        double t[4], u[4];
+        double top[4];        // D[0][0..3], the Newton coefficients
+        double x, partial[4]; // N_0..N_3 at x
+    };
+    // Python3 fractions: nodes (0,0),(1,1),(2,8),(3,27) forward and backward
+    // (x³ itself, N_k(2) = 0, 2, 8, 8 forward); nodes 0, 1, 8, 27 with values
+    // 0, 1, 2, 3 (the cube root inverted): 0, 1, -3/28, 239/62244, and at
+    // 20 the partial sums 0, 20, -145/7, -125/39.
+    const Case cases[] = {
+        {{0, 1, 2, 3}, {0, 1, 8, 27}, {0, 1, 3, 1}, 2, {0, 2, 8, 8}},
+        {{3, 2, 1, 0}, {27, 8, 1, 0}, {27, 19, 6, 1}, 2, {27, 8, 8, 8}},
+        {{0, 1, 8, 27},
+         {0, 1, 2, 3},
+         {0, 1, -3.0 / 28, 239.0 / 62244},
+         20,
+         {0, 20, -145.0 / 7, -125.0 / 39}},
+    };
+    double D[kInterpNodes][kInterpNodes];
+    for (const Case& c : cases) {
+        DividedDifferences(c.t, c.u, 3, D);
+        double p = 1, s = 0;
+        for (int k = 0; k <= 3; ++k) {
+            EXPECT_NEAR(D[0][k], c.top[k], 1e-14) << k;
+            s += p * D[0][k];
+            p *= c.x - c.t[k];
+            EXPECT_NEAR(s, c.partial[k], 1e-12) << k;
+        }
+        EXPECT_NEAR(EvalNewtonForm(c.t, D, 3, c.x), c.partial[3], 1e-12);
+    }
+    for (double x : {-1.0, 0.5, 2.5}) {
+        DividedDifferences(cases[0].t, cases[0].u, 3, D);
+        EXPECT_NEAR(EvalNewtonForm(cases[0].t, D, 3, x), x * x * x, 1e-12);
+    }
+    // Two nodes closer than 1e-5 end their column there; the rest of it
+    // stays 0 and the next column goes on.
+    const double t[] = {0, 1e-6, 1, 2}, u[] = {1, 2, 3, 4};
+    DividedDifferences(t, u, 3, D);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(D[i][1], 0) << i;
+    EXPECT_EQ(D[0][0], 1);
+    EXPECT_TRUE(std::isfinite(EvalNewtonForm(t, D, 3, 0.5)));
+}
+
+// --- Cubic splines -----------------------------------------------------------------
+
+TEST(FitMath, SplinesReproduceLinesAndCubicsAndIntegrateExactly) {
+    Matrices m;
+    double d[kDim], M[kDim];
+    // The natural spline of a straight line is that line: every moment 0,
+    // also outside the nodes.
+    const double x[] = {0, 0.5, 1.5, 2, 4}, line[] = {1, 2, 4, 5, 9};
+    EXPECT_EQ(SolveSplineMoments(x, line, 4, kSplineSecondDerivatives, 0, 0, m.a.get(), m.l.get(),
+                                 m.u.get(), d, M),
+              3);
+    for (int i = 0; i <= 4; ++i) EXPECT_NEAR(M[i], 0, 1e-14) << i;
+    for (double t : {-1.0, 0.3, 1.7, 3.9, 5.0})
+        EXPECT_NEAR(EvalSpline(x, line, M, 4, t), 1 + 2 * t, 1e-13);
+    // The system of that case: 2 on the diagonal, μ below, λ above.
+    EXPECT_EQ(m.a[0][0], 2);
+    EXPECT_DOUBLE_EQ(m.a[0][1], 2.0 / 3); // λ_0 = h_1/(h_0 + h_1)
+    EXPECT_DOUBLE_EQ(m.a[1][0], 2.0 / 3); // μ_1 = h_1/(h_1 + h_2)
+    EXPECT_DOUBLE_EQ(m.a[2][1], 0.2);     // μ_2 = h_2/(h_2 + h_3)
+
+    // First derivatives of y = x³ - 2x at the ends of uneven nodes: the
+    // spline is the cubic; its integral over [0, 3] is 81/4 - 9 = 45/4.
+    const double cx[] = {0, 0.5, 1.7, 3};
+    double cy[4];
+    for (int i = 0; i < 4; ++i) cy[i] = cx[i] * cx[i] * cx[i] - 2 * cx[i];
+    EXPECT_EQ(SolveSplineMoments(cx, cy, 3, kSplineFirstDerivatives, -2, 25, m.a.get(), m.l.get(),
+                                 m.u.get(), d, M),
+              4);
+    for (int i = 0; i <= 3; ++i) EXPECT_NEAR(M[i], 6 * cx[i], 1e-12) << i;
+    for (double t : {-0.5, 1.0, 2.2, 3.5})
+        EXPECT_NEAR(EvalSpline(cx, cy, M, 3, t), t * t * t - 2 * t, 1e-11) << t;
+    EXPECT_NEAR(IntegrateSpline(cx, cy, M, 3, 0, 3), 45.0 / 4, 1e-12);
+    EXPECT_NEAR(IntegrateSpline(cx, cy, M, 3, -1, 0.2), (0.0004 - 0.04) - (0.25 - 1), 1e-12);
+    EXPECT_EQ(IntegrateSpline(cx, cy, M, 3, 3, 0), 0);
+
+    // 99 intervals with first derivatives: the order-100 system solves.
+    double bx[100], by[100];
+    for (int i = 0; i < 100; ++i) bx[i] = i, by[i] = 3 - 0.5 * i;
+    EXPECT_EQ(SolveSplineMoments(bx, by, 99, kSplineFirstDerivatives, -0.5, -0.5, m.a.get(),
+                                 m.l.get(), m.u.get(), d, M),
+              100);
+    for (int i = 0; i <= 99; ++i) EXPECT_NEAR(M[i], 0, 1e-12) << i;
+    // No end condition: nothing is solved.
+    EXPECT_EQ(SolveSplineMoments(x, line, 4, 0, 0, 0, m.a.get(), m.l.get(), m.u.get(), d, M), 0);
+}
+
 } // namespace

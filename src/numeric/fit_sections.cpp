@@ -59,3 +59,32 @@ void CPemroView::CmdCurvespecialfunc(CDC* pDC) {
     DrawFunctionGraph(pDC, 0, 0, m_dIntervalA, m_dIntervalA + kPointRange, "x", "y");
     if (IsFitFigureDrawn()) DrawCurvespecialfunc(pDC, m_nCountN, m_nCountM);
 }
+
+void CPemroView::CmdLineInterpolate(CDC* pDC) {
+    ReadPlotSetup(kFirstArgLineInterpolate);
+    if (!m_bFigureVisible) return;
+    DrawFitAxesOnly(pDC);
+    if (IsFitFigureDrawn()) DrawLineInterpolate(pDC, m_nCountM, m_nCountN);
+}
+
+void CPemroView::CmdLargange(CDC* pDC) {
+    ReadPlotSetup(kFirstArgLargange);
+    if (!m_bFigureVisible) return;
+    DrawFitAxesOnly(pDC);
+    if (IsFitFigureDrawn()) DrawLargange(pDC, m_nCountM, m_nCountN);
+}
+
+void CPemroView::CmdNewton(CDC* pDC) {
+    ReadPlotSetup(kFirstArgNewton);
+    if (!m_bFigureVisible) return;
+    DrawFitAxesOnly(pDC);
+    if (IsFitFigureDrawn()) DrawNewton(pDC, m_nCountM, m_nCountN);
+}
+
+void CPemroView::CmdSplines(CDC* pDC) {
+    ReadPlotSetup(kFirstArgSplines);
+    if (!m_bFigureVisible) return;
+    if (m_bLoadScriptSettings) m_adCoefF[0] = m_dX0, m_adCoefF[1] = m_dY0;
+    DrawFitAxesOnly(pDC);
+    if (IsFitFigureDrawn()) DrawSplines(pDC, m_nCountM, m_nCountN);
+}

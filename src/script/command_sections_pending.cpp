@@ -59,10 +59,6 @@ void CPemroView::CmdDisDistribution(CDC*) {}
 void CPemroView::CmdConDistribution(CDC*) {}
 void CPemroView::CmdRegionEstimate(CDC*) {}
 void CPemroView::CmdAssumeVerify(CDC*) {}
-void CPemroView::CmdLineInterpolate(CDC*) {}
-void CPemroView::CmdLargange(CDC*) {}
-void CPemroView::CmdNewton(CDC*) {}
-void CPemroView::CmdSplines(CDC*) {}
 void CPemroView::CmdJacobiSeidel(CDC*) {}
 void CPemroView::CmdPowerMethod(CDC*) {}
 void CPemroView::CmdQR(CDC*) {}
