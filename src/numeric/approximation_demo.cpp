@@ -24,6 +24,27 @@ constexpr int kEvenSubset = 1, kOddSubset = 2;
 constexpr const char* kKindButtons[] = {u8"勒让德", u8"切比雪夫1", u8"切比雪夫2"};
 constexpr const char* kApproxTitles[] = {u8"勒让德逼近", u8"切比雪夫1逼近", u8"切比雪夫2逼近"};
 
+// The basis functions first..last on [a, b], each a polyline in its
+// palette colour; every point's values come from one recurrence.
+void DrawBasisCurves(CPemroView& v, CDC* pDC, int first, int last, int k, double a, double b,
+                     int interval) {
+    const double step = fit_view::kCurveStepOfSpan * v.m_dXSpan;
+    if (!(step > 0) || !std::isfinite(step) || !std::isfinite(a)) return;
+    double previous[numeric::kMaxOrthoIndex + 1], current[numeric::kMaxOrthoIndex + 1];
+    numeric::EvalOrthoBasisValuesOnInterval(a, last, k, a, b, interval, previous);
+    double px = a;
+    for (int i = 1; i < fit_view::kMaxCurvePoints; ++i) {
+        const double x = a + i * step;
+        if (!(x < b)) break;
+        numeric::EvalOrthoBasisValuesOnInterval(x, last, k, a, b, interval, current);
+        for (int j = first; j <= last; ++j)
+            v.DrawLineWorld(pDC, px, previous[j], x, current[j],
+                            v.m_acrPalette[j % CPemroView::kPaletteSize]);
+        std::copy_n(current, last + 1, previous);
+        px = x;
+    }
+}
+
 } // namespace
 
 void CPemroView::DrawCountButtons(CDC* pDC, int x, int y, int lo, int hi) {
@@ -79,7 +100,8 @@ void CPemroView::DrawApproximation(CDC* pDC, int n, int k) {
             return numeric::EvalOrthoSeries(x, c, n, step, offset, k, a, b, interval);
         };
         DrawSampledCurve(*this, pDC, a, b, false, p, m_crFirstDerivative);
-        if (m_nFuncLower == 1) mean = numeric::OrthoMeanError(f, p, a, b, k);
+        if (m_nFuncLower == 1)
+            mean = numeric::OrthoMeanError(f, c, n, step, offset, k, a, b, interval);
     }
 
     const int R = m_nPlotRight - 20, T = m_nPlotTop;
@@ -128,16 +150,7 @@ void CPemroView::DrawApproximation(CDC* pDC, int n, int k) {
         DrawLabelValue(pDC, m_dXMin + 0.3 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"平均误差:"),
                        6, mean, m_crCurveSetting);
     }
-    if (usable && m_nFuncLower == 2) {
-        for (int j = 1; j <= n; ++j)
-            DrawSampledCurve(
-                *this, pDC, a, b, false,
-                [&](double x) {
-                    return numeric::EvalOrthoBasisOnInterval(x, j, k, a, b, numeric::kOrthoValue,
-                                                             interval);
-                },
-                m_acrPalette[j % kPaletteSize]);
-    }
+    if (usable && m_nFuncLower == 2) DrawBasisCurves(*this, pDC, 1, n, k, a, b, interval);
 
     const char* title = nullptr;
     if (k >= 0 && k < 3) title = kApproxTitles[k];
@@ -153,16 +166,7 @@ void CPemroView::DrawApproximation(CDC* pDC, int n, int k) {
 void CPemroView::DrawCurvespecialfunc(CDC* pDC, int n, int k) {
     const double a = m_dIntervalA, b = m_dIntervalB;
     n = std::clamp(n, 0, kMaxOrthoDegree);
-    if (b != a) {
-        for (int j = m_nFuncLower == 0 ? n : 0; j <= n; ++j)
-            DrawSampledCurve(
-                *this, pDC, a, b, false,
-                [&](double x) {
-                    return numeric::EvalOrthoBasisOnInterval(x, j, k, a, b, numeric::kOrthoValue,
-                                                             m_nDemoOption2);
-                },
-                m_acrPalette[j % kPaletteSize]);
-    }
+    if (b != a) DrawBasisCurves(*this, pDC, m_nFuncLower == 0 ? n : 0, n, k, a, b, m_nDemoOption2);
     const int R = m_nPlotRight - 20, T = m_nPlotTop;
     DrawCountButtons(pDC, R, T, 0, kMaxOrthoDegree);
     for (int i = 0; i < 3; ++i)

@@ -14,6 +14,9 @@ constexpr double kCurveStepOfSpan = 0.001;
 constexpr int kMaxCurvePoints = 20000;
 // Node arrays: the last node index n' lies in 1..kMaxNodeIndex.
 constexpr int kMaxNodeIndex = CPemroView::kDataSize - 1;
+// Rows and columns of a number table written in one pass: past them the
+// rows stand closer than a line and each entry costs a text draw.
+constexpr int kMaxTableLines = 20;
 // Basis and hat functions take palette colours 0..19.
 constexpr int kMaxBasisCurves = CPemroView::kPaletteSize;
 

@@ -6,12 +6,14 @@
 #include "platform/text_codec.h"
 #include "view/view.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
 
 using fit_view::DrawSampledCurve;
 using fit_view::kMaxNodeIndex;
+using fit_view::kMaxTableLines;
 using numeric::kInterpNodes;
 
 constexpr int kRowStep = 24;
@@ -42,13 +44,14 @@ void CPemroView::DrawNewton(CDC* pDC, int m, int n) {
 
     const double row = m_dYSpan / (n + 2), column = m_dXSpan / (n + 2);
     if (m_nFuncLower == kShowTable) {
-        for (int r = 0; r <= n; ++r) {
+        const int last = std::min(n, kMaxTableLines - 1);
+        for (int r = 0; r <= last; ++r) {
             const double y = m_dYMin + (n + 1 - r) * row;
             DrawLabelValue(pDC, m_dXMin, y, "", m_nDecimals, t[r], m_crCurveSetting);
             DrawLabelValue(pDC, m_dXMin + column, y, "", m_nDecimals, u[r], m_crCurveSetting);
         }
-        for (int j = 1; j <= n; ++j)
-            for (int i = 0; i <= n - j; ++i)
+        for (int j = 1; j <= last; ++j)
+            for (int i = 0; i <= last - j; ++i)
                 DrawLabelValue(pDC, m_dXMin + (j + 1) * column, m_dYMin + (n + 1 - (i + j)) * row,
                                "", m_nDecimals, D[i][j], m_crCurveSetting);
     } else if (m_nFuncLower == kShowApproximations) {

@@ -139,9 +139,10 @@ void CPemroView::DrawRegressionm(CDC* pDC, int n, int m) {
         m_adMatrixA[r][kRhs] = t[r];
     }
     if (m_nFuncLower == 1) {
-        for (int r = 0; r <= m; ++r) {
+        const int last = std::min(m, fit_view::kMaxTableLines - 1);
+        for (int r = 0; r <= last; ++r) {
             const double y = m_dYMin + (m + 1 - r) * m_dYSpan / (m + 2);
-            for (int c = 0; c <= m; ++c)
+            for (int c = 0; c <= last; ++c)
                 DrawLabelValue(pDC, m_dXMin + c * m_dXSpan / (m + 2), y, "", 2, m_adMatrixA[r][c],
                                m_crCurveSetting);
             DrawLabelValue(pDC, m_dXMin + (m + 1) * m_dXSpan / (m + 2), y, "", 2,

@@ -66,8 +66,9 @@ void CPemroView::DrawSplines(CDC* pDC, int m, int n) {
     };
     const int display = m_nDemoOption2;
     if (order > 0 && (display == kShowSystem || display == kShowFactors)) {
-        for (int i = 0; i <= s; ++i) {
-            for (int j = 0; j <= s; ++j) {
+        const int last = std::min(s, fit_view::kMaxTableLines - 1);
+        for (int i = 0; i <= last; ++i) {
+            for (int j = 0; j <= last; ++j) {
                 if (display == kShowSystem)
                     cell(i + 1, j, m_adMatrixA[i][j], m_crCurveSetting);
                 else if (j >= i)

@@ -25,6 +25,9 @@ double EvalOrthoPolynomial(double x, int j, int k);
 // The basis of index j on [a, b] (x mapped to t = (2x - a - b)/(b - a)).
 double EvalOrthoBasisOnInterval(double x, int j, int k, double a, double b, int mode,
                                 int powerInterval);
+// The basis values φ_0..φ_last on [a, b] at x (mode kOrthoValue) into v.
+void EvalOrthoBasisValuesOnInterval(double x, int last, int k, double a, double b,
+                                    int powerInterval, double v[]);
 // Squared norm of basis function j on [-1, 1] with its weight (the course's
 // constants 3.1415926 and 1.5707963 for the Chebyshev kinds).
 double GetOrthoNormSquared(int j, int k, int powerInterval);
@@ -39,7 +42,9 @@ void ComputeOrthoCoefficients(catalog::FunctionRef f, double a, double b, int la
 // Σ c_j φ_{index_j}(x) (mode kOrthoValue) with index_j = step·j + offset.
 double EvalOrthoSeries(double x, const double c[], int n, int step, int offset, int k, double a,
                        double b, int powerInterval);
-// (1/(b - a)) ∫_a^b w(x) (f(x) - p(x))² dx by the same composite rule.
-double OrthoMeanError(catalog::FunctionRef f, catalog::FunctionRef p, double a, double b, int k);
+// (1/(b - a)) ∫_a^b w(x) (f(x) - p(x))² dx by the same composite rule, with
+// p the series of EvalOrthoSeries.
+double OrthoMeanError(catalog::FunctionRef f, const double c[], int n, int step, int offset, int k,
+                      double a, double b, int powerInterval);
 
 } // namespace numeric
