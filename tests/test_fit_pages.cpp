@@ -144,7 +144,7 @@ TEST_F(FitScriptTest, LagrangeAndPiecewiseLinearValuesAtTheChosenAbscissa) {
     Redraw(*v);
     // 1/(1 + x²) through 11 nodes on [-5, 5] (python3 fractions): L(0.5) =
     // 0.843407; the chord from (0, 1) to (1, 0.5) gives 0.75.
-    for (const char* s : {"0.50", "0.8434", "0.7500"}) EXPECT_TRUE(text.Saw(s)) << s;
+    for (const char* s : {"f(0.50)=", "0.8434", "0.7500"}) EXPECT_TRUE(text.Saw(s)) << s;
     EXPECT_FALSE(text.Saw(u8"在x轴上选一点"));
     // Outside [a, b] the cursor's x is used: L(0) = 1.
     v->m_dX0 = 9, v->m_dCursorX = 0;

@@ -8,6 +8,7 @@
 #include "view/view.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -69,10 +70,13 @@ void DrawInterpOptionButtons(CPemroView& v, CDC* pDC, const char* basisLabel, co
     v.DrawInterpolationSourceButtons(pDC);
 }
 
+// "f(x*)= y*" as one label: written as two labels, the second one's
+// blanks would paint over the abscissa on the opaque label ground.
 void DrawValueReadout(CPemroView& v, CDC* pDC, double x, double y) {
-    const double px = v.m_dXMin + 0.01 * v.m_dXSpan, py = v.m_dYMax - 0.15 * v.m_dYSpan;
-    v.DrawLabelValue(pDC, px, py, "f(", 2, x, v.m_crCurveSetting);
-    v.DrawLabelValue(pDC, px, py, "        )=", 4, y, v.m_crCurveSetting);
+    char label[64];
+    std::snprintf(label, sizeof label, "f(%.2f)=", x);
+    v.DrawLabelValue(pDC, v.m_dXMin + 0.01 * v.m_dXSpan, v.m_dYMax - 0.15 * v.m_dYSpan, label, 4, y,
+                     v.m_crCurveSetting);
 }
 
 } // namespace
