@@ -2,8 +2,11 @@
 // a 1280x960 surface: each screen of the pages as a reader scrolls, and the
 // largest counts the buttons reach.
 #include "bench_support.h"
+#include "numeric/math/approximation.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cmath>
 
 namespace {
 
@@ -82,3 +85,26 @@ BENCHMARK_CAPTURE(FitPageLargest, splines_n99_system, "465", kSplines, 99, -1, 0
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FitPageLargest, splines_n99_integral, "465", kSplines, 99, -1, 0, 4)
     ->Unit(benchmark::kMillisecond);
+
+// The inner products of √x on [0, 4] with Legendre degrees 0..99: one
+// composite Gauss–Legendre pass per coefficient, against the one sweep the
+// approximation page uses (the same nodes and sums).
+static void FitOrthoOneByOne(benchmark::State& state) {
+    auto f = [](double x) { return std::sqrt(x); };
+    double out[100];
+    for (auto _ : state) {
+        for (int j = 0; j < 100; ++j) out[j] = numeric::ComputeOrthoCoefficient(f, 0, 4, j, 0, 0);
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(FitOrthoOneByOne)->Unit(benchmark::kMillisecond);
+
+static void FitOrthoOneSweep(benchmark::State& state) {
+    auto f = [](double x) { return std::sqrt(x); };
+    double out[100];
+    for (auto _ : state) {
+        numeric::ComputeOrthoCoefficients(f, 0, 4, 99, 0, 0, out);
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(FitOrthoOneSweep)->Unit(benchmark::kMillisecond);
