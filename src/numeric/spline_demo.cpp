@@ -132,7 +132,13 @@ void CPemroView::DrawSplines(CDC* pDC, int m, int n) {
     TextButtonInPlot(pDC, m_nPlotRight - 2 * m_nBaseCharHeight, T - 23, 60, 20,
                      Gbk(u8"三次样条插值"), m_crFirstDerivative);
     DrawInterpolationSourceButtons(pDC);
-    DrawCountButtons(pDC, L + 200, T, 1, kMaxNodeIndex);
+    // The count buttons stand in the data-source row here.
+    if (TextButtonInPlot(pDC, L + 200, T, 40, 20, Gbk(u8"n增加"), m_crCurveSetting) &&
+        m_nSavedCountN < kMaxNodeIndex)
+        ++m_nSavedCountN, m_bLoadScriptSettings = FALSE;
+    if (TextButtonInPlot(pDC, L + 240, T, 40, 20, Gbk(u8"n减少"), m_crCurveSetting) &&
+        m_nSavedCountN > 1)
+        --m_nSavedCountN, m_bLoadScriptSettings = FALSE;
     DrawLabelValue(pDC, m_dXMin + 0.1 * m_dXSpan, m_dYMin + 0.15 * m_dYSpan, "n=", 0, n,
                    m_crCurveSetting);
     if (solved && m_nDemoOption2 == kShowIntegral)
