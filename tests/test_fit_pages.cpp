@@ -2,7 +2,10 @@
 // the sample pages drawn with their numbers, their buttons clicked as a user
 // clicks them (counts stop at their bounds), and scripts with sizes far
 // outside the arrays.
+#include "dialogs/my_dialog_base.h"
 #include "test_support.h"
+
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -203,6 +206,31 @@ TEST_F(FitScriptTest, SplineSystemIntegralAndEndValues) {
     Click(*v, RightButton(*v, 1));
     Redraw(*v);
     EXPECT_EQ(v->m_nFuncLower, 2);
+}
+
+TEST_F(FitScriptTest, TypedDataFromTheDialogsAreFitted) {
+    // The straight line through (0, 1), (1, 3), (2, 5) typed in the Xi and
+    // Yi dialogs: a = 1, b = 2 and no residual (by hand).
+    auto v = OpenScript("700Regression1(0.2,3,44,13,25,2,1,-1,3,-1,6,0,2,8,6)\n");
+    auto type = [](QDialog& dlg, int firstId, const double* values, int count) {
+        for (int i = 0; i < 3; ++i)
+            if (QLineEdit* edit = FindDialogEdit(dlg, firstId + i))
+                edit->setText(QString::number(values[i]));
+        if (count > 0)
+            if (QLineEdit* edit = FindDialogEdit(dlg, 1193)) edit->setText(QString::number(count));
+        dlg.accept();
+    };
+    const double xs[] = {0, 1, 2}, ys[] = {1, 3, 5};
+    SetParamDialogHook([&](QDialog& dlg) { type(dlg, 1061, xs, 3); });
+    v->OnDataXDialog();
+    SetParamDialogHook([&](QDialog& dlg) { type(dlg, 1031, ys, 0); });
+    v->OnDataYDialog();
+    SetParamDialogHook(nullptr);
+    Redraw(*v);
+    EXPECT_EQ(v->m_nCountN, 3);
+    EXPECT_NEAR(v->m_adCoefF[0], 1, 1e-12);
+    EXPECT_NEAR(v->m_adCoefF[1], 2, 1e-12);
+    for (const char* s : {"1.000000", "2.000000", "0.000000"}) EXPECT_TRUE(text.Saw(s)) << s;
 }
 
 TEST_F(FitScriptTest, CountsAndDegreesOutsideTheArraysNeverCrash) {
