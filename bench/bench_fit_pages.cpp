@@ -13,9 +13,9 @@ namespace {
 constexpr int kWidth = 1280, kHeight = 960;
 
 // Scroll positions that show one figure of a page whole.
-constexpr int kRegressionLine = 960;
-constexpr int kSpecialPolynomials = 1000, kLagrange = 2050, kPiecewiseLinear = 3050, kNewton = 3950,
-              kSplines = 5100;
+constexpr int kRegressionLine = 1100;
+constexpr int kSpecialPolynomials = 1100, kLagrange = 2250, kPiecewiseLinear = 3200, kNewton = 4200,
+              kSplines = 5300;
 
 // The page scrolled down to `y`.
 void FitPageScreen(benchmark::State& state, const char* topic, int y) {

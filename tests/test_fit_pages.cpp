@@ -78,7 +78,7 @@ protected:
 };
 
 TEST_F(FitPageTest, RegressionPageShowsBothFitsAndTheDegreeStopsAtItsBounds) {
-    auto v = Open("464", 2);
+    auto v = Open("464", 3);
     // Values by python3 (exact least squares): the cubic fit of sin x and
     // the fit of y = a e^(bx).
     for (const char* s : {"0.000216", "-0.015347", "1.193142", "-0.318599", "-0.022915",
@@ -206,6 +206,16 @@ TEST_F(FitScriptTest, SplineSystemIntegralAndEndValues) {
     Click(*v, RightButton(*v, 1));
     Redraw(*v);
     EXPECT_EQ(v->m_nFuncLower, 2);
+
+    // x³ at 0, 1, 2, 3 with its end slopes 0 and 27: the spline is x³
+    // itself, so "显示多项式" gives a, b, c, d = 1, 0, 0, 0 on every interval.
+    auto cubic = OpenScript("700Disconnection(-1,2,0,27)\n"
+                            "700Splines(0.2,3,44,13,22,2,0,-0.5,4,-5,30,0,3,3,0)\n");
+    cubic->m_nDemoOption2 = 3;
+    Redraw(*cubic);
+    EXPECT_EQ(text.Count(Gbk("1.000")), 3);
+    EXPECT_GE(text.Count(Gbk("0.000")) + text.Count(Gbk("-0.000")), 9);
+    for (int i = 0; i <= 3; ++i) EXPECT_NEAR(cubic->m_adSolution[i], i == 3 ? 1 : 0, 1e-9) << i;
 }
 
 TEST_F(FitScriptTest, TypedDataFromTheDialogsAreFitted) {
