@@ -42,6 +42,37 @@
     // --- Romberg integration (romberg_demo.cpp) -------------------------------
     void DrawRomberg(CDC* pDC);
 
+    // --- Fitting, approximation and interpolation (fit_sections.cpp,
+    // regression_demo.cpp, approximation_demo.cpp, interpolation_demo.cpp,
+    // newton_demo.cpp, spline_demo.cpp) ------------------------------------------
+    BOOL IsFitFigureDrawn() const;
+    void DrawFitAxesOnly(CDC* pDC);
+    // The model of the straight-line fits with a and b from m_adCoefF.
+    double EvalRegressionModel(double x, int t) const;
+    // Samples the function when the data come from it and dots the points;
+    // returns the count used, clamped to the data set.
+    int PrepareFitData(CDC* pDC, int n);
+    // The display-selector column from `top` and the data-source row.
+    void DrawFitSelectorButtons(CDC* pDC, int top);
+    void DrawRegression1(CDC* pDC, int n);
+    void DrawRegressionm(CDC* pDC, int n, int m);
+    void DrawApproximation(CDC* pDC, int n, int k);
+    void DrawCurvespecialfunc(CDC* pDC, int n, int k);
+    // The n buttons at (x, y) and (x, y + 24); they stop at lo and hi.
+    void DrawCountButtons(CDC* pDC, int x, int y, int lo, int hi);
+    // The nodes of the interpolation demos: sampled from the function when
+    // m is 0; dotted. Returns the last node index used (1..99).
+    int PrepareInterpolationNodes(CDC* pDC, int m, int n, COLORREF curve, int dotRadius,
+                                  COLORREF dotPen, COLORREF dotFill);
+    void DrawInterpolationSourceButtons(CDC* pDC);
+    // The abscissa of the value read-outs: m_dX0 inside [a, b], else the
+    // cursor's, with the hint to choose one.
+    double ChosenAbscissa(CDC* pDC);
+    void DrawLargange(CDC* pDC, int m, int n);
+    void DrawLineInterpolate(CDC* pDC, int m, int n);
+    void DrawNewton(CDC* pDC, int m, int n);
+    void DrawSplines(CDC* pDC, int m, int n);
+
     // --- Root finding (root_demo.cpp) -----------------------------------------
     void DrawRoot(CDC* pDC, int method);
     // f at x for the root demonstration (a parametric curve is solved from

@@ -39,14 +39,6 @@ void CPemroView::CmdIntegralApp(CDC*) {}
 void CPemroView::CmdCircularCone(CDC*) {}
 void CPemroView::CmdDirectLimit(CDC*) {}
 void CPemroView::CmdPRNCalculus(CDC*) {}
-void CPemroView::CmdRegression1(CDC*) {}
-void CPemroView::CmdRegressionm(CDC*) {}
-void CPemroView::CmdApproximation(CDC*) {}
-void CPemroView::CmdCurvespecialfunc(CDC*) {}
-void CPemroView::CmdLineInterpolate(CDC*) {}
-void CPemroView::CmdLargange(CDC*) {}
-void CPemroView::CmdNewton(CDC*) {}
-void CPemroView::CmdSplines(CDC*) {}
 void CPemroView::CmdSphereCurveMove(CDC*) {}
 void CPemroView::CmdSphereSurfMove(CDC*) {}
 // clang-format on

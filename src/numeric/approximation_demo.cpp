@@ -1,0 +1,185 @@
+// Best approximation of the current function in the mean-square sense by
+// Legendre, Chebyshev or power bases, and the orthogonal polynomials alone.
+#include "numeric/fit_curves.h"
+#include "numeric/math/approximation.h"
+#include "numeric/math/linear_solvers.h"
+#include "platform/text_codec.h"
+#include "view/view.h"
+
+#include <algorithm>
+
+namespace {
+
+using fit_view::DrawSampledCurve;
+
+constexpr int kRowStep = 24;
+constexpr int kRhs = numeric::kRhs;
+// Orthogonal kinds reach degree 99; the power basis solves its Gram
+// system by elimination, order 10 at most.
+constexpr int kMaxOrthoDegree = 99;
+constexpr int kMaxPowerDegree = numeric::kSmallSystemMax - 1;
+// Power subsets of the general polynomial (m_nDemoOption).
+constexpr int kEvenSubset = 1, kOddSubset = 2;
+
+constexpr const char* kKindButtons[] = {u8"勒让德", u8"切比雪夫1", u8"切比雪夫2"};
+constexpr const char* kApproxTitles[] = {u8"勒让德逼近", u8"切比雪夫1逼近", u8"切比雪夫2逼近"};
+
+// The basis functions first..last on [a, b], each a polyline in its
+// palette colour; every point's values come from one recurrence.
+void DrawBasisCurves(CPemroView& v, CDC* pDC, int first, int last, int k, double a, double b,
+                     int interval) {
+    const double step = fit_view::kCurveStepOfSpan * v.m_dXSpan;
+    if (!(step > 0) || !std::isfinite(step) || !std::isfinite(a)) return;
+    double previous[numeric::kMaxOrthoIndex + 1], current[numeric::kMaxOrthoIndex + 1];
+    numeric::EvalOrthoBasisValuesOnInterval(a, last, k, a, b, interval, previous);
+    double px = a;
+    for (int i = 1; i < fit_view::kMaxCurvePoints; ++i) {
+        const double x = a + i * step;
+        if (!(x < b)) break;
+        numeric::EvalOrthoBasisValuesOnInterval(x, last, k, a, b, interval, current);
+        for (int j = first; j <= last; ++j)
+            v.DrawLineWorld(pDC, px, previous[j], x, current[j],
+                            v.m_acrPalette[j % CPemroView::kPaletteSize]);
+        std::copy_n(current, last + 1, previous);
+        px = x;
+    }
+}
+
+} // namespace
+
+void CPemroView::DrawCountButtons(CDC* pDC, int x, int y, int lo, int hi) {
+    if (TextButtonInPlot(pDC, x, y, 40, 20, Gbk(u8"n增加"), m_crCurveSetting) &&
+        m_nSavedCountN < hi)
+        ++m_nSavedCountN, m_bLoadScriptSettings = FALSE;
+    if (TextButtonInPlot(pDC, x, y + kRowStep, 40, 20, Gbk(u8"n减少"), m_crCurveSetting) &&
+        m_nSavedCountN > lo)
+        --m_nSavedCountN, m_bLoadScriptSettings = FALSE;
+}
+
+void CPemroView::DrawApproximation(CDC* pDC, int n, int k) {
+    const double a = m_dIntervalA, b = m_dIntervalB;
+    const bool powers = k >= numeric::kPowerBasis;
+    const int subset =
+        m_nDemoOption == kEvenSubset || m_nDemoOption == kOddSubset ? m_nDemoOption : 0;
+    const int interval = m_nDemoOption2;
+    n = std::clamp(n, 0, powers ? kMaxPowerDegree : kMaxOrthoDegree);
+    // Index of the j-th basis function: p_j = step·j + offset.
+    const int step = powers && subset != 0 ? 2 : 1;
+    const int offset = powers && subset == kOddSubset ? 1 : 0;
+    auto f = [this](double x) { return EvalF(x, m_nFuncF); };
+
+    double c[numeric::kMaxOrthoIndex + 1] = {};
+    double mean = 0;
+    // Every mapping divides by b - a: an empty interval shows no polynomial.
+    const bool usable = b != a && std::isfinite(a) && std::isfinite(b);
+    if (usable) {
+        double integral[numeric::kMaxOrthoIndex + 1];
+        numeric::ComputeOrthoCoefficients(f, a, b, step * n + offset, k, interval, integral);
+        if (!powers) {
+            for (int j = 0; j <= n; ++j) {
+                m_adMatrixA[j][kRhs] = 2 * integral[j] / (b - a);
+                c[j] = m_adMatrixA[j][kRhs] / numeric::GetOrthoNormSquared(j, k, interval);
+            }
+        } else {
+            const int q = subset == kOddSubset ? 1 : 0;
+            for (int r = 0; r <= n; ++r) {
+                for (int s = 0; s <= n; ++s) {
+                    if (subset == 0)
+                        m_adMatrixA[r][s] = interval == numeric::kSymmetricPowers && (r + s) % 2
+                                                ? 0.0
+                                                : 1.0 / (r + s + 1);
+                    else
+                        m_adMatrixA[r][s] = 1.0 / (2 * r + 2 * s + 2 * q + 1);
+                }
+                m_adMatrixA[r][kRhs] = integral[step * r + offset] / (b - a);
+            }
+            SolveSmallSystem(n + 1);
+            std::copy_n(m_adSolution, n + 1, c);
+        }
+        auto p = [&](double x) {
+            return numeric::EvalOrthoSeries(x, c, n, step, offset, k, a, b, interval);
+        };
+        DrawSampledCurve(*this, pDC, a, b, false, p, m_crFirstDerivative);
+        if (m_nFuncLower == 1)
+            mean = numeric::OrthoMeanError(f, c, n, step, offset, k, a, b, interval);
+    }
+
+    const int R = m_nPlotRight - 20, T = m_nPlotTop;
+    DrawCountButtons(pDC, R, T, 0, powers ? kMaxPowerDegree : kMaxOrthoDegree);
+    for (int i = 0; i < 4; ++i) {
+        const char* label = i < 3 ? kKindButtons[i] : u8"一般多项式";
+        if (TextButtonInPlot(pDC, R, T + kRowStep * (2 + i), 40, 20, Gbk(label), m_crCurveSetting))
+            m_nSavedCountM = i, m_bLoadScriptSettings = FALSE;
+    }
+    constexpr const char* selectorLabels[] = {u8"显示逼近系数", u8"取消", u8"显示特殊函数"};
+    for (int i = 0; i < (powers ? 2 : 3); ++i) {
+        if (TextButtonInPlot(pDC, R, T + kRowStep * (6 + i), 40, 20, Gbk(selectorLabels[i]),
+                             m_crCurveSetting))
+            m_nPendingFuncLower = i == 0 ? 1 : i == 1 ? 0 : 2, m_bSelectionPending = TRUE;
+    }
+    DrawLabelValue(pDC, m_dXMin + 0.1 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, "n=", 0, n,
+                   m_crCurveSetting);
+    if (powers) {
+        const int ch = m_nBaseCharHeight, L = m_nPlotLeft;
+        struct Option {
+            const char* label;
+            int x;
+            int* field;
+            int value;
+        };
+        const Option options[] = {
+            {u8"连续次幂", L, &m_nDemoOption, 0},
+            {u8"偶次幂", L + (14 * ch) / 5, &m_nDemoOption, kEvenSubset},
+            {u8"奇次幂", L + 5 * ch, &m_nDemoOption, kOddSubset},
+            {u8"标[0,1]", L + 7 * ch, &m_nDemoOption2, 1},
+            {u8"标[-1,1]", L + 9 * ch, &m_nDemoOption2, numeric::kSymmetricPowers},
+        };
+        for (const Option& o : options)
+            if (TextButtonInPlot(pDC, o.x, T, 40, 20, Gbk(o.label), m_crCurveSetting))
+                *o.field = o.value;
+    }
+
+    if (usable && m_nFuncLower == 1) {
+        for (int j = 0; j <= n; ++j) {
+            const double y = m_dYMax - (j + 0.5) * m_dYSpan / (n + 2);
+            DrawLabelValuePair(pDC, m_dXMin + 0.05 * m_dXSpan, y, "a =", 4, c[j], "", 0, j, 1.2,
+                               -0.5, m_crCurveSetting);
+            DrawLabelValuePair(pDC, m_dXMin + 0.45 * m_dXSpan, y, "b =", 4, m_adMatrixA[j][kRhs],
+                               "", 0, j, 1.2, -0.5, m_crCurveSetting);
+        }
+        DrawLabelValue(pDC, m_dXMin + 0.3 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"平均误差:"),
+                       6, mean, m_crCurveSetting);
+    }
+    if (usable && m_nFuncLower == 2) DrawBasisCurves(*this, pDC, 1, n, k, a, b, interval);
+
+    const char* title = nullptr;
+    if (k >= 0 && k < 3) title = kApproxTitles[k];
+    if (k == numeric::kPowerBasis)
+        title = subset == 0             ? u8"连续次幂逼近"
+                : subset == kEvenSubset ? u8"2n幂逼近"
+                                        : u8"2n+1幂逼近";
+    if (title)
+        TextButtonInPlot(pDC, m_nPlotRight - 2 * m_nBaseCharHeight, m_nPlotTop - 24, 40, 20,
+                         Gbk(title), m_crCurveSetting);
+}
+
+void CPemroView::DrawCurvespecialfunc(CDC* pDC, int n, int k) {
+    const double a = m_dIntervalA, b = m_dIntervalB;
+    n = std::clamp(n, 0, kMaxOrthoDegree);
+    if (b != a) DrawBasisCurves(*this, pDC, m_nFuncLower == 0 ? n : 0, n, k, a, b, m_nDemoOption2);
+    const int R = m_nPlotRight - 20, T = m_nPlotTop;
+    DrawCountButtons(pDC, R, T, 0, kMaxOrthoDegree);
+    for (int i = 0; i < 3; ++i)
+        if (TextButtonInPlot(pDC, R, T + kRowStep * (2 + i), 40, 20, Gbk(kKindButtons[i]),
+                             m_crCurveSetting))
+            m_nSavedCountM = i, m_bLoadScriptSettings = FALSE;
+    if (TextButtonInPlot(pDC, R, T + kRowStep * 5, 40, 20, Gbk(u8"显示全部"), m_crCurveSetting))
+        m_nPendingFuncLower = 1, m_bSelectionPending = TRUE;
+    if (TextButtonInPlot(pDC, R, T + kRowStep * 6, 40, 20, Gbk(u8"单个显示"), m_crCurveSetting))
+        m_nPendingFuncLower = 0, m_bSelectionPending = TRUE;
+    DrawLabelValue(pDC, m_dXMin + 0.1 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, "n=", 0, n,
+                   m_crCurveSetting);
+    if (k >= 0 && k < 3)
+        TextButtonInPlot(pDC, m_nPlotRight - 2 * m_nBaseCharHeight, m_nPlotTop - 24, 40, 20,
+                         Gbk(kKindButtons[k]), m_crCurveSetting);
+}

@@ -1,0 +1,45 @@
+// Least-squares fits: the two-parameter models that a transform of x and y
+// turns into a straight line, and polynomials in all, odd or even powers.
+#pragma once
+
+namespace numeric {
+
+// Model types of the straight-line fits; every other value is y = a + bx.
+enum RegressionModel {
+    kPowerModel = 0,       // y = a x^b
+    kExpModel = 1,         // y = a e^(bx)
+    kLogModel = 2,         // y = a + b ln x
+    kExpInverseModel = 3,  // y = a e^(b/x)
+    kInverseLogModel = 4,  // y = 1/(a + b ln x)
+    kInverseLineModel = 5, // y = 1/(a + bx)
+    kLineModel = 6,        // y = a + bx
+};
+
+// The transforms X(x) and Y(y) of model t; an undefined transform gives 0,
+// so the point still counts.
+double LinearizeX(double x, int t);
+double LinearizeY(double y, int t);
+// The model value with coefficients a and b; 0 where it is undefined.
+double EvalRegressionModel(double x, int t, double a, double b);
+// The unreduced normal equations of Y = A + bX over the first n points:
+// rows (n, ΣX | ΣY) and (ΣX, ΣX² | ΣXY).
+void RegressionNormalEquations(const double x[], const double y[], int n, int t, double eq[2][3]);
+// a from the intercept A of the straight line.
+double RegressionA(double intercept, int t);
+// Mean of the squared residuals in the untransformed coordinates.
+double RegressionResidual(const double x[], const double y[], int n, int t, double a, double b);
+
+// Polynomial bases: all powers up to m, odd powers up to 2m+1, even powers
+// up to 2m; any other kind is taken as all powers.
+enum PolynomialBasis { kAllPowers = 0, kOddPowers = 1, kEvenPowers = 2 };
+// Largest degree m: the power sums s_0..s_2m fill a table of 100.
+constexpr int kMaxRegressionDegree = 49;
+
+// The power sums of the normal equations, s[0..2m] and t[0..m], over the
+// first n points; the matrix is s[r + c], the right-hand side t[r].
+void PolynomialPowerSums(const double x[], const double y[], int n, int m, int k, double s[],
+                         double t[]);
+// c_0 φ_0(x) + … + c_m φ_m(x) in basis k.
+double EvalRegressionPolynomial(double x, const double c[], int m, int k);
+
+} // namespace numeric

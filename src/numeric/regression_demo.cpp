@@ -1,0 +1,204 @@
+// Least-squares fits of two-parameter models (through a straight line in
+// transformed coordinates) and of polynomials in all, odd or even powers,
+// with the normal equations, the coefficients and the mean squared residual.
+#include "numeric/fit_curves.h"
+#include "numeric/math/linear_solvers.h"
+#include "numeric/math/regression.h"
+#include "platform/text_codec.h"
+#include "view/view.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+using fit_view::DrawSampledCurve;
+
+constexpr int kRowStep = 24;
+constexpr int kRhs = numeric::kRhs;
+
+struct ModelRow {
+    const char* button;
+    const char* title;
+};
+// Models 0..6; every other type is the straight line of the last row.
+constexpr ModelRow kModels[] = {
+    {u8"y=ax^b", u8"回归方程:y=ax^b"},
+    {u8"y=ae^(bx)", u8"回归方程:y=ae^(bx)"},
+    {u8"y=a+blnx", u8"回归方程:y=a+blnx"},
+    {u8"y=ae^(b/x)", u8"回归方程:y=ae^(b/x)"},
+    {u8"y=1/(a+blnx)", u8"回归方程:y=1/(a+blnx)"},
+    {u8"y=1/(a+bx)", u8"回归方程:y=1/(a+bx)"},
+    {u8"y=a+bx", u8"回归方程:y=a+bx"},
+};
+constexpr int kModelCount = int(std::size(kModels));
+
+constexpr const char* kBasisTitles[] = {u8"m次多项式回归", u8"2m+1奇次多项式回归",
+                                        u8"2m偶次多项式回归"};
+constexpr const char* kBasisButtons[] = {u8"连续次幂", u8"奇次幂", u8"偶次幂"};
+
+} // namespace
+
+double CPemroView::EvalRegressionModel(double x, int t) const {
+    return numeric::EvalRegressionModel(x, t, m_adCoefF[0], m_adCoefF[1]);
+}
+
+int CPemroView::PrepareFitData(CDC* pDC, int n) {
+    const bool generated = m_nPlotMode == 0;
+    n = std::clamp(n, 1, generated ? kDataSize - 1 : kDataSize);
+    if (generated) {
+        const double a = m_dIntervalA, b = m_dIntervalB;
+        for (int i = 0; i <= n; ++i) {
+            m_adDataX[i] = a + (b - a) * i / n;
+            m_adDataY[i] = EvalF(m_adDataX[i], m_nFuncF);
+        }
+    }
+    for (int i = 0; i < n; ++i)
+        DrawDotWorld(pDC, m_adDataX[i], m_adDataY[i], 3, 3, m_crFirstDerivative,
+                     m_crSecondDerivative);
+    return n;
+}
+
+void CPemroView::DrawFitSelectorButtons(CDC* pDC, int top) {
+    constexpr const char* labels[] = {u8"显示方程组", u8"显示多项式系数", u8"取消"};
+    constexpr int selector[] = {1, 2, 0};
+    for (int i = 0; i < 3; ++i) {
+        if (TextButtonInPlot(pDC, m_nPlotRight - 20, top + kRowStep * i, 40, 20, Gbk(labels[i]),
+                             m_crCurveSetting)) {
+            m_nPendingFuncLower = selector[i];
+            m_bSelectionPending = TRUE;
+        }
+    }
+    const int L = m_nPlotLeft, T = m_nPlotTop;
+    TextButtonInPlot(pDC, L, T, 60, 20, Gbk(u8"数据类型:"), m_crCurveSetting);
+    if (TextButtonInPlot(pDC, L + 70, T, 60, 20, Gbk(u8"函数产生"), m_crCurveSetting))
+        m_nPendingPlotMode = 0, m_bSelectionPending = TRUE;
+    if (TextButtonInPlot(pDC, L + 135, T, 60, 20, Gbk(u8"外部输入"), m_crCurveSetting))
+        m_nPendingPlotMode = 1, m_bSelectionPending = TRUE;
+}
+
+void CPemroView::DrawRegression1(CDC* pDC, int n) {
+    const int t = m_nCountM;
+    n = PrepareFitData(pDC, n);
+
+    double eq[2][3];
+    numeric::RegressionNormalEquations(m_adDataX, m_adDataY, n, t, eq);
+    for (int r = 0; r < 2; ++r) {
+        m_adMatrixA[r][0] = eq[r][0];
+        m_adMatrixA[r][1] = eq[r][1];
+        m_adMatrixA[r][kRhs] = eq[r][2];
+    }
+    SolveSmallSystem(2);
+    m_adCoefF[0] = numeric::RegressionA(m_adSolution[0], t);
+    m_adCoefF[1] = m_adSolution[1];
+
+    DrawSampledCurve(
+        *this, pDC, m_dIntervalA, m_dIntervalB, false,
+        [&](double x) { return EvalRegressionModel(x, t); }, m_crCurveSetting);
+    const double q =
+        numeric::RegressionResidual(m_adDataX, m_adDataY, n, t, m_adCoefF[0], m_adCoefF[1]);
+
+    if (m_nFuncLower == 1) {
+        for (int r = 0; r < 2; ++r) {
+            const double y = m_dYMin + (2 - r) * m_dYSpan / 3;
+            DrawLabelValue(pDC, m_dXMin, y, "", 2, m_adMatrixA[r][0], m_crCurveSetting);
+            DrawLabelValue(pDC, m_dXMin + m_dXSpan / 3, y, "", 2, m_adMatrixA[r][1],
+                           m_crCurveSetting);
+            DrawLabelValue(pDC, m_dXMin + 2 * m_dXSpan / 3, y, "", 2, m_adMatrixA[r][kRhs],
+                           m_crFirstDerivative);
+        }
+    } else if (m_nFuncLower == 2) {
+        const double x = m_dXMin + 0.05 * m_dXSpan;
+        DrawLabelValue(pDC, x, m_dYMax - 0.15 * m_dYSpan, "a=", 6, m_adCoefF[0], m_crCurveSetting);
+        DrawLabelValue(pDC, x, m_dYMax - 0.3 * m_dYSpan, "b=", 6, m_adCoefF[1], m_crCurveSetting);
+        DrawLabelValue(pDC, x, m_dYMax - 0.45 * m_dYSpan, "Q=", 6, q, m_crCurveSetting);
+    }
+
+    for (int i = 0; i < kModelCount; ++i) {
+        if (TextButtonInPlot(pDC, m_nPlotRight - 20, m_nPlotTop + kRowStep * i, 70, 20,
+                             Gbk(kModels[i].button), m_crCurveSetting)) {
+            m_nSavedCountM = i;
+            m_bLoadScriptSettings = FALSE;
+        }
+    }
+    DrawFitSelectorButtons(pDC, m_nPlotTop + kRowStep * kModelCount);
+    const int shown = t >= 0 && t < kModelCount ? t : kModelCount - 1;
+    TextButtonInPlot(pDC, m_nPlotRight - 140, m_nPlotTop - 23, 130, 20, Gbk(kModels[shown].title),
+                     m_crFirstDerivative);
+}
+
+void CPemroView::DrawRegressionm(CDC* pDC, int n, int m) {
+    const int k = m_nDemoOption2;
+    m = std::clamp(m, 0, numeric::kMaxRegressionDegree);
+    n = PrepareFitData(pDC, n);
+
+    double s[2 * numeric::kMaxRegressionDegree + 1], t[numeric::kMaxRegressionDegree + 1];
+    numeric::PolynomialPowerSums(m_adDataX, m_adDataY, n, m, k, s, t);
+    for (int r = 0; r <= m; ++r) {
+        for (int c = 0; c <= m; ++c) m_adMatrixA[r][c] = s[r + c];
+        m_adMatrixA[r][kRhs] = t[r];
+    }
+    if (m_nFuncLower == 1) {
+        const int last = std::min(m, fit_view::kMaxTableLines - 1);
+        for (int r = 0; r <= last; ++r) {
+            const double y = m_dYMin + (m + 1 - r) * m_dYSpan / (m + 2);
+            for (int c = 0; c <= last; ++c)
+                DrawLabelValue(pDC, m_dXMin + c * m_dXSpan / (m + 2), y, "", 2, m_adMatrixA[r][c],
+                               m_crCurveSetting);
+            DrawLabelValue(pDC, m_dXMin + (m + 1) * m_dXSpan / (m + 2), y, "", 2,
+                           m_adMatrixA[r][kRhs], m_crFirstDerivative);
+        }
+    }
+    DecomposeAndSolve(m + 1, 1);
+    const double* c = m_adSolution;
+    DrawSampledCurve(
+        *this, pDC, m_dIntervalA, m_dIntervalB, false,
+        [&](double x) { return numeric::EvalRegressionPolynomial(x, c, m, k); }, m_crCurveSetting);
+
+    if (m_nFuncLower == 2) {
+        double q = 0;
+        for (int i = 0; i < n; ++i) {
+            const double r =
+                numeric::EvalRegressionPolynomial(m_adDataX[i], c, m, k) - m_adDataY[i];
+            q += r * r;
+        }
+        q /= n;
+        DrawLabelValue(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMin + (m + 2) * m_dYSpan / (m + 3),
+                       "Q=", 6, q, m_crCurveSetting);
+        for (int j = 0; j <= m; ++j) {
+            const double y = m_dYMin + (m + 1 - j) * m_dYSpan / (m + 3);
+            DrawLabelValue(pDC, m_dXMin, y, "a", 0, j, m_crCurveSetting);
+            DrawLabelValue(pDC, m_dXMin + 0.15 * m_dXSpan, y, "", 6, c[j], m_crCurveSetting);
+        }
+    }
+
+    const bool odd = k == numeric::kOddPowers, even = k == numeric::kEvenPowers;
+    TextButtonInPlot(pDC, m_nPlotRight - (odd || even ? 120 : 100), m_nPlotTop - 23, 130, 20,
+                     Gbk(kBasisTitles[odd    ? 1
+                                      : even ? 2
+                                             : 0]),
+                     m_crFirstDerivative);
+    DrawLabelValue(pDC, m_dXMin + 0.6 * m_dXSpan, m_dYMax, "m=", 0, m, m_crCurveSetting);
+
+    // The degree buttons stop where the power sums end.
+    const int R = m_nPlotRight - 20, T = m_nPlotTop;
+    if (TextButtonInPlot(pDC, R, T, 40, 20, Gbk(u8"m增加"), m_crCurveSetting) &&
+        m_nSavedCountM < numeric::kMaxRegressionDegree)
+        ++m_nSavedCountM, m_bLoadScriptSettings = FALSE;
+    if (TextButtonInPlot(pDC, R, T + kRowStep, 40, 20, Gbk(u8"m减少"), m_crCurveSetting) &&
+        m_nSavedCountM > 0)
+        --m_nSavedCountM, m_bLoadScriptSettings = FALSE;
+    const bool fixedBasis = m_nRegressionM >= 0 && m_nRegressionM <= 2;
+    int d = 72;
+    if (!fixedBasis) {
+        d = 0;
+        for (int i = 0; i < 3; ++i)
+            if (TextButtonInPlot(pDC, R, T + kRowStep * (2 + i), 40, 20, Gbk(kBasisButtons[i]),
+                                 m_crCurveSetting))
+                m_nDemoOption2 = i;
+        if (m_nDemoOption2 < 0 || m_nDemoOption2 > 2) m_nDemoOption2 = 0;
+    }
+    DrawFitSelectorButtons(pDC, T + 5 * kRowStep - d);
+    // The script's basis governs from the next pass on.
+    if (fixedBasis) m_nDemoOption2 = m_nRegressionM;
+}
