@@ -16,13 +16,8 @@ void CPemroView::CmdLeastSquareMethod(CDC*) {}
 void CPemroView::CmdMeanCalculus2(CDC*) {}
 void CPemroView::CmdContour(CDC*) {}
 void CPemroView::CmdSeries2(CDC*) {}
-void CPemroView::CmdCalculus1(CDC*) {}
-void CPemroView::Cmdcalculus1(CDC*) {}
 void CPemroView::CmdCalculus2(CDC*) {}
 void CPemroView::Cmdcalculus2(CDC*) {}
-void CPemroView::CmdRevolve(CDC*) {}
-void CPemroView::CmdDomainxy(CDC*) {}
-void CPemroView::CmdDomainr(CDC*) {}
 void CPemroView::CmdSurf(CDC*) {}
 void CPemroView::CmdSphSurf(CDC*) {}
 void CPemroView::CmdCylSurf(CDC*) {}
@@ -44,7 +39,6 @@ void CPemroView::CmdWaterFlow(CDC*) {}
 void CPemroView::CmdIntegralApp(CDC*) {}
 void CPemroView::CmdCircularCone(CDC*) {}
 void CPemroView::CmdDirectLimit(CDC*) {}
-void CPemroView::CmdPRNCalculus(CDC*) {}
 void CPemroView::CmdDisDistribution(CDC*) {}
 void CPemroView::CmdConDistribution(CDC*) {}
 void CPemroView::CmdRegionEstimate(CDC*) {}
