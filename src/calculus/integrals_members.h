@@ -4,6 +4,10 @@
 // revolution. Included from calculus_members.h inside the class body.
 // clang-format off
 
+    // Whether this pass draws the figure's graph whole, so what a page draws
+    // over it is drawn again too (never over an old picture left in place).
+    BOOL IsGraphRedrawnWhole() const;
+
     // --- Integral concepts and quadrature (integrals.cpp, quadrature_demo.cpp)
     void DrawCalculus1(CDC* pDC, int);
     void DrawAntiderivatives(CDC* pDC);

@@ -76,7 +76,8 @@ void CPemroView::DrawRevolve(CDC* pDC, int kind, int axis) {
     if (kind == 2) m_nFuncUpper = m_nFuncF;
     m_nRegionType = m_nPlotOrientation + 1;
     // An empty interval or a frame without width gives no element to draw.
-    const bool drawable = dx > 0 && std::isfinite(dx) && p > 0 && std::isfinite(p);
+    const bool drawable =
+        dx > 0 && std::isfinite(dx) && p > 0 && std::isfinite(p) && IsGraphRedrawnWhole();
     if (drawable) DrawRevolveCurves(pDC, kind, a, b, p);
     const double u = m_nPlotOrientation == 0 ? m_dCursorX : m_dCursorY;
     if (drawable && HitTestGraphRegion(0)) {

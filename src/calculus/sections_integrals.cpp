@@ -58,6 +58,12 @@ constexpr IntegralValue kIntegralValues[] = {
 
 } // namespace
 
+// A pass that repaints only part of the figure leaves the graph as it was:
+// drawing the demonstration again over it would mix two pictures.
+BOOL CPemroView::IsGraphRedrawnWhole() const {
+    return HitTestGraphRegion(1) && IsGraphRedrawn();
+}
+
 void CPemroView::CmdCalculus1(CDC* pDC) {
     ReadPlotSetup(kFirstArgCalculus1);
     if (!m_bFigureVisible) return;
@@ -76,9 +82,7 @@ void CPemroView::CmdCalculus1(CDC* pDC) {
     m_nSubDemo = m_nDemoOption;
     if (m_bLoadScriptSettings && m_nSubDemo == 6 && IsArgListOpen())
         m_nDemoOption2 = ScriptInt(ReadScriptNumber(m_nParsePos));
-    // Nothing of the demonstration can show while its figure is off the
-    // painted area; its sums would only cost the pass.
-    if (IsFigureBandVisible()) DrawCalculus1(pDC, 0);
+    if (IsGraphRedrawnWhole()) DrawCalculus1(pDC, 0);
     DrawFunctionGraph(pDC, 1, 0, m_nSubDemo == 2 ? m_dCursorX : a, b, m_astrCommandLabel[0],
                       m_astrCommandLabel[1]);
 }
@@ -136,6 +140,7 @@ void CPemroView::CmdDomainxy(CDC* pDC) {
     const double a = m_dIntervalA, b = m_dIntervalB;
     DrawFunctionGraph(pDC, 0, 0, a, a + 0.001, "x", "y");
     if (!m_bFullRepaint && !HitTestGraphRegion(2)) return;
+    if (!HitTestGraphRegion(1)) return;
     for (const RegionButton& r : kRegionButtons) {
         if (r.stripDirection != 0 &&
             (m_nPlotOption1 <= 2 || m_nPlotOrientation != r.stripDirection))
@@ -180,6 +185,7 @@ void CPemroView::CmdDomainr(CDC* pDC) {
     ReadScriptColors(TRUE, FALSE);
     DrawFunctionGraph(pDC, 0, 0, 0.0, 0.001, "x(r)", "y");
     if (!m_bFullRepaint && !HitTestGraphRegion(2)) return;
+    if (!HitTestGraphRegion(1)) return;
     if (m_nRegionType <= 0) {
         if (TextButtonInPlot(pDC, m_nFigureRight - 40, m_nFigureTop, 40, 20, Gbk(u8"θ-型"),
                              m_crCurveSetting))
