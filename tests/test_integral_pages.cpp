@@ -2,6 +2,7 @@
 // hand values, the labelled quadrature values, the regions of double
 // integrals and the volumes and areas of revolution, drawn on whole pages.
 #include "calculus/math/integrals.h"
+#include "catalog/math/quadrature.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,27 @@ TEST(IntegralSums, ButtonsDoubleAndHalveWithinTheCap) {
     int n = 1;
     for (int i = 0; i < 100; ++i) n = calculus::DoubledSubintervals(n);
     EXPECT_EQ(n, calculus::kMaxDemoSubintervals);
+}
+
+TEST(IntegralSums, DegenerateQuadratureReturnsWithoutEvaluating) {
+    // No pieces, an empty or reversed interval, or a zero step factor: the
+    // value 0 at once, without one evaluation.
+    int calls = 0;
+    const auto F = [&calls](double x) {
+        ++calls;
+        return x;
+    };
+    const catalog::QuadratureFunctions fn{F, F, F, 0.1, 0.0, 0.0, 0.0};
+    catalog::QuadratureFunctions flat = fn;
+    flat.stepFactor = 0;
+    for (int method = 1; method <= 9; ++method) {
+        EXPECT_EQ(catalog::IntegrateRule(0, 1, 0, method, 0, fn), 0.0);
+        EXPECT_EQ(catalog::IntegrateRule(0, 1, -5, method, 0, fn), 0.0);
+        EXPECT_EQ(catalog::IntegrateRule(1, 1, 10, method, 0, fn), 0.0);
+        EXPECT_EQ(catalog::IntegrateRule(1, 0, 10, method, 0, fn), 0.0);
+        EXPECT_EQ(catalog::IntegrateRule(0, 1, 10, method, 0, flat), 0.0);
+    }
+    EXPECT_EQ(calls, 0);
 }
 
 TEST(IntegralSums, PickedPointsGetThePolarPageAngles) {

@@ -30,18 +30,17 @@ constexpr double kRingTo = 6.3;
 struct RevolveButton {
     const char* label;
     int dx, dy;  // from (left, top) of the plot
-    bool right;  // measured from the right column instead of the left edge
-    double view; // the view it chooses, or 0
+    double view; // the view it chooses
 };
 constexpr RevolveButton kSolidViews[] = {
-    {u8"旋转体", 20, 2, false, kWhole},
-    {u8"体积近似和", 80, 2, false, kSum},
-    {u8"体积元素", 180, 2, false, kElement},
+    {u8"旋转体", 20, 2, kWhole},
+    {u8"体积近似和", 80, 2, kSum},
+    {u8"体积元素", 180, 2, kElement},
 };
 constexpr RevolveButton kSurfaceViews[] = {
-    {u8"旋转曲面", 20, 2, false, kWhole},
-    {u8"面积近似和", 90, 2, false, kSum},
-    {u8"面积元素", 190, 2, false, kElement},
+    {u8"旋转曲面", 20, 2, kWhole},
+    {u8"面积近似和", 90, 2, kSum},
+    {u8"面积元素", 190, 2, kElement},
 };
 
 } // namespace
