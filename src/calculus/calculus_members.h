@@ -2,6 +2,7 @@
 // picture, intervals and the mean value theorems, Taylor polynomials, Fourier
 // series). Included inside the class body of CPemroView (view/view.h).
 // clang-format off
+#include "calculus/integrals_members.h"
 
     // Whether this pass redraws the figure's graph (a full repaint, or a
     // click on the figure or its controls), so its demonstration must be

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -30,6 +31,36 @@ BOOL MapDotPoint(const CPemroView* v, double x, double y, int* px, int* py) {
 
 bool StrictlyInPlot(const CPemroView* v, double x, double y) {
     return v->m_nPlotLeft < x && x < v->m_nPlotRight && v->m_nPlotTop < y && y < v->m_nPlotBottom;
+}
+
+// The angles of a shaded arc and their shading weights depend on its end
+// angles only. Solids of revolution draw hundreds of arcs over the same
+// angles in one pass, so the few recent tables are kept: the same doubles
+// as a fresh walk from t0, without the four trigonometric calls a step.
+struct ShadedArcTable {
+    struct Step {
+        double cosT, sinT, weight;
+    };
+    double t0 = 0, t1 = 0;
+    bool built = false;
+    std::vector<Step> steps;
+};
+
+const ShadedArcTable& ShadedArcTableFor(double t0, double t1) {
+    static ShadedArcTable tables[4];
+    static int next = 0;
+    for (const ShadedArcTable& t : tables)
+        if (t.built && t.t0 == t0 && t.t1 == t1) return t;
+    ShadedArcTable& table = tables[next];
+    next = (next + 1) % 4;
+    table.t0 = t0, table.t1 = t1, table.built = true;
+    table.steps.clear();
+    int steps = 0;
+    for (double t = t0; t < t1 && steps < kShadedArcStepCap; t += kShadedArcStep, ++steps) {
+        const double u = std::cos(t - 0.5) / 4, v = std::sin(t - 0.5) / 4;
+        table.steps.push_back({std::cos(t), std::sin(t), 0.5 - u + v});
+    }
+    return table;
 }
 
 } // namespace
@@ -132,14 +163,24 @@ void CPemroView::DrawShadedArcWorld(CDC* pDC, double cx, double cy, double rx, d
     const double front[3] = {double(m_anSplitRgb[0]), double(m_anSplitRgb[1]),
                              double(m_anSplitRgb[2])};
     if (!mapped || !IsFigureBandVisible()) return;
-    int steps = 0;
-    for (double t = t0; t < t1 && steps < kShadedArcStepCap; t += kShadedArcStep, ++steps) {
-        const double X = pcx + std::cos(t) * Rx, Y = pcy - std::sin(t) * Ry;
-        if (!StrictlyInPlot(this, X, Y)) continue;
-        const double u = std::cos(t - 0.5) / 4, v = std::sin(t - 0.5) / 4;
-        const double w = 0.5 - u + v;
-        pDC->SetPixel(int(X), int(Y),
+    const ShadedArcTable& table = ShadedArcTableFor(t0, t1);
+    // Consecutive steps on one pixel: only the last one's colour stays, so
+    // only that one is written.
+    int lastX = 0, lastY = 0;
+    double lastW = 0;
+    bool pending = false;
+    const auto flush = [&] {
+        const double w = lastW;
+        pDC->SetPixel(lastX, lastY,
                       MakeRGB(w * front[0] + (1 - w) * back[0], w * front[1] + (1 - w) * back[1],
                               w * front[2] + (1 - w) * back[2]));
+    };
+    for (const ShadedArcTable::Step& s : table.steps) {
+        const double X = pcx + s.cosT * Rx, Y = pcy - s.sinT * Ry;
+        if (!StrictlyInPlot(this, X, Y)) continue;
+        const int x = int(X), y = int(Y);
+        if (pending && (x != lastX || y != lastY)) flush();
+        lastX = x, lastY = y, lastW = s.weight, pending = true;
     }
+    if (pending) flush();
 }

@@ -14,11 +14,6 @@ void CPemroView::CmdTangentPlane(CDC*) {}
 void CPemroView::CmdLeastSquareMethod(CDC*) {}
 void CPemroView::CmdContour(CDC*) {}
 void CPemroView::CmdSeries2(CDC*) {}
-void CPemroView::CmdCalculus1(CDC*) {}
-void CPemroView::Cmdcalculus1(CDC*) {}
-void CPemroView::CmdRevolve(CDC*) {}
-void CPemroView::CmdDomainxy(CDC*) {}
-void CPemroView::CmdDomainr(CDC*) {}
 void CPemroView::CmdSphSurf(CDC*) {}
 void CPemroView::CmdCylSurf(CDC*) {}
 void CPemroView::CmdSpaceCurve(CDC*) {}
@@ -38,7 +33,6 @@ void CPemroView::CmdWaterFlow(CDC*) {}
 void CPemroView::CmdIntegralApp(CDC*) {}
 void CPemroView::CmdCircularCone(CDC*) {}
 void CPemroView::CmdDirectLimit(CDC*) {}
-void CPemroView::CmdPRNCalculus(CDC*) {}
 void CPemroView::CmdSphereCurveMove(CDC*) {}
 void CPemroView::CmdSphereSurfMove(CDC*) {}
 // clang-format on

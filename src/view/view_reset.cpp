@@ -149,6 +149,7 @@ constexpr FieldDefault<int> kTopicInts[] = {
     {&V::m_nPlotMode, 0},
     {&V::m_bSelectionPending, 0},
     {&V::m_nDemoStep, 1},
+    {&V::m_nValueTableShown, 0},
     {&V::m_nOdeForm, 0},
     {&V::m_nProjectionDisplay, 1},
     {&V::m_nLimitSide, 0},

@@ -1,0 +1,260 @@
+// Regions of double integrals: an x-type or y-type region between two
+// curves ("Domainxy") and a polar region between two radius or two angle
+// curves ("Domainr"), each with the limits of the inner integral or the
+// element at the picked point.
+#include "view/view.h"
+
+#include "calculus/math/integrals.h"
+#include "platform/text_codec.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Columns of the fill and the boundary of a Cartesian region.
+constexpr int kRegionColumns = 500;
+// Polar regions: steps per interval at zoom 0, and the most any zoom gets.
+constexpr double kPolarStep = 0.0001;
+constexpr long kMaxPolarSteps = 200000;
+// Arcs of the polar element: radii between the inner and outer boundary.
+constexpr int kElementArcs = 100;
+constexpr double kElementAngle = 0.1;
+constexpr COLORREF kPolarFill = RGB(0, 155, 155);
+constexpr int kDotRadius = 3;
+
+bool IsBlankLabel(const CString& label) {
+    return label == " ";
+}
+
+} // namespace
+
+void CPemroView::DrawDomainxy(CDC* pDC, double a, double b, CString label1, CString label2,
+                              CString label3, CString label4, COLORREF fill) {
+    if (m_nPanelCurveSel < 0) m_nPanelCurveSel = 0;
+    const int k = m_nOdeMethodFamily, up = m_nFuncUpper, low = m_nFuncLower;
+    const auto f = [&](double x) { return EvalF(x, up); };
+    const auto g = [&](double x) { return EvalCatalogueB(x, low); };
+    const double h = (b - a) / kRegionColumns;
+    if (h > 0 && std::isfinite(h)) {
+        for (int i = 0; i < kRegionColumns; ++i) {
+            const double x = a + i * h;
+            DrawLineWorld(pDC, x, f(x), x, g(x), fill);
+        }
+        double fp = f(a), gp = g(a);
+        for (int i = 0; i < kRegionColumns; ++i) {
+            const double x = a + i * h, f1 = f(x + h), g1 = g(x + h);
+            DrawLineWorld(pDC, x, fp, x + h, f1, m_crCurveSetting);
+            DrawLineWorld(pDC, x, gp, x + h, g1, m_crCurveSetting);
+            fp = f1, gp = g1;
+        }
+    }
+    const COLORREF mark = m_crSecondDerivative, arrow = m_crFirstDerivative;
+    if (k >= 2)
+        DrawStringWorld(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMax, Gbk(u8"选区域中的点"),
+                        m_crCurveSetting);
+    const double x = m_dCursorX, y = m_dCursorY;
+    if (k >= 2 && m_nPlotOrientation == 1 && a <= x && x <= b) {
+        const bool xType = m_nRegionType == 1;
+        const double lo = FindRegionEdgeMax(x, xType ? m_dYMin : a, 1);
+        const double hi = FindRegionEdgeMin(x, xType ? m_dYMax : b, 1);
+        if (!IsBlankLabel(label1))
+            DrawArrowWorld(pDC, x + m_dXSpan / 20, hi + m_dYSpan / 10, x, hi, 2, label1, "", arrow);
+        if (!IsBlankLabel(label2))
+            DrawArrowWorld(pDC, x + m_dXSpan / 20, lo - m_dYSpan / 12, x, lo, 1, label2, "", arrow);
+        if (k == 2) {
+            DrawStringWorld(pDC, x, lo, Gbk(u8"y的下限"), mark);
+            DrawStringWorld(pDC, x, hi + 25 * m_dYSpan / m_nPlotHeight, Gbk(u8"y的上限"), mark);
+            for (double py : {lo, hi, 0.0})
+                DrawDotWorld(pDC, x, py, kDotRadius, kDotRadius, mark, mark);
+            DrawLineWorldMode(pDC, x, lo, x, hi, mark, 0);
+            DrawStringWorld(pDC, x, 0, "x", mark);
+        } else {
+            const double w = m_dXSpan * m_dStepH;
+            DrawLineWorldMode(pDC, x, lo, x, 0, mark, 0);
+            DrawLineWorldMode(pDC, x + w, lo, x + w, 0, mark, 0);
+            DrawStringWorld(pDC, x - m_dXSpan / 30, 0, "x", mark);
+            DrawStringWorld(pDC, x + w, 0, "x+dx", mark);
+            FillRectWorld(pDC, x, x + w, lo, hi, m_crDefaultPen);
+        }
+    }
+    if (k >= 2 && m_nPlotOrientation == 2 && a <= y && y <= b) {
+        const bool yType = m_nRegionType == 2;
+        const double left = FindRegionEdgeMax(yType ? m_dXMin : a, y, 2);
+        const double right = FindRegionEdgeMin(yType ? m_dXMax : b, y, 2);
+        if (!IsBlankLabel(label4))
+            DrawArrowWorld(pDC, std::min(left, right) - m_dXSpan / 5, y + m_dYSpan / 8, left, y, 2,
+                           label4, "", arrow);
+        if (!IsBlankLabel(label3))
+            DrawArrowWorld(pDC, std::max(left, right) + m_dXSpan / 5, y - m_dYSpan / 8, right, y, 0,
+                           label3, "", arrow);
+        if (k == 2) {
+            for (double px : {left, right, 0.0})
+                DrawDotWorld(pDC, px, y, kDotRadius, kDotRadius, mark, mark);
+            DrawStringWorld(pDC, left - 3.0 * m_nBaseCharHeight * m_dXSpan / m_nPlotWidth, y,
+                            Gbk(u8"x的下限"), mark);
+            DrawStringWorld(pDC, right, y, Gbk(u8"x的上限"), mark);
+            DrawLineWorld(pDC, left, y, right, y, mark);
+            DrawStringWorld(pDC, 0, y, "y", mark);
+        } else {
+            const double w = m_dYSpan * m_dStepH;
+            DrawLineWorld(pDC, left, y, 0, y, mark);
+            DrawLineWorld(pDC, left, y + w, 0, y + w, mark);
+            DrawStringWorld(pDC, 0, y, "y", mark);
+            DrawStringWorld(pDC, 0, y + w + m_dYSpan / 8, "y+dy", mark);
+            FillRectWorld(pDC, left, right, y, y + w, m_crDefaultPen);
+        }
+    }
+    if (HitTestGraphRegion(1)) DrawUserShapes(pDC, 0);
+}
+
+void CPemroView::DrawPolarSegment(CDC* pDC, double r1, double t1, double r2, double t2,
+                                  COLORREF colour) {
+    DrawLineWorld(pDC, r1 * std::cos(t1), r1 * std::sin(t1), r2 * std::cos(t2), r2 * std::sin(t2),
+                  colour);
+}
+
+void CPemroView::FillPolarRegion(CDC* pDC, double r, double theta) {
+    // A boundary cut off by the world range has gaps: the fill may spread
+    // through them, but never past the plot rectangle.
+    const CRect kept = pDC->GetClipRect();
+    const CPoint org = pDC->GetViewportOrg();
+    const CRect plot(m_nPlotLeft + org.x, m_nPlotTop + org.y, m_nPlotRight + org.x,
+                     m_nPlotBottom + org.y);
+    pDC->SetClipRect(kept.Intersect(plot));
+    FloodFillWorld(pDC, r * std::cos(theta), r * std::sin(theta), m_crCurveSetting, kPolarFill);
+    pDC->SetClipRect(kept);
+}
+
+void CPemroView::DrawDomainr(CDC* pDC, double a, double b, CString label1, CString label2) {
+    const int k = m_nOdeMethodFamily;
+    if (k >= 2)
+        DrawStringWorld(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMax, Gbk(u8"选区域中的点"),
+                        m_crCurveSetting);
+    const int zoom = std::max(m_nLabelZoom, 0);
+    double h = (b - a) * kPolarStep / (zoom + 1);
+    // An empty interval has no step; a huge zoom gets the finest bounded one.
+    if (!(h > 0) || !std::isfinite(h)) return;
+    h = std::max(h, (b - a) / kMaxPolarSteps);
+    if (m_nRegionType == 1)
+        DrawThetaRegion(pDC, a, b, h, label1, label2);
+    else if (m_nRegionType == 2)
+        DrawRadiusRegion(pDC, a, b, h, label1, label2);
+    else
+        return;
+    if (m_dYMin <= 0 && 0 <= m_dYMax) DrawLineWorld(pDC, m_dXMin, 0, m_dXMax, 0, m_crAxes);
+    if (m_dXMin <= 0 && 0 <= m_dXMax) DrawLineWorld(pDC, 0, m_dYMin, 0, m_dYMax, m_crAxes);
+    if (HitTestGraphRegion(1)) DrawUserShapes(pDC, 0);
+}
+
+void CPemroView::DrawThetaRegion(CDC* pDC, double a, double b, double h, const CString& label1,
+                                 const CString& label2) {
+    const int up = m_nFuncUpper, low = m_nFuncLower, k = m_nOdeMethodFamily;
+    const auto f = [&](double t) { return EvalF(t, up); };
+    const auto g = [&](double t) { return EvalCatalogueB(t, low); };
+    const COLORREF edge = m_crCurveSetting, ray = m_crFirstDerivative;
+    double fp = f(a), gp = g(a);
+    DrawPolarSegment(pDC, fp, a, 0, a, ray);
+    DrawPolarSegment(pDC, fp, a, gp, a, edge);
+    for (long i = 0; i < kMaxPolarSteps; ++i) {
+        const double t = a + i * h;
+        if (!(t < b)) break;
+        const double f1 = f(t + h), g1 = g(t + h);
+        DrawPolarSegment(pDC, fp, t, f1, t + h, edge);
+        DrawPolarSegment(pDC, gp, t, g1, t + h, edge);
+        fp = f1, gp = g1;
+    }
+    DrawPolarSegment(pDC, fp, b, 0, b, ray);
+    DrawPolarSegment(pDC, fp, b, gp, b, edge);
+    const double tm = (a + b) / 2, fm = f(tm), gm = g(tm);
+    FillPolarRegion(pDC, (fm + gm) / 2, tm);
+    if (k >= 2) {
+        const double fx = fm * std::cos(tm), fy = fm * std::sin(tm);
+        const double gx = gm * std::cos(tm), gy = gm * std::sin(tm);
+        DrawArrowWorld(pDC, fx + m_dXSpan / 20, fy + m_dYSpan / 10, fx, fy, 1, label2, "", ray);
+        DrawArrowWorld(pDC, gx - m_dXSpan / 5, gy - m_dYSpan / 10, gx, gy, 1, label1, "", ray);
+    }
+    const double phi = calculus::PolarPickAngle(m_dCursorX, m_dCursorY, a);
+    if (k < 2 || !(a < phi && phi < b)) return;
+    const double F = f(phi), G = g(phi);
+    const COLORREF mark = m_crSecondDerivative;
+    if (k == 2) {
+        const auto at = [phi](double r, double* x, double* y) {
+            *x = r * std::cos(phi), *y = r * std::sin(phi);
+        };
+        double x, y;
+        at(G, &x, &y);
+        DrawStringWorld(pDC, x, y, Gbk(u8"r的下限"), mark);
+        DrawDotWorld(pDC, x, y, kDotRadius, kDotRadius, mark, mark);
+        at(F, &x, &y);
+        DrawStringWorld(pDC, x, y, Gbk(u8"r的上限"), mark);
+        DrawDotWorld(pDC, x, y, kDotRadius, kDotRadius, mark, mark);
+        DrawPolarSegment(pDC, 0, phi, F, phi, mark);
+        DrawPolarSegment(pDC, 0, phi, G, phi, ray);
+        at(G / 2, &x, &y);
+        DrawStringWorld(pDC, x, y, Gbk(u8"θ"), mark);
+        return;
+    }
+    const double rmin = std::min(F, G), rmax = std::max(F, G);
+    const double s = (rmax - rmin) / kElementArcs;
+    // Equal radii leave no band to shade.
+    if (!(s > 0) || !std::isfinite(s)) return;
+    const auto arcs = [&](double from, double to, COLORREF colour) {
+        for (long i = 0; i < 10 * kElementArcs; ++i) {
+            const double r = from + i * s;
+            if (!(r < to)) break;
+            DrawArcWorld(pDC, 0, 0, r, r, phi, phi + kElementAngle, colour);
+        }
+    };
+    arcs(0, rmin, m_crDefaultFill);
+    arcs(rmin, rmax, m_crDefaultPen);
+}
+
+void CPemroView::DrawRadiusRegion(CDC* pDC, double a, double b, double h, const CString& label1,
+                                  const CString& label2) {
+    const int right = m_nFuncRight, left = m_nFuncLeft, k = m_nOdeMethodFamily;
+    const auto t2 = [&](double r) { return EvalF(r, right); };
+    const auto t1 = [&](double r) { return EvalCatalogueB(r, left); };
+    const COLORREF edge = m_crCurveSetting;
+    for (long i = 0; i < kMaxPolarSteps; ++i) {
+        const double r = a + i * h;
+        if (!(r <= b)) break;
+        DrawPolarSegment(pDC, r, t2(r), r, t2(r + h), edge);
+        DrawPolarSegment(pDC, r, t1(r), r, t1(r + h), edge);
+    }
+    // Arcs of radius r from θ1(r) to θ2(r) in steps of h.
+    const auto arc = [&](double r, COLORREF colour) {
+        const double from = t1(r), to = t2(r);
+        for (long i = 0; i < kMaxPolarSteps; ++i) {
+            const double t = from + i * h;
+            if (!(t < to)) break;
+            DrawPolarSegment(pDC, r, t, r, t + h, colour);
+        }
+    };
+    arc(a, edge);
+    arc(b, edge);
+    const double rm = (a + b) / 2;
+    FillPolarRegion(pDC, rm, (t1(rm) + t2(rm)) / 2);
+    if (k >= 1) {
+        const double x1 = rm * std::cos(t1(rm)), y1 = rm * std::sin(t1(rm));
+        const double x2 = rm * std::cos(t2(rm)), y2 = rm * std::sin(t2(rm));
+        const COLORREF ray = m_crFirstDerivative;
+        DrawArrowWorld(pDC, x1 + m_dXSpan / 5, y1 - m_dYSpan / 20, x1, y1, 2, label1, "", ray);
+        DrawArrowWorld(pDC, x2 - m_dXSpan / 10, y2 - m_dYSpan / 20, x2, y2, 0, label2, "", ray);
+    }
+    const double cx = m_dCursorX, cy = m_dCursorY;
+    if (!(m_dXMin < cx && cx < m_dXMax && m_dYMin < cy && cy < m_dYMax)) return;
+    const double rho = std::sqrt(cx * cx + cy * cy);
+    if (k != 2 || !(a < rho && rho < b)) return;
+    const COLORREF mark = m_crSecondDerivative;
+    const double lo = t1(rho), hi = t2(rho);
+    const double xl = rho * std::cos(lo), yl = rho * std::sin(lo);
+    const double xh = rho * std::cos(hi), yh = rho * std::sin(hi);
+    DrawStringWorld(pDC, xl, yl, Gbk(u8"θ的下限"), mark);
+    DrawStringWorld(pDC, xh, yh, Gbk(u8"θ的上限"), mark);
+    DrawDotWorld(pDC, xl, yl, kDotRadius, kDotRadius, mark, mark);
+    DrawDotWorld(pDC, xh, yh, kDotRadius, kDotRadius, mark, mark);
+    arc(rho, mark);
+    const double tm = (lo + hi) / 2;
+    DrawStringWorld(pDC, rho * std::cos(tm), rho * std::sin(tm), "r", mark);
+}
