@@ -9,6 +9,7 @@
 #include "platform/scroll_view.h"
 #include "platform/system.h"
 #include "platform/view_widget.h"
+#include "preview/preview_frame.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -437,7 +438,9 @@ void CMainFrame::OnFilePrint() {
 }
 
 void CMainFrame::OnFilePrintPreview() {
-    if (CScrollView* view = ActiveView()) PrintPreviewDialog(view, this, Printer());
+    // Print from the preview prints the same pages through the print command.
+    if (CScrollView* view = ActiveView())
+        if (RunPrintPreview(view, Printer(), this)) OnCommand(ID_FILE_PRINT);
 }
 
 void CMainFrame::OnFilePrintSetup() {

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include <algorithm>
@@ -18,9 +17,6 @@ namespace {
 
 // A print never runs for ever, whatever page count the view reports.
 constexpr UINT kMaxPrintPages = 999;
-// The preview keeps every page image in memory (about 9 MB a page at
-// 150 dpi), so it shows at most this many.
-constexpr UINT kMaxPreviewPages = 40;
 
 // Marks the view as inside a pass for the lifetime of the object.
 class CPrintPassScope {
@@ -42,10 +38,7 @@ bool PrintPages(CScrollView* view, QPrinter* printer, CPrintInfo* info, UINT fro
     // Scaled smoothly, a one-pixel line stays visible in a reduced preview.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF target(QPointF(0, 0), printer->pageRect(QPrinter::DevicePixel).size());
-    const int printerDpi = std::max(1, printer->resolution());
-    const double scale = double(PrintRenderDpi(printerDpi)) / printerDpi;
-    const QSize size(std::max(1, int(std::lround(target.width() * scale))),
-                     std::max(1, int(std::lround(target.height() * scale))));
+    const QSize size = PrintImageSize(printer);
     bool first = true;
     const bool drawn = DrawPrintPages(view, info, from, to, size, [&](const QImage& page) {
         if (!first) printer->newPage();
@@ -56,14 +49,21 @@ bool PrintPages(CScrollView* view, QPrinter* printer, CPrintInfo* info, UINT fro
     return painter.end() && drawn;
 }
 
-// The page range the view reports, kept sane.
-void ClampPageRange(CPrintInfo* info, UINT maxPages) {
+} // namespace
+
+void ClampPrintRange(CPrintInfo* info) {
     info->m_nMinPage = std::max(1u, info->m_nMinPage);
     info->m_nMaxPage =
-        std::clamp(info->m_nMaxPage, info->m_nMinPage, info->m_nMinPage + maxPages - 1);
+        std::clamp(info->m_nMaxPage, info->m_nMinPage, info->m_nMinPage + kMaxPrintPages - 1);
 }
 
-} // namespace
+QSize PrintImageSize(QPrinter* printer) {
+    const QSizeF page = printer->pageRect(QPrinter::DevicePixel).size();
+    const int printerDpi = std::max(1, printer->resolution());
+    const double scale = double(PrintRenderDpi(printerDpi)) / printerDpi;
+    return QSize(std::max(1, int(std::lround(page.width() * scale))),
+                 std::max(1, int(std::lround(page.height() * scale))));
+}
 
 bool DrawPrintPages(CScrollView* view, CPrintInfo* info, UINT from, UINT to, const QSize& size,
                     const std::function<bool(const QImage&)>& sink) {
@@ -112,7 +112,7 @@ bool PrintView(CScrollView* view, QPrinter* printer, bool showDialog, QWidget* p
     if (!view || !printer || view->InPass()) return false;
     CPrintInfo info;
     if (!view->OnPreparePrinting(&info)) return false;
-    ClampPageRange(&info, kMaxPrintPages);
+    ClampPrintRange(&info);
     UINT from = info.m_nMinPage, to = info.m_nMaxPage;
     if (showDialog) {
         QPrintDialog dialog(printer, parent);
@@ -126,19 +126,4 @@ bool PrintView(CScrollView* view, QPrinter* printer, bool showDialog, QWidget* p
         }
     }
     return PrintPages(view, printer, &info, from, to);
-}
-
-void PrintPreviewDialog(CScrollView* view, QWidget* parent, QPrinter* printer) {
-    if (!view || view->InPass()) return;
-    QPrinter ownPrinter(QPrinter::HighResolution);
-    QPrintPreviewDialog dialog(printer ? printer : &ownPrinter, parent);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [view](QPrinter* target) {
-                         CPrintInfo info;
-                         info.m_bPreview = TRUE;
-                         if (!view->OnPreparePrinting(&info)) return;
-                         ClampPageRange(&info, kMaxPreviewPages);
-                         PrintPages(view, target, &info, info.m_nMinPage, info.m_nMaxPage);
-                     });
-    dialog.exec();
 }

@@ -1,4 +1,4 @@
-// Printing and the interim print preview: every page is drawn by the view
+// Printing and the pages of the print preview: every page is drawn by the view
 // through the raster CDC on an image at the printer's resolution (capped),
 // and the image is handed to the printer, PDF included.
 #pragma once
@@ -26,9 +26,10 @@ bool DrawPrintPages(CScrollView* view, CPrintInfo* info, UINT from, UINT to, con
 // the print dialog picks the printer and the page range first. False when
 // the user cancelled or the printer could not be opened.
 bool PrintView(CScrollView* view, QPrinter* printer, bool showDialog, QWidget* parent);
-// Shows the pages as they will print in Qt's preview dialog (modal), on
-// `printer`'s settings when given.
-void PrintPreviewDialog(CScrollView* view, QWidget* parent, QPrinter* printer = nullptr);
+// Keeps the page range the view reports within what a print draws.
+void ClampPrintRange(CPrintInfo* info);
+// The size of the page images of a print on `printer`.
+QSize PrintImageSize(QPrinter* printer);
 // The resolution pages are drawn at for a printer of `printerDpi` dots per
 // inch: that resolution, but at most kMaxPrintDpi. The pages were made for
 // screens: at about 150 dpi a sheet is as many pixels wide as a screen, so
