@@ -235,3 +235,22 @@ TEST(PreviewPages, EachPageShowsItsNumber) {
     // The screen page comes back in its own colours afterwards.
     EXPECT_EQ(page->m_crBackground, RGB(50, 70, 120));
 }
+
+// A click zooms so that the point of the sheet under it comes to the middle
+// of the window: the middle of the second page of two, in the middle state.
+TEST(PreviewCommands, ZoomCentresTheClickedPoint) {
+    Preview p(12, 2);
+    const CRect second = p.view.m_aPageLayout[1].rcScreen;
+    p.view.OnLButtonDown(
+        MK_LBUTTON, CPoint((second.left + second.right) / 2, (second.top + second.bottom) / 2));
+    p.view.RenderPending();
+    const CRect& rc = p.view.m_aPageLayout[0].rcScreen;
+    const CPoint scroll = p.view.GetScrollPosition();
+    // The sheet is narrower than the window and stands in its middle; it is
+    // taller, and scrolled so that its middle is the window's.
+    const int x = (1000 - p.view.GetTotalSize().cx) / 2 + (rc.left + rc.right) / 2;
+    const int y = (rc.top + rc.bottom) / 2 - scroll.y;
+    EXPECT_NEAR(x, 500, 2);
+    EXPECT_NEAR(y, 350, 2);
+    EXPECT_GT(scroll.y, 0);
+}

@@ -272,6 +272,8 @@ CPreviewFrame::CPreviewFrame(QWidget* parent) : QDialog(parent) {
         [this](const std::string& text) { m_pStatus->setText(QString::fromStdString(text)); });
     View()->SetPageCountStore(&g_nPreviewPages);
     connect(m_pPages, &CPreviewWidget::rendered, this, &CPreviewFrame::UpdateButtons);
+    // The keyboard starts on Print, the bar's first button.
+    m_buttons.front().second->setFocus();
 }
 
 CPreView* CPreviewFrame::View() const {
