@@ -82,6 +82,25 @@ TEST(PreviewLayout, PageBoxesOfAThousandBySevenHundredWindow) {
     EXPECT_EQ(CalcPageDisplaySize(CSize(50, 10), 10, 17).box, CSize(1, 1));
 }
 
+// Moves of the zoomed-out page bar in a document of pages 1 to 50: a page
+// step is (50 - 1 + 9) / 10 = 5 pages; tracking the thumb moves nothing.
+TEST(PreviewLayout, PageBarMovesStayInTheDocument) {
+    struct Case {
+        UINT code, thumb, current, expected;
+    } cases[] = {
+        {SB_LINEUP, 0, 1, 1},     {SB_LINEDOWN, 0, 50, 50},      {SB_PAGEUP, 0, 2, 1},
+        {SB_PAGEDOWN, 0, 48, 50}, {SB_PAGEDOWN, 0, 10, 15},      {SB_TOP, 0, 30, 1},
+        {SB_BOTTOM, 0, 3, 50},    {SB_THUMBPOSITION, 17, 3, 17}, {SB_THUMBTRACK, 17, 3, 3},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PageAfterScroll(c.code, c.thumb, c.current, 1, 50), c.expected) << c.code;
+    // Sheet sizes round to the nearest pixel, halves away from zero.
+    EXPECT_EQ(MulDiv(4960, 96, 600), 794); // 793.6
+    EXPECT_EQ(MulDiv(1, 1, 2), 1);
+    EXPECT_EQ(MulDiv(-1, 1, 2), -1);
+    EXPECT_EQ(MulDiv(5, 3, 0), 0);
+}
+
 // An A4 sheet (794 x 1123 screen pixels at 96 dpi) placed by hand: one page
 // fits the height at 684/1123; ten pages fit the width at 182/794, slot 6
 // standing in the second column of the second row.
