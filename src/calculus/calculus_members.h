@@ -87,3 +87,9 @@
     void FourierButtons(CDC* pDC);
 
 // clang-format on
+// clang-format off
+
+    // --- Plane demonstrations: polygons (polygons.cpp) ------------------------
+    void DrawPloygon(CDC* pDC);
+
+// clang-format on

@@ -33,7 +33,6 @@ void CPemroView::CmdCylCoord(CDC*) {}
 void CPemroView::CmdSpherCoord(CDC*) {}
 void CPemroView::CmdAreaElement(CDC*) {}
 void CPemroView::CmdElectric(CDC*) {}
-void CPemroView::CmdPloygon(CDC*) {}
 void CPemroView::CmdField(CDC*) {}
 void CPemroView::CmdVibration(CDC*) {}
 void CPemroView::CmdPlane3(CDC*) {}

