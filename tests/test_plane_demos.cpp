@@ -9,6 +9,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <memory>
@@ -130,6 +131,47 @@ TEST_F(PlaneDemoTest, PolygonAreasAreThoseOfTheRegularPolygons) {
     EXPECT_EQ(view->m_nDemoStep, 1536);
     ClickButton(view->m_nPlotRight - 56, y);
     EXPECT_EQ(view->m_nDemoStep, 768);
+}
+
+// --- Least squares ------------------------------------------------------------------
+
+TEST_F(PlaneDemoTest, LeastSquaresFitsTheBuiltInSets) {
+    Script({"LeastSquareMethod(0.3,3,40,12,0,0,0,0,200,0,100,0,200,0,0)"});
+    Open();
+    const int L = view->m_nPlotLeft, R = view->m_nPlotRight, T = view->m_nPlotTop;
+    // Set 1, y = a + bx (python3: centred sums over x = 100..190):
+    // a = -2.7394, b = 0.48303, M = 7.2242.
+    ClickButton(L + 20, T + 44);
+    EXPECT_EQ(view->m_dDemoVariant, 3.0);
+    EXPECT_EQ(log.Count("-2.74"), 1);
+    EXPECT_EQ(log.Count("0.483"), 1);
+    EXPECT_EQ(log.Count("7.224"), 1);
+    // Set 3, y = ae^(bx) through ln y: ln a = 4.3640, b = -0.10369,
+    // M = 0.093876 with the measured y.
+    ClickButton(R - 20, T + 72);
+    ClickButton(L + 180, T);
+    EXPECT_EQ(view->m_dXMax, 40.0);
+    EXPECT_EQ(log.Count("4.36"), 1);
+    EXPECT_EQ(log.Count("-0.104"), 1);
+    EXPECT_EQ(log.Count("0.094"), 1);
+    // By hand: "a增" moves ln a by 0.2·60/40 = 0.3, once per click.
+    ClickButton(L + 20, T + 22);
+    ClickButton(L + 115, T + 22);
+    Repaint();
+    EXPECT_NEAR(view->m_adCoefSurfF[2], 4.3640 + 0.3, 1e-3);
+}
+
+TEST_F(PlaneDemoTest, OwnPointsStayBetweenTwoAndTwentyFour) {
+    Script({"LeastSquareMethod(0.3,3,40,12,0,0,0,0,10,0,10,0,10,1,0)"});
+    Open();
+    const int R = view->m_nPlotRight, T = view->m_nPlotTop;
+    ClickButton(R - 20, T);
+    for (int i = 0; i < 10; ++i) ClickButton(R - 20, T + 120);
+    EXPECT_EQ(view->m_nLsqPointCount, 2);
+    // Equal abscissas leave nothing to fit: the coefficients stay finite.
+    for (int i = 0; i < 2; ++i) view->m_adDataX[i] = 1.0;
+    ClickButton(view->m_nPlotLeft + 20, T + 44);
+    EXPECT_TRUE(std::isfinite(view->m_adCoefSurfF[1]));
 }
 
 } // namespace

@@ -92,4 +92,9 @@
     // --- Plane demonstrations: polygons (polygons.cpp) ------------------------
     void DrawPloygon(CDC* pDC);
 
+    // --- Least squares (least_squares.cpp) -----------------------------------
+    void DrawLeastSquareMethod(CDC* pDC, int model, int count);
+    int LeastSquarePoints(int count);
+    void LeastSquareButtons(CDC* pDC, int model, int count, int N);
+
 // clang-format on

@@ -12,7 +12,6 @@ void CPemroView::CmdTangentLine2(CDC*) {}
 void CPemroView::Cmdtangentline2(CDC*) {}
 void CPemroView::CmdTangentLine3(CDC*) {}
 void CPemroView::CmdTangentPlane(CDC*) {}
-void CPemroView::CmdLeastSquareMethod(CDC*) {}
 void CPemroView::CmdMeanCalculus2(CDC*) {}
 void CPemroView::CmdContour(CDC*) {}
 void CPemroView::CmdSeries2(CDC*) {}
