@@ -133,6 +133,24 @@ TEST_F(PlaneDemoTest, PolygonAreasAreThoseOfTheRegularPolygons) {
     EXPECT_EQ(view->m_nDemoStep, 768);
 }
 
+// --- The tangent at a point ---------------------------------------------------------
+
+TEST_F(PlaneDemoTest, TangentOfAParabolaHasItsSlopeAndIntercept) {
+    // y = x² at x0 = 1: slope 2, intercept 1 − 2 = −1 (a forward difference
+    // of 0.00004 moves neither at three decimals).
+    Script({"DATA1(0,1,0,0,0,0,0,)", "Curve(0.3,3,40,12,39,-1,0,-2,2,-1,4,-2,2)",
+            "tangentline2(1,0,0,3,255,0,0)"});
+    Open();
+    EXPECT_EQ(log.Count("2.000"), 1);
+    EXPECT_EQ(log.Count("-1.000"), 1);
+    // The line in its colour reaches from near the left edge (y = -1 + 0.002
+    // of the span at x = 0) to the right end at y = 4.
+    const QImage& page = view->BackingImage();
+    EXPECT_GT(
+        CountColour(page, RGB(255, 0, 0), Px(0.05), view->m_nPlotTop, Px(2.4), view->m_nPlotBottom),
+        150);
+}
+
 // --- Least squares ------------------------------------------------------------------
 
 TEST_F(PlaneDemoTest, LeastSquaresFitsTheBuiltInSets) {

@@ -92,6 +92,11 @@
     // --- Plane demonstrations: polygons (polygons.cpp) ------------------------
     void DrawPloygon(CDC* pDC);
 
+    // --- The tangent at a chosen point (tangent.cpp) --------------------------
+    void DrawTangentLine2Lower(CDC* pDC, int nDropToXAxis, int nDropToYAxis, int nLabels, COLORREF colour);
+    // M and the slope there by the curve kind; FALSE when there is none.
+    BOOL TangentPointAndSlope(CDC* pDC, double delta, double* x0, double* y0, double* s);
+
     // --- Least squares (least_squares.cpp) -----------------------------------
     void DrawLeastSquareMethod(CDC* pDC, int model, int count);
     int LeastSquarePoints(int count);

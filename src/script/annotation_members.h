@@ -52,9 +52,4 @@
     // plain stage (background, box, ticks, axes) and wire meshes of the two
     // surfaces, without shading or buttons.
     void DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nSurfaceMode, double dXFrom, double dXTo, double dYFrom, double dYTo, CString strXLabel, CString strYLabel, CString strZLabel);
-    // The tangent of the current curve at m_dX0 (a calculus routine, built
-    // here for "Curvature"), and its point and slope by the curve kind.
-    void DrawTangentLine2Lower(CDC* pDC, int nDropToXAxis, int nDropToYAxis, int nLabels, COLORREF colour);
-    BOOL TangentPointAndSlope(CDC* pDC, double delta, double* x0, double* y0, double* s);
-
 // clang-format on

@@ -9,7 +9,6 @@ void CPemroView::CmdSequence(CDC*) {}
 void CPemroView::CmdSequence2(CDC*) {}
 void CPemroView::CmdDerivative2(CDC*) {}
 void CPemroView::CmdTangentLine2(CDC*) {}
-void CPemroView::Cmdtangentline2(CDC*) {}
 void CPemroView::CmdTangentLine3(CDC*) {}
 void CPemroView::CmdTangentPlane(CDC*) {}
 void CPemroView::CmdMeanCalculus2(CDC*) {}
