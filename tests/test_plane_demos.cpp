@@ -4,6 +4,7 @@
 // from hand calculation (see each test); buttons act once per click and the
 // parameters they multiply stay capped; animations show frames within their
 // time bound.
+#include "calculus/math/vessels.h"
 #include "test_support.h"
 
 #include <QImage>
@@ -149,6 +150,58 @@ TEST_F(PlaneDemoTest, TangentOfAParabolaHasItsSlopeAndIntercept) {
     EXPECT_GT(
         CountColour(page, RGB(255, 0, 0), Px(0.05), view->m_nPlotTop, Px(2.4), view->m_nPlotBottom),
         150);
+}
+
+// --- Vessels, pressure and work ------------------------------------------------------
+
+TEST(VesselMath, FivePointGaussPanels) {
+    // ∫(1 − x) and ∫x(1 − x) over [0, 1] are exact in one panel: 1/2, 1/6;
+    // ten panels of e^x give e − 1 (an eleventh panel would add about e/10).
+    EXPECT_NEAR(calculus::Gauss5Composite([](double x) { return 1 - x; }, 0, 1, 1), 0.5, 1e-9);
+    EXPECT_NEAR(calculus::Gauss5Composite([](double x) { return x * (1 - x); }, 0, 1, 1), 1.0 / 6,
+                1e-9);
+    EXPECT_NEAR(calculus::Gauss5Composite([](double x) { return std::exp(x); }, 0, 1, 10),
+                std::exp(1.0) - 1, 1e-9);
+    EXPECT_EQ(calculus::Gauss5Composite([](double) { return 1.0; }, 1, 0, 10), 0.0);
+    EXPECT_EQ(calculus::Gauss5Composite([](double) { return 1.0; }, 0, 1, 0), 0.0);
+}
+
+TEST_F(PlaneDemoTest, TheCylinderDrainsInTheTimeTorricelliGives) {
+    // Area 3.1416 (radius 1), hole 0.01, level 1: t = 2·sqrt(1)·3.1426 /
+    // (0.62·0.01·sqrt(19.6)) = 229 s = 0.064 h (python3 with the same steps:
+    // 228.97 s).
+    Script({"DATA1(0,0,0,3.1416,0,0,0,)",
+            "WaterFlow(0.3,3,40,12,39,-1,0,0,300,-0.2,1.2,0,300,0,0,0.01,1)"});
+    Open();
+    EXPECT_EQ(log.Count("0.064"), 0);
+    Click(view->m_nPlotRight - 107, view->m_nPlotBottom - view->ButtonHeight() - 3);
+    EXPECT_EQ(view->m_dDemoParam, 1.0);
+    EXPECT_EQ(log.Count("0.064"), 1);
+    // A time axis too short to empty the vessel writes no time.
+    Script({"DATA1(0,0,0,3.1416,0,0,0,)",
+            "WaterFlow(0.3,3,40,12,39,-1,0,0,100,-0.2,1.2,0,100,0,0,0.01,1)"});
+    Repaint();
+    EXPECT_EQ(log.Count("0.064"), 0);
+}
+
+TEST_F(PlaneDemoTest, PressureAndWorkAreTheWeightedIntegrals) {
+    Script({"DATA1(0,0,0,2,0,0,0,)", "Curve(0.3,3,40,12,39,-1,0,-1,2,-1,2,-1,2)"});
+    Open();
+    CPemroView& v = *view;
+    CDC dc(&v.BackingImageRef());
+    v.m_nFuncF = v.m_nFuncUpper = 39; // f(x) = 2
+    v.m_nFuncLower = -1;              // g(x) = 0
+    // ∫ 2(1 − x) dx over [0, 1] = 1.
+    log.pieces.clear();
+    v.DrawWaterPressureWork(&dc, 0, 1, 3, 0, 1, 1, 10, RGB(255, 255, 0));
+    EXPECT_EQ(log.Count("1.0000"), 1);
+    // Lifting a body of section 2 over [0, 1] out of water to c = 1 with
+    // G = 1: 1·1·2 − ∫ 2(1 − x) dx = 1; G below 1 counts as 1.
+    v.m_dSpecificGravity = 0.5;
+    log.pieces.clear();
+    v.DrawWaterPressureWork(&dc, 0, 1, 2, 0, 1, 1, 10, RGB(255, 255, 0));
+    EXPECT_EQ(v.m_dSpecificGravity, 1.0);
+    EXPECT_EQ(log.Count("1.0000"), 2);
 }
 
 // --- Least squares ------------------------------------------------------------------

@@ -97,6 +97,27 @@
     // M and the slope there by the curve kind; FALSE when there is none.
     BOOL TangentPointAndSlope(CDC* pDC, double delta, double* x0, double* y0, double* s);
 
+    // --- Vessels, pressure and work (vessels.cpp) -------------------------------
+    void DrawWaterFlow(CDC* pDC, double A, double H);
+    void DrawVesselPicture(CDC* pDC, double A, double H);
+    void DrawDrainCurve(CDC* pDC, double H);
+    double VesselRadiusAt(double y) const;
+    void DrawVesselRing(CDC* pDC, double cx, double y, COLORREF colour);
+    void DrawVesselSurface(CDC* pDC, double cx, double y);
+    void DrawVesselLevel(CDC* pDC, double cx, double y, COLORREF colour);
+    void DrawVesselWall(CDC* pDC, double cx, double from, double to, COLORREF rim);
+    void DrawIntegralApp(CDC* pDC, int option);
+    void DrawWaterUpTo(CDC* pDC, double surface);
+    void DrawPumpingPicture(CDC* pDC, double cx);
+    void DrawLiftingPicture(CDC* pDC, double cx);
+    void DrawPlatePicture(CDC* pDC);
+    void DrawAttractionPicture(CDC* pDC);
+    // ∫ K(p)·(c − p) over [a, b] by five-point Gauss panels: mode 1 or 2 with
+    // K = F, 3 with K = f − g, 4 with K = g; other modes give 0.
+    double IntegrateGauss5(double a, double b, int n, int mode, double c) const;
+    // The pressure and work values of "PRNCalculus" (kinds 1..4).
+    void DrawWaterPressureWork(CDC* pDC, double x, double y, int kind, double a, double b, double c, int n, COLORREF colour);
+
     // --- Least squares (least_squares.cpp) -----------------------------------
     void DrawLeastSquareMethod(CDC* pDC, int model, int count);
     int LeastSquarePoints(int count);

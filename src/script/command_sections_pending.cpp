@@ -37,8 +37,6 @@ void CPemroView::CmdPlane3(CDC*) {}
 void CPemroView::CmdPlanePencil(CDC*) {}
 void CPemroView::CmdDirectDerive(CDC*) {}
 void CPemroView::CmdCoordinateSystem(CDC*) {}
-void CPemroView::CmdWaterFlow(CDC*) {}
-void CPemroView::CmdIntegralApp(CDC*) {}
 void CPemroView::CmdCircularCone(CDC*) {}
 void CPemroView::CmdDirectLimit(CDC*) {}
 void CPemroView::CmdPRNCalculus(CDC*) {}
