@@ -204,6 +204,66 @@ TEST_F(PlaneDemoTest, PressureAndWorkAreTheWeightedIntegrals) {
     EXPECT_EQ(log.Count("1.0000"), 2);
 }
 
+// --- Animations -----------------------------------------------------------------------
+
+TEST_F(PlaneDemoTest, TheVibrationRunsOncePerClickWithinItsTimeBound) {
+    CountingHost host;
+    Script({"DATA1(0,0,0,0,0,0,0,)", "Vibration(0.3,3,40,12,39,-1,0,-2,2,-2,2,0,1)"});
+    Open(&host);
+    EXPECT_EQ(host.presents, 0); // nothing runs before a click
+    // A click 0.5 above the rest position: T = 10 in half units, 20 frames.
+    Click(Px(0), Py(0.5));
+    EXPECT_EQ(host.presents, 20);
+    EXPECT_LE(host.totalMs, 3000);
+    // A repaint shows the last frame at once.
+    Repaint();
+    EXPECT_EQ(host.presents, 20);
+    EXPECT_EQ(view->m_dDemoParam, 10.0);
+    // "t增大" doubles T once per click up to 80; the runs stay within 3 s.
+    const int x = view->m_nPlotRight, y = view->m_nPlotTop;
+    for (double expected : {20.0, 40.0, 80.0, 80.0}) {
+        host.presents = 0, host.totalMs = 0;
+        ClickButton(x, y);
+        EXPECT_EQ(view->m_dDemoParam, expected);
+        EXPECT_GT(host.presents, 1);
+        EXPECT_LE(host.totalMs, 3000);
+    }
+    // "t减小" halves it.
+    ClickButton(x, y + 24);
+    EXPECT_EQ(view->m_dDemoParam, 40.0);
+    view->SetHost(nullptr);
+}
+
+TEST_F(PlaneDemoTest, TheBallRollsWithinItsTimeBoundAndItsButtonsKeepTheirBounds) {
+    CountingHost host;
+    Script({"DATA1(0,0.25,0,0,0,0,0,)",
+            "SphereCurveMove(0.3,3,40,12,39,-1,0,-3,3,-0.5,2.5,-3,3,0,0,-2.5,0.1,1)"});
+    Open(&host);
+    EXPECT_EQ(host.presents, 0);
+    EXPECT_EQ(view->m_dX0, -2.5);
+    // The left part of the plot starts the run: t = 4, h = 0.1, 41 frames.
+    Click(Px(-2), Py(2));
+    EXPECT_GT(host.presents, 30);
+    EXPECT_LE(host.totalMs, 3000);
+    const int R = view->m_nPlotRight, T = view->m_nPlotTop;
+    // "t增" doubles to 32 and stops; "h减" halves to 0.0125 and stops; "R减"
+    // stops at 2 pixels. Each acts once per click.
+    for (int i = 0; i < 5; ++i) ClickButton(R - 70, T - 24);
+    EXPECT_EQ(view->m_dTimeT, 32.0);
+    for (int i = 0; i < 5; ++i) ClickButton(R - 190, T - 24);
+    EXPECT_EQ(view->m_dOdeStep, 0.0125);
+    Repaint();
+    EXPECT_EQ(view->m_dOdeStep, 0.0125);
+    for (int i = 0; i < 8; ++i) ClickButton(R - 110, T - 24);
+    EXPECT_EQ(view->m_nBallRadius, 2);
+    // The longest run (2561 frames) still shows at most 100 of them.
+    host.presents = 0, host.totalMs = 0;
+    Click(Px(-2), Py(2));
+    EXPECT_GT(host.presents, 1);
+    EXPECT_LE(host.totalMs, 3000);
+    view->SetHost(nullptr);
+}
+
 // --- Least squares ------------------------------------------------------------------
 
 TEST_F(PlaneDemoTest, LeastSquaresFitsTheBuiltInSets) {

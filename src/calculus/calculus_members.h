@@ -118,6 +118,16 @@
     // The pressure and work values of "PRNCalculus" (kinds 1..4).
     void DrawWaterPressureWork(CDC* pDC, double x, double y, int kind, double a, double b, double c, int n, COLORREF colour);
 
+    // --- Forced vibration (vibration.cpp) ---------------------------------------
+    void DrawVibration(CDC* pDC);
+    void DrawVibrationFrame(CDC* pDC, double u);
+    void VibrationButtons(CDC* pDC);
+
+    // --- A ball on a plane curve (ball_curve.cpp) ----------------------------------
+    void DrawSphereCurveMove(CDC* pDC);
+    void BallCurveButtons(CDC* pDC);
+    void BallCentre(double x, double* cx, double* cy) const;
+
     // --- Least squares (least_squares.cpp) -----------------------------------
     void DrawLeastSquareMethod(CDC* pDC, int model, int count);
     int LeastSquarePoints(int count);

@@ -32,7 +32,6 @@ void CPemroView::CmdSpherCoord(CDC*) {}
 void CPemroView::CmdAreaElement(CDC*) {}
 void CPemroView::CmdElectric(CDC*) {}
 void CPemroView::CmdField(CDC*) {}
-void CPemroView::CmdVibration(CDC*) {}
 void CPemroView::CmdPlane3(CDC*) {}
 void CPemroView::CmdPlanePencil(CDC*) {}
 void CPemroView::CmdDirectDerive(CDC*) {}
@@ -57,6 +56,5 @@ void CPemroView::CmdPowerMethod(CDC*) {}
 void CPemroView::CmdQR(CDC*) {}
 void CPemroView::CmdJacobiMethod(CDC*) {}
 void CPemroView::CmdGradient(CDC*) {}
-void CPemroView::CmdSphereCurveMove(CDC*) {}
 void CPemroView::CmdSphereSurfMove(CDC*) {}
 // clang-format on
