@@ -4,7 +4,10 @@
 // from hand calculation (see each test); buttons act once per click and the
 // parameters they multiply stay capped; animations show frames within their
 // time bound.
+#include "calculus/math/complex_iteration.h"
+#include "calculus/math/sequences.h"
 #include "calculus/math/vessels.h"
+#include "dialogs/common_dialogs.h"
 #include "test_support.h"
 
 #include <QImage>
@@ -150,6 +153,89 @@ TEST_F(PlaneDemoTest, TangentOfAParabolaHasItsSlopeAndIntercept) {
     EXPECT_GT(
         CountColour(page, RGB(255, 0, 0), Px(0.05), view->m_nPlotTop, Px(2.4), view->m_nPlotBottom),
         150);
+}
+
+// --- Sequences and colour planes ------------------------------------------------------
+
+TEST(SequenceMath, LimitSearchesEnd) {
+    // x/2 + 1 settles at 2; sin n never settles; 1/t from t = 0 never leaves
+    // the infinite value and must still end.
+    const auto half = [](double x) { return x / 2 + 1; };
+    const auto r = calculus::RecursionLimit(half, 0.0);
+    EXPECT_TRUE(r.found);
+    EXPECT_NEAR(r.value, 2.0, 2e-6);
+    EXPECT_FALSE(calculus::ExplicitLimit([](double x) { return std::sin(x); }, 10, 0).found);
+    EXPECT_FALSE(calculus::ExplicitLimit([](double x) { return 1 / x; }, 0, 1).found);
+    EXPECT_FALSE(calculus::RecursionLimit([](double x) { return 2 * x + 1; }, 1.0).found);
+}
+
+TEST(SequenceMath, AScanStaysWithinItsBudget) {
+    // An 800 x 600 plot asking for 1000 steps: cells x steps within the
+    // budget, and no fewer than 32 steps a cell.
+    for (int n : {1, 40, 1000, 100000}) {
+        const calculus::ScanPlan plan = calculus::PlanScan(801, 601, n, calculus::kScanStepBudget);
+        const long cells =
+            long((801 + plan.cell - 1) / plan.cell) * ((601 + plan.cell - 1) / plan.cell);
+        EXPECT_LE(cells * plan.steps, calculus::kScanStepBudget) << n;
+        EXPECT_GE(plan.steps, n < 32 ? n : 32) << n;
+    }
+    // z² + C: C = 0 settles at 0 in one step (|Z'| = 0 <= ε); C = 1 runs away.
+    const calculus::Complex one{1, 0}, zero{0, 0};
+    const auto settled = calculus::IterateQuadratic(zero, one, zero, zero, 100, 1e-7, 1e6);
+    EXPECT_TRUE(settled.settled);
+    EXPECT_EQ(settled.steps, 1);
+    const auto escaped = calculus::IterateQuadratic(zero, one, zero, one, 100, 1e-7, 1e6);
+    EXPECT_TRUE(escaped.escaped);
+    EXPECT_LT(escaped.steps, 10);
+}
+
+TEST_F(PlaneDemoTest, TheRecursionPlaneFindsItsLimit) {
+    // F(x) = x/2 + 1 from X0 = 0: the limit 2.000.
+    Script({"DATA1(0,0,0.5,1,0,0,0,)", "Sequence(0.3,3,40,12,39,0,0,0,30,-1,3,0,30,0,0)"});
+    Open();
+    EXPECT_EQ(log.Count("2.000"), 0); // nothing before a click in the plot
+    Click(Px(10), Py(1));
+    EXPECT_EQ(log.Count("2.000"), 1);
+    // The explicit 1/n read up to x max = 0 ends without a limit.
+    Script({"Sequence(0.3,3,40,12,24,1,0,-5,0,-3,3,0,0,0,0)"});
+    Repaint();
+    EXPECT_EQ(view->m_nDemoOption2, 1);
+}
+
+TEST_F(PlaneDemoTest, TheColourPlaneScansWithinBoundsAndItsDialogWaitsForThePass) {
+    int dialogs = 0;
+    bool insidePass = false;
+    CPemroView* seen = nullptr;
+    SetCommonDialogHooks({[&](COLORREF* c) {
+                              ++dialogs;
+                              insidePass = insidePass || (seen && seen->InPass());
+                              *c = RGB(200, 0, 0);
+                              return true;
+                          },
+                          nullptr, nullptr});
+    Script({"Sequence(5,3,40,12,39,0,0,-2.2,1.2,-1.3,1.3,0,200,0,2)"});
+    Open();
+    seen = view.get();
+    EXPECT_EQ(view->m_nDemoStep, 200);
+    // A click in the plot paints z² + C over the C plane: the escape colour
+    // blends toward grey, the cardioid (C = -0.2) settles.
+    Click(Px(-0.2), Py(0.0));
+    const QImage& page = view->BackingImage();
+    EXPECT_NE(ColourAt(page, Px(-0.2), Py(0.0)), ColourAt(page, Px(1.0), Py(1.2)));
+    // "极限存在的颜色" opens the dialog once, after the pass.
+    const int cw = view->m_nFontStep / 2 + view->m_nBaseCharWidth;
+    const int gap = view->ButtonHeight() + 3, rowDown = view->m_nPlotTop - 26 - gap;
+    Click(view->m_nPlotLeft + 26 * cw + 3, rowDown + 3);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_FALSE(insidePass);
+    EXPECT_EQ(view->m_crFrontSide, RGB(200, 0, 0));
+    Repaint();
+    EXPECT_EQ(dialogs, 1);
+    // "n" doubles once per click and stops at 100000.
+    const int rowUp = rowDown - gap;
+    for (int i = 0; i < 10; ++i) Click(view->m_nPlotLeft + 19 * cw + 3, rowUp + 3);
+    EXPECT_EQ(view->m_nDemoStep, 100000);
+    SetCommonDialogHooks({});
 }
 
 // --- Vessels, pressure and work ------------------------------------------------------

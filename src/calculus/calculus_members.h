@@ -128,6 +128,36 @@
     void BallCurveButtons(CDC* pDC);
     void BallCentre(double x, double* cx, double* cy) const;
 
+    // --- Sequences (sequences.cpp) -------------------------------------------------
+    void DrawSequence(CDC* pDC, int mode);
+    double SequenceTerm(double x) const;
+    void SequenceHeader(CDC* pDC);
+    void DrawSequencePlane(CDC* pDC, int mode);
+    void DrawSequenceTerms(CDC* pDC);
+    void DrawBifurcation(CDC* pDC, int plane);
+    void SequencePlaneButtons(CDC* pDC, int mode);
+    void SequenceReadingButtons(CDC* pDC, int x1, int y1, int x2, int y2);
+    void DrawSequenceBars(CDC* pDC);
+    void DrawSequenceTable(CDC* pDC);
+    void DrawSequenceAxis(CDC* pDC);
+    void DrawSequenceOnAxis(CDC* pDC);
+    void DrawSequenceLimitOnAxis(CDC* pDC, int mode);
+    void DrawEpsilonNBand(CDC* pDC, double A, bool recursion);
+    void SequenceAxisControls(CDC* pDC);
+
+    // --- Colour planes (complex_iteration.cpp) ----------------------------------------
+    void DrawComplexIteration(CDC* pDC);
+    void DrawPlaneIteration(CDC* pDC);
+    void ScanComplexPlane(CDC* pDC, int plane, BOOL bOwnPlane);
+    void ScanPlaneMap(CDC* pDC);
+    template <class Iterate> void ScanPlot(CDC* pDC, long budget, Iterate iterate);
+    // Fills escape[0..steps] and settle[0..steps].
+    void IterationColours(int steps, COLORREF* escape, COLORREF* settle) const;
+    void ClampIterationSteps();
+    // The colour dialog runs after the pass that asked for it, never inside.
+    void OnPassEnded() override;
+    int m_nPendingColourSlot = -1;
+
     // --- Least squares (least_squares.cpp) -----------------------------------
     void DrawLeastSquareMethod(CDC* pDC, int model, int count);
     int LeastSquarePoints(int count);

@@ -5,8 +5,6 @@
 #include "view/view.h"
 
 // clang-format off
-void CPemroView::CmdSequence(CDC*) {}
-void CPemroView::CmdSequence2(CDC*) {}
 void CPemroView::CmdDerivative2(CDC*) {}
 void CPemroView::CmdTangentLine2(CDC*) {}
 void CPemroView::CmdTangentLine3(CDC*) {}
