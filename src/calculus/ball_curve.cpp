@@ -114,17 +114,18 @@ void CPemroView::DrawSphereCurveMove(CDC* pDC) {
         if (drawn < frame - 1) draw();
     }
 
+    // Two columns of labels: three to a row run into each other on wide fonts.
     const COLORREF c = m_crCurveSetting;
     const double X = m_dXSpan, Y = m_dYSpan;
-    const double c0 = m_dXMin + 0.05 * X, c1 = m_dXMin + 0.35 * X, c2 = m_dXMin + 0.65 * X;
-    const double r0 = m_dYMax - 0.01 * Y, r1 = m_dYMax - 0.11 * Y, r2 = m_dYMax - 0.21 * Y;
-    DrawLabelValue(pDC, c0, r0, Gbk(u8"转动系数λ:"), 3, m_dSavedLambda, c);
-    DrawLabelValue(pDC, c1, r0, Gbk(u8"初始点x0:"), 3, m_dX0, c);
-    DrawLabelValue(pDC, c2, r0, Gbk(u8"初始速:"), 3, m_dY0, c);
-    DrawLabelValue(pDC, c0, r1, Gbk(u8"重力加速度g:"), 3, m_dGravity, c);
-    DrawLabelValue(pDC, c1, r1, "t:", 3, m_dTimeT, c);
-    DrawLabelValue(pDC, c2, r1, Gbk(u8"阻尼系数μ:"), 3, m_dSavedMu, c);
-    DrawLabelValue(pDC, c0, r2, Gbk(u8"迭代步长h:"), 3, m_dOdeStep, c);
+    const double c0 = m_dXMin + 0.05 * X, c1 = m_dXMin + 0.5 * X;
+    const auto row = [&](int i) { return m_dYMax - (0.01 + 0.1 * i) * Y; };
+    DrawLabelValue(pDC, c0, row(0), Gbk(u8"转动系数λ:"), 3, m_dSavedLambda, c);
+    DrawLabelValue(pDC, c1, row(0), Gbk(u8"初始点x0:"), 3, m_dX0, c);
+    DrawLabelValue(pDC, c0, row(1), Gbk(u8"重力加速度g:"), 3, m_dGravity, c);
+    DrawLabelValue(pDC, c1, row(1), Gbk(u8"初始速:"), 3, m_dY0, c);
+    DrawLabelValue(pDC, c0, row(2), Gbk(u8"阻尼系数μ:"), 3, m_dSavedMu, c);
+    DrawLabelValue(pDC, c1, row(2), "t:", 3, m_dTimeT, c);
+    DrawLabelValue(pDC, c0, row(3), Gbk(u8"迭代步长h:"), 3, m_dOdeStep, c);
 }
 
 void CPemroView::BallCurveButtons(CDC* pDC) {
