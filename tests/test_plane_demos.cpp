@@ -133,7 +133,7 @@ TEST_F(PlaneDemoTest, PolygonAreasAreThoseOfTheRegularPolygons) {
     // Doubling stops at 1536 sides.
     for (int i = 0; i < 6; ++i) ClickButton(up, y);
     EXPECT_EQ(view->m_nDemoStep, 1536);
-    ClickButton(view->m_nPlotRight - 56, y);
+    ClickButton(view->PolygonDownX(), y);
     EXPECT_EQ(view->m_nDemoStep, 768);
 }
 
@@ -200,6 +200,36 @@ TEST_F(PlaneDemoTest, TheRecursionPlaneFindsItsLimit) {
     Script({"Sequence(0.3,3,40,12,24,1,0,-5,0,-3,3,0,0,0,0)"});
     Repaint();
     EXPECT_EQ(view->m_nDemoOption2, 1);
+}
+
+TEST_F(PlaneDemoTest, TheTablePagesThroughTheTermsOncePerClick) {
+    // Xn = 2·Xn-1 from X0 = 1.111: X1 = 2.222, X24 = 1.111·2^24 =
+    // 18639486.976, X25 = 37278973.952 (python3).
+    Script({"DATA1(0,0,2,0,0,0,0,)", "Sequence(0.3,3,40,12,39,0,0,0,10,-1,1,0,0,0,4)"});
+    Open();
+    // M starts at 1 (the first page: X1 .. X24); "n增加" adds 24.
+    EXPECT_EQ(log.Count("2.222"), 1);
+    EXPECT_EQ(log.Count("18639486.976"), 1);
+    const int mid = (view->m_nFigureLeft + view->m_nFigureRight) / 2;
+    ClickButton(mid - 60, view->m_nFigureTop);
+    EXPECT_EQ(view->m_dDirM, 25.0);
+    EXPECT_GE(log.Count("37278973.952"), 1);
+    EXPECT_EQ(log.Count("2.222"), 0);
+    Repaint();
+    EXPECT_EQ(view->m_dDirM, 25.0);
+}
+
+TEST_F(PlaneDemoTest, TheEpsilonBandNarrowsOncePerClick) {
+    // 1 + (-1)^[n]/n tends to 1 on the Xn axis; "ε减少" halves ε.
+    Script({"Sequence(0.3,3,40,12,52,1,0,-0.2,2.2,-1,1,0,2,0,7)"});
+    Open();
+    const double eps = view->m_dEpsilon;
+    ClickButton(view->EpsilonDownX(), view->m_nPlotTop + 4);
+    EXPECT_EQ(view->m_dEpsilon, eps / 2);
+    Repaint();
+    EXPECT_EQ(view->m_dEpsilon, eps / 2);
+    // The band's limit: 1.000 in its box.
+    EXPECT_GE(log.Count("1.000"), 1);
 }
 
 TEST_F(PlaneDemoTest, TheColourPlaneScansWithinBoundsAndItsDialogWaitsForThePass) {
