@@ -167,6 +167,10 @@ TEST(SequenceMath, LimitSearchesEnd) {
     EXPECT_FALSE(calculus::ExplicitLimit([](double x) { return std::sin(x); }, 10, 0).found);
     EXPECT_FALSE(calculus::ExplicitLimit([](double x) { return 1 / x; }, 0, 1).found);
     EXPECT_FALSE(calculus::RecursionLimit([](double x) { return 2 * x + 1; }, 1.0).found);
+    // (1 + 1/n)^n settles near e once its steps shrink below 1e-6.
+    const auto e = calculus::ExplicitLimit([](double x) { return std::pow(1 + 1 / x, x); }, 10, 0);
+    EXPECT_TRUE(e.found);
+    EXPECT_NEAR(e.value, std::exp(1.0), 1e-5);
 }
 
 TEST(SequenceMath, AScanStaysWithinItsBudget) {
@@ -380,6 +384,26 @@ TEST_F(PlaneDemoTest, TheBallRollsWithinItsTimeBoundAndItsButtonsKeepTheirBounds
     view->SetHost(nullptr);
 }
 
+TEST_F(PlaneDemoTest, TheApplicationPicturesKeepThePickedHeightInRange) {
+    // Pumping between A = 0 and B = 1 (the reset values): a pick below A
+    // draws the layer at A, one above B at B − y span/20 = 1 − 0.09.
+    Script({"DATA1(0,3.1416,0,0.3,0,0,0,)",
+            "IntegralApp(0.3,3,40,12,39,-1,0,0,3,-0.2,1.6,0,1,0,0,1.4)"});
+    Open();
+    view->m_dCursorY = -0.1;
+    Click(Px(1.0), Py(0.5));
+    EXPECT_EQ(view->m_dCursorY, 0.0);
+    view->m_dCursorY = 1.5;
+    Click(Px(1.0), Py(0.5));
+    EXPECT_NEAR(view->m_dCursorY, 1 - 1.8 / 20, 1e-12);
+    // The plate's top above the water surface c = 1 is cut at the surface.
+    Script(
+        {"DATA1(0,0,0,0.5,0,0,0,)", "IntegralApp(0.3,3,40,12,39,-1,0,0,3,-0.2,2,0.2,1.6,2,0,2)"});
+    view->m_dDemoParam = 1.0;
+    Repaint();
+    EXPECT_EQ(view->m_dIntervalB, 1.0);
+}
+
 // --- Least squares ------------------------------------------------------------------
 
 TEST_F(PlaneDemoTest, LeastSquaresFitsTheBuiltInSets) {
@@ -406,6 +430,20 @@ TEST_F(PlaneDemoTest, LeastSquaresFitsTheBuiltInSets) {
     ClickButton(L + 115, T + 22);
     Repaint();
     EXPECT_NEAR(view->m_adCoefSurfF[2], 4.3640 + 0.3, 1e-3);
+}
+
+TEST_F(PlaneDemoTest, TheQuadraticModelFitsThreeCoefficients) {
+    // Set 2, y = a + bx + cx² (python3, normal equations in centred sums):
+    // a = -8.3333, b = 9.8879, c = -0.40909, M = 24.824.
+    Script({"LeastSquareMethod(0.3,3,40,12,0,0,0,0,12,0,50,0,12,3,0)"});
+    Open();
+    const int L = view->m_nPlotLeft, R = view->m_nPlotRight, T = view->m_nPlotTop;
+    ClickButton(R - 20, T + 48);
+    ClickButton(L + 20, T + 44);
+    EXPECT_EQ(log.Count("-8.33"), 1);
+    EXPECT_EQ(log.Count("9.888"), 1);
+    EXPECT_EQ(log.Count("-0.409"), 1);
+    EXPECT_EQ(log.Count("24.824"), 1);
 }
 
 TEST_F(PlaneDemoTest, OwnPointsStayBetweenTwoAndTwentyFour) {
