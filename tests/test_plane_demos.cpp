@@ -8,6 +8,7 @@
 #include "calculus/math/sequences.h"
 #include "calculus/math/vessels.h"
 #include "dialogs/common_dialogs.h"
+#include "platform/frame_presenter.h"
 #include "test_support.h"
 
 #include <QImage>
@@ -36,6 +37,11 @@ struct CountingHost : CViewHost {
     }
     void SetMouseCapture(bool) override {}
     void SetTitle(const std::string&) override {}
+};
+
+// A bare scrolling view for the presenter.
+struct CScrollViewStub : CScrollView {
+    void OnDraw(CDC*) override {}
 };
 
 class PlaneDemoTest : public ::testing::Test {
@@ -99,6 +105,31 @@ protected:
     TextRecorder log;
     std::vector<std::string> messages;
 };
+
+// --- The frame presenter ---------------------------------------------------------------
+
+TEST(FramePresenter, LongRunsShowEveryKthFrameAndRepaintsOnlyTheLast) {
+    CountingHost host;
+    CScrollViewStub view;
+    view.SetHost(&host);
+    // 20 frames: all shown; 1000 frames: every 10th and the last.
+    CFramePresenter shortRun(&view, 20, true);
+    int drawn = 0;
+    for (long i = 0; i < 20; ++i) drawn += shortRun.Draws(i);
+    EXPECT_EQ(drawn, 20);
+    CFramePresenter longRun(&view, 1000, true);
+    drawn = 0;
+    for (long i = 0; i < 1000; ++i) drawn += longRun.Draws(i);
+    EXPECT_EQ(drawn, 101);
+    EXPECT_LE(drawn * CFramePresenter::kFrameMs, CFramePresenter::kBudgetMs + 30);
+    // Not live: only the last frame, and nothing shown or waited for.
+    CFramePresenter repaint(&view, 50, false);
+    EXPECT_FALSE(repaint.Draws(0));
+    EXPECT_TRUE(repaint.Draws(49));
+    EXPECT_TRUE(repaint.Present());
+    EXPECT_EQ(host.presents, 0);
+    view.SetHost(nullptr);
+}
 
 // --- Polygons in a circle ---------------------------------------------------------
 
@@ -234,6 +265,43 @@ TEST_F(PlaneDemoTest, TheEpsilonBandNarrowsOncePerClick) {
     EXPECT_EQ(view->m_dEpsilon, eps / 2);
     // The band's limit: 1.000 in its box.
     EXPECT_GE(log.Count("1.000"), 1);
+}
+
+TEST_F(PlaneDemoTest, ThePlaneMapStepsItsCountAndRunsAlone) {
+    // "Sequence2" also starts with "Sequence": only its own section draws.
+    Script({"DATA2(0,1,0,-1,0,0,-0.75,)", "DATA2(1,0,2,0,0,0,0.1,)",
+            "Sequence2(0.3,3,40,12,0,0,0,-1.8,1.8,-1.2,1.2,0,0,1,1)"});
+    Open();
+    EXPECT_EQ(view->m_nDemoStep, 1);
+    EXPECT_EQ(view->m_nDemoOption, 0);
+    // "n增": (10·1)/8 = 1 stays; "n减": (8·1)/10 = 0.
+    const int R = view->m_nPlotRight, T = view->m_nPlotTop;
+    ClickButton(R, T);
+    EXPECT_EQ(view->m_nDemoStep, 1);
+    ClickButton(R, T + 24);
+    EXPECT_EQ(view->m_nDemoStep, 0);
+    // A click in the plot scans it: settled, escaped or undecided cells
+    // everywhere, none left in the plot's ground colour at the centre.
+    Click(Px(0), Py(0));
+    EXPECT_NE(ColourAt(view->BackingImage(), Px(0.05), Py(0.05)), view->m_crGround);
+}
+
+TEST_F(PlaneDemoTest, TheNumberLineAndBarsKeepTheirChoices) {
+    // The number line: 40 terms, "n减少" from 40 gives 0, which becomes 40.
+    Script({"Sequence(0.3,3,40,12,52,1,0,-0.2,2.2,-1,1,0,2,0,5)"});
+    Open();
+    EXPECT_EQ(view->m_dDirM, 1.0);
+    ClickButton(view->m_nFigureLeft + 100, view->m_nFigureTop);
+    EXPECT_EQ(view->m_dDirM, 40.0);
+    ClickButton(view->m_nFigureLeft + 100, view->m_nFigureTop);
+    EXPECT_EQ(view->m_dDirM, 40.0);
+    // The bars: "中点" samples F(n + 0.5); another offset falls back to 0.
+    Script({"Sequence(0.3,3,40,12,27,1,0,0,12,0,3.2,0.5,12,0,3)"});
+    view->m_dDemoParam = 0.3;
+    Repaint();
+    EXPECT_EQ(view->m_dDemoParam, 0.0);
+    ClickButton(view->m_nPlotRight - view->m_nBaseCharHeight, view->m_nPlotTop + 24);
+    EXPECT_EQ(view->m_dDemoParam, 0.5);
 }
 
 TEST_F(PlaneDemoTest, TheColourPlaneScansWithinBoundsAndItsDialogWaitsForThePass) {
