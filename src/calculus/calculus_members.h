@@ -88,3 +88,83 @@
     void FourierButtons(CDC* pDC);
 
 // clang-format on
+// clang-format off
+
+    // --- Plane demonstrations: polygons (polygons.cpp) ------------------------
+    void DrawPloygon(CDC* pDC);
+    int PolygonDownX() const;
+    int ButtonAfter(int x, const char* utf8Label, int nominal) const;
+
+    // --- The tangent at a chosen point (tangent.cpp) --------------------------
+    void DrawTangentLine2Lower(CDC* pDC, int nDropToXAxis, int nDropToYAxis, int nLabels, COLORREF colour);
+    // M and the slope there by the curve kind; FALSE when there is none.
+    BOOL TangentPointAndSlope(CDC* pDC, double delta, double* x0, double* y0, double* s);
+
+    // --- Vessels, pressure and work (vessels.cpp) -------------------------------
+    void DrawWaterFlow(CDC* pDC, double A, double H);
+    void DrawVesselPicture(CDC* pDC, double A, double H);
+    void DrawDrainCurve(CDC* pDC, double H);
+    double VesselRadiusAt(double y) const;
+    void DrawVesselRing(CDC* pDC, double cx, double y, COLORREF colour);
+    void DrawVesselSurface(CDC* pDC, double cx, double y);
+    void DrawVesselLevel(CDC* pDC, double cx, double y, COLORREF colour);
+    void DrawVesselWall(CDC* pDC, double cx, double from, double to, COLORREF rim);
+    void DrawIntegralApp(CDC* pDC, int option);
+    void DrawWaterUpTo(CDC* pDC, double surface);
+    void DrawPumpingPicture(CDC* pDC, double cx);
+    void DrawLiftingPicture(CDC* pDC, double cx);
+    void DrawPlatePicture(CDC* pDC);
+    void DrawAttractionPicture(CDC* pDC);
+    // ∫ K(p)·(c − p) over [a, b] by five-point Gauss panels: mode 1 or 2 with
+    // K = F, 3 with K = f − g, 4 with K = g; other modes give 0.
+    double IntegrateGauss5(double a, double b, int n, int mode, double c) const;
+    // The pressure and work values of "PRNCalculus" (kinds 1..4).
+    void DrawWaterPressureWork(CDC* pDC, double x, double y, int kind, double a, double b, double c, int n, COLORREF colour);
+
+    // --- Forced vibration (vibration.cpp) ---------------------------------------
+    void DrawVibration(CDC* pDC);
+    void DrawVibrationFrame(CDC* pDC, double u);
+    void VibrationButtons(CDC* pDC);
+
+    // --- A ball on a plane curve (ball_curve.cpp) ----------------------------------
+    void DrawSphereCurveMove(CDC* pDC);
+    void BallCurveButtons(CDC* pDC);
+    void BallCentre(double x, double* cx, double* cy) const;
+
+    // --- Sequences (sequences.cpp) -------------------------------------------------
+    void DrawSequence(CDC* pDC, int mode);
+    double SequenceTerm(double x) const;
+    void SequenceHeader(CDC* pDC);
+    void DrawSequencePlane(CDC* pDC, int mode);
+    void DrawSequenceTerms(CDC* pDC);
+    void DrawBifurcation(CDC* pDC, int plane);
+    void SequencePlaneButtons(CDC* pDC, int mode);
+    void SequenceReadingButtons(CDC* pDC, int x1, int y1, int x2, int y2);
+    void DrawSequenceBars(CDC* pDC);
+    void DrawSequenceTable(CDC* pDC);
+    void DrawSequenceAxis(CDC* pDC);
+    void DrawSequenceOnAxis(CDC* pDC);
+    void DrawSequenceLimitOnAxis(CDC* pDC, int mode);
+    void DrawEpsilonNBand(CDC* pDC, double A, bool recursion);
+    void SequenceAxisControls(CDC* pDC);
+    int EpsilonDownX() const;
+
+    // --- Colour planes (complex_iteration.cpp) ----------------------------------------
+    void DrawComplexIteration(CDC* pDC);
+    void DrawPlaneIteration(CDC* pDC);
+    void ScanComplexPlane(CDC* pDC, int plane, BOOL bOwnPlane);
+    void ScanPlaneMap(CDC* pDC);
+    template <class Iterate> void ScanPlot(CDC* pDC, long budget, Iterate iterate);
+    // Fills escape[0..steps] and settle[0..steps].
+    void IterationColours(int steps, COLORREF* escape, COLORREF* settle) const;
+    void ClampIterationSteps();
+    // The colour dialog runs after the pass that asked for it, never inside.
+    void OnPassEnded() override;
+    int m_nPendingColourSlot = -1;
+
+    // --- Least squares (least_squares.cpp) -----------------------------------
+    void DrawLeastSquareMethod(CDC* pDC, int model, int count);
+    int LeastSquarePoints(int count);
+    void LeastSquareButtons(CDC* pDC, int model, int count, int N);
+
+// clang-format on

@@ -94,6 +94,7 @@ int CScrollView::RenderPending() {
         if (HasPendingPaint()) m_pHost->ScheduleRender();
         if (passes > 0) m_pHost->RefreshScreen();
     }
+    if (passes > 0) OnPassEnded();
     return passes;
 }
 

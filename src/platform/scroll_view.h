@@ -83,6 +83,9 @@ public:
     // Fills in the state of a command; FALSE when the view does not handle
     // it (the frame then shows it disabled).
     virtual BOOL OnUpdateCommand(CCmdUI* /*pCmdUI*/) { return FALSE; }
+    // Runs after the screen passes of a render, outside them: the place for
+    // what a pass asked for but must not do itself (a modal dialog).
+    virtual void OnPassEnded() {}
 
     // --- Services for the view ------------------------------------------------
     void Invalidate(BOOL bErase = TRUE);

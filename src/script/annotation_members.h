@@ -38,13 +38,4 @@
     void DrawCurvatureArc(CDC* pDC);
     void DrawEvolute(CDC* pDC);
     void DrawOsculatingCircle(CDC* pDC);
-
-    // --- Routines of other subsystems not built yet ---------------------------
-    // (script/annotation_pending_routines.cpp). Their owners move the
-    // declaration to their own members header and replace the stand-in.
-    // The tangent of the current curve at m_dX0 (a calculus routine, built
-    // here for "Curvature"), and its point and slope by the curve kind.
-    void DrawTangentLine2Lower(CDC* pDC, int nDropToXAxis, int nDropToYAxis, int nLabels, COLORREF colour);
-    BOOL TangentPointAndSlope(CDC* pDC, double delta, double* x0, double* y0, double* s);
-
 // clang-format on

@@ -5,13 +5,9 @@
 #include "view/view.h"
 
 // clang-format off
-void CPemroView::CmdSequence(CDC*) {}
-void CPemroView::CmdSequence2(CDC*) {}
 void CPemroView::CmdTangentLine2(CDC*) {}
-void CPemroView::Cmdtangentline2(CDC*) {}
 void CPemroView::CmdTangentLine3(CDC*) {}
 void CPemroView::CmdTangentPlane(CDC*) {}
-void CPemroView::CmdLeastSquareMethod(CDC*) {}
 void CPemroView::CmdContour(CDC*) {}
 void CPemroView::CmdSeries2(CDC*) {}
 void CPemroView::CmdSphSurf(CDC*) {}
@@ -22,17 +18,12 @@ void CPemroView::CmdCylCoord(CDC*) {}
 void CPemroView::CmdSpherCoord(CDC*) {}
 void CPemroView::CmdAreaElement(CDC*) {}
 void CPemroView::CmdElectric(CDC*) {}
-void CPemroView::CmdPloygon(CDC*) {}
 void CPemroView::CmdField(CDC*) {}
-void CPemroView::CmdVibration(CDC*) {}
 void CPemroView::CmdPlane3(CDC*) {}
 void CPemroView::CmdPlanePencil(CDC*) {}
 void CPemroView::CmdDirectDerive(CDC*) {}
 void CPemroView::CmdCoordinateSystem(CDC*) {}
-void CPemroView::CmdWaterFlow(CDC*) {}
-void CPemroView::CmdIntegralApp(CDC*) {}
 void CPemroView::CmdCircularCone(CDC*) {}
 void CPemroView::CmdDirectLimit(CDC*) {}
-void CPemroView::CmdSphereCurveMove(CDC*) {}
 void CPemroView::CmdSphereSurfMove(CDC*) {}
 // clang-format on

@@ -1,16 +1,16 @@
-// Stand-ins for routines of other subsystems that the annotation commands
-// call and that are not built yet. Each owner replaces its stand-in (and
-// moves the declaration out of annotation_members.h) when it builds the
-// routine; the callers stay as they are.
+// "tangentline2": the tangent at a chosen point of the current plane curve
+// (explicit, parametric or implicit), drawn into the figure of the page.
 #include "view/view.h"
 
 #include "catalog/math/explicit_catalogue.h"
 #include "platform/text_codec.h"
+#include "script/script_args.h"
 
 #include <cmath>
 
 namespace {
 
+constexpr int kFirstArgtangentline2 = 12;
 // The tangent line: difference step and margins (of the spans), the walk
 // to its ends and the parameter scan of a parametric curve.
 constexpr double kTangentDelta = 0.00001;
@@ -23,10 +23,20 @@ constexpr int kTangentScanCap = 200000;
 
 } // namespace
 
+void CPemroView::Cmdtangentline2(CDC* pDC) {
+    if (!m_bPlaneCmdsEnabled || !m_bFigureVisible) return;
+    const double x0 = ReadScriptNumber(kFirstArgtangentline2);
+    if (m_bLoadScriptSettings) m_dX0 = x0;
+    const int n1 = ScriptInt(ReadScriptNumber(m_nParsePos));
+    const int n2 = ScriptInt(ReadScriptNumber(m_nParsePos));
+    const int n3 = ScriptInt(ReadScriptNumber(m_nParsePos));
+    ReadScriptColors(TRUE, FALSE);
+    DrawTangentLine2Lower(pDC, n1, n2, n3, m_crPen);
+}
+
 // The tangent of the current plane curve at M = (m_dX0, y0), with its dot,
-// optional drops to the axes, the end labels "P", "Q" and the equation. It
-// belongs to the calculus demonstrations ("tangentline2"); built here for
-// "Curvature" until they take it over.
+// optional drops to the axes, the end labels "P", "Q" and the equation; it
+// draws into the figure an earlier command placed ("Curvature" uses it too).
 void CPemroView::DrawTangentLine2Lower(CDC* pDC, int nDropToXAxis, int nDropToYAxis, int nLabels,
                                        COLORREF colour) {
     const double delta = kTangentDelta * m_dXSpan;
@@ -65,8 +75,10 @@ void CPemroView::DrawTangentLine2Lower(CDC* pDC, int nDropToXAxis, int nDropToYA
     if (nLabels == 2 || nLabels == 3) {
         const double c = y0 - s * x0;
         const double ex = m_dXMin, ey = m_dYMax - 0.1 * m_dYSpan;
-        DrawLabelValue(pDC, ex, ey, "y= ", 3, s, colour);
+        // The intercept's label starts with blanks that would cover the
+        // slope if drawn after it.
         DrawLabelValue(pDC, ex, ey, c < 0 ? "          x  " : "          x+  ", 3, c, colour);
+        DrawLabelValue(pDC, ex, ey, "y= ", 3, s, colour);
     }
 }
 

@@ -1,0 +1,266 @@
+// The colour planes of the sequence demonstration: for every pixel a
+// two-dimensional iteration runs from a start the pixel gives, and the pixel
+// is coloured by whether it settles, runs away or stays undecided. Mode 2
+// iterates Zn = A(Zn-1 + B)Zn-1 + C over the plane of z0, A, B or C with its
+// control panel; mode 8 ("Sequence2") the plane map (x, y) → (f, g).
+#include "view/view.h"
+
+#include "calculus/math/complex_iteration.h"
+#include "catalog/math/surfaces.h"
+#include "platform/text_codec.h"
+#include "script/script_args.h"
+
+#include <vector>
+
+using calculus::Complex;
+
+namespace {
+
+// The plane map costs two surface evaluations a step: a smaller budget.
+constexpr long kPlaneMapBudget = calculus::kScanStepBudget / 16;
+constexpr double kMaxEscapeBound = 1e12;
+constexpr int kEscapeSlot = 15; // "趋向∞" colour: m_crBackSide
+constexpr int kSettleSlot = 16; // "极限存在" colour: m_crFrontSide
+
+struct Preset {
+    const char* label;
+    int cw; // x offset from the plot left in columns
+    double variant;
+    bool setA, setB, setC;
+    Complex A, B, C;
+};
+const Preset kPresets[] = {
+    {u8"z0平面", -3, 1.0, true, true, true, {0.4, 0.3}, {-0.4, 0.4}, {1.0, 0.8}},
+    {u8"A平面", 3, 2.0, false, true, true, {}, {0, 0}, {1.0, 0}},
+    {u8"B平面", 8, 3.0, true, false, true, {-0.6, 0}, {}, {0.8, 0.9}},
+    {u8"C平面", 13, 4.0, true, true, false, {0.8, 0.6}, {0.3, 0.7}, {}},
+};
+
+} // namespace
+
+// Keeps n within what a scan can take; the buttons multiply it.
+void CPemroView::ClampIterationSteps() {
+    if (m_nDemoStep > calculus::kMaxIterationSteps) m_nDemoStep = calculus::kMaxIterationSteps;
+    if (!(m_dEscapeBound <= kMaxEscapeBound)) m_dEscapeBound = kMaxEscapeBound;
+}
+
+// Colours by step count: the escape and the settle blends toward the grey
+// m_nBrightness by the ramp weight of k among `steps`.
+void CPemroView::IterationColours(int steps, COLORREF* escape, COLORREF* settle) const {
+    const double L = m_nBrightness;
+    const COLORREF b = m_crBackSide, f = m_crFrontSide;
+    for (int k = 0; k <= steps; ++k) {
+        const double t = catalog::EvalRampWeight(k, m_nProfileFunc, steps);
+        const auto blend = [&](COLORREF c) {
+            return MakeRGB(t * GetRValue(c) + (1 - t) * L, t * GetGValue(c) + (1 - t) * L,
+                           t * GetBValue(c) + (1 - t) * L);
+        };
+        escape[k] = blend(b);
+        settle[k] = blend(f);
+    }
+}
+
+// Runs `iterate(x, y)` for every cell of the plot and paints the cell by
+// its end; the plan keeps the whole scan within `budget` steps.
+template <class Iterate> void CPemroView::ScanPlot(CDC* pDC, long budget, Iterate iterate) {
+    ClampIterationSteps();
+    const int W = m_nPlotWidth, H = m_nPlotHeight;
+    if (W < 1 || H < 1 || !(m_dXSpan > 0) || !(m_dYSpan > 0)) return;
+    const calculus::ScanPlan plan = calculus::PlanScan(W + 1, H + 1, m_nDemoStep, budget);
+    std::vector<COLORREF> escape(size_t(plan.steps) + 1), settle(size_t(plan.steps) + 1);
+    IterationColours(plan.steps, escape.data(), settle.data());
+    const int c = plan.cell;
+    for (int py = m_nPlotTop; py <= m_nPlotBottom; py += c) {
+        const double y = m_dYMin + double(m_nPlotBottom - py) * m_dYSpan / H;
+        for (int px = m_nPlotLeft; px <= m_nPlotRight; px += c) {
+            const double x = m_dXMin + double(px - m_nPlotLeft) * m_dXSpan / W;
+            const calculus::IterationEnd end = iterate(x, y, plan.steps);
+            COLORREF colour = m_crCurveSetting;
+            if (end.escaped)
+                colour = escape[size_t(end.steps)];
+            else if (end.settled)
+                colour = settle[size_t(end.steps)];
+            else if (end.steps < plan.steps)
+                continue;
+            if (c == 1) {
+                pDC->SetPixel(px, py, colour);
+            } else {
+                const int w = px + c > m_nPlotRight + 1 ? m_nPlotRight + 1 - px : c;
+                const int h = py + c > m_nPlotBottom + 1 ? m_nPlotBottom + 1 - py : c;
+                pDC->FillSolidRect(px, py, w, h, colour);
+            }
+        }
+    }
+}
+
+// The scan of the complex quadratic over the plane `plane` (1 z0, 2 A, 3 B,
+// 4 C; any other: Zn = Zn-1² + C over C when `bOwnPlane`). The scanned
+// coefficient keeps the value of the last cell.
+void CPemroView::ScanComplexPlane(CDC* pDC, int plane, BOOL bOwnPlane) {
+    if (!IsFigureBandVisible()) return;
+    if (plane < 1 || plane > 4) {
+        if (!bOwnPlane) return;
+        m_adCoefF[0] = 1, m_adCoefG[0] = 0;
+        m_adCoefF[1] = 0, m_adCoefG[1] = 0;
+        plane = 4;
+    }
+    const double eps = m_dEpsilon, M = m_dEscapeBound;
+    double* re = plane >= 2 ? &m_adCoefF[plane - 2] : nullptr;
+    double* im = plane >= 2 ? &m_adCoefG[plane - 2] : nullptr;
+    ScanPlot(pDC, calculus::kScanStepBudget, [&](double x, double y, int steps) {
+        Complex z;
+        if (plane == 1)
+            z = {x, y};
+        else
+            *re = x, *im = y;
+        const Complex A{m_adCoefF[0], m_adCoefG[0]}, B{m_adCoefF[1], m_adCoefG[1]},
+            C{m_adCoefF[2], m_adCoefG[2]};
+        return calculus::IterateQuadratic(z, A, B, C, steps, eps, M);
+    });
+}
+
+void CPemroView::ScanPlaneMap(CDC* pDC) {
+    if (!IsFigureBandVisible()) return;
+    const double eps2 = m_dEpsilon * m_dEpsilon, M = m_dEscapeBound, M2 = M * M;
+    const int up = m_nSurfaceUpper, low = m_nSurfaceLower;
+    ScanPlot(pDC, kPlaneMapBudget, [&](double x, double y, int steps) {
+        double u = x, v = y, d2 = 0;
+        int k = 0;
+        do {
+            const double nu = EvalSurfaceF(u, v, up), nv = EvalSurfaceG(u, v, low);
+            d2 = (nu - u) * (nu - u) + (nv - v) * (nv - v);
+            u = nu, v = nv;
+            ++k;
+        } while (!(d2 <= eps2) && !(d2 >= M2) && k < steps);
+        calculus::IterationEnd end;
+        end.steps = k;
+        end.escaped = d2 >= M2;
+        end.settled = !end.escaped && d2 <= eps2;
+        return end;
+    });
+}
+
+// --- Mode 2: the complex iteration with its panel ----------------------------------------
+
+void CPemroView::DrawComplexIteration(CDC* pDC) {
+    SequenceHeader(pDC);
+    if (HitTestGraphRegion(0)) ScanComplexPlane(pDC, ScriptInt(m_dDemoVariant), TRUE);
+    const int cw = m_nFontStep / 2 + m_nBaseCharWidth, L = m_nPlotLeft, T = m_nPlotTop;
+    const int side = m_nSidePanelWidth;
+    // Four rows above the plot, as far apart as the buttons are high: the
+    // presets, the values, the steps up and the steps down.
+    const int gap = ButtonHeight() + 3;
+    const int rowDown = T - 26 - gap, rowUp = rowDown - gap, rowValues = rowUp - gap,
+              rowPresets = rowValues - gap;
+    FillRectGradientPx(pDC, L - side - 15, rowPresets - 4, m_nPlotRight + 20, T - 24, m_crLeftFrame,
+                       m_crRightFrame);
+    FillRectPx(pDC, L - side - 13, rowPresets - 2, m_nPlotRight + 18, T - 26, m_crGround);
+
+    // Coefficient steps act on the saved copies, restored below.
+    double* const saved[6] = {&m_adSavedCoefF[0], &m_adSavedCoefG[0], &m_adSavedCoefF[1],
+                              &m_adSavedCoefG[1], &m_adSavedCoefF[2], &m_adSavedCoefG[2]};
+    static const char* const kCoefLabels[6] = {"ReA", "ImA", "ReB", "ImB", "ReC", "ImC"};
+    for (int row = 0; row < 2; ++row) {
+        const int y = row == 0 ? rowUp : rowDown;
+        const double sign = row == 0 ? 1 : -1;
+        TextButtonSimple(pDC, L - 3 * cw, y, Gbk(row == 0 ? u8"增加" : u8"减少"));
+        for (int i = 0; i < 6; ++i)
+            if (TextButtonSimple(pDC, L + (1 + 3 * i) * cw, y, kCoefLabels[i])) {
+                *saved[i] += sign * m_dParamStep;
+                m_bLoadScriptSettings = 0;
+            }
+        if (TextButtonSimple(pDC, L + 19 * cw, y, "n"))
+            m_nDemoStep = row == 0 ? (m_nDemoStep < calculus::kMaxIterationSteps / 2
+                                          ? 2 * m_nDemoStep
+                                          : calculus::kMaxIterationSteps)
+                                   : m_nDemoStep / 2;
+        if (TextButtonSimple(pDC, L + 21 * cw, y, Gbk(u8"ε"))) m_dEpsilon *= row == 0 ? 10 : 0.1;
+        if (TextButtonSimple(pDC, L + 23 * cw, y, "M")) m_dEscapeBound *= row == 0 ? 2 : 0.5;
+    }
+    ClampIterationSteps();
+    if (TextButtonSimple(pDC, L + 26 * cw, rowUp, Gbk(u8"趋向∞的颜色")))
+        m_nPendingColourSlot = kEscapeSlot;
+    if (TextButtonSimple(pDC, L + 26 * cw, rowDown, Gbk(u8"极限存在的颜色")))
+        m_nPendingColourSlot = kSettleSlot;
+    for (const Preset& p : kPresets)
+        if (TextButtonSimple(pDC, L + p.cw * cw, rowPresets, Gbk(p.label))) {
+            m_dDemoVariant = p.variant;
+            const auto set = [&](int i, const Complex& z) {
+                m_adCoefF[i] = z.re;
+                m_adCoefG[i] = z.im;
+            };
+            if (p.setA) set(0, p.A);
+            if (p.setB) set(1, p.B);
+            if (p.setC) set(2, p.C);
+            m_bLoadScriptSettings = 1;
+        }
+    SaveRestoreDisplaySettings(m_bLoadScriptSettings);
+    DrawString(pDC, L + 19 * cw, rowPresets, Gbk(u8"颜色变换:"), m_crCurveSetting);
+    const int rampX[6] = {27 * cw, 57 * cw / 2, 30 * cw, 63 * cw / 2, 33 * cw, 69 * cw / 2};
+    static const char* const kRamps[6] = {"1", "2", "3", "4", "5", "6"};
+    for (int i = 0; i < 6; ++i)
+        if (TextButtonSimple(pDC, L + rampX[i], rowPresets, kRamps[i])) m_nProfileFunc = i + 1;
+    const double values[6] = {m_adCoefF[0], m_adCoefG[0], m_adCoefF[1],
+                              m_adCoefG[1], m_adCoefF[2], m_adCoefG[2]};
+    static const char* const kValueLabels[6] = {"A=", "+i", "B=", "+i", "C=", "+i"};
+    const int valueX[6] = {-3, 2, 7, 12, 17, 22};
+    for (int i = 0; i < 6; ++i)
+        DrawLabelNumberBoxed(pDC, L + valueX[i] * cw, rowValues, kValueLabels[i], 1, values[i],
+                             m_crCurveSetting);
+    DrawLabelNumberBoxed(pDC, L + 27 * cw, rowValues, "n=", 0, m_nDemoStep, m_crCurveSetting);
+}
+
+// --- Mode 8: the plane map ---------------------------------------------------------------
+
+void CPemroView::DrawPlaneIteration(CDC* pDC) {
+    SplitRGB(m_crFrontSide);
+    SplitRGB(m_crBackSide);
+    if (double(m_nDemoStep) < m_dIntervalB) m_nDemoStep = ScriptInt(m_dIntervalB);
+    ClampIterationSteps();
+    DrawFunctionGraph(pDC, 0, 0, 0.0, 0.0001, "x", "y");
+    const int h = m_nBaseCharHeight, L = m_nPlotLeft, T = m_nPlotTop;
+    DrawSurfaceFunctionPanel(pDC, L - 16 - m_nSidePanelWidth, m_nPlotRight + 20, T - 9 * h / 2,
+                             T - h, "f(x,y)", "g(x,y)");
+    if (!(m_dEpsilon <= 1.0)) m_dEpsilon = 1.0;
+    const double x = m_dXMin + 0.3 * m_dXSpan;
+    DrawLabelNumber(pDC, 0, x, m_dYMin + 0.4 * m_dYSpan, "n=", 0, m_nDemoStep, m_crCurveSetting);
+    if (m_dEpsilon <= 1e-6)
+        DrawLabelNumber(pDC, 0, x, m_dYMin + 0.25 * m_dYSpan, Gbk(u8"10^6ε="), 6,
+                        m_dEpsilon * 1000000, m_crCurveSetting);
+    else
+        DrawLabelNumber(pDC, 0, x, m_dYMin + 0.25 * m_dYSpan, Gbk(u8"ε="), 6, m_dEpsilon,
+                        m_crCurveSetting);
+    DrawLabelNumber(pDC, 0, x, m_dYMin + 0.1 * m_dYSpan, "M=", 0, m_dEscapeBound, m_crCurveSetting);
+    if (HitTestGraphRegion(0)) ScanPlaneMap(pDC);
+
+    const int R = m_nPlotRight;
+    if (TextButton(pDC, R, T, Gbk(u8"n增"))) m_nDemoStep = int(10LL * m_nDemoStep / 8);
+    if (TextButton(pDC, R, T + 24, Gbk(u8"n减"))) m_nDemoStep = int(8LL * m_nDemoStep / 10);
+    if (TextButton(pDC, R, T + 48, Gbk(u8"ε增"))) m_dEpsilon *= 10;
+    if (TextButton(pDC, R, T + 72, Gbk(u8"ε减"))) m_dEpsilon *= 0.1;
+    if (TextButton(pDC, R, T + 96, Gbk(u8"M增"))) m_dEscapeBound *= 2;
+    if (TextButton(pDC, R, T + 120, Gbk(u8"M减"))) m_dEscapeBound *= 0.5;
+    ClampIterationSteps();
+
+    const int cw = m_nFontStep / 2 + m_nBaseCharWidth, y = m_nPlotBottom + 20;
+    TextButtonSimple(pDC, L - 3 * cw, y, Gbk(u8"颜色:"));
+    if (TextButtonSimple(pDC, L + cw, y, Gbk(u8"趋向∞"))) m_nPendingColourSlot = kEscapeSlot;
+    if (TextButtonSimple(pDC, L + 6 * cw, y, Gbk(u8"极限存在"))) m_nPendingColourSlot = kSettleSlot;
+    TextButtonSimple(pDC, L + 14 * cw, y, Gbk(u8"颜色变换:"));
+    const int rampX[6] = {23 * cw, 49 * cw / 2, 26 * cw, 55 * cw / 2, 29 * cw, 61 * cw / 2};
+    static const char* const kRamps[6] = {"1", "2", "3", "4", "5", "6"};
+    for (int i = 0; i < 6; ++i)
+        if (TextButtonSimple(pDC, L + rampX[i], y, kRamps[i])) m_nProfileFunc = i + 1;
+    SaveRestoreDisplaySettings(m_bLoadScriptSettings);
+}
+
+// The colour dialog a colour button asked for, once its pass has ended.
+void CPemroView::OnPassEnded() {
+    const int slot = m_nPendingColourSlot;
+    m_nPendingColourSlot = -1;
+    if (slot < 0) return;
+    const COLORREF before = slot == kEscapeSlot ? m_crBackSide : m_crFrontSide;
+    ChooseColour(slot);
+    const COLORREF after = slot == kEscapeSlot ? m_crBackSide : m_crFrontSide;
+    if (after != before) Invalidate();
+}

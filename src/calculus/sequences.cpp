@@ -1,0 +1,515 @@
+// "Sequence" and "Sequence2": a real sequence Xn = F(Xn-1) or Xn = F(n)
+// plotted against n, as bars, as a table, on the Xn axis and with the ε-N
+// band, its limit searched; the bifurcation planes of a recursion whose
+// coefficient runs along the axis. The colour planes of the complex
+// iterations live in complex_iteration.cpp.
+#include "view/view.h"
+
+#include "calculus/math/sequences.h"
+#include "platform/text_codec.h"
+#include "script/script_args.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr int kFirstArgSequence = 9;
+constexpr int kFirstArgSequence2 = 10;
+// Terms drawn along n at most, and bifurcation columns at most per pixel.
+constexpr long kMaxPlottedTerms = 100000;
+constexpr int kBifurcationSettle = 200;
+constexpr int kBifurcationShown = 200;
+constexpr long kMaxBifurcationColumns = 20000;
+// The number-line searches.
+constexpr double kLineTolerance = 5e-6;
+constexpr long kMaxLineSteps = 10000;
+constexpr double kLineGrowth = 1.1;
+constexpr double kLineGrowthShown = 1.11;
+constexpr double kLineEnd = 1e8;
+constexpr int kTableTerms = 24;
+constexpr int kLineTerms = 40;
+constexpr int kDotRadius = 3;
+
+bool Strictly(double a, double x, double b) {
+    return a < x && x < b;
+}
+
+} // namespace
+
+void CPemroView::CmdSequence(CDC* pDC) {
+    // "Sequence2" starts with this keyword; its own section draws it.
+    if (std::strncmp(m_szCommandLine, "Sequence2", 9) == 0) return;
+    const int keptOption1 = m_nPlotOption1;
+    ReadPlotSetup(kFirstArgSequence);
+    if (!m_bFigureVisible) return;
+    m_nDemoOption = m_nPlotMode;
+    m_nDemoOption2 = m_nFuncLower;
+    if (m_nPlotMode == 1) m_nPlotOption1 = keptOption1;
+    if (m_nPlotOption2 == 6) m_nSequenceMode = 1;
+    if (m_nPlotOption2 == 7) m_nSequenceMode = 0;
+    m_nPlotMode = 0;
+    DrawSequence(pDC, m_nPlotOption2);
+}
+
+void CPemroView::CmdSequence2(CDC* pDC) {
+    ReadPlotSetup3D(kFirstArgSequence2);
+    if (!m_bFigureVisible) return;
+    m_nRegionType = 1;
+    DrawSequence(pDC, 8);
+}
+
+double CPemroView::SequenceTerm(double x) const {
+    return EvalF(x, m_nFuncF);
+}
+
+void CPemroView::DrawSequence(CDC* pDC, int mode) {
+    if (!IsFigureBandVisible()) return;
+    switch (mode) {
+    case 0:
+    case 1:
+        DrawSequencePlane(pDC, mode);
+        break;
+    case 2:
+        DrawComplexIteration(pDC);
+        break;
+    case 3:
+        DrawSequenceBars(pDC);
+        break;
+    case 4:
+        DrawSequenceTable(pDC);
+        break;
+    case 5:
+        DrawSequenceOnAxis(pDC);
+        break;
+    case 6:
+    case 7:
+        DrawSequenceLimitOnAxis(pDC, mode);
+        break;
+    case 8:
+        DrawPlaneIteration(pDC);
+        break;
+    default:
+        break;
+    }
+}
+
+// The header modes 0, 1 and 2 share: n raised to b, the frame, ε capped at
+// 1 and its label, and M.
+void CPemroView::SequenceHeader(CDC* pDC) {
+    SplitRGB(m_crFrontSide);
+    SplitRGB(m_crBackSide);
+    if (double(m_nDemoStep) < m_dIntervalB) m_nDemoStep = ScriptInt(m_dIntervalB);
+    DrawFunctionGraph(pDC, 0, 0, 0.0, 0.0001, "x", "y");
+    if (!(m_dEpsilon <= 1.0)) m_dEpsilon = 1.0;
+    const double x = m_dXMin + 0.3 * m_dXSpan;
+    if (m_dEpsilon <= 1e-6)
+        DrawLabelNumber(pDC, 0, x, m_dYMin + 0.2 * m_dYSpan, Gbk(u8"10^6ε="), 6,
+                        m_dEpsilon * 1000000, m_crCurveSetting);
+    else
+        DrawLabelNumber(pDC, 0, x, m_dYMin + 0.2 * m_dYSpan, Gbk(u8"ε="), 6, m_dEpsilon,
+                        m_crCurveSetting);
+    DrawLabelNumber(pDC, 0, x, m_dYMin + m_dParamStep * m_dYSpan, "M=", 0, m_dEscapeBound,
+                    m_crCurveSetting);
+}
+
+// --- Modes 0 and 1: the (n, Xn) plane and the bifurcation planes ------------------------
+
+void CPemroView::DrawSequencePlane(CDC* pDC, int mode) {
+    if (m_nDemoOption2 != 0 && m_nDemoOption2 != 1) m_nDemoOption2 = 0;
+    SequenceHeader(pDC);
+    const bool inGraph = HitTestGraphRegion(0);
+    if (inGraph && m_dDemoVariant >= 1.0 && m_dDemoVariant <= 4.0 &&
+        m_dDemoVariant == std::floor(m_dDemoVariant))
+        ScanComplexPlane(pDC, ScriptInt(m_dDemoVariant), FALSE);
+    static const char* const kFirstAxis[] = {"n", "a", "b", "c"};
+    const int plane = m_nPlotOption1;
+    if (plane == 0) {
+        m_dIntervalA = 0;
+        m_nDemoStep = ScriptInt(m_dXMax);
+    }
+    if (plane >= 0 && plane <= 3) DrawFunctionGraph(pDC, 0, 0, 0.0, 0.001, kFirstAxis[plane], "Xn");
+    if (inGraph) {
+        if (plane == 0)
+            DrawSequenceTerms(pDC);
+        else if (plane >= 1 && plane <= 6)
+            DrawBifurcation(pDC, plane);
+    }
+    const bool recursion = m_nDemoOption2 == 0;
+    if (!(m_dYMin <= m_dY0 && m_dY0 <= m_dYMax) && recursion && plane == 0)
+        DrawStringWorld(pDC, m_dXMin + m_dXSpan / 2, m_dYMin + m_dParamStep * m_dYSpan,
+                        Gbk(u8"在Xn轴上选一点"), m_crCurveSetting);
+    SequencePlaneButtons(pDC, mode);
+    if (m_bShowFuncName == 1) {
+        SetFFormulaText(m_nFuncF);
+        DrawString(pDC, m_nPlotLeft + 2 * m_nBaseCharHeight, m_nPlotTop, m_pszFormulaF,
+                   m_crCurveSetting);
+    }
+    if (plane == 0)
+        DrawLabelNumberBoxed(pDC, (m_nPlotLeft + m_nPlotRight) / 2 - 10, m_nPlotBottom - 20,
+                             "n=", 0, m_nDemoStep, m_crCurveSetting);
+}
+
+// The terms against n with dots on the n axis, then the limit search.
+void CPemroView::DrawSequenceTerms(CDC* pDC) {
+    const bool recursion = m_nDemoOption2 == 0;
+    double s = m_dYMin <= m_dY0 && m_dY0 <= m_dYMax ? m_dY0 : m_dCursorY;
+    calculus::SequenceLimit limit;
+    const auto F = [this](double x) { return SequenceTerm(x); };
+    if (recursion) {
+        if (Strictly(m_dYMin, s, m_dYMax)) {
+            long i = 0;
+            for (double x = m_dXMin; x <= m_dXMax && i < kMaxPlottedTerms; x += 1, ++i) {
+                DrawDotWorld(pDC, x, s, kDotRadius, kDotRadius, m_crFirstDerivative,
+                             m_crFirstDerivative);
+                DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crCurveSetting);
+                s = F(s);
+            }
+        }
+        limit = calculus::RecursionLimit(F, s);
+    } else {
+        double last = s;
+        long i = 0;
+        for (double x = m_dXMin; x <= m_dXMax && i < kMaxPlottedTerms; x += 1, ++i) {
+            last = F(x);
+            DrawDotWorld(pDC, x, last, kDotRadius, kDotRadius, m_crFirstDerivative,
+                         m_crFirstDerivative);
+            DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crCurveSetting);
+        }
+        limit = calculus::ExplicitLimit(F, m_dXMax, last);
+    }
+    const double x = m_dXMin + 0.04 * m_dXSpan;
+    if (limit.found)
+        DrawLabelValue(pDC, x, m_dYMax - 0.1 * m_dYSpan, Gbk(u8"极限: "), 3, limit.value,
+                       m_crFirstDerivative);
+    else
+        DrawStringWorld(pDC, x, m_dYMax - 0.05 * m_dYSpan, Gbk(u8"极限不存在"),
+                        m_crFirstDerivative);
+    // The title names the reading shown.
+    DrawStringWorld(pDC, m_dXMin + 0.7 * m_dXSpan, m_dYMax - 0.05 * m_dYSpan,
+                    recursion ? "Xn=f(Xn-1)" : "Xn=f(n)", m_crFirstDerivative);
+}
+
+// The bifurcation diagram: coefficient `plane` (1..6 = a..f) runs along x.
+void CPemroView::DrawBifurcation(CDC* pDC, int plane) {
+    const double step = m_nPlotWidth > 0 ? m_dXSpan / m_nPlotWidth : 0;
+    if (!(step > 0) || !std::isfinite(step)) return;
+    double& coef = m_adCoefF[plane - 1];
+    const bool recursion = m_nDemoOption2 == 0;
+    long col = 0;
+    for (double a = m_dIntervalA; a < m_dIntervalB && col < kMaxBifurcationColumns;
+         a += step, ++col) {
+        double X = m_adMousePoint[1];
+        if (!Strictly(m_dYMin, X, m_dYMax)) continue;
+        coef = a;
+        if (recursion) {
+            for (int i = 0; i < kBifurcationSettle; ++i) X = SequenceTerm(X);
+            for (int i = 0; i < kBifurcationShown; ++i) {
+                X = SequenceTerm(X);
+                if (!(m_dYMin <= X && X <= m_dYMax)) break;
+                DrawLineWorld(pDC, a, X, a, X, m_crCurveSetting);
+            }
+        } else {
+            for (int m = kBifurcationSettle; m < kBifurcationSettle + kBifurcationShown; ++m) {
+                X = SequenceTerm(m);
+                DrawLineWorld(pDC, a, X, a, X, m_crCurveSetting);
+            }
+        }
+    }
+}
+
+void CPemroView::SequencePlaneButtons(CDC* pDC, int mode) {
+    const int cw = m_nFontStep / 2 + m_nBaseCharWidth, h = m_nBaseCharHeight;
+    const int x = m_nPlotRight - 4 * cw + 20, T = m_nPlotTop;
+    if (FunctionHasCoefficients(m_nFuncF) && TextButton(pDC, x, T - h / 2 - 9, Gbk(u8"改变系数"))) {
+        m_nCurveCoefEdit = 1;
+        m_bLoadScriptSettings = 0;
+    }
+    SequenceReadingButtons(pDC, x, T, x, T + 24);
+    if (mode != 1) return;
+    if (TextButton(pDC, x, T + 48, Gbk(u8"n_Xn面"))) {
+        m_nPlotOption1 = m_nPendingPlotOption1 = 0;
+        if (m_dSavedIntervalB < 100) m_dSavedIntervalB = 100;
+        m_dIntervalB = 100;
+    }
+    if (!FunctionHasCoefficients(m_nFuncF)) return;
+    static const char* const kPlanes[] = {"a_Xn面", "b_Xn面", "c_Xn面"};
+    for (int i = 0; i < 3; ++i)
+        if (TextButton(pDC, x, T + 72 + 24 * i, Gbk(kPlanes[i]))) {
+            m_nPendingPlotOption1 = i + 1;
+            m_adSavedWorldRange[1] = 2.0;
+            m_dSavedIntervalB = 2.0;
+            m_bLoadScriptSettings = 0;
+        }
+}
+
+// "Xn=f(n)" and "Xn=f(Xn-1)": the reading from the next pass on.
+void CPemroView::SequenceReadingButtons(CDC* pDC, int x1, int y1, int x2, int y2) {
+    if (TextButton(pDC, x1, y1, "Xn=f(n)")) {
+        m_nPendingFuncLower = 1;
+        m_bSelectionPending = 1;
+    }
+    if (TextButton(pDC, x2, y2, "Xn=f(Xn-1)")) {
+        m_nPendingFuncLower = 0;
+        m_bSelectionPending = 1;
+    }
+}
+
+// --- Mode 3: the terms as bars -----------------------------------------------------
+
+void CPemroView::DrawSequenceBars(CDC* pDC) {
+    DrawFunctionGraph(pDC, 0, 0, 0.0, 0.0, "x", "y");
+    const int L = m_nPlotLeft, T = m_nPlotTop;
+    if (m_nFuncLower != 0 && m_nFuncLower != 1) {
+        if (TextButton(pDC, L + 20, T + 2, "Xn=f(Xn-1)")) m_nDemoOption2 = 0;
+        if (TextButton(pDC, L + 150, T + 2, "Xn=f(n)")) m_nDemoOption2 = 1;
+    }
+    const bool explicitReading = m_nDemoOption2 == 1;
+    double s = m_dCursorY;
+    if (explicitReading) {
+        const int x = m_nPlotRight - m_nBaseCharHeight;
+        if (TextButton(pDC, x, T, Gbk(u8"左端点"))) m_dDemoParam = 0.0;
+        if (TextButton(pDC, x, T + 24, Gbk(u8"中点"))) m_dDemoParam = 0.5;
+        if (TextButton(pDC, x, T + 48, Gbk(u8"右端点"))) m_dDemoParam = 1.0;
+        if (m_dDemoParam != 0.0 && m_dDemoParam != 0.5 && m_dDemoParam != 1.0) m_dDemoParam = 0.0;
+    } else {
+        DrawStringWorld(pDC, m_dXMin + m_dXSpan / 2, m_dYMin + m_dParamStep * m_dYSpan,
+                        Gbk(u8"在Xn轴上选一点"), m_crCurveSetting);
+    }
+    const double d = m_dDemoParam;
+    long i = 0;
+    for (double n = 0; n < m_dXMax && i < kMaxPlottedTerms; n += 1, ++i) {
+        double y;
+        if (explicitReading) {
+            y = SequenceTerm(n + d);
+        } else {
+            y = SequenceTerm(s);
+            s = y;
+        }
+        FillRectWorld(pDC, n, n + 1, y < 0 ? y : 0, y > 0 ? y : 0, m_crDefaultFill);
+        DrawLineWorld(pDC, n, y, n, 0, m_crDefaultPen);
+        DrawLineWorld(pDC, n + 1, y, n + 1, 0, m_crDefaultPen);
+        DrawLineWorld(pDC, n, y, n + 1, y, m_crDefaultPen);
+    }
+    if (explicitReading) PlotCurve(pDC, m_dIntervalA, m_dIntervalB, m_crCurveSetting);
+}
+
+// --- Mode 4: a table of 24 terms -----------------------------------------------------
+
+void CPemroView::DrawSequenceTable(CDC* pDC) {
+    DrawFunctionGraph(pDC, 0, 3, 0.0, 0.0, "", "");
+    const int mid = (m_nFigureLeft + m_nFigureRight) / 2;
+    if (TextButton(pDC, mid - 60, m_nFigureTop, Gbk(u8"n增加")) && m_dDirM < 1e6)
+        m_dDirM += kTableTerms;
+    if (TextButton(pDC, mid + 20, m_nFigureTop, Gbk(u8"n减少"))) m_dDirM -= kTableTerms;
+    if (!(m_dDirM >= 0)) m_dDirM = kTableTerms;
+    m_dDirP = 1.0;
+    m_nFuncF = m_nFuncUpper;
+    const double M = m_dDirM;
+    const int width = m_nFigureRight - m_nFigureLeft, h = m_nBaseCharHeight;
+    const auto column = [&](int c) { return m_nFigureLeft + 40 + int(double(width) * c / 8); };
+    const auto row = [&](int r) { return m_nFigureTop + 30 + int(1.2 * r * h); };
+    if (m_nDemoOption2 == 1) {
+        for (int r = 0; r < 3; ++r)
+            for (int c = 1; c <= 8; ++c)
+                DrawNumber(pDC, column(c), row(r), 3, EvalF(8 * r + c + M - 24, m_nFuncUpper),
+                           m_crCurveSetting);
+    } else {
+        // X0 = 1.111; the page of M shows X(m+1) .. X(m+24).
+        const long m = M >= 24 ? long(M) - 24 : 0;
+        double X = 1.111;
+        for (long k = 0; k < m; ++k) X = SequenceTerm(X);
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 8; ++c) {
+                X = SequenceTerm(X);
+                DrawNumber(pDC, column(c), row(r), 3, X, m_crCurveSetting);
+            }
+    }
+    DrawLabelIntegerWorld(pDC, m_dXMax - m_dXSpan / 8, m_dYMax, "n=", 20, 0, M, m_crAxes);
+}
+
+// --- Mode 5: the terms on the Xn axis ----------------------------------------------------
+
+// The frame with the Xn axis, the origin and the ticks (modes 5 to 7).
+void CPemroView::DrawSequenceAxis(CDC* pDC) {
+    DrawFunctionGraph(pDC, 0, 3, 0.0, 0.0, "", "");
+    DrawArrowWorld(pDC, m_dXMin, 0, m_dXMax, 0, 0, "Xn", "", m_crAxes);
+    if (Strictly(m_dXMin, 0, m_dXMax)) {
+        DrawStringWorld(pDC, 0, 0, "o", m_crAxes);
+        DrawDotWorld(pDC, 0, 0, kDotRadius, kDotRadius, m_crAxes, m_crAxes);
+    }
+    const double step = m_dXSpan / 4;
+    if (!(step > 0) || !std::isfinite(step)) return;
+    int i = 0;
+    for (double x = m_dXMin; x <= m_dXMax + m_dXSpan / 6 && i < 8; x += step, ++i) {
+        const int px = ToPixel(m_nPlotLeft + (x - m_dXMin) / m_dXSpan * m_nPlotWidth);
+        if (Strictly(m_dXMin, x, m_dXMax))
+            DrawLinePx(pDC, -1, px, m_nPlotBottom, px, m_nPlotBottom - 4, m_crAxes);
+        DrawNumber(pDC, px - 20, m_nPlotBottom + 4, 2, x, m_crAxes);
+    }
+}
+
+void CPemroView::DrawSequenceOnAxis(CDC* pDC) {
+    DrawSequenceAxis(pDC);
+    if (TextButton(pDC, m_nFigureLeft + 40, m_nFigureTop, Gbk(u8"n增加")) && m_dDirM < 1e6)
+        m_dDirM += kLineTerms;
+    if (TextButton(pDC, m_nFigureLeft + 100, m_nFigureTop, Gbk(u8"n减少"))) m_dDirM -= kLineTerms;
+    if (!(m_dDirM > 0)) m_dDirM = kLineTerms;
+    m_dDirP = 1.0;
+    DrawLabelIntegerWorld(pDC, m_dXMax - m_dXSpan / 8, m_dYMax, "n=", 20, 5, m_dDirM, m_crAxes);
+    const bool recursion = m_nDemoOption2 != 1;
+    double x = m_dCursorX;
+    if (recursion)
+        DrawStringWorld(pDC, m_dXMin + m_dXSpan / 2, m_dYMax, Gbk(u8"在Xn轴上选一点"),
+                        m_crCurveSetting);
+    const long M = long(m_dDirM);
+    for (long k = 1; k <= M - 1; ++k) {
+        x = recursion ? SequenceTerm(x) : SequenceTerm(double(k));
+        if (Strictly(m_dXMin, x, m_dXMax))
+            DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, m_crFirstDerivative,
+                         m_crFirstDerivative);
+    }
+}
+
+// --- Modes 6 and 7: the limit on the Xn axis and the ε-N band ------------------------------
+
+void CPemroView::DrawSequenceLimitOnAxis(CDC* pDC, int mode) {
+    DrawSequenceAxis(pDC);
+    const bool recursion = m_nDemoOption2 != 1;
+    const bool showTerms = m_nSequenceMode == 1;
+    const auto dot = [&](double w, COLORREF c) {
+        DrawDotWorld(pDC, w, 0, kDotRadius, kDotRadius, c, c);
+    };
+    double A = 0, w = 0;
+    if (recursion) {
+        if (m_dX0 <= m_dXMin || m_dX0 >= m_dXMax)
+            DrawStringWorld(pDC, m_dXMin + m_dXSpan / 4, m_dYMin + 0.3 * m_dYSpan,
+                            Gbk(u8"在Xn轴上选一点"), m_crCurveSetting);
+        double u = m_dCursorX;
+        for (long k = 1; k < kMaxLineSteps;) {
+            A = SequenceTerm(u);
+            ++k;
+            if (std::fabs(A - u) < kLineTolerance) break;
+            u = A;
+        }
+        u = (A + m_dCursorX) / 2;
+        int gap = 10;
+        for (long k = 1; k < kMaxLineSteps;) {
+            w = SequenceTerm(u);
+            ++k;
+            if (Strictly(m_dXMin, w, m_dXMax) && showTerms && k / 4 < gap) {
+                dot(w, m_crFirstDerivative);
+                gap = 0;
+            }
+            ++gap;
+            if (std::fabs(w - u) < kLineTolerance) break;
+            u = w;
+        }
+    } else {
+        for (double k = 1; k < kLineEnd;) {
+            k *= kLineGrowth;
+            A = SequenceTerm(k);
+        }
+        int gap = 10;
+        for (double k = 1; k < kLineEnd;) {
+            k *= kLineGrowthShown;
+            w = SequenceTerm(k);
+            if (Strictly(m_dXMin, w, m_dXMax) && showTerms && k / 4 < gap) {
+                dot(w, m_crFirstDerivative);
+                gap = 0;
+            }
+            ++gap;
+        }
+    }
+    const int h = m_nBaseCharHeight;
+    if (!(std::fabs(A - w) < 1e-5)) {
+        DrawString(pDC, m_nPlotRight - 10 * (m_nFontStep + h), m_nPlotTop, Gbk(u8"数列极限不存在"),
+                   m_crFirstDerivative);
+    } else {
+        DrawLabelNumberBoxed(pDC, m_nPlotRight - 11 * h, m_nPlotTop + 2, Gbk(u8"数列极限:"), 3, A,
+                             m_crFirstDerivative);
+        if (mode == 7) DrawEpsilonNBand(pDC, A, recursion);
+    }
+    SequenceAxisControls(pDC);
+}
+
+void CPemroView::DrawEpsilonNBand(CDC* pDC, double A, bool recursion) {
+    const double e = m_dEpsilon * m_dXSpan;
+    const auto dot = [&](double x, COLORREF c) {
+        DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, c, c);
+    };
+    long N = 1;
+    double w = A;
+    if (recursion) {
+        double u = Strictly(m_dXMin, m_dX0, m_dXMax) ? m_dX0 : m_dCursorX;
+        for (long k = 1; k < kMaxLineSteps; ++k) {
+            w = SequenceTerm(u);
+            if (Strictly(m_dXMin, u, m_dXMax)) {
+                if (std::fabs(A - u) >= e) {
+                    dot(u, m_crSecondDerivative);
+                    N = k;
+                } else {
+                    dot(u, m_crFirstDerivative);
+                }
+                if (std::fabs(A - u) < 1e-5) break;
+            }
+            u = w;
+        }
+    } else {
+        int gap = 10;
+        for (double k = 1; k < kLineEnd;) {
+            k *= kLineGrowth;
+            w = SequenceTerm(k);
+            if (Strictly(m_dXMin, w, m_dXMax)) {
+                const bool outside = std::fabs(A - w) >= e;
+                if (k / 4 < gap) {
+                    dot(w, outside ? m_crSecondDerivative : m_crFirstDerivative);
+                    gap = 0;
+                }
+                if (outside) N = long(k);
+            }
+            ++gap;
+        }
+    }
+    const int h = m_nBaseCharHeight, S = m_nFontStep;
+    DrawLabelNumberBoxed(pDC, m_nPlotLeft + 6 * (h + S), m_nPlotTop + 2, Gbk(u8"ε="), 6, e,
+                         m_crCurveSetting);
+    DrawLabelNumberBoxed(pDC, m_nPlotLeft + h + S, m_nPlotTop + 2, "N=", 0, double(N),
+                         m_crCurveSetting);
+    DrawDotWorld(pDC, w - e, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
+    DrawDotWorld(pDC, w + e, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
+    DrawStringWorld(pDC, w - e - m_dXSpan / 30, 0, Gbk(u8"A-ε"), m_crCurveSetting);
+    DrawStringWorld(pDC, w + e, 0, Gbk(u8"A+ε"), m_crCurveSetting);
+    // The band widens to the whole axis at most (ε at most 1).
+    if (TextButton(pDC, m_nPlotRight - 110, m_nPlotTop + 4, Gbk(u8"ε增加")))
+        m_dEpsilon = 2 * m_dEpsilon > 1.0 ? 1.0 : 2 * m_dEpsilon;
+    if (TextButton(pDC, EpsilonDownX(), m_nPlotTop + 4, Gbk(u8"ε减少"))) m_dEpsilon *= 0.5;
+    DrawDotWorld(pDC, w, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crCurveSetting);
+}
+
+int CPemroView::EpsilonDownX() const {
+    return ButtonAfter(m_nPlotRight - 110, u8"ε增加", m_nPlotRight - 55);
+}
+
+// A button of a row at `nominal`, or after the one at x with the label where
+// wide fonts would make the two overlap (a click would then press both).
+int CPemroView::ButtonAfter(int x, const char* utf8Label, int nominal) const {
+    const int after = x + ButtonWidth(Gbk(utf8Label)) + 2;
+    return after > nominal ? after : nominal;
+}
+
+void CPemroView::SequenceAxisControls(CDC* pDC) {
+    const int h = m_nBaseCharHeight, L = m_nPlotLeft, T = m_nPlotTop;
+    m_dSavedIntervalA = m_dXMin;
+    m_dSavedIntervalB = m_dXMax;
+    if ((!m_bLoadScriptSettings || m_bSelectionPending) &&
+        TextButton(pDC, L + 6, T - h, Gbk(u8"恢复"))) {
+        m_bLoadScriptSettings = 1;
+        m_bSelectionPending = 0;
+    }
+    SequenceReadingButtons(pDC, m_nPlotRight - 6 * h, T - h, m_nPlotRight - 3 * h, T - h);
+    DrawRangeArrows2D(pDC, 0, 0, 1, 0, L + 3 * h, T - 9 * h / 10, L + 29 * h / 6, T - h / 9);
+    DrawRangeArrows2D(pDC, 0, 0, 0, 1, L + 6 * h, T - 9 * h / 10, L + 47 * h / 6, T - h / 9);
+    m_adSavedWorldRange[0] = m_dSavedIntervalA;
+    m_adSavedWorldRange[1] = m_dSavedIntervalB;
+}

@@ -1,0 +1,124 @@
+// "Vibration": a mass on a coil spring, u″ + p·u′ + q·u = f(t), animated
+// frame after frame within one pass from the displacement the click set.
+#include "view/view.h"
+
+#include "platform/frame_presenter.h"
+#include "platform/text_codec.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kFirstArgVibration = 10;
+// The run: frames every half time unit, each after 5000 steps of 0.0001.
+constexpr double kFrameTime = 0.5;
+constexpr double kStepTime = 0.0001;
+constexpr double kShortestRun = 10.0;
+// "t增大" doubles the run up to this length (160 frames).
+constexpr double kLongestRun = 80.0;
+// The spring: a helix seen from the side, traced in steps of 0.02.
+constexpr double kSpringFrom = 0.25;
+constexpr double kSpringTo = 98.8;
+constexpr double kSpringStep = 0.02;
+constexpr COLORREF kValueColour = 5; // a palette number
+
+} // namespace
+
+void CPemroView::CmdVibration(CDC* pDC) {
+    ReadPlotSetup(kFirstArgVibration);
+    if (m_bFigureVisible) DrawVibration(pDC);
+}
+
+void CPemroView::DrawVibration(CDC* pDC) {
+    m_nSurfaceUpper = 0;
+    m_nSurfaceLower = 0;
+    if (!(m_dDemoParam >= kShortestRun)) m_dDemoParam = kShortestRun;
+    if (!IsFigureBandVisible()) return;
+    const double k = m_dParamStep, XSpan = m_dXSpan, YSpan = m_dYSpan;
+    const double xa = m_dXMin + k * XSpan, ym = m_dYMin + 0.5 * YSpan;
+    DrawFunctionGraph(pDC, 0, 3, 0.0, 0.0, "", "");
+    DrawArrowWorld(pDC, xa, m_dYMax - 0.01 * YSpan, xa, m_dYMin, 0, "o", "x", m_crSecondDerivative);
+    DrawDotWorld(pDC, xa, ym, 3, 3, m_crCurveSetting, m_crCurveSetting);
+    // The buttons act before the run, so a click on one shows its effect in
+    // the run it starts.
+    VibrationButtons(pDC);
+
+    if (HitTestGraphRegion(0)) {
+        double u = ym - m_dCursorY, v = 0;
+        if (!(std::fabs(u) < 0.5 * YSpan)) u = 0;
+        const double T = m_dDemoParam;
+        const long frames = long(std::ceil(T / kFrameTime));
+        CFramePresenter presenter(this, frames, IsClickPass() && !m_bPrintMode);
+        const long steps = long(kFrameTime / kStepTime + 0.5);
+        double t = 0;
+        for (long i = 0; t < T && i < frames; ++i, t += kFrameTime) {
+            if (presenter.Draws(i)) {
+                DrawVibrationFrame(pDC, u);
+                if (!presenter.Present()) break;
+            }
+            for (long j = 0; j < steps; ++j) {
+                OdeRungeKuttaAdamsStep(1, t + j * kStepTime, u, v, kStepTime, t + j * kStepTime);
+                u = m_adStepResult[0];
+                v = m_adStepResult[1];
+            }
+        }
+    }
+    DrawLabelNumber(pDC, 0, m_dXMin + 0.2 * XSpan, m_dYMin + 0.3 * YSpan, "p=", 6, m_dOdeP,
+                    kValueColour);
+    DrawLabelNumber(pDC, 0, m_dXMin + 0.2 * XSpan, m_dYMin + 0.15 * YSpan, "q=", 6, m_dOdeQ,
+                    kValueColour);
+}
+
+// One frame: the middle of the plot cleared, the spring stretched by the
+// displacement u, the rod and the mass at its end.
+void CPemroView::DrawVibrationFrame(CDC* pDC, double u) {
+    const double k = m_dParamStep, XSpan = m_dXSpan, YSpan = m_dYSpan;
+    const double scale = m_dVibrationScale = 0.2 * u + k * YSpan;
+    FillRectPx(pDC, ToPixel(m_nPlotLeft + 0.15 * m_nPlotWidth), m_nPlotTop,
+               ToPixel(m_nPlotRight - 0.15 * m_nPlotWidth), m_nPlotBottom, m_crGround);
+    const auto P = [&](double s, double* x, double* y) {
+        *x = k * XSpan * std::cos(s) - 0.02 * YSpan * std::sin(s);
+        *y = m_dYMax - 0.05 * scale * s + 0.02 * YSpan * std::sin(s);
+    };
+    double s = kSpringFrom;
+    for (; s < kSpringTo; s += kSpringStep) {
+        double x1, y1, x2, y2;
+        P(s, &x1, &y1);
+        P(s + kSpringStep, &x2, &y2);
+        DrawLineWorld(pDC, x1, y1, x2, y2, m_crCurveSetting);
+    }
+    const double ye = m_dYMax - 0.05 * scale * (s + kSpringStep) + 0.1 * std::sin(s + kSpringStep);
+    DrawLineWorld(pDC, 0, ye, 0, ye - 0.04 * YSpan, m_crCurveSetting);
+    DrawDotWorld(pDC, 0, ye, 3, 3, m_crSecondDerivative, m_crSecondDerivative);
+    FillRectWorld(pDC, m_dXMin + 0.4 * XSpan, m_dXMin + 0.6 * XSpan, ye - 0.14 * YSpan,
+                  ye - 0.04 * YSpan, m_crCurveSetting);
+    DrawStringWorld(pDC, m_dXMin + 0.45 * XSpan, ye - 0.09 * YSpan, "M", m_crDefaultPen);
+}
+
+void CPemroView::VibrationButtons(CDC* pDC) {
+    const int x = m_nPlotRight, T = m_nPlotTop;
+    const double k = m_dParamStep;
+    if (TextButton(pDC, x, T, Gbk(u8"t增大")))
+        m_dDemoParam = m_dDemoParam * 2 > kLongestRun ? kLongestRun : m_dDemoParam * 2;
+    if (TextButton(pDC, x, T + 24, Gbk(u8"t减小"))) m_dDemoParam *= 0.5;
+    if (!(m_dDemoParam >= kShortestRun)) m_dDemoParam = kShortestRun;
+    struct Step {
+        const char* label;
+        int dy;
+        double CPemroView::*saved;
+        double CPemroView::*active;
+        double sign;
+    };
+    const Step steps[] = {
+        {u8"p增大", 48, &CPemroView::m_dSavedOdeP, &CPemroView::m_dOdeP, 1},
+        {u8"p减小", 70, &CPemroView::m_dSavedOdeP, &CPemroView::m_dOdeP, -1},
+        {u8"q增大", 94, &CPemroView::m_dSavedOdeQ, &CPemroView::m_dOdeQ, 1},
+        {u8"q减小", 118, &CPemroView::m_dSavedOdeQ, &CPemroView::m_dOdeQ, -1},
+    };
+    for (const Step& s : steps)
+        if (TextButton(pDC, x, T + s.dy, Gbk(s.label))) {
+            this->*s.saved += s.sign * k;
+            this->*s.active = this->*s.saved;
+            m_bLoadScriptSettings = 0;
+        }
+}
