@@ -114,7 +114,7 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
     const int grey150[3] = {150, 150, 150}, grey200[3] = {200, 200, 200};
     const bool upper = m_nSurfaceUpper > 0, lower = m_nSurfaceLower > 0;
     const auto seg = [&](const P3& a, const P3& b, COLORREF c) {
-        DrawLine3D(pDC, a.x, a.y, a.z, b.x, b.y, b.z, c);
+        DrawLine3DFast(pDC, a.x, a.y, a.z, b.x, b.y, b.z, c);
     };
     // A fan of mesh chords from one corner, along θ or along φ.
     const auto meshFan = [&](double t, double p, bool alongTheta) {
@@ -177,7 +177,7 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
         return;
     const bool upper = m_nSurfaceUpper > 0, lower = m_nSurfaceLower > 0;
     const auto seg = [&](const P3& a, const P3& b, COLORREF c) {
-        DrawLine3D(pDC, a.x, a.y, a.z, b.x, b.y, b.z, c);
+        DrawLine3DFast(pDC, a.x, a.y, a.z, b.x, b.y, b.z, c);
     };
     const auto fillColours = [&](const P3& pu, COLORREF* cu, COLORREF* cl) {
         const double d = 0.7 * (m_dXMax - pu.x) / m_dXSpan + 0.3 * (pu.z - m_dZMin) / m_dZSpan;
@@ -272,7 +272,8 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
             int nr = 0;
             for (double r = s2; r >= s1 + d2 && nr < kCoarseCap; r -= d2, ++nr) {
                 int nf = 0;
-                for (double rf = r; rf >= r - d2 && nf < kFineCap; rf -= d2f, ++nf) {
+                const bool fill = m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0;
+                for (double rf = r; fill && rf >= r - d2 && nf < kFineCap; rf -= d2f, ++nf) {
                     double zL;
                     P3 p = at(th, rf, &zL);
                     int n = 0;
