@@ -185,4 +185,103 @@ TEST_F(CoordinatePageTest, CylinderLoadsItsDirectionOnce) {
     EXPECT_DOUBLE_EQ(v->m_adPQR[2], -2); // the script's triple does not come back
 }
 
+// ρ = 1 (upper form 1 with f = 1) at θ = 0.3, φ = 1: θ is counted from the
+// +y direction, 1.5708 added; values from python3.
+TEST_F(CoordinatePageTest, CurvilinearPointsAndTheirSwitches) {
+    WritePage("700DATA2(0,0,0,0,0,0,1,)\n"
+              "700SphSurf(0.5,6,36,10,1,0,0,-1.2,1.2,-1.2,1.2,-1.2,1.2,1,0,0,6.28,0,3.14)\n");
+    auto v = Page("c");
+    EXPECT_EQ(v->m_nUpperSurfaceStyle, 1);
+    EXPECT_EQ(v->m_nLowerSurfaceStyle, 0);
+    EXPECT_DOUBLE_EQ(v->m_adSurfParamRange[1], 6.28);
+    EXPECT_EQ(v->m_nProjectionDisplay, 0);
+    v->m_adMousePoint[2] = 7;
+    v->ComputeCurvilinearSurfacePoint(0.3, 1.0, 0, 1, 0); // no lower surface: untouched
+    EXPECT_EQ(v->m_adMousePoint[2], 7);
+    v->ComputeCurvilinearSurfacePoint(0.3, 1.0, 0, 0, 0);
+    EXPECT_NEAR(v->m_adMousePoint[0], -0.2486746321735432, 1e-12);
+    EXPECT_NEAR(v->m_adMousePoint[1], 0.8038870228999372, 1e-12);
+    EXPECT_NEAR(v->m_adMousePoint[2], 0.5403023058681398, 1e-12);
+    // The cylindrical form r = S(θ, z) leaves z to the caller.
+    v->ComputeCurvilinearSurfacePoint(0.3, 5.0, 1, 0, 1);
+    EXPECT_NEAR(v->m_adMousePoint[1], std::sin(0.3 + 1.5708), 1e-12);
+    EXPECT_NEAR(v->m_adMousePoint[2], 0.5403023058681398, 1e-12);
+}
+
+// The form and wall numbers of "CylSurf" are read on a loading pass; a list
+// closed before them gives 0; the buttons keep the reader's choice.
+TEST_F(CoordinatePageTest, CylSurfFormFromTheLineOrTheButtons) {
+    WritePage("700CylSurf(0.5,6,36,10,0,0,0,-1.6,1.6,-1.6,1.6,0,2.2,1,1,0,6.28,0,1.5,1,2)\n");
+    auto v = Page("c");
+    EXPECT_EQ(v->m_nDemoOption, 1);
+    EXPECT_EQ(v->m_nSideSurfaces, 2);
+    Click(v.get(), v->m_nFigureRight + 4 + 5, v->m_nFigureTop + 5); // θ_r型
+    EXPECT_EQ(v->m_nDemoOption, 0);
+    EXPECT_EQ(v->m_bLoadScriptSettings, 0);
+    Draw(v.get());
+    EXPECT_EQ(v->m_nDemoOption, 0);
+    WritePage("700CylSurf(0.5,6,36,10,0,0,0,-1.6,1.6,-1.6,1.6,0,2.2,1,1,0,6.28,0,1.5)\n");
+    auto w = Page("c");
+    EXPECT_EQ(w->m_nDemoOption, 0);
+    EXPECT_EQ(w->m_nSideSurfaces, 0);
+}
+
+// φ stays in [0, 3.14] in the coordinates view and in [0.2, 2.9] once the
+// element is drawn; the partition raises dθ and dφ and keeps them.
+TEST_F(CoordinatePageTest, SphericalAngleBounds) {
+    WritePage("700DATA2(0,-1,0,-1,0,0,4,)\n"
+              "700SpherCoord(0.5,6,36,10,1,1,0,-2,2,-2,2,0,2.5,2,1)\n");
+    auto v = Page("c");
+    v->m_adCursorPoint3D[0] = 1, v->m_adCursorPoint3D[1] = 0.5;
+    const int x = v->m_nFigureRight + 2 + 5, T = v->m_nFigureTop + 5;
+    for (int i = 0; i < 40; ++i) Click(v.get(), x, T + 70); // φ增
+    EXPECT_DOUBLE_EQ(v->m_dDirP, 3.14);
+    Click(v.get(), x, T + 24); // 体元
+    EXPECT_DOUBLE_EQ(v->m_dDirP, 2.9);
+    Click(v.get(), x, T); // 分割
+    EXPECT_DOUBLE_EQ(v->m_dDTheta, 0.4);
+    EXPECT_DOUBLE_EQ(v->m_dDPhi, 0.2);
+    Click(v.get(), x, T + 24);
+    EXPECT_DOUBLE_EQ(v->m_dDTheta, 0.4);
+}
+
+// The element's size stays in [0.05, 0.2]; the sides are offered only to an
+// oriented element; the floor replaces the lower surface.
+TEST_F(CoordinatePageTest, AreaElementButtons) {
+    WritePage("700DATA2(0,-0.3,0,-0.3,0,0,2,)\n"
+              "700AreaElement(0.5,6,36,10,1,1,0,-1.5,1.5,-1.5,1.5,0,2.5,1,1,0.3,0.3,0.6)\n");
+    auto v = Page("c");
+    EXPECT_EQ(v->m_nSurfaceLower, 1);
+    EXPECT_DOUBLE_EQ(v->m_adCoefSurfG[5], 0.0);
+    EXPECT_DOUBLE_EQ(v->m_dDirP, 0.05);
+    EXPECT_DOUBLE_EQ(v->m_adCommandPoint3D[2], 0.6);
+    const int x = v->m_nFigureRight + 2 + 5, T = v->m_nFigureTop + 5;
+    Click(v.get(), x, T); // 矩形
+    EXPECT_EQ(v->m_nDemoOption2, 1);
+    v->m_nDemoOption2 = 0;     // the larger sizes below need no fill
+    Click(v.get(), x, T + 72); // 缩小
+    EXPECT_DOUBLE_EQ(v->m_dDirP, 0.05);
+    for (int i = 0; i < 6; ++i) Click(v.get(), x, T + 48); // 放大
+    EXPECT_DOUBLE_EQ(v->m_dDirP, 0.2);
+    Click(v.get(), x, T + 120); // 无向
+    Click(v.get(), x, T + 144); // 正向 is not there
+    EXPECT_EQ(v->m_nOdeMethodFamily, 1);
+    Click(v.get(), x, T + 96);  // 有向
+    Click(v.get(), x, T + 168); // 负向
+    EXPECT_EQ(v->m_nOdeMethodFamily, 4);
+}
+
+// The projection number is stored; form −1 shows the form buttons.
+TEST_F(CoordinatePageTest, SpaceCurveFormButtons) {
+    WritePage("700DATA1(0,1,1,0,0,0,0,)\n700DATA1(1,0,0.2,0,0,0,0,1,)\n"
+              "700SpaceCurve(0.5,6,36,10,1,39,-1,-1.5,1.5,-1.5,1.5,0,2,0,1,4,0,9.42)\n");
+    auto v = Page("c");
+    EXPECT_EQ(v->m_nSideSurfaces, 4);
+    EXPECT_DOUBLE_EQ(v->m_dIntervalB, 9.42);
+    Click(v.get(), v->m_nFigureRight + 5, v->m_nFigureTop + 24 + 5); // 参数t
+    EXPECT_EQ(v->m_dDemoParam, 1.0);
+    Click(v.get(), v->m_nFigureRight + 5, v->m_nFigureTop + 5); // 参数x
+    EXPECT_EQ(v->m_dDemoParam, 0.0);
+}
+
 } // namespace
