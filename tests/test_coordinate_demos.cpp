@@ -158,7 +158,9 @@ TEST_F(CoordinatePageTest, FieldButtonsChooseTheSurface) {
     EXPECT_DOUBLE_EQ(v->m_adCoefSurfF[0], -1.3);
     const int R = v->m_nFigureRight, T = v->m_nFigureTop;
     const QImage frame = v->BackingImage().copy();
-    Click(v.get(), R - 140 + 5, T + 4 + 5); // 画矢量场
+    const int wAll = v->ButtonWidth(Gbk(u8"含源和汇")),
+              wLattice = v->ButtonWidth(Gbk(u8"画矢量场"));
+    Click(v.get(), R - wAll - wLattice - 4 + 5, T + 4 + 5); // 画矢量场
     EXPECT_EQ(v->m_dDemoVariant, 1.0);
     int changed = 0;
     for (int y = T; y < v->m_nFigureBottom; ++y)

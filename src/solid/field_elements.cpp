@@ -157,8 +157,12 @@ void CPemroView::DrawField(CDC* pDC) {
     if (!IsFigureBandVisible()) return;
     DrawSurfaceScene(pDC, 0, 0, 2, 0, 0, 0, 0, "x", "y", "z");
     const int R = m_nFigureRight, T = m_nFigureTop;
-    if (TextButton(pDC, R - 140, T + 4, Gbk(u8"画矢量场"))) m_dDemoVariant = 1.0;
-    if (TextButton(pDC, R - 70, T + 4, Gbk(u8"含源和汇"))) m_dDemoVariant = 2.0, m_dDemoParam = 0;
+    // The two long labels stand side by side left of the figure's right
+    // edge, as wide as the font makes them.
+    const CString all = Gbk(u8"含源和汇"), lattice = Gbk(u8"画矢量场");
+    const int xAll = R - ButtonWidth(all) - 2, xLattice = xAll - ButtonWidth(lattice) - 2;
+    if (TextButton(pDC, xLattice, T + 4, lattice)) m_dDemoVariant = 1.0;
+    if (TextButton(pDC, xAll, T + 4, all)) m_dDemoVariant = 2.0, m_dDemoParam = 0;
     if (TextButton(pDC, R + 2, T + 4, Gbk(u8"含源"))) m_dDemoVariant = 2.0, m_dDemoParam = 1.0;
     if (TextButton(pDC, R + 2, T + 26, Gbk(u8"含汇"))) m_dDemoVariant = 2.0, m_dDemoParam = 2.0;
     // Counted steps: the lattice has kLatticeSteps points a side whatever
