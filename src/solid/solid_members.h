@@ -77,6 +77,33 @@
     void DrawSurfaceNormal(CDC* pDC, double length, int mode, double x, double y, int surfaceIndex, CString label1, CString label2, COLORREF colour);
     void DrawMeanCalculus2(CDC* pDC);
 
+
+    // --- Coordinate frame and volume elements (solid/coordinate_frame.cpp,
+    // solid/volume_elements.cpp) ---------------------------------------------
+    void DrawCoordinateSystem(CDC* pDC);
+    void DrawCylCoord(CDC* pDC);
+    void DrawCylVolumeElement(CDC* pDC, double theta, double r, double dTheta, double dR, double z0, double z1, COLORREF colour);
+    void DrawSpherCoord(CDC* pDC);
+    void DrawSphVolumeElement(CDC* pDC, double theta, double phi, double r, double dTheta, double dPhi, double dR, COLORREF colour, BOOL bAlways);
+    // The buttons the two volume-element pages share; the step buttons only
+    // in variants 1 and 2, the last pair labelled by the caller.
+    void DrawVolumeElementButtons(CDC* pDC, double* pLastStep, const char* moreLast, const char* fewerLast);
+
+    // --- Curvilinear surfaces (solid/curvilinear_surfaces.cpp) ---------------
+    void ComputeCurvilinearSurfacePoint(double theta, double s, int type, int surface, int form);
+    void DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2, double phi1, double phi2);
+    void DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2, double s1, double s2, int form);
+
+    // --- Space curves and cylinders (solid/space_curves.cpp) -----------------
+    void DrawSpaceCurve(CDC* pDC, int form, int projection, double t1, double t2);
+    void DrawCylinder(CDC* pDC, int plane, int normalise);
+
+    // --- Surface element, field and circuit (solid/field_elements.cpp) -------
+    void DrawAreaElement(CDC* pDC, double P, double Q, double R);
+    void DrawField(CDC* pDC);
+    void DrawFieldArrow(CDC* pDC, double x, double y, double z);
+    void DrawElectric(CDC* pDC, int inductor, int resistor, int capacitor, int source);
+
     // Fields of the solids that the view's data model does not list.
     // The scene mode of "Surf" as last read from its script line: it stays
     // with the command's other settings (1, the demonstration, until read).

@@ -1,0 +1,304 @@
+// Surfaces given in spherical coordinates ρ = S(θ, φ) and in cylindrical
+// coordinates, z = S(x, y) over a (θ, r) grid or r = S(θ, z): a dense fill
+// of short chords in graded colours with a coarse mesh over it.
+#include "view/view.h"
+
+#include "platform/text_codec.h"
+#include "script/script_args.h"
+#include "solid/math/coord_math.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kArgSphSurf = 8;
+constexpr int kArgCylSurf = 8;
+// Sample runs of one cell edge: ten fine steps per coarse one, a little
+// more for rounding; coarse cells along one parameter.
+constexpr int kFineCap = 400;
+constexpr int kCoarseCap = 400;
+constexpr double kQuarterTurn = 1.5708;
+
+struct P3 {
+    double x, y, z;
+};
+
+bool InOpenBox(const CPemroView& v, const P3& p) {
+    return v.m_dXMin < p.x && p.x < v.m_dXMax && v.m_dYMin < p.y && p.y < v.m_dYMax;
+}
+bool InClosedBoxXY(const CPemroView& v, const P3& p) {
+    return v.m_dXMin <= p.x && p.x <= v.m_dXMax && v.m_dYMin <= p.y && p.y <= v.m_dYMax;
+}
+
+COLORREF Mix(const int* a, const int* b, double d) {
+    return CPemroView::MakeRGB((1 - d) * a[0] + d * b[0], (1 - d) * a[1] + d * b[1],
+                               (1 - d) * a[2] + d * b[2]);
+}
+
+} // namespace
+
+void CPemroView::CmdSphSurf(CDC* pDC) {
+    ReadPlotSetup3D(kArgSphSurf);
+    if (!m_bFigureVisible) return;
+    m_nUpperSurfaceStyle = m_nFuncUpper;
+    m_nLowerSurfaceStyle = m_nFuncLower;
+    for (double& r : m_adSurfParamRange) r = ReadScriptNumber(m_nParsePos);
+    const double* r = m_adSurfParamRange;
+    DrawSphSurf(pDC, m_nRegionType, r[0], r[1], r[2], r[3]);
+}
+
+void CPemroView::CmdCylSurf(CDC* pDC) {
+    ReadPlotSetup3D(kArgCylSurf);
+    if (!m_bFigureVisible) return;
+    m_nUpperSurfaceStyle = m_nFuncUpper;
+    m_nLowerSurfaceStyle = m_nFuncLower;
+    for (double& r : m_adSurfParamRange) r = ReadScriptNumber(m_nParsePos);
+    if (m_bLoadScriptSettings) {
+        const bool open = IsArgListOpen();
+        m_nDemoOption = open ? ScriptInt(ReadScriptNumber(m_nParsePos)) : 0;
+        m_nSideSurfaces = open && IsArgListOpen() ? ScriptInt(ReadScriptNumber(m_nParsePos)) : 0;
+    }
+    const double* r = m_adSurfParamRange;
+    DrawCylSurf(pDC, m_nRegionType, r[0], r[1], r[2], r[3], m_nDemoOption);
+}
+
+void CPemroView::ComputeCurvilinearSurfacePoint(double theta, double s, int type, int surface,
+                                                int form) {
+    if (surface == 0 ? m_nSurfaceUpper <= 0 : surface == 1 ? m_nSurfaceLower <= 0 : true) return;
+    const double c = std::cos(theta + kQuarterTurn), sn = std::sin(theta + kQuarterTurn);
+    if (type == 0) {
+        const double rho = surface == 0 ? EvalSurfaceCatalogueF(theta, s, m_nSurfaceUpper)
+                                        : EvalSurfaceG(theta, s, m_nSurfaceLower);
+        m_adMousePoint[0] = rho * c * std::sin(s);
+        m_adMousePoint[1] = rho * sn * std::sin(s);
+        m_adMousePoint[2] = rho * std::cos(s);
+    } else if (type == 1) {
+        const auto S = [&](double a, double b) {
+            return surface == 0 ? EvalSurfaceF(a, b, m_nSurfaceUpper)
+                                : EvalSurfaceG(a, b, m_nSurfaceLower);
+        };
+        if (form == 1) {
+            const double r = S(theta, s);
+            m_adMousePoint[0] = r * c;
+            m_adMousePoint[1] = r * sn;
+        } else {
+            m_adMousePoint[0] = s * c;
+            m_adMousePoint[1] = s * sn;
+            m_adMousePoint[2] = S(m_adMousePoint[0], m_adMousePoint[1]);
+        }
+    }
+}
+
+void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2, double phi1,
+                             double phi2) {
+    m_nProjectionDisplay = 0;
+    DrawSurfaceScene(pDC, overlay, 0, 0, 0, 0, 0, 0, "x", "y", "z");
+    const double M =
+        std::sqrt(double(m_nMeshDivX) * m_nMeshDivX + double(m_nMeshDivY) * m_nMeshDivY);
+    const double dT = 15.7 / M, dP = 7.85 / M;
+    const double dTf = 0.1 * dT / (m_nLabelZoom + 1), dPf = 0.1 * dP / (m_nLabelZoom + 1);
+    if (!IsFigureBandVisible() || !(m_bFullRepaint || HitTestGraphRegion(0))) return;
+    if (!solid::StepUsable(dT) || !solid::StepUsable(dP) || !solid::StepUsable(dTf) ||
+        !solid::StepUsable(dPf) || !IsSceneUsable())
+        return;
+    const auto point = [&](double t, double p, int surface) {
+        ComputeCurvilinearSurfacePoint(t, p, 0, surface, 0);
+        return P3{m_adMousePoint[0], m_adMousePoint[1], m_adMousePoint[2]};
+    };
+    const auto depth = [&](const P3& p) {
+        return ((m_dXMax - p.x) / m_dXSpan + (p.z - m_dZMin) / m_dZSpan) / 2;
+    };
+    const auto inBox = [&](const P3& p) {
+        return InClosedBoxXY(*this, p) && m_dZMin <= p.z && p.z <= m_dZMax;
+    };
+    const int grey150[3] = {150, 150, 150}, grey200[3] = {200, 200, 200};
+    const bool upper = m_nSurfaceUpper > 0, lower = m_nSurfaceLower > 0;
+    const auto seg = [&](const P3& a, const P3& b, COLORREF c) {
+        DrawLine3DFast(pDC, a.x, a.y, a.z, b.x, b.y, b.z, c);
+    };
+    // A fan of mesh chords from one corner, along θ or along φ.
+    const auto meshFan = [&](double t, double p, bool alongTheta) {
+        const P3 pu = point(t, p, 0), pl = point(t, p, 1);
+        const double end = alongTheta ? t + dT : p + dP, step = alongTheta ? dTf : dPf;
+        int n = 0;
+        for (double u = alongTheta ? t : p; u <= end && n < kFineCap; u += step, ++n) {
+            const double qt = alongTheta ? u + dTf : t, qp = alongTheta ? p : u + dPf;
+            if (upper && inBox(pu))
+                seg(pu, point(qt, qp, 0), Mix(grey150, m_anUpperMeshRgb, depth(pu)));
+            if (lower && inBox(pl))
+                seg(pl, point(qt, qp, 1), Mix(grey200, m_anLowerMeshRgb, depth(pl)));
+        }
+    };
+    int np = 0;
+    for (double phi = phi2; phi >= phi1 && np < kCoarseCap; phi -= dP, ++np) {
+        int nt = 0;
+        for (double th = theta1; th < theta2 && nt < kCoarseCap; th += dT, ++nt) {
+            int nf = 0;
+            for (double pf = phi; pf <= phi + dP && nf < kFineCap; pf += dPf, ++nf) {
+                const P3 pu = point(th, pf, 0), pl = point(th, pf, 1);
+                const bool fillU = InOpenBox(*this, pu) && m_dZMin <= pu.z && pu.z <= m_dZMax &&
+                                   m_nUpperSurfaceStyle != 0 && upper;
+                const bool fillL = InOpenBox(*this, pl) && m_dZMin <= pl.z && pl.z <= m_dZMax &&
+                                   m_nLowerSurfaceStyle != 0 && lower;
+                if (!fillU && !fillL) continue;
+                int n = 0;
+                for (double t = th; t <= th + dT && n < kFineCap; t += dTf, ++n) {
+                    if (fillU) {
+                        const P3 q = point(t + dTf, pf, 0);
+                        seg(pu, q, Mix(m_anUpperSurfaceRgb, m_anUpperMeshRgb, depth(q)));
+                    }
+                    if (fillL)
+                        seg(pl, point(t + dTf, pf, 1),
+                            Mix(m_anLowerSurfaceRgb, m_anLowerMeshRgb, depth(pl)));
+                }
+            }
+            for (double tm : {th, th + dT}) meshFan(tm, phi, false);
+            for (double pm : {phi, phi + dP}) meshFan(th, pm, true);
+        }
+    }
+}
+
+void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2, double s1,
+                             double s2, int form) {
+    m_nProjectionDisplay = 0;
+    DrawSurfaceScene(pDC, overlay, 0, 0, 0, 0, 0, 0, "x", "y", "z");
+    const int bx = m_nFigureRight + 4, T = m_nFigureTop;
+    if (TextButton(pDC, bx, T, Gbk(u8"θ_r型"))) m_bLoadScriptSettings = 0, m_nDemoOption = 0;
+    if (TextButton(pDC, bx, T + 24, Gbk(u8"θ_z型"))) m_bLoadScriptSettings = 0, m_nDemoOption = 1;
+    const double M =
+        std::sqrt(double(m_nMeshDivX) * m_nMeshDivX + double(m_nMeshDivY) * m_nMeshDivY);
+    const double dT = 6.2832 / M;
+    const double d2 =
+        form == 0 ? m_dZSpan / M : std::sqrt(m_dXSpan * m_dXSpan + m_dYSpan * m_dYSpan) / M;
+    const double dTf = 0.1 * dT / (m_nLabelZoom + 1), d2f = 0.1 * d2 / (m_nLabelZoom + 1);
+    if (!IsFigureBandVisible() || !(m_bFullRepaint || HitTestGraphRegion(0))) return;
+    if (!solid::StepUsable(dT) || !solid::StepUsable(d2) || !solid::StepUsable(dTf) ||
+        !solid::StepUsable(d2f) || !IsSceneUsable())
+        return;
+    const bool upper = m_nSurfaceUpper > 0, lower = m_nSurfaceLower > 0;
+    const auto seg = [&](const P3& a, const P3& b, COLORREF c) {
+        DrawLine3DFast(pDC, a.x, a.y, a.z, b.x, b.y, b.z, c);
+    };
+    const auto fillColours = [&](const P3& pu, COLORREF* cu, COLORREF* cl) {
+        const double d = 0.7 * (m_dXMax - pu.x) / m_dXSpan + 0.3 * (pu.z - m_dZMin) / m_dZSpan;
+        *cu = Mix(m_anLowerSurfaceRgb, m_anUpperMeshRgb, d);
+        *cl = Mix(m_anUpperSurfaceRgb, m_anLowerMeshRgb, d);
+    };
+
+    if (form == 1) {
+        // r = S(θ, z): the point at height z.
+        const auto at = [&](double t, double z, int surface) {
+            ComputeCurvilinearSurfacePoint(t, z, 1, surface, 1);
+            return P3{m_adMousePoint[0], m_adMousePoint[1], z};
+        };
+        const auto meshRun = [&](double t, double z, bool alongTheta) {
+            P3 pu = at(t, z, 0), pl = at(t, z, 1);
+            const double end = alongTheta ? t + dT : z + d2, step = alongTheta ? dTf : d2f;
+            int n = 0;
+            for (double u = alongTheta ? t : z; u <= end && n < kFineCap; u += step, ++n) {
+                const P3 qu = alongTheta ? at(u + dTf, z, 0) : at(t, u + d2f, 0);
+                const P3 ql = alongTheta ? at(u + dTf, z, 1) : at(t, u + d2f, 1);
+                if (InClosedBoxXY(*this, pu)) {
+                    if (upper) seg(pu, qu, m_crCurveSetting);
+                    if (lower) seg(pl, ql, m_crFirstDerivative);
+                }
+                pu = qu, pl = ql;
+            }
+        };
+        int nz = 0;
+        for (double z = s1; z < s2 - d2 / 2 && nz < kCoarseCap; z += d2, ++nz) {
+            int nt = 0;
+            for (double th = theta1; th < theta2 && nt < kCoarseCap; th += dT, ++nt) {
+                if (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) {
+                    int nf = 0;
+                    for (double zf = z; zf < z + d2 && nf < kFineCap; zf += d2f, ++nf) {
+                        P3 pu = at(th, zf, 0), pl = at(th, zf, 1);
+                        int n = 0;
+                        for (double t = th; t <= th + dT && n < kFineCap; t += dTf, ++n) {
+                            const P3 qu = at(t, zf, 0), ql = at(t, zf, 1);
+                            if (InOpenBox(*this, pu)) {
+                                COLORREF cu, cl;
+                                fillColours(pu, &cu, &cl);
+                                if (m_nLowerSurfaceStyle != 0 && lower) seg(pl, ql, cl);
+                                if (m_nUpperSurfaceStyle != 0 && upper) seg(pu, qu, cu);
+                            }
+                            pu = qu, pl = ql;
+                        }
+                    }
+                }
+                meshRun(th, z, false);
+                for (double zm : {z, z + d2}) meshRun(th, zm, true);
+            }
+        }
+    } else {
+        const auto at = [&](double t, double r, double* zL) {
+            ComputeCurvilinearSurfacePoint(t, r, 1, 0, 0);
+            const P3 p{m_adMousePoint[0], m_adMousePoint[1], m_adMousePoint[2]};
+            *zL = EvalSurfaceG(p.x, p.y, m_nSurfaceLower);
+            return p;
+        };
+        const auto zOk = [&](double z) { return m_dZMin <= z && z <= m_dZMax; };
+        const auto sideOk = [&](double zU, double zL) { return m_bDrawInverted || zL <= zU; };
+        const auto axis = [&] {
+            DrawArrow3D(pDC, 0, 0, EvalSurfaceG(0, 0, m_nSurfaceLower), 0, 0, m_dZMax, 1, "", "z",
+                        m_crAxes);
+        };
+        // A mesh polyline from (t, r) along θ or inward along r.
+        const auto meshRun = [&](double t, double r, bool alongTheta) {
+            double zL;
+            P3 p = at(t, r, &zL);
+            const double step = alongTheta ? dTf : d2f;
+            int n = 0;
+            for (double u = alongTheta ? t : r;
+                 (alongTheta ? u <= t + dT : u >= r - d2) && n < kFineCap;
+                 u += alongTheta ? step : -step, ++n) {
+                double qL;
+                const P3 q = alongTheta ? at(u + dTf, r, &qL) : at(t, u - d2f, &qL);
+                if (InClosedBoxXY(*this, p) && sideOk(p.z, zL)) {
+                    if (upper && zOk(p.z)) seg(p, q, m_crCurveSetting);
+                    if (lower && zOk(zL)) seg({p.x, p.y, zL}, {q.x, q.y, qL}, m_crFirstDerivative);
+                }
+                p = q, zL = qL;
+            }
+        };
+        int nt = 0;
+        for (double th = theta1; th < theta2 && nt < kCoarseCap; th += dT, ++nt) {
+            if (m_nSideSurfaces != 0) {
+                double zL;
+                const P3 p = at(th, s2, &zL);
+                if (m_nSideSurfaces > 1) seg(p, {p.x, p.y, m_dZMin}, m_crFrontSide);
+                seg(p, {p.x, p.y, zL}, m_crBackSide);
+            }
+            int nr = 0;
+            for (double r = s2; r >= s1 + d2 && nr < kCoarseCap; r -= d2, ++nr) {
+                int nf = 0;
+                const bool fill = m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0;
+                for (double rf = r; fill && rf >= r - d2 && nf < kFineCap; rf -= d2f, ++nf) {
+                    double zL;
+                    P3 p = at(th, rf, &zL);
+                    int n = 0;
+                    for (double t = th; t <= th + dT && n < kFineCap; t += dTf, ++n) {
+                        double qL;
+                        const P3 q = at(t + dTf, rf, &qL);
+                        if (InOpenBox(*this, p)) {
+                            COLORREF cu, cl;
+                            fillColours(p, &cu, &cl);
+                            if (zOk(zL) && sideOk(p.z, zL) && m_nLowerSurfaceStyle != 0 && lower)
+                                seg({p.x, p.y, zL}, {q.x, q.y, qL}, cl);
+                            if (zOk(p.z) && sideOk(p.z, zL) && m_nUpperSurfaceStyle != 0 && upper)
+                                seg(p, q, cu);
+                        }
+                        p = q, zL = qL;
+                    }
+                }
+                for (double t : {th, th + dT}) {
+                    meshRun(t, r, false);
+                    if (std::fabs(t - 1.57) < 0.1) axis();
+                }
+                for (double rm : {r, r - d2}) meshRun(th, rm, true);
+            }
+        }
+    }
+    DrawArrow3D(pDC, 0, 0, EvalSurfaceCatalogueF(0, 0, m_nSurfaceUpper), 0, 0, m_dZMax, 1, "", "z",
+                m_crAxes);
+}

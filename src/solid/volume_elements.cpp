@@ -1,0 +1,264 @@
+// Cylindrical and spherical coordinates in the coordinate frame: the point
+// picked on the floor with its coordinate arrows, the volume element at it
+// with the wedges that place it, and a partition of the solid between the
+// two surfaces into such elements.
+#include "view/view.h"
+
+#include "platform/text_codec.h"
+#include "solid/math/coord_math.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kArgCylCoord = 9;
+constexpr int kArgSpherCoord = 11;
+// Chords of one arc of an element: 500 at most, fewer on a short arc, where
+// they would be shorter than a fifth of a pixel step of the box (a
+// partition draws thousands of arcs).
+constexpr int kArcChords = 500;
+constexpr double kChordsPerSpan = 400;
+// Cells along one direction of a partition sweep, whatever the steps.
+constexpr int kSweepCap = 400;
+
+constexpr double kPartition = 1.0, kElement = 2.0, kCancelled = 3.0;
+
+bool Strictly(double lo, double v, double hi) {
+    return lo < v && v < hi;
+}
+
+} // namespace
+
+void CPemroView::CmdCylCoord(CDC* pDC) {
+    ReadPlotSetup3D(kArgCylCoord);
+    m_nProjectionDisplay = 0;
+    if (m_bFigureVisible) DrawCylCoord(pDC);
+}
+
+void CPemroView::CmdSpherCoord(CDC* pDC) {
+    ReadPlotSetup3D(kArgSpherCoord);
+    m_nProjectionDisplay = 0;
+    if (m_bFigureVisible) DrawSpherCoord(pDC);
+}
+
+void CPemroView::DrawVolumeElementButtons(CDC* pDC, double* pLastStep, const char* moreLast,
+                                          const char* fewerLast) {
+    const int x = m_nFigureRight + 2, T = m_nFigureTop;
+    if (TextButton(pDC, x, T, Gbk(u8"分割"))) m_dDemoVariant = kPartition;
+    if (TextButton(pDC, x, T + 24, Gbk(u8"体元"))) m_dDemoVariant = kElement;
+    if (TextButton(pDC, x, T + 48, Gbk(u8"取消"))) m_dDemoVariant = kCancelled;
+    if (m_dDemoVariant != kPartition && m_dDemoVariant != kElement) return;
+    struct Step {
+        int offset;
+        const char* label;
+        double* value;
+        double factor;
+    } const steps[] = {
+        {70, u8"dθ增", &m_dDTheta, 1.25}, {94, u8"dθ减", &m_dDTheta, 0.8},
+        {118, u8"dr增", &m_dDR, 1.25},    {142, u8"dr减", &m_dDR, 0.8},
+        {166, moreLast, pLastStep, 1.25}, {190, fewerLast, pLastStep, 0.8},
+    };
+    for (const Step& s : steps)
+        if (TextButton(pDC, x, T + s.offset, Gbk(s.label))) *s.value *= s.factor;
+}
+
+void CPemroView::DrawCylCoord(CDC* pDC) {
+    DrawCoordinateSystem(pDC);
+    if (!IsFigureBandVisible() || !(m_bFullRepaint || HitTestGraphRegion(0))) return;
+    DrawString(pDC, m_nProjOriginX + 10, m_nProjOriginY - m_nProjScaleZ, Gbk(u8"在底面上选一点"),
+               m_crDefaultPen);
+    DrawVolumeElementButtons(pDC, &m_dDZ, u8"dz增", u8"dz减");
+    if (m_dDemoVariant != kPartition) {
+        m_dDTheta = solid::KeepWithin(m_dDTheta, 0.1, 1.0);
+        m_dDR = solid::KeepWithin(m_dDR, 0.05, 0.2);
+        m_dDZ = solid::KeepWithin(m_dDZ, 0.05, 0.4);
+    } else {
+        // The partition grows without bound but never shrinks below the
+        // smallest steps: its cost is the cube of their inverse.
+        m_dDTheta = Max2(m_dDTheta, solid::kMinDTheta);
+        m_dDR = Max2(m_dDR, solid::kMinDR);
+        m_dDZ = Max2(m_dDZ, solid::kMinDZ);
+    }
+    const double dR = m_dDR * std::sqrt(m_dXSpan * m_dXSpan + m_dYSpan * m_dYSpan);
+    const double dZ = m_dDZ * m_dZSpan;
+    const double zP = m_dDirP, x0 = m_adCursorPoint3D[0], y0 = m_adCursorPoint3D[1];
+    if (!Strictly(m_dXMin, x0, m_dXMax) || !Strictly(m_dYMin, y0, m_dYMax)) return;
+    const double r0 = std::sqrt(x0 * x0 + y0 * y0);
+    const double theta0 = solid::LessonPolarAngle(x0, y0);
+    const double dTheta = m_dDTheta;
+
+    if (m_dDemoVariant == kPartition || m_dDemoVariant == kElement) {
+        if (!HitTestGraphRegion(0)) return;
+        if (m_dDemoVariant == kPartition) {
+            const double R = Min2(m_dXMax, m_dYMax);
+            if (!solid::StepUsable(dTheta) || !solid::StepUsable(dR) || !solid::StepUsable(dZ))
+                return;
+            int nt = 0;
+            for (double t = 1.57; t > 0 && nt < kSweepCap; t -= dTheta, ++nt) {
+                int nr = 0;
+                for (double r = 0; r < R && nr < kSweepCap; r += dR, ++nr) {
+                    const double x = r * std::cos(t), y = r * std::sin(t);
+                    int nz = 0;
+                    for (double z = EvalSurfaceG(x, y, m_nSurfaceLower);
+                         EvalSurfaceF(x, y, m_nSurfaceUpper) > z && nz < kSweepCap; z += dZ, ++nz) {
+                        if (!(EvalRegionFunction(x, y, m_nFuncF) > 0)) continue;
+                        const double s = (z - m_dZMin) / m_dZSpan;
+                        const double u = (t / 1.57 + s) / 2, w = (r / R + s) / 2;
+                        const int* L = m_anLowerMeshRgb;
+                        const int* U = m_anUpperMeshRgb;
+                        const COLORREF c =
+                            MakeRGB((1 - u) * L[0] + u * U[0], (1 - s) * L[1] + s * U[1],
+                                    (1 - w) * L[2] + w * U[2]);
+                        DrawCylVolumeElement(pDC, t, r, dTheta, dR, z, z + dZ, c);
+                    }
+                }
+            }
+            return;
+        }
+        const double zE = Max2(zP, m_dZMin + 0.3 * m_dZSpan);
+        DrawCylVolumeElement(pDC, theta0, 0, dTheta, r0, 0, zE, m_crDefaultFill);
+        DrawCylVolumeElement(pDC, theta0, 0, dTheta, r0, zE, zE + dZ, m_crDefaultFill);
+        DrawCylVolumeElement(pDC, theta0, r0, dTheta, dR, 0, zE, m_crDefaultFill);
+        DrawCylVolumeElement(pDC, theta0, r0, dTheta, dR, zE, zE + dZ, m_crDefaultPen);
+        return;
+    }
+    DrawArrow3D(pDC, 0, 0, 0, x0, y0, 0, 0, "", Gbk(u8"(r,θ,0)"), m_crCurveSetting);
+    DrawArrow3D(pDC, x0, y0, 0, x0, y0, zP, 1, "", Gbk(u8"(r,θ,z)"), m_crCurveSetting);
+    DrawLine3D(pDC, 0, 0, zP, x0, y0, zP, m_crCurveSetting);
+    const int x = m_nFigureRight + 2, T = m_nFigureTop;
+    if (TextButton(pDC, x, T + 70, Gbk(u8"z增"))) m_dDirP += 0.05 * m_dZSpan;
+    if (TextButton(pDC, x, T + 94, Gbk(u8"z减"))) m_dDirP -= 0.05 * m_dZSpan;
+}
+
+void CPemroView::DrawCylVolumeElement(CDC* pDC, double theta, double r, double dTheta, double dR,
+                                      double z0, double z1, COLORREF colour) {
+    if (!IsFigureBandVisible()) return;
+    const double radii[2] = {r, r + dR}, angles[2] = {theta, theta + dTheta};
+    const double span = Max2(m_dXSpan, m_dYSpan);
+    for (double rho : radii) {
+        const double want = std::ceil(std::fabs(rho * dTheta) * kChordsPerSpan / span);
+        const double h = dTheta / Min2(kArcChords, Max2(want, 2));
+        if (solid::StepUsable(h)) {
+            int n = 0;
+            for (double t = theta; t <= theta + dTheta && n <= kArcChords + 1; t += h, ++n) {
+                const double x1 = rho * std::cos(t), y1 = rho * std::sin(t);
+                const double x2 = rho * std::cos(t + h), y2 = rho * std::sin(t + h);
+                DrawLine3D(pDC, x1, y1, z0, x2, y2, z0, colour);
+                DrawLine3D(pDC, x1, y1, z1, x2, y2, z1, colour);
+            }
+        }
+    }
+    for (double t : angles) {
+        const double c = std::cos(t), s = std::sin(t);
+        DrawLine3D(pDC, r * c, r * s, z0, (r + dR) * c, (r + dR) * s, z0, colour);
+        DrawLine3D(pDC, r * c, r * s, z1, (r + dR) * c, (r + dR) * s, z1, colour);
+        for (double rho : radii)
+            DrawLine3D(pDC, rho * c, rho * s, z0, rho * c, rho * s, z1, colour);
+    }
+}
+
+void CPemroView::DrawSpherCoord(CDC* pDC) {
+    DrawCoordinateSystem(pDC);
+    if (!IsFigureBandVisible() || !(m_bFullRepaint || HitTestGraphRegion(0))) return;
+    DrawString(pDC, m_nProjOriginX + 10, m_nProjOriginY - m_nProjScaleZ, Gbk(u8"在底面上选一点"),
+               m_crDefaultPen);
+    DrawVolumeElementButtons(pDC, &m_dDPhi, u8"dφ增", u8"dφ减");
+    if (m_dDemoVariant == kPartition || m_dDemoVariant == kElement) {
+        m_dDTheta = solid::KeepWithin(m_dDTheta, 0.1, 1.6);
+        m_dDR = solid::KeepWithin(m_dDR, 0.05, 0.2);
+        m_dDPhi = solid::KeepWithin(m_dDPhi, 0.1, 1.0);
+    }
+    m_dDirP = solid::KeepWithin(m_dDirP, 0, 3.14);
+    double dR = m_dDR * std::sqrt(m_dXSpan * m_dXSpan + m_dYSpan * m_dYSpan);
+
+    if (m_dDemoVariant == kPartition) {
+        const double R = Min2(m_dXSpan, m_dYSpan) / 2;
+        dR = Max2(dR, 0.1 * R);
+        m_dDTheta = Max2(m_dDTheta, 0.4);
+        m_dDPhi = Max2(m_dDPhi, 0.2);
+        const double dT = m_dDTheta, dP = m_dDPhi;
+        if (!solid::StepUsable(dR)) return;
+        const auto element = [&](double t, double p, double r) {
+            DrawSphVolumeElement(pDC, t, p, r, dT, dP, dR,
+                                 MakeRGB(20 * t + 155, 40 * p + 100, 255 * (1 - r / R)), FALSE);
+        };
+        for (double r = R; r > 0; r -= dR)
+            for (double p = 1.57; p > 0; p -= dP)
+                for (double t = 1.57; t < 4.7; t += dT) element(t, p, r);
+        for (double p = 0; p < 1.57; p += dP)
+            for (double r = 0; r < R; r += dR) {
+                for (double t = 4.7; t < 6.28; t += dT) element(t, p, r);
+                for (double t = 1.57; t > 0; t -= dT) element(t, p, r);
+            }
+        return;
+    }
+    const double x0 = m_adCursorPoint3D[0], y0 = m_adCursorPoint3D[1];
+    const double r0 = std::sqrt(x0 * x0 + y0 * y0);
+    if (m_dDemoVariant == kElement) {
+        m_dDirP = solid::KeepWithin(m_dDirP, 0.2, 2.9);
+        if (!Strictly(m_dXMin, x0, m_dXMax) || !Strictly(m_dYMin, y0, m_dYMax)) return;
+        const double t0 = solid::LessonPolarAngle(x0, y0), p0 = m_dDirP;
+        const double dT = m_dDTheta, dP = m_dDPhi;
+        DrawSphVolumeElement(pDC, t0, 0, 0, dT, 1.57, r0, m_crCurveSetting, TRUE);
+        const solid::Vec3 a = solid::SphericalPoint(r0, t0 + dT, p0);
+        const solid::Vec3 b = solid::SphericalPoint(r0, t0, p0);
+        const double zc = r0 * std::cos(p0);
+        DrawLine3D(pDC, 0, 0, zc, a.x, a.y, a.z, m_crSecondDerivative);
+        DrawLine3D(pDC, 0, 0, zc, b.x, b.y, b.z, m_crSecondDerivative);
+        DrawSphVolumeElement(pDC, t0, 0, r0, dT, 1.57, dR, m_crCurveSetting, TRUE);
+        DrawSphVolumeElement(pDC, t0, p0, 0, dT, dP, r0, m_crDefaultFill, TRUE);
+        DrawSphVolumeElement(pDC, t0, p0, r0, dT, dP, dR, m_crDefaultPen, TRUE);
+        return;
+    }
+    const double zc = r0 * std::cos(m_dDirP), rho = std::sqrt(x0 * x0 + y0 * y0 + zc * zc);
+    DrawArrow3D(pDC, 0, 0, 0, x0, y0, 0, 0, "", Gbk(u8"(r,θ,π/2)"), m_crCurveSetting);
+    DrawArc3D(pDC, 0, 0, 0, 0, 0, rho / 4, x0 / 4, y0 / 4, zc / 4, m_crDefaultPen);
+    DrawArrow3D(pDC, x0, y0, 0, x0, y0, zc, 1, "", Gbk(u8"(r,θ,φ)"), m_crCurveSetting);
+    DrawArc3D(pDC, 0, 0, 0, rho / 4, 0, 0, x0 / 4, y0 / 4, 0, m_crDefaultPen);
+    DrawLine3D(pDC, 0, 0, 0, x0, y0, zc, m_crCurveSetting);
+    const int x = m_nFigureRight + 2, T = m_nFigureTop;
+    if (TextButton(pDC, x, T + 70, Gbk(u8"φ增"))) m_dDirP += 0.1;
+    if (TextButton(pDC, x, T + 94, Gbk(u8"φ减"))) m_dDirP -= 0.1;
+}
+
+void CPemroView::DrawSphVolumeElement(CDC* pDC, double theta, double phi, double r, double dTheta,
+                                      double dPhi, double dR, COLORREF colour, BOOL bAlways) {
+    if (!bAlways) {
+        const solid::Vec3 c = solid::SphericalPoint(r + dR / 2, theta + dTheta / 2, phi + dPhi / 2);
+        if (!(EvalRegionFunction(c.x, c.y, m_nFuncF) > 0) ||
+            !(EvalSurfaceF(c.x, c.y, m_nSurfaceUpper) > c.z) ||
+            !(EvalSurfaceG(c.x, c.y, m_nSurfaceLower) < c.z))
+            return;
+    }
+    const auto seg = [&](const solid::Vec3& a, const solid::Vec3& b) {
+        DrawLine3D(pDC, a.x, a.y, a.z, b.x, b.y, b.z, colour);
+    };
+    const double radii[2] = {r, r + dR}, thetas[2] = {theta, theta + dTheta},
+                 phis[2] = {phi, phi + dPhi};
+    const double span = Max2(m_dXSpan, m_dYSpan);
+    const auto stepFor = [&](double rho, double angle) {
+        const double want = std::ceil(std::fabs(rho * angle) * kChordsPerSpan / span);
+        return angle / Min2(kArcChords, Max2(want, 2));
+    };
+    for (double p : phis)
+        for (double rho : radii) {
+            const double ht = stepFor(rho, dTheta);
+            if (solid::StepUsable(ht)) {
+                int n = 0;
+                for (double t = theta; t <= theta + dTheta && n <= kArcChords + 1; t += ht, ++n)
+                    seg(solid::SphericalPoint(rho, t, p), solid::SphericalPoint(rho, t + ht, p));
+            }
+        }
+    for (double t : thetas)
+        for (double rho : radii) {
+            const double hp = stepFor(rho, dPhi);
+            if (solid::StepUsable(hp)) {
+                int n = 0;
+                for (double p = phi; p <= phi + dPhi && n <= kArcChords + 1; p += hp, ++n)
+                    seg(solid::SphericalPoint(rho, t, p), solid::SphericalPoint(rho, t, p + hp));
+            }
+        }
+    for (double t : thetas)
+        for (double p : phis)
+            seg(solid::SphericalPoint(r, t, p), solid::SphericalPoint(r + dR, t, p));
+}
