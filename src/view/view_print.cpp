@@ -6,16 +6,22 @@
 void CPemroView::OnInitialUpdate() {
     const int h = m_nBaseCharHeight + m_nFontStep + m_nFormulaFontStep;
     m_sizeScrollTotal.cx = 30 * h;
-    m_sizeScrollTotal.cy = m_nTextY >= 1000 ? m_nTextY + 800 : 1000;
+    m_sizeScrollTotal.cy = m_nTextY >= 1000 ? PagePos(std::int64_t(m_nTextY) + 800) : 1000;
     SetScrollSizes(MM_TEXT, m_sizeScrollTotal, sizeDefault, sizeDefault);
     m_nTextY = m_nInitialPageLines * h;
 }
 
-void CPemroView::OnAdjustView() { OnInitialUpdate(); }
+void CPemroView::OnAdjustView() {
+    OnInitialUpdate();
+}
 
-void CPemroView::OnPrintPrepareOk() { m_bPrintMode = 1; }
+void CPemroView::OnPrintPrepareOk() {
+    m_bPrintMode = 1;
+}
 
-void CPemroView::OnPrintPrepareCancel() { m_bPrintMode = 0; }
+void CPemroView::OnPrintPrepareCancel() {
+    m_bPrintMode = 0;
+}
 
 BOOL CPemroView::OnPreparePrinting(CPrintInfo* pInfo) {
     // The page height is the last screen paint's clip box; before any paint
