@@ -35,7 +35,7 @@ status=0
     -timeout=20 -detect_leaks=0 -max_len=2048 -rss_limit_mb=3000 -print_final_stats=1 \
     -artifact_prefix="$build/fuzz/" "$work/corpus" "$build/fuzz/seed" >"$work/fuzz.log" 2>&1 ||
   status=$?
-grep -E "^#[0-9]+ +(INITED|DONE)|number_of_executed_units" "$work/fuzz.log" || true
+grep -E "^#[0-9]+[[:space:]]+(INITED|DONE)|number_of_executed_units" "$work/fuzz.log" || true
 if [ "$status" -ne 0 ]; then
   tail -60 "$work/fuzz.log" >&2
   echo "fuzzing found a failure; the input is in $build/fuzz/" >&2
