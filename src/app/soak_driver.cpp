@@ -5,6 +5,8 @@
 #include "app/main_frame.h"
 #include "platform/scroll_view.h"
 #include "platform/view_widget.h"
+#include "view/catalog_menu_tables.h"
+#include "view/menu_tables.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,7 +38,8 @@ public:
     SoakDriver(CMainFrame* frame, int clicks, unsigned seed)
         : QObject(frame), m_frame(frame), m_target(clicks), m_rng(seed) {
         CollectCommands();
-        std::fprintf(stderr, "soak: %zu commands, %d clicks\n", m_commands.size(), m_target);
+        std::fprintf(stderr, "soak: %zu commands, %d clicks\n", m_commands.size() + m_idOnly.size(),
+                     m_target);
         // Two timers: Qt does not fire a timer again while its last timeout
         // is still running, and a command's dialog runs inside one.
         connect(&m_timer, &QTimer::timeout, this, [this] { Step(); });
@@ -67,6 +70,15 @@ private:
                     add(a);
             }
         for (QAction* a : m_frame->ToolBar()->actions()) add(a);
+        // Commands that no menu shows are run by id.
+        const auto addRows = [&](const auto* rows, size_t n) {
+            for (size_t i = 0; i < n; ++i)
+                if (rows[i].id != 0 && rows[i].id != kLabelId && seen.insert(rows[i].id).second)
+                    m_idOnly.push_back(rows[i].id);
+        };
+        addRows(kTopicRows, kTopicRowCount);
+        addRows(kCommandRows, kCommandRowCount);
+        addRows(CatalogCommandRows().data(), CatalogCommandRows().size());
     }
 
     bool AnyViewInPass() const {
@@ -88,9 +100,13 @@ private:
         // turns the event loop): a user could not act either.
         if (m_busy || AnyViewInPass()) return;
         m_busy = true;
-        if (m_next < m_commands.size())
+        if (m_next < m_commands.size()) {
             Run(m_commands[m_next++]);
-        else if (m_clicks < m_target)
+        } else if (m_nextId < m_idOnly.size()) {
+            std::fprintf(stderr, "soak: command %u by id\n", m_idOnly[m_nextId]);
+            ++m_commandsRun;
+            m_frame->OnCommand(m_idOnly[m_nextId++]);
+        } else if (m_clicks < m_target)
             RandomInput();
         else
             Finish();
@@ -181,7 +197,9 @@ private:
     QTimer m_timer;
     QTimer m_watch;
     std::vector<QAction*> m_commands;
+    std::vector<unsigned> m_idOnly;
     size_t m_next = 0;
+    size_t m_nextId = 0;
     int m_clicks = 0;
     int m_commandsRun = 0;
     int m_dialogs = 0;

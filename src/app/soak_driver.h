@@ -1,8 +1,9 @@
 // The soak driver: with PEMRO_SOAK set, the program drives itself through
 // Qt's own event delivery, so a long unattended run under a virtual display
 // can show that it stays alive and responsive:
-//   1. every command of the menus and the toolbar, once, in menu order (every
-//      topic page opens; every dialog opens and is cancelled with Escape);
+//   1. every command of the menus and the toolbar, once, in menu order, then
+//      those that stand in no menu by id (every topic page opens; every
+//      dialog opens and is cancelled with Escape);
 //   2. random left clicks at points inside the active page, with now and then
 //      a right click, a mouse move or another random command between them.
 // Any modal window that comes up meanwhile (a dialog, a message box) is
