@@ -1,6 +1,7 @@
 // Hostile input that once overflowed or aborted: pages longer than the page
 // bound, dialog commands without a desktop, clicks anywhere in the int range.
 // Run in the sanitizer build too, where an overflow stops the test.
+#include "dialogs/my_dialog_base.h"
 #include "test_support.h"
 #include "view/catalog_menu_tables.h"
 
@@ -62,6 +63,10 @@ TEST_F(LongPageTest, PagesLongerThanTheBoundAreCutThere) {
         EXPECT_EQ(v->GetTotalSize().cy, kPageLimit);
         EXPECT_EQ(v->m_sizeScrollTotal.cy, kPageLimit);
         EXPECT_FALSE(v->HasPendingPaint());
+        // Printed in pages of the last screen box: 16777216 / 960.
+        CPrintInfo info;
+        v->OnPreparePrinting(&info);
+        EXPECT_EQ(info.GetMaxPage(), 17476u);
     }
 }
 
@@ -83,6 +88,26 @@ TEST(HeadlessDialogs, RenderPageAnswersEveryParameterDialogWithCancel) {
     for (UINT id = ID_DIALOG_ONE_VARIABLE; id <= ID_DIALOG_LINEAR_SYSTEM; ++id)
         args << "--command" << QString::number(id);
     EXPECT_EQ(RenderPage(args), 0);
+}
+
+// In a widget application on the offscreen platform nobody could answer
+// either: without a test hook every dialog command changes what Cancel
+// changes, nothing of the values it shows.
+TEST(HeadlessDialogs, WithoutAHookEveryParameterDialogIsCancelled) {
+    const InRunDir run;
+    EXPECT_FALSE(ParamDialog::CanRun());
+    SetParamDialogHook([](QDialog& d) { d.reject(); });
+    EXPECT_TRUE(ParamDialog::CanRun());
+    SetParamDialogHook(nullptr);
+
+    auto v = MakeView();
+    v->m_adSavedCoefF[0] = 1.25;
+    v->m_dSavedAlphaF = -2.5;
+    for (UINT id = ID_DIALOG_ONE_VARIABLE; id <= ID_DIALOG_LINEAR_SYSTEM; ++id)
+        EXPECT_TRUE(v->OnCommand(id)) << id;
+    EXPECT_FALSE(v->m_bSelectionPending);
+    EXPECT_EQ(v->m_adSavedCoefF[0], 1.25);
+    EXPECT_EQ(v->m_dSavedAlphaF, -2.5);
 }
 
 // --- Clicks -------------------------------------------------------------------------
