@@ -32,7 +32,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/corpus"
 status=0
 "$build/fuzz/fuzz-page" -dict="$build/fuzz/page.dict" -max_total_time="$fuzz_seconds" \
-    -timeout=20 -detect_leaks=0 -max_len=2048 -rss_limit_mb=3000 -print_final_stats=1 \
+    -timeout=60 -detect_leaks=0 -max_len=2048 -rss_limit_mb=3000 -print_final_stats=1 \
     -artifact_prefix="$build/fuzz/" "$work/corpus" "$build/fuzz/seed" >"$work/fuzz.log" 2>&1 ||
   status=$?
 grep -E "^#[0-9]+[[:space:]]+(INITED|DONE)|number_of_executed_units" "$work/fuzz.log" || true
