@@ -1,5 +1,6 @@
 // Pemro: a teaching program for university mathematics.
 #include "app/pemro_app.h"
+#include "app/soak_driver.h"
 #include "platform/fonts.h"
 #include "platform/profile.h"
 
@@ -17,5 +18,8 @@ int main(int argc, char** argv) {
     CPemroApp theApp;
     int exitCode = 0;
     if (!theApp.InitInstance(QCoreApplication::arguments(), &exitCode)) return exitCode;
+    // Unattended runs under a virtual display (tools/soak.sh).
+    if (qEnvironmentVariableIsSet("PEMRO_SOAK"))
+        StartSoakDriver(theApp.GetMainWnd(), qEnvironmentVariable("PEMRO_SOAK"));
     return theApp.ExitInstance(app.exec());
 }

@@ -48,7 +48,7 @@ namespace {
 constexpr int kDefaultIterations = 10;
 // Any single step taking longer than this counts as a hang; sanitizer builds
 // run unoptimised and instrumented, some twenty times slower.
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__) || defined(PEMRO_SANITIZED)
 constexpr long long kStepLimitMs = 2000 * 15;
 #else
 constexpr long long kStepLimitMs = 2000;
@@ -680,8 +680,8 @@ TEST_F(FuzzPageTest, EveryKeywordWithDegenerateArguments) {
         "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0)",
         "1/0,1/0,1/0,1/0,1/0,1/0,1/0,1/0,1/0,1/0,1/0,1/0,1/0,1/0,1/0,1/0)",
         "-1/0,-1/0,-1/0,-1/0,-1/0,-1/0,-1/0,-1/0,-1/0,-1/0,-1/0,-1/0,-1/0,-1/0",
-        "99999999999,99999999999,99999999999,99999999999,99999999999,99999999999,"
-        "99999999999,99999999999,99999999999,99999999999,99999999999,99999999999)",
+        ("99999999999,99999999999,99999999999,99999999999,99999999999,99999999999,"
+         "99999999999,99999999999,99999999999,99999999999,99999999999,99999999999)"),
         "-99999,-99999,-99999,-99999,-99999,-99999,-99999,-99999,-99999,-99999,-99999",
         ",,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,",
         "1000,-1000,100,0.0001,-5,2147483648,-1,0,1,2,3,4,5,6,7,8,9,10,11,12,13)",

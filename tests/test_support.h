@@ -26,6 +26,14 @@ namespace test_support {
 
 namespace fs = std::filesystem;
 
+// Checked builds run instrumented, several times slower: the time limits of
+// tests stretch by this factor there.
+#ifdef PEMRO_SANITIZED
+constexpr double kTimeScale = 15;
+#else
+constexpr double kTimeScale = 1;
+#endif
+
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);

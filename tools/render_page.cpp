@@ -7,13 +7,16 @@
 // Each --click presses and releases the left button at a client point and
 // runs the passes that follow; each --command runs a menu command by its id
 // and the passes that follow. Clicks and commands run in the order given. Exit status 0 when the
-// page was drawn, 1 on a usage error, 2 when the picture could not be written.
+// page was drawn, 1 on a usage error (a click outside the surface is one),
+// 2 when the picture could not be written.
 #include "platform/system.h"
 #include "view/view.h"
 
 #include <QGuiApplication>
 #include <QImage>
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -39,8 +42,9 @@ int Usage(const char* why) {
 
 bool ParseInt(const char* s, int* out) {
     char* end = nullptr;
-    long v = std::strtol(s, &end, 10);
-    if (!s[0] || *end) return false;
+    errno = 0;
+    const long v = std::strtol(s, &end, 10);
+    if (!s[0] || *end || errno == ERANGE || v < INT_MIN || v > INT_MAX) return false;
     *out = int(v);
     return true;
 }
@@ -101,6 +105,11 @@ int main(int argc, char** argv) {
         }
     }
     if (out.empty()) return Usage("--out is required");
+    // A click is a point of the client area, as a mouse can only give one.
+    for (const Action& a : actions)
+        if (a.isClick &&
+            (a.point.x < 0 || a.point.x >= width || a.point.y < 0 || a.point.y >= height))
+            return Usage("--click outside the surface");
     if (!root.empty() && ::chdir(root.c_str()) != 0) return Usage("cannot enter --root");
 
     QGuiApplication app(argc, argv);

@@ -122,7 +122,8 @@ BOOL CPemroView::ToolClickPoint(BOOL b3D, double* x, double* y) const {
     if (!IsClickPass()) return FALSE;
     if (!b3D) return StoredClickWorldPoint(x, y) && IsInsideWorldRange(*x, *y);
     // The base of the oblique box, as the mouse handler maps it.
-    const int px = m_nClipLeft + m_ptClick.x, py = m_nClipTop + m_ptClick.y;
+    const CPoint click = ClickPagePoint();
+    const int px = click.x, py = click.y;
     if (!(m_nFigureLeft < px && px < m_nFigureRight) ||
         !(m_nFigureBottom - m_nProjScaleX < py && py < m_nFigureBottom) || m_nProjScaleX == 0 ||
         m_nProjScaleY == 0 || !(m_dXSpan != 0))

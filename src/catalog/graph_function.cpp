@@ -53,7 +53,8 @@ BOOL CPemroView::IsInsideWorldRange(double x, double y) const {
 
 BOOL CPemroView::IsClickOnGraphControls() const {
     if (!IsFigureBandVisible()) return FALSE;
-    const int cx = m_nClipLeft + m_ptClick.x, cy = m_nClipTop + m_ptClick.y;
+    const CPoint click = ClickPagePoint();
+    const int cx = click.x, cy = click.y;
     const int c = m_nBaseCharHeight;
     // From the frame's left edge ("恢复") to the button column right of the
     // plot, and up over the arrow boxes or the coefficient panel.

@@ -1,6 +1,7 @@
 #include "dialogs/common_dialogs.h"
 
 #include "platform/fonts.h"
+#include "platform/system.h"
 #include "platform/text_codec.h"
 
 #include <QApplication>
@@ -24,13 +25,6 @@ namespace {
 CommonDialogHooks& Hooks() {
     static CommonDialogHooks hooks;
     return hooks;
-}
-
-// Nobody could answer a dialog here: tests, tools, the offscreen platform.
-bool IsHeadless() {
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return true;
-    const QString platform = QGuiApplication::platformName();
-    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
 }
 
 QColor ToQColor(COLORREF c) {

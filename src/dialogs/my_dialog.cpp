@@ -34,6 +34,7 @@ constexpr int kSliderLimit = 500;
 } // namespace
 
 int CMyDialog::DoModal() {
+    if (!ParamDialog::CanRun()) return IDCANCEL;
     ParamDialog dlg(u8"函数系数输入对话", u8"确定", u8"取消");
     QGridLayout* grid = dlg.Body();
 

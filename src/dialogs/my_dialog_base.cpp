@@ -23,13 +23,6 @@ ParamDialogHook& Hook() {
     return hook;
 }
 
-// Nobody could answer a dialog here: tests, tools, the offscreen platform.
-bool IsHeadless() {
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return true;
-    const QString platform = QGuiApplication::platformName();
-    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
-}
-
 QString IdName(int id) {
     return QString::number(id);
 }
@@ -197,6 +190,11 @@ void ParamDialog::accept() {
             *s.dPos = now;
     }
     QDialog::accept();
+}
+
+bool ParamDialog::CanRun() {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return false;
+    return Hook() || !IsHeadless();
 }
 
 int ParamDialog::Run() {

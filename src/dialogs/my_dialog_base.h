@@ -40,6 +40,11 @@ public:
     void ExchangeSlider(int id, double* pos, int min, int max);
     void ExchangeSlider(int id, int* pos, int min, int max);
 
+    // Whether a dialog may be built and shown: widgets can exist and someone
+    // (a user or the test hook) could answer it. DoModal answers IDCANCEL
+    // without building anything when not.
+    static bool CanRun();
+
     // Modal run: the test hook when one is installed; IDCANCEL at once where
     // nobody could answer (offscreen and minimal platforms); else exec().
     int Run();

@@ -42,6 +42,7 @@ int SystemEditId(int r, int c) {
 } // namespace
 
 int CMyDialog1::DoModal() {
+    if (!ParamDialog::CanRun()) return IDCANCEL;
     ParamDialog dlg("Dialog", u8"确认", u8"取消");
     LayOutDataEdits(dlg, "x", 1061);
     const int row = kDataFields / kDataColumns;
@@ -55,6 +56,7 @@ int CMyDialog1::DoModal() {
 }
 
 int CMyDialog2::DoModal() {
+    if (!ParamDialog::CanRun()) return IDCANCEL;
     ParamDialog dlg("Dialog", u8"确认", u8"取消");
     LayOutDataEdits(dlg, "y", 1031);
     for (int i = 0; i < kDataFields; ++i)
@@ -63,6 +65,7 @@ int CMyDialog2::DoModal() {
 }
 
 int CMyDialog5::DoModal() {
+    if (!ParamDialog::CanRun()) return IDCANCEL;
     ParamDialog dlg("Dialog", u8"确认", u8"取消");
     QGridLayout* grid = dlg.Body();
     grid->addWidget(dlg.MakeLabel(u8"AX=b,ε 或 A,ε,p"), 0, 0, 1, kCols + 1);

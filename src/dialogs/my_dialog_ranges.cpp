@@ -39,6 +39,7 @@ constexpr double kRangeLimit = 500000;
 // --- Ranges ---------------------------------------------------------------
 
 int CMyDialog3::DoModal() {
+    if (!ParamDialog::CanRun()) return IDCANCEL;
     ParamDialog dlg("Dialog", u8"确定", u8"取消");
     QGridLayout* grid = dlg.Body();
     grid->addWidget(dlg.MakeStatic(0, "min"), 0, 1, 1, 2);
@@ -83,6 +84,7 @@ int CMyDialog3::DoModal() {
 // --- Related parameters ---------------------------------------------------
 
 int CMyDialog4::DoModal() {
+    if (!ParamDialog::CanRun()) return IDCANCEL;
     using D = CMyDialog4;
     ParamDialog dlg(u8"函数系数输入对话", u8"确定", u8"取消");
     static constexpr SliderRow<D> kLeft[] = {
@@ -153,6 +155,7 @@ int CMyDialog4::DoModal() {
 // --- Curve parameters -----------------------------------------------------
 
 int CMyDialog6::DoModal() {
+    if (!ParamDialog::CanRun()) return IDCANCEL;
     using D = CMyDialog6;
     ParamDialog dlg("Dialog", "OK", "Cancel");
     static constexpr SliderRow<D> kRows[] = {

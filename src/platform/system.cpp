@@ -26,14 +26,6 @@ std::function<void(const std::string&)>& MessageSink() {
     return sink;
 }
 
-// No desktop to show a box on or start a browser from: tests, tools, the
-// offscreen and minimal platforms.
-bool IsHeadless() {
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return true;
-    const QString platform = QGuiApplication::platformName();
-    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
-}
-
 // The program a command line names: a path is taken relative to the program
 // folder; a bare name is looked up there first, then on PATH. Empty when
 // there is none.
@@ -46,6 +38,12 @@ QString FindProgram(const std::string& gbkName) {
 }
 
 } // namespace
+
+bool IsHeadless() {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return true;
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
 
 void SetMessageBoxSink(std::function<void(const std::string&)> sink) {
     MessageSink() = std::move(sink);

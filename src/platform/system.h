@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+// Nobody could answer a window here: no widget application (tools), or the
+// offscreen and minimal platforms (tests). Dialogs answer Cancel at once.
+bool IsHeadless();
+
 // Shows a modal message box with an OK button (UTF-8 text). In headless use
 // (tests, tools) the text goes to the installed sink instead.
 void AfxMessageBox(const std::string& utf8Text);

@@ -25,9 +25,15 @@ using CString = std::string;
 constexpr COLORREF RGB(int r, int g, int b) {
     return COLORREF(r & 255) | (COLORREF(g & 255) << 8) | (COLORREF(b & 255) << 16);
 }
-constexpr int GetRValue(COLORREF c) { return int(c & 255); }
-constexpr int GetGValue(COLORREF c) { return int((c >> 8) & 255); }
-constexpr int GetBValue(COLORREF c) { return int((c >> 16) & 255); }
+constexpr int GetRValue(COLORREF c) {
+    return int(c & 255);
+}
+constexpr int GetGValue(COLORREF c) {
+    return int((c >> 8) & 255);
+}
+constexpr int GetBValue(COLORREF c) {
+    return int((c >> 16) & 255);
+}
 
 // The one way a computed coordinate becomes a pixel: truncation toward zero,
 // saturated to a range that keeps later integer arithmetic safe.
@@ -39,7 +45,20 @@ inline int ToPixel(double v) {
     return int(v);
 }
 // A value that may become a pixel: finite and within the saturation range.
-inline bool IsDrawable(double v) { return std::isfinite(v) && std::fabs(v) < kPixelLimit; }
+inline bool IsDrawable(double v) {
+    return std::isfinite(v) && std::fabs(v) < kPixelLimit;
+}
+
+// Page positions: the y of text lines and figures down the page, and the
+// click's point on the page. They stay within +-kPageLimit, so a position
+// plus a few line heights never overflows; a page longer than the bound is
+// cut there (nothing at or below it is shown).
+constexpr int kPageLimit = kPixelLimit;
+inline int PagePos(std::int64_t v) {
+    if (v >= kPageLimit) return kPageLimit;
+    if (v <= -kPageLimit) return -kPageLimit;
+    return int(v);
+}
 
 struct CPoint {
     int x = 0, y = 0;
@@ -65,7 +84,9 @@ struct CRect {
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     bool IsRectEmpty() const { return right <= left || bottom <= top; }
-    bool PtInRect(CPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool PtInRect(CPoint p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     void OffsetRect(int dx, int dy) { left += dx, right += dx, top += dy, bottom += dy; }
     bool operator==(const CRect& o) const {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;

@@ -18,8 +18,8 @@ BandRows PlaceRows(const CPemroView* v, double topLines, double heightLines) {
     const double dTop = (1.3 + v->m_dLineSpacing) * topLines * H / 1.3;
     const double dHeight = (1.0 + v->m_dLineSpacing) * heightLines * H;
     if (!IsDrawable(dTop) || !IsDrawable(dHeight)) return {false, 0, 0};
-    const int top = v->m_nNextLineY + ToPixel(dTop);
-    return {true, top, top + ToPixel(dHeight)};
+    const int top = PagePos(std::int64_t(v->m_nNextLineY) + ToPixel(dTop));
+    return {true, top, PagePos(std::int64_t(top) + ToPixel(dHeight))};
 }
 
 bool FitsPixel(std::int64_t v) {
@@ -28,18 +28,24 @@ bool FitsPixel(std::int64_t v) {
 
 } // namespace
 
+CPoint CPemroView::ClickPagePoint() const {
+    return CPoint(PagePos(std::int64_t(m_nClipLeft) + m_ptClick.x),
+                  PagePos(std::int64_t(m_nClipTop) + m_ptClick.y));
+}
+
 BOOL CPemroView::IsGraphBandVisibleAfter(int n) const {
     return m_nRecordIndex > n && m_nGraphTop - m_nClipTop >= 1 && m_nGraphBottom < m_nClipBottom;
 }
 
 // Asked by every text writer before it writes a line at page y.
 BOOL CPemroView::IsTextLineVisible(int y) {
+    if (y >= kPageLimit) return FALSE; // the page is cut at the bound
     if (m_bPrintMode)
         return m_nClipTop - 10 < y && y < m_nClipBottom - (m_nClipBottom - m_nClipTop) / 18;
     const int H = m_nBaseCharHeight + m_nFontStep;
     if (m_nTextRevealMode > 0 && m_nRecordIndex > m_nRevealedCount) return FALSE;
     // Down to the click: the line position itself is read, in every pass.
-    if (m_nTextRevealMode == 0 && !(y < m_nClipTop + m_ptClick.y + H / 3)) return FALSE;
+    if (m_nTextRevealMode == 0 && !(y < ClickPagePoint().y + H / 3)) return FALSE;
     // The first pass over a newly opened file only lays the page out.
     if (!(y < m_nClipBottom) || m_strLastDataPath != m_strDataPath) return FALSE;
     m_nRevealedTextBottom = m_nNextLineY;

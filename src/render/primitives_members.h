@@ -121,6 +121,9 @@
     BOOL m_bClickPass = FALSE;    // this pass answers the last press
     BOOL m_bClickActed = FALSE;   // a hit test reported a hit in this pass
     BOOL IsClickPass() const { return m_bClickPass; }
+    // The stored click on the page (clip origin plus client point), within
+    // the page bound whatever point was stored.
+    CPoint ClickPagePoint() const;
     void BeginPassClickState();
     BOOL EndPassClickState();
 // clang-format on

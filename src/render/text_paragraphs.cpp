@@ -38,9 +38,9 @@ void Class1(RecordReader& r) {
     const double sp = v.m_dLineSpacing;
     const char* parts = PartsOf(kClass1Parts, sub);
     if (v.m_bShowRecordText)
-        v.m_nNextLineY = Y + (sub == 0   ? ToPixel((1.4 + sp) * H)
-                              : sub == 1 ? ToPixel((1.0 + sp) * H / 2.0)
-                                         : ToPixel((1.5 + sp) * H));
+        v.m_nNextLineY = PagePos(std::int64_t(Y) + (sub == 0   ? ToPixel((1.4 + sp) * H)
+                                                    : sub == 1 ? ToPixel((1.0 + sp) * H / 2.0)
+                                                               : ToPixel((1.5 + sp) * H)));
     if (Has(parts, 'D')) {
         r.Draw(1, Y - H / 5);
         r.Gap(Y - (3 * Q) / 4);
@@ -75,7 +75,8 @@ void Class2(RecordReader& r) {
                   : (sub == 3 || sub == 6)           ? H / 3
                   : sub == 7                         ? H / 2
                                                      : 0;
-    if (v.m_bShowRecordText) v.m_nNextLineY = Y + ToPixel((2.2 + 1.2 * v.m_dLineSpacing) * H);
+    if (v.m_bShowRecordText)
+        v.m_nNextLineY = PagePos(std::int64_t(Y) + ToPixel((2.2 + 1.2 * v.m_dLineSpacing) * H));
     if (Has(parts, 'A')) {
         r.Draw(1, Y - (3 * Q) / 4);
         r.Gap(Y - (3 * Q) / 4);
@@ -151,8 +152,9 @@ void Class3(RecordReader& r) {
     const int O = sub == 7 ? -(H / 6) : 0;
     const bool condensed = sub == 3 || sub == 4;
     const int styleLarge = condensed ? 14 : 2, styleSmall = condensed ? 13 : 1;
-    if (v.m_bShowRecordText) v.m_nNextLineY = Y + ToPixel((2.8 + 1.5 * v.m_dLineSpacing) * H);
-    if (sub == 8) v.m_nNextLineY += H / 2;
+    if (v.m_bShowRecordText)
+        v.m_nNextLineY = PagePos(std::int64_t(Y) + ToPixel((2.8 + 1.5 * v.m_dLineSpacing) * H));
+    if (sub == 8) v.m_nNextLineY = PagePos(std::int64_t(v.m_nNextLineY) + H / 2);
     int column = 0;
     if (Has(parts, 'A')) {
         r.Draw(1, Y - Q - L);
@@ -216,7 +218,8 @@ void Class4(RecordReader& r) {
     int n = 0;
     for (char f : {'A', 'B', 'C', 'D'}) n += Has(parts, f) ? 1 : 0;
     if (v.m_bShowRecordText)
-        v.m_nNextLineY = Y + ToPixel((3.4 + n + 1.5 * v.m_dLineSpacing) * 7.0 * H / 6.0);
+        v.m_nNextLineY =
+            PagePos(std::int64_t(Y) + ToPixel((3.4 + n + 1.5 * v.m_dLineSpacing) * 7.0 * H / 6.0));
     if (Has(parts, 'E')) {
         r.Draw(13, Y - Q / 6);
         r.Gap(Y - Q / 6);
@@ -246,7 +249,8 @@ void Class5(RecordReader& r) {
         r.Gap(y);
         r.Draw(1, y);
     };
-    if (v.m_bShowRecordText) v.m_nNextLineY = Y + ToPixel((4.8 + 1.5 * v.m_dLineSpacing) * H);
+    if (v.m_bShowRecordText)
+        v.m_nNextLineY = PagePos(std::int64_t(Y) + ToPixel((4.8 + 1.5 * v.m_dLineSpacing) * H));
     const bool U = Has(parts, 'U'), V = Has(parts, 'V'), X = Has(parts, 'X');
     if (U) {
         if (Has(parts, 'a')) {

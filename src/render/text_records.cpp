@@ -170,8 +170,8 @@ static void TypesetPlacedPiece(RecordReader& r, int prevParam) {
     case 0:
         if (v.m_bShowRecordText) {
             const int d = lowered ? (P * H) / 8 : P < 5 ? -(((P + 1) * H) / 4) : ((P - 4) * H) / 4;
-            v.m_nTextY += d;
-            v.m_nNextLineY += d;
+            v.m_nTextY = PagePos(std::int64_t(v.m_nTextY) + d);
+            v.m_nNextLineY = PagePos(std::int64_t(v.m_nNextLineY) + d);
         }
         break;
     case 1:
@@ -263,7 +263,8 @@ void CPemroView::TypesetTextRecord(CDC* pDC, CStdioFile* pFile, int nPrevParam) 
     switch (m_nRecClass) {
     case 0: {
         const double s = 1.3 + 0.2 * m_nRecSubtype;
-        if (m_bShowRecordText) m_nNextLineY = r.Y + ToPixel((1.3 + m_dLineSpacing) * s * r.H);
+        if (m_bShowRecordText)
+            m_nNextLineY = PagePos(std::int64_t(r.Y) + ToPixel((1.3 + m_dLineSpacing) * s * r.H));
         if (r.Line(1)) DrawTextStyle3Scaled(pDC, r.M, r.Y + m_nFontStep, s, s, m_szTextLine, P);
         break;
     }
@@ -304,8 +305,8 @@ void CPemroView::DrawContinuationRecord(CDC* pDC, const char* line, int cls, int
             const int d = cls == 8    ? (param * u) / 8
                           : param < 5 ? -(((param + 1) * u) / 4)
                                       : ((param - 4) * u) / 4;
-            m_nNextLineY += d;
-            m_nTextY += d;
+            m_nNextLineY = PagePos(std::int64_t(m_nNextLineY) + d);
+            m_nTextY = PagePos(std::int64_t(m_nTextY) + d);
             return;
         }
         if (subtype < 1 || subtype > 9) return;
@@ -367,7 +368,7 @@ void CPemroView::DrawContinuationRecord(CDC* pDC, const char* line, int cls, int
 }
 
 void CPemroView::HideLineTailBeyondClick(CDC* /*pDC*/, int y, int origin) {
-    const int clickY = m_nClipTop + m_ptClick.y;
+    const int clickY = ClickPagePoint().y;
     const bool lineByLine = m_nTextRevealMode > 0 && m_nRecordIndex == m_nRevealedCount;
     const bool downToClick = m_nTextRevealMode == 0 && m_nTextY > clickY && y > clickY;
     if (!lineByLine && !downToClick) return;

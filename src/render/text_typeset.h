@@ -156,7 +156,6 @@ public:
 
 private:
     CStdioFile* m_pFile;
-    int m_nListEntries = 0;
 };
 
 // A number with 0..6 decimals ("%.0lf" ... "%.6lf"), six for more, empty

@@ -42,8 +42,8 @@ void CPemroView::SplitRGB(COLORREF colour) {
 // click in every pass (partial repaints redraw a figure when the click lies
 // in it). Code that acts on the click must also ask IsClickPass().
 BOOL CPemroView::HitTestGraphRegion(int kind) const {
-    const int cx = m_nClipLeft + m_ptClick.x;
-    const int cy = m_nClipTop + m_ptClick.y;
+    const CPoint click = ClickPagePoint();
+    const int cx = click.x, cy = click.y;
     const int c = m_nBaseCharHeight;
     switch (kind) {
     case 0:

@@ -149,7 +149,7 @@ void CPemroView::CmdAnswer(CDC* pDC) {
     }
 
     if (!m_bPassEndedEarly) {
-        const int below = m_nFigureBottom + m_nBaseCharHeight / 8;
+        const int below = PagePos(std::int64_t(m_nFigureBottom) + m_nBaseCharHeight / 8);
         if (m_nTextY < below) m_nTextY = below;
         m_nNextLineY = m_nTextY;
     }

@@ -34,7 +34,8 @@ void CPemroView::CmdLoadBmp(CDC* pDC) {
     if (!shown) return;
     DrawPicture(pDC, m_strDataDir + name, m_nPictureLeft, m_nPictureTop - m_nPrintOffsetY,
                 m_nPictureRight - m_nPictureLeft, m_nPictureBottom - m_nPictureTop);
-    if (placement == 1 || placement == 3) m_nTextY += m_nPictureBottom - m_nPictureTop;
+    if (placement == 1 || placement == 3)
+        m_nTextY = PagePos(std::int64_t(m_nTextY) + m_nPictureBottom - m_nPictureTop);
     m_nNextLineY = m_nTextY;
 }
 

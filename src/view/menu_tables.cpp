@@ -316,7 +316,7 @@ const size_t kTopicRowCount = std::size(kTopicRows);
 
 namespace {
 
-constexpr MenuPath kFile{kFileMenuTitle, nullptr, nullptr};
+const MenuPath kFile{kFileMenuTitle, nullptr, nullptr};
 constexpr MenuPath kFunctions{"函数", nullptr, nullptr};
 constexpr MenuPath kDisplay{"显示", nullptr, nullptr};
 constexpr MenuPath kPictures{"显示", "位图背景(JPEG,GIF)", nullptr};

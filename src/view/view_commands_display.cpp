@@ -4,6 +4,7 @@
 #include "view/view.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -66,23 +67,26 @@ void CPemroView::OnRevealMode(int mode) {
 
 void CPemroView::OnNextLine() {
     if (m_nTextRevealMode < 0) return;
-    const int y = m_ptClick.y + m_nClipTop; // the click's page y
+    const int y = ClickPagePoint().y;
     // A pitch below one pixel would divide by zero: one pixel is the least.
     const int pitch =
         std::max(1, ToPixel((kPitchBase + m_dLineSpacing) * double(m_nCharHeight + m_nFontStep)));
+    // Both ends are page positions, so the difference fits.
+    const int pitches = (y - m_nRevealedTextBottom) / pitch;
+    std::int64_t count = m_nRevealedCount;
     if (m_nRevealedTextBottom < y && m_ptClick.x < m_nClipRight - kRevealMargin) {
         // Below the revealed text: one more record, or as many as whole
         // pitches fit down to the click.
         if (m_nTextRevealMode == 1)
-            m_nRevealedCount += 1;
+            count += 1;
         else if (m_nTextRevealMode == 0)
-            m_nRevealedCount += (y - m_nRevealedTextBottom) / pitch;
+            count += pitches;
     } else if (m_ptClick.x < m_nClipLeft + kRevealMargin) {
         // In the left strip at or above the end: back by whole pitches.
-        m_nRevealedCount += (y - m_nRevealedTextBottom) / pitch;
+        count += pitches;
     }
-    // Going back stops at the empty page.
-    m_nRevealedCount = std::max(m_nRevealedCount, 0);
+    // Going back stops at the empty page; going on at the page bound.
+    m_nRevealedCount = int(std::clamp<std::int64_t>(count, 0, kPageLimit));
 }
 
 // --- Backgrounds -------------------------------------------------------------------

@@ -32,8 +32,8 @@ void CPemroView::OnLButtonDown(UINT, CPoint point) {
     // lost under the next.
     if (m_nClickSerial != m_nClickSerialSeen && HasPendingPaint()) UpdateWindow();
     SetCapture();
-    const int px = point.x + m_nClipLeft;
-    const int py = point.y + m_nClipTop;
+    const int px = PagePos(std::int64_t(point.x) + m_nClipLeft);
+    const int py = PagePos(std::int64_t(point.y) + m_nClipTop);
     const bool inFigure = m_bFigure3D
                               ? Between(m_nFigureLeft, px, m_nFigureRight) &&
                                     Between(m_nFigureBottom - m_nProjScaleX, py, m_nFigureBottom)
@@ -71,8 +71,8 @@ void CPemroView::OnLButtonUp(UINT, CPoint) {
 }
 
 void CPemroView::OnMouseMove(UINT, CPoint point) {
-    const int px = point.x + m_nClipLeft;
-    const int py = point.y + m_nClipTop;
+    const int px = PagePos(std::int64_t(point.x) + m_nClipLeft);
+    const int py = PagePos(std::int64_t(point.y) + m_nClipTop);
     char text[96];
 
     if (!m_bFigure3D) {

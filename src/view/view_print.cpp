@@ -34,7 +34,7 @@ static_assert(V::kPaletteSize + kPrintedLineColourCount <=
 void CPemroView::OnInitialUpdate() {
     const int h = m_nBaseCharHeight + m_nFontStep + m_nFormulaFontStep;
     m_sizeScrollTotal.cx = 30 * h;
-    m_sizeScrollTotal.cy = m_nTextY >= 1000 ? m_nTextY + 800 : 1000;
+    m_sizeScrollTotal.cy = m_nTextY >= 1000 ? PagePos(std::int64_t(m_nTextY) + 800) : 1000;
     SetScrollSizes(MM_TEXT, m_sizeScrollTotal, sizeDefault, sizeDefault);
     m_nTextY = m_nInitialPageLines * h;
 }

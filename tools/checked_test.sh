@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The checked half of the tests, after the normal build and suite: the whole
+# suite once more under AddressSanitizer and UndefinedBehaviorSanitizer (any
+# undefined behaviour fails), a short run of the page fuzzer on the sample
+# pages, and a short GUI soak on a virtual display.
+#   tools/checked_test.sh [JOBS]
+# PEMRO_FUZZ_SECONDS (60) and PEMRO_SOAK_CLICKS (1000) lengthen the runs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=${1:-2}
+fuzz_seconds=${PEMRO_FUZZ_SECONDS:-60}
+soak_clicks=${PEMRO_SOAK_CLICKS:-1000}
+build=build-asan
+
+step() { echo "== $* ($(date +%T))"; }
+
+step "checked build (clang, ASan + UBSan, fuzzer)"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCMAKE_CXX_COMPILER=clang++ -DPEMRO_FUZZ=ON >/dev/null
+ninja -C "$build" -j "$jobs"
+
+step "tests under the sanitizers"
+export UBSAN_OPTIONS=print_stacktrace=1
+(cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+
+step "fuzzing for ${fuzz_seconds}s"
+# New inputs go to a scratch corpus; a crash is written next to the fuzzer.
+# Leaks are left to the suite above: Qt's and fontconfig's caches would be
+# blamed on whichever input first filled them.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/corpus"
+status=0
+"$build/fuzz/fuzz-page" -dict="$build/fuzz/page.dict" -max_total_time="$fuzz_seconds" \
+    -timeout=60 -detect_leaks=0 -max_len=2048 -rss_limit_mb=3000 -print_final_stats=1 \
+    -artifact_prefix="$build/fuzz/" "$work/corpus" "$build/fuzz/seed" >"$work/fuzz.log" 2>&1 ||
+  status=$?
+grep -E "^#[0-9]+[[:space:]]+(INITED|DONE)|number_of_executed_units" "$work/fuzz.log" || true
+if [ "$status" -ne 0 ]; then
+  tail -60 "$work/fuzz.log" >&2
+  echo "fuzzing found a failure; the input is in $build/fuzz/" >&2
+  exit 1
+fi
+
+step "GUI soak: ${soak_clicks} clicks"
+tools/soak.sh "$build" "$soak_clicks" 900 | grep -v "^soak: command"
+step "checked tests passed"
