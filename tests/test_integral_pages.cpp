@@ -253,6 +253,17 @@ TEST_F(ScratchIntegralTest, SimpsonOnAQuadraticEqualsTheIntegral) {
     }
 }
 
+TEST_F(ScratchIntegralTest, KindsFromEightAreTheWorkAndPressureProblems) {
+    // Kind 8 is the first of them: lifting the water of cross-section x² on
+    // [0, 1] to the height 1 takes ∫ s²(1 − s) ds = 1/12.
+    Script("905",
+           "Curve(0.3,3,34,9,21,-1,0,-0.2,1.2,-0.2,1.2,0,1)\n"
+           "700PRNCalculus(21,0,-0.15,1.1,8,0,0,0,1,1,100)",
+           {});
+    Open("905");
+    EXPECT_EQ(First(u8"吸水做功:"), "0.0833");
+}
+
 TEST_F(ScratchIntegralTest, RiemannSumsOfTheSquareTakeTheChosenPoint) {
     Script("902", "Calculus1(0.3,3,34,9,21,-1,3,-0.2,1.2,-0.2,1.2,0,1)");
     Open("902");

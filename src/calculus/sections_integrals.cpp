@@ -6,6 +6,7 @@
 
 #include "platform/text_codec.h"
 #include "script/script_args.h"
+#include "solid/math/scene_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -96,6 +97,13 @@ void CPemroView::Cmdcalculus1(CDC* pDC) {
     const double x = ReadScriptNumber(m_nParsePos), y = ReadScriptNumber(m_nParsePos);
     ReadScriptColors(TRUE, FALSE);
     if (!m_bFigureVisible) return;
+    if (kind == 3) {
+        if (m_nFuncF == 0) m_nFuncF = 1;
+        const double area = ComputeRegionIntegral(100, 100, m_dXMin, m_dXMax, m_dYMin, m_dYMax, 1,
+                                                  1, solid::kRegionArea);
+        DrawLabelValue(pDC, x, y, Gbk(u8"区域的面积: "), 4, area, m_crPen);
+        return;
+    }
     for (const IntegralValue& v : kIntegralValues) {
         if (v.kind != kind) continue;
         if (kind > 0 && m_nRegionType == 3) return;
@@ -122,8 +130,12 @@ void CPemroView::CmdPRNCalculus(CDC* pDC) {
     ReadScriptColors(TRUE, FALSE);
     m_dDemoParam = C;
     if (m_bLoadScriptSettings) m_dParamA = A, m_dParamB = B, m_dParamC = C;
-    // Kinds 8 and above are the water-pressure and work problems.
-    if (method < 8) DrawPRNCalculus(pDC, x, y, method, p6, p7, m_dParamA, m_dParamB, n, m_crPen);
+    // Kinds 8 and above are the water-pressure and work problems, numbered
+    // from 1 there.
+    if (method < 8)
+        DrawPRNCalculus(pDC, x, y, method, p6, p7, m_dParamA, m_dParamB, n, m_crPen);
+    else
+        DrawWaterPressureWork(pDC, x, y, method - 7, m_dParamA, m_dParamB, m_dParamC, n, m_crPen);
 }
 
 void CPemroView::CmdDomainxy(CDC* pDC) {
