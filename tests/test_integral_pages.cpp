@@ -241,6 +241,33 @@ TEST_F(IntegralSampleTest, TheRuleTableComparesTheRulesOnTenPieces) {
     for (const auto& e : expected) EXPECT_EQ(First(e[0]), e[1]) << e[0];
 }
 
+TEST_F(IntegralSampleTest, TrapezoidPageDrawsSinAndShadesOnlyUnderIt) {
+    Open("324", 4000);
+    const QImage& img = view->BackingImage();
+    const COLORREF curve = view->m_crCurveSetting;
+    const auto near = [&](int px, int py, COLORREF c) {
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (ColourAt(img, px + dx, py + dy) == c) return true;
+        return false;
+    };
+    // sin 0.5 = 0.4794, sin 1.5 = 0.9975, sin 2.5 = 0.5985.
+    const double points[][2] = {{0.5, 0.4794}, {1.5, 0.9975}, {2.5, 0.5985}};
+    for (const auto& p : points) EXPECT_TRUE(near(Px(p[0]), Py(p[1]), curve)) << p[0];
+    // The same curve turned across, x = sin y, passes (0.9320, 1.2).
+    EXPECT_FALSE(near(Px(0.9320), Py(1.2), curve));
+
+    // Past the outline limit the area is shaded: under sin x, never above 1.
+    view->m_nDemoStep = calculus::kMaxDemoSubintervals;
+    Repaint();
+    const COLORREF fill = view->m_crFirstDerivative;
+    EXPECT_EQ(ColourAt(img, Px(1.5), Py(0.5)), fill);
+    int above = 0;
+    for (int y = view->m_nGraphTop - 40; y < Py(1.0) - 2; ++y)
+        for (int x = 0; x < img.width(); ++x) above += ColourAt(img, x, y) == fill;
+    EXPECT_EQ(above, 0);
+}
+
 TEST_F(ScratchIntegralTest, SimpsonOnAQuadraticEqualsTheIntegral) {
     // 3x² + 2x + 1 is not in the catalogue; x² on [0, 1.5] is: 1.125.
     Script("901", "Calculus1(0.3,3,34,9,21,-1,5,-0.2,2,-0.2,2.5,0,1.5)");

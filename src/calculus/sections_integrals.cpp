@@ -68,7 +68,10 @@ BOOL CPemroView::IsGraphRedrawnWhole() const {
 void CPemroView::CmdCalculus1(CDC* pDC) {
     ReadPlotSetup(kFirstArgCalculus1);
     if (!m_bFigureVisible) return;
+    // The mode argument picks the sub-demonstration here; read as a plot
+    // mode, 4 (the trapezoids) would turn the figure into x = f(y).
     m_nPlotMode = 0;
+    m_nRegionType = 0;
     const double a = m_dIntervalA, b = m_dIntervalB;
     DrawFunctionGraph(pDC, 0, 0, a, a + 0.001 * (m_dXMax - m_dXMin), m_astrCommandLabel[0],
                       m_astrCommandLabel[1]);
