@@ -87,4 +87,15 @@
     void DrawFourier(CDC* pDC);
     void FourierButtons(CDC* pDC);
 
+    // --- Secants, tangents, tangent plane, contours (tangent3d.cpp) ------------
+    // Mode 0 plane curve, 1 space curve, 2 tangent plane, 3 level curve.
+    void DrawTangentLine2(CDC* pDC, int mode);
+    void DrawPlaneSecant(CDC* pDC);
+    void DrawSpaceSecant(CDC* pDC);
+    // The space curve of kind 0 {y = F(x), z = g(x)} or 1 {X(t), Y(t), g(t)}
+    // over [a, b] with its shadow on z = 0.
+    void TraceSpaceCurve(CDC* pDC, int kind);
+    void DrawTangentPlanePatch(CDC* pDC);
+    void DrawContourDemo(CDC* pDC);
+
 // clang-format on

@@ -7,12 +7,8 @@
 // clang-format off
 void CPemroView::CmdSequence(CDC*) {}
 void CPemroView::CmdSequence2(CDC*) {}
-void CPemroView::CmdTangentLine2(CDC*) {}
 void CPemroView::Cmdtangentline2(CDC*) {}
-void CPemroView::CmdTangentLine3(CDC*) {}
-void CPemroView::CmdTangentPlane(CDC*) {}
 void CPemroView::CmdLeastSquareMethod(CDC*) {}
-void CPemroView::CmdContour(CDC*) {}
 void CPemroView::CmdSeries2(CDC*) {}
 void CPemroView::CmdSphSurf(CDC*) {}
 void CPemroView::CmdCylSurf(CDC*) {}

@@ -1,0 +1,87 @@
+// Secants and tangents, the tangent plane and level curves on the sample
+// pages: buttons act once per click, and the tangent plane at a picked point
+// of z = x^2 - y^2 has the slopes of a forward difference.
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+
+namespace {
+
+using namespace test_support;
+
+class TangentPageTest : public ::testing::Test {
+protected:
+    void Open(const char* topic) {
+        view = std::make_unique<CPemroView>();
+        view->ResetTopic(-1);
+        view->m_strTopicCode = topic;
+        view->ResizeClient(kPageWidth, kPageHeight);
+        view->RenderPending();
+        Repaint();
+    }
+    void Repaint() {
+        view->Invalidate();
+        view->RenderPending();
+    }
+    void ClickButton(int x, int y) {
+        const int by = int(view->m_nPlotTop +
+                           std::int64_t(view->ButtonHeight()) * (y - view->m_nPlotTop) / 20);
+        view->m_ptClick = CPoint(x + 3, by + 3);
+        ++view->m_nClickSerial;
+        Repaint();
+    }
+    InRunDir dir;
+    std::unique_ptr<CPemroView> view;
+};
+
+TEST_F(TangentPageTest, SecantStepButtonsActOncePerClick) {
+    Open("308");
+    const double h0 = view->m_dStepH;
+    ASSERT_GT(h0, 0);
+    const int left = view->m_nPlotLeft, top = view->m_nPlotTop + 2;
+    ClickButton(left + 150, top); // N趋于M
+    Repaint();
+    Repaint();
+    EXPECT_NEAR(view->m_dStepH, h0 / 1.2, 1e-12);
+    ClickButton(left + 220, top); // N离开M
+    ClickButton(left + 220, top);
+    Repaint();
+    EXPECT_NEAR(view->m_dStepH, h0 * 1.2, 1e-12);
+    // The tangent hides the step buttons; h stays.
+    ClickButton(left + 10, top);
+    EXPECT_EQ(view->m_dDemoVariant, 1);
+    ClickButton(left + 150, top);
+    EXPECT_NEAR(view->m_dStepH, h0 * 1.2, 1e-12);
+}
+
+TEST_F(TangentPageTest, TangentPlaneAtThePickedPoint) {
+    Open("310");
+    view->m_dCursorX = 0.5;
+    view->m_dCursorY = -0.25;
+    Repaint();
+    // z = x^2 - y^2: fx = 2x0 + 1e-4, fy = -2y0 - 1e-4, f = z0 - fx x0 - fy y0.
+    EXPECT_NEAR(view->m_dZ0, 0.1875, 1e-12);
+    EXPECT_NEAR(view->m_adCoefSurfG[3], 1.0001, 1e-9);
+    EXPECT_NEAR(view->m_adCoefSurfG[4], 0.4999, 1e-9);
+    EXPECT_NEAR(view->m_adCoefSurfG[5], -0.187575, 1e-9);
+    EXPECT_EQ(view->m_nSurfaceLower, 1);
+    EXPECT_EQ(view->m_nSideSurfaces, 1);
+}
+
+TEST_F(TangentPageTest, ContourPutsTheFloorBelowTheBoxAndMarksTheLevel) {
+    Open("311");
+    EXPECT_EQ(view->m_bCutZc, 2);
+    EXPECT_DOUBLE_EQ(view->m_adCoefSurfG[5], -3.5);
+    const int x = view->m_nFigureRight - view->m_nProjScaleY + 180;
+    view->m_ptClick = CPoint(x + 3, view->m_nFigureTop + 5);
+    ++view->m_nClickSerial;
+    Repaint();
+    Repaint();
+    EXPECT_EQ(view->m_dDemoVariant, 2);
+    EXPECT_EQ(view->m_bCutZc, 0);
+}
+
+} // namespace
