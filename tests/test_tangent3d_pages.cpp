@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -82,6 +84,34 @@ TEST_F(TangentPageTest, ContourPutsTheFloorBelowTheBoxAndMarksTheLevel) {
     Repaint();
     EXPECT_EQ(view->m_dDemoVariant, 2);
     EXPECT_EQ(view->m_bCutZc, 0);
+}
+
+} // namespace
+
+namespace {
+
+// The quadratic approximation of a surface z = a x^2 + b xy + c y^2 prints
+// △ = A·C − B² of its own coefficients (half second derivatives, k times
+// the mixed one; k is 0.5 after a topic reset).
+class QuadraticApproxTest : public ScratchPageTest {
+protected:
+    QuadraticApproxTest() : ScratchPageTest("quadratic") {}
+    std::string Delta(const char* coefficients) {
+        std::ofstream("data/5.txt")
+            << "014Q\n700DATA2(0," << coefficients << ",0,0,0,)\n"
+            << "700Series2(0.5,6,36,10,1,0,0,-1.5,1.5,-1.5,1.5,-2.5,2.5,1,-1,2)\n";
+        auto v = View("5");
+        TextRecorder log;
+        v->m_pTextSink = &log;
+        Draw(v.get());
+        return log.After(u8"△=");
+    }
+};
+
+TEST_F(QuadraticApproxTest, DeltaOfTheQuadratic) {
+    EXPECT_EQ(Delta("0,1,0"), "-0.2500"); // x·y: A = C = 0, B = 0.5
+    EXPECT_EQ(Delta("1,0,1"), "1.0000");  // x² + y²: A = C = 1, B = 0
+    EXPECT_EQ(Delta("1,0,-1"), "-1.0000");
 }
 
 } // namespace

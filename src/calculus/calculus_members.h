@@ -98,4 +98,10 @@
     void DrawTangentPlanePatch(CDC* pDC);
     void DrawContourDemo(CDC* pDC);
 
+    // --- Taylor polynomials of two variables (taylor2.cpp) ---------------------
+    // nButtons 0 hides the Maclaurin/Taylor switch.
+    void DrawSeries2(CDC* pDC, int nButtons);
+    void DrawTaylorSolid2(CDC* pDC, int nButtons);
+    void DrawQuadraticApprox(CDC* pDC);
+
 // clang-format on

@@ -9,7 +9,6 @@ void CPemroView::CmdSequence(CDC*) {}
 void CPemroView::CmdSequence2(CDC*) {}
 void CPemroView::Cmdtangentline2(CDC*) {}
 void CPemroView::CmdLeastSquareMethod(CDC*) {}
-void CPemroView::CmdSeries2(CDC*) {}
 void CPemroView::CmdSphSurf(CDC*) {}
 void CPemroView::CmdCylSurf(CDC*) {}
 void CPemroView::CmdSpaceCurve(CDC*) {}
