@@ -115,3 +115,31 @@ TEST_F(QuadraticApproxTest, DeltaOfTheQuadratic) {
 }
 
 } // namespace
+
+namespace {
+
+// The angle of the pencil's member z = x with a third plane or a line, in
+// degrees of 180/π.
+class PencilAngleTest : public ScratchPageTest {
+protected:
+    PencilAngleTest() : ScratchPageTest("pencil") {}
+    std::string Angle(const char* args, const char* label) {
+        std::ofstream("data/5.txt")
+            << "014P\n700DATA2(0,0,0,0,1,0,0,)\n700DATA2(1,0,0,0,1,0,0,)\n"
+            << "700PlanePencil(0.5,6,36,10,1,1,0,-1.5,1.5,-1.5,1.5,-2.5,2.5,1,1," << args << ")\n";
+        auto v = View("5");
+        TextRecorder log;
+        v->m_pTextSink = &log;
+        Draw(v.get());
+        Draw(v.get());
+        return log.After(label);
+    }
+};
+
+TEST_F(PencilAngleTest, PerpendicularPlanesAndAParallelLine) {
+    EXPECT_EQ(Angle("1,-1,0,0", u8"二平面夹角="), "90.000");       // normals (1,0,-1), (-1,0,-1)
+    EXPECT_EQ(Angle("2,0,1,0,0", u8"直线与平面夹角="), "0.000");   // (1,0,1) lies in z = x
+    EXPECT_EQ(Angle("2,0,-1,0,0", u8"直线与平面夹角="), "90.000"); // along the normal
+}
+
+} // namespace

@@ -104,4 +104,15 @@
     void DrawTaylorSolid2(CDC* pDC, int nButtons);
     void DrawQuadraticApprox(CDC* pDC);
 
+    // --- Plane patches and pencils of planes (planes3d.cpp) -------------------
+    void DrawPlane3(CDC* pDC, int bNormal, double px, double py, double pz, double ux, double uy, double uz, double vx, double vy, double vz, COLORREF crEdge, COLORREF crFill);
+    // Mode 0 the pencil, 1 with a third plane, 2 with a line.
+    void DrawPlanePencil(CDC* pDC, int mode);
+    void DrawPencilStrips(CDC* pDC, int mode, const double* member, const double* p1, const double* p2, double a, double b, double c, double g);
+    // The pencil's first plane and the member it last left in the upper
+    // plane.
+    double m_adPencilP1[3] = {};
+    double m_adPencilMember[3] = {};
+    BOOL m_bPencilHeld = FALSE;
+
 // clang-format on

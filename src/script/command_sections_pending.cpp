@@ -20,8 +20,6 @@ void CPemroView::CmdElectric(CDC*) {}
 void CPemroView::CmdPloygon(CDC*) {}
 void CPemroView::CmdField(CDC*) {}
 void CPemroView::CmdVibration(CDC*) {}
-void CPemroView::CmdPlane3(CDC*) {}
-void CPemroView::CmdPlanePencil(CDC*) {}
 void CPemroView::CmdDirectDerive(CDC*) {}
 void CPemroView::CmdCoordinateSystem(CDC*) {}
 void CPemroView::CmdWaterFlow(CDC*) {}
