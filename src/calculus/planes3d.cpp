@@ -115,7 +115,7 @@ void CPemroView::DrawPlanePencil(CDC* pDC, int mode) {
     m_nPixelSize = savedPixel;
     std::copy(p1, p1 + 3, up);
     std::copy(p2, p2 + 3, m_adCoefSurfG + 3);
-    DrawLabelValue3D(pDC, m_dXMin, m_dYMin, m_dZMax, "λ=", 3, m_dLambda, m_crCurveSetting);
+    DrawLabelValue3D(pDC, m_dXMin, m_dYMin, m_dZMax, Gbk(u8"λ="), 3, m_dLambda, m_crCurveSetting);
     std::copy(member, member + 3, up);
     std::copy(member, member + 3, m_adPencilMember);
     if (mode != 1 && mode != 2) return;
