@@ -3,6 +3,8 @@
 // of z = x^2 - y^2 has the slopes of a forward difference.
 #include "test_support.h"
 
+#include "calculus/math/plane_angles.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -140,6 +142,29 @@ TEST_F(PencilAngleTest, PerpendicularPlanesAndAParallelLine) {
     EXPECT_EQ(Angle("1,-1,0,0", u8"二平面夹角="), "90.000");       // normals (1,0,-1), (-1,0,-1)
     EXPECT_EQ(Angle("2,0,1,0,0", u8"直线与平面夹角="), "0.000");   // (1,0,1) lies in z = x
     EXPECT_EQ(Angle("2,0,-1,0,0", u8"直线与平面夹角="), "90.000"); // along the normal
+}
+
+} // namespace
+
+namespace {
+
+// Angles of a member z = d·x + e·y with a plane z = a·x + b·y or a line of
+// direction (1, a, b), against values from python3's math.acos.
+TEST(PencilAngles, DegreesOfWorkedCases) {
+    struct Case {
+        bool line;
+        double d, e, a, b, degrees;
+    };
+    const Case cases[] = {
+        {false, 1, 0, 0, 0, 45.0},  {false, 1, 1, -1, -1, 70.52877936550931},
+        {false, 1, 0, -1, 0, 90.0}, {true, 0, 0, 0, 0, 0.0},
+        {true, 0, 0, 0, 1, 45.0},   {true, 1, 0, 0, -1, 90.0},
+    };
+    for (const Case& c : cases) {
+        const calculus::PencilAngle r = c.line ? calculus::LinePlaneAngle(c.d, c.e, c.a, c.b)
+                                               : calculus::PlaneAngle(c.d, c.e, c.a, c.b);
+        EXPECT_NEAR(r.degrees, c.degrees, 1e-5) << c.d << ' ' << c.e << ' ' << c.a << ' ' << c.b;
+    }
 }
 
 } // namespace
