@@ -87,6 +87,34 @@
     void DrawFourier(CDC* pDC);
     void FourierButtons(CDC* pDC);
 
+    // --- Secants, tangents, tangent plane, contours (tangent3d.cpp) ------------
+    // Mode 0 plane curve, 1 space curve, 2 tangent plane, 3 level curve.
+    void DrawTangentLine2(CDC* pDC, int mode);
+    void DrawPlaneSecant(CDC* pDC);
+    void DrawSpaceSecant(CDC* pDC);
+    // The space curve of kind 0 {y = F(x), z = g(x)} or 1 {X(t), Y(t), g(t)}
+    // over [a, b] with its shadow on z = 0.
+    void TraceSpaceCurve(CDC* pDC, int kind);
+    void DrawTangentPlanePatch(CDC* pDC);
+    void DrawContourDemo(CDC* pDC);
+
+    // --- Taylor polynomials of two variables (taylor2.cpp) ---------------------
+    // nButtons 0 hides the Maclaurin/Taylor switch.
+    void DrawSeries2(CDC* pDC, int nButtons);
+    void DrawTaylorSolid2(CDC* pDC, int nButtons);
+    void DrawQuadraticApprox(CDC* pDC);
+
+    // --- Plane patches and pencils of planes (planes3d.cpp) -------------------
+    void DrawPlane3(CDC* pDC, int bNormal, double px, double py, double pz, double ux, double uy, double uz, double vx, double vy, double vz, COLORREF crEdge, COLORREF crFill);
+    // Mode 0 the pencil, 1 with a third plane, 2 with a line.
+    void DrawPlanePencil(CDC* pDC, int mode);
+    void DrawPencilStrips(CDC* pDC, int mode, const double* member, const double* p1, const double* p2, double a, double b, double c, double g);
+    // The pencil's first plane and the member it last left in the upper
+    // plane.
+    double m_adPencilP1[3] = {};
+    double m_adPencilMember[3] = {};
+    BOOL m_bPencilHeld = FALSE;
+
 // clang-format on
 // clang-format off
 

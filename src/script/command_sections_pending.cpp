@@ -5,13 +5,6 @@
 #include "view/view.h"
 
 // clang-format off
-void CPemroView::CmdTangentLine2(CDC*) {}
-void CPemroView::CmdTangentLine3(CDC*) {}
-void CPemroView::CmdTangentPlane(CDC*) {}
-void CPemroView::CmdContour(CDC*) {}
-void CPemroView::CmdSeries2(CDC*) {}
-void CPemroView::CmdPlane3(CDC*) {}
-void CPemroView::CmdPlanePencil(CDC*) {}
 void CPemroView::CmdDirectDerive(CDC*) {}
 void CPemroView::CmdCircularCone(CDC*) {}
 void CPemroView::CmdDirectLimit(CDC*) {}

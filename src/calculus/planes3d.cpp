@@ -1,0 +1,189 @@
+// A plane patch through a point, the pencil of planes through the line where
+// two planes meet, and the angle of its member with a third plane or a line.
+#include "view/view.h"
+
+#include "calculus/math/plane_angles.h"
+#include "platform/text_codec.h"
+#include "script/script_args.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kArgPlane3 = 7;
+constexpr int kArgPlanePencil = 12;
+constexpr double kMinSpan = 0.1;
+constexpr double kMinWeight = 0.01;
+constexpr double kStripFraction = 0.01;
+// The cell grid of the member: 0.01 world units, coarser on a wide box so a
+// pass stays bounded.
+constexpr double kCell = 0.01;
+constexpr int kMaxCellsPerSide = 200;
+constexpr double kAxisStep = 0.0001;
+constexpr double kAxisSegment = 0.001;
+constexpr int kMaxAxisSteps = 10000;
+constexpr int kQuadricForm = 1;
+
+} // namespace
+
+void CPemroView::CmdPlane3(CDC* pDC) {
+    if (!m_bPlaneCmdsEnabled || !m_bFigureVisible) return;
+    const int normal = ScriptInt(ReadScriptNumber(kArgPlane3));
+    double v[9];
+    for (double& x : v) x = ReadScriptNumber(m_nParsePos);
+    std::copy(v + 3, v + 6, m_adCommandPoint3D);
+    ReadScriptColors(TRUE, TRUE);
+    if (m_bLoadScriptSettings) m_nProjectionDisplay = 0;
+    if (m_bFullRepaint || HitTestGraphRegion(0))
+        DrawPlane3(pDC, normal, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], m_crPen,
+                   m_crFill);
+}
+
+void CPemroView::DrawPlane3(CDC* pDC, int bNormal, double px, double py, double pz, double ux,
+                            double uy, double uz, double vx, double vy, double vz, COLORREF crEdge,
+                            COLORREF crFill) {
+    if (!IsFigureBandVisible()) return;
+    const double n[3] = {uy * vz - uz * vy, uz * vx - ux * vz, ux * vy - uy * vx};
+    const double len = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+    if (!(len > kMinSpan)) return;
+    const auto edge = [&](double s1, double t1, double s2, double t2) {
+        DrawLine3D(pDC, px + s1 * ux + t1 * vx, py + s1 * uy + t1 * vy, pz + s1 * uz + t1 * vz,
+                   px + s2 * ux + t2 * vx, py + s2 * uy + t2 * vy, pz + s2 * uz + t2 * vz, crEdge);
+    };
+    edge(1, 1, 1, -1);
+    edge(1, 1, -1, 1);
+    edge(-1, -1, 1, -1);
+    edge(-1, -1, -1, 1);
+    // A patch that runs out of the figure has an open outline there: the
+    // fill stops at the figure's edge instead of flooding the page.
+    const CRect saved = pDC->GetClipRect();
+    const CPoint org = pDC->GetViewportOrg();
+    const CRect figure(m_nFigureLeft + org.x, m_nFigureTop + org.y, m_nFigureRight + org.x,
+                       m_nFigureBottom + org.y);
+    pDC->SetClipRect(figure.Intersect(saved));
+    FloodFillWorld3D(pDC, px, py, pz, crEdge, crFill);
+    pDC->SetClipRect(saved);
+    if (bNormal == 1)
+        DrawArrow3D(pDC, px, py, pz, px + n[0] / len, py + n[1] / len, pz + n[2] / len, 0, "", "",
+                    crEdge);
+}
+
+void CPemroView::CmdPlanePencil(CDC* pDC) {
+    ReadPlotSetup3D(kArgPlanePencil);
+    if (!m_bFigureVisible) return;
+    const int mode = ScriptInt(ReadScriptNumber(m_nParsePos));
+    if (mode >= 1)
+        for (int i = 0; i < 3; ++i) m_adCoefSurfF[i] = ReadScriptNumber(m_nParsePos);
+    if (mode >= 2) m_adCoefSurfG[0] = ReadScriptNumber(m_nParsePos);
+    if (m_bLoadScriptSettings) m_nProjectionDisplay = 0;
+    DrawPlanePencil(pDC, mode);
+}
+
+void CPemroView::DrawPlanePencil(CDC* pDC, int mode) {
+    const double a = m_adCoefSurfF[0], b = m_adCoefSurfF[1], c = m_adCoefSurfF[2];
+    const double g = m_adCoefSurfG[0];
+    const int savedPixel = m_nPixelSize;
+    m_bDrawInverted = 1;
+    m_nSurfaceUpper = m_nSurfaceLower = m_nPendingSurfaceUpper = m_nPendingSurfaceLower =
+        kQuadricForm;
+    for (int i = 0; i < 3; ++i) m_adCoefSurfF[i] = m_adCoefSurfG[i] = 0;
+    // The member left in the upper plane by the last pass is not a new P1:
+    // the pencil keeps its own plane so it stays put across passes.
+    double* up = m_adCoefSurfF + 3;
+    if (!(m_bPencilHeld && std::equal(up, up + 3, m_adPencilMember)))
+        std::copy(up, up + 3, m_adPencilP1);
+    m_bPencilHeld = TRUE;
+    const double* p1 = m_adPencilP1;
+    const double p2[3] = {m_adCoefSurfG[3], m_adCoefSurfG[4], m_adCoefSurfG[5]};
+    if (!IsFigureBandVisible()) return;
+    DrawSurfaceScene(pDC, 0, 0, 0, 0, 0, 0, 0, "x", "y", "z");
+    const int bx = m_nFigureRight, top = m_nFigureTop;
+    if (TextButton(pDC, bx, top, Gbk(u8"λ增")))
+        m_dSavedLambda += m_dParamStep, m_bLoadScriptSettings = 0;
+    if (TextButton(pDC, bx, top + 24, Gbk(u8"λ减")))
+        m_dSavedLambda -= m_dParamStep, m_bLoadScriptSettings = 0;
+    if (TextButton(pDC, bx, top + 48, Gbk(u8"方式1"))) m_nDemoOption2 = 1;
+    if (TextButton(pDC, bx, top + 72, Gbk(u8"方式2"))) m_nDemoOption2 = 0;
+    if (m_nDemoOption2 != 0) m_nDemoOption2 = 1;
+    const double w = m_dLambda + 1;
+    double member[3];
+    for (int i = 0; i < 3; ++i)
+        member[i] = std::fabs(w) >= kMinWeight ? (m_dLambda * p1[i] + p2[i]) / w : p1[i];
+    if (std::fabs(w) >= kMinWeight && HitTestGraphRegion(0))
+        DrawPencilStrips(pDC, mode, member, p1, p2, a, b, c, g);
+    m_nPixelSize = savedPixel;
+    std::copy(p1, p1 + 3, up);
+    std::copy(p2, p2 + 3, m_adCoefSurfG + 3);
+    DrawLabelValue3D(pDC, m_dXMin, m_dYMin, m_dZMax, Gbk(u8"λ="), 3, m_dLambda, m_crCurveSetting);
+    std::copy(member, member + 3, up);
+    std::copy(member, member + 3, m_adPencilMember);
+    if (mode != 1 && mode != 2) return;
+    const calculus::PencilAngle angle = mode == 1
+                                            ? calculus::PlaneAngle(member[0], member[1], a, b)
+                                            : calculus::LinePlaneAngle(member[0], member[1], a, b);
+    m_dDirM = angle.lengths;
+    m_dDemoParam = angle.cosine;
+    DrawLabelValue3D(pDC, m_dXMin, m_dYMin, m_dZMax - 0.1 * m_dZSpan,
+                     Gbk(mode == 1 ? u8"二平面夹角=" : u8"直线与平面夹角="), 3, angle.degrees,
+                     m_crCurveSetting);
+}
+
+void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, const double* p1,
+                                  const double* p2, double a, double b, double c, double g) {
+    const double x0 = m_adRegionRect[0], x1 = m_adRegionRect[1];
+    const double y0 = m_adRegionRect[2], y1 = m_adRegionRect[3];
+    const double strip = kStripFraction * m_dXSpan;
+    if (!(strip > 0) || !(x1 > x0) || !(y1 >= y0)) return;
+    const double cell =
+        std::max({kCell, (x1 - x0) / kMaxCellsPerSide, (y1 - y0) / kMaxCellsPerSide});
+    const double A = p1[0] * p2[1] - p2[0] * p1[1];
+    const double B = p2[1] * p1[2] - p1[1] * p2[2];
+    const double C = p2[0] * p1[2] - p1[0] * p2[2];
+    const auto axisX = [&](double z) { return ((p2[1] - p1[1]) * z - B) / A; };
+    const auto axisY = [&](double z) { return ((p1[0] - p2[0]) * z + C) / A; };
+    const double lower[3] = {mode == 0 ? member[0] : a, mode == 0 ? member[1] : b,
+                             mode == 0 ? member[2] : c};
+    for (double x = x0; x <= x1 - strip; x += strip) {
+        if (m_nDemoOption2 == 1)
+            DrawSurfaceScene(pDC, 1, 0, 0, x, x + strip, y0, y1, "x", "y", "z");
+        std::copy(member, member + 3, m_adCoefSurfF + 3);
+        std::copy(lower, lower + 3, m_adCoefSurfG + 3);
+        for (double xc = x; xc < x + strip; xc += cell) {
+            for (double y = y0; y <= y1; y += cell) {
+                const double zu = EvalSurfaceF(xc, y, kQuadricForm);
+                const double zu2 = EvalSurfaceF(xc, y + cell, kQuadricForm);
+                const double t = (1 - (zu - m_dZMin) / m_dZSpan) * m_nBrightness3D;
+                DrawLine3D(pDC, xc, y, zu, xc, y + cell, zu2, MakeRGB(255, t, t));
+                const double zl = EvalSurfaceG(xc, y, kQuadricForm);
+                if (mode == 2) {
+                    const double ly = a * xc + c, lz = b * xc + g;
+                    if (y <= ly && ly <= y + cell && lz >= zl)
+                        DrawLine3D(pDC, xc, ly, lz, xc + cell, a * (xc + cell) + c,
+                                   b * (xc + cell) + g, m_crFirstDerivative);
+                }
+                if (A != 0) {
+                    const int keep = m_nPixelSize;
+                    m_nPixelSize = 2;
+                    const double zHi = std::max(zu, zu2), dz = kAxisStep * m_dZSpan;
+                    int n = 0;
+                    for (double z = std::min(zu, zu2); z < zHi && n < kMaxAxisSteps; z += dz, ++n) {
+                        const double xa = axisX(z);
+                        if (!(x <= xa && xa < x + strip)) continue;
+                        const double z2 = z + kAxisSegment * m_dZSpan;
+                        DrawLine3D(pDC, xa, axisY(z), z, axisX(z2), axisY(z2), z2,
+                                   m_crCurveSetting);
+                    }
+                    m_nPixelSize = keep;
+                }
+                if (mode == 1) {
+                    const double zl2 = EvalSurfaceG(xc, y + cell, kQuadricForm);
+                    const double s = (zl - m_dZMin) / m_dZSpan * m_nBrightness3D;
+                    DrawLine3D(pDC, xc, y, zl, xc, y + cell, zl2, MakeRGB(s, s, 255));
+                }
+            }
+        }
+        std::copy(p1, p1 + 3, m_adCoefSurfF + 3);
+        std::copy(p2, p2 + 3, m_adCoefSurfG + 3);
+    }
+}

@@ -1,0 +1,371 @@
+// Secants turning into tangents of plane and space curves, the tangent plane
+// of a surface at a picked point, and level curves with the gradient.
+#include "view/view.h"
+
+#include "platform/text_codec.h"
+#include "script/script_args.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The tangent is drawn as a secant over a step this much shorter.
+constexpr double kTangentFactor = 0.0001;
+constexpr double kStepRatio = 1.2;
+// A step that multiplies without end would only push N off the figure.
+constexpr double kMaxPlaneStep = 1e6;
+constexpr double kMinPlaneStep = 1e-12;
+constexpr double kMinSpaceStep = 0.00001;
+constexpr double kMaxSpaceStepX = 0.5;
+constexpr double kMaxSpaceStepT = 0.2;
+constexpr double kNoRoot = 1000000;
+constexpr long kMaxScanSteps = 2000000;
+constexpr int kImplicitFollowSteps = 10000;
+constexpr int kQuadricForm = 1;
+// Rays and stations of the tangent-plane patch.
+constexpr double kRayStep = 0.2;
+constexpr double kRayEnd = 3.1416;
+constexpr double kStationStep = 0.01;
+constexpr double kPatchRadius = 0.3;
+constexpr double kSubStep = 0.001;
+constexpr int kMaxFieldArrows = 400;
+constexpr int kMaxCurvePoints = 4000;
+
+constexpr int kArgTangentLine2 = 13;
+constexpr int kArgTangentLine3 = 13;
+constexpr int kArgTangentPlane = 13;
+constexpr int kArgContour = 8;
+
+struct Button {
+    const char* label;
+    int dx;
+};
+
+double SecantFactor(double variant) {
+    return variant == 1 ? kTangentFactor : 1.0;
+}
+
+} // namespace
+
+void CPemroView::DrawTangentLine2(CDC* pDC, int mode) {
+    switch (mode) {
+    case 0:
+        DrawPlaneSecant(pDC);
+        break;
+    case 1:
+        DrawSpaceSecant(pDC);
+        break;
+    case 2:
+        DrawTangentPlanePatch(pDC);
+        break;
+    case 3:
+        DrawContourDemo(pDC);
+        break;
+    default:
+        break;
+    }
+}
+
+void CPemroView::DrawPlaneSecant(CDC* pDC) {
+    if (!(m_dXMin <= m_dX0 && m_dX0 <= m_dXMax)) {
+        DrawStringWorld(pDC, m_dXMin + 0.3 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan,
+                        Gbk(u8"曲线上选点"), m_crFirstDerivative);
+        m_dX0 = m_dCursorX;
+    }
+    if (m_nDemoOption < 0) {
+        const int y = m_nPlotTop + 2;
+        if (TextButton(pDC, m_nPlotLeft + 10, y, Gbk(u8"切线"))) m_dDemoVariant = 1;
+        if (TextButton(pDC, m_nPlotLeft + 80, y, Gbk(u8"割线"))) m_dDemoVariant = 0;
+        if (m_dDemoVariant == 0) {
+            if (TextButton(pDC, m_nPlotLeft + 150, y, Gbk(u8"N趋于M"))) m_dStepH /= kStepRatio;
+            if (TextButton(pDC, m_nPlotLeft + 220, y, Gbk(u8"N离开M"))) m_dStepH *= kStepRatio;
+        }
+    }
+    m_dStepH = std::clamp(std::isfinite(m_dStepH) ? m_dStepH : 1.0, -kMaxPlaneStep, kMaxPlaneStep);
+    double x0 = m_dX0, y0 = EvalF(x0, m_nFuncF);
+    const double delta = SecantFactor(m_dDemoVariant) * m_dStepH * m_dXSpan;
+    if (std::fabs(delta) < kMinPlaneStep) return;
+    double s = NAN;
+    if (m_nPlotMode == 0) {
+        s = (EvalCurveY(x0 + delta, m_nFuncF) - y0) / delta;
+    } else if (m_nPlotMode == 1) {
+        const double step = 0.0001 * m_dXSpan;
+        const auto nearest = [&](double from, double target) {
+            double best = 0, value = m_dXSpan * m_dXSpan;
+            long n = 0;
+            for (double t = from; t < m_dIntervalB && n < kMaxScanSteps; t += step, ++n) {
+                const double d = EvalParamX(t, m_nFuncF) - target;
+                if (d * d < value) value = d * d, best = t;
+            }
+            return best;
+        };
+        if (!(step > 0)) return;
+        const double t = nearest(m_dIntervalA, x0);
+        m_dX0 = x0 = EvalParamX(t, m_nFuncF);
+        y0 = EvalParamY(t, m_nFuncF);
+        const double t2 = nearest(t, x0 + delta);
+        s = (EvalParamY(t2, m_nFuncF) - y0) / (EvalParamX(t2, m_nFuncF) - x0);
+    } else if (m_nPlotMode == 2) {
+        m_nRegionType = 3;
+        y0 = m_dBreakF1 = SolveImplicitY(x0, m_dCursorY, m_nFuncF);
+        if (y0 == kNoRoot) {
+            DrawString(pDC, m_nPlotRight - 8 * (m_nFontStep + m_nBaseCharHeight), m_nPlotTop,
+                       Gbk(u8"重选点"), m_crCurveSetting);
+            return;
+        }
+        double y = y0;
+        for (int i = 1; i <= kImplicitFollowSteps; ++i)
+            y = SolveImplicitY(x0 + delta * i / kImplicitFollowSteps, y, m_nFuncF);
+        s = (y - y0) / delta;
+        m_nRegionType = 0;
+    }
+    if (!std::isfinite(s) || !std::isfinite(y0)) return;
+    const auto end = [&](double x) {
+        const double v = y0 + s * (x - x0);
+        if (v >= m_dYMax && s != 0) return x0 + (m_dYMax - y0) / s;
+        if (v <= m_dYMin && s != 0) return x0 + (m_dYMin - y0) / s;
+        return x;
+    };
+    const double xl = end(m_dIntervalA), xr = end(m_dIntervalB);
+    DrawLineWorld(pDC, x0, y0, xl, y0 + s * (xl - x0), m_crFirstDerivative);
+    DrawLineWorld(pDC, x0, y0, xr, y0 + s * (xr - x0), m_crFirstDerivative);
+    const double xn = x0 + delta, yn = y0 + s * delta;
+    DrawDotWorld(pDC, x0, y0, 3, 3, m_crFirstDerivative, m_crFirstDerivative);
+    DrawDotWorld(pDC, xn, yn, 3, 3, m_crFirstDerivative, m_crFirstDerivative);
+    DrawStringWorld(pDC, x0, y0, "M", m_crFirstDerivative);
+    DrawStringWorld(pDC, xn, yn, "N", m_crFirstDerivative);
+}
+
+void CPemroView::DrawSpaceSecant(CDC* pDC) {
+    const bool outside =
+        !(m_dXMin <= m_dX0 && m_dX0 <= m_dXMax) || !(m_dYMin <= m_dY0 && m_dY0 <= m_dYMax);
+    if (outside)
+        DrawText3D(pDC, m_dXMin + 0.3 * m_dXSpan, m_dYMin + m_dParamStep * m_dYSpan,
+                   m_dZMin + 0.1 * m_dZSpan, Gbk(u8"投影线上选点"), m_crCurveSetting);
+    static const char* const kLabels[] = {u8"参数x", u8"参数t", u8"割线",
+                                          u8"切线",  u8"趋于M", u8"离开M"};
+    for (int i = 0; i < 6; ++i) {
+        if (i >= 4 && m_dDemoVariant != 0) break;
+        if (!TextButton(pDC, m_nFigureRight, m_nFigureTop + 24 * i, Gbk(kLabels[i]))) continue;
+        if (i < 2)
+            m_dDemoParam = i;
+        else if (i < 4)
+            m_dDemoVariant = i - 2;
+        else
+            m_dStepH = i == 4 ? m_dStepH / kStepRatio : m_dStepH * kStepRatio;
+    }
+    int kind = static_cast<int>(m_dDemoParam);
+    if (kind != 1) kind = 0;
+    if (outside) m_dX0 = m_dCursorX, m_dY0 = m_dCursorY;
+    TraceSpaceCurve(pDC, kind);
+    const double phi = SecantFactor(m_dDemoVariant);
+    if (!std::isfinite(m_dStepH)) m_dStepH = kMinSpaceStep;
+    if (kind == 0) {
+        m_dStepH = std::clamp(m_dStepH, kMinSpaceStep, kMaxSpaceStepX);
+        const double step = 0.001 * m_dXSpan;
+        if (!(step > 0)) return;
+        double best = m_dIntervalA, value = INFINITY;
+        long n = 0;
+        for (double x = m_dIntervalA; x < m_dIntervalB && n < kMaxScanSteps; x += step, ++n) {
+            const double dy = m_dY0 - EvalF(x, m_nFuncF), dx = m_dX0 - x;
+            if (dy * dy + dx * dx < value) value = dy * dy + dx * dx, best = x;
+        }
+        m_dX0 = best, m_dY0 = EvalF(best, m_nFuncF), m_dZ0 = EvalCatalogueB(best, m_nFuncLower);
+        const double x1 = m_dX0 + phi * m_dStepH * m_dXSpan;
+        if (x1 == m_dX0) return;
+        const double y1 = EvalF(x1, m_nFuncF), z1 = EvalCatalogueB(x1, m_nFuncLower);
+        const double sy = (y1 - m_dY0) / (x1 - m_dX0), sz = (z1 - m_dZ0) / (x1 - m_dX0);
+        const double q = m_dXSpan / 4;
+        DrawLine3D(pDC, m_dX0, m_dY0, m_dZ0, m_dX0 - q, m_dY0 - q * sy, m_dZ0 - q * sz,
+                   m_crSecondDerivative);
+        DrawLine3D(pDC, m_dX0, m_dY0, m_dZ0, m_dX0 + q, m_dY0 + q * sy, m_dZ0 + q * sz,
+                   m_crSecondDerivative);
+        DrawDotProjected(pDC, m_dX0, m_dY0, m_dZ0, 2, 2, m_crCurveSetting, m_crCurveSetting);
+        DrawDotProjected(pDC, x1, y1, z1, 2, 2, m_crCurveSetting, m_crCurveSetting);
+        return;
+    }
+    const auto X = [&](double t) { return EvalParamX(t, m_nFuncF); };
+    const auto Y = [&](double t) { return EvalParamY(t, m_nFuncF); };
+    const auto Z = [&](double t) { return EvalCatalogueB(t, m_nFuncLower); };
+    // Scanned at a fixed fine step, bounded so a long interval stays quick.
+    const double span = m_dIntervalB - m_dIntervalA;
+    const double step = std::max(0.00001, span / kMaxScanSteps);
+    double value = 100;
+    long n = 0;
+    for (double t = m_dIntervalA; t < m_dIntervalB && n < kMaxScanSteps; t += step, ++n) {
+        const double dx = X(t) - m_dX0, dy = Y(t) - m_dY0;
+        if (dx * dx + dy * dy < value) value = dx * dx + dy * dy, m_dFoundX = t;
+    }
+    const double t = m_dFoundX;
+    m_dX0 = X(t), m_dY0 = Y(t), m_dZ0 = Z(t);
+    m_dStepH = std::clamp(m_dStepH, kMinSpaceStep, kMaxSpaceStepT);
+    if (!(m_dYMin < m_dY0 && m_dY0 < m_dYMax && m_dZMin < m_dZ0 && m_dZ0 < m_dZMax)) return;
+    const double h = m_dStepH;
+    const double d[3] = {phi * (X(t + h) - m_dX0), phi * (Y(t + h) - m_dY0),
+                         phi * (Z(t + h) - m_dZ0)};
+    const double m[3] = {m_dX0, m_dY0, m_dZ0};
+    const double lo[3] = {m_dXMin, m_dYMin, m_dZMin}, hi[3] = {m_dXMax, m_dYMax, m_dZMax};
+    // Where the line leaves the open box, computed rather than walked.
+    double sPlus = INFINITY, sMinus = INFINITY;
+    for (int i = 0; i < 3; ++i) {
+        if (d[i] > 0) {
+            sPlus = std::min(sPlus, (hi[i] - m[i]) / d[i]);
+            sMinus = std::min(sMinus, (m[i] - lo[i]) / d[i]);
+        } else if (d[i] < 0) {
+            sPlus = std::min(sPlus, (lo[i] - m[i]) / d[i]);
+            sMinus = std::min(sMinus, (m[i] - hi[i]) / d[i]);
+        }
+    }
+    if (!std::isfinite(sPlus) || !std::isfinite(sMinus)) return;
+    DrawLine3D(pDC, m[0] - sMinus * d[0], m[1] - sMinus * d[1], m[2] - sMinus * d[2],
+               m[0] + sPlus * d[0], m[1] + sPlus * d[1], m[2] + sPlus * d[2], m_crSecondDerivative);
+    DrawDotProjected(pDC, m[0], m[1], m[2], 2, 2, m_crCurveSetting, m_crCurveSetting);
+    DrawDotProjected(pDC, m[0] + d[0], m[1] + d[1], m[2] + d[2], 2, 2, m_crCurveSetting,
+                     m_crCurveSetting);
+}
+
+void CPemroView::TraceSpaceCurve(CDC* pDC, int kind) {
+    const double span = m_dIntervalB - m_dIntervalA;
+    if (!(span > 0) || !std::isfinite(span)) return;
+    double px = NAN, py = NAN, pz = NAN;
+    for (int i = 0; i <= kMaxCurvePoints; ++i) {
+        const double u = m_dIntervalA + span * i / kMaxCurvePoints;
+        const double x = kind == 0 ? u : EvalParamX(u, m_nFuncF);
+        const double y = kind == 0 ? EvalF(u, m_nFuncF) : EvalParamY(u, m_nFuncF);
+        const double z = EvalCatalogueB(u, m_nFuncLower);
+        const bool inside = m_dXMin <= x && x <= m_dXMax && m_dYMin <= y && y <= m_dYMax &&
+                            m_dZMin <= z && z <= m_dZMax;
+        if (!inside) {
+            px = NAN;
+            continue;
+        }
+        if (std::isfinite(px)) {
+            DrawLine3D(pDC, px, py, pz, x, y, z, m_crCurveSetting);
+            DrawLine3D(pDC, px, py, 0, x, y, 0, m_crDefaultPen);
+        }
+        px = x, py = y, pz = z;
+    }
+}
+
+void CPemroView::DrawTangentPlanePatch(CDC* pDC) {
+    double saved[6];
+    std::copy(m_adCoefSurfF, m_adCoefSurfF + 6, saved);
+    m_nOdeMethodFamily = -1;
+    m_nSideSurfaces = 0;
+    m_nPlotMode = 0;
+    m_bCutZc = 0;
+    m_nPendingPlotMode = 0;
+    for (int i = 0; i < 5; ++i) m_adCoefSurfG[i] = 0;
+    m_adCoefSurfG[5] = m_dZMin;
+    m_nSurfaceLower = kQuadricForm;
+    DrawSurfaceScene(pDC, 0, 0, 0, m_dXMin, m_dXMax, m_dYMin, m_dYMax, "x", "y", "z");
+    const double x0 = m_dX0 = m_dCursorX, y0 = m_dY0 = m_dCursorY;
+    if (HitTestGraphRegion(1)) {
+        DrawText3D(pDC, m_dXMin, m_dYMin + 0.05 * m_dYSpan, m_dZMax - 0.05 * m_dZSpan,
+                   Gbk(u8"底面上选点"), m_crCurveSetting);
+        const auto f = [&](double x, double y) { return EvalSurfaceF(x, y, m_nSurfaceUpper); };
+        const auto g = [&](double x, double y) { return EvalSurfaceG(x, y, kQuadricForm); };
+        const double z0 = m_dZ0 = f(x0, y0);
+        const double fx = (f(x0 + 0.0001, y0) - z0) * 10000;
+        const double fy = (f(x0, y0 + 0.0001) - z0) * 10000;
+        m_adCoefSurfG[3] = fx, m_adCoefSurfG[4] = fy, m_adCoefSurfG[5] = z0 - fx * x0 - fy * y0;
+        m_nSideSurfaces = 1;
+        const auto ray = [&](double theta) {
+            const double c = std::cos(theta) * m_dXSpan, s = std::sin(theta) * m_dYSpan;
+            for (int k = 0; k < 30; ++k) {
+                const double rho = k * kStationStep;
+                double x = x0 + rho * c, y = y0 + rho * s;
+                DrawLine3D(pDC, x, y, f(x, y), x, y, g(x, y), m_crDefaultPen);
+                for (int j = 0; j < 10; ++j) {
+                    const double sigma = rho + j * kSubStep;
+                    const double nx = x0 + sigma * c, ny = y0 + sigma * s;
+                    DrawLine3D(pDC, x, y, f(x, y), nx, ny, f(nx, ny), m_crCurveSetting);
+                    DrawLine3D(pDC, x, y, g(x, y), nx, ny, g(nx, ny), m_crDefaultFill);
+                    x = nx, y = ny;
+                }
+            }
+        };
+        for (int k = 0; k < 16; ++k) ray(-kRayEnd + kRayStep * k);
+        for (int k = 0; k < 16; ++k) ray(kRayEnd - kRayStep * k);
+        DrawDotProjected(pDC, x0, y0, z0, 3, 3, m_crFirstDerivative, m_crFirstDerivative);
+        DrawArrow3D(pDC, x0, y0, z0, x0 - 0.2 * fx * m_dZSpan, y0 - 0.2 * fy * m_dZSpan,
+                    z0 + 0.2 * m_dZSpan, 1, "", "n", RGB(0, 0, 255));
+    }
+    std::copy(saved, saved + 6, m_adCoefSurfF);
+}
+
+void CPemroView::DrawContourDemo(CDC* pDC) {
+    m_bCutZc = m_dDemoVariant == 2 ? 0 : 2;
+    const double floor[6] = {0, 0, 0, 0, 0, m_dZMin - 1};
+    double upper[6];
+    std::copy(m_adCoefSurfF, m_adCoefSurfF + 6, upper);
+    SetSettingBlock(m_nSurfaceUpper, kQuadricForm, upper, floor);
+    DrawSurfaceScene(pDC, 0, 0, 0, m_dXMin, m_dXMax, m_dYMin, m_dYMax, "x", "y", "z");
+    static const Button kButtons[] = {{u8"等高线", 0}, {u8"等高线与梯度", 60}, {u8"梯度场", 180}};
+    for (int i = 0; i < 3; ++i)
+        if (TextButton(pDC, m_nFigureRight - m_nProjScaleY + kButtons[i].dx, m_nFigureTop + 2,
+                       Gbk(kButtons[i].label)))
+            m_dDemoVariant = i;
+    if (m_dDemoVariant == 0) return;
+    if (m_dDemoVariant == 1) {
+        DrawSurfaceNormal(pDC, -0.5, 3, m_dCursorX, m_dCursorY, m_nSurfaceUpper, "", "",
+                          m_crCurveSetting);
+        DrawText3D(pDC, m_dXMin, m_dYMin + m_dParamStep * m_dYSpan, m_dZMax - 0.1 * m_dZSpan,
+                   Gbk(u8"在等高线上选点"), m_crCurveSetting);
+        return;
+    }
+    if (m_nMeshDivX <= 0 || m_nMeshDivY <= 0) return;
+    const double sx = 4 * m_dXSpan / m_nMeshDivX, sy = 4 * m_dYSpan / m_nMeshDivY;
+    if (!(sx > 0) || !(sy > 0)) return;
+    const double cx = m_dXSpan / m_nMeshDivX, cy = m_dYSpan / m_nMeshDivY;
+    const double length = -6 * std::sqrt(cx * cx + cy * cy);
+    int n = 0;
+    for (double x = m_adRegionRect[0]; x < m_adRegionRect[1]; x += sx)
+        for (double y = m_adRegionRect[2]; y < m_adRegionRect[3] && n < kMaxFieldArrows;
+             y += sy, ++n)
+            DrawSurfaceNormal(pDC, length, 4, x, y, m_nSurfaceUpper, "", "", m_crCurveSetting);
+}
+
+void CPemroView::CmdTangentLine2(CDC* pDC) {
+    ReadPlotSetup(kArgTangentLine2);
+    if (!m_bFigureVisible) return;
+    // The plot set-up's two optional integers stand in for x0 and the
+    // choice when they closed the list.
+    double x0 = m_nPlotOption1;
+    int choice = m_nPlotOption2;
+    if (IsArgListOpen()) {
+        x0 = ReadScriptNumber(m_nParsePos);
+        choice = ScriptInt(ReadScriptNumber(m_nParsePos));
+    }
+    if (m_bLoadScriptSettings) m_dX0 = x0;
+    m_nDemoOption = choice;
+    if (m_nDemoOption >= 0) m_dDemoVariant = m_nDemoOption;
+    DrawFunctionGraph(pDC, 0, 0, m_dIntervalA, m_dIntervalB, "x", "y");
+    DrawTangentLine2(pDC, 0);
+}
+
+void CPemroView::CmdTangentLine3(CDC* pDC) {
+    ReadPlotSetup3D(kArgTangentLine3);
+    if (!m_bFigureVisible) return;
+    const double x0 = ReadScriptNumber(m_nParsePos);
+    const double y0 = ReadScriptNumber(m_nParsePos);
+    if (m_bLoadScriptSettings) m_dX0 = x0, m_dY0 = y0;
+    DrawSurfaceScene(pDC, 0, 0, 0, 0, 0, 0, 0, "x", "y", "z");
+    if (m_bLoadScriptSettings && IsArgListOpen()) {
+        m_dIntervalA = ReadScriptNumber(m_nParsePos);
+        if (IsArgListOpen()) m_dIntervalB = ReadScriptNumber(m_nParsePos);
+    }
+    SaveRestoreDisplaySettings(m_bLoadScriptSettings);
+    DrawTangentLine2(pDC, 1);
+}
+
+void CPemroView::CmdTangentPlane(CDC* pDC) {
+    ReadPlotSetup3D(kArgTangentPlane);
+    if (m_bFigureVisible) DrawTangentLine2(pDC, 2);
+}
+
+void CPemroView::CmdContour(CDC* pDC) {
+    ReadPlotSetup3D(kArgContour);
+    if (m_bFigureVisible) DrawTangentLine2(pDC, 3);
+}
