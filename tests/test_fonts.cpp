@@ -96,3 +96,37 @@ TEST(Fonts, InterfaceInSimplifiedChinese) {
 }
 
 } // namespace
+
+namespace {
+
+// Inked pixels of a title drawn in 黑体 at a cell height, bold or not.
+int TitleInk(int height, bool bold) {
+    LOGFONT lf;
+    lf.lfHeight = height;
+    lf.lfWidth = height / 2;
+    lf.lfWeight = bold ? 1000 : 400;
+    lf.SetFaceName(Gbk(u8"黑体").c_str());
+    QImage img(6 * height, 2 * height, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    CDC dc(&img);
+    dc.SelectObject(lf);
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(height / 2, height / 2, Gbk(u8"欢迎使用").c_str());
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) n += img.pixel(x, y) != qRgb(255, 255, 255);
+    return n;
+}
+
+} // namespace
+
+// A page title stays bold when a wider window makes it large: bold adds as
+// much ink, relative to regular text, at large sizes as at small ones.
+TEST(Fonts, BoldTitleKeepsItsWeightWhenLarge) {
+    const double small = double(TitleInk(48, true)) / TitleInk(48, false);
+    ASSERT_GT(small, 1.15);
+    for (int height : {80, 120, 200}) {
+        const double large = double(TitleInk(height, true)) / TitleInk(height, false);
+        EXPECT_NEAR(large, small, 0.2 * (small - 1)) << "height " << height;
+    }
+}

@@ -4,6 +4,7 @@
 #include "platform/text_codec.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QHash>
 #include <QStringList>
 
@@ -229,6 +230,16 @@ QFont FontFromLogFont(const LOGFONT& lf) {
         f.setFamilies(families);
     }
     return f;
+}
+
+bool NeedsOutlineBold(const QFont& f) {
+    // Qt's raster engine caches glyphs up to this pixel size.
+    constexpr int kLargestCachedGlyph = 64;
+    if (!f.bold() || f.pixelSize() <= kLargestCachedGlyph) return false;
+    const QString family = QFontInfo(f).family();
+    for (const QString& style : QFontDatabase::styles(family))
+        if (QFontDatabase::weight(family, style) >= QFont::DemiBold) return false;
+    return true;
 }
 
 const DcFont& CachedFont(const LOGFONT& lf) {

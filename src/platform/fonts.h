@@ -34,14 +34,20 @@ QFont InterfaceFont(const QFont& base);
 // The escapement is not part of the font: TextOut rotates the text.
 QFont FontFromLogFont(const LOGFONT& lf);
 
+// Whether drawing `f` must embolden it by hand: Qt draws glyphs above a size
+// as outlines, which lose the emboldening of a face without a bold design.
+bool NeedsOutlineBold(const QFont& f);
+
 // A font ready for drawing with its metrics.
 struct DcFont {
     QFont font;
     QFontMetrics metrics;
     int nAscent;
     int nDescent;
+    bool bOutlineBold;
     explicit DcFont(const QFont& f)
-        : font(f), metrics(f), nAscent(metrics.ascent()), nDescent(metrics.descent()) {}
+        : font(f), metrics(f), nAscent(metrics.ascent()), nDescent(metrics.descent()),
+          bOutlineBold(NeedsOutlineBold(f)) {}
 };
 
 // The font for a LOGFONT from a small cache (text is often drawn character by
