@@ -25,9 +25,7 @@ void CPemroView::SetMatrixWindow(CDC* pDC) {
 }
 
 BOOL CPemroView::ReadMatrixFrame(int firstArg) {
-    ReadFrameRect(firstArg);
-    LayoutGraphWindow(m_adFrameArgs[3], ScriptInt(m_adFrameArgs[0]), ScriptInt(m_adFrameArgs[1]),
-                      m_adFrameArgs[2]);
+    ReadAndLayoutFrame(firstArg);
     return m_bFigureVisible;
 }
 

@@ -41,9 +41,7 @@ constexpr OdeMethodChoice kOdeMethods[] = {
 // --- Matrix commands -----------------------------------------------------------------
 
 void CPemroView::CmdGauss(CDC* pDC) {
-    ReadFrameRect(kFirstArgGauss);
-    LayoutGraphWindow(m_adFrameArgs[3], ScriptInt(m_adFrameArgs[0]), ScriptInt(m_adFrameArgs[1]),
-                      m_adFrameArgs[2]);
+    ReadAndLayoutFrame(kFirstArgGauss);
     if (!m_bFigureVisible) return;
     m_nCountN = ScriptInt(ReadScriptNumber(m_nParsePos));
     m_nCountM = ScriptInt(ReadScriptNumber(m_nParsePos));
@@ -54,9 +52,7 @@ void CPemroView::CmdGauss(CDC* pDC) {
 }
 
 void CPemroView::CmdLU(CDC* pDC) {
-    ReadFrameRect(kFirstArgLU);
-    LayoutGraphWindow(m_adFrameArgs[3], ScriptInt(m_adFrameArgs[0]), ScriptInt(m_adFrameArgs[1]),
-                      m_adFrameArgs[2]);
+    ReadAndLayoutFrame(kFirstArgLU);
     if (!m_bFigureVisible) return;
     m_nCountN = ScriptInt(ReadScriptNumber(m_nParsePos));
     if (IsArgListOpen()) m_nPlotMode = ScriptInt(ReadScriptNumber(m_nParsePos));
@@ -66,9 +62,7 @@ void CPemroView::CmdLU(CDC* pDC) {
 }
 
 void CPemroView::CmdMatrixtransform(CDC* pDC) {
-    ReadFrameRect(kFirstArgMatrixtransform);
-    LayoutGraphWindow(m_adFrameArgs[3], ScriptInt(m_adFrameArgs[0]), ScriptInt(m_adFrameArgs[1]),
-                      m_adFrameArgs[2]);
+    ReadAndLayoutFrame(kFirstArgMatrixtransform);
     if (!m_bFigureVisible) return;
     m_nCountN = ScriptInt(ReadScriptNumber(m_nParsePos));
     m_nCountM = ScriptInt(ReadScriptNumber(m_nParsePos));
@@ -85,9 +79,7 @@ void CPemroView::CmdMatrixtransform(CDC* pDC) {
 }
 
 void CPemroView::CmdDet(CDC* pDC) {
-    ReadFrameRect(kFirstArgDet);
-    LayoutGraphWindow(m_adFrameArgs[3], ScriptInt(m_adFrameArgs[0]), ScriptInt(m_adFrameArgs[1]),
-                      m_adFrameArgs[2]);
+    ReadAndLayoutFrame(kFirstArgDet);
     if (!m_bFigureVisible) return;
     m_nCountN = ScriptInt(ReadScriptNumber(m_nParsePos));
     SaveRestoreDisplaySettings(m_bLoadScriptSettings);

@@ -12,9 +12,7 @@ constexpr int kPlotModeYRegion = 4;
 } // namespace
 
 bool CPemroView::ReadFigureFrameAndFunctions(int nPos) {
-    ReadFrameRect(nPos);
-    LayoutGraphWindow(m_adFrameArgs[3], ScriptInt(m_adFrameArgs[0]), ScriptInt(m_adFrameArgs[1]),
-                      m_adFrameArgs[2]);
+    ReadAndLayoutFrame(nPos);
     // A figure that is not placed reads nothing more of its line.
     if (!m_bFigureVisible) return false;
 

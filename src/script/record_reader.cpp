@@ -127,6 +127,12 @@ void CPemroView::ReadFrameRect(int nPos) {
     m_adFrameArgs[2] = ReadScriptNumber(m_nParsePos);
 }
 
+void CPemroView::ReadAndLayoutFrame(int nPos) {
+    ReadFrameRect(nPos);
+    LayoutGraphWindow(m_adFrameArgs[3], ScriptInt(m_adFrameArgs[0]), ScriptInt(m_adFrameArgs[1]),
+                      m_adFrameArgs[2]);
+}
+
 int CPemroView::ReadCoefficientList(double* pTarget) {
     // The list is written with a separator before its ')'; one closed directly
     // by ')' stops there too rather than reading on past the bracket.

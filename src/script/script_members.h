@@ -29,6 +29,8 @@
     void ReadScriptColors(BOOL bPen, BOOL bFill);
     int ReadScriptNumberList(int nWhich);
     void ReadFrameRect(int nPos);
+    // The four frame numbers, then the figure laid out from them.
+    void ReadAndLayoutFrame(int nPos);
     int ReadCoefficientList(double* pTarget); // DATA1/DATA2 lists, at most 20
     // --- Figure set-ups (script/plot_setup.cpp) -------------------------------
     // Frame, placement and the f and g indexes; false when not placed.

@@ -18,9 +18,7 @@ constexpr double kAxesOnlyRange = 0.0001;
 } // namespace
 
 void CPemroView::CmdDisDistribution(CDC* pDC) {
-    ReadFrameRect(kFirstArgDisDistribution);
-    LayoutGraphWindow(m_adFrameArgs[3], ScriptInt(m_adFrameArgs[0]), ScriptInt(m_adFrameArgs[1]),
-                      m_adFrameArgs[2]);
+    ReadAndLayoutFrame(kFirstArgDisDistribution);
     if (!m_bFigureVisible) return;
     m_dProbP = m_dLambda = ReadScriptNumber(m_nParsePos);
     m_nCountN = ScriptInt(ReadScriptNumber(m_nParsePos));
