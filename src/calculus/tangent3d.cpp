@@ -27,7 +27,6 @@ constexpr int kQuadricForm = 1;
 constexpr double kRayStep = 0.2;
 constexpr double kRayEnd = 3.1416;
 constexpr double kStationStep = 0.01;
-constexpr double kPatchRadius = 0.3;
 constexpr double kSubStep = 0.001;
 constexpr int kMaxFieldArrows = 400;
 constexpr int kMaxCurvePoints = 4000;
