@@ -660,6 +660,26 @@ TEST_F(FuzzPageTest, RandomScriptsReturnFromEveryPass) {
     }
 }
 
+// Inputs the page fuzzer found slow or broken, each through the passes a
+// user causes.
+TEST_F(FuzzPageTest, InputsTheFuzzerFoundStayQuick) {
+    const char* const kFound[] = {
+        // A pencil of planes in a box with no height: the axis walk had no step.
+        "014x\n700DATA2(0,0,0,0,1,0,0,)\n700DATA2(1,0,0,0,0,1,0,)\n"
+        "700PlanePencil(0.5,6,36,10,1,1,0,-1.5,1.5,-1.5,1.,0,0,1,0,1)\n",
+    };
+    int page = 0;
+    for (const char* script : kFound) {
+        Rng r{uint64_t(page)};
+        const std::string code = "found" + std::to_string(page++);
+        Write("data/" + code + ".txt", script);
+        auto v = std::make_unique<CPemroView>();
+        v->ResetTopic(-1);
+        v->m_strTopicCode = code;
+        Exercise(v.get(), r, "found input " + code, 100);
+    }
+}
+
 // Every keyword on one page, all drawing into the same figure, with the
 // argument lists that break number readers: a placed figure (or none) with
 // sensible, zero, crossed or missing ranges, followed by fields that are

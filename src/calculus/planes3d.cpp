@@ -162,7 +162,8 @@ void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, cons
                         DrawLine3D(pDC, xc, ly, lz, xc + cell, a * (xc + cell) + c,
                                    b * (xc + cell) + g, m_crFirstDerivative);
                 }
-                if (A != 0) {
+                // A flat z range gives no step: the axis walk would spin to its cap in every cell.
+                if (A != 0 && kAxisStep * m_dZSpan > 0) {
                     const int keep = m_nPixelSize;
                     m_nPixelSize = 2;
                     const double zHi = std::max(zu, zu2), dz = kAxisStep * m_dZSpan;
