@@ -195,4 +195,24 @@
     int LeastSquarePoints(int count);
     void LeastSquareButtons(CDC* pDC, int model, int count, int N);
 
+    // --- A right circular cone (cone3d.cpp) ------------------------------------------
+    void DrawCircularCone(CDC* pDC, double a1, double a2, double a3, double b1, double b2, double b3, double r, COLORREF pen, COLORREF fill);
+
+    // --- A ball on a surface (ball_surface.cpp) --------------------------------------
+    void DrawSphereSurfMove(CDC* pDC);
+    // One Runge-Kutta step of the ball on the surface m_nSurfaceUpper; the
+    // state after it goes to m_adStepResult[0..3] = x, y, u, v.
+    void StepBallOnSurface(double x, double y, double u, double v, double k);
+    // Partial derivatives of EvalSurfaceF at surface index k.
+    double SurfaceDx(double x, double y, int k);
+    double SurfaceDy(double x, double y, int k);
+    double SurfaceDxx(double x, double y, int k);
+    double SurfaceDxy(double x, double y, int k);
+    double SurfaceDyy(double x, double y, int k);
+    void BallSurfaceCentre(double x, double y, double z, double fx, double fy, double* c) const;
+    // The motion with its trail; returns the frames drawn.
+    int RunBallOnSurface(CDC* pDC);
+    void BallSurfaceButtons(CDC* pDC);
+    void BallSurfaceLabels(CDC* pDC);
+
 // clang-format on

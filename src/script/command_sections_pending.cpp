@@ -6,7 +6,5 @@
 
 // clang-format off
 void CPemroView::CmdDirectDerive(CDC*) {}
-void CPemroView::CmdCircularCone(CDC*) {}
 void CPemroView::CmdDirectLimit(CDC*) {}
-void CPemroView::CmdSphereSurfMove(CDC*) {}
 // clang-format on

@@ -1,0 +1,249 @@
+// "SphereSurfMove": a ball moving on the surface z = f(x, y) under gravity,
+// with damping and a rotation coefficient, in the 3-D scene. A click into
+// the figure runs the motion from time 0 to the end time; the balls of each
+// frame stay as a trail, with dots on the floor coloured by the time.
+#include "view/view.h"
+
+#include "calculus/math/ball_surface.h"
+#include "platform/frame_presenter.h"
+#include "platform/text_codec.h"
+#include "script/script_args.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kArgSphereSurfMove = 15;
+// The surface the ball runs on is the upper envelope of the two surfaces.
+constexpr int kEnvelopeMode = 2;
+constexpr int kMeshLines = 20;
+constexpr double kStartSlopeStep = 1e-6;
+// Stepper steps per frame step h.
+constexpr double kStepsPerFrame = 10;
+// Bounds the buttons keep: the end time doubles up to 16 (one round of the
+// floor colours), the frame step halves down to 1/400, so a run stays
+// within 64,000 steps (a fifth of a second); the ball grows to 40 pixels.
+constexpr double kShortestTime = 4.0;
+constexpr double kLongestTime = 16.0;
+constexpr double kShortestFrameStep = 0.0025;
+constexpr double kLongestFrameStep = 0.01;
+constexpr int kSmallestBall = 2;
+constexpr int kLargestBall = 40;
+constexpr long kMaxBallSteps = 100000;
+constexpr int kTimeColours = 16;
+
+// Sets the surface evaluation mode and gives the old one back on every way
+// out of the routine.
+class EvalModeScope {
+public:
+    EvalModeScope(CPemroView* v, int mode) : m_v(v), m_old(v->m_nSurfaceEvalMode) {
+        v->m_nSurfaceEvalMode = mode;
+    }
+    ~EvalModeScope() { m_v->m_nSurfaceEvalMode = m_old; }
+    EvalModeScope(const EvalModeScope&) = delete;
+    EvalModeScope& operator=(const EvalModeScope&) = delete;
+
+private:
+    CPemroView* m_v;
+    int m_old;
+};
+
+// A position share of the box (0..1) as a colour channel in steps of 16;
+// heights beyond the box take the end levels rather than wrapping.
+int TrailLevel(double share) {
+    if (!(share > 0)) return 0;
+    return std::min(240, 16 * (int(std::min(share, 1.0) * 256) / 16));
+}
+
+template <class T> T Clamped(T v, T lo, T hi) {
+    return v < lo ? lo : v > hi ? hi : v;
+}
+
+} // namespace
+
+void CPemroView::CmdSphereSurfMove(CDC* pDC) {
+    ReadPlotSetup3D(kArgSphereSurfMove);
+    if (m_bLoadScriptSettings && m_bFigureVisible) {
+        if (IsArgListOpen()) m_dX0 = ReadScriptNumber(m_nParsePos);
+        if (IsArgListOpen()) m_dY0 = ReadScriptNumber(m_nParsePos);
+        m_dGravity = 9.8;
+        if (IsArgListOpen()) m_dParamA = ReadScriptNumber(m_nParsePos);
+        if (IsArgListOpen()) m_dParamB = ReadScriptNumber(m_nParsePos);
+        if (IsArgListOpen()) m_dSavedMu = ReadScriptNumber(m_nParsePos);
+        if (IsArgListOpen()) m_dSavedLambda = ReadScriptNumber(m_nParsePos);
+    }
+    DrawSphereSurfMove(pDC);
+}
+
+double CPemroView::SurfaceDx(double x, double y, int k) {
+    return calculus::SurfaceDx([&](double u, double v) { return EvalSurfaceF(u, v, k); }, x, y);
+}
+
+double CPemroView::SurfaceDy(double x, double y, int k) {
+    return calculus::SurfaceDy([&](double u, double v) { return EvalSurfaceF(u, v, k); }, x, y);
+}
+
+double CPemroView::SurfaceDxx(double x, double y, int k) {
+    return calculus::SurfaceDxx([&](double u, double v) { return EvalSurfaceF(u, v, k); }, x, y);
+}
+
+double CPemroView::SurfaceDxy(double x, double y, int k) {
+    return calculus::SurfaceDxy([&](double u, double v) { return EvalSurfaceF(u, v, k); }, x, y);
+}
+
+double CPemroView::SurfaceDyy(double x, double y, int k) {
+    return calculus::SurfaceDyy([&](double u, double v) { return EvalSurfaceF(u, v, k); }, x, y);
+}
+
+void CPemroView::StepBallOnSurface(double x, double y, double u, double v, double k) {
+    const int upper = m_nSurfaceUpper;
+    const auto f = [&](double px, double py) { return EvalSurfaceF(px, py, upper); };
+    const calculus::BallState s =
+        calculus::StepBall(f, {m_dGravity, m_dSavedMu, m_dSavedLambda}, {x, y, u, v}, k);
+    m_adStepResult[0] = s.x, m_adStepResult[1] = s.y;
+    m_adStepResult[2] = s.u, m_adStepResult[3] = s.v;
+}
+
+// The centre R pixels from the contact point along the surface normal.
+void CPemroView::BallSurfaceCentre(double x, double y, double z, double fx, double fy,
+                                   double* c) const {
+    const double R = m_nBallRadius, w = std::sqrt(1 + fx * fx + fy * fy);
+    c[0] = x - R * fx * m_dXSpan / (w * m_nProjScaleX);
+    c[1] = y - R * fy * m_dYSpan / (w * m_nProjScaleY);
+    c[2] = z + R * m_dZSpan / (w * m_nProjScaleZ);
+}
+
+void CPemroView::DrawSphereSurfMove(CDC* pDC) {
+    EvalModeScope mode(this, kEnvelopeMode);
+    if (!IsFigureBandVisible()) return;
+    DrawSurfaceScene(pDC, 0, 0, 0, 0, 0, 0, 0, "x", "y", "z");
+    if (!IsSceneUsable()) return;
+    DrawSurfaceWireMesh(pDC, m_dXMin, m_dXMax, m_dYMin, m_dYMax, m_nSurfaceUpper, -1, kMeshLines,
+                        kMeshLines, m_crFirstDerivative, m_crFirstDerivative);
+    BallSurfaceButtons(pDC);
+    if (!(m_dOdeStep <= kLongestFrameStep)) m_dOdeStep = kLongestFrameStep;
+    if (!(m_dOdeStep >= kShortestFrameStep)) m_dOdeStep = kShortestFrameStep;
+    m_nBallRadius = Clamped(m_nBallRadius, kSmallestBall, kLargestBall);
+    if (!(m_dTimeT >= kShortestTime)) m_dTimeT = kShortestTime;
+    if (m_dTimeT > kLongestTime) m_dTimeT = kLongestTime;
+    if (!(m_dSavedMu >= 0)) m_dSavedMu = 0;
+    if (!(m_dSavedLambda >= 0)) m_dSavedLambda = 0;
+    if (m_dSavedLambda > 1) m_dSavedLambda = 1;
+
+    const int upper = m_nSurfaceUpper, R = m_nBallRadius;
+    const auto f = [&](double x, double y) { return EvalSurfaceF(x, y, upper); };
+    const double x0 = m_dX0, y0 = m_dY0, z0 = f(x0, y0);
+    m_dDiffStep = kStartSlopeStep;
+    const double fx = (f(x0 + kStartSlopeStep, y0) - z0) / kStartSlopeStep;
+    const double fy = (f(x0, y0 + kStartSlopeStep) - z0) / kStartSlopeStep;
+    double c[3];
+    BallSurfaceCentre(x0, y0, z0, fx, fy, c);
+    DrawDotProjected(pDC, c[0], c[1], c[2], R, R, m_crDefaultPen, m_crDefaultFill);
+    if (HitTestGraphRegion(0)) RunBallOnSurface(pDC);
+    BallSurfaceLabels(pDC);
+}
+
+int CPemroView::RunBallOnSurface(CDC* pDC) {
+    const int upper = m_nSurfaceUpper, R = m_nBallRadius;
+    const double h = m_dOdeStep, k = h / kStepsPerFrame, tEnd = m_dTimeT;
+    const long frames = long(tEnd / h) + 1;
+    // A click into the figure plays the motion; a button's click shows the
+    // new run at once, so that stepping a parameter does not wait.
+    CFramePresenter presenter(this, frames, IsClickPass() && !m_bClickActed && !m_bPrintMode);
+    const long maxSteps = std::min(kMaxBallSteps, long((frames + 2) * kStepsPerFrame));
+    double x = m_dX0, y = m_dY0, u = m_dParamA, v = m_dParamB, tau = 0, tauS = 0;
+    int frame = 0;
+    for (long i = 0; tau <= tEnd && i < maxSteps; ++i) {
+        m_dDirP = 1.0;
+        StepBallOnSurface(x, y, u, v, k);
+        x = m_adStepResult[0], y = m_adStepResult[1];
+        u = m_adStepResult[2], v = m_adStepResult[3];
+        tauS += k * m_dDirP;
+        if (!std::isfinite(u) || !std::isfinite(v)) break;
+        if (!(m_dXMin <= x && x <= m_dXMax && m_dYMin <= y && y <= m_dYMax)) break;
+        if (tauS < tau) continue;
+        const double z = EvalSurfaceF(x, y, upper);
+        const int n = int(tau - kTimeColours * std::trunc(tau / kTimeColours));
+        DrawLine3D(pDC, x, y, m_dZMin, x, y, m_dZMin,
+                   m_acrPalette[Clamped(n, 0, kTimeColours - 1)]);
+        double c[3];
+        BallSurfaceCentre(x, y, z, SurfaceDx(x, y, upper), SurfaceDy(x, y, upper), c);
+        const COLORREF pen =
+            RGB(TrailLevel((x - m_dXMin) / m_dXSpan), TrailLevel((y - m_dYMin) / m_dYSpan),
+                TrailLevel((z - m_dZMin) / m_dZSpan));
+        DrawDotProjected(pDC, c[0], c[1], c[2], R, R, pen, m_crFrontSide);
+        tau += h;
+        // Past the time budget the rest of the trail is drawn at once; the
+        // end of the pass shows the last frame.
+        if (presenter.Draws(frame) && frame + 1 < frames) presenter.Present();
+        ++frame;
+    }
+    return frame;
+}
+
+void CPemroView::BallSurfaceLabels(CDC* pDC) {
+    const COLORREF c = m_crUpperMesh;
+    const double x = m_dXMin, Dy = m_dYSpan, Dz = m_dZSpan;
+    const double ys[3] = {m_dYMin - 0.3 * Dy, m_dYMin + 0.15 * Dy, m_dYMin + 0.6 * Dy};
+    struct Label {
+        const char* text;
+        double value;
+    };
+    const Label rows[3][3] = {
+        {{u8"转动系数λ ", m_dSavedLambda}, {u8"初始点x0 ", m_dX0}, {"y0 ", m_dY0}},
+        {{u8"重力加速度g: ", m_dGravity}, {u8"初始速a ", m_dParamA}, {u8"初始速b ", m_dParamB}},
+        {{"t:", m_dTimeT}, {u8"阻尼系数μ ", m_dSavedMu}, {u8"迭代步长h ", m_dOdeStep}},
+    };
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 3; ++col)
+            DrawLabelValue3D(pDC, x, ys[col], m_dZMax - (0.01 + 0.1 * row) * Dz,
+                             Gbk(rows[row][col].text), 3, rows[row][col].value, c);
+}
+
+void CPemroView::BallSurfaceButtons(CDC* pDC) {
+    const int R = m_nFigureRight, T = m_nFigureTop;
+    const double k = m_dParamStep;
+    struct Step {
+        const char* label;
+        double CPemroView::*field;
+        double add;  // times the button step
+        double sets; // when add is 0: the value set
+    };
+    static const Step kColumn[] = {
+        {u8"λ增", &CPemroView::m_dSavedLambda, 1, 0},
+        {u8"λ减", &CPemroView::m_dSavedLambda, -1, 0},
+        {u8"cm制", &CPemroView::m_dGravity, 0, 980.0},
+        {u8"m制", &CPemroView::m_dGravity, 0, 9.8},
+        {u8"x0前移", &CPemroView::m_dX0, 1, 0},
+        {u8"x0后移", &CPemroView::m_dX0, -1, 0},
+        {u8"y0左移", &CPemroView::m_dY0, -1, 0},
+        {u8"y0右移", &CPemroView::m_dY0, 1, 0},
+        {u8"μ增", &CPemroView::m_dSavedMu, 0.1, 0},
+        {u8"μ减", &CPemroView::m_dSavedMu, -0.1, 0},
+        {u8"vx增", &CPemroView::m_dParamA, 1, 0},
+        {u8"vx减", &CPemroView::m_dParamA, -1, 0},
+        {u8"vy增", &CPemroView::m_dParamB, 1, 0},
+        {u8"vy减", &CPemroView::m_dParamB, -1, 0},
+    };
+    int i = 0;
+    for (const Step& b : kColumn) {
+        if (TextButtonInPlot(pDC, R, T + 24 * i++, 48, 20, Gbk(b.label), m_crCurveSetting)) {
+            this->*b.field = b.add != 0 ? this->*b.field + b.add * k : b.sets;
+            m_bLoadScriptSettings = 0;
+        }
+    }
+    const int y = T - 20;
+    if (TextButton(pDC, R - 70, y, Gbk(u8"t增"))) m_dTimeT *= 2;
+    if (TextButton(pDC, R - 30, y, Gbk(u8"t减"))) m_dTimeT *= 0.5;
+    if (TextButtonInPlot(pDC, R - 150, y, 48, 20, Gbk(u8"R增"), m_crCurveSetting)) {
+        ++m_nBallRadius;
+        m_bSelectionPending = 1;
+    }
+    if (TextButtonInPlot(pDC, R - 110, y, 48, 20, Gbk(u8"R减"), m_crCurveSetting)) {
+        --m_nBallRadius;
+        m_bSelectionPending = 1;
+    }
+    if (TextButton(pDC, R - 230, y, Gbk(u8"h增"))) m_dOdeStep *= 2;
+    if (TextButton(pDC, R - 190, y, Gbk(u8"h减"))) m_dOdeStep *= 0.5;
+}
