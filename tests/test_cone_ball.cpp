@@ -6,10 +6,12 @@
 #include "calculus/math/ball_surface.h"
 #include "calculus/math/cone.h"
 #include "platform/frame_presenter.h"
+#include "platform/text_codec.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <memory>
@@ -157,6 +159,18 @@ protected:
         Draw(v.get());
     }
     void ClickButton(int x, int y) { Click(x + 3, y + 3); }
+    // Where the buttons stand: the column's pitch and the row above the
+    // figure make room for the labels at larger fonts.
+    int Pitch() const { return std::max(24, v->ButtonHeight() + 4); }
+    CPoint Column(int i) const { return CPoint(v->m_nFigureRight, v->m_nFigureTop + Pitch() * i); }
+    CPoint Row(int i) const {
+        static const char* const kRow[] = {u8"t减", u8"t增", u8"R减", u8"R增", u8"h减", u8"h增"};
+        int x = v->m_nFigureRight - 30;
+        for (int k = 1; k <= i; ++k)
+            x = std::min(v->m_nFigureRight - 30 - 40 * k, x - v->ButtonWidth(Gbk(kRow[k])) - 4);
+        return CPoint(x, v->m_nFigureTop - std::max(20, v->ButtonHeight() + 2));
+    }
+    void ClickButton(CPoint p) { ClickButton(p.x, p.y); }
     int TrailPixels() const {
         return CountColour(v->BackingImage(), v->m_crFrontSide, v->m_nFigureLeft, v->m_nFigureTop,
                            v->m_nFigureRight, v->m_nFigureBottom);
@@ -180,9 +194,8 @@ TEST_F(BallPageTest, TheBallLeavesATrailWithinItsTimeBound) {
     EXPECT_GT(TrailPixels(), before + 1000);
     // A button's click shows the new run at once; the longest run (t = 16,
     // h = 1/400, whatever the fields held) still ends within the budget.
-    const int R = v->m_nFigureRight, T = v->m_nFigureTop;
     host.presents = 0;
-    ClickButton(R, T + 24 * 12); // vy增
+    ClickButton(Column(12)); // vy增
     EXPECT_EQ(host.presents, 0);
     EXPECT_GT(TrailPixels(), before + 1000);
     v->m_dTimeT = 1e9, v->m_dOdeStep = 1e-9;
@@ -195,9 +208,8 @@ TEST_F(BallPageTest, TheBallLeavesATrailWithinItsTimeBound) {
 }
 
 TEST_F(BallPageTest, ButtonsActOncePerClickAndKeepTheirBounds) {
-    const int R = v->m_nFigureRight, T = v->m_nFigureTop;
     const auto column = [&](int i, int times) {
-        for (int n = 0; n < times; ++n) ClickButton(R, T + 24 * i);
+        for (int n = 0; n < times; ++n) ClickButton(Column(i));
     };
     EXPECT_EQ(v->m_dX0, 1.5);
     EXPECT_EQ(v->m_dParamB, 2.5);
@@ -222,12 +234,12 @@ TEST_F(BallPageTest, ButtonsActOncePerClickAndKeepTheirBounds) {
     EXPECT_EQ(v->m_dSavedLambda, 0.0);
     // The row above the figure: h增 at 0.01 stays, t减 at 4 stays, R减 stops
     // at 2 pixels.
-    ClickButton(R - 230, T - 20);
+    ClickButton(Row(5));
     EXPECT_EQ(v->m_dOdeStep, 0.01);
-    ClickButton(R - 30, T - 20);
+    ClickButton(Row(0));
     EXPECT_EQ(v->m_dTimeT, 4.0);
     v->m_nBallRadius = 3;
-    for (int i = 0; i < 2; ++i) ClickButton(R - 110, T - 20);
+    for (int i = 0; i < 2; ++i) ClickButton(Row(2));
     EXPECT_EQ(v->m_nBallRadius, 2);
 }
 

@@ -226,24 +226,33 @@ void CPemroView::BallSurfaceButtons(CDC* pDC) {
         {u8"vy增", &CPemroView::m_dParamB, 1, 0},
         {u8"vy减", &CPemroView::m_dParamB, -1, 0},
     };
+    // The nominal places, moved apart only as far as larger fonts need.
+    const int pitch = std::max(24, ButtonHeight() + 4);
     int i = 0;
     for (const Step& b : kColumn) {
-        if (TextButtonInPlot(pDC, R, T + 24 * i++, 48, 20, Gbk(b.label), m_crCurveSetting)) {
+        if (TextButtonInPlot(pDC, R, T + pitch * i++, 48, 20, Gbk(b.label), m_crCurveSetting)) {
             this->*b.field = b.add != 0 ? this->*b.field + b.add * k : b.sets;
             m_bLoadScriptSettings = 0;
         }
     }
-    const int y = T - 20;
-    if (TextButton(pDC, R - 70, y, Gbk(u8"t增"))) m_dTimeT *= 2;
-    if (TextButton(pDC, R - 30, y, Gbk(u8"t减"))) m_dTimeT *= 0.5;
-    if (TextButtonInPlot(pDC, R - 150, y, 48, 20, Gbk(u8"R增"), m_crCurveSetting)) {
-        ++m_nBallRadius;
-        m_bSelectionPending = 1;
-    }
-    if (TextButtonInPlot(pDC, R - 110, y, 48, 20, Gbk(u8"R减"), m_crCurveSetting)) {
+    const int y = T - std::max(20, ButtonHeight() + 2);
+    // Right to left: t减 t增 R减 R增 h减 h增, 40 pixels apart or a label apart.
+    int x = R - 30, nominal = R - 30;
+    const auto place = [&](const char* label) {
+        if (nominal != R - 30) x = std::min(nominal, x - ButtonWidth(Gbk(label)) - 4);
+        nominal -= 40;
+        return x;
+    };
+    if (TextButton(pDC, place(u8"t减"), y, Gbk(u8"t减"))) m_dTimeT *= 0.5;
+    if (TextButton(pDC, place(u8"t增"), y, Gbk(u8"t增"))) m_dTimeT *= 2;
+    if (TextButtonInPlot(pDC, place(u8"R减"), y, 48, 20, Gbk(u8"R减"), m_crCurveSetting)) {
         --m_nBallRadius;
         m_bSelectionPending = 1;
     }
-    if (TextButton(pDC, R - 230, y, Gbk(u8"h增"))) m_dOdeStep *= 2;
-    if (TextButton(pDC, R - 190, y, Gbk(u8"h减"))) m_dOdeStep *= 0.5;
+    if (TextButtonInPlot(pDC, place(u8"R增"), y, 48, 20, Gbk(u8"R增"), m_crCurveSetting)) {
+        ++m_nBallRadius;
+        m_bSelectionPending = 1;
+    }
+    if (TextButton(pDC, place(u8"h减"), y, Gbk(u8"h减"))) m_dOdeStep *= 0.5;
+    if (TextButton(pDC, place(u8"h增"), y, Gbk(u8"h增"))) m_dOdeStep *= 2;
 }
