@@ -21,20 +21,6 @@ using namespace test_support;
 
 constexpr double kPi = 3.14159265358979323846;
 
-// A window that counts the animation's present-and-wait calls.
-struct CountingHost : CViewHost {
-    int presents = 0;
-    long totalMs = 0;
-    void ScheduleRender() override {}
-    void ScrollSizesChanged() override {}
-    void PresentAndWait(int ms) override {
-        ++presents;
-        totalMs += ms;
-    }
-    void SetMouseCapture(bool) override {}
-    void SetTitle(const std::string&) override {}
-};
-
 // Views on pages of the sample course or of scratch scripts.
 class CalculusPageTest : public ::testing::Test {
 protected:

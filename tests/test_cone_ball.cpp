@@ -124,20 +124,6 @@ TEST(BallMath, OneStepOnPlanes) {
     }
 }
 
-// A window that counts the animation's present-and-wait calls.
-struct CountingHost : CViewHost {
-    int presents = 0;
-    long totalMs = 0;
-    void ScheduleRender() override {}
-    void ScrollSizesChanged() override {}
-    void PresentAndWait(int ms) override {
-        ++presents;
-        totalMs += ms;
-    }
-    void SetMouseCapture(bool) override {}
-    void SetTitle(const std::string&) override {}
-};
-
 class BallPageTest : public ScratchPageTest {
 protected:
     BallPageTest() : ScratchPageTest("ballsurf") {

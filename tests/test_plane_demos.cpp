@@ -25,20 +25,6 @@ namespace {
 
 using namespace test_support;
 
-// A window that counts the animation's present-and-wait calls.
-struct CountingHost : CViewHost {
-    int presents = 0;
-    long totalMs = 0;
-    void ScheduleRender() override {}
-    void ScrollSizesChanged() override {}
-    void PresentAndWait(int ms) override {
-        ++presents;
-        totalMs += ms;
-    }
-    void SetMouseCapture(bool) override {}
-    void SetTitle(const std::string&) override {}
-};
-
 // A bare scrolling view for the presenter.
 struct CScrollViewStub : CScrollView {
     void OnDraw(CDC*) override {}

@@ -26,6 +26,20 @@ namespace test_support {
 
 namespace fs = std::filesystem;
 
+// A window that counts the animation's present-and-wait calls.
+struct CountingHost : CViewHost {
+    int presents = 0;
+    long totalMs = 0;
+    void ScheduleRender() override {}
+    void ScrollSizesChanged() override {}
+    void PresentAndWait(int ms) override {
+        ++presents;
+        totalMs += ms;
+    }
+    void SetMouseCapture(bool) override {}
+    void SetTitle(const std::string&) override {}
+};
+
 // Checked builds run instrumented, several times slower: the time limits of
 // tests stretch by this factor there.
 #ifdef PEMRO_SANITIZED

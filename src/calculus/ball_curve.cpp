@@ -7,6 +7,7 @@
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -23,10 +24,6 @@ constexpr double kShortestFrameStep = 0.0125;
 constexpr double kLongestFrameStep = 1.6;
 constexpr int kSmallestBall = 2;
 constexpr int kLargestBall = 40;
-
-template <class T> T Clamped(T v, T lo, T hi) {
-    return v < lo ? lo : v > hi ? hi : v;
-}
 
 } // namespace
 
@@ -56,10 +53,10 @@ void CPemroView::DrawSphereCurveMove(CDC* pDC) {
     m_nCombineMode = 0;
     DrawFunctionGraph(pDC, 0, 0, m_dIntervalA, m_dIntervalB, "x", "y");
     BallCurveButtons(pDC);
-    m_nBallRadius = Clamped(m_nBallRadius, kSmallestBall, kLargestBall);
-    m_dTimeT = Clamped(m_dTimeT, kShortestTime, kLongestTime);
+    m_nBallRadius = std::clamp(m_nBallRadius, kSmallestBall, kLargestBall);
+    m_dTimeT = std::clamp(m_dTimeT, kShortestTime, kLongestTime);
     if (!(m_dSavedMu >= 0)) m_dSavedMu = 0;
-    m_dSavedLambda = Clamped(m_dSavedLambda, 0.0, 1.0);
+    m_dSavedLambda = std::clamp(m_dSavedLambda, 0.0, 1.0);
     if (!(m_dOdeStep >= kShortestFrameStep)) m_dOdeStep = kShortestFrameStep;
     if (m_dOdeStep > kLongestFrameStep) m_dOdeStep = kLongestFrameStep;
 

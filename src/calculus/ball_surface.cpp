@@ -56,10 +56,6 @@ int TrailLevel(double share) {
     return std::min(240, 16 * (int(std::min(share, 1.0) * 256) / 16));
 }
 
-template <class T> T Clamped(T v, T lo, T hi) {
-    return v < lo ? lo : v > hi ? hi : v;
-}
-
 } // namespace
 
 void CPemroView::CmdSphereSurfMove(CDC* pDC) {
@@ -124,7 +120,7 @@ void CPemroView::DrawSphereSurfMove(CDC* pDC) {
     BallSurfaceButtons(pDC);
     if (!(m_dOdeStep <= kLongestFrameStep)) m_dOdeStep = kLongestFrameStep;
     if (!(m_dOdeStep >= kShortestFrameStep)) m_dOdeStep = kShortestFrameStep;
-    m_nBallRadius = Clamped(m_nBallRadius, kSmallestBall, kLargestBall);
+    m_nBallRadius = std::clamp(m_nBallRadius, kSmallestBall, kLargestBall);
     if (!(m_dTimeT >= kShortestTime)) m_dTimeT = kShortestTime;
     if (m_dTimeT > kLongestTime) m_dTimeT = kLongestTime;
     if (!(m_dSavedMu >= 0)) m_dSavedMu = 0;
@@ -166,7 +162,7 @@ int CPemroView::RunBallOnSurface(CDC* pDC) {
         const double z = EvalSurfaceF(x, y, upper);
         const int n = int(tau - kTimeColours * std::trunc(tau / kTimeColours));
         DrawLine3D(pDC, x, y, m_dZMin, x, y, m_dZMin,
-                   m_acrPalette[Clamped(n, 0, kTimeColours - 1)]);
+                   m_acrPalette[std::clamp(n, 0, kTimeColours - 1)]);
         double c[3];
         BallSurfaceCentre(x, y, z, SurfaceDx(x, y, upper), SurfaceDy(x, y, upper), c);
         const COLORREF pen =
