@@ -5,8 +5,6 @@
 #include "view/view.h"
 
 // clang-format off
-void CPemroView::CmdDirectDerive(CDC*) {}
 void CPemroView::CmdCircularCone(CDC*) {}
-void CPemroView::CmdDirectLimit(CDC*) {}
 void CPemroView::CmdSphereSurfMove(CDC*) {}
 // clang-format on
