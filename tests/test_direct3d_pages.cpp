@@ -5,6 +5,7 @@
 #include "test_support.h"
 
 #include "calculus/math/directional.h"
+#include "view/menu_tables.h"
 
 #include <gtest/gtest.h>
 
@@ -205,6 +206,30 @@ TEST_F(DirectPageTest, TangentEndsAtTheRiseOfTheDirection) {
         EXPECT_EQ(PenNear(v.get(), o[0], o[1], o[2], kPath), 0) << c.point << ' ' << c.phi;
         EXPECT_DOUBLE_EQ(v->m_dDemoVariant, c.phi);
     }
+}
+
+} // namespace
+
+namespace {
+
+// The menu item 方向导数 chosen again on its own page after a click: the
+// page still scrolls down to its second figure.
+TEST(DirectPageMenu, OpenedAgainItScrollsToItsEnd) {
+    test_support::InRunDir dir;
+    const TopicRow* row = FindTopicRow(33665);
+    ASSERT_NE(row, nullptr);
+    auto v = test_support::MakeView();
+    v->ResizeClient(1580, 900);
+    v->SelectTopic(*row);
+    v->RenderPending();
+    const int length = v->GetTotalSize().cy;
+    EXPECT_GT(length, 3000);
+    v->OnLButtonDown(0, CPoint(700, 400));
+    v->OnLButtonUp(0, CPoint(700, 400));
+    v->RenderPending();
+    v->SelectTopic(*row);
+    v->RenderPending();
+    EXPECT_EQ(v->GetTotalSize().cy, length);
 }
 
 } // namespace
