@@ -52,21 +52,6 @@ TEST(DirectionalPaths, RayStopsAtTheBoxAndStaysBounded) {
     EXPECT_DOUBLE_EQ(s.count * s.dy, -0.25);
 }
 
-// z = x² + 3y: the forward differences give fx = 2x + h and fy = 3, so the
-// rise over a unit step is cos φ·(2x + h) + 3 sin φ.
-TEST(DirectionalPaths, RiseOfTheTangentFromForwardDifferences) {
-    const double h = 1e-5;
-    const auto f = [](double x, double y) { return x * x + 3 * y; };
-    const double points[][3] = {{1, 2, kPi / 3}, {1, 2, 0}, {-0.5, 0.25, 2.0}, {0, 0, -kPi / 2}};
-    for (const auto& p : points) {
-        const double x = p[0], y = p[1], phi = p[2];
-        const calculus::DirectionalSlope d =
-            calculus::DirectionalSlopeAt(f(x, y), f(x + h, y), f(x, y + h), h, phi);
-        EXPECT_NEAR(d.Rise(), std::cos(phi) * (2 * x + h) + 3 * std::sin(phi), 1e-8) << x;
-        EXPECT_NEAR(d.riseX, std::cos(phi) * (2 * x + h), 1e-8);
-    }
-}
-
 class DirectPageTest : public ScratchPageTest {
 protected:
     DirectPageTest() : ScratchPageTest("direct") {}
@@ -76,7 +61,7 @@ protected:
         std::ofstream("data/5.txt")
             << "014D\n700DATA2(0," << upper << ",0,)\n"
             << "700DATA2(1,1,0,1,0,0,0,0,)\n700Surf(0.5,6,36,10," << form << ",0,0,-1,1,-1,1,-1,1,"
-            << form << ",-1)\n700" << command << "\n";
+            << form << ",-1,0,0,0,0,1)\n700" << command << "\n";
         return View("5");
     }
     static void Click(CPemroView* v, int x, int y) {
