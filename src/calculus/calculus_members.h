@@ -104,6 +104,18 @@
     void DrawTaylorSolid2(CDC* pDC, int nButtons);
     void DrawQuadraticApprox(CDC* pDC);
 
+    // --- Directional limit and directional derivative (direct3d.cpp) ----------
+    // The curve of the surface over a ray from (a, b) at the angle θ (P
+    // outside the box) or over the segment to P, and its value near (a, b).
+    void DrawDirectLimit(CDC* pDC, int nUseCursor, double a, double b, double px, double py, COLORREF crPath, COLORREF crFloor);
+    void DirectLimitButtons(CDC* pDC);
+    // Samples k = 1..count at (a + k·dx, b + k·dy) on the surface.
+    void TraceLimitPath(CDC* pDC, double a, double b, double dx, double dy, long count, COLORREF colour);
+    // The section in direction φ at (x0, y0) (the cursor point when x0 is
+    // outside the x range) and the tangent from the partial derivatives.
+    void DrawDirectDerive(CDC* pDC, double x0, double y0, double phi, COLORREF pen);
+    void DrawDirectionSection(CDC* pDC, double x0, double y0, double c, double s);
+
     // --- Plane patches and pencils of planes (planes3d.cpp) -------------------
     void DrawPlane3(CDC* pDC, int bNormal, double px, double py, double pz, double ux, double uy, double uz, double vx, double vy, double vz, COLORREF crEdge, COLORREF crFill);
     // Mode 0 the pencil, 1 with a third plane, 2 with a line.

@@ -69,8 +69,8 @@
     std::set<CString> m_setHtmlPagesOpened;
 
     // --- Command sections, one per keyword test, in the order of the chain ---
-    // Each reads its own arguments from m_szCommandLine. Sections whose
-    // routines are not built yet do nothing (script/command_sections_pending.cpp).
+    // Each reads its own arguments from m_szCommandLine and sits with its
+    // subsystem's routines.
     void CmdFont(CDC* pDC);
     void CmdCloseAnswer(CDC* pDC);
     void CmdLoadBmp(CDC* pDC);

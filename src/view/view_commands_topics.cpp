@@ -16,6 +16,10 @@ void CPemroView::SelectTopic(const TopicRow& row) {
     // a repaint; the page is read after this handler has returned.
     ResetTopic(row.family);
     m_strTopicCode = row.code ? row.code : "";
+    // The reset page length stands only until the page is laid out again:
+    // the next pass takes even the page already shown as new, so opening it
+    // again still lets it scroll to its end.
+    m_strLastDataPath.clear();
     // A lecturer opening a topic starts reading at its top, not where the
     // last page was scrolled to.
     ScrollToPosition(CPoint(0, 0));
