@@ -30,6 +30,8 @@ constexpr double kStationStep = 0.01;
 constexpr double kSubStep = 0.001;
 constexpr int kMaxFieldArrows = 400;
 constexpr int kMaxCurvePoints = 4000;
+// Between the frames of neighbouring buttons.
+constexpr int kButtonGap = 8;
 
 constexpr int kArgTangentLine2 = 13;
 constexpr int kArgTangentLine3 = 13;
@@ -302,10 +304,16 @@ void CPemroView::DrawContourDemo(CDC* pDC) {
     SetSettingBlock(m_nSurfaceUpper, kQuadricForm, upper, floor);
     DrawSurfaceScene(pDC, 0, 0, 0, m_dXMin, m_dXMax, m_dYMin, m_dYMax, "x", "y", "z");
     static const Button kButtons[] = {{u8"等高线", 0}, {u8"等高线与梯度", 60}, {u8"梯度场", 180}};
-    for (int i = 0; i < 3; ++i)
-        if (TextButton(pDC, m_nFigureRight - m_nProjScaleY + kButtons[i].dx, m_nFigureTop + 2,
-                       Gbk(kButtons[i].label)))
-            m_dDemoVariant = i;
+    // Wide fonts push a button right of its place rather than over the one
+    // before it.
+    const int left = m_nFigureRight - m_nProjScaleY;
+    int x = left;
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0)
+            x = std::max(left + kButtons[i].dx,
+                         x + ButtonWidth(Gbk(kButtons[i - 1].label)) + kButtonGap);
+        if (TextButton(pDC, x, m_nFigureTop + 2, Gbk(kButtons[i].label))) m_dDemoVariant = i;
+    }
     if (m_dDemoVariant == 0) return;
     if (m_dDemoVariant == 1) {
         DrawSurfaceNormal(pDC, -0.5, 3, m_dCursorX, m_dCursorY, m_nSurfaceUpper, "", "",
@@ -355,8 +363,40 @@ void CPemroView::CmdTangentLine3(CDC* pDC) {
         m_dIntervalA = ReadScriptNumber(m_nParsePos);
         if (IsArgListOpen()) m_dIntervalB = ReadScriptNumber(m_nParsePos);
     }
+    DrawInitRangePanels(pDC);
     SaveRestoreDisplaySettings(m_bLoadScriptSettings);
     DrawTangentLine2(pDC, 1);
+}
+
+void CPemroView::DrawInitRangePanels(CDC* pDC) {
+    if (m_bPrintMode) return;
+    const int H = m_nBaseCharHeight, T = m_nFigureTop, X = m_nProjOriginX;
+    const int y = T - H / 2 - 9;
+    struct Arrow {
+        int dx;
+        const char* label;
+        void (CPemroView::*step)();
+    };
+    static const Arrow kArrows[] = {{180, u8"←", &CPemroView::OnRangeInitMinDown},
+                                    {196, u8"→", &CPemroView::OnRangeInitMinUp},
+                                    {228, u8"←", &CPemroView::OnRangeInitMaxDown},
+                                    {246, u8"→", &CPemroView::OnRangeInitMaxUp}};
+    for (int panel : {180, 228})
+        FillRectPx(pDC, X + panel, T - H + H / 20 + 1, X + panel + 36, T - 1 - H / 20, m_crGround);
+    const int zoom = m_nLabelZoom;
+    m_nLabelZoom = 0;
+    for (const Arrow& a : kArrows) DrawString(pDC, X + a.dx, y, Gbk(a.label), m_crCurveSetting);
+    m_nLabelZoom = zoom;
+    // The ends the arrows step are the saved copies: while the script's a and
+    // b are in force they are those, not what the frame's set-up saved.
+    if (m_bLoadScriptSettings) m_dSavedIntervalA = m_dIntervalA, m_dSavedIntervalB = m_dIntervalB;
+    // The click boxes grow with the window and overlap their right-hand
+    // neighbours: the rightmost arrow left of the click is the one pressed.
+    for (int i = 3; i >= 0; --i)
+        if (IsClickInRect(pDC, X + kArrows[i].dx, y, 20, 14)) {
+            (this->*kArrows[i].step)();
+            break;
+        }
 }
 
 void CPemroView::CmdTangentPlane(CDC* pDC) {
