@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -22,6 +23,15 @@ template <class Fn> void Steps(double from, double to, double step, bool inclusi
     int n = 0;
     for (double s = from; (inclusive ? s <= to : s < to) && n < kMaxSamples; s += step, ++n) fn(s);
 }
+
+// A stroke of the solid's filling as projected.
+struct ProjectedStroke {
+    CPoint a, b;
+    COLORREF colour;
+    bool operator==(const ProjectedStroke& o) const {
+        return a == o.a && b == o.b && colour == o.colour;
+    }
+};
 
 } // namespace
 
@@ -66,9 +76,21 @@ void CPemroView::DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double
     const double sx = m_dParamStep * m_dXSpan / m_nProjScaleX;
     const double sy = 0.5 * m_dYSpan / m_nProjScaleY;
     const double B = m_nBrightness3D;
+    // About ten fine columns fall on one pixel of the x axis, and most
+    // project to the very strokes of the column before them. Painting a run
+    // of opaque strokes again right after itself changes no pixel, so such a
+    // column is projected and compared but not painted.
+    const bool skipRepeats = DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN;
+    std::vector<ProjectedStroke> column, before;
+    const auto stroke = [&](double x, double y, double z1, double z2, COLORREF colour) {
+        if (!skipRepeats) return DrawLine3D(pDC, x, y, z1, x, y + sy, z2, colour);
+        CPoint a, b;
+        if (ProjectSegment3D(x, y, z1, x, y + sy, z2, &a, &b)) column.push_back({a, b, colour});
+    };
     Steps(x1, x2 - hx / 2, hx, false, [&](double x0) {
         Steps(y1, y2 - hy / 2, hy, true, [&](double y0) {
             Steps(x0, x0 + hx, sx, false, [&](double x) {
+                column.clear();
                 double r0 = EvalRegionFunction(x, y0, m_nFuncF);
                 double f0 = EvalSurfaceF(x, y0, upperIndex), g0 = EvalSurfaceG(x, y0, lowerIndex);
                 Steps(y0, y0 + hy, sy, true, [&](double y) {
@@ -77,12 +99,15 @@ void CPemroView::DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double
                     const double f1 = EvalSurfaceF(x, y + sy, upperIndex);
                     if (r0 >= 0 && r1 >= 0) {
                         const double t = (g0 - m_dZMin) / m_dZSpan;
-                        DrawLine3D(pDC, x, y, g0, x, y + sy, g1, MakeRGB(t * B, t * B, 255));
+                        stroke(x, y, g0, g1, MakeRGB(t * B, t * B, 255));
                         const double u = 1 - (f0 - m_dZMin) / m_dZSpan;
-                        DrawLine3D(pDC, x, y, f0, x, y + sy, f1, MakeRGB(255, u * B, u * B));
+                        stroke(x, y, f0, f1, MakeRGB(255, u * B, u * B));
                     }
                     r0 = r1, f0 = f1, g0 = g1;
                 });
+                if (!skipRepeats || column == before) return;
+                for (const ProjectedStroke& s : column) DrawStrokePx(pDC, s.a, s.b, s.colour);
+                column.swap(before);
             });
         });
     });
