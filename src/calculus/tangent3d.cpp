@@ -272,17 +272,27 @@ void CPemroView::DrawTangentPlanePatch(CDC* pDC) {
         const double fy = (f(x0, y0 + 0.0001) - z0) * 10000;
         m_adCoefSurfG[3] = fx, m_adCoefSurfG[4] = fy, m_adCoefSurfG[5] = z0 - fx * x0 - fy * y0;
         m_nSideSurfaces = 1;
+        // Most of the patch's strokes are dots, which the stroke drawer fills
+        // as boxes; the plain path draws them as lines, with the same pixels.
+        const bool boxes = DrawingCachesEnabled();
+        const auto line = [&](double x1, double y1, double z1, double x2, double y2, double z2,
+                              COLORREF colour) {
+            if (boxes)
+                DrawLine3DFast(pDC, x1, y1, z1, x2, y2, z2, colour);
+            else
+                DrawLine3D(pDC, x1, y1, z1, x2, y2, z2, colour);
+        };
         const auto ray = [&](double theta) {
             const double c = std::cos(theta) * m_dXSpan, s = std::sin(theta) * m_dYSpan;
             for (int k = 0; k < 30; ++k) {
                 const double rho = k * kStationStep;
                 double x = x0 + rho * c, y = y0 + rho * s;
-                DrawLine3D(pDC, x, y, f(x, y), x, y, g(x, y), m_crDefaultPen);
+                line(x, y, f(x, y), x, y, g(x, y), m_crDefaultPen);
                 for (int j = 0; j < 10; ++j) {
                     const double sigma = rho + j * kSubStep;
                     const double nx = x0 + sigma * c, ny = y0 + sigma * s;
-                    DrawLine3D(pDC, x, y, f(x, y), nx, ny, f(nx, ny), m_crCurveSetting);
-                    DrawLine3D(pDC, x, y, g(x, y), nx, ny, g(nx, ny), m_crDefaultFill);
+                    line(x, y, f(x, y), nx, ny, f(nx, ny), m_crCurveSetting);
+                    line(x, y, g(x, y), nx, ny, g(nx, ny), m_crDefaultFill);
                     x = nx, y = ny;
                 }
             }

@@ -20,6 +20,8 @@ constexpr double kFineFraction = 0.001;
 constexpr int kBoundaryParts = 5;
 // A jump of this fraction of the z span between samples is a gap.
 constexpr double kJumpFraction = 1.0 / 20;
+// Pixels this near the origin take no special path in the line drawer.
+constexpr int kNearPixels = 1 << 20;
 
 // The strokes of a cell by what they draw; others (walls, dots) keep no
 // channel.
@@ -32,9 +34,6 @@ enum {
     kSectionBase,
     kSectionXoy,
     kSectionC,
-    kContourBase,
-    kContourXoy,
-    kContourSurface,
     kChannels
 };
 
@@ -46,9 +45,10 @@ struct Sample {
 // The cell being drawn with everything its stages share.
 class MeshCell {
 public:
-    MeshCell(CPemroView& v, double x, const int* front, const int* back)
+    MeshCell(CPemroView& v, CDC* pDC, double x, const int* front, const int* back)
         : v(v), x(x), front(front), back(back), Dx(v.m_dXSpan), Dz(v.m_dZSpan), c(v.m_dDirP),
-          lower(v.m_nSurfaceLower >= 0) {}
+          lower(v.m_nSurfaceLower >= 0),
+          m_bCopyPen(DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN) {}
 
     Sample At(double px, double py) const {
         return {v.EvalRegionFunction(px, py, v.m_nFuncF), v.EvalSurfaceF(px, py, v.m_nSurfaceUpper),
@@ -185,6 +185,13 @@ private:
         return true;
     }
     void ThinStroke(CDC* pDC, CPoint a, CPoint b, COLORREF colour, int width) {
+        // A one-pixel line to a neighbouring pixel leaves out its end: it
+        // sets its first pixel, which is all the fine steps mostly draw.
+        if (m_bCopyPen && std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1 &&
+            std::abs(a.x) < kNearPixels && std::abs(a.y) < kNearPixels) {
+            pDC->SetPixel(a.x, a.y, colour);
+            return;
+        }
         if (!m_pPenDC) {
             m_pPenDC = pDC;
             m_oldPen = pDC->SelectObject(CPen(PS_SOLID, width, colour));
@@ -195,6 +202,8 @@ private:
         pDC->MoveTo(a.x, a.y);
         pDC->LineTo(b.x, b.y);
     }
+    // Plain copies only: other raster operations go through the pen.
+    const bool m_bCopyPen;
     CDC* m_pPenDC = nullptr;
     CPen m_oldPen;
     COLORREF m_crPen = 0;
@@ -430,12 +439,9 @@ void Contour(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
         if (!(p.r > 0)) return;
         const auto level = [&](double z, bool onSurface) {
             if (!(std::fabs(z - c) <= band)) return;
-            // Neighbouring samples fall on the same pixels: each kind of dot
-            // has its channel, so a repeat is left out.
-            if (v.m_bProjectBase)
-                m.Line(pDC, kContourBase, s, t, v.m_dZMin, s, t, v.m_dZMin, v.m_crFirstDerivative);
-            if (v.m_bProjectXoy) m.Line(pDC, kContourXoy, s, t, 0, s, t, 0, v.m_crSecondDerivative);
-            if (onSurface) m.Line(pDC, kContourSurface, s, t, z, s, t, z, v.m_crDefaultPen);
+            if (v.m_bProjectBase) m.Dot(pDC, s, t, v.m_dZMin, v.m_crFirstDerivative);
+            if (v.m_bProjectXoy) m.Dot(pDC, s, t, 0, v.m_crSecondDerivative);
+            if (onSurface) m.Dot(pDC, s, t, z, v.m_crDefaultPen);
         };
         level(p.f, true);
         level(p.g, m.lower);
@@ -495,7 +501,7 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
     if (!IsSceneUsable()) return;
     const int front[3] = {frontR, frontG, frontB};
     const int back[3] = {backR, backG, backB};
-    MeshCell m(*this, x, front, back);
+    MeshCell m(*this, pDC, x, front, back);
     const bool clicked = HitTestGraphRegion(0);
     if (dx > 0 && dy > 0 && (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) && clicked)
         DenseFill(m, pDC, y, dx, dy, sx, sy);
