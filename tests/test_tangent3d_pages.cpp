@@ -211,10 +211,18 @@ protected:
         view->Invalidate();
         view->RenderPending();
     }
-    // Clicks 4 pixels into the glyph at X + dx of the panel row.
-    void ClickArrow(int dx) {
+    // Clicks 4 pixels into arrow i (a down, a up, b down, b up): at its
+    // place, or pushed right by the arrow before it where the font is wide.
+    void ClickArrow(int i) {
+        const int X = view->m_nProjOriginX;
+        const int w = view->m_nFontStep / 2 + view->m_nCharWidth + 8;
+        int ax[4];
+        ax[0] = X + 180;
+        ax[1] = std::max(X + 196, ax[0] + w);
+        ax[2] = std::max(X + 228, std::max(X + 216, ax[1] + w) + 12);
+        ax[3] = std::max(X + 246, ax[2] + w);
         const int y = view->m_nFigureTop - view->m_nBaseCharHeight / 2 - 9;
-        view->m_ptClick = CPoint(view->m_nProjOriginX + dx + 4, y + 4);
+        view->m_ptClick = CPoint(ax[i] + 4, y + 4);
         ++view->m_nClickSerial;
         Repaint();
     }
@@ -224,22 +232,22 @@ protected:
 
 TEST_F(IntervalArrowTest, EachArrowStepsItsEndOncePerClick) {
     struct Case {
-        int width, dx;
+        int width, arrow;
         double a, b; // in steps of the fraction of the length 3
     };
-    const Case cases[] = {{1280, 180, -1, 3}, {1280, 196, 1, 3}, {1600, 196, 1, 3},
-                          {1600, 228, 0, 2},  {1600, 246, 0, 4}, {1010, 246, 0, 4}};
+    const Case cases[] = {{1280, 0, -1, 3}, {1280, 1, 1, 3}, {1600, 1, 1, 3},
+                          {1600, 2, 0, 2},  {1600, 3, 0, 4}, {1010, 3, 0, 4}};
     for (const Case& c : cases) {
         Open(c.width, c.width * 5 / 8);
         ASSERT_EQ(view->m_dIntervalA, 0);
         ASSERT_EQ(view->m_dIntervalB, 3);
         const double step = view->m_dParamStep * 3;
-        ClickArrow(c.dx);
+        ClickArrow(c.arrow);
         Repaint();
         Repaint();
         const double b = c.b == 3 ? 3 : 3 + (c.b - 3) * step;
-        EXPECT_NEAR(view->m_dIntervalA, c.a * step, 1e-12) << c.width << ' ' << c.dx;
-        EXPECT_NEAR(view->m_dIntervalB, b, 1e-12) << c.width << ' ' << c.dx;
+        EXPECT_NEAR(view->m_dIntervalA, c.a * step, 1e-12) << c.width << ' ' << c.arrow;
+        EXPECT_NEAR(view->m_dIntervalB, b, 1e-12) << c.width << ' ' << c.arrow;
         EXPECT_EQ(view->m_bLoadScriptSettings, 0);
     }
 }

@@ -164,6 +164,8 @@ void CPemroView::DrawSpaceSecant(CDC* pDC) {
     if (!std::isfinite(m_dStepH)) m_dStepH = kMinSpaceStep;
     if (kind == 0) {
         m_dStepH = std::clamp(m_dStepH, kMinSpaceStep, kMaxSpaceStepX);
+        // The arrows can close the interval: no curve, no point on it.
+        if (!(m_dIntervalA < m_dIntervalB)) return;
         const double step = 0.001 * m_dXSpan;
         if (!(step > 0)) return;
         double best = m_dIntervalA, value = INFINITY;
@@ -382,29 +384,31 @@ void CPemroView::DrawInitRangePanels(CDC* pDC) {
     if (m_bPrintMode) return;
     const int H = m_nBaseCharHeight, T = m_nFigureTop, X = m_nProjOriginX;
     const int y = T - H / 2 - 9;
-    struct Arrow {
-        int dx;
-        const char* label;
-        void (CPemroView::*step)();
-    };
-    static const Arrow kArrows[] = {{180, u8"←", &CPemroView::OnRangeInitMinDown},
-                                    {196, u8"→", &CPemroView::OnRangeInitMinUp},
-                                    {228, u8"←", &CPemroView::OnRangeInitMaxDown},
-                                    {246, u8"→", &CPemroView::OnRangeInitMaxUp}};
-    for (int panel : {180, 228})
-        FillRectPx(pDC, X + panel, T - H + H / 20 + 1, X + panel + 36, T - 1 - H / 20, m_crGround);
-    const int zoom = m_nLabelZoom;
-    m_nLabelZoom = 0;
-    for (const Arrow& a : kArrows) DrawString(pDC, X + a.dx, y, Gbk(a.label), m_crCurveSetting);
-    m_nLabelZoom = zoom;
+    using Step = void (CPemroView::*)();
+    static const Step kSteps[4] = {&CPemroView::OnRangeInitMinDown, &CPemroView::OnRangeInitMinUp,
+                                   &CPemroView::OnRangeInitMaxDown, &CPemroView::OnRangeInitMaxUp};
+    // The arrows at their places, or apart by their width where a large
+    // font would lay one over the other; each panel holds its two.
+    const int w = m_nFontStep / 2 + m_nCharWidth + 8;
+    int ax[4], right[2];
+    ax[0] = X + 180;
+    ax[1] = std::max(X + 196, ax[0] + w);
+    right[0] = std::max(X + 216, ax[1] + w);
+    ax[2] = std::max(X + 228, right[0] + 12);
+    ax[3] = std::max(X + 246, ax[2] + w);
+    right[1] = std::max(ax[2] + 36, ax[3] + w);
+    FillRectPx(pDC, ax[0], T - H + H / 20 + 1, right[0], T - 1 - H / 20, m_crGround);
+    FillRectPx(pDC, ax[2], T - H + H / 20 + 1, right[1], T - 1 - H / 20, m_crGround);
+    const CString arrows[2] = {Gbk(u8"←"), Gbk(u8"→")};
+    for (int i = 0; i < 4; ++i) DrawStringSmall(pDC, ax[i], y, arrows[i % 2], m_crCurveSetting);
     // The ends the arrows step are the saved copies: while the script's a and
     // b are in force they are those, not what the frame's set-up saved.
     if (m_bLoadScriptSettings) m_dSavedIntervalA = m_dIntervalA, m_dSavedIntervalB = m_dIntervalB;
     // The click boxes grow with the window and overlap their right-hand
     // neighbours: the rightmost arrow left of the click is the one pressed.
     for (int i = 3; i >= 0; --i)
-        if (IsClickInRect(pDC, X + kArrows[i].dx, y, 20, 14)) {
-            (this->*kArrows[i].step)();
+        if (IsClickInRect(pDC, ax[i], y, 20, 14)) {
+            (this->*kSteps[i])();
             break;
         }
 }
