@@ -339,3 +339,28 @@ TEST_F(PlanePatchFillTest, FillStaysInTheFigure) {
 }
 
 } // namespace
+
+namespace {
+
+// In a wide window the click areas of the scene's range arrows reach over
+// the arrows to their right: a click on the second arrow ("↙", x min up)
+// moves x min up, not down. The box is x from -1.5 to 1.5.
+TEST(SceneRangeArrows, WideWindowPicksTheArrowUnderTheClick) {
+    test_support::InRunDir dir;
+    auto view = std::make_unique<CPemroView>();
+    view->ResetTopic(-1);
+    view->m_strTopicCode = "311";
+    view->ResizeClient(1600, 1000);
+    view->RenderPending();
+    const int yb = view->m_nFigureTop - view->m_nBaseCharHeight / 2 - 9;
+    view->m_ptClick = CPoint(view->m_nProjOriginX - 60 + 18 + 4, yb + 4);
+    ++view->m_nClickSerial;
+    view->Invalidate();
+    view->RenderPending();
+    view->Invalidate();
+    view->RenderPending();
+    EXPECT_NEAR(view->m_dXMin, -1.5 + view->m_dParamStep * 3, 1e-12);
+    EXPECT_DOUBLE_EQ(view->m_dXMax, 1.5);
+}
+
+} // namespace
