@@ -4,13 +4,17 @@
 #include "test_support.h"
 
 #include "calculus/math/plane_angles.h"
+#include "platform/text_codec.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -79,13 +83,31 @@ TEST_F(TangentPageTest, ContourPutsTheFloorBelowTheBoxAndMarksTheLevel) {
     Open("311");
     EXPECT_EQ(view->m_bCutZc, 2);
     EXPECT_DOUBLE_EQ(view->m_adCoefSurfG[5], -3.5);
-    const int x = view->m_nFigureRight - view->m_nProjScaleY + 180;
-    view->m_ptClick = CPoint(x + 3, view->m_nFigureTop + 5);
-    ++view->m_nClickSerial;
-    Repaint();
-    Repaint();
-    EXPECT_EQ(view->m_dDemoVariant, 2);
-    EXPECT_EQ(view->m_bCutZc, 0);
+}
+
+// In wide windows the contour buttons move apart by their widths: a click
+// on the right end of each picks that one; the gradient field drops the
+// level curve.
+TEST_F(TangentPageTest, ContourButtonsKeepApartInWideWindows) {
+    const char* labels[] = {u8"等高线", u8"等高线与梯度", u8"梯度场"};
+    const int nominal[] = {0, 60, 180};
+    for (int width : {1010, 1600}) {
+        Open("311");
+        view->ResizeClient(width, width * 5 / 8);
+        Repaint();
+        const int left = view->m_nFigureRight - view->m_nProjScaleY;
+        int x = left;
+        for (int i : {0, 1, 2}) {
+            if (i > 0)
+                x = std::max(left + nominal[i], x + view->ButtonWidth(Gbk(labels[i - 1])) + 8);
+            view->m_ptClick =
+                CPoint(x + view->ButtonWidth(Gbk(labels[i])) - 2, view->m_nFigureTop + 5);
+            ++view->m_nClickSerial;
+            Repaint();
+            EXPECT_EQ(view->m_dDemoVariant, i) << width;
+            EXPECT_EQ(view->m_bCutZc, i == 2 ? 0 : 2);
+        }
+    }
 }
 
 } // namespace
@@ -165,6 +187,180 @@ TEST(PencilAngles, DegreesOfWorkedCases) {
                                                : calculus::PlaneAngle(c.d, c.e, c.a, c.b);
         EXPECT_NEAR(r.degrees, c.degrees, 1e-5) << c.d << ' ' << c.e << ' ' << c.a << ' ' << c.b;
     }
+}
+
+} // namespace
+
+namespace {
+
+// The arrow panels of the space-curve page step the ends of the curve's
+// interval [a, b] = [0, 3] by a fraction of its length, once per click, and
+// the arrow under the click is the one pressed even where a wide window
+// makes the click boxes overlap.
+class IntervalArrowTest : public ::testing::Test {
+protected:
+    void Open(int width, int height) {
+        view = std::make_unique<CPemroView>();
+        view->ResetTopic(-1);
+        view->m_strTopicCode = "309";
+        view->ResizeClient(width, height);
+        view->RenderPending();
+        Repaint();
+    }
+    void Repaint() {
+        view->Invalidate();
+        view->RenderPending();
+    }
+    // Clicks 4 pixels into arrow i (a down, a up, b down, b up): at its
+    // place, or pushed right by the arrow before it where the font is wide.
+    void ClickArrow(int i) {
+        const int X = view->m_nProjOriginX;
+        const int w = view->m_nFontStep / 2 + view->m_nCharWidth + 8;
+        int ax[4];
+        ax[0] = X + 180;
+        ax[1] = std::max(X + 196, ax[0] + w);
+        ax[2] = std::max(X + 228, std::max(X + 216, ax[1] + w) + 12);
+        ax[3] = std::max(X + 246, ax[2] + w);
+        const int y = view->m_nFigureTop - view->m_nBaseCharHeight / 2 - 9;
+        view->m_ptClick = CPoint(ax[i] + 4, y + 4);
+        ++view->m_nClickSerial;
+        Repaint();
+    }
+    InRunDir dir;
+    std::unique_ptr<CPemroView> view;
+};
+
+TEST_F(IntervalArrowTest, EachArrowStepsItsEndOncePerClick) {
+    struct Case {
+        int width, arrow;
+        double a, b; // in steps of the fraction of the length 3
+    };
+    const Case cases[] = {{1280, 0, -1, 3}, {1280, 1, 1, 3}, {1600, 1, 1, 3},
+                          {1600, 2, 0, 2},  {1600, 3, 0, 4}, {1010, 3, 0, 4}};
+    for (const Case& c : cases) {
+        Open(c.width, c.width * 5 / 8);
+        ASSERT_EQ(view->m_dIntervalA, 0);
+        ASSERT_EQ(view->m_dIntervalB, 3);
+        const double step = view->m_dParamStep * 3;
+        ClickArrow(c.arrow);
+        Repaint();
+        Repaint();
+        const double b = c.b == 3 ? 3 : 3 + (c.b - 3) * step;
+        EXPECT_NEAR(view->m_dIntervalA, c.a * step, 1e-12) << c.width << ' ' << c.arrow;
+        EXPECT_NEAR(view->m_dIntervalB, b, 1e-12) << c.width << ' ' << c.arrow;
+        EXPECT_EQ(view->m_bLoadScriptSettings, 0);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The pencil keeps its two planes across passes and λ steps, and a new
+// visit takes them from its script again, even where the script's first
+// plane is the member the last visit left behind.
+class PencilStateTest : public ScratchPageTest {
+protected:
+    PencilStateTest() : ScratchPageTest("pencilstate") {}
+    static void Write(const char* code, const std::string& p1, const std::string& p2) {
+        std::ofstream(std::string("data/") + code + ".txt")
+            << "014P\n700DATA2(0,0,0,0," << p1 << ",0,0,)\n700DATA2(1,0,0,0," << p2 << ",0,0,)\n"
+            << "700PlanePencil(0.5,6,36,10,1,1,0,-1.5,1.5,-1.5,1.5,-2.5,2.5,1,1,0)\n";
+    }
+    static std::vector<double> Member(const CPemroView* v) {
+        return {v->m_adCoefSurfF[3], v->m_adCoefSurfF[4], v->m_adCoefSurfF[5]};
+    }
+    static void ClickAt(CPemroView* v, int x, int y) {
+        v->m_ptClick = CPoint(x + 3, y + 3);
+        ++v->m_nClickSerial;
+        Draw(v);
+    }
+};
+
+TEST_F(PencilStateTest, NoDriftAcrossPassesStepsAndVisits) {
+    Write("5", "1,0,0", "0,1,0"); // P1: z = x, P2: z = y
+    auto v = Page("5");
+    Draw(v.get());
+    const double l = v->m_dLambda;
+    const std::vector<double> first = {l / (l + 1), 1 / (l + 1), 0};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(Member(v.get())[0], first[0], 1e-12);
+        EXPECT_NEAR(Member(v.get())[1], first[1], 1e-12);
+        Draw(v.get());
+    }
+    // λ增 once; later passes keep λ and the member.
+    ClickAt(v.get(), v->m_nFigureRight, v->m_nFigureTop);
+    for (int i = 0; i < 3; ++i) Draw(v.get());
+    const double l2 = l + v->m_dParamStep;
+    EXPECT_NEAR(v->m_dLambda, l2, 1e-12);
+    EXPECT_NEAR(Member(v.get())[0], l2 / (l2 + 1), 1e-12);
+    EXPECT_NEAR(Member(v.get())[1], 1 / (l2 + 1), 1e-12);
+
+    // Another pencil whose first plane is exactly the member left behind.
+    const std::vector<double> left = Member(v.get());
+    char p1[80];
+    std::snprintf(p1, sizeof p1, "%.17g,%.17g", left[0], left[1]);
+    Write("6", p1, "0,0");
+    v->ResetTopic(-1);
+    v->m_strTopicCode = "6";
+    Draw(v.get());
+    Draw(v.get());
+    const double l3 = v->m_dLambda;
+    EXPECT_NEAR(Member(v.get())[0], l3 * left[0] / (l3 + 1), 1e-12);
+    EXPECT_NEAR(Member(v.get())[1], l3 * left[1] / (l3 + 1), 1e-12);
+}
+
+// A plane patch that runs out of the box has an open outline there; its
+// fill stays inside the figure.
+class PlanePatchFillTest : public ScratchPageTest {
+protected:
+    PlanePatchFillTest() : ScratchPageTest("planefill") {}
+};
+
+TEST_F(PlanePatchFillTest, FillStaysInTheFigure) {
+    std::ofstream("data/5.txt")
+        << "014P\n700PlanePencil(0.5,6,36,10,1,1,0,-1.5,1.5,-1.5,1.5,-2.5,2.5,1,1,0)\n"
+        << "700Plane3(0,0,0,0,0,0,10,0,1,0,250,250,0,1,254,3)\n";
+    auto v = View("5");
+    v->m_bPlaneCmdsEnabled = TRUE;
+    Draw(v.get());
+    const QImage& image = v->BackingImage();
+    const COLORREF fill = RGB(1, 254, 3);
+    int inside = 0, outside = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (ColourAt(image, x, y) != fill) continue;
+            const bool in = v->m_nFigureLeft <= x && x < v->m_nFigureRight &&
+                            v->m_nFigureTop <= y && y < v->m_nFigureBottom;
+            ++(in ? inside : outside);
+        }
+    EXPECT_GT(inside, 0);
+    EXPECT_EQ(outside, 0);
+}
+
+} // namespace
+
+namespace {
+
+// In a wide window the click areas of the scene's range arrows reach over
+// the arrows to their right: a click on the second arrow ("↙", x min up)
+// moves x min up, not down. The box is x from -1.5 to 1.5.
+TEST(SceneRangeArrows, WideWindowPicksTheArrowUnderTheClick) {
+    test_support::InRunDir dir;
+    auto view = std::make_unique<CPemroView>();
+    view->ResetTopic(-1);
+    view->m_strTopicCode = "311";
+    view->ResizeClient(1600, 1000);
+    view->RenderPending();
+    const int yb = view->m_nFigureTop - view->m_nBaseCharHeight / 2 - 9;
+    view->m_ptClick = CPoint(view->m_nProjOriginX - 60 + 18 + 4, yb + 4);
+    ++view->m_nClickSerial;
+    view->Invalidate();
+    view->RenderPending();
+    view->Invalidate();
+    view->RenderPending();
+    EXPECT_NEAR(view->m_dXMin, -1.5 + view->m_dParamStep * 3, 1e-12);
+    EXPECT_DOUBLE_EQ(view->m_dXMax, 1.5);
 }
 
 } // namespace

@@ -97,6 +97,8 @@
     void TraceSpaceCurve(CDC* pDC, int kind);
     void DrawTangentPlanePatch(CDC* pDC);
     void DrawContourDemo(CDC* pDC);
+    // The two arrow panels that step the ends a and b of the curve's interval.
+    void DrawInitRangePanels(CDC* pDC);
 
     // --- Taylor polynomials of two variables (taylor2.cpp) ---------------------
     // nButtons 0 hides the Maclaurin/Taylor switch.

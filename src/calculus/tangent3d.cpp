@@ -30,6 +30,8 @@ constexpr double kStationStep = 0.01;
 constexpr double kSubStep = 0.001;
 constexpr int kMaxFieldArrows = 400;
 constexpr int kMaxCurvePoints = 4000;
+// Between the frames of neighbouring buttons.
+constexpr int kButtonGap = 8;
 
 constexpr int kArgTangentLine2 = 13;
 constexpr int kArgTangentLine3 = 13;
@@ -162,6 +164,8 @@ void CPemroView::DrawSpaceSecant(CDC* pDC) {
     if (!std::isfinite(m_dStepH)) m_dStepH = kMinSpaceStep;
     if (kind == 0) {
         m_dStepH = std::clamp(m_dStepH, kMinSpaceStep, kMaxSpaceStepX);
+        // The arrows can close the interval: no curve, no point on it.
+        if (!(m_dIntervalA < m_dIntervalB)) return;
         const double step = 0.001 * m_dXSpan;
         if (!(step > 0)) return;
         double best = m_dIntervalA, value = INFINITY;
@@ -270,17 +274,27 @@ void CPemroView::DrawTangentPlanePatch(CDC* pDC) {
         const double fy = (f(x0, y0 + 0.0001) - z0) * 10000;
         m_adCoefSurfG[3] = fx, m_adCoefSurfG[4] = fy, m_adCoefSurfG[5] = z0 - fx * x0 - fy * y0;
         m_nSideSurfaces = 1;
+        // Most of the patch's strokes are dots, which the stroke drawer fills
+        // as boxes; the plain path draws them as lines, with the same pixels.
+        const bool boxes = DrawingCachesEnabled();
+        const auto line = [&](double x1, double y1, double z1, double x2, double y2, double z2,
+                              COLORREF colour) {
+            if (boxes)
+                DrawLine3DFast(pDC, x1, y1, z1, x2, y2, z2, colour);
+            else
+                DrawLine3D(pDC, x1, y1, z1, x2, y2, z2, colour);
+        };
         const auto ray = [&](double theta) {
             const double c = std::cos(theta) * m_dXSpan, s = std::sin(theta) * m_dYSpan;
             for (int k = 0; k < 30; ++k) {
                 const double rho = k * kStationStep;
                 double x = x0 + rho * c, y = y0 + rho * s;
-                DrawLine3D(pDC, x, y, f(x, y), x, y, g(x, y), m_crDefaultPen);
+                line(x, y, f(x, y), x, y, g(x, y), m_crDefaultPen);
                 for (int j = 0; j < 10; ++j) {
                     const double sigma = rho + j * kSubStep;
                     const double nx = x0 + sigma * c, ny = y0 + sigma * s;
-                    DrawLine3D(pDC, x, y, f(x, y), nx, ny, f(nx, ny), m_crCurveSetting);
-                    DrawLine3D(pDC, x, y, g(x, y), nx, ny, g(nx, ny), m_crDefaultFill);
+                    line(x, y, f(x, y), nx, ny, f(nx, ny), m_crCurveSetting);
+                    line(x, y, g(x, y), nx, ny, g(nx, ny), m_crDefaultFill);
                     x = nx, y = ny;
                 }
             }
@@ -302,10 +316,16 @@ void CPemroView::DrawContourDemo(CDC* pDC) {
     SetSettingBlock(m_nSurfaceUpper, kQuadricForm, upper, floor);
     DrawSurfaceScene(pDC, 0, 0, 0, m_dXMin, m_dXMax, m_dYMin, m_dYMax, "x", "y", "z");
     static const Button kButtons[] = {{u8"等高线", 0}, {u8"等高线与梯度", 60}, {u8"梯度场", 180}};
-    for (int i = 0; i < 3; ++i)
-        if (TextButton(pDC, m_nFigureRight - m_nProjScaleY + kButtons[i].dx, m_nFigureTop + 2,
-                       Gbk(kButtons[i].label)))
-            m_dDemoVariant = i;
+    // Wide fonts push a button right of its place rather than over the one
+    // before it.
+    const int left = m_nFigureRight - m_nProjScaleY;
+    int x = left;
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0)
+            x = std::max(left + kButtons[i].dx,
+                         x + ButtonWidth(Gbk(kButtons[i - 1].label)) + kButtonGap);
+        if (TextButton(pDC, x, m_nFigureTop + 2, Gbk(kButtons[i].label))) m_dDemoVariant = i;
+    }
     if (m_dDemoVariant == 0) return;
     if (m_dDemoVariant == 1) {
         DrawSurfaceNormal(pDC, -0.5, 3, m_dCursorX, m_dCursorY, m_nSurfaceUpper, "", "",
@@ -355,8 +375,42 @@ void CPemroView::CmdTangentLine3(CDC* pDC) {
         m_dIntervalA = ReadScriptNumber(m_nParsePos);
         if (IsArgListOpen()) m_dIntervalB = ReadScriptNumber(m_nParsePos);
     }
+    DrawInitRangePanels(pDC);
     SaveRestoreDisplaySettings(m_bLoadScriptSettings);
     DrawTangentLine2(pDC, 1);
+}
+
+void CPemroView::DrawInitRangePanels(CDC* pDC) {
+    if (m_bPrintMode) return;
+    const int H = m_nBaseCharHeight, T = m_nFigureTop, X = m_nProjOriginX;
+    const int y = T - H / 2 - 9;
+    using Step = void (CPemroView::*)();
+    static const Step kSteps[4] = {&CPemroView::OnRangeInitMinDown, &CPemroView::OnRangeInitMinUp,
+                                   &CPemroView::OnRangeInitMaxDown, &CPemroView::OnRangeInitMaxUp};
+    // The arrows at their places, or apart by their width where a large
+    // font would lay one over the other; each panel holds its two.
+    const int w = m_nFontStep / 2 + m_nCharWidth + 8;
+    int ax[4], right[2];
+    ax[0] = X + 180;
+    ax[1] = std::max(X + 196, ax[0] + w);
+    right[0] = std::max(X + 216, ax[1] + w);
+    ax[2] = std::max(X + 228, right[0] + 12);
+    ax[3] = std::max(X + 246, ax[2] + w);
+    right[1] = std::max(ax[2] + 36, ax[3] + w);
+    FillRectPx(pDC, ax[0], T - H + H / 20 + 1, right[0], T - 1 - H / 20, m_crGround);
+    FillRectPx(pDC, ax[2], T - H + H / 20 + 1, right[1], T - 1 - H / 20, m_crGround);
+    const CString arrows[2] = {Gbk(u8"←"), Gbk(u8"→")};
+    for (int i = 0; i < 4; ++i) DrawStringSmall(pDC, ax[i], y, arrows[i % 2], m_crCurveSetting);
+    // The ends the arrows step are the saved copies: while the script's a and
+    // b are in force they are those, not what the frame's set-up saved.
+    if (m_bLoadScriptSettings) m_dSavedIntervalA = m_dIntervalA, m_dSavedIntervalB = m_dIntervalB;
+    // The click boxes grow with the window and overlap their right-hand
+    // neighbours: the rightmost arrow left of the click is the one pressed.
+    for (int i = 3; i >= 0; --i)
+        if (IsClickInRect(pDC, ax[i], y, 20, 14)) {
+            (this->*kSteps[i])();
+            break;
+        }
 }
 
 void CPemroView::CmdTangentPlane(CDC* pDC) {

@@ -20,6 +20,7 @@ constexpr double kDiffStep = 0.001;
 constexpr int kTaylorForm = 0;
 constexpr int kQuadraticForm = 22;
 constexpr int kHiddenForm = -1;
+constexpr int kCaptionGap = 12;
 
 } // namespace
 
@@ -57,11 +58,18 @@ void CPemroView::DrawTaylorSolid2(CDC* pDC, int nButtons) {
     m_nDemoStep = std::clamp(m_nDemoStep, 0, kMaxDegree);
     DrawLabelValue3D(pDC, m_dXMin, m_dYMin + 0.05 * m_dYSpan, m_dZMax - 0.05 * m_dZSpan,
                      Gbk(u8"级数项数n="), 0, m_nDemoStep, m_crCurveSetting);
+    // The caption ends left of the button column, however wide the font.
+    const auto caption = [&](int nominal, const char* utf8) {
+        const CString text = Gbk(utf8);
+        const int cell = (m_nLabelZoom + 2) * (m_nFontStep / 2 + m_nCharWidth) / 3;
+        const int x = std::min(m_nFigureRight - nominal,
+                               m_nFigureRight - int(text.size()) * cell - kCaptionGap);
+        DrawString(pDC, x, m_nFigureTop, text, m_crCurveSetting);
+    };
     if (m_nSubDemo == kMaclaurin) {
-        DrawString(pDC, m_nFigureRight - 140, m_nFigureTop, Gbk(u8"麦克劳林公式n<6"),
-                   m_crCurveSetting);
+        caption(140, u8"麦克劳林公式n<6");
     } else {
-        DrawString(pDC, m_nFigureRight - 120, m_nFigureTop, Gbk(u8"泰勒公式n<6"), m_crCurveSetting);
+        caption(120, u8"泰勒公式n<6");
         DrawText3D(pDC, m_dXMax, m_dYMin, m_dZMin + 0.1 * m_dZSpan, Gbk(u8"在底面上选一点"),
                    m_crCurveSetting);
     }

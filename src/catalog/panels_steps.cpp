@@ -55,11 +55,13 @@ struct Glyph {
 
 // Runs the command of the first glyph the click hits, minimum box first:
 // one click moves one end once, even where neighbouring click areas touch.
+// The click areas grow with the window over the glyphs to their right, so
+// the rightmost glyph the click hits, the one it lies on, is tried first.
 bool RunFirstGlyphHit(CPemroView* v, CDC* pDC, const Glyph* glyphs, int n, int y, BOOL bMin,
                       BOOL bMax) {
     for (int pass = 0; pass < 2; ++pass) {
         if (!(pass == 0 ? bMin : bMax)) continue;
-        for (int i = 0; i < n; ++i) {
+        for (int i = n - 1; i >= 0; --i) {
             if (!v->IsClickInRect(pDC, glyphs[i].x, y, kGlyphW, kGlyphH)) continue;
             (v->*(pass == 0 ? glyphs[i].onMin : glyphs[i].onMax))();
             return true;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -22,6 +23,15 @@ template <class Fn> void Steps(double from, double to, double step, bool inclusi
     int n = 0;
     for (double s = from; (inclusive ? s <= to : s < to) && n < kMaxSamples; s += step, ++n) fn(s);
 }
+
+// A stroke of the solid's filling as projected.
+struct ProjectedStroke {
+    CPoint a, b;
+    COLORREF colour;
+    bool operator==(const ProjectedStroke& o) const {
+        return a == o.a && b == o.b && colour == o.colour;
+    }
+};
 
 } // namespace
 
@@ -66,9 +76,48 @@ void CPemroView::DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double
     const double sx = m_dParamStep * m_dXSpan / m_nProjScaleX;
     const double sy = 0.5 * m_dYSpan / m_nProjScaleY;
     const double B = m_nBrightness3D;
+    // About ten fine columns fall on one pixel of the x axis, and most
+    // project to the very strokes of the column before them. Painting a run
+    // of opaque strokes again right after itself changes no pixel, so such a
+    // column is projected and compared but not painted.
+    const bool skipRepeats = DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN;
+    std::vector<ProjectedStroke> column, before;
+    // ProjectPoint3D's terms, the x ones kept for the column and the y ones
+    // for the next stroke, which starts where this one ends: the same
+    // arithmetic in the same order, so the same pixels.
+    const bool straight =
+        m_dRotationAngle == 0 && m_nAxisArrangement != 2 && m_nAxisArrangement != 3;
+    double termXk = 0, termXz = 0, lastY = NAN, lastTermY = 0;
+    const auto termY = [&](double y) {
+        if (y != lastY) lastY = y, lastTermY = (y - m_dYMin) * m_nProjScaleY / m_dYSpan;
+        return lastTermY;
+    };
+    const auto project = [&](double ty, double z, CPoint* p) {
+        const double ox = ty - termXk;
+        const double oy = termXz - (z - m_dZMin) * m_nProjScaleZ / m_dZSpan;
+        if (!IsDrawable(ox) || !IsDrawable(oy)) return false;
+        *p = CPoint(m_nProjOriginX + ToPixel(ox), m_nProjOriginY + ToPixel(oy));
+        return true;
+    };
+    const auto inBox = [&](double z) { return m_dZMin <= z && z <= m_dZMax; };
+    const auto stroke = [&](double x, double y, double z1, double z2, COLORREF colour) {
+        if (!skipRepeats) return DrawLine3D(pDC, x, y, z1, x, y + sy, z2, colour);
+        CPoint a, b;
+        if (straight && inBox(z1) && inBox(z2)) {
+            if (!project(termY(y), z1, &a)) return;
+            const double y2 = y + sy;
+            if (!project(termY(y2), z2, &b)) return;
+        } else if (!ProjectSegment3D(x, y, z1, x, y + sy, z2, &a, &b)) {
+            return;
+        }
+        column.push_back({a, b, colour});
+    };
     Steps(x1, x2 - hx / 2, hx, false, [&](double x0) {
         Steps(y1, y2 - hy / 2, hy, true, [&](double y0) {
             Steps(x0, x0 + hx, sx, false, [&](double x) {
+                column.clear();
+                termXk = (x - m_dXMin) * m_dObliqueFactor * m_nProjScaleX / m_dXSpan;
+                termXz = (x - m_dXMin) * m_nProjScaleX / m_dXSpan;
                 double r0 = EvalRegionFunction(x, y0, m_nFuncF);
                 double f0 = EvalSurfaceF(x, y0, upperIndex), g0 = EvalSurfaceG(x, y0, lowerIndex);
                 Steps(y0, y0 + hy, sy, true, [&](double y) {
@@ -77,12 +126,15 @@ void CPemroView::DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double
                     const double f1 = EvalSurfaceF(x, y + sy, upperIndex);
                     if (r0 >= 0 && r1 >= 0) {
                         const double t = (g0 - m_dZMin) / m_dZSpan;
-                        DrawLine3D(pDC, x, y, g0, x, y + sy, g1, MakeRGB(t * B, t * B, 255));
+                        stroke(x, y, g0, g1, MakeRGB(t * B, t * B, 255));
                         const double u = 1 - (f0 - m_dZMin) / m_dZSpan;
-                        DrawLine3D(pDC, x, y, f0, x, y + sy, f1, MakeRGB(255, u * B, u * B));
+                        stroke(x, y, f0, f1, MakeRGB(255, u * B, u * B));
                     }
                     r0 = r1, f0 = f1, g0 = g1;
                 });
+                if (!skipRepeats || column == before) return;
+                for (const ProjectedStroke& s : column) DrawStrokePx(pDC, s.a, s.b, s.colour);
+                column.swap(before);
             });
         });
     });

@@ -20,6 +20,8 @@ constexpr double kFineFraction = 0.001;
 constexpr int kBoundaryParts = 5;
 // A jump of this fraction of the z span between samples is a gap.
 constexpr double kJumpFraction = 1.0 / 20;
+// Pixels this near the origin take no special path in the line drawer.
+constexpr int kNearPixels = 1 << 20;
 
 // The strokes of a cell by what they draw; others (walls, dots) keep no
 // channel.
@@ -43,9 +45,10 @@ struct Sample {
 // The cell being drawn with everything its stages share.
 class MeshCell {
 public:
-    MeshCell(CPemroView& v, double x, const int* front, const int* back)
+    MeshCell(CPemroView& v, CDC* pDC, double x, const int* front, const int* back)
         : v(v), x(x), front(front), back(back), Dx(v.m_dXSpan), Dz(v.m_dZSpan), c(v.m_dDirP),
-          lower(v.m_nSurfaceLower >= 0) {}
+          lower(v.m_nSurfaceLower >= 0),
+          m_bCopyPen(DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN) {}
 
     Sample At(double px, double py) const {
         return {v.EvalRegionFunction(px, py, v.m_nFuncF), v.EvalSurfaceF(px, py, v.m_nSurfaceUpper),
@@ -182,6 +185,13 @@ private:
         return true;
     }
     void ThinStroke(CDC* pDC, CPoint a, CPoint b, COLORREF colour, int width) {
+        // A one-pixel line to a neighbouring pixel leaves out its end: it
+        // sets its first pixel, which is all the fine steps mostly draw.
+        if (m_bCopyPen && std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1 &&
+            std::abs(a.x) < kNearPixels && std::abs(a.y) < kNearPixels) {
+            pDC->SetPixel(a.x, a.y, colour);
+            return;
+        }
         if (!m_pPenDC) {
             m_pPenDC = pDC;
             m_oldPen = pDC->SelectObject(CPen(PS_SOLID, width, colour));
@@ -192,6 +202,8 @@ private:
         pDC->MoveTo(a.x, a.y);
         pDC->LineTo(b.x, b.y);
     }
+    // Plain copies only: other raster operations go through the pen.
+    const bool m_bCopyPen;
     CDC* m_pPenDC = nullptr;
     CPen m_oldPen;
     COLORREF m_crPen = 0;
@@ -320,23 +332,113 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
     });
 }
 
-// The fine grid over the cell, a thousandth of the box a step.
-template <class Fn> void FineSteps(MeshCell& m, double y, double dx, double dy, Fn fn) {
-    CPemroView& v = m.v;
-    Steps(m.x, m.x + dx, kFineFraction * v.m_dXSpan, [&](double s) {
-        Steps(y, y + dy, kFineFraction * v.m_dYSpan, [&](double t) { fn(s, t); });
-    });
+// The fine grid over a cell, a thousandth of the box a step, is visited in
+// blocks of kBlock steps a side. A block whose values at its corners keep to
+// one side of a level, farther from it than their spread plus a band, holds
+// no point of a smooth surface within that band of the level: its samples
+// are passed over whole (the others in the plain order).
+constexpr int kBlock = 5;
+constexpr int kMaxBlocks = 64;
+constexpr int kMaxLevels = 2;
+
+// Judges the blocks of one cell for up to kMaxLevels values at once; each
+// block corner is evaluated once, each block judged once.
+template <class Values> class BlockJudge {
+public:
+    // values(s, t, out) writes the `count` values at (s, t); the cell spans
+    // dx by dy from (x, y) in fine steps of hs by ht.
+    BlockJudge(double x, double y, double dx, double dy, double hs, double ht, int count,
+               const double* level, const double* band, Values values)
+        : m_x(x), m_y(y), m_bs(kBlock * hs), m_bt(kBlock * ht), m_ni(Blocks(dx, hs)),
+          m_nj(Blocks(dy, ht)), m_count(count), m_values(values) {
+        for (int k = 0; k < count; ++k) m_level[k] = level[k], m_band[k] = band[k];
+        std::fill_n(m_known, (m_ni + 1) * (m_nj + 1), false);
+        std::fill_n(m_judged, m_ni * m_nj, 0);
+    }
+    bool Far(int bi, int bj) {
+        if (bi >= m_ni || bj >= m_nj) return false;
+        signed char& b = m_judged[bi * m_nj + bj];
+        if (b == 0) b = Judge(bi, bj) ? 1 : 2;
+        return b == 1;
+    }
+
+private:
+    // Blocks along a side, with room for the rounding of the running sum.
+    static int Blocks(double d, double h) {
+        const double n = h > 0 ? d / h / kBlock + 2 : 0;
+        return n < kMaxBlocks ? (n > 0 ? int(n) : 0) : kMaxBlocks;
+    }
+    const double* Corner(int bi, int bj) {
+        const int at = bi * (m_nj + 1) + bj;
+        double* c = m_corner[at];
+        if (!m_known[at]) m_values(m_x + bi * m_bs, m_y + bj * m_bt, c), m_known[at] = true;
+        return c;
+    }
+    bool Judge(int bi, int bj) {
+        const double* d[4] = {Corner(bi, bj), Corner(bi + 1, bj), Corner(bi, bj + 1),
+                              Corner(bi + 1, bj + 1)};
+        for (int k = 0; k < m_count; ++k) {
+            double lo = d[0][k] - m_level[k], hi = lo;
+            for (const double* e : d) {
+                const double u = e[k] - m_level[k];
+                lo = u < lo ? u : lo, hi = u > hi ? u : hi;
+            }
+            const double spread = hi - lo;
+            if (!(lo > m_band[k] + spread || hi < -m_band[k] - spread)) return false;
+        }
+        return true;
+    }
+    const double m_x, m_y, m_bs, m_bt;
+    const int m_ni, m_nj, m_count;
+    Values m_values;
+    double m_level[kMaxLevels] = {}, m_band[kMaxLevels] = {};
+    double m_corner[(kMaxBlocks + 1) * (kMaxBlocks + 1)][kMaxLevels];
+    bool m_known[(kMaxBlocks + 1) * (kMaxBlocks + 1)];
+    signed char m_judged[kMaxBlocks * kMaxBlocks];
+};
+
+// fn(s, t) over the fine grid of the cell in the plain order, leaving out
+// the samples of the blocks far(bi, bj) rejects.
+template <class Far, class Fn>
+void BlockedFineSteps(MeshCell& m, double y, double dx, double dy, Far far, Fn fn) {
+    const double hs = kFineFraction * m.v.m_dXSpan, ht = kFineFraction * m.v.m_dYSpan;
+    if (!(hs > 0) || !std::isfinite(hs) || !(ht > 0) || !std::isfinite(ht)) return;
+    const double sTo = m.x + dx, tTo = y + dy;
+    int i = 0;
+    for (double s = m.x; s < sTo && i < kMaxStrokeSamples; s += hs, ++i) {
+        const int bi = i / kBlock;
+        int j = 0;
+        for (double t = y; t < tTo && j < kMaxStrokeSamples; t += ht, ++j) {
+            if (j % kBlock == 0 && bi < kMaxBlocks && j / kBlock < kMaxBlocks &&
+                far(bi, j / kBlock)) {
+                // Past the block's samples, stepped as the loop steps.
+                for (int k = 1; k < kBlock && t + ht < tTo && j + 1 < kMaxStrokeSamples; ++k)
+                    t += ht, ++j;
+                continue;
+            }
+            fn(s, t);
+        }
+    }
 }
 
 // The contour z = c on the two surfaces (and its shadows).
 void Contour(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
     CPemroView& v = m.v;
-    const double Dz = m.Dz, c = m.c;
-    FineSteps(m, y, dx, dy, [&](double s, double t) {
+    const double Dz = m.Dz, c = m.c, band = 0.005 * Dz;
+    const double levels[2] = {c, c}, bands[2] = {band, band};
+    BlockJudge judge(m.x, y, dx, dy, kFineFraction * v.m_dXSpan, kFineFraction * v.m_dYSpan, 2,
+                     levels, bands, [&](double s, double t, double* out) {
+                         out[0] = v.EvalSurfaceF(s, t, v.m_nSurfaceUpper);
+                         out[1] = v.EvalSurfaceG(s, t, v.m_nSurfaceLower);
+                     });
+    // The plain path visits every sample: it is what the blocks must match.
+    const bool blocks = DrawingCachesEnabled();
+    const auto far = [&](int bi, int bj) { return blocks && judge.Far(bi, bj); };
+    BlockedFineSteps(m, y, dx, dy, far, [&](double s, double t) {
         const Sample p = m.At(s, t);
         if (!(p.r > 0)) return;
         const auto level = [&](double z, bool onSurface) {
-            if (!(std::fabs(z - c) <= 0.005 * Dz)) return;
+            if (!(std::fabs(z - c) <= band)) return;
             if (v.m_bProjectBase) m.Dot(pDC, s, t, v.m_dZMin, v.m_crFirstDerivative);
             if (v.m_bProjectXoy) m.Dot(pDC, s, t, 0, v.m_crSecondDerivative);
             if (onSurface) m.Dot(pDC, s, t, z, v.m_crDefaultPen);
@@ -347,56 +449,24 @@ void Contour(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
 }
 
 // Where the two surfaces meet: points of the fine grid inside the region
-// with 1e-7·Dz <= |f − g| <= 0.001·Dz. The grid is visited in blocks of
-// kIntersectionBlock steps a side; a block whose corner differences keep
-// one sign and stay farther from zero than their spread plus the band
-// holds no such point of a smooth pair of surfaces and is passed over.
-constexpr int kIntersectionBlock = 5;
-constexpr int kMaxBlocks = 64;
+// with 1e-7·Dz <= |f − g| <= 0.001·Dz, in blocks as above (f − g against 0).
 void Intersection(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
     CPemroView& v = m.v;
     const double Dz = m.Dz, band = 0.001 * Dz;
-    const double hs = kFineFraction * v.m_dXSpan, ht = kFineFraction * v.m_dYSpan;
-    const auto diff = [&](double s, double t) {
-        return v.EvalSurfaceF(s, t, v.m_nSurfaceUpper) - v.EvalSurfaceG(s, t, v.m_nSurfaceLower);
-    };
-    const double bs = kIntersectionBlock * hs, bt = kIntersectionBlock * ht;
-    // Block corners are shared by up to four blocks: each is evaluated once.
-    double corner[kMaxBlocks + 1][kMaxBlocks + 1];
-    bool cornerKnown[kMaxBlocks + 1][kMaxBlocks + 1] = {};
-    const auto cornerDiff = [&](int bi, int bj) {
-        if (!cornerKnown[bi][bj])
-            corner[bi][bj] = diff(m.x + bi * bs, y + bj * bt), cornerKnown[bi][bj] = true;
-        return corner[bi][bj];
-    };
-    const auto blockFar = [&](int bi, int bj) {
-        const double d[4] = {cornerDiff(bi, bj), cornerDiff(bi + 1, bj), cornerDiff(bi, bj + 1),
-                             cornerDiff(bi + 1, bj + 1)};
-        double lo = d[0], hi = d[0];
-        for (double e : d) lo = e < lo ? e : lo, hi = e > hi ? e : hi;
-        const double spread = hi - lo;
-        return (lo > band + spread) || (hi < -band - spread);
-    };
-    // Each block is judged once: 0 not yet, 1 far, 2 to be sampled.
-    signed char judged[kMaxBlocks][kMaxBlocks] = {};
-    int i = 0;
-    Steps(m.x, m.x + dx, hs, [&](double s) {
-        const int bi = i++ / kIntersectionBlock;
-        int j = 0;
-        Steps(y, y + dy, ht, [&](double t) {
-            const int bj = j++ / kIntersectionBlock;
-            if (bi < kMaxBlocks && bj < kMaxBlocks) {
-                signed char& b = judged[bi][bj];
-                if (b == 0) b = blockFar(bi, bj) ? 1 : 2;
-                if (b == 1) return;
-            }
-            const double f = v.EvalSurfaceF(s, t, v.m_nSurfaceUpper);
-            const double g = v.EvalSurfaceG(s, t, v.m_nSurfaceLower);
-            const double gap = std::fabs(f - g);
-            if (!(1e-7 * Dz <= gap && gap <= band)) return;
-            if (!(v.EvalRegionFunction(s, t, v.m_nFuncF) > 0)) return;
-            m.Line(pDC, kNoChannel, s, t, f, s, t, g, v.m_crCurveSetting);
-        });
+    const double zero = 0;
+    BlockJudge judge(m.x, y, dx, dy, kFineFraction * v.m_dXSpan, kFineFraction * v.m_dYSpan, 1,
+                     &zero, &band, [&](double s, double t, double* out) {
+                         out[0] = v.EvalSurfaceF(s, t, v.m_nSurfaceUpper) -
+                                  v.EvalSurfaceG(s, t, v.m_nSurfaceLower);
+                     });
+    const auto far = [&](int bi, int bj) { return judge.Far(bi, bj); };
+    BlockedFineSteps(m, y, dx, dy, far, [&](double s, double t) {
+        const double f = v.EvalSurfaceF(s, t, v.m_nSurfaceUpper);
+        const double g = v.EvalSurfaceG(s, t, v.m_nSurfaceLower);
+        const double gap = std::fabs(f - g);
+        if (!(1e-7 * Dz <= gap && gap <= band)) return;
+        if (!(v.EvalRegionFunction(s, t, v.m_nFuncF) > 0)) return;
+        m.Line(pDC, kNoChannel, s, t, f, s, t, g, v.m_crCurveSetting);
     });
 }
 
@@ -431,7 +501,7 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
     if (!IsSceneUsable()) return;
     const int front[3] = {frontR, frontG, frontB};
     const int back[3] = {backR, backG, backB};
-    MeshCell m(*this, x, front, back);
+    MeshCell m(*this, pDC, x, front, back);
     const bool clicked = HitTestGraphRegion(0);
     if (dx > 0 && dy > 0 && (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) && clicked)
         DenseFill(m, pDC, y, dx, dy, sx, sy);
