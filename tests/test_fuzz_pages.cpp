@@ -667,6 +667,9 @@ TEST_F(FuzzPageTest, InputsTheFuzzerFoundStayQuick) {
         // A pencil of planes in a box with no height: the axis walk had no step.
         "014x\n700DATA2(0,0,0,0,1,0,0,)\n700DATA2(1,0,0,0,0,1,0,)\n"
         "700PlanePencil(0.5,6,36,10,1,1,0,-1.5,1.5,-1.5,1.,0,0,1,0,1)\n",
+        // An iteration page whose order is the largest int: the height of its
+        // plot overflowed.
+        "014x\n700JacobiSeidel(0.4,5,38,12,99999999999,0,0,1,2,3)\n",
     };
     int page = 0;
     for (const char* script : kFound) {

@@ -62,7 +62,8 @@ void CPemroView::CmdJacobiSeidel(CDC* pDC) {
     LoadLinearSystem(m_nCountN, m_nCountN);
     m_dXMin = m_dYMin = 0;
     m_dXMax = m_nCountN;
-    m_dYMax = m_nDemoStep < 5 && m_nCountN < 5 ? 6 : std::max(m_nDemoStep, m_nCountN) + 2;
+    // In doubles: a script's count may be the largest int.
+    m_dYMax = m_nDemoStep < 5 && m_nCountN < 5 ? 6 : std::max<double>(m_nDemoStep, m_nCountN) + 2;
     DrawFunctionGraph(pDC, 0, 3, 1.0, 1.0, "", "");
     if (m_bFullRepaint || IsClickOnGraphControls()) DrawJacobiSeidel(pDC, m_nCountN, count);
 }
