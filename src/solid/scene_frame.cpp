@@ -8,6 +8,8 @@
 #include "platform/text_codec.h"
 #include "solid/math/scene_math.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kTicksPerAxis = 4;
@@ -274,6 +276,8 @@ BOOL CPemroView::DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double d
     const auto density = [&](int* n, int x1, int x2, int y) {
         if (TextButtonInPlot(pDC, x1, y, kSmallButtonW, kSmallButtonH, more, m_crCurveSetting))
             *n = solid::MoreMeshDivisions(*n), bDensity = TRUE;
+        // Large fonts push the second button right of the first instead of over it.
+        x2 = std::max(x2, x1 + ButtonWidth(more) + 4);
         if (TextButtonInPlot(pDC, x2, y, kSmallButtonW, kSmallButtonH, fewer, m_crCurveSetting))
             *n = solid::FewerMeshDivisions(*n), bDensity = TRUE;
         if (*n < solid::kMinMeshDivisions) *n = solid::kMinMeshDivisions;
