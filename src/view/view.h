@@ -140,6 +140,10 @@ public:
     int m_nLabelZoom = 0;
     int m_nTextY = 0;
     int m_nNextLineY = 0;
+    // Where the last pass's text and figures end, page coordinates: the
+    // written band of a printed sheet (all but its last eighteenth, where no
+    // text starts) reaching this far shows them all. Blank lines do not count.
+    int m_nContentEnd = 0;
     int m_nInitialPageLines = 0;
     CSize m_sizeScrollTotal;
     double m_dTitleWidthScale = 0, m_dTitleHeightScale = 0;
@@ -173,9 +177,10 @@ public:
     int m_nPrintPage = 0;
     int m_nPrintOffsetY = 0;
     BOOL m_bPrintOriginalColors = FALSE;
-    // Put back after printing: the clip box of the last screen paint and the
-    // screen colours that the print colours replaced.
+    // Put back after printing: the clip box and the content end of the last
+    // screen paint and the screen colours that the print colours replaced.
     CRect m_rcScreenClip;
+    int m_nScreenContentEnd = 0;
     COLORREF m_acrScreenColours[32] = {};
 
     // Background, grid and display settings of the menus.

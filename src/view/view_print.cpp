@@ -4,6 +4,7 @@
 #include "view/view_tables.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -29,6 +30,50 @@ static_assert(V::kPaletteSize + kPrintedLineColourCount <=
                   int(sizeof V::m_acrScreenColours / sizeof *V::m_acrScreenColours),
               "the screen colours must fit their store");
 
+// A print never runs for ever, whatever length the page reports.
+constexpr int kMaxPrintedPages = 999;
+
+// Sheets of `pageHeight` that show a page whose content ends at `contentEnd`.
+// Each sheet starts 17/18 of a sheet below the one before (as OnPrint slices
+// them) and writes no text in its last eighteenth, so the sheets' written
+// bands follow on without a gap. At least one, also before any paint.
+int PrintedPageCount(int contentEnd, int pageHeight) {
+    if (pageHeight <= 0) return 1;
+    const std::int64_t step = std::max<std::int64_t>(1, 17 * std::int64_t(pageHeight) / 18);
+    const std::int64_t band = pageHeight - pageHeight / 18;
+    int pages = 1;
+    while (pages < kMaxPrintedPages && (pages - 1) * step + band < contentEnd) ++pages;
+    return pages;
+}
+
+// Where the content of the page ends on the paper of `info`: the first sheet
+// is laid out as the print lays it out, on a scratch sheet, which measures
+// the whole page. The screen's own measure when no sheet can be had.
+int PrintedContentEnd(CPemroView* view, CPrintInfo* info) {
+    CBitmap sheet;
+    if (view->InPass() || !sheet.CreateBitmap(info->m_rectDraw.Width(), info->m_rectDraw.Height()))
+        return view->m_nContentEnd;
+    const UINT page = info->m_nCurPage;
+    info->m_nCurPage = 1;
+    view->SetInPass(true);
+    {
+        CDC dc(&sheet);
+        dc.SetPrinting(TRUE);
+        view->OnBeginPrinting(&dc, info);
+        view->OnPrepareDC(&dc, info);
+        view->OnPrint(&dc, info);
+    }
+    const int end = view->m_nContentEnd;
+    {
+        CDC dc(&sheet);
+        dc.SetPrinting(TRUE);
+        view->OnEndPrinting(&dc, info);
+    }
+    view->SetInPass(false);
+    info->m_nCurPage = page;
+    return end;
+}
+
 } // namespace
 
 void CPemroView::OnInitialUpdate() {
@@ -52,11 +97,12 @@ void CPemroView::OnPrintPrepareCancel() {
 }
 
 BOOL CPemroView::OnPreparePrinting(CPrintInfo* pInfo) {
-    // The page height is the last screen paint's clip box; before any paint
-    // it may be empty, and a print still has at least one page.
-    const int clipHeight = m_nClipBottom - m_nClipTop;
-    int pages = clipHeight > 0 ? m_sizeScrollTotal.cy / clipHeight : 1;
-    if (pages < 1) pages = 1;
+    // The sheets a print needs follow where the page's content ends, laid
+    // out on the paper when the printer's page is known, else on the screen.
+    const CRect& paper = pInfo->m_rectDraw;
+    const int pages = paper.IsRectEmpty()
+                          ? PrintedPageCount(m_nContentEnd, m_nClipBottom - m_nClipTop)
+                          : PrintedPageCount(PrintedContentEnd(this, pInfo), paper.Height());
     pInfo->SetMaxPage(UINT(pages));
     return DoPreparePrinting(pInfo);
 }
@@ -66,6 +112,7 @@ void CPemroView::OnBeginPrinting(CDC*, CPrintInfo*) {
     // The print passes lay the page out on paper; the next print counts its
     // pages from the screen again.
     m_rcScreenClip = CRect(m_nClipLeft, m_nClipTop, m_nClipRight, m_nClipBottom);
+    m_nScreenContentEnd = m_nContentEnd;
     m_bShowSelectionBox = 0;
     if (!m_bPrintOriginalColors) {
         // Text and lines meant for a dark screen would vanish on white paper.
@@ -119,6 +166,7 @@ void CPemroView::OnEndPrinting(CDC*, CPrintInfo*) {
     m_nClipTop = m_rcScreenClip.top;
     m_nClipRight = m_rcScreenClip.right;
     m_nClipBottom = m_rcScreenClip.bottom;
+    m_nContentEnd = m_nScreenContentEnd;
     if (!m_bPrintOriginalColors) {
         const COLORREF* saved = m_acrScreenColours;
         for (COLORREF& c : m_acrPalette) c = *saved++;
