@@ -317,3 +317,30 @@ TEST_F(NumericPageTest, InverseColumnsStandApart) {
         }
     }
 }
+
+// The ODE pages: no row of the value table lies on the line of the title
+// (at the plot's top left) or on the line of the method name and the step
+// read-out (m_dParamStep of the y span above the bottom), where their
+// letters would cover its numbers.
+TEST_F(NumericPageTest, OdeTableRowsKeepClearOfTheLabels) {
+    for (const char* topic : {"334", "335", "363"}) {
+        SCOPED_TRACE(topic);
+        auto v = Open(topic);
+        v->ResizeClient(1266, 887);
+        Redraw(*v);
+        const int labelLine =
+            v->m_nPlotBottom - int(v->m_dParamStep * (v->m_nPlotBottom - v->m_nPlotTop));
+        const int titleEnd = v->m_nPlotLeft + (v->m_nPlotRight - v->m_nPlotLeft) / 2;
+        int rows = 0;
+        for (const TextRecorder::Piece& p : text.pieces) {
+            if (p.text != "x =" && p.text != "y =") continue;
+            ++rows;
+            const int height = std::abs(p.font.lfHeight);
+            EXPECT_GE(std::abs(p.y - labelLine), height) << "row at " << p.x << "," << p.y;
+            if (p.x < titleEnd) {
+                EXPECT_GE(std::abs(p.y - v->m_nPlotTop), height) << "row at " << p.x << "," << p.y;
+            }
+        }
+        EXPECT_GE(rows, 18); // nine rows or more forward, in two columns
+    }
+}
