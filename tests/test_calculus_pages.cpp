@@ -402,6 +402,32 @@ TEST_F(CalculusSampleTest, FourierCoefficientsOfXAreListed) {
     EXPECT_EQ(After("a /2="), (std::vector<std::string>{"0.0000"}));
 }
 
+// At 40 terms the list still shows the first six rows, inside the plot and
+// above the count of terms, with bₙ = 2(−1)ⁿ⁺¹/n (by hand).
+TEST_F(CalculusSampleTest, FourierListStaysInsideAtFortyTerms) {
+    Open("338");
+    view->m_nDemoStep = 40;
+    Repaint();
+    EXPECT_EQ(After("b ="), (std::vector<std::string>{"2.0000", "-1.0000", "0.6667", "-0.5000",
+                                                      "0.4000", "-0.3333"}));
+    // The count of terms is written with its top at 0.22 of the height.
+    const int countTop = view->m_nPlotBottom - int(0.22 * (view->m_nPlotBottom - view->m_nPlotTop));
+    int listed = 0;
+    for (size_t i = 0; i + 1 < log.pieces.size(); ++i) {
+        const std::string& t = log.pieces[i].text;
+        if (t != "a =" && t != "b =" && t != "a /2=") continue;
+        for (const auto* p : {&log.pieces[i], &log.pieces[i + 1]}) { // the label, its value
+            ++listed;
+            const int bottom = p->y + std::abs(p->font.lfHeight);
+            EXPECT_GE(p->y, view->m_nPlotTop) << p->text;
+            EXPECT_LE(bottom, countTop) << p->text << " at " << p->y;
+            EXPECT_GE(p->x, view->m_nPlotLeft) << p->text;
+            EXPECT_LT(p->x, view->m_nPlotRight) << p->text;
+        }
+    }
+    EXPECT_EQ(listed, 2 * 13);
+}
+
 TEST_F(CalculusSampleTest, FourierCoefficientOfTheView) {
     Open("338");
     CPemroView& v = *view;
