@@ -252,6 +252,30 @@ TEST_F(CalculusSampleTest, EpsilonAndDeltaStayCappedUnderFiftyClicks) {
     EXPECT_DOUBLE_EQ(view->m_dDelta, 0.01);
 }
 
+// "δ再大" clicked twenty times: the δ box, its dots and labels stay inside the
+// figure (none of the picture's colours left of it or right of its buttons),
+// and the read-out is the δ of the box: 1.0704 (sin x/x = 0.82, by bisection
+// 1.06941, on the walk's grid) times the factor, 1.25 after one click and 10
+// at the cap.
+TEST_F(CalculusSampleTest, DeltaBoxStaysInsideTheFigureAndItsValueIsShown) {
+    Open("303");
+    const int x = view->m_nPlotRight - 32;
+    ClickButton(x, view->m_nPlotTop + 56);
+    EXPECT_TRUE(log.Saw("1.338000"));
+    for (int i = 1; i < 20; ++i) ClickButton(x, view->m_nPlotTop + 56);
+    EXPECT_DOUBLE_EQ(view->m_dDelta, 10.0);
+    EXPECT_TRUE(log.Saw("10.704000"));
+    const CPemroView& v = *view;
+    const QImage& page = v.BackingImage();
+    for (COLORREF c : {v.m_crCurveSetting, v.m_crSection, RGB(0, 0, 250), RGB(255, 0, 0)}) {
+        EXPECT_EQ(
+            CountColour(page, c, v.m_nPlotRight + 40, v.m_nPlotTop, kPageWidth, v.m_nPlotBottom), 0)
+            << std::hex << c;
+        EXPECT_EQ(CountColour(page, c, 0, v.m_nPlotTop, v.m_nFigureLeft, v.m_nPlotBottom), 0)
+            << std::hex << c;
+    }
+}
+
 TEST_F(CalculusSampleTest, LimitKindButtonsChooseTheApproach) {
     Open("352");
     // A fresh page shows the first animated kind at once.
