@@ -486,6 +486,33 @@ TEST_F(CalculusSampleTest, FourierButtonsActOnceAndStayCapped) {
     EXPECT_TRUE(After("b =").empty());
 }
 
+// The y axis's label "y" at the top of the axis reads beside the buttons of
+// the plot's top row, at every window size: its pixels show, and no button
+// frame runs through the box around them.
+TEST_F(CalculusSampleTest, TheYAxisLabelStandsClearOfTheButtons) {
+    for (const char* topic : {"324", "457", "338"}) {
+        for (const CSize size : {CSize(1586, 927), CSize(1266, 887), CSize(1010, 695)}) {
+            SCOPED_TRACE(std::string(topic) + " at " + std::to_string(size.cx));
+            Open(topic);
+            view->ResizeClient(size.cx, size.cy);
+            Repaint();
+            const CPemroView& v = *view;
+            const int axis =
+                v.m_nPlotLeft + int(-v.m_dXMin / (v.m_dXMax - v.m_dXMin) * v.m_nPlotWidth);
+            const QImage& page = v.BackingImage();
+            QRect label;
+            for (int y = v.m_nPlotTop - 25; y < v.m_nPlotTop + 25; ++y)
+                for (int x = axis + 2; x < axis + 30; ++x)
+                    if (ColourAt(page, x, y) == v.m_crAxes) label |= QRect(x, y, 1, 1);
+            ASSERT_GE(label.width() * label.height(), 20);
+            label.adjust(-1, -1, 1, 1);
+            EXPECT_EQ(CountColour(page, v.m_crCurveSetting, label.left(), label.top(),
+                                  label.right() + 1, label.bottom() + 1),
+                      0);
+        }
+    }
+}
+
 // --- Constructions and degenerate pages --------------------------------------------------
 
 TEST_F(ScratchCalculusTest, HorizontalLineTestMeetsTheCubicThreeTimes) {
