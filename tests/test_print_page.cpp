@@ -4,6 +4,8 @@
 #include "test_support.h"
 #include "view/print_colours.h"
 
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 using namespace test_support;
@@ -61,7 +63,7 @@ TEST(PrintedSheets, AsManyAsThePageFillsAndNoBlankOne) {
         int width, height;
         size_t sheets; // 0: more than one
     } cases[] = {
-        {"203", 1266, 780, 1}, {"203", 1010, 600, 1}, {"203", 1266, 400, 1},
+        {"203", 1266, 780, 1}, {"203", 1010, 600, 1},  {"203", 1266, 400, 1},
         {"363", 1586, 820, 1}, {"2100", 1266, 780, 0}, {"202", 1266, 780, 0},
     };
     for (const auto& c : cases) {
@@ -79,6 +81,28 @@ TEST(PrintedSheets, AsManyAsThePageFillsAndNoBlankOne) {
             EXPECT_GT(sheets.size(), 1u);
         EXPECT_FALSE(IsBlankSheet(sheets.back()));
     }
+}
+
+// A figure that the 17/18 slicing would cut at the first sheet's bottom and
+// start above the second sheet's top (so that neither showed it whole)
+// prints whole on the second sheet: the ε-δ picture's blue box shows.
+TEST(PrintedSheets, AFigureAtASheetEdgePrintsWholeOnTheNext) {
+    ScratchDir scratch("sheet-edge");
+    std::filesystem::create_directories("data");
+    std::string text = "014T\n";
+    for (int i = 0; i < 26; ++i) text += "107  line\n"; // the figure starts 0.87 sheets down
+    text += "700Limit(0.3,3,34,9,29,0,0,-8,8,-0.5,1.3,-8,8)\n";
+    for (int i = 0; i < 11; ++i) text += "107\n";
+    std::ofstream("data/t.txt", std::ios::binary) << Gbk(text + "107  end\n");
+    auto view = MakeView();
+    view->ResetTopic(-1);
+    view->m_strTopicCode = "t";
+    view->ResizeClient(1266, 780);
+    while (view->HasPendingPaint()) view->RenderPending();
+    const std::vector<QImage> sheets = PrintSheets(view.get());
+    ASSERT_EQ(sheets.size(), 2u);
+    EXPECT_EQ(CountColour(sheets[0], RGB(0, 0, 250)), 0);
+    EXPECT_GT(CountColour(sheets[1], RGB(0, 0, 250)), 1000);
 }
 
 // The function-menu page (text, then a graph) shown in 方式1, white text on
@@ -147,8 +171,8 @@ TEST_F(PrintedPageTest, TextCurveAndAxesShowOnWhitePaperOnce) {
     EXPECT_EQ(CountColour(pages[1], curve), 0);
 }
 
-// Pages are counted the same before and after a print; each advances 17/18 of a printed page, also in a
-// print that starts after page 1. The screen colours come back afterwards.
+// Pages are counted the same before and after a print; each advances 17/18 of a printed page, also
+// in a print that starts after page 1. The screen colours come back afterwards.
 TEST_F(PrintedPageTest, PagesSliceTheTextAndTheScreenComesBack) {
     const UINT count = PageCount();
     const COLORREF screenBackground = view->m_crBackground;

@@ -66,9 +66,14 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     // A printed page shows its slice of the page: figures move up with the
     // text.
     BandRows rows = PlaceRows(this, topLines, heightLines);
-    if (rows.ok)
+    if (rows.ok) {
         m_nContentEnd =
             std::max(m_nContentEnd, FigureContentEnd(rows.bottom, m_nClipBottom - m_nClipTop));
+        if (m_bRecordPrintFigures && m_nPrintFigureCount < kMaxPrintFigures) {
+            m_anPrintFigureTop[m_nPrintFigureCount] = rows.top;
+            m_anPrintFigureBottom[m_nPrintFigureCount++] = rows.bottom;
+        }
+    }
     rows.top -= m_nPrintOffsetY;
     rows.bottom -= m_nPrintOffsetY;
     if ((m_nTextRevealMode > 0 && m_nRecordIndex > m_nRevealedCount + 1) ||

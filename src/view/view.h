@@ -181,6 +181,18 @@ public:
     // screen paint and the screen colours that the print colours replaced.
     CRect m_rcScreenClip;
     int m_nScreenContentEnd = 0;
+    // The sheets of a print: the figure bands of the page laid out on the
+    // paper, and from them the row each sheet starts at, so that no figure
+    // is cut by a sheet's edge (a figure prints only whole).
+    static constexpr int kMaxPrintFigures = 256;
+    static constexpr int kMaxPrintSheets = 999;
+    BOOL m_bRecordPrintFigures = FALSE;
+    int m_nPrintFigureCount = 0;
+    int m_anPrintFigureTop[kMaxPrintFigures] = {};
+    int m_anPrintFigureBottom[kMaxPrintFigures] = {};
+    int m_nPrintSheetHeight = 0; // the sheet height the rows are for; 0: none
+    int m_nPrintSheetCount = 0;
+    int m_anPrintSheetTop[kMaxPrintSheets] = {};
     COLORREF m_acrScreenColours[32] = {};
 
     // Background, grid and display settings of the menus.

@@ -4,6 +4,7 @@
 #include "view/view_tables.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 
@@ -46,6 +47,36 @@ int PrintedPageCount(int contentEnd, int pageHeight) {
     return pages;
 }
 
+// The rows the sheets of `pageHeight` start at, for a page whose content
+// ends at `contentEnd` (as PrintedPageCount counts) with the figure bands
+// given: each sheet starts 17/18 of a sheet below the one before, or higher,
+// a little above a figure that the sheet before cut at its bottom edge, so
+// that figure prints whole on the next one (one taller than a sheet cannot). The
+// written bands of the sheets follow on without a gap. Returns the count.
+int PlanPrintedSheets(int contentEnd, int pageHeight, const int* figureTop, const int* figureBottom,
+                      int figures, int* sheetTop, int maxSheets) {
+    if (pageHeight <= 0 || maxSheets <= 0) return 0;
+    const std::int64_t H = pageHeight;
+    const std::int64_t step = std::max<std::int64_t>(1, 17 * H / 18), band = H - H / 18;
+    std::int64_t top = 0;
+    int count = 0;
+    while (count < maxSheets) {
+        sheetTop[count++] = int(top);
+        if (top + band >= contentEnd) break;
+        std::int64_t next = top + step;
+        for (int i = 0; i < figures; ++i) {
+            const std::int64_t t = figureTop[i], b = figureBottom[i];
+            const bool cut = t > top && t < top + H && b >= top + H;
+            // Some room above the figure for the labels over its frame.
+            const std::int64_t room = std::min(H / 18, H - 2 - (b - t));
+            if (cut && room >= 1 && t - room > top) next = std::min(next, t - room);
+        }
+        if (next > INT_MAX) break;
+        top = next;
+    }
+    return count;
+}
+
 // Where the content of the page ends on the paper of `info`: the first sheet
 // is laid out as the print lays it out, on a scratch sheet, which measures
 // the whole page. The screen's own measure when no sheet can be had.
@@ -56,6 +87,8 @@ int PrintedContentEnd(CPemroView* view, CPrintInfo* info) {
     const UINT page = info->m_nCurPage;
     info->m_nCurPage = 1;
     view->SetInPass(true);
+    view->m_nPrintFigureCount = 0;
+    view->m_bRecordPrintFigures = TRUE;
     {
         CDC dc(&sheet);
         dc.SetPrinting(TRUE);
@@ -63,6 +96,7 @@ int PrintedContentEnd(CPemroView* view, CPrintInfo* info) {
         view->OnPrepareDC(&dc, info);
         view->OnPrint(&dc, info);
     }
+    view->m_bRecordPrintFigures = FALSE;
     const int end = view->m_nContentEnd;
     {
         CDC dc(&sheet);
@@ -100,10 +134,17 @@ BOOL CPemroView::OnPreparePrinting(CPrintInfo* pInfo) {
     // The sheets a print needs follow where the page's content ends, laid
     // out on the paper when the printer's page is known, else on the screen.
     const CRect& paper = pInfo->m_rectDraw;
-    const int pages = paper.IsRectEmpty()
-                          ? PrintedPageCount(m_nContentEnd, m_nClipBottom - m_nClipTop)
-                          : PrintedPageCount(PrintedContentEnd(this, pInfo), paper.Height());
-    pInfo->SetMaxPage(UINT(pages));
+    m_nPrintSheetHeight = 0;
+    int pages = PrintedPageCount(m_nContentEnd, m_nClipBottom - m_nClipTop);
+    if (!paper.IsRectEmpty()) {
+        m_nPrintFigureCount = 0;
+        const int end = PrintedContentEnd(this, pInfo);
+        pages = PlanPrintedSheets(end, paper.Height(), m_anPrintFigureTop, m_anPrintFigureBottom,
+                                  m_nPrintFigureCount, m_anPrintSheetTop, kMaxPrintSheets);
+        m_nPrintSheetCount = pages;
+        m_nPrintSheetHeight = paper.Height();
+    }
+    pInfo->SetMaxPage(UINT(std::max(1, pages)));
     return DoPreparePrinting(pInfo);
 }
 
@@ -141,6 +182,10 @@ void CPemroView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
     CRect page;
     pDC->GetClipBox(&page);
     m_nPrintOffsetY = (m_nPrintPage - 1) * 17 * page.Height() / 18;
+    // A print prepared for sheets of this height starts each where planned.
+    if (m_nPrintSheetHeight == page.Height() && m_nPrintPage >= 1 &&
+        m_nPrintPage <= m_nPrintSheetCount)
+        m_nPrintOffsetY = m_anPrintSheetTop[m_nPrintPage - 1];
     m_nTextY = 30;
     OnDraw(pDC);
 
