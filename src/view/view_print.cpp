@@ -31,28 +31,27 @@ static_assert(V::kPaletteSize + kPrintedLineColourCount <=
                   int(sizeof V::m_acrScreenColours / sizeof *V::m_acrScreenColours),
               "the screen colours must fit their store");
 
-// A print never runs for ever, whatever length the page reports.
-constexpr int kMaxPrintedPages = 999;
-
 // Sheets of `pageHeight` that show a page whose content ends at `contentEnd`.
 // Each sheet starts 17/18 of a sheet below the one before (as OnPrint slices
 // them) and writes no text in its last eighteenth, so the sheets' written
-// bands follow on without a gap. At least one, also before any paint.
+// bands follow on without a gap. At least one, also before any paint; a
+// print never runs for ever, whatever length the page reports.
 int PrintedPageCount(int contentEnd, int pageHeight) {
     if (pageHeight <= 0) return 1;
     const std::int64_t step = std::max<std::int64_t>(1, 17 * std::int64_t(pageHeight) / 18);
     const std::int64_t band = pageHeight - pageHeight / 18;
     int pages = 1;
-    while (pages < kMaxPrintedPages && (pages - 1) * step + band < contentEnd) ++pages;
+    while (pages < V::kMaxPrintSheets && (pages - 1) * step + band < contentEnd) ++pages;
     return pages;
 }
 
 // The rows the sheets of `pageHeight` start at, for a page whose content
 // ends at `contentEnd` (as PrintedPageCount counts) with the figure bands
-// given: each sheet starts 17/18 of a sheet below the one before, or higher,
+// given. Each sheet starts 17/18 of a sheet below the one before, or higher:
 // a little above a figure that the sheet before cut at its bottom edge, so
-// that figure prints whole on the next one (one taller than a sheet cannot). The
-// written bands of the sheets follow on without a gap. Returns the count.
+// that the figure prints whole on the next sheet (one taller than a sheet
+// cannot). The written bands of the sheets follow on without a gap. Returns
+// the count.
 int PlanPrintedSheets(int contentEnd, int pageHeight, const int* figureTop, const int* figureBottom,
                       int figures, int* sheetTop, int maxSheets) {
     if (pageHeight <= 0 || maxSheets <= 0) return 0;
