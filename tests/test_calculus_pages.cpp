@@ -238,6 +238,30 @@ TEST_F(CalculusSampleTest, EpsilonAndDeltaStayCappedUnderFiftyClicks) {
     EXPECT_DOUBLE_EQ(view->m_dDelta, 0.01);
 }
 
+// "δ再大" clicked twenty times: the δ box, its dots and labels stay inside the
+// figure (none of the picture's colours left of it or right of its buttons),
+// and the read-out is the δ of the box: 1.0704 (sin x/x = 0.82, by bisection
+// 1.06941, on the walk's grid) times the factor, 1.25 after one click and 10
+// at the cap.
+TEST_F(CalculusSampleTest, DeltaBoxStaysInsideTheFigureAndItsValueIsShown) {
+    Open("303");
+    const int x = view->m_nPlotRight - 32;
+    ClickButton(x, view->m_nPlotTop + 56);
+    EXPECT_TRUE(log.Saw("1.338000"));
+    for (int i = 1; i < 20; ++i) ClickButton(x, view->m_nPlotTop + 56);
+    EXPECT_DOUBLE_EQ(view->m_dDelta, 10.0);
+    EXPECT_TRUE(log.Saw("10.704000"));
+    const CPemroView& v = *view;
+    const QImage& page = v.BackingImage();
+    for (COLORREF c : {v.m_crCurveSetting, v.m_crSection, RGB(0, 0, 250), RGB(255, 0, 0)}) {
+        EXPECT_EQ(
+            CountColour(page, c, v.m_nPlotRight + 40, v.m_nPlotTop, kPageWidth, v.m_nPlotBottom), 0)
+            << std::hex << c;
+        EXPECT_EQ(CountColour(page, c, 0, v.m_nPlotTop, v.m_nFigureLeft, v.m_nPlotBottom), 0)
+            << std::hex << c;
+    }
+}
+
 TEST_F(CalculusSampleTest, LimitKindButtonsChooseTheApproach) {
     Open("352");
     // A fresh page shows the first animated kind at once.
@@ -388,6 +412,32 @@ TEST_F(CalculusSampleTest, FourierCoefficientsOfXAreListed) {
     EXPECT_EQ(After("a /2="), (std::vector<std::string>{"0.0000"}));
 }
 
+// At 40 terms the list still shows the first six rows, inside the plot and
+// above the count of terms, with bₙ = 2(−1)ⁿ⁺¹/n (by hand).
+TEST_F(CalculusSampleTest, FourierListStaysInsideAtFortyTerms) {
+    Open("338");
+    view->m_nDemoStep = 40;
+    Repaint();
+    EXPECT_EQ(After("b ="), (std::vector<std::string>{"2.0000", "-1.0000", "0.6667", "-0.5000",
+                                                      "0.4000", "-0.3333"}));
+    // The count of terms is written with its top at 0.22 of the height.
+    const int countTop = view->m_nPlotBottom - int(0.22 * (view->m_nPlotBottom - view->m_nPlotTop));
+    int listed = 0;
+    for (size_t i = 0; i + 1 < log.pieces.size(); ++i) {
+        const std::string& t = log.pieces[i].text;
+        if (t != "a =" && t != "b =" && t != "a /2=") continue;
+        for (const auto* p : {&log.pieces[i], &log.pieces[i + 1]}) { // the label, its value
+            ++listed;
+            const int bottom = p->y + std::abs(p->font.lfHeight);
+            EXPECT_GE(p->y, view->m_nPlotTop) << p->text;
+            EXPECT_LE(bottom, countTop) << p->text << " at " << p->y;
+            EXPECT_GE(p->x, view->m_nPlotLeft) << p->text;
+            EXPECT_LT(p->x, view->m_nPlotRight) << p->text;
+        }
+    }
+    EXPECT_EQ(listed, 2 * 13);
+}
+
 TEST_F(CalculusSampleTest, FourierCoefficientOfTheView) {
     Open("338");
     CPemroView& v = *view;
@@ -420,6 +470,33 @@ TEST_F(CalculusSampleTest, FourierButtonsActOnceAndStayCapped) {
     ClickButton(view->m_nPlotRight - view->m_nBaseCharHeight, top + 96);
     Repaint();
     EXPECT_TRUE(After("b =").empty());
+}
+
+// The y axis's label "y" at the top of the axis reads beside the buttons of
+// the plot's top row, at every window size: its pixels show, and no button
+// frame runs through the box around them.
+TEST_F(CalculusSampleTest, TheYAxisLabelStandsClearOfTheButtons) {
+    for (const char* topic : {"324", "457", "338"}) {
+        for (const CSize size : {CSize(1586, 927), CSize(1266, 887), CSize(1010, 695)}) {
+            SCOPED_TRACE(std::string(topic) + " at " + std::to_string(size.cx));
+            Open(topic);
+            view->ResizeClient(size.cx, size.cy);
+            Repaint();
+            const CPemroView& v = *view;
+            const int axis =
+                v.m_nPlotLeft + int(-v.m_dXMin / (v.m_dXMax - v.m_dXMin) * v.m_nPlotWidth);
+            const QImage& page = v.BackingImage();
+            QRect label;
+            for (int y = v.m_nPlotTop - 25; y < v.m_nPlotTop + 25; ++y)
+                for (int x = axis + 2; x < axis + 30; ++x)
+                    if (ColourAt(page, x, y) == v.m_crAxes) label |= QRect(x, y, 1, 1);
+            ASSERT_GE(label.width() * label.height(), 20);
+            label.adjust(-1, -1, 1, 1);
+            EXPECT_EQ(CountColour(page, v.m_crCurveSetting, label.left(), label.top(),
+                                  label.right() + 1, label.bottom() + 1),
+                      0);
+        }
+    }
 }
 
 // --- Constructions and degenerate pages --------------------------------------------------

@@ -93,6 +93,22 @@ TEST(SamplePageLayout, FirstFigureFitsTheFirstScreen) {
     EXPECT_GE(withFigure, 20);
 }
 
+// The narrowest first screen shows every text line of every sample page to
+// its end: the lines are written short enough to end inside the window
+// (a character of n bytes takes n widths of its font).
+TEST(SamplePageLayout, TextLinesEndInsideTheNarrowWindow) {
+    InRunDir run;
+    constexpr int kWidth = 1010, kTallPage = 4000;
+    for (const SamplePage& p : SamplePages()) {
+        TextRecorder text;
+        Show(Open(p).get(), kWidth, kTallPage, &text);
+        for (const TextRecorder::Piece& t : text.pieces)
+            EXPECT_LE(t.x + int(t.text.size()) * std::abs(t.font.lfWidth), kWidth)
+                << p.code << " of family " << p.family << " at y " << t.y << ": "
+                << GbkToUtf8(t.text);
+    }
+}
+
 // The heading word stands at (5, 5) in the family's body size; the title
 // of the page starts right of it and ends on the screen.
 TEST(SamplePageLayout, FamilyHeadingLeavesTheTitleFree) {

@@ -6,9 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -256,3 +260,87 @@ TEST_F(NumericScriptTest, SizesAndMethodsOutOfRangeNeverCrash) {
 }
 
 } // namespace
+
+namespace {
+
+// Runs of label background (the grey box behind every number) across the
+// band of image rows [y0, y1] between x0 and x1: a column belongs to a box
+// when any of its pixels in the band is box grey; where two numbers run
+// together their boxes merge into one run.
+std::vector<std::pair<int, int>> LabelRuns(const QImage& image, int y0, int y1, int x0, int x1) {
+    std::vector<std::pair<int, int>> runs;
+    for (int x = std::max(0, x0); x < std::min(x1, image.width()); ++x) {
+        bool box = false;
+        for (int y = std::max(0, y0); y <= std::min(y1, image.height() - 1) && !box; ++y)
+            box = ColourAt(image, x, y) == RGB(100, 100, 100);
+        if (!box) continue;
+        if (!runs.empty() && runs.back().second == x - 1)
+            runs.back().second = x;
+        else
+            runs.push_back({x, x});
+    }
+    return runs;
+}
+
+} // namespace
+
+// "并求A逆" stepped to its end on the elimination page: on each row the
+// identity, the solution and the inverse (72, -240, 180 / -240, 900, -720 /
+// 180, -720, 600 for 1/(i+j+2), exact fractions) stand in seven boxes
+// apart, the last left of the step buttons, at every window size.
+TEST_F(NumericPageTest, InverseColumnsStandApart) {
+    for (const CSize size : {CSize(1586, 927), CSize(1266, 887), CSize(1010, 695)}) {
+        SCOPED_TRACE(size.cx);
+        auto v = Open("201");
+        v->ResizeClient(size.cx, size.cy);
+        Redraw(*v);
+        const CPoint inverse = ButtonRow(*v, 5);
+        Click(*v, inverse.x, inverse.y);
+        for (int i = 0; i < 8; ++i) {
+            const CPoint next = ButtonRow(*v, 0);
+            Click(*v, next.x, next.y);
+        }
+        for (const char* entry : {"72.0000", "-240.0000", "180.0000", "900.0000", "-720.0000"})
+            EXPECT_TRUE(text.Saw(entry)) << entry;
+        // One number only each row holds: its row of boxes.
+        for (const char* key : {"72.0000", "900.0000", "600.0000"}) {
+            SCOPED_TRACE(key);
+            const auto piece = std::find_if(text.pieces.begin(), text.pieces.end(),
+                                            [&](const auto& p) { return p.text == key; });
+            ASSERT_NE(piece, text.pieces.end());
+            const int height = std::abs(piece->font.lfHeight);
+            const auto runs = LabelRuns(v->BackingImage(), piece->y, piece->y + height,
+                                        v->m_nPlotLeft, v->m_nPlotRight + 30);
+            EXPECT_EQ(runs.size(), 7u);
+            ASSERT_FALSE(runs.empty());
+            EXPECT_LT(runs.back().second, v->m_nPlotRight - 20); // the buttons' left
+        }
+    }
+}
+
+// The ODE pages: no row of the value table lies on the line of the title
+// (at the plot's top left) or on the line of the method name and the step
+// read-out (m_dParamStep of the y span above the bottom), where their
+// letters would cover its numbers.
+TEST_F(NumericPageTest, OdeTableRowsKeepClearOfTheLabels) {
+    for (const char* topic : {"334", "335", "363"}) {
+        SCOPED_TRACE(topic);
+        auto v = Open(topic);
+        v->ResizeClient(1266, 887);
+        Redraw(*v);
+        const int labelLine =
+            v->m_nPlotBottom - int(v->m_dParamStep * (v->m_nPlotBottom - v->m_nPlotTop));
+        const int titleEnd = v->m_nPlotLeft + (v->m_nPlotRight - v->m_nPlotLeft) / 2;
+        int rows = 0;
+        for (const TextRecorder::Piece& p : text.pieces) {
+            if (p.text != "x =" && p.text != "y =") continue;
+            ++rows;
+            const int height = std::abs(p.font.lfHeight);
+            EXPECT_GE(std::abs(p.y - labelLine), height) << "row at " << p.x << "," << p.y;
+            if (p.x < titleEnd) {
+                EXPECT_GE(std::abs(p.y - v->m_nPlotTop), height) << "row at " << p.x << "," << p.y;
+            }
+        }
+        EXPECT_GE(rows, 18); // nine rows or more forward, in two columns
+    }
+}

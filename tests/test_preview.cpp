@@ -210,7 +210,7 @@ TEST(PreviewPages, EachPageShowsItsNumber) {
     InRunDir run;
     auto page = MakeView();
     page->ResetTopic(-1);
-    page->m_strTopicCode = "233";
+    page->m_strTopicCode = "2100"; // four A4 sheets long
     page->ResizeClient(1000, 300);
     page->Invalidate();
     while (page->HasPendingPaint()) page->RenderPending();

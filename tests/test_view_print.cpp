@@ -41,12 +41,23 @@ TEST(ViewPrinting, PageOffsetsAndPageCount) {
     auto view = std::make_unique<CPemroView>();
     view->m_nClipTop = 0;
     view->m_nClipBottom = 900;
+    // Sheets of 900 start every 850 and write text down to 850 (900 - 900/18):
+    // content ending at 850 takes one, at 1700 two, one pixel more three.
+    // The scroll height, with its room below the text, does not count.
     view->m_sizeScrollTotal.cy = 2300;
-    CPrintInfo info;
-    view->OnPreparePrinting(&info);
-    EXPECT_EQ(info.GetMaxPage(), 2u); // 2300 / 900
+    const struct {
+        int contentEnd;
+        UINT pages;
+    } cases[] = {{10, 1}, {850, 1}, {851, 2}, {1700, 2}, {1701, 3}};
+    for (const auto& c : cases) {
+        view->m_nContentEnd = c.contentEnd;
+        CPrintInfo info;
+        view->OnPreparePrinting(&info);
+        EXPECT_EQ(info.GetMaxPage(), c.pages) << c.contentEnd;
+    }
     // Before any paint the box is empty: still one page, no division by 0.
     view->m_nClipBottom = 0;
+    CPrintInfo info;
     view->OnPreparePrinting(&info);
     EXPECT_EQ(info.GetMaxPage(), 1u);
 }

@@ -166,8 +166,9 @@ void CPemroView::DrawEpsilonDelta(CDC* pDC, const LimitApproach& ap) {
     DrawEpsilonBox(pDC, ap, dl, dr);
     DrawLabelNumber(pDC, 0, m_dXMax - 0.3 * m_dXSpan, m_dYMin + 0.2 * m_dYSpan, Gbk(u8"ε="), 6,
                     band, 5);
+    // The δ of the box drawn: the one found, times the factor of the δ buttons.
     DrawLabelNumber(pDC, 0, m_dXMax - 0.3 * m_dXSpan, m_dYMin + m_dParamStep * m_dYSpan,
-                    Gbk(u8"δ="), 6, delta, 5);
+                    Gbk(u8"δ="), 6, delta * m_dDelta, 5);
     DrawEpsilonPieces(pDC, ap, dl, dr, tl, tr);
     DrawEpsilonDots(pDC, ap, dl, dr);
 }
@@ -257,6 +258,8 @@ void CPemroView::DrawEpsilonDots(CDC* pDC, const LimitApproach& ap, double dl, d
     const int YL = LimitPy(m_dLimitValueLeft), YR = LimitPy(m_dLimitValueRight);
     const COLORREF pen = m_crCurveSetting, hollow = m_crGround, filled = m_crCurveSetting;
     const int brk = m_nFuncFBreak, r = kDotRadius;
+    // A box widened past the plot keeps its end dots inside the figure too.
+    const PlotClip clip(pDC, *this);
     DrawDotPx(pDC, X - ToPixel(dlPx), Y0, r, r, pen, hollow);
     DrawDotPx(pDC, X + ToPixel(drPx), Y0, r, r, pen, hollow);
     if (m_nLimitSide == 0 || brk == -1)

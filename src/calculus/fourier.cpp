@@ -16,8 +16,10 @@ namespace {
 
 // Points of the partial sum across the window.
 constexpr int kSumSamples = 10000;
-// Rows of the coefficient list.
+// Rows of the coefficient list, a tenth of the height apart: the seventh
+// row ends above the count of terms at 0.22 of the height.
 constexpr int kListedTerms = 6;
+constexpr double kListRowStep = 0.1;
 // The row of the term buttons, laid out for an 800-pixel-wide page after
 // the graph's period buttons.
 constexpr int kNominalWidth = 800;
@@ -69,10 +71,10 @@ void CPemroView::DrawFourier(CDC* pDC) {
     if (m_nPlotOption2 == 1) {
         const COLORREF c = m_crCurveSetting;
         const double xa = m_dXMin + 0.05 * m_dXSpan, xb = m_dXMin + 0.45 * m_dXSpan;
-        DrawLabelValuePair(pDC, xa, m_dYMax - 0.12 * m_dYSpan, "a /2=", 4, Shown(a[0]), "", 0, 0,
-                           1.2, -0.5, c);
+        DrawLabelValuePair(pDC, xa, m_dYMax - kListRowStep * m_dYSpan, "a /2=", 4, Shown(a[0]), "",
+                           0, 0, 1.2, -0.5, c);
         for (int k = 1; k <= n && k <= kListedTerms; ++k) {
-            const double y = m_dYMax - 0.12 * (k + 1) * m_dYSpan;
+            const double y = m_dYMax - kListRowStep * (k + 1) * m_dYSpan;
             DrawLabelValuePair(pDC, xa, y, "a =", 4, Shown(a[k]), "", 0, k, 1.2, -0.5, c);
             DrawLabelValuePair(pDC, xb, y, "b =", 4, Shown(b[k]), "", 0, k, 1.2, -0.5, c);
         }

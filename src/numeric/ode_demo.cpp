@@ -18,6 +18,8 @@ constexpr double kMinStepOfSpan = 1e-4;
 constexpr int kMaxOdeSteps = 20000;
 constexpr int kMaxFieldCells = 10000;
 constexpr int kTableSteps = 10;
+// The height of a table row's numbers and of the labels, in lines.
+constexpr double kLabelLines = 0.6;
 constexpr int kGridColumns = 5; // starting abscissae: x span / 5 apart
 constexpr int kGridRows = 10;   // starting ordinates: y span / 10 apart
 
@@ -85,7 +87,16 @@ void CPemroView::DrawDiffEquation1(CDC* pDC, int which) {
 }
 
 void CPemroView::DrawOdeValueRow(CDC* pDC, int n, double x, double y, double column) {
-    const double py = m_dYMax - 0.1 * n * m_dYSpan;
+    // The backward rows start a line lower: the top line holds the title.
+    const bool backward = column < m_dXMin + 0.25 * m_dXSpan;
+    const double py = m_dYMax - 0.1 * (backward ? n + 1 : n) * m_dYSpan;
+    // A row that would fall on the line of the method name and the step
+    // read-out is left out: the labels would cover its numbers.
+    const double labelY = m_dYMin + m_dParamStep * m_dYSpan;
+    const double lineHeight = m_nPlotHeight > 0 ? kLabelLines * (m_nBaseCharHeight + m_nFontStep) *
+                                                      m_dYSpan / m_nPlotHeight
+                                                : 0;
+    if (std::fabs(py - labelY) < lineHeight) return;
     DrawLabelValuePair(pDC, column, py, "x =", 3, x, "", 0, n, 1.0, -0.3, m_crDefaultFill);
     DrawLabelValuePair(pDC, column + 0.2 * m_dXSpan, py, "y =", 4, y, "", 0, n, 1.0, -0.3,
                        m_crDefaultFill);

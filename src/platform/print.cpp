@@ -51,6 +51,13 @@ bool PrintPages(CScrollView* view, QPrinter* printer, CPrintInfo* info, UINT fro
 
 } // namespace
 
+bool PreparePrintInfo(CScrollView* view, CPrintInfo* info, const QSize& size) {
+    info->m_rectDraw = CRect(0, 0, size.width(), size.height());
+    if (!view->OnPreparePrinting(info)) return false;
+    ClampPrintRange(info);
+    return true;
+}
+
 void ClampPrintRange(CPrintInfo* info) {
     info->m_nMinPage = std::max(1u, info->m_nMinPage);
     info->m_nMaxPage =
@@ -111,14 +118,20 @@ int PrintRenderDpi(int printerDpi) {
 bool PrintView(CScrollView* view, QPrinter* printer, bool showDialog, QWidget* parent) {
     if (!view || !printer || view->InPass()) return false;
     CPrintInfo info;
-    if (!view->OnPreparePrinting(&info)) return false;
-    ClampPrintRange(&info);
+    QSize size = PrintImageSize(printer);
+    if (!PreparePrintInfo(view, &info, size)) return false;
     UINT from = info.m_nMinPage, to = info.m_nMaxPage;
     if (showDialog) {
         QPrintDialog dialog(printer, parent);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
         dialog.setMinMax(int(info.m_nMinPage), int(info.m_nMaxPage));
         if (dialog.exec() != QDialog::Accepted) return false;
+        // Another paper holds another number of pages.
+        if (PrintImageSize(printer) != size) {
+            size = PrintImageSize(printer);
+            if (!PreparePrintInfo(view, &info, size)) return false;
+            from = info.m_nMinPage, to = info.m_nMaxPage;
+        }
         if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
             from = std::clamp(UINT(printer->fromPage()), info.m_nMinPage, info.m_nMaxPage);
             to = std::clamp(UINT(std::max(printer->toPage(), printer->fromPage())), from,

@@ -26,6 +26,9 @@ bool DrawPrintPages(CScrollView* view, CPrintInfo* info, UINT from, UINT to, con
 // the print dialog picks the printer and the page range first. False when
 // the user cancelled or the printer could not be opened.
 bool PrintView(CScrollView* view, QPrinter* printer, bool showDialog, QWidget* parent);
+// Runs the view's OnPreparePrinting for pages drawn on images of `size`
+// (the view counts the pages that size needs) and clamps the range.
+bool PreparePrintInfo(CScrollView* view, CPrintInfo* info, const QSize& size);
 // Keeps the page range the view reports within what a print draws.
 void ClampPrintRange(CPrintInfo* info);
 // The size of the page images of a print on `printer`.

@@ -44,11 +44,11 @@ BOOL CPreView::SetPrintView(CScrollView* view, const CPreviewPaper& paper, const
     m_sizePrinterPPI = CSize(std::max(1, paper.printerPPI.cx), std::max(1, paper.printerPPI.cy));
     m_pPreviewPrintInfo = std::make_unique<CPrintInfo>();
     m_pPreviewPrintInfo->m_bPreview = TRUE;
-    if (!view || view->InPass() || !view->OnPreparePrinting(m_pPreviewPrintInfo.get())) {
+    if (!view || view->InPass() ||
+        !PreparePrintInfo(view, m_pPreviewPrintInfo.get(), QSize(imageSize.cx, imageSize.cy))) {
         m_pPrintView = nullptr;
         return FALSE;
     }
-    ClampPrintRange(m_pPreviewPrintInfo.get());
     m_pPages = std::make_unique<CPreviewPages>(view, m_pPreviewPrintInfo.get(),
                                                QSize(imageSize.cx, imageSize.cy));
     m_nPages = std::clamp(pagesPerScreen, 1u, m_nMaxPages);

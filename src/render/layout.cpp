@@ -2,6 +2,7 @@
 // visibility of text lines in this pass.
 #include "view/view.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -20,6 +21,12 @@ BandRows PlaceRows(const CPemroView* v, double topLines, double heightLines) {
     if (!IsDrawable(dTop) || !IsDrawable(dHeight)) return {false, 0, 0};
     const int top = PagePos(std::int64_t(v->m_nNextLineY) + ToPixel(dTop));
     return {true, top, PagePos(std::int64_t(top) + ToPixel(dHeight))};
+}
+
+// A figure shows on a sheet it lies inside, down to the sheet's last pixel:
+// its bottom may lie in the sheet's last eighteenth, below the written band.
+int FigureContentEnd(int bottom, int boxHeight) {
+    return PagePos(std::int64_t(bottom) + 1 - std::max(0, boxHeight) / 18);
 }
 
 bool FitsPixel(std::int64_t v) {
@@ -59,6 +66,14 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     // A printed page shows its slice of the page: figures move up with the
     // text.
     BandRows rows = PlaceRows(this, topLines, heightLines);
+    if (rows.ok) {
+        m_nContentEnd =
+            std::max(m_nContentEnd, FigureContentEnd(rows.bottom, m_nClipBottom - m_nClipTop));
+        if (m_bRecordPrintFigures && m_nPrintFigureCount < kMaxPrintFigures) {
+            m_anPrintFigureTop[m_nPrintFigureCount] = rows.top;
+            m_anPrintFigureBottom[m_nPrintFigureCount++] = rows.bottom;
+        }
+    }
     rows.top -= m_nPrintOffsetY;
     rows.bottom -= m_nPrintOffsetY;
     if ((m_nTextRevealMode > 0 && m_nRecordIndex > m_nRevealedCount + 1) ||
@@ -96,4 +111,6 @@ void CPemroView::LayoutPictureRect(double topLines, double leftColumns, double w
     m_nPictureRight = m_nPictureLeft + ToPixel(dWidth);
     m_nPictureTop = rows.top;
     m_nPictureBottom = rows.bottom;
+    m_nContentEnd =
+        std::max(m_nContentEnd, FigureContentEnd(rows.bottom, m_nClipBottom - m_nClipTop));
 }

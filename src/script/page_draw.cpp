@@ -9,6 +9,7 @@
 #include "platform/text_codec.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace {
@@ -50,6 +51,13 @@ int PatternComponent(int component, double w, int brightness) {
     const double v = component * w + (1.0 - w) * brightness;
     if (!std::isfinite(v)) return 0;
     return int(v) & 255;
+}
+
+// A line of blanks is room left for a figure, not content.
+bool HasVisibleText(const char* line) {
+    for (; *line; ++line)
+        if (!std::isspace(static_cast<unsigned char>(*line))) return true;
+    return false;
 }
 
 } // namespace
@@ -247,7 +255,11 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
             if (!RunCommandChain(pDC)) return FALSE;
             continue;
         }
+        const int recordTop = m_nTextY;
         TypesetTextRecord(pDC, pFile, prevParam);
+        // A sheet shows the lines that start above its last eighteenth.
+        if (m_bShowRecordText && HasVisibleText(m_szTextLine))
+            m_nContentEnd = std::max(m_nContentEnd, PagePos(std::int64_t(recordTop) + 1));
         // Close the text record.
         prevParam = m_nRecParam;
         if (m_nRecParam == 3) m_nFontStep = nFontStepAtStart;
@@ -296,6 +308,7 @@ void CPemroView::OnDraw(CDC* pDC) {
     m_strDataPath = m_strDataFile;
     if (!m_bPrintMode) m_nTextY = kFirstLineY;
     m_nNextLineY = kFirstLineY;
+    m_nContentEnd = kFirstLineY;
     m_bShowRecordText = 1;
     m_bBeforeFigure = 1;
 

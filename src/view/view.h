@@ -140,6 +140,10 @@ public:
     int m_nLabelZoom = 0;
     int m_nTextY = 0;
     int m_nNextLineY = 0;
+    // Where the last pass's text and figures end, page coordinates: the
+    // written band of a printed sheet (all but its last eighteenth, where no
+    // text starts) reaching this far shows them all. Blank lines do not count.
+    int m_nContentEnd = 0;
     int m_nInitialPageLines = 0;
     CSize m_sizeScrollTotal;
     double m_dTitleWidthScale = 0, m_dTitleHeightScale = 0;
@@ -173,9 +177,22 @@ public:
     int m_nPrintPage = 0;
     int m_nPrintOffsetY = 0;
     BOOL m_bPrintOriginalColors = FALSE;
-    // Put back after printing: the clip box of the last screen paint and the
-    // screen colours that the print colours replaced.
+    // Put back after printing: the clip box and the content end of the last
+    // screen paint and the screen colours that the print colours replaced.
     CRect m_rcScreenClip;
+    int m_nScreenContentEnd = 0;
+    // The sheets of a print: the figure bands of the page laid out on the
+    // paper, and from them the row each sheet starts at, so that no figure
+    // is cut by a sheet's edge (a figure prints only whole).
+    static constexpr int kMaxPrintFigures = 256;
+    static constexpr int kMaxPrintSheets = 999;
+    BOOL m_bRecordPrintFigures = FALSE;
+    int m_nPrintFigureCount = 0;
+    int m_anPrintFigureTop[kMaxPrintFigures] = {};
+    int m_anPrintFigureBottom[kMaxPrintFigures] = {};
+    int m_nPrintSheetHeight = 0; // the sheet height the rows are for; 0: none
+    int m_nPrintSheetCount = 0;
+    int m_anPrintSheetTop[kMaxPrintSheets] = {};
     COLORREF m_acrScreenColours[32] = {};
 
     // Background, grid and display settings of the menus.

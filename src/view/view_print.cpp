@@ -4,6 +4,8 @@
 #include "view/view_tables.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -29,6 +31,82 @@ static_assert(V::kPaletteSize + kPrintedLineColourCount <=
                   int(sizeof V::m_acrScreenColours / sizeof *V::m_acrScreenColours),
               "the screen colours must fit their store");
 
+// Sheets of `pageHeight` that show a page whose content ends at `contentEnd`.
+// Each sheet starts 17/18 of a sheet below the one before (as OnPrint slices
+// them) and writes no text in its last eighteenth, so the sheets' written
+// bands follow on without a gap. At least one, also before any paint; a
+// print never runs for ever, whatever length the page reports.
+int PrintedPageCount(int contentEnd, int pageHeight) {
+    if (pageHeight <= 0) return 1;
+    const std::int64_t step = std::max<std::int64_t>(1, 17 * std::int64_t(pageHeight) / 18);
+    const std::int64_t band = pageHeight - pageHeight / 18;
+    int pages = 1;
+    while (pages < V::kMaxPrintSheets && (pages - 1) * step + band < contentEnd) ++pages;
+    return pages;
+}
+
+// The rows the sheets of `pageHeight` start at, for a page whose content
+// ends at `contentEnd` (as PrintedPageCount counts) with the figure bands
+// given. Each sheet starts 17/18 of a sheet below the one before, or higher:
+// a little above a figure that the sheet before cut at its bottom edge, so
+// that the figure prints whole on the next sheet (one taller than a sheet
+// cannot). The written bands of the sheets follow on without a gap. Returns
+// the count.
+int PlanPrintedSheets(int contentEnd, int pageHeight, const int* figureTop, const int* figureBottom,
+                      int figures, int* sheetTop, int maxSheets) {
+    if (pageHeight <= 0 || maxSheets <= 0) return 0;
+    const std::int64_t H = pageHeight;
+    const std::int64_t step = std::max<std::int64_t>(1, 17 * H / 18), band = H - H / 18;
+    std::int64_t top = 0;
+    int count = 0;
+    while (count < maxSheets) {
+        sheetTop[count++] = int(top);
+        if (top + band >= contentEnd) break;
+        std::int64_t next = top + step;
+        for (int i = 0; i < figures; ++i) {
+            const std::int64_t t = figureTop[i], b = figureBottom[i];
+            const bool cut = t > top && t < top + H && b >= top + H;
+            // Some room above the figure for the labels over its frame.
+            const std::int64_t room = std::min(H / 18, H - 2 - (b - t));
+            if (cut && room >= 1 && t - room > top) next = std::min(next, t - room);
+        }
+        if (next > INT_MAX) break;
+        top = next;
+    }
+    return count;
+}
+
+// Where the content of the page ends on the paper of `info`: the first sheet
+// is laid out as the print lays it out, on a scratch sheet, which measures
+// the whole page. The screen's own measure when no sheet can be had.
+int PrintedContentEnd(CPemroView* view, CPrintInfo* info) {
+    CBitmap sheet;
+    if (view->InPass() || !sheet.CreateBitmap(info->m_rectDraw.Width(), info->m_rectDraw.Height()))
+        return view->m_nContentEnd;
+    const UINT page = info->m_nCurPage;
+    info->m_nCurPage = 1;
+    view->SetInPass(true);
+    view->m_nPrintFigureCount = 0;
+    view->m_bRecordPrintFigures = TRUE;
+    {
+        CDC dc(&sheet);
+        dc.SetPrinting(TRUE);
+        view->OnBeginPrinting(&dc, info);
+        view->OnPrepareDC(&dc, info);
+        view->OnPrint(&dc, info);
+    }
+    view->m_bRecordPrintFigures = FALSE;
+    const int end = view->m_nContentEnd;
+    {
+        CDC dc(&sheet);
+        dc.SetPrinting(TRUE);
+        view->OnEndPrinting(&dc, info);
+    }
+    view->SetInPass(false);
+    info->m_nCurPage = page;
+    return end;
+}
+
 } // namespace
 
 void CPemroView::OnInitialUpdate() {
@@ -52,12 +130,20 @@ void CPemroView::OnPrintPrepareCancel() {
 }
 
 BOOL CPemroView::OnPreparePrinting(CPrintInfo* pInfo) {
-    // The page height is the last screen paint's clip box; before any paint
-    // it may be empty, and a print still has at least one page.
-    const int clipHeight = m_nClipBottom - m_nClipTop;
-    int pages = clipHeight > 0 ? m_sizeScrollTotal.cy / clipHeight : 1;
-    if (pages < 1) pages = 1;
-    pInfo->SetMaxPage(UINT(pages));
+    // The sheets a print needs follow where the page's content ends, laid
+    // out on the paper when the printer's page is known, else on the screen.
+    const CRect& paper = pInfo->m_rectDraw;
+    m_nPrintSheetHeight = 0;
+    int pages = PrintedPageCount(m_nContentEnd, m_nClipBottom - m_nClipTop);
+    if (!paper.IsRectEmpty()) {
+        m_nPrintFigureCount = 0;
+        const int end = PrintedContentEnd(this, pInfo);
+        pages = PlanPrintedSheets(end, paper.Height(), m_anPrintFigureTop, m_anPrintFigureBottom,
+                                  m_nPrintFigureCount, m_anPrintSheetTop, kMaxPrintSheets);
+        m_nPrintSheetCount = pages;
+        m_nPrintSheetHeight = paper.Height();
+    }
+    pInfo->SetMaxPage(UINT(std::max(1, pages)));
     return DoPreparePrinting(pInfo);
 }
 
@@ -66,6 +152,7 @@ void CPemroView::OnBeginPrinting(CDC*, CPrintInfo*) {
     // The print passes lay the page out on paper; the next print counts its
     // pages from the screen again.
     m_rcScreenClip = CRect(m_nClipLeft, m_nClipTop, m_nClipRight, m_nClipBottom);
+    m_nScreenContentEnd = m_nContentEnd;
     m_bShowSelectionBox = 0;
     if (!m_bPrintOriginalColors) {
         // Text and lines meant for a dark screen would vanish on white paper.
@@ -94,6 +181,10 @@ void CPemroView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
     CRect page;
     pDC->GetClipBox(&page);
     m_nPrintOffsetY = (m_nPrintPage - 1) * 17 * page.Height() / 18;
+    // A print prepared for sheets of this height starts each where planned.
+    if (m_nPrintSheetHeight == page.Height() && m_nPrintPage >= 1 &&
+        m_nPrintPage <= m_nPrintSheetCount)
+        m_nPrintOffsetY = m_anPrintSheetTop[m_nPrintPage - 1];
     m_nTextY = 30;
     OnDraw(pDC);
 
@@ -119,6 +210,7 @@ void CPemroView::OnEndPrinting(CDC*, CPrintInfo*) {
     m_nClipTop = m_rcScreenClip.top;
     m_nClipRight = m_rcScreenClip.right;
     m_nClipBottom = m_rcScreenClip.bottom;
+    m_nContentEnd = m_nScreenContentEnd;
     if (!m_bPrintOriginalColors) {
         const COLORREF* saved = m_acrScreenColours;
         for (COLORREF& c : m_acrPalette) c = *saved++;
