@@ -14,46 +14,16 @@ namespace {
 
 using namespace test_support;
 
-class AnnotationPageTest : public ::testing::Test {
+class AnnotationPageTest : public PageViewTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(runDir.Entered());
-        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
+        PageViewTest::SetUp();
     }
-    void TearDown() override { SetMessageBoxSink(nullptr); }
-
     // The whole page in one tall window, so that every figure is placed.
-    void Open(const char* topic) {
-        view = std::make_unique<CPemroView>();
-        view->ResetTopic(-1);
-        view->m_strTopicCode = topic;
-        view->m_pTextSink = &log;
-        view->ResizeClient(1280, 6000);
-        view->RenderPending();
-        Repaint();
-    }
-    void Repaint() {
-        log.pieces.clear();
-        view->Invalidate();
-        view->RenderPending();
-    }
-    void Click(int x, int y) {
-        view->m_ptClick = CPoint(x, y);
-        ++view->m_nClickSerial;
-        Repaint();
-    }
-    // The button laid out at (x, y) for the nominal height 20 in the last
-    // 2-D figure of the page.
-    void ClickButton(int x, int y) {
-        const int by = int(view->m_nPlotTop +
-                           std::int64_t(view->ButtonHeight()) * (y - view->m_nPlotTop) / 20);
-        Click(x + 3, by + 3);
-    }
+    void Open(const char* topic) { PageViewTest::Open(topic, 6000); }
 
     InRunDir runDir;
-    std::unique_ptr<CPemroView> view;
-    TextRecorder log;
-    std::vector<std::string> messages;
 };
 
 } // namespace

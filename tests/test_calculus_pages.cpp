@@ -22,59 +22,14 @@ using namespace test_support;
 constexpr double kPi = 3.14159265358979323846;
 
 // Views on pages of the sample course or of scratch scripts.
-class CalculusPageTest : public ::testing::Test {
+class CalculusPageTest : public PageViewTest {
 protected:
-    void TearDown() override { SetMessageBoxSink(nullptr); }
-
-    void Open(const char* topic, int height = kPageHeight) {
-        view = std::make_unique<CPemroView>();
-        view->ResetTopic(-1);
-        view->m_strTopicCode = topic;
-        view->m_pTextSink = &log;
-        view->ResizeClient(kPageWidth, height);
-        view->RenderPending();
-        Repaint();
-    }
-    void Repaint() {
-        log.pieces.clear();
-        view->Invalidate();
-        view->RenderPending();
-    }
-    void Click(int x, int y) {
-        view->m_ptClick = CPoint(x, y);
-        ++view->m_nClickSerial;
-        Repaint();
-    }
-    // The button laid out at (x, y) for the nominal height 20 in the last
-    // figure of the page.
-    void ClickButton(int x, int y) {
-        const int by = int(view->m_nPlotTop +
-                           std::int64_t(view->ButtonHeight()) * (y - view->m_nPlotTop) / 20);
-        Click(x + 3, by + 3);
-    }
-    // The pieces written after the first piece with the label.
-    std::vector<std::string> After(const std::string& utf8Label) const {
-        std::vector<std::string> values;
-        const std::string gbk = Gbk(utf8Label);
-        for (size_t i = 0; i + 1 < log.pieces.size(); ++i)
-            if (log.pieces[i].text == gbk) values.push_back(log.pieces[i + 1].text);
-        return values;
-    }
     // The texts written in the colour (the ξ numbers: palette colour 5).
     std::vector<std::string> WrittenIn(COLORREF c) const {
         std::vector<std::string> texts;
         for (const auto& piece : log.pieces)
             if (piece.colour == c) texts.push_back(piece.text);
         return texts;
-    }
-    // Page pixel of a world point of the last figure.
-    int Px(double x) const {
-        const CPemroView& v = *view;
-        return int(v.m_nPlotLeft + (x - v.m_dXMin) * v.m_nPlotWidth / (v.m_dXMax - v.m_dXMin));
-    }
-    int Py(double y) const {
-        const CPemroView& v = *view;
-        return int(v.m_nPlotBottom - (y - v.m_dYMin) * v.m_nPlotHeight / (v.m_dYMax - v.m_dYMin));
     }
     COLORREF At(int x, int y) const { return ColourAt(view->BackingImage(), x, y); }
     // Pixels of the colour in the column x between rows y0 and y1.
@@ -108,10 +63,6 @@ protected:
             v.m_nPlotBottom - int((y - v.m_dYMin) / v.m_dYSpan * (v.m_nPlotBottom - v.m_nPlotTop));
         return Shows(px + 2, py, utf8, colour);
     }
-
-    std::unique_ptr<CPemroView> view;
-    TextRecorder log;
-    std::vector<std::string> messages;
 };
 
 class CalculusSampleTest : public CalculusPageTest {

@@ -97,56 +97,12 @@ TEST(IntegralSums, PickedPointsGetThePolarPageAngles) {
 
 // --- Pages -------------------------------------------------------------------------
 
-class IntegralPageTest : public ::testing::Test {
+class IntegralPageTest : public PageViewTest {
 protected:
-    void TearDown() override { SetMessageBoxSink(nullptr); }
-
-    void Open(const char* topic, int height = kPageHeight) {
-        view = std::make_unique<CPemroView>();
-        view->ResetTopic(-1);
-        view->m_strTopicCode = topic;
-        view->m_pTextSink = &log;
-        view->ResizeClient(kPageWidth, height);
-        view->RenderPending();
-        Repaint();
-    }
-    void Repaint() {
-        log.pieces.clear();
-        view->Invalidate();
-        view->RenderPending();
-    }
-    void Click(int x, int y) {
-        view->m_ptClick = CPoint(x, y);
-        ++view->m_nClickSerial;
-        Repaint();
-    }
-    // The button laid out at (x, y) for the nominal height 20.
-    void ClickButton(int x, int y) {
-        const int by = int(view->m_nPlotTop +
-                           std::int64_t(view->ButtonHeight()) * (y - view->m_nPlotTop) / 20);
-        Click(x + 3, by + 3);
-    }
-    // The pieces written after each piece with the label.
-    std::vector<std::string> After(const std::string& utf8Label) const {
-        std::vector<std::string> values;
-        const std::string gbk = Gbk(utf8Label);
-        for (size_t i = 0; i + 1 < log.pieces.size(); ++i)
-            if (log.pieces[i].text == gbk) values.push_back(log.pieces[i + 1].text);
-        return values;
-    }
     std::string First(const std::string& utf8Label) const {
         const auto v = After(utf8Label);
         return v.empty() ? std::string("(none)") : v.front();
     }
-    int Px(double x) const {
-        const CPemroView& v = *view;
-        return int(v.m_nPlotLeft + (x - v.m_dXMin) * v.m_nPlotWidth / (v.m_dXMax - v.m_dXMin));
-    }
-    int Py(double y) const {
-        const CPemroView& v = *view;
-        return int(v.m_nPlotBottom - (y - v.m_dYMin) * v.m_nPlotHeight / (v.m_dYMax - v.m_dYMin));
-    }
-
     // Whether the page shows the string as DrawStringWorld writes it at the
     // world point: nearly every pixel of a copy drawn alone is on the page.
     bool ShowsAtWorld(double x, double y, const std::string& utf8, COLORREF colour) {
@@ -184,10 +140,6 @@ protected:
                 n += ColourAt(before, x, y) != ColourAt(v.BackingImage(), x, y);
         return n;
     }
-
-    std::unique_ptr<CPemroView> view;
-    TextRecorder log;
-    std::vector<std::string> messages;
 };
 
 class IntegralSampleTest : public IntegralPageTest {

@@ -30,16 +30,12 @@ struct CScrollViewStub : CScrollView {
     void OnDraw(CDC*) override {}
 };
 
-class PlaneDemoTest : public ::testing::Test {
+class PlaneDemoTest : public PageViewTest {
 protected:
     PlaneDemoTest() : scratch("plane") {
         std::error_code ec;
         fs::create_directories("data", ec);
     }
-    void SetUp() override {
-        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
-    }
-    void TearDown() override { SetMessageBoxSink(nullptr); }
 
     // A one-figure page: the command lines with 12 blank lines under them.
     static void Script(const std::vector<std::string>& utf8Commands) {
@@ -48,48 +44,9 @@ protected:
         for (int i = 0; i < 12; ++i) text += "107\n";
         std::ofstream("data/t.txt", std::ios::binary) << Gbk(text);
     }
-    void Open(CViewHost* host = nullptr) {
-        view = std::make_unique<CPemroView>();
-        view->SetHost(host);
-        view->ResetTopic(-1);
-        view->m_strTopicCode = "t";
-        view->m_pTextSink = &log;
-        view->ResizeClient(kPageWidth, kPageHeight);
-        view->RenderPending();
-        Repaint();
-    }
-    void Repaint() {
-        log.pieces.clear();
-        view->Invalidate();
-        view->RenderPending();
-    }
-    // A press at the page point, then the passes that answer it.
-    void Click(int x, int y) {
-        view->m_ptClick = CPoint(x, y);
-        ++view->m_nClickSerial;
-        log.pieces.clear();
-        view->Invalidate();
-        view->RenderPending();
-    }
-    // The button laid out at (x, y) for the nominal height 20.
-    void ClickButton(int x, int y) {
-        const int by = int(view->m_nPlotTop +
-                           std::int64_t(view->ButtonHeight()) * (y - view->m_nPlotTop) / 20);
-        Click(x + 3, by + 3);
-    }
-    int Px(double x) const {
-        const CPemroView& v = *view;
-        return int(v.m_nPlotLeft + (x - v.m_dXMin) * v.m_nPlotWidth / (v.m_dXMax - v.m_dXMin));
-    }
-    int Py(double y) const {
-        const CPemroView& v = *view;
-        return int(v.m_nPlotBottom - (y - v.m_dYMin) * v.m_nPlotHeight / (v.m_dYMax - v.m_dYMin));
-    }
+    void Open(CViewHost* host = nullptr) { PageViewTest::Open("t", kPageHeight, kPageWidth, host); }
 
     ScratchDir scratch;
-    std::unique_ptr<CPemroView> view;
-    TextRecorder log;
-    std::vector<std::string> messages;
 };
 
 // --- The frame presenter ---------------------------------------------------------------

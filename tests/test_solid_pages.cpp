@@ -14,28 +14,14 @@ namespace {
 
 using namespace test_support;
 
-class SolidPageTest : public ::testing::Test {
+class SolidPageTest : public PageViewTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(runDir.Entered());
-        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
+        PageViewTest::SetUp();
     }
-    void TearDown() override { SetMessageBoxSink(nullptr); }
-
-    void Open(const char* topic) {
-        view = std::make_unique<CPemroView>();
-        view->ResetTopic(-1);
-        view->m_strTopicCode = topic;
-        view->m_pTextSink = &log;
-        view->ResizeClient(kPageWidth, kPageHeight);
-        view->RenderPending();
-        Repaint();
-    }
-    void Repaint() {
-        log.pieces.clear();
-        view->Invalidate();
-        view->RenderPending();
-    }
+    void Open(const char* topic) { PageViewTest::Open(topic); }
+    // A press and its passes; the log keeps what was written before it.
     void Click(int x, int y) {
         view->m_ptClick = CPoint(x, y);
         ++view->m_nClickSerial;
@@ -47,9 +33,6 @@ protected:
     }
 
     InRunDir runDir;
-    std::unique_ptr<CPemroView> view;
-    TextRecorder log;
-    std::vector<std::string> messages;
 };
 
 TEST_F(SolidPageTest, SamplePagesFitTheirFigureOnTheFirstScreen) {

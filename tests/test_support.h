@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -297,6 +298,70 @@ protected:
     }
 
     ScratchDir scratch;
+    std::vector<std::string> messages;
+};
+
+// A whole page drawn by a view with a text log: open a topic of family -1,
+// repaint, click a point or a button, read what was written after a label.
+// Message boxes go to `messages`. Fixtures add where the scripts come from
+// (the sample course or a scratch directory).
+class PageViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
+    }
+    void TearDown() override { SetMessageBoxSink(nullptr); }
+
+    // The topic in a window of the size, after its first passes and one repaint.
+    void Open(const char* topic, int height = kPageHeight, int width = kPageWidth,
+              CViewHost* host = nullptr) {
+        view = std::make_unique<CPemroView>();
+        view->SetHost(host);
+        view->ResetTopic(-1);
+        view->m_strTopicCode = topic;
+        view->m_pTextSink = &log;
+        view->ResizeClient(width, height);
+        view->RenderPending();
+        Repaint();
+    }
+    void Repaint() {
+        log.pieces.clear();
+        view->Invalidate();
+        view->RenderPending();
+    }
+    // A press at the page point, then the passes that answer it.
+    void Click(int x, int y) {
+        view->m_ptClick = CPoint(x, y);
+        ++view->m_nClickSerial;
+        Repaint();
+    }
+    // The button laid out at (x, y) for the nominal height 20 in the last
+    // 2-D figure of the page.
+    void ClickButton(int x, int y) {
+        const int by = int(view->m_nPlotTop +
+                           std::int64_t(view->ButtonHeight()) * (y - view->m_nPlotTop) / 20);
+        Click(x + 3, by + 3);
+    }
+    // The pieces written after each piece with the label.
+    std::vector<std::string> After(const std::string& utf8Label) const {
+        std::vector<std::string> values;
+        const std::string gbk = Gbk(utf8Label);
+        for (size_t i = 0; i + 1 < log.pieces.size(); ++i)
+            if (log.pieces[i].text == gbk) values.push_back(log.pieces[i + 1].text);
+        return values;
+    }
+    // Page pixel of a world point of the last figure.
+    int Px(double x) const {
+        const CPemroView& v = *view;
+        return int(v.m_nPlotLeft + (x - v.m_dXMin) * v.m_nPlotWidth / (v.m_dXMax - v.m_dXMin));
+    }
+    int Py(double y) const {
+        const CPemroView& v = *view;
+        return int(v.m_nPlotBottom - (y - v.m_dYMin) * v.m_nPlotHeight / (v.m_dYMax - v.m_dYMin));
+    }
+
+    std::unique_ptr<CPemroView> view;
+    TextRecorder log;
     std::vector<std::string> messages;
 };
 

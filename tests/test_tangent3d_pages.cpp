@@ -20,29 +20,10 @@ namespace {
 
 using namespace test_support;
 
-class TangentPageTest : public ::testing::Test {
+class TangentPageTest : public PageViewTest {
 protected:
-    void Open(const char* topic) {
-        view = std::make_unique<CPemroView>();
-        view->ResetTopic(-1);
-        view->m_strTopicCode = topic;
-        view->ResizeClient(kPageWidth, kPageHeight);
-        view->RenderPending();
-        Repaint();
-    }
-    void Repaint() {
-        view->Invalidate();
-        view->RenderPending();
-    }
-    void ClickButton(int x, int y) {
-        const int by = int(view->m_nPlotTop +
-                           std::int64_t(view->ButtonHeight()) * (y - view->m_nPlotTop) / 20);
-        view->m_ptClick = CPoint(x + 3, by + 3);
-        ++view->m_nClickSerial;
-        Repaint();
-    }
+    void Open(const char* topic) { PageViewTest::Open(topic); }
     InRunDir dir;
-    std::unique_ptr<CPemroView> view;
 };
 
 TEST_F(TangentPageTest, SecantStepButtonsActOncePerClick) {
