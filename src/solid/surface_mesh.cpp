@@ -34,6 +34,7 @@ enum {
     kSectionBase,
     kSectionXoy,
     kSectionC,
+    kInset,
     kChannels
 };
 
@@ -129,6 +130,32 @@ public:
         Touched(box);
         if (ch) ch->drawn = true, ch->a = a, ch->b = b, ch->colour = colour, ch->width = width;
         if (ch) ch->box = box;
+    }
+    // DrawLineWorldMode's stroke in the plane inset, by its own channel:
+    // the fine steps along a cell map many samples to the same pixels of
+    // the inset, and its strokes lie apart from the solid's.
+    void Inset(CDC* pDC, double x1, double y1, double x2, double y2, COLORREF colour) {
+        if (!m_bCopyPen) {
+            v.DrawLineWorldMode(pDC, x1, y1, x2, y2, colour, 0);
+            TouchedAll();
+            return;
+        }
+        if (!v.IsFigureBandVisible()) return;
+        const auto inRange = [this](double px, double py) {
+            return v.m_dXMin <= px && px <= v.m_dXMax && v.m_dYMin <= py && py <= v.m_dYMax;
+        };
+        if (!inRange(x1, y1) || !inRange(x2, y2)) return;
+        CPoint a, b;
+        if (!v.MapWorldWhole(x1, y1, &a.x, &a.y) || !v.MapWorldWhole(x2, y2, &b.x, &b.y)) return;
+        const int width = v.m_nPixelSize;
+        Channel& ch = m_aChannel[kInset];
+        if (ch.drawn && colour == ch.colour && a == ch.a && b == ch.b && width == ch.width) return;
+        v.DrawLinePx(pDC, width, a.x, a.y, b.x, b.y, colour);
+        const int grow = (width > 2 ? width : 2) + 1;
+        const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
+                        std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
+        Touched(box);
+        ch.drawn = true, ch.a = a, ch.b = b, ch.colour = colour, ch.width = width, ch.box = box;
     }
     ~MeshCell() {
         if (m_pPenDC) m_pPenDC->SelectObject(m_oldPen);
@@ -311,7 +338,7 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                            m.BaseShadow(p0.f));
                 if (v.m_nProjectionDisplay == 1 && v.m_dZMin < p0.f && p0.f < v.m_dZMax &&
                     v.m_bCutZc == 0)
-                    v.DrawLineWorldMode(pDC, ax, ay, bx, by, insetColour, 0), m.TouchedAll();
+                    m.Inset(pDC, ax, ay, bx, by, insetColour);
             }
             if (bUpper && flatF && p0.f != c)
                 m.Line(pDC, kUpperLine, ax, ay, p0.f, bx, by, p1.f, m.UpperMesh(p0.f));
@@ -323,8 +350,7 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                            v.m_crFirstDerivative);
                 if (v.m_bProjectXoy)
                     m.Line(pDC, kSectionXoy, ax, ay, 0, bx, by, 0, v.m_crSecondDerivative);
-                if (v.m_nProjectionDisplay == 1)
-                    v.DrawLineWorldMode(pDC, ax, ay, bx, by, v.m_crSection, 0), m.TouchedAll();
+                if (v.m_nProjectionDisplay == 1) m.Inset(pDC, ax, ay, bx, by, v.m_crSection);
                 m.Line(pDC, kSectionC, ax, ay, c, bx, by, c, v.m_crSection);
             }
         }
