@@ -5,6 +5,7 @@
 // boundary dots. The neighbouring cells draw the far edges.
 #include "view/view.h"
 
+#include "catalog/surface_pass.h"
 #include "solid/math/scene_math.h"
 
 #include <algorithm>
@@ -527,6 +528,7 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
     if (!IsSceneUsable()) return;
     const int front[3] = {frontR, frontG, frontB};
     const int back[3] = {backR, backG, backB};
+    SurfacePass pass(*this);
     MeshCell m(*this, pDC, x, front, back);
     const bool clicked = HitTestGraphRegion(0);
     if (dx > 0 && dy > 0 && (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) && clicked)
