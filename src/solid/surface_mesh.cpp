@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -431,19 +432,21 @@ void BlockedFineSteps(MeshCell& m, double y, double dx, double dy, Far far, Fn f
     const double hs = kFineFraction * m.v.m_dXSpan, ht = kFineFraction * m.v.m_dYSpan;
     if (!(hs > 0) || !std::isfinite(hs) || !(ht > 0) || !std::isfinite(ht)) return;
     const double sTo = m.x + dx, tTo = y + dy;
+    // The rows' t, stepped as a column steps them: the same in every
+    // column, so a far block is passed over without stepping through it.
+    std::vector<double> rows;
+    for (double t = y; t < tTo && int(rows.size()) < kMaxStrokeSamples; t += ht) rows.push_back(t);
+    const int nt = int(rows.size());
     int i = 0;
     for (double s = m.x; s < sTo && i < kMaxStrokeSamples; s += hs, ++i) {
         const int bi = i / kBlock;
-        int j = 0;
-        for (double t = y; t < tTo && j < kMaxStrokeSamples; t += ht, ++j) {
+        for (int j = 0; j < nt; ++j) {
             if (j % kBlock == 0 && bi < kMaxBlocks && j / kBlock < kMaxBlocks &&
                 far(bi, j / kBlock)) {
-                // Past the block's samples, stepped as the loop steps.
-                for (int k = 1; k < kBlock && t + ht < tTo && j + 1 < kMaxStrokeSamples; ++k)
-                    t += ht, ++j;
+                j = std::min(j + kBlock - 1, nt - 1);
                 continue;
             }
-            fn(s, t);
+            fn(s, rows[j]);
         }
     }
 }
