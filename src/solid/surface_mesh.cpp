@@ -121,12 +121,18 @@ public:
         const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
                         std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
         // DrawLinePx's width: a one-pixel stroke is drawn here with the pen
-        // kept selected while the colour stays; the rest as DrawStrokePx.
+        // kept selected while the colour stays, a two-pixel one along an
+        // axis (the dots of the fine steps) as the box DrawStrokePx fills;
+        // the rest as DrawStrokePx.
         const bool point = a == b, leftward = a.y == b.y && a.x - b.x > 3;
         const bool upward = a.x == b.x && a.y - b.y >= 3;
         const int w = width > 0 ? width : 0;
         if (w <= 1 && !point && !leftward && !upward)
             ThinStroke(pDC, a, b, colour, w);
+        else if (w <= 2 && (a.x == b.x || a.y == b.y))
+            pDC->FillSolidRect(CRect(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1,
+                                     std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1),
+                               colour);
         else
             v.DrawStrokePx(pDC, a, b, colour);
         Touched(box);
