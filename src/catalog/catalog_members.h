@@ -69,5 +69,9 @@
     // Depth of surface expansions in progress: surface form 0 met inside an
     // expansion gives 0 instead of expanding itself without end.
     int m_nSurfaceExpansionDepth = 0;
+    // Set while a figure's loop evaluates the surfaces with the view
+    // unchanged (catalog/surface_pass.h).
+    struct SurfacePass;
+    SurfacePass* m_pSurfacePass = nullptr;
 
 // clang-format on

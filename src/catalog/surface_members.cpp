@@ -1,10 +1,14 @@
 // The view's surfaces z = f(x, y) and z = g(x, y): the evaluation modes, the
 // forms built on profiles, parametric curves and Taylor expansions, the
 // descent objective and the colour ramps.
+#include "catalog/surface_pass.h"
+
 #include "catalog/math/surfaces.h"
 #include "view/view.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -21,7 +25,39 @@ catalog::SurfaceCoefs SurfaceCoefsOf(const CPemroView& v) {
     return cf;
 }
 
+bool SameBits(double a, double b) {
+    std::uint64_t u, w;
+    std::memcpy(&u, &a, sizeof u);
+    std::memcpy(&w, &b, sizeof w);
+    return u == w;
+}
+
 } // namespace
+
+CPemroView::SurfacePass::SurfacePass(CPemroView& v)
+    : view(v), active(DrawingCachesEnabled() && !v.m_pSurfacePass) {
+    if (!active) return;
+    coefs = SurfaceCoefsOf(v);
+    v.m_pSurfacePass = this;
+}
+
+CPemroView::SurfacePass::~SurfacePass() {
+    if (active) view.m_pSurfacePass = nullptr;
+}
+
+double CPemroView::SurfacePass::AtCentre(double x, double y, double t, int k, int which) {
+    CPemroView& v = view;
+    // EvalSurfaceOnRay's point, bit for bit.
+    const double px = v.m_dX0 + t * (x - v.m_dX0), py = v.m_dY0 + t * (y - v.m_dY0);
+    Centre& c = m_centre[which == 0 ? 0 : 1];
+    if (c.known && SameBits(c.px, px) && SameBits(c.py, py) && c.k == k &&
+        c.depth == v.m_nSurfaceExpansionDepth)
+        return c.value;
+    const int depth = v.m_nSurfaceExpansionDepth;
+    const double value = which == 0 ? v.EvalSurfaceF(px, py, k) : v.EvalSurfaceG(px, py, k);
+    c.known = true, c.px = px, c.py = py, c.k = k, c.depth = depth, c.value = value;
+    return value;
+}
 
 double CPemroView::EvalSurfaceF(double x, double y, int k) {
     switch (m_nSurfaceEvalMode) {
@@ -68,6 +104,7 @@ double CPemroView::EvalSurfaceCatalogueF(double x, double y, int k) {
         return EvalParamY(SolveParamT(r, m_nFuncUpper), m_nFuncUpper);
     }
     }
+    if (m_pSurfacePass) return catalog::EvalSurfaceForm(x, y, k, false, m_pSurfacePass->coefs);
     return catalog::EvalSurfaceForm(x, y, k, false, SurfaceCoefsOf(*this));
 }
 
@@ -87,6 +124,7 @@ double CPemroView::EvalSurfaceCatalogueG(double x, double y, int k) {
         return EvalParamY(SolveParamT(r, m_nFuncLower), m_nFuncLower);
     }
     }
+    if (m_pSurfacePass) return catalog::EvalSurfaceForm(x, y, k, true, m_pSurfacePass->coefs);
     return catalog::EvalSurfaceForm(x, y, k, true, SurfaceCoefsOf(*this));
 }
 
@@ -97,7 +135,10 @@ double CPemroView::EvalSurfaceOnRay(double x, double y, double t, int k, int whi
 
 double CPemroView::EvalSurfaceTaylorPolynomial(double x, double y, int n, int k, int which) {
     ++m_nSurfaceExpansionDepth;
-    auto phi = [&](double t) { return EvalSurfaceOnRay(x, y, t, k, which); };
+    auto phi = [&](double t) {
+        if (t == 0 && m_pSurfacePass) return m_pSurfacePass->AtCentre(x, y, t, k, which);
+        return EvalSurfaceOnRay(x, y, t, k, which);
+    };
     const double value = catalog::EvalTaylorAlongRay(phi, n);
     --m_nSurfaceExpansionDepth;
     return value;

@@ -3,10 +3,12 @@
 // the areas of the two surfaces.
 #include "view/view.h"
 
+#include "catalog/surface_pass.h"
 #include "solid/math/scene_math.h"
 
 double CPemroView::ComputeRegionIntegral(int nx, int ny, double x1, double x2, double y1, double y2,
                                          int upperIndex, int lowerIndex, int kind) {
+    SurfacePass pass(*this);
     const auto f = [&](double x, double y) { return EvalSurfaceF(x, y, upperIndex); };
     const auto g = [&](double x, double y) { return EvalSurfaceG(x, y, lowerIndex); };
     const auto region = [&](double x, double y) { return EvalRegionFunction(x, y, m_nFuncF); };

@@ -3,6 +3,7 @@
 // wire mesh, and the section by a vertical plane x = c or y = c.
 #include "view/view.h"
 
+#include "catalog/surface_pass.h"
 #include "solid/math/scene_math.h"
 
 #include <algorithm>
@@ -71,6 +72,7 @@ BOOL CPemroView::IsSolidDrawn() const {
 void CPemroView::DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double y1, double y2,
                                           int upperIndex, int lowerIndex) {
     if (!IsSolidDrawn()) return;
+    SurfacePass pass(*this);
     const double hx = m_dXSpan / (m_nMeshDivX < 1 ? 1 : m_nMeshDivX);
     const double hy = m_dYSpan / (m_nMeshDivY < 1 ? 1 : m_nMeshDivY);
     const double sx = m_dParamStep * m_dXSpan / m_nProjScaleX;

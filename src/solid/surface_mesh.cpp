@@ -5,11 +5,13 @@
 // boundary dots. The neighbouring cells draw the far edges.
 #include "view/view.h"
 
+#include "catalog/surface_pass.h"
 #include "solid/math/scene_math.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -34,6 +36,7 @@ enum {
     kSectionBase,
     kSectionXoy,
     kSectionC,
+    kInset,
     kChannels
 };
 
@@ -118,17 +121,49 @@ public:
         const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
                         std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
         // DrawLinePx's width: a one-pixel stroke is drawn here with the pen
-        // kept selected while the colour stays; the rest as DrawStrokePx.
+        // kept selected while the colour stays, a two-pixel one along an
+        // axis (the dots of the fine steps) as the box DrawStrokePx fills;
+        // the rest as DrawStrokePx.
         const bool point = a == b, leftward = a.y == b.y && a.x - b.x > 3;
         const bool upward = a.x == b.x && a.y - b.y >= 3;
         const int w = width > 0 ? width : 0;
         if (w <= 1 && !point && !leftward && !upward)
             ThinStroke(pDC, a, b, colour, w);
+        else if (w <= 2 && (a.x == b.x || a.y == b.y))
+            pDC->FillSolidRect(CRect(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1,
+                                     std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1),
+                               colour);
         else
             v.DrawStrokePx(pDC, a, b, colour);
         Touched(box);
         if (ch) ch->drawn = true, ch->a = a, ch->b = b, ch->colour = colour, ch->width = width;
         if (ch) ch->box = box;
+    }
+    // DrawLineWorldMode's stroke in the plane inset, by its own channel:
+    // the fine steps along a cell map many samples to the same pixels of
+    // the inset, and its strokes lie apart from the solid's.
+    void Inset(CDC* pDC, double x1, double y1, double x2, double y2, COLORREF colour) {
+        if (!m_bCopyPen) {
+            v.DrawLineWorldMode(pDC, x1, y1, x2, y2, colour, 0);
+            TouchedAll();
+            return;
+        }
+        if (!v.IsFigureBandVisible()) return;
+        const auto inRange = [this](double px, double py) {
+            return v.m_dXMin <= px && px <= v.m_dXMax && v.m_dYMin <= py && py <= v.m_dYMax;
+        };
+        if (!inRange(x1, y1) || !inRange(x2, y2)) return;
+        CPoint a, b;
+        if (!v.MapWorldWhole(x1, y1, &a.x, &a.y) || !v.MapWorldWhole(x2, y2, &b.x, &b.y)) return;
+        const int width = v.m_nPixelSize;
+        Channel& ch = m_aChannel[kInset];
+        if (ch.drawn && colour == ch.colour && a == ch.a && b == ch.b && width == ch.width) return;
+        v.DrawLinePx(pDC, width, a.x, a.y, b.x, b.y, colour);
+        const int grow = (width > 2 ? width : 2) + 1;
+        const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
+                        std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
+        Touched(box);
+        ch.drawn = true, ch.a = a, ch.b = b, ch.colour = colour, ch.width = width, ch.box = box;
     }
     ~MeshCell() {
         if (m_pPenDC) m_pPenDC->SelectObject(m_oldPen);
@@ -311,7 +346,7 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                            m.BaseShadow(p0.f));
                 if (v.m_nProjectionDisplay == 1 && v.m_dZMin < p0.f && p0.f < v.m_dZMax &&
                     v.m_bCutZc == 0)
-                    v.DrawLineWorldMode(pDC, ax, ay, bx, by, insetColour, 0), m.TouchedAll();
+                    m.Inset(pDC, ax, ay, bx, by, insetColour);
             }
             if (bUpper && flatF && p0.f != c)
                 m.Line(pDC, kUpperLine, ax, ay, p0.f, bx, by, p1.f, m.UpperMesh(p0.f));
@@ -323,8 +358,7 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                            v.m_crFirstDerivative);
                 if (v.m_bProjectXoy)
                     m.Line(pDC, kSectionXoy, ax, ay, 0, bx, by, 0, v.m_crSecondDerivative);
-                if (v.m_nProjectionDisplay == 1)
-                    v.DrawLineWorldMode(pDC, ax, ay, bx, by, v.m_crSection, 0), m.TouchedAll();
+                if (v.m_nProjectionDisplay == 1) m.Inset(pDC, ax, ay, bx, by, v.m_crSection);
                 m.Line(pDC, kSectionC, ax, ay, c, bx, by, c, v.m_crSection);
             }
         }
@@ -404,19 +438,21 @@ void BlockedFineSteps(MeshCell& m, double y, double dx, double dy, Far far, Fn f
     const double hs = kFineFraction * m.v.m_dXSpan, ht = kFineFraction * m.v.m_dYSpan;
     if (!(hs > 0) || !std::isfinite(hs) || !(ht > 0) || !std::isfinite(ht)) return;
     const double sTo = m.x + dx, tTo = y + dy;
+    // The rows' t, stepped as a column steps them: the same in every
+    // column, so a far block is passed over without stepping through it.
+    std::vector<double> rows;
+    for (double t = y; t < tTo && int(rows.size()) < kMaxStrokeSamples; t += ht) rows.push_back(t);
+    const int nt = int(rows.size());
     int i = 0;
     for (double s = m.x; s < sTo && i < kMaxStrokeSamples; s += hs, ++i) {
         const int bi = i / kBlock;
-        int j = 0;
-        for (double t = y; t < tTo && j < kMaxStrokeSamples; t += ht, ++j) {
+        for (int j = 0; j < nt; ++j) {
             if (j % kBlock == 0 && bi < kMaxBlocks && j / kBlock < kMaxBlocks &&
                 far(bi, j / kBlock)) {
-                // Past the block's samples, stepped as the loop steps.
-                for (int k = 1; k < kBlock && t + ht < tTo && j + 1 < kMaxStrokeSamples; ++k)
-                    t += ht, ++j;
+                j = std::min(j + kBlock - 1, nt - 1);
                 continue;
             }
-            fn(s, t);
+            fn(s, rows[j]);
         }
     }
 }
@@ -501,6 +537,7 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
     if (!IsSceneUsable()) return;
     const int front[3] = {frontR, frontG, frontB};
     const int back[3] = {backR, backG, backB};
+    SurfacePass pass(*this);
     MeshCell m(*this, pDC, x, front, back);
     const bool clicked = HitTestGraphRegion(0);
     if (dx > 0 && dy > 0 && (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) && clicked)

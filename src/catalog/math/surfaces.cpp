@@ -125,7 +125,9 @@ double EvalTaylorAlongRay(FunctionRef phi, int n) {
     constexpr double kH = 0.001;
     if (n > kMaxTaylorOrder) n = kMaxTaylorOrder;
     double sum = phi(0.0);
-    double binom[kMaxTaylorOrder + 1] = {1.0};
+    // Row m of Pascal's triangle in binom[0..m]; the rest is never read.
+    double binom[kMaxTaylorOrder + 1];
+    binom[0] = 1.0;
     double factorial = 1.0;
     for (int m = 1; m <= n; ++m) {
         // Next row of Pascal's triangle, right to left in place.
