@@ -7,6 +7,7 @@
 // nothing.
 #include "view/view.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -22,6 +23,7 @@ constexpr int kNominalHeight = 600;
 
 void CPemroView::BeginPassClickState() {
     m_bClickActed = FALSE;
+    m_bStackValid = FALSE;
     // Printing and the print preview never answer a click.
     m_bClickPass = !m_bPrintMode && m_nClickSerial != m_nClickSerialSeen;
     if (m_bClickPass) m_nClickSerialSeen = m_nClickSerial;
@@ -57,6 +59,13 @@ int CPemroView::ButtonHeight() const {
     return 3 * H / 5 + 2;
 }
 
+// One row below the box above: the two frames overlap there, the labels and
+// the click areas stay apart.
+int CPemroView::ButtonRowBelow(int nominalY, int aboveY) const {
+    const std::int64_t below = std::int64_t(aboveY) + ButtonHeight() + 1;
+    return below > nominalY ? int(std::min<std::int64_t>(below, kPixelLimit)) : nominalY;
+}
+
 BOOL CPemroView::DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CString& label,
                                COLORREF textColour) {
     if (m_bShowSelectionBox) {
@@ -64,6 +73,9 @@ BOOL CPemroView::DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CStri
         FillRectPx(pDC, x, y, x + w, y + h, m_crGround);
         DrawStringSmall(pDC, x + 2, y + 1, label, textColour);
     }
+    if (m_pControlSink && m_bShowSelectionBox && IsFigureBandVisible())
+        m_pControlSink->OnControl(CRect(x, y, x + w, y + h), 2, CPoint(x + 2, y + 1), label,
+                                  PlainStringFont(TRUE, 0));
     const BOOL lit = IsStoredClickInside(x, y, w, h);
     if (lit && m_bShowSelectionBox) {
         FillRectPx(pDC, x, y, x + w, y + h, kHitButtonColour);
@@ -76,6 +88,17 @@ BOOL CPemroView::DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CStri
 BOOL CPemroView::TextButtonCore(CDC* pDC, int x, int y, int /*w*/, int /*h*/, const CString& label,
                                 COLORREF textColour) {
     if (m_bZoom) return FALSE;
+    // 3-D figures stack their buttons at fixed rows, which a large font
+    // outgrows: a button just below the one drawn before it in the same
+    // column moves down until the two stand apart. (2-D figures rescale
+    // their rows instead.)
+    if (m_bFigure3D) {
+        const int nominalY = y;
+        if (m_bStackValid && x == m_nStackX && y > m_nStackNominalY)
+            y = ButtonRowBelow(y, m_nStackY);
+        m_nStackX = x, m_nStackNominalY = nominalY, m_nStackY = y;
+        m_bStackValid = TRUE;
+    }
     const BOOL lit =
         DrawButtonBox(pDC, x, y, ButtonWidth(label), ButtonHeight(), label, textColour);
     return ReportButtonHit(lit);
@@ -125,6 +148,9 @@ void CPemroView::DrawFramedLabel(CDC* pDC, int x, int y, int /*w*/, int h, const
     FillRectPx(pDC, x - 2, y - 2, x + bw + 2, y + bh + 2, frame);
     FillRectPx(pDC, x, y, x + bw, y + bh, ground);
     DrawStringSmall(pDC, x + 2, y + 1, label, textColour);
+    if (m_pControlSink)
+        m_pControlSink->OnControl(CRect(x, y, x + bw, y + bh), 2, CPoint(x + 2, y + 1), label,
+                                  PlainStringFont(TRUE, 0));
 }
 
 namespace {
@@ -164,6 +190,11 @@ BOOL CPemroView::FilledTextButtonInBand(CDC* pDC, int x, int y, int w, int h, co
     if (m_bZoom) return FALSE;
     FillRectPx(pDC, x, y, x + w, y + h, frame);
     DrawFilledCaption(this, pDC, x, y, w, h, text, textColour);
+    return ReportButtonHit(IsStoredClickInside(x, y, w, h));
+}
+
+BOOL CPemroView::IsClickInBox(int x, int y, int w, int h) {
+    if (m_bZoom || !IsFigureBandVisible()) return FALSE;
     return ReportButtonHit(IsStoredClickInside(x, y, w, h));
 }
 
