@@ -94,8 +94,7 @@ TEST_F(SolidCommandTest, SurfKeepsItsSceneMode) {
 TEST_F(SolidCommandTest, SurfTraceButtons) {
     WritePage(std::string("Surf(") + kSetup + ",0,0,0,1,1)");
     auto v = Page("s");
-    const int L = v->m_nFigureLeft, T = v->m_nFigureTop;
-    Click(v.get(), L + 210 + 5, T + 2 + 5); // 平行坐标面
+    Press(v.get(), u8"平行坐标面");
     EXPECT_EQ(v->m_dDemoVariant, 2.0);
     Press(v.get(), "z=c"); // the surface is capped at c
     EXPECT_EQ(v->m_bCutZc, 1);
@@ -105,7 +104,7 @@ TEST_F(SolidCommandTest, SurfTraceButtons) {
     EXPECT_EQ(v->m_nSurfaceEvalMode, 0);
     EXPECT_EQ(v->m_bCutZc, 0);
     // 坐标面 leaves the level of the floor trace at 0.005 of the z span.
-    Click(v.get(), L + 150 + 5, T + 2 + 5);
+    Press(v.get(), u8"坐标面");
     EXPECT_EQ(v->m_dDemoVariant, 1.0);
     EXPECT_DOUBLE_EQ(v->m_dDirP, 0.025);
 }
