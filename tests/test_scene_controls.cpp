@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -196,6 +197,27 @@ TEST(SceneControls, RestoreButtonActsAlone) {
         const double now[6] = {v->m_dXMin, v->m_dXMax, v->m_dYMin,
                                v->m_dYMax, v->m_dZMin, v->m_dZMax};
         EXPECT_TRUE(std::equal(script, script + 6, now));
+    }
+}
+
+// A script's Font command enlarges the text the labels are written in: the
+// boxes grow with it.
+class FontCommandPageTest : public test_support::ScratchPageTest {
+protected:
+    FontCommandPageTest() : ScratchPageTest("fontbuttons") {}
+};
+
+TEST_F(FontCommandPageTest, LabelsFitInTheEnlargedText) {
+    std::ofstream("data/f.txt", std::ios::binary)
+        << Gbk(u8"014立体\n700Font(6)\n104  说明\n700DATA2(0,-0.5,0,-0.25,0,0,4,)\n"
+               u8"700Calculus2(6.3,6,36,10,1,0,0,-2,2,-2,2,0,5,1,1,-1)\n");
+    auto v = View("f");
+    Draw(v.get());
+    const ControlLog log = ControlsOfRepaint(v.get());
+    ASSERT_NE(log.Find(u8"积分法"), nullptr);
+    for (const Control& c : log.controls) {
+        const CRect text = LabelRect(c);
+        EXPECT_EQ(text.Union(c.box), c.box) << Name(c);
     }
 }
 

@@ -49,13 +49,15 @@ BOOL CPemroView::IsStoredClickInside(int x, int y, int w, int h) const {
 // Auto size: strlen(label)·W/2 + 3 wide (bytes, so a Chinese character
 // counts 2) and 3·H/5 + 2 high, in the page's column and line units.
 int CPemroView::ButtonWidth(const CString& label) const {
-    const std::int64_t W = m_nBaseCharWidth + m_nFontStep / 2;
+    // The label is written in the current text size, which a script's Font
+    // command may have set above the page's: the box follows it there.
+    const std::int64_t W = std::max(m_nBaseCharWidth, m_nCharWidth) + m_nFontStep / 2;
     const std::int64_t len = std::int64_t(std::strlen(label.c_str()));
     return int((W > 0 ? len * W : 0) / 2 + 3);
 }
 
 int CPemroView::ButtonHeight() const {
-    const int H = m_nBaseCharHeight + m_nFontStep;
+    const int H = std::max(m_nBaseCharHeight, m_nCharHeight) + m_nFontStep;
     return 3 * H / 5 + 2;
 }
 
