@@ -145,18 +145,19 @@ protected:
         Draw(v.get());
     }
     void ClickButton(int x, int y) { Click(x + 3, y + 3); }
-    // Where the buttons stand: the column's pitch and the row above the
-    // figure make room for the labels at larger fonts.
-    int Pitch() const { return std::max(24, v->ButtonHeight() + 4); }
-    CPoint Column(int i) const { return CPoint(v->m_nFigureRight, v->m_nFigureTop + Pitch() * i); }
+    // The buttons as drawn: the column right of the figure and the row of
+    // h, R and t, which a large font may turn into a second column.
+    CPoint Column(int i) const {
+        static const char* const kColumn[] = {
+            u8"λ增",    u8"λ减", u8"cm制", u8"m制",  u8"x0前移", u8"x0后移", u8"y0左移",
+            u8"y0右移", u8"μ增", u8"μ减",  u8"vx增", u8"vx减",   u8"vy增",   u8"vy减"};
+        return ControlCentre(v.get(), kColumn[i]);
+    }
     CPoint Row(int i) const {
         static const char* const kRow[] = {u8"t减", u8"t增", u8"R减", u8"R增", u8"h减", u8"h增"};
-        int x = v->m_nFigureRight - 30;
-        for (int k = 1; k <= i; ++k)
-            x = std::min(v->m_nFigureRight - 30 - 40 * k, x - v->ButtonWidth(Gbk(kRow[k])) - 4);
-        return CPoint(x, v->m_nFigureTop - std::max(20, v->ButtonHeight() + 2));
+        return ControlCentre(v.get(), kRow[i]);
     }
-    void ClickButton(CPoint p) { ClickButton(p.x, p.y); }
+    void ClickButton(CPoint p) { Click(p.x - v->m_nClipLeft, p.y - v->m_nClipTop); }
     int TrailPixels() const {
         return CountColour(v->BackingImage(), v->m_crFrontSide, v->m_nFigureLeft, v->m_nFigureTop,
                            v->m_nFigureRight, v->m_nFigureBottom);

@@ -78,6 +78,12 @@ protected:
         v->Invalidate();
         v->RenderPending();
     }
+    // A click on the button as drawn.
+    static void Press(CPemroView* v, const char* utf8) {
+        const CPoint p = ControlCentre(v, utf8);
+        if (p.x < 0) ADD_FAILURE() << "no button " << utf8;
+        Click(v, p.x, p.y);
+    }
     TextRecorder log;
 };
 
@@ -132,18 +138,17 @@ TEST_F(CoordinatePageTest, CircuitClosesAtTheDefaultStep) {
 TEST_F(CoordinatePageTest, StepButtonsActOncePerClick) {
     WritePage("700CylCoord(0.5,6,36,10,1,1,0,-0.5,2,-0.5,2,0,2.5,1,1)\n");
     auto v = Page("c");
-    const int x = v->m_nFigureRight + 2 + 5, T = v->m_nFigureTop + 5;
-    Click(v.get(), x, T + 24); // 体元
+    Press(v.get(), u8"体元");
     EXPECT_EQ(v->m_dDemoVariant, 2.0);
     const double before = v->m_dDTheta;
-    Click(v.get(), x, T + 70); // dθ增
+    Press(v.get(), u8"dθ增");
     for (int i = 0; i < 5; ++i) Draw(v.get());
     EXPECT_DOUBLE_EQ(v->m_dDTheta, before * 1.25);
-    Click(v.get(), x, T); // 分割
+    Press(v.get(), u8"分割");
     for (int i = 0; i < 5; ++i) {
-        Click(v.get(), x, T + 94);  // dθ减
-        Click(v.get(), x, T + 142); // dr减
-        Click(v.get(), x, T + 190); // dz减
+        Press(v.get(), u8"dθ减");
+        Press(v.get(), u8"dr减");
+        Press(v.get(), u8"dz减");
     }
     EXPECT_DOUBLE_EQ(v->m_dDTheta, solid::kMinDTheta);
     EXPECT_DOUBLE_EQ(v->m_dDR, solid::kMinDR);
@@ -235,15 +240,14 @@ TEST_F(CoordinatePageTest, SphericalAngleBounds) {
               "700SpherCoord(0.5,6,36,10,1,1,0,-2,2,-2,2,0,2.5,2,1)\n");
     auto v = Page("c");
     v->m_adCursorPoint3D[0] = 1, v->m_adCursorPoint3D[1] = 0.5;
-    const int x = v->m_nFigureRight + 2 + 5, T = v->m_nFigureTop + 5;
-    for (int i = 0; i < 40; ++i) Click(v.get(), x, T + 70); // φ增
+    for (int i = 0; i < 40; ++i) Press(v.get(), u8"φ增");
     EXPECT_DOUBLE_EQ(v->m_dDirP, 3.14);
-    Click(v.get(), x, T + 24); // 体元
+    Press(v.get(), u8"体元");
     EXPECT_DOUBLE_EQ(v->m_dDirP, 2.9);
-    Click(v.get(), x, T); // 分割
+    Press(v.get(), u8"分割");
     EXPECT_DOUBLE_EQ(v->m_dDTheta, 0.4);
     EXPECT_DOUBLE_EQ(v->m_dDPhi, 0.2);
-    Click(v.get(), x, T + 24);
+    Press(v.get(), u8"体元");
     EXPECT_DOUBLE_EQ(v->m_dDTheta, 0.4);
 }
 
@@ -257,19 +261,18 @@ TEST_F(CoordinatePageTest, AreaElementButtons) {
     EXPECT_DOUBLE_EQ(v->m_adCoefSurfG[5], 0.0);
     EXPECT_DOUBLE_EQ(v->m_dDirP, 0.05);
     EXPECT_DOUBLE_EQ(v->m_adCommandPoint3D[2], 0.6);
-    const int x = v->m_nFigureRight + 2 + 5, T = v->m_nFigureTop + 5;
-    Click(v.get(), x, T); // 矩形
+    Press(v.get(), u8"矩形");
     EXPECT_EQ(v->m_nDemoOption2, 1);
-    v->m_nDemoOption2 = 0;     // the larger sizes below need no fill
-    Click(v.get(), x, T + 72); // 缩小
+    v->m_nDemoOption2 = 0; // the larger sizes below need no fill
+    Press(v.get(), u8"缩小");
     EXPECT_DOUBLE_EQ(v->m_dDirP, 0.05);
-    for (int i = 0; i < 6; ++i) Click(v.get(), x, T + 48); // 放大
+    for (int i = 0; i < 6; ++i) Press(v.get(), u8"放大");
     EXPECT_DOUBLE_EQ(v->m_dDirP, 0.2);
-    Click(v.get(), x, T + 120); // 无向
-    Click(v.get(), x, T + 144); // 正向 is not there
+    Press(v.get(), u8"无向");
+    EXPECT_EQ(ControlCentre(v.get(), u8"正向"), CPoint(-1, -1));
     EXPECT_EQ(v->m_nOdeMethodFamily, 1);
-    Click(v.get(), x, T + 96);  // 有向
-    Click(v.get(), x, T + 168); // 负向
+    Press(v.get(), u8"有向");
+    Press(v.get(), u8"负向");
     EXPECT_EQ(v->m_nOdeMethodFamily, 4);
 }
 

@@ -365,7 +365,7 @@ TEST_F(PrimitivesTest, ButtonSizeFromLabelBytes) {
     EXPECT_EQ(view->ButtonWidth("abcd"), 21);             // 4·9/2 + 3
     EXPECT_EQ(view->ButtonHeight(), 12);                  // 3·18/5 + 2
     EXPECT_EQ(view->ButtonWidth("\xB0\xB4\xC5\xA5"), 21); // two GBK characters
-    view->m_nBaseCharWidth = -20;                         // absurd unit: no wrap-around
+    view->m_nBaseCharWidth = view->m_nCharWidth = -20;    // absurd unit: no wrap-around
     EXPECT_EQ(view->ButtonWidth("abcd"), 3);
 }
 

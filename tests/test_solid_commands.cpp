@@ -28,6 +28,12 @@ protected:
         v->Invalidate();
         v->RenderPending();
     }
+    // A click on the first button so labelled, as drawn.
+    static void Press(CPemroView* v, const char* utf8) {
+        const CPoint p = ControlCentre(v, utf8);
+        if (p.x < 0) ADD_FAILURE() << "no button " << utf8;
+        Click(v, p.x - v->m_nClipLeft, p.y - v->m_nClipTop);
+    }
     static constexpr const char* kSetup = "6.3,6,36,10,1,0,0,-2,2,-2,2,0,5,1,1";
 };
 
@@ -62,11 +68,10 @@ TEST_F(SolidCommandTest, Calculus2SelectsTheSubDemonstration) {
 TEST_F(SolidCommandTest, Calculus2ButtonsChooseForTheNextPass) {
     WritePage(std::string("Calculus2(") + kSetup + ",-1)");
     auto v = Page("s");
-    const int R = v->m_nFigureRight, T = v->m_nFigureTop;
-    Click(v.get(), R + 5, T + 48 + 5); // 积分法
+    Press(v.get(), u8"积分法");
     EXPECT_EQ(v->m_nDemoOption, 24);
     EXPECT_EQ(v->m_nSubDemo, 24);
-    Click(v.get(), R + 5, T - 24 + 5); // the single 取消 of the solid
+    Press(v.get(), u8"取消"); // the single 取消 of the solid, above the others
     EXPECT_EQ(v->m_nDemoOption, -1);
 }
 
@@ -89,18 +94,17 @@ TEST_F(SolidCommandTest, SurfKeepsItsSceneMode) {
 TEST_F(SolidCommandTest, SurfTraceButtons) {
     WritePage(std::string("Surf(") + kSetup + ",0,0,0,1,1)");
     auto v = Page("s");
-    const int L = v->m_nFigureLeft, R = v->m_nFigureRight + 2, T = v->m_nFigureTop;
-    Click(v.get(), L + 210 + 5, T + 2 + 5); // 平行坐标面
+    Press(v.get(), u8"平行坐标面");
     EXPECT_EQ(v->m_dDemoVariant, 2.0);
-    Click(v.get(), R + 5, T + 96 + 5); // z=c: the surface is capped at c
+    Press(v.get(), "z=c"); // the surface is capped at c
     EXPECT_EQ(v->m_bCutZc, 1);
     EXPECT_EQ(v->m_nSurfaceEvalMode, 1);
-    Click(v.get(), R + 5, T + 120 + 5); // 取消
+    Press(v.get(), u8"取消");
     EXPECT_EQ(v->m_dDemoVariant, 0.0);
     EXPECT_EQ(v->m_nSurfaceEvalMode, 0);
     EXPECT_EQ(v->m_bCutZc, 0);
     // 坐标面 leaves the level of the floor trace at 0.005 of the z span.
-    Click(v.get(), L + 150 + 5, T + 2 + 5);
+    Press(v.get(), u8"坐标面");
     EXPECT_EQ(v->m_dDemoVariant, 1.0);
     EXPECT_DOUBLE_EQ(v->m_dDirP, 0.025);
 }

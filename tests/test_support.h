@@ -189,6 +189,29 @@ struct TextRecorder : CPemroView::TextSink {
     }
 };
 
+// --- Controls -------------------------------------------------------------------
+
+// The page centre of the first control labelled `utf8` in a repaint of the
+// page, where a user would click it; (-1, -1) when none is drawn.
+inline CPoint ControlCentre(CPemroView* v, const std::string& utf8) {
+    struct Finder : CPemroView::ControlSink {
+        std::string label;
+        CRect box;
+        bool found = false;
+        void OnControl(const CRect& b, int, CPoint, const CString& l, const LOGFONT&) override {
+            if (!found && l == label) box = b, found = true;
+        }
+    } finder;
+    finder.label = Gbk(utf8);
+    v->m_pControlSink = &finder;
+    v->Invalidate();
+    v->RenderPending();
+    v->m_pControlSink = nullptr;
+    if (!finder.found) return CPoint(-1, -1);
+    return CPoint((finder.box.left + finder.box.right) / 2,
+                  (finder.box.top + finder.box.bottom) / 2);
+}
+
 // --- Fixtures ---------------------------------------------------------------------
 
 // A view drawing through a CDC on a black in-memory image whose clip box is

@@ -192,18 +192,26 @@ protected:
         view->Invalidate();
         view->RenderPending();
     }
-    // Clicks 4 pixels into arrow i (a down, a up, b down, b up): at its
-    // place, or pushed right by the arrow before it where the font is wide.
+    // Clicks 4 pixels into arrow i (a down, a up, b down, b up) as drawn,
+    // right of the scene's own range boxes.
     void ClickArrow(int i) {
-        const int X = view->m_nProjOriginX;
-        const int w = view->m_nFontStep / 2 + view->m_nCharWidth + 8;
-        int ax[4];
-        ax[0] = X + 180;
-        ax[1] = std::max(X + 196, ax[0] + w);
-        ax[2] = std::max(X + 228, std::max(X + 216, ax[1] + w) + 12);
-        ax[3] = std::max(X + 246, ax[2] + w);
-        const int y = view->m_nFigureTop - view->m_nBaseCharHeight / 2 - 9;
-        view->m_ptClick = CPoint(ax[i] + 4, y + 4);
+        struct Arrows : CPemroView::ControlSink {
+            int right = 0;
+            std::vector<CPoint> at;
+            void OnControl(const CRect& box, int, CPoint labelAt, const CString& label,
+                           const LOGFONT&) override {
+                if (box.left >= right && (label == Gbk(u8"←") || label == Gbk(u8"→")) &&
+                    std::find(at.begin(), at.end(), labelAt) == at.end())
+                    at.push_back(labelAt);
+            }
+        } arrows;
+        arrows.right = view->SceneRangeBoxesRight();
+        view->m_pControlSink = &arrows;
+        Repaint();
+        view->m_pControlSink = nullptr;
+        ASSERT_EQ(arrows.at.size(), 4u);
+        std::sort(arrows.at.begin(), arrows.at.end(), [](CPoint p, CPoint q) { return p.x < q.x; });
+        view->m_ptClick = CPoint(arrows.at[i].x + 4, arrows.at[i].y + 4);
         ++view->m_nClickSerial;
         Repaint();
     }
@@ -334,7 +342,9 @@ TEST(SceneRangeArrows, WideWindowPicksTheArrowUnderTheClick) {
     view->ResizeClient(1600, 1000);
     view->RenderPending();
     const int yb = view->m_nFigureTop - view->m_nBaseCharHeight / 2 - 9;
-    view->m_ptClick = CPoint(view->m_nProjOriginX - 60 + 18 + 4, yb + 4);
+    // The glyphs stand a sixth of the box apart, the box as wide as the font needs.
+    const int pitch = view->RangeArrowsSize3D(108, 19).cx / 6;
+    view->m_ptClick = CPoint(view->m_nProjOriginX - 60 + pitch + 4, yb + 4);
     ++view->m_nClickSerial;
     view->Invalidate();
     view->RenderPending();

@@ -223,7 +223,7 @@ void CPemroView::BallSurfaceButtons(CDC* pDC) {
         {u8"vy减", &CPemroView::m_dParamB, -1, 0},
     };
     // The nominal places, moved apart only as far as larger fonts need.
-    const int pitch = std::max(24, ButtonHeight() + 4);
+    const int pitch = ButtonRowBelow(24, 0);
     int i = 0;
     for (const Step& b : kColumn) {
         if (TextButtonInPlot(pDC, R, T + pitch * i++, 48, 20, Gbk(b.label), m_crCurveSetting)) {
@@ -239,16 +239,26 @@ void CPemroView::BallSurfaceButtons(CDC* pDC) {
         nominal -= 40;
         return x;
     };
-    if (TextButton(pDC, place(u8"t减"), y, Gbk(u8"t减"))) m_dTimeT *= 0.5;
-    if (TextButton(pDC, place(u8"t增"), y, Gbk(u8"t增"))) m_dTimeT *= 2;
-    if (TextButtonInPlot(pDC, place(u8"R减"), y, 48, 20, Gbk(u8"R减"), m_crCurveSetting)) {
+    const char* const kRow[] = {u8"t减", u8"t增", u8"R减", u8"R增", u8"h减", u8"h增"};
+    int xs[6], ys[6];
+    for (int j = 0; j < 6; ++j) xs[j] = place(kRow[j]), ys[j] = y;
+    // Where the row would reach the scene's range boxes, it stands as a
+    // second column right of the first, h增 on top.
+    if (xs[5] - 2 < SceneRangeBoxesRight() + 2) {
+        int columnW = 0;
+        for (const Step& b : kColumn) columnW = std::max(columnW, ButtonWidth(Gbk(b.label)));
+        for (int j = 0; j < 6; ++j) xs[j] = R + columnW + 4, ys[j] = T + pitch * (5 - j);
+    }
+    if (TextButton(pDC, xs[0], ys[0], Gbk(kRow[0]))) m_dTimeT *= 0.5;
+    if (TextButton(pDC, xs[1], ys[1], Gbk(kRow[1]))) m_dTimeT *= 2;
+    if (TextButtonInPlot(pDC, xs[2], ys[2], 48, 20, Gbk(kRow[2]), m_crCurveSetting)) {
         --m_nBallRadius;
         m_bSelectionPending = 1;
     }
-    if (TextButtonInPlot(pDC, place(u8"R增"), y, 48, 20, Gbk(u8"R增"), m_crCurveSetting)) {
+    if (TextButtonInPlot(pDC, xs[3], ys[3], 48, 20, Gbk(kRow[3]), m_crCurveSetting)) {
         ++m_nBallRadius;
         m_bSelectionPending = 1;
     }
-    if (TextButton(pDC, place(u8"h减"), y, Gbk(u8"h减"))) m_dOdeStep *= 0.5;
-    if (TextButton(pDC, place(u8"h增"), y, Gbk(u8"h增"))) m_dOdeStep *= 2;
+    if (TextButton(pDC, xs[4], ys[4], Gbk(kRow[4]))) m_dOdeStep *= 0.5;
+    if (TextButton(pDC, xs[5], ys[5], Gbk(kRow[5]))) m_dOdeStep *= 2;
 }

@@ -391,7 +391,8 @@ void CPemroView::DrawInitRangePanels(CDC* pDC) {
     // font would lay one over the other; each panel holds its two.
     const int w = m_nFontStep / 2 + m_nCharWidth + 8;
     int ax[4], right[2];
-    ax[0] = X + 180;
+    // Right of the scene's own range boxes, which a large font widens.
+    ax[0] = std::max(X + 180, SceneRangeBoxesRight() + 12);
     ax[1] = std::max(X + 196, ax[0] + w);
     right[0] = std::max(X + 216, ax[1] + w);
     ax[2] = std::max(X + 228, right[0] + 12);
@@ -401,6 +402,11 @@ void CPemroView::DrawInitRangePanels(CDC* pDC) {
     FillRectPx(pDC, ax[2], T - H + H / 20 + 1, right[1], T - 1 - H / 20, m_crGround);
     const CString arrows[2] = {Gbk(u8"←"), Gbk(u8"→")};
     for (int i = 0; i < 4; ++i) DrawStringSmall(pDC, ax[i], y, arrows[i % 2], m_crCurveSetting);
+    if (m_pControlSink && IsFigureBandVisible())
+        for (int i = 0; i < 4; ++i)
+            m_pControlSink->OnControl(
+                CRect(ax[i], T - H + H / 20 + 1, i % 2 ? right[i / 2] : ax[i + 1], T - 1 - H / 20),
+                0, CPoint(ax[i], y), arrows[i % 2], PlainStringFont(TRUE, 0));
     // The ends the arrows step are the saved copies: while the script's a and
     // b are in force they are those, not what the frame's set-up saved.
     if (m_bLoadScriptSettings) m_dSavedIntervalA = m_dIntervalA, m_dSavedIntervalB = m_dIntervalB;

@@ -40,6 +40,8 @@
                            BOOL bIntervalEnd, int nLeft, int nTop, int nRight, int nBottom);
     void DrawRangeArrows3D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, int nLeft, int nTop,
                            int nRight, int nBottom);
+    // The size the 3-D range box of that nominal size takes in the page's font.
+    CSize RangeArrowsSize3D(int nWidth, int nHeight) const;
     void DrawInsetAxes(CDC* pDC, int bKeepBackground, CString strXLabel, CString strYLabel);
     void DrawToolbarData(CDC* pDC, int n);
     // The extra step buttons of the forms with x0, alpha or beta.

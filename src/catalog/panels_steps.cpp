@@ -6,6 +6,7 @@
 #include "platform/text_codec.h"
 #include "view/view.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -171,23 +172,60 @@ void CPemroView::DrawRangeArrows2D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, BOO
     }
 }
 
+namespace {
+
+constexpr int kRangeGlyphs3D = 6;
+
+// The glyph columns of a 3-D range box W pixels wide: the nominal sixths,
+// pushed apart where a full-width glyph of the font would reach the next.
+// x[6] is the box's right edge.
+void RangeGlyphColumns3D(const LOGFONT& glyph, int W, int x[kRangeGlyphs3D + 1]) {
+    // The platform sizes a full-width glyph to two cells of lfWidth; the
+    // arrows fill their cells, so a quarter glyph keeps "←" and "→" apart.
+    const int pitch = 2 * glyph.lfWidth + glyph.lfWidth / 2;
+    for (int i = 0; i <= kRangeGlyphs3D; ++i) x[i] = std::max(i * W / kRangeGlyphs3D, i * pitch);
+}
+
+} // namespace
+
+CSize CPemroView::RangeArrowsSize3D(int nWidth, int nHeight) const {
+    const LOGFONT glyph = PlainStringFont(FALSE, 0);
+    int x[kRangeGlyphs3D + 1];
+    RangeGlyphColumns3D(glyph, nWidth, x);
+    // The glyphs stand one pixel below the top.
+    return CSize(x[kRangeGlyphs3D], std::max(nHeight, glyph.lfHeight + 2));
+}
+
 void CPemroView::DrawRangeArrows3D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, int nLeft, int nTop,
                                    int nRight, int nBottom) {
     if (!m_bShowSelectionBox || !(bRangeMin || bRangeMax)) return;
     LabelZoomScope zoom(&m_nLabelZoom);
     const StepLabels& t = Labels();
-    const int W = nRight - nLeft, y = nTop + 1;
-    const Glyph glyphs[6] = {
-        {nLeft, &t.upRight, &CPemroView::OnRangeXMinDown, &CPemroView::OnRangeXMaxDown},
-        {nLeft + W / 6, &t.downLeft, &CPemroView::OnRangeXMinUp, &CPemroView::OnRangeXMaxUp},
-        {nLeft + W / 3, &t.left, &CPemroView::OnRangeYMinDown, &CPemroView::OnRangeYMaxDown},
-        {nLeft + W / 2, &t.right, &CPemroView::OnRangeYMinUp, &CPemroView::OnRangeYMaxUp},
-        {nLeft + 2 * W / 3, &t.down, &CPemroView::OnRangeZMinDown, &CPemroView::OnRangeZMaxDown},
-        {nLeft + 5 * W / 6, &t.up, &CPemroView::OnRangeZMinUp, &CPemroView::OnRangeZMaxUp},
+    const LOGFONT font = PlainStringFont(FALSE, 0);
+    int x[kRangeGlyphs3D + 1];
+    RangeGlyphColumns3D(font, nRight - nLeft, x);
+    const CSize size = RangeArrowsSize3D(nRight - nLeft, nBottom - nTop);
+    const int y = nTop + 1;
+    const Glyph glyphs[kRangeGlyphs3D] = {
+        {nLeft + x[0], &t.upRight, &CPemroView::OnRangeXMinDown, &CPemroView::OnRangeXMaxDown},
+        {nLeft + x[1], &t.downLeft, &CPemroView::OnRangeXMinUp, &CPemroView::OnRangeXMaxUp},
+        {nLeft + x[2], &t.left, &CPemroView::OnRangeYMinDown, &CPemroView::OnRangeYMaxDown},
+        {nLeft + x[3], &t.right, &CPemroView::OnRangeYMinUp, &CPemroView::OnRangeYMaxUp},
+        {nLeft + x[4], &t.down, &CPemroView::OnRangeZMinDown, &CPemroView::OnRangeZMaxDown},
+        {nLeft + x[5], &t.up, &CPemroView::OnRangeZMinUp, &CPemroView::OnRangeZMaxUp},
     };
-    FillRectPx(pDC, nLeft, nTop, nRight, nBottom, m_crGround);
+    FillRectPx(pDC, nLeft, nTop, nLeft + size.cx, nTop + size.cy, m_crGround);
     for (const Glyph& g : glyphs) DrawString(pDC, g.x, y, *g.text, m_crCurveSetting);
-    RunFirstGlyphHit(this, pDC, glyphs, 6, y, bRangeMin, bRangeMax);
+    // Each glyph answers a click on its own column of the box, as drawn.
+    for (int i = 0; i < kRangeGlyphs3D; ++i)
+        if (m_pControlSink && IsFigureBandVisible())
+            m_pControlSink->OnControl(CRect(glyphs[i].x, nTop, nLeft + x[i + 1], nTop + size.cy), 0,
+                                      CPoint(glyphs[i].x, y), *glyphs[i].text, font);
+    for (int i = kRangeGlyphs3D - 1; i >= 0; --i) {
+        if (!IsClickInBox(glyphs[i].x, nTop, nLeft + x[i + 1] - glyphs[i].x, size.cy)) continue;
+        (this->*(bRangeMin ? glyphs[i].onMin : glyphs[i].onMax))();
+        return;
+    }
 }
 
 void CPemroView::DrawInsetAxes(CDC* pDC, int bKeepBackground, CString strXLabel,

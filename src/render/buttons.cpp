@@ -7,6 +7,7 @@
 // nothing.
 #include "view/view.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -22,6 +23,7 @@ constexpr int kNominalHeight = 600;
 
 void CPemroView::BeginPassClickState() {
     m_bClickActed = FALSE;
+    m_bStackValid = FALSE;
     // Printing and the print preview never answer a click.
     m_bClickPass = !m_bPrintMode && m_nClickSerial != m_nClickSerialSeen;
     if (m_bClickPass) m_nClickSerialSeen = m_nClickSerial;
@@ -47,14 +49,23 @@ BOOL CPemroView::IsStoredClickInside(int x, int y, int w, int h) const {
 // Auto size: strlen(label)·W/2 + 3 wide (bytes, so a Chinese character
 // counts 2) and 3·H/5 + 2 high, in the page's column and line units.
 int CPemroView::ButtonWidth(const CString& label) const {
-    const std::int64_t W = m_nBaseCharWidth + m_nFontStep / 2;
+    // The label is written in the current text size, which a script's Font
+    // command may have set above the page's: the box follows it there.
+    const std::int64_t W = std::max(m_nBaseCharWidth, m_nCharWidth) + m_nFontStep / 2;
     const std::int64_t len = std::int64_t(std::strlen(label.c_str()));
     return int((W > 0 ? len * W : 0) / 2 + 3);
 }
 
 int CPemroView::ButtonHeight() const {
-    const int H = m_nBaseCharHeight + m_nFontStep;
+    const int H = std::max(m_nBaseCharHeight, m_nCharHeight) + m_nFontStep;
     return 3 * H / 5 + 2;
+}
+
+// One row below the box above: the two frames overlap there, the labels and
+// the click areas stay apart.
+int CPemroView::ButtonRowBelow(int nominalY, int aboveY) const {
+    const std::int64_t below = std::int64_t(aboveY) + ButtonHeight() + 1;
+    return below > nominalY ? int(std::min<std::int64_t>(below, kPixelLimit)) : nominalY;
 }
 
 BOOL CPemroView::DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CString& label,
@@ -64,6 +75,9 @@ BOOL CPemroView::DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CStri
         FillRectPx(pDC, x, y, x + w, y + h, m_crGround);
         DrawStringSmall(pDC, x + 2, y + 1, label, textColour);
     }
+    if (m_pControlSink && m_bShowSelectionBox && IsFigureBandVisible())
+        m_pControlSink->OnControl(CRect(x, y, x + w, y + h), 2, CPoint(x + 2, y + 1), label,
+                                  PlainStringFont(TRUE, 0));
     const BOOL lit = IsStoredClickInside(x, y, w, h);
     if (lit && m_bShowSelectionBox) {
         FillRectPx(pDC, x, y, x + w, y + h, kHitButtonColour);
@@ -76,6 +90,17 @@ BOOL CPemroView::DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CStri
 BOOL CPemroView::TextButtonCore(CDC* pDC, int x, int y, int /*w*/, int /*h*/, const CString& label,
                                 COLORREF textColour) {
     if (m_bZoom) return FALSE;
+    // 3-D figures stack their buttons at fixed rows, which a large font
+    // outgrows: a button just below the one drawn before it in the same
+    // column moves down until the two stand apart. (2-D figures rescale
+    // their rows instead.)
+    if (m_bFigure3D) {
+        const int nominalY = y;
+        if (m_bStackValid && x == m_nStackX && y > m_nStackNominalY)
+            y = ButtonRowBelow(y, m_nStackY);
+        m_nStackX = x, m_nStackNominalY = nominalY, m_nStackY = y;
+        m_bStackValid = TRUE;
+    }
     const BOOL lit =
         DrawButtonBox(pDC, x, y, ButtonWidth(label), ButtonHeight(), label, textColour);
     return ReportButtonHit(lit);
@@ -125,6 +150,9 @@ void CPemroView::DrawFramedLabel(CDC* pDC, int x, int y, int /*w*/, int h, const
     FillRectPx(pDC, x - 2, y - 2, x + bw + 2, y + bh + 2, frame);
     FillRectPx(pDC, x, y, x + bw, y + bh, ground);
     DrawStringSmall(pDC, x + 2, y + 1, label, textColour);
+    if (m_pControlSink)
+        m_pControlSink->OnControl(CRect(x, y, x + bw, y + bh), 2, CPoint(x + 2, y + 1), label,
+                                  PlainStringFont(TRUE, 0));
 }
 
 namespace {
@@ -164,6 +192,11 @@ BOOL CPemroView::FilledTextButtonInBand(CDC* pDC, int x, int y, int w, int h, co
     if (m_bZoom) return FALSE;
     FillRectPx(pDC, x, y, x + w, y + h, frame);
     DrawFilledCaption(this, pDC, x, y, w, h, text, textColour);
+    return ReportButtonHit(IsStoredClickInside(x, y, w, h));
+}
+
+BOOL CPemroView::IsClickInBox(int x, int y, int w, int h) {
+    if (m_bZoom || !IsFigureBandVisible()) return FALSE;
     return ReportButtonHit(IsStoredClickInside(x, y, w, h));
 }
 

@@ -44,6 +44,9 @@
     void DrawString(CDC* pDC, int x, int y, const CString& text, COLORREF colour);
     void DrawStringSmall(CDC* pDC, int x, int y, const CString& text, COLORREF colour);
     void DrawStringHalf(CDC* pDC, int x, int y, const CString& text, COLORREF colour);
+    // The working font as DrawString (bSmall FALSE, label zoom nZoom) or
+    // DrawStringSmall (bSmall TRUE) would select it.
+    LOGFONT PlainStringFont(BOOL bSmall, int nZoom) const;
     void FillRectPx(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour);
     void FillRectPxAlways(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour);
 
@@ -99,6 +102,25 @@
     // Draws a framed auto-sized button and answers whether the stored click
     // lies in it (lit); shared by the family.
     BOOL DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CString& label, COLORREF textColour);
+    // A hit when the stored click lies in the drawn box (zoom and band as
+    // IsClickInRect, but in page pixels).
+    BOOL IsClickInBox(int x, int y, int w, int h);
+    // The row of an auto-sized button stacked below one at aboveY: its own
+    // row, or lower when a large font makes the one above reach into it.
+    int ButtonRowBelow(int nominalY, int aboveY) const;
+    // Tests watch the controls a pass draws: each text button's box (its
+    // frame is `frame` pixels around it) and each range glyph's cell, with
+    // where and in which font the label is written.
+    struct ControlSink {
+        virtual ~ControlSink() = default;
+        virtual void OnControl(const CRect& box, int frame, CPoint labelAt, const CString& label,
+                               const LOGFONT& font) = 0;
+    };
+    ControlSink* m_pControlSink = nullptr;
+    // The last auto-sized button of a 3-D figure in this pass: its column,
+    // its own row and the row it was drawn at (see TextButtonCore).
+    int m_nStackX = 0, m_nStackNominalY = 0, m_nStackY = 0;
+    BOOL m_bStackValid = FALSE;
 
     // --- Figure placement and text-line visibility (layout.cpp) -----------------------
     BOOL IsGraphBandVisibleAfter(int n) const;

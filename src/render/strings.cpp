@@ -46,6 +46,13 @@ void DrawPlainString(CPemroView* v, StringSize size, CDC* pDC, int x, int y, con
 
 } // namespace
 
+LOGFONT CPemroView::PlainStringFont(BOOL bSmall, int nZoom) const {
+    LOGFONT lf = m_lfCurrent;
+    StringFontSize(bSmall ? StringSize::Small : StringSize::Zoomed, m_nFontStep + m_nCharHeight,
+                   m_nFontStep / 2 + m_nCharWidth, nZoom, &lf.lfHeight, &lf.lfWidth);
+    return lf;
+}
+
 void CPemroView::DrawString(CDC* pDC, int x, int y, const CString& text, COLORREF colour) {
     DrawPlainString(this, StringSize::Zoomed, pDC, x, y, text, colour);
 }

@@ -17,6 +17,13 @@ constexpr int kTickCap = kTicksPerAxis + 2;
 // The density buttons are smaller than the usual 40 x 20.
 constexpr int kSmallButtonW = 36, kSmallButtonH = 20;
 constexpr int kRestoreW = 34, kRestoreH = 16;
+// The range boxes: the minimum box from X0 - 60, the maximum box from X0 + 60,
+// each 108 x 19 pixels in a small font, so 12 pixels apart; the restore
+// button keeps its frame this far from them.
+constexpr int kRangeMinLeft = -60, kRangeMaxLeft = 60;
+constexpr int kRangeW = 108, kRangeH = 19;
+constexpr int kRangeGap = kRangeMaxLeft - kRangeMinLeft - kRangeW;
+constexpr int kControlGap = 2;
 // Cells of the volume printed in the double-integral lessons.
 constexpr int kVolumeCells = 500;
 
@@ -201,13 +208,24 @@ void CPemroView::DrawSceneStage(CDC* pDC) {
     DrawCube(pDC, 1, m_dXMin, m_dYMin, m_dZMin, m_dXMax, m_dYMax, m_dZMax, m_crCurveSetting);
     pDC->SetTextColor(m_crCurveSetting);
     if (!m_bPrintMode) {
-        const int yb = T - ch / 2 - 9;
-        DrawRangeArrows3D(pDC, TRUE, FALSE, X0 - 60, yb - 1, X0 + 48, yb + 18);
-        DrawRangeArrows3D(pDC, FALSE, TRUE, X0 + 60, yb - 1, X0 + 168, yb + 18);
+        // A large font widens and deepens the boxes: the maximum box then
+        // stands right of the minimum one, and both stay above the figure.
+        const CSize size = RangeArrowsSize3D(kRangeW, kRangeH);
+        const int top = std::min(T - ch / 2 - 10, T - size.cy - 1);
+        const int minLeft = X0 + kRangeMinLeft;
+        const int maxLeft = SceneRangeBoxesRight() - size.cx;
+        DrawRangeArrows3D(pDC, TRUE, FALSE, minLeft, top, minLeft + kRangeW, top + kRangeH);
+        DrawRangeArrows3D(pDC, FALSE, TRUE, maxLeft, top, maxLeft + kRangeW, top + kRangeH);
         if (m_dXMin < m_dXMax && m_dYMin < m_dYMax && HitTestGraphRegion(1))
             DrawUserShapes(pDC, TRUE);
     }
     if (m_nProjectionDisplay == 1) DrawInsetAxes(pDC, 0, "x", "y");
+}
+
+int CPemroView::SceneRangeBoxesRight() const {
+    const int minLeft = m_nProjOriginX + kRangeMinLeft;
+    const int width = RangeArrowsSize3D(kRangeW, kRangeH).cx;
+    return std::max(m_nProjOriginX + kRangeMaxLeft, minLeft + width + kRangeGap) + width;
 }
 
 // Quarter steps of each range; the last tick falls on the maximum only
@@ -244,7 +262,8 @@ BOOL CPemroView::DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double d
     // 8. The projection inset.
     if (dXTo <= dXFrom || dYTo <= dYFrom) {
         m_nProjectionDisplay = 0;
-    } else if (TextButton(pDC, R - 3 * ch / 2, T - ch / 2 - 9,
+    } else if (TextButton(pDC, std::max(R - 3 * ch / 2, SceneRangeBoxesRight() + kControlGap + 2),
+                          T - ch / 2 - 9,
                           Gbk(m_nProjectionDisplay == 0 ? u8"打开投影" : u8"关闭投影"))) {
         m_nProjectionDisplay = m_nProjectionDisplay == 0 ? 1 : 0;
         m_bLoadScriptSettings = 0;
@@ -258,8 +277,8 @@ BOOL CPemroView::DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double d
         if (TextButtonInPlot(pDC, R + 4, T, kSmallButtonW, kSmallButtonH, Gbk(u8"上移"),
                              m_crCurveSetting))
             m_dDirP += m_dZSpan / 20;
-        if (TextButtonInPlot(pDC, R + 4, T + 24, kSmallButtonW, kSmallButtonH, Gbk(u8"下移"),
-                             m_crCurveSetting))
+        if (TextButtonInPlot(pDC, R + 4, ButtonRowBelow(T + 24, T), kSmallButtonW, kSmallButtonH,
+                             Gbk(u8"下移"), m_crCurveSetting))
             m_dDirP -= m_dZSpan / 20;
     }
     // 10. The quadratic-form surface and its discriminant.
@@ -288,10 +307,14 @@ BOOL CPemroView::DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double d
     DrawString(pDC, R - 2 * ch + 30, B - ch / 4, "Meshy:", RGB(0, 0, 255));
     density(&m_nMeshDivY, R - 2 * ch + 20, R - 2 * ch + 60, B + ch / 2);
     if (bDensity) return TRUE;
-    // 12. Back to the script's own values.
+    // 12. Back to the script's own values, left of the range boxes, with its
+    // frame clear of them in a large font.
+    const CString restore = Gbk(u8"恢复");
+    const int restoreX = std::min(m_nProjOriginX - 104, m_nProjOriginX + kRangeMinLeft -
+                                                            kControlGap - ButtonWidth(restore) - 2);
     if ((m_bLoadScriptSettings == 0 || m_bSelectionPending == 1) &&
-        TextButtonInPlot(pDC, m_nProjOriginX - 104, T - ch / 2 - 10, kRestoreW, kRestoreH,
-                         Gbk(u8"恢复"), m_crCurveSetting)) {
+        TextButtonInPlot(pDC, restoreX, T - ch / 2 - 10, kRestoreW, kRestoreH, restore,
+                         m_crCurveSetting)) {
         m_bLoadScriptSettings = 1;
         m_bSelectionPending = 0;
     }

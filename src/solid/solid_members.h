@@ -21,6 +21,8 @@
     BOOL IsSceneRedrawn() const;
     // The stage: ground, walls, floor, box and range arrows.
     void DrawSceneStage(CDC* pDC);
+    // The right edge of the range boxes over the scene, in the page's font.
+    int SceneRangeBoxesRight() const;
     void DrawSceneTicks(CDC* pDC, BOOL bValues);
     // The buttons and values of steps 8 to 12; TRUE when a density button
     // acted (the rest is drawn by the next pass).

@@ -6,6 +6,7 @@
 #include "platform/text_codec.h"
 #include "solid/math/scene_math.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -34,9 +35,14 @@ void CPemroView::DrawSurf(CDC* pDC) {
 
 void CPemroView::DrawSurfButtons(CDC* pDC) {
     const int L = m_nFigureLeft, R = m_nFigureRight + 2, T = m_nFigureTop;
-    TextButton(pDC, L + 100, T + 2, Gbk(u8"截痕:")); // a caption
-    if (TextButton(pDC, L + 150, T + 2, Gbk(u8"坐标面"))) m_dDemoVariant = 1.0, m_bCutZc = 0;
-    if (TextButton(pDC, L + 210, T + 2, Gbk(u8"平行坐标面"))) m_dDemoVariant = 2.0;
+    const CString caption = Gbk(u8"截痕:"), planes = Gbk(u8"坐标面"),
+                  parallel = Gbk(u8"平行坐标面");
+    // At their places, or a label apart where a large font widens them.
+    const int xPlanes = std::max(L + 150, L + 100 + ButtonWidth(caption) + 4);
+    const int xParallel = std::max(L + 210, xPlanes + ButtonWidth(planes) + 4);
+    TextButton(pDC, L + 100, T + 2, caption); // a caption
+    if (TextButton(pDC, xPlanes, T + 2, planes)) m_dDemoVariant = 1.0, m_bCutZc = 0;
+    if (TextButton(pDC, xParallel, T + 2, parallel)) m_dDemoVariant = 2.0;
     if (m_dDemoVariant != 2.0) return;
     const auto choose = [&](int plane, BOOL cut, int mode) {
         m_nSectionPlane = plane, m_bCutZc = cut, m_nSurfaceEvalMode = mode;
