@@ -670,6 +670,10 @@ TEST_F(FuzzPageTest, InputsTheFuzzerFoundStayQuick) {
         // An iteration page whose order is the largest int: the height of its
         // plot overflowed.
         "014x\n700JacobiSeidel(0.4,5,38,12,99999999999,0,0,1,2,3)\n",
+        // A draining vessel 14,070 units deep in a window 3.4 high: every
+        // ring above the window walked its whole shaded arc.
+        "014x\n700DATA1(0,0,0.8,0.6,0,0,0,)\n"
+        "700WaterFlow(0.3,3,34,9,39,-1,0,-1.5,2.5,-0.4,3,0,4,0,0,0.005,14070)\n",
     };
     int page = 0;
     for (const char* script : kFound) {

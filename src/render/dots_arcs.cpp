@@ -163,6 +163,12 @@ void CPemroView::DrawShadedArcWorld(CDC* pDC, double cx, double cy, double rx, d
     const double front[3] = {double(m_anSplitRgb[0]), double(m_anSplitRgb[1]),
                              double(m_anSplitRgb[2])};
     if (!mapped || !IsFigureBandVisible()) return;
+    // Every point lies within the radii of the centre; an arc wholly outside
+    // the plot (a vessel's rings far above the window) draws nothing.
+    const double ax = std::fabs(Rx), ay = std::fabs(Ry);
+    if (!(pcx + ax > m_nPlotLeft && pcx - ax < m_nPlotRight && pcy + ay > m_nPlotTop &&
+          pcy - ay < m_nPlotBottom))
+        return;
     const ShadedArcTable& table = ShadedArcTableFor(t0, t1);
     // Consecutive steps on one pixel: only the last one's colour stays, so
     // only that one is written.
