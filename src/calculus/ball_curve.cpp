@@ -3,6 +3,7 @@
 // time 0 to the end time when the plot is clicked.
 #include "view/view.h"
 
+#include "calculus/ball_buttons.h"
 #include "platform/frame_presenter.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
@@ -127,14 +128,7 @@ void CPemroView::DrawSphereCurveMove(CDC* pDC) {
 
 void CPemroView::BallCurveButtons(CDC* pDC) {
     const int R = m_nPlotRight, T = m_nPlotTop;
-    const double k = m_dParamStep;
-    struct Step {
-        const char* label;
-        double CPemroView::*field;
-        double add;  // times the button step
-        double sets; // when add is 0: the value set
-    };
-    const Step column[] = {
+    static const calculus::BallParamButton kColumn[] = {
         {u8"λ增", &CPemroView::m_dSavedLambda, 1, 0},
         {u8"λ减", &CPemroView::m_dSavedLambda, -1, 0},
         {u8"cm制", &CPemroView::m_dGravity, 0, 980.0},
@@ -146,13 +140,7 @@ void CPemroView::BallCurveButtons(CDC* pDC) {
         {u8"μ增", &CPemroView::m_dSavedMu, 0.1, 0},
         {u8"μ减", &CPemroView::m_dSavedMu, -0.1, 0},
     };
-    int i = 0;
-    for (const Step& b : column) {
-        if (TextButtonInPlot(pDC, R, T + 24 * i++, 48, 20, Gbk(b.label), m_crCurveSetting)) {
-            this->*b.field = b.add != 0 ? this->*b.field + b.add * k : b.sets;
-            m_bLoadScriptSettings = 0;
-        }
-    }
+    calculus::BallParamColumn(*this, pDC, R, T, 24, kColumn);
     const int y = T - 24;
     if (TextButton(pDC, R - 70, y, Gbk(u8"t增"))) m_dTimeT *= 2;
     if (TextButton(pDC, R - 30, y, Gbk(u8"t减"))) m_dTimeT *= 0.5;

@@ -4,6 +4,7 @@
 // frame stay as a trail, with dots on the floor coloured by the time.
 #include "view/view.h"
 
+#include "calculus/ball_buttons.h"
 #include "calculus/math/ball_surface.h"
 #include "platform/frame_presenter.h"
 #include "platform/text_codec.h"
@@ -199,14 +200,7 @@ void CPemroView::BallSurfaceLabels(CDC* pDC) {
 
 void CPemroView::BallSurfaceButtons(CDC* pDC) {
     const int R = m_nFigureRight, T = m_nFigureTop;
-    const double k = m_dParamStep;
-    struct Step {
-        const char* label;
-        double CPemroView::*field;
-        double add;  // times the button step
-        double sets; // when add is 0: the value set
-    };
-    static const Step kColumn[] = {
+    static const calculus::BallParamButton kColumn[] = {
         {u8"λ增", &CPemroView::m_dSavedLambda, 1, 0},
         {u8"λ减", &CPemroView::m_dSavedLambda, -1, 0},
         {u8"cm制", &CPemroView::m_dGravity, 0, 980.0},
@@ -224,13 +218,7 @@ void CPemroView::BallSurfaceButtons(CDC* pDC) {
     };
     // The nominal places, moved apart only as far as larger fonts need.
     const int pitch = ButtonRowBelow(24, 0);
-    int i = 0;
-    for (const Step& b : kColumn) {
-        if (TextButtonInPlot(pDC, R, T + pitch * i++, 48, 20, Gbk(b.label), m_crCurveSetting)) {
-            this->*b.field = b.add != 0 ? this->*b.field + b.add * k : b.sets;
-            m_bLoadScriptSettings = 0;
-        }
-    }
+    calculus::BallParamColumn(*this, pDC, R, T, pitch, kColumn);
     const int y = T - std::max(20, ButtonHeight() + 2);
     // Right to left: t减 t增 R减 R增 h减 h增, 40 pixels apart or a label apart.
     int x = R - 30, nominal = R - 30;
@@ -246,7 +234,8 @@ void CPemroView::BallSurfaceButtons(CDC* pDC) {
     // second column right of the first, h增 on top.
     if (xs[5] - 2 < SceneRangeBoxesRight() + 2) {
         int columnW = 0;
-        for (const Step& b : kColumn) columnW = std::max(columnW, ButtonWidth(Gbk(b.label)));
+        for (const calculus::BallParamButton& b : kColumn)
+            columnW = std::max(columnW, ButtonWidth(Gbk(b.label)));
         for (int j = 0; j < 6; ++j) xs[j] = R + columnW + 4, ys[j] = T + pitch * (5 - j);
     }
     if (TextButton(pDC, xs[0], ys[0], Gbk(kRow[0]))) m_dTimeT *= 0.5;
