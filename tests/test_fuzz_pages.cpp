@@ -674,6 +674,12 @@ TEST_F(FuzzPageTest, InputsTheFuzzerFoundStayQuick) {
         // ring above the window walked its whole shaded arc.
         "014x\n700DATA1(0,0,0.8,0.6,0,0,0,)\n"
         "700WaterFlow(0.3,3,34,9,39,-1,0,-1.5,2.5,-0.4,3,0,4,0,0,0.005,14070)\n",
+        // Both surfaces the Taylor expansion of the expansion form itself
+        // (left by a garbled list): every sample of the intersection's fine
+        // grid expanded a surface of zeros, two seconds a pass.
+        "700Series2(0.5,6,36,10,HHHH16,0,ProjDomain(0,-1.5,1.5,-1.5HHHH,0,-1,0,0,0,)\n"
+        "700Limit(0.3,3,34,9,29,-1,0,-(x)x\n"
+        "700Sequence(0.3,3,34,9,4,0,0,0,30,-1.2,,0,0,)30#0,1)x0.4,0.8,1,1,255,255,0x\n",
     };
     int page = 0;
     for (const char* script : kFound) {

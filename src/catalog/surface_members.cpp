@@ -134,6 +134,10 @@ double CPemroView::EvalSurfaceOnRay(double x, double y, double t, int k, int whi
 }
 
 double CPemroView::EvalSurfaceTaylorPolynomial(double x, double y, int n, int k, int which) {
+    // Expanding the expansion form itself: its inner value is 0 everywhere,
+    // so every term is 0. Evaluated, it cost a pass seconds when both
+    // surfaces were this form (the intersection then scans the whole grid).
+    if (k == 0 && m_nSurfaceEvalMode == 0) return 0.0;
     ++m_nSurfaceExpansionDepth;
     auto phi = [&](double t) {
         if (t == 0 && m_pSurfacePass) return m_pSurfacePass->AtCentre(x, y, t, k, which);

@@ -23,9 +23,11 @@ struct SurfaceCoefs {
 double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs& cf);
 
 // The Taylor polynomial of degree n at t = 1 of φ about t = 0, the derivatives
-// by central differences with h = 0.001. n is capped at kMaxTaylorOrder;
-// n <= 0 gives φ(0).
-constexpr int kMaxTaylorOrder = 20;
+// by central differences with h = 0.001. n is capped at kMaxTaylorOrder, the
+// highest degree the Taylor pages offer: beyond it the differences are
+// rounding noise, and a surface of that form evaluated at every mesh point
+// took seconds a pass (the work grows with n²). n <= 0 gives φ(0).
+constexpr int kMaxTaylorOrder = 6;
 double EvalTaylorAlongRay(FunctionRef phi, int n);
 
 // Colour weight of the sequence page for x with divisor n.
