@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -54,6 +55,10 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+// The window whole pages are drawn in.
+constexpr int kPageWidth = 1280;
+constexpr int kPageHeight = 960;
 
 // The view is far too large for the stack.
 inline std::unique_ptr<CPemroView> MakeView() {
@@ -212,6 +217,43 @@ inline CPoint ControlCentre(CPemroView* v, const std::string& utf8) {
                   (finder.box.top + finder.box.bottom) / 2);
 }
 
+// --- Pages ----------------------------------------------------------------------
+
+// The script of topic `code` in the data/ folder of the current directory,
+// written in UTF-8 here and stored in GBK as the program reads it.
+inline void WriteScript(const std::string& code, const std::string& utf8) {
+    std::ofstream("data/" + code + ".txt", std::ios::binary) << Gbk(utf8);
+}
+
+// A view on topic `code` of family -1 in a window of the size, after its
+// first passes; `text` (if any) records them.
+inline std::unique_ptr<CPemroView> OpenTopic(const std::string& code, TextRecorder* text = nullptr,
+                                             int width = kPageWidth, int height = kPageHeight) {
+    auto v = std::make_unique<CPemroView>();
+    v->m_pTextSink = text;
+    v->ResetTopic(-1);
+    v->m_strTopicCode = code;
+    v->ResizeClient(width, height);
+    v->RenderPending();
+    return v;
+}
+
+// A press at a client point, then the passes that answer it.
+inline void ClickPoint(CPemroView& v, CPoint p) {
+    v.m_ptClick = p;
+    ++v.m_nClickSerial;
+    v.Invalidate();
+    v.RenderPending();
+}
+
+// Inside the button of the column right of the last figure whose nominal row
+// is `row` (24 pixels a row for a 20-pixel button, scaled to the real button
+// height); `dx` from the plot's right edge, where a button acts too.
+inline CPoint ButtonRow(const CPemroView& v, int row, int dx = 12) {
+    const int height = 3 * (v.m_nFontStep + v.m_nBaseCharHeight) / 5 + 2;
+    return CPoint(v.m_nPlotRight + dx, v.m_nPlotTop + 24 * row * height / 20 + 8);
+}
+
 // --- Fixtures ---------------------------------------------------------------------
 
 // A view drawing through a CDC on a black in-memory image whose clip box is
@@ -278,9 +320,6 @@ protected:
         v.m_nProjScaleX = 40;
     }
 };
-
-constexpr int kPageWidth = 1280;
-constexpr int kPageHeight = 960;
 
 // Whole pages: scripts in a scratch directory of the test's own (with its
 // data/ folder) drawn by a view on a 1280 x 960 surface. Message boxes go to
@@ -386,6 +425,55 @@ protected:
     std::unique_ptr<CPemroView> view;
     TextRecorder log;
     std::vector<std::string> messages;
+};
+
+// Page fixtures on the sample course: the run directory is current.
+template <class Base = PageViewTest> class OnSampleCourse : public Base {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(runDir.Entered());
+        Base::SetUp();
+    }
+    InRunDir runDir;
+};
+
+// Page fixtures on scripts of the test's own: a scratch directory with its
+// data/ folder is current.
+template <class Base = PageViewTest> class OnScratchScripts : public Base {
+protected:
+    OnScratchScripts() {
+        std::error_code ec;
+        fs::create_directories("data", ec);
+    }
+    ScratchDir scratch{"pages"};
+};
+
+// Clicks and redraws whose record holds the text of their own passes alone.
+class RecordedPasses {
+protected:
+    void Click(CPemroView& v, CPoint p) {
+        text.pieces.clear();
+        ClickPoint(v, p);
+    }
+    void Click(CPemroView& v, int x, int y) { Click(v, CPoint(x, y)); }
+    void Redraw(CPemroView& v) {
+        text.pieces.clear();
+        v.Invalidate();
+        v.RenderPending();
+    }
+
+    TextRecorder text;
+};
+
+// Sample pages of the course, each test holding its views, their text
+// recorded from their first passes on.
+class SampleTopicTest : public ::testing::Test, protected RecordedPasses {
+protected:
+    std::unique_ptr<CPemroView> Open(const char* topic, int height = kPageHeight) {
+        return OpenTopic(topic, &text, kPageWidth, height);
+    }
+
+    InRunDir runDir;
 };
 
 } // namespace test_support
