@@ -65,31 +65,16 @@ protected:
     }
 };
 
-class CalculusSampleTest : public CalculusPageTest {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(runDir.Entered());
-        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
-    }
-    InRunDir runDir;
-};
+using CalculusSampleTest = OnSampleCourse<CalculusPageTest>;
 
-class ScratchCalculusTest : public CalculusPageTest {
+class ScratchCalculusTest : public OnScratchScripts<CalculusPageTest> {
 protected:
-    ScratchCalculusTest() : scratch("calculus") {
-        std::error_code ec;
-        fs::create_directories("data", ec);
-    }
-    void SetUp() override {
-        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
-    }
     // A one-figure page: the command line with 11 blank lines under it.
     static void Script(const std::string& code, const std::string& utf8Command) {
         std::string text = "014T\n700" + utf8Command + "\n";
         for (int i = 0; i < 11; ++i) text += "104\n";
-        std::ofstream("data/" + code + ".txt", std::ios::binary) << Gbk(text);
+        WriteScript(code, text);
     }
-    ScratchDir scratch;
 };
 
 } // namespace

@@ -142,33 +142,18 @@ protected:
     }
 };
 
-class IntegralSampleTest : public IntegralPageTest {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(runDir.Entered());
-        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
-    }
-    InRunDir runDir;
-};
+using IntegralSampleTest = OnSampleCourse<IntegralPageTest>;
 
-class ScratchIntegralTest : public IntegralPageTest {
+class ScratchIntegralTest : public OnScratchScripts<IntegralPageTest> {
 protected:
-    ScratchIntegralTest() : scratch("integrals") {
-        std::error_code ec;
-        fs::create_directories("data", ec);
-    }
-    void SetUp() override {
-        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
-    }
     // A one-figure page: the command line, its label lines, blank lines.
     static void Script(const std::string& code, const std::string& utf8Command,
                        const std::vector<std::string>& labels = {"x", "y"}) {
         std::string text = "014T\n70" + std::to_string(labels.size() / 2) + utf8Command + "\n";
         for (const std::string& l : labels) text += l + "\n";
         for (int i = 0; i < 11; ++i) text += "104\n";
-        std::ofstream("data/" + code + ".txt", std::ios::binary) << Gbk(text);
+        WriteScript(code, text);
     }
-    ScratchDir scratch;
 };
 
 } // namespace

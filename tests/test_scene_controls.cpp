@@ -68,12 +68,7 @@ const char* const kScenePages[] = {"309", "310", "311", "317", "327", "342",
                                    "364", "373", "378", "379", "382", "2101"};
 
 std::unique_ptr<CPemroView> OpenPage(const std::string& code, Window w) {
-    auto v = std::make_unique<CPemroView>();
-    v->ResetTopic(-1);
-    v->m_strTopicCode = code;
-    v->ResizeClient(w.width, w.height);
-    v->RenderPending();
-    return v;
+    return test_support::OpenTopic(code, nullptr, w.width, w.height);
 }
 
 void ClickAndDraw(CPemroView* v, CPoint client) {

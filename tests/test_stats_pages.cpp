@@ -337,11 +337,8 @@ TEST(StatsSamplePages, FirstFiguresOnTheFirstScreen) {
     v->RenderPending();
     // A click on the figure shows the t interval of X = 1..10 at α = 0.1.
     text.pieces.clear();
-    v->m_ptClick = CPoint((v->m_nPlotLeft + v->m_nPlotRight) / 2 + 7 - v->m_nClipLeft,
-                          (v->m_nPlotTop + v->m_nPlotBottom) / 2 - v->m_nClipTop);
-    ++v->m_nClickSerial;
-    v->Invalidate();
-    v->RenderPending();
+    test_support::ClickPoint(*v, CPoint((v->m_nPlotLeft + v->m_nPlotRight) / 2 + 7 - v->m_nClipLeft,
+                                        (v->m_nPlotTop + v->m_nPlotBottom) / 2 - v->m_nClipTop));
     EXPECT_EQ("1.833", text.After(u8")="));
     EXPECT_EQ("5.500", text.After(u8"x="));
 }
