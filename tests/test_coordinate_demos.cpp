@@ -70,20 +70,10 @@ class CoordinatePageTest : public ScratchPageTest {
 protected:
     CoordinatePageTest() : ScratchPageTest("coord") {}
     static void WritePage(const std::string& body) {
-        std::ofstream("data/c.txt", std::ios::binary) << Gbk(u8"014坐标\n107  说明\n" + body);
+        WriteScript("c", u8"014坐标\n107  说明\n" + body);
     }
-    static void Click(CPemroView* v, int x, int y) {
-        v->m_ptClick = CPoint(x - v->m_nClipLeft, y - v->m_nClipTop);
-        ++v->m_nClickSerial;
-        v->Invalidate();
-        v->RenderPending();
-    }
-    // A click on the button as drawn.
-    static void Press(CPemroView* v, const char* utf8) {
-        const CPoint p = ControlCentre(v, utf8);
-        if (p.x < 0) ADD_FAILURE() << "no button " << utf8;
-        Click(v, p.x, p.y);
-    }
+    // A press at a page point.
+    static void Click(CPemroView* v, int x, int y) { ClickPage(*v, x, y); }
     TextRecorder log;
 };
 
@@ -138,17 +128,17 @@ TEST_F(CoordinatePageTest, CircuitClosesAtTheDefaultStep) {
 TEST_F(CoordinatePageTest, StepButtonsActOncePerClick) {
     WritePage("700CylCoord(0.5,6,36,10,1,1,0,-0.5,2,-0.5,2,0,2.5,1,1)\n");
     auto v = Page("c");
-    Press(v.get(), u8"体元");
+    PressControl(*v, u8"体元");
     EXPECT_EQ(v->m_dDemoVariant, 2.0);
     const double before = v->m_dDTheta;
-    Press(v.get(), u8"dθ增");
+    PressControl(*v, u8"dθ增");
     for (int i = 0; i < 5; ++i) Draw(v.get());
     EXPECT_DOUBLE_EQ(v->m_dDTheta, before * 1.25);
-    Press(v.get(), u8"分割");
+    PressControl(*v, u8"分割");
     for (int i = 0; i < 5; ++i) {
-        Press(v.get(), u8"dθ减");
-        Press(v.get(), u8"dr减");
-        Press(v.get(), u8"dz减");
+        PressControl(*v, u8"dθ减");
+        PressControl(*v, u8"dr减");
+        PressControl(*v, u8"dz减");
     }
     EXPECT_DOUBLE_EQ(v->m_dDTheta, solid::kMinDTheta);
     EXPECT_DOUBLE_EQ(v->m_dDR, solid::kMinDR);
@@ -240,14 +230,14 @@ TEST_F(CoordinatePageTest, SphericalAngleBounds) {
               "700SpherCoord(0.5,6,36,10,1,1,0,-2,2,-2,2,0,2.5,2,1)\n");
     auto v = Page("c");
     v->m_adCursorPoint3D[0] = 1, v->m_adCursorPoint3D[1] = 0.5;
-    for (int i = 0; i < 40; ++i) Press(v.get(), u8"φ增");
+    for (int i = 0; i < 40; ++i) PressControl(*v, u8"φ增");
     EXPECT_DOUBLE_EQ(v->m_dDirP, 3.14);
-    Press(v.get(), u8"体元");
+    PressControl(*v, u8"体元");
     EXPECT_DOUBLE_EQ(v->m_dDirP, 2.9);
-    Press(v.get(), u8"分割");
+    PressControl(*v, u8"分割");
     EXPECT_DOUBLE_EQ(v->m_dDTheta, 0.4);
     EXPECT_DOUBLE_EQ(v->m_dDPhi, 0.2);
-    Press(v.get(), u8"体元");
+    PressControl(*v, u8"体元");
     EXPECT_DOUBLE_EQ(v->m_dDTheta, 0.4);
 }
 
@@ -261,18 +251,18 @@ TEST_F(CoordinatePageTest, AreaElementButtons) {
     EXPECT_DOUBLE_EQ(v->m_adCoefSurfG[5], 0.0);
     EXPECT_DOUBLE_EQ(v->m_dDirP, 0.05);
     EXPECT_DOUBLE_EQ(v->m_adCommandPoint3D[2], 0.6);
-    Press(v.get(), u8"矩形");
+    PressControl(*v, u8"矩形");
     EXPECT_EQ(v->m_nDemoOption2, 1);
     v->m_nDemoOption2 = 0; // the larger sizes below need no fill
-    Press(v.get(), u8"缩小");
+    PressControl(*v, u8"缩小");
     EXPECT_DOUBLE_EQ(v->m_dDirP, 0.05);
-    for (int i = 0; i < 6; ++i) Press(v.get(), u8"放大");
+    for (int i = 0; i < 6; ++i) PressControl(*v, u8"放大");
     EXPECT_DOUBLE_EQ(v->m_dDirP, 0.2);
-    Press(v.get(), u8"无向");
+    PressControl(*v, u8"无向");
     EXPECT_EQ(ControlCentre(v.get(), u8"正向"), CPoint(-1, -1));
     EXPECT_EQ(v->m_nOdeMethodFamily, 1);
-    Press(v.get(), u8"有向");
-    Press(v.get(), u8"负向");
+    PressControl(*v, u8"有向");
+    PressControl(*v, u8"负向");
     EXPECT_EQ(v->m_nOdeMethodFamily, 4);
 }
 

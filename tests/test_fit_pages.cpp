@@ -30,6 +30,7 @@ CPoint RightButton(const CPemroView& v, int row) {
 class FitScriptTest : public ScratchPageTest, protected RecordedPasses {
 protected:
     FitScriptTest() : ScratchPageTest("fit") {}
+    using RecordedPasses::Click;
     static void Write(const std::string& body) { WriteScript("900", body); }
     std::unique_ptr<CPemroView> OpenScript(const std::string& body) {
         Write(body);

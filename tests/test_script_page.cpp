@@ -30,13 +30,6 @@ protected:
         if (!p.parent_path().empty()) fs::create_directories(p.parent_path());
         std::ofstream(p, std::ios::binary) << bytes;
     }
-    // A left click at a client point, then the passes it causes.
-    static void Click(CPemroView* v, int x, int y) {
-        v->m_ptClick = CPoint(x, y);
-        ++v->m_nClickSerial;
-        v->Invalidate();
-        v->RenderPending();
-    }
 };
 
 // Gathers every piece of typeset text of the passes.

@@ -19,20 +19,8 @@ protected:
 
     // A page of one title and one figure command, stored in GBK.
     static void WritePage(const std::string& command) {
-        std::ofstream("data/s.txt", std::ios::binary)
-            << Gbk(u8"014立体\n104  说明\n700DATA2(0,-0.5,0,-0.25,0,0,4,)\n700" + command + "\n");
-    }
-    static void Click(CPemroView* v, int x, int y) {
-        v->m_ptClick = CPoint(x, y);
-        ++v->m_nClickSerial;
-        v->Invalidate();
-        v->RenderPending();
-    }
-    // A click on the first button so labelled, as drawn.
-    static void Press(CPemroView* v, const char* utf8) {
-        const CPoint p = ControlCentre(v, utf8);
-        if (p.x < 0) ADD_FAILURE() << "no button " << utf8;
-        Click(v, p.x - v->m_nClipLeft, p.y - v->m_nClipTop);
+        WriteScript("s",
+                    u8"014立体\n104  说明\n700DATA2(0,-0.5,0,-0.25,0,0,4,)\n700" + command + "\n");
     }
     static constexpr const char* kSetup = "6.3,6,36,10,1,0,0,-2,2,-2,2,0,5,1,1";
 };
@@ -68,10 +56,10 @@ TEST_F(SolidCommandTest, Calculus2SelectsTheSubDemonstration) {
 TEST_F(SolidCommandTest, Calculus2ButtonsChooseForTheNextPass) {
     WritePage(std::string("Calculus2(") + kSetup + ",-1)");
     auto v = Page("s");
-    Press(v.get(), u8"积分法");
+    PressControl(*v, u8"积分法");
     EXPECT_EQ(v->m_nDemoOption, 24);
     EXPECT_EQ(v->m_nSubDemo, 24);
-    Press(v.get(), u8"取消"); // the single 取消 of the solid, above the others
+    PressControl(*v, u8"取消"); // the single 取消 of the solid, above the others
     EXPECT_EQ(v->m_nDemoOption, -1);
 }
 
@@ -94,17 +82,17 @@ TEST_F(SolidCommandTest, SurfKeepsItsSceneMode) {
 TEST_F(SolidCommandTest, SurfTraceButtons) {
     WritePage(std::string("Surf(") + kSetup + ",0,0,0,1,1)");
     auto v = Page("s");
-    Press(v.get(), u8"平行坐标面");
+    PressControl(*v, u8"平行坐标面");
     EXPECT_EQ(v->m_dDemoVariant, 2.0);
-    Press(v.get(), "z=c"); // the surface is capped at c
+    PressControl(*v, "z=c"); // the surface is capped at c
     EXPECT_EQ(v->m_bCutZc, 1);
     EXPECT_EQ(v->m_nSurfaceEvalMode, 1);
-    Press(v.get(), u8"取消");
+    PressControl(*v, u8"取消");
     EXPECT_EQ(v->m_dDemoVariant, 0.0);
     EXPECT_EQ(v->m_nSurfaceEvalMode, 0);
     EXPECT_EQ(v->m_bCutZc, 0);
     // 坐标面 leaves the level of the floor trace at 0.005 of the z span.
-    Press(v.get(), u8"坐标面");
+    PressControl(*v, u8"坐标面");
     EXPECT_EQ(v->m_dDemoVariant, 1.0);
     EXPECT_DOUBLE_EQ(v->m_dDirP, 0.025);
 }

@@ -246,6 +246,18 @@ inline void ClickPoint(CPemroView& v, CPoint p) {
     v.RenderPending();
 }
 
+// The same at a page point of a page that may be scrolled.
+inline void ClickPage(CPemroView& v, int x, int y) {
+    ClickPoint(v, CPoint(x - v.m_nClipLeft, y - v.m_nClipTop));
+}
+
+// A click on the first control labelled `utf8`, as drawn.
+inline void PressControl(CPemroView& v, const std::string& utf8) {
+    const CPoint p = ControlCentre(&v, utf8);
+    if (p.x < 0) ADD_FAILURE() << "no button " << utf8;
+    ClickPage(v, p.x, p.y);
+}
+
 // Inside the button of the column right of the last figure whose nominal row
 // is `row` (24 pixels a row for a 20-pixel button, scaled to the real button
 // height); `dx` from the plot's right edge, where a button acts too.
@@ -358,6 +370,8 @@ protected:
     static COLORREF Pixel(const CPemroView* v, int x, int y) {
         return ColourAt(v->BackingImage(), x, y);
     }
+    // A press at a client point, then its passes.
+    static void Click(CPemroView* v, int x, int y) { ClickPoint(*v, CPoint(x, y)); }
 
     ScratchDir scratch;
     std::vector<std::string> messages;
