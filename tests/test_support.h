@@ -258,6 +258,35 @@ inline void PressControl(CPemroView& v, const std::string& utf8) {
     ClickPage(v, p.x, p.y);
 }
 
+// Whether the page shows the string as the figure's plain strings write it
+// at (x, y): nearly every pixel of a copy drawn alone within `area` is on the
+// page.
+inline bool ShowsString(CPemroView& v, int x, int y, const std::string& utf8, COLORREF colour,
+                        const CRect& area) {
+    const QImage& page = v.BackingImage();
+    QImage copy(page.size(), QImage::Format_RGB32);
+    copy.fill(Qt::black);
+    CDC dc(&copy);
+    v.DrawString(&dc, x, y, Gbk(utf8), colour);
+    int total = 0, matched = 0;
+    for (int py = std::max<int>(area.top, 0); py < std::min<int>(area.bottom, copy.height()); ++py)
+        for (int px = std::max<int>(area.left, 0); px < std::min<int>(area.right, copy.width());
+             ++px)
+            if (ColourAt(copy, px, py) == colour) {
+                ++total;
+                matched += ColourAt(page, px, py) == colour;
+            }
+    return total > 0 && matched >= total * 9 / 10;
+}
+
+// The page pixel of a world point of the last plane figure, as
+// DrawStringWorld places it.
+inline CPoint WorldPixel(const CPemroView& v, double x, double y) {
+    return CPoint(
+        v.m_nPlotLeft + int((x - v.m_dXMin) / v.m_dXSpan * (v.m_nPlotRight - v.m_nPlotLeft)),
+        v.m_nPlotBottom - int((y - v.m_dYMin) / v.m_dYSpan * (v.m_nPlotBottom - v.m_nPlotTop)));
+}
+
 // Inside the button of the column right of the last figure whose nominal row
 // is `row` (24 pixels a row for a 20-pixel button, scaled to the real button
 // height); `dx` from the plot's right edge, where a button acts too.
@@ -372,6 +401,14 @@ protected:
     }
     // A press at a client point, then its passes.
     static void Click(CPemroView* v, int x, int y) { ClickPoint(*v, CPoint(x, y)); }
+    // The page drawn at demonstration steps far outside their ranges.
+    static void DrawAtOddSteps(CPemroView* v) {
+        for (int step : {-3, 0, 1, 50, 100000}) {
+            v->m_nDemoStep = step;
+            v->m_nPrecisionDigits = step > 50 ? 1 : 6;
+            Draw(v);
+        }
+    }
 
     ScratchDir scratch;
     std::vector<std::string> messages;
