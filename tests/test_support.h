@@ -185,6 +185,14 @@ struct TextRecorder : CPemroView::TextSink {
         for (const Piece& p : pieces) n += p.text == text;
         return n;
     }
+    // The pieces written after each piece that is exactly the label.
+    std::vector<std::string> ValuesAfter(const std::string& utf8Label) const {
+        std::vector<std::string> values;
+        const std::string gbk = Gbk(utf8Label);
+        for (size_t i = 0; i + 1 < pieces.size(); ++i)
+            if (pieces[i].text == gbk) values.push_back(pieces[i + 1].text);
+        return values;
+    }
     // The piece written right after the first piece that holds `utf8Label`.
     std::string After(const std::string& utf8Label) const {
         const std::string gbk = Gbk(utf8Label);
@@ -457,11 +465,7 @@ protected:
     }
     // The pieces written after each piece with the label.
     std::vector<std::string> After(const std::string& utf8Label) const {
-        std::vector<std::string> values;
-        const std::string gbk = Gbk(utf8Label);
-        for (size_t i = 0; i + 1 < log.pieces.size(); ++i)
-            if (log.pieces[i].text == gbk) values.push_back(log.pieces[i + 1].text);
-        return values;
+        return log.ValuesAfter(utf8Label);
     }
     // Page pixel of a world point of the last figure.
     int Px(double x) const {
