@@ -688,42 +688,28 @@ TEST(ViewSettingsCommit, PendingToActiveOnlyWhilePending) {
 // The seventeen pairs, named one by one.
 TEST(ViewSettingsCommit, AllSeventeenPairs) {
     auto v = MakeView();
-    v->m_nPendingFuncF = 41;
-    v->m_nPendingPlotMode = 2;
-    v->m_nPendingRegionType = 3;
-    v->m_nPendingCombineMode = 4;
-    v->m_nPendingSurfaceUpper = 15;
-    v->m_nPendingSurfaceLower = 16;
-    v->m_nPendingFuncUpper = 30;
-    v->m_nPendingUpperSurfaceStyle = 0;
-    v->m_nPendingLowerSurfaceStyle = 0;
-    v->m_nPendingFuncLower = 31;
-    v->m_nPendingSubDemo = 20;
-    v->m_nPendingSideSurfaces = 2;
-    v->m_nPendingFuncRight = 33;
-    v->m_nPendingFuncLeft = 34;
-    v->m_bPendingProjectBase = 0;
-    v->m_bPendingProjectXoy = 0;
-    v->m_nPendingPlotOrientation = 1;
+    // clang-format off
+    const FieldCopy<int> pairs[] = {
+        COPY(m_nPendingFuncF, m_nFuncF, 41), COPY(m_nPendingPlotMode, m_nPlotMode, 2),
+        COPY(m_nPendingRegionType, m_nRegionType, 3),
+        COPY(m_nPendingCombineMode, m_nCombineMode, 4),
+        COPY(m_nPendingSurfaceUpper, m_nSurfaceUpper, 15),
+        COPY(m_nPendingSurfaceLower, m_nSurfaceLower, 16),
+        COPY(m_nPendingFuncUpper, m_nFuncUpper, 30),
+        COPY(m_nPendingUpperSurfaceStyle, m_nUpperSurfaceStyle, 0),
+        COPY(m_nPendingLowerSurfaceStyle, m_nLowerSurfaceStyle, 0),
+        COPY(m_nPendingFuncLower, m_nFuncLower, 31), COPY(m_nPendingSubDemo, m_nSubDemo, 20),
+        COPY(m_nPendingSideSurfaces, m_nSideSurfaces, 2),
+        COPY(m_nPendingFuncRight, m_nFuncRight, 33), COPY(m_nPendingFuncLeft, m_nFuncLeft, 34),
+        COPY(m_bPendingProjectBase, m_bProjectBase, 0),
+        COPY(m_bPendingProjectXoy, m_bProjectXoy, 0),
+        COPY(m_nPendingPlotOrientation, m_nPlotOrientation, 1),
+    };
+    // clang-format on
+    for (const auto& c : pairs) v.get()->*c.from = c.value;
     v->m_bSelectionPending = 1;
     v->SaveRestoreDisplaySettings(0);
-    EXPECT_EQ(v->m_nFuncF, 41);
-    EXPECT_EQ(v->m_nPlotMode, 2);
-    EXPECT_EQ(v->m_nRegionType, 3);
-    EXPECT_EQ(v->m_nCombineMode, 4);
-    EXPECT_EQ(v->m_nSurfaceUpper, 15);
-    EXPECT_EQ(v->m_nSurfaceLower, 16);
-    EXPECT_EQ(v->m_nFuncUpper, 30);
-    EXPECT_EQ(v->m_nUpperSurfaceStyle, 0);
-    EXPECT_EQ(v->m_nLowerSurfaceStyle, 0);
-    EXPECT_EQ(v->m_nFuncLower, 31);
-    EXPECT_EQ(v->m_nSubDemo, 20);
-    EXPECT_EQ(v->m_nSideSurfaces, 2);
-    EXPECT_EQ(v->m_nFuncRight, 33);
-    EXPECT_EQ(v->m_nFuncLeft, 34);
-    EXPECT_EQ(v->m_bProjectBase, 0);
-    EXPECT_EQ(v->m_bProjectXoy, 0);
-    EXPECT_EQ(v->m_nPlotOrientation, 1);
+    for (const auto& c : pairs) EXPECT_EQ(v.get()->*c.to, c.value) << c.to_name;
     EXPECT_EQ(std::size(kSelectionPairs), 17u);
 }
 
