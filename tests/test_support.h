@@ -407,6 +407,12 @@ protected:
     static COLORREF Pixel(const CPemroView* v, int x, int y) {
         return ColourAt(v->BackingImage(), x, y);
     }
+    // The page of a script written here, drawn once.
+    static std::unique_ptr<CPemroView> ScriptPage(const std::string& code,
+                                                  const std::string& utf8) {
+        WriteScript(code, utf8);
+        return Page(code);
+    }
     // A press at a client point, then its passes.
     static void Click(CPemroView* v, int x, int y) { ClickPoint(*v, CPoint(x, y)); }
     // The page drawn at demonstration steps far outside their ranges.
