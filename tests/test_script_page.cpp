@@ -25,11 +25,7 @@ protected:
 
     // A script written in UTF-8 here, stored in GBK as the program reads it.
     static void Script(const std::string& rel, const std::string& utf8) { Bytes(rel, Gbk(utf8)); }
-    static void Bytes(const std::string& rel, const std::string& bytes) {
-        const fs::path p(rel);
-        if (!p.parent_path().empty()) fs::create_directories(p.parent_path());
-        std::ofstream(p, std::ios::binary) << bytes;
-    }
+    static void Bytes(const std::string& rel, const std::string& bytes) { WriteFile(rel, bytes); }
 };
 
 // Gathers every piece of typeset text of the passes.

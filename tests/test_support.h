@@ -227,6 +227,13 @@ inline CPoint ControlCentre(CPemroView* v, const std::string& utf8) {
 
 // --- Pages ----------------------------------------------------------------------
 
+// A file of the bytes, its folders made as needed.
+inline void WriteFile(const fs::path& p, const std::string& bytes) {
+    std::error_code ec;
+    if (!p.parent_path().empty()) fs::create_directories(p.parent_path(), ec);
+    std::ofstream(p, std::ios::binary) << bytes;
+}
+
 // The script of topic `code` in the data/ folder of the current directory,
 // written in UTF-8 here and stored in GBK as the program reads it.
 inline void WriteScript(const std::string& code, const std::string& utf8) {
