@@ -204,25 +204,48 @@ struct TextRecorder : CPemroView::TextSink {
 
 // --- Controls -------------------------------------------------------------------
 
-// The page centre of the first control labelled `utf8` in a repaint of the
-// page, where a user would click it; (-1, -1) when none is drawn.
-inline CPoint ControlCentre(CPemroView* v, const std::string& utf8) {
-    struct Finder : CPemroView::ControlSink {
-        std::string label;
-        CRect box;
-        bool found = false;
-        void OnControl(const CRect& b, int, CPoint, const CString& l, const LOGFONT&) override {
-            if (!found && l == label) box = b, found = true;
-        }
-    } finder;
-    finder.label = Gbk(utf8);
-    v->m_pControlSink = &finder;
+struct Control {
+    CRect box;
+    int frame;
+    CPoint labelAt;
+    std::string label; // GBK
+    LOGFONT font;
+};
+
+// Each control once, however many times the figure draws it in a pass.
+struct ControlLog : CPemroView::ControlSink {
+    std::vector<Control> controls;
+    void OnControl(const CRect& box, int frame, CPoint labelAt, const CString& label,
+                   const LOGFONT& font) override {
+        for (const Control& c : controls)
+            if (c.box == box && c.label == label) return;
+        controls.push_back({box, frame, labelAt, label, font});
+    }
+    // The first control so labelled, or none.
+    const Control* Find(const std::string& utf8) const {
+        for (const Control& c : controls)
+            if (c.label == Gbk(utf8)) return &c;
+        return nullptr;
+    }
+};
+
+// The controls of a repaint of the page.
+inline ControlLog ControlsOfRepaint(CPemroView* v) {
+    ControlLog log;
+    v->m_pControlSink = &log;
     v->Invalidate();
     v->RenderPending();
     v->m_pControlSink = nullptr;
-    if (!finder.found) return CPoint(-1, -1);
-    return CPoint((finder.box.left + finder.box.right) / 2,
-                  (finder.box.top + finder.box.bottom) / 2);
+    return log;
+}
+
+// The page centre of the first control labelled `utf8` in a repaint of the
+// page, where a user would click it; (-1, -1) when none is drawn.
+inline CPoint ControlCentre(CPemroView* v, const std::string& utf8) {
+    const ControlLog log = ControlsOfRepaint(v);
+    const Control* c = log.Find(utf8);
+    if (!c) return CPoint(-1, -1);
+    return CPoint((c->box.left + c->box.right) / 2, (c->box.top + c->box.bottom) / 2);
 }
 
 // --- Pages ----------------------------------------------------------------------
