@@ -14,16 +14,10 @@ namespace {
 
 using namespace test_support;
 
-class AnnotationPageTest : public PageViewTest {
+class AnnotationPageTest : public OnSampleCourse<> {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(runDir.Entered());
-        PageViewTest::SetUp();
-    }
     // The whole page in one tall window, so that every figure is placed.
     void Open(const char* topic) { PageViewTest::Open(topic, 6000); }
-
-    InRunDir runDir;
 };
 
 } // namespace

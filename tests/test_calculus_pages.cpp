@@ -41,55 +41,25 @@ protected:
     // it at (x, y): nearly every pixel of a copy drawn alone is on the page.
     bool Shows(int x, int y, const std::string& utf8, COLORREF colour) {
         const QImage& page = view->BackingImage();
-        QImage copy(page.size(), QImage::Format_RGB32);
-        copy.fill(Qt::black);
-        CDC dc(&copy);
-        view->DrawString(&dc, x, y, Gbk(utf8), colour);
-        int total = 0, matched = 0;
-        for (int py = 0; py < copy.height(); ++py)
-            for (int px = 0; px < copy.width(); ++px)
-                if (ColourAt(copy, px, py) == colour) {
-                    ++total;
-                    matched += ColourAt(page, px, py) == colour;
-                }
-        return total > 0 && matched >= total * 9 / 10;
+        return ShowsString(*view, x, y, utf8, colour, CRect(0, 0, page.width(), page.height()));
     }
     // The same for a string at a world point (DrawStringWorld).
     bool ShowsAtWorld(double x, double y, const std::string& utf8, COLORREF colour) {
-        const CPemroView& v = *view;
-        const int px =
-            v.m_nPlotLeft + int((x - v.m_dXMin) / v.m_dXSpan * (v.m_nPlotRight - v.m_nPlotLeft));
-        const int py =
-            v.m_nPlotBottom - int((y - v.m_dYMin) / v.m_dYSpan * (v.m_nPlotBottom - v.m_nPlotTop));
-        return Shows(px + 2, py, utf8, colour);
+        const CPoint p = WorldPixel(*view, x, y);
+        return Shows(p.x + 2, p.y, utf8, colour);
     }
 };
 
-class CalculusSampleTest : public CalculusPageTest {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(runDir.Entered());
-        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
-    }
-    InRunDir runDir;
-};
+using CalculusSampleTest = OnSampleCourse<CalculusPageTest>;
 
-class ScratchCalculusTest : public CalculusPageTest {
+class ScratchCalculusTest : public OnScratchScripts<CalculusPageTest> {
 protected:
-    ScratchCalculusTest() : scratch("calculus") {
-        std::error_code ec;
-        fs::create_directories("data", ec);
-    }
-    void SetUp() override {
-        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
-    }
     // A one-figure page: the command line with 11 blank lines under it.
     static void Script(const std::string& code, const std::string& utf8Command) {
         std::string text = "014T\n700" + utf8Command + "\n";
         for (int i = 0; i < 11; ++i) text += "104\n";
-        std::ofstream("data/" + code + ".txt", std::ios::binary) << Gbk(text);
+        WriteScript(code, text);
     }
-    ScratchDir scratch;
 };
 
 } // namespace

@@ -239,19 +239,12 @@ using namespace test_support;
 // The cone page shows only the frame until the figure is clicked.
 TEST(ConePage, TheConeShowsOnceTheFigureIsClicked) {
     InRunDir dir;
-    auto v = std::make_unique<CPemroView>();
-    v->ResetTopic(-1);
-    v->m_strTopicCode = "373";
-    v->ResizeClient(kPageWidth, kPageHeight);
-    v->RenderPending();
+    auto v = OpenTopic("373");
     v->Invalidate();
     v->RenderPending();
     const QImage frame = v->BackingImage().copy();
-    v->m_ptClick = CPoint((v->m_nFigureLeft + v->m_nFigureRight) / 2,
-                          (v->m_nFigureTop + v->m_nFigureBottom) / 2);
-    ++v->m_nClickSerial;
-    v->Invalidate();
-    v->RenderPending();
+    ClickPoint(*v, CPoint((v->m_nFigureLeft + v->m_nFigureRight) / 2,
+                          (v->m_nFigureTop + v->m_nFigureBottom) / 2));
     int changed = 0;
     for (int y = v->m_nFigureTop; y < v->m_nFigureBottom; ++y)
         for (int x = v->m_nFigureLeft; x < v->m_nFigureRight; ++x)

@@ -70,26 +70,19 @@ class CoordinatePageTest : public ScratchPageTest {
 protected:
     CoordinatePageTest() : ScratchPageTest("coord") {}
     static void WritePage(const std::string& body) {
-        std::ofstream("data/c.txt", std::ios::binary) << Gbk(u8"014坐标\n107  说明\n" + body);
+        WriteScript("c", u8"014坐标\n107  说明\n" + body);
     }
-    static void Click(CPemroView* v, int x, int y) {
-        v->m_ptClick = CPoint(x - v->m_nClipLeft, y - v->m_nClipTop);
-        ++v->m_nClickSerial;
-        v->Invalidate();
-        v->RenderPending();
+    static std::unique_ptr<CPemroView> PageOf(const std::string& body) {
+        WritePage(body);
+        return Page("c");
     }
-    // A click on the button as drawn.
-    static void Press(CPemroView* v, const char* utf8) {
-        const CPoint p = ControlCentre(v, utf8);
-        if (p.x < 0) ADD_FAILURE() << "no button " << utf8;
-        Click(v, p.x, p.y);
-    }
+    // A press at a page point.
+    static void Click(CPemroView* v, int x, int y) { ClickPage(*v, x, y); }
     TextRecorder log;
 };
 
 TEST_F(CoordinatePageTest, FrameTicksOfAUnitBox) {
-    WritePage("700CoordinateSystem(0.5,6,36,10,1,1,0,0,1,0,1,0,1,0,0)\n");
-    auto v = Page("c");
+    auto v = PageOf("700CoordinateSystem(0.5,6,36,10,1,1,0,0,1,0,1,0,1,0,0)\n");
     v->m_pTextSink = &log;
     Draw(v.get());
     EXPECT_TRUE(v->m_bFigure3D);
@@ -105,8 +98,7 @@ TEST_F(CoordinatePageTest, FrameTicksOfAUnitBox) {
 }
 
 TEST_F(CoordinatePageTest, CircuitClosesAtTheDefaultStep) {
-    WritePage("700Electric(0.5,6,36,10,1,1,0,0,10,0,10,0,10,1,1)\n");
-    auto v = Page("c");
+    auto v = PageOf("700Electric(0.5,6,36,10,1,1,0,0,10,0,10,0,10,1,1)\n");
     ASSERT_DOUBLE_EQ(v->m_dParamStep, 0.1);
     // The four corners of the loop lie on the wire.
     const COLORREF wire = v->m_crCurveSetting;
@@ -120,8 +112,7 @@ TEST_F(CoordinatePageTest, CircuitClosesAtTheDefaultStep) {
     }
     // The labels L, R, ～E and C stand at their points; without the
     // components their places stay (nearly) empty.
-    WritePage("700Electric(0.5,6,36,10,0,0,0,0,10,0,10,0,10,0,0)\n");
-    auto w = Page("c");
+    auto w = PageOf("700Electric(0.5,6,36,10,0,0,0,0,10,0,10,0,10,0,0)\n");
     const std::pair<double, double> labels[] = {{1.5, 5}, {5, 8.5}, {8.5, 5.5}, {7, 2.5}};
     for (const auto& l : labels) {
         int px, py;
@@ -136,19 +127,18 @@ TEST_F(CoordinatePageTest, CircuitClosesAtTheDefaultStep) {
 // dθ增 steps once per click, whatever repaints follow; the partition's
 // shrink buttons stop at the smallest steps.
 TEST_F(CoordinatePageTest, StepButtonsActOncePerClick) {
-    WritePage("700CylCoord(0.5,6,36,10,1,1,0,-0.5,2,-0.5,2,0,2.5,1,1)\n");
-    auto v = Page("c");
-    Press(v.get(), u8"体元");
+    auto v = PageOf("700CylCoord(0.5,6,36,10,1,1,0,-0.5,2,-0.5,2,0,2.5,1,1)\n");
+    PressControl(*v, u8"体元");
     EXPECT_EQ(v->m_dDemoVariant, 2.0);
     const double before = v->m_dDTheta;
-    Press(v.get(), u8"dθ增");
+    PressControl(*v, u8"dθ增");
     for (int i = 0; i < 5; ++i) Draw(v.get());
     EXPECT_DOUBLE_EQ(v->m_dDTheta, before * 1.25);
-    Press(v.get(), u8"分割");
+    PressControl(*v, u8"分割");
     for (int i = 0; i < 5; ++i) {
-        Press(v.get(), u8"dθ减");
-        Press(v.get(), u8"dr减");
-        Press(v.get(), u8"dz减");
+        PressControl(*v, u8"dθ减");
+        PressControl(*v, u8"dr减");
+        PressControl(*v, u8"dz减");
     }
     EXPECT_DOUBLE_EQ(v->m_dDTheta, solid::kMinDTheta);
     EXPECT_DOUBLE_EQ(v->m_dDR, solid::kMinDR);
@@ -156,8 +146,7 @@ TEST_F(CoordinatePageTest, StepButtonsActOncePerClick) {
 }
 
 TEST_F(CoordinatePageTest, FieldButtonsChooseTheSurface) {
-    WritePage("700Field(0.5,6,36,10,0,0,0,-2,2,-2,2,-2,2,1,1)\n");
-    auto v = Page("c");
+    auto v = PageOf("700Field(0.5,6,36,10,0,0,0,-2,2,-2,2,-2,2,1,1)\n");
     EXPECT_EQ(v->m_dDemoParam, 0.0); // the reset's 0.5 becomes 0
     EXPECT_EQ(v->m_nSurfaceUpper, 1);
     EXPECT_DOUBLE_EQ(v->m_adCoefSurfF[0], -1.3);
@@ -180,9 +169,8 @@ TEST_F(CoordinatePageTest, FieldButtonsChooseTheSurface) {
 }
 
 TEST_F(CoordinatePageTest, CylinderLoadsItsDirectionOnce) {
-    WritePage("700DATA1(0,1,1,0,0,0,0,)\n"
-              "700Cylinder(0.5,6,36,10,1,39,1,-1.5,1.5,-1.5,1.5,0,2,0,1,1,0,6.28,0,0,-2)\n");
-    auto v = Page("c");
+    auto v = PageOf("700DATA1(0,1,1,0,0,0,0,)\n"
+                    "700Cylinder(0.5,6,36,10,1,39,1,-1.5,1.5,-1.5,1.5,0,2,0,1,1,0,6.28,0,0,-2)\n");
     EXPECT_EQ(v->m_dDemoParam, 0.0);
     EXPECT_DOUBLE_EQ(v->m_adPQR[2], -2);
     Click(v.get(), v->m_nFigureRight + 5, v->m_nPlotTop + 5); // P增
@@ -195,9 +183,8 @@ TEST_F(CoordinatePageTest, CylinderLoadsItsDirectionOnce) {
 // ρ = 1 (upper form 1 with f = 1) at θ = 0.3, φ = 1: θ is counted from the
 // +y direction, 1.5708 added; values from python3.
 TEST_F(CoordinatePageTest, CurvilinearPointsAndTheirSwitches) {
-    WritePage("700DATA2(0,0,0,0,0,0,1,)\n"
-              "700SphSurf(0.5,6,36,10,1,0,0,-1.2,1.2,-1.2,1.2,-1.2,1.2,1,0,0,6.28,0,3.14)\n");
-    auto v = Page("c");
+    auto v = PageOf("700DATA2(0,0,0,0,0,0,1,)\n"
+                    "700SphSurf(0.5,6,36,10,1,0,0,-1.2,1.2,-1.2,1.2,-1.2,1.2,1,0,0,6.28,0,3.14)\n");
     EXPECT_EQ(v->m_nUpperSurfaceStyle, 1);
     EXPECT_EQ(v->m_nLowerSurfaceStyle, 0);
     EXPECT_DOUBLE_EQ(v->m_adSurfParamRange[1], 6.28);
@@ -218,8 +205,7 @@ TEST_F(CoordinatePageTest, CurvilinearPointsAndTheirSwitches) {
 // The form and wall numbers of "CylSurf" are read on a loading pass; a list
 // closed before them gives 0; the buttons keep the reader's choice.
 TEST_F(CoordinatePageTest, CylSurfFormFromTheLineOrTheButtons) {
-    WritePage("700CylSurf(0.5,6,36,10,0,0,0,-1.6,1.6,-1.6,1.6,0,2.2,1,1,0,6.28,0,1.5,1,2)\n");
-    auto v = Page("c");
+    auto v = PageOf("700CylSurf(0.5,6,36,10,0,0,0,-1.6,1.6,-1.6,1.6,0,2.2,1,1,0,6.28,0,1.5,1,2)\n");
     EXPECT_EQ(v->m_nDemoOption, 1);
     EXPECT_EQ(v->m_nSideSurfaces, 2);
     Click(v.get(), v->m_nFigureRight + 4 + 5, v->m_nFigureTop + 5); // θ_r型
@@ -227,8 +213,7 @@ TEST_F(CoordinatePageTest, CylSurfFormFromTheLineOrTheButtons) {
     EXPECT_EQ(v->m_bLoadScriptSettings, 0);
     Draw(v.get());
     EXPECT_EQ(v->m_nDemoOption, 0);
-    WritePage("700CylSurf(0.5,6,36,10,0,0,0,-1.6,1.6,-1.6,1.6,0,2.2,1,1,0,6.28,0,1.5)\n");
-    auto w = Page("c");
+    auto w = PageOf("700CylSurf(0.5,6,36,10,0,0,0,-1.6,1.6,-1.6,1.6,0,2.2,1,1,0,6.28,0,1.5)\n");
     EXPECT_EQ(w->m_nDemoOption, 0);
     EXPECT_EQ(w->m_nSideSurfaces, 0);
 }
@@ -236,51 +221,48 @@ TEST_F(CoordinatePageTest, CylSurfFormFromTheLineOrTheButtons) {
 // φ stays in [0, 3.14] in the coordinates view and in [0.2, 2.9] once the
 // element is drawn; the partition raises dθ and dφ and keeps them.
 TEST_F(CoordinatePageTest, SphericalAngleBounds) {
-    WritePage("700DATA2(0,-1,0,-1,0,0,4,)\n"
-              "700SpherCoord(0.5,6,36,10,1,1,0,-2,2,-2,2,0,2.5,2,1)\n");
-    auto v = Page("c");
+    auto v = PageOf("700DATA2(0,-1,0,-1,0,0,4,)\n"
+                    "700SpherCoord(0.5,6,36,10,1,1,0,-2,2,-2,2,0,2.5,2,1)\n");
     v->m_adCursorPoint3D[0] = 1, v->m_adCursorPoint3D[1] = 0.5;
-    for (int i = 0; i < 40; ++i) Press(v.get(), u8"φ增");
+    for (int i = 0; i < 40; ++i) PressControl(*v, u8"φ增");
     EXPECT_DOUBLE_EQ(v->m_dDirP, 3.14);
-    Press(v.get(), u8"体元");
+    PressControl(*v, u8"体元");
     EXPECT_DOUBLE_EQ(v->m_dDirP, 2.9);
-    Press(v.get(), u8"分割");
+    PressControl(*v, u8"分割");
     EXPECT_DOUBLE_EQ(v->m_dDTheta, 0.4);
     EXPECT_DOUBLE_EQ(v->m_dDPhi, 0.2);
-    Press(v.get(), u8"体元");
+    PressControl(*v, u8"体元");
     EXPECT_DOUBLE_EQ(v->m_dDTheta, 0.4);
 }
 
 // The element's size stays in [0.05, 0.2]; the sides are offered only to an
 // oriented element; the floor replaces the lower surface.
 TEST_F(CoordinatePageTest, AreaElementButtons) {
-    WritePage("700DATA2(0,-0.3,0,-0.3,0,0,2,)\n"
-              "700AreaElement(0.5,6,36,10,1,1,0,-1.5,1.5,-1.5,1.5,0,2.5,1,1,0.3,0.3,0.6)\n");
-    auto v = Page("c");
+    auto v = PageOf("700DATA2(0,-0.3,0,-0.3,0,0,2,)\n"
+                    "700AreaElement(0.5,6,36,10,1,1,0,-1.5,1.5,-1.5,1.5,0,2.5,1,1,0.3,0.3,0.6)\n");
     EXPECT_EQ(v->m_nSurfaceLower, 1);
     EXPECT_DOUBLE_EQ(v->m_adCoefSurfG[5], 0.0);
     EXPECT_DOUBLE_EQ(v->m_dDirP, 0.05);
     EXPECT_DOUBLE_EQ(v->m_adCommandPoint3D[2], 0.6);
-    Press(v.get(), u8"矩形");
+    PressControl(*v, u8"矩形");
     EXPECT_EQ(v->m_nDemoOption2, 1);
     v->m_nDemoOption2 = 0; // the larger sizes below need no fill
-    Press(v.get(), u8"缩小");
+    PressControl(*v, u8"缩小");
     EXPECT_DOUBLE_EQ(v->m_dDirP, 0.05);
-    for (int i = 0; i < 6; ++i) Press(v.get(), u8"放大");
+    for (int i = 0; i < 6; ++i) PressControl(*v, u8"放大");
     EXPECT_DOUBLE_EQ(v->m_dDirP, 0.2);
-    Press(v.get(), u8"无向");
+    PressControl(*v, u8"无向");
     EXPECT_EQ(ControlCentre(v.get(), u8"正向"), CPoint(-1, -1));
     EXPECT_EQ(v->m_nOdeMethodFamily, 1);
-    Press(v.get(), u8"有向");
-    Press(v.get(), u8"负向");
+    PressControl(*v, u8"有向");
+    PressControl(*v, u8"负向");
     EXPECT_EQ(v->m_nOdeMethodFamily, 4);
 }
 
 // The projection number is stored; form −1 shows the form buttons.
 TEST_F(CoordinatePageTest, SpaceCurveFormButtons) {
-    WritePage("700DATA1(0,1,1,0,0,0,0,)\n700DATA1(1,0,0.2,0,0,0,0,1,)\n"
-              "700SpaceCurve(0.5,6,36,10,1,39,-1,-1.5,1.5,-1.5,1.5,0,2,0,1,4,0,9.42)\n");
-    auto v = Page("c");
+    auto v = PageOf("700DATA1(0,1,1,0,0,0,0,)\n700DATA1(1,0,0.2,0,0,0,0,1,)\n"
+                    "700SpaceCurve(0.5,6,36,10,1,39,-1,-1.5,1.5,-1.5,1.5,0,2,0,1,4,0,9.42)\n");
     EXPECT_EQ(v->m_nSideSurfaces, 4);
     EXPECT_DOUBLE_EQ(v->m_dIntervalB, 9.42);
     Click(v.get(), v->m_nFigureRight + 5, v->m_nFigureTop + 24 + 5); // 参数t

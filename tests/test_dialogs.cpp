@@ -57,6 +57,14 @@ protected:
         QLabel* label = FindDialogStatic(dlg, id);
         return label ? label->text().toStdString() : "<none>";
     }
+    // An answer that types the texts into their fields and presses OK.
+    static std::function<void(QDialog&)>
+    TypeAndAccept(std::vector<std::pair<int, const char*>> fields) {
+        return [fields](QDialog& dlg) {
+            for (const auto& f : fields) Type(dlg, f.first, f.second);
+            dlg.accept();
+        };
+    }
     static bool HasFocus(QDialog& dlg, int id) {
         return dlg.focusWidget() == FindDialogEdit(dlg, id);
     }
@@ -225,19 +233,13 @@ TEST_F(DialogTest, FailedCheckStoresNothing) {
 
 TEST_F(DialogTest, DataRangeAndIntegers) {
     CMyDialog2 y;
-    answer = [](QDialog& dlg) {
-        Type(dlg, 1031, "500000.5");
-        Accept(dlg);
-    };
+    answer = TypeAndAccept({{1031, "500000.5"}});
     EXPECT_EQ(y.DoModal(), IDCANCEL);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "请输入一个介于 -500000 和 500000 之间的数。");
 
     CMyDialog1 x;
-    answer = [](QDialog& dlg) {
-        Type(dlg, 1193, "12.5");
-        Accept(dlg);
-    };
+    answer = TypeAndAccept({{1193, "12.5"}});
     EXPECT_EQ(x.DoModal(), IDCANCEL);
     EXPECT_EQ(messages.back(), "请输入一个整数。");
 }
@@ -297,10 +299,7 @@ TEST_F(DialogTest, LinearSystemSizes) {
     EXPECT_EQ(d.m_nValCols, 80);
     EXPECT_EQ(d.m_adValSystem[0][8], 3.5);
     EXPECT_EQ(d.m_adValSystem[7][0], -1);
-    answer = [](QDialog& dlg) {
-        Type(dlg, 1193, "81");
-        Accept(dlg);
-    };
+    answer = TypeAndAccept({{1193, "81"}});
     EXPECT_EQ(d.DoModal(), IDCANCEL);
     answer = [](QDialog& dlg) {
         Type(dlg, 1022, "10.5"); // omega
@@ -385,10 +384,7 @@ TEST_F(DialogTest, SliderAndEditRule) {
 
 TEST_F(DialogTest, TypedFunctionNumberIsPendingUntilTheNextSetUp) {
     auto v = MakeView();
-    answer = [](QDialog& dlg) {
-        Type(dlg, 1030, "39");
-        Accept(dlg);
-    };
+    answer = TypeAndAccept({{1030, "39"}});
     v->OnOneVariableFunctionDialog();
     EXPECT_EQ(v->m_nPendingFuncF, 39);
     EXPECT_EQ(v->m_bSelectionPending, 1);
@@ -437,15 +433,8 @@ TEST_F(DialogTest, RangeDialogRepairsOrder) {
     for (int i = 0; i < 6; ++i) EXPECT_EQ(v->m_adSavedWorldRange[i], range[i]) << i;
     EXPECT_EQ(v->m_dSavedIntervalB, 2.7182818);
 
-    answer = [](QDialog& dlg) {
-        Type(dlg, 1034, "3");
-        Type(dlg, 1035, "2");
-        Type(dlg, 1040, "5");
-        Type(dlg, 1041, "1");
-        Type(dlg, 1038, "1");
-        Type(dlg, 1039, "0");
-        Accept(dlg);
-    };
+    answer = TypeAndAccept(
+        {{1034, "3"}, {1035, "2"}, {1040, "5"}, {1041, "1"}, {1038, "1"}, {1039, "0"}});
     v->OnRangeDialog();
     EXPECT_EQ(v->m_adSavedWorldRange[0], 3);
     EXPECT_EQ(v->m_adSavedWorldRange[1], 4);
@@ -601,20 +590,14 @@ TEST_F(DialogTest, DataXDialog) {
     v->OnDataXDialog();
     EXPECT_EQ(v->m_bLoadScriptSettings, 1); // only 确定 clears it
 
-    answer = [](QDialog& dlg) {
-        Type(dlg, 1061, "8");
-        Accept(dlg);
-    };
+    answer = TypeAndAccept({{1061, "8"}});
     v->OnDataXDialog();
     EXPECT_EQ(v->m_adDataX[0], 8);
     EXPECT_EQ(v->m_adDataX[3], 1.0 / 3.0);
     EXPECT_EQ(v->m_nSavedCountN, 50);
     EXPECT_EQ(v->m_bLoadScriptSettings, 0);
 
-    answer = [](QDialog& dlg) {
-        Type(dlg, 1193, "15");
-        Accept(dlg);
-    };
+    answer = TypeAndAccept({{1193, "15"}});
     v->OnDataXDialog();
     EXPECT_EQ(v->m_nSavedCountN, 15);
 }

@@ -16,54 +16,22 @@ namespace {
 
 using namespace test_support;
 
-// A click at a client point, then its passes; the recorder sees the text
-// of the last pass.
-void Click(CPemroView& v, TextRecorder& text, CPoint p) {
-    text.pieces.clear();
-    v.m_ptClick = p;
-    ++v.m_nClickSerial;
-    v.Invalidate();
-    v.RenderPending();
-}
-void Redraw(CPemroView& v, TextRecorder& text) {
-    text.pieces.clear();
-    v.Invalidate();
-    v.RenderPending();
-}
-// Inside the button of the right-hand column whose nominal row is `row`
-// (24 pixels a row, scaled to the real button height) of the figure drawn
-// last, on an unscrolled page.
+// Sample pages of the course; some are drawn on a window several screens
+// tall.
+using FitPageTest = SampleTopicTest;
+
+// Inside the button of the right-hand column whose nominal row is `row`, at
+// the plot's right edge.
 CPoint RightButton(const CPemroView& v, int row) {
-    const int height = 3 * (v.m_nFontStep + v.m_nBaseCharHeight) / 5 + 2;
-    return CPoint(v.m_nPlotRight, v.m_nPlotTop + 24 * row * height / 20 + 8);
+    return ButtonRow(v, row, 0);
 }
-
-// Sample pages of the course, drawn on a surface `screens` screens tall.
-class FitPageTest : public ::testing::Test {
-protected:
-    std::unique_ptr<CPemroView> Open(const char* topic, int screens = 1) {
-        auto v = MakeView();
-        v->m_pTextSink = &text;
-        v->ResetTopic(-1);
-        v->m_strTopicCode = topic;
-        v->ResizeClient(kPageWidth, screens * kPageHeight);
-        v->RenderPending();
-        return v;
-    }
-    void Click(CPemroView& v, CPoint p) { ::Click(v, text, p); }
-    void Redraw(CPemroView& v) { ::Redraw(v, text); }
-
-    InRunDir runDir;
-    TextRecorder text;
-};
 
 // Scripts of our own with one figure each.
-class FitScriptTest : public ScratchPageTest {
+class FitScriptTest : public ScratchPageTest, protected RecordedPasses {
 protected:
     FitScriptTest() : ScratchPageTest("fit") {}
-    void Write(const std::string& body) {
-        std::ofstream("data/900.txt", std::ios::binary) << Gbk(body);
-    }
+    using RecordedPasses::Click;
+    static void Write(const std::string& body) { WriteScript("900", body); }
     std::unique_ptr<CPemroView> OpenScript(const std::string& body) {
         Write(body);
         auto v = View("900");
@@ -71,14 +39,10 @@ protected:
         Draw(v.get());
         return v;
     }
-    void Click(CPemroView& v, CPoint p) { ::Click(v, text, p); }
-    void Redraw(CPemroView& v) { ::Redraw(v, text); }
-
-    TextRecorder text;
 };
 
 TEST_F(FitPageTest, RegressionPageShowsBothFitsAndTheDegreeStopsAtItsBounds) {
-    auto v = Open("464", 3);
+    auto v = Open("464", 3 * kPageHeight);
     // Values by python3 (exact least squares): the cubic fit of sin x and
     // the fit of y = a e^(bx).
     for (const char* s : {"0.000216", "-0.015347", "1.193142", "-0.318599", "-0.022915",
@@ -126,7 +90,7 @@ TEST_F(FitPageTest, ApproximationPageShowsCoefficientsAndKeepsTheGramSystemSmall
 TEST_F(FitPageTest, ApproximationPageDrawsEveryFigure) {
     // All six figures at once: the approximation's error, Newton's table
     // of x³ at 0..3 (generated nodes: columns 1, 7, 19 | 3, 6 | 1).
-    auto v = Open("465", 7);
+    auto v = Open("465", 7 * kPageHeight);
     for (const char* s : {"0.001633", "19.0000", "7.0000", "6.0000"}) EXPECT_TRUE(text.Saw(s)) << s;
     // The spline started from the natural end values, and the chosen
     // abscissa of the Lagrange figure is left to the cursor again.

@@ -460,9 +460,7 @@ protected:
     }
 
     static void Write(const std::string& rel, const std::string& bytes) {
-        const fs::path p(rel);
-        if (!p.parent_path().empty()) fs::create_directories(p.parent_path());
-        std::ofstream(p, std::ios::binary) << bytes;
+        test_support::WriteFile(rel, bytes);
     }
 
     // Runs one step and fails the test when it took too long. A step that

@@ -20,15 +20,10 @@ protected:
 
     // A topic script written in UTF-8 here, stored in GBK.
     static void Script(const std::string& code, const std::string& utf8) {
-        std::ofstream("data/" + code + ".txt", std::ios::binary) << Gbk(utf8);
+        WriteScript(code, utf8);
     }
     // A press at a page point (the page is not scrolled), then its passes.
-    static void ClickAt(CPemroView* v, int x, int y) {
-        v->m_ptClick = CPoint(x - v->m_nClipLeft, y - v->m_nClipTop);
-        ++v->m_nClickSerial;
-        v->Invalidate();
-        v->RenderPending();
-    }
+    static void ClickAt(CPemroView* v, int x, int y) { ClickPage(*v, x, y); }
     // The page point of a world point of the current plane figure.
     static CPoint PagePoint(const CPemroView* v, double x, double y) {
         const double px = v->m_nPlotLeft + (x - v->m_dXMin) / (v->m_dXMax - v->m_dXMin) *

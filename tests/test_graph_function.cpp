@@ -45,8 +45,7 @@ TEST(GraphAxes, FiveTicksAQuarterSpanApart) {
 // --- Frame, axes and ticks -------------------------------------------------------------
 
 TEST_F(GraphPageTest, FrameAxesAndFiveTicksPerAxisWithOneDecimal) {
-    Script("g", kGraphPage);
-    auto v = Page("g");
+    auto v = ScriptPage("g", kGraphPage);
     ASSERT_TRUE(v->m_bFigureVisible);
     TextCollector text;
     v->m_pTextSink = &text;
@@ -82,8 +81,8 @@ TEST_F(GraphPageTest, FrameAxesAndFiveTicksPerAxisWithOneDecimal) {
 }
 
 TEST_F(GraphPageTest, ThreeDecimalsForASmallRangeAndNoAxesOutsideZero) {
-    Script("s", "014图\n700Curve(0.3,3,40,12,39,-1,0,0.01,0.05,0.01,0.05,0.01,0.05)\n");
-    auto v = Page("s");
+    auto v =
+        ScriptPage("s", "014图\n700Curve(0.3,3,40,12,39,-1,0,0.01,0.05,0.01,0.05,0.01,0.05)\n");
     TextCollector text;
     v->m_pTextSink = &text;
     v->m_nPrevClipBottom = 0;
@@ -97,8 +96,7 @@ TEST_F(GraphPageTest, ThreeDecimalsForASmallRangeAndNoAxesOutsideZero) {
 // --- Buttons that act once -------------------------------------------------------------
 
 TEST_F(GraphPageTest, CoefficientButtonActsOncePerClick) {
-    Script("g", kGraphPage);
-    auto v = Page("g");
+    auto v = ScriptPage("g", kGraphPage);
     ASSERT_DOUBLE_EQ(v->m_adCoefF[0], 1.0);
     // "a增" is the top button of the row beside the figure.
     ClickButton(v.get(), v->m_nFigureRight + 2, v->m_nFigureTop);
@@ -115,8 +113,7 @@ TEST_F(GraphPageTest, CoefficientButtonActsOncePerClick) {
 }
 
 TEST_F(GraphPageTest, RangeArrowMovesTheRangeOnTheNextPass) {
-    Script("g", kGraphPage);
-    auto v = Page("g");
+    auto v = ScriptPage("g", kGraphPage);
     // The minimum box: "←" "→" "↓" "↑", spread to the page width.
     const double scale = kWidth / 800.0;
     const int left = v->m_nPlotLeft + int(6 * scale), right = v->m_nPlotLeft + int(78 * scale);
@@ -133,8 +130,7 @@ TEST_F(GraphPageTest, RangeArrowMovesTheRangeOnTheNextPass) {
 }
 
 TEST_F(GraphPageTest, RestoreTakesTheScriptsRangeAndCoefficientsAgain) {
-    Script("g", kGraphPage);
-    auto v = Page("g");
+    auto v = ScriptPage("g", kGraphPage);
     ClickButton(v.get(), v->m_nFigureRight + 2, v->m_nFigureTop); // a增
     const double scale = kWidth / 800.0;
     const int left = v->m_nPlotLeft + int(6 * scale);
@@ -189,9 +185,8 @@ TEST_F(GraphPageTest, CoefficientPanelStepsTheSavedSet) {
 }
 
 TEST_F(GraphPageTest, ToolbarDataWithoutButtonsStillWritesTheValues) {
-    Script("g", "014图\n700DATA1(0,1,0,-2,0,0,0,)\n"
-                "700Curve(0.3,3,40,12,39,-1,0,-5,5,-5,5,-4,4)\n700ToolbarData(0)\n");
-    auto v = Page("g");
+    auto v = ScriptPage("g", "014图\n700DATA1(0,1,0,-2,0,0,0,)\n"
+                             "700Curve(0.3,3,40,12,39,-1,0,-5,5,-5,5,-4,4)\n700ToolbarData(0)\n");
     TextCollector text;
     v->m_pTextSink = &text;
     ClickButton(v.get(), v->m_nFigureRight + 2, v->m_nFigureTop); // no button there
@@ -204,8 +199,7 @@ TEST_F(GraphPageTest, ToolbarDataWithoutButtonsStillWritesTheValues) {
 // --- Commands --------------------------------------------------------------------------
 
 TEST_F(GraphPageTest, NormalCurveSelectsTheCurveAndClearsTheKindAfter) {
-    Script("n", "014图\n700NormalCurve(0.3,3,40,12,5,-1,0,-3.5,7,-2,2,0,6.3)\n");
-    auto v = Page("n");
+    auto v = ScriptPage("n", "014图\n700NormalCurve(0.3,3,40,12,5,-1,0,-3.5,7,-2,2,0,6.3)\n");
     EXPECT_EQ(v->m_nPlotMode, 0);
     EXPECT_EQ(v->m_nFuncF, 3); // sin x
     EXPECT_EQ(v->m_nClassicalCurve, -1);
@@ -222,15 +216,13 @@ TEST_F(GraphPageTest, CurveWithEqualEndsDrawsNothing) {
 }
 
 TEST_F(GraphPageTest, CurveDrawsOneCatalogueCurveInItsPen) {
-    Script("c", "014图\n700Curve(0.3,3,40,12,39,-1,0,-5,5,-5,5,-4,-4)\n"
-                "700curve(3,0,-3,3,255,0,0)\n");
-    auto v = Page("c");
+    auto v = ScriptPage("c", "014图\n700Curve(0.3,3,40,12,39,-1,0,-5,5,-5,5,-4,-4)\n"
+                             "700curve(3,0,-3,3,255,0,0)\n");
     EXPECT_GT(CountInPlot(v.get(), RGB(255, 0, 0)), 100);
 }
 
 TEST_F(GraphPageTest, DAlembertSpeedAtOrBelowZeroBecomesOne) {
-    Script("d", "014图\n700DAlembert(0.3,3,40,12,4,-1,0,-6,6,-2,2,0.1,1)\n");
-    auto v = Page("d");
+    auto v = ScriptPage("d", "014图\n700DAlembert(0.3,3,40,12,4,-1,0,-6,6,-2,2,0.1,1)\n");
     ASSERT_DOUBLE_EQ(v->m_dTimeT, 0);
     // "a减" is the fourth button at the plot's right edge.
     ClickButton(v.get(), v->m_nPlotRight, v->m_nPlotTop + 72);
@@ -245,9 +237,8 @@ TEST_F(GraphPageTest, DAlembertIntegratesTheInitialVelocityItself) {
     // phi = 0 (f: form 39 with a = b = c = 0), psi = 1 (g: form 39 with c = 1),
     // a = 1: u(x, t) = (1/2a) * integral of 1 over [x - at, x + at] = t, the
     // same at every x (with the weight (0 - s) it would be -t x).
-    Script("w", "014图\n700DATA1(0,0,0,0,0,0,0,)\n700DATA1(1,0,0,1,0,0,0,)\n"
-                "700DAlembert(0.3,3,40,12,39,39,0,-6,6,-2,2,1,2)\n");
-    auto v = Page("w");
+    auto v = ScriptPage("w", "014图\n700DATA1(0,0,0,0,0,0,0,)\n700DATA1(1,0,0,1,0,0,0,)\n"
+                             "700DAlembert(0.3,3,40,12,39,39,0,-6,6,-2,2,1,2)\n");
     ClickButton(v.get(), v->m_nPlotRight, v->m_nPlotTop); // "t增": t = 0.1
     ASSERT_NEAR(v->m_dTimeT, 0.1, 1e-12);
     Draw(v.get());
@@ -263,8 +254,7 @@ TEST_F(GraphPageTest, DAlembertIntegratesTheInitialVelocityItself) {
 }
 
 TEST_F(GraphPageTest, ProjDomainOnlyWhileTheScriptsValuesAreTaken) {
-    Script("p", "014图\n700ProjDomain(-1,2,-3,4,1,0,2)\n");
-    auto v = Page("p");
+    auto v = ScriptPage("p", "014图\n700ProjDomain(-1,2,-3,4,1,0,2)\n");
     EXPECT_DOUBLE_EQ(v->m_adRegionRect[0], -1);
     EXPECT_DOUBLE_EQ(v->m_adRegionRect[3], 4);
     EXPECT_EQ(v->m_bProjectXoy, 1);
@@ -313,9 +303,8 @@ TEST_F(GraphPageTest, ParameterStepOfZeroOrBelowEndsEveryLoop) {
 }
 
 TEST_F(GraphPageTest, ImplicitCurveIsTracedOnlyForAClickInItsWindow) {
-    Script("i", "014图\n700DATA1(0,1,0,1,0,0,-1,)\n"
-                "700Curve(0.3,3,40,12,8,-1,2,-2,2,-2,2,-2,2)\n");
-    auto v = Page("i");
+    auto v = ScriptPage("i", "014图\n700DATA1(0,1,0,1,0,0,-1,)\n"
+                             "700Curve(0.3,3,40,12,8,-1,2,-2,2,-2,2,-2,2)\n");
     EXPECT_EQ(CountInPlot(v.get(), v->m_crCurveSetting), 0);
     ClickAt(v.get(), (v->m_nPlotLeft + v->m_nPlotRight) / 2,
             (v->m_nPlotTop + v->m_nPlotBottom) / 2);

@@ -106,8 +106,7 @@ TEST_F(GraphPageTest, EllipseDistanceSumIsTwiceTheSemiAxisAtTheClickedPoint) {
 }
 
 TEST_F(GraphPageTest, EllipseButtonsStepTheSemiAxesOnce) {
-    Script("e", kEllipsePage);
-    auto v = Page("e");
+    auto v = ScriptPage("e", kEllipsePage);
     ClickButton(v.get(), v->m_nFigureRight + 2, v->m_nFigureTop); // a增
     EXPECT_NEAR(v->m_dDirM, 1.1, 1e-12);
     EXPECT_NEAR(v->m_adCoefF[2], 1.1, 1e-12);
@@ -118,9 +117,8 @@ TEST_F(GraphPageTest, EllipseButtonsStepTheSemiAxesOnce) {
 }
 
 TEST_F(GraphPageTest, HyperbolaDifferenceAtAPointOfTheCurve) {
-    Script("h", "014双曲线\n700DATA1(0,1,0,-1,0,0,-1,)\n"
-                "700NormalCurve(0.3,3,40,12,3,-1,2,-4,4,-3,3,-4,4)\n");
-    auto v = Page("h");
+    auto v = ScriptPage("h", "014双曲线\n700DATA1(0,1,0,-1,0,0,-1,)\n"
+                             "700NormalCurve(0.3,3,40,12,3,-1,2,-4,4,-3,3,-4,4)\n");
     TextCollector text;
     v->m_pTextSink = &text;
     const CPoint p = PagePoint(v.get(), std::cosh(1.0), std::sinh(1.0));
@@ -131,8 +129,7 @@ TEST_F(GraphPageTest, HyperbolaDifferenceAtAPointOfTheCurve) {
 }
 
 TEST_F(GraphPageTest, OtherKindsChangeNothing) {
-    Script("g", kPlanePage);
-    auto v = Page("g");
+    auto v = ScriptPage("g", kPlanePage);
     double before[6];
     for (int i = 0; i < 6; ++i) before[i] = v->m_adCoefF[i];
     CDC dc(&v->BackingImageRef());
@@ -147,9 +144,8 @@ TEST_F(GraphPageTest, OtherKindsChangeNothing) {
 }
 
 TEST_F(GraphPageTest, CirclePointsChangeOnlyWithAClick) {
-    Script("c", "014圆\n700DATA1(0,1,1,0,0,0,0,)\n"
-                "700NormalCurve(0.3,3,40,12,1,-1,1,-2.4,2.4,-1.6,1.6,0,6.3)\n");
-    auto v = Page("c");
+    auto v = ScriptPage("c", "014圆\n700DATA1(0,1,1,0,0,0,0,)\n"
+                             "700NormalCurve(0.3,3,40,12,1,-1,1,-2.4,2.4,-1.6,1.6,0,6.3)\n");
     const CPoint p = PagePoint(v.get(), 0.6, 0.8);
     ClickAt(v.get(), p.x, p.y);
     EXPECT_EQ(v->m_bToolFirstPoint, 1);
@@ -166,8 +162,7 @@ TEST_F(GraphPageTest, CirclePointsChangeOnlyWithAClick) {
 // --- Drawing tools ----------------------------------------------------------------------------
 
 TEST_F(GraphPageTest, TwoClicksWithTheLineToolMakeOneSegment) {
-    Script("g", kPlanePage);
-    auto v = Page("g");
+    auto v = ScriptPage("g", kPlanePage);
     v->OnToolLine();
     v->m_crDefaultPen = RGB(255, 0, 0);
     const CPoint a = PagePoint(v.get(), -3, -3), b = PagePoint(v.get(), 3, 2);
@@ -196,8 +191,7 @@ TEST_F(GraphPageTest, TwoClicksWithTheLineToolMakeOneSegment) {
 }
 
 TEST_F(GraphPageTest, ClicksOutsideTheRangeOrWithInputOffAddNothing) {
-    Script("g", kPlanePage);
-    auto v = Page("g");
+    auto v = ScriptPage("g", kPlanePage);
     v->OnToolDot();
     ClickAt(v.get(), v->m_nPlotRight + 1, (v->m_nPlotTop + v->m_nPlotBottom) / 2);
     ClickAt(v.get(), v->m_nPlotLeft, (v->m_nPlotTop + v->m_nPlotBottom) / 2); // on the border
@@ -212,8 +206,7 @@ TEST_F(GraphPageTest, ClicksOutsideTheRangeOrWithInputOffAddNothing) {
 }
 
 TEST_F(GraphPageTest, ThreeParabolaClicksMakeOneShape) {
-    Script("g", kPlanePage);
-    auto v = Page("g");
+    auto v = ScriptPage("g", kPlanePage);
     v->OnCommand(33572); // 抛物线（开口上下）
     ASSERT_EQ(v->m_nDrawTool, 2);
     const double xs[4] = {-2, 0, 2, 3}, ys[4] = {4, 0, 4, 1};
@@ -231,8 +224,7 @@ TEST_F(GraphPageTest, ThreeParabolaClicksMakeOneShape) {
 }
 
 TEST_F(GraphPageTest, TheShapeStoreRefusesTheHundredAndFirst) {
-    Script("g", kPlanePage);
-    auto v = Page("g");
+    auto v = ScriptPage("g", kPlanePage);
     CDC dc(&v->BackingImageRef());
     v->OnToolDot();
     for (int i = 0; i < 101; ++i) v->TakeToolClick(&dc, 0.01 * i, 1.0);

@@ -106,30 +106,14 @@ protected:
     // Whether the page shows the string as DrawStringWorld writes it at the
     // world point: nearly every pixel of a copy drawn alone is on the page.
     bool ShowsAtWorld(double x, double y, const std::string& utf8, COLORREF colour) {
-        const CPemroView& v = *view;
-        const int px =
-            v.m_nPlotLeft + int((x - v.m_dXMin) / v.m_dXSpan * (v.m_nPlotRight - v.m_nPlotLeft));
-        const int py =
-            v.m_nPlotBottom - int((y - v.m_dYMin) / v.m_dYSpan * (v.m_nPlotBottom - v.m_nPlotTop));
+        const CPoint p = WorldPixel(*view, x, y);
         // The edge searches step by 0.001: a pixel either way is the same place.
-        for (int dy = -2; dy <= 2; ++dy)
-            if (ShowsAt(px + 2, py + dy, utf8, colour)) return true;
+        for (int dy = -2; dy <= 2; ++dy) {
+            const int px = p.x + 2, py = p.y + dy;
+            const CRect near(px - 10, py - 60, px + 200, py + 60);
+            if (ShowsString(*view, px, py, utf8, colour, near)) return true;
+        }
         return false;
-    }
-    bool ShowsAt(int px, int py, const std::string& utf8, COLORREF colour) {
-        const QImage& page = view->BackingImage();
-        QImage copy(page.size(), QImage::Format_RGB32);
-        copy.fill(Qt::black);
-        CDC dc(&copy);
-        view->DrawString(&dc, px, py, Gbk(utf8), colour);
-        int total = 0, matched = 0;
-        for (int cy = std::max(py - 60, 0); cy < std::min(py + 60, copy.height()); ++cy)
-            for (int cx = std::max(px - 10, 0); cx < std::min(px + 200, copy.width()); ++cx)
-                if (ColourAt(copy, cx, cy) == colour) {
-                    ++total;
-                    matched += ColourAt(page, cx, cy) == colour;
-                }
-        return total > 0 && matched >= total * 9 / 10;
     }
     // Pixels of the plot that differ from the image kept before.
     int ChangedInPlot(const QImage& before) const {
@@ -142,33 +126,18 @@ protected:
     }
 };
 
-class IntegralSampleTest : public IntegralPageTest {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(runDir.Entered());
-        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
-    }
-    InRunDir runDir;
-};
+using IntegralSampleTest = OnSampleCourse<IntegralPageTest>;
 
-class ScratchIntegralTest : public IntegralPageTest {
+class ScratchIntegralTest : public OnScratchScripts<IntegralPageTest> {
 protected:
-    ScratchIntegralTest() : scratch("integrals") {
-        std::error_code ec;
-        fs::create_directories("data", ec);
-    }
-    void SetUp() override {
-        SetMessageBoxSink([this](const std::string& text) { messages.push_back(text); });
-    }
     // A one-figure page: the command line, its label lines, blank lines.
     static void Script(const std::string& code, const std::string& utf8Command,
                        const std::vector<std::string>& labels = {"x", "y"}) {
         std::string text = "014T\n70" + std::to_string(labels.size() / 2) + utf8Command + "\n";
         for (const std::string& l : labels) text += l + "\n";
         for (int i = 0; i < 11; ++i) text += "104\n";
-        std::ofstream("data/" + code + ".txt", std::ios::binary) << Gbk(text);
+        WriteScript(code, text);
     }
-    ScratchDir scratch;
 };
 
 } // namespace

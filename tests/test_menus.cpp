@@ -40,6 +40,19 @@ bool IsCommand(UINT id) {
     return id != 0 && id != kLabelId;
 }
 
+// Each command in turn, then the field it sets.
+struct Effect {
+    UINT id;
+    int V::*field;
+    int value;
+};
+void ExpectEffects(V* v, std::initializer_list<Effect> effects) {
+    for (const Effect& e : effects) {
+        v->OnCommand(e.id);
+        EXPECT_EQ(v->*e.field, e.value) << "command " << e.id;
+    }
+}
+
 // Gives the view a client area and runs the passes it asked for, so a later
 // request for a repaint shows as a pending paint.
 void Settle(V* v) {
@@ -186,10 +199,8 @@ TEST(MenuTables, ViewAndPrintCommandsOfOtherMenusAreReachable) {
         EXPECT_STREQ(item->text, id == ID_PRINT_PREPARE_OK ? "确认" : "取消");
     }
     auto v = MakeView();
-    v->OnCommand(ID_PRINT_PREPARE_OK);
-    EXPECT_EQ(v->m_bPrintMode, 1);
-    v->OnCommand(ID_PRINT_PREPARE_CANCEL);
-    EXPECT_EQ(v->m_bPrintMode, 0);
+    ExpectEffects(v.get(), {{ID_PRINT_PREPARE_OK, &V::m_bPrintMode, 1},
+                            {ID_PRINT_PREPARE_CANCEL, &V::m_bPrintMode, 0}});
     v->m_nTextY = 5;
     v->OnCommand(ID_ADJUST_VIEW); // the page length assumed again
     EXPECT_NE(v->m_nTextY, 5);
@@ -393,10 +404,10 @@ TEST(TopicCommands, OdeOrderSurvivesTheNextOdeTopic) {
     EXPECT_EQ(v->m_strTopicCode, "334");
     EXPECT_EQ(v->m_nOdeOrder, 1);
     v->OnCommand(33176); // 一阶微分方程组
-    v->OnCommand(32941);
-    EXPECT_EQ(v->m_nOdeOrder, 2);
-    v->OnCommand(33648); // x''+f(x)x'+g(x)=0
-    EXPECT_EQ(v->m_nOdeForm, 1);
+    ExpectEffects(v.get(),
+                  {
+                      {32941, &V::m_nOdeOrder, 2}, {33648, &V::m_nOdeForm, 1} // x''+f(x)x'+g(x)=0
+                  });
     v->OnCommand(32935); // y''+py'+q=f(x)
     EXPECT_EQ(v->m_nOdeOrder, 2);
     EXPECT_EQ(v->m_nOdeForm, 0);
@@ -418,14 +429,10 @@ TEST(TopicCommands, LevelAndVariantWithoutReset) {
     auto v = MakeView();
     v->OnCommand(33057);
     v->m_nFontStep = 4;
-    v->OnCommand(34351);
-    EXPECT_EQ(v->m_nDataLevel, 2);
-    v->OnCommand(34350);
-    EXPECT_EQ(v->m_nDataLevel, 1);
-    v->OnCommand(34153);
-    EXPECT_EQ(v->m_nDataVariant, 3);
-    v->OnCommand(34150);
-    EXPECT_EQ(v->m_nDataVariant, 0);
+    ExpectEffects(v.get(), {{34351, &V::m_nDataLevel, 2},
+                            {34350, &V::m_nDataLevel, 1},
+                            {34153, &V::m_nDataVariant, 3},
+                            {34150, &V::m_nDataVariant, 0}});
     v->OnCommand(34151);
     EXPECT_EQ(v->m_nDataVariant, 1);
     EXPECT_EQ(v->m_nFontStep, 4); // no reset
@@ -700,10 +707,7 @@ TEST(FontCommands, SizeStepsAndTheirLimits) {
     auto v = MakeView();
     for (int i = 0; i < 3; ++i) v->OnCommand(33483);
     EXPECT_EQ(v->m_nFontStep, 6);
-    v->OnCommand(33484);
-    EXPECT_EQ(v->m_nFontStep, 4);
-    v->OnCommand(33481);
-    EXPECT_EQ(v->m_nFormulaFontStep, 2);
+    ExpectEffects(v.get(), {{33484, &V::m_nFontStep, 4}, {33481, &V::m_nFormulaFontStep, 2}});
     v->OnCommand(33057);
     EXPECT_EQ(v->m_nFontStep, 0);
     EXPECT_EQ(v->m_nFormulaFontStep, 0);
@@ -726,23 +730,17 @@ TEST(FontCommands, SizeStepsAndTheirLimits) {
 
 TEST(FontCommands, LettersWeightPrintColoursAndPixelSize) {
     auto v = MakeView();
-    v->OnCommand(33662);
-    EXPECT_EQ(v->m_bLettersItalic, 1);
-    v->OnCommand(33663);
-    EXPECT_EQ(v->m_bLettersItalic, 0);
-    v->OnCommand(33726);
-    EXPECT_EQ(v->m_nNonChineseColorMode, 2);
+    ExpectEffects(v.get(), {{33662, &V::m_bLettersItalic, 1},
+                            {33663, &V::m_bLettersItalic, 0},
+                            {33726, &V::m_nNonChineseColorMode, 2}});
     v->OnCommand(34367); // 粗
     EXPECT_EQ(v->m_lfCurrent.lfWeight, 1000);
     EXPECT_EQ(v->m_alfTextFont[4].lfWeight, 1000);
     v->OnCommand(34366); // 标准
     EXPECT_EQ(v->m_lfCurrent.lfWeight, 500);
-    v->OnCommand(34304);
-    EXPECT_EQ(v->m_bPrintOriginalColors, 1);
-    v->OnCommand(34303);
-    EXPECT_EQ(v->m_bPrintOriginalColors, 0);
-    v->OnCommand(32795);
-    EXPECT_EQ(v->m_nPixelSize, 2);
+    ExpectEffects(v.get(), {{34304, &V::m_bPrintOriginalColors, 1},
+                            {34303, &V::m_bPrintOriginalColors, 0},
+                            {32795, &V::m_nPixelSize, 2}});
 }
 
 // --- Display modes --------------------------------------------------------------------------
@@ -760,10 +758,7 @@ TEST(DisplayCommands, RevealModes) {
     v->OnCommand(32910); // 逐行显示(从头开始)
     EXPECT_EQ(v->m_nRevealedCount, 1);
     EXPECT_EQ(v->m_nRevealedTextBottom, 0);
-    v->OnCommand(32901);
-    EXPECT_EQ(v->m_nTextRevealMode, 0);
-    v->OnCommand(32847);
-    EXPECT_EQ(v->m_nTextRevealMode, -1);
+    ExpectEffects(v.get(), {{32901, &V::m_nTextRevealMode, 0}, {32847, &V::m_nTextRevealMode, -1}});
     // A menu command shows at once: the whole page is drawn again.
     EXPECT_TRUE(v->HasPendingPaint());
     EXPECT_EQ(v->m_nPrevClipBottom, 0);
@@ -834,10 +829,7 @@ TEST(DisplayCommands, BrightnessIsClamped) {
     v->OnCommand(33214);
     EXPECT_EQ(v->m_nBrightness, 0);
     v->m_nBrightness3D = 250;
-    v->OnCommand(33215);
-    EXPECT_EQ(v->m_nBrightness3D, 255);
-    v->OnCommand(33216);
-    EXPECT_EQ(v->m_nBrightness3D, 223);
+    ExpectEffects(v.get(), {{33215, &V::m_nBrightness3D, 255}, {33216, &V::m_nBrightness3D, 223}});
 }
 
 TEST(DisplayCommands, PresetsStoreColoursAndPalette) {
@@ -873,14 +865,10 @@ TEST(DisplayCommands, PresetsStoreColoursAndPalette) {
 
 TEST(DisplayCommands, GridReadoutsAndContent) {
     auto v = MakeView();
-    v->OnCommand(33239);
-    EXPECT_EQ(v->m_nGridHidden, 1);
-    v->OnCommand(33342);
-    EXPECT_EQ(v->m_nGridSize, 24);
-    v->OnCommand(33477);
-    EXPECT_EQ(v->m_bShowMouseCoords, 1);
-    v->OnCommand(33740);
-    EXPECT_EQ(v->m_bShowSelectionBox, 0);
+    ExpectEffects(v.get(), {{33239, &V::m_nGridHidden, 1},
+                            {33342, &V::m_nGridSize, 24},
+                            {33477, &V::m_bShowMouseCoords, 1},
+                            {33740, &V::m_bShowSelectionBox, 0}});
     v->m_bLoadScriptSettings = 1;
     v->OnCommand(34300);
     EXPECT_EQ(v->m_nProjectionDisplay, 2);
@@ -900,20 +888,15 @@ TEST(DisplayCommands, SolidSettingsArePendingOrDirect) {
     v->OnCommand(32973);
     EXPECT_EQ(v->m_nPendingLowerSurfaceStyle, 1);
     EXPECT_EQ(v->m_bSelectionPending, 1);
-    v->OnCommand(33006);
-    EXPECT_EQ(v->m_nPendingRegionType, 3);
-    v->OnCommand(33189);
-    EXPECT_EQ(v->m_bPendingProjectXoy, 0);
+    ExpectEffects(v.get(),
+                  {{33006, &V::m_nPendingRegionType, 3}, {33189, &V::m_bPendingProjectXoy, 0}});
     v->OnCommand(32990);
     EXPECT_EQ(v->m_nPendingFuncUpper, -1);
     EXPECT_EQ(v->m_nPendingRegionType, 1);
     v->OnCommand(33013);
     EXPECT_EQ(v->m_nUpperSurfaceStyle, 0);
     EXPECT_EQ(v->m_nPendingUpperSurfaceStyle, 0);
-    v->OnCommand(32978);
-    EXPECT_EQ(v->m_bCutZc, 1);
-    v->OnCommand(34098);
-    EXPECT_EQ(v->m_bDrawSurfaceIntersection, 1);
+    ExpectEffects(v.get(), {{32978, &V::m_bCutZc, 1}, {34098, &V::m_bDrawSurfaceIntersection, 1}});
     v->OnCommand(33534);
     EXPECT_DOUBLE_EQ(v->m_dRotationAngle, -0.785395);
     v->OnCommand(45);
@@ -976,10 +959,8 @@ TEST(DisplayCommands, CoefficientEditingSwitchesTheOtherKindBack) {
     v->OnCommand(33198);
     EXPECT_EQ(v->m_nCurveCoefEdit, 0);
     EXPECT_EQ(v->m_nSurfaceCoefEdit, 0);
-    v->OnCommand(33712);
-    EXPECT_EQ(v->m_bPlaneCmdsEnabled, 1);
-    v->OnCommand(33710);
-    EXPECT_EQ(v->m_bPlaneCmdsEnabled, 0);
+    ExpectEffects(v.get(),
+                  {{33712, &V::m_bPlaneCmdsEnabled, 1}, {33710, &V::m_bPlaneCmdsEnabled, 0}});
 }
 
 // --- External programs ----------------------------------------------------------------------

@@ -14,40 +14,7 @@ namespace {
 
 using namespace test_support;
 
-class IterationPageTest : public ::testing::Test {
-protected:
-    std::unique_ptr<CPemroView> Open(const char* topic) {
-        auto v = MakeView();
-        v->m_pTextSink = &text;
-        v->ResetTopic(-1);
-        v->m_strTopicCode = topic;
-        v->ResizeClient(kPageWidth, kPageHeight);
-        v->RenderPending();
-        return v;
-    }
-    void Click(CPemroView& v, CPoint p) {
-        text.pieces.clear();
-        v.m_ptClick = p;
-        ++v.m_nClickSerial;
-        v.Invalidate();
-        v.RenderPending();
-    }
-    void Redraw(CPemroView& v) {
-        text.pieces.clear();
-        v.Invalidate();
-        v.RenderPending();
-    }
-    // Inside the button of the right-hand column whose nominal row is `row`
-    // (24 pixels a row for a 20-pixel button, scaled to the real height);
-    // `dx` from the plot's right edge.
-    static CPoint ButtonRow(const CPemroView& v, int row, int dx = 12) {
-        const int height = 3 * (v.m_nFontStep + v.m_nBaseCharHeight) / 5 + 2;
-        return CPoint(v.m_nPlotRight + dx, v.m_nPlotTop + 24 * row * height / 20 + 8);
-    }
-
-    InRunDir runDir;
-    TextRecorder text;
-};
+using IterationPageTest = SampleTopicTest;
 
 TEST_F(IterationPageTest, QrPageStepsToTheEigenvaluesOfTheDefaultMatrix) {
     auto v = Open("213");
@@ -171,7 +138,7 @@ TEST_F(IterationPageTest, DescentPageColoursTheFormAndDrawsItsArrows) {
 class IterationScriptTest : public ScratchPageTest {
 protected:
     IterationScriptTest() : ScratchPageTest("iteration") {}
-    void Write(const char* body) { std::ofstream("data/901.txt", std::ios::binary) << Gbk(body); }
+    static void Write(const char* body) { WriteScript("901", body); }
 };
 
 TEST_F(IterationScriptTest, SizesStepsAndVariantsOutOfRangeNeverCrash) {
@@ -186,12 +153,7 @@ TEST_F(IterationScriptTest, SizesStepsAndVariantsOutOfRangeNeverCrash) {
           "700Gradient(0.4,5,38,12,0,1,0,-3,3,-3,3,-4,900,1,1)\n"
           "700Gradient(0.4,5,38,12,7,2,0,-3,3,-3,3,1,2,50,-3,0)\n"
           "700Gradient(0.4,5,38,12,2,2,0,3,-3,3,-3,1,2,25,25,-1)\n");
-    auto v = View("901");
-    for (int step : {-3, 0, 1, 50, 100000}) {
-        v->m_nDemoStep = step;
-        v->m_nPrecisionDigits = step > 50 ? 1 : 6;
-        Draw(v.get());
-    }
+    DrawAtOddSteps(View("901").get());
     EXPECT_TRUE(messages.empty());
 }
 

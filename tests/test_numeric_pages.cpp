@@ -18,44 +18,7 @@ namespace {
 
 using namespace test_support;
 
-// A sample page of the course drawn once on a 1280 x 960 surface, its text
-// recorded from the start.
-class NumericPageTest : public ::testing::Test {
-protected:
-    std::unique_ptr<CPemroView> Open(const char* topic) {
-        auto v = MakeView();
-        v->m_pTextSink = &text;
-        v->ResetTopic(-1);
-        v->m_strTopicCode = topic;
-        v->ResizeClient(kPageWidth, kPageHeight);
-        v->RenderPending();
-        return v;
-    }
-    // A click at a page point of the (unscrolled) page, then its passes.
-    void Click(CPemroView& v, int x, int y) {
-        text.pieces.clear();
-        v.m_ptClick = CPoint(x, y);
-        ++v.m_nClickSerial;
-        v.Invalidate();
-        v.RenderPending();
-    }
-    void Redraw(CPemroView& v) {
-        text.pieces.clear();
-        v.Invalidate();
-        v.RenderPending();
-    }
-    // A point inside the button of the column at the plot's right whose
-    // nominal row is `row` (24 pixels a row for a 20-pixel button, scaled to
-    // the real button height).
-    static CPoint ButtonRow(const CPemroView& v, int row) {
-        const int height = 3 * (v.m_nFontStep + v.m_nBaseCharHeight) / 5 + 2;
-        // Right of the plot rectangle: that part of a button acts too.
-        return CPoint(v.m_nPlotRight + 12, v.m_nPlotTop + 24 * row * height / 20 + 8);
-    }
-
-    InRunDir runDir;
-    TextRecorder text;
-};
+using NumericPageTest = SampleTopicTest;
 
 TEST(NumericView, LinearSystemFromTypedDataAndKeptDecimals) {
     auto v = MakeView();
@@ -236,9 +199,7 @@ TEST_F(NumericPageTest, OdePagesEndWhenTheStepCannotAdvance) {
 class NumericScriptTest : public ScratchPageTest {
 protected:
     NumericScriptTest() : ScratchPageTest("numeric") {}
-    void Write(const std::string& body) {
-        std::ofstream("data/900.txt", std::ios::binary) << Gbk(body);
-    }
+    static void Write(const std::string& body) { WriteScript("900", body); }
 };
 
 TEST_F(NumericScriptTest, SizesAndMethodsOutOfRangeNeverCrash) {
@@ -250,12 +211,7 @@ TEST_F(NumericScriptTest, SizesAndMethodsOutOfRangeNeverCrash) {
           "700Root(0.2,3,44,13,39,9,0,-2.5,3,-3,10,0,2,0,0,-1)\n"
           "700DiffEquation1(0.2,3,44,13,9,1,0,-1,1,-1,1,-1,1,0,2,0,1,-5,0)\n"
           "700DiffEquations(0.2,3,44,13,0,0,1,-1,1,-1,1,-1,1,5,5,0,1,0)\n");
-    auto v = View("900");
-    for (int step : {-3, 0, 1, 50, 100000}) {
-        v->m_nDemoStep = step;
-        v->m_nPrecisionDigits = step > 50 ? 1 : 6;
-        Draw(v.get());
-    }
+    DrawAtOddSteps(View("900").get());
     EXPECT_TRUE(messages.empty());
 }
 

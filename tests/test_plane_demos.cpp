@@ -30,23 +30,16 @@ struct CScrollViewStub : CScrollView {
     void OnDraw(CDC*) override {}
 };
 
-class PlaneDemoTest : public PageViewTest {
+class PlaneDemoTest : public OnScratchScripts<> {
 protected:
-    PlaneDemoTest() : scratch("plane") {
-        std::error_code ec;
-        fs::create_directories("data", ec);
-    }
-
     // A one-figure page: the command lines with 12 blank lines under them.
     static void Script(const std::vector<std::string>& utf8Commands) {
         std::string text = "014T\n";
         for (const std::string& c : utf8Commands) text += "700" + c + "\n";
         for (int i = 0; i < 12; ++i) text += "107\n";
-        std::ofstream("data/t.txt", std::ios::binary) << Gbk(text);
+        WriteScript("t", text);
     }
     void Open(CViewHost* host = nullptr) { PageViewTest::Open("t", kPageHeight, kPageWidth, host); }
-
-    ScratchDir scratch;
 };
 
 // --- The frame presenter ---------------------------------------------------------------

@@ -12,31 +12,10 @@
 
 namespace {
 
+using test_support::Control;
+using test_support::ControlLog;
+using test_support::ControlsOfRepaint;
 using test_support::InRunDir;
-
-struct Control {
-    CRect box;
-    int frame;
-    CPoint labelAt;
-    std::string label; // GBK
-    LOGFONT font;
-};
-
-// Each control once, however many times the figure draws it in a pass.
-struct ControlLog : CPemroView::ControlSink {
-    std::vector<Control> controls;
-    void OnControl(const CRect& box, int frame, CPoint labelAt, const CString& label,
-                   const LOGFONT& font) override {
-        for (const Control& c : controls)
-            if (c.box == box && c.label == label) return;
-        controls.push_back({box, frame, labelAt, label, font});
-    }
-    const Control* Find(const std::string& utf8) const {
-        for (const Control& c : controls)
-            if (c.label == Gbk(utf8)) return &c;
-        return nullptr;
-    }
-};
 
 // The label's cell as the platform writes it in its font.
 CRect LabelRect(const Control& c) {
@@ -68,12 +47,7 @@ const char* const kScenePages[] = {"309", "310", "311", "317", "327", "342",
                                    "364", "373", "378", "379", "382", "2101"};
 
 std::unique_ptr<CPemroView> OpenPage(const std::string& code, Window w) {
-    auto v = std::make_unique<CPemroView>();
-    v->ResetTopic(-1);
-    v->m_strTopicCode = code;
-    v->ResizeClient(w.width, w.height);
-    v->RenderPending();
-    return v;
+    return test_support::OpenTopic(code, nullptr, w.width, w.height);
 }
 
 void ClickAndDraw(CPemroView* v, CPoint client) {
@@ -88,15 +62,6 @@ ControlLog ControlsAfterClick(CPemroView* v, CPoint client) {
     ControlLog log;
     v->m_pControlSink = &log;
     ClickAndDraw(v, client);
-    v->m_pControlSink = nullptr;
-    return log;
-}
-
-ControlLog ControlsOfRepaint(CPemroView* v) {
-    ControlLog log;
-    v->m_pControlSink = &log;
-    v->Invalidate();
-    v->RenderPending();
     v->m_pControlSink = nullptr;
     return log;
 }

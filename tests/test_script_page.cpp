@@ -25,18 +25,7 @@ protected:
 
     // A script written in UTF-8 here, stored in GBK as the program reads it.
     static void Script(const std::string& rel, const std::string& utf8) { Bytes(rel, Gbk(utf8)); }
-    static void Bytes(const std::string& rel, const std::string& bytes) {
-        const fs::path p(rel);
-        if (!p.parent_path().empty()) fs::create_directories(p.parent_path());
-        std::ofstream(p, std::ios::binary) << bytes;
-    }
-    // A left click at a client point, then the passes it causes.
-    static void Click(CPemroView* v, int x, int y) {
-        v->m_ptClick = CPoint(x, y);
-        ++v->m_nClickSerial;
-        v->Invalidate();
-        v->RenderPending();
-    }
+    static void Bytes(const std::string& rel, const std::string& bytes) { WriteFile(rel, bytes); }
 };
 
 // Gathers every piece of typeset text of the passes.
@@ -267,8 +256,7 @@ TEST_F(ScriptPageTest, StepDisplaySkipsRecordsPastTheRevealedCount) {
 TEST_F(ScriptPageTest, LabelLinesByParameterAndFirstLetter) {
     // Commands beginning with C, R or D name two axes; the text record after
     // the labels proves the file stands where it should.
-    Script("data/l.txt", "701Curve(1)\nxx\nyy\n104x\n");
-    auto v = Page("l");
+    auto v = ScriptPage("l", "701Curve(1)\nxx\nyy\n104x\n");
     EXPECT_EQ(v->m_astrCommandLabel[0], "xx");
     EXPECT_EQ(v->m_astrCommandLabel[1], "yy");
     EXPECT_EQ(v->m_astrCommandLabel[2], " ");
@@ -277,24 +265,21 @@ TEST_F(ScriptPageTest, LabelLinesByParameterAndFirstLetter) {
 
     // A header of the digit 7 alone: the command is the next line, and its
     // default parameter 7 takes two label lines (four for C, R, D).
-    Script("data/l2.txt", "7\nText2(1)\nfirst\nthird\n104x\n");
-    auto w = Page("l2");
+    auto w = ScriptPage("l2", "7\nText2(1)\nfirst\nthird\n104x\n");
     EXPECT_EQ(w->m_astrCommandLabel[0], "first");
     EXPECT_EQ(w->m_astrCommandLabel[1], "y");
     EXPECT_EQ(w->m_astrCommandLabel[2], "third");
     EXPECT_EQ(w->m_astrCommandLabel[3], " ");
     EXPECT_EQ(w->m_nRecordIndex, 1);
 
-    Script("data/l3.txt", "7\nRegion(1)\nA\nB\nC\nD\n104x\n");
-    auto z = Page("l3");
+    auto z = ScriptPage("l3", "7\nRegion(1)\nA\nB\nC\nD\n104x\n");
     EXPECT_EQ(z->m_astrCommandLabel[2], "C");
     EXPECT_EQ(z->m_astrCommandLabel[3], "D");
     EXPECT_EQ(z->m_nRecordIndex, 1);
 
     // Every command record resets labels 1 and 2; parameter 0 takes no line
     // and keeps labels 3 and 4.
-    Script("data/l4.txt", "7\nRegion(1)\nA\nB\nC\nD\n700Font(-7)\n");
-    auto u = Page("l4");
+    auto u = ScriptPage("l4", "7\nRegion(1)\nA\nB\nC\nD\n700Font(-7)\n");
     EXPECT_EQ(u->m_astrCommandLabel[0], "x");
     EXPECT_EQ(u->m_astrCommandLabel[1], "y");
     EXPECT_EQ(u->m_astrCommandLabel[2], "C");
@@ -304,15 +289,12 @@ TEST_F(ScriptPageTest, LabelLinesByParameterAndFirstLetter) {
 // --- Text size -------------------------------------------------------------------
 
 TEST_F(ScriptPageTest, FontScalesTheCharacterSizeWithinSevenSteps) {
-    Script("data/f.txt", "700Font(7)\n");
-    auto v = Page("f");
+    auto v = ScriptPage("f", "700Font(7)\n");
     EXPECT_EQ(v->m_nCharHeight, v->m_nBaseCharHeight * 19 / 12);
     EXPECT_EQ(v->m_nCharWidth, v->m_nBaseCharWidth * 19 / 12);
-    Script("data/f8.txt", "700Font(7)\n700Font(8)\n700Font(-8)\n");
-    auto w = Page("f8");
+    auto w = ScriptPage("f8", "700Font(7)\n700Font(8)\n700Font(-8)\n");
     EXPECT_EQ(w->m_nCharHeight, w->m_nBaseCharHeight * 19 / 12);
-    Script("data/f0.txt", "700Font(-2)\n700Font(0)\n");
-    auto z = Page("f0");
+    auto z = ScriptPage("f0", "700Font(-2)\n700Font(0)\n");
     EXPECT_EQ(z->m_nCharHeight, z->m_nBaseCharHeight);
 }
 
@@ -331,8 +313,7 @@ const char* const kFoldPage = "016习题\n"
 } // namespace
 
 TEST_F(ScriptPageTest, FoldButtonOpensAndClosesOncePerClick) {
-    Script("data/a.txt", kFoldPage);
-    auto v = Page("a");
+    auto v = ScriptPage("a", kFoldPage);
     ASSERT_EQ(v->m_anAnswerState[0], 1);
     EXPECT_EQ(v->m_nAnswerBlock, 1); // Answer, then CloseAnswer
     EXPECT_NE(v->m_adCoefF[0], 9.0); // closed block: the chain stops at the gate
@@ -358,8 +339,7 @@ TEST_F(ScriptPageTest, FoldButtonOpensAndClosesOncePerClick) {
 }
 
 TEST_F(ScriptPageTest, FoldedAnswerTextShowsOnlyWhenOpen) {
-    Script("data/a.txt", kFoldPage);
-    auto v = Page("a");
+    auto v = ScriptPage("a", kFoldPage);
     TextCollector text;
     v->m_pTextSink = &text;
     Draw(v.get());
@@ -373,8 +353,7 @@ TEST_F(ScriptPageTest, FoldedAnswerTextShowsOnlyWhenOpen) {
 }
 
 TEST_F(ScriptPageTest, TwoBlocksOpenIndependently) {
-    Script("data/b.txt", "700Answer(0,0,40,1,0,0,0)\n700Answer(2,0,40,1,1,0,0)\n");
-    auto v = Page("b");
+    auto v = ScriptPage("b", "700Answer(0,0,40,1,0,0,0)\n700Answer(2,0,40,1,1,0,0)\n");
     const int secondTop = v->m_nPictureTop;
     EXPECT_EQ(v->m_nAnswerBlock, 1);
     Click(v.get(), 100, secondTop + 20);
@@ -384,8 +363,7 @@ TEST_F(ScriptPageTest, TwoBlocksOpenIndependently) {
 
 TEST_F(ScriptPageTest, ChoiceQuestionVerdictStaysUntilAnotherChoice) {
     // Kind 4: choices A..D, C is right; a fifth choice is not drawn.
-    Script("data/c.txt", "700Answer(0,0,40,1,4,0,0,1,0)\n107  解答\n");
-    auto v = Page("c");
+    auto v = ScriptPage("c", "700Answer(0,0,40,1,4,0,0,1,0)\n107  解答\n");
     const int T = v->m_nPictureTop, L = v->m_nPictureLeft;
     const int W = v->m_nPictureRight - L;
     EXPECT_EQ(v->m_nAnswerVerdictBlock, -1);
@@ -411,8 +389,7 @@ TEST_F(ScriptPageTest, ChoiceQuestionVerdictStaysUntilAnotherChoice) {
 }
 
 TEST_F(ScriptPageTest, NegativeKindOpensItsBlockOnEveryPass) {
-    Script("data/n.txt", "700Answer(0,0,40,1,-1,0,0)\n700DATA1(0,5,,)\n");
-    auto v = Page("n");
+    auto v = ScriptPage("n", "700Answer(0,0,40,1,-1,0,0)\n700DATA1(0,5,,)\n");
     EXPECT_EQ(v->m_anAnswerState[0], 0);
     EXPECT_DOUBLE_EQ(v->m_adCoefF[0], 5.0);
 }
@@ -429,8 +406,7 @@ TEST_F(ScriptPageTest, MoreThanOneHundredBlocksStayInTheArray) {
     std::string page;
     for (int i = 0; i < 101; ++i) page += "700Answer(0,0,40,1,0,0,0)\n";
     for (int i = 0; i < 105; ++i) page += "700CloseAnswer\n";
-    Script("data/m.txt", page);
-    auto v = Page("m");
+    auto v = ScriptPage("m", page);
     EXPECT_EQ(v->m_nAnswerBlock, 99);
     EXPECT_EQ(v->m_anAnswerState[99], 0);
     Click(v.get(), 100, v->m_nPictureTop + 20);
@@ -469,17 +445,15 @@ TEST_F(ScriptPageTest, GateResetsTheLimitStateBeforeEachCommand) {
 // --- Data commands ---------------------------------------------------------------------------
 
 TEST_F(ScriptPageTest, DataListsAndTheTableOfF) {
-    Script("data/d.txt", "700DATAs(0,1.5,2.5,3.5)\n"
-                         "700DATAs(1,4,5)\n"
-                         "700DATAs(3,7,8,9,10)\n");
-    auto v = Page("d");
+    auto v = ScriptPage("d", "700DATAs(0,1.5,2.5,3.5)\n"
+                             "700DATAs(1,4,5)\n"
+                             "700DATAs(3,7,8,9,10)\n");
     EXPECT_EQ(v->m_nDataCountX, 3);
     EXPECT_DOUBLE_EQ(v->m_adDataX[2], 3.5);
     EXPECT_DOUBLE_EQ(v->m_adDataY[1], 5.0);
     EXPECT_DOUBLE_EQ(v->m_adDataZ[3], 10.0);
 
-    Script("data/d2.txt", "700DATAs(2,1,4,0,1)\n");
-    auto w = Page("d2");
+    auto w = ScriptPage("d2", "700DATAs(2,1,4,0,1)\n");
     EXPECT_EQ(w->m_nDataCountX, 5);
     EXPECT_DOUBLE_EQ(w->m_adDataX[0], 0.0);
     EXPECT_DOUBLE_EQ(w->m_adDataX[4], 1.0);
@@ -487,8 +461,7 @@ TEST_F(ScriptPageTest, DataListsAndTheTableOfF) {
 
 TEST_F(ScriptPageTest, DataTableWithBadCountsEnds) {
     // n = 0: the step (b - a)/n is infinite, so x = a is the only entry.
-    Script("data/dz.txt", "700DATAs(2,1,0,0,1)\n");
-    auto z = Page("dz");
+    auto z = ScriptPage("dz", "700DATAs(2,1,0,0,1)\n");
     EXPECT_EQ(z->m_nDataCountX, 1);
     EXPECT_DOUBLE_EQ(z->m_adDataX[0], 0.0);
     // A negative step would never reach b: the table ends after x = a.
@@ -497,8 +470,7 @@ TEST_F(ScriptPageTest, DataTableWithBadCountsEnds) {
     // a > b: no entry at all.
     Script("data/dr.txt", "700DATAs(2,1,4,1,0)\n");
     EXPECT_EQ(Page("dr")->m_nDataCountX, 0);
-    Script("data/db.txt", "700DATAs(2,1,1000,0,1)\n");
-    auto v = Page("db");
+    auto v = ScriptPage("db", "700DATAs(2,1,1000,0,1)\n");
     EXPECT_EQ(v->m_nDataCountX, 100);
     EXPECT_NEAR(v->m_adDataX[99], 0.099, 1e-9);
     Script("data/de.txt", "700DATAs(2,1,4,1,1)\n"); // a = b: no step, one entry
@@ -544,11 +516,10 @@ TEST_F(ScriptPageTest, DisconnectionClosedAfterTheKindKeepsTheBreakpoints) {
 }
 
 TEST_F(ScriptPageTest, CoefficientListsOfTheCatalogues) {
-    Script("data/c1.txt", "700DATA1(3,1,2,3,4,5,6,7,8,9,10,11,)\n"
-                          "700DATA1(1,-1,-2,-3,-4,-5,-6,-7,-8,-9,-10,-11,)\n"
-                          "700DATA2(0,1,2,3,4,5,6,7,8,9,10,)\n"
-                          "700DATA2(1,11,12,13,14,15,16,17,18,19,20,)\n");
-    auto v = Page("c1");
+    auto v = ScriptPage("c1", "700DATA1(3,1,2,3,4,5,6,7,8,9,10,11,)\n"
+                              "700DATA1(1,-1,-2,-3,-4,-5,-6,-7,-8,-9,-10,-11,)\n"
+                              "700DATA2(0,1,2,3,4,5,6,7,8,9,10,)\n"
+                              "700DATA2(1,11,12,13,14,15,16,17,18,19,20,)\n");
     // Kinds 2..5 give the modes 1..4 (f/g, f*g, f+g, f-g): kind 3 is f*g.
     EXPECT_EQ(v->m_nCombineMode, 2);
     EXPECT_DOUBLE_EQ(v->m_adCoefF[5], 6.0);
@@ -567,15 +538,14 @@ TEST_F(ScriptPageTest, CoefficientListsOfTheCatalogues) {
     EXPECT_DOUBLE_EQ(v->m_dAlphaSurfG, 17.0);
 
     // A short list: the rest keep what the point list held.
-    Script("data/c2.txt", "700DATA1(0,1,2,3,4,5,6,7,8,9,10,11,)\n700DATA1(0,20,21,)\n");
-    auto w = Page("c2");
+    auto w = ScriptPage("c2", "700DATA1(0,1,2,3,4,5,6,7,8,9,10,11,)\n700DATA1(0,20,21,)\n");
     EXPECT_DOUBLE_EQ(w->m_adCoefF[0], 20.0);
     EXPECT_DOUBLE_EQ(w->m_adCoefF[2], 3.0);
     EXPECT_EQ(w->m_nCombineMode, 0);
     // More than twenty numbers, and a list closed by ')' alone.
-    Script("data/c3.txt", "700DATA1(0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,)\n"
-                          "700DATA2(1,5,6,7)\n");
-    auto z = Page("c3");
+    auto z =
+        ScriptPage("c3", "700DATA1(0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,)\n"
+                         "700DATA2(1,5,6,7)\n");
     EXPECT_DOUBLE_EQ(z->m_adCoefF[0], 1.0);
     EXPECT_DOUBLE_EQ(z->m_adCoefSurfG[2], 7.0);
 }
@@ -594,8 +564,7 @@ void WriteRedPicture(const char* path) {
 
 TEST_F(ScriptPageTest, LoadBmpDrawsAndMovesTheTextBelow) {
     WriteRedPicture("data/red.png");
-    Script("data/pic.txt", "700LoadBmp(1,2,10,3,red.png,1)\n");
-    auto v = Page("pic");
+    auto v = ScriptPage("pic", "700LoadBmp(1,2,10,3,red.png,1)\n");
     const int height = v->m_nPictureBottom - v->m_nPictureTop;
     EXPECT_GT(height, 0);
     EXPECT_EQ(v->m_nTextY, 10 + height);
@@ -603,8 +572,7 @@ TEST_F(ScriptPageTest, LoadBmpDrawsAndMovesTheTextBelow) {
     EXPECT_EQ(Pixel(v.get(), v->m_nPictureLeft + 5, v->m_nPictureTop + 5), RGB(255, 0, 0));
     EXPECT_TRUE(messages.empty());
 
-    Script("data/pic0.txt", "700LoadBmp(1,2,10,3,red.png)\n");
-    auto w = Page("pic0");
+    auto w = ScriptPage("pic0", "700LoadBmp(1,2,10,3,red.png)\n");
     EXPECT_EQ(w->m_nTextY, 10); // placement 0: the text flows over it
     EXPECT_EQ(Pixel(w.get(), w->m_nPictureLeft + 5, w->m_nPictureTop + 5), RGB(255, 0, 0));
 }
@@ -621,21 +589,18 @@ TEST_F(ScriptPageTest, LoadBmpPlacementTwoNeedsAllContent) {
 }
 
 TEST_F(ScriptPageTest, MissingPictureIsSilentBrokenPictureReportedOnce) {
-    Script("data/mp.txt", "700LoadBmp(1,2,10,3,none.jpg,1)\n");
-    auto v = Page("mp");
+    auto v = ScriptPage("mp", "700LoadBmp(1,2,10,3,none.jpg,1)\n");
     EXPECT_TRUE(messages.empty());
     EXPECT_GT(v->m_nTextY, 10); // the flow still moves
     // An empty file and a file that is no picture draw nothing, silently.
     Bytes("data/empty.jpg", "");
     Bytes("data/bad.jpg", "this is no picture");
-    Script("data/bp.txt", "700LoadBmp(1,2,10,3,empty.jpg)\n700LoadBmp(1,2,10,3,bad.jpg)\n");
-    auto w = Page("bp");
+    auto w = ScriptPage("bp", "700LoadBmp(1,2,10,3,empty.jpg)\n700LoadBmp(1,2,10,3,bad.jpg)\n");
     Draw(w.get());
     EXPECT_TRUE(messages.empty());
     // A JPEG whose data cannot be decoded is a render failure, told once.
     Bytes("data/broken.jpg", std::string("\xFF\xD8\xFF\xE0", 4) + std::string(64, 'x'));
-    Script("data/bj.txt", "700LoadBmp(1,2,10,3,broken.jpg)\n");
-    auto u = Page("bj");
+    auto u = ScriptPage("bj", "700LoadBmp(1,2,10,3,broken.jpg)\n");
     Draw(u.get());
     Draw(u.get());
     ASSERT_EQ(messages.size(), 1u);
@@ -675,8 +640,7 @@ TEST_F(ScriptPageTest, LoadBmpBelowTheVisibleAreaLeavesTheText) {
 
 TEST_F(ScriptPageTest, LoadBmpInsideAClosedAnswerBlockIsDrawn) {
     WriteRedPicture("data/red.png");
-    Script("data/la.txt", "700Answer(0,0,40,1,0,0,0)\n700LoadBmp(2,2,10,3,red.png)\n");
-    auto v = Page("la");
+    auto v = ScriptPage("la", "700Answer(0,0,40,1,0,0,0)\n700LoadBmp(2,2,10,3,red.png)\n");
     ASSERT_EQ(v->m_anAnswerState[0], 1);
     EXPECT_EQ(Pixel(v.get(), v->m_nPictureLeft + 5, v->m_nPictureTop + 5), RGB(255, 0, 0));
 }
@@ -708,8 +672,7 @@ TEST_F(ScriptPageTest, SeveralHtmlPagesOpenOncePerVisitOfTheTopic) {
     SetProgramStarter([&lines](const std::string& line) { lines.push_back(line); });
     std::string script;
     for (int i = 0; i < 50; ++i) script += "700Html(a.htm)\n700Html(b.htm)\n";
-    Script("data/h2.txt", script);
-    auto v = Page("h2");
+    auto v = ScriptPage("h2", script);
     for (int pass = 0; pass < 4; ++pass) Draw(v.get());
     EXPECT_EQ(lines.size(), 2u);
     const std::string dir = v->m_strProgramDir + "data\\";
@@ -728,8 +691,7 @@ TEST_F(ScriptPageTest, SeveralHtmlPagesOpenOncePerVisitOfTheTopic) {
 TEST_F(ScriptPageTest, HtmlStartsTheBrowserThroughTheProgramStart) {
     std::vector<std::string> lines;
     SetProgramStarter([&lines](const std::string& line) { lines.push_back(line); });
-    Script("data/hs.txt", "700Html(one.htm)\n");
-    auto v = Page("hs");
+    auto v = ScriptPage("hs", "700Html(one.htm)\n");
     Draw(v.get());
     SetProgramStarter({});
     ASSERT_EQ(lines.size(), 1u);
@@ -775,8 +737,7 @@ TEST_F(ScriptPageTest, ManyPassesOverAPageWithEveryKeyword) {
         page += std::string("701") + k + "1,-2,3.5/0,,;;)\nlabel\nlabel\n";
         page += std::string("700") + k + "\n";
     }
-    Script("data/k.txt", page);
-    auto v = Page("k");
+    auto v = ScriptPage("k", page);
     for (int i = 0; i < 3; ++i) Click(v.get(), 50 + 100 * i, 60 + 40 * i);
     EXPECT_EQ(v->m_strLastDataPath, "data\\k.txt");
 }

@@ -19,20 +19,12 @@ protected:
 
     // A page of one title and one figure command, stored in GBK.
     static void WritePage(const std::string& command) {
-        std::ofstream("data/s.txt", std::ios::binary)
-            << Gbk(u8"014立体\n104  说明\n700DATA2(0,-0.5,0,-0.25,0,0,4,)\n700" + command + "\n");
+        WriteScript("s",
+                    u8"014立体\n104  说明\n700DATA2(0,-0.5,0,-0.25,0,0,4,)\n700" + command + "\n");
     }
-    static void Click(CPemroView* v, int x, int y) {
-        v->m_ptClick = CPoint(x, y);
-        ++v->m_nClickSerial;
-        v->Invalidate();
-        v->RenderPending();
-    }
-    // A click on the first button so labelled, as drawn.
-    static void Press(CPemroView* v, const char* utf8) {
-        const CPoint p = ControlCentre(v, utf8);
-        if (p.x < 0) ADD_FAILURE() << "no button " << utf8;
-        Click(v, p.x - v->m_nClipLeft, p.y - v->m_nClipTop);
+    static std::unique_ptr<CPemroView> PageOf(const std::string& command) {
+        WritePage(command);
+        return Page("s");
     }
     static constexpr const char* kSetup = "6.3,6,36,10,1,0,0,-2,2,-2,2,0,5,1,1";
 };
@@ -51,8 +43,7 @@ TEST_F(SolidCommandTest, Calculus2SelectsTheSubDemonstration) {
         {5, 24, 0, 0, 1}, // plane z = c
     };
     for (const Case& c : cases) {
-        WritePage(std::string("Calculus2(") + kSetup + "," + std::to_string(c.k) + ")");
-        auto v = Page("s");
+        auto v = PageOf(std::string("Calculus2(") + kSetup + "," + std::to_string(c.k) + ")");
         EXPECT_EQ(v->m_nSubDemo, c.subDemo) << c.k;
         EXPECT_EQ(v->m_nSideSurfaces, 1) << c.k;
         if (c.k == 1 || c.k == 2) {
@@ -66,19 +57,17 @@ TEST_F(SolidCommandTest, Calculus2SelectsTheSubDemonstration) {
 
 // With k < 0 the buttons choose; a hit shows from the next pass on.
 TEST_F(SolidCommandTest, Calculus2ButtonsChooseForTheNextPass) {
-    WritePage(std::string("Calculus2(") + kSetup + ",-1)");
-    auto v = Page("s");
-    Press(v.get(), u8"积分法");
+    auto v = PageOf(std::string("Calculus2(") + kSetup + ",-1)");
+    PressControl(*v, u8"积分法");
     EXPECT_EQ(v->m_nDemoOption, 24);
     EXPECT_EQ(v->m_nSubDemo, 24);
-    Press(v.get(), u8"取消"); // the single 取消 of the solid, above the others
+    PressControl(*v, u8"取消"); // the single 取消 of the solid, above the others
     EXPECT_EQ(v->m_nDemoOption, -1);
 }
 
 // The scene mode read on a loading pass stays when later passes do not load.
 TEST_F(SolidCommandTest, SurfKeepsItsSceneMode) {
-    WritePage(std::string("Surf(") + kSetup + ",0,0,0,0,1)");
-    auto v = Page("s");
+    auto v = PageOf(std::string("Surf(") + kSetup + ",0,0,0,0,1)");
     EXPECT_EQ(v->m_nSurfSceneMode, 0);
     const int h = v->m_nBaseCharHeight;
     EXPECT_EQ(v->m_nProjectionDisplay, 1); // the inset is on after the topic reset
@@ -92,19 +81,18 @@ TEST_F(SolidCommandTest, SurfKeepsItsSceneMode) {
 }
 
 TEST_F(SolidCommandTest, SurfTraceButtons) {
-    WritePage(std::string("Surf(") + kSetup + ",0,0,0,1,1)");
-    auto v = Page("s");
-    Press(v.get(), u8"平行坐标面");
+    auto v = PageOf(std::string("Surf(") + kSetup + ",0,0,0,1,1)");
+    PressControl(*v, u8"平行坐标面");
     EXPECT_EQ(v->m_dDemoVariant, 2.0);
-    Press(v.get(), "z=c"); // the surface is capped at c
+    PressControl(*v, "z=c"); // the surface is capped at c
     EXPECT_EQ(v->m_bCutZc, 1);
     EXPECT_EQ(v->m_nSurfaceEvalMode, 1);
-    Press(v.get(), u8"取消");
+    PressControl(*v, u8"取消");
     EXPECT_EQ(v->m_dDemoVariant, 0.0);
     EXPECT_EQ(v->m_nSurfaceEvalMode, 0);
     EXPECT_EQ(v->m_bCutZc, 0);
     // 坐标面 leaves the level of the floor trace at 0.005 of the z span.
-    Press(v.get(), u8"坐标面");
+    PressControl(*v, u8"坐标面");
     EXPECT_EQ(v->m_dDemoVariant, 1.0);
     EXPECT_DOUBLE_EQ(v->m_dDirP, 0.025);
 }
@@ -112,8 +100,7 @@ TEST_F(SolidCommandTest, SurfTraceButtons) {
 // The section x = 0.5 of the cap z = 4 - x²/2 - y²/4 over the box: shaded
 // strokes in the section colour, none without a plane.
 TEST_F(SolidCommandTest, SliceShadesTheSectionOnlyForAPlane) {
-    WritePage(std::string("Solid(") + kSetup + ")");
-    auto v = Page("s");
+    auto v = PageOf(std::string("Solid(") + kSetup + ")");
     v->m_crSection = RGB(0, 255, 0);
     v->m_nBrightness3D = 0; // the shade runs from green (y min) to black
     QImage img;

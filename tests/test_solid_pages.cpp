@@ -14,25 +14,13 @@ namespace {
 
 using namespace test_support;
 
-class SolidPageTest : public PageViewTest {
+class SolidPageTest : public OnSampleCourse<> {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(runDir.Entered());
-        PageViewTest::SetUp();
-    }
-    void Open(const char* topic) { PageViewTest::Open(topic); }
     // A press and its passes; the log keeps what was written before it.
-    void Click(int x, int y) {
-        view->m_ptClick = CPoint(x, y);
-        ++view->m_nClickSerial;
-        view->Invalidate();
-        view->RenderPending();
-    }
+    void Click(int x, int y) { ClickPoint(*view, CPoint(x, y)); }
     int CountIn(COLORREF c, int l, int t, int r, int b) const {
         return CountColour(view->BackingImage(), c, l, t, r, b);
     }
-
-    InRunDir runDir;
 };
 
 TEST_F(SolidPageTest, SamplePagesFitTheirFigureOnTheFirstScreen) {

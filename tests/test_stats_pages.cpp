@@ -37,16 +37,8 @@ protected:
         ClickAt(v, (v->m_nPlotLeft + v->m_nPlotRight) / 2 + 7,
                 (v->m_nPlotTop + v->m_nPlotBottom) / 2);
     }
-    // The pieces written right after every piece that is exactly `label`.
-    std::vector<std::string> ValuesAfter(const std::string& utf8Label) const {
-        const std::string gbk = Gbk(utf8Label);
-        std::vector<std::string> values;
-        for (size_t i = 0; i + 1 < text.pieces.size(); ++i)
-            if (text.pieces[i].text == gbk) values.push_back(text.pieces[i + 1].text);
-        return values;
-    }
     std::string After(const std::string& utf8Label) const {
-        const std::vector<std::string> v = ValuesAfter(utf8Label);
+        const std::vector<std::string> v = text.ValuesAfter(utf8Label);
         return v.empty() ? std::string() : v.back();
     }
 
@@ -165,10 +157,10 @@ TEST_F(StatsPageTest, KernelsOfTheView) {
 // interval of the ratio of variances.
 TEST_F(StatsPageTest, IntervalsOfTheDefaultData) {
     auto v = Open("RegionEstimate(0.2,3,44,13,0,0,0,-2,13,-0.05,0.6,0,3,10,0,0.1)");
-    EXPECT_TRUE(ValuesAfter(u8"μ =").empty()); // nothing until a click on the figure
+    EXPECT_TRUE(text.ValuesAfter(u8"μ =").empty()); // nothing until a click on the figure
     ClickPlot(v.get());
     EXPECT_EQ("1.833", After(u8")="));
-    EXPECT_EQ((std::vector<std::string>{"2.745", "6.255"}), ValuesAfter(u8"μ ="));
+    EXPECT_EQ((std::vector<std::string>{"2.745", "6.255"}), text.ValuesAfter(u8"μ ="));
     EXPECT_EQ("0.957", After(u8"S="));
     EXPECT_EQ(10, v->m_nCountN); // the borrowed fields are given back
 
@@ -176,11 +168,11 @@ TEST_F(StatsPageTest, IntervalsOfTheDefaultData) {
     ClickPlot(v.get());
     EXPECT_EQ("3.325", After(u8")="));
     EXPECT_EQ("16.919", After(u8"χ       )="));
-    EXPECT_EQ((std::vector<std::string>{"4.876", "24.811"}), ValuesAfter(u8"χ ="));
+    EXPECT_EQ((std::vector<std::string>{"4.876", "24.811"}), text.ValuesAfter(u8"χ ="));
 
     v = Open("RegionEstimate(0.2,3,44,13,0,0,1,0,20,-0.05,0.5,0,3,10,5,0.1)");
     ClickPlot(v.get());
-    EXPECT_EQ((std::vector<std::string>{"0.275", "5.999"}), ValuesAfter(u8")="));
+    EXPECT_EQ((std::vector<std::string>{"0.275", "5.999"}), text.ValuesAfter(u8")="));
     EXPECT_EQ("0.611", After(u8"σ /σ :["));
     EXPECT_EQ("13.321", After(u8","));
 }
@@ -208,9 +200,9 @@ TEST_F(StatsPageTest, UTestExample) {
 // and 4 degrees of freedom.
 TEST_F(StatsPageTest, FTestOfTheDefaultData) {
     auto v = Open("AssumeVerify(0.2,3,44,13,0,0,1,-0.5,8,-0.05,0.8,0,1,10,5,0.1,0)");
-    EXPECT_EQ((std::vector<std::string>{"0.275", "5.999"}), ValuesAfter(u8")="));
-    EXPECT_EQ((std::vector<std::string>{"9", "9"}), ValuesAfter(u8"F    ("));
-    EXPECT_EQ((std::vector<std::string>{"4", "4"}), ValuesAfter(u8","));
+    EXPECT_EQ((std::vector<std::string>{"0.275", "5.999"}), text.ValuesAfter(u8")="));
+    EXPECT_EQ((std::vector<std::string>{"9", "9"}), text.ValuesAfter(u8"F    ("));
+    EXPECT_EQ((std::vector<std::string>{"4", "4"}), text.ValuesAfter(u8","));
     EXPECT_EQ("3.667", After(u8"F="));
     EXPECT_EQ(stats::kFisherF, v->m_nFuncF);
 }
@@ -337,11 +329,8 @@ TEST(StatsSamplePages, FirstFiguresOnTheFirstScreen) {
     v->RenderPending();
     // A click on the figure shows the t interval of X = 1..10 at α = 0.1.
     text.pieces.clear();
-    v->m_ptClick = CPoint((v->m_nPlotLeft + v->m_nPlotRight) / 2 + 7 - v->m_nClipLeft,
-                          (v->m_nPlotTop + v->m_nPlotBottom) / 2 - v->m_nClipTop);
-    ++v->m_nClickSerial;
-    v->Invalidate();
-    v->RenderPending();
+    test_support::ClickPoint(*v, CPoint((v->m_nPlotLeft + v->m_nPlotRight) / 2 + 7 - v->m_nClipLeft,
+                                        (v->m_nPlotTop + v->m_nPlotBottom) / 2 - v->m_nClipTop));
     EXPECT_EQ("1.833", text.After(u8")="));
     EXPECT_EQ("5.500", text.After(u8"x="));
 }

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -54,6 +55,10 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+// The window whole pages are drawn in.
+constexpr int kPageWidth = 1280;
+constexpr int kPageHeight = 960;
 
 // The view is far too large for the stack.
 inline std::unique_ptr<CPemroView> MakeView() {
@@ -180,6 +185,14 @@ struct TextRecorder : CPemroView::TextSink {
         for (const Piece& p : pieces) n += p.text == text;
         return n;
     }
+    // The pieces written after each piece that is exactly the label.
+    std::vector<std::string> ValuesAfter(const std::string& utf8Label) const {
+        std::vector<std::string> values;
+        const std::string gbk = Gbk(utf8Label);
+        for (size_t i = 0; i + 1 < pieces.size(); ++i)
+            if (pieces[i].text == gbk) values.push_back(pieces[i + 1].text);
+        return values;
+    }
     // The piece written right after the first piece that holds `utf8Label`.
     std::string After(const std::string& utf8Label) const {
         const std::string gbk = Gbk(utf8Label);
@@ -191,25 +204,133 @@ struct TextRecorder : CPemroView::TextSink {
 
 // --- Controls -------------------------------------------------------------------
 
-// The page centre of the first control labelled `utf8` in a repaint of the
-// page, where a user would click it; (-1, -1) when none is drawn.
-inline CPoint ControlCentre(CPemroView* v, const std::string& utf8) {
-    struct Finder : CPemroView::ControlSink {
-        std::string label;
-        CRect box;
-        bool found = false;
-        void OnControl(const CRect& b, int, CPoint, const CString& l, const LOGFONT&) override {
-            if (!found && l == label) box = b, found = true;
-        }
-    } finder;
-    finder.label = Gbk(utf8);
-    v->m_pControlSink = &finder;
+struct Control {
+    CRect box;
+    int frame;
+    CPoint labelAt;
+    std::string label; // GBK
+    LOGFONT font;
+};
+
+// Each control once, however many times the figure draws it in a pass.
+struct ControlLog : CPemroView::ControlSink {
+    std::vector<Control> controls;
+    void OnControl(const CRect& box, int frame, CPoint labelAt, const CString& label,
+                   const LOGFONT& font) override {
+        for (const Control& c : controls)
+            if (c.box == box && c.label == label) return;
+        controls.push_back({box, frame, labelAt, label, font});
+    }
+    // The first control so labelled, or none.
+    const Control* Find(const std::string& utf8) const {
+        for (const Control& c : controls)
+            if (c.label == Gbk(utf8)) return &c;
+        return nullptr;
+    }
+};
+
+// The controls of a repaint of the page.
+inline ControlLog ControlsOfRepaint(CPemroView* v) {
+    ControlLog log;
+    v->m_pControlSink = &log;
     v->Invalidate();
     v->RenderPending();
     v->m_pControlSink = nullptr;
-    if (!finder.found) return CPoint(-1, -1);
-    return CPoint((finder.box.left + finder.box.right) / 2,
-                  (finder.box.top + finder.box.bottom) / 2);
+    return log;
+}
+
+// The page centre of the first control labelled `utf8` in a repaint of the
+// page, where a user would click it; (-1, -1) when none is drawn.
+inline CPoint ControlCentre(CPemroView* v, const std::string& utf8) {
+    const ControlLog log = ControlsOfRepaint(v);
+    const Control* c = log.Find(utf8);
+    if (!c) return CPoint(-1, -1);
+    return CPoint((c->box.left + c->box.right) / 2, (c->box.top + c->box.bottom) / 2);
+}
+
+// --- Pages ----------------------------------------------------------------------
+
+// A file of the bytes, its folders made as needed.
+inline void WriteFile(const fs::path& p, const std::string& bytes) {
+    std::error_code ec;
+    if (!p.parent_path().empty()) fs::create_directories(p.parent_path(), ec);
+    std::ofstream(p, std::ios::binary) << bytes;
+}
+
+// The script of topic `code` in the data/ folder of the current directory,
+// written in UTF-8 here and stored in GBK as the program reads it.
+inline void WriteScript(const std::string& code, const std::string& utf8) {
+    std::ofstream("data/" + code + ".txt", std::ios::binary) << Gbk(utf8);
+}
+
+// A view on topic `code` of family -1 in a window of the size, after its
+// first passes; `text` (if any) records them.
+inline std::unique_ptr<CPemroView> OpenTopic(const std::string& code, TextRecorder* text = nullptr,
+                                             int width = kPageWidth, int height = kPageHeight) {
+    auto v = std::make_unique<CPemroView>();
+    v->m_pTextSink = text;
+    v->ResetTopic(-1);
+    v->m_strTopicCode = code;
+    v->ResizeClient(width, height);
+    v->RenderPending();
+    return v;
+}
+
+// A press at a client point, then the passes that answer it.
+inline void ClickPoint(CPemroView& v, CPoint p) {
+    v.m_ptClick = p;
+    ++v.m_nClickSerial;
+    v.Invalidate();
+    v.RenderPending();
+}
+
+// The same at a page point of a page that may be scrolled.
+inline void ClickPage(CPemroView& v, int x, int y) {
+    ClickPoint(v, CPoint(x - v.m_nClipLeft, y - v.m_nClipTop));
+}
+
+// A click on the first control labelled `utf8`, as drawn.
+inline void PressControl(CPemroView& v, const std::string& utf8) {
+    const CPoint p = ControlCentre(&v, utf8);
+    if (p.x < 0) ADD_FAILURE() << "no button " << utf8;
+    ClickPage(v, p.x, p.y);
+}
+
+// Whether the page shows the string as the figure's plain strings write it
+// at (x, y): nearly every pixel of a copy drawn alone within `area` is on the
+// page.
+inline bool ShowsString(CPemroView& v, int x, int y, const std::string& utf8, COLORREF colour,
+                        const CRect& area) {
+    const QImage& page = v.BackingImage();
+    QImage copy(page.size(), QImage::Format_RGB32);
+    copy.fill(Qt::black);
+    CDC dc(&copy);
+    v.DrawString(&dc, x, y, Gbk(utf8), colour);
+    int total = 0, matched = 0;
+    for (int py = std::max<int>(area.top, 0); py < std::min<int>(area.bottom, copy.height()); ++py)
+        for (int px = std::max<int>(area.left, 0); px < std::min<int>(area.right, copy.width());
+             ++px)
+            if (ColourAt(copy, px, py) == colour) {
+                ++total;
+                matched += ColourAt(page, px, py) == colour;
+            }
+    return total > 0 && matched >= total * 9 / 10;
+}
+
+// The page pixel of a world point of the last plane figure, as
+// DrawStringWorld places it.
+inline CPoint WorldPixel(const CPemroView& v, double x, double y) {
+    return CPoint(
+        v.m_nPlotLeft + int((x - v.m_dXMin) / v.m_dXSpan * (v.m_nPlotRight - v.m_nPlotLeft)),
+        v.m_nPlotBottom - int((y - v.m_dYMin) / v.m_dYSpan * (v.m_nPlotBottom - v.m_nPlotTop)));
+}
+
+// Inside the button of the column right of the last figure whose nominal row
+// is `row` (24 pixels a row for a 20-pixel button, scaled to the real button
+// height); `dx` from the plot's right edge, where a button acts too.
+inline CPoint ButtonRow(const CPemroView& v, int row, int dx = 12) {
+    const int height = 3 * (v.m_nFontStep + v.m_nBaseCharHeight) / 5 + 2;
+    return CPoint(v.m_nPlotRight + dx, v.m_nPlotTop + 24 * row * height / 20 + 8);
 }
 
 // --- Fixtures ---------------------------------------------------------------------
@@ -279,9 +400,6 @@ protected:
     }
 };
 
-constexpr int kPageWidth = 1280;
-constexpr int kPageHeight = 960;
-
 // Whole pages: scripts in a scratch directory of the test's own (with its
 // data/ folder) drawn by a view on a 1280 x 960 surface. Message boxes go to
 // `messages`.
@@ -318,6 +436,22 @@ protected:
     }
     static COLORREF Pixel(const CPemroView* v, int x, int y) {
         return ColourAt(v->BackingImage(), x, y);
+    }
+    // The page of a script written here, drawn once.
+    static std::unique_ptr<CPemroView> ScriptPage(const std::string& code,
+                                                  const std::string& utf8) {
+        WriteScript(code, utf8);
+        return Page(code);
+    }
+    // A press at a client point, then its passes.
+    static void Click(CPemroView* v, int x, int y) { ClickPoint(*v, CPoint(x, y)); }
+    // The page drawn at demonstration steps far outside their ranges.
+    static void DrawAtOddSteps(CPemroView* v) {
+        for (int step : {-3, 0, 1, 50, 100000}) {
+            v->m_nDemoStep = step;
+            v->m_nPrecisionDigits = step > 50 ? 1 : 6;
+            Draw(v);
+        }
     }
 
     ScratchDir scratch;
@@ -367,11 +501,7 @@ protected:
     }
     // The pieces written after each piece with the label.
     std::vector<std::string> After(const std::string& utf8Label) const {
-        std::vector<std::string> values;
-        const std::string gbk = Gbk(utf8Label);
-        for (size_t i = 0; i + 1 < log.pieces.size(); ++i)
-            if (log.pieces[i].text == gbk) values.push_back(log.pieces[i + 1].text);
-        return values;
+        return log.ValuesAfter(utf8Label);
     }
     // Page pixel of a world point of the last figure.
     int Px(double x) const {
@@ -386,6 +516,55 @@ protected:
     std::unique_ptr<CPemroView> view;
     TextRecorder log;
     std::vector<std::string> messages;
+};
+
+// Page fixtures on the sample course: the run directory is current.
+template <class Base = PageViewTest> class OnSampleCourse : public Base {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(runDir.Entered());
+        Base::SetUp();
+    }
+    InRunDir runDir;
+};
+
+// Page fixtures on scripts of the test's own: a scratch directory with its
+// data/ folder is current.
+template <class Base = PageViewTest> class OnScratchScripts : public Base {
+protected:
+    OnScratchScripts() {
+        std::error_code ec;
+        fs::create_directories("data", ec);
+    }
+    ScratchDir scratch{"pages"};
+};
+
+// Clicks and redraws whose record holds the text of their own passes alone.
+class RecordedPasses {
+protected:
+    void Click(CPemroView& v, CPoint p) {
+        text.pieces.clear();
+        ClickPoint(v, p);
+    }
+    void Click(CPemroView& v, int x, int y) { Click(v, CPoint(x, y)); }
+    void Redraw(CPemroView& v) {
+        text.pieces.clear();
+        v.Invalidate();
+        v.RenderPending();
+    }
+
+    TextRecorder text;
+};
+
+// Sample pages of the course, each test holding its views, their text
+// recorded from their first passes on.
+class SampleTopicTest : public ::testing::Test, protected RecordedPasses {
+protected:
+    std::unique_ptr<CPemroView> Open(const char* topic, int height = kPageHeight) {
+        return OpenTopic(topic, &text, kPageWidth, height);
+    }
+
+    InRunDir runDir;
 };
 
 } // namespace test_support

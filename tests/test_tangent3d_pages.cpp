@@ -20,11 +20,7 @@ namespace {
 
 using namespace test_support;
 
-class TangentPageTest : public PageViewTest {
-protected:
-    void Open(const char* topic) { PageViewTest::Open(topic); }
-    InRunDir dir;
-};
+using TangentPageTest = OnSampleCourse<>;
 
 TEST_F(TangentPageTest, SecantStepButtonsActOncePerClick) {
     Open("308");
@@ -178,20 +174,9 @@ namespace {
 // interval [a, b] = [0, 3] by a fraction of its length, once per click, and
 // the arrow under the click is the one pressed even where a wide window
 // makes the click boxes overlap.
-class IntervalArrowTest : public ::testing::Test {
+class IntervalArrowTest : public OnSampleCourse<> {
 protected:
-    void Open(int width, int height) {
-        view = std::make_unique<CPemroView>();
-        view->ResetTopic(-1);
-        view->m_strTopicCode = "309";
-        view->ResizeClient(width, height);
-        view->RenderPending();
-        Repaint();
-    }
-    void Repaint() {
-        view->Invalidate();
-        view->RenderPending();
-    }
+    void Open(int width, int height) { PageViewTest::Open("309", height, width); }
     // Clicks 4 pixels into arrow i (a down, a up, b down, b up) as drawn,
     // right of the scene's own range boxes.
     void ClickArrow(int i) {
@@ -211,12 +196,8 @@ protected:
         view->m_pControlSink = nullptr;
         ASSERT_EQ(arrows.at.size(), 4u);
         std::sort(arrows.at.begin(), arrows.at.end(), [](CPoint p, CPoint q) { return p.x < q.x; });
-        view->m_ptClick = CPoint(arrows.at[i].x + 4, arrows.at[i].y + 4);
-        ++view->m_nClickSerial;
-        Repaint();
+        Click(arrows.at[i].x + 4, arrows.at[i].y + 4);
     }
-    InRunDir dir;
-    std::unique_ptr<CPemroView> view;
 };
 
 TEST_F(IntervalArrowTest, EachArrowStepsItsEndOncePerClick) {
@@ -335,19 +316,12 @@ namespace {
 // the arrows to their right: a click on the second arrow ("↙", x min up)
 // moves x min up, not down. The box is x from -1.5 to 1.5.
 TEST(SceneRangeArrows, WideWindowPicksTheArrowUnderTheClick) {
-    test_support::InRunDir dir;
-    auto view = std::make_unique<CPemroView>();
-    view->ResetTopic(-1);
-    view->m_strTopicCode = "311";
-    view->ResizeClient(1600, 1000);
-    view->RenderPending();
+    InRunDir dir;
+    auto view = OpenTopic("311", nullptr, 1600, 1000);
     const int yb = view->m_nFigureTop - view->m_nBaseCharHeight / 2 - 9;
     // The glyphs stand a sixth of the box apart, the box as wide as the font needs.
     const int pitch = view->RangeArrowsSize3D(108, 19).cx / 6;
-    view->m_ptClick = CPoint(view->m_nProjOriginX - 60 + pitch + 4, yb + 4);
-    ++view->m_nClickSerial;
-    view->Invalidate();
-    view->RenderPending();
+    ClickPoint(*view, CPoint(view->m_nProjOriginX - 60 + pitch + 4, yb + 4));
     view->Invalidate();
     view->RenderPending();
     EXPECT_NEAR(view->m_dXMin, -1.5 + view->m_dParamStep * 3, 1e-12);

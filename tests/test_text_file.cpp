@@ -18,8 +18,7 @@ namespace {
 class TempDirTest : public ::testing::Test {
 protected:
     static void Write(const fs::path& p, const std::string& bytes) {
-        fs::create_directories(p.parent_path().empty() ? "." : p.parent_path());
-        std::ofstream(p, std::ios::binary) << bytes;
+        test_support::WriteFile(p, bytes);
     }
     test_support::ScratchDir scratch{"file"};
 };

@@ -54,6 +54,16 @@ int CountSet(const int glyph[16][16]) {
     return n;
 }
 
+// A field the settings copy, where it goes and a value to copy, by name.
+template <class T> struct FieldCopy {
+    T V::*from;
+    T V::*to;
+    T value;
+    const char* to_name;
+};
+#define COPY(from, to, value)                                                                      \
+    { &V::from, &V::to, value, #to }
+
 } // namespace
 
 // --- Construction: what the other subsystems rely on ------------------------
@@ -678,42 +688,28 @@ TEST(ViewSettingsCommit, PendingToActiveOnlyWhilePending) {
 // The seventeen pairs, named one by one.
 TEST(ViewSettingsCommit, AllSeventeenPairs) {
     auto v = MakeView();
-    v->m_nPendingFuncF = 41;
-    v->m_nPendingPlotMode = 2;
-    v->m_nPendingRegionType = 3;
-    v->m_nPendingCombineMode = 4;
-    v->m_nPendingSurfaceUpper = 15;
-    v->m_nPendingSurfaceLower = 16;
-    v->m_nPendingFuncUpper = 30;
-    v->m_nPendingUpperSurfaceStyle = 0;
-    v->m_nPendingLowerSurfaceStyle = 0;
-    v->m_nPendingFuncLower = 31;
-    v->m_nPendingSubDemo = 20;
-    v->m_nPendingSideSurfaces = 2;
-    v->m_nPendingFuncRight = 33;
-    v->m_nPendingFuncLeft = 34;
-    v->m_bPendingProjectBase = 0;
-    v->m_bPendingProjectXoy = 0;
-    v->m_nPendingPlotOrientation = 1;
+    // clang-format off
+    const FieldCopy<int> pairs[] = {
+        COPY(m_nPendingFuncF, m_nFuncF, 41), COPY(m_nPendingPlotMode, m_nPlotMode, 2),
+        COPY(m_nPendingRegionType, m_nRegionType, 3),
+        COPY(m_nPendingCombineMode, m_nCombineMode, 4),
+        COPY(m_nPendingSurfaceUpper, m_nSurfaceUpper, 15),
+        COPY(m_nPendingSurfaceLower, m_nSurfaceLower, 16),
+        COPY(m_nPendingFuncUpper, m_nFuncUpper, 30),
+        COPY(m_nPendingUpperSurfaceStyle, m_nUpperSurfaceStyle, 0),
+        COPY(m_nPendingLowerSurfaceStyle, m_nLowerSurfaceStyle, 0),
+        COPY(m_nPendingFuncLower, m_nFuncLower, 31), COPY(m_nPendingSubDemo, m_nSubDemo, 20),
+        COPY(m_nPendingSideSurfaces, m_nSideSurfaces, 2),
+        COPY(m_nPendingFuncRight, m_nFuncRight, 33), COPY(m_nPendingFuncLeft, m_nFuncLeft, 34),
+        COPY(m_bPendingProjectBase, m_bProjectBase, 0),
+        COPY(m_bPendingProjectXoy, m_bProjectXoy, 0),
+        COPY(m_nPendingPlotOrientation, m_nPlotOrientation, 1),
+    };
+    // clang-format on
+    for (const auto& c : pairs) v.get()->*c.from = c.value;
     v->m_bSelectionPending = 1;
     v->SaveRestoreDisplaySettings(0);
-    EXPECT_EQ(v->m_nFuncF, 41);
-    EXPECT_EQ(v->m_nPlotMode, 2);
-    EXPECT_EQ(v->m_nRegionType, 3);
-    EXPECT_EQ(v->m_nCombineMode, 4);
-    EXPECT_EQ(v->m_nSurfaceUpper, 15);
-    EXPECT_EQ(v->m_nSurfaceLower, 16);
-    EXPECT_EQ(v->m_nFuncUpper, 30);
-    EXPECT_EQ(v->m_nUpperSurfaceStyle, 0);
-    EXPECT_EQ(v->m_nLowerSurfaceStyle, 0);
-    EXPECT_EQ(v->m_nFuncLower, 31);
-    EXPECT_EQ(v->m_nSubDemo, 20);
-    EXPECT_EQ(v->m_nSideSurfaces, 2);
-    EXPECT_EQ(v->m_nFuncRight, 33);
-    EXPECT_EQ(v->m_nFuncLeft, 34);
-    EXPECT_EQ(v->m_bProjectBase, 0);
-    EXPECT_EQ(v->m_bProjectXoy, 0);
-    EXPECT_EQ(v->m_nPlotOrientation, 1);
+    for (const auto& c : pairs) EXPECT_EQ(v.get()->*c.to, c.value) << c.to_name;
     EXPECT_EQ(std::size(kSelectionPairs), 17u);
 }
 
@@ -738,20 +734,32 @@ TEST(ViewSavedCopies, SaveCopiesWorkingToSaved) {
     const double range[6] = {-3, 4, -5, 6, -7, 8};
     v->m_dXMin = range[0], v->m_dXMax = range[1], v->m_dYMin = range[2];
     v->m_dYMax = range[3], v->m_dZMin = range[4], v->m_dZMax = range[5];
-    v->m_dIntervalA = -2, v->m_dIntervalB = 2;
-    v->m_dBreakF0 = 0.1, v->m_dBreakF1 = 0.2, v->m_dBreakG0 = 0.3, v->m_dBreakG1 = 0.4;
-    v->m_dAlphaF = 3, v->m_dBetaF = 4, v->m_dAlphaG = 5, v->m_dBetaG = 6;
-    v->m_dAlphaSurfF = 7, v->m_dAlphaSurfG = 8;
-    v->m_dOdeP = 1.5, v->m_dOdeQ = 2.5;
-    v->m_nScriptPlotMode = 3;
-    v->m_dProbP = 0.3, v->m_dSignificance = 0.05;
-    v->m_dGammaAlpha = 2, v->m_dGammaBeta = 3;
-    v->m_dLambda = 1.5, v->m_dMu = -1, v->m_dSigma = 2;
-    v->m_nCountN = 20, v->m_nPopulationN = 50, v->m_nCountM = 6, v->m_nMarkedM = 9;
-    v->m_bShowMean = 1, v->m_bShowVariance = 1, v->m_bQuantileMode = 1;
-    v->m_nPlotOption1 = 1, v->m_nPlotOption2 = 2;
-    v->m_dFuncFPeriod = 6.28;
-    v->m_bPhasePlane = 1;
+    // clang-format off
+    const FieldCopy<double> doubles[] = {
+        COPY(m_dIntervalA, m_dSavedIntervalA, -2), COPY(m_dIntervalB, m_dSavedIntervalB, 2),
+        COPY(m_dBreakF0, m_dSavedBreakF0, 0.1), COPY(m_dBreakF1, m_dSavedBreakF1, 0.2),
+        COPY(m_dBreakG0, m_dSavedBreakG0, 0.3), COPY(m_dBreakG1, m_dSavedBreakG1, 0.4),
+        COPY(m_dAlphaF, m_dSavedAlphaF, 3), COPY(m_dBetaF, m_dSavedBetaF, 4),
+        COPY(m_dAlphaG, m_dSavedAlphaG, 5), COPY(m_dBetaG, m_dSavedBetaG, 6),
+        COPY(m_dAlphaSurfF, m_dSavedAlphaSurfF, 7), COPY(m_dAlphaSurfG, m_dSavedAlphaSurfG, 8),
+        COPY(m_dOdeP, m_dSavedOdeP, 1.5), COPY(m_dOdeQ, m_dSavedOdeQ, 2.5),
+        COPY(m_dProbP, m_dSavedProbP, 0.3), COPY(m_dSignificance, m_dSavedSignificance, 0.05),
+        COPY(m_dGammaAlpha, m_dSavedGammaAlpha, 2), COPY(m_dGammaBeta, m_dSavedGammaBeta, 3),
+        COPY(m_dLambda, m_dSavedLambda, 1.5), COPY(m_dMu, m_dSavedMu, -1),
+        COPY(m_dSigma, m_dSavedSigma, 2), COPY(m_dFuncFPeriod, m_dSavedFuncFPeriod, 6.28),
+    };
+    const FieldCopy<int> ints[] = {
+        COPY(m_nScriptPlotMode, m_nSavedScriptPlotMode, 3), COPY(m_nCountN, m_nSavedCountN, 20),
+        COPY(m_nPopulationN, m_nSavedPopulationN, 50), COPY(m_nCountM, m_nSavedCountM, 6),
+        COPY(m_nMarkedM, m_nSavedMarkedM, 9), COPY(m_bShowMean, m_bSavedShowMean, 1),
+        COPY(m_bShowVariance, m_bSavedShowVariance, 1),
+        COPY(m_bQuantileMode, m_bSavedQuantileMode, 1),
+        COPY(m_nPlotOption1, m_nPendingPlotOption1, 1),
+        COPY(m_nPlotOption2, m_nPendingPlotOption2, 2), COPY(m_bPhasePlane, m_bSavedPhasePlane, 1),
+    };
+    // clang-format on
+    for (const auto& c : doubles) v.get()->*c.from = c.value;
+    for (const auto& c : ints) v.get()->*c.from = c.value;
     for (int i = 0; i < 6; ++i) {
         v->m_adCoefF[i] = 10 + i;
         v->m_adCoefG[i] = 20 + i;
@@ -765,39 +773,8 @@ TEST(ViewSavedCopies, SaveCopiesWorkingToSaved) {
 
     v->SaveRestoreDisplaySettings(1);
     for (int i = 0; i < 6; ++i) EXPECT_EQ(v->m_adSavedWorldRange[i], range[i]) << i;
-    EXPECT_EQ(v->m_dSavedIntervalA, -2.0);
-    EXPECT_EQ(v->m_dSavedIntervalB, 2.0);
-    EXPECT_EQ(v->m_dSavedBreakF0, 0.1);
-    EXPECT_EQ(v->m_dSavedBreakF1, 0.2);
-    EXPECT_EQ(v->m_dSavedBreakG0, 0.3);
-    EXPECT_EQ(v->m_dSavedBreakG1, 0.4);
-    EXPECT_EQ(v->m_dSavedAlphaF, 3.0);
-    EXPECT_EQ(v->m_dSavedBetaF, 4.0);
-    EXPECT_EQ(v->m_dSavedAlphaG, 5.0);
-    EXPECT_EQ(v->m_dSavedBetaG, 6.0);
-    EXPECT_EQ(v->m_dSavedAlphaSurfF, 7.0);
-    EXPECT_EQ(v->m_dSavedAlphaSurfG, 8.0);
-    EXPECT_EQ(v->m_dSavedOdeP, 1.5);
-    EXPECT_EQ(v->m_dSavedOdeQ, 2.5);
-    EXPECT_EQ(v->m_nSavedScriptPlotMode, 3);
-    EXPECT_EQ(v->m_dSavedProbP, 0.3);
-    EXPECT_EQ(v->m_dSavedSignificance, 0.05);
-    EXPECT_EQ(v->m_dSavedGammaAlpha, 2.0);
-    EXPECT_EQ(v->m_dSavedGammaBeta, 3.0);
-    EXPECT_EQ(v->m_dSavedLambda, 1.5);
-    EXPECT_EQ(v->m_dSavedMu, -1.0);
-    EXPECT_EQ(v->m_dSavedSigma, 2.0);
-    EXPECT_EQ(v->m_nSavedCountN, 20);
-    EXPECT_EQ(v->m_nSavedPopulationN, 50);
-    EXPECT_EQ(v->m_nSavedCountM, 6);
-    EXPECT_EQ(v->m_nSavedMarkedM, 9);
-    EXPECT_EQ(v->m_bSavedShowMean, 1);
-    EXPECT_EQ(v->m_bSavedShowVariance, 1);
-    EXPECT_EQ(v->m_bSavedQuantileMode, 1);
-    EXPECT_EQ(v->m_nPendingPlotOption1, 1);
-    EXPECT_EQ(v->m_nPendingPlotOption2, 2);
-    EXPECT_EQ(v->m_dSavedFuncFPeriod, 6.28);
-    EXPECT_EQ(v->m_bSavedPhasePlane, 1);
+    for (const auto& c : doubles) EXPECT_EQ(v.get()->*c.to, c.value) << c.to_name;
+    for (const auto& c : ints) EXPECT_EQ(v.get()->*c.to, c.value) << c.to_name;
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(v->m_adSavedCoefF[i], 10.0 + i) << i;
         EXPECT_EQ(v->m_adSavedCoefG[i], 20.0 + i) << i;
@@ -816,20 +793,30 @@ TEST(ViewSavedCopies, RestoreCopiesSavedToWorking) {
     auto v = MakeView();
     const double range[6] = {0, 5, 1, 6, 2, 7};
     for (int i = 0; i < 6; ++i) v->m_adSavedWorldRange[i] = range[i];
-    v->m_dSavedIntervalA = 0.5, v->m_dSavedIntervalB = 4.5;
-    v->m_dSavedBreakF0 = 1, v->m_dSavedBreakG1 = 2;
-    v->m_dSavedAlphaF = 9, v->m_dSavedBetaG = 8;
-    v->m_dSavedAlphaSurfG = 3;
-    v->m_dSavedOdeP = 4, v->m_dSavedOdeQ = 5;
-    v->m_nSavedScriptPlotMode = 2;
-    v->m_dSavedProbP = 0.25, v->m_dSavedLambda = 2, v->m_dSavedMu = 1, v->m_dSavedSigma = 3;
-    v->m_dSavedGammaAlpha = 7, v->m_dSavedGammaBeta = 8, v->m_dSavedSignificance = 0.01;
-    v->m_nSavedCountN = 4, v->m_nSavedPopulationN = 40, v->m_nSavedCountM = 2;
-    v->m_nSavedMarkedM = 12;
-    v->m_bSavedShowMean = 1, v->m_bSavedShowVariance = 1, v->m_bSavedQuantileMode = 1;
-    v->m_nPendingPlotOption1 = 1, v->m_nPendingPlotOption2 = 1;
-    v->m_dSavedFuncFPeriod = 2;
-    v->m_bSavedPhasePlane = 1;
+    // clang-format off
+    const FieldCopy<double> doubles[] = {
+        COPY(m_dSavedIntervalA, m_dIntervalA, 0.5), COPY(m_dSavedIntervalB, m_dIntervalB, 4.5),
+        COPY(m_dSavedBreakF0, m_dBreakF0, 1), COPY(m_dSavedBreakG1, m_dBreakG1, 2),
+        COPY(m_dSavedAlphaF, m_dAlphaF, 9), COPY(m_dSavedBetaG, m_dBetaG, 8),
+        COPY(m_dSavedAlphaSurfG, m_dAlphaSurfG, 3), COPY(m_dSavedOdeP, m_dOdeP, 4),
+        COPY(m_dSavedOdeQ, m_dOdeQ, 5), COPY(m_dSavedProbP, m_dProbP, 0.25),
+        COPY(m_dSavedLambda, m_dLambda, 2), COPY(m_dSavedMu, m_dMu, 1),
+        COPY(m_dSavedSigma, m_dSigma, 3), COPY(m_dSavedGammaAlpha, m_dGammaAlpha, 7),
+        COPY(m_dSavedGammaBeta, m_dGammaBeta, 8), COPY(m_dSavedSignificance, m_dSignificance, 0.01),
+        COPY(m_dSavedFuncFPeriod, m_dFuncFPeriod, 2),
+    };
+    const FieldCopy<int> ints[] = {
+        COPY(m_nSavedScriptPlotMode, m_nScriptPlotMode, 2), COPY(m_nSavedCountN, m_nCountN, 4),
+        COPY(m_nSavedPopulationN, m_nPopulationN, 40), COPY(m_nSavedCountM, m_nCountM, 2),
+        COPY(m_nSavedMarkedM, m_nMarkedM, 12), COPY(m_bSavedShowMean, m_bShowMean, 1),
+        COPY(m_bSavedShowVariance, m_bShowVariance, 1),
+        COPY(m_bSavedQuantileMode, m_bQuantileMode, 1),
+        COPY(m_nPendingPlotOption1, m_nPlotOption1, 1),
+        COPY(m_nPendingPlotOption2, m_nPlotOption2, 1), COPY(m_bSavedPhasePlane, m_bPhasePlane, 1),
+    };
+    // clang-format on
+    for (const auto& c : doubles) v.get()->*c.from = c.value;
+    for (const auto& c : ints) v.get()->*c.from = c.value;
     for (int i = 0; i < 6; ++i) {
         v->m_adSavedCoefF[i] = -i;
         v->m_adSavedCoefG[i] = -10 - i;
@@ -849,34 +836,8 @@ TEST(ViewSavedCopies, RestoreCopiesSavedToWorking) {
     EXPECT_EQ(v->m_dYMax, 6.0);
     EXPECT_EQ(v->m_dZMin, 2.0);
     EXPECT_EQ(v->m_dZMax, 7.0);
-    EXPECT_EQ(v->m_dIntervalA, 0.5);
-    EXPECT_EQ(v->m_dIntervalB, 4.5);
-    EXPECT_EQ(v->m_dBreakF0, 1.0);
-    EXPECT_EQ(v->m_dBreakG1, 2.0);
-    EXPECT_EQ(v->m_dAlphaF, 9.0);
-    EXPECT_EQ(v->m_dBetaG, 8.0);
-    EXPECT_EQ(v->m_dAlphaSurfG, 3.0);
-    EXPECT_EQ(v->m_dOdeP, 4.0);
-    EXPECT_EQ(v->m_dOdeQ, 5.0);
-    EXPECT_EQ(v->m_nScriptPlotMode, 2);
-    EXPECT_EQ(v->m_dProbP, 0.25);
-    EXPECT_EQ(v->m_dLambda, 2.0);
-    EXPECT_EQ(v->m_dMu, 1.0);
-    EXPECT_EQ(v->m_dSigma, 3.0);
-    EXPECT_EQ(v->m_dGammaAlpha, 7.0);
-    EXPECT_EQ(v->m_dGammaBeta, 8.0);
-    EXPECT_EQ(v->m_dSignificance, 0.01);
-    EXPECT_EQ(v->m_nCountN, 4);
-    EXPECT_EQ(v->m_nPopulationN, 40);
-    EXPECT_EQ(v->m_nCountM, 2);
-    EXPECT_EQ(v->m_nMarkedM, 12);
-    EXPECT_EQ(v->m_bShowMean, 1);
-    EXPECT_EQ(v->m_bShowVariance, 1);
-    EXPECT_EQ(v->m_bQuantileMode, 1);
-    EXPECT_EQ(v->m_nPlotOption1, 1);
-    EXPECT_EQ(v->m_nPlotOption2, 1);
-    EXPECT_EQ(v->m_dFuncFPeriod, 2.0);
-    EXPECT_EQ(v->m_bPhasePlane, 1);
+    for (const auto& c : doubles) EXPECT_EQ(v.get()->*c.to, c.value) << c.to_name;
+    for (const auto& c : ints) EXPECT_EQ(v.get()->*c.to, c.value) << c.to_name;
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(v->m_adCoefF[i], -i) << i;
         EXPECT_EQ(v->m_adCoefG[i], -10.0 - i) << i;
