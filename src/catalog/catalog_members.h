@@ -66,6 +66,9 @@
     // --- Quadrature ---------------------------------------------------------
     double Integrate(double a, double b, int n, int method, int flag) const;
 
+    // Residuals the Newton solves evaluated in this pass (bounded, see
+    // curve_members.cpp).
+    long long m_nPassSolverResiduals = 0;
     // Depth of surface expansions in progress: surface form 0 met inside an
     // expansion gives 0 instead of expanding itself without end.
     int m_nSurfaceExpansionDepth = 0;

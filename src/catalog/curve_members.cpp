@@ -12,6 +12,22 @@ constexpr double kEdgeScanStep = 0.001;
 // Steps of one edge scan; far beyond any world range a page uses, and it
 // ends the scan where adding the step no longer moves the coordinate.
 constexpr long kMaxEdgeScanSteps = 2000000;
+// Residuals the Newton solves of one pass may evaluate (under a fifth of a
+// second). A solve that fails takes a hundred rounds, and surfaces built on
+// such solves are sampled on fine grids: a curve that never reaches the
+// radii asked for took seconds a pass. Past the budget a solve finds no
+// point at once; the sample pages stay far below it.
+constexpr long long kPassSolverBudget = 10000000;
+
+template <class Residual>
+double CountedNewton(CPemroView& v, Residual residual, double start, double* last = nullptr) {
+    if (v.m_nPassSolverResiduals > kPassSolverBudget) return catalog::kNoValue;
+    auto counted = [&](double u) {
+        ++v.m_nPassSolverResiduals;
+        return residual(u);
+    };
+    return catalog::SolveNewton(counted, start, last);
+}
 
 } // namespace
 
@@ -21,7 +37,7 @@ double CPemroView::EvalParamXResidual(double t, double x, int k) const {
 
 double CPemroView::SolveParamT(double x, int k) {
     auto residual = [&](double t) { return EvalParamXResidual(t, x, k); };
-    return catalog::SolveNewton(residual, m_dFoundX, &m_dFoundX);
+    return CountedNewton(*this, residual, m_dFoundX, &m_dFoundX);
 }
 
 double CPemroView::EvalCurveY(double x, int k) {
@@ -40,7 +56,7 @@ double CPemroView::EvalCurveYResidual(double x, double c, int k) {
 
 double CPemroView::SolveCurveX(double c, int k) {
     auto residual = [&](double x) { return EvalCurveYResidual(x, c, k); };
-    return catalog::SolveNewton(residual, m_dNewtonStart, &m_dNewtonStart);
+    return CountedNewton(*this, residual, m_dNewtonStart, &m_dNewtonStart);
 }
 
 double CPemroView::EvalRegionFunction(double x, double y, int k) {
@@ -74,12 +90,12 @@ double CPemroView::EvalRegionFunction(double x, double y, int k) {
 
 double CPemroView::SolveImplicitX(double x0, double y, int k) {
     auto residual = [&](double x) { return EvalRegionFunction(x, y, k); };
-    return catalog::SolveNewton(residual, x0);
+    return CountedNewton(*this, residual, x0);
 }
 
 double CPemroView::SolveImplicitY(double x, double y0, int k) {
     auto residual = [&](double y) { return EvalRegionFunction(x, y, k); };
-    return catalog::SolveNewton(residual, y0);
+    return CountedNewton(*this, residual, y0);
 }
 
 double CPemroView::FindRegionEdgeMax(double x, double y, int mode) {

@@ -220,6 +220,7 @@ void CPemroView::ResetPassFields() {
     m_nSequenceMode = -1;
     m_nSubDemo = -1;
     m_nLimitInfinity = 0;
+    m_nPassSolverResiduals = 0;
     static const std::string songTi = Gbk(u8"宋体");
     m_lfCurrent.SetFaceName(songTi.c_str());
 }
