@@ -100,8 +100,8 @@ constexpr COLORREF CLR_INVALID = 0xFFFFFFFFu;
 constexpr UINT SRCCOPY = 0x00CC0020u;
 
 // Caches that only save time (text drawn before, a page's pattern
-// background). Off, everything is drawn along the plain path; the pixels are
-// the same either way. On unless turned off.
+// background, a wide stroke repeated). Off, everything is drawn along the plain path; the pixels
+// are the same either way. On unless turned off.
 namespace dcdetail {
 inline bool g_bDrawingCaches = true;
 // Counts the DCs made and the drawing operations of all of them (each starts
