@@ -2,6 +2,7 @@
 // with the derivative curves, the marks where a derivative changes sign and
 // the dots at the jumps of an explicit function.
 #include "catalog/math/explicit_catalogue.h"
+#include "catalog/math/plane_curves.h"
 #include "view/view.h"
 
 #include <cmath>
@@ -161,9 +162,9 @@ void CPemroView::DrawGraphCurveParametric(CDC* pDC, double dFrom, double dTo, BO
     const auto point = [&](double t, double* x, double* y) {
         if (bPolar) {
             EvalPolarF(t, k, x, y);
-        } else {
-            *x = EvalParamX(t, k);
-            *y = EvalParamY(t, k);
+        } else { // EvalParamX and EvalParamY, without the forwarding calls
+            *x = catalog::EvalParamXForm(t, k, m_adCoefF);
+            *y = catalog::EvalParamYForm(t, k, m_adCoefF);
         }
     };
     const double jump = m_dYSpan * kJumpFraction;
