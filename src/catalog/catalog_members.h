@@ -22,6 +22,8 @@
     double EvalParamY(double t, int k) const;
     double EvalPolarFX(double theta, int k) const;
     double EvalPolarFY(double theta, int k) const;
+    // Both coordinates at once: f is evaluated once.
+    void EvalPolarF(double theta, int k, double* x, double* y) const;
     double EvalPolarGX(double theta, int k) const;
     double EvalPolarGY(double theta, int k) const;
     double EvalParamXResidual(double t, double x, int k) const;

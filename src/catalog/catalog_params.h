@@ -10,7 +10,24 @@ namespace catalog {
 
 Extension ExtensionOf(const CPemroView& v);
 Densities DensitiesOf(const CPemroView& v);
-ExplicitCoefs CoefsOf(const double abcdef[6], double g, double h, double i, double alpha,
-                      double beta, double x0, double x1);
+// Inline: the catalogues gather their coefficients for every sample.
+inline ExplicitCoefs CoefsOf(const double abcdef[6], double g, double h, double i, double alpha,
+                             double beta, double x0, double x1) {
+    ExplicitCoefs cf;
+    cf.a = abcdef[0];
+    cf.b = abcdef[1];
+    cf.c = abcdef[2];
+    cf.d = abcdef[3];
+    cf.e = abcdef[4];
+    cf.f = abcdef[5];
+    cf.g = g;
+    cf.h = h;
+    cf.i = i;
+    cf.alpha = alpha;
+    cf.beta = beta;
+    cf.x0 = x0;
+    cf.x1 = x1;
+    return cf;
+}
 
 } // namespace catalog

@@ -32,25 +32,6 @@ Densities DensitiesOf(const CPemroView& v) {
     return dn;
 }
 
-ExplicitCoefs CoefsOf(const double abcdef[6], double g, double h, double i, double alpha,
-                      double beta, double x0, double x1) {
-    ExplicitCoefs cf;
-    cf.a = abcdef[0];
-    cf.b = abcdef[1];
-    cf.c = abcdef[2];
-    cf.d = abcdef[3];
-    cf.e = abcdef[4];
-    cf.f = abcdef[5];
-    cf.g = g;
-    cf.h = h;
-    cf.i = i;
-    cf.alpha = alpha;
-    cf.beta = beta;
-    cf.x0 = x0;
-    cf.x1 = x1;
-    return cf;
-}
-
 } // namespace catalog
 
 namespace {
@@ -58,38 +39,46 @@ namespace {
 constexpr double kDerivStep = 1e-7;
 constexpr double kDerivScale = 5e6; // 1 / (2 · kDerivStep)
 
+constexpr catalog::Densities kUnreadDensities{};
+
+// The evaluator with the view's extension; the densities are gathered only
+// for the forms that read them (catalogue curves evaluate per sample).
+double EvalWithView(const CPemroView& v, ExplicitCatalogue cat, double x, int k,
+                    const catalog::ExplicitCoefs& cf) {
+    const catalog::Extension ext = catalog::ExtensionOf(v);
+    if (!catalog::ReadsDensities(k))
+        return catalog::EvalExplicit(cat, x, k, cf, ext, kUnreadDensities);
+    return catalog::EvalExplicit(cat, x, k, cf, ext, catalog::DensitiesOf(v));
+}
+
 } // namespace
 
 double CPemroView::EvalCatalogueA(double x, int k) const {
     const catalog::ExplicitCoefs cf =
         catalog::CoefsOf(m_adCoefF, m_adCoefFExtra[0], m_adCoefFExtra[1], m_adCoefFExtra[2],
                          m_dAlphaF, m_dBetaF, m_dBreakF0, m_dBreakF1);
-    return catalog::EvalExplicit(ExplicitCatalogue::A, x, k, cf, catalog::ExtensionOf(*this),
-                                 catalog::DensitiesOf(*this));
+    return EvalWithView(*this, ExplicitCatalogue::A, x, k, cf);
 }
 
 double CPemroView::EvalCatalogueB(double x, int k) const {
     const catalog::ExplicitCoefs cf =
         catalog::CoefsOf(m_adCoefG, m_adCoefGExtra[0], m_adCoefGExtra[1], m_adCoefGExtra[2],
                          m_dAlphaG, m_dBetaG, m_dBreakG0, m_dBreakG1);
-    return catalog::EvalExplicit(ExplicitCatalogue::B, x, k, cf, catalog::ExtensionOf(*this),
-                                 catalog::DensitiesOf(*this));
+    return EvalWithView(*this, ExplicitCatalogue::B, x, k, cf);
 }
 
 double CPemroView::EvalProfileCatalogueF(double x, int k) const {
     const catalog::ExplicitCoefs cf =
         catalog::CoefsOf(m_adCoefSurfF, m_adCoefSurfF[6], m_adCoefSurfFExtra[0],
                          m_adCoefSurfFExtra[1], m_dAlphaF, m_dBetaF, m_dBreakF0, m_dBreakF1);
-    return catalog::EvalExplicit(ExplicitCatalogue::ProfileF, x, k, cf, catalog::ExtensionOf(*this),
-                                 catalog::DensitiesOf(*this));
+    return EvalWithView(*this, ExplicitCatalogue::ProfileF, x, k, cf);
 }
 
 double CPemroView::EvalProfileCatalogueG(double x, int k) const {
     const catalog::ExplicitCoefs cf =
         catalog::CoefsOf(m_adCoefSurfG, m_adCoefSurfG[6], m_adCoefSurfG[7], m_adCoefSurfG[8],
                          m_dAlphaG, m_dBetaG, m_dBreakG0, m_dBreakG1);
-    return catalog::EvalExplicit(ExplicitCatalogue::ProfileG, x, k, cf, catalog::ExtensionOf(*this),
-                                 catalog::DensitiesOf(*this));
+    return EvalWithView(*this, ExplicitCatalogue::ProfileG, x, k, cf);
 }
 
 double CPemroView::EvalF(double x, int k) const {
@@ -149,11 +138,17 @@ double CPemroView::EvalParamY(double t, int k) const {
 }
 
 double CPemroView::EvalPolarFX(double theta, int k) const {
-    return EvalF(theta, k) * std::cos(theta);
+    return catalog::PolarX(EvalF(theta, k), theta);
 }
 
 double CPemroView::EvalPolarFY(double theta, int k) const {
-    return EvalF(theta, k) * std::sin(theta);
+    return catalog::PolarY(EvalF(theta, k), theta);
+}
+
+void CPemroView::EvalPolarF(double theta, int k, double* x, double* y) const {
+    const double r = EvalF(theta, k);
+    *x = catalog::PolarX(r, theta);
+    *y = catalog::PolarY(r, theta);
 }
 
 double CPemroView::EvalPolarGX(double theta, int k) const {

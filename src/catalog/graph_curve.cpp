@@ -2,6 +2,7 @@
 // with the derivative curves, the marks where a derivative changes sign and
 // the dots at the jumps of an explicit function.
 #include "catalog/math/explicit_catalogue.h"
+#include "catalog/math/plane_curves.h"
 #include "view/view.h"
 
 #include <cmath>
@@ -157,29 +158,42 @@ void CPemroView::DrawGraphCurveParametric(CDC* pDC, double dFrom, double dTo, BO
     const double dt = (dTo - dFrom) * kParamStepBase;
     const double step = BoundedStep(dTo - dFrom, dt * m_dParamStep, kMaxParamSteps);
     if (step == 0 || !(dt > 0)) return;
-    const auto X = [&](double t) { return bPolar ? EvalPolarFX(t, k) : EvalParamX(t, k); };
-    const auto Y = [&](double t) { return bPolar ? EvalPolarFY(t, k) : EvalParamY(t, k); };
+    // A polar point evaluates its radius once for both coordinates.
+    const auto point = [&](double t, double* x, double* y) {
+        if (bPolar) {
+            EvalPolarF(t, k, x, y);
+        } else { // EvalParamX and EvalParamY, without the forwarding calls
+            *x = catalog::EvalParamXForm(t, k, m_adCoefF);
+            *y = catalog::EvalParamYForm(t, k, m_adCoefF);
+        }
+    };
     const double jump = m_dYSpan * kJumpFraction;
 
     // Slope and curvature term by differences with the step dt; where x'
     // vanishes the previous values stay.
     double d1 = 0, d2 = 0;
     const auto derive = [&](double t, double x, double y) {
-        const double xp = (X(t + dt) - x) / dt, yp = (Y(t + dt) - y) / dt;
+        double xNext, yNext;
+        point(t + dt, &xNext, &yNext);
+        const double xp = (xNext - x) / dt, yp = (yNext - y) / dt;
         if (xp == 0) return;
-        const double xpp = (X(t + dt) - 2 * x + X(t - dt)) / (dt * dt);
-        const double ypp = (Y(t + dt) - 2 * y + Y(t - dt)) / (dt * dt);
+        double xBack, yBack;
+        point(t - dt, &xBack, &yBack);
+        const double xpp = (xNext - 2 * x + xBack) / (dt * dt);
+        const double ypp = (yNext - 2 * y + yBack) / (dt * dt);
         d1 = yp / xp;
         d2 = (xp * ypp - xpp * yp) / (xp * xp * xp);
     };
 
-    double xPrev = X(dFrom), yPrev = Y(dFrom);
+    double xPrev, yPrev;
+    point(dFrom, &xPrev, &yPrev);
     if (m_nPlotOption1) DrawLineWorld(pDC, xPrev, yPrev, xPrev, 0.0, m_crCurveSetting);
     if (derivatives > 0) derive(dFrom, xPrev, yPrev);
     double d1Prev = d1, d2Prev = d2;
     long i = 0;
     for (double t = dFrom + step; t <= dTo && i <= kMaxParamSteps + 1; t += step, ++i) {
-        const double x = X(t), y = Y(t);
+        double x, y;
+        point(t, &x, &y);
         DrawLineWorld(pDC, xPrev, yPrev, x, y, m_crCurveSetting);
         if (derivatives > 0) {
             derive(t, x, y);

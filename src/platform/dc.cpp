@@ -34,15 +34,17 @@ CDC::~CDC() = default;
 // write detaches it, and the old pointer would then write into the copy.
 bool CDC::Prepare() {
     ++g_nDrawSerial;
+    // Three cheap queries on the usual path: a null image is never detached,
+    // and bits() does detach bookkeeping worth avoiding on every SetPixel.
+    if (m_pBits && m_pImage && m_pImage->isDetached() &&
+        m_pImage->constBits() == reinterpret_cast<const uchar*>(m_pBits) &&
+        m_pImage->size() == QSize(m_nWidth, m_nHeight))
+        return true;
     if (!m_pImage || m_pImage->isNull() || m_pImage->width() != m_nWidth ||
         m_pImage->height() != m_nHeight) {
         m_pBits = nullptr;
         return false;
     }
-    // bits() does detach bookkeeping worth avoiding on every SetPixel.
-    if (m_pBits && m_pImage->isDetached() &&
-        m_pImage->constBits() == reinterpret_cast<const uchar*>(m_pBits))
-        return true;
     m_pBits = reinterpret_cast<std::uint32_t*>(m_pImage->bits());
     m_nStride = int(m_pImage->bytesPerLine() / 4);
     return true;
@@ -53,6 +55,7 @@ bool CDC::Prepare() {
 CPoint CDC::SetViewportOrg(int x, int y) {
     const CPoint old = m_ptOrg;
     m_ptOrg = CPoint(x, y);
+    m_last.serial = 0;
     return old;
 }
 
@@ -61,6 +64,7 @@ void CDC::SetClipRect(const CRect& device) {
     if (r.left > r.right) std::swap(r.left, r.right);
     if (r.top > r.bottom) std::swap(r.top, r.bottom);
     m_rcClip = r.Intersect(CRect(0, 0, m_nWidth, m_nHeight));
+    m_last.serial = 0;
 }
 
 int CDC::GetClipBox(CRect* rect) const {
@@ -124,11 +128,6 @@ std::uint32_t CDC::PenPixel(std::uint32_t dst, std::uint32_t pen) const {
     return (r & 0x00FFFFFFu) | kOpaque;
 }
 
-void CDC::PlotDevice(int x, int y, std::uint32_t rgb) {
-    std::uint32_t* p = m_pBits + std::size_t(y) * std::size_t(m_nStride) + std::size_t(x);
-    *p = PenPixel(*p, rgb);
-}
-
 void CDC::PenSpan(long long y, long long x0, long long x1) {
     if (!m_pBits || y < m_rcClip.top || y >= m_rcClip.bottom) return;
     x0 = std::max<long long>(x0, m_rcClip.left);
@@ -141,15 +140,6 @@ void CDC::PenSpan(long long y, long long x0, long long x1) {
         return;
     }
     for (long long x = x0; x <= x1; ++x) row[x] = PenPixel(row[x], pen);
-}
-
-void CDC::FillSpanDevice(long long y, long long x0, long long x1, std::uint32_t rgb) {
-    if (!m_pBits || y < m_rcClip.top || y >= m_rcClip.bottom) return;
-    x0 = std::max<long long>(x0, m_rcClip.left);
-    x1 = std::min<long long>(x1, m_rcClip.right - 1);
-    if (x0 > x1) return;
-    std::uint32_t* row = m_pBits + std::size_t(y) * std::size_t(m_nStride);
-    std::fill(row + x0, row + x1 + 1, rgb);
 }
 
 void CDC::FillRectDevice(long long l, long long t, long long r, long long b, std::uint32_t rgb) {

@@ -52,6 +52,9 @@
 
 #include "platform/types.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -97,11 +100,14 @@ constexpr COLORREF CLR_INVALID = 0xFFFFFFFFu;
 constexpr UINT SRCCOPY = 0x00CC0020u;
 
 // Caches that only save time (text drawn before, a page's pattern
-// background). Off, everything is drawn along the plain path; the pixels are
-// the same either way. On unless turned off.
+// background, a wide stroke repeated). Off, everything is drawn along the plain path; the pixels
+// are the same either way. On unless turned off.
 namespace dcdetail {
 inline bool g_bDrawingCaches = true;
-}
+// Counts the DCs made and the drawing operations of all of them (each starts
+// with Prepare): a DC can tell that nothing was drawn since a stroke of its.
+inline std::uint64_t g_nDrawSerial = 0;
+} // namespace dcdetail
 inline void SetDrawingCachesEnabled(bool on) {
     dcdetail::g_bDrawingCaches = on;
 }
@@ -202,7 +208,15 @@ public:
         return old;
     }
     CPoint MoveTo(CPoint p) { return MoveTo(p.x, p.y); }
-    BOOL LineTo(int x, int y);
+    // Inline: a curve sampled finer than its pixels repeats one stroke many
+    // times in a row (mostly a dot), and such a repeat only moves the pen.
+    BOOL LineTo(int x, int y) {
+        if (RepeatsLastStroke(x, y)) {
+            m_ptCur = CPoint(x, y);
+            return TRUE;
+        }
+        return StrokeTo(x, y);
+    }
     BOOL LineTo(CPoint p) { return LineTo(p.x, p.y); }
     CPoint GetCurrentPosition() const { return m_ptCur; }
     BOOL Polyline(const CPoint* pts, int count);
@@ -255,6 +269,24 @@ public:
     QImage* Surface() const { return m_pImage; }
 
 private:
+    // The last wide stroke of this DC drawn with the copy operation. With
+    // nothing drawn anywhere since (the serial), the same stroke in the same
+    // pen, origin and clip sets the pixels it already has. Wide pens leave
+    // the dash position alone, so a skipped repeat leaves nothing behind.
+    struct LastStroke {
+        std::uint64_t serial = 0;           // 0: none; origin and clip changes clear it
+        int x0 = 0, y0 = 0, x1 = 0, y1 = 0; // logical
+        int width = 0;
+        COLORREF colour = 0;
+    };
+    bool RepeatsLastStroke(int x, int y) const {
+        return m_last.serial == dcdetail::g_nDrawSerial && m_last.x1 == x && m_last.y1 == y &&
+               m_last.x0 == m_ptCur.x && m_last.y0 == m_ptCur.y && m_last.width == m_pen.nWidth &&
+               m_last.colour == m_pen.crColor && m_pen.nStyle != PS_NULL && m_nRop2 == R2_COPYPEN &&
+               DrawingCachesEnabled();
+    }
+    BOOL StrokeTo(int x, int y);
+
     // Device-space helpers; device coordinates of shapes are 64-bit so that
     // logical + origin cannot overflow.
     bool Prepare();
@@ -262,10 +294,22 @@ private:
         return x >= m_rcClip.left && x < m_rcClip.right && y >= m_rcClip.top && y < m_rcClip.bottom;
     }
     std::uint32_t PenPixel(std::uint32_t dst, std::uint32_t pen) const;
-    void PlotDevice(int x, int y, std::uint32_t rgb);      // pen ROP, unclipped
+    // Pen ROP, unclipped; inline: thin lines plot through it pixel by pixel.
+    void PlotDevice(int x, int y, std::uint32_t rgb) {
+        std::uint32_t* p = m_pBits + std::size_t(y) * std::size_t(m_nStride) + std::size_t(x);
+        *p = m_nRop2 == R2_COPYPEN ? rgb : PenPixel(*p, rgb);
+    }
     void PenSpan(long long y, long long x0, long long x1); // pen ROP, clipped, x1 inclusive
-    void FillSpanDevice(long long y, long long x0, long long x1,
-                        std::uint32_t rgb); // copy, clipped, x1 inclusive
+    // Copy, clipped, x1 inclusive; inline: text stamps and fills call it per
+    // run of a few pixels.
+    void FillSpanDevice(long long y, long long x0, long long x1, std::uint32_t rgb) {
+        if (!m_pBits || y < m_rcClip.top || y >= m_rcClip.bottom) return;
+        if (x0 < m_rcClip.left) x0 = m_rcClip.left;
+        if (x1 > m_rcClip.right - 1) x1 = m_rcClip.right - 1;
+        if (x0 > x1) return;
+        std::uint32_t* row = m_pBits + std::size_t(y) * std::size_t(m_nStride);
+        std::fill(row + x0, row + x1 + 1, rgb);
+    }
     void FillRectDevice(long long l, long long t, long long r, long long b, std::uint32_t rgb);
     bool PenVisible() const { return m_pen.nStyle != PS_NULL; }
     // Wide pens are capped so that no width makes a stroke unbounded.
@@ -289,6 +333,7 @@ private:
     CPoint m_ptOrg;
     CPoint m_ptCur;
     long long m_nDashPos = 0; // where a dashed pen is in its pattern; MoveTo restarts it
+    LastStroke m_last;
     CPen m_pen;
     CBrush m_brush;
     LOGFONT m_font;

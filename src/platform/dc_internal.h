@@ -10,10 +10,6 @@ namespace dcdetail {
 
 constexpr std::uint32_t kOpaque = 0xFF000000u;
 
-// Counts the DCs made and the drawing operations of all of them (each starts
-// with Prepare): a DC can tell that nothing was drawn since a stroke of its.
-inline std::uint64_t g_nDrawSerial = 0;
-
 // COLORREF is 0x00BBGGRR, the surface 0xFFRRGGBB.
 inline std::uint32_t ToRgb32(COLORREF c) {
     return kOpaque | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);

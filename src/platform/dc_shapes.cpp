@@ -158,27 +158,6 @@ struct ArcFilter {
     }
 };
 
-// The last wide LineTo of any DC. A curve sampled finer than its pixels
-// repeats one stroke many times in a row (mostly a dot); with the copy
-// operation and nothing drawn since, a repeat sets the pixels they have.
-// The serial comes first: anything drawn anywhere since changes it.
-struct WideStroke {
-    std::uint64_t serial = 0;
-    long long x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    const void* image = nullptr;
-    const void* bits = nullptr;
-    CRect clip;
-    int width = 0;
-    COLORREF colour = 0;
-
-    bool operator==(const WideStroke& o) const {
-        return serial == o.serial && x0 == o.x0 && y0 == o.y0 && x1 == o.x1 && y1 == o.y1 &&
-               image == o.image && bits == o.bits && clip == o.clip && width == o.width &&
-               colour == o.colour;
-    }
-};
-WideStroke g_lastWideStroke;
-
 long long ClampEllipse(long long v) {
     return std::max(-kEllipseLimit, std::min(kEllipseLimit, v));
 }
@@ -339,32 +318,17 @@ void CDC::OutlinePolyDevice(const long long* xs, const long long* ys, int n, boo
     }
 }
 
-BOOL CDC::LineTo(int x, int y) {
+BOOL CDC::StrokeTo(int x, int y) {
     const long long x0 = (long long)m_ptCur.x + m_ptOrg.x, y0 = (long long)m_ptCur.y + m_ptOrg.y;
     const long long x1 = (long long)x + m_ptOrg.x, y1 = (long long)y + m_ptOrg.y;
-    // Wide pens leave the dash position alone, so a skipped repeat leaves
-    // nothing behind.
-    // The pixels stay where Prepare last found them while no DC draws (a
-    // write to a shared copy would go through Prepare first).
-    const bool repeatable = DrawingCachesEnabled() && m_pBits && PenVisible() && PenWidth() > 1 &&
-                            m_nRop2 == R2_COPYPEN;
-    WideStroke stroke;
-    if (repeatable) {
-        stroke = WideStroke{g_nDrawSerial, x0,      y0,       x1,         y1,
-                            m_pImage,      m_pBits, m_rcClip, PenWidth(), m_pen.crColor};
-        if (stroke == g_lastWideStroke) {
-            m_ptCur = CPoint(x, y);
-            return TRUE;
-        }
-    }
-    Prepare();
+    const bool repeatable =
+        DrawingCachesEnabled() && PenVisible() && PenWidth() > 1 && m_nRop2 == R2_COPYPEN;
+    const bool drawn = Prepare();
     StrokeDevice(x0, y0, x1, y1, false);
+    m_last.serial = 0;
+    if (repeatable && drawn)
+        m_last = LastStroke{g_nDrawSerial, m_ptCur.x, m_ptCur.y, x, y, m_pen.nWidth, m_pen.crColor};
     m_ptCur = CPoint(x, y);
-    if (repeatable && m_pBits) {
-        stroke.bits = m_pBits;
-        stroke.serial = g_nDrawSerial;
-        g_lastWideStroke = stroke;
-    }
     return TRUE;
 }
 

@@ -46,7 +46,14 @@ inline int ToPixel(double v) {
 }
 // A value that may become a pixel: finite and within the saturation range.
 inline bool IsDrawable(double v) {
-    return std::isfinite(v) && std::fabs(v) < kPixelLimit;
+    return std::fabs(v) < kPixelLimit; // false for NaN and the infinities
+}
+// IsDrawable and ToPixel at once, for per-sample mappings: a drawable value
+// needs no saturation (a NaN fails the comparison).
+inline bool ToDrawablePixel(double v, int* px) {
+    if (!(std::fabs(v) < kPixelLimit)) return false;
+    *px = int(v);
+    return true;
 }
 
 // Page positions: the y of text lines and figures down the page, and the

@@ -8,7 +8,7 @@ namespace {
 // Pen width of a pixel line: the asked width (0 for one pixel), raised to 2
 // for a single point, a horizontal stroke drawn leftward over more than 3
 // pixels and a vertical stroke drawn upward over 3 or more pixels.
-int PixelLineWidth(int width, double x1, double y1, double x2, double y2) {
+template <class T> int PixelLineWidth(int width, T x1, T y1, T x2, T y2) {
     int w = width > 0 ? width : 0;
     const bool point = x1 == x2 && y1 == y2;
     const bool leftward = y1 == y2 && x1 - x2 > 3;
@@ -32,9 +32,12 @@ bool AllDrawable(double x1, double y1, double x2, double y2) {
 
 void CPemroView::DrawLinePx(CDC* pDC, int width, double x1, double y1, double x2, double y2,
                             COLORREF colour) {
-    const int w = PixelLineWidth(width, x1, y1, x2, y2);
-    if (!IsFigureBandVisible() || !AllDrawable(x1, y1, x2, y2)) return;
-    StrokePx(pDC, w, ToPixel(x1), ToPixel(y1), ToPixel(x2), ToPixel(y2), colour);
+    if (!IsFigureBandVisible()) return;
+    int px1, py1, px2, py2;
+    if (!ToDrawablePixel(x1, &px1) || !ToDrawablePixel(y1, &py1) || !ToDrawablePixel(x2, &px2) ||
+        !ToDrawablePixel(y2, &py2))
+        return;
+    StrokePx(pDC, PixelLineWidth(width, x1, y1, x2, y2), px1, py1, px2, py2, colour);
 }
 
 void CPemroView::DrawLinePxB(CDC* pDC, int width, double x1, double y1, double x2, double y2,
@@ -63,7 +66,9 @@ void CPemroView::DrawLineWorldMode(CDC* pDC, double x1, double y1, double x2, do
     if (!inRange(x1, y1) || !inRange(x2, y2)) return;
     int px1, py1, px2, py2;
     if (!MapWorldWhole(x1, y1, &px1, &py1) || !MapWorldWhole(x2, y2, &px2, &py2)) return;
-    DrawLinePx(pDC, m_nPixelSize, px1, py1, px2, py2, colour);
+    // What DrawLinePx would do: the band is still visible and mapped pixels
+    // are always drawable, so only the width is left to decide.
+    StrokePx(pDC, PixelLineWidth(m_nPixelSize, px1, py1, px2, py2), px1, py1, px2, py2, colour);
 }
 
 void CPemroView::DrawLineWorld(CDC* pDC, double x1, double y1, double x2, double y2,

@@ -16,9 +16,10 @@
     BOOL MapWorldWhole(double x, double y, int* px, int* py) const { // inline, as above
         const double fx = m_nPlotLeft + (x - m_dXMin) / m_dXSpan * m_nPlotWidth;
         const double fy = m_nPlotBottom - (y - m_dYMin) / m_dYSpan * m_nPlotHeight;
-        if (!IsDrawable(fx) || !IsDrawable(fy)) return FALSE;
-        *px = ToPixel(fx);
-        *py = ToPixel(fy);
+        int ix, iy;
+        if (!ToDrawablePixel(fx, &ix) || !ToDrawablePixel(fy, &iy)) return FALSE;
+        *px = ix;
+        *py = iy;
         return TRUE;
     }
     static COLORREF MakeRGB(double r, double g, double b);

@@ -17,7 +17,10 @@ struct Extension {
     int symmetry = 2;        // 0 odd, 1 even, 2 (or more) none
 };
 
-// Parameters of the density forms 74..81.
+// Parameters of the density forms 74..81, the only forms that read them.
+inline bool ReadsDensities(int k) {
+    return k >= 74 && k <= 81;
+}
 struct Densities {
     double lambda = 1.0;
     double mu = 0.0;

@@ -106,6 +106,15 @@ double EvalParamYForm(double t, int k, const double coef[6]) {
     }
 }
 
+// Not inlined: a caller computing both must not have them fused.
+[[gnu::noinline]] double PolarX(double r, double theta) {
+    return r * std::cos(theta);
+}
+
+[[gnu::noinline]] double PolarY(double r, double theta) {
+    return r * std::sin(theta);
+}
+
 double EvalImplicitForm(double x, double y, int k, const double coef[6], double implicitC,
                         double x0) {
     const double a = coef[0], b = coef[1], c = coef[2], d = coef[3], e = coef[4], f = coef[5];

@@ -11,6 +11,12 @@ namespace catalog {
 double EvalParamXForm(double t, int k, const double coef[6]);
 double EvalParamYForm(double t, int k, const double coef[6]);
 
+// The polar point (r cos θ, r sin θ), each coordinate by its own library
+// call, as the polar curves have always been drawn (a fused sin/cos call
+// need not round alike).
+double PolarX(double r, double theta);
+double PolarY(double r, double theta);
+
 // Implicit form k (1..24): positive inside, zero on the curve. Forms 12 and
 // 13 are built on the region curves and evaluated by the caller; they and
 // every index outside 1..24 give 0 here.
