@@ -687,6 +687,10 @@ TEST_F(FuzzPageTest, InputsTheFuzzerFoundStayQuick) {
         // their hundred rounds, seven seconds a pass.
         {"700Series2(0.5,6,36,10,16,0,0,-1.5,1.5,xATA,1,0,20,2(0,20,xATA,1,0,20,2(0,20,33,36)\n",
          5},
+        // A plane pencil in a region set far wider than its box: after a
+        // click, each of thousands of strips drew a scene of its own.
+        {"014x\n700DATA2(0,0,0,0,1,0,0,)\n700DATA2(1,0,0,0,0,1,0,)\n700ProjDomain(10,190,5,95)\n"
+         "700PlanePencil(0.5,6,36,10,1,1,0,-1.5,1.5,-1.5,1.5,-2.5,2.5,1,1,0)\n"},
     };
     int page = 0;
     for (const auto& [script, scanPercent] : kFound) {

@@ -25,6 +25,13 @@ constexpr double kAxisSegment = 0.001;
 constexpr int kMaxAxisSteps = 10000;
 constexpr int kQuadricForm = 1;
 
+// Whether the axis, between the x it has at the cell's two heights, can pass
+// through the strip; the margin keeps every point the walk would draw.
+bool AxisMayCrossStrip(double xa1, double xa2, double x, double strip) {
+    const double margin = 1e-6 * strip;
+    return !(std::max(xa1, xa2) < x - margin || std::min(xa1, xa2) > x + strip + margin);
+}
+
 } // namespace
 
 void CPemroView::CmdPlane3(CDC* pDC) {
@@ -131,8 +138,12 @@ void CPemroView::DrawPlanePencil(CDC* pDC, int mode) {
 
 void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, const double* p1,
                                   const double* p2, double a, double b, double c, double g) {
-    const double x0 = m_adRegionRect[0], x1 = m_adRegionRect[1];
-    const double y0 = m_adRegionRect[2], y1 = m_adRegionRect[3];
+    // The strips keep inside the box: each is a scene of its own, and a
+    // region set far wider would draw thousands of them outside the figure.
+    const double x0 = std::max(m_adRegionRect[0], m_dXMin);
+    const double x1 = std::min(m_adRegionRect[1], m_dXMax);
+    const double y0 = std::max(m_adRegionRect[2], m_dYMin);
+    const double y1 = std::min(m_adRegionRect[3], m_dYMax);
     const double strip = kStripFraction * m_dXSpan;
     if (!(strip > 0) || !(x1 > x0) || !(y1 >= y0)) return;
     const double cell =
@@ -163,7 +174,8 @@ void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, cons
                                    b * (xc + cell) + g, m_crFirstDerivative);
                 }
                 // A flat z range gives no step: the axis walk would spin to its cap in every cell.
-                if (A != 0 && kAxisStep * m_dZSpan > 0) {
+                if (A != 0 && kAxisStep * m_dZSpan > 0 &&
+                    AxisMayCrossStrip(axisX(zu), axisX(zu2), x, strip)) {
                     const int keep = m_nPixelSize;
                     m_nPixelSize = 2;
                     const double zHi = std::max(zu, zu2), dz = kAxisStep * m_dZSpan;
