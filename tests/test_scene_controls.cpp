@@ -104,6 +104,25 @@ TEST(SceneControls, LabelsFitTheirBoxesAndNoControlCoversAnother) {
         }
 }
 
+// The ball page's fourteen parameter buttons stand above the floor's far
+// edge, where the y axis's tick labels right of the figure begin.
+TEST(SceneControls, BallButtonsLeaveTheYAxisLabelsClear) {
+    InRunDir dir;
+    const char* const kColumn[] = {u8"λ增",    u8"λ减",    u8"cm制",   u8"m制",  u8"x0前移",
+                                   u8"x0后移", u8"y0左移", u8"y0右移", u8"μ增",  u8"μ减",
+                                   u8"vx增",   u8"vx减",   u8"vy增",   u8"vy减"};
+    for (const Window w : {kWindows[0], kWindows[2], Window{800, 600}}) {
+        SCOPED_TRACE(w.width);
+        auto v = OpenPage("382", w);
+        const ControlLog log = ControlsOfRepaint(v.get());
+        for (const char* label : kColumn) {
+            const Control* c = log.Find(label);
+            ASSERT_NE(c, nullptr) << label;
+            EXPECT_LT(c->box.bottom, v->m_nProjOriginY) << label;
+        }
+    }
+}
+
 // Each drawn glyph moves its own end, one step in its own direction, at
 // every window size: x by the step factor, z by its own.
 TEST(SceneControls, EachRangeGlyphMovesItsOwnEnd) {

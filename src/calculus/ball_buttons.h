@@ -15,15 +15,18 @@ struct BallParamButton {
     double sets; // when add is 0: the value set
 };
 
-// From the top down, `pitch` pixels apart, left edge at x.
+// From the top down, `pitch` pixels apart, left edge at x. With a pair step
+// the buttons stand two to a row, each pair's second `pairStep` to the right.
 template <size_t N>
 void BallParamColumn(CPemroView& v, CDC* pDC, int x, int top, int pitch,
-                     const BallParamButton (&column)[N]) {
+                     const BallParamButton (&column)[N], int pairStep = 0) {
     const double k = v.m_dParamStep;
     int i = 0;
     for (const BallParamButton& b : column) {
-        if (v.TextButtonInPlot(pDC, x, top + pitch * i++, 48, 20, Gbk(b.label),
-                               v.m_crCurveSetting)) {
+        const int bx = pairStep > 0 ? x + pairStep * (i % 2) : x;
+        const int by = top + pitch * (pairStep > 0 ? i / 2 : i);
+        ++i;
+        if (v.TextButtonInPlot(pDC, bx, by, 48, 20, Gbk(b.label), v.m_crCurveSetting)) {
             v.*b.field = b.add != 0 ? v.*b.field + b.add * k : b.sets;
             v.m_bLoadScriptSettings = 0;
         }

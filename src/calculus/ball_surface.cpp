@@ -218,7 +218,14 @@ void CPemroView::BallSurfaceButtons(CDC* pDC) {
     };
     // The nominal places, moved apart only as far as larger fonts need.
     const int pitch = ButtonRowBelow(24, 0);
-    calculus::BallParamColumn(*this, pDC, R, T, pitch, kColumn);
+    int columnW = 0;
+    for (const calculus::BallParamButton& b : kColumn)
+        columnW = std::max(columnW, ButtonWidth(Gbk(b.label)));
+    // A column that would run down over the y axis's tick labels, which
+    // start at the floor's far edge, stands as pairs, increase beside decrease.
+    const int count = int(std::size(kColumn));
+    const int pairStep = T + pitch * count > m_nProjOriginY - 4 ? columnW + 4 : 0;
+    calculus::BallParamColumn(*this, pDC, R, T, pitch, kColumn, pairStep);
     const int y = T - std::max(20, ButtonHeight() + 2);
     // Right to left: t减 t增 R减 R增 h减 h增, 40 pixels apart or a label apart.
     int x = R - 30, nominal = R - 30;
@@ -233,10 +240,7 @@ void CPemroView::BallSurfaceButtons(CDC* pDC) {
     // Where the row would reach the scene's range boxes, it stands as a
     // second column right of the first, h增 on top.
     if (xs[5] - 2 < SceneRangeBoxesRight() + 2) {
-        int columnW = 0;
-        for (const calculus::BallParamButton& b : kColumn)
-            columnW = std::max(columnW, ButtonWidth(Gbk(b.label)));
-        for (int j = 0; j < 6; ++j) xs[j] = R + columnW + 4, ys[j] = T + pitch * (5 - j);
+        for (int j = 0; j < 6; ++j) xs[j] = R + columnW + 4 + pairStep, ys[j] = T + pitch * (5 - j);
     }
     if (TextButton(pDC, xs[0], ys[0], Gbk(kRow[0]))) m_dTimeT *= 0.5;
     if (TextButton(pDC, xs[1], ys[1], Gbk(kRow[1]))) m_dTimeT *= 2;
