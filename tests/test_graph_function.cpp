@@ -114,9 +114,10 @@ TEST_F(GraphPageTest, CoefficientButtonActsOncePerClick) {
 
 TEST_F(GraphPageTest, RangeArrowMovesTheRangeOnTheNextPass) {
     auto v = ScriptPage("g", kGraphPage);
-    // The minimum box: "←" "→" "↓" "↑", spread to the page width.
-    const double scale = kWidth / 800.0;
-    const int left = v->m_nPlotLeft + int(6 * scale), right = v->m_nPlotLeft + int(78 * scale);
+    // The minimum box: "←" "→" "↓" "↑", spread to the page width and the font.
+    int box[4][2];
+    v->RangeBoxes2D(box);
+    const int left = box[0][0], right = box[0][1];
     const int top = v->m_nPlotTop - (v->m_nBaseCharHeight * 10) / 11 + 1;
     const int w = right - left;
     ClickAt(v.get(), left + w / 4 + 5, top + 5); // "→": x min up by a tenth of the span

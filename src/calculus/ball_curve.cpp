@@ -141,17 +141,31 @@ void CPemroView::BallCurveButtons(CDC* pDC) {
         {u8"μ减", &CPemroView::m_dSavedMu, -0.1, 0},
     };
     calculus::BallParamColumn(*this, pDC, R, T, 24, kColumn);
-    const int y = T - 24;
-    if (TextButton(pDC, R - 70, y, Gbk(u8"t增"))) m_dTimeT *= 2;
-    if (TextButton(pDC, R - 30, y, Gbk(u8"t减"))) m_dTimeT *= 0.5;
-    if (TextButtonInPlot(pDC, R - 150, y, 48, 20, Gbk(u8"R增"), m_crCurveSetting)) {
+    // The row above the plot: h增 h减 R增 R减 t增 t减. Where it would reach
+    // the range boxes it stands as a second column right of the first, h增
+    // on top.
+    const int kRowX[6] = {R - 230, R - 190, R - 150, R - 110, R - 70, R - 30};
+    int xs[6], ys[6];
+    int box[4][2];
+    RangeBoxes2D(box);
+    if (kRowX[0] < box[3][1] + 4) {
+        int columnW = 0;
+        for (const calculus::BallParamButton& b : kColumn)
+            columnW = std::max(columnW, ButtonWidth(Gbk(b.label)));
+        for (int j = 0; j < 6; ++j) xs[j] = R + columnW + 8, ys[j] = T + 24 * j;
+    } else {
+        for (int j = 0; j < 6; ++j) xs[j] = kRowX[j], ys[j] = T - 24;
+    }
+    if (TextButton(pDC, xs[0], ys[0], Gbk(u8"h增"))) m_dOdeStep *= 2;
+    if (TextButton(pDC, xs[1], ys[1], Gbk(u8"h减"))) m_dOdeStep *= 0.5;
+    if (TextButtonInPlot(pDC, xs[2], ys[2], 48, 20, Gbk(u8"R增"), m_crCurveSetting)) {
         ++m_nBallRadius;
         m_bSelectionPending = 1;
     }
-    if (TextButtonInPlot(pDC, R - 110, y, 48, 20, Gbk(u8"R减"), m_crCurveSetting)) {
+    if (TextButtonInPlot(pDC, xs[3], ys[3], 48, 20, Gbk(u8"R减"), m_crCurveSetting)) {
         --m_nBallRadius;
         m_bSelectionPending = 1;
     }
-    if (TextButton(pDC, R - 230, y, Gbk(u8"h增"))) m_dOdeStep *= 2;
-    if (TextButton(pDC, R - 190, y, Gbk(u8"h减"))) m_dOdeStep *= 0.5;
+    if (TextButton(pDC, xs[4], ys[4], Gbk(u8"t增"))) m_dTimeT *= 2;
+    if (TextButton(pDC, xs[5], ys[5], Gbk(u8"t减"))) m_dTimeT *= 0.5;
 }

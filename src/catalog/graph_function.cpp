@@ -2,9 +2,11 @@
 // frame, restore, period and range controls, the legends and the formula
 // label, the axes with their ticks, and the "Curve" command's figure.
 #include "catalog/math/graph_axes.h"
+#include "catalog/range_glyphs.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -62,6 +64,25 @@ BOOL CPemroView::IsClickOnGraphControls() const {
     const int left = (m_nFigureLeft < frameLeft ? m_nFigureLeft : frameLeft) - c;
     const int top = (m_nCurveCoefEdit > 0 ? m_nPlotTop - 5 * c : m_nFigureTop) - c;
     return left < cx && cx < m_nPlotRight + 2 * c && top < cy && cy < m_nPlotBottom + c;
+}
+
+void CPemroView::RangeBoxes2D(int box[4][2]) const {
+    // Laid out for an 800-pixel-wide page; wider pages spread them with
+    // their glyphs, so that no glyph's click area reaches into its
+    // neighbour's. Boxes too narrow for the font's glyphs widen, and push the
+    // boxes after them right by as much.
+    const double scale = m_nClipRight - m_nClipLeft > kNominalWidth
+                             ? double(m_nClipRight - m_nClipLeft) / kNominalWidth
+                             : 1.0;
+    const auto X = [&](int nominal) { return m_nPlotLeft + ToPixel(nominal * scale); };
+    const int pitch = catalog::RangeGlyphPitch(PlainStringFont(FALSE, 0));
+    const int nominal[4][2] = {{6, 78}, {90, 162}, {174, 210}, {222, 258}};
+    for (int i = 0, shift = 0; i < 4; ++i) {
+        const int glyphs = i < 2 ? 4 : 2;
+        box[i][0] = X(nominal[i][0]) + shift;
+        box[i][1] = std::max(X(nominal[i][1]) + shift, box[i][0] + glyphs * pitch);
+        shift = box[i][1] - X(nominal[i][1]);
+    }
 }
 
 BOOL CPemroView::StoredClickWorldPoint(double* x, double* y) const {
@@ -165,15 +186,14 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
         }
         if (nDetail < 3 && !m_bPrintMode) {
             const int top = m_nPlotTop - (c * 10) / 11, bottom = m_nPlotTop - c / 9;
-            // The boxes are laid out for an 800-pixel-wide page; wider pages
-            // spread them with their glyphs, so that no glyph's click area
-            // reaches into its neighbour's.
+            int box[4][2];
+            RangeBoxes2D(box);
+            DrawRangeArrows2D(pDC, 1, 0, 0, 0, box[0][0], top, box[0][1], bottom);
+            DrawRangeArrows2D(pDC, 0, 1, 0, 0, box[1][0], top, box[1][1], bottom);
             const double scale = m_nClipRight - m_nClipLeft > kNominalWidth
                                      ? double(m_nClipRight - m_nClipLeft) / kNominalWidth
                                      : 1.0;
             const auto X = [&](int nominal) { return m_nPlotLeft + ToPixel(nominal * scale); };
-            DrawRangeArrows2D(pDC, 1, 0, 0, 0, X(6), top, X(78), bottom);
-            DrawRangeArrows2D(pDC, 0, 1, 0, 0, X(90), top, X(162), bottom);
             if (m_bFuncFPeriodic == 1) {
                 if (TextButtonInPlot(pDC, X(10), m_nPlotTop + 4, kButtonW, kButtonH,
                                      Labels().periodUp, m_crSection)) {
@@ -187,8 +207,8 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
                 }
             }
             if (dFrom < dTo) {
-                DrawRangeArrows2D(pDC, 0, 0, 1, 0, X(174), top, X(210), bottom);
-                DrawRangeArrows2D(pDC, 0, 0, 0, 1, X(222), top, X(258), bottom);
+                DrawRangeArrows2D(pDC, 0, 0, 1, 0, box[2][0], top, box[2][1], bottom);
+                DrawRangeArrows2D(pDC, 0, 0, 0, 1, box[3][0], top, box[3][1], bottom);
             }
         }
         const int lineH = m_nBaseCharHeight + m_nFontStep;

@@ -40,6 +40,9 @@
                            BOOL bIntervalEnd, int nLeft, int nTop, int nRight, int nBottom);
     void DrawRangeArrows3D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, int nLeft, int nTop,
                            int nRight, int nBottom);
+    // The range boxes above a 2-D plot, left and right edges: the x range's
+    // minimum and maximum, then the interval's start and end.
+    void RangeBoxes2D(int box[4][2]) const;
     // The size the 3-D range box of that nominal size takes in the page's font.
     CSize RangeArrowsSize3D(int nWidth, int nHeight) const;
     void DrawInsetAxes(CDC* pDC, int bKeepBackground, CString strXLabel, CString strYLabel);

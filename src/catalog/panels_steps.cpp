@@ -3,6 +3,7 @@
 // inset, and the coefficient button row beside a figure. Each changes only
 // saved copies and clears m_bLoadScriptSettings, so the change survives the
 // script's own values on every later pass.
+#include "catalog/range_glyphs.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
 
@@ -180,9 +181,7 @@ constexpr int kRangeGlyphs3D = 6;
 // pushed apart where a full-width glyph of the font would reach the next.
 // x[6] is the box's right edge.
 void RangeGlyphColumns3D(const LOGFONT& glyph, int W, int x[kRangeGlyphs3D + 1]) {
-    // The platform sizes a full-width glyph to two cells of lfWidth; the
-    // arrows fill their cells, so a quarter glyph keeps "←" and "→" apart.
-    const int pitch = 2 * glyph.lfWidth + glyph.lfWidth / 2;
+    const int pitch = catalog::RangeGlyphPitch(glyph);
     for (int i = 0; i <= kRangeGlyphs3D; ++i) x[i] = std::max(i * W / kRangeGlyphs3D, i * pitch);
 }
 
