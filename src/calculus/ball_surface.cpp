@@ -221,11 +221,7 @@ void CPemroView::BallSurfaceButtons(CDC* pDC) {
     int columnW = 0;
     for (const calculus::BallParamButton& b : kColumn)
         columnW = std::max(columnW, ButtonWidth(Gbk(b.label)));
-    // A column that would run down over the y axis's tick labels, which
-    // start at the floor's far edge, stands as pairs, increase beside decrease.
-    const int count = int(std::size(kColumn));
-    const int pairStep = T + pitch * count > m_nProjOriginY - 4 ? columnW + 4 : 0;
-    calculus::BallParamColumn(*this, pDC, R, T, pitch, kColumn, pairStep);
+    const int step = columnW + 4;
     const int y = T - std::max(20, ButtonHeight() + 2);
     // Right to left: t减 t增 R减 R增 h减 h增, 40 pixels apart or a label apart.
     int x = R - 30, nominal = R - 30;
@@ -237,10 +233,26 @@ void CPemroView::BallSurfaceButtons(CDC* pDC) {
     const char* const kRow[] = {u8"t减", u8"t增", u8"R减", u8"R增", u8"h减", u8"h增"};
     int xs[6], ys[6];
     for (int j = 0; j < 6; ++j) xs[j] = place(kRow[j]), ys[j] = y;
-    // Where the row would reach the scene's range boxes, it stands as a
-    // second column right of the first, h增 on top.
-    if (xs[5] - 2 < SceneRangeBoxesRight() + 2) {
-        for (int j = 0; j < 6; ++j) xs[j] = R + columnW + 4 + pairStep, ys[j] = T + pitch * (5 - j);
+    // Where the row would reach the scene's range boxes, it leaves the line
+    // above the figure for the space right of it.
+    const bool rowMoves = xs[5] - 2 < SceneRangeBoxesRight() + 2;
+    // A column that would run down over the y axis's tick labels, which
+    // start at the floor's far edge, stands as pairs, increase beside
+    // decrease, with the moved row's pairs under them where they fit, else
+    // in a column of their own; but only as long as all of it stays in the
+    // window.
+    const int count = int(std::size(kColumn)), labelsTop = m_nProjOriginY - 4;
+    const bool overflows = T + pitch * count > labelsTop;
+    const bool rowBelow = rowMoves && T + pitch * (count / 2 + 3) <= labelsTop;
+    const int columns = 2 + (rowMoves && !rowBelow ? 1 : 0);
+    const bool pairs = overflows && R + columns * step <= m_nClipRight;
+    calculus::BallParamColumn(*this, pDC, R, T, pitch, kColumn, pairs ? step : 0);
+    for (int j = 0; rowMoves && j < 6; ++j) {
+        const int k = 5 - j; // h增 first
+        if (pairs && rowBelow)
+            xs[j] = R + step * (k % 2), ys[j] = T + pitch * (count / 2 + k / 2);
+        else
+            xs[j] = R + step * (pairs ? 2 : 1), ys[j] = T + pitch * k;
     }
     if (TextButton(pDC, xs[0], ys[0], Gbk(kRow[0]))) m_dTimeT *= 0.5;
     if (TextButton(pDC, xs[1], ys[1], Gbk(kRow[1]))) m_dTimeT *= 2;
