@@ -104,8 +104,8 @@ TEST(SceneControls, LabelsFitTheirBoxesAndNoControlCoversAnother) {
         }
 }
 
-// The ball page's fourteen parameter buttons stand above the floor's far
-// edge, where the y axis's tick labels right of the figure begin.
+// The ball page's parameter buttons stand above the floor's far edge, where
+// the y axis's tick labels right of the figure begin, and inside the window.
 TEST(SceneControls, BallButtonsLeaveTheYAxisLabelsClear) {
     InRunDir dir;
     const char* const kButtons[] = {u8"λ增",    u8"λ减",    u8"cm制",   u8"m制",  u8"x0前移",
@@ -121,6 +121,35 @@ TEST(SceneControls, BallButtonsLeaveTheYAxisLabelsClear) {
             ASSERT_NE(c, nullptr) << label;
             EXPECT_LT(c->box.bottom, v->m_nProjOriginY) << label;
             EXPECT_LE(c->box.right, v->m_nClipRight) << label;
+        }
+    }
+}
+
+// The range boxes above a 2-D plot keep their arrows apart at a larger
+// font, and the ball page's row of buttons keeps off them.
+TEST(SceneControls, RangeBoxesHoldTheirArrowsApartAtLargerFonts) {
+    InRunDir dir;
+    for (const int steps : {0, 3, 5}) {
+        SCOPED_TRACE(steps);
+        auto v = OpenPage("381", Window{800, 600});
+        for (int i = 0; i < steps; ++i) v->OnFontStep(2);
+        const ControlLog log = ControlsOfRepaint(v.get());
+        QImage scratch(8, 8, QImage::Format_RGB32);
+        CDC dc(&scratch);
+        CFontSelect font(&dc, v->PlainStringFont(FALSE, 0));
+        const int arrow = dc.GetTextExtent(Gbk(u8"←")).cx;
+        int box[4][2];
+        v->RangeBoxes2D(box);
+        const int top = v->m_nPlotTop - v->m_nBaseCharHeight, bottom = v->m_nPlotTop;
+        for (int i = 0; i < 4; ++i) {
+            const int glyphs = i < 2 ? 4 : 2;
+            EXPECT_GT((box[i][1] - box[i][0]) / glyphs, arrow) << "box " << i;
+            if (i > 0) {
+                EXPECT_LT(box[i - 1][1], box[i][0]) << "box " << i;
+            }
+            for (const Control& c : log.controls)
+                EXPECT_FALSE(Overlap(c.box, CRect(box[i][0], top, box[i][1], bottom)))
+                    << Name(c) << " over box " << i;
         }
     }
 }
