@@ -300,7 +300,7 @@ TEST_F(CalculusSampleTest, TaylorOrdersStayCappedUnderFiftyClicks) {
     for (int i = 0; i < 50; ++i) ClickButton(view->m_nPlotRight - 110, view->m_nPlotTop + 4);
     EXPECT_EQ(view->m_nDemoStep, 9);
     view->m_nDemoStep = 1;
-    for (int i = 0; i < 3; ++i) ClickButton(view->m_nPlotRight - 56, view->m_nPlotTop + 4);
+    for (int i = 0; i < 3; ++i) ClickControl(u8"n减少");
     EXPECT_EQ(view->m_nDemoStep, 0); // "n减少" at 0 leaves 0
 }
 

@@ -371,7 +371,7 @@ TEST_F(RevolveTest, TheConeHasVolumeAThirdOfPi) {
     // π/3 = 1.047198; π ∫ x² with the element 0.1: π (0 + .01 + … + .81)/10
     // on the left points of n = 10 panels refined tenfold: π·0.32835.
     EXPECT_EQ(First(u8"旋转体体积:"), "1.047");
-    ClickButton(view->m_nPlotLeft + 80, view->m_nPlotTop + 2);
+    ClickControl(u8"体积近似和");
     Repaint();
     EXPECT_EQ(view->m_dDemoVariant, 2.0);
     EXPECT_EQ(First(u8"体积近似值:"), "1.032");

@@ -424,14 +424,14 @@ TEST_F(PlaneDemoTest, LeastSquaresFitsTheBuiltInSets) {
     // Set 3, y = ae^(bx) through ln y: ln a = 4.3640, b = -0.10369,
     // M = 0.093876 with the measured y.
     ClickButton(R - 20, T + 72);
-    ClickButton(L + 180, T);
+    ClickControl("y=ae^(bx)");
     EXPECT_EQ(view->m_dXMax, 40.0);
     EXPECT_EQ(log.Count("4.36"), 1);
     EXPECT_EQ(log.Count("-0.104"), 1);
     EXPECT_EQ(log.Count("0.094"), 1);
     // By hand: "a增" moves ln a by 0.2·60/40 = 0.3, once per click.
     ClickButton(L + 20, T + 22);
-    ClickButton(L + 115, T + 22);
+    ClickControl(u8"a增");
     Repaint();
     EXPECT_NEAR(view->m_adCoefSurfF[2], 4.3640 + 0.3, 1e-3);
 }

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -75,6 +76,27 @@ CPoint CentreOf(const CPemroView* v, const CRect& r) {
     return Client(v, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
+// Every label whole inside its own box, and no box over another box or
+// another label.
+void ExpectControlsApart(const ControlLog& log) {
+    const auto& cs = log.controls;
+    for (const Control& c : cs) {
+        const CRect text = LabelRect(c);
+        EXPECT_EQ(text.Union(c.box), c.box)
+            << Name(c) << " label " << text.left << ".." << text.right << " x " << text.top << ".."
+            << text.bottom << " box " << c.box.left << ".." << c.box.right << " x " << c.box.top
+            << ".." << c.box.bottom;
+    }
+    for (size_t i = 0; i < cs.size(); ++i)
+        for (size_t j = 0; j < cs.size(); ++j) {
+            if (i == j) continue;
+            EXPECT_FALSE(i < j && Overlap(cs[i].box, cs[j].box))
+                << Name(cs[i]) << " and " << Name(cs[j]) << " share click area";
+            EXPECT_FALSE(Overlap(Inflated(cs[i].box, cs[i].frame), LabelRect(cs[j])))
+                << Name(cs[i]) << " covers the label of " << Name(cs[j]);
+        }
+}
+
 TEST(SceneControls, LabelsFitTheirBoxesAndNoControlCoversAnother) {
     InRunDir dir;
     for (const char* page : kScenePages)
@@ -85,22 +107,24 @@ TEST(SceneControls, LabelsFitTheirBoxesAndNoControlCoversAnother) {
             v->m_bSelectionPending = 1;
             const ControlLog log = ControlsOfRepaint(v.get());
             ASSERT_NE(log.Find(u8"恢复"), nullptr);
-            const auto& cs = log.controls;
-            for (const Control& c : cs) {
-                const CRect text = LabelRect(c);
-                EXPECT_EQ(text.Union(c.box), c.box)
-                    << Name(c) << " label " << text.left << ".." << text.right << " x " << text.top
-                    << ".." << text.bottom << " box " << c.box.left << ".." << c.box.right << " x "
-                    << c.box.top << ".." << c.box.bottom;
-            }
-            for (size_t i = 0; i < cs.size(); ++i)
-                for (size_t j = 0; j < cs.size(); ++j) {
-                    if (i == j) continue;
-                    EXPECT_FALSE(i < j && Overlap(cs[i].box, cs[j].box))
-                        << Name(cs[i]) << " and " << Name(cs[j]) << " share click area";
-                    EXPECT_FALSE(Overlap(Inflated(cs[i].box, cs[i].frame), LabelRect(cs[j])))
-                        << Name(cs[i]) << " covers the label of " << Name(cs[j]);
-                }
+            ExpectControlsApart(log);
+        }
+}
+
+// The rows of buttons of every sample page as it opens, in the largest and
+// the smallest window: a larger font moves a button right of the one before
+// it in its row instead of over it.
+TEST(SceneControls, NoSamplePageDrawsAControlOverAnother) {
+    InRunDir dir;
+    std::vector<std::string> pages;
+    for (const auto& e : std::filesystem::directory_iterator("data"))
+        if (e.path().extension() == ".txt") pages.push_back(e.path().stem().string());
+    ASSERT_GE(pages.size(), 90u);
+    for (const std::string& page : pages)
+        for (const Window w : {kWindows[0], kWindows[2]}) {
+            SCOPED_TRACE(page + " at " + std::to_string(w.width));
+            auto v = OpenPage(page, w);
+            ExpectControlsApart(ControlsOfRepaint(v.get()));
         }
 }
 

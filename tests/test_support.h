@@ -492,6 +492,12 @@ protected:
         ++view->m_nClickSerial;
         Repaint();
     }
+    // The first button so labelled, where the page drew it.
+    void ClickControl(const std::string& utf8) {
+        const CPoint c = ControlCentre(view.get(), utf8);
+        ASSERT_NE(c, CPoint(-1, -1)) << utf8;
+        Click(c.x, c.y);
+    }
     // The button laid out at (x, y) for the nominal height 20 in the last
     // 2-D figure of the page.
     void ClickButton(int x, int y) {

@@ -494,7 +494,7 @@ int CPemroView::EpsilonDownX() const {
 // A button of a row at `nominal`, or after the one at x with the label where
 // wide fonts would make the two overlap (a click would then press both).
 int CPemroView::ButtonAfter(int x, const char* utf8Label, int nominal) const {
-    const int after = x + ButtonWidth(Gbk(utf8Label)) + 2;
+    const int after = x + ButtonWidth(Gbk(utf8Label)) + kButtonRowGap;
     return after > nominal ? after : nominal;
 }
 

@@ -81,13 +81,9 @@ int CPemroView::TaylorCoefficients(int where, double x0, int n, double* C) {
 void CPemroView::DrawSeries1(CDC* pDC, int where) {
     const COLORREF c = m_crCurveSetting;
     const int row = m_nPlotTop + 4;
-    // "n减少" starts after "n增加" when a wide font makes the buttons wider
-    // than their places: a click must not hit both.
-    const CString up = Gbk(u8"n增加"), down = Gbk(u8"n减少");
-    const int upX = m_nPlotRight - 110, downX = m_nPlotRight - 56;
-    const int downLeft = upX + ButtonWidth(up) + 2 > downX ? upX + ButtonWidth(up) + 2 : downX;
-    if (TextButtonInPlot(pDC, upX, row, 50, 20, up, c)) ++m_nDemoStep;
-    if (TextButtonInPlot(pDC, downLeft, row, 50, 20, down, c)) --m_nDemoStep;
+    // A wide font moves "n减少" right of "n增加" (the row flow of the buttons).
+    if (TextButtonInPlot(pDC, m_nPlotRight - 110, row, 50, 20, Gbk(u8"n增加"), c)) ++m_nDemoStep;
+    if (TextButtonInPlot(pDC, m_nPlotRight - 56, row, 50, 20, Gbk(u8"n减少"), c)) --m_nDemoStep;
     if (m_nDemoStep < 0) m_nDemoStep = 0;
     if (m_nPlotMode != 0)
         DrawFramedLabel(pDC, m_nPlotRight - 110, m_nPlotBottom - 24, 104, 20, Gbk(u8"对显函数有效"),

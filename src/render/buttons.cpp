@@ -24,6 +24,7 @@ constexpr int kNominalHeight = 600;
 void CPemroView::BeginPassClickState() {
     m_bClickActed = FALSE;
     m_bStackValid = FALSE;
+    m_bRowValid = FALSE;
     // Printing and the print preview never answer a click.
     m_bClickPass = !m_bPrintMode && m_nClickSerial != m_nClickSerialSeen;
     if (m_bClickPass) m_nClickSerialSeen = m_nClickSerial;
@@ -100,6 +101,15 @@ BOOL CPemroView::TextButtonCore(CDC* pDC, int x, int y, int /*w*/, int /*h*/, co
             y = ButtonRowBelow(y, m_nStackY);
         m_nStackX = x, m_nStackNominalY = nominalY, m_nStackY = y;
         m_bStackValid = TRUE;
+    } else {
+        // 2-D figures lay rows out at fixed offsets, which the labels of a
+        // larger font outgrow: a button right of the one drawn before it in
+        // the same row moves right until the two stand apart.
+        const int nominalX = x;
+        if (m_bRowValid && y == m_nRowY && x > m_nRowNominalX && x < m_nRowRight + kButtonRowGap)
+            x = m_nRowRight + kButtonRowGap;
+        m_nRowY = y, m_nRowNominalX = nominalX, m_nRowRight = x + ButtonWidth(label);
+        m_bRowValid = TRUE;
     }
     const BOOL lit =
         DrawButtonBox(pDC, x, y, ButtonWidth(label), ButtonHeight(), label, textColour);

@@ -122,6 +122,12 @@
     // its own row and the row it was drawn at (see TextButtonCore).
     int m_nStackX = 0, m_nStackNominalY = 0, m_nStackY = 0;
     BOOL m_bStackValid = FALSE;
+    // Between two buttons of a 2-D row: their two-pixel frames and a pixel.
+    static constexpr int kButtonRowGap = 5;
+    // The last button of a 2-D figure in this pass: its row, the place it
+    // was laid out at and its right edge as drawn (see TextButtonCore).
+    int m_nRowY = 0, m_nRowNominalX = 0, m_nRowRight = 0;
+    BOOL m_bRowValid = FALSE;
 
     // --- Figure placement and text-line visibility (layout.cpp) -----------------------
     BOOL IsGraphBandVisibleAfter(int n) const;

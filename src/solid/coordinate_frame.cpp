@@ -75,7 +75,7 @@ void CPemroView::DrawCoordinateSystem(CDC* pDC) {
     else if (m_nAxisArrangement == 3)
         xl = "y", yl = "z", zl = "x";
     if ((m_bLoadScriptSettings == 0 || m_bSelectionPending == 1) &&
-        TextButton(pDC, m_nProjOriginX - 104, T - m_nBaseCharHeight / 2 - 10, Gbk(u8"恢复"))) {
+        TextButton(pDC, SceneRestoreX(), T - m_nBaseCharHeight / 2 - 10, Gbk(u8"恢复"))) {
         m_bLoadScriptSettings = 1;
         m_bSelectionPending = 0;
     }

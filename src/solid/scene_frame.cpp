@@ -222,6 +222,11 @@ void CPemroView::DrawSceneStage(CDC* pDC) {
     if (m_nProjectionDisplay == 1) DrawInsetAxes(pDC, 0, "x", "y");
 }
 
+int CPemroView::SceneRestoreX() const {
+    const int width = ButtonWidth(Gbk(u8"恢复"));
+    return std::min(m_nProjOriginX - 104, m_nProjOriginX + kRangeMinLeft - kControlGap - width - 2);
+}
+
 int CPemroView::SceneRangeBoxesRight() const {
     const int minLeft = m_nProjOriginX + kRangeMinLeft;
     const int width = RangeArrowsSize3D(kRangeW, kRangeH).cx;
@@ -259,12 +264,17 @@ BOOL CPemroView::DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double d
                                   double dYTo) {
     const int L = m_nFigureLeft, T = m_nFigureTop, R = m_nFigureRight, B = m_nFigureBottom;
     const int ch = m_nBaseCharHeight;
-    // 8. The projection inset.
+    // 8. The projection inset; its toggle keeps inside the figure's right
+    // edge, where some pages stand a column of their own: the two frames a
+    // gap apart.
     if (dXTo <= dXFrom || dYTo <= dYFrom) {
         m_nProjectionDisplay = 0;
-    } else if (TextButton(pDC, std::max(R - 3 * ch / 2, SceneRangeBoxesRight() + kControlGap + 2),
-                          T - ch / 2 - 9,
-                          Gbk(m_nProjectionDisplay == 0 ? u8"打开投影" : u8"关闭投影"))) {
+    } else if (const CString label = Gbk(m_nProjectionDisplay == 0 ? u8"打开投影" : u8"关闭投影");
+               TextButton(
+                   pDC,
+                   std::max(std::min(R - 3 * ch / 2, R - ButtonWidth(label) - 3 * kControlGap),
+                            SceneRangeBoxesRight() + kControlGap + 2),
+                   T - ch / 2 - 9, label)) {
         m_nProjectionDisplay = m_nProjectionDisplay == 0 ? 1 : 0;
         m_bLoadScriptSettings = 0;
         m_bSelectionPending = 1;
@@ -307,13 +317,10 @@ BOOL CPemroView::DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double d
     DrawString(pDC, R - 2 * ch + 30, B - ch / 4, "Meshy:", RGB(0, 0, 255));
     density(&m_nMeshDivY, R - 2 * ch + 20, R - 2 * ch + 60, B + ch / 2);
     if (bDensity) return TRUE;
-    // 12. Back to the script's own values, left of the range boxes, with its
-    // frame clear of them in a large font.
+    // 12. Back to the script's own values.
     const CString restore = Gbk(u8"恢复");
-    const int restoreX = std::min(m_nProjOriginX - 104, m_nProjOriginX + kRangeMinLeft -
-                                                            kControlGap - ButtonWidth(restore) - 2);
     if ((m_bLoadScriptSettings == 0 || m_bSelectionPending == 1) &&
-        TextButtonInPlot(pDC, restoreX, T - ch / 2 - 10, kRestoreW, kRestoreH, restore,
+        TextButtonInPlot(pDC, SceneRestoreX(), T - ch / 2 - 10, kRestoreW, kRestoreH, restore,
                          m_crCurveSetting)) {
         m_bLoadScriptSettings = 1;
         m_bSelectionPending = 0;

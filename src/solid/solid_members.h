@@ -23,6 +23,9 @@
     void DrawSceneStage(CDC* pDC);
     // The right edge of the range boxes over the scene, in the page's font.
     int SceneRangeBoxesRight() const;
+    // Where "恢复" stands: left of the range boxes, its frame clear of them
+    // in a large font.
+    int SceneRestoreX() const;
     void DrawSceneTicks(CDC* pDC, BOOL bValues);
     // The buttons and values of steps 8 to 12; TRUE when a density button
     // acted (the rest is drawn by the next pass).

@@ -122,8 +122,11 @@ void CPemroView::DrawCylCoord(CDC* pDC) {
         DrawCylVolumeElement(pDC, theta0, r0, dTheta, dR, zE, zE + dZ, m_crDefaultPen);
         return;
     }
-    DrawArrow3D(pDC, 0, 0, 0, x0, y0, 0, 0, "", Gbk(u8"(r,θ,0)"), m_crCurveSetting);
-    DrawArrow3D(pDC, x0, y0, 0, x0, y0, zP, 1, "", Gbk(u8"(r,θ,z)"), m_crCurveSetting);
+    // An arrow without length is only its label, standing on the origin's or
+    // on the one before it.
+    if (x0 != 0 || y0 != 0)
+        DrawArrow3D(pDC, 0, 0, 0, x0, y0, 0, 0, "", Gbk(u8"(r,θ,0)"), m_crCurveSetting);
+    if (zP != 0) DrawArrow3D(pDC, x0, y0, 0, x0, y0, zP, 1, "", Gbk(u8"(r,θ,z)"), m_crCurveSetting);
     DrawLine3D(pDC, 0, 0, zP, x0, y0, zP, m_crCurveSetting);
     const int x = m_nFigureRight + 2, T = m_nFigureTop;
     if (TextButton(pDC, x, T + 70, Gbk(u8"z增"))) m_dDirP += 0.05 * m_dZSpan;
@@ -211,9 +214,10 @@ void CPemroView::DrawSpherCoord(CDC* pDC) {
         return;
     }
     const double zc = r0 * std::cos(m_dDirP), rho = std::sqrt(x0 * x0 + y0 * y0 + zc * zc);
-    DrawArrow3D(pDC, 0, 0, 0, x0, y0, 0, 0, "", Gbk(u8"(r,θ,π/2)"), m_crCurveSetting);
+    if (x0 != 0 || y0 != 0) // as in the cylinder: no arrow without length
+        DrawArrow3D(pDC, 0, 0, 0, x0, y0, 0, 0, "", Gbk(u8"(r,θ,π/2)"), m_crCurveSetting);
     DrawArc3D(pDC, 0, 0, 0, 0, 0, rho / 4, x0 / 4, y0 / 4, zc / 4, m_crDefaultPen);
-    DrawArrow3D(pDC, x0, y0, 0, x0, y0, zc, 1, "", Gbk(u8"(r,θ,φ)"), m_crCurveSetting);
+    if (zc != 0) DrawArrow3D(pDC, x0, y0, 0, x0, y0, zc, 1, "", Gbk(u8"(r,θ,φ)"), m_crCurveSetting);
     DrawArc3D(pDC, 0, 0, 0, rho / 4, 0, 0, x0 / 4, y0 / 4, 0, m_crDefaultPen);
     DrawLine3D(pDC, 0, 0, 0, x0, y0, zc, m_crCurveSetting);
     const int x = m_nFigureRight + 2, T = m_nFigureTop;
