@@ -691,6 +691,9 @@ TEST_F(FuzzPageTest, InputsTheFuzzerFoundStayQuick) {
         // click, each of thousands of strips drew a scene of its own.
         {"014x\n700DATA2(0,0,0,0,1,0,0,)\n700DATA2(1,0,0,0,0,1,0,)\n700ProjDomain(10,190,5,95)\n"
          "700PlanePencil(0.5,6,36,10,1,1,0,-1.5,1.5,-1.5,1.5,-2.5,2.5,1,1,0)\n"},
+        // A scene 36,906 columns wide: its surfaces sampled every pixel of a
+        // figure hundreds of windows wide, seconds a pass.
+        {"014x\n700PLANE(0.5,6,36906,10,1,0,0,-1.5,1.5,-1.5,1.5,-2.5,2.5,1,-1)\n"},
     };
     int page = 0;
     for (const auto& [script, scanPercent] : kFound) {

@@ -169,6 +169,16 @@ void CPemroView::DrawShadedArcWorld(CDC* pDC, double cx, double cy, double rx, d
     if (!(pcx + ax > m_nPlotLeft && pcx - ax < m_nPlotRight && pcy + ay > m_nPlotTop &&
           pcy - ay < m_nPlotBottom))
         return;
+    // Nor does one so wide that the whole plot lies inside its ellipse (a
+    // shell of a radius thousands of windows wide): it passes nowhere
+    // through the plot. The margin covers the rounding of the points.
+    const auto inside = [&](double x, double y) {
+        const double u = (x - pcx) / ax, v = (y - pcy) / ay;
+        return u * u + v * v < 1 - 1e-9;
+    };
+    if (ax > 0 && ay > 0 && inside(m_nPlotLeft, m_nPlotTop) && inside(m_nPlotRight, m_nPlotTop) &&
+        inside(m_nPlotLeft, m_nPlotBottom) && inside(m_nPlotRight, m_nPlotBottom))
+        return;
     const ShadedArcTable& table = ShadedArcTableFor(t0, t1);
     // Consecutive steps on one pixel: only the last one's colour stays, so
     // only that one is written.

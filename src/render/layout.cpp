@@ -83,7 +83,11 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     }
     const std::int64_t W = m_nBaseCharWidth + m_nFontStep / 2;
     const std::int64_t left = std::int64_t(leftColumn) * W;
-    const std::int64_t right = left + std::int64_t(widthColumns) * W;
+    // At most twice the painted width: the page does not scroll sideways, so
+    // no more of it is ever seen, and the figures sample by the pixel: a
+    // width of thousands of columns made every pass take seconds.
+    const std::int64_t widest = 2 * std::max(0, m_nClipRight - m_nClipLeft);
+    const std::int64_t right = left + std::min(std::int64_t(widthColumns) * W, widest);
     if (!rows.ok || !FitsPixel(left) || !FitsPixel(right) || !(rows.top > m_nClipTop) ||
         !(rows.bottom < m_nClipBottom)) {
         m_bFigureVisible = 0;
