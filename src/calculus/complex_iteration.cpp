@@ -148,13 +148,15 @@ void CPemroView::DrawComplexIteration(CDC* pDC) {
     const int cw = m_nFontStep / 2 + m_nBaseCharWidth, L = m_nPlotLeft, T = m_nPlotTop;
     const int side = m_nSidePanelWidth;
     // Four rows above the plot, as far apart as the buttons are high: the
-    // presets, the values, the steps up and the steps down.
+    // presets, the values, the steps up and the steps down. The panel ends
+    // above the range boxes, which grow with the window.
     const int gap = ButtonHeight() + 3;
-    const int rowDown = T - 26 - gap, rowUp = rowDown - gap, rowValues = rowUp - gap,
+    const int bottom = std::min(T - 24, T - (m_nBaseCharHeight * 10) / 11 - 1);
+    const int rowDown = bottom - 2 - gap, rowUp = rowDown - gap, rowValues = rowUp - gap,
               rowPresets = rowValues - gap;
-    FillRectGradientPx(pDC, L - side - 15, rowPresets - 4, m_nPlotRight + 20, T - 24, m_crLeftFrame,
-                       m_crRightFrame);
-    FillRectPx(pDC, L - side - 13, rowPresets - 2, m_nPlotRight + 18, T - 26, m_crGround);
+    FillRectGradientPx(pDC, L - side - 15, rowPresets - 4, m_nPlotRight + 20, bottom,
+                       m_crLeftFrame, m_crRightFrame);
+    FillRectPx(pDC, L - side - 13, rowPresets - 2, m_nPlotRight + 18, bottom - 2, m_crGround);
 
     // Coefficient steps act on the saved copies, restored below.
     double* const saved[6] = {&m_adSavedCoefF[0], &m_adSavedCoefG[0], &m_adSavedCoefF[1],
