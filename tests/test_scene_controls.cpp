@@ -44,8 +44,8 @@ struct Window {
 };
 // Maximised on 1600 x 1000, and the two window sizes of the sample course.
 constexpr Window kWindows[] = {{1586, 927}, {1266, 887}, {1010, 695}};
-const char* const kScenePages[] = {"309", "310", "311", "317", "327", "342", "351",
-                                   "364", "373", "378", "379", "382", "2101"};
+const char* const kScenePages[] = {"201", "309", "310", "311", "317", "327", "342",
+                                   "351", "364", "373", "378", "379", "382", "2101"};
 
 std::unique_ptr<CPemroView> OpenPage(const std::string& code, Window w) {
     return test_support::OpenTopic(code, nullptr, w.width, w.height);

@@ -179,7 +179,12 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
         }
         if (!m_bLoadScriptSettings || m_bSelectionPending) {
             // From the next set-up on, the script's values are taken again.
-            if (TextButton(pDC, m_nFigureLeft, m_nFigureTop - 2, Labels().restore)) {
+            // Its frame ends above the plot's top, where the matrix pages
+            // stand their precision column: rows are laid out for a nominal
+            // height of 20 and scaled to the real one.
+            const int bh = std::max(1, ButtonHeight());
+            const int restoreY = std::min(m_nFigureTop - 2, m_nPlotTop - 20 - (100 + bh - 1) / bh);
+            if (TextButton(pDC, m_nFigureLeft, restoreY, Labels().restore)) {
                 m_bLoadScriptSettings = 1;
                 m_bSelectionPending = 0;
             }
