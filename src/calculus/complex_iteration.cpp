@@ -154,8 +154,8 @@ void CPemroView::DrawComplexIteration(CDC* pDC) {
     const int bottom = std::min(T - 24, T - (m_nBaseCharHeight * 10) / 11 - 1);
     const int rowDown = bottom - 2 - gap, rowUp = rowDown - gap, rowValues = rowUp - gap,
               rowPresets = rowValues - gap;
-    FillRectGradientPx(pDC, L - side - 15, rowPresets - 4, m_nPlotRight + 20, bottom,
-                       m_crLeftFrame, m_crRightFrame);
+    FillRectGradientPx(pDC, L - side - 15, rowPresets - 4, m_nPlotRight + 20, bottom, m_crLeftFrame,
+                       m_crRightFrame);
     FillRectPx(pDC, L - side - 13, rowPresets - 2, m_nPlotRight + 18, bottom - 2, m_crGround);
 
     // Coefficient steps act on the saved copies, restored below.
