@@ -154,9 +154,14 @@ void CPemroView::DrawComplexIteration(CDC* pDC) {
     const int bottom = std::min(T - 24, T - (m_nBaseCharHeight * 10) / 11 - 1);
     const int rowDown = bottom - 2 - gap, rowUp = rowDown - gap, rowValues = rowUp - gap,
               rowPresets = rowValues - gap;
-    FillRectGradientPx(pDC, L - side - 15, rowPresets - 4, m_nPlotRight + 20, bottom, m_crLeftFrame,
-                       m_crRightFrame);
-    FillRectPx(pDC, L - side - 13, rowPresets - 2, m_nPlotRight + 18, bottom - 2, m_crGround);
+    // The value writer spreads its row about the plot's left edge by the
+    // font once more: in a large window the row reaches past the plot, and
+    // the panel widens to hold it ("n=" and five digits at 27 cells).
+    const int spread = m_nFontStep / 2 + 2 + m_nBaseCharWidth;
+    const int left = std::min(L - side - 15, L - spread * 3 * cw / 18 - 4);
+    const int right = std::max(m_nPlotRight + 20, L + spread * 27 * cw / 18 + 7 * cw + 4);
+    FillRectGradientPx(pDC, left, rowPresets - 4, right, bottom, m_crLeftFrame, m_crRightFrame);
+    FillRectPx(pDC, left + 2, rowPresets - 2, right - 2, bottom - 2, m_crGround);
 
     // Coefficient steps act on the saved copies, restored below.
     double* const saved[6] = {&m_adSavedCoefF[0], &m_adSavedCoefG[0], &m_adSavedCoefF[1],
