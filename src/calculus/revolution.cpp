@@ -180,6 +180,11 @@ void CPemroView::DrawShells(CDC* pDC, double a, double b, double u, double dx, d
     // down from b when the axis lies at or left of a.
     const bool fromB = c <= a;
     const double dir = fromB ? -1 : 1, start = fromB ? b : a;
+    // Elements narrower than a pixel step their positions by half an
+    // element; the rims stacked up a shell still stand a pixel apart, or a
+    // thousand elements drew a million rims over each other.
+    const double xPixel = m_dXSpan / m_nPlotWidth, yPixel = m_dYSpan / m_nPlotHeight;
+    const double rimStep = p < xPixel && p < yPixel ? yPixel : p;
     double F0 = f(start), G0 = RevolveLower(start);
     for (long i = 0; i < kMaxElements; ++i) {
         const double x = start + dir * i * dx;
@@ -207,7 +212,7 @@ void CPemroView::DrawShells(CDC* pDC, double a, double b, double u, double dx, d
         DrawLineWorld(pDC, 2 * c - x, F0, 2 * c - x, G0, m_crSecondDerivative);
         const double lo = std::min(F, G), hi = std::max(F, G);
         for (long j = 0; j < kMaxPositions; ++j) {
-            const double y = lo + j * p;
+            const double y = lo + j * rimStep;
             if (!(y < hi)) break;
             DrawShadedArcWorld(pDC, c, y, R, R / 8, 0, kRimTo, m_crDefaultPen);
         }
