@@ -694,6 +694,10 @@ TEST_F(FuzzPageTest, InputsTheFuzzerFoundStayQuick) {
         // A scene 36,906 columns wide: its surfaces sampled every pixel of a
         // figure hundreds of windows wide, seconds a pass.
         {"014x\n700PLANE(0.5,6,36906,10,1,0,0,-1.5,1.5,-1.5,1.5,-2.5,2.5,1,-1)\n"},
+        // A revolution over [0, 10^23]: its count of pixel steps overflowed a
+        // long (UBSan: outside the range of representable values).
+        {"014x\n700Revolve(0.3,3,34,9,20,90,0,-0.2,1.2,-1.2,1.2,0,99999999999999999999999,1,0,0,0)"
+         "\n"},
     };
     int page = 0;
     for (const auto& [script, scanPercent] : kFound) {

@@ -92,7 +92,8 @@ void CPemroView::DrawRevolve(CDC* pDC, int kind, int axis) {
 
 void CPemroView::DrawRevolveCurves(CDC* pDC, int kind, double a, double b, double p) {
     const COLORREF c = m_crCurveSetting;
-    const long n = std::min(long(std::ceil((b - a) / p)), kMaxPositions);
+    // Capped as a double: a pixel step far below the interval overflows a long.
+    const long n = long(std::min(std::ceil((b - a) / p), double(kMaxPositions)));
     if (kind == 1) {
         for (long i = 0; i < n; ++i) {
             const double x = a + i * p;

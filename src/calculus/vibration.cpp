@@ -5,6 +5,7 @@
 #include "platform/frame_presenter.h"
 #include "platform/text_codec.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -46,7 +47,8 @@ void CPemroView::DrawVibration(CDC* pDC) {
     if (HitTestGraphRegion(0)) {
         double u = ym - m_dCursorY, v = 0;
         if (!(std::fabs(u) < 0.5 * YSpan)) u = 0;
-        const double T = m_dDemoParam;
+        // As long as the buttons allow: a run set elsewhere may be any number.
+        const double T = std::min(m_dDemoParam, kLongestRun);
         const long frames = long(std::ceil(T / kFrameTime));
         CFramePresenter presenter(this, frames, IsClickPass() && !m_bPrintMode);
         const long steps = long(kFrameTime / kStepTime + 0.5);
