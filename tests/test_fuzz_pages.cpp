@@ -698,6 +698,9 @@ TEST_F(FuzzPageTest, InputsTheFuzzerFoundStayQuick) {
         // long (UBSan: outside the range of representable values).
         {"014x\n700Revolve(0.3,3,34,9,20,90,0,-0.2,1.2,-1.2,1.2,0,99999999999999999999999,1,0,0,0)"
          "\n"},
+        // A region page whose plot mode is the largest int: its region type,
+        // one more, overflowed.
+        {"014x\n700Domainxy(0.2,3,44,13,1,1,99999999999,-0.5,6,-1,5,0,4)\n"},
     };
     int page = 0;
     for (const auto& [script, scanPercent] : kFound) {
