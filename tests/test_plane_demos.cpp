@@ -100,7 +100,7 @@ TEST_F(PlaneDemoTest, PolygonAreasAreThoseOfTheRegularPolygons) {
     // Doubling stops at 1536 sides.
     for (int i = 0; i < 6; ++i) ClickButton(up, y);
     EXPECT_EQ(view->m_nDemoStep, 1536);
-    ClickButton(view->PolygonDownX(), y);
+    ClickControl(u8"n减少");
     EXPECT_EQ(view->m_nDemoStep, 768);
 }
 
@@ -195,7 +195,7 @@ TEST_F(PlaneDemoTest, TheEpsilonBandNarrowsOncePerClick) {
     Script({"Sequence(0.3,3,40,12,52,1,0,-0.2,2.2,-1,1,0,2,0,7)"});
     Open();
     const double eps = view->m_dEpsilon;
-    ClickButton(view->EpsilonDownX(), view->m_nPlotTop + 4);
+    ClickControl(u8"ε减少");
     EXPECT_EQ(view->m_dEpsilon, eps / 2);
     Repaint();
     EXPECT_EQ(view->m_dEpsilon, eps / 2);

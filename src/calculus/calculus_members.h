@@ -134,8 +134,6 @@
 
     // --- Plane demonstrations: polygons (polygons.cpp) ------------------------
     void DrawPloygon(CDC* pDC);
-    int PolygonDownX() const;
-    int ButtonAfter(int x, const char* utf8Label, int nominal) const;
 
     // --- The tangent at a chosen point (tangent.cpp) --------------------------
     void DrawTangentLine2Lower(CDC* pDC, int nDropToXAxis, int nDropToYAxis, int nLabels, COLORREF colour);
@@ -189,7 +187,6 @@
     void DrawSequenceLimitOnAxis(CDC* pDC, int mode);
     void DrawEpsilonNBand(CDC* pDC, double A, bool recursion);
     void SequenceAxisControls(CDC* pDC);
-    int EpsilonDownX() const;
 
     // --- Colour planes (complex_iteration.cpp) ----------------------------------------
     void DrawComplexIteration(CDC* pDC);

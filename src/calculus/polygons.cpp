@@ -28,10 +28,6 @@ void CPemroView::CmdPloygon(CDC* pDC) {
     if (m_bFigureVisible) DrawPloygon(pDC);
 }
 
-int CPemroView::PolygonDownX() const {
-    return ButtonAfter(m_nPlotRight - 110, u8"n增加", m_nPlotRight - 56);
-}
-
 void CPemroView::DrawPloygon(CDC* pDC) {
     if (!IsFigureBandVisible()) return;
     DrawFunctionGraph(pDC, 0, 0, 0.0, kCurveTurn, "x", "y");
@@ -39,8 +35,7 @@ void CPemroView::DrawPloygon(CDC* pDC) {
     const int right = m_nPlotRight, y = m_nPlotTop + 4;
     if (TextButtonInPlot(pDC, right - 110, y, 50, 20, Gbk(u8"n增加"), kButtonText))
         m_nDemoStep = calculus::DoubledCapped(m_nDemoStep, calculus::kMaxPolygonSides);
-    if (TextButtonInPlot(pDC, PolygonDownX(), y, 50, 20, Gbk(u8"n减少"), kButtonText))
-        m_nDemoStep /= 2;
+    if (TextButtonInPlot(pDC, right - 56, y, 50, 20, Gbk(u8"n减少"), kButtonText)) m_nDemoStep /= 2;
     const int N = m_nDemoStep, f = m_nFuncF;
 
     int colour = kFirstPaletteColour;

@@ -483,19 +483,8 @@ void CPemroView::DrawEpsilonNBand(CDC* pDC, double A, bool recursion) {
     // The band widens to the whole axis at most (ε at most 1).
     if (TextButton(pDC, m_nPlotRight - 110, m_nPlotTop + 4, Gbk(u8"ε增加")))
         m_dEpsilon = 2 * m_dEpsilon > 1.0 ? 1.0 : 2 * m_dEpsilon;
-    if (TextButton(pDC, EpsilonDownX(), m_nPlotTop + 4, Gbk(u8"ε减少"))) m_dEpsilon *= 0.5;
+    if (TextButton(pDC, m_nPlotRight - 55, m_nPlotTop + 4, Gbk(u8"ε减少"))) m_dEpsilon *= 0.5;
     DrawDotWorld(pDC, w, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crCurveSetting);
-}
-
-int CPemroView::EpsilonDownX() const {
-    return ButtonAfter(m_nPlotRight - 110, u8"ε增加", m_nPlotRight - 55);
-}
-
-// A button of a row at `nominal`, or after the one at x with the label where
-// wide fonts would make the two overlap (a click would then press both).
-int CPemroView::ButtonAfter(int x, const char* utf8Label, int nominal) const {
-    const int after = x + ButtonWidth(Gbk(utf8Label)) + kButtonRowGap;
-    return after > nominal ? after : nominal;
 }
 
 void CPemroView::SequenceAxisControls(CDC* pDC) {
