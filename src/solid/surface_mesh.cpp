@@ -370,7 +370,10 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
 // blocks of kBlock steps a side. A block whose values at its corners keep to
 // one side of a level, farther from it than their spread plus a band, holds
 // no point of a smooth surface within that band of the level: its samples
-// are passed over whole (the others in the plain order).
+// are passed over whole (the others in the plain order). So is a block whose
+// corners keep within an inner band nearer the level than their spread,
+// where only the points outside that band count (two coinciding surfaces
+// meet nowhere that is drawn).
 constexpr int kBlock = 5;
 constexpr int kMaxBlocks = 64;
 constexpr int kMaxLevels = 2;
@@ -382,10 +385,12 @@ public:
     // values(s, t, out) writes the `count` values at (s, t); the cell spans
     // dx by dy from (x, y) in fine steps of hs by ht.
     BlockJudge(double x, double y, double dx, double dy, double hs, double ht, int count,
-               const double* level, const double* band, Values values)
+               const double* level, const double* band, Values values,
+               const double* inner = nullptr)
         : m_x(x), m_y(y), m_bs(kBlock * hs), m_bt(kBlock * ht), m_ni(Blocks(dx, hs)),
           m_nj(Blocks(dy, ht)), m_count(count), m_values(values) {
-        for (int k = 0; k < count; ++k) m_level[k] = level[k], m_band[k] = band[k];
+        for (int k = 0; k < count; ++k)
+            m_level[k] = level[k], m_band[k] = band[k], m_inner[k] = inner ? inner[k] : 0;
         std::fill_n(m_known, (m_ni + 1) * (m_nj + 1), false);
         std::fill_n(m_judged, m_ni * m_nj, 0);
     }
@@ -418,14 +423,15 @@ private:
                 lo = u < lo ? u : lo, hi = u > hi ? u : hi;
             }
             const double spread = hi - lo;
-            if (!(lo > m_band[k] + spread || hi < -m_band[k] - spread)) return false;
+            const bool within = hi + spread < m_inner[k] && lo - spread > -m_inner[k];
+            if (!(lo > m_band[k] + spread || hi < -m_band[k] - spread || within)) return false;
         }
         return true;
     }
     const double m_x, m_y, m_bs, m_bt;
     const int m_ni, m_nj, m_count;
     Values m_values;
-    double m_level[kMaxLevels] = {}, m_band[kMaxLevels] = {};
+    double m_level[kMaxLevels] = {}, m_band[kMaxLevels] = {}, m_inner[kMaxLevels] = {};
     double m_corner[(kMaxBlocks + 1) * (kMaxBlocks + 1)][kMaxLevels];
     bool m_known[(kMaxBlocks + 1) * (kMaxBlocks + 1)];
     signed char m_judged[kMaxBlocks * kMaxBlocks];
@@ -485,22 +491,25 @@ void Contour(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
 }
 
 // Where the two surfaces meet: points of the fine grid inside the region
-// with 1e-7·Dz <= |f − g| <= 0.001·Dz, in blocks as above (f − g against 0).
+// with 1e-7·Dz <= |f − g| <= 0.001·Dz, in blocks as above (f − g against 0,
+// with the inner band 1e-7·Dz).
 void Intersection(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
     CPemroView& v = m.v;
-    const double Dz = m.Dz, band = 0.001 * Dz;
+    const double Dz = m.Dz, band = 0.001 * Dz, inner = 1e-7 * Dz;
     const double zero = 0;
-    BlockJudge judge(m.x, y, dx, dy, kFineFraction * v.m_dXSpan, kFineFraction * v.m_dYSpan, 1,
-                     &zero, &band, [&](double s, double t, double* out) {
-                         out[0] = v.EvalSurfaceF(s, t, v.m_nSurfaceUpper) -
-                                  v.EvalSurfaceG(s, t, v.m_nSurfaceLower);
-                     });
+    BlockJudge judge(
+        m.x, y, dx, dy, kFineFraction * v.m_dXSpan, kFineFraction * v.m_dYSpan, 1, &zero, &band,
+        [&](double s, double t, double* out) {
+            out[0] =
+                v.EvalSurfaceF(s, t, v.m_nSurfaceUpper) - v.EvalSurfaceG(s, t, v.m_nSurfaceLower);
+        },
+        &inner);
     const auto far = [&](int bi, int bj) { return judge.Far(bi, bj); };
     BlockedFineSteps(m, y, dx, dy, far, [&](double s, double t) {
         const double f = v.EvalSurfaceF(s, t, v.m_nSurfaceUpper);
         const double g = v.EvalSurfaceG(s, t, v.m_nSurfaceLower);
         const double gap = std::fabs(f - g);
-        if (!(1e-7 * Dz <= gap && gap <= band)) return;
+        if (!(inner <= gap && gap <= band)) return;
         if (!(v.EvalRegionFunction(s, t, v.m_nFuncF) > 0)) return;
         m.Line(pDC, kNoChannel, s, t, f, s, t, g, v.m_crCurveSetting);
     });
