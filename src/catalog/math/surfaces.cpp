@@ -124,7 +124,12 @@ double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs
 double EvalTaylorAlongRay(FunctionRef phi, int n) {
     constexpr double kH = 0.001;
     if (n > kMaxTaylorOrder) n = kMaxTaylorOrder;
-    double sum = phi(0.0);
+    // The differences of every order sample φ at k·h, -n <= k <= n: each
+    // point is evaluated once, at[n + k].
+    double at[2 * kMaxTaylorOrder + 1];
+    const int reach = n > 0 ? n : 0;
+    for (int k = -reach; k <= reach; ++k) at[reach + k] = phi(k * kH);
+    double sum = at[reach];
     // Row m of Pascal's triangle in binom[0..m]; the rest is never read.
     double binom[kMaxTaylorOrder + 1];
     binom[0] = 1.0;
@@ -135,7 +140,7 @@ double EvalTaylorAlongRay(FunctionRef phi, int n) {
         for (int j = m - 1; j >= 1; --j) binom[j] += binom[j - 1];
         double deriv = 0.0;
         for (int j = 0; j <= m; ++j) {
-            const double term = binom[j] * phi((m - 2 * j) * kH);
+            const double term = binom[j] * at[reach + m - 2 * j];
             deriv += (j % 2 == 0) ? term : -term;
         }
         for (int r = 0; r < m; ++r) deriv *= 500.0;

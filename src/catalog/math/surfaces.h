@@ -26,7 +26,8 @@ double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs
 // by central differences with h = 0.001. n is capped at kMaxTaylorOrder, the
 // highest degree the Taylor pages offer: beyond it the differences are
 // rounding noise, and a surface of that form evaluated at every mesh point
-// took seconds a pass (the work grows with n²). n <= 0 gives φ(0).
+// took seconds a pass. φ is evaluated once at each of the 2n + 1 points.
+// n <= 0 gives φ(0).
 constexpr int kMaxTaylorOrder = 6;
 double EvalTaylorAlongRay(FunctionRef phi, int n);
 
