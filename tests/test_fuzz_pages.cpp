@@ -704,6 +704,9 @@ TEST_F(FuzzPageTest, InputsTheFuzzerFoundStayQuick) {
         // A distribution page whose kind is near the largest int: the
         // catalogue index, the kind plus 75, overflowed.
         {"014x\n700ConDistribution(0.2,3,44,13,1,1,99999999999,-0.5,6,-0.05,1.2,0,1,10,5,1)\n"},
+        // A revolution whose orientation, the plot mode, is the largest int:
+        // its region type, one more, overflowed.
+        {"014x\n700Revolve(0.3,3,34,9,20,90,99999999999,-0.2,1.2,-1.2,1.2,0,1,1,0,5,0)\n"},
     };
     int page = 0;
     for (const auto& [script, scanPercent] : kFound) {

@@ -4,6 +4,7 @@
 #include "view/view.h"
 
 #include "platform/text_codec.h"
+#include "script/script_args.h"
 
 #include <algorithm>
 #include <cmath>
@@ -73,7 +74,7 @@ void CPemroView::DrawRevolve(CDC* pDC, int kind, int axis) {
     if (p > dx) p = dx / 2;
     FindParamStartT(a);
     if (kind == 2) m_nFuncUpper = m_nFuncF;
-    m_nRegionType = m_nPlotOrientation + 1;
+    m_nRegionType = ScriptIntPlus(m_nPlotOrientation, 1);
     // An empty interval or a frame without width gives no element to draw.
     const bool drawable =
         dx > 0 && std::isfinite(dx) && p > 0 && std::isfinite(p) && IsGraphRedrawnWhole();

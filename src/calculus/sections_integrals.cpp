@@ -9,7 +9,6 @@
 #include "solid/math/scene_math.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace {
@@ -145,8 +144,7 @@ void CPemroView::CmdPRNCalculus(CDC* pDC) {
 void CPemroView::CmdDomainxy(CDC* pDC) {
     ReadPlotSetup(kFirstArgDomainxy);
     if (!m_bFigureVisible) return;
-    // Any int may stand in the script: the largest stays as it is.
-    m_nRegionType = m_nPlotMode < INT_MAX ? m_nPlotMode + 1 : m_nPlotMode;
+    m_nRegionType = ScriptIntPlus(m_nPlotMode, 1);
     m_nOdeMethodFamily = m_nPlotOption1;
     const int arrows = m_nPlotOption2;
     if (IsArgListOpen()) {

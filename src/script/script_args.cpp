@@ -88,3 +88,7 @@ int ScriptInt(double v) {
     if (v <= double(INT_MIN)) return INT_MIN;
     return int(v);
 }
+
+int ScriptIntPlus(int v, int d) {
+    return v <= INT_MAX - d ? v + d : v;
+}

@@ -32,3 +32,7 @@ bool ArgListOpen(const char* line, int length, int pos);
 // A script number truncated toward zero, as scripts give counts and indexes:
 // NaN reads 0 and values beyond the int range saturate.
 int ScriptInt(double v);
+
+// A script's int v moved on by d >= 0, as pages derive one index from
+// another; where that would pass the largest int, v as it is.
+int ScriptIntPlus(int v, int d);

@@ -5,8 +5,6 @@
 #include "stats/math/distributions.h"
 #include "view/view.h"
 
-#include <climits>
-
 namespace {
 
 // First argument column: right after the keyword and its "(".
@@ -39,9 +37,7 @@ void CPemroView::CmdConDistribution(CDC* pDC) {
     ReadPlotSetup(kFirstArgConDistribution);
     if (!m_bFigureVisible) return;
     m_bQuantileMode = IsArgListOpen() ? ScriptInt(ReadScriptNumber(m_nParsePos)) : 0;
-    // Any int may stand in the script: past the largest it stays as it is.
-    m_nFuncF =
-        m_nPlotMode <= INT_MAX - stats::kUniform ? m_nPlotMode + stats::kUniform : m_nPlotMode;
+    m_nFuncF = ScriptIntPlus(m_nPlotMode, stats::kUniform);
     // An explicit figure of the density itself, as the density items of the
     // function menu make it: no axis swap, no combination with g.
     m_nPlotMode = m_nPendingPlotMode = 0;
