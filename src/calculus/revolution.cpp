@@ -187,11 +187,17 @@ void CPemroView::DrawShells(CDC* pDC, double a, double b, double u, double dx, d
     // thousand elements drew a million rims over each other.
     const double xPixel = m_dXSpan / m_nPlotWidth, yPixel = m_dYSpan / m_nPlotHeight;
     const double rimStep = p < xPixel && p < yPixel ? yPixel : p;
+    // Elements narrower than a pixel are drawn a pixel apart (the picked one
+    // always): a thousand of them repainted each pixel's rims a dozen times.
+    const double pixel = std::min(xPixel, yPixel);
+    double lastDrawn = NAN;
     double F0 = f(start), G0 = RevolveLower(start);
     for (long i = 0; i < kMaxElements; ++i) {
         const double x = start + dir * i * dx;
         if (fromB ? !(x >= a + dx) : !(x < b)) break;
         const bool picked = std::fabs(x - u) <= dx / 2;
+        const bool drawn = !(dx < pixel) || picked || !(std::fabs(x - lastDrawn) < pixel);
+        if (drawn) lastDrawn = x;
         const COLORREF rim = picked ? m_crFirstDerivative : m_crFrontSide;
         const COLORREF side = picked ? m_crSecondDerivative : m_crFirstDerivative;
         double F = F0, G = G0, F1 = F0, G1 = G0, R = std::fabs(x - c);
@@ -204,11 +210,16 @@ void CPemroView::DrawShells(CDC* pDC, double a, double b, double u, double dx, d
             G1 = RevolveLower(t);
             if (whole) F = F1, G = G1;
             R = std::fabs(t - c);
+            if (!drawn) continue;
             const double lo = std::min(F, G), hi = std::max(F, G);
             DrawShadedArcWorld(pDC, c, lo, R, R / 8, 0, kRimTo, rim);
             DrawLineWorld(pDC, t, F, t, G, side);
             DrawLineWorld(pDC, 2 * c - t, F, 2 * c - t, G, side);
             DrawShadedArcWorld(pDC, c, hi, R, R / 8, 0, kRimTo, rim);
+        }
+        if (!drawn) {
+            F0 = F1, G0 = G1;
+            continue;
         }
         DrawLineWorld(pDC, x, F0, x, G0, m_crSecondDerivative);
         DrawLineWorld(pDC, 2 * c - x, F0, 2 * c - x, G0, m_crSecondDerivative);
