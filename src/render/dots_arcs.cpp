@@ -1,6 +1,7 @@
 // Filled dots, rolling balls, world ellipses and arcs traced pixel by pixel.
 #include "view/view.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -44,6 +45,8 @@ struct ShadedArcTable {
     double t0 = 0, t1 = 0;
     bool built = false;
     std::vector<Step> steps;
+    // The least and greatest cosT and sinT of the steps.
+    double cosLo = 0, cosHi = 0, sinLo = 0, sinHi = 0;
 };
 
 const ShadedArcTable& ShadedArcTableFor(double t0, double t1) {
@@ -59,6 +62,12 @@ const ShadedArcTable& ShadedArcTableFor(double t0, double t1) {
     for (double t = t0; t < t1 && steps < kShadedArcStepCap; t += kShadedArcStep, ++steps) {
         const double u = std::cos(t - 0.5) / 4, v = std::sin(t - 0.5) / 4;
         table.steps.push_back({std::cos(t), std::sin(t), 0.5 - u + v});
+    }
+    table.cosLo = table.sinLo = 1;
+    table.cosHi = table.sinHi = -1;
+    for (const ShadedArcTable::Step& st : table.steps) {
+        table.cosLo = std::min(table.cosLo, st.cosT), table.cosHi = std::max(table.cosHi, st.cosT);
+        table.sinLo = std::min(table.sinLo, st.sinT), table.sinHi = std::max(table.sinHi, st.sinT);
     }
     return table;
 }
@@ -180,6 +189,15 @@ void CPemroView::DrawShadedArcWorld(CDC* pDC, double cx, double cy, double rx, d
         inside(m_nPlotLeft, m_nPlotBottom) && inside(m_nPlotRight, m_nPlotBottom))
         return;
     const ShadedArcTable& table = ShadedArcTableFor(t0, t1);
+    // Nor does a part of an ellipse that keeps out of the plot (the rims of
+    // a shell far above it, whose whole ellipses reach down into it): the
+    // steps' points lie between those of the extreme cosine and sine,
+    // computed the same way.
+    const double xa = pcx + table.cosLo * Rx, xb = pcx + table.cosHi * Rx;
+    const double ya = pcy - table.sinLo * Ry, yb = pcy - table.sinHi * Ry;
+    if (!(std::max(xa, xb) > m_nPlotLeft && std::min(xa, xb) < m_nPlotRight &&
+          std::max(ya, yb) > m_nPlotTop && std::min(ya, yb) < m_nPlotBottom))
+        return;
     // Consecutive steps on one pixel: only the last one's colour stays, so
     // only that one is written.
     int lastX = 0, lastY = 0;
