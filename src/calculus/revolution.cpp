@@ -183,12 +183,11 @@ void CPemroView::DrawShells(CDC* pDC, double a, double b, double u, double dx, d
     const bool fromB = c <= a;
     const double dir = fromB ? -1 : 1, start = fromB ? b : a;
     // Elements narrower than a pixel step their positions by half an
-    // element; the rims stacked up a shell still stand a pixel apart, or a
-    // thousand elements drew a million rims over each other.
+    // element. Their rims still stand a pixel apart up a shell, and the
+    // elements themselves are drawn a pixel apart (the picked one always):
+    // a thousand of them drew a million rims, each pixel's a dozen times.
     const double xPixel = m_dXSpan / m_nPlotWidth, yPixel = m_dYSpan / m_nPlotHeight;
     const double rimStep = p < xPixel && p < yPixel ? yPixel : p;
-    // Elements narrower than a pixel are drawn a pixel apart (the picked one
-    // always): a thousand of them repainted each pixel's rims a dozen times.
     const double pixel = std::min(xPixel, yPixel);
     double lastDrawn = NAN;
     double F0 = f(start), G0 = RevolveLower(start);
