@@ -94,6 +94,38 @@ TEST_F(StatsPageTest, PoissonAndHypergeometricClamps) {
     EXPECT_EQ("0.90", After(u8"期望=nM/N="));
 }
 
+// Counts a script gives at the ends of the int range: each count button
+// steps them without overflow and the clamps take them in (n, N, M are
+// clamped to 1..1000, then n and M to N's and M's limits).
+TEST_F(StatsPageTest, CountButtonsAtTheEndsOfTheIntRange) {
+    struct Case {
+        const char* command;
+        int dy; // the button below the plot's top
+        int n, bigN, marked;
+    };
+    const Case kCases[] = {
+        {"DisDistribution(0.2,3,44,13,0.5,5,2,1,1,0,99999999999,99999999999)", 88, 5, 1000, 1000},
+        {"DisDistribution(0.2,3,44,13,0.5,5,2,1,1,0,99999999999,99999999999)", 132, 5, 1000, 1000},
+        {"DisDistribution(0.2,3,44,13,0.5,-99999999999,2,1,1,0,-99999999999,-99999999999)", 66, 1,
+         1, 1},
+        {"DisDistribution(0.2,3,44,13,0.5,-99999999999,2,1,1,0,-99999999999,-99999999999)", 110, 1,
+         1, 1},
+        {"DisDistribution(0.2,3,44,13,0.5,-99999999999,2,1,1,0,-99999999999,-99999999999)", 152, 1,
+         1, 1},
+        {"DisDistribution(0.2,3,44,13,0.5,99999999999,0,1,1)", 44, 1000, -1, -1},
+        {"DisDistribution(0.2,3,44,13,0.5,-99999999999,0,1,1)", 66, 1, -1, -1},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(std::string(c.command) + " button " + std::to_string(c.dy));
+        auto v = Open(c.command);
+        ClickButton(v.get(), v->m_nPlotRight - 10, v->m_nPlotTop + c.dy);
+        EXPECT_EQ(c.n, v->m_nCountN);
+        if (c.bigN < 0) continue;
+        EXPECT_EQ(c.bigN, v->m_nPopulationN);
+        EXPECT_EQ(c.marked, v->m_nMarkedM);
+    }
+}
+
 // The densities and the quantile view read F(9, 12), the shifted Gamma and
 // the normal distribution exactly, whatever combination the function menu
 // left behind.

@@ -5,6 +5,7 @@
 #include "stats/math/discrete.h"
 #include "view/view.h"
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -44,6 +45,13 @@ const Texts& T() {
 
 int ClampCount(int v, int lo) {
     return v < lo ? lo : (v > kMaxCount ? kMaxCount : v);
+}
+
+// A count button's step; a script's count may stand at either end of the
+// int range until the clamps below take it in.
+int StepCount(int v, int d) {
+    const long long moved = static_cast<long long>(v) + d;
+    return moved > INT_MAX ? INT_MAX : moved < INT_MIN ? INT_MIN : static_cast<int>(moved);
 }
 
 } // namespace
@@ -87,8 +95,8 @@ void CPemroView::DrawDiscreteBinomial(CDC* pDC, int step) {
         m_bLoadScriptSettings = 0;
         return true;
     };
-    if (hit(44, T().nUp)) m_nSavedCountN += step;
-    if (hit(66, T().nDown)) m_nSavedCountN -= step;
+    if (hit(44, T().nUp)) m_nSavedCountN = StepCount(m_nSavedCountN, step);
+    if (hit(66, T().nDown)) m_nSavedCountN = StepCount(m_nSavedCountN, -step);
     if (hit(88, T().pUp)) m_dSavedProbP += m_dParamStep;
     if (hit(110, T().pDown)) m_dSavedProbP -= m_dParamStep;
     if (!(m_dSavedProbP >= 0)) m_dSavedProbP = 0;
@@ -168,12 +176,12 @@ void CPemroView::DrawDiscreteHypergeometric(CDC* pDC, int step) {
         m_bLoadScriptSettings = 0;
         return true;
     };
-    if (hit(44, T().nUp)) m_nSavedCountN += step;
-    if (hit(66, T().nDown)) m_nSavedCountN -= step;
-    if (hit(88, T().bigNUp)) m_nSavedPopulationN += step;
-    if (hit(110, T().bigNDown)) m_nSavedPopulationN -= step;
-    if (hit(132, T().mUp)) m_nSavedMarkedM += step;
-    if (hit(152, T().mDown)) m_nSavedMarkedM -= step;
+    if (hit(44, T().nUp)) m_nSavedCountN = StepCount(m_nSavedCountN, step);
+    if (hit(66, T().nDown)) m_nSavedCountN = StepCount(m_nSavedCountN, -step);
+    if (hit(88, T().bigNUp)) m_nSavedPopulationN = StepCount(m_nSavedPopulationN, step);
+    if (hit(110, T().bigNDown)) m_nSavedPopulationN = StepCount(m_nSavedPopulationN, -step);
+    if (hit(132, T().mUp)) m_nSavedMarkedM = StepCount(m_nSavedMarkedM, step);
+    if (hit(152, T().mDown)) m_nSavedMarkedM = StepCount(m_nSavedMarkedM, -step);
     // The range is taken before the clamps.
     m_nSavedCountN = ClampCount(m_nSavedCountN, -kMaxCount);
     m_adSavedWorldRange[0] = -1;
