@@ -59,11 +59,12 @@ template <class W> double GaussIntegral(double a, double b, int panels, W w) {
 } // namespace
 
 void CPemroView::CmdProjDomain(CDC*) {
-    // Taken only on the paints of a freshly selected topic, so the user's
-    // later changes to the switches survive.
-    if (!m_bLoadScriptSettings) return;
+    // The base is the figure's own in every pass (each pass starts from the
+    // default rectangle); the switches are taken only on the paints of a
+    // freshly selected topic, so the user's later changes to them survive.
     m_adRegionRect[0] = ReadScriptNumber(kFirstArgProjDomain);
     for (int i = 1; i < 4; ++i) m_adRegionRect[i] = ReadScriptNumber(m_nParsePos);
+    if (!m_bLoadScriptSettings) return;
     if (IsArgListOpen()) m_bProjectXoy = ScriptInt(ReadScriptNumber(m_nParsePos));
     if (IsArgListOpen()) m_bProjectBase = ScriptInt(ReadScriptNumber(m_nParsePos));
     if (IsArgListOpen()) m_nProjectionDisplay = ScriptInt(ReadScriptNumber(m_nParsePos));
