@@ -799,12 +799,12 @@ TEST(CatalogQuadrature, AppliedIntegrals) {
     EXPECT_NEAR(std::sqrt(2.0), IntegrateRule(0, 1, 10, 7, 0, Functions(id, id, id)), 1e-6);
     EXPECT_NEAR(std::sqrt(2.0), IntegrateRule(0, 1, 10, 7, 1, Functions(id, id, id)), 1e-6);
     EXPECT_NEAR(std::sqrt(2.0), IntegrateRule(0, 1, 10, 8, 0, Functions(zero, zero, id)), 1e-6);
-    // Lateral area of y = 1 about y = 0 on [0, 1]: 2·3.14159.
-    EXPECT_NEAR(2 * 3.14159, IntegrateRule(0, 1, 10, 9, 0, Functions(one, one, one)), 1e-6);
-    EXPECT_NEAR(2 * 3.14159, IntegrateRule(0, 1, 10, 9, 1, Functions(one, one, one)), 1e-6);
-    // Washer between y = x and y = 0 about y = 0: 3.14159/3.
-    EXPECT_NEAR(3.14159 / 3, IntegrateRule(0, 1, 10, 6, 0, Functions(zero, id, zero)), 1e-9);
-    EXPECT_NEAR(3.14159 / 3, IntegrateRule(0, 1, 10, 6, 0, Functions(zero, zero, id)), 1e-9);
+    // Lateral area of y = 1 about y = 0 on [0, 1]: 2π.
+    EXPECT_NEAR(2 * M_PI, IntegrateRule(0, 1, 10, 9, 0, Functions(one, one, one)), 1e-6);
+    EXPECT_NEAR(2 * M_PI, IntegrateRule(0, 1, 10, 9, 1, Functions(one, one, one)), 1e-6);
+    // Washer between y = x and y = 0 about y = 0: π/3.
+    EXPECT_NEAR(M_PI / 3, IntegrateRule(0, 1, 10, 6, 0, Functions(zero, id, zero)), 1e-9);
+    EXPECT_NEAR(M_PI / 3, IntegrateRule(0, 1, 10, 6, 0, Functions(zero, zero, id)), 1e-9);
     EXPECT_EQ(0.0, IntegrateRule(0, 1, 10, 6, 0, Functions(zero, id, id)));
     // Attraction of the segment y = 0, 1 <= x <= 2 on the origin: ∫ dx/x² = 1/2
     // horizontally (the running x is the left end: first-order accurate), 0

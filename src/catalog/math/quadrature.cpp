@@ -12,7 +12,7 @@ constexpr double kNode[5] = {-0.9061798459, -0.5384693101, 0.0, 0.5384693101, 0.
 constexpr double kWeight[5] = {0.2369268851, 0.4786286705, 0.5688888889, 0.4786286705,
                                0.2369268851};
 constexpr double kSlopeStep = 1e-7;
-constexpr double kPi = 3.14159; // the value the program's volumes and areas use
+constexpr double kPi = 3.14159265358979323846;
 
 double Slope(const FunctionRef& u, double p) {
     return (u(p + kSlopeStep) - u(p)) / kSlopeStep;
