@@ -348,6 +348,29 @@ TEST_F(ScratchIntegralTest, PolarRegionLimitsAlongTheRayAndTheCircle) {
     EXPECT_TRUE(ShowsAtWorld(0.9 * std::cos(0.9), 0.9 * std::sin(0.9), u8"θ的上限", mark));
 }
 
+TEST_F(ScratchIntegralTest, TheRTypeRegionFillsItsOwnSideOfTheDiagonal) {
+    // r² ≤ θ ≤ sin r for 0.3 ≤ r ≤ 0.7: every angle is below π/4, so the
+    // region lies right of y = x; its mirror image in y = x stays empty.
+    Script("917", "Domainr(0.3,3,34,9,3,21,0,-0.2,1.0,-0.2,1.0,0.3,0.7,1,0)", {"θ=r^2", "θ=sin r"});
+    Open("917");
+    ClickButton(view->m_nFigureRight - 40, view->m_nFigureTop + 22);
+    Repaint();
+    ASSERT_EQ(view->m_nRegionType, 2);
+    const QImage& img = view->BackingImage();
+    const COLORREF fill = RGB(0, 155, 155);
+    for (double r : {0.55, 0.62, 0.68}) {
+        const double t = (r * r + std::sin(r)) / 2, x = r * std::cos(t), y = r * std::sin(t);
+        EXPECT_EQ(ColourAt(img, Px(x), Py(y)), fill) << r;
+        EXPECT_NE(ColourAt(img, Px(y), Py(x)), fill) << r;
+    }
+    // Far from the region the plot keeps its background on both sides.
+    EXPECT_NE(ColourAt(img, Px(0.2), Py(0.8)), fill);
+    EXPECT_NE(ColourAt(img, Px(0.8), Py(-0.1)), fill);
+    // Both axes are drawn where they belong.
+    EXPECT_EQ(ColourAt(img, Px(0), Py(0.8)), view->m_crAxes);
+    EXPECT_EQ(ColourAt(img, Px(0.8), Py(0)), view->m_crAxes);
+}
+
 // --- Solids and surfaces of revolution ------------------------------------------------
 
 class RevolveTest : public ScratchIntegralTest {
