@@ -371,6 +371,37 @@ TEST_F(ScratchIntegralTest, TheRTypeRegionFillsItsOwnSideOfTheDiagonal) {
     EXPECT_EQ(ColourAt(img, Px(0.8), Py(0)), view->m_crAxes);
 }
 
+TEST_F(ScratchIntegralTest, AClickOnTheFrameKeepsTheRegion) {
+    // Each region figure, clicked on its frame outside the plot: in the top
+    // strip beside the range boxes and in the margin below the buttons.
+    struct Case {
+        const char* command;
+        bool polar; // filled in its fixed colour, else in the script's pen
+    } const cases[] = {
+        {"Domainxy(0.3,3,34,9,20,21,0,-0.2,1.2,-0.2,1.2,0,1,2,0,1)", false},
+        {"Domainr(0.3,3,34,9,20,3,0,-0.4,1.8,-0.2,1.8,0.3,1.5,2,0)", true},
+    };
+    for (const Case& c : cases) {
+        Script("918", c.command, {"u", "v", " ", " "});
+        Open("918");
+        const COLORREF fill = c.polar ? RGB(0, 155, 155) : view->m_crPen;
+        const auto filled = [&] {
+            const CPemroView& v = *view;
+            return CountColour(view->BackingImage(), fill, v.m_nPlotLeft, v.m_nPlotTop,
+                               v.m_nPlotRight, v.m_nPlotBottom);
+        };
+        const int before = filled();
+        EXPECT_GT(before, 1000) << c.command;
+        const CPemroView& v = *view;
+        const CPoint frame[] = {{v.m_nPlotRight - 120, (v.m_nFigureTop + v.m_nPlotTop) / 2},
+                                {v.m_nPlotRight + 4, v.m_nPlotBottom - 20}};
+        for (const CPoint& p : frame) {
+            Click(p.x, p.y);
+            EXPECT_EQ(filled(), before) << c.command << " at " << p.x << "," << p.y;
+        }
+    }
+}
+
 // --- Solids and surfaces of revolution ------------------------------------------------
 
 class RevolveTest : public ScratchIntegralTest {
