@@ -162,6 +162,33 @@ TEST_F(IntegralSampleTest, TheRuleTableComparesTheRulesOnTenPieces) {
     for (const auto& e : expected) EXPECT_EQ(First(e[0]), e[1]) << e[0];
 }
 
+TEST_F(IntegralSampleTest, TheGaussPageListsItsNodesAndWeights) {
+    Open("457", 4000);
+    // Three-point Gauss-Legendre on [-1, 1]: nodes 0, ±√(3/5) = ±0.774597,
+    // weights 2/((1 - x²) P3'(x)²) = 5/9, 8/9, 5/9. On [0, 3.14159] with one
+    // piece the nodes are 1.570795 (1 ± 0.774597): 0.354, 1.571, 2.788, and
+    // sin there 0.346711, 1, 0.346714.
+    const std::vector<std::string> f = {"0.346711", "1.000000", "0.346714"};
+    const std::vector<std::string> t = {"0.354", "1.571", "2.788"};
+    const std::vector<std::string> w = {"0.555556", "0.888889", "0.555556"};
+    EXPECT_EQ(After("f    ="), f);
+    EXPECT_EQ(After("w[ ]="), w);
+    // Each value is followed by its node as a subscript (an empty label, then the number).
+    std::vector<std::string> nodes;
+    const auto& p = log.pieces;
+    for (size_t i = 0; i + 3 < p.size(); ++i)
+        if (p[i].text == "f    =") nodes.push_back(p[i + 3].text);
+    EXPECT_EQ(nodes, t);
+    // Six nodes on two pieces give twelve rows; those that would reach the
+    // line of the integral values are left out.
+    view->m_nDemoOption2 = 5;
+    view->m_nDemoStep = 2;
+    view->m_bLoadScriptSettings = 0;
+    Repaint();
+    EXPECT_EQ(After("f    =").size(), 7u);
+    EXPECT_EQ(After(u8"积分值:").size(), 1u);
+}
+
 TEST_F(IntegralSampleTest, TrapezoidPageDrawsSinAndShadesOnlyUnderIt) {
     Open("324", 4000);
     const QImage& img = view->BackingImage();
