@@ -115,6 +115,27 @@ TEST_F(QuadraticApproxTest, DeltaOfTheQuadratic) {
     EXPECT_EQ(Delta("1,0,-1"), "-1.0000");
 }
 
+// A negative choice leaves Maclaurin and Taylor to the user: the polynomial
+// demonstration with its switch, starting from Maclaurin; the switch holds
+// over later repaints.
+TEST_F(QuadraticApproxTest, ANegativeChoiceOffersTheMaclaurinTaylorSwitch) {
+    auto v = ScriptPage("5", "014S\n700Series2(0.5,6,36,10,16,0,0,-1.5,1.5,-1.5,1.5,-2.5,2.5,16,1,"
+                             "-1)\n");
+    TextRecorder log;
+    v->m_pTextSink = &log;
+    const auto shows = [&](int subDemo) {
+        log.pieces.clear();
+        Draw(v.get());
+        return v->m_nSubDemo == subDemo && log.Saw(u8"级数项数n=") && !log.Saw("k=");
+    };
+    EXPECT_TRUE(shows(16)); // Maclaurin
+    PressControl(*v, u8"泰勒");
+    EXPECT_TRUE(shows(17));
+    EXPECT_TRUE(shows(17));
+    PressControl(*v, u8"麦克");
+    EXPECT_TRUE(shows(16));
+}
+
 } // namespace
 
 namespace {

@@ -105,6 +105,10 @@
     void DrawSeries2(CDC* pDC, int nButtons);
     void DrawTaylorSolid2(CDC* pDC, int nButtons);
     void DrawQuadraticApprox(CDC* pDC);
+    // The polynomial picked with "麦克"/"泰勒" where the script leaves the
+    // choice to the user: the command gate clears the sub-demonstration
+    // before every command, so the choice is kept here.
+    int m_nSeries2Choice = 16;
 
     // --- Directional limit and directional derivative (direct3d.cpp) ----------
     // The curve of the surface over a ray from (a, b) at the angle θ (P
