@@ -63,6 +63,8 @@ BOOL CPemroView::IsTextLineVisible(int y) {
 // lies wholly inside the area being painted.
 void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthColumns,
                                    double heightLines) {
+    // From here on the record draws its own figure, in that figure's state.
+    EnterFigureState();
     // A printed page shows its slice of the page: figures move up with the
     // text.
     BandRows rows = PlaceRows(this, topLines, heightLines);
