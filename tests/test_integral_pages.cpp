@@ -429,6 +429,29 @@ TEST_F(ScratchIntegralTest, AClickOnTheFrameKeepsTheRegion) {
     }
 }
 
+TEST_F(ScratchIntegralTest, TheAttractedPointMassStaysOnThePlot) {
+    // Placed by the script at (0.8, 0.3), or brought in below the middle
+    // of the plot, (0, 0.125) here, when the script leaves it off the plot.
+    struct Case {
+        const char* tail;
+        double x0, y0;
+    } const cases[] = {{",0.8,0.3)", 0.8, 0.3}, {")", 0.0, 0.125}, {",9,0.3)", 0.0, 0.125}};
+    for (const Case& c : cases) {
+        Script("919",
+               std::string("IntegralApp(0.3,3,34,9,20,-1,0,-2,2,-0.5,2,-1.5,1.5,3,0,1.2") + c.tail);
+        Open("919");
+        EXPECT_DOUBLE_EQ(view->m_dX0, c.x0) << c.tail;
+        EXPECT_DOUBLE_EQ(view->m_dY0, c.y0) << c.tail;
+        // The dot of the point mass, filled in the force colour (its force
+        // arrow starts from its centre).
+        const int x = Px(c.x0), y = Py(c.y0);
+        EXPECT_GT(CountColour(view->BackingImage(), view->m_crFirstDerivative, x - 2, y - 2, x + 3,
+                              y + 3),
+                  3)
+            << c.tail;
+    }
+}
+
 // --- Solids and surfaces of revolution ------------------------------------------------
 
 class RevolveTest : public ScratchIntegralTest {

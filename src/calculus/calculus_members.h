@@ -92,9 +92,6 @@
     void DrawTangentLine2(CDC* pDC, int mode);
     void DrawPlaneSecant(CDC* pDC);
     void DrawSpaceSecant(CDC* pDC);
-    // The space curve of kind 0 {y = F(x), z = g(x)} or 1 {X(t), Y(t), g(t)}
-    // over [a, b] with its shadow on z = 0.
-    void TraceSpaceCurve(CDC* pDC, int kind);
     void DrawTangentPlanePatch(CDC* pDC);
     void DrawContourDemo(CDC* pDC);
     // The two arrow panels that step the ends a and b of the curve's interval.
