@@ -127,13 +127,57 @@ TEST_F(DemoStepTest, RootFindingStepsAndMarks) {
     EXPECT_FALSE(MarkNear(2.5, 0, kMarkColour, 1));
 }
 
-// y' = x + y, y(0) = 1 (the quadric form with d = e = 1) on [0, 1]. Euler by
+// x = φ(x) with φ(x) = x²/4 + 1/2 (fixed point 2 - √2) from 0: the plain
+// iteration 0.5, 0.5625, 0.5791015625 (by hand), Steffensen's x - (y - x)² /
+// (z - 2y + x) with y = φ(x), z = φ(y): 4/7, then 0.5857654890 (exact
+// fractions in python3). Bisection with ε = 0.4 stops once b - a ≤ ε: three
+// midpoints over [0, 3].
+TEST_F(DemoStepTest, FixedPointSteffensenAndTheBisectionTolerance) {
+    const std::string data = "700DATA1(0,0.25,0,0.5,0,0,0,)\n";
+    OpenScript(data + "700Root(0.2,3,34,10,39,3,0,-0.5,3,-0.5,3,0,3,0,0,0.0001)\n");
+    view->m_dCursorX = 0;
+    ClickControl(u8"从头开始");
+    ClickControl(u8"显示数据");
+    ClickControl(u8"n增加");
+    ClickControl(u8"n增加");
+    Repaint();
+    const std::vector<double> fixed = Numbers("x =");
+    const double iterates[] = {0, 0.5, 0.5, 0.5625, 0.5625, 0.5791015625};
+    ASSERT_EQ(fixed.size(), 6u);
+    for (int i = 0; i < 6; ++i) EXPECT_NEAR(fixed[i], iterates[i], 1e-6) << i;
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_TRUE(MarkNear(iterates[2 * k], iterates[2 * k + 1], kMarkColour)) << k;
+        EXPECT_TRUE(MarkNear(iterates[2 * k], 0, kMarkColour)) << k;
+    }
+
+    OpenScript(data + "700Root(0.2,3,34,10,39,4,0,-0.5,3,-0.5,3,0,3,0,0,0.0000001)\n");
+    view->m_dCursorX = 0;
+    ClickControl(u8"从头开始");
+    ClickControl(u8"显示数据");
+    ClickControl(u8"n增加");
+    Repaint();
+    const std::vector<double> steffensen = Numbers("x =");
+    ASSERT_EQ(steffensen.size(), 4u);
+    EXPECT_NEAR(steffensen[1], 4.0 / 7, 1e-6);
+    EXPECT_NEAR(steffensen[3], 0.5857654889912954, 1e-6);
+
+    OpenScript(data + "700DATA1(0,1,1,-2,0,0,0,)\n"
+                      "700Root(0.2,3,34,10,39,0,0,-2.5,3,-3,10,0,3,0,0,0.4)\n");
+    ClickControl(u8"显示数据");
+    view->m_nDemoStep = 8; // a row for each step
+    Repaint();
+    const auto rows = RootRows();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_NEAR(rows[2].first, 1.125, 1e-6);
+}
+
+// y' = x + y, y(0) = 1 (the quadric form with d = e = 1) on [-0.3, 1]. Euler by
 // hand with h = 0.1: 1, 1.1, 1.22, 1.362, 1.5282; its slope polyline joins
 // (x_k, x_k + y_k). Then h = 0.05, the improved Euler method (Heun, exact
 // fractions: 1.0525, 1.110253125) and Runge-Kutta (mpmath: 1.052542187,
 // 1.110341825).
 TEST_F(DemoStepTest, OdeMethodsStepTheirTableAndSlopeCurve) {
-    OpenScript("700DiffEquation1(0.2,3,44,10,0,0,0,-0.2,1.2,0.5,2.5,0,1,1,1,0,1,-1,0.1)\n");
+    OpenScript("700DiffEquation1(0.2,3,44,10,0,0,0,-0.4,1.2,0.5,2.5,-0.3,1,1,1,0,1,-1,0.1)\n");
     for (int i = 0; i < 6; ++i) view->m_adCoefSurfF[i] = i == 3 || i == 4 ? 1 : 0;
     Repaint();
     const double euler[] = {1, 1.1, 1.22, 1.362, 1.5282};
@@ -149,6 +193,9 @@ TEST_F(DemoStepTest, OdeMethodsStepTheirTableAndSlopeCurve) {
         EXPECT_TRUE(MarkNear(0.1 * k + 0.05, (s0 + s1) / 2, kSlopeColour, 1));
         EXPECT_TRUE(MarkNear(0.1 * k + 0.05, (euler[k] + euler[k + 1]) / 2, kSolutionColour, 1));
     }
+    // Backward from (0, 1) with the step -0.1: 0.9 at -0.1, 0.82 at -0.2.
+    EXPECT_TRUE(MarkNear(-0.05, 0.95, kSolutionColour, 1));
+    EXPECT_TRUE(MarkNear(-0.15, 0.86, kSolutionColour, 1));
 
     ClickControl(u8"步长减");
     Repaint();
@@ -171,6 +218,30 @@ TEST_F(DemoStepTest, OdeMethodsStepTheirTableAndSlopeCurve) {
     ASSERT_GE(y.size(), 3u);
     EXPECT_NEAR(y[1], 1.052542187, 5e-5);
     EXPECT_NEAR(y[2], 1.110341825, 5e-5);
+}
+
+// The system x' = y, y' = -x from (1, 0): the components cos t and -sin t
+// over t, then in the phase plane the unit circle, then over t again.
+TEST_F(DemoStepTest, OdeSystemComponentsAndPhasePlane) {
+    OpenScript("700DATA2(0,0,0,0,0,1,0,)\n"
+               "700DATA2(1,0,0,0,-1,0,0,)\n"
+               "700DiffEquations(0.2,3,34,10,0,0,-1,-0.5,10,-2,2,0,10,1,1,0,1,0)\n");
+    auto expectComponents = [&] {
+        for (double t : {1.0, 2.0, 4.0, 5.5}) {
+            EXPECT_TRUE(MarkNear(t, std::cos(t), kSolutionColour, 1)) << t;
+            EXPECT_TRUE(MarkNear(t, -std::sin(t), kSlopeColour, 1)) << t;
+        }
+    };
+    expectComponents();
+    ClickControl(u8"相平面");
+    Repaint();
+    EXPECT_TRUE(view->m_bPhasePlane);
+    for (double t : {0.5, 1.0, 2.0, 4.0, 5.5})
+        EXPECT_TRUE(MarkNear(std::cos(t), -std::sin(t), kSolutionColour, 1)) << t;
+    EXPECT_FALSE(MarkNear(0.5, 0.5, kSolutionColour, 3)); // inside the circle
+    ClickControl(u8"取消");
+    Repaint();
+    expectComponents();
 }
 
 // The 0-1 distribution (n = 1, p = 0.3) has its dots at (0, 0.7) and
@@ -265,6 +336,20 @@ TEST_F(DemoStepTest, UniformReadoutsFollowTheButtons) {
     EXPECT_EQ(Last(u8"方差=(b-a)^2/12="), "0.85");
     // The density 1/(b - a) = 1/3.2 between a and b.
     EXPECT_TRUE(MarkNear(2, 0.3125, kSolutionColour, 1));
+
+    // The exponential density from the page's λ = 5: mean 1/λ, variance
+    // 1/λ²; twenty "λ减" make λ = 3.
+    OpenScript("700ConDistribution(0.2,3,44,13,1,1,1,-0.5,4,-0.1,2.2,2,1,10,5,0)\n");
+    Click((view->m_nPlotLeft + view->m_nPlotRight) / 2 + 7,
+          (view->m_nPlotTop + view->m_nPlotBottom) / 2);
+    EXPECT_EQ(Last(u8"λ="), "5.00");
+    EXPECT_EQ(Last(u8"期望=1/λ="), "0.20");
+    EXPECT_EQ(Last(u8"方差=1/λ^2="), "0.04");
+    for (int i = 0; i < 20; ++i) ClickButton(view->m_nPlotRight - 10, view->m_nPlotTop + 66);
+    Repaint();
+    EXPECT_EQ(Last(u8"λ="), "3.00");
+    EXPECT_EQ(Last(u8"期望=1/λ="), "0.33");
+    EXPECT_EQ(Last(u8"方差=1/λ^2="), "0.11");
 }
 
 } // namespace
