@@ -244,6 +244,41 @@ TEST_F(DemoStepTest, OdeSystemComponentsAndPhasePlane) {
     expectComponents();
 }
 
+// Romberg for x² on [0, 1] at ε = 0.1: three rows, the finest on four
+// panels; "显示数据" lists x² on that grid: 0, 1/16, 1/4, 9/16, 1 (by hand).
+TEST_F(DemoStepTest, RombergTableAndItsGridValues) {
+    OpenScript("700Romberg(0.2,3,34,10,21,0,0,-0.2,1.2,-0.2,1.2,0,1)\n");
+    for (const char* cell : {"0.5000", "0.3750", "0.3438"}) EXPECT_TRUE(log.Saw(cell)) << cell;
+    ClickControl(u8"显示数据");
+    Repaint();
+    const std::vector<double> f = Numbers("f    =");
+    ASSERT_EQ(f.size(), 5u);
+    for (int j = 0; j <= 4; ++j) EXPECT_NEAR(f[j], (0.25 * j) * (0.25 * j), 1e-6) << j;
+    EXPECT_FALSE(log.Saw("0.3438"));
+    ClickControl(u8"不显示数据");
+    Repaint();
+    EXPECT_TRUE(log.Saw("0.3438"));
+}
+
+// Gauss rules with two or more nodes integrate x² exactly: 1/3 on [0, 1]
+// for any number of pieces, while their nodes stand at
+// (1 ± 1/√3)/2 = 0.211325, 0.788675 for two nodes on one piece.
+TEST_F(DemoStepTest, GaussRulesOnTheSquare) {
+    OpenScript("700Calculus1(0.3,3,34,9,21,-1,6,-0.2,1.2,-0.2,1.2,0,1)\n");
+    ClickControl(u8"2节点");
+    Repaint();
+    EXPECT_EQ(Last(u8"积分近似值:"), "0.333333");
+    for (double t : {0.21132487, 0.78867513})
+        EXPECT_TRUE(MarkNear(t, t * t, view->m_crSection, 2)) << t;
+    ClickControl(u8"n增加");
+    Repaint();
+    EXPECT_EQ(Last("n="), "2");
+    EXPECT_EQ(Last(u8"积分近似值:"), "0.333333");
+    ClickControl(u8"4节点");
+    Repaint();
+    EXPECT_EQ(Last(u8"积分近似值:"), "0.333333");
+}
+
 // The 0-1 distribution (n = 1, p = 0.3) has its dots at (0, 0.7) and
 // (1, 0.3); "n增" makes it binomial with n = 2: 0.49, 0.42, 0.09; "p增" by
 // the step 0.1 gives p = 0.4: 0.36, 0.48, 0.16, mean 0.8, variance 0.48.
