@@ -260,6 +260,25 @@ TEST_F(DemoStepTest, RombergTableAndItsGridValues) {
     EXPECT_TRUE(log.Saw("0.3438"));
 }
 
+// "原函数" of x² through the chosen point (0.5, 0.3): y = 0.3 + (x³ - 1/8)/3
+// on both sides of it; "不定积分" draws the family, one curve through
+// each constant.
+TEST_F(DemoStepTest, AntiderivativeThroughTheChosenPoint) {
+    OpenScript("700Calculus1(0.3,3,34,9,21,-1,0,-0.2,1.2,-0.2,1.2,0,1)\n");
+    ClickControl(u8"原函数");
+    view->m_dCursorX = 0.5, view->m_dCursorY = 0.3;
+    Repaint();
+    const auto F = [](double x) { return 0.3 + (x * x * x - 0.125) / 3; };
+    for (double x : {-0.1, 0.1, 0.3, 0.8, 1.1})
+        EXPECT_TRUE(MarkNear(x, F(x), kSlopeColour, 1)) << x;
+    EXPECT_FALSE(MarkNear(0.1, F(0.1) + 0.1, kSlopeColour, 1));
+    ClickControl(u8"不定积分");
+    Repaint();
+    EXPECT_GT(CountColour(view->BackingImage(), kSlopeColour, Px(0.1) - 1, Py(1.1), Px(0.1) + 2,
+                          Py(-0.1)),
+              3); // several curves cross x = 0.1
+}
+
 // Gauss rules with two or more nodes integrate x² exactly: 1/3 on [0, 1]
 // for any number of pieces, while their nodes stand at
 // (1 ± 1/√3)/2 = 0.211325, 0.788675 for two nodes on one piece.
