@@ -104,8 +104,12 @@ TEST_F(DemoStepTest, RootFindingStepsAndMarks) {
 
     // The secant method from x0 = 2.5, x1 = x0 + 0.05 · 5.5 = 2.775:
     // x2 = x1 - (x1 - x0) f(x1) / (f(x1) - f(x0)), exact fractions in python3.
+    // (The page opens on Newton's method; "弦截法" switches.)
     OpenScript("700DATA1(0,1,1,-2,0,0,0,)\n"
-               "700Root(0.2,3,34,10,39,2,0,-2.5,3,-3,10,0,3,0,0,0.0001)\n");
+               "700Root(0.2,3,34,10,39,1,0,-2.5,3,-3,10,0,3,0,0,0.0001)\n");
+    ClickControl(u8"弦截法");
+    Repaint();
+    EXPECT_EQ(view->m_nFuncLower, 2);
     view->m_dCursorX = 2.5;
     ClickControl(u8"从头开始");
     ClickControl(u8"显示数据");
@@ -125,6 +129,28 @@ TEST_F(DemoStepTest, RootFindingStepsAndMarks) {
     // start x0 = 2.5 is never marked.
     for (double x : {2.775, x2[0], x2[1]}) EXPECT_TRUE(MarkNear(x, 0, kMarkColour)) << x;
     EXPECT_FALSE(MarkNear(2.5, 0, kMarkColour, 1));
+}
+
+// The power method with Aitken's acceleration on the default matrix
+// 1/(i + j + 2): after three iterations the page lists the estimates
+// c0, c1, c2 = 1.075211, 0.883057, 0.875483 and shows c0 - (c1 - c0)² /
+// (c2 - 2 c1 + c0) = 0.875172, after four 0.875115 (python3, exact
+// fractions).
+TEST_F(DemoStepTest, PowerMethodWithAitkensAcceleration) {
+    OpenScript("700PowerMethod(0.4,5,38,12,3,0,0,0,0.04,0.000000000001)\n");
+    view->m_nDecimals = 6;
+    ClickControl(u8"埃特肯");
+    Repaint();
+    EXPECT_EQ(view->m_nDemoStep, 1); // the matrix and the start vector
+    for (int i = 0; i < 2; ++i) ClickControl(u8"下一步");
+    Repaint();
+    EXPECT_EQ(view->m_nDemoStep, 3);
+    EXPECT_EQ(After(u8"λ ="), (std::vector<std::string>{"1.075211", "0.883057", "0.875483"}));
+    EXPECT_EQ(Last(u8"λ="), "0.875172");
+    ClickControl(u8"下一步");
+    Repaint();
+    EXPECT_EQ(Last(u8"λ="), "0.875115");
+    EXPECT_EQ(After(u8"λ =")[2], "0.875132"); // c3
 }
 
 // x = φ(x) with φ(x) = x²/4 + 1/2 (fixed point 2 - √2) from 0: the plain
