@@ -241,7 +241,8 @@ TEST_F(ScratchCalculusTest, RolleMarksBothHorizontalTangentsOfSine) {
     const CPemroView& v = *view;
     EXPECT_TRUE(ShowsAtWorld(v.m_dXMin, v.m_dYMax, u8"罗  尔  定  理", v.m_crCurveSetting));
     // ξ1 and ξ2 at π/2 and 3π/2: their ordinates up to the curve.
-    EXPECT_EQ(WrittenIn(v.m_acrPalette[5]), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(WrittenIn(v.m_acrPalette[5]),
+              (std::vector<std::string>{Gbk(u8"ξ"), "1", Gbk(u8"ξ"), "2"}));
     for (double xi : {kPi / 2, 3 * kPi / 2}) {
         int best = 0;
         for (int dx = -2; dx <= 2; ++dx)
@@ -271,7 +272,8 @@ TEST_F(CalculusSampleTest, IntegralMeanValueHasTwoMeanPoints) {
     // 6 + (x−1)(x−4)(1 + sin 2x / 2) over [0.5, 4.5]: mean 5.3534 taken at
     // x = 1.168 and x = 3.848.
     Open("330");
-    EXPECT_EQ(WrittenIn(view->m_acrPalette[5]), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(WrittenIn(view->m_acrPalette[5]),
+              (std::vector<std::string>{Gbk(u8"ξ"), "1", Gbk(u8"ξ"), "2"}));
     EXPECT_GE(ColumnCount(Px(1.168), Py(0) - 2, Py(5.3534), view->m_crSecondDerivative),
               (Py(0) - Py(5.3534)) / 2);
 }

@@ -391,14 +391,26 @@ TEST(CatalogExplicit, Densities) {
     EXPECT_EQ(0.0, eval(0.0, 76));
     // Normal density at its mean: 1/(σ√6.283192).
     EXPECT_NEAR(2.0 / std::sqrt(6.283192), eval(1.0, 77), 1e-15);
-    // Values computed with mpmath from the same formulas and the exact Γ.
-    EXPECT_NEAR(0.37499980027601230, eval(0.0, 78), 1e-12);
+    // Textbook densities (mpmath's npdf, Γ and B at 30 digits); the
+    // catalogue's rounded 2π and π move the first two by less than 1e-6.
+    // Normal N(1, 0.5²) at μ ± σ: e^(-1/2)/(σ√(2π)).
+    EXPECT_NEAR(0.48394144903828670, eval(1.5, 77), 1e-6);
+    EXPECT_NEAR(0.48394144903828670, eval(0.5, 77), 1e-6);
+    // Student's t with 4 degrees of freedom: 3/8 at 0, 0.375 · 1.25^-2.5 at 1.
+    EXPECT_NEAR(0.375, eval(0.0, 78), 1e-6);
+    EXPECT_NEAR(0.21466252583997981, eval(1.0, 78), 1e-6);
+    // χ² with 4: x e^(-x/2)/4.
     EXPECT_NEAR(0.18393972058572116, eval(2.0, 79), 1e-12);
+    EXPECT_NEAR(0.10260624827987349, eval(5.0, 79), 1e-12);
     EXPECT_EQ(0.0, eval(-1.0, 79));
+    // F(4, 6): √((4x)⁴ 6⁶ / (4x + 6)¹⁰) / (x B(2, 3)).
     EXPECT_NEAR(0.25, eval(1.5, 80), 1e-12);
+    EXPECT_NEAR(0.55009748464772029, eval(0.7, 80), 1e-12);
     EXPECT_EQ(0.0, eval(0.0, 80));
+    // Γ(α = 3, β = 2) shifted by λ = 2: β³ (x - 2)² e^(-β(x - 2)) / Γ(3).
     EXPECT_EQ(0.0, eval(2.0, 81)); // x <= λ
     EXPECT_NEAR(0.54134113294645077, eval(3.0, 81), 1e-12);
+    EXPECT_NEAR(0.36787944117144232, eval(2.5, 81), 1e-12);
     EXPECT_NEAR(4.1706517837966040, eval(3.7, 74), 1e-12);
 }
 
