@@ -2,11 +2,9 @@
 // period and range controls, the coefficient buttons and panel, the curve
 // commands, and bad ranges and steps that must end quietly.
 #include "catalog/math/graph_axes.h"
-#include "render/text_typeset.h"
 #include "test_graph_fixture.h"
 
 #include <cmath>
-#include <limits>
 
 using namespace graph_test;
 
@@ -28,36 +26,6 @@ TEST(GraphAxes, DecimalsFollowTheSizeOfTheRange) {
     EXPECT_EQ(catalog::AxisDecimals(-5, 5), 1);
     EXPECT_EQ(catalog::AxisDecimals(-50, 500), 0);
     EXPECT_EQ(catalog::AxisDecimals(-0.1, 0.05), 2); // "below" is strict
-}
-
-// Every tick label equals its tick: [0, 1] reads 0.25 and 0.75 (not 0.2 and
-// 0.8), [-0.2, 1.2] reads 0.15 and 0.85, and widening stops at four.
-TEST(GraphAxes, TickLabelsHoldTheirTicksExactly) {
-    const struct {
-        double lo, hi;
-        int least, decimals;
-    } cases[] = {
-        {0, 1, 1, 2},       // 0, 0.25, 0.5, 0.75, 1
-        {-0.2, 1.2, 1, 2},  // -0.2, 0.15, 0.5, 0.85, 1.2
-        {-8, 8, 0, 0},      // -8, -4, 0, 4, 8
-        {-3, 3, 1, 1},      // -1.5, 1.5
-        {-4.5, 4.5, 1, 2},  // -2.25, 2.25
-        {-10.55, 2, 2, 4},  // -7.4125, -4.275, -1.1375
-        {-1.5, 1.5, 2, 2},  // -0.75, 0.75
-        {0, 1.0 / 3, 2, 4}, // thirds never end: four at most
-        {0, 0.05, 3, 4},    // 0.0125
-        {-2, 2, 2, 2},      // never fewer than asked
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(catalog::TickDecimals(c.lo, c.hi, c.least), c.decimals) << c.lo << " " << c.hi;
-    EXPECT_EQ(catalog::TickDecimals(0, std::numeric_limits<double>::infinity(), 1), 1);
-    // Written with those decimals, the labels of [0, 1] and [-0.2, 1.2].
-    const char* unit[] = {"0.00", "0.25", "0.50", "0.75", "1.00"};
-    const char* wide[] = {"-0.20", "0.15", "0.50", "0.85", "1.20"};
-    for (int i = 0; i < catalog::kAxisTickCount; ++i) {
-        EXPECT_EQ(typeset::FormatDecimals(2, catalog::AxisTick(0, 1, i)), unit[i]);
-        EXPECT_EQ(typeset::FormatDecimals(2, catalog::AxisTick(-0.2, 1.2, i)), wide[i]);
-    }
 }
 
 TEST(GraphAxes, DigitsCountTheLargerEnd) {

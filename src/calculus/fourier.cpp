@@ -94,16 +94,10 @@ void CPemroView::FourierButtons(CDC* pDC) {
     const int width = m_nClipRight - m_nClipLeft;
     const double scale = width > kNominalWidth ? double(width) / kNominalWidth : 1.0;
     int next = left + ToPixel(kPeriodDownDx * scale) + ButtonWidth(Gbk(u8"周期减少")) + kRowGap;
-    // The y axis's label at the top of the axis keeps its place too.
-    const double axisX = left + (0 - m_dXMin) * m_nPlotWidth / m_dXSpan;
-    const bool axis = m_dXMin < 0 && 0 < m_dXMax && IsDrawable(axisX);
-    const int labelLeft = axis ? ToPixel(axisX) - 2 : 0;
-    const int labelRight = axis ? ToPixel(axisX) + 3 * m_nBaseCharWidth : 0;
     const auto rowButton = [&](int dx, const char* label) {
         const CString text = Gbk(label);
         const int nominal = left + ToPixel(dx * scale);
-        int x = nominal > next ? nominal : next;
-        if (axis && x < labelRight && x + ButtonWidth(text) > labelLeft) x = labelRight + kRowGap;
+        const int x = nominal > next ? nominal : next;
         next = x + ButtonWidth(text) + kRowGap;
         return TextButton(pDC, x, top + 4, text);
     };

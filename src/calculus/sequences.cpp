@@ -5,9 +5,7 @@
 // iterations live in complex_iteration.cpp.
 #include "view/view.h"
 
-
 #include "calculus/math/sequences.h"
-#include "catalog/math/graph_axes.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 
@@ -342,13 +340,12 @@ void CPemroView::DrawSequenceAxis(CDC* pDC) {
     }
     const double step = m_dXSpan / 4;
     if (!(step > 0) || !std::isfinite(step)) return;
-    const int decimals = catalog::TickDecimals(m_dXMin, m_dXMax, 2);
     int i = 0;
     for (double x = m_dXMin; x <= m_dXMax + m_dXSpan / 6 && i < 8; x += step, ++i) {
         const int px = ToPixel(m_nPlotLeft + (x - m_dXMin) / m_dXSpan * m_nPlotWidth);
         if (Strictly(m_dXMin, x, m_dXMax))
             DrawLinePx(pDC, -1, px, m_nPlotBottom, px, m_nPlotBottom - 4, m_crAxes);
-        DrawNumber(pDC, px - 20, m_nPlotBottom + 4, decimals, x, m_crAxes);
+        DrawNumber(pDC, px - 20, m_nPlotBottom + 4, 2, x, m_crAxes);
     }
 }
 

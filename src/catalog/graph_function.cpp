@@ -106,15 +106,9 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     m_dYSpan = m_dYMax - m_dYMin;
 
     // 2. Widths of the axis numbers.
-    // Each tick number holds its tick's value: as many decimals as that
-    // takes, where the numbers are written.
-    const auto decimals = [nDetail](double lo, double hi) {
-        const int least = catalog::AxisDecimals(lo, hi);
-        return nDetail < 1 ? catalog::TickDecimals(lo, hi, least) : least;
-    };
-    const int nXDecimals = decimals(m_dXMin, m_dXMax);
+    const int nXDecimals = catalog::AxisDecimals(m_dXMin, m_dXMax);
     const int nXDigits = nXDecimals == 0 ? catalog::AxisDigits(m_dXMin, m_dXMax, 1) : 1;
-    const int nYDecimals = decimals(m_dYMin, m_dYMax);
+    const int nYDecimals = catalog::AxisDecimals(m_dYMin, m_dYMax);
     const int nYDigits = nYDecimals == 0 ? catalog::AxisDigits(m_dYMin, m_dYMax, 0) : 0;
 
     // 3. Figure box from the graph box; the side panel holds the y numbers.

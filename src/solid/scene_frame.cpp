@@ -5,7 +5,6 @@
 // names.
 #include "view/view.h"
 
-#include "catalog/math/graph_axes.h"
 #include "platform/text_codec.h"
 #include "solid/math/scene_math.h"
 
@@ -243,26 +242,21 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues) {
         int n = 0;
         for (double u = min; u <= min + span && n < kTickCap; u += span / kTicksPerAxis, ++n) fn(u);
     };
-    // Two decimals, or as many more as the quarter steps of a range take.
-    const auto decimals = [](double min, double span) {
-        return catalog::TickDecimals(min, min + span, 2);
-    };
-    const int dx = decimals(m_dXMin, Dx), dy = decimals(m_dYMin, Dy), dz = decimals(m_dZMin, Dz);
-    const auto value = [&](double x, double y, double z, double u, int d) {
-        if (bValues) DrawLabelValue3D(pDC, x, y, z, "", d, u, m_crGround);
+    const auto value = [&](double x, double y, double z, double u) {
+        if (bValues) DrawLabelValue3D(pDC, x, y, z, "", 2, u, m_crGround);
     };
     each(m_dXMin, Dx, [&](double u) {
         DrawLine3D(pDC, u, m_dYMax, m_dZMin, u, m_dYMax - 0.04 * Dy, m_dZMin, m_crAxes);
-        value(u - 4 * Dx / m_nProjScaleX, m_dYMax + Dy / 100, m_dZMin, u, dx);
+        value(u - 4 * Dx / m_nProjScaleX, m_dYMax + Dy / 100, m_dZMin, u);
     });
     each(m_dYMin, Dy, [&](double u) {
         DrawLine3D(pDC, m_dXMax, u, m_dZMin, m_dXMax - 0.04 * Dx, u, m_dZMin, m_crAxes);
-        value(m_dXMax, u - Dy / 10, m_dZMin - Dz / 15, u, dy);
+        value(m_dXMax, u - Dy / 10, m_dZMin - Dz / 15, u);
     });
     each(m_dZMin, Dz, [&](double u) {
         DrawLine3D(pDC, m_dXMax, m_dYMin, u, m_dXMax - 0.04 * Dx, m_dYMin, u, m_crAxes);
         value(m_dXMax, m_dYMin - (ch + 26) * Dy / m_nProjScaleY, u + 0.5 * ch * Dz / m_nProjScaleZ,
-              u, dz);
+              u);
     });
 }
 

@@ -24,19 +24,4 @@ double AxisTick(double lo, double hi, int i) {
     return lo + i * ((hi - lo) / 4);
 }
 
-int TickDecimals(double lo, double hi, int least) {
-    if (!std::isfinite(lo) || !std::isfinite(hi)) return least;
-    double unit = std::pow(10.0, -least);
-    for (int d = least; d < kMaxTickDecimals; ++d, unit /= 10) {
-        bool exact = true;
-        for (int i = 0; i < kAxisTickCount && exact; ++i) {
-            const double q = AxisTick(lo, hi, i) / unit;
-            // Rounding in the tick's own arithmetic is far below this.
-            exact = std::fabs(q - std::round(q)) < 1e-6;
-        }
-        if (exact) return d;
-    }
-    return least > kMaxTickDecimals ? least : kMaxTickDecimals;
-}
-
 } // namespace catalog

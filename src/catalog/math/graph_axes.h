@@ -19,12 +19,4 @@ int AxisDigits(double lo, double hi, int base);
 // Tick i (0 .. kAxisTickCount - 1) of the range: lo + i·(hi − lo)/4.
 double AxisTick(double lo, double hi, int i);
 
-// Decimals past which a tick label would be wider than it is useful.
-constexpr int kMaxTickDecimals = 4;
-
-// The decimals that write every tick of the range exactly (0.15 as "0.15",
-// not "0.1" or "0.2"): the fewest from `least` on, at most kMaxTickDecimals.
-// `least` for a range that is not finite.
-int TickDecimals(double lo, double hi, int least);
-
 } // namespace catalog
