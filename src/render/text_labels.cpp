@@ -1,6 +1,7 @@
 // Labelled strings and numbers in figures: a string at a world point, a
 // number with a given count of decimals, a label followed by its value (and
 // a unit), a value in a box, and the same at a projected 3-D point.
+#include "render/number_text.h"
 #include "render/text_typeset.h"
 #include "view/print_colours.h"
 
@@ -36,6 +37,7 @@ CString FormatDecimals(int decimals, double value) {
     if (decimals < 0) return CString();
     char buffer[512];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals > kMaxDecimals ? 6 : decimals, value);
+    DropSignOfZero(buffer);
     return CString(buffer);
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/text_codec.h"
+#include "render/number_text.h"
 #include "view/view.h"
 
 #include <cstdio>
@@ -38,6 +39,7 @@ inline CString StripLeading(const char* utf8, int* blanks) {
 inline int Cells(const char* utf8, int decimals, double value) {
     char number[64];
     std::snprintf(number, sizeof number, "%.*f", decimals < 0 ? 0 : decimals, value);
+    DropSignOfZero(number);
     return int(Gbk(utf8).size()) + 1 + (decimals < 0 ? 0 : int(std::strlen(number)));
 }
 
