@@ -21,10 +21,11 @@ constexpr int kMaxDecimals = 6;
 
 // The value labels' paint: on paper in the print colours, dark text on a
 // light box.
-TextPaint ValuePaint(const CPemroView& v, CDC* pDC, COLORREF colour) {
+TextPaint ValuePaint(const CPemroView& v, CDC* pDC, COLORREF colour, bool opaque = true) {
+    const int mode = opaque ? OPAQUE : TRANSPARENT;
     if (pDC->IsPrinting() && !v.m_bPrintOriginalColors)
-        return TextPaint(pDC, PrintableColour(colour), OPAQUE, kPrintValueBackground);
-    return TextPaint(pDC, colour, OPAQUE, kValueBackground);
+        return TextPaint(pDC, PrintableColour(colour), mode, kPrintValueBackground);
+    return TextPaint(pDC, colour, mode, kValueBackground);
 }
 
 } // namespace
@@ -151,9 +152,9 @@ enum class ValueLayout { Gap, NoGap, Offset3D };
 // lfHeight/lfWidth already set, on the grey background.
 static void WriteLabelValue(CPemroView& v, CDC* pDC, int px, int py, const CString& label,
                             int decimals, double value, const CString* unit, ValueLayout layout,
-                            int offset3D, COLORREF colour) {
+                            int offset3D, COLORREF colour, bool opaque = true) {
     CFontSelect font(pDC, v.m_lfCurrent);
-    const TextPaint paint = ValuePaint(v, pDC, colour);
+    const TextPaint paint = ValuePaint(v, pDC, colour, opaque);
     const int cell = v.m_lfCurrent.lfWidth;
     const int n = int(label.size());
     v.PutTypesetText(pDC, px, py, label.data(), n);
@@ -172,7 +173,8 @@ static void WriteLabelValue(CPemroView& v, CDC* pDC, int px, int py, const CStri
 // the base cell while it writes, then the base cell again.
 static void WriteWorldLabelValue(CPemroView& v, CDC* pDC, double x, double y, int divisor,
                                  const CString& label, int decimals, double value,
-                                 const CString* unit, ValueLayout layout, COLORREF colour) {
+                                 const CString* unit, ValueLayout layout, COLORREF colour,
+                                 bool opaque = true) {
     if (!pDC || !v.m_bFigureVisible) return;
     const int Eb = v.m_nFontStep + v.m_nBaseCharHeight;
     const int wb = v.m_nFontStep / 2 + v.m_nBaseCharWidth;
@@ -180,7 +182,7 @@ static void WriteWorldLabelValue(CPemroView& v, CDC* pDC, double x, double y, in
     v.m_lfCurrent.lfWidth = (v.m_nLabelZoom + 2) * wb / divisor;
     int px = 0, py = 0;
     if (MapLabelPoint(v, x, y, &px, &py))
-        WriteLabelValue(v, pDC, px, py, label, decimals, value, unit, layout, 0, colour);
+        WriteLabelValue(v, pDC, px, py, label, decimals, value, unit, layout, 0, colour, opaque);
     v.m_lfCurrent.lfHeight = v.m_nBaseCharHeight;
     v.m_lfCurrent.lfWidth = v.m_nBaseCharWidth;
 }
@@ -202,6 +204,12 @@ void CPemroView::DrawLabelValueSmall(CDC* pDC, double x, double y, const CString
                                      int decimals, double value, COLORREF colour) {
     WriteWorldLabelValue(*this, pDC, x, y, 4, label, decimals, value, nullptr, ValueLayout::NoGap,
                          colour);
+}
+
+void CPemroView::DrawLabelAccent(CDC* pDC, double x, double y, const CString& label, int decimals,
+                                 double value, COLORREF colour) {
+    WriteWorldLabelValue(*this, pDC, x, y, 4, label, decimals, value, nullptr, ValueLayout::NoGap,
+                         colour, false);
 }
 
 void CPemroView::DrawLabelValuePair(CDC* pDC, double x, double y, const CString& label1,

@@ -55,12 +55,14 @@ inline void Label(CPemroView& v, CDC* pDC, double x, double y, const char* utf8,
                      v.m_crCurveSetting);
 }
 
+// A sub- or superscript (or bar) of a label: without a box, which would wipe
+// the label it belongs to.
 inline void Small(CPemroView& v, CDC* pDC, double x, double y, const char* utf8, int decimals,
                   double value) {
     int blanks = 0;
     const CString label = StripLeading(utf8, &blanks);
-    v.DrawLabelValueSmall(pDC, x + CellsWide(v, blanks, kSmallDivisor), y, label, decimals, value,
-                          v.m_crCurveSetting);
+    v.DrawLabelAccent(pDC, x + CellsWide(v, blanks, kSmallDivisor), y, label, decimals, value,
+                      v.m_crCurveSetting);
 }
 
 // A label and value with a small piece dx character widths to the right and
