@@ -143,4 +143,100 @@ TEST_P(FigureStateSweep, EachFigureLooksTheSameHoweverItIsReached) {
 
 INSTANTIATE_TEST_SUITE_P(Pages, FigureStateSweep, ::testing::ValuesIn(PagesWithFigures()));
 
+// --- Pages where one figure took another's values ----------------------------------
+
+class FigureStateRegression : public ::testing::Test {
+protected:
+    InRunDir dir;
+    TextRecorder text;
+
+    // The text of a full repaint.
+    void Repaint(CPemroView& v) {
+        text.pieces.clear();
+        v.Invalidate();
+        v.RenderPending();
+    }
+};
+
+// Gauss's system 1/(i+j+2) with the right-hand side 1/(i+101), solved to the
+// end: x = 0.107503, -0.542999, 0.548597 (exact fractions, python3), still
+// shown after the matrix figure below has been drawn.
+TEST_F(FigureStateRegression, EliminationKeepsItsSystemAfterTheMatrixFigureWasDrawn) {
+    auto v = Open("201", kOpenHeight, &text);
+    const std::vector<Band> bands = FigureBands(*v);
+    ASSERT_GE(bands.size(), 2u);
+    for (int i = 0; i < 12; ++i) test_support::PressControl(*v, u8"下一步");
+    ScrollTo(*v, bands[1]);
+    v->ScrollToPosition(CPoint(0, 0));
+    Repaint(*v);
+    for (const char* x : {"0.1075", "-0.5430", "0.5486"}) EXPECT_TRUE(text.Saw(x)) << x;
+    EXPECT_FALSE(text.Saw(u8"无法三角分解"));
+}
+
+// The midpoint sum of x^2 over [0, 1] in one piece is 0.5^2 = 0.25; the
+// table of sums below the figure draws with other sample points.
+TEST_F(FigureStateRegression, RiemannFigureKeepsItsMidpointWhenTheTableShows) {
+    auto v = Open("323", 4000, &text);
+    Repaint(*v);
+    const ControlLog log = ControlsOfRepaint(v.get());
+    EXPECT_NE(log.Find(u8"取中点"), nullptr);
+    EXPECT_EQ(log.Find(u8"取左端点"), nullptr);
+    EXPECT_TRUE(text.Saw("0.250000"));
+    EXPECT_FALSE(text.Saw("0.000000"));
+}
+
+// The shifted Γ density, λ = 5, α = 5, β = 6, peaks at λ + (α-1)/β = 5.6667
+// with the height 6^5 (2/3)^4 e^-4 / 4! = 1.1722 (python3): drawn there with
+// the Poisson figure's λ = 2 above it, on screen and in print.
+TEST_F(FigureStateRegression, GammaFigureUsesItsOwnShift) {
+    auto v = Open("212", 6000);
+    CPemroView& g = *v; // the Γ figure is the page's last
+    ASSERT_DOUBLE_EQ(g.m_dLambda, 5.0);
+    const auto px = [&](double x) {
+        return g.m_nPlotLeft + int((x - g.m_dXMin) / (g.m_dXMax - g.m_dXMin) * g.m_nPlotWidth);
+    };
+    const auto py = [&](double y) {
+        return g.m_nPlotBottom - int((y - g.m_dYMin) / (g.m_dYMax - g.m_dYMin) * g.m_nPlotHeight);
+    };
+    const auto drawnNear = [&](double x, double y) {
+        const int cx = px(x) - g.m_nClipLeft, cy = py(y) - g.m_nClipTop;
+        return test_support::CountColour(g.BackingImage(), g.m_crGround, cx - 3, cy - 4, cx + 4,
+                                         cy + 5) < 7 * 9;
+    };
+    EXPECT_TRUE(drawnNear(5.0 + 4.0 / 6.0, 1.1722));
+    EXPECT_FALSE(drawnNear(5.0 + 4.0 / 6.0, 0.6));
+    EXPECT_FALSE(drawnNear(4.8, 0.6));
+
+    QImage sheet(1000, 1400, QImage::Format_RGB32);
+    CDC dc(&sheet);
+    dc.SetPrinting(TRUE);
+    CPrintInfo info;
+    v->OnPreparePrinting(&info);
+    v->OnBeginPrinting(&dc, &info);
+    for (UINT page = 1; page <= info.GetMaxPage(); ++page) {
+        info.m_nCurPage = page;
+        sheet.fill(Qt::white);
+        v->OnPrint(&dc, &info);
+        EXPECT_DOUBLE_EQ(v->m_dLambda, 5.0) << "sheet " << page;
+    }
+    v->OnEndPrinting(&dc, &info);
+}
+
+// "r-型" of the polar region acts, and stays, while the Riemann figure at the
+// top of the page draws in the same passes.
+TEST_F(FigureStateRegression, PolarRegionTypeStaysWithItsFigure) {
+    auto v = Open("320", 4000);
+    const std::vector<Band> bands = FigureBands(*v);
+    ASSERT_EQ(bands.size(), 4u);
+    const QImage before = BoxOf(*v, bands[3]);
+    test_support::PressControl(*v, u8"r-型");
+    EXPECT_EQ(v->m_nDemoOption, 2);
+    const QImage clicked = BoxOf(*v, bands[3]);
+    EXPECT_GT(DifferentPixels(before, clicked), 0);
+    v->Invalidate();
+    v->RenderPending();
+    EXPECT_EQ(DifferentPixels(clicked, BoxOf(*v, bands[3])), 0);
+    EXPECT_EQ(v->m_nDemoOption, 2);
+}
+
 } // namespace
