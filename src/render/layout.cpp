@@ -93,6 +93,8 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     if (!rows.ok || !FitsPixel(left) || !FitsPixel(right) || !(rows.top > m_nClipTop) ||
         !(rows.bottom < m_nClipBottom)) {
         m_bFigureVisible = 0;
+        if (m_pTextSink && rows.ok && FitsPixel(left) && FitsPixel(right))
+            m_pTextSink->OnFigurePlaced(CRect(int(left), rows.top, int(right), rows.bottom), false);
         return;
     }
     m_nFigureLeft = m_nGraphLeft = int(left);
@@ -100,6 +102,8 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     m_nFigureTop = m_nGraphTop = rows.top;
     m_nFigureBottom = m_nGraphBottom = rows.bottom;
     m_bFigureVisible = 1;
+    if (m_pTextSink)
+        m_pTextSink->OnFigurePlaced(CRect(int(left), rows.top, int(right), rows.bottom), true);
 }
 
 // The picture box of "LoadBmp" and "Answer", placed like a figure but with

@@ -271,6 +271,7 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
         // by header, so nothing after them is drawn.
         if (m_nTextRevealMode != -1 && m_nRecordIndex > m_nRevealedCount) continue;
         const int kind = m_nRecClass * 10 + m_nRecSubtype;
+        if (m_pTextSink) m_pTextSink->OnRecordBegins(kind >= 70 && kind <= 79);
         if (kind >= 70 && kind <= 79) {
             BeginCommandRecordState();
             ReadCommandRecord(pFile);

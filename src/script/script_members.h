@@ -38,6 +38,10 @@
     bool ReadFigureFrameAndFunctions(int nPos);
     void ReadPlotSetup(int nPos);
     void ReadPlotSetup3D(int nPos);
+    // The first optional number of the last 2-D set-up as written (it is
+    // also kept as the integer m_nPlotOption1), for commands that read a
+    // coordinate there.
+    double m_dPlotOption1Value = 0;
 
     // --- The command chain (script/command_chain.cpp) -------------------------
     // Runs the keyword tests on m_szCommandLine; FALSE when a section ended

@@ -114,6 +114,7 @@ constexpr FieldDefault<int> kTopicInts[] = {
     {&V::m_nSurfaceUpper, 1},
     {&V::m_nSurfaceLower, 1},
     {&V::m_nRegionType, 0},
+    {&V::m_nSeries2Choice, 16},
     {&V::m_bPhasePlane, 0},
     {&V::m_nMeshDivX, 50},
     {&V::m_nMeshDivY, 50},
