@@ -38,15 +38,17 @@ protected:
         for (const std::string& s : After(utf8Label)) values.push_back(std::atof(s.c_str()));
         return values;
     }
-    // The root page's table rows "n= k f( x )= f(x)": (x, f(x)) of each row.
+    // The root page's table rows "n= k f( x )= f(x)": (x, f(x)) of each row;
+    // the labels "f(" and ")=" are in the log too.
     std::vector<std::pair<double, double>> RootRows() const {
         std::vector<std::pair<double, double>> rows;
         const auto& p = log.pieces;
         const auto decimal = [](const std::string& s) { return s.find('.') != std::string::npos; };
-        for (size_t i = 0; i + 3 < p.size(); ++i)
-            if (p[i].text == "n=" && decimal(p[i + 2].text) && decimal(p[i + 3].text))
+        for (size_t i = 0; i + 5 < p.size(); ++i)
+            if (p[i].text == "n=" && p[i + 2].text == "f(" && decimal(p[i + 3].text) &&
+                p[i + 4].text == ")=" && decimal(p[i + 5].text))
                 rows.push_back(
-                    {std::atof(p[i + 2].text.c_str()), std::atof(p[i + 3].text.c_str())});
+                    {std::atof(p[i + 3].text.c_str()), std::atof(p[i + 5].text.c_str())});
         return rows;
     }
     // The topmost row of the run of the colours that rises from world
