@@ -239,4 +239,50 @@ TEST_F(FigureStateRegression, PolarRegionTypeStaysWithItsFigure) {
     EXPECT_EQ(v->m_nDemoOption, 2);
 }
 
+// --- Settings of the whole page --------------------------------------------------
+
+class FigureStatePageSettings : public ::testing::Test {
+protected:
+    test_support::ScratchDir scratch{"figstate"};
+
+    // Two figures of the same frame and range, one function each, under
+    // coefficients the script sets once before them.
+    std::unique_ptr<CPemroView> TwoCurves(int f1, int f2) {
+        std::filesystem::create_directories("data");
+        std::string blank;
+        for (int i = 0; i < 12; ++i) blank += "107\n";
+        const auto curve = [](int f) {
+            return "700Curve(0.3,3,34,9," + std::to_string(f) + ",-1,0,-2,2,-2,2,-2,2)\n";
+        };
+        test_support::WriteScript("901", u8"014图\n700DATA1(0,0.5,0,-1,0,0,0,)\n" + curve(f1) +
+                                             blank + curve(f2) + blank);
+        return Open("901", 2400);
+    }
+    static int Differ(CPemroView& v) {
+        const std::vector<Band> b = FigureBands(v);
+        EXPECT_EQ(b.size(), 2u);
+        return b.size() == 2 ? DifferentPixels(BoxOf(v, b[0]), BoxOf(v, b[1])) : -1;
+    }
+};
+
+// Coefficients set once before the figures hold for both: the same function
+// draws the same picture in each.
+TEST_F(FigureStatePageSettings, ASettingMadeOnceBeforeTheFiguresHoldsForAll) {
+    auto v = TwoCurves(39, 39);
+    EXPECT_EQ(Differ(*v), 0);
+    EXPECT_GT(Differ(*TwoCurves(39, 21)), 0);
+}
+
+// A function chosen from the menu holds for every figure, also when it is
+// the one the last figure drawn already shows.
+TEST_F(FigureStatePageSettings, AFunctionChosenFromTheMenuHoldsForEveryFigure) {
+    for (const int chosen : {39, 21}) {
+        SCOPED_TRACE(chosen);
+        auto v = TwoCurves(39, 21);
+        v->m_nPendingFuncF = v->m_nPendingFuncUpper = v->m_nPendingFuncRight = chosen;
+        v->m_bSelectionPending = 1;
+        EXPECT_EQ(Differ(*v), 0);
+    }
+}
+
 } // namespace
