@@ -15,6 +15,7 @@
 //   first time starts from it;
 // - what each of those records wrote when it last acted, so that the flow
 //   keeps a script's data after a click has stopped the records reloading it.
+#include "script/command_table.h"
 #include "view/view.h"
 #include "view/view_settings.h"
 
@@ -155,41 +156,21 @@ const std::vector<Field>& Fields() {
         F<&V::m_nToolClickPhase>(), F<&V::m_nUserShapeCount>(), F<&V::m_anUserShapeTool>(),
         F<&V::m_adShapeX1>(), F<&V::m_adShapeY1>(), F<&V::m_adShapeX2>(), F<&V::m_adShapeY2>(),
         F<&V::m_adShapeX3>(), F<&V::m_adShapeY3>(), F<&V::m_acrUserShapeLine>(),
-        F<&V::m_acrUserShapeFill>()};
+        F<&V::m_acrUserShapeFill>(),
+        // Where the figure lies and how it projects: laid out again as it
+        // draws, but read by some figures that do not set all of it.
+        F<&V::m_nFigureLeft>(), F<&V::m_nFigureTop>(), F<&V::m_nFigureRight>(),
+        F<&V::m_nFigureBottom>(), F<&V::m_nGraphLeft>(), F<&V::m_nGraphTop>(),
+        F<&V::m_nGraphBottom>(), F<&V::m_nGraphRight>(), F<&V::m_nPlotLeft>(),
+        F<&V::m_nPlotRight>(), F<&V::m_nPlotTop>(), F<&V::m_nPlotBottom>(), F<&V::m_nPlotWidth>(),
+        F<&V::m_nPlotHeight>(), F<&V::m_nSidePanelWidth>(), F<&V::m_bFigureVisible>(),
+        F<&V::m_bFigure3D>(), F<&V::m_anFigureBox3D>(), F<&V::m_nInsetLeft>(),
+        F<&V::m_nInsetRight>(), F<&V::m_nInsetTop>(), F<&V::m_nInsetBottom>(),
+        F<&V::m_nInsetWidth>(), F<&V::m_nInsetHeight>(), F<&V::m_nProjScaleX>(),
+        F<&V::m_nProjScaleY>(), F<&V::m_nProjScaleZ>(), F<&V::m_nProjOriginX>(),
+        F<&V::m_nProjOriginY>(), F<&V::m_dObliqueFactor>(), F<&V::m_adPlaneRange>(),
+        F<&V::m_adPlaneSpan>()};
     return fields;
-}
-
-// Where the figure lies on the page and how it projects: laid out again on
-// every pass, so never put back before a figure draws; kept with the figure
-// for the pointer's sake when it is the one the user works with.
-const std::vector<Field>& LayoutFields() {
-    static const std::vector<Field> fields = {
-        F<&V::m_nFigureLeft>(),    F<&V::m_nFigureTop>(),   F<&V::m_nFigureRight>(),
-        F<&V::m_nFigureBottom>(),  F<&V::m_nGraphLeft>(),   F<&V::m_nGraphTop>(),
-        F<&V::m_nGraphBottom>(),   F<&V::m_nGraphRight>(),  F<&V::m_nPlotLeft>(),
-        F<&V::m_nPlotRight>(),     F<&V::m_nPlotTop>(),     F<&V::m_nPlotBottom>(),
-        F<&V::m_nPlotWidth>(),     F<&V::m_nPlotHeight>(),  F<&V::m_nSidePanelWidth>(),
-        F<&V::m_bFigureVisible>(), F<&V::m_bFigure3D>(),    F<&V::m_anFigureBox3D>(),
-        F<&V::m_nInsetLeft>(),     F<&V::m_nInsetRight>(),  F<&V::m_nInsetTop>(),
-        F<&V::m_nInsetBottom>(),   F<&V::m_nInsetWidth>(),  F<&V::m_nInsetHeight>(),
-        F<&V::m_nProjScaleX>(),    F<&V::m_nProjScaleY>(),  F<&V::m_nProjScaleZ>(),
-        F<&V::m_nProjOriginX>(),   F<&V::m_nProjOriginY>(), F<&V::m_dObliqueFactor>(),
-        F<&V::m_adPlaneRange>(),   F<&V::m_adPlaneSpan>()};
-    return fields;
-}
-
-std::string LayoutOf(V& v) {
-    std::string bytes;
-    for (const Field& f : LayoutFields()) bytes.append(f.address(v), size_t(f.size));
-    return bytes;
-}
-
-void PutLayout(V& v, const std::string& bytes) {
-    size_t at = 0;
-    for (const Field& f : LayoutFields()) {
-        std::memcpy(f.address(v), bytes.data() + at, size_t(f.size));
-        at += size_t(f.size);
-    }
 }
 
 const std::vector<int>& Offsets() {
@@ -265,6 +246,20 @@ void Put(Buffer& b, int i, const std::string& bytes) {
     std::memcpy(At(b, i), bytes.data(), size_t(SizeOf(i)));
 }
 
+// The records that set data for the figures after them: the disconnection,
+// the data lists and the projection domain (tests 6 to 10 of the chain).
+// Every other record after a figure draws into that figure: what it writes
+// stays with that figure's pass (it acts only while the figure shows).
+constexpr int kFirstSettingTest = 6;
+constexpr int kLastSettingTest = 10;
+
+bool IsSettingRecord(const V& v) {
+    const int size = int(sizeof v.m_apszKeyword / sizeof v.m_apszKeyword[0]);
+    for (int test : FiringCommandTests(v.m_apszKeyword, size, v.m_szCommandLine))
+        if (test >= kFirstSettingTest && test <= kLastSettingTest) return true;
+    return false;
+}
+
 size_t SizeOf(const Sparse& s) {
     size_t n = 0;
     for (const auto& entry : s) n += entry.second.size();
@@ -294,9 +289,8 @@ struct FigureStateStore {
     Buffer flow;        // the page's state with the records before the figure
     Buffer recordStart; // the fields before the running record
     bool baseValid = false, lastEndValid = false;
-    std::map<int, Sparse> figures;      // a figure's fields that differ from the page's
-    std::map<int, Sparse> written;      // what a record that is no figure wrote
-    std::map<int, std::string> layouts; // where each figure was last drawn
+    std::map<int, Sparse> figures; // a figure's fields that differ from the page's
+    std::map<int, Sparse> written; // what a record that is no figure wrote
     size_t ownBytes = 0;
     // Between passes the view holds the fields of the figure the user last
     // clicked, when this pass drew it, else of the last figure drawn: the
@@ -304,6 +298,10 @@ struct FigureStateStore {
     int current = -1;
     bool currentKept = false; // drawn in this pass
     int lastKept = -1;
+    // A figure drew for the first time: some take values from their own
+    // last pass (a range the drawing widened), so one more pass shows it
+    // as every later pass will.
+    bool settle = false;
     // The pass: the running command record, the figure whose records run
     // (-1 before the first), whether that figure was kept this pass.
     int record = -1, figure = -1;
@@ -313,6 +311,7 @@ struct FigureStateStore {
 
     // The figure's copy from the view, when it was drawn.
     void Keep(V& v, int key) {
+        const bool first = !figures.count(key);
         Sparse own;
         for (int i = 0; i < FieldCount(); ++i)
             if (!Skipped(i, kFlow) && !Same(v, base, i)) own[i] = Bytes(v, i);
@@ -322,7 +321,7 @@ struct FigureStateStore {
         if (ownBytes - before + after > kMaxOwnBytes) return;
         ownBytes = ownBytes - before + after;
         figures[key] = std::move(own);
-        layouts[key] = LayoutOf(v);
+        settle = settle || first;
         if (key == current) currentKept = true;
         lastKept = key;
     }
@@ -382,6 +381,7 @@ void CPemroView::BeginFigureStatePass() {
     s.record = s.figure = -1;
     s.figureKept = s.entered = s.currentKept = false;
     s.lastKept = -1;
+    s.settle = false;
     s.readOnly = m_bPrintMode;
     if (!s.baseValid) {
         Capture(*this, &s.base);
@@ -411,10 +411,10 @@ void CPemroView::EndFigureStatePass() {
     const int shown = s.currentKept ? s.current : s.lastKept;
     if (shown >= 0 && shown != s.figure) {
         s.Restore(*this, shown);
-        PutLayout(*this, s.layouts[shown]);
     }
     Capture(*this, &s.lastEnd);
     s.lastEndValid = true;
+    if (s.settle && !s.readOnly) Invalidate();
 }
 
 void CPemroView::BeginCommandRecordState() {
@@ -485,6 +485,7 @@ void CPemroView::EndCommandRecordState() {
         }
         return;
     }
+    if (s.figure >= 0 && !IsSettingRecord(*this)) return;
     for (int i : changed) {
         const std::string bytes = Bytes(*this, i);
         Put(s.flow, i, bytes);
