@@ -14,9 +14,13 @@ namespace {
 // a ten-thousandth of the x span and the span itself.
 constexpr double kGeneralMaxStep = 0.01;
 constexpr double kMinStepOfSpan = 1e-4;
-// Steps of one curve in one direction at most, and direction-field cells.
+// Steps of one curve in one direction at most.
 constexpr int kMaxOdeSteps = 20000;
-constexpr int kMaxFieldCells = 10000;
+// Direction-field cells at most. The cells are at least 1.2 % of the x span
+// wide and as high: 84 columns, and rows as the y span holds them. Only a
+// y span hundreds of times the x span passes this bound; its rows are then
+// thinned rather than the pass hanging.
+constexpr double kMaxFieldCells = 250000;
 constexpr int kTableSteps = 10;
 // The height of a table row's numbers and of the labels, in lines.
 constexpr double kLabelLines = 0.6;
@@ -55,11 +59,13 @@ void CPemroView::DrawDiffEquation1(CDC* pDC, int which) {
     if (which == 0 && m_nOdeMethodFamily < 2 && m_nFuncLower == 1 && HitTestGraphRegion(2)) {
         const double d = Max2(h, 0.01 * m_dXSpan);
         const double cell = 1.2 * d;
-        if (cell > 0 && std::isfinite(cell)) {
-            int cells = 0;
-            for (double x = m_dXMin; x < m_dXMax && cells < kMaxFieldCells; x += cell)
-                for (double y = m_dYMin; y < m_dYMax && cells < kMaxFieldCells;
-                     y += cell, ++cells) {
+        // The whole grid: its counts come from the ranges before it is drawn.
+        const double cols = std::ceil(m_dXSpan / cell), rows = std::ceil(m_dYSpan / cell);
+        if (cell > 0 && cols >= 1 && rows >= 1 && cols * rows < 1e15) {
+            const long rowStep = long(std::ceil(cols * rows / kMaxFieldCells));
+            for (long i = 0; i < long(cols); ++i)
+                for (long j = 0; j < long(rows); j += rowStep) {
+                    const double x = m_dXMin + double(i) * cell, y = m_dYMin + double(j) * cell;
                     const double slope = EvalODERightSide(0, x, y, m_nSurfaceUpper);
                     if (m_nSurfaceLower == 2)
                         DrawArrowWorld(pDC, x, y, x + d, y + d * slope, 0, "", "", m_crDefaultPen);
@@ -81,25 +87,40 @@ void CPemroView::DrawDiffEquation1(CDC* pDC, int which) {
     else
         DrawOdeSystem(pDC);
 
-    if (const char* name = MethodName(m_nOdeMethodFamily, m_nOdeMethod))
-        DrawStringWorld(pDC, m_dXMin + 0.2 * m_dXSpan, m_dYMin + m_dParamStep * m_dYSpan, Gbk(name),
-                        m_crCurveSetting);
+    if (const char* name = MethodName(m_nOdeMethodFamily, m_nOdeMethod)) {
+        if (which != 0) m_bOdeCaptionAbove = FALSE;
+        double x;
+        const double y = OdeCaptionY(&x);
+        DrawStringWorld(pDC, x, y, Gbk(name), m_crCurveSetting);
+    }
 }
 
-void CPemroView::DrawOdeValueRow(CDC* pDC, int n, double x, double y, double column) {
+BOOL CPemroView::DrawOdeValueRow(CDC* pDC, int n, double x, double y, double column) {
     // The backward rows start a line lower: the top line holds the title.
     const bool backward = column < m_dXMin + 0.25 * m_dXSpan;
     const double py = m_dYMax - 0.1 * (backward ? n + 1 : n) * m_dYSpan;
-    // A row that would fall on the line of the method name and the step
-    // read-out is left out: the labels would cover its numbers.
+    DrawLabelValuePair(pDC, column, py, "x =", 3, x, "", 0, n, 1.0, -0.3, m_crDefaultFill);
+    DrawLabelValuePair(pDC, column + 0.2 * m_dXSpan, py, "y =", 4, y, "", 0, n, 1.0, -0.3,
+                       m_crDefaultFill);
     const double labelY = m_dYMin + m_dParamStep * m_dYSpan;
     const double lineHeight = m_nPlotHeight > 0 ? kLabelLines * (m_nBaseCharHeight + m_nFontStep) *
                                                       m_dYSpan / m_nPlotHeight
                                                 : 0;
-    if (std::fabs(py - labelY) < lineHeight) return;
-    DrawLabelValuePair(pDC, column, py, "x =", 3, x, "", 0, n, 1.0, -0.3, m_crDefaultFill);
-    DrawLabelValuePair(pDC, column + 0.2 * m_dXSpan, py, "y =", 4, y, "", 0, n, 1.0, -0.3,
-                       m_crDefaultFill);
+    return std::fabs(py - labelY) < lineHeight;
+}
+
+// The caption's line in world y, and in *x its left end (the method name's
+// place). Above the plot it starts after the range boxes.
+double CPemroView::OdeCaptionY(double* x) const {
+    if (!m_bOdeCaptionAbove || m_nPlotWidth < 1 || m_nPlotHeight < 1) {
+        *x = m_dXMin + 0.2 * m_dXSpan;
+        return m_dYMin + m_dParamStep * m_dYSpan;
+    }
+    int box[4][2];
+    RangeBoxes2D(box);
+    const int px = box[3][1] + 10, py = m_nPlotTop - 9 * m_nBaseCharHeight / 10;
+    *x = m_dXMin + double(px - m_nPlotLeft) * m_dXSpan / m_nPlotWidth;
+    return m_dYMin + double(m_nPlotBottom - py) * m_dYSpan / m_nPlotHeight;
 }
 
 void CPemroView::DrawOdeSingle(CDC* pDC) {
@@ -130,6 +151,8 @@ void CPemroView::DrawOdeSingle(CDC* pDC) {
         DrawString(pDC, m_nPlotLeft + ch, m_nPlotTop + ch, m_strFormulaFxy, curve);
     }
 
+    // A table row on the caption's line keeps its place; the caption moves.
+    m_bOdeCaptionAbove = FALSE;
     auto f = [this](double x, double y) { return EvalODERightSide(0, x, y, m_nSurfaceUpper); };
     // A zero or non-finite step cannot advance a curve: nothing is integrated.
     const bool canStep = h > 0 && std::isfinite(h);
@@ -144,8 +167,9 @@ void CPemroView::DrawOdeSingle(CDC* pDC) {
             if (family ? (dir > 0 ? !(x < m_dIntervalB + 1.5 * h) : !(x >= m_dIntervalA - 1.5 * h))
                        : (dir > 0 ? !(x < m_dIntervalB) : !(x > m_dIntervalA)))
                 break;
-            if (table && n < kTableSteps)
-                DrawOdeValueRow(pDC, n, x, y, dir > 0 ? m_dXMin + 0.5 * xs : m_dXMin);
+            if (table && n < kTableSteps &&
+                DrawOdeValueRow(pDC, n, x, y, dir > 0 ? m_dXMin + 0.5 * xs : m_dXMin))
+                m_bOdeCaptionAbove = TRUE;
             if (family)
                 OdeRungeKuttaAdamsStep(0, x, y, 0, step, x0);
             else
@@ -172,9 +196,21 @@ void CPemroView::DrawOdeSingle(CDC* pDC) {
     }
 
     if (m_nOdeMethodFamily < 2) DrawOdeSingleButtons(pDC);
-    if (m_nSurfaceLower >= 1)
-        DrawLabelNumber(pDC, 0, m_dXMin + 0.6 * xs, m_dYMin + m_dParamStep * ys, Gbk(u8"步长h="), 4,
-                        h, curve);
+    if (m_nSurfaceLower >= 1) {
+        double x;
+        const double y = OdeCaptionY(&x);
+        if (m_bOdeCaptionAbove) {
+            int width = 0;
+            if (const char* name = MethodName(m_nOdeMethodFamily, m_nOdeMethod)) {
+                CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+                width = pDC->GetTextExtent(Gbk(name)).cx + 2 + m_nBaseCharHeight;
+            }
+            x += width * xs / Max2(m_nPlotWidth, 1);
+        } else {
+            x = m_dXMin + 0.6 * xs;
+        }
+        DrawLabelNumber(pDC, 0, x, y, Gbk(u8"步长h="), 4, h, curve);
+    }
 }
 
 void CPemroView::DrawOdeSingleButtons(CDC* pDC) {
