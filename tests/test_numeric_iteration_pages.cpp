@@ -9,6 +9,8 @@
 #include <fstream>
 #include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -70,6 +72,25 @@ TEST_F(IterationPageTest, IterativeSolversConvergeOnTheTypedSystem) {
     Click(*v, ButtonRow(*v, 8));
     Redraw(*v);
     EXPECT_TRUE(text.Saw("1.200"));
+}
+
+TEST_F(IterationPageTest, SteppingPastConvergenceKeepsTheConvergedTable) {
+    // Jacobi on the typed system meets ε = 0.1 at iteration 5 (python3:
+    // max |x^4 − x^3| = 0.1123, max |x^5 − x^4| = 0.0805): however often
+    // "下一步" is pressed, the table lists iterations 1..5 and "n=" is 5.
+    auto v = Open("205");
+    for (int k = 0; k < 25; ++k) Click(*v, ButtonRow(*v, 0));
+    Redraw(*v);
+    EXPECT_EQ(v->m_nDemoStep, 6);
+    const std::vector<std::string> rows = {"1", "2", "3", "4", "5"};
+    EXPECT_EQ(text.ValuesAfter("  "), rows);
+    EXPECT_EQ(text.After("n="), "5");
+    EXPECT_TRUE(text.Saw("3.0003")); // x^5 = (3.0003, 1.9840, 1.0010)
+    // A tighter ε lets the next step go on.
+    Click(*v, ButtonRow(*v, 7)); // ε减少: 0.08
+    Click(*v, ButtonRow(*v, 0));
+    Redraw(*v);
+    EXPECT_EQ(text.After("n="), "6");
 }
 
 TEST_F(IterationPageTest, PowerAndJacobiPagesReachTheDefaultEigenvalues) {
