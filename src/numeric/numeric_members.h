@@ -89,9 +89,10 @@
     // TRUE when the row stands on the line of the method name and the step
     // read-out.
     BOOL DrawOdeValueRow(CDC* pDC, int n, double x, double y, double column);
-    // Where the method name and the step read-out stand: their line in the
-    // plot, or the strip above it when a table row took that line.
-    double OdeCaptionY(double* x) const;
+    // The method name and the step read-out stand on their line in the
+    // plot, or, when a table row took that line, from (*x, *y) in the strip
+    // above it (TRUE).
+    BOOL OdeCaptionAbove(int* x, int* y) const;
     BOOL m_bOdeCaptionAbove = FALSE;
     void DrawOdeSingleButtons(CDC* pDC);
 

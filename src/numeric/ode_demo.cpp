@@ -18,7 +18,7 @@ constexpr double kMinStepOfSpan = 1e-4;
 constexpr int kMaxOdeSteps = 20000;
 // Direction-field cells at most. The cells are at least 1.2 % of the x span
 // wide and as high: 84 columns, and rows as the y span holds them. Only a
-// y span hundreds of times the x span passes this bound; its rows are then
+// y span more than 35 times the x span passes this bound; its rows are then
 // thinned rather than the pass hanging.
 constexpr double kMaxFieldCells = 250000;
 constexpr int kTableSteps = 10;
@@ -89,9 +89,12 @@ void CPemroView::DrawDiffEquation1(CDC* pDC, int which) {
 
     if (const char* name = MethodName(m_nOdeMethodFamily, m_nOdeMethod)) {
         if (which != 0) m_bOdeCaptionAbove = FALSE;
-        double x;
-        const double y = OdeCaptionY(&x);
-        DrawStringWorld(pDC, x, y, Gbk(name), m_crCurveSetting);
+        int x, y;
+        if (OdeCaptionAbove(&x, &y))
+            DrawStringSmall(pDC, x, y, Gbk(name), m_crCurveSetting);
+        else
+            DrawStringWorld(pDC, m_dXMin + 0.2 * m_dXSpan, m_dYMin + m_dParamStep * m_dYSpan,
+                            Gbk(name), m_crCurveSetting);
     }
 }
 
@@ -109,18 +112,16 @@ BOOL CPemroView::DrawOdeValueRow(CDC* pDC, int n, double x, double y, double col
     return std::fabs(py - labelY) < lineHeight;
 }
 
-// The caption's line in world y, and in *x its left end (the method name's
-// place). Above the plot it starts after the range boxes.
-double CPemroView::OdeCaptionY(double* x) const {
-    if (!m_bOdeCaptionAbove || m_nPlotWidth < 1 || m_nPlotHeight < 1) {
-        *x = m_dXMin + 0.2 * m_dXSpan;
-        return m_dYMin + m_dParamStep * m_dYSpan;
-    }
+// Where the caption starts when a table row took its line: in the strip
+// above the plot, after the range boxes, in small type so that the longest
+// method name and the step fit before the step buttons.
+BOOL CPemroView::OdeCaptionAbove(int* x, int* y) const {
+    if (!m_bOdeCaptionAbove) return FALSE;
     int box[4][2];
     RangeBoxes2D(box);
-    const int px = box[3][1] + 10, py = m_nPlotTop - 9 * m_nBaseCharHeight / 10;
-    *x = m_dXMin + double(px - m_nPlotLeft) * m_dXSpan / m_nPlotWidth;
-    return m_dYMin + double(m_nPlotBottom - py) * m_dYSpan / m_nPlotHeight;
+    *x = box[3][1] + 10;
+    *y = m_nPlotTop - 9 * m_nBaseCharHeight / 10;
+    return TRUE;
 }
 
 void CPemroView::DrawOdeSingle(CDC* pDC) {
@@ -197,19 +198,19 @@ void CPemroView::DrawOdeSingle(CDC* pDC) {
 
     if (m_nOdeMethodFamily < 2) DrawOdeSingleButtons(pDC);
     if (m_nSurfaceLower >= 1) {
-        double x;
-        const double y = OdeCaptionY(&x);
-        if (m_bOdeCaptionAbove) {
-            int width = 0;
-            if (const char* name = MethodName(m_nOdeMethodFamily, m_nOdeMethod)) {
-                CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
-                width = pDC->GetTextExtent(Gbk(name)).cx + 2 + m_nBaseCharHeight;
-            }
-            x += width * xs / Max2(m_nPlotWidth, 1);
+        int x, y;
+        if (OdeCaptionAbove(&x, &y)) {
+            // After the method name, in the same small type.
+            const CFontSelect font(pDC, PlainStringFont(TRUE, m_nLabelZoom));
+            if (const char* name = MethodName(m_nOdeMethodFamily, m_nOdeMethod))
+                x += pDC->GetTextExtent(Gbk(name)).cx + m_nBaseCharHeight / 2;
+            const CString label = Gbk(u8"步长h=");
+            DrawStringSmall(pDC, x, y, label, curve);
+            DrawNumber(pDC, x + pDC->GetTextExtent(label).cx + 2, y, 4, h, curve);
         } else {
-            x = m_dXMin + 0.6 * xs;
+            DrawLabelNumber(pDC, 0, m_dXMin + 0.6 * xs, m_dYMin + m_dParamStep * ys,
+                            Gbk(u8"步长h="), 4, h, curve);
         }
-        DrawLabelNumber(pDC, 0, x, y, Gbk(u8"步长h="), 4, h, curve);
     }
 }
 
