@@ -43,10 +43,15 @@ protected:
         std::vector<std::pair<double, double>> rows;
         const auto& p = log.pieces;
         const auto decimal = [](const std::string& s) { return s.find('.') != std::string::npos; };
-        for (size_t i = 0; i + 3 < p.size(); ++i)
-            if (p[i].text == "n=" && decimal(p[i + 2].text) && decimal(p[i + 3].text))
-                rows.push_back(
-                    {std::atof(p[i + 2].text.c_str()), std::atof(p[i + 3].text.c_str())});
+        // The labels "f(" and ")=" are logged too: the row's numbers are the
+        // first two decimals after its step count.
+        for (size_t i = 0; i + 3 < p.size(); ++i) {
+            if (p[i].text != "n=") continue;
+            std::vector<double> numbers;
+            for (size_t j = i + 2; j < p.size() && j < i + 6 && numbers.size() < 2; ++j)
+                if (decimal(p[j].text)) numbers.push_back(std::atof(p[j].text.c_str()));
+            if (numbers.size() == 2) rows.push_back({numbers[0], numbers[1]});
+        }
         return rows;
     }
     // The topmost row of the run of the colours that rises from world
