@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -92,6 +93,88 @@ TEST(NumericQr, HouseholderFindsTheEigenvaluesOfASymmetric4x4) {
     ASSERT_TRUE(r->finished);
     const auto d = SortedDiagonal(r->b, 4);
     for (int i = 0; i < 4; ++i) EXPECT_NEAR(d[i], kSym4Eigen[i], 1e-9);
+}
+
+// A = H·diag(1, ..., 20)·H with the reflection H = I − 2vvᵀ/vᵀv, v = (1, ..., 1):
+// symmetric, with the eigenvalues 1, 2, ..., 20.
+Matrix Reflected20() {
+    Matrix m;
+    const int n = 20;
+    double h[20][20];
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j) h[i][j] = (i == j ? 1.0 : 0.0) - 2.0 / n;
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j) {
+            double s = 0;
+            for (int k = 0; k < n; ++k) s += h[i][k] * (k + 1) * h[k][j];
+            m.a[i][j] = s;
+        }
+    return m;
+}
+
+TEST(NumericQr, OrderTwentyRunsToItsStepEnd) {
+    const Matrix m = Reflected20();
+    QrInput in;
+    in.a = m.a.get();
+    in.n = 20;
+    in.step = 1000000;
+    auto r = std::make_unique<QrResult>();
+    // Householder: 2(n − 1) + 1 = 39 steps an iteration; the iteration that
+    // reaches step 10,000 is the 257th (257 · 39 = 10,023). Its diagonal
+    // holds the eigenvalues (the off-diagonal shrinks by (19/20)^2 an
+    // iteration at worst).
+    in.variant = kHouseholder;
+    RunQr(in, r.get());
+    EXPECT_EQ(r->steps, 10023);
+    EXPECT_EQ(r->iterations, 257);
+    EXPECT_TRUE(r->finished);
+    EXPECT_TRUE(r->capped);
+    auto d = SortedDiagonal(r->b, 20);
+    for (int i = 0; i < 20; ++i) EXPECT_NEAR(d[i], i + 1, 1e-6);
+    // Hessenberg (2(n − 2) + 1 = 37 steps), then at most n steps an
+    // iteration: it too passes step 10,000 and ends with an iteration.
+    in.variant = kHessenbergGivens;
+    RunQr(in, r.get());
+    EXPECT_GE(r->steps, 10000);
+    EXPECT_LT(r->steps, 10020);
+    EXPECT_TRUE(r->finished);
+    d = SortedDiagonal(r->b, 20);
+    for (int i = 0; i < 20; ++i) EXPECT_NEAR(d[i], i + 1, 1e-6);
+    // Step 133 and step 134 show different things: every step acts.
+    in.variant = kHouseholder;
+    in.step = 133;
+    RunQr(in, r.get());
+    auto before = std::make_unique<QrResult>(*r);
+    in.step = 134;
+    RunQr(in, r.get());
+    EXPECT_EQ(r->steps, 134);
+    EXPECT_NE(std::memcmp(before.get(), r.get(), sizeof(QrResult)), 0);
+}
+
+TEST(NumericQr, TheStepperShowsWhatARunFromTheStartShows) {
+    const Matrix m = Matrix::Default();
+    numeric::QrStepper stepper;
+    // Forward one step at a time, back, a jump, a new shift, and on.
+    std::vector<int> steps;
+    for (int s = 0; s <= 60; ++s) steps.push_back(s);
+    for (int s : {59, 58, 30, 3, 0, 250, 251, 12, 400}) steps.push_back(s);
+    for (int variant : {kSchmidt, kHouseholder, kHessenbergGivens}) {
+        for (int n : {3, 6}) {
+            for (double shift : {0.1, 0.3}) {
+                for (int step : steps) {
+                    QrInput in;
+                    in.a = m.a.get();
+                    in.n = n, in.variant = variant, in.shift = shift, in.step = step;
+                    in.precision = 3;
+                    auto want = std::make_unique<QrResult>(), got = std::make_unique<QrResult>();
+                    RunQr(in, want.get());
+                    stepper.Run(in, got.get());
+                    ASSERT_EQ(std::memcmp(want.get(), got.get(), sizeof(QrResult)), 0)
+                        << variant << " n=" << n << " p=" << shift << " step " << step;
+                }
+            }
+        }
+    }
 }
 
 TEST(NumericQr, StepsOfOneIterationFollowTheOperations) {
@@ -174,7 +257,9 @@ TEST(NumericQr, OrdersAndStepsBeyondTheLimitsAreBounded) {
             EXPECT_GE(r->n, 2);
             EXPECT_LE(r->n, kQrMaxOrder);
             EXPECT_TRUE(r->capped);
-            EXPECT_LE(r->steps, kQrIterationStepLimit);
+            // The Householder variants end with the iteration that reaches
+            // the limit: at most 2(n − 1) steps past it.
+            EXPECT_LT(r->steps, kQrIterationStepLimit + 2 * r->n);
         }
     }
 }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -268,29 +269,63 @@ TEST_F(NumericPageTest, InverseColumnsStandApart) {
     }
 }
 
-// The ODE pages: no row of the value table lies on the line of the title
-// (at the plot's top left) or on the line of the method name and the step
-// read-out (m_dParamStep of the y span above the bottom), where their
-// letters would cover its numbers.
-TEST_F(NumericPageTest, OdeTableRowsKeepClearOfTheLabels) {
+// The ODE pages: the value table shows the first ten steps forward, row 9
+// too, and no row lies on the line of the title (at the plot's top left) or
+// of the method name and the step read-out, which move above the plot when a
+// row takes their line.
+TEST_F(NumericPageTest, OdeTableKeepsEveryRowClearOfTheLabels) {
     for (const char* topic : {"334", "335", "363"}) {
         SCOPED_TRACE(topic);
         auto v = Open(topic);
         v->ResizeClient(1266, 887);
         Redraw(*v);
-        const int labelLine =
-            v->m_nPlotBottom - int(v->m_dParamStep * (v->m_nPlotBottom - v->m_nPlotTop));
         const int titleEnd = v->m_nPlotLeft + (v->m_nPlotRight - v->m_nPlotLeft) / 2;
-        int rows = 0;
+        // The step read-out's number (its label goes to the page unlogged).
+        char step[32];
+        std::snprintf(step, sizeof step, "%.4f", v->m_dOdeStep);
+        int forward = 0, captions = 0;
         for (const TextRecorder::Piece& p : text.pieces) {
+            if (p.text == step) {
+                ++captions;
+                for (const TextRecorder::Piece& r : text.pieces) {
+                    if (r.text == "x =" || r.text == "y =") {
+                        EXPECT_GE(std::abs(p.y - r.y), std::abs(r.font.lfHeight))
+                            << "row at " << r.x << "," << r.y;
+                    }
+                }
+            }
             if (p.text != "x =" && p.text != "y =") continue;
-            ++rows;
-            const int height = std::abs(p.font.lfHeight);
-            EXPECT_GE(std::abs(p.y - labelLine), height) << "row at " << p.x << "," << p.y;
+            forward += p.x >= titleEnd;
             if (p.x < titleEnd) {
+                const int height = std::abs(p.font.lfHeight);
                 EXPECT_GE(std::abs(p.y - v->m_nPlotTop), height) << "row at " << p.x << "," << p.y;
             }
         }
-        EXPECT_GE(rows, 18); // nine rows or more forward, in two columns
+        EXPECT_EQ(forward, 20); // ten rows of "x =" and "y ="
+        EXPECT_GE(captions, 1);
     }
+    // Euler for y' = y from (0, 1) with h = 0.2: y9 = 1.2^9 = 5.1598.
+    Open("334");
+    EXPECT_TRUE(text.Saw("5.1598"));
+}
+
+// The direction field of y' = y on 334 (x in [-0.4, 2.4], y in [-1.5,
+// 8.5]) at a step three halvings down: segments 0.028 long in cells 0.0336
+// apart, 84 columns by 298 rows, over the whole plot.
+TEST_F(NumericPageTest, TheDirectionFieldCoversThePlotAtTheSmallestStep) {
+    auto v = OpenTopic("334", nullptr, 1280, 960);
+    v->m_nPendingFuncLower = 1, v->m_bSelectionPending = TRUE;
+    v->m_bLoadScriptSettings = FALSE;
+    v->m_dOdeStep = 0.025;
+    v->m_nDemoOption2 = 1; // no table over the field
+    const int L = v->m_nPlotLeft, T = v->m_nPlotTop, W = v->m_nPlotWidth, H = v->m_nPlotHeight;
+    ClickPage(*v, L + W / 5, T + H / 2); // the field answers a click in the plot's left part
+    Redraw(*v);
+    ASSERT_EQ(v->m_nFuncLower, 1);
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) {
+            const int n = CountColour(v->BackingImage(), v->m_crDefaultPen, L + i * W / 3,
+                                      T + j * H / 3, L + (i + 1) * W / 3, T + (j + 1) * H / 3);
+            EXPECT_GT(n, W * H / 90) << i << " " << j;
+        }
 }

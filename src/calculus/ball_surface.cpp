@@ -26,14 +26,14 @@ constexpr double kStepsPerFrame = 10;
 // 1/400 and 1/100 (it must stay positive for time to advance), the ball
 // grows to 40 pixels. The end time has no bound: a run ends at the end
 // time, when the ball leaves the box, or after the stepper steps that keep
-// a pass from hanging (about a second's work, an end time of 100 at the
-// longest frame step).
+// a pass from hanging (an end time of 50 at the shortest frame step, 200
+// at the longest).
 constexpr double kShortestTime = 4.0;
 constexpr double kShortestFrameStep = 0.0025;
 constexpr double kLongestFrameStep = 0.01;
 constexpr int kSmallestBall = 2;
 constexpr int kLargestBall = 40;
-constexpr long kMaxBallSteps = 100000;
+constexpr long kMaxBallSteps = 200000;
 constexpr int kTimeColours = 16;
 
 // Sets the surface evaluation mode and gives the old one back on every way

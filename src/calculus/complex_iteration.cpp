@@ -6,6 +6,7 @@
 #include "view/view.h"
 
 #include "calculus/math/complex_iteration.h"
+#include "calculus/math/escape_rows.h"
 #include "catalog/math/surfaces.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
@@ -62,9 +63,9 @@ void CPemroView::IterationColours(int steps, COLORREF* escape, COLORREF* settle)
     }
 }
 
-// Runs `iterate(x, y, n)` for every pixel of the plot inside the clip box
-// and paints the pixel by its end.
-template <class Iterate> void CPemroView::ScanPlot(CDC* pDC, Iterate iterate) {
+// Runs `iterateRow(xs, y, count, n, ends)` for every row of the plot inside
+// the clip box and paints each pixel by its end.
+template <class IterateRow> void CPemroView::ScanPlot(CDC* pDC, IterateRow iterateRow) {
     ClampIterationSteps();
     const int W = m_nPlotWidth, H = m_nPlotHeight;
     if (W < 1 || H < 1 || !(m_dXSpan > 0) || !(m_dYSpan > 0)) return;
@@ -75,24 +76,30 @@ template <class Iterate> void CPemroView::ScanPlot(CDC* pDC, Iterate iterate) {
               right = std::min(m_nPlotRight, m_nClipRight);
     const int top = std::max(m_nPlotTop, m_nClipTop),
               bottom = std::min(m_nPlotBottom, m_nClipBottom);
+    if (right < left || bottom < top) return;
+    const int count = right - left + 1;
+    std::vector<double> xs(static_cast<size_t>(count));
+    std::vector<calculus::IterationEnd> ends(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        xs[size_t(i)] = m_dXMin + double(left + i - m_nPlotLeft) * m_dXSpan / W;
     for (int py = top; py <= bottom; ++py) {
         const double y = m_dYMin + double(m_nPlotBottom - py) * m_dYSpan / H;
-        for (int px = left; px <= right; ++px) {
-            const double x = m_dXMin + double(px - m_nPlotLeft) * m_dXSpan / W;
-            const calculus::IterationEnd end = iterate(x, y, n);
+        iterateRow(xs.data(), y, count, n, ends.data());
+        for (int i = 0; i < count; ++i) {
+            const calculus::IterationEnd& end = ends[size_t(i)];
             COLORREF colour = m_crCurveSetting;
             if (end.escaped)
                 colour = escape[size_t(end.steps)];
             else if (end.settled)
                 colour = settle[size_t(end.steps)];
-            pDC->SetPixel(px, py, colour);
+            pDC->SetPixel(left + i, py, colour);
         }
     }
 }
 
 // The scan of the complex quadratic over the plane `plane` (1 z0, 2 A, 3 B,
 // 4 C; any other: Zn = Zn-1² + C over C when `bOwnPlane`). The scanned
-// coefficient keeps the value of the last cell.
+// coefficient keeps the value of the last pixel.
 void CPemroView::ScanComplexPlane(CDC* pDC, int plane, BOOL bOwnPlane) {
     if (!IsFigureBandVisible()) return;
     if (plane < 1 || plane > 4) {
@@ -101,46 +108,48 @@ void CPemroView::ScanComplexPlane(CDC* pDC, int plane, BOOL bOwnPlane) {
         m_adCoefF[1] = 0, m_adCoefG[1] = 0;
         plane = 4;
     }
-    const double eps = m_dEpsilon, M = m_dEscapeBound;
-    double* re = plane >= 2 ? &m_adCoefF[plane - 2] : nullptr;
-    double* im = plane >= 2 ? &m_adCoefG[plane - 2] : nullptr;
-    Complex coef[3];
-    for (int i = 0; i < 3; ++i) coef[i] = {m_adCoefF[i], m_adCoefG[i]};
-    ScanPlot(pDC, [&](double x, double y, int steps) {
-        Complex z, c[3] = {coef[0], coef[1], coef[2]};
-        if (plane == 1)
-            z = {x, y};
-        else
-            c[plane - 2] = {x, y};
-        return calculus::IterateQuadratic(z, c[0], c[1], c[2], steps, eps, M);
+    calculus::QuadraticRow row;
+    row.plane = plane;
+    row.A = {m_adCoefF[0], m_adCoefG[0]};
+    row.B = {m_adCoefF[1], m_adCoefG[1]};
+    row.C = {m_adCoefF[2], m_adCoefG[2]};
+    row.eps = m_dEpsilon;
+    row.M = m_dEscapeBound;
+    ScanPlot(pDC, [&](const double* xs, double y, int count, int n, calculus::IterationEnd* out) {
+        row.limit = n;
+        calculus::IterateQuadraticRow(row, xs, y, count, out);
     });
-    // The scanned coefficient keeps the value of the plot's last pixel,
-    // whatever part of the plot a pass repainted.
-    if (re) *re = m_dXMax, *im = m_dYMin;
+    // The scanned coefficient keeps the value of the scan's last point (the
+    // scan runs up the columns from the left), whatever part of the plot a
+    // pass repainted.
+    if (plane >= 2) m_adCoefF[plane - 2] = m_dXMax, m_adCoefG[plane - 2] = m_dYMax;
 }
 
 void CPemroView::ScanPlaneMap(CDC* pDC) {
     if (!IsFigureBandVisible()) return;
-    const double eps2 = m_dEpsilon * m_dEpsilon, M = m_dEscapeBound, M2 = M * M;
+    const double eps = m_dEpsilon, M = m_dEscapeBound;
     const int up = m_nSurfaceUpper, low = m_nSurfaceLower;
     if (m_nSurfaceEvalMode == 0 && up == kQuadricForm && low == kQuadricForm) {
-        const double* f = m_adCoefSurfF;
-        const double* g = m_adCoefSurfG;
-        ScanPlot(pDC, [&](double x, double y, int steps) {
-            return calculus::IteratePlaneMap(x, y, steps, eps2, M2,
-                                             [&](double u, double v, double* nu, double* nv) {
-                                                 *nu = catalog::EvalQuadric(f, u, v);
-                                                 *nv = catalog::EvalQuadric(g, u, v);
-                                             });
-        });
+        calculus::QuadricMapRow row;
+        std::copy_n(m_adCoefSurfF, 6, row.f);
+        std::copy_n(m_adCoefSurfG, 6, row.g);
+        row.eps = eps;
+        row.M = M;
+        ScanPlot(pDC,
+                 [&](const double* xs, double y, int count, int n, calculus::IterationEnd* out) {
+                     row.limit = n;
+                     calculus::IterateQuadricMapRow(row, xs, y, count, out);
+                 });
         return;
     }
-    ScanPlot(pDC, [&](double x, double y, int steps) {
-        return calculus::IteratePlaneMap(x, y, steps, eps2, M2,
-                                         [&](double u, double v, double* nu, double* nv) {
-                                             *nu = EvalSurfaceF(u, v, up);
-                                             *nv = EvalSurfaceG(u, v, low);
-                                         });
+    const double eps2 = eps * eps, M2 = M * M;
+    const auto step = [&](double u, double v, double* nu, double* nv) {
+        *nu = EvalSurfaceF(u, v, up);
+        *nv = EvalSurfaceG(u, v, low);
+    };
+    ScanPlot(pDC, [&](const double* xs, double y, int count, int n, calculus::IterationEnd* out) {
+        for (int i = 0; i < count; ++i)
+            out[i] = calculus::IteratePlaneMap(xs[i], y, n, eps2, M2, step);
     });
 }
 

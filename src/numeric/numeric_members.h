@@ -86,7 +86,14 @@
     void DrawDiffEquation1(CDC* pDC, int which);
     void DrawOdeSingle(CDC* pDC);
     void DrawOdeSystem(CDC* pDC);
-    void DrawOdeValueRow(CDC* pDC, int n, double x, double y, double column);
+    // TRUE when the row stands on the line of the method name and the step
+    // read-out.
+    BOOL DrawOdeValueRow(CDC* pDC, int n, double x, double y, double column);
+    // The method name and the step read-out stand on their line in the
+    // plot, or, when a table row took that line, from (*x, *y) in the strip
+    // above it (TRUE).
+    BOOL OdeCaptionAbove(int* x, int* y) const;
+    BOOL m_bOdeCaptionAbove = FALSE;
     void DrawOdeSingleButtons(CDC* pDC);
 
     // --- Iterative matrix methods (qr_demo.cpp, iterative_demo.cpp,

@@ -14,9 +14,13 @@ namespace {
 // a ten-thousandth of the x span and the span itself.
 constexpr double kGeneralMaxStep = 0.01;
 constexpr double kMinStepOfSpan = 1e-4;
-// Steps of one curve in one direction at most, and direction-field cells.
+// Steps of one curve in one direction at most.
 constexpr int kMaxOdeSteps = 20000;
-constexpr int kMaxFieldCells = 10000;
+// Direction-field cells at most. The cells are at least 1.2 % of the x span
+// wide and as high: 84 columns, and rows as the y span holds them. Only a
+// y span more than 35 times the x span passes this bound; its rows are then
+// thinned rather than the pass hanging.
+constexpr double kMaxFieldCells = 250000;
 constexpr int kTableSteps = 10;
 // The height of a table row's numbers and of the labels, in lines.
 constexpr double kLabelLines = 0.6;
@@ -55,11 +59,13 @@ void CPemroView::DrawDiffEquation1(CDC* pDC, int which) {
     if (which == 0 && m_nOdeMethodFamily < 2 && m_nFuncLower == 1 && HitTestGraphRegion(2)) {
         const double d = Max2(h, 0.01 * m_dXSpan);
         const double cell = 1.2 * d;
-        if (cell > 0 && std::isfinite(cell)) {
-            int cells = 0;
-            for (double x = m_dXMin; x < m_dXMax && cells < kMaxFieldCells; x += cell)
-                for (double y = m_dYMin; y < m_dYMax && cells < kMaxFieldCells;
-                     y += cell, ++cells) {
+        // The whole grid: its counts come from the ranges before it is drawn.
+        const double cols = std::ceil(m_dXSpan / cell), rows = std::ceil(m_dYSpan / cell);
+        if (cell > 0 && cols >= 1 && rows >= 1 && cols * rows < 1e15) {
+            const long rowStep = long(std::ceil(cols * rows / kMaxFieldCells));
+            for (long i = 0; i < long(cols); ++i)
+                for (long j = 0; j < long(rows); j += rowStep) {
+                    const double x = m_dXMin + double(i) * cell, y = m_dYMin + double(j) * cell;
                     const double slope = EvalODERightSide(0, x, y, m_nSurfaceUpper);
                     if (m_nSurfaceLower == 2)
                         DrawArrowWorld(pDC, x, y, x + d, y + d * slope, 0, "", "", m_crDefaultPen);
@@ -81,25 +87,41 @@ void CPemroView::DrawDiffEquation1(CDC* pDC, int which) {
     else
         DrawOdeSystem(pDC);
 
-    if (const char* name = MethodName(m_nOdeMethodFamily, m_nOdeMethod))
-        DrawStringWorld(pDC, m_dXMin + 0.2 * m_dXSpan, m_dYMin + m_dParamStep * m_dYSpan, Gbk(name),
-                        m_crCurveSetting);
+    if (const char* name = MethodName(m_nOdeMethodFamily, m_nOdeMethod)) {
+        if (which != 0) m_bOdeCaptionAbove = FALSE;
+        int x, y;
+        if (OdeCaptionAbove(&x, &y))
+            DrawStringSmall(pDC, x, y, Gbk(name), m_crCurveSetting);
+        else
+            DrawStringWorld(pDC, m_dXMin + 0.2 * m_dXSpan, m_dYMin + m_dParamStep * m_dYSpan,
+                            Gbk(name), m_crCurveSetting);
+    }
 }
 
-void CPemroView::DrawOdeValueRow(CDC* pDC, int n, double x, double y, double column) {
+BOOL CPemroView::DrawOdeValueRow(CDC* pDC, int n, double x, double y, double column) {
     // The backward rows start a line lower: the top line holds the title.
     const bool backward = column < m_dXMin + 0.25 * m_dXSpan;
     const double py = m_dYMax - 0.1 * (backward ? n + 1 : n) * m_dYSpan;
-    // A row that would fall on the line of the method name and the step
-    // read-out is left out: the labels would cover its numbers.
+    DrawLabelValuePair(pDC, column, py, "x =", 3, x, "", 0, n, 1.0, -0.3, m_crDefaultFill);
+    DrawLabelValuePair(pDC, column + 0.2 * m_dXSpan, py, "y =", 4, y, "", 0, n, 1.0, -0.3,
+                       m_crDefaultFill);
     const double labelY = m_dYMin + m_dParamStep * m_dYSpan;
     const double lineHeight = m_nPlotHeight > 0 ? kLabelLines * (m_nBaseCharHeight + m_nFontStep) *
                                                       m_dYSpan / m_nPlotHeight
                                                 : 0;
-    if (std::fabs(py - labelY) < lineHeight) return;
-    DrawLabelValuePair(pDC, column, py, "x =", 3, x, "", 0, n, 1.0, -0.3, m_crDefaultFill);
-    DrawLabelValuePair(pDC, column + 0.2 * m_dXSpan, py, "y =", 4, y, "", 0, n, 1.0, -0.3,
-                       m_crDefaultFill);
+    return std::fabs(py - labelY) < lineHeight;
+}
+
+// Where the caption starts when a table row took its line: in the strip
+// above the plot, after the range boxes, in small type so that the longest
+// method name and the step fit before the step buttons.
+BOOL CPemroView::OdeCaptionAbove(int* x, int* y) const {
+    if (!m_bOdeCaptionAbove) return FALSE;
+    int box[4][2];
+    RangeBoxes2D(box);
+    *x = box[3][1] + 10;
+    *y = m_nPlotTop - 9 * m_nBaseCharHeight / 10;
+    return TRUE;
 }
 
 void CPemroView::DrawOdeSingle(CDC* pDC) {
@@ -130,6 +152,8 @@ void CPemroView::DrawOdeSingle(CDC* pDC) {
         DrawString(pDC, m_nPlotLeft + ch, m_nPlotTop + ch, m_strFormulaFxy, curve);
     }
 
+    // A table row on the caption's line keeps its place; the caption moves.
+    m_bOdeCaptionAbove = FALSE;
     auto f = [this](double x, double y) { return EvalODERightSide(0, x, y, m_nSurfaceUpper); };
     // A zero or non-finite step cannot advance a curve: nothing is integrated.
     const bool canStep = h > 0 && std::isfinite(h);
@@ -144,8 +168,9 @@ void CPemroView::DrawOdeSingle(CDC* pDC) {
             if (family ? (dir > 0 ? !(x < m_dIntervalB + 1.5 * h) : !(x >= m_dIntervalA - 1.5 * h))
                        : (dir > 0 ? !(x < m_dIntervalB) : !(x > m_dIntervalA)))
                 break;
-            if (table && n < kTableSteps)
-                DrawOdeValueRow(pDC, n, x, y, dir > 0 ? m_dXMin + 0.5 * xs : m_dXMin);
+            if (table && n < kTableSteps &&
+                DrawOdeValueRow(pDC, n, x, y, dir > 0 ? m_dXMin + 0.5 * xs : m_dXMin))
+                m_bOdeCaptionAbove = TRUE;
             if (family)
                 OdeRungeKuttaAdamsStep(0, x, y, 0, step, x0);
             else
@@ -172,9 +197,21 @@ void CPemroView::DrawOdeSingle(CDC* pDC) {
     }
 
     if (m_nOdeMethodFamily < 2) DrawOdeSingleButtons(pDC);
-    if (m_nSurfaceLower >= 1)
-        DrawLabelNumber(pDC, 0, m_dXMin + 0.6 * xs, m_dYMin + m_dParamStep * ys, Gbk(u8"步长h="), 4,
-                        h, curve);
+    if (m_nSurfaceLower >= 1) {
+        int x, y;
+        if (OdeCaptionAbove(&x, &y)) {
+            // After the method name, in the same small type.
+            const CFontSelect font(pDC, PlainStringFont(TRUE, m_nLabelZoom));
+            if (const char* name = MethodName(m_nOdeMethodFamily, m_nOdeMethod))
+                x += pDC->GetTextExtent(Gbk(name)).cx + m_nBaseCharHeight / 2;
+            const CString label = Gbk(u8"步长h=");
+            DrawStringSmall(pDC, x, y, label, curve);
+            DrawNumber(pDC, x + pDC->GetTextExtent(label).cx + 2, y, 4, h, curve);
+        } else {
+            DrawLabelNumber(pDC, 0, m_dXMin + 0.6 * xs, m_dYMin + m_dParamStep * ys,
+                            Gbk(u8"步长h="), 4, h, curve);
+        }
+    }
 }
 
 void CPemroView::DrawOdeSingleButtons(CDC* pDC) {

@@ -34,7 +34,13 @@ void CPemroView::DrawQR(CDC* pDC, int n, int variant) {
     in.shift = m_dStepH;
     in.precision = m_nPrecisionDigits;
     auto r = std::make_unique<numeric::QrResult>();
-    numeric::RunQr(in, r.get());
+    // Each click steps once: the run goes on from where the last pass left
+    // it rather than from the start.
+    static numeric::QrStepper stepper;
+    if (DrawingCachesEnabled())
+        stepper.Run(in, r.get());
+    else
+        numeric::RunQr(in, r.get());
     const int order = r->n;
     for (int i = 0; i < order; ++i) {
         std::fill_n(m_adMatrixL[i], order, 0.0);

@@ -8,9 +8,20 @@ IterationEnd detail::Undecided(int limit) {
     return end;
 }
 
+bool IsPlainSquare(Complex A, Complex B) {
+    return A.re == 1 && A.im == 0 && B.re == 0 && B.im == 0;
+}
+
 IterationEnd IterateQuadratic(Complex z, Complex A, Complex B, Complex C, int limit, double eps,
                               double M) {
     const double Pre = A.re * B.re - A.im * B.im, Pim = A.im * B.re + A.re * B.im;
+    if (IsPlainSquare(A, B)) {
+        return IteratePlaneMap(z.re, z.im, limit, eps * eps, M * M,
+                               [&](double x, double y, double* nx, double* ny) {
+                                   *nx = x * x - y * y + C.re;
+                                   *ny = 2 * x * y + C.im;
+                               });
+    }
     return IteratePlaneMap(z.re, z.im, limit, eps * eps, M * M,
                            [&](double x, double y, double* nx, double* ny) {
                                const double x2y2 = x * x - y * y, xy2 = 2 * x * y;

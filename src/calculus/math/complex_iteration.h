@@ -30,6 +30,10 @@ constexpr double kMaxEscapeBound = 1e150;
 IterationEnd IterateQuadratic(Complex z, Complex A, Complex B, Complex C, int limit, double eps,
                               double M);
 
+// A = 1 and B = 0: the map is Z² + C, whose other terms add nothing but
+// zeros (of either sign) and take time.
+bool IsPlainSquare(Complex A, Complex B);
+
 // The same iteration for a plane map (u, v) → step(u, v), given the squares
 // of ε and M.
 template <class Step>

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 namespace numeric {
 
@@ -11,23 +13,41 @@ namespace {
 
 using Mat = double[kQrMaxOrder][kQrMaxOrder];
 
+class QrRun;
+
+// Receives the run's state at the start of each iteration (and once the
+// Hessenberg reduction is done), where a later run can take it up.
+class QrKeeper {
+public:
+    virtual void Keep(const QrRun& run) = 0;
+
+protected:
+    ~QrKeeper() = default;
+};
+
 class QrRun {
 public:
-    QrRun(const QrInput& in, QrResult* out)
-        : m_in(in), m_o(*out), m_n(std::clamp(in.n, 2, kQrMaxOrder)) {}
-
-    void Run() {
+    QrRun(const QrInput& in, QrKeeper* keeper)
+        : m_in(in), m_n(std::clamp(in.n, 2, kQrMaxOrder)), m_keeper(keeper) {
         m_o.n = m_n;
         m_o.variant =
             m_in.variant >= kSchmidt && m_in.variant <= kHessenbergGivens ? m_in.variant : kSchmidt;
-        m_target = std::min(m_in.step, kQrIterationStepLimit);
-        m_o.capped = m_in.step > kQrIterationStepLimit;
         for (int i = 0; i < m_n; ++i)
             for (int j = 0; j < m_n; ++j)
                 m_b[i][j] = R(i == j ? m_in.a[i][j] - m_in.shift : m_in.a[i][j]);
+        m_in.a = nullptr; // read once
         Copy(m_b, m_v);
         for (int k = 0; k < m_n; ++k) Identity(m_p[k]);
-        if (m_target >= 1) {
+    }
+
+    // Runs on to `step` (from wherever this run stands, which must not be
+    // past it) and writes what that step shows.
+    void RunTo(int step, QrKeeper* keeper, QrResult* out) {
+        m_keeper = keeper;
+        // The Householder variants end with the iteration that reaches the
+        // step limit; Gram-Schmidt at the limit itself.
+        m_target = m_o.variant == kSchmidt ? std::min(step, kQrIterationStepLimit) : step;
+        if (m_target >= 1 && m_o.steps < m_target) {
             switch (m_o.variant) {
             case kHouseholder:
                 Householder();
@@ -40,20 +60,21 @@ public:
             }
         }
         Publish();
+        *out = m_o;
+        out->capped = step > m_o.steps;
     }
+
+    int Steps() const { return m_o.steps; }
+    int Iterations() const { return m_o.iterations; }
 
 private:
     double R(double v) const { return RoundSignificant(v, m_in.precision); }
 
-    // One step done; true when the requested step is reached or the pass
-    // has spent its work.
-    bool Tick() {
-        const bool spent = m_work >= kQrWorkBudget;
-        if (spent && m_o.steps + 1 < m_target) m_o.capped = true;
-        return ++m_o.steps >= m_target || spent;
+    // One step done; true when the requested step is reached.
+    bool Tick() { return ++m_o.steps >= m_target; }
+    void KeepState() {
+        if (m_keeper) m_keeper->Keep(*this);
     }
-    void Spend(long products) { m_work += products; }
-    long Cube() const { return long(m_n) * m_n * m_n; }
 
     void Copy(const Mat& from, Mat& to) const {
         for (int i = 0; i < m_n; ++i) std::copy_n(from[i], m_n, to[i]);
@@ -62,28 +83,38 @@ private:
         for (int i = 0; i < m_n; ++i)
             for (int j = 0; j < m_n; ++j) m[i][j] = i == j ? 1.0 : 0.0;
     }
+    bool Finite(const Mat& m) const {
+        for (int i = 0; i < m_n; ++i)
+            for (int j = 0; j < m_n; ++j)
+                if (!std::isfinite(m[i][j])) return false;
+        return true;
+    }
     // out = x * y with every product term rounded (out may alias neither).
-    void Multiply(const Mat& x, const Mat& y, Mat& out) {
-        Spend(Cube());
+    // The transformations are mostly zeros: a zero of x adds a rounded zero,
+    // which changes no sum while y is finite, and is passed over.
+    void Multiply(const Mat& x, const Mat& y, Mat& out) const {
+        const bool skip = Finite(y);
         for (int i = 0; i < m_n; ++i)
             for (int k = 0; k < m_n; ++k) {
                 double s = 0;
-                for (int q = 0; q < m_n; ++q) s += R(x[i][q] * y[q][k]);
+                for (int q = 0; q < m_n; ++q)
+                    if (!skip || x[i][q] != 0) s += R(x[i][q] * y[q][k]);
                 out[i][k] = s;
             }
     }
-    void MultiplyInto(const Mat& x, Mat& y) { // y := x * y
+    void MultiplyInto(const Mat& x, Mat& y) const { // y := x * y
         Mat t;
         Multiply(x, y, t);
         Copy(t, y);
     }
-    void MultiplyTransposedInto(Mat& y, const Mat& x) { // y := y * x^T
-        Spend(Cube());
+    void MultiplyTransposedInto(Mat& y, const Mat& x) const { // y := y * x^T
+        const bool skip = Finite(y);
         Mat t;
         for (int i = 0; i < m_n; ++i)
             for (int k = 0; k < m_n; ++k) {
                 double s = 0;
-                for (int q = 0; q < m_n; ++q) s += R(y[i][q] * x[k][q]);
+                for (int q = 0; q < m_n; ++q)
+                    if (!skip || x[k][q] != 0) s += R(y[i][q] * x[k][q]);
                 t[i][k] = s;
             }
         Copy(t, y);
@@ -93,6 +124,8 @@ private:
     // then RQ.
     void Schmidt() {
         for (;;) {
+            if (m_o.steps >= m_target) return;
+            KeepState();
             for (int j = 0; j < m_n; ++j) {
                 for (int q = 0; q < j; ++q) {
                     double t = 0;
@@ -111,11 +144,9 @@ private:
                 }
                 m_o.finished = false;
                 m_o.column = j;
-                Spend(3L * m_n * m_n);
                 if (Tick()) return;
             }
             if (Tick()) return; // the finished factorisation once more
-            Spend(Cube());
             for (int i = 0; i < m_n; ++i)
                 for (int k = 0; k < m_n; ++k) {
                     double s = 0;
@@ -161,6 +192,8 @@ private:
 
     void Householder() {
         for (;;) {
+            if (m_o.steps >= m_target) return;
+            KeepState();
             for (int k = 0; k < m_n; ++k) Identity(m_p[k]);
             for (int j = 0; j <= m_n - 2; ++j) {
                 Reflection(j, j, true);
@@ -177,19 +210,24 @@ private:
     }
 
     void HessenbergGivens() {
-        for (int j = 0; j <= m_n - 3; ++j) {
-            Reflection(j, j + 1, false);
-            if (Tick()) return;
-            Mat t;
-            Multiply(m_p[j], m_b, t);
-            Multiply(t, m_p[j], m_b);
-            m_o.finished = false;
+        if (!m_reduced) {
+            for (int j = 0; j <= m_n - 3; ++j) {
+                Reflection(j, j + 1, false);
+                if (Tick()) return;
+                Mat t;
+                Multiply(m_p[j], m_b, t);
+                Multiply(t, m_p[j], m_b);
+                m_o.finished = false;
+                if (Tick()) return;
+            }
+            m_o.finished = true;
+            m_o.column = m_n - 2;
+            m_reduced = true;
             if (Tick()) return;
         }
-        m_o.finished = true;
-        m_o.column = m_n - 2;
-        if (Tick()) return;
         for (;;) {
+            if (m_o.steps >= m_target) return;
+            KeepState();
             for (int k = 0; k < m_n; ++k) Identity(m_p[k]);
             for (int j = 0; j <= m_n - 2; ++j) {
                 const double below = m_b[j + 1][j];
@@ -242,11 +280,12 @@ private:
         m_o.lowerColumns = schmidt ? (m_o.steps > 0 ? j + 1 : 0) : n;
     }
 
-    const QrInput& m_in;
-    QrResult& m_o;
+    QrInput m_in;
+    QrResult m_o;
     int m_n;
+    QrKeeper* m_keeper;
     int m_target = 0;
-    long m_work = 0;
+    bool m_reduced = false; // the Hessenberg reduction is done
     Mat m_b = {}, m_v = {}, m_q = {}, m_t = {};
     Mat m_p[kQrMaxOrder] = {};
 };
@@ -254,8 +293,72 @@ private:
 } // namespace
 
 void RunQr(const QrInput& in, QrResult* out) {
-    *out = QrResult();
-    QrRun(in, out).Run();
+    auto run = std::make_unique<QrRun>(in, nullptr);
+    run->RunTo(in.step, nullptr, out);
+}
+
+// The runs of one input: the states kept at iteration starts, in step order.
+struct QrStepper::Kept : QrKeeper {
+    int n = 0, variant = 0, precision = 0;
+    double shift = 0;
+    double a[kQrMaxOrder][kQrMaxOrder] = {};
+    std::vector<std::unique_ptr<QrRun>> states;
+    std::unique_ptr<QrRun> latest; // the last iteration start passed
+
+    bool Same(const QrInput& in) const {
+        const int order = std::clamp(in.n, 2, kQrMaxOrder);
+        if (states.empty() || order != n || in.variant != variant || in.precision != precision ||
+            !(in.shift == shift))
+            return false;
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j)
+                if (!(in.a[i][j] == a[i][j]) && !(std::isnan(in.a[i][j]) && std::isnan(a[i][j])))
+                    return false;
+        return true;
+    }
+    void Reset(const QrInput& in) {
+        n = std::clamp(in.n, 2, kQrMaxOrder);
+        variant = in.variant, precision = in.precision, shift = in.shift;
+        for (int i = 0; i < n; ++i) std::copy_n(in.a[i], n, a[i]);
+        states.clear();
+        latest.reset();
+        states.push_back(std::make_unique<QrRun>(in, nullptr));
+    }
+    // An iteration start kKeepEvery iterations past the last kept state is
+    // kept, at most kMaxKept of them (about 90 KB each).
+    static constexpr int kKeepEvery = 8;
+    static constexpr size_t kMaxKept = 48;
+    void Keep(const QrRun& run) override {
+        if (latest)
+            *latest = run;
+        else
+            latest = std::make_unique<QrRun>(run);
+        const QrRun& kept = *states.back();
+        if (run.Steps() <= kept.Steps() || run.Iterations() < kept.Iterations() + kKeepEvery ||
+            states.size() >= kMaxKept)
+            return;
+        states.push_back(std::make_unique<QrRun>(run));
+    }
+};
+
+QrStepper::QrStepper() : m_kept(std::make_unique<Kept>()) {}
+QrStepper::~QrStepper() = default;
+
+void QrStepper::Run(const QrInput& in, QrResult* out) {
+    Kept& k = *m_kept;
+    if (!k.Same(in)) k.Reset(in);
+    const int target = std::max(0, in.step);
+    // The latest kept state at or before the step; the run goes on from a
+    // copy of it, keeping new states as it passes them.
+    size_t from = 0;
+    while (from + 1 < k.states.size() && k.states[from + 1]->Steps() <= target) ++from;
+    const QrRun* start = k.states[from].get();
+    const bool last = from + 1 == k.states.size();
+    // The last iteration start passed serves a step on from it.
+    if (last && k.latest && k.latest->Steps() > start->Steps() && k.latest->Steps() <= target)
+        start = k.latest.get();
+    auto run = std::make_unique<QrRun>(*start);
+    run->RunTo(in.step, last ? &k : nullptr, out);
 }
 
 } // namespace numeric

@@ -6,15 +6,14 @@
 
 #include "numeric/math/linear_solvers.h"
 
+#include <memory>
+
 namespace numeric {
 
 constexpr int kQrMaxOrder = 20;
-// The Householder variants stop after the iteration that reaches this step.
+// The Householder variants stop after the iteration that reaches this step;
+// Gram-Schmidt stops there too, so that no step count makes a pass hang.
 constexpr int kQrIterationStepLimit = 10000;
-// A pass computes at most this many rounded product terms (a matrix product
-// of order n costs n^3 of them), so even order 20 answers within a paint;
-// steps beyond show the state reached.
-constexpr long kQrWorkBudget = 1000000;
 
 enum QrVariant { kSchmidt = 0, kHouseholder = 1, kHessenbergGivens = 2 };
 
@@ -31,7 +30,7 @@ struct QrResult {
     int n = 0;
     int variant = 0;
     int steps = 0;                           // steps actually run (at most the requested one)
-    bool capped = false;                     // the requested step lies beyond what a pass computes
+    bool capped = false;                     // the requested step lies beyond the run's end
     double b[kQrMaxOrder][kQrMaxOrder] = {}; // current matrix, shift added back when finished
     // Lower table: Q (Gram-Schmidt) or the transformation P_j, transposed
     // after a finished iteration.
@@ -51,5 +50,22 @@ struct QrResult {
 // n is clamped to 2..kQrMaxOrder and a variant outside 0..2 runs as 0; step
 // 0 gives R(A - pI) only.
 void RunQr(const QrInput& in, QrResult* out);
+
+// RunQr that remembers its runs: a later step of the same input goes on
+// from the state it kept at the start of an earlier iteration (every few
+// iterations one is kept), so stepping on costs an iteration, not the run
+// from the start.
+class QrStepper {
+public:
+    QrStepper();
+    ~QrStepper();
+    QrStepper(const QrStepper&) = delete;
+    QrStepper& operator=(const QrStepper&) = delete;
+    void Run(const QrInput& in, QrResult* out);
+
+private:
+    struct Kept;
+    std::unique_ptr<Kept> m_kept;
+};
 
 } // namespace numeric
