@@ -26,7 +26,10 @@ void CPemroView::BeginPassClickState() {
     m_bStackValid = FALSE;
     m_bRowValid = FALSE;
     // Printing and the print preview never answer a click.
-    m_bClickPass = !m_bPrintMode && m_nClickSerial != m_nClickSerialSeen;
+    // A continuation answers the click its stopped pass answered, in the
+    // figures that pass left.
+    m_bClickPass = !m_bPrintMode && (m_nClickSerial != m_nClickSerialSeen ||
+                                     (IsContinuationPass() && m_bResumeClickPass));
     if (m_bClickPass) m_nClickSerialSeen = m_nClickSerial;
 }
 
@@ -36,7 +39,7 @@ BOOL CPemroView::EndPassClickState() {
 }
 
 BOOL CPemroView::ReportButtonHit(BOOL inside) {
-    if (!inside || !m_bClickPass) return FALSE;
+    if (!inside || !IsClickPass()) return FALSE;
     m_bClickActed = TRUE;
     return TRUE;
 }

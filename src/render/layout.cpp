@@ -74,6 +74,7 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
             m_anPrintFigureBottom[m_nPrintFigureCount++] = rows.bottom;
         }
     }
+    m_bFigureSkipped = SkipFigureThisPass();
     rows.top -= m_nPrintOffsetY;
     rows.bottom -= m_nPrintOffsetY;
     if ((m_nTextRevealMode > 0 && m_nRecordIndex > m_nRevealedCount + 1) ||
@@ -97,7 +98,7 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     m_nFigureRight = m_nGraphRight = int(right);
     m_nFigureTop = m_nGraphTop = rows.top;
     m_nFigureBottom = m_nGraphBottom = rows.bottom;
-    m_bFigureVisible = 1;
+    m_bFigureVisible = m_bFigureSkipped ? 0 : 1;
 }
 
 // The picture box of "LoadBmp" and "Answer", placed like a figure but with

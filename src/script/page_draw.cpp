@@ -45,6 +45,20 @@ private:
     CPemroView* m_pView;
 };
 
+// Hands the rest of a pass that stopped at its budget to the next pass, on
+// every way out of OnDraw; inside the click pass scope, so it still sees
+// whether this pass answered a click.
+class CPassBudgetScope {
+public:
+    explicit CPassBudgetScope(CPemroView* view) : m_pView(view) {}
+    ~CPassBudgetScope() { m_pView->EndPassBudget(); }
+    CPassBudgetScope(const CPassBudgetScope&) = delete;
+    CPassBudgetScope& operator=(const CPassBudgetScope&) = delete;
+
+private:
+    CPemroView* m_pView;
+};
+
 // One component of a pattern cell: the background's component weighted by w,
 // the brightness by 1 - w, kept to 8 bits.
 int PatternComponent(int component, double w, int brightness) {
@@ -289,7 +303,9 @@ void CPemroView::FinishFile(int nFontStepAtStart) {
 }
 
 void CPemroView::OnDraw(CDC* pDC) {
+    BeginPassBudget(pDC);
     CClickPassScope clickPass(this);
+    CPassBudgetScope budget(this);
     const int fontStepAtStart = m_nFontStep;
     m_strProgramDir = GetProgramDir();
     m_alfTextFont[0] = m_lfCurrent;
@@ -302,7 +318,13 @@ void CPemroView::OnDraw(CDC* pDC) {
     // stored click lies in the left margin.
     const bool sameBox = m_nClipLeft == m_nPrevClipLeft && m_nClipTop == m_nPrevClipTop &&
                          m_nClipBottom == m_nPrevClipBottom && m_nClipRight == m_nPrevClipRight;
-    if (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox)) PaintPageBackground(pDC);
+    // A continuation draws over what its stopped pass drew, as that pass
+    // would have.
+    if (IsContinuationPass())
+        m_bFullRepaint = m_bResumeFullRepaint;
+    else if (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox))
+        PaintPageBackground(pDC);
+    m_bResumeFullRepaint = m_bFullRepaint;
 
     ResetPassFields();
     BuildDataFileName();
