@@ -3,6 +3,7 @@
 // own. The small pages cost a pass of one figure, so the fuzzer spends its
 // time mutating one command at a time rather than redrawing whole pages.
 //   fuzz-seed RUN_DIR SEED_DIR
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -14,8 +15,30 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool StartsWith(const std::string& s, const char* prefix) {
-    return s.rfind(prefix, 0) == 0;
+// A command record: class 7 and a subtype digit, whatever its parameter.
+bool IsCommand(const std::string& line) {
+    return line.size() > 3 && line[0] == '7' && line[1] >= '0' && line[1] <= '9';
+}
+bool IsData(const std::string& line) {
+    return IsCommand(line) && line.compare(3, 4, "DATA") == 0;
+}
+
+// The label lines after a command record: its parameter digit asks for one
+// row of labels, or two from 2 on; commands of curves, regions and domains
+// (C, R, D) name both axes in a row.
+size_t LabelLines(const std::string& line) {
+    const int param = line[2] >= '0' && line[2] <= '9' ? line[2] - '0' : 7;
+    if (param <= 0) return 0;
+    const size_t row = line[3] == 'C' || line[3] == 'R' || line[3] == 'D' ? 2 : 1;
+    return param >= 2 ? 2 * row : row;
+}
+
+// The lines of a command record: the command and its labels.
+std::string Record(const std::vector<std::string>& lines, size_t i) {
+    std::string r;
+    const size_t end = std::min(lines.size(), i + 1 + LabelLines(lines[i]));
+    for (size_t j = i; j < end; ++j) r += lines[j] + "\n";
+    return r;
 }
 
 bool Write(const fs::path& path, const std::string& text) {
@@ -27,13 +50,13 @@ bool Write(const fs::path& path, const std::string& text) {
 // A command's page: the title, the data records before it (commands read
 // their data from them), the command directly above it when there is one
 // (a frame that the command draws into), and the command itself.
-std::string CommandPage(const std::vector<std::string>& lines, size_t i) {
+std::string CommandPage(const std::vector<std::string>& lines, size_t i, size_t previous) {
     std::string page = lines.front() + "\n";
     for (size_t j = 1; j < i; ++j)
-        if (StartsWith(lines[j], "700DATA")) page += lines[j] + "\n";
-    if (i > 1 && StartsWith(lines[i - 1], "700") && !StartsWith(lines[i - 1], "700DATA"))
-        page += lines[i - 1] + "\n";
-    return page + lines[i] + "\n";
+        if (IsData(lines[j])) page += Record(lines, j);
+    if (previous > 0 && previous + 1 + LabelLines(lines[previous]) == i && !IsData(lines[previous]))
+        page += Record(lines, previous);
+    return page + Record(lines, i);
 }
 
 } // namespace
@@ -62,11 +85,15 @@ int main(int argc, char** argv) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
             lines.push_back(line);
         }
+        size_t previous = 0; // the command record before, when there is one
         for (size_t i = 1; i < lines.size(); ++i) {
-            if (!StartsWith(lines[i], "700") || StartsWith(lines[i], "700DATA")) continue;
+            if (!IsCommand(lines[i])) continue;
             const std::string stem = name.substr(0, name.size() - 4);
-            if (!Write(seed / (stem + "_" + std::to_string(i) + ".txt"), CommandPage(lines, i)))
+            if (!IsData(lines[i]) && !Write(seed / (stem + "_" + std::to_string(i) + ".txt"),
+                                            CommandPage(lines, i, previous)))
                 return 1;
+            previous = i;
+            i += LabelLines(lines[i]); // labels are not records
         }
     }
     return 0;

@@ -707,6 +707,28 @@ TEST_F(FuzzPageTest, InputsTheFuzzerFoundStayQuick) {
         // A revolution whose orientation, the plot mode, is the largest int:
         // its region type, one more, overflowed.
         {"014x\n700Revolve(0.3,3,34,9,20,90,99999999999,-0.2,1.2,-1.2,1.2,0,1,1,0,5,0)\n"},
+        // Surfaces in spherical and cylindrical coordinates over parameter
+        // ranges up to 1e20: from about 1e16 a step no longer moved the
+        // parameter, and each of four nested loops ran to its own cap
+        // (seconds a pass, minutes with both ranges huge).
+        {"014x\n700SphSurf(0.5,6,36,10,0,0,0,-1.2,1.2,-1.2,1.2,-1.2,1.2,1,5,0,6.28,0,"
+         "99999999999999999999)\n",
+         2},
+        {"014x\n700SphSurf(0.5,6,36,10,1,1,0,-1.2,1.2,-1.2,1.2,-1.2,1.2,1,5,-99999999999999999999,"
+         "99999999999999999999,-99999999999999999999,99999999999999999999)\n",
+         2},
+        {"014x\n700SphSurf(0.5,6,36,10,0,0,0,-1.2,1.2,-1.2,1.2,-1.2,1.2,1,5,0,"
+         "99999999999999999999,0,3.14)\n",
+         2},
+        {"014x\n700CylSurf(0.5,6,36,10,1,1,0,-1.6,1.6,-1.6,1.6,0,2.2,1,1,0,99999999999999999999,0,"
+         "1.5,0,1)\n",
+         2},
+        {"014x\n700CylSurf(0.5,6,36,10,0,0,0,-1.6,1.6,-1.6,1.6,0,2.2,1,1,-99999999999999999999,"
+         "99999999999999999999,-99999999999999999999,99999999999999999999,0,1)\n",
+         2},
+        {"014x\n700CylSurf(0.5,6,36,10,1,1,0,-1.6,1.6,-1.6,1.6,0,2.2,1,1,0,6.28,0,"
+         "99999999999999999999,1,1)\n",
+         2},
     };
     int page = 0;
     for (const auto& [script, scanPercent] : kFound) {

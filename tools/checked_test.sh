@@ -24,16 +24,20 @@ export UBSAN_OPTIONS=print_stacktrace=1
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
 
 step "fuzzing for ${fuzz_seconds}s"
-# New inputs go to a scratch corpus; a crash is written next to the fuzzer.
-# Leaks are left to the suite above: Qt's and fontconfig's caches would be
-# blamed on whichever input first filled them.
+# It starts from the kept corpus (fuzz/corpus: earlier campaigns merged to a
+# minimal set) and the seeds; new inputs go to a scratch corpus; a crash is
+# written next to the fuzzer. Inputs may be as long as the longest sample
+# page. Leaks are left to the suite above: Qt's and fontconfig's caches
+# would be blamed on whichever input first filled them.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/corpus"
+max_len=$(find "$build/run" -name '*.txt' -printf '%s\n' | sort -n | tail -1)
 status=0
 "$build/fuzz/fuzz-page" -dict="$build/fuzz/page.dict" -max_total_time="$fuzz_seconds" \
-    -timeout=60 -detect_leaks=0 -max_len=2048 -rss_limit_mb=3000 -print_final_stats=1 \
-    -artifact_prefix="$build/fuzz/" "$work/corpus" "$build/fuzz/seed" >"$work/fuzz.log" 2>&1 ||
+    -timeout=60 -detect_leaks=0 -max_len="${max_len:-4096}" -rss_limit_mb=3000 \
+    -print_final_stats=1 -artifact_prefix="$build/fuzz/" \
+    "$work/corpus" fuzz/corpus "$build/fuzz/seed" >"$work/fuzz.log" 2>&1 ||
   status=$?
 grep -E "^#[0-9]+[[:space:]]+(INITED|DONE)|number_of_executed_units" "$work/fuzz.log" || true
 if [ "$status" -ne 0 ]; then

@@ -3,6 +3,7 @@
 #include "view/view.h"
 
 #include "calculus/math/plane_angles.h"
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 
@@ -155,13 +156,22 @@ void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, cons
     const auto axisY = [&](double z) { return ((p1[0] - p2[0]) * z + C) / A; };
     const double lower[3] = {mode == 0 ? member[0] : a, mode == 0 ? member[1] : b,
                              mode == 0 ? member[2] : c};
-    for (double x = x0; x <= x1 - strip; x += strip) {
+    // Strips, columns of a strip and rows, counted before drawing and bounded
+    // together: far from the origin a step can be too small to move x.
+    long counts[3] = {steps::Count(x0, x1 - strip, strip, kMaxCellsPerSide, true),
+                      steps::Count(0, strip, cell, kMaxCellsPerSide, false),
+                      steps::Count(y0, y1, cell, kMaxCellsPerSide + 1, true)};
+    steps::FitProduct(counts, 3, 2.0 * kMaxCellsPerSide * kMaxCellsPerSide);
+    for (long is = 0; is < counts[0]; ++is) {
+        const double x = x0 + double(is) * strip;
         if (m_nDemoOption2 == 1)
             DrawSurfaceScene(pDC, 1, 0, 0, x, x + strip, y0, y1, "x", "y", "z");
         std::copy(member, member + 3, m_adCoefSurfF + 3);
         std::copy(lower, lower + 3, m_adCoefSurfG + 3);
-        for (double xc = x; xc < x + strip; xc += cell) {
-            for (double y = y0; y <= y1; y += cell) {
+        for (long ic = 0; ic < counts[1]; ++ic) {
+            const double xc = x + double(ic) * cell;
+            for (long iy = 0; iy < counts[2]; ++iy) {
+                const double y = y0 + double(iy) * cell;
                 const double zu = EvalSurfaceF(xc, y, kQuadricForm);
                 const double zu2 = EvalSurfaceF(xc, y + cell, kQuadricForm);
                 const double t = (1 - (zu - m_dZMin) / m_dZSpan) * m_nBrightness3D;
@@ -179,8 +189,10 @@ void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, cons
                     const int keep = m_nPixelSize;
                     m_nPixelSize = 2;
                     const double zHi = std::max(zu, zu2), dz = kAxisStep * m_dZSpan;
-                    int n = 0;
-                    for (double z = std::min(zu, zu2); z < zHi && n < kMaxAxisSteps; z += dz, ++n) {
+                    const long nCount =
+                        steps::Count(std::min(zu, zu2), zHi, dz, kMaxAxisSteps, false);
+                    for (long n = 0; n < nCount; ++n) {
+                        const double z = std::min(zu, zu2) + double(n) * dz;
                         const double xa = axisX(z);
                         if (!(x <= xa && xa < x + strip)) continue;
                         const double z2 = z + kAxisSegment * m_dZSpan;

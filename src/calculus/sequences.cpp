@@ -6,6 +6,7 @@
 #include "view/view.h"
 
 #include "calculus/math/sequences.h"
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 
@@ -158,8 +159,9 @@ void CPemroView::DrawSequenceTerms(CDC* pDC) {
     const auto F = [this](double x) { return SequenceTerm(x); };
     if (recursion) {
         if (Strictly(m_dYMin, s, m_dYMax)) {
-            long i = 0;
-            for (double x = m_dXMin; x <= m_dXMax && i < kMaxPlottedTerms; x += 1, ++i) {
+            const long iCount = steps::Count(m_dXMin, m_dXMax, 1, kMaxPlottedTerms, true);
+            for (long i = 0; i < iCount; ++i) {
+                const double x = m_dXMin + double(i);
                 DrawDotWorld(pDC, x, s, kDotRadius, kDotRadius, m_crFirstDerivative,
                              m_crFirstDerivative);
                 DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crCurveSetting);
@@ -169,8 +171,9 @@ void CPemroView::DrawSequenceTerms(CDC* pDC) {
         limit = calculus::RecursionLimit(F, s);
     } else {
         double last = s;
-        long i = 0;
-        for (double x = m_dXMin; x <= m_dXMax && i < kMaxPlottedTerms; x += 1, ++i) {
+        const long iCount = steps::Count(m_dXMin, m_dXMax, 1, kMaxPlottedTerms, true);
+        for (long i = 0; i < iCount; ++i) {
+            const double x = m_dXMin + double(i);
             last = F(x);
             DrawDotWorld(pDC, x, last, kDotRadius, kDotRadius, m_crFirstDerivative,
                          m_crFirstDerivative);
@@ -196,9 +199,10 @@ void CPemroView::DrawBifurcation(CDC* pDC, int plane) {
     if (!(step > 0) || !std::isfinite(step)) return;
     double& coef = m_adCoefF[plane - 1];
     const bool recursion = m_nDemoOption2 == 0;
-    long col = 0;
-    for (double a = m_dIntervalA; a < m_dIntervalB && col < kMaxBifurcationColumns;
-         a += step, ++col) {
+    const long colCount =
+        steps::Count(m_dIntervalA, m_dIntervalB, step, kMaxBifurcationColumns, false);
+    for (long col = 0; col < colCount; ++col) {
+        const double a = m_dIntervalA + double(col) * step;
         double X = m_adMousePoint[1];
         if (!Strictly(m_dYMin, X, m_dYMax)) continue;
         coef = a;
@@ -277,8 +281,9 @@ void CPemroView::DrawSequenceBars(CDC* pDC) {
                         Gbk(u8"在Xn轴上选一点"), m_crCurveSetting);
     }
     const double d = m_dDemoParam;
-    long i = 0;
-    for (double n = 0; n < m_dXMax && i < kMaxPlottedTerms; n += 1, ++i) {
+    const long iCount = steps::Count(0, m_dXMax, 1, kMaxPlottedTerms, false);
+    for (long i = 0; i < iCount; ++i) {
+        const double n = double(i);
         double y;
         if (explicitReading) {
             y = SequenceTerm(n + d);
@@ -340,8 +345,9 @@ void CPemroView::DrawSequenceAxis(CDC* pDC) {
     }
     const double step = m_dXSpan / 4;
     if (!(step > 0) || !std::isfinite(step)) return;
-    int i = 0;
-    for (double x = m_dXMin; x <= m_dXMax + m_dXSpan / 6 && i < 8; x += step, ++i) {
+    const long iCount = steps::Count(m_dXMin, m_dXMax + m_dXSpan / 6, step, 8, true);
+    for (long i = 0; i < iCount; ++i) {
+        const double x = m_dXMin + double(i) * step;
         const int px = ToPixel(m_nPlotLeft + (x - m_dXMin) / m_dXSpan * m_nPlotWidth);
         if (Strictly(m_dXMin, x, m_dXMax))
             DrawLinePx(pDC, -1, px, m_nPlotBottom, px, m_nPlotBottom - 4, m_crAxes);

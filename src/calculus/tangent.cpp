@@ -3,6 +3,7 @@
 #include "view/view.h"
 
 #include "catalog/math/explicit_catalogue.h"
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 
@@ -96,8 +97,10 @@ BOOL CPemroView::TangentPointAndSlope(CDC* pDC, double delta, double* x0, double
         const double step = kTangentParamScan * m_dXSpan;
         double best = m_dXSpan * m_dXSpan, tBest = 0;
         if (step > 0 && std::isfinite(step)) {
-            int n = 0;
-            for (double t = m_dIntervalA; t < m_dIntervalB && n < kTangentScanCap; t += step, ++n) {
+            const long nCount =
+                steps::Count(m_dIntervalA, m_dIntervalB, step, kTangentScanCap, false);
+            for (long n = 0; n < nCount; ++n) {
+                const double t = m_dIntervalA + double(n) * step;
                 const double d = EvalParamX(t, k) - *x0;
                 if (d * d < best) best = d * d, tBest = t;
             }

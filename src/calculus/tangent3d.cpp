@@ -2,6 +2,7 @@
 // of a surface at a picked point, and level curves with the gradient.
 #include "view/view.h"
 
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 
@@ -93,8 +94,9 @@ void CPemroView::DrawPlaneSecant(CDC* pDC) {
         const double step = 0.0001 * m_dXSpan;
         const auto nearest = [&](double from, double target) {
             double best = 0, value = m_dXSpan * m_dXSpan;
-            long n = 0;
-            for (double t = from; t < m_dIntervalB && n < kMaxScanSteps; t += step, ++n) {
+            const long nCount = steps::Count(from, m_dIntervalB, step, kMaxScanSteps, false);
+            for (long n = 0; n < nCount; ++n) {
+                const double t = from + double(n) * step;
                 const double d = EvalParamX(t, m_nFuncF) - target;
                 if (d * d < value) value = d * d, best = t;
             }
@@ -168,8 +170,9 @@ void CPemroView::DrawSpaceSecant(CDC* pDC) {
         const double step = 0.001 * m_dXSpan;
         if (!(step > 0)) return;
         double best = m_dIntervalA, value = INFINITY;
-        long n = 0;
-        for (double x = m_dIntervalA; x < m_dIntervalB && n < kMaxScanSteps; x += step, ++n) {
+        const long nCount = steps::Count(m_dIntervalA, m_dIntervalB, step, kMaxScanSteps, false);
+        for (long n = 0; n < nCount; ++n) {
+            const double x = m_dIntervalA + double(n) * step;
             const double dy = m_dY0 - EvalF(x, m_nFuncF), dx = m_dX0 - x;
             if (dy * dy + dx * dx < value) value = dy * dy + dx * dx, best = x;
         }
@@ -194,8 +197,9 @@ void CPemroView::DrawSpaceSecant(CDC* pDC) {
     const double span = m_dIntervalB - m_dIntervalA;
     const double step = std::max(0.00001, span / kMaxScanSteps);
     double value = 100;
-    long n = 0;
-    for (double t = m_dIntervalA; t < m_dIntervalB && n < kMaxScanSteps; t += step, ++n) {
+    const long nCount = steps::Count(m_dIntervalA, m_dIntervalB, step, kMaxScanSteps, false);
+    for (long n = 0; n < nCount; ++n) {
+        const double t = m_dIntervalA + double(n) * step;
         const double dx = X(t) - m_dX0, dy = Y(t) - m_dY0;
         if (dx * dx + dy * dy < value) value = dx * dx + dy * dy, m_dFoundX = t;
     }
@@ -315,11 +319,17 @@ void CPemroView::DrawContourDemo(CDC* pDC) {
     if (!(sx > 0) || !(sy > 0)) return;
     const double cx = m_dXSpan / m_nMeshDivX, cy = m_dYSpan / m_nMeshDivY;
     const double length = -6 * std::sqrt(cx * cx + cy * cy);
-    int n = 0;
-    for (double x = m_adRegionRect[0]; x < m_adRegionRect[1]; x += sx)
-        for (double y = m_adRegionRect[2]; y < m_adRegionRect[3] && n < kMaxFieldArrows;
-             y += sy, ++n)
-            DrawSurfaceNormal(pDC, length, 4, x, y, m_nSurfaceUpper, "", "", m_crCurveSetting);
+    // Columns and rows counted first and bounded together: a region far
+    // wider than the box, or far from the origin, cannot hold a pass.
+    long counts[2] = {
+        steps::Count(m_adRegionRect[0], m_adRegionRect[1], sx, kMaxFieldArrows, false),
+        steps::Count(m_adRegionRect[2], m_adRegionRect[3], sy, kMaxFieldArrows, false)};
+    steps::FitProduct(counts, 2, kMaxFieldArrows);
+    for (long i = 0; i < counts[0]; ++i)
+        for (long j = 0; j < counts[1]; ++j)
+            DrawSurfaceNormal(pDC, length, 4, m_adRegionRect[0] + double(i) * sx,
+                              m_adRegionRect[2] + double(j) * sy, m_nSurfaceUpper, "", "",
+                              m_crCurveSetting);
 }
 
 void CPemroView::CmdTangentLine2(CDC* pDC) {

@@ -6,6 +6,8 @@
 #include "platform/text_codec.h"
 #include "view/view.h"
 
+#include "platform/real_steps.h"
+
 #include <cmath>
 
 namespace {
@@ -270,8 +272,10 @@ void CPemroView::DrawClassicalSine(CDC* pDC, BOOL bCosine, double px) {
     double t = 0;
     if (step > 0) {
         const double dir = px > 0 ? step : -step;
-        long i = 0;
-        for (double u = 0; (px > 0 ? u < px : u > px) && i <= kMaxTraceSteps; u += dir, ++i) {
+        const long n = px > 0 ? steps::Count(0, px, step, kMaxTraceSteps + 1, false)
+                              : steps::CountDown(0, px, step, kMaxTraceSteps + 1, false);
+        for (long i = 0; i < n; ++i) {
+            const double u = double(i) * dir;
             const double y = circleY(u);
             DrawLineWorld(pDC, u, y, u, y, fill);
             DrawLineWorld(pDC, circleX(u), y, circleX(u), y, fill);
@@ -320,8 +324,9 @@ void CPemroView::DrawClassicalCycloid(CDC* pDC, double px) {
     const double step = TraceStep(px, kTraceStep * m_dXSpan);
     double t = 0;
     if (step > 0) {
-        long i = 0;
-        for (double u = 0; u < px && i <= kMaxTraceSteps; u += step, ++i) {
+        const long iCount = steps::Count(0, px, step, kMaxTraceSteps + 1, false);
+        for (long i = 0; i < iCount; ++i) {
+            const double u = double(i) * step;
             const double x = u - std::sin(u), y = 1 - std::cos(u);
             DrawLineWorld(pDC, x, y, x, y, fill);
             t = u;
@@ -348,8 +353,9 @@ void CPemroView::DrawClassicalAstroid(CDC* pDC, double px) {
     DrawLineWorld(pDC, px, cy, px + kAstroidSmallRadius * std::cos(phi),
                   cy + kAstroidSmallRadius * std::sin(phi), fill);
     DrawArcWorld(pDC, px, cy, kAstroidSmallRadius, kAstroidSmallRadius, phi, theta, fill);
-    long i = 0;
-    for (double u = 0; u < theta && i <= kMaxTraceSteps; u += kAstroidStep, ++i) {
+    const long iCount = steps::Count(0, theta, kAstroidStep, kMaxTraceSteps + 1, false);
+    for (long i = 0; i < iCount; ++i) {
+        const double u = double(i) * kAstroidStep;
         const double c = std::cos(u), s = std::sin(u);
         DrawLineWorld(pDC, c * c * c, s * s * s, c * c * c, s * s * s, fill);
     }

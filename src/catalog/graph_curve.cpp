@@ -5,6 +5,8 @@
 #include "catalog/math/plane_curves.h"
 #include "view/view.h"
 
+#include "platform/real_steps.h"
+
 #include <cmath>
 
 namespace {
@@ -77,8 +79,9 @@ void CPemroView::DrawGraphCurveExplicit(CDC* pDC, double dFrom, double dTo) {
 
     // Measured hot loop: 10,000 samples per span, up to six evaluations each.
     const double step = m_dXSpan / kExplicitSamplesPerSpan;
-    long i = 0;
-    for (double x = dFrom; x <= dTo && i <= kExplicitSamplesPerSpan + 1; x += step, ++i) {
+    const long iCount = steps::Count(dFrom, dTo, step, kExplicitSamplesPerSpan + 2, true);
+    for (long i = 0; i < iCount; ++i) {
+        const double x = dFrom + double(i) * step;
         const double y = F(x);
         const double d1New = derivatives > 0 ? EvalFDeriv(x, k) : 0.0;
         const double d2New = derivatives > 1 ? EvalFDeriv2(x, k) : 0.0;
@@ -122,8 +125,9 @@ void CPemroView::DrawDiscontinuityMarks(CDC* pDC, double dFrom, double dTo) {
         DrawDotWorld(pDC, x, y, kDotRadius, kDotRadius, pen, brush);
     };
     double yPrev = EvalF(dFrom, k);
-    long i = 0;
-    for (double x = from; x < dTo && i <= kMaxBreakSteps + 1; x += step, ++i) {
+    const long iCount = steps::Count(from, dTo, step, kMaxBreakSteps + 2, false);
+    for (long i = 0; i < iCount; ++i) {
+        const double x = from + double(i) * step;
         const double y = EvalF(x, k);
         if (std::fabs(y - yPrev) >= jump) {
             switch (m_nFuncFBreak) {
@@ -190,8 +194,9 @@ void CPemroView::DrawGraphCurveParametric(CDC* pDC, double dFrom, double dTo, BO
     if (m_nPlotOption1) DrawLineWorld(pDC, xPrev, yPrev, xPrev, 0.0, m_crCurveSetting);
     if (derivatives > 0) derive(dFrom, xPrev, yPrev);
     double d1Prev = d1, d2Prev = d2;
-    long i = 0;
-    for (double t = dFrom + step; t <= dTo && i <= kMaxParamSteps + 1; t += step, ++i) {
+    const long iCount = steps::Count(dFrom + step, dTo, step, kMaxParamSteps + 2, true);
+    for (long i = 0; i < iCount; ++i) {
+        const double t = dFrom + step + double(i) * step;
         double x, y;
         point(t, &x, &y);
         DrawLineWorld(pDC, xPrev, yPrev, x, y, m_crCurveSetting);
@@ -236,9 +241,10 @@ void CPemroView::DrawGraphCurveImplicit(CDC* pDC) {
         double xPrev = x0, yPrev = y0, d1Prev = 0, d2Prev = 0;
         if (derivatives > 0) d1Prev = (solve(x0 + h, y0) - y0) / h;
         if (derivatives > 1) d2Prev = (solve(x0 + h, y0) + solve(x0 - h, y0) - 2 * y0) / (h * h);
-        long count = 0;
-        for (double x = x0; (step > 0 ? x < xEnd : x > xEnd) && count <= kMaxTraceSteps;
-             x += step, ++count) {
+        const long points = step > 0 ? steps::Count(x0, xEnd, step, kMaxTraceSteps + 1, false)
+                                     : steps::CountDown(x0, xEnd, -step, kMaxTraceSteps + 1, false);
+        for (long count = 0; count < points; ++count) {
+            const double x = x0 + double(count) * step;
             const double y = solve(x, yPrev);
             double d1 = 0, d2 = 0;
             if (derivatives > 0) d1 = (solve(x + h, y) - y) / h;

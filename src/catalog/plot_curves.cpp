@@ -5,6 +5,8 @@
 #include "catalog/math/plane_curves.h"
 #include "view/view.h"
 
+#include "platform/real_steps.h"
+
 #include <cmath>
 
 namespace {
@@ -37,8 +39,9 @@ double SampleExplicit(double from, double to, double step, double threshold, Eva
     double xPrev = from, yPrev = f(from);
     step = PlotStep(from, to, step);
     if (step == 0) return yPrev;
-    long i = 0;
-    for (double x = from; x <= to && i <= kMaxPlotSamples; x += step, ++i) {
+    const long iCount = steps::Count(from, to, step, kMaxPlotSamples + 1, true);
+    for (long i = 0; i < iCount; ++i) {
+        const double x = from + double(i) * step;
         const double y = f(x);
         if (std::fabs(y - yPrev) < threshold) segment(xPrev, yPrev, x, y);
         xPrev = x;
@@ -56,8 +59,9 @@ void SampleParametric(double from, double to, double step, Point point, Segment 
     if (step == 0) return;
     double xPrev, yPrev;
     point(from, &xPrev, &yPrev);
-    long i = 0;
-    for (double t = from; t <= to && i <= kMaxPlotSamples; t += step, ++i) {
+    const long iCount = steps::Count(from, to, step, kMaxPlotSamples + 1, true);
+    for (long i = 0; i < iCount; ++i) {
+        const double t = from + double(i) * step;
         double x, y;
         point(t, &x, &y);
         if (maxDistance == INFINITY || std::hypot(x - xPrev, y - yPrev) < maxDistance)
@@ -293,8 +297,9 @@ void CPemroView::DrawParabola(CDC* pDC, int orientation, int mode, double x1, do
     const double step = PlotStep(lo, end, 0.0001 * span);
     if (step == 0) return;
     double uPrev = lo, vPrev = (a * lo + b) * lo + c;
-    long i = 0;
-    for (double u = lo + step; u < end && i <= kMaxPlotSamples; u += step, ++i) {
+    const long iCount = steps::Count(lo + step, end, step, kMaxPlotSamples + 1, false);
+    for (long i = 0; i < iCount; ++i) {
+        const double u = lo + step + double(i) * step;
         const double v = (a * u + b) * u + c;
         segment(uPrev, vPrev, u, v);
         uPrev = u;

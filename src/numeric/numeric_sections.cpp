@@ -4,6 +4,8 @@
 #include "script/script_args.h"
 #include "view/view.h"
 
+#include "platform/real_steps.h"
+
 #include <cmath>
 
 namespace {
@@ -111,10 +113,9 @@ void CPemroView::CmdRomberg(CDC* pDC) {
                       m_astrCommandLabel[1]);
     const double step = kHatchStep * m_dXSpan;
     if (step > 0 && std::isfinite(step)) {
-        int lines = 0;
-        for (double x = m_dIntervalA; x < m_dIntervalB && lines < kMaxHatchLines;
-             x += step, ++lines)
+        steps::ForEach(m_dIntervalA, m_dIntervalB, step, kMaxHatchLines, false, [&](double x) {
             DrawLineWorld(pDC, x, EvalF(x, m_nFuncF), x, 0, m_crCurveSetting);
+        });
     }
     DrawRomberg(pDC);
 }

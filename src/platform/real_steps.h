@@ -27,6 +27,13 @@ inline long Count(double from, double to, double step, long cap, bool includeEnd
     return n >= double(cap) ? cap : long(n);
 }
 
+// Calls fn(from + i·step) for each of those points, in order.
+template <class Fn>
+void ForEach(double from, double to, double step, long cap, bool includeEnd, Fn fn) {
+    const long n = Count(from, to, step, cap, includeEnd);
+    for (long i = 0; i < n; ++i) fn(from + double(i) * step);
+}
+
 // The same, for a loop that steps down from `from` to `to`.
 inline long CountDown(double from, double to, double step, long cap, bool includeEnd) {
     return Count(-from, -to, step, cap, includeEnd);

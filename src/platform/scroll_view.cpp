@@ -1,5 +1,6 @@
 #include "platform/scroll_view.h"
 
+#include "platform/system.h"
 #include "platform/vector_state.h"
 
 #include <QImage>
@@ -16,6 +17,9 @@ namespace {
 // every pass would otherwise keep the program in one call for ever; the rest
 // is scheduled for the next turn of the event loop.
 constexpr int kMaxPassesPerCall = 4;
+// Processor time after which one call runs no further pass: the next turn of
+// the event loop runs it, after the input that waited.
+constexpr std::chrono::milliseconds kCallTimeShare(250);
 // Largest client area we keep an image for (bounds memory on odd resizes).
 constexpr int kMaxClientExtent = 16384;
 
@@ -63,16 +67,33 @@ void CScrollView::UpdateWindow() {
     if (!m_bInPass) RenderPending();
 }
 
+void CScrollView::RequestContinuation(const CRect& clientRect) {
+    CRect client;
+    GetClientRect(&client);
+    m_rcContinue = clientRect.Intersect(client);
+    if (m_pHost && !m_rcContinue.IsRectEmpty()) m_pHost->ScheduleRender();
+}
+
 int CScrollView::RenderPending() {
     if (m_bInPass) return 0; // the running pass picks the new area up itself
     int passes = 0;
+    m_tRenderCallStart = ThreadCpuTime();
     while (HasPendingPaint() && passes < kMaxPassesPerCall) {
+        // Only a window has an event loop to come back from.
+        if (m_pHost && passes > 0 && ThreadCpuTime() - m_tRenderCallStart > kCallTimeShare) break;
         CRect client;
         GetClientRect(&client);
-        const CRect clip = m_rcDirty.Intersect(client);
-        m_rcDirty = CRect(); // what the pass invalidates is collected anew
+        // A continuation runs only as the first pass of a call, and only
+        // when nothing was invalidated since: a new invalidation repaints
+        // its area from the start of the page.
+        const bool continuation = m_rcDirty.IsRectEmpty();
+        if (continuation && passes > 0) break;
+        const CRect clip =
+            (continuation ? m_rcContinue : m_rcDirty.Union(m_rcContinue)).Intersect(client);
+        m_rcDirty = m_rcContinue = CRect(); // what the pass invalidates is collected anew
         if (clip.IsRectEmpty()) break;
         {
+            m_bContinuationPass = continuation;
             // Qt's own painting since the last pass may have left the
             // vector state dirty; the pass is where the arithmetic is.
             ClearUpperVectorState();
@@ -81,6 +102,7 @@ int CScrollView::RenderPending() {
             dc.SetClipRect(clip);
             OnPrepareDC(&dc, nullptr);
             OnDraw(&dc);
+            m_bContinuationPass = false;
         }
         ++passes;
         // A resize that arrived during the pass (from a dialog's event loop)
@@ -159,6 +181,7 @@ void CScrollView::ResizeClient(int cx, int cy) {
         m_pImage = std::move(image);
         m_sizeClient = CSize(cx, cy);
         m_rcDirty = m_rcDirty.Intersect(CRect(0, 0, cx, cy));
+        m_rcContinue = m_rcContinue.Intersect(CRect(0, 0, cx, cy));
     }
     // The largest scroll position depends on the client size.
     const CPoint old = m_ptScroll;

@@ -10,6 +10,7 @@
 
 #include "platform/dc.h"
 
+#include <chrono>
 #include <memory>
 
 class QImage;
@@ -91,6 +92,17 @@ public:
     void Invalidate(BOOL bErase = TRUE);
     void InvalidateRect(const CRect* clientRect, BOOL bErase = TRUE);
     void UpdateWindow(); // renders pending passes now (unless inside a pass)
+    // Asked by a pass that stopped at its time budget: one more pass over
+    // the client rectangle picks up where it stopped, from the next turn of
+    // the event loop, so input is answered in between. Anything invalidated
+    // before it runs makes it an ordinary pass again.
+    void RequestContinuation(const CRect& clientRect);
+    // The running pass continues one that stopped at its budget: what that
+    // one drew is still on the image.
+    bool IsContinuationPass() const { return m_bContinuationPass; }
+    // The processor time at which the running RenderPending call began: the
+    // passes of one call share one budget.
+    std::chrono::nanoseconds RenderCallStart() const { return m_tRenderCallStart; }
     void SetScrollSizes(int mapMode, CSize total, const CSize& page = sizeDefault,
                         const CSize& line = sizeDefault);
     CSize GetTotalSize() const { return m_sizeTotal; }
@@ -113,7 +125,9 @@ public:
     void ResizeClient(int cx, int cy);
     // Runs the passes collected so far; returns how many ran.
     int RenderPending();
-    bool HasPendingPaint() const { return !m_rcDirty.IsRectEmpty(); }
+    // A pass that stopped at its budget left the rest of its area.
+    bool HasContinuation() const { return !m_rcContinue.IsRectEmpty(); }
+    bool HasPendingPaint() const { return !m_rcDirty.IsRectEmpty() || !m_rcContinue.IsRectEmpty(); }
     bool InPass() const { return m_bInPass; }
     // Marks a pass that runs outside RenderPending (printing), so no screen
     // pass starts inside it from a dialog's event loop.
@@ -131,7 +145,10 @@ private:
     CSize m_sizePendingResize; // a resize that arrived during a pass
     bool m_bResizePending = false;
     CPoint m_ptScroll;
-    CRect m_rcDirty; // client coordinates
+    CRect m_rcDirty;    // client coordinates
+    CRect m_rcContinue; // a stopped pass's rest, client coordinates
+    bool m_bContinuationPass = false;
+    std::chrono::nanoseconds m_tRenderCallStart{0};
     bool m_bInPass = false;
 };
 

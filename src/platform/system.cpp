@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -120,4 +121,10 @@ bool OpenInBrowser(const std::string& utf8PathOrUrl) {
 
 std::string GetProgramDir() {
     return Gbk(QDir::currentPath().toStdString()) + '/';
+}
+
+std::chrono::nanoseconds ThreadCpuTime() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec);
 }

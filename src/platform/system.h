@@ -2,6 +2,7 @@
 // the program folder.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,6 +10,10 @@
 // Nobody could answer a window here: no widget application (tools), or the
 // offscreen and minimal platforms (tests). Dialogs answer Cancel at once.
 bool IsHeadless();
+
+// The processor time of the calling thread: pass budgets count the program's
+// own work, not other load on the machine.
+std::chrono::nanoseconds ThreadCpuTime();
 
 // Shows a modal message box with an OK button (UTF-8 text). In headless use
 // (tests, tools) the text goes to the installed sink instead.

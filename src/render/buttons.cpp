@@ -30,7 +30,10 @@ void CPemroView::BeginPassClickState() {
     m_bRowValid = FALSE;
     m_nPlacedButtons = 0;
     // Printing and the print preview never answer a click.
-    m_bClickPass = !m_bPrintMode && m_nClickSerial != m_nClickSerialSeen;
+    // A continuation answers the click its stopped pass answered, in the
+    // figures that pass left.
+    m_bClickPass = !m_bPrintMode && (m_nClickSerial != m_nClickSerialSeen ||
+                                     (IsContinuationPass() && m_bResumeClickPass));
     if (m_bClickPass) m_nClickSerialSeen = m_nClickSerial;
 }
 
@@ -40,7 +43,7 @@ BOOL CPemroView::EndPassClickState() {
 }
 
 BOOL CPemroView::ReportButtonHit(BOOL inside) {
-    if (!inside || !m_bClickPass) return FALSE;
+    if (!inside || !IsClickPass()) return FALSE;
     m_bClickActed = TRUE;
     return TRUE;
 }

@@ -1,6 +1,8 @@
 // Filled dots, rolling balls, world ellipses and arcs traced pixel by pixel.
 #include "view/view.h"
 
+#include "platform/real_steps.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -58,8 +60,9 @@ const ShadedArcTable& ShadedArcTableFor(double t0, double t1) {
     next = (next + 1) % 4;
     table.t0 = t0, table.t1 = t1, table.built = true;
     table.steps.clear();
-    int steps = 0;
-    for (double t = t0; t < t1 && steps < kShadedArcStepCap; t += kShadedArcStep, ++steps) {
+    const long kCount = steps::Count(t0, t1, kShadedArcStep, kShadedArcStepCap, false);
+    for (long k = 0; k < kCount; ++k) {
+        const double t = t0 + double(k) * kShadedArcStep;
         const double u = std::cos(t - 0.5) / 4, v = std::sin(t - 0.5) / 4;
         table.steps.push_back({std::cos(t), std::sin(t), 0.5 - u + v});
     }
@@ -126,9 +129,9 @@ void CPemroView::DrawArcPx(CDC* pDC, int cx, int cy, int rx, int ry, int fromDeg
                            COLORREF colour) {
     if (!IsFigureBandVisible()) return;
     const double t1 = toDegrees * kPiArc / 180;
-    int steps = 0;
-    for (double t = fromDegrees * kPiArc / 180; t < t1 && steps < kArcStepCap;
-         t += kArcStep, ++steps) {
+    const long kCount = steps::Count(fromDegrees * kPiArc / 180, t1, kArcStep, kArcStepCap, false);
+    for (long k = 0; k < kCount; ++k) {
+        const double t = fromDegrees * kPiArc / 180 + double(k) * kArcStep;
         const double x = std::trunc(cx + std::cos(t) * rx);
         const double y = std::trunc(cy - std::sin(t) * ry);
         if (StrictlyInPlot(this, x, y)) pDC->SetPixel(int(x), int(y), colour);
@@ -144,8 +147,9 @@ void CPemroView::DrawArcWorld(CDC* pDC, double cx, double cy, double rx, double 
     const double Ry = m_nPlotHeight * ry / m_dYSpan;
     if (!IsFigureBandVisible()) return;
     if (t0 > t1) std::swap(t0, t1);
-    int steps = 0;
-    for (double t = t0; t < t1 && steps < kArcStepCap; t += kArcStep, ++steps) {
+    const long kCount = steps::Count(t0, t1, kArcStep, kArcStepCap, false);
+    for (long k = 0; k < kCount; ++k) {
+        const double t = t0 + double(k) * kArcStep;
         const double X = pcx + std::cos(t) * Rx, Y = pcy - std::sin(t) * Ry;
         if (StrictlyInPlot(this, X, Y)) pDC->SetPixel(int(X), int(Y), colour);
     }

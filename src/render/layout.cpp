@@ -76,6 +76,7 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
             m_anPrintFigureBottom[m_nPrintFigureCount++] = rows.bottom;
         }
     }
+    m_bFigureSkipped = SkipFigureThisPass();
     rows.top -= m_nPrintOffsetY;
     rows.bottom -= m_nPrintOffsetY;
     if ((m_nTextRevealMode > 0 && m_nRecordIndex > m_nRevealedCount + 1) ||
@@ -101,10 +102,11 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     m_nFigureRight = m_nGraphRight = int(right);
     m_nFigureTop = m_nGraphTop = rows.top;
     m_nFigureBottom = m_nGraphBottom = rows.bottom;
-    m_bFigureVisible = 1;
+    m_bFigureVisible = m_bFigureSkipped ? 0 : 1;
     m_nPlacedButtons = 0;
     if (m_pTextSink)
-        m_pTextSink->OnFigurePlaced(CRect(int(left), rows.top, int(right), rows.bottom), true);
+        m_pTextSink->OnFigurePlaced(CRect(int(left), rows.top, int(right), rows.bottom),
+                                    !m_bFigureSkipped);
 }
 
 // The picture box of "LoadBmp" and "Answer", placed like a figure but with

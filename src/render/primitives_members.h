@@ -157,7 +157,7 @@
     int m_nClickSerialSeen = 0;   // the press that the last click pass answered
     BOOL m_bClickPass = FALSE;    // this pass answers the last press
     BOOL m_bClickActed = FALSE;   // a hit test reported a hit in this pass
-    BOOL IsClickPass() const { return m_bClickPass; }
+    BOOL IsClickPass() const { return m_bClickPass && ClickReachesFigure(); }
     // The stored click on the page (clip origin plus client point), within
     // the page bound whatever point was stored.
     CPoint ClickPagePoint() const;

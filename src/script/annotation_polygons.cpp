@@ -4,6 +4,7 @@
 // of function values).
 #include "view/view.h"
 
+#include "platform/real_steps.h"
 #include "script/script_args.h"
 
 #include <cmath>
@@ -26,9 +27,7 @@ constexpr int kValueDecimals = 5;
 template <class Fn> void ForEachRowEntry(double start, double end, double span, int n, Fn fn) {
     if (n <= 0) return;
     const double step = span / n;
-    if (!(step > 0) || !std::isfinite(step)) return;
-    int count = 0;
-    for (double x = start; x < end && count < kRowEntryCap; x += step, ++count) fn(x);
+    steps::ForEach(start, end, step, kRowEntryCap, false, fn);
 }
 
 // The vertex count of a polygon line: at most the point list's size. The

@@ -3,6 +3,7 @@
 // "TangentVector" and "InnerPoint".
 #include "view/view.h"
 
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 
@@ -269,9 +270,9 @@ double CPemroView::InnerPointRadius(double r) {
         return std::sqrt(u * u + v * v);
     };
     if (h > 0 && std::isfinite(h)) {
-        int steps = 0;
-        for (double x = m_dArcStartAngle; x < m_dArcEndAngle && steps < kInnerScanCap;
-             x += h, ++steps) {
+        const long kCount = steps::Count(m_dArcStartAngle, m_dArcEndAngle, h, kInnerScanCap, false);
+        for (long k = 0; k < kCount; ++k) {
+            const double x = m_dArcStartAngle + double(k) * h;
             const double df = distance(x, EvalF(x, m_nFuncUpper));
             const double dg = distance(x, EvalCatalogueB(x, m_nFuncLower));
             if (df < r) r = df;

@@ -61,6 +61,20 @@ private:
     CPemroView* m_pView;
 };
 
+// Hands the rest of a pass that stopped at its budget to the next pass, on
+// every way out of OnDraw; inside the click pass scope, so it still sees
+// whether this pass answered a click.
+class CPassBudgetScope {
+public:
+    explicit CPassBudgetScope(CPemroView* view) : m_pView(view) {}
+    ~CPassBudgetScope() { m_pView->EndPassBudget(); }
+    CPassBudgetScope(const CPassBudgetScope&) = delete;
+    CPassBudgetScope& operator=(const CPassBudgetScope&) = delete;
+
+private:
+    CPemroView* m_pView;
+};
+
 // One component of a pattern cell: the background's component weighted by w,
 // the brightness by 1 - w, kept to 8 bits.
 int PatternComponent(int component, double w, int brightness) {
@@ -313,43 +327,5 @@ void CPemroView::FinishFile(int nFontStepAtStart) {
 }
 
 void CPemroView::OnDraw(CDC* pDC) {
+    BeginPassBudget(pDC);
     CClickPassScope clickPass(this);
-    CFigureStatePassScope figureStates(this);
-    const int fontStepAtStart = m_nFontStep;
-    m_strProgramDir = GetProgramDir();
-    m_alfTextFont[0] = m_lfCurrent;
-    m_nAnswerBlock = -1;
-    m_bPassEndedEarly = FALSE;
-    SplitRGB(m_crBackground);
-    LayoutFromClipBox(pDC);
-
-    // The background stays when the box is the one painted last, unless the
-    // stored click lies in the left margin.
-    const bool sameBox = m_nClipLeft == m_nPrevClipLeft && m_nClipTop == m_nPrevClipTop &&
-                         m_nClipBottom == m_nPrevClipBottom && m_nClipRight == m_nPrevClipRight;
-    if (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox)) PaintPageBackground(pDC);
-
-    ResetPassFields();
-    StartFigureStateFlow();
-    BuildDataFileName();
-    m_strDataPath = m_strDataFile;
-    if (!m_bPrintMode) m_nTextY = kFirstLineY;
-    m_nNextLineY = kFirstLineY;
-    m_nContentEnd = kFirstLineY;
-    m_bShowRecordText = 1;
-    m_bBeforeFigure = 1;
-
-    CStdioFile file;
-    if (!file.Open(m_strDataPath, CStdioFile::modeRead | CStdioFile::typeText)) {
-        // On the window, also while printing, in the client DC's own
-        // colours (black on an opaque white box), readable on any background.
-        CClientDC dc(this);
-        dc.TextOut(10, 10, Gbk(u8"数据文件打不开或不存在"));
-        return;
-    }
-    m_nRecordIndex = 0;
-    if (m_nTextRevealMode == -1) m_nRevealedCount = 1;
-    DrawFamilyHeading(pDC);
-    if (!RunRecordLoop(pDC, &file, fontStepAtStart)) return; // an answer button ended it
-    FinishFile(fontStepAtStart);
-}

@@ -4,6 +4,8 @@
 
 #include "script/script_args.h"
 
+#include <climits>
+
 namespace {
 
 // The plot mode of a y-type region.
@@ -59,6 +61,7 @@ void CPemroView::ReadPlotSetup(int nPos) {
 }
 
 void CPemroView::ReadPlotSetup3D(int nPos) {
+    if (m_nPassScenes < INT_MAX) ++m_nPassScenes;
     if (!ReadFigureFrameAndFunctions(nPos)) return;
     m_nRegionType = ScriptInt(ReadScriptNumber(m_nParsePos));
 

@@ -19,6 +19,37 @@
     BOOL RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart);
     void FinishFile(int nFontStepAtStart);
 
+    // --- The pass budget (script/pass_budget.cpp) ----------------------------
+    // A screen pass draws figures until its share of processor time is spent
+    // (the passes of one render call share it); the figures after that are
+    // laid out, so the page below them stays in place, but drawn by a
+    // continuation pass, which keeps what this one drew and starts at the
+    // first figure left. Every pass draws at least one figure. Printing
+    // draws every figure.
+    static void SetPassBudget(std::chrono::milliseconds budget);
+    static std::chrono::milliseconds PassBudget();
+    void BeginPassBudget(CDC* pDC);
+    void EndPassBudget();
+    // Called as each figure is laid out: TRUE when another pass draws it.
+    BOOL SkipFigureThisPass();
+    // A click answered by the current figure's buttons: not by a figure
+    // another pass draws, nor twice by the same figure over passes.
+    BOOL ClickReachesFigure() const {
+        return !m_bFigureSkipped && !(IsContinuationPass() && m_nPassFigure <= m_nResumeFigure);
+    }
+    int m_nPassFigure = 0;         // figures laid out so far in this pass
+    int m_nResumeFigure = 0;       // the first figure this pass draws
+    int m_nStopFigure = -1;        // the first figure left for the next pass
+    BOOL m_bFigureSkipped = FALSE; // the current figure is drawn by another pass
+    BOOL m_bPassBudgeted = FALSE;
+    BOOL m_bResumeClickPass = FALSE; // the stopped pass answered a click
+    BOOL m_bResumeFullRepaint = FALSE; // and repainted its whole box
+    std::chrono::nanoseconds m_tPassBudgetStart{0};
+    CRect m_rcPassClient;          // the pass's clip in client coordinates
+    // 3-D figures set up in this pass: they cost the most in instrumented
+    // builds, which time passes against a larger allowance for them.
+    int m_nPassScenes = 0;
+
     // --- Record headers and argument readers (script/record_reader.cpp) ------
     void ParseRecordHeader();
     void ReadCommandRecord(CStdioFile* pFile);

@@ -3,6 +3,7 @@
 // lattice or on a closed surface; the schematic of a series circuit.
 #include "view/view.h"
 
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 #include "solid/math/coord_math.h"
@@ -90,10 +91,12 @@ void CPemroView::DrawAreaElement(CDC* pDC, double P, double Q, double R) {
         if (m_nDemoOption2 == 1) {
             const double sx = 0.001 * m_dXSpan, sy = 0.001 * m_dYSpan;
             bool centreDone = false;
-            int nx = 0;
-            for (double x = x0 - hx; x < x0 + hx && nx < kFillCap; x += sx, ++nx) {
-                int ny = 0;
-                for (double y = y0 - hy; y < y0 + hy && ny < kFillCap; y += sy, ++ny) {
+            const long nxCount = steps::Count(x0 - hx, x0 + hx, sx, kFillCap, false);
+            for (long nx = 0; nx < nxCount; ++nx) {
+                const double x = x0 - hx + double(nx) * sx;
+                const long nyCount = steps::Count(y0 - hy, y0 + hy, sy, kFillCap, false);
+                for (long ny = 0; ny < nyCount; ++ny) {
+                    const double y = y0 - hy + double(ny) * sy;
                     fillDot(x, y);
                     if (!centreDone && side >= 2 && std::fabs(x - x0) < 0.002 * m_dXSpan &&
                         std::fabs(y - y0) < 0.002 * m_dYSpan) {
@@ -103,12 +106,10 @@ void CPemroView::DrawAreaElement(CDC* pDC, double P, double Q, double R) {
                 }
             }
             const double ox = 0.005 * m_dXSpan, oy = 0.005 * m_dYSpan;
-            int n = 0;
-            for (double x = x0 - hx; x < x0 + hx && n < kFillCap; x += ox, ++n)
-                outlineDot(x, y0 - hy), outlineDot(x, y0 + hy);
-            n = 0;
-            for (double y = y0 - hy; y < y0 + hy && n < kFillCap; y += oy, ++n)
-                outlineDot(x0 - hx, y), outlineDot(x0 + hx, y);
+            steps::ForEach(x0 - hx, x0 + hx, ox, kFillCap, false,
+                           [&](double x) { outlineDot(x, y0 - hy), outlineDot(x, y0 + hy); });
+            steps::ForEach(y0 - hy, y0 + hy, oy, kFillCap, false,
+                           [&](double y) { outlineDot(x0 - hx, y), outlineDot(x0 + hx, y); });
             if (side == 3 || side == 4) {
                 const double k = side == 3 ? 0.5 : -0.5;
                 arrowPair(x0 - k * hx, y0 - hy, x0 + k * hx, y0 - hy);
@@ -117,11 +118,12 @@ void CPemroView::DrawAreaElement(CDC* pDC, double P, double Q, double R) {
         } else if (m_nDemoOption2 == 2) {
             const double dRho = 0.01 / (0.01 + hx + hy);
             if (side == 4) hx = -hx;
-            int nr = 0;
-            for (double rho = 0; rho < 1 && nr < kFillCap; rho += dRho, ++nr) {
-                int nt = 0;
-                for (double t = 0; t < 6.4 && nt < kFillCap * 10; t += 0.01 / (0.0001 + rho), ++nt)
+            const long nrCount = steps::Count(0, 1, dRho, kFillCap, false);
+            for (long nr = 0; nr < nrCount; ++nr) {
+                const double rho = double(nr) * dRho;
+                steps::ForEach(0, 6.4, 0.01 / (0.0001 + rho), kFillCap * 10, false, [&](double t) {
                     fillDot(x0 + rho * hx * std::cos(t), y0 - rho * hy * std::sin(t));
+                });
             }
             if (side >= 2) centreArrows(false);
             for (int i = 0; i < 640; ++i) {

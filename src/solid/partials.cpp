@@ -4,6 +4,7 @@
 // double integrals.
 #include "view/view.h"
 
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "solid/math/scene_math.h"
 
@@ -58,18 +59,16 @@ void CPemroView::DrawDerivative2(CDC* pDC) {
     const auto dot = [&](double x, double y, double z, COLORREF colour) {
         DrawLine3D(pDC, x, y, z, x, y, z, colour);
     };
-    int n = 0;
-    for (double x = m_dXMin; x < m_dXMax && n < kMaxCurvePoints;
-         x += kCurveFraction * m_dXSpan, ++n) {
-        dot(x, y0, f(x, y0), m_crCurveSetting);
-        dot(x, y0, EvalSurfaceG(x, y0, kQuadricForm), m_crDefaultPen);
-    }
-    n = 0;
-    for (double y = m_dYMin; y < m_dYMax && n < kMaxCurvePoints;
-         y += kCurveFraction * m_dYSpan, ++n) {
-        dot(x0, y, f(x0, y), m_crCurveSetting);
-        dot(x0, y, EvalSurfaceG(x0, y, kQuadricForm), m_crDefaultPen);
-    }
+    steps::ForEach(m_dXMin, m_dXMax, kCurveFraction * m_dXSpan, kMaxCurvePoints, false,
+                   [&](double x) {
+                       dot(x, y0, f(x, y0), m_crCurveSetting);
+                       dot(x, y0, EvalSurfaceG(x, y0, kQuadricForm), m_crDefaultPen);
+                   });
+    steps::ForEach(m_dYMin, m_dYMax, kCurveFraction * m_dYSpan, kMaxCurvePoints, false,
+                   [&](double y) {
+                       dot(x0, y, f(x0, y), m_crCurveSetting);
+                       dot(x0, y, EvalSurfaceG(x0, y, kQuadricForm), m_crDefaultPen);
+                   });
 }
 
 void CPemroView::DrawSurfaceNormal(CDC* pDC, double length, int mode, double x, double y,

@@ -5,6 +5,7 @@
 // names.
 #include "view/view.h"
 
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "solid/math/scene_math.h"
 
@@ -14,6 +15,8 @@ namespace {
 
 constexpr int kTicksPerAxis = 4;
 constexpr int kTickCap = kTicksPerAxis + 2;
+// Columns of the left wall of the stage: more than any window is wide.
+constexpr long kMaxWallColumns = 16384;
 // The density buttons are smaller than the usual 40 x 20.
 constexpr int kSmallButtonW = 36, kSmallButtonH = 20;
 constexpr int kRestoreW = 34, kRestoreH = 16;
@@ -189,14 +192,18 @@ void CPemroView::DrawSceneStage(CDC* pDC) {
     // A one-pixel line drawn upward over 3 pixels or more is two pixels
     // wide with both ends: the columns xi-1..xi from the top row - 1 to the
     // bottom row. Filled as such, since the wall has hundreds of them.
-    if (k > 0)
-        for (double u = X0; u > X0 - m_nProjScaleX * k; u -= 1) {
-            const int d = int((X0 - u) / k), xi = int(u);
-            if (Y0 - T >= 3)
-                FillRectPx(pDC, xi - 1, T + d - 1, xi + 1, Y0 + d + 1, wall);
-            else
-                DrawLinePxB(pDC, 0, xi, Y0 + d, xi, T + d, wall);
-        }
+    // Counted first, at most a wide window's columns: a huge shear
+    // would otherwise hold the pass.
+    const long wallColumns =
+        k > 0 ? steps::CountDown(X0, X0 - m_nProjScaleX * k, 1, kMaxWallColumns, false) : 0;
+    for (long i = 0; i < wallColumns; ++i) {
+        const double u = X0 - double(i);
+        const int d = int((X0 - u) / k), xi = int(u);
+        if (Y0 - T >= 3)
+            FillRectPx(pDC, xi - 1, T + d - 1, xi + 1, Y0 + d + 1, wall);
+        else
+            DrawLinePxB(pDC, 0, xi, Y0 + d, xi, T + d, wall);
+    }
     // The floor row by row; a one-pixel line drawn rightward leaves out its
     // end pixel.
     for (double v = Y0; v < B; v += 1) {

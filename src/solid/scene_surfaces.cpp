@@ -4,6 +4,7 @@
 // prisms of the Riemann sum with the approximate and Gauss volumes.
 #include "view/view.h"
 
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "solid/math/scene_math.h"
 
@@ -36,12 +37,12 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
     bool axisLeft = false; // the x axis has been drawn where it leaves the solid
 
     const auto rows = [&](auto fn) {
-        int n = 0;
-        for (double y = dYFrom; y <= dYTo - cy / 2 && n < kMaxCellsPerSide; y += cy, ++n) fn(y);
+        steps::ForEach(dYFrom, dYTo - cy / 2, cy, kMaxCellsPerSide, true, fn);
     };
-    int columns = 0;
-    for (double x = dXFrom; bCells && x < dXTo - cx / 2 && columns < kMaxCellsPerSide;
-         x += cx, ++columns) {
+    const long columns =
+        bCells ? steps::Count(dXFrom, dXTo - cx / 2, cx, kMaxCellsPerSide, false) : 0;
+    for (long column = 0; column < columns; ++column) {
+        const double x = dXFrom + double(column) * cx;
         if (prismDemo) {
             // 1. The Riemann sum as prisms, or the plain mesh of the Gauss sum.
             rows([&](double y) {
@@ -57,8 +58,9 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
                                HitTestGraphRegion(0) && m_nSubDemo != 20;
             rows([&](double y) {
                 if (dense) {
-                    int n = 0;
-                    for (double s = x; s < x + cx && n < kMaxStrokesPerCell; s += sx, ++n) {
+                    const long nCount = steps::Count(x, x + cx, sx, kMaxStrokesPerCell, false);
+                    for (long n = 0; n < nCount; ++n) {
+                        const double s = x + double(n) * sx;
                         DrawSurfaceMesh(pDC, s, y, 0, cy, front[0], front[1], front[2], back[0],
                                         back[1], back[2], m_nUpperSurfaceStyle,
                                         m_nLowerSurfaceStyle, sx, sy);
@@ -110,10 +112,10 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
                                 back[2], 1, 1, sx, sy);
             });
         if (dYTo <= m_adRegionRect[3]) {
-            int n = 0;
-            for (double x = dXFrom; x <= dXTo - cx / 2 && n < kMaxCellsPerSide; x += 2 * cx, ++n)
+            steps::ForEach(dXFrom, dXTo - cx / 2, 2 * cx, kMaxCellsPerSide, true, [&](double x) {
                 DrawSurfaceMesh(pDC, x, dYTo, 2 * cx, 0, front[0], front[1], front[2], back[0],
                                 back[1], back[2], 1, 1, sx, sy);
+            });
         }
         if (demo) {
             const COLORREF meshes[2] = {m_crUpperMesh, m_crLowerMesh};
@@ -170,15 +172,21 @@ void CPemroView::DrawIntegralPrism(CDC* pDC, double x, double y, double cx, doub
     const COLORREF colourY = RGB(255 - b, 255 - b / 2, b);
     // Fine fills: half a pixel apart along the projected axes.
     const double stepY = 0.5 * Dy / m_nProjScaleY, stepX = 0.5 * Dx / m_nProjScaleX;
-    int n = 0;
-    for (double s = y; s < y + cy && n < kMaxStrokesPerCell; s += stepY, ++n)
+    // Counted from the cell, not from y + cy: far out, the sum stops moving.
+    const long rows = steps::Count(0, cy, stepY, kMaxStrokesPerCell, false);
+    const long columns = steps::Count(0, cx, stepX, kMaxStrokesPerCell, false);
+    for (long i = 0; i < rows; ++i) {
+        const double s = y + double(i) * stepY;
         DrawLine3D(pDC, x, s, gc, x + cx, s, gc, m_crCurveSetting);
-    n = 0;
-    for (double s = x; s < x + cx && n < kMaxStrokesPerCell; s += stepX, ++n)
+    }
+    for (long i = 0; i < columns; ++i) {
+        const double s = x + double(i) * stepX;
         DrawLine3D(pDC, s, y, fc, s, y, gc, colourY);
-    n = 0;
-    for (double s = y; s < y + cy && n < kMaxStrokesPerCell; s += stepY, ++n)
+    }
+    for (long i = 0; i < rows; ++i) {
+        const double s = y + double(i) * stepY;
         DrawLine3D(pDC, x, s, fc, x, s, gc, colourX);
+    }
     DrawCube(pDC, 2, x, y, gc, x + cx, y + cy, fc, m_acrPalette[solid::PaletteSlot(ux)]);
     DrawCube(pDC, 3, x, y, fc, x + cx, y + cy, fc,
              MakeRGB(solid::Blend(t2, 255, U[0]), solid::Blend(t2, 255, U[1]),
@@ -196,8 +204,9 @@ void CPemroView::HatchSectionZ(CDC* pDC, double s, double x, double y, double cx
     int n = 0;
     do {
         s += cx / kHatchParts;
-        int k = 0;
-        for (double t = y; t < y + cy && k < 2 * kHatchParts; t += cy / kHatchParts, ++k) {
+        const long kCount = steps::Count(y, y + cy, cy / kHatchParts, 2 * kHatchParts, false);
+        for (long k = 0; k < kCount; ++k) {
+            const double t = y + double(k) * (cy / kHatchParts);
             if (!(EvalRegionFunction(s, t + cy / 10, m_nFuncF) >= 0)) continue;
             const double t2 = t + cy / kHatchParts;
             DrawLine3D(pDC, s, t, c, s, t2, c, m_crSection);

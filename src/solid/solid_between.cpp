@@ -4,6 +4,7 @@
 #include "view/view.h"
 
 #include "catalog/surface_pass.h"
+#include "platform/real_steps.h"
 #include "solid/math/scene_math.h"
 
 #include <algorithm>
@@ -20,9 +21,7 @@ constexpr int kDropEveryX = 10;
 constexpr int kDropEveryY = 20;
 
 template <class Fn> void Steps(double from, double to, double step, bool inclusive, Fn fn) {
-    if (!(step > 0) || !std::isfinite(step)) return;
-    int n = 0;
-    for (double s = from; (inclusive ? s <= to : s < to) && n < kMaxSamples; s += step, ++n) fn(s);
+    steps::ForEach(from, to, step, kMaxSamples, inclusive, fn);
 }
 
 // A stroke of the solid's filling as projected.

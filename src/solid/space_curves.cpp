@@ -4,6 +4,7 @@
 // the reader turns.
 #include "view/view.h"
 
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 #include "solid/math/coord_math.h"
@@ -73,8 +74,9 @@ void CPemroView::DrawSpaceCurve(CDC* pDC, int form, int projection, double t1, d
         };
         if (!solid::StepUsable(coarse)) return;
         solid::Vec3 q = at(t1);
-        int n = 0;
-        for (double t = t1; t <= t2 && n < kCoarseCap; t += coarse, ++n) {
+        const long nCount = steps::Count(t1, t2, coarse, kCoarseCap, true);
+        for (long n = 0; n < nCount; ++n) {
+            const double t = t1 + double(n) * coarse;
             const solid::Vec3 p = at(t);
             const bool inside = m_dYMin < p.y && p.y < m_dYMax && m_dZMin < p.z && p.z < m_dZMax &&
                                 (form == 0 || (m_dXMin < p.x && p.x < m_dXMax));
@@ -114,16 +116,18 @@ void CPemroView::DrawSpaceCurve(CDC* pDC, int form, int projection, double t1, d
     const auto dot = [&](double x, double y, double z, COLORREF c) {
         DrawLine3D(pDC, x, y, z, x, y, z, c);
     };
-    int n = 0;
-    for (double t = t1; t <= t2 && n < kCoarseCap; t += coarse, ++n) {
+    const long nCount = steps::Count(t1, t2, coarse, kCoarseCap, true);
+    for (long n = 0; n < nCount; ++n) {
+        const double t = t1 + double(n) * coarse;
         double x, y;
         foot(t, &x, &y);
         const double zU = EvalSurfaceF(x, y, m_nSurfaceUpper),
                      zL = EvalSurfaceG(x, y, m_nSurfaceLower);
         const double d = 0.5 * (y - m_dYMin) / m_dYSpan + 0.5 * (x - m_dXMin) / m_dXSpan;
         if (inside(x, y)) DrawLine3D(pDC, x, y, zU, x, y, zL, shade(d));
-        int nf = 0;
-        for (double s = t; s <= t + coarse && nf < kFineCap; s += h, ++nf) {
+        const long nfCount = steps::Count(t, t + coarse, h, kFineCap, true);
+        for (long nf = 0; nf < nfCount; ++nf) {
+            const double s = t + double(nf) * h;
             foot(s, &x, &y);
             if (inside(x, y)) {
                 dot(x, y, EvalSurfaceF(x, y, m_nSurfaceUpper), m_crCurveSetting);
@@ -181,27 +185,30 @@ void CPemroView::DrawCylinder(CDC* pDC, int plane, int normalise) {
             DrawLine3D(pDC, p.x, p.y, p.z, p.x + gen.x, p.y + gen.y, p.z + gen.z, c);
         };
         if (haveGen && solid::StepUsable(coarse) && solid::StepUsable(fine)) {
-            int n = 0;
+            const long n = steps::Count(a, b, coarse, kCoarseCap, true);
             if (m_nRegionType == 0) {
-                for (double u = a; u <= b && n < kCoarseCap; u += coarse, ++n) {
+                for (long i = 0; i < n; ++i) {
+                    const double u = a + double(i) * coarse;
                     const double d = (u - m_dXMin) / m_dXSpan;
                     const double wg = EvalCatalogueB(u, m_nFuncLower), wf = EvalF(u, m_nFuncUpper);
                     generatrix(Q(u, wg), blend(200, 100, 250, d));
                     generatrix(Q(u, wf), blend(100, 250, 150, d));
-                    int nf = 0;
-                    for (double s = u; s <= u + coarse && nf < 16; s += fine, ++nf) {
+                    const long nfCount = steps::Count(u, u + coarse, fine, 16, true);
+                    for (long nf = 0; nf < nfCount; ++nf) {
+                        const double s = u + double(nf) * fine;
                         both(Q(s, wg), Q(s, EvalCatalogueB(s, m_nFuncLower)), m_crCurveSetting);
                         both(Q(s, wf), Q(s, EvalF(s, m_nFuncUpper)), m_crCurveSetting);
                     }
                 }
             } else if (m_nRegionType == 1) {
-                for (double t = a; t <= b && n < kCoarseCap; t += coarse, ++n) {
+                for (long i = 0; i < n; ++i) {
+                    const double t = a + double(i) * coarse;
                     const double X = EvalParamX(t, m_nFuncUpper), Y = EvalParamY(t, m_nFuncUpper);
                     generatrix(Q(X, Y), blend(100, 250, 150, (t - a) / (b - a)));
-                    int nf = 0;
-                    for (double v = t; v <= t + coarse && nf < 16; v += fine, ++nf)
+                    steps::ForEach(t, t + coarse, fine, 16, true, [&](double v) {
                         both(Q(X, Y), Q(EvalParamX(v, m_nFuncUpper), EvalParamY(v, m_nFuncUpper)),
                              m_crCurveSetting);
+                    });
                 }
             }
         }

@@ -3,6 +3,7 @@
 // surface behind a parallel plane and the trace on a horizontal plane.
 #include "view/view.h"
 
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "solid/math/scene_math.h"
 
@@ -68,8 +69,7 @@ void CPemroView::DrawCoordinatePlaneTraces(CDC* pDC) {
     const auto f = [&](double x, double y) { return EvalSurfaceF(x, y, m_nSurfaceUpper); };
     const auto g = [&](double x, double y) { return EvalSurfaceG(x, y, m_nSurfaceLower); };
     const auto row = [&](double from, double to, auto fn) {
-        int n = 0;
-        for (double u = from; u < to && n < kMaxTracePoints; u += kTraceStep, ++n) fn(u);
+        steps::ForEach(from, to, kTraceStep, kMaxTracePoints, false, fn);
     };
     const auto dot = [&](double x, double y, double z, COLORREF colour) {
         DrawLine3D(pDC, x, y, z, x, y, z, colour);
@@ -137,10 +137,12 @@ void CPemroView::DrawTraceOnPlaneZ(CDC* pDC, COLORREF colour) {
     if (!IsSceneUsable()) return;
     const double c = m_dDirP, d = kFineFraction * m_dZSpan;
     const double stepX = kFineFraction * m_dXSpan, stepY = kFineFraction * m_dYSpan;
-    int i = 0;
-    for (double x = m_dXMin; x < m_dXMax && i < kFineCap + 2; x += stepX, ++i) {
-        int j = 0;
-        for (double y = m_dYMin; y < m_dYMax && j < kFineCap + 2; y += stepY, ++j) {
+    const long nx = steps::Count(m_dXMin, m_dXMax, stepX, kFineCap + 2, false);
+    const long ny = steps::Count(m_dYMin, m_dYMax, stepY, kFineCap + 2, false);
+    for (long i = 0; i < nx; ++i) {
+        const double x = m_dXMin + double(i) * stepX;
+        for (long j = 0; j < ny; ++j) {
+            const double y = m_dYMin + double(j) * stepY;
             if (!(EvalRegionFunction(x, y, m_nFuncF) >= 0)) continue;
             const double f = EvalSurfaceF(x, y, m_nSurfaceUpper);
             const double g = EvalSurfaceG(x, y, m_nSurfaceLower);

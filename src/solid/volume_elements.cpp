@@ -4,6 +4,7 @@
 // two surfaces into such elements.
 #include "view/view.h"
 
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "solid/math/coord_math.h"
 
@@ -20,6 +21,8 @@ constexpr int kArcChords = 500;
 constexpr double kChordsPerSpan = 400;
 // Cells along one direction of a partition sweep, whatever the steps.
 constexpr int kSweepCap = 400;
+// Volume elements of a partition in all.
+constexpr double kSweepElements = 20000;
 
 constexpr double kPartition = 1.0, kElement = 2.0, kCancelled = 3.0;
 
@@ -93,14 +96,21 @@ void CPemroView::DrawCylCoord(CDC* pDC) {
             const double R = Min2(m_dXMax, m_dYMax);
             if (!solid::StepUsable(dTheta) || !solid::StepUsable(dR) || !solid::StepUsable(dZ))
                 return;
-            int nt = 0;
-            for (double t = 1.57; t > 0 && nt < kSweepCap; t -= dTheta, ++nt) {
-                int nr = 0;
-                for (double r = 0; r < R && nr < kSweepCap; r += dR, ++nr) {
+            // Angles, radii and heights counted first, bounded together.
+            long counts[2] = {steps::CountDown(1.57, 0, dTheta, kSweepCap, false),
+                              steps::Count(0, R, dR, kSweepCap, false)};
+            steps::FitProduct(counts, 2, kSweepElements);
+            const long zCap = std::max(1L, long(kSweepElements / double(counts[0] * counts[1])));
+            for (long it = 0; it < counts[0]; ++it) {
+                const double t = 1.57 - double(it) * dTheta;
+                for (long ir = 0; ir < counts[1]; ++ir) {
+                    const double r = double(ir) * dR;
                     const double x = r * std::cos(t), y = r * std::sin(t);
-                    int nz = 0;
-                    for (double z = EvalSurfaceG(x, y, m_nSurfaceLower);
-                         EvalSurfaceF(x, y, m_nSurfaceUpper) > z && nz < kSweepCap; z += dZ, ++nz) {
+                    const double zFrom = EvalSurfaceG(x, y, m_nSurfaceLower);
+                    const long nz =
+                        steps::Count(zFrom, EvalSurfaceF(x, y, m_nSurfaceUpper), dZ, zCap, false);
+                    for (long iz = 0; iz < nz; ++iz) {
+                        const double z = zFrom + double(iz) * dZ;
                         if (!(EvalRegionFunction(x, y, m_nFuncF) > 0)) continue;
                         const double s = (z - m_dZMin) / m_dZSpan;
                         const double u = (t / 1.57 + s) / 2, w = (r / R + s) / 2;
@@ -142,8 +152,9 @@ void CPemroView::DrawCylVolumeElement(CDC* pDC, double theta, double r, double d
         const double want = std::ceil(std::fabs(rho * dTheta) * kChordsPerSpan / span);
         const double h = dTheta / Min2(kArcChords, Max2(want, 2));
         if (solid::StepUsable(h)) {
-            int n = 0;
-            for (double t = theta; t <= theta + dTheta && n <= kArcChords + 1; t += h, ++n) {
+            const long n = steps::Count(0, dTheta, h, kArcChords + 2, true);
+            for (long i = 0; i < n; ++i) {
+                const double t = theta + double(i) * h;
                 const double x1 = rho * std::cos(t), y1 = rho * std::sin(t);
                 const double x2 = rho * std::cos(t + h), y2 = rho * std::sin(t + h);
                 DrawLine3D(pDC, x1, y1, z0, x2, y2, z0, colour);
@@ -185,13 +196,23 @@ void CPemroView::DrawSpherCoord(CDC* pDC) {
             DrawSphVolumeElement(pDC, t, p, r, dT, dP, dR,
                                  MakeRGB(20 * t + 155, 40 * p + 100, 255 * (1 - r / R)), FALSE);
         };
-        for (double r = R; r > 0; r -= dR)
-            for (double p = 1.57; p > 0; p -= dP)
-                for (double t = 1.57; t < 4.7; t += dT) element(t, p, r);
-        for (double p = 0; p < 1.57; p += dP)
-            for (double r = 0; r < R; r += dR) {
-                for (double t = 4.7; t < 6.28; t += dT) element(t, p, r);
-                for (double t = 1.57; t > 0; t -= dT) element(t, p, r);
+        // The steps' floors above bound these counts; counted first all the same.
+        const long nR = steps::CountDown(R, 0, dR, kSweepCap, false);
+        const long nP = steps::CountDown(1.57, 0, dP, kSweepCap, false);
+        const long nBack = steps::Count(1.57, 4.7, dT, kSweepCap, false);
+        const long nFront = steps::Count(4.7, 6.28, dT, kSweepCap, false);
+        const long nSide = steps::CountDown(1.57, 0, dT, kSweepCap, false);
+        for (long ir = 0; ir < nR; ++ir)
+            for (long ip = 0; ip < nP; ++ip)
+                for (long it = 0; it < nBack; ++it)
+                    element(1.57 + double(it) * dT, 1.57 - double(ip) * dP, R - double(ir) * dR);
+        const long nPUp = steps::Count(0, 1.57, dP, kSweepCap, false);
+        const long nROut = steps::Count(0, R, dR, kSweepCap, false);
+        for (long ip = 0; ip < nPUp; ++ip)
+            for (long ir = 0; ir < nROut; ++ir) {
+                const double p = double(ip) * dP, r = double(ir) * dR;
+                for (long it = 0; it < nFront; ++it) element(4.7 + double(it) * dT, p, r);
+                for (long it = 0; it < nSide; ++it) element(1.57 - double(it) * dT, p, r);
             }
         return;
     }
@@ -248,18 +269,22 @@ void CPemroView::DrawSphVolumeElement(CDC* pDC, double theta, double phi, double
         for (double rho : radii) {
             const double ht = stepFor(rho, dTheta);
             if (solid::StepUsable(ht)) {
-                int n = 0;
-                for (double t = theta; t <= theta + dTheta && n <= kArcChords + 1; t += ht, ++n)
+                const long n = steps::Count(0, dTheta, ht, kArcChords + 2, true);
+                for (long i = 0; i < n; ++i) {
+                    const double t = theta + double(i) * ht;
                     seg(solid::SphericalPoint(rho, t, p), solid::SphericalPoint(rho, t + ht, p));
+                }
             }
         }
     for (double t : thetas)
         for (double rho : radii) {
             const double hp = stepFor(rho, dPhi);
             if (solid::StepUsable(hp)) {
-                int n = 0;
-                for (double p = phi; p <= phi + dPhi && n <= kArcChords + 1; p += hp, ++n)
+                const long n = steps::Count(0, dPhi, hp, kArcChords + 2, true);
+                for (long i = 0; i < n; ++i) {
+                    const double p = phi + double(i) * hp;
                     seg(solid::SphericalPoint(rho, t, p), solid::SphericalPoint(rho, t, p + hp));
+                }
             }
         }
     for (double t : thetas)
