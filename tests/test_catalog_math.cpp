@@ -391,14 +391,26 @@ TEST(CatalogExplicit, Densities) {
     EXPECT_EQ(0.0, eval(0.0, 76));
     // Normal density at its mean: 1/(σ√6.283192).
     EXPECT_NEAR(2.0 / std::sqrt(6.283192), eval(1.0, 77), 1e-15);
-    // Values computed with mpmath from the same formulas and the exact Γ.
-    EXPECT_NEAR(0.37499980027601230, eval(0.0, 78), 1e-12);
+    // Textbook densities (mpmath's npdf, Γ and B at 30 digits); the
+    // catalogue's rounded 2π and π move the first two by less than 1e-6.
+    // Normal N(1, 0.5²) at μ ± σ: e^(-1/2)/(σ√(2π)).
+    EXPECT_NEAR(0.48394144903828670, eval(1.5, 77), 1e-6);
+    EXPECT_NEAR(0.48394144903828670, eval(0.5, 77), 1e-6);
+    // Student's t with 4 degrees of freedom: 3/8 at 0, 0.375 · 1.25^-2.5 at 1.
+    EXPECT_NEAR(0.375, eval(0.0, 78), 1e-6);
+    EXPECT_NEAR(0.21466252583997981, eval(1.0, 78), 1e-6);
+    // χ² with 4: x e^(-x/2)/4.
     EXPECT_NEAR(0.18393972058572116, eval(2.0, 79), 1e-12);
+    EXPECT_NEAR(0.10260624827987349, eval(5.0, 79), 1e-12);
     EXPECT_EQ(0.0, eval(-1.0, 79));
+    // F(4, 6): √((4x)⁴ 6⁶ / (4x + 6)¹⁰) / (x B(2, 3)).
     EXPECT_NEAR(0.25, eval(1.5, 80), 1e-12);
+    EXPECT_NEAR(0.55009748464772029, eval(0.7, 80), 1e-12);
     EXPECT_EQ(0.0, eval(0.0, 80));
+    // Γ(α = 3, β = 2) shifted by λ = 2: β³ (x - 2)² e^(-β(x - 2)) / Γ(3).
     EXPECT_EQ(0.0, eval(2.0, 81)); // x <= λ
     EXPECT_NEAR(0.54134113294645077, eval(3.0, 81), 1e-12);
+    EXPECT_NEAR(0.36787944117144232, eval(2.5, 81), 1e-12);
     EXPECT_NEAR(4.1706517837966040, eval(3.7, 74), 1e-12);
 }
 
@@ -799,20 +811,30 @@ TEST(CatalogQuadrature, AppliedIntegrals) {
     EXPECT_NEAR(std::sqrt(2.0), IntegrateRule(0, 1, 10, 7, 0, Functions(id, id, id)), 1e-6);
     EXPECT_NEAR(std::sqrt(2.0), IntegrateRule(0, 1, 10, 7, 1, Functions(id, id, id)), 1e-6);
     EXPECT_NEAR(std::sqrt(2.0), IntegrateRule(0, 1, 10, 8, 0, Functions(zero, zero, id)), 1e-6);
-    // Lateral area of y = 1 about y = 0 on [0, 1]: 2·3.14159.
-    EXPECT_NEAR(2 * 3.14159, IntegrateRule(0, 1, 10, 9, 0, Functions(one, one, one)), 1e-6);
-    EXPECT_NEAR(2 * 3.14159, IntegrateRule(0, 1, 10, 9, 1, Functions(one, one, one)), 1e-6);
-    // Washer between y = x and y = 0 about y = 0: 3.14159/3.
-    EXPECT_NEAR(3.14159 / 3, IntegrateRule(0, 1, 10, 6, 0, Functions(zero, id, zero)), 1e-9);
-    EXPECT_NEAR(3.14159 / 3, IntegrateRule(0, 1, 10, 6, 0, Functions(zero, zero, id)), 1e-9);
+    // Lateral area of y = 1 about y = 0 on [0, 1]: 2π.
+    EXPECT_NEAR(2 * M_PI, IntegrateRule(0, 1, 10, 9, 0, Functions(one, one, one)), 1e-6);
+    EXPECT_NEAR(2 * M_PI, IntegrateRule(0, 1, 10, 9, 1, Functions(one, one, one)), 1e-6);
+    // Washer between y = x and y = 0 about y = 0: π/3.
+    EXPECT_NEAR(M_PI / 3, IntegrateRule(0, 1, 10, 6, 0, Functions(zero, id, zero)), 1e-9);
+    EXPECT_NEAR(M_PI / 3, IntegrateRule(0, 1, 10, 6, 0, Functions(zero, zero, id)), 1e-9);
     EXPECT_EQ(0.0, IntegrateRule(0, 1, 10, 6, 0, Functions(zero, id, id)));
     // Attraction of the segment y = 0, 1 <= x <= 2 on the origin: ∫ dx/x² = 1/2
-    // horizontally (the running x is the left end: first-order accurate), 0
-    // vertically. Method 11 is the same segment as x = 0, 1 <= y <= 2.
+    // horizontally, 0 vertically. Method 11 is the same segment as x = 0,
+    // 1 <= y <= 2.
     EXPECT_NEAR(0.5, IntegrateRule(1, 2, 10, 10, 0, Functions(zero, zero, zero, 0.1, 0, 0, 0)),
-                0.01);
+                1e-9);
     EXPECT_NEAR(0.0, IntegrateRule(1, 2, 10, 10, 1, Functions(zero, zero, zero)), 1e-15);
-    EXPECT_NEAR(0.5, IntegrateRule(1, 2, 10, 11, 1, Functions(zero, zero, zero)), 0.01);
+    EXPECT_NEAR(0.5, IntegrateRule(1, 2, 10, 11, 1, Functions(zero, zero, zero)), 1e-9);
+    // The rod y = sin x, -1 <= x <= 1, on the point (0, 1): ∫ (x, sin x - 1)
+    // sqrt(1 + cos² x)/r³ dx, r² = x² + (sin x - 1)² (mpmath quad, 20 digits).
+    // Method 11 is the rod x = sin y on the point (1, 0), the same mirrored.
+    auto rod = [](double x) { return std::sin(x); };
+    const QuadratureFunctions onPoint = Functions(rod, rod, rod, 0.1, 0, 0, 1);
+    const QuadratureFunctions mirrored = Functions(rod, rod, rod, 0.1, 0, 1, 0);
+    EXPECT_NEAR(1.0556141170509144, IntegrateRule(-1, 1, 200, 10, 0, onPoint), 1e-6);
+    EXPECT_NEAR(-2.0026248488751947, IntegrateRule(-1, 1, 200, 10, 1, onPoint), 1e-6);
+    EXPECT_NEAR(1.0556141170509144, IntegrateRule(-1, 1, 200, 11, 1, mirrored), 1e-6);
+    EXPECT_NEAR(-2.0026248488751947, IntegrateRule(-1, 1, 200, 11, 0, mirrored), 1e-6);
 }
 
 TEST(CatalogQuadrature, BadInputEndsAndGivesZero) {

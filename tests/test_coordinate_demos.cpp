@@ -14,11 +14,16 @@ namespace {
 
 using namespace test_support;
 
-// Values from python3 with the same formulas.
+// The polar angle against atan2 (mpmath), within what the lesson's
+// constants 1.57 and 3.14 for π/2 and π allow; the field against
+// Coulomb's law for a unit source at (0, 0, 1) and sink at (0, 0, -1),
+// E = (p - s)/|p - s|³ - (p - t)/|p - t|³ with r² softened by 1e-4 (mpmath).
 TEST(CoordinateMath, AnglesFieldAndGeneratrix) {
-    EXPECT_DOUBLE_EQ(solid::LessonPolarAngle(0, -3), 1.57);
-    EXPECT_NEAR(solid::LessonPolarAngle(1, 2), 1.1071487177940904, 1e-12);
-    EXPECT_NEAR(solid::LessonPolarAngle(-1, -1), 3.9253981633974484, 1e-12);
+    EXPECT_DOUBLE_EQ(solid::LessonPolarAngle(0, -3), 1.57); // the lesson's angle of the y axis
+    EXPECT_NEAR(solid::LessonPolarAngle(1, 2), 1.1071487177940905, 1e-12);
+    EXPECT_NEAR(solid::LessonPolarAngle(1, -2), -1.1071487177940905, 1e-12);
+    EXPECT_NEAR(solid::LessonPolarAngle(-1, -1), 3.9269908169872415, 2e-3); // 5π/4
+    EXPECT_NEAR(solid::LessonPolarAngle(-1, 2), 2.0344439357957027, 2e-3);  // π - atan 2
 
     double r1, r2;
     solid::Vec3 e = solid::SourceSinkField(0.5, 0.5, 0, &r1, &r2);

@@ -479,13 +479,13 @@ protected:
 
 TEST_F(RevolveTest, TheConeHasVolumeAThirdOfPi) {
     OpenLine(1);
-    // π/3 = 1.047198; π ∫ x² with the element 0.1: π (0 + .01 + … + .81)/10
-    // on the left points of n = 10 panels refined tenfold: π·0.32835.
+    // π/3 = 1.047198; the ten washers of width 0.1 drawn, radii at their
+    // left ends: π (0 + .01 + … + .81)/10 = 0.285π = 0.895354.
     EXPECT_EQ(First(u8"旋转体体积:"), "1.047");
     ClickControl(u8"体积近似和");
     Repaint();
     EXPECT_EQ(view->m_dDemoVariant, 2.0);
-    EXPECT_EQ(First(u8"体积近似值:"), "1.032");
+    EXPECT_EQ(First(u8"体积近似值:"), "0.895");
     // The washers are drawn over the figure.
     EXPECT_GT(ChangedInPlot(before), 500);
 }
@@ -495,6 +495,35 @@ TEST_F(RevolveTest, TheConeHasLateralAreaPiRootTwo) {
     // 2π ∫ x √2 dx over [0, 1] = π√2 = 4.442883.
     EXPECT_EQ(First(u8"旋转体侧面积:"), "4.443");
     EXPECT_GT(ChangedInPlot(before), 500);
+    // The cone bands of a straight line lie on the cone: their sum is the
+    // same π√2.
+    ClickControl(u8"面积近似和");
+    Repaint();
+    EXPECT_EQ(First(u8"侧面积近似值:"), "4.443");
+}
+
+TEST_F(ScratchIntegralTest, ApproximationsSumTheElementsDrawn) {
+    // y = x on [1, 3] about the x axis, ten elements of 0.2 drawn (2·0.1 is
+    // not exact in floating point). Washers, radii at their left ends:
+    // 0.2π Σ (1 + 0.2i)², i = 0..9 = 0.2π (10 + 0.4·45 + 0.04·285) = 7.88π
+    // = 24.756; the bands of a
+    // line lie on the cone: 2π√2 ∫₁³ x dx = 8√2 π = 35.543.
+    const struct {
+        int kind;
+        const char *button, *label, *value;
+    } cases[] = {{1, u8"体积近似和", u8"体积近似值:", "24.756"},
+                 {2, u8"面积近似和", u8"侧面积近似值:", "35.543"}};
+    for (const auto& c : cases) {
+        Script("917", "Revolve(0.3,3,34,9,20,90,0,-0.5,3.5,-4,4,1,3," + std::to_string(c.kind) +
+                          ",0,0,0)");
+        Open("917");
+        view->m_dCursorX = 3.4;
+        view->m_dCursorY = 0.5;
+        Click(Px(3.4), Py(0.5));
+        ClickControl(c.button);
+        Repaint();
+        EXPECT_EQ(First(c.label), c.value) << c.kind;
+    }
 }
 
 TEST_F(RevolveTest, ElementButtonsStayWithinTheirBounds) {

@@ -195,14 +195,20 @@ IterativeResult Iterate(int method, int step, double epsilon, double omega = 1) 
 
 TEST(NumericIterative, JacobiDivergesAndGaussSeidelConvergesOnTheDefaultSystem) {
     // Jacobi's iteration matrix has spectral radius above 1 here: the
-    // iterates grow (python3: x^12 = (-15.96, -23.46, -27.89)) until the bound.
+    // iterates grow (python3: x^12 = (-15.96, -23.46, -27.89), x^100 =
+    // (-8.26e24, -1.216e25, -1.451e25)) and are shown as they grow, until
+    // iteration 1151 leaves the finite numbers.
     IterativeResult j = Iterate(kJacobi, 100000, 1e-6);
     EXPECT_TRUE(j.diverged);
     EXPECT_FALSE(j.converged);
-    EXPECT_LT(j.done, 60);
+    EXPECT_EQ(j.done, 1151);
     j = Iterate(kJacobi, 13, 1e-6);
     EXPECT_TRUE(j.lastReached);
     EXPECT_NEAR(j.xNew[2], -27.892949758244406, 1e-9);
+    j = Iterate(kJacobi, 101, 1e-6);
+    EXPECT_TRUE(j.lastReached);
+    EXPECT_FALSE(j.diverged);
+    EXPECT_NEAR(j.xNew[2] / -1.4509436910619043e25, 1, 1e-9);
 
     // Gauss-Seidel converges (slowly) to the solution.
     const IterativeResult g = Iterate(kGaussSeidel, 100000, 1e-9);
@@ -214,6 +220,23 @@ TEST(NumericIterative, JacobiDivergesAndGaussSeidelConvergesOnTheDefaultSystem) 
     const IterativeResult s = Iterate(kRelaxation, 30, 1e-9, 1.0);
     const IterativeResult gs = Iterate(kGaussSeidel, 30, 1e-9);
     for (int i = 0; i < 3; ++i) EXPECT_DOUBLE_EQ(s.xNew[i], gs.xNew[i]);
+}
+
+// Over-relaxation with ω = 1.25, where the old iterate's share 1 - ω is not
+// zero: x_i <- (1 - ω) x_i + ω (b_i - Σ a_ij x_j) / a_ii, the newest x_j
+// left of i (python3, exact fractions, three iterations from 0).
+TEST(NumericIterative, OverRelaxationIteratesMatchTheDefinition) {
+    const double expected[3][3] = {
+        {0.024752475247524754, 0.0077654824305960005, 0.014756419245579612},
+        {0.002870359048326306, 0.027537886242698133, 0.0224376765895286},
+        {-0.012936900918593975, 0.041258961223924084, 0.029574362219677956},
+    };
+    for (int k = 0; k < 3; ++k) {
+        SCOPED_TRACE(k + 1);
+        const IterativeResult r = Iterate(kRelaxation, k + 2, 1e-12, 1.25);
+        ASSERT_TRUE(r.lastReached);
+        for (int i = 0; i < 3; ++i) EXPECT_NEAR(r.xNew[i], expected[k][i], 1e-14);
+    }
 }
 
 TEST(NumericIterative, RowsAreThinnedAndTheToleranceStopsTheTable) {
@@ -294,6 +317,17 @@ TEST(NumericPower, EveryModeFindsItsEigenvalueOfTheDefaultMatrix) {
     EXPECT_NEAR(one.lambda, 0.5 + 101.0 / 306 + 101.0 / 412, 1e-15);
     // The first Aitken value (a = b = 0) is 0.
     EXPECT_EQ(Power(m, 3, kPowerAitken, 0, 1, 1e-13).lambda, 0);
+    // Then Aitken's Δ² of the power method's estimates c0, c1, c2, ...:
+    // c(k-2) - (c(k-1) - c(k-2))² / (c(k) - 2 c(k-1) + c(k-2)) (python3,
+    // exact fractions: c = 1.0752110, 0.8830569, 0.8754832, 0.8751323).
+    const double power[3] = {1.0752109905450853, 0.8830569367189459, 0.8754831841061467};
+    const double aitken[3] = {0.8751724156857745, 0.8751152094068931, 0.8751150596503655};
+    for (int k = 0; k < 3; ++k) {
+        const PowerResult r = Power(m, 3, kPowerAitken, 0, k + 3, 1e-15);
+        EXPECT_NEAR(r.lambda, aitken[k], 1e-13) << k;
+        if (k > 0) continue;
+        for (int i = 0; i < 3; ++i) EXPECT_NEAR(r.aitken[i], power[i], 1e-14);
+    }
     // A large ε stops at the second iteration (the first only leaves the
     // start value 100000).
     EXPECT_EQ(Power(m, 3, kPower, 0, 50, 10).lastK, 1);

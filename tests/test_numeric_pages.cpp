@@ -161,12 +161,6 @@ TEST_F(NumericPageTest, NewtonPageConvergesToTheRoot) {
     // From 0: 2, 1.2, 1.0118, 1.000046, then 1.000000 (x^2 + x - 2 = 0 at 1).
     EXPECT_TRUE(text.Saw("1.000046"));
     EXPECT_TRUE(text.Saw("1.000000"));
-    // Bisection over [0, 2] meets the root at its first midpoint.
-    v->m_nPendingFuncLower = 0;
-    v->m_bSelectionPending = TRUE;
-    Redraw(*v);
-    EXPECT_EQ(v->m_nFuncLower, 0);
-    EXPECT_TRUE(text.Saw("1.000000"));
     // "ε减少" halves the script's ε, and the user's ε stays.
     const int height = 3 * (v->m_nFontStep + v->m_nBaseCharHeight) / 5 + 2;
     Click(*v, v->m_nPlotRight - v->m_nBaseCharHeight + 8, v->m_nPlotTop + 24 * height / 20 + 8);

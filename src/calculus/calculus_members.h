@@ -194,7 +194,7 @@
     void DrawPlaneIteration(CDC* pDC);
     void ScanComplexPlane(CDC* pDC, int plane, BOOL bOwnPlane);
     void ScanPlaneMap(CDC* pDC);
-    template <class Iterate> void ScanPlot(CDC* pDC, long budget, Iterate iterate);
+    template <class Iterate> void ScanPlot(CDC* pDC, Iterate iterate);
     // Fills escape[0..steps] and settle[0..steps].
     void IterationColours(int steps, COLORREF* escape, COLORREF* settle) const;
     void ClampIterationSteps();

@@ -336,8 +336,9 @@ void CPemroView::ResetTopic(int family) {
     m_crCurve = m_crCurveSetting;
     m_ptClick = CPoint(0, 0);
     ClearAnswerVerdict();
-    m_bPencilHeld = FALSE; // a new visit takes the pencil's planes from its script again
+    m_bPencilHeld = FALSE;        // a new visit takes the pencil's planes from its script again
     m_setHtmlPagesOpened.clear(); // a new visit opens the topic's pages again
+    ForgetFigureStates();         // and its figures start from its script
     m_dIntervalA = m_dXMin;
     m_dIntervalB = m_dXMax;
     m_dSavedOdeP = m_dOdeP;
