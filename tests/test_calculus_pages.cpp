@@ -316,18 +316,16 @@ TEST_F(CalculusSampleTest, TaylorOrdersStayCappedUnderFiftyClicks) {
 
 // --- Fourier series -------------------------------------------------------------------
 
-// The left edge of the Fourier row's "n增加" (i = 0) or "n减少" (i = 1):
-// after the graph's period buttons, spread with the page like them.
-int TermButtonLeft(const CPemroView& v, int i) {
-    const double scale = (v.m_nClipRight - v.m_nClipLeft) / 800.0;
-    const int dx[] = {170, 230};
-    const char* labels[] = {u8"n增加", u8"n减少"};
-    int next = v.m_nPlotLeft + int(90 * scale) + v.ButtonWidth(Gbk(u8"周期减少")) + 2, x = 0;
-    for (int j = 0; j <= i; ++j) {
-        x = std::max(v.m_nPlotLeft + int(dx[j] * scale), next);
-        next = x + v.ButtonWidth(Gbk(labels[j])) + 2;
+// The left edge of the Fourier row's "n增加" (i = 0) or "n减少" (i = 1) as
+// the page draws it.
+int TermButtonLeft(CPemroView& v, int i) {
+    const test_support::ControlLog log = test_support::ControlsOfRepaint(&v);
+    const test_support::Control* c = log.Find(i == 0 ? u8"n增加" : u8"n减少");
+    if (!c) {
+        ADD_FAILURE() << "no term button " << i;
+        return 0;
     }
-    return x;
+    return c->box.left + 1;
 }
 
 TEST_F(CalculusSampleTest, FourierCoefficientsOfXAreListed) {

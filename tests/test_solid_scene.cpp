@@ -156,6 +156,21 @@ TEST_F(SolidSceneTest, RegionIntegralValues) {
     std::strcpy(view->m_szCommandLine, "calculus2(2,0,0,0,3)");
     view->Cmdcalculus2(dc.get());
     EXPECT_EQ(text.After(u8"立体的体积: "), "30.9375");
+    // The disc x² + y² <= 4 (implicit form 1) in the box [-2.5, 2.5]²:
+    // area 4π, ∫∫ cap = 13π, the cap's area 18.457048258844857 (mpmath quad
+    // in polar coordinates of sqrt(1 + x² + y²/4)).
+    Box(-2.5, 2.5, -2.5, 2.5, 0, 5);
+    view->m_adCoefSurfF[0] = -0.5, view->m_adCoefSurfF[2] = -0.25, view->m_adCoefSurfF[5] = 4;
+    view->m_nRegionType = 3, view->m_nFuncF = 1, view->m_dImplicitC = 4;
+    const double disc[4] = {4 * M_PI, 13 * M_PI, 13 * M_PI, 18.457048258844857};
+    for (int kind = 0; kind < 4; ++kind)
+        EXPECT_NEAR(view->ComputeRegionIntegral(200, 200, -2.5, 2.5, -2.5, 2.5, 1, 1, kind),
+                    disc[kind], 1e-7)
+            << kind;
+    // A kept value never outlives its inputs: the disc of radius 1, π.
+    view->m_dImplicitC = 1;
+    EXPECT_NEAR(view->ComputeRegionIntegral(200, 200, -2.5, 2.5, -2.5, 2.5, 1, 1, 0), M_PI, 1e-7);
+    view->m_nRegionType = 0;
 }
 
 TEST_F(SolidSceneTest, CuttingPlanesMoveBySpanOverTwentyOncePerClick) {

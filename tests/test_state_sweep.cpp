@@ -93,6 +93,11 @@ TEST_P(StateSweep, FindsNoFaultButTheListedOnes) {
     if (const char* out = std::getenv("PEMRO_SWEEP_OUT")) {
         std::ofstream file(std::string(out) + "/" + page.Name() + ".tsv");
         for (const auto& [line, detail] : seen) file << line << "\t" << detail << "\n";
+        // Every fault with what met what, for mending.
+        std::set<std::string> all;
+        for (const Fault& f : found) all.insert(Line(f) + "\t" + f.detail);
+        std::ofstream details(std::string(out) + "/" + page.Name() + ".all");
+        for (const std::string& line : all) details << line << "\n";
         std::ofstream count(std::string(out) + "/" + page.Name() + ".count");
         count << states << " " << seconds << "\n";
     }

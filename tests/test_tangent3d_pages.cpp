@@ -124,9 +124,10 @@ TEST_F(TangentPageTest, ContourButtonsKeepApartInWideWindows) {
 
 namespace {
 
-// The quadratic approximation of a surface z = a x^2 + b xy + c y^2 prints
-// △ = A·C − B² of its own coefficients (half second derivatives, k times
-// the mixed one; k is 0.5 after a topic reset).
+// The quadratic approximation of a surface z = a x^2 + b xy + c y^2 is the
+// quadric a x² + k·b xy + c y² (k is 0.5 after a topic reset); △ is
+// g_xx·g_yy − g_xy² = 4ac − (kb)² of that quadric: positive over an
+// elliptic bowl, negative over a saddle.
 class QuadraticApproxTest : public ScratchPageTest {
 protected:
     QuadraticApproxTest() : ScratchPageTest("quadratic") {}
@@ -143,9 +144,13 @@ protected:
 };
 
 TEST_F(QuadraticApproxTest, DeltaOfTheQuadratic) {
-    EXPECT_EQ(Delta("0,1,0"), "-0.2500"); // x·y: A = C = 0, B = 0.5
-    EXPECT_EQ(Delta("1,0,1"), "1.0000");  // x² + y²: A = C = 1, B = 0
-    EXPECT_EQ(Delta("1,0,-1"), "-1.0000");
+    EXPECT_EQ(Delta("0,1,0"), "-0.2500");  // 0.5xy, a saddle: 0 − 0.25
+    EXPECT_EQ(Delta("1,0,1"), "4.0000");   // x² + y², a bowl: 4·1·1
+    EXPECT_EQ(Delta("1,0,-1"), "-4.0000"); // x² − y², a saddle
+    // x² + 1.5xy + y², a bowl: 4 − 2.25 (ac − b² would say −1.25).
+    EXPECT_EQ(Delta("1,3,1"), "1.7500");
+    // x² + 2.5xy + y², a saddle: 4 − 6.25.
+    EXPECT_EQ(Delta("1,5,1"), "-2.2500");
 }
 
 // A negative choice leaves Maclaurin and Taylor to the user: the polynomial

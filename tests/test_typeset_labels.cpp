@@ -2,6 +2,7 @@
 // label and value go, their fonts, and when they are drawn at all.
 // Figure: plot rectangle (100, 100)-(500, 500) for the world box [0, 10]^2,
 // base character 20 x 10.
+#include "render/number_text.h"
 #include "render/text_typeset.h"
 #include "typeset_fixture.h"
 
@@ -44,6 +45,25 @@ TEST(TypesetNumberText, DecimalsZeroToSixThenSix) {
     EXPECT_EQ(typeset::FormatDecimals(2, -0.125), "-0.12");
     EXPECT_EQ(typeset::FormatDecimals(-1, pi), "");
     EXPECT_FALSE(typeset::FormatDecimals(6, 1e300).empty()); // long, but fits
+}
+
+// A number that rounds to zero carries no sign, wherever it is written.
+TEST(TypesetNumberText, ZeroIsWrittenWithoutASign) {
+    const struct {
+        int decimals;
+        double value;
+        const char* text;
+    } cases[] = {
+        {4, -0.0, "0.0000"},      {4, -0.00004, "0.0000"},  {4, -0.0001, "-0.0001"},
+        {0, -0.4, "0"},           {1, -1e-17, "0.0"},       {2, 0.0, "0.00"},
+        {6, -2.5e-7, "0.000000"}, {3, -12.0004, "-12.000"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(typeset::FormatDecimals(c.decimals, c.value), c.text) << c.value;
+    // Inside a text: only the signs of zeros go; hyphens and other numbers stay.
+    char text[] = "[-0.000,-1.500] A-ε x0-δ f(-0.00)=-0";
+    DropSignOfZero(text);
+    EXPECT_STREQ(text, "[0.000,-1.500] A-ε x0-δ f(0.00)=0");
 }
 
 TEST_F(LabelTest, LabelValueWritesLabelGapAndNumber) {

@@ -472,10 +472,22 @@ void CPemroView::DrawEpsilonNBand(CDC* pDC, double A, bool recursion) {
         }
     }
     const int h = m_nBaseCharHeight, S = m_nFontStep;
-    DrawLabelNumberBoxed(pDC, m_nPlotLeft + 6 * (h + S), m_nPlotTop + 2, Gbk(u8"ε="), 6, e,
-                         m_crCurveSetting);
-    DrawLabelNumberBoxed(pDC, m_nPlotLeft + h + S, m_nPlotTop + 2, "N=", 0, double(N),
-                         m_crCurveSetting);
+    // The boxes stand on the limit's row unless the ε box would wipe the
+    // limit (a narrow window): then a line lower. Boxed labels scale their
+    // x from the plot's left edge, as below.
+    const int cw = m_nBaseCharWidth + S / 2;
+    const auto boxedX = [&](int x) {
+        return m_nPlotLeft + (S / 2 + 2 + m_nBaseCharWidth) * (x - m_nPlotLeft) / 18;
+    };
+    const CString epsilon = Gbk(u8"ε=");
+    const double magnitude = std::fabs(e);
+    const int digits = magnitude > 10 ? int(std::log10(magnitude)) + 1 : 0;
+    const int epsilonRight =
+        boxedX(m_nPlotLeft + 6 * (h + S)) + (int(epsilon.size()) + 6 + digits) * cw;
+    const int y =
+        epsilonRight + cw < boxedX(m_nPlotRight - 11 * h) ? m_nPlotTop + 2 : m_nPlotTop + 2 + h + S;
+    DrawLabelNumberBoxed(pDC, m_nPlotLeft + 6 * (h + S), y, epsilon, 6, e, m_crCurveSetting);
+    DrawLabelNumberBoxed(pDC, m_nPlotLeft + h + S, y, "N=", 0, double(N), m_crCurveSetting);
     DrawDotWorld(pDC, w - e, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
     DrawDotWorld(pDC, w + e, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
     DrawStringWorld(pDC, w - e - m_dXSpan / 30, 0, Gbk(u8"A-ε"), m_crCurveSetting);

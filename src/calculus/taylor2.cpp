@@ -117,6 +117,9 @@ void CPemroView::DrawQuadraticApprox(CDC* pDC) {
            (0.25 * m_dDemoParam) / (h * h);
     DrawSolidBetweenSurfaces(pDC, m_dXMin, m_dXMax, m_dYMin, m_dYMax, m_nSurfaceUpper,
                              kQuadraticForm);
+    // AC − B² of the quadric's own second derivatives A = 2a, B = b, C = 2c:
+    // positive over an elliptic bowl, negative over a saddle, and at k = 1
+    // the second-derivative test of the surface at the point.
     DrawLabelValue3D(pDC, m_dXMin, m_dYMin + 0.05 * m_dYSpan, m_dZMax - 0.15 * m_dZSpan,
-                     Gbk(u8"△="), 4, g[0] * g[2] - g[1] * g[1], m_crCurveSetting);
+                     Gbk(u8"△="), 4, 4 * g[0] * g[2] - g[1] * g[1], m_crCurveSetting);
 }

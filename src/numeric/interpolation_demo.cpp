@@ -5,6 +5,7 @@
 #include "numeric/fit_curves.h"
 #include "numeric/math/interpolation.h"
 #include "platform/text_codec.h"
+#include "render/number_text.h"
 #include "view/view.h"
 
 #include <algorithm>
@@ -75,6 +76,7 @@ void DrawInterpOptionButtons(CPemroView& v, CDC* pDC, const char* basisLabel, co
 void DrawValueReadout(CPemroView& v, CDC* pDC, double x, double y) {
     char label[64];
     std::snprintf(label, sizeof label, "f(%.2f)=", x);
+    DropSignOfZero(label);
     v.DrawLabelValue(pDC, v.m_dXMin + 0.01 * v.m_dXSpan, v.m_dYMax - 0.15 * v.m_dYSpan, label, 4, y,
                      v.m_crCurveSetting);
 }

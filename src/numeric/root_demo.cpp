@@ -4,6 +4,7 @@
 #include "platform/text_codec.h"
 #include "view/view.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -43,8 +44,12 @@ double CPemroView::EvalRootFunction(double x) {
 }
 
 void CPemroView::DrawRootMessage(CDC* pDC, const char* utf8Text) {
-    DrawFramedLabel(pDC, m_nPlotRight - 150, m_nPlotTop + 30, 144, 20, Gbk(utf8Text), m_crSection,
-                    RGB(150, 150, 150), RGB(150, 150, 150));
+    // Left of the ε buttons' column, which a large font widens towards it.
+    const CString text = Gbk(utf8Text);
+    const int x = std::min(m_nPlotRight - 150, m_nPlotRight - m_nBaseCharHeight -
+                                                   ButtonWidth(text) - 2 * kButtonRowGap - 4);
+    DrawFramedLabel(pDC, x, m_nPlotTop + 30, 144, 20, text, m_crSection, RGB(150, 150, 150),
+                    RGB(150, 150, 150));
 }
 
 void CPemroView::DrawRoot(CDC* pDC, int method) {

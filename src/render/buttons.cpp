@@ -9,11 +9,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 constexpr COLORREF kHitButtonColour = RGB(250, 125, 120);
+// Buttons whose left edges lie this close stand in one column.
+constexpr int kColumnSlack = 6;
 
 // Nominal screen of the pixel-free rectangles of IsClickInRect.
 constexpr int kNominalWidth = 800;
@@ -25,6 +28,7 @@ void CPemroView::BeginPassClickState() {
     m_bClickActed = FALSE;
     m_bStackValid = FALSE;
     m_bRowValid = FALSE;
+    m_nPlacedButtons = 0;
     // Printing and the print preview never answer a click.
     m_bClickPass = !m_bPrintMode && m_nClickSerial != m_nClickSerialSeen;
     if (m_bClickPass) m_nClickSerialSeen = m_nClickSerial;
@@ -87,6 +91,31 @@ BOOL CPemroView::DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CStri
     return lit;
 }
 
+int CPemroView::ClearOfPlacedButtons(int x, int y, int h) const {
+    // Each step moves below one box that starts at or above this one's top;
+    // a box drawn before but standing lower is left to its own place.
+    for (int moves = 0; moves <= m_nPlacedButtons; ++moves) {
+        bool moved = false;
+        // A figure drawn twice in a pass draws its buttons again where they
+        // stand.
+        for (int i = 0; i < m_nPlacedButtons; ++i)
+            if (m_arcPlacedButtons[i].left == x && m_arcPlacedButtons[i].top == y) return y;
+        for (int i = 0; i < m_nPlacedButtons && !moved; ++i) {
+            const CRect& p = m_arcPlacedButtons[i];
+            // Buttons of one column (a few pixels apart) only: the rows
+            // and boxes elsewhere keep their own places.
+            const bool column = std::abs(p.left - x) <= kColumnSlack;
+            const bool meet = column && y < p.bottom && p.top < y + h;
+            if (meet && p.top <= y) {
+                y = ButtonRowBelow(y, p.top);
+                moved = true;
+            }
+        }
+        if (!moved) break;
+    }
+    return y;
+}
+
 // (x, y) is the top-left corner in page pixels; w and h are ignored.
 BOOL CPemroView::TextButtonCore(CDC* pDC, int x, int y, int /*w*/, int /*h*/, const CString& label,
                                 COLORREF textColour) {
@@ -99,8 +128,12 @@ BOOL CPemroView::TextButtonCore(CDC* pDC, int x, int y, int /*w*/, int /*h*/, co
         const int nominalY = y;
         if (m_bStackValid && x == m_nStackX && y > m_nStackNominalY)
             y = ButtonRowBelow(y, m_nStackY);
+        y = ClearOfPlacedButtons(x, y, ButtonHeight());
         m_nStackX = x, m_nStackNominalY = nominalY, m_nStackY = y;
         m_bStackValid = TRUE;
+        if (m_nPlacedButtons < kMaxPlacedButtons)
+            m_arcPlacedButtons[m_nPlacedButtons++] =
+                CRect(x, y, x + ButtonWidth(label), y + ButtonHeight());
     } else {
         // 2-D figures lay rows out at fixed offsets, which the labels of a
         // larger font outgrow: a button right of the one drawn before it in

@@ -102,6 +102,7 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     m_nFigureTop = m_nGraphTop = rows.top;
     m_nFigureBottom = m_nGraphBottom = rows.bottom;
     m_bFigureVisible = 1;
+    m_nPlacedButtons = 0;
     if (m_pTextSink)
         m_pTextSink->OnFigurePlaced(CRect(int(left), rows.top, int(right), rows.bottom), true);
 }

@@ -122,6 +122,14 @@
     // its own row and the row it was drawn at (see TextButtonCore).
     int m_nStackX = 0, m_nStackNominalY = 0, m_nStackY = 0;
     BOOL m_bStackValid = FALSE;
+    // The buttons of 3-D figures drawn so far in this pass: a later one that
+    // would stand on one of them (another column's, a mode's) moves below it.
+    static constexpr int kMaxPlacedButtons = 64;
+    CRect m_arcPlacedButtons[kMaxPlacedButtons];
+    int m_nPlacedButtons = 0;
+    // Where a 3-D figure's button at (x, y), h high, stands clear of the
+    // ones drawn before it in its column in the pass.
+    int ClearOfPlacedButtons(int x, int y, int h) const;
     // Between two buttons of a 2-D row: their two-pixel frames and a pixel.
     static constexpr int kButtonRowGap = 5;
     // The last button of a 2-D figure in this pass: its row, the place it

@@ -1,6 +1,7 @@
 // Labelled strings and numbers in figures: a string at a world point, a
 // number with a given count of decimals, a label followed by its value (and
 // a unit), a value in a box, and the same at a projected 3-D point.
+#include "render/number_text.h"
 #include "render/text_typeset.h"
 #include "view/print_colours.h"
 
@@ -20,10 +21,11 @@ constexpr int kMaxDecimals = 6;
 
 // The value labels' paint: on paper in the print colours, dark text on a
 // light box.
-TextPaint ValuePaint(const CPemroView& v, CDC* pDC, COLORREF colour) {
+TextPaint ValuePaint(const CPemroView& v, CDC* pDC, COLORREF colour, bool opaque = true) {
+    const int mode = opaque ? OPAQUE : TRANSPARENT;
     if (pDC->IsPrinting() && !v.m_bPrintOriginalColors)
-        return TextPaint(pDC, PrintableColour(colour), OPAQUE, kPrintValueBackground);
-    return TextPaint(pDC, colour, OPAQUE, kValueBackground);
+        return TextPaint(pDC, PrintableColour(colour), mode, kPrintValueBackground);
+    return TextPaint(pDC, colour, mode, kValueBackground);
 }
 
 } // namespace
@@ -36,6 +38,7 @@ CString FormatDecimals(int decimals, double value) {
     if (decimals < 0) return CString();
     char buffer[512];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals > kMaxDecimals ? 6 : decimals, value);
+    DropSignOfZero(buffer);
     return CString(buffer);
 }
 
@@ -149,9 +152,9 @@ enum class ValueLayout { Gap, NoGap, Offset3D };
 // lfHeight/lfWidth already set, on the grey background.
 static void WriteLabelValue(CPemroView& v, CDC* pDC, int px, int py, const CString& label,
                             int decimals, double value, const CString* unit, ValueLayout layout,
-                            int offset3D, COLORREF colour) {
+                            int offset3D, COLORREF colour, bool opaque = true) {
     CFontSelect font(pDC, v.m_lfCurrent);
-    const TextPaint paint = ValuePaint(v, pDC, colour);
+    const TextPaint paint = ValuePaint(v, pDC, colour, opaque);
     const int cell = v.m_lfCurrent.lfWidth;
     const int n = int(label.size());
     v.PutTypesetText(pDC, px, py, label.data(), n);
@@ -170,7 +173,8 @@ static void WriteLabelValue(CPemroView& v, CDC* pDC, int px, int py, const CStri
 // the base cell while it writes, then the base cell again.
 static void WriteWorldLabelValue(CPemroView& v, CDC* pDC, double x, double y, int divisor,
                                  const CString& label, int decimals, double value,
-                                 const CString* unit, ValueLayout layout, COLORREF colour) {
+                                 const CString* unit, ValueLayout layout, COLORREF colour,
+                                 bool opaque = true) {
     if (!pDC || !v.m_bFigureVisible) return;
     const int Eb = v.m_nFontStep + v.m_nBaseCharHeight;
     const int wb = v.m_nFontStep / 2 + v.m_nBaseCharWidth;
@@ -178,7 +182,7 @@ static void WriteWorldLabelValue(CPemroView& v, CDC* pDC, double x, double y, in
     v.m_lfCurrent.lfWidth = (v.m_nLabelZoom + 2) * wb / divisor;
     int px = 0, py = 0;
     if (MapLabelPoint(v, x, y, &px, &py))
-        WriteLabelValue(v, pDC, px, py, label, decimals, value, unit, layout, 0, colour);
+        WriteLabelValue(v, pDC, px, py, label, decimals, value, unit, layout, 0, colour, opaque);
     v.m_lfCurrent.lfHeight = v.m_nBaseCharHeight;
     v.m_lfCurrent.lfWidth = v.m_nBaseCharWidth;
 }
@@ -200,6 +204,12 @@ void CPemroView::DrawLabelValueSmall(CDC* pDC, double x, double y, const CString
                                      int decimals, double value, COLORREF colour) {
     WriteWorldLabelValue(*this, pDC, x, y, 4, label, decimals, value, nullptr, ValueLayout::NoGap,
                          colour);
+}
+
+void CPemroView::DrawLabelAccent(CDC* pDC, double x, double y, const CString& label, int decimals,
+                                 double value, COLORREF colour) {
+    WriteWorldLabelValue(*this, pDC, x, y, 4, label, decimals, value, nullptr, ValueLayout::NoGap,
+                         colour, false);
 }
 
 void CPemroView::DrawLabelValuePair(CDC* pDC, double x, double y, const CString& label1,

@@ -53,6 +53,10 @@
                         double value, COLORREF colour);
     void DrawLabelValueSmall(CDC* pDC, double x, double y, const CString& label, int decimals,
                              double value, COLORREF colour);
+    // A label's sub- or superscript (or bar) in the small label font,
+    // without a box of its own: a box would wipe the label it belongs to.
+    void DrawLabelAccent(CDC* pDC, double x, double y, const CString& label, int decimals,
+                         double value, COLORREF colour);
     void DrawLabelValuePair(CDC* pDC, double x, double y, const CString& label1, int decimals1,
                             double value1, const CString& label2, int decimals2, double value2,
                             double dx, double dy, COLORREF colour);

@@ -110,6 +110,9 @@ void CPemroView::DrawMeanCalculus2(CDC* pDC) {
     const double integral =
         ComputeRegionIntegral(kMeanCells, kMeanCells, x1, x2, y1, y2, m_nSurfaceUpper, kQuadricForm,
                               solid::kRegionIntegral);
+    // Where the surface dips below the floor the integral is signed: it is
+    // not read as a volume then.
     DrawLabelValue3D(pDC, m_dXMin, m_dYMin + m_dYSpan / 50, m_dZMax - m_dZSpan / 50,
-                     Gbk(u8"体积: "), 3, integral, m_crCurveSetting);
+                     Gbk(integral < 0 ? u8"二重积分: " : u8"体积: "), 3, integral,
+                     m_crCurveSetting);
 }

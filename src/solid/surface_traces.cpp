@@ -47,17 +47,20 @@ void CPemroView::DrawSurfButtons(CDC* pDC) {
     const auto choose = [&](int plane, BOOL cut, int mode) {
         m_nSectionPlane = plane, m_bCutZc = cut, m_nSurfaceEvalMode = mode;
     };
+    // The moves above the plane buttons, drawn first so that the plane
+    // buttons stand clear of them at large fonts.
+    const int plane = m_nSectionPlane;
+    if (plane == 1) {
+        if (TextButton(pDC, R, T, Gbk(u8"前移"))) m_dDirM += m_dXSpan / 20;
+        if (TextButton(pDC, R, T + 24, Gbk(u8"后移"))) m_dDirM -= m_dXSpan / 20;
+    } else if (plane == 2) {
+        if (TextButton(pDC, R, T, Gbk(u8"左移"))) m_dDirN -= m_dYSpan / 20;
+        if (TextButton(pDC, R, T + 24, Gbk(u8"右移"))) m_dDirN += m_dYSpan / 20;
+    }
     if (TextButton(pDC, R, T + 48, "x=c")) choose(1, 0, 0);
     if (TextButton(pDC, R, T + 72, "y=c")) choose(2, 0, 0);
     if (TextButton(pDC, R, T + 96, "z=c")) choose(0, 1, 1);
     if (TextButton(pDC, R, T + 120, Gbk(u8"取消"))) choose(0, 0, 0), m_dDemoVariant = 0.0;
-    if (m_nSectionPlane == 1) {
-        if (TextButton(pDC, R, T, Gbk(u8"前移"))) m_dDirM += m_dXSpan / 20;
-        if (TextButton(pDC, R, T + 24, Gbk(u8"后移"))) m_dDirM -= m_dXSpan / 20;
-    } else if (m_nSectionPlane == 2) {
-        if (TextButton(pDC, R, T, Gbk(u8"左移"))) m_dDirN -= m_dYSpan / 20;
-        if (TextButton(pDC, R, T + 24, Gbk(u8"右移"))) m_dDirN += m_dYSpan / 20;
-    }
 }
 
 // Lower halves first, then the floor, then the upper halves.

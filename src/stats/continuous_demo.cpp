@@ -107,9 +107,11 @@ void CPemroView::DrawConDistributionButtons(CDC* pDC) {
     }
     if (m_bSavedQuantileMode) {
         // Side by side left of "分位数", whatever the font makes their widths.
-        const int alphaX = right - 22 - ButtonWidth(T().alpha) - 2;
-        const int uX = alphaX - ButtonWidth(T().u) - 2;
-        TextButton(pDC, uX - ButtonWidth(T().given) - 2, top - 22, T().given); // a caption
+        // The row's own gap apart, so that none is pushed onto the next.
+        const int alphaX = right - 22 - ButtonWidth(T().alpha) - kButtonRowGap;
+        const int uX = alphaX - ButtonWidth(T().u) - kButtonRowGap;
+        TextButton(pDC, uX - ButtonWidth(T().given) - kButtonRowGap, top - 22,
+                   T().given); // a caption
         if (TextButton(pDC, uX, top - 22, T().u)) m_nDemoOption = 1;
         if (TextButton(pDC, alphaX, top - 22, T().alpha)) m_nDemoOption = 2;
     }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/text_codec.h"
+#include "render/number_text.h"
 #include "view/view.h"
 
 #include <cstdio>
@@ -38,6 +39,7 @@ inline CString StripLeading(const char* utf8, int* blanks) {
 inline int Cells(const char* utf8, int decimals, double value) {
     char number[64];
     std::snprintf(number, sizeof number, "%.*f", decimals < 0 ? 0 : decimals, value);
+    DropSignOfZero(number);
     return int(Gbk(utf8).size()) + 1 + (decimals < 0 ? 0 : int(std::strlen(number)));
 }
 
@@ -53,12 +55,14 @@ inline void Label(CPemroView& v, CDC* pDC, double x, double y, const char* utf8,
                      v.m_crCurveSetting);
 }
 
+// A sub- or superscript (or bar) of a label: without a box, which would wipe
+// the label it belongs to.
 inline void Small(CPemroView& v, CDC* pDC, double x, double y, const char* utf8, int decimals,
                   double value) {
     int blanks = 0;
     const CString label = StripLeading(utf8, &blanks);
-    v.DrawLabelValueSmall(pDC, x + CellsWide(v, blanks, kSmallDivisor), y, label, decimals, value,
-                          v.m_crCurveSetting);
+    v.DrawLabelAccent(pDC, x + CellsWide(v, blanks, kSmallDivisor), y, label, decimals, value,
+                      v.m_crCurveSetting);
 }
 
 // A label and value with a small piece dx character widths to the right and

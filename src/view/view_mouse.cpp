@@ -2,6 +2,7 @@
 // a drag inside the figure moves the cursor point, moving over a figure
 // shows its world coordinates, the right button toggles the zoom.
 #include "platform/text_codec.h"
+#include "render/number_text.h"
 #include "view/view.h"
 
 #include <cstdio>
@@ -93,6 +94,7 @@ void CPemroView::OnMouseMove(UINT, CPoint point) {
         // The trailing blanks cover the end of a longer earlier text.
         if (m_bShowMouseCoords) {
             std::snprintf(text, sizeof text, "[%.3lf,%.3lf]  ", x, y);
+            DropSignOfZero(text);
             dc.TextOut(cx, cy, CString(text));
         }
         if (m_bQuantileMode) {
@@ -104,6 +106,7 @@ void CPemroView::OnMouseMove(UINT, CPoint point) {
                 std::snprintf(text, sizeof text, "α=%.3lf", 1 - y);
             else
                 std::snprintf(text, sizeof text, "uα=%.3lf", x);
+            DropSignOfZero(text);
             dc.TextOut(cx, cy, Gbk(text));
         }
         return;
@@ -127,6 +130,7 @@ void CPemroView::OnMouseMove(UINT, CPoint point) {
     if (m_bShowMouseCoords) {
         CClientDC dc(this);
         std::snprintf(text, sizeof text, "[%.2lf,%.2lf]  ", x, y);
+        DropSignOfZero(text);
         dc.TextOut(m_nFigureLeft + kReadoutOffset - m_nClipLeft,
                    m_nFigureBottom - kReadoutOffset - m_nClipTop, CString(text));
     }
