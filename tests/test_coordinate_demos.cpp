@@ -173,6 +173,30 @@ TEST_F(CoordinatePageTest, FieldButtonsChooseTheSurface) {
     EXPECT_DOUBLE_EQ(v->m_adCoefSurfG[5], 0.0);
 }
 
+// Before a point is picked both coordinate arrows have no length: their
+// labels still show, stacked above the origin, and neither hides the other.
+TEST_F(CoordinatePageTest, CoordinateLabelsShowBeforeAPointIsPicked) {
+    struct Case {
+        const char* command;
+        const char* foot;
+        const char* top;
+    } const cases[] = {
+        {"700CylCoord(0.5,6,36,10,1,1,0,-0.5,2,-0.5,2,0,2.5,1,1)\n", u8"(r,θ,0)", u8"(r,θ,z)"},
+        {"700SpherCoord(0.5,6,36,10,1,1,0,-2,2,-2,2,0,2.5,2,1)\n", u8"(r,θ,π/2)", u8"(r,θ,φ)"},
+    };
+    for (const Case& c : cases) {
+        auto v = PageOf(c.command);
+        double x = 0, y = 0;
+        v->TurnPoint3D(&x, &y);
+        int sx = 0, sy = 0;
+        ASSERT_TRUE(v->ProjectPoint3D(x, y, 0, &sx, &sy));
+        const int h = std::abs(v->m_lfCurrent.lfHeight);
+        const CRect near(sx - 3 * h, sy - 4 * h, sx + 12 * h, sy + h);
+        EXPECT_TRUE(ShowsString(*v, sx - h, sy - h, c.foot, v->m_crCurveSetting, near)) << c.foot;
+        EXPECT_TRUE(ShowsString(*v, sx - h, sy - 2 * h, c.top, v->m_crCurveSetting, near)) << c.top;
+    }
+}
+
 TEST_F(CoordinatePageTest, CylinderLoadsItsDirectionOnce) {
     auto v = PageOf("700DATA1(0,1,1,0,0,0,0,)\n"
                     "700Cylinder(0.5,6,36,10,1,39,1,-1.5,1.5,-1.5,1.5,0,2,0,1,1,0,6.28,0,0,-2)\n");

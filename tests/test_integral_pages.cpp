@@ -162,6 +162,13 @@ TEST_F(IntegralSampleTest, TheRuleTableComparesTheRulesOnTenPieces) {
     for (const auto& e : expected) EXPECT_EQ(First(e[0]), e[1]) << e[0];
 }
 
+TEST_F(IntegralSampleTest, TheSurfaceAreaPageGivesTheArcLengthOfItsCurve) {
+    Open("328", 4000);
+    // ∫ sqrt(1 + sin² x) dx over [-1.5, 1.5] = 3.620039 (python3, Simpson
+    // with 200,000 pieces).
+    EXPECT_EQ(First(u8"(上)曲线弧长: "), "3.6200");
+}
+
 TEST_F(IntegralSampleTest, TheGaussPageListsItsNodesAndWeights) {
     Open("457", 4000);
     // Three-point Gauss-Legendre on [-1, 1]: nodes 0, ±√(3/5) = ±0.774597,

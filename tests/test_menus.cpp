@@ -560,6 +560,23 @@ TEST(ColourCommands, CancelLeavesTheSlotAndTheEntryTakesIt) {
     EXPECT_EQ(v->m_acrPalette[10], curve);
 }
 
+TEST(ColourCommands, TheDialogOpensOnTheColourItChanges) {
+    auto v = MakeView();
+    v->m_crCurveSetting = RGB(10, 200, 30);
+    v->m_crBackground = RGB(40, 50, 60);
+    std::vector<COLORREF> offered;
+    CommonDialogHooks h;
+    h.colour = [&offered](COLORREF* c) {
+        offered.push_back(*c);
+        return false;
+    };
+    DialogHooks hooks(h);
+    v->OnCommand(32787); // 图形颜色 > 曲线
+    v->OnCommand(7);     // 背景颜色
+    const std::vector<COLORREF> expected = {RGB(10, 200, 30), RGB(40, 50, 60)};
+    EXPECT_EQ(offered, expected);
+}
+
 TEST(ColourCommands, ChoosingSetsSlotAndEntryButTheCurveWaitsForATopic) {
     auto v = MakeView();
     const COLORREF curveBefore = v->m_crCurve;

@@ -42,6 +42,14 @@ TEST_F(TangentPageTest, SecantStepButtonsActOncePerClick) {
     EXPECT_NEAR(view->m_dStepH, h0 * 1.2, 1e-12);
 }
 
+TEST_F(TangentPageTest, ThePlanesPageFillsEachOfItsPatches) {
+    Open("354");
+    EXPECT_TRUE(messages.empty());
+    // The three patches in their fill colours: z = 0.9, x = 0.4, x + y = 2.
+    for (COLORREF fill : {RGB(200, 160, 0), RGB(0, 130, 160), RGB(150, 60, 150)})
+        EXPECT_GT(CountColour(view->BackingImage(), fill), 2000) << fill;
+}
+
 TEST_F(TangentPageTest, TheSpaceCurveOfTheSecantCarriesItsCaption) {
     Open("309");
     // The caption of the curve y = f(x), z = g(x) stands at the top of the

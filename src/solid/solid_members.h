@@ -103,6 +103,9 @@
     // The buttons the two volume-element pages share; the step buttons only
     // in variants 1 and 2, the last pair labelled by the caller.
     void DrawVolumeElementButtons(CDC* pDC, double* pLastStep, const char* moreLast, const char* fewerLast);
+    // A coordinate arrow from p to q with its label at q; an arrow without
+    // length is only its label, `lines` text lines above q.
+    void DrawCoordinateArrow3D(CDC* pDC, const double p[3], const double q[3], int placement, int lines, const char* label);
 
     // --- Curvilinear surfaces (solid/curvilinear_surfaces.cpp) ---------------
     void ComputeCurvilinearSurfacePoint(double theta, double s, int type, int surface, int form);

@@ -65,6 +65,22 @@ void CPemroView::DrawVolumeElementButtons(CDC* pDC, double* pLastStep, const cha
         if (TextButton(pDC, x, T + s.offset, Gbk(s.label))) *s.value *= s.factor;
 }
 
+void CPemroView::DrawCoordinateArrow3D(CDC* pDC, const double p[3], const double q[3],
+                                       int placement, int lines, const char* label) {
+    if (p[0] != q[0] || p[1] != q[1] || p[2] != q[2]) {
+        DrawArrow3D(pDC, p[0], p[1], p[2], q[0], q[1], q[2], placement, "", Gbk(label),
+                    m_crCurveSetting);
+        return;
+    }
+    // Drawn where the arrow would put it, lifted off the labels at the point.
+    double x = q[0], y = q[1];
+    TurnPoint3D(&x, &y);
+    int sx = 0, sy = 0;
+    if (!IsFigureBandVisible() || !ProjectPoint3D(x, y, q[2], &sx, &sy)) return;
+    const int h = std::abs(m_lfCurrent.lfHeight);
+    DrawString(pDC, sx - h, sy - lines * h, Gbk(label), m_crCurveSetting);
+}
+
 void CPemroView::DrawCylCoord(CDC* pDC) {
     DrawCoordinateSystem(pDC);
     if (!IsFigureBandVisible() || !(m_bFullRepaint || HitTestGraphRegion(0))) return;
@@ -132,11 +148,12 @@ void CPemroView::DrawCylCoord(CDC* pDC) {
         DrawCylVolumeElement(pDC, theta0, r0, dTheta, dR, zE, zE + dZ, m_crDefaultPen);
         return;
     }
-    // An arrow without length is only its label, standing on the origin's or
-    // on the one before it.
-    if (x0 != 0 || y0 != 0)
-        DrawArrow3D(pDC, 0, 0, 0, x0, y0, 0, 0, "", Gbk(u8"(r,θ,0)"), m_crCurveSetting);
-    if (zP != 0) DrawArrow3D(pDC, x0, y0, 0, x0, y0, zP, 1, "", Gbk(u8"(r,θ,z)"), m_crCurveSetting);
+    // Labels of arrows without length stand above their points, the second
+    // above the first where both points are the origin.
+    const double origin[3] = {0, 0, 0}, foot[3] = {x0, y0, 0}, top[3] = {x0, y0, zP};
+    const bool atOrigin = x0 == 0 && y0 == 0;
+    DrawCoordinateArrow3D(pDC, origin, foot, 0, 1, u8"(r,θ,0)");
+    DrawCoordinateArrow3D(pDC, foot, top, 1, atOrigin ? 2 : 1, u8"(r,θ,z)");
     DrawLine3D(pDC, 0, 0, zP, x0, y0, zP, m_crCurveSetting);
     const int x = m_nFigureRight + 2, T = m_nFigureTop;
     if (TextButton(pDC, x, T + 70, Gbk(u8"z增"))) m_dDirP += 0.05 * m_dZSpan;
@@ -235,10 +252,11 @@ void CPemroView::DrawSpherCoord(CDC* pDC) {
         return;
     }
     const double zc = r0 * std::cos(m_dDirP), rho = std::sqrt(x0 * x0 + y0 * y0 + zc * zc);
-    if (x0 != 0 || y0 != 0) // as in the cylinder: no arrow without length
-        DrawArrow3D(pDC, 0, 0, 0, x0, y0, 0, 0, "", Gbk(u8"(r,θ,π/2)"), m_crCurveSetting);
+    const double origin[3] = {0, 0, 0}, foot[3] = {x0, y0, 0}, top[3] = {x0, y0, zc};
+    const bool atOrigin = x0 == 0 && y0 == 0;
+    DrawCoordinateArrow3D(pDC, origin, foot, 0, 1, u8"(r,θ,π/2)");
     DrawArc3D(pDC, 0, 0, 0, 0, 0, rho / 4, x0 / 4, y0 / 4, zc / 4, m_crDefaultPen);
-    if (zc != 0) DrawArrow3D(pDC, x0, y0, 0, x0, y0, zc, 1, "", Gbk(u8"(r,θ,φ)"), m_crCurveSetting);
+    DrawCoordinateArrow3D(pDC, foot, top, 1, atOrigin ? 2 : 1, u8"(r,θ,φ)");
     DrawArc3D(pDC, 0, 0, 0, rho / 4, 0, 0, x0 / 4, y0 / 4, 0, m_crDefaultPen);
     DrawLine3D(pDC, 0, 0, 0, x0, y0, zc, m_crCurveSetting);
     const int x = m_nFigureRight + 2, T = m_nFigureTop;

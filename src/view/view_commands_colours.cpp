@@ -55,10 +55,10 @@ double SteppedReal(double value, int tenths, double lo, double hi) {
 } // namespace
 
 void CPemroView::ChooseColour(int slot) {
-    // The system dialog started without an initial colour, that is black.
-    COLORREF colour = RGB(0, 0, 0);
-    if (ChooseColorDialog(&colour) && slot >= 0 && slot < kColourSlotCount)
-        this->*kColourSlots[slot].field = colour;
+    const bool known = slot >= 0 && slot < kColourSlotCount;
+    // The dialog opens on the colour it changes.
+    COLORREF colour = known ? this->*kColourSlots[slot].field : RGB(0, 0, 0);
+    if (ChooseColorDialog(&colour) && known) this->*kColourSlots[slot].field = colour;
     SplitSurfaceColours();
 }
 
