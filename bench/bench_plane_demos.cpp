@@ -49,3 +49,28 @@ BENCHMARK_CAPTURE(ColourPlaneScanPass, complex_351_1586x927, "351", 1586, 927)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ColourPlaneScanPass, plane_map_353_1586x927, "353", 1586, 927)
     ->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// The state after a click in the plot of a colour plane: the page's own ε
+// and M, n as given (0: the page's own), the scan in every timed pass.
+void ColourPlaneAfterClick(benchmark::State& state, const char* topic, int n) {
+    auto view = OpenSamplePage(topic, -1, 1280, 960);
+    if (!view) return state.SkipWithError("no run directory");
+    view->m_ptClick = CPoint((view->m_nPlotLeft + view->m_nPlotRight) / 2,
+                             (view->m_nPlotTop + view->m_nPlotBottom) / 2);
+    if (n > 0) view->m_nDemoStep = n;
+    view->Invalidate();
+    view->RenderPending();
+    if (n > 0 && view->m_nDemoStep != n) return state.SkipWithError("the page changed n");
+    TimeFullPasses(state, *view);
+    state.counters["n"] = view->m_nDemoStep;
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(ColourPlaneAfterClick, complex_351_n200, "351", 200)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ColourPlaneAfterClick, complex_351_n400, "351", 400)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ColourPlaneAfterClick, plane_map_353, "353", 0)->Unit(benchmark::kMillisecond);

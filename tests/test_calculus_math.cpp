@@ -78,16 +78,35 @@ TEST(LimitSampling, ValuesThatAreNotNumbersNeverAgree) {
 }
 
 TEST(LimitWalks, DeltaIsTheDistanceToTheBandEdge) {
-    // x² leaves the band 0 ± 0.25 at x = 0.5.
+    // x² leaves the band 0 ± 0.25 at x = 0.5, between two steps of the walk.
     const auto sq = [](double x) { return x * x; };
-    EXPECT_NEAR(WalkToBandEdge(sq, 0, 2, 0.001, 0, 0.25), 0.5, 0.001);
-    EXPECT_NEAR(WalkToBandEdge(sq, 0, -2, 0.001, 0, 0.25), 0.5, 0.001);
+    EXPECT_NEAR(WalkToBandEdge(sq, 0, 2, 0.0003, 0, 0.25), 0.5, 1e-12);
+    EXPECT_NEAR(WalkToBandEdge(sq, 0, -2, 0.0003, 0, 0.25), 0.5, 1e-12);
     // Constant near x0: δ is the whole distance to the bound.
     const auto flat = [](double) { return 2.0; };
-    EXPECT_NEAR(WalkToBandEdge(flat, 1, -1, 0.01, 2, 0.1), 2.0, 0.01);
+    EXPECT_DOUBLE_EQ(WalkToBandEdge(flat, 1, -1, 0.03, 2, 0.1), 2.0);
     // A removable point whose value lies outside the band: δ = 0.
     const auto hole = [](double x) { return x == 0 ? 5.0 : 1.0; };
     EXPECT_EQ(WalkToBandEdge(hole, 0, 1, 0.01, 1, 0.1), 0.0);
+}
+
+// The largest admissible δ of sin x/x at 0 (not defined there) for the
+// band 1 ± ε: the root of 1 - sin δ/δ = ε (mpmath findroot, 30 digits), on
+// the walk of 0.0016 = 0.0001 of the x span 16 of the sample page.
+TEST(LimitWalks, DeltaOfSinXOverXIsTheLargestAdmissible) {
+    const auto sinc = [](double x) { return std::sin(x) / x; };
+    const struct {
+        double epsilon, delta;
+    } cases[] = {
+        {0.18, 1.0694125881680003},
+        {0.144, 0.95078469211102442},
+        {0.225, 1.2049142436820779},
+        {0.1152, 0.84642198159000157},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(WalkToBandEdge(sinc, 0, 8, 0.0016, 1, c.epsilon), c.delta, 1e-12) << c.epsilon;
+        EXPECT_NEAR(WalkToBandEdge(sinc, 0, -8, 0.0016, 1, c.epsilon), c.delta, 1e-12) << c.epsilon;
+    }
 }
 
 TEST(LimitWalks, WalksEndOnUnusableInput) {

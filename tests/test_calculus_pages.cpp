@@ -99,12 +99,18 @@ TEST_F(CalculusSampleTest, LimitPagesWriteTheirLimits) {
 
 TEST_F(CalculusSampleTest, TheEpsilonDeltaPictureShowsEpsilonAndDelta) {
     Open("303");
-    // ε = 0.1 of the y span 1.8; sin x/x leaves 1 ± 0.18 at x = 1.0704
-    // on the grid of 0.0001 spans.
+    // ε = 0.1 of the y span 1.8; sin x/x leaves 1 ± 0.18 where
+    // 1 - sin δ/δ = 0.18: δ = 1.0694125882 (mpmath findroot).
     EXPECT_TRUE(log.Saw("0.180000"));
-    EXPECT_TRUE(log.Saw("1.070400"));
+    EXPECT_TRUE(log.Saw("1.069413"));
     // The blue box between x0 − δ and x0 + δ.
     EXPECT_EQ(At(Px(0.5), Py(1.0)), RGB(0, 0, 250));
+    // cos x at 0 from either side, ε = 0.3: δ = arccos 0.7 = 0.7953988302.
+    for (const char* topic : {"304", "305"}) {
+        log.pieces.clear();
+        Open(topic, 4000);
+        EXPECT_TRUE(log.Saw("0.795399")) << topic;
+    }
     EXPECT_NE(At(Px(1.5), Py(1.0)), RGB(0, 0, 250));
 }
 
@@ -161,17 +167,19 @@ TEST_F(CalculusSampleTest, EpsilonAndDeltaStayCappedUnderFiftyClicks) {
 
 // "δ再大" clicked twenty times: the δ box, its dots and labels stay inside the
 // figure (none of the picture's colours left of it or right of its buttons),
-// and the read-out is the δ of the box: 1.0704 (sin x/x = 0.82, by bisection
-// 1.06941, on the walk's grid) times the factor, 1.25 after one click and 10
-// at the cap.
+// and the read-out stays the δ found, 1.069413 (1 - sin δ/δ = 0.18): the
+// buttons only widen the box.
 TEST_F(CalculusSampleTest, DeltaBoxStaysInsideTheFigureAndItsValueIsShown) {
     Open("303");
     const int x = view->m_nPlotRight - 32;
+    log.pieces.clear();
     ClickButton(x, view->m_nPlotTop + 56);
-    EXPECT_TRUE(log.Saw("1.338000"));
+    EXPECT_TRUE(log.Saw("1.069413"));
     for (int i = 1; i < 20; ++i) ClickButton(x, view->m_nPlotTop + 56);
     EXPECT_DOUBLE_EQ(view->m_dDelta, 10.0);
-    EXPECT_TRUE(log.Saw("10.704000"));
+    log.pieces.clear();
+    Repaint();
+    EXPECT_TRUE(log.Saw("1.069413"));
     const CPemroView& v = *view;
     const QImage& page = v.BackingImage();
     for (COLORREF c : {v.m_crCurveSetting, v.m_crSection, RGB(0, 0, 250), RGB(255, 0, 0)}) {
@@ -233,7 +241,8 @@ TEST_F(ScratchCalculusTest, RolleMarksBothHorizontalTangentsOfSine) {
     const CPemroView& v = *view;
     EXPECT_TRUE(ShowsAtWorld(v.m_dXMin, v.m_dYMax, u8"罗  尔  定  理", v.m_crCurveSetting));
     // ξ1 and ξ2 at π/2 and 3π/2: their ordinates up to the curve.
-    EXPECT_EQ(WrittenIn(v.m_acrPalette[5]), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(WrittenIn(v.m_acrPalette[5]),
+              (std::vector<std::string>{Gbk(u8"ξ"), "1", Gbk(u8"ξ"), "2"}));
     for (double xi : {kPi / 2, 3 * kPi / 2}) {
         int best = 0;
         for (int dx = -2; dx <= 2; ++dx)
@@ -263,7 +272,8 @@ TEST_F(CalculusSampleTest, IntegralMeanValueHasTwoMeanPoints) {
     // 6 + (x−1)(x−4)(1 + sin 2x / 2) over [0.5, 4.5]: mean 5.3534 taken at
     // x = 1.168 and x = 3.848.
     Open("330");
-    EXPECT_EQ(WrittenIn(view->m_acrPalette[5]), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(WrittenIn(view->m_acrPalette[5]),
+              (std::vector<std::string>{Gbk(u8"ξ"), "1", Gbk(u8"ξ"), "2"}));
     EXPECT_GE(ColumnCount(Px(1.168), Py(0) - 2, Py(5.3534), view->m_crSecondDerivative),
               (Py(0) - Py(5.3534)) / 2);
 }

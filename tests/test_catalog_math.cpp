@@ -811,20 +811,30 @@ TEST(CatalogQuadrature, AppliedIntegrals) {
     EXPECT_NEAR(std::sqrt(2.0), IntegrateRule(0, 1, 10, 7, 0, Functions(id, id, id)), 1e-6);
     EXPECT_NEAR(std::sqrt(2.0), IntegrateRule(0, 1, 10, 7, 1, Functions(id, id, id)), 1e-6);
     EXPECT_NEAR(std::sqrt(2.0), IntegrateRule(0, 1, 10, 8, 0, Functions(zero, zero, id)), 1e-6);
-    // Lateral area of y = 1 about y = 0 on [0, 1]: 2·3.14159.
-    EXPECT_NEAR(2 * 3.14159, IntegrateRule(0, 1, 10, 9, 0, Functions(one, one, one)), 1e-6);
-    EXPECT_NEAR(2 * 3.14159, IntegrateRule(0, 1, 10, 9, 1, Functions(one, one, one)), 1e-6);
-    // Washer between y = x and y = 0 about y = 0: 3.14159/3.
-    EXPECT_NEAR(3.14159 / 3, IntegrateRule(0, 1, 10, 6, 0, Functions(zero, id, zero)), 1e-9);
-    EXPECT_NEAR(3.14159 / 3, IntegrateRule(0, 1, 10, 6, 0, Functions(zero, zero, id)), 1e-9);
+    // Lateral area of y = 1 about y = 0 on [0, 1]: 2π.
+    EXPECT_NEAR(2 * M_PI, IntegrateRule(0, 1, 10, 9, 0, Functions(one, one, one)), 1e-6);
+    EXPECT_NEAR(2 * M_PI, IntegrateRule(0, 1, 10, 9, 1, Functions(one, one, one)), 1e-6);
+    // Washer between y = x and y = 0 about y = 0: π/3.
+    EXPECT_NEAR(M_PI / 3, IntegrateRule(0, 1, 10, 6, 0, Functions(zero, id, zero)), 1e-9);
+    EXPECT_NEAR(M_PI / 3, IntegrateRule(0, 1, 10, 6, 0, Functions(zero, zero, id)), 1e-9);
     EXPECT_EQ(0.0, IntegrateRule(0, 1, 10, 6, 0, Functions(zero, id, id)));
     // Attraction of the segment y = 0, 1 <= x <= 2 on the origin: ∫ dx/x² = 1/2
-    // horizontally (the running x is the left end: first-order accurate), 0
-    // vertically. Method 11 is the same segment as x = 0, 1 <= y <= 2.
+    // horizontally, 0 vertically. Method 11 is the same segment as x = 0,
+    // 1 <= y <= 2.
     EXPECT_NEAR(0.5, IntegrateRule(1, 2, 10, 10, 0, Functions(zero, zero, zero, 0.1, 0, 0, 0)),
-                0.01);
+                1e-9);
     EXPECT_NEAR(0.0, IntegrateRule(1, 2, 10, 10, 1, Functions(zero, zero, zero)), 1e-15);
-    EXPECT_NEAR(0.5, IntegrateRule(1, 2, 10, 11, 1, Functions(zero, zero, zero)), 0.01);
+    EXPECT_NEAR(0.5, IntegrateRule(1, 2, 10, 11, 1, Functions(zero, zero, zero)), 1e-9);
+    // The rod y = sin x, -1 <= x <= 1, on the point (0, 1): ∫ (x, sin x - 1)
+    // sqrt(1 + cos² x)/r³ dx, r² = x² + (sin x - 1)² (mpmath quad, 20 digits).
+    // Method 11 is the rod x = sin y on the point (1, 0), the same mirrored.
+    auto rod = [](double x) { return std::sin(x); };
+    const QuadratureFunctions onPoint = Functions(rod, rod, rod, 0.1, 0, 0, 1);
+    const QuadratureFunctions mirrored = Functions(rod, rod, rod, 0.1, 0, 1, 0);
+    EXPECT_NEAR(1.0556141170509144, IntegrateRule(-1, 1, 200, 10, 0, onPoint), 1e-6);
+    EXPECT_NEAR(-2.0026248488751947, IntegrateRule(-1, 1, 200, 10, 1, onPoint), 1e-6);
+    EXPECT_NEAR(1.0556141170509144, IntegrateRule(-1, 1, 200, 11, 1, mirrored), 1e-6);
+    EXPECT_NEAR(-2.0026248488751947, IntegrateRule(-1, 1, 200, 11, 0, mirrored), 1e-6);
 }
 
 TEST(CatalogQuadrature, BadInputEndsAndGivesZero) {

@@ -546,7 +546,7 @@ TEST_F(CatalogViewTest, IntegrateTheCurrentFunction) {
     const double washer = v.Integrate(0, 1, 10, 6, 0);
     v.m_nFuncUpper = 21, v.m_nFuncLower = 20;
     EXPECT_NEAR(washer, v.Integrate(0, 1, 10, 6, 0), 1e-12);
-    EXPECT_NEAR(3.14159 * (1.0 / 3.0 - 1.0 / 5.0), washer, 1e-9);
+    EXPECT_NEAR(M_PI * (1.0 / 3.0 - 1.0 / 5.0), washer, 1e-9);
     EXPECT_EQ(0.0, v.Integrate(0, 1, 0, 5, 0));
     EXPECT_EQ(0.0, v.Integrate(0, 1, 10, 12, 0));
 }

@@ -1,8 +1,9 @@
 // The circular cone and the ball on a surface: the base circle is a circle
-// about the axis for every axis (a horizontal one too), height shades end at
-// the pen and fill colours, the surface differences and one Runge-Kutta step
-// match hand calculations, and on its page the ball leaves a trail within
-// the animation's time bound while every button acts once per click.
+// about the axis for every axis (a horizontal one too), height shades run
+// from the pen to the fill colour and wrap outside the box, the surface
+// differences and one Runge-Kutta step match hand calculations, and on its
+// page the ball leaves a trail within the animation's time bound while every
+// button acts once per click.
 #include "calculus/math/ball_surface.h"
 #include "calculus/math/cone.h"
 #include "platform/frame_presenter.h"
@@ -54,20 +55,43 @@ TEST(ConeMath, BaseCircleLiesAtRadiusRPerpendicularToTheAxis) {
             EXPECT_NEAR(P.z, c.b.z - c.r * d[0] / n, 1e-12);
         }
     }
+    // A tilted axis runs its circle as P(θ) = B + r·(dz cos θ, dz sin θ,
+    // −s)/√(s² + dz²), s = dx cos θ + dy sin θ (python3 at θ = 1 and at the
+    // marked generator's θ = 2).
+    {
+        calculus::ConeBase base;
+        ASSERT_TRUE(calculus::MakeConeBase({-1, -1, 2.3}, {0.5, 0.6, 1}, 0.9, &base));
+        const double want[2][3] = {{0.24897565411752332, 0.20905274464618684, 0.22919067123860304},
+                                   {0.8156058213498507, -0.08961130072681733, 0.515408192970668}};
+        for (int i = 0; i < 2; ++i) {
+            const Point3 P = calculus::ConeBasePoint(base, 1.0 + i);
+            EXPECT_NEAR(P.x, want[i][0], 1e-12);
+            EXPECT_NEAR(P.y, want[i][1], 1e-12);
+            EXPECT_NEAR(P.z, want[i][2], 1e-12);
+        }
+    }
     // An axis without length has no base circle.
     calculus::ConeBase base;
     EXPECT_FALSE(calculus::MakeConeBase({1, 2, 3}, {1, 2, 3}, 1, &base));
 }
 
-TEST(ConeMath, HeightShadeRunsFromPenToFillAndStaysThereOutsideTheBox) {
+TEST(ConeMath, HeightShadeRunsFromPenToFillAndWrapsOutsideTheBox) {
     const calculus::Rgb pen{255, 80, 0}, fill{0, 220, 255};
     struct Row {
         double z;
         calculus::Rgb want;
     };
-    // z from 0 to 3: the middle is the truncated average.
+    // z from 0 to 3: the middle is the truncated average. Outside the box
+    // each channel (1 − t)·pen + t·fill keeps its low 8 bits: t = −0.5 gives
+    // (382.5, 10, −127.5) → (126, 10, 129); t = 7/3 gives (−340, 406.7, 595)
+    // → (172, 150, 83). Not a number gives black.
     const Row rows[] = {
-        {0, pen}, {3, fill}, {1.5, {127, 150, 127}}, {-2, pen}, {7, fill}, {NAN, pen},
+        {0, pen},
+        {3, fill},
+        {1.5, {127, 150, 127}},
+        {-1.5, {126, 10, 129}},
+        {7, {172, 150, 83}},
+        {NAN, {0, 0, 0}},
     };
     for (const Row& r : rows) {
         const calculus::Rgb c = calculus::HeightShade(pen, fill, r.z, 0, 3);
@@ -179,8 +203,8 @@ TEST_F(BallPageTest, TheBallLeavesATrailWithinItsTimeBound) {
     Draw(v.get());
     EXPECT_EQ(host.presents, presents);
     EXPECT_GT(TrailPixels(), before + 1000);
-    // A button's click shows the new run at once; the longest run (t = 16,
-    // h = 1/400, whatever the fields held) still ends within the budget.
+    // A button's click shows the new run at once; a run of a huge end time
+    // at h = 1/400 still ends within the budget, and t stays as set.
     host.presents = 0;
     ClickButton(Column(12)); // vy增
     EXPECT_EQ(host.presents, 0);
@@ -188,7 +212,7 @@ TEST_F(BallPageTest, TheBallLeavesATrailWithinItsTimeBound) {
     v->m_dTimeT = 1e9, v->m_dOdeStep = 1e-9;
     host.presents = 0, host.totalMs = 0;
     Click((v->m_nFigureLeft + v->m_nFigureRight) / 2, (v->m_nFigureTop + v->m_nFigureBottom) / 2);
-    EXPECT_EQ(v->m_dTimeT, 16.0);
+    EXPECT_EQ(v->m_dTimeT, 1e9);
     EXPECT_EQ(v->m_dOdeStep, 0.0025);
     EXPECT_GT(host.presents, 1);
     EXPECT_LE(host.totalMs, CFramePresenter::kBudgetMs);
@@ -225,6 +249,10 @@ TEST_F(BallPageTest, ButtonsActOncePerClickAndKeepTheirBounds) {
     EXPECT_EQ(v->m_dOdeStep, 0.01);
     ClickButton(Row(0));
     EXPECT_EQ(v->m_dTimeT, 4.0);
+    // "t增" doubles past 16 (the floor colours then go round again).
+    v->m_dTimeT = 16;
+    ClickButton(Row(1));
+    EXPECT_EQ(v->m_dTimeT, 32.0);
     v->m_nBallRadius = 3;
     for (int i = 0; i < 2; ++i) ClickButton(Row(2));
     EXPECT_EQ(v->m_nBallRadius, 2);

@@ -192,6 +192,13 @@ TEST_F(CoordinatePageTest, CylinderLoadsItsDirectionOnce) {
     EXPECT_DOUBLE_EQ(v->m_adPQR[0], 0.1);
     EXPECT_EQ(v->m_dDemoParam, 1.0);
     EXPECT_DOUBLE_EQ(v->m_adPQR[2], -2); // the script's triple does not come back
+    // "取消" brings back the script's (0, 0, −2), and it stays.
+    PressControl(*v, u8"取消");
+    for (int i = 0; i < 3; ++i) Draw(v.get());
+    EXPECT_DOUBLE_EQ(v->m_adPQR[0], 0);
+    EXPECT_DOUBLE_EQ(v->m_adPQR[1], 0);
+    EXPECT_DOUBLE_EQ(v->m_adPQR[2], -2);
+    EXPECT_EQ(v->m_dDemoParam, 0.0);
 }
 
 // ρ = 1 (upper form 1 with f = 1) at θ = 0.3, φ = 1: θ is counted from the

@@ -162,6 +162,33 @@ TEST_F(IntegralSampleTest, TheRuleTableComparesTheRulesOnTenPieces) {
     for (const auto& e : expected) EXPECT_EQ(First(e[0]), e[1]) << e[0];
 }
 
+TEST_F(IntegralSampleTest, TheGaussPageListsItsNodesAndWeights) {
+    Open("457", 4000);
+    // Three-point Gauss-Legendre on [-1, 1]: nodes 0, ±√(3/5) = ±0.774597,
+    // weights 2/((1 - x²) P3'(x)²) = 5/9, 8/9, 5/9. On [0, 3.14159] with one
+    // piece the nodes are 1.570795 (1 ± 0.774597): 0.354, 1.571, 2.788, and
+    // sin there 0.346711, 1, 0.346714.
+    const std::vector<std::string> f = {"0.346711", "1.000000", "0.346714"};
+    const std::vector<std::string> t = {"0.354", "1.571", "2.788"};
+    const std::vector<std::string> w = {"0.555556", "0.888889", "0.555556"};
+    EXPECT_EQ(After("f    ="), f);
+    EXPECT_EQ(After("w[ ]="), w);
+    // Each value is followed by its node as a subscript (an empty label, then the number).
+    std::vector<std::string> nodes;
+    const auto& p = log.pieces;
+    for (size_t i = 0; i + 3 < p.size(); ++i)
+        if (p[i].text == "f    =") nodes.push_back(p[i + 3].text);
+    EXPECT_EQ(nodes, t);
+    // Six nodes on two pieces give twelve rows; those that would reach the
+    // line of the integral values are left out.
+    view->m_nDemoOption2 = 5;
+    view->m_nDemoStep = 2;
+    view->m_bLoadScriptSettings = 0;
+    Repaint();
+    EXPECT_EQ(After("f    =").size(), 7u);
+    EXPECT_EQ(After(u8"积分值:").size(), 1u);
+}
+
 TEST_F(IntegralSampleTest, TrapezoidPageDrawsSinAndShadesOnlyUnderIt) {
     Open("324", 4000);
     const QImage& img = view->BackingImage();
@@ -348,6 +375,83 @@ TEST_F(ScratchIntegralTest, PolarRegionLimitsAlongTheRayAndTheCircle) {
     EXPECT_TRUE(ShowsAtWorld(0.9 * std::cos(0.9), 0.9 * std::sin(0.9), u8"θ的上限", mark));
 }
 
+TEST_F(ScratchIntegralTest, TheRTypeRegionFillsItsOwnSideOfTheDiagonal) {
+    // r² ≤ θ ≤ sin r for 0.3 ≤ r ≤ 0.7: every angle is below π/4, so the
+    // region lies right of y = x; its mirror image in y = x stays empty.
+    Script("917", "Domainr(0.3,3,34,9,3,21,0,-0.2,1.0,-0.2,1.0,0.3,0.7,1,0)", {"θ=r^2", "θ=sin r"});
+    Open("917");
+    ClickButton(view->m_nFigureRight - 40, view->m_nFigureTop + 22);
+    Repaint();
+    ASSERT_EQ(view->m_nRegionType, 2);
+    const QImage& img = view->BackingImage();
+    const COLORREF fill = RGB(0, 155, 155);
+    for (double r : {0.55, 0.62, 0.68}) {
+        const double t = (r * r + std::sin(r)) / 2, x = r * std::cos(t), y = r * std::sin(t);
+        EXPECT_EQ(ColourAt(img, Px(x), Py(y)), fill) << r;
+        EXPECT_NE(ColourAt(img, Px(y), Py(x)), fill) << r;
+    }
+    // Far from the region the plot keeps its background on both sides.
+    EXPECT_NE(ColourAt(img, Px(0.2), Py(0.8)), fill);
+    EXPECT_NE(ColourAt(img, Px(0.8), Py(-0.1)), fill);
+    // Both axes are drawn where they belong.
+    EXPECT_EQ(ColourAt(img, Px(0), Py(0.8)), view->m_crAxes);
+    EXPECT_EQ(ColourAt(img, Px(0.8), Py(0)), view->m_crAxes);
+}
+
+TEST_F(ScratchIntegralTest, AClickOnTheFrameKeepsTheRegion) {
+    // Each region figure, clicked on its frame outside the plot: in the top
+    // strip beside the range boxes and in the margin below the buttons.
+    struct Case {
+        const char* command;
+        bool polar; // filled in its fixed colour, else in the script's pen
+    } const cases[] = {
+        {"Domainxy(0.3,3,34,9,20,21,0,-0.2,1.2,-0.2,1.2,0,1,2,0,1)", false},
+        {"Domainr(0.3,3,34,9,20,3,0,-0.4,1.8,-0.2,1.8,0.3,1.5,2,0)", true},
+    };
+    for (const Case& c : cases) {
+        Script("918", c.command, {"u", "v", " ", " "});
+        Open("918");
+        const COLORREF fill = c.polar ? RGB(0, 155, 155) : view->m_crPen;
+        const auto filled = [&] {
+            const CPemroView& v = *view;
+            return CountColour(view->BackingImage(), fill, v.m_nPlotLeft, v.m_nPlotTop,
+                               v.m_nPlotRight, v.m_nPlotBottom);
+        };
+        const int before = filled();
+        EXPECT_GT(before, 1000) << c.command;
+        const CPemroView& v = *view;
+        const CPoint frame[] = {{v.m_nPlotRight - 120, (v.m_nFigureTop + v.m_nPlotTop) / 2},
+                                {v.m_nPlotRight + 4, v.m_nPlotBottom - 20}};
+        for (const CPoint& p : frame) {
+            Click(p.x, p.y);
+            EXPECT_EQ(filled(), before) << c.command << " at " << p.x << "," << p.y;
+        }
+    }
+}
+
+TEST_F(ScratchIntegralTest, TheAttractedPointMassStaysOnThePlot) {
+    // Placed by the script at (0.8, 0.3), or brought in below the middle
+    // of the plot, (0, 0.125) here, when the script leaves it off the plot.
+    struct Case {
+        const char* tail;
+        double x0, y0;
+    } const cases[] = {{",0.8,0.3)", 0.8, 0.3}, {")", 0.0, 0.125}, {",9,0.3)", 0.0, 0.125}};
+    for (const Case& c : cases) {
+        Script("919",
+               std::string("IntegralApp(0.3,3,34,9,20,-1,0,-2,2,-0.5,2,-1.5,1.5,3,0,1.2") + c.tail);
+        Open("919");
+        EXPECT_DOUBLE_EQ(view->m_dX0, c.x0) << c.tail;
+        EXPECT_DOUBLE_EQ(view->m_dY0, c.y0) << c.tail;
+        // The dot of the point mass, filled in the force colour (its force
+        // arrow starts from its centre).
+        const int x = Px(c.x0), y = Py(c.y0);
+        EXPECT_GT(CountColour(view->BackingImage(), view->m_crFirstDerivative, x - 2, y - 2, x + 3,
+                              y + 3),
+                  3)
+            << c.tail;
+    }
+}
+
 // --- Solids and surfaces of revolution ------------------------------------------------
 
 class RevolveTest : public ScratchIntegralTest {
@@ -368,13 +472,13 @@ protected:
 
 TEST_F(RevolveTest, TheConeHasVolumeAThirdOfPi) {
     OpenLine(1);
-    // π/3 = 1.047198; π ∫ x² with the element 0.1: π (0 + .01 + … + .81)/10
-    // on the left points of n = 10 panels refined tenfold: π·0.32835.
+    // π/3 = 1.047198; the ten washers of width 0.1 drawn, radii at their
+    // left ends: π (0 + .01 + … + .81)/10 = 0.285π = 0.895354.
     EXPECT_EQ(First(u8"旋转体体积:"), "1.047");
     ClickControl(u8"体积近似和");
     Repaint();
     EXPECT_EQ(view->m_dDemoVariant, 2.0);
-    EXPECT_EQ(First(u8"体积近似值:"), "1.032");
+    EXPECT_EQ(First(u8"体积近似值:"), "0.895");
     // The washers are drawn over the figure.
     EXPECT_GT(ChangedInPlot(before), 500);
 }
@@ -384,6 +488,35 @@ TEST_F(RevolveTest, TheConeHasLateralAreaPiRootTwo) {
     // 2π ∫ x √2 dx over [0, 1] = π√2 = 4.442883.
     EXPECT_EQ(First(u8"旋转体侧面积:"), "4.443");
     EXPECT_GT(ChangedInPlot(before), 500);
+    // The cone bands of a straight line lie on the cone: their sum is the
+    // same π√2.
+    ClickControl(u8"面积近似和");
+    Repaint();
+    EXPECT_EQ(First(u8"侧面积近似值:"), "4.443");
+}
+
+TEST_F(ScratchIntegralTest, ApproximationsSumTheElementsDrawn) {
+    // y = x on [1, 3] about the x axis, ten elements of 0.2 drawn (2·0.1 is
+    // not exact in floating point). Washers, radii at their left ends:
+    // 0.2π Σ (1 + 0.2i)², i = 0..9 = 0.2π (10 + 0.4·45 + 0.04·285) = 7.88π
+    // = 24.756; the bands of a
+    // line lie on the cone: 2π√2 ∫₁³ x dx = 8√2 π = 35.543.
+    const struct {
+        int kind;
+        const char *button, *label, *value;
+    } cases[] = {{1, u8"体积近似和", u8"体积近似值:", "24.756"},
+                 {2, u8"面积近似和", u8"侧面积近似值:", "35.543"}};
+    for (const auto& c : cases) {
+        Script("917", "Revolve(0.3,3,34,9,20,90,0,-0.5,3.5,-4,4,1,3," + std::to_string(c.kind) +
+                          ",0,0,0)");
+        Open("917");
+        view->m_dCursorX = 3.4;
+        view->m_dCursorY = 0.5;
+        Click(Px(3.4), Py(0.5));
+        ClickControl(c.button);
+        Repaint();
+        EXPECT_EQ(First(c.label), c.value) << c.kind;
+    }
 }
 
 TEST_F(RevolveTest, ElementButtonsStayWithinTheirBounds) {

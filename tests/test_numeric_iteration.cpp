@@ -195,14 +195,20 @@ IterativeResult Iterate(int method, int step, double epsilon, double omega = 1) 
 
 TEST(NumericIterative, JacobiDivergesAndGaussSeidelConvergesOnTheDefaultSystem) {
     // Jacobi's iteration matrix has spectral radius above 1 here: the
-    // iterates grow (python3: x^12 = (-15.96, -23.46, -27.89)) until the bound.
+    // iterates grow (python3: x^12 = (-15.96, -23.46, -27.89), x^100 =
+    // (-8.26e24, -1.216e25, -1.451e25)) and are shown as they grow, until
+    // iteration 1151 leaves the finite numbers.
     IterativeResult j = Iterate(kJacobi, 100000, 1e-6);
     EXPECT_TRUE(j.diverged);
     EXPECT_FALSE(j.converged);
-    EXPECT_LT(j.done, 60);
+    EXPECT_EQ(j.done, 1151);
     j = Iterate(kJacobi, 13, 1e-6);
     EXPECT_TRUE(j.lastReached);
     EXPECT_NEAR(j.xNew[2], -27.892949758244406, 1e-9);
+    j = Iterate(kJacobi, 101, 1e-6);
+    EXPECT_TRUE(j.lastReached);
+    EXPECT_FALSE(j.diverged);
+    EXPECT_NEAR(j.xNew[2] / -1.4509436910619043e25, 1, 1e-9);
 
     // Gauss-Seidel converges (slowly) to the solution.
     const IterativeResult g = Iterate(kGaussSeidel, 100000, 1e-9);

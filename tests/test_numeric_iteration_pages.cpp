@@ -9,6 +9,8 @@
 #include <fstream>
 #include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -70,6 +72,25 @@ TEST_F(IterationPageTest, IterativeSolversConvergeOnTheTypedSystem) {
     Click(*v, ButtonRow(*v, 8));
     Redraw(*v);
     EXPECT_TRUE(text.Saw("1.200"));
+}
+
+TEST_F(IterationPageTest, SteppingPastConvergenceKeepsTheConvergedTable) {
+    // Jacobi on the typed system meets ε = 0.1 at iteration 5 (python3:
+    // max |x^4 − x^3| = 0.1123, max |x^5 − x^4| = 0.0805): however often
+    // "下一步" is pressed, the table lists iterations 1..5 and "n=" is 5.
+    auto v = Open("205");
+    for (int k = 0; k < 25; ++k) Click(*v, ButtonRow(*v, 0));
+    Redraw(*v);
+    EXPECT_EQ(v->m_nDemoStep, 6);
+    const std::vector<std::string> rows = {"1", "2", "3", "4", "5"};
+    EXPECT_EQ(text.ValuesAfter("  "), rows);
+    EXPECT_EQ(text.After("n="), "5");
+    EXPECT_TRUE(text.Saw("3.0003")); // x^5 = (3.0003, 1.9840, 1.0010)
+    // A tighter ε lets the next step go on.
+    Click(*v, ButtonRow(*v, 7)); // ε减少: 0.08
+    Click(*v, ButtonRow(*v, 0));
+    Redraw(*v);
+    EXPECT_EQ(text.After("n="), "6");
 }
 
 TEST_F(IterationPageTest, PowerAndJacobiPagesReachTheDefaultEigenvalues) {
@@ -178,19 +199,27 @@ TEST_F(IterationScriptTest, StartListsWithoutTheirRelaxationFactorUseOne) {
     EXPECT_FALSE(text.Saw("7.0000"));
 }
 
-TEST_F(IterationScriptTest, JacobiOnTheDefaultSystemStopsAtTheBound) {
+TEST_F(IterationScriptTest, JacobiOnTheDefaultSystemShowsItsGrowthUntilNoNumbersAreLeft) {
     Write("700JacobiSeidel(0.4,5,38,12,3,0,0)\n");
     auto v = View("901");
     TextRecorder text;
     v->m_pTextSink = &text;
-    // Step 200 shows iterations 1, 24, 47, ... (stride 23); |x| grows by
-    // about 1.86 an iteration (python3) and passes 1e8 before the 47th.
+    // Step 200 shows iterations 1, 24, 47, ..., 185 (stride 23); |x| grows
+    // by about 1.86 an iteration (python3) and is still a number at the
+    // 199th: every row is shown.
     v->m_nDemoStep = 200;
     v->m_dEpsilon = 1e-6; // at 0.1 the first change (0.058) already passes
     Draw(v.get());
     EXPECT_GE(text.Count("24"), 1);
-    EXPECT_EQ(text.Count("47"), 0);
+    EXPECT_GE(text.Count("185"), 1);
     EXPECT_EQ(v->m_nDemoStep, 200);
+    // Iteration 1151 overflows (python3): step 2000 (stride 223) shows
+    // iterations up to 1116 and no further.
+    text.pieces.clear();
+    v->m_nDemoStep = 2000;
+    Draw(v.get());
+    EXPECT_GE(text.Count("1116"), 1);
+    EXPECT_EQ(text.Count("1339"), 0);
 }
 
 } // namespace

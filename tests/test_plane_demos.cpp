@@ -140,24 +140,40 @@ TEST(SequenceMath, LimitSearchesEnd) {
     EXPECT_NEAR(e.value, std::exp(1.0), 1e-5);
 }
 
-TEST(SequenceMath, AScanStaysWithinItsBudget) {
-    // An 800 x 600 plot asking for 1000 steps: cells x steps within the
-    // budget, and no fewer than 32 steps a cell.
-    for (int n : {1, 40, 1000, 100000}) {
-        const calculus::ScanPlan plan = calculus::PlanScan(801, 601, n, calculus::kScanStepBudget);
-        const long cells =
-            long((801 + plan.cell - 1) / plan.cell) * ((601 + plan.cell - 1) / plan.cell);
-        EXPECT_LE(cells * plan.steps, calculus::kScanStepBudget) << n;
-        EXPECT_GE(plan.steps, n < 32 ? n : 32) << n;
-    }
-    // z² + C: C = 0 settles at 0 in one step (|Z'| = 0 <= ε); C = 1 runs away.
+TEST(SequenceMath, IterationsEndAsTheTextbookIterationDoes) {
+    // Z → Z² + C from 0 with ε = 1e-7, M = 1e6. C = 0 settles in one step
+    // (|Z1 − Z0| = 0); C = 1 runs away; C = −0.1 settles at step 9 (python3);
+    // C = −1 cycles 0, −1, 0, ... with steps of length 1: undecided after
+    // all n steps, however large n; a start that is not a number too.
     const calculus::Complex one{1, 0}, zero{0, 0};
-    const auto settled = calculus::IterateQuadratic(zero, one, zero, zero, 100, 1e-7, 1e6);
-    EXPECT_TRUE(settled.settled);
-    EXPECT_EQ(settled.steps, 1);
+    struct Row {
+        calculus::Complex z, C;
+        int limit;
+        bool settled, escaped;
+        int steps;
+    };
+    const Row rows[] = {
+        {zero, zero, 100, true, false, 1},
+        {zero, {-0.1, 0}, 100, true, false, 9},
+        {zero, {-1, 0}, 100000, false, false, 100000},
+        {zero, {-1, 0}, 0, false, false, 1},
+        {{NAN, 0}, zero, 5000, false, false, 5000},
+    };
+    for (const Row& r : rows) {
+        const auto end = calculus::IterateQuadratic(r.z, one, zero, r.C, r.limit, 1e-7, 1e6);
+        EXPECT_EQ(end.settled, r.settled) << r.C.re;
+        EXPECT_EQ(end.escaped, r.escaped) << r.C.re;
+        EXPECT_EQ(end.steps, r.steps) << r.C.re;
+    }
     const auto escaped = calculus::IterateQuadratic(zero, one, zero, one, 100, 1e-7, 1e6);
     EXPECT_TRUE(escaped.escaped);
     EXPECT_LT(escaped.steps, 10);
+    // The plane map (u, v) → (u/2, v/2) from (1, 0): step k is 2^-k long,
+    // at most 1e-3 first at k = 10.
+    const auto half = [](double u, double v, double* nu, double* nv) { *nu = u / 2, *nv = v / 2; };
+    const auto settled = calculus::IteratePlaneMap(1, 0, 100, 1e-6, 1e12, half);
+    EXPECT_TRUE(settled.settled);
+    EXPECT_EQ(settled.steps, 10);
 }
 
 TEST_F(PlaneDemoTest, TheRecursionPlaneFindsItsLimit) {
@@ -370,17 +386,23 @@ TEST_F(PlaneDemoTest, TheBallRollsWithinItsTimeBoundAndItsButtonsKeepTheirBounds
     EXPECT_GT(host.presents, 30);
     EXPECT_LE(host.totalMs, 3000);
     const int R = view->m_nPlotRight, T = view->m_nPlotTop;
-    // "t增" doubles to 32 and stops; "h减" halves to 0.0125 and stops; "R减"
-    // stops at 2 pixels. Each acts once per click.
+    // "t增" doubles without end (4 · 2^5 = 128); "h增" doubles past 1.6;
+    // "h减" halves to 0.0125 and stops; "R减" stops at 2 pixels. Each acts
+    // once per click.
     for (int i = 0; i < 5; ++i) ClickButton(R - 70, T - 24);
-    EXPECT_EQ(view->m_dTimeT, 32.0);
+    EXPECT_EQ(view->m_dTimeT, 128.0);
+    view->m_dOdeStep = 1.6;
+    ClickButton(R - 230, T - 24);
+    EXPECT_EQ(view->m_dOdeStep, 3.2);
+    view->m_dOdeStep = 0.1;
     for (int i = 0; i < 5; ++i) ClickButton(R - 190, T - 24);
     EXPECT_EQ(view->m_dOdeStep, 0.0125);
     Repaint();
     EXPECT_EQ(view->m_dOdeStep, 0.0125);
     for (int i = 0; i < 8; ++i) ClickButton(R - 110, T - 24);
     EXPECT_EQ(view->m_nBallRadius, 2);
-    // The longest run (2561 frames) still shows at most 100 of them.
+    // A long run (t = 32: 2561 frames) still shows at most 100 of them.
+    view->m_dTimeT = 32;
     host.presents = 0, host.totalMs = 0;
     Click(Px(-2), Py(2));
     EXPECT_GT(host.presents, 1);

@@ -138,12 +138,18 @@ TEST_F(SolidSceneTest, PartialDerivativesInstallTheTangentPlane) {
 }
 
 TEST_F(SolidSceneTest, RegionIntegralValues) {
-    // The cap 4 - x²/2 - y²/4 over [-1.5, 1.5]² above z = 0 on 50 x 50
-    // cells: the Gauss volume of the double-integral lesson.
+    // The cap 4 - x²/2 - y²/4 over [-1.5, 1.5]² above z = 0: by hand
+    // 36 - 3.375 - 1.6875 = 30.9375.
     Box(-1.5, 1.5, -1.5, 1.5, 0, 5);
     view->m_adCoefSurfF[0] = -0.5, view->m_adCoefSurfF[2] = -0.25, view->m_adCoefSurfF[5] = 4;
-    EXPECT_NEAR(view->ComputeRegionIntegral(50, 50, -1.5, 1.5, -1.5, 1.5, 1, 1, 2),
-                30.937500003093728, 1e-9);
+    EXPECT_NEAR(view->ComputeRegionIntegral(50, 50, -1.5, 1.5, -1.5, 1.5, 1, 1, 2), 30.9375, 1e-9);
+    // The base of a 3-D figure is its region rectangle inside the box: by
+    // hand 16 - (2/3)·2/2 - (7/6)·2/4 = 14.75.
+    view->m_bFigure3D = 1;
+    const double rect[4] = {-1, 1, -0.5, 1.5};
+    std::copy(rect, rect + 4, view->m_adRegionRect);
+    EXPECT_NEAR(view->ComputeRegionIntegral(50, 50, -1.5, 1.5, -1.5, 1.5, 1, 1, 2), 14.75, 1e-9);
+    view->m_bFigure3D = 0;
     // A rectangle of no width gives 0 at once.
     EXPECT_EQ(view->ComputeRegionIntegral(50, 50, 0, 0, -1.5, 1.5, 1, 1, 2), 0.0);
     // "calculus2" writes the volume on 200 x 200 cells at its space point.

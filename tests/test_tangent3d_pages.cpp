@@ -42,6 +42,31 @@ TEST_F(TangentPageTest, SecantStepButtonsActOncePerClick) {
     EXPECT_NEAR(view->m_dStepH, h0 * 1.2, 1e-12);
 }
 
+TEST_F(TangentPageTest, TheSpaceCurveOfTheSecantCarriesItsCaption) {
+    Open("309");
+    // The caption of the curve y = f(x), z = g(x) stands at the top of the
+    // box's back-left edge, as the space-curve pages show it.
+    CPemroView& v = *view;
+    double x = v.m_dXMin, y = v.m_dYMin + v.m_dParamStep * v.m_dYSpan;
+    const double z = v.m_dZMax - 0.05 * v.m_dZSpan;
+    v.TurnPoint3D(&x, &y);
+    int sx = 0, sy = 0;
+    ASSERT_TRUE(v.ProjectPoint3D(x, y, z, &sx, &sy));
+    EXPECT_TRUE(ShowsString(v, sx, sy, u8"空间曲线{", v.m_crCurveSetting,
+                            CRect(sx - 4, sy - 40, sx + 300, sy + 40)));
+}
+
+using ScratchTangentTest = OnScratchScripts<>;
+
+TEST_F(ScratchTangentTest, TangentLine2TakesAFractionalX0) {
+    // M at x0 = 1.7 on y = sin x: 1.7 as written, not its integer part.
+    WriteScript("5",
+                "014T\n700TangentLine2(0.5,6,36,10,3,-1,0,-0.5,3.5,-0.3,1.6,-0.5,3.5,1.7,1)\n");
+    Open("5");
+    EXPECT_DOUBLE_EQ(view->m_dX0, 1.7);
+    EXPECT_EQ(view->m_dDemoVariant, 1);
+}
+
 TEST_F(TangentPageTest, TangentPlaneAtThePickedPoint) {
     Open("310");
     view->m_dCursorX = 0.5;
@@ -113,6 +138,27 @@ TEST_F(QuadraticApproxTest, DeltaOfTheQuadratic) {
     EXPECT_EQ(Delta("0,1,0"), "-0.2500"); // x·y: A = C = 0, B = 0.5
     EXPECT_EQ(Delta("1,0,1"), "1.0000");  // x² + y²: A = C = 1, B = 0
     EXPECT_EQ(Delta("1,0,-1"), "-1.0000");
+}
+
+// A negative choice leaves Maclaurin and Taylor to the user: the polynomial
+// demonstration with its switch, starting from Maclaurin; the switch holds
+// over later repaints.
+TEST_F(QuadraticApproxTest, ANegativeChoiceOffersTheMaclaurinTaylorSwitch) {
+    auto v = ScriptPage("5", "014S\n700Series2(0.5,6,36,10,16,0,0,-1.5,1.5,-1.5,1.5,-2.5,2.5,16,1,"
+                             "-1)\n");
+    TextRecorder log;
+    v->m_pTextSink = &log;
+    const auto shows = [&](int subDemo) {
+        log.pieces.clear();
+        Draw(v.get());
+        return v->m_nSubDemo == subDemo && log.Saw(u8"级数项数n=") && !log.Saw("k=");
+    };
+    EXPECT_TRUE(shows(16)); // Maclaurin
+    PressControl(*v, u8"泰勒");
+    EXPECT_TRUE(shows(17));
+    EXPECT_TRUE(shows(17));
+    PressControl(*v, u8"麦克");
+    EXPECT_TRUE(shows(16));
 }
 
 } // namespace

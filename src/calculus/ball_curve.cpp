@@ -17,12 +17,15 @@ constexpr int kFirstArgSphereCurveMove = 16;
 constexpr int kSecondOrderBallForm = 16;
 // Stepper steps per frame step h.
 constexpr double kStepsPerFrame = 100;
-// Bounds the buttons keep: the end time doubles up to 32, the frame step
-// halves down to 1/80, the ball grows to 40 pixels.
+// Bounds the buttons keep: the end time at least 4, the frame step halves
+// down to 1/80 (it must stay positive for time to advance), the ball grows
+// to 40 pixels. The end time and a longer frame step have no bound: a run
+// ends at the end time, when the ball leaves the window, or after the
+// stepper steps that keep a pass from hanging (about a second's work, an
+// end time of 2,000 at h = 0.1).
 constexpr double kShortestTime = 4.0;
-constexpr double kLongestTime = 32.0;
 constexpr double kShortestFrameStep = 0.0125;
-constexpr double kLongestFrameStep = 1.6;
+constexpr long kMaxCurveSteps = 2000000;
 constexpr int kSmallestBall = 2;
 constexpr int kLargestBall = 40;
 
@@ -55,11 +58,10 @@ void CPemroView::DrawSphereCurveMove(CDC* pDC) {
     DrawFunctionGraph(pDC, 0, 0, m_dIntervalA, m_dIntervalB, "x", "y");
     BallCurveButtons(pDC);
     m_nBallRadius = std::clamp(m_nBallRadius, kSmallestBall, kLargestBall);
-    m_dTimeT = std::clamp(m_dTimeT, kShortestTime, kLongestTime);
+    if (!(m_dTimeT >= kShortestTime)) m_dTimeT = kShortestTime;
     if (!(m_dSavedMu >= 0)) m_dSavedMu = 0;
     m_dSavedLambda = std::clamp(m_dSavedLambda, 0.0, 1.0);
     if (!(m_dOdeStep >= kShortestFrameStep)) m_dOdeStep = kShortestFrameStep;
-    if (m_dOdeStep > kLongestFrameStep) m_dOdeStep = kLongestFrameStep;
 
     const int f = m_nFuncF, R = m_nBallRadius;
     const double x0 = m_dX0, h = m_dOdeStep, tEnd = m_dTimeT;
@@ -71,12 +73,13 @@ void CPemroView::DrawSphereCurveMove(CDC* pDC) {
     DrawDotWorld(pDC, startX, startY, R, R, m_crDefaultPen, m_crDefaultFill);
 
     if (HitTestGraphRegion(2) && IsFigureBandVisible()) {
-        const long frames = long(tEnd / h) + 1;
+        const double maxFrames = double(kMaxCurveSteps) / kStepsPerFrame;
+        const long frames = long(std::min(tEnd / h, maxFrames)) + 1;
         CFramePresenter presenter(this, frames, IsClickPass() && !m_bPrintMode);
         const double k = h / kStepsPerFrame;
         double tau = 0, tauS = 0;
         long frame = 0, drawn = -1;
-        const long maxSteps = long((frames + 2) * kStepsPerFrame);
+        const long maxSteps = std::min(kMaxCurveSteps, long((frames + 2) * kStepsPerFrame));
         const auto draw = [&]() {
             DrawDotWorld(pDC, oldX, oldY, R, R, m_crGround, m_crGround);
             double cx, cy;

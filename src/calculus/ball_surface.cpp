@@ -22,11 +22,13 @@ constexpr int kMeshLines = 20;
 constexpr double kStartSlopeStep = 1e-6;
 // Stepper steps per frame step h.
 constexpr double kStepsPerFrame = 10;
-// Bounds the buttons keep: the end time doubles up to 16 (one round of the
-// floor colours), the frame step halves down to 1/400, so a run stays
-// within 64,000 steps (a fifth of a second); the ball grows to 40 pixels.
+// Bounds the buttons keep: the end time at least 4, the frame step between
+// 1/400 and 1/100 (it must stay positive for time to advance), the ball
+// grows to 40 pixels. The end time has no bound: a run ends at the end
+// time, when the ball leaves the box, or after the stepper steps that keep
+// a pass from hanging (about a second's work, an end time of 100 at the
+// longest frame step).
 constexpr double kShortestTime = 4.0;
-constexpr double kLongestTime = 16.0;
 constexpr double kShortestFrameStep = 0.0025;
 constexpr double kLongestFrameStep = 0.01;
 constexpr int kSmallestBall = 2;
@@ -123,7 +125,6 @@ void CPemroView::DrawSphereSurfMove(CDC* pDC) {
     if (!(m_dOdeStep >= kShortestFrameStep)) m_dOdeStep = kShortestFrameStep;
     m_nBallRadius = std::clamp(m_nBallRadius, kSmallestBall, kLargestBall);
     if (!(m_dTimeT >= kShortestTime)) m_dTimeT = kShortestTime;
-    if (m_dTimeT > kLongestTime) m_dTimeT = kLongestTime;
     if (!(m_dSavedMu >= 0)) m_dSavedMu = 0;
     if (!(m_dSavedLambda >= 0)) m_dSavedLambda = 0;
     if (m_dSavedLambda > 1) m_dSavedLambda = 1;
@@ -144,7 +145,8 @@ void CPemroView::DrawSphereSurfMove(CDC* pDC) {
 int CPemroView::RunBallOnSurface(CDC* pDC) {
     const int upper = m_nSurfaceUpper, R = m_nBallRadius;
     const double h = m_dOdeStep, k = h / kStepsPerFrame, tEnd = m_dTimeT;
-    const long frames = long(tEnd / h) + 1;
+    const double maxFrames = double(kMaxBallSteps) / kStepsPerFrame;
+    const long frames = long(std::min(tEnd / h, maxFrames)) + 1;
     // A click into the figure plays the motion; a button's click shows the
     // new run at once, so that stepping a parameter does not wait.
     CFramePresenter presenter(this, frames, IsClickPass() && !m_bClickActed && !m_bPrintMode);

@@ -92,9 +92,6 @@
     void DrawTangentLine2(CDC* pDC, int mode);
     void DrawPlaneSecant(CDC* pDC);
     void DrawSpaceSecant(CDC* pDC);
-    // The space curve of kind 0 {y = F(x), z = g(x)} or 1 {X(t), Y(t), g(t)}
-    // over [a, b] with its shadow on z = 0.
-    void TraceSpaceCurve(CDC* pDC, int kind);
     void DrawTangentPlanePatch(CDC* pDC);
     void DrawContourDemo(CDC* pDC);
     // The two arrow panels that step the ends a and b of the curve's interval.
@@ -105,6 +102,10 @@
     void DrawSeries2(CDC* pDC, int nButtons);
     void DrawTaylorSolid2(CDC* pDC, int nButtons);
     void DrawQuadraticApprox(CDC* pDC);
+    // The polynomial picked with "麦克"/"泰勒" where the script leaves the
+    // choice to the user: the command gate clears the sub-demonstration
+    // before every command, so the choice is kept here.
+    int m_nSeries2Choice = 16;
 
     // --- Directional limit and directional derivative (direct3d.cpp) ----------
     // The curve of the surface over a ray from (a, b) at the angle θ (P
@@ -193,7 +194,7 @@
     void DrawPlaneIteration(CDC* pDC);
     void ScanComplexPlane(CDC* pDC, int plane, BOOL bOwnPlane);
     void ScanPlaneMap(CDC* pDC);
-    template <class Iterate> void ScanPlot(CDC* pDC, long budget, Iterate iterate);
+    template <class Iterate> void ScanPlot(CDC* pDC, Iterate iterate);
     // Fills escape[0..steps] and settle[0..steps].
     void IterationColours(int steps, COLORREF* escape, COLORREF* settle) const;
     void ClampIterationSteps();

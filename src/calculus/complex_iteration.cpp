@@ -10,17 +10,18 @@
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 
+#include <algorithm>
 #include <vector>
 
 using calculus::Complex;
 
 namespace {
 
-// The plane map costs two surface evaluations a step: a smaller budget.
-constexpr long kPlaneMapBudget = calculus::kScanStepBudget / 16;
-constexpr double kMaxEscapeBound = 1e12;
 constexpr int kEscapeSlot = 15; // "趋向∞" colour: m_crBackSide
 constexpr int kSettleSlot = 16; // "极限存在" colour: m_crFrontSide
+// Forms of the surface catalogues the plane map reads straight from their
+// coefficients: 1, the quadric a·x² + b·xy + c·y² + d·x + e·y + f.
+constexpr int kQuadricForm = 1;
 
 struct Preset {
     const char* label;
@@ -38,10 +39,11 @@ const Preset kPresets[] = {
 
 } // namespace
 
-// Keeps n within what a scan can take; the buttons multiply it.
+// Keeps n and M where a scan ends and M² is a number; the buttons multiply
+// them.
 void CPemroView::ClampIterationSteps() {
     if (m_nDemoStep > calculus::kMaxIterationSteps) m_nDemoStep = calculus::kMaxIterationSteps;
-    if (!(m_dEscapeBound <= kMaxEscapeBound)) m_dEscapeBound = kMaxEscapeBound;
+    if (!(m_dEscapeBound <= calculus::kMaxEscapeBound)) m_dEscapeBound = calculus::kMaxEscapeBound;
 }
 
 // Colours by step count: the escape and the settle blends toward the grey
@@ -60,35 +62,30 @@ void CPemroView::IterationColours(int steps, COLORREF* escape, COLORREF* settle)
     }
 }
 
-// Runs `iterate(x, y)` for every cell of the plot and paints the cell by
-// its end; the plan keeps the whole scan within `budget` steps.
-template <class Iterate> void CPemroView::ScanPlot(CDC* pDC, long budget, Iterate iterate) {
+// Runs `iterate(x, y, n)` for every pixel of the plot inside the clip box
+// and paints the pixel by its end.
+template <class Iterate> void CPemroView::ScanPlot(CDC* pDC, Iterate iterate) {
     ClampIterationSteps();
     const int W = m_nPlotWidth, H = m_nPlotHeight;
     if (W < 1 || H < 1 || !(m_dXSpan > 0) || !(m_dYSpan > 0)) return;
-    const calculus::ScanPlan plan = calculus::PlanScan(W + 1, H + 1, m_nDemoStep, budget);
-    std::vector<COLORREF> escape(size_t(plan.steps) + 1), settle(size_t(plan.steps) + 1);
-    IterationColours(plan.steps, escape.data(), settle.data());
-    const int c = plan.cell;
-    for (int py = m_nPlotTop; py <= m_nPlotBottom; py += c) {
+    const int n = std::max(m_nDemoStep, 1);
+    std::vector<COLORREF> escape(size_t(n) + 1), settle(size_t(n) + 1);
+    IterationColours(n, escape.data(), settle.data());
+    const int left = std::max(m_nPlotLeft, m_nClipLeft),
+              right = std::min(m_nPlotRight, m_nClipRight);
+    const int top = std::max(m_nPlotTop, m_nClipTop),
+              bottom = std::min(m_nPlotBottom, m_nClipBottom);
+    for (int py = top; py <= bottom; ++py) {
         const double y = m_dYMin + double(m_nPlotBottom - py) * m_dYSpan / H;
-        for (int px = m_nPlotLeft; px <= m_nPlotRight; px += c) {
+        for (int px = left; px <= right; ++px) {
             const double x = m_dXMin + double(px - m_nPlotLeft) * m_dXSpan / W;
-            const calculus::IterationEnd end = iterate(x, y, plan.steps);
+            const calculus::IterationEnd end = iterate(x, y, n);
             COLORREF colour = m_crCurveSetting;
             if (end.escaped)
                 colour = escape[size_t(end.steps)];
             else if (end.settled)
                 colour = settle[size_t(end.steps)];
-            else if (end.steps < plan.steps)
-                continue;
-            if (c == 1) {
-                pDC->SetPixel(px, py, colour);
-            } else {
-                const int w = px + c > m_nPlotRight + 1 ? m_nPlotRight + 1 - px : c;
-                const int h = py + c > m_nPlotBottom + 1 ? m_nPlotBottom + 1 - py : c;
-                pDC->FillSolidRect(px, py, w, h, colour);
-            }
+            pDC->SetPixel(px, py, colour);
         }
     }
 }
@@ -107,36 +104,43 @@ void CPemroView::ScanComplexPlane(CDC* pDC, int plane, BOOL bOwnPlane) {
     const double eps = m_dEpsilon, M = m_dEscapeBound;
     double* re = plane >= 2 ? &m_adCoefF[plane - 2] : nullptr;
     double* im = plane >= 2 ? &m_adCoefG[plane - 2] : nullptr;
-    ScanPlot(pDC, calculus::kScanStepBudget, [&](double x, double y, int steps) {
-        Complex z;
+    Complex coef[3];
+    for (int i = 0; i < 3; ++i) coef[i] = {m_adCoefF[i], m_adCoefG[i]};
+    ScanPlot(pDC, [&](double x, double y, int steps) {
+        Complex z, c[3] = {coef[0], coef[1], coef[2]};
         if (plane == 1)
             z = {x, y};
         else
-            *re = x, *im = y;
-        const Complex A{m_adCoefF[0], m_adCoefG[0]}, B{m_adCoefF[1], m_adCoefG[1]},
-            C{m_adCoefF[2], m_adCoefG[2]};
-        return calculus::IterateQuadratic(z, A, B, C, steps, eps, M);
+            c[plane - 2] = {x, y};
+        return calculus::IterateQuadratic(z, c[0], c[1], c[2], steps, eps, M);
     });
+    // The scanned coefficient keeps the value of the plot's last pixel,
+    // whatever part of the plot a pass repainted.
+    if (re) *re = m_dXMax, *im = m_dYMin;
 }
 
 void CPemroView::ScanPlaneMap(CDC* pDC) {
     if (!IsFigureBandVisible()) return;
     const double eps2 = m_dEpsilon * m_dEpsilon, M = m_dEscapeBound, M2 = M * M;
     const int up = m_nSurfaceUpper, low = m_nSurfaceLower;
-    ScanPlot(pDC, kPlaneMapBudget, [&](double x, double y, int steps) {
-        double u = x, v = y, d2 = 0;
-        int k = 0;
-        do {
-            const double nu = EvalSurfaceF(u, v, up), nv = EvalSurfaceG(u, v, low);
-            d2 = (nu - u) * (nu - u) + (nv - v) * (nv - v);
-            u = nu, v = nv;
-            ++k;
-        } while (!(d2 <= eps2) && !(d2 >= M2) && k < steps);
-        calculus::IterationEnd end;
-        end.steps = k;
-        end.escaped = d2 >= M2;
-        end.settled = !end.escaped && d2 <= eps2;
-        return end;
+    if (m_nSurfaceEvalMode == 0 && up == kQuadricForm && low == kQuadricForm) {
+        const double* f = m_adCoefSurfF;
+        const double* g = m_adCoefSurfG;
+        ScanPlot(pDC, [&](double x, double y, int steps) {
+            return calculus::IteratePlaneMap(x, y, steps, eps2, M2,
+                                             [&](double u, double v, double* nu, double* nv) {
+                                                 *nu = catalog::EvalQuadric(f, u, v);
+                                                 *nv = catalog::EvalQuadric(g, u, v);
+                                             });
+        });
+        return;
+    }
+    ScanPlot(pDC, [&](double x, double y, int steps) {
+        return calculus::IteratePlaneMap(x, y, steps, eps2, M2,
+                                         [&](double u, double v, double* nu, double* nv) {
+                                             *nu = EvalSurfaceF(u, v, up);
+                                             *nv = EvalSurfaceG(u, v, low);
+                                         });
     });
 }
 

@@ -166,9 +166,9 @@ void CPemroView::DrawEpsilonDelta(CDC* pDC, const LimitApproach& ap) {
     DrawEpsilonBox(pDC, ap, dl, dr);
     DrawLabelNumber(pDC, 0, m_dXMax - 0.3 * m_dXSpan, m_dYMin + 0.2 * m_dYSpan, Gbk(u8"ε="), 6,
                     band, 5);
-    // The δ of the box drawn: the one found, times the factor of the δ buttons.
+    // The δ found: the δ buttons only widen or narrow the box drawn.
     DrawLabelNumber(pDC, 0, m_dXMax - 0.3 * m_dXSpan, m_dYMin + m_dParamStep * m_dYSpan,
-                    Gbk(u8"δ="), 6, delta * m_dDelta, 5);
+                    Gbk(u8"δ="), 6, delta, 5);
     DrawEpsilonPieces(pDC, ap, dl, dr, tl, tr);
     DrawEpsilonDots(pDC, ap, dl, dr);
 }

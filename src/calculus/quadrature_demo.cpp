@@ -19,6 +19,10 @@ constexpr int kOutlineLimit = 513;
 // The trapezoids keep their outlines a little longer than the other sums.
 constexpr int kTrapezoidOutlineLimit = 523;
 constexpr int kGaussStripLimit = 512;
+// Rows of the node table, a tenth of the y span apart from the top: the
+// seventh is the last whose subscripts keep clear of the line of the
+// integral values (at 0.12 of the span from the bottom).
+constexpr int kNodeTableRows = 7;
 // Dots of one Simpson parabola at most.
 constexpr long kMaxParabolaDots = 20000;
 
@@ -114,9 +118,8 @@ double CPemroView::DrawGaussDemo(CDC* pDC, double a, double b, int n) {
                 const double t = x + (1 + calculus::GaussNode(i, m)) * half;
                 const double y = EvalF(t, k);
                 S += y * w;
-                // Rows below the plot would write over the page's text.
                 const double rowY = m_dYMax - 0.1 * ++row * m_dYSpan;
-                if (m_dObliqueFactor == 1 && rowY >= m_dYMin) {
+                if (row <= kNodeTableRows) {
                     DrawLabelValuePair(pDC, m_dXMin, rowY, "f    =", 6, y, "", 3, t, 1.2, -0.3,
                                        m_crCurveSetting);
                     DrawLabelValuePair(pDC, m_dXMin + 0.4 * m_dXSpan, rowY, "w[ ]=", 6, w, "", 0, i,

@@ -108,10 +108,12 @@ void CPemroView::DrawDomainxy(CDC* pDC, double a, double b, CString label1, CStr
     if (HitTestGraphRegion(1)) DrawUserShapes(pDC, 0);
 }
 
+// Polar points are placed by their own angle: the r-type region's number
+// must not turn its lines across y = x as it turns a y-type region's.
 void CPemroView::DrawPolarSegment(CDC* pDC, double r1, double t1, double r2, double t2,
                                   COLORREF colour) {
-    DrawLineWorld(pDC, r1 * std::cos(t1), r1 * std::sin(t1), r2 * std::cos(t2), r2 * std::sin(t2),
-                  colour);
+    DrawLineWorldMode(pDC, r1 * std::cos(t1), r1 * std::sin(t1), r2 * std::cos(t2),
+                      r2 * std::sin(t2), colour, 0);
 }
 
 void CPemroView::FillPolarRegion(CDC* pDC, double r, double theta) {
@@ -142,8 +144,8 @@ void CPemroView::DrawDomainr(CDC* pDC, double a, double b, CString label1, CStri
         DrawRadiusRegion(pDC, a, b, h, label1, label2);
     else
         return;
-    if (m_dYMin <= 0 && 0 <= m_dYMax) DrawLineWorld(pDC, m_dXMin, 0, m_dXMax, 0, m_crAxes);
-    if (m_dXMin <= 0 && 0 <= m_dXMax) DrawLineWorld(pDC, 0, m_dYMin, 0, m_dYMax, m_crAxes);
+    if (m_dYMin <= 0 && 0 <= m_dYMax) DrawLineWorldMode(pDC, m_dXMin, 0, m_dXMax, 0, m_crAxes, 0);
+    if (m_dXMin <= 0 && 0 <= m_dXMax) DrawLineWorldMode(pDC, 0, m_dYMin, 0, m_dYMax, m_crAxes, 0);
     if (HitTestGraphRegion(1)) DrawUserShapes(pDC, 0);
 }
 

@@ -3,6 +3,7 @@
 // up to the picked point with the exact and approximate volume or area.
 #include "view/view.h"
 
+#include "calculus/math/revolution_sums.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 
@@ -126,7 +127,10 @@ void CPemroView::DrawWashers(CDC* pDC, double a, double b, double u, double dx, 
     double s0 = a, e = u - dx;
     if (m_dDemoVariant == kElement) s0 = u, e = u + dx / 2;
     const auto f = [&](double x) { return EvalCurveY(x, m_nFuncUpper); };
-    double F0 = f(s0), G0 = EvalCatalogueB(s0, m_nFuncLower);
+    const auto lower = [&](double x) {
+        return m_nPlotMode == 0 ? EvalCatalogueB(x, m_nFuncLower) : c;
+    };
+    double F0 = f(s0), G0 = lower(s0);
     const auto radii = [c](double F, double G, double* rmin, double* rmax) {
         *rmin = std::min(std::fabs(G - c), std::fabs(F - c));
         *rmax = std::max(std::fabs(G - c), std::fabs(F - c));
@@ -135,14 +139,16 @@ void CPemroView::DrawWashers(CDC* pDC, double a, double b, double u, double dx, 
     bool drawn = false;
     for (long i = 0; i < kMaxElements; ++i) {
         x = s0 + i * dx;
-        if (!(x <= e)) break;
+        if (!calculus::ElementStartsBy(x, e, dx)) break;
+        // A washer of the sum is a cylinder of the radii at its left end.
+        if (!whole) F0 = f(x), G0 = lower(x);
         double rmin, rmax, F1 = F0, G1 = G0;
         radii(F0, G0, &rmin, &rmax);
         for (long j = 0; j < kMaxPositions; ++j) {
             const double t = x + j * p;
             if (!(t < x + dx)) break;
             F1 = f(t);
-            G1 = m_nPlotMode == 0 ? EvalCatalogueB(x, m_nFuncLower) : c;
+            G1 = lower(x);
             if (whole) radii(F1, G1, &rmin, &rmax);
             DrawShadedArcWorld(pDC, t, c, rmin / 8, rmin, kHalfFrom, kHalfTo, m_crCurveSetting);
             if (outside)
@@ -170,8 +176,10 @@ void CPemroView::DrawWashers(CDC* pDC, double a, double b, double u, double dx, 
     DrawLabelValue(pDC, vx, m_dYMin + 0.2 * m_dYSpan, Gbk(u8"旋转体体积:"), 3,
                    Integrate(a, b, 200, 6, 0), m_crCurveSetting);
     if (m_dDemoVariant == kSum)
-        DrawLabelValue(pDC, vx, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"体积近似值:"), 3,
-                       Integrate(a, b, int((b - a) / dx), 6, 1), m_crCurveSetting);
+        DrawLabelValue(
+            pDC, vx, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"体积近似值:"), 3,
+            calculus::WasherSum(f, lower, c, a, dx, calculus::ElementCount(a, b, dx, kMaxElements)),
+            m_crCurveSetting);
 }
 
 void CPemroView::DrawShells(CDC* pDC, double a, double b, double u, double dx, double p) {
@@ -248,10 +256,11 @@ void CPemroView::DrawSurfaceBands(CDC* pDC, double a, double b, double u, double
     bool drawn = false;
     for (long i = 0; i < kMaxElements; ++i) {
         x = s0 + i * dx;
-        if (!(x <= e)) break;
+        if (!calculus::ElementStartsBy(x, e, dx)) break;
         long last = 0;
         while (last + 1 < kMaxPositions && x + (last + 1) * p < x + dx) ++last;
-        const double y1 = m_dDemoVariant == kWhole ? 0 : y(x + last * p);
+        // A band is the frustum between the curve's points at its two ends.
+        const double y1 = m_dDemoVariant == kWhole ? 0 : y(x + dx);
         for (long j = 0; j <= last; ++j) {
             const double t = x + j * p;
             const double yl = m_dDemoVariant == kWhole ? y(t) : y0 + (y1 - y0) * (t - x) / dx;
@@ -279,8 +288,10 @@ void CPemroView::DrawSurfaceBands(CDC* pDC, double a, double b, double u, double
     DrawLabelValue(pDC, vx, m_dYMin + 0.2 * m_dYSpan, Gbk(u8"旋转体侧面积:"), 3,
                    Integrate(a, b, 200, 9, 0), m_crCurveSetting);
     if (m_dDemoVariant == kSum)
-        DrawLabelValue(pDC, vx, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"侧面积近似值:"), 3,
-                       Integrate(a, b, int((b - a) / dx), 9, 1), m_crCurveSetting);
+        DrawLabelValue(
+            pDC, vx, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"侧面积近似值:"), 3,
+            calculus::BandSum(y, c, a, dx, calculus::ElementCount(a, b, dx, kMaxElements)),
+            m_crCurveSetting);
 }
 
 void CPemroView::RevolveButtons(CDC* pDC, int kind, int axis) {

@@ -154,8 +154,7 @@ void CPemroView::CmdDomainxy(CDC* pDC) {
     ReadScriptColors(TRUE, FALSE);
     const double a = m_dIntervalA, b = m_dIntervalB;
     DrawFunctionGraph(pDC, 0, 0, a, a + 0.001, "x", "y");
-    if (!m_bFullRepaint && !HitTestGraphRegion(2)) return;
-    if (!HitTestGraphRegion(1)) return;
+    if (!IsGraphRedrawnWhole()) return;
     for (const RegionButton& r : kRegionButtons) {
         if (r.stripDirection != 0 &&
             (m_nPlotOption1 <= 2 || m_nPlotOrientation != r.stripDirection))
@@ -199,8 +198,7 @@ void CPemroView::CmdDomainr(CDC* pDC) {
     m_dIntervalB = m_dZMax;
     ReadScriptColors(TRUE, FALSE);
     DrawFunctionGraph(pDC, 0, 0, 0.0, 0.001, "x(r)", "y");
-    if (!m_bFullRepaint && !HitTestGraphRegion(2)) return;
-    if (!HitTestGraphRegion(1)) return;
+    if (!IsGraphRedrawnWhole()) return;
     if (m_nRegionType <= 0) {
         if (TextButtonInPlot(pDC, m_nFigureRight - 40, m_nFigureTop, 40, 20, Gbk(u8"θ-型"),
                              m_crCurveSetting))

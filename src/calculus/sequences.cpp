@@ -480,9 +480,7 @@ void CPemroView::DrawEpsilonNBand(CDC* pDC, double A, bool recursion) {
     DrawDotWorld(pDC, w + e, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
     DrawStringWorld(pDC, w - e - m_dXSpan / 30, 0, Gbk(u8"A-ε"), m_crCurveSetting);
     DrawStringWorld(pDC, w + e, 0, Gbk(u8"A+ε"), m_crCurveSetting);
-    // The band widens to the whole axis at most (ε at most 1).
-    if (TextButton(pDC, m_nPlotRight - 110, m_nPlotTop + 4, Gbk(u8"ε增加")))
-        m_dEpsilon = 2 * m_dEpsilon > 1.0 ? 1.0 : 2 * m_dEpsilon;
+    if (TextButton(pDC, m_nPlotRight - 110, m_nPlotTop + 4, Gbk(u8"ε增加"))) m_dEpsilon *= 2;
     if (TextButton(pDC, m_nPlotRight - 55, m_nPlotTop + 4, Gbk(u8"ε减少"))) m_dEpsilon *= 0.5;
     DrawDotWorld(pDC, w, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crCurveSetting);
 }

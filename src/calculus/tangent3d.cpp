@@ -29,7 +29,6 @@ constexpr double kRayEnd = 3.1416;
 constexpr double kStationStep = 0.01;
 constexpr double kSubStep = 0.001;
 constexpr int kMaxFieldArrows = 400;
-constexpr int kMaxCurvePoints = 4000;
 // Between the frames of neighbouring buttons.
 constexpr int kButtonGap = 8;
 
@@ -159,7 +158,7 @@ void CPemroView::DrawSpaceSecant(CDC* pDC) {
     int kind = static_cast<int>(m_dDemoParam);
     if (kind != 1) kind = 0;
     if (outside) m_dX0 = m_dCursorX, m_dY0 = m_dCursorY;
-    TraceSpaceCurve(pDC, kind);
+    DrawSpaceCurve(pDC, kind, 1, m_dIntervalA, m_dIntervalB);
     const double phi = SecantFactor(m_dDemoVariant);
     if (!std::isfinite(m_dStepH)) m_dStepH = kMinSpaceStep;
     if (kind == 0) {
@@ -226,29 +225,6 @@ void CPemroView::DrawSpaceSecant(CDC* pDC) {
     DrawDotProjected(pDC, m[0], m[1], m[2], 2, 2, m_crCurveSetting, m_crCurveSetting);
     DrawDotProjected(pDC, m[0] + d[0], m[1] + d[1], m[2] + d[2], 2, 2, m_crCurveSetting,
                      m_crCurveSetting);
-}
-
-void CPemroView::TraceSpaceCurve(CDC* pDC, int kind) {
-    const double span = m_dIntervalB - m_dIntervalA;
-    if (!(span > 0) || !std::isfinite(span)) return;
-    double px = NAN, py = NAN, pz = NAN;
-    for (int i = 0; i <= kMaxCurvePoints; ++i) {
-        const double u = m_dIntervalA + span * i / kMaxCurvePoints;
-        const double x = kind == 0 ? u : EvalParamX(u, m_nFuncF);
-        const double y = kind == 0 ? EvalF(u, m_nFuncF) : EvalParamY(u, m_nFuncF);
-        const double z = EvalCatalogueB(u, m_nFuncLower);
-        const bool inside = m_dXMin <= x && x <= m_dXMax && m_dYMin <= y && y <= m_dYMax &&
-                            m_dZMin <= z && z <= m_dZMax;
-        if (!inside) {
-            px = NAN;
-            continue;
-        }
-        if (std::isfinite(px)) {
-            DrawLine3D(pDC, px, py, pz, x, y, z, m_crCurveSetting);
-            DrawLine3D(pDC, px, py, 0, x, y, 0, m_crDefaultPen);
-        }
-        px = x, py = y, pz = z;
-    }
 }
 
 void CPemroView::DrawTangentPlanePatch(CDC* pDC) {
@@ -349,9 +325,9 @@ void CPemroView::DrawContourDemo(CDC* pDC) {
 void CPemroView::CmdTangentLine2(CDC* pDC) {
     ReadPlotSetup(kArgTangentLine2);
     if (!m_bFigureVisible) return;
-    // The plot set-up's two optional integers stand in for x0 and the
+    // The plot set-up's two optional numbers are x0, as written, and the
     // choice when they closed the list.
-    double x0 = m_nPlotOption1;
+    double x0 = m_dPlotOption1Value;
     int choice = m_nPlotOption2;
     if (IsArgListOpen()) {
         x0 = ReadScriptNumber(m_nParsePos);

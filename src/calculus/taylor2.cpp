@@ -31,8 +31,14 @@ void CPemroView::CmdSeries2(CDC* pDC) {
     if (choice == 0 || choice == 1) {
         m_nSubDemo = choice == 0 ? kMaclaurin : kTaylor;
         DrawSeries2(pDC, 0);
+    } else if (choice < 0) {
+        // The user switches between the two polynomials, from Maclaurin on.
+        if (m_nSeries2Choice != kMaclaurin && m_nSeries2Choice != kTaylor)
+            m_nSeries2Choice = kMaclaurin;
+        m_nSubDemo = m_nSeries2Choice;
+        DrawSeries2(pDC, 1);
     } else {
-        DrawSeries2(pDC, choice < 0 ? 1 : 2);
+        DrawSeries2(pDC, 2);
     }
 }
 
@@ -52,8 +58,9 @@ void CPemroView::DrawTaylorSolid2(CDC* pDC, int nButtons) {
     if (TextButton(pDC, bx, top + 34, Gbk(u8"n减少"))) --m_nDemoStep;
     if (nButtons != 0) {
         if (TextButton(pDC, bx, top + 64, Gbk(u8"麦克")))
-            m_nPendingSubDemo = m_nSubDemo = kMaclaurin;
-        if (TextButton(pDC, bx, top + 94, Gbk(u8"泰勒"))) m_nPendingSubDemo = m_nSubDemo = kTaylor;
+            m_nSeries2Choice = m_nPendingSubDemo = m_nSubDemo = kMaclaurin;
+        if (TextButton(pDC, bx, top + 94, Gbk(u8"泰勒")))
+            m_nSeries2Choice = m_nPendingSubDemo = m_nSubDemo = kTaylor;
     }
     m_nDemoStep = std::clamp(m_nDemoStep, 0, kMaxDegree);
     DrawLabelValue3D(pDC, m_dXMin, m_dYMin + 0.05 * m_dYSpan, m_dZMax - 0.05 * m_dZSpan,

@@ -151,6 +151,9 @@ void CPemroView::CmdIntegralApp(CDC* pDC) {
     ReadPlotSetup(kFirstArgIntegralApp);
     if (!m_bFigureVisible) return;
     m_dParamC = ReadScriptNumber(m_nParsePos);
+    // The point mass of the attraction, when the script places it.
+    if (IsArgListOpen()) m_dX0 = ReadScriptNumber(m_nParsePos);
+    if (IsArgListOpen()) m_dY0 = ReadScriptNumber(m_nParsePos);
     m_nRegionType = 0;
     if (m_dParamC > m_dYMax) m_dYMax = m_dParamC;
     DrawIntegralApp(pDC, m_nPlotOption1);
@@ -302,6 +305,13 @@ void CPemroView::DrawAttractionPicture(CDC* pDC) {
         }
     };
     StepWhileBelow(a + step, b, step, [&](double u) { rod(u - step, u, 0.002, m_crCurveSetting); });
+    // A point mass off the plot (the reset leaves it far right) is brought
+    // in below the middle, where its force shows; the printed components
+    // read the same point.
+    if (!(m_dXMin <= m_dX0 && m_dX0 <= m_dXMax && m_dYMin <= m_dY0 && m_dY0 <= m_dYMax)) {
+        m_dX0 = m_dXMin + 0.5 * m_dXSpan;
+        m_dY0 = m_dYMin + 0.25 * m_dYSpan;
+    }
     const double x0 = m_dX0, y0 = m_dY0;
     const double u = alongY ? m_dCursorY : m_dCursorX, fu = EvalF(u, m_nFuncF);
     const double px = alongY ? fu : u, py = alongY ? u : fu;

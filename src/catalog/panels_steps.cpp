@@ -247,7 +247,7 @@ void CPemroView::DrawInsetAxes(CDC* pDC, int bKeepBackground, CString strXLabel,
     if (!IsFigureBandVisible()) return;
     const COLORREF oldColour = pDC->SetTextColor(m_crAxes);
     const int oldMode = pDC->SetBkMode(TRANSPARENT);
-    pDC->TextOut(x0 + 4, y0 - 16, CString("o"));
+    PutTypesetText(pDC, x0 + 4, y0 - 16, "o", 1);
     pDC->SetBkMode(oldMode);
     pDC->SetTextColor(oldColour);
 }

@@ -29,7 +29,6 @@ void CPemroView::DrawJacobiSeidel(CDC* pDC, int n, int count) {
     DrawKeepDecimalsSelector(pDC, n, n, 1);
     DrawPrecisionSelector(pDC, m_nPlotLeft - (5 * m_nBaseCharHeight) / 4, m_nPlotTop);
     m_nDemoStep = std::max(m_nDemoStep, 1);
-    const int s = m_nDemoStep;
 
     numeric::IterativeInput in;
     in.a = m_adMatrixA;
@@ -37,11 +36,18 @@ void CPemroView::DrawJacobiSeidel(CDC* pDC, int n, int count) {
     in.method = m_nPlotMode;
     in.omega = omega;
     in.x0 = count > 0 ? m_adShapeX1 : nullptr;
-    in.step = s;
+    in.step = m_nDemoStep;
     in.epsilon = m_dEpsilon;
     in.precision = m_nPrecisionDigits;
     auto r = std::make_unique<numeric::IterativeResult>();
     numeric::RunIterative(in, r.get());
+    // Steps past convergence add nothing: the step stays at the converged
+    // iteration, so the table, its thinning and "n=" show that iteration.
+    if (r->converged && m_nDemoStep > r->done + 1) {
+        m_nDemoStep = in.step = r->done + 1;
+        numeric::RunIterative(in, r.get());
+    }
+    const int s = m_nDemoStep;
 
     const double dx = m_dXSpan / (n + 1);
     auto colX = [&](int j) { return m_dXMin + j * dx; };

@@ -179,7 +179,7 @@ void DrawFilledCaption(CPemroView* v, CDC* pDC, int x, int y, int w, int h, cons
     {
         CFontSelect font(pDC, v->m_lfCurrent);
         const int oldMode = pDC->SetBkMode(TRANSPARENT);
-        pDC->TextOut(x, y + 2, text);
+        v->PutTypesetText(pDC, x, y + 2, text.c_str(), int(len));
         pDC->SetBkMode(oldMode);
     }
     v->m_lfCurrent.lfHeight = v->m_nCharHeight + v->m_nFontStep;

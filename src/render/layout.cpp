@@ -63,6 +63,8 @@ BOOL CPemroView::IsTextLineVisible(int y) {
 // lies wholly inside the area being painted.
 void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthColumns,
                                    double heightLines) {
+    // From here on the record draws its own figure, in that figure's state.
+    EnterFigureState();
     // A printed page shows its slice of the page: figures move up with the
     // text.
     BandRows rows = PlaceRows(this, topLines, heightLines);
@@ -91,6 +93,8 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     if (!rows.ok || !FitsPixel(left) || !FitsPixel(right) || !(rows.top > m_nClipTop) ||
         !(rows.bottom < m_nClipBottom)) {
         m_bFigureVisible = 0;
+        if (m_pTextSink && rows.ok && FitsPixel(left) && FitsPixel(right))
+            m_pTextSink->OnFigurePlaced(CRect(int(left), rows.top, int(right), rows.bottom), false);
         return;
     }
     m_nFigureLeft = m_nGraphLeft = int(left);
@@ -98,6 +102,8 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     m_nFigureTop = m_nGraphTop = rows.top;
     m_nFigureBottom = m_nGraphBottom = rows.bottom;
     m_bFigureVisible = 1;
+    if (m_pTextSink)
+        m_pTextSink->OnFigurePlaced(CRect(int(left), rows.top, int(right), rows.bottom), true);
 }
 
 // The picture box of "LoadBmp" and "Answer", placed like a figure but with

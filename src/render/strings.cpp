@@ -36,7 +36,7 @@ void DrawPlainString(CPemroView* v, StringSize size, CDC* pDC, int x, int y, con
         CFontSelect font(pDC, v->m_lfCurrent);
         const int oldMode = pDC->SetBkMode(TRANSPARENT);
         const COLORREF oldColour = pDC->SetTextColor(colour);
-        pDC->TextOut(x, y, text);
+        v->PutTypesetText(pDC, x, y, text.data(), int(text.size()));
         pDC->SetTextColor(oldColour);
         pDC->SetBkMode(oldMode);
     }

@@ -78,6 +78,19 @@
         virtual ~TextSink() = default;
         virtual void OnText(int x, int y, const char* gbk, int count, const LOGFONT& font,
                             COLORREF colour) = 0;
+        // The same with whether the piece stands on an opaque box (which
+        // hides what lies under its cell).
+        virtual void OnTextPiece(int x, int y, const char* gbk, int count, const LOGFONT& font,
+                                 COLORREF colour, bool opaque) {
+            (void)opaque;
+            OnText(x, y, gbk, count, font, colour);
+        }
+        // A figure placed in this pass (its box in page pixels, and whether
+        // it is drawn), and where each script record begins.
+        virtual void OnFigurePlaced(const CRect& box, bool visible) { (void)box, (void)visible; }
+        virtual void OnRecordBegins(bool command) { (void)command; }
+        // A figure's frame (its shaded ground) as drawn.
+        virtual void OnFigureFrame(const CRect& frame) { (void)frame; }
     };
     TextSink* m_pTextSink = nullptr;
 

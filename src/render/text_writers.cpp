@@ -188,6 +188,7 @@ COLORREF CPemroView::NonChineseTextColour(int colour) const {
 
 void CPemroView::PutTypesetText(CDC* pDC, int x, int y, const char* gbk, int count) {
     if (m_pTextSink)
-        m_pTextSink->OnText(x, y, gbk, count, pDC->GetCurrentFont(), pDC->GetTextColor());
+        m_pTextSink->OnTextPiece(x, y, gbk, count, pDC->GetCurrentFont(), pDC->GetTextColor(),
+                                 pDC->GetBkMode() == OPAQUE);
     pDC->TextOut(x, y, gbk, count);
 }

@@ -192,8 +192,10 @@ BOOL CPemroView::PassesCommandGate() {
     if (m_nAnswerBlock >= 0 && m_nAnswerBlock < kAnswerStates &&
         m_anAnswerState[m_nAnswerBlock] != 0)
         return FALSE;
-    if (m_nPendingSubDemo != kSubDemoKeepLimitA && m_nPendingSubDemo != kSubDemoKeepLimitB)
+    if (m_nPendingSubDemo != kSubDemoKeepLimitA && m_nPendingSubDemo != kSubDemoKeepLimitB) {
         OnResetLimitState();
+        m_bGateResetLimitState = TRUE;
+    }
     return TRUE;
 }
 

@@ -45,6 +45,22 @@ private:
     CPemroView* m_pView;
 };
 
+// Puts the page's own fields back at the start of a pass and notes how the
+// pass left them on every way out, so changes made before the next pass are
+// told apart from the figures' own.
+class CFigureStatePassScope {
+public:
+    explicit CFigureStatePassScope(CPemroView* view) : m_pView(view) {
+        m_pView->BeginFigureStatePass();
+    }
+    ~CFigureStatePassScope() { m_pView->EndFigureStatePass(); }
+    CFigureStatePassScope(const CFigureStatePassScope&) = delete;
+    CFigureStatePassScope& operator=(const CFigureStatePassScope&) = delete;
+
+private:
+    CPemroView* m_pView;
+};
+
 // One component of a pattern cell: the background's component weighted by w,
 // the brightness by 1 - w, kept to 8 bits.
 int PatternComponent(int component, double w, int brightness) {
@@ -209,11 +225,15 @@ void CPemroView::PaintPatternBackgroundCached(CDC* pDC) {
                 SRCCOPY);
 }
 
-void CPemroView::ResetPassFields() {
+void CPemroView::ResetRegionRect() {
     m_adRegionRect[0] = m_dXMin + 0.05 * m_dXSpan;
     m_adRegionRect[1] = m_dXMax - 0.05 * m_dXSpan;
     m_adRegionRect[2] = m_dYMin + 0.05 * m_dYSpan;
     m_adRegionRect[3] = m_dYMax - 0.05 * m_dYSpan;
+}
+
+void CPemroView::ResetPassFields() {
+    ResetRegionRect();
     m_nUpperSurfaceStyle = m_nLowerSurfaceStyle = 0;
     m_nFuncFBreak = -1;
     m_nDerivativeArg = 0;
@@ -251,9 +271,13 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
         // by header, so nothing after them is drawn.
         if (m_nTextRevealMode != -1 && m_nRecordIndex > m_nRevealedCount) continue;
         const int kind = m_nRecClass * 10 + m_nRecSubtype;
+        if (m_pTextSink) m_pTextSink->OnRecordBegins(kind >= 70 && kind <= 79);
         if (kind >= 70 && kind <= 79) {
+            BeginCommandRecordState();
             ReadCommandRecord(pFile);
-            if (!RunCommandChain(pDC)) return FALSE;
+            const BOOL passGoesOn = RunCommandChain(pDC);
+            EndCommandRecordState();
+            if (!passGoesOn) return FALSE;
             continue;
         }
         const int recordTop = m_nTextY;
@@ -290,6 +314,7 @@ void CPemroView::FinishFile(int nFontStepAtStart) {
 
 void CPemroView::OnDraw(CDC* pDC) {
     CClickPassScope clickPass(this);
+    CFigureStatePassScope figureStates(this);
     const int fontStepAtStart = m_nFontStep;
     m_strProgramDir = GetProgramDir();
     m_alfTextFont[0] = m_lfCurrent;
@@ -305,6 +330,7 @@ void CPemroView::OnDraw(CDC* pDC) {
     if (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox)) PaintPageBackground(pDC);
 
     ResetPassFields();
+    StartFigureStateFlow();
     BuildDataFileName();
     m_strDataPath = m_strDataFile;
     if (!m_bPrintMode) m_nTextY = kFirstLineY;

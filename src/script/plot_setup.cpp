@@ -39,7 +39,11 @@ void CPemroView::ReadPlotSetup(int nPos) {
     m_dIntervalA = m_dZMin = ReadScriptNumber(m_nParsePos);
     m_dIntervalB = m_dZMax = ReadScriptNumber(m_nParsePos);
 
-    if (IsArgListOpen()) m_nPlotOption1 = ScriptInt(ReadScriptNumber(m_nParsePos));
+    m_dPlotOption1Value = m_nPlotOption1;
+    if (IsArgListOpen()) {
+        m_dPlotOption1Value = ReadScriptNumber(m_nParsePos);
+        m_nPlotOption1 = ScriptInt(m_dPlotOption1Value);
+    }
     if (IsArgListOpen()) m_nPlotOption2 = ScriptInt(ReadScriptNumber(m_nParsePos));
 
     // Copies read by the statistics and period demonstrations.

@@ -14,6 +14,7 @@
     CBitmap m_bmpPattern;
     int m_anPatternKey[10] = {}; // what m_bmpPattern shows (PatternKey)
     void ResetPassFields();
+    void ResetRegionRect(); // inside the world range by a twentieth of it
     void DrawFamilyHeading(CDC* pDC);
     BOOL RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart);
     void FinishFile(int nFontStepAtStart);
@@ -37,6 +38,10 @@
     bool ReadFigureFrameAndFunctions(int nPos);
     void ReadPlotSetup(int nPos);
     void ReadPlotSetup3D(int nPos);
+    // The first optional number of the last 2-D set-up as written (it is
+    // also kept as the integer m_nPlotOption1), for commands that read a
+    // coordinate there.
+    double m_dPlotOption1Value = 0;
 
     // --- The command chain (script/command_chain.cpp) -------------------------
     // Runs the keyword tests on m_szCommandLine; FALSE when a section ended
@@ -201,4 +206,19 @@
     void CmdToolbarData(CDC* pDC);
     void CmdSphereCurveMove(CDC* pDC);
     void CmdSphereSurfMove(CDC* pDC);
+    // --- A figure's own state (script/figure_state.cpp) -----------------------
+    // Figures of one page share the view's fields; each keeps its own copy of
+    // them, by its command record's place in the script, so that what it
+    // shows does not depend on the other figures or on what was scrolled
+    // past. Changes made between passes (menus, dialogs) reach every figure.
+    void BeginFigureStatePass();   // a pass starts: the page's own state back
+    void StartFigureStateFlow();   // after the per-pass resets
+    void EndFigureStatePass();     // every way out of a pass
+    void BeginCommandRecordState(); // before a command record runs
+    void EndCommandRecordState();   // after it ran
+    void EnterFigureState();        // the record lays out its figure
+    void ForgetFigureStates();      // the topic reset
+    std::shared_ptr<FigureStateStore> m_pFigureStates;
+    // The command gate reset the limit state for the record now running.
+    BOOL m_bGateResetLimitState = FALSE;
 // clang-format on

@@ -28,6 +28,7 @@ constexpr double kDertDown = 0.8;
 // term, five Gauss-Legendre nodes on each of 200 panels.
 constexpr int kWaveSamples = 1000;
 constexpr int kWavePanels = 200;
+constexpr int kMaxPiecePanels = 8;
 constexpr double kGaussNodes[5] = {-0.9061798459386640, -0.5384693101056831, 0.0,
                                    0.5384693101056831, 0.9061798459386640};
 constexpr double kGaussWeights[5] = {0.2369268850561891, 0.4786286704993665, 0.5688888888888889,
@@ -56,14 +57,24 @@ template <class W> double GaussIntegral(double a, double b, int panels, W w) {
     return 0.5 * h * sum;
 }
 
+// Panels of one running piece dx wide: no wider than those of the whole
+// interval [x − at, x + at], a few at most.
+int WavePiecePanels(double dx, double spread) {
+    const double whole = 2 * std::fabs(spread) / kWavePanels;
+    if (!(whole > 0)) return 1;
+    const double n = std::ceil(dx / whole);
+    return n < kMaxPiecePanels ? (n > 1 ? int(n) : 1) : kMaxPiecePanels;
+}
+
 } // namespace
 
 void CPemroView::CmdProjDomain(CDC*) {
-    // Taken only on the paints of a freshly selected topic, so the user's
-    // later changes to the switches survive.
-    if (!m_bLoadScriptSettings) return;
+    // The base is the figure's own in every pass (each pass starts from the
+    // default rectangle); the switches are taken only on the paints of a
+    // freshly selected topic, so the user's later changes to them survive.
     m_adRegionRect[0] = ReadScriptNumber(kFirstArgProjDomain);
     for (int i = 1; i < 4; ++i) m_adRegionRect[i] = ReadScriptNumber(m_nParsePos);
+    if (!m_bLoadScriptSettings) return;
     if (IsArgListOpen()) m_bProjectXoy = ScriptInt(ReadScriptNumber(m_nParsePos));
     if (IsArgListOpen()) m_bProjectBase = ScriptInt(ReadScriptNumber(m_nParsePos));
     if (IsArgListOpen()) m_nProjectionDisplay = ScriptInt(ReadScriptNumber(m_nParsePos));
@@ -147,23 +158,28 @@ void CPemroView::CmdDAlembert(CDC* pDC) {
     if (!IsFigureBandVisible() || !(m_dXSpan > 0) || !std::isfinite(m_dXSpan)) return;
 
     // u(x, t) = [φ(x + at) + φ(x − at)] / 2 + ∫ ψ(s) ds / (2a) over
-    // [x − at, x + at]: φ is f(x), the initial velocity ψ is g(x).
-    const double a = m_dIntervalA, t = m_dTimeT;
+    // [x − at, x + at]: φ is f(x), the initial velocity ψ is g(x). The
+    // integral is kept running: moving x by dx adds the piece ahead of
+    // x + at and takes off the piece ahead of x − at.
+    const double a = m_dIntervalA, t = m_dTimeT, spread = a * t;
     const int phi = m_nFuncUpper, psi = m_nFuncLower;
-    const auto u = [&](double x) {
-        const double spread = a * t;
-        const double integral =
-            spread == 0 ? 0.0 : GaussIntegral(x - spread, x + spread, kWavePanels, [&](double s) {
-                return EvalCatalogueB(s, psi);
-            });
-        return 0.5 * (EvalF(x + spread, phi) + EvalF(x - spread, phi)) + integral / (2 * a);
-    };
+    const auto w = [&](double s) { return EvalCatalogueB(s, psi); };
     const double dx = m_dXSpan / kWaveSamples;
-    double x = m_dXMin, value = u(x);
+    const int piecePanels = WavePiecePanels(dx, spread);
+    double x = m_dXMin;
+    double integral = spread == 0 ? 0.0 : GaussIntegral(x - spread, x + spread, kWavePanels, w);
+    const auto u = [&](double at) {
+        return 0.5 * (EvalF(at + spread, phi) + EvalF(at - spread, phi)) + integral / (2 * a);
+    };
+    double value = u(x);
     for (int i = 0; i < kWaveSamples && x < m_dXMax; ++i, x += dx) {
-        const double next = u(x + dx);
-        DrawLineWorld(pDC, x, value, x + dx, next, m_crDefaultPen);
-        value = next;
+        const double next = x + dx;
+        if (spread != 0)
+            integral += GaussIntegral(x + spread, next + spread, piecePanels, w) -
+                        GaussIntegral(x - spread, next - spread, piecePanels, w);
+        const double nextValue = u(next);
+        DrawLineWorld(pDC, x, value, next, nextValue, m_crDefaultPen);
+        value = nextValue;
     }
 }
 

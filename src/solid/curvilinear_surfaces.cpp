@@ -3,10 +3,12 @@
 // of short chords in graded colours with a coarse mesh over it.
 #include "view/view.h"
 
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 #include "solid/math/coord_math.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -14,9 +16,11 @@ namespace {
 constexpr int kArgSphSurf = 8;
 constexpr int kArgCylSurf = 8;
 // Sample runs of one cell edge: ten fine steps per coarse one, a little
-// more for rounding; coarse cells along one parameter.
-constexpr int kFineCap = 400;
-constexpr int kCoarseCap = 400;
+// more for rounding; coarse cells along one parameter; fine points of all
+// cells together, which keeps a figure's pass short whatever its range.
+constexpr long kFineCap = 400;
+constexpr long kCoarseCap = 400;
+constexpr double kMaxGridPoints = 400000;
 constexpr double kQuarterTurn = 1.5708;
 
 struct P3 {
@@ -28,6 +32,32 @@ bool InOpenBox(const CPemroView& v, const P3& p) {
 }
 bool InClosedBoxXY(const CPemroView& v, const P3& p) {
     return v.m_dXMin <= p.x && p.x <= v.m_dXMax && v.m_dYMin <= p.y && p.y <= v.m_dYMax;
+}
+
+// The cells of a surface and the fine points across one cell, counted from
+// the ranges and steps before drawing and fitted together to
+// kMaxGridPoints. Fewer fine points than the steps ask for are spread over
+// the whole cell.
+struct CellGrid {
+    long outer, inner; // cells
+    long fineA, fineB; // fine points across a cell along the outer, the inner parameter
+    double stepA, stepB;
+};
+
+CellGrid FitCells(long outer, long inner, double cellA, double fineA, double cellB, double fineB) {
+    long c[4] = {outer, inner, steps::Count(0, cellA, fineA, kFineCap, true),
+                 steps::Count(0, cellB, fineB, kFineCap, true)};
+    const long nominalA = c[2], nominalB = c[3];
+    steps::FitProduct(c, 4, kMaxGridPoints);
+    const auto spread = [](long n, long nominal, double cell, double step) {
+        return n < nominal && n > 1 ? cell / double(n - 1) : step;
+    };
+    return {c[0],
+            c[1],
+            c[2],
+            c[3],
+            spread(c[2], nominalA, cellA, fineA),
+            spread(c[3], nominalB, cellB, fineB)};
 }
 
 COLORREF Mix(const int* a, const int* b, double d) {
@@ -116,39 +146,43 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
     const auto seg = [&](const P3& a, const P3& b, COLORREF c) {
         DrawLine3DFast(pDC, a.x, a.y, a.z, b.x, b.y, b.z, c);
     };
+    const CellGrid g =
+        FitCells(steps::CountDown(phi2, phi1, dP, kCoarseCap, true),
+                 steps::Count(theta1, theta2, dT, kCoarseCap, false), dP, dPf, dT, dTf);
     // A fan of mesh chords from one corner, along θ or along φ.
     const auto meshFan = [&](double t, double p, bool alongTheta) {
         const P3 pu = point(t, p, 0), pl = point(t, p, 1);
-        const double end = alongTheta ? t + dT : p + dP, step = alongTheta ? dTf : dPf;
-        int n = 0;
-        for (double u = alongTheta ? t : p; u <= end && n < kFineCap; u += step, ++n) {
-            const double qt = alongTheta ? u + dTf : t, qp = alongTheta ? p : u + dPf;
+        const long n = alongTheta ? g.fineB : g.fineA;
+        const double step = alongTheta ? g.stepB : g.stepA;
+        for (long i = 0; i < n; ++i) {
+            const double u = (alongTheta ? t : p) + double(i) * step;
+            const double qt = alongTheta ? u + step : t, qp = alongTheta ? p : u + step;
             if (upper && inBox(pu))
                 seg(pu, point(qt, qp, 0), Mix(grey150, m_anUpperMeshRgb, depth(pu)));
             if (lower && inBox(pl))
                 seg(pl, point(qt, qp, 1), Mix(grey200, m_anLowerMeshRgb, depth(pl)));
         }
     };
-    int np = 0;
-    for (double phi = phi2; phi >= phi1 && np < kCoarseCap; phi -= dP, ++np) {
-        int nt = 0;
-        for (double th = theta1; th < theta2 && nt < kCoarseCap; th += dT, ++nt) {
-            int nf = 0;
-            for (double pf = phi; pf <= phi + dP && nf < kFineCap; pf += dPf, ++nf) {
+    for (long ip = 0; ip < g.outer; ++ip) {
+        const double phi = phi2 - double(ip) * dP;
+        for (long it = 0; it < g.inner; ++it) {
+            const double th = theta1 + double(it) * dT;
+            for (long jf = 0; jf < g.fineA; ++jf) {
+                const double pf = phi + double(jf) * g.stepA;
                 const P3 pu = point(th, pf, 0), pl = point(th, pf, 1);
                 const bool fillU = InOpenBox(*this, pu) && m_dZMin <= pu.z && pu.z <= m_dZMax &&
                                    m_nUpperSurfaceStyle != 0 && upper;
                 const bool fillL = InOpenBox(*this, pl) && m_dZMin <= pl.z && pl.z <= m_dZMax &&
                                    m_nLowerSurfaceStyle != 0 && lower;
                 if (!fillU && !fillL) continue;
-                int n = 0;
-                for (double t = th; t <= th + dT && n < kFineCap; t += dTf, ++n) {
+                for (long k = 0; k < g.fineB; ++k) {
+                    const double t = th + double(k) * g.stepB;
                     if (fillU) {
-                        const P3 q = point(t + dTf, pf, 0);
+                        const P3 q = point(t + g.stepB, pf, 0);
                         seg(pu, q, Mix(m_anUpperSurfaceRgb, m_anUpperMeshRgb, depth(q)));
                     }
                     if (fillL)
-                        seg(pl, point(t + dTf, pf, 1),
+                        seg(pl, point(t + g.stepB, pf, 1),
                             Mix(m_anLowerSurfaceRgb, m_anLowerMeshRgb, depth(pl)));
                 }
             }
@@ -191,13 +225,17 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
             ComputeCurvilinearSurfacePoint(t, z, 1, surface, 1);
             return P3{m_adMousePoint[0], m_adMousePoint[1], z};
         };
+        const CellGrid g =
+            FitCells(steps::Count(s1, s2 - d2 / 2, d2, kCoarseCap, false),
+                     steps::Count(theta1, theta2, dT, kCoarseCap, false), d2, d2f, dT, dTf);
         const auto meshRun = [&](double t, double z, bool alongTheta) {
             P3 pu = at(t, z, 0), pl = at(t, z, 1);
-            const double end = alongTheta ? t + dT : z + d2, step = alongTheta ? dTf : d2f;
-            int n = 0;
-            for (double u = alongTheta ? t : z; u <= end && n < kFineCap; u += step, ++n) {
-                const P3 qu = alongTheta ? at(u + dTf, z, 0) : at(t, u + d2f, 0);
-                const P3 ql = alongTheta ? at(u + dTf, z, 1) : at(t, u + d2f, 1);
+            const long n = alongTheta ? g.fineB : g.fineA;
+            const double step = alongTheta ? g.stepB : g.stepA;
+            for (long i = 0; i < n; ++i) {
+                const double u = (alongTheta ? t : z) + double(i) * step;
+                const P3 qu = alongTheta ? at(u + step, z, 0) : at(t, u + step, 0);
+                const P3 ql = alongTheta ? at(u + step, z, 1) : at(t, u + step, 1);
                 if (InClosedBoxXY(*this, pu)) {
                     if (upper) seg(pu, qu, m_crCurveSetting);
                     if (lower) seg(pl, ql, m_crFirstDerivative);
@@ -205,16 +243,18 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
                 pu = qu, pl = ql;
             }
         };
-        int nz = 0;
-        for (double z = s1; z < s2 - d2 / 2 && nz < kCoarseCap; z += d2, ++nz) {
-            int nt = 0;
-            for (double th = theta1; th < theta2 && nt < kCoarseCap; th += dT, ++nt) {
+        // The fine rows of a cell stop short of the next cell's first row.
+        const long rows = std::max(1L, g.fineA - 1);
+        for (long iz = 0; iz < g.outer; ++iz) {
+            const double z = s1 + double(iz) * d2;
+            for (long it = 0; it < g.inner; ++it) {
+                const double th = theta1 + double(it) * dT;
                 if (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) {
-                    int nf = 0;
-                    for (double zf = z; zf < z + d2 && nf < kFineCap; zf += d2f, ++nf) {
+                    for (long jf = 0; jf < rows; ++jf) {
+                        const double zf = z + double(jf) * g.stepA;
                         P3 pu = at(th, zf, 0), pl = at(th, zf, 1);
-                        int n = 0;
-                        for (double t = th; t <= th + dT && n < kFineCap; t += dTf, ++n) {
+                        for (long k = 0; k < g.fineB; ++k) {
+                            const double t = th + double(k) * g.stepB;
                             const P3 qu = at(t, zf, 0), ql = at(t, zf, 1);
                             if (InOpenBox(*this, pu)) {
                                 COLORREF cu, cl;
@@ -244,16 +284,18 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
                         m_crAxes);
         };
         // A mesh polyline from (t, r) along θ or inward along r.
+        const CellGrid g =
+            FitCells(steps::Count(theta1, theta2, dT, kCoarseCap, false),
+                     steps::CountDown(s2, s1 + d2, d2, kCoarseCap, true), dT, dTf, d2, d2f);
         const auto meshRun = [&](double t, double r, bool alongTheta) {
             double zL;
             P3 p = at(t, r, &zL);
-            const double step = alongTheta ? dTf : d2f;
-            int n = 0;
-            for (double u = alongTheta ? t : r;
-                 (alongTheta ? u <= t + dT : u >= r - d2) && n < kFineCap;
-                 u += alongTheta ? step : -step, ++n) {
+            const long n = alongTheta ? g.fineA : g.fineB;
+            const double step = alongTheta ? g.stepA : g.stepB;
+            for (long i = 0; i < n; ++i) {
+                const double u = alongTheta ? t + double(i) * step : r - double(i) * step;
                 double qL;
-                const P3 q = alongTheta ? at(u + dTf, r, &qL) : at(t, u - d2f, &qL);
+                const P3 q = alongTheta ? at(u + step, r, &qL) : at(t, u - step, &qL);
                 if (InClosedBoxXY(*this, p) && sideOk(p.z, zL)) {
                     if (upper && zOk(p.z)) seg(p, q, m_crCurveSetting);
                     if (lower && zOk(zL)) seg({p.x, p.y, zL}, {q.x, q.y, qL}, m_crFirstDerivative);
@@ -261,25 +303,25 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
                 p = q, zL = qL;
             }
         };
-        int nt = 0;
-        for (double th = theta1; th < theta2 && nt < kCoarseCap; th += dT, ++nt) {
+        for (long it = 0; it < g.outer; ++it) {
+            const double th = theta1 + double(it) * dT;
             if (m_nSideSurfaces != 0) {
                 double zL;
                 const P3 p = at(th, s2, &zL);
                 if (m_nSideSurfaces > 1) seg(p, {p.x, p.y, m_dZMin}, m_crFrontSide);
                 seg(p, {p.x, p.y, zL}, m_crBackSide);
             }
-            int nr = 0;
-            for (double r = s2; r >= s1 + d2 && nr < kCoarseCap; r -= d2, ++nr) {
-                int nf = 0;
+            for (long ir = 0; ir < g.inner; ++ir) {
+                const double r = s2 - double(ir) * d2;
                 const bool fill = m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0;
-                for (double rf = r; fill && rf >= r - d2 && nf < kFineCap; rf -= d2f, ++nf) {
+                for (long jf = 0; fill && jf < g.fineB; ++jf) {
+                    const double rf = r - double(jf) * g.stepB;
                     double zL;
                     P3 p = at(th, rf, &zL);
-                    int n = 0;
-                    for (double t = th; t <= th + dT && n < kFineCap; t += dTf, ++n) {
+                    for (long k = 0; k < g.fineA; ++k) {
+                        const double t = th + double(k) * g.stepA;
                         double qL;
-                        const P3 q = at(t + dTf, rf, &qL);
+                        const P3 q = at(t + g.stepA, rf, &qL);
                         if (InOpenBox(*this, p)) {
                             COLORREF cu, cl;
                             fillColours(p, &cu, &cl);

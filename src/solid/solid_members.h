@@ -55,6 +55,16 @@
 
     // --- Region integrals (solid/region_integral.cpp) ------------------------
     double ComputeRegionIntegral(int nx, int ny, double x1, double x2, double y1, double y2, int upperIndex, int lowerIndex, int kind);
+    // The last values, keyed by everything they depend on: a pass that
+    // prints an unchanged figure's integral takes it from here.
+    struct RegionIntegralMemo {
+        unsigned long long key = 0;
+        bool known = false;
+        double value = 0;
+    };
+    static constexpr int kRegionIntegralMemos = 8;
+    RegionIntegralMemo m_aRegionIntegralMemo[kRegionIntegralMemos];
+    int m_nRegionIntegralMemoNext = 0;
 
     // --- Solids between surfaces (solid/solid_between.cpp) -------------------
     // The solid's visibility rule: on screen, and on a partial repaint only

@@ -228,5 +228,9 @@ void CPemroView::DrawCylinder(CDC* pDC, int plane, int normalise) {
             m_adPQR[bt.index] += bt.sign * m_dParamStep;
             m_dDemoParam = 1.0;
         }
-    if (TextButton(pDC, m_nFigureRight, m_nPlotTop + 120, Gbk(u8"取消"))) m_dDemoParam = 0.0;
+    // "取消" goes back to the direction the script gives.
+    if (TextButton(pDC, m_nFigureRight, m_nPlotTop + 120, Gbk(u8"取消"))) {
+        for (int i = 0; i < 3; ++i) m_adPQR[i] = m_adCommandPoint3D[i];
+        m_dDemoParam = 0.0;
+    }
 }

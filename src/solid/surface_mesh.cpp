@@ -15,15 +15,13 @@
 
 namespace {
 
-// Samples of one stroke or fine grid line; the fine grids take a thousandth
-// of each span.
+// Samples of one stroke.
 constexpr int kMaxStrokeSamples = 20000;
-constexpr double kFineFraction = 0.001;
 constexpr int kBoundaryParts = 5;
 // A jump of this fraction of the z span between samples is a gap.
 constexpr double kJumpFraction = 1.0 / 20;
-// Pixels this near the origin take no special path in the line drawer.
-constexpr int kNearPixels = 1 << 20;
+// Screen length of a stroke's span and a side of a sub-cell.
+constexpr double kSpanPixels = 3;
 
 // The strokes of a cell by what they draw; others (walls, dots) keep no
 // channel.
@@ -109,30 +107,19 @@ public:
         const int width = v.m_nPixelSize;
         if (ch && ch->drawn && colour == ch->colour) {
             if (a == ch->a && b == ch->b && width == ch->width) return;
-            // A one-pixel line to a neighbouring pixel draws its first pixel
-            // only, which the channel's last dot (x-1..x, y-1..y) covers.
-            const bool lastDot = ch->a == ch->b && ch->width <= 2;
-            const bool step = std::max(std::abs(a.x - b.x), std::abs(a.y - b.y)) == 1;
-            if (lastDot && step && width <= 1 && ch->a.x - 1 <= a.x && a.x <= ch->a.x &&
-                ch->a.y - 1 <= a.y && a.y <= ch->a.y)
-                return;
         }
         const int grow = (width > 2 ? width : 2) + 1;
         const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
                         std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
-        // DrawLinePx's width: a one-pixel stroke is drawn here with the pen
-        // kept selected while the colour stays, a two-pixel one along an
-        // axis (the dots of the fine steps) as the box DrawStrokePx fills;
-        // the rest as DrawStrokePx.
-        const bool point = a == b, leftward = a.y == b.y && a.x - b.x > 3;
-        const bool upward = a.x == b.x && a.y - b.y >= 3;
-        const int w = width > 0 ? width : 0;
-        if (w <= 1 && !point && !leftward && !upward)
-            ThinStroke(pDC, a, b, colour, w);
-        else if (w <= 2 && (a.x == b.x || a.y == b.y))
+        // Up to two pixels wide a span is drawn as the fine samples' dots
+        // were, two pixels wide (the pen kept selected while the colour
+        // stays); an axis-parallel one as the box such a pen covers.
+        if (width <= 2 && (a.x == b.x || a.y == b.y))
             pDC->FillSolidRect(CRect(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1,
                                      std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1),
                                colour);
+        else if (width <= 2)
+            WideStroke(pDC, a, b, colour);
         else
             v.DrawStrokePx(pDC, a, b, colour);
         Touched(box);
@@ -164,6 +151,76 @@ public:
                         std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
         Touched(box);
         ch.drawn = true, ch.a = a, ch.b = b, ch.colour = colour, ch.width = width, ch.box = box;
+    }
+    // The wall between a span's two ends from the upper down to the lower
+    // surface, filled as one quadrilateral.
+    void Panel(CDC* pDC, double ax, double ay, const Sample& p0, double bx, double by,
+               const Sample& p1, COLORREF colour) {
+        if (!v.IsFigureBandVisible()) return;
+        CPoint q[4];
+        if (!v.ProjectSegment3D(ax, ay, p0.f, ax, ay, p0.g, &q[0], &q[3]) ||
+            !v.ProjectSegment3D(bx, by, p1.f, bx, by, p1.g, &q[1], &q[2])) {
+            Line(pDC, kNoChannel, ax, ay, p0.f, ax, ay, p0.g, colour);
+            return;
+        }
+        Fill(pDC, q, 4, colour);
+    }
+    // A projected quadrilateral filled and outlined in one colour.
+    void Fill(CDC* pDC, const CPoint* q, int n, COLORREF colour) {
+        // Outlined as the mesh lines are drawn: two pixels up to that width.
+        const int width = v.m_nPixelSize > 2 ? v.m_nPixelSize : 2;
+        {
+            CDCSelect<CPen> pen(pDC, CPen(PS_SOLID, width, colour));
+            CDCSelect<CBrush> brush(pDC, CBrush(colour));
+            pDC->Polygon(q, n);
+        }
+        int left = q[0].x, right = q[0].x, top = q[0].y, bottom = q[0].y;
+        for (int k = 1; k < n; ++k)
+            left = std::min(left, q[k].x), right = std::max(right, q[k].x),
+            top = std::min(top, q[k].y), bottom = std::max(bottom, q[k].y);
+        Touched(CRect(left - width - 1, top - width - 1, right + width + 1, bottom + width + 1));
+    }
+    // A quadrilateral of the scene at (s[k], t[k], z[k]), filled; one with a
+    // corner out of the z range is its middle's dot, as the range cuts it.
+    void Quad(CDC* pDC, const double* s, const double* t, const double* z, COLORREF colour) {
+        if (!v.IsFigureBandVisible()) return;
+        CPoint q[4];
+        bool whole = true;
+        for (int k = 0; k < 4 && whole; ++k)
+            whole = v.m_dZMin <= z[k] && z[k] <= v.m_dZMax &&
+                    v.ProjectSegment3D(s[k], t[k], z[k], s[k], t[k], z[k], &q[k], &q[k]);
+        if (!whole) {
+            const double ms = (s[0] + s[2]) / 2, mt = (t[0] + t[2]) / 2;
+            Dot(pDC, ms, mt, (z[0] + z[1] + z[2] + z[3]) / 4, colour);
+            return;
+        }
+        Fill(pDC, q, 4, colour);
+    }
+    // A band piece at one height, and on a surface (height the member of
+    // its corners); a piece with a corner out of the z range is left out.
+    template <class Corner>
+    void FlatPolygon(CDC* pDC, const Corner* p, int n, double z, COLORREF colour) {
+        Polygon3D(
+            pDC, p, n, [z](const Corner&) { return z; }, colour);
+    }
+    template <class Corner>
+    void SurfacePolygon(CDC* pDC, const Corner* p, int n, double Corner::*height, COLORREF colour) {
+        Polygon3D(
+            pDC, p, n, [height](const Corner& q) { return q.*height; }, colour);
+    }
+    template <class Corner, class Height>
+    void Polygon3D(CDC* pDC, const Corner* p, int n, Height height, COLORREF colour) {
+        if (!v.IsFigureBandVisible()) return;
+        constexpr int kMaxCorners = 8;
+        CPoint q[kMaxCorners];
+        n = std::min(n, kMaxCorners);
+        for (int k = 0; k < n; ++k) {
+            const double z = height(p[k]);
+            if (!(v.m_dZMin <= z && z <= v.m_dZMax) ||
+                !v.ProjectSegment3D(p[k].s, p[k].t, z, p[k].s, p[k].t, z, &q[k], &q[k]))
+                return;
+        }
+        Fill(pDC, q, n, colour);
     }
     ~MeshCell() {
         if (m_pPenDC) m_pPenDC->SelectObject(m_oldPen);
@@ -219,21 +276,15 @@ private:
         *p = CPoint(v.m_nProjOriginX + ToPixel(ox), v.m_nProjOriginY + ToPixel(oy));
         return true;
     }
-    void ThinStroke(CDC* pDC, CPoint a, CPoint b, COLORREF colour, int width) {
-        // A one-pixel line to a neighbouring pixel leaves out its end: it
-        // sets its first pixel, which is all the fine steps mostly draw.
-        if (m_bCopyPen && std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1 &&
-            std::abs(a.x) < kNearPixels && std::abs(a.y) < kNearPixels) {
-            pDC->SetPixel(a.x, a.y, colour);
-            return;
-        }
+    void WideStroke(CDC* pDC, CPoint a, CPoint b, COLORREF colour) {
+        constexpr int kWidth = 2;
         if (!m_pPenDC) {
             m_pPenDC = pDC;
-            m_oldPen = pDC->SelectObject(CPen(PS_SOLID, width, colour));
-        } else if (colour != m_crPen || width != m_nPenWidth) {
-            pDC->SelectObject(CPen(PS_SOLID, width, colour));
+            m_oldPen = pDC->SelectObject(CPen(PS_SOLID, kWidth, colour));
+        } else if (colour != m_crPen) {
+            pDC->SelectObject(CPen(PS_SOLID, kWidth, colour));
         }
-        m_crPen = colour, m_nPenWidth = width;
+        m_crPen = colour;
         pDC->MoveTo(a.x, a.y);
         pDC->LineTo(b.x, b.y);
     }
@@ -242,7 +293,6 @@ private:
     CDC* m_pPenDC = nullptr;
     CPen m_oldPen;
     COLORREF m_crPen = 0;
-    int m_nPenWidth = 0;
     bool m_bTermX = false, m_bTermY = false;
     double m_dTermX = 0, m_dTermXk = 0, m_dTermXz = 0, m_dTermY = 0, m_dTermYx = 0;
 
@@ -268,32 +318,134 @@ template <class Fn> void Steps(double from, double to, double step, Fn fn) {
     for (double s = from; s < to && n < kMaxStrokeSamples; s += step, ++n) fn(s);
 }
 
-void DenseFill(MeshCell& m, CDC* pDC, double y, double dx, double dy, double sx, double sy) {
+// The level curves of a cell are traced on a grid of sub-cells about
+// kSpanPixels a side: each sub-cell's edges where a value crosses its level
+// are found by linear interpolation, and the crossings joined (marching
+// squares; a saddle joins the crossings in the order of its edges).
+constexpr int kMaxGridSide = 256;
+
+// Nodes of a cell's grid with the region function and the two surfaces.
+class CellGrid {
+public:
+    CellGrid(MeshCell& m, double y, double dx, double dy) : m_x(m.x), m_y(y) {
+        CPemroView& v = m.v;
+        const double px = v.m_nProjScaleX / v.m_dXSpan * std::hypot(1.0, v.m_dObliqueFactor);
+        const double py = v.m_nProjScaleY / v.m_dYSpan;
+        m_ni = Side(dx * px), m_nj = Side(dy * py);
+        m_hs = dx / m_ni, m_ht = dy / m_nj;
+        m_nodes.resize(size_t(m_ni + 1) * size_t(m_nj + 1));
+        for (int i = 0; i <= m_ni; ++i)
+            for (int j = 0; j <= m_nj; ++j) m_nodes[Index(i, j)] = m.At(S(i), T(j));
+    }
+    int Ni() const { return m_ni; }
+    int Nj() const { return m_nj; }
+    double S(int i) const { return m_x + i * m_hs; }
+    double T(int j) const { return m_y + j * m_ht; }
+    const Sample& At(int i, int j) const { return m_nodes[Index(i, j)]; }
+
+private:
+    static int Side(double pixels) {
+        const double n = std::ceil(pixels / kSpanPixels);
+        return n < kMaxGridSide ? (n > 1 ? int(n) : 1) : kMaxGridSide;
+    }
+    size_t Index(int i, int j) const { return size_t(i) * size_t(m_nj + 1) + size_t(j); }
+    double m_x, m_y, m_hs = 0, m_ht = 0;
+    int m_ni = 1, m_nj = 1;
+    std::vector<Sample> m_nodes;
+};
+
+void DenseFill(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
     CPemroView& v = m.v;
-    Steps(m.x, m.x + dx, sx, [&](double s) {
-        Steps(y, y + dy, sy, [&](double t) {
-            const Sample p0 = m.At(s, t);
-            if (!(p0.r >= 0 && (v.m_bDrawInverted || p0.f >= p0.g))) return;
-            const Sample p1 = m.At(s, t + sy);
-            const double px = s + sx / 2, py = t + sy / 2;
-            if (v.m_nLowerSurfaceStyle != 0 && m.lower)
-                m.Dot(pDC, px, py, (p0.g + p1.g) / 2,
-                      m.Graded(m.T1(p0.g), 200, v.m_anLowerSurfaceRgb));
-            m.ShadowDots(pDC, px, py, p0.f);
-            if (v.m_nUpperSurfaceStyle != 0)
-                m.Dot(pDC, px, py, (p0.f + p1.f) / 2,
-                      m.Graded(m.T2(p0.f), v.m_nBrightness3D, v.m_anUpperSurfaceRgb));
-        });
-    });
+    const CellGrid grid(m, y, dx, dy);
+    const bool lowerFill = v.m_nLowerSurfaceStyle != 0 && m.lower;
+    const bool upperFill = v.m_nUpperSurfaceStyle != 0;
+    for (int i = 0; i < grid.Ni(); ++i)
+        for (int j = 0; j < grid.Nj(); ++j) {
+            const Sample& p0 = grid.At(i, j);
+            if (!(p0.r >= 0 && (v.m_bDrawInverted || p0.f >= p0.g))) continue;
+            const Sample* q[4] = {&p0, &grid.At(i + 1, j), &grid.At(i + 1, j + 1),
+                                  &grid.At(i, j + 1)};
+            const double s[4] = {grid.S(i), grid.S(i + 1), grid.S(i + 1), grid.S(i)};
+            const double t[4] = {grid.T(j), grid.T(j), grid.T(j + 1), grid.T(j + 1)};
+            double z[4];
+            const auto face = [&](double Sample::*height, COLORREF colour) {
+                for (int k = 0; k < 4; ++k) z[k] = q[k]->*height;
+                m.Quad(pDC, s, t, z, colour);
+            };
+            const auto flat = [&](double level, COLORREF colour) {
+                std::fill_n(z, 4, level);
+                m.Quad(pDC, s, t, z, colour);
+            };
+            if (lowerFill) face(&Sample::g, m.Graded(m.T1(p0.g), 200, v.m_anLowerSurfaceRgb));
+            if (m.XoyShadowOn()) flat(0, m.XoyShadow(p0.f));
+            if (v.m_bProjectBase) flat(v.m_dZMin, m.BaseShadow(p0.f));
+            if (upperFill)
+                face(&Sample::f, m.Graded(m.T2(p0.f), v.m_nBrightness3D, v.m_anUpperSurfaceRgb));
+        }
+}
+
+// A stroke runs in spans of about kSpanPixels on screen. A span whose two
+// ends disagree on what the rules of one sample test (a jump, the region,
+// the order of the surfaces, the section, the inset), or that climbs more
+// than kSpanPixels, is halved until it is no longer than the fine step,
+// where it is one sample as the rules read it.
+constexpr int kMaxSpansPerEdge = 512;
+constexpr int kMaxHalvings = 16;
+
+// One sample's span along a stroke: from s to s + step, with the values at
+// its two ends.
+struct Span {
+    double s, step;
+    Sample p0, p1;
+};
+
+// The spans of a stroke from `from` to `to`, in order, handed to fn(span).
+template <class At, class Split, class Fn> class SpanWalk {
+public:
+    SpanWalk(double fine, At at, Split split, Fn fn)
+        : m_fine(fine), m_at(at), m_split(split), m_fn(fn) {}
+    void Run(double from, double to, double span) {
+        if (!(m_fine > 0) || !std::isfinite(m_fine) || !(to > from)) return;
+        double n = std::ceil((to - from) / std::max(span, m_fine));
+        n = n < kMaxSpansPerEdge ? (n > 1 ? n : 1) : kMaxSpansPerEdge;
+        const double h = (to - from) / n;
+        Sample p0 = m_at(from);
+        for (int i = 0; i < int(n); ++i) {
+            const double s = from + i * h;
+            const double e = i + 1 == int(n) ? to : s + h;
+            const Sample p1 = m_at(e);
+            Walk(s, e - s, p0, p1, 0);
+            p0 = p1;
+        }
+    }
+
+private:
+    void Walk(double s, double h, const Sample& p0, const Sample& p1, int depth) {
+        if (h > m_fine && depth < kMaxHalvings && m_split(p0, p1)) {
+            const Sample mid = m_at(s + h / 2);
+            Walk(s, h / 2, p0, mid, depth + 1);
+            Walk(s + h / 2, h / 2, mid, p1, depth + 1);
+            return;
+        }
+        m_fn(Span{s, h, p0, p1});
+    }
+    const double m_fine;
+    At m_at;
+    Split m_split;
+    Fn m_fn;
+};
+template <class At, class Split, class Fn>
+SpanWalk<At, Split, Fn> MakeSpanWalk(double fine, At at, Split split, Fn fn) {
+    return SpanWalk<At, Split, Fn>(fine, at, split, fn);
 }
 
 // A stroke along y at x (alongX false) or along x at y. a and b are the
-// sample's two ends in the stroke's direction.
+// span's two ends in the stroke's direction.
 void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, BOOL bUpper,
             BOOL bLower, double sx, double sy) {
     CPemroView& v = m.v;
     const double x = m.x, Dz = m.Dz, c = m.c, jump = kJumpFraction * Dz;
-    const double step = alongX ? sx : sy;
+    const double fine = alongX ? sx : sy;
     const double wallEvery =
         alongX ? dx / 3 : 0.511 * v.m_dYSpan / (v.m_nMeshDivY < 1 ? 1 : v.m_nMeshDivY);
     const int demo = v.m_nSubDemo;
@@ -308,13 +460,30 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
         wallColour = alongX ? RGB(255 - stripe, 255 - stripe / 2, stripe)
                             : RGB(stripe, stripe / 2, 255 - stripe);
     }
-    Sample p0 = m.At(x, y);
+    const auto cut = [&](const Sample& p) {
+        return alongX ? c - 0.001 * Dz < p.f && p.g < c + 0.001 * Dz : p.g < c && c < p.f;
+    };
+    const auto insetOn = [&](const Sample& p) { return v.m_dZMin < p.f && p.f < v.m_dZMax; };
+    // Screen pixels per unit of z: a span climbing more than kSpanPixels is
+    // halved, so curved mesh lines keep their shape.
+    const double zPixels = v.m_nProjScaleZ / Dz;
+    const auto split = [&](const Sample& p0, const Sample& p1) {
+        const double df = std::fabs(p0.f - p1.f), dg = std::fabs(p0.g - p1.g);
+        return !(df < jump && dg < jump) || (p0.r >= 0) != (p1.r >= 0) || !(p0.r * p1.r > 0) ||
+               m.Ordered(p0) != m.Ordered(p1) || cut(p0) != cut(p1) || insetOn(p0) != insetOn(p1) ||
+               !(df * zPixels <= kSpanPixels) || (m.lower && !(dg * zPixels <= kSpanPixels));
+    };
+    const double pixelsPerUnit =
+        alongX ? std::hypot(1.0, v.m_dObliqueFactor) * v.m_nProjScaleX / v.m_dXSpan
+               : v.m_nProjScaleY / v.m_dYSpan;
+    const double span = pixelsPerUnit > 0 ? kSpanPixels / pixelsPerUnit : fine;
     double counter = 0;
-    Steps(alongX ? x : y, alongX ? x + dx : y + dy, step, [&](double s) {
-        // The sample runs from (ax, ay) to (bx, by).
+    const auto at = [&](double s) { return alongX ? m.At(s, y) : m.At(x, s); };
+    auto walk = MakeSpanWalk(fine, at, split, [&](const Span& sp) {
+        const double s = sp.s, step = sp.step;
+        const Sample &p0 = sp.p0, &p1 = sp.p1;
         const double ax = alongX ? s : x, ay = alongX ? y : s;
         const double bx = alongX ? s + step : x, by = alongX ? y : s + step;
-        const Sample p1 = m.At(bx, by);
         counter += step;
         const bool inside = p0.r >= 0 || p1.r >= 0;
         const bool ordered = m.Ordered(p0);
@@ -335,7 +504,7 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
         if (inside && ordered) {
             const bool flatG = std::fabs(p0.g - p1.g) < jump, flatF = std::fabs(p0.f - p1.f) < jump;
             if (columnWall && dx > 0 && dy > 0 && flatG && flatF && (alongX || m.lower))
-                m.Line(pDC, kNoChannel, ax, ay, p0.f, ax, ay, p0.g, wallColour);
+                m.Panel(pDC, ax, ay, p0, bx, by, p1, wallColour);
             if (bLower && flatG && p0.g != c && m.lower)
                 m.Line(pDC, kLowerLine, ax, ay, p0.g, bx, by, p1.g, m.LowerMesh(p0.g));
             if (demo != 20) {
@@ -344,15 +513,12 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                 if (v.m_bProjectBase && (alongX || v.m_bCutZc == 0))
                     m.Line(pDC, kBaseShadow, ax, ay, v.m_dZMin, bx, by, v.m_dZMin,
                            m.BaseShadow(p0.f));
-                if (v.m_nProjectionDisplay == 1 && v.m_dZMin < p0.f && p0.f < v.m_dZMax &&
-                    v.m_bCutZc == 0)
+                if (v.m_nProjectionDisplay == 1 && insetOn(p0) && v.m_bCutZc == 0)
                     m.Inset(pDC, ax, ay, bx, by, insetColour);
             }
             if (bUpper && flatF && p0.f != c)
                 m.Line(pDC, kUpperLine, ax, ay, p0.f, bx, by, p1.f, m.UpperMesh(p0.f));
-            const bool cut =
-                alongX ? c - 0.001 * Dz < p0.f && p0.g < c + 0.001 * Dz : p0.g < c && c < p0.f;
-            if (v.m_bCutZc == 1 && cut) {
+            if (v.m_bCutZc == 1 && cut(p0)) {
                 if (v.m_bProjectBase)
                     m.Line(pDC, kSectionBase, ax, ay, v.m_dZMin, bx, by, v.m_dZMin,
                            v.m_crFirstDerivative);
@@ -362,157 +528,103 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                 m.Line(pDC, kSectionC, ax, ay, c, bx, by, c, v.m_crSection);
             }
         }
-        p0 = p1;
     });
+    walk.Run(alongX ? x : y, alongX ? x + dx : y + dy, span);
 }
 
-// The fine grid over a cell, a thousandth of the box a step, is visited in
-// blocks of kBlock steps a side. A block whose values at its corners keep to
-// one side of a level, farther from it than their spread plus a band, holds
-// no point of a smooth surface within that band of the level: its samples
-// are passed over whole (the others in the plain order). So is a block whose
-// corners keep within an inner band nearer the level than their spread,
-// where only the points outside that band count (two coinciding surfaces
-// meet nowhere that is drawn).
-constexpr int kBlock = 5;
-constexpr int kMaxBlocks = 64;
-constexpr int kMaxLevels = 2;
-
-// Judges the blocks of one cell for up to kMaxLevels values at once; each
-// block corner is evaluated once, each block judged once.
-template <class Values> class BlockJudge {
-public:
-    // values(s, t, out) writes the `count` values at (s, t); the cell spans
-    // dx by dy from (x, y) in fine steps of hs by ht.
-    BlockJudge(double x, double y, double dx, double dy, double hs, double ht, int count,
-               const double* level, const double* band, Values values,
-               const double* inner = nullptr)
-        : m_x(x), m_y(y), m_bs(kBlock * hs), m_bt(kBlock * ht), m_ni(Blocks(dx, hs)),
-          m_nj(Blocks(dy, ht)), m_count(count), m_values(values) {
-        for (int k = 0; k < count; ++k)
-            m_level[k] = level[k], m_band[k] = band[k], m_inner[k] = inner ? inner[k] : 0;
-        std::fill_n(m_known, (m_ni + 1) * (m_nj + 1), false);
-        std::fill_n(m_judged, m_ni * m_nj, 0);
-    }
-    bool Far(int bi, int bj) {
-        if (bi >= m_ni || bj >= m_nj) return false;
-        signed char& b = m_judged[bi * m_nj + bj];
-        if (b == 0) b = Judge(bi, bj) ? 1 : 2;
-        return b == 1;
-    }
-
-private:
-    // Blocks along a side, with room for the rounding of the running sum.
-    static int Blocks(double d, double h) {
-        const double n = h > 0 ? d / h / kBlock + 2 : 0;
-        return n < kMaxBlocks ? (n > 0 ? int(n) : 0) : kMaxBlocks;
-    }
-    const double* Corner(int bi, int bj) {
-        const int at = bi * (m_nj + 1) + bj;
-        double* c = m_corner[at];
-        if (!m_known[at]) m_values(m_x + bi * m_bs, m_y + bj * m_bt, c), m_known[at] = true;
-        return c;
-    }
-    bool Judge(int bi, int bj) {
-        const double* d[4] = {Corner(bi, bj), Corner(bi + 1, bj), Corner(bi, bj + 1),
-                              Corner(bi + 1, bj + 1)};
-        for (int k = 0; k < m_count; ++k) {
-            double lo = d[0][k] - m_level[k], hi = lo;
-            for (const double* e : d) {
-                const double u = e[k] - m_level[k];
-                lo = u < lo ? u : lo, hi = u > hi ? u : hi;
-            }
-            const double spread = hi - lo;
-            const bool within = hi + spread < m_inner[k] && lo - spread > -m_inner[k];
-            if (!(lo > m_band[k] + spread || hi < -m_band[k] - spread || within)) return false;
-        }
-        return true;
-    }
-    const double m_x, m_y, m_bs, m_bt;
-    const int m_ni, m_nj, m_count;
-    Values m_values;
-    double m_level[kMaxLevels] = {}, m_band[kMaxLevels] = {}, m_inner[kMaxLevels] = {};
-    double m_corner[(kMaxBlocks + 1) * (kMaxBlocks + 1)][kMaxLevels];
-    bool m_known[(kMaxBlocks + 1) * (kMaxBlocks + 1)];
-    signed char m_judged[kMaxBlocks * kMaxBlocks];
+// A point of a band: where on the base, the banded value h there and the
+// region function and the two surfaces, all interpolated linearly.
+struct BandPoint {
+    double s, t, h, r, f, g;
 };
+constexpr int kMaxBandCorners = 8;
 
-// fn(s, t) over the fine grid of the cell in the plain order, leaving out
-// the samples of the blocks far(bi, bj) rejects.
-template <class Far, class Fn>
-void BlockedFineSteps(MeshCell& m, double y, double dx, double dy, Far far, Fn fn) {
-    const double hs = kFineFraction * m.v.m_dXSpan, ht = kFineFraction * m.v.m_dYSpan;
-    if (!(hs > 0) || !std::isfinite(hs) || !(ht > 0) || !std::isfinite(ht)) return;
-    const double sTo = m.x + dx, tTo = y + dy;
-    // The rows' t, stepped as a column steps them: the same in every
-    // column, so a far block is passed over without stepping through it.
-    std::vector<double> rows;
-    for (double t = y; t < tTo && int(rows.size()) < kMaxStrokeSamples; t += ht) rows.push_back(t);
-    const int nt = int(rows.size());
-    int i = 0;
-    for (double s = m.x; s < sTo && i < kMaxStrokeSamples; s += hs, ++i) {
-        const int bi = i / kBlock;
-        for (int j = 0; j < nt; ++j) {
-            if (j % kBlock == 0 && bi < kMaxBlocks && j / kBlock < kMaxBlocks &&
-                far(bi, j / kBlock)) {
-                j = std::min(j + kBlock - 1, nt - 1);
-                continue;
-            }
-            fn(s, rows[j]);
+// The part of the convex polygon in[0..n) where side(p) >= 0, into out;
+// returns its corner count.
+template <class Side> int ClipBand(const BandPoint* in, int n, Side side, BandPoint* out) {
+    int k = 0;
+    for (int i = 0; i < n && k + 2 <= kMaxBandCorners; ++i) {
+        const BandPoint &a = in[i], &b = in[(i + 1) % n];
+        const double da = side(a), db = side(b);
+        if (da >= 0) out[k++] = a;
+        if ((da >= 0) != (db >= 0)) {
+            const double u = da / (da - db);
+            const auto mix = [u](double p, double q) { return p + u * (q - p); };
+            out[k++] = {mix(a.s, b.s), mix(a.t, b.t), mix(a.h, b.h),
+                        mix(a.r, b.r), mix(a.f, b.f), mix(a.g, b.g)};
         }
     }
+    return k;
 }
 
-// The contour z = c on the two surfaces (and its shadows).
+// fn(corners, n) for each piece of the band lo <= value(sample) <= hi in
+// the region (R >= 0) over the cell's grid: each sub-cell is cut into two
+// triangles, over which the values are taken as linear, and each triangle
+// clipped by the band and the region. skip(a, b, c) leaves a triangle out.
+template <class Value, class Skip, class Fn>
+void BandPieces(const CellGrid& grid, Value value, double lo, double hi, Skip skip, Fn fn) {
+    const auto corner = [&](int i, int j) {
+        const Sample& p = grid.At(i, j);
+        return BandPoint{grid.S(i), grid.T(j), value(p), p.r, p.f, p.g};
+    };
+    for (int i = 0; i < grid.Ni(); ++i)
+        for (int j = 0; j < grid.Nj(); ++j) {
+            const BandPoint c[4] = {corner(i, j), corner(i + 1, j), corner(i + 1, j + 1),
+                                    corner(i, j + 1)};
+            double low = c[0].h, high = c[0].h, region = c[0].r;
+            for (const BandPoint& p : c)
+                low = std::min(low, p.h), high = std::max(high, p.h),
+                region = std::max(region, p.r);
+            if (!(low <= hi && high >= lo && region >= 0)) continue;
+            for (int half = 0; half < 2; ++half) {
+                const BandPoint tri[3] = {c[0], c[1 + half], c[2 + half]};
+                if (skip(tri[0], tri[1], tri[2])) continue;
+                BandPoint a[kMaxBandCorners], b[kMaxBandCorners];
+                int n = ClipBand(
+                    tri, 3, [lo](const BandPoint& p) { return p.h - lo; }, a);
+                n = ClipBand(
+                    a, n, [hi](const BandPoint& p) { return hi - p.h; }, b);
+                n = ClipBand(
+                    b, n, [](const BandPoint& p) { return p.r; }, a);
+                if (n >= 3) fn(a, n);
+            }
+        }
+}
+
+// The contour z = c on the two surfaces (and its shadows): the band where a
+// surface lies within 0.005·Dz of c.
 void Contour(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
     CPemroView& v = m.v;
-    const double Dz = m.Dz, c = m.c, band = 0.005 * Dz;
-    const double levels[2] = {c, c}, bands[2] = {band, band};
-    BlockJudge judge(m.x, y, dx, dy, kFineFraction * v.m_dXSpan, kFineFraction * v.m_dYSpan, 2,
-                     levels, bands, [&](double s, double t, double* out) {
-                         out[0] = v.EvalSurfaceF(s, t, v.m_nSurfaceUpper);
-                         out[1] = v.EvalSurfaceG(s, t, v.m_nSurfaceLower);
-                     });
-    // The plain path visits every sample: it is what the blocks must match.
-    const bool blocks = DrawingCachesEnabled();
-    const auto far = [&](int bi, int bj) { return blocks && judge.Far(bi, bj); };
-    BlockedFineSteps(m, y, dx, dy, far, [&](double s, double t) {
-        const Sample p = m.At(s, t);
-        if (!(p.r > 0)) return;
-        const auto level = [&](double z, bool onSurface) {
-            if (!(std::fabs(z - c) <= band)) return;
-            if (v.m_bProjectBase) m.Dot(pDC, s, t, v.m_dZMin, v.m_crFirstDerivative);
-            if (v.m_bProjectXoy) m.Dot(pDC, s, t, 0, v.m_crSecondDerivative);
-            if (onSurface) m.Dot(pDC, s, t, z, v.m_crDefaultPen);
-        };
-        level(p.f, true);
-        level(p.g, m.lower);
-    });
+    const double c = m.c, band = 0.005 * m.Dz;
+    const CellGrid grid(m, y, dx, dy);
+    const auto none = [](const BandPoint&, const BandPoint&, const BandPoint&) { return false; };
+    const auto draw = [&](const BandPoint* p, int n, bool onSurface, double BandPoint::*height) {
+        if (v.m_bProjectBase) m.FlatPolygon(pDC, p, n, v.m_dZMin, v.m_crFirstDerivative);
+        if (v.m_bProjectXoy) m.FlatPolygon(pDC, p, n, 0, v.m_crSecondDerivative);
+        if (onSurface) m.SurfacePolygon(pDC, p, n, height, v.m_crDefaultPen);
+    };
+    BandPieces(
+        grid, [](const Sample& p) { return p.f; }, c - band, c + band, none,
+        [&](const BandPoint* p, int n) { draw(p, n, true, &BandPoint::f); });
+    BandPieces(
+        grid, [](const Sample& p) { return p.g; }, c - band, c + band, none,
+        [&](const BandPoint* p, int n) { draw(p, n, m.lower, &BandPoint::g); });
 }
 
-// Where the two surfaces meet: points of the fine grid inside the region
-// with 1e-7·Dz <= |f − g| <= 0.001·Dz, in blocks as above (f − g against 0,
-// with the inner band 1e-7·Dz).
+// Where the two surfaces meet: the band |f − g| <= 0.001·Dz in the region.
+// Where they coincide (within 1e-7·Dz) they meet nowhere that is drawn.
 void Intersection(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
     CPemroView& v = m.v;
-    const double Dz = m.Dz, band = 0.001 * Dz, inner = 1e-7 * Dz;
-    const double zero = 0;
-    BlockJudge judge(
-        m.x, y, dx, dy, kFineFraction * v.m_dXSpan, kFineFraction * v.m_dYSpan, 1, &zero, &band,
-        [&](double s, double t, double* out) {
-            out[0] =
-                v.EvalSurfaceF(s, t, v.m_nSurfaceUpper) - v.EvalSurfaceG(s, t, v.m_nSurfaceLower);
+    const double band = 0.001 * m.Dz, inner = 1e-7 * m.Dz;
+    const CellGrid grid(m, y, dx, dy);
+    BandPieces(
+        grid, [](const Sample& p) { return p.f - p.g; }, -band, band,
+        [inner](const BandPoint& a, const BandPoint& b, const BandPoint& c) {
+            return std::fabs(a.h) < inner && std::fabs(b.h) < inner && std::fabs(c.h) < inner;
         },
-        &inner);
-    const auto far = [&](int bi, int bj) { return judge.Far(bi, bj); };
-    BlockedFineSteps(m, y, dx, dy, far, [&](double s, double t) {
-        const double f = v.EvalSurfaceF(s, t, v.m_nSurfaceUpper);
-        const double g = v.EvalSurfaceG(s, t, v.m_nSurfaceLower);
-        const double gap = std::fabs(f - g);
-        if (!(inner <= gap && gap <= band)) return;
-        if (!(v.EvalRegionFunction(s, t, v.m_nFuncF) > 0)) return;
-        m.Line(pDC, kNoChannel, s, t, f, s, t, g, v.m_crCurveSetting);
-    });
+        [&](const BandPoint* p, int n) {
+            m.SurfacePolygon(pDC, p, n, &BandPoint::f, v.m_crCurveSetting);
+        });
 }
 
 void BoundaryDots(MeshCell& m, CDC* pDC, double y, double dx, double dy, double sx, double sy) {
@@ -550,12 +662,14 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
     MeshCell m(*this, pDC, x, front, back);
     const bool clicked = HitTestGraphRegion(0);
     if (dx > 0 && dy > 0 && (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) && clicked)
-        DenseFill(m, pDC, y, dx, dy, sx, sy);
+        DenseFill(m, pDC, y, dx, dy);
     if (dy > 0) Stroke(m, pDC, false, y, dx, dy, bUpperLines, bLowerLines, sx, sy);
     if (dx > 0) Stroke(m, pDC, true, y, dx, dy, bUpperLines, bLowerLines, sx, sy);
-    if (m_bCutZc == 2) Contour(m, pDC, y, dx, dy);
+    // A stroke (dx or dy 0) has no area for a band.
+    const bool area = dx > 0 && dy > 0;
+    if (m_bCutZc == 2 && area) Contour(m, pDC, y, dx, dy);
     // Without a lower surface there is nothing to meet.
-    if (m_bDrawSurfaceIntersection && m.lower) {
+    if (m_bDrawSurfaceIntersection && m.lower && area) {
         const int pixelSize = m_nPixelSize;
         m_nPixelSize = 1;
         Intersection(m, pDC, y, dx, dy);

@@ -11,9 +11,11 @@
 #include "platform/scroll_view.h"
 #include "platform/types.h"
 
+#include <memory>
 #include <set>
 
 class CStdioFile;
+struct FigureStateStore;
 
 class CPemroView : public CScrollView {
 public:

@@ -114,6 +114,7 @@ constexpr FieldDefault<int> kTopicInts[] = {
     {&V::m_nSurfaceUpper, 1},
     {&V::m_nSurfaceLower, 1},
     {&V::m_nRegionType, 0},
+    {&V::m_nSeries2Choice, 16},
     {&V::m_bPhasePlane, 0},
     {&V::m_nMeshDivX, 50},
     {&V::m_nMeshDivY, 50},
@@ -335,8 +336,9 @@ void CPemroView::ResetTopic(int family) {
     m_crCurve = m_crCurveSetting;
     m_ptClick = CPoint(0, 0);
     ClearAnswerVerdict();
-    m_bPencilHeld = FALSE; // a new visit takes the pencil's planes from its script again
+    m_bPencilHeld = FALSE;        // a new visit takes the pencil's planes from its script again
     m_setHtmlPagesOpened.clear(); // a new visit opens the topic's pages again
+    ForgetFigureStates();         // and its figures start from its script
     m_dIntervalA = m_dXMin;
     m_dIntervalB = m_dXMax;
     m_dSavedOdeP = m_dOdeP;

@@ -1,6 +1,7 @@
 // Escape-time iterations of the colour planes: the complex quadratic
-// Zn = A(Zn-1 + B)Zn-1 + C, and how finely a plot can be scanned within a
-// fixed amount of work per pass.
+// Zn = A(Zn-1 + B)Zn-1 + C and a plane map (x, y) → (f, g), each run from a
+// start until a step is at most ε long (it settles), at least M long (it
+// runs away), or n steps were taken.
 #pragma once
 
 namespace calculus {
@@ -15,27 +16,64 @@ struct IterationEnd {
     bool escaped = false; // the last step was at least M long
 };
 
+// The largest step count a pixel may take, whatever n a page or its buttons
+// ask for: beyond it a scan of the boundary pixels would hang the program.
+constexpr int kMaxIterationSteps = 100000;
+// The largest escape bound: M² must stay a finite number.
+constexpr double kMaxEscapeBound = 1e150;
+
 // Steps Z → A·Z² + A·B·Z + C from z until a step is at most eps long, at
 // least M long, or `limit` steps were taken (the first step is always taken).
+// An orbit that comes back to a point it visited repeats its steps, none of
+// which ended it: it stays undecided, and so does one that is no longer a
+// number.
 IterationEnd IterateQuadratic(Complex z, Complex A, Complex B, Complex C, int limit, double eps,
                               double M);
 
-// The largest step count a pixel may take, whatever n a page or its
-// buttons ask for.
-constexpr int kMaxIterationSteps = 100000;
-// Pixel steps one scan may spend in all (about 25 ms of quadratic steps).
-constexpr long kScanStepBudget = 8000000;
-// A scan never cuts the step count below this when coarser cells help.
-constexpr int kMinScanSteps = 32;
-constexpr int kMaxScanCell = 8;
+// The same iteration for a plane map (u, v) → step(u, v), given the squares
+// of ε and M.
+template <class Step>
+IterationEnd IteratePlaneMap(double u, double v, int limit, double eps2, double M2, Step step);
 
-struct ScanPlan {
-    int cell = 1;  // square cells of cell × cell pixels share one iteration
-    int steps = 1; // the step count each cell may take
+// --- Implementation ---------------------------------------------------------------------
+
+namespace detail {
+// Brent's cycle check: the orbit's point at steps 1, 2, 4, 8, ... is kept
+// and each new point compared with it bit for bit.
+struct CycleCheck {
+    double x, y;
+    int next = 2;
+    bool Back(double nx, double ny, int k) {
+        if (nx == x && ny == y) return true;
+        if (k == next) x = nx, y = ny, next *= 2;
+        return false;
+    }
 };
+IterationEnd Undecided(int limit);
+} // namespace detail
 
-// The cell size and step count for a plot of width × height pixels whose
-// page asks for n steps, so that cells × steps stays within the budget.
-ScanPlan PlanScan(int width, int height, int n, long budget);
+// A measured hot loop: it runs for every pixel of a colour plane.
+template <class Step>
+IterationEnd IteratePlaneMap(double u, double v, int limit, double eps2, double M2, Step step) {
+    if (limit < 1) limit = 1;
+    detail::CycleCheck cycle{u, v};
+    double d2 = 0;
+    int k = 0;
+    for (;;) {
+        double nu, nv;
+        step(u, v, &nu, &nv);
+        const double du = nu - u, dv = nv - v;
+        d2 = du * du + dv * dv;
+        ++k;
+        if (d2 <= eps2 || d2 >= M2 || k >= limit) break;
+        if (d2 != d2 || cycle.Back(nu, nv, k)) return detail::Undecided(limit);
+        u = nu, v = nv;
+    }
+    IterationEnd end;
+    end.steps = k;
+    end.settled = d2 <= eps2;
+    end.escaped = d2 >= M2;
+    return end;
+}
 
 } // namespace calculus

@@ -9,19 +9,22 @@ struct Point3 {
     double x, y, z;
 };
 
-// The base circle: centre, radius and two unit vectors perpendicular to the
-// axis and to each other. P(θ) = centre + r·(cos θ·e1 + sin θ·e2).
+// The base circle: centre, radius and the axis d = b − a. A tilted or
+// vertical axis runs the circle as P(θ) = centre + r·(dz cos θ, dz sin θ,
+// −s)/√(s² + dz²) with s = dx cos θ + dy sin θ (not at a uniform angular
+// speed). A horizontal axis (dz = 0) would divide by zero where s vanishes:
+// it runs the circle evenly, P(θ) = centre + r·(cos θ·e1 + sin θ·e2), with
+// e1 along y × d and e2 = d × e1 / |d|.
 struct ConeBase {
     Point3 centre;
     double r;
+    Point3 d;
+    bool even;
     Point3 e1, e2;
 };
 
-// The base circle of the cone with apex a and base centre b. e1 is the
-// direction of y × (b − a), as the page's θ = 0 point has always been; e2
-// turns with the sign of the axis' z part so that the half θ in [π/2, 3π/2]
-// stays the same half. A horizontal axis is as good as any other. FALSE when
-// the axis has no length or a number is not finite.
+// The base circle of the cone with apex a and base centre b. FALSE when the
+// axis has no length or a number is not finite.
 bool MakeConeBase(Point3 a, Point3 b, double r, ConeBase* base);
 Point3 ConeBasePoint(const ConeBase& base, double theta);
 
@@ -30,7 +33,8 @@ struct Rgb {
 };
 
 // The colour of a point at height z blended from pen (z at zMin) to fill (z
-// at zMin + zSpan); heights outside the box take the nearer end colour.
+// at zMin + zSpan); each channel is truncated to its low 8 bits, so heights
+// outside the box wrap round the colours.
 Rgb HeightShade(Rgb pen, Rgb fill, double z, double zMin, double zSpan);
 
 } // namespace calculus

@@ -12,6 +12,8 @@ constexpr double kFarPositiveGrowth = 1.1;
 constexpr double kFarNegativeStart = -1.1;
 constexpr double kFarNegativeGrowth = 1.11;
 constexpr double kFarEnd = 1e10;
+// Halvings of the step in which the δ walk left the band.
+constexpr int kEdgeHalvings = 60;
 
 bool UsableStep(double step) {
     return step > 0 && std::isfinite(step);
@@ -60,14 +62,31 @@ double WalkToBandEdge(FunctionRef F, double t0, double bound, double step, doubl
                       double band) {
     if (!UsableStep(step) || !std::isfinite(t0)) return 0;
     const double dir = bound < t0 ? -1.0 : 1.0;
-    double delta = 0;
-    for (long i = 0; i <= kMaxWalkSteps; ++i) {
-        const double t = t0 + dir * step * double(i);
-        if (i > 0 && (dir < 0 ? t < bound : t > bound)) break;
-        delta = std::fabs(t - t0);
-        if (std::fabs(level - F(t)) >= band) break;
+    // A point where F is not defined (x0 of sin x/x) does not end the walk.
+    const auto outside = [&](double t) { return std::fabs(level - F(t)) >= band; };
+    if (outside(t0)) return 0;
+    double inside = t0;
+    for (long i = 1; i <= kMaxWalkSteps; ++i) {
+        double t = t0 + dir * step * double(i);
+        const bool last = dir < 0 ? !(t > bound) : !(t < bound);
+        // The last point is the bound itself, where the curve may still be inside.
+        if (last) t = std::isfinite(bound) ? bound : inside;
+        if (!outside(t)) {
+            inside = t;
+            if (last) break;
+            continue;
+        }
+        // The edge of the band lies between the last point inside and this
+        // one: halve down to the rounding of the coordinates.
+        double out = t;
+        for (int k = 0; k < kEdgeHalvings; ++k) {
+            const double m = (inside + out) / 2;
+            if (m == inside || m == out) break;
+            (outside(m) ? out : inside) = m;
+        }
+        return std::fabs(out - t0);
     }
-    return delta;
+    return std::fabs(inside - t0);
 }
 
 double LastOutsideBand(FunctionRef F, double from, double to, double step, double level,

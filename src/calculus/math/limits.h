@@ -64,9 +64,12 @@ FarValues SampleAtInfinity(FunctionRef F, Infinity kind);
 bool LimitsDiffer(double u, double v);
 
 // The δ walk: from t0 in steps of `step` towards `bound` (down when bound <
-// t0), at each point (t0 first) taking δ = |t − t0| and stopping at the first
-// point whose value lies `band` or more away from `level`, or before passing
-// the bound. Returns δ; 0 for a step that is not positive and finite.
+// t0) to the first point whose value lies `band` or more away from `level`;
+// the edge of the band in that step is found by halving. Returns the
+// largest δ with every point of (t0, t0 ± δ) inside the band as the walk
+// sees it: the distance to that edge, or to the bound when the curve stays
+// inside. 0 when t0 itself lies outside or the step is not positive and
+// finite.
 double WalkToBandEdge(FunctionRef F, double t0, double bound, double step, double level,
                       double band);
 

@@ -12,7 +12,7 @@ constexpr double kNode[5] = {-0.9061798459, -0.5384693101, 0.0, 0.5384693101, 0.
 constexpr double kWeight[5] = {0.2369268851, 0.4786286705, 0.5688888889, 0.4786286705,
                                0.2369268851};
 constexpr double kSlopeStep = 1e-7;
-constexpr double kPi = 3.14159; // the value the program's volumes and areas use
+constexpr double kPi = 3.14159265358979323846;
 
 double Slope(const FunctionRef& u, double p) {
     return (u(p + kSlopeStep) - u(p)) / kSlopeStep;
@@ -23,9 +23,8 @@ double ArcElement(const FunctionRef& u, double p) {
     return std::sqrt(1.0 + s * s);
 }
 
-// The integrand of the Gauss-point methods at t; x is the left end of the
-// subinterval, which the attraction methods use as their running coordinate.
-double Integrand(int method, int flag, double t, double x, const QuadratureFunctions& fn) {
+// The integrand of the methods at t.
+double Integrand(int method, int flag, double t, const QuadratureFunctions& fn) {
     switch (method) {
     case 2:
         return fn.F(t);
@@ -41,14 +40,14 @@ double Integrand(int method, int flag, double t, double x, const QuadratureFunct
         return std::fabs(fn.F(t) - fn.level) * ArcElement(fn.F, t);
     case 10: {
         const double ft = fn.F(t);
-        const double dx = x - fn.pointX, dy = ft - fn.pointY;
+        const double dx = t - fn.pointX, dy = ft - fn.pointY;
         const double r2 = dx * dx + dy * dy;
         const double q = flag == 0 ? dx : dy;
         return ArcElement(fn.F, t) * q / std::sqrt(r2 * r2 * r2);
     }
     case 11: {
         const double ft = fn.F(t);
-        const double dx = ft - fn.pointX, dy = x - fn.pointY;
+        const double dx = ft - fn.pointX, dy = t - fn.pointY;
         const double r2 = dx * dx + dy * dy;
         const double q = flag == 0 ? dx : dy;
         return ArcElement(fn.F, t) * q / std::sqrt(r2 * r2 * r2);
@@ -61,7 +60,7 @@ double GaussSum(int method, int flag, double x, double h, const QuadratureFuncti
     double sum = 0.0;
     for (int i = 0; i < 5; ++i) {
         const double t = x + h / 2 + (h / 2) * kNode[i];
-        sum += kWeight[i] * Integrand(method, flag, t, x, fn);
+        sum += kWeight[i] * Integrand(method, flag, t, fn);
     }
     return sum;
 }
@@ -94,7 +93,7 @@ double Piece(int method, int flag, double x, double h, const QuadratureFunctions
     case 5:
         return (fn.F(x) + 4.0 * fn.F(x + h / 2) + fn.F(x + h)) / 3.0;
     default:
-        return Integrand(method, flag, x, x, fn); // 6..9 at the left point
+        return Integrand(method, flag, x, fn); // 6..9 at the left point
     }
 }
 

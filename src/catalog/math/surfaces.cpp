@@ -6,10 +6,6 @@ namespace catalog {
 
 namespace {
 
-double Quadric(const double* k, double x, double y) {
-    return k[0] * x * x + k[1] * x * y + k[2] * y * y + k[3] * x + k[4] * y + k[5];
-}
-
 double TriangleWeights(double x, double y, double a, double b, double c, bool lower) {
     if (lower) {
         const double r1 = x * x + y * y;
@@ -42,10 +38,10 @@ double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs
     case -1:
         return lower ? -1000.0 : 1000.0;
     case 1:
-        return Quadric(co, x, y);
+        return EvalQuadric(co, x, y);
     case 2:
     case 3: {
-        const double q = Quadric(co, x, y);
+        const double q = EvalQuadric(co, x, y);
         // Outside the root's domain the two halves stay a small offset apart.
         if (q <= 0) return lower ? 0.02 : -0.02;
         return k == 2 ? std::sqrt(q) : -std::sqrt(q);
@@ -60,7 +56,7 @@ double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs
     }
     case 7:
     case 8: {
-        const double q = Quadric(co, x, y);
+        const double q = EvalQuadric(co, x, y);
         if (!(q > 0)) return g - 0.0001;
         return k == 7 ? std::pow(q, alpha) + g : g - std::pow(q, alpha);
     }
@@ -71,8 +67,8 @@ double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs
         return den == 0 ? 0.0 : (a * x2 + b * x * y + c * y2) / std::sqrt(std::fabs(den));
     }
     case 11: {
-        const double den = Quadric(cf.lower, x, y);
-        return den == 0 ? 0.0 : Quadric(cf.upper, x, y) / den;
+        const double den = EvalQuadric(cf.lower, x, y);
+        return den == 0 ? 0.0 : EvalQuadric(cf.upper, x, y) / den;
     }
     case 12: {
         const double den = d + e * x2 + f * y2;
@@ -91,11 +87,11 @@ double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs
     case 15:
         return a * (x2 - y2) - 2.0 * b * x * y + c * x - d * y + e;
     case 16:
-        return std::sin(Quadric(co, x, y));
+        return std::sin(EvalQuadric(co, x, y));
     case 21:
         return b * (x2 - y2) + 2.0 * a * x * y + c * y + d * x + f;
     case 22: {
-        if (!lower) return Quadric(co, x, y);
+        if (!lower) return EvalQuadric(co, x, y);
         const double u = x - cf.x0, w = y - cf.y0;
         return a * u * u + b * u * w + c * w * w + d * u + e * w + f;
     }
@@ -106,7 +102,7 @@ double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs
         return std::exp(-0.5 * (u * u - 2.0 * rho * u * v + v * v) / s) * 0.127324 / (c * e * s);
     }
     case 24:
-        return Quadric(co, x, y) * (g * x + h * y + i);
+        return EvalQuadric(co, x, y) * (g * x + h * y + i);
     case 25:
         return TriangleWeights(x, y, a, b, c, lower);
     case 26: {

@@ -58,13 +58,15 @@ void RunIterative(const IterativeInput& in, IterativeResult* out) {
             std::copy_n(xOld, n, o.xOld);
         }
         int below = 0;
-        bool bounded = true;
+        bool finite = true;
         for (int i = 0; i < n; ++i) {
             if (std::fabs(xOld[i] - xNew[i]) < in.epsilon) ++below;
-            if (!(std::fabs(xNew[i]) <= kDivergenceBound)) bounded = false;
+            if (!std::isfinite(xNew[i])) finite = false;
         }
         std::copy_n(xNew, n, xOld);
-        if (!bounded) {
+        // A diverging iteration shows its growing values while they are
+        // numbers at all.
+        if (!finite) {
             o.diverged = true;
             return;
         }

@@ -9,9 +9,6 @@ namespace numeric {
 constexpr int kIterMaxOrder = 20;
 // Iterations of one pass at most: stepping beyond shows the last of them.
 constexpr int kMaxSolverIterations = 10000;
-// An iterate component beyond this magnitude (or not finite) means the
-// iteration diverges: it stops there.
-constexpr double kDivergenceBound = 1e8;
 constexpr int kMaxShownRows = 12;
 
 enum IterativeMethod { kJacobi = 0, kGaussSeidel = 1, kRelaxation = 2 };
@@ -46,7 +43,7 @@ struct IterativeResult {
     int done = 0;       // iterations completed
     int zeroPivot = -1; // row of a zero diagonal entry, or -1
     bool converged = false;
-    bool diverged = false;
+    bool diverged = false; // an iterate left the finite numbers: the run stops there
 };
 
 // Iterations shown at step s: 0, t, 2t, ... with t = s / 9 + 1, so that

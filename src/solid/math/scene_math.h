@@ -62,11 +62,6 @@ int PaletteSlot(double u);
 // A channel lightened n − 1 parts to one toward white: ((n − 1)c + 255)/n.
 int LightenChannel(int c, int n);
 
-// The Gauss-Legendre nodes and weights of five points on [-1, 1], as the
-// ten-digit decimals the demonstrations print with.
-extern const double kGaussNodes[5];
-extern const double kGaussWeights[5];
-
 // What a region integral sums at a counted point.
 enum RegionIntegralKind {
     kRegionArea = 0,
@@ -76,16 +71,19 @@ enum RegionIntegralKind {
     kLowerSurfaceArea = 4,
 };
 
-// Cells along one side above which the count is cut (25 points per cell).
-constexpr int kMaxRegionCells = 2000;
+// Cells along a line above which the count is cut: more finds no more.
+constexpr int kMaxRegionCells = 100;
 
 // The double integral over the region {r >= 0} inside [x1, x2] x [y1, y2]
-// on nx x ny cells, five by five Gauss points each, of 1, f, f − g or the
-// surface element of f or g (slopes by forward differences over one cell).
-// A point counts where r >= 0 and g <= f (any order when `inverted`); the
-// volume takes only cells whose centre lies strictly inside and points
-// with g < f. A rectangle of no width, reversed or not finite, counts below
-// 1 and kinds outside 0..4 give 0.
+// of 1, f, f − g or the surface element of f or g. A point counts where
+// r >= 0 and g <= f (g < f for the volume; any order when `inverted`).
+// The integral is iterated: along each line x = const the edges of the
+// counted set are found by bisection and the pieces between them taken by
+// five-point Gauss on ny cells; across, each of nx cells is split where
+// that line integral is not smooth (the ends of the region). It is exact
+// for polynomial surfaces over rectangles and true to about ten digits
+// over regions bounded by curves. A rectangle of no width, reversed or not
+// finite, counts below 1 and kinds outside 0..4 give 0.
 double RegionIntegral(int nx, int ny, double x1, double x2, double y1, double y2, int kind,
                       SurfaceRef f, SurfaceRef g, SurfaceRef region, bool inverted);
 
