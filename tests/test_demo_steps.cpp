@@ -42,11 +42,10 @@ protected:
     std::vector<std::pair<double, double>> RootRows() const {
         std::vector<std::pair<double, double>> rows;
         const auto& p = log.pieces;
-        const auto decimal = [](const std::string& s) { return s.find('.') != std::string::npos; };
         for (size_t i = 0; i + 3 < p.size(); ++i)
-            if (p[i].text == "n=" && decimal(p[i + 2].text) && decimal(p[i + 3].text))
+            if (p[i].text == "f(" && p[i + 2].text == ")=")
                 rows.push_back(
-                    {std::atof(p[i + 2].text.c_str()), std::atof(p[i + 3].text.c_str())});
+                    {std::atof(p[i + 1].text.c_str()), std::atof(p[i + 3].text.c_str())});
         return rows;
     }
     // The topmost row of the run of the colours that rises from world
