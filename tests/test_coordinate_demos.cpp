@@ -148,6 +148,15 @@ TEST_F(CoordinatePageTest, StepButtonsActOncePerClick) {
     EXPECT_DOUBLE_EQ(v->m_dDTheta, solid::kMinDTheta);
     EXPECT_DOUBLE_EQ(v->m_dDR, solid::kMinDR);
     EXPECT_DOUBLE_EQ(v->m_dDZ, solid::kMinDZ);
+
+    // The point's z steps by a twentieth of the z span 2.5.
+    v = PageOf("700CylCoord(0.5,6,36,10,1,1,0,-0.5,2,-0.5,2,0,2.5,1,1)\n");
+    const double z = v->m_dDirP;
+    PressControl(*v, u8"z增");
+    PressControl(*v, u8"z增");
+    EXPECT_NEAR(v->m_dDirP, z + 0.25, 1e-12);
+    PressControl(*v, u8"z减");
+    EXPECT_NEAR(v->m_dDirP, z + 0.125, 1e-12);
 }
 
 TEST_F(CoordinatePageTest, FieldButtonsChooseTheSurface) {

@@ -42,17 +42,10 @@ protected:
     std::vector<std::pair<double, double>> RootRows() const {
         std::vector<std::pair<double, double>> rows;
         const auto& p = log.pieces;
-        const auto decimal = [](const std::string& s) { return s.find('.') != std::string::npos; };
-        // The labels "f(" and ")=" may come as pieces of their own.
-        for (size_t i = 0; i < p.size(); ++i) {
-            if (p[i].text != "n=") continue;
-            std::vector<double> xy;
-            for (size_t j = i + 1; j < p.size() && j <= i + 6 && xy.size() < 2; ++j) {
-                if (p[j].text == "n=") break;
-                if (decimal(p[j].text)) xy.push_back(std::atof(p[j].text.c_str()));
-            }
-            if (xy.size() == 2) rows.push_back({xy[0], xy[1]});
-        }
+        for (size_t i = 0; i + 3 < p.size(); ++i)
+            if (p[i].text == "f(" && p[i + 2].text == ")=")
+                rows.push_back(
+                    {std::atof(p[i + 1].text.c_str()), std::atof(p[i + 3].text.c_str())});
         return rows;
     }
     // The topmost row of the run of the colours that rises from world

@@ -201,6 +201,10 @@ TEST_F(StatsPageTest, IntervalsOfTheDefaultData) {
     EXPECT_EQ("3.325", After(u8")="));
     EXPECT_EQ("16.919", After(u8"χ       )="));
     EXPECT_EQ((std::vector<std::string>{"4.876", "24.811"}), text.ValuesAfter(u8"χ ="));
+    // The quantiles' indices α/2 and 1 - α/2, and S² = 82.5/9 (by hand).
+    EXPECT_TRUE(text.Saw("0.050"));
+    EXPECT_TRUE(text.Saw("0.950"));
+    EXPECT_EQ("9.167", After(u8"S ="));
 
     v = Open("RegionEstimate(0.2,3,44,13,0,0,1,0,20,-0.05,0.5,0,3,10,5,0.1)");
     ClickPlot(v.get());
@@ -215,12 +219,14 @@ TEST_F(StatsPageTest, UTestExample) {
                   "700DATAs(0,1,2,3,4,5,6,7,8,9,10,)\n");
     EXPECT_EQ("0.527", After(u8"u="));
     EXPECT_EQ("1.960", After(u8"u    = "));
+    EXPECT_TRUE(text.Saw("0.025")); // the quantile's index α/2
     EXPECT_EQ("-1.960", After(u8"接受域u:下限 "));
     EXPECT_TRUE(v->m_bFigureVisible);
-    // "左侧": the region open to the left up to the 0.95 quantile.
+    // "左侧": the region open to the left up to the 0.95 quantile, index α.
     text.pieces.clear();
     ClickButton(v.get(), v->m_nPlotRight - 20, v->m_nPlotTop + 120);
     EXPECT_EQ("1.645", After(u8"接受域:-∞<u< "));
+    EXPECT_FALSE(text.Saw("0.025"));
     EXPECT_EQ(1, v->m_bQuantileMode);
     // α increased from 0.45 stops at 0.5.
     v->m_dSavedSignificance = 0.45;

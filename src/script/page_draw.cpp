@@ -329,3 +329,49 @@ void CPemroView::FinishFile(int nFontStepAtStart) {
 void CPemroView::OnDraw(CDC* pDC) {
     BeginPassBudget(pDC);
     CClickPassScope clickPass(this);
+    CPassBudgetScope budget(this);
+    CFigureStatePassScope figureStates(this);
+    const int fontStepAtStart = m_nFontStep;
+    m_strProgramDir = GetProgramDir();
+    m_alfTextFont[0] = m_lfCurrent;
+    m_nAnswerBlock = -1;
+    m_bPassEndedEarly = FALSE;
+    SplitRGB(m_crBackground);
+    LayoutFromClipBox(pDC);
+
+    // The background stays when the box is the one painted last, unless the
+    // stored click lies in the left margin.
+    const bool sameBox = m_nClipLeft == m_nPrevClipLeft && m_nClipTop == m_nPrevClipTop &&
+                         m_nClipBottom == m_nPrevClipBottom && m_nClipRight == m_nPrevClipRight;
+    // A continuation draws over what its stopped pass drew, as that pass
+    // would have.
+    if (IsContinuationPass())
+        m_bFullRepaint = m_bResumeFullRepaint;
+    else if (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox))
+        PaintPageBackground(pDC);
+    m_bResumeFullRepaint = m_bFullRepaint;
+
+    ResetPassFields();
+    StartFigureStateFlow();
+    BuildDataFileName();
+    m_strDataPath = m_strDataFile;
+    if (!m_bPrintMode) m_nTextY = kFirstLineY;
+    m_nNextLineY = kFirstLineY;
+    m_nContentEnd = kFirstLineY;
+    m_bShowRecordText = 1;
+    m_bBeforeFigure = 1;
+
+    CStdioFile file;
+    if (!file.Open(m_strDataPath, CStdioFile::modeRead | CStdioFile::typeText)) {
+        // On the window, also while printing, in the client DC's own
+        // colours (black on an opaque white box), readable on any background.
+        CClientDC dc(this);
+        dc.TextOut(10, 10, Gbk(u8"数据文件打不开或不存在"));
+        return;
+    }
+    m_nRecordIndex = 0;
+    if (m_nTextRevealMode == -1) m_nRevealedCount = 1;
+    DrawFamilyHeading(pDC);
+    if (!RunRecordLoop(pDC, &file, fontStepAtStart)) return; // an answer button ended it
+    FinishFile(fontStepAtStart);
+}
