@@ -4,6 +4,8 @@
 // prisms of the Riemann sum with the approximate and Gauss volumes.
 #include "view/view.h"
 
+#include <algorithm>
+
 #include "platform/text_codec.h"
 #include "solid/math/scene_math.h"
 
@@ -35,6 +37,9 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
     double sum = 0;
     bool axisLeft = false; // the x axis has been drawn where it leaves the solid
 
+    // Dense strokes a pixel apart down the screen: each is two pixels wide.
+    const bool plain = m_nAxisArrangement != 2 && m_nAxisArrangement != 3;
+    const double denseStep = plain && m_nProjScaleX > 0 ? std::max(sx, Dx / m_nProjScaleX) : sx;
     const auto rows = [&](auto fn) {
         int n = 0;
         for (double y = dYFrom; y <= dYTo - cy / 2 && n < kMaxCellsPerSide; y += cy, ++n) fn(y);
@@ -58,7 +63,7 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
             rows([&](double y) {
                 if (dense) {
                     int n = 0;
-                    for (double s = x; s < x + cx && n < kMaxStrokesPerCell; s += sx, ++n) {
+                    for (double s = x; s < x + cx && n < kMaxStrokesPerCell; s += denseStep, ++n) {
                         DrawSurfaceMesh(pDC, s, y, 0, cy, front[0], front[1], front[2], back[0],
                                         back[1], back[2], m_nUpperSurfaceStyle,
                                         m_nLowerSurfaceStyle, sx, sy);

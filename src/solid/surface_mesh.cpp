@@ -276,17 +276,26 @@ private:
         *p = CPoint(v.m_nProjOriginX + ToPixel(ox), v.m_nProjOriginY + ToPixel(oy));
         return true;
     }
+    // Two pixels wide as the dots of the fine samples were, a 2 × 2 box
+    // (x−1..x, y−1..y) at each pixel of the one-pixel line: the line and
+    // its copy one pixel up (or left, for a steep line), with the boxes at
+    // the two ends.
     void WideStroke(CDC* pDC, CPoint a, CPoint b, COLORREF colour) {
-        constexpr int kWidth = 2;
         if (!m_pPenDC) {
             m_pPenDC = pDC;
-            m_oldPen = pDC->SelectObject(CPen(PS_SOLID, kWidth, colour));
+            m_oldPen = pDC->SelectObject(CPen(PS_SOLID, 1, colour));
         } else if (colour != m_crPen) {
-            pDC->SelectObject(CPen(PS_SOLID, kWidth, colour));
+            pDC->SelectObject(CPen(PS_SOLID, 1, colour));
         }
         m_crPen = colour;
+        const bool steep = std::abs(b.y - a.y) > std::abs(b.x - a.x);
+        const int ox = steep ? 1 : 0, oy = steep ? 0 : 1;
         pDC->MoveTo(a.x, a.y);
         pDC->LineTo(b.x, b.y);
+        pDC->MoveTo(a.x - ox, a.y - oy);
+        pDC->LineTo(b.x - ox, b.y - oy);
+        pDC->FillSolidRect(CRect(a.x - 1, a.y - 1, a.x + 1, a.y + 1), colour);
+        pDC->FillSolidRect(CRect(b.x - 1, b.y - 1, b.x + 1, b.y + 1), colour);
     }
     // Plain copies only: other raster operations go through the pen.
     const bool m_bCopyPen;
@@ -329,7 +338,8 @@ class CellGrid {
 public:
     CellGrid(MeshCell& m, double y, double dx, double dy) : m_x(m.x), m_y(y) {
         CPemroView& v = m.v;
-        const double px = v.m_nProjScaleX / v.m_dXSpan * std::hypot(1.0, v.m_dObliqueFactor);
+        const double px =
+            v.m_nProjScaleX / v.m_dXSpan * std::sqrt(1 + v.m_dObliqueFactor * v.m_dObliqueFactor);
         const double py = v.m_nProjScaleY / v.m_dYSpan;
         m_ni = Side(dx * px), m_nj = Side(dy * py);
         m_hs = dx / m_ni, m_ht = dy / m_nj;
@@ -473,9 +483,9 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                m.Ordered(p0) != m.Ordered(p1) || cut(p0) != cut(p1) || insetOn(p0) != insetOn(p1) ||
                !(df * zPixels <= kSpanPixels) || (m.lower && !(dg * zPixels <= kSpanPixels));
     };
-    const double pixelsPerUnit =
-        alongX ? std::hypot(1.0, v.m_dObliqueFactor) * v.m_nProjScaleX / v.m_dXSpan
-               : v.m_nProjScaleY / v.m_dYSpan;
+    const double pixelsPerUnit = alongX ? std::sqrt(1 + v.m_dObliqueFactor * v.m_dObliqueFactor) *
+                                              v.m_nProjScaleX / v.m_dXSpan
+                                        : v.m_nProjScaleY / v.m_dYSpan;
     const double span = pixelsPerUnit > 0 ? kSpanPixels / pixelsPerUnit : fine;
     double counter = 0;
     const auto at = [&](double s) { return alongX ? m.At(s, y) : m.At(x, s); };

@@ -14,6 +14,9 @@
 #include <set>
 
 class CStdioFile;
+namespace catalog {
+struct TaylorCoefs;
+}
 
 class CPemroView : public CScrollView {
 public:
