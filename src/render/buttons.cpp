@@ -30,6 +30,15 @@ void CPemroView::BeginPassClickState() {
     if (m_bClickPass) m_nClickSerialSeen = m_nClickSerial;
 }
 
+BOOL CPemroView::RestartPassAfterClick() {
+    if (!IsPageRedrawnAfterClick()) return FALSE;
+    m_bClickPass = FALSE;
+    m_bClickActed = FALSE;
+    m_bStackValid = FALSE;
+    m_bRowValid = FALSE;
+    return TRUE;
+}
+
 BOOL CPemroView::EndPassClickState() {
     m_bClickPass = FALSE;
     return m_bClickActed;

@@ -150,6 +150,13 @@
     BOOL m_bClickPass = FALSE;    // this pass answers the last press
     BOOL m_bClickActed = FALSE;   // a hit test reported a hit in this pass
     BOOL IsClickPass() const { return m_bClickPass; }
+    // A button acted in this click pass: the page ends at the button's record
+    // and the pass draws it again from the top in the new state, so the
+    // figures' heavy stages after the button may leave their drawing out.
+    BOOL IsPageRedrawnAfterClick() const { return m_bClickPass && m_bClickActed; }
+    // Ends the answering of the click for the page's second drawing in the
+    // same pass; FALSE (and nothing changed) unless a button acted.
+    BOOL RestartPassAfterClick();
     // The stored click on the page (clip origin plus client point), within
     // the page bound whatever point was stored.
     CPoint ClickPagePoint() const;

@@ -30,8 +30,8 @@ constexpr int kHeadingArea = 100;
 constexpr int kHeadingColour = 5;
 
 // Ends the click pass on every way out of OnDraw. A pass in which a button
-// acted asks for one more, so what it drew before the click was answered
-// shows the new state at once.
+// acted and that did not draw the page again itself asks for one more, so
+// the new state shows at once.
 class CClickPassScope {
 public:
     explicit CClickPassScope(CPemroView* view) : m_pView(view) { m_pView->BeginPassClickState(); }
@@ -253,7 +253,7 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
         const int kind = m_nRecClass * 10 + m_nRecSubtype;
         if (kind >= 70 && kind <= 79) {
             ReadCommandRecord(pFile);
-            if (!RunCommandChain(pDC)) return FALSE;
+            if (!RunCommandChain(pDC) || IsPageRedrawnAfterClick()) return FALSE;
             continue;
         }
         const int recordTop = m_nTextY;
@@ -268,6 +268,7 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
         m_lfCurrent = m_alfTextFont[0];
         ++m_nRecordIndex;
         if (m_nTextRevealMode == -1 && m_nTextY < m_nClipBottom) ++m_nRevealedCount;
+        if (IsPageRedrawnAfterClick()) return FALSE;
     }
     return TRUE;
 }
@@ -290,6 +291,16 @@ void CPemroView::FinishFile(int nFontStepAtStart) {
 
 void CPemroView::OnDraw(CDC* pDC) {
     CClickPassScope clickPass(this);
+    const int fontStep = m_nFontStep;
+    const LOGFONT font = m_lfCurrent;
+    if (DrawPage(pDC) || !RestartPassAfterClick()) return;
+    // A button acted and the page ended at its record: the same pass draws
+    // the page again in the state the click left.
+    m_nFontStep = fontStep, m_lfCurrent = font;
+    DrawPage(pDC);
+}
+
+BOOL CPemroView::DrawPage(CDC* pDC) {
     const int fontStepAtStart = m_nFontStep;
     m_strProgramDir = GetProgramDir();
     m_alfTextFont[0] = m_lfCurrent;
@@ -319,11 +330,13 @@ void CPemroView::OnDraw(CDC* pDC) {
         // colours (black on an opaque white box), readable on any background.
         CClientDC dc(this);
         dc.TextOut(10, 10, Gbk(u8"数据文件打不开或不存在"));
-        return;
+        return TRUE;
     }
     m_nRecordIndex = 0;
     if (m_nTextRevealMode == -1) m_nRevealedCount = 1;
     DrawFamilyHeading(pDC);
-    if (!RunRecordLoop(pDC, &file, fontStepAtStart)) return; // an answer button ended it
+    // An answer button, or a button that acted, ended the page early.
+    if (!RunRecordLoop(pDC, &file, fontStepAtStart)) return FALSE;
     FinishFile(fontStepAtStart);
+    return TRUE;
 }

@@ -15,6 +15,8 @@
     int m_anPatternKey[10] = {}; // what m_bmpPattern shows (PatternKey)
     void ResetPassFields();
     void DrawFamilyHeading(CDC* pDC);
+    // The page's records from the top; FALSE when it ended early.
+    BOOL DrawPage(CDC* pDC);
     BOOL RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart);
     void FinishFile(int nFontStepAtStart);
 
