@@ -39,9 +39,14 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
     double sum = 0;
     bool axisLeft = false; // the x axis has been drawn where it leaves the solid
 
-    // Dense strokes a pixel apart down the screen: each is two pixels wide.
+    // Dense strokes a pixel apart down the screen (each is two pixels wide),
+    // and in the plane inset when it shows them.
     const bool plain = m_nAxisArrangement != 2 && m_nAxisArrangement != 3;
-    const double denseStep = plain && m_nProjScaleX > 0 ? std::max(sx, Dx / m_nProjScaleX) : sx;
+    const int inset = m_nProjectionDisplay == 1
+                          ? std::max(m_nInsetRight - m_nInsetLeft, m_nInsetBottom - m_nInsetTop)
+                          : 0;
+    const int densePixels = std::max(m_nProjScaleX, inset);
+    const double denseStep = plain && densePixels > 0 ? std::max(sx, Dx / densePixels) : sx;
     const auto rows = [&](auto fn) {
         int n = 0;
         for (double y = dYFrom; y <= dYTo - cy / 2 && n < kMaxCellsPerSide; y += cy, ++n) fn(y);

@@ -111,9 +111,15 @@ public:
         const int grow = (width > 2 ? width : 2) + 1;
         const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
                         std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
-        // Up to two pixels wide a span is drawn as the fine samples' dots
-        // were, two pixels wide (the pen kept selected while the colour
-        // stays); an axis-parallel one as the box such a pen covers.
+        Draw(pDC, a, b, colour, width);
+        Touched(box);
+        if (ch) ch->drawn = true, ch->a = a, ch->b = b, ch->colour = colour, ch->width = width;
+        if (ch) ch->box = box;
+    }
+    // Up to two pixels wide a span is drawn as the fine samples' dots were,
+    // two pixels wide (the pen kept selected while the colour stays); an
+    // axis-parallel one as the box such a pen covers.
+    void Draw(CDC* pDC, CPoint a, CPoint b, COLORREF colour, int width) {
         if (width <= 2 && (a.x == b.x || a.y == b.y))
             pDC->FillSolidRect(CRect(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1,
                                      std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1),
@@ -122,9 +128,6 @@ public:
             WideStroke(pDC, a, b, colour);
         else
             v.DrawStrokePx(pDC, a, b, colour);
-        Touched(box);
-        if (ch) ch->drawn = true, ch->a = a, ch->b = b, ch->colour = colour, ch->width = width;
-        if (ch) ch->box = box;
     }
     // DrawLineWorldMode's stroke in the plane inset, by its own channel:
     // the fine steps along a cell map many samples to the same pixels of
@@ -145,7 +148,7 @@ public:
         const int width = v.m_nPixelSize;
         Channel& ch = m_aChannel[kInset];
         if (ch.drawn && colour == ch.colour && a == ch.a && b == ch.b && width == ch.width) return;
-        v.DrawLinePx(pDC, width, a.x, a.y, b.x, b.y, colour);
+        Draw(pDC, a, b, colour, width);
         const int grow = (width > 2 ? width : 2) + 1;
         const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
                         std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
