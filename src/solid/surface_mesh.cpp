@@ -46,10 +46,9 @@ struct Sample {
 // The cell being drawn with everything its stages share.
 class MeshCell {
 public:
-    MeshCell(CPemroView& v, CDC* pDC, double x, const int* front, const int* back)
+    MeshCell(CPemroView& v, double x, const int* front, const int* back)
         : v(v), x(x), front(front), back(back), Dx(v.m_dXSpan), Dz(v.m_dZSpan), c(v.m_dDirP),
-          lower(v.m_nSurfaceLower >= 0),
-          m_bCopyPen(DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN) {}
+          lower(v.m_nSurfaceLower >= 0) {}
 
     Sample At(double px, double py) const {
         return {v.EvalRegionFunction(px, py, v.m_nFuncF), v.EvalSurfaceF(px, py, v.m_nSurfaceUpper),
@@ -133,11 +132,6 @@ public:
     // the fine steps along a cell map many samples to the same pixels of
     // the inset, and its strokes lie apart from the solid's.
     void Inset(CDC* pDC, double x1, double y1, double x2, double y2, COLORREF colour) {
-        if (!m_bCopyPen) {
-            v.DrawLineWorldMode(pDC, x1, y1, x2, y2, colour, 0);
-            TouchedAll();
-            return;
-        }
         if (!v.IsFigureBandVisible()) return;
         const auto inRange = [this](double px, double py) {
             return v.m_dXMin <= px && px <= v.m_dXMax && v.m_dYMin <= py && py <= v.m_dYMax;
@@ -239,9 +233,6 @@ public:
                 c.box.top < box.bottom && box.top < c.box.bottom)
                 c.drawn = false;
     }
-    void TouchedAll() {
-        for (Channel& c : m_aChannel) c.drawn = false;
-    }
     void Dot(CDC* pDC, double px, double py, double pz, COLORREF colour) {
         Line(pDC, kNoChannel, px, py, pz, px, py, pz, colour);
     }
@@ -300,8 +291,6 @@ private:
         pDC->FillSolidRect(CRect(a.x - 1, a.y - 1, a.x + 1, a.y + 1), colour);
         pDC->FillSolidRect(CRect(b.x - 1, b.y - 1, b.x + 1, b.y + 1), colour);
     }
-    // Plain copies only: other raster operations go through the pen.
-    const bool m_bCopyPen;
     CDC* m_pPenDC = nullptr;
     CPen m_oldPen;
     COLORREF m_crPen = 0;
@@ -672,7 +661,7 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
     const int front[3] = {frontR, frontG, frontB};
     const int back[3] = {backR, backG, backB};
     SurfacePass pass(*this);
-    MeshCell m(*this, pDC, x, front, back);
+    MeshCell m(*this, x, front, back);
     const bool clicked = HitTestGraphRegion(0);
     if (dx > 0 && dy > 0 && (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) && clicked)
         DenseFill(m, pDC, y, dx, dy);
