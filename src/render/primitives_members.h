@@ -143,8 +143,9 @@
     // The first pass that sees a new count is the click pass; only there do the
     // button hit tests report hits. Printing passes never take the click.
     // OnDraw calls BeginPassClickState() first and EndPassClickState() last;
-    // the latter returns TRUE when a button acted, so one more pass can show
-    // the new state.
+    // a button that acted ends the page, which the same pass then draws again
+    // (RestartPassAfterClick); the latter returns TRUE when a button acted
+    // without that, so one more pass can show the new state.
     int m_nClickSerial = 0;
     int m_nClickSerialSeen = 0;   // the press that the last click pass answered
     BOOL m_bClickPass = FALSE;    // this pass answers the last press
