@@ -167,10 +167,12 @@ public:
         // Outlined as the mesh lines are drawn: two pixels up to that width.
         const int width = v.m_nPixelSize > 2 ? v.m_nPixelSize : 2;
         {
-            CDCSelect<CPen> pen(pDC, CPen(PS_SOLID, width, colour));
+            CDCSelect<CPen> pen(pDC, CPen(width > 2 ? PS_SOLID : PS_NULL, width, colour));
             CDCSelect<CBrush> brush(pDC, CBrush(colour));
             pDC->Polygon(q, n);
         }
+        if (width <= 2)
+            for (int k = 0; k < n; ++k) Draw(pDC, q[k], q[(k + 1) % n], colour, width);
         int left = q[0].x, right = q[0].x, top = q[0].y, bottom = q[0].y;
         for (int k = 1; k < n; ++k)
             left = std::min(left, q[k].x), right = std::max(right, q[k].x),
