@@ -56,3 +56,5 @@ inline double EvalFLoop(const CPemroView& view, int k) {
 
 // Registers one benchmark per topic script of the run directory.
 void RegisterSamplePageBenchmarks();
+// Registers the states after clicks and the costs of clicks.
+void RegisterAfterClickBenchmarks();

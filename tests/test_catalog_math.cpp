@@ -696,6 +696,52 @@ TEST(CatalogSurfaces, TaylorPolynomialOfAQuadric) {
     EXPECT_EQ(13, calls);
 }
 
+// The Taylor polynomial of two variables from its coefficients, against
+// the exact polynomial Σ ∂x^a ∂y^b f(x0, y0) (x − x0)^a (y − y0)^b / (a! b!)
+// summed in python from the closed-form derivatives:
+// ∂x^a ∂y^b e^x sin y = e^x sin(y + bπ/2) and
+// ∂x^a ∂y^b cos(x + 2y) = 2^b cos(x + 2y + (a + b)π/2).
+TEST(CatalogSurfaces, TaylorCoefficientsOfTwoVariables) {
+    struct Case {
+        double (*f)(void*, double, double);
+        double x0, y0, x, y;
+        double expected[7]; // degrees 0..6
+    };
+    const Case cases[] = {
+        {[](void*, double x, double y) { return std::exp(x) * std::sin(y); },
+         0.3,
+         -0.2,
+         0.8,
+         0.2,
+         {-0.2681755459689439, 0.1269172818905332, 0.37943968274390527, 0.436615806457965,
+          0.4422819886906565, 0.44224311460105653, 0.4421591977622764}},
+        {[](void*, double x, double y) { return std::cos(x + 2 * y); },
+         -0.4,
+         0.5,
+         0.1,
+         0.2,
+         {0.8253356149096783, 0.8817998622491818, 0.8776731841746334, 0.8775790770957341,
+          0.8775825159941296, 0.877582563047669, 0.8775825619013694}},
+    };
+    for (const Case& c : cases)
+        for (int n = 0; n <= 6; ++n) {
+            const TaylorCoefs t = ComputeTaylorCoefs(c.f, nullptr, c.x0, c.y0, n);
+            EXPECT_NEAR(c.expected[n], EvalTaylorCoefs(t, c.x - c.x0, c.y - c.y0), 1e-6)
+                << c.x0 << " " << n;
+        }
+    // A quadric is its own polynomial from degree 2 on (the higher
+    // differences are rounding only); a degree beyond the pages' highest is
+    // capped there.
+    const auto quadric = [](void*, double x, double y) {
+        return 2 * x * x - 3 * x * y + 0.5 * y * y + x - 4 * y + 1.5;
+    };
+    for (int n : {2, 3, 6, 40}) {
+        const TaylorCoefs t = ComputeTaylorCoefs(quadric, nullptr, 0.7, -1.1, n);
+        EXPECT_LE(t.n, kMaxTaylorOrder);
+        EXPECT_NEAR(quadric(nullptr, 1.2, -1.5), EvalTaylorCoefs(t, 0.5, -0.4), 1e-5) << n;
+    }
+}
+
 TEST(CatalogSurfaces, RampWeights) {
     const struct {
         int mode;

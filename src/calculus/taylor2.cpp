@@ -1,6 +1,7 @@
 // Taylor polynomials of two variables: the polynomial of degree n about the
 // origin or a picked point as a small solid against the surface, and the
 // quadratic approximation with a factor on its mixed term.
+#include "catalog/surface_pass.h"
 #include "view/view.h"
 
 #include "platform/text_codec.h"
@@ -86,6 +87,8 @@ void CPemroView::DrawTaylorSolid2(CDC* pDC, int nButtons) {
     else
         m_dX0 = m_dCursorX, m_dY0 = m_dCursorY;
     const double x0 = m_dX0, y0 = m_dY0;
+    // The expansions' coefficients once for the whole figure.
+    SurfacePass pass(*this);
     DrawSurfaceScene(pDC, 1, 0, 1, m_dXMin, x0, m_dYMin, m_dYMax, "x", "y", "z");
     DrawSolidBetweenSurfaces(pDC, x0 - m_dXSpan / 6, x0 + m_dXSpan / 6, y0 - m_dYSpan / 6,
                              y0 + m_dYSpan / 6, kTaylorForm, kTaylorForm);

@@ -46,6 +46,8 @@
     double EvalProfileCatalogueF(double x, int k) const;
     double EvalProfileCatalogueG(double x, int k) const;
     double EvalSurfaceTaylorPolynomial(double x, double y, int n, int k, int which);
+    // The coefficients of that polynomial about (m_dX0, m_dY0).
+    catalog::TaylorCoefs TaylorCoefsOf(int k, int which, int n);
     double EvalSurfaceOnRay(double x, double y, double t, int k, int which);
     double EvalDescentObjective(double x, double y, int k);
     double EvalRampFunction(double x, int mode) const;

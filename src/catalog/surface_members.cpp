@@ -45,18 +45,17 @@ CPemroView::SurfacePass::~SurfacePass() {
     if (active) view.m_pSurfacePass = nullptr;
 }
 
-double CPemroView::SurfacePass::AtCentre(double x, double y, double t, int k, int which) {
+const catalog::TaylorCoefs& CPemroView::SurfacePass::Taylor(int k, int which, int n) {
     CPemroView& v = view;
-    // EvalSurfaceOnRay's point, bit for bit.
-    const double px = v.m_dX0 + t * (x - v.m_dX0), py = v.m_dY0 + t * (y - v.m_dY0);
-    Centre& c = m_centre[which == 0 ? 0 : 1];
-    if (c.known && SameBits(c.px, px) && SameBits(c.py, py) && c.k == k &&
-        c.depth == v.m_nSurfaceExpansionDepth)
-        return c.value;
+    Expansion& e = m_expansion[which == 0 ? 0 : 1];
     const int depth = v.m_nSurfaceExpansionDepth;
-    const double value = which == 0 ? v.EvalSurfaceF(px, py, k) : v.EvalSurfaceG(px, py, k);
-    c.known = true, c.px = px, c.py = py, c.k = k, c.depth = depth, c.value = value;
-    return value;
+    if (!(e.known && SameBits(e.x0, v.m_dX0) && SameBits(e.y0, v.m_dY0) && e.k == k && e.n == n &&
+          e.depth == depth && e.mode == v.m_nSurfaceEvalMode && SameBits(e.level, v.m_dDirP))) {
+        e.coefs = v.TaylorCoefsOf(k, which, n);
+        e.known = true, e.x0 = v.m_dX0, e.y0 = v.m_dY0, e.k = k, e.n = n, e.depth = depth;
+        e.mode = v.m_nSurfaceEvalMode, e.level = v.m_dDirP;
+    }
+    return e.coefs;
 }
 
 double CPemroView::EvalSurfaceF(double x, double y, int k) {
@@ -133,19 +132,29 @@ double CPemroView::EvalSurfaceOnRay(double x, double y, double t, int k, int whi
     return which == 0 ? EvalSurfaceF(px, py, k) : EvalSurfaceG(px, py, k);
 }
 
+catalog::TaylorCoefs CPemroView::TaylorCoefsOf(int k, int which, int n) {
+    ++m_nSurfaceExpansionDepth;
+    struct Surface {
+        CPemroView* v;
+        int k, which;
+    } surface{this, k, which};
+    const auto at = [](void* ctx, double x, double y) {
+        const Surface& s = *static_cast<Surface*>(ctx);
+        return s.which == 0 ? s.v->EvalSurfaceF(x, y, s.k) : s.v->EvalSurfaceG(x, y, s.k);
+    };
+    const catalog::TaylorCoefs coefs = catalog::ComputeTaylorCoefs(at, &surface, m_dX0, m_dY0, n);
+    --m_nSurfaceExpansionDepth;
+    return coefs;
+}
+
 double CPemroView::EvalSurfaceTaylorPolynomial(double x, double y, int n, int k, int which) {
     // Expanding the expansion form itself: its inner value is 0 everywhere,
-    // so every term is 0. Evaluated, it cost a pass seconds when both
-    // surfaces were this form (the intersection then scans the whole grid).
+    // so every term is 0.
     if (k == 0 && m_nSurfaceEvalMode == 0) return 0.0;
-    ++m_nSurfaceExpansionDepth;
-    auto phi = [&](double t) {
-        if (t == 0 && m_pSurfacePass) return m_pSurfacePass->AtCentre(x, y, t, k, which);
-        return EvalSurfaceOnRay(x, y, t, k, which);
-    };
-    const double value = catalog::EvalTaylorAlongRay(phi, n);
-    --m_nSurfaceExpansionDepth;
-    return value;
+    // The coefficients once per pass where a pass runs, else per point.
+    if (m_pSurfacePass)
+        return catalog::EvalTaylorCoefs(m_pSurfacePass->Taylor(k, which, n), x - m_dX0, y - m_dY0);
+    return catalog::EvalTaylorCoefs(TaylorCoefsOf(k, which, n), x - m_dX0, y - m_dY0);
 }
 
 double CPemroView::EvalDescentObjective(double x, double y, int k) {

@@ -1,7 +1,7 @@
 // The surfaces of a figure's loop evaluated many times over with the view
 // unchanged: the catalogue's coefficients are copied once instead of per
-// point, and each Taylor expansion's value at its centre, the same for
-// every point, is evaluated once.
+// point, and each Taylor expansion's coefficients, the same for every
+// point, are computed once.
 #pragma once
 
 #include "catalog/math/surfaces.h"
@@ -15,20 +15,20 @@ struct CPemroView::SurfacePass {
     SurfacePass(const SurfacePass&) = delete;
     SurfacePass& operator=(const SurfacePass&) = delete;
 
-    // φ(t) of the expansion of surface k (which 0 upper, 1 lower) towards
-    // (x, y), for the t that puts it at the centre.
-    double AtCentre(double x, double y, double t, int k, int which);
+    // The coefficients of the expansion of degree n of surface k (which 0
+    // upper, 1 lower) about the view's centre point.
+    const catalog::TaylorCoefs& Taylor(int k, int which, int n);
 
     CPemroView& view;
     const bool active;
     catalog::SurfaceCoefs coefs;
 
 private:
-    struct Centre {
+    struct Expansion {
         bool known = false;
-        double px = 0, py = 0;
-        int k = 0, depth = 0;
-        double value = 0;
+        double x0 = 0, y0 = 0, level = 0;
+        int k = 0, n = 0, depth = 0, mode = 0;
+        catalog::TaylorCoefs coefs;
     };
-    Centre m_centre[2];
+    Expansion m_expansion[2];
 };

@@ -381,7 +381,9 @@ void CPemroView::BeginFigureStatePass() {
     s.record = s.figure = -1;
     s.figureKept = s.entered = s.currentKept = false;
     s.lastKept = -1;
-    s.settle = false;
+    // A continuation carries the wish for one more pass on to the end of
+    // its chain: asked for mid-chain, that pass would start the page over.
+    if (!IsContinuationPass()) s.settle = false;
     s.readOnly = m_bPrintMode;
     if (!s.baseValid) {
         Capture(*this, &s.base);
@@ -414,7 +416,7 @@ void CPemroView::EndFigureStatePass() {
     }
     Capture(*this, &s.lastEnd);
     s.lastEndValid = true;
-    if (s.settle && !s.readOnly) Invalidate();
+    if (s.settle && !s.readOnly && m_nStopFigure < 0) Invalidate();
 }
 
 void CPemroView::BeginCommandRecordState() {

@@ -16,6 +16,8 @@
     void ResetPassFields();
     void ResetRegionRect(); // inside the world range by a twentieth of it
     void DrawFamilyHeading(CDC* pDC);
+    // The page's records from the top; FALSE when it ended early.
+    BOOL DrawPage(CDC* pDC);
     BOOL RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart);
     void FinishFile(int nFontStepAtStart);
 

@@ -8,6 +8,8 @@
 #include "platform/text_codec.h"
 #include "solid/math/scene_math.h"
 
+#include <algorithm>
+
 namespace {
 
 // Columns and rows a call may run, whatever range it names.
@@ -26,6 +28,8 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
                                    double dYTo, double sx, double sy, const int* front,
                                    const int* back, const CString& strXLabel,
                                    const CString& strYLabel, const CString& strZLabel) {
+    // Drawing only: a page drawn again after a click draws it then.
+    if (IsPageRedrawnAfterClick()) return;
     const double Dx = m_dXSpan, Dy = m_dYSpan, Dz = m_dZSpan;
     const double cx = Dx / MeshCount(m_nMeshDivX), cy = Dy / MeshCount(m_nMeshDivY);
     const auto f = [&](double x, double y) { return EvalSurfaceF(x, y, m_nSurfaceUpper); };
@@ -36,6 +40,14 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
     double sum = 0;
     bool axisLeft = false; // the x axis has been drawn where it leaves the solid
 
+    // Dense strokes a pixel apart down the screen (each is two pixels wide),
+    // and in the plane inset when it shows them.
+    const bool plain = m_nAxisArrangement != 2 && m_nAxisArrangement != 3;
+    const int inset = m_nProjectionDisplay == 1
+                          ? std::max(m_nInsetRight - m_nInsetLeft, m_nInsetBottom - m_nInsetTop)
+                          : 0;
+    const int densePixels = std::max(m_nProjScaleX, inset);
+    const double denseStep = plain && densePixels > 0 ? std::max(sx, Dx / densePixels) : sx;
     const auto rows = [&](auto fn) {
         steps::ForEach(dYFrom, dYTo - cy / 2, cy, kMaxCellsPerSide, true, fn);
     };
@@ -58,9 +70,10 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
                                HitTestGraphRegion(0) && m_nSubDemo != 20;
             rows([&](double y) {
                 if (dense) {
-                    const long nCount = steps::Count(x, x + cx, sx, kMaxStrokesPerCell, false);
+                    const long nCount =
+                        steps::Count(x, x + cx, denseStep, kMaxStrokesPerCell, false);
                     for (long n = 0; n < nCount; ++n) {
-                        const double s = x + double(n) * sx;
+                        const double s = x + double(n) * denseStep;
                         DrawSurfaceMesh(pDC, s, y, 0, cy, front[0], front[1], front[2], back[0],
                                         back[1], back[2], m_nUpperSurfaceStyle,
                                         m_nLowerSurfaceStyle, sx, sy);

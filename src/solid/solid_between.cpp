@@ -65,7 +65,8 @@ void CPemroView::DrawLine3DFast(CDC* pDC, double x1, double y1, double z1, doubl
 }
 
 BOOL CPemroView::IsSolidDrawn() const {
-    return IsFigureBandVisible() && IsSceneUsable() && IsSceneRedrawn();
+    return IsFigureBandVisible() && IsSceneUsable() && IsSceneRedrawn() &&
+           !IsPageRedrawnAfterClick();
 }
 
 void CPemroView::DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double y1, double y2,
@@ -74,20 +75,22 @@ void CPemroView::DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double
     SurfacePass pass(*this);
     const double hx = m_dXSpan / (m_nMeshDivX < 1 ? 1 : m_nMeshDivX);
     const double hy = m_dYSpan / (m_nMeshDivY < 1 ? 1 : m_nMeshDivY);
-    const double sx = m_dParamStep * m_dXSpan / m_nProjScaleX;
+    const bool straight =
+        m_dRotationAngle == 0 && m_nAxisArrangement != 2 && m_nAxisArrangement != 3;
+    // Columns a pixel apart down the screen at most: the finer steps put
+    // about ten on one pixel, which drew the same strokes again.
+    const double sx = std::max(m_dParamStep, straight ? 1.0 : 0.0) * m_dXSpan / m_nProjScaleX;
     const double sy = 0.5 * m_dYSpan / m_nProjScaleY;
     const double B = m_nBrightness3D;
-    // About ten fine columns fall on one pixel of the x axis, and most
-    // project to the very strokes of the column before them. Painting a run
-    // of opaque strokes again right after itself changes no pixel, so such a
-    // column is projected and compared but not painted.
+    // Neighbouring columns may still project to the very strokes of the
+    // column before them. Painting a run of opaque strokes again right after
+    // itself changes no pixel, so such a column is projected and compared
+    // but not painted.
     const bool skipRepeats = DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN;
     std::vector<ProjectedStroke> column, before;
     // ProjectPoint3D's terms, the x ones kept for the column and the y ones
     // for the next stroke, which starts where this one ends: the same
     // arithmetic in the same order, so the same pixels.
-    const bool straight =
-        m_dRotationAngle == 0 && m_nAxisArrangement != 2 && m_nAxisArrangement != 3;
     double termXk = 0, termXz = 0, lastY = NAN, lastTermY = 0;
     const auto termY = [&](double y) {
         if (y != lastY) lastY = y, lastTermY = (y - m_dYMin) * m_nProjScaleY / m_dYSpan;

@@ -46,10 +46,9 @@ struct Sample {
 // The cell being drawn with everything its stages share.
 class MeshCell {
 public:
-    MeshCell(CPemroView& v, CDC* pDC, double x, const int* front, const int* back)
+    MeshCell(CPemroView& v, double x, const int* front, const int* back)
         : v(v), x(x), front(front), back(back), Dx(v.m_dXSpan), Dz(v.m_dZSpan), c(v.m_dDirP),
-          lower(v.m_nSurfaceLower >= 0),
-          m_bCopyPen(DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN) {}
+          lower(v.m_nSurfaceLower >= 0) {}
 
     Sample At(double px, double py) const {
         return {v.EvalRegionFunction(px, py, v.m_nFuncF), v.EvalSurfaceF(px, py, v.m_nSurfaceUpper),
@@ -111,9 +110,15 @@ public:
         const int grow = (width > 2 ? width : 2) + 1;
         const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
                         std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
-        // Up to two pixels wide a span is drawn as the fine samples' dots
-        // were, two pixels wide (the pen kept selected while the colour
-        // stays); an axis-parallel one as the box such a pen covers.
+        Draw(pDC, a, b, colour, width);
+        Touched(box);
+        if (ch) ch->drawn = true, ch->a = a, ch->b = b, ch->colour = colour, ch->width = width;
+        if (ch) ch->box = box;
+    }
+    // Up to two pixels wide a span is drawn as the fine samples' dots were,
+    // two pixels wide (the pen kept selected while the colour stays); an
+    // axis-parallel one as the box such a pen covers.
+    void Draw(CDC* pDC, CPoint a, CPoint b, COLORREF colour, int width) {
         if (width <= 2 && (a.x == b.x || a.y == b.y))
             pDC->FillSolidRect(CRect(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1,
                                      std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1),
@@ -122,19 +127,11 @@ public:
             WideStroke(pDC, a, b, colour);
         else
             v.DrawStrokePx(pDC, a, b, colour);
-        Touched(box);
-        if (ch) ch->drawn = true, ch->a = a, ch->b = b, ch->colour = colour, ch->width = width;
-        if (ch) ch->box = box;
     }
     // DrawLineWorldMode's stroke in the plane inset, by its own channel:
     // the fine steps along a cell map many samples to the same pixels of
     // the inset, and its strokes lie apart from the solid's.
     void Inset(CDC* pDC, double x1, double y1, double x2, double y2, COLORREF colour) {
-        if (!m_bCopyPen) {
-            v.DrawLineWorldMode(pDC, x1, y1, x2, y2, colour, 0);
-            TouchedAll();
-            return;
-        }
         if (!v.IsFigureBandVisible()) return;
         const auto inRange = [this](double px, double py) {
             return v.m_dXMin <= px && px <= v.m_dXMax && v.m_dYMin <= py && py <= v.m_dYMax;
@@ -145,7 +142,7 @@ public:
         const int width = v.m_nPixelSize;
         Channel& ch = m_aChannel[kInset];
         if (ch.drawn && colour == ch.colour && a == ch.a && b == ch.b && width == ch.width) return;
-        v.DrawLinePx(pDC, width, a.x, a.y, b.x, b.y, colour);
+        Draw(pDC, a, b, colour, width);
         const int grow = (width > 2 ? width : 2) + 1;
         const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
                         std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
@@ -170,10 +167,12 @@ public:
         // Outlined as the mesh lines are drawn: two pixels up to that width.
         const int width = v.m_nPixelSize > 2 ? v.m_nPixelSize : 2;
         {
-            CDCSelect<CPen> pen(pDC, CPen(PS_SOLID, width, colour));
+            CDCSelect<CPen> pen(pDC, CPen(width > 2 ? PS_SOLID : PS_NULL, width, colour));
             CDCSelect<CBrush> brush(pDC, CBrush(colour));
             pDC->Polygon(q, n);
         }
+        if (width <= 2)
+            for (int k = 0; k < n; ++k) Draw(pDC, q[k], q[(k + 1) % n], colour, width);
         int left = q[0].x, right = q[0].x, top = q[0].y, bottom = q[0].y;
         for (int k = 1; k < n; ++k)
             left = std::min(left, q[k].x), right = std::max(right, q[k].x),
@@ -236,9 +235,6 @@ public:
                 c.box.top < box.bottom && box.top < c.box.bottom)
                 c.drawn = false;
     }
-    void TouchedAll() {
-        for (Channel& c : m_aChannel) c.drawn = false;
-    }
     void Dot(CDC* pDC, double px, double py, double pz, COLORREF colour) {
         Line(pDC, kNoChannel, px, py, pz, px, py, pz, colour);
     }
@@ -276,20 +272,27 @@ private:
         *p = CPoint(v.m_nProjOriginX + ToPixel(ox), v.m_nProjOriginY + ToPixel(oy));
         return true;
     }
+    // Two pixels wide as the dots of the fine samples were, a 2 × 2 box
+    // (x−1..x, y−1..y) at each pixel of the one-pixel line: the line and
+    // its copy one pixel up (or left, for a steep line), with the boxes at
+    // the two ends.
     void WideStroke(CDC* pDC, CPoint a, CPoint b, COLORREF colour) {
-        constexpr int kWidth = 2;
         if (!m_pPenDC) {
             m_pPenDC = pDC;
-            m_oldPen = pDC->SelectObject(CPen(PS_SOLID, kWidth, colour));
+            m_oldPen = pDC->SelectObject(CPen(PS_SOLID, 1, colour));
         } else if (colour != m_crPen) {
-            pDC->SelectObject(CPen(PS_SOLID, kWidth, colour));
+            pDC->SelectObject(CPen(PS_SOLID, 1, colour));
         }
         m_crPen = colour;
+        const bool steep = std::abs(b.y - a.y) > std::abs(b.x - a.x);
+        const int ox = steep ? 1 : 0, oy = steep ? 0 : 1;
         pDC->MoveTo(a.x, a.y);
         pDC->LineTo(b.x, b.y);
+        pDC->MoveTo(a.x - ox, a.y - oy);
+        pDC->LineTo(b.x - ox, b.y - oy);
+        pDC->FillSolidRect(CRect(a.x - 1, a.y - 1, a.x + 1, a.y + 1), colour);
+        pDC->FillSolidRect(CRect(b.x - 1, b.y - 1, b.x + 1, b.y + 1), colour);
     }
-    // Plain copies only: other raster operations go through the pen.
-    const bool m_bCopyPen;
     CDC* m_pPenDC = nullptr;
     CPen m_oldPen;
     COLORREF m_crPen = 0;
@@ -329,7 +332,8 @@ class CellGrid {
 public:
     CellGrid(MeshCell& m, double y, double dx, double dy) : m_x(m.x), m_y(y) {
         CPemroView& v = m.v;
-        const double px = v.m_nProjScaleX / v.m_dXSpan * std::hypot(1.0, v.m_dObliqueFactor);
+        const double px =
+            v.m_nProjScaleX / v.m_dXSpan * std::sqrt(1 + v.m_dObliqueFactor * v.m_dObliqueFactor);
         const double py = v.m_nProjScaleY / v.m_dYSpan;
         m_ni = Side(dx * px), m_nj = Side(dy * py);
         m_hs = dx / m_ni, m_ht = dy / m_nj;
@@ -473,9 +477,9 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                m.Ordered(p0) != m.Ordered(p1) || cut(p0) != cut(p1) || insetOn(p0) != insetOn(p1) ||
                !(df * zPixels <= kSpanPixels) || (m.lower && !(dg * zPixels <= kSpanPixels));
     };
-    const double pixelsPerUnit =
-        alongX ? std::hypot(1.0, v.m_dObliqueFactor) * v.m_nProjScaleX / v.m_dXSpan
-               : v.m_nProjScaleY / v.m_dYSpan;
+    const double pixelsPerUnit = alongX ? std::sqrt(1 + v.m_dObliqueFactor * v.m_dObliqueFactor) *
+                                              v.m_nProjScaleX / v.m_dXSpan
+                                        : v.m_nProjScaleY / v.m_dYSpan;
     const double span = pixelsPerUnit > 0 ? kSpanPixels / pixelsPerUnit : fine;
     double counter = 0;
     const auto at = [&](double s) { return alongX ? m.At(s, y) : m.At(x, s); };
@@ -655,11 +659,11 @@ void BoundaryDots(MeshCell& m, CDC* pDC, double y, double dx, double dy, double 
 void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double dy, int frontR,
                                  int frontG, int frontB, int backR, int backG, int backB,
                                  BOOL bUpperLines, BOOL bLowerLines, double sx, double sy) {
-    if (!IsSceneUsable()) return;
+    if (!IsSceneUsable() || IsPageRedrawnAfterClick()) return;
     const int front[3] = {frontR, frontG, frontB};
     const int back[3] = {backR, backG, backB};
     SurfacePass pass(*this);
-    MeshCell m(*this, pDC, x, front, back);
+    MeshCell m(*this, x, front, back);
     const bool clicked = HitTestGraphRegion(0);
     if (dx > 0 && dy > 0 && (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) && clicked)
         DenseFill(m, pDC, y, dx, dy);

@@ -16,6 +16,9 @@
 
 class CStdioFile;
 struct FigureStateStore;
+namespace catalog {
+struct TaylorCoefs;
+}
 
 class CPemroView : public CScrollView {
 public:
@@ -78,10 +81,10 @@ public:
 #include "calculus/calculus_members.h"
 #include "catalog/catalog_members.h"
 #include "catalog/graph_members.h"
+#include "numeric/numeric_members.h"
 #include "render/primitives_members.h"
 #include "render/text_members.h"
 #include "script/annotation_members.h"
-#include "numeric/numeric_members.h"
 #include "script/script_members.h"
 #include "solid/solid_members.h"
 #include "stats/stats_members.h"

@@ -121,6 +121,55 @@ double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs
     return 0.0;
 }
 
+TaylorCoefs ComputeTaylorCoefs(double (*f)(void* ctx, double x, double y), void* ctx, double x0,
+                               double y0, int n) {
+    constexpr int kMax = kMaxTaylorOrder;
+    constexpr double kEpsilon = 2.220446049250313e-16;
+    TaylorCoefs t;
+    t.n = n < 0 ? 0 : (n > kMax ? kMax : n);
+    double binom[kMax + 1][kMax + 1] = {};
+    double factorial[kMax + 1];
+    for (int m = 0; m <= kMax; ++m) {
+        binom[m][0] = binom[m][m] = 1;
+        for (int j = 1; j < m; ++j) binom[m][j] = binom[m - 1][j - 1] + binom[m - 1][j];
+        factorial[m] = m == 0 ? 1 : factorial[m - 1] * m;
+    }
+    t.c[0][0] = f(ctx, x0, y0);
+    for (int m = 1; m <= t.n; ++m) {
+        const double h = std::pow(kEpsilon, 1.0 / (m + 2));
+        // f at (x0 + p·h, y0 + q·h), −m <= p, q <= m, each point once.
+        double at[2 * kMax + 1][2 * kMax + 1];
+        bool known[2 * kMax + 1][2 * kMax + 1] = {};
+        const auto value = [&](int p, int q) {
+            if (!known[p + m][q + m])
+                at[p + m][q + m] = f(ctx, x0 + p * h, y0 + q * h), known[p + m][q + m] = true;
+            return at[p + m][q + m];
+        };
+        for (int a = 0; a <= m; ++a) {
+            const int b = m - a;
+            double sum = 0;
+            for (int i = 0; i <= a; ++i)
+                for (int j = 0; j <= b; ++j) {
+                    const double term = binom[a][i] * binom[b][j] * value(a - 2 * i, b - 2 * j);
+                    sum += (i + j) % 2 == 0 ? term : -term;
+                }
+            t.c[a][b] = sum / std::pow(2 * h, m) / (factorial[a] * factorial[b]);
+        }
+    }
+    return t;
+}
+
+double EvalTaylorCoefs(const TaylorCoefs& t, double u, double v) {
+    // Horner in v inside Horner in u.
+    double sum = 0;
+    for (int a = t.n; a >= 0; --a) {
+        double row = 0;
+        for (int b = t.n - a; b >= 0; --b) row = row * v + t.c[a][b];
+        sum = sum * u + row;
+    }
+    return sum;
+}
+
 double EvalTaylorAlongRay(FunctionRef phi, int n) {
     constexpr double kH = 0.001;
     if (n > kMaxTaylorOrder) n = kMaxTaylorOrder;

@@ -31,6 +31,23 @@ double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs
 constexpr int kMaxTaylorOrder = 6;
 double EvalTaylorAlongRay(FunctionRef phi, int n);
 
+// The Taylor polynomial of degree n (capped at kMaxTaylorOrder) of a surface
+// f about (x0, y0) as its coefficients c[a][b] = ∂x^a ∂y^b f(x0, y0) / (a! b!),
+// a + b <= n: computed once, the polynomial is cheap at any point. The
+// partial derivatives of order m are central differences with the step
+// eps^(1/(m + 2)), where the rounding of the differences and their
+// truncation balance; along the ray from the centre they are the
+// directional derivatives the polynomial of one variable needs.
+struct TaylorCoefs {
+    int n = 0;
+    double c[kMaxTaylorOrder + 1][kMaxTaylorOrder + 1] = {};
+};
+// f(x, y) through f(ctx, x, y).
+TaylorCoefs ComputeTaylorCoefs(double (*f)(void* ctx, double x, double y), void* ctx, double x0,
+                               double y0, int n);
+// The polynomial at (x0 + u, y0 + v).
+double EvalTaylorCoefs(const TaylorCoefs& t, double u, double v);
+
 // Colour weight of the sequence page for x with divisor n.
 double EvalRampWeight(double x, int mode, int n);
 

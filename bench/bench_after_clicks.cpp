@@ -1,0 +1,117 @@
+// States of sample pages after clicks, and a click's full cost. A state is
+// reached by pressing a page's buttons as a user would (found by label in
+// the controls a repaint draws), then timed as full passes like the first
+// screens. A click's cost runs from the press to the end of the last pass
+// it causes; two buttons take turns so the state stays put.
+#include "bench_support.h"
+
+#include "platform/text_codec.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The first control so labelled that a repaint draws.
+struct FindControl : CPemroView::ControlSink {
+    CString label;
+    bool found = false;
+    CRect box;
+    void OnControl(const CRect& b, int, CPoint, const CString& l, const LOGFONT&) override {
+        if (!found && l == label) found = true, box = b;
+    }
+};
+
+bool ControlCentre(CPemroView& v, const char* utf8, CPoint* page) {
+    FindControl find;
+    find.label = Gbk(utf8);
+    v.m_pControlSink = &find;
+    v.Invalidate();
+    v.RenderPending();
+    v.m_pControlSink = nullptr;
+    if (!find.found) return false;
+    *page = CPoint((find.box.left + find.box.right) / 2, (find.box.top + find.box.bottom) / 2);
+    return true;
+}
+
+// A press at a page point and the passes that answer it; their count.
+int Press(CPemroView& v, CPoint page) {
+    v.m_ptClick = CPoint(page.x - v.m_nClipLeft, page.y - v.m_nClipTop);
+    ++v.m_nClickSerial;
+    v.Invalidate(TRUE);
+    return v.RenderPending();
+}
+
+bool PressLabel(CPemroView& v, const char* utf8, int times) {
+    CPoint p;
+    if (!ControlCentre(v, utf8, &p)) return false;
+    for (int i = 0; i < times; ++i) Press(v, p);
+    return true;
+}
+
+struct AfterClicks {
+    std::string name;
+    const char* topic;
+    int family;
+    const char* label;
+    int times;
+};
+
+void TimeAfterClicks(benchmark::State& state, const AfterClicks& c) {
+    auto view = OpenSamplePage(c.topic, c.family, 1280, 960);
+    if (!view) return state.SkipWithError("no run directory");
+    if (!PressLabel(*view, c.label, c.times)) return state.SkipWithError("no such button");
+    TimeFullPasses(state, *view);
+}
+
+// A click's full cost at 1586×927: `label` and `back` pressed in turn.
+struct ClickCost {
+    std::string name;
+    const char* topic;
+    int family;
+    const char* label;
+    const char* back;
+};
+
+void TimeClick(benchmark::State& state, const ClickCost& c) {
+    auto view = OpenSamplePage(c.topic, c.family, 1586, 927);
+    if (!view) return state.SkipWithError("no run directory");
+    CPoint there, back;
+    if (!ControlCentre(*view, c.label, &there) || !ControlCentre(*view, c.back, &back))
+        return state.SkipWithError("no such button");
+    long passes = 0, i = 0;
+    for (auto _ : state) passes += Press(*view, i++ % 2 == 0 ? there : back);
+    if (state.iterations() > 0) state.counters["passes"] = double(passes) / state.iterations();
+}
+
+// Each 3-D sample page with the mesh density buttons, at its densest mesh.
+constexpr const char* kMeshPages[] = {"2101", "310", "311", "317", "318", "321", "327",
+                                      "337",  "342", "345", "355", "357", "360", "364"};
+// Enough presses of "增加" for any starting density to reach the cap.
+constexpr int kPressesToDensest = 16;
+
+} // namespace
+
+void RegisterAfterClickBenchmarks() {
+    std::vector<AfterClicks> states = {
+        {"317_n6", "317", -1, u8"n增加", 5},
+        {"318_n6", "318", -1, u8"n增加", 5},
+        {"gs020_t", "020", 0, u8"t增", 1},
+        {"321_gauss", "321", -1, u8"高斯和", 1},
+    };
+    for (const char* page : kMeshPages)
+        states.push_back({std::string(page) + "_densest", page, -1, u8"增加", kPressesToDensest});
+    for (const AfterClicks& c : states)
+        benchmark::RegisterBenchmark(("AfterClicks/" + c.name).c_str(), TimeAfterClicks, c)
+            ->Unit(benchmark::kMillisecond);
+    const ClickCost clicks[] = {
+        {"317", "317", -1, u8"n增加", u8"n减少"},
+        {"321", "321", -1, u8"高斯和", u8"近似和"},
+        {"gs020", "020", 0, u8"t增", u8"t减"},
+    };
+    for (const ClickCost& c : clicks)
+        benchmark::RegisterBenchmark(("ClickCost/" + c.name).c_str(), TimeClick, c)
+            ->Unit(benchmark::kMillisecond);
+}

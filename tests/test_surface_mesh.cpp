@@ -1,0 +1,118 @@
+// One mesh cell of a known plane on an in-memory surface: its mesh lines
+// pass through the projected points of the surface along the cell's near
+// edges and are left out beyond the region, and the contour z = c lies where
+// the surface meets c, on the surface and on the base.
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace test_support;
+
+constexpr COLORREF kMesh = RGB(200, 200, 200);
+constexpr COLORREF kContour = RGB(250, 60, 60);
+constexpr COLORREF kBaseContour = RGB(60, 250, 60);
+
+class SurfaceMeshTest : public ViewSurfaceTest {
+protected:
+    void SetUp() override {
+        MakeSurface(800, 600);
+        CPemroView& v = *view;
+        v.m_bFigureVisible = 1, v.m_bPlaneCmdsEnabled = 1;
+        // Figure box (100, 100)-(700, 500): X0 = 300, Y0 = 400, Sx = 100,
+        // Sy = 400, Sz = 300, k = 1.6, over the box [0, 2] × [0, 4] × [0, 3]:
+        // X = 300 + trunc(100y − 80x), Y = 400 + trunc(50x − 100z).
+        v.m_nGraphLeft = 100, v.m_nGraphTop = 100, v.m_nGraphRight = 700, v.m_nGraphBottom = 500;
+        v.m_bFullRepaint = 1, v.m_bZoom = 0, v.m_bPrintMode = 0;
+        v.m_ptClick = CPoint(-1000, -1000);
+        v.m_nBaseCharHeight = 18, v.m_nBaseCharWidth = 9, v.m_nFontStep = 0;
+        v.m_nCharHeight = 18, v.m_nCharWidth = 9, v.m_nLabelZoom = 0;
+        v.m_dRotationAngle = 0, v.m_nAxisArrangement = 1, v.m_dParamStep = 0.1;
+        v.m_nMeshDivX = v.m_nMeshDivY = 1;
+        v.m_bShowSelectionBox = 0, v.m_nSubDemo = -1, v.m_nSurfaceEvalMode = 0;
+        v.m_bDrawSurfaceIntersection = 0, v.m_bCutZc = 0;
+        v.m_nProjectionDisplay = 0, v.m_bProjectXoy = 0, v.m_bProjectBase = 0;
+        v.m_nRegionType = 0, v.m_nFuncF = 1, v.m_bDrawInverted = 0;
+        v.m_nUpperSurfaceStyle = v.m_nLowerSurfaceStyle = 0, v.m_nSideSurfaces = 0;
+        // z = 1 + (x + y)/4 above, no lower surface; the mesh colour is the
+        // brightness itself, so its height grading leaves it as it is.
+        for (double& c : v.m_adCoefSurfF) c = 0;
+        v.m_adCoefSurfF[3] = v.m_adCoefSurfF[4] = 0.25, v.m_adCoefSurfF[5] = 1;
+        v.m_nSurfaceUpper = 1, v.m_nSurfaceLower = -1;
+        v.m_nBrightness3D = 200;
+        for (int& c : v.m_anUpperMeshRgb) c = 200;
+        v.m_crDefaultPen = kContour, v.m_crFirstDerivative = kBaseContour;
+        v.m_nPixelSize = 1;
+        v.m_dXMin = 0, v.m_dXMax = 2, v.m_dYMin = 0, v.m_dYMax = 4, v.m_dZMin = 0, v.m_dZMax = 3;
+        v.m_dXSpan = 2, v.m_dYSpan = 4, v.m_dZSpan = 3;
+        // The region is open: the cell's edges lie inside a larger one.
+        Region(-1, 3, -1, 5);
+        v.BeginPassClickState();
+        view->DrawSurfaceScene(dc.get(), 1, 1, 3, 0, 0, 0, 0, "", "", "");
+        Clear();
+    }
+    void Region(double x0, double x1, double y0, double y1) {
+        double* r = view->m_adRegionRect;
+        r[0] = x0, r[1] = x1, r[2] = y0, r[3] = y1;
+    }
+    // The cell [0, 2] × [0, 4] drawn by itself, its fine steps a sixth and a
+    // half of a pixel.
+    void Cell() {
+        view->DrawSurfaceMesh(dc.get(), 0, 0, 2, 4, 0, 0, 0, 0, 0, 0, 1, 1, 0.16 * 2 / 100,
+                              0.5 * 4 / 400);
+    }
+    // Whether the pixels about the projection of (x, y, z) hold colour c
+    // (each channel within one of it: the height grading rounds).
+    bool DrawnAt(double x, double y, double z, COLORREF c) {
+        int px = 0, py = 0;
+        EXPECT_TRUE(view->ProjectPoint3D(x, y, z, &px, &py));
+        const auto near = [](int a, int b) { return a - b <= 1 && b - a <= 1; };
+        for (int i = px - 1; i <= px + 1; ++i)
+            for (int j = py - 1; j <= py + 1; ++j) {
+                const COLORREF p = At(i, j);
+                if (near(GetRValue(p), GetRValue(c)) && near(GetGValue(p), GetGValue(c)) &&
+                    near(GetBValue(p), GetBValue(c)))
+                    return true;
+            }
+        return false;
+    }
+};
+
+TEST_F(SurfaceMeshTest, MeshLinesRunThroughTheSurfaceAlongTheNearEdges) {
+    Cell();
+    const auto z = [](double x, double y) { return 1 + (x + y) / 4; };
+    // Along y at x = 0 and along x at y = 0.
+    for (double t = 0.1; t < 3.95; t += 0.3) EXPECT_TRUE(DrawnAt(0, t, z(0, t), kMesh)) << t;
+    for (double s = 0.05; s < 1.95; s += 0.15) EXPECT_TRUE(DrawnAt(s, 0, z(s, 0), kMesh)) << s;
+    // The far edge x = 2 is the neighbour's and the inside of the cell is
+    // open (both 5 pixels or more from the near edges in this projection).
+    for (double t : {2.0, 3.0}) {
+        EXPECT_FALSE(DrawnAt(2, t, z(2, t), kMesh)) << t;
+        EXPECT_FALSE(DrawnAt(1, t, z(1, t), kMesh)) << t;
+    }
+}
+
+TEST_F(SurfaceMeshTest, MeshLinesStopAtTheRegion) {
+    // The region ends at y = 2: the line along y reaches it and no further.
+    Region(-1, 3, -1, 2);
+    Cell();
+    for (double t = 0.1; t < 1.9; t += 0.3) EXPECT_TRUE(DrawnAt(0, t, 1 + t / 4, kMesh)) << t;
+    for (double t = 2.2; t < 3.95; t += 0.3) EXPECT_FALSE(DrawnAt(0, t, 1 + t / 4, kMesh)) << t;
+}
+
+TEST_F(SurfaceMeshTest, ContourLiesWhereTheSurfaceMeetsTheLevel) {
+    // z = 1 + (x + y)/4 meets c = 1.5 along x + y = 2.
+    CPemroView& v = *view;
+    v.m_bCutZc = 2, v.m_dDirP = 1.5, v.m_bProjectBase = 1;
+    Cell();
+    for (double s = 0.1; s < 1.95; s += 0.2) {
+        EXPECT_TRUE(DrawnAt(s, 2 - s, 1.5, kContour)) << s;
+        EXPECT_TRUE(DrawnAt(s, 2 - s, 0, kBaseContour)) << s;
+        // Along x + y = 1 and 3 the surface is 0.25 off the level.
+        EXPECT_FALSE(DrawnAt(s / 2, 1 - s / 2, 0, kBaseContour)) << s;
+        EXPECT_FALSE(DrawnAt(s, 3 - s, 0, kBaseContour)) << s;
+    }
+}
+
+} // namespace
