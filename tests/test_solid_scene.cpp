@@ -21,24 +21,12 @@ protected:
         MakeSurface(800, 600);
         CPemroView& v = *view;
         v.m_pTextSink = &text;
-        v.m_bFigureVisible = 1, v.m_bPlaneCmdsEnabled = 1;
-        // Figure box (100, 100)-(700, 500): X0 = 300, Y0 = 400, Sx = 100,
-        // Sy = 400, Sz = 300, k = 1.6.
-        v.m_nGraphLeft = 100, v.m_nGraphTop = 100, v.m_nGraphRight = 700, v.m_nGraphBottom = 500;
-        v.m_bFullRepaint = 1, v.m_bZoom = 0, v.m_bPrintMode = 0;
-        v.m_ptClick = CPoint(-1000, -1000);
-        v.m_nBaseCharHeight = 18, v.m_nBaseCharWidth = 9, v.m_nFontStep = 0;
-        v.m_nCharHeight = 18, v.m_nCharWidth = 9, v.m_nLabelZoom = 0;
+        SetUpSceneFigure(v);
         v.m_crCurveSetting = kButtons;
-        v.m_dRotationAngle = 0, v.m_nAxisArrangement = 1, v.m_dParamStep = 0.1;
         v.m_nMeshDivX = v.m_nMeshDivY = 10;
-        v.m_bShowSelectionBox = 0, v.m_nSurfaceCoefEdit = 2, v.m_nPlotOrientation = 0;
-        v.m_nSubDemo = -1, v.m_nDemoOption2 = 0, v.m_nSurfaceEvalMode = 0;
-        v.m_bDrawSurfaceIntersection = 0, v.m_bCutZc = 0, v.m_nSectionPlane = 0;
-        v.m_nProjectionDisplay = 0, v.m_bProjectXoy = 0, v.m_bProjectBase = 0;
-        v.m_nRegionType = 0, v.m_nFuncF = 1, v.m_bDrawInverted = 0;
+        v.m_nSurfaceCoefEdit = 2, v.m_nPlotOrientation = 0;
+        v.m_nDemoOption2 = 0, v.m_nSectionPlane = 0;
         v.m_nSurfaceUpper = 1, v.m_nSurfaceLower = 1;
-        v.m_nUpperSurfaceStyle = v.m_nLowerSurfaceStyle = 0, v.m_nSideSurfaces = 0;
         for (double& c : v.m_adCoefSurfF) c = 0;
         for (double& c : v.m_adCoefSurfG) c = 0;
         Box(0, 2, 0, 4, 0, 3);

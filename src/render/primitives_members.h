@@ -158,9 +158,6 @@
     BOOL m_bClickPass = FALSE;    // this pass answers the last press
     BOOL m_bClickActed = FALSE;   // a hit test reported a hit in this pass
     BOOL IsClickPass() const { return m_bClickPass && ClickReachesFigure(); }
-    // The page is never drawn a second time within a click pass, so no
-    // stage may leave its drawing to such a second drawing.
-    BOOL IsPageRedrawnAfterClick() const { return FALSE; }
     // The stored click on the page (clip origin plus client point), within
     // the page bound whatever point was stored.
     CPoint ClickPagePoint() const;

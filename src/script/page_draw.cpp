@@ -45,34 +45,17 @@ private:
     CPemroView* m_pView;
 };
 
-// Puts the page's own fields back at the start of a pass and notes how the
-// pass left them on every way out, so changes made before the next pass are
-// told apart from the figures' own.
-class CFigureStatePassScope {
+// Runs one of the view's end-of-pass steps on every way out of OnDraw.
+class CPassEndScope {
 public:
-    explicit CFigureStatePassScope(CPemroView* view) : m_pView(view) {
-        m_pView->BeginFigureStatePass();
-    }
-    ~CFigureStatePassScope() { m_pView->EndFigureStatePass(); }
-    CFigureStatePassScope(const CFigureStatePassScope&) = delete;
-    CFigureStatePassScope& operator=(const CFigureStatePassScope&) = delete;
+    CPassEndScope(CPemroView* view, void (CPemroView::*end)()) : m_pView(view), m_pEnd(end) {}
+    ~CPassEndScope() { (m_pView->*m_pEnd)(); }
+    CPassEndScope(const CPassEndScope&) = delete;
+    CPassEndScope& operator=(const CPassEndScope&) = delete;
 
 private:
     CPemroView* m_pView;
-};
-
-// Hands the rest of a pass that stopped at its budget to the next pass, on
-// every way out of OnDraw; inside the click pass scope, so it still sees
-// whether this pass answered a click.
-class CPassBudgetScope {
-public:
-    explicit CPassBudgetScope(CPemroView* view) : m_pView(view) {}
-    ~CPassBudgetScope() { m_pView->EndPassBudget(); }
-    CPassBudgetScope(const CPassBudgetScope&) = delete;
-    CPassBudgetScope& operator=(const CPassBudgetScope&) = delete;
-
-private:
-    CPemroView* m_pView;
+    void (CPemroView::*m_pEnd)();
 };
 
 // One component of a pattern cell: the background's component weighted by w,
@@ -329,8 +312,15 @@ void CPemroView::FinishFile(int nFontStepAtStart) {
 void CPemroView::OnDraw(CDC* pDC) {
     BeginPassBudget(pDC);
     CClickPassScope clickPass(this);
-    CPassBudgetScope budget(this);
-    CFigureStatePassScope figureStates(this);
+    // The rest of a pass stopped at its budget goes to the next pass; inside
+    // the click pass scope, so it still sees whether this pass answered a
+    // click.
+    CPassEndScope budget(this, &CPemroView::EndPassBudget);
+    // The page's own fields come back at the start of a pass, and how the pass
+    // left them is noted, so changes made before the next pass are told apart
+    // from the figures' own.
+    BeginFigureStatePass();
+    CPassEndScope figureStates(this, &CPemroView::EndFigureStatePass);
     const int fontStepAtStart = m_nFontStep;
     m_strProgramDir = GetProgramDir();
     m_alfTextFont[0] = m_lfCurrent;

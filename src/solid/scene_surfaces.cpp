@@ -28,8 +28,6 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
                                    double dYTo, double sx, double sy, const int* front,
                                    const int* back, const CString& strXLabel,
                                    const CString& strYLabel, const CString& strZLabel) {
-    // Drawing only: a page drawn again after a click draws it then.
-    if (IsPageRedrawnAfterClick()) return;
     const double Dx = m_dXSpan, Dy = m_dYSpan, Dz = m_dZSpan;
     const double cx = Dx / MeshCount(m_nMeshDivX), cy = Dy / MeshCount(m_nMeshDivY);
     const auto f = [&](double x, double y) { return EvalSurfaceF(x, y, m_nSurfaceUpper); };
