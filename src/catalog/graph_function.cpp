@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -24,6 +25,8 @@ constexpr int kButtonH = 20;
 constexpr int kTickLength = 4;
 // The y axis's name stands this far right of the axis.
 constexpr int kAxisNameDx = 8;
+// The frame drawn round a button, outside its box.
+constexpr int kButtonFrame = 2;
 // The frame reaches this far right of the plot.
 constexpr int kFrameRightMargin = 20;
 // Width of the page the controls' pixel offsets are given for.
@@ -175,6 +178,7 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     }
 
     // 8. Frame, controls, labels and the curve.
+    CRect restoreBox;
     if (m_nFuncF >= 0 && bBandVisible) {
         if (!bKeepBackground) {
             FillRectGradientPx(pDC, m_nPlotLeft - 16 - m_nSidePanelWidth, m_nPlotTop - c - 1,
@@ -189,6 +193,10 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
             // height of 20 and scaled to the real one.
             const int bh = std::max(1, ButtonHeight());
             const int restoreY = std::min(m_nFigureTop - 2, m_nPlotTop - 20 - (100 + bh - 1) / bh);
+            // Where the row of the nominal height 20 stands at the real one.
+            const int drawnY = m_nPlotTop + int(std::int64_t(bh) * (restoreY - m_nPlotTop) / 20);
+            restoreBox = CRect(m_nFigureLeft, drawnY, m_nFigureLeft + ButtonWidth(Labels().restore),
+                               drawnY + bh);
             if (TextButton(pDC, m_nFigureLeft, restoreY, Labels().restore)) {
                 m_bLoadScriptSettings = 1;
                 m_bSelectionPending = 0;
@@ -276,7 +284,7 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
 
     // 10. Five ticks per axis, with their numbers at detail 0.
     if (nDetail < 3 && bRangeOk && (m_nFuncUpper >= 0 || m_nFuncLower >= 0))
-        DrawGraphTicks(pDC, nDetail == 0, nXDecimals, nXDigits, nYDecimals);
+        DrawGraphTicks(pDC, nDetail == 0, nXDecimals, nXDigits, nYDecimals, restoreBox);
 
     // 11. The user's shapes.
     if (HitTestGraphRegion(1)) DrawUserShapes(pDC, 0);
@@ -289,7 +297,7 @@ void CPemroView::DrawCurve(CDC* pDC, int p1, int p2, double from, double to, CSt
 }
 
 void CPemroView::DrawGraphTicks(CDC* pDC, BOOL bNumbers, int nXDecimals, int nXDigits,
-                                int nYDecimals) {
+                                int nYDecimals, const CRect& restoreBox) {
     bNumbers = bNumbers && pDC && IsFigureBandVisible();
     const auto width = [&](double v, int d) { return int(NumberExtent(pDC, d, v).cx); };
     // Where a number needs more decimals than its axis's to be exact, it
@@ -351,6 +359,11 @@ void CPemroView::DrawGraphTicks(CDC* pDC, BOOL bNumbers, int nXDecimals, int nXD
         const CSize size = NumberExtent(pDC, t.decimals, t.value);
         int top = py - 8;
         if (top + size.cy > xRowTop && yLeft + size.cx > firstXLeft) top = xRowTop - size.cy;
+        // The highest no higher than the frame of "恢复" above it.
+        const int below = restoreBox.bottom + kButtonFrame + 1;
+        if (!restoreBox.IsRectEmpty() && top < below && yLeft < restoreBox.right + kButtonFrame &&
+            restoreBox.left - kButtonFrame < yLeft + size.cx)
+            top = below;
         DrawNumber(pDC, yLeft, top, t.decimals, t.value, m_crGround);
     }
 }

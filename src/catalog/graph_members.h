@@ -10,8 +10,9 @@
     void DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, double dFrom, double dTo,
                            CString strXLabel, CString strYLabel);
     // The graph's ticks, and with bNumbers their numbers, each the value
-    // of its tick.
-    void DrawGraphTicks(CDC* pDC, BOOL bNumbers, int nXDecimals, int nXDigits, int nYDecimals);
+    // of its tick, clear of the "恢复" button drawn in restoreBox.
+    void DrawGraphTicks(CDC* pDC, BOOL bNumbers, int nXDecimals, int nXDigits, int nYDecimals,
+                        const CRect& restoreBox);
     // The box the y axis's name takes at the top of the plot when the graph
     // draws its axes (both ranges hold 0); an empty box otherwise.
     CRect YAxisNameBox() const;
