@@ -106,10 +106,9 @@ void CPemroView::DrawCalculus1(CDC* pDC, int) {
         DrawLabelValue(pDC, m_dXMin, y, Gbk(u8"积分值:"), 6, ReferenceIntegral(a, b), c);
         DrawLabelValue(pDC, m_dXMin + 0.5 * m_dXSpan, y, Gbk(u8"积分近似值:"), 6, S, c);
     }
-    // At the figure's bottom, not scaled down from the plot's top (real height given).
     if (m_nPlotMode != 0)
-        TextButtonInPlot(pDC, m_nFigureRight - 90, m_nFigureBottom - 10 - ButtonHeight(), 90,
-                         ButtonHeight(), Gbk(u8"对显函数有效"), kNoticeGrey);
+        TextButtonInPlot(pDC, m_nFigureRight - 90, m_nFigureBottom - 30, 90, 20,
+                         Gbk(u8"对显函数有效"), kNoticeGrey);
 }
 
 double CPemroView::ReferenceIntegral(double a, double b) {

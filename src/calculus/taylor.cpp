@@ -85,10 +85,9 @@ void CPemroView::DrawSeries1(CDC* pDC, int where) {
     if (TextButtonInPlot(pDC, m_nPlotRight - 110, row, 50, 20, Gbk(u8"n增加"), c)) ++m_nDemoStep;
     if (TextButtonInPlot(pDC, m_nPlotRight - 56, row, 50, 20, Gbk(u8"n减少"), c)) --m_nDemoStep;
     if (m_nDemoStep < 0) m_nDemoStep = 0;
-    // At the plot's bottom, not scaled down from its top (real height given).
     if (m_nPlotMode != 0)
-        DrawFramedLabel(pDC, m_nPlotRight - 110, m_nPlotBottom - 4 - ButtonHeight(), 104,
-                        ButtonHeight(), Gbk(u8"对显函数有效"), c, kNoticeGrey, kNoticeGrey);
+        DrawFramedLabel(pDC, m_nPlotRight - 110, m_nPlotBottom - 24, 104, 20, Gbk(u8"对显函数有效"),
+                        c, kNoticeGrey, kNoticeGrey);
     const int k = m_nFuncF;
     if (HitTestGraphRegion(0) && k > kFormCosine && k != kFormExpQuotient &&
         m_nDemoStep > kMaxDifferenceOrder)
