@@ -248,6 +248,27 @@ TEST_F(CalculusSampleTest, TheAnimationPresentsAndWaitsAFewSeconds) {
 
 // --- Mean value theorems -------------------------------------------------------------
 
+// With a parametric curve (plot mode 1) the mean value figures say "对显函数有效" in a box at the
+// plot's bottom, inside the plot, at every window width (it once fell below the figure on wide
+// windows).
+TEST_F(ScratchCalculusTest, TheExplicitOnlyNoticeStaysInsideThePlot) {
+    constexpr struct { int w, h; } kWindows[] = {{1010, 695}, {1266, 887}, {1586, 927}};
+    for (const char* command : {"MeanDifferential(0.3,3,34,9,3,-1,1,-1,7,-1,3,0,6.283185)",
+                                "MeanCalculus1(0.3,3,34,9,3,-1,1,-1,7,-1,3,0.5,4.5)"})
+        for (const auto& s : kWindows) {
+            Script("329", command);
+            Open("329", s.h, s.w);
+            const ControlLog controls = ControlsOfRepaint(view.get());
+            const Control* notice = controls.Find(u8"对显函数有效");
+            ASSERT_NE(notice, nullptr) << command << " at " << s.w;
+            const CPemroView& v = *view;
+            EXPECT_GE(notice->box.top, v.m_nPlotTop) << command << " at " << s.w;
+            EXPECT_LE(notice->box.bottom, v.m_nPlotBottom) << command << " at " << s.w;
+            EXPECT_GE(notice->box.left, v.m_nPlotLeft) << command << " at " << s.w;
+            EXPECT_LE(notice->box.right, v.m_nPlotRight) << command << " at " << s.w;
+        }
+}
+
 TEST_F(ScratchCalculusTest, RolleMarksBothHorizontalTangentsOfSine) {
     Script("329", "MeanDifferential(0.3,3,40,11,3,-1,0,-0.5,7,-2.5,2.5,0,6.283185)");
     Open("329");

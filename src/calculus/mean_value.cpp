@@ -78,9 +78,14 @@ void CPemroView::DrawRegion(CDC* pDC, double a, double b, int leftEnd, int right
 }
 
 void CPemroView::DrawMeanDifferential(CDC* pDC, int mode) {
-    if (m_nPlotMode != 0)
-        DrawFramedLabel(pDC, m_nPlotRight - 150, m_nPlotBottom - 24, 144, 20, Gbk(u8"对显函数有效"),
+    // The notice sits in the plot's bottom right corner at its real size:
+    // given at the real button height, it is not moved down from the top.
+    if (m_nPlotMode != 0) {
+        const CString notice = Gbk(u8"对显函数有效");
+        DrawFramedLabel(pDC, m_nPlotRight - 6 - ButtonWidth(notice),
+                        m_nPlotBottom - 4 - ButtonHeight(), 144, ButtonHeight(), notice,
                         m_crCurveSetting, kNoticeGrey, kNoticeGrey);
+    }
     const char* title = u8"积分中值定理";
     if (mode == 0) {
         if (TextButton(pDC, m_nPlotRight - 16, m_nPlotTop + 2, Gbk(u8"罗尔")))
