@@ -45,17 +45,20 @@ std::vector<bool> Glyph(const LOGFONT& lf, const char* ch) {
 }
 
 // Italic letters in a Chinese face (the formula letters) come from an
-// installed serif italic, in which l, 1 and I differ in at least half the
-// ink of the lighter one; upright text and Latin faces keep their face.
-TEST(Fonts, FormulaLettersInASerifItalic) {
-    const std::string serif = ItalicLatinFamily().toStdString();
-    if (serif.empty()) GTEST_SKIP() << "no serif font installed";
-    EXPECT_TRUE(serif == "Liberation Serif" || serif == "DejaVu Serif") << serif;
+// installed fixed-pitch face with an italic design, in which l, 1 and I
+// differ in at least half the ink of the lighter one; two-byte text stays in
+// the Chinese face, upright text in the Ming face keeps its own letters, and
+// Latin faces keep their face.
+TEST(Fonts, FormulaLettersInAFixedPitchItalic) {
+    const std::string latin = LatinCellFamily().toStdString();
+    if (latin.empty()) GTEST_SKIP() << "no fixed-pitch Latin font installed";
+    EXPECT_TRUE(latin == "Liberation Mono" || latin == "DejaVu Sans Mono") << latin;
     LOGFONT lf{};
     lf.lfHeight = 36, lf.lfWidth = 18, lf.lfWeight = 500, lf.lfItalic = 1;
     lf.SetFaceName(Gbk(u8"宋体").c_str());
-    EXPECT_EQ(DrawingFamily(FontFromLogFont(lf), "l").toStdString(), serif);
+    EXPECT_EQ(DrawingFamily(FontFromLogFont(lf, FontText::SingleByte), "l").toStdString(), latin);
     EXPECT_TRUE(kSimplifiedChinese.contains(DrawingFamily(FontFromLogFont(lf), u8"绍")));
+    EXPECT_TRUE(kSimplifiedChinese.contains(DrawingFamily(FontFromLogFont(lf), u8"α")));
     const std::vector<bool> glyphs[] = {Glyph(lf, "l"), Glyph(lf, "1"), Glyph(lf, "I")};
     for (int a = 0; a < 3; ++a)
         for (int b = a + 1; b < 3; ++b) {
@@ -68,10 +71,12 @@ TEST(Fonts, FormulaLettersInASerifItalic) {
                                                         << "l1I"[b];
         }
     lf.lfItalic = 0;
-    EXPECT_EQ(FontFromLogFont(lf).families().value(0).toStdString(), "AR PL UMing CN");
+    EXPECT_EQ(FontFromLogFont(lf, FontText::SingleByte).families().value(0).toStdString(),
+              "AR PL UMing CN");
     lf.lfItalic = 1;
     lf.SetFaceName("DejaVu Sans");
-    EXPECT_EQ(FontFromLogFont(lf).families().value(0).toStdString(), "DejaVu Sans");
+    EXPECT_EQ(FontFromLogFont(lf, FontText::SingleByte).families().value(0).toStdString(),
+              "DejaVu Sans");
 }
 
 // The interface draws Chinese in installed simplified-Chinese faces, never

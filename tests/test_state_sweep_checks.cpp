@@ -166,6 +166,16 @@ bool SameLabel(const PassLog::Piece& a, const PassLog::Piece& b) {
     return a.cell.Height() != b.cell.Height() && std::abs(a.cell.right - b.cell.left) <= 3;
 }
 
+// Long signs are composed of one dash or equals sign drawn again beside
+// itself on the same line ("——", "=="): the copies make one sign.
+bool SameComposedSign(const PassLog::Piece& a, const PassLog::Piece& b) {
+    static const std::string signs[] = {Gbk(u8"—"), "=", "-"};
+    return a.text == b.text &&
+           std::find(std::begin(signs), std::end(signs), a.text) != std::end(signs) &&
+           a.cell.top == b.cell.top && a.cell.Height() == b.cell.Height() &&
+           std::abs(a.cell.left - b.cell.left) < a.cell.Width();
+}
+
 // Pixels of a value label's box that are neither its ground nor its text
 // (nor a blend of the two): something was drawn over it.
 int ForeignPixels(const QImage& image, const CRect& box, COLORREF text, COLORREF ground) {
@@ -215,6 +225,7 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
             if (a.ink.IsRectEmpty() || !Meet(a.ink, client)) continue;
             if (a.text == b.text && a.cell == b.cell) continue; // drawn again in place
             if (j == i + 1 && SameLabel(a, b)) continue;
+            if (SameComposedSign(a, b)) continue;
             const bool hidden = b.opaque ? InkUnder(a, b.cell) > 2 : InkUnder(a, b.ink, &b) > 2;
             if (hidden)
                 add("text-overlap", Utf8(a.text) + " " + Where(a.ink) + " under " + Utf8(b.text) +

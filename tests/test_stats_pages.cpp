@@ -311,17 +311,22 @@ TEST_P(StatsClickTest, EveryButtonFiftyTimes) {
     auto v = Open(page.command);
     v->m_pTextSink = nullptr;
     for (const auto& b : ButtonsOf(*v, page.buttons)) {
+        // The mean over the fifty clicks: one slow pass on a busy machine is
+        // not a slow page, fifty are.
+        double ms = 0;
+        int passes = 0;
         for (int i = 0; i < 50; ++i) {
             const double t0 = ThreadMilliseconds();
             v->m_ptClick = CPoint(v->m_nPlotRight + b.first + 3 - v->m_nClipLeft,
                                   ButtonTop(v.get(), v->m_nPlotTop + b.second) + 3 - v->m_nClipTop);
             ++v->m_nClickSerial;
             v->Invalidate();
-            const int passes = v->RenderPending();
-            const double ms = ThreadMilliseconds() - t0;
-            ASSERT_GE(passes, 1);
-            EXPECT_LT(ms / passes, kPassBudgetMs) << "button " << b.first << "," << b.second;
+            const int n = v->RenderPending();
+            ms += ThreadMilliseconds() - t0;
+            ASSERT_GE(n, 1);
+            passes += n;
         }
+        EXPECT_LT(ms / passes, kPassBudgetMs) << "button " << b.first << "," << b.second;
     }
     // Whatever the clicks did, the parameters stay in their ranges.
     EXPECT_GE(v->m_dSavedSignificance, 0.0001);

@@ -2,6 +2,7 @@
 // of a script line lands, in which font and colour, with the markup bytes.
 // Metrics of every test: character 20 x 10, size step 0, so the line height
 // E = 20, a one-byte cell w0 = 10 and a two-byte cell C = 20.
+#include "platform/fonts.h"
 #include "typeset_fixture.h"
 
 using namespace typeset_test;
@@ -157,10 +158,12 @@ TEST_F(TypesetTest, PartialSignIsTheGlyphNotTheCharacter) {
     EXPECT_NE(image.pixel(124, 202), ink);
 }
 
-TEST_F(TypesetTest, ItalicLettersMoveLeft) {
+// Letters of an italic design stand in their cells; letters that are only
+// sheared into a slant lean right and move E/9 left to make up for it.
+TEST_F(TypesetTest, ItalicLettersMoveLeftOnlyWhenSheared) {
     v().m_bLettersItalic = 1;
     v().DrawTextStyle0(dc.get(), X, Y, Gbk(u8"ab ｘ\n").c_str(), 1);
-    EXPECT_EQ(One("a").x, 100 - 20 / 9);
+    EXPECT_EQ(One("a").x, LatinCellFamily().isEmpty() ? 100 - 20 / 9 : 100);
     EXPECT_EQ(One("a").font.lfItalic, 1);
     // A full-width letter moves one fifth of a pitch.
     EXPECT_EQ(One(u8"ｘ").x, 100 + (5 * 3 - 1) * 10 / 5);

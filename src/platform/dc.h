@@ -254,6 +254,10 @@ public:
         return TextOut(x, y, gbk.data(), int(gbk.size()));
     }
     CSize GetTextExtent(const CString& gbk) const;
+    // Whether single-byte text in the selected italic font is upright letters
+    // sheared into a slant, leaning right of its cells (else the letters of
+    // an italic design stand inside their cells).
+    bool IsShearedItalic() const;
 
     // --- Pictures -----------------------------------------------------------
     // Scales `picture` into the logical rectangle (clipped).

@@ -48,6 +48,13 @@ QColor ToQColor(COLORREF c) {
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
+// Which font of the selected LOGFONT draws these bytes.
+FontText KindOf(const char* gbk, int count) {
+    for (int i = 0; i < count; ++i)
+        if ((unsigned char)gbk[i] >= 0x80) return FontText::Any;
+    return FontText::SingleByte;
+}
+
 QString FromGbk(const char* gbk, int count) {
     const std::string utf8 = GbkToUtf8(gbk, count);
     return QString::fromUtf8(utf8.data(), int(utf8.size()));
@@ -109,8 +116,19 @@ void SetTextHints(QPainter& painter) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
-// Draws the text once on a scratch image and keeps what Qt set.
-TextStamp MakeStamp(const DcFont& font, const QString& text, int advance) {
+// Room a lone two-byte character leaves in its cells: it takes two
+// half-width cells, as in the GB2312 faces the pages are written for, and a
+// face that draws it narrower (the Ming face's ×, ±, ° and ·, the Hei face's
+// Greek) has it centred in them.
+int TwoByteCellRoom(const LOGFONT& lf, const char* gbk, int count, int advance) {
+    if (count != 2 || (unsigned char)gbk[0] < 0x80 || lf.lfWidth == 0) return 0;
+    const long long cells = 2 * std::llabs((long long)lf.lfWidth);
+    return cells > advance && cells <= kMaxStampAdvance ? int(cells) - advance : 0;
+}
+
+// Draws the text once on a scratch image and keeps what Qt set; `inset`
+// moves it right inside its advance.
+TextStamp MakeStamp(const DcFont& font, const QString& text, int advance, int inset) {
     TextStamp stamp;
     stamp.advance = advance;
     stamp.ascent = font.nAscent;
@@ -124,7 +142,7 @@ TextStamp MakeStamp(const DcFont& font, const QString& text, int advance) {
     {
         QPainter painter(&scratch);
         SetTextHints(painter);
-        painter.translate(margin, margin);
+        painter.translate(margin + inset, margin);
         PaintText(painter, font, text, RGB(255, 255, 255));
     }
     const int w = scratch.width(), h = scratch.height();
@@ -153,14 +171,14 @@ TextStamp MakeStamp(const DcFont& font, const QString& text, int advance) {
 }
 
 const TextStamp& FindOrMakeStamp(const std::string& key, const DcFont& font, const QString& text,
-                                 int advance) {
+                                 int advance, int inset) {
     StampCache& cache = Stamps();
     if (cache.stamps.size() >= kMaxStamps || cache.runs >= kMaxStampRuns) {
         cache.stamps.clear();
         cache.runs = 0;
     }
     TextStamp& stamp = cache.stamps[key];
-    stamp = MakeStamp(font, text, advance);
+    stamp = MakeStamp(font, text, advance, inset);
     cache.runs += stamp.runs.size();
     return stamp;
 }
@@ -193,12 +211,14 @@ BOOL CDC::TextOut(int x, int y, const char* gbk, int count) {
     const QString text = FromGbk(gbk, count);
     if (text.isEmpty()) return TRUE;
     const CUpperVectorStateScope cleanVectors; // after every Qt call below
-    const DcFont& font = CachedFont(m_font);
-    const int advance = font.metrics.horizontalAdvance(text);
+    const DcFont& font = CachedFont(m_font, KindOf(gbk, count));
+    const int natural = font.metrics.horizontalAdvance(text);
+    const int room = TwoByteCellRoom(m_font, gbk, count, natural);
+    const int advance = natural + room;
     const int cell = font.nAscent + font.nDescent;
 
     if (!key.empty()) {
-        const TextStamp& s = FindOrMakeStamp(key, font, text, advance);
+        const TextStamp& s = FindOrMakeStamp(key, font, text, advance, room / 2);
         if (s.stampable) return drawStamp(s);
     }
 
@@ -217,13 +237,23 @@ BOOL CDC::TextOut(int x, int y, const char* gbk, int count) {
     painter.translate(double(dx), double(dy));
     if (esc != 0) painter.rotate(-esc / 10.0); // anticlockwise on screen
     if (m_nBkMode == OPAQUE) painter.fillRect(QRect(0, 0, advance, cell), ToQColor(m_crBk));
+    painter.translate(room / 2, 0);
     PaintText(painter, font, text, m_crText);
     return TRUE;
 }
 
 CSize CDC::GetTextExtent(const CString& gbk) const {
     const CUpperVectorStateScope cleanVectors;
-    const DcFont& font = CachedFont(m_font);
-    const QString text = FromGbk(gbk.data(), int(gbk.size()));
-    return CSize(font.metrics.horizontalAdvance(text), font.nAscent + font.nDescent);
+    const int count = int(gbk.size());
+    const DcFont& font = CachedFont(m_font, KindOf(gbk.data(), count));
+    const QString text = FromGbk(gbk.data(), count);
+    const int natural = font.metrics.horizontalAdvance(text);
+    return CSize(natural + TwoByteCellRoom(m_font, gbk.data(), count, natural),
+                 font.nAscent + font.nDescent);
+}
+
+bool CDC::IsShearedItalic() const {
+    if (!m_font.lfItalic) return false;
+    const CUpperVectorStateScope cleanVectors;
+    return ::IsShearedItalic(m_font);
 }

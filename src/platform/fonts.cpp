@@ -40,10 +40,14 @@ constexpr const char* kFallbacks[] = {kMing, kHei, "Noto Sans CJK SC", kKai};
 // The menus, dialogs and status bar: simplified-Chinese faces, so that no
 // character falls back to a traditional-style variant.
 constexpr const char* kInterfaceFaces[] = {kHei, kMing, "Noto Sans CJK SC"};
-// The Chinese faces slant their Latin letters without an italic design, and
-// a slanted l reads as 1: italic text takes its Latin letters from a serif
-// italic whose l, 1 and I differ.
-constexpr const char* kItalicSerifs[] = {"Liberation Serif", "DejaVu Serif"};
+// Text is set one character per half-width cell (two for a two-byte one),
+// as the Ming and Kai faces draw their own Latin letters. Where a Chinese
+// face's letters do not fit that (the Hei face's are proportional, and the
+// Chinese faces slant them without an italic design, so that a slanted l
+// reads as 1), single-byte text takes them from a fixed-pitch face fitted to
+// the cell, with an italic design whose l, 1 and I differ: every letter
+// fills its cell, none runs into its neighbour and none leaves a gap.
+constexpr const char* kLatinCellFaces[] = {"Liberation Mono", "DejaVu Sans Mono"};
 
 // Larger text would only exhaust memory in the glyph cache.
 constexpr int kMaxPixelSize = 2000;
@@ -96,16 +100,17 @@ bool IsChineseFace(const QString& family) {
 struct FontKey {
     int nHeight, nWidth, nWeight;
     BYTE bItalic, bUnderline, bStrikeOut;
+    FontText text;
     char szFace[LF_FACESIZE];
-    explicit FontKey(const LOGFONT& lf)
+    FontKey(const LOGFONT& lf, FontText kind)
         : nHeight(lf.lfHeight), nWidth(lf.lfWidth), nWeight(lf.lfWeight), bItalic(lf.lfItalic),
-          bUnderline(lf.lfUnderline), bStrikeOut(lf.lfStrikeOut), szFace() {
+          bUnderline(lf.lfUnderline), bStrikeOut(lf.lfStrikeOut), text(kind), szFace() {
         std::memcpy(szFace, lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE - 1));
     }
     bool operator==(const FontKey& o) const {
         return nHeight == o.nHeight && nWidth == o.nWidth && nWeight == o.nWeight &&
                bItalic == o.bItalic && bUnderline == o.bUnderline && bStrikeOut == o.bStrikeOut &&
-               std::memcmp(szFace, o.szFace, LF_FACESIZE) == 0;
+               text == o.text && std::memcmp(szFace, o.szFace, LF_FACESIZE) == 0;
     }
 };
 
@@ -185,8 +190,9 @@ QString ResolveFaceName(const char* gbkFace) {
     return face;
 }
 
-QString ItalicLatinFamily() {
-    return FirstInstalled(kItalicSerifs);
+QString LatinCellFamily() {
+    static const QString family = FirstInstalled(kLatinCellFaces);
+    return family;
 }
 
 QFont InterfaceFont(const QFont& base) {
@@ -217,19 +223,81 @@ QFont ChineseFontFromLogFont(const LOGFONT& lf, const QString& family) {
     return f;
 }
 
-QFont FontFromLogFont(const LOGFONT& lf) {
-    const QString family = ResolveFaceName(lf.lfFaceName);
-    QFont f = ChineseFontFromLogFont(lf, family);
-    // The serif goes in front of the Chinese faces only (a Latin face asked
-    // for by name keeps its own italic), at the size and stretch fitted for
-    // the Chinese face, so the letters keep their cells.
-    const QString serif = ItalicLatinFamily();
-    if (lf.lfItalic && !serif.isEmpty() && IsChineseFace(family)) {
-        QStringList families = f.families();
-        families.prepend(serif);
-        f.setFamilies(families);
-    }
+namespace {
+
+// Whether the face's own Latin letters advance one half-width cell each,
+// measured once per family.
+bool HasCellLatin(const QString& family) {
+    static QHash<QString, bool> known;
+    const auto found = known.constFind(family);
+    if (found != known.constEnd()) return *found;
+    QFont f(family);
+    f.setPixelSize(64);
+    f.setStyleStrategy(QFont::NoFontMerging);
+    const QFontMetricsF m(f);
+    const double half = m.horizontalAdvance(QChar(0x4E2D)) / 2.0; // 中
+    bool cells = half > 0;
+    for (const QChar c : QStringLiteral("ilmW0(="))
+        cells = cells && std::fabs(m.horizontalAdvance(c) - half) < 0.5;
+    known.insert(family, cells);
+    return cells;
+}
+
+// Whether single-byte text in a LOGFONT is drawn in the Latin cell face:
+// in a Chinese face (a Latin face asked for by name keeps its letters),
+// italic, or upright where the face's own letters do not fit the cells.
+bool TakesLatinCellFace(const LOGFONT& lf, const QString& family) {
+    return IsChineseFace(family) && !LatinCellFamily().isEmpty() &&
+           (lf.lfItalic || !HasCellLatin(family));
+}
+
+// The same, remembered by face name and italic flag (asked for every text).
+bool TakesLatinCellFace(const LOGFONT& lf) {
+    static QHash<QByteArray, bool> known;
+    QByteArray key(lf.lfFaceName, int(strnlen(lf.lfFaceName, LF_FACESIZE)));
+    key.append(char(lf.lfItalic ? 1 : 0));
+    const auto found = known.constFind(key);
+    if (found != known.constEnd()) return *found;
+    const bool takes = TakesLatinCellFace(lf, ResolveFaceName(lf.lfFaceName));
+    known.insert(key, takes);
+    return takes;
+}
+
+// The Latin cell face at the Chinese font's pixel size, stretched so that a
+// letter advances one half-width cell of the Chinese font.
+QFont LatinCellFont(const QFont& chinese, int width) {
+    const QFontMetricsF cm(chinese);
+    const QChar han(0x4E2D); // 中
+    const double half = width != 0       ? std::fabs(double(width))
+                        : cm.inFont(han) ? cm.horizontalAdvance(han) / 2.0
+                                         : cm.averageCharWidth();
+    QFont f = chinese;
+    QStringList families = chinese.families();
+    families.prepend(LatinCellFamily());
+    f.setFamilies(families);
+    f.setStretch(100);
+    const double advance = QFontMetricsF(f).horizontalAdvance(QLatin1Char('x'));
+    if (advance > 0 && half > 0)
+        f.setStretch(int(std::max(1.0, std::min(4000.0, std::round(100.0 * half / advance)))));
     return f;
+}
+
+} // namespace
+
+bool IsShearedItalic(const LOGFONT& lf) {
+    // With the Latin cell face installed, every italic Chinese face takes it.
+    return lf.lfItalic && LatinCellFamily().isEmpty() &&
+           IsChineseFace(ResolveFaceName(lf.lfFaceName));
+}
+
+QFont FontFromLogFont(const LOGFONT& lf, FontText text) {
+    const QString family = ResolveFaceName(lf.lfFaceName);
+    const QFont f = ChineseFontFromLogFont(lf, family);
+    // Two-byte text stays in the Chinese face, whose letters and symbols
+    // fill their two cells; slanted, they need no Latin face.
+    return text == FontText::SingleByte && TakesLatinCellFace(lf, family)
+               ? LatinCellFont(f, lf.lfWidth)
+               : f;
 }
 
 bool NeedsOutlineBold(const QFont& f) {
@@ -242,19 +310,29 @@ bool NeedsOutlineBold(const QFont& f) {
     return true;
 }
 
-const DcFont& CachedFont(const LOGFONT& lf) {
+const DcFont& CachedFont(const LOGFONT& lf, FontText text) {
     auto& cache = FontCache();
-    const FontKey key(lf);
+    // Single-byte text that keeps the face's letters shares its font.
+    if (text == FontText::SingleByte && !TakesLatinCellFace(lf)) text = FontText::Any;
+    const FontKey key(lf, text);
     for (std::size_t i = 0; i < cache.size(); ++i) {
         if (!(cache[i]->key == key)) continue;
         if (i > 0) std::rotate(cache.begin(), cache.begin() + long(i), cache.begin() + long(i) + 1);
         return cache.front()->font;
     }
     if (cache.size() >= kFontCacheSize) cache.pop_back();
-    std::unique_ptr<CacheEntry> entry(new CacheEntry{key, DcFont(FontFromLogFont(lf))});
+    std::unique_ptr<CacheEntry> entry(new CacheEntry{key, DcFont(FontFromLogFont(lf, text))});
+    DcFont& font = entry->font;
+    if (text == FontText::SingleByte) {
+        // The letters keep their own baseline (the Chinese face's lies lower,
+        // below its characters' Latin) in the Chinese face's cell.
+        const QFontMetrics chinese(FontFromLogFont(lf));
+        const int cellHeight = chinese.ascent() + chinese.descent();
+        font.nAscent = std::min(font.nAscent, cellHeight);
+        font.nDescent = cellHeight - font.nAscent;
+    }
     // A cell height asked for is the cell height drawn: the room the face
     // leaves goes above the characters, like the original's internal leading.
-    DcFont& font = entry->font;
     const int cell = font.nAscent + font.nDescent;
     if (lf.lfHeight > 0 && lf.lfHeight <= kMaxPixelSize && cell < lf.lfHeight)
         font.nAscent += lf.lfHeight - cell;

@@ -240,12 +240,14 @@ void CPemroView::DrawScriptLinePass2(CDC* pDC, int style, int x, int y, const ch
     LOGFONT scaled = m_lfCurrent;
     scaled.lfHeight = ToPixel(m_lfCurrent.lfHeight * m_dLetterSize);
     scaled.lfWidth = ToPixel(m_lfCurrent.lfWidth * m_dLetterSize);
-    const int italicPull = m_lfCurrent.lfItalic == 1 ? m.E / 9 : 0;
     const int k = m_bLettersItalic ? 1 : 0;
     const COLORREF crText = NonChineseTextColour(colour);
     {
         CFontSelect font(pDC, scaled);
         TextPaint paint(pDC, crText);
+        // The pull-back makes up for a slant that leans letters right of
+        // their cells; letters of an italic design stand in their cells.
+        const int italicPull = m_lfCurrent.lfItalic == 1 && pDC->IsShearedItalic() ? m.E / 9 : 0;
         if (st != 3) m_lfCurrent.lfWidth = m.w0;
         LineWalk walk(text, x, m_lfCurrent.lfWidth, kern, m.C, 2, style);
         for (int i = 0; i < walk.End();) {
