@@ -3,6 +3,7 @@
 // band, its limit searched; the bifurcation planes of a recursion whose
 // coefficient runs along the axis. The colour planes of the complex
 // iterations live in complex_iteration.cpp.
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "calculus/math/sequences.h"
@@ -271,7 +272,8 @@ void CPemroView::DrawSequenceBars(CDC* pDC) {
     const bool explicitReading = m_nDemoOption2 == 1;
     double s = m_dCursorY;
     if (explicitReading) {
-        const int x = m_nPlotRight - m_nBaseCharHeight;
+        const int x = calculus::ColumnInFigure(*this, m_nPlotRight - m_nBaseCharHeight,
+                                               {u8"左端点", u8"中点", u8"右端点"});
         if (TextButton(pDC, x, T, Gbk(u8"左端点"))) m_dDemoParam = 0.0;
         if (TextButton(pDC, x, T + 24, Gbk(u8"中点"))) m_dDemoParam = 0.5;
         if (TextButton(pDC, x, T + 48, Gbk(u8"右端点"))) m_dDemoParam = 1.0;
@@ -496,10 +498,16 @@ void CPemroView::DrawEpsilonNBand(CDC* pDC, double A, bool recursion) {
     DrawLabelNumberBoxed(pDC, m_nPlotLeft + h + S, y, "N=", 0, double(N), m_crCurveSetting);
     DrawDotWorld(pDC, w - e, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
     DrawDotWorld(pDC, w + e, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
-    DrawStringWorld(pDC, w - e - m_dXSpan / 30, 0, Gbk(u8"A-ε"), m_crCurveSetting);
-    DrawStringWorld(pDC, w + e, 0, Gbk(u8"A+ε"), m_crCurveSetting);
-    if (TextButton(pDC, m_nPlotRight - 110, m_nPlotTop + 4, Gbk(u8"ε增加"))) m_dEpsilon *= 2;
-    if (TextButton(pDC, m_nPlotRight - 55, m_nPlotTop + 4, Gbk(u8"ε减少"))) m_dEpsilon *= 0.5;
+    // A band wider than the plot leaves its ends' names out.
+    if (m_dXMin <= w - e - m_dXSpan / 30)
+        DrawStringWorld(pDC, w - e - m_dXSpan / 30, 0, Gbk(u8"A-ε"), m_crCurveSetting);
+    if (w + e + m_dXSpan / 15 <= m_dXMax)
+        DrawStringWorld(pDC, w + e, 0, Gbk(u8"A+ε"), m_crCurveSetting);
+    const int x =
+        m_nPlotRight - calculus::RowShiftIntoFigure(*this, {{m_nPlotRight - 110, u8"ε增加"},
+                                                            {m_nPlotRight - 55, u8"ε减少"}});
+    if (TextButton(pDC, x - 110, m_nPlotTop + 4, Gbk(u8"ε增加"))) m_dEpsilon *= 2;
+    if (TextButton(pDC, x - 55, m_nPlotTop + 4, Gbk(u8"ε减少"))) m_dEpsilon *= 0.5;
     DrawDotWorld(pDC, w, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crCurveSetting);
 }
 
@@ -512,7 +520,10 @@ void CPemroView::SequenceAxisControls(CDC* pDC) {
         m_bLoadScriptSettings = 1;
         m_bSelectionPending = 0;
     }
-    SequenceReadingButtons(pDC, m_nPlotRight - 6 * h, T - h, m_nPlotRight - 3 * h, T - h);
+    const int x =
+        m_nPlotRight - calculus::RowShiftIntoFigure(*this, {{m_nPlotRight - 6 * h, "Xn=f(n)"},
+                                                            {m_nPlotRight - 3 * h, "Xn=f(Xn-1)"}});
+    SequenceReadingButtons(pDC, x - 6 * h, T - h, x - 3 * h, T - h);
     DrawRangeArrows2D(pDC, 0, 0, 1, 0, L + 3 * h, T - 9 * h / 10, L + 29 * h / 6, T - h / 9);
     DrawRangeArrows2D(pDC, 0, 0, 0, 1, L + 6 * h, T - 9 * h / 10, L + 47 * h / 6, T - h / 9);
     m_adSavedWorldRange[0] = m_dSavedIntervalA;
