@@ -37,6 +37,14 @@ bool Strictly(double a, double x, double b) {
     return a < x && x < b;
 }
 
+// The left edge of the column of the reading and plane buttons.
+int SequencePlaneColumn(const CPemroView& v) {
+    const int cw = v.m_nFontStep / 2 + v.m_nBaseCharWidth;
+    return calculus::ColumnInFigure(
+        v, v.m_nPlotRight - 4 * cw + 20,
+        {u8"改变系数", "Xn=f(n)", "Xn=f(Xn-1)", u8"n_Xn面", u8"a_Xn面", u8"b_Xn面", u8"c_Xn面"});
+}
+
 } // namespace
 
 void CPemroView::CmdSequence(CDC* pDC) {
@@ -189,9 +197,18 @@ void CPemroView::DrawSequenceTerms(CDC* pDC) {
     else
         DrawStringWorld(pDC, x, m_dYMax - 0.05 * m_dYSpan, Gbk(u8"极限不存在"),
                         m_crFirstDerivative);
-    // The title names the reading shown.
-    DrawStringWorld(pDC, m_dXMin + 0.7 * m_dXSpan, m_dYMax - 0.05 * m_dYSpan,
-                    recursion ? "Xn=f(Xn-1)" : "Xn=f(n)", m_crFirstDerivative);
+    // The title names the reading shown, ending left of the button column.
+    const CString title = recursion ? "Xn=f(Xn-1)" : "Xn=f(n)";
+    double titleX = m_dXMin + 0.7 * m_dXSpan;
+    int titleW = 0;
+    {
+        CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+        titleW = int(pDC->GetTextExtent(title).cx);
+    }
+    const int room = SequencePlaneColumn(*this) - 8 - titleW;
+    if (m_nPlotWidth > 0 && LimitPx(titleX) > room)
+        titleX = m_dXMin + double(room - m_nPlotLeft) * m_dXSpan / m_nPlotWidth;
+    DrawStringWorld(pDC, titleX, m_dYMax - 0.05 * m_dYSpan, title, m_crFirstDerivative);
 }
 
 // The bifurcation diagram: coefficient `plane` (1..6 = a..f) runs along x.
@@ -224,8 +241,8 @@ void CPemroView::DrawBifurcation(CDC* pDC, int plane) {
 }
 
 void CPemroView::SequencePlaneButtons(CDC* pDC, int mode) {
-    const int cw = m_nFontStep / 2 + m_nBaseCharWidth, h = m_nBaseCharHeight;
-    const int x = m_nPlotRight - 4 * cw + 20, T = m_nPlotTop;
+    const int h = m_nBaseCharHeight;
+    const int T = m_nPlotTop, x = SequencePlaneColumn(*this);
     if (FunctionHasCoefficients(m_nFuncF) && TextButton(pDC, x, T - h / 2 - 9, Gbk(u8"改变系数"))) {
         m_nCurveCoefEdit = 1;
         m_bLoadScriptSettings = 0;
