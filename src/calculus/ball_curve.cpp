@@ -1,6 +1,7 @@
 // "SphereCurveMove": a ball rolling on the graph of y = F(x) under gravity,
 // with damping and a rotation coefficient, animated within one pass from
 // time 0 to the end time when the plot is clicked.
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "calculus/ball_buttons.h"
@@ -130,7 +131,7 @@ void CPemroView::DrawSphereCurveMove(CDC* pDC) {
 }
 
 void CPemroView::BallCurveButtons(CDC* pDC) {
-    const int R = m_nPlotRight, T = m_nPlotTop;
+    const int T = m_nPlotTop;
     static const calculus::BallParamButton kColumn[] = {
         {u8"λ增", &CPemroView::m_dSavedLambda, 1, 0},
         {u8"λ减", &CPemroView::m_dSavedLambda, -1, 0},
@@ -143,18 +144,25 @@ void CPemroView::BallCurveButtons(CDC* pDC) {
         {u8"μ增", &CPemroView::m_dSavedMu, 0.1, 0},
         {u8"μ减", &CPemroView::m_dSavedMu, -0.1, 0},
     };
-    calculus::BallParamColumn(*this, pDC, R, T, 24, kColumn);
     // The row above the plot: h增 h减 R增 R减 t增 t减. Where it would reach
     // the range boxes it stands as a second column right of the first, h增
     // on top.
-    const int kRowX[6] = {R - 230, R - 190, R - 150, R - 110, R - 70, R - 30};
-    int xs[6], ys[6];
+    const int P = m_nPlotRight;
+    const int kRowX[6] = {P - 230, P - 190, P - 150, P - 110, P - 70, P - 30};
     int box[4][2];
     RangeBoxes2D(box);
-    if (kRowX[0] < box[3][1] + 4) {
-        int columnW = 0;
-        for (const calculus::BallParamButton& b : kColumn)
-            columnW = std::max(columnW, ButtonWidth(Gbk(b.label)));
+    const bool rowMoves = kRowX[0] < box[3][1] + 4;
+    int columnW = 0;
+    for (const calculus::BallParamButton& b : kColumn)
+        columnW = std::max(columnW, ButtonWidth(Gbk(b.label)));
+    const int rowW =
+        calculus::WidestButton(*this, {u8"h增", u8"h减", u8"R增", u8"R减", u8"t增", u8"t减"});
+    // The columns' margin right of the plot.
+    const int R = P;
+    calculus::FrameMarginForColumn(*this, pDC, R, rowMoves ? columnW + 8 + rowW : columnW);
+    calculus::BallParamColumn(*this, pDC, R, T, 24, kColumn);
+    int xs[6], ys[6];
+    if (rowMoves) {
         for (int j = 0; j < 6; ++j) xs[j] = R + columnW + 8, ys[j] = T + 24 * j;
     } else {
         for (int j = 0; j < 6; ++j) xs[j] = kRowX[j], ys[j] = T - 24;

@@ -248,7 +248,6 @@ void CPemroView::BallSurfaceButtons(CDC* pDC) {
     const bool rowBelow = rowMoves && T + pitch * (count / 2 + 3) <= labelsTop;
     const int columns = 2 + (rowMoves && !rowBelow ? 1 : 0);
     const bool pairs = overflows && R + columns * step <= m_nClipRight;
-    calculus::BallParamColumn(*this, pDC, R, T, pitch, kColumn, pairs ? step : 0);
     for (int j = 0; rowMoves && j < 6; ++j) {
         const int k = 5 - j; // h增 first
         if (pairs && rowBelow)
@@ -256,6 +255,16 @@ void CPemroView::BallSurfaceButtons(CDC* pDC) {
         else
             xs[j] = R + step * (pairs ? 2 : 1), ys[j] = T + pitch * k;
     }
+    // The scene's frame reaches 2 characters past the figure; the columns
+    // beside it get the margin they need.
+    int right = R + (pairs ? step : 0) + columnW;
+    for (int j = 0; rowMoves && j < 6; ++j)
+        right = std::max(right, xs[j] + ButtonWidth(Gbk(kRow[j])));
+    const int ch = m_nBaseCharHeight;
+    if (right + 5 > R + 2 * ch && m_bFigureVisible)
+        FillRectGradientPx(pDC, R + 2 * ch, T - ch, right + 5, m_nFigureBottom + 2 * ch,
+                           m_crRightFrame, m_crRightFrame);
+    calculus::BallParamColumn(*this, pDC, R, T, pitch, kColumn, pairs ? step : 0);
     if (TextButton(pDC, xs[0], ys[0], Gbk(kRow[0]))) m_dTimeT *= 0.5;
     if (TextButton(pDC, xs[1], ys[1], Gbk(kRow[1]))) m_dTimeT *= 2;
     if (TextButtonInPlot(pDC, xs[2], ys[2], 48, 20, Gbk(kRow[2]), m_crCurveSetting)) {

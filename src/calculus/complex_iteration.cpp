@@ -3,6 +3,7 @@
 // is coloured by whether it settles, runs away or stays undecided. Mode 2
 // iterates Zn = A(Zn-1 + B)Zn-1 + C over the plane of z0, A, B or C with its
 // control panel; mode 8 ("Sequence2") the plane map (x, y) → (f, g).
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "calculus/math/complex_iteration.h"
@@ -254,6 +255,8 @@ void CPemroView::DrawPlaneIteration(CDC* pDC) {
     if (HitTestGraphRegion(0)) ScanPlaneMap(pDC);
 
     const int R = m_nPlotRight;
+    calculus::FrameMarginForColumn(*this, pDC, R,
+                                   {u8"n增", u8"n减", u8"ε增", u8"ε减", u8"M增", u8"M减"});
     if (TextButton(pDC, R, T, Gbk(u8"n增"))) m_nDemoStep = int(10LL * m_nDemoStep / 8);
     if (TextButton(pDC, R, T + 24, Gbk(u8"n减"))) m_nDemoStep = int(8LL * m_nDemoStep / 10);
     if (TextButton(pDC, R, T + 48, Gbk(u8"ε增"))) m_dEpsilon *= 10;
@@ -262,7 +265,24 @@ void CPemroView::DrawPlaneIteration(CDC* pDC) {
     if (TextButton(pDC, R, T + 120, Gbk(u8"M减"))) m_dEscapeBound *= 0.5;
     ClampIterationSteps();
 
-    const int cw = m_nFontStep / 2 + m_nBaseCharWidth, y = m_nPlotBottom + 20;
+    // The row below the plot stands below the x axis's values, which a
+    // large font makes taller than its 20 pixels, and the frame reaches down
+    // to hold it.
+    const int cw = m_nFontStep / 2 + m_nBaseCharWidth;
+    const int frameBottom = m_nPlotBottom + h + m_nFontStep;
+    const int y = std::max(m_nPlotBottom + 20, frameBottom + 3);
+    const int frameLeft = L - 16 - m_nSidePanelWidth, rowLeft = std::min(frameLeft, L - 3 * cw - 4);
+    const int frameRight = std::max(
+        calculus::FrameRight(*this),
+        R + calculus::WidestButton(*this, {u8"n增", u8"n减", u8"ε增", u8"ε减", u8"M增", u8"M减"}) +
+            5);
+    if (m_bFigureVisible) {
+        if (rowLeft < frameLeft)
+            FillRectGradientPx(pDC, rowLeft, m_nPlotTop - h - 1, frameLeft, frameBottom,
+                               m_crLeftFrame, m_crLeftFrame);
+        FillRectGradientPx(pDC, rowLeft, frameBottom, frameRight, y + ButtonHeight() + 4,
+                           m_crLeftFrame, m_crRightFrame);
+    }
     TextButtonSimple(pDC, L - 3 * cw, y, Gbk(u8"颜色:"));
     if (TextButtonSimple(pDC, L + cw, y, Gbk(u8"趋向∞"))) m_nPendingColourSlot = kEscapeSlot;
     if (TextButtonSimple(pDC, L + 6 * cw, y, Gbk(u8"极限存在"))) m_nPendingColourSlot = kSettleSlot;

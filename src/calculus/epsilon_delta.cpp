@@ -2,12 +2,14 @@
 // band and the δ box, the curve pieces inside it, the marker dots and the
 // values; the ε-X picture at infinity; the ε and δ buttons; the definition
 // mode with its ε×δ rectangle.
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "calculus/math/limits.h"
 #include "catalog/math/explicit_catalogue.h"
 #include "platform/text_codec.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -188,13 +190,22 @@ void CPemroView::DrawEpsilonBox(CDC* pDC, const LimitApproach& ap, double dl, do
     DrawLinePx(pDC, w, X0, Y - e - 1, l, Y - e - 1, c);
     DrawLinePx(pDC, w, l, Y - e, l, Y0, c);
     DrawLinePx(pDC, w, r, Y - e, r, Y0, c);
-    DrawString(pDC, X0 + S, Y - e - (H + S), Gbk(u8"A+ε"), c);
-    DrawString(pDC, X0 + S, Y + e, Gbk(u8"A-ε"), c);
+    // The labels stay in the plot, which a wide band or box would carry
+    // them out of; "A+ε" stays below the row of the y axis's name.
+    const int top = m_nPlotTop + H + S, bottom = std::max(top, m_nPlotBottom - (H + S));
+    DrawString(pDC, X0 + S, std::clamp(Y - e - (H + S), top, bottom), Gbk(u8"A+ε"), c);
+    DrawString(pDC, X0 + S, std::clamp(Y + e, top, bottom), Gbk(u8"A-ε"), c);
     const int row = Y0 - H - S;
-    if (m_nLimitSide == 0 || m_nLimitSide == 1) DrawString(pDC, l - 2 * H, row, Gbk(u8"x0-δ"), c);
-    if (m_nLimitSide == 2) DrawString(pDC, l - (H + 5 + S / 2), row, "x0", c);
-    if (m_nLimitSide == 0 || m_nLimitSide == 2) DrawString(pDC, r + 2, row, Gbk(u8"x0+δ"), c);
-    if (m_nLimitSide == 1) DrawString(pDC, r, row, "x0", c);
+    const auto fromLeft = [&](int x) { return std::max(x, m_nPlotLeft); };
+    const auto fromRight = [&](int x, const CString& text) {
+        return std::min(x, m_nPlotRight - int(pDC->GetTextExtent(text).cx));
+    };
+    if (m_nLimitSide == 0 || m_nLimitSide == 1)
+        DrawString(pDC, fromLeft(l - 2 * H), row, Gbk(u8"x0-δ"), c);
+    if (m_nLimitSide == 2) DrawString(pDC, fromLeft(l - (H + 5 + S / 2)), row, "x0", c);
+    if (m_nLimitSide == 0 || m_nLimitSide == 2)
+        DrawString(pDC, fromRight(r + 2, Gbk(u8"x0+δ")), row, Gbk(u8"x0+δ"), c);
+    if (m_nLimitSide == 1) DrawString(pDC, fromRight(r, "x0"), row, "x0", c);
     FillRectPx(pDC, l - 2, Y - e - 2, r + 2, Y + e + 2, kRed);
     FillRectPx(pDC, l, Y - e, r, Y + e, kBlue);
 }
@@ -299,8 +310,9 @@ void CPemroView::DrawEpsilonX(CDC* pDC, const LimitApproach& ap) {
         DrawLinePx(pDC, w, P, Y - e, P, m_nPlotBottom, kGreyViolet);
         FillRectPx(pDC, m_nPlotLeft, Y - e - 2, P + 1, Y + e + 2, kRed);
         FillRectPx(pDC, m_nPlotLeft, Y - e, P, Y + e, kBlue);
-        DrawString(pDC, X0 + S, Y - e - (H + S), Gbk(u8"A+ε"), c);
-        DrawString(pDC, X0 + S, Y + e, Gbk(u8"A-ε"), c);
+        const int top = m_nPlotTop + H + S, bottom = std::max(top, m_nPlotBottom - (H + S));
+        DrawString(pDC, X0 + S, std::clamp(Y - e - (H + S), top, bottom), Gbk(u8"A+ε"), c);
+        DrawString(pDC, X0 + S, std::clamp(Y + e, top, bottom), Gbk(u8"A-ε"), c);
         DrawString(pDC, P, row, "-X", c);
     }
     if (kind == 1 || kind == 3) RedrawCurveOutsideBand(pDC, ap.a, xl);
@@ -329,7 +341,8 @@ void CPemroView::RedrawCurveOutsideBand(CDC* pDC, double from, double to) {
 }
 
 void CPemroView::EpsilonDeltaButtons(CDC* pDC) {
-    const int x = m_nPlotRight - kButtonDx;
+    const int x = calculus::ColumnInFigure(*this, m_nPlotRight - kButtonDx,
+                                           {u8"ε增加", u8"ε减少", u8"δ再大", u8"δ再小", u8"δ复原"});
     const COLORREF c = m_crCurveSetting;
     const auto button = [&](int row, const char* label) {
         return TextButtonInPlot(pDC, x, m_nPlotTop + kButtonRows[row], kButtonW, kButtonH,
@@ -349,7 +362,8 @@ void CPemroView::EpsilonDeltaButtons(CDC* pDC) {
 void CPemroView::DrawLimitDefinition(CDC* pDC, double x0) {
     if (m_dEpsilon > kDefinitionCap * m_dYSpan) m_dEpsilon = kDefinitionCap * m_dYSpan;
     if (m_dDelta > kDefinitionCap * m_dXSpan) m_dDelta = kDefinitionCap * m_dXSpan;
-    const int x = m_nPlotRight - kButtonDx;
+    const int x = calculus::ColumnInFigure(*this, m_nPlotRight - kButtonDx,
+                                           {u8"ε增加", u8"ε减少", u8"δ增加", u8"δ减少"});
     const COLORREF c = m_crCurveSetting;
     const auto button = [&](int row, const char* label) {
         return TextButtonInPlot(pDC, x, m_nPlotTop + kButtonRows[row], kButtonW, kButtonH,

@@ -2,6 +2,7 @@
 // extended with the period (and the odd or even symmetry) the page chose,
 // with buttons for the number of terms, the kind of expansion and the list
 // of the first coefficients (the graph's own buttons change the period).
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "calculus/math/fourier.h"
@@ -104,7 +105,9 @@ void CPemroView::FourierButtons(CDC* pDC) {
     if (rowButton(kTermsUpDx, u8"n增加") && m_nDemoStep < kFourierMaxTerms) ++m_nDemoStep;
     if (rowButton(kTermsDownDx, u8"n减少") && m_nDemoStep > 0) --m_nDemoStep;
 
-    const int x = m_nPlotRight - m_nBaseCharHeight;
+    const int x = calculus::ColumnInFigure(
+        *this, m_nPlotRight - m_nBaseCharHeight,
+        {u8"正弦展开", u8"余弦展开", u8"一般展开", u8"显示系数", u8"取消显示"});
     if (TextButton(pDC, x, top, Gbk(u8"正弦展开"))) m_nFuncFSymmetry = 0;
     if (TextButton(pDC, x, top + 24, Gbk(u8"余弦展开"))) m_nFuncFSymmetry = 1;
     if (TextButton(pDC, x, top + 48, Gbk(u8"一般展开"))) m_nFuncFSymmetry = 2;

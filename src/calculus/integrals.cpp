@@ -2,6 +2,7 @@
 // as a limit of sums, the variable upper limit and Riemann sums, with the
 // frame that all seven sub-demonstrations share (n buttons, data table,
 // "积分值:" and "积分近似值:").
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "calculus/dot_trail.h"
@@ -158,8 +159,12 @@ void CPemroView::ShadeAreaUnderF(CDC* pDC, double a, double b, COLORREF colour) 
 }
 
 void CPemroView::DrawAntiderivatives(CDC* pDC) {
-    if (TextButton(pDC, m_nPlotRight - 160, m_nPlotTop + 4, Gbk(u8"不定积分"))) m_dDemoParam = 0;
-    if (TextButton(pDC, m_nPlotRight - 65, m_nPlotTop + 4, Gbk(u8"原函数"))) m_dDemoParam = 1;
+    // The pair moves left together as far as the last one needs.
+    const int dx = calculus::RowShiftIntoFigure(
+        *this, {{m_nPlotRight - 160, u8"不定积分"}, {m_nPlotRight - 65, u8"原函数"}});
+    if (TextButton(pDC, m_nPlotRight - 160 - dx, m_nPlotTop + 4, Gbk(u8"不定积分")))
+        m_dDemoParam = 0;
+    if (TextButton(pDC, m_nPlotRight - 65 - dx, m_nPlotTop + 4, Gbk(u8"原函数"))) m_dDemoParam = 1;
     const double a = m_dIntervalA, b = m_dIntervalB;
     // The step is a fraction of [a, b]: an empty or reversed interval has none.
     double d = (b - a) * kFineStep;
@@ -239,10 +244,13 @@ void CPemroView::DrawUpperLimitFunction(CDC* pDC, double a, double b) {
     const double cx = m_dCursorX;
     const bool cursorInside = m_dXMin < cx && cx < m_dXMax;
     const bool differential = m_nDemoOption2 == 2;
+    // The column's margin, drawn in every reading alike.
+    const int column = m_nPlotRight - 20;
+    calculus::FrameMarginForColumn(*this, pDC, column, {u8"dx增加", u8"dx减少"});
     if (cursorInside && differential) {
-        if (TextButton(pDC, m_nPlotRight - 20, m_nPlotTop, Gbk(u8"dx增加")))
+        if (TextButton(pDC, column, m_nPlotTop, Gbk(u8"dx增加")))
             m_dStepH = std::min(m_dStepH * 2, kMaxStepH);
-        if (TextButton(pDC, m_nPlotRight - 20, m_nPlotTop + 24, Gbk(u8"dx减少")))
+        if (TextButton(pDC, column, m_nPlotTop + 24, Gbk(u8"dx减少")))
             m_dStepH = std::max(m_dStepH / 2, kMinStepH);
     }
     PlotCurveG(pDC, m_dXMin, m_dXMax, m_crFirstDerivative);
@@ -315,7 +323,8 @@ double CPemroView::DrawRiemannSums(CDC* pDC, double a, double b, int n) {
     }
     if (n >= kOutlineLimit) ShadeAreaUnderF(pDC, a, b, m_crFirstDerivative);
     const char* caption = c <= 0.2 ? u8"取左端点" : c >= 0.7 ? u8"取右端点" : u8"取中点";
-    TextButtonInPlot(pDC, m_nPlotRight - 60, m_nPlotTop - 22, 60, 20, Gbk(caption),
-                     m_crFirstDerivative);
+    const int x = calculus::ColumnInFigure(*this, m_nPlotRight - 60,
+                                           {u8"取左端点", u8"取右端点", u8"取中点"});
+    TextButtonInPlot(pDC, x, m_nPlotTop - 22, 60, 20, Gbk(caption), m_crFirstDerivative);
     return S;
 }

@@ -1,6 +1,7 @@
 // "LeastSquareMethod": fits y = a + bx, y = a·e^(bx) or y = a + bx + cx² to
 // a built-in data set or the user's own points, by the normal equations or
 // by hand with coefficient buttons, and shows the sum of squared residuals.
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "calculus/math/least_squares.h"
@@ -112,7 +113,11 @@ void CPemroView::DrawLeastSquareMethod(CDC* pDC, int model, int count) {
 }
 
 void CPemroView::LeastSquareButtons(CDC* pDC, int model, int count, int N) {
-    const int L = m_nPlotLeft, R = m_nPlotRight, T = m_nPlotTop;
+    const int L = m_nPlotLeft, T = m_nPlotTop;
+    const int R = m_nPlotRight;
+    // The data column's margin, in every choice alike.
+    calculus::FrameMarginForColumn(
+        *this, pDC, R - 20, {u8"自选", u8"数据1", u8"数据2", u8"数据3", u8"n增加", u8"n减少"});
     if (count < kMinOwnPoints) {
         if (TextButton(pDC, R - 20, T, Gbk(u8"自选"))) m_nDemoOption = 4;
         if (TextButton(pDC, R - 20, T + 24, Gbk(u8"数据1"))) m_nDemoOption = 1;

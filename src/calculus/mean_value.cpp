@@ -1,6 +1,7 @@
 // Intervals of the real line ("Region") and the mean value theorems:
 // Rolle's and Lagrange's ("MeanDifferential") and the one for integrals
 // ("MeanCalculus1"), each finding every mean point ξ on [a, b] by a scan.
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "calculus/math/mean_value.h"
@@ -88,10 +89,9 @@ void CPemroView::DrawMeanDifferential(CDC* pDC, int mode) {
     }
     const char* title = u8"积分中值定理";
     if (mode == 0) {
-        if (TextButton(pDC, m_nPlotRight - 16, m_nPlotTop + 2, Gbk(u8"罗尔")))
-            m_dDemoVariant = kRolle;
-        if (TextButton(pDC, m_nPlotRight - 16, m_nPlotTop + 24, Gbk(u8"拉氏")))
-            m_dDemoVariant = kLagrange;
+        const int x = calculus::ColumnInFigure(*this, m_nPlotRight - 16, {u8"罗尔", u8"拉氏"});
+        if (TextButton(pDC, x, m_nPlotTop + 2, Gbk(u8"罗尔"))) m_dDemoVariant = kRolle;
+        if (TextButton(pDC, x, m_nPlotTop + 24, Gbk(u8"拉氏"))) m_dDemoVariant = kLagrange;
         title = m_dDemoVariant == kRolle      ? u8"罗  尔  定  理"
                 : m_dDemoVariant == kLagrange ? u8"拉格朗日中值定理"
                                               : "";

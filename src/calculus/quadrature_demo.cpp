@@ -1,6 +1,7 @@
 // The trapezoid, Simpson and Gauss sub-demonstrations of the integral pages,
 // each drawn as the figure its rule integrates exactly, and the labelled
 // quadrature values of "PRNCalculus".
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "calculus/dot_trail.h"
@@ -50,8 +51,9 @@ constexpr RuleLabel kRuleLabels[] = {
 
 // The caption of a rule: the simple name for one subinterval.
 static void RuleCaption(CPemroView& v, CDC* pDC, int n, const char* simple, const char* composite) {
-    v.TextButton(pDC, v.m_nPlotRight - 2 * v.m_nBaseCharHeight, v.m_nPlotTop - 24,
-                 Gbk(n == 1 ? simple : composite));
+    const int x =
+        calculus::ColumnInFigure(v, v.m_nPlotRight - 2 * v.m_nBaseCharHeight, {simple, composite});
+    v.TextButton(pDC, x, v.m_nPlotTop - 24, Gbk(n == 1 ? simple : composite));
 }
 
 double CPemroView::DrawTrapezoidDemo(CDC* pDC, double a, double b, int n) {

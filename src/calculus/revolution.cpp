@@ -1,6 +1,7 @@
 // Solids of revolution built from washers or shells, and surfaces of
 // revolution built from rings and cone bands ("Revolve"), drawn obliquely
 // up to the picked point with the exact and approximate volume or area.
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "calculus/math/revolution_sums.h"
@@ -295,8 +296,14 @@ void CPemroView::DrawSurfaceBands(CDC* pDC, double a, double b, double u, double
 }
 
 void CPemroView::RevolveButtons(CDC* pDC, int kind, int axis) {
-    const int R = m_nPlotRight - 10, T = m_nPlotTop, L = m_nPlotLeft;
+    const int T = m_nPlotTop, L = m_nPlotLeft;
     const double c = m_dDemoParam;
+    const int R = m_nPlotRight - 10;
+    // The column's margin, the same in every mode of the figure.
+    calculus::FrameMarginForColumn(*this, pDC, R,
+                                   {u8"dx增", u8"dx减", u8"dy增", u8"dy减", u8"x型", u8"y型",
+                                    u8"显示内部", u8"显示外部", u8"绕x轴", u8"绕y轴", u8"绕y=Yo",
+                                    u8"绕x=Xo"});
     if (TextButton(pDC, R, T + 48, Gbk(u8"x型"))) {
         m_nPendingPlotOrientation = 0;
         m_bSelectionPending = 1;

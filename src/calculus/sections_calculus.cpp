@@ -1,6 +1,7 @@
 // Command sections of the one-variable calculus pages: intervals, periodic
 // extensions, inverse functions, limits, the derivative graph, the mean value
 // theorems, Taylor polynomials and Fourier series.
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "platform/text_codec.h"
@@ -167,9 +168,14 @@ void CPemroView::CmdLimit(CDC* pDC) {
     if (m_nSequenceMode >= 0 && IsGraphRedrawn()) DrawLimit(pDC, a, b);
     if (g >= 0) return;
     // The kind chosen here applies from the next pass on.
+    int widest = 0;
     for (const LimitButton& button : kLimitButtons)
-        if (TextButtonInPlot(pDC, m_nFigureRight - 10, m_nFigureTop + button.dy, 36, 20,
-                             Gbk(button.label), m_crCurveSetting))
+        widest = std::max(widest, ButtonWidth(Gbk(button.label)));
+    const int x = m_nFigureRight - 10;
+    calculus::FrameMarginForColumn(*this, pDC, x, widest);
+    for (const LimitButton& button : kLimitButtons)
+        if (TextButtonInPlot(pDC, x, m_nFigureTop + button.dy, 36, 20, Gbk(button.label),
+                             m_crCurveSetting))
             m_nDemoOption = button.kind;
     // A kind left from before (a fresh page) becomes the first animated one;
     // one more pass shows it at once instead of the picture just drawn.

@@ -2,6 +2,7 @@
 // quadrature rules ("Calculus1", "calculus1", "PRNCalculus"), the regions of
 // double integrals ("Domainxy", "Domainr") and solids and surfaces of
 // revolution ("Revolve").
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "platform/text_codec.h"
@@ -78,9 +79,14 @@ void CPemroView::CmdCalculus1(CDC* pDC) {
     if (m_nScriptPlotMode >= 0 && m_nScriptPlotMode <= 6) {
         m_nDemoOption = m_nScriptPlotMode;
     } else {
+        int widest = 0;
+        for (const char* label : kCalculus1Buttons)
+            widest = std::max(widest, ButtonWidth(Gbk(label)));
+        const int x = m_nFigureRight - 20;
+        calculus::FrameMarginForColumn(*this, pDC, x, widest);
         for (int i = 0; i < 7; ++i)
-            if (TextButtonInPlot(pDC, m_nFigureRight - 20, m_nFigureTop + 24 * i, 60, 20,
-                                 Gbk(kCalculus1Buttons[i]), m_crCurveSetting))
+            if (TextButtonInPlot(pDC, x, m_nFigureTop + 24 * i, 60, 20, Gbk(kCalculus1Buttons[i]),
+                                 m_crCurveSetting))
                 m_nDemoOption = i;
     }
     m_nSubDemo = m_nDemoOption;
@@ -155,11 +161,16 @@ void CPemroView::CmdDomainxy(CDC* pDC) {
     const double a = m_dIntervalA, b = m_dIntervalB;
     DrawFunctionGraph(pDC, 0, 0, a, a + 0.001, "x", "y");
     if (!IsGraphRedrawnWhole()) return;
+    int widest = 0;
+    for (const RegionButton& r : kRegionButtons)
+        widest = std::max(widest, ButtonWidth(Gbk(r.label)));
+    const int column = m_nFigureRight - 10;
+    calculus::FrameMarginForColumn(*this, pDC, column, widest);
     for (const RegionButton& r : kRegionButtons) {
         if (r.stripDirection != 0 &&
             (m_nPlotOption1 <= 2 || m_nPlotOrientation != r.stripDirection))
             continue;
-        if (!TextButtonInPlot(pDC, m_nFigureRight - 10, m_nFigureTop + r.dy, 30, 20, Gbk(r.label),
+        if (!TextButtonInPlot(pDC, column, m_nFigureTop + r.dy, 30, 20, Gbk(r.label),
                               m_crCurveSetting))
             continue;
         if (r.orientation != 0) {
@@ -200,11 +211,10 @@ void CPemroView::CmdDomainr(CDC* pDC) {
     DrawFunctionGraph(pDC, 0, 0, 0.0, 0.001, "x(r)", "y");
     if (!IsGraphRedrawnWhole()) return;
     if (m_nRegionType <= 0) {
-        if (TextButtonInPlot(pDC, m_nFigureRight - 40, m_nFigureTop, 40, 20, Gbk(u8"θ-型"),
-                             m_crCurveSetting))
+        const int x = calculus::ColumnInFigure(*this, m_nFigureRight - 40, {u8"θ-型", u8"r-型"});
+        if (TextButtonInPlot(pDC, x, m_nFigureTop, 40, 20, Gbk(u8"θ-型"), m_crCurveSetting))
             m_nDemoOption = 1, m_dDemoParam = 8.0;
-        if (TextButtonInPlot(pDC, m_nFigureRight - 40, m_nFigureTop + 22, 40, 20, Gbk(u8"r-型"),
-                             m_crCurveSetting))
+        if (TextButtonInPlot(pDC, x, m_nFigureTop + 22, 40, 20, Gbk(u8"r-型"), m_crCurveSetting))
             m_nDemoOption = 2, m_dDemoParam = 8.0;
         if (m_nDemoOption != 1 && m_nDemoOption != 2) m_nDemoOption = 1;
         m_nRegionType = m_nDemoOption;

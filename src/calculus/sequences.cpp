@@ -3,6 +3,7 @@
 // band, its limit searched; the bifurcation planes of a recursion whose
 // coefficient runs along the axis. The colour planes of the complex
 // iterations live in complex_iteration.cpp.
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "calculus/math/sequences.h"
@@ -37,6 +38,14 @@ constexpr int kDotRadius = 3;
 
 bool Strictly(double a, double x, double b) {
     return a < x && x < b;
+}
+
+// The left edge of the column of the reading and plane buttons.
+int SequencePlaneColumn(const CPemroView& v) {
+    const int cw = v.m_nFontStep / 2 + v.m_nBaseCharWidth;
+    return calculus::ColumnInFigure(
+        v, v.m_nPlotRight - 4 * cw + 20,
+        {u8"改变系数", "Xn=f(n)", "Xn=f(Xn-1)", u8"n_Xn面", u8"a_Xn面", u8"b_Xn面", u8"c_Xn面"});
 }
 
 } // namespace
@@ -191,9 +200,18 @@ void CPemroView::DrawSequenceTerms(CDC* pDC) {
     else
         DrawStringWorld(pDC, x, m_dYMax - 0.05 * m_dYSpan, Gbk(u8"极限不存在"),
                         m_crFirstDerivative);
-    // The title names the reading shown.
-    DrawStringWorld(pDC, m_dXMin + 0.7 * m_dXSpan, m_dYMax - 0.05 * m_dYSpan,
-                    recursion ? "Xn=f(Xn-1)" : "Xn=f(n)", m_crFirstDerivative);
+    // The title names the reading shown, ending left of the button column.
+    const CString title = recursion ? "Xn=f(Xn-1)" : "Xn=f(n)";
+    double titleX = m_dXMin + 0.7 * m_dXSpan;
+    int titleW = 0;
+    {
+        CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+        titleW = int(pDC->GetTextExtent(title).cx);
+    }
+    const int room = SequencePlaneColumn(*this) - 8 - titleW;
+    if (m_nPlotWidth > 0 && LimitPx(titleX) > room)
+        titleX = m_dXMin + double(room - m_nPlotLeft) * m_dXSpan / m_nPlotWidth;
+    DrawStringWorld(pDC, titleX, m_dYMax - 0.05 * m_dYSpan, title, m_crFirstDerivative);
 }
 
 // The bifurcation diagram: coefficient `plane` (1..6 = a..f) runs along x.
@@ -226,8 +244,8 @@ void CPemroView::DrawBifurcation(CDC* pDC, int plane) {
 }
 
 void CPemroView::SequencePlaneButtons(CDC* pDC, int mode) {
-    const int cw = m_nFontStep / 2 + m_nBaseCharWidth, h = m_nBaseCharHeight;
-    const int x = m_nPlotRight - 4 * cw + 20, T = m_nPlotTop;
+    const int h = m_nBaseCharHeight;
+    const int T = m_nPlotTop, x = SequencePlaneColumn(*this);
     if (FunctionHasCoefficients(m_nFuncF) && TextButton(pDC, x, T - h / 2 - 9, Gbk(u8"改变系数"))) {
         m_nCurveCoefEdit = 1;
         m_bLoadScriptSettings = 0;
@@ -274,7 +292,8 @@ void CPemroView::DrawSequenceBars(CDC* pDC) {
     const bool explicitReading = m_nDemoOption2 == 1;
     double s = m_dCursorY;
     if (explicitReading) {
-        const int x = m_nPlotRight - m_nBaseCharHeight;
+        const int x = calculus::ColumnInFigure(*this, m_nPlotRight - m_nBaseCharHeight,
+                                               {u8"左端点", u8"中点", u8"右端点"});
         if (TextButton(pDC, x, T, Gbk(u8"左端点"))) m_dDemoParam = 0.0;
         if (TextButton(pDC, x, T + 24, Gbk(u8"中点"))) m_dDemoParam = 0.5;
         if (TextButton(pDC, x, T + 48, Gbk(u8"右端点"))) m_dDemoParam = 1.0;
@@ -508,10 +527,16 @@ void CPemroView::DrawEpsilonNBand(CDC* pDC, double A, bool recursion) {
     DrawLabelNumberBoxed(pDC, m_nPlotLeft + h + S, y, "N=", 0, double(N), m_crCurveSetting);
     DrawDotWorld(pDC, w - e, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
     DrawDotWorld(pDC, w + e, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
-    DrawStringWorld(pDC, w - e - m_dXSpan / 30, 0, Gbk(u8"A-ε"), m_crCurveSetting);
-    DrawStringWorld(pDC, w + e, 0, Gbk(u8"A+ε"), m_crCurveSetting);
-    if (TextButton(pDC, m_nPlotRight - 110, m_nPlotTop + 4, Gbk(u8"ε增加"))) m_dEpsilon *= 2;
-    if (TextButton(pDC, m_nPlotRight - 55, m_nPlotTop + 4, Gbk(u8"ε减少"))) m_dEpsilon *= 0.5;
+    // A band wider than the plot leaves its ends' names out.
+    if (m_dXMin <= w - e - m_dXSpan / 30)
+        DrawStringWorld(pDC, w - e - m_dXSpan / 30, 0, Gbk(u8"A-ε"), m_crCurveSetting);
+    if (w + e + m_dXSpan / 15 <= m_dXMax)
+        DrawStringWorld(pDC, w + e, 0, Gbk(u8"A+ε"), m_crCurveSetting);
+    const int x =
+        m_nPlotRight - calculus::RowShiftIntoFigure(*this, {{m_nPlotRight - 110, u8"ε增加"},
+                                                            {m_nPlotRight - 55, u8"ε减少"}});
+    if (TextButton(pDC, x - 110, m_nPlotTop + 4, Gbk(u8"ε增加"))) m_dEpsilon *= 2;
+    if (TextButton(pDC, x - 55, m_nPlotTop + 4, Gbk(u8"ε减少"))) m_dEpsilon *= 0.5;
     DrawDotWorld(pDC, w, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crCurveSetting);
 }
 
@@ -524,7 +549,10 @@ void CPemroView::SequenceAxisControls(CDC* pDC) {
         m_bLoadScriptSettings = 1;
         m_bSelectionPending = 0;
     }
-    SequenceReadingButtons(pDC, m_nPlotRight - 6 * h, T - h, m_nPlotRight - 3 * h, T - h);
+    const int x =
+        m_nPlotRight - calculus::RowShiftIntoFigure(*this, {{m_nPlotRight - 6 * h, "Xn=f(n)"},
+                                                            {m_nPlotRight - 3 * h, "Xn=f(Xn-1)"}});
+    SequenceReadingButtons(pDC, x - 6 * h, T - h, x - 3 * h, T - h);
     DrawRangeArrows2D(pDC, 0, 0, 1, 0, L + 3 * h, T - 9 * h / 10, L + 29 * h / 6, T - h / 9);
     DrawRangeArrows2D(pDC, 0, 0, 0, 1, L + 6 * h, T - 9 * h / 10, L + 47 * h / 6, T - h / 9);
     m_adSavedWorldRange[0] = m_dSavedIntervalA;

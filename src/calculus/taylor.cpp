@@ -1,6 +1,7 @@
 // "Series1": the Taylor polynomial of order n of the current explicit
 // function, at 0 (Maclaurin) or at the cursor point, over its graph, with the
 // buttons that raise and lower n.
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "calculus/math/taylor.h"
@@ -82,8 +83,11 @@ void CPemroView::DrawSeries1(CDC* pDC, int where) {
     const COLORREF c = m_crCurveSetting;
     const int row = m_nPlotTop + 4;
     // A wide font moves "n减少" right of "n增加" (the row flow of the buttons).
-    if (TextButtonInPlot(pDC, m_nPlotRight - 110, row, 50, 20, Gbk(u8"n增加"), c)) ++m_nDemoStep;
-    if (TextButtonInPlot(pDC, m_nPlotRight - 56, row, 50, 20, Gbk(u8"n减少"), c)) --m_nDemoStep;
+    const int x =
+        m_nPlotRight - calculus::RowShiftIntoFigure(*this, {{m_nPlotRight - 110, u8"n增加"},
+                                                            {m_nPlotRight - 56, u8"n减少"}});
+    if (TextButtonInPlot(pDC, x - 110, row, 50, 20, Gbk(u8"n增加"), c)) ++m_nDemoStep;
+    if (TextButtonInPlot(pDC, x - 56, row, 50, 20, Gbk(u8"n减少"), c)) --m_nDemoStep;
     if (m_nDemoStep < 0) m_nDemoStep = 0;
     if (m_nPlotMode != 0)
         DrawFramedLabel(pDC, m_nPlotRight - 110, m_nPlotBottom - 24, 104, 20, Gbk(u8"对显函数有效"),

@@ -2,6 +2,7 @@
 // ("WaterFlow"), the pictures of pumping, lifting, water pressure and
 // attraction ("IntegralApp"), and the values they lead to (the pressure and
 // work branch of "PRNCalculus").
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "calculus/math/vessels.h"
@@ -95,7 +96,8 @@ void CPemroView::DrawWaterFlow(CDC* pDC, double A, double H) {
     // plot top stretch with the button height and would leave the figure.
     const int y = m_nPlotBottom - ButtonHeight() - 6;
     if (TextButtonSimple(pDC, m_nPlotLeft + 20, y, Gbk(u8"水流问题"))) m_dDemoParam = 0.0;
-    if (TextButtonSimple(pDC, m_nPlotRight - 110, y, Gbk(u8"水位时间曲线"))) m_dDemoParam = 1.0;
+    const int x = calculus::ColumnInFigure(*this, m_nPlotRight - 110, {u8"水位时间曲线"});
+    if (TextButtonSimple(pDC, x, y, Gbk(u8"水位时间曲线"))) m_dDemoParam = 1.0;
 }
 
 void CPemroView::DrawVesselPicture(CDC* pDC, double A, double H) {

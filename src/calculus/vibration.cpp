@@ -1,5 +1,6 @@
 // "Vibration": a mass on a coil spring, u″ + p·u′ + q·u = f(t), animated
 // frame after frame within one pass from the displacement the click set.
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "platform/frame_presenter.h"
@@ -98,7 +99,10 @@ void CPemroView::DrawVibrationFrame(CDC* pDC, double u) {
 }
 
 void CPemroView::VibrationButtons(CDC* pDC) {
-    const int x = m_nPlotRight, T = m_nPlotTop;
+    const int T = m_nPlotTop;
+    const int x = m_nPlotRight;
+    calculus::FrameMarginForColumn(
+        *this, pDC, x, {u8"t增大", u8"t减小", u8"p增大", u8"p减小", u8"q增大", u8"q减小"});
     const double k = m_dParamStep;
     if (TextButton(pDC, x, T, Gbk(u8"t增大")))
         m_dDemoParam = m_dDemoParam * 2 > kLongestRun ? kLongestRun : m_dDemoParam * 2;

@@ -1,0 +1,76 @@
+// Where a figure's column of buttons stands: at its nominal place, moved
+// left only as far as the real size of its widest button needs to stay
+// inside the figure's frame.
+#pragma once
+
+#include "platform/text_codec.h"
+#include "view/view.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
+
+namespace calculus {
+
+// The right edge of a 2-D graph's frame, which stands this far right of the
+// plot.
+constexpr int kGraphFrameRight = 20;
+inline int FrameRight(const CPemroView& v) {
+    return v.m_nPlotRight + kGraphFrameRight;
+}
+
+// The widest of the auto-sized buttons with these (UTF-8) labels.
+inline int WidestButton(const CPemroView& v, std::initializer_list<const char*> labels) {
+    int widest = 0;
+    for (const char* label : labels) widest = std::max(widest, v.ButtonWidth(Gbk(label)));
+    return widest;
+}
+
+// The left edge for a column nominally at x whose widest button is `widest`
+// wide: its box and two-pixel frame end inside the frame's right edge,
+// while there is room left of it.
+inline int ColumnInFigure(const CPemroView& v, int x, int widest) {
+    const int inside = FrameRight(v) - 2 - widest;
+    return x <= inside ? x : std::max(inside, v.m_nFigureLeft);
+}
+
+inline int ColumnInFigure(const CPemroView& v, int x, std::initializer_list<const char*> labels) {
+    return ColumnInFigure(v, x, WidestButton(v, labels));
+}
+
+// How far a row of buttons moves left so that its last one ends inside the
+// frame's right edge: each (nominal left edge, UTF-8 label) left to right,
+// each standing right of the one before where a large font makes them meet.
+inline int RowShiftIntoFigure(const CPemroView& v,
+                              std::initializer_list<std::pair<int, const char*>> row) {
+    if (row.size() == 0) return 0;
+    bool first = true;
+    int right = 0;
+    for (const auto& [x, label] : row) {
+        const int at = first ? x : std::max(x, right + CPemroView::kButtonRowGap);
+        right = at + v.ButtonWidth(Gbk(label));
+        first = false;
+    }
+    const int room = std::max(0, row.begin()->first - v.m_nFigureLeft);
+    return std::clamp(right + 2 - FrameRight(v), 0, room);
+}
+
+// Where the figure gives a column of buttons a place reaching past its right
+// edge (a margin of the column's own), the frame widens to hold it: left
+// edge x, widest button `widest`, the same every pass. Clicks there stay out
+// of the plot, where they would also choose a point.
+inline void FrameMarginForColumn(CPemroView& v, CDC* pDC, int x, int widest) {
+    const int right = x + widest + 5;
+    if (right <= FrameRight(v) || !v.m_bFigureVisible) return;
+    // Down the graph's frame, which reaches a line past the plot each way.
+    const int c = v.m_nBaseCharHeight;
+    v.FillRectGradientPx(pDC, FrameRight(v), v.m_nPlotTop - c - 1, right,
+                         v.m_nPlotBottom + c + v.m_nFontStep, v.m_crRightFrame, v.m_crRightFrame);
+}
+
+inline void FrameMarginForColumn(CPemroView& v, CDC* pDC, int x,
+                                 std::initializer_list<const char*> labels) {
+    FrameMarginForColumn(v, pDC, x, WidestButton(v, labels));
+}
+
+} // namespace calculus
