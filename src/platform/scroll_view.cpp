@@ -153,6 +153,7 @@ void CScrollView::ReleaseCapture() {
 }
 
 void CScrollView::ShowAndWait(int ms) {
+    BeforeShow();
     if (m_pHost) m_pHost->PresentAndWait(ms);
     ClearUpperVectorState(); // the screen was painted by Qt; the pass goes on
 }

@@ -118,6 +118,8 @@ public:
     void ReleaseCapture();
     // Shows the backing image on screen and waits (animations inside a pass).
     void ShowAndWait(int ms);
+    // What the pass still holds back is drawn before a frame shows.
+    virtual void BeforeShow() {}
     // The print dialog is shown by the print driver before the hooks run.
     BOOL DoPreparePrinting(CPrintInfo*) { return TRUE; }
 

@@ -63,7 +63,9 @@ BOOL CPemroView::IsTextLineVisible(int y) {
 // lies wholly inside the area being painted.
 void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthColumns,
                                    double heightLines) {
-    // From here on the record draws its own figure, in that figure's state.
+    // The figure before is done; from here on the record draws its own
+    // figure, in that figure's state.
+    FlushValueLabels();
     EnterFigureState();
     // A printed page shows its slice of the page: figures move up with the
     // text.

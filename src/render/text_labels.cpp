@@ -5,6 +5,7 @@
 #include "render/text_typeset.h"
 #include "view/print_colours.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -28,7 +29,124 @@ TextPaint ValuePaint(const CPemroView& v, CDC* pDC, COLORREF colour, bool opaque
     return TextPaint(pDC, colour, mode, kValueBackground);
 }
 
+// One piece of a value label in the paint already set: held back while the
+// figure draws (with `hold`), else written. `follows`: the piece belongs
+// with the one before it (a label's value and unit), and the two are
+// written together.
+void PutValuePiece(CPemroView& v, CDC* pDC, int x, int y, const char* gbk, int count,
+                   bool follows = false, bool hold = true) {
+    if (!v.m_bHoldValueLabels || !hold) {
+        v.PutTypesetText(pDC, x, y, gbk, count);
+        return;
+    }
+    std::string text(gbk, size_t(std::max(count, 0)));
+    const CSize size = pDC->GetTextExtent(text);
+    v.m_aHeldValuePieces.push_back(
+        {pDC, x, y, std::move(text), pDC->GetCurrentFont(), pDC->GetTextColor(), pDC->GetBkColor(),
+         pDC->GetBkMode(), pDC->GetClipRect(), CRect(x, y, x + size.cx, y + size.cy), follows});
+}
+
+// A number in the value font on its box; with `follows`, held with the
+// label before it.
+void WriteNumber(CPemroView& v, CDC* pDC, int x, int y, int decimals, double value, COLORREF colour,
+                 bool follows) {
+    const LOGFONT numberFont = v.NumberFont();
+    v.m_lfCurrent.lfHeight = numberFont.lfHeight;
+    v.m_lfCurrent.lfWidth = numberFont.lfWidth;
+    if (pDC && decimals >= 0 && v.IsFigureBandVisible()) {
+        CFontSelect font(pDC, v.m_lfCurrent);
+        const TextPaint paint = ValuePaint(v, pDC, colour);
+        const CString text = FormatDecimals(decimals, value);
+        PutValuePiece(v, pDC, x, y, text.data(), int(text.size()), follows);
+    }
+    v.m_lfCurrent.lfHeight = v.m_nCharHeight;
+    v.m_lfCurrent.lfWidth = v.m_nCharWidth;
+}
+
+// The label of a number, in the plain string font and without a box (as
+// DrawString writes it), held with its number.
+void WriteNumberLabel(CPemroView& v, CDC* pDC, int x, int y, const CString& label,
+                      COLORREF colour) {
+    const LOGFONT font = v.PlainStringFont(FALSE, v.m_nLabelZoom);
+    if (v.IsFigureBandVisible()) {
+        CFontSelect select(pDC, font);
+        const TextPaint paint(pDC, colour);
+        PutValuePiece(v, pDC, x, y, label.data(), int(label.size()));
+    }
+    v.m_lfCurrent.lfHeight = v.m_nFontStep + v.m_nCharHeight;
+    v.m_lfCurrent.lfWidth = v.m_nFontStep / 2 + v.m_nCharWidth;
+}
+
 } // namespace
+
+namespace {
+
+bool Meet(const CRect& a, const CRect& b) {
+    const CRect i = a.Intersect(b);
+    return i.Width() > 0 && i.Height() > 0;
+}
+
+} // namespace
+
+void CPemroView::WriteHeldValuePieces(const std::vector<HeldValuePiece>& pieces) {
+    // The pieces still waiting stay out of the way: they come later.
+    std::vector<HeldValuePiece> waiting;
+    waiting.swap(m_aHeldValuePieces);
+    for (const HeldValuePiece& p : pieces) {
+        CDC* dc = p.dc;
+        const CRect clip = dc->GetClipRect();
+        dc->SetClipRect(p.clip);
+        {
+            CFontSelect font(dc, p.font);
+            const TextPaint paint(dc, p.colour, p.mode, p.ground);
+            PutTypesetText(dc, p.x, p.y, p.text.data(), int(p.text.size()));
+        }
+        dc->SetClipRect(clip);
+    }
+    m_aHeldValuePieces.swap(waiting);
+}
+
+void CPemroView::FlushValueLabels() {
+    // Taken out first: a piece written here is never held again.
+    std::vector<HeldValuePiece> held;
+    held.swap(m_aHeldValuePieces);
+    WriteHeldValuePieces(held);
+}
+
+void CPemroView::FlushValueLabelsUnder(const CRect& box) {
+    // The pieces the box meets are written now, each with the rest of its
+    // label and with the earlier pieces it covers, so overlapping pieces
+    // keep their order; the others wait on.
+    const std::vector<HeldValuePiece>& held = m_aHeldValuePieces;
+    const size_t n = held.size();
+    std::vector<bool> now(n, false);
+    bool any = false;
+    for (size_t i = 0; i < n; ++i) {
+        now[i] = Meet(held[i].cell, box);
+        any = any || now[i];
+    }
+    if (!any) return;
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (size_t j = n; j-- > 0;) {
+            if (now[j]) continue;
+            bool write = (j + 1 < n && held[j + 1].follows && now[j + 1]) ||
+                         (j > 0 && held[j].follows && now[j - 1]);
+            for (size_t k = j + 1; k < n && !write; ++k)
+                write = now[k] && Meet(held[j].cell, held[k].cell);
+            if (write) now[j] = grew = true;
+        }
+    }
+    std::vector<HeldValuePiece> written, kept;
+    for (size_t i = 0; i < n; ++i) (now[i] ? written : kept).push_back(held[i]);
+    m_aHeldValuePieces.swap(kept);
+    WriteHeldValuePieces(written);
+}
+
+void CPemroView::EndValueLabels() {
+    FlushValueLabels();
+    m_bHoldValueLabels = false;
+}
 
 namespace typeset {
 
@@ -103,17 +221,7 @@ CSize CPemroView::NumberExtent(CDC* pDC, int decimals, double value) const {
 }
 
 void CPemroView::DrawNumber(CDC* pDC, int x, int y, int decimals, double value, COLORREF colour) {
-    const LOGFONT numberFont = NumberFont();
-    m_lfCurrent.lfHeight = numberFont.lfHeight;
-    m_lfCurrent.lfWidth = numberFont.lfWidth;
-    if (pDC && decimals >= 0 && IsFigureBandVisible()) {
-        CFontSelect font(pDC, m_lfCurrent);
-        const TextPaint paint = ValuePaint(*this, pDC, colour);
-        const CString text = FormatDecimals(decimals, value);
-        PutTypesetText(pDC, x, y, text.data(), int(text.size()));
-    }
-    m_lfCurrent.lfHeight = m_nCharHeight;
-    m_lfCurrent.lfWidth = m_nCharWidth;
+    WriteNumber(*this, pDC, x, y, decimals, value, colour, false);
 }
 
 void CPemroView::DrawLabelNumber(CDC* pDC, int dy, double x, double y, const CString& label,
@@ -126,9 +234,9 @@ void CPemroView::DrawLabelNumber(CDC* pDC, int dy, double x, double y, const CSt
         if (IsDrawable(ox) && IsDrawable(oy)) {
             const int px = m_nPlotLeft + ToPixel(ox), py = m_nPlotBottom - ToPixel(oy);
             const int n = int(label.size());
-            DrawString(pDC, px, py, label, cr);
-            DrawNumber(pDC, px + m_nBaseCharWidth * n * (m_nLabelZoom + 2) / 3, py + 4 + dy,
-                       decimals, value, cr);
+            WriteNumberLabel(*this, pDC, px, py, label, cr);
+            WriteNumber(*this, pDC, px + m_nBaseCharWidth * n * (m_nLabelZoom + 2) / 3, py + 4 + dy,
+                        decimals, value, cr, true);
         }
     }
     m_lfCurrent.lfHeight = m_nCharHeight;
@@ -148,8 +256,8 @@ void CPemroView::DrawLabelNumberBoxed(CDC* pDC, int x, int y, const CString& lab
         const int n = int(label.size());
         const int cells = n + (decimals > 0 ? decimals : 0) + digits;
         FillRectPx(pDC, x, y, x + cells * cw, y + 20, m_crGround);
-        DrawString(pDC, x, y, label, cr);
-        DrawNumber(pDC, x + n * cw, y + m_nBaseCharHeight / 8, decimals, value, cr);
+        WriteNumberLabel(*this, pDC, x, y, label, cr);
+        WriteNumber(*this, pDC, x + n * cw, y + m_nBaseCharHeight / 8, decimals, value, cr, true);
     }
     m_lfCurrent.lfHeight = m_nCharHeight;
     m_lfCurrent.lfWidth = m_nCharWidth;
@@ -171,16 +279,16 @@ static void WriteLabelValue(CPemroView& v, CDC* pDC, int px, int py, const CStri
     const TextPaint paint = ValuePaint(v, pDC, colour, opaque);
     const int cell = v.m_lfCurrent.lfWidth;
     const int n = int(label.size());
-    v.PutTypesetText(pDC, px, py, label.data(), n);
+    PutValuePiece(v, pDC, px, py, label.data(), n, false, opaque);
     px += layout == ValueLayout::Gap     ? cell * (n + 1)
           : layout == ValueLayout::NoGap ? cell * n
                                          : offset3D;
     if (decimals >= 0) {
         const CString number = FormatDecimals(decimals, value);
-        v.PutTypesetText(pDC, px, py, number.data(), int(number.size()));
+        PutValuePiece(v, pDC, px, py, number.data(), int(number.size()), true, opaque);
         px += cell * (int(number.size()) + 1);
     }
-    if (unit) v.PutTypesetText(pDC, px, py, unit->data(), int(unit->size()));
+    if (unit) PutValuePiece(v, pDC, px, py, unit->data(), int(unit->size()), true, opaque);
 }
 
 // The world-point labelled values: the label font is (zoom + 2)/divisor of

@@ -66,6 +66,30 @@
     void DrawLabelValue3D(CDC* pDC, double x, double y, double z, const CString& label,
                           int decimals, double value, COLORREF colour);
     void DrawRadiusLabels(CDC* pDC, int left, int top, int right, int bottom);
+    // Value labels stand on their box over the figure's lines: while the
+    // record loop runs, their pieces wait until the figure is done (the next
+    // text record or figure, an animation frame shown, the end of the pass).
+    struct HeldValuePiece {
+        CDC* dc;
+        int x, y;
+        std::string text;
+        LOGFONT font;
+        COLORREF colour, ground;
+        int mode;
+        CRect clip, cell;
+        bool follows; // the rest of the label before it
+    };
+    std::vector<HeldValuePiece> m_aHeldValuePieces;
+    bool m_bHoldValueLabels = false;
+    void HoldValueLabels() { m_bHoldValueLabels = true; }
+    // Writes the waiting pieces in the order they came; holding goes on.
+    void FlushValueLabels();
+    // The waiting pieces that something about to be written meets.
+    void FlushValueLabelsUnder(const CRect& box);
+    void WriteHeldValuePieces(const std::vector<HeldValuePiece>& pieces);
+    // The same, and later pieces are written at once.
+    void EndValueLabels();
+    void BeforeShow() override { FlushValueLabels(); }
 
     // --- Shared by the writers ---------------------------------------------
     // A palette number as a colour; numbers without an entry (the header

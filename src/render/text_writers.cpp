@@ -187,6 +187,11 @@ COLORREF CPemroView::NonChineseTextColour(int colour) const {
 }
 
 void CPemroView::PutTypesetText(CDC* pDC, int x, int y, const char* gbk, int count) {
+    // Value labels held back stay under later text written over them.
+    if (!m_aHeldValuePieces.empty()) {
+        const CSize size = pDC->GetTextExtent(std::string(gbk, size_t(std::max(count, 0))));
+        FlushValueLabelsUnder(CRect(x, y, x + size.cx, y + size.cy));
+    }
     if (m_pTextSink)
         m_pTextSink->OnTextPiece(x, y, gbk, count, pDC->GetCurrentFont(), pDC->GetTextColor(),
                                  pDC->GetBkMode() == OPAQUE);

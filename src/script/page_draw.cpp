@@ -262,12 +262,16 @@ void CPemroView::DrawFamilyHeading(CDC* pDC) {
 
 BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart) {
     int prevParam = 3;
+    HoldValueLabels();
+    CPassEndScope values(this, &CPemroView::EndValueLabels);
     while (pFile->ReadString(m_szRecordHeader, 4)) {
         ParseRecordHeader();
         // Step display: records past the revealed count are skipped header
         // by header, so nothing after them is drawn.
         if (m_nTextRevealMode != -1 && m_nRecordIndex > m_nRevealedCount) continue;
         const int kind = m_nRecClass * 10 + m_nRecSubtype;
+        // A text record ends the figure before it.
+        if (kind < 70 || kind > 79) FlushValueLabels();
         if (m_pTextSink) m_pTextSink->OnRecordBegins(kind >= 70 && kind <= 79);
         if (kind >= 70 && kind <= 79) {
             BeginCommandRecordState();

@@ -13,6 +13,8 @@
 
 #include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 class CStdioFile;
 struct FigureStateStore;
