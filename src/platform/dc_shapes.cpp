@@ -374,8 +374,17 @@ void CDC::FillPolygonDevice(const long long* xs, const long long* ys, int n, std
     struct Edge {
         double xTop, yTop, yBottom, slope;
     };
-    std::vector<Edge> edges;
-    edges.reserve(std::size_t(n));
+    // Most polygons are a scene's small pieces: their edges and crossings
+    // stay on the stack.
+    constexpr int kSmall = 16;
+    Edge smallEdges[kSmall];
+    double smallCross[kSmall];
+    std::vector<Edge> bigEdges;
+    std::vector<double> bigCross;
+    if (n > kSmall) bigEdges.resize(std::size_t(n)), bigCross.resize(std::size_t(n));
+    Edge* const edges = n > kSmall ? bigEdges.data() : smallEdges;
+    double* const cross = n > kSmall ? bigCross.data() : smallCross;
+    int count = 0;
     double yMin = std::numeric_limits<double>::infinity(), yMax = -yMin;
     for (int i = 0; i < n; ++i) {
         const int j = (i + 1) % n;
@@ -383,42 +392,48 @@ void CDC::FillPolygonDevice(const long long* xs, const long long* ys, int n, std
         const bool down = ys[i] < ys[j];
         const double xa = double(down ? xs[i] : xs[j]), ya = double(down ? ys[i] : ys[j]);
         const double xb = double(down ? xs[j] : xs[i]), yb = double(down ? ys[j] : ys[i]);
-        edges.push_back({xa, ya, yb, (xb - xa) / (yb - ya)});
+        edges[count++] = {xa, ya, yb, (xb - xa) / (yb - ya)};
         yMin = std::min(yMin, ya), yMax = std::max(yMax, yb);
     }
-    if (edges.empty()) return;
-    std::sort(edges.begin(), edges.end(),
-              [](const Edge& a, const Edge& b) { return a.yTop < b.yTop; });
+    if (count == 0) return;
+    std::sort(edges, edges + count, [](const Edge& a, const Edge& b) { return a.yTop < b.yTop; });
     const long long top = std::max<long long>(m_rcClip.top, ClampToPixel(std::ceil(yMin - 0.5)));
     const long long bottom = std::min<long long>(m_rcClip.bottom - 1, ClampToPixel(yMax) - 1);
-    std::vector<const Edge*> active;
-    std::vector<double> cross;
-    std::size_t next = 0;
+    // The edges that cross a row are those begun above its centre and not
+    // yet ended; they begin in order, so a row looks at the begun ones only.
+    int begun = 0;
     for (long long y = top; y <= bottom; ++y) {
         const double yc = double(y) + 0.5;
-        while (next < edges.size() && edges[next].yTop <= yc) active.push_back(&edges[next++]);
-        active.erase(std::remove_if(active.begin(), active.end(),
-                                    [yc](const Edge* e) { return e->yBottom <= yc; }),
-                     active.end());
-        cross.clear();
-        for (const Edge* e : active) cross.push_back(e->xTop + (yc - e->yTop) * e->slope);
-        std::sort(cross.begin(), cross.end());
-        for (std::size_t k = 0; k + 1 < cross.size(); k += 2)
-            FillSpanDevice(y, ClampToPixel(std::ceil(cross[k] - 0.5)),
-                           ClampToPixel(std::ceil(cross[k + 1] - 0.5)) - 1, rgb);
+        while (begun < count && edges[begun].yTop <= yc) ++begun;
+        int k = 0;
+        for (int e = 0; e < begun; ++e)
+            if (edges[e].yBottom > yc) {
+                // In order as they come (insertion): few crossings a row.
+                const double x = edges[e].xTop + (yc - edges[e].yTop) * edges[e].slope;
+                int at = k++;
+                while (at > 0 && cross[at - 1] > x) cross[at] = cross[at - 1], --at;
+                cross[at] = x;
+            }
+        for (int c = 0; c + 1 < k; c += 2)
+            FillSpanDevice(y, ClampToPixel(std::ceil(cross[c] - 0.5)),
+                           ClampToPixel(std::ceil(cross[c + 1] - 0.5)) - 1, rgb);
     }
 }
 
 BOOL CDC::Polygon(const CPoint* pts, int count) {
     if (!pts || count < 2) return FALSE;
     Prepare();
-    std::vector<long long> xs(count), ys(count);
+    constexpr int kSmall = 16;
+    long long smallXs[kSmall], smallYs[kSmall];
+    std::vector<long long> bigXs, bigYs;
+    if (count > kSmall) bigXs.resize(std::size_t(count)), bigYs.resize(std::size_t(count));
+    long long* const xs = count > kSmall ? bigXs.data() : smallXs;
+    long long* const ys = count > kSmall ? bigYs.data() : smallYs;
     for (int i = 0; i < count; ++i)
         xs[i] = (long long)pts[i].x + m_ptOrg.x, ys[i] = (long long)pts[i].y + m_ptOrg.y;
-    if (!m_brush.bNull && count >= 3)
-        FillPolygonDevice(xs.data(), ys.data(), count, ToRgb32(m_brush.crColor));
+    if (!m_brush.bNull && count >= 3) FillPolygonDevice(xs, ys, count, ToRgb32(m_brush.crColor));
     m_nDashPos = 0;
-    OutlinePolyDevice(xs.data(), ys.data(), count, true);
+    OutlinePolyDevice(xs, ys, count, true);
     return TRUE;
 }
 

@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <set>
+#include <vector>
 
 class CStdioFile;
 struct FigureStateStore;
