@@ -332,6 +332,61 @@ BOOL CDC::StrokeTo(int x, int y) {
     return TRUE;
 }
 
+void CDC::DotStroke(CPoint a, CPoint b, COLORREF colour) {
+    const bool steep = std::abs(b.y - a.y) > std::abs(b.x - a.x);
+    const int ox = steep ? 1 : 0, oy = steep ? 0 : 1;
+    const bool drawn = Prepare();
+    const long long x0 = (long long)a.x + m_ptOrg.x, y0 = (long long)a.y + m_ptOrg.y;
+    const long long x1 = (long long)b.x + m_ptOrg.x, y1 = (long long)b.y + m_ptOrg.y;
+    const long long amaj = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
+    const std::uint32_t rgb = ToRgb32(colour);
+    // Both lines and boxes inside the clip: the line steps as ThinLineDevice
+    // steps from its start (offset 0, remainder amaj − 1).
+    const bool inside = drawn && m_pBits && m_nRop2 == R2_COPYPEN &&
+                        std::min(x0, x1) - 1 >= m_rcClip.left &&
+                        std::max(x0, x1) < m_rcClip.right && std::min(y0, y1) - 1 >= m_rcClip.top &&
+                        std::max(y0, y1) < m_rcClip.bottom;
+    if (inside) {
+        const long long dx = x1 - x0, dy = y1 - y0;
+        const bool xMajor = !steep;
+        const long long amin = xMajor ? std::llabs(dy) : std::llabs(dx);
+        const long long den = amaj > 0 ? 2 * amaj : 1;
+        const long long smaj = (xMajor ? dx : dy) > 0 ? 1 : ((xMajor ? dx : dy) < 0 ? -1 : 0);
+        const long long smin = (xMajor ? dy : dx) > 0 ? 1 : ((xMajor ? dy : dx) < 0 ? -1 : 0);
+        const std::size_t stride = std::size_t(m_nStride);
+        const std::ptrdiff_t copy = -std::ptrdiff_t(oy) * std::ptrdiff_t(stride) - ox;
+        long long off = 0, rem = amaj > 0 ? amaj - 1 : 0;
+        for (long long i = 0; i < amaj; ++i) {
+            const long long maj = (xMajor ? x0 : y0) + smaj * i;
+            const long long mnr = (xMajor ? y0 : x0) + smin * off;
+            std::uint32_t* p = m_pBits + std::size_t(xMajor ? mnr : maj) * stride +
+                               std::size_t(xMajor ? maj : mnr);
+            p[0] = rgb;
+            p[copy] = rgb;
+            rem += 2 * amin;
+            if (rem >= den) rem -= den, ++off;
+        }
+        for (const long long* e : {&x0, &x1}) {
+            const long long ex = *e, ey = e == &x0 ? y0 : y1;
+            std::uint32_t* p = m_pBits + std::size_t(ey - 1) * stride + std::size_t(ex - 1);
+            p[0] = p[1] = p[stride] = p[stride + 1] = rgb;
+        }
+    } else {
+        const CPen pen = m_pen;
+        m_pen = CPen(PS_SOLID, 1, colour);
+        ThinLineDevice(x0, y0, x1, y1, false);
+        ThinLineDevice(x0 - ox, y0 - oy, x1 - ox, y1 - oy, false);
+        m_pen = pen;
+        if (drawn) {
+            FillRectDevice(x0 - 1, y0 - 1, x0 + 1, y0 + 1, rgb);
+            FillRectDevice(x1 - 1, y1 - 1, x1 + 1, y1 + 1, rgb);
+        }
+    }
+    m_nDashPos = amaj;
+    m_last.serial = 0;
+    m_ptCur = CPoint(b.x - ox, b.y - oy);
+}
+
 BOOL CDC::Polyline(const CPoint* pts, int count) {
     if (!pts || count < 2) return FALSE;
     Prepare();
@@ -406,6 +461,10 @@ void CDC::FillPolygonDevice(const long long* xs, const long long* ys, int n, std
         const double yc = double(y) + 0.5;
         while (begun < count && edges[begun].yTop <= yc) ++begun;
         int k = 0;
+        // Rows where only vertical edges cross and none begins or ends
+        // have the same spans: a wall's long sides fill as rectangles.
+        bool vertical = true;
+        double until = begun < count ? edges[begun].yTop : yMax;
         for (int e = 0; e < begun; ++e)
             if (edges[e].yBottom > yc) {
                 // In order as they come (insertion): few crossings a row.
@@ -413,10 +472,16 @@ void CDC::FillPolygonDevice(const long long* xs, const long long* ys, int n, std
                 int at = k++;
                 while (at > 0 && cross[at - 1] > x) cross[at] = cross[at - 1], --at;
                 cross[at] = x;
+                vertical = vertical && edges[e].slope == 0;
+                until = std::min(until, edges[e].yBottom);
             }
+        long long last = y;
+        if (vertical)
+            last = std::max(y, std::min(bottom, ClampToPixel(std::ceil(until - 0.5)) - 1));
         for (int c = 0; c + 1 < k; c += 2)
-            FillSpanDevice(y, ClampToPixel(std::ceil(cross[c] - 0.5)),
-                           ClampToPixel(std::ceil(cross[c + 1] - 0.5)) - 1, rgb);
+            FillRectDevice(ClampToPixel(std::ceil(cross[c] - 0.5)), y,
+                           ClampToPixel(std::ceil(cross[c + 1] - 0.5)), last + 1, rgb);
+        y = last;
     }
 }
 
