@@ -92,6 +92,26 @@ void TimeClick(benchmark::State& state, const ClickCost& c) {
     if (state.iterations() > 0) state.counters["passes"] = double(passes) / state.iterations();
 }
 
+// What a click is held against: a full repaint (background and every
+// figure drawn again) of the states the clicks alternate between.
+void TimeRepaint(benchmark::State& state, const ClickCost& c) {
+    auto view = OpenSamplePage(c.topic, c.family, 1586, 927);
+    if (!view) return state.SkipWithError("no run directory");
+    CPoint there, back;
+    if (!ControlCentre(*view, c.label, &there) || !ControlCentre(*view, c.back, &back))
+        return state.SkipWithError("no such button");
+    long passes = 0, i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Press(*view, i++ % 2 == 0 ? there : back);
+        view->m_nPrevClipBottom = 0;
+        view->Invalidate();
+        state.ResumeTiming();
+        passes += view->RenderPending();
+    }
+    if (state.iterations() > 0) state.counters["passes"] = double(passes) / state.iterations();
+}
+
 // Each 3-D sample page with the mesh density buttons, at its densest mesh.
 constexpr const char* kMeshPages[] = {"2101", "310", "311", "317", "318", "321", "327",
                                       "337",  "342", "345", "355", "357", "360", "364"};
@@ -117,7 +137,10 @@ void RegisterAfterClickBenchmarks() {
         {"321", "321", -1, u8"高斯和", u8"近似和"},
         {"gs020", "020", 0, u8"t增", u8"t减"},
     };
-    for (const ClickCost& c : clicks)
+    for (const ClickCost& c : clicks) {
         benchmark::RegisterBenchmark(("ClickCost/" + c.name).c_str(), TimeClick, c)
             ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("ClickCost/" + c.name + "_repaint").c_str(), TimeRepaint, c)
+            ->Unit(benchmark::kMillisecond);
+    }
 }

@@ -12,6 +12,7 @@
 
 #include <map>
 #include <memory>
+#include <ostream>
 #include <set>
 #include <string>
 #include <tuple>
@@ -30,6 +31,10 @@ struct Page {
     std::string code;
     std::string Name() const { return family == 0 ? "gs" + code : code; }
 };
+// Printed by name, so the test names CTest discovers stay the same from run to run.
+inline void PrintTo(const Page& page, std::ostream* os) {
+    *os << page.Name();
+}
 
 // One fault: where it was seen and of which kind; `detail` says what met
 // what and is not part of the key.

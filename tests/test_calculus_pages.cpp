@@ -31,6 +31,19 @@ protected:
             if (piece.colour == c) texts.push_back(piece.text);
         return texts;
     }
+    // Whether the title shows at the plot's top, after the left edge and
+    // clear of the y axis's name at the axis's head ("y" eight pixels right
+    // of the axis): right of it when the axis stands near the left edge.
+    bool ShowsTitle(const std::string& utf8, COLORREF colour) {
+        const std::string gbk = Gbk(utf8);
+        for (const auto& piece : log.pieces) {
+            if (piece.text != gbk || piece.y != view->m_nPlotTop) continue;
+            const int axis = WorldPixel(*view, 0, 0).x;
+            const bool clear = piece.x > axis + 8 || piece.x == view->m_nPlotLeft + 2;
+            return clear && Shows(piece.x, piece.y, utf8, colour);
+        }
+        return false;
+    }
     COLORREF At(int x, int y) const { return ColourAt(view->BackingImage(), x, y); }
     // Pixels of the colour in the column x between rows y0 and y1.
     int ColumnCount(int x, int y0, int y1, COLORREF c) const {
@@ -235,11 +248,32 @@ TEST_F(CalculusSampleTest, TheAnimationPresentsAndWaitsAFewSeconds) {
 
 // --- Mean value theorems -------------------------------------------------------------
 
+// With a parametric curve (plot mode 1) the mean value figures say "对显函数有效" in a box at the
+// plot's bottom, inside the plot, at every window width (it once fell below the figure on wide
+// windows).
+TEST_F(ScratchCalculusTest, TheExplicitOnlyNoticeStaysInsideThePlot) {
+    constexpr struct { int w, h; } kWindows[] = {{1010, 695}, {1266, 887}, {1586, 927}};
+    for (const char* command : {"MeanDifferential(0.3,3,34,9,3,-1,1,-1,7,-1,3,0,6.283185)",
+                                "MeanCalculus1(0.3,3,34,9,3,-1,1,-1,7,-1,3,0.5,4.5)"})
+        for (const auto& s : kWindows) {
+            Script("329", command);
+            Open("329", s.h, s.w);
+            const ControlLog controls = ControlsOfRepaint(view.get());
+            const Control* notice = controls.Find(u8"对显函数有效");
+            ASSERT_NE(notice, nullptr) << command << " at " << s.w;
+            const CPemroView& v = *view;
+            EXPECT_GE(notice->box.top, v.m_nPlotTop) << command << " at " << s.w;
+            EXPECT_LE(notice->box.bottom, v.m_nPlotBottom) << command << " at " << s.w;
+            EXPECT_GE(notice->box.left, v.m_nPlotLeft) << command << " at " << s.w;
+            EXPECT_LE(notice->box.right, v.m_nPlotRight) << command << " at " << s.w;
+        }
+}
+
 TEST_F(ScratchCalculusTest, RolleMarksBothHorizontalTangentsOfSine) {
     Script("329", "MeanDifferential(0.3,3,40,11,3,-1,0,-0.5,7,-2.5,2.5,0,6.283185)");
     Open("329");
     const CPemroView& v = *view;
-    EXPECT_TRUE(ShowsAtWorld(v.m_dXMin, v.m_dYMax, u8"罗  尔  定  理", v.m_crCurveSetting));
+    EXPECT_TRUE(ShowsTitle(u8"罗  尔  定  理", v.m_crCurveSetting));
     // ξ1 and ξ2 at π/2 and 3π/2: their ordinates up to the curve.
     EXPECT_EQ(WrittenIn(v.m_acrPalette[5]),
               (std::vector<std::string>{Gbk(u8"ξ"), "1", Gbk(u8"ξ"), "2"}));
@@ -258,8 +292,8 @@ TEST_F(ScratchCalculusTest, TheLagrangeButtonSwitchesTheTheoremOnce) {
     ClickButton(view->m_nPlotRight - 16, view->m_nPlotTop + 24); // 拉氏
     EXPECT_EQ(view->m_dDemoVariant, 1.0);
     const CPemroView& v = *view;
-    EXPECT_TRUE(ShowsAtWorld(v.m_dXMin, v.m_dYMax, u8"拉格朗日中值定理", v.m_crCurveSetting));
-    EXPECT_FALSE(ShowsAtWorld(v.m_dXMin, v.m_dYMax, u8"罗  尔  定  理", v.m_crCurveSetting));
+    EXPECT_TRUE(ShowsTitle(u8"拉格朗日中值定理", v.m_crCurveSetting));
+    EXPECT_FALSE(ShowsTitle(u8"罗  尔  定  理", v.m_crCurveSetting));
     // The chord of sin x over [0.5, 5.5].
     const double xm = 3.0, ym = std::sin(0.5) + (std::sin(5.5) - std::sin(0.5)) * 2.5 / 5;
     EXPECT_GE(ColumnCount(Px(xm), Py(ym) - 2, Py(ym) + 2, v.m_crSecondDerivative), 1);

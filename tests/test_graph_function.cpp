@@ -2,9 +2,12 @@
 // period and range controls, the coefficient buttons and panel, the curve
 // commands, and bad ranges and steps that must end quietly.
 #include "catalog/math/graph_axes.h"
+#include "render/text_typeset.h"
 #include "test_graph_fixture.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 using namespace graph_test;
 
@@ -40,6 +43,63 @@ TEST(GraphAxes, FiveTicksAQuarterSpanApart) {
     EXPECT_DOUBLE_EQ(catalog::AxisTick(-5, 5, 1), -2.5);
     EXPECT_DOUBLE_EQ(catalog::AxisTick(-5, 5, 4), 5);
     EXPECT_EQ(catalog::kAxisTickCount, 5);
+}
+
+// The labels of each tick written out, as the axis shows them.
+std::vector<std::string> TickTexts(double lo, double hi, int least, bool roomy) {
+    std::vector<std::string> texts;
+    const catalog::TickLabelFits fits = [roomy](double, int) { return roomy; };
+    for (int i = 0; i < catalog::kAxisTickCount; ++i) {
+        catalog::AxisTickLabel t{};
+        texts.push_back(catalog::LabelledTick(lo, hi, i, least, fits, &t)
+                            ? std::string(typeset::FormatDecimals(t.decimals, t.value).c_str())
+                            : std::string("none"));
+    }
+    return texts;
+}
+
+// Each tick's number is its value: a tick takes the decimals it needs where
+// they fit; else a quarter point goes without a number, and an end or the
+// middle moves to the nearest value the axis's decimals write, ends inward.
+TEST(GraphAxes, EachTickNumberIsItsTicksValue) {
+    using V = std::vector<std::string>;
+    const struct {
+        double lo, hi;
+        int least;
+        bool roomy;
+        V texts;
+    } cases[] = {
+        {0, 1, 1, true, V{"0.0", "0.25", "0.5", "0.75", "1.0"}},
+        {-0.2, 1.2, 1, true, V{"-0.2", "0.15", "0.5", "0.85", "1.2"}},
+        {-8, 8, 1, true, V{"-8.0", "-4.0", "0.0", "4.0", "8.0"}},
+        {-10.55, 2, 2, true, V{"-10.55", "-7.4125", "-4.275", "-1.1375", "2.00"}},
+        // No room for more decimals: 0.25 and 0.75 go without numbers.
+        {0, 1, 1, false, V{"0.0", "none", "0.5", "none", "1.0"}},
+        // Ends that one decimal cannot write move inward: 0.123 to 0.2,
+        // 4.567 to 4.5; the middle 2.345 to the nearest, 2.3.
+        {0.123, 4.567, 1, false, V{"0.2", "none", "2.3", "none", "4.5"}},
+        // Thirds never end: 1/12 goes without a number, 1/6 and 1/3 move to
+        // 0.17 and 0.33; 1/4 is exact.
+        {0, 1.0 / 3, 2, true, V{"0.00", "none", "0.17", "0.25", "0.33"}},
+        // A range narrower than one decimal holds no written value.
+        {0.12, 0.18, 1, false, V(5, "none")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TickTexts(c.lo, c.hi, c.least, c.roomy), c.texts) << c.lo << " " << c.hi;
+}
+
+TEST(GraphAxes, NoTickNumberReadsMinusZeroAndBadRangesHaveNone) {
+    // -0.3 + 3 · 0.1 is a hair below zero in floating point.
+    for (bool roomy : {true, false}) {
+        EXPECT_EQ(TickTexts(-0.3, 0.1, 1, roomy),
+                  (std::vector<std::string>{"-0.3", "-0.2", "-0.1", "0.0", "0.1"}));
+    }
+    EXPECT_EQ(TickTexts(1, 1, 1, true), std::vector<std::string>(5, "none"));
+    EXPECT_EQ(TickTexts(2, 1, 1, true), std::vector<std::string>(5, "none"));
+    EXPECT_EQ(TickTexts(0, NAN, 1, true), std::vector<std::string>(5, "none"));
+    EXPECT_EQ(catalog::ExactDecimals(0.15, 1), 2);
+    EXPECT_EQ(catalog::ExactDecimals(0.5, 1), 1);
+    EXPECT_EQ(catalog::ExactDecimals(1.0 / 3, 0), -1);
 }
 
 // --- Frame, axes and ticks -------------------------------------------------------------
@@ -91,6 +151,22 @@ TEST_F(GraphPageTest, ThreeDecimalsForASmallRangeAndNoAxesOutsideZero) {
     EXPECT_EQ(text.Count("0.010"), 2);
     EXPECT_EQ(text.Count("0.050"), 2);
     EXPECT_FALSE(text.Saw("o"));
+}
+
+// A [-0.2, 1.2] × [0, 1] figure writes its quarter ticks exactly, and the
+// lowest y number keeps above the row of the x numbers.
+TEST_F(GraphPageTest, QuarterTicksAreWrittenExactly) {
+    auto v = ScriptPage("q", "014图\n700Curve(0.3,3,40,12,39,-1,0,-0.2,1.2,0,1,-0.2,1.2)\n");
+    TextCollector text;
+    v->m_pTextSink = &text;
+    v->m_nPrevClipBottom = 0;
+    Draw(v.get());
+    v->m_pTextSink = nullptr;
+    for (const char* n : {"-0.2", "0.15", "0.85", "1.2", "0.0", "0.25", "0.75", "1.0"})
+        EXPECT_EQ(text.Count(n), 1) << n;
+    EXPECT_EQ(text.Count("0.5"), 2);
+    for (const char* wrong : {"0.1", "0.8", "0.2", "0.3", "0.7"})
+        EXPECT_EQ(text.Count(wrong), 0) << wrong;
 }
 
 // --- Buttons that act once -------------------------------------------------------------

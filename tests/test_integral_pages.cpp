@@ -250,19 +250,18 @@ TEST_F(ScratchIntegralTest, RiemannSumsOfTheSquareTakeTheChosenPoint) {
     Script("902", "Calculus1(0.3,3,34,9,21,-1,3,-0.2,1.2,-0.2,1.2,0,1)");
     Open("902");
     view->m_nDemoStep = 4;
-    const int CH = view->m_nBaseCharHeight, left = view->m_nPlotLeft, top = view->m_nPlotTop;
     // Hand sums of x² over four pieces of [0, 1].
     const struct {
-        int x;
+        const char* button;
         const char* value;
         double c;
     } cases[] = {
-        {left + 3 * CH, "0.218750", 0.0},
-        {left + 5 * CH, "0.328125", 0.5},
-        {left + 13 * CH / 2, "0.468750", 1.0},
+        {u8"左端点", "0.218750", 0.0},
+        {u8"中点", "0.328125", 0.5},
+        {u8"右端点", "0.468750", 1.0},
     };
     for (const auto& c : cases) {
-        ClickButton(c.x, top);
+        ClickControl(c.button);
         Repaint(); // a later pass keeps the choice and the sum
         EXPECT_EQ(First(u8"积分近似值:"), c.value);
         EXPECT_EQ(view->m_dDemoParam, c.c);
@@ -283,7 +282,7 @@ TEST_F(ScratchIntegralTest, NButtonsActOncePerClickAndStopAtTheCap) {
     EXPECT_EQ(view->m_nDemoStep, calculus::kMaxDemoSubintervals);
     // Halving from 1 reaches 0, which no sum divides by.
     view->m_nDemoStep = 1;
-    ClickButton(view->m_nPlotLeft + 3 * view->m_nBaseCharHeight / 2, view->m_nPlotTop);
+    ClickControl(u8"n减少");
     EXPECT_EQ(First("n="), "1");
 }
 
@@ -294,7 +293,7 @@ TEST_F(ScratchIntegralTest, TheDataSwitchKeepsTheChosenRule) {
     view->m_nDemoOption = 4;
     view->m_nDemoStep = 2;
     Repaint();
-    ClickButton(view->m_nPlotLeft + 3 * view->m_nBaseCharHeight, view->m_nPlotTop);
+    ClickControl(u8"显示数据");
     Repaint();
     EXPECT_EQ(view->m_nSubDemo, 4);
     // Three rows f(x_i): 0, 0.25, 1.

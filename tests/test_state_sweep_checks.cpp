@@ -245,6 +245,18 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
                     add("figure-over-text",
                         Utf8(p.text) + " " + Where(p.ink) + " / figure " + Where(f));
     }
+    // The first screen shows each figure it draws whole: frame, labels and
+    // buttons inside the window.
+    if (state == "open")
+        for (size_t i = 0; i < log.figures.size(); ++i) {
+            CRect whole = log.figures[i];
+            for (const auto& p : ps)
+                if (p.figure == int(i) && !p.ink.IsRectEmpty()) whole = whole.Union(p.ink);
+            for (const auto& c : cs)
+                if (c.figure == int(i)) whole = whole.Union(Inflated(c.box, c.frame));
+            if (Meet(whole, client) && !Inside(whole, client))
+                add("figure-cut-by-window", Where(whole) + " / window " + Where(client));
+        }
     // Value labels stand on their box whole: no line of the figure crosses
     // their digits.
     for (size_t i = 0; i < ps.size(); ++i) {

@@ -56,18 +56,22 @@ void CPemroView::DrawCalculus1(CDC* pDC, int) {
     const int sub = m_nSubDemo, CH = m_nBaseCharHeight;
     const double a = m_dIntervalA, b = m_dIntervalB;
     const bool counted = sub == kDefinite || (sub >= kRiemann && sub <= kGauss);
+    // The row at the plot's top steps over the y axis's name.
+    const auto rowX = [&](int x, const char* label) {
+        return ButtonClearOfYAxisName(x, Gbk(label));
+    };
     if (counted) {
-        if (TextButton(pDC, m_nPlotLeft, m_nPlotTop, Gbk(u8"n增加")))
+        if (TextButton(pDC, rowX(m_nPlotLeft, u8"n增加"), m_nPlotTop, Gbk(u8"n增加")))
             m_nDemoStep = calculus::DoubledSubintervals(m_nDemoStep);
-        if (TextButton(pDC, m_nPlotLeft + 3 * CH / 2, m_nPlotTop, Gbk(u8"n减少")))
+        if (TextButton(pDC, rowX(m_nPlotLeft + 3 * CH / 2, u8"n减少"), m_nPlotTop, Gbk(u8"n减少")))
             m_nDemoStep = calculus::HalvedSubintervals(m_nDemoStep);
         // No sum divides [a, b] into no pieces, and none grows past the cap.
         m_nDemoStep = std::clamp(m_nDemoStep, 1, calculus::kMaxDemoSubintervals);
     }
     if (sub >= kTrapezoid && sub <= kGauss) {
         const BOOL shown = m_nValueTableShown == 1;
-        if (TextButton(pDC, m_nPlotLeft + 3 * CH, m_nPlotTop,
-                       Gbk(shown ? u8"不显示数据" : u8"显示数据")))
+        const char* label = shown ? u8"不显示数据" : u8"显示数据";
+        if (TextButton(pDC, rowX(m_nPlotLeft + 3 * CH, label), m_nPlotTop, Gbk(label)))
             m_nValueTableShown = shown ? 0 : 1;
     }
     const int n = m_nDemoStep;
@@ -284,9 +288,16 @@ void CPemroView::DrawUpperLimitFunction(CDC* pDC, double a, double b) {
 
 double CPemroView::DrawRiemannSums(CDC* pDC, double a, double b, int n) {
     const int CH = m_nBaseCharHeight;
-    if (TextButton(pDC, m_nPlotLeft + 3 * CH, m_nPlotTop, Gbk(u8"左端点"))) m_dDemoParam = 0;
-    if (TextButton(pDC, m_nPlotLeft + 5 * CH, m_nPlotTop, Gbk(u8"中点"))) m_dDemoParam = 0.5;
-    if (TextButton(pDC, m_nPlotLeft + 13 * CH / 2, m_nPlotTop, Gbk(u8"右端点"))) m_dDemoParam = 1;
+    const struct {
+        int x;
+        const char* label;
+        double place;
+    } kinds[] = {{3 * CH, u8"左端点", 0}, {5 * CH, u8"中点", 0.5}, {13 * CH / 2, u8"右端点", 1}};
+    for (const auto& kind : kinds) {
+        const CString label = Gbk(kind.label);
+        if (TextButton(pDC, ButtonClearOfYAxisName(m_nPlotLeft + kind.x, label), m_nPlotTop, label))
+            m_dDemoParam = kind.place;
+    }
     if (!(m_dDemoParam >= 0 && m_dDemoParam <= 1)) m_dDemoParam = 0.5;
     const double c = m_dDemoParam, h = (b - a) / n;
     const int k = m_nFuncF;

@@ -35,6 +35,18 @@ constexpr long kMaxStrips = 100000;
 
 enum Variant { kRolle = 0, kLagrange = 1, kIntegral = 2 };
 
+// Where "ξk" stands: it hangs below the x axis, and where the axis runs too
+// near the plot's foot for it, it stands that much higher, clear of the x
+// tick numbers.
+double MeanLabelY(const CPemroView& v) {
+    // The letter and its subscript four pixels and five more lower.
+    const int height = v.m_nFontStep + v.m_nCharHeight + 9;
+    if (!(v.m_dYSpan > 0) || v.m_nPlotHeight <= 0) return 0;
+    const double above = (0 - v.m_dYMin) / v.m_dYSpan * v.m_nPlotHeight;
+    if (!(above < height)) return 0;
+    return v.m_dYMin + height * v.m_dYSpan / v.m_nPlotHeight;
+}
+
 } // namespace
 
 void CPemroView::DrawRegion(CDC* pDC, double a, double b, int leftEnd, int rightEnd,
@@ -66,9 +78,14 @@ void CPemroView::DrawRegion(CDC* pDC, double a, double b, int leftEnd, int right
 }
 
 void CPemroView::DrawMeanDifferential(CDC* pDC, int mode) {
-    if (m_nPlotMode != 0)
-        DrawFramedLabel(pDC, m_nPlotRight - 150, m_nPlotBottom - 24, 144, 20, Gbk(u8"对显函数有效"),
+    // The notice sits in the plot's bottom right corner at its real size:
+    // given at the real button height, it is not moved down from the top.
+    if (m_nPlotMode != 0) {
+        const CString notice = Gbk(u8"对显函数有效");
+        DrawFramedLabel(pDC, m_nPlotRight - 6 - ButtonWidth(notice),
+                        m_nPlotBottom - 4 - ButtonHeight(), 144, ButtonHeight(), notice,
                         m_crCurveSetting, kNoticeGrey, kNoticeGrey);
+    }
     const char* title = u8"积分中值定理";
     if (mode == 0) {
         if (TextButton(pDC, m_nPlotRight - 16, m_nPlotTop + 2, Gbk(u8"罗尔")))
@@ -81,7 +98,19 @@ void CPemroView::DrawMeanDifferential(CDC* pDC, int mode) {
     } else {
         m_dDemoVariant = kIntegral;
     }
-    if (*title) DrawStringWorld(pDC, m_dXMin, m_dYMax, Gbk(title), m_crCurveSetting);
+    if (*title) {
+        // At the plot's top left, right of the y axis's name where it would
+        // cover it.
+        const CString text = Gbk(title);
+        const LOGFONT font = PlainStringFont(FALSE, m_nLabelZoom);
+        CSize size(0, 0);
+        if (pDC) {
+            CFontSelect select(pDC, font);
+            size = pDC->GetTextExtent(text);
+        }
+        const int x = ClearOfYAxisName(m_nPlotLeft + 2, m_nPlotTop, size.cx, size.cy);
+        DrawString(pDC, x, m_nPlotTop, text, m_crCurveSetting);
+    }
 
     const double d = m_dParamStep * m_dXSpan, h = m_dDiffStep;
     const int k = m_nFuncF;
@@ -121,7 +150,7 @@ void CPemroView::MarkMeanPoint(CDC* pDC, double x, double slope, double d, int* 
     DrawLineWorld(pDC, x - d, y - slope * d, x + d, y + slope * d, c);
     DrawDotWorld(pDC, x, y, kDotRadius, kDotRadius, c, c);
     DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, c, c);
-    DrawLabelNumber(pDC, 5, x, 0, Gbk(u8"ξ"), 0, *k, 5);
+    DrawLabelNumber(pDC, 5, x, MeanLabelY(*this), Gbk(u8"ξ"), 0, *k, 5);
     ++*k;
 }
 
@@ -148,6 +177,6 @@ void CPemroView::DrawIntegralMeanValue(CDC* pDC, double a, double b, double d) {
         points, kMaxMeanPoints);
     for (int i = 0; i < count; ++i) {
         DrawLineWorld(pDC, points[i], 0, points[i], mu, m_crSecondDerivative);
-        DrawLabelNumber(pDC, 5, points[i], 0, Gbk(u8"ξ"), 0, i + 1, 5);
+        DrawLabelNumber(pDC, 5, points[i], MeanLabelY(*this), Gbk(u8"ξ"), 0, i + 1, 5);
     }
 }

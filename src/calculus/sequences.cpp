@@ -6,6 +6,7 @@
 #include "view/view.h"
 
 #include "calculus/math/sequences.h"
+#include "catalog/math/graph_axes.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
@@ -29,6 +30,8 @@ constexpr double kLineGrowth = 1.1;
 constexpr double kLineGrowthShown = 1.11;
 constexpr double kLineEnd = 1e8;
 constexpr int kTableTerms = 24;
+// Decimals of the Xn axis's numbers.
+constexpr int kAxisDecimals = 2;
 constexpr int kLineTerms = 40;
 constexpr int kDotRadius = 3;
 
@@ -345,13 +348,22 @@ void CPemroView::DrawSequenceAxis(CDC* pDC) {
     }
     const double step = m_dXSpan / 4;
     if (!(step > 0) || !std::isfinite(step)) return;
-    const long iCount = steps::Count(m_dXMin, m_dXMax + m_dXSpan / 6, step, 8, true);
-    for (long i = 0; i < iCount; ++i) {
-        const double x = m_dXMin + double(i) * step;
-        const int px = ToPixel(m_nPlotLeft + (x - m_dXMin) / m_dXSpan * m_nPlotWidth);
-        if (Strictly(m_dXMin, x, m_dXMax))
+    // Each number is its tick's value: more decimals where they fit between
+    // the ticks, else the tick moves to the value two decimals write.
+    const int room = m_nPlotWidth / 4 - m_nBaseCharWidth;
+    const catalog::TickLabelFits fits = [&](double v, int d) {
+        return NumberExtent(pDC, d, v).cx <= room;
+    };
+    double last = NAN;
+    for (int i = 0; i < catalog::kAxisTickCount; ++i) {
+        catalog::AxisTickLabel t{};
+        if (!catalog::LabelledTick(m_dXMin, m_dXMax, i, kAxisDecimals, fits, &t) || t.value == last)
+            continue;
+        last = t.value;
+        const int px = ToPixel(m_nPlotLeft + (t.value - m_dXMin) / m_dXSpan * m_nPlotWidth);
+        if (Strictly(m_dXMin, t.value, m_dXMax))
             DrawLinePx(pDC, -1, px, m_nPlotBottom, px, m_nPlotBottom - 4, m_crAxes);
-        DrawNumber(pDC, px - 20, m_nPlotBottom + 4, 2, x, m_crAxes);
+        DrawNumber(pDC, px - 20, m_nPlotBottom + 4, t.decimals, t.value, m_crAxes);
     }
 }
 

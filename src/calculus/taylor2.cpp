@@ -51,6 +51,10 @@ void CPemroView::DrawSeries2(CDC* pDC, int nButtons) {
         DrawTaylorSolid2(pDC, nButtons);
     else
         DrawQuadraticApprox(pDC);
+    // Written after the surface, whose shadow on the floor would cover it.
+    if (m_nSubDemo != kMaclaurin)
+        DrawText3D(pDC, m_dXMax, m_dYMin, m_dZMin + 0.1 * m_dZSpan, Gbk(u8"在底面上选一点"),
+                   m_crCurveSetting);
 }
 
 void CPemroView::DrawTaylorSolid2(CDC* pDC, int nButtons) {
@@ -78,8 +82,6 @@ void CPemroView::DrawTaylorSolid2(CDC* pDC, int nButtons) {
         caption(140, u8"麦克劳林公式n<6");
     } else {
         caption(120, u8"泰勒公式n<6");
-        DrawText3D(pDC, m_dXMax, m_dYMin, m_dZMin + 0.1 * m_dZSpan, Gbk(u8"在底面上选一点"),
-                   m_crCurveSetting);
     }
     if (!HitTestGraphRegion(1)) return;
     if (m_nSubDemo == kMaclaurin)
@@ -105,8 +107,6 @@ void CPemroView::DrawQuadraticApprox(CDC* pDC) {
     DrawLabelValue3D(pDC, m_dXMin, m_dYMin + 0.05 * m_dYSpan, m_dZMax - 0.05 * m_dZSpan, "k=", 4,
                      m_dDemoParam, m_crCurveSetting);
     m_nSurfaceLower = kHiddenForm;
-    DrawText3D(pDC, m_dXMax, m_dYMin, m_dZMin + 0.1 * m_dZSpan, Gbk(u8"在底面上选一点"),
-               m_crCurveSetting);
     const double h = m_dDiffStep = kDiffStep;
     const auto f = [&](double x, double y) { return EvalSurfaceF(x, y, m_nSurfaceUpper); };
     const double f0 = f(x0, y0);

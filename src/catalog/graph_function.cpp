@@ -7,7 +7,9 @@
 #include "view/view.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -21,6 +23,12 @@ constexpr double kPeriodDown = 0.8;
 constexpr int kButtonW = 40;
 constexpr int kButtonH = 20;
 constexpr int kTickLength = 4;
+// The y axis's name stands this far right of the axis.
+constexpr int kAxisNameDx = 8;
+// The frame drawn round a button, outside its box.
+constexpr int kButtonFrame = 2;
+// The frame reaches this far right of the plot.
+constexpr int kFrameRightMargin = 20;
 // Width of the page the controls' pixel offsets are given for.
 constexpr int kNominalWidth = 800;
 
@@ -170,11 +178,12 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     }
 
     // 8. Frame, controls, labels and the curve.
+    CRect restoreBox;
     if (m_nFuncF >= 0 && bBandVisible) {
         if (!bKeepBackground) {
             FillRectGradientPx(pDC, m_nPlotLeft - 16 - m_nSidePanelWidth, m_nPlotTop - c - 1,
-                               m_nPlotRight + 20, m_nPlotBottom + c + m_nFontStep, m_crLeftFrame,
-                               m_crRightFrame);
+                               m_nPlotRight + kFrameRightMargin, m_nPlotBottom + c + m_nFontStep,
+                               m_crLeftFrame, m_crRightFrame);
             FillRectPx(pDC, m_nPlotLeft, m_nPlotTop, m_nPlotRight, m_nPlotBottom, m_crGround);
         }
         if (!m_bLoadScriptSettings || m_bSelectionPending) {
@@ -184,6 +193,10 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
             // height of 20 and scaled to the real one.
             const int bh = std::max(1, ButtonHeight());
             const int restoreY = std::min(m_nFigureTop - 2, m_nPlotTop - 20 - (100 + bh - 1) / bh);
+            // Where the row of the nominal height 20 stands at the real one.
+            const int drawnY = m_nPlotTop + int(std::int64_t(bh) * (restoreY - m_nPlotTop) / 20);
+            restoreBox = CRect(m_nFigureLeft, drawnY, m_nFigureLeft + ButtonWidth(Labels().restore),
+                               drawnY + bh);
             if (TextButton(pDC, m_nFigureLeft, restoreY, Labels().restore)) {
                 m_bLoadScriptSettings = 1;
                 m_bSelectionPending = 0;
@@ -270,29 +283,8 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     }
 
     // 10. Five ticks per axis, with their numbers at detail 0.
-    if (nDetail < 3 && bRangeOk && (m_nFuncUpper >= 0 || m_nFuncLower >= 0)) {
-        const int xNumberHalf =
-            ((nXDecimals + nXDigits) * (m_nBaseCharWidth + m_nFontStep / 2)) / 2;
-        for (int i = 0; i < catalog::kAxisTickCount; ++i) {
-            const double x = catalog::AxisTick(m_dXMin, m_dXMax, i);
-            const double fx = m_nPlotLeft + (x - m_dXMin) / m_dXSpan * m_nPlotWidth;
-            if (!IsDrawable(fx)) continue;
-            const int px = ToPixel(fx);
-            DrawLinePx(pDC, -1, px, m_nPlotBottom, px, m_nPlotBottom - kTickLength, m_crAxes);
-            if (nDetail == 0)
-                DrawNumber(pDC, px - xNumberHalf, m_nPlotBottom + 4, nXDecimals, x, m_crGround);
-        }
-        for (int i = 0; i < catalog::kAxisTickCount; ++i) {
-            const double y = catalog::AxisTick(m_dYMin, m_dYMax, i);
-            const double fy = m_nPlotBottom - (y - m_dYMin) / m_dYSpan * m_nPlotHeight;
-            if (!IsDrawable(fy)) continue;
-            const int py = ToPixel(fy);
-            DrawLinePx(pDC, -1, m_nPlotLeft, py, m_nPlotLeft + kTickLength, py, m_crAxes);
-            if (nDetail == 0)
-                DrawNumber(pDC, m_nPlotLeft - m_nSidePanelWidth - 10, py - 8, nYDecimals, y,
-                           m_crGround);
-        }
-    }
+    if (nDetail < 3 && bRangeOk && (m_nFuncUpper >= 0 || m_nFuncLower >= 0))
+        DrawGraphTicks(pDC, nDetail == 0, nXDecimals, nXDigits, nYDecimals, restoreBox);
 
     // 11. The user's shapes.
     if (HitTestGraphRegion(1)) DrawUserShapes(pDC, 0);
@@ -302,4 +294,106 @@ void CPemroView::DrawCurve(CDC* pDC, int p1, int p2, double from, double to, CSt
                            CString label2) {
     DrawFunctionGraph(pDC, p1, p2, from, to, label1, label2);
     if (m_nFuncLower >= 0) PlotCurveG(pDC, from, to, m_crCurveSetting);
+}
+
+void CPemroView::DrawGraphTicks(CDC* pDC, BOOL bNumbers, int nXDecimals, int nXDigits,
+                                int nYDecimals, const CRect& restoreBox) {
+    bNumbers = bNumbers && pDC && IsFigureBandVisible();
+    const auto width = [&](double v, int d) { return int(NumberExtent(pDC, d, v).cx); };
+    // Where a number needs more decimals than its axis's to be exact, it
+    // takes them only in the room the axis gives: an x number a character
+    // clear of its neighbours' halves (at the ends, no wider than the
+    // frame's margin holds), a y number within the side panel.
+    const int xRoom = m_nPlotWidth / 4 - m_nBaseCharWidth;
+    const auto fitsX = [&](int i) {
+        const int room =
+            i == 0 || i == catalog::kAxisTickCount - 1 ? 2 * (kFrameRightMargin - 2) : xRoom;
+        return [=, &width](double v, int d) {
+            return width(v, d) <= std::max(room, width(v, nXDecimals));
+        };
+    };
+    const int yLeft = m_nPlotLeft - m_nSidePanelWidth - 10;
+    const auto fitsY = [&](double v, int d) {
+        return width(v, d) <= std::max(m_nPlotLeft - 2 - yLeft, width(v, nYDecimals));
+    };
+    // A tick stands at the value its number writes; without numbers at the
+    // quarter points.
+    const auto place = [&](double lo, double hi, int i, int least,
+                           const catalog::TickLabelFits& fits, catalog::AxisTickLabel* label) {
+        if (bNumbers && catalog::LabelledTick(lo, hi, i, least, fits, label)) return true;
+        *label = {catalog::AxisTick(lo, hi, i), -1};
+        return false;
+    };
+    const int frameRight = m_nPlotRight + kFrameRightMargin;
+    int firstXLeft = INT_MAX;
+    double last = NAN;
+    for (int i = 0; i < catalog::kAxisTickCount; ++i) {
+        catalog::AxisTickLabel t{};
+        const bool numbered =
+            place(m_dXMin, m_dXMax, i, nXDecimals, fitsX(i), &t) && t.value != last;
+        const double fx = m_nPlotLeft + (t.value - m_dXMin) / m_dXSpan * m_nPlotWidth;
+        if (!IsDrawable(fx)) continue;
+        const int px = ToPixel(fx);
+        DrawLinePx(pDC, -1, px, m_nPlotBottom, px, m_nPlotBottom - kTickLength, m_crAxes);
+        if (!numbered) continue;
+        last = t.value;
+        // Centred by the width of its digits, kept inside the frame.
+        const int half = ((t.decimals + nXDigits) * (m_nBaseCharWidth + m_nFontStep / 2)) / 2;
+        const int left = std::min(px - half, frameRight - width(t.value, t.decimals));
+        firstXLeft = std::min(firstXLeft, left);
+        DrawNumber(pDC, left, m_nPlotBottom + 4, t.decimals, t.value, m_crGround);
+    }
+    // The y numbers stand centred on their ticks, the lowest no lower than
+    // the x numbers' row where it would cover the first of them.
+    const int xRowTop = m_nPlotBottom + 4;
+    last = NAN;
+    for (int i = 0; i < catalog::kAxisTickCount; ++i) {
+        catalog::AxisTickLabel t{};
+        const bool numbered = place(m_dYMin, m_dYMax, i, nYDecimals, fitsY, &t) && t.value != last;
+        const double fy = m_nPlotBottom - (t.value - m_dYMin) / m_dYSpan * m_nPlotHeight;
+        if (!IsDrawable(fy)) continue;
+        const int py = ToPixel(fy);
+        DrawLinePx(pDC, -1, m_nPlotLeft, py, m_nPlotLeft + kTickLength, py, m_crAxes);
+        if (!numbered) continue;
+        last = t.value;
+        const CSize size = NumberExtent(pDC, t.decimals, t.value);
+        int top = py - 8;
+        if (top + size.cy > xRowTop && yLeft + size.cx > firstXLeft) top = xRowTop - size.cy;
+        // The highest no higher than the frame of "恢复" above it.
+        const int below = restoreBox.bottom + kButtonFrame + 1;
+        if (!restoreBox.IsRectEmpty() && top < below && yLeft < restoreBox.right + kButtonFrame &&
+            restoreBox.left - kButtonFrame < yLeft + size.cx)
+            top = below;
+        DrawNumber(pDC, yLeft, top, t.decimals, t.value, m_crGround);
+    }
+}
+
+CRect CPemroView::YAxisNameBox() const {
+    if (!(m_dXMax * m_dXMin <= 0 && m_dYMax * m_dYMin <= 0) || !SpanUsable(m_dXSpan) ||
+        !SpanUsable(m_dYSpan))
+        return CRect();
+    const double fx = m_nPlotLeft - m_dXMin / m_dXSpan * m_nPlotWidth;
+    if (!IsDrawable(fx)) return CRect();
+    // The name stands right of the axis's head, as the axis arrow puts it.
+    const LOGFONT font = PlainStringFont(FALSE, m_nLabelZoom);
+    const int left = ToPixel(fx) + kAxisNameDx;
+    return CRect(left, m_nPlotTop, left + std::abs(font.lfWidth) + 2,
+                 m_nPlotTop + std::abs(font.lfHeight));
+}
+
+int CPemroView::ClearOfYAxisName(int x, int y, int w, int h) const {
+    const CRect name = YAxisNameBox();
+    if (name.IsRectEmpty()) return x;
+    const bool meets = x < name.right && name.left < x + w && y < name.bottom && name.top < y + h;
+    return meets ? name.right + m_nBaseCharWidth / 2 : x;
+}
+
+int CPemroView::ButtonClearOfYAxisName(int x, const CString& label) const {
+    const int w = ButtonWidth(label);
+    // Once a button of the row has stepped over the name, the ones after it
+    // keep clear of it.
+    if (m_bRowValid && m_nRowY == m_nPlotTop && x < m_nRowRight + kButtonRowGap &&
+        x + w > m_nRowNominalX)
+        x = m_nRowRight + kButtonRowGap;
+    return ClearOfYAxisName(x, m_nPlotTop, w, ButtonHeight());
 }

@@ -9,6 +9,18 @@
     // arrows, period buttons, axes and ticks.
     void DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, double dFrom, double dTo,
                            CString strXLabel, CString strYLabel);
+    // The graph's ticks, and with bNumbers their numbers, each the value
+    // of its tick, clear of the "恢复" button drawn in restoreBox.
+    void DrawGraphTicks(CDC* pDC, BOOL bNumbers, int nXDecimals, int nXDigits, int nYDecimals,
+                        const CRect& restoreBox);
+    // The box the y axis's name takes at the top of the plot when the graph
+    // draws its axes (both ranges hold 0); an empty box otherwise.
+    CRect YAxisNameBox() const;
+    // x, or right of the y axis's name where a box of that size at (x, y)
+    // would cover it.
+    int ClearOfYAxisName(int x, int y, int w, int h) const;
+    // The same for a button at the plot's top.
+    int ButtonClearOfYAxisName(int x, const CString& label) const;
     // The current function by m_nPlotMode, with derivatives and marks.
     void DrawGraphCurve(CDC* pDC, double dFrom, double dTo);
     void DrawGraphCurveExplicit(CDC* pDC, double dFrom, double dTo);

@@ -92,6 +92,9 @@ public:
     void Invalidate(BOOL bErase = TRUE);
     void InvalidateRect(const CRect* clientRect, BOOL bErase = TRUE);
     void UpdateWindow(); // renders pending passes now (unless inside a pass)
+    // Forgets what was invalidated so far in the running pass: the pass
+    // draws its whole area again itself.
+    void DropInvalidations() { m_rcDirty = CRect(); }
     // Asked by a pass that stopped at its time budget: one more pass over
     // the client rectangle picks up where it stopped, from the next turn of
     // the event loop, so input is answered in between. Anything invalidated

@@ -42,6 +42,41 @@ BOOL CPemroView::EndPassClickState() {
     return m_bClickActed;
 }
 
+void CPemroView::LogShownButton(int x, int y, long long w, long long h) {
+    // The first run of a click pass draws buttons that the page's drawing
+    // after it draws again where the new state puts them.
+    if (m_bAnsweringClick || m_bPrintMode || w <= 0 || h <= 0) return;
+    const CRect box(x, y, int(std::min<long long>(x + w, kPixelLimit)),
+                    int(std::min<long long>(y + h, kPixelLimit)));
+    for (int i = 0; i < m_nShownButtons; ++i)
+        if (m_arcShownButtons[i] == box) return;
+    if (m_nShownButtons < kMaxShownButtons)
+        m_arcShownButtons[m_nShownButtons++] = box;
+    else
+        m_bShownButtonsFull = TRUE;
+}
+
+void CPemroView::ForgetShownButtonsIn(const CRect& pageBox) {
+    int kept = 0;
+    for (int i = 0; i < m_nShownButtons; ++i) {
+        const CRect& b = m_arcShownButtons[i];
+        const bool meets = b.left < pageBox.right && pageBox.left < b.right &&
+                           b.top < pageBox.bottom && pageBox.top < b.bottom;
+        if (!meets) m_arcShownButtons[kept++] = b;
+    }
+    m_nShownButtons = kept;
+    if (kept == 0) m_bShownButtonsFull = FALSE;
+}
+
+BOOL CPemroView::IsClickOnShownButton() const {
+    if (m_bShownButtonsFull) return TRUE;
+    for (int i = 0; i < m_nShownButtons; ++i) {
+        const CRect& b = m_arcShownButtons[i];
+        if (IsStoredClickInside(b.left, b.top, b.Width(), b.Height())) return TRUE;
+    }
+    return FALSE;
+}
+
 BOOL CPemroView::ReportButtonHit(BOOL inside) {
     if (!inside || !IsClickPass()) return FALSE;
     m_bClickActed = TRUE;
@@ -86,6 +121,7 @@ BOOL CPemroView::DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CStri
     if (m_pControlSink && m_bShowSelectionBox && IsFigureBandVisible())
         m_pControlSink->OnControl(CRect(x, y, x + w, y + h), 2, CPoint(x + 2, y + 1), label,
                                   PlainStringFont(TRUE, 0));
+    LogShownButton(x, y, w, h);
     const BOOL lit = IsStoredClickInside(x, y, w, h);
     if (lit && m_bShowSelectionBox) {
         FillRectPx(pDC, x, y, x + w, y + h, kHitButtonColour);
@@ -230,6 +266,7 @@ BOOL CPemroView::FilledTextButton(CDC* pDC, int x, int y, int w, int h, const CS
                                   COLORREF textColour, COLORREF frame) {
     FillRectPxAlways(pDC, x - 1, y - 1, x + w + 2, y + h + 2, frame);
     DrawFilledCaption(this, pDC, x, y, w, h, text, textColour);
+    LogShownButton(x, y, w, h);
     return ReportButtonHit(IsStoredClickInside(x, y, w, h));
 }
 
@@ -238,11 +275,13 @@ BOOL CPemroView::FilledTextButtonInBand(CDC* pDC, int x, int y, int w, int h, co
     if (m_bZoom) return FALSE;
     FillRectPx(pDC, x, y, x + w, y + h, frame);
     DrawFilledCaption(this, pDC, x, y, w, h, text, textColour);
+    LogShownButton(x, y, w, h);
     return ReportButtonHit(IsStoredClickInside(x, y, w, h));
 }
 
 BOOL CPemroView::IsClickInBox(int x, int y, int w, int h) {
     if (m_bZoom || !IsFigureBandVisible()) return FALSE;
+    LogShownButton(x, y, w, h);
     return ReportButtonHit(IsStoredClickInside(x, y, w, h));
 }
 
@@ -254,5 +293,6 @@ BOOL CPemroView::IsClickInRect(CDC* /*pDC*/, int x, int y, int w, int h) {
     const std::int64_t sh = std::int64_t(h) * (m_nClipBottom - m_nClipTop) / kNominalHeight;
     const std::int64_t cx = std::int64_t(m_nClipLeft) + m_ptClick.x;
     const std::int64_t cy = std::int64_t(m_nClipTop) + m_ptClick.y;
+    LogShownButton(x, y, sw, sh);
     return ReportButtonHit(x < cx && cx < x + sw && y < cy && cy < y + sh);
 }

@@ -163,4 +163,19 @@
     CPoint ClickPagePoint() const;
     void BeginPassClickState();
     BOOL EndPassClickState();
+    // A press on a button costs one pass: the pass first runs the page up to
+    // the end of the record whose button acted, drawing nothing after the
+    // action that the page's drawing redraws, then draws the whole page in
+    // the new state. Only a press inside a button the screen shows starts
+    // that first run (its place is logged as each button is drawn).
+    BOOL m_bAnsweringClick = FALSE; // the first run of such a pass
+    BOOL IsClickAnswered() const { return m_bAnsweringClick && m_bClickActed; }
+    static constexpr int kMaxShownButtons = 512;
+    CRect m_arcShownButtons[kMaxShownButtons]; // page pixels
+    int m_nShownButtons = 0;
+    BOOL m_bShownButtonsFull = FALSE; // more buttons than the log holds
+    void LogShownButton(int x, int y, long long w, long long h);
+    // Before a screen pass: the buttons in its box are drawn again or gone.
+    void ForgetShownButtonsIn(const CRect& pageBox);
+    BOOL IsClickOnShownButton() const;
 // clang-format on

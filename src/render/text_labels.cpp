@@ -87,11 +87,25 @@ void CPemroView::DrawLabelIntegerWorld(CDC* pDC, double x, double y, const CStri
     m_lfCurrent.lfWidth = m.w0;
 }
 
-void CPemroView::DrawNumber(CDC* pDC, int x, int y, int decimals, double value, COLORREF colour) {
+LOGFONT CPemroView::NumberFont() const {
     const Metrics m(*this);
     const int zoom = m_nLabelZoom + 2;
-    m_lfCurrent.lfHeight = ToPixel(0.6 * m.E) * zoom / 2;
-    m_lfCurrent.lfWidth = ToPixel(0.6 * m.w0) * zoom / 2;
+    LOGFONT font = m_lfCurrent;
+    font.lfHeight = ToPixel(0.6 * m.E) * zoom / 2;
+    font.lfWidth = ToPixel(0.6 * m.w0) * zoom / 2;
+    return font;
+}
+
+CSize CPemroView::NumberExtent(CDC* pDC, int decimals, double value) const {
+    if (!pDC || decimals < 0) return CSize(0, 0);
+    CFontSelect font(pDC, NumberFont());
+    return pDC->GetTextExtent(FormatDecimals(decimals, value));
+}
+
+void CPemroView::DrawNumber(CDC* pDC, int x, int y, int decimals, double value, COLORREF colour) {
+    const LOGFONT numberFont = NumberFont();
+    m_lfCurrent.lfHeight = numberFont.lfHeight;
+    m_lfCurrent.lfWidth = numberFont.lfWidth;
     if (pDC && decimals >= 0 && IsFigureBandVisible()) {
         CFontSelect font(pDC, m_lfCurrent);
         const TextPaint paint = ValuePaint(*this, pDC, colour);

@@ -43,6 +43,9 @@
     void DrawLabelIntegerWorld(CDC* pDC, double x, double y, const CString& label, int dx, int dy,
                                double value, COLORREF colour);
     void DrawNumber(CDC* pDC, int x, int y, int decimals, double value, COLORREF colour);
+    // The font DrawNumber writes in, and the size of a number written so.
+    LOGFONT NumberFont() const;
+    CSize NumberExtent(CDC* pDC, int decimals, double value) const;
     void DrawLabelNumber(CDC* pDC, int dy, double x, double y, const CString& label, int decimals,
                          double value, COLORREF colour);
     void DrawLabelNumberBoxed(CDC* pDC, int x, int y, const CString& label, int decimals,

@@ -274,7 +274,7 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
             ReadCommandRecord(pFile);
             const BOOL passGoesOn = RunCommandChain(pDC);
             EndCommandRecordState();
-            if (!passGoesOn) return FALSE;
+            if (!passGoesOn || IsClickAnswered()) return FALSE;
             continue;
         }
         const int recordTop = m_nTextY;
@@ -310,6 +310,37 @@ void CPemroView::FinishFile(int nFontStepAtStart) {
 }
 
 void CPemroView::OnDraw(CDC* pDC) {
+    CRect clip, client;
+    pDC->GetClipBox(&clip);
+    GetClientRect(&client);
+    const CPoint scroll = GetScrollPosition();
+    const CRect clientOnPage(client.left + scroll.x, client.top + scroll.y, client.right + scroll.x,
+                             client.bottom + scroll.y);
+    const bool screen = !m_bPrintMode && !pDC->IsPrinting() && !IsContinuationPass();
+    // A press on a button of the screen: its figure acts first, then the
+    // page is drawn once in the new state over a clean background, so the
+    // pass leaves what any later repaint of that state draws.
+    if (screen && m_nClickSerial != m_nClickSerialSeen && clip == clientOnPage &&
+        IsClickOnShownButton()) {
+        const int fontStep = m_nFontStep;
+        const LOGFONT font = m_lfCurrent;
+        TextSink* const textSink = m_pTextSink;
+        ControlSink* const controlSink = m_pControlSink;
+        m_pTextSink = nullptr, m_pControlSink = nullptr;
+        m_bAnsweringClick = TRUE;
+        DrawPagePass(pDC);
+        m_bAnsweringClick = FALSE;
+        m_pTextSink = textSink, m_pControlSink = controlSink;
+        m_nFontStep = fontStep, m_lfCurrent = font;
+        // What that run asked to show is drawn now.
+        DropInvalidations();
+        m_nPrevClipBottom = 0;
+    }
+    if (screen) ForgetShownButtonsIn(clip);
+    DrawPagePass(pDC);
+}
+
+void CPemroView::DrawPagePass(CDC* pDC) {
     BeginPassBudget(pDC);
     CClickPassScope clickPass(this);
     // The rest of a pass stopped at its budget goes to the next pass; inside
@@ -337,7 +368,7 @@ void CPemroView::OnDraw(CDC* pDC) {
     // would have.
     if (IsContinuationPass())
         m_bFullRepaint = m_bResumeFullRepaint;
-    else if (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox))
+    else if (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox) && !m_bAnsweringClick)
         PaintPageBackground(pDC);
     m_bResumeFullRepaint = m_bFullRepaint;
 
@@ -362,6 +393,7 @@ void CPemroView::OnDraw(CDC* pDC) {
     m_nRecordIndex = 0;
     if (m_nTextRevealMode == -1) m_nRevealedCount = 1;
     DrawFamilyHeading(pDC);
-    if (!RunRecordLoop(pDC, &file, fontStepAtStart)) return; // an answer button ended it
+    // An answer button ended it, or the button that answered the click.
+    if (!RunRecordLoop(pDC, &file, fontStepAtStart)) return;
     FinishFile(fontStepAtStart);
 }

@@ -40,7 +40,7 @@ void CPemroView::BeginPassBudget(CDC* pDC) {
     m_nPassScenes = 0;
     m_nStopFigure = -1;
     m_bFigureSkipped = FALSE;
-    m_bPassBudgeted = !m_bPrintMode && !pDC->IsPrinting();
+    m_bPassBudgeted = !m_bPrintMode && !pDC->IsPrinting() && !m_bAnsweringClick;
     // The passes of one render call share the budget; a pass run on its own
     // starts its own.
     m_tPassBudgetStart = InPass() ? RenderCallStart() : ThreadCpuTime();

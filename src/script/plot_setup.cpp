@@ -4,12 +4,42 @@
 
 #include "script/script_args.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace {
 
 // The plot mode of a y-type region.
 constexpr int kPlotModeYRegion = 4;
+
+// The region at its default, a twentieth of the span inside the range.
+void RegionInset(const CPemroView& v, double xSpan, double ySpan, double r[4]) {
+    r[0] = v.m_dXMin + 0.05 * xSpan;
+    r[1] = v.m_dXMax - 0.05 * xSpan;
+    r[2] = v.m_dYMin + 0.05 * ySpan;
+    r[3] = v.m_dYMax - 0.05 * ySpan;
+}
+
+// A region the figure left at its default inside the range follows the range
+// its set-up commits (the saved range a button stepped, the script's after
+// "恢复"), in the same pass.
+class CRegionFollowsRange {
+public:
+    explicit CRegionFollowsRange(CPemroView* v) : m_pView(v) {
+        double r[4];
+        RegionInset(*v, v->m_dXSpan, v->m_dYSpan, r);
+        m_bAtInset = std::equal(r, r + 4, v->m_adRegionRect);
+    }
+    void Committed() {
+        CPemroView& v = *m_pView;
+        if (m_bAtInset)
+            RegionInset(v, v.m_dXMax - v.m_dXMin, v.m_dYMax - v.m_dYMin, v.m_adRegionRect);
+    }
+
+private:
+    CPemroView* m_pView;
+    bool m_bAtInset;
+};
 
 } // namespace
 
@@ -28,6 +58,7 @@ bool CPemroView::ReadFigureFrameAndFunctions(int nPos) {
 
 void CPemroView::ReadPlotSetup(int nPos) {
     if (!ReadFigureFrameAndFunctions(nPos)) return;
+    CRegionFollowsRange region(this);
 
     m_nPlotMode = ScriptInt(ReadScriptNumber(m_nParsePos));
     m_nScriptPlotMode = m_nPlotMode;
@@ -58,11 +89,13 @@ void CPemroView::ReadPlotSetup(int nPos) {
     m_nCountM = m_nPlotOption2;
 
     SaveRestoreDisplaySettings(m_bLoadScriptSettings);
+    region.Committed();
 }
 
 void CPemroView::ReadPlotSetup3D(int nPos) {
     if (m_nPassScenes < INT_MAX) ++m_nPassScenes;
     if (!ReadFigureFrameAndFunctions(nPos)) return;
+    CRegionFollowsRange region(this);
     m_nRegionType = ScriptInt(ReadScriptNumber(m_nParsePos));
 
     m_dXMin = ReadScriptNumber(m_nParsePos);
@@ -79,4 +112,5 @@ void CPemroView::ReadPlotSetup3D(int nPos) {
     m_nSurfaceLower = ScriptInt(ReadScriptNumber(m_nParsePos));
 
     SaveRestoreDisplaySettings(m_bLoadScriptSettings);
+    region.Committed();
 }

@@ -16,6 +16,9 @@
     void ResetPassFields();
     void ResetRegionRect(); // inside the world range by a twentieth of it
     void DrawFamilyHeading(CDC* pDC);
+    // One drawing of the page from its first record (OnDraw runs one, or
+    // two for a press on a button).
+    void DrawPagePass(CDC* pDC);
     // The page's records from the top; FALSE when it ended early.
     BOOL DrawPage(CDC* pDC);
     BOOL RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart);

@@ -155,7 +155,8 @@ void CPemroView::CmdDAlembert(CDC* pDC) {
     }
     // A wave speed of 0 or below would divide by zero.
     if (!(m_dIntervalA > 0)) m_dSavedIntervalA = m_dIntervalA = 1.0;
-    if (!IsFigureBandVisible() || !(m_dXSpan > 0) || !std::isfinite(m_dXSpan)) return;
+    if (!IsFigureBandVisible() || !(m_dXSpan > 0) || !std::isfinite(m_dXSpan) || IsClickAnswered())
+        return;
 
     // u(x, t) = [φ(x + at) + φ(x − at)] / 2 + ∫ ψ(s) ds / (2a) over
     // [x − at, x + at]: φ is f(x), the initial velocity ψ is g(x). The

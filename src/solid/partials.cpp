@@ -9,6 +9,7 @@
 #include "solid/math/scene_math.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -105,7 +106,15 @@ void CPemroView::DrawMeanCalculus2(CDC* pDC) {
     m_nSideSurfaces = 2;
     m_bDrawInverted = 1;
     DrawSurfaceScene(pDC, 0, 0, 0, x1, x2, y1, y2, "x", "y", "z");
-    DrawText3D(pDC, m_dXMax, m_dYMin, m_dZMin, Gbk(u8"重积分中值定理"), m_crCurveSetting);
+    // The caption stands on the box's front corner, clear of the x tick
+    // numbers that hang below it.
+    double cx = m_dXMax, cy = m_dYMin;
+    TurnPoint3D(&cx, &cy);
+    int sx = 0, sy = 0;
+    if (IsFigureBandVisible() && ProjectPoint3D(cx, cy, m_dZMin, &sx, &sy)) {
+        const int height = std::abs(PlainStringFont(FALSE, m_nLabelZoom).lfHeight);
+        DrawString(pDC, sx, sy - height - 2, Gbk(u8"重积分中值定理"), m_crCurveSetting);
+    }
     const double integral =
         ComputeRegionIntegral(kMeanCells, kMeanCells, x1, x2, y1, y2, m_nSurfaceUpper, kQuadricForm,
                               solid::kRegionIntegral);

@@ -28,6 +28,8 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
                                    double dYTo, double sx, double sy, const int* front,
                                    const int* back, const CString& strXLabel,
                                    const CString& strYLabel, const CString& strZLabel) {
+    // Drawing only, no buttons: the page's drawing after a click draws it.
+    if (m_bAnsweringClick) return;
     const double Dx = m_dXSpan, Dy = m_dYSpan, Dz = m_dZSpan;
     const double cx = Dx / MeshCount(m_nMeshDivX), cy = Dy / MeshCount(m_nMeshDivY);
     const auto f = [&](double x, double y) { return EvalSurfaceF(x, y, m_nSurfaceUpper); };

@@ -65,7 +65,7 @@ void CPemroView::DrawLine3DFast(CDC* pDC, double x1, double y1, double z1, doubl
 }
 
 BOOL CPemroView::IsSolidDrawn() const {
-    return IsFigureBandVisible() && IsSceneUsable() && IsSceneRedrawn();
+    return IsFigureBandVisible() && IsSceneUsable() && IsSceneRedrawn() && !m_bAnsweringClick;
 }
 
 void CPemroView::DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double y1, double y2,

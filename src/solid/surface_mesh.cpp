@@ -635,7 +635,7 @@ void BoundaryDots(MeshCell& m, CDC* pDC, double y, double dx, double dy, double 
 void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double dy, int frontR,
                                  int frontG, int frontB, int backR, int backG, int backB,
                                  BOOL bUpperLines, BOOL bLowerLines, double sx, double sy) {
-    if (!IsSceneUsable()) return;
+    if (!IsSceneUsable() || m_bAnsweringClick) return;
     const int front[3] = {frontR, frontG, frontB};
     const int back[3] = {backR, backG, backB};
     SurfacePass pass(*this);

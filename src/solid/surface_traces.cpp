@@ -23,7 +23,12 @@ constexpr int kFineCap = 1000;
 
 void CPemroView::DrawSurf(CDC* pDC) {
     if (!IsFigureBandVisible()) return;
+    // The projection belongs to the whole scene, not to the traces: the frame
+    // alone (no region, which would turn it off) keeps the lecturer's choice.
+    const int projection = m_dDemoVariant == 0.0 ? m_nProjectionDisplay : 0;
+    m_nProjectionDisplay = projection;
     DrawSurfaceScene(pDC, 0, 0, 2, 0, 0, 0, 0, "x", "y", "z");
+    m_nProjectionDisplay = projection;
     DrawSurfButtons(pDC);
     if (!IsSceneUsable()) return;
     if (m_dDemoVariant == 1.0)

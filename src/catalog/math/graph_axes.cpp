@@ -4,6 +4,20 @@
 
 namespace catalog {
 
+namespace {
+
+// How far, in units of the last decimal, a tick may lie from a written
+// value and still be that value: the ticks' own rounding is far below it.
+constexpr double kExactTolerance = 1e-6;
+
+// 10 to the decimals: a whole number, so that a tick scaled by it and back
+// keeps its written digits (0.75 scales to 7.5 exactly, not 7.4999...).
+double Scale(int decimals) {
+    return std::pow(10.0, decimals);
+}
+
+} // namespace
+
 int AxisDecimals(double lo, double hi) {
     const double a = std::fabs(lo), b = std::fabs(hi);
     if (a < 0.1 && b < 0.1) return 3;
@@ -22,6 +36,47 @@ int AxisDigits(double lo, double hi, int base) {
 
 double AxisTick(double lo, double hi, int i) {
     return lo + i * ((hi - lo) / 4);
+}
+
+int ExactDecimals(double v, int least) {
+    if (!std::isfinite(v)) return -1;
+    for (int d = least < 0 ? 0 : least; d <= kMaxTickDecimals; ++d) {
+        const double q = v * Scale(d);
+        if (std::fabs(q - std::round(q)) < kExactTolerance) return d;
+    }
+    return -1;
+}
+
+bool LabelledTick(double lo, double hi, int i, int least, const TickLabelFits& fits,
+                  AxisTickLabel* out) {
+    if (!(lo < hi) || !std::isfinite(lo) || !std::isfinite(hi)) return false;
+    if (least < 0) least = 0;
+    const double t = AxisTick(lo, hi, i);
+    const int d = ExactDecimals(t, least);
+    if (d == least || (d > least && fits(t, d))) {
+        *out = {t, d};
+        return true;
+    }
+    // A quarter point may go without a number; the ends and the middle
+    // keep theirs.
+    if (i % 2 == 1 || least > kMaxTickDecimals) return false;
+    const double scale = Scale(least);
+    double q = t * scale;
+    // A value within the tolerance of a written one counts as that value.
+    const double nearest = std::round(q);
+    if (std::fabs(q - nearest) < kExactTolerance)
+        q = nearest;
+    else if (i == 0)
+        q = std::ceil(q);
+    else if (i == kAxisTickCount - 1)
+        q = std::floor(q);
+    else
+        q = nearest;
+    const double v = q / scale;
+    const double slack = kExactTolerance / scale;
+    if (!(lo - slack <= v && v <= hi + slack)) return false;
+    *out = {v, least};
+    return true;
 }
 
 } // namespace catalog

@@ -1,6 +1,8 @@
 // Number formats and tick places of the axes of the plane graph.
 #pragma once
 
+#include <functional>
+
 namespace catalog {
 
 // Ticks per axis: the two ends and three between, a quarter span apart.
@@ -18,5 +20,30 @@ int AxisDigits(double lo, double hi, int base);
 
 // Tick i (0 .. kAxisTickCount - 1) of the range: lo + i·(hi − lo)/4.
 double AxisTick(double lo, double hi, int i);
+
+// Most decimals a tick number is written with.
+constexpr int kMaxTickDecimals = 6;
+
+// The fewest decimals from `least` on (at most kMaxTickDecimals) that write
+// v exactly: 0.15 takes 2, 0.5 with least 1 takes 1; -1 when none does.
+int ExactDecimals(double v, int least);
+
+// A tick with its number: the value it stands at and is written as.
+struct AxisTickLabel {
+    double value;
+    int decimals;
+};
+
+// Whether a number of that value and decimals fits where it is written.
+using TickLabelFits = std::function<bool(double value, int decimals)>;
+
+// Tick i of [lo, hi] as labelled: its quarter point, with the fewest
+// decimals from `least` on that write it exactly, when `fits` takes that
+// number. Otherwise the two quarter points between go without a number,
+// while the ends and the middle take the value nearest them that `least`
+// decimals write (the ends rounded inward), which their tick then stands
+// at. Every label is the value of its tick. False for a tick without one.
+bool LabelledTick(double lo, double hi, int i, int least, const TickLabelFits& fits,
+                  AxisTickLabel* out);
 
 } // namespace catalog
