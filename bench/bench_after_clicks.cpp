@@ -7,7 +7,10 @@
 
 #include "platform/text_codec.h"
 
+#include <QImage>
 #include <benchmark/benchmark.h>
+
+#include <cstdlib>
 
 #include <string>
 #include <vector>
@@ -64,6 +67,9 @@ void TimeAfterClicks(benchmark::State& state, const AfterClicks& c) {
     if (!view) return state.SkipWithError("no run directory");
     if (!PressLabel(*view, c.label, c.times)) return state.SkipWithError("no such button");
     TimeFullPasses(state, *view);
+    // The state's picture, to compare a change's pictures with the last ones.
+    if (const char* dir = std::getenv("PEMRO_BENCH_SHOTS"))
+        view->BackingImage().save(QString::fromStdString(std::string(dir) + "/" + c.name + ".png"));
 }
 
 // A click's full cost at 1586×927: `label` and `back` pressed in turn.

@@ -161,4 +161,40 @@ TEST_F(ColourPlanePageTest, ThePlaneMapLeavesTheTextbookCountUndecided) {
     EXPECT_NEAR(Undecided(*v), 12001 - 216, 120);
 }
 
+TEST_F(ColourPlanePageTest, ARepaintShowsTheScanOfTheInputsItHasNow) {
+    // A repaint of an unchanged plane shows what its first scan showed; one
+    // after ε, M or n changed shows what a page scanned with those from the
+    // start shows.
+    const auto plot = [](const CPemroView& v) {
+        return v.BackingImage().copy(v.m_nPlotLeft, v.m_nPlotTop, v.m_nPlotRight - v.m_nPlotLeft,
+                                     v.m_nPlotBottom - v.m_nPlotTop + 1);
+    };
+    const auto repaint = [](CPemroView& v) {
+        v.Invalidate();
+        v.RenderPending();
+    };
+    struct Change {
+        double eps, M;
+        int n;
+    };
+    const Change changes[] = {{1e-7, 1e8, 200}, {0.1, 4, 200}, {0.1, 1e8, 300}};
+    for (const char* topic : {"351", "353"}) {
+        auto v = Open(topic);
+        const QImage first = plot(*v);
+        repaint(*v);
+        EXPECT_TRUE(plot(*v) == first) << topic;
+        for (const Change& c : changes) {
+            v->m_dEpsilon = c.eps, v->m_dEscapeBound = c.M, v->m_nDemoStep = c.n;
+            repaint(*v);
+            auto fresh = OpenTopic(topic, nullptr, 1280, 960);
+            fresh->m_dEpsilon = c.eps, fresh->m_dEscapeBound = c.M, fresh->m_nDemoStep = c.n;
+            ClickPoint(*fresh,
+                       CPoint((fresh->m_nPlotLeft + fresh->m_nPlotRight) / 2 - fresh->m_nClipLeft,
+                              (fresh->m_nPlotTop + fresh->m_nPlotBottom) / 2 - fresh->m_nClipTop));
+            EXPECT_TRUE(plot(*v) == plot(*fresh)) << topic << " " << c.eps << " " << c.M;
+            EXPECT_FALSE(plot(*v) == first) << topic << " " << c.eps << " " << c.M;
+        }
+    }
+}
+
 } // namespace

@@ -194,7 +194,22 @@
     void DrawPlaneIteration(CDC* pDC);
     void ScanComplexPlane(CDC* pDC, int plane, BOOL bOwnPlane);
     void ScanPlaneMap(CDC* pDC);
-    template <class Iterate> void ScanPlot(CDC* pDC, Iterate iterate);
+    // `inputs` keys what the iteration reads besides n and the plot's
+    // geometry (null: nothing to key it by, no memo).
+    template <class Iterate>
+    void ScanPlot(CDC* pDC, const unsigned long long* inputs, Iterate iterate);
+    // The ends of the last scans (steps · 4 + 2 · escaped + settled per
+    // pixel, by rows), keyed by everything they depend on: a pass that
+    // repaints an unchanged plane paints them without iterating again.
+    struct ScanMemo {
+        unsigned long long key = 0;
+        bool known = false;
+        int left = 0, top = 0, right = -1, bottom = -1;
+        std::vector<int> ends;
+    };
+    static constexpr int kScanMemos = 2;
+    ScanMemo m_aScanMemo[kScanMemos];
+    int m_nScanMemoNext = 0;
     // Fills escape[0..steps] and settle[0..steps].
     void IterationColours(int steps, COLORREF* escape, COLORREF* settle) const;
     void ClampIterationSteps();

@@ -9,6 +9,7 @@
 #include "calculus/math/complex_iteration.h"
 #include "calculus/math/escape_rows.h"
 #include "catalog/math/surfaces.h"
+#include "platform/key_hash.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 
@@ -64,9 +65,19 @@ void CPemroView::IterationColours(int steps, COLORREF* escape, COLORREF* settle)
     }
 }
 
+namespace {
+
+int EndCode(const calculus::IterationEnd& end) {
+    return end.steps * 4 + (end.escaped ? 2 : 0) + (end.settled ? 1 : 0);
+}
+
+} // namespace
+
 // Runs `iterateRow(xs, y, count, n, ends)` for every row of the plot inside
-// the clip box and paints each pixel by its end.
-template <class IterateRow> void CPemroView::ScanPlot(CDC* pDC, IterateRow iterateRow) {
+// the clip box and paints each pixel by its end. With `inputs` the ends are
+// kept, and a pass over the same plot with the same inputs paints those.
+template <class IterateRow>
+void CPemroView::ScanPlot(CDC* pDC, const unsigned long long* inputs, IterateRow iterateRow) {
     ClampIterationSteps();
     const int W = m_nPlotWidth, H = m_nPlotHeight;
     if (W < 1 || H < 1 || !(m_dXSpan > 0) || !(m_dYSpan > 0)) return;
@@ -79,22 +90,55 @@ template <class IterateRow> void CPemroView::ScanPlot(CDC* pDC, IterateRow itera
               bottom = std::min(m_nPlotBottom, m_nClipBottom);
     if (right < left || bottom < top) return;
     const int count = right - left + 1;
-    std::vector<double> xs(static_cast<size_t>(count));
-    std::vector<calculus::IterationEnd> ends(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
-        xs[size_t(i)] = m_dXMin + double(left + i - m_nPlotLeft) * m_dXSpan / W;
+
+    KeyHash key;
+    const bool memo = inputs && DrawingCachesEnabled();
+    if (memo) {
+        key.Add(*inputs);
+        for (double v : {m_dXMin, m_dXSpan, m_dYMin, m_dYSpan}) key.Add(v);
+        for (int v : {n, W, H, m_nPlotLeft, m_nPlotBottom}) key.Add(v);
+    }
+    const ScanMemo* kept = nullptr;
+    if (memo)
+        for (const ScanMemo& m : m_aScanMemo)
+            if (m.known && m.key == key.Value() && m.left <= left && right <= m.right &&
+                m.top <= top && bottom <= m.bottom)
+                kept = &m;
+    std::vector<int> fresh;
+    if (!kept) {
+        fresh.resize(size_t(count) * size_t(bottom - top + 1));
+        std::vector<double> xs(static_cast<size_t>(count));
+        std::vector<calculus::IterationEnd> ends(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i)
+            xs[size_t(i)] = m_dXMin + double(left + i - m_nPlotLeft) * m_dXSpan / W;
+        for (int py = top; py <= bottom; ++py) {
+            const double y = m_dYMin + double(m_nPlotBottom - py) * m_dYSpan / H;
+            iterateRow(xs.data(), y, count, n, ends.data());
+            int* row = &fresh[size_t(py - top) * size_t(count)];
+            for (int i = 0; i < count; ++i) row[i] = EndCode(ends[size_t(i)]);
+        }
+    }
+    const int* codes = kept ? kept->ends.data() : fresh.data();
+    const int stride = kept ? kept->right - kept->left + 1 : count;
+    const int x0 = kept ? kept->left : left, y0 = kept ? kept->top : top;
     for (int py = top; py <= bottom; ++py) {
-        const double y = m_dYMin + double(m_nPlotBottom - py) * m_dYSpan / H;
-        iterateRow(xs.data(), y, count, n, ends.data());
+        const int* row = codes + size_t(py - y0) * size_t(stride) + size_t(left - x0);
         for (int i = 0; i < count; ++i) {
-            const calculus::IterationEnd& end = ends[size_t(i)];
+            const int code = row[i], steps = code >> 2;
             COLORREF colour = m_crCurveSetting;
-            if (end.escaped)
-                colour = escape[size_t(end.steps)];
-            else if (end.settled)
-                colour = settle[size_t(end.steps)];
+            if (code & 2)
+                colour = escape[size_t(steps)];
+            else if (code & 1)
+                colour = settle[size_t(steps)];
             pDC->SetPixel(left + i, py, colour);
         }
+    }
+    if (memo && !kept) {
+        ScanMemo& m = m_aScanMemo[m_nScanMemoNext];
+        m_nScanMemoNext = (m_nScanMemoNext + 1) % kScanMemos;
+        m.key = key.Value(), m.known = true;
+        m.left = left, m.right = right, m.top = top, m.bottom = bottom;
+        m.ends = std::move(fresh);
     }
 }
 
@@ -116,10 +160,19 @@ void CPemroView::ScanComplexPlane(CDC* pDC, int plane, BOOL bOwnPlane) {
     row.C = {m_adCoefF[2], m_adCoefG[2]};
     row.eps = m_dEpsilon;
     row.M = m_dEscapeBound;
-    ScanPlot(pDC, [&](const double* xs, double y, int count, int n, calculus::IterationEnd* out) {
-        row.limit = n;
-        calculus::IterateQuadraticRow(row, xs, y, count, out);
-    });
+    // The scanned coefficient varies over the plot: what it held before
+    // does not count.
+    KeyHash inputs;
+    inputs.Add(plane), inputs.Add(row.eps), inputs.Add(row.M);
+    const Complex* const coefs[3] = {&row.A, &row.B, &row.C};
+    for (int k = 0; k < 3; ++k)
+        if (k != plane - 2) inputs.Add(coefs[k]->re), inputs.Add(coefs[k]->im);
+    const unsigned long long key = inputs.Value();
+    ScanPlot(pDC, &key,
+             [&](const double* xs, double y, int count, int n, calculus::IterationEnd* out) {
+                 row.limit = n;
+                 calculus::IterateQuadraticRow(row, xs, y, count, out);
+             });
     // The scanned coefficient keeps the value of the scan's last point (the
     // scan runs up the columns from the left), whatever part of the plot a
     // pass repainted.
@@ -136,7 +189,12 @@ void CPemroView::ScanPlaneMap(CDC* pDC) {
         std::copy_n(m_adCoefSurfG, 6, row.g);
         row.eps = eps;
         row.M = M;
-        ScanPlot(pDC,
+        KeyHash inputs;
+        for (double v : row.f) inputs.Add(v);
+        for (double v : row.g) inputs.Add(v);
+        inputs.Add(eps), inputs.Add(M);
+        const unsigned long long key = inputs.Value();
+        ScanPlot(pDC, &key,
                  [&](const double* xs, double y, int count, int n, calculus::IterationEnd* out) {
                      row.limit = n;
                      calculus::IterateQuadricMapRow(row, xs, y, count, out);
@@ -148,10 +206,11 @@ void CPemroView::ScanPlaneMap(CDC* pDC) {
         *nu = EvalSurfaceF(u, v, up);
         *nv = EvalSurfaceG(u, v, low);
     };
-    ScanPlot(pDC, [&](const double* xs, double y, int count, int n, calculus::IterationEnd* out) {
-        for (int i = 0; i < count; ++i)
-            out[i] = calculus::IteratePlaneMap(xs[i], y, n, eps2, M2, step);
-    });
+    ScanPlot(pDC, nullptr,
+             [&](const double* xs, double y, int count, int n, calculus::IterationEnd* out) {
+                 for (int i = 0; i < count; ++i)
+                     out[i] = calculus::IteratePlaneMap(xs[i], y, n, eps2, M2, step);
+             });
 }
 
 // --- Mode 2: the complex iteration with its panel ----------------------------------------

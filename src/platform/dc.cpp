@@ -145,7 +145,14 @@ void CDC::PenSpan(long long y, long long x0, long long x1) {
 void CDC::FillRectDevice(long long l, long long t, long long r, long long b, std::uint32_t rgb) {
     t = std::max<long long>(t, m_rcClip.top);
     b = std::min<long long>(b, m_rcClip.bottom);
-    for (long long y = t; y < b; ++y) FillSpanDevice(y, l, r - 1, rgb);
+    l = std::max<long long>(l, m_rcClip.left);
+    r = std::min<long long>(r, m_rcClip.right);
+    if (!m_pBits || l >= r) return;
+    // Clipped once for all rows: strokes are many short rows.
+    for (long long y = t; y < b; ++y) {
+        std::uint32_t* row = m_pBits + std::size_t(y) * std::size_t(m_nStride);
+        std::fill(row + l, row + r, rgb);
+    }
 }
 
 // --- Fills and pixels -----------------------------------------------------------

@@ -237,6 +237,12 @@ public:
         FillSolidRect(CRect(x, y, x + cx, y + cy), c);
     }
     void FillRect(const CRect& rc, const CBrush& brush);
+    // A stroke two pixels wide as 2 × 2 dots along it: the one-pixel line
+    // from a to b without its end, its copy one pixel up (left for a steep
+    // line) and a 2 × 2 box (x − 1..x, y − 1..y) at each end. The pixels are
+    // those of MoveTo/LineTo twice with a solid one-pixel pen of the colour
+    // and two FillSolidRect, with the pixels fetched once; the pen stays.
+    void DotStroke(CPoint a, CPoint b, COLORREF colour);
     COLORREF SetPixel(int x, int y, COLORREF c);
     COLORREF GetPixel(int x, int y) const;
     // Fills with the current brush, 4-connected, within the clip rectangle:

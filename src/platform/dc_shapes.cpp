@@ -332,6 +332,61 @@ BOOL CDC::StrokeTo(int x, int y) {
     return TRUE;
 }
 
+void CDC::DotStroke(CPoint a, CPoint b, COLORREF colour) {
+    const bool steep = std::abs(b.y - a.y) > std::abs(b.x - a.x);
+    const int ox = steep ? 1 : 0, oy = steep ? 0 : 1;
+    const bool drawn = Prepare();
+    const long long x0 = (long long)a.x + m_ptOrg.x, y0 = (long long)a.y + m_ptOrg.y;
+    const long long x1 = (long long)b.x + m_ptOrg.x, y1 = (long long)b.y + m_ptOrg.y;
+    const long long amaj = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
+    const std::uint32_t rgb = ToRgb32(colour);
+    // Both lines and boxes inside the clip: the line steps as ThinLineDevice
+    // steps from its start (offset 0, remainder amaj − 1).
+    const bool inside = drawn && m_pBits && m_nRop2 == R2_COPYPEN &&
+                        std::min(x0, x1) - 1 >= m_rcClip.left &&
+                        std::max(x0, x1) < m_rcClip.right && std::min(y0, y1) - 1 >= m_rcClip.top &&
+                        std::max(y0, y1) < m_rcClip.bottom;
+    if (inside) {
+        const long long dx = x1 - x0, dy = y1 - y0;
+        const bool xMajor = !steep;
+        const long long amin = xMajor ? std::llabs(dy) : std::llabs(dx);
+        const long long den = amaj > 0 ? 2 * amaj : 1;
+        const long long smaj = (xMajor ? dx : dy) > 0 ? 1 : ((xMajor ? dx : dy) < 0 ? -1 : 0);
+        const long long smin = (xMajor ? dy : dx) > 0 ? 1 : ((xMajor ? dy : dx) < 0 ? -1 : 0);
+        const std::size_t stride = std::size_t(m_nStride);
+        const std::ptrdiff_t copy = -std::ptrdiff_t(oy) * std::ptrdiff_t(stride) - ox;
+        long long off = 0, rem = amaj > 0 ? amaj - 1 : 0;
+        for (long long i = 0; i < amaj; ++i) {
+            const long long maj = (xMajor ? x0 : y0) + smaj * i;
+            const long long mnr = (xMajor ? y0 : x0) + smin * off;
+            std::uint32_t* p = m_pBits + std::size_t(xMajor ? mnr : maj) * stride +
+                               std::size_t(xMajor ? maj : mnr);
+            p[0] = rgb;
+            p[copy] = rgb;
+            rem += 2 * amin;
+            if (rem >= den) rem -= den, ++off;
+        }
+        for (const long long* e : {&x0, &x1}) {
+            const long long ex = *e, ey = e == &x0 ? y0 : y1;
+            std::uint32_t* p = m_pBits + std::size_t(ey - 1) * stride + std::size_t(ex - 1);
+            p[0] = p[1] = p[stride] = p[stride + 1] = rgb;
+        }
+    } else {
+        const CPen pen = m_pen;
+        m_pen = CPen(PS_SOLID, 1, colour);
+        ThinLineDevice(x0, y0, x1, y1, false);
+        ThinLineDevice(x0 - ox, y0 - oy, x1 - ox, y1 - oy, false);
+        m_pen = pen;
+        if (drawn) {
+            FillRectDevice(x0 - 1, y0 - 1, x0 + 1, y0 + 1, rgb);
+            FillRectDevice(x1 - 1, y1 - 1, x1 + 1, y1 + 1, rgb);
+        }
+    }
+    m_nDashPos = amaj;
+    m_last.serial = 0;
+    m_ptCur = CPoint(b.x - ox, b.y - oy);
+}
+
 BOOL CDC::Polyline(const CPoint* pts, int count) {
     if (!pts || count < 2) return FALSE;
     Prepare();
@@ -374,8 +429,17 @@ void CDC::FillPolygonDevice(const long long* xs, const long long* ys, int n, std
     struct Edge {
         double xTop, yTop, yBottom, slope;
     };
-    std::vector<Edge> edges;
-    edges.reserve(std::size_t(n));
+    // Most polygons are a scene's small pieces: their edges and crossings
+    // stay on the stack.
+    constexpr int kSmall = 16;
+    Edge smallEdges[kSmall];
+    double smallCross[kSmall];
+    std::vector<Edge> bigEdges;
+    std::vector<double> bigCross;
+    if (n > kSmall) bigEdges.resize(std::size_t(n)), bigCross.resize(std::size_t(n));
+    Edge* const edges = n > kSmall ? bigEdges.data() : smallEdges;
+    double* const cross = n > kSmall ? bigCross.data() : smallCross;
+    int count = 0;
     double yMin = std::numeric_limits<double>::infinity(), yMax = -yMin;
     for (int i = 0; i < n; ++i) {
         const int j = (i + 1) % n;
@@ -383,42 +447,58 @@ void CDC::FillPolygonDevice(const long long* xs, const long long* ys, int n, std
         const bool down = ys[i] < ys[j];
         const double xa = double(down ? xs[i] : xs[j]), ya = double(down ? ys[i] : ys[j]);
         const double xb = double(down ? xs[j] : xs[i]), yb = double(down ? ys[j] : ys[i]);
-        edges.push_back({xa, ya, yb, (xb - xa) / (yb - ya)});
+        edges[count++] = {xa, ya, yb, (xb - xa) / (yb - ya)};
         yMin = std::min(yMin, ya), yMax = std::max(yMax, yb);
     }
-    if (edges.empty()) return;
-    std::sort(edges.begin(), edges.end(),
-              [](const Edge& a, const Edge& b) { return a.yTop < b.yTop; });
+    if (count == 0) return;
+    std::sort(edges, edges + count, [](const Edge& a, const Edge& b) { return a.yTop < b.yTop; });
     const long long top = std::max<long long>(m_rcClip.top, ClampToPixel(std::ceil(yMin - 0.5)));
     const long long bottom = std::min<long long>(m_rcClip.bottom - 1, ClampToPixel(yMax) - 1);
-    std::vector<const Edge*> active;
-    std::vector<double> cross;
-    std::size_t next = 0;
+    // The edges that cross a row are those begun above its centre and not
+    // yet ended; they begin in order, so a row looks at the begun ones only.
+    int begun = 0;
     for (long long y = top; y <= bottom; ++y) {
         const double yc = double(y) + 0.5;
-        while (next < edges.size() && edges[next].yTop <= yc) active.push_back(&edges[next++]);
-        active.erase(std::remove_if(active.begin(), active.end(),
-                                    [yc](const Edge* e) { return e->yBottom <= yc; }),
-                     active.end());
-        cross.clear();
-        for (const Edge* e : active) cross.push_back(e->xTop + (yc - e->yTop) * e->slope);
-        std::sort(cross.begin(), cross.end());
-        for (std::size_t k = 0; k + 1 < cross.size(); k += 2)
-            FillSpanDevice(y, ClampToPixel(std::ceil(cross[k] - 0.5)),
-                           ClampToPixel(std::ceil(cross[k + 1] - 0.5)) - 1, rgb);
+        while (begun < count && edges[begun].yTop <= yc) ++begun;
+        int k = 0;
+        // Rows where only vertical edges cross and none begins or ends
+        // have the same spans: a wall's long sides fill as rectangles.
+        bool vertical = true;
+        double until = begun < count ? edges[begun].yTop : yMax;
+        for (int e = 0; e < begun; ++e)
+            if (edges[e].yBottom > yc) {
+                // In order as they come (insertion): few crossings a row.
+                const double x = edges[e].xTop + (yc - edges[e].yTop) * edges[e].slope;
+                int at = k++;
+                while (at > 0 && cross[at - 1] > x) cross[at] = cross[at - 1], --at;
+                cross[at] = x;
+                vertical = vertical && edges[e].slope == 0;
+                until = std::min(until, edges[e].yBottom);
+            }
+        long long last = y;
+        if (vertical)
+            last = std::max(y, std::min(bottom, ClampToPixel(std::ceil(until - 0.5)) - 1));
+        for (int c = 0; c + 1 < k; c += 2)
+            FillRectDevice(ClampToPixel(std::ceil(cross[c] - 0.5)), y,
+                           ClampToPixel(std::ceil(cross[c + 1] - 0.5)), last + 1, rgb);
+        y = last;
     }
 }
 
 BOOL CDC::Polygon(const CPoint* pts, int count) {
     if (!pts || count < 2) return FALSE;
     Prepare();
-    std::vector<long long> xs(count), ys(count);
+    constexpr int kSmall = 16;
+    long long smallXs[kSmall], smallYs[kSmall];
+    std::vector<long long> bigXs, bigYs;
+    if (count > kSmall) bigXs.resize(std::size_t(count)), bigYs.resize(std::size_t(count));
+    long long* const xs = count > kSmall ? bigXs.data() : smallXs;
+    long long* const ys = count > kSmall ? bigYs.data() : smallYs;
     for (int i = 0; i < count; ++i)
         xs[i] = (long long)pts[i].x + m_ptOrg.x, ys[i] = (long long)pts[i].y + m_ptOrg.y;
-    if (!m_brush.bNull && count >= 3)
-        FillPolygonDevice(xs.data(), ys.data(), count, ToRgb32(m_brush.crColor));
+    if (!m_brush.bNull && count >= 3) FillPolygonDevice(xs, ys, count, ToRgb32(m_brush.crColor));
     m_nDashPos = 0;
-    OutlinePolyDevice(xs.data(), ys.data(), count, true);
+    OutlinePolyDevice(xs, ys, count, true);
     return TRUE;
 }
 

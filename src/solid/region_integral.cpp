@@ -4,27 +4,12 @@
 #include "view/view.h"
 
 #include "catalog/surface_pass.h"
+#include "platform/key_hash.h"
 #include "solid/math/scene_math.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 
 namespace {
-
-// FNV-1a over the bytes of the values a region integral depends on.
-class KeyHash {
-public:
-    template <class T> void Add(const T& v) {
-        unsigned char b[sizeof(T)];
-        std::memcpy(b, &v, sizeof(T));
-        for (unsigned char c : b) h_ = (h_ ^ c) * 1099511628211ull;
-    }
-    unsigned long long Value() const { return h_; }
-
-private:
-    unsigned long long h_ = 14695981039346656037ull;
-};
 
 // Probe points across the rectangle, off any grid a page would use: the
 // surfaces and the region function there stand for the catalogue state.

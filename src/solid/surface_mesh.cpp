@@ -221,9 +221,6 @@ public:
         }
         Fill(pDC, q, n, colour);
     }
-    ~MeshCell() {
-        if (m_pPenDC) m_pPenDC->SelectObject(m_oldPen);
-    }
     MeshCell(const MeshCell&) = delete;
     MeshCell& operator=(const MeshCell&) = delete;
 
@@ -273,29 +270,8 @@ private:
         return true;
     }
     // Two pixels wide as the dots of the fine samples were, a 2 × 2 box
-    // (x−1..x, y−1..y) at each pixel of the one-pixel line: the line and
-    // its copy one pixel up (or left, for a steep line), with the boxes at
-    // the two ends.
-    void WideStroke(CDC* pDC, CPoint a, CPoint b, COLORREF colour) {
-        if (!m_pPenDC) {
-            m_pPenDC = pDC;
-            m_oldPen = pDC->SelectObject(CPen(PS_SOLID, 1, colour));
-        } else if (colour != m_crPen) {
-            pDC->SelectObject(CPen(PS_SOLID, 1, colour));
-        }
-        m_crPen = colour;
-        const bool steep = std::abs(b.y - a.y) > std::abs(b.x - a.x);
-        const int ox = steep ? 1 : 0, oy = steep ? 0 : 1;
-        pDC->MoveTo(a.x, a.y);
-        pDC->LineTo(b.x, b.y);
-        pDC->MoveTo(a.x - ox, a.y - oy);
-        pDC->LineTo(b.x - ox, b.y - oy);
-        pDC->FillSolidRect(CRect(a.x - 1, a.y - 1, a.x + 1, a.y + 1), colour);
-        pDC->FillSolidRect(CRect(b.x - 1, b.y - 1, b.x + 1, b.y + 1), colour);
-    }
-    CDC* m_pPenDC = nullptr;
-    CPen m_oldPen;
-    COLORREF m_crPen = 0;
+    // (x−1..x, y−1..y) at each pixel of the one-pixel line.
+    void WideStroke(CDC* pDC, CPoint a, CPoint b, COLORREF colour) { pDC->DotStroke(a, b, colour); }
     bool m_bTermX = false, m_bTermY = false;
     double m_dTermX = 0, m_dTermXk = 0, m_dTermXz = 0, m_dTermY = 0, m_dTermYx = 0;
 

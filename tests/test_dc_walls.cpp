@@ -1,0 +1,86 @@
+// The mesh's two-pixel strokes and its walls: the stroke drawn in one call
+// covers what two one-pixel lines and two end boxes cover, and a quadrilateral
+// with vertical sides fills the pixel centres inside it.
+#include "platform/dc.h"
+#include "test_support.h"
+
+#include <QImage>
+
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace test_support;
+
+QImage White(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    return img;
+}
+
+// What DotStroke promises, drawn with the plain primitives.
+void StrokeByParts(CDC& dc, CPoint a, CPoint b, COLORREF colour) {
+    const bool steep = std::abs(b.y - a.y) > std::abs(b.x - a.x);
+    const int ox = steep ? 1 : 0, oy = steep ? 0 : 1;
+    const CPen old = dc.SelectObject(CPen(PS_SOLID, 1, colour));
+    dc.MoveTo(a.x, a.y);
+    dc.LineTo(b.x, b.y);
+    dc.MoveTo(a.x - ox, a.y - oy);
+    dc.LineTo(b.x - ox, b.y - oy);
+    dc.FillSolidRect(CRect(a.x - 1, a.y - 1, a.x + 1, a.y + 1), colour);
+    dc.FillSolidRect(CRect(b.x - 1, b.y - 1, b.x + 1, b.y + 1), colour);
+    dc.SelectObject(old);
+}
+
+struct StrokeCase {
+    CPoint a, b;
+    int rop;
+    CPoint origin;
+};
+
+TEST(DcDotStroke, CoversWhatItsPartsCover) {
+    const StrokeCase cases[] = {
+        {{3, 3}, {9, 5}, R2_COPYPEN, {0, 0}},    {{9, 5}, {3, 3}, R2_COPYPEN, {0, 0}},
+        {{4, 2}, {6, 12}, R2_COPYPEN, {0, 0}},   {{6, 12}, {4, 2}, R2_COPYPEN, {0, 0}},
+        {{2, 2}, {10, 10}, R2_COPYPEN, {0, 0}},  {{5, 5}, {5, 5}, R2_COPYPEN, {0, 0}},
+        {{0, 0}, {7, 3}, R2_COPYPEN, {0, 0}},    {{-3, 4}, {18, 9}, R2_COPYPEN, {0, 0}},
+        {{8, 14}, {12, 19}, R2_COPYPEN, {0, 0}}, {{3, 3}, {9, 5}, R2_XORPEN, {0, 0}},
+        {{1, 1}, {6, 4}, R2_COPYPEN, {4, 3}},    {{1, 1}, {6, 4}, R2_COPYPEN, {-1, -1}},
+    };
+    for (const StrokeCase& c : cases) {
+        QImage one = White(16, 16), parts = White(16, 16);
+        CDC a(&one), b(&parts);
+        for (CDC* dc : {&a, &b}) {
+            dc->SetROP2(c.rop);
+            dc->SetViewportOrg(c.origin.x, c.origin.y);
+        }
+        a.DotStroke(c.a, c.b, RGB(200, 30, 60));
+        StrokeByParts(b, c.a, c.b, RGB(200, 30, 60));
+        EXPECT_EQ(one, parts) << c.a.x << "," << c.a.y << " to " << c.b.x << "," << c.b.y;
+        EXPECT_EQ(a.GetCurrentPosition(), b.GetCurrentPosition());
+        EXPECT_EQ(a.GetCurrentPen().crColor, 0u) << "the pen stays";
+    }
+}
+
+// A wall: vertical sides x = 1 and x = 4, top edge y = x − 1, bottom edge
+// y = x + 8. Its fill is the pixels whose centres lie below the top edge
+// and not below the bottom edge (the row crossings' half-open spans): in
+// column x the rows x to x + 8.
+TEST(DcPolygon, WallWithVerticalSides) {
+    QImage img = White(8, 16);
+    CDC dc(&img);
+    dc.SelectObject(CPen(PS_NULL, 0, 0));
+    dc.SelectObject(CBrush(RGB(255, 0, 0)));
+    const CPoint wall[] = {{1, 0}, {4, 3}, {4, 12}, {1, 9}};
+    dc.Polygon(wall, 4);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const bool inside = x >= 1 && x <= 3 && y >= x && y <= x + 8;
+            EXPECT_EQ(ColourAt(img, x, y), inside ? RGB(255, 0, 0) : RGB(255, 255, 255))
+                << x << "," << y;
+        }
+}
+
+} // namespace
