@@ -395,3 +395,19 @@ TEST_F(GraphPageTest, ImplicitCurveIsTracedOnlyForAClickInItsWindow) {
             near += Pixel(v.get(), top.x + dx, top.y + dy) == v->m_crCurveSetting;
     EXPECT_GT(near, 0);
 }
+
+// A 3-D scene on x in [0, 0.1] writes its quarter ticks as their values:
+// 0.025 and 0.075, not 0.03 and 0.08 (nor 0.07).
+TEST_F(GraphPageTest, SceneQuarterTicksAreWrittenExactly) {
+    auto v = ScriptPage("t", "014图\n700DATA2(0,1,0,-1,0,0,0,)\n"
+                             "700TangentPlane(0.8,6,36,10,1,0,0,0,0.1,-1.5,1.5,-2.5,2.5,1,-1)\n");
+    TextCollector text;
+    v->m_pTextSink = &text;
+    v->m_nPrevClipBottom = 0;
+    Draw(v.get());
+    v->m_pTextSink = nullptr;
+    for (const char* n : {"0.025", "0.05", "0.075", "-0.75", "0.75", "-1.25", "1.25"})
+        EXPECT_GE(text.Count(n), 1) << n;
+    for (const char* wrong : {"0.03", "0.08", "0.07", "0.02"})
+        EXPECT_EQ(text.Count(wrong), 0) << wrong;
+}

@@ -5,6 +5,7 @@
 // names.
 #include "view/view.h"
 
+#include "catalog/math/graph_axes.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "solid/math/scene_math.h"
@@ -249,8 +250,12 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues) {
         int n = 0;
         for (double u = min; u <= min + span && n < kTickCap; u += span / kTicksPerAxis, ++n) fn(u);
     };
+    // Two decimals, or the few more a quarter point needs to be written as
+    // its value (0.025 on [0, 0.1]); a value no decimals write exactly is
+    // rounded to two.
     const auto value = [&](double x, double y, double z, double u) {
-        if (bValues) DrawLabelValue3D(pDC, x, y, z, "", 2, u, m_crGround);
+        const int decimals = catalog::ExactDecimals(u, 2);
+        if (bValues) DrawLabelValue3D(pDC, x, y, z, "", decimals < 0 ? 2 : decimals, u, m_crGround);
     };
     each(m_dXMin, Dx, [&](double u) {
         DrawLine3D(pDC, u, m_dYMax, m_dZMin, u, m_dYMax - 0.04 * Dy, m_dZMin, m_crAxes);
