@@ -8,6 +8,7 @@
 #include "calculus/math/ball_surface.h"
 #include "platform/frame_presenter.h"
 #include "platform/text_codec.h"
+#include "render/text_typeset.h"
 #include "script/script_args.h"
 
 #include <algorithm>
@@ -194,9 +195,38 @@ void CPemroView::BallSurfaceLabels(CDC* pDC) {
         {{u8"重力加速度g: ", m_dGravity}, {u8"初始速a ", m_dParamA}, {u8"初始速b ", m_dParamB}},
         {{"t:", m_dTimeT}, {u8"阻尼系数μ ", m_dSavedMu}, {u8"迭代步长h ", m_dOdeStep}},
     };
+    // A long value (g in cm/s²) would run into the next column: a column
+    // moves right, all rows together, by what its widest neighbour needs,
+    // but not into the buttons right of the box; the gaps give way first.
+    const int wb = m_nFontStep / 2 + m_nBaseCharWidth, cell = (m_nLabelZoom + 3) * wb / 5;
+    auto columnX = [&](double y) {
+        double px = x, py = y, pz = m_dZMax;
+        ArrangeAxes3D(&px, &py, &pz);
+        int sx = 0, sy = 0;
+        ProjectPoint3D(px, py, pz, &sx, &sy);
+        return sx;
+    };
+    int at[3], width[3] = {0, 0, 0};
+    for (int col = 0; col < 3; ++col) {
+        at[col] = columnX(ys[col]);
+        for (const auto& row : rows)
+            width[col] = std::max(
+                width[col], 3 * int(Gbk(row[col].text).size()) * wb / 5 +
+                                cell * int(typeset::FormatDecimals(3, row[col].value).size()));
+    }
+    const int gap = cell / 2;
+    for (int col = 1; col < 3; ++col)
+        at[col] = std::max(at[col], at[col - 1] + width[col - 1] + gap);
+    for (int col = 2, right = m_nFigureRight - 2; col > 0; right = at[col] - gap, --col)
+        if (at[col] + width[col] > right)
+            at[col] = std::max(at[col - 1] + width[col - 1] + 2, right - width[col]);
+    const int x0 = columnX(ys[0]), x1 = columnX(ys[1]);
+    const double worldPerPixel = x1 != x0 ? (ys[1] - ys[0]) / (x1 - x0) : 0.0;
+    double shifted[3] = {ys[0], ys[1], ys[2]};
+    for (int col = 1; col < 3; ++col) shifted[col] += (at[col] - columnX(ys[col])) * worldPerPixel;
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 3; ++col)
-            DrawLabelValue3D(pDC, x, ys[col], m_dZMax - (0.01 + 0.1 * row) * Dz,
+            DrawLabelValue3D(pDC, x, shifted[col], m_dZMax - (0.01 + 0.1 * row) * Dz,
                              Gbk(rows[row][col].text), 3, rows[row][col].value, c);
 }
 

@@ -292,11 +292,6 @@ void CPemroView::DrawSequenceBars(CDC* pDC) {
     const bool explicitReading = m_nDemoOption2 == 1;
     double s = m_dCursorY;
     if (explicitReading) {
-        const int x = calculus::ColumnInFigure(*this, m_nPlotRight - m_nBaseCharHeight,
-                                               {u8"左端点", u8"中点", u8"右端点"});
-        if (TextButton(pDC, x, T, Gbk(u8"左端点"))) m_dDemoParam = 0.0;
-        if (TextButton(pDC, x, T + 24, Gbk(u8"中点"))) m_dDemoParam = 0.5;
-        if (TextButton(pDC, x, T + 48, Gbk(u8"右端点"))) m_dDemoParam = 1.0;
         if (m_dDemoParam != 0.0 && m_dDemoParam != 0.5 && m_dDemoParam != 1.0) m_dDemoParam = 0.0;
     } else {
         DrawStringWorld(pDC, m_dXMin + m_dXSpan / 2, m_dYMin + m_dParamStep * m_dYSpan,
@@ -318,7 +313,15 @@ void CPemroView::DrawSequenceBars(CDC* pDC) {
         DrawLineWorld(pDC, n + 1, y, n + 1, 0, m_crDefaultPen);
         DrawLineWorld(pDC, n, y, n + 1, y, m_crDefaultPen);
     }
-    if (explicitReading) PlotCurve(pDC, m_dIntervalA, m_dIntervalB, m_crCurveSetting);
+    if (!explicitReading) return;
+    PlotCurve(pDC, m_dIntervalA, m_dIntervalB, m_crCurveSetting);
+    // The buttons stand inside the plot, so they come after the bars, which
+    // would cover them; a click here asks for the pass that shows its bars.
+    const int x = calculus::ColumnInFigure(*this, m_nPlotRight - m_nBaseCharHeight,
+                                           {u8"左端点", u8"中点", u8"右端点"});
+    if (TextButton(pDC, x, T, Gbk(u8"左端点"))) m_dDemoParam = 0.0;
+    if (TextButton(pDC, x, T + 24, Gbk(u8"中点"))) m_dDemoParam = 0.5;
+    if (TextButton(pDC, x, T + 48, Gbk(u8"右端点"))) m_dDemoParam = 1.0;
 }
 
 // --- Mode 4: a table of 24 terms -----------------------------------------------------
