@@ -4,7 +4,6 @@
 // page to its demonstration.
 #include "script/script_args.h"
 #include "view/view.h"
-#include <cmath>
 
 #include <algorithm>
 #include <cmath>
