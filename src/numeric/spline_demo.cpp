@@ -61,7 +61,7 @@ void CPemroView::DrawSplines(CDC* pDC, int m, int n) {
 
     const int s = c == numeric::kSplineSecondDerivatives ? n - 2 : n;
     double col = m_dXSpan / (n + 2);
-    const double row = m_dYSpan / (n + 3);
+    double row = m_dYSpan / (n + 3);
     bool small = false;
     auto cell = [&](int r, int cl, double value, COLORREF colour) {
         if (small)
@@ -102,6 +102,13 @@ void CPemroView::DrawSplines(CDC* pDC, int m, int n) {
             col = std::max(col, (widest + gap) * perPixel);
             if (rhsColumn * col > room) rhsColumn = last + 1;
             if (rhsColumn * col > room && room > 0) col = room / rhsColumn;
+            // The unknowns' row stays two lines above the read-outs at the
+            // bottom.
+            if (m_nPlotHeight > 0) {
+                const double lines = 2.0 * m_nBaseCharHeight * m_dYSpan / m_nPlotHeight;
+                const double rows = (0.85 * m_dYSpan - lines) / (last + 2);
+                if (rows > 0) row = std::min(row, rows);
+            }
         }
         for (int i = 0; i <= last; ++i) {
             for (int j = 0; j <= last; ++j) {
