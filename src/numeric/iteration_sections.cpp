@@ -6,6 +6,7 @@
 #include "view/view.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -63,8 +64,15 @@ void CPemroView::CmdJacobiSeidel(CDC* pDC) {
     m_dXMin = m_dYMin = 0;
     m_dXMax = m_nCountN;
     // In doubles: a script's count may be the largest int.
-    m_dYMax = m_nDemoStep < 5 && m_nCountN < 5 ? 6 : std::max<double>(m_nDemoStep, m_nCountN) + 2;
+    const double yMax =
+        m_nDemoStep < 5 && m_nCountN < 5 ? 6 : std::max<double>(m_nDemoStep, m_nCountN) + 2;
+    // The side panel holds the precision column, not y numbers, but its width
+    // follows the y range's digits: frame it with a range of the same width
+    // at every step, so that the figure stays put as the steps go on.
+    m_dYMax = yMax == 10 ? std::nextafter(10.0, 11.0) : std::min(yMax, 100.0);
     DrawFunctionGraph(pDC, 0, 3, 1.0, 1.0, "", "");
+    m_dYMax = yMax;
+    m_dYSpan = m_dYMax - m_dYMin;
     if (m_bFullRepaint || IsClickOnGraphControls()) DrawJacobiSeidel(pDC, m_nCountN, count);
 }
 

@@ -52,7 +52,13 @@ void CPemroView::DrawJacobiMethod(CDC* pDC, int n) {
             const bool pq = marked && (k == r.p || k == r.q) && (before || r.rotations > 0);
             value(n + 1 + i, k, r.j[i][k], pq ? pivotColumns : m_crCurveSetting);
         }
-    DrawLabelIntegerWorld(pDC, m_dXMin + 0.1 * m_dXSpan, m_dYMax - n * rowH, "V", 8, 4,
+    // The index stands clear of the letter at every font size.
+    int indexDx = 8;
+    if (pDC) {
+        const CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+        indexDx = std::max(indexDx, int(pDC->GetTextExtent("V").cx) + 2);
+    }
+    DrawLabelIntegerWorld(pDC, m_dXMin + 0.1 * m_dXSpan, m_dYMax - n * rowH, "V", indexDx, 4,
                           (m_nDemoStep - 1) / 2, m_crCurveSetting);
     if (r.rotations > 0)
         DrawRelatedDataPanel(pDC, "", -1, nullptr, "", -1, nullptr, Gbk(u8"特征向量(行)").c_str(),

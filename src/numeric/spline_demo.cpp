@@ -60,13 +60,56 @@ void CPemroView::DrawSplines(CDC* pDC, int m, int n) {
     }
 
     const int s = c == numeric::kSplineSecondDerivatives ? n - 2 : n;
-    const double col = m_dXSpan / (n + 2), row = m_dYSpan / (n + 3);
+    double col = m_dXSpan / (n + 2);
+    double row = m_dYSpan / (n + 3);
+    bool small = false;
     auto cell = [&](int r, int cl, double value, COLORREF colour) {
-        DrawLabelValue(pDC, m_dXMin + cl * col, m_dYMax - r * row, "", 3, value, colour);
+        if (small)
+            DrawLabelValueSmall(pDC, m_dXMin + cl * col, m_dYMax - r * row, "", 3, value, colour);
+        else
+            DrawLabelValue(pDC, m_dXMin + cl * col, m_dYMax - r * row, "", 3, value, colour);
     };
     const int display = m_nDemoOption2;
     if (order > 0 && (display == kShowSystem || display == kShowFactors)) {
         const int last = std::min(s, fit_view::kMaxTableLines - 1);
+        int rhsColumn = display == kShowSystem ? s + 1 : n + 1;
+        if (m_nPlotWidth > 0 && m_dXSpan > 0) {
+            // Columns the widest number and a character apart, all of them
+            // left of the button column; the right-hand side moves next to
+            // the matrix when its own column would reach under the buttons.
+            int widest = 0;
+            const auto measure = [&](double v) {
+                widest = std::max(widest, int(NumberExtent(pDC, 3, v).cx));
+            };
+            for (int i = 0; i <= last; ++i) {
+                for (int j = 0; j <= last; ++j)
+                    measure(display == kShowSystem ? m_adMatrixA[i][j]
+                            : j >= i               ? m_adMatrixU[i][j]
+                                                   : m_adMatrixL[i][j]);
+                measure(d[i]);
+                measure(M[c == numeric::kSplineSecondDerivatives ? i + 1 : i]);
+            }
+            const double perPixel = m_dXSpan / m_nPlotWidth;
+            const int gap = m_nBaseCharWidth;
+            const int span = m_nPlotRight - 20 - m_nPlotLeft - 2 * gap;
+            // A table too wide for its numbers at the label size takes the
+            // smaller labels (three quarters of the size).
+            if ((last + 1) * (widest + gap) > span - widest) {
+                small = true;
+                widest = widest * 3 / 4;
+            }
+            const double room = (span - widest) * perPixel;
+            col = std::max(col, (widest + gap) * perPixel);
+            if (rhsColumn * col > room) rhsColumn = last + 1;
+            if (rhsColumn * col > room && room > 0) col = room / rhsColumn;
+            // The unknowns' row stays two lines above the read-outs at the
+            // bottom.
+            if (m_nPlotHeight > 0) {
+                const double lines = 2.0 * m_nBaseCharHeight * m_dYSpan / m_nPlotHeight;
+                const double rows = (0.85 * m_dYSpan - lines) / (last + 2);
+                if (rows > 0) row = std::min(row, rows);
+            }
+        }
         for (int i = 0; i <= last; ++i) {
             for (int j = 0; j <= last; ++j) {
                 if (display == kShowSystem)
@@ -76,7 +119,7 @@ void CPemroView::DrawSplines(CDC* pDC, int m, int n) {
                 else
                     cell(i + 1, j, m_adMatrixL[i][j], m_crCurveSetting);
             }
-            cell(i + 1, display == kShowSystem ? s + 1 : n + 1, d[i], m_crFirstDerivative);
+            cell(i + 1, rhsColumn, d[i], m_crFirstDerivative);
             const int k = c == numeric::kSplineSecondDerivatives ? i + 1 : i;
             cell(s + 2, i, M[k], m_crSecondDerivative);
         }
