@@ -144,7 +144,10 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     }
 
     // 5. Plot box.
-    m_nPlotTop = m_nFigureTop + 18;
+    // A decimals row over the range arrows keeps its place; the plot gives
+    // way below it and the frame keeps its top.
+    const int rowPush = m_bDecimalsRowOver ? DecimalsRowPush() : 0;
+    m_nPlotTop = m_nFigureTop + 18 + rowPush;
     m_nPlotLeft = m_nFigureLeft + 12 + m_nSidePanelWidth;
     m_nPlotRight = m_nFigureRight;
     m_nPlotBottom = m_nFigureBottom;
@@ -181,9 +184,9 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     CRect restoreBox;
     if (m_nFuncF >= 0 && bBandVisible) {
         if (!bKeepBackground) {
-            FillRectGradientPx(pDC, m_nPlotLeft - 16 - m_nSidePanelWidth, m_nPlotTop - c - 1,
-                               m_nPlotRight + kFrameRightMargin, m_nPlotBottom + c + m_nFontStep,
-                               m_crLeftFrame, m_crRightFrame);
+            FillRectGradientPx(pDC, m_nPlotLeft - 16 - m_nSidePanelWidth,
+                               m_nPlotTop - c - 1 - rowPush, m_nPlotRight + kFrameRightMargin,
+                               m_nPlotBottom + c + m_nFontStep, m_crLeftFrame, m_crRightFrame);
             FillRectPx(pDC, m_nPlotLeft, m_nPlotTop, m_nPlotRight, m_nPlotBottom, m_crGround);
         }
         if (!m_bLoadScriptSettings || m_bSelectionPending) {

@@ -143,6 +143,7 @@ void CPemroView::DrawGradient(CDC* pDC, int n, int m) {
     if (n == 2) {
         x0[0] = m_dCursorX;
         x0[1] = m_dCursorY;
+        m_bDecimalsRowOver = TRUE;
         DrawFunctionGraph(pDC, 0, 0, 1.0, 1.0, "", "");
         if (kind != numeric::kNonlinearSystem) {
             const double coef[6] = {0.5 * B[0][0], B[0][1], 0.5 * B[1][1], -B[0][2], -B[1][2], 0};
@@ -156,7 +157,7 @@ void CPemroView::DrawGradient(CDC* pDC, int n, int m) {
         DrawKeepDecimalsSelector(pDC, m, n, 1);
     }
     if (!m_bFullRepaint && !IsClickOnGraphControls()) return;
-    DrawDecimalsSelector(pDC, m_nPlotLeft, m_nPlotTop - 40, 6);
+    DrawDecimalsSelector(pDC, m_nPlotLeft, DecimalsRowY(), 6);
 
     const int s = m_nDemoStep;
     if (s <= 1) {

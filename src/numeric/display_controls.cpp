@@ -39,6 +39,16 @@ void CPemroView::DrawDecimalsSelector(CDC* pDC, int x, int y, int maxDecimals) {
         if (TextButtonSimple(pDC, x + (5 + 2 * k) * w, y, Gbk(kLabels[k - 1]))) m_nDecimals = k;
 }
 
+int CPemroView::DecimalsRowPush() const {
+    constexpr int kRowAbovePlot = 40, kGap = 2;
+    const int arrowsTop = (m_nBaseCharHeight * 10) / 11;
+    return std::max(0, ButtonHeight() + kGap - kRowAbovePlot + arrowsTop);
+}
+
+int CPemroView::DecimalsRowY() const {
+    return m_nPlotTop - 40 - (m_bDecimalsRowOver ? DecimalsRowPush() : 0);
+}
+
 void CPemroView::DrawPrecisionSelector(CDC* pDC, int x, int y) {
     TextButton(pDC, x, y, Gbk(u8"精度"));
     int row = 1;

@@ -77,8 +77,10 @@ void CPemroView::CmdLargange(CDC* pDC) {
 void CPemroView::CmdNewton(CDC* pDC) {
     ReadPlotSetup(kFirstArgNewton);
     if (!m_bFigureVisible) return;
+    m_bDecimalsRowOver = TRUE;
     DrawFitAxesOnly(pDC);
     if (IsFitFigureDrawn()) DrawNewton(pDC, m_nCountM, m_nCountN);
+    m_bDecimalsRowOver = FALSE;
 }
 
 void CPemroView::CmdSplines(CDC* pDC) {

@@ -113,4 +113,5 @@ void CPemroView::CmdGradient(CDC* pDC) {
         m_nProjectionDisplay = 0;
     }
     DrawGradient(pDC, m_nCountN, m_nCountM);
+    m_bDecimalsRowOver = FALSE;
 }

@@ -92,6 +92,6 @@ void CPemroView::DrawNewton(CDC* pDC, int m, int n) {
                      Gbk(direction == 0 ? u8"牛顿前插值" : u8"牛顿后插值"), m_crFirstDerivative);
     DrawInterpolationSourceButtons(pDC);
     if (m_nFuncLower == kShowTable || m_nFuncLower == kShowApproximations)
-        DrawDecimalsSelector(pDC, m_nPlotLeft, m_nPlotTop - 40, 6);
+        DrawDecimalsSelector(pDC, m_nPlotLeft, DecimalsRowY(), 6);
     DrawLabelValue(pDC, m_dXMin + 0.6 * m_dXSpan, m_dYMax, "n=", 0, n, m_crCurveSetting);
 }

@@ -13,6 +13,10 @@
 
     // --- Number display controls (display_controls.cpp) ----------------------
     void DrawDecimalsSelector(CDC* pDC, int x, int y, int maxDecimals);
+    // How far a plot moves down so that the decimals row, kept where it
+    // stands, clears its range arrows; and where that row stands.
+    int DecimalsRowPush() const;
+    int DecimalsRowY() const;
     void DrawPrecisionSelector(CDC* pDC, int x, int y);
     double RoundSignificant(double value) const;
     void DrawKeepDecimalsSelector(CDC* pDC, int rows, int cols, int which);

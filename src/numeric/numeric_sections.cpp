@@ -109,6 +109,7 @@ void CPemroView::CmdRoot(CDC* pDC) {
 void CPemroView::CmdRomberg(CDC* pDC) {
     ReadPlotSetup(kFirstArgRomberg);
     if (!m_bFigureVisible) return;
+    m_bDecimalsRowOver = TRUE;
     DrawFunctionGraph(pDC, 0, 0, m_dIntervalA, m_dIntervalB, m_astrCommandLabel[0],
                       m_astrCommandLabel[1]);
     const double step = kHatchStep * m_dXSpan;
@@ -118,6 +119,7 @@ void CPemroView::CmdRomberg(CDC* pDC) {
         });
     }
     DrawRomberg(pDC);
+    m_bDecimalsRowOver = FALSE;
 }
 
 // --- Initial-value problems --------------------------------------------------------------

@@ -27,7 +27,7 @@ void CPemroView::DrawRomberg(CDC* pDC) {
         m_nDemoOption = list ? 0 : 1;
     DrawLabelValue(pDC, m_dXMin + 0.6 * m_dXSpan, m_dYMax, Gbk(u8"ε="), 6, m_dEpsilon,
                    m_crFirstDerivative);
-    DrawDecimalsSelector(pDC, m_nPlotLeft, m_nPlotTop - 40, 6);
+    DrawDecimalsSelector(pDC, m_nPlotLeft, DecimalsRowY(), 6);
 
     auto f = [this](double t) { return EvalF(t, m_nFuncF); };
     numeric::RombergTable table;

@@ -81,7 +81,7 @@ void CPemroView::DrawCoordinateSystem(CDC* pDC) {
     }
     if (m_nFuncUpper != 0) {
         DrawArrow3D(pDC, 0, 0, 0, 0, 0, m_dZMax, 1, "O", zl, m_crAxes);
-        DrawArrow3D(pDC, 0, 0, 0, 0, m_dYMax, 0, 2, "", yl, m_crAxes);
+        DrawSceneYAxis(pDC, 2, yl);
         DrawArrow3D(pDC, 0, 0, 0, m_dXMax, 0, 0, 1, "", xl, m_crAxes);
     }
 }

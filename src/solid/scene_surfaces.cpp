@@ -95,7 +95,7 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
             const double g00 = g(0, 0);
             if (m_dZMin <= g00 && g00 <= m_dZMax)
                 DrawArrow3D(pDC, 0, 0, g00, 0, 0, m_dZMax, 1, "", strZLabel, m_crAxes);
-            DrawArrow3D(pDC, 0, 0, 0, 0, m_dYMax, 0, 1, "", strYLabel, m_crAxes);
+            DrawSceneYAxis(pDC, 1, strYLabel);
             DrawArrow3D(pDC, 0, 0, 0, m_dXMax, 0, 0, 1, "", strXLabel, m_crAxes);
         }
         // 4. Where the x axis comes out of the solid.

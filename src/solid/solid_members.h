@@ -27,6 +27,9 @@
     // in a large font.
     int SceneRestoreX() const;
     void DrawSceneTicks(CDC* pDC, BOOL bValues);
+    // The y axis arrow with its name (arrow placement 1 or 2), lifted clear
+    // of the x tick values where the two would meet.
+    void DrawSceneYAxis(CDC* pDC, int placement, const CString& name);
     // The buttons and values of steps 8 to 12; TRUE when a density button
     // acted (the rest is drawn by the next pass).
     BOOL DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double dYFrom, double dYTo);

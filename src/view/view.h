@@ -266,6 +266,11 @@ public:
     int m_nPlotLeft = 0, m_nPlotRight = 0, m_nPlotTop = 0, m_nPlotBottom = 0;
     int m_nPlotWidth = 0, m_nPlotHeight = 0;
     int m_nSidePanelWidth = 0;
+    // The decimals row stands over the range arrows of the plot drawn next:
+    // set and cleared by the figures that draw one.
+    BOOL m_bDecimalsRowOver = FALSE;
+    // Whether the 3-D scene's ticks of this pass carry their values.
+    BOOL m_bSceneTickValues = FALSE;
     int m_nPictureLeft = 0, m_nPictureRight = 0, m_nPictureTop = 0, m_nPictureBottom = 0;
     BOOL m_bFigureVisible = FALSE;
     BOOL m_bFigure3D = FALSE;
