@@ -73,7 +73,7 @@ Angle PhiAngle(double p) {
     return Angle{p, std::cos(p), std::sin(p)};
 }
 
-// The strokes of one step along a run, an upper and a lower one, held back
+// The strokes of one step along a run (two, drawn in slot order), held back
 // so that a step equal to the one before is not drawn again: the same
 // opaque strokes repeated right after themselves change no pixel and leave
 // the DC's pen, position and dash as they were.
@@ -374,19 +374,25 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
         const CellGrid g =
             FitCells(steps::Count(theta1, theta2, dT, kCoarseCap, false),
                      steps::CountDown(s2, s1 + d2, d2, kCoarseCap, true), dT, dTf, d2, d2f);
+        // Along θ, t is the cell's θ and the run's angles are the row's.
         const auto meshRun = [&](double t, double r, bool alongTheta) {
+            const Angle tA = ThetaAngle(t);
             double zL;
-            P3 p = at(t, r, &zL);
+            P3 p = atAngle(tA, r, &zL);
             const long n = alongTheta ? g.fineA : g.fineB;
             const double step = alongTheta ? g.stepA : g.stepB;
+            StepStrokes strokes(*this, pDC);
             for (long i = 0; i < n; ++i) {
                 const double u = alongTheta ? t + double(i) * step : r - double(i) * step;
                 double qL;
-                const P3 q = alongTheta ? at(u + step, r, &qL) : at(t, u - step, &qL);
+                const P3 q =
+                    alongTheta ? atAngle(row[size_t(i)], r, &qL) : atAngle(tA, u - step, &qL);
                 if (InClosedBoxXY(*this, p) && sideOk(p.z, zL)) {
-                    if (upper && zOk(p.z)) seg(p, q, m_crCurveSetting);
-                    if (lower && zOk(zL)) seg({p.x, p.y, zL}, {q.x, q.y, qL}, m_crFirstDerivative);
+                    if (upper && zOk(p.z)) strokes.Add(0, p, q, m_crCurveSetting);
+                    if (lower && zOk(zL))
+                        strokes.Add(1, {p.x, p.y, zL}, {q.x, q.y, qL}, m_crFirstDerivative);
                 }
+                strokes.EndStep();
                 p = q, zL = qL;
             }
         };
@@ -411,6 +417,7 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
                     const double rf = r - double(jf) * g.stepB;
                     double zL;
                     P3 p = atAngle(thA, rf, &zL);
+                    StepStrokes strokes(*this, pDC);
                     for (long k = 0; k < g.fineA; ++k) {
                         double qL;
                         const P3 q = atAngle(row[size_t(k)], rf, &qL);
@@ -418,10 +425,11 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
                             COLORREF cu, cl;
                             fillColours(p, &cu, &cl);
                             if (zOk(zL) && sideOk(p.z, zL) && m_nLowerSurfaceStyle != 0 && lower)
-                                seg({p.x, p.y, zL}, {q.x, q.y, qL}, cl);
+                                strokes.Add(0, {p.x, p.y, zL}, {q.x, q.y, qL}, cl);
                             if (zOk(p.z) && sideOk(p.z, zL) && m_nUpperSurfaceStyle != 0 && upper)
-                                seg(p, q, cu);
+                                strokes.Add(1, p, q, cu);
                         }
+                        strokes.EndStep();
                         p = q, zL = qL;
                     }
                 }
