@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -59,6 +60,56 @@ CellGrid FitCells(long outer, long inner, double cellA, double fineA, double cel
             spread(c[2], nominalA, cellA, fineA),
             spread(c[3], nominalB, cellB, fineB)};
 }
+
+// An angle with the cosine and sine a surface point takes of it.
+struct Angle {
+    double a, c, s;
+};
+Angle ThetaAngle(double t) {
+    return Angle{t, std::cos(t + kQuarterTurn), std::sin(t + kQuarterTurn)};
+}
+
+Angle PhiAngle(double p) {
+    return Angle{p, std::cos(p), std::sin(p)};
+}
+
+// The strokes of one step along a run (two, drawn in slot order), held back
+// so that a step equal to the one before is not drawn again: the same
+// opaque strokes repeated right after themselves change no pixel and leave
+// the DC's pen, position and dash as they were.
+class StepStrokes {
+public:
+    StepStrokes(CPemroView& view, CDC* dc)
+        : view_(view), dc_(dc), skip_(DrawingCachesEnabled() && dc->GetROP2() == R2_COPYPEN) {}
+    void Add(int k, const P3& a, const P3& b, COLORREF colour) {
+        if (!view_.IsFigureBandVisible()) return;
+        Stroke& s = now_[k];
+        s.drawn = view_.ProjectSegment3D(a.x, a.y, a.z, b.x, b.y, b.z, &s.a, &s.b);
+        s.colour = colour;
+    }
+    void EndStep() {
+        if (!skip_ || !held_ || !(now_[0] == before_[0] && now_[1] == before_[1]))
+            for (const Stroke& s : now_)
+                if (s.drawn) view_.DrawStrokePx(dc_, s.a, s.b, s.colour);
+        before_[0] = now_[0], before_[1] = now_[1];
+        now_[0] = now_[1] = Stroke{};
+        held_ = true;
+    }
+
+private:
+    struct Stroke {
+        bool drawn = false;
+        CPoint a, b;
+        COLORREF colour = 0;
+        bool operator==(const Stroke& o) const {
+            return drawn == o.drawn && (!drawn || (a == o.a && b == o.b && colour == o.colour));
+        }
+    };
+    CPemroView& view_;
+    CDC* dc_;
+    bool skip_, held_ = false;
+    Stroke now_[2], before_[2];
+};
 
 COLORREF Mix(const int* a, const int* b, double d) {
     return CPemroView::MakeRGB((1 - d) * a[0] + d * b[0], (1 - d) * a[1] + d * b[1],
@@ -131,10 +182,6 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
     if (!solid::StepUsable(dT) || !solid::StepUsable(dP) || !solid::StepUsable(dTf) ||
         !solid::StepUsable(dPf) || !IsSceneUsable())
         return;
-    const auto point = [&](double t, double p, int surface) {
-        ComputeCurvilinearSurfacePoint(t, p, 0, surface, 0);
-        return P3{m_adMousePoint[0], m_adMousePoint[1], m_adMousePoint[2]};
-    };
     const auto depth = [&](const P3& p) {
         return ((m_dXMax - p.x) / m_dXSpan + (p.z - m_dZMin) / m_dZSpan) / 2;
     };
@@ -143,51 +190,78 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
     };
     const int grey150[3] = {150, 150, 150}, grey200[3] = {200, 200, 200};
     const bool upper = m_nSurfaceUpper > 0, lower = m_nSurfaceLower > 0;
-    const auto seg = [&](const P3& a, const P3& b, COLORREF c) {
-        DrawLine3DFast(pDC, a.x, a.y, a.z, b.x, b.y, b.z, c);
-    };
     const CellGrid g =
         FitCells(steps::CountDown(phi2, phi1, dP, kCoarseCap, true),
                  steps::Count(theta1, theta2, dT, kCoarseCap, false), dP, dPf, dT, dTf);
-    // A fan of mesh chords from one corner, along θ or along φ.
-    const auto meshFan = [&](double t, double p, bool alongTheta) {
-        const P3 pu = point(t, p, 0), pl = point(t, p, 1);
-        const long n = alongTheta ? g.fineB : g.fineA;
-        const double step = alongTheta ? g.stepB : g.stepA;
+    // ComputeCurvilinearSurfacePoint's point from angles whose sines and
+    // cosines were taken before: a cell's rows and columns share them.
+    const auto pointAt = [&](const Angle& t, const Angle& p, int surface) {
+        if (surface == 0 ? m_nSurfaceUpper > 0 : m_nSurfaceLower > 0) {
+            const double rho = surface == 0 ? EvalSurfaceCatalogueF(t.a, p.a, m_nSurfaceUpper)
+                                            : EvalSurfaceG(t.a, p.a, m_nSurfaceLower);
+            m_adMousePoint[0] = rho * t.c * p.s;
+            m_adMousePoint[1] = rho * t.s * p.s;
+            m_adMousePoint[2] = rho * p.c;
+        }
+        return P3{m_adMousePoint[0], m_adMousePoint[1], m_adMousePoint[2]};
+    };
+    std::vector<Angle> row(size_t(std::max(g.fineB, 0L))), column(size_t(std::max(g.fineA, 0L)));
+    // A fan of mesh chords from the corner (t, p) to the points whose
+    // varying angle is qs, along θ or along φ.
+    const auto meshFan = [&](const Angle& t, const Angle& p, const Angle* qs, long n,
+                             bool alongTheta) {
+        const P3 pu = pointAt(t, p, 0), pl = pointAt(t, p, 1);
+        StepStrokes strokes(*this, pDC);
         for (long i = 0; i < n; ++i) {
-            const double u = (alongTheta ? t : p) + double(i) * step;
-            const double qt = alongTheta ? u + step : t, qp = alongTheta ? p : u + step;
+            const Angle& qt = alongTheta ? qs[i] : t;
+            const Angle& qp = alongTheta ? p : qs[i];
             if (upper && inBox(pu))
-                seg(pu, point(qt, qp, 0), Mix(grey150, m_anUpperMeshRgb, depth(pu)));
+                strokes.Add(0, pu, pointAt(qt, qp, 0), Mix(grey150, m_anUpperMeshRgb, depth(pu)));
             if (lower && inBox(pl))
-                seg(pl, point(qt, qp, 1), Mix(grey200, m_anLowerMeshRgb, depth(pl)));
+                strokes.Add(1, pl, pointAt(qt, qp, 1), Mix(grey200, m_anLowerMeshRgb, depth(pl)));
+            strokes.EndStep();
         }
     };
     for (long ip = 0; ip < g.outer; ++ip) {
         const double phi = phi2 - double(ip) * dP;
         for (long it = 0; it < g.inner; ++it) {
             const double th = theta1 + double(it) * dT;
+            const Angle thA = ThetaAngle(th);
+            for (long k = 0; k < g.fineB; ++k) {
+                const double t = th + double(k) * g.stepB;
+                row[size_t(k)] = ThetaAngle(t + g.stepB);
+            }
             for (long jf = 0; jf < g.fineA; ++jf) {
                 const double pf = phi + double(jf) * g.stepA;
-                const P3 pu = point(th, pf, 0), pl = point(th, pf, 1);
+                const Angle pA = PhiAngle(pf);
+                const P3 pu = pointAt(thA, pA, 0), pl = pointAt(thA, pA, 1);
                 const bool fillU = InOpenBox(*this, pu) && m_dZMin <= pu.z && pu.z <= m_dZMax &&
                                    m_nUpperSurfaceStyle != 0 && upper;
                 const bool fillL = InOpenBox(*this, pl) && m_dZMin <= pl.z && pl.z <= m_dZMax &&
                                    m_nLowerSurfaceStyle != 0 && lower;
                 if (!fillU && !fillL) continue;
+                StepStrokes strokes(*this, pDC);
                 for (long k = 0; k < g.fineB; ++k) {
-                    const double t = th + double(k) * g.stepB;
+                    const Angle& tA = row[size_t(k)];
                     if (fillU) {
-                        const P3 q = point(t + g.stepB, pf, 0);
-                        seg(pu, q, Mix(m_anUpperSurfaceRgb, m_anUpperMeshRgb, depth(q)));
+                        const P3 q = pointAt(tA, pA, 0);
+                        strokes.Add(0, pu, q, Mix(m_anUpperSurfaceRgb, m_anUpperMeshRgb, depth(q)));
                     }
                     if (fillL)
-                        seg(pl, point(t + g.stepB, pf, 1),
-                            Mix(m_anLowerSurfaceRgb, m_anLowerMeshRgb, depth(pl)));
+                        strokes.Add(1, pl, pointAt(tA, pA, 1),
+                                    Mix(m_anLowerSurfaceRgb, m_anLowerMeshRgb, depth(pl)));
+                    strokes.EndStep();
                 }
             }
-            for (double tm : {th, th + dT}) meshFan(tm, phi, false);
-            for (double pm : {phi, phi + dP}) meshFan(th, pm, true);
+            const Angle phiA = PhiAngle(phi);
+            for (long i = 0; i < g.fineA; ++i) {
+                const double u = phi + double(i) * g.stepA;
+                column[size_t(i)] = PhiAngle(u + g.stepA);
+            }
+            for (const Angle& tm : {thA, ThetaAngle(th + dT)})
+                meshFan(tm, phiA, column.data(), g.fineA, false);
+            for (const Angle& pm : {phiA, PhiAngle(phi + dP)})
+                meshFan(thA, pm, row.data(), g.fineB, true);
         }
     }
 }
@@ -277,6 +351,19 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
             *zL = EvalSurfaceG(p.x, p.y, m_nSurfaceLower);
             return p;
         };
+        // at() with the angle's cosine and sine taken before.
+        const auto atAngle = [&](const Angle& t, double r, double* zL) {
+            if (m_nSurfaceUpper > 0) {
+                m_adMousePoint[0] = r * t.c;
+                m_adMousePoint[1] = r * t.s;
+                m_adMousePoint[2] =
+                    EvalSurfaceF(m_adMousePoint[0], m_adMousePoint[1], m_nSurfaceUpper);
+            }
+            const P3 p{m_adMousePoint[0], m_adMousePoint[1], m_adMousePoint[2]};
+            *zL = EvalSurfaceG(p.x, p.y, m_nSurfaceLower);
+            return p;
+        };
+        std::vector<Angle> row;
         const auto zOk = [&](double z) { return m_dZMin <= z && z <= m_dZMax; };
         const auto sideOk = [&](double zU, double zL) { return m_bDrawInverted || zL <= zU; };
         const auto axis = [&] {
@@ -287,19 +374,25 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
         const CellGrid g =
             FitCells(steps::Count(theta1, theta2, dT, kCoarseCap, false),
                      steps::CountDown(s2, s1 + d2, d2, kCoarseCap, true), dT, dTf, d2, d2f);
+        // Along θ, t is the cell's θ and the run's angles are the row's.
         const auto meshRun = [&](double t, double r, bool alongTheta) {
+            const Angle tA = ThetaAngle(t);
             double zL;
-            P3 p = at(t, r, &zL);
+            P3 p = atAngle(tA, r, &zL);
             const long n = alongTheta ? g.fineA : g.fineB;
             const double step = alongTheta ? g.stepA : g.stepB;
+            StepStrokes strokes(*this, pDC);
             for (long i = 0; i < n; ++i) {
                 const double u = alongTheta ? t + double(i) * step : r - double(i) * step;
                 double qL;
-                const P3 q = alongTheta ? at(u + step, r, &qL) : at(t, u - step, &qL);
+                const P3 q =
+                    alongTheta ? atAngle(row[size_t(i)], r, &qL) : atAngle(tA, u - step, &qL);
                 if (InClosedBoxXY(*this, p) && sideOk(p.z, zL)) {
-                    if (upper && zOk(p.z)) seg(p, q, m_crCurveSetting);
-                    if (lower && zOk(zL)) seg({p.x, p.y, zL}, {q.x, q.y, qL}, m_crFirstDerivative);
+                    if (upper && zOk(p.z)) strokes.Add(0, p, q, m_crCurveSetting);
+                    if (lower && zOk(zL))
+                        strokes.Add(1, {p.x, p.y, zL}, {q.x, q.y, qL}, m_crFirstDerivative);
                 }
+                strokes.EndStep();
                 p = q, zL = qL;
             }
         };
@@ -311,25 +404,32 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
                 if (m_nSideSurfaces > 1) seg(p, {p.x, p.y, m_dZMin}, m_crFrontSide);
                 seg(p, {p.x, p.y, zL}, m_crBackSide);
             }
+            const Angle thA = ThetaAngle(th);
+            row.clear();
+            for (long k = 0; k < g.fineA; ++k) {
+                const double t = th + double(k) * g.stepA;
+                row.push_back(ThetaAngle(t + g.stepA));
+            }
             for (long ir = 0; ir < g.inner; ++ir) {
                 const double r = s2 - double(ir) * d2;
                 const bool fill = m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0;
                 for (long jf = 0; fill && jf < g.fineB; ++jf) {
                     const double rf = r - double(jf) * g.stepB;
                     double zL;
-                    P3 p = at(th, rf, &zL);
+                    P3 p = atAngle(thA, rf, &zL);
+                    StepStrokes strokes(*this, pDC);
                     for (long k = 0; k < g.fineA; ++k) {
-                        const double t = th + double(k) * g.stepA;
                         double qL;
-                        const P3 q = at(t + g.stepA, rf, &qL);
+                        const P3 q = atAngle(row[size_t(k)], rf, &qL);
                         if (InOpenBox(*this, p)) {
                             COLORREF cu, cl;
                             fillColours(p, &cu, &cl);
                             if (zOk(zL) && sideOk(p.z, zL) && m_nLowerSurfaceStyle != 0 && lower)
-                                seg({p.x, p.y, zL}, {q.x, q.y, qL}, cl);
+                                strokes.Add(0, {p.x, p.y, zL}, {q.x, q.y, qL}, cl);
                             if (zOk(p.z) && sideOk(p.z, zL) && m_nUpperSurfaceStyle != 0 && upper)
-                                seg(p, q, cu);
+                                strokes.Add(1, p, q, cu);
                         }
+                        strokes.EndStep();
                         p = q, zL = qL;
                     }
                 }
