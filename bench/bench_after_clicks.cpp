@@ -81,12 +81,26 @@ struct ClickCost {
     const char* back;
 };
 
-void TimeClick(benchmark::State& state, const ClickCost& c) {
+// The page at 1586×927 and the centres of the two buttons, or null with the
+// benchmark skipped.
+std::unique_ptr<CPemroView> OpenClickPair(benchmark::State& state, const ClickCost& c,
+                                          CPoint* there, CPoint* back) {
     auto view = OpenSamplePage(c.topic, c.family, 1586, 927);
-    if (!view) return state.SkipWithError("no run directory");
+    if (!view) {
+        state.SkipWithError("no run directory");
+        return nullptr;
+    }
+    if (!ControlCentre(*view, c.label, there) || !ControlCentre(*view, c.back, back)) {
+        state.SkipWithError("no such button");
+        return nullptr;
+    }
+    return view;
+}
+
+void TimeClick(benchmark::State& state, const ClickCost& c) {
     CPoint there, back;
-    if (!ControlCentre(*view, c.label, &there) || !ControlCentre(*view, c.back, &back))
-        return state.SkipWithError("no such button");
+    auto view = OpenClickPair(state, c, &there, &back);
+    if (!view) return;
     long passes = 0, i = 0;
     for (auto _ : state) passes += Press(*view, i++ % 2 == 0 ? there : back);
     if (state.iterations() > 0) state.counters["passes"] = double(passes) / state.iterations();
@@ -95,11 +109,9 @@ void TimeClick(benchmark::State& state, const ClickCost& c) {
 // What a click is held against: a full repaint (background and every
 // figure drawn again) of the states the clicks alternate between.
 void TimeRepaint(benchmark::State& state, const ClickCost& c) {
-    auto view = OpenSamplePage(c.topic, c.family, 1586, 927);
-    if (!view) return state.SkipWithError("no run directory");
     CPoint there, back;
-    if (!ControlCentre(*view, c.label, &there) || !ControlCentre(*view, c.back, &back))
-        return state.SkipWithError("no such button");
+    auto view = OpenClickPair(state, c, &there, &back);
+    if (!view) return;
     long passes = 0, i = 0;
     for (auto _ : state) {
         state.PauseTiming();
