@@ -121,16 +121,24 @@ void CPemroView::ScanPlot(CDC* pDC, const unsigned long long* inputs, Iterate it
     const int* codes = kept ? kept->ends.data() : fresh.data();
     const int stride = kept ? kept->right - kept->left + 1 : count;
     const int x0 = kept ? kept->left : left, y0 = kept ? kept->top : top;
+    const auto colourOf = [&](int code) {
+        if (code & 2) return escape[size_t(code >> 2)];
+        if (code & 1) return settle[size_t(code >> 2)];
+        return m_crCurveSetting;
+    };
+    // Pixels of a colour side by side in a row go in one fill: the planes
+    // are mostly wide bands of one step count.
     for (int py = top; py <= bottom; ++py) {
         const int* row = codes + size_t(py - y0) * size_t(stride) + size_t(left - x0);
-        for (int i = 0; i < count; ++i) {
-            const int code = row[i], steps = code >> 2;
-            COLORREF colour = m_crCurveSetting;
-            if (code & 2)
-                colour = escape[size_t(steps)];
-            else if (code & 1)
-                colour = settle[size_t(steps)];
-            pDC->SetPixel(left + i, py, colour);
+        for (int i = 0; i < count;) {
+            const COLORREF colour = colourOf(row[i]);
+            int end = i + 1;
+            while (end < count && (row[end] == row[i] || colourOf(row[end]) == colour)) ++end;
+            if (end == i + 1)
+                pDC->SetPixel(left + i, py, colour);
+            else
+                pDC->FillSolidRect(CRect(left + i, py, left + end, py + 1), colour);
+            i = end;
         }
     }
     if (memo && !kept) {

@@ -123,14 +123,34 @@ template <class Objective> void CPemroView::FillLevelColourMap(CDC* pDC, Objecti
         inX[size_t(i)] = MapWorldWhole(m_dXMin + i * fx, m_dYMin, &pxs[size_t(i)], &unused);
     for (int j = 0; j < rows; ++j)
         inY[size_t(j)] = MapWorldWhole(m_dXMin, m_dYMin + j * fy, &unused, &pys[size_t(j)]);
+    // Samples up a column that come one pixel above the last and in its
+    // colour go in one fill with it (the levels are bands); any other is
+    // drawn after what came before it, as sample by sample.
     for (int i = 0; i < columns; ++i) {
         if (!inX[size_t(i)]) continue;
+        const int px = pxs[size_t(i)];
+        int top = 0, bottom = -1;
+        COLORREF colour = 0;
+        const auto flush = [&] {
+            if (bottom == top)
+                pDC->SetPixel(px, top, colour);
+            else if (bottom > top)
+                pDC->FillSolidRect(CRect(px, top, px + 1, bottom + 1), colour);
+        };
         for (int j = 0; j < rows; ++j) {
             if (!inY[size_t(j)]) continue;
             const double v = (objective(m_dXMin + i * fx, m_dYMin + j * fy) - smallest) * scale;
             if (!std::isfinite(v)) continue;
-            pDC->SetPixel(pxs[size_t(i)], pys[size_t(j)], LevelColour(std::clamp(int(v), 0, 255)));
+            const int py = pys[size_t(j)];
+            const COLORREF c = LevelColour(std::clamp(int(v), 0, 255));
+            if (bottom >= top && c == colour && (py == top || py == top - 1)) {
+                top = py;
+                continue;
+            }
+            flush();
+            top = bottom = py, colour = c;
         }
+        flush();
     }
 }
 
