@@ -111,6 +111,12 @@ private:
     Stroke now_[2], before_[2];
 };
 
+// Whether a draw may be left to a later one of the same strokes: opaque
+// strokes set the same pixels again whatever was drawn in between.
+bool LaterDrawRepeats(CDC* dc) {
+    return DrawingCachesEnabled() && dc->GetROP2() == R2_COPYPEN;
+}
+
 COLORREF Mix(const int* a, const int* b, double d) {
     return CPemroView::MakeRGB((1 - d) * a[0] + d * b[0], (1 - d) * a[1] + d * b[1],
                                (1 - d) * a[2] + d * b[2]);
@@ -182,6 +188,7 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
     if (!solid::StepUsable(dT) || !solid::StepUsable(dP) || !solid::StepUsable(dTf) ||
         !solid::StepUsable(dPf) || !IsSceneUsable())
         return;
+    const bool repeats = LaterDrawRepeats(pDC);
     const auto depth = [&](const P3& p) {
         return ((m_dXMax - p.x) / m_dXSpan + (p.z - m_dZMin) / m_dZSpan) / 2;
     };
@@ -258,10 +265,15 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
                 const double u = phi + double(i) * g.stepA;
                 column[size_t(i)] = PhiAngle(u + g.stepA);
             }
-            for (const Angle& tm : {thA, ThetaAngle(th + dT)})
-                meshFan(tm, phiA, column.data(), g.fineA, false);
-            for (const Angle& pm : {phiA, PhiAngle(phi + dP)})
-                meshFan(thA, pm, row.data(), g.fineB, true);
+            // A fan that the next cell along θ, or the next row of cells,
+            // draws again from the very same angles is left to that later
+            // draw, which sets the same pixels to the same colours.
+            meshFan(thA, phiA, column.data(), g.fineA, false);
+            if (!(repeats && it + 1 < g.inner && th + dT == theta1 + double(it + 1) * dT))
+                meshFan(ThetaAngle(th + dT), phiA, column.data(), g.fineA, false);
+            if (!(repeats && ip + 1 < g.outer && phi2 - double(ip + 1) * dP + dP == phi))
+                meshFan(thA, phiA, row.data(), g.fineB, true);
+            meshFan(thA, PhiAngle(phi + dP), row.data(), g.fineB, true);
         }
     }
 }
@@ -283,6 +295,7 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
     if (!solid::StepUsable(dT) || !solid::StepUsable(d2) || !solid::StepUsable(dTf) ||
         !solid::StepUsable(d2f) || !IsSceneUsable())
         return;
+    const bool repeats = LaterDrawRepeats(pDC);
     const bool upper = m_nSurfaceUpper > 0, lower = m_nSurfaceLower > 0;
     const auto seg = [&](const P3& a, const P3& b, COLORREF c) {
         DrawLine3DFast(pDC, a.x, a.y, a.z, b.x, b.y, b.z, c);
@@ -433,11 +446,20 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
                         p = q, zL = qL;
                     }
                 }
+                // A run that a later cell draws again from the very same
+                // values is left to that draw (the same pixels in the same
+                // colours). Without an upper surface the runs read the last
+                // point computed, so all are drawn then.
+                const bool points = repeats && m_nSurfaceUpper > 0;
                 for (double t : {th, th + dT}) {
-                    meshRun(t, r, false);
+                    if (!(points && t != th && it + 1 < g.outer &&
+                          t == theta1 + double(it + 1) * dT))
+                        meshRun(t, r, false);
                     if (std::fabs(t - 1.57) < 0.1) axis();
                 }
-                for (double rm : {r, r - d2}) meshRun(th, rm, true);
+                meshRun(th, r, true);
+                if (!(points && ir + 1 < g.inner && r - d2 == s2 - double(ir + 1) * d2))
+                    meshRun(th, r - d2, true);
             }
         }
     }
