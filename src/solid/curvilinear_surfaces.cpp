@@ -75,12 +75,14 @@ Angle PhiAngle(double p) {
 
 // The strokes of one step along a run (two, drawn in slot order), held back
 // so that a step equal to the one before is not drawn again: the same
-// opaque strokes repeated right after themselves change no pixel and leave
-// the DC's pen, position and dash as they were.
+// opaque strokes repeated right after themselves change no pixel. A single
+// slot's stroke equal to the last one it drew is left out too while the
+// other slot has drawn nothing near it since: its pixels still hold it.
 class StepStrokes {
 public:
     StepStrokes(CPemroView& view, CDC* dc)
-        : view_(view), dc_(dc), skip_(DrawingCachesEnabled() && dc->GetROP2() == R2_COPYPEN) {}
+        : view_(view), dc_(dc), skip_(DrawingCachesEnabled() && dc->GetROP2() == R2_COPYPEN),
+          grow_(std::max(view.m_nPixelSize, 2) + 1) {}
     void Add(int k, const P3& a, const P3& b, COLORREF colour) {
         if (!view_.IsFigureBandVisible()) return;
         Stroke& s = now_[k];
@@ -89,8 +91,7 @@ public:
     }
     void EndStep() {
         if (!skip_ || !held_ || !(now_[0] == before_[0] && now_[1] == before_[1]))
-            for (const Stroke& s : now_)
-                if (s.drawn) view_.DrawStrokePx(dc_, s.a, s.b, s.colour);
+            for (int k = 0; k < 2; ++k) Draw(k);
         before_[0] = now_[0], before_[1] = now_[1];
         now_[0] = now_[1] = Stroke{};
         held_ = true;
@@ -105,10 +106,32 @@ private:
             return drawn == o.drawn && (!drawn || (a == o.a && b == o.b && colour == o.colour));
         }
     };
+    void Draw(int k) {
+        const Stroke& s = now_[k];
+        if (!s.drawn) return;
+        if (skip_ && intact_[k] && s == last_[k]) return;
+        view_.DrawStrokePx(dc_, s.a, s.b, s.colour);
+        last_[k] = s, intact_[k] = true;
+        const int o = 1 - k;
+        if (intact_[o] && Near(s, last_[o])) intact_[o] = false;
+    }
+    bool Near(const Stroke& p, const Stroke& q) const {
+        const auto lo = [](int u, int v) { return std::min(u, v); };
+        const auto hi = [](int u, int v) { return std::max(u, v); };
+        return lo(p.a.x, p.b.x) - grow_ <= hi(q.a.x, q.b.x) + grow_ &&
+               lo(q.a.x, q.b.x) - grow_ <= hi(p.a.x, p.b.x) + grow_ &&
+               lo(p.a.y, p.b.y) - grow_ <= hi(q.a.y, q.b.y) + grow_ &&
+               lo(q.a.y, q.b.y) - grow_ <= hi(p.a.y, p.b.y) + grow_;
+    }
     CPemroView& view_;
     CDC* dc_;
     bool skip_, held_ = false;
+    int grow_;
     Stroke now_[2], before_[2];
+    // Each slot's last drawn stroke, and whether the other slot has drawn
+    // nothing near it since.
+    Stroke last_[2];
+    bool intact_[2] = {false, false};
 };
 
 // Whether a draw may be left to a later one of the same strokes: opaque
@@ -409,6 +432,17 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
                 p = q, zL = qL;
             }
         };
+        // The z axis is drawn after each run along r near θ = π/2: the same
+        // arrow each time, so with repeats left to later draws only the
+        // last is drawn.
+        const auto axisDue = [](double t) { return std::fabs(t - 1.57) < 0.1; };
+        long lastAxisCell = -1;
+        double lastAxisAngle = 0;
+        for (long it = 0; it < g.outer; ++it) {
+            const double th = theta1 + double(it) * dT;
+            for (double t : {th, th + dT})
+                if (axisDue(t)) lastAxisCell = it, lastAxisAngle = t;
+        }
         for (long it = 0; it < g.outer; ++it) {
             const double th = theta1 + double(it) * dT;
             if (m_nSideSurfaces != 0) {
@@ -455,7 +489,8 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
                     if (!(points && t != th && it + 1 < g.outer &&
                           t == theta1 + double(it + 1) * dT))
                         meshRun(t, r, false);
-                    if (std::fabs(t - 1.57) < 0.1) axis();
+                    const bool last = it == lastAxisCell && ir + 1 == g.inner && t == lastAxisAngle;
+                    if (axisDue(t) && (!repeats || last)) axis();
                 }
                 meshRun(th, r, true);
                 if (!(points && ir + 1 < g.inner && r - d2 == s2 - double(ir + 1) * d2))
