@@ -86,8 +86,28 @@ public:
     void Add(int k, const P3& a, const P3& b, COLORREF colour) {
         if (!view_.IsFigureBandVisible()) return;
         Stroke& s = now_[k];
-        s.drawn = view_.ProjectSegment3D(a.x, a.y, a.z, b.x, b.y, b.z, &s.a, &s.b);
         s.colour = colour;
+        // ProjectSegment3D, with the start kept per slot: a fan starts all
+        // its strokes at one point. Ends within the z range project alone.
+        Start& st = start_[k];
+        if (!st.known || a.x != st.at.x || a.y != st.at.y || a.z != st.at.z) {
+            st.known = true, st.at = a;
+            P3 t = a;
+            view_.TurnPoint3D(&t.x, &t.y);
+            view_.ArrangeAxes3D(&t.x, &t.y, &t.z);
+            st.inRange = InZRange(t.z);
+            st.projected =
+                st.inRange && view_.ProjectPoint3D(t.x, t.y, t.z, &st.pixel.x, &st.pixel.y);
+        }
+        P3 t = b;
+        view_.TurnPoint3D(&t.x, &t.y);
+        view_.ArrangeAxes3D(&t.x, &t.y, &t.z);
+        if (st.inRange && InZRange(t.z)) {
+            s.a = st.pixel;
+            s.drawn = st.projected && view_.ProjectPoint3D(t.x, t.y, t.z, &s.b.x, &s.b.y);
+            return;
+        }
+        s.drawn = view_.ProjectSegment3D(a.x, a.y, a.z, b.x, b.y, b.z, &s.a, &s.b);
     }
     void EndStep() {
         if (!skip_ || !held_ || !(now_[0] == before_[0] && now_[1] == before_[1]))
@@ -123,10 +143,17 @@ private:
                lo(p.a.y, p.b.y) - grow_ <= hi(q.a.y, q.b.y) + grow_ &&
                lo(q.a.y, q.b.y) - grow_ <= hi(p.a.y, p.b.y) + grow_;
     }
+    bool InZRange(double z) const { return view_.m_dZMin <= z && z <= view_.m_dZMax; }
+    struct Start {
+        bool known = false, inRange = false, projected = false;
+        P3 at{0, 0, 0};
+        CPoint pixel;
+    };
     CPemroView& view_;
     CDC* dc_;
     bool skip_, held_ = false;
     int grow_;
+    Start start_[2];
     Stroke now_[2], before_[2];
     // Each slot's last drawn stroke, and whether the other slot has drawn
     // nothing near it since.
@@ -241,14 +268,16 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
     const auto meshFan = [&](const Angle& t, const Angle& p, const Angle* qs, long n,
                              bool alongTheta) {
         const P3 pu = pointAt(t, p, 0), pl = pointAt(t, p, 1);
+        // The fan's colours and whether it is drawn follow from its corner.
+        const bool fanU = upper && inBox(pu), fanL = lower && inBox(pl);
+        const COLORREF cu = fanU ? Mix(grey150, m_anUpperMeshRgb, depth(pu)) : 0;
+        const COLORREF cl = fanL ? Mix(grey200, m_anLowerMeshRgb, depth(pl)) : 0;
         StepStrokes strokes(*this, pDC);
         for (long i = 0; i < n; ++i) {
             const Angle& qt = alongTheta ? qs[i] : t;
             const Angle& qp = alongTheta ? p : qs[i];
-            if (upper && inBox(pu))
-                strokes.Add(0, pu, pointAt(qt, qp, 0), Mix(grey150, m_anUpperMeshRgb, depth(pu)));
-            if (lower && inBox(pl))
-                strokes.Add(1, pl, pointAt(qt, qp, 1), Mix(grey200, m_anLowerMeshRgb, depth(pl)));
+            if (fanU) strokes.Add(0, pu, pointAt(qt, qp, 0), cu);
+            if (fanL) strokes.Add(1, pl, pointAt(qt, qp, 1), cl);
             strokes.EndStep();
         }
     };
