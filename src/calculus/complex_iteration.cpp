@@ -232,7 +232,11 @@ void CPemroView::DrawComplexIteration(CDC* pDC) {
     // the panel widens to hold it ("n=" and five digits at 27 cells).
     const int spread = m_nFontStep / 2 + 2 + m_nBaseCharWidth;
     const int left = std::min(L - side - 15, L - spread * 3 * cw / 18 - 4);
-    const int right = std::max(m_nPlotRight + 20, L + spread * 27 * cw / 18 + 7 * cw + 4);
+    // The ramp buttons end the presets' row; the panel holds the last one
+    // with its frame.
+    const int rampX[6] = {27 * cw, 57 * cw / 2, 30 * cw, 63 * cw / 2, 33 * cw, 69 * cw / 2};
+    const int right = std::max({m_nPlotRight + 20, L + spread * 27 * cw / 18 + 7 * cw + 4,
+                                L + rampX[5] + ButtonWidth("6") + 4});
     FillRectGradientPx(pDC, left, rowPresets - 4, right, bottom, m_crLeftFrame, m_crRightFrame);
     FillRectPx(pDC, left + 2, rowPresets - 2, right - 2, bottom - 2, m_crGround);
 
@@ -276,7 +280,6 @@ void CPemroView::DrawComplexIteration(CDC* pDC) {
         }
     SaveRestoreDisplaySettings(m_bLoadScriptSettings);
     DrawString(pDC, L + 19 * cw, rowPresets, Gbk(u8"颜色变换:"), m_crCurveSetting);
-    const int rampX[6] = {27 * cw, 57 * cw / 2, 30 * cw, 63 * cw / 2, 33 * cw, 69 * cw / 2};
     static const char* const kRamps[6] = {"1", "2", "3", "4", "5", "6"};
     for (int i = 0; i < 6; ++i)
         if (TextButtonSimple(pDC, L + rampX[i], rowPresets, kRamps[i])) m_nProfileFunc = i + 1;
