@@ -25,6 +25,7 @@ constexpr int kStrokeReach = 2;
 constexpr int kInsetMargin = 4;
 // Walls longer than this on screen are drawn in longer spans: not culled.
 constexpr double kMaxWallPixels = 1500;
+// Samples of one column at most; a denser column is not culled.
 constexpr long kMaxCoverSamples = 200000;
 // A jump of this fraction of the z span ends a wall (as the walls decide),
 // with room for what lies between the samples.
