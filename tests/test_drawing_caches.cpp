@@ -150,3 +150,32 @@ TEST(DrawingCaches, EveryPatternBackgroundIsPixelIdentical) {
         EXPECT_EQ(DifferingPixels(plain, DrawPage("230", -1, pattern)), 0) << pattern;
     }
 }
+
+// Cells hidden behind the next column of walls and mesh runs drawn again
+// later are left out only with the caches on: the pages after their clicks,
+// at three widths, equal the plain drawing.
+TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
+    InRunDir runDir;
+    struct State {
+        const char* code;
+        const char* button; // pressed once, or none
+    };
+    const State states[] = {{"321", u8"高斯和"}, {"378", nullptr}, {"379", nullptr}};
+    const CSize sizes[] = {{1010, 695}, {1280, 960}, {1600, 927}};
+    for (const State& s : states)
+        for (const CSize& size : sizes) {
+            const auto draw = [&] {
+                auto v = OpenTopic(s.code, nullptr, size.cx, size.cy);
+                if (s.button) PressControl(*v, s.button);
+                v->Invalidate();
+                v->RenderPending();
+                return v->BackingImage().copy();
+            };
+            QImage plain;
+            {
+                PlainDrawing off;
+                plain = draw();
+            }
+            EXPECT_EQ(DifferingPixels(plain, draw()), 0) << s.code << " at " << size.cx;
+        }
+}

@@ -75,22 +75,43 @@ Angle PhiAngle(double p) {
 
 // The strokes of one step along a run (two, drawn in slot order), held back
 // so that a step equal to the one before is not drawn again: the same
-// opaque strokes repeated right after themselves change no pixel and leave
-// the DC's pen, position and dash as they were.
+// opaque strokes repeated right after themselves change no pixel. A single
+// slot's stroke equal to the last one it drew is left out too while the
+// other slot has drawn nothing near it since: its pixels still hold it.
 class StepStrokes {
 public:
     StepStrokes(CPemroView& view, CDC* dc)
-        : view_(view), dc_(dc), skip_(DrawingCachesEnabled() && dc->GetROP2() == R2_COPYPEN) {}
+        : view_(view), dc_(dc), skip_(DrawingCachesEnabled() && dc->GetROP2() == R2_COPYPEN),
+          grow_(std::max(view.m_nPixelSize, 2) + 1) {}
     void Add(int k, const P3& a, const P3& b, COLORREF colour) {
         if (!view_.IsFigureBandVisible()) return;
         Stroke& s = now_[k];
-        s.drawn = view_.ProjectSegment3D(a.x, a.y, a.z, b.x, b.y, b.z, &s.a, &s.b);
         s.colour = colour;
+        // ProjectSegment3D, with the start kept per slot: a fan starts all
+        // its strokes at one point. Ends within the z range project alone.
+        Start& st = start_[k];
+        if (!st.known || a.x != st.at.x || a.y != st.at.y || a.z != st.at.z) {
+            st.known = true, st.at = a;
+            P3 t = a;
+            view_.TurnPoint3D(&t.x, &t.y);
+            view_.ArrangeAxes3D(&t.x, &t.y, &t.z);
+            st.inRange = InZRange(t.z);
+            st.projected =
+                st.inRange && view_.ProjectPoint3D(t.x, t.y, t.z, &st.pixel.x, &st.pixel.y);
+        }
+        P3 t = b;
+        view_.TurnPoint3D(&t.x, &t.y);
+        view_.ArrangeAxes3D(&t.x, &t.y, &t.z);
+        if (st.inRange && InZRange(t.z)) {
+            s.a = st.pixel;
+            s.drawn = st.projected && view_.ProjectPoint3D(t.x, t.y, t.z, &s.b.x, &s.b.y);
+            return;
+        }
+        s.drawn = view_.ProjectSegment3D(a.x, a.y, a.z, b.x, b.y, b.z, &s.a, &s.b);
     }
     void EndStep() {
         if (!skip_ || !held_ || !(now_[0] == before_[0] && now_[1] == before_[1]))
-            for (const Stroke& s : now_)
-                if (s.drawn) view_.DrawStrokePx(dc_, s.a, s.b, s.colour);
+            for (int k = 0; k < 2; ++k) Draw(k);
         before_[0] = now_[0], before_[1] = now_[1];
         now_[0] = now_[1] = Stroke{};
         held_ = true;
@@ -105,11 +126,46 @@ private:
             return drawn == o.drawn && (!drawn || (a == o.a && b == o.b && colour == o.colour));
         }
     };
+    void Draw(int k) {
+        const Stroke& s = now_[k];
+        if (!s.drawn) return;
+        if (skip_ && intact_[k] && s == last_[k]) return;
+        view_.DrawStrokePx(dc_, s.a, s.b, s.colour);
+        last_[k] = s, intact_[k] = true;
+        const int o = 1 - k;
+        if (intact_[o] && Near(s, last_[o])) intact_[o] = false;
+    }
+    bool Near(const Stroke& p, const Stroke& q) const {
+        const auto lo = [](int u, int v) { return std::min(u, v); };
+        const auto hi = [](int u, int v) { return std::max(u, v); };
+        return lo(p.a.x, p.b.x) - grow_ <= hi(q.a.x, q.b.x) + grow_ &&
+               lo(q.a.x, q.b.x) - grow_ <= hi(p.a.x, p.b.x) + grow_ &&
+               lo(p.a.y, p.b.y) - grow_ <= hi(q.a.y, q.b.y) + grow_ &&
+               lo(q.a.y, q.b.y) - grow_ <= hi(p.a.y, p.b.y) + grow_;
+    }
+    bool InZRange(double z) const { return view_.m_dZMin <= z && z <= view_.m_dZMax; }
+    struct Start {
+        bool known = false, inRange = false, projected = false;
+        P3 at{0, 0, 0};
+        CPoint pixel;
+    };
     CPemroView& view_;
     CDC* dc_;
     bool skip_, held_ = false;
+    int grow_;
+    Start start_[2];
     Stroke now_[2], before_[2];
+    // Each slot's last drawn stroke, and whether the other slot has drawn
+    // nothing near it since.
+    Stroke last_[2];
+    bool intact_[2] = {false, false};
 };
+
+// Whether a draw may be left to a later one of the same strokes: opaque
+// strokes set the same pixels again whatever was drawn in between.
+bool LaterDrawRepeats(CDC* dc) {
+    return DrawingCachesEnabled() && dc->GetROP2() == R2_COPYPEN;
+}
 
 COLORREF Mix(const int* a, const int* b, double d) {
     return CPemroView::MakeRGB((1 - d) * a[0] + d * b[0], (1 - d) * a[1] + d * b[1],
@@ -182,6 +238,7 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
     if (!solid::StepUsable(dT) || !solid::StepUsable(dP) || !solid::StepUsable(dTf) ||
         !solid::StepUsable(dPf) || !IsSceneUsable())
         return;
+    const bool repeats = LaterDrawRepeats(pDC);
     const auto depth = [&](const P3& p) {
         return ((m_dXMax - p.x) / m_dXSpan + (p.z - m_dZMin) / m_dZSpan) / 2;
     };
@@ -211,14 +268,16 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
     const auto meshFan = [&](const Angle& t, const Angle& p, const Angle* qs, long n,
                              bool alongTheta) {
         const P3 pu = pointAt(t, p, 0), pl = pointAt(t, p, 1);
+        // The fan's colours and whether it is drawn follow from its corner.
+        const bool fanU = upper && inBox(pu), fanL = lower && inBox(pl);
+        const COLORREF cu = fanU ? Mix(grey150, m_anUpperMeshRgb, depth(pu)) : 0;
+        const COLORREF cl = fanL ? Mix(grey200, m_anLowerMeshRgb, depth(pl)) : 0;
         StepStrokes strokes(*this, pDC);
         for (long i = 0; i < n; ++i) {
             const Angle& qt = alongTheta ? qs[i] : t;
             const Angle& qp = alongTheta ? p : qs[i];
-            if (upper && inBox(pu))
-                strokes.Add(0, pu, pointAt(qt, qp, 0), Mix(grey150, m_anUpperMeshRgb, depth(pu)));
-            if (lower && inBox(pl))
-                strokes.Add(1, pl, pointAt(qt, qp, 1), Mix(grey200, m_anLowerMeshRgb, depth(pl)));
+            if (fanU) strokes.Add(0, pu, pointAt(qt, qp, 0), cu);
+            if (fanL) strokes.Add(1, pl, pointAt(qt, qp, 1), cl);
             strokes.EndStep();
         }
     };
@@ -258,10 +317,15 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
                 const double u = phi + double(i) * g.stepA;
                 column[size_t(i)] = PhiAngle(u + g.stepA);
             }
-            for (const Angle& tm : {thA, ThetaAngle(th + dT)})
-                meshFan(tm, phiA, column.data(), g.fineA, false);
-            for (const Angle& pm : {phiA, PhiAngle(phi + dP)})
-                meshFan(thA, pm, row.data(), g.fineB, true);
+            // A fan that the next cell along θ, or the next row of cells,
+            // draws again from the very same angles is left to that later
+            // draw, which sets the same pixels to the same colours.
+            meshFan(thA, phiA, column.data(), g.fineA, false);
+            if (!(repeats && it + 1 < g.inner && th + dT == theta1 + double(it + 1) * dT))
+                meshFan(ThetaAngle(th + dT), phiA, column.data(), g.fineA, false);
+            if (!(repeats && ip + 1 < g.outer && phi2 - double(ip + 1) * dP + dP == phi))
+                meshFan(thA, phiA, row.data(), g.fineB, true);
+            meshFan(thA, PhiAngle(phi + dP), row.data(), g.fineB, true);
         }
     }
 }
@@ -283,6 +347,7 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
     if (!solid::StepUsable(dT) || !solid::StepUsable(d2) || !solid::StepUsable(dTf) ||
         !solid::StepUsable(d2f) || !IsSceneUsable())
         return;
+    const bool repeats = LaterDrawRepeats(pDC);
     const bool upper = m_nSurfaceUpper > 0, lower = m_nSurfaceLower > 0;
     const auto seg = [&](const P3& a, const P3& b, COLORREF c) {
         DrawLine3DFast(pDC, a.x, a.y, a.z, b.x, b.y, b.z, c);
@@ -397,6 +462,17 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
                 p = q, zL = qL;
             }
         };
+        // The z axis is drawn after each run along r near θ = π/2: the same
+        // arrow each time, so with repeats left to later draws only the
+        // last is drawn.
+        const auto axisDue = [](double t) { return std::fabs(t - 1.57) < 0.1; };
+        long lastAxisCell = -1;
+        double lastAxisAngle = 0;
+        for (long it = 0; it < g.outer; ++it) {
+            const double th = theta1 + double(it) * dT;
+            for (double t : {th, th + dT})
+                if (axisDue(t)) lastAxisCell = it, lastAxisAngle = t;
+        }
         for (long it = 0; it < g.outer; ++it) {
             const double th = theta1 + double(it) * dT;
             if (m_nSideSurfaces != 0) {
@@ -434,11 +510,21 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
                         p = q, zL = qL;
                     }
                 }
+                // A run that a later cell draws again from the very same
+                // values is left to that draw (the same pixels in the same
+                // colours). Without an upper surface the runs read the last
+                // point computed, so all are drawn then.
+                const bool points = repeats && m_nSurfaceUpper > 0;
                 for (double t : {th, th + dT}) {
-                    meshRun(t, r, false);
-                    if (std::fabs(t - 1.57) < 0.1) axis();
+                    if (!(points && t != th && it + 1 < g.outer &&
+                          t == theta1 + double(it + 1) * dT))
+                        meshRun(t, r, false);
+                    const bool last = it == lastAxisCell && ir + 1 == g.inner && t == lastAxisAngle;
+                    if (axisDue(t) && (!repeats || last)) axis();
                 }
-                for (double rm : {r, r - d2}) meshRun(th, rm, true);
+                meshRun(th, r, true);
+                if (!(points && ir + 1 < g.inner && r - d2 == s2 - double(ir + 1) * d2))
+                    meshRun(th, r - d2, true);
             }
         }
     }

@@ -9,6 +9,8 @@
 #include "solid/math/scene_math.h"
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace {
 
@@ -57,13 +59,15 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
         const double x = dXFrom + double(column) * cx;
         if (prismDemo) {
             // 1. The Riemann sum as prisms, or the plain mesh of the Gauss sum.
-            rows([&](double y) {
-                if (m_nDemoOption2 == 1)
-                    DrawSurfaceMesh(pDC, x, y, cx, cy, front[0], front[1], front[2], back[0],
-                                    back[1], back[2], 1, 1, sx, sy);
-                else
-                    DrawIntegralPrism(pDC, x, y, cx, cy, &sum);
-            });
+            if (m_nDemoOption2 == 1) {
+                std::vector<double> ys;
+                rows([&](double y) { ys.push_back(y); });
+                const double next =
+                    column + 1 < columns ? dXFrom + double(column + 1) * cx : std::nan("");
+                DrawGaussSumColumn(pDC, x, cx, cy, next, ys, front, back, sx, sy);
+            } else {
+                rows([&](double y) { DrawIntegralPrism(pDC, x, y, cx, cy, &sum); });
+            }
         } else {
             // 2. Dense strokes with the section by z = c, then the mesh.
             const bool dense = (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) &&

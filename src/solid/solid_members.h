@@ -38,6 +38,12 @@
     void DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double dXTo, double dYFrom, double dYTo, double sx, double sy, const int* front, const int* back, const CString& strXLabel, const CString& strYLabel, const CString& strZLabel);
     // One prism of the double-integral sum; adds its height to *pSum.
     void DrawIntegralPrism(CDC* pDC, double x, double y, double cx, double cy, double* pSum);
+    // The Gauss sum's cells of the column at x (solid/gauss_sum_walls.cpp);
+    // nextX is the next column's x, NaN for the last column.
+    struct WallCover;
+    void DrawGaussSumColumn(CDC* pDC, double x, double cx, double cy, double nextX, const std::vector<double>& rows, const int* front, const int* back, double sx, double sy);
+    WallCover FindWallCover(double x, double cy, const std::vector<double>& rows);
+    bool GaussCellKeep(const WallCover& cover, double x, double y, double cx, double cy, CRect* keep) const;
     // The hatching of a cell's section by z = c, from the stroke at s on.
     void HatchSectionZ(CDC* pDC, double s, double x, double y, double cx, double cy);
     void DrawInsetCellEdges(CDC* pDC, double x, double y, double cx, double cy);

@@ -1,0 +1,178 @@
+// The cells of the Gauss sum in the double-integral lesson. Each cell stands
+// as walls from the upper down to the lower surface, and the columns are
+// drawn from the back towards the viewer, so the walls of the next column
+// paint over nearly all of the column before. A cell is drawn clipped to
+// what the next column's walls leave uncovered: the pixels left out would
+// be painted over anyway, so the picture stays as it was.
+#include "view/view.h"
+
+#include "catalog/surface_pass.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// The next column is sampled this many pixels apart along its walls.
+constexpr double kSamplePixels = 0.5;
+// A wall span is at most three pixels long: the samples within this reach
+// of a pixel column hold the ends of the span that paints it.
+constexpr int kSpanReach = 6;
+// Pixels a cell's two-pixel strokes reach left of and above its corners,
+// and the margin around its box in the plane inset.
+constexpr int kStrokeReach = 2;
+constexpr int kInsetMargin = 4;
+// Walls longer than this on screen are drawn in longer spans: not culled.
+constexpr double kMaxWallPixels = 1500;
+// Samples of one column at most; a denser column is not culled.
+constexpr long kMaxCoverSamples = 200000;
+// A jump of this fraction of the z span ends a wall (as the walls decide),
+// with room for what lies between the samples.
+constexpr double kFlatFraction = 0.9 / 20;
+
+struct WallSample {
+    int x, top, bottom;
+    double f, g;
+    bool wall;
+};
+
+} // namespace
+
+// For each pixel column from `left`, the rows from top to bottom that the
+// walls of the column at x surely paint (none where top > bottom).
+struct CPemroView::WallCover {
+    int left = 0;
+    std::vector<int> top, bottom;
+    int Top(int px) const { return In(px) ? top[size_t(px - left)] : 1; }
+    int Bottom(int px) const { return In(px) ? bottom[size_t(px - left)] : 0; }
+    bool In(int px) const { return px >= left && px - left < int(top.size()); }
+};
+
+CPemroView::WallCover CPemroView::FindWallCover(double x, double cy,
+                                                const std::vector<double>& rows) {
+    WallCover cover;
+    const double cellPixels = cy * m_nProjScaleY / m_dYSpan;
+    if (rows.empty() || !(cellPixels > 0) || !(cellPixels <= kMaxWallPixels)) return cover;
+    const long perCell = long(std::ceil(cellPixels / kSamplePixels));
+    if (double(perCell + 1) * double(rows.size()) > kMaxCoverSamples) return cover;
+    const double jump = kFlatFraction * m_dZSpan;
+    std::vector<WallSample> samples;
+    samples.reserve(size_t(perCell + 1) * rows.size());
+    for (double y : rows)
+        for (long i = 0; i <= perCell; ++i) {
+            const double s = i == perCell ? y + cy : y + cy * double(i) / double(perCell);
+            const double r = EvalRegionFunction(x, s, m_nFuncF);
+            const double f = EvalSurfaceF(x, s, m_nSurfaceUpper);
+            const double g = EvalSurfaceG(x, s, m_nSurfaceLower);
+            WallSample w{0, 0, 0, f, g, false};
+            int sy;
+            if (!ProjectPoint3D(x, s, m_dZMin, &w.x, &sy)) return cover;
+            int sx1 = w.x, sx2 = w.x;
+            w.wall = r >= 0 && (m_bDrawInverted || g <= f) && m_dZMin <= g && g <= m_dZMax &&
+                     m_dZMin <= f && f <= m_dZMax && ProjectPoint3D(x, s, f, &sx1, &w.top) &&
+                     ProjectPoint3D(x, s, g, &sx2, &w.bottom) && sx1 == w.x && sx2 == w.x;
+            // A cell ends where the next begins; where the two round to
+            // different pixel columns, the columns between are not painted.
+            if (i == 0 && !samples.empty() && w.x != samples.back().x) samples.back().wall = false;
+            samples.push_back(w);
+        }
+    const int left = samples.front().x, right = samples.back().x;
+    if (right - left < 2) return cover;
+    cover.left = left;
+    cover.top.assign(size_t(right - left), 1);
+    cover.bottom.assign(size_t(right - left), 0);
+    // Samples run left to right on screen: a window slides over them.
+    size_t from = 0, to = 0;
+    for (int px = left + 1; px < right - 1; ++px) {
+        while (from < samples.size() && samples[from].x < px - kSpanReach) ++from;
+        to = std::max(to, from);
+        while (to < samples.size() && samples[to].x <= px + kSpanReach) ++to;
+        if (from == to || samples[from].x > px || samples[to - 1].x <= px) continue;
+        bool whole = true;
+        int top = samples[from].top, bottom = samples[from].bottom;
+        double fLo = samples[from].f, fHi = fLo, gLo = samples[from].g, gHi = gLo;
+        for (size_t i = from; i < to && whole; ++i) {
+            const WallSample& w = samples[i];
+            whole = w.wall;
+            top = std::max(top, w.top), bottom = std::min(bottom, w.bottom);
+            fLo = std::min(fLo, w.f), fHi = std::max(fHi, w.f);
+            gLo = std::min(gLo, w.g), gHi = std::max(gHi, w.g);
+        }
+        if (!whole || !(fHi - fLo < jump) || !(gHi - gLo < jump)) continue;
+        // The fill reaches the row above the lower edge; where that edge is
+        // level, its two-pixel outline paints the edge's row too.
+        bool level = true;
+        for (size_t i = from; i < to; ++i) level = level && samples[i].bottom == bottom;
+        cover.top[size_t(px - left)] = top + 1;
+        cover.bottom[size_t(px - left)] = level ? bottom : bottom - 2;
+    }
+    return cover;
+}
+
+// The part of the page a cell must still be drawn in: all it draws lies in
+// its box on the scene and its box in the plane inset; below the row where
+// the next column's walls cover the scene box, it may be left out.
+bool CPemroView::GaussCellKeep(const WallCover& cover, double x, double y, double cx, double cy,
+                               CRect* keep) const {
+    if (cover.top.empty()) return false;
+    int l = 0, t = 0, r = 0, b = 0;
+    bool first = true;
+    for (double px : {x, x + cx})
+        for (double py : {y, y + cy})
+            for (double pz : {m_dZMin, m_dZMax}) {
+                int sx, sy;
+                if (!ProjectPoint3D(px, py, pz, &sx, &sy)) return false;
+                l = first ? sx : std::min(l, sx), r = first ? sx : std::max(r, sx);
+                t = first ? sy : std::min(t, sy), b = first ? sy : std::max(b, sy);
+                first = false;
+            }
+    // Two-pixel strokes paint their line and the pixels left of or above
+    // it; a point of the box projects inside the box of its corners.
+    l -= kStrokeReach, t -= kStrokeReach;
+    int cut = t;
+    for (int px = l; px <= r; ++px) {
+        if (cover.Top(px) > cover.Bottom(px) || cover.Bottom(px) < b) return false;
+        cut = std::max(cut, cover.Top(px));
+    }
+    CRect box(l, t, r + 1, cut);
+    for (double px : {x, x + cx})
+        for (double py : {y, y + cy}) {
+            int ix, iy;
+            if (!MapWorldWhole(px, py, &ix, &iy)) return false;
+            box.left = std::min(box.left, ix - kInsetMargin);
+            box.right = std::max(box.right, ix + kInsetMargin);
+            box.top = std::min(box.top, iy - kInsetMargin);
+            box.bottom = std::max(box.bottom, iy + kInsetMargin);
+        }
+    *keep = box;
+    return true;
+}
+
+void CPemroView::DrawGaussSumColumn(CDC* pDC, double x, double cx, double cy, double nextX,
+                                    const std::vector<double>& rows, const int* front,
+                                    const int* back, double sx, double sy) {
+    const bool straight =
+        m_dRotationAngle == 0 && m_nAxisArrangement != 2 && m_nAxisArrangement != 3;
+    WallCover cover;
+    // Wider strokes than two pixels reach further than the box allows for.
+    if (std::isfinite(nextX) && straight && m_nSurfaceLower >= 0 && m_nPixelSize <= 2 &&
+        DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN && IsFigureBandVisible() &&
+        IsSceneUsable()) {
+        SurfacePass pass(*this);
+        cover = FindWallCover(nextX, cy, rows);
+    }
+    const CPoint org = pDC->GetViewportOrg();
+    for (double y : rows) {
+        CRect keep;
+        const bool cull = GaussCellKeep(cover, x, y, cx, cy, &keep);
+        const CRect clip = pDC->GetClipRect();
+        if (cull) {
+            keep.OffsetRect(org.x, org.y);
+            pDC->SetClipRect(clip.Intersect(keep));
+        }
+        DrawSurfaceMesh(pDC, x, y, cx, cy, front[0], front[1], front[2], back[0], back[1], back[2],
+                        1, 1, sx, sy);
+        if (cull) pDC->SetClipRect(clip);
+    }
+}
