@@ -64,13 +64,25 @@ inline void FrameMarginForColumn(CPemroView& v, CDC* pDC, int x, int widest) {
     if (right <= FrameRight(v) || !v.m_bFigureVisible) return;
     // Down the graph's frame, which reaches a line past the plot each way.
     const int c = v.m_nBaseCharHeight;
-    v.FillRectGradientPx(pDC, FrameRight(v), v.m_nPlotTop - c - 1, right,
+    const int push = v.m_bDecimalsRowOver ? v.DecimalsRowPush() : 0; // the plot gave way
+    v.FillRectGradientPx(pDC, FrameRight(v), v.m_nPlotTop - c - 1 - push, right,
                          v.m_nPlotBottom + c + v.m_nFontStep, v.m_crRightFrame, v.m_crRightFrame);
 }
 
 inline void FrameMarginForColumn(CPemroView& v, CDC* pDC, int x,
                                  std::initializer_list<const char*> labels) {
     FrameMarginForColumn(v, pDC, x, WidestButton(v, labels));
+}
+
+// The margin for buttons at several places: each (left edge, UTF-8 label).
+inline void FrameMarginForButtons(CPemroView& v, CDC* pDC,
+                                  std::initializer_list<std::pair<int, const char*>> buttons) {
+    if (buttons.size() == 0) return;
+    const int x = buttons.begin()->first;
+    int widest = 0;
+    for (const auto& [at, label] : buttons)
+        widest = std::max(widest, at - x + v.ButtonWidth(Gbk(label)));
+    FrameMarginForColumn(v, pDC, x, widest);
 }
 
 } // namespace calculus

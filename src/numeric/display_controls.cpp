@@ -12,6 +12,10 @@
 namespace {
 
 constexpr int kMaxShownDecimals = 6;
+// A decimals row over the range arrows stands at the figure's top, inside
+// its frame, and the plot gives way below it.
+constexpr int kRowAbovePlot = 40;
+constexpr int kRowIntoFigure = 24;
 constexpr int kPrecisionRowStep = 24;
 // Kept decimals 2..4 round the input; 5 ("精确") and 6 keep it exact.
 constexpr int kKeepMin = 2;
@@ -34,19 +38,23 @@ void CPemroView::DrawDecimalsSelector(CDC* pDC, int x, int y, int maxDecimals) {
                                                            u8"4位", u8"5位", u8"6位"};
     if (m_nDecimals < 0 || m_nDecimals > maxDecimals) m_nDecimals = maxDecimals;
     const int w = m_nBaseCharWidth;
+    // The row ends above the plot, where its values start, however tall the
+    // buttons of a large window are.
+    if (!m_bFigure3D) y = std::min(y, m_nPlotTop - 3 - ButtonHeight());
     TextButtonSimple(pDC, x, y, Gbk(u8"显示小数点:"));
     for (int k = 1; k <= kMaxShownDecimals && k <= maxDecimals; ++k)
         if (TextButtonSimple(pDC, x + (5 + 2 * k) * w, y, Gbk(kLabels[k - 1]))) m_nDecimals = k;
 }
 
 int CPemroView::DecimalsRowPush() const {
-    constexpr int kRowAbovePlot = 40, kGap = 2;
+    constexpr int kGap = 2;
     const int arrowsTop = (m_nBaseCharHeight * 10) / 11;
-    return std::max(0, ButtonHeight() + kGap - kRowAbovePlot + arrowsTop);
+    return std::max(0, ButtonHeight() + kGap - kRowAbovePlot + arrowsTop) + kRowIntoFigure;
 }
 
 int CPemroView::DecimalsRowY() const {
-    return m_nPlotTop - 40 - (m_bDecimalsRowOver ? DecimalsRowPush() : 0);
+    return m_nPlotTop - kRowAbovePlot -
+           (m_bDecimalsRowOver ? DecimalsRowPush() - kRowIntoFigure : 0);
 }
 
 void CPemroView::DrawPrecisionSelector(CDC* pDC, int x, int y) {

@@ -1,6 +1,7 @@
 // Constructions on the graph of y = F(x): "Differentiation" (increment,
 // differential and their difference at a point), "Curvature" (an arc between
 // two tangents, or the evolute with the osculating circle) and "Chord".
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "platform/text_codec.h"
@@ -70,6 +71,8 @@ void CPemroView::CmdDifferentiation(CDC* pDC) {
 
 void CPemroView::DifferentiationButtons(CDC* pDC) {
     const int x = m_nFigureRight - 40;
+    // The buttons straddle the frame's right edge; the frame widens to hold them.
+    calculus::FrameMarginForColumn(*this, pDC, x, {u8"|△x|增", u8"|△x|减", u8"△x正", u8"△x负"});
     for (const StepButton& b : kDifferentiationButtons) {
         if (!TextButtonInPlot(pDC, x, m_nFigureTop + b.dy, 60, 20, Gbk(b.label), m_crCurveSetting))
             continue;
@@ -119,6 +122,8 @@ void CPemroView::CmdCurvature(CDC* pDC) {
         return;
     }
     const int x = m_nFigureRight - 20;
+    // The buttons straddle the frame's right edge; the frame widens to hold them.
+    calculus::FrameMarginForColumn(*this, pDC, x, {u8"△x增", u8"△x减"});
     if (TextButtonInPlot(pDC, x, m_nFigureTop + 2, 50, 20, Gbk(u8"△x增"), m_crCurveSetting))
         ScaleStepH(1.25);
     if (TextButtonInPlot(pDC, x, m_nFigureTop + 26, 50, 20, Gbk(u8"△x减"), m_crCurveSetting))
@@ -194,6 +199,8 @@ void CPemroView::CmdChord(CDC* pDC) {
     const double t = ReadScriptNumber(m_nParsePos);
     ReadScriptColors(TRUE, TRUE);
     const int x = m_nFigureRight - 40;
+    // The buttons straddle the frame's right edge; the frame widens to hold them.
+    calculus::FrameMarginForColumn(*this, pDC, x, {u8"弦长增", u8"弦长减"});
     if (TextButtonInPlot(pDC, x, m_nFigureTop + 2, 60, 20, Gbk(u8"弦长增"), m_crCurveSetting))
         ScaleStepH(1.25);
     if (TextButtonInPlot(pDC, x, m_nFigureTop + 26, 60, 20, Gbk(u8"弦长减"), m_crCurveSetting))

@@ -3,6 +3,7 @@
 // optional Δx buttons), "Text3" (a space point, or the surface under the
 // mouse) and "Textz" (where a surface crosses the cutting height). The text
 // is label 1 of the command record.
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "platform/text_codec.h"
@@ -43,6 +44,8 @@ void CPemroView::CmdTextDert(CDC* pDC) {
     DrawStringWorld(pDC, x, y, m_astrCommandLabel[0], m_crPen);
     if (buttons != 1) return;
     const int bx = m_nFigureRight - 20;
+    // The buttons straddle the frame's right edge; the frame widens to hold them.
+    calculus::FrameMarginForColumn(*this, pDC, bx, {u8"△x增", u8"△x减"});
     if (TextButtonInPlot(pDC, bx, m_nFigureTop + 4, 36, 20, Gbk(u8"△x增"), m_crCurveSetting))
         ScaleStepH(1.25);
     if (TextButtonInPlot(pDC, bx, m_nFigureTop + 26, 36, 20, Gbk(u8"△x减"), m_crCurveSetting))
