@@ -146,7 +146,7 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     // 5. Plot box.
     // A decimals row over the range arrows keeps its place; the plot gives
     // way below it and the frame keeps its top.
-    const int rowPush = m_bDecimalsRowOver ? DecimalsRowPush() : 0;
+    const int rowPush = PlotTopPush();
     m_nPlotTop = m_nFigureTop + 18 + rowPush;
     m_nPlotLeft = m_nFigureLeft + 12 + m_nSidePanelWidth;
     m_nPlotRight = m_nFigureRight;

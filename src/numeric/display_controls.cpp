@@ -57,6 +57,40 @@ int CPemroView::DecimalsRowY() const {
            (m_bDecimalsRowOver ? DecimalsRowPush() - kRowIntoFigure : 0);
 }
 
+namespace {
+
+// The controls over a matrix plot's top: rows of the nominal height 20
+// whose bottom stands 3 above the plot, scaled to the real height.
+int ControlsOverPlot(const CPemroView& v) {
+    return (23 * v.ButtonHeight()) / 20 + 2;
+}
+
+} // namespace
+
+int CPemroView::RelatedDataPush() const {
+    if (m_nRelatedDataRows <= 0) return 0;
+    const int rows = std::min(m_nRelatedDataRows, kPointListSize);
+    const int h = m_nBaseCharHeight;
+    // The plot's top stands this far below the figure's top before the
+    // panel pushes it; the panel reaches (rows + 2) lines above the plot,
+    // lifted further over the controls there, and ends 2 inside the figure.
+    constexpr int kPlotBelowFigureTop = 18, kInside = 2;
+    const int before = kPlotBelowFigureTop + (m_bDecimalsRowOver ? DecimalsRowPush() : 0);
+    const int controls = m_bDecimalsRowOver ? before : ControlsOverPlot(*this) + 2;
+    const int lift = std::max(0, controls - h);
+    return std::max(0, (rows + 2) * h + lift + kInside - before);
+}
+
+int CPemroView::RelatedDataBottom() const {
+    const int plain = m_nPlotTop - m_nBaseCharHeight;
+    return std::min(plain, m_bDecimalsRowOver ? DecimalsRowY() - 2
+                                              : m_nPlotTop - ControlsOverPlot(*this) - 2);
+}
+
+int CPemroView::PlotTopPush() const {
+    return (m_bDecimalsRowOver ? DecimalsRowPush() : 0) + RelatedDataPush();
+}
+
 void CPemroView::DrawPrecisionSelector(CDC* pDC, int x, int y) {
     TextButton(pDC, x, y, Gbk(u8"精度"));
     int row = 1;
@@ -141,11 +175,18 @@ void CPemroView::DrawRelatedDataPanel(CDC* pDC, const char* outerLeftTitle, int 
     if (matrixCols + E == 0) return;
     const double cw = m_dXSpan / (matrixCols + E);
     const double lh = m_dYSpan * h / m_nPlotHeight;
-    FillRectPx(pDC, m_nPlotLeft - (4 * cL * h) / 3, m_nPlotTop - (rows + 2) * h,
-               m_nPlotRight + cR * h, m_nPlotTop - h, m_crGround);
+    // Lifted over the controls above the plot; where the figure has no room
+    // for it there (a plot that keeps its height for a long button column,
+    // or the pass of the click that shows the panel) it comes down over the
+    // plot rather than write over the page's text.
+    int lift = std::max(0, m_nPlotTop - h - RelatedDataBottom());
+    if (m_nPlotTop - (rows + 2) * h - lift < m_nFigureTop + 2) lift = -(rows + 2) * h - 2;
+    const double up = m_dYSpan * lift / m_nPlotHeight;
+    FillRectPx(pDC, m_nPlotLeft - (4 * cL * h) / 3, m_nPlotTop - (rows + 2) * h - lift,
+               m_nPlotRight + cR * h, m_nPlotTop - h - lift, m_crGround);
 
     // Header line.
-    const double yh = m_dYMax + (rows + 2) * lh;
+    const double yh = m_dYMax + (rows + 2) * lh + up;
     auto title = [&](const char* t, int index, double x, int dx) {
         if (index < 0)
             DrawStringWorld(pDC, x, yh, Gbk(t), m_crCurveSetting);
@@ -153,7 +194,11 @@ void CPemroView::DrawRelatedDataPanel(CDC* pDC, const char* outerLeftTitle, int 
             DrawLabelIntegerWorld(pDC, x, yh, Gbk(t), dx, 8, index, m_crCurveSetting);
     };
     int c = 0;
-    if (cL) title(outerLeftTitle, outerLeftIndex, m_dXMin - 0.5 * cw, 16), ++c;
+    // The left outer column stands left of the plot, inside the figure.
+    const double outerX =
+        std::max(m_dXMin - 0.5 * cw, m_dXMin + m_dXSpan * (m_nFigureLeft + 2 - m_nPlotLeft) /
+                                                   std::max(1, m_nPlotWidth));
+    if (cL) title(outerLeftTitle, outerLeftIndex, outerX, 16), ++c;
     if (Present(leftTitle)) title(leftTitle, leftIndex, m_dXMin + (c + 0.5) * cw, 18), ++c;
     const std::string mt = Gbk(matrixTitle ? matrixTitle : "");
     DrawStringWorld(pDC, m_dXMin + ((matrixCols + c + 1) - 0.2 * double(mt.size())) * 0.5 * cw, yh,
@@ -164,12 +209,12 @@ void CPemroView::DrawRelatedDataPanel(CDC* pDC, const char* outerLeftTitle, int 
 
     // Data lines, the last two lines above the frame.
     for (int i = 0; i < rows; ++i) {
-        const double y = m_dYMax + (rows - i + 1) * lh;
+        const double y = m_dYMax + (rows - i + 1) * lh + up;
         auto value = [&](double x, double v, COLORREF colour) {
             DrawLabelValue(pDC, x, y, "", m_nDecimals, v, colour);
         };
         c = 0;
-        if (cL && outerLeft) value(m_dXMin - 0.5 * cw, outerLeft[i], m_crCurveSetting);
+        if (cL && outerLeft) value(outerX, outerLeft[i], m_crCurveSetting);
         c += cL;
         if (Present(leftTitle)) {
             if (left) value(m_dXMin + c * cw, left[i], m_crCurveSetting);

@@ -2,6 +2,7 @@
 // its distribution function in two colours split at the cursor, or, in the
 // quantile view, the upper quantile u and α read off at the cursor; with
 // expectation, variance and parameter buttons for each density.
+#include "calculus/button_column.h"
 #include "stats/math/distributions.h"
 #include "stats/stats_labels.h"
 
@@ -93,6 +94,13 @@ void CPemroView::DrawConDistribution(CDC* pDC, int mode) {
 
 void CPemroView::DrawConDistributionButtons(CDC* pDC) {
     const int right = m_nPlotRight, top = m_nPlotTop;
+    // The column straddles the plot's right edge; the frame widens to hold it.
+    calculus::FrameMarginForButtons(*this, pDC,
+                                    {{right - 22, u8"分位数"},
+                                     {right - 10, u8"期望"},
+                                     {right - 10, u8"方差"},
+                                     {right - 10, u8"α增"},
+                                     {right - 10, u8"μ增"}});
     if (TextButtonInPlot(pDC, right - 22, top - 22, 42, 20, T().quantile, m_crCurveSetting)) {
         m_bSavedQuantileMode = 1;
         m_bLoadScriptSettings = 0;

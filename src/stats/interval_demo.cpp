@@ -2,6 +2,7 @@
 // mean, a variance, a difference of means or a ratio of variances, drawn as
 // the estimator's density with the interval filled, with the quantiles and
 // bounds written as small formulas.
+#include "calculus/button_column.h"
 #include "stats/math/distributions.h"
 #include "stats/math/inference.h"
 #include "stats/stats_labels.h"
@@ -22,6 +23,9 @@ constexpr int kDotRadius = 3;
 
 void CPemroView::DrawRegionEstimate(CDC* pDC, int kind) {
     const int x = m_nPlotRight - 20, top = m_nPlotTop;
+    // The column straddles the plot's right edge; the frame widens to hold it.
+    calculus::FrameMarginForColumn(
+        *this, pDC, x, {u8"σ已知", u8"σ未知", u8"μ已知", u8"μ未知", u8"α增加", u8"α减少"});
     const auto button = [&](int dy, const char* utf8) {
         if (!TextButtonInPlot(pDC, x, top + dy, 44, 20, Gbk(utf8), m_crCurveSetting)) return false;
         m_bLoadScriptSettings = 0;
