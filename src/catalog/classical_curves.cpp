@@ -388,7 +388,8 @@ void CPemroView::DrawClassicalCardioid(CDC* pDC, BOOL bInside, double px, double
     const COLORREF pen = m_crDefaultPen, fill = m_crDefaultFill;
     const double b = m_adCoefF[1];
     DrawArcWorld(pDC, b / 2, 0.0, 0.5, 0.5, 0.0, 6.28, pen);
-    DrawStringWorld(pDC, px, py, "M", pen);
+    // The point's name goes with it; out of the plot it is not written.
+    if (IsInsideWorldRange(px, py)) DrawStringWorld(pDC, px, py, "M", pen);
     DrawStringWorld(pDC, b, 0.0, "a", pen);
     DrawStringWorld(pDC, 2 * b, 0.0, "2a", pen);
     if (m_bToolFirstPoint || !bInside) return;

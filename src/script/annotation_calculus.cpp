@@ -59,9 +59,10 @@ void CPemroView::CmdDifferentiation(CDC* pDC) {
     const double x1 = x0 + m_dStepH * m_dXSpan * m_nDeltaXSign;
     const double y1 = EvalF(x1, m_nFuncF);
     const double y0 = m_dY0 = EvalF(x0, m_nFuncF);
-    DrawStringWorld(pDC, x1, y1, "N", m_crFirstDerivative);
+    // The points' names go with them; out of the plot they are not written.
+    if (IsInsideWorldRange(x1, y1)) DrawStringWorld(pDC, x1, y1, "N", m_crFirstDerivative);
     DrawStringWorld(pDC, x0 - 0.05 * m_dXSpan, y0, "M", m_crFirstDerivative);
-    DrawStringWorld(pDC, x1, y0, "Q", m_crFirstDerivative);
+    if (IsInsideWorldRange(x1, y0)) DrawStringWorld(pDC, x1, y0, "Q", m_crFirstDerivative);
     DrawLineWorld(pDC, x0, y0, x0, 0, m_crCurveSetting);
     DrawLineWorld(pDC, x1, y1, x1, 0, m_crCurveSetting);
     DrawLineWorld(pDC, x1, 0, x0, 0, m_crDefaultFill);
@@ -92,7 +93,8 @@ void CPemroView::DrawDifferential(CDC* pDC, double x0, double y0, double x1, dou
         DrawLineWorld(pDC, x0, y0, 0, y0, m_crDefaultPen);
         DrawLineWorld(pDC, 0, y1, x1, y1, m_crDefaultPen);
         DrawLineWorld(pDC, 0, y0, 0, y1, m_crDefaultPen);
-        DrawStringWorld(pDC, 0, y1 > y0 ? y1 : y0, Gbk(u8"△y"), m_crDefaultPen);
+        if (IsInsideWorldRange(0, y1 > y0 ? y1 : y0))
+            DrawStringWorld(pDC, 0, y1 > y0 ? y1 : y0, Gbk(u8"△y"), m_crDefaultPen);
     }
     if (s2 == 1) {
         const double m = (EvalF(x0 + kSlopeStep, m_nFuncF) - y0) / kSlopeStep;
@@ -100,7 +102,8 @@ void CPemroView::DrawDifferential(CDC* pDC, double x0, double y0, double x1, dou
         DrawLineWorld(pDC, x0, y0, x1, yd, m_crFirstDerivative);
         DrawLineWorld(pDC, x0, y0, x1, y0, m_crFirstDerivative);
         DrawLineWorld(pDC, x1, y0, x1, yd, m_crFirstDerivative);
-        DrawStringWorld(pDC, x1, yd > y0 ? yd : y0, "dy", m_crFirstDerivative);
+        if (IsInsideWorldRange(x1, yd > y0 ? yd : y0))
+            DrawStringWorld(pDC, x1, yd > y0 ? yd : y0, "dy", m_crFirstDerivative);
     }
     if (s1 == 1 && s2 == 1) {
         const double f0 = EvalF(x0, m_nFuncF);

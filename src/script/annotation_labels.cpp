@@ -41,7 +41,8 @@ void CPemroView::CmdTextDert(CDC* pDC) {
     if (x < m_dXMin - kLabelMargin * m_dXSpan || x > m_dXMax + kLabelMargin * m_dXSpan)
         x = m_dCursorX + m_dStepH * m_dXSpan;
     PlaneYOrCurve(x, &y);
-    DrawStringWorld(pDC, x, y, m_astrCommandLabel[0], m_crPen);
+    // The label goes with its point; out of the plot it is not written.
+    if (IsInsideWorldRange(x, y)) DrawStringWorld(pDC, x, y, m_astrCommandLabel[0], m_crPen);
     if (buttons != 1) return;
     const int bx = m_nFigureRight - 20;
     // The buttons straddle the frame's right edge; the frame widens to hold them.

@@ -6,6 +6,7 @@
 #include "stats/math/distributions.h"
 #include "stats/stats_labels.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -221,8 +222,10 @@ void CPemroView::DrawConDistributionWalk(CDC* pDC, int mode) {
         DrawLabelValue(pDC, StatsX(0.7), m_dYMax, T().alphaIs, 3, 1 - mass, m_crCurveSetting);
         DrawLabelValue(pDC, StatsX(0.7), StatsY(0.1), T().uIs, 3, split, m_crCurveSetting);
         stats_page::Small(*this, pDC, StatsX(0.7), StatsY(0.13), u8"  ", 3, 1 - mass);
-        DrawLabelValueSmall(pDC, split - 0.1 * m_dXSpan, mass / 2 + 0.05 * m_dYSpan,
-                            T().oneMinusAlpha, 3, mass, m_crCurveSetting);
+        // Left of the split, inside the plot where the split nears its left edge.
+        DrawLabelValueSmall(pDC, std::max(split - 0.1 * m_dXSpan, m_dXMin),
+                            mass / 2 + 0.05 * m_dYSpan, T().oneMinusAlpha, 3, mass,
+                            m_crCurveSetting);
     }
     const bool lines = mode == 0;
     do draw(lines, m_crSecondDerivative, m_crFirstDerivative);

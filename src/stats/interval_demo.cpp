@@ -95,13 +95,14 @@ void CPemroView::DrawIntervalOneSample(CDC* pDC, int kind, int n, double mu, dou
         }
     } else if (kind == 1) {
         const int df = r.pivot.df1;
-        Small(v, pDC, StatsX(0.15), StatsY(0), u8"   ", 0, 2);
+        // Each square after its letter, so that the letter's box leaves it whole.
         Label(v, pDC, StatsX(0.15), StatsY(0.01), u8"χ    (", 0, df);
+        Small(v, pDC, StatsX(0.15), StatsY(0), u8"   ", 0, 2);
         const int closing = stats_page::Cells(u8"χ    (", 0, df);
         Label(v, pDC, StatsX(0.15), StatsY(0.01), u8"         )=", 3, r.q1, closing);
         Small(v, pDC, StatsX(0.15), StatsY(0.06), u8"   ", 3, alpha / 2);
-        Small(v, pDC, StatsX(0.55), StatsY(0), u8"   ", 0, 2);
         Label(v, pDC, StatsX(0.55), StatsY(0.01), u8"χ    (", 0, df);
+        Small(v, pDC, StatsX(0.55), StatsY(0), u8"   ", 0, 2);
         Label(v, pDC, StatsX(0.55), StatsY(0.01), u8"χ       )=", 3, r.q2, closing);
         Small(v, pDC, StatsX(0.55), StatsY(0.06), u8"   ", 3, 1 - alpha / 2);
         Small(v, pDC, StatsX(0.67), StatsY(0.1), u8"  ", 0, 2);
