@@ -180,10 +180,13 @@ void CPemroView::DrawRelatedDataPanel(CDC* pDC, const char* outerLeftTitle, int 
     // or the pass of the click that shows the panel) it comes down over the
     // plot rather than write over the page's text.
     int lift = std::max(0, m_nPlotTop - h - RelatedDataBottom());
-    if (m_nPlotTop - (rows + 2) * h - lift < m_nFigureTop + 2) lift = -(rows + 2) * h - 2;
+    if (m_nPlotTop - (rows + 2) * h - lift < m_nFigureTop + 2) lift = -(rows + 2) * h;
     const double up = m_dYSpan * lift / m_nPlotHeight;
-    FillRectPx(pDC, m_nPlotLeft - (4 * cL * h) / 3, m_nPlotTop - (rows + 2) * h - lift,
-               m_nPlotRight + cR * h, m_nPlotTop - h - lift, m_crGround);
+    const CRect ground(m_nPlotLeft - (4 * cL * h) / 3, m_nPlotTop - (rows + 2) * h - lift,
+                       m_nPlotRight + cR * h, m_nPlotTop - h - lift);
+    // Value labels held back for the end of the figure do not show through.
+    CoverValueLabels(ground);
+    FillRectPx(pDC, ground.left, ground.top, ground.right, ground.bottom, m_crGround);
 
     // Header line.
     const double yh = m_dYMax + (rows + 2) * lh + up;
