@@ -1,14 +1,14 @@
 // render-page: draws a topic page without a display and writes it as PNG.
 //
 //   render-page [--root DIR] [--topic CODE] [--family N] [--level N]
-//               [--variant N] [--size WxH] [--click X,Y]... [--command ID]...
-//               --out FILE.png
+//               [--variant N] [--size WxH] [--scroll Y] [--click X,Y]...
+//               [--command ID]... --out FILE.png
 //
-// Each --click presses and releases the left button at a client point and
-// runs the passes that follow; each --command runs a menu command by its id
-// and the passes that follow. Clicks and commands run in the order given. Exit status 0 when the
-// page was drawn, 1 on a usage error (a click outside the surface is one),
-// 2 when the picture could not be written.
+// --scroll brings the page line Y to the window's top first. Each --click presses and releases the
+// left button at a client point and runs the passes that follow; each --command runs a menu command
+// by its id and the passes that follow. Clicks and commands run in the order given. Exit status 0
+// when the page was drawn, 1 on a usage error (a click outside the surface is one), 2 when the
+// picture could not be written.
 #include "platform/system.h"
 #include "view/view.h"
 
@@ -36,11 +36,12 @@ constexpr int kPngQuality = 80;
 constexpr int kMaxRenderCalls = 10000;
 
 int Usage(const char* why) {
-    std::fprintf(stderr,
-                 "render-page: %s\nusage: render-page [--root DIR] [--topic CODE] [--family N] "
-                 "[--level N] [--variant N] [--size WxH] [--click X,Y]... [--command ID]... "
-                 "--out FILE.png\n",
-                 why);
+    std::fprintf(
+        stderr,
+        "render-page: %s\nusage: render-page [--root DIR] [--topic CODE] [--family N] "
+        "[--level N] [--variant N] [--size WxH] [--scroll Y] [--click X,Y]... [--command ID]... "
+        "--out FILE.png\n",
+        why);
     return 1;
 }
 
@@ -65,7 +66,7 @@ bool ParsePair(const char* s, char sep, int* a, int* b) {
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     std::string root, topic, out;
-    int family = -1, level = 0, variant = 0, width = 1280, height = 960;
+    int family = -1, level = 0, variant = 0, width = 1280, height = 960, scroll = 0;
     bool haveFamily = false;
     // What happens after the first passes, in order: a click at a point or
     // a command by id.
@@ -100,6 +101,8 @@ int main(int argc, char** argv) {
             CPoint p;
             if (!ParsePair(value, ',', &p.x, &p.y)) return Usage("bad --click");
             actions.push_back({true, p, 0});
+        } else if (!std::strcmp(arg, "--scroll")) {
+            if (!ParseInt(value, &scroll) || scroll < 0) return Usage("bad --scroll");
         } else if (!std::strcmp(arg, "--command")) {
             int id = 0;
             if (!ParseInt(value, &id) || id <= 0) return Usage("bad --command");
@@ -147,6 +150,10 @@ int main(int argc, char** argv) {
     };
     view->ResizeClient(width, height);
     render();
+    if (scroll > 0) {
+        view->ScrollToPosition(CPoint(0, scroll));
+        render();
+    }
     for (const Action& a : actions) {
         if (a.isClick) {
             view->OnLButtonDown(MK_LBUTTON, a.point);

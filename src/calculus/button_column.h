@@ -7,6 +7,7 @@
 #include "view/view.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <initializer_list>
 #include <utility>
 
@@ -64,13 +65,38 @@ inline void FrameMarginForColumn(CPemroView& v, CDC* pDC, int x, int widest) {
     if (right <= FrameRight(v) || !v.m_bFigureVisible) return;
     // Down the graph's frame, which reaches a line past the plot each way.
     const int c = v.m_nBaseCharHeight;
-    v.FillRectGradientPx(pDC, FrameRight(v), v.m_nPlotTop - c - 1, right,
+    const int push = v.PlotTopPush(); // the plot gave way
+    v.FillRectGradientPx(pDC, FrameRight(v), v.m_nPlotTop - c - 1 - push, right,
                          v.m_nPlotBottom + c + v.m_nFontStep, v.m_crRightFrame, v.m_crRightFrame);
 }
 
 inline void FrameMarginForColumn(CPemroView& v, CDC* pDC, int x,
                                  std::initializer_list<const char*> labels) {
     FrameMarginForColumn(v, pDC, x, WidestButton(v, labels));
+}
+
+// The nominal y of a button row (laid out for the nominal height 20 and
+// scaled to the real one below the plot's top) whose drawn top stays at
+// `top` or below: tall buttons of a large window would lift the row out.
+inline int RowYNotAbove(const CPemroView& v, int nominalY, int top) {
+    const int bh = std::max(1, v.ButtonHeight());
+    const auto drawn = [&](int y) {
+        return v.m_nPlotTop + int(std::int64_t(bh) * (y - v.m_nPlotTop) / 20);
+    };
+    int y = nominalY;
+    while (drawn(y) < top && y < v.m_nPlotTop) ++y;
+    return y;
+}
+
+// The margin for buttons at several places: each (left edge, UTF-8 label).
+inline void FrameMarginForButtons(CPemroView& v, CDC* pDC,
+                                  std::initializer_list<std::pair<int, const char*>> buttons) {
+    if (buttons.size() == 0) return;
+    const int x = buttons.begin()->first;
+    int widest = 0;
+    for (const auto& [at, label] : buttons)
+        widest = std::max(widest, at - x + v.ButtonWidth(Gbk(label)));
+    FrameMarginForColumn(v, pDC, x, widest);
 }
 
 } // namespace calculus

@@ -58,10 +58,15 @@ void CPemroView::DrawDomainxy(CDC* pDC, double a, double b, CString label1, CStr
         const bool xType = m_nRegionType == 1;
         const double lo = FindRegionEdgeMax(x, xType ? m_dYMin : a, 1);
         const double hi = FindRegionEdgeMin(x, xType ? m_dYMax : b, 1);
+        // The labels at the arrows' tails stay inside the plot, where an
+        // edge runs near its top or bottom.
+        const double line = m_nBaseCharHeight * m_dYSpan / std::max(1, m_nPlotHeight);
+        const double top = std::min(hi + m_dYSpan / 10, m_dYMax - 2 * line);
+        const double bottom = std::max(lo - m_dYSpan / 12, m_dYMin + line);
         if (!IsBlankLabel(label1))
-            DrawArrowWorld(pDC, x + m_dXSpan / 20, hi + m_dYSpan / 10, x, hi, 2, label1, "", arrow);
+            DrawArrowWorld(pDC, x + m_dXSpan / 20, top, x, hi, 2, label1, "", arrow);
         if (!IsBlankLabel(label2))
-            DrawArrowWorld(pDC, x + m_dXSpan / 20, lo - m_dYSpan / 12, x, lo, 1, label2, "", arrow);
+            DrawArrowWorld(pDC, x + m_dXSpan / 20, bottom, x, lo, 1, label2, "", arrow);
         if (k == 2) {
             DrawStringWorld(pDC, x, lo, Gbk(u8"y的下限"), mark);
             DrawStringWorld(pDC, x, hi + 25 * m_dYSpan / m_nPlotHeight, Gbk(u8"y的上限"), mark);
@@ -74,7 +79,9 @@ void CPemroView::DrawDomainxy(CDC* pDC, double a, double b, CString label1, CStr
             DrawLineWorldMode(pDC, x, lo, x, 0, mark, 0);
             DrawLineWorldMode(pDC, x + w, lo, x + w, 0, mark, 0);
             DrawStringWorld(pDC, x - m_dXSpan / 30, 0, "x", mark);
-            DrawStringWorld(pDC, x + w, 0, "x+dx", mark);
+            // Its label stays inside the plot when the strip reaches its edge.
+            const double room = 4.0 * m_nBaseCharWidth * m_dXSpan / std::max(1, m_nPlotWidth);
+            DrawStringWorld(pDC, std::min(x + w, m_dXMax - room), 0, "x+dx", mark);
             FillRectWorld(pDC, x, x + w, lo, hi, m_crDefaultPen);
         }
     }
@@ -101,7 +108,9 @@ void CPemroView::DrawDomainxy(CDC* pDC, double a, double b, CString label1, CStr
             DrawLineWorld(pDC, left, y, 0, y, mark);
             DrawLineWorld(pDC, left, y + w, 0, y + w, mark);
             DrawStringWorld(pDC, 0, y, "y", mark);
-            DrawStringWorld(pDC, 0, y + w + m_dYSpan / 8, "y+dy", mark);
+            // Its label stays inside the plot when the strip reaches its edge.
+            const double line = m_nBaseCharHeight * m_dYSpan / std::max(1, m_nPlotHeight);
+            DrawStringWorld(pDC, 0, std::min(y + w + m_dYSpan / 8, m_dYMax - line), "y+dy", mark);
             FillRectWorld(pDC, left, right, y, y + w, m_crDefaultPen);
         }
     }

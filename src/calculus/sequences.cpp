@@ -547,15 +547,17 @@ void CPemroView::SequenceAxisControls(CDC* pDC) {
     const int h = m_nBaseCharHeight, L = m_nPlotLeft, T = m_nPlotTop;
     m_dSavedIntervalA = m_dXMin;
     m_dSavedIntervalB = m_dXMax;
+    // The row stays inside the frame, which reaches a line above the plot.
+    const int rowY = calculus::RowYNotAbove(*this, T - h, T - h + 1);
     if ((!m_bLoadScriptSettings || m_bSelectionPending) &&
-        TextButton(pDC, L + 6, T - h, Gbk(u8"恢复"))) {
+        TextButton(pDC, L + 6, rowY, Gbk(u8"恢复"))) {
         m_bLoadScriptSettings = 1;
         m_bSelectionPending = 0;
     }
     const int x =
         m_nPlotRight - calculus::RowShiftIntoFigure(*this, {{m_nPlotRight - 6 * h, "Xn=f(n)"},
                                                             {m_nPlotRight - 3 * h, "Xn=f(Xn-1)"}});
-    SequenceReadingButtons(pDC, x - 6 * h, T - h, x - 3 * h, T - h);
+    SequenceReadingButtons(pDC, x - 6 * h, rowY, x - 3 * h, rowY);
     DrawRangeArrows2D(pDC, 0, 0, 1, 0, L + 3 * h, T - 9 * h / 10, L + 29 * h / 6, T - h / 9);
     DrawRangeArrows2D(pDC, 0, 0, 0, 1, L + 6 * h, T - 9 * h / 10, L + 47 * h / 6, T - h / 9);
     m_adSavedWorldRange[0] = m_dSavedIntervalA;

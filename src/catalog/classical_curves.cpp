@@ -3,6 +3,7 @@
 // circles of the sine, cycloid, astroid and cardioid, at the point P the
 // student clicked; with buttons that change the curve's parameters.
 #include "catalog/math/classical_curves.h"
+#include "calculus/button_column.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
 
@@ -168,6 +169,8 @@ void CPemroView::DrawClassicalCircle(CDC* pDC, BOOL bInside, double px, double p
 
 void CPemroView::DrawClassicalEllipse(CDC* pDC, BOOL bInside, double px, double py) {
     const int bx = m_nFigureRight + 2;
+    // The column stands beside the figure; the frame widens to hold it.
+    calculus::FrameMarginForColumn(*this, pDC, bx, {u8"a增", u8"a减", u8"b增", u8"b减"});
     if (ClassicalButton(pDC, 0, u8"a增", bx)) m_dDirM += kParamStep;
     if (ClassicalButton(pDC, 1, u8"a减", bx)) m_dDirM -= kParamStep;
     if (ClassicalButton(pDC, 2, u8"b增", bx)) m_dDirN += kParamStep;
@@ -188,6 +191,9 @@ void CPemroView::DrawClassicalEllipse(CDC* pDC, BOOL bInside, double px, double 
 
 void CPemroView::DrawClassicalHyperbola(CDC* pDC, BOOL bInside, double px, double py) {
     const int bx = m_nFigureRight + 2;
+    // The column stands beside the figure; the frame widens to hold it.
+    calculus::FrameMarginForColumn(*this, pDC, bx,
+                                   {u8"a增", u8"a减", u8"b增", u8"b减", u8"实轴x", u8"实轴y"});
     if (ClassicalButton(pDC, 0, u8"a增", bx)) m_dDirM += kParamStep;
     if (ClassicalButton(pDC, 1, u8"a减", bx)) m_dDirM -= kParamStep;
     if (ClassicalButton(pDC, 2, u8"b增", bx)) m_dDirN += kParamStep;
@@ -224,6 +230,9 @@ void CPemroView::DrawClassicalHyperbola(CDC* pDC, BOOL bInside, double px, doubl
 
 void CPemroView::DrawClassicalParabola(CDC* pDC, BOOL bInside, double px, double py) {
     const int bx = m_nFigureRight + 2;
+    // The column stands beside the figure; the frame widens to hold it.
+    calculus::FrameMarginForColumn(
+        *this, pDC, bx, {u8"a增", u8"a减", u8"b增", u8"b减", u8"c增", u8"c减", u8"上下", u8"左右"});
     if (ClassicalButton(pDC, 0, u8"a增", bx)) m_dDirM += kParamStep;
     if (ClassicalButton(pDC, 1, u8"a减", bx)) m_dDirM -= kParamStep;
     if (ClassicalButton(pDC, 2, u8"b增", bx)) m_dDirN += kParamStep;
@@ -296,6 +305,8 @@ void CPemroView::DrawClassicalSine(CDC* pDC, BOOL bCosine, double px) {
 
 void CPemroView::DrawClassicalLemniscate(CDC* pDC, BOOL bInside, double px, double py) {
     const int bx = m_nFigureRight + 2;
+    // The column stands beside the figure; the frame widens to hold it.
+    calculus::FrameMarginForColumn(*this, pDC, bx, {u8"c增", u8"c减"});
     if (ClassicalButton(pDC, 0, u8"c增", bx)) m_dDirM += kParamStep;
     if (ClassicalButton(pDC, 1, u8"c减", bx)) m_dDirM -= kParamStep;
     const double m = m_dDirM;
@@ -363,6 +374,8 @@ void CPemroView::DrawClassicalAstroid(CDC* pDC, double px) {
 
 void CPemroView::DrawClassicalCardioid(CDC* pDC, BOOL bInside, double px, double py) {
     const int bx = m_nFigureRight - kCardioidInset;
+    // The buttons straddle the frame's right edge; the frame widens to hold them.
+    calculus::FrameMarginForColumn(*this, pDC, bx, {u8"顶点(2a,0)", u8"顶点(-2a,0)"});
     const auto vertex = [&](const double coef[6], double xmin, double xmax) {
         for (int i = 0; i < 6; ++i) m_adSavedCoefF[i] = coef[i];
         m_adSavedWorldRange[0] = xmin;
@@ -375,7 +388,8 @@ void CPemroView::DrawClassicalCardioid(CDC* pDC, BOOL bInside, double px, double
     const COLORREF pen = m_crDefaultPen, fill = m_crDefaultFill;
     const double b = m_adCoefF[1];
     DrawArcWorld(pDC, b / 2, 0.0, 0.5, 0.5, 0.0, 6.28, pen);
-    DrawStringWorld(pDC, px, py, "M", pen);
+    // The point's name goes with it; out of the plot it is not written.
+    if (IsInsideWorldRange(px, py)) DrawStringWorld(pDC, px, py, "M", pen);
     DrawStringWorld(pDC, b, 0.0, "a", pen);
     DrawStringWorld(pDC, 2 * b, 0.0, "2a", pen);
     if (m_bToolFirstPoint || !bInside) return;

@@ -146,7 +146,7 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     // 5. Plot box.
     // A decimals row over the range arrows keeps its place; the plot gives
     // way below it and the frame keeps its top.
-    const int rowPush = m_bDecimalsRowOver ? DecimalsRowPush() : 0;
+    const int rowPush = PlotTopPush();
     m_nPlotTop = m_nFigureTop + 18 + rowPush;
     m_nPlotLeft = m_nFigureLeft + 12 + m_nSidePanelWidth;
     m_nPlotRight = m_nFigureRight;
@@ -195,9 +195,17 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
             // stand their precision column: rows are laid out for a nominal
             // height of 20 and scaled to the real one.
             const int bh = std::max(1, ButtonHeight());
-            const int restoreY = std::min(m_nFigureTop - 2, m_nPlotTop - 20 - (100 + bh - 1) / bh);
+            int restoreY = std::min(m_nFigureTop - 2, m_nPlotTop - 20 - (100 + bh - 1) / bh);
             // Where the row of the nominal height 20 stands at the real one.
-            const int drawnY = m_nPlotTop + int(std::int64_t(bh) * (restoreY - m_nPlotTop) / 20);
+            const auto drawnAt = [&](int y) {
+                return m_nPlotTop + int(std::int64_t(bh) * (y - m_nPlotTop) / 20);
+            };
+            // Inside the figure's box, clear of the page's text line above,
+            // while it stays clear of the plot's top.
+            while (drawnAt(restoreY) < m_nFigureTop + 2 &&
+                   drawnAt(restoreY + 1) + bh + 4 <= m_nPlotTop)
+                ++restoreY;
+            const int drawnY = drawnAt(restoreY);
             restoreBox = CRect(m_nFigureLeft, drawnY, m_nFigureLeft + ButtonWidth(Labels().restore),
                                drawnY + bh);
             if (TextButton(pDC, m_nFigureLeft, restoreY, Labels().restore)) {

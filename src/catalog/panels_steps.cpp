@@ -3,6 +3,7 @@
 // inset, and the coefficient button row beside a figure. Each changes only
 // saved copies and clears m_bLoadScriptSettings, so the change survives the
 // script's own values on every later pass.
+#include "calculus/button_column.h"
 #include "catalog/range_glyphs.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
@@ -261,6 +262,11 @@ void CPemroView::DrawToolbarData(CDC* pDC, int n) {
     // 1. Raise and lower buttons of the first n coefficients, f first.
     if (n >= 1 && n <= kCoefCount) {
         const int x = m_nFigureRight + 2;
+        // The column stands beside the figure; the frame widens to hold it.
+        int widest = 0;
+        for (int k = 0; k < n; ++k)
+            widest = std::max({widest, ButtonWidth(t.raise[k]), ButtonWidth(t.lower[k])});
+        calculus::FrameMarginForColumn(*this, pDC, x, widest);
         for (int k = n - 1; k >= 0; --k) {
             const int y = m_nFigureTop + kRowSpacing * k;
             if (TextButton(pDC, x, y, t.raise[k])) {

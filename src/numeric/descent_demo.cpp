@@ -1,5 +1,6 @@
 // Steepest descent and conjugate gradients: in the plane over a colour map
 // of the objective with one arrow an iteration, or as a table of iterates.
+#include "calculus/button_column.h"
 #include "catalog/surface_pass.h"
 #include "numeric/math/descent.h"
 #include "platform/text_codec.h"
@@ -247,6 +248,11 @@ void CPemroView::DrawDescentData(CDC* pDC, int kind, int n, int m,
 
 void CPemroView::DrawDescentButtons(CDC* pDC, int kind, int n) {
     if (m_bZoom) return;
+    // The column stands right of the plot; the frame widens to hold it.
+    calculus::FrameMarginForColumn(*this, pDC, m_nPlotRight,
+                                   {u8"非线性方程组", u8"线性方程组", u8"正定二次型", u8"ε增加",
+                                    u8"ε减少", u8"下一步", u8"上一步", u8"开始", u8"不显示数据",
+                                    u8"速降", u8"梯度"});
     auto button = [&](int row, const char* label) {
         return TextButton(pDC, m_nPlotRight, m_nPlotTop + 24 * row, Gbk(label));
     };

@@ -12,6 +12,10 @@
 namespace {
 
 constexpr int kMaxShownDecimals = 6;
+// A decimals row over the range arrows stands at the figure's top, inside
+// its frame, and the plot gives way below it.
+constexpr int kRowAbovePlot = 40;
+constexpr int kRowIntoFigure = 24;
 constexpr int kPrecisionRowStep = 24;
 // Kept decimals 2..4 round the input; 5 ("精确") and 6 keep it exact.
 constexpr int kKeepMin = 2;
@@ -34,19 +38,57 @@ void CPemroView::DrawDecimalsSelector(CDC* pDC, int x, int y, int maxDecimals) {
                                                            u8"4位", u8"5位", u8"6位"};
     if (m_nDecimals < 0 || m_nDecimals > maxDecimals) m_nDecimals = maxDecimals;
     const int w = m_nBaseCharWidth;
+    // The row ends above the plot, where its values start, however tall the
+    // buttons of a large window are.
+    if (!m_bFigure3D) y = std::min(y, m_nPlotTop - 3 - ButtonHeight());
     TextButtonSimple(pDC, x, y, Gbk(u8"显示小数点:"));
     for (int k = 1; k <= kMaxShownDecimals && k <= maxDecimals; ++k)
         if (TextButtonSimple(pDC, x + (5 + 2 * k) * w, y, Gbk(kLabels[k - 1]))) m_nDecimals = k;
 }
 
 int CPemroView::DecimalsRowPush() const {
-    constexpr int kRowAbovePlot = 40, kGap = 2;
+    constexpr int kGap = 2;
     const int arrowsTop = (m_nBaseCharHeight * 10) / 11;
-    return std::max(0, ButtonHeight() + kGap - kRowAbovePlot + arrowsTop);
+    return std::max(0, ButtonHeight() + kGap - kRowAbovePlot + arrowsTop) + kRowIntoFigure;
 }
 
 int CPemroView::DecimalsRowY() const {
-    return m_nPlotTop - 40 - (m_bDecimalsRowOver ? DecimalsRowPush() : 0);
+    return m_nPlotTop - kRowAbovePlot -
+           (m_bDecimalsRowOver ? DecimalsRowPush() - kRowIntoFigure : 0);
+}
+
+namespace {
+
+// The controls over a matrix plot's top: rows of the nominal height 20
+// whose bottom stands 3 above the plot, scaled to the real height.
+int ControlsOverPlot(const CPemroView& v) {
+    return (23 * v.ButtonHeight()) / 20 + 2;
+}
+
+} // namespace
+
+int CPemroView::RelatedDataPush() const {
+    if (m_nRelatedDataRows <= 0) return 0;
+    const int rows = std::min(m_nRelatedDataRows, kPointListSize);
+    const int h = m_nBaseCharHeight;
+    // The plot's top stands this far below the figure's top before the
+    // panel pushes it; the panel reaches (rows + 2) lines above the plot,
+    // lifted further over the controls there, and ends 2 inside the figure.
+    constexpr int kPlotBelowFigureTop = 18, kInside = 2;
+    const int before = kPlotBelowFigureTop + (m_bDecimalsRowOver ? DecimalsRowPush() : 0);
+    const int controls = m_bDecimalsRowOver ? before : ControlsOverPlot(*this) + 2;
+    const int lift = std::max(0, controls - h);
+    return std::max(0, (rows + 2) * h + lift + kInside - before);
+}
+
+int CPemroView::RelatedDataBottom() const {
+    const int plain = m_nPlotTop - m_nBaseCharHeight;
+    return std::min(plain, m_bDecimalsRowOver ? DecimalsRowY() - 2
+                                              : m_nPlotTop - ControlsOverPlot(*this) - 2);
+}
+
+int CPemroView::PlotTopPush() const {
+    return (m_bDecimalsRowOver ? DecimalsRowPush() : 0) + RelatedDataPush();
 }
 
 void CPemroView::DrawPrecisionSelector(CDC* pDC, int x, int y) {
@@ -133,11 +175,21 @@ void CPemroView::DrawRelatedDataPanel(CDC* pDC, const char* outerLeftTitle, int 
     if (matrixCols + E == 0) return;
     const double cw = m_dXSpan / (matrixCols + E);
     const double lh = m_dYSpan * h / m_nPlotHeight;
-    FillRectPx(pDC, m_nPlotLeft - (4 * cL * h) / 3, m_nPlotTop - (rows + 2) * h,
-               m_nPlotRight + cR * h, m_nPlotTop - h, m_crGround);
+    // Lifted over the controls above the plot; where the figure has no room
+    // for it there (a plot that keeps its height for a long button column,
+    // or the pass of the click that shows the panel) it comes down over the
+    // plot rather than write over the page's text.
+    int lift = std::max(0, m_nPlotTop - h - RelatedDataBottom());
+    if (m_nPlotTop - (rows + 2) * h - lift < m_nFigureTop + 2) lift = -(rows + 2) * h;
+    const double up = m_dYSpan * lift / m_nPlotHeight;
+    const CRect ground(m_nPlotLeft - (4 * cL * h) / 3, m_nPlotTop - (rows + 2) * h - lift,
+                       m_nPlotRight + cR * h, m_nPlotTop - h - lift);
+    // Value labels held back for the end of the figure do not show through.
+    CoverValueLabels(ground);
+    FillRectPx(pDC, ground.left, ground.top, ground.right, ground.bottom, m_crGround);
 
     // Header line.
-    const double yh = m_dYMax + (rows + 2) * lh;
+    const double yh = m_dYMax + (rows + 2) * lh + up;
     auto title = [&](const char* t, int index, double x, int dx) {
         if (index < 0)
             DrawStringWorld(pDC, x, yh, Gbk(t), m_crCurveSetting);
@@ -145,7 +197,11 @@ void CPemroView::DrawRelatedDataPanel(CDC* pDC, const char* outerLeftTitle, int 
             DrawLabelIntegerWorld(pDC, x, yh, Gbk(t), dx, 8, index, m_crCurveSetting);
     };
     int c = 0;
-    if (cL) title(outerLeftTitle, outerLeftIndex, m_dXMin - 0.5 * cw, 16), ++c;
+    // The left outer column stands left of the plot, inside the figure.
+    const double outerX =
+        std::max(m_dXMin - 0.5 * cw, m_dXMin + m_dXSpan * (m_nFigureLeft + 2 - m_nPlotLeft) /
+                                                   std::max(1, m_nPlotWidth));
+    if (cL) title(outerLeftTitle, outerLeftIndex, outerX, 16), ++c;
     if (Present(leftTitle)) title(leftTitle, leftIndex, m_dXMin + (c + 0.5) * cw, 18), ++c;
     const std::string mt = Gbk(matrixTitle ? matrixTitle : "");
     DrawStringWorld(pDC, m_dXMin + ((matrixCols + c + 1) - 0.2 * double(mt.size())) * 0.5 * cw, yh,
@@ -156,12 +212,12 @@ void CPemroView::DrawRelatedDataPanel(CDC* pDC, const char* outerLeftTitle, int 
 
     // Data lines, the last two lines above the frame.
     for (int i = 0; i < rows; ++i) {
-        const double y = m_dYMax + (rows - i + 1) * lh;
+        const double y = m_dYMax + (rows - i + 1) * lh + up;
         auto value = [&](double x, double v, COLORREF colour) {
             DrawLabelValue(pDC, x, y, "", m_nDecimals, v, colour);
         };
         c = 0;
-        if (cL && outerLeft) value(m_dXMin - 0.5 * cw, outerLeft[i], m_crCurveSetting);
+        if (cL && outerLeft) value(outerX, outerLeft[i], m_crCurveSetting);
         c += cL;
         if (Present(leftTitle)) {
             if (left) value(m_dXMin + c * cw, left[i], m_crCurveSetting);

@@ -2,6 +2,7 @@
 // commands: each reads its plot set-up, draws the figure's frame and hands
 // the page to its demonstration when the pass repaints the whole page or
 // the stored click lies on the figure.
+#include "calculus/button_column.h"
 #include "script/script_args.h"
 #include "view/view.h"
 
@@ -19,6 +20,27 @@ constexpr int kFirstArgSplines = 8;
 // The frame and axes of a figure whose own curve is a mere point.
 constexpr double kPointRange = 0.0001;
 
+// The fitting figures stand their button column and title across the
+// plot's right edge; the frame widens alike on all of them to hold the
+// widest, the same in every pass.
+void FitColumnMargin(CPemroView& v, CDC* pDC) {
+    const int R = v.m_nPlotRight, ch = v.m_nBaseCharHeight;
+    calculus::FrameMarginForButtons(v, pDC,
+                                    {{R - 20, u8"显示多项式系数"},
+                                     {R - 20, u8"y=1/(a+blnx)"},
+                                     {R - 20, u8"y=ae^(b/x)"},
+                                     {R - 20, u8"y″0增加"},
+                                     {R - 20, u8"样条积分值"},
+                                     {R - 20, u8"显示特殊函数"},
+                                     {R - 20, u8"显示逼近系数"},
+                                     {R - 140, u8"回归方程:y=1/(a+blnx)"},
+                                     {R - 120, u8"2m+1奇次多项式回归"},
+                                     {R - 2 * ch, u8"切比雪夫2逼近"},
+                                     {R - 2 * ch, u8"三次样条插值"},
+                                     {R - 60, u8"拉格朗日插值"},
+                                     {R - 40, u8"牛顿前插值"}});
+}
+
 } // namespace
 
 BOOL CPemroView::IsFitFigureDrawn() const {
@@ -27,6 +49,7 @@ BOOL CPemroView::IsFitFigureDrawn() const {
 
 void CPemroView::DrawFitAxesOnly(CDC* pDC) {
     DrawFunctionGraph(pDC, 0, 0, m_dXMin, m_dXMin + kPointRange, "x", "y");
+    if (IsFitFigureDrawn()) FitColumnMargin(*this, pDC);
 }
 
 void CPemroView::CmdRegression1(CDC* pDC) {
@@ -49,6 +72,7 @@ void CPemroView::CmdApproximation(CDC* pDC) {
     if (!m_bFigureVisible) return;
     m_nPlotOption1 = m_nPlotOption2 = 0;
     DrawFunctionGraph(pDC, 0, 0, m_dIntervalA, m_dIntervalB, "x", "y");
+    if (IsFitFigureDrawn()) FitColumnMargin(*this, pDC);
     if (IsFitFigureDrawn()) DrawApproximation(pDC, m_nCountN, m_nCountM);
 }
 
@@ -57,6 +81,7 @@ void CPemroView::CmdCurvespecialfunc(CDC* pDC) {
     if (!m_bFigureVisible) return;
     m_nPlotOption1 = m_nPlotOption2 = 0;
     DrawFunctionGraph(pDC, 0, 0, m_dIntervalA, m_dIntervalA + kPointRange, "x", "y");
+    if (IsFitFigureDrawn()) FitColumnMargin(*this, pDC);
     if (IsFitFigureDrawn()) DrawCurvespecialfunc(pDC, m_nCountN, m_nCountM);
 }
 

@@ -1,6 +1,7 @@
 // Gaussian elimination step by step: plain, with column pivoting, and
 // Gauss-Jordan with the inverse; least squares through the normal
 // equations when there are more equations than unknowns.
+#include "calculus/button_column.h"
 #include "numeric/math/elimination.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
@@ -77,6 +78,21 @@ void CPemroView::DrawGauss(CDC* pDC, int n, int m) {
     // step back or choose pivoting.
     if (r.pivotFailed) DrawMatrixMessage(pDC, u8"无法三角分解");
 
+    // The column and the title straddle the plot's right edge; the frame
+    // widens to hold them, the same in every pass.
+    {
+        const int R = m_nPlotRight, ch = m_nBaseCharHeight;
+        calculus::FrameMarginForButtons(*this, pDC,
+                                        {{R - 20, u8"下一步"},
+                                         {R - 20, u8"上一步"},
+                                         {R - 20, u8"开  始"},
+                                         {R - 20, u8"高  斯"},
+                                         {R - 20, u8"列主元"},
+                                         {R - 20, u8"并求A逆"},
+                                         {R - 2 * ch, u8"高  斯"},
+                                         {R - 2 * ch, u8"列主元"},
+                                         {R - 2 * ch, u8"并求A逆"}});
+    }
     DrawStepButtons(pDC, r.overdetermined ? -2 : 0);
     for (int v = 0; v < 3; ++v) DrawMethodButton(pDC, 3 + v, kVariantNames[v], v);
     DrawDecimalsSelector(pDC, m_nPlotLeft, m_nPlotTop - 23, 6);

@@ -39,8 +39,10 @@ void CPemroView::CmdQR(CDC* pDC) {
     if (IsArgListOpen() && m_bLoadScriptSettings) m_dEpsilon = ReadScriptNumber(m_nParsePos);
     SaveRestoreDisplaySettings(m_bLoadScriptSettings);
     LoadLinearSystem(m_nCountN, m_nCountN);
+    m_nRelatedDataRows = m_bShowRelatedData ? m_nCountN : 0;
     SetMatrixWindow(pDC);
     if (m_bFullRepaint || IsClickOnGraphControls()) DrawQR(pDC, m_nCountN, m_nPlotMode);
+    m_nRelatedDataRows = 0;
 }
 
 void CPemroView::CmdJacobiSeidel(CDC* pDC) {
@@ -70,10 +72,12 @@ void CPemroView::CmdJacobiSeidel(CDC* pDC) {
     // follows the y range's digits: frame it with a range of the same width
     // at every step, so that the figure stays put as the steps go on.
     m_dYMax = yMax == 10 ? std::nextafter(10.0, 11.0) : std::min(yMax, 100.0);
+    m_nRelatedDataRows = m_bShowRelatedData ? m_nCountN : 0;
     DrawFunctionGraph(pDC, 0, 3, 1.0, 1.0, "", "");
     m_dYMax = yMax;
     m_dYSpan = m_dYMax - m_dYMin;
     if (m_bFullRepaint || IsClickOnGraphControls()) DrawJacobiSeidel(pDC, m_nCountN, count);
+    m_nRelatedDataRows = 0;
 }
 
 void CPemroView::CmdPowerMethod(CDC* pDC) {
@@ -86,6 +90,7 @@ void CPemroView::CmdPowerMethod(CDC* pDC) {
     if (IsArgListOpen() && m_bLoadScriptSettings) m_dEpsilon = ReadScriptNumber(m_nParsePos);
     SaveRestoreDisplaySettings(m_bLoadScriptSettings);
     LoadLinearSystem(m_nCountN, m_nCountN);
+    // Its plot keeps the height its long button column needs.
     SetMatrixWindow(pDC);
     if (m_bFullRepaint || IsClickOnGraphControls()) DrawPowerMethod(pDC, m_nCountN, m_nPlotMode);
 }
@@ -98,8 +103,10 @@ void CPemroView::CmdJacobiMethod(CDC* pDC) {
     m_nPlotMode = 0;
     SaveRestoreDisplaySettings(m_bLoadScriptSettings);
     LoadLinearSystem(m_nCountN, m_nCountN);
+    m_nRelatedDataRows = m_bShowRelatedData ? m_nCountN : 0;
     SetMatrixWindow(pDC);
     if (m_bFullRepaint || IsClickOnGraphControls()) DrawJacobiMethod(pDC, m_nCountN);
+    m_nRelatedDataRows = 0;
 }
 
 void CPemroView::CmdGradient(CDC* pDC) {
@@ -112,6 +119,8 @@ void CPemroView::CmdGradient(CDC* pDC) {
         m_bProjectXoy = FALSE;
         m_nProjectionDisplay = 0;
     }
+    m_nRelatedDataRows = m_bShowRelatedData ? m_nCountN : 0;
     DrawGradient(pDC, m_nCountN, m_nCountM);
     m_bDecimalsRowOver = FALSE;
+    m_nRelatedDataRows = 0;
 }

@@ -1,5 +1,6 @@
 // Jacobi, Gauss-Seidel and relaxation iterations for A x = b, one iteration
 // per step, as a thinned table of iterates.
+#include "calculus/button_column.h"
 #include "numeric/math/iterative.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
@@ -85,6 +86,25 @@ void CPemroView::DrawJacobiSeidel(CDC* pDC, int n, int count) {
     DrawLabelValue(pDC, m_dXMin + 0.2 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"误差限ε= "), 6,
                    m_dEpsilon, m_crCurveSetting);
 
+    // The column and the title straddle the plot's right edge; the frame
+    // widens to hold them, the same in every pass.
+    {
+        const int R = m_nPlotRight, ch = m_nBaseCharHeight;
+        calculus::FrameMarginForButtons(*this, pDC,
+                                        {{R - 20, u8"下一步"},
+                                         {R - 20, u8"上一步"},
+                                         {R - 20, u8"开  始"},
+                                         {R - 20, "Jacobi"},
+                                         {R - 20, "Seidel"},
+                                         {R - 20, u8"松弛法"},
+                                         {R - 20, u8"ε增加"},
+                                         {R - 20, u8"ε减少"},
+                                         {R - 20, u8"ω增加"},
+                                         {R - 20, u8"ω减少"},
+                                         {R - 2 * ch, u8"G-S迭代"},
+                                         {R - (5 * ch) / 3, u8"松弛法"},
+                                         {R - 2 * ch, u8"Jacobi迭代"}});
+    }
     DrawStepButtons(pDC, 1);
     for (int k = 0; k < 3; ++k) DrawMethodButton(pDC, 3 + k, kSolverButtons[k], k);
     const int x = m_nPlotRight - 20;

@@ -1,5 +1,6 @@
 // Jacobi's rotation method for a symmetric matrix: two steps a rotation,
 // the matrix with its pivot and rotation, then the rotated matrix.
+#include "calculus/button_column.h"
 #include "numeric/math/jacobi.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
@@ -64,6 +65,15 @@ void CPemroView::DrawJacobiMethod(CDC* pDC, int n) {
         DrawRelatedDataPanel(pDC, "", -1, nullptr, "", -1, nullptr, Gbk(u8"特征向量(行)").c_str(),
                              &r.v[0][0], n, n, "", -1, nullptr, "", -1, nullptr);
 
+    // The column and the title straddle the plot's right edge; the frame
+    // widens to hold them, the same in every pass.
+    calculus::FrameMarginForButtons(*this, pDC,
+                                    {{m_nPlotRight - 60, u8"Jacob方法"},
+                                     {m_nPlotRight - 20, u8"下一步"},
+                                     {m_nPlotRight - 20, u8"上一步"},
+                                     {m_nPlotRight - 20, u8"开  始"},
+                                     {m_nPlotRight - 20, u8"ε增加"},
+                                     {m_nPlotRight - 20, u8"ε减少"}});
     DrawStepButtons(pDC, 1);
     const int x = m_nPlotRight - 20;
     if (TextButtonInPlot(pDC, x, m_nPlotTop + 24 * 3, 48, 20, Gbk(u8"ε增加"), m_crCurveSetting))

@@ -1,5 +1,6 @@
 // Triangular factorisation step by step, one element per step, then the
 // two triangular solves; or iterative improvement, one iteration per step.
+#include "calculus/button_column.h"
 #include "numeric/math/rounding.h"
 #include "numeric/math/triangular.h"
 #include "platform/text_codec.h"
@@ -100,6 +101,23 @@ void CPemroView::DrawLU(CDC* pDC, int n, int /*method*/) {
         if (r.failed || r.brokenBand) DrawMatrixMessage(pDC, u8"无法三角分解");
     }
 
+    // The column and the title straddle the plot's right edge; the frame
+    // widens to hold them, the same in every pass.
+    {
+        const int R = m_nPlotRight, ch = m_nBaseCharHeight;
+        calculus::FrameMarginForButtons(*this, pDC,
+                                        {{R - 20, u8"下一步"},
+                                         {R - 20, u8"上一步"},
+                                         {R - 20, u8"开  始"},
+                                         {R - 20, u8"LU分解"},
+                                         {R - 20, u8"平方根"},
+                                         {R - 20, u8"改 进"},
+                                         {R - 20, u8"追赶法"},
+                                         {R - 20, u8"迭代改善法"},
+                                         {R - 2 * ch, u8"LU分解法"},
+                                         {R - 2 * ch, u8"改进平方根"},
+                                         {R - 2 * ch, u8"迭代改善法"}});
+    }
     DrawStepButtons(pDC, 0);
     const int methods = m_nPrecisionDigits <= 5 ? kMethodCount : kMethodCount - 1;
     for (int k = 0; k < methods; ++k) DrawMethodButton(pDC, 3 + k, kMethodButtons[k], k);

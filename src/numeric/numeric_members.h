@@ -17,6 +17,12 @@
     // stands, clears its range arrows; and where that row stands.
     int DecimalsRowPush() const;
     int DecimalsRowY() const;
+    // How far a plot moves down so that the related-data panel stands above
+    // the controls over its top, inside the figure; where the panel ends;
+    // and all a plot's top moves down by.
+    int RelatedDataPush() const;
+    int RelatedDataBottom() const;
+    int PlotTopPush() const;
     void DrawPrecisionSelector(CDC* pDC, int x, int y);
     double RoundSignificant(double value) const;
     void DrawKeepDecimalsSelector(CDC* pDC, int rows, int cols, int which);

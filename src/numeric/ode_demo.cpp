@@ -3,9 +3,11 @@
 // the derivative along each curve, a direction field and a value table) or
 // a system of two first-order equations (both components over t, or the
 // trajectory in the phase plane).
+#include "calculus/button_column.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -217,6 +219,14 @@ void CPemroView::DrawOdeSingle(CDC* pDC) {
 void CPemroView::DrawOdeSingleButtons(CDC* pDC) {
     const int x = m_nPlotRight - m_nBaseCharHeight / 2, T = m_nPlotTop;
     const double span = m_dXSpan;
+    // The column straddles the plot's right edge; the frame widens to hold
+    // its widest button, the same in every pass.
+    int widest = calculus::WidestButton(
+        *this, {u8"步长增", u8"步长减", u8"有切线", u8"无切线", u8"有数值", u8"无数值"});
+    if (m_nSurfaceLower >= 1)
+        for (const OdeButton& b : kMethodButtons)
+            widest = std::max(widest, ButtonWidth(Gbk(b.label)));
+    calculus::FrameMarginForColumn(*this, pDC, x, widest);
     // The user's step stands from now on: a script that gives h would
     // otherwise put it back at every paint.
     if (TextButton(pDC, x, T - 22, Gbk(u8"步长增")) && 2 * m_dOdeStep <= span)
@@ -257,6 +267,8 @@ void CPemroView::DrawOdeSystem(CDC* pDC) {
             DrawString(pDC, L + ch / 2, T + 2 * (ch + fs), m_strFormulaG, curve);
         }
     }
+    calculus::FrameMarginForColumn(
+        *this, pDC, R - 20, {u8"相平面", u8"取消", u8"p增大", u8"p减小", u8"q增大", u8"q减小"});
     if (TextButton(pDC, R - 20, T, Gbk(u8"相平面")))
         m_bPhasePlane = m_bSavedPhasePlane = TRUE, m_bLoadScriptSettings = FALSE;
     if (TextButton(pDC, R - 20, T + 24, Gbk(u8"取消")))

@@ -1,5 +1,6 @@
 // The power method and its variants, one iteration per step, as a table of
 // normalised iterates or as their graph.
+#include "calculus/button_column.h"
 #include "numeric/math/power.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
@@ -155,6 +156,14 @@ void CPemroView::DrawPowerMethod(CDC* pDC, int n, int mode) {
 
 void CPemroView::DrawPowerButtons(CDC* pDC, int n, int mode) {
     const int x = m_nPlotRight - m_nBaseCharHeight;
+    // The column and the title straddle the plot's right edge; the frame
+    // widens to hold them, the same in every pass.
+    int reach = calculus::WidestButton(
+        *this, {u8"下一步", u8"上一步", u8"开  始", u8"折线表示", u8"数值表示", u8"幂  法",
+                u8"反幂法", u8"埃特肯", u8"平移法", u8"ε增加", u8"ε减少", u8"P增加", u8"P减少"});
+    for (const PowerTitle& t : kPowerTitles)
+        reach = std::max(reach, m_nBaseCharHeight - t.dx + ButtonWidth(Gbk(t.text)));
+    calculus::FrameMarginForColumn(*this, pDC, x, reach);
     auto button = [&](int row, const char* label) {
         return TextButtonInPlot(pDC, x, m_nPlotTop + 24 * row, 48, 20, Gbk(label),
                                 m_crCurveSetting);

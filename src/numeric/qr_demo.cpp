@@ -1,5 +1,6 @@
 // The QR algorithm step by step: the shifted matrix, its factors and the next
 // iterate, with the transformations of the Householder variants.
+#include "calculus/button_column.h"
 #include "numeric/math/qr.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
@@ -96,6 +97,22 @@ void CPemroView::DrawQR(CDC* pDC, int n, int variant) {
         DrawLabelIntegerWorld(pDC, m_dXMax - 0.15 * m_dXSpan, m_dYMax - 0.1 * m_dYSpan, "A", 8, 4,
                               r->iterations, m_crCurveSetting);
 
+    // The column and the title straddle the plot's right edge; the frame
+    // widens to hold them, the same in every pass.
+    {
+        const int R = m_nPlotRight, ch = m_nBaseCharHeight;
+        calculus::FrameMarginForButtons(*this, pDC,
+                                        {{R - 3 * ch, u8"斯密特正交化QR分解"},
+                                         {R - 3 * ch, u8"H变换与旋转QR分解"},
+                                         {R - 20, u8"下一步"},
+                                         {R - 20, u8"上一步"},
+                                         {R - 20, u8"开  始"},
+                                         {R - 20, "SQR"},
+                                         {R - 20, "HQR"},
+                                         {R - 20, "HJR"},
+                                         {R - 20, u8"P增加"},
+                                         {R - 20, u8"P减少"}});
+    }
     DrawStepButtons(pDC, 0);
     for (int k = 0; k < 3; ++k) DrawMethodButton(pDC, 3 + k, kQrVariants[k].button, k);
     const int x = m_nPlotRight - 20;

@@ -1,6 +1,7 @@
 // Reduction of a matrix by elementary row operations with partial pivoting:
 // to upper triangular form, to reduced row echelon form, to the inverse by
 // reducing [A | I], or to triangular form with the determinant.
+#include "calculus/button_column.h"
 #include "numeric/math/elimination.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
@@ -61,6 +62,20 @@ void CPemroView::DrawMatrixtransform(CDC* pDC, int mode, int m, int n) {
                        m_crCurveSetting);
     }
 
+    // The column and the title straddle the plot's right edge; the frame
+    // widens to hold them, the same in every pass.
+    {
+        const int R = m_nPlotRight, ch = m_nBaseCharHeight;
+        calculus::FrameMarginForButtons(*this, pDC,
+                                        {{R - 2 * ch, u8"A化为上三角"},
+                                         {R - 2 * ch, u8"A化为行最简形"},
+                                         {R - 20, u8"下一步"},
+                                         {R - 20, u8"上一步"},
+                                         {R - 20, u8"开  始"},
+                                         {R - 20, u8"上三角"},
+                                         {R - 20, u8"行最简"},
+                                         {R - 20, u8"求A逆"}});
+    }
     DrawStepButtons(pDC, 0);
     const bool transform = mode >= 0 && mode <= 2;
     if (transform)

@@ -1,8 +1,11 @@
 // Romberg integration: the triangular table of trapezoid values and their
 // extrapolations, or the function values of the finest grid.
+#include "calculus/button_column.h"
 #include "numeric/math/romberg.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -16,13 +19,19 @@ void CPemroView::DrawRomberg(CDC* pDC) {
     const int ch = m_nBaseCharHeight;
     DrawStringWorld(pDC, m_dXMin + 0.6 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"Romberg积分"),
                     m_crCurveSetting);
-    const int x = m_nPlotRight - 20;
+    const int x = m_nPlotRight - 20, listX = m_nPlotRight - (2 * ch) / 3;
+    // The buttons straddle the plot's right edge; the frame widens to hold
+    // the widest, the same in every pass.
+    calculus::FrameMarginForColumn(
+        *this, pDC, x,
+        std::max(calculus::WidestButton(*this, {u8"ε增加", u8"ε减少"}),
+                 listX - x + calculus::WidestButton(*this, {u8"不显示数据", u8"显示数据"})));
     if (TextButtonInPlot(pDC, x, m_nPlotTop, 48, 20, Gbk(u8"ε增加"), m_crCurveSetting))
         m_dEpsilon *= kEpsilonUp;
     if (TextButtonInPlot(pDC, x, m_nPlotTop + 24, 48, 20, Gbk(u8"ε减少"), m_crCurveSetting))
         m_dEpsilon *= kEpsilonDown;
     const bool list = m_nDemoOption == 1;
-    if (TextButtonInPlot(pDC, m_nPlotRight - (2 * ch) / 3, m_nPlotTop - 24, 50, 20,
+    if (TextButtonInPlot(pDC, listX, m_nPlotTop - 24, 50, 20,
                          Gbk(list ? u8"不显示数据" : u8"显示数据"), m_crCurveSetting))
         m_nDemoOption = list ? 0 : 1;
     DrawLabelValue(pDC, m_dXMin + 0.6 * m_dXSpan, m_dYMax, Gbk(u8"ε="), 6, m_dEpsilon,

@@ -1,6 +1,7 @@
 // Root finding step by step: bisection, Newton (simple or multiple root),
 // secant, fixed-point iteration and Steffensen's acceleration, drawn over
 // the graph of the function with an optional table of the iterates.
+#include "calculus/button_column.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
 
@@ -55,6 +56,11 @@ void CPemroView::DrawRootMessage(CDC* pDC, const char* utf8Text) {
 void CPemroView::DrawRoot(CDC* pDC, int method) {
     const int R = m_nPlotRight, T = m_nPlotTop, ch = m_nBaseCharHeight;
     const COLORREF btn = m_crCurveSetting;
+    // The column straddles the plot's right edge; the frame widens to hold
+    // its widest button, the same in every pass.
+    calculus::FrameMarginForColumn(*this, pDC, R - ch,
+                                   {u8"ε增加", u8"ε减少", u8"牛顿法", u8"二分法", u8"弦截法",
+                                    u8"不动点", u8"斯蒂芬森", u8"不显示数据", u8"按重根"});
     if (TextButtonInPlot(pDC, R - 5 * ch, T + 4, 50, 20, Gbk(u8"n增加"), btn)) ++m_nDemoStep;
     if (TextButtonInPlot(pDC, R - 3 * ch, T + 4, 50, 20, Gbk(u8"n减少"), btn)) --m_nDemoStep;
     if (TextButtonInPlot(pDC, R - 2 * ch, T - 24, 80, 20, Gbk(u8"从头开始"), btn)) m_nDemoStep = 0;

@@ -114,6 +114,26 @@ void CPemroView::FlushValueLabels() {
     PlaceHeldAxisNames();
 }
 
+void CPemroView::CoverValueLabels(const CRect& box) {
+    std::vector<HeldValuePiece>& held = m_aHeldValuePieces;
+    std::vector<HeldValuePiece> kept;
+    bool dropped = false;
+    for (HeldValuePiece& piece : held) {
+        const bool inside = piece.cell.left >= box.left && piece.cell.right <= box.right &&
+                            piece.cell.top >= box.top && piece.cell.bottom <= box.bottom;
+        if (inside) {
+            dropped = true;
+            continue;
+        }
+        // The piece before it is gone: it starts a label of its own.
+        if (dropped) piece.follows = false;
+        dropped = false;
+        kept.push_back(piece);
+    }
+    held.swap(kept);
+    FlushValueLabelsUnder(box);
+}
+
 void CPemroView::FlushValueLabelsUnder(const CRect& box) {
     // The pieces the box meets are written now, each with the rest of its
     // label and with the earlier pieces it covers, so overlapping pieces

@@ -88,6 +88,9 @@
     void FlushValueLabels();
     // The waiting pieces that something about to be written meets.
     void FlushValueLabelsUnder(const CRect& box);
+    // Something opaque is about to cover the box: the waiting pieces wholly
+    // inside it are never written, those it meets are written first.
+    void CoverValueLabels(const CRect& box);
     void WriteHeldValuePieces(const std::vector<HeldValuePiece>& pieces);
     // The same, and later pieces are written at once.
     void EndValueLabels();

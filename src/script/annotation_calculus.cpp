@@ -1,6 +1,7 @@
 // Constructions on the graph of y = F(x): "Differentiation" (increment,
 // differential and their difference at a point), "Curvature" (an arc between
 // two tangents, or the evolute with the osculating circle) and "Chord".
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "platform/text_codec.h"
@@ -58,9 +59,10 @@ void CPemroView::CmdDifferentiation(CDC* pDC) {
     const double x1 = x0 + m_dStepH * m_dXSpan * m_nDeltaXSign;
     const double y1 = EvalF(x1, m_nFuncF);
     const double y0 = m_dY0 = EvalF(x0, m_nFuncF);
-    DrawStringWorld(pDC, x1, y1, "N", m_crFirstDerivative);
+    // The points' names go with them; out of the plot they are not written.
+    if (IsInsideWorldRange(x1, y1)) DrawStringWorld(pDC, x1, y1, "N", m_crFirstDerivative);
     DrawStringWorld(pDC, x0 - 0.05 * m_dXSpan, y0, "M", m_crFirstDerivative);
-    DrawStringWorld(pDC, x1, y0, "Q", m_crFirstDerivative);
+    if (IsInsideWorldRange(x1, y0)) DrawStringWorld(pDC, x1, y0, "Q", m_crFirstDerivative);
     DrawLineWorld(pDC, x0, y0, x0, 0, m_crCurveSetting);
     DrawLineWorld(pDC, x1, y1, x1, 0, m_crCurveSetting);
     DrawLineWorld(pDC, x1, 0, x0, 0, m_crDefaultFill);
@@ -70,6 +72,8 @@ void CPemroView::CmdDifferentiation(CDC* pDC) {
 
 void CPemroView::DifferentiationButtons(CDC* pDC) {
     const int x = m_nFigureRight - 40;
+    // The buttons straddle the frame's right edge; the frame widens to hold them.
+    calculus::FrameMarginForColumn(*this, pDC, x, {u8"|△x|增", u8"|△x|减", u8"△x正", u8"△x负"});
     for (const StepButton& b : kDifferentiationButtons) {
         if (!TextButtonInPlot(pDC, x, m_nFigureTop + b.dy, 60, 20, Gbk(b.label), m_crCurveSetting))
             continue;
@@ -89,7 +93,8 @@ void CPemroView::DrawDifferential(CDC* pDC, double x0, double y0, double x1, dou
         DrawLineWorld(pDC, x0, y0, 0, y0, m_crDefaultPen);
         DrawLineWorld(pDC, 0, y1, x1, y1, m_crDefaultPen);
         DrawLineWorld(pDC, 0, y0, 0, y1, m_crDefaultPen);
-        DrawStringWorld(pDC, 0, y1 > y0 ? y1 : y0, Gbk(u8"△y"), m_crDefaultPen);
+        if (IsInsideWorldRange(0, y1 > y0 ? y1 : y0))
+            DrawStringWorld(pDC, 0, y1 > y0 ? y1 : y0, Gbk(u8"△y"), m_crDefaultPen);
     }
     if (s2 == 1) {
         const double m = (EvalF(x0 + kSlopeStep, m_nFuncF) - y0) / kSlopeStep;
@@ -97,7 +102,8 @@ void CPemroView::DrawDifferential(CDC* pDC, double x0, double y0, double x1, dou
         DrawLineWorld(pDC, x0, y0, x1, yd, m_crFirstDerivative);
         DrawLineWorld(pDC, x0, y0, x1, y0, m_crFirstDerivative);
         DrawLineWorld(pDC, x1, y0, x1, yd, m_crFirstDerivative);
-        DrawStringWorld(pDC, x1, yd > y0 ? yd : y0, "dy", m_crFirstDerivative);
+        if (IsInsideWorldRange(x1, yd > y0 ? yd : y0))
+            DrawStringWorld(pDC, x1, yd > y0 ? yd : y0, "dy", m_crFirstDerivative);
     }
     if (s1 == 1 && s2 == 1) {
         const double f0 = EvalF(x0, m_nFuncF);
@@ -119,6 +125,8 @@ void CPemroView::CmdCurvature(CDC* pDC) {
         return;
     }
     const int x = m_nFigureRight - 20;
+    // The buttons straddle the frame's right edge; the frame widens to hold them.
+    calculus::FrameMarginForColumn(*this, pDC, x, {u8"△x增", u8"△x减"});
     if (TextButtonInPlot(pDC, x, m_nFigureTop + 2, 50, 20, Gbk(u8"△x增"), m_crCurveSetting))
         ScaleStepH(1.25);
     if (TextButtonInPlot(pDC, x, m_nFigureTop + 26, 50, 20, Gbk(u8"△x减"), m_crCurveSetting))
@@ -194,6 +202,8 @@ void CPemroView::CmdChord(CDC* pDC) {
     const double t = ReadScriptNumber(m_nParsePos);
     ReadScriptColors(TRUE, TRUE);
     const int x = m_nFigureRight - 40;
+    // The buttons straddle the frame's right edge; the frame widens to hold them.
+    calculus::FrameMarginForColumn(*this, pDC, x, {u8"弦长增", u8"弦长减"});
     if (TextButtonInPlot(pDC, x, m_nFigureTop + 2, 60, 20, Gbk(u8"弦长增"), m_crCurveSetting))
         ScaleStepH(1.25);
     if (TextButtonInPlot(pDC, x, m_nFigureTop + 26, 60, 20, Gbk(u8"弦长减"), m_crCurveSetting))

@@ -3,6 +3,7 @@
 // optional Δx buttons), "Text3" (a space point, or the surface under the
 // mouse) and "Textz" (where a surface crosses the cutting height). The text
 // is label 1 of the command record.
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "platform/text_codec.h"
@@ -40,9 +41,12 @@ void CPemroView::CmdTextDert(CDC* pDC) {
     if (x < m_dXMin - kLabelMargin * m_dXSpan || x > m_dXMax + kLabelMargin * m_dXSpan)
         x = m_dCursorX + m_dStepH * m_dXSpan;
     PlaneYOrCurve(x, &y);
-    DrawStringWorld(pDC, x, y, m_astrCommandLabel[0], m_crPen);
+    // The label goes with its point; out of the plot it is not written.
+    if (IsInsideWorldRange(x, y)) DrawStringWorld(pDC, x, y, m_astrCommandLabel[0], m_crPen);
     if (buttons != 1) return;
     const int bx = m_nFigureRight - 20;
+    // The buttons straddle the frame's right edge; the frame widens to hold them.
+    calculus::FrameMarginForColumn(*this, pDC, bx, {u8"△x增", u8"△x减"});
     if (TextButtonInPlot(pDC, bx, m_nFigureTop + 4, 36, 20, Gbk(u8"△x增"), m_crCurveSetting))
         ScaleStepH(1.25);
     if (TextButtonInPlot(pDC, bx, m_nFigureTop + 26, 36, 20, Gbk(u8"△x减"), m_crCurveSetting))

@@ -1,6 +1,7 @@
 // Points, arrows and discs in the current figure: "Dots", "Vector2",
 // "Vector3", "DotVector", "BoundaryVector", "FreeVector2", "FreeVector3",
 // "TangentVector" and "InnerPoint".
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "platform/real_steps.h"
@@ -241,6 +242,8 @@ void CPemroView::CmdInnerPoint(CDC* pDC) {
     ReadScriptColors(TRUE, TRUE);
     if (mode == 0) {
         const int x = m_nFigureRight - 40;
+        // The buttons straddle the frame's right edge; the frame widens to hold them.
+        calculus::FrameMarginForColumn(*this, pDC, x, {u8"半径增", u8"半径减", u8"取消"});
         if (TextButtonInPlot(pDC, x, m_nFigureTop + 2, 60, 20, Gbk(u8"半径增"), m_crCurveSetting)) {
             ScaleStepH(1.25);
             m_nDemoOption = 1;

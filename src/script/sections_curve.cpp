@@ -1,6 +1,7 @@
 // Command sections of the curve commands: the projection switches, the page's
 // function graph, single catalogue curves, the increment piece of a curve,
 // the d'Alembert wave, the coefficient button row and the classical curves.
+#include "calculus/button_column.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 #include "view/view.h"
@@ -124,6 +125,8 @@ void CPemroView::CmdcurveDert(CDC* pDC) {
     const double x1 = x0 + m_dStepH * m_dXSpan;
     if (x0 < x1) PlotCurveByKind(pDC, index, 0, x0, x1, m_crPen);
     if (buttons != 1) return;
+    // The buttons straddle the frame's right edge; the frame widens to hold them.
+    calculus::FrameMarginForColumn(*this, pDC, m_nFigureRight - 20, {u8"△x增", u8"△x减"});
     if (TextButtonInPlot(pDC, m_nFigureRight - 20, m_nFigureTop + 4, 36, 20, Gbk(u8"△x增"),
                          m_crCurveSetting))
         m_dStepH *= kDertUp;
@@ -140,6 +143,8 @@ void CPemroView::CmdDAlembert(CDC* pDC) {
         // The speed a is the set-up's interval start: its saved copy changes
         // with it, or the next set-up would put the script's value back.
         const int x = m_nPlotRight, y = m_nPlotTop;
+        // The column stands right of the plot; the frame widens to hold it.
+        calculus::FrameMarginForColumn(*this, pDC, x, {u8"t增", u8"t减", u8"a增", u8"a减"});
         const double step = m_dParamStep;
         double dt = 0, da = 0;
         if (TextButton(pDC, x, y, Gbk(u8"t增"))) dt = step;

@@ -2,9 +2,11 @@
 // its distribution function in two colours split at the cursor, or, in the
 // quantile view, the upper quantile u and α read off at the cursor; with
 // expectation, variance and parameter buttons for each density.
+#include "calculus/button_column.h"
 #include "stats/math/distributions.h"
 #include "stats/stats_labels.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -93,6 +95,13 @@ void CPemroView::DrawConDistribution(CDC* pDC, int mode) {
 
 void CPemroView::DrawConDistributionButtons(CDC* pDC) {
     const int right = m_nPlotRight, top = m_nPlotTop;
+    // The column straddles the plot's right edge; the frame widens to hold it.
+    calculus::FrameMarginForButtons(*this, pDC,
+                                    {{right - 22, u8"分位数"},
+                                     {right - 10, u8"期望"},
+                                     {right - 10, u8"方差"},
+                                     {right - 10, u8"α增"},
+                                     {right - 10, u8"μ增"}});
     if (TextButtonInPlot(pDC, right - 22, top - 22, 42, 20, T().quantile, m_crCurveSetting)) {
         m_bSavedQuantileMode = 1;
         m_bLoadScriptSettings = 0;
@@ -213,8 +222,10 @@ void CPemroView::DrawConDistributionWalk(CDC* pDC, int mode) {
         DrawLabelValue(pDC, StatsX(0.7), m_dYMax, T().alphaIs, 3, 1 - mass, m_crCurveSetting);
         DrawLabelValue(pDC, StatsX(0.7), StatsY(0.1), T().uIs, 3, split, m_crCurveSetting);
         stats_page::Small(*this, pDC, StatsX(0.7), StatsY(0.13), u8"  ", 3, 1 - mass);
-        DrawLabelValueSmall(pDC, split - 0.1 * m_dXSpan, mass / 2 + 0.05 * m_dYSpan,
-                            T().oneMinusAlpha, 3, mass, m_crCurveSetting);
+        // Left of the split, inside the plot where the split nears its left edge.
+        DrawLabelValueSmall(pDC, std::max(split - 0.1 * m_dXSpan, m_dXMin),
+                            mass / 2 + 0.05 * m_dYSpan, T().oneMinusAlpha, 3, mass,
+                            m_crCurveSetting);
     }
     const bool lines = mode == 0;
     do draw(lines, m_crSecondDerivative, m_crFirstDerivative);

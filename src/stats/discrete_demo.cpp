@@ -1,6 +1,7 @@
 // The discrete distributions page: 0-1 and binomial, Poisson and
 // hypergeometric probabilities as dots over k = 0, 1, 2, ..., with their
 // expectation and variance and buttons for each parameter.
+#include "calculus/button_column.h"
 #include "platform/text_codec.h"
 #include "stats/math/discrete.h"
 #include "view/view.h"
@@ -59,6 +60,9 @@ int StepCount(int v, int d) {
 void CPemroView::DrawDisDistribution(CDC* pDC, int kind) {
     SaveRestoreDisplaySettings(m_bLoadScriptSettings);
     const int x = m_nPlotRight - 10;
+    // The column straddles the plot's right edge; the frame widens to hold it.
+    calculus::FrameMarginForColumn(
+        *this, pDC, x, {u8"期望", u8"方差", u8"n增", u8"p增", u8"λ增", u8"N增", u8"M增"});
     if (TextButton(pDC, x, m_nPlotTop, T().mean)) {
         m_bSavedShowMean = 1;
         m_bLoadScriptSettings = 0;

@@ -2,6 +2,7 @@
 // mean, a variance, a difference of means or a ratio of variances, drawn as
 // the estimator's density with the interval filled, with the quantiles and
 // bounds written as small formulas.
+#include "calculus/button_column.h"
 #include "stats/math/distributions.h"
 #include "stats/math/inference.h"
 #include "stats/stats_labels.h"
@@ -22,6 +23,9 @@ constexpr int kDotRadius = 3;
 
 void CPemroView::DrawRegionEstimate(CDC* pDC, int kind) {
     const int x = m_nPlotRight - 20, top = m_nPlotTop;
+    // The column straddles the plot's right edge; the frame widens to hold it.
+    calculus::FrameMarginForColumn(
+        *this, pDC, x, {u8"σ已知", u8"σ未知", u8"μ已知", u8"μ未知", u8"α增加", u8"α减少"});
     const auto button = [&](int dy, const char* utf8) {
         if (!TextButtonInPlot(pDC, x, top + dy, 44, 20, Gbk(utf8), m_crCurveSetting)) return false;
         m_bLoadScriptSettings = 0;
@@ -91,13 +95,14 @@ void CPemroView::DrawIntervalOneSample(CDC* pDC, int kind, int n, double mu, dou
         }
     } else if (kind == 1) {
         const int df = r.pivot.df1;
-        Small(v, pDC, StatsX(0.15), StatsY(0), u8"   ", 0, 2);
+        // Each square after its letter, so that the letter's box leaves it whole.
         Label(v, pDC, StatsX(0.15), StatsY(0.01), u8"χ    (", 0, df);
+        Small(v, pDC, StatsX(0.15), StatsY(0), u8"   ", 0, 2);
         const int closing = stats_page::Cells(u8"χ    (", 0, df);
         Label(v, pDC, StatsX(0.15), StatsY(0.01), u8"         )=", 3, r.q1, closing);
         Small(v, pDC, StatsX(0.15), StatsY(0.06), u8"   ", 3, alpha / 2);
-        Small(v, pDC, StatsX(0.55), StatsY(0), u8"   ", 0, 2);
         Label(v, pDC, StatsX(0.55), StatsY(0.01), u8"χ    (", 0, df);
+        Small(v, pDC, StatsX(0.55), StatsY(0), u8"   ", 0, 2);
         Label(v, pDC, StatsX(0.55), StatsY(0.01), u8"χ       )=", 3, r.q2, closing);
         Small(v, pDC, StatsX(0.55), StatsY(0.06), u8"   ", 3, 1 - alpha / 2);
         Small(v, pDC, StatsX(0.67), StatsY(0.1), u8"  ", 0, 2);

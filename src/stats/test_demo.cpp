@@ -1,6 +1,7 @@
 // The hypothesis-test page: u, t, χ² and F tests on one or two samples, with
 // the statistic's density under the null hypothesis, the acceptance region
 // filled, the critical values, the statistic marked and the verdict.
+#include "calculus/button_column.h"
 #include "stats/math/distributions.h"
 #include "stats/math/inference.h"
 #include "stats/stats_labels.h"
@@ -19,6 +20,10 @@ constexpr double kMaxAlpha = 0.5;
 
 void CPemroView::DrawAssumeVerify(CDC* pDC, int kind) {
     const int x = m_nPlotRight - 20, top = m_nPlotTop;
+    // The column straddles the plot's right edge; the frame widens to hold it.
+    calculus::FrameMarginForColumn(*this, pDC, x,
+                                   {u8"u检验", u8"t检验", u8"χ检验", u8"F检验", u8"α增加",
+                                    u8"α减少", u8"双侧", u8"左侧", u8"右侧"});
     const auto button = [&](int dy, const char* utf8) {
         if (!TextButtonInPlot(pDC, x, top + dy, 44, 20, Gbk(utf8), m_crCurveSetting)) return false;
         m_bLoadScriptSettings = 0;

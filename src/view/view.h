@@ -269,6 +269,9 @@ public:
     // The decimals row stands over the range arrows of the plot drawn next:
     // set and cleared by the figures that draw one.
     BOOL m_bDecimalsRowOver = FALSE;
+    // Rows of the related-data panel shown over the plot drawn next (0:
+    // none): set and cleared by the figures that draw one.
+    int m_nRelatedDataRows = 0;
     // Whether the 3-D scene's ticks of this pass carry their values.
     int m_nPictureLeft = 0, m_nPictureRight = 0, m_nPictureTop = 0, m_nPictureBottom = 0;
     BOOL m_bFigureVisible = FALSE;
