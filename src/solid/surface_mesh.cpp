@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -34,7 +35,6 @@ enum {
     kSectionBase,
     kSectionXoy,
     kSectionC,
-    kInset,
     kChannels
 };
 
@@ -76,11 +76,8 @@ public:
     }
     bool XoyShadowOn() const { return v.m_dZMax > 0 && v.m_dZMin <= 0 && v.m_bProjectXoy; }
     // DrawLine3D by channels (the lower and upper mesh lines, the shadows,
-    // the section). The fine steps put many samples of a channel into one
-    // pixel: a stroke equal to the channel's last one is left out while
-    // nothing drawn since touched its pixels, since drawing the same pixels
-    // in the same colour again changes nothing. Each channel's next segment
-    // starts where its last one ended, so that end is not projected again.
+    // the section). Each channel's next segment starts where its last one
+    // ended, so that end is not projected again.
     void Line(CDC* pDC, int channel, double x1, double y1, double z1, double x2, double y2,
               double z2, COLORREF colour) {
         if (!v.IsFigureBandVisible()) return;
@@ -103,34 +100,31 @@ public:
         } else if (!v.ProjectSegment3D(x1, y1, z1, x2, y2, z2, &a, &b)) {
             return;
         }
-        const int width = v.m_nPixelSize;
-        if (ch && ch->drawn && colour == ch->colour) {
-            if (a == ch->a && b == ch->b && width == ch->width) return;
-        }
-        const int grow = (width > 2 ? width : 2) + 1;
-        const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
-                        std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
-        Draw(pDC, a, b, colour, width);
-        Touched(box);
-        if (ch) ch->drawn = true, ch->a = a, ch->b = b, ch->colour = colour, ch->width = width;
-        if (ch) ch->box = box;
+        Draw(pDC, a, b, colour, v.m_nPixelSize);
     }
     // Up to two pixels wide a span is drawn as the fine samples' dots were,
     // two pixels wide (the pen kept selected while the colour stays); an
-    // axis-parallel one as the box such a pen covers.
+    // axis-parallel one as the box such a pen covers. Whatever is drawn over
+    // the inset's last stroke makes it draw its next one again.
     void Draw(CDC* pDC, CPoint a, CPoint b, COLORREF colour, int width) {
-        if (width <= 2 && (a.x == b.x || a.y == b.y))
-            pDC->FillSolidRect(CRect(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1,
-                                     std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1),
-                               colour);
-        else if (width <= 2)
+        if (width <= 2 && (a.x == b.x || a.y == b.y)) {
+            const CRect box(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1, std::max(a.x, b.x) + 1,
+                            std::max(a.y, b.y) + 1);
+            if (!m_direct.Box(box, colour)) pDC->FillSolidRect(box, colour);
+        } else if (width <= 2) {
             WideStroke(pDC, a, b, colour);
-        else
+        } else {
             v.DrawStrokePx(pDC, a, b, colour);
+        }
+        if (m_inset.drawn) {
+            const int grow = (width > 2 ? width : 2) + 1;
+            Touched(CRect(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
+                          std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow));
+        }
     }
-    // DrawLineWorldMode's stroke in the plane inset, by its own channel:
-    // the fine steps along a cell map many samples to the same pixels of
-    // the inset, and its strokes lie apart from the solid's.
+    // The image's pixels for the boxes of the cell's strokes.
+    void Begin(CDC* pDC) { m_direct = pDC->Direct(); }
+    // DrawLineWorldMode's stroke in the plane inset.
     void Inset(CDC* pDC, double x1, double y1, double x2, double y2, COLORREF colour) {
         if (!v.IsFigureBandVisible()) return;
         const auto inRange = [this](double px, double py) {
@@ -140,14 +134,13 @@ public:
         CPoint a, b;
         if (!v.MapWorldWhole(x1, y1, &a.x, &a.y) || !v.MapWorldWhole(x2, y2, &b.x, &b.y)) return;
         const int width = v.m_nPixelSize;
-        Channel& ch = m_aChannel[kInset];
+        LastInset& ch = m_inset;
         if (ch.drawn && colour == ch.colour && a == ch.a && b == ch.b && width == ch.width) return;
         Draw(pDC, a, b, colour, width);
         const int grow = (width > 2 ? width : 2) + 1;
-        const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
-                        std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
-        Touched(box);
-        ch.drawn = true, ch.a = a, ch.b = b, ch.colour = colour, ch.width = width, ch.box = box;
+        ch.drawn = true, ch.a = a, ch.b = b, ch.colour = colour, ch.width = width;
+        ch.box = CRect(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
+                       std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
     }
     // The wall between a span's two ends from the upper down to the lower
     // surface, filled as one quadrilateral.
@@ -224,13 +217,13 @@ public:
     MeshCell(const MeshCell&) = delete;
     MeshCell& operator=(const MeshCell&) = delete;
 
-    // Something drawn over a box: the channels whose last stroke it touches
-    // must draw theirs again.
+    // Something drawn over a box: the inset's last stroke, if it touches
+    // it, must be drawn again.
     void Touched(const CRect& box) {
-        for (Channel& c : m_aChannel)
-            if (c.drawn && c.box.left < box.right && box.left < c.box.right &&
-                c.box.top < box.bottom && box.top < c.box.bottom)
-                c.drawn = false;
+        const CRect& c = m_inset.box;
+        if (m_inset.drawn && c.left < box.right && box.left < c.right && c.top < box.bottom &&
+            box.top < c.bottom)
+            m_inset.drawn = false;
     }
     void Dot(CDC* pDC, double px, double py, double pz, COLORREF colour) {
         Line(pDC, kNoChannel, px, py, pz, px, py, pz, colour);
@@ -276,16 +269,23 @@ private:
     double m_dTermX = 0, m_dTermXk = 0, m_dTermXz = 0, m_dTermY = 0, m_dTermYx = 0;
 
     struct Channel {
-        bool drawn = false;
-        CPoint a, b;
-        COLORREF colour = 0;
-        int width = 0;
-        CRect box;
         bool endKnown = false;
         double end[3] = {};
         CPoint endPixel;
     };
     Channel m_aChannel[kChannels];
+    // The inset's last stroke: the fine steps along a cell map many samples
+    // to the same pixels of the inset, so a stroke equal to it is left out
+    // while nothing drawn since touched its pixels.
+    struct LastInset {
+        bool drawn = false;
+        CPoint a, b;
+        COLORREF colour = 0;
+        int width = 0;
+        CRect box;
+    };
+    LastInset m_inset;
+    CDC::DirectBoxes m_direct;
     const bool straight =
         v.m_dRotationAngle == 0 && v.m_nAxisArrangement != 2 && v.m_nAxisArrangement != 3;
 };
@@ -334,9 +334,8 @@ private:
     std::vector<Sample> m_nodes;
 };
 
-void DenseFill(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
+void DenseFill(MeshCell& m, CDC* pDC, const CellGrid& grid) {
     CPemroView& v = m.v;
-    const CellGrid grid(m, y, dx, dy);
     const bool lowerFill = v.m_nLowerSurfaceStyle != 0 && m.lower;
     const bool upperFill = v.m_nUpperSurfaceStyle != 0;
     for (int i = 0; i < grid.Ni(); ++i)
@@ -573,10 +572,9 @@ void BandPieces(const CellGrid& grid, Value value, double lo, double hi, Skip sk
 
 // The contour z = c on the two surfaces (and its shadows): the band where a
 // surface lies within 0.005·Dz of c.
-void Contour(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
+void Contour(MeshCell& m, CDC* pDC, const CellGrid& grid) {
     CPemroView& v = m.v;
     const double c = m.c, band = 0.005 * m.Dz;
-    const CellGrid grid(m, y, dx, dy);
     const auto none = [](const BandPoint&, const BandPoint&, const BandPoint&) { return false; };
     const auto draw = [&](const BandPoint* p, int n, bool onSurface, double BandPoint::*height) {
         if (v.m_bProjectBase) m.FlatPolygon(pDC, p, n, v.m_dZMin, v.m_crFirstDerivative);
@@ -593,10 +591,9 @@ void Contour(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
 
 // Where the two surfaces meet: the band |f − g| <= 0.001·Dz in the region.
 // Where they coincide (within 1e-7·Dz) they meet nowhere that is drawn.
-void Intersection(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
+void Intersection(MeshCell& m, CDC* pDC, const CellGrid& grid) {
     CPemroView& v = m.v;
     const double band = 0.001 * m.Dz, inner = 1e-7 * m.Dz;
-    const CellGrid grid(m, y, dx, dy);
     BandPieces(
         grid, [](const Sample& p) { return p.f - p.g; }, -band, band,
         [inner](const BandPoint& a, const BandPoint& b, const BandPoint& c) {
@@ -638,21 +635,31 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
     if (!IsSceneUsable() || m_bAnsweringClick) return;
     const int front[3] = {frontR, frontG, frontB};
     const int back[3] = {backR, backG, backB};
-    SurfacePass pass(*this);
+    // The scene's pass when it has one: a cell's own would copy the
+    // coefficients again.
+    std::optional<SurfacePass> pass;
+    if (!m_pSurfacePass) pass.emplace(*this);
     MeshCell m(*this, x, front, back);
+    m.Begin(pDC);
     const bool clicked = HitTestGraphRegion(0);
+    // The cell's grid, evaluated once for the filling and the bands.
+    std::optional<CellGrid> cellGrid;
+    const auto grid = [&]() -> const CellGrid& {
+        if (!cellGrid) cellGrid.emplace(m, y, dx, dy);
+        return *cellGrid;
+    };
     if (dx > 0 && dy > 0 && (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) && clicked)
-        DenseFill(m, pDC, y, dx, dy);
+        DenseFill(m, pDC, grid());
     if (dy > 0) Stroke(m, pDC, false, y, dx, dy, bUpperLines, bLowerLines, sx, sy);
     if (dx > 0) Stroke(m, pDC, true, y, dx, dy, bUpperLines, bLowerLines, sx, sy);
     // A stroke (dx or dy 0) has no area for a band.
     const bool area = dx > 0 && dy > 0;
-    if (m_bCutZc == 2 && area) Contour(m, pDC, y, dx, dy);
+    if (m_bCutZc == 2 && area) Contour(m, pDC, grid());
     // Without a lower surface there is nothing to meet.
     if (m_bDrawSurfaceIntersection && m.lower && area) {
         const int pixelSize = m_nPixelSize;
         m_nPixelSize = 1;
-        Intersection(m, pDC, y, dx, dy);
+        Intersection(m, pDC, grid());
         m_nPixelSize = pixelSize;
     }
     if (dx > 0 && dy > 0 && clicked) BoundaryDots(m, pDC, y, dx, dy, sx, sy);
