@@ -303,7 +303,8 @@ template <class Fn> void Steps(double from, double to, double step, Fn fn) {
 // squares; a saddle joins the crossings in the order of its edges).
 constexpr int kMaxGridSide = 256;
 
-// Nodes of a cell's grid with the region function and the two surfaces.
+// Nodes of a cell's grid with the region function and the two surfaces. A
+// stroke along its edge takes the nodes it samples at the very same point.
 class CellGrid {
 public:
     CellGrid(MeshCell& m, double y, double dx, double dy) : m_x(m.x), m_y(y) {
@@ -383,16 +384,20 @@ template <class At, class Split, class Fn> class SpanWalk {
 public:
     SpanWalk(double fine, At at, Split split, Fn fn)
         : m_fine(fine), m_at(at), m_split(split), m_fn(fn) {}
-    void Run(double from, double to, double span) {
+    // known(i, n, s): node i of n spans at s when it is evaluated already,
+    // else null.
+    template <class Known> void Run(double from, double to, double span, Known known) {
         if (!(m_fine > 0) || !std::isfinite(m_fine) || !(to > from)) return;
         double n = std::ceil((to - from) / std::max(span, m_fine));
         n = n < kMaxSpansPerEdge ? (n > 1 ? n : 1) : kMaxSpansPerEdge;
         const double h = (to - from) / n;
-        Sample p0 = m_at(from);
+        const Sample* k0 = known(0, int(n), from);
+        Sample p0 = k0 ? *k0 : m_at(from);
         for (int i = 0; i < int(n); ++i) {
             const double s = from + i * h;
             const double e = i + 1 == int(n) ? to : s + h;
-            const Sample p1 = m_at(e);
+            const Sample* k1 = known(i + 1, int(n), e);
+            const Sample p1 = k1 ? *k1 : m_at(e);
             Walk(s, e - s, p0, p1, 0);
             p0 = p1;
         }
@@ -421,7 +426,7 @@ SpanWalk<At, Split, Fn> MakeSpanWalk(double fine, At at, Split split, Fn fn) {
 // A stroke along y at x (alongX false) or along x at y. a and b are the
 // span's two ends in the stroke's direction.
 void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, BOOL bUpper,
-            BOOL bLower, double sx, double sy) {
+            BOOL bLower, double sx, double sy, const CellGrid* grid) {
     CPemroView& v = m.v;
     const double x = m.x, Dz = m.Dz, c = m.c, jump = kJumpFraction * Dz;
     const double fine = alongX ? sx : sy;
@@ -508,7 +513,14 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
             }
         }
     });
-    walk.Run(alongX ? x : y, alongX ? x + dx : y + dy, span);
+    // The grid's edge at the stroke, node by node where it lies at the same
+    // point.
+    const auto known = [grid, alongX](int i, int n, double s) -> const Sample* {
+        if (!grid || n != (alongX ? grid->Ni() : grid->Nj())) return nullptr;
+        if (s != (alongX ? grid->S(i) : grid->T(i))) return nullptr;
+        return alongX ? &grid->At(i, 0) : &grid->At(0, i);
+    };
+    walk.Run(alongX ? x : y, alongX ? x + dx : y + dy, span, known);
 }
 
 // A point of a band: where on the base, the banded value h there and the
@@ -650,13 +662,16 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
     };
     if (dx > 0 && dy > 0 && (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) && clicked)
         DenseFill(m, pDC, grid());
-    if (dy > 0) Stroke(m, pDC, false, y, dx, dy, bUpperLines, bLowerLines, sx, sy);
-    if (dx > 0) Stroke(m, pDC, true, y, dx, dy, bUpperLines, bLowerLines, sx, sy);
     // A stroke (dx or dy 0) has no area for a band.
     const bool area = dx > 0 && dy > 0;
-    if (m_bCutZc == 2 && area) Contour(m, pDC, grid());
+    const bool contour = m_bCutZc == 2 && area;
     // Without a lower surface there is nothing to meet.
-    if (m_bDrawSurfaceIntersection && m.lower && area) {
+    const bool meet = m_bDrawSurfaceIntersection && m.lower && area;
+    const CellGrid* edges = contour || meet ? &grid() : cellGrid ? &*cellGrid : nullptr;
+    if (dy > 0) Stroke(m, pDC, false, y, dx, dy, bUpperLines, bLowerLines, sx, sy, edges);
+    if (dx > 0) Stroke(m, pDC, true, y, dx, dy, bUpperLines, bLowerLines, sx, sy, edges);
+    if (contour) Contour(m, pDC, grid());
+    if (meet) {
         const int pixelSize = m_nPixelSize;
         m_nPixelSize = 1;
         Intersection(m, pDC, grid());
