@@ -48,7 +48,7 @@ class MeshCell {
 public:
     MeshCell(CPemroView& v, double x, const int* front, const int* back)
         : v(v), x(x), front(front), back(back), Dx(v.m_dXSpan), Dz(v.m_dZSpan), c(v.m_dDirP),
-          lower(v.m_nSurfaceLower >= 0) {}
+          lower(v.m_nSurfaceLower >= 0), visible(v.IsFigureBandVisible()) {}
 
     Sample At(double px, double py) const {
         return {v.EvalRegionFunction(px, py, v.m_nFuncF), v.EvalSurfaceF(px, py, v.m_nSurfaceUpper),
@@ -80,7 +80,7 @@ public:
     // ended, so that end is not projected again.
     void Line(CDC* pDC, int channel, double x1, double y1, double z1, double x2, double y2,
               double z2, COLORREF colour) {
-        if (!v.IsFigureBandVisible()) return;
+        if (!visible) return;
         Channel* ch = channel >= 0 && channel < kChannels ? &m_aChannel[channel] : nullptr;
         CPoint a, b;
         if (straight && v.m_dZMin <= z1 && z1 <= v.m_dZMax && v.m_dZMin <= z2 && z2 <= v.m_dZMax) {
@@ -126,7 +126,7 @@ public:
     void Begin(CDC* pDC) { m_direct = pDC->Direct(); }
     // DrawLineWorldMode's stroke in the plane inset.
     void Inset(CDC* pDC, double x1, double y1, double x2, double y2, COLORREF colour) {
-        if (!v.IsFigureBandVisible()) return;
+        if (!visible) return;
         const auto inRange = [this](double px, double py) {
             return v.m_dXMin <= px && px <= v.m_dXMax && v.m_dYMin <= py && py <= v.m_dYMax;
         };
@@ -146,7 +146,7 @@ public:
     // surface, filled as one quadrilateral.
     void Panel(CDC* pDC, double ax, double ay, const Sample& p0, double bx, double by,
                const Sample& p1, COLORREF colour) {
-        if (!v.IsFigureBandVisible()) return;
+        if (!visible) return;
         CPoint q[4];
         if (!v.ProjectSegment3D(ax, ay, p0.f, ax, ay, p0.g, &q[0], &q[3]) ||
             !v.ProjectSegment3D(bx, by, p1.f, bx, by, p1.g, &q[1], &q[2])) {
@@ -175,7 +175,7 @@ public:
     // A quadrilateral of the scene at (s[k], t[k], z[k]), filled; one with a
     // corner out of the z range is its middle's dot, as the range cuts it.
     void Quad(CDC* pDC, const double* s, const double* t, const double* z, COLORREF colour) {
-        if (!v.IsFigureBandVisible()) return;
+        if (!visible) return;
         CPoint q[4];
         bool whole = true;
         for (int k = 0; k < 4 && whole; ++k)
@@ -202,7 +202,7 @@ public:
     }
     template <class Corner, class Height>
     void Polygon3D(CDC* pDC, const Corner* p, int n, Height height, COLORREF colour) {
-        if (!v.IsFigureBandVisible()) return;
+        if (!visible) return;
         constexpr int kMaxCorners = 8;
         CPoint q[kMaxCorners];
         n = std::min(n, kMaxCorners);
@@ -240,6 +240,8 @@ public:
     const int* back;
     const double Dx, Dz, c;
     const bool lower;
+    // Whether the figure's band shows: nothing a cell draws moves it.
+    const bool visible;
 
 private:
     // ProjectPoint3D's expression with its terms in x and in y kept from
@@ -425,8 +427,15 @@ SpanWalk<At, Split, Fn> MakeSpanWalk(double fine, At at, Split split, Fn fn) {
 
 // A stroke along y at x (alongX false) or along x at y. a and b are the
 // span's two ends in the stroke's direction.
+// What a cell's strokes have evaluated before they sample: the cell's grid,
+// or else the sample at the corner (x, y) both start from.
+struct KnownNodes {
+    const CellGrid* grid = nullptr;
+    const Sample* corner = nullptr;
+};
+
 void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, BOOL bUpper,
-            BOOL bLower, double sx, double sy, const CellGrid* grid) {
+            BOOL bLower, double sx, double sy, const KnownNodes& nodes) {
     CPemroView& v = m.v;
     const double x = m.x, Dz = m.Dz, c = m.c, jump = kJumpFraction * Dz;
     const double fine = alongX ? sx : sy;
@@ -515,7 +524,9 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
     });
     // The grid's edge at the stroke, node by node where it lies at the same
     // point.
-    const auto known = [grid, alongX](int i, int n, double s) -> const Sample* {
+    const CellGrid* grid = nodes.grid;
+    const auto known = [&nodes, grid, alongX](int i, int n, double s) -> const Sample* {
+        if (i == 0 && nodes.corner) return nodes.corner;
         if (!grid || n != (alongX ? grid->Ni() : grid->Nj())) return nullptr;
         if (s != (alongX ? grid->S(i) : grid->T(i))) return nullptr;
         return alongX ? &grid->At(i, 0) : &grid->At(0, i);
@@ -616,10 +627,11 @@ void Intersection(MeshCell& m, CDC* pDC, const CellGrid& grid) {
         });
 }
 
-void BoundaryDots(MeshCell& m, CDC* pDC, double y, double dx, double dy, double sx, double sy) {
+void BoundaryDots(MeshCell& m, CDC* pDC, double y, double dx, double dy, double sx, double sy,
+                  const Sample& corner) {
     CPemroView& v = m.v;
     const double x = m.x;
-    const double r00 = v.EvalRegionFunction(x, y, v.m_nFuncF);
+    const double r00 = corner.r;
     const double r10 = v.EvalRegionFunction(x + dx, y, v.m_nFuncF);
     const double r01 = v.EvalRegionFunction(x, y + dy, v.m_nFuncF);
     const double r11 = v.EvalRegionFunction(x + dx, y + dy, v.m_nFuncF);
@@ -667,9 +679,17 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
     const bool contour = m_bCutZc == 2 && area;
     // Without a lower surface there is nothing to meet.
     const bool meet = m_bDrawSurfaceIntersection && m.lower && area;
-    const CellGrid* edges = contour || meet ? &grid() : cellGrid ? &*cellGrid : nullptr;
-    if (dy > 0) Stroke(m, pDC, false, y, dx, dy, bUpperLines, bLowerLines, sx, sy, edges);
-    if (dx > 0) Stroke(m, pDC, true, y, dx, dy, bUpperLines, bLowerLines, sx, sy, edges);
+    KnownNodes nodes;
+    nodes.grid = contour || meet ? &grid() : cellGrid ? &*cellGrid : nullptr;
+    // The corner the strokes and the boundary dots share, evaluated once
+    // where no grid holds it.
+    Sample corner;
+    if (dx > 0 || dy > 0) {
+        corner = nodes.grid ? nodes.grid->At(0, 0) : m.At(x, y);
+        if (!nodes.grid) nodes.corner = &corner;
+    }
+    if (dy > 0) Stroke(m, pDC, false, y, dx, dy, bUpperLines, bLowerLines, sx, sy, nodes);
+    if (dx > 0) Stroke(m, pDC, true, y, dx, dy, bUpperLines, bLowerLines, sx, sy, nodes);
     if (contour) Contour(m, pDC, grid());
     if (meet) {
         const int pixelSize = m_nPixelSize;
@@ -677,5 +697,5 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
         Intersection(m, pDC, grid());
         m_nPixelSize = pixelSize;
     }
-    if (dx > 0 && dy > 0 && clicked) BoundaryDots(m, pDC, y, dx, dy, sx, sy);
+    if (area && clicked) BoundaryDots(m, pDC, y, dx, dy, sx, sy, corner);
 }
