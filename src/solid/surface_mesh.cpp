@@ -5,7 +5,6 @@
 // boundary dots. The neighbouring cells draw the far edges.
 #include "view/view.h"
 
-#include "catalog/surface_pass.h"
 #include "solid/math/scene_math.h"
 
 #include <algorithm>
@@ -316,10 +315,14 @@ public:
         const double py = v.m_nProjScaleY / v.m_dYSpan;
         m_ni = Side(dx * px), m_nj = Side(dy * py);
         m_hs = dx / m_ni, m_ht = dy / m_nj;
-        m_nodes.resize(size_t(m_ni + 1) * size_t(m_nj + 1));
+        const size_t count = size_t(m_ni + 1) * size_t(m_nj + 1);
+        if (count > kSmallGrid) m_big.resize(count);
+        m_nodes = count > kSmallGrid ? m_big.data() : m_small;
         for (int i = 0; i <= m_ni; ++i)
             for (int j = 0; j <= m_nj; ++j) m_nodes[Index(i, j)] = m.At(S(i), T(j));
     }
+    CellGrid(const CellGrid&) = delete;
+    CellGrid& operator=(const CellGrid&) = delete;
     int Ni() const { return m_ni; }
     int Nj() const { return m_nj; }
     double S(int i) const { return m_x + i * m_hs; }
@@ -334,7 +337,11 @@ private:
     size_t Index(int i, int j) const { return size_t(i) * size_t(m_nj + 1) + size_t(j); }
     double m_x, m_y, m_hs = 0, m_ht = 0;
     int m_ni = 1, m_nj = 1;
-    std::vector<Sample> m_nodes;
+    // A cell's grid is mostly a few nodes: they stay in the cell's frame.
+    static constexpr size_t kSmallGrid = 64;
+    Sample m_small[kSmallGrid];
+    std::vector<Sample> m_big;
+    Sample* m_nodes = m_small;
 };
 
 void DenseFill(MeshCell& m, CDC* pDC, const CellGrid& grid) {
@@ -571,13 +578,17 @@ void BandPieces(const CellGrid& grid, Value value, double lo, double hi, Skip sk
     };
     for (int i = 0; i < grid.Ni(); ++i)
         for (int j = 0; j < grid.Nj(); ++j) {
+            // Most sub-cells miss the band: tested on the values alone.
+            const Sample* q[4] = {&grid.At(i, j), &grid.At(i + 1, j), &grid.At(i + 1, j + 1),
+                                  &grid.At(i, j + 1)};
+            double low = value(*q[0]), high = low, region = q[0]->r;
+            for (const Sample* p : q) {
+                const double h = value(*p);
+                low = std::min(low, h), high = std::max(high, h), region = std::max(region, p->r);
+            }
+            if (!(low <= hi && high >= lo && region >= 0)) continue;
             const BandPoint c[4] = {corner(i, j), corner(i + 1, j), corner(i + 1, j + 1),
                                     corner(i, j + 1)};
-            double low = c[0].h, high = c[0].h, region = c[0].r;
-            for (const BandPoint& p : c)
-                low = std::min(low, p.h), high = std::max(high, p.h),
-                region = std::max(region, p.r);
-            if (!(low <= hi && high >= lo && region >= 0)) continue;
             for (int half = 0; half < 2; ++half) {
                 const BandPoint tri[3] = {c[0], c[1 + half], c[2 + half]};
                 if (skip(tri[0], tri[1], tri[2])) continue;
@@ -657,12 +668,9 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
                                  int frontG, int frontB, int backR, int backG, int backB,
                                  BOOL bUpperLines, BOOL bLowerLines, double sx, double sy) {
     if (!IsSceneUsable() || m_bAnsweringClick) return;
+    // The scene that draws the cells holds one surface pass for all of them.
     const int front[3] = {frontR, frontG, frontB};
     const int back[3] = {backR, backG, backB};
-    // The scene's pass when it has one: a cell's own would copy the
-    // coefficients again.
-    std::optional<SurfacePass> pass;
-    if (!m_pSurfacePass) pass.emplace(*this);
     MeshCell m(*this, x, front, back);
     m.Begin(pDC);
     const bool clicked = HitTestGraphRegion(0);
