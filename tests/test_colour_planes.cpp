@@ -1,4 +1,4 @@
-// The colour planes: a row of pixels iterated four at a time ends every
+// The colour planes: rows of pixels iterated several at a time end every
 // pixel as the one-pixel iteration does, and the sample pages 351 and 353
 // leave undecided as many pixels as the textbook escape-time iteration over
 // the page's own pixel grid (numpy, every pixel to its end).
@@ -82,6 +82,74 @@ TEST(ColourPlaneMath, RowsEndEveryPixelAsTheOnePixelIterationDoes) {
             }
         }
     }
+}
+
+// A block of rows ends each pixel as the one-pixel iteration does: long
+// orbits (the cycle check keeps points from step 64 on), blocks narrower than
+// the orbits in flight, one step, and the plane map of two quadrics.
+TEST(ColourPlaneMath, BlocksOfRowsEndEveryPixelAsTheOnePixelIterationDoes) {
+    struct Block {
+        int plane;
+        Complex A, B, C;
+        int limit;
+        double eps, M;
+        int cols, rows;
+    };
+    const Block blocks[] = {
+        {4, {1, 0}, {0, 0}, {0, 0}, 3000, 1e-12, 1e6, 37, 23},
+        {1, {1, 0}, {0, 0}, {-0.12, 0.75}, 2000, 1e-9, 1e6, 29, 31},
+        {3, {-0.6, 0}, {0, 0}, {0.8, 0.9}, 1000, 1e-7, 1e6, 41, 7},
+        {4, {1, 0}, {0, 0}, {0, 0}, 500, 0.1, 1e8, 3, 2},
+        {4, {1, 0}, {0, 0}, {0, 0}, 1, 0.1, 1e8, 5, 5},
+    };
+    for (const Block& b : blocks) {
+        std::vector<double> xs, ys;
+        for (int i = 0; i < b.cols; ++i) xs.push_back(-2.2 + i * 3.4 / b.cols);
+        for (int r = 0; r < b.rows; ++r) ys.push_back(1.3 - r * 2.6 / b.rows);
+        calculus::QuadraticRow row;
+        row.plane = b.plane, row.A = b.A, row.B = b.B, row.C = b.C;
+        row.limit = b.limit, row.eps = b.eps, row.M = b.M;
+        std::vector<IterationEnd> out(xs.size() * ys.size());
+        calculus::IterateQuadraticRows(row, xs.data(), b.cols, ys.data(), b.rows, out.data());
+        for (int r = 0; r < b.rows; ++r)
+            for (int i = 0; i < b.cols; ++i) {
+                Complex z, c[3] = {b.A, b.B, b.C};
+                if (b.plane == 1)
+                    z = {xs[size_t(i)], ys[size_t(r)]};
+                else
+                    c[b.plane - 2] = {xs[size_t(i)], ys[size_t(r)]};
+                const IterationEnd one =
+                    calculus::IterateQuadratic(z, c[0], c[1], c[2], b.limit, b.eps, b.M);
+                const IterationEnd& got = out[size_t(r * b.cols + i)];
+                ASSERT_EQ(got.steps, one.steps) << b.plane << " " << i << " " << r;
+                ASSERT_EQ(got.settled, one.settled);
+                ASSERT_EQ(got.escaped, one.escaped);
+            }
+    }
+    calculus::QuadricMapRow map;
+    const double f[6] = {0.5, 0.3, -0.8, 0.1, 0, -0.2}, g[6] = {0.2, 1.5, 0.1, 0, -0.3, 0.05};
+    for (int i = 0; i < 6; ++i) map.f[i] = f[i], map.g[i] = g[i];
+    map.limit = 2000, map.eps = 1e-9, map.M = 1e6;
+    std::vector<double> xs, ys;
+    for (int i = 0; i < 33; ++i) xs.push_back(-1.5 + i * 0.09);
+    for (int r = 0; r < 19; ++r) ys.push_back(1.2 - r * 0.13);
+    std::vector<IterationEnd> out(xs.size() * ys.size());
+    calculus::IterateQuadricMapRows(map, xs.data(), 33, ys.data(), 19, out.data());
+    const auto quadric = [](const double* k, double x, double y) {
+        return k[0] * x * x + k[1] * x * y + k[2] * y * y + k[3] * x + k[4] * y + k[5];
+    };
+    for (int r = 0; r < 19; ++r)
+        for (int i = 0; i < 33; ++i) {
+            const IterationEnd one = calculus::IteratePlaneMap(
+                xs[size_t(i)], ys[size_t(r)], 2000, map.eps * map.eps, map.M * map.M,
+                [&](double u, double v, double* nu, double* nv) {
+                    *nu = quadric(f, u, v), *nv = quadric(g, u, v);
+                });
+            const IterationEnd& got = out[size_t(r * 33 + i)];
+            ASSERT_EQ(got.steps, one.steps) << i << " " << r;
+            ASSERT_EQ(got.settled, one.settled);
+            ASSERT_EQ(got.escaped, one.escaped);
+        }
 }
 
 // The page after a click in its plot at 1280 x 960, where the plot spans

@@ -832,6 +832,30 @@ CRect InkBox(const Surface& s, COLORREF c) {
 
 } // namespace
 
+// The ink box a text reports is the box of the pixels its drawing sets.
+TEST(DcText, InkBoxHoldsWhatTheTextSets) {
+    struct Case {
+        const char* text;
+        LOGFONT font;
+    };
+    LOGFONT italic = Font(-18), bold = Font(-22, 0, u8"黑体");
+    italic.lfItalic = 1;
+    bold.lfWeight = FW_BOLD;
+    const Case cases[] = {{"x", Font(-20)},      {"z", Font(-14, 7)},   {u8"B^2-AC=", Font(-16)},
+                          {u8"中文", Font(-20)}, {u8"(r,θ,z)", italic}, {"y", bold}};
+    for (const Case& c : cases) {
+        Surface s(160, 60);
+        s.dc.SelectObject(c.font);
+        s.dc.SetBkMode(TRANSPARENT);
+        s.dc.SetTextColor(kBlack);
+        s.dc.TextOut(20, 10, Gbk(c.text));
+        CRect ink = s.dc.GetTextInk(Gbk(c.text));
+        ink.OffsetRect(20, 10);
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(ink, InkBox(s, kBlack));
+    }
+}
+
 // Text drawn twice over itself stays the same: no grey edges to accumulate.
 TEST(DcText, NoAntialiasing) {
     Surface s(120, 40);

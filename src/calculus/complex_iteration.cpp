@@ -73,11 +73,12 @@ int EndCode(const calculus::IterationEnd& end) {
 
 } // namespace
 
-// Runs `iterateRow(xs, y, count, n, ends)` for every row of the plot inside
-// the clip box and paints each pixel by its end. With `inputs` the ends are
-// kept, and a pass over the same plot with the same inputs paints those.
-template <class IterateRow>
-void CPemroView::ScanPlot(CDC* pDC, const unsigned long long* inputs, IterateRow iterateRow) {
+// Runs `iterate(xs, count, ys, rows, n, ends)` once over the rows of the plot
+// inside the clip box and paints each pixel by its end. With `inputs` the
+// ends are kept, and a pass over the same plot with the same inputs paints
+// those.
+template <class Iterate>
+void CPemroView::ScanPlot(CDC* pDC, const unsigned long long* inputs, Iterate iterate) {
     ClampIterationSteps();
     const int W = m_nPlotWidth, H = m_nPlotHeight;
     if (W < 1 || H < 1 || !(m_dXSpan > 0) || !(m_dYSpan > 0)) return;
@@ -106,31 +107,38 @@ void CPemroView::ScanPlot(CDC* pDC, const unsigned long long* inputs, IterateRow
                 kept = &m;
     std::vector<int> fresh;
     if (!kept) {
-        fresh.resize(size_t(count) * size_t(bottom - top + 1));
-        std::vector<double> xs(static_cast<size_t>(count));
-        std::vector<calculus::IterationEnd> ends(static_cast<size_t>(count));
+        const int rows = bottom - top + 1;
+        std::vector<double> xs(static_cast<size_t>(count)), ys(static_cast<size_t>(rows));
         for (int i = 0; i < count; ++i)
             xs[size_t(i)] = m_dXMin + double(left + i - m_nPlotLeft) * m_dXSpan / W;
-        for (int py = top; py <= bottom; ++py) {
-            const double y = m_dYMin + double(m_nPlotBottom - py) * m_dYSpan / H;
-            iterateRow(xs.data(), y, count, n, ends.data());
-            int* row = &fresh[size_t(py - top) * size_t(count)];
-            for (int i = 0; i < count; ++i) row[i] = EndCode(ends[size_t(i)]);
-        }
+        for (int py = top; py <= bottom; ++py)
+            ys[size_t(py - top)] = m_dYMin + double(m_nPlotBottom - py) * m_dYSpan / H;
+        std::vector<calculus::IterationEnd> ends(size_t(count) * size_t(rows));
+        iterate(xs.data(), count, ys.data(), rows, n, ends.data());
+        fresh.resize(ends.size());
+        for (size_t i = 0; i < ends.size(); ++i) fresh[i] = EndCode(ends[i]);
     }
     const int* codes = kept ? kept->ends.data() : fresh.data();
     const int stride = kept ? kept->right - kept->left + 1 : count;
     const int x0 = kept ? kept->left : left, y0 = kept ? kept->top : top;
+    const auto colourOf = [&](int code) {
+        if (code & 2) return escape[size_t(code >> 2)];
+        if (code & 1) return settle[size_t(code >> 2)];
+        return m_crCurveSetting;
+    };
+    // Pixels of a colour side by side in a row go in one fill: the planes
+    // are mostly wide bands of one step count.
     for (int py = top; py <= bottom; ++py) {
         const int* row = codes + size_t(py - y0) * size_t(stride) + size_t(left - x0);
-        for (int i = 0; i < count; ++i) {
-            const int code = row[i], steps = code >> 2;
-            COLORREF colour = m_crCurveSetting;
-            if (code & 2)
-                colour = escape[size_t(steps)];
-            else if (code & 1)
-                colour = settle[size_t(steps)];
-            pDC->SetPixel(left + i, py, colour);
+        for (int i = 0; i < count;) {
+            const COLORREF colour = colourOf(row[i]);
+            int end = i + 1;
+            while (end < count && (row[end] == row[i] || colourOf(row[end]) == colour)) ++end;
+            if (end == i + 1)
+                pDC->SetPixel(left + i, py, colour);
+            else
+                pDC->FillSolidRect(CRect(left + i, py, left + end, py + 1), colour);
+            i = end;
         }
     }
     if (memo && !kept) {
@@ -169,9 +177,10 @@ void CPemroView::ScanComplexPlane(CDC* pDC, int plane, BOOL bOwnPlane) {
         if (k != plane - 2) inputs.Add(coefs[k]->re), inputs.Add(coefs[k]->im);
     const unsigned long long key = inputs.Value();
     ScanPlot(pDC, &key,
-             [&](const double* xs, double y, int count, int n, calculus::IterationEnd* out) {
+             [&](const double* xs, int count, const double* ys, int rows, int n,
+                 calculus::IterationEnd* out) {
                  row.limit = n;
-                 calculus::IterateQuadraticRow(row, xs, y, count, out);
+                 calculus::IterateQuadraticRows(row, xs, count, ys, rows, out);
              });
     // The scanned coefficient keeps the value of the scan's last point (the
     // scan runs up the columns from the left), whatever part of the plot a
@@ -195,9 +204,10 @@ void CPemroView::ScanPlaneMap(CDC* pDC) {
         inputs.Add(eps), inputs.Add(M);
         const unsigned long long key = inputs.Value();
         ScanPlot(pDC, &key,
-                 [&](const double* xs, double y, int count, int n, calculus::IterationEnd* out) {
+                 [&](const double* xs, int count, const double* ys, int rows, int n,
+                     calculus::IterationEnd* out) {
                      row.limit = n;
-                     calculus::IterateQuadricMapRow(row, xs, y, count, out);
+                     calculus::IterateQuadricMapRows(row, xs, count, ys, rows, out);
                  });
         return;
     }
@@ -207,9 +217,11 @@ void CPemroView::ScanPlaneMap(CDC* pDC) {
         *nv = EvalSurfaceG(u, v, low);
     };
     ScanPlot(pDC, nullptr,
-             [&](const double* xs, double y, int count, int n, calculus::IterationEnd* out) {
-                 for (int i = 0; i < count; ++i)
-                     out[i] = calculus::IteratePlaneMap(xs[i], y, n, eps2, M2, step);
+             [&](const double* xs, int count, const double* ys, int rows, int n,
+                 calculus::IterationEnd* out) {
+                 for (int r = 0; r < rows; ++r)
+                     for (int i = 0; i < count; ++i)
+                         *out++ = calculus::IteratePlaneMap(xs[i], ys[r], n, eps2, M2, step);
              });
 }
 
@@ -232,7 +244,11 @@ void CPemroView::DrawComplexIteration(CDC* pDC) {
     // the panel widens to hold it ("n=" and five digits at 27 cells).
     const int spread = m_nFontStep / 2 + 2 + m_nBaseCharWidth;
     const int left = std::min(L - side - 15, L - spread * 3 * cw / 18 - 4);
-    const int right = std::max(m_nPlotRight + 20, L + spread * 27 * cw / 18 + 7 * cw + 4);
+    // The ramp buttons end the presets' row; the panel holds the last one
+    // with its frame.
+    const int rampX[6] = {27 * cw, 57 * cw / 2, 30 * cw, 63 * cw / 2, 33 * cw, 69 * cw / 2};
+    const int right = std::max({m_nPlotRight + 20, L + spread * 27 * cw / 18 + 7 * cw + 4,
+                                L + rampX[5] + ButtonWidth("6") + 4});
     FillRectGradientPx(pDC, left, rowPresets - 4, right, bottom, m_crLeftFrame, m_crRightFrame);
     FillRectPx(pDC, left + 2, rowPresets - 2, right - 2, bottom - 2, m_crGround);
 
@@ -276,7 +292,6 @@ void CPemroView::DrawComplexIteration(CDC* pDC) {
         }
     SaveRestoreDisplaySettings(m_bLoadScriptSettings);
     DrawString(pDC, L + 19 * cw, rowPresets, Gbk(u8"颜色变换:"), m_crCurveSetting);
-    const int rampX[6] = {27 * cw, 57 * cw / 2, 30 * cw, 63 * cw / 2, 33 * cw, 69 * cw / 2};
     static const char* const kRamps[6] = {"1", "2", "3", "4", "5", "6"};
     for (int i = 0; i < 6; ++i)
         if (TextButtonSimple(pDC, L + rampX[i], rowPresets, kRamps[i])) m_nProfileFunc = i + 1;

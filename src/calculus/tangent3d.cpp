@@ -386,6 +386,10 @@ void CPemroView::DrawInitRangePanels(CDC* pDC) {
     right[1] = std::max(ax[2] + 36, ax[3] + w);
     FillRectPx(pDC, ax[0], T - H + H / 20 + 1, right[0], T - 1 - H / 20, m_crGround);
     FillRectPx(pDC, ax[2], T - H + H / 20 + 1, right[1], T - 1 - H / 20, m_crGround);
+    if (IsFigureBandVisible()) {
+        NoteFigureBox(CRect(ax[0], T - H + H / 20 + 1, right[0], T - 1 - H / 20));
+        NoteFigureBox(CRect(ax[2], T - H + H / 20 + 1, right[1], T - 1 - H / 20));
+    }
     const CString arrows[2] = {Gbk(u8"←"), Gbk(u8"→")};
     for (int i = 0; i < 4; ++i) DrawStringSmall(pDC, ax[i], y, arrows[i % 2], m_crCurveSetting);
     if (m_pControlSink && IsFigureBandVisible())

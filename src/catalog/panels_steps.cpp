@@ -214,6 +214,7 @@ void CPemroView::DrawRangeArrows3D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, int
         {nLeft + x[5], &t.up, &CPemroView::OnRangeZMinUp, &CPemroView::OnRangeZMaxUp},
     };
     FillRectPx(pDC, nLeft, nTop, nLeft + size.cx, nTop + size.cy, m_crGround);
+    if (IsFigureBandVisible()) NoteFigureBox(CRect(nLeft, nTop, nLeft + size.cx, nTop + size.cy));
     for (const Glyph& g : glyphs) DrawString(pDC, g.x, y, *g.text, m_crCurveSetting);
     // Each glyph answers a click on its own column of the box, as drawn.
     for (int i = 0; i < kRangeGlyphs3D; ++i)
@@ -240,6 +241,7 @@ void CPemroView::DrawInsetAxes(CDC* pDC, int bKeepBackground, CString strXLabel,
     const double fx = m_nInsetLeft - r[0] / m_adPlaneSpan[0] * (m_nInsetRight - m_nInsetLeft);
     if (!IsDrawable(fx) || !IsDrawable(fy)) return; // a zero span
     const int x0 = ToPixel(fx), y0 = ToPixel(fy);
+    AxisNamesHeld names(this);
     DrawArrowPxIfEnabled(pDC, m_nInsetLeft, y0, m_nInsetRight, y0, 2, CString(), strXLabel,
                          m_crAxes);
     DrawArrowPxIfEnabled(pDC, x0, m_nInsetBottom, x0, m_nInsetTop, 1, CString(), strYLabel,
@@ -247,7 +249,9 @@ void CPemroView::DrawInsetAxes(CDC* pDC, int bKeepBackground, CString strXLabel,
     if (!IsFigureBandVisible()) return;
     const COLORREF oldColour = pDC->SetTextColor(m_crAxes);
     const int oldMode = pDC->SetBkMode(TRANSPARENT);
+    BeginAxisName(CPoint(x0, y0));
     PutTypesetText(pDC, x0 + 4, y0 - 16, "o", 1);
+    EndAxisName();
     pDC->SetBkMode(oldMode);
     pDC->SetTextColor(oldColour);
 }

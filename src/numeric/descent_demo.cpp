@@ -1,11 +1,13 @@
 // Steepest descent and conjugate gradients: in the plane over a colour map
 // of the objective with one arrow an iteration, or as a table of iterates.
+#include "catalog/surface_pass.h"
 #include "numeric/math/descent.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -82,7 +84,22 @@ void DrawDescentRun(CPemroView& v, CDC* pDC, const numeric::DescentResult& r, co
 void CPemroView::DrawLevelColourMap(CDC* pDC, int kind) {
     if (!m_bFullRepaint && !IsClickOnGraphControls()) return;
     if (m_nPlotWidth <= 0 || m_nPlotHeight <= 0 || !IsFigureBandVisible()) return;
-    const auto objective = [&](double x, double y) { return EvalDescentObjective(x, y, kind); };
+    // The surfaces' coefficients once for the whole map, not per sample; the
+    // quadratic form (form 1) straight from its coefficients, as EvalSurfaceF
+    // gives it in the catalogue mode.
+    SurfacePass pass(*this);
+    if (kind == 1 && pass.active && m_nSurfaceEvalMode == 0) {
+        const double* q = pass.coefs.upper;
+        FillLevelColourMap(pDC, [q](double x, double y) { return catalog::EvalQuadric(q, x, y); });
+    } else {
+        FillLevelColourMap(pDC,
+                           [&](double x, double y) { return EvalDescentObjective(x, y, kind); });
+    }
+}
+
+// A measured hot loop: it evaluates the objective twice for every pixel of
+// the plot.
+template <class Objective> void CPemroView::FillLevelColourMap(CDC* pDC, Objective objective) {
     double largest = -10000, smallest = 10000;
     const double sx = m_dXSpan / m_nPlotWidth, sy = m_dYSpan / m_nPlotHeight;
     if (!(sx > 0) || !(sy > 0)) return;
@@ -95,16 +112,46 @@ void CPemroView::DrawLevelColourMap(CDC* pDC, int kind) {
     // A constant objective has no scale: it takes the lowest colour.
     const double scale = largest > smallest ? 255 / (largest - smallest) : 0;
     // Each sample is one pixel (a zero-length one-pixel line would draw
-    // nothing).
+    // nothing). A sample's column depends on its x alone and its row on its
+    // y alone: both are mapped once.
     const double fx = m_dXSpan / (m_nPlotWidth + 2), fy = m_dYSpan / (m_nPlotHeight + 2);
-    for (int i = 0; i <= m_nPlotWidth + 2; ++i)
-        for (int j = 0; j <= m_nPlotHeight + 2; ++j) {
-            const double x = m_dXMin + i * fx, y = m_dYMin + j * fy;
-            const double v = (objective(x, y) - smallest) * scale;
-            int px, py;
-            if (!std::isfinite(v) || !MapWorldWhole(x, y, &px, &py)) continue;
-            pDC->SetPixel(px, py, LevelColour(std::clamp(int(v), 0, 255)));
+    const int columns = m_nPlotWidth + 3, rows = m_nPlotHeight + 3;
+    std::vector<int> pxs(static_cast<size_t>(columns), -1), pys(static_cast<size_t>(rows), -1);
+    std::vector<char> inX(static_cast<size_t>(columns)), inY(static_cast<size_t>(rows));
+    int unused;
+    for (int i = 0; i < columns; ++i)
+        inX[size_t(i)] = MapWorldWhole(m_dXMin + i * fx, m_dYMin, &pxs[size_t(i)], &unused);
+    for (int j = 0; j < rows; ++j)
+        inY[size_t(j)] = MapWorldWhole(m_dXMin, m_dYMin + j * fy, &unused, &pys[size_t(j)]);
+    // Samples up a column that come one pixel above the last and in its
+    // colour go in one fill with it (the levels are bands); any other is
+    // drawn after what came before it, as sample by sample.
+    for (int i = 0; i < columns; ++i) {
+        if (!inX[size_t(i)]) continue;
+        const int px = pxs[size_t(i)];
+        int top = 0, bottom = -1;
+        COLORREF colour = 0;
+        const auto flush = [&] {
+            if (bottom == top)
+                pDC->SetPixel(px, top, colour);
+            else if (bottom > top)
+                pDC->FillSolidRect(CRect(px, top, px + 1, bottom + 1), colour);
+        };
+        for (int j = 0; j < rows; ++j) {
+            if (!inY[size_t(j)]) continue;
+            const double v = (objective(m_dXMin + i * fx, m_dYMin + j * fy) - smallest) * scale;
+            if (!std::isfinite(v)) continue;
+            const int py = pys[size_t(j)];
+            const COLORREF c = LevelColour(std::clamp(int(v), 0, 255));
+            if (bottom >= top && c == colour && (py == top || py == top - 1)) {
+                top = py;
+                continue;
+            }
+            flush();
+            top = bottom = py, colour = c;
         }
+        flush();
+    }
 }
 
 void CPemroView::DrawGradient(CDC* pDC, int n, int m) {

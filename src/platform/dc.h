@@ -291,6 +291,9 @@ public:
         return TextOut(x, y, gbk.data(), int(gbk.size()));
     }
     CSize GetTextExtent(const CString& gbk) const;
+    // Where the text puts ink, relative to the top-left of its cell (the
+    // cell for turned text).
+    CRect GetTextInk(const CString& gbk) const;
     // Whether single-byte text in the selected italic font is upright letters
     // sheared into a slant, leaning right of its cells (else the letters of
     // an italic design stand inside their cells).

@@ -252,6 +252,42 @@ CSize CDC::GetTextExtent(const CString& gbk) const {
                  font.nAscent + font.nDescent);
 }
 
+CRect CDC::GetTextInk(const CString& gbk) const {
+    const CUpperVectorStateScope cleanVectors;
+    const int count = int(gbk.size());
+    const DcFont& font = CachedFont(m_font, KindOf(gbk.data(), count));
+    const QString text = FromGbk(gbk.data(), count);
+    const int natural = font.metrics.horizontalAdvance(text);
+    const int room = TwoByteCellRoom(m_font, gbk.data(), count, natural);
+    if (m_font.lfEscapement % 3600 != 0)
+        return CRect(0, 0, natural + room, font.nAscent + font.nDescent);
+    // The pixels TextOut sets, from the stamp it draws (made here when the
+    // caches are off).
+    TextStamp made;
+    const TextStamp* stamp = &made;
+    if (DrawingCachesEnabled()) {
+        const std::string key = StampKey(m_font, gbk.data(), count);
+        const auto found = Stamps().stamps.find(key);
+        stamp = found != Stamps().stamps.end()
+                    ? &found->second
+                    : &FindOrMakeStamp(key, font, text, natural + room, room / 2);
+    } else {
+        made = MakeStamp(font, text, natural + room, room / 2);
+    }
+    if (stamp->stampable) {
+        CRect ink;
+        for (const StampRun& r : stamp->runs) ink = ink.Union(CRect(r.x0, r.y, r.x1 + 1, r.y + 1));
+        return ink;
+    }
+    const QRect ink = font.metrics.tightBoundingRect(text);
+    if (ink.isEmpty()) return CRect();
+    // Outlined bold strokes reach a twenty-fourth of the size further.
+    const int bold = font.bOutlineBold ? font.font.pixelSize() / 24 + 1 : 0;
+    const int x = room / 2 + ink.left(), y = font.nAscent + ink.top();
+    return CRect(x - 1 - bold, y - 1 - bold, x + ink.width() + 1 + bold,
+                 y + ink.height() + 1 + bold);
+}
+
 bool CDC::IsShearedItalic() const {
     if (!m_font.lfItalic) return false;
     const CUpperVectorStateScope cleanVectors;

@@ -58,7 +58,10 @@ void DrawArrowWith(CPemroView* v, LineFn line, const HeadStroke* fill, CDC* pDC,
     // Empty labels go through DrawString too: it leaves the working font at
     // the text size, which later text relies on.
     const auto label = [&](double x, double y, const CString& text) {
+        const bool name = v->m_bHoldAxisNames && !text.empty();
+        if (name) v->BeginAxisName(CPoint(ToPixel(x), ToPixel(y)));
         v->DrawString(pDC, ToPixel(x + dx), ToPixel(y + dy), text, colour);
+        if (name) v->EndAxisName();
     };
     label(x1, y1, label1);
     label(x2, y2, label2);

@@ -115,6 +115,8 @@ BOOL CPemroView::DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CStri
                                COLORREF textColour) {
     // Value labels held back stay under the buttons.
     FlushValueLabelsUnder(CRect(x - 2, y - 2, x + w + 2, y + h + 2));
+    if (m_bShowSelectionBox && IsFigureBandVisible())
+        NoteFigureBox(CRect(x - 2, y - 2, x + w + 2, y + h + 2));
     if (m_bShowSelectionBox) {
         FillRectPx(pDC, x - 2, y - 2, x + w + 2, y + h + 2, m_crCurveSetting);
         FillRectPx(pDC, x, y, x + w, y + h, m_crGround);
@@ -232,6 +234,7 @@ void CPemroView::DrawFramedLabel(CDC* pDC, int x, int y, int /*w*/, int h, const
     if (!IsFigureBandVisible() || !m_bShowSelectionBox) return;
     const int bw = ButtonWidth(label), bh = ButtonHeight();
     FlushValueLabelsUnder(CRect(x - 2, y - 2, x + bw + 2, y + bh + 2));
+    NoteFigureBox(CRect(x - 2, y - 2, x + bw + 2, y + bh + 2));
     FillRectPx(pDC, x - 2, y - 2, x + bw + 2, y + bh + 2, frame);
     FillRectPx(pDC, x, y, x + bw, y + bh, ground);
     DrawStringSmall(pDC, x + 2, y + 1, label, textColour);

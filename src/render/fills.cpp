@@ -15,6 +15,7 @@ void CPemroView::FillRectGradientPx(CDC* pDC, int left, int top, int right, int 
     SplitRGB(to);
     const std::int64_t c1[3] = {m_anSplitRgb[0], m_anSplitRgb[1], m_anSplitRgb[2]};
     if (!IsFigureBandVisible()) return;
+    NoteFigureFrame(CRect(left, top, right, bottom));
     if (m_pTextSink) m_pTextSink->OnFigureFrame(CRect(left, top, right, bottom));
     if (from == to) {
         pDC->FillSolidRect(CRect(left, top, right, bottom), from);

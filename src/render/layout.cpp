@@ -66,6 +66,7 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     // The figure before is done; from here on the record draws its own
     // figure, in that figure's state.
     FlushValueLabels();
+    EndFigureBoxes();
     EnterFigureState();
     // A printed page shows its slice of the page: figures move up with the
     // text.
@@ -106,6 +107,7 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     m_nFigureBottom = m_nGraphBottom = rows.bottom;
     m_bFigureVisible = m_bFigureSkipped ? 0 : 1;
     m_nPlacedButtons = 0;
+    if (m_bFigureVisible) BeginFigureBoxes(CRect(int(left), rows.top, int(right), rows.bottom));
     if (m_pTextSink)
         m_pTextSink->OnFigurePlaced(CRect(int(left), rows.top, int(right), rows.bottom),
                                     !m_bFigureSkipped);

@@ -111,6 +111,7 @@ void CPemroView::FlushValueLabels() {
     std::vector<HeldValuePiece> held;
     held.swap(m_aHeldValuePieces);
     WriteHeldValuePieces(held);
+    PlaceHeldAxisNames();
 }
 
 void CPemroView::FlushValueLabelsUnder(const CRect& box) {
@@ -144,7 +145,9 @@ void CPemroView::FlushValueLabelsUnder(const CRect& box) {
 }
 
 void CPemroView::EndValueLabels() {
+    m_bAxisNameOpen = false;
     FlushValueLabels();
+    EndFigureBoxes();
     m_bHoldValueLabels = false;
 }
 
@@ -334,15 +337,78 @@ void CPemroView::DrawLabelAccent(CDC* pDC, double x, double y, const CString& la
                          colour, false);
 }
 
+// How far left a label's subscript, written at px2 inside the spaces of the
+// label at px1 ("f    =", "x ="), must go to end before the label's last
+// sign: the faces' own widths can leave less room than the cells. It goes
+// no further left than the end of the letter before the spaces.
+static int SubscriptPull(CPemroView& v, CDC* pDC, const CString& label1, int px1,
+                         const CString& label2, int decimals2, double value2, int px2) {
+    const size_t last = label1.find_last_not_of(' ');
+    const size_t space = label1.find(' ');
+    if (last == std::string::npos || space == std::string::npos || space == 0 || space > last)
+        return 0;
+    const int Eb = v.m_nFontStep + v.m_nBaseCharHeight;
+    const int wb = v.m_nFontStep / 2 + v.m_nBaseCharWidth;
+    LOGFONT font = v.m_lfCurrent;
+    font.lfHeight = (v.m_nLabelZoom + 2) * Eb / 3;
+    font.lfWidth = (v.m_nLabelZoom + 2) * wb / 3;
+    int signLeft = 0, letterRight = 0, width2 = 0;
+    {
+        CFontSelect select(pDC, font);
+        signLeft = px1 + pDC->GetTextExtent(label1.substr(0, last)).cx;
+        letterRight = px1 + pDC->GetTextExtent(label1.substr(0, space)).cx;
+    }
+    font.lfHeight = (v.m_nLabelZoom + 2) * Eb / 4;
+    font.lfWidth = (v.m_nLabelZoom + 2) * wb / 4;
+    {
+        CFontSelect select(pDC, font);
+        // As WriteLabelValue lays it out: the label's cells, then the number.
+        width2 = font.lfWidth * int(label2.size()) +
+                 (decimals2 >= 0 ? pDC->GetTextExtent(FormatDecimals(decimals2, value2)).cx : 0);
+    }
+    if (px2 >= signLeft || px2 + width2 <= signLeft) return 0;
+    const int pull = px2 + width2 - signLeft;
+    return px2 - pull >= letterRight ? pull : 0;
+}
+
 void CPemroView::DrawLabelValuePair(CDC* pDC, double x, double y, const CString& label1,
                                     int decimals1, double value1, const CString& label2,
                                     int decimals2, double value2, double dx, double dy,
                                     COLORREF colour) {
     DrawLabelValue(pDC, x, y, label1, decimals1, value1, colour);
     // dx character widths right and dy lines up, in world units.
-    const double x2 = x + dx * m_nBaseCharWidth * m_dXSpan / m_nPlotWidth;
+    double x2 = x + dx * m_nBaseCharWidth * m_dXSpan / m_nPlotWidth;
     const double y2 = y + dy * m_nBaseCharHeight * m_dYSpan / m_nPlotHeight;
+    int px = 0, py = 0, px2 = 0;
+    if (pDC && m_bFigureVisible && MapLabelPoint(*this, x, y, &px, &py) &&
+        MapLabelPoint(*this, x2, y2, &px2, &py)) {
+        const int pull = SubscriptPull(*this, pDC, label1, px, label2, decimals2, value2, px2);
+        if (pull > 0) x2 -= (pull + 1) * m_dXSpan / m_nPlotWidth;
+    }
     DrawLabelValueSmall(pDC, x2, y2, label2, decimals2, value2, colour);
+}
+
+// A labelled read-out of a 3-D figure written where another read-out of the
+// figure already stands goes down below it.
+int CPemroView::BelowHeldValueLabels(CDC* pDC, int px, int py, const CString& label, int offset,
+                                     int decimals, double value) {
+    if (!m_bHoldValueLabels) return py;
+    CSize size;
+    {
+        CFontSelect font(pDC, m_lfCurrent);
+        const CSize number = pDC->GetTextExtent(FormatDecimals(decimals, value));
+        size = CSize(std::max<int>(pDC->GetTextExtent(label).cx, offset + number.cx),
+                     std::max<int>(pDC->GetTextExtent(label).cy, number.cy));
+    }
+    for (size_t i = 0; i < m_aHeldValuePieces.size(); ++i) {
+        const CRect box(px, py, px + size.cx, py + size.cy);
+        const CRect& other = m_aHeldValuePieces[i].cell;
+        if (!box.Intersect(other).IsRectEmpty() && other.bottom > py) {
+            py = other.bottom;
+            i = size_t(-1); // again from the first, at the new height
+        }
+    }
+    return py;
 }
 
 void CPemroView::DrawLabelValue3D(CDC* pDC, double x, double y, double z, const CString& label,
@@ -356,6 +422,10 @@ void CPemroView::DrawLabelValue3D(CDC* pDC, double x, double y, double z, const 
     int px = 0, py = 0;
     if (ProjectPoint3D(x, y, z, &px, &py)) {
         const int n = int(label.size());
+        // A point above the box (a range shrunk under it) has its value
+        // written at the box's top, clear of the range arrows over it.
+        py = std::max(py, m_nFigureTop);
+        if (n > 0) py = BelowHeldValueLabels(pDC, px, py, label, 3 * n * wb / 5, decimals, value);
         WriteLabelValue(*this, pDC, px, py, label, decimals, value, nullptr, ValueLayout::Offset3D,
                         3 * n * wb / 5, colour);
     }

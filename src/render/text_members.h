@@ -65,6 +65,8 @@
                             double dx, double dy, COLORREF colour);
     void DrawLabelValue3D(CDC* pDC, double x, double y, double z, const CString& label,
                           int decimals, double value, COLORREF colour);
+    int BelowHeldValueLabels(CDC* pDC, int px, int py, const CString& label, int offset,
+                             int decimals, double value);
     void DrawRadiusLabels(CDC* pDC, int left, int top, int right, int bottom);
     // Value labels stand on their box over the figure's lines: while the
     // record loop runs, their pieces wait until the figure is done (the next
@@ -90,6 +92,52 @@
     // The same, and later pieces are written at once.
     void EndValueLabels();
     void BeforeShow() override { FlushValueLabels(); }
+    // Axis names of a figure wait with its value labels and are written
+    // after them, each at the nearest place to its own where no text or
+    // button of the figure stands (label_places.cpp).
+    struct HeldAxisName {
+        std::vector<HeldValuePiece> pieces;
+        bool anchored; // at the end of an arrow: `anchor`
+        CPoint anchor;
+    };
+    std::vector<HeldAxisName> m_aHeldAxisNames;
+    // An axis drawn again names its end where it did the first time.
+    struct PlacedAxisName {
+        std::string text;
+        CPoint anchor, at;
+    };
+    std::vector<PlacedAxisName> m_aPlacedAxisNames;
+    bool m_bHoldAxisNames = false; // the arrows drawn now name axes
+    bool m_bAxisNameOpen = false;  // text written now is a held name's
+    // The cells of the text and the boxes of the buttons the figure drawing
+    // now has written, and its frame: where a held name may not stand, and
+    // where it must.
+    std::vector<CRect> m_aFigureBoxes;
+    CRect m_rcFigureFrame;
+    bool m_bNoteFigureBoxes = false;
+    void BeginFigureBoxes(const CRect& frame);
+    void EndFigureBoxes();
+    void NoteFigureBox(const CRect& box);
+    void NoteFigureFrame(const CRect& frame);
+    // Between the two, what the writers write is one axis name, held.
+    void BeginAxisName();
+    void BeginAxisName(CPoint anchor);
+    void EndAxisName();
+    void PlaceHeldAxisNames();
+    // The labels of the arrows drawn in its life are axis names.
+    class AxisNamesHeld {
+    public:
+        explicit AxisNamesHeld(CPemroView* v) : m_v(v), m_was(v->m_bHoldAxisNames) {
+            v->m_bHoldAxisNames = true;
+        }
+        ~AxisNamesHeld() { m_v->m_bHoldAxisNames = m_was; }
+        AxisNamesHeld(const AxisNamesHeld&) = delete;
+        AxisNamesHeld& operator=(const AxisNamesHeld&) = delete;
+
+    private:
+        CPemroView* m_v;
+        bool m_was;
+    };
 
     // --- Shared by the writers ---------------------------------------------
     // A palette number as a colour; numbers without an entry (the header

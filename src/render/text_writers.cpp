@@ -187,10 +187,23 @@ COLORREF CPemroView::NonChineseTextColour(int colour) const {
 }
 
 void CPemroView::PutTypesetText(CDC* pDC, int x, int y, const char* gbk, int count) {
-    // Value labels held back stay under later text written over them.
-    if (!m_aHeldValuePieces.empty()) {
-        const CSize size = pDC->GetTextExtent(std::string(gbk, size_t(std::max(count, 0))));
-        FlushValueLabelsUnder(CRect(x, y, x + size.cx, y + size.cy));
+    if (!m_aHeldValuePieces.empty() || m_bAxisNameOpen || m_bNoteFigureBoxes) {
+        std::string text(gbk, size_t(std::max(count, 0)));
+        const CSize size = pDC->GetTextExtent(text);
+        const CRect cell(x, y, x + size.cx, y + size.cy);
+        if (m_bAxisNameOpen) {
+            // A name is placed by its ink: it is written without a box.
+            CRect ink = pDC->GetTextInk(text);
+            ink.OffsetRect(x, y);
+            m_aHeldAxisNames.back().pieces.push_back(
+                {pDC, x, y, std::move(text), pDC->GetCurrentFont(), pDC->GetTextColor(),
+                 pDC->GetBkColor(), pDC->GetBkMode(), pDC->GetClipRect(),
+                 ink.IsRectEmpty() ? cell : ink, false});
+            return;
+        }
+        // Value labels held back stay under later text written over them.
+        if (!m_aHeldValuePieces.empty()) FlushValueLabelsUnder(cell);
+        NoteFigureBox(cell);
     }
     if (m_pTextSink)
         m_pTextSink->OnTextPiece(x, y, gbk, count, pDC->GetCurrentFont(), pDC->GetTextColor(),

@@ -164,13 +164,13 @@ const std::vector<Field>& Fields() {
         F<&V::m_nFigureBottom>(), F<&V::m_nGraphLeft>(), F<&V::m_nGraphTop>(),
         F<&V::m_nGraphBottom>(), F<&V::m_nGraphRight>(), F<&V::m_nPlotLeft>(),
         F<&V::m_nPlotRight>(), F<&V::m_nPlotTop>(), F<&V::m_nPlotBottom>(), F<&V::m_nPlotWidth>(),
-        F<&V::m_nPlotHeight>(), F<&V::m_nSidePanelWidth>(), F<&V::m_bSceneTickValues>(),
-        F<&V::m_bFigureVisible>(), F<&V::m_bFigure3D>(), F<&V::m_anFigureBox3D>(),
-        F<&V::m_nInsetLeft>(), F<&V::m_nInsetRight>(), F<&V::m_nInsetTop>(),
-        F<&V::m_nInsetBottom>(), F<&V::m_nInsetWidth>(), F<&V::m_nInsetHeight>(),
-        F<&V::m_nProjScaleX>(), F<&V::m_nProjScaleY>(), F<&V::m_nProjScaleZ>(),
-        F<&V::m_nProjOriginX>(), F<&V::m_nProjOriginY>(), F<&V::m_dObliqueFactor>(),
-        F<&V::m_adPlaneRange>(), F<&V::m_adPlaneSpan>()};
+        F<&V::m_nPlotHeight>(), F<&V::m_nSidePanelWidth>(), F<&V::m_bFigureVisible>(),
+        F<&V::m_bFigure3D>(), F<&V::m_anFigureBox3D>(), F<&V::m_nInsetLeft>(),
+        F<&V::m_nInsetRight>(), F<&V::m_nInsetTop>(), F<&V::m_nInsetBottom>(),
+        F<&V::m_nInsetWidth>(), F<&V::m_nInsetHeight>(), F<&V::m_nProjScaleX>(),
+        F<&V::m_nProjScaleY>(), F<&V::m_nProjScaleZ>(), F<&V::m_nProjOriginX>(),
+        F<&V::m_nProjOriginY>(), F<&V::m_dObliqueFactor>(), F<&V::m_adPlaneRange>(),
+        F<&V::m_adPlaneSpan>()};
     return fields;
 }
 

@@ -271,7 +271,10 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
         if (m_nTextRevealMode != -1 && m_nRecordIndex > m_nRevealedCount) continue;
         const int kind = m_nRecClass * 10 + m_nRecSubtype;
         // A text record ends the figure before it.
-        if (kind < 70 || kind > 79) FlushValueLabels();
+        if (kind < 70 || kind > 79) {
+            FlushValueLabels();
+            EndFigureBoxes();
+        }
         if (m_pTextSink) m_pTextSink->OnRecordBegins(kind >= 70 && kind <= 79);
         if (kind >= 70 && kind <= 79) {
             BeginCommandRecordState();

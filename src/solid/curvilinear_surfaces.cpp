@@ -367,6 +367,7 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
         const auto zOk = [&](double z) { return m_dZMin <= z && z <= m_dZMax; };
         const auto sideOk = [&](double zU, double zL) { return m_bDrawInverted || zL <= zU; };
         const auto axis = [&] {
+            AxisNamesHeld names(this);
             DrawArrow3D(pDC, 0, 0, EvalSurfaceG(0, 0, m_nSurfaceLower), 0, 0, m_dZMax, 1, "", "z",
                         m_crAxes);
         };
@@ -441,6 +442,7 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
             }
         }
     }
+    AxisNamesHeld names(this);
     DrawArrow3D(pDC, 0, 0, EvalSurfaceCatalogueF(0, 0, m_nSurfaceUpper), 0, 0, m_dZMax, 1, "", "z",
                 m_crAxes);
 }

@@ -157,7 +157,12 @@ void CPemroView::DrawField(CDC* pDC) {
     m_nUpperSurfaceStyle = m_nLowerSurfaceStyle = 0;
     m_bProjectXoy = m_bProjectBase = 0;
     if (!IsFigureBandVisible()) return;
+    // The projection belongs to the closed surface's scene: the frame alone
+    // (no region, which would turn it off) keeps the lecturer's choice.
+    const int projection = m_dDemoVariant == 2.0 ? m_nProjectionDisplay : 0;
+    m_nProjectionDisplay = projection;
     DrawSurfaceScene(pDC, 0, 0, 2, 0, 0, 0, 0, "x", "y", "z");
+    m_nProjectionDisplay = projection;
     const int R = m_nFigureRight, T = m_nFigureTop;
     // The two long labels stand side by side left of the figure's right
     // edge, as wide as the font makes them.

@@ -8,7 +8,6 @@
 #include "catalog/math/graph_axes.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
-#include "render/text_typeset.h"
 #include "solid/math/scene_math.h"
 
 #include <algorithm>
@@ -166,6 +165,7 @@ void CPemroView::DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nS
         if (!DrawSceneButtons(pDC, dXFrom, dXTo, dYFrom, dYTo)) {
             // 13. The axes through the origin.
             if (nSurfaceMode == 0 || nSurfaceMode == 2) {
+                AxisNamesHeld names(this);
                 DrawArrow3D(pDC, 0, 0, 0, 0, 0, m_dZMax, 1, "O", strZLabel, m_crAxes);
                 DrawSceneYAxis(pDC, 2, strYLabel);
                 DrawArrow3D(pDC, 0, 0, 0, m_dXMax, 0, 0, 1, "", strXLabel, m_crAxes);
@@ -264,7 +264,6 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues) {
         int n = 0;
         for (double u = min; u <= min + span && n < kTickCap; u += span / kTicksPerAxis, ++n) fn(u);
     };
-    m_bSceneTickValues = bValues;
     const auto value = [&](double x, double y, double z, double u) {
         if (bValues) DrawLabelValue3D(pDC, x, y, z, "", SceneTickDecimals(u), u, m_crGround);
     };
@@ -352,36 +351,6 @@ BOOL CPemroView::DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double d
 }
 
 void CPemroView::DrawSceneYAxis(CDC* pDC, int placement, const CString& name) {
-    const int h = std::abs(m_lfCurrent.lfHeight);
-    double hx = 0, hy = m_dYMax, hz = 0;
-    TurnPoint3D(&hx, &hy);
-    ArrangeAxes3D(&hx, &hy, &hz);
-    CPoint head;
-    if (!m_bSceneTickValues || name.empty() || !ProjectPoint3D(hx, hy, hz, &head.x, &head.y)) {
-        DrawArrow3D(pDC, 0, 0, 0, 0, m_dYMax, 0, placement, "", name, m_crAxes);
-        return;
-    }
-    DrawArrow3D(pDC, 0, 0, 0, 0, m_dYMax, 0, placement, "", "", m_crAxes);
-    // The name's cell as the arrow would place it (right of the head, or
-    // left of and above it), and each x tick value's cell in the value font
-    // (its opaque box reaches a third of a line above the digits).
-    const CPoint at = placement == 1 ? CPoint(head.x + 8, head.y) : CPoint(head.x - h, head.y - h);
-    const int nameH = std::max({h, std::abs(PlainStringFont(FALSE, m_nLabelZoom).lfHeight),
-                                m_nBaseCharHeight + m_nFontStep});
-    CRect cell(at.x, at.y, at.x + h * int(name.size()), at.y + nameH);
-    const int Eb = m_nFontStep + m_nBaseCharHeight, wb = m_nFontStep / 2 + m_nBaseCharWidth;
-    const int vh = (m_nLabelZoom + 3) * Eb / 5, vw = (m_nLabelZoom + 3) * wb / 5;
-    const double Dx = m_dXSpan;
-    int n = 0;
-    for (double u = m_dXMin; u <= m_dXMin + Dx && n < kTickCap; u += Dx / kTicksPerAxis, ++n) {
-        double x = XTickValueX(u, Dx, m_nProjScaleX), y = m_dYMax + m_dYSpan / 100, z = m_dZMin;
-        ArrangeAxes3D(&x, &y, &z);
-        int px = 0, py = 0;
-        if (!ProjectPoint3D(x, y, z, &px, &py)) continue;
-        const int len = int(typeset::FormatDecimals(SceneTickDecimals(u), u).size());
-        const CRect value(px, py, px + len * vw, py + vh);
-        if (!cell.Intersect(value).IsRectEmpty())
-            cell.OffsetRect(0, value.top - 2 - vh / 3 - cell.bottom);
-    }
-    DrawString(pDC, cell.left, cell.top, name, m_crAxes);
+    AxisNamesHeld names(this);
+    DrawArrow3D(pDC, 0, 0, 0, 0, m_dYMax, 0, placement, "", name, m_crAxes);
 }

@@ -96,6 +96,7 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
         // 3. The axes through the origin, after the cells left of them.
         if (-1.2 * cx < x && x <= 0) {
             const double g00 = g(0, 0);
+            AxisNamesHeld names(this);
             if (m_dZMin <= g00 && g00 <= m_dZMax)
                 DrawArrow3D(pDC, 0, 0, g00, 0, 0, m_dZMax, 1, "", strZLabel, m_crAxes);
             DrawSceneYAxis(pDC, 1, strYLabel);
@@ -107,7 +108,9 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
             if ((0 < gx && gx < m_dZMax) || (fx < 0 && fx > m_dZMin)) {
                 DrawArrow3D(pDC, x, 0, 0, m_dXMax, 0, 0, 1, "", "", m_crAxes);
                 axisLeft = true;
+                BeginAxisName();
                 DrawText3D(pDC, m_dXMax, 0.05 * Dy, 0.1 * Dz, strXLabel, m_crAxes);
+                EndAxisName();
             }
         }
     }

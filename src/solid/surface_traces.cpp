@@ -115,6 +115,7 @@ void CPemroView::DrawParallelPlaneTrace(CDC* pDC) {
         DrawCube(pDC, 1, c, m_dYMin, m_dZMin, c, m_dYMax, m_dZMax, pen);
         DrawLine3D(pDC, c, 0, m_dZMin, c, 0, m_dZMax, pen);
         DrawLine3D(pDC, c, m_dYMin, 0, c, m_dYMax, 0, pen);
+        AxisNamesHeld names(this);
         DrawArrow3D(pDC, c, 0, 0, m_dXMax, 0, 0, 0, "", "x", m_crAxes);
     } else if (m_nSectionPlane == 2) {
         const double c = m_dDirN;

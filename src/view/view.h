@@ -270,7 +270,6 @@ public:
     // set and cleared by the figures that draw one.
     BOOL m_bDecimalsRowOver = FALSE;
     // Whether the 3-D scene's ticks of this pass carry their values.
-    BOOL m_bSceneTickValues = FALSE;
     int m_nPictureLeft = 0, m_nPictureRight = 0, m_nPictureTop = 0, m_nPictureBottom = 0;
     BOOL m_bFigureVisible = FALSE;
     BOOL m_bFigure3D = FALSE;

@@ -1,7 +1,7 @@
-// Rows of a colour plane computed four pixels at a time: the same
+// Rows of a colour plane computed several pixels at a time: the same
 // iterations as IterateQuadratic and IteratePlaneMap, step for step and bit
-// for bit, with four independent orbits interleaved so that each waits less
-// for its own arithmetic.
+// for bit, with independent orbits side by side in vector registers so that
+// each waits less for its own arithmetic.
 #pragma once
 
 #include "calculus/math/complex_iteration.h"
@@ -18,6 +18,10 @@ struct QuadraticRow {
 };
 void IterateQuadraticRow(const QuadraticRow& row, const double* xs, double y, int count,
                          IterationEnd* out);
+// The same over a block of rows: pixel i of row r is (xs[i], ys[r]), its end
+// out[r·count + i].
+void IterateQuadraticRows(const QuadraticRow& row, const double* xs, int count, const double* ys,
+                          int rows, IterationEnd* out);
 
 // The plane map (u, v) → (q_f(u, v), q_g(u, v)) of two quadrics (the six
 // coefficients each of catalog::EvalQuadric) over a row from (xs[i], y).
@@ -28,5 +32,7 @@ struct QuadricMapRow {
 };
 void IterateQuadricMapRow(const QuadricMapRow& row, const double* xs, double y, int count,
                           IterationEnd* out);
+void IterateQuadricMapRows(const QuadricMapRow& row, const double* xs, int count, const double* ys,
+                           int rows, IterationEnd* out);
 
 } // namespace calculus

@@ -7,7 +7,7 @@ namespace catalog {
 namespace {
 
 double Quadric(const double* k, double x, double y) {
-    return k[0] * x * x + k[1] * x * y + k[2] * y * y + k[3] * x + k[4] * y + k[5];
+    return EvalQuadric(k, x, y);
 }
 
 double TriangleWeights(double x, double y, double a, double b, double c, bool lower) {

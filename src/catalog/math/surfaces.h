@@ -16,6 +16,12 @@ struct SurfaceCoefs {
     double x0 = 0.0, y0 = 0.0; // the point of forms 14 and 22
 };
 
+// The quadric k[0]·x² + k[1]·xy + k[2]·y² + k[3]·x + k[4]·y + k[5] (form 1),
+// inline for loops over many points.
+inline double EvalQuadric(const double* k, double x, double y) {
+    return k[0] * x * x + k[1] * x * y + k[2] * y * y + k[3] * x + k[4] * y + k[5];
+}
+
 // Form k of the upper (lower = false) or lower catalogue. Forms 0 and 17..20
 // need the profile catalogues, the parametric solver or the surfaces
 // themselves and are evaluated by the caller; they give 0 here, as do 27..29

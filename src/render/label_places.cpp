@@ -1,0 +1,82 @@
+// Axis names stand clear of the figure's own text: they are held while the
+// figure draws and written last, each moved from its place only as far as
+// the captions, read-outs and buttons already there make it.
+#include "view/view.h"
+
+#include "render/math/label_place.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+void CPemroView::BeginFigureBoxes(const CRect& frame) {
+    m_aFigureBoxes.clear();
+    m_aPlacedAxisNames.clear();
+    m_rcFigureFrame = frame;
+    m_bNoteFigureBoxes = true;
+}
+
+void CPemroView::EndFigureBoxes() {
+    m_aFigureBoxes.clear();
+    m_aPlacedAxisNames.clear();
+    m_rcFigureFrame = CRect();
+    m_bNoteFigureBoxes = false;
+}
+
+void CPemroView::NoteFigureBox(const CRect& box) {
+    if (m_bNoteFigureBoxes && !box.IsRectEmpty()) m_aFigureBoxes.push_back(box);
+}
+
+void CPemroView::NoteFigureFrame(const CRect& frame) {
+    if (m_bNoteFigureBoxes) m_rcFigureFrame = m_rcFigureFrame.Union(frame);
+}
+
+void CPemroView::BeginAxisName() {
+    if (!m_bHoldValueLabels || !m_bNoteFigureBoxes) return;
+    m_aHeldAxisNames.push_back({{}, false, CPoint()});
+    m_bAxisNameOpen = true;
+}
+
+void CPemroView::BeginAxisName(CPoint anchor) {
+    BeginAxisName();
+    if (m_bAxisNameOpen) m_aHeldAxisNames.back().anchored = true;
+    if (m_bAxisNameOpen) m_aHeldAxisNames.back().anchor = anchor;
+}
+
+void CPemroView::EndAxisName() {
+    m_bAxisNameOpen = false;
+    if (!m_aHeldAxisNames.empty() && m_aHeldAxisNames.back().pieces.empty())
+        m_aHeldAxisNames.pop_back();
+}
+
+void CPemroView::PlaceHeldAxisNames() {
+    std::vector<HeldAxisName> names;
+    names.swap(m_aHeldAxisNames);
+    for (HeldAxisName& name : names) {
+        CRect box;
+        std::string text;
+        for (const HeldValuePiece& p : name.pieces) box = box.Union(p.cell), text += p.text;
+        const auto same = [&](const PlacedAxisName& p) {
+            return name.anchored && p.text == text && std::abs(p.anchor.x - name.anchor.x) <= 1 &&
+                   std::abs(p.anchor.y - name.anchor.y) <= 1;
+        };
+        const auto placed =
+            std::find_if(m_aPlacedAxisNames.begin(), m_aPlacedAxisNames.end(), same);
+        CPoint d;
+        if (placed != m_aPlacedAxisNames.end()) {
+            d = CPoint(placed->at.x - box.left, placed->at.y - box.top);
+        } else {
+            // A step of a quarter of the name's height, out to five heights:
+            // past a caption's line to either side, still beside its axis.
+            const int h = std::max(1, box.Height());
+            d = labels::NearestFreeShift(box, m_aFigureBoxes, m_rcFigureFrame, std::max(2, h / 4),
+                                         5 * h);
+            if (name.anchored)
+                m_aPlacedAxisNames.push_back(
+                    {text, name.anchor, CPoint(box.left + d.x, box.top + d.y)});
+        }
+        for (HeldValuePiece& p : name.pieces) p.x += d.x, p.y += d.y;
+        // Written as value pieces are; each notes its cell, so the next
+        // name keeps clear of it too.
+        WriteHeldValuePieces(name.pieces);
+    }
+}
