@@ -1,6 +1,7 @@
 // The mesh's two-pixel strokes and its walls: the stroke drawn in one call
-// covers what two one-pixel lines and two end boxes cover, and a quadrilateral
-// with vertical sides fills the pixel centres inside it.
+// covers what two one-pixel lines and two end boxes cover, a box written
+// directly covers what FillSolidRect covers, and a quadrilateral with
+// vertical sides fills the pixel centres inside it.
 #include "platform/dc.h"
 #include "test_support.h"
 
@@ -61,6 +62,39 @@ TEST(DcDotStroke, CoversWhatItsPartsCover) {
         EXPECT_EQ(one, parts) << c.a.x << "," << c.a.y << " to " << c.b.x << "," << c.b.y;
         EXPECT_EQ(a.GetCurrentPosition(), b.GetCurrentPosition());
         EXPECT_EQ(a.GetCurrentPen().crColor, 0u) << "the pen stays";
+    }
+}
+
+struct BoxCase {
+    CRect box;
+    CPoint origin;
+    CRect clip; // device
+    bool drawn; // wholly inside the clip
+};
+
+TEST(DcDirectBoxes, WriteWhatFillSolidRectWritesInsideTheClip) {
+    const BoxCase cases[] = {
+        {{2, 3, 6, 5}, {0, 0}, {0, 0, 16, 16}, true},   // a horizontal stroke's box
+        {{4, 1, 6, 9}, {0, 0}, {0, 0, 16, 16}, true},   // a vertical one
+        {{0, 0, 16, 16}, {0, 0}, {0, 0, 16, 16}, true}, // the whole image
+        {{5, 5, 5, 7}, {0, 0}, {0, 0, 16, 16}, true},   // empty: nothing to write
+        {{1, 1, 4, 3}, {3, 2}, {0, 0, 16, 16}, true},   // moved by the origin
+        {{-1, 2, 3, 4}, {0, 0}, {0, 0, 16, 16}, false}, // over the left edge
+        {{13, 2, 17, 4}, {0, 0}, {0, 0, 16, 16}, false},
+        {{2, 2, 6, 6}, {0, 0}, {3, 0, 16, 16}, false}, // over the clip's edge
+        {{4, 4, 8, 6}, {0, 0}, {3, 3, 12, 12}, true},
+        {{14, 1, 16, 3}, {1, 0}, {0, 0, 16, 16}, false}, // out after the origin
+    };
+    for (const BoxCase& c : cases) {
+        QImage direct = White(16, 16), plain = White(16, 16);
+        CDC a(&direct), b(&plain);
+        for (CDC* dc : {&a, &b}) {
+            dc->SetViewportOrg(c.origin.x, c.origin.y);
+            dc->SetClipRect(c.clip);
+        }
+        EXPECT_EQ(a.Direct().Box(c.box, RGB(20, 140, 220)), c.drawn) << c.box.left;
+        if (c.drawn) b.FillSolidRect(c.box, RGB(20, 140, 220));
+        EXPECT_EQ(direct, plain) << c.box.left << "," << c.box.top;
     }
 }
 

@@ -170,6 +170,13 @@ void CDC::FillRect(const CRect& rc, const CBrush& brush) {
     FillSolidRect(rc, brush.crColor);
 }
 
+CDC::DirectBoxes CDC::Direct() {
+    DirectBoxes d;
+    if (!Prepare()) return d;
+    d.bits = m_pBits, d.stride = std::size_t(m_nStride), d.clip = m_rcClip, d.org = m_ptOrg;
+    return d;
+}
+
 COLORREF CDC::SetPixel(int x, int y, COLORREF c) {
     if (!Prepare()) return CLR_INVALID;
     const long long dx = (long long)x + m_ptOrg.x, dy = (long long)y + m_ptOrg.y;

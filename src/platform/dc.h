@@ -243,6 +243,37 @@ public:
     // those of MoveTo/LineTo twice with a solid one-pixel pen of the colour
     // and two FillSolidRect, with the pixels fetched once; the pen stays.
     void DotStroke(CPoint a, CPoint b, COLORREF colour);
+    // For a loop that fills very many small boxes (a surface mesh's strokes):
+    // the image's pixels, fetched once. Box writes what FillSolidRect of the
+    // logical rectangle writes when the rectangle lies inside the clip, and
+    // returns false, drawing nothing, otherwise. Valid while the DC's image
+    // is neither copied nor resized (within one figure's drawing call).
+    class DirectBoxes {
+    public:
+        bool Box(const CRect& rc, COLORREF c) const {
+            const long long l = (long long)rc.left + org.x, r = (long long)rc.right + org.x;
+            const long long t = (long long)rc.top + org.y, b = (long long)rc.bottom + org.y;
+            if (!bits || l < clip.left || r > clip.right || t < clip.top || b > clip.bottom ||
+                l > r || t > b)
+                return false;
+            ++dcdetail::g_nDrawSerial;
+            const std::uint32_t rgb =
+                0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+            for (long long y = t; y < b; ++y) {
+                std::uint32_t* row = bits + std::size_t(y) * stride;
+                for (long long x = l; x < r; ++x) row[x] = rgb;
+            }
+            return true;
+        }
+
+    private:
+        friend class CDC;
+        std::uint32_t* bits = nullptr;
+        std::size_t stride = 0;
+        CRect clip;
+        CPoint org;
+    };
+    DirectBoxes Direct();
     COLORREF SetPixel(int x, int y, COLORREF c);
     COLORREF GetPixel(int x, int y) const;
     // Fills with the current brush, 4-connected, within the clip rectangle:

@@ -4,6 +4,7 @@
 // prisms of the Riemann sum with the approximate and Gauss volumes.
 #include "view/view.h"
 
+#include "catalog/surface_pass.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "solid/math/scene_math.h"
@@ -32,6 +33,8 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
                                    const CString& strYLabel, const CString& strZLabel) {
     // Drawing only, no buttons: the page's drawing after a click draws it.
     if (m_bAnsweringClick) return;
+    // One set of coefficients and expansions for all the cells.
+    SurfacePass pass(*this);
     const double Dx = m_dXSpan, Dy = m_dYSpan, Dz = m_dZSpan;
     const double cx = Dx / MeshCount(m_nMeshDivX), cy = Dy / MeshCount(m_nMeshDivY);
     const auto f = [&](double x, double y) { return EvalSurfaceF(x, y, m_nSurfaceUpper); };

@@ -33,25 +33,31 @@ struct ProjectedStroke {
     }
 };
 
-} // namespace
-
-void CPemroView::DrawStrokePx(CDC* pDC, CPoint a, CPoint b, COLORREF colour) {
-    // The width DrawLinePx gives: raised to 2 for a point, a horizontal
-    // stroke drawn leftward over more than 3 pixels and a vertical stroke
-    // drawn upward over 3 pixels or more. A two-pixel pen covers the pixels
-    // whose centres, taken half a pixel up and left, lie within 1 of the
-    // stroke, both ends included: for an axis-parallel stroke that is the
-    // rectangle one pixel wider up and left.
-    int width = m_nPixelSize > 0 ? m_nPixelSize : 0;
+// The box DrawStrokePx fills for the stroke from a to b at pixel size
+// `pixelSize`, or false when it draws a line. The width DrawLinePx gives is
+// raised to 2 for a point, a horizontal stroke drawn leftward over more
+// than 3 pixels and a vertical stroke drawn upward over 3 pixels or more. A
+// two-pixel pen covers the pixels whose centres, taken half a pixel up and
+// left, lie within 1 of the stroke, both ends included: for an
+// axis-parallel stroke that is the rectangle one pixel wider up and left.
+bool StrokeBox(int pixelSize, CPoint a, CPoint b, CRect* box) {
+    int width = pixelSize > 0 ? pixelSize : 0;
     const bool point = a == b;
     const bool leftward = a.y == b.y && a.x - b.x > 3;
     const bool upward = a.x == b.x && a.y - b.y >= 3;
     if ((point || leftward || upward) && width < 2) width = 2;
-    if (width == 2 && (a.x == b.x || a.y == b.y)) {
-        if (IsFigureBandVisible())
-            pDC->FillSolidRect(CRect(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1,
-                                     std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1),
-                               colour);
+    if (width != 2 || (a.x != b.x && a.y != b.y)) return false;
+    *box = CRect(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1, std::max(a.x, b.x) + 1,
+                 std::max(a.y, b.y) + 1);
+    return true;
+}
+
+} // namespace
+
+void CPemroView::DrawStrokePx(CDC* pDC, CPoint a, CPoint b, COLORREF colour) {
+    CRect box;
+    if (StrokeBox(m_nPixelSize, a, b, &box)) {
+        if (IsFigureBandVisible()) pDC->FillSolidRect(box, colour);
         return;
     }
     DrawLinePxB(pDC, m_nPixelSize, a.x, a.y, b.x, b.y, colour);
@@ -136,7 +142,15 @@ void CPemroView::DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double
                     r0 = r1, f0 = f1, g0 = g1;
                 });
                 if (!skipRepeats || column == before) return;
-                for (const ProjectedStroke& s : column) DrawStrokePx(pDC, s.a, s.b, s.colour);
+                // The column's boxes go straight into the image.
+                const CDC::DirectBoxes direct = pDC->Direct();
+                for (const ProjectedStroke& s : column) {
+                    CRect box;
+                    if (!StrokeBox(m_nPixelSize, s.a, s.b, &box))
+                        DrawLinePxB(pDC, m_nPixelSize, s.a.x, s.a.y, s.b.x, s.b.y, s.colour);
+                    else if (!direct.Box(box, s.colour))
+                        pDC->FillSolidRect(box, s.colour);
+                }
                 column.swap(before);
             });
         });

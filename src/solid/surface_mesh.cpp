@@ -5,12 +5,12 @@
 // boundary dots. The neighbouring cells draw the far edges.
 #include "view/view.h"
 
-#include "catalog/surface_pass.h"
 #include "solid/math/scene_math.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -34,7 +34,6 @@ enum {
     kSectionBase,
     kSectionXoy,
     kSectionC,
-    kInset,
     kChannels
 };
 
@@ -48,7 +47,7 @@ class MeshCell {
 public:
     MeshCell(CPemroView& v, double x, const int* front, const int* back)
         : v(v), x(x), front(front), back(back), Dx(v.m_dXSpan), Dz(v.m_dZSpan), c(v.m_dDirP),
-          lower(v.m_nSurfaceLower >= 0) {}
+          lower(v.m_nSurfaceLower >= 0), visible(v.IsFigureBandVisible()) {}
 
     Sample At(double px, double py) const {
         return {v.EvalRegionFunction(px, py, v.m_nFuncF), v.EvalSurfaceF(px, py, v.m_nSurfaceUpper),
@@ -76,14 +75,11 @@ public:
     }
     bool XoyShadowOn() const { return v.m_dZMax > 0 && v.m_dZMin <= 0 && v.m_bProjectXoy; }
     // DrawLine3D by channels (the lower and upper mesh lines, the shadows,
-    // the section). The fine steps put many samples of a channel into one
-    // pixel: a stroke equal to the channel's last one is left out while
-    // nothing drawn since touched its pixels, since drawing the same pixels
-    // in the same colour again changes nothing. Each channel's next segment
-    // starts where its last one ended, so that end is not projected again.
+    // the section). Each channel's next segment starts where its last one
+    // ended, so that end is not projected again.
     void Line(CDC* pDC, int channel, double x1, double y1, double z1, double x2, double y2,
               double z2, COLORREF colour) {
-        if (!v.IsFigureBandVisible()) return;
+        if (!visible) return;
         Channel* ch = channel >= 0 && channel < kChannels ? &m_aChannel[channel] : nullptr;
         CPoint a, b;
         if (straight && v.m_dZMin <= z1 && z1 <= v.m_dZMax && v.m_dZMin <= z2 && z2 <= v.m_dZMax) {
@@ -103,36 +99,33 @@ public:
         } else if (!v.ProjectSegment3D(x1, y1, z1, x2, y2, z2, &a, &b)) {
             return;
         }
-        const int width = v.m_nPixelSize;
-        if (ch && ch->drawn && colour == ch->colour) {
-            if (a == ch->a && b == ch->b && width == ch->width) return;
-        }
-        const int grow = (width > 2 ? width : 2) + 1;
-        const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
-                        std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
-        Draw(pDC, a, b, colour, width);
-        Touched(box);
-        if (ch) ch->drawn = true, ch->a = a, ch->b = b, ch->colour = colour, ch->width = width;
-        if (ch) ch->box = box;
+        Draw(pDC, a, b, colour, v.m_nPixelSize);
     }
     // Up to two pixels wide a span is drawn as the fine samples' dots were,
     // two pixels wide (the pen kept selected while the colour stays); an
-    // axis-parallel one as the box such a pen covers.
+    // axis-parallel one as the box such a pen covers. Whatever is drawn over
+    // the inset's last stroke makes it draw its next one again.
     void Draw(CDC* pDC, CPoint a, CPoint b, COLORREF colour, int width) {
-        if (width <= 2 && (a.x == b.x || a.y == b.y))
-            pDC->FillSolidRect(CRect(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1,
-                                     std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1),
-                               colour);
-        else if (width <= 2)
+        if (width <= 2 && (a.x == b.x || a.y == b.y)) {
+            const CRect box(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1, std::max(a.x, b.x) + 1,
+                            std::max(a.y, b.y) + 1);
+            if (!m_direct.Box(box, colour)) pDC->FillSolidRect(box, colour);
+        } else if (width <= 2) {
             WideStroke(pDC, a, b, colour);
-        else
+        } else {
             v.DrawStrokePx(pDC, a, b, colour);
+        }
+        if (m_inset.drawn) {
+            const int grow = (width > 2 ? width : 2) + 1;
+            Touched(CRect(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
+                          std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow));
+        }
     }
-    // DrawLineWorldMode's stroke in the plane inset, by its own channel:
-    // the fine steps along a cell map many samples to the same pixels of
-    // the inset, and its strokes lie apart from the solid's.
+    // The image's pixels for the boxes of the cell's strokes.
+    void Begin(CDC* pDC) { m_direct = pDC->Direct(); }
+    // DrawLineWorldMode's stroke in the plane inset.
     void Inset(CDC* pDC, double x1, double y1, double x2, double y2, COLORREF colour) {
-        if (!v.IsFigureBandVisible()) return;
+        if (!visible) return;
         const auto inRange = [this](double px, double py) {
             return v.m_dXMin <= px && px <= v.m_dXMax && v.m_dYMin <= py && py <= v.m_dYMax;
         };
@@ -140,20 +133,19 @@ public:
         CPoint a, b;
         if (!v.MapWorldWhole(x1, y1, &a.x, &a.y) || !v.MapWorldWhole(x2, y2, &b.x, &b.y)) return;
         const int width = v.m_nPixelSize;
-        Channel& ch = m_aChannel[kInset];
+        LastInset& ch = m_inset;
         if (ch.drawn && colour == ch.colour && a == ch.a && b == ch.b && width == ch.width) return;
         Draw(pDC, a, b, colour, width);
         const int grow = (width > 2 ? width : 2) + 1;
-        const CRect box(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
-                        std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
-        Touched(box);
-        ch.drawn = true, ch.a = a, ch.b = b, ch.colour = colour, ch.width = width, ch.box = box;
+        ch.drawn = true, ch.a = a, ch.b = b, ch.colour = colour, ch.width = width;
+        ch.box = CRect(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
+                       std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
     }
     // The wall between a span's two ends from the upper down to the lower
     // surface, filled as one quadrilateral.
     void Panel(CDC* pDC, double ax, double ay, const Sample& p0, double bx, double by,
                const Sample& p1, COLORREF colour) {
-        if (!v.IsFigureBandVisible()) return;
+        if (!visible) return;
         CPoint q[4];
         if (!v.ProjectSegment3D(ax, ay, p0.f, ax, ay, p0.g, &q[0], &q[3]) ||
             !v.ProjectSegment3D(bx, by, p1.f, bx, by, p1.g, &q[1], &q[2])) {
@@ -182,7 +174,7 @@ public:
     // A quadrilateral of the scene at (s[k], t[k], z[k]), filled; one with a
     // corner out of the z range is its middle's dot, as the range cuts it.
     void Quad(CDC* pDC, const double* s, const double* t, const double* z, COLORREF colour) {
-        if (!v.IsFigureBandVisible()) return;
+        if (!visible) return;
         CPoint q[4];
         bool whole = true;
         for (int k = 0; k < 4 && whole; ++k)
@@ -209,7 +201,7 @@ public:
     }
     template <class Corner, class Height>
     void Polygon3D(CDC* pDC, const Corner* p, int n, Height height, COLORREF colour) {
-        if (!v.IsFigureBandVisible()) return;
+        if (!visible) return;
         constexpr int kMaxCorners = 8;
         CPoint q[kMaxCorners];
         n = std::min(n, kMaxCorners);
@@ -224,13 +216,13 @@ public:
     MeshCell(const MeshCell&) = delete;
     MeshCell& operator=(const MeshCell&) = delete;
 
-    // Something drawn over a box: the channels whose last stroke it touches
-    // must draw theirs again.
+    // Something drawn over a box: the inset's last stroke, if it touches
+    // it, must be drawn again.
     void Touched(const CRect& box) {
-        for (Channel& c : m_aChannel)
-            if (c.drawn && c.box.left < box.right && box.left < c.box.right &&
-                c.box.top < box.bottom && box.top < c.box.bottom)
-                c.drawn = false;
+        const CRect& c = m_inset.box;
+        if (m_inset.drawn && c.left < box.right && box.left < c.right && c.top < box.bottom &&
+            box.top < c.bottom)
+            m_inset.drawn = false;
     }
     void Dot(CDC* pDC, double px, double py, double pz, COLORREF colour) {
         Line(pDC, kNoChannel, px, py, pz, px, py, pz, colour);
@@ -247,6 +239,8 @@ public:
     const int* back;
     const double Dx, Dz, c;
     const bool lower;
+    // Whether the figure's band shows: nothing a cell draws moves it.
+    const bool visible;
 
 private:
     // ProjectPoint3D's expression with its terms in x and in y kept from
@@ -276,16 +270,23 @@ private:
     double m_dTermX = 0, m_dTermXk = 0, m_dTermXz = 0, m_dTermY = 0, m_dTermYx = 0;
 
     struct Channel {
-        bool drawn = false;
-        CPoint a, b;
-        COLORREF colour = 0;
-        int width = 0;
-        CRect box;
         bool endKnown = false;
         double end[3] = {};
         CPoint endPixel;
     };
     Channel m_aChannel[kChannels];
+    // The inset's last stroke: the fine steps along a cell map many samples
+    // to the same pixels of the inset, so a stroke equal to it is left out
+    // while nothing drawn since touched its pixels.
+    struct LastInset {
+        bool drawn = false;
+        CPoint a, b;
+        COLORREF colour = 0;
+        int width = 0;
+        CRect box;
+    };
+    LastInset m_inset;
+    CDC::DirectBoxes m_direct;
     const bool straight =
         v.m_dRotationAngle == 0 && v.m_nAxisArrangement != 2 && v.m_nAxisArrangement != 3;
 };
@@ -303,7 +304,8 @@ template <class Fn> void Steps(double from, double to, double step, Fn fn) {
 // squares; a saddle joins the crossings in the order of its edges).
 constexpr int kMaxGridSide = 256;
 
-// Nodes of a cell's grid with the region function and the two surfaces.
+// Nodes of a cell's grid with the region function and the two surfaces. A
+// stroke along its edge takes the nodes it samples at the very same point.
 class CellGrid {
 public:
     CellGrid(MeshCell& m, double y, double dx, double dy) : m_x(m.x), m_y(y) {
@@ -313,10 +315,14 @@ public:
         const double py = v.m_nProjScaleY / v.m_dYSpan;
         m_ni = Side(dx * px), m_nj = Side(dy * py);
         m_hs = dx / m_ni, m_ht = dy / m_nj;
-        m_nodes.resize(size_t(m_ni + 1) * size_t(m_nj + 1));
+        const size_t count = size_t(m_ni + 1) * size_t(m_nj + 1);
+        if (count > kSmallGrid) m_big.resize(count);
+        m_nodes = count > kSmallGrid ? m_big.data() : m_small;
         for (int i = 0; i <= m_ni; ++i)
             for (int j = 0; j <= m_nj; ++j) m_nodes[Index(i, j)] = m.At(S(i), T(j));
     }
+    CellGrid(const CellGrid&) = delete;
+    CellGrid& operator=(const CellGrid&) = delete;
     int Ni() const { return m_ni; }
     int Nj() const { return m_nj; }
     double S(int i) const { return m_x + i * m_hs; }
@@ -331,12 +337,15 @@ private:
     size_t Index(int i, int j) const { return size_t(i) * size_t(m_nj + 1) + size_t(j); }
     double m_x, m_y, m_hs = 0, m_ht = 0;
     int m_ni = 1, m_nj = 1;
-    std::vector<Sample> m_nodes;
+    // A cell's grid is mostly a few nodes: they stay in the cell's frame.
+    static constexpr size_t kSmallGrid = 64;
+    Sample m_small[kSmallGrid];
+    std::vector<Sample> m_big;
+    Sample* m_nodes = m_small;
 };
 
-void DenseFill(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
+void DenseFill(MeshCell& m, CDC* pDC, const CellGrid& grid) {
     CPemroView& v = m.v;
-    const CellGrid grid(m, y, dx, dy);
     const bool lowerFill = v.m_nLowerSurfaceStyle != 0 && m.lower;
     const bool upperFill = v.m_nUpperSurfaceStyle != 0;
     for (int i = 0; i < grid.Ni(); ++i)
@@ -384,16 +393,20 @@ template <class At, class Split, class Fn> class SpanWalk {
 public:
     SpanWalk(double fine, At at, Split split, Fn fn)
         : m_fine(fine), m_at(at), m_split(split), m_fn(fn) {}
-    void Run(double from, double to, double span) {
+    // known(i, n, s): node i of n spans at s when it is evaluated already,
+    // else null.
+    template <class Known> void Run(double from, double to, double span, Known known) {
         if (!(m_fine > 0) || !std::isfinite(m_fine) || !(to > from)) return;
         double n = std::ceil((to - from) / std::max(span, m_fine));
         n = n < kMaxSpansPerEdge ? (n > 1 ? n : 1) : kMaxSpansPerEdge;
         const double h = (to - from) / n;
-        Sample p0 = m_at(from);
+        const Sample* k0 = known(0, int(n), from);
+        Sample p0 = k0 ? *k0 : m_at(from);
         for (int i = 0; i < int(n); ++i) {
             const double s = from + i * h;
             const double e = i + 1 == int(n) ? to : s + h;
-            const Sample p1 = m_at(e);
+            const Sample* k1 = known(i + 1, int(n), e);
+            const Sample p1 = k1 ? *k1 : m_at(e);
             Walk(s, e - s, p0, p1, 0);
             p0 = p1;
         }
@@ -421,8 +434,15 @@ SpanWalk<At, Split, Fn> MakeSpanWalk(double fine, At at, Split split, Fn fn) {
 
 // A stroke along y at x (alongX false) or along x at y. a and b are the
 // span's two ends in the stroke's direction.
+// What a cell's strokes have evaluated before they sample: the cell's grid,
+// or else the sample at the corner (x, y) both start from.
+struct KnownNodes {
+    const CellGrid* grid = nullptr;
+    const Sample* corner = nullptr;
+};
+
 void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, BOOL bUpper,
-            BOOL bLower, double sx, double sy) {
+            BOOL bLower, double sx, double sy, const KnownNodes& nodes) {
     CPemroView& v = m.v;
     const double x = m.x, Dz = m.Dz, c = m.c, jump = kJumpFraction * Dz;
     const double fine = alongX ? sx : sy;
@@ -509,7 +529,16 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
             }
         }
     });
-    walk.Run(alongX ? x : y, alongX ? x + dx : y + dy, span);
+    // The grid's edge at the stroke, node by node where it lies at the same
+    // point.
+    const CellGrid* grid = nodes.grid;
+    const auto known = [&nodes, grid, alongX](int i, int n, double s) -> const Sample* {
+        if (i == 0 && nodes.corner) return nodes.corner;
+        if (!grid || n != (alongX ? grid->Ni() : grid->Nj())) return nullptr;
+        if (s != (alongX ? grid->S(i) : grid->T(i))) return nullptr;
+        return alongX ? &grid->At(i, 0) : &grid->At(0, i);
+    };
+    walk.Run(alongX ? x : y, alongX ? x + dx : y + dy, span, known);
 }
 
 // A point of a band: where on the base, the banded value h there and the
@@ -549,13 +578,17 @@ void BandPieces(const CellGrid& grid, Value value, double lo, double hi, Skip sk
     };
     for (int i = 0; i < grid.Ni(); ++i)
         for (int j = 0; j < grid.Nj(); ++j) {
+            // Most sub-cells miss the band: tested on the values alone.
+            const Sample* q[4] = {&grid.At(i, j), &grid.At(i + 1, j), &grid.At(i + 1, j + 1),
+                                  &grid.At(i, j + 1)};
+            double low = value(*q[0]), high = low, region = q[0]->r;
+            for (const Sample* p : q) {
+                const double h = value(*p);
+                low = std::min(low, h), high = std::max(high, h), region = std::max(region, p->r);
+            }
+            if (!(low <= hi && high >= lo && region >= 0)) continue;
             const BandPoint c[4] = {corner(i, j), corner(i + 1, j), corner(i + 1, j + 1),
                                     corner(i, j + 1)};
-            double low = c[0].h, high = c[0].h, region = c[0].r;
-            for (const BandPoint& p : c)
-                low = std::min(low, p.h), high = std::max(high, p.h),
-                region = std::max(region, p.r);
-            if (!(low <= hi && high >= lo && region >= 0)) continue;
             for (int half = 0; half < 2; ++half) {
                 const BandPoint tri[3] = {c[0], c[1 + half], c[2 + half]};
                 if (skip(tri[0], tri[1], tri[2])) continue;
@@ -573,10 +606,9 @@ void BandPieces(const CellGrid& grid, Value value, double lo, double hi, Skip sk
 
 // The contour z = c on the two surfaces (and its shadows): the band where a
 // surface lies within 0.005·Dz of c.
-void Contour(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
+void Contour(MeshCell& m, CDC* pDC, const CellGrid& grid) {
     CPemroView& v = m.v;
     const double c = m.c, band = 0.005 * m.Dz;
-    const CellGrid grid(m, y, dx, dy);
     const auto none = [](const BandPoint&, const BandPoint&, const BandPoint&) { return false; };
     const auto draw = [&](const BandPoint* p, int n, bool onSurface, double BandPoint::*height) {
         if (v.m_bProjectBase) m.FlatPolygon(pDC, p, n, v.m_dZMin, v.m_crFirstDerivative);
@@ -593,10 +625,9 @@ void Contour(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
 
 // Where the two surfaces meet: the band |f − g| <= 0.001·Dz in the region.
 // Where they coincide (within 1e-7·Dz) they meet nowhere that is drawn.
-void Intersection(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
+void Intersection(MeshCell& m, CDC* pDC, const CellGrid& grid) {
     CPemroView& v = m.v;
     const double band = 0.001 * m.Dz, inner = 1e-7 * m.Dz;
-    const CellGrid grid(m, y, dx, dy);
     BandPieces(
         grid, [](const Sample& p) { return p.f - p.g; }, -band, band,
         [inner](const BandPoint& a, const BandPoint& b, const BandPoint& c) {
@@ -607,10 +638,11 @@ void Intersection(MeshCell& m, CDC* pDC, double y, double dx, double dy) {
         });
 }
 
-void BoundaryDots(MeshCell& m, CDC* pDC, double y, double dx, double dy, double sx, double sy) {
+void BoundaryDots(MeshCell& m, CDC* pDC, double y, double dx, double dy, double sx, double sy,
+                  const Sample& corner) {
     CPemroView& v = m.v;
     const double x = m.x;
-    const double r00 = v.EvalRegionFunction(x, y, v.m_nFuncF);
+    const double r00 = corner.r;
     const double r10 = v.EvalRegionFunction(x + dx, y, v.m_nFuncF);
     const double r01 = v.EvalRegionFunction(x, y + dy, v.m_nFuncF);
     const double r11 = v.EvalRegionFunction(x + dx, y + dy, v.m_nFuncF);
@@ -636,24 +668,42 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
                                  int frontG, int frontB, int backR, int backG, int backB,
                                  BOOL bUpperLines, BOOL bLowerLines, double sx, double sy) {
     if (!IsSceneUsable() || m_bAnsweringClick) return;
+    // The scene that draws the cells holds one surface pass for all of them.
     const int front[3] = {frontR, frontG, frontB};
     const int back[3] = {backR, backG, backB};
-    SurfacePass pass(*this);
     MeshCell m(*this, x, front, back);
+    m.Begin(pDC);
     const bool clicked = HitTestGraphRegion(0);
+    // The cell's grid, evaluated once for the filling and the bands.
+    std::optional<CellGrid> cellGrid;
+    const auto grid = [&]() -> const CellGrid& {
+        if (!cellGrid) cellGrid.emplace(m, y, dx, dy);
+        return *cellGrid;
+    };
     if (dx > 0 && dy > 0 && (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) && clicked)
-        DenseFill(m, pDC, y, dx, dy);
-    if (dy > 0) Stroke(m, pDC, false, y, dx, dy, bUpperLines, bLowerLines, sx, sy);
-    if (dx > 0) Stroke(m, pDC, true, y, dx, dy, bUpperLines, bLowerLines, sx, sy);
+        DenseFill(m, pDC, grid());
     // A stroke (dx or dy 0) has no area for a band.
     const bool area = dx > 0 && dy > 0;
-    if (m_bCutZc == 2 && area) Contour(m, pDC, y, dx, dy);
+    const bool contour = m_bCutZc == 2 && area;
     // Without a lower surface there is nothing to meet.
-    if (m_bDrawSurfaceIntersection && m.lower && area) {
+    const bool meet = m_bDrawSurfaceIntersection && m.lower && area;
+    KnownNodes nodes;
+    nodes.grid = contour || meet ? &grid() : cellGrid ? &*cellGrid : nullptr;
+    // The corner the strokes and the boundary dots share, evaluated once
+    // where no grid holds it.
+    Sample corner;
+    if (dx > 0 || dy > 0) {
+        corner = nodes.grid ? nodes.grid->At(0, 0) : m.At(x, y);
+        if (!nodes.grid) nodes.corner = &corner;
+    }
+    if (dy > 0) Stroke(m, pDC, false, y, dx, dy, bUpperLines, bLowerLines, sx, sy, nodes);
+    if (dx > 0) Stroke(m, pDC, true, y, dx, dy, bUpperLines, bLowerLines, sx, sy, nodes);
+    if (contour) Contour(m, pDC, grid());
+    if (meet) {
         const int pixelSize = m_nPixelSize;
         m_nPixelSize = 1;
-        Intersection(m, pDC, y, dx, dy);
+        Intersection(m, pDC, grid());
         m_nPixelSize = pixelSize;
     }
-    if (dx > 0 && dy > 0 && clicked) BoundaryDots(m, pDC, y, dx, dy, sx, sy);
+    if (area && clicked) BoundaryDots(m, pDC, y, dx, dy, sx, sy, corner);
 }
