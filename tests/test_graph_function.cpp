@@ -411,3 +411,94 @@ TEST_F(GraphPageTest, SceneQuarterTicksAreWrittenExactly) {
     for (const char* wrong : {"0.03", "0.08", "0.07", "0.02"})
         EXPECT_EQ(text.Count(wrong), 0) << wrong;
 }
+
+// --- Axis names -------------------------------------------------------------------------
+
+namespace {
+
+// Where a recorded piece writes, measured in its own font.
+CRect CellOf(const TextCollector::Piece& p) {
+    QImage probe(8, 8, QImage::Format_RGB32);
+    CDC dc(&probe);
+    CFontSelect select(&dc, p.font);
+    const CSize size = dc.GetTextExtent(p.text);
+    return CRect(p.x, p.y, p.x + size.cx, p.y + size.cy);
+}
+
+// Where a recorded piece puts ink.
+CRect InkOf(const TextCollector::Piece& p) {
+    QImage probe(8, 8, QImage::Format_RGB32);
+    CDC dc(&probe);
+    CFontSelect select(&dc, p.font);
+    CRect ink = dc.GetTextInk(p.text);
+    ink.OffsetRect(p.x, p.y);
+    return ink;
+}
+
+std::vector<TextCollector::Piece> PiecesOf(const TextCollector& text, const std::string& gbk) {
+    std::vector<TextCollector::Piece> found;
+    for (const auto& p : text.pieces)
+        if (p.text == gbk) found.push_back(p);
+    return found;
+}
+
+TextCollector Repaint(CPemroView* v) {
+    TextCollector text;
+    v->m_pTextSink = &text;
+    v->m_nPrevClipBottom = 0; // a full repaint
+    v->Invalidate();
+    v->RenderPending();
+    v->m_pTextSink = nullptr;
+    return text;
+}
+
+} // namespace
+
+TEST_F(GraphPageTest, AxisNamesKeepTheirPlacesWhereNothingCoversThem) {
+    auto v = ScriptPage("n", "014图\n"
+                             "700DATA1(0,1,0,-2,0,0,0,)\n"
+                             "700Curve(0.3,3,40,12,39,-1,0,-5,5,-5,5,-4,4)\n");
+    const TextCollector text = Repaint(v.get());
+    // Right of the y axis's head, 8 pixels off the axis in the middle.
+    const auto y = PiecesOf(text, "y");
+    ASSERT_EQ(y.size(), 1u);
+    const int x0 = v->m_nPlotLeft + v->m_nPlotWidth / 2;
+    EXPECT_NEAR(y[0].x, x0 + 8, 1);
+    EXPECT_EQ(y[0].y, v->m_nPlotTop);
+    // The x name above the x axis's head, the "o" above and right of the origin.
+    const auto x = PiecesOf(text, "x");
+    ASSERT_EQ(x.size(), 1u);
+    const int y0 = v->m_nPlotTop + v->m_nPlotHeight / 2;
+    EXPECT_LT(x[0].y, y0);
+    EXPECT_GT(x[0].x, v->m_nPlotRight - v->m_nPlotWidth / 8);
+    const auto o = PiecesOf(text, "o");
+    ASSERT_EQ(o.size(), 1u);
+    EXPECT_NEAR(o[0].x, x0 + 4, 1);
+    EXPECT_NEAR(o[0].y, y0 - 16, 1);
+}
+
+TEST_F(GraphPageTest, AValueLabelOverTheYAxisNameMovesTheNameBesideTheAxis) {
+    // The coefficient labels' middle column stands across the y axis.
+    auto v = ScriptPage("c", "014图\n"
+                             "700DATA1(0,0.5,0,-3,0,0,0,)\n"
+                             "700Curve(0.3,3,30,8.7,39,-1,0,-5,5,-5,5,-4,4)\n"
+                             "700ToolbarData(3)\n");
+    const TextCollector text = Repaint(v.get());
+    const auto y = PiecesOf(text, "y");
+    ASSERT_EQ(y.size(), 1u); // named once
+    // The name is placed by its ink: no other piece's cell meets that.
+    const CRect name = InkOf(y[0]);
+    ASSERT_FALSE(name.IsRectEmpty());
+    for (const auto& p : text.pieces) {
+        if (p.text == "y" && p.x == y[0].x && p.y == y[0].y) continue;
+        const CRect i = CellOf(p).Intersect(name);
+        EXPECT_TRUE(i.IsRectEmpty()) << p.text << " meets the y axis's name";
+    }
+    // Moved from its own place, still beside the axis, within five of its
+    // heights of the axis's head.
+    const int x0 = v->m_nPlotLeft + v->m_nPlotWidth / 2;
+    EXPECT_FALSE(std::abs(y[0].x - (x0 + 8)) <= 1 && y[0].y == v->m_nPlotTop);
+    const int h = CellOf(y[0]).Height();
+    EXPECT_LT(std::abs((name.left + name.right) / 2 - x0), 5 * h);
+    EXPECT_LT(std::abs(name.top - v->m_nPlotTop), 6 * h);
+}

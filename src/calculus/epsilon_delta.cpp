@@ -297,7 +297,8 @@ void CPemroView::DrawEpsilonX(CDC* pDC, const LimitApproach& ap) {
     DrawLinePx(pDC, w, m_nPlotLeft, Y - e - 1, m_nPlotRight, Y - e - 1, c);
 
     const int kind = m_nLimitInfinity;
-    if (xr < m_dXMax && (kind == 1 || kind == 2)) {
+    const bool right = xr < m_dXMax && (kind == 1 || kind == 2);
+    if (right) {
         const int P = LimitPx(xr);
         DrawLinePx(pDC, w, P, Y - e, P, m_nPlotBottom, kGreyViolet);
         DrawLinePx(pDC, w, P, Y - e, P, Y + e, c);
@@ -313,7 +314,15 @@ void CPemroView::DrawEpsilonX(CDC* pDC, const LimitApproach& ap) {
         const int top = m_nPlotTop + H + S, bottom = std::max(top, m_nPlotBottom - (H + S));
         DrawString(pDC, X0 + S, std::clamp(Y - e - (H + S), top, bottom), Gbk(u8"A+ε"), c);
         DrawString(pDC, X0 + S, std::clamp(Y + e, top, bottom), Gbk(u8"A-ε"), c);
-        DrawString(pDC, P, row, "-X", c);
+        // Where a small X brings the two lines close, "-X" ends at its
+        // line instead of running into "X".
+        int wx = 0;
+        if (pDC) {
+            const CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+            wx = int(pDC->GetTextExtent("-X").cx);
+        }
+        const int x = right && P + wx + 2 > LimitPx(xr) ? std::max(m_nPlotLeft, P - 1 - wx) : P;
+        DrawString(pDC, x, row, "-X", c);
     }
     if (kind == 1 || kind == 3) RedrawCurveOutsideBand(pDC, ap.a, xl);
     if (kind == 1 || kind == 2) RedrawCurveOutsideBand(pDC, xr, ap.b);

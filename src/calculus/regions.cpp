@@ -102,7 +102,16 @@ void CPemroView::DrawDomainxy(CDC* pDC, double a, double b, CString label1, CStr
                             Gbk(u8"x的下限"), mark);
             DrawStringWorld(pDC, right, y, Gbk(u8"x的上限"), mark);
             DrawLineWorld(pDC, left, y, right, y, mark);
-            DrawStringWorld(pDC, 0, y, "y", mark);
+            // Where the upper limit lies on the y axis, its label stands
+            // where "y" would: "y" goes left of the axis.
+            const double perX = m_nPlotWidth / m_dXSpan;
+            int wy = 0;
+            if (pDC) {
+                const CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+                wy = int(pDC->GetTextExtent("y").cx);
+            }
+            const bool meets = std::abs(right * perX) < wy + 3;
+            DrawStringWorld(pDC, meets ? -(wy + 4) / perX : 0.0, y, "y", mark);
         } else {
             const double w = m_dYSpan * m_dStepH;
             DrawLineWorld(pDC, left, y, 0, y, mark);

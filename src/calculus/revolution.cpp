@@ -166,8 +166,10 @@ void CPemroView::DrawWashers(CDC* pDC, double a, double b, double u, double dx, 
         F0 = F1, G0 = G1;
     }
     if (c != 0) DrawLineWorld(pDC, x, c, m_dXMax, c, m_crFirstDerivative);
-    // The axis the solid turns about goes on past the last slice.
+    // The axis the solid turns about goes on past the last slice; its name
+    // stands where the axis first put it.
     if (drawn) {
+        AxisNamesHeld names(this);
         if (m_nPlotOrientation == 0)
             DrawArrowWorld(pDC, tLast, 0, m_dXMax, 0, 1, "", "x", m_crAxes);
         else
@@ -280,6 +282,7 @@ void CPemroView::DrawSurfaceBands(CDC* pDC, double a, double b, double u, double
         const double R = std::fabs(y0 - c);
         DrawShadedArcWorld(pDC, tLast, c, R / 8, R, 0, kRingTo, edge);
         if (c != 0) DrawLineWorld(pDC, tLast, c, m_dXMax, c, edge);
+        AxisNamesHeld names(this);
         if (m_nPlotOrientation == 0)
             DrawArrowWorld(pDC, tLast, 0, m_dXMax, 0, 1, "", "x", m_crAxes);
         else

@@ -136,7 +136,17 @@ void CPemroView::DrawPlaneSecant(CDC* pDC) {
     DrawDotWorld(pDC, x0, y0, 3, 3, m_crFirstDerivative, m_crFirstDerivative);
     DrawDotWorld(pDC, xn, yn, 3, 3, m_crFirstDerivative, m_crFirstDerivative);
     DrawStringWorld(pDC, x0, y0, "M", m_crFirstDerivative);
-    DrawStringWorld(pDC, xn, yn, "N", m_crFirstDerivative);
+    // N so near M that its letter would cover M's (the tangent) stands
+    // right of M's.
+    CSize m;
+    if (pDC) {
+        const CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+        m = pDC->GetTextExtent("M");
+    }
+    const double perX = (m_nPlotRight - m_nPlotLeft) / m_dXSpan;
+    const double perY = (m_nPlotBottom - m_nPlotTop) / m_dYSpan;
+    const bool covers = std::abs((xn - x0) * perX) < m.cx + 3 && std::abs((yn - y0) * perY) < m.cy;
+    DrawStringWorld(pDC, covers ? x0 + (m.cx + 3) / perX : xn, yn, "N", m_crFirstDerivative);
 }
 
 void CPemroView::DrawSpaceSecant(CDC* pDC) {

@@ -281,12 +281,16 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
         const double fx = m_nPlotLeft - m_dXMin / m_dXSpan * m_nPlotWidth;
         if (IsDrawable(fx) && IsDrawable(fy)) {
             const int x0 = ToPixel(fx), y0 = ToPixel(fy);
+            // The names wait for the rest of the figure and keep clear of it.
+            AxisNamesHeld names(this);
             DrawArrowPx(pDC, m_nPlotLeft, y0, m_nPlotRight, y0, 2, CString(), strXLabel, m_crAxes);
             DrawArrowPx(pDC, x0, m_nPlotBottom, x0, m_nPlotTop, 1, CString(), strYLabel, m_crAxes);
             if (IsFigureBandVisible()) {
                 const COLORREF oldColour = pDC->SetTextColor(m_crAxes);
                 const int oldMode = pDC->SetBkMode(TRANSPARENT);
+                BeginAxisName(CPoint(x0, y0));
                 PutTypesetText(pDC, x0 + 4, y0 - 16, "o", 1);
+                EndAxisName();
                 pDC->SetBkMode(oldMode);
                 pDC->SetTextColor(oldColour);
             }

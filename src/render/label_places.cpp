@@ -51,10 +51,18 @@ void CPemroView::EndAxisName() {
 void CPemroView::PlaceHeldAxisNames() {
     std::vector<HeldAxisName> names;
     names.swap(m_aHeldAxisNames);
+    // An axis drawn again in the same pass names its end once.
+    std::vector<PlacedAxisName> written;
     for (HeldAxisName& name : names) {
         CRect box;
         std::string text;
         for (const HeldValuePiece& p : name.pieces) box = box.Union(p.cell), text += p.text;
+        const auto again = [&](const PlacedAxisName& p) {
+            return name.anchored && p.text == text && std::abs(p.anchor.x - name.anchor.x) <= 1 &&
+                   std::abs(p.anchor.y - name.anchor.y) <= 1;
+        };
+        if (std::any_of(written.begin(), written.end(), again)) continue;
+        if (name.anchored) written.push_back({text, name.anchor, CPoint()});
         const auto same = [&](const PlacedAxisName& p) {
             return name.anchored && p.text == text && std::abs(p.anchor.x - name.anchor.x) <= 1 &&
                    std::abs(p.anchor.y - name.anchor.y) <= 1;

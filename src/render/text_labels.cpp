@@ -216,6 +216,26 @@ void CPemroView::DrawStringWorld(CDC* pDC, double x, double y, const CString& te
     m_lfCurrent.lfWidth = m.w0;
 }
 
+void CPemroView::DrawStringWorldInPlot(CDC* pDC, double x, double y, const CString& text,
+                                       COLORREF colour) {
+    const Metrics m(*this);
+    int px = 0, py = 0;
+    if (pDC && IsFigureBandVisible() && MapBandPoint(*this, x, y, &px, &py)) {
+        // A point at the plot's edge keeps its label inside, off the tick
+        // numbers and the frame.
+        CSize size;
+        {
+            const CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+            size = pDC->GetTextExtent(text);
+        }
+        px = std::max(m_nPlotLeft, std::min(px + 2, m_nPlotRight - int(size.cx)));
+        py = std::max(m_nPlotTop, std::min(py, m_nPlotBottom - int(size.cy)));
+        DrawString(pDC, px, py, text, colour);
+    }
+    m_lfCurrent.lfHeight = m.E;
+    m_lfCurrent.lfWidth = m.w0;
+}
+
 void CPemroView::DrawLabelIntegerWorld(CDC* pDC, double x, double y, const CString& label, int dx,
                                        int dy, double value, COLORREF colour) {
     const Metrics m(*this);

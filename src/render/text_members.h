@@ -40,6 +40,9 @@
 
     // --- Labelled strings and numbers in figures (text_labels.cpp) ----------
     void DrawStringWorld(CDC* pDC, double x, double y, const CString& text, COLORREF colour);
+    // The same, the text kept inside the plot box.
+    void DrawStringWorldInPlot(CDC* pDC, double x, double y, const CString& text,
+                               COLORREF colour);
     void DrawLabelIntegerWorld(CDC* pDC, double x, double y, const CString& label, int dx, int dy,
                                double value, COLORREF colour);
     void DrawNumber(CDC* pDC, int x, int y, int decimals, double value, COLORREF colour);

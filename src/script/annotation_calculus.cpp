@@ -102,8 +102,27 @@ void CPemroView::DrawDifferential(CDC* pDC, double x0, double y0, double x1, dou
         DrawLineWorld(pDC, x0, y0, x1, yd, m_crFirstDerivative);
         DrawLineWorld(pDC, x0, y0, x1, y0, m_crFirstDerivative);
         DrawLineWorld(pDC, x1, y0, x1, yd, m_crFirstDerivative);
-        if (IsInsideWorldRange(x1, yd > y0 ? yd : y0))
-            DrawStringWorld(pDC, x1, yd > y0 ? yd : y0, "dy", m_crFirstDerivative);
+        // "dy" stands at the top of its segment; where N or Q stands on the
+        // same row there, it steps past that letter, away from M.
+        const double top = yd > y0 ? yd : y0;
+        CSize letter, dy;
+        if (pDC) {
+            const CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+            letter = pDC->GetTextExtent("N");
+            dy = pDC->GetTextExtent("dy");
+        }
+        const double rows = (m_nPlotBottom - m_nPlotTop) / m_dYSpan;
+        const bool meets =
+            std::abs((top - y1) * rows) < letter.cy || std::abs((top - y0) * rows) < letter.cy;
+        // Left of M the row holds Δy too: there "dy" stands halfway down
+        // its segment, left of it, where the segment is long enough.
+        const bool mid = x1 < x0 && std::abs((yd - y0) * rows) >= 2 * letter.cy;
+        const int px = x1 < x0 ? -(dy.cx + 3) : letter.cx + 3;
+        const double step = meets ? px * m_dXSpan / (m_nPlotRight - m_nPlotLeft) : 0;
+        const double y = mid ? (y0 + yd) / 2 + letter.cy / 2 / rows : top;
+        const double at = x1 + (std::isfinite(step) ? step : 0);
+        if (IsInsideWorldRange(x1, top))
+            DrawStringWorld(pDC, at, std::isfinite(y) ? y : top, "dy", m_crFirstDerivative);
     }
     if (s1 == 1 && s2 == 1) {
         const double f0 = EvalF(x0, m_nFuncF);
