@@ -502,3 +502,15 @@ TEST_F(GraphPageTest, AValueLabelOverTheYAxisNameMovesTheNameBesideTheAxis) {
     EXPECT_LT(std::abs((name.left + name.right) / 2 - x0), 5 * h);
     EXPECT_LT(std::abs(name.top - v->m_nPlotTop), 6 * h);
 }
+
+TEST_F(GraphPageTest, AFigureThatRenamesItsAxesShowsOnlyItsOwnNames) {
+    // The sequence figure lays a plain frame first, then names its axes
+    // "n" and "Xn" at the same ends.
+    auto v = ScriptPage("s", "014数列\n"
+                             "700Sequence(0.3,3,34,9,4,0,0,0,30,-1.2,1.2,0,30,0,1)\n");
+    const TextCollector text = Repaint(v.get());
+    EXPECT_EQ(PiecesOf(text, "n").size(), 1u);
+    EXPECT_EQ(PiecesOf(text, "Xn").size(), 1u);
+    EXPECT_TRUE(PiecesOf(text, "x").empty());
+    EXPECT_TRUE(PiecesOf(text, "y").empty());
+}

@@ -51,21 +51,25 @@ void CPemroView::EndAxisName() {
 void CPemroView::PlaceHeldAxisNames() {
     std::vector<HeldAxisName> names;
     names.swap(m_aHeldAxisNames);
-    // An axis drawn again in the same pass names its end once.
-    std::vector<PlacedAxisName> written;
-    for (HeldAxisName& name : names) {
+    const auto sameEnd = [](CPoint a, CPoint b) {
+        return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1;
+    };
+    // An axis drawn again in the same pass names its end once, with the last
+    // name given: a figure that draws a plain frame first and then its own
+    // axes ("n", "Xn") renames the frame's "x" and "y".
+    std::vector<bool> renamed(names.size(), false);
+    for (size_t i = 0; i < names.size(); ++i)
+        for (size_t j = i + 1; j < names.size() && !renamed[i]; ++j)
+            renamed[i] =
+                names[i].anchored && names[j].anchored && sameEnd(names[i].anchor, names[j].anchor);
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (renamed[i]) continue;
+        HeldAxisName& name = names[i];
         CRect box;
         std::string text;
         for (const HeldValuePiece& p : name.pieces) box = box.Union(p.cell), text += p.text;
-        const auto again = [&](const PlacedAxisName& p) {
-            return name.anchored && p.text == text && std::abs(p.anchor.x - name.anchor.x) <= 1 &&
-                   std::abs(p.anchor.y - name.anchor.y) <= 1;
-        };
-        if (std::any_of(written.begin(), written.end(), again)) continue;
-        if (name.anchored) written.push_back({text, name.anchor, CPoint()});
         const auto same = [&](const PlacedAxisName& p) {
-            return name.anchored && p.text == text && std::abs(p.anchor.x - name.anchor.x) <= 1 &&
-                   std::abs(p.anchor.y - name.anchor.y) <= 1;
+            return name.anchored && p.text == text && sameEnd(p.anchor, name.anchor);
         };
         const auto placed =
             std::find_if(m_aPlacedAxisNames.begin(), m_aPlacedAxisNames.end(), same);
