@@ -151,22 +151,28 @@ TEST(DrawingCaches, EveryPatternBackgroundIsPixelIdentical) {
     }
 }
 
-// Cells hidden behind the next column of walls and mesh runs drawn again
-// later are left out only with the caches on: the pages after their clicks,
-// at three widths, equal the plain drawing.
+// Cells hidden behind the next column of walls, prism strokes repeating the
+// one before and mesh runs drawn again later are left out only with the
+// caches on: the pages after their clicks, at three widths, equal the plain
+// drawing.
 TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
     InRunDir runDir;
     struct State {
         const char* code;
-        const char* button; // pressed once, or none
+        std::vector<const char*> buttons; // pressed once each, in order
     };
-    const State states[] = {{"321", u8"高斯和"}, {"378", nullptr}, {"379", nullptr}};
+    const State states[] = {{"321", {u8"高斯和"}},
+                            {"321", {u8"近似和"}},
+                            {"321", {u8"高斯和", u8"近似和", u8"↗"}},
+                            {"321", {u8"近似和", u8"→", u8"↓"}},
+                            {"378", {}},
+                            {"379", {}}};
     const CSize sizes[] = {{1010, 695}, {1280, 960}, {1600, 927}};
     for (const State& s : states)
         for (const CSize& size : sizes) {
             const auto draw = [&] {
                 auto v = OpenTopic(s.code, nullptr, size.cx, size.cy);
-                if (s.button) PressControl(*v, s.button);
+                for (const char* button : s.buttons) PressControl(*v, button);
                 v->Invalidate();
                 v->RenderPending();
                 return v->BackingImage().copy();
@@ -176,6 +182,7 @@ TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
                 PlainDrawing off;
                 plain = draw();
             }
-            EXPECT_EQ(DifferingPixels(plain, draw()), 0) << s.code << " at " << size.cx;
+            EXPECT_EQ(DifferingPixels(plain, draw()), 0)
+                << s.code << " after " << s.buttons.size() << " buttons at " << size.cx;
         }
 }

@@ -198,17 +198,33 @@ void CPemroView::DrawIntegralPrism(CDC* pDC, double x, double y, double cx, doub
     // Counted from the cell, not from y + cy: far out, the sum stops moving.
     const long rows = steps::Count(0, cy, stepY, kMaxStrokesPerCell, false);
     const long columns = steps::Count(0, cx, stepX, kMaxStrokesPerCell, false);
+    // Strokes half a pixel apart mostly repeat the one before; an opaque
+    // stroke painted again right after itself changes no pixel.
+    const bool fast = DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN;
+    CPoint lastA, lastB;
+    bool haveLast = false;
+    const auto stroke = [&](double x1, double y1, double z1, double x2, double y2, double z2,
+                            COLORREF colour) {
+        if (!fast) return DrawLine3D(pDC, x1, y1, z1, x2, y2, z2, colour);
+        CPoint a, b;
+        if (!IsFigureBandVisible() || !ProjectSegment3D(x1, y1, z1, x2, y2, z2, &a, &b)) return;
+        if (haveLast && a == lastA && b == lastB) return;
+        DrawStrokePx(pDC, a, b, colour);
+        lastA = a, lastB = b, haveLast = true;
+    };
     for (long i = 0; i < rows; ++i) {
         const double s = y + double(i) * stepY;
-        DrawLine3D(pDC, x, s, gc, x + cx, s, gc, m_crCurveSetting);
+        stroke(x, s, gc, x + cx, s, gc, m_crCurveSetting);
     }
+    haveLast = false;
     for (long i = 0; i < columns; ++i) {
         const double s = x + double(i) * stepX;
-        DrawLine3D(pDC, s, y, fc, s, y, gc, colourY);
+        stroke(s, y, fc, s, y, gc, colourY);
     }
+    haveLast = false;
     for (long i = 0; i < rows; ++i) {
         const double s = y + double(i) * stepY;
-        DrawLine3D(pDC, x, s, fc, x, s, gc, colourX);
+        stroke(x, s, fc, x, s, gc, colourX);
     }
     DrawCube(pDC, 2, x, y, gc, x + cx, y + cy, fc, m_acrPalette[solid::PaletteSlot(ux)]);
     DrawCube(pDC, 3, x, y, fc, x + cx, y + cy, fc,
