@@ -47,14 +47,15 @@ class MeshCell {
 public:
     MeshCell(CPemroView& v, double x, const int* front, const int* back)
         : v(v), x(x), front(front), back(back), Dx(v.m_dXSpan), Dz(v.m_dZSpan), c(v.m_dDirP),
-          lower(v.m_nSurfaceLower >= 0), visible(v.IsFigureBandVisible()) {}
+          ux((x - v.m_dXMin) / Dx), lower(v.m_nSurfaceLower >= 0),
+          visible(v.IsFigureBandVisible()) {}
 
     Sample At(double px, double py) const {
         return {v.EvalRegionFunction(px, py, v.m_nFuncF), v.EvalSurfaceF(px, py, v.m_nSurfaceUpper),
                 v.EvalSurfaceG(px, py, v.m_nSurfaceLower)};
     }
     bool Ordered(const Sample& s) const { return v.m_bDrawInverted || s.g <= s.f; }
-    double Ux() const { return (x - v.m_dXMin) / Dx; }
+    double Ux() const { return ux; }
     double T1(double g0) const { return 0.5 - ((g0 - v.m_dZMin) / Dz - Ux()) / 2; }
     double T2(double f0) const { return (Ux() + (f0 - v.m_dZMin) / Dz) / 2; }
     COLORREF Graded(double t, double toward, const int* base) const {
@@ -236,6 +237,8 @@ public:
     const int* front;
     const int* back;
     const double Dx, Dz, c;
+    // The cell's place across the box (0..1), which every mesh colour uses.
+    const double ux;
     const bool lower;
     // Whether the figure's band shows: nothing a cell draws moves it.
     const bool visible;
