@@ -47,20 +47,20 @@ class MeshCell {
 public:
     MeshCell(CPemroView& v, double x, const int* front, const int* back)
         : v(v), x(x), front(front), back(back), Dx(v.m_dXSpan), Dz(v.m_dZSpan), c(v.m_dDirP),
-          lower(v.m_nSurfaceLower >= 0), visible(v.IsFigureBandVisible()) {}
+          ux((x - v.m_dXMin) / Dx), lower(v.m_nSurfaceLower >= 0),
+          visible(v.IsFigureBandVisible()) {}
 
     Sample At(double px, double py) const {
         return {v.EvalRegionFunction(px, py, v.m_nFuncF), v.EvalSurfaceF(px, py, v.m_nSurfaceUpper),
                 v.EvalSurfaceG(px, py, v.m_nSurfaceLower)};
     }
     bool Ordered(const Sample& s) const { return v.m_bDrawInverted || s.g <= s.f; }
-    double Ux() const { return (x - v.m_dXMin) / Dx; }
+    double Ux() const { return ux; }
     double T1(double g0) const { return 0.5 - ((g0 - v.m_dZMin) / Dz - Ux()) / 2; }
     double T2(double f0) const { return (Ux() + (f0 - v.m_dZMin) / Dz) / 2; }
     COLORREF Graded(double t, double toward, const int* base) const {
-        return CPemroView::MakeRGB(solid::Blend(t, toward, base[0]),
-                                   solid::Blend(t, toward, base[1]),
-                                   solid::Blend(t, toward, base[2]));
+        return solid::PackRGB(solid::Blend(t, toward, base[0]), solid::Blend(t, toward, base[1]),
+                              solid::Blend(t, toward, base[2]));
     }
     COLORREF LowerMesh(double g0) const { return Graded(T1(g0), 200, v.m_anLowerMeshRgb); }
     COLORREF UpperMesh(double f0) const {
@@ -69,9 +69,8 @@ public:
     COLORREF XoyShadow(double f0) const { return Graded((f0 - v.m_dZMin) / Dz, 200, front); }
     COLORREF BaseShadow(double f0) const { return Graded((f0 - v.m_dZMin) / Dz, 200, back); }
     COLORREF Wall(double u) const {
-        return CPemroView::MakeRGB(u * front[0] + (1 - u) * back[0],
-                                   u * front[1] + (1 - u) * back[1],
-                                   u * front[2] + (1 - u) * back[2]);
+        return solid::PackRGB(u * front[0] + (1 - u) * back[0], u * front[1] + (1 - u) * back[1],
+                              u * front[2] + (1 - u) * back[2]);
     }
     bool XoyShadowOn() const { return v.m_dZMax > 0 && v.m_dZMin <= 0 && v.m_bProjectXoy; }
     // DrawLine3D by channels (the lower and upper mesh lines, the shadows,
@@ -238,6 +237,8 @@ public:
     const int* front;
     const int* back;
     const double Dx, Dz, c;
+    // The cell's place across the box (0..1), which every mesh colour uses.
+    const double ux;
     const bool lower;
     // Whether the figure's band shows: nothing a cell draws moves it.
     const bool visible;

@@ -4,6 +4,8 @@
 // region and the forward-difference partial derivatives of a surface.
 #pragma once
 
+#include <cmath>
+#include <cstdint>
 #include <type_traits>
 
 namespace solid {
@@ -53,6 +55,14 @@ int FewerMeshDivisions(int n);
 // A channel blended from a toward b: t·a + (1 − t)·b (MakeRGB wraps it).
 inline double Blend(double t, double a, double b) {
     return t * a + (1 - t) * b;
+}
+// MakeRGB's packing, inline for colours worked out per mesh span: each
+// channel truncated toward zero to its low byte, 0 where no integer holds it.
+inline std::uint32_t PackRGB(double r, double g, double b) {
+    const auto byte = [](double v) -> std::uint32_t {
+        return std::fabs(v) < 2147483648.0 ? std::uint32_t(std::int64_t(v) & 255) : 0;
+    };
+    return byte(r) | (byte(g) << 8) | (byte(b) << 16);
 }
 // The stripe level of a position u (0..1 across the box): 256u in steps of
 // 16, modulo 256; 0 for a position that is not a number.
