@@ -378,15 +378,15 @@ void CPemroView::DrawLabelAccent(CDC* pDC, double x, double y, const CString& la
 }
 
 // How far left a label's subscript, written at px2 inside the spaces of the
-// label at px1 ("f    =", "x ="), must go to end before the label's last
-// sign: the faces' own widths can leave less room than the cells. It goes
-// no further left than the end of the letter before the spaces.
+// label at px1 ("f    =", "x =", "a /2="), must go to end before the
+// label's next sign after the spaces: the faces' own widths can leave less
+// room than the cells. It goes no further left than the end of the letter
+// before the spaces.
 static int SubscriptPull(CPemroView& v, CDC* pDC, const CString& label1, int px1,
                          const CString& label2, int decimals2, double value2, int px2) {
-    const size_t last = label1.find_last_not_of(' ');
     const size_t space = label1.find(' ');
-    if (last == std::string::npos || space == std::string::npos || space == 0 || space > last)
-        return 0;
+    const size_t next = space == std::string::npos ? space : label1.find_first_not_of(' ', space);
+    if (space == std::string::npos || space == 0 || next == std::string::npos) return 0;
     const int Eb = v.m_nFontStep + v.m_nBaseCharHeight;
     const int wb = v.m_nFontStep / 2 + v.m_nBaseCharWidth;
     LOGFONT font = v.m_lfCurrent;
@@ -395,7 +395,7 @@ static int SubscriptPull(CPemroView& v, CDC* pDC, const CString& label1, int px1
     int signLeft = 0, letterRight = 0, width2 = 0;
     {
         CFontSelect select(pDC, font);
-        signLeft = px1 + pDC->GetTextExtent(label1.substr(0, last)).cx;
+        signLeft = px1 + pDC->GetTextExtent(label1.substr(0, next)).cx;
         letterRight = px1 + pDC->GetTextExtent(label1.substr(0, space)).cx;
     }
     font.lfHeight = (v.m_nLabelZoom + 2) * Eb / 4;
