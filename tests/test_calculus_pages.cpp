@@ -370,9 +370,11 @@ TEST_F(CalculusSampleTest, FourierCoefficientsOfXAreListed) {
     ClickButton(x, view->m_nPlotTop + 4);
     EXPECT_EQ(view->m_nDemoStep, 3);
     Repaint();
-    EXPECT_EQ(After("b ="), (std::vector<std::string>{"2.0000", "-1.0000", "0.6667"}));
-    EXPECT_EQ(After("a ="), (std::vector<std::string>{"0.0000", "0.0000", "0.0000"}));
-    EXPECT_EQ(After("a /2="), (std::vector<std::string>{"0.0000"}));
+    EXPECT_EQ(log.ValuesAfterTopDown("b ="),
+              (std::vector<std::string>{"2.0000", "-1.0000", "0.6667"}));
+    EXPECT_EQ(log.ValuesAfterTopDown("a ="),
+              (std::vector<std::string>{"0.0000", "0.0000", "0.0000"}));
+    EXPECT_EQ(log.ValuesAfterTopDown("a /2="), (std::vector<std::string>{"0.0000"}));
 }
 
 // At 40 terms the list still shows the first six rows, inside the plot and
@@ -381,8 +383,9 @@ TEST_F(CalculusSampleTest, FourierListStaysInsideAtFortyTerms) {
     Open("338");
     view->m_nDemoStep = 40;
     Repaint();
-    EXPECT_EQ(After("b ="), (std::vector<std::string>{"2.0000", "-1.0000", "0.6667", "-0.5000",
-                                                      "0.4000", "-0.3333"}));
+    EXPECT_EQ(
+        log.ValuesAfterTopDown("b ="),
+        (std::vector<std::string>{"2.0000", "-1.0000", "0.6667", "-0.5000", "0.4000", "-0.3333"}));
     // The count of terms is written with its top at 0.22 of the height.
     const int countTop = view->m_nPlotBottom - int(0.22 * (view->m_nPlotBottom - view->m_nPlotTop));
     int listed = 0;

@@ -193,6 +193,19 @@ struct TextRecorder : CPemroView::TextSink {
             if (pieces[i].text == gbk) values.push_back(pieces[i + 1].text);
         return values;
     }
+    // The same, read from the top of the page down (a list may be written
+    // from its bottom row up).
+    std::vector<std::string> ValuesAfterTopDown(const std::string& utf8Label) const {
+        std::vector<std::pair<int, std::string>> rows;
+        const std::string gbk = Gbk(utf8Label);
+        for (size_t i = 0; i + 1 < pieces.size(); ++i)
+            if (pieces[i].text == gbk) rows.emplace_back(pieces[i].y, pieces[i + 1].text);
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::vector<std::string> values;
+        for (auto& r : rows) values.push_back(r.second);
+        return values;
+    }
     // The piece written right after the first piece that holds `utf8Label`.
     std::string After(const std::string& utf8Label) const {
         const std::string gbk = Gbk(utf8Label);

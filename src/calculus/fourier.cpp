@@ -8,6 +8,7 @@
 #include "calculus/math/fourier.h"
 #include "platform/text_codec.h"
 
+#include <algorithm>
 #include <cmath>
 
 using calculus::kFourierMaxTerms;
@@ -72,13 +73,15 @@ void CPemroView::DrawFourier(CDC* pDC) {
     if (m_nPlotOption2 == 1) {
         const COLORREF c = m_crCurveSetting;
         const double xa = m_dXMin + 0.05 * m_dXSpan, xb = m_dXMin + 0.45 * m_dXSpan;
-        DrawLabelValuePair(pDC, xa, m_dYMax - kListRowStep * m_dYSpan, "a /2=", 4, Shown(a[0]), "",
-                           0, 0, 1.2, -0.5, c);
-        for (int k = 1; k <= n && k <= kListedTerms; ++k) {
+        // From the bottom row up: each row's subscripts hang below its
+        // line, and are written after the row below so its boxes keep them.
+        for (int k = std::min(n, kListedTerms); k >= 1; --k) {
             const double y = m_dYMax - kListRowStep * (k + 1) * m_dYSpan;
             DrawLabelValuePair(pDC, xa, y, "a =", 4, Shown(a[k]), "", 0, k, 1.2, -0.5, c);
             DrawLabelValuePair(pDC, xb, y, "b =", 4, Shown(b[k]), "", 0, k, 1.2, -0.5, c);
         }
+        DrawLabelValuePair(pDC, xa, m_dYMax - kListRowStep * m_dYSpan, "a /2=", 4, Shown(a[0]), "",
+                           0, 0, 1.2, -0.5, c);
     }
     FourierButtons(pDC);
 }
