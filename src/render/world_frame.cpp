@@ -2,6 +2,8 @@
 // mapping, colours and the graph-region test of the stored click.
 #include "view/view.h"
 
+#include "solid/math/scene_math.h"
+
 #include <cmath>
 #include <cstdint>
 
@@ -16,20 +18,8 @@ BOOL CPemroView::MapWorldOffset(double x, double y, int* px, int* py) const {
     return TRUE;
 }
 
-namespace {
-
-// Truncation toward zero reduced to the low byte, as an integer conversion
-// followed by "& 255" does; values no integer can hold give 0.
-int ChannelByte(double v) {
-    if (!(std::fabs(v) < 2147483648.0)) return 0;
-    return int(std::int64_t(v) & 255);
-}
-
-} // namespace
-
 COLORREF CPemroView::MakeRGB(double r, double g, double b) {
-    return COLORREF(ChannelByte(r)) | (COLORREF(ChannelByte(g)) << 8) |
-           (COLORREF(ChannelByte(b)) << 16);
+    return COLORREF(solid::PackRGB(r, g, b));
 }
 
 void CPemroView::SplitRGB(COLORREF colour) {

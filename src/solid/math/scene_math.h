@@ -56,8 +56,9 @@ int FewerMeshDivisions(int n);
 inline double Blend(double t, double a, double b) {
     return t * a + (1 - t) * b;
 }
-// MakeRGB's packing, inline for colours worked out per mesh span: each
-// channel truncated toward zero to its low byte, 0 where no integer holds it.
+// The packing of every computed colour (MakeRGB's too), inline for the
+// colours worked out per mesh span: each channel truncated toward zero to
+// its low byte, 0 where no integer holds it.
 inline std::uint32_t PackRGB(double r, double g, double b) {
     const auto byte = [](double v) -> std::uint32_t {
         return std::fabs(v) < 2147483648.0 ? std::uint32_t(std::int64_t(v) & 255) : 0;
