@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -31,6 +33,26 @@ struct ProjectedStroke {
     bool operator==(const ProjectedStroke& o) const {
         return a == o.a && b == o.b && colour == o.colour;
     }
+};
+
+// One column of the solid's filling, in a buffer kept from column to column.
+class StrokeColumn {
+public:
+    void Clear() { m_count = 0; }
+    // Hot: two strokes at every half pixel of the filling.
+    void Push(const ProjectedStroke& s) {
+        if (m_count == m_strokes.size()) m_strokes.resize(2 * m_count + 64);
+        m_strokes[m_count++] = s;
+    }
+    const ProjectedStroke* begin() const { return m_strokes.data(); }
+    const ProjectedStroke* end() const { return m_strokes.data() + m_count; }
+    bool operator==(const StrokeColumn& o) const {
+        return m_count == o.m_count && std::equal(begin(), end(), o.begin());
+    }
+
+private:
+    std::vector<ProjectedStroke> m_strokes;
+    std::size_t m_count = 0;
 };
 
 // The box DrawStrokePx fills for the stroke from a to b at pixel size
@@ -96,7 +118,7 @@ void CPemroView::DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double
     // itself changes no pixel, so such a column is projected and compared
     // but not painted.
     const bool skipRepeats = DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN;
-    std::vector<ProjectedStroke> column, before;
+    StrokeColumn column, before;
     // ProjectPoint3D's terms: the x ones kept for the column, the y and z
     // ones of a stroke's end kept for the next stroke, which starts there.
     // The same arithmetic in the same order, so the same pixels.
@@ -133,12 +155,12 @@ void CPemroView::DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double
         } else if (!ProjectSegment3D(x, y, h0.z, x, y + sy, h1.z, &a, &b)) {
             return;
         }
-        column.push_back({a, b, colour});
+        column.Push({a, b, colour});
     };
     Steps(x1, x2 - hx / 2, hx, false, [&](double x0) {
         Steps(y1, y2 - hy / 2, hy, true, [&](double y0) {
             Steps(x0, x0 + hx, sx, false, [&](double x) {
-                column.clear();
+                column.Clear();
                 termXk = (x - m_dXMin) * m_dObliqueFactor * m_nProjScaleX / m_dXSpan;
                 termXz = (x - m_dXMin) * m_nProjScaleX / m_dXSpan;
                 double r0 = EvalRegionFunction(x, y0, m_nFuncF);
@@ -178,12 +200,17 @@ void CPemroView::DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double
                         !IsDrawable(s.b.y))
                         continue;
                     const int width = StrokeWidth(m_nPixelSize, s.a, s.b);
+                    // A one-pixel line one step long is its first pixel.
+                    const bool step = std::abs(s.b.x - s.a.x) <= 1 && std::abs(s.b.y - s.a.y) <= 1;
+                    if (width <= 1 && step &&
+                        direct.Box(CRect(s.a.x, s.a.y, s.a.x + 1, s.a.y + 1), s.colour))
+                        continue;
                     if (pen.nStyle != PS_SOLID || pen.nWidth != width || pen.crColor != s.colour)
                         pen = CPen(PS_SOLID, width, s.colour), pDC->SelectObject(pen);
                     pDC->MoveTo(s.a);
                     pDC->LineTo(s.b);
                 }
-                column.swap(before);
+                std::swap(column, before);
             });
         });
     });
