@@ -146,16 +146,18 @@ void CPemroView::DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double
     const SurfacePass::Sampler upper(*this, 0, upperIndex), lower(*this, 1, lowerIndex);
     // The stroke from (x, y, h0.z) to (x, y + sy, h1.z), its ends' y terms
     // ty0 and ty1.
+    // A stroke of a turned scene, or one with an end outside the box.
+    const auto otherStroke = [&](double x, double y, double z0, double z1, COLORREF colour) {
+        if (!skipRepeats) return DrawLine3D(pDC, x, y, z0, x, y + sy, z1, colour);
+        CPoint a, b;
+        if (ProjectSegment3D(x, y, z0, x, y + sy, z1, &a, &b)) column.Push({a, b, colour});
+    };
     const auto stroke = [&](double x, double y, double ty0, double ty1, const Height& h0,
                             const Height& h1, COLORREF colour) {
-        if (!skipRepeats) return DrawLine3D(pDC, x, y, h0.z, x, y + sy, h1.z, colour);
+        if (!(skipRepeats && straight && inBox(h0.z) && inBox(h1.z)))
+            return otherStroke(x, y, h0.z, h1.z, colour);
         CPoint a, b;
-        if (straight && inBox(h0.z) && inBox(h1.z)) {
-            if (!project(ty0, h0, &a) || !project(ty1, h1, &b)) return;
-        } else if (!ProjectSegment3D(x, y, h0.z, x, y + sy, h1.z, &a, &b)) {
-            return;
-        }
-        column.Push({a, b, colour});
+        if (project(ty0, h0, &a) && project(ty1, h1, &b)) column.Push({a, b, colour});
     };
     Steps(x1, x2 - hx / 2, hx, false, [&](double x0) {
         Steps(y1, y2 - hy / 2, hy, true, [&](double y0) {
