@@ -115,7 +115,10 @@ void PassLog::OnTextPiece(int x, int y, const char* gbk, int count, const LOGFON
 
 void PassLog::OnFigurePlaced(const CRect& box, bool visible) {
     allPlaced.push_back(box);
-    if (!visible) return;
+    if (!visible) {
+        current = -1;
+        return;
+    }
     figures.push_back(box);
     current = int(figures.size()) - 1;
 }
@@ -125,15 +128,16 @@ void PassLog::OnFigureFrame(const CRect& frame) {
 }
 
 void PassLog::OnRecordBegins(bool command) {
+    // A command after the page's text and before the next figure draws into
+    // the last figure (a coefficient panel under it, its held axis names).
     inCommand = command;
-    if (!command) current = -1;
 }
 
 void PassLog::OnControl(const CRect& box, int frame, CPoint labelAt, const CString& label,
                         const LOGFONT&) {
     for (const Ctl& c : controls)
         if (c.box == box && c.label == label) return;
-    controls.push_back({box, frame, labelAt, label, current});
+    controls.push_back({box, frame, labelAt, label, inCommand ? current : -1});
 }
 
 namespace {

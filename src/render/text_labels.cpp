@@ -106,11 +106,15 @@ void CPemroView::WriteHeldValuePieces(const std::vector<HeldValuePiece>& pieces)
     m_aHeldValuePieces.swap(waiting);
 }
 
-void CPemroView::FlushValueLabels() {
+void CPemroView::WriteHeldValueLabels() {
     // Taken out first: a piece written here is never held again.
     std::vector<HeldValuePiece> held;
     held.swap(m_aHeldValuePieces);
     WriteHeldValuePieces(held);
+}
+
+void CPemroView::FlushValueLabels() {
+    WriteHeldValueLabels();
     PlaceHeldAxisNames();
 }
 
