@@ -215,6 +215,9 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
                        v.m_nClipTop + repaint.height());
     const auto& cs = log.controls;
     const auto& ps = log.pieces;
+    // The zoomed figure fills the window over the page's text, which is
+    // written before it: only the figure's own text counts there.
+    const bool zoomed = state == "zoom";
     // Click areas: one click acts on one control.
     for (size_t i = 0; i < cs.size(); ++i)
         for (size_t j = i + 1; j < cs.size(); ++j)
@@ -227,6 +230,7 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
         for (size_t i = 0; i < j; ++i) {
             const auto &a = ps[i], &b = ps[j];
             if (a.ink.IsRectEmpty() || !Meet(a.ink, client)) continue;
+            if (zoomed && (!a.command || !b.command)) continue;
             if (a.text == b.text && a.cell == b.cell) continue; // drawn again in place
             if (j == i + 1 && SameLabel(a, b)) continue;
             if (SameComposedSign(a, b)) continue;
@@ -254,7 +258,7 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
         if (p.figure >= 0 && !Inside(p.ink, log.figures[size_t(p.figure)]))
             add("outside-frame", Utf8(p.text) + " " + Where(p.ink) + " out of " +
                                      Where(log.figures[size_t(p.figure)]));
-        if (!p.command)
+        if (!p.command && !zoomed)
             for (const CRect& f : log.figures)
                 if (InkUnder(p, f) > 2)
                     add("figure-over-text",
@@ -306,6 +310,11 @@ public:
         m_v->m_strTopicCode = m_page.code;
         m_v->ResizeClient(m_w.width, m_w.height);
         m_v->RenderPending();
+        if (m_options.zoom) {
+            m_v->OnRButtonDown(MK_RBUTTON, CPoint(m_w.width / 2, m_w.height / 2));
+            m_v->Invalidate();
+            m_v->RenderPending();
+        }
         if (top > 0) {
             m_v->ScrollToPosition(CPoint(0, top));
             m_v->RenderPending();
@@ -366,7 +375,8 @@ public:
 
     void Sweep() {
         Open(0);
-        const PassLog first = Repaint("open");
+        const PassLog first = Repaint(m_options.zoom ? "zoom" : "open");
+        if (m_options.zoom) return;
         // Scroll positions that bring each figure below the first screen
         // into the window.
         std::vector<int> tops = {0};
