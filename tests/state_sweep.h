@@ -96,6 +96,7 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
 struct Options {
     bool clicks = true;
     bool glyphs = true;
+    bool zoom = false; // the right button's zoom switched on first
 };
 
 // Every state of one page at one window size; `states` counts them.

@@ -103,6 +103,19 @@ TEST_P(StateSweep, FindsNoFaultButTheListedOnes) {
     }
 }
 
+// The right button's zoom fills the window with the figure, its labels in
+// the larger font and no buttons: the sweep's left clicks never reach it.
+TEST(StateSweepZoom, TheZoomedWaveFigureShowsEveryLabelWhole) {
+    test_support::InRunDir dir;
+    for (const sweep::Window w : sweep::kWindows) {
+        std::vector<Fault> found;
+        int states = 0;
+        sweep::SweepPage({0, "020"}, w, {false, false, true}, &found, &states);
+        EXPECT_EQ(states, 1);
+        for (const Fault& f : found) ADD_FAILURE() << Line(f) << "\t(" << f.detail << ")";
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(SamplePages, StateSweep, ::testing::ValuesIn(SamplePages()),
                          [](const ::testing::TestParamInfo<Page>& info) {
                              return "p" + info.param.Name();

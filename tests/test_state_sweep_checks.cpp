@@ -115,7 +115,10 @@ void PassLog::OnTextPiece(int x, int y, const char* gbk, int count, const LOGFON
 
 void PassLog::OnFigurePlaced(const CRect& box, bool visible) {
     allPlaced.push_back(box);
-    if (!visible) return;
+    if (!visible) {
+        current = -1;
+        return;
+    }
     figures.push_back(box);
     current = int(figures.size()) - 1;
 }
@@ -125,15 +128,16 @@ void PassLog::OnFigureFrame(const CRect& frame) {
 }
 
 void PassLog::OnRecordBegins(bool command) {
+    // A command after the page's text and before the next figure draws into
+    // the last figure (a coefficient panel under it, its held axis names).
     inCommand = command;
-    if (!command) current = -1;
 }
 
 void PassLog::OnControl(const CRect& box, int frame, CPoint labelAt, const CString& label,
                         const LOGFONT&) {
     for (const Ctl& c : controls)
         if (c.box == box && c.label == label) return;
-    controls.push_back({box, frame, labelAt, label, current});
+    controls.push_back({box, frame, labelAt, label, inCommand ? current : -1});
 }
 
 namespace {
@@ -222,6 +226,9 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
                        v.m_nClipTop + repaint.height());
     const auto& cs = log.controls;
     const auto& ps = log.pieces;
+    // The zoomed figure fills the window over the page's text, which is
+    // written before it: only the figure's own text counts there.
+    const bool zoomed = state == "zoom";
     // Click areas: one click acts on one control.
     for (size_t i = 0; i < cs.size(); ++i)
         for (size_t j = i + 1; j < cs.size(); ++j)
@@ -234,6 +241,7 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
         for (size_t i = 0; i < j; ++i) {
             const auto &a = ps[i], &b = ps[j];
             if (a.ink.IsRectEmpty() || !Meet(a.ink, client)) continue;
+            if (zoomed && (!a.command || !b.command)) continue;
             if (a.text == b.text && a.cell == b.cell) continue; // drawn again in place
             if (j == i + 1 && SameLabel(a, b)) continue;
             if (SameComposedSign(a, b)) continue;
@@ -261,7 +269,7 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
         if (p.figure >= 0 && !Inside(p.ink, log.figures[size_t(p.figure)]))
             add("outside-frame", Utf8(p.text) + " " + Where(p.ink) + " out of " +
                                      Where(log.figures[size_t(p.figure)]));
-        if (!p.command)
+        if (!p.command && !zoomed)
             for (const CRect& f : log.figures)
                 if (InkUnder(p, f) > 2)
                     add("figure-over-text",
@@ -313,6 +321,11 @@ public:
         m_v->m_strTopicCode = m_page.code;
         m_v->ResizeClient(m_w.width, m_w.height);
         m_v->RenderPending();
+        if (m_options.zoom) {
+            m_v->OnRButtonDown(MK_RBUTTON, CPoint(m_w.width / 2, m_w.height / 2));
+            m_v->Invalidate();
+            m_v->RenderPending();
+        }
         if (top > 0) {
             m_v->ScrollToPosition(CPoint(0, top));
             m_v->RenderPending();
@@ -373,7 +386,8 @@ public:
 
     void Sweep() {
         Open(0);
-        const PassLog first = Repaint("open");
+        const PassLog first = Repaint(m_options.zoom ? "zoom" : "open");
+        if (m_options.zoom) return;
         // Scroll positions that bring each figure below the first screen
         // into the window.
         std::vector<int> tops = {0};

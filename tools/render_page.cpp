@@ -2,13 +2,13 @@
 //
 //   render-page [--root DIR] [--topic CODE] [--family N] [--level N]
 //               [--variant N] [--size WxH] [--scroll Y] [--click X,Y]...
-//               [--command ID]... --out FILE.png
+//               [--rclick X,Y]... [--command ID]... --out FILE.png
 //
 // --scroll brings the page line Y to the window's top first. Each --click presses and releases the
 // left button at a client point and runs the passes that follow; each --command runs a menu command
-// by its id and the passes that follow. Clicks and commands run in the order given. Exit status 0
-// when the page was drawn, 1 on a usage error (a click outside the surface is one), 2 when the
-// picture could not be written.
+// by its id and the passes that follow; each --rclick presses the right button (the zoom switch).
+// Clicks and commands run in the order given. Exit status 0 when the page was drawn, 1 on a usage
+// error (a click outside the surface is one), 2 when the picture could not be written.
 #include "platform/system.h"
 #include "view/view.h"
 
@@ -39,7 +39,8 @@ int Usage(const char* why) {
     std::fprintf(
         stderr,
         "render-page: %s\nusage: render-page [--root DIR] [--topic CODE] [--family N] "
-        "[--level N] [--variant N] [--size WxH] [--scroll Y] [--click X,Y]... [--command ID]... "
+        "[--level N] [--variant N] [--size WxH] [--scroll Y] [--click X,Y]... [--rclick X,Y]... "
+        "[--command ID]... "
         "--out FILE.png\n",
         why);
     return 1;
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
         bool isClick;
         CPoint point;
         int command;
+        bool right = false; // a right press (the zoom switch)
     };
     std::vector<Action> actions;
     for (int i = 1; i < argc; ++i) {
@@ -101,6 +103,10 @@ int main(int argc, char** argv) {
             CPoint p;
             if (!ParsePair(value, ',', &p.x, &p.y)) return Usage("bad --click");
             actions.push_back({true, p, 0});
+        } else if (!std::strcmp(arg, "--rclick")) {
+            CPoint p;
+            if (!ParsePair(value, ',', &p.x, &p.y)) return Usage("bad --rclick");
+            actions.push_back({true, p, 0, true});
         } else if (!std::strcmp(arg, "--scroll")) {
             if (!ParseInt(value, &scroll) || scroll < 0) return Usage("bad --scroll");
         } else if (!std::strcmp(arg, "--command")) {
@@ -155,7 +161,9 @@ int main(int argc, char** argv) {
         render();
     }
     for (const Action& a : actions) {
-        if (a.isClick) {
+        if (a.isClick && a.right) {
+            view->OnRButtonDown(MK_RBUTTON, a.point);
+        } else if (a.isClick) {
             view->OnLButtonDown(MK_LBUTTON, a.point);
             view->OnLButtonUp(0, a.point);
         } else if (!view->OnCommand(UINT(a.command))) {

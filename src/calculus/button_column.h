@@ -99,4 +99,13 @@ inline void FrameMarginForButtons(CPemroView& v, CDC* pDC,
     FrameMarginForColumn(v, pDC, x, widest);
 }
 
+// The left edge of a title button standing in the row of the range boxes
+// above the plot, nominally at x: right of the last box where it would
+// cover its arrows.
+inline int TitleRightOfRangeBoxes(const CPemroView& v, int x) {
+    int box[4][2];
+    v.RangeBoxes2D(box);
+    return x < box[3][1] + CPemroView::kButtonRowGap ? box[3][1] + CPemroView::kButtonRowGap : x;
+}
+
 } // namespace calculus

@@ -6,6 +6,7 @@
 
 #include "calculus/math/integrals.h"
 #include "platform/text_codec.h"
+#include "render/math/label_place.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,6 +26,37 @@ constexpr int kDotRadius = 3;
 
 bool IsBlankLabel(const CString& label) {
     return label == " ";
+}
+
+// A label of the picked point at its world point, kept inside the plot and
+// moved from there only as far as the text and buttons the figure has
+// already written make it (a curve's name at an arrow's tail, a tick number,
+// the range arrows above the plot).
+void DrawPointLabel(CPemroView& v, CDC* pDC, double x, double y, const CString& text,
+                    COLORREF colour) {
+    const double ox = (x - v.m_dXMin) / v.m_dXSpan * (v.m_nPlotRight - v.m_nPlotLeft);
+    const double oy = (y - v.m_dYMin) / v.m_dYSpan * (v.m_nPlotBottom - v.m_nPlotTop);
+    if (pDC && v.IsFigureBandVisible() && IsDrawable(ox) && IsDrawable(oy)) {
+        CSize size;
+        {
+            const CFontSelect font(pDC, v.PlainStringFont(FALSE, v.m_nLabelZoom));
+            size = pDC->GetTextExtent(text);
+        }
+        const CRect plot(v.m_nPlotLeft, v.m_nPlotTop, v.m_nPlotRight, v.m_nPlotBottom);
+        const int px = std::max(
+            plot.left, std::min(v.m_nPlotLeft + ToPixel(ox) + 2, plot.right - int(size.cx)));
+        const int py =
+            std::max(plot.top, std::min(v.m_nPlotBottom - ToPixel(oy), plot.bottom - int(size.cy)));
+        const int h = std::max(1, int(size.cy));
+        const CPoint d =
+            labels::NearestFreeShift(CRect(px, py, px + size.cx, py + size.cy), v.m_aFigureBoxes,
+                                     plot, std::max(2, h / 4), 5 * h);
+        v.DrawString(pDC, px + d.x, py + d.y, text, colour);
+    }
+    // The working font at the text size afterwards, as the world strings
+    // leave it.
+    v.m_lfCurrent.lfHeight = v.m_nFontStep + v.m_nCharHeight;
+    v.m_lfCurrent.lfWidth = v.m_nFontStep / 2 + v.m_nCharWidth;
 }
 
 } // namespace
@@ -68,8 +100,9 @@ void CPemroView::DrawDomainxy(CDC* pDC, double a, double b, CString label1, CStr
         if (!IsBlankLabel(label2))
             DrawArrowWorld(pDC, x + m_dXSpan / 20, bottom, x, lo, 1, label2, "", arrow);
         if (k == 2) {
-            DrawStringWorld(pDC, x, lo, Gbk(u8"y的下限"), mark);
-            DrawStringWorld(pDC, x, hi + 25 * m_dYSpan / m_nPlotHeight, Gbk(u8"y的上限"), mark);
+            DrawPointLabel(*this, pDC, x, lo, Gbk(u8"y的下限"), mark);
+            DrawPointLabel(*this, pDC, x, hi + 25 * m_dYSpan / m_nPlotHeight, Gbk(u8"y的上限"),
+                           mark);
             for (double py : {lo, hi, 0.0})
                 DrawDotWorld(pDC, x, py, kDotRadius, kDotRadius, mark, mark);
             DrawLineWorldMode(pDC, x, lo, x, hi, mark, 0);
@@ -81,7 +114,7 @@ void CPemroView::DrawDomainxy(CDC* pDC, double a, double b, CString label1, CStr
             DrawStringWorld(pDC, x - m_dXSpan / 30, 0, "x", mark);
             // Its label stays inside the plot when the strip reaches its edge.
             const double room = 4.0 * m_nBaseCharWidth * m_dXSpan / std::max(1, m_nPlotWidth);
-            DrawStringWorld(pDC, std::min(x + w, m_dXMax - room), 0, "x+dx", mark);
+            DrawPointLabel(*this, pDC, std::min(x + w, m_dXMax - room), 0, "x+dx", mark);
             FillRectWorld(pDC, x, x + w, lo, hi, m_crDefaultPen);
         }
     }

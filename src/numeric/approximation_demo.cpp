@@ -4,9 +4,11 @@
 #include "numeric/math/approximation.h"
 #include "numeric/math/linear_solvers.h"
 #include "platform/text_codec.h"
+#include "render/text_typeset.h"
 #include "view/view.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -44,6 +46,64 @@ void DrawBasisCurves(CPemroView& v, CDC* pDC, int first, int last, int k, double
         px = x;
     }
 }
+
+// Where the coefficients a_j and b_j, j = 0..n, stand: a row each down the
+// plot, the a column at 0.05 and the b column at 0.45 of its width. Where
+// the rows, each with its index half a line below, would run into one
+// another or into the "n=" line under them, each column wraps into as many
+// columns side by side as the rows need, as wide as its widest entry.
+class CoefficientList {
+public:
+    CoefficientList(const CPemroView& v, CDC* pDC, int n, double widest) : m_v(v) {
+        const int Eb = v.m_nFontStep + v.m_nBaseCharHeight,
+                  wb = v.m_nFontStep / 2 + v.m_nBaseCharWidth;
+        const int big = (v.m_nLabelZoom + 2) * Eb / 3, small = (v.m_nLabelZoom + 2) * Eb / 4;
+        const int row = std::max(big, v.m_nBaseCharHeight / 2 + small) + 1;
+        const int H = std::max(1, v.m_nPlotHeight);
+        m_pitch = double(H) / (n + 2);
+        m_top = m_pitch / 2;
+        m_rows = n + 1;
+        const int bottom = 9 * H / 10 - 2; // the "n=" line's top
+        if (m_pitch >= row && m_top + n * m_pitch + row <= bottom) return;
+        m_wrapped = true;
+        m_pitch = row;
+        m_rows = std::max(1, int((bottom - m_top - row) / row) + 1);
+        int number = 0, cell = 0;
+        if (pDC) {
+            LOGFONT font = v.m_lfCurrent;
+            font.lfHeight = big;
+            font.lfWidth = cell = (v.m_nLabelZoom + 2) * wb / 3;
+            const CFontSelect select(pDC, font);
+            number = pDC->GetTextExtent(typeset::FormatDecimals(4, -widest)).cx;
+        }
+        // "a =", a gap, the value and half a cell to the next; closer where
+        // the columns would reach the buttons right of the plot.
+        const int columns = (n + m_rows) / m_rows;
+        const double right = v.m_nPlotWidth - 22;
+        m_entry = std::min<double>(4 * cell + number + cell / 2,
+                                   (right - m_left[0]) / std::max(1, 2 * columns));
+        m_left[1] =
+            std::min(std::max(m_left[1], m_left[0] + columns * m_entry), right - columns * m_entry);
+    }
+    double X(int list, int j) const {
+        if (!m_wrapped) return m_v.m_dXMin + (list ? 0.45 : 0.05) * m_v.m_dXSpan;
+        const double px = m_left[list] + (j / m_rows) * m_entry;
+        return m_v.m_dXMin + (px + 0.5) * m_v.m_dXSpan / std::max(1, m_v.m_nPlotWidth);
+    }
+    double Y(int j) const {
+        if (!m_wrapped) return m_v.m_dYMax - (j + 0.5) * m_v.m_dYSpan / (m_rows + 1);
+        const double top = m_top + (j % m_rows) * m_pitch;
+        return m_v.m_dYMax - top * m_v.m_dYSpan / std::max(1, m_v.m_nPlotHeight);
+    }
+
+private:
+    const CPemroView& m_v;
+    double m_pitch = 1, m_top = 0;
+    int m_rows = 1;
+    double m_entry = 0;
+    bool m_wrapped = false;
+    double m_left[2] = {0.05 * m_v.m_nPlotWidth, 0.45 * m_v.m_nPlotWidth};
+};
 
 } // namespace
 
@@ -140,12 +200,15 @@ void CPemroView::DrawApproximation(CDC* pDC, int n, int k) {
     }
 
     if (usable && m_nFuncLower == 1) {
+        double widest = 0;
+        for (int j = 0; j <= n; ++j)
+            widest = std::max({widest, std::fabs(c[j]), std::fabs(m_adMatrixA[j][kRhs])});
+        const CoefficientList list(*this, pDC, n, widest);
         for (int j = 0; j <= n; ++j) {
-            const double y = m_dYMax - (j + 0.5) * m_dYSpan / (n + 2);
-            DrawLabelValuePair(pDC, m_dXMin + 0.05 * m_dXSpan, y, "a =", 4, c[j], "", 0, j, 1.2,
-                               -0.5, m_crCurveSetting);
-            DrawLabelValuePair(pDC, m_dXMin + 0.45 * m_dXSpan, y, "b =", 4, m_adMatrixA[j][kRhs],
-                               "", 0, j, 1.2, -0.5, m_crCurveSetting);
+            DrawLabelValuePair(pDC, list.X(0, j), list.Y(j), "a =", 4, c[j], "", 0, j, 1.2, -0.5,
+                               m_crCurveSetting);
+            DrawLabelValuePair(pDC, list.X(1, j), list.Y(j), "b =", 4, m_adMatrixA[j][kRhs], "", 0,
+                               j, 1.2, -0.5, m_crCurveSetting);
         }
         DrawLabelValue(pDC, m_dXMin + 0.3 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"平均误差:"),
                        6, mean, m_crCurveSetting);

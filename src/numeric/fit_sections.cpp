@@ -24,21 +24,23 @@ constexpr double kPointRange = 0.0001;
 // plot's right edge; the frame widens alike on all of them to hold the
 // widest, the same in every pass.
 void FitColumnMargin(CPemroView& v, CDC* pDC) {
+    using calculus::TitleRightOfRangeBoxes;
     const int R = v.m_nPlotRight, ch = v.m_nBaseCharHeight;
-    calculus::FrameMarginForButtons(v, pDC,
-                                    {{R - 20, u8"显示多项式系数"},
-                                     {R - 20, u8"y=1/(a+blnx)"},
-                                     {R - 20, u8"y=ae^(b/x)"},
-                                     {R - 20, u8"y″0增加"},
-                                     {R - 20, u8"样条积分值"},
-                                     {R - 20, u8"显示特殊函数"},
-                                     {R - 20, u8"显示逼近系数"},
-                                     {R - 140, u8"回归方程:y=1/(a+blnx)"},
-                                     {R - 120, u8"2m+1奇次多项式回归"},
-                                     {R - 2 * ch, u8"切比雪夫2逼近"},
-                                     {R - 2 * ch, u8"三次样条插值"},
-                                     {R - 60, u8"拉格朗日插值"},
-                                     {R - 40, u8"牛顿前插值"}});
+    calculus::FrameMarginForButtons(
+        v, pDC,
+        {{R - 20, u8"显示多项式系数"},
+         {R - 20, u8"y=1/(a+blnx)"},
+         {R - 20, u8"y=ae^(b/x)"},
+         {R - 20, u8"y″0增加"},
+         {R - 20, u8"样条积分值"},
+         {R - 20, u8"显示特殊函数"},
+         {R - 20, u8"显示逼近系数"},
+         {TitleRightOfRangeBoxes(v, R - 140), u8"回归方程:y=1/(a+blnx)"},
+         {TitleRightOfRangeBoxes(v, R - 120), u8"2m+1奇次多项式回归"},
+         {R - 2 * ch, u8"切比雪夫2逼近"},
+         {R - 2 * ch, u8"三次样条插值"},
+         {R - 60, u8"拉格朗日插值"},
+         {R - 40, u8"牛顿前插值"}});
 }
 
 } // namespace

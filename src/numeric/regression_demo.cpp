@@ -1,6 +1,7 @@
 // Least-squares fits of two-parameter models (through a straight line in
 // transformed coordinates) and of polynomials in all, odd or even powers,
 // with the normal equations, the coefficients and the mean squared residual.
+#include "calculus/button_column.h"
 #include "numeric/fit_curves.h"
 #include "numeric/math/linear_solvers.h"
 #include "numeric/math/regression.h"
@@ -58,6 +59,25 @@ int CPemroView::PrepareFitData(CDC* pDC, int n) {
                      m_crSecondDerivative);
     return n;
 }
+
+namespace {
+
+// The world y of row k of the `rows` equal steps down the plot that the
+// polynomial coefficients are listed in (1 = the first under the plot's
+// top); where the first would meet the data-type buttons on the plot's top,
+// the rows go down below them and close up to end inside the plot.
+double CoefficientRowY(const CPemroView& v, int k, int rows) {
+    const int H = std::max(1, v.m_nPlotHeight);
+    const int row = (v.m_nLabelZoom + 2) * (v.m_nFontStep + v.m_nBaseCharHeight) / 3;
+    const int below = v.m_nPlotTop + v.ButtonHeight() + 3;
+    if (v.m_nPlotTop + H / rows >= below) return v.m_dYMin + (rows - k) * v.m_dYSpan / rows;
+    const int pitch =
+        std::max(0, std::min(H / rows, (v.m_nPlotBottom - row - below) / std::max(1, rows - 2)));
+    // Half a pixel down: the label's point is truncated to its pixel.
+    return v.m_dYMax - (below + (k - 1) * pitch - v.m_nPlotTop + 0.5) * v.m_dYSpan / H;
+}
+
+} // namespace
 
 void CPemroView::DrawFitSelectorButtons(CDC* pDC, int top) {
     constexpr const char* labels[] = {u8"显示方程组", u8"显示多项式系数", u8"取消"};
@@ -123,8 +143,8 @@ void CPemroView::DrawRegression1(CDC* pDC, int n) {
     }
     DrawFitSelectorButtons(pDC, m_nPlotTop + kRowStep * kModelCount);
     const int shown = t >= 0 && t < kModelCount ? t : kModelCount - 1;
-    TextButtonInPlot(pDC, m_nPlotRight - 140, m_nPlotTop - 23, 130, 20, Gbk(kModels[shown].title),
-                     m_crFirstDerivative);
+    TextButtonInPlot(pDC, calculus::TitleRightOfRangeBoxes(*this, m_nPlotRight - 140),
+                     m_nPlotTop - 23, 130, 20, Gbk(kModels[shown].title), m_crFirstDerivative);
 }
 
 void CPemroView::DrawRegressionm(CDC* pDC, int n, int m) {
@@ -163,21 +183,23 @@ void CPemroView::DrawRegressionm(CDC* pDC, int n, int m) {
             q += r * r;
         }
         q /= n;
-        DrawLabelValue(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMin + (m + 2) * m_dYSpan / (m + 3),
-                       "Q=", 6, q, m_crCurveSetting);
+        DrawLabelValue(pDC, m_dXMin + 0.05 * m_dXSpan, CoefficientRowY(*this, 1, m + 3), "Q=", 6, q,
+                       m_crCurveSetting);
         for (int j = 0; j <= m; ++j) {
-            const double y = m_dYMin + (m + 1 - j) * m_dYSpan / (m + 3);
+            const double y = CoefficientRowY(*this, j + 2, m + 3);
             DrawLabelValue(pDC, m_dXMin, y, "a", 0, j, m_crCurveSetting);
             DrawLabelValue(pDC, m_dXMin + 0.15 * m_dXSpan, y, "", 6, c[j], m_crCurveSetting);
         }
     }
 
     const bool odd = k == numeric::kOddPowers, even = k == numeric::kEvenPowers;
-    TextButtonInPlot(pDC, m_nPlotRight - (odd || even ? 120 : 100), m_nPlotTop - 23, 130, 20,
-                     Gbk(kBasisTitles[odd    ? 1
-                                      : even ? 2
-                                             : 0]),
-                     m_crFirstDerivative);
+    TextButtonInPlot(
+        pDC, calculus::TitleRightOfRangeBoxes(*this, m_nPlotRight - (odd || even ? 120 : 100)),
+        m_nPlotTop - 23, 130, 20,
+        Gbk(kBasisTitles[odd    ? 1
+                         : even ? 2
+                                : 0]),
+        m_crFirstDerivative);
     DrawLabelValue(pDC, m_dXMin + 0.6 * m_dXSpan, m_dYMax, "m=", 0, m, m_crCurveSetting);
 
     // The degree buttons stop where the power sums end.

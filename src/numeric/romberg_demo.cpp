@@ -3,6 +3,7 @@
 #include "calculus/button_column.h"
 #include "numeric/math/romberg.h"
 #include "platform/text_codec.h"
+#include "render/text_typeset.h"
 #include "view/view.h"
 
 #include <algorithm>
@@ -11,6 +12,39 @@ namespace {
 
 constexpr double kEpsilonUp = 5.0;
 constexpr double kEpsilonDown = 0.2;
+
+// The rows of one column of the function-value list, in pixels below the
+// plot's top: the first row's top and the last row's, spread over the plot
+// as the nominal places are, clear of the read-out and the caption.
+struct ListBand {
+    int top, bottom;
+};
+
+ListBand RombergListBand(const CPemroView& v, CDC* pDC, bool rightColumn, double firstValue) {
+    // A row: the label line, and its small x half a line lower.
+    const int Eb = v.m_nFontStep + v.m_nBaseCharHeight, wb = v.m_nFontStep / 2 + v.m_nBaseCharWidth;
+    const int big = (v.m_nLabelZoom + 2) * Eb / 3, small = (v.m_nLabelZoom + 2) * Eb / 4;
+    const int row = std::max(big, v.m_nBaseCharHeight / 2 + small);
+    // The last row stays above the x numbers under the plot.
+    ListBand band{0, std::max(0, v.m_nPlotHeight - row)};
+    if (!rightColumn || !pDC) return band;
+    // The right column ends above the caption under it.
+    band.bottom = std::max(0, std::min(band.bottom, 9 * v.m_nPlotHeight / 10 - row - 2));
+    // The right column's first row goes below the epsilon read-out where it
+    // would reach it.
+    LOGFONT font = v.m_lfCurrent;
+    font.lfHeight = big;
+    font.lfWidth = (v.m_nLabelZoom + 2) * wb / 3;
+    int number = 0;
+    {
+        CFontSelect select(pDC, font);
+        number = pDC->GetTextExtent(typeset::FormatDecimals(6, firstValue)).cx;
+    }
+    const int rowWidth = font.lfWidth * 7 + number; // "f    =", a gap, the value
+    if (v.m_nPlotWidth / 2 + rowWidth > 6 * v.m_nPlotWidth / 10)
+        band.top = std::min(band.bottom, big + 2);
+    return band;
+}
 
 } // namespace
 
@@ -58,12 +92,16 @@ void CPemroView::DrawRomberg(CDC* pDC) {
     // columns keep their first and last lines).
     long stride = 1;
     while (N / double(stride) > 2.0 * Max2(m_nPlotHeight, 1)) stride *= 2;
+    const ListBand left = RombergListBand(*this, pDC, false, 0.0);
+    const ListBand right = RombergListBand(*this, pDC, true, f(a + (N / 2) * h));
     for (long j = 0; j <= long(N); j += stride) {
         const double xj = a + j * h;
         const bool leftColumn = j < N / 2;
         const double px = leftColumn ? m_dXMin : m_dXMin + 0.5 * m_dXSpan;
-        const double py =
-            leftColumn ? m_dYMax - 2 * j * m_dYSpan / N : m_dYMax - (2 * j - N) * m_dYSpan / N;
+        const double down = leftColumn ? 2 * j / N : (2 * j - N) / N; // 0 top .. 1 bottom
+        const ListBand& band = leftColumn ? left : right;
+        const double py = m_dYMax - (band.top + down * (band.bottom - band.top)) * m_dYSpan /
+                                        Max2(m_nPlotHeight, 1);
         DrawLabelValuePair(pDC, px, py, "f    =", 6, f(xj), "", 3, xj, 1.2, -0.5, m_crCurveSetting);
     }
 }

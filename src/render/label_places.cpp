@@ -51,6 +51,10 @@ void CPemroView::EndAxisName() {
 void CPemroView::PlaceHeldAxisNames() {
     std::vector<HeldAxisName> names;
     names.swap(m_aHeldAxisNames);
+    if (names.empty()) return;
+    // The names are the figure's text, though the page's text may have been
+    // written since they were held.
+    if (m_pTextSink) m_pTextSink->OnRecordBegins(true);
     const auto sameEnd = [](CPoint a, CPoint b) {
         return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1;
     };
@@ -91,4 +95,5 @@ void CPemroView::PlaceHeldAxisNames() {
         // name keeps clear of it too.
         WriteHeldValuePieces(name.pieces);
     }
+    if (m_pTextSink) m_pTextSink->OnRecordBegins(m_nRecClass == 7);
 }

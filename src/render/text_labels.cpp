@@ -106,11 +106,15 @@ void CPemroView::WriteHeldValuePieces(const std::vector<HeldValuePiece>& pieces)
     m_aHeldValuePieces.swap(waiting);
 }
 
-void CPemroView::FlushValueLabels() {
+void CPemroView::WriteHeldValueLabels() {
     // Taken out first: a piece written here is never held again.
     std::vector<HeldValuePiece> held;
     held.swap(m_aHeldValuePieces);
     WriteHeldValuePieces(held);
+}
+
+void CPemroView::FlushValueLabels() {
+    WriteHeldValueLabels();
     PlaceHeldAxisNames();
 }
 
@@ -286,6 +290,19 @@ void CPemroView::DrawLabelNumber(CDC* pDC, int dy, double x, double y, const CSt
     m_lfCurrent.lfWidth = m_nCharWidth;
 }
 
+// Where a boxed read-out would cover a read-out of its figure written
+// before it (a long value reaching into its place), it goes right past it.
+static int RightOfHeldValueLabels(const CPemroView& v, CRect box, int gap) {
+    for (size_t i = 0; i < v.m_aHeldValuePieces.size(); ++i) {
+        const CRect& other = v.m_aHeldValuePieces[i].cell;
+        if (Meet(box, other) && other.right > box.left) {
+            box.OffsetRect(other.right + gap - box.left, 0);
+            i = size_t(-1); // again from the first, at the new place
+        }
+    }
+    return box.left;
+}
+
 void CPemroView::DrawLabelNumberBoxed(CDC* pDC, int x, int y, const CString& label, int decimals,
                                       double value, COLORREF colour) {
     const int S = m_nFontStep, BW = m_nBaseCharWidth;
@@ -298,6 +315,7 @@ void CPemroView::DrawLabelNumberBoxed(CDC* pDC, int x, int y, const CString& lab
         const int cw = BW + S / 2;
         const int n = int(label.size());
         const int cells = n + (decimals > 0 ? decimals : 0) + digits;
+        x = RightOfHeldValueLabels(*this, CRect(x, y, x + cells * cw, y + 20), cw / 2);
         FillRectPx(pDC, x, y, x + cells * cw, y + 20, m_crGround);
         WriteNumberLabel(*this, pDC, x, y, label, cr);
         WriteNumber(*this, pDC, x + n * cw, y + m_nBaseCharHeight / 8, decimals, value, cr, true);

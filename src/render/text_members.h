@@ -92,6 +92,8 @@
     bool m_bHoldValueLabels = false;
     void HoldValueLabels() { m_bHoldValueLabels = true; }
     // Writes the waiting pieces in the order they came; holding goes on.
+    void WriteHeldValueLabels();
+    // The same, and the figure's axis names after them.
     void FlushValueLabels();
     // The waiting pieces that something about to be written meets.
     void FlushValueLabelsUnder(const CRect& box);

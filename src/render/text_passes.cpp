@@ -262,7 +262,11 @@ void CPemroView::DrawScriptLinePass2(CDC* pDC, int style, int x, int y, const ch
                 }
             } else if (n == 1 && walk.At(i) != ' ' && !walk.IsPullHash(i) &&
                        !IsUpright(walk.At(i)) && !walk.IsLoneMarkup(i)) {
-                PutTypesetText(pDC, walk.Pos(i) - italicPull, st == 0 ? y2 + m.E / 8 : y2,
+                // An underscore whose face draws it left of its cell would
+                // run into the character before: its ink starts at the cell.
+                const int lead =
+                    walk.At(i) == '_' ? std::max(0, -pDC->GetTextInk(std::string("_")).left) : 0;
+                PutTypesetText(pDC, walk.Pos(i) - italicPull + lead, st == 0 ? y2 + m.E / 8 : y2,
                                walk.Ptr(i), 1);
             }
             walk.Advance(i, n);

@@ -270,11 +270,10 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
         // by header, so nothing after them is drawn.
         if (m_nTextRevealMode != -1 && m_nRecordIndex > m_nRevealedCount) continue;
         const int kind = m_nRecClass * 10 + m_nRecSubtype;
-        // A text record ends the figure before it.
-        if (kind < 70 || kind > 79) {
-            FlushValueLabels();
-            EndFigureBoxes();
-        }
+        // A text record writes the figure's waiting value labels; its axis
+        // names wait on for the commands after the text that still draw
+        // into it (a coefficient panel), until the next figure or the end.
+        if (kind < 70 || kind > 79) WriteHeldValueLabels();
         if (m_pTextSink) m_pTextSink->OnRecordBegins(kind >= 70 && kind <= 79);
         if (kind >= 70 && kind <= 79) {
             BeginCommandRecordState();
