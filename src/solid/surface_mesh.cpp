@@ -44,6 +44,15 @@ struct Sample {
 
 // The cell being drawn with everything its stages share.
 class MeshCell {
+    // A channel's last end and height, which its next segment mostly
+    // starts from.
+    struct Channel {
+        bool endKnown = false, zKnown = false;
+        double end[3] = {};
+        int endX = 0, endY = 0;
+        double z = 0, termZ = 0;
+    };
+
 public:
     MeshCell(CPemroView& v, double x, const int* front, const int* back)
         : v(v), x(x), front(front), back(back), Dx(v.m_dXSpan), Dz(v.m_dZSpan), c(v.m_dDirP),
@@ -83,18 +92,22 @@ public:
         CPoint a, b;
         if (straight && v.m_dZMin <= z1 && z1 <= v.m_dZMax && v.m_dZMin <= z2 && z2 <= v.m_dZMax) {
             // Nothing to turn, arrange or cut: the ends project one by one.
+            // The pixels stay in registers: a point stored in halves and
+            // read back whole stalls the store buffer.
+            int ax, ay, bx, by;
             if (ch && ch->endKnown && x1 == ch->end[0] && y1 == ch->end[1] && z1 == ch->end[2])
-                a = ch->endPixel;
-            else if (!Project(x1, y1, z1, &a))
+                ax = ch->endX, ay = ch->endY;
+            else if (!Project(x1, y1, z1, ch, &ax, &ay))
                 return;
             if (x2 == x1 && y2 == y1 && z2 == z1)
-                b = a;
-            else if (!Project(x2, y2, z2, &b))
+                bx = ax, by = ay;
+            else if (!Project(x2, y2, z2, ch, &bx, &by))
                 return;
             if (ch) {
                 ch->endKnown = true;
-                ch->end[0] = x2, ch->end[1] = y2, ch->end[2] = z2, ch->endPixel = b;
+                ch->end[0] = x2, ch->end[1] = y2, ch->end[2] = z2, ch->endX = bx, ch->endY = by;
             }
+            a = CPoint(ax, ay), b = CPoint(bx, by);
         } else if (!v.ProjectSegment3D(x1, y1, z1, x2, y2, z2, &a, &b)) {
             return;
         }
@@ -247,7 +260,7 @@ private:
     // ProjectPoint3D's expression with its terms in x and in y kept from
     // the last point: a stroke along y keeps x and one along x keeps y, so
     // most points need one division instead of four, with the same result.
-    bool Project(double px, double py, double pz, CPoint* p) {
+    bool Project(double px, double py, double pz, Channel* ch, int* x, int* y) {
         if (!m_bTermX || px != m_dTermX) {
             const double u = px - v.m_dXMin;
             m_dTermXk = u * v.m_dObliqueFactor * v.m_nProjScaleX / v.m_dXSpan;
@@ -258,24 +271,27 @@ private:
             m_dTermYx = (py - v.m_dYMin) * v.m_nProjScaleY / v.m_dYSpan;
             m_dTermY = py, m_bTermY = true;
         }
+        // A shadow's channel keeps one height: its term too.
+        double termZ;
+        if (ch && ch->zKnown && pz == ch->z) {
+            termZ = ch->termZ;
+        } else {
+            termZ = (pz - v.m_dZMin) * v.m_nProjScaleZ / v.m_dZSpan;
+            if (ch) ch->zKnown = true, ch->z = pz, ch->termZ = termZ;
+        }
         const double ox = m_dTermYx - m_dTermXk;
-        const double oy = m_dTermXz - (pz - v.m_dZMin) * v.m_nProjScaleZ / v.m_dZSpan;
+        const double oy = m_dTermXz - termZ;
         if (!IsDrawable(ox) || !IsDrawable(oy)) return false;
-        *p = CPoint(v.m_nProjOriginX + ToPixel(ox), v.m_nProjOriginY + ToPixel(oy));
+        *x = v.m_nProjOriginX + ToPixel(ox), *y = v.m_nProjOriginY + ToPixel(oy);
         return true;
     }
     // Two pixels wide as the dots of the fine samples were, a 2 × 2 box
     // (x−1..x, y−1..y) at each pixel of the one-pixel line.
     void WideStroke(CDC* pDC, CPoint a, CPoint b, COLORREF colour) { pDC->DotStroke(a, b, colour); }
+    Channel m_aChannel[kChannels];
     bool m_bTermX = false, m_bTermY = false;
     double m_dTermX = 0, m_dTermXk = 0, m_dTermXz = 0, m_dTermY = 0, m_dTermYx = 0;
 
-    struct Channel {
-        bool endKnown = false;
-        double end[3] = {};
-        CPoint endPixel;
-    };
-    Channel m_aChannel[kChannels];
     // The inset's last stroke: the fine steps along a cell map many samples
     // to the same pixels of the inset, so a stroke equal to it is left out
     // while nothing drawn since touched its pixels.
