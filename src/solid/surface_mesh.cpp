@@ -22,6 +22,10 @@ constexpr int kBoundaryParts = 5;
 constexpr double kJumpFraction = 1.0 / 20;
 // Screen length of a stroke's span and a side of a sub-cell.
 constexpr double kSpanPixels = 3;
+// The longest span of a cell's mesh edge, and how far its middle may lie
+// off its chord on screen.
+constexpr double kEdgeSpanPixels = 24;
+constexpr double kBendPixels = 0.5;
 
 // The strokes of a cell by what they draw; others (walls, dots) keep no
 // channel.
@@ -406,10 +410,12 @@ struct Span {
 };
 
 // The spans of a stroke from `from` to `to`, in order, handed to fn(span).
-template <class At, class Split, class Fn> class SpanWalk {
+// A span longer than `straight` is also halved where bend(p0, mid, p1)
+// finds its middle off its chord.
+template <class At, class Split, class Bend, class Fn> class SpanWalk {
 public:
-    SpanWalk(double fine, At at, Split split, Fn fn)
-        : m_fine(fine), m_at(at), m_split(split), m_fn(fn) {}
+    SpanWalk(double fine, double straight, At at, Split split, Bend bend, Fn fn)
+        : m_fine(fine), m_straight(straight), m_at(at), m_split(split), m_bend(bend), m_fn(fn) {}
     // known(i, n, s): node i of n spans at s when it is evaluated already,
     // else null.
     template <class Known> void Run(double from, double to, double span, Known known) {
@@ -431,22 +437,29 @@ public:
 
 private:
     void Walk(double s, double h, const Sample& p0, const Sample& p1, int depth) {
-        if (h > m_fine && depth < kMaxHalvings && m_split(p0, p1)) {
-            const Sample mid = m_at(s + h / 2);
-            Walk(s, h / 2, p0, mid, depth + 1);
-            Walk(s + h / 2, h / 2, mid, p1, depth + 1);
-            return;
+        if (h > m_fine && depth < kMaxHalvings) {
+            const bool split = m_split(p0, p1);
+            if (split || h > m_straight) {
+                const Sample mid = m_at(s + h / 2);
+                if (split || m_bend(p0, mid, p1)) {
+                    Walk(s, h / 2, p0, mid, depth + 1);
+                    Walk(s + h / 2, h / 2, mid, p1, depth + 1);
+                    return;
+                }
+            }
         }
         m_fn(Span{s, h, p0, p1});
     }
-    const double m_fine;
+    const double m_fine, m_straight;
     At m_at;
     Split m_split;
+    Bend m_bend;
     Fn m_fn;
 };
-template <class At, class Split, class Fn>
-SpanWalk<At, Split, Fn> MakeSpanWalk(double fine, At at, Split split, Fn fn) {
-    return SpanWalk<At, Split, Fn>(fine, at, split, fn);
+template <class At, class Split, class Bend, class Fn>
+SpanWalk<At, Split, Bend, Fn> MakeSpanWalk(double fine, double straight, At at, Split split,
+                                           Bend bend, Fn fn) {
+    return SpanWalk<At, Split, Bend, Fn>(fine, straight, at, split, bend, fn);
 }
 
 // A stroke along y at x (alongX false) or along x at y. a and b are the
@@ -494,9 +507,18 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                                               v.m_nProjScaleX / v.m_dXSpan
                                         : v.m_nProjScaleY / v.m_dYSpan;
     const double span = pixelsPerUnit > 0 ? kSpanPixels / pixelsPerUnit : fine;
+    // A cell's mesh edge is one span where its middle stays on the chord;
+    // the dense strokes and the column walls keep their short spans.
+    const bool edge = dx > 0 && dy > 0 && !columnWall;
+    const double edgeSpan = pixelsPerUnit > 0 ? kEdgeSpanPixels / pixelsPerUnit : fine;
+    const auto bend = [&](const Sample& p0, const Sample& mid, const Sample& p1) {
+        const double df = std::fabs(mid.f - (p0.f + p1.f) / 2) * zPixels;
+        const double dg = std::fabs(mid.g - (p0.g + p1.g) / 2) * zPixels;
+        return !(df <= kBendPixels) || (m.lower && !(dg <= kBendPixels));
+    };
     double counter = 0;
     const auto at = [&](double s) { return alongX ? m.At(s, y) : m.At(x, s); };
-    auto walk = MakeSpanWalk(fine, at, split, [&](const Span& sp) {
+    auto walk = MakeSpanWalk(fine, edge ? span : HUGE_VAL, at, split, bend, [&](const Span& sp) {
         const double s = sp.s, step = sp.step;
         const Sample &p0 = sp.p0, &p1 = sp.p1;
         const double ax = alongX ? s : x, ay = alongX ? y : s;
@@ -555,7 +577,7 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
         if (s != (alongX ? grid->S(i) : grid->T(i))) return nullptr;
         return alongX ? &grid->At(i, 0) : &grid->At(0, i);
     };
-    walk.Run(alongX ? x : y, alongX ? x + dx : y + dy, span, known);
+    walk.Run(alongX ? x : y, alongX ? x + dx : y + dy, edge ? edgeSpan : span, known);
 }
 
 // A point of a band: where on the base, the banded value h there and the
