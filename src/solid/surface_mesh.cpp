@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <optional>
+#include <new>
 #include <vector>
 
 namespace {
@@ -49,12 +49,13 @@ struct Sample {
 // The cell being drawn with everything its stages share.
 class MeshCell {
     // A channel's last end and height, which its next segment mostly
-    // starts from.
+    // starts from; only the flags start set, the rest is read once they
+    // say so.
     struct Channel {
         bool endKnown = false, zKnown = false;
-        double end[3] = {};
-        int endX = 0, endY = 0;
-        double z = 0, termZ = 0;
+        double end[3];
+        int endX, endY;
+        double z, termZ;
     };
 
 public:
@@ -701,6 +702,27 @@ void BoundaryDots(MeshCell& m, CDC* pDC, double y, double dx, double dy, double 
     });
 }
 
+// A cell's grid built on first use. Most calls draw one stroke and need
+// none: its storage (a few nodes' worth) is left as it is until then.
+class LazyGrid {
+public:
+    LazyGrid() = default;
+    LazyGrid(const LazyGrid&) = delete;
+    LazyGrid& operator=(const LazyGrid&) = delete;
+    ~LazyGrid() {
+        if (m_grid) m_grid->~CellGrid();
+    }
+    const CellGrid& Get(MeshCell& m, double y, double dx, double dy) {
+        if (!m_grid) m_grid = new (m_storage) CellGrid(m, y, dx, dy);
+        return *m_grid;
+    }
+    const CellGrid* Built() const { return m_grid; }
+
+private:
+    alignas(CellGrid) unsigned char m_storage[sizeof(CellGrid)];
+    CellGrid* m_grid = nullptr;
+};
+
 } // namespace
 
 void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double dy, int frontR,
@@ -712,22 +734,19 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
     const int back[3] = {backR, backG, backB};
     MeshCell m(*this, x, front, back);
     m.Begin(pDC);
-    const bool clicked = HitTestGraphRegion(0);
-    // The cell's grid, evaluated once for the filling and the bands.
-    std::optional<CellGrid> cellGrid;
-    const auto grid = [&]() -> const CellGrid& {
-        if (!cellGrid) cellGrid.emplace(m, y, dx, dy);
-        return *cellGrid;
-    };
-    if (dx > 0 && dy > 0 && (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) && clicked)
-        DenseFill(m, pDC, grid());
-    // A stroke (dx or dy 0) has no area for a band.
+    // A stroke (dx or dy 0) has no area for a band, a filling or dots.
     const bool area = dx > 0 && dy > 0;
+    const bool clicked = area && HitTestGraphRegion(0);
+    // The cell's grid, evaluated once for the filling and the bands.
+    LazyGrid cellGrid;
+    const auto grid = [&]() -> const CellGrid& { return cellGrid.Get(m, y, dx, dy); };
+    if (area && (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) && clicked)
+        DenseFill(m, pDC, grid());
     const bool contour = m_bCutZc == 2 && area;
     // Without a lower surface there is nothing to meet.
     const bool meet = m_bDrawSurfaceIntersection && m.lower && area;
     KnownNodes nodes;
-    nodes.grid = contour || meet ? &grid() : cellGrid ? &*cellGrid : nullptr;
+    nodes.grid = contour || meet ? &grid() : cellGrid.Built();
     // The corner the strokes and the boundary dots share, evaluated once
     // where no grid holds it.
     Sample corner;
