@@ -126,11 +126,11 @@ public:
         if (width <= 2 && (a.x == b.x || a.y == b.y)) {
             const CRect box(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1, std::max(a.x, b.x) + 1,
                             std::max(a.y, b.y) + 1);
-            if (!m_direct.Box(box, colour)) pDC->FillSolidRect(box, colour);
+            if (!m_direct.Box(box, colour)) Settled(pDC)->FillSolidRect(box, colour);
         } else if (width <= 2) {
             WideStroke(pDC, a, b, colour);
         } else {
-            v.DrawStrokePx(pDC, a, b, colour);
+            v.DrawStrokePx(Settled(pDC), a, b, colour);
         }
         if (m_inset.drawn) {
             const int grow = (width > 2 ? width : 2) + 1;
@@ -138,8 +138,9 @@ public:
                           std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow));
         }
     }
-    // The image's pixels for the boxes of the cell's strokes.
-    void Begin(CDC* pDC) { m_direct = pDC->Direct(); }
+    // The image's pixels for the boxes and two-pixel strokes of the cell.
+    void Begin(CDC* pDC) { m_direct = pDC->Direct(), m_pDC = pDC; }
+    ~MeshCell() { Settled(m_pDC); }
     // DrawLineWorldMode's stroke in the plane inset.
     void Inset(CDC* pDC, double x1, double y1, double x2, double y2, COLORREF colour) {
         if (!visible) return;
@@ -176,7 +177,7 @@ public:
         // Outlined as the mesh lines are drawn: two pixels up to that width.
         const int width = v.m_nPixelSize > 2 ? v.m_nPixelSize : 2;
         {
-            CDCSelect<CPen> pen(pDC, CPen(width > 2 ? PS_SOLID : PS_NULL, width, colour));
+            CDCSelect<CPen> pen(Settled(pDC), CPen(width > 2 ? PS_SOLID : PS_NULL, width, colour));
             CDCSelect<CBrush> brush(pDC, CBrush(colour));
             pDC->Polygon(q, n);
         }
@@ -292,7 +293,25 @@ private:
     }
     // Two pixels wide as the dots of the fine samples were, a 2 × 2 box
     // (x−1..x, y−1..y) at each pixel of the one-pixel line.
-    void WideStroke(CDC* pDC, CPoint a, CPoint b, COLORREF colour) { pDC->DotStroke(a, b, colour); }
+    void WideStroke(CDC* pDC, CPoint a, CPoint b, COLORREF colour) {
+        if (m_direct.DotStroke(a, b, colour))
+            m_stroke.pending = true, m_stroke.a = a, m_stroke.b = b;
+        else
+            Settled(pDC)->DotStroke(a, b, colour);
+    }
+    // The DC as the last stroke drawn straight into its image leaves it,
+    // before anything else draws through it.
+    CDC* Settled(CDC* pDC) {
+        if (m_stroke.pending && m_pDC) m_pDC->EndDotStroke(m_stroke.a, m_stroke.b);
+        m_stroke.pending = false;
+        return pDC;
+    }
+    struct DirectStroke {
+        bool pending = false;
+        CPoint a, b;
+    };
+    DirectStroke m_stroke;
+    CDC* m_pDC = nullptr;
     Channel m_aChannel[kChannels];
     bool m_bTermX = false, m_bTermY = false;
     double m_dTermX = 0, m_dTermXk = 0, m_dTermXz = 0, m_dTermY = 0, m_dTermYx = 0;
