@@ -1,6 +1,7 @@
-// The mesh's two-pixel strokes and its walls: the stroke drawn in one call
-// covers what two one-pixel lines and two end boxes cover, a box written
-// directly covers what FillSolidRect covers, and a quadrilateral with
+// The mesh's two-pixel strokes and its walls: the stroke drawn in one call,
+// through the DC or straight into its image, covers what two one-pixel
+// lines and two end boxes cover, a box written directly covers what
+// FillSolidRect covers, and a quadrilateral with
 // vertical sides fills the pixel centres inside it.
 #include "platform/dc.h"
 #include "test_support.h"
@@ -95,6 +96,41 @@ TEST(DcDirectBoxes, WriteWhatFillSolidRectWritesInsideTheClip) {
         EXPECT_EQ(a.Direct().Box(c.box, RGB(20, 140, 220)), c.drawn) << c.box.left;
         if (c.drawn) b.FillSolidRect(c.box, RGB(20, 140, 220));
         EXPECT_EQ(direct, plain) << c.box.left << "," << c.box.top;
+    }
+}
+
+struct DirectStrokeCase {
+    CPoint a, b;
+    int rop;
+    CPoint origin;
+    bool drawn; // lines and end boxes inside the image, the mix mode copying
+};
+
+TEST(DcDirectBoxes, DotStrokeDrawsWhatItsPartsCoverInsideTheClip) {
+    const DirectStrokeCase cases[] = {
+        {{3, 3}, {9, 5}, R2_COPYPEN, {0, 0}, true},   {{9, 5}, {3, 3}, R2_COPYPEN, {0, 0}, true},
+        {{4, 2}, {6, 12}, R2_COPYPEN, {0, 0}, true},  {{6, 12}, {4, 2}, R2_COPYPEN, {0, 0}, true},
+        {{2, 2}, {10, 10}, R2_COPYPEN, {0, 0}, true}, {{5, 5}, {5, 5}, R2_COPYPEN, {0, 0}, true},
+        {{1, 1}, {6, 4}, R2_COPYPEN, {4, 3}, true},   {{15, 15}, {1, 1}, R2_COPYPEN, {0, 0}, true},
+        {{0, 3}, {7, 3}, R2_COPYPEN, {0, 0}, false},  {{3, 3}, {9, 16}, R2_COPYPEN, {0, 0}, false},
+        {{1, 1}, {6, 4}, R2_COPYPEN, {-1, 0}, false}, {{3, 3}, {9, 5}, R2_XORPEN, {0, 0}, false},
+    };
+    for (const DirectStrokeCase& c : cases) {
+        QImage direct = White(16, 16), parts = White(16, 16);
+        CDC a(&direct), b(&parts);
+        for (CDC* dc : {&a, &b}) {
+            dc->SetROP2(c.rop);
+            dc->SetViewportOrg(c.origin.x, c.origin.y);
+        }
+        EXPECT_EQ(a.Direct().DotStroke(c.a, c.b, RGB(200, 30, 60)), c.drawn) << c.a.x;
+        if (!c.drawn) {
+            EXPECT_EQ(direct, White(16, 16)) << "nothing drawn";
+            continue;
+        }
+        a.EndDotStroke(c.a, c.b);
+        StrokeByParts(b, c.a, c.b, RGB(200, 30, 60));
+        EXPECT_EQ(direct, parts) << c.a.x << "," << c.a.y << " to " << c.b.x << "," << c.b.y;
+        EXPECT_EQ(a.GetCurrentPosition(), b.GetCurrentPosition());
     }
 }
 

@@ -89,6 +89,19 @@ TEST_F(SurfaceMeshTest, MeshLinesStopAtTheRegion) {
     for (double t = 2.2; t < 3.95; t += 0.3) EXPECT_FALSE(DrawnAt(0, t, 1 + t / 4, kMesh)) << t;
 }
 
+TEST_F(SurfaceMeshTest, CurvedMeshLinesFollowTheSurfaceBetweenTheirSpans) {
+    // z = 2.9 − 2(y − 2)² along x = 0 over the region's y in [1.2, 2.8]: the
+    // ends of a span about the top lie level, so only its middle shows the
+    // arch (2.9 at y = 2, 100 pixels a unit of z on screen).
+    CPemroView& v = *view;
+    for (double& c : v.m_adCoefSurfF) c = 0;
+    v.m_adCoefSurfF[2] = -2, v.m_adCoefSurfF[4] = 8, v.m_adCoefSurfF[5] = -5.1;
+    Region(-1, 3, 1.2, 2.8);
+    Cell();
+    const auto z = [](double y) { return 2.9 - 2 * (y - 2) * (y - 2); };
+    for (double t = 1.3; t < 2.75; t += 0.05) EXPECT_TRUE(DrawnAt(0, t, z(t), kMesh)) << t;
+}
+
 TEST_F(SurfaceMeshTest, ContourLiesWhereTheSurfaceMeetsTheLevel) {
     // z = 1 + (x + y)/4 meets c = 1.5 along x + y = 2.
     CPemroView& v = *view;

@@ -9,6 +9,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 using namespace dcdetail;
@@ -174,7 +175,16 @@ CDC::DirectBoxes CDC::Direct() {
     DirectBoxes d;
     if (!Prepare()) return d;
     d.bits = m_pBits, d.stride = std::size_t(m_nStride), d.clip = m_rcClip, d.org = m_ptOrg;
+    d.copyPen = m_nRop2 == R2_COPYPEN;
     return d;
+}
+
+void CDC::EndDotStroke(CPoint a, CPoint b) {
+    const long long dx = std::llabs((long long)b.x - a.x), dy = std::llabs((long long)b.y - a.y);
+    const bool steep = dy > dx;
+    m_nDashPos = std::max(dx, dy);
+    m_last.serial = 0;
+    m_ptCur = CPoint(b.x - (steep ? 1 : 0), b.y - (steep ? 0 : 1));
 }
 
 COLORREF CDC::SetPixel(int x, int y, COLORREF c) {

@@ -266,14 +266,62 @@ public:
             return true;
         }
 
+        // DotStroke's pixels when its lines and end boxes lie inside the
+        // clip and the mix mode copies; false, drawing nothing, otherwise.
+        // The DC's pen position and dash count stay as they were until
+        // EndDotStroke(a, b) settles them.
+        bool DotStroke(CPoint a, CPoint b, COLORREF c) const {
+            if (!bits || !copyPen) return false;
+            const long long x0 = (long long)a.x + org.x, y0 = (long long)a.y + org.y;
+            const long long x1 = (long long)b.x + org.x, y1 = (long long)b.y + org.y;
+            if (std::min(x0, x1) - 1 < clip.left || std::max(x0, x1) >= clip.right ||
+                std::min(y0, y1) - 1 < clip.top || std::max(y0, y1) >= clip.bottom)
+                return false;
+            ++dcdetail::g_nDrawSerial;
+            const std::uint32_t rgb =
+                0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+            const long long dx = x1 - x0, dy = y1 - y0;
+            const long long adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+            // As ThinLineDevice steps from its start: the copy one pixel up,
+            // or left for a steep line.
+            const bool xMajor = ady <= adx;
+            const long long amaj = xMajor ? adx : ady, amin = xMajor ? ady : adx;
+            const long long den = amaj > 0 ? 2 * amaj : 1;
+            const long long dmaj = xMajor ? dx : dy, dmin = xMajor ? dy : dx;
+            const long long smaj = dmaj > 0 ? 1 : (dmaj < 0 ? -1 : 0);
+            const long long smin = dmin > 0 ? 1 : (dmin < 0 ? -1 : 0);
+            const std::ptrdiff_t copy = xMajor ? -std::ptrdiff_t(stride) : std::ptrdiff_t(-1);
+            long long off = 0, rem = amaj > 0 ? amaj - 1 : 0;
+            for (long long i = 0; i < amaj; ++i) {
+                const long long maj = (xMajor ? x0 : y0) + smaj * i;
+                const long long mnr = (xMajor ? y0 : x0) + smin * off;
+                std::uint32_t* p = bits + std::size_t(xMajor ? mnr : maj) * stride +
+                                   std::size_t(xMajor ? maj : mnr);
+                p[0] = rgb;
+                p[copy] = rgb;
+                rem += 2 * amin;
+                if (rem >= den) rem -= den, ++off;
+            }
+            for (int e = 0; e < 2; ++e) {
+                const long long ex = e == 0 ? x0 : x1, ey = e == 0 ? y0 : y1;
+                std::uint32_t* p = bits + std::size_t(ey - 1) * stride + std::size_t(ex - 1);
+                p[0] = p[1] = p[stride] = p[stride + 1] = rgb;
+            }
+            return true;
+        }
+
     private:
         friend class CDC;
         std::uint32_t* bits = nullptr;
         std::size_t stride = 0;
         CRect clip;
         CPoint org;
+        bool copyPen = false;
     };
     DirectBoxes Direct();
+    // The pen position and dash count DotStroke(a, b) leaves, for a stroke
+    // DirectBoxes drew.
+    void EndDotStroke(CPoint a, CPoint b);
     COLORREF SetPixel(int x, int y, COLORREF c);
     COLORREF GetPixel(int x, int y) const;
     // Fills with the current brush, 4-connected, within the clip rectangle:

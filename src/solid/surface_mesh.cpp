@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <optional>
+#include <new>
 #include <vector>
 
 namespace {
@@ -22,6 +22,10 @@ constexpr int kBoundaryParts = 5;
 constexpr double kJumpFraction = 1.0 / 20;
 // Screen length of a stroke's span and a side of a sub-cell.
 constexpr double kSpanPixels = 3;
+// The longest span of a cell's mesh edge, and how far its middle may lie
+// off its chord on screen.
+constexpr double kEdgeSpanPixels = 24;
+constexpr double kBendPixels = 0.5;
 
 // The strokes of a cell by what they draw; others (walls, dots) keep no
 // channel.
@@ -44,6 +48,16 @@ struct Sample {
 
 // The cell being drawn with everything its stages share.
 class MeshCell {
+    // A channel's last end and height, which its next segment mostly
+    // starts from; only the flags start set, the rest is read once they
+    // say so.
+    struct Channel {
+        bool endKnown = false, zKnown = false;
+        double end[3];
+        int endX, endY;
+        double z, termZ;
+    };
+
 public:
     MeshCell(CPemroView& v, double x, const int* front, const int* back)
         : v(v), x(x), front(front), back(back), Dx(v.m_dXSpan), Dz(v.m_dZSpan), c(v.m_dDirP),
@@ -83,18 +97,22 @@ public:
         CPoint a, b;
         if (straight && v.m_dZMin <= z1 && z1 <= v.m_dZMax && v.m_dZMin <= z2 && z2 <= v.m_dZMax) {
             // Nothing to turn, arrange or cut: the ends project one by one.
+            // The pixels stay in registers: a point stored in halves and
+            // read back whole stalls the store buffer.
+            int ax, ay, bx, by;
             if (ch && ch->endKnown && x1 == ch->end[0] && y1 == ch->end[1] && z1 == ch->end[2])
-                a = ch->endPixel;
-            else if (!Project(x1, y1, z1, &a))
+                ax = ch->endX, ay = ch->endY;
+            else if (!Project(x1, y1, z1, ch, &ax, &ay))
                 return;
             if (x2 == x1 && y2 == y1 && z2 == z1)
-                b = a;
-            else if (!Project(x2, y2, z2, &b))
+                bx = ax, by = ay;
+            else if (!Project(x2, y2, z2, ch, &bx, &by))
                 return;
             if (ch) {
                 ch->endKnown = true;
-                ch->end[0] = x2, ch->end[1] = y2, ch->end[2] = z2, ch->endPixel = b;
+                ch->end[0] = x2, ch->end[1] = y2, ch->end[2] = z2, ch->endX = bx, ch->endY = by;
             }
+            a = CPoint(ax, ay), b = CPoint(bx, by);
         } else if (!v.ProjectSegment3D(x1, y1, z1, x2, y2, z2, &a, &b)) {
             return;
         }
@@ -108,11 +126,11 @@ public:
         if (width <= 2 && (a.x == b.x || a.y == b.y)) {
             const CRect box(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1, std::max(a.x, b.x) + 1,
                             std::max(a.y, b.y) + 1);
-            if (!m_direct.Box(box, colour)) pDC->FillSolidRect(box, colour);
+            if (!m_direct.Box(box, colour)) Settled(pDC)->FillSolidRect(box, colour);
         } else if (width <= 2) {
             WideStroke(pDC, a, b, colour);
         } else {
-            v.DrawStrokePx(pDC, a, b, colour);
+            v.DrawStrokePx(Settled(pDC), a, b, colour);
         }
         if (m_inset.drawn) {
             const int grow = (width > 2 ? width : 2) + 1;
@@ -120,8 +138,9 @@ public:
                           std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow));
         }
     }
-    // The image's pixels for the boxes of the cell's strokes.
-    void Begin(CDC* pDC) { m_direct = pDC->Direct(); }
+    // The image's pixels for the boxes and two-pixel strokes of the cell.
+    void Begin(CDC* pDC) { m_direct = pDC->Direct(), m_pDC = pDC; }
+    ~MeshCell() { Settled(m_pDC); }
     // DrawLineWorldMode's stroke in the plane inset.
     void Inset(CDC* pDC, double x1, double y1, double x2, double y2, COLORREF colour) {
         if (!visible) return;
@@ -158,7 +177,7 @@ public:
         // Outlined as the mesh lines are drawn: two pixels up to that width.
         const int width = v.m_nPixelSize > 2 ? v.m_nPixelSize : 2;
         {
-            CDCSelect<CPen> pen(pDC, CPen(width > 2 ? PS_SOLID : PS_NULL, width, colour));
+            CDCSelect<CPen> pen(Settled(pDC), CPen(width > 2 ? PS_SOLID : PS_NULL, width, colour));
             CDCSelect<CBrush> brush(pDC, CBrush(colour));
             pDC->Polygon(q, n);
         }
@@ -247,7 +266,7 @@ private:
     // ProjectPoint3D's expression with its terms in x and in y kept from
     // the last point: a stroke along y keeps x and one along x keeps y, so
     // most points need one division instead of four, with the same result.
-    bool Project(double px, double py, double pz, CPoint* p) {
+    bool Project(double px, double py, double pz, Channel* ch, int* x, int* y) {
         if (!m_bTermX || px != m_dTermX) {
             const double u = px - v.m_dXMin;
             m_dTermXk = u * v.m_dObliqueFactor * v.m_nProjScaleX / v.m_dXSpan;
@@ -258,24 +277,45 @@ private:
             m_dTermYx = (py - v.m_dYMin) * v.m_nProjScaleY / v.m_dYSpan;
             m_dTermY = py, m_bTermY = true;
         }
+        // A shadow's channel keeps one height: its term too.
+        double termZ;
+        if (ch && ch->zKnown && pz == ch->z) {
+            termZ = ch->termZ;
+        } else {
+            termZ = (pz - v.m_dZMin) * v.m_nProjScaleZ / v.m_dZSpan;
+            if (ch) ch->zKnown = true, ch->z = pz, ch->termZ = termZ;
+        }
         const double ox = m_dTermYx - m_dTermXk;
-        const double oy = m_dTermXz - (pz - v.m_dZMin) * v.m_nProjScaleZ / v.m_dZSpan;
+        const double oy = m_dTermXz - termZ;
         if (!IsDrawable(ox) || !IsDrawable(oy)) return false;
-        *p = CPoint(v.m_nProjOriginX + ToPixel(ox), v.m_nProjOriginY + ToPixel(oy));
+        *x = v.m_nProjOriginX + ToPixel(ox), *y = v.m_nProjOriginY + ToPixel(oy);
         return true;
     }
     // Two pixels wide as the dots of the fine samples were, a 2 × 2 box
     // (x−1..x, y−1..y) at each pixel of the one-pixel line.
-    void WideStroke(CDC* pDC, CPoint a, CPoint b, COLORREF colour) { pDC->DotStroke(a, b, colour); }
+    void WideStroke(CDC* pDC, CPoint a, CPoint b, COLORREF colour) {
+        if (m_direct.DotStroke(a, b, colour))
+            m_stroke.pending = true, m_stroke.a = a, m_stroke.b = b;
+        else
+            Settled(pDC)->DotStroke(a, b, colour);
+    }
+    // The DC as the last stroke drawn straight into its image leaves it,
+    // before anything else draws through it.
+    CDC* Settled(CDC* pDC) {
+        if (m_stroke.pending && m_pDC) m_pDC->EndDotStroke(m_stroke.a, m_stroke.b);
+        m_stroke.pending = false;
+        return pDC;
+    }
+    struct DirectStroke {
+        bool pending = false;
+        CPoint a, b;
+    };
+    DirectStroke m_stroke;
+    CDC* m_pDC = nullptr;
+    Channel m_aChannel[kChannels];
     bool m_bTermX = false, m_bTermY = false;
     double m_dTermX = 0, m_dTermXk = 0, m_dTermXz = 0, m_dTermY = 0, m_dTermYx = 0;
 
-    struct Channel {
-        bool endKnown = false;
-        double end[3] = {};
-        CPoint endPixel;
-    };
-    Channel m_aChannel[kChannels];
     // The inset's last stroke: the fine steps along a cell map many samples
     // to the same pixels of the inset, so a stroke equal to it is left out
     // while nothing drawn since touched its pixels.
@@ -390,10 +430,12 @@ struct Span {
 };
 
 // The spans of a stroke from `from` to `to`, in order, handed to fn(span).
-template <class At, class Split, class Fn> class SpanWalk {
+// A span longer than `straight` is also halved where bend(p0, mid, p1)
+// finds its middle off its chord.
+template <class At, class Split, class Bend, class Fn> class SpanWalk {
 public:
-    SpanWalk(double fine, At at, Split split, Fn fn)
-        : m_fine(fine), m_at(at), m_split(split), m_fn(fn) {}
+    SpanWalk(double fine, double straight, At at, Split split, Bend bend, Fn fn)
+        : m_fine(fine), m_straight(straight), m_at(at), m_split(split), m_bend(bend), m_fn(fn) {}
     // known(i, n, s): node i of n spans at s when it is evaluated already,
     // else null.
     template <class Known> void Run(double from, double to, double span, Known known) {
@@ -415,22 +457,29 @@ public:
 
 private:
     void Walk(double s, double h, const Sample& p0, const Sample& p1, int depth) {
-        if (h > m_fine && depth < kMaxHalvings && m_split(p0, p1)) {
-            const Sample mid = m_at(s + h / 2);
-            Walk(s, h / 2, p0, mid, depth + 1);
-            Walk(s + h / 2, h / 2, mid, p1, depth + 1);
-            return;
+        if (h > m_fine && depth < kMaxHalvings) {
+            const bool split = m_split(p0, p1);
+            if (split || h > m_straight) {
+                const Sample mid = m_at(s + h / 2);
+                if (split || m_bend(p0, mid, p1)) {
+                    Walk(s, h / 2, p0, mid, depth + 1);
+                    Walk(s + h / 2, h / 2, mid, p1, depth + 1);
+                    return;
+                }
+            }
         }
         m_fn(Span{s, h, p0, p1});
     }
-    const double m_fine;
+    const double m_fine, m_straight;
     At m_at;
     Split m_split;
+    Bend m_bend;
     Fn m_fn;
 };
-template <class At, class Split, class Fn>
-SpanWalk<At, Split, Fn> MakeSpanWalk(double fine, At at, Split split, Fn fn) {
-    return SpanWalk<At, Split, Fn>(fine, at, split, fn);
+template <class At, class Split, class Bend, class Fn>
+SpanWalk<At, Split, Bend, Fn> MakeSpanWalk(double fine, double straight, At at, Split split,
+                                           Bend bend, Fn fn) {
+    return SpanWalk<At, Split, Bend, Fn>(fine, straight, at, split, bend, fn);
 }
 
 // A stroke along y at x (alongX false) or along x at y. a and b are the
@@ -478,9 +527,18 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                                               v.m_nProjScaleX / v.m_dXSpan
                                         : v.m_nProjScaleY / v.m_dYSpan;
     const double span = pixelsPerUnit > 0 ? kSpanPixels / pixelsPerUnit : fine;
+    // A cell's mesh edge is one span where its middle stays on the chord;
+    // the dense strokes and the column walls keep their short spans.
+    const bool edge = dx > 0 && dy > 0 && !columnWall;
+    const double edgeSpan = pixelsPerUnit > 0 ? kEdgeSpanPixels / pixelsPerUnit : fine;
+    const auto bend = [&](const Sample& p0, const Sample& mid, const Sample& p1) {
+        const double df = std::fabs(mid.f - (p0.f + p1.f) / 2) * zPixels;
+        const double dg = std::fabs(mid.g - (p0.g + p1.g) / 2) * zPixels;
+        return !(df <= kBendPixels) || (m.lower && !(dg <= kBendPixels));
+    };
     double counter = 0;
     const auto at = [&](double s) { return alongX ? m.At(s, y) : m.At(x, s); };
-    auto walk = MakeSpanWalk(fine, at, split, [&](const Span& sp) {
+    auto walk = MakeSpanWalk(fine, edge ? span : HUGE_VAL, at, split, bend, [&](const Span& sp) {
         const double s = sp.s, step = sp.step;
         const Sample &p0 = sp.p0, &p1 = sp.p1;
         const double ax = alongX ? s : x, ay = alongX ? y : s;
@@ -539,7 +597,7 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
         if (s != (alongX ? grid->S(i) : grid->T(i))) return nullptr;
         return alongX ? &grid->At(i, 0) : &grid->At(0, i);
     };
-    walk.Run(alongX ? x : y, alongX ? x + dx : y + dy, span, known);
+    walk.Run(alongX ? x : y, alongX ? x + dx : y + dy, edge ? edgeSpan : span, known);
 }
 
 // A point of a band: where on the base, the banded value h there and the
@@ -663,6 +721,27 @@ void BoundaryDots(MeshCell& m, CDC* pDC, double y, double dx, double dy, double 
     });
 }
 
+// A cell's grid built on first use. Most calls draw one stroke and need
+// none: its storage (a few nodes' worth) is left as it is until then.
+class LazyGrid {
+public:
+    LazyGrid() = default;
+    LazyGrid(const LazyGrid&) = delete;
+    LazyGrid& operator=(const LazyGrid&) = delete;
+    ~LazyGrid() {
+        if (m_grid) m_grid->~CellGrid();
+    }
+    const CellGrid& Get(MeshCell& m, double y, double dx, double dy) {
+        if (!m_grid) m_grid = new (m_storage) CellGrid(m, y, dx, dy);
+        return *m_grid;
+    }
+    const CellGrid* Built() const { return m_grid; }
+
+private:
+    alignas(CellGrid) unsigned char m_storage[sizeof(CellGrid)];
+    CellGrid* m_grid = nullptr;
+};
+
 } // namespace
 
 void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double dy, int frontR,
@@ -674,22 +753,19 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
     const int back[3] = {backR, backG, backB};
     MeshCell m(*this, x, front, back);
     m.Begin(pDC);
-    const bool clicked = HitTestGraphRegion(0);
-    // The cell's grid, evaluated once for the filling and the bands.
-    std::optional<CellGrid> cellGrid;
-    const auto grid = [&]() -> const CellGrid& {
-        if (!cellGrid) cellGrid.emplace(m, y, dx, dy);
-        return *cellGrid;
-    };
-    if (dx > 0 && dy > 0 && (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) && clicked)
-        DenseFill(m, pDC, grid());
-    // A stroke (dx or dy 0) has no area for a band.
+    // A stroke (dx or dy 0) has no area for a band, a filling or dots.
     const bool area = dx > 0 && dy > 0;
+    const bool clicked = area && HitTestGraphRegion(0);
+    // The cell's grid, evaluated once for the filling and the bands.
+    LazyGrid cellGrid;
+    const auto grid = [&]() -> const CellGrid& { return cellGrid.Get(m, y, dx, dy); };
+    if (area && (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) && clicked)
+        DenseFill(m, pDC, grid());
     const bool contour = m_bCutZc == 2 && area;
     // Without a lower surface there is nothing to meet.
     const bool meet = m_bDrawSurfaceIntersection && m.lower && area;
     KnownNodes nodes;
-    nodes.grid = contour || meet ? &grid() : cellGrid ? &*cellGrid : nullptr;
+    nodes.grid = contour || meet ? &grid() : cellGrid.Built();
     // The corner the strokes and the boundary dots share, evaluated once
     // where no grid holds it.
     Sample corner;
