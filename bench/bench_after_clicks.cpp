@@ -138,6 +138,7 @@ void RegisterAfterClickBenchmarks() {
         {"318_n6", "318", -1, u8"n增加", 5},
         {"gs020_t", "020", 0, u8"t增", 1},
         {"321_gauss", "321", -1, u8"高斯和", 1},
+        {"364_planes", "364", -1, u8"坐标面", 1},
     };
     for (const char* page : kMeshPages)
         states.push_back({std::string(page) + "_densest", page, -1, u8"增加", kPressesToDensest});
