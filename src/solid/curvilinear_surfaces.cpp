@@ -3,6 +3,7 @@
 // of short chords in graded colours with a coarse mesh over it.
 #include "view/view.h"
 
+#include "catalog/surface_pass.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "render/pixel_line.h"
@@ -308,6 +309,8 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
         !solid::StepUsable(dPf) || !IsSceneUsable())
         return;
     const bool repeats = LaterDrawRepeats(pDC);
+    // Thousands of points: the surfaces' coefficients are read once for all.
+    SurfacePass pass(*this);
     const auto depth = [&](const P3& p) {
         return ((m_dXMax - p.x) / m_dXSpan + (p.z - m_dZMin) / m_dZSpan) / 2;
     };
@@ -424,6 +427,8 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
         !solid::StepUsable(d2f) || !IsSceneUsable())
         return;
     const bool repeats = LaterDrawRepeats(pDC);
+    // Thousands of points: the surfaces' coefficients are read once for all.
+    SurfacePass pass(*this);
     const bool upper = m_nSurfaceUpper > 0, lower = m_nSurfaceLower > 0;
     const auto seg = [&](const P3& a, const P3& b, COLORREF c) {
         DrawLine3DFast(pDC, a.x, a.y, a.z, b.x, b.y, b.z, c);
