@@ -140,6 +140,8 @@ void RegisterAfterClickBenchmarks() {
         {"321_gauss", "321", -1, u8"高斯和", 1},
         // The traces on the three coordinate planes.
         {"364_planes", "364", -1, u8"坐标面", 1},
+        // The cylindrical surfaces r = f(θ, z).
+        {"379_theta_z", "379", -1, u8"θ_z型", 1},
     };
     for (const char* page : kMeshPages)
         states.push_back({std::string(page) + "_densest", page, -1, u8"增加", kPressesToDensest});

@@ -334,7 +334,8 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
         }
         return P3{m_adMousePoint[0], m_adMousePoint[1], m_adMousePoint[2]};
     };
-    std::vector<Angle> row(size_t(std::max(g.fineB, 0L))), column(size_t(std::max(g.fineA, 0L)));
+    const size_t fineB = size_t(std::max(g.fineB, 0L));
+    std::vector<Angle> column(size_t(std::max(g.fineA, 0L)));
     // A fan of mesh chords from the corner (t, p) to the points whose
     // varying angle is qs, along θ or along φ.
     const auto meshFan = [&](const Angle& t, const Angle& p, const Angle* qs, long n,
@@ -354,12 +355,12 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
         }
     };
     // The fine angles of every column of cells, taken once for all rows.
-    std::vector<Angle> rows(size_t(std::max(g.inner, 0L)) * row.size());
+    std::vector<Angle> rows(size_t(std::max(g.inner, 0L)) * fineB);
     for (long it = 0; it < g.inner; ++it) {
         const double th = theta1 + double(it) * dT;
         for (long k = 0; k < g.fineB; ++k) {
             const double t = th + double(k) * g.stepB;
-            rows[size_t(it) * row.size() + size_t(k)] = ThetaAngle(t + g.stepB);
+            rows[size_t(it) * fineB + size_t(k)] = ThetaAngle(t + g.stepB);
         }
     }
     for (long ip = 0; ip < g.outer; ++ip) {
@@ -372,8 +373,7 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
         for (long it = 0; it < g.inner; ++it) {
             const double th = theta1 + double(it) * dT;
             const Angle thA = ThetaAngle(th);
-            std::copy_n(rows.begin() + std::ptrdiff_t(size_t(it) * row.size()), row.size(),
-                        row.begin());
+            const Angle* row = rows.data() + size_t(it) * fineB;
             for (long jf = 0; jf < g.fineA; ++jf) {
                 const double pf = phi + double(jf) * g.stepA;
                 const Angle pA = PhiAngle(pf);
@@ -403,8 +403,8 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
             if (!(repeats && it + 1 < g.inner && th + dT == theta1 + double(it + 1) * dT))
                 meshFan(ThetaAngle(th + dT), phiA, column.data(), g.fineA, false);
             if (!(repeats && ip + 1 < g.outer && phi2 - double(ip + 1) * dP + dP == phi))
-                meshFan(thA, phiA, row.data(), g.fineB, true);
-            meshFan(thA, phiNext, row.data(), g.fineB, true);
+                meshFan(thA, phiA, row, g.fineB, true);
+            meshFan(thA, phiNext, row, g.fineB, true);
         }
     }
 }
