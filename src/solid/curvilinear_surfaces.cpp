@@ -83,18 +83,21 @@ Angle PhiAngle(double p) {
 class StrokePen {
 public:
     StrokePen(CPemroView& view, CDC* dc)
-        : view_(view), dc_(dc), direct_(dc->Direct()), copy_(dc->GetROP2() == R2_COPYPEN) {}
+        : view_(view), dc_(dc), direct_(dc->Direct()), copy_(dc->GetROP2() == R2_COPYPEN),
+          visible_(view.IsFigureBandVisible()) {}
     StrokePen(const StrokePen&) = delete;
     StrokePen& operator=(const StrokePen&) = delete;
     ~StrokePen() {
         if (held_) dc_->SelectObject(old_);
     }
     void Draw(CPoint a, CPoint b, COLORREF colour) {
+        // Nothing draws in a figure out of view (DrawStrokePx's test, which
+        // no stroke changes).
+        if (!visible_) return;
         const int width = render::PixelLineWidth(view_.m_nPixelSize, a.x, a.y, b.x, b.y);
         CRect box;
         if (render::PixelStrokeBox(width, a, b, &box)) {
-            if (view_.IsFigureBandVisible() && !direct_.Box(box, colour))
-                dc_->FillSolidRect(box, colour);
+            if (!direct_.Box(box, colour)) dc_->FillSolidRect(box, colour);
             return;
         }
         int unused;
@@ -103,7 +106,6 @@ public:
             view_.DrawStrokePx(dc_, a, b, colour);
             return;
         }
-        if (!view_.IsFigureBandVisible()) return;
         if (copy_ && std::abs(b.x - a.x) <= 1 && std::abs(b.y - a.y) <= 1 &&
             direct_.Box(CRect(a.x, a.y, a.x + 1, a.y + 1), colour)) {
             dc_->MoveTo(b);
@@ -122,7 +124,7 @@ private:
     CPemroView& view_;
     CDC* dc_;
     const CDC::DirectBoxes direct_;
-    const bool copy_;
+    const bool copy_, visible_;
     bool held_ = false;
     COLORREF colour_ = 0;
     int width_ = 0;
