@@ -125,8 +125,8 @@ void TimeRepaint(benchmark::State& state, const ClickCost& c) {
 }
 
 // Each 3-D sample page with the mesh density buttons, at its densest mesh.
-constexpr const char* kMeshPages[] = {"2101", "310", "311", "317", "318", "321", "327",
-                                      "337",  "342", "345", "355", "357", "360", "364"};
+constexpr const char* kMeshPages[] = {"2101", "310", "311", "317", "318", "321", "327", "337",
+                                      "342",  "345", "355", "357", "360", "364", "378", "379"};
 // Enough presses of "增加" for any starting density to reach the cap.
 constexpr int kPressesToDensest = 16;
 
@@ -138,6 +138,10 @@ void RegisterAfterClickBenchmarks() {
         {"318_n6", "318", -1, u8"n增加", 5},
         {"gs020_t", "020", 0, u8"t增", 1},
         {"321_gauss", "321", -1, u8"高斯和", 1},
+        // The traces on the three coordinate planes.
+        {"364_planes", "364", -1, u8"坐标面", 1},
+        // The cylindrical surfaces r = f(θ, z).
+        {"379_theta_z", "379", -1, u8"θ_z型", 1},
     };
     for (const char* page : kMeshPages)
         states.push_back({std::string(page) + "_densest", page, -1, u8"增加", kPressesToDensest});

@@ -640,6 +640,32 @@ TEST(CatalogSurfaces, FormsAtASamplePoint) {
     EXPECT_NEAR(0.10882699822356801, EvalSurfaceForm(0.7, -0.4, 23, false, normal), 1e-12);
 }
 
+// A column of a form gives each point the very bits the point's own
+// evaluation gives (pictures drawn from columns stay the same), and the
+// sample values above at (0.7, -0.4).
+TEST(CatalogSurfaces, ColumnsMatchPoints) {
+    const SurfaceCoefs cf = SampleSurfaceCoefs();
+    const double ys[] = {-0.4, -1.25, 0.0, 0.3333333333333333, 2.5, 1e6};
+    constexpr int n = int(sizeof ys / sizeof ys[0]);
+    const struct {
+        int k;
+        bool lower;
+        double first;
+    } forms[] = {{1, false, 0.90499999999999988},
+                 {1, true, 1.935},
+                 {-1, false, 1000.0},
+                 {-1, true, -1000.0},
+                 {4, false, 1.4896097991330239},
+                 {9, true, -0.23338870621993736}};
+    for (const auto& f : forms) {
+        double out[n];
+        EvalSurfaceFormColumn(0.7, ys, n, f.k, f.lower, cf, out);
+        EXPECT_NEAR(f.first, out[0], 1e-11) << f.k;
+        for (int j = 0; j < n; ++j)
+            EXPECT_EQ(EvalSurfaceForm(0.7, ys[j], f.k, f.lower, cf), out[j]) << f.k << " " << j;
+    }
+}
+
 TEST(CatalogSurfaces, EdgesAndUnknownForms) {
     const SurfaceCoefs cf = SampleSurfaceCoefs();
     EXPECT_EQ(1000.0, EvalSurfaceForm(0, 0, -1, false, cf));

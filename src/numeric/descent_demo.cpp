@@ -24,6 +24,28 @@ COLORREF LevelColour(int c) {
     return RGB(red % 256, green % 256, blue % 256);
 }
 
+// The samples of the map that fall on one pixel column (or row): the range
+// first..last of their indices.
+struct PixelRun {
+    int pixel, first, last;
+};
+
+// Samples i = 0..count-1 by the pixel each maps to (map(i, &pixel) false:
+// off the drawable range), the samples of one pixel together. The mapping
+// is linear, so they come in runs.
+template <class Map> std::vector<PixelRun> PixelRuns(int count, Map map) {
+    std::vector<PixelRun> runs;
+    for (int i = 0; i < count; ++i) {
+        int pixel;
+        if (!map(i, &pixel)) continue;
+        if (!runs.empty() && runs.back().pixel == pixel && runs.back().last == i - 1)
+            runs.back().last = i;
+        else
+            runs.push_back({pixel, i, i});
+    }
+    return runs;
+}
+
 } // namespace
 
 namespace {
@@ -98,58 +120,79 @@ void CPemroView::DrawLevelColourMap(CDC* pDC, int kind) {
     }
 }
 
-// A measured hot loop: it evaluates the objective twice for every pixel of
-// the plot.
+// A measured hot loop: it evaluates the objective about twice for every
+// pixel of the plot, a row at a time so that the objective's loop over a row
+// runs several samples at once.
 template <class Objective> void CPemroView::FillLevelColourMap(CDC* pDC, Objective objective) {
     double largest = -10000, smallest = 10000;
     const double sx = m_dXSpan / m_nPlotWidth, sy = m_dYSpan / m_nPlotHeight;
     if (!(sx > 0) || !(sy > 0)) return;
-    for (int i = 0; i <= m_nPlotWidth; ++i)
-        for (int j = 0; j <= m_nPlotHeight; ++j) {
-            const double v = objective(m_dXMin + i * sx, m_dYMin + j * sy);
+    std::vector<double> xs(size_t(m_nPlotWidth) + 3), row(xs.size());
+    for (int i = 0; i <= m_nPlotWidth; ++i) xs[size_t(i)] = m_dXMin + i * sx;
+    for (int j = 0; j <= m_nPlotHeight; ++j) {
+        const double y = m_dYMin + j * sy;
+        for (int i = 0; i <= m_nPlotWidth; ++i) row[size_t(i)] = objective(xs[size_t(i)], y);
+        for (int i = 0; i <= m_nPlotWidth; ++i) {
+            const double v = row[size_t(i)];
             if (v > largest) largest = v;
             if (v < smallest) smallest = v;
         }
+    }
     // A constant objective has no scale: it takes the lowest colour.
     const double scale = largest > smallest ? 255 / (largest - smallest) : 0;
-    // Each sample is one pixel (a zero-length one-pixel line would draw
-    // nothing). A sample's column depends on its x alone and its row on its
-    // y alone: both are mapped once.
+    // Each sample is one pixel, drawn column by column upwards, a later
+    // sample over an earlier one on the same pixel. So a pixel shows the
+    // last of its samples: the last column's, and of that the last row's;
+    // one whose value is not finite is not drawn and leaves the one before.
+    // A sample's column depends on its x alone and its row on its y alone.
     const double fx = m_dXSpan / (m_nPlotWidth + 2), fy = m_dYSpan / (m_nPlotHeight + 2);
     const int columns = m_nPlotWidth + 3, rows = m_nPlotHeight + 3;
-    std::vector<int> pxs(static_cast<size_t>(columns), -1), pys(static_cast<size_t>(rows), -1);
-    std::vector<char> inX(static_cast<size_t>(columns)), inY(static_cast<size_t>(rows));
     int unused;
-    for (int i = 0; i < columns; ++i)
-        inX[size_t(i)] = MapWorldWhole(m_dXMin + i * fx, m_dYMin, &pxs[size_t(i)], &unused);
-    for (int j = 0; j < rows; ++j)
-        inY[size_t(j)] = MapWorldWhole(m_dXMin, m_dYMin + j * fy, &unused, &pys[size_t(j)]);
-    // Samples up a column that come one pixel above the last and in its
-    // colour go in one fill with it (the levels are bands); any other is
-    // drawn after what came before it, as sample by sample.
-    for (int i = 0; i < columns; ++i) {
-        if (!inX[size_t(i)]) continue;
-        const int px = pxs[size_t(i)];
-        int top = 0, bottom = -1;
-        COLORREF colour = 0;
+    const std::vector<PixelRun> across = PixelRuns(columns, [&](int i, int* px) {
+        return MapWorldWhole(m_dXMin + i * fx, m_dYMin, px, &unused);
+    });
+    const std::vector<PixelRun> up = PixelRuns(rows, [&](int j, int* py) {
+        return MapWorldWhole(m_dXMin, m_dYMin + j * fy, &unused, py);
+    });
+    xs.resize(across.size()), row.resize(across.size());
+    for (size_t k = 0; k < across.size(); ++k) xs[k] = m_dXMin + across[k].last * fx;
+    const auto level = [&](double value, int* c) {
+        const double v = (value - smallest) * scale;
+        if (!std::isfinite(v)) return false;
+        *c = std::clamp(int(v), 0, 255);
+        return true;
+    };
+    // A pixel whose last sample is not finite: the one drawn before it.
+    const auto earlier = [&](const PixelRun& column, const PixelRun& r, int* c) {
+        for (int i = column.last; i >= column.first; --i)
+            for (int j = r.last; j >= r.first; --j)
+                if ((i != column.last || j != r.last) &&
+                    level(objective(m_dXMin + i * fx, m_dYMin + j * fy), c))
+                    return true;
+        return false;
+    };
+    const CDC::DirectBoxes direct = pDC->Direct();
+    // Pixels of one level side by side in a row go in one box.
+    for (const PixelRun& r : up) {
+        const double y = m_dYMin + r.last * fy;
+        for (size_t k = 0; k < across.size(); ++k) row[k] = objective(xs[k], y);
+        int left = 0, right = -1, runLevel = -1;
         const auto flush = [&] {
-            if (bottom == top)
-                pDC->SetPixel(px, top, colour);
-            else if (bottom > top)
-                pDC->FillSolidRect(CRect(px, top, px + 1, bottom + 1), colour);
+            if (right < left) return;
+            const CRect box(left, r.pixel, right + 1, r.pixel + 1);
+            const COLORREF colour = LevelColour(runLevel);
+            if (!direct.Box(box, colour)) pDC->FillSolidRect(box, colour);
         };
-        for (int j = 0; j < rows; ++j) {
-            if (!inY[size_t(j)]) continue;
-            const double v = (objective(m_dXMin + i * fx, m_dYMin + j * fy) - smallest) * scale;
-            if (!std::isfinite(v)) continue;
-            const int py = pys[size_t(j)];
-            const COLORREF c = LevelColour(std::clamp(int(v), 0, 255));
-            if (bottom >= top && c == colour && (py == top || py == top - 1)) {
-                top = py;
+        for (size_t k = 0; k < across.size(); ++k) {
+            int c;
+            if (!level(row[k], &c) && !earlier(across[k], r, &c)) continue;
+            const int px = across[k].pixel;
+            if (right >= left && c == runLevel && px == right + 1) {
+                right = px;
                 continue;
             }
             flush();
-            top = bottom = py, colour = c;
+            left = right = px, runLevel = c;
         }
         flush();
     }

@@ -1,21 +1,11 @@
 // Pixel and world lines of the current figure.
 #include "view/view.h"
 
+#include "render/pixel_line.h"
+
 #include <utility>
 
 namespace {
-
-// Pen width of a pixel line: the asked width (0 for one pixel), raised to 2
-// for a single point, a horizontal stroke drawn leftward over more than 3
-// pixels and a vertical stroke drawn upward over 3 or more pixels.
-template <class T> int PixelLineWidth(int width, T x1, T y1, T x2, T y2) {
-    int w = width > 0 ? width : 0;
-    const bool point = x1 == x2 && y1 == y2;
-    const bool leftward = y1 == y2 && x1 - x2 > 3;
-    const bool upward = x1 == x2 && y1 - y2 >= 3;
-    if ((point || leftward || upward) && w < 2) w = 2;
-    return w;
-}
 
 // One stroke in a new solid pen, the previous pen restored afterwards.
 void StrokePx(CDC* pDC, int width, int x1, int y1, int x2, int y2, COLORREF colour) {
@@ -37,7 +27,7 @@ void CPemroView::DrawLinePx(CDC* pDC, int width, double x1, double y1, double x2
     if (!ToDrawablePixel(x1, &px1) || !ToDrawablePixel(y1, &py1) || !ToDrawablePixel(x2, &px2) ||
         !ToDrawablePixel(y2, &py2))
         return;
-    StrokePx(pDC, PixelLineWidth(width, x1, y1, x2, y2), px1, py1, px2, py2, colour);
+    StrokePx(pDC, render::PixelLineWidth(width, x1, y1, x2, y2), px1, py1, px2, py2, colour);
 }
 
 void CPemroView::DrawLinePxB(CDC* pDC, int width, double x1, double y1, double x2, double y2,
@@ -68,7 +58,8 @@ void CPemroView::DrawLineWorldMode(CDC* pDC, double x1, double y1, double x2, do
     if (!MapWorldWhole(x1, y1, &px1, &py1) || !MapWorldWhole(x2, y2, &px2, &py2)) return;
     // What DrawLinePx would do: the band is still visible and mapped pixels
     // are always drawable, so only the width is left to decide.
-    StrokePx(pDC, PixelLineWidth(m_nPixelSize, px1, py1, px2, py2), px1, py1, px2, py2, colour);
+    StrokePx(pDC, render::PixelLineWidth(m_nPixelSize, px1, py1, px2, py2), px1, py1, px2, py2,
+             colour);
 }
 
 void CPemroView::DrawLineWorld(CDC* pDC, double x1, double y1, double x2, double y2,

@@ -3,8 +3,10 @@
 // of short chords in graded colours with a coarse mesh over it.
 #include "view/view.h"
 
+#include "catalog/surface_pass.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
+#include "render/pixel_line.h"
 #include "script/script_args.h"
 #include "solid/math/coord_math.h"
 
@@ -73,6 +75,62 @@ Angle PhiAngle(double p) {
     return Angle{p, std::cos(p), std::sin(p)};
 }
 
+// DrawStrokePx's strokes for the runs and fans, which draw a great many of
+// them, mostly a pixel or two long: the dots and axis-parallel two-pixel
+// strokes (boxes) and the one-pixel strokes one pixel long (their first
+// pixel) written straight into the image, the other one-pixel strokes in a
+// pen kept selected while their colour stays.
+class StrokePen {
+public:
+    StrokePen(CPemroView& view, CDC* dc)
+        : view_(view), dc_(dc), direct_(dc->Direct()), copy_(dc->GetROP2() == R2_COPYPEN),
+          visible_(view.IsFigureBandVisible()) {}
+    StrokePen(const StrokePen&) = delete;
+    StrokePen& operator=(const StrokePen&) = delete;
+    ~StrokePen() {
+        if (held_) dc_->SelectObject(old_);
+    }
+    void Draw(CPoint a, CPoint b, COLORREF colour) {
+        // Nothing draws in a figure out of view (DrawStrokePx's test, which
+        // no stroke changes).
+        if (!visible_) return;
+        const int width = render::PixelLineWidth(view_.m_nPixelSize, a.x, a.y, b.x, b.y);
+        CRect box;
+        if (render::PixelStrokeBox(width, a, b, &box)) {
+            if (!direct_.Box(box, colour)) dc_->FillSolidRect(box, colour);
+            return;
+        }
+        int unused;
+        if (width > 1 || !ToDrawablePixel(a.x, &unused) || !ToDrawablePixel(a.y, &unused) ||
+            !ToDrawablePixel(b.x, &unused) || !ToDrawablePixel(b.y, &unused)) {
+            view_.DrawStrokePx(dc_, a, b, colour);
+            return;
+        }
+        if (copy_ && std::abs(b.x - a.x) <= 1 && std::abs(b.y - a.y) <= 1 &&
+            direct_.Box(CRect(a.x, a.y, a.x + 1, a.y + 1), colour)) {
+            dc_->MoveTo(b);
+            return;
+        }
+        if (!held_ || colour != colour_ || width != width_) {
+            const CPen old = dc_->SelectObject(CPen(PS_SOLID, width, colour));
+            if (!held_) old_ = old;
+            held_ = true, colour_ = colour, width_ = width;
+        }
+        dc_->MoveTo(a);
+        dc_->LineTo(b);
+    }
+
+private:
+    CPemroView& view_;
+    CDC* dc_;
+    const CDC::DirectBoxes direct_;
+    const bool copy_, visible_;
+    bool held_ = false;
+    COLORREF colour_ = 0;
+    int width_ = 0;
+    CPen old_;
+};
+
 // The strokes of one step along a run (two, drawn in slot order), held back
 // so that a step equal to the one before is not drawn again: the same
 // opaque strokes repeated right after themselves change no pixel. A single
@@ -82,29 +140,39 @@ class StepStrokes {
 public:
     StepStrokes(CPemroView& view, CDC* dc)
         : view_(view), dc_(dc), skip_(DrawingCachesEnabled() && dc->GetROP2() == R2_COPYPEN),
-          grow_(std::max(view.m_nPixelSize, 2) + 1) {}
+          grow_(std::max(view.m_nPixelSize, 2) + 1), pen_(view, dc) {}
     void Add(int k, const P3& a, const P3& b, COLORREF colour) {
         if (!view_.IsFigureBandVisible()) return;
         Stroke& s = now_[k];
         s.colour = colour;
         // ProjectSegment3D, with the start kept per slot: a fan starts all
-        // its strokes at one point. Ends within the z range project alone.
-        Start& st = start_[k];
-        if (!st.known || a.x != st.at.x || a.y != st.at.y || a.z != st.at.z) {
-            st.known = true, st.at = a;
-            P3 t = a;
-            view_.TurnPoint3D(&t.x, &t.y);
-            view_.ArrangeAxes3D(&t.x, &t.y, &t.z);
-            st.inRange = InZRange(t.z);
-            st.projected =
-                st.inRange && view_.ProjectPoint3D(t.x, t.y, t.z, &st.pixel.x, &st.pixel.y);
+        // its strokes at one point and a polyline at the last one's end.
+        // Ends within the z range project alone.
+        Point& st = start_[k];
+        Point& en = end_[k];
+        if (!st.Is(a)) {
+            if (en.Is(a)) {
+                st = en;
+            } else {
+                P3 t = a;
+                view_.TurnPoint3D(&t.x, &t.y);
+                view_.ArrangeAxes3D(&t.x, &t.y, &t.z);
+                st.known = true, st.at = a;
+                st.inRange = InZRange(t.z);
+                st.projected =
+                    st.inRange && view_.ProjectPoint3D(t.x, t.y, t.z, &st.pixel.x, &st.pixel.y);
+            }
         }
         P3 t = b;
         view_.TurnPoint3D(&t.x, &t.y);
         view_.ArrangeAxes3D(&t.x, &t.y, &t.z);
+        en.known = false;
         if (st.inRange && InZRange(t.z)) {
             s.a = st.pixel;
             s.drawn = st.projected && view_.ProjectPoint3D(t.x, t.y, t.z, &s.b.x, &s.b.y);
+            // Only a projected start projects the end.
+            if (st.projected) en.known = true, en.at = b, en.inRange = true;
+            en.projected = s.drawn, en.pixel = s.b;
             return;
         }
         s.drawn = view_.ProjectSegment3D(a.x, a.y, a.z, b.x, b.y, b.z, &s.a, &s.b);
@@ -130,7 +198,7 @@ private:
         const Stroke& s = now_[k];
         if (!s.drawn) return;
         if (skip_ && intact_[k] && s == last_[k]) return;
-        view_.DrawStrokePx(dc_, s.a, s.b, s.colour);
+        pen_.Draw(s.a, s.b, s.colour);
         last_[k] = s, intact_[k] = true;
         const int o = 1 - k;
         if (intact_[o] && Near(s, last_[o])) intact_[o] = false;
@@ -144,21 +212,25 @@ private:
                lo(q.a.y, q.b.y) - grow_ <= hi(p.a.y, p.b.y) + grow_;
     }
     bool InZRange(double z) const { return view_.m_dZMin <= z && z <= view_.m_dZMax; }
-    struct Start {
+    // A stroke's start or end: whether it lies in the z range and, if it
+    // does, its pixel.
+    struct Point {
         bool known = false, inRange = false, projected = false;
         P3 at{0, 0, 0};
         CPoint pixel;
+        bool Is(const P3& p) const { return known && p.x == at.x && p.y == at.y && p.z == at.z; }
     };
     CPemroView& view_;
     CDC* dc_;
     bool skip_, held_ = false;
     int grow_;
-    Start start_[2];
+    Point start_[2], end_[2];
     Stroke now_[2], before_[2];
     // Each slot's last drawn stroke, and whether the other slot has drawn
     // nothing near it since.
     Stroke last_[2];
     bool intact_[2] = {false, false};
+    StrokePen pen_;
 };
 
 // Whether a draw may be left to a later one of the same strokes: opaque
@@ -239,6 +311,8 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
         !solid::StepUsable(dPf) || !IsSceneUsable())
         return;
     const bool repeats = LaterDrawRepeats(pDC);
+    // Thousands of points: the surfaces' coefficients are read once for all.
+    SurfacePass pass(*this);
     const auto depth = [&](const P3& p) {
         return ((m_dXMax - p.x) / m_dXSpan + (p.z - m_dZMin) / m_dZSpan) / 2;
     };
@@ -262,7 +336,8 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
         }
         return P3{m_adMousePoint[0], m_adMousePoint[1], m_adMousePoint[2]};
     };
-    std::vector<Angle> row(size_t(std::max(g.fineB, 0L))), column(size_t(std::max(g.fineA, 0L)));
+    const size_t fineB = size_t(std::max(g.fineB, 0L));
+    std::vector<Angle> column(size_t(std::max(g.fineA, 0L)));
     // A fan of mesh chords from the corner (t, p) to the points whose
     // varying angle is qs, along θ or along φ.
     const auto meshFan = [&](const Angle& t, const Angle& p, const Angle* qs, long n,
@@ -281,15 +356,26 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
             strokes.EndStep();
         }
     };
+    // The fine angles of every column of cells, taken once for all rows.
+    std::vector<Angle> rows(size_t(std::max(g.inner, 0L)) * fineB);
+    for (long it = 0; it < g.inner; ++it) {
+        const double th = theta1 + double(it) * dT;
+        for (long k = 0; k < g.fineB; ++k) {
+            const double t = th + double(k) * g.stepB;
+            rows[size_t(it) * fineB + size_t(k)] = ThetaAngle(t + g.stepB);
+        }
+    }
     for (long ip = 0; ip < g.outer; ++ip) {
         const double phi = phi2 - double(ip) * dP;
+        const Angle phiA = PhiAngle(phi), phiNext = PhiAngle(phi + dP);
+        for (long i = 0; i < g.fineA; ++i) {
+            const double u = phi + double(i) * g.stepA;
+            column[size_t(i)] = PhiAngle(u + g.stepA);
+        }
         for (long it = 0; it < g.inner; ++it) {
             const double th = theta1 + double(it) * dT;
             const Angle thA = ThetaAngle(th);
-            for (long k = 0; k < g.fineB; ++k) {
-                const double t = th + double(k) * g.stepB;
-                row[size_t(k)] = ThetaAngle(t + g.stepB);
-            }
+            const Angle* row = rows.data() + size_t(it) * fineB;
             for (long jf = 0; jf < g.fineA; ++jf) {
                 const double pf = phi + double(jf) * g.stepA;
                 const Angle pA = PhiAngle(pf);
@@ -312,11 +398,6 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
                     strokes.EndStep();
                 }
             }
-            const Angle phiA = PhiAngle(phi);
-            for (long i = 0; i < g.fineA; ++i) {
-                const double u = phi + double(i) * g.stepA;
-                column[size_t(i)] = PhiAngle(u + g.stepA);
-            }
             // A fan that the next cell along θ, or the next row of cells,
             // draws again from the very same angles is left to that later
             // draw, which sets the same pixels to the same colours.
@@ -324,8 +405,8 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
             if (!(repeats && it + 1 < g.inner && th + dT == theta1 + double(it + 1) * dT))
                 meshFan(ThetaAngle(th + dT), phiA, column.data(), g.fineA, false);
             if (!(repeats && ip + 1 < g.outer && phi2 - double(ip + 1) * dP + dP == phi))
-                meshFan(thA, phiA, row.data(), g.fineB, true);
-            meshFan(thA, PhiAngle(phi + dP), row.data(), g.fineB, true);
+                meshFan(thA, phiA, row, g.fineB, true);
+            meshFan(thA, phiNext, row, g.fineB, true);
         }
     }
 }
@@ -348,6 +429,8 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
         !solid::StepUsable(d2f) || !IsSceneUsable())
         return;
     const bool repeats = LaterDrawRepeats(pDC);
+    // Thousands of points: the surfaces' coefficients are read once for all.
+    SurfacePass pass(*this);
     const bool upper = m_nSurfaceUpper > 0, lower = m_nSurfaceLower > 0;
     const auto seg = [&](const P3& a, const P3& b, COLORREF c) {
         DrawLine3DFast(pDC, a.x, a.y, a.z, b.x, b.y, b.z, c);

@@ -625,32 +625,47 @@ template <class Side> int ClipBand(const BandPoint* in, int n, Side side, BandPo
     return k;
 }
 
+// Where a node lies against a band: a sub-cell holds no piece when all its
+// corners lie above it, all below it or all outside the region, or when its
+// first corner has no value or no region value (NaN), as the corners' least
+// and greatest values and region value read then. A triangle whose corners
+// are all gone is left out.
+enum : unsigned { kAbove = 1, kBelow = 2, kOutside = 4, kGone = 8, kNoStart = 16 };
+
 // fn(corners, n) for each piece of the band lo <= value(sample) <= hi in
 // the region (R >= 0) over the cell's grid: each sub-cell is cut into two
 // triangles, over which the values are taken as linear, and each triangle
-// clipped by the band and the region. skip(a, b, c) leaves a triangle out.
-template <class Value, class Skip, class Fn>
-void BandPieces(const CellGrid& grid, Value value, double lo, double hi, Skip skip, Fn fn) {
+// clipped by the band and the region. A triangle is left out where gone(h)
+// holds at its three corners.
+template <class Value, class Gone, class Fn>
+void BandPieces(const CellGrid& grid, Value value, double lo, double hi, Gone gone, Fn fn) {
     const auto corner = [&](int i, int j) {
         const Sample& p = grid.At(i, j);
         return BandPoint{grid.S(i), grid.T(j), value(p), p.r, p.f, p.g};
     };
-    for (int i = 0; i < grid.Ni(); ++i)
-        for (int j = 0; j < grid.Nj(); ++j) {
-            // Most sub-cells miss the band: tested on the values alone.
-            const Sample* q[4] = {&grid.At(i, j), &grid.At(i + 1, j), &grid.At(i + 1, j + 1),
-                                  &grid.At(i, j + 1)};
-            double low = value(*q[0]), high = low, region = q[0]->r;
-            for (const Sample* p : q) {
-                const double h = value(*p);
-                low = std::min(low, h), high = std::max(high, h), region = std::max(region, p->r);
-            }
-            if (!(low <= hi && high >= lo && region >= 0)) continue;
+    const auto sideOf = [&](int i, int j) -> unsigned {
+        const Sample& p = grid.At(i, j);
+        const double h = value(p);
+        return (h <= hi ? 0u : kAbove) | (h >= lo ? 0u : kBelow) | (p.r >= 0 ? 0u : kOutside) |
+               (gone(h) ? kGone : 0u) | (std::isnan(h) || std::isnan(p.r) ? kNoStart : 0u);
+    };
+    constexpr unsigned kEmpty = kAbove | kBelow | kOutside | kGone;
+    // Most cells miss the band, or lie where it is gone, at all their nodes.
+    const int ni = grid.Ni(), nj = grid.Nj();
+    unsigned all = kEmpty | kNoStart;
+    for (int i = 0; i <= ni; ++i)
+        for (int j = 0; j <= nj; ++j) all &= sideOf(i, j);
+    if (all) return;
+    for (int i = 0; i < ni; ++i)
+        for (int j = 0; j < nj; ++j) {
+            const unsigned q[4] = {sideOf(i, j), sideOf(i + 1, j), sideOf(i + 1, j + 1),
+                                   sideOf(i, j + 1)};
+            if ((q[0] & kNoStart) || (q[0] & q[1] & q[2] & q[3] & kEmpty)) continue;
             const BandPoint c[4] = {corner(i, j), corner(i + 1, j), corner(i + 1, j + 1),
                                     corner(i, j + 1)};
             for (int half = 0; half < 2; ++half) {
+                if (q[0] & q[1 + half] & q[2 + half] & kGone) continue;
                 const BandPoint tri[3] = {c[0], c[1 + half], c[2 + half]};
-                if (skip(tri[0], tri[1], tri[2])) continue;
                 BandPoint a[kMaxBandCorners], b[kMaxBandCorners];
                 int n = ClipBand(
                     tri, 3, [lo](const BandPoint& p) { return p.h - lo; }, a);
@@ -668,7 +683,7 @@ void BandPieces(const CellGrid& grid, Value value, double lo, double hi, Skip sk
 void Contour(MeshCell& m, CDC* pDC, const CellGrid& grid) {
     CPemroView& v = m.v;
     const double c = m.c, band = 0.005 * m.Dz;
-    const auto none = [](const BandPoint&, const BandPoint&, const BandPoint&) { return false; };
+    const auto none = [](double) { return false; };
     const auto draw = [&](const BandPoint* p, int n, bool onSurface, double BandPoint::*height) {
         if (v.m_bProjectBase) m.FlatPolygon(pDC, p, n, v.m_dZMin, v.m_crFirstDerivative);
         if (v.m_bProjectXoy) m.FlatPolygon(pDC, p, n, 0, v.m_crSecondDerivative);
@@ -689,9 +704,7 @@ void Intersection(MeshCell& m, CDC* pDC, const CellGrid& grid) {
     const double band = 0.001 * m.Dz, inner = 1e-7 * m.Dz;
     BandPieces(
         grid, [](const Sample& p) { return p.f - p.g; }, -band, band,
-        [inner](const BandPoint& a, const BandPoint& b, const BandPoint& c) {
-            return std::fabs(a.h) < inner && std::fabs(b.h) < inner && std::fabs(c.h) < inner;
-        },
+        [inner](double h) { return std::fabs(h) < inner; },
         [&](const BandPoint* p, int n) {
             m.SurfacePolygon(pDC, p, n, &BandPoint::f, v.m_crCurveSetting);
         });

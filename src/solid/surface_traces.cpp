@@ -3,12 +3,15 @@
 // surface behind a parallel plane and the trace on a horizontal plane.
 #include "view/view.h"
 
+#include "catalog/surface_pass.h"
+
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "solid/math/scene_math.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -145,13 +148,29 @@ void CPemroView::DrawTraceOnPlaneZ(CDC* pDC, COLORREF colour) {
     const double stepX = kFineFraction * m_dXSpan, stepY = kFineFraction * m_dYSpan;
     const long nx = steps::Count(m_dXMin, m_dXMax, stepX, kFineCap + 2, false);
     const long ny = steps::Count(m_dYMin, m_dYMax, stepY, kFineCap + 2, false);
+    // A million points: the surfaces' coefficients are read once for all,
+    // and in the catalogue mode (cut at z = c in mode 1, as EvalSurfaceF and
+    // EvalSurfaceG cut them) each surface's column is computed at once.
+    std::vector<double> ys(size_t(std::max(ny, 0L))), fs(ys.size()), gs(ys.size());
+    for (long j = 0; j < ny; ++j) ys[size_t(j)] = m_dYMin + double(j) * stepY;
+    SurfacePass pass(*this);
+    const int up = m_nSurfaceUpper, low = m_nSurfaceLower, mode = m_nSurfaceEvalMode;
+    const bool columns = pass.active && (mode == 0 || mode == 1) && catalog::IsOwnSurfaceForm(up) &&
+                         catalog::IsOwnSurfaceForm(low);
+    const auto column = [&](double x, int k, bool lower, std::vector<double>* out) {
+        catalog::EvalSurfaceFormColumn(x, ys.data(), int(ys.size()), k, lower, pass.coefs,
+                                       out->data());
+        if (mode == 1)
+            for (double& v : *out) v = m_dDirP < v ? m_dDirP : v;
+    };
     for (long i = 0; i < nx; ++i) {
         const double x = m_dXMin + double(i) * stepX;
+        if (columns) column(x, up, false, &fs), column(x, low, true, &gs);
         for (long j = 0; j < ny; ++j) {
-            const double y = m_dYMin + double(j) * stepY;
+            const double y = ys[size_t(j)];
             if (!(EvalRegionFunction(x, y, m_nFuncF) >= 0)) continue;
-            const double f = EvalSurfaceF(x, y, m_nSurfaceUpper);
-            const double g = EvalSurfaceG(x, y, m_nSurfaceLower);
+            const double f = columns ? fs[size_t(j)] : EvalSurfaceF(x, y, up);
+            const double g = columns ? gs[size_t(j)] : EvalSurfaceG(x, y, low);
             if (!(g <= f)) continue;
             if (0 < c - f && c - f < d) DrawLine3D(pDC, x, y, c, x, y, c, colour);
             if (0 < c - g && c - g <= d) DrawLine3D(pDC, x, y, c, x, y, c, colour);

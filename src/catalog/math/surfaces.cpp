@@ -1,5 +1,6 @@
 #include "catalog/math/surfaces.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace catalog {
@@ -245,6 +246,20 @@ double EvalRampWeight(double x, int mode, int n) {
         return x - u * n;
     }
     return 1.0;
+}
+
+void EvalSurfaceFormColumn(double x, const double* ys, int n, int k, bool lower,
+                           const SurfaceCoefs& cf, double* out) {
+    if (k == -1) {
+        std::fill_n(out, n, lower ? -1000.0 : 1000.0);
+        return;
+    }
+    if (k == 1) {
+        const double* co = lower ? cf.lower : cf.upper;
+        for (int j = 0; j < n; ++j) out[j] = Quadric(co, x, ys[j]);
+        return;
+    }
+    for (int j = 0; j < n; ++j) out[j] = EvalSurfaceForm(x, ys[j], k, lower, cf);
 }
 
 } // namespace catalog

@@ -27,6 +27,14 @@ inline double EvalQuadric(const double* k, double x, double y) {
 // themselves and are evaluated by the caller; they give 0 here, as do 27..29
 // and every index outside -1..30.
 double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs& cf);
+// Whether EvalSurfaceForm gives form k itself (not 0 or 17..20).
+constexpr bool IsOwnSurfaceForm(int k) {
+    return k != 0 && !(17 <= k && k <= 20);
+}
+// EvalSurfaceForm at (x, ys[j]) into out[j] for j < n, the form chosen once
+// for the column: a quadric's points are computed several at a time.
+void EvalSurfaceFormColumn(double x, const double* ys, int n, int k, bool lower,
+                           const SurfaceCoefs& cf, double* out);
 
 // The Taylor polynomial of degree n at t = 1 of φ about t = 0, the derivatives
 // by central differences with h = 0.001. n is capped at kMaxTaylorOrder, the
