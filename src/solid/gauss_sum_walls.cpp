@@ -7,6 +7,7 @@
 #include "view/view.h"
 
 #include "catalog/surface_pass.h"
+#include "solid/wall_cover.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,16 +39,6 @@ struct WallSample {
 };
 
 } // namespace
-
-// For each pixel column from `left`, the rows from top to bottom that the
-// walls of the column at x surely paint (none where top > bottom).
-struct CPemroView::WallCover {
-    int left = 0;
-    std::vector<int> top, bottom;
-    int Top(int px) const { return In(px) ? top[size_t(px - left)] : 1; }
-    int Bottom(int px) const { return In(px) ? bottom[size_t(px - left)] : 0; }
-    bool In(int px) const { return px >= left && px - left < int(top.size()); }
-};
 
 CPemroView::WallCover CPemroView::FindWallCover(double x, double cy,
                                                 const std::vector<double>& rows) {
@@ -111,10 +102,10 @@ CPemroView::WallCover CPemroView::FindWallCover(double x, double cy,
 }
 
 // The part of the page a cell must still be drawn in: all it draws lies in
-// its box on the scene and its box in the plane inset; below the row where
-// the next column's walls cover the scene box, it may be left out.
+// its box on the scene and (with `inset`) its box in the plane inset; below
+// the row where the next column covers the scene box, it may be left out.
 bool CPemroView::GaussCellKeep(const WallCover& cover, double x, double y, double cx, double cy,
-                               CRect* keep) const {
+                               bool inset, CRect* keep) const {
     if (cover.top.empty()) return false;
     int l = 0, t = 0, r = 0, b = 0;
     bool first = true;
@@ -137,14 +128,15 @@ bool CPemroView::GaussCellKeep(const WallCover& cover, double x, double y, doubl
     }
     CRect box(l, t, r + 1, cut);
     for (double px : {x, x + cx})
-        for (double py : {y, y + cy}) {
-            int ix, iy;
-            if (!MapWorldWhole(px, py, &ix, &iy)) return false;
-            box.left = std::min(box.left, ix - kInsetMargin);
-            box.right = std::max(box.right, ix + kInsetMargin);
-            box.top = std::min(box.top, iy - kInsetMargin);
-            box.bottom = std::max(box.bottom, iy + kInsetMargin);
-        }
+        if (inset)
+            for (double py : {y, y + cy}) {
+                int ix, iy;
+                if (!MapWorldWhole(px, py, &ix, &iy)) return false;
+                box.left = std::min(box.left, ix - kInsetMargin);
+                box.right = std::max(box.right, ix + kInsetMargin);
+                box.top = std::min(box.top, iy - kInsetMargin);
+                box.bottom = std::max(box.bottom, iy + kInsetMargin);
+            }
     *keep = box;
     return true;
 }
@@ -165,7 +157,7 @@ void CPemroView::DrawGaussSumColumn(CDC* pDC, double x, double cx, double cy, do
     const CPoint org = pDC->GetViewportOrg();
     for (double y : rows) {
         CRect keep;
-        const bool cull = GaussCellKeep(cover, x, y, cx, cy, &keep);
+        const bool cull = GaussCellKeep(cover, x, y, cx, cy, true, &keep);
         const CRect clip = pDC->GetClipRect();
         if (cull) {
             keep.OffsetRect(org.x, org.y);
