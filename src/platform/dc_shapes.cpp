@@ -295,12 +295,20 @@ void CDC::WideLineDevice(double x0, double y0, double x1, double y1) {
     const double yLo = std::min(y0, y1), yHi = std::max(y0, y1);
     bool middleKnown = false;
     long long middleL = 1, middleR = 0;
+    const bool copy = m_nRop2 == R2_COPYPEN;
+    const std::uint32_t pen = ToRgb32(m_pen.crColor);
+    const long long clipL = m_rcClip.left, clipR = m_rcClip.right - 1;
     for (long long py = top; py <= bottom; ++py) {
         const double yc = double(py) + c;
         const bool middle =
             vertical && yc > yLo && yc < yHi && std::fabs(yc - y0) > r && std::fabs(yc - y1) > r;
         if (middle && middleKnown) {
-            if (middleL <= middleR) PenSpan(py, middleL, middleR);
+            if (!copy) {
+                PenSpan(py, middleL, middleR);
+            } else if (middleL <= middleR) {
+                std::uint32_t* row = m_pBits + std::size_t(py) * std::size_t(m_nStride);
+                for (long long x = middleL; x <= middleR; ++x) row[x] = pen;
+            }
             continue;
         }
         double lo = std::numeric_limits<double>::infinity(), hi = -lo;
@@ -328,7 +336,11 @@ void CDC::WideLineDevice(double x0, double y0, double x1, double y1) {
         }
         const long long L = lo > hi ? 1 : ClampToPixel(std::ceil(lo - c - kEps));
         const long long R = lo > hi ? 0 : ClampToPixel(std::floor(hi - c + kEps));
-        if (middle) middleKnown = true, middleL = L, middleR = R;
+        if (middle) {
+            // Cut to the clip once for the rows that copy it.
+            middleKnown = true, middleL = L, middleR = R;
+            if (copy) middleL = std::max(L, clipL), middleR = std::min(R, clipR);
+        }
         if (L <= R) PenSpan(py, L, R);
     }
 }

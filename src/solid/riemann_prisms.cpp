@@ -142,6 +142,45 @@ void CPemroView::DrawIntegralPrismColumn(CDC* pDC, double x, double cx, double c
     }
 }
 
+// In the straight projection the back face's strokes, drawn downward, share
+// their rows and differ in x alone: each run of neighbouring pixel columns
+// is filled as the box its strokes cover. False, drawing nothing, where
+// that does not hold.
+bool CPemroView::BackFaceBoxes(CDC* pDC, double x, double y, double fc, double gc, long rows,
+                               double stepY, COLORREF colour) {
+    const bool straight =
+        m_dRotationAngle == 0 && m_nAxisArrangement != 2 && m_nAxisArrangement != 3;
+    const int w = m_nPixelSize;
+    CPoint top, foot, a, b;
+    int sx, sy;
+    const double last = y + double(rows - 1) * stepY;
+    if (!straight || w > 2 || rows < 1 || !IsFigureBandVisible() ||
+        !ProjectSegment3D(x, y, fc, x, y, gc, &top, &foot) ||
+        !ProjectSegment3D(x, last, fc, x, last, gc, &a, &b) || top.x != foot.x || top.y >= foot.y ||
+        !ProjectPoint3D(x, y, m_dZMin, &sx, &sy))
+        return false;
+    // One pixel wide the line leaves out its foot; two pixels wide it is the
+    // box one pixel wider up and left, with the foot.
+    const int up = w == 2 ? 1 : 0;
+    const int boxTop = top.y - up, boxBottom = w == 2 ? foot.y + 1 : foot.y;
+    int runL = 0, runR = -1;
+    const auto flush = [&] {
+        if (runL <= runR) pDC->FillSolidRect(CRect(runL - up, boxTop, runR + 1, boxBottom), colour);
+    };
+    for (long i = 0; i < rows; ++i) {
+        // A column projects as its stroke does: the rows are drawable.
+        if (!ProjectPoint3D(x, y + double(i) * stepY, m_dZMin, &sx, &sy)) continue;
+        if (runL <= runR && sx >= runL - 1 && sx <= runR + 1) {
+            runL = std::min(runL, sx), runR = std::max(runR, sx);
+            continue;
+        }
+        flush();
+        runL = runR = sx;
+    }
+    flush();
+    return true;
+}
+
 void CPemroView::DrawIntegralPrism(CDC* pDC, double x, double y, double cx, double cy, double* pSum,
                                    const CRect* keep) {
     const double Dx = m_dXSpan, Dy = m_dYSpan, Dz = m_dZSpan;
@@ -199,10 +238,12 @@ void CPemroView::DrawIntegralPrism(CDC* pDC, double x, double y, double cx, doub
         const double s = x + double(i) * p.stepX;
         stroke(s, y, fc, s, y, gc, colourY);
     }
-    haveLast = false;
-    for (long i = 0; i < p.rows; ++i) {
-        const double s = y + double(i) * p.stepY;
-        stroke(x, s, fc, x, s, gc, colourX);
+    if (!fast || !BackFaceBoxes(pDC, x, y, p.fc, p.gc, p.rows, p.stepY, colourX)) {
+        haveLast = false;
+        for (long i = 0; i < p.rows; ++i) {
+            const double s = y + double(i) * p.stepY;
+            stroke(x, s, fc, x, s, gc, colourX);
+        }
     }
     DrawCube(pDC, 2, x, y, gc, x + cx, y + cy, fc, m_acrPalette[solid::PaletteSlot(ux)]);
     DrawCube(pDC, 3, x, y, fc, x + cx, y + cy, fc,

@@ -48,6 +48,7 @@
     struct WallCover;
     void DrawGaussSumColumn(CDC* pDC, double x, double cx, double cy, double nextX, const std::vector<double>& rows, const int* front, const int* back, double sx, double sy);
     WallCover FindWallCover(double x, double cy, const std::vector<double>& rows);
+    bool BackFaceBoxes(CDC* pDC, double x, double y, double fc, double gc, long rows, double stepY, COLORREF colour);
     WallCover FindPrismCover(double x, double cx, double cy, const std::vector<double>& rows);
     bool GaussCellKeep(const WallCover& cover, double x, double y, double cx, double cy, bool inset, CRect* keep) const;
     // The hatching of a cell's section by z = c, from the stroke at s on.
