@@ -206,7 +206,8 @@ void CPemroView::DrawIntegralPrism(CDC* pDC, double x, double y, double cx, doub
     if (bottom)
         DrawCube(pDC, 3, x, y, gc, x + cx, y + cy, gc,
                  MakeRGB(solid::Blend(t1, 200, L[0]), solid::Blend(t1, 255, L[1]),
-                         solid::Blend(t1, 200, L[2])));
+                         solid::Blend(t1, 200, L[2])),
+                 keep);
     const int a = solid::StripeLevel(ux), b = solid::StripeLevel((y - m_dYMin) / Dy);
     const COLORREF colourX = RGB(a, a / 2, 255 - a);
     const COLORREF colourY = RGB(255 - b, 255 - b / 2, b);
@@ -245,10 +246,11 @@ void CPemroView::DrawIntegralPrism(CDC* pDC, double x, double y, double cx, doub
             stroke(x, s, fc, x, s, gc, colourX);
         }
     }
-    DrawCube(pDC, 2, x, y, gc, x + cx, y + cy, fc, m_acrPalette[solid::PaletteSlot(ux)]);
+    DrawCube(pDC, 2, x, y, gc, x + cx, y + cy, fc, m_acrPalette[solid::PaletteSlot(ux)], keep);
     DrawCube(pDC, 3, x, y, fc, x + cx, y + cy, fc,
              MakeRGB(solid::Blend(t2, 255, U[0]), solid::Blend(t2, 255, U[1]),
-                     solid::Blend(t2, 255, U[2])));
+                     solid::Blend(t2, 255, U[2])),
+             keep);
     if (keep) pDC->SetClipRect(clip);
     *pSum += fc - gc;
     if (m_nProjectionDisplay == 1 && EvalRegionFunction(x + cx / 2, y + cy / 2, m_nFuncF) >= 0)

@@ -67,7 +67,9 @@
 
     // --- Text and boxes in the scene (solid/scene_marks.cpp) ----------------
     void DrawText3D(CDC* pDC, double x, double y, double z, CString text, COLORREF colour);
-    void DrawCube(CDC* pDC, int style, double x1, double y1, double z1, double x2, double y2, double z2, COLORREF colour);
+    // With `keep`, the edges wholly outside it (logical pixels; a pen at
+    // most two pixels wide) are left out.
+    void DrawCube(CDC* pDC, int style, double x1, double y1, double z1, double x2, double y2, double z2, COLORREF colour, const CRect* keep = nullptr);
 
     // --- Region integrals (solid/region_integral.cpp) ------------------------
     double ComputeRegionIntegral(int nx, int ny, double x1, double x2, double y1, double y2, int upperIndex, int lowerIndex, int kind);
