@@ -80,6 +80,18 @@ TEST(DcLine, EndPixelExcluded) {
     EXPECT_EQ(d.dc.GetCurrentPosition(), CPoint(5, 5));
 }
 
+// A one-pixel line one step long, in each of the eight directions, is its
+// start pixel alone (the solid's filling writes such strokes as pixels).
+TEST(DcLine, OneStepIsItsStartPixel) {
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            if (dx == 0 && dy == 0) continue;
+            Surface s(8, 8);
+            Line(s.dc, 4, 4, 4 + dx, 4 + dy);
+            EXPECT_EQ(s.PixelsOf(kBlack), (Pixels{{4, 4}})) << dx << " " << dy;
+        }
+}
+
 // A zero-length one-pixel line draws nothing.
 TEST(DcLine, ZeroLengthThinDrawsNothing) {
     Surface s(8, 8);

@@ -160,6 +160,17 @@ bool IsOwnLabel(const PassLog::Piece& p, const PassLog::Ctl& c) {
                   Inflated(c.box, 1));
 }
 
+// A button's label with a blank for a sign written in it (the square of
+// "χ 检验"): a smaller piece inside the box, clear of the label's letters.
+bool InLabelBlank(const PassLog::Piece& p, const PassLog::Ctl& c,
+                  const std::vector<PassLog::Piece>& pieces) {
+    if (c.label.find(' ') == std::string::npos || !Inside(p.ink, c.box)) return false;
+    for (const PassLog::Piece& q : pieces)
+        if (IsOwnLabel(q, c) && p.cell.Height() < q.cell.Height() && InkUnder(p, q.ink, &q) <= 2)
+            return true;
+    return false;
+}
+
 // Sub- and superscripts of one label are written as pieces of their own,
 // smaller, right after the piece they belong to.
 bool SameLabel(const PassLog::Piece& a, const PassLog::Piece& b) {
@@ -234,7 +245,7 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
     // Text over a button, or a button over text.
     for (const auto& p : ps)
         for (const auto& c : cs) {
-            if (p.ink.IsRectEmpty() || IsOwnLabel(p, c)) continue;
+            if (p.ink.IsRectEmpty() || IsOwnLabel(p, c) || InLabelBlank(p, c, ps)) continue;
             if (InkUnder(p, Inflated(c.box, c.frame)) > 2)
                 add("text-and-button",
                     Utf8(p.text) + " " + Where(p.ink) + " / " + Utf8(c.label) + " " + Where(c.box));

@@ -67,3 +67,41 @@ TEST(SurfacePass, HoldsItsCoefficientsOnlyWhileItLasts) {
     EXPECT_FALSE(off.active);
     EXPECT_EQ(nullptr, v.m_pSurfacePass);
 }
+
+// Each case of the view's evaluation: the expansion (its own form and the
+// expansion of the expansion form, both 0), a catalogue form, a profile form
+// and the level-cut mode that the sampler leaves to the view.
+TEST(SurfacePass, SamplerGivesTheViewsValuesBitForBit) {
+    struct Case {
+        int k, upper, lower, mode;
+    };
+    const Case cases[] = {
+        {0, 1, 1, 0},  // the expansions of the two quadrics
+        {0, 0, 0, 0},  // an expansion of the expansion form: 0
+        {1, 1, 1, 0},  // the quadrics themselves
+        {17, 1, 1, 0}, // a profile form
+        {1, 1, 1, 1},  // cut at the level m_dDirP
+    };
+    for (const Case& c : cases)
+        for (int n : {0, 1, 4, 6}) {
+            auto view = QuadricView();
+            CPemroView& v = *view;
+            v.m_nSurfaceUpper = c.upper, v.m_nSurfaceLower = c.lower;
+            v.m_nSurfaceEvalMode = c.mode, v.m_dDirP = 0.5, v.m_nDemoStep = n;
+            CPemroView::SurfacePass pass(v);
+            const CPemroView::SurfacePass::Sampler upper(v, 0, c.k), lower(v, 1, c.k);
+            for (double x : {-1.0, 0.2, 0.7})
+                for (double y : {-0.1, 0.4, 1.5}) {
+                    EXPECT_EQ(v.EvalSurfaceF(x, y, c.k), upper(x, y)) << c.k << " " << n;
+                    EXPECT_EQ(v.EvalSurfaceG(x, y, c.k), lower(x, y)) << c.k << " " << n;
+                }
+        }
+    // The expansion of degree 2 of a quadric is the quadric (up to the
+    // differences' rounding): 1·x² − 2·xy + 0.5·y² + 3x − y + 0.25 at (1, 2).
+    auto view = QuadricView();
+    CPemroView& v = *view;
+    v.m_nDemoStep = 2;
+    CPemroView::SurfacePass pass(v);
+    const CPemroView::SurfacePass::Sampler upper(v, 0, 0);
+    EXPECT_NEAR(1 - 4 + 2 + 3 - 2 + 0.25, upper(1, 2), 1e-6);
+}

@@ -58,8 +58,12 @@ void CPemroView::DrawRegion(CDC* pDC, double a, double b, int leftEnd, int right
     const COLORREF rightFill = rightEnd == 0 ? m_crGround : axes;
     DrawFunctionGraph(pDC, 1, 3, 0.0, 0.0, "", "");
     if (axisOnly != 0) {
-        FillRectPx(pDC, m_nPlotLeft - 20, m_nPlotTop - 10, m_nPlotRight + 20, m_nPlotBottom + 15,
-                   m_crGround);
+        // The number line's ground is its figure's frame: the axis's name
+        // stands in it, past the arrow's head.
+        FillRectGradientPx(pDC, m_nPlotLeft - 20, m_nPlotTop - 10, m_nPlotRight + 20,
+                           m_nPlotBottom + 15, m_crGround, m_crGround);
+        // Its name waits for the rest of the figure and keeps inside it.
+        AxisNamesHeld names(this);
         DrawArrowWorld(pDC, m_dXMin, 0, m_dXMax, 0, 1, "", "x", axes);
     }
     DrawDotWorld(pDC, 0, 0, kDotRadius, kDotRadius, axes, axes);

@@ -1,6 +1,7 @@
 // "Ploygon" (so spelled in scripts): the area of a circle approached by the
 // inscribed regular 6-, 12-, 24- and 48-gons, with buttons that double and
 // halve the number of sides.
+#include "calculus/button_column.h"
 #include "view/view.h"
 
 #include "calculus/math/polygons.h"
@@ -32,7 +33,12 @@ void CPemroView::DrawPloygon(CDC* pDC) {
     if (!IsFigureBandVisible()) return;
     DrawFunctionGraph(pDC, 0, 0, 0.0, kCurveTurn, "x", "y");
     if (m_nDemoStep < kFirstSides) m_nDemoStep = kFirstSides;
-    const int right = m_nPlotRight, y = m_nPlotTop + 4;
+    // The row keeps its place until a wide font would carry "n减少" past the
+    // frame's right edge; then it moves left as far as that needs.
+    const int right =
+        m_nPlotRight - calculus::RowShiftIntoFigure(*this, {{m_nPlotRight - 110, u8"n增加"},
+                                                            {m_nPlotRight - 56, u8"n减少"}});
+    const int y = m_nPlotTop + 4;
     if (TextButtonInPlot(pDC, right - 110, y, 50, 20, Gbk(u8"n增加"), kButtonText))
         m_nDemoStep = calculus::DoubledCapped(m_nDemoStep, calculus::kMaxPolygonSides);
     if (TextButtonInPlot(pDC, right - 56, y, 50, 20, Gbk(u8"n减少"), kButtonText)) m_nDemoStep /= 2;

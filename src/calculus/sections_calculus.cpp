@@ -8,6 +8,7 @@
 #include "script/script_args.h"
 
 #include <cmath>
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -70,6 +71,10 @@ void CPemroView::CmdRegion(CDC* pDC) {
     ReadPlotSetup(kFirstArgRegion);
     if (!m_bFigureVisible) return;
     const int axisOnly = ScriptInt(ReadScriptNumber(m_nParsePos));
+    // An interval-estimate line runs this section too (its keyword begins
+    // with this one); its own figure fills the same box over the number
+    // line, which would leave only a second "恢复" under the estimate's.
+    if (std::strncmp(m_szCommandLine, "RegionEstimate", 14) == 0) return;
     DrawRegion(pDC, m_dIntervalA, m_dIntervalB, m_nPlotOption1, m_nPlotOption2,
                m_astrCommandLabel[0], m_astrCommandLabel[1], axisOnly);
 }

@@ -12,6 +12,7 @@
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -385,7 +386,10 @@ void CPemroView::DrawSequenceAxis(CDC* pDC) {
         const int px = ToPixel(m_nPlotLeft + (t.value - m_dXMin) / m_dXSpan * m_nPlotWidth);
         if (Strictly(m_dXMin, t.value, m_dXMax))
             DrawLinePx(pDC, -1, px, m_nPlotBottom, px, m_nPlotBottom - 4, m_crAxes);
-        DrawNumber(pDC, px - 20, m_nPlotBottom + 4, t.decimals, t.value, m_crAxes);
+        // 20 pixels left of its tick, but inside the frame's right edge.
+        const int left = std::min(px - 20, calculus::FrameRight(*this) -
+                                               NumberExtent(pDC, t.decimals, t.value).cx);
+        DrawNumber(pDC, left, m_nPlotBottom + 4, t.decimals, t.value, m_crAxes);
     }
 }
 

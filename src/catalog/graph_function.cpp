@@ -85,12 +85,41 @@ void CPemroView::RangeBoxes2D(int box[4][2]) const {
     const auto X = [&](int nominal) { return m_nPlotLeft + ToPixel(nominal * scale); };
     const int pitch = catalog::RangeGlyphPitch(PlainStringFont(FALSE, 0));
     const int nominal[4][2] = {{6, 78}, {90, 162}, {174, 210}, {222, 258}};
-    for (int i = 0, shift = 0; i < 4; ++i) {
+    // The row starts clear of "恢复" at the frame's left where the two meet
+    // (a narrow side panel); the row keeps its place while "恢复" comes and
+    // goes.
+    int first = 0;
+    int restoreY = 0;
+    const CRect restore = RestoreButtonBox(&restoreY);
+    const int top = m_nPlotTop - (m_nBaseCharHeight * 10) / 11,
+              bottom = m_nPlotTop - m_nBaseCharHeight / 9;
+    if (restore.top - kButtonFrame < bottom && top < restore.bottom + kButtonFrame)
+        first = std::max(0, restore.right + kButtonFrame + 3 - X(nominal[0][0]));
+    for (int i = 0, shift = first; i < 4; ++i) {
         const int glyphs = i < 2 ? 4 : 2;
         box[i][0] = X(nominal[i][0]) + shift;
         box[i][1] = std::max(X(nominal[i][1]) + shift, box[i][0] + glyphs * pitch);
         shift = box[i][1] - X(nominal[i][1]);
     }
+}
+
+CRect CPemroView::RestoreButtonBox(int* nominalY) const {
+    // Its frame ends above the plot's top, where the matrix pages stand
+    // their precision column: rows are laid out for a nominal height of 20
+    // and scaled to the real one.
+    const int bh = std::max(1, ButtonHeight());
+    int restoreY = std::min(m_nFigureTop - 2, m_nPlotTop - 20 - (100 + bh - 1) / bh);
+    // Where the row of the nominal height 20 stands at the real one.
+    const auto drawnAt = [&](int y) {
+        return m_nPlotTop + int(std::int64_t(bh) * (y - m_nPlotTop) / 20);
+    };
+    // Inside the figure's box, clear of the page's text line above, while it
+    // stays clear of the plot's top.
+    while (drawnAt(restoreY) < m_nFigureTop + 2 && drawnAt(restoreY + 1) + bh + 4 <= m_nPlotTop)
+        ++restoreY;
+    *nominalY = restoreY;
+    const int drawnY = drawnAt(restoreY);
+    return CRect(m_nFigureLeft, drawnY, m_nFigureLeft + ButtonWidth(Labels().restore), drawnY + bh);
 }
 
 BOOL CPemroView::StoredClickWorldPoint(double* x, double* y) const {
@@ -191,23 +220,8 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
         }
         if (!m_bLoadScriptSettings || m_bSelectionPending) {
             // From the next set-up on, the script's values are taken again.
-            // Its frame ends above the plot's top, where the matrix pages
-            // stand their precision column: rows are laid out for a nominal
-            // height of 20 and scaled to the real one.
-            const int bh = std::max(1, ButtonHeight());
-            int restoreY = std::min(m_nFigureTop - 2, m_nPlotTop - 20 - (100 + bh - 1) / bh);
-            // Where the row of the nominal height 20 stands at the real one.
-            const auto drawnAt = [&](int y) {
-                return m_nPlotTop + int(std::int64_t(bh) * (y - m_nPlotTop) / 20);
-            };
-            // Inside the figure's box, clear of the page's text line above,
-            // while it stays clear of the plot's top.
-            while (drawnAt(restoreY) < m_nFigureTop + 2 &&
-                   drawnAt(restoreY + 1) + bh + 4 <= m_nPlotTop)
-                ++restoreY;
-            const int drawnY = drawnAt(restoreY);
-            restoreBox = CRect(m_nFigureLeft, drawnY, m_nFigureLeft + ButtonWidth(Labels().restore),
-                               drawnY + bh);
+            int restoreY = 0;
+            restoreBox = RestoreButtonBox(&restoreY);
             if (TextButton(pDC, m_nFigureLeft, restoreY, Labels().restore)) {
                 m_bLoadScriptSettings = 1;
                 m_bSelectionPending = 0;

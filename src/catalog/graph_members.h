@@ -55,6 +55,9 @@
     // The range boxes above a 2-D plot, left and right edges: the x range's
     // minimum and maximum, then the interval's start and end.
     void RangeBoxes2D(int box[4][2]) const;
+    // Where the graph's "恢复" stands (its box, without the frame) and the
+    // nominal y it is drawn for, whether it is shown or not.
+    CRect RestoreButtonBox(int* nominalY) const;
     // The size the 3-D range box of that nominal size takes in the page's font.
     CSize RangeArrowsSize3D(int nWidth, int nHeight) const;
     void DrawInsetAxes(CDC* pDC, int bKeepBackground, CString strXLabel, CString strYLabel);

@@ -58,6 +58,28 @@ const catalog::TaylorCoefs& CPemroView::SurfacePass::Taylor(int k, int which, in
     return e.coefs;
 }
 
+// The same choices as EvalSurfaceF/G, EvalSurfaceCatalogueF/G and
+// EvalSurfaceTaylorPolynomial, in the evaluation mode that takes the
+// surfaces as they are; any other case asks the view at each point.
+CPemroView::SurfacePass::Sampler::Sampler(CPemroView& v, int which, int k)
+    : m_view(v), m_which(which), m_k(k) {
+    SurfacePass* pass = v.m_pSurfacePass;
+    if (!pass || v.m_nSurfaceEvalMode != 0) return;
+    if (k == 17 || k == 18 || k == 19 || k == 20) return;
+    if (k != 0) {
+        m_kind = kForm, m_pass = pass;
+        return;
+    }
+    const int expanded = which == 0 ? v.m_nSurfaceUpper : v.m_nSurfaceLower;
+    if (v.m_nSurfaceExpansionDepth > 0 || expanded == 0) {
+        m_kind = kZero;
+        return;
+    }
+    m_kind = kPolynomial;
+    m_taylor = pass->Taylor(expanded, which, v.m_nDemoStep);
+    m_x0 = v.m_dX0, m_y0 = v.m_dY0;
+}
+
 double CPemroView::EvalSurfaceF(double x, double y, int k) {
     switch (m_nSurfaceEvalMode) {
     case 0:

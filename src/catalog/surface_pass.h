@@ -19,6 +19,12 @@ struct CPemroView::SurfacePass {
     // upper, 1 lower) about the view's centre point.
     const catalog::TaylorCoefs& Taylor(int k, int which, int n);
 
+    // Form k of the upper (which 0) or lower surface as EvalSurfaceF or
+    // EvalSurfaceG gives it, with the choices they make at every point made
+    // once: an expansion is its polynomial, a catalogue form its formula.
+    // For a loop that holds a pass and leaves the view alone while it runs.
+    class Sampler;
+
     CPemroView& view;
     const bool active;
     catalog::SurfaceCoefs coefs;
@@ -31,4 +37,32 @@ private:
         catalog::TaylorCoefs coefs;
     };
     Expansion m_expansion[2];
+};
+
+class CPemroView::SurfacePass::Sampler {
+public:
+    Sampler(CPemroView& v, int which, int k);
+    // Hot: called per sample of a solid's filling.
+    double operator()(double x, double y) const {
+        switch (m_kind) {
+        case kPolynomial:
+            return catalog::EvalTaylorCoefs(m_taylor, x - m_x0, y - m_y0);
+        case kForm:
+            return catalog::EvalSurfaceForm(x, y, m_k, m_which != 0, m_pass->coefs);
+        case kZero:
+            return 0.0;
+        case kView:
+            break;
+        }
+        return m_which == 0 ? m_view.EvalSurfaceF(x, y, m_k) : m_view.EvalSurfaceG(x, y, m_k);
+    }
+
+private:
+    enum Kind { kView, kPolynomial, kForm, kZero };
+    CPemroView& m_view;
+    int m_which, m_k;
+    Kind m_kind = kView;
+    const SurfacePass* m_pass = nullptr;
+    double m_x0 = 0, m_y0 = 0;
+    catalog::TaylorCoefs m_taylor;
 };

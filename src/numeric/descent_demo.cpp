@@ -188,10 +188,17 @@ void CPemroView::DrawGradient(CDC* pDC, int n, int m) {
         else if (kind == numeric::kQuadraticForm)
             B[i][n] = m_adMatrixA[i][rhs];
     }
+    if (n == 2) m_bDecimalsRowOver = TRUE;
+    // The plot gives way to the related-data panel only while it keeps the
+    // height of its button column; else the panel comes over its top.
+    if (m_nRelatedDataRows > 0) {
+        const int lastRow = kind == numeric::kNonlinearSystem ? 7 : 9;
+        const int column = (24 * lastRow + 20) * ButtonHeight() / 20 + 2;
+        if (m_nGraphBottom - (m_nGraphTop + 18 + PlotTopPush()) < column) m_nRelatedDataRows = 0;
+    }
     if (n == 2) {
         x0[0] = m_dCursorX;
         x0[1] = m_dCursorY;
-        m_bDecimalsRowOver = TRUE;
         DrawFunctionGraph(pDC, 0, 0, 1.0, 1.0, "", "");
         if (kind != numeric::kNonlinearSystem) {
             const double coef[6] = {0.5 * B[0][0], B[0][1], 0.5 * B[1][1], -B[0][2], -B[1][2], 0};

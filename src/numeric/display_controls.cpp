@@ -161,10 +161,24 @@ void CPemroView::DrawRelatedDataPanel(CDC* pDC, const char* outerLeftTitle, int 
                                       const double* outerRight) {
     constexpr int kPanelRowDoubles = 21;
     const int h = m_nBaseCharHeight;
+    // Under the plot's right end, in the row of the x axis's numbers: it
+    // steps left of the numbers it would cover (both labels are as wide).
+    const CString shown = Gbk(u8"关闭相关数据"), hidden = Gbk(u8"显示相关数据");
+    int x = m_nPlotRight - 3 * h;
+    const int w = ButtonWidth(shown), bh = ButtonHeight(), y = m_nPlotBottom;
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (const HeldValuePiece& p : m_aHeldValuePieces) {
+            const CRect box(x - 2, y - 2, x + w + 2, y + bh + 2);
+            if (!box.Intersect(p.cell).IsRectEmpty() && p.cell.left - 3 - w - 2 >= m_nPlotLeft) {
+                x = p.cell.left - 3 - w - 2;
+                moved = true;
+            }
+        }
+    }
     if (m_bShowRelatedData) {
-        if (TextButtonSimple(pDC, m_nPlotRight - 3 * h, m_nPlotBottom, Gbk(u8"关闭相关数据")))
-            m_bShowRelatedData = FALSE;
-    } else if (TextButtonSimple(pDC, m_nPlotRight - 3 * h, m_nPlotBottom, Gbk(u8"显示相关数据"))) {
+        if (TextButtonSimple(pDC, x, y, shown)) m_bShowRelatedData = FALSE;
+    } else if (TextButtonSimple(pDC, x, y, hidden)) {
         m_bShowRelatedData = TRUE;
     }
     if (!m_bShowRelatedData || m_nPlotHeight <= 0) return;

@@ -119,9 +119,9 @@ void CPemroView::CoverValueLabels(const CRect& box) {
     std::vector<HeldValuePiece> kept;
     bool dropped = false;
     for (HeldValuePiece& piece : held) {
-        const bool inside = piece.cell.left >= box.left && piece.cell.right <= box.right &&
-                            piece.cell.top >= box.top && piece.cell.bottom <= box.bottom;
-        if (inside) {
+        // A piece the box covers only in part would show a torn edge: it goes
+        // too.
+        if (Meet(piece.cell, box)) {
             dropped = true;
             continue;
         }
@@ -409,6 +409,17 @@ static int SubscriptPull(CPemroView& v, CDC* pDC, const CString& label1, int px1
     if (px2 >= signLeft || px2 + width2 <= signLeft) return 0;
     const int pull = px2 + width2 - signLeft;
     return px2 - pull >= letterRight ? pull : 0;
+}
+
+double CPemroView::LabelAccentPull(CDC* pDC, double x, const CString& label1, double x2,
+                                   const CString& label2, int decimals2, double value2) {
+    int px = 0, px2 = 0, py = 0;
+    if (!pDC || !m_bFigureVisible || m_nPlotWidth <= 0 ||
+        !MapLabelPoint(*this, x, m_dYMin, &px, &py) ||
+        !MapLabelPoint(*this, x2, m_dYMin, &px2, &py))
+        return 0;
+    const int pull = SubscriptPull(*this, pDC, label1, px, label2, decimals2, value2, px2);
+    return pull > 0 ? (pull + 1) * m_dXSpan / m_nPlotWidth : 0;
 }
 
 void CPemroView::DrawLabelValuePair(CDC* pDC, double x, double y, const CString& label1,

@@ -63,6 +63,10 @@
     // without a box of its own: a box would wipe the label it belongs to.
     void DrawLabelAccent(CDC* pDC, double x, double y, const CString& label, int decimals,
                          double value, COLORREF colour);
+    // How far (world x) a small piece at x2 goes left to end before the sign
+    // after the spaces of label1 written at x: 0 where it does already.
+    double LabelAccentPull(CDC* pDC, double x, const CString& label1, double x2,
+                           const CString& label2, int decimals2, double value2);
     void DrawLabelValuePair(CDC* pDC, double x, double y, const CString& label1, int decimals1,
                             double value1, const CString& label2, int decimals2, double value2,
                             double dx, double dy, COLORREF colour);

@@ -195,7 +195,7 @@ void CPemroView::DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nS
     if (m_nProjectionDisplay == 1 && drawn) DrawInsetAxes(pDC, 1, "x", "y");
 }
 
-void CPemroView::DrawSceneStage(CDC* pDC) {
+void CPemroView::DrawStageFills(CDC* pDC) {
     const int L = m_nFigureLeft, T = m_nFigureTop, R = m_nFigureRight, B = m_nFigureBottom;
     const int X0 = m_nProjOriginX, Y0 = m_nProjOriginY, ch = m_nBaseCharHeight;
     const double k = m_dObliqueFactor;
@@ -228,6 +228,14 @@ void CPemroView::DrawSceneStage(CDC* pDC) {
     DrawCube(pDC, 0, m_dXMin - m_dXSpan / 200, m_dYMin - m_dYSpan / 300, m_dZMin - m_dZSpan / 200,
              m_dXMax, m_dYMax, m_dZMax, m_crCurveSetting);
     DrawCube(pDC, 1, m_dXMin, m_dYMin, m_dZMin, m_dXMax, m_dYMax, m_dZMax, m_crCurveSetting);
+}
+
+void CPemroView::DrawSceneStage(CDC* pDC) {
+    const int T = m_nFigureTop, X0 = m_nProjOriginX, ch = m_nBaseCharHeight;
+    // The run that answers a click draws the stage again right after it, over
+    // the same box: the fills are left to that run, the range arrows (buttons)
+    // stay.
+    if (!m_bAnsweringClick) DrawStageFills(pDC);
     pDC->SetTextColor(m_crCurveSetting);
     if (!m_bPrintMode) {
         // A large font widens and deepens the boxes: the maximum box then

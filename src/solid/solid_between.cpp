@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -33,6 +35,26 @@ struct ProjectedStroke {
     }
 };
 
+// One column of the solid's filling, in a buffer kept from column to column.
+class StrokeColumn {
+public:
+    void Clear() { m_count = 0; }
+    // Hot: two strokes at every half pixel of the filling.
+    void Push(const ProjectedStroke& s) {
+        if (m_count == m_strokes.size()) m_strokes.resize(2 * m_count + 64);
+        m_strokes[m_count++] = s;
+    }
+    const ProjectedStroke* begin() const { return m_strokes.data(); }
+    const ProjectedStroke* end() const { return m_strokes.data() + m_count; }
+    bool operator==(const StrokeColumn& o) const {
+        return m_count == o.m_count && std::equal(begin(), end(), o.begin());
+    }
+
+private:
+    std::vector<ProjectedStroke> m_strokes;
+    std::size_t m_count = 0;
+};
+
 // The box DrawStrokePx fills for the stroke from a to b at pixel size
 // `pixelSize`, or false when it draws a line. The width DrawLinePx gives is
 // raised to 2 for a point, a horizontal stroke drawn leftward over more
@@ -40,12 +62,16 @@ struct ProjectedStroke {
 // two-pixel pen covers the pixels whose centres, taken half a pixel up and
 // left, lie within 1 of the stroke, both ends included: for an
 // axis-parallel stroke that is the rectangle one pixel wider up and left.
-bool StrokeBox(int pixelSize, CPoint a, CPoint b, CRect* box) {
-    int width = pixelSize > 0 ? pixelSize : 0;
+int StrokeWidth(int pixelSize, CPoint a, CPoint b) {
+    const int width = pixelSize > 0 ? pixelSize : 0;
     const bool point = a == b;
     const bool leftward = a.y == b.y && a.x - b.x > 3;
     const bool upward = a.x == b.x && a.y - b.y >= 3;
-    if ((point || leftward || upward) && width < 2) width = 2;
+    return (point || leftward || upward) && width < 2 ? 2 : width;
+}
+
+bool StrokeBox(int pixelSize, CPoint a, CPoint b, CRect* box) {
+    const int width = StrokeWidth(pixelSize, a, b);
     if (width != 2 || (a.x != b.x && a.y != b.y)) return false;
     *box = CRect(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1, std::max(a.x, b.x) + 1,
                  std::max(a.y, b.y) + 1);
@@ -92,66 +118,101 @@ void CPemroView::DrawSolidBetweenSurfaces(CDC* pDC, double x1, double x2, double
     // itself changes no pixel, so such a column is projected and compared
     // but not painted.
     const bool skipRepeats = DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN;
-    std::vector<ProjectedStroke> column, before;
-    // ProjectPoint3D's terms, the x ones kept for the column and the y ones
-    // for the next stroke, which starts where this one ends: the same
-    // arithmetic in the same order, so the same pixels.
-    double termXk = 0, termXz = 0, lastY = NAN, lastTermY = 0;
-    const auto termY = [&](double y) {
-        if (y != lastY) lastY = y, lastTermY = (y - m_dYMin) * m_nProjScaleY / m_dYSpan;
-        return lastTermY;
+    StrokeColumn column, before;
+    // ProjectPoint3D's terms: the x ones kept for the column, the y and z
+    // ones of a stroke's end kept for the next stroke, which starts there.
+    // The same arithmetic in the same order, so the same pixels.
+    const double scaleY = m_nProjScaleY, scaleZ = m_nProjScaleZ;
+    double termXk = 0, termXz = 0;
+    const auto termY = [&](double y) { return (y - m_dYMin) * scaleY / m_dYSpan; };
+    const auto inBox = [&](double z) { return m_dZMin <= z && z <= m_dZMax; };
+    // A surface at one sample: its height, the height's projection term
+    // and its level in the box (the shading).
+    struct Height {
+        double z, term, level;
     };
-    const auto project = [&](double ty, double z, CPoint* p) {
+    const auto height = [&](double z) {
+        return Height{z, (z - m_dZMin) * scaleZ / m_dZSpan, (z - m_dZMin) / m_dZSpan};
+    };
+    const auto project = [&](double ty, const Height& h, CPoint* p) {
         const double ox = ty - termXk;
-        const double oy = termXz - (z - m_dZMin) * m_nProjScaleZ / m_dZSpan;
+        const double oy = termXz - h.term;
         if (!IsDrawable(ox) || !IsDrawable(oy)) return false;
         *p = CPoint(m_nProjOriginX + ToPixel(ox), m_nProjOriginY + ToPixel(oy));
         return true;
     };
-    const auto inBox = [&](double z) { return m_dZMin <= z && z <= m_dZMax; };
-    const auto stroke = [&](double x, double y, double z1, double z2, COLORREF colour) {
-        if (!skipRepeats) return DrawLine3D(pDC, x, y, z1, x, y + sy, z2, colour);
+    // The two surfaces as the view evaluates them, their per-point choices
+    // made once: the filling samples them at every half pixel.
+    const SurfacePass::Sampler upper(*this, 0, upperIndex), lower(*this, 1, lowerIndex);
+    // The stroke from (x, y, h0.z) to (x, y + sy, h1.z), its ends' y terms
+    // ty0 and ty1.
+    // A stroke of a turned scene, or one with an end outside the box.
+    const auto otherStroke = [&](double x, double y, double z0, double z1, COLORREF colour) {
+        if (!skipRepeats) return DrawLine3D(pDC, x, y, z0, x, y + sy, z1, colour);
         CPoint a, b;
-        if (straight && inBox(z1) && inBox(z2)) {
-            if (!project(termY(y), z1, &a)) return;
-            const double y2 = y + sy;
-            if (!project(termY(y2), z2, &b)) return;
-        } else if (!ProjectSegment3D(x, y, z1, x, y + sy, z2, &a, &b)) {
-            return;
-        }
-        column.push_back({a, b, colour});
+        if (ProjectSegment3D(x, y, z0, x, y + sy, z1, &a, &b)) column.Push({a, b, colour});
+    };
+    const auto stroke = [&](double x, double y, double ty0, double ty1, const Height& h0,
+                            const Height& h1, COLORREF colour) {
+        if (!(skipRepeats && straight && inBox(h0.z) && inBox(h1.z)))
+            return otherStroke(x, y, h0.z, h1.z, colour);
+        CPoint a, b;
+        if (project(ty0, h0, &a) && project(ty1, h1, &b)) column.Push({a, b, colour});
     };
     Steps(x1, x2 - hx / 2, hx, false, [&](double x0) {
         Steps(y1, y2 - hy / 2, hy, true, [&](double y0) {
             Steps(x0, x0 + hx, sx, false, [&](double x) {
-                column.clear();
+                column.Clear();
                 termXk = (x - m_dXMin) * m_dObliqueFactor * m_nProjScaleX / m_dXSpan;
                 termXz = (x - m_dXMin) * m_nProjScaleX / m_dXSpan;
                 double r0 = EvalRegionFunction(x, y0, m_nFuncF);
-                double f0 = EvalSurfaceF(x, y0, upperIndex), g0 = EvalSurfaceG(x, y0, lowerIndex);
+                Height f0 = height(upper(x, y0)), g0 = height(lower(x, y0));
+                // The y term of the last stroke's end, and where that end is.
+                double lastY = NAN, lastTy = 0;
                 Steps(y0, y0 + hy, sy, true, [&](double y) {
-                    const double r1 = EvalRegionFunction(x, y + sy, m_nFuncF);
-                    const double g1 = EvalSurfaceG(x, y + sy, lowerIndex);
-                    const double f1 = EvalSurfaceF(x, y + sy, upperIndex);
+                    const double yEnd = y + sy;
+                    const double r1 = EvalRegionFunction(x, yEnd, m_nFuncF);
+                    const Height g1 = height(lower(x, yEnd));
+                    const Height f1 = height(upper(x, yEnd));
                     if (r0 >= 0 && r1 >= 0) {
-                        const double t = (g0 - m_dZMin) / m_dZSpan;
-                        stroke(x, y, g0, g1, MakeRGB(t * B, t * B, 255));
-                        const double u = 1 - (f0 - m_dZMin) / m_dZSpan;
-                        stroke(x, y, f0, f1, MakeRGB(255, u * B, u * B));
+                        const double ty0 = y == lastY ? lastTy : termY(y);
+                        const double ty1 = termY(yEnd);
+                        lastY = yEnd, lastTy = ty1;
+                        const double t = g0.level;
+                        stroke(x, y, ty0, ty1, g0, g1, solid::PackRGB(t * B, t * B, 255));
+                        const double u = 1 - f0.level;
+                        stroke(x, y, ty0, ty1, f0, f1, solid::PackRGB(255, u * B, u * B));
                     }
                     r0 = r1, f0 = f1, g0 = g1;
                 });
                 if (!skipRepeats || column == before) return;
-                // The column's boxes go straight into the image.
+                // The column's boxes go straight into the image; its lines are
+                // drawn as DrawLinePx draws them, in a pen changed only where
+                // the stroke's width or colour changes.
                 const CDC::DirectBoxes direct = pDC->Direct();
+                const CPenSelect keep(pDC, pDC->GetCurrentPen());
+                CPen pen(PS_NULL, -1, 0);
                 for (const ProjectedStroke& s : column) {
                     CRect box;
-                    if (!StrokeBox(m_nPixelSize, s.a, s.b, &box))
-                        DrawLinePxB(pDC, m_nPixelSize, s.a.x, s.a.y, s.b.x, s.b.y, s.colour);
-                    else if (!direct.Box(box, s.colour))
-                        pDC->FillSolidRect(box, s.colour);
+                    if (StrokeBox(m_nPixelSize, s.a, s.b, &box)) {
+                        if (!direct.Box(box, s.colour)) pDC->FillSolidRect(box, s.colour);
+                        continue;
+                    }
+                    if (!IsDrawable(s.a.x) || !IsDrawable(s.a.y) || !IsDrawable(s.b.x) ||
+                        !IsDrawable(s.b.y))
+                        continue;
+                    const int width = StrokeWidth(m_nPixelSize, s.a, s.b);
+                    // A one-pixel line one step long is its first pixel.
+                    const bool step = std::abs(s.b.x - s.a.x) <= 1 && std::abs(s.b.y - s.a.y) <= 1;
+                    if (width <= 1 && step &&
+                        direct.Box(CRect(s.a.x, s.a.y, s.a.x + 1, s.a.y + 1), s.colour))
+                        continue;
+                    if (pen.nStyle != PS_SOLID || pen.nWidth != width || pen.crColor != s.colour)
+                        pen = CPen(PS_SOLID, width, s.colour), pDC->SelectObject(pen);
+                    pDC->MoveTo(s.a);
+                    pDC->LineTo(s.b);
                 }
-                column.swap(before);
+                std::swap(column, before);
             });
         });
     });

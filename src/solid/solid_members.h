@@ -21,6 +21,8 @@
     BOOL IsSceneRedrawn() const;
     // The stage: ground, walls, floor, box and range arrows.
     void DrawSceneStage(CDC* pDC);
+    // The stage's fills and box, without its buttons.
+    void DrawStageFills(CDC* pDC);
     // The right edge of the range boxes over the scene, in the page's font.
     int SceneRangeBoxesRight() const;
     // Where "恢复" stands: left of the range boxes, its frame clear of them

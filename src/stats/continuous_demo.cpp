@@ -3,6 +3,7 @@
 // quantile view, the upper quantile u and α read off at the cursor; with
 // expectation, variance and parameter buttons for each density.
 #include "calculus/button_column.h"
+#include "render/text_typeset.h"
 #include "stats/math/distributions.h"
 #include "stats/stats_labels.h"
 
@@ -69,6 +70,68 @@ int ClampDegrees(int n, int lo) {
 
 void KeepPositive(double* v) {
     if (!(*v > 0)) *v = kPositiveFloor;
+}
+
+// The expectation and variance of density k with their formulas, and its
+// parameters.
+void ConReadouts(const CPemroView& v, int k, Readout* meanOut, Readout* varianceOut,
+                 ParamReadout* params, int* countOut) {
+    const double inf = HUGE_VAL;
+    const double a = v.m_adCoefF[0], b = v.m_adCoefF[1], lambda = v.m_dLambda, mu = v.m_dMu,
+                 sigma = v.m_dSigma, ga = v.m_dGammaAlpha, gb = v.m_dGammaBeta;
+    const int n = v.m_nCountN, m = v.m_nCountM;
+    Readout& mean = *meanOut;
+    Readout& variance = *varianceOut;
+    int& paramCount = *countOut;
+    switch (k) {
+    case stats::kUniform:
+        mean = {Gbk(u8"期望=(a+b)/2="), 2, (a + b) * 0.5};
+        variance = {Gbk(u8"方差=(b-a)^2/12="), 2, (b - a) * (b - a) / 12};
+        params[paramCount++] = {Gbk(u8"a="), 0.25, 2, a};
+        params[paramCount++] = {Gbk(u8"b="), 0.65, 2, b};
+        break;
+    case stats::kExponential:
+        mean = {Gbk(u8"期望=1/λ="), 2, 1 / lambda};
+        variance = {Gbk(u8"方差=1/λ^2="), 2, 1 / (lambda * lambda)};
+        params[paramCount++] = {Gbk(u8"λ="), 0.3, 2, lambda};
+        break;
+    case stats::kNormal:
+        mean = {Gbk(u8"期望=μ="), 2, mu};
+        variance = {Gbk(u8"方差=σ^2="), 2, sigma * sigma};
+        params[paramCount++] = {Gbk(u8"μ="), 0.25, 2, mu};
+        params[paramCount++] = {Gbk(u8"σ="), 0.65, 2, sigma};
+        break;
+    case stats::kStudentT:
+        mean = {Gbk(u8"期望="), 2, 0};
+        variance = {Gbk(u8"方差=n/(n-2)="), 2, n > 2 ? n / (n - 2.0) : inf};
+        params[paramCount++] = {Gbk(u8"n="), 0.3, 0, double(n)};
+        break;
+    case stats::kChiSquare:
+        mean = {Gbk(u8"期望=n="), 0, double(n)};
+        variance = {Gbk(u8"方差=2n="), 2, 2.0 * n};
+        params[paramCount++] = {Gbk(u8"n="), 0.3, 0, double(n)};
+        break;
+    case stats::kFisherF: {
+        // n is the numerator's degrees of freedom, m the denominator's.
+        const double e = m > 2 ? m / (m - 2.0) : inf;
+        mean = {Gbk(u8"期望=m/(m-2)="), 2, e};
+        variance = {Gbk(u8"方差=2m^2(n+m-2)/n/(m-2)^2/(m-4)="), 2,
+                    m > 4 ? 2 * e * e * (n + m - 2.0) / n / (m - 4.0) : inf};
+        params[paramCount++] = {Gbk(u8"n="), 0.25, 0, double(n)};
+        params[paramCount++] = {Gbk(u8"m="), 0.65, 0, double(m)};
+        break;
+    }
+    case stats::kGamma:
+        // The density starts at the shift λ.
+        mean = {Gbk(u8"期望=λ+α/β="), 2, lambda + ga / gb};
+        variance = {Gbk(u8"方差=α/β^2="), 2, ga / gb / gb};
+        params[paramCount++] = {Gbk(u8"α="), 0.25, 2, ga};
+        params[paramCount++] = {Gbk(u8"λ="), 0.45, 2, lambda};
+        params[paramCount++] = {Gbk(u8"β="), 0.65, 2, gb};
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace
@@ -220,8 +283,9 @@ void CPemroView::DrawConDistributionWalk(CDC* pDC, int mode) {
         double mass = alphaGiven && split < m_dXMax ? m_dCursorY : ComputeCdfOrQuantile(0, split);
         if (!std::isfinite(mass)) mass = 0;
         DrawLabelValue(pDC, StatsX(0.7), m_dYMax, T().alphaIs, 3, 1 - mass, m_crCurveSetting);
-        DrawLabelValue(pDC, StatsX(0.7), StatsY(0.1), T().uIs, 3, split, m_crCurveSetting);
-        stats_page::Small(*this, pDC, StatsX(0.7), StatsY(0.13), u8"  ", 3, 1 - mass);
+        const double row = QuantileRow(pDC);
+        DrawLabelValue(pDC, StatsX(0.7), StatsY(row), T().uIs, 3, split, m_crCurveSetting);
+        stats_page::Small(*this, pDC, StatsX(0.7), StatsY(row + 0.03), u8"  ", 3, 1 - mass);
         // Left of the split, inside the plot where the split nears its left edge.
         DrawLabelValueSmall(pDC, std::max(split - 0.1 * m_dXSpan, m_dXMin),
                             mass / 2 + 0.05 * m_dYSpan, T().oneMinusAlpha, 3, mass,
@@ -232,65 +296,33 @@ void CPemroView::DrawConDistributionWalk(CDC* pDC, int mode) {
     while (t < m_dXMax);
 }
 
+double CPemroView::QuantileRow(CDC* pDC) {
+    constexpr double kRow = 0.1, kRowBelow = 0.2;
+    if (!m_bShowVariance || !pDC || m_nPlotWidth <= 0 || !stats::IsDensityEntry(m_nFuncF))
+        return kRow;
+    Readout mean, variance;
+    ParamReadout params[3];
+    int count = 0;
+    ConReadouts(*this, m_nFuncF, &mean, &variance, params, &count);
+    // The variance's line in the value labels' font, as it is written.
+    LOGFONT font = m_lfCurrent;
+    font.lfHeight = (m_nLabelZoom + 2) * (m_nFontStep + m_nBaseCharHeight) / 3;
+    font.lfWidth = (m_nLabelZoom + 2) * (m_nFontStep / 2 + m_nBaseCharWidth) / 3;
+    CFontSelect select(pDC, font);
+    const CString number = std::isfinite(variance.value)
+                               ? typeset::FormatDecimals(variance.decimals, variance.value)
+                               : "";
+    const int wide = pDC->GetTextExtent(variance.label + " " + number + " ").cx;
+    return m_nPlotWidth * 3 / 10 + wide < m_nPlotWidth * 7 / 10 ? kRow : kRowBelow;
+}
+
 void CPemroView::DrawConDistributionReadouts(CDC* pDC) {
     const int k = m_nFuncF;
     if (!stats::IsDensityEntry(k)) return;
-    const double inf = HUGE_VAL;
-    const double a = m_adCoefF[0], b = m_adCoefF[1], lambda = m_dLambda, mu = m_dMu,
-                 sigma = m_dSigma, ga = m_dGammaAlpha, gb = m_dGammaBeta;
-    const int n = m_nCountN, m = m_nCountM;
     Readout mean, variance;
     ParamReadout params[3];
     int paramCount = 0;
-    switch (k) {
-    case stats::kUniform:
-        mean = {Gbk(u8"期望=(a+b)/2="), 2, (a + b) * 0.5};
-        variance = {Gbk(u8"方差=(b-a)^2/12="), 2, (b - a) * (b - a) / 12};
-        params[paramCount++] = {Gbk(u8"a="), 0.25, 2, a};
-        params[paramCount++] = {Gbk(u8"b="), 0.65, 2, b};
-        break;
-    case stats::kExponential:
-        mean = {Gbk(u8"期望=1/λ="), 2, 1 / lambda};
-        variance = {Gbk(u8"方差=1/λ^2="), 2, 1 / (lambda * lambda)};
-        params[paramCount++] = {Gbk(u8"λ="), 0.3, 2, lambda};
-        break;
-    case stats::kNormal:
-        mean = {Gbk(u8"期望=μ="), 2, mu};
-        variance = {Gbk(u8"方差=σ^2="), 2, sigma * sigma};
-        params[paramCount++] = {Gbk(u8"μ="), 0.25, 2, mu};
-        params[paramCount++] = {Gbk(u8"σ="), 0.65, 2, sigma};
-        break;
-    case stats::kStudentT:
-        mean = {Gbk(u8"期望="), 2, 0};
-        variance = {Gbk(u8"方差=n/(n-2)="), 2, n > 2 ? n / (n - 2.0) : inf};
-        params[paramCount++] = {Gbk(u8"n="), 0.3, 0, double(n)};
-        break;
-    case stats::kChiSquare:
-        mean = {Gbk(u8"期望=n="), 0, double(n)};
-        variance = {Gbk(u8"方差=2n="), 2, 2.0 * n};
-        params[paramCount++] = {Gbk(u8"n="), 0.3, 0, double(n)};
-        break;
-    case stats::kFisherF: {
-        // n is the numerator's degrees of freedom, m the denominator's.
-        const double e = m > 2 ? m / (m - 2.0) : inf;
-        mean = {Gbk(u8"期望=m/(m-2)="), 2, e};
-        variance = {Gbk(u8"方差=2m^2(n+m-2)/n/(m-2)^2/(m-4)="), 2,
-                    m > 4 ? 2 * e * e * (n + m - 2.0) / n / (m - 4.0) : inf};
-        params[paramCount++] = {Gbk(u8"n="), 0.25, 0, double(n)};
-        params[paramCount++] = {Gbk(u8"m="), 0.65, 0, double(m)};
-        break;
-    }
-    case stats::kGamma:
-        // The density starts at the shift λ.
-        mean = {Gbk(u8"期望=λ+α/β="), 2, lambda + ga / gb};
-        variance = {Gbk(u8"方差=α/β^2="), 2, ga / gb / gb};
-        params[paramCount++] = {Gbk(u8"α="), 0.25, 2, ga};
-        params[paramCount++] = {Gbk(u8"λ="), 0.45, 2, lambda};
-        params[paramCount++] = {Gbk(u8"β="), 0.65, 2, gb};
-        break;
-    default:
-        break;
-    }
+    ConReadouts(*this, k, &mean, &variance, params, &paramCount);
     const auto write = [&](double y, const Readout& r) {
         if (std::isfinite(r.value))
             DrawLabelValue(pDC, StatsX(0.3), y, r.label, r.decimals, r.value, m_crCurveSetting);

@@ -12,6 +12,7 @@
 
 using stats_page::Label;
 using stats_page::Small;
+using stats_page::SmallIn;
 
 namespace {
 
@@ -85,8 +86,9 @@ void CPemroView::DrawIntervalOneSample(CDC* pDC, int kind, int n, double mu, dou
             DrawDotWorld(pDC, m_adDataX[i], m_dYMin + i * m_dYSpan / n, kDotRadius, kDotRadius,
                          m_crDefaultFill, m_crDefaultFill);
         DrawLineWorld(pDC, xbar, m_dYMin, xbar, m_dYMax, m_crCurveSetting);
-        DrawStringWorld(pDC, StatsX(0.67), StatsY(0.07), CString("-"), m_crCurveSetting);
+        // The bar over x after its label, whose box would hide it.
         Label(v, pDC, StatsX(0.67), StatsY(0.1), u8"x=", 3, xbar);
+        Small(v, pDC, StatsX(0.67), StatsY(0.07), "-", -1, 0);
         if (r.pivot.entry) {
             Label(v, pDC, StatsX(0.25), StatsY(0.1), u8"μ =", 3, r.lower);
             Small(v, pDC, StatsX(0.25), StatsY(0.15), u8"   ", 0, 1);
@@ -103,15 +105,17 @@ void CPemroView::DrawIntervalOneSample(CDC* pDC, int kind, int n, double mu, dou
         Small(v, pDC, StatsX(0.15), StatsY(0.06), u8"   ", 3, alpha / 2);
         Label(v, pDC, StatsX(0.55), StatsY(0.01), u8"χ    (", 0, df);
         Small(v, pDC, StatsX(0.55), StatsY(0), u8"   ", 0, 2);
-        Label(v, pDC, StatsX(0.55), StatsY(0.01), u8"χ       )=", 3, r.q2, closing);
+        // Closed as the lower quantile is: a second χ at the same point would
+        // cover the degrees of freedom with its box.
+        Label(v, pDC, StatsX(0.55), StatsY(0.01), u8"         )=", 3, r.q2, closing);
         Small(v, pDC, StatsX(0.55), StatsY(0.06), u8"   ", 3, 1 - alpha / 2);
-        Small(v, pDC, StatsX(0.67), StatsY(0.1), u8"  ", 0, 2);
         Label(v, pDC, StatsX(0.67), StatsY(0.1), u8"S =", 3, r.spread / (n - 1));
-        Small(v, pDC, StatsX(0.25), StatsY(0.1), u8"   ", 0, 2);
+        SmallIn(v, pDC, StatsX(0.67), u8"S =", StatsX(0.67), StatsY(0.1), u8"  ", 0, 2);
         Label(v, pDC, StatsX(0.25), StatsY(0.1), u8"χ =", 3, r.lower);
+        SmallIn(v, pDC, StatsX(0.25), u8"χ =", StatsX(0.25), StatsY(0.1), u8"   ", 0, 2);
         Small(v, pDC, StatsX(0.25), StatsY(0.15), u8"   ", 0, 1);
-        Small(v, pDC, StatsX(0.25), StatsY(0.2), u8"   ", 0, 2);
         Label(v, pDC, StatsX(0.25), StatsY(0.2), u8"χ =", 3, r.upper);
+        SmallIn(v, pDC, StatsX(0.25), u8"χ =", StatsX(0.25), StatsY(0.2), u8"   ", 0, 2);
         Small(v, pDC, StatsX(0.25), StatsY(0.25), u8"   ", 0, 2);
     }
     Label(v, pDC, StatsX(0.67), StatsY(0.2), u8"n=", 3, n);
@@ -155,9 +159,9 @@ void CPemroView::DrawIntervalTwoSamples(CDC* pDC, int kind, int n, int m, double
         };
         quantile(0.15, alpha / 2, r.q1);
         quantile(0.55, 1 - alpha / 2, r.q2);
+        Label(v, pDC, StatsX(0.35), StatsY(0.1), u8"σ /σ :[", 3, r.lower);
         Small(v, pDC, StatsX(0.35), StatsY(0.08), u8"   ", 0, 2);
         Small(v, pDC, StatsX(0.35), StatsY(0.08), u8"         ", 0, 2);
-        Label(v, pDC, StatsX(0.35), StatsY(0.1), u8"σ /σ :[", 3, r.lower);
         Small(v, pDC, StatsX(0.35), StatsY(0.14), u8"   ", 0, 1);
         Small(v, pDC, StatsX(0.35), StatsY(0.14), u8"         ", 0, 2);
         Label(v, pDC, StatsX(0.35), StatsY(0.1), u8"              ,", 3, r.upper,

@@ -65,16 +65,37 @@ inline void Small(CPemroView& v, CDC* pDC, double x, double y, const char* utf8,
                       v.m_crCurveSetting);
 }
 
+// A sub- or superscript (small, leading blanks an offset) at (x2, y2) in the
+// spaces of the label `label1` written at x: moved left as far as it must to
+// end before the label's sign after the spaces.
+inline void SmallIn(CPemroView& v, CDC* pDC, double x, const char* label1, double x2, double y2,
+                    const char* utf8, int decimals, double value) {
+    int blanks1 = 0, blanks = 0;
+    const CString first = StripLeading(label1, &blanks1);
+    const CString label = StripLeading(utf8, &blanks);
+    x += CellsWide(v, blanks1, kLabelDivisor);
+    x2 += CellsWide(v, blanks, kSmallDivisor);
+    x2 -= v.LabelAccentPull(pDC, x, first, x2, label, decimals, value);
+    v.DrawLabelAccent(pDC, x2, y2, label, decimals, value, v.m_crCurveSetting);
+}
+
+// A small piece dx character widths right of (x, y) and dy lines higher: a
+// sub- or superscript of the label `label1` written there.
+inline void Beside(CPemroView& v, CDC* pDC, double x, double y, const char* label1,
+                   const char* label2, int decimals2, double value2, double dx, double dy) {
+    if (v.m_nPlotWidth <= 0 || v.m_nPlotHeight <= 0) return;
+    const double x2 = x + dx * v.m_nBaseCharWidth * v.m_dXSpan / v.m_nPlotWidth;
+    const double y2 = y + dy * v.m_nBaseCharHeight * v.m_dYSpan / v.m_nPlotHeight;
+    SmallIn(v, pDC, x, label1, x2, y2, label2, decimals2, value2);
+}
+
 // A label and value with a small piece dx character widths to the right and
 // dy lines higher (sub- and superscripts).
 inline void Pair(CPemroView& v, CDC* pDC, double x, double y, const char* label1, int decimals1,
                  double value1, const char* label2, int decimals2, double value2, double dx,
                  double dy, int minCells = 0) {
     Label(v, pDC, x, y, label1, decimals1, value1, minCells);
-    if (v.m_nPlotWidth <= 0 || v.m_nPlotHeight <= 0) return;
-    const double x2 = x + dx * v.m_nBaseCharWidth * v.m_dXSpan / v.m_nPlotWidth;
-    const double y2 = y + dy * v.m_nBaseCharHeight * v.m_dYSpan / v.m_nPlotHeight;
-    Small(v, pDC, x2, y2, label2, decimals2, value2);
+    Beside(v, pDC, x, y, label1, label2, decimals2, value2, dx, dy);
 }
 
 } // namespace stats_page

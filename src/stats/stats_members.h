@@ -37,6 +37,9 @@
     void DrawConDistributionButtons(CDC* pDC);
     void DrawConDistributionWalk(CDC* pDC, int mode);
     void DrawConDistributionReadouts(CDC* pDC);
+    // The line of the quantile's u: its own, or the next one down where the
+    // variance's long formula reaches its column.
+    double QuantileRow(CDC* pDC);
     void DrawIntervalOneSample(CDC* pDC, int kind, int n, double mu, double sigma);
     void DrawIntervalTwoSamples(CDC* pDC, int kind, int n, int m, double mu, double sigma);
     void DrawTestReadouts(CDC* pDC, int kind, int n, int m, double alpha, int side);

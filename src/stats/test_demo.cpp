@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+using stats_page::Beside;
 using stats_page::Label;
 using stats_page::Pair;
 
@@ -22,7 +23,7 @@ void CPemroView::DrawAssumeVerify(CDC* pDC, int kind) {
     const int x = m_nPlotRight - 20, top = m_nPlotTop;
     // The column straddles the plot's right edge; the frame widens to hold it.
     calculus::FrameMarginForColumn(*this, pDC, x,
-                                   {u8"u检验", u8"t检验", u8"χ检验", u8"F检验", u8"α增加",
+                                   {u8"u检验", u8"t检验", u8"χ 检验", u8"F检验", u8"α增加",
                                     u8"α减少", u8"双侧", u8"左侧", u8"右侧"});
     const auto button = [&](int dy, const char* utf8) {
         if (!TextButtonInPlot(pDC, x, top + dy, 44, 20, Gbk(utf8), m_crCurveSetting)) return false;
@@ -33,9 +34,15 @@ void CPemroView::DrawAssumeVerify(CDC* pDC, int kind) {
         if (button(0, u8"u检验")) m_bSavedShowVariance = 1;
         if (button(24, u8"t检验")) m_bSavedShowVariance = 0;
     } else if (kind == 1) {
-        if (button(0, u8"χ检验")) m_bSavedShowMean = 1;
+        // The χ² test: the label leaves a blank after χ for its square.
+        if (button(0, u8"χ 检验")) m_bSavedShowMean = 1;
         if (button(24, u8"F检验")) m_bSavedShowMean = 0;
-        DrawStringHalf(pDC, m_nPlotRight - 10, m_nPlotTop - 2, CString("2"), m_crCurveSetting);
+        int squareX = x + 1;
+        if (pDC) {
+            CFontSelect font(pDC, PlainStringFont(TRUE, 0));
+            squareX += pDC->GetTextExtent(Gbk(u8"χ")).cx;
+        }
+        DrawStringHalf(pDC, squareX, m_nPlotTop, CString("2"), m_crCurveSetting);
     }
     if (button(48, u8"α增加")) {
         m_dSavedSignificance += m_dParamStep;
@@ -179,10 +186,12 @@ void CPemroView::DrawTestReadouts(CDC* pDC, int kind, int n, int m, double alpha
         }
         Pair(v, pDC, at(true), 0, u8"χ=", 3, T, "", 0, 2, 1.5, 0);
     } else {
+        // Each S written once with both its square and its index: the label
+        // written again for the index would cover the square with its box.
         Pair(v, pDC, StatsX(0.7), StatsY(0.3), u8"S =", 3, t.s1, u8"2", -1, 0, 1, 0.1);
-        Pair(v, pDC, StatsX(0.7), StatsY(0.3), u8"S =", -1, 0, u8"1", -1, 0, 1, -0.5);
+        Beside(v, pDC, StatsX(0.7), StatsY(0.3), u8"S =", u8"1", -1, 0, 1, -0.5);
         Pair(v, pDC, StatsX(0.7), StatsY(0.4), u8"S =", 3, t.s2, u8"2", -1, 0, 1, 0.1);
-        Pair(v, pDC, StatsX(0.7), StatsY(0.4), u8"S =", -1, 0, u8"2", -1, 0, 1, -0.5);
+        Beside(v, pDC, StatsX(0.7), StatsY(0.4), u8"S =", u8"2", -1, 0, 1, -0.5);
         // F(n - 1, m - 1) with its subscript, then "= value".
         const auto fQuantile = [&](double b, double sub, double value) {
             Pair(v, pDC, StatsX(0.15), StatsY(b), u8"F    (", 0, n - 1, "", 3, sub, 1.5, -0.5);

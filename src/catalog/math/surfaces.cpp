@@ -159,15 +159,41 @@ TaylorCoefs ComputeTaylorCoefs(double (*f)(void* ctx, double x, double y), void*
     return t;
 }
 
-double EvalTaylorCoefs(const TaylorCoefs& t, double u, double v) {
-    // Horner in v inside Horner in u.
+namespace {
+
+// Horner in v inside Horner in u, the degree fixed so that the loops unroll:
+// a solid's filling evaluates the polynomial at every half pixel.
+template <int N> double HornerTaylor(const TaylorCoefs& t, double u, double v) {
     double sum = 0;
-    for (int a = t.n; a >= 0; --a) {
+    for (int a = N; a >= 0; --a) {
         double row = 0;
-        for (int b = t.n - a; b >= 0; --b) row = row * v + t.c[a][b];
+        for (int b = N - a; b >= 0; --b) row = row * v + t.c[a][b];
         sum = sum * u + row;
     }
     return sum;
+}
+
+} // namespace
+
+double EvalTaylorCoefs(const TaylorCoefs& t, double u, double v) {
+    static_assert(kMaxTaylorOrder == 6, "one Horner scheme per degree");
+    switch (t.n) {
+    case 0:
+        return HornerTaylor<0>(t, u, v);
+    case 1:
+        return HornerTaylor<1>(t, u, v);
+    case 2:
+        return HornerTaylor<2>(t, u, v);
+    case 3:
+        return HornerTaylor<3>(t, u, v);
+    case 4:
+        return HornerTaylor<4>(t, u, v);
+    case 5:
+        return HornerTaylor<5>(t, u, v);
+    case 6:
+        return HornerTaylor<6>(t, u, v);
+    }
+    return 0.0;
 }
 
 double EvalTaylorAlongRay(FunctionRef phi, int n) {
