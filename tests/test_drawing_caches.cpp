@@ -151,27 +151,32 @@ TEST(DrawingCaches, EveryPatternBackgroundIsPixelIdentical) {
     }
 }
 
-// Cells hidden behind the next column of walls, prism strokes repeating the
-// one before and mesh runs drawn again later are left out only with the
-// caches on: the pages after their clicks, at three widths, equal the plain
-// drawing.
+// Cells and prisms hidden behind the next column, prism strokes repeating
+// the one before and mesh runs drawn again later are left out only with the
+// caches on: the pages after their clicks, at three widths and line widths,
+// equal the plain drawing.
 TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
     InRunDir runDir;
     struct State {
         const char* code;
         std::vector<const char*> buttons; // pressed once each, in order
+        int pixelSize;                    // of the lines, set before the buttons
     };
-    const State states[] = {{"321", {u8"高斯和"}},
-                            {"321", {u8"近似和"}},
-                            {"321", {u8"高斯和", u8"近似和", u8"↗"}},
-                            {"321", {u8"近似和", u8"→", u8"↓"}},
-                            {"378", {}},
-                            {"379", {}}};
+    const State states[] = {{"321", {u8"高斯和"}, 0},
+                            {"321", {u8"近似和"}, 0},
+                            {"321", {u8"近似和"}, 2},
+                            {"321", {u8"近似和", u8"增加", u8"增加"}, 0},
+                            {"321", {u8"近似和", u8"减少"}, 1},
+                            {"321", {u8"高斯和", u8"近似和", u8"↗"}, 0},
+                            {"321", {u8"近似和", u8"→", u8"↓"}, 0},
+                            {"378", {}, 0},
+                            {"379", {}, 0}};
     const CSize sizes[] = {{1010, 695}, {1280, 960}, {1600, 927}};
     for (const State& s : states)
         for (const CSize& size : sizes) {
             const auto draw = [&] {
                 auto v = OpenTopic(s.code, nullptr, size.cx, size.cy);
+                v->OnPixelSize(s.pixelSize);
                 for (const char* button : s.buttons) PressControl(*v, button);
                 v->Invalidate();
                 v->RenderPending();

@@ -241,6 +241,25 @@ void CDC::ThinLineDevice(long long x0, long long y0, long long x1, long long y1,
     const bool opaqueGaps = m_nBkMode == OPAQUE;
     const long long num = 2 * ia * amin + bias;
     long long off = num / den, rem = num % den;
+    if (!dashes && m_nRop2 == R2_COPYPEN) {
+        // A solid copy: the same steps as below, as moves of one index.
+        const long long maj = maj0 + smaj * ia, mnr = min0 + smin * off;
+        const std::ptrdiff_t stride = m_nStride;
+        std::ptrdiff_t at = std::ptrdiff_t(xMajor ? mnr : maj) * stride + (xMajor ? maj : mnr);
+        const std::ptrdiff_t stepMaj = xMajor ? smaj : smaj * stride;
+        const std::ptrdiff_t stepMin = xMajor ? smin * stride : smin;
+        if (amin == 0) {
+            for (long long i = ia; i <= ib; ++i, at += stepMaj) m_pBits[at] = pen;
+            return;
+        }
+        for (long long i = ia; i <= ib; ++i) {
+            m_pBits[at] = pen;
+            at += stepMaj;
+            rem += 2 * amin;
+            if (rem >= den) rem -= den, at += stepMin;
+        }
+        return;
+    }
     for (long long i = ia; i <= ib; ++i) {
         const long long maj = maj0 + smaj * i, mnr = min0 + smin * off;
         const int x = int(xMajor ? maj : mnr), y = int(xMajor ? mnr : maj);
@@ -270,8 +289,28 @@ void CDC::WideLineDevice(double x0, double y0, double x1, double y1) {
     const long long bottom =
         std::min<long long>(m_rcClip.bottom - 1, ClampToPixel(std::ceil(std::max(y0, y1) + r - c)));
     constexpr double kEps = 1e-7;
+    // A vertical stroke: in the rows clear of both round ends every span is
+    // the band's, found once.
+    const bool vertical = dx == 0 && len > 0;
+    const double yLo = std::min(y0, y1), yHi = std::max(y0, y1);
+    bool middleKnown = false;
+    long long middleL = 1, middleR = 0;
+    const bool copy = m_nRop2 == R2_COPYPEN;
+    const std::uint32_t pen = ToRgb32(m_pen.crColor);
+    const long long clipL = m_rcClip.left, clipR = m_rcClip.right - 1;
     for (long long py = top; py <= bottom; ++py) {
         const double yc = double(py) + c;
+        const bool middle =
+            vertical && yc > yLo && yc < yHi && std::fabs(yc - y0) > r && std::fabs(yc - y1) > r;
+        if (middle && middleKnown) {
+            if (!copy) {
+                PenSpan(py, middleL, middleR);
+            } else if (middleL <= middleR) {
+                std::uint32_t* row = m_pBits + std::size_t(py) * std::size_t(m_nStride);
+                for (long long x = middleL; x <= middleR; ++x) row[x] = pen;
+            }
+            continue;
+        }
         double lo = std::numeric_limits<double>::infinity(), hi = -lo;
         for (int end = 0; end < 2; ++end) { // the round caps
             const double ex = end ? x1 : x0, ey = end ? y1 : y0, d = yc - ey;
@@ -295,9 +334,14 @@ void CDC::WideLineDevice(double x0, double y0, double x1, double y1) {
             }
             if (!empty && a <= b) lo = std::min(lo, a), hi = std::max(hi, b);
         }
-        if (lo > hi) continue;
-        PenSpan(py, ClampToPixel(std::ceil(lo - c - kEps)),
-                ClampToPixel(std::floor(hi - c + kEps)));
+        const long long L = lo > hi ? 1 : ClampToPixel(std::ceil(lo - c - kEps));
+        const long long R = lo > hi ? 0 : ClampToPixel(std::floor(hi - c + kEps));
+        if (middle) {
+            // Cut to the clip once for the rows that copy it.
+            middleKnown = true, middleL = L, middleR = R;
+            if (copy) middleL = std::max(L, clipL), middleR = std::min(R, clipR);
+        }
+        if (L <= R) PenSpan(py, L, R);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "view/view.h"
 
 #include "catalog/surface_pass.h"
+#include "solid/wall_cover.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,17 +38,15 @@ struct WallSample {
     bool wall;
 };
 
-} // namespace
-
-// For each pixel column from `left`, the rows from top to bottom that the
-// walls of the column at x surely paint (none where top > bottom).
-struct CPemroView::WallCover {
-    int left = 0;
-    std::vector<int> top, bottom;
-    int Top(int px) const { return In(px) ? top[size_t(px - left)] : 1; }
-    int Bottom(int px) const { return In(px) ? bottom[size_t(px - left)] : 0; }
-    bool In(int px) const { return px >= left && px - left < int(top.size()); }
+// The samples that fall in one pixel column.
+struct WallColumn {
+    int x;
+    bool wall;
+    int top, bottomLo, bottomHi;
+    double fLo, fHi, gLo, gHi;
 };
+
+} // namespace
 
 CPemroView::WallCover CPemroView::FindWallCover(double x, double cy,
                                                 const std::vector<double>& rows) {
@@ -79,31 +78,50 @@ CPemroView::WallCover CPemroView::FindWallCover(double x, double cy,
         }
     const int left = samples.front().x, right = samples.back().x;
     if (right - left < 2) return cover;
+    // Neighbouring samples in one pixel column taken together: the window
+    // below moves over them as over their samples.
+    std::vector<WallColumn> columns;
+    columns.reserve(size_t(right - left) + 2);
+    for (const WallSample& w : samples) {
+        if (columns.empty() || w.x != columns.back().x) {
+            columns.push_back(
+                WallColumn{w.x, w.wall, w.top, w.bottom, w.bottom, w.f, w.f, w.g, w.g});
+            continue;
+        }
+        WallColumn& c = columns.back();
+        c.wall = c.wall && w.wall;
+        c.top = std::max(c.top, w.top);
+        c.bottomLo = std::min(c.bottomLo, w.bottom), c.bottomHi = std::max(c.bottomHi, w.bottom);
+        c.fLo = std::min(c.fLo, w.f), c.fHi = std::max(c.fHi, w.f);
+        c.gLo = std::min(c.gLo, w.g), c.gHi = std::max(c.gHi, w.g);
+    }
     cover.left = left;
     cover.top.assign(size_t(right - left), 1);
     cover.bottom.assign(size_t(right - left), 0);
-    // Samples run left to right on screen: a window slides over them.
+    // Samples run left to right on screen: a window slides over them. Hot
+    // loop.
     size_t from = 0, to = 0;
     for (int px = left + 1; px < right - 1; ++px) {
-        while (from < samples.size() && samples[from].x < px - kSpanReach) ++from;
+        while (from < columns.size() && columns[from].x < px - kSpanReach) ++from;
         to = std::max(to, from);
-        while (to < samples.size() && samples[to].x <= px + kSpanReach) ++to;
-        if (from == to || samples[from].x > px || samples[to - 1].x <= px) continue;
+        while (to < columns.size() && columns[to].x <= px + kSpanReach) ++to;
+        if (from == to || columns[from].x > px || columns[to - 1].x <= px) continue;
+        const WallColumn& first = columns[from];
         bool whole = true;
-        int top = samples[from].top, bottom = samples[from].bottom;
-        double fLo = samples[from].f, fHi = fLo, gLo = samples[from].g, gHi = gLo;
+        int top = first.top, bottom = first.bottomLo, bottomHi = first.bottomHi;
+        double fLo = first.fLo, fHi = first.fHi, gLo = first.gLo, gHi = first.gHi;
         for (size_t i = from; i < to && whole; ++i) {
-            const WallSample& w = samples[i];
-            whole = w.wall;
-            top = std::max(top, w.top), bottom = std::min(bottom, w.bottom);
-            fLo = std::min(fLo, w.f), fHi = std::max(fHi, w.f);
-            gLo = std::min(gLo, w.g), gHi = std::max(gHi, w.g);
+            const WallColumn& c = columns[i];
+            whole = c.wall;
+            top = std::max(top, c.top);
+            bottom = std::min(bottom, c.bottomLo), bottomHi = std::max(bottomHi, c.bottomHi);
+            fLo = std::min(fLo, c.fLo), fHi = std::max(fHi, c.fHi);
+            gLo = std::min(gLo, c.gLo), gHi = std::max(gHi, c.gHi);
         }
         if (!whole || !(fHi - fLo < jump) || !(gHi - gLo < jump)) continue;
         // The fill reaches the row above the lower edge; where that edge is
         // level, its two-pixel outline paints the edge's row too.
-        bool level = true;
-        for (size_t i = from; i < to; ++i) level = level && samples[i].bottom == bottom;
+        const bool level = bottomHi == bottom;
         cover.top[size_t(px - left)] = top + 1;
         cover.bottom[size_t(px - left)] = level ? bottom : bottom - 2;
     }
@@ -111,10 +129,10 @@ CPemroView::WallCover CPemroView::FindWallCover(double x, double cy,
 }
 
 // The part of the page a cell must still be drawn in: all it draws lies in
-// its box on the scene and its box in the plane inset; below the row where
-// the next column's walls cover the scene box, it may be left out.
+// its box on the scene and (with `inset`) its box in the plane inset; below
+// the row where the next column covers the scene box, it may be left out.
 bool CPemroView::GaussCellKeep(const WallCover& cover, double x, double y, double cx, double cy,
-                               CRect* keep) const {
+                               bool inset, CRect* keep) const {
     if (cover.top.empty()) return false;
     int l = 0, t = 0, r = 0, b = 0;
     bool first = true;
@@ -137,14 +155,15 @@ bool CPemroView::GaussCellKeep(const WallCover& cover, double x, double y, doubl
     }
     CRect box(l, t, r + 1, cut);
     for (double px : {x, x + cx})
-        for (double py : {y, y + cy}) {
-            int ix, iy;
-            if (!MapWorldWhole(px, py, &ix, &iy)) return false;
-            box.left = std::min(box.left, ix - kInsetMargin);
-            box.right = std::max(box.right, ix + kInsetMargin);
-            box.top = std::min(box.top, iy - kInsetMargin);
-            box.bottom = std::max(box.bottom, iy + kInsetMargin);
-        }
+        if (inset)
+            for (double py : {y, y + cy}) {
+                int ix, iy;
+                if (!MapWorldWhole(px, py, &ix, &iy)) return false;
+                box.left = std::min(box.left, ix - kInsetMargin);
+                box.right = std::max(box.right, ix + kInsetMargin);
+                box.top = std::min(box.top, iy - kInsetMargin);
+                box.bottom = std::max(box.bottom, iy + kInsetMargin);
+            }
     *keep = box;
     return true;
 }
@@ -165,7 +184,7 @@ void CPemroView::DrawGaussSumColumn(CDC* pDC, double x, double cx, double cy, do
     const CPoint org = pDC->GetViewportOrg();
     for (double y : rows) {
         CRect keep;
-        const bool cull = GaussCellKeep(cover, x, y, cx, cy, &keep);
+        const bool cull = GaussCellKeep(cover, x, y, cx, cy, true, &keep);
         const CRect clip = pDC->GetClipRect();
         if (cull) {
             keep.OffsetRect(org.x, org.y);

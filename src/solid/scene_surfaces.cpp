@@ -62,15 +62,14 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
         const double x = dXFrom + double(column) * cx;
         if (prismDemo) {
             // 1. The Riemann sum as prisms, or the plain mesh of the Gauss sum.
-            if (m_nDemoOption2 == 1) {
-                std::vector<double> ys;
-                rows([&](double y) { ys.push_back(y); });
-                const double next =
-                    column + 1 < columns ? dXFrom + double(column + 1) * cx : std::nan("");
+            std::vector<double> ys;
+            rows([&](double y) { ys.push_back(y); });
+            const double next =
+                column + 1 < columns ? dXFrom + double(column + 1) * cx : std::nan("");
+            if (m_nDemoOption2 == 1)
                 DrawGaussSumColumn(pDC, x, cx, cy, next, ys, front, back, sx, sy);
-            } else {
-                rows([&](double y) { DrawIntegralPrism(pDC, x, y, cx, cy, &sum); });
-            }
+            else
+                DrawIntegralPrismColumn(pDC, x, cx, cy, next, ys, &sum);
         } else {
             // 2. Dense strokes with the section by z = c, then the mesh.
             const bool dense = (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) &&
@@ -173,66 +172,6 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
                                                    solid::kRegionVolume),
                              m_crCurveSetting);
     }
-}
-
-void CPemroView::DrawIntegralPrism(CDC* pDC, double x, double y, double cx, double cy,
-                                   double* pSum) {
-    const double Dx = m_dXSpan, Dy = m_dYSpan, Dz = m_dZSpan;
-    const double xc = x + cx / 2, yc = y + cy / 2;
-    const double gc = EvalSurfaceG(xc, yc, m_nSurfaceLower);
-    const double fc = EvalSurfaceF(xc, yc, m_nSurfaceUpper);
-    if (!(m_bDrawInverted || gc <= fc) || !(EvalRegionFunction(xc, yc, m_nFuncF) > 0)) return;
-    const double ux = (x - m_dXMin) / Dx;
-    const double t1 = 0.5 - ((gc - m_dZMin) / Dz - ux) / 2;
-    const double t2 = (ux + (fc - m_dZMin) / Dz) / 2;
-    const int* L = m_anLowerMeshRgb;
-    const int* U = m_anUpperMeshRgb;
-    DrawCube(pDC, 3, x, y, gc, x + cx, y + cy, gc,
-             MakeRGB(solid::Blend(t1, 200, L[0]), solid::Blend(t1, 255, L[1]),
-                     solid::Blend(t1, 200, L[2])));
-    const int a = solid::StripeLevel(ux), b = solid::StripeLevel((y - m_dYMin) / Dy);
-    const COLORREF colourX = RGB(a, a / 2, 255 - a);
-    const COLORREF colourY = RGB(255 - b, 255 - b / 2, b);
-    // Fine fills: half a pixel apart along the projected axes.
-    const double stepY = 0.5 * Dy / m_nProjScaleY, stepX = 0.5 * Dx / m_nProjScaleX;
-    // Counted from the cell, not from y + cy: far out, the sum stops moving.
-    const long rows = steps::Count(0, cy, stepY, kMaxStrokesPerCell, false);
-    const long columns = steps::Count(0, cx, stepX, kMaxStrokesPerCell, false);
-    // Strokes half a pixel apart mostly repeat the one before; an opaque
-    // stroke painted again right after itself changes no pixel.
-    const bool fast = DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN;
-    CPoint lastA, lastB;
-    bool haveLast = false;
-    const auto stroke = [&](double x1, double y1, double z1, double x2, double y2, double z2,
-                            COLORREF colour) {
-        if (!fast) return DrawLine3D(pDC, x1, y1, z1, x2, y2, z2, colour);
-        CPoint a, b;
-        if (!IsFigureBandVisible() || !ProjectSegment3D(x1, y1, z1, x2, y2, z2, &a, &b)) return;
-        if (haveLast && a == lastA && b == lastB) return;
-        DrawStrokePx(pDC, a, b, colour);
-        lastA = a, lastB = b, haveLast = true;
-    };
-    for (long i = 0; i < rows; ++i) {
-        const double s = y + double(i) * stepY;
-        stroke(x, s, gc, x + cx, s, gc, m_crCurveSetting);
-    }
-    haveLast = false;
-    for (long i = 0; i < columns; ++i) {
-        const double s = x + double(i) * stepX;
-        stroke(s, y, fc, s, y, gc, colourY);
-    }
-    haveLast = false;
-    for (long i = 0; i < rows; ++i) {
-        const double s = y + double(i) * stepY;
-        stroke(x, s, fc, x, s, gc, colourX);
-    }
-    DrawCube(pDC, 2, x, y, gc, x + cx, y + cy, fc, m_acrPalette[solid::PaletteSlot(ux)]);
-    DrawCube(pDC, 3, x, y, fc, x + cx, y + cy, fc,
-             MakeRGB(solid::Blend(t2, 255, U[0]), solid::Blend(t2, 255, U[1]),
-                     solid::Blend(t2, 255, U[2])));
-    *pSum += fc - gc;
-    if (m_nProjectionDisplay == 1 && EvalRegionFunction(xc, yc, m_nFuncF) >= 0)
-        DrawInsetCellEdges(pDC, x, y, cx, cy);
 }
 
 // The section of the solid by z = c inside one cell, hatched at fifths of

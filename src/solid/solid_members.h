@@ -38,14 +38,21 @@
 
     // --- The surface part of the scene (solid/scene_surfaces.cpp) ------------
     void DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double dXTo, double dYFrom, double dYTo, double sx, double sy, const int* front, const int* back, const CString& strXLabel, const CString& strYLabel, const CString& strZLabel);
-    // One prism of the double-integral sum; adds its height to *pSum.
-    void DrawIntegralPrism(CDC* pDC, double x, double y, double cx, double cy, double* pSum);
+    // One prism of the double-integral sum; adds its height to *pSum. Drawn
+    // on the scene within `keep` (logical) when given (solid/riemann_prisms.cpp).
+    void DrawIntegralPrism(CDC* pDC, double x, double y, double cx, double cy, double* pSum, const CRect* keep = nullptr);
+    // The prisms of the column at x, each left out where the column at nextX
+    // (NaN for the last) paints over it; the rows the next column's faces
+    // surely paint in each pixel column.
+    void DrawIntegralPrismColumn(CDC* pDC, double x, double cx, double cy, double nextX, const std::vector<double>& rows, double* pSum);
     // The Gauss sum's cells of the column at x (solid/gauss_sum_walls.cpp);
     // nextX is the next column's x, NaN for the last column.
     struct WallCover;
     void DrawGaussSumColumn(CDC* pDC, double x, double cx, double cy, double nextX, const std::vector<double>& rows, const int* front, const int* back, double sx, double sy);
     WallCover FindWallCover(double x, double cy, const std::vector<double>& rows);
-    bool GaussCellKeep(const WallCover& cover, double x, double y, double cx, double cy, CRect* keep) const;
+    bool BackFaceBoxes(CDC* pDC, double x, double y, double fc, double gc, long rows, double stepY, COLORREF colour);
+    WallCover FindPrismCover(double x, double cx, double cy, const std::vector<double>& rows);
+    bool GaussCellKeep(const WallCover& cover, double x, double y, double cx, double cy, bool inset, CRect* keep) const;
     // The hatching of a cell's section by z = c, from the stroke at s on.
     void HatchSectionZ(CDC* pDC, double s, double x, double y, double cx, double cy);
     void DrawInsetCellEdges(CDC* pDC, double x, double y, double cx, double cy);
@@ -62,7 +69,9 @@
 
     // --- Text and boxes in the scene (solid/scene_marks.cpp) ----------------
     void DrawText3D(CDC* pDC, double x, double y, double z, CString text, COLORREF colour);
-    void DrawCube(CDC* pDC, int style, double x1, double y1, double z1, double x2, double y2, double z2, COLORREF colour);
+    // With `keep`, the edges wholly outside it (logical pixels; a pen at
+    // most two pixels wide) are left out.
+    void DrawCube(CDC* pDC, int style, double x1, double y1, double z1, double x2, double y2, double z2, COLORREF colour, const CRect* keep = nullptr);
 
     // --- Region integrals (solid/region_integral.cpp) ------------------------
     double ComputeRegionIntegral(int nx, int ny, double x1, double x2, double y1, double y2, int upperIndex, int lowerIndex, int kind);
