@@ -56,6 +56,18 @@ public:
         }
         return m_which == 0 ? m_view.EvalSurfaceF(x, y, m_k) : m_view.EvalSurfaceG(x, y, m_k);
     }
+    // Whether the values come without the view: nothing of its state read
+    // or written at each point.
+    bool Detached() const { return m_kind != kView; }
+    // The values at (x, ys[j]) into out[j] for j < n: a catalogue form's
+    // whole column at once.
+    void Column(double x, const double* ys, int n, double* out) const {
+        if (m_kind == kForm) {
+            catalog::EvalSurfaceFormColumn(x, ys, n, m_k, m_which != 0, m_pass->coefs, out);
+            return;
+        }
+        for (int j = 0; j < n; ++j) out[j] = (*this)(x, ys[j]);
+    }
 
 private:
     enum Kind { kView, kPolynomial, kForm, kZero };

@@ -3,6 +3,7 @@
 // boundary crosses, the shadows on z = 0 and z = z min, the section by
 // z = c, the plane inset, the contour z = c, the intersection curve and the
 // boundary dots. The neighbouring cells draw the far edges.
+#include "catalog/surface_pass.h"
 #include "view/view.h"
 
 #include "solid/math/scene_math.h"
@@ -61,12 +62,26 @@ class MeshCell {
 public:
     MeshCell(CPemroView& v, double x, const int* front, const int* back)
         : v(v), x(x), front(front), back(back), Dx(v.m_dXSpan), Dz(v.m_dZSpan), c(v.m_dDirP),
-          ux((x - v.m_dXMin) / Dx), lower(v.m_nSurfaceLower >= 0),
-          visible(v.IsFigureBandVisible()) {}
+          ux((x - v.m_dXMin) / Dx), lower(v.m_nSurfaceLower >= 0), visible(v.IsFigureBandVisible()),
+          upper(v, 0, v.m_nSurfaceUpper), lowerSurface(v, 1, v.m_nSurfaceLower),
+          detached(upper.Detached() && lowerSurface.Detached()) {}
 
     Sample At(double px, double py) const {
-        return {v.EvalRegionFunction(px, py, v.m_nFuncF), v.EvalSurfaceF(px, py, v.m_nSurfaceUpper),
-                v.EvalSurfaceG(px, py, v.m_nSurfaceLower)};
+        // The view's own evaluations in their order: a form that solves
+        // for a parameter starts from the last one's solution.
+        if (!detached)
+            return {v.EvalRegionFunction(px, py, v.m_nFuncF),
+                    v.EvalSurfaceF(px, py, v.m_nSurfaceUpper),
+                    v.EvalSurfaceG(px, py, v.m_nSurfaceLower)};
+        const double f = upper(px, py), g = lowerSurface(px, py);
+        return {Region(px, py, f, g), f, g};
+    }
+    // The region function at a point whose surface values are known: the
+    // cut of the two surfaces is made of them.
+    double Region(double px, double py, double f, double g) const {
+        if (v.m_nFuncF != 0) return v.EvalRegionFunction(px, py, v.m_nFuncF);
+        const double u = f - v.m_dDirP, w = g - v.m_dDirP;
+        return std::fabs(w) <= std::fabs(u) ? w * w : u * u;
     }
     bool Ordered(const Sample& s) const { return v.m_bDrawInverted || s.g <= s.f; }
     double Ux() const { return ux; }
@@ -261,6 +276,10 @@ public:
     const bool lower;
     // Whether the figure's band shows: nothing a cell draws moves it.
     const bool visible;
+    // The two surfaces with their choices made once for the cell.
+    const CPemroView::SurfacePass::Sampler upper, lowerSurface;
+    // Whether both leave the view alone, so they may run in any order.
+    const bool detached;
 
 private:
     // ProjectPoint3D's expression with its terms in x and in y kept from
@@ -359,8 +378,21 @@ public:
         const size_t count = size_t(m_ni + 1) * size_t(m_nj + 1);
         if (count > kSmallGrid) m_big.resize(count);
         m_nodes = count > kSmallGrid ? m_big.data() : m_small;
-        for (int i = 0; i <= m_ni; ++i)
-            for (int j = 0; j <= m_nj; ++j) m_nodes[Index(i, j)] = m.At(S(i), T(j));
+        if (!m.detached) {
+            for (int i = 0; i <= m_ni; ++i)
+                for (int j = 0; j <= m_nj; ++j) m_nodes[Index(i, j)] = m.At(S(i), T(j));
+            return;
+        }
+        // A column of nodes at a time: a catalogue form evaluates it at once.
+        double ts[kMaxGridSide + 1], fs[kMaxGridSide + 1], gs[kMaxGridSide + 1];
+        for (int j = 0; j <= m_nj; ++j) ts[j] = T(j);
+        for (int i = 0; i <= m_ni; ++i) {
+            const double s = S(i);
+            m.upper.Column(s, ts, m_nj + 1, fs);
+            m.lowerSurface.Column(s, ts, m_nj + 1, gs);
+            for (int j = 0; j <= m_nj; ++j)
+                m_nodes[Index(i, j)] = {m.Region(s, ts[j], fs[j], gs[j]), fs[j], gs[j]};
+        }
     }
     CellGrid(const CellGrid&) = delete;
     CellGrid& operator=(const CellGrid&) = delete;
