@@ -134,6 +134,51 @@ TEST(DcDirectBoxes, DotStrokeDrawsWhatItsPartsCoverInsideTheClip) {
     }
 }
 
+TEST(DcDirectBoxes, LineDrawsWhatMoveToLineToDrawInsideTheClip) {
+    const DirectStrokeCase cases[] = {
+        {{3, 3}, {12, 5}, R2_COPYPEN, {0, 0}, true},  {{12, 5}, {3, 3}, R2_COPYPEN, {0, 0}, true},
+        {{4, 2}, {6, 15}, R2_COPYPEN, {0, 0}, true},  {{6, 15}, {4, 2}, R2_COPYPEN, {0, 0}, true},
+        {{0, 0}, {15, 15}, R2_COPYPEN, {0, 0}, true}, {{15, 0}, {0, 15}, R2_COPYPEN, {0, 0}, true},
+        {{2, 7}, {14, 7}, R2_COPYPEN, {0, 0}, true},  {{9, 14}, {9, 1}, R2_COPYPEN, {0, 0}, true},
+        {{5, 5}, {5, 5}, R2_COPYPEN, {0, 0}, true},   {{1, 1}, {6, 4}, R2_COPYPEN, {4, 3}, true},
+        {{0, 3}, {16, 3}, R2_COPYPEN, {0, 0}, false}, {{3, 3}, {9, -1}, R2_COPYPEN, {0, 0}, false},
+        {{1, 1}, {6, 4}, R2_COPYPEN, {-2, 0}, false}, {{3, 3}, {9, 5}, R2_XORPEN, {0, 0}, false},
+    };
+    for (const DirectStrokeCase& c : cases) {
+        QImage direct = White(16, 16), plain = White(16, 16);
+        CDC a(&direct), b(&plain);
+        for (CDC* dc : {&a, &b}) {
+            dc->SetROP2(c.rop);
+            dc->SetViewportOrg(c.origin.x, c.origin.y);
+        }
+        EXPECT_EQ(a.Direct().Line(c.a, c.b, RGB(200, 30, 60)), c.drawn) << c.a.x;
+        if (!c.drawn) {
+            EXPECT_EQ(direct, White(16, 16)) << "nothing drawn";
+            continue;
+        }
+        a.EndLine(c.a, c.b);
+        b.SelectObject(CPen(PS_SOLID, 1, RGB(200, 30, 60)));
+        b.MoveTo(c.a);
+        b.LineTo(c.b);
+        EXPECT_EQ(direct, plain) << c.a.x << "," << c.a.y << " to " << c.b.x << "," << c.b.y;
+        EXPECT_EQ(a.GetCurrentPosition(), b.GetCurrentPosition());
+    }
+}
+
+// From (0, 0) to (4, 2): step i is one pixel right and floor((4 i + 3) / 8)
+// down, ties towards the start, the end left out.
+TEST(DcDirectBoxes, LineStepsAsWorkedByHand) {
+    QImage img = White(8, 4);
+    CDC dc(&img);
+    ASSERT_TRUE(dc.Direct().Line({0, 0}, {4, 2}, RGB(255, 0, 0)));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const bool on = (y == 0 && (x == 0 || x == 1)) || (y == 1 && (x == 2 || x == 3));
+            EXPECT_EQ(ColourAt(img, x, y), on ? RGB(255, 0, 0) : RGB(255, 255, 255))
+                << x << "," << y;
+        }
+}
+
 // A wall: vertical sides x = 1 and x = 4, top edge y = x − 1, bottom edge
 // y = x + 8. Its fill is the pixels whose centres lie below the top edge
 // and not below the bottom edge (the row crossings' half-open spans): in

@@ -55,6 +55,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -310,6 +311,43 @@ public:
             return true;
         }
 
+        // The pixels of MoveTo(a), LineTo(b) with a solid one-pixel pen of
+        // the colour when both ends lie inside the clip and the mix mode
+        // copies; false, drawing nothing, otherwise. EndLine(a, b) settles
+        // the pen position and dash count.
+        bool Line(CPoint a, CPoint b, COLORREF c) const {
+            if (!bits || !copyPen) return false;
+            const long long x0 = (long long)a.x + org.x, y0 = (long long)a.y + org.y;
+            const long long x1 = (long long)b.x + org.x, y1 = (long long)b.y + org.y;
+            if (x0 < clip.left || x0 >= clip.right || x1 < clip.left || x1 >= clip.right ||
+                y0 < clip.top || y0 >= clip.bottom || y1 < clip.top || y1 >= clip.bottom)
+                return false;
+            ++dcdetail::g_nDrawSerial;
+            const std::uint32_t rgb =
+                0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+            // As ThinLineDevice steps from its start (remainder amaj − 1).
+            const long long dx = x1 - x0, dy = y1 - y0;
+            const long long adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+            const bool xMajor = ady <= adx;
+            const long long amaj = xMajor ? adx : ady, amin = xMajor ? ady : adx;
+            const long long dmaj = xMajor ? dx : dy, dmin = xMajor ? dy : dx;
+            const std::ptrdiff_t row = std::ptrdiff_t(stride);
+            const std::ptrdiff_t smaj = dmaj > 0 ? 1 : (dmaj < 0 ? -1 : 0);
+            const std::ptrdiff_t smin = dmin > 0 ? 1 : (dmin < 0 ? -1 : 0);
+            const std::ptrdiff_t stepMaj = xMajor ? smaj : smaj * row;
+            const std::ptrdiff_t stepMin = xMajor ? smin * row : smin;
+            std::uint32_t* p = bits + std::ptrdiff_t(y0) * row + std::ptrdiff_t(x0);
+            const long long den = 2 * amaj;
+            long long rem = amaj - 1;
+            for (long long i = 0; i < amaj; ++i) {
+                *p = rgb;
+                p += stepMaj;
+                rem += 2 * amin;
+                if (rem >= den) rem -= den, p += stepMin;
+            }
+            return true;
+        }
+
     private:
         friend class CDC;
         std::uint32_t* bits = nullptr;
@@ -322,6 +360,15 @@ public:
     // The pen position and dash count DotStroke(a, b) leaves, for a stroke
     // DirectBoxes drew.
     void EndDotStroke(CPoint a, CPoint b);
+    // The pen position and dash count MoveTo(a), LineTo(b) leave, for a line
+    // DirectBoxes drew.
+    void EndLine(CPoint a, CPoint b) {
+        const long long dx = std::llabs((long long)b.x - a.x),
+                        dy = std::llabs((long long)b.y - a.y);
+        m_nDashPos = dx > dy ? dx : dy;
+        m_last.serial = 0;
+        m_ptCur = b;
+    }
     COLORREF SetPixel(int x, int y, COLORREF c);
     COLORREF GetPixel(int x, int y) const;
     // Fills with the current brush, 4-connected, within the clip rectangle:

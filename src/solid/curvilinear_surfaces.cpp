@@ -78,8 +78,9 @@ Angle PhiAngle(double p) {
 // DrawStrokePx's strokes for the runs and fans, which draw a great many of
 // them, mostly a pixel or two long: the dots and axis-parallel two-pixel
 // strokes (boxes) and the one-pixel strokes one pixel long (their first
-// pixel) written straight into the image, the other one-pixel strokes in a
-// pen kept selected while their colour stays.
+// pixel) and the one-pixel strokes wholly inside the clip written straight
+// into the image, the other one-pixel strokes in a pen kept selected while
+// their colour stays.
 class StrokePen {
 public:
     StrokePen(CPemroView& view, CDC* dc)
@@ -109,6 +110,10 @@ public:
         if (copy_ && std::abs(b.x - a.x) <= 1 && std::abs(b.y - a.y) <= 1 &&
             direct_.Box(CRect(a.x, a.y, a.x + 1, a.y + 1), colour)) {
             dc_->MoveTo(b);
+            return;
+        }
+        if (copy_ && direct_.Line(a, b, colour)) {
+            dc_->EndLine(a, b);
             return;
         }
         if (!held_ || colour != colour_ || width != width_) {
