@@ -42,6 +42,8 @@ NewtonTablePlace PlaceNewtonTable(const CPemroView& v, CDC* pDC, int last, int n
     NewtonTablePlace place;
     // Sizes of the widest and tallest entry in the label font (divisor 3,
     // one cell before the number) or the small one (divisor 4, none).
+    // The evenly spaced table ends with the widest entry of its last column.
+    int lastWide = 0;
     const auto measure = [&](int divisor, int* wide, int* high) {
         LOGFONT font = v.m_lfCurrent;
         font.lfHeight = (v.m_nLabelZoom + 2) * (v.m_nFontStep + v.m_nBaseCharHeight) / divisor;
@@ -52,7 +54,9 @@ NewtonTablePlace PlaceNewtonTable(const CPemroView& v, CDC* pDC, int last, int n
             for (int c = 0; c <= r + 1; ++c) {
                 const CSize size =
                     pDC->GetTextExtent(typeset::FormatDecimals(v.m_nDecimals, entry(r, c)));
-                *wide = std::max(*wide, int(size.cx) + (divisor == 3 ? int(font.lfWidth) : 0));
+                const int w = int(size.cx) + (divisor == 3 ? int(font.lfWidth) : 0);
+                *wide = std::max(*wide, w);
+                if (c == last + 1) lastWide = w;
                 *high = std::max(*high, int(size.cy));
             }
     };
@@ -66,13 +70,14 @@ NewtonTablePlace PlaceNewtonTable(const CPemroView& v, CDC* pDC, int last, int n
     const double rowPx = double(v.m_nPlotHeight) / (n + 2);
     const double firstRow = v.m_nPlotBottom - (n + 1) * rowPx;
     place.even = columnPx >= wide + gap && rowPx >= high + 1 && firstRow >= top &&
-                 v.m_nPlotLeft + (last + 1) * columnPx + wide <= right;
+                 v.m_nPlotLeft + (last + 1) * columnPx + lastWide <= right;
     place.top = top;
     if (!place.even && (last + 1) * (high + 2) > v.m_nPlotBottom - top) {
         place.small = true;
         measure(4, &wide, &high);
     }
-    place.rowStep = high + 2;
+    // Rows one pixel apart only where two would lose a row.
+    place.rowStep = (last + 1) * (high + 2) <= v.m_nPlotBottom - top ? high + 2 : high + 1;
     place.columnStep = wide + gap;
     place.rows = std::max(1, (v.m_nPlotBottom - top) / place.rowStep);
     place.columns = std::max(2, (right - v.m_nPlotLeft + gap) / place.columnStep);
