@@ -106,6 +106,33 @@ TEST(FitMath, PolynomialPowerSumsAndTheCholeskyFit) {
                 -0.015347140 + 1.193141534 - 0.318598856 - 0.022914510, 1e-8);
 }
 
+TEST(FitMath, DegreeStopsWhereTheNormalEquationsTurnSingular) {
+    // Three points, degree 2: the parabola through (0, 1), (1, 2), (2, 5) is
+    // x² + 1 exactly (by hand); degree 3 would need four distinct abscissae.
+    const double x[] = {0, 1, 2}, y[] = {1, 2, 5};
+    EXPECT_EQ(SolvableRegressionDegree(x, 3, kAllPowers), 2);
+    double s[5], t[3];
+    PolynomialPowerSums(x, y, 3, 2, kAllPowers, s, t);
+    Matrices m;
+    for (int r = 0; r <= 2; ++r) {
+        for (int c = 0; c <= 2; ++c) m.a[r][c] = s[r + c];
+        m.a[r][kRhs] = t[r];
+    }
+    double c[3];
+    DecomposeAndSolve(m.a.get(), 3, 1, m.l.get(), m.u.get(), c);
+    const double exact[] = {1, 0, 1};
+    for (int j = 0; j < 3; ++j) EXPECT_NEAR(c[j], exact[j], 1e-12) << j;
+
+    // Even powers see x² only: ±1 are one value; odd powers drop x = 0.
+    const double sym[] = {-1, 0, 1, 2};
+    const struct {
+        int n, k, degree;
+    } cases[] = {{4, kAllPowers, 3}, {4, kEvenPowers, 2}, {4, kOddPowers, 1},
+                 {1, kOddPowers, 0}, {2, kOddPowers, 0},  {0, kAllPowers, -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(SolvableRegressionDegree(sym, c.n, c.k), c.degree) << c.n << " " << c.k;
+}
+
 // --- Orthogonal approximation ------------------------------------------------
 
 TEST(FitMath, OrthogonalPolynomialsNormsAndInnerProducts) {

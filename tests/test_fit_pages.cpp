@@ -53,9 +53,15 @@ TEST_F(FitPageTest, RegressionPageShowsBothFitsAndTheDegreeStopsAtItsBounds) {
     auto p = Open("464");
     Click(*p, RightButton(*p, 0)); // "m增加"
     EXPECT_EQ(p->m_nCountM, 4);
-    p->m_nSavedCountM = 48;
+    // Ten sampled points tell ten powers apart: the degree stops at 9, and
+    // "m减少" from a degree past it goes one below what is shown.
+    p->m_nSavedCountM = 7;
     for (int i = 0; i < 3; ++i) Click(*p, RightButton(*p, 0));
-    EXPECT_EQ(p->m_nCountM, 49);
+    EXPECT_EQ(p->m_nCountM, 9);
+    EXPECT_FALSE(text.Saw("nan"));
+    p->m_nSavedCountM = 48;
+    Click(*p, RightButton(*p, 1));
+    EXPECT_EQ(p->m_nCountM, 8);
     p->m_nSavedCountM = 1;
     for (int i = 0; i < 3; ++i) Click(*p, RightButton(*p, 1)); // "m减少"
     EXPECT_EQ(p->m_nCountM, 0);

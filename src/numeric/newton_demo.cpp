@@ -4,6 +4,7 @@
 #include "numeric/fit_curves.h"
 #include "numeric/math/interpolation.h"
 #include "platform/text_codec.h"
+#include "render/text_typeset.h"
 #include "view/view.h"
 
 #include <algorithm>
@@ -25,6 +26,64 @@ struct PendingButton {
     int value;
 };
 
+// The table's place: the even spacing over the plot, or rows and columns
+// of the given pixel steps from the given top.
+struct NewtonTablePlace {
+    bool even = true, small = false;
+    int top = 0, rowStep = 1, columnStep = 1, rows = 1, columns = 2;
+};
+
+// Where the evenly spaced table leaves its numbers no room (many nodes, a
+// narrow window), the rows and columns go as close as the numbers allow,
+// below the source buttons and left of the button column.
+template <class Entry>
+NewtonTablePlace PlaceNewtonTable(const CPemroView& v, CDC* pDC, int last, int n,
+                                  const Entry& entry) {
+    NewtonTablePlace place;
+    // Sizes of the widest and tallest entry in the label font (divisor 3,
+    // one cell before the number) or the small one (divisor 4, none).
+    // The evenly spaced table ends with the widest entry of its last column.
+    int lastWide = 0;
+    const auto measure = [&](int divisor, int* wide, int* high) {
+        LOGFONT font = v.m_lfCurrent;
+        font.lfHeight = (v.m_nLabelZoom + 2) * (v.m_nFontStep + v.m_nBaseCharHeight) / divisor;
+        font.lfWidth = (v.m_nLabelZoom + 2) * (v.m_nFontStep / 2 + v.m_nBaseCharWidth) / divisor;
+        const CFontSelect select(pDC, font);
+        *wide = *high = 0;
+        for (int r = 0; r <= last; ++r)
+            for (int c = 0; c <= r + 1; ++c) {
+                const CSize size =
+                    pDC->GetTextExtent(typeset::FormatDecimals(v.m_nDecimals, entry(r, c)));
+                const int w = int(size.cx) + (divisor == 3 ? int(font.lfWidth) : 0);
+                *wide = std::max(*wide, w);
+                if (c == last + 1) lastWide = w;
+                *high = std::max(*high, int(size.cy));
+            }
+    };
+    int wide = 0, high = 0;
+    measure(3, &wide, &high);
+    const int gap = std::max(4, v.m_nBaseCharWidth / 2);
+    // Below the source buttons (framed, 2 px each side) and left of the
+    // button column.
+    const int top = v.m_nPlotTop + v.ButtonHeight() + 4, right = v.m_nPlotRight - 20 - 2 - gap;
+    const double columnPx = double(v.m_nPlotWidth) / (n + 2);
+    const double rowPx = double(v.m_nPlotHeight) / (n + 2);
+    const double firstRow = v.m_nPlotBottom - (n + 1) * rowPx;
+    place.even = columnPx >= wide + gap && rowPx >= high + 1 && firstRow >= top &&
+                 v.m_nPlotLeft + (last + 1) * columnPx + lastWide <= right;
+    place.top = top;
+    if (!place.even && (last + 1) * (high + 2) > v.m_nPlotBottom - top) {
+        place.small = true;
+        measure(4, &wide, &high);
+    }
+    // Rows one pixel apart only where two would lose a row.
+    place.rowStep = (last + 1) * (high + 2) <= v.m_nPlotBottom - top ? high + 2 : high + 1;
+    place.columnStep = wide + gap;
+    place.rows = std::max(1, (v.m_nPlotBottom - top) / place.rowStep);
+    place.columns = std::max(2, (right - v.m_nPlotLeft + gap) / place.columnStep);
+    return place;
+}
+
 } // namespace
 
 void CPemroView::DrawNewton(CDC* pDC, int m, int n) {
@@ -45,15 +104,36 @@ void CPemroView::DrawNewton(CDC* pDC, int m, int n) {
     const double row = m_dYSpan / (n + 2), column = m_dXSpan / (n + 2);
     if (m_nFuncLower == kShowTable) {
         const int last = std::min(n, kMaxTableLines - 1);
-        for (int r = 0; r <= last; ++r) {
-            const double y = m_dYMin + (n + 1 - r) * row;
-            DrawLabelValue(pDC, m_dXMin, y, "", m_nDecimals, t[r], m_crCurveSetting);
-            DrawLabelValue(pDC, m_dXMin + column, y, "", m_nDecimals, u[r], m_crCurveSetting);
+        // Row r holds t_r, u_r and then the differences ending at node r; its
+        // last entry is the coefficient D[0][r] of the Newton form.
+        const auto entry = [&](int r, int c) { return c == 0 ? t[r] : D[r + 1 - c][c - 1]; };
+        NewtonTablePlace place;
+        if (pDC && m_nPlotWidth > 0 && m_nPlotHeight > 0 && m_dXSpan > 0 && m_dYSpan > 0)
+            place = PlaceNewtonTable(*this, pDC, last, n, entry);
+        const auto at = [&](int r, int c, double value) {
+            if (place.even) {
+                DrawLabelValue(pDC, m_dXMin + c * column, m_dYMin + (n + 1 - r) * row, "",
+                               m_nDecimals, value, m_crCurveSetting);
+                return;
+            }
+            const double x = m_dXMin + c * place.columnStep * m_dXSpan / m_nPlotWidth;
+            const double y = m_dYMin + (m_nPlotBottom - place.top - r * place.rowStep) * m_dYSpan /
+                                           m_nPlotHeight;
+            if (place.small)
+                DrawLabelValueSmall(pDC, x, y, "", m_nDecimals, value, m_crCurveSetting);
+            else
+                DrawLabelValue(pDC, x, y, "", m_nDecimals, value, m_crCurveSetting);
+        };
+        const int rows = place.even ? last : std::min(last, place.rows - 1);
+        const int columns = place.even ? rows + 2 : place.columns;
+        for (int r = 0; r <= rows; ++r) {
+            // Where the row is longer than the columns that fit, the columns
+            // before the last show its low-order entries and the last its
+            // coefficient.
+            const int shown = std::min(r + 2, columns);
+            for (int c = 0; c < shown; ++c)
+                at(r, c, c == shown - 1 ? entry(r, r + 1) : entry(r, c));
         }
-        for (int j = 1; j <= last; ++j)
-            for (int i = 0; i <= last - j; ++i)
-                DrawLabelValue(pDC, m_dXMin + (j + 1) * column, m_dYMin + (n + 1 - (i + j)) * row,
-                               "", m_nDecimals, D[i][j], m_crCurveSetting);
     } else if (m_nFuncLower == kShowApproximations) {
         m_bShowMouseCoords = TRUE;
         DrawStringWorld(pDC, m_dXMin + 0.4 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan,

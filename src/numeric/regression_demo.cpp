@@ -149,8 +149,11 @@ void CPemroView::DrawRegression1(CDC* pDC, int n) {
 
 void CPemroView::DrawRegressionm(CDC* pDC, int n, int m) {
     const int k = m_nDemoOption2;
-    m = std::clamp(m, 0, numeric::kMaxRegressionDegree);
     n = PrepareFitData(pDC, n);
+    // A basis of more functions than the points can tell apart leaves the
+    // normal equations singular: the degree stops below that.
+    const int top = std::max(0, numeric::SolvableRegressionDegree(m_adDataX, n, k));
+    m = std::clamp(m, 0, top);
 
     double s[2 * numeric::kMaxRegressionDegree + 1], t[numeric::kMaxRegressionDegree + 1];
     numeric::PolynomialPowerSums(m_adDataX, m_adDataY, n, m, k, s, t);
@@ -202,14 +205,13 @@ void CPemroView::DrawRegressionm(CDC* pDC, int n, int m) {
         m_crFirstDerivative);
     DrawLabelValue(pDC, m_dXMin + 0.6 * m_dXSpan, m_dYMax, "m=", 0, m, m_crCurveSetting);
 
-    // The degree buttons stop where the power sums end.
+    // The degree buttons stop where the fit can still be solved.
     const int R = m_nPlotRight - 20, T = m_nPlotTop;
     if (TextButtonInPlot(pDC, R, T, 40, 20, Gbk(u8"m增加"), m_crCurveSetting) &&
-        m_nSavedCountM < numeric::kMaxRegressionDegree)
+        m_nSavedCountM < top)
         ++m_nSavedCountM, m_bLoadScriptSettings = FALSE;
-    if (TextButtonInPlot(pDC, R, T + kRowStep, 40, 20, Gbk(u8"m减少"), m_crCurveSetting) &&
-        m_nSavedCountM > 0)
-        --m_nSavedCountM, m_bLoadScriptSettings = FALSE;
+    if (TextButtonInPlot(pDC, R, T + kRowStep, 40, 20, Gbk(u8"m减少"), m_crCurveSetting) && m > 0)
+        m_nSavedCountM = m - 1, m_bLoadScriptSettings = FALSE;
     const bool fixedBasis = m_nRegressionM >= 0 && m_nRegressionM <= 2;
     int d = 72;
     if (!fixedBasis) {

@@ -1,6 +1,8 @@
 #include "numeric/math/regression.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace numeric {
 
@@ -99,6 +101,19 @@ void PolynomialPowerSums(const double x[], const double y[], int n, int m, int k
             }
         }
     }
+}
+
+int SolvableRegressionDegree(const double x[], int n, int k) {
+    const bool squares = k == kOddPowers || k == kEvenPowers;
+    std::vector<double> values;
+    for (int i = 0; i < n; ++i) {
+        // x = 0 adds nothing to the sums of the odd powers.
+        if (k == kOddPowers && x[i] == 0) continue;
+        values.push_back(squares ? x[i] * x[i] : x[i]);
+    }
+    std::sort(values.begin(), values.end());
+    const int distinct = int(std::unique(values.begin(), values.end()) - values.begin());
+    return std::min(distinct - 1, kMaxRegressionDegree);
 }
 
 double EvalRegressionPolynomial(double x, const double c[], int m, int k) {

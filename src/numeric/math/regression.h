@@ -39,6 +39,11 @@ constexpr int kMaxRegressionDegree = 49;
 // first n points; the matrix is s[r + c], the right-hand side t[r].
 void PolynomialPowerSums(const double x[], const double y[], int n, int m, int k, double s[],
                          double t[]);
+// The largest degree m whose normal equations over the first n points can
+// be solved in basis k: one less than the number of distinct values of the
+// basis' argument (x, or x² with x ≠ 0 for the odd powers, x² for the even
+// ones); -1 when there is none, and never above kMaxRegressionDegree.
+int SolvableRegressionDegree(const double x[], int n, int k);
 // c_0 φ_0(x) + … + c_m φ_m(x) in basis k.
 double EvalRegressionPolynomial(double x, const double c[], int m, int k);
 
