@@ -935,3 +935,34 @@ TEST(CatalogQuadrature, BadInputEndsAndGivesZero) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(seconds, 5.0);
 }
+
+TEST(CatalogueVanishes, OnlyPolynomialFormsWithZeroCoefficientsAreZeroEverywhere) {
+    ExplicitCoefs zero;
+    zero.a = zero.b = zero.c = zero.d = zero.e = 0;
+    zero.f = 3; // the second quadratic's constant enters none of these forms
+    for (const double alpha : {-1.0, 0.5, 2.0}) {
+        zero.alpha = alpha;
+        for (const int k : {0, 39, 40, 41}) {
+            EXPECT_TRUE(VanishesEverywhere(ExplicitCatalogue::B, k, zero)) << k;
+            EXPECT_TRUE(VanishesEverywhere(ExplicitCatalogue::A, k, zero)) << k;
+            for (const double x : {-7.5, -1.0, 0.0, 0.3, 12.0}) {
+                EXPECT_EQ(0.0, B(x, k, NoExtension(), zero)) << k << " " << x;
+                EXPECT_EQ(0.0, B(x, k, Symmetry(0), zero)) << k << " " << x;
+                EXPECT_EQ(0.0, A(x, k, Symmetry(1), zero)) << k << " " << x;
+            }
+        }
+    }
+    struct Case {
+        int k;
+        double ExplicitCoefs::*nonzero;
+    };
+    for (const Case& c : {Case{0, &ExplicitCoefs::c}, Case{39, &ExplicitCoefs::a},
+                          Case{40, &ExplicitCoefs::d}, Case{41, &ExplicitCoefs::e}}) {
+        ExplicitCoefs cf = zero;
+        cf.*c.nonzero = 1;
+        EXPECT_FALSE(VanishesEverywhere(ExplicitCatalogue::B, c.k, cf)) << c.k;
+    }
+    EXPECT_FALSE(VanishesEverywhere(ExplicitCatalogue::B, 3, zero));  // sin x
+    EXPECT_FALSE(VanishesEverywhere(ExplicitCatalogue::B, 4, zero));  // cos x
+    EXPECT_FALSE(VanishesEverywhere(ExplicitCatalogue::B, 95, zero)); // beyond the catalogue
+}

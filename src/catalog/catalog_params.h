@@ -10,6 +10,8 @@ namespace catalog {
 
 Extension ExtensionOf(const CPemroView& v);
 Densities DensitiesOf(const CPemroView& v);
+// Catalogue B's coefficient set as the view holds it.
+ExplicitCoefs CoefsB(const CPemroView& v);
 // Inline: the catalogues gather their coefficients for every sample.
 inline ExplicitCoefs CoefsOf(const double abcdef[6], double g, double h, double i, double alpha,
                              double beta, double x0, double x1) {

@@ -32,6 +32,11 @@ Densities DensitiesOf(const CPemroView& v) {
     return dn;
 }
 
+ExplicitCoefs CoefsB(const CPemroView& v) {
+    return CoefsOf(v.m_adCoefG, v.m_adCoefGExtra[0], v.m_adCoefGExtra[1], v.m_adCoefGExtra[2],
+                   v.m_dAlphaG, v.m_dBetaG, v.m_dBreakG0, v.m_dBreakG1);
+}
+
 } // namespace catalog
 
 namespace {
@@ -61,10 +66,7 @@ double CPemroView::EvalCatalogueA(double x, int k) const {
 }
 
 double CPemroView::EvalCatalogueB(double x, int k) const {
-    const catalog::ExplicitCoefs cf =
-        catalog::CoefsOf(m_adCoefG, m_adCoefGExtra[0], m_adCoefGExtra[1], m_adCoefGExtra[2],
-                         m_dAlphaG, m_dBetaG, m_dBreakG0, m_dBreakG1);
-    return EvalWithView(*this, ExplicitCatalogue::B, x, k, cf);
+    return EvalWithView(*this, ExplicitCatalogue::B, x, k, catalog::CoefsB(*this));
 }
 
 double CPemroView::EvalProfileCatalogueF(double x, int k) const {
