@@ -2,6 +2,7 @@
 #include "view/view.h"
 
 #include "render/pixel_line.h"
+#include "render/world_polyline.h"
 
 #include <utility>
 
@@ -87,3 +88,38 @@ void CPemroView::DrawLineWorldIfEnabled(CDC* pDC, double x1, double y1, double x
     DrawLinePxIfEnabled(pDC, m_nPixelSize, ToPixel(fx1), ToPixel(fy1), ToPixel(fx2), ToPixel(fy2),
                         colour);
 }
+
+namespace render {
+
+WorldPolyline::WorldPolyline(const CPemroView& view, CDC* dc, COLORREF colour)
+    : m_view(view), m_pDC(dc), m_colour(colour), m_visible(view.IsFigureBandVisible()),
+      m_swap(view.m_nRegionType == 2) {}
+
+WorldPolyline::Point WorldPolyline::Map(double x, double y) const {
+    if (m_swap) std::swap(x, y);
+    Point p;
+    const CPemroView& v = m_view;
+    p.drawn = v.m_dXMin <= x && x <= v.m_dXMax && v.m_dYMin <= y && y <= v.m_dYMax &&
+              v.MapWorldWhole(x, y, &p.px, &p.py);
+    return p;
+}
+
+void WorldPolyline::LineTo(double x, double y) {
+    const Point a = m_prev, b = Map(x, y);
+    m_prev = b;
+    if (!m_visible || !a.drawn || !b.drawn) return;
+    const bool dot = a.px == b.px && a.py == b.py;
+    // The same dot again with nothing drawn since, in the copy operation:
+    // the pixels are already set (the stroke's pen position is the dot).
+    if (dot && m_haveDot && a.px == m_dotX && a.py == m_dotY &&
+        m_dotSerial == dcdetail::g_nDrawSerial && m_pDC->GetROP2() == R2_COPYPEN &&
+        DrawingCachesEnabled())
+        return;
+    StrokePx(m_pDC, PixelLineWidth(m_view.m_nPixelSize, a.px, a.py, b.px, b.py), a.px, a.py, b.px,
+             b.py, m_colour);
+    m_haveDot = dot;
+    m_dotX = b.px, m_dotY = b.py;
+    m_dotSerial = dcdetail::g_nDrawSerial;
+}
+
+} // namespace render
