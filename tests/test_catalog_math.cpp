@@ -485,12 +485,17 @@ bool SameBits(double a, double b) {
 } // namespace
 
 TEST(CatalogCurves, BothCoordinatesAtOnceEqualTheSeparateForms) {
-    // Shared arguments (a t + b = d t + e, c t = f t) and separate ones,
+    // Shared arguments (a t + b = d t + e, c t = f t, c t = t) and separate ones,
     // zero coefficients that make a signed zero the argument, and a NaN.
     const double coefs[][6] = {
-        {1.5, -0.5, 2.0, 0.7, 1.2, -0.3}, {1, 0, 2, 1, 0, 2},
-        {0.3, 0.0, 1.0, 0.3, -0.0, 1.0},  {0, 0, 3, 0, -0.0, 3},
-        {2, 1, -1, 2, 1, -1.5},           {NAN, 1, 2, NAN, 1, 2},
+        {1.5, -0.5, 2.0, 0.7, 1.2, -0.3},
+        {1, 0, 2, 1, 0, 2},
+        {0.3, 0.0, 1.0, 0.3, -0.0, 1.0},
+        {0, 0, 3, 0, -0.0, 3},
+        {2, 1, -1, 2, 1, -1.5},
+        {NAN, 1, 2, NAN, 1, 2},
+        {1, 1, 1, 1, 1, 1},
+        {2, -1, 3, 0.5, 2, 1},
     };
     long checked = 0;
     for (const auto& coef : coefs)
@@ -503,7 +508,7 @@ TEST(CatalogCurves, BothCoordinatesAtOnceEqualTheSeparateForms) {
                 ASSERT_TRUE(SameBits(y, EvalParamYForm(t, k, coef))) << k << " " << t;
                 ++checked;
             }
-    EXPECT_EQ(checked, 6L * 25 * 4001);
+    EXPECT_EQ(checked, 8L * 25 * 4001);
 }
 
 TEST(CatalogCurves, ThePolarPointIsItsTwoCoordinates) {

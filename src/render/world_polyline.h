@@ -16,7 +16,7 @@ class WorldPolyline {
 public:
     WorldPolyline(const CPemroView& view, CDC* dc, COLORREF colour);
     // Where the next segment starts; nothing is drawn.
-    void MoveTo(double x, double y) { m_prev = Map(x, y); }
+    void MoveTo(double x, double y);
     // The segment from the last point to (x, y), as DrawLineWorld.
     void LineTo(double x, double y);
 
@@ -27,11 +27,14 @@ private:
     };
     Point Map(double x, double y) const;
 
-    const CPemroView& m_view;
     CDC* m_pDC;
     COLORREF m_colour;
+    int m_nPixelSize;
     bool m_visible;
     bool m_swap;
+    // The view's frame, copied: the mapping is MapWorldWhole's.
+    double m_xMin, m_xMax, m_yMin, m_yMax, m_xSpan, m_ySpan;
+    int m_left, m_bottom, m_width, m_height;
     Point m_prev;
     // The dot this chain stroked last and the drawing serial just after it.
     bool m_haveDot = false;

@@ -176,8 +176,10 @@ void EvalParamForm(double t, int k, const double coef[6], double* x, double* y) 
     }
     case 19: {
         SinCos(t, &sn, &cs);
+        // cos(-0) is cos(0): equal arguments give equal values.
         const double u = c * t, w = f * t;
-        const double cu = std::cos(u), cw = u == w ? cu : std::cos(w); // cos(-0) is cos(0)
+        const double cu = u == t ? cs : std::cos(u);
+        const double cw = w == u ? cu : (w == t ? cs : std::cos(w));
         *x = (a + b * cu) * cs;
         *y = (d + e * cw) * sn;
         return;
