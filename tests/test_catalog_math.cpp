@@ -13,6 +13,7 @@
 #include <chrono>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 using namespace catalog;
@@ -470,6 +471,64 @@ TEST(CatalogCurves, ParametricForms) {
     // Form 8 is 0 within 0.001 of a multiple of 3.14159.
     EXPECT_EQ(0.0, EvalParamXForm(M_PI, 8, coef));
     EXPECT_NEAR(std::tan(1.0), EvalParamXForm(1.0, 8, coef), 1e-15);
+}
+
+// Both coordinates at once must be the two one-coordinate forms bit for
+// bit: a curve drawn from either lands on the same pixels.
+namespace {
+
+// Any NaN stands for any other: neither becomes a pixel.
+bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b));
+}
+
+} // namespace
+
+TEST(CatalogCurves, BothCoordinatesAtOnceEqualTheSeparateForms) {
+    // Shared arguments (a t + b = d t + e, c t = f t, c t = t) and separate ones,
+    // zero coefficients that make a signed zero the argument, and a NaN.
+    const double coefs[][6] = {
+        {1.5, -0.5, 2.0, 0.7, 1.2, -0.3},
+        {1, 0, 2, 1, 0, 2},
+        {0.3, 0.0, 1.0, 0.3, -0.0, 1.0},
+        {0, 0, 3, 0, -0.0, 3},
+        {2, 1, -1, 2, 1, -1.5},
+        {NAN, 1, 2, NAN, 1, 2},
+        {1, 1, 1, 1, 1, 1},
+        {2, -1, 3, 0.5, 2, 1},
+    };
+    long checked = 0;
+    for (const auto& coef : coefs)
+        for (int k = -1; k <= 23; ++k)
+            for (int i = -2000; i <= 2000; ++i) {
+                const double t = i * 0.00731;
+                double x, y;
+                EvalParamForm(t, k, coef, &x, &y);
+                ASSERT_TRUE(SameBits(x, EvalParamXForm(t, k, coef))) << k << " " << t;
+                ASSERT_TRUE(SameBits(y, EvalParamYForm(t, k, coef))) << k << " " << t;
+                ++checked;
+            }
+    EXPECT_EQ(checked, 8L * 25 * 4001);
+}
+
+TEST(CatalogCurves, ThePolarPointIsItsTwoCoordinates) {
+    const double radii[] = {0.0, -0.0, 1.0, -2.5, 1e-300, 3e5, NAN, INFINITY};
+    const double specials[] = {0.0, -0.0, M_PI, -M_PI / 2, 1e-12, 1e22, -7e15, NAN, INFINITY};
+    for (double r : radii) {
+        for (double t : specials) {
+            double x, y;
+            PolarPoint(r, t, &x, &y);
+            EXPECT_TRUE(SameBits(x, PolarX(r, t))) << r << " " << t;
+            EXPECT_TRUE(SameBits(y, PolarY(r, t))) << r << " " << t;
+        }
+        for (int i = -30000; i <= 30000; ++i) {
+            const double t = i * 3.1e-3 + 1e-9 * (i % 7);
+            double x, y;
+            PolarPoint(r, t, &x, &y);
+            ASSERT_TRUE(SameBits(x, PolarX(r, t))) << r << " " << t;
+            ASSERT_TRUE(SameBits(y, PolarY(r, t))) << r << " " << t;
+        }
+    }
 }
 
 TEST(CatalogCurves, ImplicitForms) {

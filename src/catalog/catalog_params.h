@@ -32,4 +32,21 @@ inline ExplicitCoefs CoefsOf(const double abcdef[6], double g, double h, double 
     return cf;
 }
 
+// The view's F of form k, CPemroView::EvalF, with the catalogue parameters
+// gathered once: a curve asks for it at a hundred thousand samples while
+// nothing changes them.
+class ViewFunctionF {
+public:
+    ViewFunctionF(const CPemroView& v, int k);
+    double operator()(double x) const;
+
+private:
+    const CPemroView& m_view;
+    int m_k;
+    bool m_combined; // F combines the two catalogues: the view evaluates it
+    ExplicitCoefs m_cf;
+    Extension m_ext;
+    Densities m_dn;
+};
+
 } // namespace catalog

@@ -101,6 +101,21 @@ double CPemroView::EvalF(double x, int k) const {
     return EvalCatalogueA(x, k);
 }
 
+namespace catalog {
+
+ViewFunctionF::ViewFunctionF(const CPemroView& v, int k)
+    : m_view(v), m_k(k), m_combined(v.m_nCombineMode >= 1 && v.m_nCombineMode <= 4),
+      m_cf(CoefsOf(v.m_adCoefF, v.m_adCoefFExtra[0], v.m_adCoefFExtra[1], v.m_adCoefFExtra[2],
+                   v.m_dAlphaF, v.m_dBetaF, v.m_dBreakF0, v.m_dBreakF1)),
+      m_ext(ExtensionOf(v)), m_dn(ReadsDensities(k) ? DensitiesOf(v) : kUnreadDensities) {}
+
+double ViewFunctionF::operator()(double x) const {
+    if (m_combined) return m_view.EvalF(x, m_k);
+    return EvalExplicit(ExplicitCatalogue::A, x, m_k, m_cf, m_ext, m_dn);
+}
+
+} // namespace catalog
+
 double CPemroView::EvalFDeriv(double x, int k) const {
     return (EvalF(x + kDerivStep, k) - EvalF(x - kDerivStep, k)) * kDerivScale;
 }
