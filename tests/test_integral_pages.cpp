@@ -613,6 +613,23 @@ TEST_F(ScratchIntegralTest, AKeptIntegralFollowsEveryInputOfItsFunction) {
     }
 }
 
+TEST_F(ScratchIntegralTest, TheReferenceValueFollowsAChangeBetweenAnySamplePoints) {
+    Script("918", "Curve(0.3,3,34,9,21,-1,0,-0.2,1.2,-0.2,1.2,0,1)");
+    Open("918");
+    CPemroView& v = *view;
+    v.m_nCombineMode = 0;
+    v.m_dParamStep = 1;
+    v.m_nFuncF = 41; // a x⁴ + b x³ + c x² + d x + e
+    double* q = v.m_adCoefF;
+    q[0] = q[1] = q[2] = q[3] = 0, q[4] = 1;
+    EXPECT_NEAR(v.ReferenceIntegral(0, 1), 1.0, 1e-8);
+    // Add the quartic that is zero at x = 0.137, 0.428, 0.719 and 1.010: the
+    // function keeps its values there, and its integral over [0, 1] grows by
+    // 0.00047837984.
+    q[0] = 1, q[1] = -2.294, q[2] = 1.761711, q[3] = -0.511678994, q[4] = 1.04258087684;
+    EXPECT_NEAR(v.ReferenceIntegral(0, 1), 1.00047837984, 1e-8);
+}
+
 TEST_F(IntegralSampleTest, APassOfAnUnchangedFigureKeepsItsArcLength) {
     Open("328", 4000);
     const long before = catalog::IntegralRuleRuns();
