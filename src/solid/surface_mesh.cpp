@@ -110,15 +110,17 @@ public:
                               solid::Blend(t, toward, base[2]));
     }
     COLORREF LowerMesh(double g0) const { return Tinted(T1(g0), 200, m_tints[kLowerTint]); }
-    COLORREF UpperMesh(double f0) const {
-        return Tinted(T2(f0), m_dBrightness, m_tints[kUpperTint]);
+    COLORREF UpperMesh(double f0) const { return UpperMeshAt(Height(f0)); }
+    COLORREF XoyShadow(double f0) const { return XoyShadowAt(Height(f0)); }
+    COLORREF BaseShadow(double f0) const { return BaseShadowAt(Height(f0)); }
+    // The same colours from the upper surface's place h = Height(f0) in the
+    // z range, which a span finds once for all three.
+    double Height(double f0) const { return (f0 - v.m_dZMin) / Dz; }
+    COLORREF UpperMeshAt(double h) const {
+        return Tinted((Ux() + h) / 2, m_dBrightness, m_tints[kUpperTint]);
     }
-    COLORREF XoyShadow(double f0) const {
-        return Tinted((f0 - v.m_dZMin) / Dz, 200, m_tints[kFrontTint]);
-    }
-    COLORREF BaseShadow(double f0) const {
-        return Tinted((f0 - v.m_dZMin) / Dz, 200, m_tints[kBackTint]);
-    }
+    COLORREF XoyShadowAt(double h) const { return Tinted(h, 200, m_tints[kFrontTint]); }
+    COLORREF BaseShadowAt(double h) const { return Tinted(h, 200, m_tints[kBackTint]); }
     COLORREF Wall(double u) const {
         return solid::PackRGB(u * front[0] + (1 - u) * back[0], u * front[1] + (1 - u) * back[1],
                               u * front[2] + (1 - u) * back[2]);
@@ -134,7 +136,7 @@ public:
         // The pixels stay in registers: a point stored in halves and read
         // back whole stalls the store buffer.
         int ax, ay, bx, by;
-        if (straight && v.m_dZMin <= z1 && z1 <= v.m_dZMax && v.m_dZMin <= z2 && z2 <= v.m_dZMax) {
+        if (straight && zMin <= z1 && z1 <= zMax && zMin <= z2 && z2 <= zMax) {
             // Nothing to turn, arrange or cut: the ends project one by one.
             if (ch && ch->endKnown && x1 == ch->end[0] && y1 == ch->end[1] && z1 == ch->end[2]) {
                 ax = ch->endX, ay = ch->endY;
@@ -160,7 +162,7 @@ public:
         } else if (straight) {
             // Cut to the z range as the view cuts a segment; a cut end depends
             // on the other one, so the channel keeps no end.
-            const double lo = v.m_dZMin, hi = v.m_dZMax;
+            const double lo = zMin, hi = zMax;
             if ((z1 > hi && z2 > hi) || (z1 < lo && z2 < lo)) return;
             if (z1 > hi) ToLevel(&x1, &y1, &z1, x2, y2, z2, hi);
             if (z2 > hi) ToLevel(&x2, &y2, &z2, x1, y1, z1, hi);
@@ -356,8 +358,9 @@ private:
         }
         const double ox = m_dTermYx - m_dTermXk;
         const double oy = m_dTermXz - termZ;
-        if (!IsDrawable(ox) || !IsDrawable(oy)) return false;
-        *x = v.m_nProjOriginX + ToPixel(ox), *y = v.m_nProjOriginY + ToPixel(oy);
+        int px0, py0;
+        if (!ToDrawablePixel(ox, &px0) || !ToDrawablePixel(oy, &py0)) return false;
+        *x = v.m_nProjOriginX + px0, *y = v.m_nProjOriginY + py0;
         return true;
     }
     // End 1 moved along the segment to z = level, end 2 fixed, with the
@@ -410,6 +413,8 @@ private:
     double m_dBrightness = 0;
     const bool straight =
         v.m_dRotationAngle == 0 && v.m_nAxisArrangement != 2 && v.m_nAxisArrangement != 3;
+    // The z range, read once for the cell's many segments.
+    const double zMin = v.m_dZMin, zMax = v.m_dZMax;
 };
 
 // Runs fn(s) for s from `from` while s < `to` by `step`, with a cap.
@@ -519,7 +524,8 @@ constexpr int kMaxHalvings = 16;
 // its two ends.
 struct Span {
     double s, step;
-    Sample p0, p1;
+    // The walk's own samples, alive while the span is drawn.
+    const Sample &p0, &p1;
 };
 
 // The spans of a stroke from `from` to `to`, in order, handed to fn(span).
@@ -656,6 +662,7 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
             counter = 0;
         }
         if (inside && ordered) {
+            const double height = m.Height(p0.f);
             const bool flatG = std::fabs(p0.g - p1.g) < jump, flatF = std::fabs(p0.f - p1.f) < jump;
             if (columnWall && dx > 0 && dy > 0 && flatG && flatF && (alongX || m.lower))
                 m.Panel(pDC, ax, ay, p0, bx, by, p1, wallColour);
@@ -663,15 +670,15 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                 m.Line(pDC, kLowerLine, ax, ay, p0.g, bx, by, p1.g, m.LowerMesh(p0.g));
             if (demo != 20) {
                 if (m.XoyShadowOn())
-                    m.Line(pDC, kXoyShadow, ax, ay, 0, bx, by, 0, m.XoyShadow(p0.f));
+                    m.Line(pDC, kXoyShadow, ax, ay, 0, bx, by, 0, m.XoyShadowAt(height));
                 if (v.m_bProjectBase && (alongX || v.m_bCutZc == 0))
                     m.Line(pDC, kBaseShadow, ax, ay, v.m_dZMin, bx, by, v.m_dZMin,
-                           m.BaseShadow(p0.f));
+                           m.BaseShadowAt(height));
                 if (v.m_nProjectionDisplay == 1 && insetOn(p0) && v.m_bCutZc == 0)
                     m.Inset(pDC, ax, ay, bx, by, insetColour);
             }
             if (bUpper && flatF && p0.f != c)
-                m.Line(pDC, kUpperLine, ax, ay, p0.f, bx, by, p1.f, m.UpperMesh(p0.f));
+                m.Line(pDC, kUpperLine, ax, ay, p0.f, bx, by, p1.f, m.UpperMeshAt(height));
             if (v.m_bCutZc == 1 && cut(p0)) {
                 if (v.m_bProjectBase)
                     m.Line(pDC, kSectionBase, ax, ay, v.m_dZMin, bx, by, v.m_dZMin,
