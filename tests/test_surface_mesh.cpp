@@ -92,17 +92,19 @@ TEST_F(SurfaceMeshTest, MeshLinesStopAtTheRegion) {
 
 TEST_F(SurfaceMeshTest, MeshLinesEndWhereTheSurfaceLeavesTheBox) {
     // The box's top at z = 1.5: the line along y at x = 0 climbs through it
-    // at y = 2, is cut there and goes on neither above nor along the top.
+    // at y = 2. Fine steps of 0.27 leave it 15 spans of 4/15, one of them
+    // from y = 28/15 to 32/15 across the top: it is cut at (0, 2, 1.5) and
+    // goes on neither above the top nor along it.
     CPemroView& v = *view;
     v.m_dZMax = 1.5, v.m_dZSpan = 1.5;
-    Cell();
+    view->DrawSurfaceMesh(dc.get(), 0, 0, 2, 4, 0, 0, 0, 0, 0, 0, 1, 1, 0.27, 0.27);
     for (double t = 0.1; t < 1.95; t += 0.3) EXPECT_TRUE(DrawnAt(0, t, 1 + t / 4, kMesh)) << t;
     EXPECT_TRUE(DrawnAt(0, 2, 1.5, kMesh));
-    for (double t = 2.3; t < 3.95; t += 0.3) {
+    for (double t = 2.1; t < 3.95; t += 0.3) {
         EXPECT_FALSE(DrawnAt(0, t, 1 + t / 4, kMesh)) << t;
         EXPECT_FALSE(DrawnAt(0, t, 1.5, kMesh)) << t;
     }
-    // Along x at y = 0 the surface stays below the top (z <= 1.5).
+    // Along x at y = 0 the surface stays within the box (z <= 1.5).
     for (double s = 0.05; s < 1.95; s += 0.3) EXPECT_TRUE(DrawnAt(s, 0, 1 + s / 4, kMesh)) << s;
 }
 
