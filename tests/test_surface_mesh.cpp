@@ -1,7 +1,8 @@
 // One mesh cell of a known plane on an in-memory surface: its mesh lines
 // pass through the projected points of the surface along the cell's near
 // edges and are left out beyond the region, and the contour z = c lies where
-// the surface meets c, on the surface and on the base.
+// the surface meets c, on the surface and on the base; a line that leaves
+// the box through its top ends there.
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +88,24 @@ TEST_F(SurfaceMeshTest, MeshLinesStopAtTheRegion) {
     Cell();
     for (double t = 0.1; t < 1.9; t += 0.3) EXPECT_TRUE(DrawnAt(0, t, 1 + t / 4, kMesh)) << t;
     for (double t = 2.2; t < 3.95; t += 0.3) EXPECT_FALSE(DrawnAt(0, t, 1 + t / 4, kMesh)) << t;
+}
+
+TEST_F(SurfaceMeshTest, MeshLinesEndWhereTheSurfaceLeavesTheBox) {
+    // The box's top at z = 1.5: the line along y at x = 0 climbs through it
+    // at y = 2. Fine steps of 0.27 leave it 15 spans of 4/15, one of them
+    // from y = 28/15 to 32/15 across the top: it is cut at (0, 2, 1.5) and
+    // goes on neither above the top nor along it.
+    CPemroView& v = *view;
+    v.m_dZMax = 1.5, v.m_dZSpan = 1.5;
+    view->DrawSurfaceMesh(dc.get(), 0, 0, 2, 4, 0, 0, 0, 0, 0, 0, 1, 1, 0.27, 0.27);
+    for (double t = 0.1; t < 1.95; t += 0.3) EXPECT_TRUE(DrawnAt(0, t, 1 + t / 4, kMesh)) << t;
+    EXPECT_TRUE(DrawnAt(0, 2, 1.5, kMesh));
+    for (double t = 2.1; t < 3.95; t += 0.3) {
+        EXPECT_FALSE(DrawnAt(0, t, 1 + t / 4, kMesh)) << t;
+        EXPECT_FALSE(DrawnAt(0, t, 1.5, kMesh)) << t;
+    }
+    // Along x at y = 0 the surface stays within the box (z <= 1.5).
+    for (double s = 0.05; s < 1.95; s += 0.3) EXPECT_TRUE(DrawnAt(s, 0, 1 + s / 4, kMesh)) << s;
 }
 
 TEST_F(SurfaceMeshTest, CurvedMeshLinesFollowTheSurfaceBetweenTheirSpans) {

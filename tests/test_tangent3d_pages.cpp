@@ -89,6 +89,25 @@ TEST_F(TangentPageTest, TangentPlaneAtThePickedPoint) {
     EXPECT_EQ(view->m_nSideSurfaces, 1);
 }
 
+// The patch drawn from nodes projected once, its dots written straight into
+// the image, has the pixels of the plain path's space segments wherever the
+// point is picked; near the x edges of z = x^2 - y^2 the patch rises past
+// z = 2.5 and its strokes are cut there.
+TEST_F(TangentPageTest, ThePatchHasThePlainPathsPixelsWhereverThePointIsPicked) {
+    Open("310");
+    const double points[][2] = {{0, 0}, {1.4, 0}, {-1.45, 0.1}, {0.3, 1.4}, {1.2, -1.3}};
+    for (const auto& p : points) {
+        view->m_dCursorX = p[0], view->m_dCursorY = p[1];
+        SetDrawingCachesEnabled(false);
+        Repaint();
+        SetDrawingCachesEnabled(true);
+        const QImage plain = view->BackingImage().copy();
+        EXPECT_EQ(view->m_nSideSurfaces, 1) << p[0] << ", " << p[1];
+        Repaint();
+        EXPECT_TRUE(view->BackingImage() == plain) << p[0] << ", " << p[1];
+    }
+}
+
 TEST_F(TangentPageTest, ContourPutsTheFloorBelowTheBoxAndMarksTheLevel) {
     Open("311");
     EXPECT_EQ(view->m_bCutZc, 2);

@@ -267,30 +267,66 @@ void CPemroView::DrawTangentPlanePatch(CDC* pDC) {
         // Most of the patch's strokes are dots, which the stroke drawer fills
         // as boxes; the plain path draws them as lines, with the same pixels.
         const bool boxes = DrawingCachesEnabled();
-        const auto line = [&](double x1, double y1, double z1, double x2, double y2, double z2,
-                              COLORREF colour) {
-            if (boxes)
-                DrawLine3DFast(pDC, x1, y1, z1, x2, y2, z2, colour);
-            else
-                DrawLine3D(pDC, x1, y1, z1, x2, y2, z2, colour);
+        const bool visible = IsFigureBandVisible();
+        // Each node of the patch is projected once for the strokes on either
+        // side of it. A stroke between two nodes inside the z range needs no
+        // cutting, so its ends are the nodes' own pixels; one with an end
+        // outside is cut as any space segment.
+        struct Node {
+            double x, y, z;
+            bool inRange, drawable;
+            CPoint p;
+        };
+        const auto node = [&](double x, double y, double z) {
+            Node n{x, y, z, false, false, CPoint()};
+            if (!boxes) return n;
+            double tx = x, ty = y, tz = z;
+            TurnPoint3D(&tx, &ty);
+            ArrangeAxes3D(&tx, &ty, &tz);
+            n.inRange = m_dZMin <= tz && tz <= m_dZMax;
+            if (n.inRange) n.drawable = ProjectPoint3D(tx, ty, tz, &n.p.x, &n.p.y);
+            return n;
+        };
+        // A dot is the box a two-pixel pen covers, written straight into the
+        // image where it lies inside the clip.
+        const CDC::DirectBoxes direct = boxes ? pDC->Direct() : CDC::DirectBoxes();
+        const bool dotBoxes = m_nPixelSize <= 2;
+        const auto line = [&](const Node& a, const Node& b, COLORREF colour) {
+            if (!boxes) {
+                DrawLine3D(pDC, a.x, a.y, a.z, b.x, b.y, b.z, colour);
+            } else if (!a.inRange || !b.inRange) {
+                DrawLine3DFast(pDC, a.x, a.y, a.z, b.x, b.y, b.z, colour);
+            } else if (a.drawable && b.drawable) {
+                if (dotBoxes && a.p == b.p) {
+                    const CRect box(a.p.x - 1, a.p.y - 1, a.p.x + 1, a.p.y + 1);
+                    if (!direct.Box(box, colour)) pDC->FillSolidRect(box, colour);
+                } else {
+                    DrawStrokePx(pDC, a.p, b.p, colour);
+                }
+            }
         };
         const auto ray = [&](double theta) {
             const double c = std::cos(theta) * m_dXSpan, s = std::sin(theta) * m_dYSpan;
             for (int k = 0; k < 30; ++k) {
                 const double rho = k * kStationStep;
                 double x = x0 + rho * c, y = y0 + rho * s;
-                line(x, y, f(x, y), x, y, g(x, y), m_crDefaultPen);
+                Node upper = node(x, y, f(x, y)), lower = node(x, y, g(x, y));
+                line(upper, lower, m_crDefaultPen);
                 for (int j = 0; j < 10; ++j) {
                     const double sigma = rho + j * kSubStep;
                     const double nx = x0 + sigma * c, ny = y0 + sigma * s;
-                    line(x, y, f(x, y), nx, ny, f(nx, ny), m_crCurveSetting);
-                    line(x, y, g(x, y), nx, ny, g(nx, ny), m_crDefaultFill);
-                    x = nx, y = ny;
+                    const Node nextUpper = node(nx, ny, f(nx, ny));
+                    line(upper, nextUpper, m_crCurveSetting);
+                    const Node nextLower = node(nx, ny, g(nx, ny));
+                    line(lower, nextLower, m_crDefaultFill);
+                    upper = nextUpper, lower = nextLower;
                 }
             }
         };
-        for (int k = 0; k < 16; ++k) ray(-kRayEnd + kRayStep * k);
-        for (int k = 0; k < 16; ++k) ray(kRayEnd - kRayStep * k);
+        if (visible) {
+            for (int k = 0; k < 16; ++k) ray(-kRayEnd + kRayStep * k);
+            for (int k = 0; k < 16; ++k) ray(kRayEnd - kRayStep * k);
+        }
         DrawDotProjected(pDC, x0, y0, z0, 3, 3, m_crFirstDerivative, m_crFirstDerivative);
         DrawArrow3D(pDC, x0, y0, z0, x0 - 0.2 * fx * m_dZSpan, y0 - 0.2 * fy * m_dZSpan,
                     z0 + 0.2 * m_dZSpan, 1, "", "n", RGB(0, 0, 255));

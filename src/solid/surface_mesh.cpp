@@ -53,10 +53,13 @@ class MeshCell {
     // starts from; only the flags start set, the rest is read once they
     // say so.
     struct Channel {
-        bool endKnown = false, zKnown = false;
+        bool endKnown = false, zKnown = false, startKnown = false;
         double end[3];
         int endX, endY;
         double z, termZ;
+        // The channel's first point in the cell: both strokes start there.
+        double start[3];
+        int startX, startY;
     };
 
 public:
@@ -64,7 +67,18 @@ public:
         : v(v), x(x), front(front), back(back), Dx(v.m_dXSpan), Dz(v.m_dZSpan), c(v.m_dDirP),
           ux((x - v.m_dXMin) / Dx), lower(v.m_nSurfaceLower >= 0), visible(v.IsFigureBandVisible()),
           upper(v, 0, v.m_nSurfaceUpper), lowerSurface(v, 1, v.m_nSurfaceLower),
-          detached(upper.Detached() && lowerSurface.Detached()) {}
+          detached(upper.Detached() && lowerSurface.Detached()),
+          xoyShadowOn(v.m_dZMax > 0 && v.m_dZMin <= 0 && v.m_bProjectXoy) {
+        // The mesh colours' channels as numbers once for the cell rather
+        // than for every span.
+        for (int k = 0; k < 3; ++k) {
+            m_tints[kLowerTint][k] = v.m_anLowerMeshRgb[k];
+            m_tints[kUpperTint][k] = v.m_anUpperMeshRgb[k];
+            m_tints[kFrontTint][k] = front[k];
+            m_tints[kBackTint][k] = back[k];
+        }
+        m_dBrightness = v.m_nBrightness3D;
+    }
 
     Sample At(double px, double py) const {
         // The view's own evaluations in their order: a form that solves
@@ -91,17 +105,27 @@ public:
         return solid::PackRGB(solid::Blend(t, toward, base[0]), solid::Blend(t, toward, base[1]),
                               solid::Blend(t, toward, base[2]));
     }
-    COLORREF LowerMesh(double g0) const { return Graded(T1(g0), 200, v.m_anLowerMeshRgb); }
-    COLORREF UpperMesh(double f0) const {
-        return Graded(T2(f0), v.m_nBrightness3D, v.m_anUpperMeshRgb);
+    COLORREF Tinted(double t, double toward, const double* base) const {
+        return solid::PackRGB(solid::Blend(t, toward, base[0]), solid::Blend(t, toward, base[1]),
+                              solid::Blend(t, toward, base[2]));
     }
-    COLORREF XoyShadow(double f0) const { return Graded((f0 - v.m_dZMin) / Dz, 200, front); }
-    COLORREF BaseShadow(double f0) const { return Graded((f0 - v.m_dZMin) / Dz, 200, back); }
+    COLORREF LowerMesh(double g0) const { return Tinted(T1(g0), 200, m_tints[kLowerTint]); }
+    COLORREF UpperMesh(double f0) const { return UpperMeshAt(Height(f0)); }
+    COLORREF XoyShadow(double f0) const { return XoyShadowAt(Height(f0)); }
+    COLORREF BaseShadow(double f0) const { return BaseShadowAt(Height(f0)); }
+    // The same colours from the upper surface's place h = Height(f0) in the
+    // z range, which a span finds once for all three.
+    double Height(double f0) const { return (f0 - v.m_dZMin) / Dz; }
+    COLORREF UpperMeshAt(double h) const {
+        return Tinted((Ux() + h) / 2, m_dBrightness, m_tints[kUpperTint]);
+    }
+    COLORREF XoyShadowAt(double h) const { return Tinted(h, 200, m_tints[kFrontTint]); }
+    COLORREF BaseShadowAt(double h) const { return Tinted(h, 200, m_tints[kBackTint]); }
     COLORREF Wall(double u) const {
         return solid::PackRGB(u * front[0] + (1 - u) * back[0], u * front[1] + (1 - u) * back[1],
                               u * front[2] + (1 - u) * back[2]);
     }
-    bool XoyShadowOn() const { return v.m_dZMax > 0 && v.m_dZMin <= 0 && v.m_bProjectXoy; }
+    bool XoyShadowOn() const { return xoyShadowOn; }
     // DrawLine3D by channels (the lower and upper mesh lines, the shadows,
     // the section). Each channel's next segment starts where its last one
     // ended, so that end is not projected again.
@@ -109,16 +133,24 @@ public:
               double z2, COLORREF colour) {
         if (!visible) return;
         Channel* ch = channel >= 0 && channel < kChannels ? &m_aChannel[channel] : nullptr;
-        CPoint a, b;
-        if (straight && v.m_dZMin <= z1 && z1 <= v.m_dZMax && v.m_dZMin <= z2 && z2 <= v.m_dZMax) {
+        // The pixels stay in registers: a point stored in halves and read
+        // back whole stalls the store buffer.
+        int ax, ay, bx, by;
+        if (straight && zMin <= z1 && z1 <= zMax && zMin <= z2 && z2 <= zMax) {
             // Nothing to turn, arrange or cut: the ends project one by one.
-            // The pixels stay in registers: a point stored in halves and
-            // read back whole stalls the store buffer.
-            int ax, ay, bx, by;
-            if (ch && ch->endKnown && x1 == ch->end[0] && y1 == ch->end[1] && z1 == ch->end[2])
+            if (ch && ch->endKnown && x1 == ch->end[0] && y1 == ch->end[1] && z1 == ch->end[2]) {
                 ax = ch->endX, ay = ch->endY;
-            else if (!Project(x1, y1, z1, ch, &ax, &ay))
-                return;
+            } else if (ch && ch->startKnown && x1 == ch->start[0] && y1 == ch->start[1] &&
+                       z1 == ch->start[2]) {
+                ax = ch->startX, ay = ch->startY;
+            } else {
+                if (!Project(x1, y1, z1, ch, &ax, &ay)) return;
+                if (ch && !ch->startKnown) {
+                    ch->startKnown = true;
+                    ch->start[0] = x1, ch->start[1] = y1, ch->start[2] = z1;
+                    ch->startX = ax, ch->startY = ay;
+                }
+            }
             if (x2 == x1 && y2 == y1 && z2 == z1)
                 bx = ax, by = ay;
             else if (!Project(x2, y2, z2, ch, &bx, &by))
@@ -127,11 +159,23 @@ public:
                 ch->endKnown = true;
                 ch->end[0] = x2, ch->end[1] = y2, ch->end[2] = z2, ch->endX = bx, ch->endY = by;
             }
-            a = CPoint(ax, ay), b = CPoint(bx, by);
-        } else if (!v.ProjectSegment3D(x1, y1, z1, x2, y2, z2, &a, &b)) {
-            return;
+        } else if (straight) {
+            // Cut to the z range as the view cuts a segment; a cut end depends
+            // on the other one, so the channel keeps no end.
+            const double lo = zMin, hi = zMax;
+            if ((z1 > hi && z2 > hi) || (z1 < lo && z2 < lo)) return;
+            if (z1 > hi) ToLevel(&x1, &y1, &z1, x2, y2, z2, hi);
+            if (z2 > hi) ToLevel(&x2, &y2, &z2, x1, y1, z1, hi);
+            if (z1 < lo) ToLevel(&x1, &y1, &z1, x2, y2, z2, lo);
+            if (z2 < lo) ToLevel(&x2, &y2, &z2, x1, y1, z1, lo);
+            if (!Project(x1, y1, z1, nullptr, &ax, &ay) || !Project(x2, y2, z2, nullptr, &bx, &by))
+                return;
+        } else {
+            CPoint a, b;
+            if (!v.ProjectSegment3D(x1, y1, z1, x2, y2, z2, &a, &b)) return;
+            ax = a.x, ay = a.y, bx = b.x, by = b.y;
         }
-        Draw(pDC, a, b, colour, v.m_nPixelSize);
+        Draw(pDC, CPoint(ax, ay), CPoint(bx, by), colour, v.m_nPixelSize);
     }
     // Up to two pixels wide a span is drawn as the fine samples' dots were,
     // two pixels wide (the pen kept selected while the colour stays); an
@@ -211,8 +255,7 @@ public:
         CPoint q[4];
         bool whole = true;
         for (int k = 0; k < 4 && whole; ++k)
-            whole = v.m_dZMin <= z[k] && z[k] <= v.m_dZMax &&
-                    v.ProjectSegment3D(s[k], t[k], z[k], s[k], t[k], z[k], &q[k], &q[k]);
+            whole = v.m_dZMin <= z[k] && z[k] <= v.m_dZMax && Point(s[k], t[k], z[k], &q[k]);
         if (!whole) {
             const double ms = (s[0] + s[2]) / 2, mt = (t[0] + t[2]) / 2;
             Dot(pDC, ms, mt, (z[0] + z[1] + z[2] + z[3]) / 4, colour);
@@ -240,14 +283,21 @@ public:
         n = std::min(n, kMaxCorners);
         for (int k = 0; k < n; ++k) {
             const double z = height(p[k]);
-            if (!(v.m_dZMin <= z && z <= v.m_dZMax) ||
-                !v.ProjectSegment3D(p[k].s, p[k].t, z, p[k].s, p[k].t, z, &q[k], &q[k]))
-                return;
+            if (!(v.m_dZMin <= z && z <= v.m_dZMax) || !Point(p[k].s, p[k].t, z, &q[k])) return;
         }
         Fill(pDC, q, n, colour);
     }
     MeshCell(const MeshCell&) = delete;
     MeshCell& operator=(const MeshCell&) = delete;
+    // A point of the scene within the z range on screen, as the view
+    // projects it.
+    bool Point(double px, double py, double pz, CPoint* q) {
+        if (!straight) return v.ProjectSegment3D(px, py, pz, px, py, pz, q, q);
+        int x, y;
+        if (!Project(px, py, pz, nullptr, &x, &y)) return false;
+        *q = CPoint(x, y);
+        return true;
+    }
 
     // Something drawn over a box: the inset's last stroke, if it touches
     // it, must be drawn again.
@@ -280,6 +330,8 @@ public:
     const CPemroView::SurfacePass::Sampler upper, lowerSurface;
     // Whether both leave the view alone, so they may run in any order.
     const bool detached;
+    // Whether the shadows on z = 0 show: z = 0 lies in the box.
+    const bool xoyShadowOn;
 
 private:
     // ProjectPoint3D's expression with its terms in x and in y kept from
@@ -306,9 +358,18 @@ private:
         }
         const double ox = m_dTermYx - m_dTermXk;
         const double oy = m_dTermXz - termZ;
-        if (!IsDrawable(ox) || !IsDrawable(oy)) return false;
-        *x = v.m_nProjOriginX + ToPixel(ox), *y = v.m_nProjOriginY + ToPixel(oy);
+        int px0, py0;
+        if (!ToDrawablePixel(ox, &px0) || !ToDrawablePixel(oy, &py0)) return false;
+        *x = v.m_nProjOriginX + px0, *y = v.m_nProjOriginY + py0;
         return true;
+    }
+    // End 1 moved along the segment to z = level, end 2 fixed, with the
+    // view's own expression (the product before the division).
+    static void ToLevel(double* x1, double* y1, double* z1, double x2, double y2, double z2,
+                        double level) {
+        *x1 = x2 + (*x1 - x2) * (level - z2) / (*z1 - z2);
+        *y1 = y2 + (*y1 - y2) * (level - z2) / (*z1 - z2);
+        *z1 = level;
     }
     // Two pixels wide as the dots of the fine samples were, a 2 × 2 box
     // (x−1..x, y−1..y) at each pixel of the one-pixel line.
@@ -347,8 +408,13 @@ private:
     };
     LastInset m_inset;
     CDC::DirectBoxes m_direct;
+    enum { kLowerTint, kUpperTint, kFrontTint, kBackTint, kTints };
+    double m_tints[kTints][3];
+    double m_dBrightness = 0;
     const bool straight =
         v.m_dRotationAngle == 0 && v.m_nAxisArrangement != 2 && v.m_nAxisArrangement != 3;
+    // The z range, read once for the cell's many segments.
+    const double zMin = v.m_dZMin, zMax = v.m_dZMax;
 };
 
 // Runs fn(s) for s from `from` while s < `to` by `step`, with a cap.
@@ -458,7 +524,8 @@ constexpr int kMaxHalvings = 16;
 // its two ends.
 struct Span {
     double s, step;
-    Sample p0, p1;
+    // The walk's own samples, alive while the span is drawn.
+    const Sample &p0, &p1;
 };
 
 // The spans of a stroke from `from` to `to`, in order, handed to fn(span).
@@ -466,11 +533,12 @@ struct Span {
 // finds its middle off its chord.
 template <class At, class Split, class Bend, class Fn> class SpanWalk {
 public:
-    SpanWalk(double fine, double straight, At at, Split split, Bend bend, Fn fn)
+    SpanWalk(double fine, double straight, const At& at, const Split& split, const Bend& bend,
+             const Fn& fn)
         : m_fine(fine), m_straight(straight), m_at(at), m_split(split), m_bend(bend), m_fn(fn) {}
     // known(i, n, s): node i of n spans at s when it is evaluated already,
     // else null.
-    template <class Known> void Run(double from, double to, double span, Known known) {
+    template <class Known> void Run(double from, double to, double span, Known known) const {
         if (!(m_fine > 0) || !std::isfinite(m_fine) || !(to > from)) return;
         double n = std::ceil((to - from) / std::max(span, m_fine));
         n = n < kMaxSpansPerEdge ? (n > 1 ? n : 1) : kMaxSpansPerEdge;
@@ -488,7 +556,7 @@ public:
     }
 
 private:
-    void Walk(double s, double h, const Sample& p0, const Sample& p1, int depth) {
+    void Walk(double s, double h, const Sample& p0, const Sample& p1, int depth) const {
         if (h > m_fine && depth < kMaxHalvings) {
             const bool split = m_split(p0, p1);
             if (split || h > m_straight) {
@@ -503,14 +571,15 @@ private:
         m_fn(Span{s, h, p0, p1});
     }
     const double m_fine, m_straight;
-    At m_at;
-    Split m_split;
-    Bend m_bend;
-    Fn m_fn;
+    // The stroke's own lambdas, held rather than copied for each stroke.
+    const At& m_at;
+    const Split& m_split;
+    const Bend& m_bend;
+    const Fn& m_fn;
 };
 template <class At, class Split, class Bend, class Fn>
-SpanWalk<At, Split, Bend, Fn> MakeSpanWalk(double fine, double straight, At at, Split split,
-                                           Bend bend, Fn fn) {
+SpanWalk<At, Split, Bend, Fn> MakeSpanWalk(double fine, double straight, const At& at,
+                                           const Split& split, const Bend& bend, const Fn& fn) {
     return SpanWalk<At, Split, Bend, Fn>(fine, straight, at, split, bend, fn);
 }
 
@@ -570,7 +639,7 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
     };
     double counter = 0;
     const auto at = [&](double s) { return alongX ? m.At(s, y) : m.At(x, s); };
-    auto walk = MakeSpanWalk(fine, edge ? span : HUGE_VAL, at, split, bend, [&](const Span& sp) {
+    const auto draw = [&](const Span& sp) {
         const double s = sp.s, step = sp.step;
         const Sample &p0 = sp.p0, &p1 = sp.p1;
         const double ax = alongX ? s : x, ay = alongX ? y : s;
@@ -593,6 +662,7 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
             counter = 0;
         }
         if (inside && ordered) {
+            const double height = m.Height(p0.f);
             const bool flatG = std::fabs(p0.g - p1.g) < jump, flatF = std::fabs(p0.f - p1.f) < jump;
             if (columnWall && dx > 0 && dy > 0 && flatG && flatF && (alongX || m.lower))
                 m.Panel(pDC, ax, ay, p0, bx, by, p1, wallColour);
@@ -600,15 +670,15 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                 m.Line(pDC, kLowerLine, ax, ay, p0.g, bx, by, p1.g, m.LowerMesh(p0.g));
             if (demo != 20) {
                 if (m.XoyShadowOn())
-                    m.Line(pDC, kXoyShadow, ax, ay, 0, bx, by, 0, m.XoyShadow(p0.f));
+                    m.Line(pDC, kXoyShadow, ax, ay, 0, bx, by, 0, m.XoyShadowAt(height));
                 if (v.m_bProjectBase && (alongX || v.m_bCutZc == 0))
                     m.Line(pDC, kBaseShadow, ax, ay, v.m_dZMin, bx, by, v.m_dZMin,
-                           m.BaseShadow(p0.f));
+                           m.BaseShadowAt(height));
                 if (v.m_nProjectionDisplay == 1 && insetOn(p0) && v.m_bCutZc == 0)
                     m.Inset(pDC, ax, ay, bx, by, insetColour);
             }
             if (bUpper && flatF && p0.f != c)
-                m.Line(pDC, kUpperLine, ax, ay, p0.f, bx, by, p1.f, m.UpperMesh(p0.f));
+                m.Line(pDC, kUpperLine, ax, ay, p0.f, bx, by, p1.f, m.UpperMeshAt(height));
             if (v.m_bCutZc == 1 && cut(p0)) {
                 if (v.m_bProjectBase)
                     m.Line(pDC, kSectionBase, ax, ay, v.m_dZMin, bx, by, v.m_dZMin,
@@ -619,7 +689,8 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                 m.Line(pDC, kSectionC, ax, ay, c, bx, by, c, v.m_crSection);
             }
         }
-    });
+    };
+    const auto walk = MakeSpanWalk(fine, edge ? span : HUGE_VAL, at, split, bend, draw);
     // The grid's edge at the stroke, node by node where it lies at the same
     // point.
     const CellGrid* grid = nodes.grid;
@@ -683,10 +754,23 @@ void BandPieces(const CellGrid& grid, Value value, double lo, double hi, Gone go
     };
     constexpr unsigned kEmpty = kAbove | kBelow | kOutside | kGone;
     // Most cells miss the band, or lie where it is gone, at all their nodes.
+    // Mostly the first node lies above or below it, alone: then only that
+    // side is tested at the other nodes.
     const int ni = grid.Ni(), nj = grid.Nj();
-    unsigned all = kEmpty | kNoStart;
-    for (int i = 0; i <= ni; ++i)
-        for (int j = 0; j <= nj; ++j) all &= sideOf(i, j);
+    const auto every = [&](auto keeps) {
+        for (int i = 0; i <= ni; ++i)
+            for (int j = 0; j <= nj; ++j)
+                if (!keeps(value(grid.At(i, j)))) return false;
+        return true;
+    };
+    unsigned all = sideOf(0, 0);
+    if (all == kAbove)
+        all = every([hi](double h) { return !(h <= hi); }) ? kAbove : 0u;
+    else if (all == kBelow)
+        all = every([lo](double h) { return !(h >= lo); }) ? kBelow : 0u;
+    else
+        for (int i = 0; i <= ni; ++i)
+            for (int j = 0; j <= nj; ++j) all &= sideOf(i, j);
     if (all) return;
     for (int i = 0; i < ni; ++i)
         for (int j = 0; j < nj; ++j) {
@@ -743,13 +827,23 @@ void Intersection(MeshCell& m, CDC* pDC, const CellGrid& grid) {
 }
 
 void BoundaryDots(MeshCell& m, CDC* pDC, double y, double dx, double dy, double sx, double sy,
-                  const Sample& corner) {
+                  const Sample& corner, const CellGrid* grid) {
     CPemroView& v = m.v;
     const double x = m.x;
     const double r00 = corner.r;
-    const double r10 = v.EvalRegionFunction(x + dx, y, v.m_nFuncF);
-    const double r01 = v.EvalRegionFunction(x, y + dy, v.m_nFuncF);
-    const double r11 = v.EvalRegionFunction(x + dx, y + dy, v.m_nFuncF);
+    // The region function at a corner: the cell's grid holds it where its
+    // last node lies at the very same point. A region given by the surfaces
+    // (form 0) is evaluated afresh, as a form that solves keeps its order.
+    const auto region = [&](int i, int j, double px, double py) {
+        if (grid && v.m_nFuncF != 0) {
+            const int gi = i ? grid->Ni() : 0, gj = j ? grid->Nj() : 0;
+            if (grid->S(gi) == px && grid->T(gj) == py) return grid->At(gi, gj).r;
+        }
+        return v.EvalRegionFunction(px, py, v.m_nFuncF);
+    };
+    const double r10 = region(1, 0, x + dx, y);
+    const double r01 = region(0, 1, x, y + dy);
+    const double r11 = region(1, 1, x + dx, y + dy);
     if (!(r00 * r10 < 0 || r10 * r11 < 0 || r11 * r01 < 0 || r01 * r00 < 0)) return;
     Steps(x, x + dx, dx / kBoundaryParts, [&](double s) {
         Sample p0 = m.At(s, y);
@@ -827,5 +921,5 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
         Intersection(m, pDC, grid());
         m_nPixelSize = pixelSize;
     }
-    if (area && clicked) BoundaryDots(m, pDC, y, dx, dy, sx, sy, corner);
+    if (area && clicked) BoundaryDots(m, pDC, y, dx, dy, sx, sy, corner, cellGrid.Built());
 }
