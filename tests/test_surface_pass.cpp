@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -104,4 +106,62 @@ TEST(SurfacePass, SamplerGivesTheViewsValuesBitForBit) {
     CPemroView::SurfacePass pass(v);
     const CPemroView::SurfacePass::Sampler upper(v, 0, 0);
     EXPECT_NEAR(1 - 4 + 2 + 3 - 2 + 0.25, upper(1, 2), 1e-6);
+}
+
+// The region down a column and at a point: the view's own values, bit for
+// bit, in each kind of region, and the values by hand where they are plain.
+TEST(SurfacePass, RegionGivesTheViewsValuesBitForBit) {
+    struct Case {
+        int k, type;
+        BOOL figure3D;
+    };
+    const Case cases[] = {
+        {1, 0, FALSE}, {1, 0, TRUE},  {1, 1, FALSE}, {1, 1, TRUE}, {1, 2, TRUE},
+        {12, 3, TRUE}, {13, 3, TRUE}, {2, 3, FALSE}, {0, 0, TRUE},
+    };
+    const double ys[] = {-0.5, 0.0, 0.25, 0.6, 1.5, 3.0, 3.5, std::nan("")};
+    constexpr int n = int(sizeof ys / sizeof ys[0]);
+    for (const Case& c : cases) {
+        auto view = QuadricView();
+        CPemroView& v = *view;
+        v.m_nRegionType = c.type, v.m_bFigure3D = c.figure3D;
+        const double box[4] = {0.0, 3.0, 0.0, 3.0};
+        for (int i = 0; i < 4; ++i) v.m_adRegionRect[i] = box[i];
+        v.m_nFuncUpper = v.m_nFuncRight = 3, v.m_nFuncLower = v.m_nFuncLeft = 4;
+        const CPemroView::SurfacePass::Region region(v, c.k);
+        for (double x : {-1.0, 0.0, 0.5, 2.0, 3.0, 4.0}) {
+            double out[n];
+            region.Column(x, ys, n, out);
+            for (int j = 0; j < n; ++j) {
+                const double plain = v.EvalRegionFunction(x, ys[j], c.k);
+                EXPECT_EQ(0, std::memcmp(&plain, &out[j], sizeof plain))
+                    << c.k << " " << c.type << " " << x << " " << ys[j];
+                const double point = region(x, ys[j]);
+                EXPECT_EQ(0, std::memcmp(&plain, &point, sizeof plain))
+                    << c.k << " " << c.type << " " << x << " " << ys[j];
+            }
+        }
+    }
+    // By hand: inside the box 1, on or beyond its edge −1; between
+    // y = sin x and y = cos x the product (sin x − y)(y − cos x).
+    auto view = QuadricView();
+    CPemroView& v = *view;
+    v.m_bFigure3D = TRUE;
+    v.m_adRegionRect[0] = v.m_adRegionRect[2] = 0.0;
+    v.m_adRegionRect[1] = v.m_adRegionRect[3] = 3.0;
+    v.m_nFuncUpper = 3, v.m_nFuncLower = 4;
+    const double at[] = {0.0, 0.6, 3.0};
+    double out[3];
+    CPemroView::SurfacePass::Region(v, 1).Column(1.0, at, 3, out);
+    EXPECT_EQ(-1.0, out[0]);
+    EXPECT_EQ(1.0, out[1]);
+    EXPECT_EQ(-1.0, out[2]);
+    CPemroView::SurfacePass::Region(v, 1).Column(0.0, at, 3, out);
+    EXPECT_EQ(-1.0, out[1]);
+    v.m_nRegionType = 1;
+    CPemroView::SurfacePass::Region(v, 1).Column(0.5, at, 3, out);
+    EXPECT_NEAR(0.033469367892797176, out[1], 1e-15);
+    const double y = 0.25;
+    CPemroView::SurfacePass::Region(v, 1).Column(2.0, &y, 1, out);
+    EXPECT_NEAR(0.43918889522359894, out[0], 1e-15);
 }

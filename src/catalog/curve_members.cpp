@@ -2,8 +2,10 @@
 // function, and the scans for the edge of a region.
 #include "catalog/math/explicit_catalogue.h"
 #include "catalog/math/plane_curves.h"
+#include "catalog/surface_pass.h"
 #include "view/view.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -86,6 +88,35 @@ double CPemroView::EvalRegionFunction(double x, double y, int k) {
     if (k == 12) return (x - r[0]) * (r[1] - x) <= 0 ? -1.0 : typeX();
     if (k == 13) return (y - r[2]) * (r[3] - y) <= 0 ? -1.0 : typeY();
     return catalog::EvalImplicitForm(x, y, k, m_adCoefF, m_dImplicitC, m_dX0);
+}
+
+CPemroView::SurfacePass::Region::Region(CPemroView& v, int k) : m_view(v), m_k(k) {
+    if (k == 0 || v.m_nRegionType < 0 || v.m_nRegionType > 1) return;
+    m_boxed = v.m_bFigure3D == 1;
+    for (int i = 0; i < 4; ++i) m_box[i] = v.m_adRegionRect[i];
+    m_kind = v.m_nRegionType == 1 ? kBetween : m_boxed ? kBox : kWhole;
+}
+
+void CPemroView::SurfacePass::Region::Column(double x, const double* ys, int n, double* out) const {
+    if (m_kind == kView) {
+        for (int j = 0; j < n; ++j) out[j] = m_view.EvalRegionFunction(x, ys[j], m_k);
+        return;
+    }
+    if (m_boxed && OutsideX(x)) {
+        std::fill_n(out, n, -1.0);
+        return;
+    }
+    if (m_kind != kBetween) {
+        for (int j = 0; j < n; ++j) out[j] = m_boxed && OutsideY(ys[j]) ? -1.0 : 1.0;
+        return;
+    }
+    // The two curves at x, the same for the whole column.
+    const CPemroView& v = m_view;
+    const double a = v.EvalF(x, v.m_nFuncUpper), b = v.EvalCatalogueB(x, v.m_nFuncLower);
+    for (int j = 0; j < n; ++j) {
+        const double y = ys[j];
+        out[j] = m_boxed && OutsideY(y) ? -1.0 : (a - y) * (y - b);
+    }
 }
 
 double CPemroView::SolveImplicitX(double x0, double y, int k) {

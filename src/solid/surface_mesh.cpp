@@ -383,15 +383,24 @@ public:
                 for (int j = 0; j <= m_nj; ++j) m_nodes[Index(i, j)] = m.At(S(i), T(j));
             return;
         }
-        // A column of nodes at a time: a catalogue form evaluates it at once.
+        // A column of nodes at a time: a catalogue form evaluates it at once,
+        // and a region what depends on x alone once.
         double ts[kMaxGridSide + 1], fs[kMaxGridSide + 1], gs[kMaxGridSide + 1];
+        double rs[kMaxGridSide + 1];
         for (int j = 0; j <= m_nj; ++j) ts[j] = T(j);
+        const int n = m_nj + 1;
+        const bool cut = v.m_nFuncF == 0;
+        const CPemroView::SurfacePass::Region region(v, v.m_nFuncF);
         for (int i = 0; i <= m_ni; ++i) {
             const double s = S(i);
-            m.upper.Column(s, ts, m_nj + 1, fs);
-            m.lowerSurface.Column(s, ts, m_nj + 1, gs);
-            for (int j = 0; j <= m_nj; ++j)
-                m_nodes[Index(i, j)] = {m.Region(s, ts[j], fs[j], gs[j]), fs[j], gs[j]};
+            Sample* column = m_nodes + Index(i, 0);
+            m.upper.Column(s, ts, n, fs);
+            m.lowerSurface.Column(s, ts, n, gs);
+            if (cut)
+                for (int j = 0; j < n; ++j) rs[j] = m.Region(s, ts[j], fs[j], gs[j]);
+            else
+                region.Column(s, ts, n, rs);
+            for (int j = 0; j < n; ++j) column[j] = {rs[j], fs[j], gs[j]};
         }
     }
     CellGrid(const CellGrid&) = delete;

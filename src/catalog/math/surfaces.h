@@ -32,9 +32,16 @@ constexpr bool IsOwnSurfaceForm(int k) {
     return k != 0 && !(17 <= k && k <= 20);
 }
 // EvalSurfaceForm at (x, ys[j]) into out[j] for j < n, the form chosen once
-// for the column: a quadric's points are computed several at a time.
+// for the column and its terms in x alone computed once.
 void EvalSurfaceFormColumn(double x, const double* ys, int n, int k, bool lower,
                            const SurfaceCoefs& cf, double* out);
+// Form k of one catalogue with the choice of form made once: the same bits
+// as EvalSurfaceForm and EvalSurfaceFormColumn, for loops over many points.
+using SurfaceFormFn = double (*)(double x, double y, const SurfaceCoefs& cf);
+using SurfaceColumnFn = void (*)(double x, const double* ys, int n, const SurfaceCoefs& cf,
+                                 double* out);
+SurfaceFormFn SurfaceFormOf(int k, bool lower);
+SurfaceColumnFn SurfaceColumnOf(int k, bool lower);
 
 // The Taylor polynomial of degree n at t = 1 of φ about t = 0, the derivatives
 // by central differences with h = 0.001. n is capped at kMaxTaylorOrder, the
