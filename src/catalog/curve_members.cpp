@@ -69,8 +69,10 @@ double CPemroView::EvalRegionFunction(double x, double y, int k) {
         return std::fabs(w) <= std::fabs(u) ? w * w : u * u;
     }
     const double* r = m_adRegionRect;
-    if (m_bFigure3D == 1 && ((x - r[0]) * (r[1] - x) <= 0 || (y - r[2]) * (r[3] - y) <= 0))
-        return -1.0;
+    const bool boxed = m_bFigure3D == 1;
+    if (boxed && ((x - r[0]) * (r[1] - x) <= 0 || (y - r[2]) * (r[3] - y) <= 0)) return -1.0;
+    // The whole plane, the commonest region, before any curve is read.
+    if (m_nRegionType == 0) return 1.0;
     const auto typeX = [&] {
         return (EvalF(x, m_nFuncUpper) - y) * (y - EvalCatalogueB(x, m_nFuncLower));
     };

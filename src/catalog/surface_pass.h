@@ -35,6 +35,17 @@ struct CPemroView::SurfacePass {
     const bool active;
     catalog::SurfaceCoefs coefs;
 
+    // The grid a mesh lays over its cells, kept with what it was laid out
+    // from: the cells of one mesh mostly share their size, and the layout
+    // divides, takes a root and rounds up.
+    struct GridLayout {
+        bool known = false;
+        double from[7] = {};
+        int ni = 1, nj = 1;
+        double hs = 0, ht = 0;
+    };
+    GridLayout gridLayout;
+
 private:
     struct Expansion {
         bool known = false;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -370,11 +371,7 @@ class CellGrid {
 public:
     CellGrid(MeshCell& m, double y, double dx, double dy) : m_x(m.x), m_y(y) {
         CPemroView& v = m.v;
-        const double px =
-            v.m_nProjScaleX / v.m_dXSpan * std::sqrt(1 + v.m_dObliqueFactor * v.m_dObliqueFactor);
-        const double py = v.m_nProjScaleY / v.m_dYSpan;
-        m_ni = Side(dx * px), m_nj = Side(dy * py);
-        m_hs = dx / m_ni, m_ht = dy / m_nj;
+        Layout(v, dx, dy);
         const size_t count = size_t(m_ni + 1) * size_t(m_nj + 1);
         if (count > kSmallGrid) m_big.resize(count);
         m_nodes = count > kSmallGrid ? m_big.data() : m_small;
@@ -412,6 +409,31 @@ public:
     const Sample& At(int i, int j) const { return m_nodes[Index(i, j)]; }
 
 private:
+    // The sub-cells across and down, about kSpanPixels a side on screen, as
+    // the pass last laid them out where it read the same.
+    void Layout(const CPemroView& v, double dx, double dy) {
+        const double from[7] = {dx,
+                                dy,
+                                double(v.m_nProjScaleX),
+                                v.m_dXSpan,
+                                v.m_dObliqueFactor,
+                                double(v.m_nProjScaleY),
+                                v.m_dYSpan};
+        CPemroView::SurfacePass::GridLayout* kept =
+            v.m_pSurfacePass ? &v.m_pSurfacePass->gridLayout : nullptr;
+        if (kept && kept->known && std::memcmp(kept->from, from, sizeof from) == 0) {
+            m_ni = kept->ni, m_nj = kept->nj, m_hs = kept->hs, m_ht = kept->ht;
+            return;
+        }
+        const double px =
+            v.m_nProjScaleX / v.m_dXSpan * std::sqrt(1 + v.m_dObliqueFactor * v.m_dObliqueFactor);
+        const double py = v.m_nProjScaleY / v.m_dYSpan;
+        m_ni = Side(dx * px), m_nj = Side(dy * py);
+        m_hs = dx / m_ni, m_ht = dy / m_nj;
+        if (!kept) return;
+        std::memcpy(kept->from, from, sizeof from);
+        kept->known = true, kept->ni = m_ni, kept->nj = m_nj, kept->hs = m_hs, kept->ht = m_ht;
+    }
     static int Side(double pixels) {
         const double n = std::ceil(pixels / kSpanPixels);
         return n < kMaxGridSide ? (n > 1 ? int(n) : 1) : kMaxGridSide;
