@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <string>
 #include <vector>
 
 using namespace catalog;
@@ -668,11 +669,15 @@ TEST(CatalogSurfaces, ColumnsMatchPoints) {
     }
 }
 
-// Every form of both catalogues, down columns and through the form's own
+// Every form of both catalogues, over grids and through the form's own
 // point function, gives each point the bits of its plain evaluation: at the
 // corners and zeros of the divisions, off the roots' domains, and at NaN.
-TEST(CatalogSurfaces, EveryFormsColumnAndPointFunctionMatchThePlainValue) {
-    const auto sameBits = [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+TEST(CatalogSurfaces, EveryFormsGridColumnAndPointMatchThePlainValue) {
+    // The same bits, or both NaN: a NaN's sign follows the order of the
+    // operands, which a loop may turn, and nothing reads it.
+    const auto sameBits = [](double a, double b) {
+        return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
+    };
     SurfaceCoefs zeroDivisors = SampleSurfaceCoefs();
     for (int i = 3; i < 6; ++i) zeroDivisors.upper[i] = 0, zeroDivisors.lower[i] = 0;
     SurfaceCoefs normal = SampleSurfaceCoefs();
@@ -684,24 +689,31 @@ TEST(CatalogSurfaces, EveryFormsColumnAndPointFunctionMatchThePlainValue) {
     const double nan = std::nan("");
     const double xs[] = {0.7, 0.0, -0.5, 1.5, 0.3, -1e8, nan};
     const double ys[] = {-0.4, 0.0, 2.0, -0.2, 0.1, 1e-300, 3.75, -2.5, 1e8, nan, 0.5};
-    constexpr int n = int(sizeof ys / sizeof ys[0]);
+    constexpr int nx = int(sizeof xs / sizeof xs[0]), n = int(sizeof ys / sizeof ys[0]);
     std::vector<int> forms = {INT_MIN, -2, 31, 100, INT_MAX};
     for (int k = -1; k <= 30; ++k) forms.push_back(k);
     for (const SurfaceCoefs& cf : sets)
         for (int k : forms)
             for (bool lower : {false, true}) {
                 const SurfaceFormFn point = SurfaceFormOf(k, lower);
-                const SurfaceColumnFn column = SurfaceColumnOf(k, lower);
-                for (double x : xs) {
-                    double out[n], viaColumn[n];
+                // The grid row after row, and spread out three values a node.
+                double grid[nx * n], spread[3 * nx * n];
+                SurfaceGridOf(k, lower)(xs, nx, ys, n, cf, grid, 1);
+                SurfaceGridOf(k, lower)(xs, nx, ys, n, cf, spread + 1, 3);
+                for (int i = 0; i < nx; ++i) {
+                    const double x = xs[i];
+                    double out[n];
                     EvalSurfaceFormColumn(x, ys, n, k, lower, cf, out);
-                    column(x, ys, n, cf, viaColumn);
                     for (int j = 0; j < n; ++j) {
                         const double plain = EvalSurfaceForm(x, ys[j], k, lower, cf);
-                        EXPECT_TRUE(sameBits(plain, out[j])) << k << " " << x << " " << ys[j];
-                        EXPECT_TRUE(sameBits(plain, viaColumn[j])) << k << " " << x << " " << ys[j];
-                        EXPECT_TRUE(sameBits(plain, point(x, ys[j], cf)))
-                            << k << " " << x << " " << ys[j];
+                        const auto where = [&] {
+                            return std::to_string(k) + " " + std::to_string(x) + " " +
+                                   std::to_string(ys[j]);
+                        };
+                        EXPECT_TRUE(sameBits(plain, out[j])) << where();
+                        EXPECT_TRUE(sameBits(plain, grid[i * n + j])) << where();
+                        EXPECT_TRUE(sameBits(plain, spread[3 * (i * n + j) + 1])) << where();
+                        EXPECT_TRUE(sameBits(plain, point(x, ys[j], cf))) << where();
                     }
                 }
             }

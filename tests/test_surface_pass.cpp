@@ -92,10 +92,17 @@ TEST(SurfacePass, SamplerGivesTheViewsValuesBitForBit) {
             v.m_nSurfaceEvalMode = c.mode, v.m_dDirP = 0.5, v.m_nDemoStep = n;
             CPemroView::SurfacePass pass(v);
             const CPemroView::SurfacePass::Sampler upper(v, 0, c.k), lower(v, 1, c.k);
-            for (double x : {-1.0, 0.2, 0.7})
-                for (double y : {-0.1, 0.4, 1.5}) {
+            const double xs[3] = {-1.0, 0.2, 0.7}, ys[3] = {-0.1, 0.4, 1.5};
+            double fs[9], gs[18];
+            upper.Grid(xs, 3, ys, 3, fs, 1);
+            lower.Grid(xs, 3, ys, 3, gs, 2);
+            for (int i = 0; i < 3; ++i)
+                for (int j = 0; j < 3; ++j) {
+                    const double x = xs[i], y = ys[j];
                     EXPECT_EQ(v.EvalSurfaceF(x, y, c.k), upper(x, y)) << c.k << " " << n;
                     EXPECT_EQ(v.EvalSurfaceG(x, y, c.k), lower(x, y)) << c.k << " " << n;
+                    EXPECT_EQ(v.EvalSurfaceF(x, y, c.k), fs[3 * i + j]) << c.k << " " << n;
+                    EXPECT_EQ(v.EvalSurfaceG(x, y, c.k), gs[2 * (3 * i + j)]) << c.k << " " << n;
                 }
         }
     // The expansion of degree 2 of a quadric is the quadric (up to the
@@ -129,18 +136,20 @@ TEST(SurfacePass, RegionGivesTheViewsValuesBitForBit) {
         for (int i = 0; i < 4; ++i) v.m_adRegionRect[i] = box[i];
         v.m_nFuncUpper = v.m_nFuncRight = 3, v.m_nFuncLower = v.m_nFuncLeft = 4;
         const CPemroView::SurfacePass::Region region(v, c.k);
-        for (double x : {-1.0, 0.0, 0.5, 2.0, 3.0, 4.0}) {
-            double out[n];
-            region.Column(x, ys, n, out);
+        const double xs[] = {-1.0, 0.0, 0.5, 2.0, 3.0, 4.0};
+        constexpr int nx = int(sizeof xs / sizeof xs[0]);
+        // Row after row, and spread out three values a node.
+        double grid[nx * n], spread[3 * nx * n];
+        region.Grid(xs, nx, ys, n, grid, 1);
+        region.Grid(xs, nx, ys, n, spread, 3);
+        for (int i = 0; i < nx; ++i)
             for (int j = 0; j < n; ++j) {
-                const double plain = v.EvalRegionFunction(x, ys[j], c.k);
-                EXPECT_EQ(0, std::memcmp(&plain, &out[j], sizeof plain))
-                    << c.k << " " << c.type << " " << x << " " << ys[j];
+                const double x = xs[i], plain = v.EvalRegionFunction(x, ys[j], c.k);
                 const double point = region(x, ys[j]);
-                EXPECT_EQ(0, std::memcmp(&plain, &point, sizeof plain))
-                    << c.k << " " << c.type << " " << x << " " << ys[j];
+                for (double value : {grid[i * n + j], spread[3 * (i * n + j)], point})
+                    EXPECT_EQ(0, std::memcmp(&plain, &value, sizeof plain))
+                        << c.k << " " << c.type << " " << x << " " << ys[j];
             }
-        }
     }
     // By hand: inside the box 1, on or beyond its edge −1; between
     // y = sin x and y = cos x the product (sin x − y)(y − cos x).
@@ -152,16 +161,17 @@ TEST(SurfacePass, RegionGivesTheViewsValuesBitForBit) {
     v.m_nFuncUpper = 3, v.m_nFuncLower = 4;
     const double at[] = {0.0, 0.6, 3.0};
     double out[3];
-    CPemroView::SurfacePass::Region(v, 1).Column(1.0, at, 3, out);
+    const double x1 = 1.0, x0 = 0.0, xHalf = 0.5, x2 = 2.0;
+    CPemroView::SurfacePass::Region(v, 1).Grid(&x1, 1, at, 3, out, 1);
     EXPECT_EQ(-1.0, out[0]);
     EXPECT_EQ(1.0, out[1]);
     EXPECT_EQ(-1.0, out[2]);
-    CPemroView::SurfacePass::Region(v, 1).Column(0.0, at, 3, out);
+    CPemroView::SurfacePass::Region(v, 1).Grid(&x0, 1, at, 3, out, 1);
     EXPECT_EQ(-1.0, out[1]);
     v.m_nRegionType = 1;
-    CPemroView::SurfacePass::Region(v, 1).Column(0.5, at, 3, out);
+    CPemroView::SurfacePass::Region(v, 1).Grid(&xHalf, 1, at, 3, out, 1);
     EXPECT_NEAR(0.033469367892797176, out[1], 1e-15);
     const double y = 0.25;
-    CPemroView::SurfacePass::Region(v, 1).Column(2.0, &y, 1, out);
+    CPemroView::SurfacePass::Region(v, 1).Grid(&x2, 1, &y, 1, out, 1);
     EXPECT_NEAR(0.43918889522359894, out[0], 1e-15);
 }

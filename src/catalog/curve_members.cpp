@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace {
 
@@ -99,25 +100,50 @@ CPemroView::SurfacePass::Region::Region(CPemroView& v, int k) : m_view(v), m_k(k
     m_kind = v.m_nRegionType == 1 ? kBetween : m_boxed ? kBox : kWhole;
 }
 
-void CPemroView::SurfacePass::Region::Column(double x, const double* ys, int n, double* out) const {
-    if (m_kind == kView) {
-        for (int j = 0; j < n; ++j) out[j] = m_view.EvalRegionFunction(x, ys[j], m_k);
-        return;
-    }
-    if (m_boxed && OutsideX(x)) {
-        std::fill_n(out, n, -1.0);
-        return;
-    }
-    if (m_kind != kBetween) {
-        for (int j = 0; j < n; ++j) out[j] = m_boxed && OutsideY(ys[j]) ? -1.0 : 1.0;
-        return;
-    }
-    // The two curves at x, the same for the whole column.
+void CPemroView::SurfacePass::Region::Grid(const double* xs, int nx, const double* ys, int ny,
+                                           double* out, int stride) const {
     const CPemroView& v = m_view;
-    const double a = v.EvalF(x, v.m_nFuncUpper), b = v.EvalCatalogueB(x, v.m_nFuncLower);
-    for (int j = 0; j < n; ++j) {
-        const double y = ys[j];
-        out[j] = m_boxed && OutsideY(y) ? -1.0 : (a - y) * (y - b);
+    const auto put = [out, ny, stride](int i, int j, double value) {
+        out[(std::ptrdiff_t(i) * ny + j) * stride] = value;
+    };
+    if (m_kind == kView) {
+        for (int i = 0; i < nx; ++i)
+            for (int j = 0; j < ny; ++j) put(i, j, m_view.EvalRegionFunction(xs[i], ys[j], m_k));
+        return;
+    }
+    // Copies the stores cannot reach.
+    const bool boxed = m_boxed;
+    const double bottom = m_box[2], top = m_box[3];
+    const auto outsideY = [boxed, bottom, top](double y) {
+        return boxed && (y - bottom) * (top - y) <= 0;
+    };
+    if (m_kind == kBetween) {
+        for (int i = 0; i < nx; ++i) {
+            const double x = xs[i];
+            if (boxed && OutsideX(x)) {
+                for (int j = 0; j < ny; ++j) put(i, j, -1.0);
+                continue;
+            }
+            // The two curves at x, the same for the whole column.
+            const double a = v.EvalF(x, v.m_nFuncUpper), b = v.EvalCatalogueB(x, v.m_nFuncLower);
+            for (int j = 0; j < ny; ++j) {
+                const double y = ys[j];
+                put(i, j, outsideY(y) ? -1.0 : (a - y) * (y - b));
+            }
+        }
+        return;
+    }
+    // The whole plane or the box: every column inside the box in x reads
+    // the same down y.
+    constexpr int kChunk = 64;
+    double column[kChunk];
+    for (int j0 = 0; j0 < ny; j0 += kChunk) {
+        const int n = std::min(kChunk, ny - j0);
+        for (int j = 0; j < n; ++j) column[j] = outsideY(ys[j0 + j]) ? -1.0 : 1.0;
+        for (int i = 0; i < nx; ++i) {
+            const bool outside = boxed && OutsideX(xs[i]);
+            for (int j = 0; j < n; ++j) put(i, j0 + j, outside ? -1.0 : column[j]);
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include "catalog/math/surfaces.h"
 #include "view/view.h"
 
+#include <cstddef>
 #include <optional>
 
 struct CPemroView::SurfacePass {
@@ -76,14 +77,16 @@ public:
     // Whether the values come without the view: nothing of its state read
     // or written at each point.
     bool Detached() const { return m_kind != kView; }
-    // The values at (x, ys[j]) into out[j] for j < n: a catalogue form's
-    // whole column at once.
-    void Column(double x, const double* ys, int n, double* out) const {
+    // The values at (xs[i], ys[j]) into out[(i·ny + j)·stride] for i < nx,
+    // j < ny, row after row: a catalogue form's whole grid at once.
+    void Grid(const double* xs, int nx, const double* ys, int ny, double* out, int stride) const {
         if (m_kind == kForm) {
-            m_column(x, ys, n, m_pass->coefs, out);
+            m_grid(xs, nx, ys, ny, m_pass->coefs, out, stride);
             return;
         }
-        for (int j = 0; j < n; ++j) out[j] = (*this)(x, ys[j]);
+        for (int i = 0; i < nx; ++i)
+            for (int j = 0; j < ny; ++j)
+                out[(std::ptrdiff_t(i) * ny + j) * stride] = (*this)(xs[i], ys[j]);
     }
 
 private:
@@ -93,7 +96,7 @@ private:
     Kind m_kind = kView;
     const SurfacePass* m_pass = nullptr;
     catalog::SurfaceFormFn m_form = nullptr;
-    catalog::SurfaceColumnFn m_column = nullptr;
+    catalog::SurfaceGridFn m_grid = nullptr;
     double m_x0 = 0, m_y0 = 0;
     // Only an expansion holds coefficients: a mesh builds two samplers a
     // cell, most of them forms.
@@ -115,8 +118,9 @@ public:
         }
         return m_view.EvalRegionFunction(x, y, m_k);
     }
-    // The values at (x, ys[j]) into out[j] for j < n.
-    void Column(double x, const double* ys, int n, double* out) const;
+    // The values at (xs[i], ys[j]) into out[(i·ny + j)·stride], as
+    // Sampler::Grid.
+    void Grid(const double* xs, int nx, const double* ys, int ny, double* out, int stride) const;
 
 private:
     // The whole plane, the figure's box, between two curves y = a(x) and

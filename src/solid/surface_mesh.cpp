@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -380,25 +381,28 @@ public:
                 for (int j = 0; j <= m_nj; ++j) m_nodes[Index(i, j)] = m.At(S(i), T(j));
             return;
         }
-        // A column of nodes at a time: a catalogue form evaluates it at once,
-        // and a region what depends on x alone once.
-        double ts[kMaxGridSide + 1], fs[kMaxGridSide + 1], gs[kMaxGridSide + 1];
-        double rs[kMaxGridSide + 1];
+        // The whole grid at once, straight into the nodes: a catalogue form
+        // chosen once for it, a region what depends on x alone once a column.
+        double ss[kMaxGridSide + 1], ts[kMaxGridSide + 1];
+        for (int i = 0; i <= m_ni; ++i) ss[i] = S(i);
         for (int j = 0; j <= m_nj; ++j) ts[j] = T(j);
-        const int n = m_nj + 1;
-        const bool cut = v.m_nFuncF == 0;
-        const CPemroView::SurfacePass::Region region(v, v.m_nFuncF);
-        for (int i = 0; i <= m_ni; ++i) {
-            const double s = S(i);
-            Sample* column = m_nodes + Index(i, 0);
-            m.upper.Column(s, ts, n, fs);
-            m.lowerSurface.Column(s, ts, n, gs);
-            if (cut)
-                for (int j = 0; j < n; ++j) rs[j] = m.Region(s, ts[j], fs[j], gs[j]);
-            else
-                region.Column(s, ts, n, rs);
-            for (int j = 0; j < n; ++j) column[j] = {rs[j], fs[j], gs[j]};
+        static_assert(sizeof(Sample) == 3 * sizeof(double) && offsetof(Sample, r) == 0 &&
+                          offsetof(Sample, f) == sizeof(double) &&
+                          offsetof(Sample, g) == 2 * sizeof(double),
+                      "a node is its three values in a row");
+        double* values = reinterpret_cast<double*>(m_nodes);
+        const int ni = m_ni + 1, nj = m_nj + 1;
+        m.upper.Grid(ss, ni, ts, nj, values + 1, 3);
+        m.lowerSurface.Grid(ss, ni, ts, nj, values + 2, 3);
+        if (v.m_nFuncF != 0) {
+            CPemroView::SurfacePass::Region(v, v.m_nFuncF).Grid(ss, ni, ts, nj, values, 3);
+            return;
         }
+        for (int i = 0; i < ni; ++i)
+            for (int j = 0; j < nj; ++j) {
+                Sample& p = m_nodes[Index(i, j)];
+                p.r = m.Region(ss[i], ts[j], p.f, p.g);
+            }
     }
     CellGrid(const CellGrid&) = delete;
     CellGrid& operator=(const CellGrid&) = delete;

@@ -131,9 +131,22 @@ template <int K, bool Lower> double FormPoint(double x, double y, const SurfaceC
     return FormAt(x, y, K, Lower, cf);
 }
 
+// The grid's rows one after the other, each node `stride` values after the
+// last; one value after the other the loop is the plain one that vectorises.
 template <int K, bool Lower>
-void FormColumn(double x, const double* ys, int n, const SurfaceCoefs& cf, double* out) {
-    for (int j = 0; j < n; ++j) out[j] = FormAt(x, ys[j], K, Lower, cf);
+void FormGrid(const double* xs, int nx, const double* ys, int ny, const SurfaceCoefs& coefs,
+              double* out, int stride) {
+    // A copy the stores cannot reach: the coefficients stay in registers.
+    const SurfaceCoefs cf = coefs;
+    for (int i = 0; i < nx; ++i) {
+        const double x = xs[i];
+        double* row = out + std::ptrdiff_t(i) * ny * stride;
+        if (stride == 1)
+            for (int j = 0; j < ny; ++j) row[j] = FormAt(x, ys[j], K, Lower, cf);
+        else
+            for (int j = 0; j < ny; ++j)
+                row[std::ptrdiff_t(j) * stride] = FormAt(x, ys[j], K, Lower, cf);
+    }
 }
 
 // The forms -1..30 by k + 1; any other k gives 0 as form 0 does.
@@ -145,14 +158,14 @@ constexpr std::array<SurfaceFormFn, sizeof...(I)> PointTable(std::integer_sequen
     return {&FormPoint<I + kFirstForm, Lower>...};
 }
 template <bool Lower, int... I>
-constexpr std::array<SurfaceColumnFn, sizeof...(I)> ColumnTable(std::integer_sequence<int, I...>) {
-    return {&FormColumn<I + kFirstForm, Lower>...};
+constexpr std::array<SurfaceGridFn, sizeof...(I)> GridTable(std::integer_sequence<int, I...>) {
+    return {&FormGrid<I + kFirstForm, Lower>...};
 }
 constexpr auto kSlots = std::make_integer_sequence<int, kFormSlots>();
 constexpr std::array<SurfaceFormFn, kFormSlots> kPoints[2] = {PointTable<false>(kSlots),
                                                               PointTable<true>(kSlots)};
-constexpr std::array<SurfaceColumnFn, kFormSlots> kColumns[2] = {ColumnTable<false>(kSlots),
-                                                                 ColumnTable<true>(kSlots)};
+constexpr std::array<SurfaceGridFn, kFormSlots> kGrids[2] = {GridTable<false>(kSlots),
+                                                             GridTable<true>(kSlots)};
 
 int FormSlot(int k) {
     return kFirstForm <= k && k <= kLastForm ? k - kFirstForm : 0 - kFirstForm;
@@ -168,8 +181,8 @@ SurfaceFormFn SurfaceFormOf(int k, bool lower) {
     return kPoints[lower ? 1 : 0][size_t(FormSlot(k))];
 }
 
-SurfaceColumnFn SurfaceColumnOf(int k, bool lower) {
-    return kColumns[lower ? 1 : 0][size_t(FormSlot(k))];
+SurfaceGridFn SurfaceGridOf(int k, bool lower) {
+    return kGrids[lower ? 1 : 0][size_t(FormSlot(k))];
 }
 
 TaylorCoefs ComputeTaylorCoefs(double (*f)(void* ctx, double x, double y), void* ctx, double x0,
@@ -300,7 +313,7 @@ double EvalRampWeight(double x, int mode, int n) {
 
 void EvalSurfaceFormColumn(double x, const double* ys, int n, int k, bool lower,
                            const SurfaceCoefs& cf, double* out) {
-    SurfaceColumnOf(k, lower)(x, ys, n, cf, out);
+    SurfaceGridOf(k, lower)(&x, 1, ys, n, cf, out, 1);
 }
 
 } // namespace catalog
