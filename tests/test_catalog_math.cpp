@@ -15,6 +15,8 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <string>
+#include <vector>
 
 using namespace catalog;
 
@@ -723,6 +725,61 @@ TEST(CatalogSurfaces, ColumnsMatchPoints) {
         for (int j = 0; j < n; ++j)
             EXPECT_EQ(EvalSurfaceForm(0.7, ys[j], f.k, f.lower, cf), out[j]) << f.k << " " << j;
     }
+}
+
+// Every form of both catalogues, over grids and through the form's own
+// point function, gives each point the bits of its plain evaluation: at the
+// corners and zeros of the divisions, off the roots' domains, and at NaN.
+TEST(CatalogSurfaces, EveryFormsGridColumnAndPointMatchThePlainValue) {
+    // The same bits, or both NaN: a NaN's sign follows the order of the
+    // operands, which a loop may turn, and nothing reads it.
+    const auto sameBits = [](double a, double b) {
+        return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
+    };
+    SurfaceCoefs zeroDivisors = SampleSurfaceCoefs();
+    for (int i = 3; i < 6; ++i) zeroDivisors.upper[i] = 0, zeroDivisors.lower[i] = 0;
+    SurfaceCoefs normal = SampleSurfaceCoefs();
+    const double rho[5] = {0.3, 0.2, 1.1, -0.1, 0.9};
+    for (int i = 0; i < 5; ++i) normal.upper[i] = rho[i];
+    SurfaceCoefs negative = SampleSurfaceCoefs();
+    negative.upper[5] = -50, negative.lower[5] = -50;
+    const SurfaceCoefs sets[] = {SampleSurfaceCoefs(), zeroDivisors, normal, negative};
+    const double nan = std::nan("");
+    const double xs[] = {0.7, 0.0, -0.5, 1.5, 0.3, -1e8, nan};
+    const double ys[] = {-0.4, 0.0, 2.0, -0.2, 0.1, 1e-300, 3.75, -2.5, 1e8, nan, 0.5};
+    constexpr int nx = int(sizeof xs / sizeof xs[0]), n = int(sizeof ys / sizeof ys[0]);
+    std::vector<int> forms = {INT_MIN, -2, 31, 100, INT_MAX};
+    for (int k = -1; k <= 30; ++k) forms.push_back(k);
+    for (const SurfaceCoefs& cf : sets)
+        for (int k : forms)
+            for (bool lower : {false, true}) {
+                const SurfaceFormFn point = SurfaceFormOf(k, lower);
+                // The grid row after row, and spread out three values a node.
+                double grid[nx * n], spread[3 * nx * n];
+                SurfaceGridOf(k, lower)(xs, nx, ys, n, cf, grid, 1);
+                SurfaceGridOf(k, lower)(xs, nx, ys, n, cf, spread + 1, 3);
+                for (int i = 0; i < nx; ++i) {
+                    const double x = xs[i];
+                    double out[n];
+                    EvalSurfaceFormColumn(x, ys, n, k, lower, cf, out);
+                    for (int j = 0; j < n; ++j) {
+                        const double plain = EvalSurfaceForm(x, ys[j], k, lower, cf);
+                        const auto where = [&] {
+                            return std::to_string(k) + " " + std::to_string(x) + " " +
+                                   std::to_string(ys[j]);
+                        };
+                        EXPECT_TRUE(sameBits(plain, out[j])) << where();
+                        EXPECT_TRUE(sameBits(plain, grid[i * n + j])) << where();
+                        EXPECT_TRUE(sameBits(plain, spread[3 * (i * n + j) + 1])) << where();
+                        EXPECT_TRUE(sameBits(plain, point(x, ys[j], cf))) << where();
+                    }
+                }
+            }
+    // Spot values by hand: the plane x·a + y·b + c of the upper set at
+    // (0.7, -0.4) is 1.05 + 0.2 + 2, the constant form ±1000.
+    EXPECT_NEAR(3.25, SurfaceFormOf(30, false)(0.7, -0.4, SampleSurfaceCoefs()), 1e-12);
+    EXPECT_EQ(-1000.0, SurfaceFormOf(-1, true)(5.0, 5.0, SampleSurfaceCoefs()));
+    EXPECT_EQ(0.0, SurfaceFormOf(17, false)(0.7, -0.4, SampleSurfaceCoefs()));
 }
 
 TEST(CatalogSurfaces, EdgesAndUnknownForms) {

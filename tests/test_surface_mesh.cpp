@@ -5,6 +5,8 @@
 // the box through its top ends there.
 #include "test_support.h"
 
+#include "catalog/surface_pass.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -133,6 +135,28 @@ TEST_F(SurfaceMeshTest, ContourLiesWhereTheSurfaceMeetsTheLevel) {
         EXPECT_FALSE(DrawnAt(s / 2, 1 - s / 2, 0, kBaseContour)) << s;
         EXPECT_FALSE(DrawnAt(s, 3 - s, 0, kBaseContour)) << s;
     }
+}
+
+// Cells of two sizes in one pass: each grid is laid out for its own cell,
+// so the smaller cell's contour ends at its own edges.
+TEST_F(SurfaceMeshTest, EachCellOfAPassLaysItsGridOverItself) {
+    CPemroView& v = *view;
+    v.m_bCutZc = 2, v.m_dDirP = 1.5, v.m_bProjectBase = 1;
+    CPemroView::SurfacePass pass(v);
+    ASSERT_TRUE(pass.active);
+    Cell();
+    Clear();
+    // The cell [0, 1] × [0.5, 2.5], which x + y = 2 crosses from (0, 2)
+    // to (1, 1).
+    view->DrawSurfaceMesh(dc.get(), 0, 0.5, 1, 2, 0, 0, 0, 0, 0, 0, 1, 1, 0.16 * 2 / 100,
+                          0.5 * 4 / 400);
+    for (double s = 0.1; s < 0.95; s += 0.2) EXPECT_TRUE(DrawnAt(s, 2 - s, 0, kBaseContour)) << s;
+    // Beyond the cell's far edge x = 1, nothing of it.
+    for (double s = 1.2; s < 1.95; s += 0.2) EXPECT_FALSE(DrawnAt(s, 2 - s, 0, kBaseContour)) << s;
+    // The first size again, after the second.
+    Clear();
+    Cell();
+    for (double s = 0.1; s < 1.95; s += 0.2) EXPECT_TRUE(DrawnAt(s, 2 - s, 0, kBaseContour)) << s;
 }
 
 } // namespace

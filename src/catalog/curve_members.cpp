@@ -2,9 +2,12 @@
 // function, and the scans for the edge of a region.
 #include "catalog/math/explicit_catalogue.h"
 #include "catalog/math/plane_curves.h"
+#include "catalog/surface_pass.h"
 #include "view/view.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace {
 
@@ -67,8 +70,10 @@ double CPemroView::EvalRegionFunction(double x, double y, int k) {
         return std::fabs(w) <= std::fabs(u) ? w * w : u * u;
     }
     const double* r = m_adRegionRect;
-    if (m_bFigure3D == 1 && ((x - r[0]) * (r[1] - x) <= 0 || (y - r[2]) * (r[3] - y) <= 0))
-        return -1.0;
+    const bool boxed = m_bFigure3D == 1;
+    if (boxed && ((x - r[0]) * (r[1] - x) <= 0 || (y - r[2]) * (r[3] - y) <= 0)) return -1.0;
+    // The whole plane, the commonest region, before any curve is read.
+    if (m_nRegionType == 0) return 1.0;
     const auto typeX = [&] {
         return (EvalF(x, m_nFuncUpper) - y) * (y - EvalCatalogueB(x, m_nFuncLower));
     };
@@ -86,6 +91,60 @@ double CPemroView::EvalRegionFunction(double x, double y, int k) {
     if (k == 12) return (x - r[0]) * (r[1] - x) <= 0 ? -1.0 : typeX();
     if (k == 13) return (y - r[2]) * (r[3] - y) <= 0 ? -1.0 : typeY();
     return catalog::EvalImplicitForm(x, y, k, m_adCoefF, m_dImplicitC, m_dX0);
+}
+
+CPemroView::SurfacePass::Region::Region(CPemroView& v, int k) : m_view(v), m_k(k) {
+    if (k == 0 || v.m_nRegionType < 0 || v.m_nRegionType > 1) return;
+    m_boxed = v.m_bFigure3D == 1;
+    for (int i = 0; i < 4; ++i) m_box[i] = v.m_adRegionRect[i];
+    m_kind = v.m_nRegionType == 1 ? kBetween : m_boxed ? kBox : kWhole;
+}
+
+void CPemroView::SurfacePass::Region::Grid(const double* xs, int nx, const double* ys, int ny,
+                                           double* out, int stride) const {
+    const CPemroView& v = m_view;
+    const auto put = [out, ny, stride](int i, int j, double value) {
+        out[(std::ptrdiff_t(i) * ny + j) * stride] = value;
+    };
+    if (m_kind == kView) {
+        for (int i = 0; i < nx; ++i)
+            for (int j = 0; j < ny; ++j) put(i, j, m_view.EvalRegionFunction(xs[i], ys[j], m_k));
+        return;
+    }
+    // Copies the stores cannot reach.
+    const bool boxed = m_boxed;
+    const double bottom = m_box[2], top = m_box[3];
+    const auto outsideY = [boxed, bottom, top](double y) {
+        return boxed && (y - bottom) * (top - y) <= 0;
+    };
+    if (m_kind == kBetween) {
+        for (int i = 0; i < nx; ++i) {
+            const double x = xs[i];
+            if (boxed && OutsideX(x)) {
+                for (int j = 0; j < ny; ++j) put(i, j, -1.0);
+                continue;
+            }
+            // The two curves at x, the same for the whole column.
+            const double a = v.EvalF(x, v.m_nFuncUpper), b = v.EvalCatalogueB(x, v.m_nFuncLower);
+            for (int j = 0; j < ny; ++j) {
+                const double y = ys[j];
+                put(i, j, outsideY(y) ? -1.0 : (a - y) * (y - b));
+            }
+        }
+        return;
+    }
+    // The whole plane or the box: every column inside the box in x reads
+    // the same down y.
+    constexpr int kChunk = 64;
+    double column[kChunk];
+    for (int j0 = 0; j0 < ny; j0 += kChunk) {
+        const int n = std::min(kChunk, ny - j0);
+        for (int j = 0; j < n; ++j) column[j] = outsideY(ys[j0 + j]) ? -1.0 : 1.0;
+        for (int i = 0; i < nx; ++i) {
+            const bool outside = boxed && OutsideX(xs[i]);
+            for (int j = 0; j < n; ++j) put(i, j0 + j, outside ? -1.0 : column[j]);
+        }
+    }
 }
 
 double CPemroView::SolveImplicitX(double x0, double y, int k) {

@@ -68,6 +68,8 @@ CPemroView::SurfacePass::Sampler::Sampler(CPemroView& v, int which, int k)
     if (k == 17 || k == 18 || k == 19 || k == 20) return;
     if (k != 0) {
         m_kind = kForm, m_pass = pass;
+        m_form = catalog::SurfaceFormOf(k, which != 0);
+        m_grid = catalog::SurfaceGridOf(k, which != 0);
         return;
     }
     const int expanded = which == 0 ? v.m_nSurfaceUpper : v.m_nSurfaceLower;
@@ -76,7 +78,7 @@ CPemroView::SurfacePass::Sampler::Sampler(CPemroView& v, int which, int k)
         return;
     }
     m_kind = kPolynomial;
-    m_taylor = pass->Taylor(expanded, which, v.m_nDemoStep);
+    m_taylor.emplace(pass->Taylor(expanded, which, v.m_nDemoStep));
     m_x0 = v.m_dX0, m_y0 = v.m_dY0;
 }
 

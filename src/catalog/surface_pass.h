@@ -7,6 +7,9 @@
 #include "catalog/math/surfaces.h"
 #include "view/view.h"
 
+#include <cstddef>
+#include <optional>
+
 struct CPemroView::SurfacePass {
     // Takes effect with the drawing caches on and no pass already running;
     // the loop must leave the surfaces' state alone while it lives.
@@ -24,10 +27,25 @@ struct CPemroView::SurfacePass {
     // once: an expansion is its polynomial, a catalogue form its formula.
     // For a loop that holds a pass and leaves the view alone while it runs.
     class Sampler;
+    // The region function k (not 0) as EvalRegionFunction gives it, with the
+    // choice of region made once and, down a column, what depends on x
+    // alone evaluated once.
+    class Region;
 
     CPemroView& view;
     const bool active;
     catalog::SurfaceCoefs coefs;
+
+    // The grid a mesh lays over its cells, kept with what it was laid out
+    // from: the cells of one mesh mostly share their size, and the layout
+    // divides, takes a root and rounds up.
+    struct GridLayout {
+        bool known = false;
+        double from[7] = {};
+        int ni = 1, nj = 1;
+        double hs = 0, ht = 0;
+    };
+    GridLayout gridLayout;
 
 private:
     struct Expansion {
@@ -46,9 +64,9 @@ public:
     double operator()(double x, double y) const {
         switch (m_kind) {
         case kPolynomial:
-            return catalog::EvalTaylorCoefs(m_taylor, x - m_x0, y - m_y0);
+            return catalog::EvalTaylorCoefs(*m_taylor, x - m_x0, y - m_y0);
         case kForm:
-            return catalog::EvalSurfaceForm(x, y, m_k, m_which != 0, m_pass->coefs);
+            return m_form(x, y, m_pass->coefs);
         case kZero:
             return 0.0;
         case kView:
@@ -59,14 +77,16 @@ public:
     // Whether the values come without the view: nothing of its state read
     // or written at each point.
     bool Detached() const { return m_kind != kView; }
-    // The values at (x, ys[j]) into out[j] for j < n: a catalogue form's
-    // whole column at once.
-    void Column(double x, const double* ys, int n, double* out) const {
+    // The values at (xs[i], ys[j]) into out[(i·ny + j)·stride] for i < nx,
+    // j < ny, row after row: a catalogue form's whole grid at once.
+    void Grid(const double* xs, int nx, const double* ys, int ny, double* out, int stride) const {
         if (m_kind == kForm) {
-            catalog::EvalSurfaceFormColumn(x, ys, n, m_k, m_which != 0, m_pass->coefs, out);
+            m_grid(xs, nx, ys, ny, m_pass->coefs, out, stride);
             return;
         }
-        for (int j = 0; j < n; ++j) out[j] = (*this)(x, ys[j]);
+        for (int i = 0; i < nx; ++i)
+            for (int j = 0; j < ny; ++j)
+                out[(std::ptrdiff_t(i) * ny + j) * stride] = (*this)(xs[i], ys[j]);
     }
 
 private:
@@ -75,6 +95,42 @@ private:
     int m_which, m_k;
     Kind m_kind = kView;
     const SurfacePass* m_pass = nullptr;
+    catalog::SurfaceFormFn m_form = nullptr;
+    catalog::SurfaceGridFn m_grid = nullptr;
     double m_x0 = 0, m_y0 = 0;
-    catalog::TaylorCoefs m_taylor;
+    // Only an expansion holds coefficients: a mesh builds two samplers a
+    // cell, most of them forms.
+    std::optional<catalog::TaylorCoefs> m_taylor;
+};
+
+class CPemroView::SurfacePass::Region {
+public:
+    Region(CPemroView& v, int k);
+    double operator()(double x, double y) const {
+        switch (m_kind) {
+        case kWhole:
+            return 1.0;
+        case kBox:
+            return OutsideX(x) || OutsideY(y) ? -1.0 : 1.0;
+        case kView:
+        case kBetween:
+            break;
+        }
+        return m_view.EvalRegionFunction(x, y, m_k);
+    }
+    // The values at (xs[i], ys[j]) into out[(i·ny + j)·stride], as
+    // Sampler::Grid.
+    void Grid(const double* xs, int nx, const double* ys, int ny, double* out, int stride) const;
+
+private:
+    // The whole plane, the figure's box, between two curves y = a(x) and
+    // y = b(x) (within the box), or anything else asked of the view.
+    enum Kind { kView, kWhole, kBox, kBetween };
+    bool OutsideX(double x) const { return (x - m_box[0]) * (m_box[1] - x) <= 0; }
+    bool OutsideY(double y) const { return (y - m_box[2]) * (m_box[3] - y) <= 0; }
+    CPemroView& m_view;
+    int m_k;
+    Kind m_kind = kView;
+    bool m_boxed = false;
+    double m_box[4] = {};
 };

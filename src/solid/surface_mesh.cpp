@@ -10,7 +10,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -436,11 +438,7 @@ class CellGrid {
 public:
     CellGrid(MeshCell& m, double y, double dx, double dy) : m_x(m.x), m_y(y) {
         CPemroView& v = m.v;
-        const double px =
-            v.m_nProjScaleX / v.m_dXSpan * std::sqrt(1 + v.m_dObliqueFactor * v.m_dObliqueFactor);
-        const double py = v.m_nProjScaleY / v.m_dYSpan;
-        m_ni = Side(dx * px), m_nj = Side(dy * py);
-        m_hs = dx / m_ni, m_ht = dy / m_nj;
+        Layout(v, dx, dy);
         const size_t count = size_t(m_ni + 1) * size_t(m_nj + 1);
         if (count > kSmallGrid) m_big.resize(count);
         m_nodes = count > kSmallGrid ? m_big.data() : m_small;
@@ -449,16 +447,28 @@ public:
                 for (int j = 0; j <= m_nj; ++j) m_nodes[Index(i, j)] = m.At(S(i), T(j));
             return;
         }
-        // A column of nodes at a time: a catalogue form evaluates it at once.
-        double ts[kMaxGridSide + 1], fs[kMaxGridSide + 1], gs[kMaxGridSide + 1];
+        // The whole grid at once, straight into the nodes: a catalogue form
+        // chosen once for it, a region what depends on x alone once a column.
+        double ss[kMaxGridSide + 1], ts[kMaxGridSide + 1];
+        for (int i = 0; i <= m_ni; ++i) ss[i] = S(i);
         for (int j = 0; j <= m_nj; ++j) ts[j] = T(j);
-        for (int i = 0; i <= m_ni; ++i) {
-            const double s = S(i);
-            m.upper.Column(s, ts, m_nj + 1, fs);
-            m.lowerSurface.Column(s, ts, m_nj + 1, gs);
-            for (int j = 0; j <= m_nj; ++j)
-                m_nodes[Index(i, j)] = {m.Region(s, ts[j], fs[j], gs[j]), fs[j], gs[j]};
+        static_assert(sizeof(Sample) == 3 * sizeof(double) && offsetof(Sample, r) == 0 &&
+                          offsetof(Sample, f) == sizeof(double) &&
+                          offsetof(Sample, g) == 2 * sizeof(double),
+                      "a node is its three values in a row");
+        double* values = reinterpret_cast<double*>(m_nodes);
+        const int ni = m_ni + 1, nj = m_nj + 1;
+        m.upper.Grid(ss, ni, ts, nj, values + 1, 3);
+        m.lowerSurface.Grid(ss, ni, ts, nj, values + 2, 3);
+        if (v.m_nFuncF != 0) {
+            CPemroView::SurfacePass::Region(v, v.m_nFuncF).Grid(ss, ni, ts, nj, values, 3);
+            return;
         }
+        for (int i = 0; i < ni; ++i)
+            for (int j = 0; j < nj; ++j) {
+                Sample& p = m_nodes[Index(i, j)];
+                p.r = m.Region(ss[i], ts[j], p.f, p.g);
+            }
     }
     CellGrid(const CellGrid&) = delete;
     CellGrid& operator=(const CellGrid&) = delete;
@@ -469,6 +479,31 @@ public:
     const Sample& At(int i, int j) const { return m_nodes[Index(i, j)]; }
 
 private:
+    // The sub-cells across and down, about kSpanPixels a side on screen, as
+    // the pass last laid them out where it read the same.
+    void Layout(const CPemroView& v, double dx, double dy) {
+        const double from[7] = {dx,
+                                dy,
+                                double(v.m_nProjScaleX),
+                                v.m_dXSpan,
+                                v.m_dObliqueFactor,
+                                double(v.m_nProjScaleY),
+                                v.m_dYSpan};
+        CPemroView::SurfacePass::GridLayout* kept =
+            v.m_pSurfacePass ? &v.m_pSurfacePass->gridLayout : nullptr;
+        if (kept && kept->known && std::memcmp(kept->from, from, sizeof from) == 0) {
+            m_ni = kept->ni, m_nj = kept->nj, m_hs = kept->hs, m_ht = kept->ht;
+            return;
+        }
+        const double px =
+            v.m_nProjScaleX / v.m_dXSpan * std::sqrt(1 + v.m_dObliqueFactor * v.m_dObliqueFactor);
+        const double py = v.m_nProjScaleY / v.m_dYSpan;
+        m_ni = Side(dx * px), m_nj = Side(dy * py);
+        m_hs = dx / m_ni, m_ht = dy / m_nj;
+        if (!kept) return;
+        std::memcpy(kept->from, from, sizeof from);
+        kept->known = true, kept->ni = m_ni, kept->nj = m_nj, kept->hs = m_hs, kept->ht = m_ht;
+    }
     static int Side(double pixels) {
         const double n = std::ceil(pixels / kSpanPixels);
         return n < kMaxGridSide ? (n > 1 ? int(n) : 1) : kMaxGridSide;

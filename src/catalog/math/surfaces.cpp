@@ -1,7 +1,10 @@
 #include "catalog/math/surfaces.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
+#include <utility>
 
 namespace catalog {
 
@@ -31,9 +34,11 @@ double TriangleWeights(double x, double y, double a, double b, double c, bool lo
     return w1 * w1 / r1 + w2 * w2 / r2 + w3 * w3 / r3;
 }
 
-} // namespace
-
-double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs& cf) {
+// Form k at one point. Inlined where k and lower are constants, so that a
+// form's column and its point function keep only that form's expression:
+// the same operations in the same order, hence the same bits.
+[[gnu::always_inline]] inline double FormAt(double x, double y, int k, bool lower,
+                                            const SurfaceCoefs& cf) {
     const double* co = lower ? cf.lower : cf.upper;
     const double a = co[0], b = co[1], c = co[2], d = co[3], e = co[4], f = co[5];
     const double g = co[6], h = co[7], i = co[8];
@@ -120,6 +125,64 @@ double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs
         return lower ? d * x + e * y + f : a * x + b * y + c;
     }
     return 0.0;
+}
+
+template <int K, bool Lower> double FormPoint(double x, double y, const SurfaceCoefs& cf) {
+    return FormAt(x, y, K, Lower, cf);
+}
+
+// The grid's rows one after the other, each node `stride` values after the
+// last; one value after the other the loop is the plain one that vectorises.
+template <int K, bool Lower>
+void FormGrid(const double* xs, int nx, const double* ys, int ny, const SurfaceCoefs& coefs,
+              double* out, int stride) {
+    // A copy the stores cannot reach: the coefficients stay in registers.
+    const SurfaceCoefs cf = coefs;
+    for (int i = 0; i < nx; ++i) {
+        const double x = xs[i];
+        double* row = out + std::ptrdiff_t(i) * ny * stride;
+        if (stride == 1)
+            for (int j = 0; j < ny; ++j) row[j] = FormAt(x, ys[j], K, Lower, cf);
+        else
+            for (int j = 0; j < ny; ++j)
+                row[std::ptrdiff_t(j) * stride] = FormAt(x, ys[j], K, Lower, cf);
+    }
+}
+
+// The forms -1..30 by k + 1; any other k gives 0 as form 0 does.
+constexpr int kFirstForm = -1, kLastForm = 30;
+constexpr int kFormSlots = kLastForm - kFirstForm + 1;
+
+template <bool Lower, int... I>
+constexpr std::array<SurfaceFormFn, sizeof...(I)> PointTable(std::integer_sequence<int, I...>) {
+    return {&FormPoint<I + kFirstForm, Lower>...};
+}
+template <bool Lower, int... I>
+constexpr std::array<SurfaceGridFn, sizeof...(I)> GridTable(std::integer_sequence<int, I...>) {
+    return {&FormGrid<I + kFirstForm, Lower>...};
+}
+constexpr auto kSlots = std::make_integer_sequence<int, kFormSlots>();
+constexpr std::array<SurfaceFormFn, kFormSlots> kPoints[2] = {PointTable<false>(kSlots),
+                                                              PointTable<true>(kSlots)};
+constexpr std::array<SurfaceGridFn, kFormSlots> kGrids[2] = {GridTable<false>(kSlots),
+                                                             GridTable<true>(kSlots)};
+
+int FormSlot(int k) {
+    return kFirstForm <= k && k <= kLastForm ? k - kFirstForm : 0 - kFirstForm;
+}
+
+} // namespace
+
+double EvalSurfaceForm(double x, double y, int k, bool lower, const SurfaceCoefs& cf) {
+    return FormAt(x, y, k, lower, cf);
+}
+
+SurfaceFormFn SurfaceFormOf(int k, bool lower) {
+    return kPoints[lower ? 1 : 0][size_t(FormSlot(k))];
+}
+
+SurfaceGridFn SurfaceGridOf(int k, bool lower) {
+    return kGrids[lower ? 1 : 0][size_t(FormSlot(k))];
 }
 
 TaylorCoefs ComputeTaylorCoefs(double (*f)(void* ctx, double x, double y), void* ctx, double x0,
@@ -250,16 +313,7 @@ double EvalRampWeight(double x, int mode, int n) {
 
 void EvalSurfaceFormColumn(double x, const double* ys, int n, int k, bool lower,
                            const SurfaceCoefs& cf, double* out) {
-    if (k == -1) {
-        std::fill_n(out, n, lower ? -1000.0 : 1000.0);
-        return;
-    }
-    if (k == 1) {
-        const double* co = lower ? cf.lower : cf.upper;
-        for (int j = 0; j < n; ++j) out[j] = Quadric(co, x, ys[j]);
-        return;
-    }
-    for (int j = 0; j < n; ++j) out[j] = EvalSurfaceForm(x, ys[j], k, lower, cf);
+    SurfaceGridOf(k, lower)(&x, 1, ys, n, cf, out, 1);
 }
 
 } // namespace catalog

@@ -32,9 +32,17 @@ constexpr bool IsOwnSurfaceForm(int k) {
     return k != 0 && !(17 <= k && k <= 20);
 }
 // EvalSurfaceForm at (x, ys[j]) into out[j] for j < n, the form chosen once
-// for the column: a quadric's points are computed several at a time.
+// for the column and its terms in x alone computed once.
 void EvalSurfaceFormColumn(double x, const double* ys, int n, int k, bool lower,
                            const SurfaceCoefs& cf, double* out);
+// Form k of one catalogue with the choice of form made once: the same bits
+// as EvalSurfaceForm, for loops over many points. A grid's values go to
+// out[(i·ny + j)·stride] for (xs[i], ys[j]), i < nx, j < ny.
+using SurfaceFormFn = double (*)(double x, double y, const SurfaceCoefs& cf);
+using SurfaceGridFn = void (*)(const double* xs, int nx, const double* ys, int ny,
+                               const SurfaceCoefs& cf, double* out, int stride);
+SurfaceFormFn SurfaceFormOf(int k, bool lower);
+SurfaceGridFn SurfaceGridOf(int k, bool lower);
 
 // The Taylor polynomial of degree n at t = 1 of φ about t = 0, the derivatives
 // by central differences with h = 0.001. n is capped at kMaxTaylorOrder, the
