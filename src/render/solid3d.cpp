@@ -3,6 +3,8 @@
 // through the centre of the domain.
 #include "view/view.h"
 
+#include "render/oblique_projection.h"
+
 #include <cmath>
 
 namespace {
@@ -41,15 +43,7 @@ void CPemroView::ArrangeAxes3D(double* x, double* y, double* z) const {
 }
 
 BOOL CPemroView::ProjectPoint3D(double x, double y, double z, int* sx, int* sy) const {
-    const double k = m_dObliqueFactor;
-    const double ox =
-        (y - m_dYMin) * m_nProjScaleY / m_dYSpan - (x - m_dXMin) * k * m_nProjScaleX / m_dXSpan;
-    const double oy =
-        (x - m_dXMin) * m_nProjScaleX / m_dXSpan - (z - m_dZMin) * m_nProjScaleZ / m_dZSpan;
-    if (!IsDrawable(ox) || !IsDrawable(oy)) return FALSE;
-    *sx = m_nProjOriginX + ToPixel(ox);
-    *sy = m_nProjOriginY + ToPixel(oy);
-    return TRUE;
+    return ObliqueProjection(*this).Project(x, y, z, sx, sy) ? TRUE : FALSE;
 }
 
 // A space segment clipped to the z range (never to the plot rectangle).

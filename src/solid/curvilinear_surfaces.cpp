@@ -6,6 +6,7 @@
 #include "catalog/surface_pass.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
+#include "render/oblique_projection.h"
 #include "render/pixel_line.h"
 #include "script/script_args.h"
 #include "solid/math/coord_math.h"
@@ -84,8 +85,8 @@ Angle PhiAngle(double p) {
 class StrokePen {
 public:
     StrokePen(CPemroView& view, CDC* dc)
-        : view_(view), dc_(dc), direct_(dc->Direct()), copy_(dc->GetROP2() == R2_COPYPEN),
-          visible_(view.IsFigureBandVisible()) {}
+        : view_(view), dc_(dc), direct_(dc->Direct()), pixelSize_(view.m_nPixelSize),
+          copy_(dc->GetROP2() == R2_COPYPEN), visible_(view.IsFigureBandVisible()) {}
     StrokePen(const StrokePen&) = delete;
     StrokePen& operator=(const StrokePen&) = delete;
     ~StrokePen() {
@@ -95,7 +96,7 @@ public:
         // Nothing draws in a figure out of view (DrawStrokePx's test, which
         // no stroke changes).
         if (!visible_) return;
-        const int width = render::PixelLineWidth(view_.m_nPixelSize, a.x, a.y, b.x, b.y);
+        const int width = render::PixelLineWidth(pixelSize_, a.x, a.y, b.x, b.y);
         CRect box;
         if (render::PixelStrokeBox(width, a, b, &box)) {
             if (!direct_.Box(box, colour)) dc_->FillSolidRect(box, colour);
@@ -129,6 +130,7 @@ private:
     CPemroView& view_;
     CDC* dc_;
     const CDC::DirectBoxes direct_;
+    const int pixelSize_;
     const bool copy_, visible_;
     bool held_ = false;
     COLORREF colour_ = 0;
@@ -141,52 +143,59 @@ private:
 // opaque strokes repeated right after themselves change no pixel. A single
 // slot's stroke equal to the last one it drew is left out too while the
 // other slot has drawn nothing near it since: its pixels still hold it.
+// Steps and stroke ends are kept in pairs that swap roles rather than being
+// copied: a copy of what was just written stalls the processor.
 class StepStrokes {
 public:
     StepStrokes(CPemroView& view, CDC* dc)
-        : view_(view), dc_(dc), skip_(DrawingCachesEnabled() && dc->GetROP2() == R2_COPYPEN),
+        : view_(view), projection_(view), visible_(view.IsFigureBandVisible()), zMin_(view.m_dZMin),
+          zMax_(view.m_dZMax), skip_(DrawingCachesEnabled() && dc->GetROP2() == R2_COPYPEN),
           grow_(std::max(view.m_nPixelSize, 2) + 1), pen_(view, dc) {}
     void Add(int k, const P3& a, const P3& b, COLORREF colour) {
-        if (!view_.IsFigureBandVisible()) return;
-        Stroke& s = now_[k];
+        if (!visible_) return;
+        Stroke& s = steps_[now_][k];
         s.colour = colour;
         // ProjectSegment3D, with the start kept per slot: a fan starts all
         // its strokes at one point and a polyline at the last one's end.
         // Ends within the z range project alone.
-        Point& st = start_[k];
-        Point& en = end_[k];
-        if (!st.Is(a)) {
-            if (en.Is(a)) {
-                st = en;
+        Point* st = &ends_[k][start_[k]];
+        Point* en = &ends_[k][1 - start_[k]];
+        if (!st->Is(a)) {
+            if (en->Is(a)) {
+                start_[k] ^= 1;
+                std::swap(st, en);
             } else {
                 P3 t = a;
-                view_.TurnPoint3D(&t.x, &t.y);
-                view_.ArrangeAxes3D(&t.x, &t.y, &t.z);
-                st.known = true, st.at = a;
-                st.inRange = InZRange(t.z);
-                st.projected =
-                    st.inRange && view_.ProjectPoint3D(t.x, t.y, t.z, &st.pixel.x, &st.pixel.y);
+                projection_.Place(&t.x, &t.y, &t.z);
+                int x = 0, y = 0;
+                st->known = true, st->at = a;
+                st->inRange = InZRange(t.z);
+                st->projected = st->inRange && projection_.Project(t.x, t.y, t.z, &x, &y);
+                st->pixel = CPoint(x, y);
             }
         }
         P3 t = b;
-        view_.TurnPoint3D(&t.x, &t.y);
-        view_.ArrangeAxes3D(&t.x, &t.y, &t.z);
-        en.known = false;
-        if (st.inRange && InZRange(t.z)) {
-            s.a = st.pixel;
-            s.drawn = st.projected && view_.ProjectPoint3D(t.x, t.y, t.z, &s.b.x, &s.b.y);
+        projection_.Place(&t.x, &t.y, &t.z);
+        en->known = false;
+        if (st->inRange && InZRange(t.z)) {
+            int x = 0, y = 0;
+            const bool drawn = st->projected && projection_.Project(t.x, t.y, t.z, &x, &y);
+            s.a = st->pixel, s.b = CPoint(x, y), s.drawn = drawn;
             // Only a projected start projects the end.
-            if (st.projected) en.known = true, en.at = b, en.inRange = true;
-            en.projected = s.drawn, en.pixel = s.b;
+            if (st->projected) en->known = true, en->at = b, en->inRange = true;
+            en->projected = drawn, en->pixel = CPoint(x, y);
             return;
         }
         s.drawn = view_.ProjectSegment3D(a.x, a.y, a.z, b.x, b.y, b.z, &s.a, &s.b);
     }
     void EndStep() {
-        if (!skip_ || !held_ || !(now_[0] == before_[0] && now_[1] == before_[1]))
-            for (int k = 0; k < 2; ++k) Draw(k);
-        before_[0] = now_[0], before_[1] = now_[1];
-        now_[0] = now_[1] = Stroke{};
+        const Stroke* now = steps_[now_];
+        const Stroke* before = steps_[1 - now_];
+        if (!skip_ || !held_ || !(now[0] == before[0] && now[1] == before[1]))
+            for (int k = 0; k < 2; ++k) Draw(now[k], k);
+        // A stroke's other fields count only when it is drawn.
+        now_ ^= 1;
+        steps_[now_][0].drawn = steps_[now_][1].drawn = false;
         held_ = true;
     }
 
@@ -199,8 +208,7 @@ private:
             return drawn == o.drawn && (!drawn || (a == o.a && b == o.b && colour == o.colour));
         }
     };
-    void Draw(int k) {
-        const Stroke& s = now_[k];
+    void Draw(const Stroke& s, int k) {
         if (!s.drawn) return;
         if (skip_ && intact_[k] && s == last_[k]) return;
         pen_.Draw(s.a, s.b, s.colour);
@@ -216,7 +224,7 @@ private:
                lo(p.a.y, p.b.y) - grow_ <= hi(q.a.y, q.b.y) + grow_ &&
                lo(q.a.y, q.b.y) - grow_ <= hi(p.a.y, p.b.y) + grow_;
     }
-    bool InZRange(double z) const { return view_.m_dZMin <= z && z <= view_.m_dZMax; }
+    bool InZRange(double z) const { return zMin_ <= z && z <= zMax_; }
     // A stroke's start or end: whether it lies in the z range and, if it
     // does, its pixel.
     struct Point {
@@ -226,11 +234,17 @@ private:
         bool Is(const P3& p) const { return known && p.x == at.x && p.y == at.y && p.z == at.z; }
     };
     CPemroView& view_;
-    CDC* dc_;
+    const ObliqueProjection projection_;
+    const bool visible_;
+    const double zMin_, zMax_;
     bool skip_, held_ = false;
     int grow_;
-    Point start_[2], end_[2];
-    Stroke now_[2], before_[2];
+    // Each slot's start and end; which of the two is the start.
+    Point ends_[2][2];
+    int start_[2] = {0, 0};
+    // This step's strokes and the last step's; which pair is this step's.
+    Stroke steps_[2][2];
+    int now_ = 0;
     // Each slot's last drawn stroke, and whether the other slot has drawn
     // nothing near it since.
     Stroke last_[2];
@@ -341,6 +355,8 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
         }
         return P3{m_adMousePoint[0], m_adMousePoint[1], m_adMousePoint[2]};
     };
+    // Without a shaded surface the fill's points would all be passed over.
+    const bool fills = (m_nUpperSurfaceStyle != 0 && upper) || (m_nLowerSurfaceStyle != 0 && lower);
     const size_t fineB = size_t(std::max(g.fineB, 0L));
     std::vector<Angle> column(size_t(std::max(g.fineA, 0L)));
     // A fan of mesh chords from the corner (t, p) to the points whose
@@ -381,7 +397,7 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
             const double th = theta1 + double(it) * dT;
             const Angle thA = ThetaAngle(th);
             const Angle* row = rows.data() + size_t(it) * fineB;
-            for (long jf = 0; jf < g.fineA; ++jf) {
+            for (long jf = 0; fills && jf < g.fineA; ++jf) {
                 const double pf = phi + double(jf) * g.stepA;
                 const Angle pA = PhiAngle(pf);
                 const P3 pu = pointAt(thA, pA, 0), pl = pointAt(thA, pA, 1);
