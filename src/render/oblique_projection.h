@@ -5,6 +5,10 @@
 
 #include "view/view.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 class ObliqueProjection {
 public:
     explicit ObliqueProjection(const CPemroView& v)
@@ -21,16 +25,31 @@ public:
     }
 
     bool Project(double x, double y, double z, int* sx, int* sy) const {
+        const double alongZ = (z - zMin_) * scaleZ_;
+        double upZ;
         // Points often come in pairs over one (x, y) (two surfaces over a
         // plane): their shared terms are kept from the last point.
         if (!(x == x_ && y == y_)) {
             x_ = x, y_ = y;
-            alongY_ = (y - yMin_) * scaleY_ / ySpan_;
-            backX_ = (x - xMin_) * k_ * scaleX_ / xSpan_;
-            downX_ = (x - xMin_) * scaleX_ / xSpan_;
+            const double alongX = (x - xMin_) * scaleX_, backX = (x - xMin_) * k_ * scaleX_;
+            const double alongY = (y - yMin_) * scaleY_;
+#if defined(__SSE2__)
+            // The four quotients two at a time: each lane divides exactly
+            // as the scalar division does, in half the divider's time.
+            double q[4];
+            _mm_storeu_pd(q, _mm_div_pd(_mm_set_pd(backX, alongY), _mm_set_pd(xSpan_, ySpan_)));
+            _mm_storeu_pd(q + 2,
+                          _mm_div_pd(_mm_set_pd(alongZ, alongX), _mm_set_pd(zSpan_, xSpan_)));
+            alongY_ = q[0], backX_ = q[1], downX_ = q[2], upZ = q[3];
+#else
+            alongY_ = alongY / ySpan_, backX_ = backX / xSpan_, downX_ = alongX / xSpan_;
+            upZ = alongZ / zSpan_;
+#endif
+        } else {
+            upZ = alongZ / zSpan_;
         }
         const double ox = alongY_ - backX_;
-        const double oy = downX_ - (z - zMin_) * scaleZ_ / zSpan_;
+        const double oy = downX_ - upZ;
         if (!IsDrawable(ox) || !IsDrawable(oy)) return false;
         *sx = originX_ + ToPixel(ox);
         *sy = originY_ + ToPixel(oy);

@@ -463,26 +463,50 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
     };
 
     if (form == 1) {
-        // r = S(θ, z): the point at height z.
-        const auto at = [&](double t, double z, int surface) {
-            ComputeCurvilinearSurfacePoint(t, z, 1, surface, 1);
+        // r = S(θ, z): ComputeCurvilinearSurfacePoint's point at height z,
+        // from an angle whose cosine and sine were taken before.
+        const auto at = [&](const Angle& t, double z, int surface) {
+            if (surface == 0 ? m_nSurfaceUpper > 0 : m_nSurfaceLower > 0) {
+                const double r = surface == 0 ? EvalSurfaceF(t.a, z, m_nSurfaceUpper)
+                                              : EvalSurfaceG(t.a, z, m_nSurfaceLower);
+                m_adMousePoint[0] = r * t.c;
+                m_adMousePoint[1] = r * t.s;
+            }
             return P3{m_adMousePoint[0], m_adMousePoint[1], z};
         };
         const CellGrid g =
             FitCells(steps::Count(s1, s2 - d2 / 2, d2, kCoarseCap, false),
                      steps::Count(theta1, theta2, dT, kCoarseCap, false), d2, d2f, dT, dTf);
-        const auto meshRun = [&](double t, double z, bool alongTheta) {
+        // The angles of every column of cells, taken once for all heights:
+        // the fill's fine angles from the cell's and the mesh's from the
+        // step before.
+        const size_t fineB = size_t(std::max(g.fineB, 0L));
+        std::vector<Angle> cellAngles(size_t(std::max(g.inner, 0L)));
+        std::vector<Angle> fillAngles(cellAngles.size() * fineB), meshAngles(fillAngles.size());
+        for (long it = 0; it < g.inner; ++it) {
+            const double th = theta1 + double(it) * dT;
+            cellAngles[size_t(it)] = ThetaAngle(th);
+            for (long k = 0; k < g.fineB; ++k) {
+                const size_t cell = size_t(it) * fineB + size_t(k);
+                fillAngles[cell] = ThetaAngle(th + double(k) * g.stepB);
+                meshAngles[cell] = ThetaAngle(th + double(k) * g.stepB + g.stepB);
+            }
+        }
+        // A mesh polyline from the cell's corner at height z, along θ
+        // through the row's angles or up along z.
+        const auto meshRun = [&](const Angle& t, const Angle* row, double z, bool alongTheta) {
             P3 pu = at(t, z, 0), pl = at(t, z, 1);
             const long n = alongTheta ? g.fineB : g.fineA;
-            const double step = alongTheta ? g.stepB : g.stepA;
+            StepStrokes strokes(*this, pDC);
             for (long i = 0; i < n; ++i) {
-                const double u = (alongTheta ? t : z) + double(i) * step;
-                const P3 qu = alongTheta ? at(u + step, z, 0) : at(t, u + step, 0);
-                const P3 ql = alongTheta ? at(u + step, z, 1) : at(t, u + step, 1);
+                const double u = z + double(i) * g.stepA;
+                const P3 qu = alongTheta ? at(row[i], z, 0) : at(t, u + g.stepA, 0);
+                const P3 ql = alongTheta ? at(row[i], z, 1) : at(t, u + g.stepA, 1);
                 if (InClosedBoxXY(*this, pu)) {
-                    if (upper) seg(pu, qu, m_crCurveSetting);
-                    if (lower) seg(pl, ql, m_crFirstDerivative);
+                    if (upper) strokes.Add(0, pu, qu, m_crCurveSetting);
+                    if (lower) strokes.Add(1, pl, ql, m_crFirstDerivative);
                 }
+                strokes.EndStep();
                 pu = qu, pl = ql;
             }
         };
@@ -491,26 +515,29 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
         for (long iz = 0; iz < g.outer; ++iz) {
             const double z = s1 + double(iz) * d2;
             for (long it = 0; it < g.inner; ++it) {
-                const double th = theta1 + double(it) * dT;
+                const Angle& thA = cellAngles[size_t(it)];
+                const Angle* fill = fillAngles.data() + size_t(it) * fineB;
+                const Angle* mesh = meshAngles.data() + size_t(it) * fineB;
                 if (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) {
                     for (long jf = 0; jf < rows; ++jf) {
                         const double zf = z + double(jf) * g.stepA;
-                        P3 pu = at(th, zf, 0), pl = at(th, zf, 1);
+                        P3 pu = at(thA, zf, 0), pl = at(thA, zf, 1);
+                        StepStrokes strokes(*this, pDC);
                         for (long k = 0; k < g.fineB; ++k) {
-                            const double t = th + double(k) * g.stepB;
-                            const P3 qu = at(t, zf, 0), ql = at(t, zf, 1);
+                            const P3 qu = at(fill[k], zf, 0), ql = at(fill[k], zf, 1);
                             if (InOpenBox(*this, pu)) {
                                 COLORREF cu, cl;
                                 fillColours(pu, &cu, &cl);
-                                if (m_nLowerSurfaceStyle != 0 && lower) seg(pl, ql, cl);
-                                if (m_nUpperSurfaceStyle != 0 && upper) seg(pu, qu, cu);
+                                if (m_nLowerSurfaceStyle != 0 && lower) strokes.Add(0, pl, ql, cl);
+                                if (m_nUpperSurfaceStyle != 0 && upper) strokes.Add(1, pu, qu, cu);
                             }
+                            strokes.EndStep();
                             pu = qu, pl = ql;
                         }
                     }
                 }
-                meshRun(th, z, false);
-                for (double zm : {z, z + d2}) meshRun(th, zm, true);
+                meshRun(thA, nullptr, z, false);
+                for (double zm : {z, z + d2}) meshRun(thA, mesh, zm, true);
             }
         }
     } else {
