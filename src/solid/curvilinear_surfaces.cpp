@@ -154,6 +154,15 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
     const bool repeats = LaterDrawRepeats(pDC);
     // Thousands of points: the surfaces' coefficients are read once for all.
     SurfacePass pass(*this);
+    // The surfaces with their choices made once. The radius of the upper
+    // surface is its catalogue form, which the view's evaluation gives in
+    // the mode that takes the surfaces as they are.
+    const SurfacePass::Sampler upperAt(*this, 0, m_nSurfaceUpper),
+        lowerAt(*this, 1, m_nSurfaceLower);
+    const auto upperRho = [&](double t, double p) {
+        return m_nSurfaceEvalMode == 0 ? upperAt(t, p)
+                                       : EvalSurfaceCatalogueF(t, p, m_nSurfaceUpper);
+    };
     const auto depth = [&](const P3& p) {
         return ((m_dXMax - p.x) / m_dXSpan + (p.z - m_dZMin) / m_dZSpan) / 2;
     };
@@ -169,8 +178,7 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
     // cosines were taken before: a cell's rows and columns share them.
     const auto pointAt = [&](const Angle& t, const Angle& p, int surface) {
         if (surface == 0 ? m_nSurfaceUpper > 0 : m_nSurfaceLower > 0) {
-            const double rho = surface == 0 ? EvalSurfaceCatalogueF(t.a, p.a, m_nSurfaceUpper)
-                                            : EvalSurfaceG(t.a, p.a, m_nSurfaceLower);
+            const double rho = surface == 0 ? upperRho(t.a, p.a) : lowerAt(t.a, p.a);
             m_adMousePoint[0] = rho * t.c * p.s;
             m_adMousePoint[1] = rho * t.s * p.s;
             m_adMousePoint[2] = rho * p.c;
@@ -274,6 +282,9 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
     const bool repeats = LaterDrawRepeats(pDC);
     // Thousands of points: the surfaces' coefficients are read once for all.
     SurfacePass pass(*this);
+    // The surfaces as the view evaluates them, their choices made once.
+    const SurfacePass::Sampler upperAt(*this, 0, m_nSurfaceUpper),
+        lowerAt(*this, 1, m_nSurfaceLower);
     const bool upper = m_nSurfaceUpper > 0, lower = m_nSurfaceLower > 0;
     const auto seg = [&](const P3& a, const P3& b, COLORREF c) {
         DrawLine3DFast(pDC, a.x, a.y, a.z, b.x, b.y, b.z, c);
@@ -289,8 +300,7 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
         // from an angle whose cosine and sine were taken before.
         const auto at = [&](const Angle& t, double z, int surface) {
             if (surface == 0 ? m_nSurfaceUpper > 0 : m_nSurfaceLower > 0) {
-                const double r = surface == 0 ? EvalSurfaceF(t.a, z, m_nSurfaceUpper)
-                                              : EvalSurfaceG(t.a, z, m_nSurfaceLower);
+                const double r = surface == 0 ? upperAt(t.a, z) : lowerAt(t.a, z);
                 m_adMousePoint[0] = r * t.c;
                 m_adMousePoint[1] = r * t.s;
             }
@@ -366,7 +376,7 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
         const auto at = [&](double t, double r, double* zL) {
             ComputeCurvilinearSurfacePoint(t, r, 1, 0, 0);
             const P3 p{m_adMousePoint[0], m_adMousePoint[1], m_adMousePoint[2]};
-            *zL = EvalSurfaceG(p.x, p.y, m_nSurfaceLower);
+            *zL = lowerAt(p.x, p.y);
             return p;
         };
         // at() with the angle's cosine and sine taken before.
@@ -374,11 +384,10 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
             if (m_nSurfaceUpper > 0) {
                 m_adMousePoint[0] = r * t.c;
                 m_adMousePoint[1] = r * t.s;
-                m_adMousePoint[2] =
-                    EvalSurfaceF(m_adMousePoint[0], m_adMousePoint[1], m_nSurfaceUpper);
+                m_adMousePoint[2] = upperAt(m_adMousePoint[0], m_adMousePoint[1]);
             }
             const P3 p{m_adMousePoint[0], m_adMousePoint[1], m_adMousePoint[2]};
-            *zL = EvalSurfaceG(p.x, p.y, m_nSurfaceLower);
+            *zL = lowerAt(p.x, p.y);
             return p;
         };
         std::vector<Angle> row;
