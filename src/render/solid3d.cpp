@@ -3,6 +3,8 @@
 // through the centre of the domain.
 #include "view/view.h"
 
+#include "render/oblique_projection.h"
+
 #include <cmath>
 
 namespace {
@@ -41,15 +43,7 @@ void CPemroView::ArrangeAxes3D(double* x, double* y, double* z) const {
 }
 
 BOOL CPemroView::ProjectPoint3D(double x, double y, double z, int* sx, int* sy) const {
-    const double k = m_dObliqueFactor;
-    const double ox =
-        (y - m_dYMin) * m_nProjScaleY / m_dYSpan - (x - m_dXMin) * k * m_nProjScaleX / m_dXSpan;
-    const double oy =
-        (x - m_dXMin) * m_nProjScaleX / m_dXSpan - (z - m_dZMin) * m_nProjScaleZ / m_dZSpan;
-    if (!IsDrawable(ox) || !IsDrawable(oy)) return FALSE;
-    *sx = m_nProjOriginX + ToPixel(ox);
-    *sy = m_nProjOriginY + ToPixel(oy);
-    return TRUE;
+    return ObliqueProjection(*this).Project(x, y, z, sx, sy) ? TRUE : FALSE;
 }
 
 // A space segment clipped to the z range (never to the plot rectangle).
@@ -63,17 +57,16 @@ void CPemroView::DrawLine3D(CDC* pDC, double x1, double y1, double z1, double x2
 
 BOOL CPemroView::ProjectSegment3D(double x1, double y1, double z1, double x2, double y2, double z2,
                                   CPoint* a, CPoint* b) const {
-    TurnPoint3D(&x1, &y1);
-    TurnPoint3D(&x2, &y2);
-    ArrangeAxes3D(&x1, &y1, &z1);
-    ArrangeAxes3D(&x2, &y2, &z2);
+    const ObliqueProjection projection(*this);
+    projection.Place(&x1, &y1, &z1);
+    projection.Place(&x2, &y2, &z2);
     if ((z1 > m_dZMax && z2 > m_dZMax) || (z1 < m_dZMin && z2 < m_dZMin)) return FALSE;
     if (z1 > m_dZMax) MoveEndToLevel(&x1, &y1, &z1, x2, y2, z2, m_dZMax);
     if (z2 > m_dZMax) MoveEndToLevel(&x2, &y2, &z2, x1, y1, z1, m_dZMax);
     if (z1 < m_dZMin) MoveEndToLevel(&x1, &y1, &z1, x2, y2, z2, m_dZMin);
     if (z2 < m_dZMin) MoveEndToLevel(&x2, &y2, &z2, x1, y1, z1, m_dZMin);
     int sx1, sy1, sx2, sy2;
-    if (!ProjectPoint3D(x1, y1, z1, &sx1, &sy1) || !ProjectPoint3D(x2, y2, z2, &sx2, &sy2))
+    if (!projection.Project(x1, y1, z1, &sx1, &sy1) || !projection.Project(x2, y2, z2, &sx2, &sy2))
         return FALSE;
     *a = CPoint(sx1, sy1);
     *b = CPoint(sx2, sy2);

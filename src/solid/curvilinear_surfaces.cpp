@@ -6,15 +6,18 @@
 #include "catalog/surface_pass.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
-#include "render/pixel_line.h"
 #include "script/script_args.h"
 #include "solid/math/coord_math.h"
+#include "solid/step_strokes.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 namespace {
+
+using solid::P3;
+using solid::StepStrokes;
 
 constexpr int kArgSphSurf = 8;
 constexpr int kArgCylSurf = 8;
@@ -25,10 +28,6 @@ constexpr long kFineCap = 400;
 constexpr long kCoarseCap = 400;
 constexpr double kMaxGridPoints = 400000;
 constexpr double kQuarterTurn = 1.5708;
-
-struct P3 {
-    double x, y, z;
-};
 
 bool InOpenBox(const CPemroView& v, const P3& p) {
     return v.m_dXMin < p.x && p.x < v.m_dXMax && v.m_dYMin < p.y && p.y < v.m_dYMax;
@@ -74,169 +73,6 @@ Angle ThetaAngle(double t) {
 Angle PhiAngle(double p) {
     return Angle{p, std::cos(p), std::sin(p)};
 }
-
-// DrawStrokePx's strokes for the runs and fans, which draw a great many of
-// them, mostly a pixel or two long: the dots and axis-parallel two-pixel
-// strokes (boxes) and the one-pixel strokes one pixel long (their first
-// pixel) and the one-pixel strokes wholly inside the clip written straight
-// into the image, the other one-pixel strokes in a pen kept selected while
-// their colour stays.
-class StrokePen {
-public:
-    StrokePen(CPemroView& view, CDC* dc)
-        : view_(view), dc_(dc), direct_(dc->Direct()), copy_(dc->GetROP2() == R2_COPYPEN),
-          visible_(view.IsFigureBandVisible()) {}
-    StrokePen(const StrokePen&) = delete;
-    StrokePen& operator=(const StrokePen&) = delete;
-    ~StrokePen() {
-        if (held_) dc_->SelectObject(old_);
-    }
-    void Draw(CPoint a, CPoint b, COLORREF colour) {
-        // Nothing draws in a figure out of view (DrawStrokePx's test, which
-        // no stroke changes).
-        if (!visible_) return;
-        const int width = render::PixelLineWidth(view_.m_nPixelSize, a.x, a.y, b.x, b.y);
-        CRect box;
-        if (render::PixelStrokeBox(width, a, b, &box)) {
-            if (!direct_.Box(box, colour)) dc_->FillSolidRect(box, colour);
-            return;
-        }
-        int unused;
-        if (width > 1 || !ToDrawablePixel(a.x, &unused) || !ToDrawablePixel(a.y, &unused) ||
-            !ToDrawablePixel(b.x, &unused) || !ToDrawablePixel(b.y, &unused)) {
-            view_.DrawStrokePx(dc_, a, b, colour);
-            return;
-        }
-        if (copy_ && std::abs(b.x - a.x) <= 1 && std::abs(b.y - a.y) <= 1 &&
-            direct_.Box(CRect(a.x, a.y, a.x + 1, a.y + 1), colour)) {
-            dc_->MoveTo(b);
-            return;
-        }
-        if (copy_ && direct_.Line(a, b, colour)) {
-            dc_->EndLine(a, b);
-            return;
-        }
-        if (!held_ || colour != colour_ || width != width_) {
-            const CPen old = dc_->SelectObject(CPen(PS_SOLID, width, colour));
-            if (!held_) old_ = old;
-            held_ = true, colour_ = colour, width_ = width;
-        }
-        dc_->MoveTo(a);
-        dc_->LineTo(b);
-    }
-
-private:
-    CPemroView& view_;
-    CDC* dc_;
-    const CDC::DirectBoxes direct_;
-    const bool copy_, visible_;
-    bool held_ = false;
-    COLORREF colour_ = 0;
-    int width_ = 0;
-    CPen old_;
-};
-
-// The strokes of one step along a run (two, drawn in slot order), held back
-// so that a step equal to the one before is not drawn again: the same
-// opaque strokes repeated right after themselves change no pixel. A single
-// slot's stroke equal to the last one it drew is left out too while the
-// other slot has drawn nothing near it since: its pixels still hold it.
-class StepStrokes {
-public:
-    StepStrokes(CPemroView& view, CDC* dc)
-        : view_(view), dc_(dc), skip_(DrawingCachesEnabled() && dc->GetROP2() == R2_COPYPEN),
-          grow_(std::max(view.m_nPixelSize, 2) + 1), pen_(view, dc) {}
-    void Add(int k, const P3& a, const P3& b, COLORREF colour) {
-        if (!view_.IsFigureBandVisible()) return;
-        Stroke& s = now_[k];
-        s.colour = colour;
-        // ProjectSegment3D, with the start kept per slot: a fan starts all
-        // its strokes at one point and a polyline at the last one's end.
-        // Ends within the z range project alone.
-        Point& st = start_[k];
-        Point& en = end_[k];
-        if (!st.Is(a)) {
-            if (en.Is(a)) {
-                st = en;
-            } else {
-                P3 t = a;
-                view_.TurnPoint3D(&t.x, &t.y);
-                view_.ArrangeAxes3D(&t.x, &t.y, &t.z);
-                st.known = true, st.at = a;
-                st.inRange = InZRange(t.z);
-                st.projected =
-                    st.inRange && view_.ProjectPoint3D(t.x, t.y, t.z, &st.pixel.x, &st.pixel.y);
-            }
-        }
-        P3 t = b;
-        view_.TurnPoint3D(&t.x, &t.y);
-        view_.ArrangeAxes3D(&t.x, &t.y, &t.z);
-        en.known = false;
-        if (st.inRange && InZRange(t.z)) {
-            s.a = st.pixel;
-            s.drawn = st.projected && view_.ProjectPoint3D(t.x, t.y, t.z, &s.b.x, &s.b.y);
-            // Only a projected start projects the end.
-            if (st.projected) en.known = true, en.at = b, en.inRange = true;
-            en.projected = s.drawn, en.pixel = s.b;
-            return;
-        }
-        s.drawn = view_.ProjectSegment3D(a.x, a.y, a.z, b.x, b.y, b.z, &s.a, &s.b);
-    }
-    void EndStep() {
-        if (!skip_ || !held_ || !(now_[0] == before_[0] && now_[1] == before_[1]))
-            for (int k = 0; k < 2; ++k) Draw(k);
-        before_[0] = now_[0], before_[1] = now_[1];
-        now_[0] = now_[1] = Stroke{};
-        held_ = true;
-    }
-
-private:
-    struct Stroke {
-        bool drawn = false;
-        CPoint a, b;
-        COLORREF colour = 0;
-        bool operator==(const Stroke& o) const {
-            return drawn == o.drawn && (!drawn || (a == o.a && b == o.b && colour == o.colour));
-        }
-    };
-    void Draw(int k) {
-        const Stroke& s = now_[k];
-        if (!s.drawn) return;
-        if (skip_ && intact_[k] && s == last_[k]) return;
-        pen_.Draw(s.a, s.b, s.colour);
-        last_[k] = s, intact_[k] = true;
-        const int o = 1 - k;
-        if (intact_[o] && Near(s, last_[o])) intact_[o] = false;
-    }
-    bool Near(const Stroke& p, const Stroke& q) const {
-        const auto lo = [](int u, int v) { return std::min(u, v); };
-        const auto hi = [](int u, int v) { return std::max(u, v); };
-        return lo(p.a.x, p.b.x) - grow_ <= hi(q.a.x, q.b.x) + grow_ &&
-               lo(q.a.x, q.b.x) - grow_ <= hi(p.a.x, p.b.x) + grow_ &&
-               lo(p.a.y, p.b.y) - grow_ <= hi(q.a.y, q.b.y) + grow_ &&
-               lo(q.a.y, q.b.y) - grow_ <= hi(p.a.y, p.b.y) + grow_;
-    }
-    bool InZRange(double z) const { return view_.m_dZMin <= z && z <= view_.m_dZMax; }
-    // A stroke's start or end: whether it lies in the z range and, if it
-    // does, its pixel.
-    struct Point {
-        bool known = false, inRange = false, projected = false;
-        P3 at{0, 0, 0};
-        CPoint pixel;
-        bool Is(const P3& p) const { return known && p.x == at.x && p.y == at.y && p.z == at.z; }
-    };
-    CPemroView& view_;
-    CDC* dc_;
-    bool skip_, held_ = false;
-    int grow_;
-    Point start_[2], end_[2];
-    Stroke now_[2], before_[2];
-    // Each slot's last drawn stroke, and whether the other slot has drawn
-    // nothing near it since.
-    Stroke last_[2];
-    bool intact_[2] = {false, false};
-    StrokePen pen_;
-};
 
 // Whether a draw may be left to a later one of the same strokes: opaque
 // strokes set the same pixels again whatever was drawn in between.
@@ -318,6 +154,15 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
     const bool repeats = LaterDrawRepeats(pDC);
     // Thousands of points: the surfaces' coefficients are read once for all.
     SurfacePass pass(*this);
+    // The surfaces with their choices made once. The radius of the upper
+    // surface is its catalogue form, which the view's evaluation gives in
+    // the mode that takes the surfaces as they are.
+    const SurfacePass::Sampler upperAt(*this, 0, m_nSurfaceUpper),
+        lowerAt(*this, 1, m_nSurfaceLower);
+    const auto upperRho = [&](double t, double p) {
+        return m_nSurfaceEvalMode == 0 ? upperAt(t, p)
+                                       : EvalSurfaceCatalogueF(t, p, m_nSurfaceUpper);
+    };
     const auto depth = [&](const P3& p) {
         return ((m_dXMax - p.x) / m_dXSpan + (p.z - m_dZMin) / m_dZSpan) / 2;
     };
@@ -333,14 +178,15 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
     // cosines were taken before: a cell's rows and columns share them.
     const auto pointAt = [&](const Angle& t, const Angle& p, int surface) {
         if (surface == 0 ? m_nSurfaceUpper > 0 : m_nSurfaceLower > 0) {
-            const double rho = surface == 0 ? EvalSurfaceCatalogueF(t.a, p.a, m_nSurfaceUpper)
-                                            : EvalSurfaceG(t.a, p.a, m_nSurfaceLower);
+            const double rho = surface == 0 ? upperRho(t.a, p.a) : lowerAt(t.a, p.a);
             m_adMousePoint[0] = rho * t.c * p.s;
             m_adMousePoint[1] = rho * t.s * p.s;
             m_adMousePoint[2] = rho * p.c;
         }
         return P3{m_adMousePoint[0], m_adMousePoint[1], m_adMousePoint[2]};
     };
+    // Without a shaded surface the fill's points would all be passed over.
+    const bool fills = (m_nUpperSurfaceStyle != 0 && upper) || (m_nLowerSurfaceStyle != 0 && lower);
     const size_t fineB = size_t(std::max(g.fineB, 0L));
     std::vector<Angle> column(size_t(std::max(g.fineA, 0L)));
     // A fan of mesh chords from the corner (t, p) to the points whose
@@ -381,7 +227,7 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
             const double th = theta1 + double(it) * dT;
             const Angle thA = ThetaAngle(th);
             const Angle* row = rows.data() + size_t(it) * fineB;
-            for (long jf = 0; jf < g.fineA; ++jf) {
+            for (long jf = 0; fills && jf < g.fineA; ++jf) {
                 const double pf = phi + double(jf) * g.stepA;
                 const Angle pA = PhiAngle(pf);
                 const P3 pu = pointAt(thA, pA, 0), pl = pointAt(thA, pA, 1);
@@ -436,6 +282,9 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
     const bool repeats = LaterDrawRepeats(pDC);
     // Thousands of points: the surfaces' coefficients are read once for all.
     SurfacePass pass(*this);
+    // The surfaces as the view evaluates them, their choices made once.
+    const SurfacePass::Sampler upperAt(*this, 0, m_nSurfaceUpper),
+        lowerAt(*this, 1, m_nSurfaceLower);
     const bool upper = m_nSurfaceUpper > 0, lower = m_nSurfaceLower > 0;
     const auto seg = [&](const P3& a, const P3& b, COLORREF c) {
         DrawLine3DFast(pDC, a.x, a.y, a.z, b.x, b.y, b.z, c);
@@ -447,26 +296,49 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
     };
 
     if (form == 1) {
-        // r = S(θ, z): the point at height z.
-        const auto at = [&](double t, double z, int surface) {
-            ComputeCurvilinearSurfacePoint(t, z, 1, surface, 1);
+        // r = S(θ, z): ComputeCurvilinearSurfacePoint's point at height z,
+        // from an angle whose cosine and sine were taken before.
+        const auto at = [&](const Angle& t, double z, int surface) {
+            if (surface == 0 ? m_nSurfaceUpper > 0 : m_nSurfaceLower > 0) {
+                const double r = surface == 0 ? upperAt(t.a, z) : lowerAt(t.a, z);
+                m_adMousePoint[0] = r * t.c;
+                m_adMousePoint[1] = r * t.s;
+            }
             return P3{m_adMousePoint[0], m_adMousePoint[1], z};
         };
         const CellGrid g =
             FitCells(steps::Count(s1, s2 - d2 / 2, d2, kCoarseCap, false),
                      steps::Count(theta1, theta2, dT, kCoarseCap, false), d2, d2f, dT, dTf);
-        const auto meshRun = [&](double t, double z, bool alongTheta) {
+        // The angles of every column of cells, taken once for all heights:
+        // the fill's fine angles from the cell's and the mesh's from the
+        // step before.
+        const size_t fineB = size_t(std::max(g.fineB, 0L));
+        std::vector<Angle> cellAngles(size_t(std::max(g.inner, 0L)));
+        std::vector<Angle> fillAngles(cellAngles.size() * fineB), meshAngles(fillAngles.size());
+        for (long it = 0; it < g.inner; ++it) {
+            const double th = theta1 + double(it) * dT;
+            cellAngles[size_t(it)] = ThetaAngle(th);
+            for (long k = 0; k < g.fineB; ++k) {
+                const size_t cell = size_t(it) * fineB + size_t(k);
+                fillAngles[cell] = ThetaAngle(th + double(k) * g.stepB);
+                meshAngles[cell] = ThetaAngle(th + double(k) * g.stepB + g.stepB);
+            }
+        }
+        // A mesh polyline from the cell's corner at height z, along θ
+        // through the row's angles or up along z.
+        const auto meshRun = [&](const Angle& t, const Angle* row, double z, bool alongTheta) {
             P3 pu = at(t, z, 0), pl = at(t, z, 1);
             const long n = alongTheta ? g.fineB : g.fineA;
-            const double step = alongTheta ? g.stepB : g.stepA;
+            StepStrokes strokes(*this, pDC);
             for (long i = 0; i < n; ++i) {
-                const double u = (alongTheta ? t : z) + double(i) * step;
-                const P3 qu = alongTheta ? at(u + step, z, 0) : at(t, u + step, 0);
-                const P3 ql = alongTheta ? at(u + step, z, 1) : at(t, u + step, 1);
+                const double u = z + double(i) * g.stepA;
+                const P3 qu = alongTheta ? at(row[i], z, 0) : at(t, u + g.stepA, 0);
+                const P3 ql = alongTheta ? at(row[i], z, 1) : at(t, u + g.stepA, 1);
                 if (InClosedBoxXY(*this, pu)) {
-                    if (upper) seg(pu, qu, m_crCurveSetting);
-                    if (lower) seg(pl, ql, m_crFirstDerivative);
+                    if (upper) strokes.Add(0, pu, qu, m_crCurveSetting);
+                    if (lower) strokes.Add(1, pl, ql, m_crFirstDerivative);
                 }
+                strokes.EndStep();
                 pu = qu, pl = ql;
             }
         };
@@ -475,33 +347,36 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
         for (long iz = 0; iz < g.outer; ++iz) {
             const double z = s1 + double(iz) * d2;
             for (long it = 0; it < g.inner; ++it) {
-                const double th = theta1 + double(it) * dT;
+                const Angle& thA = cellAngles[size_t(it)];
+                const Angle* fill = fillAngles.data() + size_t(it) * fineB;
+                const Angle* mesh = meshAngles.data() + size_t(it) * fineB;
                 if (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) {
                     for (long jf = 0; jf < rows; ++jf) {
                         const double zf = z + double(jf) * g.stepA;
-                        P3 pu = at(th, zf, 0), pl = at(th, zf, 1);
+                        P3 pu = at(thA, zf, 0), pl = at(thA, zf, 1);
+                        StepStrokes strokes(*this, pDC);
                         for (long k = 0; k < g.fineB; ++k) {
-                            const double t = th + double(k) * g.stepB;
-                            const P3 qu = at(t, zf, 0), ql = at(t, zf, 1);
+                            const P3 qu = at(fill[k], zf, 0), ql = at(fill[k], zf, 1);
                             if (InOpenBox(*this, pu)) {
                                 COLORREF cu, cl;
                                 fillColours(pu, &cu, &cl);
-                                if (m_nLowerSurfaceStyle != 0 && lower) seg(pl, ql, cl);
-                                if (m_nUpperSurfaceStyle != 0 && upper) seg(pu, qu, cu);
+                                if (m_nLowerSurfaceStyle != 0 && lower) strokes.Add(0, pl, ql, cl);
+                                if (m_nUpperSurfaceStyle != 0 && upper) strokes.Add(1, pu, qu, cu);
                             }
+                            strokes.EndStep();
                             pu = qu, pl = ql;
                         }
                     }
                 }
-                meshRun(th, z, false);
-                for (double zm : {z, z + d2}) meshRun(th, zm, true);
+                meshRun(thA, nullptr, z, false);
+                for (double zm : {z, z + d2}) meshRun(thA, mesh, zm, true);
             }
         }
     } else {
         const auto at = [&](double t, double r, double* zL) {
             ComputeCurvilinearSurfacePoint(t, r, 1, 0, 0);
             const P3 p{m_adMousePoint[0], m_adMousePoint[1], m_adMousePoint[2]};
-            *zL = EvalSurfaceG(p.x, p.y, m_nSurfaceLower);
+            *zL = lowerAt(p.x, p.y);
             return p;
         };
         // at() with the angle's cosine and sine taken before.
@@ -509,11 +384,10 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
             if (m_nSurfaceUpper > 0) {
                 m_adMousePoint[0] = r * t.c;
                 m_adMousePoint[1] = r * t.s;
-                m_adMousePoint[2] =
-                    EvalSurfaceF(m_adMousePoint[0], m_adMousePoint[1], m_nSurfaceUpper);
+                m_adMousePoint[2] = upperAt(m_adMousePoint[0], m_adMousePoint[1]);
             }
             const P3 p{m_adMousePoint[0], m_adMousePoint[1], m_adMousePoint[2]};
-            *zL = EvalSurfaceG(p.x, p.y, m_nSurfaceLower);
+            *zL = lowerAt(p.x, p.y);
             return p;
         };
         std::vector<Angle> row;

@@ -6,6 +6,7 @@
 #include "catalog/surface_pass.h"
 #include "platform/real_steps.h"
 #include "solid/math/scene_math.h"
+#include "solid/step_strokes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,6 +76,18 @@ bool StrokeBox(int pixelSize, CPoint a, CPoint b, CRect* box) {
     if (width != 2 || (a.x != b.x && a.y != b.y)) return false;
     *box = CRect(std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1, std::max(a.x, b.x) + 1,
                  std::max(a.y, b.y) + 1);
+    return true;
+}
+
+// The surface of revolution of the parametric curve: each point's search
+// for the curve's parameter starts where the last one ended.
+constexpr int kRevolvedCurveForm = 20;
+
+// Whether the mesh's heights are functions of the point alone: every form
+// they may read, the expanded one included, keeps no state between points.
+bool MeshHeightsStateless(const CPemroView& v, int upperIndex, int lowerIndex) {
+    for (int k : {upperIndex, lowerIndex, v.m_nSurfaceUpper, v.m_nSurfaceLower})
+        if (k == kRevolvedCurveForm) return false;
     return true;
 }
 
@@ -228,25 +241,58 @@ void CPemroView::DrawSurfaceWireMesh(CDC* pDC, double x1, double x2, double y1, 
     const auto surface = [&](bool upper, double x, double y) {
         return upper ? EvalSurfaceF(x, y, upperIndex) : EvalSurfaceG(x, y, lowerIndex);
     };
-    const auto alongY = [&](bool upper, double x, COLORREF colour) {
-        Steps(y1, y2, sy, true, [&](double y) {
-            DrawLine3D(pDC, x, y, surface(upper, x, y), x, y + sy, surface(upper, x, y + sy),
-                       colour);
+    if (!MeshHeightsStateless(*this, upperIndex, lowerIndex) || pDC->GetROP2() != R2_COPYPEN) {
+        // A surface of revolution of a parametric curve starts each point's
+        // search where the last one ended: its points are taken in the order
+        // they always were.
+        const auto alongY = [&](bool upper, double x, COLORREF colour) {
+            Steps(y1, y2, sy, true, [&](double y) {
+                DrawLine3D(pDC, x, y, surface(upper, x, y), x, y + sy, surface(upper, x, y + sy),
+                           colour);
+            });
+        };
+        const auto alongX = [&](bool upper, double y, double to, COLORREF colour) {
+            Steps(x1, to, sx, false, [&](double x) {
+                DrawLine3D(pDC, x, y, surface(upper, x, y), x + sx, y, surface(upper, x + sx, y),
+                           colour);
+            });
+        };
+        Steps(x1, x2, cx, true, [&](double x) {
+            if (lowerIndex > -1) alongY(false, x, crLower);
+            if (upperIndex > -1) alongY(true, x, crUpper);
         });
-    };
-    const auto alongX = [&](bool upper, double y, double to, COLORREF colour) {
-        Steps(x1, to, sx, false, [&](double x) {
-            DrawLine3D(pDC, x, y, surface(upper, x, y), x + sx, y, surface(upper, x + sx, y),
-                       colour);
+        Steps(y1, y2, cy, true, [&](double y) {
+            if (lowerIndex > -1) alongX(false, y, x2 + cx, crLower);
+            if (upperIndex > -1) alongX(true, y, x2, crUpper);
+        });
+        return;
+    }
+    // Nothing of the view changes as the points are taken, so a mesh out of
+    // sight takes none.
+    if (!IsFigureBandVisible()) return;
+    SurfacePass pass(*this);
+    solid::StepStrokes strokes(*this, pDC);
+    // A mesh line in half-pixel steps: a step's start is most often the
+    // very point the step before ended at, whose height is then known.
+    const auto line = [&](bool upper, bool alongY, double fixed, double from, double to,
+                          double step, bool inclusive, COLORREF colour) {
+        double endAt = std::nan(""), endZ = 0;
+        Steps(from, to, step, inclusive, [&](double s) {
+            const double x = alongY ? fixed : s, y = alongY ? s : fixed;
+            const double z0 = s == endAt ? endZ : surface(upper, x, y);
+            endAt = s + step;
+            endZ = alongY ? surface(upper, x, endAt) : surface(upper, endAt, y);
+            strokes.Add(0, {x, y, z0}, {alongY ? x : endAt, alongY ? endAt : y, endZ}, colour);
+            strokes.EndStep();
         });
     };
     Steps(x1, x2, cx, true, [&](double x) {
-        if (lowerIndex > -1) alongY(false, x, crLower);
-        if (upperIndex > -1) alongY(true, x, crUpper);
+        if (lowerIndex > -1) line(false, true, x, y1, y2, sy, true, crLower);
+        if (upperIndex > -1) line(true, true, x, y1, y2, sy, true, crUpper);
     });
     Steps(y1, y2, cy, true, [&](double y) {
-        if (lowerIndex > -1) alongX(false, y, x2 + cx, crLower);
-        if (upperIndex > -1) alongX(true, y, x2, crUpper);
+        if (lowerIndex > -1) line(false, false, y, x1, x2 + cx, sx, false, crLower);
+        if (upperIndex > -1) line(true, false, y, x1, x2, sx, false, crUpper);
     });
 }
 
