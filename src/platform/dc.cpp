@@ -172,8 +172,11 @@ void CDC::FillRect(const CRect& rc, const CBrush& brush) {
 }
 
 CDC::DirectBoxes CDC::Direct() {
+    return Prepare() ? Prepared() : DirectBoxes();
+}
+
+CDC::DirectBoxes CDC::Prepared() const {
     DirectBoxes d;
-    if (!Prepare()) return d;
     d.bits = m_pBits, d.stride = std::size_t(m_nStride), d.clip = m_rcClip, d.org = m_ptOrg;
     d.copyPen = m_nRop2 == R2_COPYPEN;
     return d;
