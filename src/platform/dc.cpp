@@ -35,6 +35,7 @@ CDC::~CDC() = default;
 // write detaches it, and the old pointer would then write into the copy.
 bool CDC::Prepare() {
     ++g_nDrawSerial;
+    if (m_bDiscard) return false;
     // Three cheap queries on the usual path: a null image is never detached,
     // and bits() does detach bookkeeping worth avoiding on every SetPixel.
     if (m_pBits && m_pImage && m_pImage->isDetached() &&

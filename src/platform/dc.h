@@ -328,6 +328,13 @@ public:
         bool copyPen = false;
     };
     DirectBoxes Direct();
+    // While on, every primitive draws nothing (as on a DC without an image)
+    // and measuring works as ever: for a pass whose pixels a later pass
+    // paints over.
+    void SetDrawingDiscarded(bool on) {
+        m_bDiscard = on;
+        if (on) m_pBits = nullptr;
+    }
     // The pen position and dash count DotStroke(a, b) leaves, for a stroke
     // DirectBoxes drew.
     void EndDotStroke(CPoint a, CPoint b);
@@ -437,6 +444,7 @@ private:
     void EllipseShape(int l, int t, int r, int b, int kind, int xs, int ys, int xe, int ye);
 
     QImage* m_pImage;
+    bool m_bDiscard = false;
     std::uint32_t* m_pBits = nullptr;
     int m_nStride = 0; // in pixels
     int m_nWidth = 0, m_nHeight = 0;
