@@ -13,6 +13,7 @@
 #include <chrono>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 using namespace catalog;
@@ -470,6 +471,64 @@ TEST(CatalogCurves, ParametricForms) {
     // Form 8 is 0 within 0.001 of a multiple of 3.14159.
     EXPECT_EQ(0.0, EvalParamXForm(M_PI, 8, coef));
     EXPECT_NEAR(std::tan(1.0), EvalParamXForm(1.0, 8, coef), 1e-15);
+}
+
+// Both coordinates at once must be the two one-coordinate forms bit for
+// bit: a curve drawn from either lands on the same pixels.
+namespace {
+
+// Any NaN stands for any other: neither becomes a pixel.
+bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b));
+}
+
+} // namespace
+
+TEST(CatalogCurves, BothCoordinatesAtOnceEqualTheSeparateForms) {
+    // Shared arguments (a t + b = d t + e, c t = f t, c t = t) and separate ones,
+    // zero coefficients that make a signed zero the argument, and a NaN.
+    const double coefs[][6] = {
+        {1.5, -0.5, 2.0, 0.7, 1.2, -0.3},
+        {1, 0, 2, 1, 0, 2},
+        {0.3, 0.0, 1.0, 0.3, -0.0, 1.0},
+        {0, 0, 3, 0, -0.0, 3},
+        {2, 1, -1, 2, 1, -1.5},
+        {NAN, 1, 2, NAN, 1, 2},
+        {1, 1, 1, 1, 1, 1},
+        {2, -1, 3, 0.5, 2, 1},
+    };
+    long checked = 0;
+    for (const auto& coef : coefs)
+        for (int k = -1; k <= 23; ++k)
+            for (int i = -2000; i <= 2000; ++i) {
+                const double t = i * 0.00731;
+                double x, y;
+                EvalParamForm(t, k, coef, &x, &y);
+                ASSERT_TRUE(SameBits(x, EvalParamXForm(t, k, coef))) << k << " " << t;
+                ASSERT_TRUE(SameBits(y, EvalParamYForm(t, k, coef))) << k << " " << t;
+                ++checked;
+            }
+    EXPECT_EQ(checked, 8L * 25 * 4001);
+}
+
+TEST(CatalogCurves, ThePolarPointIsItsTwoCoordinates) {
+    const double radii[] = {0.0, -0.0, 1.0, -2.5, 1e-300, 3e5, NAN, INFINITY};
+    const double specials[] = {0.0, -0.0, M_PI, -M_PI / 2, 1e-12, 1e22, -7e15, NAN, INFINITY};
+    for (double r : radii) {
+        for (double t : specials) {
+            double x, y;
+            PolarPoint(r, t, &x, &y);
+            EXPECT_TRUE(SameBits(x, PolarX(r, t))) << r << " " << t;
+            EXPECT_TRUE(SameBits(y, PolarY(r, t))) << r << " " << t;
+        }
+        for (int i = -30000; i <= 30000; ++i) {
+            const double t = i * 3.1e-3 + 1e-9 * (i % 7);
+            double x, y;
+            PolarPoint(r, t, &x, &y);
+            ASSERT_TRUE(SameBits(x, PolarX(r, t))) << r << " " << t;
+            ASSERT_TRUE(SameBits(y, PolarY(r, t))) << r << " " << t;
+        }
+    }
 }
 
 TEST(CatalogCurves, ImplicitForms) {
@@ -934,4 +993,35 @@ TEST(CatalogQuadrature, BadInputEndsAndGivesZero) {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(seconds, 5.0);
+}
+
+TEST(CatalogueVanishes, OnlyPolynomialFormsWithZeroCoefficientsAreZeroEverywhere) {
+    ExplicitCoefs zero;
+    zero.a = zero.b = zero.c = zero.d = zero.e = 0;
+    zero.f = 3; // the second quadratic's constant enters none of these forms
+    for (const double alpha : {-1.0, 0.5, 2.0}) {
+        zero.alpha = alpha;
+        for (const int k : {0, 39, 40, 41}) {
+            EXPECT_TRUE(VanishesEverywhere(ExplicitCatalogue::B, k, zero)) << k;
+            EXPECT_TRUE(VanishesEverywhere(ExplicitCatalogue::A, k, zero)) << k;
+            for (const double x : {-7.5, -1.0, 0.0, 0.3, 12.0}) {
+                EXPECT_EQ(0.0, B(x, k, NoExtension(), zero)) << k << " " << x;
+                EXPECT_EQ(0.0, B(x, k, Symmetry(0), zero)) << k << " " << x;
+                EXPECT_EQ(0.0, A(x, k, Symmetry(1), zero)) << k << " " << x;
+            }
+        }
+    }
+    struct Case {
+        int k;
+        double ExplicitCoefs::*nonzero;
+    };
+    for (const Case& c : {Case{0, &ExplicitCoefs::c}, Case{39, &ExplicitCoefs::a},
+                          Case{40, &ExplicitCoefs::d}, Case{41, &ExplicitCoefs::e}}) {
+        ExplicitCoefs cf = zero;
+        cf.*c.nonzero = 1;
+        EXPECT_FALSE(VanishesEverywhere(ExplicitCatalogue::B, c.k, cf)) << c.k;
+    }
+    EXPECT_FALSE(VanishesEverywhere(ExplicitCatalogue::B, 3, zero));  // sin x
+    EXPECT_FALSE(VanishesEverywhere(ExplicitCatalogue::B, 4, zero));  // cos x
+    EXPECT_FALSE(VanishesEverywhere(ExplicitCatalogue::B, 95, zero)); // beyond the catalogue
 }

@@ -2,6 +2,7 @@
 // hand values, the labelled quadrature values, the regions of double
 // integrals and the volumes and areas of revolution, drawn on whole pages.
 #include "calculus/math/integrals.h"
+#include "catalog/integral_memo.h"
 #include "catalog/math/quadrature.h"
 #include "test_support.h"
 
@@ -556,4 +557,84 @@ TEST_F(ScratchIntegralTest, ShellsRunBetweenTheCurvesAtTheirOwnRadius) {
     }
     EXPECT_GT(low, 0);
     EXPECT_EQ(high, 0);
+}
+
+// --- Integrals kept between passes -------------------------------------------------
+
+TEST_F(ScratchIntegralTest, AKeptIntegralFollowsEveryInputOfItsFunction) {
+    Script("918", "Curve(0.3,3,34,9,21,-1,0,-0.2,1.2,-0.2,1.2,0,1)");
+    Open("918");
+    CPemroView& v = *view;
+    v.m_nCombineMode = 0;
+    v.m_dParamStep = 1;
+    // Gauss over 1,237 pieces of [0, 1]: exact on the polynomials below but
+    // for its ten-digit weights (they add up to 2 + 1e-10).
+    const auto value = [&v] { return v.Integrate(0, 1, 1237, 2, 0); };
+    const auto runs = [] { return catalog::IntegralRuleRuns(); };
+    v.m_nFuncF = 21; // x²
+    EXPECT_NEAR(value(), 1.0 / 3, 1e-9);
+    long before = runs();
+    EXPECT_NEAR(value(), 1.0 / 3, 1e-9);
+    EXPECT_EQ(runs(), before) << "the same inputs again";
+    // Each input changes the value: the kept one must not be given back.
+    const struct {
+        const char* what;
+        void (*set)(CPemroView&);
+        double expected;
+    } steps[] = {
+        {"form x", [](CPemroView& w) { w.m_nFuncF = 20; }, 0.5},
+        // |a x² + b x + c| with a = 3, c = 1: 1 + 1 = 2; then b = 2: 3.
+        {"form |p|",
+         [](CPemroView& w) {
+             w.m_nFuncF = 19, w.m_adCoefF[0] = 3, w.m_adCoefF[1] = 0, w.m_adCoefF[2] = 1;
+         },
+         2.0},
+        {"coefficient b", [](CPemroView& w) { w.m_adCoefF[1] = 2; }, 3.0},
+        // x + x0 with x0 = 0.25: 0.5 + 0.25; then x0 = 1: 1.5.
+        {"form x + x0", [](CPemroView& w) { w.m_nFuncF = 100, w.m_dBreakF0 = 0.25; }, 0.75},
+        {"breakpoint", [](CPemroView& w) { w.m_dBreakF0 = 1; }, 1.5},
+        // The step factor widens the pieces: h = 1.5/1237, and 825 of them
+        // end at U = 1237.5/1237, a sixth of a piece past 1; ∫₀ᵁ x + 1.
+        {"step factor", [](CPemroView& w) { w.m_dParamStep = 1.5; },
+         0.5 * (1237.5 / 1237) * (1237.5 / 1237) + 1237.5 / 1237},
+        // The product with catalogue B: x (form 20 of A) times x² (form 21 of B).
+        {"combination",
+         [](CPemroView& w) {
+             w.m_dParamStep = 1, w.m_nCombineMode = 2, w.m_nFuncUpper = 20, w.m_nFuncLower = 21;
+         },
+         0.25},
+        {"lower form", [](CPemroView& w) { w.m_nFuncLower = 20; }, 1.0 / 3},
+    };
+    for (const auto& s : steps) {
+        before = runs();
+        s.set(v);
+        EXPECT_NEAR(value(), s.expected, 1e-9) << s.what;
+        EXPECT_EQ(runs(), before + 1) << s.what;
+    }
+}
+
+TEST_F(ScratchIntegralTest, TheReferenceValueFollowsAChangeBetweenAnySamplePoints) {
+    Script("918", "Curve(0.3,3,34,9,21,-1,0,-0.2,1.2,-0.2,1.2,0,1)");
+    Open("918");
+    CPemroView& v = *view;
+    v.m_nCombineMode = 0;
+    v.m_dParamStep = 1;
+    v.m_nFuncF = 41; // a x⁴ + b x³ + c x² + d x + e
+    double* q = v.m_adCoefF;
+    q[0] = q[1] = q[2] = q[3] = 0, q[4] = 1;
+    EXPECT_NEAR(v.ReferenceIntegral(0, 1), 1.0, 1e-8);
+    // Add the quartic that is zero at x = 0.137, 0.428, 0.719 and 1.010: the
+    // function keeps its values there, and its integral over [0, 1] grows by
+    // 0.00047837984.
+    q[0] = 1, q[1] = -2.294, q[2] = 1.761711, q[3] = -0.511678994, q[4] = 1.04258087684;
+    EXPECT_NEAR(v.ReferenceIntegral(0, 1), 1.00047837984, 1e-8);
+}
+
+TEST_F(IntegralSampleTest, APassOfAnUnchangedFigureKeepsItsArcLength) {
+    Open("328", 4000);
+    const long before = catalog::IntegralRuleRuns();
+    Repaint();
+    Repaint();
+    EXPECT_EQ(catalog::IntegralRuleRuns(), before);
+    EXPECT_EQ(First(u8"(上)曲线弧长: "), "3.6200");
 }

@@ -25,13 +25,6 @@
     void DrawPRNCalculus(CDC* pDC, double x, double y, int kind, int mode, int variant, double a,
                          double b, int n, COLORREF colour);
 
-    struct ReferenceIntegralKey {
-        double a = 0, b = 0, probe[4] = {0, 0, 0, 0}, step = 0;
-        int func = -1;
-        double value = 0;
-        bool valid = false;
-    };
-    ReferenceIntegralKey m_referenceIntegral;
     // Whether the trapezoid and Simpson pages show their table of f(x_i);
     // its own field, so the switch never changes the chosen sub-demo.
     int m_nValueTableShown = 0;

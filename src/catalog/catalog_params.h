@@ -10,6 +10,8 @@ namespace catalog {
 
 Extension ExtensionOf(const CPemroView& v);
 Densities DensitiesOf(const CPemroView& v);
+// Catalogue B's coefficient set as the view holds it.
+ExplicitCoefs CoefsB(const CPemroView& v);
 // Inline: the catalogues gather their coefficients for every sample.
 inline ExplicitCoefs CoefsOf(const double abcdef[6], double g, double h, double i, double alpha,
                              double beta, double x0, double x1) {
@@ -29,5 +31,22 @@ inline ExplicitCoefs CoefsOf(const double abcdef[6], double g, double h, double 
     cf.x1 = x1;
     return cf;
 }
+
+// The view's F of form k, CPemroView::EvalF, with the catalogue parameters
+// gathered once: a curve asks for it at a hundred thousand samples while
+// nothing changes them.
+class ViewFunctionF {
+public:
+    ViewFunctionF(const CPemroView& v, int k);
+    double operator()(double x) const;
+
+private:
+    const CPemroView& m_view;
+    int m_k;
+    bool m_combined; // F combines the two catalogues: the view evaluates it
+    ExplicitCoefs m_cf;
+    Extension m_ext;
+    Densities m_dn;
+};
 
 } // namespace catalog

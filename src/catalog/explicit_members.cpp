@@ -32,6 +32,11 @@ Densities DensitiesOf(const CPemroView& v) {
     return dn;
 }
 
+ExplicitCoefs CoefsB(const CPemroView& v) {
+    return CoefsOf(v.m_adCoefG, v.m_adCoefGExtra[0], v.m_adCoefGExtra[1], v.m_adCoefGExtra[2],
+                   v.m_dAlphaG, v.m_dBetaG, v.m_dBreakG0, v.m_dBreakG1);
+}
+
 } // namespace catalog
 
 namespace {
@@ -61,10 +66,7 @@ double CPemroView::EvalCatalogueA(double x, int k) const {
 }
 
 double CPemroView::EvalCatalogueB(double x, int k) const {
-    const catalog::ExplicitCoefs cf =
-        catalog::CoefsOf(m_adCoefG, m_adCoefGExtra[0], m_adCoefGExtra[1], m_adCoefGExtra[2],
-                         m_dAlphaG, m_dBetaG, m_dBreakG0, m_dBreakG1);
-    return EvalWithView(*this, ExplicitCatalogue::B, x, k, cf);
+    return EvalWithView(*this, ExplicitCatalogue::B, x, k, catalog::CoefsB(*this));
 }
 
 double CPemroView::EvalProfileCatalogueF(double x, int k) const {
@@ -98,6 +100,21 @@ double CPemroView::EvalF(double x, int k) const {
     }
     return EvalCatalogueA(x, k);
 }
+
+namespace catalog {
+
+ViewFunctionF::ViewFunctionF(const CPemroView& v, int k)
+    : m_view(v), m_k(k), m_combined(v.m_nCombineMode >= 1 && v.m_nCombineMode <= 4),
+      m_cf(CoefsOf(v.m_adCoefF, v.m_adCoefFExtra[0], v.m_adCoefFExtra[1], v.m_adCoefFExtra[2],
+                   v.m_dAlphaF, v.m_dBetaF, v.m_dBreakF0, v.m_dBreakF1)),
+      m_ext(ExtensionOf(v)), m_dn(ReadsDensities(k) ? DensitiesOf(v) : kUnreadDensities) {}
+
+double ViewFunctionF::operator()(double x) const {
+    if (m_combined) return m_view.EvalF(x, m_k);
+    return EvalExplicit(ExplicitCatalogue::A, x, m_k, m_cf, m_ext, m_dn);
+}
+
+} // namespace catalog
 
 double CPemroView::EvalFDeriv(double x, int k) const {
     return (EvalF(x + kDerivStep, k) - EvalF(x - kDerivStep, k)) * kDerivScale;

@@ -1,11 +1,13 @@
 // The curve of the general graph: explicit, parametric, polar and implicit,
 // with the derivative curves, the marks where a derivative changes sign and
 // the dots at the jumps of an explicit function.
+#include "catalog/catalog_params.h"
 #include "catalog/math/explicit_catalogue.h"
 #include "catalog/math/plane_curves.h"
 #include "view/view.h"
 
 #include "platform/real_steps.h"
+#include "render/world_polyline.h"
 
 #include <cmath>
 
@@ -67,7 +69,7 @@ void CPemroView::DrawGraphCurveExplicit(CDC* pDC, double dFrom, double dTo) {
     if (dFrom < m_dXMin) dFrom = m_dXMin;
     if (dTo > m_dXMax) dTo = m_dXMax;
     if (!(dFrom <= dTo)) return;
-    const auto F = [&](double x) { return EvalF(x, k); };
+    const catalog::ViewFunctionF F(*this, k);
     const double jump = m_dYSpan * kJumpFraction;
 
     const double y0 = F(dFrom);
@@ -76,6 +78,7 @@ void CPemroView::DrawGraphCurveExplicit(CDC* pDC, double dFrom, double dTo) {
     double d1 = derivatives > 0 ? EvalFDeriv(dFrom, k) : 0.0;
     double d2 = derivatives > 1 ? EvalFDeriv2(dFrom, k) : 0.0;
     bool havePrev = false;
+    render::WorldPolyline curve(*this, pDC, m_crCurveSetting);
 
     // Measured hot loop: 10,000 samples per span, up to six evaluations each.
     const double step = m_dXSpan / kExplicitSamplesPerSpan;
@@ -85,8 +88,9 @@ void CPemroView::DrawGraphCurveExplicit(CDC* pDC, double dFrom, double dTo) {
         const double y = F(x);
         const double d1New = derivatives > 0 ? EvalFDeriv(x, k) : 0.0;
         const double d2New = derivatives > 1 ? EvalFDeriv2(x, k) : 0.0;
+        if (!havePrev || !(std::fabs(y - yPrev) < jump)) curve.MoveTo(x, y);
         if (havePrev && std::fabs(y - yPrev) < jump) {
-            DrawLineWorld(pDC, xPrev, yPrev, x, y, m_crCurveSetting);
+            curve.LineTo(x, y);
             if (derivatives > 0) {
                 const double sL = (y - F(x - kSlopeSpan * h)) / (kSlopeSpan * h);
                 const double sR = (F(x + kSlopeSpan * h) - y) / (kSlopeSpan * h);
@@ -162,14 +166,14 @@ void CPemroView::DrawGraphCurveParametric(CDC* pDC, double dFrom, double dTo, BO
     const double dt = (dTo - dFrom) * kParamStepBase;
     const double step = BoundedStep(dTo - dFrom, dt * m_dParamStep, kMaxParamSteps);
     if (step == 0 || !(dt > 0)) return;
-    // A polar point evaluates its radius once for both coordinates.
+    // EvalPolarF, or EvalParamX and EvalParamY, with the work that stays
+    // the same from sample to sample done once.
+    const catalog::ViewFunctionF radius(*this, k);
     const auto point = [&](double t, double* x, double* y) {
-        if (bPolar) {
-            EvalPolarF(t, k, x, y);
-        } else { // EvalParamX and EvalParamY, without the forwarding calls
-            *x = catalog::EvalParamXForm(t, k, m_adCoefF);
-            *y = catalog::EvalParamYForm(t, k, m_adCoefF);
-        }
+        if (bPolar)
+            catalog::PolarPoint(radius(t), t, x, y);
+        else
+            catalog::EvalParamForm(t, k, m_adCoefF, x, y);
     };
     const double jump = m_dYSpan * kJumpFraction;
 
@@ -194,12 +198,14 @@ void CPemroView::DrawGraphCurveParametric(CDC* pDC, double dFrom, double dTo, BO
     if (m_nPlotOption1) DrawLineWorld(pDC, xPrev, yPrev, xPrev, 0.0, m_crCurveSetting);
     if (derivatives > 0) derive(dFrom, xPrev, yPrev);
     double d1Prev = d1, d2Prev = d2;
+    render::WorldPolyline curve(*this, pDC, m_crCurveSetting);
+    curve.MoveTo(xPrev, yPrev);
     const long iCount = steps::Count(dFrom + step, dTo, step, kMaxParamSteps + 2, true);
     for (long i = 0; i < iCount; ++i) {
         const double t = dFrom + step + double(i) * step;
         double x, y;
         point(t, &x, &y);
-        DrawLineWorld(pDC, xPrev, yPrev, x, y, m_crCurveSetting);
+        curve.LineTo(x, y);
         if (derivatives > 0) {
             derive(t, x, y);
             if (std::fabs(d1 - d1Prev) < jump) {

@@ -2,6 +2,7 @@
 #include "view/view.h"
 
 #include "render/pixel_line.h"
+#include "render/world_polyline.h"
 
 #include <utility>
 
@@ -87,3 +88,46 @@ void CPemroView::DrawLineWorldIfEnabled(CDC* pDC, double x1, double y1, double x
     DrawLinePxIfEnabled(pDC, m_nPixelSize, ToPixel(fx1), ToPixel(fy1), ToPixel(fx2), ToPixel(fy2),
                         colour);
 }
+
+namespace render {
+
+WorldPolyline::WorldPolyline(const CPemroView& view, CDC* dc, COLORREF colour)
+    : m_pDC(dc), m_colour(colour), m_nPixelSize(view.m_nPixelSize),
+      m_visible(view.IsFigureBandVisible()), m_swap(view.m_nRegionType == 2), m_xMin(view.m_dXMin),
+      m_xMax(view.m_dXMax), m_yMin(view.m_dYMin), m_yMax(view.m_dYMax), m_xSpan(view.m_dXSpan),
+      m_ySpan(view.m_dYSpan), m_left(view.m_nPlotLeft), m_bottom(view.m_nPlotBottom),
+      m_width(view.m_nPlotWidth), m_height(view.m_nPlotHeight) {}
+
+inline WorldPolyline::Point WorldPolyline::Map(double x, double y) const {
+    if (m_swap) std::swap(x, y);
+    Point p;
+    if (!(m_xMin <= x && x <= m_xMax && m_yMin <= y && y <= m_yMax)) return p;
+    const double fx = m_left + (x - m_xMin) / m_xSpan * m_width;
+    const double fy = m_bottom - (y - m_yMin) / m_ySpan * m_height;
+    p.drawn = ToDrawablePixel(fx, &p.px) && ToDrawablePixel(fy, &p.py);
+    return p;
+}
+
+void WorldPolyline::MoveTo(double x, double y) {
+    m_prev = Map(x, y);
+}
+
+void WorldPolyline::LineTo(double x, double y) {
+    const Point a = m_prev, b = Map(x, y);
+    m_prev = b;
+    if (!m_visible || !a.drawn || !b.drawn) return;
+    const bool dot = a.px == b.px && a.py == b.py;
+    // The same dot again with nothing drawn since, in the copy operation:
+    // the pixels are already set (the stroke's pen position is the dot).
+    if (dot && m_haveDot && a.px == m_dotX && a.py == m_dotY &&
+        m_dotSerial == dcdetail::g_nDrawSerial && m_pDC->GetROP2() == R2_COPYPEN &&
+        DrawingCachesEnabled())
+        return;
+    StrokePx(m_pDC, PixelLineWidth(m_nPixelSize, a.px, a.py, b.px, b.py), a.px, a.py, b.px, b.py,
+             m_colour);
+    m_haveDot = dot;
+    m_dotX = b.px, m_dotY = b.py;
+    m_dotSerial = dcdetail::g_nDrawSerial;
+}
+
+} // namespace render

@@ -2,6 +2,7 @@
 // function graph, single catalogue curves, the increment piece of a curve,
 // the d'Alembert wave, the coefficient button row and the classical curves.
 #include "calculus/button_column.h"
+#include "catalog/catalog_params.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 #include "view/view.h"
@@ -169,18 +170,27 @@ void CPemroView::CmdDAlembert(CDC* pDC) {
     // x + at and takes off the piece ahead of x − at.
     const double a = m_dIntervalA, t = m_dTimeT, spread = a * t;
     const int phi = m_nFuncUpper, psi = m_nFuncLower;
-    const auto w = [&](double s) { return EvalCatalogueB(s, psi); };
+    // ψ's coefficients are gathered once: it is evaluated thousands of times.
+    const catalog::ExplicitCoefs cf = catalog::CoefsB(*this);
+    const catalog::Extension ext = catalog::ExtensionOf(*this);
+    const catalog::Densities dn = catalog::DensitiesOf(*this);
+    const auto w = [&](double s) {
+        return catalog::EvalExplicit(catalog::ExplicitCatalogue::B, s, psi, cf, ext, dn);
+    };
+    // A zero ψ (the plucked string) adds nothing to integrate.
+    const bool moving =
+        spread != 0 && !catalog::VanishesEverywhere(catalog::ExplicitCatalogue::B, psi, cf);
     const double dx = m_dXSpan / kWaveSamples;
     const int piecePanels = WavePiecePanels(dx, spread);
     double x = m_dXMin;
-    double integral = spread == 0 ? 0.0 : GaussIntegral(x - spread, x + spread, kWavePanels, w);
+    double integral = moving ? GaussIntegral(x - spread, x + spread, kWavePanels, w) : 0.0;
     const auto u = [&](double at) {
         return 0.5 * (EvalF(at + spread, phi) + EvalF(at - spread, phi)) + integral / (2 * a);
     };
     double value = u(x);
     for (int i = 0; i < kWaveSamples && x < m_dXMax; ++i, x += dx) {
         const double next = x + dx;
-        if (spread != 0)
+        if (moving)
             integral += GaussIntegral(x + spread, next + spread, piecePanels, w) -
                         GaussIntegral(x - spread, next - spread, piecePanels, w);
         const double nextValue = u(next);

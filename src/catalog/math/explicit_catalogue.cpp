@@ -160,6 +160,21 @@ double EvalGamma(double x) {
 }
 
 // A measured hot path: one switch per evaluation, every form plain arithmetic.
+bool VanishesEverywhere(ExplicitCatalogue cat, int k, const ExplicitCoefs& cf) {
+    if (k < 0 || k > LastForm(cat)) return false;
+    const bool abc = cf.a == 0 && cf.b == 0 && cf.c == 0;
+    switch (CanonicalForm(cat, k)) {
+    case 0:  // 0 wherever the base a x² + b x + c is not positive
+    case 39: // a x² + b x + c
+        return abc;
+    case 40: // the cubic
+        return abc && cf.d == 0;
+    case 41: // the quartic
+        return abc && cf.d == 0 && cf.e == 0;
+    }
+    return false;
+}
+
 double EvalExplicit(ExplicitCatalogue cat, double x, int k, const ExplicitCoefs& cf,
                     const Extension& ext, const Densities& dn) {
     const bool extra100 = cat == ExplicitCatalogue::A || cat == ExplicitCatalogue::ProfileF;

@@ -53,6 +53,10 @@ enum class ExplicitCatalogue {
 double EvalExplicit(ExplicitCatalogue cat, double x, int k, const ExplicitCoefs& cf,
                     const Extension& ext, const Densities& dn);
 
+// Whether form k is 0 at every finite x with these coefficients (the
+// polynomial forms with zero coefficients), so integrals of it may be skipped.
+bool VanishesEverywhere(ExplicitCatalogue cat, int k, const ExplicitCoefs& cf);
+
 // Γ(x) for x > 0; kNoValue for x <= 0; +inf where Γ overflows a double.
 double EvalGamma(double x);
 

@@ -3,6 +3,7 @@
 #include "catalog/math/explicit_catalogue.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace catalog {
 
@@ -113,6 +114,91 @@ double EvalParamYForm(double t, int k, const double coef[6]) {
 
 [[gnu::noinline]] double PolarY(double r, double theta) {
     return r * std::sin(theta);
+}
+
+namespace {
+
+// sin t and cos t. The GNU library computes its sincos with the very code of
+// its sin and cos, so one call gives both as the two would; elsewhere the
+// two calls stay.
+void SinCos(double t, double* sn, double* cs) {
+#if defined(__GLIBC__)
+    ::sincos(t, sn, cs);
+#else
+    *sn = std::sin(t);
+    *cs = std::cos(t);
+#endif
+}
+
+} // namespace
+
+void PolarPoint(double r, double theta, double* x, double* y) {
+    double sn, cs;
+    SinCos(theta, &sn, &cs);
+    *x = r * cs;
+    *y = r * sn;
+}
+
+// Each coordinate is the very expression of EvalParamXForm and
+// EvalParamYForm; only the functions of one argument are shared.
+void EvalParamForm(double t, int k, const double coef[6], double* x, double* y) {
+    const double a = coef[0], b = coef[1], c = coef[2], d = coef[3], e = coef[4], f = coef[5];
+    double sn, cs;
+    switch (k) {
+    case 1:
+        SinCos(t, &sn, &cs);
+        *x = a * cs + c;
+        *y = b * sn + d;
+        return;
+    case 3:
+        SinCos(t, &sn, &cs);
+        *x = t - sn;
+        *y = 1.0 - cs;
+        return;
+    case 4:
+        SinCos(t, &sn, &cs);
+        *x = (1.0 - cs) * cs;
+        *y = (1.0 - cs) * sn;
+        return;
+    case 5:
+        SinCos(t, &sn, &cs);
+        *x = cs * cs * cs;
+        *y = sn * sn * sn;
+        return;
+    case 15: {
+        const double u = a * t + b, w = d * t + e;
+        // One argument only when its bits agree: sin(-0) is not sin(0).
+        if (std::memcmp(&u, &w, sizeof u) != 0) break;
+        SinCos(u, &sn, &cs);
+        *x = c * cs;
+        *y = f * sn;
+        return;
+    }
+    case 19: {
+        SinCos(t, &sn, &cs);
+        // cos(-0) is cos(0): equal arguments give equal values.
+        const double u = c * t, w = f * t;
+        const double cu = u == t ? cs : std::cos(u);
+        const double cw = w == u ? cu : (w == t ? cs : std::cos(w));
+        *x = (a + b * cu) * cs;
+        *y = (d + e * cw) * sn;
+        return;
+    }
+    case 20:
+        SinCos(t, &sn, &cs);
+        *x = (a * t * t + b * t + c) * cs;
+        *y = (d * t * t + e * t + f) * sn;
+        return;
+    case 21: {
+        SinCos(t, &sn, &cs);
+        const double ex = std::exp(b * t);
+        *x = a * cs * ex;
+        *y = a * sn * ex;
+        return;
+    }
+    }
+    *x = EvalParamXForm(t, k, coef);
+    *y = EvalParamYForm(t, k, coef);
 }
 
 double EvalImplicitForm(double x, double y, int k, const double coef[6], double implicitC,

@@ -16,6 +16,13 @@ double EvalParamYForm(double t, int k, const double coef[6]);
 // need not round alike).
 double PolarX(double r, double theta);
 double PolarY(double r, double theta);
+// Both at once, equal to PolarX and PolarY where the library's fused call
+// rounds as its two (the GNU library), else by the two calls.
+void PolarPoint(double r, double theta, double* x, double* y);
+
+// EvalParamXForm and EvalParamYForm at once, equal to them: a curve's
+// samples share sin t and cos t between the coordinates.
+void EvalParamForm(double t, int k, const double coef[6], double* x, double* y);
 
 // Implicit form k (1..24): positive inside, zero on the curve. Forms 12 and
 // 13 are built on the region curves and evaluated by the caller; they and
