@@ -1032,3 +1032,24 @@ TEST(DcText, EdgeCases) {
     EXPECT_GT(s.dc.GetTextExtent("").cy, 0);
     EXPECT_EQ(s.Count(kWhite), 40 * 20);
 }
+
+// A pass whose pixels a later pass paints over draws nothing at all, yet
+// measures text as ever; afterwards the DC draws again.
+TEST(DcDiscard, DrawsNothingAndMeasuresAsEver) {
+    Surface s(40, 20);
+    const CSize extent = s.dc.GetTextExtent("ab");
+    s.dc.SetDrawingDiscarded(true);
+    s.dc.SelectObject(CPen(PS_SOLID, 3, kRed));
+    s.dc.MoveTo(1, 1);
+    s.dc.LineTo(30, 15);
+    s.dc.FillSolidRect(CRect(0, 0, 10, 10), kBlack);
+    s.dc.DotStroke(CPoint(5, 5), CPoint(20, 8), kRed);
+    EXPECT_FALSE(s.dc.Direct().Box(CRect(2, 2, 4, 4), kRed));
+    s.dc.SetPixel(3, 3, kBlack);
+    s.dc.TextOut(0, 0, "ab");
+    EXPECT_EQ(s.dc.GetTextExtent("ab"), extent);
+    EXPECT_EQ(s.Count(kWhite), 40 * 20);
+    s.dc.SetDrawingDiscarded(false);
+    s.dc.FillSolidRect(CRect(0, 0, 10, 10), kBlack);
+    EXPECT_EQ(s.Count(kBlack), 100);
+}

@@ -8,7 +8,9 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -176,6 +178,39 @@ TEST(DcDirectBoxes, LineStepsAsWorkedByHand) {
             const bool on = (y == 0 && (x == 0 || x == 1)) || (y == 1 && (x == 2 || x == 3));
             EXPECT_EQ(ColourAt(img, x, y), on ? RGB(255, 0, 0) : RGB(255, 255, 255))
                 << x << "," << y;
+        }
+}
+
+// Every line of up to 6 pixels each way: step i along the longer axis lies
+// at the pixel nearest the exact line, a tie going towards the start, and
+// a walk begun at any step goes on with the same pixels.
+TEST(DcLineSteps, NearestPixelsTiesTowardsTheStartFromAnyStep) {
+    constexpr std::ptrdiff_t kStride = 100;
+    for (int dx = -6; dx <= 6; ++dx)
+        for (int dy = -6; dy <= 6; ++dy) {
+            const long long x0 = 20, y0 = 30;
+            const dcdetail::LineSteps line(x0, y0, x0 + dx, y0 + dy);
+            const long long adx = std::abs(dx), ady = std::abs(dy);
+            const long long n = std::max(adx, ady);
+            ASSERT_EQ(line.amaj, n);
+            std::vector<std::ptrdiff_t> want;
+            for (long long i = 0; i < n; ++i) {
+                // Along the major axis i; across it the k with
+                // |i·minor/major − k| least, k = ⌊·⌋ when exactly half.
+                const bool xMajor = adx >= ady;
+                const long long minor = xMajor ? ady : adx;
+                long long k = 0;
+                while (2 * i * minor > (2 * k + 1) * n) ++k;
+                const int sx = dx > 0 ? 1 : -1, sy = dy > 0 ? 1 : -1;
+                const long long x = x0 + sx * (xMajor ? i : k), y = y0 + sy * (xMajor ? k : i);
+                want.push_back(std::ptrdiff_t(y * kStride + x));
+            }
+            for (long long first = 0; first <= n; ++first) {
+                std::vector<std::ptrdiff_t> got;
+                line.Walk(kStride, first, n - 1, [&got](std::ptrdiff_t at) { got.push_back(at); });
+                EXPECT_EQ(got, std::vector<std::ptrdiff_t>(want.begin() + first, want.end()))
+                    << dx << "," << dy << " from " << first;
+            }
         }
 }
 

@@ -133,6 +133,63 @@ TEST(FitMath, DegreeStopsWhereTheNormalEquationsTurnSingular) {
         EXPECT_EQ(SolvableRegressionDegree(sym, c.n, c.k), c.degree) << c.n << " " << c.k;
 }
 
+TEST(FitMath, LeastSquaresCoefficientsHoldUpToTheTopDegree) {
+    // By hand: the line through (0, 1), (1, 3), (2, 2), (3, 5) has normal
+    // equations 4a + 6b = 11, 6a + 14b = 22, so a = b = 1.1; the single odd
+    // function x through (1, 1), (2, 3) has c = Σxy / Σx² = 7/5.
+    const double x4[] = {0, 1, 2, 3}, y4[] = {1, 3, 2, 5};
+    double c[10];
+    PolynomialLeastSquares(x4, y4, 4, 1, kAllPowers, c);
+    EXPECT_NEAR(c[0], 1.1, 1e-15);
+    EXPECT_NEAR(c[1], 1.1, 1e-15);
+    const double x2[] = {1, 2}, y2[] = {1, 3};
+    PolynomialLeastSquares(x2, y2, 2, 0, kOddPowers, c);
+    EXPECT_NEAR(c[0], 1.4, 1e-15);
+    // x² + 1 through three points, and the line of two points with one
+    // point left over in the even powers (x² = 1 twice).
+    const double x3[] = {0, 1, 2}, y3[] = {1, 2, 5};
+    PolynomialLeastSquares(x3, y3, 3, 2, kAllPowers, c);
+    for (int j = 0; j < 3; ++j) EXPECT_NEAR(c[j], j == 1 ? 0.0 : 1.0, 1e-15) << j;
+    // A basis the points cannot tell apart: no finite coefficients.
+    const double xs[] = {-1, 1}, ys[] = {2, 4};
+    PolynomialLeastSquares(xs, ys, 2, 1, kEvenPowers, c);
+    EXPECT_FALSE(std::isfinite(c[1]));
+
+    // sin x at x_i = 3.1416 i / 10, i = 0..9 (python3 mpmath at 50 digits,
+    // least squares on the same doubles), at the top degree of each basis.
+    double x[10], y[10];
+    for (int i = 0; i < 10; ++i) x[i] = 3.1416 * i / 10, y[i] = std::sin(x[i]);
+    const struct {
+        int k, m;
+        double c[10];
+    } fits[] = {
+        {kAllPowers,
+         9,
+         {0, 0.9999972459301809, 2.4699971301491651e-5, -0.16675592365365885,
+          0.00017368656109830025, 0.008130554026414451, 0.00014808450402622727,
+          -0.00026590187045834036, 1.8125583832398623e-5, 4.1540655583401422e-7}},
+        {kAllPowers,
+         6,
+         {-5.3159398432813416e-7, 1.0003317701203578, -0.00212513760920705, -0.16163246031678963,
+          -0.0058992875126268121, 0.012084351988875355, -0.001283034381326879}},
+        {kOddPowers,
+         8,
+         {0.99999999999999907, -0.16666666666665227, 0.0083333333332725808, -0.00019841269830378527,
+          2.7557318226859914e-6, -2.5052057514856496e-8, 1.6057547570843456e-10,
+          -7.6220726949615118e-13, 2.5889682534210934e-15}},
+        {kEvenPowers,
+         9,
+         {0, 4.2129653158463047, -12.89459964889143, 21.36088278379631, -19.016841398773555,
+          9.5690344108615597, -2.7884258471392227, 0.46321476931683921, -0.040468519694535792,
+          0.0014355721438706484}},
+    };
+    for (const auto& f : fits) {
+        PolynomialLeastSquares(x, y, 10, f.m, f.k, c);
+        // Far inside the half unit of the sixth decimal the page shows.
+        for (int j = 0; j <= f.m; ++j) EXPECT_NEAR(c[j], f.c[j], 1e-9) << f.k << " " << j;
+    }
+}
+
 // --- Orthogonal approximation ------------------------------------------------
 
 TEST(FitMath, OrthogonalPolynomialsNormsAndInnerProducts) {

@@ -65,6 +65,24 @@ TEST_F(FitPageTest, RegressionPageShowsBothFitsAndTheDegreeStopsAtItsBounds) {
     p->m_nSavedCountM = 1;
     for (int i = 0; i < 3; ++i) Click(*p, RightButton(*p, 1)); // "m减少"
     EXPECT_EQ(p->m_nCountM, 0);
+    // The top degrees with their coefficients shown (python3 mpmath at 50
+    // digits, least squares on the same points); ±0 shows unsigned.
+    p->m_nSavedCountM = 8;
+    Click(*p, RightButton(*p, 0));
+    ASSERT_EQ(p->m_nCountM, 9);
+    text.pieces.clear();
+    Redraw(*p);
+    for (const char* s : {"0.999997", "0.000025", "-0.166756", "0.000174", "0.008131", "0.000148",
+                          "-0.000266", "0.000018"})
+        EXPECT_TRUE(text.Saw(s)) << s;
+    EXPECT_FALSE(text.Saw("-0.000000"));
+    text.pieces.clear();
+    Click(*p, RightButton(*p, 4)); // "偶次幂"
+    Redraw(*p);
+    ASSERT_EQ(p->m_nDemoOption2, 2);
+    for (const char* s : {"4.212965", "-12.894600", "21.360883", "-19.016841", "9.569034",
+                          "-2.788426", "0.463215", "-0.040469", "0.001436"})
+        EXPECT_TRUE(text.Saw(s)) << s;
     // The odd powers: the basis argument 3 leaves the choice to the buttons.
     Click(*p, RightButton(*p, 3));
     Redraw(*p);

@@ -9,6 +9,7 @@
 #include "view/view.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace {
@@ -172,7 +173,10 @@ void CPemroView::DrawRegressionm(CDC* pDC, int n, int m) {
                            m_adMatrixA[r][kRhs], m_crFirstDerivative);
         }
     }
-    DecomposeAndSolve(m + 1, 1);
+    // The square-root factor of the normal matrix, from the points' basis
+    // values: the normal matrix itself is too ill-conditioned near the top
+    // degree to carry six decimals in double.
+    numeric::PolynomialLeastSquares(m_adDataX, m_adDataY, n, m, k, m_adSolution);
     const double* c = m_adSolution;
     DrawSampledCurve(
         *this, pDC, m_dIntervalA, m_dIntervalB, false,
@@ -191,7 +195,9 @@ void CPemroView::DrawRegressionm(CDC* pDC, int n, int m) {
         for (int j = 0; j <= m; ++j) {
             const double y = CoefficientRowY(*this, j + 2, m + 3);
             DrawLabelValue(pDC, m_dXMin, y, "a", 0, j, m_crCurveSetting);
-            DrawLabelValue(pDC, m_dXMin + 0.15 * m_dXSpan, y, "", 6, c[j], m_crCurveSetting);
+            // A coefficient that rounds to zero shows no sign.
+            const double shown = std::fabs(c[j]) < 5e-7 ? 0.0 : c[j];
+            DrawLabelValue(pDC, m_dXMin + 0.15 * m_dXSpan, y, "", 6, shown, m_crCurveSetting);
         }
     }
 

@@ -35,6 +35,7 @@ CDC::~CDC() = default;
 // write detaches it, and the old pointer would then write into the copy.
 bool CDC::Prepare() {
     ++g_nDrawSerial;
+    if (m_bDiscard) return false;
     // Three cheap queries on the usual path: a null image is never detached,
     // and bits() does detach bookkeeping worth avoiding on every SetPixel.
     if (m_pBits && m_pImage && m_pImage->isDetached() &&
@@ -172,8 +173,11 @@ void CDC::FillRect(const CRect& rc, const CBrush& brush) {
 }
 
 CDC::DirectBoxes CDC::Direct() {
+    return Prepare() ? Prepared() : DirectBoxes();
+}
+
+CDC::DirectBoxes CDC::Prepared() const {
     DirectBoxes d;
-    if (!Prepare()) return d;
     d.bits = m_pBits, d.stride = std::size_t(m_nStride), d.clip = m_rcClip, d.org = m_ptOrg;
     d.copyPen = m_nRop2 == R2_COPYPEN;
     return d;

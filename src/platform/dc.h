@@ -50,6 +50,7 @@
 //   top-left corner falls in, as DrawImage does.
 #pragma once
 
+#include "platform/line_steps.h"
 #include "platform/types.h"
 
 #include <algorithm>
@@ -258,8 +259,7 @@ public:
                 l > r || t > b)
                 return false;
             ++dcdetail::g_nDrawSerial;
-            const std::uint32_t rgb =
-                0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+            const std::uint32_t rgb = Rgb(c);
             for (long long y = t; y < b; ++y) {
                 std::uint32_t* row = bits + std::size_t(y) * stride;
                 for (long long x = l; x < r; ++x) row[x] = rgb;
@@ -279,34 +279,19 @@ public:
                 std::min(y0, y1) - 1 < clip.top || std::max(y0, y1) >= clip.bottom)
                 return false;
             ++dcdetail::g_nDrawSerial;
-            const std::uint32_t rgb =
-                0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-            const long long dx = x1 - x0, dy = y1 - y0;
-            const long long adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
-            // As ThinLineDevice steps from its start: the copy one pixel up,
-            // or left for a steep line.
-            const bool xMajor = ady <= adx;
-            const long long amaj = xMajor ? adx : ady, amin = xMajor ? ady : adx;
-            const long long den = amaj > 0 ? 2 * amaj : 1;
-            const long long dmaj = xMajor ? dx : dy, dmin = xMajor ? dy : dx;
-            const long long smaj = dmaj > 0 ? 1 : (dmaj < 0 ? -1 : 0);
-            const long long smin = dmin > 0 ? 1 : (dmin < 0 ? -1 : 0);
-            const std::ptrdiff_t copy = xMajor ? -std::ptrdiff_t(stride) : std::ptrdiff_t(-1);
-            long long off = 0, rem = amaj > 0 ? amaj - 1 : 0;
-            for (long long i = 0; i < amaj; ++i) {
-                const long long maj = (xMajor ? x0 : y0) + smaj * i;
-                const long long mnr = (xMajor ? y0 : x0) + smin * off;
-                std::uint32_t* p = bits + std::size_t(xMajor ? mnr : maj) * stride +
-                                   std::size_t(xMajor ? maj : mnr);
-                p[0] = rgb;
-                p[copy] = rgb;
-                rem += 2 * amin;
-                if (rem >= den) rem -= den, ++off;
-            }
+            const std::uint32_t rgb = Rgb(c);
+            // The copy one pixel up, or left for a steep line.
+            const dcdetail::LineSteps line(x0, y0, x1, y1);
+            const std::ptrdiff_t copy = line.xMajor ? -std::ptrdiff_t(stride) : std::ptrdiff_t(-1);
+            std::uint32_t* const p = bits;
+            line.Walk(std::ptrdiff_t(stride), 0, line.amaj - 1, [p, copy, rgb](std::ptrdiff_t at) {
+                p[at] = rgb;
+                p[at + copy] = rgb;
+            });
             for (int e = 0; e < 2; ++e) {
                 const long long ex = e == 0 ? x0 : x1, ey = e == 0 ? y0 : y1;
-                std::uint32_t* p = bits + std::size_t(ey - 1) * stride + std::size_t(ex - 1);
-                p[0] = p[1] = p[stride] = p[stride + 1] = rgb;
+                std::uint32_t* box = bits + std::size_t(ey - 1) * stride + std::size_t(ex - 1);
+                box[0] = box[1] = box[stride] = box[stride + 1] = rgb;
             }
             return true;
         }
@@ -323,33 +308,19 @@ public:
                 y0 < clip.top || y0 >= clip.bottom || y1 < clip.top || y1 >= clip.bottom)
                 return false;
             ++dcdetail::g_nDrawSerial;
-            const std::uint32_t rgb =
-                0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-            // As ThinLineDevice steps from its start (remainder amaj − 1).
-            const long long dx = x1 - x0, dy = y1 - y0;
-            const long long adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
-            const bool xMajor = ady <= adx;
-            const long long amaj = xMajor ? adx : ady, amin = xMajor ? ady : adx;
-            const long long dmaj = xMajor ? dx : dy, dmin = xMajor ? dy : dx;
-            const std::ptrdiff_t row = std::ptrdiff_t(stride);
-            const std::ptrdiff_t smaj = dmaj > 0 ? 1 : (dmaj < 0 ? -1 : 0);
-            const std::ptrdiff_t smin = dmin > 0 ? 1 : (dmin < 0 ? -1 : 0);
-            const std::ptrdiff_t stepMaj = xMajor ? smaj : smaj * row;
-            const std::ptrdiff_t stepMin = xMajor ? smin * row : smin;
-            std::uint32_t* p = bits + std::ptrdiff_t(y0) * row + std::ptrdiff_t(x0);
-            const long long den = 2 * amaj;
-            long long rem = amaj - 1;
-            for (long long i = 0; i < amaj; ++i) {
-                *p = rgb;
-                p += stepMaj;
-                rem += 2 * amin;
-                if (rem >= den) rem -= den, p += stepMin;
-            }
+            const std::uint32_t rgb = Rgb(c);
+            const dcdetail::LineSteps line(x0, y0, x1, y1);
+            std::uint32_t* const p = bits;
+            line.Walk(std::ptrdiff_t(stride), 0, line.amaj - 1,
+                      [p, rgb](std::ptrdiff_t at) { p[at] = rgb; });
             return true;
         }
 
     private:
         friend class CDC;
+        static std::uint32_t Rgb(COLORREF c) {
+            return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+        }
         std::uint32_t* bits = nullptr;
         std::size_t stride = 0;
         CRect clip;
@@ -357,6 +328,13 @@ public:
         bool copyPen = false;
     };
     DirectBoxes Direct();
+    // While on, every primitive draws nothing (as on a DC without an image)
+    // and measuring works as ever: for a pass whose pixels a later pass
+    // paints over.
+    void SetDrawingDiscarded(bool on) {
+        m_bDiscard = on;
+        if (on) m_pBits = nullptr;
+    }
     // The pen position and dash count DotStroke(a, b) leaves, for a stroke
     // DirectBoxes drew.
     void EndDotStroke(CPoint a, CPoint b);
@@ -455,9 +433,10 @@ private:
     int PenWidth() const {
         return m_pen.nWidth > 1 ? (m_pen.nWidth < 4096 ? m_pen.nWidth : 4096) : 1;
     }
+    // Direct() of an image Prepare() has just fetched.
+    DirectBoxes Prepared() const;
     void ThinLineDevice(long long x0, long long y0, long long x1, long long y1, bool includeEnd);
-    bool ClipSteps(long long maj0, int smaj, long long min0, int smin, long long amin,
-                   long long den, long long bias, bool xMajor, long long* ia, long long* ib) const;
+    bool ClipSteps(const dcdetail::LineSteps& line, long long* ia, long long* ib) const;
     void WideLineDevice(double x0, double y0, double x1, double y1);
     void StrokeDevice(long long x0, long long y0, long long x1, long long y1, bool includeEnd);
     void OutlinePolyDevice(const long long* xs, const long long* ys, int n, bool closed);
@@ -465,6 +444,7 @@ private:
     void EllipseShape(int l, int t, int r, int b, int kind, int xs, int ys, int xe, int ye);
 
     QImage* m_pImage;
+    bool m_bDiscard = false;
     std::uint32_t* m_pBits = nullptr;
     int m_nStride = 0; // in pixels
     int m_nWidth = 0, m_nHeight = 0;

@@ -168,9 +168,10 @@ long long ClampEllipse(long long v) {
 
 // The range [*ia, *ib] of steps of a one-pixel line that fall in the clip:
 // the major coordinate directly, the minor one by bisection (it is monotonic).
-bool CDC::ClipSteps(long long maj0, int smaj, long long min0, int smin, long long amin,
-                    long long den, long long bias, bool xMajor, long long* ia,
-                    long long* ib) const {
+bool CDC::ClipSteps(const LineSteps& line, long long* ia, long long* ib) const {
+    const bool xMajor = line.xMajor;
+    const long long maj0 = line.maj0, min0 = line.min0;
+    const int smaj = line.smaj, smin = line.smin;
     const long long majLo = xMajor ? m_rcClip.left : m_rcClip.top;
     const long long majHi = (xMajor ? m_rcClip.right : m_rcClip.bottom) - 1;
     const long long minLo = xMajor ? m_rcClip.top : m_rcClip.left;
@@ -184,7 +185,9 @@ bool CDC::ClipSteps(long long maj0, int smaj, long long min0, int smin, long lon
         return false;
     }
     if (a > b) return false;
-    auto minorAt = [&](long long i) { return min0 + smin * ((2 * i * amin + bias) / den); };
+    auto minorAt = [&](long long i) {
+        return min0 + smin * ((2 * i * line.amin + line.bias) / line.den);
+    };
     if (smin > 0) {
         const long long first = FirstTrue(a, b, [&](long long i) { return minorAt(i) >= minLo; });
         b = FirstTrue(a, b, [&](long long i) { return minorAt(i) > minHi; }) - 1;
@@ -200,10 +203,8 @@ bool CDC::ClipSteps(long long maj0, int smaj, long long min0, int smin, long lon
     return a <= b;
 }
 
-// Bresenham along the longer axis. The minor offset of step i is
-// floor((2 i dmin + dmaj - 1) / (2 dmaj)), the exact value with ties towards
-// the start, so the clipped range can start anywhere with the same pixels.
-// Hot loop: kept in one piece.
+// Bresenham along the longer axis (LineSteps): a clipped range of steps
+// starts anywhere with the same pixels.
 void CDC::ThinLineDevice(long long x0, long long y0, long long x1, long long y1, bool includeEnd) {
     if (m_rcClip.IsRectEmpty() || !m_pBits) return;
     if (std::llabs(x0) > kExactLineLimit || std::llabs(y0) > kExactLineLimit ||
@@ -217,58 +218,35 @@ void CDC::ThinLineDevice(long long x0, long long y0, long long x1, long long y1,
         x1 = std::llround(fx1), y1 = std::llround(fy1);
         includeEnd = includeEnd || endCut;
     }
-    const long long dx = x1 - x0, dy = y1 - y0;
-    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    const long long amaj = xMajor ? std::llabs(dx) : std::llabs(dy);
-    const long long amin = xMajor ? std::llabs(dy) : std::llabs(dx);
-    const long long count = amaj + (includeEnd ? 1 : 0);
+    const LineSteps line(x0, y0, x1, y1);
+    const long long count = line.amaj + (includeEnd ? 1 : 0);
     const long long dashStart = m_nDashPos;
-    m_nDashPos += amaj;
+    m_nDashPos += line.amaj;
     if (count <= 0) return;
-    const int smaj = (xMajor ? dx : dy) > 0 ? 1 : ((xMajor ? dx : dy) < 0 ? -1 : 0);
-    const int smin = (xMajor ? dy : dx) > 0 ? 1 : ((xMajor ? dy : dx) < 0 ? -1 : 0);
-    const long long maj0 = xMajor ? x0 : y0, min0 = xMajor ? y0 : x0;
-
-    const long long den = amaj > 0 ? 2 * amaj : 1;
-    const long long bias = amaj > 0 ? amaj - 1 : 0;
     long long ia = 0, ib = count - 1;
     const bool inside = x0 >= m_rcClip.left && x0 < m_rcClip.right && x1 >= m_rcClip.left &&
                         x1 < m_rcClip.right && y0 >= m_rcClip.top && y0 < m_rcClip.bottom &&
                         y1 >= m_rcClip.top && y1 < m_rcClip.bottom;
-    if (!inside && !ClipSteps(maj0, smaj, min0, smin, amin, den, bias, xMajor, &ia, &ib)) return;
+    if (!inside && !ClipSteps(line, &ia, &ib)) return;
     const DashPattern* dashes = FindDashes(m_pen.nStyle);
     const std::uint32_t pen = ToRgb32(m_pen.crColor), gap = ToRgb32(m_crBk);
-    const bool opaqueGaps = m_nBkMode == OPAQUE;
-    const long long num = 2 * ia * amin + bias;
-    long long off = num / den, rem = num % den;
     if (!dashes && m_nRop2 == R2_COPYPEN) {
-        // A solid copy: the same steps as below, as moves of one index.
-        const long long maj = maj0 + smaj * ia, mnr = min0 + smin * off;
-        const std::ptrdiff_t stride = m_nStride;
-        std::ptrdiff_t at = std::ptrdiff_t(xMajor ? mnr : maj) * stride + (xMajor ? maj : mnr);
-        const std::ptrdiff_t stepMaj = xMajor ? smaj : smaj * stride;
-        const std::ptrdiff_t stepMin = xMajor ? smin * stride : smin;
-        if (amin == 0) {
-            for (long long i = ia; i <= ib; ++i, at += stepMaj) m_pBits[at] = pen;
-            return;
-        }
-        for (long long i = ia; i <= ib; ++i) {
-            m_pBits[at] = pen;
-            at += stepMaj;
-            rem += 2 * amin;
-            if (rem >= den) rem -= den, at += stepMin;
-        }
+        std::uint32_t* bits = m_pBits;
+        line.Walk(m_nStride, ia, ib, [bits, pen](std::ptrdiff_t at) { bits[at] = pen; });
         return;
     }
+    const bool opaqueGaps = m_nBkMode == OPAQUE;
+    const long long num = 2 * ia * line.amin + line.bias;
+    long long off = num / line.den, rem = num % line.den;
     for (long long i = ia; i <= ib; ++i) {
-        const long long maj = maj0 + smaj * i, mnr = min0 + smin * off;
-        const int x = int(xMajor ? maj : mnr), y = int(xMajor ? mnr : maj);
+        const long long maj = line.maj0 + line.smaj * i, mnr = line.min0 + line.smin * off;
+        const int x = int(line.xMajor ? maj : mnr), y = int(line.xMajor ? mnr : maj);
         if (!dashes || InDash(*dashes, dashStart + i))
             PlotDevice(x, y, pen);
         else if (opaqueGaps)
             PlotDevice(x, y, gap);
-        rem += 2 * amin;
-        if (rem >= den) rem -= den, ++off;
+        rem += 2 * line.amin;
+        if (rem >= line.den) rem -= line.den, ++off;
     }
 }
 
@@ -377,58 +355,26 @@ BOOL CDC::StrokeTo(int x, int y) {
 }
 
 void CDC::DotStroke(CPoint a, CPoint b, COLORREF colour) {
-    const bool steep = std::abs(b.y - a.y) > std::abs(b.x - a.x);
-    const int ox = steep ? 1 : 0, oy = steep ? 0 : 1;
     const bool drawn = Prepare();
-    const long long x0 = (long long)a.x + m_ptOrg.x, y0 = (long long)a.y + m_ptOrg.y;
-    const long long x1 = (long long)b.x + m_ptOrg.x, y1 = (long long)b.y + m_ptOrg.y;
-    const long long amaj = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
-    const std::uint32_t rgb = ToRgb32(colour);
-    // Both lines and boxes inside the clip: the line steps as ThinLineDevice
-    // steps from its start (offset 0, remainder amaj − 1).
-    const bool inside = drawn && m_pBits && m_nRop2 == R2_COPYPEN &&
-                        std::min(x0, x1) - 1 >= m_rcClip.left &&
-                        std::max(x0, x1) < m_rcClip.right && std::min(y0, y1) - 1 >= m_rcClip.top &&
-                        std::max(y0, y1) < m_rcClip.bottom;
-    if (inside) {
-        const long long dx = x1 - x0, dy = y1 - y0;
-        const bool xMajor = !steep;
-        const long long amin = xMajor ? std::llabs(dy) : std::llabs(dx);
-        const long long den = amaj > 0 ? 2 * amaj : 1;
-        const long long smaj = (xMajor ? dx : dy) > 0 ? 1 : ((xMajor ? dx : dy) < 0 ? -1 : 0);
-        const long long smin = (xMajor ? dy : dx) > 0 ? 1 : ((xMajor ? dy : dx) < 0 ? -1 : 0);
-        const std::size_t stride = std::size_t(m_nStride);
-        const std::ptrdiff_t copy = -std::ptrdiff_t(oy) * std::ptrdiff_t(stride) - ox;
-        long long off = 0, rem = amaj > 0 ? amaj - 1 : 0;
-        for (long long i = 0; i < amaj; ++i) {
-            const long long maj = (xMajor ? x0 : y0) + smaj * i;
-            const long long mnr = (xMajor ? y0 : x0) + smin * off;
-            std::uint32_t* p = m_pBits + std::size_t(xMajor ? mnr : maj) * stride +
-                               std::size_t(xMajor ? maj : mnr);
-            p[0] = rgb;
-            p[copy] = rgb;
-            rem += 2 * amin;
-            if (rem >= den) rem -= den, ++off;
-        }
-        for (const long long* e : {&x0, &x1}) {
-            const long long ex = *e, ey = e == &x0 ? y0 : y1;
-            std::uint32_t* p = m_pBits + std::size_t(ey - 1) * stride + std::size_t(ex - 1);
-            p[0] = p[1] = p[stride] = p[stride + 1] = rgb;
-        }
-    } else {
+    if (!drawn || !Prepared().DotStroke(a, b, colour)) {
+        // Partly outside the clip, or another mix mode: the two lines and
+        // boxes the plain way.
+        const bool steep = std::abs(b.y - a.y) > std::abs(b.x - a.x);
+        const int ox = steep ? 1 : 0, oy = steep ? 0 : 1;
+        const long long x0 = (long long)a.x + m_ptOrg.x, y0 = (long long)a.y + m_ptOrg.y;
+        const long long x1 = (long long)b.x + m_ptOrg.x, y1 = (long long)b.y + m_ptOrg.y;
         const CPen pen = m_pen;
         m_pen = CPen(PS_SOLID, 1, colour);
         ThinLineDevice(x0, y0, x1, y1, false);
         ThinLineDevice(x0 - ox, y0 - oy, x1 - ox, y1 - oy, false);
         m_pen = pen;
         if (drawn) {
+            const std::uint32_t rgb = ToRgb32(colour);
             FillRectDevice(x0 - 1, y0 - 1, x0 + 1, y0 + 1, rgb);
             FillRectDevice(x1 - 1, y1 - 1, x1 + 1, y1 + 1, rgb);
         }
     }
-    m_nDashPos = amaj;
-    m_last.serial = 0;
-    m_ptCur = CPoint(b.x - ox, b.y - oy);
+    EndDotStroke(a, b);
 }
 
 BOOL CDC::Polyline(const CPoint* pts, int count) {

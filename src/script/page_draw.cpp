@@ -334,7 +334,10 @@ void CPemroView::OnDraw(CDC* pDC) {
         ControlSink* const controlSink = m_pControlSink;
         m_pTextSink = nullptr, m_pControlSink = nullptr;
         m_bAnsweringClick = TRUE;
+        // The next pass paints the whole box over: this one only acts.
+        pDC->SetDrawingDiscarded(true);
         DrawPagePass(pDC);
+        pDC->SetDrawingDiscarded(false);
         m_bAnsweringClick = FALSE;
         m_pTextSink = textSink, m_pControlSink = controlSink;
         m_nFontStep = fontStep, m_lfCurrent = font;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace numeric {
@@ -114,6 +115,64 @@ int SolvableRegressionDegree(const double x[], int n, int k) {
     std::sort(values.begin(), values.end());
     const int distinct = int(std::unique(values.begin(), values.end()) - values.begin());
     return std::min(distinct - 1, kMaxRegressionDegree);
+}
+
+namespace {
+
+// A column whose part off the span of the earlier ones is below this share
+// of its length depends on them.
+constexpr long double kDependent = 64 * std::numeric_limits<long double>::epsilon();
+
+} // namespace
+
+void PolynomialLeastSquares(const double x[], const double y[], int n, int m, int k, double c[]) {
+    if (m < 0) return;
+    const int cols = m + 1;
+    // Fewer points than basis functions: zero rows make the factor singular.
+    const int rows = std::max(n, cols);
+    // Column-major: column j holds φ_j at the points, column `cols` the y.
+    std::vector<long double> a(std::size_t(rows) * (cols + 1), 0.0L);
+    const auto at = [&a, rows](int i, int j) -> long double& {
+        return a[std::size_t(j) * rows + i];
+    };
+    const bool squares = k == kOddPowers || k == kEvenPowers;
+    for (int i = 0; i < n; ++i) {
+        const long double xi = x[i], step = squares ? xi * xi : xi;
+        long double p = k == kOddPowers ? xi : 1.0L;
+        for (int j = 0; j < cols; ++j, p *= step) at(i, j) = p;
+        at(i, cols) = y[i];
+    }
+    // Householder reflections turn the basis columns into R and the y
+    // column into Qᵀy.
+    for (int j = 0; j < cols; ++j) {
+        long double above = 0, norm2 = 0;
+        for (int i = 0; i < j; ++i) above += at(i, j) * at(i, j);
+        for (int i = j; i < rows; ++i) norm2 += at(i, j) * at(i, j);
+        // What is left of the column is rounding: the earlier columns span it.
+        if (norm2 <= kDependent * kDependent * (above + norm2)) {
+            at(j, j) = 0;
+            continue;
+        }
+        const long double ajj = at(j, j), norm = std::sqrt(norm2);
+        const long double alpha = ajj > 0 ? -norm : norm;
+        // v = (a_jj − α, a_j+1,j, …); vᵀv = 2‖a‖(‖a‖ + |a_jj|).
+        at(j, j) = ajj - alpha;
+        const long double twoOverVtv = 1.0L / (norm * (norm + std::fabs(ajj)));
+        for (int l = j + 1; l <= cols; ++l) {
+            long double s = 0;
+            for (int i = j; i < rows; ++i) s += at(i, j) * at(i, l);
+            const long double f = s * twoOverVtv;
+            for (int i = j; i < rows; ++i) at(i, l) -= f * at(i, j);
+        }
+        at(j, j) = alpha;
+    }
+    std::vector<long double> sol(cols);
+    for (int j = cols - 1; j >= 0; --j) {
+        long double s = at(j, cols);
+        for (int l = j + 1; l < cols; ++l) s -= at(j, l) * sol[l];
+        sol[j] = s / at(j, j);
+        c[j] = double(sol[j]);
+    }
 }
 
 double EvalRegressionPolynomial(double x, const double c[], int m, int k) {

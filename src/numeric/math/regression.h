@@ -44,6 +44,14 @@ void PolynomialPowerSums(const double x[], const double y[], int n, int m, int k
 // basis' argument (x, or x² with x ≠ 0 for the odd powers, x² for the even
 // ones); -1 when there is none, and never above kMaxRegressionDegree.
 int SolvableRegressionDegree(const double x[], int n, int k);
+// The least-squares coefficients c[0..m] of basis k over the first n
+// points. They solve the normal equations of PolynomialPowerSums, but
+// through the square-root factor R (RᵀR = the normal matrix) that
+// Householder reflections of the basis' values at the points give, in long
+// double: the normal matrix squares the basis' condition, which at ten
+// points and degree 9 costs double precision its sixth decimal. A basis
+// the points cannot tell apart gives non-finite entries.
+void PolynomialLeastSquares(const double x[], const double y[], int n, int m, int k, double c[]);
 // c_0 φ_0(x) + … + c_m φ_m(x) in basis k.
 double EvalRegressionPolynomial(double x, const double c[], int m, int k);
 
