@@ -11,17 +11,9 @@
 
 namespace {
 
-// The box [-1, 1] x [-2, 2] x [0, 3]: x 100 pixels over its span receding at
-// half that, y 400 pixels, z 300 pixels, the origin at (10, 500).
 std::unique_ptr<CPemroView> ObliqueView() {
-    auto view = std::make_unique<CPemroView>();
-    CPemroView& v = *view;
-    v.m_dXMin = -1, v.m_dXMax = 1, v.m_dXSpan = 2;
-    v.m_dYMin = -2, v.m_dYMax = 2, v.m_dYSpan = 4;
-    v.m_dZMin = 0, v.m_dZMax = 3, v.m_dZSpan = 3;
-    v.m_nProjScaleX = 100, v.m_nProjScaleY = 400, v.m_nProjScaleZ = 300;
-    v.m_dObliqueFactor = 0.5;
-    v.m_nProjOriginX = 10, v.m_nProjOriginY = 500;
+    auto view = test_support::MakeView();
+    test_support::SetObliqueTestBox(*view);
     return view;
 }
 

@@ -65,6 +65,18 @@ inline std::unique_ptr<CPemroView> MakeView() {
     return std::make_unique<CPemroView>();
 }
 
+// The box [-1, 1] x [-2, 2] x [0, 3] seen obliquely: x 100 pixels over its
+// span receding at half that, y 400 pixels, z 300 pixels, the origin at
+// (10, 500). Projection tests work their pixels out by hand from it.
+inline void SetObliqueTestBox(CPemroView& v) {
+    v.m_dXMin = -1, v.m_dXMax = 1, v.m_dXSpan = 2;
+    v.m_dYMin = -2, v.m_dYMax = 2, v.m_dYSpan = 4;
+    v.m_dZMin = 0, v.m_dZMax = 3, v.m_dZSpan = 3;
+    v.m_nProjScaleX = 100, v.m_nProjScaleY = 400, v.m_nProjScaleZ = 300;
+    v.m_dObliqueFactor = 0.5;
+    v.m_nProjOriginX = 10, v.m_nProjOriginY = 500;
+}
+
 // --- Directories ---------------------------------------------------------------
 
 // Makes `dir` the current directory while the object lives and goes back to

@@ -16,18 +16,12 @@ constexpr COLORREF kMesh = RGB(250, 240, 40);
 constexpr COLORREF kOther = RGB(40, 90, 230);
 constexpr QRgb kMeshPixel = 0xFFFAF028;
 
-// The box [-1, 1] x [-2, 2] x [0, 3]: x 100 pixels receding at half that,
-// y 400 pixels, z 300 pixels, the origin at (10, 500); the upper surface
-// the quadric z = a x² + b xy + c y² + d x + e y + f.
+// The oblique test box; the upper surface the quadric
+// z = a x² + b xy + c y² + d x + e y + f.
 std::unique_ptr<CPemroView> MeshView(const double (&quadric)[6]) {
     auto view = test_support::MakeView();
     CPemroView& v = *view;
-    v.m_dXMin = -1, v.m_dXMax = 1, v.m_dXSpan = 2;
-    v.m_dYMin = -2, v.m_dYMax = 2, v.m_dYSpan = 4;
-    v.m_dZMin = 0, v.m_dZMax = 3, v.m_dZSpan = 3;
-    v.m_nProjScaleX = 100, v.m_nProjScaleY = 400, v.m_nProjScaleZ = 300;
-    v.m_dObliqueFactor = 0.5;
-    v.m_nProjOriginX = 10, v.m_nProjOriginY = 500;
+    test_support::SetObliqueTestBox(v);
     v.m_dParamStep = 0.5;
     v.m_bFigureVisible = TRUE;
     v.m_nGraphTop = 0, v.m_nGraphBottom = 600, v.m_nClipTop = 0, v.m_nClipBottom = 600;
