@@ -7,10 +7,12 @@
 #include "view/view.h"
 
 #include "catalog/surface_pass.h"
+#include "platform/key_hash.h"
 #include "solid/wall_cover.h"
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -32,6 +34,12 @@ constexpr long kMaxCoverSamples = 200000;
 // with room for what lies between the samples.
 constexpr double kFlatFraction = 0.9 / 20;
 
+// Probe points across the scene and down the column, off the grids the
+// columns use: the surfaces and the region there stand for their state.
+constexpr int kProbesPerSide = 13;
+// Covers kept at most: both sums of a few scenes.
+constexpr size_t kKeptCovers = 1024;
+
 struct WallSample {
     int x, top, bottom;
     double f, g;
@@ -47,6 +55,37 @@ struct WallColumn {
 };
 
 } // namespace
+
+CPemroView::WallCover KeptWallCover(CPemroView& v, bool prisms, double x, double cx, double cy,
+                                    const std::vector<double>& rows) {
+    KeyHash key;
+    for (double d : {x, cx, cy, v.m_dXMin, v.m_dYMin, v.m_dZMin, v.m_dZMax, v.m_dXSpan, v.m_dYSpan,
+                     v.m_dZSpan, v.m_dObliqueFactor, v.m_dRotationAngle})
+        key.Add(d);
+    for (int n : {int(prisms), v.m_nProjScaleX, v.m_nProjScaleY, v.m_nProjScaleZ, v.m_nProjOriginX,
+                  v.m_nProjOriginY, v.m_nAxisArrangement, v.m_nFuncF, v.m_nSurfaceUpper,
+                  v.m_nSurfaceLower, int(v.m_bDrawInverted)})
+        key.Add(n);
+    const auto probe = [&](double px, double py) {
+        key.Add(v.EvalSurfaceF(px, py, v.m_nSurfaceUpper));
+        key.Add(v.EvalSurfaceG(px, py, v.m_nSurfaceLower));
+        key.Add(v.EvalRegionFunction(px, py, v.m_nFuncF));
+    };
+    const double px = v.m_dXSpan / kProbesPerSide, py = v.m_dYSpan / kProbesPerSide;
+    for (int i = 0; i < kProbesPerSide; ++i)
+        for (int j = 0; j < kProbesPerSide; ++j)
+            probe(v.m_dXMin + (i + 0.382) * px, v.m_dYMin + (j + 0.618) * py);
+    key.Add(rows.size());
+    for (double y : rows) key.Add(y), probe(x + 0.382 * cx, y + 0.618 * cy);
+    static std::unordered_map<unsigned long long, CPemroView::WallCover> kept;
+    const auto at = kept.find(key.Value());
+    if (at != kept.end()) return at->second;
+    CPemroView::WallCover cover =
+        prisms ? v.FindPrismCover(x, cx, cy, rows) : v.FindWallCover(x, cy, rows);
+    if (kept.size() >= kKeptCovers) kept.clear();
+    kept.emplace(key.Value(), cover);
+    return cover;
+}
 
 CPemroView::WallCover CPemroView::FindWallCover(double x, double cy,
                                                 const std::vector<double>& rows) {
@@ -179,7 +218,7 @@ void CPemroView::DrawGaussSumColumn(CDC* pDC, double x, double cx, double cy, do
         DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN && IsFigureBandVisible() &&
         IsSceneUsable()) {
         SurfacePass pass(*this);
-        cover = FindWallCover(nextX, cy, rows);
+        cover = KeptWallCover(*this, false, nextX, cx, cy, rows);
     }
     const CPoint org = pDC->GetViewportOrg();
     for (double y : rows) {

@@ -133,7 +133,7 @@ void CPemroView::DrawIntegralPrismColumn(CDC* pDC, double x, double cx, double c
     if (std::isfinite(nextX) && straight && m_nPixelSize <= 2 && DrawingCachesEnabled() &&
         pDC->GetROP2() == R2_COPYPEN && IsFigureBandVisible() && IsSceneUsable()) {
         SurfacePass pass(*this);
-        cover = FindPrismCover(nextX, cx, cy, rows);
+        cover = KeptWallCover(*this, true, nextX, cx, cy, rows);
     }
     for (double y : rows) {
         CRect keep;

@@ -15,3 +15,9 @@ struct CPemroView::WallCover {
     int Bottom(int px) const { return In(px) ? bottom[size_t(px - left)] : 0; }
     bool In(int px) const { return px >= left && px - left < int(top.size()); }
 };
+
+// The cover of the next column at x (prisms: of the Riemann sum, else of
+// the Gauss sum's walls), kept from the last passes while the surfaces,
+// the region, the z range and the projection stay as they were.
+CPemroView::WallCover KeptWallCover(CPemroView& v, bool prisms, double x, double cx, double cy,
+                                    const std::vector<double>& rows);
