@@ -133,7 +133,8 @@ public:
         }
         s.drawn = view_.ProjectSegment3D(a.x, a.y, a.z, b.x, b.y, b.z, &s.a, &s.b);
     }
-    // Most steps repeat the one before: that test is inline, the drawing not.
+    // The test whether the step repeats the one before is inline, the
+    // drawing not.
     [[gnu::always_inline]] void EndStep() {
         const Stroke* now = steps_[now_];
         const Stroke* before = steps_[1 - now_];
