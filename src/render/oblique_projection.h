@@ -24,7 +24,8 @@ public:
         if (arranged_) view_.ArrangeAxes3D(x, y, z);
     }
 
-    bool Project(double x, double y, double z, int* sx, int* sy) const {
+    // Inline: a call per point would cost as much as the arithmetic.
+    [[gnu::always_inline]] bool Project(double x, double y, double z, int* sx, int* sy) const {
         const double alongZ = (z - zMin_) * scaleZ_;
         double upZ;
         // Points often come in pairs over one (x, y) (two surfaces over a

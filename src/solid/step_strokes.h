@@ -94,7 +94,9 @@ public:
         : view_(view), projection_(view), visible_(view.IsFigureBandVisible()), zMin_(view.m_dZMin),
           zMax_(view.m_dZMax), skip_(DrawingCachesEnabled() && dc->GetROP2() == R2_COPYPEN),
           grow_(std::max(view.m_nPixelSize, 2) + 1), pen_(view, dc) {}
-    void Add(int k, const P3& a, const P3& b, COLORREF colour) {
+    // Inline: called by the million a pass, where the caller's points stay
+    // in registers.
+    [[gnu::always_inline]] void Add(int k, const P3& a, const P3& b, COLORREF colour) {
         if (!visible_) return;
         Stroke& s = steps_[now_][k];
         s.colour = colour;
@@ -131,11 +133,12 @@ public:
         }
         s.drawn = view_.ProjectSegment3D(a.x, a.y, a.z, b.x, b.y, b.z, &s.a, &s.b);
     }
-    void EndStep() {
+    // The test whether the step repeats the one before is inline, the
+    // drawing not.
+    [[gnu::always_inline]] void EndStep() {
         const Stroke* now = steps_[now_];
         const Stroke* before = steps_[1 - now_];
-        if (!skip_ || !held_ || !(now[0] == before[0] && now[1] == before[1]))
-            for (int k = 0; k < 2; ++k) Draw(now[k], k);
+        if (!skip_ || !held_ || !(now[0] == before[0] && now[1] == before[1])) DrawStep(now);
         // A stroke's other fields count only when it is drawn.
         now_ ^= 1;
         steps_[now_][0].drawn = steps_[now_][1].drawn = false;
@@ -151,6 +154,9 @@ private:
             return drawn == o.drawn && (!drawn || (a == o.a && b == o.b && colour == o.colour));
         }
     };
+    [[gnu::noinline]] void DrawStep(const Stroke* now) {
+        for (int k = 0; k < 2; ++k) Draw(now[k], k);
+    }
     void Draw(const Stroke& s, int k) {
         if (!s.drawn) return;
         if (skip_ && intact_[k] && s == last_[k]) return;
