@@ -177,6 +177,13 @@ public:
             if (!v.ProjectSegment3D(x1, y1, z1, x2, y2, z2, &a, &b)) return;
             ax = a.x, ay = a.y, bx = b.x, by = b.y;
         }
+        // Most segments are a box straight into the image with the inset
+        // untouched: that much stays here, without the call.
+        if (!m_inset.drawn && v.m_nPixelSize <= 2 && (ax == bx || ay == by) &&
+            m_direct.Box(CRect(std::min(ax, bx) - 1, std::min(ay, by) - 1, std::max(ax, bx) + 1,
+                               std::max(ay, by) + 1),
+                         colour))
+            return;
         Draw(pDC, CPoint(ax, ay), CPoint(bx, by), colour, v.m_nPixelSize);
     }
     // Up to two pixels wide a span is drawn as the fine samples' dots were,
