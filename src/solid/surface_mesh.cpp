@@ -179,11 +179,17 @@ public:
         }
         // Most segments are a box straight into the image with the inset
         // untouched: that much stays here, without the call.
-        if (!m_inset.drawn && v.m_nPixelSize <= 2 && (ax == bx || ay == by) &&
-            m_direct.Box(CRect(std::min(ax, bx) - 1, std::min(ay, by) - 1, std::max(ax, bx) + 1,
-                               std::max(ay, by) + 1),
-                         colour))
-            return;
+        if (!m_inset.drawn && v.m_nPixelSize <= 2) {
+            if (ax == bx || ay == by) {
+                if (m_direct.Box(CRect(std::min(ax, bx) - 1, std::min(ay, by) - 1,
+                                       std::max(ax, bx) + 1, std::max(ay, by) + 1),
+                                 colour))
+                    return;
+            } else if (m_direct.DotStroke(CPoint(ax, ay), CPoint(bx, by), colour)) {
+                m_stroke.pending = true, m_stroke.a = CPoint(ax, ay), m_stroke.b = CPoint(bx, by);
+                return;
+            }
+        }
         Draw(pDC, CPoint(ax, ay), CPoint(bx, by), colour, v.m_nPixelSize);
     }
     // Up to two pixels wide a span is drawn as the fine samples' dots were,
