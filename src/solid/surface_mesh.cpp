@@ -177,8 +177,8 @@ public:
             if (!v.ProjectSegment3D(x1, y1, z1, x2, y2, z2, &a, &b)) return;
             ax = a.x, ay = a.y, bx = b.x, by = b.y;
         }
-        // Most segments are a box straight into the image with the inset
-        // untouched: that much stays here, without the call.
+        // Most segments are a box or a two-pixel stroke straight into the
+        // image with the inset untouched: Draw's way, here without its call.
         if (!m_inset.drawn && v.m_nPixelSize <= 2) {
             if (ax == bx || ay == by) {
                 if (m_direct.Box(CRect(std::min(ax, bx) - 1, std::min(ay, by) - 1,
