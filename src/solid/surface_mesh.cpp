@@ -177,6 +177,19 @@ public:
             if (!v.ProjectSegment3D(x1, y1, z1, x2, y2, z2, &a, &b)) return;
             ax = a.x, ay = a.y, bx = b.x, by = b.y;
         }
+        // Most segments are a box or a two-pixel stroke straight into the
+        // image with the inset untouched: Draw's way, here without its call.
+        if (!m_inset.drawn && v.m_nPixelSize <= 2) {
+            if (ax == bx || ay == by) {
+                if (m_direct.Box(CRect(std::min(ax, bx) - 1, std::min(ay, by) - 1,
+                                       std::max(ax, bx) + 1, std::max(ay, by) + 1),
+                                 colour))
+                    return;
+            } else if (m_direct.DotStroke(CPoint(ax, ay), CPoint(bx, by), colour)) {
+                m_stroke.pending = true, m_stroke.a = CPoint(ax, ay), m_stroke.b = CPoint(bx, by);
+                return;
+            }
+        }
         Draw(pDC, CPoint(ax, ay), CPoint(bx, by), colour, v.m_nPixelSize);
     }
     // Up to two pixels wide a span is drawn as the fine samples' dots were,
