@@ -3,6 +3,7 @@
 // equals the cover found afresh.
 #include "test_support.h"
 
+#include "catalog/surface_pass.h"
 #include "solid/wall_cover.h"
 
 #include <functional>
@@ -27,6 +28,7 @@ TEST(KeptWallCover, FollowsEveryInputOfTheColumn) {
         std::function<void(CPemroView&)> apply;
     };
     const Change changes[] = {
+        {"upper surface coefficient", [](CPemroView& w) { w.m_adCoefSurfF[5] += 0.5; }},
         {"upper surface cut by a plane",
          [](CPemroView& w) { w.m_nSurfaceEvalMode = 1, w.m_dDirP = w.m_dDirP > 3 ? 2.5 : 3.5; }},
         {"z range", [](CPemroView& w) { w.m_dZMax += 1, w.m_dZSpan += 1; }},
@@ -41,6 +43,8 @@ TEST(KeptWallCover, FollowsEveryInputOfTheColumn) {
                 const double x = v->m_dXMin + 20 * cx;
                 std::vector<double> rows;
                 for (int i = 0; i < v->m_nMeshDivY; ++i) rows.push_back(v->m_dYMin + i * cy);
+                // As in a pass: the surfaces' coefficients are gathered.
+                CPemroView::SurfacePass pass(*v);
                 if (kept) return KeptWallCover(*v, prisms, x, cx, cy, rows);
                 return prisms ? v->FindPrismCover(x, cx, cy, rows) : v->FindWallCover(x, cy, rows);
             };

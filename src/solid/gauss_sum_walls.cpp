@@ -6,6 +6,7 @@
 // be painted over anyway, so the picture stays as it was.
 #include "view/view.h"
 
+#include "catalog/catalog_params.h"
 #include "catalog/surface_pass.h"
 #include "platform/key_hash.h"
 #include "solid/wall_cover.h"
@@ -66,6 +67,14 @@ CPemroView::WallCover KeptWallCover(CPemroView& v, bool prisms, double x, double
                   v.m_nProjOriginY, v.m_nAxisArrangement, v.m_nFuncF, v.m_nSurfaceUpper,
                   v.m_nSurfaceLower, int(v.m_bDrawInverted)})
         key.Add(n);
+    // The surfaces' and the region curves' own inputs, so that a change of a
+    // coefficient finds the cover afresh even where no probe would show it;
+    // the probes stand for what these do not name (expansions, profiles).
+    if (const CPemroView::SurfacePass* pass = v.m_pSurfacePass) key.Add(pass->coefs);
+    key.Add(v.m_nSurfaceEvalMode), key.Add(v.m_dDirP);
+    key.Add(v.m_adCoefF), key.Add(v.m_adCoefFExtra);
+    for (double d : {v.m_dAlphaF, v.m_dBetaF, v.m_dBreakF0, v.m_dBreakF1}) key.Add(d);
+    key.Add(catalog::CoefsB(v));
     const auto probe = [&](double px, double py) {
         key.Add(v.EvalSurfaceF(px, py, v.m_nSurfaceUpper));
         key.Add(v.EvalSurfaceG(px, py, v.m_nSurfaceLower));
