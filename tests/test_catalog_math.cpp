@@ -10,10 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <ctime>
 #include <limits>
 #include <string>
 #include <vector>
@@ -1043,13 +1043,11 @@ TEST(CatalogQuadrature, BadInputEndsAndGivesZero) {
     // Backwards with a huge step still ends at once.
     EXPECT_EQ(0.0, IntegrateRule(1, 0, 1, 5, 0, Functions(sq, sq, sq, 1e9)));
     // A huge n is capped: the result stays right and comes back quickly.
-    const auto start = std::chrono::steady_clock::now();
+    const std::clock_t start = std::clock(); // CPU time: a busy machine does not fail it
     EXPECT_NEAR(1.0 / 3.0, IntegrateRule(0, 1, INT_MAX, 5, 0, fn), 1e-9);
     // Where x + h no longer moves x the piece count still ends the loop.
     IntegrateRule(1e20, 1e20 + 1e6, INT_MAX, 1, 0, fn);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_LT(seconds, 5.0);
+    EXPECT_LT(double(std::clock() - start) / CLOCKS_PER_SEC, 5.0);
 }
 
 TEST(CatalogueVanishes, OnlyPolynomialFormsWithZeroCoefficientsAreZeroEverywhere) {

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -89,17 +88,21 @@ int DifferentPixels(const QImage& a, const QImage& b) {
     return n;
 }
 
-// The sample pages with more than one figure command.
+// The sample pages with more than one figure, counted by a layout pass in a
+// window one row tall: every figure is placed, none is drawn. Every test
+// process builds its list of tests, so the count runs only where these tests
+// are selected.
 std::vector<std::string> PagesWithFigures() {
+    const std::string filter = ::testing::GTEST_FLAG(filter);
+    if (filter != "*" && filter.find("FigureStateSweep") == std::string::npos) return {};
+    InRunDir dir;
     std::vector<std::string> pages;
     const std::filesystem::path data = std::filesystem::path(PEMRO_RUN_DIR) / "data";
     for (const auto& e : std::filesystem::directory_iterator(data)) {
         if (e.path().extension() != ".txt") continue;
-        std::ifstream in(e.path(), std::ios::binary);
-        std::string line;
-        int commands = 0;
-        while (std::getline(in, line)) commands += line.size() > 3 && line[0] == '7';
-        if (commands >= 2) pages.push_back(e.path().stem().string());
+        const std::string page = e.path().stem().string();
+        auto v = Open(page, 1);
+        if (FigureBands(*v).size() >= 2) pages.push_back(page);
     }
     std::sort(pages.begin(), pages.end());
     return pages;
@@ -112,7 +115,7 @@ TEST_P(FigureStateSweep, EachFigureLooksTheSameHoweverItIsReached) {
     const std::string page = GetParam();
     auto probe = Open(page, kOpenHeight);
     const std::vector<Band> bands = FigureBands(*probe);
-    if (bands.size() < 2) GTEST_SKIP() << "one figure";
+    ASSERT_GE(bands.size(), 2u);
     int tallest = 0;
     for (const Band& b : bands) tallest = std::max(tallest, b.bottom - b.top);
     const int shortHeight = tallest + 160;
@@ -141,7 +144,11 @@ TEST_P(FigureStateSweep, EachFigureLooksTheSameHoweverItIsReached) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, FigureStateSweep, ::testing::ValuesIn(PagesWithFigures()));
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(FigureStateSweep);
+INSTANTIATE_TEST_SUITE_P(Pages, FigureStateSweep, ::testing::ValuesIn(PagesWithFigures()),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                             return "p" + info.param;
+                         });
 
 // --- Pages where one figure took another's values ----------------------------------
 

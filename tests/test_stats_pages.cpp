@@ -285,12 +285,6 @@ constexpr double kPassBudgetMs = 1e9;
 constexpr double kPassBudgetMs = 50.0;
 #endif
 
-double ThreadMilliseconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
-
 class StatsClickTest : public StatsPageTest, public ::testing::WithParamInterface<ClickPage> {};
 
 // Buttons as (x from the plot's right edge, nominal y offset from its top).
@@ -322,13 +316,13 @@ TEST_P(StatsClickTest, EveryButtonFiftyTimes) {
         double ms = 0;
         int passes = 0;
         for (int i = 0; i < 50; ++i) {
-            const double t0 = ThreadMilliseconds();
+            const double t0 = test_support::ThreadCpuMs();
             v->m_ptClick = CPoint(v->m_nPlotRight + b.first + 3 - v->m_nClipLeft,
                                   ButtonTop(v.get(), v->m_nPlotTop + b.second) + 3 - v->m_nClipTop);
             ++v->m_nClickSerial;
             v->Invalidate();
             const int n = v->RenderPending();
-            ms += ThreadMilliseconds() - t0;
+            ms += test_support::ThreadCpuMs() - t0;
             ASSERT_GE(n, 1);
             passes += n;
         }

@@ -14,6 +14,8 @@
 
 #include <unistd.h>
 
+#include <ctime>
+
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
@@ -49,6 +51,14 @@ constexpr double kTimeScale = 15;
 #else
 constexpr double kTimeScale = 1;
 #endif
+
+// CPU time of the calling thread: time limits in tests compare this, not the
+// wall clock, so a busy machine does not fail them.
+inline double ThreadCpuMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);

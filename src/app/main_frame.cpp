@@ -166,7 +166,7 @@ void CMainFrame::CreateStatusBar() {
     m_pIdleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(m_pIdleLabel, 1);
     // The lock-key panes; Qt cannot read the lock states, so they stay
-    // grey as the original's panes do while the keys are off.
+    // grey, as the panes of a status bar show keys that are off.
     for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
         auto* pane = new QLabel(QString::fromLatin1(indicator), this);
         pane->setObjectName(QString::fromLatin1(indicator));
@@ -264,7 +264,8 @@ void CMainFrame::UpdateActionUI(QAction* action) {
     CScrollView* view = ActiveView();
     CCmdUI ui;
     ui.m_nID = id;
-    // Commands the view does not handle are grey, as the original's were.
+    // Commands the view does not handle are grey, so a menu never offers
+    // what does nothing.
     if (!view || view->InPass() || !view->OnUpdateCommand(&ui)) {
         action->setEnabled(false);
         return;
@@ -302,7 +303,8 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<CPemroDoc> doc) {
             UpdateToolBarUI();
         },
         Qt::QueuedConnection);
-    // The view is complete before its window shows, as on the original.
+    // The view is complete before its window shows, so the first paint
+    // already draws the page.
     rawView->OnInitialUpdate();
     // Before the frame first shows, its area has no size yet: estimate it.
     // The size is the one the window returns to from maximised.

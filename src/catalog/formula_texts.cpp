@@ -1,5 +1,5 @@
 // The formula texts of the catalogues, exactly as the program prints them.
-// UTF-8 here for review; FormulaText() hands out their GBK form, converted
+// UTF-8 here, readable in the source; FormulaText() hands out their GBK form, converted
 // once on first use and kept for the life of the program.
 #include "catalog/formula_texts.h"
 

@@ -37,8 +37,8 @@ COLORREF FromQColor(const QColor& c) {
 
 constexpr double kScreenDpi = 96.0; // the size the system dialog reports fonts in
 
-// The font page of Qt's dialog with a colour button below it: the system
-// dialog of the original chose the text colour together with the font.
+// The font page of Qt's dialog with a colour button below it: the settings
+// keep a text colour with each font, so both are chosen in one dialog.
 bool RunFontDialog(LOGFONT* font, COLORREF* colour) {
     QDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(QStringLiteral("字体"));

@@ -24,12 +24,12 @@
 //   right, so a horizontal line at y covers rows y - w/2 .. y + w/2 - 1 and a
 //   width-2 dot at (x, y) is the square x-1..x, y-1..y.
 // - Dashed and dotted pens dash one-pixel lines (gaps take the background
-//   colour in OPAQUE mode, as the original did); wide pens and the outlines of
+//   colour in OPAQUE mode, as the scripts' dashed axes expect); wide pens and the outlines of
 //   ellipses and arcs are always solid.
 // - The raster operation (SetROP2) applies to everything the pen draws; brush
 //   fills, FillSolidRect, SetPixel and text copy their colour.
 // - With a null pen, Rectangle and Ellipse fill one pixel less at the right
-//   and bottom, as the original did.
+//   and bottom, so shapes drawn edge to edge by the scripts do not overlap.
 // - An ellipse covers the pixels whose centres lie inside the ellipse through
 //   the centres of the bounding box's edge pixels, widened by half a pixel;
 //   its 1-pixel outline is the region's border, so it is symmetric.

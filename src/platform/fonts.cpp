@@ -34,8 +34,8 @@ constexpr FaceSubstitution kFaces[] = {
     {"微软雅黑", kHei}, {"Microsoft YaHei", kHei},
 };
 // Further fallbacks of every substitution, and the faces a name that is not
-// installed falls back to (the original's font mapper gave the GB2312
-// default face, 宋体, for unknown names).
+// installed falls back to (scripts written for GB2312 desktops expect the
+// default face, 宋体, for a name that is unknown).
 constexpr const char* kFallbacks[] = {kMing, kHei, "Noto Sans CJK SC", kKai};
 // The menus, dialogs and status bar: simplified-Chinese faces, so that no
 // character falls back to a traditional-style variant.
@@ -332,7 +332,8 @@ const DcFont& CachedFont(const LOGFONT& lf, FontText text) {
         font.nDescent = cellHeight - font.nAscent;
     }
     // A cell height asked for is the cell height drawn: the room the face
-    // leaves goes above the characters, like the original's internal leading.
+    // leaves goes above the characters as internal leading, so lines of text
+    // keep the spacing the scripts were laid out for.
     const int cell = font.nAscent + font.nDescent;
     if (lf.lfHeight > 0 && lf.lfHeight <= kMaxPixelSize && cell < lf.lfHeight)
         font.nAscent += lf.lfHeight - cell;

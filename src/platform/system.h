@@ -24,8 +24,8 @@ void SetMessageBoxSink(std::function<void(const std::string&)> sink);
 // Starts a program from a command line without a shell: the first word is
 // the program (looked up in the program's folder, then on PATH), the rest its
 // arguments; GBK like the program's other paths. Returns a value above 31
-// on success, as the original did: 33 started, 2 program not found, 11 it
-// could not be started.
+// on success, the codes the callers test: 33 started, 2 program not found,
+// 11 it could not be started.
 unsigned WinExec(const std::string& commandLine, int showCmd = 1);
 constexpr int SW_SHOW = 5;
 // Opens a local page or address in the desktop's default browser. False

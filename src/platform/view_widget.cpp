@@ -15,8 +15,8 @@ namespace {
 
 // Longest pause one animation step may ask for.
 constexpr int kMaxWaitMs = 10000;
-// Scroll steps when the view leaves them to us, as the original derived
-// them: a page is a tenth of the total, a line a tenth of a page.
+// Scroll steps when the view leaves them to us: a page is a tenth of the
+// total, a line a tenth of a page.
 constexpr int kMinLineStep = 1;
 
 UINT MouseFlags(const QMouseEvent* event) {

@@ -36,7 +36,7 @@ template <class Fn> void ForEachGroup(CPemroView& v, int n, int size, Fn fn) {
 }
 
 // BoundaryVector: the boundary point on a ray is found from the diagonal
-// inward. The original steps 0.0001 at a time; here a coarse walk finds the
+// inward, to 0.0001. Stepping 0.0001 at a time is slow; a coarse walk finds the
 // first step inside, and the 0.0001 steps (or, over a huge range, halving)
 // finish between it and the step before.
 constexpr double kRayFineStep = 0.0001;

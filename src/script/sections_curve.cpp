@@ -18,7 +18,7 @@ constexpr int kFirstArgcurve = 6;
 constexpr int kFirstArgcurveDert = 10;
 constexpr int kFirstArgDAlembert = 10;
 constexpr int kFirstArgNormalCurve = 12;
-constexpr int kFirstArgToolbarData = 11; // read from the "(" on, as the original does
+constexpr int kFirstArgToolbarData = 11; // read from the "(" on, where the scripts put it
 
 // The increment piece: an x0 this far outside the range (in spans) is the
 // cursor's.

@@ -3,6 +3,7 @@
 // the areas of the two surfaces.
 #include "view/view.h"
 
+#include "catalog/catalog_params.h"
 #include "catalog/surface_pass.h"
 #include "platform/key_hash.h"
 #include "solid/math/scene_math.h"
@@ -34,6 +35,14 @@ double CPemroView::ComputeRegionIntegral(int nx, int ny, double x1, double x2, d
     KeyHash key;
     for (double v : {x1, x2, y1, y2}) key.Add(v);
     for (int v : {nx, ny, upperIndex, lowerIndex, kind, m_nFuncF, int(m_bDrawInverted)}) key.Add(v);
+    // The surfaces' and region curves' own inputs, so that a change of a
+    // coefficient is found even where no probe would show it; the probes
+    // stand for what these do not name (expansions, profiles).
+    key.Add(pass.coefs);
+    key.Add(m_nSurfaceEvalMode), key.Add(m_dDirP);
+    key.Add(m_adCoefF), key.Add(m_adCoefFExtra);
+    for (double d : {m_dAlphaF, m_dBetaF, m_dBreakF0, m_dBreakF1}) key.Add(d);
+    key.Add(catalog::CoefsB(*this));
     const double px = (x2 - x1) / kProbesPerSide, py = (y2 - y1) / kProbesPerSide;
     for (int i = 0; i < kProbesPerSide; ++i)
         for (int j = 0; j < kProbesPerSide; ++j) {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-// Starts the program a command line names (GBK). Where the program of the
-// original's desktop is not installed, a stand-in of this desktop is
+// Starts the program a command line names (GBK). Where the named program
+// (a Windows program the scripts name) is not installed, a stand-in of this desktop is
 // started: a text editor for the Notepad programs (a message box says so
 // when there is none), the default browser for IEXPLORE.EXE. Other failures
 // are not reported.

@@ -68,8 +68,8 @@ extern const size_t kTopicRowCount;
 extern const CommandRow kCommandRows[];
 extern const size_t kCommandRowCount;
 
-// Ids of commands that stand in no menu of the original and got an id here,
-// so that every command is reachable by id.
+// Ids of commands that stand in no menu but are still given an id, so that
+// every command is reachable by id.
 constexpr UINT ID_REFRESH_ALL = 35001;
 constexpr UINT ID_DATA_REFRESH = 35002;
 constexpr UINT ID_ADJUST_VIEW = 35003;          // 刷新 > 调整视窗

@@ -44,8 +44,7 @@ void StartWithStandIn(const std::string& commandLine) {
     if (IsOneOf(program, kEditorPrograms, std::size(kEditorPrograms))) {
         for (const std::string& editor : StandInEditors(std::getenv("VISUAL")))
             if (WinExec(editor, SW_SHOW) > kExecFailed) return;
-        // Unlike a missing Notepad on the original's desktop, this is worth
-        // saying: the menu item would otherwise do nothing at all.
+        // Worth saying: the menu item would otherwise do nothing at all.
         AfxMessageBox(kNoEditorMessage);
     } else if (IsOneOf(program, &kBrowserProgram, 1) && blank != std::string::npos) {
         OpenInBrowser(GbkToUtf8(commandLine.substr(blank + 1)));
