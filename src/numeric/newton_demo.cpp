@@ -72,7 +72,8 @@ NewtonTablePlace PlaceNewtonTable(const CPemroView& v, CDC* pDC, int last, int n
     place.even = columnPx >= wide + gap && rowPx >= high + 1 && firstRow >= top &&
                  v.m_nPlotLeft + (last + 1) * columnPx + lastWide <= right;
     place.top = top;
-    if (!place.even && (last + 1) * (high + 2) > v.m_nPlotBottom - top) {
+    const auto columnsFit = [&] { return (last + 2) * (wide + gap) <= right - v.m_nPlotLeft + gap; };
+    if (!place.even && ((last + 1) * (high + 2) > v.m_nPlotBottom - top || !columnsFit())) {
         place.small = true;
         measure(4, &wide, &high);
     }
@@ -126,14 +127,11 @@ void CPemroView::DrawNewton(CDC* pDC, int m, int n) {
         };
         const int rows = place.even ? last : std::min(last, place.rows - 1);
         const int columns = place.even ? rows + 2 : place.columns;
-        for (int r = 0; r <= rows; ++r) {
-            // Where the row is longer than the columns that fit, the columns
-            // before the last show its low-order entries and the last its
-            // coefficient.
-            const int shown = std::min(r + 2, columns);
-            for (int c = 0; c < shown; ++c)
-                at(r, c, c == shown - 1 ? entry(r, r + 1) : entry(r, c));
-        }
+        // Every entry stands in its own column; where even the small font
+        // leaves too few columns, the table ends at the last that fits (the
+        // curve and "显示插值" still use every order).
+        for (int r = 0; r <= rows; ++r)
+            for (int c = 0; c < std::min(r + 2, columns); ++c) at(r, c, entry(r, c));
     } else if (m_nFuncLower == kShowApproximations) {
         m_bShowMouseCoords = TRUE;
         DrawStringWorld(pDC, m_dXMin + 0.4 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan,

@@ -173,20 +173,19 @@ void CPemroView::DrawRegressionm(CDC* pDC, int n, int m) {
                            m_adMatrixA[r][kRhs], m_crFirstDerivative);
         }
     }
-    // The square-root factor of the normal matrix, from the points' basis
-    // values: the normal matrix itself is too ill-conditioned near the top
-    // degree to carry six decimals in double.
-    numeric::PolynomialLeastSquares(m_adDataX, m_adDataY, n, m, k, m_adSolution);
+    // Solved from the points' values of an orthogonal basis, not from the
+    // normal equations, which are far too ill-conditioned near the top
+    // degree; the curve and Q come from that basis too, the power
+    // coefficients (which cancel wildly at high degree) are only shown.
+    const numeric::PolynomialFit fit = numeric::FitPolynomial(m_adDataX, m_adDataY, n, m, k);
+    numeric::PolynomialFitPowers(fit, m_adSolution);
     const double* c = m_adSolution;
-    DrawSampledCurve(
-        *this, pDC, m_dIntervalA, m_dIntervalB, false,
-        [&](double x) { return numeric::EvalRegressionPolynomial(x, c, m, k); }, m_crCurveSetting);
+    DrawSampledCurve(*this, pDC, m_dIntervalA, m_dIntervalB, false, fit, m_crCurveSetting);
 
     if (m_nFuncLower == 2) {
         double q = 0;
         for (int i = 0; i < n; ++i) {
-            const double r =
-                numeric::EvalRegressionPolynomial(m_adDataX[i], c, m, k) - m_adDataY[i];
+            const double r = fit(m_adDataX[i]) - m_adDataY[i];
             q += r * r;
         }
         q /= n;

@@ -123,11 +123,40 @@ namespace {
 // of its length depends on them.
 constexpr long double kDependent = 64 * std::numeric_limits<long double>::epsilon();
 
+bool OnSquares(int k) {
+    return k == kOddPowers || k == kEvenPowers;
+}
+
 } // namespace
 
-void PolynomialLeastSquares(const double x[], const double y[], int n, int m, int k, double c[]) {
-    if (m < 0) return;
-    const int cols = m + 1;
+double PolynomialFit::operator()(double x) const {
+    if (m < 0) return 0;
+    const double z = OnSquares(k) ? x * x : x;
+    const double s = (z - mid) / half;
+    double b1 = 0, b2 = 0;
+    for (int j = m; j >= 1; --j) {
+        const double b = 2 * s * b1 - b2 + cheb[j];
+        b2 = b1, b1 = b;
+    }
+    const double sum = s * b1 - b2 + cheb[0];
+    return k == kOddPowers ? x * sum : sum;
+}
+
+PolynomialFit FitPolynomial(const double x[], const double y[], int n, int m, int k) {
+    PolynomialFit fit;
+    fit.k = k;
+    fit.m = std::clamp(m, 0, kMaxRegressionDegree);
+    const bool squares = OnSquares(k);
+    double lo = HUGE_VAL, hi = -HUGE_VAL;
+    for (int i = 0; i < n; ++i) {
+        const double z = squares ? x[i] * x[i] : x[i];
+        lo = std::min(lo, z), hi = std::max(hi, z);
+    }
+    if (n > 0) fit.mid = lo / 2 + hi / 2;
+    const double half = (hi - lo) / 2;
+    fit.half = half > 0 && std::isfinite(half) ? half : 1.0;
+
+    const int cols = fit.m + 1;
     // Fewer points than basis functions: zero rows make the factor singular.
     const int rows = std::max(n, cols);
     // Column-major: column j holds φ_j at the points, column `cols` the y.
@@ -135,11 +164,16 @@ void PolynomialLeastSquares(const double x[], const double y[], int n, int m, in
     const auto at = [&a, rows](int i, int j) -> long double& {
         return a[std::size_t(j) * rows + i];
     };
-    const bool squares = k == kOddPowers || k == kEvenPowers;
     for (int i = 0; i < n; ++i) {
-        const long double xi = x[i], step = squares ? xi * xi : xi;
-        long double p = k == kOddPowers ? xi : 1.0L;
-        for (int j = 0; j < cols; ++j, p *= step) at(i, j) = p;
+        const long double z = squares ? (long double)x[i] * x[i] : x[i];
+        const long double s = (z - fit.mid) / fit.half;
+        const long double factor = k == kOddPowers ? x[i] : 1.0L;
+        long double previous = 0, t = 1;
+        for (int j = 0; j < cols; ++j) {
+            at(i, j) = factor * t;
+            const long double next = j == 0 ? s : 2 * s * t - previous;
+            previous = t, t = next;
+        }
         at(i, cols) = y[i];
     }
     // Householder reflections turn the basis columns into R and the y
@@ -171,8 +205,42 @@ void PolynomialLeastSquares(const double x[], const double y[], int n, int m, in
         long double s = at(j, cols);
         for (int l = j + 1; l < cols; ++l) s -= at(j, l) * sol[l];
         sol[j] = s / at(j, j);
-        c[j] = double(sol[j]);
+        fit.cheb[j] = double(sol[j]);
     }
+    return fit;
+}
+
+void PolynomialFitPowers(const PolynomialFit& fit, double c[]) {
+    const int m = fit.m;
+    if (m < 0) return;
+    // Σ cheb_j T_j(s) in powers of s: T_j's coefficients by T_j+1 = 2sT_j − T_j−1.
+    std::vector<long double> p(m + 1, 0.0L), t0(m + 1, 0.0L), t1(m + 1, 0.0L);
+    t0[0] = 1;
+    if (m >= 1) t1[1] = 1;
+    for (int j = 0; j <= m; ++j) {
+        const std::vector<long double>& t = j == 0 ? t0 : t1;
+        for (int d = 0; d <= j; ++d) p[d] += (long double)fit.cheb[j] * t[d];
+        if (j == 0) continue;
+        std::vector<long double> next(m + 1, 0.0L);
+        for (int d = 0; d < m; ++d) next[d + 1] = 2 * t1[d];
+        for (int d = 0; d <= m; ++d) next[d] -= t0[d];
+        t0.swap(t1);
+        t1.swap(next);
+    }
+    // s = A z + B, substituted by Horner's rule.
+    const long double A = 1.0L / fit.half, B = -(long double)fit.mid / fit.half;
+    std::vector<long double> q(m + 1, 0.0L);
+    q[0] = p[m];
+    for (int j = m - 1; j >= 0; --j) {
+        for (int d = m - j; d >= 1; --d) q[d] = q[d] * B + q[d - 1] * A;
+        q[0] = q[0] * B + p[j];
+    }
+    for (int j = 0; j <= m; ++j) c[j] = double(q[j]);
+}
+
+void PolynomialLeastSquares(const double x[], const double y[], int n, int m, int k, double c[]) {
+    if (m < 0) return;
+    PolynomialFitPowers(FitPolynomial(x, y, n, m, k), c);
 }
 
 double EvalRegressionPolynomial(double x, const double c[], int m, int k) {
