@@ -37,10 +37,9 @@ constexpr int kMethodOfButton[] = {kNewton, kBisection, kSecant, kFixedPoint, kS
 void RootSlopes(CPemroView& v, double x, double* d1, double* d2) {
     const bool plain = v.m_nPlotMode == 0 && !(v.m_nCombineMode >= 1 && v.m_nCombineMode <= 4);
     if (plain) {
-        const catalog::ExplicitCoefs cf =
-            catalog::CoefsOf(v.m_adCoefF, v.m_adCoefFExtra[0], v.m_adCoefFExtra[1],
-                             v.m_adCoefFExtra[2], v.m_dAlphaF, v.m_dBetaF, v.m_dBreakF0,
-                             v.m_dBreakF1);
+        const catalog::ExplicitCoefs cf = catalog::CoefsOf(
+            v.m_adCoefF, v.m_adCoefFExtra[0], v.m_adCoefFExtra[1], v.m_adCoefFExtra[2], v.m_dAlphaF,
+            v.m_dBetaF, v.m_dBreakF0, v.m_dBreakF1);
         if (catalog::ExplicitPolynomialSlopes(catalog::ExplicitCatalogue::A, x, v.m_nFuncF, cf,
                                               catalog::ExtensionOf(v), d1, d2))
             return;

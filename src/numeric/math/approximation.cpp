@@ -215,8 +215,7 @@ void ComputeOrthoCoefficients(catalog::FunctionRef f, double a, double b, int la
         // ComputeOrthoCoefficient, and one dependent addition per index.
         for (int j = 0; j <= last; ++j) {
             double sub = 0;
-            for (int q = 0; q < kNodes; ++q)
-                sub += kWeight[q] * (fx[q] * (v[j][q] * nodes.m[q]));
+            for (int q = 0; q < kNodes; ++q) sub += kWeight[q] * (fx[q] * (v[j][q] * nodes.m[q]));
             out[j] += sub;
         }
     });

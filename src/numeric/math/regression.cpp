@@ -213,29 +213,28 @@ PolynomialFit FitPolynomial(const double x[], const double y[], int n, int m, in
 void PolynomialFitPowers(const PolynomialFit& fit, double c[]) {
     const int m = fit.m;
     if (m < 0) return;
-    // Σ cheb_j T_j(s) in powers of s: T_j's coefficients by T_j+1 = 2sT_j − T_j−1.
-    std::vector<long double> p(m + 1, 0.0L), t0(m + 1, 0.0L), t1(m + 1, 0.0L);
-    t0[0] = 1;
-    if (m >= 1) t1[1] = 1;
-    for (int j = 0; j <= m; ++j) {
-        const std::vector<long double>& t = j == 0 ? t0 : t1;
-        for (int d = 0; d <= j; ++d) p[d] += (long double)fit.cheb[j] * t[d];
-        if (j == 0) continue;
-        std::vector<long double> next(m + 1, 0.0L);
-        for (int d = 0; d < m; ++d) next[d + 1] = 2 * t1[d];
-        for (int d = 0; d <= m; ++d) next[d] -= t0[d];
-        t0.swap(t1);
-        t1.swap(next);
+    // c_k = P⁽ᵏ⁾(0)/k!: the k-th derivative's Chebyshev series at s0, the
+    // point z = 0, times (ds/dz)ᵏ/k!. This sums terms of the size of the
+    // series' own coefficients; going through the powers of s would sum
+    // terms 2⁴⁸ times larger at degree 49 and lose the low coefficients.
+    std::vector<long double> d(fit.cheb, fit.cheb + m + 1), next(m + 2, 0.0L);
+    const long double s0 = -(long double)fit.mid / fit.half, ds = 1.0L / fit.half;
+    long double scale = 1;
+    for (int k = 0; k <= m; ++k) {
+        const int degree = m - k;
+        long double b1 = 0, b2 = 0;
+        for (int j = degree; j >= 1; --j) {
+            const long double b = 2 * s0 * b1 - b2 + d[j];
+            b2 = b1, b1 = b;
+        }
+        c[k] = double(scale * (s0 * b1 - b2 + d[0]));
+        // The derivative's series: b_j−1 = b_j+1 + 2j·a_j, b_0 halved.
+        std::fill(next.begin(), next.end(), 0.0L);
+        for (int j = degree; j >= 1; --j) next[j - 1] = next[j + 1] + 2 * j * d[j];
+        next[0] /= 2;
+        std::copy_n(next.begin(), degree, d.begin());
+        scale *= ds / (k + 1);
     }
-    // s = A z + B, substituted by Horner's rule.
-    const long double A = 1.0L / fit.half, B = -(long double)fit.mid / fit.half;
-    std::vector<long double> q(m + 1, 0.0L);
-    q[0] = p[m];
-    for (int j = m - 1; j >= 0; --j) {
-        for (int d = m - j; d >= 1; --d) q[d] = q[d] * B + q[d - 1] * A;
-        q[0] = q[0] * B + p[j];
-    }
-    for (int j = 0; j <= m; ++j) c[j] = double(q[j]);
 }
 
 void PolynomialLeastSquares(const double x[], const double y[], int n, int m, int k, double c[]) {
