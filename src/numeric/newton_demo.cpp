@@ -72,7 +72,10 @@ NewtonTablePlace PlaceNewtonTable(const CPemroView& v, CDC* pDC, int last, int n
     place.even = columnPx >= wide + gap && rowPx >= high + 1 && firstRow >= top &&
                  v.m_nPlotLeft + (last + 1) * columnPx + lastWide <= right;
     place.top = top;
-    if (!place.even && (last + 1) * (high + 2) > v.m_nPlotBottom - top) {
+    const auto columnsFit = [&] {
+        return (last + 2) * (wide + gap) <= right - v.m_nPlotLeft + gap;
+    };
+    if (!place.even && ((last + 1) * (high + 2) > v.m_nPlotBottom - top || !columnsFit())) {
         place.small = true;
         measure(4, &wide, &high);
     }
@@ -124,15 +127,23 @@ void CPemroView::DrawNewton(CDC* pDC, int m, int n) {
             else
                 DrawLabelValue(pDC, x, y, "", m_nDecimals, value, m_crCurveSetting);
         };
-        const int rows = place.even ? last : std::min(last, place.rows - 1);
-        const int columns = place.even ? rows + 2 : place.columns;
-        for (int r = 0; r <= rows; ++r) {
-            // Where the row is longer than the columns that fit, the columns
-            // before the last show its low-order entries and the last its
-            // coefficient.
-            const int shown = std::min(r + 2, columns);
-            for (int c = 0; c < shown; ++c)
-                at(r, c, c == shown - 1 ? entry(r, r + 1) : entry(r, c));
+        // Every entry stands in its own column. Where even the small font
+        // leaves too few columns, the later ones go on in bands below, each
+        // led by the nodes' column and holding the rows that reach them;
+        // what the plot's height cannot hold is left off (the curve and
+        // "显示插值" still use every order).
+        const int columns = place.even ? last + 2 : std::max(2, place.columns);
+        const int lines = place.even ? last + 1 : place.rows;
+        int line = 0;
+        for (int first = 0; first <= last + 1 && line < lines;) {
+            const int end = std::min(last + 1, first == 0 ? columns - 1 : first + columns - 2);
+            if (first > 0) ++line; // a blank line sets the band apart
+            for (int r = std::max(0, first - 1); r <= last && line < lines; ++r, ++line) {
+                if (first > 0) at(line, 0, t[r]);
+                for (int c = first; c <= std::min(r + 1, end); ++c)
+                    at(line, first == 0 ? c : c - first + 1, entry(r, c));
+            }
+            first = end + 1;
         }
     } else if (m_nFuncLower == kShowApproximations) {
         m_bShowMouseCoords = TRUE;

@@ -6,6 +6,7 @@
 #include "numeric/math/linear_solvers.h"
 #include "numeric/math/regression.h"
 #include "platform/text_codec.h"
+#include "render/text_typeset.h"
 #include "view/view.h"
 
 #include <algorithm>
@@ -77,6 +78,76 @@ double CoefficientRowY(const CPemroView& v, int k, int rows) {
     // Half a pixel down: the label's point is truncated to its pixel.
     return v.m_dYMax - (below + (k - 1) * pitch - v.m_nPlotTop + 0.5) * v.m_dYSpan / H;
 }
+
+// A coefficient that rounds to zero shows no sign.
+double Shown(double c) {
+    return std::fabs(c) < 5e-7 ? 0.0 : c;
+}
+
+// Where the Q line (slot 0) and the coefficients a_0..a_m (slots 1..m+1)
+// stand. While each row keeps a text line's height they share the plot's
+// height as CoefficientRowY spaces them; at high degrees they go a line
+// apart below the data-type buttons instead, in columns side by side, each
+// as wide as its widest entry, in the small labels where the label size
+// leaves too few columns. Slots past the columns that fit left of the
+// button column are not shown.
+class CoefficientSlots {
+public:
+    CoefficientSlots(CPemroView& v, CDC* pDC, const double c[], int m, double q) : m_v(v), m_m(m) {
+        const int H = std::max(1, v.m_nPlotHeight), rows = m + 3;
+        m_top = v.m_nPlotTop + v.ButtonHeight() + 3;
+        const int line = (v.m_nLabelZoom + 2) * (v.m_nFontStep + v.m_nBaseCharHeight) / 3 + 1;
+        const int even = v.m_nPlotTop + H / rows >= m_top
+                             ? H / rows
+                             : std::min(H / rows, (v.m_nPlotBottom - line - m_top) / (rows - 2));
+        m_wrapped = even < line;
+        if (!m_wrapped || !pDC) return;
+        for (int divisor : {3, 4}) {
+            LOGFONT font = v.m_lfCurrent;
+            font.lfHeight = (v.m_nLabelZoom + 2) * (v.m_nFontStep + v.m_nBaseCharHeight) / divisor;
+            font.lfWidth =
+                (v.m_nLabelZoom + 2) * (v.m_nFontStep / 2 + v.m_nBaseCharWidth) / divisor;
+            const CFontSelect select(pDC, font);
+            int value = pDC->GetTextExtent(typeset::FormatDecimals(6, q)).cx;
+            for (int j = 0; j <= m; ++j)
+                value = std::max<int>(
+                    value, pDC->GetTextExtent(typeset::FormatDecimals(6, Shown(c[j]))).cx);
+            const int index = pDC->GetTextExtent(typeset::FormatDecimals(0, m)).cx;
+            m_small = divisor == 4;
+            m_line = font.lfHeight + 1;
+            m_perColumn = std::max(1, (v.m_nPlotBottom - m_top) / m_line);
+            // "a", the index and a cell between them and the value.
+            m_offset = 3 * font.lfWidth + index;
+            m_width = m_offset + value + font.lfWidth;
+            const int room = v.m_nPlotRight - 22 - v.m_nPlotLeft;
+            m_columns = std::max(1, (room + font.lfWidth) / std::max(1, m_width));
+            if (m_columns * m_perColumn >= m + 2) break;
+        }
+    }
+    bool Shows(int slot) const { return !m_wrapped || slot < m_columns * m_perColumn; }
+    bool Small() const { return m_small; }
+    double LabelX(int slot) const {
+        return m_wrapped ? X(slot, 0) : m_v.m_dXMin + (slot ? 0.0 : 0.05) * m_v.m_dXSpan;
+    }
+    double ValueX(int slot) const {
+        return m_wrapped ? X(slot, m_offset) : m_v.m_dXMin + 0.15 * m_v.m_dXSpan;
+    }
+    double Y(int slot) const {
+        if (!m_wrapped) return CoefficientRowY(m_v, slot + 1, m_m + 3);
+        const int py = m_top + (slot % m_perColumn) * m_line;
+        return m_v.m_dYMax -
+               (py - m_v.m_nPlotTop + 0.5) * m_v.m_dYSpan / std::max(1, m_v.m_nPlotHeight);
+    }
+
+private:
+    double X(int slot, int dx) const {
+        const int px = (slot / m_perColumn) * m_width + dx;
+        return m_v.m_dXMin + (px + 0.5) * m_v.m_dXSpan / std::max(1, m_v.m_nPlotWidth);
+    }
+    const CPemroView& m_v;
+    int m_m, m_line = 1, m_top = 0, m_perColumn = 1, m_offset = 0, m_width = 0, m_columns = 1;
+    bool m_wrapped = false, m_small = false;
+};
 
 } // namespace
 
@@ -173,31 +244,34 @@ void CPemroView::DrawRegressionm(CDC* pDC, int n, int m) {
                            m_adMatrixA[r][kRhs], m_crFirstDerivative);
         }
     }
-    // The square-root factor of the normal matrix, from the points' basis
-    // values: the normal matrix itself is too ill-conditioned near the top
-    // degree to carry six decimals in double.
-    numeric::PolynomialLeastSquares(m_adDataX, m_adDataY, n, m, k, m_adSolution);
+    // Solved from the points' values of an orthogonal basis, not from the
+    // normal equations, which are far too ill-conditioned near the top
+    // degree; the curve and Q come from that basis too, the power
+    // coefficients (which cancel wildly at high degree) are only shown.
+    const numeric::PolynomialFit fit = numeric::FitPolynomial(m_adDataX, m_adDataY, n, m, k);
+    numeric::PolynomialFitPowers(fit, m_adSolution);
     const double* c = m_adSolution;
-    DrawSampledCurve(
-        *this, pDC, m_dIntervalA, m_dIntervalB, false,
-        [&](double x) { return numeric::EvalRegressionPolynomial(x, c, m, k); }, m_crCurveSetting);
+    DrawSampledCurve(*this, pDC, m_dIntervalA, m_dIntervalB, false, fit, m_crCurveSetting);
 
     if (m_nFuncLower == 2) {
         double q = 0;
         for (int i = 0; i < n; ++i) {
-            const double r =
-                numeric::EvalRegressionPolynomial(m_adDataX[i], c, m, k) - m_adDataY[i];
+            const double r = fit(m_adDataX[i]) - m_adDataY[i];
             q += r * r;
         }
         q /= n;
-        DrawLabelValue(pDC, m_dXMin + 0.05 * m_dXSpan, CoefficientRowY(*this, 1, m + 3), "Q=", 6, q,
-                       m_crCurveSetting);
+        const CoefficientSlots slots(*this, pDC, c, m, q);
+        const auto label = [&](int slot, double x, const char* text, int decimals, double value) {
+            if (!slots.Shows(slot)) return;
+            if (slots.Small())
+                DrawLabelValueSmall(pDC, x, slots.Y(slot), text, decimals, value, m_crCurveSetting);
+            else
+                DrawLabelValue(pDC, x, slots.Y(slot), text, decimals, value, m_crCurveSetting);
+        };
+        label(0, slots.LabelX(0), "Q=", 6, q);
         for (int j = 0; j <= m; ++j) {
-            const double y = CoefficientRowY(*this, j + 2, m + 3);
-            DrawLabelValue(pDC, m_dXMin, y, "a", 0, j, m_crCurveSetting);
-            // A coefficient that rounds to zero shows no sign.
-            const double shown = std::fabs(c[j]) < 5e-7 ? 0.0 : c[j];
-            DrawLabelValue(pDC, m_dXMin + 0.15 * m_dXSpan, y, "", 6, shown, m_crCurveSetting);
+            label(j + 1, slots.LabelX(j + 1), "a", 0, j);
+            label(j + 1, slots.ValueX(j + 1), "", 6, Shown(c[j]));
         }
     }
 

@@ -2,6 +2,7 @@
 // secant, fixed-point iteration and Steffensen's acceleration, drawn over
 // the graph of the function with an optional table of the iterates.
 #include "calculus/button_column.h"
+#include "catalog/catalog_params.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
 
@@ -10,7 +11,10 @@
 
 namespace {
 
-constexpr double kNewtonH = 1e-7;
+// Central-difference steps relative to max(1, |x|): near the cube and the
+// fourth root of the rounding unit, where truncation and rounding balance.
+constexpr double kSlopeStep = 1e-5;
+constexpr double kCurvatureStep = 1e-4;
 constexpr double kEpsilonUp = 2.0;
 constexpr double kEpsilonDown = 0.5;
 // Steps of one paint at most, whatever n.
@@ -27,6 +31,25 @@ enum RootMethod { kBisection = 0, kNewton, kSecant, kFixedPoint, kSteffensen };
 constexpr const char* kMethodButtons[] = {u8"牛顿法", u8"二分法", u8"弦截法", u8"不动点",
                                           u8"斯蒂芬森"};
 constexpr int kMethodOfButton[] = {kNewton, kBisection, kSecant, kFixedPoint, kSteffensen};
+
+// f'(x) and f''(x) of the function the page solves: from the form where the
+// catalogue states them, otherwise by central differences.
+void RootSlopes(CPemroView& v, double x, double* d1, double* d2) {
+    const bool plain = v.m_nPlotMode == 0 && !(v.m_nCombineMode >= 1 && v.m_nCombineMode <= 4);
+    if (plain) {
+        const catalog::ExplicitCoefs cf = catalog::CoefsOf(
+            v.m_adCoefF, v.m_adCoefFExtra[0], v.m_adCoefFExtra[1], v.m_adCoefFExtra[2], v.m_dAlphaF,
+            v.m_dBetaF, v.m_dBreakF0, v.m_dBreakF1);
+        if (catalog::ExplicitPolynomialSlopes(catalog::ExplicitCatalogue::A, x, v.m_nFuncF, cf,
+                                              catalog::ExtensionOf(v), d1, d2))
+            return;
+    }
+    const double scale = std::max(1.0, std::fabs(x));
+    const double h = kSlopeStep * scale, H = kCurvatureStep * scale;
+    *d1 = (v.EvalRootFunction(x + h) - v.EvalRootFunction(x - h)) / (2 * h);
+    *d2 = (v.EvalRootFunction(x + H) - 2 * v.EvalRootFunction(x) + v.EvalRootFunction(x - H)) /
+          (H * H);
+}
 
 } // namespace
 
@@ -157,14 +180,12 @@ void CPemroView::DrawRoot(CDC* pDC, int method) {
     if (method == kNewton) {
         double x = m_dCursorX;
         for (int k = 0; k < kMaxRootSteps;) {
+            double d = 0, s = 0;
+            RootSlopes(*this, x, &d, &s);
+            // Last: the parametric solve leaves its parameter for x's value.
             const double fk = EvalRootFunction(x);
-            const double d = (EvalRootFunction(x + kNewtonH) - fk) / kNewtonH;
             double next = x;
             if (m_nDemoOption2 == 1) {
-                const double half = kNewtonH / 2;
-                const double s =
-                    (fk - 2 * EvalRootFunction(x + half) + EvalRootFunction(x + kNewtonH)) /
-                    (half * half);
                 const double D = d * d - fk * s;
                 if (D != 0) next = x - d * fk / D;
             } else if (d != 0) {

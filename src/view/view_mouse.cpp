@@ -40,10 +40,12 @@ void CPemroView::OnLButtonDown(UINT, CPoint point) {
                                     Between(m_nFigureBottom - m_nProjScaleX, py, m_nFigureBottom)
                               : Between(m_nFigureLeft, px, m_nFigureRight - kDragRightStrip) &&
                                     Between(m_nFigureTop + kDragTopStrip, py, m_nFigureBottom);
-    if (inFigure) m_bDragging = TRUE;
     // Every press is a new click for the buttons of the next pass.
     m_ptClick = point;
     ++m_nClickSerial;
+    // A press on a button drawn inside the figure is that button's alone:
+    // as a drag its release would also move the cursor point.
+    if (inFigure && !IsClickOnShownButton()) m_bDragging = TRUE;
     // Outside the drag area the press steps the line-by-line display; the
     // step acts on this press (stored just above), not on the one before.
     if (!inFigure) OnNextLine();

@@ -175,6 +175,27 @@ bool VanishesEverywhere(ExplicitCatalogue cat, int k, const ExplicitCoefs& cf) {
     return false;
 }
 
+bool ExplicitPolynomialSlopes(ExplicitCatalogue cat, double x, int k, const ExplicitCoefs& cf,
+                              const Extension& ext, double* d1, double* d2) {
+    if (k < 0 || k > LastForm(cat) || ext.periodic || ext.symmetry < 2) return false;
+    const double a = cf.a, b = cf.b, c = cf.c, d = cf.d;
+    switch (CanonicalForm(cat, k)) {
+    case 39:
+        *d1 = 2 * a * x + b;
+        *d2 = 2 * a;
+        return true;
+    case 40:
+        *d1 = (3 * a * x + 2 * b) * x + c;
+        *d2 = 6 * a * x + 2 * b;
+        return true;
+    case 41:
+        *d1 = ((4 * a * x + 3 * b) * x + 2 * c) * x + d;
+        *d2 = (12 * a * x + 6 * b) * x + 2 * c;
+        return true;
+    }
+    return false;
+}
+
 double EvalExplicit(ExplicitCatalogue cat, double x, int k, const ExplicitCoefs& cf,
                     const Extension& ext, const Densities& dn) {
     const bool extra100 = cat == ExplicitCatalogue::A || cat == ExplicitCatalogue::ProfileF;

@@ -57,6 +57,12 @@ double EvalExplicit(ExplicitCatalogue cat, double x, int k, const ExplicitCoefs&
 // polynomial forms with zero coefficients), so integrals of it may be skipped.
 bool VanishesEverywhere(ExplicitCatalogue cat, int k, const ExplicitCoefs& cf);
 
+// The first and second derivatives of form k at x where the catalogue states
+// them: the polynomial forms (a x² + b x + c, the cubic, the quartic) with no
+// periodic or odd/even extension. False for every other form.
+bool ExplicitPolynomialSlopes(ExplicitCatalogue cat, double x, int k, const ExplicitCoefs& cf,
+                              const Extension& ext, double* d1, double* d2);
+
 // Γ(x) for x > 0; kNoValue for x <= 0; +inf where Γ overflows a double.
 double EvalGamma(double x);
 

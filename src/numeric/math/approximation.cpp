@@ -89,17 +89,50 @@ double Weight(double t, int k) {
 }
 
 constexpr int kNodes = 5;
+constexpr double kPi = 3.14159265358979323846;
 
-// Calls visit(x) with the five nodes of each subinterval of the composite
-// rule over [a, b], in order.
-template <class Visit> void ForEachSubinterval(double a, double b, Visit visit) {
-    const double h = (b - a) / kOrthoSubintervals;
+// The nodes of one subinterval of the composite rule over [a, b] for basis
+// kind k: x, the mapped t, and m, what the rule's weight is multiplied by so
+// that Σ W·g(x)·m over all nodes, times Scale(), is ∫_a^b g(x) w(t) dx.
+struct Nodes {
+    double x[kNodes], t[kNodes], m[kNodes];
+};
+
+// The Chebyshev weights are singular (1/√(1−t²)) or not smooth (√(1−t²))
+// at ±1: with t = cos θ they become 1 and sin²θ over θ ∈ [0, π], where the
+// same rule converges fast.
+bool OnAngle(int k) {
+    return k == kChebyshev1 || k == kChebyshev2;
+}
+
+double Scale(double a, double b, int k) {
+    const double h = OnAngle(k) ? kPi / kOrthoSubintervals : (b - a) / kOrthoSubintervals;
+    return OnAngle(k) ? h / 2 * ((b - a) / 2) : h / 2;
+}
+
+// Calls visit(nodes) for each subinterval of the composite rule, in order.
+template <class Visit> void ForEachSubinterval(double a, double b, int k, Visit visit) {
+    const bool angle = OnAngle(k);
+    const double from = angle ? 0.0 : a;
+    const double h = ((angle ? kPi : b) - from) / kOrthoSubintervals;
     const double delta = h / 2;
-    double x[kNodes];
+    Nodes nodes;
     for (int i = 0; i < kOrthoSubintervals; ++i) {
-        const double mid = a + i * h + delta;
-        for (int q = 0; q < kNodes; ++q) x[q] = mid + kNode[q] * delta;
-        visit(x);
+        const double mid = from + i * h + delta;
+        for (int q = 0; q < kNodes; ++q) {
+            const double u = mid + kNode[q] * delta;
+            if (angle) {
+                const double t = std::cos(u), sine = std::sin(u);
+                nodes.t[q] = t;
+                nodes.x[q] = (a + b) / 2 + (b - a) / 2 * t;
+                nodes.m[q] = k == kChebyshev1 ? 1.0 : sine * sine;
+            } else {
+                nodes.x[q] = u;
+                nodes.t[q] = MapToUnit(u, a, b);
+                nodes.m[q] = 1;
+            }
+        }
+        visit(nodes);
     }
 }
 
@@ -152,14 +185,17 @@ double GetOrthoNormSquared(int j, int k, int powerInterval) {
 double ComputeOrthoCoefficient(catalog::FunctionRef f, double a, double b, int j, int k,
                                int powerInterval) {
     double total = 0;
-    ForEachSubinterval(a, b, [&](const double* x) {
+    ForEachSubinterval(a, b, k, [&](const Nodes& nodes) {
         double sub = 0;
-        for (int q = 0; q < kNodes; ++q)
-            sub += kWeight[q] * (f(x[q]) * EvalOrthoBasisOnInterval(
-                                               x[q], j, k, a, b, kOrthoIntegrand, powerInterval));
+        for (int q = 0; q < kNodes; ++q) {
+            bool inside = true;
+            const double s = BasisVariable(nodes.t[q], k, powerInterval, &inside);
+            const double phi = k < 0 || k > kPowerBasis ? 1.0 : EvalOrthoPolynomial(s, j, k);
+            sub += kWeight[q] * (f(nodes.x[q]) * (phi * nodes.m[q]));
+        }
         total += sub;
     });
-    return total * ((b - a) / kOrthoSubintervals / 2);
+    return total * Scale(a, b, k);
 }
 
 void ComputeOrthoCoefficients(catalog::FunctionRef f, double a, double b, int last, int k,
@@ -167,26 +203,24 @@ void ComputeOrthoCoefficients(catalog::FunctionRef f, double a, double b, int la
     last = std::clamp(last, 0, kMaxOrthoIndex);
     std::fill(out, out + last + 1, 0.0);
     double v[kMaxOrthoIndex + 1][kNodes];
-    ForEachSubinterval(a, b, [&](const double* x) {
-        double fx[kNodes], t[kNodes], s[kNodes];
+    ForEachSubinterval(a, b, k, [&](const Nodes& nodes) {
+        double fx[kNodes], s[kNodes];
         bool inside[kNodes];
         for (int q = 0; q < kNodes; ++q) {
-            fx[q] = f(x[q]);
-            t[q] = MapToUnit(x[q], a, b);
-            s[q] = BasisVariable(t[q], k, powerInterval, &inside[q]);
+            fx[q] = f(nodes.x[q]);
+            s[q] = BasisVariable(nodes.t[q], k, powerInterval, &inside[q]);
         }
         BasisValues<kNodes>(s, last, k, v);
         // Each subinterval's five terms first, then its sum: the order of
         // ComputeOrthoCoefficient, and one dependent addition per index.
         for (int j = 0; j <= last; ++j) {
             double sub = 0;
-            for (int q = 0; q < kNodes; ++q)
-                sub += kWeight[q] * (fx[q] * Integrand(v[j][q], t[q], k, inside[q]));
+            for (int q = 0; q < kNodes; ++q) sub += kWeight[q] * (fx[q] * (v[j][q] * nodes.m[q]));
             out[j] += sub;
         }
     });
-    const double delta = (b - a) / kOrthoSubintervals / 2;
-    for (int j = 0; j <= last; ++j) out[j] *= delta;
+    const double scale = Scale(a, b, k);
+    for (int j = 0; j <= last; ++j) out[j] *= scale;
 }
 
 namespace {
@@ -220,23 +254,21 @@ double OrthoMeanError(catalog::FunctionRef f, const double c[], int n, int step,
     const int last = std::clamp(step * std::max(n, 0) + offset, 0, kMaxOrthoIndex);
     double v[kMaxOrthoIndex + 1][kNodes];
     double total = 0;
-    ForEachSubinterval(a, b, [&](const double* x) {
-        double t[kNodes], s[kNodes], p[kNodes];
+    ForEachSubinterval(a, b, k, [&](const Nodes& nodes) {
+        double s[kNodes], p[kNodes];
         bool inside[kNodes];
-        for (int q = 0; q < kNodes; ++q) {
-            t[q] = MapToUnit(x[q], a, b);
-            s[q] = BasisVariable(t[q], k, powerInterval, &inside[q]);
-        }
+        for (int q = 0; q < kNodes; ++q)
+            s[q] = BasisVariable(nodes.t[q], k, powerInterval, &inside[q]);
         BasisValues<kNodes>(s, last, k, v);
         SumSeries<kNodes>(c, n, step, offset, last, v, p);
         double sub = 0;
         for (int q = 0; q < kNodes; ++q) {
-            const double r = f(x[q]) - (n < 0 ? 0.0 : p[q]);
-            sub += kWeight[q] * (Weight(t[q], k) * r * r);
+            const double r = f(nodes.x[q]) - (n < 0 ? 0.0 : p[q]);
+            sub += kWeight[q] * (nodes.m[q] * r * r);
         }
         total += sub;
     });
-    return total * ((b - a) / kOrthoSubintervals / 2) / (b - a);
+    return total * Scale(a, b, k) / (b - a);
 }
 
 } // namespace numeric

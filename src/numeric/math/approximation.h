@@ -32,7 +32,8 @@ void EvalOrthoBasisValuesOnInterval(double x, int last, int k, double a, double 
 // constants 3.1415926 and 1.5707963 for the Chebyshev kinds).
 double GetOrthoNormSquared(int j, int k, int powerInterval);
 // ∫_a^b f(x) · (weight × basis j)(x) dx: 10,000 subintervals, five
-// Gauss–Legendre nodes each.
+// Gauss–Legendre nodes each; for the Chebyshev kinds over θ ∈ [0, π] with
+// t = cos θ, which takes the weight's end singularity out of the integrand.
 double ComputeOrthoCoefficient(catalog::FunctionRef f, double a, double b, int j, int k,
                                int powerInterval);
 // The same integrals for every index 0..last at once: f is evaluated once

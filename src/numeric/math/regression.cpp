@@ -123,11 +123,40 @@ namespace {
 // of its length depends on them.
 constexpr long double kDependent = 64 * std::numeric_limits<long double>::epsilon();
 
+bool OnSquares(int k) {
+    return k == kOddPowers || k == kEvenPowers;
+}
+
 } // namespace
 
-void PolynomialLeastSquares(const double x[], const double y[], int n, int m, int k, double c[]) {
-    if (m < 0) return;
-    const int cols = m + 1;
+double PolynomialFit::operator()(double x) const {
+    if (m < 0) return 0;
+    const double z = OnSquares(k) ? x * x : x;
+    const double s = (z - mid) / half;
+    double b1 = 0, b2 = 0;
+    for (int j = m; j >= 1; --j) {
+        const double b = 2 * s * b1 - b2 + cheb[j];
+        b2 = b1, b1 = b;
+    }
+    const double sum = s * b1 - b2 + cheb[0];
+    return k == kOddPowers ? x * sum : sum;
+}
+
+PolynomialFit FitPolynomial(const double x[], const double y[], int n, int m, int k) {
+    PolynomialFit fit;
+    fit.k = k;
+    fit.m = std::clamp(m, 0, kMaxRegressionDegree);
+    const bool squares = OnSquares(k);
+    double lo = HUGE_VAL, hi = -HUGE_VAL;
+    for (int i = 0; i < n; ++i) {
+        const double z = squares ? x[i] * x[i] : x[i];
+        lo = std::min(lo, z), hi = std::max(hi, z);
+    }
+    if (n > 0) fit.mid = lo / 2 + hi / 2;
+    const double half = (hi - lo) / 2;
+    fit.half = half > 0 && std::isfinite(half) ? half : 1.0;
+
+    const int cols = fit.m + 1;
     // Fewer points than basis functions: zero rows make the factor singular.
     const int rows = std::max(n, cols);
     // Column-major: column j holds φ_j at the points, column `cols` the y.
@@ -135,11 +164,16 @@ void PolynomialLeastSquares(const double x[], const double y[], int n, int m, in
     const auto at = [&a, rows](int i, int j) -> long double& {
         return a[std::size_t(j) * rows + i];
     };
-    const bool squares = k == kOddPowers || k == kEvenPowers;
     for (int i = 0; i < n; ++i) {
-        const long double xi = x[i], step = squares ? xi * xi : xi;
-        long double p = k == kOddPowers ? xi : 1.0L;
-        for (int j = 0; j < cols; ++j, p *= step) at(i, j) = p;
+        const long double z = squares ? (long double)x[i] * x[i] : x[i];
+        const long double s = (z - fit.mid) / fit.half;
+        const long double factor = k == kOddPowers ? x[i] : 1.0L;
+        long double previous = 0, t = 1;
+        for (int j = 0; j < cols; ++j) {
+            at(i, j) = factor * t;
+            const long double next = j == 0 ? s : 2 * s * t - previous;
+            previous = t, t = next;
+        }
         at(i, cols) = y[i];
     }
     // Householder reflections turn the basis columns into R and the y
@@ -171,8 +205,41 @@ void PolynomialLeastSquares(const double x[], const double y[], int n, int m, in
         long double s = at(j, cols);
         for (int l = j + 1; l < cols; ++l) s -= at(j, l) * sol[l];
         sol[j] = s / at(j, j);
-        c[j] = double(sol[j]);
+        fit.cheb[j] = double(sol[j]);
     }
+    return fit;
+}
+
+void PolynomialFitPowers(const PolynomialFit& fit, double c[]) {
+    const int m = fit.m;
+    if (m < 0) return;
+    // c_k = P⁽ᵏ⁾(0)/k!: the k-th derivative's Chebyshev series at s0, the
+    // point z = 0, times (ds/dz)ᵏ/k!. This sums terms of the size of the
+    // series' own coefficients; going through the powers of s would sum
+    // terms 2⁴⁸ times larger at degree 49 and lose the low coefficients.
+    std::vector<long double> d(fit.cheb, fit.cheb + m + 1), next(m + 2, 0.0L);
+    const long double s0 = -(long double)fit.mid / fit.half, ds = 1.0L / fit.half;
+    long double scale = 1;
+    for (int k = 0; k <= m; ++k) {
+        const int degree = m - k;
+        long double b1 = 0, b2 = 0;
+        for (int j = degree; j >= 1; --j) {
+            const long double b = 2 * s0 * b1 - b2 + d[j];
+            b2 = b1, b1 = b;
+        }
+        c[k] = double(scale * (s0 * b1 - b2 + d[0]));
+        // The derivative's series: b_j−1 = b_j+1 + 2j·a_j, b_0 halved.
+        std::fill(next.begin(), next.end(), 0.0L);
+        for (int j = degree; j >= 1; --j) next[j - 1] = next[j + 1] + 2 * j * d[j];
+        next[0] /= 2;
+        std::copy_n(next.begin(), degree, d.begin());
+        scale *= ds / (k + 1);
+    }
+}
+
+void PolynomialLeastSquares(const double x[], const double y[], int n, int m, int k, double c[]) {
+    if (m < 0) return;
+    PolynomialFitPowers(FitPolynomial(x, y, n, m, k), c);
 }
 
 double EvalRegressionPolynomial(double x, const double c[], int m, int k) {

@@ -44,13 +44,26 @@ void PolynomialPowerSums(const double x[], const double y[], int n, int m, int k
 // basis' argument (x, or x² with x ≠ 0 for the odd powers, x² for the even
 // ones); -1 when there is none, and never above kMaxRegressionDegree.
 int SolvableRegressionDegree(const double x[], int n, int k);
-// The least-squares coefficients c[0..m] of basis k over the first n
-// points. They solve the normal equations of PolynomialPowerSums, but
-// through the square-root factor R (RᵀR = the normal matrix) that
-// Householder reflections of the basis' values at the points give, in long
-// double: the normal matrix squares the basis' condition, which at ten
-// points and degree 9 costs double precision its sixth decimal. A basis
-// the points cannot tell apart gives non-finite entries.
+// A least-squares polynomial of basis k and degree m as computed: Chebyshev
+// coefficients in s = (z − mid)/half, where z is the basis' variable (x, or
+// x² for the odd and even powers, the odd ones times x) scaled onto [−1, 1]
+// over the points. Householder reflections of these columns, in long double,
+// keep every degree the points can tell apart finite: powers of raw x (up to
+// 59^49 at sixty points) are numerically dependent long before that.
+struct PolynomialFit {
+    int m = -1, k = kAllPowers;
+    double mid = 0, half = 1;
+    double cheb[kMaxRegressionDegree + 1] = {};
+    // The fitted polynomial at x (Clenshaw's recurrence).
+    double operator()(double x) const;
+};
+// The fit over the first n points, m clamped to 0..kMaxRegressionDegree. A
+// basis the points cannot tell apart gives non-finite coefficients.
+PolynomialFit FitPolynomial(const double x[], const double y[], int n, int m, int k);
+// Its coefficients c[0..m] in the powers of basis k.
+void PolynomialFitPowers(const PolynomialFit& fit, double c[]);
+// FitPolynomial's coefficients in the powers of basis k: they solve the
+// normal equations of PolynomialPowerSums without forming them.
 void PolynomialLeastSquares(const double x[], const double y[], int n, int m, int k, double c[]);
 // c_0 φ_0(x) + … + c_m φ_m(x) in basis k.
 double EvalRegressionPolynomial(double x, const double c[], int m, int k);

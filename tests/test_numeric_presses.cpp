@@ -1,0 +1,306 @@
+// The numeric demonstrations pressed button by button as a lecturer presses
+// them: each figure of pages 313, 464 and 465, copied from the page, with
+// the numbers of its plot read back after every press; and the pieces of
+// mathematics those numbers rest on.
+#include "numeric/math/regression.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+using namespace test_support;
+
+TEST(NumericPressesMath, RegressionAtTheTopDegreeStaysFinite) {
+    // x = 0..59, y = x² mod 11, degree 49 (the bound the page allows): the
+    // exact fit by python3 (fractions, Stieltjes recurrence): Q =
+    // 0.32862275530189955, fitted values -2.67e-11 at 0 and 5.0000 at 59.
+    double x[60], y[60];
+    for (int i = 0; i < 60; ++i) x[i] = i, y[i] = (i * i) % 11;
+    ASSERT_EQ(numeric::SolvableRegressionDegree(x, 60, numeric::kAllPowers), 49);
+    const numeric::PolynomialFit fit = numeric::FitPolynomial(x, y, 60, 49, numeric::kAllPowers);
+    double q = 0;
+    for (int i = 0; i < 60; ++i) q += (fit(x[i]) - y[i]) * (fit(x[i]) - y[i]);
+    EXPECT_NEAR(q / 60, 0.32862275530189955, 1e-6);
+    EXPECT_NEAR(fit(0), 0, 1e-6);
+    EXPECT_NEAR(fit(59), 5, 1e-6);
+    double c[50];
+    numeric::PolynomialFitPowers(fit, c);
+    for (double v : c) EXPECT_TRUE(std::isfinite(v));
+    EXPECT_NEAR(c[0], 0, 1e-6);
+}
+
+// --- The pages, button by button ---------------------------------------------------
+
+// A button pressed once per ';'-separated group of `numbers` (or of
+// `shows`), and what the figure shows after each press.
+struct Press {
+    const char* label;   // the button, UTF-8
+    int decimals;        // of the numbers read back inside the plot; -1: none
+    const char* numbers; // those numbers in drawing order, blank-separated
+    const char* shows;   // '|'-separated texts; "!x": x must not show; "2*x": twice
+};
+
+std::vector<std::string> Split(const std::string& s, char by) {
+    std::vector<std::string> parts;
+    std::stringstream in(s);
+    for (std::string p; std::getline(in, p, by);) parts.push_back(p);
+    return parts;
+}
+
+class NumericPresses : public OnScratchScripts<> {
+protected:
+    // The figure as page `page` has it: its line, the data lines before it
+    // and the set-up lines after it.
+    void OpenFigure(const char* page, const char* keyword) {
+        std::ifstream file(std::string(PEMRO_SOURCE_DIR) + "/content/data/" + page + ".txt");
+        std::vector<std::string> lines;
+        for (std::string l; std::getline(file, l);) lines.push_back(l);
+        size_t i = 0, first, last;
+        while (i < lines.size() && lines[i].rfind(std::string("700") + keyword + "(", 0)) ++i;
+        ASSERT_LT(i, lines.size()) << keyword;
+        for (first = i; first > 0 && lines[first - 1].rfind("700", 0) == 0;) --first;
+        for (last = i; last + 1 < lines.size() && !lines[last + 1].rfind("700Disc", 0);) ++last;
+        std::string script;
+        for (size_t k = first; k <= last; ++k) script += lines[k] + "\n";
+        WriteScript("900", script);
+        Open("900");
+    }
+    // The numbers of `decimals` decimals written inside the plot.
+    std::vector<double> PlotNumbers(int decimals) const {
+        std::vector<double> values;
+        for (const auto& p : log.pieces) {
+            const std::string& t = p.text;
+            const size_t dot = t.find('.');
+            if (t.empty() || t.find_first_not_of("-0123456789.") != t.npos ||
+                (dot == t.npos ? 0 : t.size() - dot - 1) != size_t(decimals))
+                continue;
+            if (p.x >= view->m_nPlotLeft && p.x < view->m_nPlotRight - 20 &&
+                p.y >= view->m_nPlotTop && p.y < view->m_nPlotBottom)
+                values.push_back(std::atof(t.c_str()));
+        }
+        return values;
+    }
+    void Run(const std::vector<Press>& presses) {
+        for (const Press& p : presses) {
+            const auto numbers = Split(p.numbers, ';'), shows = Split(p.shows, ';');
+            for (size_t i = 0; i < std::max<size_t>({1, numbers.size(), shows.size()}); ++i) {
+                SCOPED_TRACE(std::string(p.label) + " #" + std::to_string(i + 1));
+                ClickControl(p.label);
+                Repaint();
+                const auto seen = PlotNumbers(p.decimals);
+                const auto expected = Split(i < numbers.size() ? numbers[i] : "", ' ');
+                if (p.decimals >= 0) {
+                    ASSERT_EQ(seen.size(), expected.size());
+                }
+                for (size_t k = 0; k < seen.size() && p.decimals >= 0; ++k)
+                    EXPECT_NEAR(seen[k], std::atof(expected[k].c_str()),
+                                0.5 * std::pow(10.0, -p.decimals) + 1e-12);
+                for (const std::string& s : Split(i < shows.size() ? shows[i] : "", '|')) {
+                    if (!s.rfind("2*", 0))
+                        EXPECT_GE(log.Count(Gbk(s.substr(2))), 2) << s;
+                    else
+                        EXPECT_NE(log.Saw(s[0] == '!' ? s.substr(1) : s), s[0] == '!') << s;
+                }
+            }
+        }
+    }
+};
+
+TEST_F(NumericPresses, RootFindingPage313) {
+    // x² + x - 2 from x0 = 0, ε = 0.0001 (python3, the methods' own steps):
+    // Newton 2, 1.2, 1.011765, 1.000046, 1 with f = 4, 0.64, 0.035433,
+    // 0.000137; the multiple-root form 0.4, 0.823529; bisection on [0, 2]
+    // meets the root at 1; the secant from 0 and 0.275; x = φ(x) with φ = f,
+    // and Steffensen's -1, -1.333333.
+    OpenFigure("313", "Root");
+    Run({
+        {u8"显示数据", -1, "", "4.000000|2.000000|0.640000|1.200000|!3.999999|!1.011765"},
+        {u8"n增加", -1, "", "0.035433|1.011765|!1.000046;0.000137|1.000046;1.000000|0.000000"},
+        {u8"n减少", -1, "", "1.000046|!1.000000;1.011765|!1.000046;1.200000|!1.011765"},
+        {u8"ε增加", -1, "", "0.000200;0.000400;0.000800"},
+        {u8"ε减少", -1, "", "0.000400;0.000200;0.000100"},
+        {u8"按重根", -1, "", u8"牛顿迭代法按重根|0.400000|-1.440000|0.823529|-0.498270|!2.000000"},
+        {u8"按单根", -1, "", u8"牛顿迭代法按单根|2.000000|4.000000"},
+        {u8"二分法", -1, "", "1.000000|0.000000|!2.000000"},
+        {u8"弦截法", -1, "", "1.568627|2.029220|0.855025|-0.413907"},
+        {u8"不动点", -1, "", "-2.000000|0.000000|!1.568627"},
+        {u8"斯蒂芬森", -1, "", "-1.000000|-1.333333"},
+        {u8"牛顿法", -1, "", "2.000000|1.200000"},
+        {u8"从头开始", -1, "", "2.000000|4.000000|!1.200000"},
+        {u8"不显示数据", -1, "", "!2.000000|!4.000000"},
+    });
+}
+
+TEST_F(NumericPresses, TheStartingPointStaysWhenAButtonIsPressed) {
+    // A real press: the mouse crosses the plot on its way to the button and
+    // is released there. From x0 = 0 the first Newton step is 2.
+    OpenFigure("313", "Root");
+    for (const char* label : {u8"显示数据", u8"n增加"}) {
+        const CPoint c = ControlCentre(view.get(), label);
+        const CPoint at(c.x - view->m_nClipLeft, c.y - view->m_nClipTop);
+        view->OnMouseMove(0, CPoint(view->m_nPlotRight - 31 - view->m_nClipLeft, at.y));
+        view->OnMouseMove(0, at);
+        view->OnLButtonDown(MK_LBUTTON, at);
+        view->OnLButtonUp(0, at);
+        view->RenderPending();
+    }
+    Repaint();
+    EXPECT_EQ(view->m_dCursorX, 0);
+    EXPECT_TRUE(log.Saw("2.000000"));
+    EXPECT_FALSE(log.Saw("1.567966"));
+}
+
+TEST_F(NumericPresses, ApproximationAndInterpolationPage465) {
+    // √x on [0, 4] (python3, Simpson over u = √(2 + 2t)): Legendre a_j, b_j
+    // and mean errors of degrees 2..5; with t = cos θ the Chebyshev b_j are
+    // 4, 4/3, -4/15 and 32/15, 64/105, -32/315 in closed form; the power
+    // subsets' mean errors from their Gram systems on [0, 1] and [-1, 1].
+    const std::string leg2 = "1.3333 2.6667 0.8000 0.5333 -0.1905 -0.0762",
+                      leg3 = leg2 + " 0.0889 0.0254", leg4 = leg3 + " -0.0519 -0.0115",
+                      leg5 = leg4 + " 0.0342 0.0062";
+    const char* cheb2 = "1.3581 2.1333 0.3880 0.6095 -0.0647 -0.1016";
+    OpenFigure("465", "Approximation");
+    Run({
+        {u8"n增加", 4, (leg3 + ";" + leg4 + ";" + leg5).c_str(), "0.000504;0.000204;0.000098"},
+        {u8"n减少", 4, (leg4 + ";" + leg3 + ";" + leg2).c_str(), "0.000204;0.000504;0.001633"},
+        {u8"切比雪夫1", 4, "1.2732 4 0.8488 1.3333 -0.1698 -0.2667", u8"0.006594|切比雪夫1逼近"},
+        {u8"切比雪夫2", 4, cheb2, u8"0.000589|切比雪夫2逼近"},
+        {u8"显示特殊函数", 4, "", u8"!平均误差"},
+        {u8"取消", 4, "", u8"!平均误差"},
+        {u8"显示逼近系数", 4, cheb2, "0.000589"},
+        {u8"勒让德", 4, leg2.c_str(), u8"0.001633|勒让德逼近"},
+        {u8"一般多项式", -1, "", u8"0.001633|连续次幂逼近"},
+        {u8"连续次幂", -1, "", "0.001633"},
+        {u8"标[-1,1]", -1, "", "0.001633"},
+        {u8"偶次幂", -1, "", u8"0.214666|2n幂逼近"},
+        {u8"奇次幂", -1, "", u8"1.785432|2n+1幂逼近"},
+        {u8"标[0,1]", -1, "", "0.011834"},
+        {u8"偶次幂", -1, "", "0.016529"},
+    });
+    OpenFigure("465", "Curvespecialfunc"); // the count and the kind
+    Run({{u8"n增加", 0, "5;6;7", ""},
+         {u8"n减少", 0, "6;5;4", ""},
+         {u8"切比雪夫1", 0, "4", u8"2*切比雪夫1"},
+         {u8"切比雪夫2", 0, "4", u8"2*切比雪夫2"},
+         {u8"显示全部", 0, "4", ""},
+         {u8"单个显示", 0, "4", ""},
+         {u8"勒让德", 0, "4", u8"2*勒让德"}});
+    // arctan x through n + 1 equidistant nodes on [-5, 5], at x* = 1.5
+    // (python3) for n = 10..13: Lagrange, then the chords.
+    for (const char* f : {"Largange 显示Li 1.0018 0.9757 0.9884 0.9746",
+                          "LineInterpolate 显示Ii 0.9463 0.9708 0.9632 0.9623"}) {
+        const auto w = Split(f, ' ');
+        OpenFigure("465", w[0].c_str());
+        view->m_dCursorX = 1.5;
+        Run({{u8"显示插值", 4, w[2].c_str(), "f(1.50)="},
+             {u8"n增加", 4, (w[3] + ";" + w[4] + ";" + w[5]).c_str(), ""},
+             {u8"n减少", 4, (w[4] + ";" + w[3] + ";" + w[2]).c_str(), ""},
+             {w[1].c_str(), 4, "", "!f(1.50)="},
+             {u8"取消", 4, "", "!f(1.50)="},
+             {u8"显示插值", 4, w[2].c_str(), ""},
+             {u8"外部输入", 4, w[2].c_str(), ""},
+             {u8"函数产生", 4, w[2].c_str(), ""}});
+    }
+    // x³ on [0, 3] through n + 1 equidistant nodes (python3, fractions):
+    // row r holds x_r, f(x_r) and the differences ending at x_r; a column
+    // past the plot's edge goes on below. N_k(2.5) = 0, 2.5, 13.75, 15.625.
+    const char* t3 = "0 0 1 1 1 2 8 7 3 3 27 19 6 1";
+    const std::string t4 = "0 0 .75 .421875 .5625 1.5 3.375 3.9375 2.25 2.25 11.390625 10.6875 "
+                           "4.5 1 3 27 20.8125 6.75 1 0",
+                      t5 = "0 0 .6 .216 .36 1.2 1.728 2.52 1.8 1.8 5.832 6.84 3.6 1 2.4 13.824 "
+                           "13.32 5.4 1 0 3 27 21.96 7.2 1 0 0",
+                      t6 = "0 0 .5 .125 .25 1 1 1.75 1.5 1.5 3.375 4.75 3 1 2 8 9.25 4.5 1 0 2.5 "
+                           "15.625 15.25 6 1 0 0 3 27 22.75 7.5 1 0 0 3 0";
+    OpenFigure("465", "Newton");
+    view->m_dCursorX = 2.5;
+    Run({{u8"n增加", 4, (t4 + ";" + t5 + ";" + t6).c_str(), ""},
+         {u8"n减少", 4, (t5 + ";" + t4 + ";" + t3).c_str(), ""},
+         {u8"后插值", 4, "3 27 2 8 19 1 1 7 6 0 0 1 3 1", u8"牛顿后插值"},
+         {u8"前插值", 4, t3, u8"牛顿前插值"},
+         {u8"显示插值", 4, "0 2.5 13.75 15.625", u8"在x轴上选一点"},
+         {u8"取消", 4, "", ""},
+         {u8"显示均差", 4, t3, ""},
+         {u8"1位", 1, t3, ""},
+         {u8"2位", 2, t3, ""},
+         {u8"3位", 3, t3, ""},
+         {u8"5位", 5, t3, ""},
+         {u8"6位", 6, t3, ""},
+         {u8"4位", 4, t3, ""},
+         {u8"外部输入", 4, t3, ""},
+         {u8"函数产生", 4, t3, ""}});
+    // sin x through 7 nodes on [0, 4.7124] (python3, the moment system
+    // solved directly): the spline's integral for y″ or y′ given at the
+    // ends, and through 8..10 nodes; the natural spline's cubics and moments.
+    OpenFigure("465", "Splines");
+    Run({{u8"样条积分值", 6, "1.011592", u8"样条积分值:"},
+         {u8"y″0增加", 3, "0.1 0;0.2 0;0.3 0", "1.010427;1.009263;1.008098"},
+         {u8"y″0减少", 3, "0.2 0;0.1 0;0 0", "1.009263;1.010427;1.011592"},
+         {u8"y″n增加", 3, "0 0.1;0 0.2;0 0.3", "1.010427;1.009263;1.008098"},
+         {u8"y″n减少", 3, "0 0.2;0 0.1;0 0", "1.009263;1.010427;1.011592"},
+         {u8"显示多项式", 3,
+          "-0.158 0 0.998 0 -0.067 -0.214 1.166 -0.044 0.071 -0.863 2.185 -0.578 0.138 -1.334 "
+          "3.296 -1.451 0.234 -2.241 6.145 -4.433 -0.218 3.078 -14.745 22.912 0 0",
+          ""},
+         {u8"显示Ax=b", -1, "", "-0.743|-1.058|-0.724|-0.076|1.026"},
+         {u8"显示LUx=b", -1, "", "-0.743|-1.058|-0.724|-0.076|1.026"},
+         {u8"取消", 3, "0 0", ""},
+         {u8"已知y′", 3, "0 0", u8"y′0="},
+         {u8"样条积分值", 6, "0.948049", ""},
+         {u8"y′0增加", 6, "0.953189;0.958330;0.963470", ""},
+         {u8"y′0减少", 6, "0.958330;0.953189;0.948049", ""},
+         {u8"y′n增加", 6, "0.942908;0.937768;0.932627", ""},
+         {u8"y′n减少", 6, "0.937768;0.942908;0.948049", ""},
+         {u8"n增加", 6, "0.961935;0.970906;0.977038", ""},
+         {u8"n减少", 6, "0.970906;0.961935;0.948049", ""},
+         {u8"外部输入", 6, "0.948049", ""},
+         {u8"函数产生", 6, "0.948049", ""},
+         {u8"已知y″", 6, "1.011592", u8"y″0="}});
+}
+
+TEST_F(NumericPresses, RegressionPage464) {
+    // sin x at x_i = 3.1416 i / 10, i = 0..9 (python3, fractions on the
+    // same doubles): Q, then the coefficients, by degree and basis; the
+    // normal equations of degree 3. Then the page's eight points by each
+    // model: a, b and Q from the straight line through the transformed points.
+    const std::string all3 = "0.000216 -0.015347 1.193142 -0.318599 -0.022915",
+                      all4 = "0 0.000301 0.985605 0.052075 -0.233192 0.037185",
+                      all5 = "0 0.000080 0.992712 0.031124 -0.212247 0.028694 0.001201",
+                      all6 = "0 -0.000001 1.000332 -0.002125 -0.161632 -0.005899 0.012084 "
+                             "-0.001283";
+    OpenFigure("464", "Regressionm");
+    Run({{u8"m增加", 6, (all4 + ";" + all5 + ";" + all6).c_str(), ""},
+         {u8"m减少", 6, (all5 + ";" + all4 + ";" + all3).c_str(), ""},
+         {u8"奇次幂", 6, "0 0.999723 -0.166165 0.008091 -0.000155", u8"2m+1奇次多项式回归"},
+         {u8"偶次幂", 6, "0.008803 0.199274 0.716071 -0.174905 0.010953", u8"2m偶次多项式回归"},
+         {u8"连续次幂", 6, all3.c_str(), u8"m次多项式回归"},
+         {u8"显示方程组", 2,
+          "10 14.14 28.13 62.79 6.31 14.14 28.13 62.79 149.36 9.92 28.13 62.79 149.36 369.75 "
+          "18.43 62.79 149.36 369.75 940.64 37.89",
+          ""},
+         {u8"取消", 6, "", ""},
+         {u8"显示多项式系数", 6, all3.c_str(), ""},
+         {u8"外部输入", 6, all3.c_str(), ""},
+         {u8"函数产生", 6, all3.c_str(), ""}});
+    OpenFigure("464", "Regression1");
+    Run({{u8"y=ax^b", 6, "11.690549 0.972069 143.479320", u8"回归方程:y=ax^b"},
+         {u8"y=ae^(bx)", 6, "11.437069 0.291216 0.001918", ""},
+         {u8"y=a+blnx", 6, "-5.075947 43.425254 303.363519", ""},
+         {u8"y=ae^(b/x)", 6, "84.786649 -2.039272 492.257987", ""},
+         {u8"y=1/(a+blnx)", 6, "0.066596 -0.028224 12.321141", ""},
+         {u8"y=1/(a+bx)", 6, "0.064307 -0.007805 22002.831844", ""},
+         {u8"y=a+bx", 6, "-10.710714 14.044048 84.255908", u8"回归方程:y=a+bx"},
+         {u8"显示方程组", 2, "8 36 419.90 36 204 2479.40", ""},
+         {u8"取消", 6, "", ""},
+         {u8"显示多项式系数", 6, "-10.710714 14.044048 84.255908", ""},
+         {u8"外部输入", 6, "-10.710714 14.044048 84.255908", ""},
+         {u8"函数产生", -1, "", u8"回归方程:y=a+bx"}});
+}
+
+} // namespace
