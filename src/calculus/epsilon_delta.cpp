@@ -241,11 +241,15 @@ void CPemroView::DrawBandLabels(CDC* pDC, int topLine, int bottomLine, int axisX
         columns.push_back(r.left - 3 - w);
         columns.push_back(r.right + 3);
     }
+    // (Not at the right end: the buttons stand there.)
     columns.push_back(m_nPlotLeft + 3);
-    columns.push_back(m_nPlotRight - 3 - w);
+    // The figure's value labels (the verdict) wait to be written.
+    std::vector<CRect> avoid = clear;
+    for (const HeldValuePiece& piece : m_aHeldValuePieces)
+        if (piece.dc == pDC) avoid.push_back(piece.cell);
     const auto fits = [&](int x) {
         if (x < m_nPlotLeft + 2 || x + w > m_nPlotRight - 2) return false;
-        for (const CRect& r : clear)
+        for (const CRect& r : avoid)
             if (!r.Intersect(CRect(x, yPlus, x + w, yPlus + h)).IsRectEmpty() ||
                 !r.Intersect(CRect(x, yMinus, x + w, yMinus + h)).IsRectEmpty())
                 return false;

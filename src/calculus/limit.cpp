@@ -114,6 +114,9 @@ BOOL CPemroView::ShouldAnimateApproach(double x0, double a, double b) {
 }
 
 void CPemroView::PauseApproach(double f) {
+    // The figure's waiting labels go down before the samples, as the first
+    // frame shown writes them: a pass without pauses draws the same picture.
+    FlushValueLabels();
     if (!m_bAnimateApproach) return;
     const int ms = int(kPauseMsPerFactor * f);
     if (ms > 0) ShowAndWait(ms);
