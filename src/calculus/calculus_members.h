@@ -28,8 +28,10 @@
     BOOL ApproachCurve(CDC* pDC, LimitApproach* ap, BOOL bPolar);
     BOOL ApproachImplicit(CDC* pDC, LimitApproach* ap);
     BOOL ApproachInfinity(CDC* pDC);
-    // Writes the verdict of a finite point; FALSE when there is no limit.
-    BOOL WriteFiniteLimitVerdict(CDC* pDC, double x0, double L, double Lb, double R, double Rb);
+    // Writes the verdict of a finite point from the limits L and R found on
+    // each side and whether each side has one; FALSE when there is no limit.
+    BOOL WriteFiniteLimitVerdict(CDC* pDC, double x0, double L, BOOL bLeft, double R,
+                                 BOOL bRight);
     void WriteNoLimit(CDC* pDC, const char* utf8Text);
     // The pause before an animated approach sample at factor f, and its dots.
     void PauseApproach(double f);
@@ -46,6 +48,12 @@
                            double tr);
     void DrawEpsilonDots(CDC* pDC, const LimitApproach& ap, double dl, double dr);
     void DrawEpsilonX(CDC* pDC, const LimitApproach& ap);
+    // "A+ε" above the band's top line and "A-ε" below its bottom line, beside
+    // the y axis at x = axisX or elsewhere in the plot, clear of `clear`.
+    void DrawBandLabels(CDC* pDC, int topLine, int bottomLine, int axisX,
+                        const std::vector<CRect>& clear);
+    // The size of a text as the plain strings write it.
+    CSize PlainExtent(CDC* pDC, const CString& text) const;
     void RedrawCurveOutsideBand(CDC* pDC, double from, double to);
     void EpsilonDeltaButtons(CDC* pDC);
     void DrawLimitDefinition(CDC* pDC, double x0);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <vector>
 
 using calculus::LastOutsideBand;
 using calculus::WalkToBandEdge;
@@ -70,6 +71,10 @@ private:
     CDC* m_dc;
     CRect m_old;
 };
+
+CRect TextBox(int x, int y, CSize size) {
+    return CRect(x, y, x + size.cx, y + size.cy);
+}
 
 bool AllDrawable(std::initializer_list<double> values) {
     for (double v : values)
@@ -190,24 +195,76 @@ void CPemroView::DrawEpsilonBox(CDC* pDC, const LimitApproach& ap, double dl, do
     DrawLinePx(pDC, w, X0, Y - e - 1, l, Y - e - 1, c);
     DrawLinePx(pDC, w, l, Y - e, l, Y0, c);
     DrawLinePx(pDC, w, r, Y - e, r, Y0, c);
-    // The labels stay in the plot, which a wide band or box would carry
-    // them out of; "A+ε" stays below the row of the y axis's name.
-    const int top = m_nPlotTop + H + S, bottom = std::max(top, m_nPlotBottom - (H + S));
-    DrawString(pDC, X0 + S, std::clamp(Y - e - (H + S), top, bottom), Gbk(u8"A+ε"), c);
-    DrawString(pDC, X0 + S, std::clamp(Y + e, top, bottom), Gbk(u8"A-ε"), c);
     const int row = Y0 - H - S;
     const auto fromLeft = [&](int x) { return std::max(x, m_nPlotLeft); };
     const auto fromRight = [&](int x, const CString& text) {
         return std::min(x, m_nPlotRight - int(pDC->GetTextExtent(text).cx));
     };
-    if (m_nLimitSide == 0 || m_nLimitSide == 1)
-        DrawString(pDC, fromLeft(l - 2 * H), row, Gbk(u8"x0-δ"), c);
-    if (m_nLimitSide == 2) DrawString(pDC, fromLeft(l - (H + 5 + S / 2)), row, "x0", c);
+    // The box first: its sides are the labels' next places after the axis.
+    std::vector<CRect> clear = {CRect(l - 2, Y - e - 2, r + 2, Y + e + 2)};
+    const auto mark = [&](int x, const CString& text) {
+        DrawString(pDC, x, row, text, c);
+        clear.push_back(TextBox(x, row, PlainExtent(pDC, text)));
+    };
+    if (m_nLimitSide == 0 || m_nLimitSide == 1) mark(fromLeft(l - 2 * H), Gbk(u8"x0-δ"));
+    if (m_nLimitSide == 2) mark(fromLeft(l - (H + 5 + S / 2)), "x0");
     if (m_nLimitSide == 0 || m_nLimitSide == 2)
-        DrawString(pDC, fromRight(r + 2, Gbk(u8"x0+δ")), row, Gbk(u8"x0+δ"), c);
-    if (m_nLimitSide == 1) DrawString(pDC, fromRight(r, "x0"), row, "x0", c);
+        mark(fromRight(r + 2, Gbk(u8"x0+δ")), Gbk(u8"x0+δ"));
+    if (m_nLimitSide == 1) mark(fromRight(r, "x0"), "x0");
     FillRectPx(pDC, l - 2, Y - e - 2, r + 2, Y + e + 2, kRed);
     FillRectPx(pDC, l, Y - e, r, Y + e, kBlue);
+    DrawBandLabels(pDC, Y - e - 1, Y + e, X0, clear);
+}
+
+CSize CPemroView::PlainExtent(CDC* pDC, const CString& text) const {
+    if (!pDC) return CSize(0, 0);
+    const CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+    return pDC->GetTextExtent(text);
+}
+
+void CPemroView::DrawBandLabels(CDC* pDC, int topLine, int bottomLine, int axisX,
+                                const std::vector<CRect>& clear) {
+    const CString plus = Gbk(u8"A+ε"), minus = Gbk(u8"A-ε");
+    const CSize sp = PlainExtent(pDC, plus), sm = PlainExtent(pDC, minus);
+    const int w = std::max(sp.cx, sm.cx), h = std::max(sp.cy, sm.cy);
+    const int H = m_nBaseCharHeight, S = m_nFontStep;
+    // Inside the plot and below the row of the y axis's name; a line that
+    // left the plot takes its label to the plot's edge.
+    const int top = m_nPlotTop + H + S, bottom = std::max(top, m_nPlotBottom - h);
+    const int yMinus = std::clamp(bottomLine + 1, top, bottom);
+    const int yPlus = std::min(std::clamp(topLine - h, top, bottom), yMinus - h);
+    // Beside the y axis, right of it, else left of it, else beside what
+    // they keep clear of, else at either end of the plot: the first place
+    // clear of all that.
+    std::vector<int> columns = {axisX + S + 3, axisX - 3 - w};
+    for (const CRect& r : clear) {
+        columns.push_back(r.left - 3 - w);
+        columns.push_back(r.right + 3);
+    }
+    // (Not at the right end: the buttons stand there.)
+    columns.push_back(m_nPlotLeft + 3);
+    // The figure's value labels (the verdict) wait to be written.
+    std::vector<CRect> avoid = clear;
+    for (const HeldValuePiece& piece : m_aHeldValuePieces)
+        if (piece.dc == pDC) avoid.push_back(piece.cell);
+    const auto fits = [&](int x) {
+        if (x < m_nPlotLeft + 2 || x + w > m_nPlotRight - 2) return false;
+        for (const CRect& r : avoid)
+            if (!r.Intersect(CRect(x, yPlus, x + w, yPlus + h)).IsRectEmpty() ||
+                !r.Intersect(CRect(x, yMinus, x + w, yMinus + h)).IsRectEmpty())
+                return false;
+        return true;
+    };
+    int x =
+        std::clamp(columns[0], m_nPlotLeft + 2, std::max(m_nPlotLeft + 2, m_nPlotRight - 2 - w));
+    for (int column : columns)
+        if (fits(column)) {
+            x = column;
+            break;
+        }
+    const COLORREF c = m_crSection;
+    DrawString(pDC, x, yPlus, plus, c);
+    DrawString(pDC, x, yMinus, minus, c);
 }
 
 void CPemroView::DrawEpsilonPieces(CDC* pDC, const LimitApproach& ap, double dl, double dr,
@@ -298,6 +355,7 @@ void CPemroView::DrawEpsilonX(CDC* pDC, const LimitApproach& ap) {
 
     const int kind = m_nLimitInfinity;
     const bool right = xr < m_dXMax && (kind == 1 || kind == 2);
+    std::vector<CRect> clear; // the X labels, which the band's labels keep clear of
     if (right) {
         const int P = LimitPx(xr);
         DrawLinePx(pDC, w, P, Y - e, P, m_nPlotBottom, kGreyViolet);
@@ -305,24 +363,20 @@ void CPemroView::DrawEpsilonX(CDC* pDC, const LimitApproach& ap) {
         FillRectPx(pDC, P - 2, Y - e - 2, m_nPlotRight, Y + e + 2, kRed);
         FillRectPx(pDC, P, Y - e, m_nPlotRight, Y + e, kBlue);
         DrawString(pDC, P, row, "X", c);
+        clear.push_back(TextBox(P, row, PlainExtent(pDC, "X")));
     }
     if (xl > m_dXMin && (kind == 1 || kind == 3)) {
-        const int P = LimitPx(xl), X0 = LimitPx(0);
+        const int P = LimitPx(xl);
         DrawLinePx(pDC, w, P, Y - e, P, m_nPlotBottom, kGreyViolet);
         FillRectPx(pDC, m_nPlotLeft, Y - e - 2, P + 1, Y + e + 2, kRed);
         FillRectPx(pDC, m_nPlotLeft, Y - e, P, Y + e, kBlue);
-        const int top = m_nPlotTop + H + S, bottom = std::max(top, m_nPlotBottom - (H + S));
-        DrawString(pDC, X0 + S, std::clamp(Y - e - (H + S), top, bottom), Gbk(u8"A+ε"), c);
-        DrawString(pDC, X0 + S, std::clamp(Y + e, top, bottom), Gbk(u8"A-ε"), c);
         // Where a small X brings the two lines close, "-X" ends at its
         // line instead of running into "X".
-        int wx = 0;
-        if (pDC) {
-            const CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
-            wx = int(pDC->GetTextExtent("-X").cx);
-        }
+        const int wx = PlainExtent(pDC, "-X").cx;
         const int x = right && P + wx + 2 > LimitPx(xr) ? std::max(m_nPlotLeft, P - 1 - wx) : P;
         DrawString(pDC, x, row, "-X", c);
+        clear.push_back(TextBox(x, row, PlainExtent(pDC, "-X")));
+        DrawBandLabels(pDC, Y - e - 1, Y + e, LimitPx(0), clear);
     }
     if (kind == 1 || kind == 3) RedrawCurveOutsideBand(pDC, ap.a, xl);
     if (kind == 1 || kind == 2) RedrawCurveOutsideBand(pDC, xr, ap.b);

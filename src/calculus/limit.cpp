@@ -83,9 +83,12 @@ BOOL CPemroView::ApproachFinitePoint(CDC* pDC, LimitApproach* ap) {
 
 BOOL CPemroView::ShouldAnimateApproach(double x0, double a, double b) {
     if (m_bPrintMode) return FALSE;
-    // A page just opened starts its record afresh.
-    if (m_strLastDataPath != m_strDataPath)
+    // A page just opened starts its record afresh; its first pass only lays
+    // the page out, and the complete pass after it shows the approach.
+    if (m_strLastDataPath != m_strDataPath) {
         for (AnimatedApproach& shown : m_aAnimatedApproach) shown.used = false;
+        return FALSE;
+    }
     AnimatedApproach now;
     now.figureTop = m_nFigureTop;
     now.func = m_nFuncF;
@@ -111,6 +114,9 @@ BOOL CPemroView::ShouldAnimateApproach(double x0, double a, double b) {
 }
 
 void CPemroView::PauseApproach(double f) {
+    // The figure's waiting labels go down before the samples, as the first
+    // frame shown writes them: a pass without pauses draws the same picture.
+    FlushValueLabels();
     if (!m_bAnimateApproach) return;
     const int ms = int(kPauseMsPerFactor * f);
     if (ms > 0) ShowAndWait(ms);
@@ -139,10 +145,7 @@ BOOL CPemroView::ApproachExplicit(CDC* pDC, LimitApproach* ap) {
         PauseApproach(f);
         DrawApproachDots(pDC, x, y, FALSE);
     });
-    m_dLimitValueLeft = left.last;
-    m_dLimitValueRight = right.last;
-    return WriteFiniteLimitVerdict(pDC, x0, left.last, left.beforeLast, right.last,
-                                   right.beforeLast);
+    return WriteFiniteLimitVerdict(pDC, x0, left.limit, left.exists, right.limit, right.exists);
 }
 
 BOOL CPemroView::ApproachCurve(CDC* pDC, LimitApproach* ap, BOOL bPolar) {
@@ -191,10 +194,7 @@ BOOL CPemroView::ApproachCurve(CDC* pDC, LimitApproach* ap, BOOL bPolar) {
         PauseApproach(f);
         DrawApproachDots(pDC, X(t), y, FALSE);
     });
-    m_dLimitValueLeft = left.last;
-    m_dLimitValueRight = right.last;
-    return WriteFiniteLimitVerdict(pDC, ap->x0, left.last, left.beforeLast, right.last,
-                                   right.beforeLast);
+    return WriteFiniteLimitVerdict(pDC, ap->x0, left.limit, left.exists, right.limit, right.exists);
 }
 
 BOOL CPemroView::ApproachImplicit(CDC* pDC, LimitApproach* ap) {
@@ -250,35 +250,36 @@ BOOL CPemroView::ApproachImplicit(CDC* pDC, LimitApproach* ap) {
     const auto right =
         approach(ap->b, yRight, animate && (m_nLimitSide == 0 || m_nLimitSide == 2), FALSE);
     m_nRegionType = 0;
-    m_dLimitValueLeft = left.last;
-    m_dLimitValueRight = right.last;
-    return WriteFiniteLimitVerdict(pDC, x0, left.last, left.beforeLast, right.last,
-                                   right.beforeLast);
+    return WriteFiniteLimitVerdict(pDC, x0, left.limit, left.exists, right.limit, right.exists);
 }
 
-BOOL CPemroView::WriteFiniteLimitVerdict(CDC* pDC, double x0, double L, double Lb, double R,
-                                         double Rb) {
+BOOL CPemroView::WriteFiniteLimitVerdict(CDC* pDC, double x0, double L, BOOL bLeft, double R,
+                                         BOOL bRight) {
+    // The pictures after the verdict stand on the limits found, not on the
+    // last samples, which lie a step short of them.
+    m_dLimitValueLeft = L;
+    m_dLimitValueRight = R;
     const COLORREF c = m_crCurveSetting;
     const double x = m_dXMin + 0.05 * m_dXSpan;
     DrawLabelValue(pDC, x, m_dYMax, Gbk(u8"极限点: "), 3, Shown(x0), c);
     const double y = m_dYMax - 0.1 * m_dYSpan;
     switch (m_nLimitSide) {
     case 0:
-        if (LimitsDiffer(R, L)) {
+        if (!bLeft || !bRight || LimitsDiffer(R, L)) {
             WriteNoLimit(pDC, u8"极限不存在");
             return FALSE;
         }
         DrawLabelValue(pDC, x, y, Gbk(u8"极限: "), 3, Shown(R), c);
         break;
     case 1:
-        if (LimitsDiffer(L, Lb)) {
+        if (!bLeft) {
             WriteNoLimit(pDC, u8"左极限不存在");
             return FALSE;
         }
         DrawLabelValue(pDC, x, y, Gbk(u8"左极限: "), 3, Shown(L), c);
         break;
     case 2:
-        if (LimitsDiffer(R, Rb)) {
+        if (!bRight) {
             WriteNoLimit(pDC, u8"右极限不存在");
             return FALSE;
         }

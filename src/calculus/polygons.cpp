@@ -41,7 +41,10 @@ void CPemroView::DrawPloygon(CDC* pDC) {
     const int y = m_nPlotTop + 4;
     if (TextButtonInPlot(pDC, right - 110, y, 50, 20, Gbk(u8"n增加"), kButtonText))
         m_nDemoStep = calculus::DoubledCapped(m_nDemoStep, calculus::kMaxPolygonSides);
-    if (TextButtonInPlot(pDC, right - 56, y, 50, 20, Gbk(u8"n减少"), kButtonText)) m_nDemoStep /= 2;
+    // Never below the first polygon, which every pass would bring it back to.
+    if (TextButtonInPlot(pDC, right - 56, y, 50, 20, Gbk(u8"n减少"), kButtonText) &&
+        m_nDemoStep / 2 >= kFirstSides)
+        m_nDemoStep /= 2;
     const int N = m_nDemoStep, f = m_nFuncF;
 
     int colour = kFirstPaletteColour;

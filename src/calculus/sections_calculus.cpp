@@ -162,6 +162,10 @@ void CPemroView::CmdLimit(CDC* pDC) {
     if (!m_bFigureVisible) return;
     const int g = m_nFuncLower;
     if (g >= 0) m_nDemoOption = g;
+    // Chosen by the buttons: a kind left from before (a fresh page) becomes
+    // the first animated one before anything is drawn.
+    else if (m_nDemoOption < kFirstAnimatedKind)
+        m_nDemoOption = kFirstAnimatedKind;
     if (m_nDemoOption >= 0 && m_nDemoOption < int(std::size(kLimitKinds))) {
         const LimitKind& kind = kLimitKinds[m_nDemoOption];
         if (kind.infinity != kUnchanged) m_nLimitInfinity = kind.infinity;
@@ -182,12 +186,6 @@ void CPemroView::CmdLimit(CDC* pDC) {
         if (TextButtonInPlot(pDC, x, m_nFigureTop + button.dy, 36, 20, Gbk(button.label),
                              m_crCurveSetting))
             m_nDemoOption = button.kind;
-    // A kind left from before (a fresh page) becomes the first animated one;
-    // one more pass shows it at once instead of the picture just drawn.
-    if (m_nDemoOption < kFirstAnimatedKind) {
-        m_nDemoOption = kFirstAnimatedKind;
-        if (!m_bPrintMode) Invalidate(FALSE);
-    }
 }
 
 void CPemroView::CmdDerivative1(CDC* pDC) {

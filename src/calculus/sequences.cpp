@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -47,6 +48,38 @@ int SequencePlaneColumn(const CPemroView& v) {
     return calculus::ColumnInFigure(
         v, v.m_nPlotRight - 4 * cw + 20,
         {u8"改变系数", "Xn=f(n)", "Xn=f(Xn-1)", u8"n_Xn面", u8"a_Xn面", u8"b_Xn面", u8"c_Xn面"});
+}
+
+// The ε of the ε-N band, a fraction of the x span: up to the whole span
+// (every term then lies in the band) and down to a band whose ends lie
+// within a pixel of the limit on any screen; its read-out (6 decimals)
+// never shows 0.
+constexpr double kMaxBandEpsilon = 1.0;
+constexpr double kMinBandEpsilon = 1e-4;
+constexpr double kMinShownEpsilon = 1e-6;
+
+// The left edge of the "ε增加" "ε减少" row, inside the figure.
+int EpsilonButtonsX(const CPemroView& v) {
+    const int right = v.m_nPlotRight;
+    return right - 110 -
+           calculus::RowShiftIntoFigure(v, {{right - 110, u8"ε增加"}, {right - 55, u8"ε减少"}});
+}
+
+// The nominal x of the boxed "数列极限:" (boxed labels scale their x from
+// the plot's left edge): 11 lines left of the plot's right edge, and in
+// the ε-N band's figure further left where its value would run under the
+// ε buttons (large fonts).
+int LimitLabelX(CPemroView& v, CDC* pDC, int mode, double A) {
+    const int nominal = v.m_nPlotRight - 11 * v.m_nBaseCharHeight;
+    if (mode != 7 || !pDC) return nominal;
+    const int S = v.m_nFontStep, cw = v.m_nBaseCharWidth + S / 2;
+    const int scale = S / 2 + 2 + v.m_nBaseCharWidth;
+    const auto drawn = [&](int x) { return v.m_nPlotLeft + scale * (x - v.m_nPlotLeft) / 18; };
+    const int width = int(Gbk(u8"数列极限:").size()) * cw + v.NumberExtent(pDC, 3, A).cx;
+    const int room = EpsilonButtonsX(v) - CPemroView::kButtonRowGap - width;
+    if (drawn(nominal) <= room) return nominal;
+    return std::max(v.m_nPlotLeft,
+                    v.m_nPlotLeft + (room - v.m_nPlotLeft) * 18 / std::max(1, scale));
 }
 
 } // namespace
@@ -450,70 +483,69 @@ void CPemroView::DrawSequenceLimitOnAxis(CDC* pDC, int mode) {
             u = w;
         }
     } else {
-        for (double k = 1; k < kLineEnd;) {
-            k *= kLineGrowth;
-            A = SequenceTerm(k);
-        }
+        // The terms of Xn = F(n) stand at whole n only.
+        calculus::ForWholeIndexes(kLineGrowth, kLineEnd, [&](double n) { A = SequenceTerm(n); });
         int gap = 10;
-        for (double k = 1; k < kLineEnd;) {
-            k *= kLineGrowthShown;
-            w = SequenceTerm(k);
-            if (Strictly(m_dXMin, w, m_dXMax) && showTerms && k / 4 < gap) {
+        calculus::ForWholeIndexes(kLineGrowthShown, kLineEnd, [&](double n) {
+            w = SequenceTerm(n);
+            if (Strictly(m_dXMin, w, m_dXMax) && showTerms && n / 4 < gap) {
                 dot(w, m_crFirstDerivative);
                 gap = 0;
             }
             ++gap;
-        }
+        });
     }
     const int h = m_nBaseCharHeight;
     if (!(std::fabs(A - w) < 1e-5)) {
         DrawString(pDC, m_nPlotRight - 10 * (m_nFontStep + h), m_nPlotTop, Gbk(u8"数列极限不存在"),
                    m_crFirstDerivative);
     } else {
-        DrawLabelNumberBoxed(pDC, m_nPlotRight - 11 * h, m_nPlotTop + 2, Gbk(u8"数列极限:"), 3, A,
-                             m_crFirstDerivative);
+        DrawLabelNumberBoxed(pDC, LimitLabelX(*this, pDC, mode, A), m_nPlotTop + 2,
+                             Gbk(u8"数列极限:"), 3, A, m_crFirstDerivative);
         if (mode == 7) DrawEpsilonNBand(pDC, A, recursion);
     }
     SequenceAxisControls(pDC);
 }
 
 void CPemroView::DrawEpsilonNBand(CDC* pDC, double A, bool recursion) {
+    // ε stays where its band means something (see kMinBandEpsilon).
+    m_dEpsilon = std::clamp(m_dEpsilon, kMinBandEpsilon, kMaxBandEpsilon);
     const double e = m_dEpsilon * m_dXSpan;
     const auto dot = [&](double x, COLORREF c) {
         DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, c, c);
     };
-    long N = 1;
-    double w = A;
+    double N = 0;
     if (recursion) {
         double u = Strictly(m_dXMin, m_dX0, m_dXMax) ? m_dX0 : m_dCursorX;
         for (long k = 1; k < kMaxLineSteps; ++k) {
-            w = SequenceTerm(u);
+            const double next = SequenceTerm(u);
             if (Strictly(m_dXMin, u, m_dXMax)) {
                 if (std::fabs(A - u) >= e) {
                     dot(u, m_crSecondDerivative);
-                    N = k;
+                    N = double(k);
                 } else {
                     dot(u, m_crFirstDerivative);
                 }
                 if (std::fabs(A - u) < 1e-5) break;
             }
-            u = w;
+            u = next;
         }
     } else {
-        int gap = 10;
-        for (double k = 1; k < kLineEnd;) {
-            k *= kLineGrowth;
-            w = SequenceTerm(k);
-            if (Strictly(m_dXMin, w, m_dXMax)) {
-                const bool outside = std::fabs(A - w) >= e;
-                if (k / 4 < gap) {
-                    dot(w, outside ? m_crSecondDerivative : m_crFirstDerivative);
-                    gap = 0;
-                }
-                if (outside) N = long(k);
-            }
-            ++gap;
-        }
+        // Every term: one dot a pixel column and colour, those outside the
+        // band drawn last so that they show.
+        const int columns = std::max(0, m_nPlotWidth) + 1;
+        std::vector<double> in(size_t(columns), NAN), out(size_t(columns), NAN);
+        const auto F = [this](double n) { return SequenceTerm(n); };
+        N = calculus::LastTermOutside(F, A, e, [&](double, double x, bool outside) {
+            if (!Strictly(m_dXMin, x, m_dXMax)) return;
+            const double at = (x - m_dXMin) / m_dXSpan * m_nPlotWidth;
+            double& slot = (outside ? out : in)[size_t(std::clamp(ToPixel(at), 0, columns - 1))];
+            if (std::isnan(slot)) slot = x;
+        });
+        for (double x : in)
+            if (!std::isnan(x)) dot(x, m_crFirstDerivative);
+        for (double x : out)
+            if (!std::isnan(x)) dot(x, m_crSecondDerivative);
     }
     const int h = m_nBaseCharHeight, S = m_nFontStep;
     // The boxes stand on the limit's row unless the ε box would wipe the
@@ -528,23 +560,29 @@ void CPemroView::DrawEpsilonNBand(CDC* pDC, double A, bool recursion) {
     const int digits = magnitude > 10 ? int(std::log10(magnitude)) + 1 : 0;
     const int epsilonRight =
         boxedX(m_nPlotLeft + 6 * (h + S)) + (int(epsilon.size()) + 6 + digits) * cw;
-    const int y =
-        epsilonRight + cw < boxedX(m_nPlotRight - 11 * h) ? m_nPlotTop + 2 : m_nPlotTop + 2 + h + S;
+    const int y = epsilonRight + cw < boxedX(LimitLabelX(*this, pDC, 7, A))
+                      ? m_nPlotTop + 2
+                      : m_nPlotTop + 2 + h + S;
     DrawLabelNumberBoxed(pDC, m_nPlotLeft + 6 * (h + S), y, epsilon, 6, e, m_crCurveSetting);
-    DrawLabelNumberBoxed(pDC, m_nPlotLeft + h + S, y, "N=", 0, double(N), m_crCurveSetting);
-    DrawDotWorld(pDC, w - e, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
-    DrawDotWorld(pDC, w + e, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
-    // A band wider than the plot leaves its ends' names out.
-    if (m_dXMin <= w - e - m_dXSpan / 30)
-        DrawStringWorld(pDC, w - e - m_dXSpan / 30, 0, Gbk(u8"A-ε"), m_crCurveSetting);
-    if (w + e + m_dXSpan / 15 <= m_dXMax)
-        DrawStringWorld(pDC, w + e, 0, Gbk(u8"A+ε"), m_crCurveSetting);
-    const int x =
-        m_nPlotRight - calculus::RowShiftIntoFigure(*this, {{m_nPlotRight - 110, u8"ε增加"},
-                                                            {m_nPlotRight - 55, u8"ε减少"}});
-    if (TextButton(pDC, x - 110, m_nPlotTop + 4, Gbk(u8"ε增加"))) m_dEpsilon *= 2;
-    if (TextButton(pDC, x - 55, m_nPlotTop + 4, Gbk(u8"ε减少"))) m_dEpsilon *= 0.5;
-    DrawDotWorld(pDC, w, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crCurveSetting);
+    DrawLabelNumberBoxed(pDC, m_nPlotLeft + h + S, y, "N=", 0, N, m_crCurveSetting);
+    // The band about the limit, its ends' names outside it.
+    DrawDotWorld(pDC, A - e, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
+    DrawDotWorld(pDC, A + e, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
+    const double pixel = m_dXSpan / std::max(1, m_nPlotWidth);
+    const CString minus = Gbk(u8"A-ε"), plus = Gbk(u8"A+ε");
+    const double minusAt = A - e - (PlainExtent(pDC, minus).cx + kDotRadius + 4) * pixel;
+    const double plusAt = A + e + kDotRadius * pixel;
+    if (m_dXMin <= minusAt) DrawStringWorld(pDC, minusAt, 0, minus, m_crCurveSetting);
+    if (plusAt + (PlainExtent(pDC, plus).cx + 4) * pixel <= m_dXMax)
+        DrawStringWorld(pDC, plusAt, 0, plus, m_crCurveSetting);
+    const int x = EpsilonButtonsX(*this);
+    // A step that would leave the range does nothing.
+    if (TextButton(pDC, x, m_nPlotTop + 4, Gbk(u8"ε增加")) && 2 * m_dEpsilon <= kMaxBandEpsilon)
+        m_dEpsilon *= 2;
+    if (TextButton(pDC, x + 55, m_nPlotTop + 4, Gbk(u8"ε减少")) &&
+        m_dEpsilon / 2 >= kMinBandEpsilon && m_dEpsilon / 2 * m_dXSpan >= kMinShownEpsilon)
+        m_dEpsilon /= 2;
+    DrawDotWorld(pDC, A, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crCurveSetting);
 }
 
 void CPemroView::SequenceAxisControls(CDC* pDC) {
@@ -553,7 +591,8 @@ void CPemroView::SequenceAxisControls(CDC* pDC) {
     m_dSavedIntervalB = m_dXMax;
     // The row stays inside the frame, which reaches a line above the plot.
     const int rowY = calculus::RowYNotAbove(*this, T - h, T - h + 1);
-    if ((!m_bLoadScriptSettings || m_bSelectionPending) &&
+    // The graph's frame offers its own "恢复" wherever it has a function.
+    if (m_nFuncF < 0 && (!m_bLoadScriptSettings || m_bSelectionPending) &&
         TextButton(pDC, L + 6, rowY, Gbk(u8"恢复"))) {
         m_bLoadScriptSettings = 1;
         m_bSelectionPending = 0;

@@ -12,6 +12,12 @@ namespace {
 
 constexpr double kEpsilonUp = 5.0;
 constexpr double kEpsilonDown = 0.2;
+// ε stays where the table can answer it: the table shows at most 6
+// decimals, so closer agreement would not show, and its read-out would
+// read 0; far above the integrand's size every ε stops the table at three
+// rows, and the read-out keeps to its place above the table.
+constexpr double kMinEpsilon = 1e-6;
+constexpr double kMaxEpsilon = 1e3;
 
 // The rows of one column of the function-value list, in pixels below the
 // plot's top: the first row's top and the last row's, spread over the plot
@@ -60,9 +66,13 @@ void CPemroView::DrawRomberg(CDC* pDC) {
         *this, pDC, x,
         std::max(calculus::WidestButton(*this, {u8"ε增加", u8"ε减少"}),
                  listX - x + calculus::WidestButton(*this, {u8"不显示数据", u8"显示数据"})));
-    if (TextButtonInPlot(pDC, x, m_nPlotTop, 48, 20, Gbk(u8"ε增加"), m_crCurveSetting))
+    // A step that would leave the range does nothing.
+    m_dEpsilon = std::clamp(m_dEpsilon, kMinEpsilon, kMaxEpsilon);
+    if (TextButtonInPlot(pDC, x, m_nPlotTop, 48, 20, Gbk(u8"ε增加"), m_crCurveSetting) &&
+        m_dEpsilon * kEpsilonUp <= kMaxEpsilon)
         m_dEpsilon *= kEpsilonUp;
-    if (TextButtonInPlot(pDC, x, m_nPlotTop + 24, 48, 20, Gbk(u8"ε减少"), m_crCurveSetting))
+    if (TextButtonInPlot(pDC, x, m_nPlotTop + 24, 48, 20, Gbk(u8"ε减少"), m_crCurveSetting) &&
+        m_dEpsilon * kEpsilonDown >= kMinEpsilon)
         m_dEpsilon *= kEpsilonDown;
     const bool list = m_nDemoOption == 1;
     if (TextButtonInPlot(pDC, listX, m_nPlotTop - 24, 50, 20,

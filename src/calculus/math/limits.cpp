@@ -1,5 +1,6 @@
 #include "calculus/math/limits.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace calculus {
@@ -14,6 +15,9 @@ constexpr double kFarNegativeGrowth = 1.11;
 constexpr double kFarEnd = 1e10;
 // Halvings of the step in which the δ walk left the band.
 constexpr int kEdgeHalvings = 60;
+// Step ratios of a power-law approach: below this, and this close together.
+constexpr double kMaxStepRatio = 0.95;
+constexpr double kStepRatioSpread = 0.05;
 
 bool UsableStep(double step) {
     return step > 0 && std::isfinite(step);
@@ -51,6 +55,30 @@ FarValues SampleAtInfinity(FunctionRef F, Infinity kind) {
         return {negativeLast, negativeBefore};
     }
     return {};
+}
+
+ApproachValues EstimateApproach(const double* tail, int count) {
+    ApproachValues r;
+    if (count <= 0) return r;
+    r.last = r.limit = tail[count - 1];
+    if (count < 2) return r;
+    r.beforeLast = tail[count - 2];
+    double qMin = 1, qMax = 0, q = 0;
+    bool geometric = count >= 4;
+    for (int i = 2; i < count && geometric; ++i) {
+        const double d0 = tail[i - 1] - tail[i - 2], d1 = tail[i] - tail[i - 1];
+        q = d1 / d0;
+        geometric = std::isfinite(q) && q > 0 && q <= kMaxStepRatio;
+        qMin = std::min(qMin, q);
+        qMax = std::max(qMax, q);
+    }
+    if (geometric && qMax - qMin <= kStepRatioSpread) {
+        r.exists = true;
+        r.limit = r.last + (r.last - r.beforeLast) * q / (1 - q);
+        return r;
+    }
+    r.exists = !LimitsDiffer(r.last, r.beforeLast);
+    return r;
 }
 
 bool LimitsDiffer(double u, double v) {

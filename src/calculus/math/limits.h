@@ -20,26 +20,42 @@ constexpr long kMaxWalkSteps = 400000;
 // The i-th approach factor, 0.7^i by repeated multiplication.
 double ApproachFactor(int i);
 
-// The last two sample values of one approach.
+// Samples of an approach kept for the estimate of its limit.
+constexpr int kApproachTail = 8;
+
+// What one approach found: the last two sample values, whether the samples
+// settle on a limit, and that limit.
 struct ApproachValues {
     double last = 0;
     double beforeLast = 0;
+    bool exists = false;
+    double limit = 0;
 };
+
+// The estimate from the last `count` samples, oldest first. Samples whose
+// steps shrink by one ratio q < 1 (c·|t − t0|^p sampled at t0 + d·0.7^i
+// moves by q = 0.7^p a step) still have d·q/(1 − q) to go, however slowly
+// they close in (√x, x^(1/3)); others exist when the last two agree.
+ApproachValues EstimateApproach(const double* tail, int count);
 
 // Samples g(t0 + (end − t0)·f) for the 46 factors f, nearest last; visit(t,
 // value, f) sees each sample as it is taken.
 template <class Visit>
 ApproachValues SampleApproach(FunctionRef g, double t0, double end, Visit visit) {
-    ApproachValues v;
+    double tail[kApproachTail] = {};
+    int kept = 0;
     double f = 1.0;
     for (int i = 0; i < kApproachSamples; ++i, f *= kApproachRatio) {
         const double t = t0 + (end - t0) * f;
         const double value = g(t);
-        v.beforeLast = v.last;
-        v.last = value;
+        if (kept == kApproachTail) {
+            for (int j = 1; j < kApproachTail; ++j) tail[j - 1] = tail[j];
+            --kept;
+        }
+        tail[kept++] = value;
         visit(t, value, f);
     }
-    return v;
+    return EstimateApproach(tail, kept);
 }
 
 inline ApproachValues SampleApproach(FunctionRef g, double t0, double end) {

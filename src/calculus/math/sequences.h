@@ -4,6 +4,9 @@
 
 #include "catalog/math/function_ref.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace calculus {
 
 using catalog::FunctionRef;
@@ -27,5 +30,34 @@ SequenceLimit RecursionLimit(FunctionRef F, double u);
 // within the tolerance of the term before (the limit is that term), t
 // growing by 1.2 while below 1e8.
 SequenceLimit ExplicitLimit(FunctionRef F, double xMax, double last);
+
+// The number line's explicit sequence Xn = F(n) has terms at whole n only.
+// Its searches run over n = 1, 2, 3, … and then n growing by about `growth`
+// a step (by one at least) while below `end`.
+template <class Visit> void ForWholeIndexes(double growth, double end, Visit visit) {
+    for (double n = 1; n < end; n = std::max(n + 1, std::round(n * growth))) visit(n);
+}
+
+// The ε-N band scans every n up to this, then the sparse whole indexes.
+constexpr double kWholeTermsScanned = 100000;
+constexpr double kSparseTermGrowth = 1.1;
+constexpr double kSparseTermsEnd = 1e8;
+
+// N of the ε-N band: the last whole n with |F(n) − A| ≥ e, 0 when no term
+// lies outside. visit(n, Xn, outside) sees every term looked at.
+template <class Visit> double LastTermOutside(FunctionRef F, double A, double e, Visit visit) {
+    double N = 0;
+    const auto look = [&](double n) {
+        const double x = F(n);
+        const bool outside = !(std::fabs(x - A) < e);
+        if (outside) N = n;
+        visit(n, x, outside);
+    };
+    for (double n = 1; n <= kWholeTermsScanned; ++n) look(n);
+    ForWholeIndexes(kSparseTermGrowth, kSparseTermsEnd / kWholeTermsScanned, [&](double m) {
+        if (m > 1) look(std::round(m * kWholeTermsScanned));
+    });
+    return N;
+}
 
 } // namespace calculus
