@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -109,3 +110,38 @@ TEST_F(FunctionMenuPageTest, CancelledDialogLeavesTheCurve) {
     EXPECT_EQ(v->m_nFuncF, 39);
     EXPECT_TRUE(CurveNear(*v, 1.5, -1.875));
 }
+
+namespace {
+
+// The classical curves are drawn with one unit as long across as up: the unit
+// circle of 圆 (x = cos t, y = sin t) is as wide as it is tall at the screens
+// lecturers use.
+TEST(ClassicalCurvePage, TheUnitCircleIsRoundAtEverySize) {
+    InRunDir dir;
+    const CSize sizes[] = {{1024, 768}, {1600, 1000}, {1920, 1080}};
+    for (const CSize& size : sizes) {
+        SCOPED_TRACE(std::to_string(size.cx) + "x" + std::to_string(size.cy));
+        auto v = OpenTopic("501", nullptr, size.cx, size.cy);
+        const QImage& img = v->BackingImage();
+        // The circle's colour where no axis, radius or tangent passes.
+        const CPoint on = WorldPixel(*v, -0.6, -0.8);
+        COLORREF circle = CLR_INVALID;
+        for (int d = -2; d <= 2 && circle == CLR_INVALID; ++d) {
+            const COLORREF c = ColourAt(img, on.x - v->m_nClipLeft, on.y + d - v->m_nClipTop);
+            if (c != v->m_crGround) circle = c;
+        }
+        ASSERT_NE(circle, CLR_INVALID);
+        int l = INT_MAX, t = INT_MAX, r = INT_MIN, b = INT_MIN;
+        for (int y = v->m_nPlotTop; y < v->m_nPlotBottom; ++y)
+            for (int x = v->m_nPlotLeft; x < v->m_nPlotRight; ++x)
+                if (ColourAt(img, x - v->m_nClipLeft, y - v->m_nClipTop) == circle)
+                    l = std::min(l, x), r = std::max(r, x), t = std::min(t, y), b = std::max(b, y);
+        ASSERT_LT(l, r);
+        // Within the two-pixel pen and the curve's samples (before, 10 % apart).
+        EXPECT_NEAR(r - l, b - t, 2);
+        // ...and it is the unit circle: two units across the plot's scale.
+        EXPECT_NEAR(r - l, 2.0 * v->m_nPlotWidth / v->m_dXSpan, 2);
+    }
+}
+
+} // namespace

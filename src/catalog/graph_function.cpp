@@ -133,6 +133,18 @@ BOOL CPemroView::StoredClickWorldPoint(double* x, double* y) const {
     return std::isfinite(*x) && std::isfinite(*y);
 }
 
+void CPemroView::EqualizePlotUnits() {
+    if (!SpanUsable(m_dXSpan) || !SpanUsable(m_dYSpan) || m_nPlotWidth <= 0 || m_nPlotHeight <= 0)
+        return;
+    const double perX = m_nPlotWidth / m_dXSpan, perY = m_nPlotHeight / m_dYSpan;
+    if (perX > perY)
+        m_nPlotWidth = std::max(1, ToPixel(perY * m_dXSpan));
+    else
+        m_nPlotHeight = std::max(1, ToPixel(perX * m_dYSpan));
+    m_nPlotRight = m_nPlotLeft + m_nPlotWidth;
+    m_nPlotBottom = m_nPlotTop + m_nPlotHeight;
+}
+
 void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, double dFrom,
                                    double dTo, CString strXLabel, CString strYLabel) {
     // 1. Spans and the differencing step.
@@ -182,6 +194,10 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     m_nPlotBottom = m_nFigureBottom;
     m_nPlotWidth = m_nPlotRight - m_nPlotLeft;
     m_nPlotHeight = m_nPlotBottom - m_nPlotTop;
+    // The classical curves are geometry (a circle and its tangent, a
+    // cardioid's rolling circle): one unit is as long across as up, the
+    // plot giving up its right or bottom edge for it.
+    if (m_nClassicalCurve >= 1 && m_nClassicalCurve <= 13) EqualizePlotUnits();
     const int c = m_nBaseCharHeight;
 
     // 6. The coefficient panel above the figure.

@@ -9,6 +9,9 @@
     // arrows, period buttons, axes and ticks.
     void DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, double dFrom, double dTo,
                            CString strXLabel, CString strYLabel);
+    // Shrinks the plot box from its right or bottom edge so that a unit of x
+    // and a unit of y take the same pixels.
+    void EqualizePlotUnits();
     // The graph's ticks, and with bNumbers their numbers, each the value
     // of its tick, clear of the "恢复" button drawn in restoreBox.
     void DrawGraphTicks(CDC* pDC, BOOL bNumbers, int nXDecimals, int nXDigits, int nYDecimals,
