@@ -78,10 +78,20 @@ std::string FileInsideFolder(const std::string& gbkPath, const std::string& gbkF
         return s;
     };
     const std::string folder = real(ResolveProgramPath(gbkFolder));
-    const std::string file = real(ResolveProgramPath(gbkPath));
+    const std::string path = ResolveProgramPath(gbkPath);
+    std::string file = real(path);
     struct stat st;
-    if (folder.empty() || file.empty() || ::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (file.empty()) {
+        // A file not there (yet): its folder resolved, then its name.
+        const auto slash = path.find_last_of('/');
+        const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+        const std::string dir = real(slash == std::string::npos ? "." : path.substr(0, slash + 1));
+        if (dir.empty() || name.empty() || name == "." || name == "..") return std::string();
+        file = dir == "/" ? dir + name : dir + '/' + name;
+    } else if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
         return std::string();
+    }
+    if (folder.empty()) return std::string();
     const std::string prefix = folder == "/" ? folder : folder + '/';
     return file.compare(0, prefix.size(), prefix) == 0 ? file : std::string();
 }

@@ -71,7 +71,7 @@ void CPemroView::CmdDATAs(CDC*) {
         // step (n = 0) gives the row at a alone.
         const long rows = a <= b ? std::max(1L, steps::Count(a, b, h, kDataEntries, true)) : 0;
         for (long i = 0; i < rows; ++i) {
-            const double x = a + double(i) * h;
+            const double x = i == 0 ? a : a + double(i) * h; // 0·∞ is no number
             const double y = EvalF(x, f);
             m_adDataX[i] = x;
             m_adDataY[i] = y;

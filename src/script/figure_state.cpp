@@ -181,6 +181,8 @@ const std::vector<Field>& Fields() {
 // which draws it as it was. A figure a click changed keeps its copy always,
 // so no click is lost.
 constexpr size_t kMaxOwnBytes = size_t(64) << 20;
+// What the records that are no figures keep of what they wrote, together.
+constexpr size_t kMaxWrittenBytes = size_t(64) << 20;
 
 using Buffer = std::vector<char>;
 
@@ -329,9 +331,16 @@ Patch Diff(V& v, Buffer& b, int i) {
     return p;
 }
 
-void Put(V& v, int i, const Patch& p) {
-    char* to = At(v, i);
+void Put(char* to, const Patch& p) {
     for (const auto& [at, bytes] : p.runs) std::memcpy(to + at, bytes.data(), bytes.size());
+}
+
+void Put(V& v, int i, const Patch& p) {
+    Put(At(v, i), p);
+}
+
+void Put(Buffer& b, int i, const Patch& p) {
+    Put(At(b, i), p);
 }
 
 // The records that set data for the figures after them: the disconnection,
@@ -384,7 +393,8 @@ struct FigureStateStore {
     Buffer recordStart; // the fields before the running record
     bool baseValid = false, lastEndValid = false;
     std::map<int, Sparse> figures; // a figure's fields that differ from the page's
-    std::map<int, std::map<int, std::string>> written; // what a record that is no figure wrote
+    std::map<int, Sparse> written; // what a record that is no figure wrote
+    size_t writtenBytes = 0;
     size_t ownBytes = 0;
     std::set<int> clicked; // figures a click changed: kept past the bound
     // Between passes the view holds the fields of the figure the user last
@@ -455,7 +465,10 @@ struct FigureStateStore {
             }
             for (auto& entry : written) {
                 auto it = entry.second.find(i);
-                if (it != entry.second.end()) it->second = bytes;
+                if (it == entry.second.end()) continue;
+                writtenBytes -= std::min(writtenBytes, SizeOf(it->second));
+                it->second.runs.assign(1, {0, bytes});
+                writtenBytes += SizeOf(it->second);
             }
         }
     }
@@ -528,9 +541,9 @@ void CPemroView::BeginCommandRecordState() {
     // load them again; a figure's later records leave its own fields alone.
     auto it = s.written.find(s.record);
     if (it != s.written.end())
-        for (const auto& [i, bytes] : it->second) {
-            if (s.figure < 0) Put(*this, i, bytes);
-            Put(s.flow, i, bytes);
+        for (const auto& [i, patch] : it->second) {
+            if (s.figure < 0) Put(*this, i, patch);
+            Put(s.flow, i, patch);
         }
     Capture(*this, &s.recordStart, kFigureOnly);
 }
@@ -596,8 +609,16 @@ void CPemroView::EndCommandRecordState() {
     }
     if (s.figure >= 0 && !IsSettingRecord(*this)) return;
     for (int i : changed) {
-        const std::string bytes = Bytes(*this, i);
-        Put(s.flow, i, bytes);
-        if (!s.readOnly) s.written[s.record][i] = bytes;
+        Put(s.flow, i, Bytes(*this, i));
+        if (s.readOnly) continue;
+        // What the record changed, kept within the bound: a page of a
+        // hundred thousand data records keeps a few bytes of each.
+        Patch patch = Diff(*this, s.recordStart, i);
+        Sparse& kept = s.written[s.record];
+        auto old = kept.find(i);
+        const size_t before = old == kept.end() ? 0 : SizeOf(old->second);
+        if (s.writtenBytes - before + SizeOf(patch) > kMaxWrittenBytes) continue;
+        s.writtenBytes = s.writtenBytes - before + SizeOf(patch);
+        kept[i] = std::move(patch);
     }
 }

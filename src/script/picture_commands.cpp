@@ -58,7 +58,7 @@ void CPemroView::CmdHtml(CDC*) {
     // it, and a page opens a few at most.
     const std::string file = FileInsideFolder(m_strProgramDir + page, m_strProgramDir);
     if (file.empty()) {
-        ShowStatusMessage(u8"网页文件不在课程文件夹内或不存在，不打开：" + GbkToUtf8(name));
+        ShowStatusMessage(u8"网页文件不在课程文件夹内，不打开：" + GbkToUtf8(name));
         return;
     }
     if (m_setHtmlFilesOpened.count(file)) return;

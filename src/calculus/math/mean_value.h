@@ -5,6 +5,8 @@
 #include "catalog/math/function_ref.h"
 #include "platform/real_steps.h"
 
+#include <cmath>
+
 namespace calculus {
 
 using catalog::FunctionRef;
@@ -26,7 +28,10 @@ int ScanMeanPoints(double a, double b, double step, double jump, Hit hit, double
     // not move x.
     int count = 0;
     long jumps = 0;
-    const long n = steps::Count(a, b, step, kMaxScanSteps, false);
+    // An open end (b = ∞) scans to the cap.
+    const long n = b == HUGE_VAL && std::isfinite(a)
+                       ? kMaxScanSteps
+                       : steps::Count(a, b, step, kMaxScanSteps, false);
     for (long i = 0; i < n && count < cap; ++i) {
         const double x = a + double(i) * step + double(jumps) * jump;
         if (!(x < b)) break;
