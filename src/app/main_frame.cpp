@@ -94,6 +94,7 @@ CMainFrame::CMainFrame(ViewFactory factory, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
+    SetStatusMessageSink(nullptr);
     // The children's views must go before the frame's members they may use.
     for (QMdiSubWindow* w : m_pMdiArea->subWindowList()) delete w;
 }
@@ -165,6 +166,11 @@ void CMainFrame::CreateStatusBar() {
     // The long idle text must not set the window's minimum width.
     m_pIdleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(m_pIdleLabel, 1);
+    // Notes of the pages (a file they may not open) show for a while.
+    constexpr int kNoteMs = 8000;
+    SetStatusMessageSink([this](const std::string& text) {
+        statusBar()->showMessage(QString::fromUtf8(text.c_str()), kNoteMs);
+    });
     // The lock-key panes; Qt cannot read the lock states, so they stay
     // grey, as the panes of a status bar show keys that are off.
     for (const char* indicator : {"CAP", "NUM", "SCRL"}) {

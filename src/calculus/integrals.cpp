@@ -7,6 +7,7 @@
 
 #include "calculus/dot_trail.h"
 #include "calculus/math/integrals.h"
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 
 #include <algorithm>
@@ -179,21 +180,24 @@ void CPemroView::DrawAntiderivatives(CDC* pDC) {
         }
     };
     if (family || single) {
-        double x = m_dCursorX, S = 0, F0 = EvalF(x, k);
-        for (long i = 0; x < m_dXMax && i < kMaxFineSteps; ++i) {
+        const double x0 = m_dCursorX;
+        double S = 0, F0 = EvalF(x0, k);
+        const long right = steps::Count(x0, m_dXMax, d, kMaxFineSteps, false);
+        for (long i = 0; i < right; ++i) {
+            const double x = x0 + double(i) * d;
             const double F1 = EvalF(x + d, k);
             S += d * (F0 + 4 * EvalF(x + d / 2, k) + F1) / 6;
             dots(x, S);
-            x += d;
             F0 = F1;
         }
         for (auto& t : trails) t = DotTrail();
-        x = m_dCursorX, S = 0, F0 = EvalF(x, k);
-        for (long i = 0; x > m_dXMin && i < kMaxFineSteps; ++i) {
+        S = 0, F0 = EvalF(x0, k);
+        const long left = steps::CountDown(x0, m_dXMin, d, kMaxFineSteps, false);
+        for (long i = 0; i < left; ++i) {
+            const double x = x0 - double(i) * d;
             const double F1 = EvalF(x - d, k);
             S -= d * (F0 + 4 * EvalF(x - d / 2, k) + F1) / 6;
             dots(x, S);
-            x -= d;
             F0 = F1;
         }
     }
@@ -220,6 +224,8 @@ double CPemroView::DrawIrregularSum(CDC* pDC, double a, double b, int n) {
             DrawLineWorld(pDC, x + w, 0, x + w, Fs, m_crSection);
             DrawLineWorld(pDC, x, Fs, x + w, Fs, m_crSection);
         }
+        // A strip too narrow to move x (far from the origin) ends the sum.
+        if (!(x + w > x)) break;
         x += w;
     }
     if (n >= kOutlineLimit) ShadeAreaUnderF(pDC, a, b, m_crSection);
@@ -266,14 +272,21 @@ void CPemroView::DrawUpperLimitFunction(CDC* pDC, double a, double b) {
         x += d;
         F0 = F1;
     };
+    // Steps a + i·d, counted before the first (at least one).
+    const long toCursor = std::max(1L, steps::Count(a, cx, d, kMaxFineSteps, false));
     long i = 0;
-    do step(kAreaColour, m_crFirstDerivative);
-    while (x < cx && ++i < kMaxFineSteps);
+    for (; i < toCursor; ++i) {
+        x = a + double(i) * d;
+        step(kAreaColour, m_crFirstDerivative);
+    }
     const double Dx = m_dStepH * m_dXSpan;
     if (differential && cx < m_dXMax - Dx && Dx > 0) {
         lastColumn = INT_MIN;
-        for (i = 0; x < cx + Dx && i < kMaxFineSteps; ++i)
+        const long toEnd = steps::Count(a, cx + Dx, d, toCursor + kMaxFineSteps, false);
+        for (; i < toEnd; ++i) {
+            x = a + double(i) * d;
             step(m_crFirstDerivative, m_crSecondDerivative);
+        }
         const double top = EvalF(x - Dx, k);
         DrawLineWorld(pDC, x - Dx, top, x, top, m_crCurveSetting);
     }

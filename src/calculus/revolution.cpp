@@ -5,6 +5,7 @@
 #include "view/view.h"
 
 #include "calculus/math/revolution_sums.h"
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 
@@ -260,8 +261,7 @@ void CPemroView::DrawSurfaceBands(CDC* pDC, double a, double b, double u, double
     for (long i = 0; i < kMaxElements; ++i) {
         x = s0 + i * dx;
         if (!calculus::ElementStartsBy(x, e, dx)) break;
-        long last = 0;
-        while (last + 1 < kMaxPositions && x + (last + 1) * p < x + dx) ++last;
+        const long last = std::max(0L, steps::Count(x, x + dx, p, kMaxPositions, false) - 1);
         // A band is the frustum between the curve's points at its two ends.
         const double y1 = m_dDemoVariant == kWhole ? 0 : y(x + dx);
         for (long j = 0; j <= last; ++j) {

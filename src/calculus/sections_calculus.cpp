@@ -4,6 +4,7 @@
 #include "calculus/button_column.h"
 #include "view/view.h"
 
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 
@@ -122,13 +123,16 @@ void CPemroView::CmdInverse(CDC* pDC) {
         const double step = kLevelScanStep * m_dXSpan, tol = kLevelTolerance * (m_dYMax - m_dYMin);
         const double jump = kLevelJump * (m_dXMax - m_dXMin);
         if (!(step > 0) || !std::isfinite(step)) return;
-        double x = a;
-        for (long i = 0; x < b && i < kMaxLevelScanSteps; ++i) {
+        // x = a + i·step + (jumps so far)·jump, counted before the first.
+        const long n = steps::Count(a, b, step, kMaxLevelScanSteps, false);
+        long jumps = 0;
+        for (long i = 0; i < n; ++i) {
+            const double x = a + double(i) * step + double(jumps) * jump;
+            if (!(x < b)) break;
             if (std::fabs(EvalF(x, k) - y0) < tol) {
                 DrawLineWorld(pDC, x, y0, x, 0, m_crDefaultPen);
-                x += jump;
+                ++jumps;
             }
-            x += step;
         }
         return;
     }

@@ -6,6 +6,7 @@
 #include "view/view.h"
 
 #include "calculus/math/vessels.h"
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 
 #include <cmath>
@@ -24,14 +25,13 @@ constexpr COLORREF kWaterColour = RGB(0, 155, 155);
 constexpr double kFrontFrom = 3.0, kFrontTo = 6.3; // the front half of a ring
 constexpr double kRimTo = 6.28;
 
-// Runs body(y) for y from `from` while y < `to` in steps of `step` (by
-// repeated addition); returns the first y not below `to`, or where the cap
-// or a bad step stopped it.
+// Runs body(y) for y = from + i·step while y < `to`, counted before the
+// first; returns the first such y not below `to`, or where the cap or a bad
+// step stopped it.
 template <class Body> double StepWhileBelow(double from, double to, double step, Body body) {
-    double y = from;
-    if (!(step > 0) || !std::isfinite(step)) return y;
-    for (long i = 0; y < to && i < kMaxLoopSteps; ++i, y += step) body(y);
-    return y;
+    const long n = steps::Count(from, to, step, kMaxLoopSteps, false);
+    for (long i = 0; i < n; ++i) body(from + double(i) * step);
+    return n > 0 ? from + double(n) * step : from;
 }
 
 } // namespace
@@ -127,8 +127,10 @@ void CPemroView::DrawVesselPicture(CDC* pDC, double A, double H) {
 void CPemroView::DrawDrainCurve(CDC* pDC, double H) {
     const double dt = 0.00002 * m_dXSpan, YSpan = m_dYSpan;
     if (!(dt > 0) || !std::isfinite(dt)) return;
-    double t = 0, h = H;
-    for (long i = 0; t < m_dXMax && i < kMaxLoopSteps; ++i) {
+    double h = H;
+    const long n = steps::Count(0, m_dXMax, dt, kMaxLoopSteps, false);
+    for (long i = 0; i < n; ++i) {
+        const double t = double(i) * dt;
         OdeRungeKuttaAdamsStep(0, t, h, 0, dt, t);
         const double h1 = m_adStepResult[0];
         if (std::fabs(h - h1) < YSpan / 40) DrawLineWorld(pDC, t, h, t + dt, h1, m_crCurveSetting);
@@ -142,7 +144,6 @@ void CPemroView::DrawDrainCurve(CDC* pDC, double H) {
                            Gbk(u8"水流尽时间(h):"), 3, t / 3600, m_crCurveSetting);
             break;
         }
-        t += dt;
         h = h1;
     }
 }

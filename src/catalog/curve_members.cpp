@@ -3,6 +3,7 @@
 #include "catalog/math/explicit_catalogue.h"
 #include "catalog/math/plane_curves.h"
 #include "catalog/surface_pass.h"
+#include "platform/real_steps.h"
 #include "view/view.h"
 
 #include <algorithm>
@@ -159,15 +160,19 @@ double CPemroView::SolveImplicitY(double x, double y0, int k) {
 
 double CPemroView::FindRegionEdgeMax(double x, double y, int mode) {
     if (mode == 2) {
-        double u = x;
-        for (long i = 0; u < m_dXMax && i < kMaxEdgeScanSteps; ++i, u += kEdgeScanStep)
+        const long n = steps::Count(x, m_dXMax, kEdgeScanStep, kMaxEdgeScanSteps, false);
+        for (long i = 0; i < n; ++i) {
+            const double u = x + double(i) * kEdgeScanStep;
             if (EvalRegionFunction(u, y, m_nFuncF) > 0) return u;
+        }
         return x;
     }
     if (mode == 1) {
-        double u = y;
-        for (long i = 0; u < m_dYMax && i < kMaxEdgeScanSteps; ++i, u += kEdgeScanStep)
+        const long n = steps::Count(y, m_dYMax, kEdgeScanStep, kMaxEdgeScanSteps, false);
+        for (long i = 0; i < n; ++i) {
+            const double u = y + double(i) * kEdgeScanStep;
             if (EvalRegionFunction(x, u, m_nFuncF) > 0) return u;
+        }
         return y;
     }
     return 0.0;

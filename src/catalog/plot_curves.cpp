@@ -119,12 +119,14 @@ void CPemroView::PlotCurve(CDC* pDC, double from, double to, COLORREF colour) {
         // trace the same polyline again: it is drawn once (a measured hot
         // path; the failed solves beyond the curve's ends cost 100 rounds).
         const double sameRoot = m_dYSpan * 1e-6;
-        double xs = m_dXMin;
-        for (int ix = 0; xs <= m_dXMax && ix <= kSeedColumns + 1; ++ix, xs += seedDx) {
+        const long columns = steps::Count(m_dXMin, m_dXMax, seedDx, kSeedColumns + 2, true);
+        const long rows = steps::Count(m_dYMin, m_dYMax, seedDy, kSeedRows + 2, true);
+        for (long ix = 0; ix < columns; ++ix) {
+            const double xs = m_dXMin + double(ix) * seedDx;
             double traced[kSeedRows + 2];
             int tracedCount = 0;
-            double ys = m_dYMin;
-            for (int iy = 0; ys <= m_dYMax && iy <= kSeedRows + 1; ++iy, ys += seedDy) {
+            for (long iy = 0; iy < rows; ++iy) {
+                const double ys = m_dYMin + double(iy) * seedDy;
                 // The trace's first solve is the seed's second test.
                 const double yFirst = SolveImplicitY(xs, ys, k);
                 if (yFirst == catalog::kNoValue && SolveImplicitX(xs, ys, k) == catalog::kNoValue)
@@ -136,13 +138,15 @@ void CPemroView::PlotCurve(CDC* pDC, double from, double to, COLORREF colour) {
                 traced[tracedCount++] = yFirst;
                 // The trace starts at the first curve point: the seed itself
                 // is not on the curve and is not joined to it.
-                double yCur = yFirst, xPrev = xs, xCur = xs + traceDx;
-                for (int i = 1; xCur < m_dXMax && i <= kTraceStepsPerSpan + 1; ++i) {
+                double yCur = yFirst, xPrev = xs;
+                const long trace =
+                    steps::Count(xs, m_dXMax, traceDx, kTraceStepsPerSpan + 2, false);
+                for (long i = 1; i < trace; ++i) {
+                    const double xCur = xs + double(i) * traceDx;
                     const double yNew = SolveImplicitY(xCur, yCur, k);
                     segment(xPrev, yCur, xCur, yNew);
                     yCur = yNew;
                     xPrev = xCur;
-                    xCur += traceDx;
                 }
             }
         }

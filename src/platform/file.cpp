@@ -6,6 +6,7 @@
 #include <strings.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -67,6 +68,32 @@ std::string ResolveProgramPath(const std::string& gbkPath) {
 bool ProgramFileExists(const std::string& gbkPath) {
     struct stat st;
     return ::stat(ResolveProgramPath(gbkPath).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::string FileInsideFolder(const std::string& gbkPath, const std::string& gbkFolder) {
+    const auto real = [](const std::string& path) {
+        char* r = ::realpath(path.c_str(), nullptr);
+        std::string s = r ? r : "";
+        std::free(r);
+        return s;
+    };
+    const std::string folder = real(ResolveProgramPath(gbkFolder));
+    const std::string path = ResolveProgramPath(gbkPath);
+    std::string file = real(path);
+    struct stat st;
+    if (file.empty()) {
+        // A file not there (yet): its folder resolved, then its name.
+        const auto slash = path.find_last_of('/');
+        const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+        const std::string dir = real(slash == std::string::npos ? "." : path.substr(0, slash + 1));
+        if (dir.empty() || name.empty() || name == "." || name == "..") return std::string();
+        file = dir == "/" ? dir + name : dir + '/' + name;
+    } else if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        return std::string();
+    }
+    if (folder.empty()) return std::string();
+    const std::string prefix = folder == "/" ? folder : folder + '/';
+    return file.compare(0, prefix.size(), prefix) == 0 ? file : std::string();
 }
 
 bool ReadProgramFile(const std::string& gbkPath, std::string* bytes) {

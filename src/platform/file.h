@@ -12,6 +12,11 @@
 // directory is used. Returns the UTF-8 path (which may not exist).
 std::string ResolveProgramPath(const std::string& gbkPath);
 bool ProgramFileExists(const std::string& gbkPath);
+// The file at the program path as one absolute UTF-8 path (links, "." and
+// ".." resolved), when it is a file, or a name not yet there, inside the
+// folder `gbkFolder`; empty otherwise. Every spelling of one file gives the
+// same path.
+std::string FileInsideFolder(const std::string& gbkPath, const std::string& gbkFolder);
 // Reads a whole file (resolved as above); false when it cannot be read.
 bool ReadProgramFile(const std::string& gbkPath, std::string* bytes);
 

@@ -3,6 +3,7 @@
 
 #include "platform/dc.h"
 
+#include <cstddef>
 #include <string>
 
 // Draws the picture file scaled into the logical rectangle; a negative width
@@ -13,3 +14,5 @@ bool DrawPictureFile(CDC* pDC, const std::string& gbkPath, const CRect& dest);
 bool IsPictureFile(const std::string& gbkPath);
 // Forgets decoded pictures (after a picture file changed on disk).
 void ClearPictureCache();
+// What the decoded pictures kept for the next passes take, in bytes.
+size_t PictureCacheBytes();

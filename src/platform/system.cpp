@@ -27,6 +27,11 @@ std::function<void(const std::string&)>& MessageSink() {
     return sink;
 }
 
+std::function<void(const std::string&)>& StatusSink() {
+    static std::function<void(const std::string&)> sink;
+    return sink;
+}
+
 // The program a command line names: a path is taken relative to the program
 // folder; a bare name is looked up there first, then on PATH. Empty when
 // there is none.
@@ -44,6 +49,17 @@ bool IsHeadless() {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return true;
     const QString platform = QGuiApplication::platformName();
     return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
+void SetStatusMessageSink(std::function<void(const std::string&)> sink) {
+    StatusSink() = std::move(sink);
+}
+
+void ShowStatusMessage(const std::string& utf8Text) {
+    if (StatusSink())
+        StatusSink()(utf8Text);
+    else
+        std::fprintf(stderr, "Pemro: %s\n", utf8Text.c_str());
 }
 
 void SetMessageBoxSink(std::function<void(const std::string&)> sink) {

@@ -21,6 +21,11 @@ void AfxMessageBox(const std::string& utf8Text);
 // Replaces the box by a sink (nullptr: the real box again).
 void SetMessageBoxSink(std::function<void(const std::string&)> sink);
 
+// Shows a short note in the main window's status bar (UTF-8 text); with no
+// main window (tests, tools) it goes to the installed sink, else stderr.
+void ShowStatusMessage(const std::string& utf8Text);
+void SetStatusMessageSink(std::function<void(const std::string&)> sink);
+
 // Starts a program from a command line without a shell: the first word is
 // the program (looked up in the program's folder, then on PATH), the rest its
 // arguments; GBK like the program's other paths. Returns a value above 31

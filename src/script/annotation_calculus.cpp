@@ -4,6 +4,7 @@
 #include "calculus/button_column.h"
 #include "view/view.h"
 
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/math/annotation_geometry.h"
 #include "script/script_args.h"
@@ -29,6 +30,7 @@ constexpr int kEvoluteScanCap = 400000;
 constexpr double kCircleEnd = 6.28;
 constexpr double kCircleStepFloor = 0.1;
 constexpr double kCircleStepScale = 0.01;
+constexpr long kCircleCap = long(kCircleEnd / (kCircleStepFloor * kCircleStepScale)) + 1;
 
 constexpr int kMarkRadius = 2;
 constexpr int kChordDotRadius = 3;
@@ -175,8 +177,9 @@ void CPemroView::DrawCurvatureArc(CDC* pDC) {
 // The centres of curvature across the x range, as single points.
 void CPemroView::DrawEvolute(CDC* pDC) {
     const double h = kCurveStep;
-    double x = m_dXMin;
-    for (int i = 0; i < kEvoluteScanCap && x < m_dXMax; ++i, x += h) {
+    const long n = steps::Count(m_dXMin, m_dXMax, h, kEvoluteScanCap, false);
+    for (long i = 0; i < n; ++i) {
+        const double x = m_dXMin + double(i) * h;
         const double y = EvalF(x, m_nFuncF), yr = EvalF(x + h, m_nFuncF);
         const double p = (yr - y) / h;
         const double q = (yr - 2 * y + EvalF(x - h, m_nFuncF)) / (h * h);
@@ -202,10 +205,10 @@ void CPemroView::DrawOsculatingCircle(CDC* pDC) {
         return m_dXMin < u && u < m_dXMax && m_dYMin < v && v < m_dYMax;
     };
     const double dt = (std::fabs(kappa) + kCircleStepFloor) * kCircleStepScale;
-    for (double t = 0; t < kCircleEnd; t += dt) {
+    steps::ForEach(0, kCircleEnd, dt, kCircleCap, false, [&](double t) {
         const double u = cx + std::cos(t) / kappa, v = cy + std::sin(t) / kappa;
         if (inWindow(u, v)) DrawLineWorld(pDC, u, v, u, v, m_crPen);
-    }
+    });
     if (inWindow(cx, cy)) {
         DrawDotWorld(pDC, cx, cy, kMarkRadius, kMarkRadius, m_crSecondDerivative,
                      m_crSecondDerivative);

@@ -3,7 +3,10 @@
 // "DATA1" and "DATA2" (catalogue coefficients). They draw nothing.
 #include "view/view.h"
 
+#include "platform/real_steps.h"
 #include "script/script_args.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -64,18 +67,17 @@ void CPemroView::CmdDATAs(CDC*) {
         const double a = ReadScriptNumber(m_nParsePos);
         const double b = ReadScriptNumber(m_nParsePos);
         const double h = (b - a) / n;
-        int count = 0;
-        for (double x = a; x <= b && count < kDataEntries; x += h) {
+        // x = a + i·h up to b, counted first; a zero, negative or infinite
+        // step (n = 0) gives the row at a alone.
+        const long rows = a <= b ? std::max(1L, steps::Count(a, b, h, kDataEntries, true)) : 0;
+        for (long i = 0; i < rows; ++i) {
+            const double x = i == 0 ? a : a + double(i) * h; // 0·∞ is no number
             const double y = EvalF(x, f);
-            m_adDataX[count] = x;
-            m_adDataY[count] = y;
-            m_adDataZ[count] = (EvalF(x + kQuotientStep, f) - y) / kQuotientStep;
-            ++count;
-            // n = 0 steps past b at once (an infinite step); a zero or
-            // negative step would never reach it: the table ends here.
-            if (!(h > 0.0)) break;
+            m_adDataX[i] = x;
+            m_adDataY[i] = y;
+            m_adDataZ[i] = (EvalF(x + kQuotientStep, f) - y) / kQuotientStep;
         }
-        m_nDataCountX = count;
+        m_nDataCountX = int(rows);
         break;
     }
     default:

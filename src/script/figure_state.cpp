@@ -20,9 +20,11 @@
 #include "view/view_settings.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <iterator>
 #include <map>
+#include <set>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -174,54 +176,109 @@ const std::vector<Field>& Fields() {
     return fields;
 }
 
-const std::vector<int>& Offsets() {
-    static const std::vector<int> offsets = [] {
-        std::vector<int> o;
-        int at = 0;
-        for (const Field& f : Fields()) o.push_back(at), at += f.size;
-        o.push_back(at);
-        return o;
-    }();
-    return offsets;
-}
-
-// All figures of a page together keep at most this much of their own; a
-// figure past it starts from the flow on every pass (a page of thousands of
-// matrix figures would otherwise hold gigabytes).
+// The figures a click has not changed together keep at most this much of
+// their own; such a figure past it starts from the flow on every pass,
+// which draws it as it was. A figure a click changed keeps its copy always,
+// so no click is lost.
 constexpr size_t kMaxOwnBytes = size_t(64) << 20;
+// What the records that are no figures keep of what they wrote, together.
+constexpr size_t kMaxWrittenBytes = size_t(64) << 20;
 
 using Buffer = std::vector<char>;
-using Sparse = std::map<int, std::string>; // field index -> its bytes
+
+// A field's bytes where they differ from the page's state, as runs: a figure
+// changes a few entries of its large arrays (a 20 x 20 matrix of a 100 x 100
+// array), and keeps those, not the whole array.
+struct Patch {
+    std::vector<std::pair<int, std::string>> runs; // offset in the field, bytes
+};
+// What a run costs beside its bytes (its offset and string).
+constexpr size_t kRunOverhead = sizeof(std::pair<int, std::string>);
+// Runs closer than this join: a run costs more than a few bytes.
+constexpr int kRunJoinGap = 16;
+constexpr int kWord = 8;
+
+using Sparse = std::map<int, Patch>; // field index -> where it differs
+
+// Where each field lies in the view and in a copy, worked out once: every
+// command record of every pass copies and compares them, a thousand times a
+// pass on long pages.
+struct Place {
+    std::ptrdiff_t inView;
+    int inCopy, size;
+    unsigned flags;
+};
+
+// Fields next to each other in the view and in the copy, with the same
+// flags, copied by one memcpy.
+struct Block {
+    std::ptrdiff_t inView;
+    int inCopy, size;
+    unsigned flags;
+    int first, count; // its fields
+};
+
+struct Layout {
+    std::vector<Place> places;
+    std::vector<Block> blocks;
+    int copySize = 0;
+};
+
+const Layout& LayoutOf(V& v) {
+    static const Layout layout = [&v] {
+        Layout l;
+        const char* base = reinterpret_cast<const char*>(&v);
+        for (const Field& f : Fields()) {
+            l.places.push_back({f.address(v) - base, l.copySize, f.size, f.flags});
+            l.copySize += f.size;
+        }
+        for (size_t i = 0; i < l.places.size(); ++i) {
+            const Place& p = l.places[i];
+            Block* last = l.blocks.empty() ? nullptr : &l.blocks.back();
+            if (last && last->flags == p.flags && last->inView + last->size == p.inView &&
+                last->inCopy + last->size == p.inCopy)
+                last->size += p.size, ++last->count;
+            else
+                l.blocks.push_back({p.inView, p.inCopy, p.size, p.flags, int(i), 1});
+        }
+        return l;
+    }();
+    return layout;
+}
+
+const Layout* g_layout = nullptr; // set by the first store, before any use below
 
 int FieldCount() {
-    return int(Fields().size());
+    return int(g_layout->places.size());
 }
 
 char* At(V& v, int i) {
-    return Fields()[size_t(i)].address(v);
+    return reinterpret_cast<char*>(&v) + g_layout->places[size_t(i)].inView;
 }
 
 char* At(Buffer& b, int i) {
-    return b.data() + Offsets()[size_t(i)];
+    return b.data() + g_layout->places[size_t(i)].inCopy;
 }
 
 int SizeOf(int i) {
-    return Fields()[size_t(i)].size;
+    return g_layout->places[size_t(i)].size;
 }
 
 bool Skipped(int i, unsigned skip) {
-    return (Fields()[size_t(i)].flags & skip) != 0;
+    return (g_layout->places[size_t(i)].flags & skip) != 0;
 }
 
 void Capture(V& v, Buffer* b, unsigned skip = 0) {
-    b->resize(size_t(Offsets().back()));
-    for (int i = 0; i < FieldCount(); ++i)
-        if (!Skipped(i, skip)) std::memcpy(At(*b, i), At(v, i), size_t(SizeOf(i)));
+    b->resize(size_t(g_layout->copySize));
+    char* view = reinterpret_cast<char*>(&v);
+    for (const Block& k : g_layout->blocks)
+        if (!(k.flags & skip)) std::memcpy(b->data() + k.inCopy, view + k.inView, size_t(k.size));
 }
 
 void Apply(Buffer& b, V& v, unsigned skip = 0) {
-    for (int i = 0; i < FieldCount(); ++i)
-        if (!Skipped(i, skip)) std::memcpy(At(v, i), At(b, i), size_t(SizeOf(i)));
+    char* view = reinterpret_cast<char*>(&v);
+    for (const Block& k : g_layout->blocks)
+        if (!(k.flags & skip)) std::memcpy(view + k.inView, b.data() + k.inCopy, size_t(k.size));
 }
 
 bool Same(V& v, Buffer& b, int i) {
@@ -230,8 +287,13 @@ bool Same(V& v, Buffer& b, int i) {
 
 std::vector<int> Changed(V& v, Buffer& b, unsigned skip) {
     std::vector<int> changed;
-    for (int i = 0; i < FieldCount(); ++i)
-        if (!Skipped(i, skip) && !Same(v, b, i)) changed.push_back(i);
+    const char* view = reinterpret_cast<const char*>(&v);
+    for (const Block& k : g_layout->blocks) {
+        if ((k.flags & skip) || !std::memcmp(view + k.inView, b.data() + k.inCopy, size_t(k.size)))
+            continue;
+        for (int i = k.first; i < k.first + k.count; ++i)
+            if (!Same(v, b, i)) changed.push_back(i);
+    }
     return changed;
 }
 
@@ -245,6 +307,40 @@ void Put(V& v, int i, const std::string& bytes) {
 
 void Put(Buffer& b, int i, const std::string& bytes) {
     std::memcpy(At(b, i), bytes.data(), size_t(SizeOf(i)));
+}
+
+// Field i of the view where it differs from the buffer, compared a word at a
+// time.
+Patch Diff(V& v, Buffer& b, int i) {
+    const char* now = At(v, i);
+    const char* was = At(b, i);
+    const int size = SizeOf(i);
+    Patch p;
+    int start = -1, lastDiff = -1;
+    for (int at = 0; at < size; at += kWord) {
+        const int n = std::min(kWord, size - at);
+        if (std::memcmp(now + at, was + at, size_t(n)) == 0) continue;
+        if (start >= 0 && at - lastDiff > kRunJoinGap) {
+            p.runs.emplace_back(start, std::string(now + start, size_t(lastDiff - start)));
+            start = -1;
+        }
+        if (start < 0) start = at;
+        lastDiff = at + n;
+    }
+    if (start >= 0) p.runs.emplace_back(start, std::string(now + start, size_t(lastDiff - start)));
+    return p;
+}
+
+void Put(char* to, const Patch& p) {
+    for (const auto& [at, bytes] : p.runs) std::memcpy(to + at, bytes.data(), bytes.size());
+}
+
+void Put(V& v, int i, const Patch& p) {
+    Put(At(v, i), p);
+}
+
+void Put(Buffer& b, int i, const Patch& p) {
+    Put(At(b, i), p);
 }
 
 // The records that set data for the figures after them: the disconnection,
@@ -261,9 +357,15 @@ bool IsSettingRecord(const V& v) {
     return false;
 }
 
+size_t SizeOf(const Patch& p) {
+    size_t n = 0;
+    for (const auto& run : p.runs) n += run.second.size() + kRunOverhead;
+    return n;
+}
+
 size_t SizeOf(const Sparse& s) {
     size_t n = 0;
-    for (const auto& entry : s) n += entry.second.size();
+    for (const auto& entry : s) n += SizeOf(entry.second);
     return n;
 }
 
@@ -292,7 +394,9 @@ struct FigureStateStore {
     bool baseValid = false, lastEndValid = false;
     std::map<int, Sparse> figures; // a figure's fields that differ from the page's
     std::map<int, Sparse> written; // what a record that is no figure wrote
+    size_t writtenBytes = 0;
     size_t ownBytes = 0;
+    std::set<int> clicked; // figures a click changed: kept past the bound
     // Between passes the view holds the fields of the figure the user last
     // clicked, when this pass drew it, else of the last figure drawn: the
     // menus, the dialogs and the pointer work on what that figure shows.
@@ -315,11 +419,11 @@ struct FigureStateStore {
         const bool first = !figures.count(key);
         Sparse own;
         for (int i = 0; i < FieldCount(); ++i)
-            if (!Skipped(i, kFlow) && !Same(v, base, i)) own[i] = Bytes(v, i);
+            if (!Skipped(i, kFlow) && !Same(v, base, i)) own[i] = Diff(v, base, i);
         auto it = figures.find(key);
         const size_t before = it == figures.end() ? 0 : SizeOf(it->second);
         const size_t after = SizeOf(own);
-        if (ownBytes - before + after > kMaxOwnBytes) return;
+        if (!clicked.count(key) && ownBytes - before + after > kMaxOwnBytes) return;
         ownBytes = ownBytes - before + after;
         figures[key] = std::move(own);
         settle = settle || first;
@@ -338,7 +442,7 @@ struct FigureStateStore {
             return;
         }
         Apply(base, v, kFlow);
-        for (const auto& [i, bytes] : it->second) Put(v, i, bytes);
+        for (const auto& [i, patch] : it->second) Put(v, i, patch);
         const bool scriptRules = v.m_bLoadScriptSettings;
         for (int i = 0; i < FieldCount(); ++i) {
             const size_t n = size_t(SizeOf(i));
@@ -347,18 +451,24 @@ struct FigureStateStore {
         }
     }
 
-    // A change made between passes: the page's state and every copy take it.
+    // A change made between passes: the page's state and every copy take it
+    // (a copy then no longer differs there).
     void Spread(V& v, const std::vector<int>& changed) {
         for (int i : changed) {
             const std::string bytes = Bytes(v, i);
             Put(base, i, bytes);
             for (auto& entry : figures) {
                 auto it = entry.second.find(i);
-                if (it != entry.second.end()) it->second = bytes;
+                if (it == entry.second.end()) continue;
+                ownBytes -= std::min(ownBytes, SizeOf(it->second));
+                entry.second.erase(it);
             }
             for (auto& entry : written) {
                 auto it = entry.second.find(i);
-                if (it != entry.second.end()) it->second = bytes;
+                if (it == entry.second.end()) continue;
+                writtenBytes -= std::min(writtenBytes, SizeOf(it->second));
+                it->second.runs.assign(1, {0, bytes});
+                writtenBytes += SizeOf(it->second);
             }
         }
     }
@@ -366,7 +476,8 @@ struct FigureStateStore {
 
 namespace {
 
-FigureStateStore& StoreOf(std::shared_ptr<FigureStateStore>* p) {
+FigureStateStore& StoreOf(V& v, std::shared_ptr<FigureStateStore>* p) {
+    if (!g_layout) g_layout = &LayoutOf(v);
     if (!*p) *p = std::make_shared<FigureStateStore>();
     return **p;
 }
@@ -378,7 +489,7 @@ void CPemroView::ForgetFigureStates() {
 }
 
 void CPemroView::BeginFigureStatePass() {
-    FigureStateStore& s = StoreOf(&m_pFigureStates);
+    FigureStateStore& s = StoreOf(*this, &m_pFigureStates);
     s.record = s.figure = -1;
     s.figureKept = s.entered = s.currentKept = false;
     s.lastKept = -1;
@@ -404,13 +515,13 @@ void CPemroView::BeginFigureStatePass() {
 }
 
 void CPemroView::StartFigureStateFlow() {
-    FigureStateStore& s = StoreOf(&m_pFigureStates);
+    FigureStateStore& s = StoreOf(*this, &m_pFigureStates);
     Capture(*this, &s.flow);
     std::copy(std::begin(m_adRegionRect), std::end(m_adRegionRect), s.passRegionRect);
 }
 
 void CPemroView::EndFigureStatePass() {
-    FigureStateStore& s = StoreOf(&m_pFigureStates);
+    FigureStateStore& s = StoreOf(*this, &m_pFigureStates);
     const int shown = s.currentKept ? s.current : s.lastKept;
     if (shown >= 0 && shown != s.figure) {
         s.Restore(*this, shown);
@@ -421,7 +532,7 @@ void CPemroView::EndFigureStatePass() {
 }
 
 void CPemroView::BeginCommandRecordState() {
-    FigureStateStore& s = StoreOf(&m_pFigureStates);
+    FigureStateStore& s = StoreOf(*this, &m_pFigureStates);
     ++s.record;
     s.entered = false;
     s.clickActedBefore = m_bClickActed;
@@ -430,9 +541,9 @@ void CPemroView::BeginCommandRecordState() {
     // load them again; a figure's later records leave its own fields alone.
     auto it = s.written.find(s.record);
     if (it != s.written.end())
-        for (const auto& [i, bytes] : it->second) {
-            if (s.figure < 0) Put(*this, i, bytes);
-            Put(s.flow, i, bytes);
+        for (const auto& [i, patch] : it->second) {
+            if (s.figure < 0) Put(*this, i, patch);
+            Put(s.flow, i, patch);
         }
     Capture(*this, &s.recordStart, kFigureOnly);
 }
@@ -444,7 +555,7 @@ void CPemroView::EnterFigureState() {
     s.entered = true;
     // What the record did before its layout is done again on the figure's
     // own fields.
-    Sparse before;
+    std::map<int, std::string> before;
     for (int i : Changed(*this, s.recordStart, kFigureOnly)) before[i] = Bytes(*this, i);
     s.Restore(*this, s.record);
     // The pass starts the region inside the range as the figure left it,
@@ -465,7 +576,7 @@ void CPemroView::EndCommandRecordState() {
     const bool clicked = m_bClickActed && !s.clickActedBefore;
     if (s.entered) {
         s.figureKept = !s.readOnly && m_bFigureVisible;
-        if (clicked && s.figureKept) s.current = s.record;
+        if (clicked && s.figureKept) s.current = s.record, s.clicked.insert(s.record);
         if (s.figureKept) s.Keep(*this, s.record);
         s.entered = false;
         return;
@@ -478,20 +589,36 @@ void CPemroView::EndCommandRecordState() {
     if (clicked && s.figure >= 0) {
         if (!s.figureKept) return;
         s.current = s.figure;
+        s.clicked.insert(s.figure);
+        // The view holds the figure's fields: a figure the bound left
+        // without a copy keeps them whole.
+        if (!s.figures.count(s.figure)) {
+            s.Keep(*this, s.figure);
+            return;
+        }
         Sparse& own = s.figures[s.figure];
         for (int i : changed) {
             if (Skipped(i, kFlow)) continue;
+            s.ownBytes -= std::min(s.ownBytes, SizeOf(own[i]));
             if (Same(*this, s.base, i))
                 own.erase(i);
             else
-                own[i] = Bytes(*this, i);
+                own[i] = Diff(*this, s.base, i), s.ownBytes += SizeOf(own[i]);
         }
         return;
     }
     if (s.figure >= 0 && !IsSettingRecord(*this)) return;
     for (int i : changed) {
-        const std::string bytes = Bytes(*this, i);
-        Put(s.flow, i, bytes);
-        if (!s.readOnly) s.written[s.record][i] = bytes;
+        Put(s.flow, i, Bytes(*this, i));
+        if (s.readOnly) continue;
+        // What the record changed, kept within the bound: a page of a
+        // hundred thousand data records keeps a few bytes of each.
+        Patch patch = Diff(*this, s.recordStart, i);
+        Sparse& kept = s.written[s.record];
+        auto old = kept.find(i);
+        const size_t before = old == kept.end() ? 0 : SizeOf(old->second);
+        if (s.writtenBytes - before + SizeOf(patch) > kMaxWrittenBytes) continue;
+        s.writtenBytes = s.writtenBytes - before + SizeOf(patch);
+        kept[i] = std::move(patch);
     }
 }

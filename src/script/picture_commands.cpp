@@ -2,12 +2,18 @@
 // in the text flow, "Html" opens a prepared page in the browser.
 #include "view/view.h"
 
+#include "platform/file.h"
+#include "platform/system.h"
+#include "platform/text_codec.h"
 #include "script/script_args.h"
 
 namespace {
 
 constexpr int kFirstArgLoadBmp = 8; // LoadBmp(
 constexpr int kFirstArgHtml = 5;    // Html(
+// Files "Html" opens in one visit of a topic; a page rarely names more than
+// two, and each opens a browser window.
+constexpr size_t kMaxHtmlPagesPerVisit = 5;
 
 // A file name as written in a script, without blanks around it.
 CString TrimBlanks(const CString& s) {
@@ -41,12 +47,25 @@ void CPemroView::CmdLoadBmp(CDC* pDC) {
 
 void CPemroView::CmdHtml(CDC*) {
     ReadScriptString(kFirstArgHtml);
-    const CString page = m_strDataDir + TrimBlanks(m_strScriptArg);
-    // Every pass runs the command again; the page opens once per visit of the
-    // topic, also when the script names several pages in turn (a record of
-    // the last page alone opened them all again on every pass).
-    // A command without a name names no page (not the directory itself).
-    if (page.size() > m_strDataDir.size() && m_setHtmlPagesOpened.insert(page).second)
-        OpenHtmlPage(page);
+    const CString name = TrimBlanks(m_strScriptArg);
+    const CString page = m_strDataDir + name;
     m_strLastHtmlPage = page;
+    // Every pass runs the command again; a name is looked at once per visit
+    // of the topic. A command without a name names no page (not the
+    // directory itself).
+    if (name.empty() || !m_setHtmlPagesOpened.insert(page).second) return;
+    // Only a file of the course opens, each once however the script spells
+    // it, and a page opens a few at most.
+    const std::string file = FileInsideFolder(m_strProgramDir + page, m_strProgramDir);
+    if (file.empty()) {
+        ShowStatusMessage(u8"网页文件不在课程文件夹内，不打开：" + GbkToUtf8(name));
+        return;
+    }
+    if (m_setHtmlFilesOpened.count(file)) return;
+    if (m_setHtmlFilesOpened.size() >= kMaxHtmlPagesPerVisit) {
+        ShowStatusMessage(u8"本页打开的网页已够多，不再打开：" + GbkToUtf8(name));
+        return;
+    }
+    m_setHtmlFilesOpened.insert(file);
+    OpenHtmlPage(page);
 }

@@ -104,10 +104,12 @@
     CString m_strAnswerVerdictPath;
     // Set by a section that ends the pass at once (answer buttons).
     BOOL m_bPassEndedEarly = FALSE;
-    // The pages "Html" opened during this visit of the topic: each opens
-    // once, however many pages the script names and however often it is
-    // drawn. The topic reset starts a new visit.
+    // The names "Html" met during this visit of the topic, and the files it
+    // opened: each file opens once, however many names the script gives it
+    // and however often it is drawn, and only a few a visit. The topic reset
+    // starts a new visit.
     std::set<CString> m_setHtmlPagesOpened;
+    std::set<std::string> m_setHtmlFilesOpened;
 
     // --- Command sections, one per keyword test, in the order of the chain ---
     // Each reads its own arguments from m_szCommandLine and sits with its

@@ -3,6 +3,7 @@
 // the d'Alembert wave, the coefficient button row and the classical curves.
 #include "calculus/button_column.h"
 #include "catalog/catalog_params.h"
+#include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 #include "view/view.h"
@@ -188,7 +189,9 @@ void CPemroView::CmdDAlembert(CDC* pDC) {
         return 0.5 * (EvalF(at + spread, phi) + EvalF(at - spread, phi)) + integral / (2 * a);
     };
     double value = u(x);
-    for (int i = 0; i < kWaveSamples && x < m_dXMax; ++i, x += dx) {
+    const long samples = steps::Count(m_dXMin, m_dXMax, dx, kWaveSamples, false);
+    for (long i = 0; i < samples; ++i) {
+        x = m_dXMin + double(i) * dx;
         const double next = x + dx;
         if (moving)
             integral += GaussIntegral(x + spread, next + spread, piecePanels, w) -

@@ -221,7 +221,9 @@ void CPemroView::DrawStageFills(CDC* pDC) {
     }
     // The floor row by row; a one-pixel line drawn rightward leaves out its
     // end pixel.
-    for (double v = Y0; v < B; v += 1) {
+    const long floorRows = steps::Count(Y0, B, 1, kMaxWallColumns, false);
+    for (long i = 0; i < floorRows; ++i) {
+        const double v = Y0 + double(i);
         const int d = int((v - Y0) * k), yi = int(v);
         FillRectPx(pDC, X0 - d, yi, R - d, yi + 1, m_crGround);
     }
@@ -269,8 +271,7 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues) {
     const double Dx = m_dXSpan, Dy = m_dYSpan, Dz = m_dZSpan;
     const int ch = m_nBaseCharHeight;
     const auto each = [](double min, double span, auto fn) {
-        int n = 0;
-        for (double u = min; u <= min + span && n < kTickCap; u += span / kTicksPerAxis, ++n) fn(u);
+        steps::ForEach(min, min + span, span / kTicksPerAxis, kTickCap, true, fn);
     };
     const auto value = [&](double x, double y, double z, double u) {
         if (bValues) DrawLabelValue3D(pDC, x, y, z, "", SceneTickDecimals(u), u, m_crGround);

@@ -179,9 +179,12 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
 void CPemroView::HatchSectionZ(CDC* pDC, double s, double x, double y, double cx, double cy) {
     const double c = m_dDirP;
     const double mark = m_nPlotHeight > 0 ? m_dYSpan / m_nPlotHeight : 0;
-    int n = 0;
-    do {
-        s += cx / kHatchParts;
+    // The strokes s + k·cx/kHatchParts, k = 1, 2, … until one reaches the far
+    // side, counted first (at least one).
+    const double s0 = s, ds = cx / kHatchParts;
+    const long strokes = std::max(1L, steps::Count(s0, x + cx, ds, 2 * kHatchParts, false));
+    for (long n = 1; n <= strokes; ++n) {
+        s = s0 + double(n) * ds;
         const long kCount = steps::Count(y, y + cy, cy / kHatchParts, 2 * kHatchParts, false);
         for (long k = 0; k < kCount; ++k) {
             const double t = y + double(k) * (cy / kHatchParts);
@@ -193,7 +196,7 @@ void CPemroView::HatchSectionZ(CDC* pDC, double s, double x, double y, double cx
             if (m_nProjectionDisplay == 1)
                 DrawLineWorldMode(pDC, s, t, s, t + mark, m_crCurveSetting, 0);
         }
-    } while (s < x + cx && ++n < 2 * kHatchParts);
+    }
 }
 
 void CPemroView::DrawInsetCellEdges(CDC* pDC, double x, double y, double cx, double cy) {

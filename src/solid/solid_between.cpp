@@ -324,8 +324,12 @@ void CPemroView::DrawSolidSlice(CDC* pDC, double s0, double s1, double xc, doubl
     if (r0 >= 0 && fixed != 0)
         DrawLine3DFast(pDC, px(s0), py(s0), g0, px(s0), py(s0), f0, crOutline);
     int counter = 0;
+    // The slice's points s0 + n·step, counted first; s ends one step past
+    // the last, where the closing edge is drawn.
+    const long samples = steps::Count(s0, s1, step, kMaxSamples, true);
     double s = s0;
-    for (int n = 0; s <= s1 && n < kMaxSamples; s += step, ++n) {
+    for (long n = 0; n < samples; ++n) {
+        s = s0 + double(n) * step;
         const double r1 = r(s + step), f1 = f(s + step), g1 = g(s + step);
         if (r0 >= 0 && r1 >= 0 && ordered(g0, f0)) {
             DrawLine3DFast(pDC, px(s), py(s), g0, px(s + step), py(s + step), g1, crOutline);
@@ -347,6 +351,7 @@ void CPemroView::DrawSolidSlice(CDC* pDC, double s0, double s1, double xc, doubl
         }
         f0 = f1, g0 = g1, r0 = r1;
     }
+    if (samples > 0) s = s0 + double(samples) * step;
     if (r0 >= 0 && fixed != 0 && ordered(g0, f0))
         DrawLine3DFast(pDC, px(s), py(s), g0, px(s), py(s), f0, crOutline);
     if (lo * hi < 0) DrawLineWorldIfEnabled(pDC, 0, m_dZMin, 0, m_dZMax, m_crAxes);

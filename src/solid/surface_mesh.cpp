@@ -6,6 +6,7 @@
 #include "catalog/surface_pass.h"
 #include "view/view.h"
 
+#include "platform/real_steps.h"
 #include "solid/math/scene_math.h"
 
 #include <algorithm>
@@ -432,11 +433,10 @@ private:
     const double zMin = v.m_dZMin, zMax = v.m_dZMax;
 };
 
-// Runs fn(s) for s from `from` while s < `to` by `step`, with a cap.
+// Runs fn(s) for s = from + i·step before `to`, counted before the first:
+// far from the origin a step that no longer moves s would run to the cap.
 template <class Fn> void Steps(double from, double to, double step, Fn fn) {
-    if (!(step > 0) || !std::isfinite(step)) return;
-    int n = 0;
-    for (double s = from; s < to && n < kMaxStrokeSamples; s += step, ++n) fn(s);
+    steps::ForEach(from, to, step, kMaxStrokeSamples, false, fn);
 }
 
 // The level curves of a cell are traced on a grid of sub-cells about

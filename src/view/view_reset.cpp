@@ -338,6 +338,7 @@ void CPemroView::ResetTopic(int family) {
     ClearAnswerVerdict();
     m_bPencilHeld = FALSE;        // a new visit takes the pencil's planes from its script again
     m_setHtmlPagesOpened.clear(); // a new visit opens the topic's pages again
+    m_setHtmlFilesOpened.clear();
     ForgetFigureStates();         // and its figures start from its script
     m_dIntervalA = m_dXMin;
     m_dIntervalB = m_dXMax;

@@ -1,4 +1,5 @@
 #include "calculus/math/mean_value.h"
+#include "platform/real_steps.h"
 
 #include <cmath>
 
@@ -11,8 +12,9 @@ double CentralSlope(FunctionRef F, double x, double h) {
 double SimpsonMean(FunctionRef F, double a, double b, double w) {
     if (!(a < b) || !(w > 0) || !std::isfinite(w) || !std::isfinite(b - a)) return 0;
     double sum = 0;
-    double x = a;
-    for (long i = 0; x < b && i < kMaxScanSteps; ++i, x += w) {
+    const long panels = steps::Count(a, b, w, kMaxScanSteps, false);
+    for (long i = 0; i < panels; ++i) {
+        const double x = a + double(i) * w;
         // The last panel stops at b instead of running past it.
         const double width = x + w > b ? b - x : w;
         sum += (F(x) + 4 * F(x + width / 2) + F(x + width)) * width / 6;

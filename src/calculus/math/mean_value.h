@@ -3,6 +3,9 @@
 #pragma once
 
 #include "catalog/math/function_ref.h"
+#include "platform/real_steps.h"
+
+#include <cmath>
 
 namespace calculus {
 
@@ -20,14 +23,22 @@ constexpr int kMaxMeanPoints = 200;
 template <class Hit>
 int ScanMeanPoints(double a, double b, double step, double jump, Hit hit, double* out, int cap) {
     if (!(step > 0) || !(step < 1e300) || !(a == a) || !(b == b) || !(jump >= 0)) return 0;
+    // x = a + i·step + (jumps so far)·jump, the count of steps taken from
+    // the range before the first: far from the origin adding a step may
+    // not move x.
     int count = 0;
-    double x = a;
-    for (long i = 0; x < b && i < kMaxScanSteps && count < cap; ++i) {
+    long jumps = 0;
+    // An open end (b = ∞) scans to the cap.
+    const long n = b == HUGE_VAL && std::isfinite(a)
+                       ? kMaxScanSteps
+                       : steps::Count(a, b, step, kMaxScanSteps, false);
+    for (long i = 0; i < n && count < cap; ++i) {
+        const double x = a + double(i) * step + double(jumps) * jump;
+        if (!(x < b)) break;
         if (hit(x)) {
             out[count++] = x;
-            x += jump;
+            ++jumps;
         }
-        x += step;
     }
     return count;
 }

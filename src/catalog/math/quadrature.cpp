@@ -1,4 +1,5 @@
 #include "catalog/math/quadrature.h"
+#include "platform/real_steps.h"
 
 #include <cmath>
 
@@ -109,13 +110,11 @@ double IntegrateRule(double a, double b, int n, int method, int flag,
     if (!(h > 0) || !std::isfinite(h)) return 0.0;
     if ((b - a) / h > double(kMaxQuadratureSubintervals)) h = (b - a) / kMaxQuadratureSubintervals;
 
+    // Counted before the first piece: far from the origin x + h may not
+    // move x.
     double sum = 0.0;
-    double x = a;
-    // The count only bounds the loop where x + h no longer moves x.
-    for (long count = 0; x < b - h / 2 && count <= kMaxQuadratureSubintervals; ++count) {
-        sum += Piece(method, flag, x, h, fn);
-        x += h;
-    }
+    const long count = steps::Count(a, b - h / 2, h, kMaxQuadratureSubintervals + 1, false);
+    for (long i = 0; i < count; ++i) sum += Piece(method, flag, a + double(i) * h, h, fn);
 
     const bool gauss = UsesGaussPoints(method, flag);
     const bool halfWeight = gauss || method == 4 || method == 5;
