@@ -189,3 +189,26 @@ TEST_F(PrintedPageTest, PagesSliceTheTextAndTheScreenComesBack) {
 }
 
 } // namespace
+
+namespace {
+
+// A printed page has no buttons: the captions of the mesh buttons stay off
+// the paper, while the figure's own labels print (317, the Taylor solid).
+TEST(PrintedSheets, ButtonCaptionsStayOffThePaper) {
+    InRunDir run;
+    TextRecorder text;
+    auto view = MakeView();
+    view->ResetTopic(-1);
+    view->m_strTopicCode = "317";
+    view->ResizeClient(1266, 887);
+    while (view->HasPendingPaint()) view->RenderPending();
+    ASSERT_TRUE(text.pieces.empty());
+    view->m_pTextSink = &text;
+    ASSERT_FALSE(PrintSheets(view.get()).empty());
+    view->m_pTextSink = nullptr;
+    EXPECT_TRUE(text.Saw("0.75")); // a tick label of the printed figure
+    EXPECT_FALSE(text.Saw("Meshx:"));
+    EXPECT_FALSE(text.Saw("Meshy:"));
+}
+
+} // namespace

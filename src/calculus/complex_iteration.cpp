@@ -291,7 +291,8 @@ void CPemroView::DrawComplexIteration(CDC* pDC) {
             m_bLoadScriptSettings = 1;
         }
     SaveRestoreDisplaySettings(m_bLoadScriptSettings);
-    DrawString(pDC, L + 19 * cw, rowPresets, Gbk(u8"颜色变换:"), m_crCurveSetting);
+    if (!m_bPrintMode) // the caption of buttons a printed page does not have
+        DrawString(pDC, L + 19 * cw, rowPresets, Gbk(u8"颜色变换:"), m_crCurveSetting);
     static const char* const kRamps[6] = {"1", "2", "3", "4", "5", "6"};
     for (int i = 0; i < 6; ++i)
         if (TextButtonSimple(pDC, L + rampX[i], rowPresets, kRamps[i])) m_nProfileFunc = i + 1;

@@ -343,9 +343,10 @@ BOOL CPemroView::DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double d
         if (*n < solid::kMinMeshDivisions) *n = solid::kMinMeshDivisions;
         if (*n > solid::kMaxMeshDivisions) *n = solid::kMaxMeshDivisions;
     };
-    DrawString(pDC, L - ch / 2, T - 5 * ch / 6, "Meshx:", RGB(0, 0, 255));
+    // A printed page has no buttons, so neither do their captions.
+    if (!m_bPrintMode) DrawString(pDC, L - ch / 2, T - 5 * ch / 6, "Meshx:", RGB(0, 0, 255));
     density(&m_nMeshDivX, L - ch / 2 - 10, L - ch / 2 + 30, T);
-    DrawString(pDC, R - 2 * ch + 30, B - ch / 4, "Meshy:", RGB(0, 0, 255));
+    if (!m_bPrintMode) DrawString(pDC, R - 2 * ch + 30, B - ch / 4, "Meshy:", RGB(0, 0, 255));
     density(&m_nMeshDivY, R - 2 * ch + 20, R - 2 * ch + 60, B + ch / 2);
     if (bDensity) return TRUE;
     // 12. Back to the script's own values.
