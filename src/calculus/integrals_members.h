@@ -38,8 +38,8 @@
     void DrawRadiusRegion(CDC* pDC, double a, double b, double h, const CString& label1,
                           const CString& label2);
     void DrawPolarSegment(CDC* pDC, double r1, double t1, double r2, double t2, COLORREF colour);
-    // Flood fill from a polar point, kept inside the plot rectangle.
-    void FillPolarRegion(CDC* pDC, double r, double theta);
+    // Fills the polygon of n polar points (r, θ), cut at the plot rectangle.
+    void FillPolarRegion(CDC* pDC, const double* r, const double* theta, int n);
 
     // --- Solids and surfaces of revolution (revolution.cpp) -------------------
     void DrawRevolve(CDC* pDC, int kind, int axis);
