@@ -111,9 +111,13 @@ void CPemroView::FourierButtons(CDC* pDC) {
     const int x = calculus::ColumnInFigure(
         *this, m_nPlotRight - m_nBaseCharHeight,
         {u8"正弦展开", u8"余弦展开", u8"一般展开", u8"显示系数", u8"取消显示"});
-    if (TextButton(pDC, x, top, Gbk(u8"正弦展开"))) m_nFuncFSymmetry = 0;
-    if (TextButton(pDC, x, top + 24, Gbk(u8"余弦展开"))) m_nFuncFSymmetry = 1;
-    if (TextButton(pDC, x, top + 48, Gbk(u8"一般展开"))) m_nFuncFSymmetry = 2;
+    // A chosen expansion holds over the script's, as a chosen period does.
+    const char* const kinds[3] = {u8"正弦展开", u8"余弦展开", u8"一般展开"};
+    for (int k = 0; k < 3; ++k)
+        if (TextButton(pDC, x, top + 24 * k, Gbk(kinds[k]))) {
+            m_nFuncFSymmetry = k;
+            m_bLoadScriptSettings = 0;
+        }
     if (TextButton(pDC, x, top + 72, Gbk(u8"显示系数"))) {
         m_nPendingPlotOption2 = 1;
         m_bLoadScriptSettings = 0;

@@ -70,10 +70,12 @@ void CPemroView::DrawCalculus1(CDC* pDC, int) {
         m_nDemoStep = std::clamp(m_nDemoStep, 1, calculus::kMaxDemoSubintervals);
     }
     if (sub >= kTrapezoid && sub <= kGauss) {
-        const BOOL shown = m_nValueTableShown == 1;
+        // The switch: 0 each rule's own default (the Gauss nodes listed, the
+        // values f(x_i) not), 1 shown, 2 hidden.
+        const bool shown = sub == kGauss ? m_nValueTableShown != 2 : m_nValueTableShown == 1;
         const char* label = shown ? u8"不显示数据" : u8"显示数据";
         if (TextButton(pDC, rowX(m_nPlotLeft + 3 * CH, label), m_nPlotTop, Gbk(label)))
-            m_nValueTableShown = shown ? 0 : 1;
+            m_nValueTableShown = shown ? 2 : 1;
     }
     const int n = m_nDemoStep;
     double S = 0;

@@ -18,6 +18,7 @@
     double DrawSimpsonDemo(CDC* pDC, double a, double b, int n);
     double DrawGaussDemo(CDC* pDC, double a, double b, int n);
     void ShadeAreaUnderF(CDC* pDC, double a, double b, COLORREF colour);
+    int GaussTableClearance(double a, double b);
     void DrawValueTable(CDC* pDC, double a, double b, int n);
     // The reference value "积分值:" of the integral pages, kept while the
     // function and the interval stay (it costs 100,000 Gauss panels).
@@ -25,8 +26,9 @@
     void DrawPRNCalculus(CDC* pDC, double x, double y, int kind, int mode, int variant, double a,
                          double b, int n, COLORREF colour);
 
-    // Whether the trapezoid and Simpson pages show their table of f(x_i);
-    // its own field, so the switch never changes the chosen sub-demo.
+    // The switch of the tables of f(x_i) and of the Gauss nodes: 0 each
+    // rule's default, 1 shown, 2 hidden; its own field, so the switch never
+    // changes the chosen sub-demo.
     int m_nValueTableShown = 0;
 
     // --- Regions of double integrals (regions.cpp) ----------------------------
