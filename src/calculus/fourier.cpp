@@ -23,7 +23,7 @@ constexpr int kSumSamples = 10000;
 constexpr int kListedTerms = 6;
 constexpr double kListRowStep = 0.1;
 // A row with its subscript, in character heights.
-constexpr double kRowLines = 1.6;
+constexpr double kRowLines = 1.2;
 // The row of the term buttons, laid out for an 800-pixel-wide page after
 // the graph's period buttons.
 constexpr int kNominalWidth = 800;
@@ -79,8 +79,9 @@ void CPemroView::DrawFourier(CDC* pDC) {
         // line, and are written after the row below so its boxes keep them.
         // Rows at least a line and a subscript apart, and only those that end
         // above the count of terms.
+        const int labelHeight = std::abs(m_nCharHeight + m_nFontStep);
         const double line =
-            m_nPlotHeight > 0 ? kRowLines * m_nBaseCharHeight * m_dYSpan / m_nPlotHeight : 0;
+            m_nPlotHeight > 0 ? kRowLines * labelHeight * m_dYSpan / m_nPlotHeight : 0;
         const double pitch = std::max(kListRowStep * m_dYSpan, line);
         int rows = std::min(n, kListedTerms);
         while (rows > 0 && m_dYMax - pitch * (rows + 1) - line < m_dYMin + 0.22 * m_dYSpan) --rows;
@@ -89,8 +90,8 @@ void CPemroView::DrawFourier(CDC* pDC) {
             DrawLabelValuePair(pDC, xa, y, "a =", 4, Shown(a[k]), "", 0, k, 1.2, -0.5, c);
             DrawLabelValuePair(pDC, xb, y, "b =", 4, Shown(b[k]), "", 0, k, 1.2, -0.5, c);
         }
-        DrawLabelValuePair(pDC, xa, m_dYMax - pitch, "a /2=", 4, Shown(a[0]), "",
-                           0, 0, 1.2, -0.5, c);
+        DrawLabelValuePair(pDC, xa, m_dYMax - pitch, "a /2=", 4, Shown(a[0]), "", 0, 0, 1.2, -0.5,
+                           c);
     }
     FourierButtons(pDC);
 }

@@ -89,10 +89,10 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
             for (long j = 0; j < grid.rows; ++j) ys.push_back(grid.y0 + double(j) * grid.cy);
             for (long i = 0; i < grid.columns; ++i) {
                 const double px = grid.x0 + double(i) * grid.cx;
-                const bool here = column == 0             ? px < x + cx
-                                  : column + 1 == columns ? px >= x
-                                                          : x <= px && px < x + cx;
-                if (!here) continue;
+                // Each prism column in exactly one column of the mesh.
+                const double at = std::floor((px - dXFrom) / cx + 1e-9);
+                const long owner = at < 0 ? 0 : at >= double(columns) ? columns - 1 : long(at);
+                if (owner != column) continue;
                 const double next =
                     i + 1 < grid.columns ? grid.x0 + double(i + 1) * grid.cx : std::nan("");
                 if (m_nDemoOption2 == 1)
