@@ -81,49 +81,43 @@ TEST_F(IntegralButtonTest, RegionStripWidthStaysAnElement) {
     }
 }
 
-// Washers of the region between y = √x and y = 1 on [1, 4] about the x
-// axis, radii at their left ends, dx = 3 m_dStepH from 0.1, the last washer
-// cut at 4: π Σ (x_i − 1)(x_{i+1} − x_i); exact 4.5π = 14.137.
-TEST_F(IntegralButtonTest, WashersCoverTheWholeInterval) {
-    Script("933", "Revolve(0.3,3,34,9,25,18,0,-0.5,4.5,-2.5,2.5,1,4,1,0,0,0)", 2);
-    Open("933");
-    view->m_dCursorX = 4.3;
-    view->m_dCursorY = 0.5;
-    Click(Px(4.3), Py(0.5));
-    ClickControl(u8"体积近似和");
-    Repaint();
-    EXPECT_EQ(First(u8"旋转体体积:"), "14.137");
-    EXPECT_EQ(First(u8"体积近似值:"), "12.723");
-    Run({{u8"dx减", u8"体积近似值:", "13.029"},
-         {u8"dx减", u8"体积近似值:", "13.246"},
-         {u8"dx减", u8"体积近似值:", "13.423"},
-         {u8"dx增", u8"体积近似值:", "13.246"},
-         {u8"dx增", u8"体积近似值:", "13.029"},
-         {u8"dx增", u8"体积近似值:", "12.723"},
-         {u8"dx增", u8"体积近似值:", "12.370"},
-         {u8"dx增", u8"体积近似值:", "12.011"}});
-}
-
-// Frustums of y = cos x on [-1.5, 1.5] about the x axis between the curve's
-// points at the element ends, the last cut at 1.5:
-// π Σ (|y_i| + |y_{i+1}|) hypot(Δx, Δy).
-TEST_F(IntegralButtonTest, BandsCoverTheWholeInterval) {
-    Script("934", "Revolve(0.3,3,34,9,4,90,0,-2,2,-1.5,1.5,-1.5,1.5,2,0,0,0)", 2);
-    Open("934");
-    view->m_dCursorX = 1.8;
-    view->m_dCursorY = 0.5;
-    Click(Px(1.8), Py(0.5));
-    ClickControl(u8"面积近似和");
-    Repaint();
-    EXPECT_EQ(First(u8"侧面积近似值:"), "14.271");
-    Run({{u8"dx减", u8"侧面积近似值:", "14.310"},
-         {u8"dx减", u8"侧面积近似值:", "14.335"},
-         {u8"dx减", u8"侧面积近似值:", "14.351"},
-         {u8"dx增", u8"侧面积近似值:", "14.335"},
-         {u8"dx增", u8"侧面积近似值:", "14.310"},
-         {u8"dx增", u8"侧面积近似值:", "14.271"},
-         {u8"dx增", u8"侧面积近似值:", "14.210"},
-         {u8"dx增", u8"侧面积近似值:", "14.118"}});
+// Elements of width dx = 3 m_dStepH from 0.1, the last cut at b. Washers of
+// the region between y = √x and y = 1 on [1, 4] about the x axis, radii at
+// their left ends: π Σ (x_i − 1)(x_{i+1} − x_i) (exact 4.5π = 14.137);
+// frustums of y = cos x on [-1.5, 1.5]: π Σ (|y_i| + |y_{i+1}|) hypot(Δx, Δy).
+TEST_F(IntegralButtonTest, RevolutionElementsCoverTheWholeInterval) {
+    const struct {
+        const char *command, *view, *label;
+        double pick;
+        const char* values[9]; // opening, three dx减, five dx增
+    } pages[] = {
+        {"Revolve(0.3,3,34,9,25,18,0,-0.5,4.5,-2.5,2.5,1,4,1,0,0,0)",
+         u8"体积近似和",
+         u8"体积近似值:",
+         4.3,
+         {"12.723", "13.029", "13.246", "13.423", "13.246", "13.029", "12.723", "12.370",
+          "12.011"}},
+        {"Revolve(0.3,3,34,9,4,90,0,-2,2,-1.5,1.5,-1.5,1.5,2,0,0,0)",
+         u8"面积近似和",
+         u8"侧面积近似值:",
+         1.8,
+         {"14.271", "14.310", "14.335", "14.351", "14.335", "14.310", "14.271", "14.210",
+          "14.118"}},
+    };
+    for (const auto& page : pages) {
+        Script("933", page.command, 2);
+        Open("933");
+        view->m_dCursorX = page.pick;
+        view->m_dCursorY = 0.5;
+        Click(Px(page.pick), Py(0.5));
+        ClickControl(page.view);
+        Repaint();
+        EXPECT_EQ(First(page.label), page.values[0]);
+        std::vector<Press> presses;
+        for (int i = 1; i < 9; ++i)
+            presses.push_back({i < 4 ? u8"dx减" : u8"dx增", page.label, page.values[i]});
+        Run(presses);
+    }
 }
 
 // F(x) = x on (0, π), period T = 6.283185: the odd extension has b_k =
