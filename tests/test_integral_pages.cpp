@@ -173,10 +173,10 @@ TEST_F(IntegralSampleTest, TheSurfaceAreaPageGivesTheArcLengthOfItsCurve) {
 TEST_F(IntegralSampleTest, TheGaussPageListsItsNodesAndWeights) {
     Open("457", 4000);
     // Three-point Gauss-Legendre on [-1, 1]: nodes 0, ±√(3/5) = ±0.774597,
-    // weights 2/((1 - x²) P3'(x)²) = 5/9, 8/9, 5/9. On [0, 3.14159] with one
-    // piece the nodes are 1.570795 (1 ± 0.774597): 0.354, 1.571, 2.788, and
-    // sin there 0.346711, 1, 0.346714.
-    const std::vector<std::string> f = {"0.346711", "1.000000", "0.346714"};
+    // weights 2/((1 - x²) P3'(x)²) = 5/9, 8/9, 5/9. On [0, π] with one
+    // piece the nodes are π/2 (1 ± 0.774597): 0.354, 1.571, 2.788, and
+    // sin there 0.346711, 1, 0.346711.
+    const std::vector<std::string> f = {"0.346711", "1.000000", "0.346711"};
     const std::vector<std::string> t = {"0.354", "1.571", "2.788"};
     const std::vector<std::string> w = {"0.555556", "0.888889", "0.555556"};
     EXPECT_EQ(After("f    ="), f);
@@ -187,13 +187,21 @@ TEST_F(IntegralSampleTest, TheGaussPageListsItsNodesAndWeights) {
     for (size_t i = 0; i + 3 < p.size(); ++i)
         if (p[i].text == "f    =") nodes.push_back(p[i + 3].text);
     EXPECT_EQ(nodes, t);
-    // Six nodes on two pieces give twelve rows; those that would reach the
-    // line of the integral values are left out.
+    // Six nodes on two pieces give twelve rows; only those that end above
+    // the top of sin x (y = 1) are listed: rows at 3.5 − 0.4 r, a row and
+    // its subscript 1.5 character heights deep.
     view->m_nDemoOption2 = 5;
     view->m_nDemoStep = 2;
     view->m_bLoadScriptSettings = 0;
     Repaint();
-    EXPECT_EQ(After("f    =").size(), 7u);
+    const CPemroView& v = *view;
+    size_t fit = 0;
+    for (int r = 1; r <= 7; ++r) {
+        const int py = Py(3.5 - 0.4 * r), top = Py(1.0);
+        fit += py + 3 * v.m_nBaseCharHeight / 2 < top - 2;
+    }
+    EXPECT_GE(fit, 3u);
+    EXPECT_EQ(After("f    =").size(), fit);
     EXPECT_EQ(After(u8"积分值:").size(), 1u);
 }
 
@@ -376,10 +384,20 @@ TEST_F(ScratchIntegralTest, PolarRegionLimitsAlongTheRayAndTheCircle) {
     ClickButton(view->m_nFigureRight - 40, view->m_nFigureTop + 22);
     Repaint();
     EXPECT_EQ(view->m_nRegionType, 2);
-    // On the circle ρ = 0.9 from θ = sin 0.9 to θ = 0.9.
+    // On the circle ρ = 0.9 from θ = sin 0.9 to θ = 0.9: each limit beside
+    // its end of the arc, beyond it (the lower end's label right of and
+    // below the point, the upper end's left of and above it).
     const double lo = std::sin(0.9);
-    EXPECT_TRUE(ShowsAtWorld(0.9 * std::cos(lo), 0.9 * std::sin(lo), u8"θ的下限", mark));
-    EXPECT_TRUE(ShowsAtWorld(0.9 * std::cos(0.9), 0.9 * std::sin(0.9), u8"θ的上限", mark));
+    const auto placed = [&](const char* utf8) {
+        for (const auto& p : log.pieces)
+            if (p.text == Gbk(utf8) && p.colour == mark) return CPoint(p.x, p.y);
+        return CPoint(-1, -1);
+    };
+    const CPoint low = placed(u8"θ的下限"), high = placed(u8"θ的上限");
+    const int lx = Px(0.9 * std::cos(lo)), ly = Py(0.9 * std::sin(lo));
+    const int hx = Px(0.9 * std::cos(0.9)), hy = Py(0.9 * std::sin(0.9));
+    EXPECT_TRUE(low.x > lx && low.y > ly && low.x < lx + 40 && low.y < ly + 40) << low.x;
+    EXPECT_TRUE(high.x < hx && high.y < hy && high.y > hy - 80) << high.x << "," << high.y;
 }
 
 TEST_F(ScratchIntegralTest, TheRTypeRegionFillsItsOwnSideOfTheDiagonal) {

@@ -22,6 +22,8 @@ constexpr int kSumSamples = 10000;
 // row ends above the count of terms at 0.22 of the height.
 constexpr int kListedTerms = 6;
 constexpr double kListRowStep = 0.1;
+// A row with its subscript, in character heights.
+constexpr double kRowLines = 1.2;
 // The row of the term buttons, laid out for an 800-pixel-wide page after
 // the graph's period buttons.
 constexpr int kNominalWidth = 800;
@@ -75,13 +77,21 @@ void CPemroView::DrawFourier(CDC* pDC) {
         const double xa = m_dXMin + 0.05 * m_dXSpan, xb = m_dXMin + 0.45 * m_dXSpan;
         // From the bottom row up: each row's subscripts hang below its
         // line, and are written after the row below so its boxes keep them.
-        for (int k = std::min(n, kListedTerms); k >= 1; --k) {
-            const double y = m_dYMax - kListRowStep * (k + 1) * m_dYSpan;
+        // Rows at least a line and a subscript apart, and only those that end
+        // above the count of terms.
+        const int labelHeight = std::abs(m_nCharHeight + m_nFontStep);
+        const double line =
+            m_nPlotHeight > 0 ? kRowLines * labelHeight * m_dYSpan / m_nPlotHeight : 0;
+        const double pitch = std::max(kListRowStep * m_dYSpan, line);
+        int rows = std::min(n, kListedTerms);
+        while (rows > 0 && m_dYMax - pitch * (rows + 1) - line < m_dYMin + 0.22 * m_dYSpan) --rows;
+        for (int k = rows; k >= 1; --k) {
+            const double y = m_dYMax - pitch * (k + 1);
             DrawLabelValuePair(pDC, xa, y, "a =", 4, Shown(a[k]), "", 0, k, 1.2, -0.5, c);
             DrawLabelValuePair(pDC, xb, y, "b =", 4, Shown(b[k]), "", 0, k, 1.2, -0.5, c);
         }
-        DrawLabelValuePair(pDC, xa, m_dYMax - kListRowStep * m_dYSpan, "a /2=", 4, Shown(a[0]), "",
-                           0, 0, 1.2, -0.5, c);
+        DrawLabelValuePair(pDC, xa, m_dYMax - pitch, "a /2=", 4, Shown(a[0]), "", 0, 0, 1.2, -0.5,
+                           c);
     }
     FourierButtons(pDC);
 }
@@ -111,9 +121,13 @@ void CPemroView::FourierButtons(CDC* pDC) {
     const int x = calculus::ColumnInFigure(
         *this, m_nPlotRight - m_nBaseCharHeight,
         {u8"正弦展开", u8"余弦展开", u8"一般展开", u8"显示系数", u8"取消显示"});
-    if (TextButton(pDC, x, top, Gbk(u8"正弦展开"))) m_nFuncFSymmetry = 0;
-    if (TextButton(pDC, x, top + 24, Gbk(u8"余弦展开"))) m_nFuncFSymmetry = 1;
-    if (TextButton(pDC, x, top + 48, Gbk(u8"一般展开"))) m_nFuncFSymmetry = 2;
+    // A chosen expansion holds over the script's, as a chosen period does.
+    const char* const kinds[3] = {u8"正弦展开", u8"余弦展开", u8"一般展开"};
+    for (int k = 0; k < 3; ++k)
+        if (TextButton(pDC, x, top + 24 * k, Gbk(kinds[k]))) {
+            m_nFuncFSymmetry = k;
+            m_bLoadScriptSettings = 0;
+        }
     if (TextButton(pDC, x, top + 72, Gbk(u8"显示系数"))) {
         m_nPendingPlotOption2 = 1;
         m_bLoadScriptSettings = 0;

@@ -71,10 +71,12 @@ void CPemroView::DrawCalculus1(CDC* pDC, int) {
         m_nDemoStep = std::clamp(m_nDemoStep, 1, calculus::kMaxDemoSubintervals);
     }
     if (sub >= kTrapezoid && sub <= kGauss) {
-        const BOOL shown = m_nValueTableShown == 1;
+        // The switch: 0 each rule's own default (the Gauss nodes listed, the
+        // values f(x_i) not), 1 shown, 2 hidden.
+        const bool shown = sub == kGauss ? m_nValueTableShown != 2 : m_nValueTableShown == 1;
         const char* label = shown ? u8"不显示数据" : u8"显示数据";
         if (TextButton(pDC, rowX(m_nPlotLeft + 3 * CH, label), m_nPlotTop, Gbk(label)))
-            m_nValueTableShown = shown ? 0 : 1;
+            m_nValueTableShown = shown ? 2 : 1;
     }
     const int n = m_nDemoStep;
     double S = 0;
@@ -216,13 +218,18 @@ double CPemroView::DrawIrregularSum(CDC* pDC, double a, double b, int n) {
     for (long i = 0; x < b && i < kMaxIrregularStrips; ++i) {
         double w = 0.5 * (1 + std::sin(10.34 * x)) * unit;
         if (m_dParamStep * unit > w || !(w > 0)) w = unit;
+        // The strips partition [a, b]: the last one ends at b.
+        w = std::min(w, b - x);
         const double s = x + 0.25 * (1 + std::sin(15 * x)) * w;
         const double Fs = EvalF(s, k);
-        S += w * (EvalF(x + w, k) + Fs) / 2;
-        if (Inside(Fs, m_dYMin, m_dYMax) && n < kOutlineLimit) {
-            DrawLineWorld(pDC, x, 0, x, Fs, m_crSection);
-            DrawLineWorld(pDC, x + w, 0, x + w, Fs, m_crSection);
-            DrawLineWorld(pDC, x, Fs, x + w, Fs, m_crSection);
+        S += w * Fs;
+        if (n < kOutlineLimit) {
+            // A strip taller than the plot is cut at its edge.
+            const double top = std::clamp(Fs, m_dYMin, m_dYMax);
+            const double foot = std::clamp(0.0, m_dYMin, m_dYMax);
+            DrawLineWorld(pDC, x, foot, x, top, m_crSection);
+            DrawLineWorld(pDC, x + w, foot, x + w, top, m_crSection);
+            if (Inside(Fs, m_dYMin, m_dYMax)) DrawLineWorld(pDC, x, top, x + w, top, m_crSection);
         }
         // A strip too narrow to move x (far from the origin) ends the sum.
         if (!(x + w > x)) break;

@@ -18,6 +18,7 @@
     double DrawSimpsonDemo(CDC* pDC, double a, double b, int n);
     double DrawGaussDemo(CDC* pDC, double a, double b, int n);
     void ShadeAreaUnderF(CDC* pDC, double a, double b, COLORREF colour);
+    int GaussTableClearance(double a, double b);
     void DrawValueTable(CDC* pDC, double a, double b, int n);
     // The reference value "积分值:" of the integral pages, kept while the
     // function and the interval stay (it costs 100,000 Gauss panels).
@@ -25,8 +26,9 @@
     void DrawPRNCalculus(CDC* pDC, double x, double y, int kind, int mode, int variant, double a,
                          double b, int n, COLORREF colour);
 
-    // Whether the trapezoid and Simpson pages show their table of f(x_i);
-    // its own field, so the switch never changes the chosen sub-demo.
+    // The switch of the tables of f(x_i) and of the Gauss nodes: 0 each
+    // rule's default, 1 shown, 2 hidden; its own field, so the switch never
+    // changes the chosen sub-demo.
     int m_nValueTableShown = 0;
 
     // --- Regions of double integrals (regions.cpp) ----------------------------
@@ -38,8 +40,8 @@
     void DrawRadiusRegion(CDC* pDC, double a, double b, double h, const CString& label1,
                           const CString& label2);
     void DrawPolarSegment(CDC* pDC, double r1, double t1, double r2, double t2, COLORREF colour);
-    // Flood fill from a polar point, kept inside the plot rectangle.
-    void FillPolarRegion(CDC* pDC, double r, double theta);
+    // Fills the polygon of n polar points (r, θ), cut at the plot rectangle.
+    void FillPolarRegion(CDC* pDC, const double* r, const double* theta, int n);
 
     // --- Solids and surfaces of revolution (revolution.cpp) -------------------
     void DrawRevolve(CDC* pDC, int kind, int axis);

@@ -24,6 +24,8 @@ constexpr int kGaussStripLimit = 512;
 // seventh is the last whose subscripts keep clear of the line of the
 // integral values (at 0.12 of the span from the bottom).
 constexpr int kNodeTableRows = 7;
+// Samples of F for the place of the Gauss node table.
+constexpr int kClearanceSamples = 200;
 // Dots of one Simpson parabola at most.
 constexpr long kMaxParabolaDots = 20000;
 
@@ -112,6 +114,10 @@ double CPemroView::DrawGaussDemo(CDC* pDC, double a, double b, int n) {
     if (m >= 1 && m <= 5 && b > a && n >= 1) {
         const int k = m_nFuncF;
         const double h = (b - a) / n, half = h / 2;
+        // The node table shows unless its switch hid it, and only its rows
+        // that stay above the curve and the strips under it.
+        const bool table = m_nValueTableShown != 2;
+        const int clearBottom = table ? GaussTableClearance(a, b) : 0;
         int row = 0;
         for (int s = 0; s < n; ++s) {
             const double x = a + s * h;
@@ -121,7 +127,10 @@ double CPemroView::DrawGaussDemo(CDC* pDC, double a, double b, int n) {
                 const double y = EvalF(t, k);
                 S += y * w;
                 const double rowY = m_dYMax - 0.1 * ++row * m_dYSpan;
-                if (row <= kNodeTableRows) {
+                int px = 0, py = 0;
+                const bool clear = MapWorldOffset(m_dXMin, rowY, &px, &py) &&
+                                   py + 3 * m_nBaseCharHeight / 2 < clearBottom;
+                if (table && row <= kNodeTableRows && clear) {
                     DrawLabelValuePair(pDC, m_dXMin, rowY, "f    =", 6, y, "", 3, t, 1.2, -0.3,
                                        m_crCurveSetting);
                     DrawLabelValuePair(pDC, m_dXMin + 0.4 * m_dXSpan, rowY, "w[ ]=", 6, w, "", 0, i,
@@ -146,6 +155,23 @@ double CPemroView::DrawGaussDemo(CDC* pDC, double a, double b, int n) {
             m_bLoadScriptSettings = 0;
         }
     return S;
+}
+
+// The pixel row above which the node table keeps clear of the curve: the
+// highest point of F, over [a, b] where the table's columns stand, less a
+// small gap.
+int CPemroView::GaussTableClearance(double a, double b) {
+    const double right = m_dXMin + 0.75 * m_dXSpan;
+    const double from = std::max(a, m_dXMin), to = std::min(b, right);
+    double top = -HUGE_VAL;
+    for (int i = 0; i <= kClearanceSamples && from <= to; ++i) {
+        const double y = EvalF(from + (to - from) * i / kClearanceSamples, m_nFuncF);
+        if (std::isfinite(y)) top = std::max(top, y);
+    }
+    int px = 0, py = m_nPlotBottom;
+    if (!(top > -HUGE_VAL) || !MapWorldOffset(m_dXMin, std::min(top, m_dYMax), &px, &py))
+        return m_nPlotBottom;
+    return py - 2;
 }
 
 void CPemroView::DrawPRNCalculus(CDC* pDC, double x, double y, int kind, int mode, int variant,

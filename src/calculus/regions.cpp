@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -22,6 +23,8 @@ constexpr long kMaxPolarSteps = 200000;
 constexpr int kElementArcs = 100;
 constexpr double kElementAngle = 0.1;
 constexpr COLORREF kPolarFill = RGB(0, 155, 155);
+// Points of each piece of a polar region's outline for its fill.
+constexpr int kOutlinePoints = 400;
 constexpr int kDotRadius = 3;
 
 bool IsBlankLabel(const CString& label) {
@@ -59,6 +62,35 @@ void DrawPointLabel(CPemroView& v, CDC* pDC, double x, double y, const CString& 
     v.m_lfCurrent.lfWidth = v.m_nFontStep / 2 + v.m_nCharWidth;
 }
 
+// A label beside the world point (x, y), in the quadrant of the world
+// direction (ux, uy), clear of the dot there and of a line that leaves the
+// point the other way.
+void DrawLabelToward(CPemroView& v, CDC* pDC, double x, double y, double ux, double uy,
+                     const CString& text, COLORREF colour) {
+    int px, py;
+    if (pDC && v.IsFigureBandVisible() && v.MapWorldOffset(x, y, &px, &py)) {
+        CSize size;
+        {
+            const CFontSelect font(pDC, v.PlainStringFont(FALSE, v.m_nLabelZoom));
+            size = pDC->GetTextExtent(text);
+        }
+        const int gap = kDotRadius + 2;
+        int left = ux >= 0 ? px + gap : px - gap - int(size.cx);
+        int top = uy <= 0 ? py + gap : py - gap - int(size.cy);
+        left = std::max(v.m_nPlotLeft, std::min(left, v.m_nPlotRight - int(size.cx)));
+        top = std::max(v.m_nPlotTop, std::min(top, v.m_nPlotBottom - int(size.cy)));
+        // Moved off the text the figure has written, as little as it takes.
+        const CRect plot(v.m_nPlotLeft, v.m_nPlotTop, v.m_nPlotRight, v.m_nPlotBottom);
+        const int h = std::max(1, int(size.cy));
+        const CPoint d =
+            labels::NearestFreeShift(CRect(left, top, left + size.cx, top + size.cy),
+                                     v.m_aFigureBoxes, plot, std::max(2, h / 4), 5 * h);
+        v.DrawString(pDC, left + d.x, top + d.y, text, colour);
+    }
+    v.m_lfCurrent.lfHeight = v.m_nFontStep + v.m_nCharHeight;
+    v.m_lfCurrent.lfWidth = v.m_nFontStep / 2 + v.m_nCharWidth;
+}
+
 } // namespace
 
 void CPemroView::DrawDomainxy(CDC* pDC, double a, double b, CString label1, CString label2,
@@ -82,14 +114,23 @@ void CPemroView::DrawDomainxy(CDC* pDC, double a, double b, CString label1, CStr
         }
     }
     const COLORREF mark = m_crSecondDerivative, arrow = m_crFirstDerivative;
-    if (k >= 2)
-        DrawStringWorld(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMax, Gbk(u8"选区域中的点"),
-                        m_crCurveSetting);
     const double x = m_dCursorX, y = m_dCursorY;
-    if (k >= 2 && m_nPlotOrientation == 1 && a <= x && x <= b) {
-        const bool xType = m_nRegionType == 1;
-        const double lo = FindRegionEdgeMax(x, xType ? m_dYMin : a, 1);
+    // A column or row without a point of the region has no limits to show.
+    const bool column = k >= 2 && m_nPlotOrientation == 1 && a <= x && x <= b;
+    const bool xType = m_nRegionType == 1;
+    const double lo = column ? FindRegionEdgeMax(x, xType ? m_dYMin : a, 1) : 0;
+    if (column && EvalRegionFunction(x, lo, m_nFuncF) > 0) {
         const double hi = FindRegionEdgeMin(x, xType ? m_dYMax : b, 1);
+        // The strip under its labels, cut at the plot's edge.
+        if (k >= 3) {
+            const double r = std::min(x + m_dXSpan * m_dStepH, m_dXMax);
+            const double bottom = std::max(lo, m_dYMin), top = std::min(hi, m_dYMax);
+            FillRectWorld(pDC, x, r, bottom, top, m_crDefaultPen);
+            // Its outline tells the strip from a region filled in the same colour.
+            DrawLineWorldMode(pDC, x, top, r, top, mark, 0);
+            DrawLineWorldMode(pDC, r, bottom, r, top, mark, 0);
+            DrawLineWorldMode(pDC, x, bottom, x, top, mark, 0);
+        }
         // The labels at the arrows' tails stay inside the plot, where an
         // edge runs near its top or bottom.
         const double line = m_nBaseCharHeight * m_dYSpan / std::max(1, m_nPlotHeight);
@@ -115,13 +156,21 @@ void CPemroView::DrawDomainxy(CDC* pDC, double a, double b, CString label1, CStr
             // Its label stays inside the plot when the strip reaches its edge.
             const double room = 4.0 * m_nBaseCharWidth * m_dXSpan / std::max(1, m_nPlotWidth);
             DrawPointLabel(*this, pDC, std::min(x + w, m_dXMax - room), 0, "x+dx", mark);
-            FillRectWorld(pDC, x, x + w, lo, hi, m_crDefaultPen);
         }
     }
-    if (k >= 2 && m_nPlotOrientation == 2 && a <= y && y <= b) {
-        const bool yType = m_nRegionType == 2;
-        const double left = FindRegionEdgeMax(yType ? m_dXMin : a, y, 2);
+    const bool row = k >= 2 && m_nPlotOrientation == 2 && a <= y && y <= b;
+    const bool yType = m_nRegionType == 2;
+    const double left = row ? FindRegionEdgeMax(yType ? m_dXMin : a, y, 2) : 0;
+    if (row && EvalRegionFunction(left, y, m_nFuncF) > 0) {
         const double right = FindRegionEdgeMin(yType ? m_dXMax : b, y, 2);
+        if (k >= 3) {
+            const double l = std::max(left, m_dXMin), r = std::min(right, m_dXMax);
+            const double top = std::min(y + m_dYSpan * m_dStepH, m_dYMax);
+            FillRectWorld(pDC, l, r, y, top, m_crDefaultPen);
+            DrawLineWorld(pDC, l, top, r, top, mark);
+            DrawLineWorld(pDC, r, y, r, top, mark);
+            DrawLineWorld(pDC, l, y, l, top, mark);
+        }
         if (!IsBlankLabel(label4))
             DrawArrowWorld(pDC, std::min(left, right) - m_dXSpan / 5, y + m_dYSpan / 8, left, y, 2,
                            label4, "", arrow);
@@ -153,9 +202,12 @@ void CPemroView::DrawDomainxy(CDC* pDC, double a, double b, CString label1, CStr
             // Its label stays inside the plot when the strip reaches its edge.
             const double line = m_nBaseCharHeight * m_dYSpan / std::max(1, m_nPlotHeight);
             DrawStringWorld(pDC, 0, std::min(y + w + m_dYSpan / 8, m_dYMax - line), "y+dy", mark);
-            FillRectWorld(pDC, left, right, y, y + w, m_crDefaultPen);
         }
     }
+    // The hint over the element, which may reach the plot's top.
+    if (k >= 2)
+        DrawStringWorld(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMax, Gbk(u8"选区域中的点"),
+                        m_crCurveSetting);
     if (HitTestGraphRegion(1)) DrawUserShapes(pDC, 0);
 }
 
@@ -167,15 +219,28 @@ void CPemroView::DrawPolarSegment(CDC* pDC, double r1, double t1, double r2, dou
                       r2 * std::sin(t2), colour, 0);
 }
 
-void CPemroView::FillPolarRegion(CDC* pDC, double r, double theta) {
-    // A boundary cut off by the world range has gaps: the fill may spread
-    // through them, but never past the plot rectangle.
+// The region inside a closed polar outline, filled as a polygon cut at the
+// plot rectangle: nothing outside the outline is ever coloured.
+void CPemroView::FillPolarRegion(CDC* pDC, const double* r, const double* theta, int n) {
+    if (!pDC || n < 3 || !IsFigureBandVisible()) return;
+    std::vector<CPoint> pts;
+    pts.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        int px, py;
+        if (MapWorldOffset(r[i] * std::cos(theta[i]), r[i] * std::sin(theta[i]), &px, &py))
+            pts.emplace_back(px, py);
+    }
+    if (pts.size() < 3) return;
     const CRect kept = pDC->GetClipRect();
     const CPoint org = pDC->GetViewportOrg();
     const CRect plot(m_nPlotLeft + org.x, m_nPlotTop + org.y, m_nPlotRight + org.x,
                      m_nPlotBottom + org.y);
     pDC->SetClipRect(kept.Intersect(plot));
-    FloodFillWorld(pDC, r * std::cos(theta), r * std::sin(theta), m_crCurveSetting, kPolarFill);
+    {
+        CPenSelect pen(pDC, CPen(PS_NULL, 1, kPolarFill));
+        CBrushSelect brush(pDC, CBrush(kPolarFill));
+        pDC->Polygon(pts.data(), int(pts.size()));
+    }
     pDC->SetClipRect(kept);
 }
 
@@ -206,6 +271,16 @@ void CPemroView::DrawThetaRegion(CDC* pDC, double a, double b, double h, const C
     const auto f = [&](double t) { return EvalF(t, up); };
     const auto g = [&](double t) { return EvalCatalogueB(t, low); };
     const COLORREF edge = m_crCurveSetting, ray = m_crFirstDerivative;
+    {
+        // The outline: out along r = f(θ), back along r = g(θ).
+        double rs[2 * kOutlinePoints], ts[2 * kOutlinePoints];
+        for (int i = 0; i < kOutlinePoints; ++i) {
+            const double t = a + (b - a) * i / (kOutlinePoints - 1);
+            rs[i] = f(t), ts[i] = t;
+            rs[2 * kOutlinePoints - 1 - i] = g(t), ts[2 * kOutlinePoints - 1 - i] = t;
+        }
+        FillPolarRegion(pDC, rs, ts, 2 * kOutlinePoints);
+    }
     double fp = f(a), gp = g(a);
     DrawPolarSegment(pDC, fp, a, 0, a, ray);
     DrawPolarSegment(pDC, fp, a, gp, a, edge);
@@ -220,7 +295,6 @@ void CPemroView::DrawThetaRegion(CDC* pDC, double a, double b, double h, const C
     DrawPolarSegment(pDC, fp, b, 0, b, ray);
     DrawPolarSegment(pDC, fp, b, gp, b, edge);
     const double tm = (a + b) / 2, fm = f(tm), gm = g(tm);
-    FillPolarRegion(pDC, (fm + gm) / 2, tm);
     if (k >= 2) {
         const double fx = fm * std::cos(tm), fy = fm * std::sin(tm);
         const double gx = gm * std::cos(tm), gy = gm * std::sin(tm);
@@ -269,6 +343,20 @@ void CPemroView::DrawRadiusRegion(CDC* pDC, double a, double b, double h, const 
     const auto t2 = [&](double r) { return EvalF(r, right); };
     const auto t1 = [&](double r) { return EvalCatalogueB(r, left); };
     const COLORREF edge = m_crCurveSetting;
+    {
+        // The outline: out along θ2(r), back along the arc of radius b,
+        // in along θ1(r) and back along the arc of radius a.
+        constexpr int q = kOutlinePoints;
+        double rs[4 * q], ts[4 * q];
+        for (int i = 0; i < q; ++i) {
+            const double s = double(i) / (q - 1), r = a + (b - a) * s, R = b - (b - a) * s;
+            rs[i] = r, ts[i] = t2(r);
+            rs[q + i] = b, ts[q + i] = t2(b) + (t1(b) - t2(b)) * s;
+            rs[2 * q + i] = R, ts[2 * q + i] = t1(R);
+            rs[3 * q + i] = a, ts[3 * q + i] = t1(a) + (t2(a) - t1(a)) * s;
+        }
+        FillPolarRegion(pDC, rs, ts, 4 * q);
+    }
     for (long i = 0; i < kMaxPolarSteps; ++i) {
         const double r = a + i * h;
         if (!(r <= b)) break;
@@ -287,7 +375,6 @@ void CPemroView::DrawRadiusRegion(CDC* pDC, double a, double b, double h, const 
     arc(a, edge);
     arc(b, edge);
     const double rm = (a + b) / 2;
-    FillPolarRegion(pDC, rm, (t1(rm) + t2(rm)) / 2);
     if (k >= 1) {
         const double x1 = rm * std::cos(t1(rm)), y1 = rm * std::sin(t1(rm));
         const double x2 = rm * std::cos(t2(rm)), y2 = rm * std::sin(t2(rm));
@@ -303,11 +390,13 @@ void CPemroView::DrawRadiusRegion(CDC* pDC, double a, double b, double h, const 
     const double lo = t1(rho), hi = t2(rho);
     const double xl = rho * std::cos(lo), yl = rho * std::sin(lo);
     const double xh = rho * std::cos(hi), yh = rho * std::sin(hi);
-    DrawStringWorld(pDC, xl, yl, Gbk(u8"θ的下限"), mark);
-    DrawStringWorld(pDC, xh, yh, Gbk(u8"θ的上限"), mark);
+    // Each limit beyond its end of the arc, "r" outside the arc's middle.
+    DrawLabelToward(*this, pDC, xl, yl, std::sin(lo), -std::cos(lo), Gbk(u8"θ的下限"), mark);
+    DrawLabelToward(*this, pDC, xh, yh, -std::sin(hi), std::cos(hi), Gbk(u8"θ的上限"), mark);
     DrawDotWorld(pDC, xl, yl, kDotRadius, kDotRadius, mark, mark);
     DrawDotWorld(pDC, xh, yh, kDotRadius, kDotRadius, mark, mark);
     arc(rho, mark);
     const double tm = (lo + hi) / 2;
-    DrawStringWorld(pDC, rho * std::cos(tm), rho * std::sin(tm), "r", mark);
+    DrawLabelToward(*this, pDC, rho * std::cos(tm), rho * std::sin(tm), std::cos(tm), std::sin(tm),
+                    "r", mark);
 }

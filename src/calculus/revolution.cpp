@@ -47,6 +47,24 @@ constexpr RevolveButton kSurfaceViews[] = {
     {u8"面积元素", 190, 2, kElement},
 };
 
+// The elements a picture is built from: the partition of [a, b] from a, the
+// last element cut short at b, or the one element at the picked point u,
+// kept inside [a, b].
+struct Elements {
+    double b, dx, s0;
+    long count;
+    bool single;
+    double End(long i) const {
+        return single ? std::min(s0 + dx, b) : calculus::ElementEnd(s0, b, dx, i);
+    }
+};
+
+Elements RevolveElements(double a, double b, double u, double dx, bool single) {
+    if (!single) return {b, dx, a, calculus::ElementCount(a, b, dx, kMaxElements), false};
+    const double s = std::isfinite(u) ? std::clamp(u, a, std::max(a, b - dx)) : a;
+    return {b, dx, s, b > a ? 1 : 0, true};
+}
+
 } // namespace
 
 void CPemroView::FindParamStartT(double target) {
@@ -126,31 +144,31 @@ void CPemroView::DrawWashers(CDC* pDC, double a, double b, double u, double dx, 
     const double c = m_dDemoParam;
     const bool outside = m_nDemoOption == 1, whole = m_dDemoVariant == kWhole;
     if (c != 0) DrawLineWorld(pDC, m_dXMin, c, m_dXMax, c, m_crFirstDerivative);
-    double s0 = a, e = u - dx;
-    if (m_dDemoVariant == kElement) s0 = u, e = u + dx / 2;
     const auto f = [&](double x) { return EvalCurveY(x, m_nFuncUpper); };
     const auto lower = [&](double x) {
         return m_nPlotMode == 0 ? EvalCatalogueB(x, m_nFuncLower) : c;
     };
-    double F0 = f(s0), G0 = lower(s0);
+    const Elements el = RevolveElements(a, b, u, dx, m_dDemoVariant == kElement);
+    double F0 = f(el.s0), G0 = lower(el.s0);
     const auto radii = [c](double F, double G, double* rmin, double* rmax) {
         *rmin = std::min(std::fabs(G - c), std::fabs(F - c));
         *rmax = std::max(std::fabs(G - c), std::fabs(F - c));
     };
-    double x = s0, tLast = 0;
+    double x = el.s0, tLast = 0;
     bool drawn = false;
-    for (long i = 0; i < kMaxElements; ++i) {
-        x = s0 + i * dx;
-        if (!calculus::ElementStartsBy(x, e, dx)) break;
+    for (long i = 0; i < el.count; ++i) {
+        const double x0 = el.s0 + i * dx, x1 = el.End(i);
+        if (!el.single && !calculus::ElementStartsBy(x1, u, dx)) break;
+        x = x1;
         // A washer of the sum is a cylinder of the radii at its left end.
-        if (!whole) F0 = f(x), G0 = lower(x);
+        if (!whole) F0 = f(x0), G0 = lower(x0);
         double rmin, rmax, F1 = F0, G1 = G0;
         radii(F0, G0, &rmin, &rmax);
         for (long j = 0; j < kMaxPositions; ++j) {
-            const double t = x + j * p;
-            if (!(t < x + dx)) break;
+            const double t = x0 + j * p;
+            if (!(t < x1)) break;
             F1 = f(t);
-            G1 = lower(x);
+            G1 = lower(x0);
             if (whole) radii(F1, G1, &rmin, &rmax);
             DrawShadedArcWorld(pDC, t, c, rmin / 8, rmin, kHalfFrom, kHalfTo, m_crCurveSetting);
             if (outside)
@@ -158,12 +176,11 @@ void CPemroView::DrawWashers(CDC* pDC, double a, double b, double u, double dx, 
             tLast = t;
             drawn = true;
         }
-        if (outside)
-            DrawEllipseWorld(pDC, x + dx, c, rmax / 8, rmax, m_crDefaultPen, m_crDefaultFill);
-        DrawEllipseWorld(pDC, x + dx, c, rmin / 8, rmin, m_crDefaultFill, m_crDefaultPen);
+        if (outside) DrawEllipseWorld(pDC, x1, c, rmax / 8, rmax, m_crDefaultPen, m_crDefaultFill);
+        DrawEllipseWorld(pDC, x1, c, rmin / 8, rmin, m_crDefaultFill, m_crDefaultPen);
         radii(F0, G0, &rmin, &rmax);
         const double r = outside ? rmax : rmin;
-        DrawShadedArcWorld(pDC, x, c, r / 8, r, kEdgeFrom, kEdgeTo, m_crFirstDerivative);
+        DrawShadedArcWorld(pDC, x0, c, r / 8, r, kEdgeFrom, kEdgeTo, m_crFirstDerivative);
         F0 = F1, G0 = G1;
     }
     if (c != 0) DrawLineWorld(pDC, x, c, m_dXMax, c, m_crFirstDerivative);
@@ -180,10 +197,8 @@ void CPemroView::DrawWashers(CDC* pDC, double a, double b, double u, double dx, 
     DrawLabelValue(pDC, vx, m_dYMin + 0.2 * m_dYSpan, Gbk(u8"旋转体体积:"), 3,
                    Integrate(a, b, 200, 6, 0), m_crCurveSetting);
     if (m_dDemoVariant == kSum)
-        DrawLabelValue(
-            pDC, vx, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"体积近似值:"), 3,
-            calculus::WasherSum(f, lower, c, a, dx, calculus::ElementCount(a, b, dx, kMaxElements)),
-            m_crCurveSetting);
+        DrawLabelValue(pDC, vx, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"体积近似值:"), 3,
+                       calculus::WasherSum(f, lower, c, a, b, dx, kMaxElements), m_crCurveSetting);
 }
 
 void CPemroView::DrawShells(CDC* pDC, double a, double b, double u, double dx, double p) {
@@ -203,9 +218,12 @@ void CPemroView::DrawShells(CDC* pDC, double a, double b, double u, double dx, d
     const double pixel = std::min(xPixel, yPixel);
     double lastDrawn = NAN;
     double F0 = f(start), G0 = RevolveLower(start);
-    for (long i = 0; i < kMaxElements; ++i) {
+    // The shells cover [a, b], the last one cut short at the far end.
+    const long count = calculus::ElementCount(a, b, dx, kMaxElements);
+    for (long i = 0; i < count; ++i) {
         const double x = start + dir * i * dx;
-        if (fromB ? !(x >= a + dx) : !(x < b)) break;
+        const double far =
+            fromB ? std::max(b - (i + 1) * dx, a) : calculus::ElementEnd(a, b, dx, i);
         const bool picked = std::fabs(x - u) <= dx / 2;
         const bool drawn = !(dx < pixel) || picked || !(std::fabs(x - lastDrawn) < pixel);
         if (drawn) lastDrawn = x;
@@ -214,7 +232,7 @@ void CPemroView::DrawShells(CDC* pDC, double a, double b, double u, double dx, d
         double F = F0, G = G0, F1 = F0, G1 = G0, R = std::fabs(x - c);
         for (long j = 0; j < kMaxPositions; ++j) {
             const double t = x + dir * j * p;
-            if (fromB ? !(t > x - dx) : !(t < x + dx)) break;
+            if (fromB ? !(t > far) : !(t < far)) break;
             // The shell's lower end lies on the region's lower boundary at
             // its own radius, as the filled region shows.
             F1 = f(t);
@@ -249,8 +267,8 @@ void CPemroView::DrawSurfaceBands(CDC* pDC, double a, double b, double u, double
     const double c = m_dDemoParam;
     const COLORREF edge = m_crFirstDerivative;
     if (c != 0) DrawLineWorld(pDC, m_dXMin, c, m_dXMax, c, edge);
-    double s0 = a, e = u - dx;
-    if (m_dDemoVariant == kElement) s0 = u, e = u + dx / 2;
+    const Elements el = RevolveElements(a, b, u, dx, m_dDemoVariant == kElement);
+    const double s0 = el.s0;
     const int k = m_nFuncF;
     const auto y = [&](double x) { return EvalCurveY(x, k); };
     // The value at the last drawing position from a that does not pass s0.
@@ -258,24 +276,23 @@ void CPemroView::DrawSurfaceBands(CDC* pDC, double a, double b, double u, double
     double y0 = y(a + (steps > 0 && steps < kMaxPositions * 100.0 ? steps : 0) * p);
     double x = s0, tLast = 0;
     bool drawn = false;
-    for (long i = 0; i < kMaxElements; ++i) {
+    for (long i = 0; i < el.count; ++i) {
+        const double x1 = el.End(i);
         x = s0 + i * dx;
-        if (!calculus::ElementStartsBy(x, e, dx)) break;
-        const long last = std::max(0L, steps::Count(x, x + dx, p, kMaxPositions, false) - 1);
+        if (!el.single && !calculus::ElementStartsBy(x1, u, dx)) break;
+        const long last = std::max(0L, steps::Count(x, x1, p, kMaxPositions, false) - 1);
         // A band is the frustum between the curve's points at its two ends.
-        const double y1 = m_dDemoVariant == kWhole ? 0 : y(x + dx);
+        const double y1 = m_dDemoVariant == kWhole ? 0 : y(x1);
         for (long j = 0; j <= last; ++j) {
             const double t = x + j * p;
-            const double yl = m_dDemoVariant == kWhole ? y(t) : y0 + (y1 - y0) * (t - x) / dx;
+            const double yl = m_dDemoVariant == kWhole ? y(t) : y0 + (y1 - y0) * (t - x) / (x1 - x);
             const double R = std::fabs(yl - c);
             DrawShadedArcWorld(pDC, t, c, R / 8, R, 0, kRingTo, m_crFrontSide);
             tLast = t;
             drawn = true;
         }
-        if (m_dDemoVariant != kElement || std::fabs(x - u) <= dx / 2) {
-            const double R = std::fabs(y0 - c);
-            DrawShadedArcWorld(pDC, x, c, R / 8, R, kEdgeFrom, kEdgeTo, edge);
-        }
+        const double R0 = std::fabs(y0 - c);
+        DrawShadedArcWorld(pDC, x, c, R0 / 8, R0, kEdgeFrom, kEdgeTo, edge);
         y0 = m_dDemoVariant == kWhole ? y(x + last * p) : y1;
     }
     if (drawn) {
@@ -292,10 +309,8 @@ void CPemroView::DrawSurfaceBands(CDC* pDC, double a, double b, double u, double
     DrawLabelValue(pDC, vx, m_dYMin + 0.2 * m_dYSpan, Gbk(u8"旋转体侧面积:"), 3,
                    Integrate(a, b, 200, 9, 0), m_crCurveSetting);
     if (m_dDemoVariant == kSum)
-        DrawLabelValue(
-            pDC, vx, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"侧面积近似值:"), 3,
-            calculus::BandSum(y, c, a, dx, calculus::ElementCount(a, b, dx, kMaxElements)),
-            m_crCurveSetting);
+        DrawLabelValue(pDC, vx, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"侧面积近似值:"), 3,
+                       calculus::BandSum(y, c, a, b, dx, kMaxElements), m_crCurveSetting);
 }
 
 void CPemroView::RevolveButtons(CDC* pDC, int kind, int axis) {

@@ -229,7 +229,8 @@ void CPemroView::CmdFourier(CDC* pDC) {
     m_bFuncFPeriodic = 1;
     ReadPlotSetup(kFirstArgFourier);
     if (m_bFigureVisible) {
-        if (m_nFuncLower >= 0) m_nFuncFSymmetry = m_nFuncLower;
+        // The script's symmetry until a button of the figure chose another.
+        if (m_nFuncLower >= 0 && m_bLoadScriptSettings) m_nFuncFSymmetry = m_nFuncLower;
         DrawFunctionGraph(pDC, 0, 0, m_dXMin, m_dXMax, m_astrCommandLabel[0],
                           m_astrCommandLabel[1]);
         if (IsGraphRedrawn()) DrawFourier(pDC);

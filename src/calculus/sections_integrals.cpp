@@ -35,9 +35,10 @@ constexpr RegionButton kRegionButtons[] = {
     {u8"x_型", 50, 0, 1, 0},   {u8"y_型", 74, 0, 2, 0},   {u8"dx增", 2, 1, 0, 1.25},
     {u8"dx减", 26, 1, 0, 0.8}, {u8"dy增", 2, 2, 0, 1.25}, {u8"dy减", 26, 2, 0, 0.8},
 };
-// Strip widths the buttons reach, as fractions of the span.
+// Strip widths the buttons reach, as fractions of the span: a strip wider
+// than a fifth of the plot is no longer an element of the region.
 constexpr double kMinStripWidth = 0.001;
-constexpr double kMaxStripWidth = 1.0;
+constexpr double kMaxStripWidth = 0.2;
 
 // The seven rule buttons of "Calculus1" (sub-demonstrations 0..6).
 constexpr const char* kCalculus1Buttons[7] = {
@@ -166,6 +167,8 @@ void CPemroView::CmdDomainxy(CDC* pDC) {
         widest = std::max(widest, ButtonWidth(Gbk(r.label)));
     const int column = m_nFigureRight - 10;
     calculus::FrameMarginForColumn(*this, pDC, column, widest);
+    // A width set elsewhere (the parameter dialog) is drawn within the same range.
+    if (m_nPlotOption1 > 2) m_dStepH = std::clamp(m_dStepH, kMinStripWidth, kMaxStripWidth);
     for (const RegionButton& r : kRegionButtons) {
         if (r.stripDirection != 0 &&
             (m_nPlotOption1 <= 2 || m_nPlotOrientation != r.stripDirection))
@@ -219,7 +222,10 @@ void CPemroView::CmdDomainr(CDC* pDC) {
         if (m_nDemoOption != 1 && m_nDemoOption != 2) m_nDemoOption = 1;
         m_nRegionType = m_nDemoOption;
     }
-    DrawDomainr(pDC, m_dIntervalA, m_dIntervalB, m_astrCommandLabel[0], m_astrCommandLabel[1]);
+    // A second pair of label lines names the curves of the r-type region.
+    const bool own = m_nRegionType == 2 && m_astrCommandLabel[2] != " ";
+    DrawDomainr(pDC, m_dIntervalA, m_dIntervalB, m_astrCommandLabel[own ? 2 : 0],
+                m_astrCommandLabel[own ? 3 : 1]);
 }
 
 void CPemroView::CmdRevolve(CDC* pDC) {

@@ -27,6 +27,24 @@ int MeshCount(int n) {
 
 } // namespace
 
+// The cells of the sum: on the region's rectangle where the region has one
+// (inside the range), else the mesh's cells of the range.
+CPemroView::PrismGrid CPemroView::PrismGridOn(double x1, double x2, double y1, double y2, double cx,
+                                              double cy) const {
+    if (m_bFigure3D == 1 && m_nFuncF != 0) {
+        const double* r = m_adRegionRect;
+        x1 = std::max(x1, std::min(r[0], r[1])), x2 = std::min(x2, std::max(r[0], r[1]));
+        y1 = std::max(y1, std::min(r[2], r[3])), y2 = std::min(y2, std::max(r[2], r[3]));
+    }
+    const auto count = [](double from, double to, double cell) {
+        const double n = std::round((to - from) / cell);
+        return n >= 1 && n <= kMaxCellsPerSide ? long(n) : 1L;
+    };
+    if (!(x2 > x1) || !(y2 > y1) || !(cx > 0) || !(cy > 0)) return PrismGrid{x1, y1, cx, cy, 0, 0};
+    const long nx = count(x1, x2, cx), ny = count(y1, y2, cy);
+    return PrismGrid{x1, y1, (x2 - x1) / double(nx), (y2 - y1) / double(ny), nx, ny};
+}
+
 void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double dXTo, double dYFrom,
                                    double dYTo, double sx, double sy, const int* front,
                                    const int* back, const CString& strXLabel,
@@ -58,18 +76,30 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
     };
     const long columns =
         bCells ? steps::Count(dXFrom, dXTo - cx / 2, cx, kMaxCellsPerSide, false) : 0;
+    // The prisms of the sum lie on the region's rectangle, about as wide as
+    // the mesh's cells, so together they cover it exactly.
+    const PrismGrid grid = prismDemo ? PrismGridOn(dXFrom, dXTo, dYFrom, dYTo, cx, cy)
+                                     : PrismGrid{dXFrom, dYFrom, cx, cy, columns, 0};
     for (long column = 0; column < columns; ++column) {
         const double x = dXFrom + double(column) * cx;
         if (prismDemo) {
-            // 1. The Riemann sum as prisms, or the plain mesh of the Gauss sum.
+            // 1. The Riemann sum as prisms, or the plain mesh of the Gauss sum,
+            // the prism columns that start in this column of the mesh.
             std::vector<double> ys;
-            rows([&](double y) { ys.push_back(y); });
-            const double next =
-                column + 1 < columns ? dXFrom + double(column + 1) * cx : std::nan("");
-            if (m_nDemoOption2 == 1)
-                DrawGaussSumColumn(pDC, x, cx, cy, next, ys, front, back, sx, sy);
-            else
-                DrawIntegralPrismColumn(pDC, x, cx, cy, next, ys, &sum);
+            for (long j = 0; j < grid.rows; ++j) ys.push_back(grid.y0 + double(j) * grid.cy);
+            for (long i = 0; i < grid.columns; ++i) {
+                const double px = grid.x0 + double(i) * grid.cx;
+                // Each prism column in exactly one column of the mesh.
+                const double at = std::floor((px - dXFrom) / cx + 1e-9);
+                const long owner = at < 0 ? 0 : at >= double(columns) ? columns - 1 : long(at);
+                if (owner != column) continue;
+                const double next =
+                    i + 1 < grid.columns ? grid.x0 + double(i + 1) * grid.cx : std::nan("");
+                if (m_nDemoOption2 == 1)
+                    DrawGaussSumColumn(pDC, px, grid.cx, grid.cy, next, ys, front, back, sx, sy);
+                else
+                    DrawIntegralPrismColumn(pDC, px, grid.cx, grid.cy, next, ys, &sum);
+            }
         } else {
             // 2. Dense strokes with the section by z = c, then the mesh.
             const bool dense = (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) &&
@@ -163,7 +193,7 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
     if (m_nSubDemo == 21 && HitTestGraphRegion(0)) {
         const double x = m_dXMin, y = m_dYMin + Dy / 50, z = m_dZMax - Dz / 9;
         if (m_nDemoOption2 == 0)
-            DrawLabelValue3D(pDC, x, y, z, Gbk(u8"体积近似值:"), 3, cx * cy * sum,
+            DrawLabelValue3D(pDC, x, y, z, Gbk(u8"体积近似值:"), 3, grid.cx * grid.cy * sum,
                              m_crCurveSetting);
         else
             DrawLabelValue3D(pDC, x, y, z, Gbk(u8"高斯积分:"), 3,

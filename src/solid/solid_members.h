@@ -38,6 +38,13 @@
 
     // --- The surface part of the scene (solid/scene_surfaces.cpp) ------------
     void DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double dXTo, double dYFrom, double dYTo, double sx, double sy, const int* front, const int* back, const CString& strXLabel, const CString& strYLabel, const CString& strZLabel);
+    // The cells of the double-integral sum: from (x0, y0), columns × rows
+    // cells of cx × cy (solid/scene_surfaces.cpp).
+    struct PrismGrid {
+        double x0, y0, cx, cy;
+        long columns, rows;
+    };
+    PrismGrid PrismGridOn(double x1, double x2, double y1, double y2, double cx, double cy) const;
     // One prism of the double-integral sum; adds its height to *pSum. Drawn
     // on the scene within `keep` (logical) when given (solid/riemann_prisms.cpp).
     void DrawIntegralPrism(CDC* pDC, double x, double y, double cx, double cy, double* pSum, const CRect* keep = nullptr);

@@ -1,6 +1,6 @@
 // The sums of the elements a solid or surface of revolution is built from:
 // washers (cylinders with a hole) and cone bands (frustums), one element
-// per step dx from a.
+// per step dx from a, the last one cut short at b.
 #pragma once
 
 #include "catalog/math/function_ref.h"
@@ -12,18 +12,24 @@ namespace calculus {
 // elements, not nine).
 bool ElementStartsBy(double x, double e, double dx);
 
-// The whole elements of width dx from a that fit in [a, b]; 0 when dx is
-// not positive or the count would pass `cap`.
+// The elements of width dx from a that cover [a, b], the last one shorter
+// where dx does not divide b − a; 0 when dx is not positive, and at most
+// `cap`.
 long ElementCount(double a, double b, double dx, long cap);
 
-// π Σ |(f(x_i) − c)² − (g(x_i) − c)²| dx over x_i = a + i dx, i < n: the
-// washers whose radii are taken at their left ends.
-double WasherSum(catalog::FunctionRef f, catalog::FunctionRef g, double c, double a, double dx,
-                 long n);
+// The right end of element i of that partition: a + (i + 1) dx, or b for
+// the last.
+double ElementEnd(double a, double b, double dx, long i);
 
-// π Σ (r_i + r_{i+1}) sqrt(dx² + (y_{i+1} − y_i)²) with y_i = y(x_i) and
-// r_i = |y_i − c|: the lateral areas of the frustums between the curve's
-// points at the element ends.
-double BandSum(catalog::FunctionRef y, double c, double a, double dx, long n);
+// π Σ |(f(x_i) − c)² − (g(x_i) − c)²| (x_{i+1} − x_i) over the partition of
+// [a, b]: the washers whose radii are taken at their left ends.
+double WasherSum(catalog::FunctionRef f, catalog::FunctionRef g, double c, double a, double b,
+                 double dx, long cap);
+
+// π Σ (r_i + r_{i+1}) sqrt((x_{i+1} − x_i)² + (y_{i+1} − y_i)²) with
+// y_i = y(x_i) and r_i = |y_i − c| over the partition of [a, b]: the
+// lateral areas of the frustums between the curve's points at the element
+// ends.
+double BandSum(catalog::FunctionRef y, double c, double a, double b, double dx, long cap);
 
 } // namespace calculus
