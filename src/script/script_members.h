@@ -37,16 +37,24 @@
     void EndPassBudget();
     // Called as each figure is laid out: TRUE when another pass draws it.
     BOOL SkipFigureThisPass();
+    // For a figure that draws in parts: the processor time left to the pass
+    // (without end when it has no budget), and the stop after which the continuation draws the current figure
+    // again, its buttons no longer answering the click.
+    std::chrono::nanoseconds PassBudgetLeft() const;
+    void StopPassInFigure();
     // A click answered by the current figure's buttons: not by a figure
     // another pass draws, nor twice by the same figure over passes.
     BOOL ClickReachesFigure() const {
-        return !m_bFigureSkipped && !(IsContinuationPass() && m_nPassFigure <= m_nResumeFigure);
+        return !m_bFigureSkipped &&
+               !(IsContinuationPass() && m_nPassFigure <= m_nResumeFigure + (m_bResumeInFigure ? 1 : 0));
     }
     int m_nPassFigure = 0;         // figures laid out so far in this pass
     int m_nResumeFigure = 0;       // the first figure this pass draws
     int m_nStopFigure = -1;        // the first figure left for the next pass
     BOOL m_bFigureSkipped = FALSE; // the current figure is drawn by another pass
     BOOL m_bPassBudgeted = FALSE;
+    BOOL m_bStopInFigure = FALSE;   // this pass stopped inside a figure
+    BOOL m_bResumeInFigure = FALSE; // and this one goes on inside it
     BOOL m_bResumeClickPass = FALSE; // the stopped pass answered a click
     BOOL m_bResumeFullRepaint = FALSE; // and repainted its whole box
     std::chrono::nanoseconds m_tPassBudgetStart{0};
