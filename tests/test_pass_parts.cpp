@@ -34,6 +34,18 @@ std::string RotationPage(int n) {
     return page;
 }
 
+// A long page: `figures` matrix figures, each below a line of text.
+std::string LongPage(int figures) {
+    std::string page = "014x\n";
+    for (int i = 0; i < figures; ++i) {
+        page += "107  第" + std::to_string(i) + "个\n700LU(0.4,5,38,10,3,0,0)\n";
+        for (int j = 0; j < 12; ++j) page += "107\n";
+    }
+    return page;
+}
+constexpr int kLongFigures = 2000;
+constexpr int kLongRecords = kLongFigures * 14 + 1;
+
 class BudgetScope {
 public:
     explicit BudgetScope(milliseconds budget) : m_old(CPemroView::PassBudget()) {
@@ -99,6 +111,43 @@ TEST_F(PassPartsTest, ColourPlaneIteratesEveryRowOnceOverItsContinuations) {
     EXPECT_GT(calls, 2);
     EXPECT_EQ(v->m_nScanRowsComputed, v->m_nPlotBottom - v->m_nPlotTop + 1);
     EXPECT_TRUE(v->BackingImage() == whole);
+}
+
+// Figures below the window never stop a pass, and a pass reads the records
+// down to a window's height below what it paints: the calls after a click
+// are few and short, however long the page.
+TEST_F(PassPartsTest, LongPageContinuationsStayNearTheBudget) {
+    BudgetScope budget(milliseconds(static_cast<long long>(20 * kTimeScale)));
+    WriteScript("long", LongPage(kLongFigures));
+    auto v = Page("long");
+    for (int scroll : {0, 40000}) {
+        SCOPED_TRACE(scroll);
+        v->ScrollToPosition(CPoint(0, scroll));
+        v->Invalidate();
+        int calls = 0;
+        for (; v->HasPendingPaint() && calls < 10000; ++calls)
+            EXPECT_LT(TimedCall([&] { v->RenderPending(); }).count(), kCallLimit.count());
+        EXPECT_LE(calls, 5);
+    }
+    v->ScrollToPosition(CPoint(0, 0));
+    Draw(v.get());
+    EXPECT_LT(v->m_nPassRecords, kLongRecords / 20);
+}
+
+// The first sheet of a long page reads the records down to its own end, not
+// the whole page.
+TEST_F(PassPartsTest, PrintedSheetReadsOnlyTheRecordsNearIt) {
+    WriteScript("long", LongPage(kLongFigures));
+    auto v = Page("long");
+    CPrintInfo info;
+    const QSize sheet(1240, 1754);
+    ASSERT_TRUE(PreparePrintInfo(v.get(), &info, sheet));
+    EXPECT_GT(info.m_nMaxPage, 100u);
+    int sheets = 0;
+    ASSERT_TRUE(
+        DrawPrintPages(v.get(), &info, 1, 1, sheet, [&](const QImage&) { return ++sheets > 0; }));
+    EXPECT_EQ(sheets, 1);
+    EXPECT_LT(v->m_nPassRecords, kLongRecords / 20);
 }
 
 // A print reports each sheet as it is done, and a cancel stops it after the

@@ -79,9 +79,10 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
             m_anPrintFigureBottom[m_nPrintFigureCount++] = rows.bottom;
         }
     }
-    m_bFigureSkipped = SkipFigureThisPass();
     rows.top -= m_nPrintOffsetY;
     rows.bottom -= m_nPrintOffsetY;
+    m_bFigureSkipped =
+        SkipFigureThisPass(rows.ok && rows.top > m_nClipTop && rows.bottom < m_nClipBottom);
     if ((m_nTextRevealMode > 0 && m_nRecordIndex > m_nRevealedCount + 1) ||
         m_nTextRevealMode < -1) {
         m_bFigureVisible = 0;

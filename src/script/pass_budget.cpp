@@ -53,11 +53,12 @@ void CPemroView::BeginPassBudget(CDC* pDC) {
                            clip.bottom - scroll.y);
 }
 
-BOOL CPemroView::SkipFigureThisPass() {
+BOOL CPemroView::SkipFigureThisPass(BOOL bOnScreen) {
     const int index = m_nPassFigure;
     if (m_nPassFigure < INT_MAX) ++m_nPassFigure;
     if (index < m_nResumeFigure) return TRUE; // an earlier pass drew it
     if (m_nStopFigure >= 0) return TRUE;
+    if (!bOnScreen) return FALSE;
     if (!m_bPassBudgeted || index == m_nResumeFigure) return FALSE;
     if (ThreadCpuTime() - m_tPassBudgetStart <= g_passBudget) return FALSE;
     m_nStopFigure = index;
