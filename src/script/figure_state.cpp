@@ -20,6 +20,7 @@
 #include "view/view_settings.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <iterator>
 #include <map>
@@ -197,8 +198,30 @@ int FieldCount() {
     return int(Fields().size());
 }
 
+// Where each field lies in the view and in a buffer, measured once: the
+// copies run for every record of a pass, and a call per field to find it
+// cost more than the copying on long pages.
+struct Slot {
+    std::ptrdiff_t view;
+    size_t buffer, size;
+    unsigned flags;
+};
+
+const std::vector<Slot>& Slots(V& v) {
+    static const std::vector<Slot> slots = [&v] {
+        std::vector<Slot> out;
+        const char* const base = reinterpret_cast<const char*>(&v);
+        for (size_t i = 0; i < Fields().size(); ++i) {
+            const Field& f = Fields()[i];
+            out.push_back({f.address(v) - base, size_t(Offsets()[i]), size_t(f.size), f.flags});
+        }
+        return out;
+    }();
+    return slots;
+}
+
 char* At(V& v, int i) {
-    return Fields()[size_t(i)].address(v);
+    return reinterpret_cast<char*>(&v) + Slots(v)[size_t(i)].view;
 }
 
 char* At(Buffer& b, int i) {
@@ -215,13 +238,15 @@ bool Skipped(int i, unsigned skip) {
 
 void Capture(V& v, Buffer* b, unsigned skip = 0) {
     b->resize(size_t(Offsets().back()));
-    for (int i = 0; i < FieldCount(); ++i)
-        if (!Skipped(i, skip)) std::memcpy(At(*b, i), At(v, i), size_t(SizeOf(i)));
+    char* const view = reinterpret_cast<char*>(&v);
+    for (const Slot& s : Slots(v))
+        if (!(s.flags & skip)) std::memcpy(b->data() + s.buffer, view + s.view, s.size);
 }
 
 void Apply(Buffer& b, V& v, unsigned skip = 0) {
-    for (int i = 0; i < FieldCount(); ++i)
-        if (!Skipped(i, skip)) std::memcpy(At(v, i), At(b, i), size_t(SizeOf(i)));
+    char* const view = reinterpret_cast<char*>(&v);
+    for (const Slot& s : Slots(v))
+        if (!(s.flags & skip)) std::memcpy(view + s.view, b.data() + s.buffer, s.size);
 }
 
 bool Same(V& v, Buffer& b, int i) {
@@ -230,8 +255,13 @@ bool Same(V& v, Buffer& b, int i) {
 
 std::vector<int> Changed(V& v, Buffer& b, unsigned skip) {
     std::vector<int> changed;
-    for (int i = 0; i < FieldCount(); ++i)
-        if (!Skipped(i, skip) && !Same(v, b, i)) changed.push_back(i);
+    const char* const view = reinterpret_cast<const char*>(&v);
+    const std::vector<Slot>& slots = Slots(v);
+    for (size_t i = 0; i < slots.size(); ++i) {
+        const Slot& s = slots[i];
+        if (!(s.flags & skip) && std::memcmp(view + s.view, b.data() + s.buffer, s.size))
+            changed.push_back(int(i));
+    }
     return changed;
 }
 
@@ -307,6 +337,7 @@ struct FigureStateStore {
     // (-1 before the first), whether that figure was kept this pass.
     int record = -1, figure = -1;
     bool figureKept = false, entered = false, readOnly = false;
+    bool figurePassed = false; // that figure was off the box: not put back
     BOOL clickActedBefore = FALSE;
     double passRegionRect[4] = {}; // the region as the pass started it
 
@@ -380,7 +411,7 @@ void CPemroView::ForgetFigureStates() {
 void CPemroView::BeginFigureStatePass() {
     FigureStateStore& s = StoreOf(&m_pFigureStates);
     s.record = s.figure = -1;
-    s.figureKept = s.entered = s.currentKept = false;
+    s.figureKept = s.entered = s.currentKept = s.figurePassed = false;
     s.lastKept = -1;
     // A continuation carries the wish for one more pass on to the end of
     // its chain: asked for mid-chain, that pass would start the page over.
@@ -414,6 +445,9 @@ void CPemroView::EndFigureStatePass() {
     const int shown = s.currentKept ? s.current : s.lastKept;
     if (shown >= 0 && shown != s.figure) {
         s.Restore(*this, shown);
+    } else if (s.figurePassed) {
+        // The pass ends on a figure that was not put back: as if it had been.
+        s.Restore(*this, s.figure);
     }
     Capture(*this, &s.lastEnd);
     s.lastEndValid = true;
@@ -456,6 +490,20 @@ void CPemroView::EnterFigureState() {
     if (m_bGateResetLimitState) OnResetLimitState();
     s.figure = s.record;
     s.figureKept = false;
+    s.figurePassed = false;
+}
+
+// A figure off the painted box is laid out for the page below it but draws
+// nothing: its fields, not put back, are not kept either, and the next
+// figure puts back its own over whatever this one left.
+void CPemroView::PassFigureStateBy() {
+    if (!m_pFigureStates) return;
+    FigureStateStore& s = *m_pFigureStates;
+    if (s.entered || s.record < 0) return;
+    s.entered = true;
+    s.figure = s.record;
+    s.figureKept = false;
+    s.figurePassed = true;
 }
 
 void CPemroView::EndCommandRecordState() {

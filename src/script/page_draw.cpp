@@ -311,12 +311,8 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
 }
 
 void CPemroView::WalkEndKey(int* key) const {
-    const int k[7] = {m_nBaseCharHeight,
-                      m_nBaseCharWidth,
-                      m_nFontStep,
-                      m_nFormulaFontStep,
-                      int(m_dLineSpacing * 1000),
-                      m_nClipRight - m_nClipLeft,
+    const int k[7] = {m_nBaseCharHeight,  m_nBaseCharWidth,           m_nFontStep,
+                      m_nFormulaFontStep, int(m_dLineSpacing * 1000), m_nClipRight - m_nClipLeft,
                       m_nTextRevealMode};
     std::copy(k, k + 7, key);
 }

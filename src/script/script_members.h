@@ -276,6 +276,7 @@
     void BeginCommandRecordState(); // before a command record runs
     void EndCommandRecordState();   // after it ran
     void EnterFigureState();        // the record lays out its figure
+    void PassFigureStateBy();       // the same, for a figure off the box
     void ForgetFigureStates();      // the topic reset
     std::shared_ptr<FigureStateStore> m_pFigureStates;
     // The command gate reset the limit state for the record now running.
