@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -32,6 +33,9 @@ const char* const CMainFrame::kIdleText =
     "文字到鼠标位置(文字下方) 3) 鼠标到左边界, 察掉鼠标位置以下的文字";
 
 namespace {
+
+// A print shorter than this shows no progress dialog.
+constexpr int kPrintProgressDelayMs = 500;
 
 // The frame handles the framework's standard range; the rest is the view's.
 bool IsFrameCommand(UINT id) {
@@ -442,7 +446,20 @@ void CMainFrame::OnFileSave() {
 }
 
 void CMainFrame::OnFilePrint() {
-    if (CScrollView* view = ActiveView()) PrintView(view, Printer(), true, this);
+    CScrollView* view = ActiveView();
+    if (!view) return;
+    // A long page prints for a while: the sheets count up in a dialog whose
+    // button stops the print after the sheet under way.
+    QProgressDialog progress(QStringLiteral("正在打印…"), QStringLiteral("取消"), 0, 1, this);
+    progress.setWindowTitle(QStringLiteral("打印"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kPrintProgressDelayMs);
+    PrintView(view, Printer(), true, this, [&progress](UINT done, UINT total) {
+        progress.setMaximum(int(total));
+        progress.setValue(int(done));
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    });
 }
 
 void CMainFrame::OnFilePrintPreview() {

@@ -218,6 +218,16 @@
     static constexpr int kScanMemos = 2;
     ScanMemo m_aScanMemo[kScanMemos];
     int m_nScanMemoNext = 0;
+    // The rows a scan stopped at its pass budget has done so far, its ends
+    // by rows as in ScanMemo, for the continuation that goes on with it.
+    struct PartialScan {
+        unsigned long long key = 0;
+        int rowsDone = 0;
+        std::chrono::nanoseconds rowCost{0}; // processor time of its last row
+        std::vector<int> ends;
+    };
+    PartialScan m_scanPart;
+    long long m_nScanRowsComputed = 0; // rows iterated since the view was made
     // Fills escape[0..steps] and settle[0..steps].
     void IterationColours(int steps, COLORREF* escape, COLORREF* settle) const;
     void ClampIterationSteps();

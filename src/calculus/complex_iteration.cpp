@@ -10,6 +10,7 @@
 #include "calculus/math/escape_rows.h"
 #include "catalog/math/surfaces.h"
 #include "platform/key_hash.h"
+#include "platform/system.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
 
@@ -106,17 +107,58 @@ void CPemroView::ScanPlot(CDC* pDC, const unsigned long long* inputs, Iterate it
                 m.top <= top && bottom <= m.bottom)
                 kept = &m;
     std::vector<int> fresh;
+    int done = bottom - top + 1; // rows with their ends known
     if (!kept) {
+        if (m_bAnsweringClick) return; // that run's pixels are painted over
         const int rows = bottom - top + 1;
-        std::vector<double> xs(static_cast<size_t>(count)), ys(static_cast<size_t>(rows));
+        // A scan that takes longer than a pass goes on in the continuation
+        // passes row by row: only one started by the same figure over the same
+        // rows and inputs is taken up, and a scan with no inputs to key it by
+        // only while the passes go on uninterrupted.
+        KeyHash part;
+        part.Add(inputs ? *inputs : 0ULL), part.Add(m_nPassFigure);
+        for (double v : {m_dXMin, m_dXSpan, m_dYMin, m_dYSpan}) part.Add(v);
+        for (int v : {n, W, H, m_nPlotLeft, m_nPlotBottom, left, right, top, bottom}) part.Add(v);
+        PartialScan& p = m_scanPart;
+        const bool resume = p.rowsDone > 0 && p.key == part.Value() &&
+                            (inputs || IsContinuationPass()) &&
+                            p.ends.size() == size_t(count) * size_t(rows);
+        if (resume)
+            fresh.swap(p.ends);
+        else
+            fresh.assign(size_t(count) * size_t(rows), 0);
+        std::vector<double> xs(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i)
             xs[size_t(i)] = m_dXMin + double(left + i - m_nPlotLeft) * m_dXSpan / W;
-        for (int py = top; py <= bottom; ++py)
-            ys[size_t(py - top)] = m_dYMin + double(m_nPlotBottom - py) * m_dYSpan / H;
-        std::vector<calculus::IterationEnd> ends(size_t(count) * size_t(rows));
-        iterate(xs.data(), count, ys.data(), rows, n, ends.data());
-        fresh.resize(ends.size());
-        for (size_t i = 0; i < ends.size(); ++i) fresh[i] = EndCode(ends[i]);
+        std::vector<calculus::IterationEnd> ends(static_cast<size_t>(count));
+        done = resume ? p.rowsDone : 0;
+        // A row is begun only when the time it took last fits in what is left
+        // of the pass, less a tenth kept for the rest of the figure; the first figure a pass draws
+        // does one row at least, so the scan always moves on.
+        const bool mustMove = m_nPassFigure - 1 <= m_nResumeFigure;
+        std::chrono::nanoseconds rowCost = resume ? p.rowCost : std::chrono::nanoseconds(0);
+        while (done < rows) {
+            const std::chrono::nanoseconds left = PassBudgetLeft() - PassBudget() / 10;
+            if (!(mustMove && done == (resume ? p.rowsDone : 0)) &&
+                (left <= std::chrono::nanoseconds(0) || rowCost > left))
+                break;
+            const auto rowStart = ThreadCpuTime();
+            const double y = m_dYMin + double(m_nPlotBottom - (top + done)) * m_dYSpan / H;
+            iterate(xs.data(), count, &y, 1, n, ends.data());
+            int* out = fresh.data() + size_t(done) * size_t(count);
+            for (int i = 0; i < count; ++i) out[i] = EndCode(ends[size_t(i)]);
+            ++done;
+            ++m_nScanRowsComputed;
+            rowCost = ThreadCpuTime() - rowStart;
+        }
+        p.rowsDone = 0;
+        p.ends.clear();
+        if (done < rows) {
+            p.key = part.Value();
+            p.rowsDone = done;
+            p.rowCost = rowCost;
+            StopPassInFigure();
+        }
     }
     const int* codes = kept ? kept->ends.data() : fresh.data();
     const int stride = kept ? kept->right - kept->left + 1 : count;
@@ -128,7 +170,7 @@ void CPemroView::ScanPlot(CDC* pDC, const unsigned long long* inputs, Iterate it
     };
     // Pixels of a colour side by side in a row go in one fill: the planes
     // are mostly wide bands of one step count.
-    for (int py = top; py <= bottom; ++py) {
+    for (int py = top; py < top + done; ++py) {
         const int* row = codes + size_t(py - y0) * size_t(stride) + size_t(left - x0);
         for (int i = 0; i < count;) {
             const COLORREF colour = colourOf(row[i]);
@@ -140,6 +182,10 @@ void CPemroView::ScanPlot(CDC* pDC, const unsigned long long* inputs, Iterate it
                 pDC->FillSolidRect(CRect(left + i, py, left + end, py + 1), colour);
             i = end;
         }
+    }
+    if (done <= bottom - top) {
+        m_scanPart.ends = std::move(fresh); // the rest in the next pass
+        return;
     }
     if (memo && !kept) {
         ScanMemo& m = m_aScanMemo[m_nScanMemoNext];

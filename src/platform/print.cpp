@@ -32,7 +32,10 @@ private:
 
 // Runs the printing hooks for pages [from, to] and hands each page image to
 // `printer`. The caller has run OnPreparePrinting.
-bool PrintPages(CScrollView* view, QPrinter* printer, CPrintInfo* info, UINT from, UINT to) {
+bool PrintPages(CScrollView* view, QPrinter* printer, CPrintInfo* info, UINT from, UINT to,
+                const PrintProgress& progress) {
+    const UINT total = to - from + 1;
+    if (progress && !progress(0, total)) return false;
     QPainter painter;
     if (!painter.begin(printer)) return false;
     // Scaled smoothly, a one-pixel line stays visible in a reduced preview.
@@ -44,7 +47,7 @@ bool PrintPages(CScrollView* view, QPrinter* printer, CPrintInfo* info, UINT fro
         if (!first) printer->newPage();
         first = false;
         painter.drawImage(target, page);
-        return true;
+        return !progress || progress(info->m_nCurPage - from + 1, total);
     });
     return painter.end() && drawn;
 }
@@ -115,7 +118,8 @@ int PrintRenderDpi(int printerDpi) {
     return std::clamp(printerDpi, 1, kMaxPrintDpi);
 }
 
-bool PrintView(CScrollView* view, QPrinter* printer, bool showDialog, QWidget* parent) {
+bool PrintView(CScrollView* view, QPrinter* printer, bool showDialog, QWidget* parent,
+               const PrintProgress& progress) {
     if (!view || !printer || view->InPass()) return false;
     CPrintInfo info;
     QSize size = PrintImageSize(printer);
@@ -138,5 +142,5 @@ bool PrintView(CScrollView* view, QPrinter* printer, bool showDialog, QWidget* p
                             info.m_nMaxPage);
         }
     }
-    return PrintPages(view, printer, &info, from, to);
+    return PrintPages(view, printer, &info, from, to, progress);
 }

@@ -22,10 +22,16 @@ class QWidget;
 bool DrawPrintPages(CScrollView* view, CPrintInfo* info, UINT from, UINT to, const QSize& size,
                     const std::function<bool(const QImage&)>& sink);
 
+// Told before each sheet is drawn and once after the last: sheets done and
+// sheets in all. Returns false to stop the print there (a cancel button).
+using PrintProgress = std::function<bool(UINT done, UINT total)>;
+
 // Runs the view's printing hooks for the pages of the print. With showDialog
 // the print dialog picks the printer and the page range first. False when
-// the user cancelled or the printer could not be opened.
-bool PrintView(CScrollView* view, QPrinter* printer, bool showDialog, QWidget* parent);
+// the user cancelled (also through `progress`) or the printer could not be
+// opened.
+bool PrintView(CScrollView* view, QPrinter* printer, bool showDialog, QWidget* parent,
+               const PrintProgress& progress = {});
 // Runs the view's OnPreparePrinting for pages drawn on images of `size`
 // (the view counts the pages that size needs) and clamps the range.
 bool PreparePrintInfo(CScrollView* view, CPrintInfo* info, const QSize& size);

@@ -67,10 +67,16 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     // figure, in that figure's state.
     FlushValueLabels();
     EndFigureBoxes();
-    EnterFigureState();
     // A printed page shows its slice of the page: figures move up with the
     // text.
     BandRows rows = PlaceRows(this, topLines, heightLines);
+    // A figure wholly above or below the painted box draws nothing there:
+    // its own fields are not put back for it.
+    if (rows.ok && (rows.bottom - m_nPrintOffsetY < m_nClipTop ||
+                    rows.top - m_nPrintOffsetY > m_nClipBottom))
+        PassFigureStateBy();
+    else
+        EnterFigureState();
     if (rows.ok) {
         m_nContentEnd =
             std::max(m_nContentEnd, FigureContentEnd(rows.bottom, m_nClipBottom - m_nClipTop));
@@ -79,9 +85,10 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
             m_anPrintFigureBottom[m_nPrintFigureCount++] = rows.bottom;
         }
     }
-    m_bFigureSkipped = SkipFigureThisPass();
     rows.top -= m_nPrintOffsetY;
     rows.bottom -= m_nPrintOffsetY;
+    m_bFigureSkipped =
+        SkipFigureThisPass(rows.ok && rows.top > m_nClipTop && rows.bottom < m_nClipBottom);
     if ((m_nTextRevealMode > 0 && m_nRecordIndex > m_nRevealedCount + 1) ||
         m_nTextRevealMode < -1) {
         m_bFigureVisible = 0;

@@ -411,6 +411,7 @@ struct FigureStateStore {
     // (-1 before the first), whether that figure was kept this pass.
     int record = -1, figure = -1;
     bool figureKept = false, entered = false, readOnly = false;
+    bool figurePassed = false; // that figure was off the box: not put back
     BOOL clickActedBefore = FALSE;
     double passRegionRect[4] = {}; // the region as the pass started it
 
@@ -491,7 +492,7 @@ void CPemroView::ForgetFigureStates() {
 void CPemroView::BeginFigureStatePass() {
     FigureStateStore& s = StoreOf(*this, &m_pFigureStates);
     s.record = s.figure = -1;
-    s.figureKept = s.entered = s.currentKept = false;
+    s.figureKept = s.entered = s.currentKept = s.figurePassed = false;
     s.lastKept = -1;
     // A continuation carries the wish for one more pass on to the end of
     // its chain: asked for mid-chain, that pass would start the page over.
@@ -525,6 +526,9 @@ void CPemroView::EndFigureStatePass() {
     const int shown = s.currentKept ? s.current : s.lastKept;
     if (shown >= 0 && shown != s.figure) {
         s.Restore(*this, shown);
+    } else if (s.figurePassed) {
+        // The pass ends on a figure that was not put back: as if it had been.
+        s.Restore(*this, s.figure);
     }
     Capture(*this, &s.lastEnd);
     s.lastEndValid = true;
@@ -567,6 +571,20 @@ void CPemroView::EnterFigureState() {
     if (m_bGateResetLimitState) OnResetLimitState();
     s.figure = s.record;
     s.figureKept = false;
+    s.figurePassed = false;
+}
+
+// A figure off the painted box is laid out for the page below it but draws
+// nothing: its fields, not put back, are not kept either, and the next
+// figure puts back its own over whatever this one left.
+void CPemroView::PassFigureStateBy() {
+    if (!m_pFigureStates) return;
+    FigureStateStore& s = *m_pFigureStates;
+    if (s.entered || s.record < 0) return;
+    s.entered = true;
+    s.figure = s.record;
+    s.figureKept = false;
+    s.figurePassed = true;
 }
 
 void CPemroView::EndCommandRecordState() {

@@ -264,7 +264,17 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
     int prevParam = 3;
     HoldValueLabels();
     CPassEndScope values(this, &CPemroView::EndValueLabels);
-    while (pFile->ReadString(m_szRecordHeader, 4)) {
+    m_nPassRecords = 0;
+    for (;;) {
+        if (WalkMayEndHere()) {
+            if (!m_bPrintMode) {
+                m_nTextY = std::max(m_nTextY, m_walkEnd.textEnd);
+                m_nContentEnd = std::max(m_nContentEnd, m_walkEnd.contentEnd);
+            }
+            return TRUE;
+        }
+        if (!pFile->ReadString(m_szRecordHeader, 4)) break;
+        ++m_nPassRecords;
         ParseRecordHeader();
         // Step display: records past the revealed count are skipped header
         // by header, so nothing after them is drawn.
@@ -296,7 +306,37 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
         ++m_nRecordIndex;
         if (m_nTextRevealMode == -1 && m_nTextY < m_nClipBottom) ++m_nRevealedCount;
     }
+    NoteWholeWalk();
     return TRUE;
+}
+
+void CPemroView::WalkEndKey(int* key) const {
+    const int k[7] = {m_nBaseCharHeight,  m_nBaseCharWidth,           m_nFontStep,
+                      m_nFormulaFontStep, int(m_dLineSpacing * 1000), m_nClipRight - m_nClipLeft,
+                      m_nTextRevealMode};
+    std::copy(k, k + 7, key);
+}
+
+BOOL CPemroView::WalkMayEndHere() const {
+    // Figures stand below the line before them; one a box's height further
+    // down cannot reach up into the box.
+    const std::int64_t below = std::int64_t(m_nClipBottom) + (m_nClipBottom - m_nClipTop);
+    if (std::int64_t(m_nTextY) - m_nPrintOffsetY <= below) return FALSE;
+    // The page is measured by a whole walk: the first over a newly opened
+    // file, the print's own.
+    if (m_bRecordPrintFigures || m_strLastDataPath != m_strDataPath) return FALSE;
+    if (m_bPrintMode) return TRUE;
+    int key[7];
+    WalkEndKey(key);
+    return m_walkEnd.known && std::equal(key, key + 7, m_walkEnd.key);
+}
+
+void CPemroView::NoteWholeWalk() {
+    if (m_bPrintMode) return;
+    m_walkEnd.known = true;
+    WalkEndKey(m_walkEnd.key);
+    m_walkEnd.textEnd = m_nTextY;
+    m_walkEnd.contentEnd = m_nContentEnd;
 }
 
 void CPemroView::FinishFile(int nFontStepAtStart) {

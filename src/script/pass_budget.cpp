@@ -35,7 +35,9 @@ void CPemroView::BeginPassBudget(CDC* pDC) {
     if (!IsContinuationPass()) {
         m_nResumeFigure = 0;
         m_bResumeClickPass = FALSE;
+        m_bResumeInFigure = FALSE;
     }
+    m_bStopInFigure = FALSE;
     m_nPassFigure = 0;
     m_nPassScenes = 0;
     m_nStopFigure = -1;
@@ -51,21 +53,34 @@ void CPemroView::BeginPassBudget(CDC* pDC) {
                            clip.bottom - scroll.y);
 }
 
-BOOL CPemroView::SkipFigureThisPass() {
+BOOL CPemroView::SkipFigureThisPass(BOOL bOnScreen) {
     const int index = m_nPassFigure;
     if (m_nPassFigure < INT_MAX) ++m_nPassFigure;
     if (index < m_nResumeFigure) return TRUE; // an earlier pass drew it
     if (m_nStopFigure >= 0) return TRUE;
+    if (!bOnScreen) return FALSE;
     if (!m_bPassBudgeted || index == m_nResumeFigure) return FALSE;
     if (ThreadCpuTime() - m_tPassBudgetStart <= g_passBudget) return FALSE;
     m_nStopFigure = index;
     return TRUE;
 }
 
+std::chrono::nanoseconds CPemroView::PassBudgetLeft() const {
+    if (!m_bPassBudgeted) return std::chrono::nanoseconds::max();
+    return g_passBudget - (ThreadCpuTime() - m_tPassBudgetStart);
+}
+
+void CPemroView::StopPassInFigure() {
+    if (m_nStopFigure >= 0 || m_nPassFigure < 1) return;
+    m_nStopFigure = m_nPassFigure - 1;
+    m_bStopInFigure = TRUE;
+}
+
 void CPemroView::EndPassBudget() {
     m_bFigureSkipped = FALSE;
     if (m_nStopFigure < 0) return;
     m_nResumeFigure = m_nStopFigure;
+    m_bResumeInFigure = m_bStopInFigure;
     m_bResumeClickPass = m_bClickPass;
     RequestContinuation(m_rcPassClient);
 }

@@ -22,6 +22,19 @@
     // The page's records from the top; FALSE when it ended early.
     BOOL DrawPage(CDC* pDC);
     BOOL RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart);
+    // A pass ends its walk a box's height below the box it paints, where no
+    // record can draw into it, once a whole walk has measured the page in
+    // the same layout: the page's end is then taken from that walk.
+    BOOL WalkMayEndHere() const;
+    void NoteWholeWalk();
+    struct WalkEnd {
+        bool known = false;
+        int key[7] = {};
+        int textEnd = 0, contentEnd = 0;
+    };
+    WalkEnd m_walkEnd;
+    void WalkEndKey(int* key) const;
+    int m_nPassRecords = 0; // records the last pass read
     void FinishFile(int nFontStepAtStart);
 
     // --- The pass budget (script/pass_budget.cpp) ----------------------------
@@ -35,18 +48,28 @@
     static std::chrono::milliseconds PassBudget();
     void BeginPassBudget(CDC* pDC);
     void EndPassBudget();
-    // Called as each figure is laid out: TRUE when another pass draws it.
-    BOOL SkipFigureThisPass();
+    // Called as each figure is laid out: TRUE when another pass draws it. A
+    // figure off the painted box never stops the pass: it draws nothing.
+    BOOL SkipFigureThisPass(BOOL bOnScreen);
+    // For a figure that draws in parts: the processor time left to the pass
+    // (without end when it has no budget), and the stop after which the
+    // continuation draws the current figure again, its buttons no longer
+    // answering the click.
+    std::chrono::nanoseconds PassBudgetLeft() const;
+    void StopPassInFigure();
     // A click answered by the current figure's buttons: not by a figure
     // another pass draws, nor twice by the same figure over passes.
     BOOL ClickReachesFigure() const {
-        return !m_bFigureSkipped && !(IsContinuationPass() && m_nPassFigure <= m_nResumeFigure);
+        return !m_bFigureSkipped && !(IsContinuationPass() &&
+                                      m_nPassFigure <= m_nResumeFigure + (m_bResumeInFigure ? 1 : 0));
     }
     int m_nPassFigure = 0;         // figures laid out so far in this pass
     int m_nResumeFigure = 0;       // the first figure this pass draws
     int m_nStopFigure = -1;        // the first figure left for the next pass
     BOOL m_bFigureSkipped = FALSE; // the current figure is drawn by another pass
     BOOL m_bPassBudgeted = FALSE;
+    BOOL m_bStopInFigure = FALSE;   // this pass stopped inside a figure
+    BOOL m_bResumeInFigure = FALSE; // and this one goes on inside it
     BOOL m_bResumeClickPass = FALSE; // the stopped pass answered a click
     BOOL m_bResumeFullRepaint = FALSE; // and repainted its whole box
     std::chrono::nanoseconds m_tPassBudgetStart{0};
@@ -255,6 +278,7 @@
     void BeginCommandRecordState(); // before a command record runs
     void EndCommandRecordState();   // after it ran
     void EnterFigureState();        // the record lays out its figure
+    void PassFigureStateBy();       // the same, for a figure off the box
     void ForgetFigureStates();      // the topic reset
     std::shared_ptr<FigureStateStore> m_pFigureStates;
     // The command gate reset the limit state for the record now running.
