@@ -32,12 +32,17 @@ void CPemroView::BeginPassClickState() {
     // Printing and the print preview never answer a click.
     // A continuation answers the click its stopped pass answered, in the
     // figures that pass left.
-    m_bClickPass = !m_bPrintMode && (m_nClickSerial != m_nClickSerialSeen ||
-                                     (IsContinuationPass() && m_bResumeClickPass));
-    if (m_bClickPass) m_nClickSerialSeen = m_nClickSerial;
+    const bool newPress = m_nClickSerial != m_nClickSerialSeen;
+    m_bClickPass = !m_bPrintMode && (newPress || (IsContinuationPass() && m_bResumeClickPass));
+    if (!m_bClickPass) return;
+    m_nClickSerialSeen = m_nClickSerial;
+    if (newPress) m_bClickMet = FALSE;
 }
 
 BOOL CPemroView::EndPassClickState() {
+    // A click that no click test of the whole page found is spent here, so
+    // no later pass finds it on what a scroll or a resize brings there.
+    if (m_bClickPass && m_nStopFigure < 0 && !m_bClickMet) m_bClickSpent = TRUE;
     m_bClickPass = FALSE;
     return m_bClickActed;
 }
@@ -84,9 +89,9 @@ BOOL CPemroView::ReportButtonHit(BOOL inside) {
 }
 
 BOOL CPemroView::IsStoredClickInside(int x, int y, int w, int h) const {
-    const std::int64_t cx = std::int64_t(m_nClipLeft) + m_ptClick.x;
-    const std::int64_t cy = std::int64_t(m_nClipTop) + m_ptClick.y;
-    return x < cx && cx < std::int64_t(x) + w && y < cy && cy < std::int64_t(y) + h;
+    const CPoint click = ClickPagePoint();
+    const std::int64_t cx = click.x, cy = click.y;
+    return NoteClickMet(x < cx && cx < std::int64_t(x) + w && y < cy && cy < std::int64_t(y) + h);
 }
 
 // Auto size: strlen(label)·W/2 + 3 wide (bytes, so a Chinese character
@@ -297,8 +302,8 @@ BOOL CPemroView::IsClickInRect(CDC* /*pDC*/, int x, int y, int w, int h) {
     if (m_bZoom || !IsFigureBandVisible()) return FALSE;
     const std::int64_t sw = std::int64_t(w) * (m_nClipRight - m_nClipLeft) / kNominalWidth;
     const std::int64_t sh = std::int64_t(h) * (m_nClipBottom - m_nClipTop) / kNominalHeight;
-    const std::int64_t cx = std::int64_t(m_nClipLeft) + m_ptClick.x;
-    const std::int64_t cy = std::int64_t(m_nClipTop) + m_ptClick.y;
+    const CPoint click = ClickPagePoint();
+    const std::int64_t cx = click.x, cy = click.y;
     LogShownButton(x, y, sw, sh);
-    return ReportButtonHit(x < cx && cx < x + sw && y < cy && cy < y + sh);
+    return ReportButtonHit(NoteClickMet(x < cx && cx < x + sw && y < cy && cy < y + sh));
 }

@@ -44,6 +44,7 @@ void CPemroView::OnLButtonDown(UINT, CPoint point) {
     // Every press is a new click for the buttons of the next pass.
     m_ptClick = point;
     ++m_nClickSerial;
+    AnchorClick(TRUE);
     // Outside the drag area the press steps the line-by-line display; the
     // step acts on this press (stored just above), not on the one before.
     if (!inFigure) OnNextLine();
