@@ -238,4 +238,63 @@ TEST_P(BackgroundClickTest, IsNeverAnsweredByWhatScrollsUnderIt) {
 
 INSTANTIATE_TEST_SUITE_P(SamplePages, BackgroundClickTest, ::testing::ValuesIn(kBackgroundCases));
 
+// --- The lit button is the one pressed -------------------------------------------
+
+struct LitCase {
+    const char* topic;
+    int width, height;
+    const char* presses[2]; // UTF-8; the last is the button that must be lit
+    bool scrollAway;        // half a page down and back after the presses
+    const char* source;
+};
+
+const LitCase kLitCases[] = {
+    {"603", 1920, 1080, {u8"按x型", nullptr}, false, "the same in a wide window"},
+    {"603", 1024, 768, {u8"按x型", nullptr}, false, "the mode's column is rebuilt"},
+    {"201", 1280, 960, {u8"下一步", u8"下一步"}, true, "two steps, a scroll away and back"},
+};
+
+class LitButtonTest : public ::testing::TestWithParam<LitCase> {
+protected:
+    InRunDir runDir;
+};
+
+// The pressed button is marked, and no other that comes to stand under the
+// click.
+TEST_P(LitButtonTest, OnlyThePressedButtonIsMarked) {
+    ASSERT_TRUE(runDir.Entered());
+    const LitCase& c = GetParam();
+    SCOPED_TRACE(c.source);
+    auto v = OpenTopic(c.topic, nullptr, c.width, c.height);
+    CRect box;
+    ASSERT_GE(ScrollShowing(v.get(), c.presses[0], &box), 0);
+    const char* pressed = nullptr;
+    for (const char* label : c.presses) {
+        if (!label) break;
+        const CPoint at = ControlCentre(v.get(), label);
+        ASSERT_GE(at.x, 0) << label;
+        Press(v.get(), at.x, at.y);
+        pressed = label;
+    }
+    if (c.scrollAway) {
+        const int top = v->GetScrollPosition().y;
+        v->ScrollToPosition(CPoint(0, top + c.height / 2));
+        v->RenderPending();
+        v->ScrollToPosition(CPoint(0, top));
+        v->RenderPending();
+    }
+    const ControlLog log = ControlsOfRepaint(v.get());
+    const COLORREF hit = RGB(250, 125, 120);
+    for (const Control& k : log.controls) {
+        const CRect b(k.box.left - v->m_nClipLeft, k.box.top - v->m_nClipTop,
+                      k.box.right - v->m_nClipLeft, k.box.bottom - v->m_nClipTop);
+        if (CountColour(v->BackingImage(), hit, b.left, b.top, b.right, b.bottom) >
+            b.Width() * b.Height() / 3) {
+            EXPECT_EQ(Gbk(pressed), k.label) << "lit instead: " << GbkToUtf8(k.label);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SamplePages, LitButtonTest, ::testing::ValuesIn(kLitCases));
+
 } // namespace

@@ -36,7 +36,7 @@ void CPemroView::BeginPassClickState() {
     m_bClickPass = !m_bPrintMode && (newPress || (IsContinuationPass() && m_bResumeClickPass));
     if (!m_bClickPass) return;
     m_nClickSerialSeen = m_nClickSerial;
-    if (newPress) m_bClickMet = FALSE;
+    if (newPress) m_bClickMet = FALSE, m_bPressedKnown = FALSE;
 }
 
 BOOL CPemroView::EndPassClickState() {
@@ -83,8 +83,11 @@ BOOL CPemroView::IsClickOnShownButton() const {
 }
 
 BOOL CPemroView::ReportButtonHit(BOOL inside) {
+    const BOOL labelled = m_bLabelTested;
+    m_bLabelTested = FALSE;
     if (!inside || !IsClickPass()) return FALSE;
     m_bClickActed = TRUE;
+    if (labelled) m_strPressedLabel = m_strTestedLabel, m_bPressedKnown = TRUE;
     return TRUE;
 }
 
@@ -132,7 +135,8 @@ BOOL CPemroView::DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CStri
                                   PlainStringFont(TRUE, 0));
     LogShownButton(x, y, w, h);
     const BOOL lit = IsStoredClickInside(x, y, w, h);
-    if (lit && m_bShowSelectionBox) {
+    m_strTestedLabel = label, m_bLabelTested = TRUE;
+    if (lit && m_bShowSelectionBox && (!m_bPressedKnown || label == m_strPressedLabel)) {
         FillRectPx(pDC, x, y, x + w, y + h, kHitButtonColour);
         DrawStringSmall(pDC, x + 2, y + 1, label, textColour);
     }
@@ -278,6 +282,7 @@ BOOL CPemroView::FilledTextButton(CDC* pDC, int x, int y, int w, int h, const CS
     FillRectPxAlways(pDC, x - 1, y - 1, x + w + 2, y + h + 2, frame);
     DrawFilledCaption(this, pDC, x, y, w, h, text, textColour);
     LogShownButton(x, y, w, h);
+    m_strTestedLabel = text, m_bLabelTested = TRUE;
     return ReportButtonHit(IsStoredClickInside(x, y, w, h));
 }
 
@@ -287,12 +292,14 @@ BOOL CPemroView::FilledTextButtonInBand(CDC* pDC, int x, int y, int w, int h, co
     FillRectPx(pDC, x, y, x + w, y + h, frame);
     DrawFilledCaption(this, pDC, x, y, w, h, text, textColour);
     LogShownButton(x, y, w, h);
+    m_strTestedLabel = text, m_bLabelTested = TRUE;
     return ReportButtonHit(IsStoredClickInside(x, y, w, h));
 }
 
 BOOL CPemroView::IsClickInBox(int x, int y, int w, int h) {
     if (m_bZoom || !IsFigureBandVisible()) return FALSE;
     LogShownButton(x, y, w, h);
+    m_bLabelTested = FALSE;
     return ReportButtonHit(IsStoredClickInside(x, y, w, h));
 }
 
@@ -305,5 +312,6 @@ BOOL CPemroView::IsClickInRect(CDC* /*pDC*/, int x, int y, int w, int h) {
     const CPoint click = ClickPagePoint();
     const std::int64_t cx = click.x, cy = click.y;
     LogShownButton(x, y, sw, sh);
+    m_bLabelTested = FALSE;
     return ReportButtonHit(NoteClickMet(x < cx && cx < x + sw && y < cy && cy < y + sh));
 }

@@ -175,6 +175,12 @@
     }
     // The press's page origin is the last pass's: the one the user saw.
     void AnchorClick(BOOL always);
+    // The label of the button the last press acted on: only a button so
+    // labelled is lit, not one that a rebuilt column puts under the click.
+    CString m_strPressedLabel;
+    BOOL m_bPressedKnown = FALSE;
+    CString m_strTestedLabel; // the button whose hit is reported next
+    BOOL m_bLabelTested = FALSE;
     void BeginPassClickState();
     BOOL EndPassClickState();
     // A press on a button costs one pass: the pass first runs the page up to
