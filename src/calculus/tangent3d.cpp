@@ -438,18 +438,20 @@ void CPemroView::DrawInitRangePanels(CDC* pDC) {
     }
     const CString arrows[2] = {Gbk(u8"←"), Gbk(u8"→")};
     for (int i = 0; i < 4; ++i) DrawStringSmall(pDC, ax[i], y, arrows[i % 2], m_crCurveSetting);
+    // Each arrow answers on its part of its panel, as drawn.
+    CRect boxes[4];
+    for (int i = 0; i < 4; ++i)
+        boxes[i] =
+            CRect(ax[i], T - H + H / 20 + 1, i % 2 ? right[i / 2] : ax[i + 1], T - 1 - H / 20);
     if (m_pControlSink && IsFigureBandVisible())
         for (int i = 0; i < 4; ++i)
-            m_pControlSink->OnControl(
-                CRect(ax[i], T - H + H / 20 + 1, i % 2 ? right[i / 2] : ax[i + 1], T - 1 - H / 20),
-                0, CPoint(ax[i], y), arrows[i % 2], PlainStringFont(TRUE, 0));
+            m_pControlSink->OnControl(boxes[i], 0, CPoint(ax[i], y), arrows[i % 2],
+                                      PlainStringFont(TRUE, 0));
     // The ends the arrows step are the saved copies: while the script's a and
     // b are in force they are those, not what the frame's set-up saved.
     if (m_bLoadScriptSettings) m_dSavedIntervalA = m_dIntervalA, m_dSavedIntervalB = m_dIntervalB;
-    // The click boxes grow with the window and overlap their right-hand
-    // neighbours: the rightmost arrow left of the click is the one pressed.
     for (int i = 3; i >= 0; --i)
-        if (IsClickInRect(pDC, ax[i], y, 20, 14)) {
+        if (IsClickInBox(boxes[i].left, boxes[i].top, boxes[i].Width(), boxes[i].Height())) {
             (this->*kSteps[i])();
             break;
         }

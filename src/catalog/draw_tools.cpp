@@ -124,9 +124,9 @@ BOOL CPemroView::ToolClickPoint(BOOL b3D, double* x, double* y) const {
     // The base of the oblique box, as the mouse handler maps it.
     const CPoint click = ClickPagePoint();
     const int px = click.x, py = click.y;
-    if (!(m_nFigureLeft < px && px < m_nFigureRight) ||
-        !(m_nFigureBottom - m_nProjScaleX < py && py < m_nFigureBottom) || m_nProjScaleX == 0 ||
-        m_nProjScaleY == 0 || !(m_dXSpan != 0))
+    if (!NoteClickMet(m_nFigureLeft < px && px < m_nFigureRight &&
+                      m_nFigureBottom - m_nProjScaleX < py && py < m_nFigureBottom) ||
+        m_nProjScaleX == 0 || m_nProjScaleY == 0 || !(m_dXSpan != 0))
         return FALSE;
     *x = m_dXMax - double(m_nFigureBottom - py) * m_dXSpan / m_nProjScaleX;
     *y = ((*x - m_dXMin) * m_dObliqueFactor * m_nProjScaleX / m_dXSpan + (px - m_nProjOriginX)) *

@@ -71,7 +71,8 @@ BOOL CPemroView::IsClickOnGraphControls() const {
     const int frameLeft = m_nPlotLeft - 16 - m_nSidePanelWidth;
     const int left = (m_nFigureLeft < frameLeft ? m_nFigureLeft : frameLeft) - c;
     const int top = (m_nCurveCoefEdit > 0 ? m_nPlotTop - 5 * c : m_nFigureTop) - c;
-    return left < cx && cx < m_nPlotRight + 2 * c && top < cy && cy < m_nPlotBottom + c;
+    return NoteClickMet(left < cx && cx < m_nPlotRight + 2 * c && top < cy &&
+                        cy < m_nPlotBottom + c);
 }
 
 void CPemroView::RangeBoxes2D(int box[4][2]) const {
@@ -126,8 +127,9 @@ BOOL CPemroView::StoredClickWorldPoint(double* x, double* y) const {
     const int w = m_nPlotRight - m_nPlotLeft, h = m_nPlotBottom - m_nPlotTop;
     if (w <= 0 || h <= 0 || !SpanUsable(m_dXMax - m_dXMin) || !SpanUsable(m_dYMax - m_dYMin))
         return FALSE;
-    const double px = double(m_nClipLeft) + m_ptClick.x;
-    const double py = double(m_nClipTop) + m_ptClick.y;
+    const CPoint click = ClickPagePoint();
+    const double px = click.x, py = click.y;
+    NoteClickMet(m_nPlotLeft < px && px < m_nPlotRight && m_nPlotTop < py && py < m_nPlotBottom);
     *x = m_dXMin + (m_dXMax - m_dXMin) * (px - m_nPlotLeft) / w;
     *y = m_dYMin + (m_dYMax - m_dYMin) * (m_nPlotBottom - py) / h;
     return std::isfinite(*x) && std::isfinite(*y);

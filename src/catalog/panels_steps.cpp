@@ -16,8 +16,6 @@ namespace {
 constexpr int kCoefCount = 6;
 constexpr int kSetCount = 4;
 constexpr int kStepColumn = 20; // step buttons a..f this many pixels apart
-constexpr int kGlyphW = 20;     // nominal glyph box of the range arrows
-constexpr int kGlyphH = 14;
 constexpr int kRowSpacing = 48; // button row: raise and lower of one coefficient
 constexpr int kRowHalf = 24;
 
@@ -56,16 +54,22 @@ struct Glyph {
     RangeCommand onMin, onMax;
 };
 
-// Runs the command of the first glyph the click hits, minimum box first:
-// one click moves one end once, even where neighbouring click areas touch.
-// The click areas grow with the window over the glyphs to their right, so
-// the rightmost glyph the click hits, the one it lies on, is tried first.
-bool RunFirstGlyphHit(CPemroView* v, CDC* pDC, const Glyph* glyphs, int n, int y, BOOL bMin,
+// Each glyph answers on its own column of the box, as drawn: from its left
+// edge to the next glyph's (the last to the box's right edge), over the box's
+// height or the glyph's where a large font makes it taller.
+CRect GlyphColumn(const Glyph* glyphs, int n, int i, const CRect& box) {
+    return CRect(glyphs[i].x, box.top, i + 1 < n ? glyphs[i + 1].x : box.right, box.bottom);
+}
+
+// Runs the command of the glyph the click hits, minimum box first: one
+// click moves one end once.
+bool RunFirstGlyphHit(CPemroView* v, const Glyph* glyphs, int n, const CRect& box, BOOL bMin,
                       BOOL bMax) {
     for (int pass = 0; pass < 2; ++pass) {
         if (!(pass == 0 ? bMin : bMax)) continue;
-        for (int i = n - 1; i >= 0; --i) {
-            if (!v->IsClickInRect(pDC, glyphs[i].x, y, kGlyphW, kGlyphH)) continue;
+        for (int i = 0; i < n; ++i) {
+            const CRect r = GlyphColumn(glyphs, n, i, box);
+            if (!v->IsClickInBox(r.left, r.top, r.Width(), r.Height())) continue;
             (v->*(pass == 0 ? glyphs[i].onMin : glyphs[i].onMax))();
             return true;
         }
@@ -149,6 +153,9 @@ void CPemroView::DrawRangeArrows2D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, BOO
     const int W = nRight - nLeft, y = nTop + 1;
     const COLORREF colour = m_crCurveSetting;
 
+    // The glyphs stand one pixel below the top.
+    const CRect box(nLeft, nTop, nRight,
+                    std::max(nBottom, nTop + PlainStringFont(FALSE, 0).lfHeight + 2));
     if (bRangeMin || bRangeMax) {
         FillRectPx(pDC, nLeft, nTop, nRight, nBottom, m_crGround);
         const Glyph glyphs[4] = {
@@ -158,19 +165,17 @@ void CPemroView::DrawRangeArrows2D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, BOO
             {nLeft + 3 * W / 4, &t.up, &CPemroView::OnRangeYMinUp, &CPemroView::OnRangeYMaxUp},
         };
         for (const Glyph& g : glyphs) DrawString(pDC, g.x, y, *g.text, colour);
-        if (RunFirstGlyphHit(this, pDC, glyphs, 4, y, bRangeMin, bRangeMax)) return;
+        if (RunFirstGlyphHit(this, glyphs, 4, box, bRangeMin, bRangeMax)) return;
     }
     if (bIntervalStart || bIntervalEnd) {
         FillRectPx(pDC, nLeft, nTop, nRight, nBottom, m_crGround);
-        DrawString(pDC, nLeft, y, t.left, colour);
-        DrawString(pDC, nLeft + W / 2, y, t.right, colour);
-        if (IsClickInRect(pDC, nLeft, y, kGlyphW, kGlyphH)) {
-            if (bIntervalStart) OnRangeInitMinDown();
-            if (bIntervalEnd) OnRangeInitMaxDown();
-        } else if (IsClickInRect(pDC, nLeft + W / 2, y, kGlyphW, kGlyphH)) {
-            if (bIntervalStart) OnRangeInitMinUp();
-            if (bIntervalEnd) OnRangeInitMaxUp();
-        }
+        // Both ends have the same pair; the glyph's own box says which way.
+        const Glyph glyphs[2] = {
+            {nLeft, &t.left, &CPemroView::OnRangeInitMinDown, &CPemroView::OnRangeInitMaxDown},
+            {nLeft + W / 2, &t.right, &CPemroView::OnRangeInitMinUp, &CPemroView::OnRangeInitMaxUp},
+        };
+        for (const Glyph& g : glyphs) DrawString(pDC, g.x, y, *g.text, colour);
+        RunFirstGlyphHit(this, glyphs, 2, box, bIntervalStart, bIntervalEnd);
     }
 }
 

@@ -32,12 +32,17 @@ void CPemroView::BeginPassClickState() {
     // Printing and the print preview never answer a click.
     // A continuation answers the click its stopped pass answered, in the
     // figures that pass left.
-    m_bClickPass = !m_bPrintMode && (m_nClickSerial != m_nClickSerialSeen ||
-                                     (IsContinuationPass() && m_bResumeClickPass));
-    if (m_bClickPass) m_nClickSerialSeen = m_nClickSerial;
+    const bool newPress = m_nClickSerial != m_nClickSerialSeen;
+    m_bClickPass = !m_bPrintMode && (newPress || (IsContinuationPass() && m_bResumeClickPass));
+    if (!m_bClickPass) return;
+    m_nClickSerialSeen = m_nClickSerial;
+    if (newPress) m_bClickMet = FALSE, m_bPressedKnown = FALSE;
 }
 
 BOOL CPemroView::EndPassClickState() {
+    // A click that no click test of the whole page found is spent here, so
+    // no later pass finds it on what a scroll or a resize brings there.
+    if (m_bClickPass && m_nStopFigure < 0 && !m_bClickMet) m_bClickSpent = TRUE;
     m_bClickPass = FALSE;
     return m_bClickActed;
 }
@@ -78,15 +83,18 @@ BOOL CPemroView::IsClickOnShownButton() const {
 }
 
 BOOL CPemroView::ReportButtonHit(BOOL inside) {
+    const BOOL labelled = m_bLabelTested;
+    m_bLabelTested = FALSE;
     if (!inside || !IsClickPass()) return FALSE;
     m_bClickActed = TRUE;
+    if (labelled) m_strPressedLabel = m_strTestedLabel, m_bPressedKnown = TRUE;
     return TRUE;
 }
 
 BOOL CPemroView::IsStoredClickInside(int x, int y, int w, int h) const {
-    const std::int64_t cx = std::int64_t(m_nClipLeft) + m_ptClick.x;
-    const std::int64_t cy = std::int64_t(m_nClipTop) + m_ptClick.y;
-    return x < cx && cx < std::int64_t(x) + w && y < cy && cy < std::int64_t(y) + h;
+    const CPoint click = ClickPagePoint();
+    const std::int64_t cx = click.x, cy = click.y;
+    return NoteClickMet(x < cx && cx < std::int64_t(x) + w && y < cy && cy < std::int64_t(y) + h);
 }
 
 // Auto size: strlen(label)·W/2 + 3 wide (bytes, so a Chinese character
@@ -127,7 +135,8 @@ BOOL CPemroView::DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CStri
                                   PlainStringFont(TRUE, 0));
     LogShownButton(x, y, w, h);
     const BOOL lit = IsStoredClickInside(x, y, w, h);
-    if (lit && m_bShowSelectionBox) {
+    m_strTestedLabel = label, m_bLabelTested = TRUE;
+    if (lit && m_bShowSelectionBox && (!m_bPressedKnown || label == m_strPressedLabel)) {
         FillRectPx(pDC, x, y, x + w, y + h, kHitButtonColour);
         DrawStringSmall(pDC, x + 2, y + 1, label, textColour);
     }
@@ -273,6 +282,7 @@ BOOL CPemroView::FilledTextButton(CDC* pDC, int x, int y, int w, int h, const CS
     FillRectPxAlways(pDC, x - 1, y - 1, x + w + 2, y + h + 2, frame);
     DrawFilledCaption(this, pDC, x, y, w, h, text, textColour);
     LogShownButton(x, y, w, h);
+    m_strTestedLabel = text, m_bLabelTested = TRUE;
     return ReportButtonHit(IsStoredClickInside(x, y, w, h));
 }
 
@@ -282,12 +292,14 @@ BOOL CPemroView::FilledTextButtonInBand(CDC* pDC, int x, int y, int w, int h, co
     FillRectPx(pDC, x, y, x + w, y + h, frame);
     DrawFilledCaption(this, pDC, x, y, w, h, text, textColour);
     LogShownButton(x, y, w, h);
+    m_strTestedLabel = text, m_bLabelTested = TRUE;
     return ReportButtonHit(IsStoredClickInside(x, y, w, h));
 }
 
 BOOL CPemroView::IsClickInBox(int x, int y, int w, int h) {
     if (m_bZoom || !IsFigureBandVisible()) return FALSE;
     LogShownButton(x, y, w, h);
+    m_bLabelTested = FALSE;
     return ReportButtonHit(IsStoredClickInside(x, y, w, h));
 }
 
@@ -297,8 +309,9 @@ BOOL CPemroView::IsClickInRect(CDC* /*pDC*/, int x, int y, int w, int h) {
     if (m_bZoom || !IsFigureBandVisible()) return FALSE;
     const std::int64_t sw = std::int64_t(w) * (m_nClipRight - m_nClipLeft) / kNominalWidth;
     const std::int64_t sh = std::int64_t(h) * (m_nClipBottom - m_nClipTop) / kNominalHeight;
-    const std::int64_t cx = std::int64_t(m_nClipLeft) + m_ptClick.x;
-    const std::int64_t cy = std::int64_t(m_nClipTop) + m_ptClick.y;
+    const CPoint click = ClickPagePoint();
+    const std::int64_t cx = click.x, cy = click.y;
     LogShownButton(x, y, sw, sh);
-    return ReportButtonHit(x < cx && cx < x + sw && y < cy && cy < y + sh);
+    m_bLabelTested = FALSE;
+    return ReportButtonHit(NoteClickMet(x < cx && cx < x + sw && y < cy && cy < y + sh));
 }

@@ -36,8 +36,19 @@ bool FitsPixel(std::int64_t v) {
 } // namespace
 
 CPoint CPemroView::ClickPagePoint() const {
-    return CPoint(PagePos(std::int64_t(m_nClipLeft) + m_ptClick.x),
-                  PagePos(std::int64_t(m_nClipTop) + m_ptClick.y));
+    if (m_bClickSpent && m_nTextRevealMode < 0) return CPoint(-kPageLimit, -kPageLimit);
+    const bool anchored = m_nClickOriginSerial == m_nClickSerial;
+    const int left = anchored ? m_ptClickOrigin.x : m_nClipLeft;
+    const int top = anchored ? m_ptClickOrigin.y : m_nClipTop;
+    return CPoint(PagePos(std::int64_t(left) + m_ptClick.x),
+                  PagePos(std::int64_t(top) + m_ptClick.y));
+}
+
+void CPemroView::AnchorClick(BOOL always) {
+    if (!always && m_nClickOriginSerial == m_nClickSerial) return;
+    m_ptClickOrigin = CPoint(m_nClipLeft, m_nClipTop);
+    m_nClickOriginSerial = m_nClickSerial;
+    m_bClickSpent = FALSE;
 }
 
 BOOL CPemroView::IsGraphBandVisibleAfter(int n) const {

@@ -158,9 +158,29 @@
     BOOL m_bClickPass = FALSE;    // this pass answers the last press
     BOOL m_bClickActed = FALSE;   // a hit test reported a hit in this pass
     BOOL IsClickPass() const { return m_bClickPass && ClickReachesFigure(); }
-    // The stored click on the page (clip origin plus client point), within
-    // the page bound whatever point was stored.
+    // The stored click on the page, within the page bound whatever point was
+    // stored: the client point on the page origin of the window when it was
+    // made, so a scroll never brings something else under it. A click that
+    // met nothing in the pass that answered it is spent: it lies nowhere
+    // (but where text is revealed down to the click).
     CPoint ClickPagePoint() const;
+    CPoint m_ptClickOrigin;          // the client area's page origin at the press
+    int m_nClickOriginSerial = -1;   // the press it belongs to
+    BOOL m_bClickSpent = FALSE;
+    mutable BOOL m_bClickMet = FALSE; // a click test of the click pass found the click
+    // A click test's answer, noted for the click pass.
+    BOOL NoteClickMet(BOOL inside) const {
+        if (inside && m_bClickPass) m_bClickMet = TRUE;
+        return inside;
+    }
+    // The press's page origin is the last pass's: the one the user saw.
+    void AnchorClick(BOOL always);
+    // The label of the button the last press acted on: only a button so
+    // labelled is lit, not one that a rebuilt column puts under the click.
+    CString m_strPressedLabel;
+    BOOL m_bPressedKnown = FALSE;
+    CString m_strTestedLabel; // the button whose hit is reported next
+    BOOL m_bLabelTested = FALSE;
     void BeginPassClickState();
     BOOL EndPassClickState();
     // A press on a button costs one pass: the pass first runs the page up to

@@ -37,8 +37,9 @@ BOOL CPemroView::HitTestGraphRegion(int kind) const {
     const int c = m_nBaseCharHeight;
     switch (kind) {
     case 0:
-        return m_nGraphLeft - c < cx && cx < m_nGraphRight + 2 * c && m_nGraphTop - 2 * c < cy &&
-               cy < m_nGraphBottom + 2 * c && IsFigureBandVisible();
+        return NoteClickMet(m_nGraphLeft - c < cx && cx < m_nGraphRight + 2 * c &&
+                            m_nGraphTop - 2 * c < cy && cy < m_nGraphBottom + 2 * c &&
+                            IsFigureBandVisible());
     case 1:
         if (m_bPrintMode)
             return m_nGraphTop > m_nClipTop - 30 && m_nGraphBottom < m_nClipBottom + 30;
@@ -50,7 +51,7 @@ BOOL CPemroView::HitTestGraphRegion(int kind) const {
         const bool leftPart =
             m_nPlotLeft - c < cx && cx < mid && m_nPlotTop - c < cy && cy < m_nPlotBottom;
         const bool rightPart = mid < cx && cx < right && m_nPlotTop < cy && cy < m_nPlotBottom;
-        return (leftPart || rightPart) && IsFigureBandVisible();
+        return NoteClickMet((leftPart || rightPart) && IsFigureBandVisible());
     }
     default:
         return FALSE;

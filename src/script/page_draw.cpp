@@ -420,6 +420,9 @@ void CPemroView::DrawPagePass(CDC* pDC) {
     else if (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox) && !m_bAnsweringClick)
         PaintPageBackground(pDC);
     m_bResumeFullRepaint = m_bFullRepaint;
+    // A click made other than by the mouse lies on the page as this pass
+    // lays it out.
+    if (m_bClickPass) AnchorClick(FALSE);
 
     ResetPassFields();
     StartFigureStateFlow();

@@ -80,12 +80,13 @@ BOOL CPemroView::IsSceneUsable() const {
 BOOL CPemroView::IsClickOnSceneControls() const {
     if (HitTestGraphRegion(0)) return TRUE;
     if (!IsFigureBandVisible()) return FALSE;
-    const int cx = m_nClipLeft + m_ptClick.x, cy = m_nClipTop + m_ptClick.y;
+    const CPoint click = ClickPagePoint();
+    const int cx = click.x, cy = click.y;
     const int c = m_nBaseCharHeight;
     // The surface panel above, the button column right, the density row below.
     const int left = m_nFigureLeft - 2 * c, right = m_nFigureRight + 2 * c + 60;
     const int top = m_nFigureTop - 6 * c - 4, bottom = m_nFigureBottom + c + 24;
-    return left < cx && cx < right && top < cy && cy < bottom;
+    return NoteClickMet(left < cx && cx < right && top < cy && cy < bottom);
 }
 
 BOOL CPemroView::IsSceneRedrawn() const {

@@ -43,6 +43,7 @@ void CPemroView::OnLButtonDown(UINT, CPoint point) {
     // Every press is a new click for the buttons of the next pass.
     m_ptClick = point;
     ++m_nClickSerial;
+    AnchorClick(TRUE);
     // A press on a button drawn inside the figure is that button's alone:
     // as a drag its release would also move the cursor point.
     if (inFigure && !IsClickOnShownButton()) m_bDragging = TRUE;

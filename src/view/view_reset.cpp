@@ -335,6 +335,8 @@ void CPemroView::ResetTopic(int family) {
 
     m_crCurve = m_crCurveSetting;
     m_ptClick = CPoint(0, 0);
+    m_nClickOriginSerial = -1, m_bClickSpent = FALSE; // on the window's corner, as it is drawn
+    m_bPressedKnown = FALSE;
     ClearAnswerVerdict();
     m_bPencilHeld = FALSE;        // a new visit takes the pencil's planes from its script again
     m_setHtmlPagesOpened.clear(); // a new visit opens the topic's pages again
