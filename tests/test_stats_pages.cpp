@@ -276,6 +276,18 @@ const ClickPage kClickPages[] = {
     {"RegionEstimate(0.2,3,44,13,0,0,1,0,40,-0.01,0.15,0,3,10,0,0.1)", Buttons::Column},
     {"AssumeVerify(0.2,3,44,13,0,1,0,-4,4,-0.05,0.5,5,3,10,0,0.05,0)", Buttons::Column},
     {"AssumeVerify(0.2,3,44,13,0,0,1,-0.5,8,-0.05,0.8,0,1,10,5,0.1,0)", Buttons::Column},
+    // Ranges far from 0, where a step of 0.001 is below half an ulp of x:
+    // the walks count their steps and end.
+    {"ConDistribution(0.2,3,44,13,1,1,2,999999999999996,1000000000000004,-0.1,1.1,0,1,10,5,0)",
+     Buttons::Continuous},
+    {"ConDistribution(0.2,3,44,13,1,1,2,999999999999996,1000000000000004,-0.1,1.1,0,1,10,5,1)",
+     Buttons::Continuous},
+    {"RegionEstimate(0.2,3,44,13,0,0,0,999999999999996,1000000000000004,-0.05,0.6,0,3,10,0,0.1)",
+     Buttons::Column},
+    {"AssumeVerify(0.2,3,44,13,0,1,0,999999999999996,1000000000000004,-0.05,0.5,5,3,10,0,0.05,0)",
+     Buttons::Column},
+    {"AssumeVerify(0.2,3,44,13,0,0,1,999999999999996,1000000000000004,-0.05,0.8,0,1,10,5,0.1,0)",
+     Buttons::Column},
 };
 
 // Instrumented builds are many times slower: there only the hang is tested.
