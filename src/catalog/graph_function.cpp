@@ -182,6 +182,7 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     m_nPlotBottom = m_nFigureBottom;
     m_nPlotWidth = m_nPlotRight - m_nPlotLeft;
     m_nPlotHeight = m_nPlotBottom - m_nPlotTop;
+    NotePlotMap();
     const int c = m_nBaseCharHeight;
 
     // 6. The coefficient panel above the figure.
