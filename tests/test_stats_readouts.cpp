@@ -2,6 +2,7 @@
 // pass after it writes; a click in a quantile view moves u to the click.
 // Expected values: python3 (statistics.NormalDist, the t and χ² quantiles by
 // bisection on a Simpson integral of the textbook density), or by hand.
+#include "platform/print.h"
 #include "test_graph_fixture.h"
 
 #include <cmath>
@@ -207,6 +208,46 @@ TEST_F(StatsReadoutTest, AClickMovesUOfItsOwnFigure) {
         EXPECT_NEAR(x, u, perPixel);
         EXPECT_NEAR(1 - ChiSquare10Cdf(u), std::atof(text.After(u8"α=").c_str()), 0.0015);
     }
+}
+
+// Page 202 printed: the figure clicked on screen prints its interval and
+// read-outs, as the screen shows them; before any click neither does.
+TEST(StatsPrint, TheClickedFigurePrintsAsTheScreenShowsIt) {
+    InRunDir run;
+    ASSERT_TRUE(run.Entered());
+    auto v = MakeView();
+    v->ResetTopic(-1);
+    v->m_strTopicCode = "202";
+    v->ResizeClient(kPageWidth, kPageHeight);
+    v->Invalidate();
+    while (v->HasPendingPaint()) v->RenderPending();
+    const auto print = [&](TextRecorder* text) {
+        CPrintInfo info;
+        v->OnPreparePrinting(&info);
+        v->m_pTextSink = text;
+        EXPECT_TRUE(DrawPrintPages(v.get(), &info, 1, 1, QSize(620, 877),
+                                   [](const QImage&) { return true; }));
+        v->m_pTextSink = nullptr;
+    };
+    TextRecorder before;
+    print(&before);
+    EXPECT_TRUE(before.After(u8"S=").empty());
+    // A press and release in the mean interval's plot (x from -2 to 13), as
+    // a lecturer clicks.
+    const CPemroView::PlotMap* mean = nullptr;
+    for (const auto& m : v->m_aPlotMaps)
+        if (m.xMin == -2 && m.xMax == 13) mean = &m;
+    ASSERT_NE(nullptr, mean);
+    const CPoint p((mean->left + mean->right) / 2 + 7 - v->m_nClipLeft,
+                   (mean->top + mean->bottom) / 2 - v->m_nClipTop);
+    v->OnLButtonDown(MK_LBUTTON, p);
+    v->OnLButtonUp(0, p);
+    while (v->HasPendingPaint()) v->RenderPending();
+    TextRecorder after;
+    print(&after);
+    EXPECT_EQ("3.028", after.After(u8"S=")); // S of X = 1..10
+    EXPECT_EQ("1.833", after.After(u8")=")); // t(9) 0.95 quantile
+    EXPECT_EQ((std::vector<std::string>{"3.745", "7.255"}), after.ValuesAfter(u8"μ ="));
 }
 
 } // namespace

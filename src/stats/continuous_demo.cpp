@@ -146,7 +146,7 @@ void CPemroView::DrawConDistribution(CDC* pDC, int mode) {
                m_crCurveSetting);
 
     DrawConDistributionButtons(pDC);
-    if (HitTestGraphRegion(0)) {
+    if (IsStatsFigureShown()) {
         SaveRestoreDisplaySettings(0);
         DrawConDistributionWalk(pDC, mode);
         DrawConDistributionReadouts(pDC);

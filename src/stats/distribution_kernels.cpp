@@ -39,6 +39,12 @@ BOOL CPemroView::IsStatsFigurePass() const {
     return m_bFullRepaint || HitTestGraphRegion(2) || IsClickOnGraphControls();
 }
 
+BOOL CPemroView::IsStatsFigureShown() const {
+    if (m_bPrintMode)
+        return m_nClickedFigureRecord >= 0 && m_nRecordIndex == m_nClickedFigureRecord;
+    return HitTestGraphRegion(0);
+}
+
 double CPemroView::StatsX(double a) const {
     return m_dXMin + a * m_dXSpan;
 }

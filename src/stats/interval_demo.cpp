@@ -44,7 +44,7 @@ void CPemroView::DrawRegionEstimate(CDC* pDC, int kind) {
     if (!(m_dSavedSignificance >= kMinAlpha)) m_dSavedSignificance = kMinAlpha;
     if (m_dSavedSignificance > kMaxAlpha) m_dSavedSignificance = kMaxAlpha;
     SaveRestoreDisplaySettings(0);
-    if (!HitTestGraphRegion(0)) return;
+    if (!IsStatsFigureShown()) return;
 
     // The density fields are borrowed for the pivots and given back.
     const double mu = m_dMu, sigma = m_dSigma;

@@ -269,6 +269,7 @@ public:
     // The plane plots the screen passes laid out, the latest last: the mouse
     // reads a point against the plot under it, not the last one drawn.
     struct PlotMap {
+        int record;                                           // its command record; -1 none
         int left, top, right, bottom;                         // the plot
         int figureLeft, figureTop, figureRight, figureBottom; // its figure box
         double xMin, xMax, yMin, yMax;
@@ -283,6 +284,9 @@ public:
     // the plot it lies in, or null outside every plot's drag area.
     const PlotMap* MapPlanePoint(CPoint point);
     PlotMap m_mapUnderMouse{};
+    // The command record of the plane figure the last press fell in (-1:
+    // none): printing shows that figure as the screen does after the click.
+    int m_nClickedFigureRecord = -1;
     // The decimals row stands over the range arrows of the plot drawn next:
     // set and cleared by the figures that draw one.
     BOOL m_bDecimalsRowOver = FALSE;

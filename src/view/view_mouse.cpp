@@ -29,14 +29,16 @@ void KeepInside(double* v, double lo, double hi) {
 } // namespace
 
 CPemroView::PlotMap CPemroView::CurrentPlotMap() const {
-    return {m_nPlotLeft,   m_nPlotTop,   m_nPlotRight,   m_nPlotBottom,
-            m_nFigureLeft, m_nFigureTop, m_nFigureRight, m_nFigureBottom,
-            m_dXMin,       m_dXMax,      m_dYMin,        m_dYMax};
+    return {
+        -1,           m_nPlotLeft,    m_nPlotTop,      m_nPlotRight, m_nPlotBottom, m_nFigureLeft,
+        m_nFigureTop, m_nFigureRight, m_nFigureBottom, m_dXMin,      m_dXMax,       m_dYMin,
+        m_dYMax};
 }
 
 void CPemroView::NotePlotMap() {
     if (m_bPrintMode) return;
-    const PlotMap map = CurrentPlotMap();
+    PlotMap map = CurrentPlotMap();
+    map.record = m_nRecordIndex;
     // One entry a plot rectangle; the one laid out now goes last.
     for (size_t i = 0; i < m_aPlotMaps.size(); ++i) {
         const PlotMap& m = m_aPlotMaps[i];
@@ -69,6 +71,7 @@ void CPemroView::OnLButtonDown(UINT, CPoint point) {
     const int py = PagePos(std::int64_t(point.y) + m_nClipTop);
     // A plane figure: the one under the press, of any laid out on the page.
     const PlotMap f = PlotMapAt(px, py);
+    m_nClickedFigureRecord = f.record;
     const bool inFigure = m_bFigure3D
                               ? Between(m_nFigureLeft, px, m_nFigureRight) &&
                                     Between(m_nFigureBottom - m_nProjScaleX, py, m_nFigureBottom)

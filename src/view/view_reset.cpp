@@ -336,6 +336,7 @@ void CPemroView::ResetTopic(int family) {
     m_crCurve = m_crCurveSetting;
     m_ptClick = CPoint(0, 0);
     m_aPlotMaps.clear();
+    m_nClickedFigureRecord = -1;
     m_bLine2AngleHeld = FALSE;
     ClearAnswerVerdict();
     m_bPencilHeld = FALSE;        // a new visit takes the pencil's planes from its script again
