@@ -78,13 +78,16 @@ TEST_F(LineTest, LINE2AngleButtonActsOncePerClick) {
     EXPECT_DOUBLE_EQ(view->m_dRotationAngle, 1.1);
 }
 
-TEST_F(LineTest, LINE2StartsFromTheScriptAngleWhileLoading) {
+// θ增 turns the script's angle; later passes keep the turned angle.
+TEST_F(LineTest, LINE2StartsFromTheScriptAngleAndHoldsThePressedOne) {
+    Run(&CPemroView::CmdLINE2, "LINE2(1.5,1,0,1,255,0,0)");
+    EXPECT_DOUBLE_EQ(view->m_dRotationAngle, 1.57);
     PressButton(350, 12, 20);
     Run(&CPemroView::CmdLINE2, "LINE2(1.5,1,0,1,255,0,0)");
     EXPECT_DOUBLE_EQ(view->m_dRotationAngle, 1.67);
     Repaint();
     Run(&CPemroView::CmdLINE2, "LINE2(1.5,1,0,1,255,0,0)");
-    EXPECT_DOUBLE_EQ(view->m_dRotationAngle, 1.57);
+    EXPECT_DOUBLE_EQ(view->m_dRotationAngle, 1.67);
 }
 
 TEST_F(LineTest, LINE3InModeThreeDrawsOnlyThePoint) {

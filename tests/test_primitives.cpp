@@ -254,9 +254,12 @@ TEST_F(PrimitivesTest, FloodFillDoesNotLeakThroughADiagonal) {
     view->DrawLinePx(dc.get(), 0, 0, 0, 300, 300, kRed);
     view->FloodFillPx(dc.get(), 250, 50, kRed, kGreen);
     EXPECT_EQ(At(250, 50), kGreen);
-    EXPECT_EQ(At(399, 0), kGreen);
-    EXPECT_EQ(At(50, 250), kBlack);
+    EXPECT_EQ(At(349, 50), kGreen);
+    EXPECT_EQ(At(100, 200), kBlack);
     EXPECT_EQ(At(0, 299), kBlack);
+    // A flood fill stops at the plot's box, whatever gap its border has.
+    EXPECT_EQ(At(399, 0), kBlack);
+    EXPECT_EQ(At(350, 100), kBlack);
 }
 
 TEST_F(PrimitivesTest, FloodFillOnPartialRepaintNeedsAClickInTheGraph) {
@@ -267,7 +270,8 @@ TEST_F(PrimitivesTest, FloodFillOnPartialRepaintNeedsAClickInTheGraph) {
     EXPECT_TRUE(Blank());
     view->m_ptClick = CPoint(100, 100);
     view->FloodFillPx(dc.get(), 100, 100, kRed, kGreen);
-    EXPECT_EQ(At(0, 0), kGreen);
+    EXPECT_EQ(At(60, 60), kGreen);
+    EXPECT_EQ(At(0, 0), kBlack); // outside the plot's box
 }
 
 TEST_F(PrimitivesTest, WorldDotTestsOnlyY) {
@@ -541,6 +545,10 @@ TEST_F(PrimitivesTest, DotsAndFloodFillsIgnoreTheAxisArrangement) {
     view->DrawLine3D(dc.get(), 1, 0.5, 0.25, 1, 0.5, 0.25, kRed); // segments do arrange
     EXPECT_EQ(At(115, 170), kRed);
     image.fill(Qt::black);
+    // A space figure's fill stops at its frame, here the whole surface.
+    view->m_bFigure3D = 1;
+    view->m_nFigureLeft = 0, view->m_nFigureTop = 0;
+    view->m_nFigureRight = 400, view->m_nFigureBottom = 300;
     view->FloodFillWorld3D(dc.get(), 1, 0.5, 0.25, kRed, kGreen); // seeds at (130, 265)
     EXPECT_EQ(At(0, 0), kGreen);
 }

@@ -194,7 +194,7 @@ TEST_F(StatsPageTest, IntervalsOfTheDefaultData) {
     ClickPlot(v.get());
     EXPECT_EQ("1.833", After(u8")="));
     EXPECT_EQ((std::vector<std::string>{"2.745", "6.255"}), text.ValuesAfter(u8"μ ="));
-    EXPECT_EQ("0.957", After(u8"S="));
+    EXPECT_EQ("3.028", After(u8"S=")); // S of 0..9 (python3 statistics.stdev)
     EXPECT_EQ(10, v->m_nCountN); // the borrowed fields are given back
 
     v = Open("RegionEstimate(0.2,3,44,13,0,0,1,0,40,-0.01,0.15,0,3,10,0,0.1)");
@@ -202,7 +202,8 @@ TEST_F(StatsPageTest, IntervalsOfTheDefaultData) {
     // Both quantiles close their own "χ²(df" (the upper one no longer
     // writes a second χ over its degrees of freedom).
     EXPECT_EQ((std::vector<std::string>{"3.325", "16.919"}), text.ValuesAfter(u8")="));
-    EXPECT_EQ((std::vector<std::string>{"4.876", "24.811"}), text.ValuesAfter(u8"χ ="));
+    // The bounds of σ²: 82.5/16.919 and 82.5/3.325.
+    EXPECT_EQ((std::vector<std::string>{"4.876", "24.811"}), text.ValuesAfter(u8"σ ="));
     // The quantiles' indices α/2 and 1 - α/2, and S² = 82.5/9 (by hand).
     EXPECT_TRUE(text.Saw("0.050"));
     EXPECT_TRUE(text.Saw("0.950"));
@@ -276,6 +277,18 @@ const ClickPage kClickPages[] = {
     {"RegionEstimate(0.2,3,44,13,0,0,1,0,40,-0.01,0.15,0,3,10,0,0.1)", Buttons::Column},
     {"AssumeVerify(0.2,3,44,13,0,1,0,-4,4,-0.05,0.5,5,3,10,0,0.05,0)", Buttons::Column},
     {"AssumeVerify(0.2,3,44,13,0,0,1,-0.5,8,-0.05,0.8,0,1,10,5,0.1,0)", Buttons::Column},
+    // Ranges far from 0, where a step of 0.001 is below half an ulp of x:
+    // the walks count their steps and end.
+    {"ConDistribution(0.2,3,44,13,1,1,2,999999999999996,1000000000000004,-0.1,1.1,0,1,10,5,0)",
+     Buttons::Continuous},
+    {"ConDistribution(0.2,3,44,13,1,1,2,999999999999996,1000000000000004,-0.1,1.1,0,1,10,5,1)",
+     Buttons::Continuous},
+    {"RegionEstimate(0.2,3,44,13,0,0,0,999999999999996,1000000000000004,-0.05,0.6,0,3,10,0,0.1)",
+     Buttons::Column},
+    {"AssumeVerify(0.2,3,44,13,0,1,0,999999999999996,1000000000000004,-0.05,0.5,5,3,10,0,0.05,0)",
+     Buttons::Column},
+    {"AssumeVerify(0.2,3,44,13,0,0,1,999999999999996,1000000000000004,-0.05,0.8,0,1,10,5,0.1,0)",
+     Buttons::Column},
 };
 
 // Instrumented builds are many times slower: there only the hang is tested.

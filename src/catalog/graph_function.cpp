@@ -200,6 +200,7 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     // cardioid's rolling circle): one unit is as long across as up, the
     // plot giving up its right or bottom edge for it.
     if (m_nClassicalCurve >= 1 && m_nClassicalCurve <= 13) EqualizePlotUnits();
+    NotePlotMap();
     const int c = m_nBaseCharHeight;
 
     // 6. The coefficient panel above the figure.

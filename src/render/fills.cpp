@@ -67,11 +67,14 @@ void CPemroView::FillRectGradientWorld(CDC* pDC, double xLeft, double xRight, do
 // Fills up to the border colour. On a partial repaint (background not
 // repainted) it runs only when the stored click lies in the graph, which is
 // when the figure under it is drawn again.
+// Whatever gap the border has, the fill stops at the figure's box.
 void CPemroView::FloodFillPx(CDC* pDC, int x, int y, COLORREF border, COLORREF fill) {
     CBrushSelect brush(pDC, CBrush(fill));
-    if (!IsFigureBandVisible()) return;
-    if (!m_bFullRepaint && !HitTestGraphRegion(2) && !HitTestGraphRegion(0)) return;
+    if (!IsFillPass()) return;
+    const CRect saved = pDC->GetClipRect();
+    pDC->SetClipRect(FigureFillBox(pDC));
     pDC->ExtFloodFill(x, y, border, FLOODFILLBORDER);
+    pDC->SetClipRect(saved);
 }
 
 void CPemroView::FloodFillWorld(CDC* pDC, double x, double y, COLORREF border, COLORREF fill) {

@@ -58,6 +58,17 @@
     void FloodFillPx(CDC* pDC, int x, int y, COLORREF border, COLORREF fill);
     void FloodFillWorld(CDC* pDC, double x, double y, COLORREF border, COLORREF fill);
 
+    // --- Polygon fills (polygon_fills.cpp) ----------------------------------------
+    // A shape filled by its own outline, within the figure's box (the plot of
+    // a plane figure, the frame of a space one): never past it. Drawn in the
+    // passes that draw the figure's fills.
+    CRect FigureFillBox(CDC* pDC) const; // device pixels, within the clip
+    bool IsFillPass() const;
+    void FillPolygonPx(CDC* pDC, const CPoint* pts, int n, COLORREF fill);
+    void FillPolygonWorld(CDC* pDC, const double* x, const double* y, int n, COLORREF fill);
+    // Cut to the z range first, as the edges of a space polygon are.
+    void FillPolygon3D(CDC* pDC, const double* x, const double* y, const double* z, int n, COLORREF fill);
+
     // --- Dots, balls, ellipses and traced arcs (dots_arcs.cpp) -------------------
     void DrawDotPx(CDC* pDC, int x, int y, int rx, int ry, COLORREF pen, COLORREF brush);
     void DrawDotWorld(CDC* pDC, double x, double y, int rx, int ry, COLORREF pen, COLORREF brush);

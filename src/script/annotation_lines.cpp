@@ -80,14 +80,14 @@ void CPemroView::CmdLINE2(CDC* pDC) {
     const double u = ReadScriptNumber(m_nParsePos);
     const double v = ReadScriptNumber(m_nParsePos);
     ReadScriptColors(TRUE, FALSE);
-    if (m_bLoadScriptSettings)
+    if (m_bLoadScriptSettings && !m_bLine2AngleHeld)
         m_dRotationAngle = u == 0 ? kVerticalAngle : std::acos(u / std::sqrt(u * u + v * v));
 
     const int x = m_nFigureRight - 40;
     if (TextButtonInPlot(pDC, x, m_nFigureTop + 2, 60, 20, Gbk(u8"θ增"), m_crCurveSetting))
-        m_dRotationAngle += m_dParamStep;
+        m_dRotationAngle += m_dParamStep, m_bLine2AngleHeld = TRUE;
     if (TextButtonInPlot(pDC, x, m_nFigureTop + 26, 60, 20, Gbk(u8"θ减"), m_crCurveSetting))
-        m_dRotationAngle -= m_dParamStep;
+        m_dRotationAngle -= m_dParamStep, m_bLine2AngleHeld = TRUE;
 
     TraceLine2(pDC, x0, y0, 1);
     TraceLine2(pDC, x0, y0, -1);
@@ -268,10 +268,12 @@ void CPemroView::CmdLine_Point(CDC* pDC) {
     DrawArrow3D(pDC, x0, y0, z0, pm.x, pm.y, pm.z, 1, "", "", m_crDefaultPen);
     if (!(len > 0) || !std::isfinite(len)) return;
     const double ex = m_dDirM / len, ey = m_dDirN / len, ez = m_dDirP / len;
+    // Filled by its own outline first; the arrows are its sides.
+    const double px[4] = {x0, x0 - ex, pm.x - ex, pm.x}, py[4] = {y0, y0 - ey, pm.y - ey, pm.y},
+                 pz[4] = {z0, z0 - ez, pm.z - ez, pm.z};
+    FillPolygon3D(pDC, px, py, pz, 4, m_crDefaultFill);
     DrawArrow3D(pDC, x0, y0, z0, x0 - ex, y0 - ey, z0 - ez, 0, "", "s", m_crDefaultPen);
     DrawArrow3D(pDC, x0 - ex, y0 - ey, z0 - ez, pm.x - ex, pm.y - ey, pm.z - ez, 0, "", "",
                 m_crDefaultPen);
     DrawArrow3D(pDC, pm.x, pm.y, pm.z, pm.x - ex, pm.y - ey, pm.z - ez, 0, "", "", m_crDefaultPen);
-    FloodFillWorld3D(pDC, (x0 + pm.x - ex) / 2, (y0 + pm.y - ey) / 2, (z0 + pm.z - ez) / 2,
-                     m_crDefaultPen, m_crDefaultFill);
 }

@@ -20,6 +20,9 @@
     // --- Lines and points (script/annotation_lines.cpp) ----------------------
     // LINE2: the line through (x0, y0) at the angle m_dRotationAngle.
     void TraceLine2(CDC* pDC, double x0, double y0, double sign);
+    // LINE2: θ增/θ减 pressed since the topic was opened: the angle is the
+    // lecturer's, no longer the script's.
+    BOOL m_bLine2AngleHeld = FALSE;
     // LINE3/Line_Point: the six m/n/p buttons and the three labels.
     void DirectionButtons(CDC* pDC);
     // LINE3/Line_Point: one direction of the coloured trace from P0.

@@ -82,13 +82,13 @@ void CPemroView::CmdPolygon(CDC* pDC) {
     if (n < 1) return;
     const double* x = m_adPointX;
     const double* y = m_adPointY;
+    // Filled by its own outline, then the outline over it: a polygon of
+    // fewer than three vertices has no inside.
+    FillPolygonWorld(pDC, x, y, n, m_crFill);
     for (int i = 0; i < n; ++i) {
         const int j = i + 1 < n ? i + 1 : 0;
         DrawLineWorld(pDC, x[i], y[i], x[j], y[j], m_crPen);
     }
-    // The fill seed is the midpoint of vertices 0 and 2: a polygon of fewer
-    // than three vertices has no inside.
-    if (n >= 3) FloodFillWorld(pDC, (x[0] + x[2]) / 2, (y[0] + y[2]) / 2, m_crPen, m_crFill);
 }
 
 void CPemroView::CmdPolygon3(CDC* pDC) {
@@ -99,13 +99,11 @@ void CPemroView::CmdPolygon3(CDC* pDC) {
     const double* x = m_adPointX;
     const double* y = m_adPointY;
     const double* z = m_adPointZ;
+    FillPolygon3D(pDC, x, y, z, n, m_crFill);
     for (int i = 0; i < n; ++i) {
         const int j = i + 1 < n ? i + 1 : 0;
         DrawLine3D(pDC, x[i], y[i], z[i], x[j], y[j], z[j], m_crPen);
     }
-    if (n >= 3)
-        FloodFillWorld3D(pDC, (x[0] + x[2]) / 2, (y[0] + y[2]) / 2, (z[0] + z[2]) / 2, m_crPen,
-                         m_crFill);
 }
 
 void CPemroView::CmdPrint(CDC* pDC) {

@@ -21,6 +21,7 @@ constexpr int kArgTangentVector = 14;  // TangentVector(
 constexpr int kArgInnerPoint = 11;     // InnerPoint(
 
 constexpr int kDotVectorRadius = 3;
+constexpr double kMaxDiscRadius = 0.5; // InnerPoint disc, of the span: it spans the plot
 
 // Reads up to n groups of `size` numbers and hands each to `fn`. Once the
 // list has closed, a further group reads as zeros; one such group is
@@ -257,8 +258,15 @@ void CPemroView::CmdInnerPoint(CDC* pDC) {
             m_nDemoOption = 0;
     }
     if (m_nDemoOption == 1) r = m_dStepH;
+    // A disc wider than the figure is no neighbourhood of the point.
+    if (m_nDemoOption == 1 && m_dStepH > kMaxDiscRadius) r = m_dStepH = kMaxDiscRadius;
     if (mode == 1) r = InnerPointRadius(r);
+    if (!IsFigureBandVisible()) return;
+    // Within the plot, whatever the radius and the point.
+    const CRect saved = pDC->GetClipRect();
+    pDC->SetClipRect(FigureFillBox(pDC));
     DrawEllipseWorld(pDC, m_dCursorX, m_dCursorY, r * m_dXSpan, r * m_dYSpan, m_crPen, m_crFill);
+    pDC->SetClipRect(saved);
 }
 
 // The largest relative radius up to r at which the disc about the cursor

@@ -123,6 +123,8 @@ void CPemroView::PaintPageBackground(CDC* pDC) {
             pDC->FillSolidRect(CRect(m_nClipLeft, y, m_nClipRight, y + 1), gridColour);
     }
     m_bFullRepaint = 1;
+    // The pass lays out every plot the screen shows again.
+    if (!m_bPrintMode) m_aPlotMaps.clear();
 }
 
 void CPemroView::PaintPatternBackground(CDC* pDC) {

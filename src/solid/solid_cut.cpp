@@ -34,6 +34,17 @@ private:
     int m_saved[4];
 };
 
+// The planes the buttons move stay this fraction of the span inside the
+// box: at its wall a cut no longer divides the solid, and beyond it the
+// scene has nothing to draw.
+constexpr double kPlaneInset = 0.001;
+
+double KeepInsideBox(double c, double lo, double hi) {
+    const double inset = kPlaneInset * (hi - lo);
+    if (!(c >= lo + inset)) return lo + inset; // also NaN
+    return c > hi - inset ? hi - inset : c;
+}
+
 // Both plane positions lie strictly inside the box.
 bool PlanesInside(const CPemroView& v) {
     return v.m_dXMin < v.m_dDirM && v.m_dDirM < v.m_dXMax && v.m_dYMin < v.m_dDirN &&
@@ -86,6 +97,7 @@ void CPemroView::DrawSolidCutX(CDC* pDC, double x1, double x2, double y1, double
     const int R = m_nFigureRight + 2, T = m_nFigureTop;
     if (TextButton(pDC, R, T + 10, Gbk(u8"前移"))) m_dDirM += m_dXSpan / 20;
     if (TextButton(pDC, R, T + 34, Gbk(u8"后移"))) m_dDirM -= m_dXSpan / 20;
+    m_dDirM = KeepInsideBox(m_dDirM, m_dXMin, m_dXMax);
 }
 
 void CPemroView::DrawSolidCutY(CDC* pDC, double x1, double x2, double y1, double y2) {
@@ -109,6 +121,7 @@ void CPemroView::DrawSolidCutY(CDC* pDC, double x1, double x2, double y1, double
     const int R = m_nFigureRight + 2, T = m_nFigureTop;
     if (TextButton(pDC, R, T + 10, Gbk(u8"左移"))) m_dDirN -= m_dYSpan / 20;
     if (TextButton(pDC, R, T + 34, Gbk(u8"右移"))) m_dDirN += m_dYSpan / 20;
+    m_dDirN = KeepInsideBox(m_dDirN, m_dYMin, m_dYMax);
 }
 
 void CPemroView::DrawSolidPlaneButtons(CDC* pDC) {

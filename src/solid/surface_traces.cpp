@@ -21,6 +21,15 @@ constexpr double kTraceStep = 0.001;
 constexpr int kMaxTracePoints = 100000;
 constexpr double kFineFraction = 0.001;
 constexpr int kFineCap = 1000;
+// A parallel plane the buttons move stays this fraction of the span inside
+// the box: beyond it the plane and its trace would be drawn off the box.
+constexpr double kPlaneInset = 0.001;
+
+double KeepInsideBox(double c, double lo, double hi) {
+    const double inset = kPlaneInset * (hi - lo);
+    if (!(c >= lo + inset)) return lo + inset; // also NaN
+    return c > hi - inset ? hi - inset : c;
+}
 
 } // namespace
 
@@ -66,8 +75,13 @@ void CPemroView::DrawSurfButtons(CDC* pDC) {
         if (TextButton(pDC, R, T, Gbk(u8"左移"))) m_dDirN -= m_dYSpan / 20;
         if (TextButton(pDC, R, T + 24, Gbk(u8"右移"))) m_dDirN += m_dYSpan / 20;
     }
-    if (TextButton(pDC, R, T + 48, "x=c")) choose(1, 0, 0);
-    if (TextButton(pDC, R, T + 72, "y=c")) choose(2, 0, 0);
+    if (plane == 1) m_dDirM = KeepInsideBox(m_dDirM, m_dXMin, m_dXMax);
+    if (plane == 2) m_dDirN = KeepInsideBox(m_dDirN, m_dYMin, m_dYMax);
+    // A plane chosen comes into the box (a script may have left it out).
+    if (TextButton(pDC, R, T + 48, "x=c"))
+        choose(1, 0, 0), m_dDirM = KeepInsideBox(m_dDirM, m_dXMin, m_dXMax);
+    if (TextButton(pDC, R, T + 72, "y=c"))
+        choose(2, 0, 0), m_dDirN = KeepInsideBox(m_dDirN, m_dYMin, m_dYMax);
     if (TextButton(pDC, R, T + 96, "z=c")) choose(0, 1, 1);
     if (TextButton(pDC, R, T + 120, Gbk(u8"取消"))) choose(0, 0, 0), m_dDemoVariant = 0.0;
 }

@@ -146,7 +146,7 @@ void CPemroView::DrawConDistribution(CDC* pDC, int mode) {
                m_crCurveSetting);
 
     DrawConDistributionButtons(pDC);
-    if (HitTestGraphRegion(0)) {
+    if (IsStatsFigureShown()) {
         SaveRestoreDisplaySettings(0);
         DrawConDistributionWalk(pDC, mode);
         DrawConDistributionReadouts(pDC);
@@ -258,8 +258,12 @@ void CPemroView::DrawConDistributionWalk(CDC* pDC, int mode) {
     if (alphaGiven) split = ComputeCdfOrQuantile(1, m_dCursorY);
     if (!(split <= m_dXMax)) split = m_dXMax; // also NaN and +inf
     const auto inside = [&](double y) { return m_dYMin < y && y < m_dYMax; };
-    double t = m_dXMin;
+    // Counted from the range before the walk starts, each abscissa taken from
+    // its index: far from 0 a step below half an ulp would not move t.
+    const int steps = stats::GridSteps(m_dXSpan, h, kMaxWalkSteps + 1);
+    if (steps == 0) return;
     int step = 0;
+    double t = m_dXMin;
     // One step at t: the density point, and with `pen` the vertical line
     // under it; the distribution-function point in `fill`. The points are
     // two pixels wide, so every other step draws them.
@@ -274,10 +278,10 @@ void CPemroView::DrawConDistributionWalk(CDC* pDC, int mode) {
             const double s = ComputeCdfOrQuantile(0, t);
             if (inside(s)) DrawLineWorld(pDC, t, s, t, s, fill);
         }
-        t += h;
+        t = m_dXMin + step * h;
     };
     do draw(true, m_crDefaultPen, m_crDefaultFill);
-    while (t < split);
+    while (t < split && step < steps);
 
     if (mode == 1 && stats::IsDensityEntry(k)) {
         double mass = alphaGiven && split < m_dXMax ? m_dCursorY : ComputeCdfOrQuantile(0, split);
@@ -293,7 +297,7 @@ void CPemroView::DrawConDistributionWalk(CDC* pDC, int mode) {
     }
     const bool lines = mode == 0;
     do draw(lines, m_crSecondDerivative, m_crFirstDerivative);
-    while (t < m_dXMax);
+    while (t < m_dXMax && step < steps);
 }
 
 double CPemroView::QuantileRow(CDC* pDC) {

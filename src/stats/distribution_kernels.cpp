@@ -39,6 +39,12 @@ BOOL CPemroView::IsStatsFigurePass() const {
     return m_bFullRepaint || HitTestGraphRegion(2) || IsClickOnGraphControls();
 }
 
+BOOL CPemroView::IsStatsFigureShown() const {
+    if (m_bPrintMode)
+        return m_nClickedFigureRecord >= 0 && m_nRecordIndex == m_nClickedFigureRecord;
+    return HitTestGraphRegion(0);
+}
+
 double CPemroView::StatsX(double a) const {
     return m_dXMin + a * m_dXSpan;
 }
@@ -82,10 +88,14 @@ void CPemroView::DrawDensityWithRegion(CDC* pDC, int k, double x1, double x2, CO
     const double d = m_dXSpan / steps;
     if (!(d > 0) || !std::isfinite(d) || !std::isfinite(m_dXMin)) return;
 
-    // Nothing shows right of the figure, so no phase walks past it.
+    // Nothing shows right of the figure, so no phase walks past it. The
+    // steps are counted before the walk and each abscissa is taken from its
+    // index: far from 0 a step below half an ulp would not move x.
     const double end = m_dXMax + d;
     const double regionStart = std::isnan(x1) ? m_dXMin : (x1 < end ? x1 : end);
     const double regionEnd = std::isnan(x2) ? regionStart : (x2 < end ? x2 : end);
+    const int last = steps + 1;
+    int i = 0;
     double x = m_dXMin;
     double px = x, py = EvalDensityTransformed(x, k, s, m, mode);
     auto step = [&](bool fill) {
@@ -95,12 +105,12 @@ void CPemroView::DrawDensityWithRegion(CDC* pDC, int k, double x1, double x2, CO
         if (fill) DrawLineWorld(pDC, x, y, x, 0, m_crDefaultPen);
         DrawLineWorld(pDC, px, py, x, y, colour);
         px = x, py = y;
-        x += d;
+        x = m_dXMin + ++i * d;
     };
     do step(false);
-    while (x < regionStart);
+    while (x < regionStart && i < last);
     do step(true);
-    while (x < regionEnd);
+    while (x < regionEnd && i < last);
     do step(false);
-    while (x < m_dXMax);
+    while (x < m_dXMax && i < last);
 }

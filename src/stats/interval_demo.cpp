@@ -44,7 +44,7 @@ void CPemroView::DrawRegionEstimate(CDC* pDC, int kind) {
     if (!(m_dSavedSignificance >= kMinAlpha)) m_dSavedSignificance = kMinAlpha;
     if (m_dSavedSignificance > kMaxAlpha) m_dSavedSignificance = kMaxAlpha;
     SaveRestoreDisplaySettings(0);
-    if (!HitTestGraphRegion(0)) return;
+    if (!IsStatsFigureShown()) return;
 
     // The density fields are borrowed for the pivots and given back.
     const double mu = m_dMu, sigma = m_dSigma;
@@ -75,7 +75,8 @@ void CPemroView::DrawIntervalOneSample(CDC* pDC, int kind, int n, double mu, dou
             Small(v, pDC, StatsX(0.25), StatsY(0.05), u8"  ", 3, alpha / 2);
             Label(v, pDC, StatsX(0.25), StatsY(0), u8"        )=", 3, r.q2,
                   stats_page::Cells(u8"t    (", 0, n - 1));
-            Label(v, pDC, StatsX(0.65), StatsY(0), u8"S=", 3, r.spread);
+            // S itself; the interval's half-width is t·S/√n.
+            Label(v, pDC, StatsX(0.65), StatsY(0), u8"S=", 3, r.spread * std::sqrt(double(n)));
         } else if (r.pivot.entry == stats::kNormal) {
             Label(v, pDC, StatsX(0.25), StatsY(0), u8"u     =", 3, r.q2);
             Small(v, pDC, StatsX(0.25), StatsY(0.05), u8"  ", 3, alpha / 2);
@@ -101,24 +102,26 @@ void CPemroView::DrawIntervalOneSample(CDC* pDC, int kind, int n, double mu, dou
         Label(v, pDC, StatsX(0.15), StatsY(0.01), u8"χ    (", 0, df);
         Small(v, pDC, StatsX(0.15), StatsY(0), u8"   ", 0, 2);
         const int closing = stats_page::Cells(u8"χ    (", 0, df);
+        // Upper-α indices, as t and u are written: Q(α/2) is χ²₁₋α/₂.
         Label(v, pDC, StatsX(0.15), StatsY(0.01), u8"         )=", 3, r.q1, closing);
-        Small(v, pDC, StatsX(0.15), StatsY(0.06), u8"   ", 3, alpha / 2);
+        Small(v, pDC, StatsX(0.15), StatsY(0.06), u8"   ", 3, 1 - alpha / 2);
         Label(v, pDC, StatsX(0.55), StatsY(0.01), u8"χ    (", 0, df);
         Small(v, pDC, StatsX(0.55), StatsY(0), u8"   ", 0, 2);
         // Closed as the lower quantile is: a second χ at the same point would
         // cover the degrees of freedom with its box.
         Label(v, pDC, StatsX(0.55), StatsY(0.01), u8"         )=", 3, r.q2, closing);
-        Small(v, pDC, StatsX(0.55), StatsY(0.06), u8"   ", 3, 1 - alpha / 2);
+        Small(v, pDC, StatsX(0.55), StatsY(0.06), u8"   ", 3, alpha / 2);
         Label(v, pDC, StatsX(0.67), StatsY(0.1), u8"S =", 3, r.spread / (n - 1));
         SmallIn(v, pDC, StatsX(0.67), u8"S =", StatsX(0.67), StatsY(0.1), u8"  ", 0, 2);
-        Label(v, pDC, StatsX(0.25), StatsY(0.1), u8"χ =", 3, r.lower);
-        SmallIn(v, pDC, StatsX(0.25), u8"χ =", StatsX(0.25), StatsY(0.1), u8"   ", 0, 2);
+        // The bounds of σ², σ₁² and σ₂².
+        Label(v, pDC, StatsX(0.25), StatsY(0.1), u8"σ =", 3, r.lower);
+        SmallIn(v, pDC, StatsX(0.25), u8"σ =", StatsX(0.25), StatsY(0.1), u8"   ", 0, 2);
         Small(v, pDC, StatsX(0.25), StatsY(0.15), u8"   ", 0, 1);
-        Label(v, pDC, StatsX(0.25), StatsY(0.2), u8"χ =", 3, r.upper);
-        SmallIn(v, pDC, StatsX(0.25), u8"χ =", StatsX(0.25), StatsY(0.2), u8"   ", 0, 2);
+        Label(v, pDC, StatsX(0.25), StatsY(0.2), u8"σ =", 3, r.upper);
+        SmallIn(v, pDC, StatsX(0.25), u8"σ =", StatsX(0.25), StatsY(0.2), u8"   ", 0, 2);
         Small(v, pDC, StatsX(0.25), StatsY(0.25), u8"   ", 0, 2);
     }
-    Label(v, pDC, StatsX(0.67), StatsY(0.2), u8"n=", 3, n);
+    Label(v, pDC, StatsX(0.67), StatsY(0.2), u8"n=", 0, n);
 }
 
 void CPemroView::DrawIntervalTwoSamples(CDC* pDC, int kind, int n, int m, double mu, double sigma) {
@@ -157,8 +160,9 @@ void CPemroView::DrawIntervalTwoSamples(CDC* pDC, int kind, int n, int m, double
             Label(v, pDC, StatsX(a), StatsY(0), u8"            )=", 3, value,
                   comma + stats_page::Cells(u8",", 0, m - 1));
         };
-        quantile(0.15, alpha / 2, r.q1);
-        quantile(0.55, 1 - alpha / 2, r.q2);
+        // Upper-α indices, as t and u are written: Q(α/2) is F₁₋α/₂.
+        quantile(0.15, 1 - alpha / 2, r.q1);
+        quantile(0.55, alpha / 2, r.q2);
         Label(v, pDC, StatsX(0.35), StatsY(0.1), u8"σ /σ :[", 3, r.lower);
         Small(v, pDC, StatsX(0.35), StatsY(0.08), u8"   ", 0, 2);
         Small(v, pDC, StatsX(0.35), StatsY(0.08), u8"         ", 0, 2);

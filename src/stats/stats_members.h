@@ -19,6 +19,10 @@
     // just repainted the frame under the same test, and the buttons must
     // be drawn to answer).
     BOOL IsStatsFigurePass() const;
+    // Whether the figure shows its areas and read-outs: on screen while the
+    // stored click lies on it; on paper when the last press fell in it, so
+    // the print shows what the screen shows.
+    BOOL IsStatsFigureShown() const;
     // P(a, b): the world point at fractions a of the x span from the left
     // and b of the y span from the top of the current figure.
     double StatsX(double a) const;

@@ -165,11 +165,12 @@ void CPemroView::DrawTestReadouts(CDC* pDC, int kind, int n, int m, double alpha
         const int closing = stats_page::Cells(u8"χ   ( ", 0, df);
         if (two) {
             Pair(v, pDC, StatsX(0.12), StatsY(0.01), u8"χ   ( ", 0, df, "", 0, 2, 2, 0);
-            Pair(v, pDC, StatsX(0.12), StatsY(0.01), u8"         )= ", 3, t.c1, "", 3, alpha / 2, 2,
-                 -0.5, closing);
-            Pair(v, pDC, StatsX(0.53), StatsY(0.01), u8"χ   ( ", 0, df, "", 0, 2, 2.5, 0);
-            Pair(v, pDC, StatsX(0.53), StatsY(0.01), u8"         )= ", 3, t.c2, "", 3,
+            // Upper-α indices throughout, as u and t are written.
+            Pair(v, pDC, StatsX(0.12), StatsY(0.01), u8"         )= ", 3, t.c1, "", 3,
                  1 - alpha / 2, 2, -0.5, closing);
+            Pair(v, pDC, StatsX(0.53), StatsY(0.01), u8"χ   ( ", 0, df, "", 0, 2, 2.5, 0);
+            Pair(v, pDC, StatsX(0.53), StatsY(0.01), u8"         )= ", 3, t.c2, "", 3, alpha / 2, 2,
+                 -0.5, closing);
             Label(v, pDC, StatsX(0.12), StatsY(0.11), u8"接受域:上限 ", 3, t.c2);
             Label(v, pDC, StatsX(0.12), StatsY(0.21), u8"       下限 ", 3, t.c1);
         } else if (left) {
@@ -179,7 +180,7 @@ void CPemroView::DrawTestReadouts(CDC* pDC, int kind, int n, int m, double alpha
             Pair(v, pDC, StatsX(0.12), StatsY(0.11), u8"接受域:0<χ< ", 3, t.c2, "", 0, 2, 11, 0);
         } else {
             Pair(v, pDC, StatsX(0.12), StatsY(0.01), u8"χ   ( ", 0, df, "", 0, 2, 2, 0);
-            Pair(v, pDC, StatsX(0.12), StatsY(0.01), u8"         )= ", 3, t.c1, "", 2, 1 - alpha, 2,
+            Pair(v, pDC, StatsX(0.12), StatsY(0.01), u8"         )= ", 3, t.c1, "", 3, 1 - alpha, 2,
                  -0.5, closing);
             Label(v, pDC, StatsX(0.12), StatsY(0.11), u8"接受域: ", 3, t.c1);
             Pair(v, pDC, StatsX(0.45), StatsY(0.11), u8"<χ<+∞", -1, 0, "", 0, 2, 2.5, 0);
@@ -201,16 +202,16 @@ void CPemroView::DrawTestReadouts(CDC* pDC, int kind, int n, int m, double alpha
                   comma + stats_page::Cells(u8",", 0, m - 1));
         };
         if (two) {
-            fQuantile(0, alpha / 2, t.c1);
-            fQuantile(0.1, 1 - alpha / 2, t.c2);
+            fQuantile(0, 1 - alpha / 2, t.c1);
+            fQuantile(0.1, alpha / 2, t.c2);
             Label(v, pDC, StatsX(0.15), StatsY(0.2), u8"接受域:", 3, t.c1);
             Label(v, pDC, StatsX(0.15), StatsY(0.2), u8"             <F<", 3, t.c2,
                   stats_page::Cells(u8"接受域:", 3, t.c1));
         } else if (left) {
-            fQuantile(0, 1 - alpha, t.c2);
+            fQuantile(0, alpha, t.c2);
             Label(v, pDC, StatsX(0.15), StatsY(0.2), u8"接受域:0<F<", 3, t.c2);
         } else {
-            fQuantile(0, alpha, t.c1);
+            fQuantile(0, 1 - alpha, t.c1);
             Label(v, pDC, StatsX(0.15), StatsY(0.2), u8"接受域:", 3, t.c1);
             Label(v, pDC, StatsX(0.15), StatsY(0.2), u8"                <F<+∞", -1, 0,
                   stats_page::Cells(u8"接受域:", 3, t.c1));

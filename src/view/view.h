@@ -266,6 +266,27 @@ public:
     int m_nPlotLeft = 0, m_nPlotRight = 0, m_nPlotTop = 0, m_nPlotBottom = 0;
     int m_nPlotWidth = 0, m_nPlotHeight = 0;
     int m_nSidePanelWidth = 0;
+    // The plane plots the screen passes laid out, the latest last: the mouse
+    // reads a point against the plot under it, not the last one drawn.
+    struct PlotMap {
+        int record;                                           // its command record; -1 none
+        int left, top, right, bottom;                         // the plot
+        int figureLeft, figureTop, figureRight, figureBottom; // its figure box
+        double xMin, xMax, yMin, yMax;
+    };
+    std::vector<PlotMap> m_aPlotMaps;
+    void NotePlotMap();
+    // The plot whose figure box holds the page point; else the last one laid
+    // out, from the current geometry.
+    PlotMap PlotMapAt(int px, int py) const;
+    PlotMap CurrentPlotMap() const;
+    // The mouse point of a plane figure at a client point (m_adMousePoint);
+    // the plot it lies in, or null outside every plot's drag area.
+    const PlotMap* MapPlanePoint(CPoint point);
+    PlotMap m_mapUnderMouse{};
+    // The command record of the plane figure the last press fell in (-1:
+    // none): printing shows that figure as the screen does after the click.
+    int m_nClickedFigureRecord = -1;
     // The decimals row stands over the range arrows of the plot drawn next:
     // set and cleared by the figures that draw one.
     BOOL m_bDecimalsRowOver = FALSE;

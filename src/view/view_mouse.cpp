@@ -15,6 +15,7 @@ constexpr int kDragRightStrip = 30;
 constexpr int kDragTopStrip = 20;
 constexpr int kReadoutOffset = 20; // read-out text from the figure's corner
 constexpr double kCursorStep = 0.05;
+constexpr size_t kMaxPlotMaps = 64; // more plots than a page shows at once
 
 bool Between(double lo, double v, double hi) {
     return lo < v && v < hi;
@@ -27,6 +28,39 @@ void KeepInside(double* v, double lo, double hi) {
 
 } // namespace
 
+CPemroView::PlotMap CPemroView::CurrentPlotMap() const {
+    return {
+        -1,           m_nPlotLeft,    m_nPlotTop,      m_nPlotRight, m_nPlotBottom, m_nFigureLeft,
+        m_nFigureTop, m_nFigureRight, m_nFigureBottom, m_dXMin,      m_dXMax,       m_dYMin,
+        m_dYMax};
+}
+
+void CPemroView::NotePlotMap() {
+    if (m_bPrintMode) return;
+    PlotMap map = CurrentPlotMap();
+    map.record = m_nRecordIndex;
+    // One entry a plot rectangle; the one laid out now goes last.
+    for (size_t i = 0; i < m_aPlotMaps.size(); ++i) {
+        const PlotMap& m = m_aPlotMaps[i];
+        if (m.left == map.left && m.top == map.top && m.right == map.right &&
+            m.bottom == map.bottom) {
+            m_aPlotMaps.erase(m_aPlotMaps.begin() + long(i));
+            break;
+        }
+    }
+    if (m_aPlotMaps.size() >= kMaxPlotMaps) m_aPlotMaps.erase(m_aPlotMaps.begin());
+    m_aPlotMaps.push_back(map);
+}
+
+CPemroView::PlotMap CPemroView::PlotMapAt(int px, int py) const {
+    for (size_t i = m_aPlotMaps.size(); i-- > 0;) {
+        const PlotMap& m = m_aPlotMaps[i];
+        if (Between(m.figureLeft, px, m.figureRight) && Between(m.figureTop, py, m.figureBottom))
+            return m;
+    }
+    return CurrentPlotMap();
+}
+
 void CPemroView::OnLButtonDown(UINT, CPoint point) {
     // Presses quicker than a pass can come before the pass that answers the
     // one before: that pass runs first, so each press acts once and none is
@@ -35,11 +69,14 @@ void CPemroView::OnLButtonDown(UINT, CPoint point) {
     SetCapture();
     const int px = PagePos(std::int64_t(point.x) + m_nClipLeft);
     const int py = PagePos(std::int64_t(point.y) + m_nClipTop);
+    // A plane figure: the one under the press, of any laid out on the page.
+    const PlotMap f = PlotMapAt(px, py);
+    m_nClickedFigureRecord = f.record;
     const bool inFigure = m_bFigure3D
                               ? Between(m_nFigureLeft, px, m_nFigureRight) &&
                                     Between(m_nFigureBottom - m_nProjScaleX, py, m_nFigureBottom)
-                              : Between(m_nFigureLeft, px, m_nFigureRight - kDragRightStrip) &&
-                                    Between(m_nFigureTop + kDragTopStrip, py, m_nFigureBottom);
+                              : Between(f.figureLeft, px, f.figureRight - kDragRightStrip) &&
+                                    Between(f.figureTop + kDragTopStrip, py, f.figureBottom);
     // Every press is a new click for the buttons of the next pass.
     m_ptClick = point;
     ++m_nClickSerial;
@@ -52,12 +89,21 @@ void CPemroView::OnLButtonDown(UINT, CPoint point) {
     if (!inFigure) OnNextLine();
 }
 
-void CPemroView::OnLButtonUp(UINT, CPoint) {
+void CPemroView::OnLButtonUp(UINT, CPoint point) {
+    // The range of the plane figure under the release, which on a page of
+    // several need not be the last one laid out.
+    const PlotMap f = PlotMapAt(PagePos(std::int64_t(point.x) + m_nClipLeft),
+                                PagePos(std::int64_t(point.y) + m_nClipTop));
+    const double x0 = m_bFigure3D ? m_dXMin : f.xMin, x1 = m_bFigure3D ? m_dXMax : f.xMax;
+    const double y0 = m_bFigure3D ? m_dYMin : f.yMin, y1 = m_bFigure3D ? m_dYMax : f.yMax;
     if (m_bDragging) {
         if (!m_bFigure3D) {
+            // A click without a move is read at the release point, as a move
+            // there reads it.
+            MapPlanePoint(point);
             // The top fifth of the plot is left out: its buttons live there.
             const double x = m_adMousePoint[0], y = m_adMousePoint[1];
-            if (Between(m_dXMin, x, m_dXMax) && Between(m_dYMin, y, m_dYMax - m_dYSpan / 5)) {
+            if (Between(x0, x, x1) && Between(y0, y, y1 - (y1 - y0) / 5)) {
                 m_dCursorX = x;
                 m_dCursorY = y;
             }
@@ -70,8 +116,25 @@ void CPemroView::OnLButtonUp(UINT, CPoint) {
     ReleaseCapture();
     m_bDragging = FALSE;
     Invalidate(TRUE);
-    KeepInside(&m_dCursorX, m_dXMin, m_dXMax);
-    KeepInside(&m_dCursorY, m_dYMin, m_dYMax);
+    KeepInside(&m_dCursorX, x0, x1);
+    KeepInside(&m_dCursorY, y0, y1);
+}
+
+const CPemroView::PlotMap* CPemroView::MapPlanePoint(CPoint point) {
+    const int px = PagePos(std::int64_t(point.x) + m_nClipLeft);
+    const int py = PagePos(std::int64_t(point.y) + m_nClipTop);
+    m_mapUnderMouse = PlotMapAt(px, py);
+    const PlotMap& p = m_mapUnderMouse;
+    if (!Between(p.left, px, p.right - kDragRightStrip) ||
+        !Between(p.top + kDragTopStrip, py, p.bottom))
+        return nullptr;
+    // Both spans are positive inside the test above.
+    m_adMousePoint[0] = p.xMin + (p.xMax - p.xMin) * (px - p.left) / double(p.right - p.left);
+    double y = p.yMin + (p.yMax - p.yMin) * (p.bottom - py) / double(p.bottom - p.top);
+    // A distribution function lies in [0, 1].
+    if (m_bQuantileMode) y = y > 1 ? 1 : (y < 0 ? 0 : y);
+    m_adMousePoint[1] = y;
+    return &p;
 }
 
 void CPemroView::OnMouseMove(UINT, CPoint point) {
@@ -80,20 +143,13 @@ void CPemroView::OnMouseMove(UINT, CPoint point) {
     char text[96];
 
     if (!m_bFigure3D) {
-        if (!Between(m_nPlotLeft, px, m_nPlotRight - kDragRightStrip) ||
-            !Between(m_nPlotTop + kDragTopStrip, py, m_nPlotBottom))
-            return;
-        // Both spans are positive inside the test above.
-        const double x =
-            m_dXMin + (m_dXMax - m_dXMin) * (px - m_nPlotLeft) / double(m_nPlotRight - m_nPlotLeft);
-        double y = m_dYMin +
-                   (m_dYMax - m_dYMin) * (m_nPlotBottom - py) / double(m_nPlotBottom - m_nPlotTop);
-        m_adMousePoint[0] = x;
-        m_adMousePoint[1] = y;
+        const PlotMap* p = MapPlanePoint(point);
+        if (!p) return;
+        const double x = m_adMousePoint[0], y = m_adMousePoint[1];
         if (!m_bShowMouseCoords && !m_bQuantileMode) return;
         CClientDC dc(this);
-        const int cx = m_nPlotLeft + kReadoutOffset - m_nClipLeft;
-        const int cy = m_nPlotBottom - kReadoutOffset - m_nClipTop;
+        const int cx = p->left + kReadoutOffset - m_nClipLeft;
+        const int cy = p->bottom - kReadoutOffset - m_nClipTop;
         // The trailing blanks cover the end of a longer earlier text.
         if (m_bShowMouseCoords) {
             std::snprintf(text, sizeof text, "[%.3lf,%.3lf]  ", x, y);
@@ -101,10 +157,6 @@ void CPemroView::OnMouseMove(UINT, CPoint point) {
             dc.TextOut(cx, cy, CString(text));
         }
         if (m_bQuantileMode) {
-            // A distribution function lies in [0, 1].
-            if (y > 1) y = 1;
-            if (y < 0) y = 0;
-            m_adMousePoint[1] = y;
             if (m_nDemoOption == 2)
                 std::snprintf(text, sizeof text, "α=%.3lf", 1 - y);
             else

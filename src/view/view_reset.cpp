@@ -337,6 +337,9 @@ void CPemroView::ResetTopic(int family) {
     m_ptClick = CPoint(0, 0);
     m_nClickOriginSerial = -1, m_bClickSpent = FALSE; // on the window's corner, as it is drawn
     m_bPressedKnown = FALSE;
+    m_aPlotMaps.clear();
+    m_nClickedFigureRecord = -1;
+    m_bLine2AngleHeld = FALSE;
     ClearAnswerVerdict();
     m_bPencilHeld = FALSE;        // a new visit takes the pencil's planes from its script again
     m_setHtmlPagesOpened.clear(); // a new visit opens the topic's pages again

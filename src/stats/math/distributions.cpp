@@ -177,4 +177,11 @@ double Quantile(int k, double p, const DensityParams& dp) {
     }
 }
 
+int GridSteps(double span, double step, int cap) {
+    if (!(span > 0) || !(step > 0) || !std::isfinite(span) || !std::isfinite(step) || cap < 1)
+        return 0;
+    const double n = std::ceil(span / step);
+    return n >= cap ? cap : (n < 1 ? 1 : int(n));
+}
+
 } // namespace stats

@@ -54,4 +54,11 @@ double GammaQuantile(double p, double alpha, double beta, double shift);
 double Cdf(int k, double x, const DensityParams& dp);
 double Quantile(int k, double p, const DensityParams& dp);
 
+// Steps of width `step` a walk over `span` takes: ceil(span/step), at least
+// 1 and at most `cap`; 0 when the span or the step is no finite positive
+// number. A walk counts its steps with this before it starts and takes
+// each abscissa as start + i·step, so a step below half an ulp of the
+// abscissa (a range far from 0) cannot stall it.
+int GridSteps(double span, double step, int cap);
+
 } // namespace stats
