@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <vector>
 
@@ -42,7 +43,8 @@ TEST(NumericPressesMath, RegressionAtTheTopDegreeStaysFinite) {
 // A button pressed once per ';'-separated group of `numbers` (or of
 // `shows`), and what the figure shows after each press. A label "x#k" is
 // the k-th button so labelled; a shown text "x=>v w" says the texts written
-// right after each "x" are v, w.
+// right after each "x" are v, w, and "lit=>v w" that the plot's numbers in
+// the highlight colour are v, w.
 struct Press {
     const char* label;   // the button, UTF-8
     int decimals;        // of the numbers read back inside the plot; -1: none
@@ -90,19 +92,49 @@ protected:
         ADD_FAILURE() << label;
     }
     // The numbers of `decimals` decimals written inside the plot.
+    bool InPlot(const TextRecorder::Piece& p) const {
+        return p.x >= view->m_nPlotLeft && p.x < view->m_nPlotRight - 20 &&
+               p.y >= view->m_nPlotTop && p.y < view->m_nPlotBottom;
+    }
+    static bool Numeric(const std::string& t) {
+        return !t.empty() && t.find_first_not_of("-0123456789.") == t.npos;
+    }
     std::vector<double> PlotNumbers(int decimals) const {
         std::vector<double> values;
         for (const auto& p : log.pieces) {
             const std::string& t = p.text;
             const size_t dot = t.find('.');
-            if (t.empty() || t.find_first_not_of("-0123456789.") != t.npos ||
-                (dot == t.npos ? 0 : t.size() - dot - 1) != size_t(decimals))
-                continue;
-            if (p.x >= view->m_nPlotLeft && p.x < view->m_nPlotRight - 20 &&
-                p.y >= view->m_nPlotTop && p.y < view->m_nPlotBottom)
+            if (Numeric(t) && InPlot(p) &&
+                (dot == t.npos ? 0 : t.size() - dot - 1) == size_t(decimals))
                 values.push_back(std::atof(t.c_str()));
         }
         return values;
+    }
+    // The numbers of the plot drawn in the highlight colour.
+    std::string LitNumbers() const {
+        std::string lit;
+        for (const auto& p : log.pieces)
+            if (Numeric(p.text) && InPlot(p) && p.colour == view->m_crFirstDerivative)
+                lit += (lit.empty() ? "" : " ") + p.text;
+        return lit;
+    }
+    // No two numbers of the plot overlap (a digit taken as 0.45 of the
+    // font's height wide).
+    void ExpectApart() const {
+        std::vector<std::pair<CRect, std::string>> boxes;
+        for (const auto& p : log.pieces) {
+            const size_t first = p.text.find_first_not_of(' ');
+            if (!InPlot(p) || first == p.text.npos || !Numeric(p.text.substr(first))) continue;
+            const int h = std::abs(p.font.lfHeight);
+            const int left = p.x + int(0.45 * h * first) + 1;
+            const CRect box(left, p.y + 1, left + int(0.45 * h * (p.text.size() - first)) - 2,
+                            p.y + h - 2);
+            for (const auto& [other, text] : boxes) {
+                const bool apart = CRect(box).Intersect(other).IsRectEmpty();
+                EXPECT_TRUE(apart || (text == p.text && other == box)) << text << " / " << p.text;
+            }
+            boxes.emplace_back(box, p.text);
+        }
     }
     void Run(const std::vector<Press>& presses) {
         for (const Press& p : presses) {
@@ -111,6 +143,7 @@ protected:
                 SCOPED_TRACE(std::string(p.label) + " #" + std::to_string(i + 1));
                 PressControl(p.label);
                 Repaint();
+                ExpectApart();
                 const auto seen = PlotNumbers(p.decimals);
                 const auto expected = Split(i < numbers.size() ? numbers[i] : "", ' ');
                 if (p.decimals >= 0) {
@@ -121,7 +154,9 @@ protected:
                                 0.5 * std::pow(10.0, -p.decimals) + 1e-12);
                 for (const std::string& s : Split(i < shows.size() ? shows[i] : "", '|')) {
                     const size_t arrow = s.find("=>");
-                    if (arrow != s.npos) {
+                    if (!s.rfind("lit=>", 0)) {
+                        EXPECT_EQ(LitNumbers(), s.substr(5));
+                    } else if (arrow != s.npos) {
                         std::string after;
                         for (const std::string& v : log.ValuesAfter(s.substr(0, arrow)))
                             after += (after.empty() ? "" : " ") + v;
@@ -340,7 +375,9 @@ TEST_F(NumericPresses, EliminationPage201) {
     OpenScript("700DATAs(0,2,1,-1,-3,-1,2,-2,1,2)\n700DATA2(0,1,2,3)\n"
                "700Gauss(0.4,1,55,10,3,3,0,1)\n");
     Run({
-        {u8"下一步", 4, (g2 + ";" + g3 + ";" + g4).c_str(), u8"!特解;!特解;特解"},
+        {u8"下一步", 4, (g2 + ";" + g3 + ";" + g4).c_str(),
+         u8"!特解|lit=>0.0000 2.0000 1.0000 4.0000;!特解|lit=>0.0000 0.0000 -1.0000 "
+         u8"-10.0000;特解|lit=>"},
         {u8"上一步", 4, (g3 + ";" + g2 + ";" + g1).c_str(), u8"!特解"},
         {u8"开  始", 4, s0.c_str(), u8"!特解"},
         {u8"列主元", 4, s0.c_str(), ""},
@@ -364,6 +401,17 @@ TEST_F(NumericPresses, EliminationPage201) {
         {u8"5位", 5, s0.c_str(), ""},
         {u8"6位", 6, s0.c_str(), ""},
         {u8"4位#3", 4, s0.c_str(), ""},
+    });
+    // Kept decimals round A's entries or b's, half away from zero.
+    OpenScript("700DATAs(0,2.125,1,-1,-3,-1,2,-2,1,2)\n700DATA2(0,1.375,2,3)\n"
+               "700Gauss(0.4,1,55,10,3,3,0,1)\n");
+    const std::string rest = " -3 -1 2 2 -2 1 2 3";
+    Run({
+        {u8"开  始", 4, ("2.125 1 -1 1.375" + rest).c_str(), ""},
+        {u8"2位#2", 4, ("2.125 1 -1 1.38" + rest).c_str(), ""},
+        {u8"2位#1", 4, ("2.13 1 -1 1.38" + rest).c_str(), ""},
+        {u8"精确#1", 4, ("2.125 1 -1 1.38" + rest).c_str(), ""},
+        {u8"精确#2", 4, ("2.125 1 -1 1.375" + rest).c_str(), ""},
     });
     // [1 2 -1 3; 2 4 1 0; -1 -2 2 5]: the second column twice the first,
     // pivots in columns 1, 3, 4 (ξ), pivoting by the largest entry.
