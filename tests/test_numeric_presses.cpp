@@ -606,4 +606,33 @@ TEST_F(NumericPresses, QrPage213) {
     });
 }
 
+// Descent on the page's form ½x′Ax - b′x, A = [3 1; 1 2], b = (4, -3), from
+// the cursor (0.5, -1) (python3, exact fractions): the table of iterates x
+// with λ (and β for conjugate gradients, which meets the minimum (11/5,
+// -13/5) at its second step).
+TEST_F(NumericPresses, DescentPage200) {
+    const std::string ab = "3 1 4 1 2 -3", s1 = "0.5 -1 2.1504 -1.7073 0.4715",
+                      s2 = s1 + " 1.892 -2.3102 0.3473", s3 = s2 + " 2.191 -2.4383 0.4715",
+                      c1 = "0.5 -1 2.1504 -1.7073 0 0.4715";
+    OpenFigure("200", "Gradient");
+    view->m_dCursorX = 0.5, view->m_dCursorY = -1;
+    Run({
+        {u8"显示数据", 4, ab.c_str(), u8"正定二次型x′Ax-b"},
+        {u8"下一步", 4, (s1 + ";" + s2 + ";" + s3).c_str(), ""},
+        {u8"上一步", 4, (s2 + ";" + s1 + ";" + ab).c_str(), ""},
+        {u8"开始", 4, ab.c_str(), u8"方程Ax=b:A,b"},
+        {u8"梯度", 4, ab.c_str(), ""},
+        {u8"下一步", 4, (ab + ";" + c1 + ";" + c1 + " 2.2 -2.6 0.246 0.4241").c_str(),
+         u8"共轭梯度法"},
+        {u8"速降", 4, s2.c_str(), u8"最速下降法"},
+        {u8"2位", 2, "0.5 -1 2.15 -1.71 0.47 1.89 -2.31 0.35", ""},
+        {u8"ε增加", -1, "", u8"ε==>0.000200;ε==>0.000400"},
+        {u8"ε减少", -1, "", u8"ε==>0.000200;ε==>0.000100"},
+        {u8"不显示数据", 2, "", ""},
+        {u8"非线性方程组", -1, "", ""},
+        {u8"线性方程组", -1, "", ""},
+        {u8"正定二次型", -1, "", ""},
+    });
+}
+
 } // namespace
