@@ -1,7 +1,8 @@
 // The numeric demonstrations pressed button by button as a lecturer presses
-// them: each figure of pages 313, 464 and 465, copied from the page, with
-// the numbers of its plot read back after every press; and the pieces of
-// mathematics those numbers rest on.
+// them: each figure of pages 313, 464 and 465, copied from the page, and the
+// matrix pages 201, 203, 204, 205 and 213 on systems that tell their entries
+// apart, with the numbers of the plot read back after every press; and the
+// pieces of mathematics those numbers rest on.
 #include "numeric/math/regression.h"
 #include "test_support.h"
 
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <vector>
 
@@ -39,7 +41,10 @@ TEST(NumericPressesMath, RegressionAtTheTopDegreeStaysFinite) {
 // --- The pages, button by button ---------------------------------------------------
 
 // A button pressed once per ';'-separated group of `numbers` (or of
-// `shows`), and what the figure shows after each press.
+// `shows`), and what the figure shows after each press. A label "x#k" is
+// the k-th button so labelled; a shown text "x=>v w" says the texts written
+// right after each "x" are v, w, and "lit=>v w" that the plot's numbers in
+// the highlight colour are v, w.
 struct Press {
     const char* label;   // the button, UTF-8
     int decimals;        // of the numbers read back inside the plot; -1: none
@@ -69,31 +74,76 @@ protected:
         for (last = i; last + 1 < lines.size() && !lines[last + 1].rfind("700Disc", 0);) ++last;
         std::string script;
         for (size_t k = first; k <= last; ++k) script += lines[k] + "\n";
+        OpenScript(script);
+    }
+    void OpenScript(const std::string& script) {
         WriteScript("900", script);
         Open("900");
     }
+    // "label#k": the k-th control so labelled (decimals and kept decimals
+    // share their labels).
+    void PressControl(const std::string& label) {
+        const size_t hash = label.rfind('#');
+        if (hash == label.npos) return ClickControl(label);
+        int k = std::atoi(label.c_str() + hash + 1);
+        for (const Control& c : ControlsOfRepaint(view.get()).controls)
+            if (c.label == Gbk(label.substr(0, hash)) && --k == 0)
+                return Click((c.box.left + c.box.right) / 2, (c.box.top + c.box.bottom) / 2);
+        ADD_FAILURE() << label;
+    }
     // The numbers of `decimals` decimals written inside the plot.
+    bool InPlot(const TextRecorder::Piece& p) const {
+        return p.x >= view->m_nPlotLeft && p.x < view->m_nPlotRight - 20 &&
+               p.y >= view->m_nPlotTop && p.y < view->m_nPlotBottom;
+    }
+    static bool Numeric(const std::string& t) {
+        return !t.empty() && t.find_first_not_of("-0123456789.") == t.npos;
+    }
     std::vector<double> PlotNumbers(int decimals) const {
         std::vector<double> values;
         for (const auto& p : log.pieces) {
             const std::string& t = p.text;
             const size_t dot = t.find('.');
-            if (t.empty() || t.find_first_not_of("-0123456789.") != t.npos ||
-                (dot == t.npos ? 0 : t.size() - dot - 1) != size_t(decimals))
-                continue;
-            if (p.x >= view->m_nPlotLeft && p.x < view->m_nPlotRight - 20 &&
-                p.y >= view->m_nPlotTop && p.y < view->m_nPlotBottom)
+            if (Numeric(t) && InPlot(p) &&
+                (dot == t.npos ? 0 : t.size() - dot - 1) == size_t(decimals))
                 values.push_back(std::atof(t.c_str()));
         }
         return values;
+    }
+    // The numbers of the plot drawn in the highlight colour.
+    std::string LitNumbers() const {
+        std::string lit;
+        for (const auto& p : log.pieces)
+            if (Numeric(p.text) && InPlot(p) && p.colour == view->m_crFirstDerivative)
+                lit += (lit.empty() ? "" : " ") + p.text;
+        return lit;
+    }
+    // No two numbers of the plot overlap (a digit taken as 0.45 of the
+    // font's height wide).
+    void ExpectApart() const {
+        std::vector<std::pair<CRect, std::string>> boxes;
+        for (const auto& p : log.pieces) {
+            const size_t first = p.text.find_first_not_of(' ');
+            if (!InPlot(p) || first == p.text.npos || !Numeric(p.text.substr(first))) continue;
+            const int h = std::abs(p.font.lfHeight);
+            const int left = p.x + int(0.45 * h * first) + 1;
+            const CRect box(left, p.y + 1, left + int(0.45 * h * (p.text.size() - first)) - 2,
+                            p.y + h - 2);
+            for (const auto& [other, text] : boxes) {
+                const bool apart = CRect(box).Intersect(other).IsRectEmpty();
+                EXPECT_TRUE(apart || (text == p.text && other == box)) << text << " / " << p.text;
+            }
+            boxes.emplace_back(box, p.text);
+        }
     }
     void Run(const std::vector<Press>& presses) {
         for (const Press& p : presses) {
             const auto numbers = Split(p.numbers, ';'), shows = Split(p.shows, ';');
             for (size_t i = 0; i < std::max<size_t>({1, numbers.size(), shows.size()}); ++i) {
                 SCOPED_TRACE(std::string(p.label) + " #" + std::to_string(i + 1));
-                ClickControl(p.label);
+                PressControl(p.label);
                 Repaint();
+                ExpectApart();
                 const auto seen = PlotNumbers(p.decimals);
                 const auto expected = Split(i < numbers.size() ? numbers[i] : "", ' ');
                 if (p.decimals >= 0) {
@@ -103,7 +153,15 @@ protected:
                     EXPECT_NEAR(seen[k], std::atof(expected[k].c_str()),
                                 0.5 * std::pow(10.0, -p.decimals) + 1e-12);
                 for (const std::string& s : Split(i < shows.size() ? shows[i] : "", '|')) {
-                    if (!s.rfind("2*", 0))
+                    const size_t arrow = s.find("=>");
+                    if (!s.rfind("lit=>", 0)) {
+                        EXPECT_EQ(LitNumbers(), s.substr(5));
+                    } else if (arrow != s.npos) {
+                        std::string after;
+                        for (const std::string& v : log.ValuesAfter(s.substr(0, arrow)))
+                            after += (after.empty() ? "" : " ") + v;
+                        EXPECT_EQ(after, s.substr(arrow + 2)) << s;
+                    } else if (!s.rfind("2*", 0))
                         EXPECT_GE(log.Count(Gbk(s.substr(2))), 2) << s;
                     else
                         EXPECT_NE(log.Saw(s[0] == '!' ? s.substr(1) : s), s[0] == '!') << s;
@@ -301,6 +359,280 @@ TEST_F(NumericPresses, RegressionPage464) {
          {u8"显示多项式系数", 6, "-10.710714 14.044048 84.255908", ""},
          {u8"外部输入", 6, "-10.710714 14.044048 84.255908", ""},
          {u8"函数产生", -1, "", u8"回归方程:y=a+bx"}});
+}
+
+// The elimination page's three figures on systems of our own (python3,
+// exact fractions): A = [2 1 -1; -3 -1 2; -2 1 2], b = (1, 2, 3), x = (7, -3,
+// 10); one row operation a step, the first done on opening.
+TEST_F(NumericPresses, EliminationPage201) {
+    const std::string x = " 7 -3 10", s0 = "2 1 -1 1 -3 -1 2 2 -2 1 2 3",
+                      g1 = "2 1 -1 1 0 0.5 0.5 3.5 -2 1 2 3", g2 = "2 1 -1 1 0 0.5 0.5 3.5 0 2 1 4",
+                      g3 = "2 1 -1 1 0 0.5 0.5 3.5 0 0 -1 -10", g4 = g3 + x,
+                      p2 = "-3 -1 2 2 0 0.3333 0.3333 2.3333 ",
+                      p3 = "-3 -1 2 2 0 1.6667 0.6667 1.6667 0 0 0.2 2",
+                      i3 = "0 1.6667 0.6667 1.6667 0 -0.6667 1 0 0 0.2 2 1 0.8 -0.2",
+                      i0 = "2 1 -1 1 1 0 0 -3 -1 2 2 0 1 0 -2 1 2 3 0 0 1";
+    OpenScript("700DATAs(0,2,1,-1,-3,-1,2,-2,1,2)\n700DATA2(0,1,2,3)\n"
+               "700Gauss(0.4,1,55,10,3,3,0,1)\n");
+    Run({
+        {u8"下一步", 4, (g2 + ";" + g3 + ";" + g4).c_str(),
+         u8"!特解|lit=>0.0000 2.0000 1.0000 4.0000;!特解|lit=>0.0000 0.0000 -1.0000 "
+         u8"-10.0000;特解|lit=>"},
+        {u8"上一步", 4, (g3 + ";" + g2 + ";" + g1).c_str(), u8"!特解"},
+        {u8"开  始", 4, s0.c_str(), u8"!特解"},
+        {u8"列主元", 4, s0.c_str(), ""},
+        {u8"下一步", 4,
+         (p2 + "-2 1 2 3;" + p2 + "0 1.6667 0.6667 1.6667;" + p3 + ";" + p3 + x).c_str(), ""},
+        {u8"并求A逆", 4, i0.c_str(), ""},
+        {u8"下一步", 4,
+         ("-3 -1 2 2 0 1 0 0 0.3333 0.3333 2.3333 1 0.6667 0 -2 1 2 3 0 0 1;"
+          "-3 -1 2 2 0 1 0 0 0.3333 0.3333 2.3333 1 0.6667 0 0 1.6667 0.6667 1.6667 0 -0.6667 1;"
+          "-3 -1 2 2 0 1 0 " +
+          i3 + ";-3 0 2.4 3 0 0.6 0.6 " + i3 + ";-3 0 0 -21 -12 -9 3 " + i3 +
+          ";-3 0 0 -21 -12 -9 3 0 1.6667 0 -5 -3.3333 -3.3333 1.6667 0 0 0.2 2 1 0.8 -0.2;"
+          "1 0 0 7 4 3 -1 0 1 0 -3 -2 -2 1 0 0 1 10 5 4 -1" +
+          x)
+             .c_str(),
+         u8"!特解"},
+        {u8"高  斯", 4, s0.c_str(), ""},
+        {u8"1位", 1, s0.c_str(), ""},
+        {u8"2位#3", 2, s0.c_str(), ""},
+        {u8"3位#3", 3, s0.c_str(), ""},
+        {u8"5位", 5, s0.c_str(), ""},
+        {u8"6位", 6, s0.c_str(), ""},
+        {u8"4位#3", 4, s0.c_str(), ""},
+    });
+    // Kept decimals round A's entries or b's, half away from zero.
+    OpenScript("700DATAs(0,2.125,1,-1,-3,-1,2,-2,1,2)\n700DATA2(0,1.375,2,3)\n"
+               "700Gauss(0.4,1,55,10,3,3,0,1)\n");
+    const std::string rest = " -3 -1 2 2 -2 1 2 3";
+    Run({
+        {u8"开  始", 4, ("2.125 1 -1 1.375" + rest).c_str(), ""},
+        {u8"2位#2", 4, ("2.125 1 -1 1.38" + rest).c_str(), ""},
+        {u8"2位#1", 4, ("2.13 1 -1 1.38" + rest).c_str(), ""},
+        {u8"精确#1", 4, ("2.125 1 -1 1.38" + rest).c_str(), ""},
+        {u8"精确#2", 4, ("2.125 1 -1 1.375" + rest).c_str(), ""},
+    });
+    // [1 2 -1 3; 2 4 1 0; -1 -2 2 5]: the second column twice the first,
+    // pivots in columns 1, 3, 4 (ξ), pivoting by the largest entry.
+    const std::string m1 = "2 4 1 0 0 0 -1.5 3 -1 -2 2 5", m2 = "2 4 1 0 0 0 -1.5 3 0 0 2.5 5",
+                      m3 = "2 4 1 0 0 0 2.5 5 0 0 0 6", m0 = "1 2 -1 3 2 4 1 0 -1 -2 2 5",
+                      j3 = "0 0 2.5 0 0.5 1 0 0 0 1 -0.2 0.6", j4 = "2 4 0 0 0.8 -0.4 " + j3;
+    OpenScript("700DATAs(0,1,2,-1,3,2,4,1,0,-1,-2,2,5)\n700Matrixtransform(0.4,5,38,8,4,3,0,1)\n");
+    Run({
+        {u8"下一步", 4, (m2 + ";" + m3 + ";" + m3).c_str(), u8"ξ=>1 3;ξ=>1 3 4;ξ=>1 3 4"},
+        {u8"上一步", 4, (m3 + ";" + m2 + ";" + m1).c_str(), u8"ξ=>1 3 4;ξ=>1 3;ξ=>1 3"},
+        {u8"开  始", 4, m0.c_str(), u8"ξ=>1 2 3"},
+        {u8"行最简", 4, m0.c_str(), u8"A化为行最简形"},
+        {u8"下一步", 4,
+         (m1 + ";" + m2 + ";" + m3 + ";2 4 0 -2 0 0 2.5 5 0 0 0 6;2 4 0 0 0 0 2.5 5 0 0 0 6;" +
+          "2 4 0 0 0 0 2.5 0 0 0 0 6;1 2 0 0 0 0 1 0 0 0 0 1")
+             .c_str(),
+         u8";;;;;;ξ=>1 3 4"},
+        {u8"求A逆", 4, "1 2 -1 1 0 0 2 4 1 0 1 0 -1 -2 2 0 0 1", ""},
+        {u8"下一步", 4,
+         ("2 4 1 0 1 0 0 0 -1.5 1 -0.5 0 -1 -2 2 0 0 1;2 4 1 0 1 0 0 0 -1.5 1 -0.5 0 0 0 2.5 0 "
+          "0.5 1;2 4 1 0 1 0 " +
+          j3 + ";" + j4 + ";" + j4 + ";" + j4 +
+          ";1 2 0 0 0.4 -0.2 0 0 1 0 0.2 0.4 0 0 0 1 -0.2 0.6")
+             .c_str(),
+         ""},
+        {u8"上三角", 4, m0.c_str(), u8"A化为上三角"},
+        {u8"6位", 6, m0.c_str(), ""},
+    });
+    // det [2 -1 3; 4 1 -2; -6 5 1] = 92: one exchange, -(-6)(13/3)(46/13).
+    const std::string d1 = "-6 5 1 0 4.3333 -1.3333 2 -1 3",
+                      d2 = "-6 5 1 0 4.3333 -1.3333 0 0.6667 3.3333",
+                      d3 = "-6 5 1 0 4.3333 -1.3333 0 0 3.5385";
+    OpenScript("700DATAs(0,2,-1,3,4,1,-2,-6,5,1)\n700Det(0.4,5,38,8,3)\n");
+    Run({
+        {u8"下一步", 4, (d2 + ";" + d3 + ";" + d3).c_str(),
+         u8"!行列式:;行列式:=>92.000000;行列式:=>92.000000"},
+        {u8"上一步", 4, (d3 + ";" + d2 + ";" + d1).c_str(), u8"行列式:=>92.000000;!行列式:"},
+        {u8"开  始", 4, "2 -1 3 4 1 -2 -6 5 1", u8"!行列式:"},
+        {u8"2位#3", 2, "2 -1 3 4 1 -2 -6 5 1", ""},
+    });
+}
+
+// [4 -1 0; 2 5 1; 0 3 6] x = (3, -2, 7), tridiagonal and not symmetric
+// (python3, exact fractions): one factor element a step, in Doolittle's
+// order; L = (1/2, 6/11), U's diagonal 4, 11/2, 60/11, y = (3, -7/2, 98/11),
+// x = (31/60, -14/15, 49/30). The chasing method takes the band's elements
+// in its own order to the same factors.
+TEST_F(NumericPresses, TriangularFactorsPage203) {
+    const std::string
+        a = "4 -1 0 3 2 5 1 -2 0 3 6 7",
+        l1 = "4 -1 0 3 0.5 5 1 -2 0 3 6 7", u1 = "4 -1 0 3 0.5 5.5 1 -2 0 3 6 7",
+        l2 = "4 -1 0 3 0.5 5.5 1 -2 0 0.5455 6 7",
+        yx = "4 -1 0 3 0.5 5.5 1 -2 0 0.5455 5.4545 7 3 -3.5 8.9091 0.5167 -0.9333 1.6333";
+    OpenScript("700DATAs(0,4,-1,0,2,5,1,0,3,6)\n700DATA2(0,3,-2,7)\n700LU(0.4,5,38,10,3,0,1)\n");
+    Run({
+        {u8"下一步", 4,
+         (a + ";" + a + ";" + l1 + ";" + l1 + ";" + u1 + ";" + u1 + ";" + l2 + ";" + yx).c_str(),
+         u8";;;;;;!X=[;X=[|Y=["},
+        {u8"上一步", 4, (l2 + ";" + u1 + ";" + u1).c_str(), u8"!X=["},
+        {u8"开  始", 4, a.c_str(), ""},
+        {u8"平方根", -1, "", u8"平方根"},
+        {u8"下一步", -1, "", u8"不满足平方根法"},
+        {u8"改 进", -1, "", u8"改进平方根"},
+        {u8"下一步", -1, "", u8"不满足改进平方根法"},
+        {u8"追赶法", 4, a.c_str(), u8"追赶法"},
+        {u8"下一步", 4, (a + ";" + a + ";" + a + ";" + l1 + ";" + u1 + ";" + l2 + ";" + yx).c_str(),
+         u8"!不满足三对角矩阵"},
+        {u8"LU分解", 4, a.c_str(), u8"LU分解法"},
+        {u8"2位#3", 2, a.c_str(), ""},
+    });
+}
+
+// The power method's page on A = [4 1 0; 2 3 1; 0 1 2] from b = (1, 2, 3)
+// (python3, plain floating point written out): the start vector b / 3, then
+// per iteration the iterate scaled by its largest entry and λ; for the
+// inverse method A's LU factors and the iterates of A⁻¹, for the shifts
+// those of A - pI. Jacobi's rotations on [4 1 -2; 1 3 0.5; -2 0.5 1]: the
+// largest off-diagonal entry first, its rotation, then the rotated matrix.
+TEST_F(NumericPresses, PowerAndJacobiPage204) {
+    const std::string a = "4 1 0 2 3 1 0 1 2", k1 = "0.5455 1 0.7273 2.6667 ",
+                      k2 = k1 + "0.6604 1 0.5094 4.8182", k3 = k2 + " 0.7539 1 0.418 4.8302",
+                      i2 = "0.1667 0 1 2 0.1774 -0.4516 1 1.5484",
+                      i3 = i2 + " 0.2294 -0.6844 1 1.3156";
+    OpenScript("700DATAs(0,4,1,0,2,3,1,0,1,2)\n700DATA2(0,1,2,3)\n"
+               "700PowerMethod(0.4,5,38,11.4,3,0,0,1,0.5,0.001)\n");
+    Run({
+        {u8"下一步", 4, (k2 + ";" + k3 + ";" + k3 + " 0.8152 1 0.3727 4.9258").c_str(),
+         "n==>2;n==>3;n==>4"},
+        {u8"上一步", 4, (k3 + ";" + k2 + ";" + a + " 0.3333 0.6667 1").c_str(),
+         "n==>3;n==>2;n==>1"},
+        {u8"开  始", 4, a.c_str(), "n==>0"},
+        {u8"反幂法", 4, a.c_str(), u8"反幂法"},
+        {u8"下一步", 4, ("4 1 0 0.5 2.5 1 0 0.4 1.6 0.3333 0.6667 1;" + i2 + ";" + i3).c_str(), ""},
+        {u8"埃特肯", -1, "", u8"反幂埃特肯"},
+        {u8"平移法", 4,
+         "0.1803 -0.1967 1 1.8033 0.2296 -0.6506 1 1.3494 0.2749 -0.8016 1 1.1984 0.5",
+         u8"反幂平移法|P==>0.5000"},
+        {u8"P增加", 4, "0.1871 -0.2544 1 1.7456 0.243 -0.694 1 1.306 0.2826 -0.8199 1 1.1801 0.6",
+         "P==>0.6000"},
+        {u8"P减少", 4,
+         "0.1803 -0.1967 1 1.8033 0.2296 -0.6506 1 1.3494 0.2749 -0.8016 1 1.1984 0.5", ""},
+        {u8"幂  法", 4, k3.c_str(), u8"!P="},
+        {u8"平移法", 4, "0.55 1 0.65 2.6667 0.6882 1 0.4647 4.75 0.7852 1 0.3909 4.8412 0.5",
+         u8"幂平移法"},
+        {u8"2位#2", 2, "0.55 1 0.65 2.67 0.69 1 0.46 4.75 0.79 1 0.39 4.84", ""},
+        {u8"4位#2", 4, "0.55 1 0.65 2.6667 0.6882 1 0.4647 4.75 0.7852 1 0.3909 4.8412 0.5", ""},
+        {u8"ε增加", -1, "", u8"ε==>0.001250;ε==>0.001563"},
+        {u8"ε减少", -1, "", u8"ε==>0.001250"},
+        {u8"折线表示", -1, "", u8"!λ="},
+        {u8"数值表示", -1, "", u8"λ="},
+    });
+    const std::string s1 = "4 1 -2 1 3 0.5 -2 0.5 1", r1 = "0.8944 0 -0.4472 0 1 0 0.4472 0 0.8944",
+                      s2 = "5 0.6708 0 0.6708 3 0.8944 0 0.8944 0",
+                      r2 = "1 0 0 0 0.9641 0.2656 0 -0.2656 0.9641",
+                      s3 = "5 0.6467 -0.1782 0.6467 3.2464 0 -0.1782 0 -0.2464";
+    OpenScript("700DATAs(0,4,1,-2,1,3,0.5,-2,0.5,1)\n700JacobiMethod(0.4,5,38,14,3,1,0.0001)\n");
+    Run({
+        {u8"下一步", 4,
+         (s2 + " " + r1 + " 0.0001;" + s2 + " 0.8944 " + r2 + " 0.0001;" + s3 + " " + r2 +
+          " 0.0001")
+             .c_str(),
+         "V=>0;V=>1;V=>1"},
+        {u8"上一步", 4,
+         (s2 + " 0.8944 " + r2 + " 0.0001;" + s2 + " " + r1 + " 0.0001;" + s1 + " -2 " + r1 +
+          " 0.0001")
+             .c_str(),
+         "V=>1;V=>0;V=>0"},
+        {u8"下一步", -1, ";;;;", "V=>0;V=>1;V=>1;V=>2;V=>2"},
+        {u8"开  始", 4, (s1 + " -2 " + r1 + " 0.0001").c_str(), "V=>0"},
+        {u8"6位", -1, "", u8"ε==>0.000100"},
+        {u8"ε增加", -1, "", u8"ε==>0.000125;ε==>0.000156"},
+        {u8"ε减少", -1, "", u8"ε==>0.000125"},
+    });
+}
+
+// Page 205's own system (python3, the iterations written out): Jacobi,
+// Gauss-Seidel and relaxation with ω = 1.1, 1.2 and 1; ε = 0.1 met at the
+// third iteration by the last two.
+TEST_F(NumericPresses, IterativeSolversPage205) {
+    const std::string s1 = "8 -3 2 20 4 11 -1 33 6 3 12 36 0 0 0", j2 = "2.5 3 3",
+                      j3 = j2 + " 2.875 2.3636 1", j4 = j3 + " 3.1364 2.0455 0.9716",
+                      g2 = "2.5 2.0909 1.2273", g3 = g2 + " 2.9773 2.0289 1.0041",
+                      g4 = g3 + " 3.0098 1.9968 0.9959", r2 = "2.75 2.2 1.1825",
+                      r3 = r2 + " 3.0573 1.9753 0.957", r4 = r3 + " 2.9959 1.9998 1.0066";
+    OpenFigure("205", "JacobiSeidel");
+    Run({
+        {u8"下一步", 4, (j2 + ";" + j3 + ";" + j4).c_str(), "n==>1;n==>2;n==>3"},
+        {u8"上一步", 4, (j3 + ";" + j2 + ";" + s1).c_str(), "n==>2;n==>1;n==>0"},
+        {u8"开  始", 4, s1.c_str(), "n==>0"},
+        {"Seidel", 4, s1.c_str(), u8"G-S迭代"},
+        {u8"下一步", 4, (g2 + ";" + g3 + ";" + g4 + ";" + g4).c_str(), ";;n==>3;n==>3"},
+        {u8"松弛法", 4, s1.c_str(), u8"ω==>1.100"},
+        {u8"下一步", 4, (r2 + ";" + r3 + ";" + r4).c_str(), ""},
+        {u8"ω增加", 4, "3 2.2909 1.1127 3.0971 1.9117 0.9457 2.9572 2.0304 1.0274", u8"ω==>1.200"},
+        {u8"ω减少", 4, (r4 + ";" + g4).c_str(), u8"ω==>1.100;ω==>1.000"},
+        {u8"ε增加", -1, "", u8"误差限ε= =>0.125000"},
+        {u8"ε减少", -1, "", u8"误差限ε= =>0.100000"},
+        {"Jacobi", 4, s1.c_str(), u8"Jacobi迭代"},
+        {u8"2位#3", 2, s1.c_str(), ""},
+    });
+}
+
+// Gram-Schmidt QR on A - pI, A = [4 1 0; 2 3 1; 0 1 2], p = 0.1 (python3,
+// plain floating point): A - pI above, Q's columns below one a step, an
+// idle step, then RQ + pI as the next A; the shift last.
+TEST_F(NumericPresses, QrPage213) {
+    const std::string q1 = "3.9 0.8898 1 0 2 0.4563 2.9 1 0 0 1 1.9 0.1",
+                      q2 = "3.9 0.8898 1 -0.4129 0 2 0.4563 2.9 0.8051 1 0 0 1 0.4259 1.9 0.1",
+                      q3 = "3.9 0.8898 1 -0.4129 0 0.1944 2 0.4563 2.9 0.8051 1 -0.379 0 0 1 "
+                           "0.4259 1.9 0.9048 0.1",
+                      q5 = "5.0099 0.8898 0.1666 -0.4129 0.4259 0.1944 1.0713 0.4563 2.6777 "
+                           "0.8051 0.5708 -0.379 0 0 0.5708 0.4259 1.3124 0.9048 0.1";
+    OpenScript("700DATAs(0,4,1,0,2,3,1,0,1,2)\n700QR(0.4,5,38,11.4,3,0,1,0.1,0.0001)\n");
+    Run({
+        {u8"下一步", 4, (q2 + ";" + q3 + ";" + q3).c_str(), ""},
+        {u8"上一步", 4, (q3 + ";" + q2 + ";" + q1).c_str(), ""},
+        {u8"开  始", 4, "3.9 1 0 2 2.9 1 0 1 1.9 0.1", ""},
+        {u8"下一步", 4, (q1 + ";" + q2 + ";" + q3 + ";" + q3 + ";" + q5).c_str(), ";;;;A=>1"},
+        {u8"P增加", 4,
+         "5.0195 0.8849 0.151 -0.4171 0.4451 0.2073 1.0465 0.4657 2.6897 0.7924 0.5421 -0.3939 0 "
+         "0 0.5421 0.4451 1.2907 0.8955 0.2",
+         "P==>0.2000"},
+        {u8"P减少", 4,
+         (q5 + ";5 0.8944 0.1826 -0.4082 0.4082 0.1826 1.0954 0.4472 2.6667 0.8165 0.5963 "
+               "-0.3651 0 0 0.5963 0.4082 1.3333 0.9129 0")
+             .c_str(),
+         "P==>0.1000;P==>0.0000"},
+        {"HQR", -1, "", u8"反射阵QR分解"},
+        {"HJR", -1, "", u8"H变换与旋转QR分解"},
+        {"SQR", 4, "4 1 0 2 3 1 0 1 2 0", u8"斯密特正交化QR分解"},
+        {u8"1位", 1, "4 1 0 2 3 1 0 1 2 0", ""},
+    });
+}
+
+// Descent on the page's form ½x′Ax - b′x, A = [3 1; 1 2], b = (4, -3), from
+// the cursor (0.5, -1) (python3, exact fractions): the table of iterates x
+// with λ (and β for conjugate gradients, which meets the minimum (11/5,
+// -13/5) at its second step).
+TEST_F(NumericPresses, DescentPage200) {
+    const std::string ab = "3 1 4 1 2 -3", s1 = "0.5 -1 2.1504 -1.7073 0.4715",
+                      s2 = s1 + " 1.892 -2.3102 0.3473", s3 = s2 + " 2.191 -2.4383 0.4715",
+                      c1 = "0.5 -1 2.1504 -1.7073 0 0.4715";
+    OpenFigure("200", "Gradient");
+    view->m_dCursorX = 0.5, view->m_dCursorY = -1;
+    Run({
+        {u8"显示数据", 4, ab.c_str(), u8"正定二次型x′Ax-b"},
+        {u8"下一步", 4, (s1 + ";" + s2 + ";" + s3).c_str(), ""},
+        {u8"上一步", 4, (s2 + ";" + s1 + ";" + ab).c_str(), ""},
+        {u8"开始", 4, ab.c_str(), u8"方程Ax=b:A,b"},
+        {u8"梯度", 4, ab.c_str(), ""},
+        {u8"下一步", 4, (ab + ";" + c1 + ";" + c1 + " 2.2 -2.6 0.246 0.4241").c_str(),
+         u8"共轭梯度法"},
+        {u8"速降", 4, s2.c_str(), u8"最速下降法"},
+        {u8"2位", 2, "0.5 -1 2.15 -1.71 0.47 1.89 -2.31 0.35", ""},
+        {u8"ε增加", -1, "", u8"ε==>0.000200;ε==>0.000400"},
+        {u8"ε减少", -1, "", u8"ε==>0.000200;ε==>0.000100"},
+        {u8"不显示数据", 2, "", ""},
+        {u8"非线性方程组", -1, "", ""},
+        {u8"线性方程组", -1, "", ""},
+        {u8"正定二次型", -1, "", ""},
+    });
 }
 
 } // namespace
