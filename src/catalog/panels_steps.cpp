@@ -140,6 +140,15 @@ void CPemroView::DrawCoefficientStepPanel(CDC* pDC, int nSet, int nLeft, int nRi
     SaveRestoreDisplaySettings(0);
 }
 
+// Tests watch a plane figure's range glyph as a control: its cell as drawn.
+void CPemroView::LogRangeGlyph(CDC* pDC, int x, int y, const CString& glyph) {
+    if (!m_pControlSink || !IsFigureBandVisible()) return;
+    const LOGFONT font = PlainStringFont(FALSE, 0);
+    CFontSelect select(pDC, font);
+    const CSize cell = pDC->GetTextExtent(glyph);
+    m_pControlSink->OnControl(CRect(x, y, x + cell.cx, y + cell.cy), 0, CPoint(x, y), glyph, font);
+}
+
 void CPemroView::DrawRangeArrows2D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, BOOL bIntervalStart,
                                    BOOL bIntervalEnd, int nLeft, int nTop, int nRight,
                                    int nBottom) {
@@ -158,12 +167,15 @@ void CPemroView::DrawRangeArrows2D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, BOO
             {nLeft + 3 * W / 4, &t.up, &CPemroView::OnRangeYMinUp, &CPemroView::OnRangeYMaxUp},
         };
         for (const Glyph& g : glyphs) DrawString(pDC, g.x, y, *g.text, colour);
+        for (const Glyph& g : glyphs) LogRangeGlyph(pDC, g.x, y, *g.text);
         if (RunFirstGlyphHit(this, pDC, glyphs, 4, y, bRangeMin, bRangeMax)) return;
     }
     if (bIntervalStart || bIntervalEnd) {
         FillRectPx(pDC, nLeft, nTop, nRight, nBottom, m_crGround);
         DrawString(pDC, nLeft, y, t.left, colour);
         DrawString(pDC, nLeft + W / 2, y, t.right, colour);
+        LogRangeGlyph(pDC, nLeft, y, t.left);
+        LogRangeGlyph(pDC, nLeft + W / 2, y, t.right);
         if (IsClickInRect(pDC, nLeft, y, kGlyphW, kGlyphH)) {
             if (bIntervalStart) OnRangeInitMinDown();
             if (bIntervalEnd) OnRangeInitMaxDown();
