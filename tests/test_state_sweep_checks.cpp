@@ -307,6 +307,7 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
     for (const auto& p : ps)
         for (const auto& c : cs) {
             if (p.ink.IsRectEmpty() || IsOwnLabel(p, c) || InLabelBlank(p, c, ps)) continue;
+            if (zoomed && !p.command) continue;
             if (InkUnder(p, Inflated(c.box, c.frame)) > 2)
                 add("text-and-button",
                     Utf8(p.text) + " " + Where(p.ink) + " / " + Utf8(c.label) + " " + Where(c.box));
