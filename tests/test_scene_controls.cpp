@@ -171,9 +171,12 @@ TEST(SceneControls, RangeBoxesHoldTheirArrowsApartAtLargerFonts) {
             if (i > 0) {
                 EXPECT_LT(box[i - 1][1], box[i][0]) << "box " << i;
             }
-            for (const Control& c : log.controls)
+            // The box's own arrows (frameless controls) stand in it.
+            for (const Control& c : log.controls) {
+                if (c.frame == 0) continue;
                 EXPECT_FALSE(Overlap(c.box, CRect(box[i][0], top, box[i][1], bottom)))
                     << Name(c) << " over box " << i;
+            }
         }
     }
 }

@@ -1,7 +1,8 @@
 // Every sample page in every state a lecturer reaches with its buttons, at
-// the three window sizes: the faults found must be exactly the ones still
-// listed in state_sweep_known.tsv (a mended fault leaves the list too).
-// PEMRO_SWEEP_OUT=dir writes each page's faults to dir/<page>.tsv.
+// the lecturers' window sizes: the faults found must be exactly the ones
+// still listed in state_sweep_known.tsv (a mended fault leaves the list too).
+// PEMRO_SWEEP_OUT=dir writes each page's faults to dir/<page>.tsv and the
+// processor time of each state to dir/<page>.times.
 #include "state_sweep.h"
 #include "test_support.h"
 
@@ -38,8 +39,6 @@ std::string Line(const Fault& f) {
     return f.page + "\t" + std::to_string(f.width) + "\t" + f.state + "\t" + f.kind;
 }
 
-class StateSweep : public ::testing::TestWithParam<Page> {};
-
 // A listed fault with the state "*" stands for the fault in any state of
 // its page and window size.
 bool Listed(const std::set<std::string>& listed, const Fault& f) {
@@ -48,28 +47,24 @@ bool Listed(const std::set<std::string>& listed, const Fault& f) {
     return listed.count(Line(f)) || listed.count(Line(any));
 }
 
-TEST_P(StateSweep, FindsNoFaultButTheListedOnes) {
+// Sweeps the page at the sizes and compares with the list; `tag` names the
+// files of PEMRO_SWEEP_OUT.
+void SweepAndCompare(const Page& page, const std::vector<sweep::Window>& windows,
+                     sweep::Options (*options)(const sweep::Window&), bool whole,
+                     const std::string& tag) {
     test_support::InRunDir dir;
-    const Page page = GetParam();
-    std::vector<Fault> found;
-    int states = 0;
+    sweep::Result result;
     const auto start = std::chrono::steady_clock::now();
-#ifdef PEMRO_SANITIZED
-    // Instrumented runs are many times slower: the opening states at one
-    // size, for what the instruments find in them.
-    constexpr bool kWhole = false;
-    sweep::SweepPage(page, sweep::kWindows[1], {false, false}, &found, &states);
-#else
-    constexpr bool kWhole = true;
-    // The range boxes' arrows act alike at every size: clicked at one.
-    for (const sweep::Window w : sweep::kWindows)
-        sweep::SweepPage(page, w, {true, w.width == sweep::kWindows[1].width}, &found, &states);
-#endif
+    std::set<int> widths;
+    for (const sweep::Window& w : windows) {
+        sweep::SweepPage(page, w, options(w), &result);
+        widths.insert(w.width);
+    }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::map<std::string, std::string> seen; // key line -> first detail
     std::set<std::string> seenAny;           // the same with the state "*"
-    for (const Fault& f : found) {
+    for (const Fault& f : result.faults) {
         seen.emplace(Line(f), f.detail);
         Fault any = f;
         any.state = "*";
@@ -77,30 +72,87 @@ TEST_P(StateSweep, FindsNoFaultButTheListedOnes) {
     }
     std::set<std::string> listed;
     for (const Fault& f : sweep::ReadKnownFaults(PEMRO_SWEEP_KNOWN))
-        if (f.page == page.Name()) listed.insert(Line(f));
+        if (f.page == page.Name() && widths.count(f.width)) listed.insert(Line(f));
     std::map<std::string, Fault> unique;
-    for (const Fault& f : found) unique.emplace(Line(f), f);
+    for (const Fault& f : result.faults) unique.emplace(Line(f), f);
     for (const auto& [line, f] : unique)
         EXPECT_TRUE(Listed(listed, f)) << "new fault: " << line << "\t(" << f.detail << ")";
-    if (kWhole) {
+    if (whole) {
         for (const std::string& line : listed) {
             EXPECT_TRUE(seen.count(line) || seenAny.count(line))
                 << "listed fault no longer found: " << line;
         }
     }
-    std::printf("[sweep] %s: %d states, %zu faults, %.1f s\n", page.Name().c_str(), states,
+    std::printf("[sweep] %s: %d states, %zu faults, %.1f s\n", page.Name().c_str(), result.states,
                 seen.size(), seconds);
     if (const char* out = std::getenv("PEMRO_SWEEP_OUT")) {
-        std::ofstream file(std::string(out) + "/" + page.Name() + ".tsv");
+        const std::string base = std::string(out) + "/" + page.Name() + tag;
+        std::ofstream file(base + ".tsv");
         for (const auto& [line, detail] : seen) file << line << "\t" << detail << "\n";
         // Every fault with what met what, for mending.
         std::set<std::string> all;
-        for (const Fault& f : found) all.insert(Line(f) + "\t" + f.detail);
-        std::ofstream details(std::string(out) + "/" + page.Name() + ".all");
+        for (const Fault& f : result.faults) all.insert(Line(f) + "\t" + f.detail);
+        std::ofstream details(base + ".all");
         for (const std::string& line : all) details << line << "\n";
-        std::ofstream count(std::string(out) + "/" + page.Name() + ".count");
-        count << states << " " << seconds << "\n";
+        std::ofstream count(base + ".count");
+        count << result.states << " " << seconds << "\n";
+        // The processor time of each state's repaint (tools/sweep_slowest.sh).
+        std::ofstream times(base + ".times");
+        for (const sweep::StateTime& t : result.times)
+            times << page.Name() << "\t" << t.width << "\t" << t.state << "\t" << t.seconds << "\n";
     }
+}
+
+std::vector<sweep::Window> Sizes(const sweep::Window* begin, const sweep::Window* end) {
+    return std::vector<sweep::Window>(begin, end);
+}
+
+class StateSweep : public ::testing::TestWithParam<Page> {};
+
+TEST_P(StateSweep, FindsNoFaultButTheListedOnes) {
+#ifdef PEMRO_SANITIZED
+    // Instrumented runs are many times slower: the opening states at one
+    // size, for what the instruments find in them.
+    SweepAndCompare(
+        GetParam(), {sweep::kWindows[1]},
+        [](const sweep::Window&) {
+            sweep::Options o;
+            o.clicks = o.glyphs = o.extras = false;
+            return o;
+        },
+        false, "");
+#else
+    // The range boxes' arrows act alike at every size: clicked at one.
+    SweepAndCompare(
+        GetParam(), Sizes(std::begin(sweep::kWindows), std::end(sweep::kWindows)),
+        [](const sweep::Window& w) {
+            sweep::Options o;
+            o.glyphs = w.width == sweep::kWindows[1].width;
+            return o;
+        },
+        true, "");
+#endif
+}
+
+// The long form (tools/checked_test.sh sets PEMRO_SWEEP_LONG): the smallest,
+// the largest and a tall window, every step thirty times and back, and each
+// pair of a figure's buttons.
+class StateSweepLong : public ::testing::TestWithParam<Page> {};
+
+TEST_P(StateSweepLong, FindsNoFaultButTheListedOnes) {
+    const char* const on = std::getenv("PEMRO_SWEEP_LONG");
+    if (!on || !*on) GTEST_SKIP() << "the long form runs when PEMRO_SWEEP_LONG is set";
+#ifdef PEMRO_SANITIZED
+    GTEST_SKIP() << "the long form runs on the normal build";
+#endif
+    SweepAndCompare(
+        GetParam(), Sizes(std::begin(sweep::kLongWindows), std::end(sweep::kLongWindows)),
+        [](const sweep::Window&) {
+            sweep::Options o;
+            o.deep = o.pairs = true;
+            return o;
+        },
+        true, ".long");
 }
 
 // The right button's zoom fills the window with the figure, its labels in
@@ -108,17 +160,20 @@ TEST_P(StateSweep, FindsNoFaultButTheListedOnes) {
 TEST(StateSweepZoom, TheZoomedWaveFigureShowsEveryLabelWhole) {
     test_support::InRunDir dir;
     for (const sweep::Window w : sweep::kWindows) {
-        std::vector<Fault> found;
-        int states = 0;
-        sweep::SweepPage({0, "020"}, w, {false, false, true}, &found, &states);
-        EXPECT_EQ(states, 1);
-        for (const Fault& f : found) ADD_FAILURE() << Line(f) << "\t(" << f.detail << ")";
+        sweep::Result result;
+        sweep::Options o;
+        o.clicks = o.glyphs = o.extras = false;
+        o.zoom = true;
+        sweep::SweepPage({0, "020"}, w, o, &result);
+        EXPECT_EQ(result.states, 1);
+        for (const Fault& f : result.faults) ADD_FAILURE() << Line(f) << "\t(" << f.detail << ")";
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(SamplePages, StateSweep, ::testing::ValuesIn(SamplePages()),
-                         [](const ::testing::TestParamInfo<Page>& info) {
-                             return "p" + info.param.Name();
-                         });
+std::string TestName(const ::testing::TestParamInfo<Page>& info) {
+    return "p" + info.param.Name();
+}
+INSTANTIATE_TEST_SUITE_P(SamplePages, StateSweep, ::testing::ValuesIn(SamplePages()), TestName);
+INSTANTIATE_TEST_SUITE_P(SamplePages, StateSweepLong, ::testing::ValuesIn(SamplePages()), TestName);
 
 } // namespace

@@ -1,4 +1,5 @@
-// The checks and the walk of the state sweep (test_state_sweep.cpp runs it).
+// The checks of the state sweep on one state's logs and picture (the walk
+// is in test_state_sweep_walk.cpp).
 #include "state_sweep.h"
 #include "test_support.h"
 
@@ -17,6 +18,7 @@ struct InkBox {
     CRect ink; // relative to the writing point; empty when nothing shows
     CSize cell;
     std::shared_ptr<const std::vector<bool>> mask; // the ink box's pixels, row by row
+    std::shared_ptr<const std::vector<bool>> core; // those fully inked
 };
 
 std::string FontKey(const std::string& gbk, const LOGFONT& f) {
@@ -60,32 +62,20 @@ InkBox MeasureInk(const std::string& gbk, const LOGFONT& font) {
     if (r >= 0) {
         box.ink = CRect(l - reach, t - reach, r + 1 - reach, b + 1 - reach);
         auto mask = std::make_shared<std::vector<bool>>();
+        auto core = std::make_shared<std::vector<bool>>();
         for (int y = t; y <= b; ++y)
-            for (int x = l; x <= r; ++x) mask->push_back(qGray(image.pixel(x, y)) > 96);
+            for (int x = l; x <= r; ++x) {
+                mask->push_back(qGray(image.pixel(x, y)) > 96);
+                core->push_back(qGray(image.pixel(x, y)) > 224);
+            }
         box.mask = mask;
+        box.core = core;
     }
     cache.emplace(key, box);
     return box;
 }
 
-CRect Shifted(const CRect& r, int dx, int dy) {
-    return CRect(r.left + dx, r.top + dy, r.right + dx, r.bottom + dy);
-}
-
-CRect Inflated(const CRect& r, int d) {
-    return CRect(r.left - d, r.top - d, r.right + d, r.bottom + d);
-}
-
-// Overlap of at least a pixel each way beyond `slack`.
-bool Meet(const CRect& a, const CRect& b, int slack = 0) {
-    const CRect i = a.Intersect(b);
-    return i.Width() > slack && i.Height() > slack;
-}
-
-bool Inside(const CRect& inner, const CRect& outer) {
-    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
-           inner.bottom <= outer.bottom;
-}
+} // namespace
 
 std::string Utf8(const std::string& gbk) {
     return GbkToUtf8(gbk.data(), int(gbk.size()));
@@ -96,6 +86,8 @@ std::string Where(const CRect& r) {
     s << "[" << r.left << "," << r.top << " " << r.right << "," << r.bottom << "]";
     return s.str();
 }
+
+namespace {
 
 bool Blank(const std::string& gbk) {
     return gbk.find_first_not_of(" \t\r\n") == std::string::npos;
@@ -110,10 +102,11 @@ void PassLog::OnTextPiece(int x, int y, const char* gbk, int count, const LOGFON
     const InkBox m = MeasureInk(text, font);
     pieces.push_back({CRect(x, y, x + m.cell.cx, y + m.cell.cy),
                       m.ink.IsRectEmpty() ? CRect() : Shifted(m.ink, x, y), text, opaque,
-                      inCommand ? current : -1, inCommand, colour, m.mask});
+                      inCommand ? current : -1, inCommand, colour, m.mask, m.core});
 }
 
 void PassLog::OnFigurePlaced(const CRect& box, bool visible) {
+    EndFigure();
     allPlaced.push_back(box);
     if (!visible) {
         current = -1;
@@ -121,6 +114,7 @@ void PassLog::OnFigurePlaced(const CRect& box, bool visible) {
     }
     figures.push_back(box);
     current = int(figures.size()) - 1;
+    WatchFigure(current);
 }
 
 void PassLog::OnFigureFrame(const CRect& frame) {
@@ -131,13 +125,72 @@ void PassLog::OnRecordBegins(bool command) {
     // A command after the page's text and before the next figure draws into
     // the last figure (a coefficient panel under it, its held axis names).
     inCommand = command;
+    if (!command)
+        EndFigure();
+    else if (m_watched < 0 && current >= 0)
+        WatchFigure(current);
+}
+
+void PassLog::WatchFigure(int figure) {
+    if (!view) return;
+    m_watched = figure;
+    m_before = view->BackingImage().copy();
+    m_piecesAt = pieces.size();
+    m_controlsAt = controls.size();
+}
+
+void PassLog::EndFigure() {
+    const int figure = m_watched;
+    m_watched = -1;
+    if (figure < 0 || !view) return;
+    const QImage& now = view->BackingImage();
+    if (now.size() != m_before.size() || now.format() != m_before.format()) return;
+    const int ox = view->m_nClipLeft, oy = view->m_nClipTop;
+    // Its box with the frames of its buttons; its text and controls outside
+    // the box are faults of their own.
+    const CRect box = Shifted(Inflated(figures[size_t(figure)], 2), -ox, -oy);
+    std::vector<CRect> own;
+    for (size_t i = m_piecesAt; i < pieces.size(); ++i)
+        own.push_back(Shifted(Inflated(pieces[i].cell, 1), -ox, -oy));
+    for (size_t i = m_controlsAt; i < controls.size(); ++i)
+        own.push_back(Shifted(Inflated(controls[i].box, controls[i].frame + 1), -ox, -oy));
+    int n = 0;
+    CRect where;
+    const int w = now.width();
+    for (int y = 0; y < now.height(); ++y) {
+        const QRgb* a = reinterpret_cast<const QRgb*>(now.constScanLine(y));
+        const QRgb* b = reinterpret_cast<const QRgb*>(m_before.constScanLine(y));
+        if (std::equal(a, a + w, b)) continue;
+        for (int x = 0; x < w; ++x) {
+            if (a[x] == b[x]) continue;
+            if (x >= box.left && x < box.right && y >= box.top && y < box.bottom) continue;
+            bool mine = false;
+            for (const CRect& r : own)
+                if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) {
+                    mine = true;
+                    break;
+                }
+            if (mine) continue;
+            const CRect px(x + ox, y + oy, x + ox + 1, y + oy + 1);
+            where = n ? where.Union(px) : px;
+            ++n;
+        }
+    }
+    if (n) spills.push_back({figure, n, where});
+    m_before = QImage();
 }
 
 void PassLog::OnControl(const CRect& box, int frame, CPoint labelAt, const CString& label,
-                        const LOGFONT&) {
+                        const LOGFONT& font) {
     for (const Ctl& c : controls)
         if (c.box == box && c.label == label) return;
-    controls.push_back({box, frame, labelAt, label, inCommand ? current : -1});
+    // A glyph has no box drawn round it: a click on it is one on its ink.
+    CRect ink = box;
+    if (frame == 0) {
+        const InkBox m = MeasureInk(label, font);
+        if (!m.ink.IsRectEmpty()) ink = Shifted(m.ink, labelAt.x, labelAt.y);
+    }
+    controls.push_back({box, ink, frame, labelAt, label, inCommand ? current : -1});
 }
 
 namespace {
@@ -254,6 +307,7 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
     for (const auto& p : ps)
         for (const auto& c : cs) {
             if (p.ink.IsRectEmpty() || IsOwnLabel(p, c) || InLabelBlank(p, c, ps)) continue;
+            if (zoomed && !p.command) continue;
             if (InkUnder(p, Inflated(c.box, c.frame)) > 2)
                 add("text-and-button",
                     Utf8(p.text) + " " + Where(p.ink) + " / " + Utf8(c.label) + " " + Where(c.box));
@@ -275,9 +329,10 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
                     add("figure-over-text",
                         Utf8(p.text) + " " + Where(p.ink) + " / figure " + Where(f));
     }
-    // The first screen shows each figure it draws whole: frame, labels and
-    // buttons inside the window.
-    if (state == "open")
+    // The window shows each figure it draws whole: frame, labels and
+    // buttons inside it (at the top of the page; scrolled, the figures
+    // above and below are cut by the scroll).
+    if (state.find('@') == std::string::npos && !zoomed)
         for (size_t i = 0; i < log.figures.size(); ++i) {
             CRect whole = log.figures[i];
             for (const auto& p : ps)
@@ -287,6 +342,69 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
             if (Meet(whole, client) && !Inside(whole, client))
                 add("figure-cut-by-window", Where(whole) + " / window " + Where(client));
         }
+    // Each piece of text still shows its ink in its own colour: nothing
+    // drawn later covers it (text over text and over buttons is a fault of
+    // its own, and a piece written again in place, lit, counts as the later).
+    const int W = repaint.width(), H = repaint.height();
+    for (size_t i = 0; i < ps.size(); ++i) {
+        const auto& p = ps[i];
+        if (!p.core || p.ink.IsRectEmpty() || !Meet(p.ink, client)) continue;
+        if (zoomed && !p.command) continue;
+        bool later = false;
+        for (size_t j = i + 1; j < ps.size() && !later; ++j)
+            later = Meet(ps[j].cell, p.ink) || Meet(ps[j].ink, p.ink);
+        for (const auto& c : cs)
+            later = later || (Meet(Inflated(c.box, c.frame), p.ink) && !IsOwnLabel(p, c));
+        if (later) continue;
+        int shown = 0, inked = 0;
+        const int cr = GetRValue(p.colour), cg = GetGValue(p.colour), cb = GetBValue(p.colour);
+        for (int y = p.ink.top; y < p.ink.bottom; ++y) {
+            const int iy = y - v.m_nClipTop;
+            if (iy < 0 || iy >= H) continue;
+            const QRgb* row = reinterpret_cast<const QRgb*>(repaint.constScanLine(iy));
+            for (int x = p.ink.left; x < p.ink.right; ++x) {
+                const int ix = x - v.m_nClipLeft;
+                if (ix < 0 || ix >= W) continue;
+                if (!(*p.core)[size_t((y - p.ink.top) * p.ink.Width() + (x - p.ink.left))])
+                    continue;
+                ++inked;
+                const int dr = qRed(row[ix]) - cr, dg = qGreen(row[ix]) - cg,
+                          db = qBlue(row[ix]) - cb;
+                shown += dr * dr + dg * dg + db * db <= 48 * 48;
+            }
+        }
+        if (inked >= 6 && shown * 2 < inked)
+            add("text-covered", Utf8(p.text) + " " + Where(p.ink) + " " + std::to_string(shown) +
+                                    "/" + std::to_string(inked) + " shown");
+    }
+    // A figure fills, bands and floods inside its box.
+    for (const auto& s : log.spills)
+        if (s.pixels > 4)
+            add("figure-draws-outside", std::to_string(s.pixels) + " pixels in " + Where(s.where) +
+                                            " out of " + Where(log.figures[size_t(s.figure)]));
+    // Each button answers a click at its centre and 2 px inside each corner,
+    // where the view tests the click (which may not be where it is drawn).
+    for (const auto& c : cs) {
+        bool tested = false;
+        for (const CRect& a : log.hitAreas) tested = tested || Meet(a, c.box);
+        if (!tested || !Meet(c.box, client)) continue; // a label drawn like a button
+        const CRect& b = c.ink;
+        const CPoint points[] = {{(b.left + b.right) / 2, (b.top + b.bottom) / 2},
+                                 {b.left + 2, b.top + 2},
+                                 {b.right - 3, b.top + 2},
+                                 {b.left + 2, b.bottom - 3},
+                                 {b.right - 3, b.bottom - 3}};
+        for (const CPoint& pt : points) {
+            bool hit = false;
+            for (const CRect& a : log.hitAreas)
+                hit = hit || (a.left < pt.x && pt.x < a.right && a.top < pt.y && pt.y < a.bottom);
+            if (!hit) {
+                add("click-misses-control", Utf8(c.label) + " " + Where(b) + " at " +
+                                                std::to_string(pt.x) + "," + std::to_string(pt.y));
+                break;
+            }
+        }
+    }
     // Value labels stand on their box whole: no line of the figure crosses
     // their digits.
     for (size_t i = 0; i < ps.size(); ++i) {
@@ -301,227 +419,6 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
         if (ForeignPixels(repaint, box, p.colour, RGB(100, 100, 100)) > 2)
             add("line-over-value", Utf8(p.text) + " " + Where(p.cell));
     }
-}
-
-namespace {
-
-CPoint Centre(const CRect& r) {
-    return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
-
-class Walker {
-public:
-    Walker(const Page& page, Window w, Options options, std::vector<Fault>* faults, int* states)
-        : m_page(page), m_w(w), m_options(options), m_faults(faults), m_states(states) {}
-
-    // A fresh view of the page scrolled to `top`.
-    void Open(int top) {
-        m_v = std::make_unique<CPemroView>();
-        m_v->ResetTopic(m_page.family);
-        m_v->m_strTopicCode = m_page.code;
-        m_v->ResizeClient(m_w.width, m_w.height);
-        m_v->RenderPending();
-        if (m_options.zoom) {
-            m_v->OnRButtonDown(MK_RBUTTON, CPoint(m_w.width / 2, m_w.height / 2));
-            m_v->Invalidate();
-            m_v->RenderPending();
-        }
-        if (top > 0) {
-            m_v->ScrollToPosition(CPoint(0, top));
-            m_v->RenderPending();
-        }
-    }
-
-    // A full repaint with its log; the state checked.
-    const PassLog& Repaint(const std::string& state) {
-        m_log = PassLog();
-        m_v->m_pTextSink = &m_log;
-        m_v->m_pControlSink = &m_log;
-        m_v->m_nPrevClipBottom = 0;
-        m_v->Invalidate();
-        m_v->RenderPending();
-        m_v->m_pTextSink = nullptr;
-        m_v->m_pControlSink = nullptr;
-        ++*m_states;
-        CheckState(*m_v, m_log, m_v->BackingImage(), m_page.Name(), m_w.width, state, m_faults);
-        return m_log;
-    }
-
-    // A click on a control as the user makes it, then the passes that
-    // answer it; the picture they leave in the control's figure must be the
-    // one a full repaint draws.
-    const PassLog& Click(const PassLog::Ctl& c, const CRect& figure, const std::string& state,
-                         int times = 1) {
-        const CPoint page = Centre(c.box);
-        const CPoint client(page.x - m_v->m_nClipLeft, page.y - m_v->m_nClipTop);
-        for (int i = 0; i < times; ++i) {
-            m_v->OnLButtonDown(MK_LBUTTON, client);
-            m_v->OnLButtonUp(0, client);
-            m_v->RenderPending();
-        }
-        const QImage afterClick = m_v->BackingImage().copy();
-        const PassLog& log = Repaint(state);
-        CompareInFigure(afterClick, figure, state);
-        return log;
-    }
-
-    void CompareInFigure(const QImage& afterClick, const CRect& figure, const std::string& state) {
-        const QImage& full = m_v->BackingImage();
-        const CRect box = figure.IsRectEmpty()
-                              ? CRect(0, 0, full.width(), full.height())
-                              : Shifted(figure, -m_v->m_nClipLeft, -m_v->m_nClipTop);
-        int differ = 0;
-        CRect where;
-        for (int y = std::max(0, box.top); y < std::min(full.height(), box.bottom); ++y)
-            for (int x = std::max(0, box.left); x < std::min(full.width(), box.right); ++x)
-                if (afterClick.pixel(x, y) != full.pixel(x, y)) {
-                    if (!differ) where = CRect(x, y, x + 1, y + 1);
-                    where = where.Union(CRect(x, y, x + 1, y + 1));
-                    ++differ;
-                }
-        if (differ)
-            m_faults->push_back({m_page.Name(), m_w.width, state, "click-pass-differs",
-                                 std::to_string(differ) + " pixels in " + Where(where)});
-    }
-
-    void Sweep() {
-        Open(0);
-        const PassLog first = Repaint(m_options.zoom ? "zoom" : "open");
-        if (m_options.zoom) return;
-        // Scroll positions that bring each figure below the first screen
-        // into the window.
-        std::vector<int> tops = {0};
-        const int height = m_w.height;
-        for (const CRect& f : first.allPlaced) {
-            if (f.bottom < height - 1 || f.Height() >= height - 2) continue;
-            const int top = std::max(0, f.top - 40);
-            if (std::find(tops.begin(), tops.end(), top) == tops.end() &&
-                (tops.empty() || top > tops.back() + 0))
-                tops.push_back(top);
-        }
-        // Neighbouring figures drawn together once.
-        std::vector<int> kept;
-        for (int t : tops)
-            if (kept.empty() || t >= kept.back() + height / 2 || t == 0) kept.push_back(t);
-        for (int top : kept) SweepAt(top, top == 0 ? &first : nullptr);
-    }
-
-private:
-    static std::string Label(const PassLog::Ctl& c) { return Utf8(c.label); }
-
-    // The control of `log` with the label, the n-th so labelled.
-    static const PassLog::Ctl* Find(const PassLog& log, const std::string& label, int n) {
-        for (const auto& c : log.controls)
-            if (c.label == label && n-- == 0) return &c;
-        return nullptr;
-    }
-    static int Ordinal(const PassLog& log, size_t index) {
-        int n = 0;
-        for (size_t i = 0; i < index; ++i) n += log.controls[i].label == log.controls[index].label;
-        return n;
-    }
-    static CRect FigureOf(const PassLog& log, const PassLog::Ctl& c) {
-        return c.figure >= 0 ? log.figures[size_t(c.figure)] : CRect();
-    }
-    static std::set<std::string> Labels(const PassLog& log) {
-        std::set<std::string> s;
-        for (const auto& c : log.controls) s.insert(c.label);
-        return s;
-    }
-
-    // The arrows of the range boxes: one kind of button twelve times over.
-    static bool IsRangeGlyph(const PassLog::Ctl& c) {
-        static const std::set<std::string> glyphs = {Gbk(u8"↗"), Gbk(u8"↙"), Gbk(u8"←"),
-                                                     Gbk(u8"→"), Gbk(u8"↓"), Gbk(u8"↑")};
-        return glyphs.count(c.label) > 0;
-    }
-
-    void SweepAt(int top, const PassLog* opened) {
-        const std::string at = top ? "@" + std::to_string(top) : "";
-        PassLog base;
-        if (opened) {
-            base = *opened;
-        } else {
-            Open(top);
-            base = Repaint("open" + at);
-        }
-        if (!m_options.clicks) return;
-        const std::set<std::string> baseLabels = Labels(base);
-        std::set<std::set<std::string>> modes;
-        bool fresh = true;
-        for (size_t i = 0; i < base.controls.size(); ++i) {
-            const auto& b = base.controls[i];
-            if (!m_options.glyphs && IsRangeGlyph(b)) continue;
-            if (!Meet(b.box, CRect(m_v->m_nClipLeft, m_v->m_nClipTop, m_v->m_nClipRight,
-                                   m_v->m_nClipBottom)))
-                continue;
-            const int n = Ordinal(base, i);
-            const std::string name = at + Label(b) + (n ? "#" + std::to_string(n + 1) : "");
-            if (!fresh) {
-                // State walked on from the last one; a button no longer
-                // drawn there starts again from the opening.
-                if (!Find(m_log, b.label, n) || Labels(m_log) != baseLabels) {
-                    Open(top);
-                    Repaint("open" + at);
-                }
-            }
-            const PassLog::Ctl* c = Find(m_log, b.label, n);
-            if (!c) continue;
-            const PassLog::Ctl pressed = *c;
-            const PassLog after = Click(pressed, FigureOf(m_log, pressed), name);
-            fresh = false;
-            const std::set<std::string> now = Labels(after);
-            if (now == baseLabels) continue;
-            // Buttons several buttons bring alike ("恢复" after every range
-            // step) are walked once.
-            std::set<std::string> brought;
-            for (const std::string& label : now)
-                if (!baseLabels.count(label)) brought.insert(label);
-            if (!modes.insert(brought).second) continue;
-            // A mode button: each button it brings, once.
-            for (const std::string& label : now) {
-                if (baseLabels.count(label)) continue;
-                const PassLog::Ctl* d = Find(m_log, label, 0);
-                if (!d) continue;
-                const PassLog::Ctl next = *d;
-                Click(next, FigureOf(m_log, next), name + "/" + Utf8(label));
-            }
-        }
-        // One button ten times: the first that steps a value up, else the
-        // first drawn.
-        const PassLog::Ctl* ten = nullptr;
-        for (const char* word : {u8"增", u8"加", u8"大", u8"多", u8"下一", u8"移"}) {
-            for (const auto& c : base.controls)
-                if (Utf8(c.label).find(word) != std::string::npos) {
-                    ten = &c;
-                    break;
-                }
-            if (ten) break;
-        }
-        if (!ten && !base.controls.empty()) ten = &base.controls.front();
-        if (!ten) return;
-        Open(top);
-        Repaint("open" + at);
-        const PassLog::Ctl* c = Find(m_log, ten->label, 0);
-        if (!c) return;
-        const PassLog::Ctl pressed = *c;
-        Click(pressed, FigureOf(m_log, pressed), at + Label(pressed) + "x10", 10);
-    }
-
-    Page m_page;
-    Window m_w;
-    Options m_options;
-    std::vector<Fault>* m_faults;
-    int* m_states;
-    std::unique_ptr<CPemroView> m_v;
-    PassLog m_log;
-};
-
-} // namespace
-
-void SweepPage(const Page& page, Window w, Options options, std::vector<Fault>* faults,
-               int* states) {
-    Walker(page, w, options, faults, states).Sweep();
 }
 
 std::vector<Fault> ReadKnownFaults(const std::string& path) {

@@ -144,6 +144,15 @@ void CPemroView::DrawCoefficientStepPanel(CDC* pDC, int nSet, int nLeft, int nRi
     SaveRestoreDisplaySettings(0);
 }
 
+// Tests watch a plane figure's range glyph as a control: its cell as drawn.
+void CPemroView::LogRangeGlyph(CDC* pDC, int x, int y, const CString& glyph) {
+    if (!m_pControlSink || !IsFigureBandVisible()) return;
+    const LOGFONT font = PlainStringFont(FALSE, 0);
+    CFontSelect select(pDC, font);
+    const CSize cell = pDC->GetTextExtent(glyph);
+    m_pControlSink->OnControl(CRect(x, y, x + cell.cx, y + cell.cy), 0, CPoint(x, y), glyph, font);
+}
+
 void CPemroView::DrawRangeArrows2D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, BOOL bIntervalStart,
                                    BOOL bIntervalEnd, int nLeft, int nTop, int nRight,
                                    int nBottom) {
@@ -165,6 +174,7 @@ void CPemroView::DrawRangeArrows2D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, BOO
             {nLeft + 3 * W / 4, &t.up, &CPemroView::OnRangeYMinUp, &CPemroView::OnRangeYMaxUp},
         };
         for (const Glyph& g : glyphs) DrawString(pDC, g.x, y, *g.text, colour);
+        for (const Glyph& g : glyphs) LogRangeGlyph(pDC, g.x, y, *g.text);
         if (RunFirstGlyphHit(this, glyphs, 4, box, bRangeMin, bRangeMax)) return;
     }
     if (bIntervalStart || bIntervalEnd) {
@@ -175,6 +185,7 @@ void CPemroView::DrawRangeArrows2D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, BOO
             {nLeft + W / 2, &t.right, &CPemroView::OnRangeInitMinUp, &CPemroView::OnRangeInitMaxUp},
         };
         for (const Glyph& g : glyphs) DrawString(pDC, g.x, y, *g.text, colour);
+        for (const Glyph& g : glyphs) LogRangeGlyph(pDC, g.x, y, *g.text);
         RunFirstGlyphHit(this, glyphs, 2, box, bIntervalStart, bIntervalEnd);
     }
 }
