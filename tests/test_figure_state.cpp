@@ -118,7 +118,9 @@ TEST_P(FigureStateSweep, EachFigureLooksTheSameHoweverItIsReached) {
     ASSERT_GE(bands.size(), 2u);
     int tallest = 0;
     for (const Band& b : bands) tallest = std::max(tallest, b.bottom - b.top);
-    const int shortHeight = tallest + 160;
+    // No wider than 1.712 times its height, as a wide window lays the page
+    // out narrower.
+    const int shortHeight = std::max(tallest + 160, kWidth * 125 / 214 + 1);
     const int tallHeight = probe->GetTotalSize().cy + 200;
     probe.reset();
 

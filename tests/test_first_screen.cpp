@@ -93,6 +93,59 @@ TEST(SamplePageLayout, FirstFigureFitsTheFirstScreen) {
     EXPECT_GE(withFigure, 20);
 }
 
+// What the first figure drawn whole puts on the page: its frames and its
+// texts, down to their lowest pixel.
+struct FirstFigureExtent : CPemroView::TextSink {
+    int figures = 0, bottom = 0, top = 1 << 30;
+    CRect first;
+    bool inFirst = false, inCommand = false;
+    std::vector<std::pair<int, int>> pageText; // top and bottom of each piece
+    void OnRecordBegins(bool command) override {
+        inCommand = command, inFirst = inFirst && command;
+    }
+    void OnFigurePlaced(const CRect& box, bool visible) override {
+        if (visible && figures++ == 0) first = box;
+        inFirst = visible && box == first;
+        if (inFirst) bottom = std::max(bottom, int(box.bottom)), top = std::min(top, int(box.top));
+    }
+    void OnFigureFrame(const CRect& frame) override {
+        if (!inFirst) return;
+        bottom = std::max(bottom, int(std::max(frame.top, frame.bottom)));
+        top = std::min(top, int(std::min(frame.top, frame.bottom)));
+    }
+    void OnText(int, int y, const char*, int, const LOGFONT& font, COLORREF) override {
+        if (inFirst) bottom = std::max(bottom, y + std::abs(font.lfHeight));
+        if (!inCommand) pageText.emplace_back(y, y + std::abs(font.lfHeight));
+    }
+    // The bottom of the page's text above the first figure's box.
+    int TextAbove() const {
+        int b = 0;
+        for (const auto& t : pageText)
+            if (t.first < first.top) b = std::max(b, t.second);
+        return b;
+    }
+};
+
+// Wide, short windows (16:9 screens) show the first figure whole too, its
+// frame, tick labels and buttons above the window's bottom; its frame
+// starts below the page's last line above it.
+TEST(SamplePageLayout, FirstFigureEndsAboveTheBottomOfWideWindows) {
+    InRunDir run;
+    constexpr struct {
+        int w, h;
+    } kWide[] = {{1366, 768}, {1920, 1080}, {2560, 1440}, {2560, 1600}};
+    for (const SamplePage& p : SamplePages())
+        for (const auto& s : kWide) {
+            FirstFigureExtent e;
+            Show(Open(p).get(), s.w, s.h, &e);
+            EXPECT_LE(e.bottom, s.h) << p.code << " of family " << p.family << " at " << s.w;
+            if (e.figures > 0) {
+                EXPECT_LE(e.TextAbove(), e.top)
+                    << p.code << " of family " << p.family << " at " << s.w;
+            }
+        }
+}
+
 // The page's own text, without what figures write (the state sweep checks
 // that inside each figure's frame).
 struct PageTextRecorder : TextRecorder {

@@ -14,7 +14,8 @@ namespace {
 constexpr int kArgSeries2 = 8;
 constexpr int kMaclaurin = 16;
 constexpr int kTaylor = 17;
-constexpr int kMaxDegree = 6;
+// The captions say n<6; degree 0 would draw the flat solid of degree 1.
+constexpr int kMinDegree = 1, kMaxDegree = 5;
 constexpr double kMinMixedFactor = -2;
 constexpr double kMaxMixedFactor = 4;
 constexpr double kDiffStep = 0.001;
@@ -67,7 +68,7 @@ void CPemroView::DrawTaylorSolid2(CDC* pDC, int nButtons) {
         if (TextButton(pDC, bx, top + 94, Gbk(u8"泰勒")))
             m_nSeries2Choice = m_nPendingSubDemo = m_nSubDemo = kTaylor;
     }
-    m_nDemoStep = std::clamp(m_nDemoStep, 0, kMaxDegree);
+    m_nDemoStep = std::clamp(m_nDemoStep, kMinDegree, kMaxDegree);
     DrawLabelValue3D(pDC, m_dXMin, m_dYMin + 0.05 * m_dYSpan, m_dZMax - 0.05 * m_dZSpan,
                      Gbk(u8"级数项数n="), 0, m_nDemoStep, m_crCurveSetting);
     // The caption ends left of the button column, however wide the font.

@@ -190,7 +190,10 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     // A decimals row over the range arrows keeps its place; the plot gives
     // way below it and the frame keeps its top.
     const int rowPush = PlotTopPush();
-    m_nPlotTop = m_nFigureTop + 18 + rowPush;
+    // The frame and the range boxes stand a text height above the plot; the
+    // plot's margin grows with the text past 18 pixels so that they stay in
+    // the gap below the page's last line.
+    m_nPlotTop = m_nFigureTop + std::max(18, 3 * m_nBaseCharHeight / 7) + rowPush;
     m_nPlotLeft = m_nFigureLeft + 12 + m_nSidePanelWidth;
     m_nPlotRight = m_nFigureRight;
     m_nPlotBottom = m_nFigureBottom;

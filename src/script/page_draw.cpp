@@ -11,12 +11,19 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
 // A repaint strip no higher than this is laid out as the bottom of a box of
 // the last full height.
 constexpr int kLowStripHeight = 140;
+// The widest page layout per unit of window height, in 125ths: the maximised
+// window on a 1600 x 1000 screen (1586 x 927) keeps its layout, 16:9 ones do
+// not. Rows past that height allow a little less, as a page's height grows
+// a little faster than its width (margins fixed in pixels, truncations).
+constexpr int kWidestLayoutRows = 927;
+constexpr std::int64_t kWidestLayoutPerRow = 214, kWidestLayoutPerTallRow = 197;
 // The pattern background is computed in cells of this many pixels.
 constexpr int kPatternCell = 4;
 // Cells of one row that the pattern fill keeps to merge equal rows.
@@ -83,8 +90,21 @@ void CPemroView::LayoutFromClipBox(CDC* pDC) {
     m_nClipRight = clip.right;
     m_nClipBottom = clip.bottom;
     m_nBoxWidth = m_nClipRight - m_nClipLeft;
-    m_nBaseCharHeight = m_nBoxWidth / (30 + m_bPrintMode);
-    m_nBaseCharWidth = m_nBoxWidth > 800 ? m_nBoxWidth * 117 / 7200 : m_nBoxWidth * 59 / 3600;
+    // The page scales with the window's width, but with no more width than
+    // the window's height allows: a wide, short screen (16:9) lays the page
+    // out as for a narrower one, so its first figure ends above its bottom.
+    int layoutWidth = m_nBoxWidth;
+    CRect client;
+    GetClientRect(&client);
+    if (!m_bPrintMode && !pDC->IsPrinting() && client.Height() > 0) {
+        const std::int64_t rows = client.Height(),
+                           low = std::min<std::int64_t>(rows, kWidestLayoutRows);
+        const std::int64_t widest =
+            (low * kWidestLayoutPerRow + (rows - low) * kWidestLayoutPerTallRow) / 125;
+        layoutWidth = int(std::min<std::int64_t>(layoutWidth, widest));
+    }
+    m_nBaseCharHeight = layoutWidth / (30 + m_bPrintMode);
+    m_nBaseCharWidth = layoutWidth > 800 ? layoutWidth * 117 / 7200 : layoutWidth * 59 / 3600;
     m_nCharWidth = m_nBaseCharWidth;
     m_nCharHeight = m_nBaseCharHeight;
     m_bFullRepaint = 0;
