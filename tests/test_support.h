@@ -264,12 +264,13 @@ struct ControlLog : CPemroView::ControlSink {
     }
 };
 
-// The controls of a repaint of the page.
+// The controls of a repaint of the page, its continuations included.
 inline ControlLog ControlsOfRepaint(CPemroView* v) {
     ControlLog log;
     v->m_pControlSink = &log;
     v->Invalidate();
     v->RenderPending();
+    for (int i = 0; i < 100 && v->HasPendingPaint(); ++i) v->RenderPending();
     v->m_pControlSink = nullptr;
     return log;
 }

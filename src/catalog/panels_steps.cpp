@@ -144,13 +144,11 @@ void CPemroView::DrawCoefficientStepPanel(CDC* pDC, int nSet, int nLeft, int nRi
     SaveRestoreDisplaySettings(0);
 }
 
-// Tests watch a plane figure's range glyph as a control: its cell as drawn.
-void CPemroView::LogRangeGlyph(CDC* pDC, int x, int y, const CString& glyph) {
+// Tests watch a plane figure's range glyph as a control: the area a click on
+// it answers in, with the glyph drawn at (x, y).
+void CPemroView::LogRangeGlyph(const CRect& area, int x, int y, const CString& glyph) {
     if (!m_pControlSink || !IsFigureBandVisible()) return;
-    const LOGFONT font = PlainStringFont(FALSE, 0);
-    CFontSelect select(pDC, font);
-    const CSize cell = pDC->GetTextExtent(glyph);
-    m_pControlSink->OnControl(CRect(x, y, x + cell.cx, y + cell.cy), 0, CPoint(x, y), glyph, font);
+    m_pControlSink->OnControl(area, 0, CPoint(x, y), glyph, PlainStringFont(FALSE, 0));
 }
 
 void CPemroView::DrawRangeArrows2D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, BOOL bIntervalStart,
@@ -174,7 +172,8 @@ void CPemroView::DrawRangeArrows2D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, BOO
             {nLeft + 3 * W / 4, &t.up, &CPemroView::OnRangeYMinUp, &CPemroView::OnRangeYMaxUp},
         };
         for (const Glyph& g : glyphs) DrawString(pDC, g.x, y, *g.text, colour);
-        for (const Glyph& g : glyphs) LogRangeGlyph(pDC, g.x, y, *g.text);
+        for (int i = 0; i < 4; ++i)
+            LogRangeGlyph(GlyphColumn(glyphs, 4, i, box), glyphs[i].x, y, *glyphs[i].text);
         if (RunFirstGlyphHit(this, glyphs, 4, box, bRangeMin, bRangeMax)) return;
     }
     if (bIntervalStart || bIntervalEnd) {
@@ -185,7 +184,8 @@ void CPemroView::DrawRangeArrows2D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, BOO
             {nLeft + W / 2, &t.right, &CPemroView::OnRangeInitMinUp, &CPemroView::OnRangeInitMaxUp},
         };
         for (const Glyph& g : glyphs) DrawString(pDC, g.x, y, *g.text, colour);
-        for (const Glyph& g : glyphs) LogRangeGlyph(pDC, g.x, y, *g.text);
+        for (int i = 0; i < 2; ++i)
+            LogRangeGlyph(GlyphColumn(glyphs, 2, i, box), glyphs[i].x, y, *glyphs[i].text);
         RunFirstGlyphHit(this, glyphs, 2, box, bIntervalStart, bIntervalEnd);
     }
 }

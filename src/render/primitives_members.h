@@ -129,7 +129,7 @@
                                const LOGFONT& font) = 0;
     };
     ControlSink* m_pControlSink = nullptr;
-    void LogRangeGlyph(CDC* pDC, int x, int y, const CString& glyph);
+    void LogRangeGlyph(const CRect& area, int x, int y, const CString& glyph);
     // The last auto-sized button of a 3-D figure in this pass: its column,
     // its own row and the row it was drawn at (see TextButtonCore).
     int m_nStackX = 0, m_nStackNominalY = 0, m_nStackY = 0;
