@@ -50,17 +50,6 @@ protected:
     InRunDir runDir;
 };
 
-// The text of one full repaint.
-TextRecorder TextOfRepaint(CPemroView* v) {
-    TextRecorder text;
-    v->m_pTextSink = &text;
-    v->m_nPrevClipBottom = 0;
-    v->Invalidate();
-    v->RenderPending();
-    v->m_pTextSink = nullptr;
-    return text;
-}
-
 std::vector<std::string> Texts(const TextRecorder& r) {
     std::vector<std::string> t;
     for (const auto& p : r.pieces) t.push_back(p.text);

@@ -12,17 +12,6 @@ namespace {
 
 using namespace test_support;
 
-// The text of one full repaint.
-TextRecorder TextOfRepaint(CPemroView* v) {
-    TextRecorder text;
-    v->m_pTextSink = &text;
-    v->m_nPrevClipBottom = 0;
-    v->Invalidate();
-    v->RenderPending();
-    v->m_pTextSink = nullptr;
-    return text;
-}
-
 // A press and release at a page point, as the mouse makes them, and the
 // passes that answer it.
 void Press(CPemroView* v, int x, int y) {

@@ -47,20 +47,6 @@ struct ControlCount : CPemroView::ControlSink {
     void OnControl(const CRect&, int, CPoint, const CString&, const LOGFONT&) override { ++count; }
 };
 
-// Sets the pass budget for one test.
-class BudgetScope {
-public:
-    explicit BudgetScope(milliseconds budget) : m_old(CPemroView::PassBudget()) {
-        CPemroView::SetPassBudget(budget);
-    }
-    ~BudgetScope() { CPemroView::SetPassBudget(m_old); }
-    BudgetScope(const BudgetScope&) = delete;
-    BudgetScope& operator=(const BudgetScope&) = delete;
-
-private:
-    milliseconds m_old;
-};
-
 class PassBudgetTest : public ScratchPageTest {
 protected:
     PassBudgetTest() : ScratchPageTest("passbudget") {}

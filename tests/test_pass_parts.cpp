@@ -46,19 +46,6 @@ std::string LongPage(int figures) {
 constexpr int kLongFigures = 2000;
 constexpr int kLongRecords = kLongFigures * 14 + 1;
 
-class BudgetScope {
-public:
-    explicit BudgetScope(milliseconds budget) : m_old(CPemroView::PassBudget()) {
-        CPemroView::SetPassBudget(budget);
-    }
-    ~BudgetScope() { CPemroView::SetPassBudget(m_old); }
-    BudgetScope(const BudgetScope&) = delete;
-    BudgetScope& operator=(const BudgetScope&) = delete;
-
-private:
-    milliseconds m_old;
-};
-
 class PassPartsTest : public ScratchPageTest {
 protected:
     PassPartsTest() : ScratchPageTest("passparts") {}

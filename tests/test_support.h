@@ -17,6 +17,7 @@
 #include <ctime>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -262,6 +263,31 @@ struct ControlLog : CPemroView::ControlSink {
             if (c.label == Gbk(utf8)) return &c;
         return nullptr;
     }
+};
+
+// The text of one full repaint.
+inline TextRecorder TextOfRepaint(CPemroView* v) {
+    TextRecorder text;
+    v->m_pTextSink = &text;
+    v->m_nPrevClipBottom = 0;
+    v->Invalidate();
+    v->RenderPending();
+    v->m_pTextSink = nullptr;
+    return text;
+}
+
+// Sets the pass budget for one test.
+class BudgetScope {
+public:
+    explicit BudgetScope(std::chrono::milliseconds budget) : m_old(CPemroView::PassBudget()) {
+        CPemroView::SetPassBudget(budget);
+    }
+    ~BudgetScope() { CPemroView::SetPassBudget(m_old); }
+    BudgetScope(const BudgetScope&) = delete;
+    BudgetScope& operator=(const BudgetScope&) = delete;
+
+private:
+    std::chrono::milliseconds m_old;
 };
 
 // The controls of a repaint of the page, its continuations included.
