@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 namespace sweep {
@@ -418,6 +419,31 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
         const CRect box = Shifted(p.cell, -v.m_nClipLeft, -v.m_nClipTop);
         if (ForeignPixels(repaint, box, p.colour, RGB(100, 100, 100)) > 2)
             add("line-over-value", Utf8(p.text) + " " + Where(p.cell));
+    }
+    // A figure's numbers fit their fields, and a parameter that is positive
+    // by its meaning never reads 0 (it was rounded or stepped to nothing).
+    static const std::regex number(R"([0-9]+(\.[0-9]+)?)");
+    static const std::regex positive(
+        R"((ε|δ|Δx|Δy|dx|dy|dz|步长h?|精度|σ)\s*=\s*[-−]?0(\.0*)?\s*$)");
+    for (size_t i = 0; i < ps.size(); ++i) {
+        const auto& p = ps[i];
+        if (p.figure < 0 || p.ink.IsRectEmpty() || !Meet(p.ink, client)) continue;
+        const std::string text = Utf8(p.text);
+        for (std::sregex_iterator m(text.begin(), text.end(), number), end; m != end; ++m) {
+            const std::string digits = m->str();
+            const size_t point = digits.find('.');
+            if (digits.size() - (point != std::string::npos) > 12 ||
+                std::min(point, digits.size()) > 9) {
+                add("number-overflows-field", text + " " + Where(p.ink));
+                break;
+            }
+        }
+        // The name and its value may be written as two pieces on one row.
+        std::string named = text;
+        if (i > 0 && ps[i - 1].figure == p.figure && ps[i - 1].cell.top == p.cell.top)
+            named = Utf8(ps[i - 1].text) + text;
+        if (std::regex_search(named, positive))
+            add("positive-shows-zero", named + " " + Where(p.ink));
     }
 }
 

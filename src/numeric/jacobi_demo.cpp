@@ -6,6 +6,7 @@
 #include "view/view.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -80,8 +81,14 @@ void CPemroView::DrawJacobiMethod(CDC* pDC, int n) {
         m_dEpsilon *= kJacobiEpsilonGrow, m_bLoadScriptSettings = FALSE;
     if (TextButtonInPlot(pDC, x, m_nPlotTop + 24 * 4, 48, 20, Gbk(u8"ε减少"), m_crCurveSetting))
         m_dEpsilon *= kJacobiEpsilonShrink, m_bLoadScriptSettings = FALSE;
+    // ε is a tolerance: shown to its first significant digit whatever
+    // decimals the table is set to, so it never reads 0.
+    const int epsilonDecimals =
+        m_dEpsilon > 0
+            ? std::max(m_nDecimals, std::min(int(std::ceil(-std::log10(m_dEpsilon))), 10))
+            : m_nDecimals;
     DrawLabelValue(pDC, m_dXMin + 0.7 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"ε="),
-                   m_nDecimals, m_dEpsilon, m_crCurveSetting);
+                   epsilonDecimals, m_dEpsilon, m_crCurveSetting);
     TextButtonInPlot(pDC, m_nPlotRight - 60, m_nPlotTop - 23, 80, 20, Gbk(u8"Jacob方法"),
                      m_crFirstDerivative);
     DrawDecimalsSelector(pDC, m_nPlotLeft, m_nPlotTop - 23, 6);
