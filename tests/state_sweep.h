@@ -126,6 +126,7 @@ struct Options {
     bool deep = false;  // each step button thirty times and back down
     bool pairs = false; // each pair of buttons of a figure
     bool extras = true; // opened from the menu, a zoom, a font step, a stray click
+    bool sheets = false; // the printed sheets (the paper's size, not the window's)
 };
 
 // The processor time of one state's full repaint.

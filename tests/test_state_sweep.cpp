@@ -127,7 +127,7 @@ TEST_P(StateSweep, FindsNoFaultButTheListedOnes) {
         GetParam(), Sizes(std::begin(sweep::kWindows), std::end(sweep::kWindows)),
         [](const sweep::Window& w) {
             sweep::Options o;
-            o.glyphs = w.width == sweep::kWindows[1].width;
+            o.glyphs = o.sheets = w.width == sweep::kWindows[1].width;
             return o;
         },
         true, "");

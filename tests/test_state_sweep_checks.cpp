@@ -333,7 +333,8 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
     // The window shows each figure it draws whole: frame, labels and
     // buttons inside it (at the top of the page; scrolled, the figures
     // above and below are cut by the scroll).
-    if (state.find('@') == std::string::npos && !zoomed)
+    const bool printed = state.rfind("print#", 0) == 0;
+    if (state.find('@') == std::string::npos && !zoomed && !printed)
         for (size_t i = 0; i < log.figures.size(); ++i) {
             CRect whole = log.figures[i];
             for (const auto& p : ps)
@@ -346,8 +347,10 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
     // Each piece of text still shows its ink in its own colour: nothing
     // drawn later covers it (text over text and over buttons is a fault of
     // its own, and a piece written again in place, lit, counts as the later).
+    // (On paper the colours are the printed ones: the sheets' text is
+    // checked by its boxes only.)
     const int W = repaint.width(), H = repaint.height();
-    for (size_t i = 0; i < ps.size(); ++i) {
+    for (size_t i = 0; i < ps.size() && !printed; ++i) {
         const auto& p = ps[i];
         if (!p.core || p.ink.IsRectEmpty() || !Meet(p.ink, client)) continue;
         if (zoomed && !p.command) continue;
@@ -408,7 +411,7 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
     }
     // Value labels stand on their box whole: no line of the figure crosses
     // their digits.
-    for (size_t i = 0; i < ps.size(); ++i) {
+    for (size_t i = 0; i < ps.size() && !printed; ++i) {
         const auto& p = ps[i];
         if (!p.opaque || !Inside(p.cell, client)) continue;
         // Pieces written later over this one are text faults of their own.

@@ -1,5 +1,6 @@
 // The walk of the state sweep: which states of a page it reaches and how
 // (test_state_sweep.cpp runs it, test_state_sweep_checks.cpp checks each).
+#include "platform/print.h"
 #include "state_sweep.h"
 #include "test_support.h"
 #include "view/menu_tables.h"
@@ -88,6 +89,7 @@ public:
         Zoom(first);
         FontStep();
         StrayClick(first);
+        if (m_options.sheets) PrintedSheets();
         // Opened from each menu item that opens it, with what the item sets:
         // walked where it looks other than opened by its topic.
         std::set<int> extras;
@@ -151,16 +153,18 @@ private:
                    &m_result->faults);
         // PEMRO_SWEEP_PNG=dir keeps the pictures of the first faulty states
         // of each page, to judge the faults by.
-        static const char* const png = std::getenv("PEMRO_SWEEP_PNG");
-        if (png && m_result->faults.size() > before && m_pictures < 40) {
-            ++m_pictures;
-            std::string file = m_page.Name() + "_" + std::to_string(m_w.width) + "_" + state;
-            for (char& ch : file)
-                if (ch == '/' || ch == ':' || ch == ' ') ch = '_';
-            m_v->BackingImage().save(
-                QString::fromStdString(std::string(png) + "/" + file + ".png"));
-        }
+        if (m_result->faults.size() > before) KeepPicture(m_v->BackingImage(), state);
         return m_log;
+    }
+
+    void KeepPicture(const QImage& image, const std::string& state) {
+        static const char* const png = std::getenv("PEMRO_SWEEP_PNG");
+        if (!png || m_pictures >= 40) return;
+        ++m_pictures;
+        std::string file = m_page.Name() + "_" + std::to_string(m_w.width) + "_" + state;
+        for (char& ch : file)
+            if (ch == '/' || ch == ':' || ch == ' ' || ch == '#') ch = '_';
+        image.save(QString::fromStdString(std::string(png) + "/" + file + ".png"));
     }
 
     void AddFault(const std::string& state, const char* kind, const std::string& detail) {
@@ -432,6 +436,36 @@ private:
         m_v->OnRButtonDown(MK_RBUTTON, ToClient(Centre(first.figures.front())));
         m_v->RenderPending();
         Repaint("zoom");
+    }
+
+    // Each sheet File > 打印 prints, checked as a screen is (its text); a
+    // figure cut at a sheet's foot prints whole on the next.
+    void PrintedSheets() {
+        Open(0);
+        const QSize a4(1170, 1654); // A4 at 150 dpi
+        CPrintInfo info;
+        if (!PreparePrintInfo(m_v.get(), &info, a4)) return;
+        const auto attach = [&] {
+            m_log = PassLog();
+            m_log.view = m_v.get();
+            m_v->m_pTextSink = &m_log;
+            m_v->m_pControlSink = &m_log;
+        };
+        attach();
+        UINT sheet = info.m_nMinPage;
+        DrawPrintPages(
+            m_v.get(), &info, info.m_nMinPage, info.m_nMaxPage, a4, [&](const QImage& image) {
+                m_log.EndFigure();
+                ++m_result->states;
+                const size_t before = m_result->faults.size();
+                const std::string state = "print#" + std::to_string(sheet++);
+                CheckState(*m_v, m_log, image, m_page.Name(), m_w.width, state, &m_result->faults);
+                if (m_result->faults.size() > before) KeepPicture(image, state);
+                attach();
+                return true;
+            });
+        m_v->m_pTextSink = nullptr;
+        m_v->m_pControlSink = nullptr;
     }
 
     // One step of 整体放大.

@@ -190,6 +190,8 @@ void CPemroView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
 
     char label[32];
     std::snprintf(label, sizeof label, "- %d -", m_nPrintPage);
+    // The number is the sheet's own, not the last figure's text.
+    if (m_pTextSink) m_pTextSink->OnRecordBegins(false);
     // The page number goes on every page, also where no figure is near
     // (DrawString alone would skip it there).
     const BOOL figureVisible = m_bFigureVisible;
