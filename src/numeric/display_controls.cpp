@@ -108,7 +108,8 @@ double CPemroView::RoundSignificant(double value) const {
 
 void CPemroView::DrawKeepDecimalsSelector(CDC* pDC, int rows, int cols, int which) {
     if (which > 1) return;
-    const int w = m_nBaseCharWidth;
+    // The row's columns widen with the label's cells at a size step.
+    const int w = m_nBaseCharWidth + m_nFontStep / 2;
     const int y0 = m_nPlotBottom + 3;
     DrawString(pDC, m_nPlotLeft - 2 * w, y0, Gbk(u8"保留小数点"), RGB(0, 0, 255));
     TextButtonSimple(pDC, m_nPlotLeft + 5 * w, y0, "A:");

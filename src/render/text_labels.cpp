@@ -282,8 +282,11 @@ void CPemroView::DrawLabelNumber(CDC* pDC, int dy, double x, double y, const CSt
             const int px = m_nPlotLeft + ToPixel(ox), py = m_nPlotBottom - ToPixel(oy);
             const int n = int(label.size());
             WriteNumberLabel(*this, pDC, px, py, label, cr);
-            WriteNumber(*this, pDC, px + m_nBaseCharWidth * n * (m_nLabelZoom + 2) / 3, py + 4 + dy,
-                        decimals, value, cr, true);
+            // The label's cells widen with the size step: the number stays
+            // right of them.
+            const int cell = m_nBaseCharWidth + m_nFontStep / 2;
+            WriteNumber(*this, pDC, px + cell * n * (m_nLabelZoom + 2) / 3, py + 4 + dy, decimals,
+                        value, cr, true);
         }
     }
     m_lfCurrent.lfHeight = m_nCharHeight;
