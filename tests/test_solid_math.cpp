@@ -32,6 +32,28 @@ TEST(SceneLayout, FigureBoxToProjectionAndInset) {
     EXPECT_EQ(ObliqueFactor(MakeSceneLayout(100, 100, 700, 102)), 0.0);
 }
 
+// Zoomed, the box leaves room for its frame (7/4 of a line left, a line
+// above, two lines right and below) inside the visible area.
+TEST(SceneLayout, ZoomedBoxKeepsItsFrameInsideTheArea) {
+    struct Row {
+        int left, top, right, bottom, line, margin;
+        SceneBox expected; // by hand: 7 * line / 4 truncated
+    };
+    const Row rows[] = {
+        {0, 0, 1024, 768, 20, 4, {39, 24, 980, 724}},
+        {0, 500, 1920, 1580, 33, 4, {61, 537, 1850, 1510}},
+        {10, 20, 110, 220, 0, 0, {10, 20, 110, 220}},
+        {0, 0, 1010, 695, 27, 4, {51, 31, 952, 637}},
+    };
+    for (const Row& r : rows) {
+        const SceneBox b = ZoomedSceneBox(r.left, r.top, r.right, r.bottom, r.line, r.margin);
+        EXPECT_EQ(b.left, r.expected.left) << r.right;
+        EXPECT_EQ(b.top, r.expected.top) << r.right;
+        EXPECT_EQ(b.right, r.expected.right) << r.right;
+        EXPECT_EQ(b.bottom, r.expected.bottom) << r.right;
+    }
+}
+
 TEST(SceneMath, MeshDensityStepsStayBetweenFiveAndTheCap) {
     // More: 5, 7, 10, 15, 22 (three halves, truncated); fewer: 5 -> 3 -> 5.
     int n = 5;

@@ -494,12 +494,19 @@ void CPemroView::DrawLabelValue3D(CDC* pDC, double x, double y, double z, const 
     int px = 0, py = 0;
     if (ProjectPoint3D(x, y, z, &px, &py)) {
         const int n = int(label.size());
+        // The value follows its label's cells in the label's own size (the
+        // label zoom), or the label's ink where the face is wider.
+        int offset = (m_nLabelZoom + 3) * n * wb / 5;
+        if (n > 0) {
+            const CFontSelect font(pDC, m_lfCurrent);
+            offset = std::max<int>(offset, pDC->GetTextExtent(label).cx);
+        }
         // A point above the box (a range shrunk under it) has its value
         // written at the box's top, clear of the range arrows over it.
         py = std::max(py, m_nFigureTop);
-        if (n > 0) py = BelowHeldValueLabels(pDC, px, py, label, 3 * n * wb / 5, decimals, value);
+        if (n > 0) py = BelowHeldValueLabels(pDC, px, py, label, offset, decimals, value);
         WriteLabelValue(*this, pDC, px, py, label, decimals, value, nullptr, ValueLayout::Offset3D,
-                        3 * n * wb / 5, colour);
+                        offset, colour);
     }
     m_lfCurrent.lfHeight = m_nBaseCharHeight;
     m_lfCurrent.lfWidth = m_nBaseCharWidth;

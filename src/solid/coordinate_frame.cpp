@@ -48,8 +48,7 @@ void CPemroView::DrawCoordinateSystem(CDC* pDC) {
     m_dRotationAngle = 0;
     m_nProjectionDisplay = 0;
     if (HitTestGraphRegion(1) && m_bZoom) {
-        m_nFigureLeft = m_nClipLeft + 30, m_nFigureTop = m_nClipTop + 30;
-        m_nFigureRight = m_nClipRight - 60, m_nFigureBottom = m_nClipBottom - 60;
+        ZoomSceneBox();
         if (m_nSequenceMode == 1) m_dDiffStep *= 5;
     }
     const int L = m_nFigureLeft, T = m_nFigureTop, R = m_nFigureRight, B = m_nFigureBottom;

@@ -8,6 +8,7 @@
 #include "catalog/math/graph_axes.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
+#include "render/text_typeset.h"
 #include "solid/math/scene_math.h"
 
 #include <algorithm>
@@ -41,6 +42,8 @@ constexpr int kRangeMinLeft = -60, kRangeMaxLeft = 60;
 constexpr int kRangeW = 108, kRangeH = 19;
 constexpr int kRangeGap = kRangeMaxLeft - kRangeMinLeft - kRangeW;
 constexpr int kControlGap = 2;
+// Zoomed, the frame stands this far inside the window.
+constexpr int kZoomMargin = 4;
 // Cells of the volume printed in the double-integral lessons.
 constexpr int kVolumeCells = 500;
 
@@ -108,9 +111,10 @@ void CPemroView::DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nS
 
     // 2. Zoom and the projection.
     const BOOL bVisible = HitTestGraphRegion(1);
-    if (HitTestGraphRegion(0) && m_bZoom) {
-        m_nFigureLeft = m_nClipLeft + 40, m_nFigureTop = m_nClipTop + 40;
-        m_nFigureRight = m_nClipRight - 60, m_nFigureBottom = m_nClipBottom - 60;
+    // Zoomed, the scene in view fills the window as a plane graph does; a
+    // click in its window zooms it too while it is partly scrolled off.
+    if (m_bZoom && (bVisible || HitTestGraphRegion(0))) {
+        ZoomSceneBox();
         if (m_nSequenceMode == 1) m_dDiffStep *= 5;
     }
     const int L = m_nFigureLeft, T = m_nFigureTop, R = m_nFigureRight, B = m_nFigureBottom;
@@ -196,6 +200,13 @@ void CPemroView::DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nS
     if (m_nProjectionDisplay == 1 && drawn) DrawInsetAxes(pDC, 1, "x", "y");
 }
 
+void CPemroView::ZoomSceneBox() {
+    const solid::SceneBox box = solid::ZoomedSceneBox(
+        m_nClipLeft, m_nClipTop, m_nClipRight, m_nClipBottom, m_nBaseCharHeight, kZoomMargin);
+    m_nFigureLeft = box.left, m_nFigureTop = box.top;
+    m_nFigureRight = box.right, m_nFigureBottom = box.bottom;
+}
+
 void CPemroView::DrawStageFills(CDC* pDC) {
     const int L = m_nFigureLeft, T = m_nFigureTop, R = m_nFigureRight, B = m_nFigureBottom;
     const int X0 = m_nProjOriginX, Y0 = m_nProjOriginY, ch = m_nBaseCharHeight;
@@ -277,9 +288,26 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues) {
     const auto value = [&](double x, double y, double z, double u) {
         if (bValues) DrawLabelValue3D(pDC, x, y, z, "", SceneTickDecimals(u), u, m_crGround);
     };
+    // The values are measured in their own font, which grows with the label
+    // zoom: the x values keep inside the frame's right edge, the z values
+    // end before the box's front edge.
+    LOGFONT font = m_lfCurrent;
+    font.lfHeight = (m_nLabelZoom + 3) * (m_nFontStep + ch) / 5;
+    font.lfWidth = (m_nLabelZoom + 3) * (m_nFontStep / 2 + m_nBaseCharWidth) / 5;
+    const auto width = [&](double u) {
+        if (!bValues || !pDC) return 0;
+        const CFontSelect select(pDC, font);
+        return int(pDC->GetTextExtent(typeset::FormatDecimals(SceneTickDecimals(u), u)).cx);
+    };
+    const int frameRight = m_nFigureRight + 2 * ch - 1;
     each(m_dXMin, Dx, [&](double u) {
         DrawLine3D(pDC, u, m_dYMax, m_dZMin, u, m_dYMax - 0.04 * Dy, m_dZMin, m_crAxes);
-        value(XTickValueX(u, Dx, m_nProjScaleX), m_dYMax + Dy / 100, m_dZMin, u);
+        const double x = XTickValueX(u, Dx, m_nProjScaleX);
+        double y = m_dYMax + Dy / 100;
+        int px = 0, py = 0;
+        if (bValues && ProjectPoint3D(x, y, m_dZMin, &px, &py))
+            y -= std::max(0, px + width(u) - frameRight) * Dy / m_nProjScaleY;
+        value(x, y, m_dZMin, u);
     });
     each(m_dYMin, Dy, [&](double u) {
         DrawLine3D(pDC, m_dXMax, u, m_dZMin, m_dXMax - 0.04 * Dx, u, m_dZMin, m_crAxes);
@@ -287,8 +315,8 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues) {
     });
     each(m_dZMin, Dz, [&](double u) {
         DrawLine3D(pDC, m_dXMax, m_dYMin, u, m_dXMax - 0.04 * Dx, m_dYMin, u, m_crAxes);
-        value(m_dXMax, m_dYMin - (ch + 26) * Dy / m_nProjScaleY, u + 0.5 * ch * Dz / m_nProjScaleZ,
-              u);
+        const int before = std::max(ch + 26, width(u) + 4);
+        value(m_dXMax, m_dYMin - before * Dy / m_nProjScaleY, u + 0.5 * ch * Dz / m_nProjScaleZ, u);
     });
 }
 

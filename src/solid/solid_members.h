@@ -19,6 +19,8 @@
     BOOL IsClickOnSceneControls() const;
     // A full repaint, or a click on the scene or its controls.
     BOOL IsSceneRedrawn() const;
+    // Zoomed: the figure box fills the visible area with the frame around it.
+    void ZoomSceneBox();
     // The stage: ground, walls, floor, box and range arrows.
     void DrawSceneStage(CDC* pDC);
     // The stage's fills and box, without its buttons.

@@ -19,6 +19,12 @@ SceneLayout MakeSceneLayout(int left, int top, int right, int bottom) {
     return s;
 }
 
+SceneBox ZoomedSceneBox(int left, int top, int right, int bottom, int lineHeight, int margin) {
+    const int h = lineHeight;
+    return {left + margin + 7 * h / 4, top + margin + h, right - margin - 2 * h,
+            bottom - margin - 2 * h};
+}
+
 double ObliqueFactor(const SceneLayout& layout) {
     return layout.scaleX > 0 ? 0.4 * layout.scaleY / layout.scaleX : 0.0;
 }

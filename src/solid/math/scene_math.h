@@ -37,6 +37,15 @@ struct SceneLayout {
 };
 SceneLayout MakeSceneLayout(int left, int top, int right, int bottom);
 
+// The figure box of a zoomed scene in the visible area (left, top, right,
+// bottom): its frame, which reaches 7/4 of a line height left of the box, a
+// line above it and two lines right of and below it, stands `margin` pixels
+// inside the area, so the tick values and range boxes in it stay in view.
+struct SceneBox {
+    int left, top, right, bottom;
+};
+SceneBox ZoomedSceneBox(int left, int top, int right, int bottom, int lineHeight, int margin);
+
 // The factor of the receding x axis: x runs left by k·Sx while it runs down
 // by Sx. 0 when the layout has no height (the figure is refused then).
 double ObliqueFactor(const SceneLayout& layout);
