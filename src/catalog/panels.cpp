@@ -5,6 +5,8 @@
 #include "platform/text_codec.h"
 #include "view/view.h"
 
+#include <algorithm>
+
 namespace {
 
 // Explicit forms with a breakpoint x0, with alpha, and with beta as well.
@@ -223,11 +225,17 @@ void CPemroView::DrawSurfaceFunctionPanel(CDC* pDC, int nLeft, int nRight, int n
     const int H = B - T, c = m_nBaseCharHeight;
     FillRectGradientPx(pDC, L, T, R, B, m_crLeftFrame, m_crRightFrame);
     FillRectPx(pDC, L + 2, T + 2, R - 2, B, m_crGround);
-    if (TextButtonSimple(pDC, R - kSelectorOffset, T + 4, Labels().close)) m_nSurfaceCoefEdit = 2;
-    if (!strUpper.empty() && !strLower.empty()) {
-        if (TextButtonSimple(pDC, R - kSelectorOffset, T + H / 3, strUpper)) m_nPanelSurfaceSel = 0;
-        if (TextButtonSimple(pDC, R - kSelectorOffset, T + 2 * H / 3, strLower))
-            m_nPanelSurfaceSel = 1;
+    // A panel drawn here before in this pass is covered with its values.
+    CoverValueLabels(CRect(L, T, R, B));
+    // The buttons keep inside the panel's right edge when a large font widens them.
+    const bool selectors = !strUpper.empty() && !strLower.empty();
+    int widest = ButtonWidth(Labels().close);
+    if (selectors) widest = std::max({widest, ButtonWidth(strUpper), ButtonWidth(strLower)});
+    const int x = R - std::max(kSelectorOffset, widest + 2);
+    if (TextButtonSimple(pDC, x, T + 4, Labels().close)) m_nSurfaceCoefEdit = 2;
+    if (selectors) {
+        if (TextButtonSimple(pDC, x, T + H / 3, strUpper)) m_nPanelSurfaceSel = 0;
+        if (TextButtonSimple(pDC, x, T + 2 * H / 3, strLower)) m_nPanelSurfaceSel = 1;
     }
     // A selection other than 0 or 1 edits the upper surface.
     if (m_nPanelSurfaceSel != 1) m_nPanelSurfaceSel = 0;

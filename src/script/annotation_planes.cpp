@@ -48,7 +48,13 @@ void CPemroView::CmdPLANE(CDC* pDC) {
         m_adCoefSurfG[3 + i] = m_adCoefSurfF[3 + i];
     }
     DrawSurfaceScene(pDC, 0, 0, 0, m_dXMin, m_dXMax, m_dYMin, m_dYMax, "x", "y", "z");
-    if (IsFigureBandVisible()) DrawPlanePanel(pDC, Gbk(u8"π1"), Gbk(u8"π2:"));
+    // In modes 0 and 1 π2 is a copy of π1: one plane, whose a, b, c alone are
+    // the lecturer's; its panel is the one LINE3 draws over it.
+    if (!IsFigureBandVisible()) return;
+    if (mode < 2)
+        DrawPlanePanel(pDC, Gbk(u8"平面："), "");
+    else
+        DrawPlanePanel(pDC, Gbk(u8"π1"), Gbk(u8"π2:"));
 }
 
 // Drawn on a full repaint, or when the stored click lies in the figure.

@@ -55,10 +55,16 @@ void CPemroView::DrawSurfButtons(CDC* pDC) {
     const int L = m_nFigureLeft, R = m_nFigureRight + 2, T = m_nFigureTop;
     const CString caption = Gbk(u8"截痕:"), planes = Gbk(u8"坐标面"),
                   parallel = Gbk(u8"平行坐标面");
-    // At their places, or a label apart where a large font widens them.
-    const int xPlanes = std::max(L + 150, L + 100 + ButtonWidth(caption) + 4);
-    const int xParallel = std::max(L + 210, xPlanes + ButtonWidth(planes) + 4);
-    TextButton(pDC, L + 100, T + 2, caption); // a caption
+    // At their places, or a label apart where a large font widens them: the
+    // row starts right of the mesh density pair, which stands at the same height.
+    const int ch = m_nBaseCharHeight;
+    const CString more = Gbk(u8"增加"), fewer = Gbk(u8"减少");
+    const int xMore = L - ch / 2 - 10;
+    const int xFewer = std::max(L - ch / 2 + 30, xMore + ButtonWidth(more) + 4);
+    const int xCaption = std::max(L + 100, xFewer + ButtonWidth(fewer) + 4);
+    const int xPlanes = std::max(xCaption + 50, xCaption + ButtonWidth(caption) + 4);
+    const int xParallel = std::max(xCaption + 110, xPlanes + ButtonWidth(planes) + 4);
+    TextButton(pDC, xCaption, T + 2, caption); // a caption
     if (TextButton(pDC, xPlanes, T + 2, planes)) m_dDemoVariant = 1.0, m_bCutZc = 0;
     if (TextButton(pDC, xParallel, T + 2, parallel)) m_dDemoVariant = 2.0;
     if (m_dDemoVariant != 2.0) return;
