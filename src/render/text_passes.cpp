@@ -264,8 +264,16 @@ void CPemroView::DrawScriptLinePass2(CDC* pDC, int style, int x, int y, const ch
                        !IsUpright(walk.At(i)) && !walk.IsLoneMarkup(i)) {
                 // An underscore whose face draws it left of its cell would
                 // run into the character before: its ink starts at the cell.
-                const int lead =
-                    walk.At(i) == '_' ? std::max(0, -pDC->GetTextInk(std::string("_")).left) : 0;
+                // So does a letter after an opening bracket, whose slanted
+                // descender (the tail of y) would run into the bracket.
+                const unsigned char before = walk.At(i - 1);
+                const bool afterOpening = before == '(' || before == '[' || before == '{';
+                int lead = 0;
+                if (walk.At(i) == '_')
+                    lead = std::max(0, -pDC->GetTextInk(std::string("_")).left);
+                else if (afterOpening)
+                    lead =
+                        std::max(0, italicPull - pDC->GetTextInk(std::string(walk.Ptr(i), 1)).left);
                 PutTypesetText(pDC, walk.Pos(i) - italicPull + lead, st == 0 ? y2 + m.E / 8 : y2,
                                walk.Ptr(i), 1);
             }
