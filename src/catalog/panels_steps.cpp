@@ -9,6 +9,7 @@
 #include "view/view.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -16,8 +17,7 @@ namespace {
 constexpr int kCoefCount = 6;
 constexpr int kSetCount = 4;
 constexpr int kStepColumn = 20; // step buttons a..f this many pixels apart
-constexpr int kRowSpacing = 48; // button row: raise and lower of one coefficient
-constexpr int kRowHalf = 24;
+constexpr int kRowHalf = 24;    // button rows: raise and lower of one coefficient
 
 const char* const kCoefNames[kCoefCount] = {"a", "b", "c", "d", "e", "f"};
 const char* const kCoefLabels[kCoefCount] = {"a=", "b=", "c=", "d=", "e=", "f="};
@@ -283,13 +283,26 @@ void CPemroView::DrawToolbarData(CDC* pDC, int n) {
         for (int k = 0; k < n; ++k)
             widest = std::max({widest, ButtonWidth(t.raise[k]), ButtonWidth(t.lower[k])});
         calculus::FrameMarginForColumn(*this, pDC, x, widest);
+        // A plane figure's rows grow with its buttons; where the column
+        // would then run past the plot onto the x axis's numbers (a small
+        // window), its rows close up, each still clear of the next.
+        const int bh = ButtonHeight();
+        int top = m_nFigureTop, half = kRowHalf, unit = 20;
+        if (!m_bFigure3D && bh > 0) {
+            const int nominal = 20;
+            top = m_nPlotTop + int(std::int64_t(bh) * (m_nFigureTop - m_nPlotTop) / nominal);
+            half = bh * kRowHalf / nominal;
+            if (top + (2 * n - 1) * half + bh > m_nPlotBottom)
+                half = std::max(bh + 1, (m_nPlotBottom - top - bh) / (2 * n - 1));
+            unit = bh; // rows in real pixels: no rescaling
+        }
         for (int k = n - 1; k >= 0; --k) {
-            const int y = m_nFigureTop + kRowSpacing * k;
-            if (TextButton(pDC, x, y, t.raise[k])) {
+            const int y = top + 2 * half * k;
+            if (TextButtonInPlot(pDC, x, y, 40, unit, t.raise[k], m_crCurveSetting)) {
                 m_adSavedCoefF[k] += m_dParamStep;
                 m_bLoadScriptSettings = 0;
             }
-            if (TextButton(pDC, x, y + kRowHalf, t.lower[k])) {
+            if (TextButtonInPlot(pDC, x, y + half, 40, unit, t.lower[k], m_crCurveSetting)) {
                 m_adSavedCoefF[k] -= m_dParamStep;
                 m_bLoadScriptSettings = 0;
             }

@@ -20,6 +20,8 @@ constexpr int kPrecisionRowStep = 24;
 // Kept decimals 2..4 round the input; 5 ("精确") and 6 keep it exact.
 constexpr int kKeepMin = 2;
 constexpr int kKeepMax = 4;
+// A button's frame is 2 pixels wide, outside its box.
+constexpr int kFrameInside = 3;
 
 struct ChoiceButton {
     const char* label;
@@ -92,6 +94,13 @@ int CPemroView::PlotTopPush() const {
 }
 
 void CPemroView::DrawPrecisionSelector(CDC* pDC, int x, int y) {
+    // Where the margin left of the plot is too narrow for the column (a
+    // large window's font), it stands in the middle of the margin, its
+    // frames inside the figure.
+    if (x < m_nFigureLeft + kFrameInside) {
+        const int room = m_nPlotLeft - m_nFigureLeft - ButtonWidth(Gbk(u8"精度"));
+        x = std::max(m_nFigureLeft + kFrameInside, m_nFigureLeft + room / 2);
+    }
     TextButton(pDC, x, y, Gbk(u8"精度"));
     int row = 1;
     for (const ChoiceButton& b : kPrecisionButtons) {

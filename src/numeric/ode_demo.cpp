@@ -136,8 +136,15 @@ void CPemroView::DrawOdeSingle(CDC* pDC) {
     DrawString(pDC, m_nPlotLeft + ch / 2, m_nPlotTop, Gbk(u8"一阶微分方程:y′=f(x,y)"), curve);
 
     if (m_nOdeMethodFamily == 2 && !m_bShowFuncName) {
-        if (TextButton(pDC, m_nPlotRight - 100, m_nPlotTop + 4, Gbk(u8"通解"))) m_dDemoParam = 0;
-        if (TextButton(pDC, m_nPlotRight - 50, m_nPlotTop + 4, Gbk(u8"特解"))) m_dDemoParam = 1;
+        // The pair ends inside the figure however wide a large font makes
+        // its buttons.
+        const CString general = Gbk(u8"通解"), particular = Gbk(u8"特解");
+        const int xRight =
+            std::min(m_nPlotRight - 50, m_nFigureRight - 3 - ButtonWidth(particular));
+        const int xLeft =
+            std::min(m_nPlotRight - 100, xRight - kButtonRowGap - ButtonWidth(general));
+        if (TextButton(pDC, xLeft, m_nPlotTop + 4, general)) m_dDemoParam = 0;
+        if (TextButton(pDC, xRight, m_nPlotTop + 4, particular)) m_dDemoParam = 1;
         const double ly = m_dYMax - 0.15 * ys, ty = m_dYMax - m_dParamStep * ys;
         if (m_dDemoParam == 1) {
             DrawLineWorld(pDC, m_dXMin + 0.05 * xs, ly, m_dXMin + 0.09 * xs, ly, curve);

@@ -23,9 +23,17 @@ BandRows PlaceRows(const CPemroView* v, double topLines, double heightLines) {
     return {true, top, PagePos(std::int64_t(top) + ToPixel(dHeight))};
 }
 
-// A figure shows on a sheet it lies inside, down to the sheet's last pixel:
-// its bottom may lie in the sheet's last eighteenth, below the written band.
-int FigureContentEnd(int bottom, int boxHeight) {
+// How far a figure draws below its box: its frame and the x axis's
+// numbers, two lines at most.
+int PrintedFrameBelowBox(const CPemroView* v) {
+    return 2 * (v->m_nBaseCharHeight + v->m_nFontStep);
+}
+
+// A figure shows on a screen it lies inside, down to the last pixel: its
+// bottom may lie in the last eighteenth, below the written band. A printed
+// sheet keeps that band for its page number, clear of the figure's frame.
+int FigureContentEnd(const CPemroView* v, int bottom, int boxHeight) {
+    if (v->m_bPrintMode) return PagePos(std::int64_t(bottom) + 1 + PrintedFrameBelowBox(v));
     return PagePos(std::int64_t(bottom) + 1 - std::max(0, boxHeight) / 18);
 }
 
@@ -89,11 +97,12 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     else
         EnterFigureState();
     if (rows.ok) {
-        m_nContentEnd =
-            std::max(m_nContentEnd, FigureContentEnd(rows.bottom, m_nClipBottom - m_nClipTop));
+        m_nContentEnd = std::max(m_nContentEnd,
+                                 FigureContentEnd(this, rows.bottom, m_nClipBottom - m_nClipTop));
         if (m_bRecordPrintFigures && m_nPrintFigureCount < kMaxPrintFigures) {
             m_anPrintFigureTop[m_nPrintFigureCount] = rows.top;
-            m_anPrintFigureBottom[m_nPrintFigureCount++] = rows.bottom;
+            m_anPrintFigureBottom[m_nPrintFigureCount++] =
+                PagePos(std::int64_t(rows.bottom) + PrintedFrameBelowBox(this));
         }
     }
     rows.top -= m_nPrintOffsetY;
@@ -112,8 +121,13 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     // width of thousands of columns made every pass take seconds.
     const std::int64_t widest = 2 * std::max(0, m_nClipRight - m_nClipLeft);
     const std::int64_t right = left + std::min(std::int64_t(widthColumns) * W, widest);
+    // On paper the sheet's last eighteenth is the page number's, and the
+    // figure's frame and the x axis's numbers under its box stay above it.
+    const int floor = m_bPrintMode ? m_nClipBottom - (m_nClipBottom - m_nClipTop) / 18 -
+                                         PrintedFrameBelowBox(this)
+                                   : m_nClipBottom;
     if (!rows.ok || !FitsPixel(left) || !FitsPixel(right) || !(rows.top > m_nClipTop) ||
-        !(rows.bottom < m_nClipBottom)) {
+        !(rows.bottom < floor)) {
         m_bFigureVisible = 0;
         if (m_pTextSink && rows.ok && FitsPixel(left) && FitsPixel(right))
             m_pTextSink->OnFigurePlaced(CRect(int(left), rows.top, int(right), rows.bottom), false);
@@ -147,5 +161,5 @@ void CPemroView::LayoutPictureRect(double topLines, double leftColumns, double w
     m_nPictureTop = rows.top;
     m_nPictureBottom = rows.bottom;
     m_nContentEnd =
-        std::max(m_nContentEnd, FigureContentEnd(rows.bottom, m_nClipBottom - m_nClipTop));
+        std::max(m_nContentEnd, FigureContentEnd(this, rows.bottom, m_nClipBottom - m_nClipTop));
 }

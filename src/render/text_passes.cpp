@@ -250,6 +250,7 @@ void CPemroView::DrawScriptLinePass2(CDC* pDC, int style, int x, int y, const ch
         const int italicPull = m_lfCurrent.lfItalic == 1 && pDC->IsShearedItalic() ? m.E / 9 : 0;
         if (st != 3) m_lfCurrent.lfWidth = m.w0;
         LineWalk walk(text, x, m_lfCurrent.lfWidth, kern, m.C, 2, style);
+        int prevBytes = 0;
         for (int i = 0; i < walk.End();) {
             const int n = walk.CharBytes(i);
             if (n == 2) {
@@ -264,11 +265,22 @@ void CPemroView::DrawScriptLinePass2(CDC* pDC, int style, int x, int y, const ch
                        !IsUpright(walk.At(i)) && !walk.IsLoneMarkup(i)) {
                 // An underscore whose face draws it left of its cell would
                 // run into the character before: its ink starts at the cell.
-                const int lead =
-                    walk.At(i) == '_' ? std::max(0, -pDC->GetTextInk(std::string("_")).left) : 0;
+                // So does a letter after an opening bracket or a Chinese
+                // character, whose slanted foot (the tail of y, the left leg
+                // of A) would run into it.
+                const unsigned char before = walk.At(i - 1);
+                const bool afterOpening =
+                    before == '(' || before == '[' || before == '{' || prevBytes == 2;
+                int lead = 0;
+                if (walk.At(i) == '_')
+                    lead = std::max(0, -pDC->GetTextInk(std::string("_")).left);
+                else if (afterOpening)
+                    lead =
+                        std::max(0, italicPull - pDC->GetTextInk(std::string(walk.Ptr(i), 1)).left);
                 PutTypesetText(pDC, walk.Pos(i) - italicPull + lead, st == 0 ? y2 + m.E / 8 : y2,
                                walk.Ptr(i), 1);
             }
+            prevBytes = n;
             walk.Advance(i, n);
             i += n == 2 ? 2 : 1;
         }

@@ -9,6 +9,7 @@
 #include "script/math/annotation_geometry.h"
 #include "script/script_args.h"
 
+#include <algorithm>
 #include <cmath>
 
 using annotation::PlaneZ;
@@ -83,10 +84,12 @@ void CPemroView::CmdLINE2(CDC* pDC) {
     if (m_bLoadScriptSettings && !m_bLine2AngleHeld)
         m_dRotationAngle = u == 0 ? kVerticalAngle : std::acos(u / std::sqrt(u * u + v * v));
 
-    const int x = m_nFigureRight - 40;
-    if (TextButtonInPlot(pDC, x, m_nFigureTop + 2, 60, 20, Gbk(u8"θ增"), m_crCurveSetting))
+    // Inside the figure however wide a large font makes the buttons.
+    const CString up = Gbk(u8"θ增"), down = Gbk(u8"θ减");
+    const int x = std::min(m_nFigureRight - 40, m_nFigureRight - 3 - ButtonWidth(up));
+    if (TextButtonInPlot(pDC, x, m_nFigureTop + 2, 60, 20, up, m_crCurveSetting))
         m_dRotationAngle += m_dParamStep, m_bLine2AngleHeld = TRUE;
-    if (TextButtonInPlot(pDC, x, m_nFigureTop + 26, 60, 20, Gbk(u8"θ减"), m_crCurveSetting))
+    if (TextButtonInPlot(pDC, x, m_nFigureTop + 26, 60, 20, down, m_crCurveSetting))
         m_dRotationAngle -= m_dParamStep, m_bLine2AngleHeld = TRUE;
 
     TraceLine2(pDC, x0, y0, 1);

@@ -8,6 +8,7 @@
 #include "platform/text_codec.h"
 #include "solid/math/coord_math.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -25,6 +26,14 @@ constexpr int kSweepCap = 400;
 constexpr double kSweepElements = 20000;
 
 constexpr double kPartition = 1.0, kElement = 2.0, kCancelled = 3.0;
+constexpr int kVolumeButtonRow = 24;
+
+// Rows of the buttons right of the figure: 24 apart, closer where the
+// buttons are smaller (a small window), so that the nine rows of a partition
+// end above the labels of the y axis there.
+int VolumeButtonRow(const CPemroView& v) {
+    return std::min(kVolumeButtonRow, v.ButtonHeight() + 4);
+}
 
 bool Strictly(double lo, double v, double hi) {
     return lo < v && v < hi;
@@ -47,22 +56,24 @@ void CPemroView::CmdSpherCoord(CDC* pDC) {
 void CPemroView::DrawVolumeElementButtons(CDC* pDC, double* pLastStep, const char* moreLast,
                                           const char* fewerLast) {
     const int x = m_nFigureRight + 2, T = m_nFigureTop;
+    const int row = VolumeButtonRow(*this);
     if (TextButton(pDC, x, T, Gbk(u8"分割"))) m_dDemoVariant = kPartition;
-    if (TextButton(pDC, x, T + 24, Gbk(u8"体元"))) m_dDemoVariant = kElement;
-    if (TextButton(pDC, x, T + 48, Gbk(u8"取消"))) m_dDemoVariant = kCancelled;
+    if (TextButton(pDC, x, T + row, Gbk(u8"体元"))) m_dDemoVariant = kElement;
+    if (TextButton(pDC, x, T + 2 * row, Gbk(u8"取消"))) m_dDemoVariant = kCancelled;
     if (m_dDemoVariant != kPartition && m_dDemoVariant != kElement) return;
     struct Step {
-        int offset;
         const char* label;
         double* value;
         double factor;
     } const steps[] = {
-        {70, u8"dθ增", &m_dDTheta, 1.25}, {94, u8"dθ减", &m_dDTheta, 0.8},
-        {118, u8"dr增", &m_dDR, 1.25},    {142, u8"dr减", &m_dDR, 0.8},
-        {166, moreLast, pLastStep, 1.25}, {190, fewerLast, pLastStep, 0.8},
+        {u8"dθ增", &m_dDTheta, 1.25}, {u8"dθ减", &m_dDTheta, 0.8}, {u8"dr增", &m_dDR, 1.25},
+        {u8"dr减", &m_dDR, 0.8},      {moreLast, pLastStep, 1.25}, {fewerLast, pLastStep, 0.8},
     };
-    for (const Step& s : steps)
-        if (TextButton(pDC, x, T + s.offset, Gbk(s.label))) *s.value *= s.factor;
+    int y = T + 3 * row - 2;
+    for (const Step& s : steps) {
+        if (TextButton(pDC, x, y, Gbk(s.label))) *s.value *= s.factor;
+        y += row;
+    }
 }
 
 void CPemroView::DrawCoordinateArrow3D(CDC* pDC, const double p[3], const double q[3],
@@ -123,8 +134,11 @@ void CPemroView::DrawCylCoord(CDC* pDC) {
                     const double r = double(ir) * dR;
                     const double x = r * std::cos(t), y = r * std::sin(t);
                     const double zFrom = EvalSurfaceG(x, y, m_nSurfaceLower);
-                    const long nz =
-                        steps::Count(zFrom, EvalSurfaceF(x, y, m_nSurfaceUpper), dZ, zCap, false);
+                    const double zTo = EvalSurfaceF(x, y, m_nSurfaceUpper);
+                    const long nz = steps::Count(zFrom, zTo, dZ, zCap, false);
+                    // The last ring and layer end at the solid's edge: a
+                    // step grown past it would draw them out of the box.
+                    const double ringWidth = Min2(dR, R - r);
                     for (long iz = 0; iz < nz; ++iz) {
                         const double z = zFrom + double(iz) * dZ;
                         if (!(EvalRegionFunction(x, y, m_nFuncF) > 0)) continue;
@@ -135,7 +149,7 @@ void CPemroView::DrawCylCoord(CDC* pDC) {
                         const COLORREF c =
                             MakeRGB((1 - u) * L[0] + u * U[0], (1 - s) * L[1] + s * U[1],
                                     (1 - w) * L[2] + w * U[2]);
-                        DrawCylVolumeElement(pDC, t, r, dTheta, dR, z, z + dZ, c);
+                        DrawCylVolumeElement(pDC, t, r, dTheta, ringWidth, z, Min2(z + dZ, zTo), c);
                     }
                 }
             }
@@ -155,9 +169,9 @@ void CPemroView::DrawCylCoord(CDC* pDC) {
     DrawCoordinateArrow3D(pDC, origin, foot, 0, 1, u8"(r,θ,0)");
     DrawCoordinateArrow3D(pDC, foot, top, 1, atOrigin ? 2 : 1, u8"(r,θ,z)");
     DrawLine3D(pDC, 0, 0, zP, x0, y0, zP, m_crCurveSetting);
-    const int x = m_nFigureRight + 2, T = m_nFigureTop;
-    if (TextButton(pDC, x, T + 70, Gbk(u8"z增"))) m_dDirP += 0.05 * m_dZSpan;
-    if (TextButton(pDC, x, T + 94, Gbk(u8"z减"))) m_dDirP -= 0.05 * m_dZSpan;
+    const int x = m_nFigureRight + 2, T = m_nFigureTop, row = VolumeButtonRow(*this);
+    if (TextButton(pDC, x, T + 3 * row - 2, Gbk(u8"z增"))) m_dDirP += 0.05 * m_dZSpan;
+    if (TextButton(pDC, x, T + 4 * row - 2, Gbk(u8"z减"))) m_dDirP -= 0.05 * m_dZSpan;
 }
 
 void CPemroView::DrawCylVolumeElement(CDC* pDC, double theta, double r, double dTheta, double dR,
@@ -259,9 +273,9 @@ void CPemroView::DrawSpherCoord(CDC* pDC) {
     DrawCoordinateArrow3D(pDC, foot, top, 1, atOrigin ? 2 : 1, u8"(r,θ,φ)");
     DrawArc3D(pDC, 0, 0, 0, rho / 4, 0, 0, x0 / 4, y0 / 4, 0, m_crDefaultPen);
     DrawLine3D(pDC, 0, 0, 0, x0, y0, zc, m_crCurveSetting);
-    const int x = m_nFigureRight + 2, T = m_nFigureTop;
-    if (TextButton(pDC, x, T + 70, Gbk(u8"φ增"))) m_dDirP += 0.1;
-    if (TextButton(pDC, x, T + 94, Gbk(u8"φ减"))) m_dDirP -= 0.1;
+    const int x = m_nFigureRight + 2, T = m_nFigureTop, row = VolumeButtonRow(*this);
+    if (TextButton(pDC, x, T + 3 * row - 2, Gbk(u8"φ增"))) m_dDirP += 0.1;
+    if (TextButton(pDC, x, T + 4 * row - 2, Gbk(u8"φ减"))) m_dDirP -= 0.1;
 }
 
 void CPemroView::DrawSphVolumeElement(CDC* pDC, double theta, double phi, double r, double dTheta,

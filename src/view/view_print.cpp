@@ -48,10 +48,10 @@ int PrintedPageCount(int contentEnd, int pageHeight) {
 // The rows the sheets of `pageHeight` start at, for a page whose content
 // ends at `contentEnd` (as PrintedPageCount counts) with the figure bands
 // given. Each sheet starts 17/18 of a sheet below the one before, or higher:
-// a little above a figure that the sheet before cut at its bottom edge, so
-// that the figure prints whole on the next sheet (one taller than a sheet
-// cannot). The written bands of the sheets follow on without a gap. Returns
-// the count.
+// a little above a figure that the sheet before cut at the band of its page
+// number, so that the figure prints whole on the next sheet, clear of the
+// number (one taller than the written band cannot). The written bands of the sheets follow on
+// without a gap. Returns the count.
 int PlanPrintedSheets(int contentEnd, int pageHeight, const int* figureTop, const int* figureBottom,
                       int figures, int* sheetTop, int maxSheets) {
     if (pageHeight <= 0 || maxSheets <= 0) return 0;
@@ -65,9 +65,10 @@ int PlanPrintedSheets(int contentEnd, int pageHeight, const int* figureTop, cons
         std::int64_t next = top + step;
         for (int i = 0; i < figures; ++i) {
             const std::int64_t t = figureTop[i], b = figureBottom[i];
-            const bool cut = t > top && t < top + H && b >= top + H;
+            // A figure shows above the page number's band.
+            const bool cut = t > top && t < top + H && b >= top + band;
             // Some room above the figure for the labels over its frame.
-            const std::int64_t room = std::min(H / 18, H - 2 - (b - t));
+            const std::int64_t room = std::min(H / 18, band - 2 - (b - t));
             if (cut && room >= 1 && t - room > top) next = std::min(next, t - room);
         }
         if (next > INT_MAX) break;
