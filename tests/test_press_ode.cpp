@@ -1,0 +1,54 @@
+// The first-order equation pages pressed button by button: y′ = y from
+// (0, 1), the value table's y_n checked against the methods' own steps.
+#include "press_table.h"
+
+namespace {
+
+using press_table::Row;
+
+class OdePresses : public press_table::PressTable {};
+
+// Sources: python3, y_n = g(h)^n with g = 1 + h (Euler), 1 + h + h²/2
+// (Heun), 1 + h + h²/2 + h³/6 + h⁴/24 (RK4); Adams-Bashforth 4 (and its
+// Moulton corrector) from y_4 on, after four RK4 steps. "y =#k" is the k-th forward row, y_(k−1).
+TEST_F(OdePresses, EveryButtonOfTheOdePages) {
+    Run({
+        {"334", "", "y =#2", "1.2000", "py: Euler h 0.2, 1.2"},
+        {"334", "", "y =#10", "5.1598", "py: Euler h 0.2, 1.2^9"},
+        {"334", "", "x =#2", "0.200", "hand: x_1 = h"},
+        {"334", "步长增", "y =#3", "1.9600", "py: Euler h 0.4, 1.4²"},
+        {"334", "步长增", "y =#3", "3.2400", "py: Euler h 0.8, 1.8²"},
+        {"334", "步长增", "y =#2", "2.6000", "py: Euler h 1.6"},
+        {"334", "步长增", "y =#2", "2.6000", "hand: 3.2 is past the x span 2.8"},
+        {"334", "步长减", "x =#2", "0.800", "hand: h 0.8"},
+        {"334", "步长减", "y =#5", "3.8416", "py: Euler h 0.4, 1.4^4"},
+        {"334", "步长减", "y =#4", "1.7280", "py: Euler h 0.2, 1.2³"},
+        {"334", "改进Euler", "y =#3", "1.4884", "py: Heun h 0.2"},
+        {"334", "", "y =#10", "5.9874", "py: Heun h 0.2"},
+        {"334", "", "?改进欧拉折线法", "", "the method's name"},
+        {"334", "RK法", "y =#2", "1.2214", "py: RK4 h 0.2"},
+        {"334", "", "y =#10", "6.0495", "py: RK4 h 0.2"},
+        {"334", "Adams预_校", "?阿达姆斯预_校法", "", "the method's name"},
+        {"334", "Adams", "?阿达姆斯法", "", "the method's name"},
+        {"334", "Euler法", "y =#2", "1.2000", "py: Euler h 0.2"},
+        {"334", "无数值", "!y =", "", "the table hidden"},
+        {"334", "有数值", "y =#3", "1.4400", "py: Euler h 0.2, 1.2²"},
+        {"335", "", "y =#2", "1.1052", "py: RK4 h 0.1"},
+        {"335", "", "y =#10", "2.4596", "py: RK4 h 0.1"},
+        {"335", "步长增", "y =#3", "1.4918", "py: RK4 h 0.2"},
+        {"335", "步长增", "y =#2", "1.4917", "py: RK4 h 0.4"},
+        {"335", "步长增", "y =#2", "2.2224", "py: RK4 h 0.8"},
+        {"335", "步长减*2", "y =#2", "1.2214", "py: RK4 h 0.2"},
+        {"335", "步长减", "y =#2", "1.1052", "py: RK4 h 0.1"},
+        {"335", "步长减", "y =#2", "1.0513", "py: RK4 h 0.05"},
+        {"363", "", "y =#8", "2.0138", "py: AB-M4 h 0.1 (AB4 gives 2.0137)"},
+        {"363", "", "y =#4", "1.3499", "py: RK4 start h 0.1"},
+        {"363", "Adams", "y =#8", "2.0137", "py: AB4 h 0.1"},
+        {"363", "步长增", "y =#8", "4.0542", "py: AB4 h 0.2"},
+        {"363", "", "y =#6", "2.7181", "py: AB4 h 0.2 (RK4 gives 2.7183)"},
+        {"363", "Adams预_校", "y =#8", "4.0552", "py: AB-M4 h 0.2 (RK4 gives 4.0551)"},
+        {"363", "步长减", "y =#2", "1.1052", "py: RK4 start h 0.1"},
+    });
+}
+
+} // namespace
