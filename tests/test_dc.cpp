@@ -947,6 +947,39 @@ TEST(DcText, WidthStretches) {
     EXPECT_GT(InkBox(s, kBlack).Width(), inkNarrow * 3 / 2);
 }
 
+// A half-full gap widens the text by one gap where a half-width letter or
+// digit meets a full-width character (counted by hand), and moves the ink
+// of what follows about that far right.
+struct HalfFullGapCase {
+    const char* text;
+    int gaps;
+};
+constexpr HalfFullGapCase kHalfFullGaps[] = {
+    {u8"m增", 1},  {u8"增m", 1}, {u8"a增b", 2},   {u8"x0左移", 1}, {u8"N趋于M", 2},
+    {u8"增加", 0}, {u8"abc", 0}, {u8"|△x|增", 1}, {u8"+∞", 0},     {u8"(增)", 0},
+};
+
+TEST(DcText, HalfFullGapAtLetterAndCharacter) {
+    for (const HalfFullGapCase& c : kHalfFullGaps) {
+        SCOPED_TRACE(c.text);
+        Surface plain(200, 40), gapped(200, 40);
+        LOGFONT lf = Font(15, 6);
+        plain.dc.SelectObject(lf);
+        lf.lfHalfFullGap = 3;
+        gapped.dc.SelectObject(lf);
+        const CString text = Gbk(c.text);
+        EXPECT_EQ(gapped.dc.GetTextExtent(text).cx, plain.dc.GetTextExtent(text).cx + 3 * c.gaps);
+        for (Surface* s : {&plain, &gapped}) {
+            s->dc.SetBkMode(TRANSPARENT);
+            s->dc.TextOut(10, 10, text);
+        }
+        // Pieces drawn apart start on whole pixels: a glyph may fall a
+        // pixel from where the whole text put it.
+        EXPECT_NEAR(InkBox(gapped, kBlack).right, InkBox(plain, kBlack).right + 3 * c.gaps, 1);
+        EXPECT_EQ(gapped.Count(kBlack), plain.Count(kBlack));
+    }
+}
+
 // Font sizes: negative is the character height, positive the cell height.
 TEST(DcText, LogFontHeights) {
     EXPECT_EQ(FontFromLogFont(Font(-20)).pixelSize(), 20);
