@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -66,18 +67,53 @@ void Line(CDC& dc, int x0, int y0, int x1, int y1) {
 
 // --- One-pixel lines -------------------------------------------------------------
 
-// LineTo leaves out the end pixel, horizontally, vertically and diagonally.
-TEST(DcLine, EndPixelExcluded) {
-    Surface s(12, 12);
-    Line(s.dc, 1, 2, 6, 2);
-    EXPECT_EQ(s.PixelsOf(kBlack), (Pixels{{1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}}));
-    Surface v(12, 12);
-    Line(v.dc, 3, 8, 3, 4);
-    EXPECT_EQ(v.PixelsOf(kBlack), (Pixels{{3, 8}, {3, 7}, {3, 6}, {3, 5}}));
-    Surface d(12, 12);
-    Line(d.dc, 0, 0, 5, 5);
-    EXPECT_EQ(d.PixelsOf(kBlack), (Pixels{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}}));
-    EXPECT_EQ(d.dc.GetCurrentPosition(), CPoint(5, 5));
+// One-pixel lines, each on a surface of its own: LineTo leaves out the end
+// pixel (horizontally, vertically, diagonally; a zero-length line is
+// nothing); shallow lines round to the nearest pixel, ties towards the start;
+// lines with ends ten million pixels away are clipped first and keep the
+// pixels of the exact line (worked out in exact rational arithmetic). The
+// current position is the end point.
+struct LineCase {
+    const char* what;
+    int w, h, x0, y0, x1, y1;
+    const char* pixels; // "x,y x,y ..."
+};
+const LineCase kLines[] = {
+    {"horizontal", 12, 12, 1, 2, 6, 2, "1,2 2,2 3,2 4,2 5,2"},
+    {"vertical", 12, 12, 3, 8, 3, 4, "3,8 3,7 3,6 3,5"},
+    {"diagonal", 12, 12, 0, 0, 5, 5, "0,0 1,1 2,2 3,3 4,4"},
+    {"zero length", 8, 8, 4, 4, 4, 4, ""},
+    {"7 by 3", 10, 10, 0, 0, 7, 3, "0,0 1,0 2,1 3,1 4,2 5,2 6,3"},
+    {"4 by 2", 10, 10, 0, 0, 4, 2, "0,0 1,0 2,1 3,1"},
+    {"4 by 2 back", 10, 10, 4, 2, 0, 0, "4,2 3,2 2,1 1,1"},
+    {"huge shallow", 12, 5, -10000000, -3333333, 10000000, 3333334,
+     "0,0 1,1 2,1 3,2 4,2 5,2 6,3 7,3 8,3 9,4 10,4 11,4"},
+    {"huge steep", 12, 5, 3, -10000000, 10, 10000000, "6,0 7,1 7,2 7,3 7,4"},
+    {"huge, missing the image", 20, 20, -2000000000, 50, 2000000000, 51, ""},
+};
+
+Pixels ParsePixels(const char* text) {
+    Pixels pixels;
+    std::istringstream in(text);
+    int x, y;
+    for (char comma; in >> x >> comma >> y;) pixels.insert({x, y});
+    return pixels;
+}
+
+TEST(DcLine, PixelsOfLines) {
+    for (const LineCase& c : kLines) {
+        SCOPED_TRACE(c.what);
+        Surface s(c.w, c.h);
+        Line(s.dc, c.x0, c.y0, c.x1, c.y1);
+        EXPECT_EQ(s.PixelsOf(kBlack), ParsePixels(c.pixels));
+        EXPECT_EQ(s.dc.GetCurrentPosition(), CPoint(c.x1, c.y1));
+    }
+    // Ten million pixels out on the diagonal, each pixel of it.
+    Surface d(20, 20);
+    Line(d.dc, -10000000, -10000000, 10000000, 10000000);
+    Pixels diag;
+    for (int i = 0; i < 20; ++i) diag.insert({i, i});
+    EXPECT_EQ(d.PixelsOf(kBlack), diag);
 }
 
 // A one-pixel line one step long, in each of the eight directions, is its
@@ -90,56 +126,6 @@ TEST(DcLine, OneStepIsItsStartPixel) {
             Line(s.dc, 4, 4, 4 + dx, 4 + dy);
             EXPECT_EQ(s.PixelsOf(kBlack), (Pixels{{4, 4}})) << dx << " " << dy;
         }
-}
-
-// A zero-length one-pixel line draws nothing.
-TEST(DcLine, ZeroLengthThinDrawsNothing) {
-    Surface s(8, 8);
-    Line(s.dc, 4, 4, 4, 4);
-    EXPECT_EQ(s.Count(kBlack), 0);
-}
-
-// Shallow lines round to the nearest pixel; ties go towards the start.
-TEST(DcLine, BresenhamPixels) {
-    Surface s(10, 10);
-    Line(s.dc, 0, 0, 7, 3);
-    EXPECT_EQ(s.PixelsOf(kBlack), (Pixels{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2}, {6, 3}}));
-    Surface t(10, 10);
-    Line(t.dc, 0, 0, 4, 2);
-    EXPECT_EQ(t.PixelsOf(kBlack), (Pixels{{0, 0}, {1, 0}, {2, 1}, {3, 1}}));
-    Surface u(10, 10);
-    Line(u.dc, 4, 2, 0, 0);
-    EXPECT_EQ(u.PixelsOf(kBlack), (Pixels{{4, 2}, {3, 2}, {2, 1}, {1, 1}}));
-}
-
-// Lines with ends ten million pixels away are clipped first and keep the
-// pixels of the exact line (values from exact rational arithmetic).
-TEST(DcLine, HugeCoordinatesKeepExactPixels) {
-    Surface s(12, 5);
-    Line(s.dc, -10000000, -3333333, 10000000, 3333334);
-    EXPECT_EQ(s.PixelsOf(kBlack), (Pixels{{0, 0},
-                                          {1, 1},
-                                          {2, 1},
-                                          {3, 2},
-                                          {4, 2},
-                                          {5, 2},
-                                          {6, 3},
-                                          {7, 3},
-                                          {8, 3},
-                                          {9, 4},
-                                          {10, 4},
-                                          {11, 4}}));
-    Surface t(12, 5);
-    Line(t.dc, 3, -10000000, 10, 10000000);
-    EXPECT_EQ(t.PixelsOf(kBlack), (Pixels{{6, 0}, {7, 1}, {7, 2}, {7, 3}, {7, 4}}));
-    Surface d(20, 20);
-    Line(d.dc, -10000000, -10000000, 10000000, 10000000);
-    Pixels diag;
-    for (int i = 0; i < 20; ++i) diag.insert({i, i});
-    EXPECT_EQ(d.PixelsOf(kBlack), diag);
-    Surface far(20, 20);
-    Line(far.dc, -2000000000, 50, 2000000000, 51); // misses the image
-    EXPECT_EQ(far.Count(kBlack), 0);
 }
 
 // Clipping a line gives the same pixels as drawing it whole.
