@@ -218,27 +218,40 @@ TEST(DcWideLine, DiagonalSymmetric) {
 
 // --- Rectangles -------------------------------------------------------------------
 
-// The outline lies inside the right/bottom edge; the brush fills inside it.
-TEST(DcRectangle, EdgesExclusive) {
-    Surface s(9, 8);
-    s.dc.SelectObject(CBrush(kRed));
-    EXPECT_TRUE(s.dc.Rectangle(2, 2, 7, 6));
-    const std::vector<std::string> want = {
-        ".........", ".........", "..#####..", "..#RRR#..",
-        "..#RRR#..", "..#####..", ".........", ".........",
-    };
-    EXPECT_EQ(s.Picture(0, 0, 9, 8), want);
-}
+// Small boxes pixel by pixel, '#' the pen, 'R' the red brush: a rectangle's
+// outline lies inside its right and bottom edge with the brush inside it,
+// and without a pen the fill is one pixel smaller at the right and bottom;
+// a 5x5 circle has its corners out, its outline on the region's border and
+// the brush inside, and without a pen the 5x5 box fills the 4x4 circle.
+struct BoxPictureCase {
+    const char* what;
+    bool ellipse, pen;
+    int l, t, r, b;
+    const char* picture; // the whole surface, rows with '/' between
+};
+const BoxPictureCase kBoxPictures[] = {
+    {"rectangle", false, true, 2, 2, 7, 6,
+     "........./........./..#####../..#RRR#../..#RRR#../..#####../........./........."},
+    {"rectangle without pen", false, false, 1, 1, 5, 4,
+     "......../.RRR..../.RRR..../......../......../........"},
+    {"circle", true, true, 1, 1, 6, 6, "......./..###../.#RRR#./.#RRR#./.#RRR#./..###../......."},
+    {"circle without pen", true, false, 0, 0, 5, 5, ".RR.../RRRR../RRRR../.RR.../....../......"},
+};
 
-// Without a pen the fill is one pixel smaller at the right and bottom.
-TEST(DcRectangle, NullPenFill) {
-    Surface s(8, 6);
-    s.dc.SelectObject(CPen(PS_NULL, 0, 0));
-    s.dc.SelectObject(CBrush(kRed));
-    s.dc.Rectangle(CRect(1, 1, 5, 4));
-    EXPECT_EQ(s.Picture(0, 0, 8, 6),
-              (std::vector<std::string>{"........", ".RRR....", ".RRR....", "........", "........",
-                                        "........"}));
+TEST(DcRectangle, BoxPictures) {
+    for (const BoxPictureCase& c : kBoxPictures) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> want;
+        std::istringstream rows(c.picture);
+        for (std::string row; std::getline(rows, row, '/');) want.push_back(row);
+        const int w = int(want[0].size()), h = int(want.size());
+        Surface s(w, h);
+        if (!c.pen) s.dc.SelectObject(CPen(PS_NULL, 0, 0));
+        s.dc.SelectObject(CBrush(kRed));
+        EXPECT_TRUE(c.ellipse ? s.dc.Ellipse(c.l, c.t, c.r, c.b)
+                              : s.dc.Rectangle(CRect(c.l, c.t, c.r, c.b)));
+        EXPECT_EQ(s.Picture(0, 0, w, h), want);
+    }
 }
 
 // A null brush leaves the inside alone; a one-pixel-high rectangle is a row.
@@ -265,27 +278,6 @@ TEST(DcRectangle, FillSolidRect) {
 }
 
 // --- Ellipses, arcs, pies and chords ---------------------------------------------------
-
-// A 5x5 circle: corners out, outline is the region's border, brush inside.
-TEST(DcEllipse, SmallCircle) {
-    Surface s(7, 7);
-    s.dc.SelectObject(CBrush(kRed));
-    s.dc.Ellipse(1, 1, 6, 6);
-    const std::vector<std::string> want = {
-        ".......", "..###..", ".#RRR#.", ".#RRR#.", ".#RRR#.", "..###..", ".......",
-    };
-    EXPECT_EQ(s.Picture(0, 0, 7, 7), want);
-}
-
-// Without a pen, the 5x5 box fills the 4x4 circle.
-TEST(DcEllipse, NullPenShrinks) {
-    Surface s(6, 6);
-    s.dc.SelectObject(CPen(PS_NULL, 0, 0));
-    s.dc.SelectObject(CBrush(kRed));
-    s.dc.Ellipse(0, 0, 5, 5);
-    EXPECT_EQ(s.Picture(0, 0, 6, 6), (std::vector<std::string>{".RR...", "RRRR..", "RRRR..",
-                                                               ".RR...", "......", "......"}));
-}
 
 // Stays inside its box, touches all four edges, mirror-symmetric.
 TEST(DcEllipse, InsideBoxAndSymmetric) {
