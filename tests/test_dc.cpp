@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -66,18 +67,53 @@ void Line(CDC& dc, int x0, int y0, int x1, int y1) {
 
 // --- One-pixel lines -------------------------------------------------------------
 
-// LineTo leaves out the end pixel, horizontally, vertically and diagonally.
-TEST(DcLine, EndPixelExcluded) {
-    Surface s(12, 12);
-    Line(s.dc, 1, 2, 6, 2);
-    EXPECT_EQ(s.PixelsOf(kBlack), (Pixels{{1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}}));
-    Surface v(12, 12);
-    Line(v.dc, 3, 8, 3, 4);
-    EXPECT_EQ(v.PixelsOf(kBlack), (Pixels{{3, 8}, {3, 7}, {3, 6}, {3, 5}}));
-    Surface d(12, 12);
-    Line(d.dc, 0, 0, 5, 5);
-    EXPECT_EQ(d.PixelsOf(kBlack), (Pixels{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}}));
-    EXPECT_EQ(d.dc.GetCurrentPosition(), CPoint(5, 5));
+// One-pixel lines, each on a surface of its own: LineTo leaves out the end
+// pixel (horizontally, vertically, diagonally; a zero-length line is
+// nothing); shallow lines round to the nearest pixel, ties towards the start;
+// lines with ends ten million pixels away are clipped first and keep the
+// pixels of the exact line (worked out in exact rational arithmetic). The
+// current position is the end point.
+struct LineCase {
+    const char* what;
+    int w, h, x0, y0, x1, y1;
+    const char* pixels; // "x,y x,y ..."
+};
+const LineCase kLines[] = {
+    {"horizontal", 12, 12, 1, 2, 6, 2, "1,2 2,2 3,2 4,2 5,2"},
+    {"vertical", 12, 12, 3, 8, 3, 4, "3,8 3,7 3,6 3,5"},
+    {"diagonal", 12, 12, 0, 0, 5, 5, "0,0 1,1 2,2 3,3 4,4"},
+    {"zero length", 8, 8, 4, 4, 4, 4, ""},
+    {"7 by 3", 10, 10, 0, 0, 7, 3, "0,0 1,0 2,1 3,1 4,2 5,2 6,3"},
+    {"4 by 2", 10, 10, 0, 0, 4, 2, "0,0 1,0 2,1 3,1"},
+    {"4 by 2 back", 10, 10, 4, 2, 0, 0, "4,2 3,2 2,1 1,1"},
+    {"huge shallow", 12, 5, -10000000, -3333333, 10000000, 3333334,
+     "0,0 1,1 2,1 3,2 4,2 5,2 6,3 7,3 8,3 9,4 10,4 11,4"},
+    {"huge steep", 12, 5, 3, -10000000, 10, 10000000, "6,0 7,1 7,2 7,3 7,4"},
+    {"huge, missing the image", 20, 20, -2000000000, 50, 2000000000, 51, ""},
+};
+
+Pixels ParsePixels(const char* text) {
+    Pixels pixels;
+    std::istringstream in(text);
+    int x, y;
+    for (char comma; in >> x >> comma >> y;) pixels.insert({x, y});
+    return pixels;
+}
+
+TEST(DcLine, PixelsOfLines) {
+    for (const LineCase& c : kLines) {
+        SCOPED_TRACE(c.what);
+        Surface s(c.w, c.h);
+        Line(s.dc, c.x0, c.y0, c.x1, c.y1);
+        EXPECT_EQ(s.PixelsOf(kBlack), ParsePixels(c.pixels));
+        EXPECT_EQ(s.dc.GetCurrentPosition(), CPoint(c.x1, c.y1));
+    }
+    // Ten million pixels out on the diagonal, each pixel of it.
+    Surface d(20, 20);
+    Line(d.dc, -10000000, -10000000, 10000000, 10000000);
+    Pixels diag;
+    for (int i = 0; i < 20; ++i) diag.insert({i, i});
+    EXPECT_EQ(d.PixelsOf(kBlack), diag);
 }
 
 // A one-pixel line one step long, in each of the eight directions, is its
@@ -90,56 +126,6 @@ TEST(DcLine, OneStepIsItsStartPixel) {
             Line(s.dc, 4, 4, 4 + dx, 4 + dy);
             EXPECT_EQ(s.PixelsOf(kBlack), (Pixels{{4, 4}})) << dx << " " << dy;
         }
-}
-
-// A zero-length one-pixel line draws nothing.
-TEST(DcLine, ZeroLengthThinDrawsNothing) {
-    Surface s(8, 8);
-    Line(s.dc, 4, 4, 4, 4);
-    EXPECT_EQ(s.Count(kBlack), 0);
-}
-
-// Shallow lines round to the nearest pixel; ties go towards the start.
-TEST(DcLine, BresenhamPixels) {
-    Surface s(10, 10);
-    Line(s.dc, 0, 0, 7, 3);
-    EXPECT_EQ(s.PixelsOf(kBlack), (Pixels{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2}, {6, 3}}));
-    Surface t(10, 10);
-    Line(t.dc, 0, 0, 4, 2);
-    EXPECT_EQ(t.PixelsOf(kBlack), (Pixels{{0, 0}, {1, 0}, {2, 1}, {3, 1}}));
-    Surface u(10, 10);
-    Line(u.dc, 4, 2, 0, 0);
-    EXPECT_EQ(u.PixelsOf(kBlack), (Pixels{{4, 2}, {3, 2}, {2, 1}, {1, 1}}));
-}
-
-// Lines with ends ten million pixels away are clipped first and keep the
-// pixels of the exact line (values from exact rational arithmetic).
-TEST(DcLine, HugeCoordinatesKeepExactPixels) {
-    Surface s(12, 5);
-    Line(s.dc, -10000000, -3333333, 10000000, 3333334);
-    EXPECT_EQ(s.PixelsOf(kBlack), (Pixels{{0, 0},
-                                          {1, 1},
-                                          {2, 1},
-                                          {3, 2},
-                                          {4, 2},
-                                          {5, 2},
-                                          {6, 3},
-                                          {7, 3},
-                                          {8, 3},
-                                          {9, 4},
-                                          {10, 4},
-                                          {11, 4}}));
-    Surface t(12, 5);
-    Line(t.dc, 3, -10000000, 10, 10000000);
-    EXPECT_EQ(t.PixelsOf(kBlack), (Pixels{{6, 0}, {7, 1}, {7, 2}, {7, 3}, {7, 4}}));
-    Surface d(20, 20);
-    Line(d.dc, -10000000, -10000000, 10000000, 10000000);
-    Pixels diag;
-    for (int i = 0; i < 20; ++i) diag.insert({i, i});
-    EXPECT_EQ(d.PixelsOf(kBlack), diag);
-    Surface far(20, 20);
-    Line(far.dc, -2000000000, 50, 2000000000, 51); // misses the image
-    EXPECT_EQ(far.Count(kBlack), 0);
 }
 
 // Clipping a line gives the same pixels as drawing it whole.
@@ -232,27 +218,40 @@ TEST(DcWideLine, DiagonalSymmetric) {
 
 // --- Rectangles -------------------------------------------------------------------
 
-// The outline lies inside the right/bottom edge; the brush fills inside it.
-TEST(DcRectangle, EdgesExclusive) {
-    Surface s(9, 8);
-    s.dc.SelectObject(CBrush(kRed));
-    EXPECT_TRUE(s.dc.Rectangle(2, 2, 7, 6));
-    const std::vector<std::string> want = {
-        ".........", ".........", "..#####..", "..#RRR#..",
-        "..#RRR#..", "..#####..", ".........", ".........",
-    };
-    EXPECT_EQ(s.Picture(0, 0, 9, 8), want);
-}
+// Small boxes pixel by pixel, '#' the pen, 'R' the red brush: a rectangle's
+// outline lies inside its right and bottom edge with the brush inside it,
+// and without a pen the fill is one pixel smaller at the right and bottom;
+// a 5x5 circle has its corners out, its outline on the region's border and
+// the brush inside, and without a pen the 5x5 box fills the 4x4 circle.
+struct BoxPictureCase {
+    const char* what;
+    bool ellipse, pen;
+    int l, t, r, b;
+    const char* picture; // the whole surface, rows with '/' between
+};
+const BoxPictureCase kBoxPictures[] = {
+    {"rectangle", false, true, 2, 2, 7, 6,
+     "........./........./..#####../..#RRR#../..#RRR#../..#####../........./........."},
+    {"rectangle without pen", false, false, 1, 1, 5, 4,
+     "......../.RRR..../.RRR..../......../......../........"},
+    {"circle", true, true, 1, 1, 6, 6, "......./..###../.#RRR#./.#RRR#./.#RRR#./..###../......."},
+    {"circle without pen", true, false, 0, 0, 5, 5, ".RR.../RRRR../RRRR../.RR.../....../......"},
+};
 
-// Without a pen the fill is one pixel smaller at the right and bottom.
-TEST(DcRectangle, NullPenFill) {
-    Surface s(8, 6);
-    s.dc.SelectObject(CPen(PS_NULL, 0, 0));
-    s.dc.SelectObject(CBrush(kRed));
-    s.dc.Rectangle(CRect(1, 1, 5, 4));
-    EXPECT_EQ(s.Picture(0, 0, 8, 6),
-              (std::vector<std::string>{"........", ".RRR....", ".RRR....", "........", "........",
-                                        "........"}));
+TEST(DcRectangle, BoxPictures) {
+    for (const BoxPictureCase& c : kBoxPictures) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> want;
+        std::istringstream rows(c.picture);
+        for (std::string row; std::getline(rows, row, '/');) want.push_back(row);
+        const int w = int(want[0].size()), h = int(want.size());
+        Surface s(w, h);
+        if (!c.pen) s.dc.SelectObject(CPen(PS_NULL, 0, 0));
+        s.dc.SelectObject(CBrush(kRed));
+        EXPECT_TRUE(c.ellipse ? s.dc.Ellipse(c.l, c.t, c.r, c.b)
+                              : s.dc.Rectangle(CRect(c.l, c.t, c.r, c.b)));
+        EXPECT_EQ(s.Picture(0, 0, w, h), want);
+    }
 }
 
 // A null brush leaves the inside alone; a one-pixel-high rectangle is a row.
@@ -279,27 +278,6 @@ TEST(DcRectangle, FillSolidRect) {
 }
 
 // --- Ellipses, arcs, pies and chords ---------------------------------------------------
-
-// A 5x5 circle: corners out, outline is the region's border, brush inside.
-TEST(DcEllipse, SmallCircle) {
-    Surface s(7, 7);
-    s.dc.SelectObject(CBrush(kRed));
-    s.dc.Ellipse(1, 1, 6, 6);
-    const std::vector<std::string> want = {
-        ".......", "..###..", ".#RRR#.", ".#RRR#.", ".#RRR#.", "..###..", ".......",
-    };
-    EXPECT_EQ(s.Picture(0, 0, 7, 7), want);
-}
-
-// Without a pen, the 5x5 box fills the 4x4 circle.
-TEST(DcEllipse, NullPenShrinks) {
-    Surface s(6, 6);
-    s.dc.SelectObject(CPen(PS_NULL, 0, 0));
-    s.dc.SelectObject(CBrush(kRed));
-    s.dc.Ellipse(0, 0, 5, 5);
-    EXPECT_EQ(s.Picture(0, 0, 6, 6), (std::vector<std::string>{".RR...", "RRRR..", "RRRR..",
-                                                               ".RR...", "......", "......"}));
-}
 
 // Stays inside its box, touches all four edges, mirror-symmetric.
 TEST(DcEllipse, InsideBoxAndSymmetric) {
@@ -945,6 +923,39 @@ TEST(DcText, WidthStretches) {
     s.dc.SelectObject(Font(18, 16));
     s.dc.TextOut(0, 0, text);
     EXPECT_GT(InkBox(s, kBlack).Width(), inkNarrow * 3 / 2);
+}
+
+// A half-full gap widens the text by one gap where a half-width letter or
+// digit meets a full-width character (counted by hand), and moves the ink
+// of what follows about that far right.
+struct HalfFullGapCase {
+    const char* text;
+    int gaps;
+};
+constexpr HalfFullGapCase kHalfFullGaps[] = {
+    {u8"m增", 1},  {u8"增m", 1}, {u8"a增b", 2},   {u8"x0左移", 1}, {u8"N趋于M", 2},
+    {u8"增加", 0}, {u8"abc", 0}, {u8"|△x|增", 1}, {u8"+∞", 0},     {u8"(增)", 0},
+};
+
+TEST(DcText, HalfFullGapAtLetterAndCharacter) {
+    for (const HalfFullGapCase& c : kHalfFullGaps) {
+        SCOPED_TRACE(c.text);
+        Surface plain(200, 40), gapped(200, 40);
+        LOGFONT lf = Font(15, 6);
+        plain.dc.SelectObject(lf);
+        lf.lfHalfFullGap = 3;
+        gapped.dc.SelectObject(lf);
+        const CString text = Gbk(c.text);
+        EXPECT_EQ(gapped.dc.GetTextExtent(text).cx, plain.dc.GetTextExtent(text).cx + 3 * c.gaps);
+        for (Surface* s : {&plain, &gapped}) {
+            s->dc.SetBkMode(TRANSPARENT);
+            s->dc.TextOut(10, 10, text);
+        }
+        // Pieces drawn apart start on whole pixels: a glyph may fall a
+        // pixel from where the whole text put it.
+        EXPECT_NEAR(InkBox(gapped, kBlack).right, InkBox(plain, kBlack).right + 3 * c.gaps, 1);
+        EXPECT_EQ(gapped.Count(kBlack), plain.Count(kBlack));
+    }
 }
 
 // Font sizes: negative is the character height, positive the cell height.

@@ -128,6 +128,47 @@ TEST(SceneControls, NoSamplePageDrawsAControlOverAnother) {
         }
 }
 
+// A caption joining a letter to a Chinese character shows them apart: two
+// runs of inked pixel columns in its box, with a blank column between, in
+// a 1024 x 768 window.
+struct MixedCaption {
+    const char* page;
+    const char* label;
+};
+constexpr MixedCaption kMixedCaptions[] = {
+    {"357", u8"m增"}, {"357", u8"m减"}, {"212", u8"p增"},
+    {"231", u8"a增"}, {"231", u8"f减"}, {"341", u8"z增"},
+};
+
+// Runs of pixel columns of the box that hold something besides the ground;
+// the frames of the buttons above and below reach two rows in.
+int InkColumnRuns(const QImage& image, const CRect& box, COLORREF ground) {
+    int runs = 0;
+    bool inRun = false;
+    for (int x = box.left; x < box.right; ++x) {
+        bool ink = false;
+        for (int y = box.top + 2; y < box.bottom - 2 && !ink; ++y)
+            ink = test_support::ColourAt(image, x, y) != ground;
+        runs += ink && !inRun;
+        inRun = ink;
+    }
+    return runs;
+}
+
+TEST(SceneControls, MixedCaptionsKeepLetterAndCharacterApart) {
+    InRunDir dir;
+    for (const MixedCaption& c : kMixedCaptions) {
+        SCOPED_TRACE(std::string(c.page) + " " + c.label);
+        auto v = test_support::OpenTopic(c.page, nullptr, 1024, 768);
+        const ControlLog log = ControlsOfRepaint(v.get());
+        const Control* b = log.Find(c.label);
+        ASSERT_NE(b, nullptr);
+        CRect box = b->box;
+        box.OffsetRect(-v->m_nClipLeft, -v->m_nClipTop);
+        EXPECT_EQ(InkColumnRuns(v->BackingImage(), box, v->m_crGround), 2);
+    }
+}
+
 // The ball page's parameter buttons stand above the floor's far edge, where
 // the y axis's tick labels right of the figure begin, and inside the window.
 TEST(SceneControls, BallButtonsLeaveTheYAxisLabelsClear) {

@@ -84,8 +84,8 @@ StampCache& Stamps() {
 
 // The font fields that change pixels, then the text bytes.
 std::string StampKey(const LOGFONT& lf, const char* gbk, int count) {
-    const int fields[] = {lf.lfHeight, lf.lfWidth,     lf.lfWeight,
-                          lf.lfItalic, lf.lfUnderline, lf.lfStrikeOut};
+    const int fields[] = {lf.lfHeight,    lf.lfWidth,     lf.lfWeight,     lf.lfItalic,
+                          lf.lfUnderline, lf.lfStrikeOut, lf.lfHalfFullGap};
     const std::size_t face = strnlen(lf.lfFaceName, LF_FACESIZE);
     std::string key(reinterpret_cast<const char*>(fields), sizeof fields);
     key.append(lf.lfFaceName, face).push_back('\0');
@@ -93,11 +93,39 @@ std::string StampKey(const LOGFONT& lf, const char* gbk, int count) {
     return key;
 }
 
-void PaintText(QPainter& painter, const DcFont& font, const QString& text, COLORREF colour) {
+bool IsHalfWidth(QChar c) {
+    return c.unicode() < 0x80;
+}
+
+bool IsLetterOrDigit(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+}
+
+// Where the text is cut: before each place where a half-width letter or
+// digit and a full-width character meet (signs and brackets leave room of
+// their own).
+std::vector<int> HalfFullCuts(const QString& text) {
+    std::vector<int> cuts;
+    for (int i = 1; i < text.size(); ++i) {
+        const QChar a = text[i - 1], b = text[i];
+        if (IsHalfWidth(a) != IsHalfWidth(b) && IsLetterOrDigit(IsHalfWidth(a) ? a : b))
+            cuts.push_back(i);
+    }
+    return cuts;
+}
+
+// The advance of the text with `gap` pixels at each cut.
+int TextAdvance(const DcFont& font, const QString& text, int gap) {
+    const int natural = font.metrics.horizontalAdvance(text);
+    return gap <= 0 ? natural : natural + gap * int(HalfFullCuts(text).size());
+}
+
+void PaintRun(QPainter& painter, const DcFont& font, int x, const QString& text, COLORREF colour) {
     if (font.bOutlineBold) {
         // As the glyph cache emboldens: a twenty-fourth of the size wider.
         QPainterPath path;
-        path.addText(QPointF(0, font.nAscent), font.font, text);
+        path.addText(QPointF(x, font.nAscent), font.font, text);
         const double strength = font.font.pixelSize() / 24.0;
         painter.setPen(
             QPen(ToQColor(colour), strength, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -107,7 +135,21 @@ void PaintText(QPainter& painter, const DcFont& font, const QString& text, COLOR
     }
     painter.setFont(font.font);
     painter.setPen(ToQColor(colour));
-    painter.drawText(QPoint(0, font.nAscent), text);
+    painter.drawText(QPoint(x, font.nAscent), text);
+}
+
+// Each piece between cuts stands where it stands in the whole text, moved
+// right by the gaps before it.
+void PaintText(QPainter& painter, const DcFont& font, const QString& text, COLORREF colour,
+               int gap) {
+    const std::vector<int> cuts = gap > 0 ? HalfFullCuts(text) : std::vector<int>();
+    int start = 0;
+    for (std::size_t k = 0; k <= cuts.size(); ++k) {
+        const int end = k < cuts.size() ? cuts[k] : int(text.size());
+        const int x = start == 0 ? 0 : font.metrics.horizontalAdvance(text.left(start));
+        PaintRun(painter, font, x + gap * int(k), text.mid(start, end - start), colour);
+        start = end;
+    }
 }
 
 void SetTextHints(QPainter& painter) {
@@ -128,7 +170,7 @@ int TwoByteCellRoom(const LOGFONT& lf, const char* gbk, int count, int advance) 
 
 // Draws the text once on a scratch image and keeps what Qt set; `inset`
 // moves it right inside its advance.
-TextStamp MakeStamp(const DcFont& font, const QString& text, int advance, int inset) {
+TextStamp MakeStamp(const DcFont& font, const QString& text, int advance, int inset, int gap) {
     TextStamp stamp;
     stamp.advance = advance;
     stamp.ascent = font.nAscent;
@@ -143,7 +185,7 @@ TextStamp MakeStamp(const DcFont& font, const QString& text, int advance, int in
         QPainter painter(&scratch);
         SetTextHints(painter);
         painter.translate(margin + inset, margin);
-        PaintText(painter, font, text, RGB(255, 255, 255));
+        PaintText(painter, font, text, RGB(255, 255, 255), gap);
     }
     const int w = scratch.width(), h = scratch.height();
     for (int y = 0; y < h; ++y) {
@@ -171,14 +213,14 @@ TextStamp MakeStamp(const DcFont& font, const QString& text, int advance, int in
 }
 
 const TextStamp& FindOrMakeStamp(const std::string& key, const DcFont& font, const QString& text,
-                                 int advance, int inset) {
+                                 int advance, int inset, int gap) {
     StampCache& cache = Stamps();
     if (cache.stamps.size() >= kMaxStamps || cache.runs >= kMaxStampRuns) {
         cache.stamps.clear();
         cache.runs = 0;
     }
     TextStamp& stamp = cache.stamps[key];
-    stamp = MakeStamp(font, text, advance, inset);
+    stamp = MakeStamp(font, text, advance, inset, gap);
     cache.runs += stamp.runs.size();
     return stamp;
 }
@@ -212,13 +254,14 @@ BOOL CDC::TextOut(int x, int y, const char* gbk, int count) {
     if (text.isEmpty()) return TRUE;
     const CUpperVectorStateScope cleanVectors; // after every Qt call below
     const DcFont& font = CachedFont(m_font, KindOf(gbk, count));
-    const int natural = font.metrics.horizontalAdvance(text);
+    const int gap = m_font.lfHalfFullGap;
+    const int natural = TextAdvance(font, text, gap);
     const int room = TwoByteCellRoom(m_font, gbk, count, natural);
     const int advance = natural + room;
     const int cell = font.nAscent + font.nDescent;
 
     if (!key.empty()) {
-        const TextStamp& s = FindOrMakeStamp(key, font, text, advance, room / 2);
+        const TextStamp& s = FindOrMakeStamp(key, font, text, advance, room / 2, gap);
         if (s.stampable) return drawStamp(s);
     }
 
@@ -238,7 +281,7 @@ BOOL CDC::TextOut(int x, int y, const char* gbk, int count) {
     if (esc != 0) painter.rotate(-esc / 10.0); // anticlockwise on screen
     if (m_nBkMode == OPAQUE) painter.fillRect(QRect(0, 0, advance, cell), ToQColor(m_crBk));
     painter.translate(room / 2, 0);
-    PaintText(painter, font, text, m_crText);
+    PaintText(painter, font, text, m_crText, gap);
     return TRUE;
 }
 
@@ -247,7 +290,7 @@ CSize CDC::GetTextExtent(const CString& gbk) const {
     const int count = int(gbk.size());
     const DcFont& font = CachedFont(m_font, KindOf(gbk.data(), count));
     const QString text = FromGbk(gbk.data(), count);
-    const int natural = font.metrics.horizontalAdvance(text);
+    const int natural = TextAdvance(font, text, m_font.lfHalfFullGap);
     return CSize(natural + TwoByteCellRoom(m_font, gbk.data(), count, natural),
                  font.nAscent + font.nDescent);
 }
@@ -257,7 +300,8 @@ CRect CDC::GetTextInk(const CString& gbk) const {
     const int count = int(gbk.size());
     const DcFont& font = CachedFont(m_font, KindOf(gbk.data(), count));
     const QString text = FromGbk(gbk.data(), count);
-    const int natural = font.metrics.horizontalAdvance(text);
+    const int gap = m_font.lfHalfFullGap;
+    const int natural = TextAdvance(font, text, gap);
     const int room = TwoByteCellRoom(m_font, gbk.data(), count, natural);
     if (m_font.lfEscapement % 3600 != 0)
         return CRect(0, 0, natural + room, font.nAscent + font.nDescent);
@@ -270,17 +314,18 @@ CRect CDC::GetTextInk(const CString& gbk) const {
         const auto found = Stamps().stamps.find(key);
         stamp = found != Stamps().stamps.end()
                     ? &found->second
-                    : &FindOrMakeStamp(key, font, text, natural + room, room / 2);
+                    : &FindOrMakeStamp(key, font, text, natural + room, room / 2, gap);
     } else {
-        made = MakeStamp(font, text, natural + room, room / 2);
+        made = MakeStamp(font, text, natural + room, room / 2, gap);
     }
     if (stamp->stampable) {
         CRect ink;
         for (const StampRun& r : stamp->runs) ink = ink.Union(CRect(r.x0, r.y, r.x1 + 1, r.y + 1));
         return ink;
     }
-    const QRect ink = font.metrics.tightBoundingRect(text);
+    QRect ink = font.metrics.tightBoundingRect(text);
     if (ink.isEmpty()) return CRect();
+    ink.setRight(ink.right() + natural - font.metrics.horizontalAdvance(text));
     // Outlined bold strokes reach a twenty-fourth of the size further.
     const int bold = font.bOutlineBold ? font.font.pixelSize() / 24 + 1 : 0;
     const int x = room / 2 + ink.left(), y = font.nAscent + ink.top();

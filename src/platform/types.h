@@ -124,7 +124,10 @@ constexpr int LF_FACESIZE = 32;
 // Font description. lfHeight < 0 is the character height, > 0 the cell
 // height; lfWidth is the average (half-width) character width, 0 for the
 // face's own proportions; lfEscapement is in tenths of a degree,
-// anticlockwise; lfFaceName is GBK ("宋体", "黑体" ...).
+// anticlockwise; lfFaceName is GBK ("宋体", "黑体" ...). lfHalfFullGap
+// pixels are left between a half-width letter or digit and a full-width
+// character written next to each other (button captions: the Ming face's
+// Latin letters fill their cells).
 struct LOGFONT {
     int lfHeight = 0;
     int lfWidth = 0;
@@ -139,6 +142,7 @@ struct LOGFONT {
     BYTE lfClipPrecision = 0;
     BYTE lfQuality = 0;
     BYTE lfPitchAndFamily = 0;
+    BYTE lfHalfFullGap = 0;
     char lfFaceName[LF_FACESIZE] = {0};
 
     void SetFaceName(const char* gbkName) {

@@ -125,20 +125,21 @@ BOOL CPemroView::DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CStri
     FlushValueLabelsUnder(CRect(x - 2, y - 2, x + w + 2, y + h + 2));
     if (m_bShowSelectionBox && IsFigureBandVisible())
         NoteFigureBox(CRect(x - 2, y - 2, x + w + 2, y + h + 2));
+    CPoint labelAt(x + 2, y + 1);
+    LOGFONT font = PlainStringFont(TRUE, 0);
     if (m_bShowSelectionBox) {
         FillRectPx(pDC, x - 2, y - 2, x + w + 2, y + h + 2, m_crCurveSetting);
         FillRectPx(pDC, x, y, x + w, y + h, m_crGround);
-        DrawStringSmall(pDC, x + 2, y + 1, label, textColour);
+        labelAt = DrawButtonCaption(pDC, x, y, w, label, textColour, &font);
     }
     if (m_pControlSink && m_bShowSelectionBox && IsFigureBandVisible())
-        m_pControlSink->OnControl(CRect(x, y, x + w, y + h), 2, CPoint(x + 2, y + 1), label,
-                                  PlainStringFont(TRUE, 0));
+        m_pControlSink->OnControl(CRect(x, y, x + w, y + h), 2, labelAt, label, font);
     LogShownButton(x, y, w, h);
     const BOOL lit = IsStoredClickInside(x, y, w, h);
     m_strTestedLabel = label, m_bLabelTested = TRUE;
     if (lit && m_bShowSelectionBox && (!m_bPressedKnown || label == m_strPressedLabel)) {
         FillRectPx(pDC, x, y, x + w, y + h, kHitButtonColour);
-        DrawStringSmall(pDC, x + 2, y + 1, label, textColour);
+        DrawButtonCaption(pDC, x, y, w, label, textColour);
     }
     return lit;
 }
@@ -246,10 +247,10 @@ void CPemroView::DrawFramedLabel(CDC* pDC, int x, int y, int /*w*/, int h, const
     NoteFigureBox(CRect(x - 2, y - 2, x + bw + 2, y + bh + 2));
     FillRectPx(pDC, x - 2, y - 2, x + bw + 2, y + bh + 2, frame);
     FillRectPx(pDC, x, y, x + bw, y + bh, ground);
-    DrawStringSmall(pDC, x + 2, y + 1, label, textColour);
+    LOGFONT font;
+    const CPoint labelAt = DrawButtonCaption(pDC, x, y, bw, label, textColour, &font);
     if (m_pControlSink)
-        m_pControlSink->OnControl(CRect(x, y, x + bw, y + bh), 2, CPoint(x + 2, y + 1), label,
-                                  PlainStringFont(TRUE, 0));
+        m_pControlSink->OnControl(CRect(x, y, x + bw, y + bh), 2, labelAt, label, font);
 }
 
 namespace {

@@ -45,6 +45,11 @@
     void DrawString(CDC* pDC, int x, int y, const CString& text, COLORREF colour);
     void DrawStringSmall(CDC* pDC, int x, int y, const CString& text, COLORREF colour);
     void DrawStringHalf(CDC* pDC, int x, int y, const CString& text, COLORREF colour);
+    // A button's caption in its box of inner width w, as DrawStringSmall
+    // writes it but with letters and Chinese characters apart; returns
+    // where it was written, and in `font` the font it was written in.
+    CPoint DrawButtonCaption(CDC* pDC, int x, int y, int w, const CString& text, COLORREF colour,
+                             LOGFONT* font = nullptr);
     // The working font as DrawString (bSmall FALSE, label zoom nZoom) or
     // DrawStringSmall (bSmall TRUE) would select it.
     LOGFONT PlainStringFont(BOOL bSmall, int nZoom) const;
