@@ -25,7 +25,7 @@ struct InkBox {
 std::string FontKey(const std::string& gbk, const LOGFONT& f) {
     std::ostringstream s;
     s << f.lfHeight << ',' << f.lfWidth << ',' << f.lfEscapement << ',' << f.lfWeight << ','
-      << int(f.lfItalic) << ',' << f.lfFaceName << '|' << gbk;
+      << int(f.lfItalic) << ',' << f.lfHalfFullGap << ',' << f.lfFaceName << '|' << gbk;
     return s.str();
 }
 
