@@ -326,7 +326,9 @@ void CPemroView::DrawClassicalLemniscate(CDC* pDC, BOOL bInside, double px, doub
     DrawLineWorld(pDC, px, py, f1.x, f1.y, pen);
     DrawLineWorld(pDC, px, py, f2.x, f2.y, pen);
     const double product = std::hypot(px - f1.x, py - f1.y) * std::hypot(px - f2.x, py - f2.y);
-    DrawLabelValue(pDC, m_dXMin + 0.5 * m_dXSpan, m_dYMax - 0.05 * m_dYSpan,
+    // Its long caption stands at the plot's foot, left: from the middle of
+    // the top row it would reach the buttons beside the plot.
+    DrawLabelValue(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan,
                    Texts().distanceProduct, 2, product, pen);
 }
 
