@@ -191,7 +191,9 @@ void CPemroView::DrawWashers(CDC* pDC, double a, double b, double u, double dx, 
         if (m_nPlotOrientation == 0)
             DrawArrowWorld(pDC, tLast, 0, m_dXMax, 0, 1, "", "x", m_crAxes);
         else
-            DrawArrowWorld(pDC, 0, tLast, 0, m_dYMax, 2, "", "y", m_crAxes);
+            // Its name right of the tip, inside the plot: above it stand the
+            // range boxes.
+            DrawArrowWorld(pDC, 0, tLast, 0, m_dYMax, 1, "", "y", m_crAxes);
     }
     const double vx = m_dXMin + 0.55 * m_dXSpan;
     DrawLabelValue(pDC, vx, m_dYMin + 0.2 * m_dYSpan, Gbk(u8"旋转体体积:"), 3,
@@ -303,7 +305,9 @@ void CPemroView::DrawSurfaceBands(CDC* pDC, double a, double b, double u, double
         if (m_nPlotOrientation == 0)
             DrawArrowWorld(pDC, tLast, 0, m_dXMax, 0, 1, "", "x", m_crAxes);
         else
-            DrawArrowWorld(pDC, 0, tLast, 0, m_dYMax, 2, "", "y", m_crAxes);
+            // Its name right of the tip, inside the plot: above it stand the
+            // range boxes.
+            DrawArrowWorld(pDC, 0, tLast, 0, m_dYMax, 1, "", "y", m_crAxes);
     }
     const double vx = m_dXMin + 0.55 * m_dXSpan;
     DrawLabelValue(pDC, vx, m_dYMin + 0.2 * m_dYSpan, Gbk(u8"旋转体侧面积:"), 3,

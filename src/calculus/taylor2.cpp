@@ -14,6 +14,8 @@ namespace {
 constexpr int kArgSeries2 = 8;
 constexpr int kMaclaurin = 16;
 constexpr int kTaylor = 17;
+// Below the figure's top by more than a button's frame.
+constexpr int kCaptionDrop = 4;
 // The captions say n<6; degree 0 would draw the flat solid of degree 1.
 constexpr int kMinDegree = 1, kMaxDegree = 5;
 constexpr double kMinMixedFactor = -2;
@@ -77,7 +79,9 @@ void CPemroView::DrawTaylorSolid2(CDC* pDC, int nButtons) {
         const int cell = (m_nLabelZoom + 2) * (m_nFontStep / 2 + m_nCharWidth) / 3;
         const int x = std::min(m_nFigureRight - nominal,
                                m_nFigureRight - int(text.size()) * cell - kCaptionGap);
-        DrawString(pDC, x, m_nFigureTop, text, m_crCurveSetting);
+        // A few pixels down: the projection toggle above ends at the figure's
+        // top, its frame round it.
+        DrawString(pDC, x, m_nFigureTop + kCaptionDrop, text, m_crCurveSetting);
     };
     if (m_nSubDemo == kMaclaurin) {
         caption(140, u8"麦克劳林公式n<6");

@@ -64,18 +64,6 @@ const Captions& Texts() {
     return captions;
 }
 
-// Where the lemniscate's read-out starts: the plot's middle, or further left
-// where its label, gap and value (a cell each byte) would run past the plot's
-// right edge into the button column, as a larger size step makes them.
-double ReadoutLeft(const CPemroView& v, const CString& label, int decimals, double value) {
-    const double middle = v.m_dXMin + 0.5 * v.m_dXSpan;
-    if (v.m_nPlotWidth <= 0) return middle;
-    const int cell = (v.m_nLabelZoom + 2) * (v.m_nBaseCharWidth + v.m_nFontStep / 2) / 3;
-    const int cells = int(label.size()) + 1 + int(typeset::FormatDecimals(decimals, value).size());
-    const double left = v.m_dXMax - double(cells) * cell * v.m_dXSpan / v.m_nPlotWidth;
-    return std::isfinite(left) ? std::max(v.m_dXMin, std::min(middle, left)) : middle;
-}
-
 // The step of a trace over `length` at `step`, widened to the step cap.
 double TraceStep(double length, double step) {
     length = std::fabs(length);
@@ -340,8 +328,10 @@ void CPemroView::DrawClassicalLemniscate(CDC* pDC, BOOL bInside, double px, doub
     DrawLineWorld(pDC, px, py, f1.x, f1.y, pen);
     DrawLineWorld(pDC, px, py, f2.x, f2.y, pen);
     const double product = std::hypot(px - f1.x, py - f1.y) * std::hypot(px - f2.x, py - f2.y);
-    DrawLabelValue(pDC, ReadoutLeft(*this, Texts().distanceProduct, 2, product),
-                   m_dYMax - 0.05 * m_dYSpan, Texts().distanceProduct, 2, product, pen);
+    // Its long caption stands at the plot's foot, left: from the middle of
+    // the top row it would reach the buttons beside the plot.
+    DrawLabelValue(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan,
+                   Texts().distanceProduct, 2, product, pen);
 }
 
 void CPemroView::DrawClassicalCycloid(CDC* pDC, double px) {
