@@ -94,6 +94,9 @@ struct PassLog : CPemroView::TextSink, CPemroView::ControlSink {
     int current = -1;
     bool inCommand = false;
     const CPemroView* view = nullptr;
+    // Processor time the log's own checks took inside the pass (measuring
+    // ink, watching figures): a state's time leaves it out.
+    double ownSeconds = 0;
 
     void OnText(int, int, const char*, int, const LOGFONT&, COLORREF) override {}
     void OnTextPiece(int x, int y, const char* gbk, int count, const LOGFONT& font, COLORREF colour,

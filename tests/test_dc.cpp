@@ -1044,6 +1044,34 @@ TEST(DcText, EdgeCases) {
     EXPECT_EQ(s.Count(kWhite), 40 * 20);
 }
 
+// A piece measured or drawn before is measured from what was kept of it:
+// its size and ink are those Qt gives it afresh (the caches off), before it
+// is drawn, after it is drawn and ever after.
+TEST(DcText, KeptMeasuresAreTheFreshOnes) {
+    const struct {
+        const char* utf8;
+        int height, width;
+    } kPieces[] = {
+        {"2.50", -16, 0},  {"-1.794225", 18, 8}, {u8"λ=", -20, 0},
+        {u8"数学", 24, 0}, {u8"×", 18, 9},       {"", -16, 0},
+    };
+    for (const auto& p : kPieces) {
+        SCOPED_TRACE(p.utf8);
+        Surface s(300, 60);
+        s.dc.SelectObject(Font(p.height, p.width));
+        const CString text = Gbk(p.utf8);
+        SetDrawingCachesEnabled(false);
+        const CSize fresh = s.dc.GetTextExtent(text);
+        const CRect freshInk = s.dc.GetTextInk(text);
+        SetDrawingCachesEnabled(true);
+        EXPECT_EQ(s.dc.GetTextExtent(text), fresh);
+        EXPECT_EQ(s.dc.GetTextExtent(text), fresh);
+        s.dc.TextOut(4, 4, text);
+        EXPECT_EQ(s.dc.GetTextExtent(text), fresh);
+        EXPECT_EQ(s.dc.GetTextInk(text), freshInk);
+    }
+}
+
 // A pass whose pixels a later pass paints over draws nothing at all, yet
 // measures text as ever; afterwards the DC draws again.
 TEST(DcDiscard, DrawsNothingAndMeasuresAsEver) {

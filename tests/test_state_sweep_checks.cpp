@@ -13,6 +13,19 @@ namespace sweep {
 
 namespace {
 
+// Adds the processor time of its scope to a log's own time.
+class OwnTime {
+public:
+    explicit OwnTime(double* total) : m_total(total), m_start(test_support::ThreadCpuMs()) {}
+    ~OwnTime() { *m_total += (test_support::ThreadCpuMs() - m_start) / 1000; }
+    OwnTime(const OwnTime&) = delete;
+    OwnTime& operator=(const OwnTime&) = delete;
+
+private:
+    double* m_total;
+    double m_start;
+};
+
 // Where a piece of text puts ink: measured once per text and font, drawn
 // alone on black.
 struct InkBox {
@@ -98,6 +111,7 @@ bool Blank(const std::string& gbk) {
 
 void PassLog::OnTextPiece(int x, int y, const char* gbk, int count, const LOGFONT& font,
                           COLORREF colour, bool opaque) {
+    const OwnTime own(&ownSeconds);
     const std::string text(gbk, size_t(std::max(count, 0)));
     if (Blank(text)) return;
     const InkBox m = MeasureInk(text, font);
@@ -107,6 +121,7 @@ void PassLog::OnTextPiece(int x, int y, const char* gbk, int count, const LOGFON
 }
 
 void PassLog::OnFigurePlaced(const CRect& box, bool visible) {
+    const OwnTime own(&ownSeconds);
     EndFigure();
     allPlaced.push_back(box);
     if (!visible) {
@@ -123,6 +138,7 @@ void PassLog::OnFigureFrame(const CRect& frame) {
 }
 
 void PassLog::OnRecordBegins(bool command) {
+    const OwnTime own(&ownSeconds);
     // A command after the page's text and before the next figure draws into
     // the last figure (a coefficient panel under it, its held axis names).
     inCommand = command;
@@ -183,6 +199,7 @@ void PassLog::EndFigure() {
 
 void PassLog::OnControl(const CRect& box, int frame, CPoint labelAt, const CString& label,
                         const LOGFONT& font) {
+    const OwnTime own(&ownSeconds);
     for (const Ctl& c : controls)
         if (c.box == box && c.label == label) return;
     // A glyph has no box drawn round it: a click on it is one on its ink.

@@ -141,7 +141,7 @@ private:
         m_v->Invalidate();
         const double start = CpuSeconds();
         m_v->RenderPending();
-        m_result->times.push_back({state, m_w.width, CpuSeconds() - start});
+        m_result->times.push_back({state, m_w.width, CpuSeconds() - start - m_log.ownSeconds});
         m_log.EndFigure();
         m_v->m_pTextSink = nullptr;
         m_v->m_pControlSink = nullptr;

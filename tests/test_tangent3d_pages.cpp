@@ -407,3 +407,61 @@ TEST(SceneRangeArrows, WideWindowPicksTheArrowUnderTheClick) {
 }
 
 } // namespace
+
+namespace {
+
+// The pencil of page 359 drawn strip by strip ("方式1"): every state a
+// lecturer reaches repaints in a small share of the pass budget (each strip
+// used to draw the whole scene again and hold its labels again: up to a
+// second a pass), and a scene button pressed there acts once.
+using PencilStripsTest = OnSampleCourse<>;
+
+// Wide: a repaint took 25 ms on the build machine, before 400 to 1,200 ms.
+const double kPencilRepaintMs = 150 * kTimeScale;
+
+TEST_F(PencilStripsTest, EveryStateRepaintsWithinItsShare) {
+    const std::vector<std::vector<const char*>> kPresses = {
+        {u8"方式1"},
+        {u8"↗", u8"↗", u8"↗", u8"↗", u8"方式1"},
+        {u8"↗", u8"↙", u8"←", u8"→", u8"↓", u8"↑", u8"增加", u8"减少", u8"λ增", u8"λ减", u8"方式1",
+         u8"方式2", u8"方式1"},
+        {u8"方式1", u8"λ增", u8"λ增"},
+    };
+    for (const auto& presses : kPresses) {
+        Open("359");
+        std::string trace;
+        for (const char* label : presses) {
+            trace += label, trace += ' ';
+            const CPoint p = ControlCentre(view.get(), label);
+            ASSERT_NE(p, CPoint(-1, -1)) << trace;
+            Click(p.x, p.y);
+        }
+        SCOPED_TRACE(trace);
+        view->m_nPrevClipBottom = 0;
+        const double start = ThreadCpuMs();
+        Repaint();
+        EXPECT_LT(ThreadCpuMs() - start, kPencilRepaintMs);
+    }
+}
+
+// Mesh divisions step by half again (n·3/2, truncated) per press.
+TEST_F(PencilStripsTest, AMeshButtonStepsOncePerPressInEitherWay) {
+    const struct {
+        const char* mode;
+        int presses, expected;
+    } kCases[] = {
+        {u8"方式2", 1, 75},  // 50 · 3/2
+        {u8"方式1", 1, 75},  // the same with the strips drawn
+        {u8"方式1", 2, 112}, // 75 · 3/2 = 112.5
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(std::string(c.mode) + " x" + std::to_string(c.presses));
+        Open("359");
+        ASSERT_EQ(view->m_nMeshDivX, 50);
+        PressControl(*view, c.mode);
+        for (int i = 0; i < c.presses; ++i) PressControl(*view, u8"增加");
+        EXPECT_EQ(view->m_nMeshDivX, c.expected);
+    }
+}
+
+} // namespace

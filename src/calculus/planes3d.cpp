@@ -164,8 +164,18 @@ void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, cons
     steps::FitProduct(counts, 3, 2.0 * kMaxCellsPerSide * kMaxCellsPerSide);
     for (long is = 0; is < counts[0]; ++is) {
         const double x = x0 + double(is) * strip;
-        if (m_nDemoOption2 == 1)
-            DrawSurfaceScene(pDC, 1, 0, 0, x, x + strip, y0, y1, "x", "y", "z");
+        if (m_nDemoOption2 == 1) {
+            // Each strip is a scene over the strips before it. Its ticks,
+            // buttons and axes are the same in every strip, and the last
+            // strip's cover the earlier ones exactly: only the last draws
+            // them. The page's own scene has answered the click; the
+            // buttons drawn again over the strips do not answer it again.
+            const BOOL clickPass = m_bClickPass;
+            m_bClickPass = FALSE;
+            DrawSurfaceScene(pDC, is + 1 < counts[0] ? kSceneStripUnder : 1, 0, 0, x, x + strip, y0,
+                             y1, "x", "y", "z");
+            m_bClickPass = clickPass;
+        }
         std::copy(member, member + 3, m_adCoefSurfF + 3);
         std::copy(lower, lower + 3, m_adCoefSurfG + 3);
         for (long ic = 0; ic < counts[1]; ++ic) {

@@ -82,6 +82,12 @@ StampCache& Stamps() {
     return cache;
 }
 
+// The sizes of pieces measured but not drawn, by stamp key.
+std::unordered_map<std::string, CSize>& Extents() {
+    static std::unordered_map<std::string, CSize> sizes;
+    return sizes;
+}
+
 // The font fields that change pixels, then the text bytes.
 std::string StampKey(const LOGFONT& lf, const char* gbk, int count) {
     const int fields[] = {lf.lfHeight,    lf.lfWidth,     lf.lfWeight,     lf.lfItalic,
@@ -286,18 +292,49 @@ BOOL CDC::TextOut(int x, int y, const char* gbk, int count) {
 }
 
 CSize CDC::GetTextExtent(const CString& gbk) const {
-    const CUpperVectorStateScope cleanVectors;
     const int count = int(gbk.size());
+    // Pages measure the same pieces in every pass (a scene drawn as a
+    // hundred strips measures its labels a hundred times): a stamp knows its
+    // size, and a piece measured before is not shaped again.
+    std::string key;
+    if (m_font.lfEscapement % 3600 == 0 && DrawingCachesEnabled()) {
+        key = StampKey(m_font, gbk.data(), count);
+        const auto stamp = Stamps().stamps.find(key);
+        if (stamp != Stamps().stamps.end()) return CSize(stamp->second.advance, stamp->second.cell);
+        const auto known = Extents().find(key);
+        if (known != Extents().end()) return known->second;
+    }
+    const CUpperVectorStateScope cleanVectors;
     const DcFont& font = CachedFont(m_font, KindOf(gbk.data(), count));
     const QString text = FromGbk(gbk.data(), count);
     const int natural = TextAdvance(font, text, m_font.lfHalfFullGap);
-    return CSize(natural + TwoByteCellRoom(m_font, gbk.data(), count, natural),
-                 font.nAscent + font.nDescent);
+    const CSize size(natural + TwoByteCellRoom(m_font, gbk.data(), count, natural),
+                     font.nAscent + font.nDescent);
+    if (!key.empty()) {
+        if (Extents().size() >= kMaxStamps) Extents().clear();
+        Extents().emplace(std::move(key), size);
+    }
+    return size;
 }
 
+namespace {
+
+CRect InkOf(const TextStamp& stamp) {
+    CRect ink;
+    for (const StampRun& r : stamp.runs) ink = ink.Union(CRect(r.x0, r.y, r.x1 + 1, r.y + 1));
+    return ink;
+}
+
+} // namespace
+
 CRect CDC::GetTextInk(const CString& gbk) const {
-    const CUpperVectorStateScope cleanVectors;
     const int count = int(gbk.size());
+    // A stamp made before tells the ink without shaping the text again.
+    if (m_font.lfEscapement % 3600 == 0 && DrawingCachesEnabled()) {
+        const auto found = Stamps().stamps.find(StampKey(m_font, gbk.data(), count));
+        if (found != Stamps().stamps.end() && found->second.stampable) return InkOf(found->second);
+    }
+    const CUpperVectorStateScope cleanVectors;
     const DcFont& font = CachedFont(m_font, KindOf(gbk.data(), count));
     const QString text = FromGbk(gbk.data(), count);
     const int gap = m_font.lfHalfFullGap;
@@ -318,11 +355,7 @@ CRect CDC::GetTextInk(const CString& gbk) const {
     } else {
         made = MakeStamp(font, text, natural + room, room / 2, gap);
     }
-    if (stamp->stampable) {
-        CRect ink;
-        for (const StampRun& r : stamp->runs) ink = ink.Union(CRect(r.x0, r.y, r.x1 + 1, r.y + 1));
-        return ink;
-    }
+    if (stamp->stampable) return InkOf(*stamp);
     QRect ink = font.metrics.tightBoundingRect(text);
     if (ink.isEmpty()) return CRect();
     ink.setRight(ink.right() + natural - font.metrics.horizontalAdvance(text));

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 using namespace typeset;
 
@@ -29,6 +30,37 @@ TextPaint ValuePaint(const CPemroView& v, CDC* pDC, COLORREF colour, bool opaque
     return TextPaint(pDC, colour, mode, kValueBackground);
 }
 
+bool SamePiece(const CPemroView::HeldValuePiece& a, const CPemroView::HeldValuePiece& b) {
+    return a.cell == b.cell && a.x == b.x && a.y == b.y && a.follows == b.follows && a.dc == b.dc &&
+           a.colour == b.colour && a.ground == b.ground && a.mode == b.mode && a.clip == b.clip &&
+           a.text == b.text && std::memcmp(&a.font, &b.font, sizeof a.font) == 0;
+}
+
+// A figure drawn as many scenes (a pencil's strips) holds the same labels
+// again in each. Both copies of a label would be written in the same
+// flush (their cells are one), the later over the earlier exactly: the
+// earlier copy goes when the later one is complete, so the held labels stay
+// as many as the figure shows.
+void DropEarlierCopyOfLastLabel(std::vector<CPemroView::HeldValuePiece>& held) {
+    const size_t n = held.size();
+    if (n == 0) return;
+    size_t last = n - 1;
+    while (last > 0 && held[last].follows) --last;
+    const size_t length = n - last;
+    for (size_t start = 0; start + length <= last; ++start) {
+        if (held[start].follows && start > 0) continue;
+        // A whole label: the piece after it starts another.
+        if (start + length < n && held[start + length].follows) continue;
+        bool same = true;
+        for (size_t i = 0; i < length && same; ++i)
+            same = SamePiece(held[start + i], held[last + i]);
+        if (!same) continue;
+        held.erase(held.begin() + std::ptrdiff_t(start),
+                   held.begin() + std::ptrdiff_t(start + length));
+        return;
+    }
+}
+
 // One piece of a value label in the paint already set: held back while the
 // figure draws (with `hold`), else written. `follows`: the piece belongs
 // with the one before it (a label's value and unit), and the two are
@@ -39,6 +71,7 @@ void PutValuePiece(CPemroView& v, CDC* pDC, int x, int y, const char* gbk, int c
         v.PutTypesetText(pDC, x, y, gbk, count);
         return;
     }
+    if (!follows) DropEarlierCopyOfLastLabel(v.m_aHeldValuePieces);
     std::string text(gbk, size_t(std::max(count, 0)));
     const CSize size = pDC->GetTextExtent(text);
     v.m_aHeldValuePieces.push_back(

@@ -442,14 +442,19 @@ void CPemroView::DrawPagePass(CDC* pDC) {
     LayoutFromClipBox(pDC);
 
     // The background stays when the box is the one painted last, unless the
-    // stored click lies in the left margin.
+    // stored click lies in the left margin: only the figure under the click
+    // draws again. A click that lies off the box (scrolled away from, or
+    // spent on nothing) has no figure there to redraw, so the whole box is.
     const bool sameBox = m_nClipLeft == m_nPrevClipLeft && m_nClipTop == m_nPrevClipTop &&
                          m_nClipBottom == m_nPrevClipBottom && m_nClipRight == m_nPrevClipRight;
+    const CPoint click = ClickPagePoint();
+    const bool clickInBox = m_nClipLeft <= click.x && click.x < m_nClipRight &&
+                            m_nClipTop <= click.y && click.y < m_nClipBottom;
     // A continuation draws over what its stopped pass drew, as that pass
     // would have.
     if (IsContinuationPass())
         m_bFullRepaint = m_bResumeFullRepaint;
-    else if (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox) && !m_bAnsweringClick)
+    else if (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox && clickInBox) && !m_bAnsweringClick)
         PaintPageBackground(pDC);
     m_bResumeFullRepaint = m_bFullRepaint;
     // A click made other than by the mouse lies on the page as this pass

@@ -142,8 +142,9 @@ void CPemroView::DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nS
         if (m_bZoom) m_bBeforeFigure = 0;
 
         // 4. and 5. Stage and ticks, unturned.
-        if (nOverlay != 1) DrawSceneStage(pDC);
-        DrawSceneTicks(pDC, nLabelMode == 0);
+        const bool under = nOverlay == kSceneStripUnder;
+        if (nOverlay == 0) DrawSceneStage(pDC);
+        if (!under) DrawSceneTicks(pDC, nLabelMode == 0);
 
         // 6. From here on the scene is turned and its axes arranged.
         m_nAxisArrangement = turn.Arrangement();
@@ -167,16 +168,16 @@ void CPemroView::DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nS
         SplitRGB(m_crFrontSide);
 
         // 8. to 12. Buttons; a density change waits for the next pass.
-        if (!DrawSceneButtons(pDC, dXFrom, dXTo, dYFrom, dYTo)) {
+        if (under || !DrawSceneButtons(pDC, dXFrom, dXTo, dYFrom, dYTo)) {
             // 13. The axes through the origin.
-            if (nSurfaceMode == 0 || nSurfaceMode == 2) {
+            if (!under && (nSurfaceMode == 0 || nSurfaceMode == 2)) {
                 AxisNamesHeld names(this);
                 DrawArrow3D(pDC, 0, 0, 0, 0, 0, m_dZMax, 1, "O", strZLabel, m_crAxes);
                 DrawSceneYAxis(pDC, 2, strYLabel);
                 DrawArrow3D(pDC, 0, 0, 0, m_dXMax, 0, 0, 1, "", strXLabel, m_crAxes);
             }
             // 14. The volume of the solid.
-            if ((m_nSubDemo == 20 || m_nSubDemo == 21) && HitTestGraphRegion(0)) {
+            if (!under && (m_nSubDemo == 20 || m_nSubDemo == 21) && HitTestGraphRegion(0)) {
                 const double volume =
                     ComputeRegionIntegral(kVolumeCells, kVolumeCells, dXFrom, dXTo, dYFrom, dYTo,
                                           m_nSurfaceUpper, m_nSurfaceLower, solid::kRegionVolume);
@@ -185,7 +186,7 @@ void CPemroView::DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nS
             }
             // 15. The panel of the region's boundary curves.
             if (m_nPanelCurveSel < 0) m_nPanelCurveSel = 0;
-            if (m_nPlotOrientation > 0) {
+            if (!under && m_nPlotOrientation > 0) {
                 const int ch = m_nBaseCharHeight;
                 DrawFunctionPanel(pDC, L - 2 * ch, R + 10 + 2 * ch, T - 6 * ch, T - ch);
             }
@@ -197,7 +198,8 @@ void CPemroView::DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nS
     }
     // 17. The inset's axes over what the surfaces drew into it.
     m_dRotationAngle = turn.Angle();
-    if (m_nProjectionDisplay == 1 && drawn) DrawInsetAxes(pDC, 1, "x", "y");
+    if (m_nProjectionDisplay == 1 && drawn && nOverlay != kSceneStripUnder)
+        DrawInsetAxes(pDC, 1, "x", "y");
 }
 
 void CPemroView::ZoomSceneBox() {

@@ -8,7 +8,10 @@
     // Fixes the oblique projection of the current figure, draws the stage,
     // ticks, buttons and values and hands over to the surface part for
     // [dXFrom, dXTo] x [dYFrom, dYTo]. nOverlay 1 leaves the stage out;
+    // kSceneStripUnder draws the surfaces alone, for a strip of a scene drawn
+    // strip by strip whose last strip draws the rest over all of them;
     // nLabelMode 0 prints the tick values; nSurfaceMode < 2 draws surfaces.
+    static constexpr int kSceneStripUnder = 2;
     void DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nSurfaceMode, double dXFrom, double dXTo, double dYFrom, double dYTo, CString strXLabel, CString strYLabel, CString strZLabel);
     // The world box has positive finite spans and the layout a height: the
     // scene refuses a figure it could only divide by zero in.
