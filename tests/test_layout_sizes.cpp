@@ -35,4 +35,47 @@ TEST_F(LayoutSizes, TaylorDegreeOf317StaysInTheCaptionsRange) {
     }
 }
 
+// Buttons laid out at fixed offsets from a figure's edge keep their boxes
+// and 2-pixel frames inside the figure where a large window's font makes
+// them wider than the offset.
+TEST_F(LayoutSizes, ButtonsAtAFiguresEdgeStayInsideItInALargeWindow) {
+    enum Edge { kLeft, kRight };
+    const struct {
+        const char* page;
+        const char* button;
+        Edge edge;
+    } kRows[] = {
+        {"201", u8"精度", kLeft},  {"203", u8"精度", kLeft},  {"331", u8"通解", kRight},
+        {"331", u8"特解", kRight}, {"2100", u8"θ增", kRight}, {"2100", u8"θ减", kRight},
+    };
+    for (const auto& r : kRows) {
+        Open(r.page, 1080, 1920);
+        const ControlLog controls = ControlsOfRepaint(view.get());
+        const Control* c = controls.Find(r.button);
+        ASSERT_NE(c, nullptr) << r.page << " " << r.button;
+        if (r.edge == kLeft)
+            EXPECT_GE(c->box.left - 2, view->m_nFigureLeft) << r.page << " " << r.button;
+        else
+            EXPECT_LE(c->box.right + 2, view->m_nFigureRight) << r.page << " " << r.button;
+    }
+}
+
+// 231's twelve coefficient buttons in an 800 x 600 window: rows apart from
+// one another, the last ending above the plot's bottom edge, where the x
+// axis's numbers stand.
+TEST_F(LayoutSizes, CoefficientColumnEndsAboveTheAxisNumbersInASmallWindow) {
+    Open("231", 600, 800);
+    const ControlLog controls = ControlsOfRepaint(view.get());
+    const char* const kColumn[] = {u8"a增", u8"a减", u8"b增", u8"b减", u8"c增", u8"c减",
+                                   u8"d增", u8"d减", u8"e增", u8"e减", u8"f增", u8"f减"};
+    int above = view->m_nFigureTop - 2;
+    for (const char* label : kColumn) {
+        const Control* c = controls.Find(label);
+        ASSERT_NE(c, nullptr) << label;
+        EXPECT_GT(c->box.top, above) << label;
+        above = c->box.bottom;
+    }
+    EXPECT_LE(above, view->m_nPlotBottom);
+}
+
 } // namespace
