@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -76,6 +77,29 @@ TEST_F(LayoutSizes, CoefficientColumnEndsAboveTheAxisNumbersInASmallWindow) {
         above = c->box.bottom;
     }
     EXPECT_LE(above, view->m_nPlotBottom);
+}
+
+// x min of the sine figure (505, 506: equal scales, y from -2.2 to 2.2)
+// stepped down ten times squeezes the plot low: the y numbers left of it
+// stand apart, no box over the next beyond its two blank rows.
+TEST_F(LayoutSizes, YNumbersOfASqueezedPlotStandApart) {
+    for (const char* page : {"505", "506"}) {
+        Open(page, 887, 1266);
+        for (int i = 0; i < 10; ++i) ClickControl(u8"←");
+        const int left = view->m_nPlotLeft - view->m_nSidePanelWidth - 10;
+        std::vector<std::pair<int, int>> boxes; // top, bottom
+        QImage scratch(8, 8, QImage::Format_RGB32);
+        CDC dc(&scratch);
+        for (const auto& p : log.pieces)
+            if (p.x == left) {
+                CFontSelect font(&dc, p.font);
+                boxes.push_back({p.y, p.y + int(dc.GetTextExtent(p.text).cy)});
+            }
+        ASSERT_GE(boxes.size(), 3u) << page;
+        std::sort(boxes.begin(), boxes.end());
+        for (size_t i = 1; i < boxes.size(); ++i)
+            EXPECT_LE(boxes[i - 1].second - boxes[i].first, 2) << page << " number " << i;
+    }
 }
 
 } // namespace
