@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -78,6 +79,72 @@ TEST_F(LayoutSizes, LabelsKeepTheirRowAfterASizeStep) {
         const Control* button = controls.Find(r.button);
         ASSERT_NE(button, nullptr);
         EXPECT_GE(button->box.left - button->frame, end(log.pieces[i + (r.value ? 1 : 0)]));
+    }
+}
+
+// Buttons laid out at fixed offsets from a figure's edge keep their boxes
+// and 2-pixel frames inside the figure where a large window's font makes
+// them wider than the offset.
+TEST_F(LayoutSizes, ButtonsAtAFiguresEdgeStayInsideItInALargeWindow) {
+    enum Edge { kLeft, kRight };
+    const struct {
+        const char* page;
+        const char* button;
+        Edge edge;
+    } kRows[] = {
+        {"201", u8"精度", kLeft},  {"203", u8"精度", kLeft},  {"331", u8"通解", kRight},
+        {"331", u8"特解", kRight}, {"2100", u8"θ增", kRight}, {"2100", u8"θ减", kRight},
+    };
+    for (const auto& r : kRows) {
+        Open(r.page, 1080, 1920);
+        const ControlLog controls = ControlsOfRepaint(view.get());
+        const Control* c = controls.Find(r.button);
+        ASSERT_NE(c, nullptr) << r.page << " " << r.button;
+        if (r.edge == kLeft)
+            EXPECT_GE(c->box.left - 2, view->m_nFigureLeft) << r.page << " " << r.button;
+        else
+            EXPECT_LE(c->box.right + 2, view->m_nFigureRight) << r.page << " " << r.button;
+    }
+}
+
+// 231's twelve coefficient buttons in an 800 x 600 window: rows apart from
+// one another, the last ending above the plot's bottom edge, where the x
+// axis's numbers stand.
+TEST_F(LayoutSizes, CoefficientColumnEndsAboveTheAxisNumbersInASmallWindow) {
+    Open("231", 600, 800);
+    const ControlLog controls = ControlsOfRepaint(view.get());
+    const char* const kColumn[] = {u8"a增", u8"a减", u8"b增", u8"b减", u8"c增", u8"c减",
+                                   u8"d增", u8"d减", u8"e增", u8"e减", u8"f增", u8"f减"};
+    int above = view->m_nFigureTop - 2;
+    for (const char* label : kColumn) {
+        const Control* c = controls.Find(label);
+        ASSERT_NE(c, nullptr) << label;
+        EXPECT_GT(c->box.top, above) << label;
+        above = c->box.bottom;
+    }
+    EXPECT_LE(above, view->m_nPlotBottom);
+}
+
+// x min of the sine figure (505, 506: equal scales, y from -2.2 to 2.2)
+// stepped down ten times squeezes the plot low: the y numbers left of it
+// stand apart, no box over the next beyond its two blank rows.
+TEST_F(LayoutSizes, YNumbersOfASqueezedPlotStandApart) {
+    for (const char* page : {"505", "506"}) {
+        Open(page, 887, 1266);
+        for (int i = 0; i < 10; ++i) ClickControl(u8"←");
+        const int left = view->m_nPlotLeft - view->m_nSidePanelWidth - 10;
+        std::vector<std::pair<int, int>> boxes; // top, bottom
+        QImage scratch(8, 8, QImage::Format_RGB32);
+        CDC dc(&scratch);
+        for (const auto& p : log.pieces)
+            if (p.x == left) {
+                CFontSelect font(&dc, p.font);
+                boxes.push_back({p.y, p.y + int(dc.GetTextExtent(p.text).cy)});
+            }
+        ASSERT_GE(boxes.size(), 3u) << page;
+        std::sort(boxes.begin(), boxes.end());
+        for (size_t i = 1; i < boxes.size(); ++i)
+            EXPECT_LE(boxes[i - 1].second - boxes[i].first, 2) << page << " number " << i;
     }
 }
 

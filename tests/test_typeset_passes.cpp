@@ -343,3 +343,33 @@ TEST_F(TypesetTest, TextDrawnTwiceDoesNotGetBolder) {
         for (int x = 90; x < 400; ++x) inked += once.pixel(x, y) != qRgb(0, 0, 0);
     EXPECT_GT(inked, 50);
 }
+
+// A slanted letter after an opening bracket or a Chinese character puts its
+// ink no further left than its cell, where the character before ends (the
+// tail of y, the left leg of A); after another letter it is pulled back by a
+// ninth of the line height where the face is slanted by shearing (E = 20: 2).
+TEST_F(TypesetTest, SlantedLettersStartClearOfBracketsAndChineseCharacters) {
+    const struct {
+        const char* line;
+        const char* letter;
+        int cell; // X plus the cells before: 10 a byte
+        bool pulled;
+    } kRows[] = {
+        {"(y\n", "y", 110, false},    {"[y\n", "y", 110, false}, {"{A\n", "A", 110, false},
+        {u8"求A\n", "A", 120, false}, {"ay\n", "y", 110, true},  {"xA\n", "A", 110, true},
+    };
+    v().m_bLettersItalic = 1;
+    for (const auto& r : kRows) {
+        rec.pieces.clear();
+        v().DrawTextStyle0(dc.get(), X, Y, Gbk(r.line).c_str(), 1);
+        const Piece p = One(r.letter);
+        CFontSelect font(dc.get(), p.font);
+        const int inkLeft = dc->GetTextInk(std::string(r.letter)).left;
+        if (r.pulled) {
+            EXPECT_EQ(p.x, r.cell - (dc->IsShearedItalic() ? 2 : 0)) << r.line;
+        } else {
+            EXPECT_GE(p.x + inkLeft, r.cell) << r.line;
+            EXPECT_LE(p.x, r.cell + std::max(0, -inkLeft)) << r.line;
+        }
+    }
+}

@@ -123,9 +123,12 @@ void CPemroView::PauseApproach(double f) {
 }
 
 void CPemroView::DrawApproachDots(CDC* pDC, double x, double y, BOOL bLeft) {
+    // Samples beyond the range (a range narrowed by its arrows) stay off
+    // the picture.
+    if (!(m_dXMin <= x && x <= m_dXMax)) return;
     const COLORREF c = bLeft ? m_crFirstDerivative : m_crSecondDerivative;
-    DrawDotWorld(pDC, x, y, kDotRadius, kDotRadius, c, c);
-    DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, c, c);
+    if (m_dYMin <= y && y <= m_dYMax) DrawDotWorld(pDC, x, y, kDotRadius, kDotRadius, c, c);
+    if (m_dYMin <= 0 && 0 <= m_dYMax) DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, c, c);
 }
 
 BOOL CPemroView::ApproachExplicit(CDC* pDC, LimitApproach* ap) {

@@ -565,9 +565,11 @@ void CPemroView::DrawEpsilonNBand(CDC* pDC, double A, bool recursion) {
                       : m_nPlotTop + 2 + h + S;
     DrawLabelNumberBoxed(pDC, m_nPlotLeft + 6 * (h + S), y, epsilon, 6, e, m_crCurveSetting);
     DrawLabelNumberBoxed(pDC, m_nPlotLeft + h + S, y, "N=", 0, N, m_crCurveSetting);
-    // The band about the limit, its ends' names outside it.
-    DrawDotWorld(pDC, A - e, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
-    DrawDotWorld(pDC, A + e, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
+    // The band about the limit, its ends' names outside it; an end beyond
+    // the range (a wide band) is not marked.
+    for (const double end : {A - e, A + e})
+        if (m_dXMin <= end && end <= m_dXMax)
+            DrawDotWorld(pDC, end, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crGround);
     const double pixel = m_dXSpan / std::max(1, m_nPlotWidth);
     const CString minus = Gbk(u8"A-ε"), plus = Gbk(u8"A+ε");
     const double minusAt = A - e - (PlainExtent(pDC, minus).cx + kDotRadius + 4) * pixel;

@@ -211,7 +211,10 @@ void CPemroView::DrawPumpingPicture(CDC* pDC, double cx) {
     double y = StepWhileBelow(m_dIntervalA, h, ring,
                               [&](double v) { DrawVesselRing(pDC, cx, v, m_crCurveSetting); });
     DrawVesselLevel(pDC, cx, y, m_crFirstDerivative);
-    DrawStringWorld(pDC, m_dXMin, y, "-dh", m_crFirstDerivative);
+    // At the level of A (a point picked below it) the label stands after
+    // "A" instead of over it.
+    const bool atA = std::fabs(y - A) * m_nPlotHeight < m_nBaseCharHeight * YSpan;
+    DrawStringWorld(pDC, m_dXMin + (atA ? 0.05 * m_dXSpan : 0), y, "-dh", m_crFirstDerivative);
     y = StepWhileBelow(h, h + YSpan / 20, ring,
                        [&](double v) { DrawVesselRing(pDC, cx, v, m_crSection); });
     DrawVesselSurface(pDC, cx, y);

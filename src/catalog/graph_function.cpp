@@ -397,6 +397,8 @@ void CPemroView::DrawGraphTicks(CDC* pDC, BOOL bNumbers, int nXDecimals, int nXD
     // The y numbers stand centred on their ticks, the lowest no lower than
     // the x numbers' row where it would cover the first of them.
     const int xRowTop = m_nPlotBottom + 4;
+    constexpr int kNumberBoxBlank = 2;
+    int belowTop = INT_MAX;
     last = NAN;
     for (int i = 0; i < catalog::kAxisTickCount; ++i) {
         catalog::AxisTickLabel t{};
@@ -415,6 +417,12 @@ void CPemroView::DrawGraphTicks(CDC* pDC, BOOL bNumbers, int nXDecimals, int nXD
         if (!restoreBox.IsRectEmpty() && top < below && yLeft < restoreBox.right + kButtonFrame &&
             restoreBox.left - kButtonFrame < yLeft + size.cx)
             top = below;
+        // A plot squeezed low (a widened x range in a figure of equal
+        // scales) leaves no room for every number: one that would cover the
+        // number below it (beyond the blank rows of their boxes) is left
+        // out, its tick kept.
+        if (top + size.cy - kNumberBoxBlank > belowTop) continue;
+        belowTop = top;
         DrawNumber(pDC, yLeft, top, t.decimals, t.value, m_crGround);
     }
 }

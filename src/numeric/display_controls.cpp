@@ -206,8 +206,11 @@ void CPemroView::DrawRelatedDataPanel(CDC* pDC, const char* outerLeftTitle, int 
     int lift = std::max(0, m_nPlotTop - h - RelatedDataBottom());
     if (m_nPlotTop - (rows + 2) * h - lift < m_nFigureTop + 2) lift = -(rows + 2) * h;
     const double up = m_dYSpan * lift / m_nPlotHeight;
-    const CRect ground(m_nPlotLeft - (4 * cL * h) / 3, m_nPlotTop - (rows + 2) * h - lift,
-                       m_nPlotRight + cR * h, m_nPlotTop - h - lift);
+    // The left outer column's ground ends at the figure's edge, as its
+    // text does.
+    const CRect ground(std::max(m_nPlotLeft - (4 * cL * h) / 3, m_nFigureLeft),
+                       m_nPlotTop - (rows + 2) * h - lift, m_nPlotRight + cR * h,
+                       m_nPlotTop - h - lift);
     // Value labels held back for the end of the figure do not show through.
     CoverValueLabels(ground);
     FillRectPx(pDC, ground.left, ground.top, ground.right, ground.bottom, m_crGround);

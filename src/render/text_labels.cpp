@@ -279,7 +279,14 @@ void CPemroView::DrawLabelIntegerWorld(CDC* pDC, double x, double y, const CStri
     int px = 0, py = 0;
     if (pDC && IsFigureBandVisible() && MapBandPoint(*this, x, y, &px, &py)) {
         DrawString(pDC, px, py, label, colour);
-        DrawStringHalf(pDC, px + dx, py + dy, FormatDecimals(0, value), colour);
+        // The index follows the label however wide a large font makes it.
+        int labelWidth = 0;
+        {
+            CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+            labelWidth = int(pDC->GetTextExtent(label).cx);
+        }
+        DrawStringHalf(pDC, px + std::max(dx, labelWidth), py + dy, FormatDecimals(0, value),
+                       colour);
     }
     m_lfCurrent.lfHeight = m.E;
     m_lfCurrent.lfWidth = m.w0;
