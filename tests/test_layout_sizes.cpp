@@ -58,7 +58,8 @@ TEST_F(LayoutSizes, LabelsKeepTheirRowAfterASizeStep) {
         size_t i = 0;
         while (i + 1 < log.pieces.size() && log.pieces[i].text != Gbk(r.label)) ++i;
         ASSERT_LT(i + 1, log.pieces.size()) << r.page;
-        const Control* button = r.button ? ControlsOfRepaint(view.get()).Find(r.button) : nullptr;
+        const ControlLog controls = ControlsOfRepaint(view.get());
+        const Control* button = r.button ? controls.Find(r.button) : nullptr;
         const int start = button ? button->box.left - button->frame : log.pieces[i + 1].x;
         EXPECT_GE(start, end(log.pieces[i + r.value])) << r.page << " at " << r.w;
     }
