@@ -29,6 +29,8 @@ constexpr int kAxisNameDx = 8;
 constexpr int kButtonFrame = 2;
 // The frame reaches this far right of the plot.
 constexpr int kFrameRightMargin = 20;
+// Zoomed, the frame stands this far inside the window.
+constexpr int kZoomMargin = 4;
 // Width of the page the controls' pixel offsets are given for.
 constexpr int kNominalWidth = 800;
 
@@ -167,21 +169,35 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     m_nFigureTop = m_nGraphTop;
     m_nFigureRight = m_nGraphRight;
     m_nFigureBottom = m_nGraphBottom;
-    m_nSidePanelWidth = (nYDecimals + 1 + nYDigits) * (m_nBaseCharWidth + m_nFontStep);
+    // The numbers and the band below the plot grow with the label zoom, as
+    // their fonts do.
+    m_nSidePanelWidth =
+        (nYDecimals + 1 + nYDigits) * (m_nBaseCharWidth + m_nFontStep) * (m_nLabelZoom + 2) / 2;
+    // Zoomed, the column also holds the y axis's end numbers as they are
+    // measured (a sign takes a cell the count leaves out): a number starts 2
+    // right of the figure's left and ends 2 left of the plot.
+    if (m_nLabelZoom > 0 && pDC)
+        for (const double y : {m_dYMin, m_dYMax})
+            m_nSidePanelWidth =
+                std::max(m_nSidePanelWidth, int(NumberExtent(pDC, nYDecimals, y).cx) - 8);
+    const int bottomBand = (m_nBaseCharHeight + m_nFontStep) * (m_nLabelZoom + 3) / 3;
     const BOOL bBandVisible = HitTestGraphRegion(1);
 
-    // 4. Zoomed: the figure fills the visible area.
+    // 4. Zoomed: the figure fills the visible area, its frame inside it.
     if (bBandVisible && m_bZoom) {
         const int graphW = m_nGraphRight - m_nGraphLeft, graphH = m_nGraphBottom - m_nGraphTop;
         if (graphW > 0 && graphH > 0) {
             const double sh = double(m_nClipBottom - m_nClipTop) / graphH;
             const double sw = double(m_nClipRight - m_nClipLeft) / graphW;
             const double s = sh < sw ? sh : sw;
-            m_nFigureLeft = m_nClipLeft;
-            m_nFigureTop = m_nClipTop + 20;
-            m_nFigureRight = m_nFigureLeft - 30 + ToPixel(graphW * s) - m_nSidePanelWidth;
-            m_nFigureBottom =
-                m_nFigureTop + ToPixel(graphH * s - (m_nBaseCharHeight + m_nFontStep));
+            const int c = m_nBaseCharHeight;
+            // The frame reaches 4 left of the figure and a line above the plot.
+            m_nFigureLeft = m_nClipLeft + kZoomMargin + 4;
+            m_nFigureTop = m_nClipTop + std::max(20, kZoomMargin + c + 1 - std::max(18, 3 * c / 7));
+            m_nFigureRight = std::min(m_nClipLeft - 30 + ToPixel(graphW * s) - m_nSidePanelWidth,
+                                      m_nClipRight - kZoomMargin - kFrameRightMargin);
+            m_nFigureBottom = std::min(m_nFigureTop + ToPixel(graphH * s - bottomBand),
+                                       m_nClipBottom - kZoomMargin - bottomBand);
         }
         m_dDiffStep = 0.00001 * m_dXSpan * (m_nSequenceMode == 1 ? 5 : 1);
     }
@@ -237,7 +253,7 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
         if (!bKeepBackground) {
             FillRectGradientPx(pDC, m_nPlotLeft - 16 - m_nSidePanelWidth,
                                m_nPlotTop - c - 1 - rowPush, m_nPlotRight + kFrameRightMargin,
-                               m_nPlotBottom + c + m_nFontStep, m_crLeftFrame, m_crRightFrame);
+                               m_nPlotBottom + bottomBand, m_crLeftFrame, m_crRightFrame);
             FillRectPx(pDC, m_nPlotLeft, m_nPlotTop, m_nPlotRight, m_nPlotBottom, m_crGround);
         }
         if (!m_bLoadScriptSettings || m_bSelectionPending) {

@@ -472,6 +472,37 @@ static int SubscriptPull(CPemroView& v, CDC* pDC, const CString& label1, int px1
     return px2 - pull >= letterRight ? pull : 0;
 }
 
+// How far right a subscript written at px2 must go to start after the
+// letter before the spaces of label1 (a large label zoom widens the letter
+// past the nominal offset), as long as it then still ends before the sign.
+static int SubscriptPush(CPemroView& v, CDC* pDC, const CString& label1, int px1,
+                         const CString& label2, int decimals2, double value2, int px2) {
+    const size_t space = label1.find(' ');
+    const size_t next = space == std::string::npos ? space : label1.find_first_not_of(' ', space);
+    if (space == std::string::npos || space == 0 || next == std::string::npos) return 0;
+    const int Eb = v.m_nFontStep + v.m_nBaseCharHeight;
+    const int wb = v.m_nFontStep / 2 + v.m_nBaseCharWidth;
+    LOGFONT font = v.m_lfCurrent;
+    font.lfHeight = (v.m_nLabelZoom + 2) * Eb / 3;
+    font.lfWidth = (v.m_nLabelZoom + 2) * wb / 3;
+    int signLeft = 0, letterRight = 0;
+    {
+        CFontSelect select(pDC, font);
+        signLeft = px1 + pDC->GetTextExtent(label1.substr(0, next)).cx;
+        letterRight = px1 + pDC->GetTextExtent(label1.substr(0, space)).cx;
+    }
+    font.lfHeight = (v.m_nLabelZoom + 2) * Eb / 4;
+    font.lfWidth = (v.m_nLabelZoom + 2) * wb / 4;
+    int width2 = 0;
+    {
+        CFontSelect select(pDC, font);
+        width2 = font.lfWidth * int(label2.size()) +
+                 (decimals2 >= 0 ? pDC->GetTextExtent(FormatDecimals(decimals2, value2)).cx : 0);
+    }
+    const int push = letterRight + 1 - px2;
+    return push > 0 && letterRight + 1 + width2 <= signLeft ? push : 0;
+}
+
 double CPemroView::LabelAccentPull(CDC* pDC, double x, const CString& label1, double x2,
                                    const CString& label2, int decimals2, double value2) {
     int px = 0, px2 = 0, py = 0;
@@ -496,6 +527,8 @@ void CPemroView::DrawLabelValuePair(CDC* pDC, double x, double y, const CString&
         MapLabelPoint(*this, x2, y2, &px2, &py)) {
         const int pull = SubscriptPull(*this, pDC, label1, px, label2, decimals2, value2, px2);
         if (pull > 0) x2 -= (pull + 1) * m_dXSpan / m_nPlotWidth;
+        const int push = SubscriptPush(*this, pDC, label1, px, label2, decimals2, value2, px2);
+        if (pull <= 0 && push > 0) x2 += (push + 1) * m_dXSpan / m_nPlotWidth;
     }
     DrawLabelValueSmall(pDC, x2, y2, label2, decimals2, value2, colour);
 }
