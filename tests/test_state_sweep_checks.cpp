@@ -351,6 +351,7 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
     // buttons inside it (at the top of the page; scrolled, the figures
     // above and below are cut by the scroll).
     const bool printed = state.rfind("print#", 0) == 0;
+    const bool enlarged = state == "font+";
     if (state.find('@') == std::string::npos && !zoomed && !printed)
         for (size_t i = 0; i < log.figures.size(); ++i) {
             CRect whole = log.figures[i];
@@ -358,8 +359,12 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
                 if (p.figure == int(i) && !p.ink.IsRectEmpty()) whole = whole.Union(p.ink);
             for (const auto& c : cs)
                 if (c.figure == int(i)) whole = whole.Union(Inflated(c.box, c.frame));
-            if (Meet(whole, client) && !Inside(whole, client))
-                add("figure-cut-by-window", Where(whole) + " / window " + Where(client));
+            // An enlarged page (整体放大) grows past the first screen as asked:
+            // there each figure is seen whole once scrolled to.
+            const bool cut =
+                enlarged ? whole.Height() > client.Height() || whole.Width() > client.Width()
+                         : Meet(whole, client) && !Inside(whole, client);
+            if (cut) add("figure-cut-by-window", Where(whole) + " / window " + Where(client));
         }
     // Each piece of text still shows its ink in its own colour: nothing
     // drawn later covers it (text over text and over buttons is a fault of

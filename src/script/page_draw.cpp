@@ -24,10 +24,6 @@ constexpr int kLowStripHeight = 140;
 // a little faster than its width (margins fixed in pixels, truncations).
 constexpr int kWidestLayoutRows = 927;
 constexpr std::int64_t kWidestLayoutPerRow = 214, kWidestLayoutPerTallRow = 197;
-// Layout columns per pixel of line height (the base line is width / 30).
-constexpr std::int64_t kLayoutPerLinePixel = 30;
-// The narrowest layout the enlarged page is given: a base line of 6 pixels.
-constexpr std::int64_t kNarrowestLayout = 6 * kLayoutPerLinePixel;
 // The pattern background is computed in cells of this many pixels.
 constexpr int kPatternCell = 4;
 // Cells of one row that the pattern fill keeps to merge equal rows.
@@ -97,10 +93,8 @@ void CPemroView::LayoutFromClipBox(CDC* pDC) {
     // The page scales with the window's width, but with no more width than
     // the window's height allows: a wide, short screen (16:9) lays the page
     // out as for a narrower one, so its first figure ends above its bottom.
-    // The bound holds for the line after the size step (整体放大 adds its
-    // pixels to every line and figure row): an enlarged page is laid out
-    // narrower by the step, so it grows only as far as the window's height
-    // allows. A smaller step makes the page smaller, as it should.
+    // 整体放大 then adds its pixels to every line and figure row: the page
+    // grows past the first screen, as asked, and is scrolled.
     int layoutWidth = m_nBoxWidth;
     CRect client;
     GetClientRect(&client);
@@ -109,9 +103,7 @@ void CPemroView::LayoutFromClipBox(CDC* pDC) {
                            low = std::min<std::int64_t>(rows, kWidestLayoutRows);
         const std::int64_t widest =
             (low * kWidestLayoutPerRow + (rows - low) * kWidestLayoutPerTallRow) / 125;
-        const std::int64_t enlarged = kLayoutPerLinePixel * std::max(0, m_nFontStep);
-        layoutWidth = int(std::min<std::int64_t>(
-            layoutWidth, std::max<std::int64_t>(kNarrowestLayout, widest - enlarged)));
+        layoutWidth = int(std::min<std::int64_t>(layoutWidth, widest));
     }
     m_nBaseCharHeight = layoutWidth / (30 + m_bPrintMode);
     m_nBaseCharWidth = layoutWidth > 800 ? layoutWidth * 117 / 7200 : layoutWidth * 59 / 3600;
