@@ -1,6 +1,7 @@
 // A press on a button costs one pass: that pass draws the page in the state
 // the button leaves, the same picture and text a later repaint draws, and the
-// button acts once.
+// button acts once. A press on a range arrow, a mode button or a figure's
+// plot leaves the picture a full repaint draws too.
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -105,5 +106,85 @@ std::string CaseName(const ::testing::TestParamInfo<ClickCase>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SamplePages, ClickPassTest, ::testing::ValuesIn(kCases), CaseName);
+
+// --- The picture a click leaves is the full repaint's -----------------------------
+
+// A press on the n-th control so labelled (UTF-8), or, with no label, at a
+// page point; `times` presses in a row.
+struct Press {
+    const char* label;
+    int ordinal;
+    int times;
+    CPoint at = CPoint(0, 0);
+};
+
+struct RepaintCase {
+    const char* topic;
+    int width, height;
+    Press presses[2];
+    const char* source;
+    const char* stays = nullptr; // a control of the figure still drawn after them
+};
+
+const RepaintCase kRepaintCases[] = {
+    {"347", 1266, 887, {{u8"←", 0, 1}}, "the vessel stands at 0.6 of the range the arrow widened"},
+    {"348", 1024, 768, {{u8"←", 0, 10}}, "the lifted body, x min ten steps lower"},
+    {"349", 1920, 1080, {{u8"←", 0, 10}}, "the levels A and B reach the plate's wall"},
+    {"603", 1024, 768, {{u8"打开投影", 0, 1}, {u8"按x型", 0, 1}}, "the cut drops the inset"},
+    {"603", 1920, 1080, {{u8"打开投影", 0, 1}, {u8"按y型", 0, 1}}, "the same, cut along y"},
+    {"381", 1024, 768, {{nullptr, 0, 1, CPoint(250, 400)}}, "axis names beside read-outs"},
+    {"382", 1024, 768, {{nullptr, 0, 1, CPoint(350, 400)}}, "the same on the surface"},
+    {"603", 1024, 768, {{u8"→", 0, 10}, {u8"按x型", 0, 1}}, "y min past a y cut", u8"打开投影"},
+    {"603", 1024, 768, {{u8"按x型", 0, 1}, {u8"↗", 1, 11}}, "x max below the x cut", u8"打开投影"},
+};
+
+class ClickRepaintTest : public ::testing::TestWithParam<RepaintCase> {
+protected:
+    InRunDir runDir;
+};
+
+CPoint PressPoint(CPemroView* v, const Press& p) {
+    if (!p.label) return p.at;
+    const ControlLog log = ControlsOfRepaint(v);
+    int n = p.ordinal;
+    for (const Control& c : log.controls)
+        if (c.label == Gbk(p.label) && n-- == 0)
+            return CPoint((c.box.left + c.box.right) / 2, (c.box.top + c.box.bottom) / 2);
+    return CPoint(-1, -1);
+}
+
+// Each press, answered as the user makes it, leaves the picture that a full
+// repaint of the state it reached draws.
+TEST_P(ClickRepaintTest, ThePassesOfAPressLeaveTheFullRepaint) {
+    ASSERT_TRUE(runDir.Entered());
+    const RepaintCase& c = GetParam();
+    SCOPED_TRACE(c.source);
+    auto v = OpenTopic(c.topic, nullptr, c.width, c.height);
+    for (const Press& p : c.presses) {
+        if (p.times == 0) break;
+        const CPoint at = PressPoint(v.get(), p);
+        ASSERT_GE(at.x, 0) << (p.label ? p.label : "");
+        const CPoint client(at.x - v->m_nClipLeft, at.y - v->m_nClipTop);
+        for (int i = 0; i < p.times; ++i) {
+            v->OnLButtonDown(MK_LBUTTON, client);
+            v->OnLButtonUp(0, client);
+            v->RenderPending();
+        }
+        const QImage afterClick = v->BackingImage().copy();
+        TextOfRepaint(v.get());
+        EXPECT_TRUE(afterClick == v->BackingImage()) << (p.label ? p.label : "the plot");
+    }
+    if (c.stays) {
+        EXPECT_GE(ControlCentre(v.get(), c.stays).x, 0) << c.stays;
+    }
+}
+
+std::string RepaintName(const ::testing::TestParamInfo<RepaintCase>& info) {
+    return std::string("Topic") + info.param.topic + "At" + std::to_string(info.param.width) +
+           "Row" + std::to_string(info.index);
+}
+
+INSTANTIATE_TEST_SUITE_P(SamplePages, ClickRepaintTest, ::testing::ValuesIn(kRepaintCases),
+                         RepaintName);
 
 } // namespace

@@ -1,5 +1,6 @@
 // A click acts once, on what lies under the pointer: at any window height,
-// and never later on what a scroll brings under the point it hit.
+// never later on what a scroll brings under the point it hit, and never
+// bringing another control under that point.
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -226,6 +227,109 @@ TEST_P(BackgroundClickTest, IsNeverAnsweredByWhatScrollsUnderIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SamplePages, BackgroundClickTest, ::testing::ValuesIn(kBackgroundCases));
+
+struct StrayCase {
+    const char* topic;
+    int width, height;
+    CPoint at; // client point of the first screen
+    const char* source;
+};
+
+const StrayCase kStrayCases[] = {
+    {"212", 1024, 768, CPoint(759, 112), "beside a title, over the figure's controls' reach"},
+    {"306", 1024, 768, CPoint(737, 330), "right of a figure"},
+    {"381", 1024, 768, CPoint(613, 203), "above a figure's button column"},
+};
+
+class StrayClickTest : public ::testing::TestWithParam<StrayCase> {
+protected:
+    InRunDir runDir;
+};
+
+// A click on the first screen's background, then a page down: the page shows
+// what the page down alone shows, the figures that first appear there
+// settled as every later pass draws them.
+TEST_P(StrayClickTest, APageDownShowsWhatItShowsWithoutTheClick) {
+    ASSERT_TRUE(runDir.Entered());
+    const StrayCase& c = GetParam();
+    SCOPED_TRACE(c.source);
+    auto alone = OpenTopic(c.topic, nullptr, c.width, c.height);
+    alone->ScrollToPosition(CPoint(0, c.height));
+    alone->RenderPending();
+    auto v = OpenTopic(c.topic, nullptr, c.width, c.height);
+    v->OnLButtonDown(MK_LBUTTON, c.at);
+    v->OnLButtonUp(0, c.at);
+    v->RenderPending();
+    v->ScrollToPosition(CPoint(0, c.height));
+    v->RenderPending();
+    ASSERT_GT(v->GetScrollPosition().y, 0);
+    EXPECT_TRUE(alone->BackingImage() == v->BackingImage());
+}
+
+INSTANTIATE_TEST_SUITE_P(SamplePages, StrayClickTest, ::testing::ValuesIn(kStrayCases));
+
+// --- After a press, nothing else stands under the pointer ------------------------
+
+struct PointerCase {
+    const char* topic;
+    int width, height;
+    const char* mode;  // pressed first, UTF-8, or none
+    const char* label; // UTF-8
+    int ordinal;       // the n-th control so labelled
+    const char* source;
+};
+
+const PointerCase kPointerCases[] = {
+    {"603", 1586, 927, nullptr, u8"按x型", 0, "the cut's two moves come above the column"},
+    {"603", 1920, 1080, nullptr, u8"按y型", 0, "the same for the cut along y"},
+    {"364", 1586, 927, u8"平行坐标面", u8"x=c", 0, "the named planes' column"},
+    {"364", 1920, 1080, u8"平行坐标面", u8"x=c", 0, "the same, wider"},
+    {"457", 1266, 887, nullptr, u8"→", 1, "x max up: the data switch steps over the y axis's name"},
+};
+
+class PointerTest : public ::testing::TestWithParam<PointerCase> {
+protected:
+    InRunDir runDir;
+};
+
+// The press point lies in the pressed control alone, and no two controls'
+// click areas meet.
+TEST_P(PointerTest, NoOtherControlComesUnderThePointer) {
+    ASSERT_TRUE(runDir.Entered());
+    const PointerCase& c = GetParam();
+    SCOPED_TRACE(c.source);
+    auto v = OpenTopic(c.topic, nullptr, c.width, c.height);
+    if (c.mode) {
+        const CPoint m = ControlCentre(v.get(), c.mode);
+        ASSERT_GE(m.x, 0) << c.mode;
+        Press(v.get(), m.x, m.y);
+    }
+    const ControlLog before = ControlsOfRepaint(v.get());
+    const Control* pressed = nullptr;
+    int n = c.ordinal;
+    for (const Control& k : before.controls)
+        if (k.label == Gbk(c.label) && n-- == 0) pressed = &k;
+    ASSERT_TRUE(pressed) << c.label;
+    const CPoint at((pressed->box.left + pressed->box.right) / 2,
+                    (pressed->box.top + pressed->box.bottom) / 2);
+    Press(v.get(), at.x, at.y);
+    const ControlLog after = ControlsOfRepaint(v.get());
+    for (const Control& k : after.controls) {
+        const bool under =
+            k.box.left < at.x && at.x < k.box.right && k.box.top < at.y && at.y < k.box.bottom;
+        EXPECT_FALSE(under && k.label != pressed->label)
+            << GbkToUtf8(k.label) << " under the pointer";
+    }
+    for (size_t i = 0; i < after.controls.size(); ++i)
+        for (size_t j = i + 1; j < after.controls.size(); ++j) {
+            const CRect meet = after.controls[i].box.Intersect(after.controls[j].box);
+            EXPECT_FALSE(meet.Width() > 0 && meet.Height() > 0)
+                << GbkToUtf8(after.controls[i].label) << " / "
+                << GbkToUtf8(after.controls[j].label);
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(SamplePages, PointerTest, ::testing::ValuesIn(kPointerCases));
 
 // --- The lit button is the one pressed -------------------------------------------
 

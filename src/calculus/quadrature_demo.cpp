@@ -108,6 +108,11 @@ double CPemroView::DrawSimpsonDemo(CDC* pDC, double a, double b, int n) {
 }
 
 double CPemroView::DrawGaussDemo(CDC* pDC, double a, double b, int n) {
+    // The node buttons go on with the row at the plot's top, whose last
+    // button may have stepped right over the y axis's name; the caption
+    // stands in another row, so that row's end is taken first.
+    const int rowEnd =
+        m_bRowValid && m_nRowY == m_nPlotTop ? m_nRowRight + kButtonRowGap : m_nPlotLeft;
     RuleCaption(*this, pDC, n, u8"高斯公式", u8"复化高斯公式");
     const int m = m_nDemoOption2;
     double S = 0;
@@ -149,8 +154,9 @@ double CPemroView::DrawGaussDemo(CDC* pDC, double a, double b, int n) {
     const int CH = m_nBaseCharHeight;
     const int xs[5] = {7 * CH, 17 * CH / 2, 10 * CH, 23 * CH / 2, 13 * CH};
     const char* labels[5] = {u8"2节点", u8"3节点", u8"4节点", u8"5节点", u8"6节点"};
+    const int shift = std::max(0, rowEnd - (m_nPlotLeft + xs[0]));
     for (int j = 0; j < 5; ++j)
-        if (TextButton(pDC, m_nPlotLeft + xs[j], m_nPlotTop, Gbk(labels[j]))) {
+        if (TextButton(pDC, m_nPlotLeft + xs[j] + shift, m_nPlotTop, Gbk(labels[j]))) {
             m_nDemoOption2 = j + 1;
             m_bLoadScriptSettings = 0;
         }

@@ -164,7 +164,9 @@ void CPemroView::CmdIntegralApp(CDC* pDC) {
 
 void CPemroView::DrawIntegralApp(CDC* pDC, int option) {
     const double A = m_dParamA, B = m_dParamB, C = m_dParamC;
-    const double cx = m_dXMin + 0.6 * m_dXSpan;
+    // From this figure's own range: the cached span is the last figure's
+    // until the graph below lays this one out, and a pass may not lay it out.
+    const double cx = m_dXMin + 0.6 * (m_dXMax - m_dXMin);
     if (m_bFullRepaint || HitTestGraphRegion(2) || IsClickOnGraphControls()) {
         DrawFunctionGraph(pDC, 0, 0, 0.0, option == 2 ? 0.0001 : 0.001, "", "");
         switch (option) {

@@ -103,7 +103,9 @@
     void WriteHeldValuePieces(const std::vector<HeldValuePiece>& pieces);
     // The same, and later pieces are written at once.
     void EndValueLabels();
-    void BeforeShow() override { FlushValueLabels(); }
+    // A frame shown within a pass shows the labels written so far; the axis
+    // names wait for the figure's end, to be placed clear of all its text.
+    void BeforeShow() override { WriteHeldValueLabels(); }
     // Axis names of a figure wait with its value labels and are written
     // after them, each at the nearest place to its own where no text or
     // button of the figure stands (label_places.cpp).

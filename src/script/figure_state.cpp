@@ -532,7 +532,13 @@ void CPemroView::EndFigureStatePass() {
     }
     Capture(*this, &s.lastEnd);
     s.lastEndValid = true;
-    if (s.settle && !s.readOnly && m_nStopFigure < 0) Invalidate();
+    // The settling pass paints the whole box over, as a scroll or a resize
+    // would: a click left stored elsewhere must not make it keep the
+    // background and skip the figures.
+    if (s.settle && !s.readOnly && m_nStopFigure < 0) {
+        m_nPrevClipBottom = 0;
+        Invalidate();
+    }
 }
 
 void CPemroView::BeginCommandRecordState() {

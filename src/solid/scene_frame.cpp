@@ -140,6 +140,9 @@ void CPemroView::DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nS
         m_dObliqueFactor = solid::ObliqueFactor(s);
         m_nAxisArrangement = 1;
         if (m_bZoom) m_bBeforeFigure = 0;
+        // A frame with no surface in it (the back of a cut) switches the
+        // inset off before the stage would draw it.
+        if (dXTo <= dXFrom || dYTo <= dYFrom) m_nProjectionDisplay = 0;
 
         // 4. and 5. Stage and ticks, unturned.
         const bool under = nOverlay == kSceneStripUnder;

@@ -45,10 +45,12 @@ double KeepInsideBox(double c, double lo, double hi) {
     return c > hi - inset ? hi - inset : c;
 }
 
-// Both plane positions lie strictly inside the box.
-bool PlanesInside(const CPemroView& v) {
-    return v.m_dXMin < v.m_dDirM && v.m_dDirM < v.m_dXMax && v.m_dYMin < v.m_dDirN &&
-           v.m_dDirN < v.m_dYMax;
+// The cutting plane lies strictly inside the box: x = m_dDirM for a cut
+// along x, y = m_dDirN for one along y. The other plane's place is not the
+// cut's: a y range stepped past it must not take the x cut's figure away.
+bool PlaneInside(const CPemroView& v, int plane) {
+    if (plane == 1) return v.m_dXMin < v.m_dDirM && v.m_dDirM < v.m_dXMax;
+    return v.m_dYMin < v.m_dDirN && v.m_dDirN < v.m_dYMax;
 }
 
 } // namespace
@@ -76,7 +78,9 @@ void CPemroView::DrawSolid(CDC* pDC, double x1, double x2, double y1, double y2)
 }
 
 void CPemroView::DrawSolidCutX(CDC* pDC, double x1, double x2, double y1, double y2) {
-    if (PlanesInside(*this)) {
+    // A range stepped past the plane brings it back in before it is drawn.
+    m_dDirM = KeepInsideBox(m_dDirM, m_dXMin, m_dXMax);
+    if (PlaneInside(*this, 1)) {
         // The frame switches the inset off; the section's projection stays.
         const int display = m_nProjectionDisplay;
         DrawSurfaceScene(pDC, 0, 0, 0, x1, x1, y1, y1, "x", "y", "z");
@@ -101,7 +105,8 @@ void CPemroView::DrawSolidCutX(CDC* pDC, double x1, double x2, double y1, double
 }
 
 void CPemroView::DrawSolidCutY(CDC* pDC, double x1, double x2, double y1, double y2) {
-    if (PlanesInside(*this)) {
+    m_dDirN = KeepInsideBox(m_dDirN, m_dYMin, m_dYMax);
+    if (PlaneInside(*this, 2)) {
         // The frame switches the inset off; the section's projection stays.
         const int display = m_nProjectionDisplay;
         DrawSurfaceScene(pDC, 0, 0, 0, x1, x1, y1, y1, "x", "y", "z");
@@ -128,20 +133,24 @@ void CPemroView::DrawSolidPlaneButtons(CDC* pDC) {
     if (m_nSubDemo == 24 && m_nDemoOption2 >= 0) return;
     const bool named = m_nSubDemo == 25;
     const int R = m_nFigureRight + 2, T = m_nFigureTop;
-    if (TextButton(pDC, R, T + 58, Gbk(named ? u8"x=c" : u8"按x型"))) {
+    // The column stands below the rows of a cut's two moves, drawn or not:
+    // a large font stacks them lower, and a choice that brings them must not
+    // bring another button under the pointer.
+    const int y = ButtonRowBelow(T + 58, ButtonRowBelow(T + 34, T + 10)) - 58;
+    if (TextButton(pDC, R, y + 58, Gbk(named ? u8"x=c" : u8"按x型"))) {
         m_nSectionPlane = 1;
         m_dDirM = (m_dXMin + m_dXMax) / 2;
         m_bCutZc = 0;
     }
-    if (TextButton(pDC, R, T + 82, Gbk(named ? u8"y=c" : u8"按y型"))) {
+    if (TextButton(pDC, R, y + 82, Gbk(named ? u8"y=c" : u8"按y型"))) {
         m_nSectionPlane = 2;
         m_dDirN = (m_dYMin + m_dYMax) / 2;
         m_bCutZc = 0;
     }
-    if (TextButton(pDC, R, T + 106, Gbk(named ? u8"z=c" : u8"按z型"))) {
+    if (TextButton(pDC, R, y + 106, Gbk(named ? u8"z=c" : u8"按z型"))) {
         m_bCutZc = 1;
         m_nSectionPlane = 0;
         m_dDirP = (m_dZMin + m_dZMax) / 2;
     }
-    if (TextButton(pDC, R, T + 130, Gbk(u8"取消"))) m_bCutZc = 0, m_nSectionPlane = 0;
+    if (TextButton(pDC, R, y + 130, Gbk(u8"取消"))) m_bCutZc = 0, m_nSectionPlane = 0;
 }

@@ -83,13 +83,16 @@ void CPemroView::DrawSurfButtons(CDC* pDC) {
     }
     if (plane == 1) m_dDirM = KeepInsideBox(m_dDirM, m_dXMin, m_dXMax);
     if (plane == 2) m_dDirN = KeepInsideBox(m_dDirN, m_dYMin, m_dYMax);
+    // The plane buttons stand below the moves' rows whether the moves show
+    // or not: choosing a plane brings no button under the pointer.
+    const int y = ButtonRowBelow(T + 48, ButtonRowBelow(T + 24, T)) - 48;
     // A plane chosen comes into the box (a script may have left it out).
-    if (TextButton(pDC, R, T + 48, "x=c"))
+    if (TextButton(pDC, R, y + 48, "x=c"))
         choose(1, 0, 0), m_dDirM = KeepInsideBox(m_dDirM, m_dXMin, m_dXMax);
-    if (TextButton(pDC, R, T + 72, "y=c"))
+    if (TextButton(pDC, R, y + 72, "y=c"))
         choose(2, 0, 0), m_dDirN = KeepInsideBox(m_dDirN, m_dYMin, m_dYMax);
-    if (TextButton(pDC, R, T + 96, "z=c")) choose(0, 1, 1);
-    if (TextButton(pDC, R, T + 120, Gbk(u8"取消"))) choose(0, 0, 0), m_dDemoVariant = 0.0;
+    if (TextButton(pDC, R, y + 96, "z=c")) choose(0, 1, 1);
+    if (TextButton(pDC, R, y + 120, Gbk(u8"取消"))) choose(0, 0, 0), m_dDemoVariant = 0.0;
 }
 
 // Lower halves first, then the floor, then the upper halves.
