@@ -1,6 +1,8 @@
-// The rolling-ball page 381 pressed button by button: each parameter of the
-// motion after its steps, from the values the script gives (x0 = −2.5,
-// h = 0.1, μ = 0.1), λ = 1, a run of t = 4 and the page step 0.1.
+// The rolling-ball pages 381 and 382 pressed button by button: each
+// parameter of the motion after its steps, from the values the scripts give
+// (381: x0 = −2.5, h = 0.1, μ = 0.1; 382: (x0, y0) = (1.5, 0), (a, b) =
+// (0, 2.5), μ = 0.05), λ = 1 (at most), a run of t = 4 (at least), the
+// frame step h at most 0.01 and the page step 0.1.
 #include "press_table.h"
 
 namespace {
@@ -10,8 +12,11 @@ using press_table::Row;
 class BallPresses : public press_table::PressTable {};
 
 // Sources: hand, x ± 0.1 per press (μ ± 0.1 × 0.1), h and t doubled or halved.
-TEST_F(BallPresses, EveryButtonOfPage381) {
+TEST_F(BallPresses, EveryButtonOfPages381And382) {
     Run({
+        {"381", "t增", "t:", "8.000", "hand: 4 × 2"},
+        {"381", "t减", "t:", "4.000", "hand: 8 / 2"},
+        {"381", "t减", "t:", "4.000", "t is held at 4 at least"},
         {"381", "λ减", "转动系数λ:", "0.900", "hand: 1 − 0.1"},
         {"381", "λ减*2", "转动系数λ:", "0.700", "hand: 1 − 0.3"},
         {"381", "λ增", "转动系数λ:", "0.800", "hand: 0.7 + 0.1"},
@@ -33,10 +38,26 @@ TEST_F(BallPresses, EveryButtonOfPage381) {
         {"381", "h增*2", "迭代步长h:", "0.800", "hand: 0.1 × 8"},
         {"381", "h减", "迭代步长h:", "0.400", "hand: 0.8 / 2"},
         {"381", "h减*2", "迭代步长h:", "0.100", "hand: back to 0.1"},
-        {"381", "t增", "t:", "8.000", "hand: 4 × 2"},
-        {"381", "t增*2", "t:", "32.000", "hand: 4 × 8"},
-        {"381", "t减", "t:", "16.000", "hand: 32 / 2"},
-        {"381", "t减*2", "t:", "4.000", "hand: back to 4"},
+        {"382", "t增", "t:", "8.000", "hand: 4 × 2"},
+        {"382", "t减", "t:", "4.000", "hand: 8 / 2"},
+        {"382", "t减", "t:", "4.000", "t is held at 4 at least"},
+        {"382", "λ减*3", "转动系数λ ", "0.700", "hand: 1 − 0.3"},
+        {"382", "λ增", "转动系数λ ", "0.800", "hand: 0.7 + 0.1"},
+        {"382", "cm制", "重力加速度g: ", "980.000", "cm/s²"},
+        {"382", "m制", "重力加速度g: ", "9.800", "m/s²"},
+        {"382", "x0前移*3", "初始点x0 ", "1.800", "hand: 1.5 + 0.3"},
+        {"382", "x0后移", "初始点x0 ", "1.700", "hand: 1.8 − 0.1"},
+        {"382", "y0左移*3", "y0 ", "-0.300", "hand: 0 − 0.3"},
+        {"382", "y0右移", "y0 ", "-0.200", "hand: −0.3 + 0.1"},
+        {"382", "μ增*3", "阻尼系数μ ", "0.080", "hand: 0.05 + 0.03"},
+        {"382", "μ减", "阻尼系数μ ", "0.070", "hand: 0.08 − 0.01"},
+        {"382", "vx增*3", "初始速a ", "0.300", "hand: 0 + 0.3"},
+        {"382", "vx减", "初始速a ", "0.200", "hand: 0.3 − 0.1"},
+        {"382", "vy增*3", "初始速b ", "2.800", "hand: 2.5 + 0.3"},
+        {"382", "vy减", "初始速b ", "2.700", "hand: 2.8 − 0.1"},
+        {"382", "h减", "迭代步长h ", "0.005", "hand: 0.01 / 2"},
+        {"382", "h增", "迭代步长h ", "0.010", "hand: 0.005 × 2"},
+        {"382", "h增", "迭代步长h ", "0.010", "the frame step is at most 0.01"},
     });
 }
 
