@@ -14,7 +14,8 @@ class BallPresses : public press_table::PressTable {};
 // Sources: hand, x ± 0.1 per press (μ ± 0.1 × 0.1), h and t doubled or halved.
 TEST_F(BallPresses, EveryButtonOfPages381And382) {
     Run({
-        {"381", "t增", "t:", "8.000", "hand: 4 × 2"},
+        {"381", "t增*2", "t:", "16.000", "hand: 4 × 4"},
+        {"381", "t减", "t:", "8.000", "hand: 16 / 2"},
         {"381", "t减", "t:", "4.000", "hand: 8 / 2"},
         {"381", "t减", "t:", "4.000", "t is held at 4 at least"},
         {"381", "λ减", "转动系数λ:", "0.900", "hand: 1 − 0.1"},
