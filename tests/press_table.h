@@ -2,6 +2,7 @@
 // its page, the presses, one read-out and its value worked out apart (the
 // row's source); rows of one page run on, each from the state the last left.
 //
+// page: its code, "212/2400" for a window that tall.
 // presses: '|'-separated, each a button label ("a增*3": three times; "n增#2":
 // the second button so labelled), "@x,y"
 // (a click at the world point of the last figure) or "open" (the page anew).
@@ -37,7 +38,7 @@ protected:
         for (const Row& r : rows) {
             SCOPED_TRACE(std::string(r.page) + ": " + r.presses + " -> " + r.label + " (" +
                          r.source + ")");
-            if (open != r.page) Open(r.page), open = r.page;
+            if (open != r.page) OpenPage(r.page), open = r.page;
             for (const std::string& p : Split(r.presses, '|')) Press(p);
             Repaint();
             Check(r.label, r.expected);
@@ -45,6 +46,13 @@ protected:
     }
 
 private:
+    // "212/2400": page 212 in a window 2400 pixels tall.
+    void OpenPage(const std::string& page) {
+        const size_t slash = page.find('/');
+        const std::string code = page.substr(0, slash);
+        Open(code.c_str(),
+             slash == page.npos ? test_support::kPageHeight : std::atoi(page.c_str() + slash + 1));
+    }
     static std::vector<std::string> Split(const std::string& s, char by) {
         std::vector<std::string> parts;
         std::stringstream in(s);
@@ -59,7 +67,7 @@ private:
     void Press(const std::string& p) {
         if (p == "open") {
             const std::string code = view->m_strTopicCode;
-            return Open(code.c_str());
+            return Open(code.c_str(), view->BackingImage().height());
         }
         if (p[0] == '@') {
             const CPoint c = At(p.substr(1));

@@ -1,5 +1,7 @@
 // The first-order equation pages pressed button by button: y′ = y from
-// (0, 1), the value table's y_n checked against the methods' own steps.
+// (0, 1), the value table's y_n checked against the methods' own steps; and
+// the system x′ = y, y′ = −x of page 333 from (1, 0), over t and in the
+// phase plane.
 #include "press_table.h"
 
 namespace {
@@ -48,6 +50,13 @@ TEST_F(OdePresses, EveryButtonOfTheOdePages) {
         {"363", "", "y =#6", "2.7181", "py: AB4 h 0.2 (RK4 gives 2.7183)"},
         {"363", "Adams预_校", "y =#8", "4.0552", "py: AB-M4 h 0.2 (RK4 gives 4.0551)"},
         {"363", "步长减", "y =#2", "1.1052", "py: RK4 start h 0.1"},
+        {"333", "", "ink@3.1416,-1", "5,-1.8", "hand: x = cos t at π"},
+        {"333", "", "ink@4.7124,1", "5,-1.8", "hand: y = −sin t at 3π/2"},
+        {"333", "相平面", "ink@0.7071,0.7071", "-1.5,-1.5", "hand: the unit circle"},
+        {"333", "", "ink@-0.7071,-0.7071", "-1.5,-1.5", "hand: the unit circle"},
+        {"333", "", "bare@1.5,1.5", "-1.5,-1.5", "hand: off the circle"},
+        {"333", "取消", "ink@3.1416,-1", "5,-1.8", "hand: x = cos t at π"},
+        {"333", "", "bare@2,0.5", "5,-1.8", "hand: cos 2 and −sin 2 are negative"},
     });
 }
 

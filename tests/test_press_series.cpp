@@ -1,5 +1,6 @@
-// The Maclaurin page 316 pressed button by button: the order read-out and
-// the partial sums of sin x drawn where they fall.
+// The series pages pressed button by button: on 316 the order read-out and
+// the partial sums of sin x drawn where they fall; on 317 and 318 the order
+// of the two-variable expansion (at most 5, "n<6") and its kind.
 #include "press_table.h"
 
 namespace {
@@ -10,7 +11,7 @@ class SeriesPresses : public press_table::PressTable {};
 
 // Sources: python3, P_n(x) = Σ (−1)^k x^(2k+1) / (2k+1)! over 2k + 1 ≤ n,
 // at x = 1.5 and 3; (−6.5, 1.8) is a bare place of the figure.
-TEST_F(SeriesPresses, EveryButtonOfPage316) {
+TEST_F(SeriesPresses, EveryButtonOfTheSeriesPages) {
     Run({
         {"316", "n减少*15", "级数项数n=", "0", "hand: held at 0"},
         {"316", "n增加", "ink@1.5,1.5", "-6.5,1.8", "py: P1(1.5) = 1.5"},
@@ -26,6 +27,13 @@ TEST_F(SeriesPresses, EveryButtonOfPage316) {
         {"316", "", "级数项数n=", "4", "hand: 7 − 3"},
         {"316", "n减少*3", "ink@1.5,1.5", "-6.5,1.8", "py: P1(1.5) = 1.5"},
         {"316", "", "bare@3,-1.5", "-6.5,1.8", "py: P1(3) = 3, above the plot"},
+        {"317", "n增加*6", "级数项数n=", "5", "hand: at most 5"},
+        {"317", "n减少", "级数项数n=", "4", "hand: 5 − 1"},
+        {"317", "n减少*2", "级数项数n=", "2", "hand: 5 − 3"},
+        {"317", "n增加", "级数项数n=", "3", "hand: 2 + 1"},
+        {"318", "n增加*6", "级数项数n=", "5", "hand: at most 5"},
+        {"318", "n减少*3", "级数项数n=", "2", "hand: 5 − 3"},
+        {"318", "n增加", "级数项数n=", "3", "hand: 2 + 1"},
     });
 }
 

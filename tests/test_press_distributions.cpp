@@ -1,0 +1,50 @@
+// The discrete distributions of page 212 pressed button by button: the
+// binomial (n = 10, p = 0.5), Poisson (λ = 2) and hypergeometric (n = 5,
+// N = 20, M = 8) figures as their scripts give them, p and λ stepped by the
+// page step 0.1, the counts by 1.
+#include "press_table.h"
+
+namespace {
+
+using press_table::Row;
+
+class DistributionPresses : public press_table::PressTable {};
+
+// Sources: hand, mean np and variance npq; λ and λ; nM/N and
+// nM(N − n)(N − M)/((N − 1)N²), two decimals. "#2" is the second figure's;
+// a figure's own buttons show in the passes after a click in it.
+TEST_F(DistributionPresses, EveryButtonOfPage212) {
+    Run({
+        {"212/2400", "期望|方差", "期望=np=", "5.00", "hand: 10 × 0.5"},
+        {"212/2400", "p减", "方差=npq=", "2.40", "hand: 10 × 0.4 × 0.6"},
+        {"212/2400", "", "p=", "0.400", "hand: 0.5 − 0.1"},
+        {"212/2400", "p减*2", "方差=npq=", "1.60", "hand: 10 × 0.2 × 0.8"},
+        {"212/2400", "p增", "方差=npq=", "2.10", "hand: 10 × 0.3 × 0.7"},
+        {"212/2400", "p增*2", "期望=np=", "5.00", "hand: back to 0.5"},
+        {"212/2400", "p减*2", "期望=np=", "3.00", "hand: 10 × 0.3"},
+        {"212/2400", "n增", "n=", "11", "hand: 10 + 1"},
+        {"212/2400", "n增*2", "期望=np=", "3.90", "hand: 13 × 0.3"},
+        {"212/2400", "", "方差=npq=", "2.73", "hand: 13 × 0.3 × 0.7"},
+        {"212/2400", "n减", "期望=np=", "3.60", "hand: 12 × 0.3"},
+        {"212/2400", "n减*2", "期望=np=", "3.00", "hand: 10 × 0.3"},
+        {"212/2400", "期望#2|λ增", "λ=", "2.100", "hand: 2 + 0.1"},
+        {"212/2400", "λ增*2", "λ=", "2.300", "hand: 2 + 0.3"},
+        {"212/2400", "λ减|期望#2|方差#2", "期望=λ=", "2.20", "hand: 2.3 − 0.1"},
+        {"212/2400", "", "方差=λ=", "2.20", "hand: λ"},
+        {"212/2400", "λ减*3", "方差=λ=", "1.90", "hand: 2.2 − 0.3"},
+        {"212/2400", "期望#3|方差#3|M减", "M=", "7", "hand: 8 − 1"},
+        {"212/2400", "", "期望=nM/N=", "1.75", "hand: 5 × 7 / 20"},
+        {"212/2400", "M减*2", "期望=nM/N=", "1.25", "hand: 5 × 5 / 20"},
+        {"212/2400", "M增", "期望=nM/N=", "1.50", "hand: 5 × 6 / 20"},
+        {"212/2400", "N增", "N=", "21", "hand: 20 + 1"},
+        {"212/2400", "N减*2", "期望=nM/N=", "1.58", "hand: 5 × 6 / 19"},
+        {"212/2400", "", "方差=nm(N-n)(N-M)/((N-1)N^2)=  ", "0.84",
+         "hand: 5 × 6 × 14 × 13 / (18 × 361)"},
+        {"212/2400", "n增", "n=", "6", "hand: 5 + 1"},
+        {"212/2400", "n增", "期望=nM/N=", "1.89", "hand: n at most M, 6 × 6 / 19"},
+        {"212/2400", "n减*2", "期望=nM/N=", "1.26", "hand: 4 × 6 / 19"},
+        {"212/2400", "n增", "n=", "5", "hand: 4 + 1"},
+    });
+}
+
+} // namespace

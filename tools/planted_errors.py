@@ -1,0 +1,146 @@
+#!/usr/bin/env python3
+"""Plants one small error at a time in the page code of a copy of the tree,
+builds the tests and runs them; an error is caught when a test fails (or the
+build breaks). Usage: planted_errors.py COPY_ROOT [index ...]
+
+Kinds: B a button's action, R a read-out or table cell, D a drawing,
+S a mix-up that only data which tells quantities apart can show."""
+import os, subprocess, sys, threading, time
+
+P = [
+ # calculus
+ ("src/calculus/least_squares.cpp", "{u8\"a增\", 115, 2, 0.2}", "{u8\"a增\", 115, 2, 0.25}", "B"),
+ ("src/calculus/least_squares.cpp", "{u8\"c减\", 290, 0, -0.004}", "{u8\"c减\", 290, 0, -0.005}", "B"),
+ ("src/calculus/least_squares.cpp", "if (TextButton(pDC, R - 20, T + 120, Gbk(u8\"n减少\"))) --m_nLsqPointCount;", "if (TextButton(pDC, R - 20, T + 120, Gbk(u8\"n减少\"))) m_nLsqPointCount -= 2;", "B"),
+ ("src/calculus/least_squares.cpp", "\"b=\", 3, m_adCoefSurfF[1]", "\"b=\", 2, m_adCoefSurfF[1]", "R"),
+ ("src/calculus/least_squares.cpp", "{8, 3, 3, {57.6, 41.9, 31.0,", "{8, 3, 3, {57.6, 41.9, 31.1,", "R"),
+ ("src/calculus/ball_curve.cpp", "if (TextButton(pDC, xs[5], ys[5], Gbk(u8\"t减\"))) m_dTimeT *= 0.5;", "if (TextButton(pDC, xs[5], ys[5], Gbk(u8\"t减\"))) m_dTimeT *= 0.4;", "B"),
+ ("src/calculus/ball_surface.cpp", "if (TextButton(pDC, xs[4], ys[4], Gbk(kRow[4]))) m_dOdeStep *= 0.5;", "if (TextButton(pDC, xs[4], ys[4], Gbk(kRow[4]))) m_dOdeStep *= 0.4;", "B"),
+ ("src/calculus/complex_iteration.cpp", "if (TextButton(pDC, R, T + 120, Gbk(u8\"M减\"))) m_dEscapeBound *= 0.5;", "if (TextButton(pDC, R, T + 120, Gbk(u8\"M减\"))) m_dEscapeBound *= 0.25;", "B"),
+ ("src/calculus/planes3d.cpp", "m_dSavedLambda -= m_dParamStep, m_bLoadScriptSettings = 0;", "m_dSavedLambda -= 2 * m_dParamStep, m_bLoadScriptSettings = 0;", "B"),
+ ("src/calculus/vibration.cpp", "if (TextButton(pDC, x, T + 24, Gbk(u8\"t减小\"))) m_dDemoParam *= 0.5;", "if (TextButton(pDC, x, T + 24, Gbk(u8\"t减小\"))) m_dDemoParam *= 0.4;", "B"),
+ ("src/calculus/taylor2.cpp", "if (TextButton(pDC, bx, top + 34, Gbk(u8\"n减少\"))) --m_nDemoStep;", "if (TextButton(pDC, bx, top + 34, Gbk(u8\"n减少\"))) m_nDemoStep -= 2;", "B"),
+ ("src/calculus/direct3d.cpp", "m_dDemoParam -= m_dParamStep, turned = TRUE;", "m_dDemoParam -= 2 * m_dParamStep, turned = TRUE;", "B"),
+ ("src/calculus/direct3d.cpp", "m_dDemoVariant -= kPhiStep;", "m_dDemoVariant -= 2 * kPhiStep;", "B"),
+ ("src/calculus/tangent3d.cpp", "Gbk(u8\"N离开M\"))) m_dStepH *= kStepRatio;", "Gbk(u8\"N离开M\"))) m_dStepH *= 2 * kStepRatio;", "B"),
+ ("src/calculus/taylor.cpp", "Gbk(u8\"n减少\"), c)) --m_nDemoStep;", "Gbk(u8\"n减少\"), c)) m_nDemoStep -= 2;", "B"),
+ ("src/calculus/sequences.cpp", "if (TextButton(pDC, x, T + 48, Gbk(u8\"右端点\"))) m_dDemoParam = 1.0;", "if (TextButton(pDC, x, T + 48, Gbk(u8\"右端点\"))) m_dDemoParam = 0.9;", "B"),
+ # solid
+ ("src/solid/volume_elements.cpp", "{142, u8\"dr减\", &m_dDR, 0.8}", "{142, u8\"dr减\", &m_dDR, 0.75}", "B"),
+ ("src/solid/volume_elements.cpp", "{94, u8\"dθ减\", &m_dDTheta, 0.8}", "{94, u8\"dθ减\", &m_dDTheta, 0.75}", "B"),
+ ("src/solid/volume_elements.cpp", "Gbk(u8\"z减\"))) m_dDirP -= 0.05 * m_dZSpan;", "Gbk(u8\"z减\"))) m_dDirP -= 0.1 * m_dZSpan;", "B"),
+ ("src/solid/solid_cut.cpp", "Gbk(u8\"后移\"))) m_dDirM -= m_dXSpan / 20;", "Gbk(u8\"后移\"))) m_dDirM -= m_dXSpan / 10;", "B"),
+ ("src/solid/solid_cut.cpp", "Gbk(u8\"左移\"))) m_dDirN -= m_dYSpan / 20;", "Gbk(u8\"左移\"))) m_dDirN -= m_dXSpan / 20;", "S"),
+ ("src/solid/surface_traces.cpp", "if (TextButton(pDC, R, T + 24, Gbk(u8\"右移\"))) m_dDirN += m_dYSpan / 20;", "if (TextButton(pDC, R, T + 24, Gbk(u8\"右移\"))) m_dDirN += m_dYSpan / 10;", "B"),
+ ("src/solid/field_elements.cpp", "Gbk(u8\"缩小\"))) m_dDirP -= 0.05;", "Gbk(u8\"缩小\"))) m_dDirP -= 0.1;", "B"),
+ ("src/solid/space_curves.cpp", "{60, u8\"Q减\", 1, -1}", "{60, u8\"Q减\", 2, -1}", "B"),
+ ("src/solid/space_curves.cpp", "{100, u8\"R减\", 2, -1}", "{100, u8\"R减\", 2, -2}", "B"),
+ ("src/solid/scene_surfaces.cpp", "Gbk(u8\"体积近似值:\"), 3,", "Gbk(u8\"体积近似值:\"), 2,", "R"),
+ ("src/solid/solid_sections.cpp", "DrawLabelValue3D(pDC, x, y, z, Gbk(kLabels[kind]), 4, value, m_crPen);", "DrawLabelValue3D(pDC, x, y, z, Gbk(kLabels[kind]), 3, value, m_crPen);", "R"),
+ # stats
+ ("src/stats/discrete_demo.cpp", "if (hit(110, T().pDown)) m_dSavedProbP -= m_dParamStep;", "if (hit(110, T().pDown)) m_dSavedProbP -= 2 * m_dParamStep;", "B"),
+ ("src/stats/discrete_demo.cpp", "m_dSavedLambda -= m_dParamStep;", "m_dSavedLambda -= 2 * m_dParamStep;", "B"),
+ ("src/stats/discrete_demo.cpp", "if (hit(152, T().mDown)) m_nSavedMarkedM = StepCount(m_nSavedMarkedM, -step);", "if (hit(152, T().mDown)) m_nSavedMarkedM = StepCount(m_nSavedMarkedM, -2 * step);", "B"),
+ ("src/stats/discrete_demo.cpp", "T().binomialVariance, 2, n * p * (1 - p),", "T().binomialVariance, 2, n * p * (1 - p) * 1.01,", "R"),
+ ("src/stats/discrete_demo.cpp", "T().poissonVariance, 2, lambda,", "T().poissonVariance, 2, lambda * 1.01,", "R"),
+ ("src/stats/interval_demo.cpp", "if (button(72, u8\"α减少\")) m_dSavedSignificance -= m_dParamStep;", "if (button(72, u8\"α减少\")) m_dSavedSignificance -= 2 * m_dParamStep;", "B"),
+ ("src/stats/continuous_demo.cpp", "*v += (hit[i] ? step : 0) - (hit[i + 1] ? step : 0);", "*v += (hit[i] ? step : 0) - (hit[i + 1] ? 2 * step : 0);", "B"),
+ ("src/stats/discrete_demo.cpp", "DrawDotWorld(pDC, lambda, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crFirstDerivative);", "DrawDotWorld(pDC, lambda + 1, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crFirstDerivative);", "D"),
+ # numeric
+ ("src/numeric/ode_demo.cpp", "m_dOdeStep *= 0.5, m_bLoadScriptSettings = FALSE;", "m_dOdeStep *= 0.4, m_bLoadScriptSettings = FALSE;", "B"),
+ ("src/numeric/ode_demo.cpp", "if (TextButton(pDC, x, T + 98, Gbk(u8\"无数值\"))) m_nDemoOption2 = 1;", "if (TextButton(pDC, x, T + 98, Gbk(u8\"无数值\"))) m_nDemoOption2 = 0;", "B"),
+ ("src/numeric/jacobi_demo.cpp", "m_dEpsilon *= kJacobiEpsilonShrink, m_bLoadScriptSettings = FALSE;", "m_dEpsilon *= 0.25, m_bLoadScriptSettings = FALSE;", "B"),
+ ("src/numeric/demo_controls.cpp", "                         m_crCurveSetting))\n        --m_nDemoStep;", "                         m_crCurveSetting))\n        m_nDemoStep -= 2;", "B"),
+ ("src/numeric/ode_demo.cpp", "if (TextButton(pDC, R - 20, T + 24, Gbk(u8\"取消\")))", "if (TextButton(pDC, R - 20, T + 24, Gbk(u8\"取 消\")))", "B"),
+ # catalog
+ ("src/catalog/classical_curves.cpp", "catalog::FocalDistanceSum({px, py}, f1, f2), m_crDefaultPen);", "catalog::FocalDistanceSum({px, py}, f1, f1), m_crDefaultPen);", "S"),
+ ("src/catalog/classical_curves.cpp", "catalog::HyperbolaDistanceDifference({px, py}, c, alongX), pen);", "catalog::HyperbolaDistanceDifference({px, py}, c, !alongX), pen);", "S"),
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, px, py, f2.x, f2.y, m_crDefaultPen);", "DrawLineWorld(pDC, px, py, f2.x, -f2.y, m_crDefaultPen);", "D"),
+ ("src/catalog/panels_steps.cpp", "DrawLabelValue(pDC, xs[i % 3], ys[i / 3], kCoefLabels[i], 2, m_adCoefF[i],", "DrawLabelValue(pDC, xs[i % 3], ys[i / 3], kCoefLabels[i], 1, m_adCoefF[i],", "R"),
+ # script
+ ("src/script/annotation_lines.cpp", "\"q=\", 3, std::sin(m_dRotationAngle),", "\"q=\", 3, std::cos(m_dRotationAngle),", "S"),
+ ("src/script/annotation_lines.cpp", "m_dRotationAngle -= m_dParamStep, m_bLine2AngleHeld = TRUE;", "m_dRotationAngle -= 2 * m_dParamStep, m_bLine2AngleHeld = TRUE;", "B"),
+ ("src/script/annotation_lines.cpp", "\"p=\", 3, m_dDirP,", "\"p=\", 3, m_dDirN,", "S"),
+ ("src/script/annotation_calculus.cpp", "Gbk(u8\"弦长减\"), m_crCurveSetting))\n        ScaleStepH(0.8);", "Gbk(u8\"弦长减\"), m_crCurveSetting))\n        ScaleStepH(0.75);", "B"),
+ ("src/script/annotation_labels.cpp", "Gbk(u8\"△x减\"), m_crCurveSetting))\n        ScaleStepH(0.8);", "Gbk(u8\"△x减\"), m_crCurveSetting))\n        ScaleStepH(0.75);", "B"),
+]
+
+def run(cmd, cwd, **kw):
+    return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
+
+# The tests that cover each folder's pages.
+COMMON = "*Presses*:SceneControls.*:FigureFills.*:ExtremeTest.*:ReliabilityPageTest.*"
+FILTERS = {
+    "calculus": "CalculusSampleTest.*:PlaneDemoTest.*:Limit*:Integral*:ScratchIntegralTest.*:"
+                "ScratchCalculusTest.*:BallPageTest.*:*Tangent*:Direct*:DemoStepTest.*:RevolveTest.*:"
+                "ConePage.*:ColourPlanePageTest.*:Iteration*:Pencil*:PlanePatchFillTest.*:"
+                "GaussPageButtonTest.*:Fit*:QuadraticApproxTest.*",
+    "solid": "Solid*:CoordinatePageTest.*:KeptWallCover.*:RegionIntegral.*:SceneRangeArrows.*:"
+             "Direct*:*Tangent*:SurfaceMeshTest.*:WireMesh.*:ColourPlanePageTest.*:Pencil*:"
+             "CalculusSampleTest.*:PlanePatchFillTest.*",
+    "stats": "Pages/StatsClickTest.*:Stats*",
+    "numeric": "Numeric*:Iteration*:Fit*:QuadraticApproxTest.*",
+    "catalog": "Catalog*:ClassicalCurvePage.*:GraphPageTest.*:FunctionMenuPageTest.*:"
+               "CalculusSampleTest.*:PlaneDemoTest.*",
+    "script": "Annotation*:ScriptPageTest.*:Script*:TopicCommands.*:FigureState*:"
+              "CoordinatePageTest.*:SamplePageTest.*",
+}
+
+
+def tests(root, folder, shards=int(os.environ.get("PLANT_SHARDS", "4"))):
+    """The first failing test's name, or None; a failure stops every shard."""
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", GTEST_TOTAL_SHARDS=str(shards))
+    procs, failed = [], []
+
+    def watch(p):
+        for line in p.stdout:
+            if line.startswith("[  FAILED"):
+                failed.append(line.split("]", 1)[1].strip())
+                break
+
+    threads = []
+    for i in range(shards):
+        only = os.environ.get("PLANT_FILTER", FILTERS[folder] + ":" + COMMON)
+        p = subprocess.Popen(["./pemro_tests", "--gtest_filter=" + only],
+                             cwd=root + "/build/tests", env=dict(env, GTEST_SHARD_INDEX=str(i)),
+                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+        procs.append(p)
+        threads.append(threading.Thread(target=watch, args=(p,), daemon=True))
+        threads[-1].start()
+    while not failed and any(p.poll() is None for p in procs):
+        time.sleep(0.2)
+    for p in procs:
+        if p.poll() is None:
+            p.kill()
+    for p in procs:
+        p.wait()
+    if failed:
+        return failed[0]
+    bad = [p.returncode for p in procs if p.returncode]
+    return "fails (rc %s)" % bad[0] if bad else None
+
+
+def main():
+    root = sys.argv[1]
+    picks = [int(a) for a in sys.argv[2:]] or range(len(P))
+    for i in picks:
+        f, old, new, kind = P[i]
+        path = os.path.join(root, f)
+        text = open(path, encoding="utf-8").read()
+        if text.count(old) != 1:
+            print(f"{i}\t{kind}\t{f}\tSKIP (found {text.count(old)} times)", flush=True)
+            continue
+        open(path, "w", encoding="utf-8").write(text.replace(old, new))
+        start = time.time()
+        try:
+            b = run("ninja -C build pemro_tests", root)
+            verdict = "caught: build" if b.returncode else (tests(root, f.split('/')[1]) or "SURVIVED")
+            if verdict != "SURVIVED" and not verdict.startswith("caught"):
+                verdict = "caught: " + verdict
+        finally:
+            open(path, "w", encoding="utf-8").write(text)
+        print(f"{i}\t{kind}\t{f}\t{verdict}\t{time.time() - start:.0f} s", flush=True)
+    run("ninja -C build pemro_tests", root)
+
+if __name__ == "__main__":
+    main()
