@@ -74,13 +74,28 @@ double TraceStep(double length, double step) {
 
 } // namespace
 
+// The button column beside the figure lies past the graph's controls; its
+// clicks must reach the buttons too.
+BOOL CPemroView::IsClickOnClassicalColumn() const {
+    if (!IsFigureBandVisible()) return FALSE;
+    const CPoint click = ClickPagePoint();
+    const int left = m_nFigureRight + 2;
+    const int right = left + calculus::WidestButton(*this, {u8"实轴x", u8"上下", u8"c减"}) + 5;
+    // Rows are drawn scaled from the plot's top: the first stands higher on a
+    // larger window.
+    const int bh = std::max(1, ButtonHeight());
+    const int top = std::min(m_nFigureTop, m_nPlotTop + bh * (m_nFigureTop - m_nPlotTop) / 20);
+    return NoteClickMet(left <= click.x && click.x < right && top <= click.y &&
+                        click.y < m_nFigureBottom);
+}
+
 BOOL CPemroView::ClassicalButton(CDC* pDC, int i, const char* utf8Label, int x) {
     return TextButton(pDC, x, m_nFigureTop + kButtonRow * i, Gbk(utf8Label));
 }
 
 void CPemroView::DrawClassicalCurveConstruction(CDC* pDC, int kind) {
     if (!IsFigureBandVisible()) return;
-    if (!m_bFullRepaint && !IsClickOnGraphControls()) return;
+    if (!m_bFullRepaint && !IsClickOnGraphControls() && !IsClickOnClassicalColumn()) return;
     const Captions& t = Texts();
     const double px = m_adMousePoint[0], py = m_adMousePoint[1];
     const BOOL inside = IsInsideWorldRange(px, py);

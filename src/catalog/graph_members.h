@@ -42,6 +42,7 @@
     // the button column at its right, most of which the graph-region test
     // leaves out (their buttons would never act).
     BOOL IsClickOnGraphControls() const;
+    BOOL IsClickOnClassicalColumn() const;
 
     // --- Panels and their buttons (panels.cpp, panels_steps.cpp) ------------
     void DrawFunctionPanel(CDC* pDC, int nLeft, int nRight, int nTop, int nBottom);
