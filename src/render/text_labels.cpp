@@ -438,69 +438,54 @@ void CPemroView::DrawLabelAccent(CDC* pDC, double x, double y, const CString& la
                          colour, false);
 }
 
-// How far left a label's subscript, written at px2 inside the spaces of the
-// label at px1 ("f    =", "x =", "a /2="), must go to end before the
-// label's next sign after the spaces: the faces' own widths can leave less
-// room than the cells. It goes no further left than the end of the letter
-// before the spaces.
-static int SubscriptPull(CPemroView& v, CDC* pDC, const CString& label1, int px1,
-                         const CString& label2, int decimals2, double value2, int px2) {
+// Where a label's subscript, written at px2 inside the spaces of the label
+// at px1 ("f    =", "x =", "a /2="), meets that label: the left of the
+// label's next sign after the spaces, the right of the letter before them,
+// and the subscript's width as WriteLabelValue lays it out (the label's
+// cells, then the number). False when the label has no such spaces.
+struct SubscriptRoom {
+    int signLeft = 0, letterRight = 0, width2 = 0;
+};
+
+static bool MeasureSubscriptRoom(CPemroView& v, CDC* pDC, const CString& label1, int px1,
+                                 const CString& label2, int decimals2, double value2,
+                                 SubscriptRoom* room) {
     const size_t space = label1.find(' ');
     const size_t next = space == std::string::npos ? space : label1.find_first_not_of(' ', space);
-    if (space == std::string::npos || space == 0 || next == std::string::npos) return 0;
+    if (space == std::string::npos || space == 0 || next == std::string::npos) return false;
     const int Eb = v.m_nFontStep + v.m_nBaseCharHeight;
     const int wb = v.m_nFontStep / 2 + v.m_nBaseCharWidth;
     LOGFONT font = v.m_lfCurrent;
     font.lfHeight = (v.m_nLabelZoom + 2) * Eb / 3;
     font.lfWidth = (v.m_nLabelZoom + 2) * wb / 3;
-    int signLeft = 0, letterRight = 0, width2 = 0;
     {
         CFontSelect select(pDC, font);
-        signLeft = px1 + pDC->GetTextExtent(label1.substr(0, next)).cx;
-        letterRight = px1 + pDC->GetTextExtent(label1.substr(0, space)).cx;
+        room->signLeft = px1 + pDC->GetTextExtent(label1.substr(0, next)).cx;
+        room->letterRight = px1 + pDC->GetTextExtent(label1.substr(0, space)).cx;
     }
     font.lfHeight = (v.m_nLabelZoom + 2) * Eb / 4;
     font.lfWidth = (v.m_nLabelZoom + 2) * wb / 4;
-    {
-        CFontSelect select(pDC, font);
-        // As WriteLabelValue lays it out: the label's cells, then the number.
-        width2 = font.lfWidth * int(label2.size()) +
-                 (decimals2 >= 0 ? pDC->GetTextExtent(FormatDecimals(decimals2, value2)).cx : 0);
-    }
-    if (px2 >= signLeft || px2 + width2 <= signLeft) return 0;
-    const int pull = px2 + width2 - signLeft;
-    return px2 - pull >= letterRight ? pull : 0;
+    CFontSelect select(pDC, font);
+    room->width2 = font.lfWidth * int(label2.size()) +
+                   (decimals2 >= 0 ? pDC->GetTextExtent(FormatDecimals(decimals2, value2)).cx : 0);
+    return true;
 }
 
-// How far right a subscript written at px2 must go to start after the
-// letter before the spaces of label1 (a large label zoom widens the letter
-// past the nominal offset), as long as it then still ends before the sign.
-static int SubscriptPush(CPemroView& v, CDC* pDC, const CString& label1, int px1,
-                         const CString& label2, int decimals2, double value2, int px2) {
-    const size_t space = label1.find(' ');
-    const size_t next = space == std::string::npos ? space : label1.find_first_not_of(' ', space);
-    if (space == std::string::npos || space == 0 || next == std::string::npos) return 0;
-    const int Eb = v.m_nFontStep + v.m_nBaseCharHeight;
-    const int wb = v.m_nFontStep / 2 + v.m_nBaseCharWidth;
-    LOGFONT font = v.m_lfCurrent;
-    font.lfHeight = (v.m_nLabelZoom + 2) * Eb / 3;
-    font.lfWidth = (v.m_nLabelZoom + 2) * wb / 3;
-    int signLeft = 0, letterRight = 0;
-    {
-        CFontSelect select(pDC, font);
-        signLeft = px1 + pDC->GetTextExtent(label1.substr(0, next)).cx;
-        letterRight = px1 + pDC->GetTextExtent(label1.substr(0, space)).cx;
-    }
-    font.lfHeight = (v.m_nLabelZoom + 2) * Eb / 4;
-    font.lfWidth = (v.m_nLabelZoom + 2) * wb / 4;
-    int width2 = 0;
-    {
-        CFontSelect select(pDC, font);
-        width2 = font.lfWidth * int(label2.size()) +
-                 (decimals2 >= 0 ? pDC->GetTextExtent(FormatDecimals(decimals2, value2)).cx : 0);
-    }
-    const int push = letterRight + 1 - px2;
-    return push > 0 && letterRight + 1 + width2 <= signLeft ? push : 0;
+// How far left the subscript must go to end before the label's sign (the
+// faces' own widths can leave less room than the cells), going no further
+// left than the end of the letter before the spaces.
+static int SubscriptPull(const SubscriptRoom& r, int px2) {
+    if (px2 >= r.signLeft || px2 + r.width2 <= r.signLeft) return 0;
+    const int pull = px2 + r.width2 - r.signLeft;
+    return px2 - pull >= r.letterRight ? pull : 0;
+}
+
+// How far right it must go to start after the letter (a large label zoom
+// widens the letter past the nominal offset), as long as it then still ends
+// before the sign.
+static int SubscriptPush(const SubscriptRoom& r, int px2) {
+    const int push = r.letterRight + 1 - px2;
+    return push > 0 && r.letterRight + 1 + r.width2 <= r.signLeft ? push : 0;
 }
 
 double CPemroView::LabelAccentPull(CDC* pDC, double x, const CString& label1, double x2,
@@ -510,7 +495,9 @@ double CPemroView::LabelAccentPull(CDC* pDC, double x, const CString& label1, do
         !MapLabelPoint(*this, x, m_dYMin, &px, &py) ||
         !MapLabelPoint(*this, x2, m_dYMin, &px2, &py))
         return 0;
-    const int pull = SubscriptPull(*this, pDC, label1, px, label2, decimals2, value2, px2);
+    SubscriptRoom room;
+    if (!MeasureSubscriptRoom(*this, pDC, label1, px, label2, decimals2, value2, &room)) return 0;
+    const int pull = SubscriptPull(room, px2);
     return pull > 0 ? (pull + 1) * m_dXSpan / m_nPlotWidth : 0;
 }
 
@@ -523,12 +510,17 @@ void CPemroView::DrawLabelValuePair(CDC* pDC, double x, double y, const CString&
     double x2 = x + dx * m_nBaseCharWidth * m_dXSpan / m_nPlotWidth;
     const double y2 = y + dy * m_nBaseCharHeight * m_dYSpan / m_nPlotHeight;
     int px = 0, py = 0, px2 = 0;
+    SubscriptRoom room;
     if (pDC && m_bFigureVisible && MapLabelPoint(*this, x, y, &px, &py) &&
-        MapLabelPoint(*this, x2, y2, &px2, &py)) {
-        const int pull = SubscriptPull(*this, pDC, label1, px, label2, decimals2, value2, px2);
-        if (pull > 0) x2 -= (pull + 1) * m_dXSpan / m_nPlotWidth;
-        const int push = SubscriptPush(*this, pDC, label1, px, label2, decimals2, value2, px2);
-        if (pull <= 0 && push > 0) x2 += (push + 1) * m_dXSpan / m_nPlotWidth;
+        MapLabelPoint(*this, x2, y2, &px2, &py) &&
+        MeasureSubscriptRoom(*this, pDC, label1, px, label2, decimals2, value2, &room)) {
+        // Measured once: pulled left to clear the sign, else pushed right
+        // to clear the letter.
+        const int pull = SubscriptPull(room, px2), push = SubscriptPush(room, px2);
+        if (pull > 0)
+            x2 -= (pull + 1) * m_dXSpan / m_nPlotWidth;
+        else if (push > 0)
+            x2 += (push + 1) * m_dXSpan / m_nPlotWidth;
     }
     DrawLabelValueSmall(pDC, x2, y2, label2, decimals2, value2, colour);
 }
