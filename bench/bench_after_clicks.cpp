@@ -60,11 +60,16 @@ struct AfterClicks {
     int family;
     const char* label;
     int times;
+    int top = 0; // the page scrolled this far first
 };
 
 void TimeAfterClicks(benchmark::State& state, const AfterClicks& c) {
     auto view = OpenSamplePage(c.topic, c.family, 1280, 960);
     if (!view) return state.SkipWithError("no run directory");
+    if (c.top > 0) {
+        view->ScrollToPosition(CPoint(0, c.top));
+        view->RenderPending();
+    }
     if (!PressLabel(*view, c.label, c.times)) return state.SkipWithError("no such button");
     TimeFullPasses(state, *view);
     // The state's picture, to compare a change's pictures with the last ones.
@@ -142,6 +147,10 @@ void RegisterAfterClickBenchmarks() {
         {"364_planes", "364", -1, u8"坐标面", 1},
         // The cylindrical surfaces r = f(θ, z).
         {"379_theta_z", "379", -1, u8"θ_z型", 1},
+        // The spring run to its longest time, the ball's trail after a
+        // press inside its plot.
+        {"381_t10", "381", -1, u8"t增大", 10, 1100},
+        {"382_R", "382", -1, u8"R减", 1},
     };
     for (const char* page : kMeshPages)
         states.push_back({std::string(page) + "_densest", page, -1, u8"增加", kPressesToDensest});
@@ -152,6 +161,7 @@ void RegisterAfterClickBenchmarks() {
         {"317", "317", -1, u8"n增加", u8"n减少"},
         {"321", "321", -1, u8"高斯和", u8"近似和"},
         {"gs020", "020", 0, u8"t增", u8"t减"},
+        {"382", "382", -1, u8"R减", u8"R增"},
     };
     for (const ClickCost& c : clicks) {
         benchmark::RegisterBenchmark(("ClickCost/" + c.name).c_str(), TimeClick, c)

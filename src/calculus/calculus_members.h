@@ -174,6 +174,21 @@
     void DrawVibration(CDC* pDC);
     void DrawVibrationFrame(CDC* pDC, double u);
     void VibrationButtons(CDC* pDC);
+    // A run of the spring kept between passes: the state at the start of
+    // each frame, with every input it was computed from. A repaint with the
+    // same inputs reuses it, a longer run continues it; two are kept, for a
+    // page with two springs.
+    struct VibrationRun {
+        static constexpr int kFrames = 160;
+        static constexpr int kKeySize = 48;
+        double key[kKeySize] = {};
+        int known = 0; // the frame starts computed
+        double u[kFrames] = {}, v[kFrames] = {};
+    };
+    VibrationRun m_aVibrationRuns[2];
+    int m_nNextVibrationRun = 0;
+    VibrationRun& VibrationRunFor(double u0);
+    void ExtendVibrationRun(VibrationRun* run, int frame);
 
     // --- A ball on a plane curve (ball_curve.cpp) ----------------------------------
     void DrawSphereCurveMove(CDC* pDC);

@@ -3,11 +3,16 @@
 #include "calculus/button_column.h"
 #include "view/view.h"
 
+#include "catalog/catalog_params.h"
+#include "numeric/math/ode_steps.h"
+
 #include "platform/frame_presenter.h"
 #include "platform/text_codec.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -23,8 +28,76 @@ constexpr double kSpringFrom = 0.25;
 constexpr double kSpringTo = 98.8;
 constexpr double kSpringStep = 0.02;
 constexpr COLORREF kValueColour = 5; // a palette number
+static_assert(CPemroView::VibrationRun::kFrames == int(kLongestRun / kFrameTime),
+              "a kept run holds the longest run's frames");
+
+// u' = v, v' = -p·v - q·u + f(t) with f's parameters gathered once: the run
+// takes 800,000 steps of four evaluations each.
+class SpringSides : public numeric::OdeRightSides {
+public:
+    explicit SpringSides(const CPemroView& v)
+        : m_f(v, v.m_nFuncUpper), m_p(v.m_dOdeP), m_q(v.m_dOdeQ) {}
+    double Single(double, double y) const override { return y; }
+    double F(double, double, double z) const override { return z; }
+    double G(double x, double y, double z) const override { return -m_p * z - m_q * y + m_f(x); }
+
+private:
+    catalog::ViewFunctionF m_f;
+    double m_p, m_q;
+};
 
 } // namespace
+
+// Every input of the run: the start, p and q, and all that f(t) reads.
+CPemroView::VibrationRun& CPemroView::VibrationRunFor(double u0) {
+    double key[VibrationRun::kKeySize] = {};
+    int n = 0;
+    const auto put = [&](double x) { key[n++] = x; };
+    put(u0), put(m_dOdeP), put(m_dOdeQ);
+    put(m_nCombineMode), put(m_nFuncUpper), put(m_nFuncLower);
+    const catalog::ExplicitCoefs coefs[2] = {
+        catalog::CoefsOf(m_adCoefF, m_adCoefFExtra[0], m_adCoefFExtra[1], m_adCoefFExtra[2],
+                         m_dAlphaF, m_dBetaF, m_dBreakF0, m_dBreakF1),
+        catalog::CoefsB(*this)};
+    for (const catalog::ExplicitCoefs& c : coefs)
+        for (double x : {c.a, c.b, c.c, c.d, c.e, c.f, c.g, c.h, c.i, c.alpha, c.beta, c.x0, c.x1})
+            put(x);
+    const catalog::Extension ext = catalog::ExtensionOf(*this);
+    put(ext.periodic), put(ext.period), put(ext.symmetry);
+    const catalog::Densities d = catalog::DensitiesOf(*this);
+    for (double x : {d.lambda, d.mu, d.sigma, d.invSqrt2Pi, double(d.n), double(d.m), d.gammaAlpha,
+                     d.gammaBeta})
+        put(x);
+    for (VibrationRun& run : m_aVibrationRuns)
+        if (run.known > 0 && std::memcmp(run.key, key, sizeof key) == 0) return run;
+    VibrationRun& run = m_aVibrationRuns[m_nNextVibrationRun];
+    m_nNextVibrationRun = (m_nNextVibrationRun + 1) % int(std::size(m_aVibrationRuns));
+    std::memcpy(run.key, key, sizeof key);
+    run.u[0] = u0;
+    run.v[0] = 0;
+    run.known = 1;
+    return run;
+}
+
+// The run's frame starts up to `frame`, from the last one known: frames
+// every half time unit, each after 5000 steps of 0.0001.
+void CPemroView::ExtendVibrationRun(VibrationRun* run, int frame) {
+    const SpringSides sides(*this);
+    const long steps = long(kFrameTime / kStepTime + 0.5);
+    for (int i = run->known; i <= frame && i < VibrationRun::kFrames; ++i) {
+        const double t = (i - 1) * kFrameTime;
+        double u = run->u[i - 1], v = run->v[i - 1];
+        for (long j = 0; j < steps; ++j) {
+            numeric::RungeKuttaAdamsStep(sides, m_nOdeMethod, 1, t + j * kStepTime, u, v, kStepTime,
+                                         t + j * kStepTime, m_adOdePrevF, m_adStepResult);
+            u = m_adStepResult[0];
+            v = m_adStepResult[1];
+        }
+        run->u[i] = u;
+        run->v[i] = v;
+        run->known = i + 1;
+    }
+}
 
 void CPemroView::CmdVibration(CDC* pDC) {
     ReadPlotSetup(kFirstArgVibration);
@@ -46,23 +119,18 @@ void CPemroView::DrawVibration(CDC* pDC) {
     VibrationButtons(pDC);
 
     if (HitTestGraphRegion(0)) {
-        double u = ym - m_dCursorY, v = 0;
+        double u = ym - m_dCursorY;
         if (!(std::fabs(u) < 0.5 * YSpan)) u = 0;
         // As long as the buttons allow: a run set elsewhere may be any number.
         const double T = std::min(m_dDemoParam, kLongestRun);
-        const long frames = long(std::ceil(T / kFrameTime));
+        const int frames = int(std::ceil(T / kFrameTime));
         CFramePresenter presenter(this, frames, IsClickPass() && !m_bPrintMode);
-        const long steps = long(kFrameTime / kStepTime + 0.5);
-        double t = 0;
-        for (long i = 0; t < T && i < frames; ++i, t += kFrameTime) {
+        VibrationRun& run = VibrationRunFor(u);
+        for (int i = 0; i < frames; ++i) {
             if (presenter.Draws(i)) {
-                DrawVibrationFrame(pDC, u);
+                ExtendVibrationRun(&run, i);
+                DrawVibrationFrame(pDC, run.u[i]);
                 if (!presenter.Present()) break;
-            }
-            for (long j = 0; j < steps; ++j) {
-                OdeRungeKuttaAdamsStep(1, t + j * kStepTime, u, v, kStepTime, t + j * kStepTime);
-                u = m_adStepResult[0];
-                v = m_adStepResult[1];
             }
         }
     }
