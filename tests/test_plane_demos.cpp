@@ -374,6 +374,46 @@ TEST_F(PlaneDemoTest, TheVibrationRunsOncePerClickWithinItsTimeBound) {
     view->SetHost(nullptr);
 }
 
+// The run a repaint reuses is the run of the present start and time: the
+// mass after the last frame at t is u(t) = c/q + (u0 − c/q)·r(t), with
+// r(t) = e^(−pt/2)(cos ωt + p/(2ω) sin ωt), ω = √(q − p²/4) (python3 math),
+// for u″ + 0.2u′ + u = 0.5 and u0 the click's height below the rest line.
+TEST_F(PlaneDemoTest, TheSpringShowsTheRunOfItsPresentStartAndTime) {
+    Script({"DATA1(0,0,0,0.5,0,0,0,0.2,1)", "Vibration(0.3,3,40,12,39,-1,0,-2,2,-2,2,0,1)"});
+    Open();
+    struct Row {
+        const char* action;
+        double y; // the click's height, or NAN for a button
+        double t, r;
+    };
+    const Row rows[] = {
+        {"click", 0.5, 9.5, -0.387666453159536},        // T = 10: 20 frames
+        {"t增大", NAN, 19.5, 0.12859779832068383},      // T = 20, the run goes on
+        {"t减小", NAN, 9.5, -0.387666453159536},        // back to T = 10
+        {"click lower", -1.0, 9.5, -0.387666453159536}, // a new start
+    };
+    const int x = view->m_nPlotRight, y = view->m_nPlotTop;
+    for (const Row& row : rows) {
+        const std::string a = row.action;
+        if (!std::isnan(row.y)) {
+            // The release sets the start; the buttons, in the plot's top
+            // fifth, leave it.
+            const CPoint p(Px(0), Py(row.y));
+            view->OnLButtonDown(MK_LBUTTON, p);
+            view->OnLButtonUp(0, p);
+            view->RenderPending();
+        } else {
+            ClickButton(x, a == "t增大" ? y : y + 24);
+        }
+        Repaint();
+        const CPemroView& v = *view;
+        double u0 = -v.m_dCursorY; // the rest line is y = 0
+        if (!(std::fabs(u0) < 2)) u0 = 0;
+        const double expected = 0.5 + (u0 - 0.5) * row.r;
+        EXPECT_NEAR((v.m_dVibrationScale - v.m_dParamStep * v.m_dYSpan) / 0.2, expected, 1e-6) << a;
+    }
+}
+
 TEST_F(PlaneDemoTest, TheBallRollsWithinItsTimeBoundAndItsButtonsKeepTheirBounds) {
     CountingHost host;
     Script({"DATA1(0,0.25,0,0,0,0,0,)",

@@ -4,7 +4,6 @@
 #include "view/view.h"
 
 #include "catalog/catalog_params.h"
-#include "numeric/math/ode_steps.h"
 
 #include "platform/frame_presenter.h"
 #include "platform/text_codec.h"
@@ -30,21 +29,6 @@ constexpr double kSpringStep = 0.02;
 constexpr COLORREF kValueColour = 5; // a palette number
 static_assert(CPemroView::VibrationRun::kFrames == int(kLongestRun / kFrameTime),
               "a kept run holds the longest run's frames");
-
-// u' = v, v' = -p·v - q·u + f(t) with f's parameters gathered once: the run
-// takes 800,000 steps of four evaluations each.
-class SpringSides : public numeric::OdeRightSides {
-public:
-    explicit SpringSides(const CPemroView& v)
-        : m_f(v, v.m_nFuncUpper), m_p(v.m_dOdeP), m_q(v.m_dOdeQ) {}
-    double Single(double, double y) const override { return y; }
-    double F(double, double, double z) const override { return z; }
-    double G(double x, double y, double z) const override { return -m_p * z - m_q * y + m_f(x); }
-
-private:
-    catalog::ViewFunctionF m_f;
-    double m_p, m_q;
-};
 
 } // namespace
 
@@ -80,18 +64,37 @@ CPemroView::VibrationRun& CPemroView::VibrationRunFor(double u0) {
 }
 
 // The run's frame starts up to `frame`, from the last one known: frames
-// every half time unit, each after 5000 steps of 0.0001.
+// every half time unit, each after 5000 classical Runge-Kutta steps of
+// 0.0001 on u' = v, v' = -p·v - q·u + f(t). A measured hot loop: f's
+// parameters are gathered once, its value at the middle of a step serves
+// both middle slopes, and an f that is 0 everywhere is not evaluated.
 void CPemroView::ExtendVibrationRun(VibrationRun* run, int frame) {
-    const SpringSides sides(*this);
+    const catalog::ViewFunctionF f(*this, m_nFuncUpper);
+    const bool combined = m_nCombineMode >= 1 && m_nCombineMode <= 4;
+    const bool forced =
+        combined ||
+        !catalog::VanishesEverywhere(catalog::ExplicitCatalogue::A, m_nFuncUpper,
+                                     catalog::CoefsOf(m_adCoefF, m_adCoefFExtra[0],
+                                                      m_adCoefFExtra[1], m_adCoefFExtra[2],
+                                                      m_dAlphaF, m_dBetaF, m_dBreakF0, m_dBreakF1));
+    const double p = m_dOdeP, q = m_dOdeQ, h = kStepTime;
     const long steps = long(kFrameTime / kStepTime + 0.5);
     for (int i = run->known; i <= frame && i < VibrationRun::kFrames; ++i) {
         const double t = (i - 1) * kFrameTime;
         double u = run->u[i - 1], v = run->v[i - 1];
         for (long j = 0; j < steps; ++j) {
-            numeric::RungeKuttaAdamsStep(sides, m_nOdeMethod, 1, t + j * kStepTime, u, v, kStepTime,
-                                         t + j * kStepTime, m_adOdePrevF, m_adStepResult);
-            u = m_adStepResult[0];
-            v = m_adStepResult[1];
+            const double x = t + j * h;
+            const double f0 = forced ? f(x) : 0.0, f1 = forced ? f(x + h / 2) : 0.0,
+                         f2 = forced ? f(x + h) : 0.0;
+            const double k1u = v, k1v = -p * v - q * u + f0;
+            const double u2 = u + h * k1u / 2, v2 = v + h * k1v / 2;
+            const double k2v = -p * v2 - q * u2 + f1;
+            const double u3 = u + h * v2 / 2, v3 = v + h * k2v / 2;
+            const double k3v = -p * v3 - q * u3 + f1;
+            const double u4 = u + h * v3, v4 = v + h * k3v;
+            const double k4v = -p * v4 - q * u4 + f2;
+            u = u + h * (k1u + 2 * v2 + 2 * v3 + v4) / 6;
+            v = v + h * (k1v + 2 * k2v + 2 * k3v + k4v) / 6;
         }
         run->u[i] = u;
         run->v[i] = v;
