@@ -6,6 +6,7 @@
 
 #include "calculus/ball_buttons.h"
 #include "calculus/math/ball_surface.h"
+#include "catalog/surface_pass.h"
 #include "platform/frame_presenter.h"
 #include "platform/text_codec.h"
 #include "render/text_typeset.h"
@@ -13,6 +14,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -143,6 +146,35 @@ void CPemroView::DrawSphereSurfMove(CDC* pDC) {
     BallSurfaceLabels(pDC);
 }
 
+// Every input of the run: its start, parameters, time and box, and the two
+// surfaces with their coefficients.
+CPemroView::BallTrail* CPemroView::BallTrailFor(bool* fresh) {
+    const SurfacePass* pass = m_pSurfacePass;
+    if (!pass || !pass->active || !catalog::IsOwnSurfaceForm(m_nSurfaceUpper) ||
+        !catalog::IsOwnSurfaceForm(m_nSurfaceLower))
+        return nullptr;
+    std::vector<double> key = {m_dX0, m_dY0, m_dParamA, m_dParamB, m_dGravity, m_dSavedMu};
+    key.insert(key.end(), {m_dSavedLambda, m_dOdeStep, m_dTimeT, m_dXMin, m_dXMax, m_dYMin});
+    key.insert(key.end(), {m_dYMax, double(m_nSurfaceUpper), double(m_nSurfaceLower)});
+    key.push_back(m_nSurfaceEvalMode);
+    const catalog::SurfaceCoefs& c = pass->coefs;
+    key.insert(key.end(), std::begin(c.upper), std::end(c.upper));
+    key.insert(key.end(), std::begin(c.lower), std::end(c.lower));
+    key.insert(key.end(), {c.alphaUpper, c.alphaLower, c.x0, c.y0});
+    const auto same = [&](const BallTrail& t) {
+        return t.key.size() == key.size() &&
+               std::memcmp(t.key.data(), key.data(), key.size() * sizeof(double)) == 0;
+    };
+    for (BallTrail& t : m_aBallTrails)
+        if (same(t)) return *fresh = false, &t;
+    BallTrail& t = m_aBallTrails[m_nNextBallTrail];
+    m_nNextBallTrail = (m_nNextBallTrail + 1) % int(std::size(m_aBallTrails));
+    t.key = std::move(key);
+    t.x.clear(), t.y.clear();
+    *fresh = true;
+    return &t;
+}
+
 int CPemroView::RunBallOnSurface(CDC* pDC) {
     const int upper = m_nSurfaceUpper, R = m_nBallRadius;
     const double h = m_dOdeStep, k = h / kStepsPerFrame, tEnd = m_dTimeT;
@@ -152,17 +184,36 @@ int CPemroView::RunBallOnSurface(CDC* pDC) {
     // new run at once, so that stepping a parameter does not wait.
     CFramePresenter presenter(this, frames, IsClickPass() && !m_bClickActed && !m_bPrintMode);
     const long maxSteps = std::min(kMaxBallSteps, long((frames + 2) * kStepsPerFrame));
-    double x = m_dX0, y = m_dY0, u = m_dParamA, v = m_dParamB, tau = 0, tauS = 0;
+    // The surfaces stay as they are while the ball runs.
+    const SurfacePass pass(*this);
+    bool fresh = true;
+    BallTrail* trail = BallTrailFor(&fresh);
+    m_dDirP = 1.0;
+    std::vector<double> xs, ys;
+    if (fresh) {
+        // The contact point of each frame: the first step at or past each
+        // multiple of h, up to the end time or where the ball leaves the box.
+        double x = m_dX0, y = m_dY0, u = m_dParamA, v = m_dParamB, tau = 0, tauS = 0;
+        for (long i = 0; tau <= tEnd && i < maxSteps; ++i) {
+            m_dDirP = 1.0;
+            StepBallOnSurface(x, y, u, v, k);
+            x = m_adStepResult[0], y = m_adStepResult[1];
+            u = m_adStepResult[2], v = m_adStepResult[3];
+            tauS += k * m_dDirP;
+            if (!std::isfinite(u) || !std::isfinite(v)) break;
+            if (!(m_dXMin <= x && x <= m_dXMax && m_dYMin <= y && y <= m_dYMax)) break;
+            if (tauS < tau) continue;
+            xs.push_back(x), ys.push_back(y);
+            tau += h;
+        }
+        if (trail) trail->x = xs, trail->y = ys;
+    }
+    const std::vector<double>& tx = trail ? trail->x : xs;
+    const std::vector<double>& ty = trail ? trail->y : ys;
+    double tau = 0;
     int frame = 0;
-    for (long i = 0; tau <= tEnd && i < maxSteps; ++i) {
-        m_dDirP = 1.0;
-        StepBallOnSurface(x, y, u, v, k);
-        x = m_adStepResult[0], y = m_adStepResult[1];
-        u = m_adStepResult[2], v = m_adStepResult[3];
-        tauS += k * m_dDirP;
-        if (!std::isfinite(u) || !std::isfinite(v)) break;
-        if (!(m_dXMin <= x && x <= m_dXMax && m_dYMin <= y && y <= m_dYMax)) break;
-        if (tauS < tau) continue;
+    for (size_t i = 0; i < tx.size(); ++i) {
+        const double x = tx[i], y = ty[i];
         const double z = EvalSurfaceF(x, y, upper);
         const int n = int(tau - kTimeColours * std::trunc(tau / kTimeColours));
         DrawLine3D(pDC, x, y, m_dZMin, x, y, m_dZMin,

@@ -272,6 +272,18 @@
     void BallSurfaceCentre(double x, double y, double z, double fx, double fy, double* c) const;
     // The motion with its trail; returns the frames drawn.
     int RunBallOnSurface(CDC* pDC);
+    // The contact point of each frame of a run, kept with every input of
+    // the run: a repaint draws the trail again without running it.
+    struct BallTrail {
+        std::vector<double> key;
+        std::vector<double> x, y;
+    };
+    BallTrail m_aBallTrails[2];
+    int m_nNextBallTrail = 0;
+    // The run's kept trail (*fresh: still to be filled), or null where an
+    // input cannot be keyed: no surface pass holds the coefficients, or a
+    // surface is built on other state (expansions, profiles, curves).
+    BallTrail* BallTrailFor(bool* fresh);
     void BallSurfaceButtons(CDC* pDC);
     void BallSurfaceLabels(CDC* pDC);
 
