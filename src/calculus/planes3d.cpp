@@ -179,8 +179,8 @@ void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, cons
             const bool last = is + 1 == counts[0];
             m_bClickPass = FALSE;
             m_bProjectionToggleAnswers = last && clickPass;
-            DrawSurfaceScene(pDC, last ? 1 : kSceneStripUnder, 0, 0, x, x + strip, y0, y1, "x",
-                             "y", "z");
+            DrawSurfaceScene(pDC, last ? 1 : kSceneStripUnder, 0, 0, x, x + strip, y0, y1, "x", "y",
+                             "z");
             m_bProjectionToggleAnswers = FALSE;
             m_bClickPass = clickPass;
         }
