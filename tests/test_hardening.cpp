@@ -71,6 +71,19 @@ TEST_F(LongPageTest, PagesLongerThanTheBoundAreCutThere) {
     }
 }
 
+// Past the bound every record stacks at it: a pass at the page's end reads
+// the 65 answers (the 65th reaches the bound) and stops, not the 15,000
+// records of text after them.
+TEST_F(LongPageTest, APassAtTheBoundReadsNoRecordsPastIt) {
+    std::ofstream("data/t.txt", std::ios::binary)
+        << Repeat("700Answer(399000,0,1,399000)\n", 65) + Repeat("093\n093\n", 7500);
+    auto v = Page("t");
+    v->ScrollToPosition(CPoint(0, kPageLimit));
+    v->Invalidate();
+    v->RenderPending();
+    EXPECT_LE(v->m_nPassRecords, 66);
+}
+
 // Text alone, in the tallest title font: 70000 titles of 265 pixels each
 // (1.3 x 3.1 x 66 on a 1280 wide page) make 18.5 million, past the bound.
 TEST_F(LongPageTest, TextAlonePastTheBoundEndsAtIt) {

@@ -426,6 +426,7 @@ TEST_F(PencilStripsTest, EveryStateRepaintsWithinItsShare) {
         {u8"↗", u8"↙", u8"←", u8"→", u8"↓", u8"↑", u8"增加", u8"减少", u8"λ增", u8"λ减", u8"方式1",
          u8"方式2", u8"方式1"},
         {u8"方式1", u8"λ增", u8"λ增"},
+        {u8"方式1", u8"打开投影"},
     };
     for (const auto& presses : kPresses) {
         Open("359");
@@ -461,6 +462,31 @@ TEST_F(PencilStripsTest, AMeshButtonStepsOncePerPressInEitherWay) {
         PressControl(*view, c.mode);
         for (int i = 0; i < c.presses; ++i) PressControl(*view, u8"增加");
         EXPECT_EQ(view->m_nMeshDivX, c.expected);
+    }
+}
+
+// The strips' projection toggle acts once a press, and holds over
+// repaints; 方式2 has no strips and no projection.
+TEST_F(PencilStripsTest, TheProjectionToggleActsOncePerPress) {
+    const struct {
+        std::vector<const char*> presses;
+        int expected; // m_nProjectionDisplay, counted by hand
+    } kCases[] = {
+        {{u8"方式1", u8"打开投影"}, 1},
+        {{u8"方式1", u8"打开投影", u8"关闭投影"}, 0},
+        {{u8"方式1", u8"打开投影", u8"λ增"}, 1},
+        {{u8"方式1", u8"打开投影", u8"方式2"}, 0},
+    };
+    for (const auto& c : kCases) {
+        Open("359");
+        std::string trace;
+        for (const char* label : c.presses) {
+            trace += label, trace += ' ';
+            PressControl(*view, label);
+        }
+        SCOPED_TRACE(trace);
+        Repaint();
+        EXPECT_EQ(view->m_nProjectionDisplay, c.expected);
     }
 }
 

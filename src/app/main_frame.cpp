@@ -26,6 +26,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <memory>
 
 const char* const CMainFrame::kTitle = "数学物理方法教学软件";
 const char* const CMainFrame::kIdleText =
@@ -449,16 +450,22 @@ void CMainFrame::OnFilePrint() {
     CScrollView* view = ActiveView();
     if (!view) return;
     // A long page prints for a while: the sheets count up in a dialog whose
-    // button stops the print after the sheet under way.
-    QProgressDialog progress(QStringLiteral("正在打印…"), QStringLiteral("取消"), 0, 1, this);
-    progress.setWindowTitle(QStringLiteral("打印"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(kPrintProgressDelayMs);
-    PrintView(view, Printer(), true, this, [&progress](UINT done, UINT total) {
-        progress.setMaximum(int(total));
-        progress.setValue(int(done));
+    // button stops the print after the sheet under way. It is made when the
+    // first sheet starts: its delay runs from its making, and made before
+    // the print dialog it came up over that dialog.
+    std::unique_ptr<QProgressDialog> progress;
+    PrintView(view, Printer(), true, this, [this, &progress](UINT done, UINT total) {
+        if (!progress) {
+            progress = std::make_unique<QProgressDialog>(QStringLiteral("正在打印…"),
+                                                         QStringLiteral("取消"), 0, 1, this);
+            progress->setWindowTitle(QStringLiteral("打印"));
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(kPrintProgressDelayMs);
+        }
+        progress->setMaximum(int(total));
+        progress->setValue(int(done));
         QCoreApplication::processEvents();
-        return !progress.wasCanceled();
+        return !progress->wasCanceled();
     });
 }
 

@@ -105,6 +105,9 @@ void CPemroView::DrawPlanePencil(CDC* pDC, int mode) {
     const double* p1 = m_adPencilP1;
     const double p2[3] = {m_adCoefSurfG[3], m_adCoefSurfG[4], m_adCoefSurfG[5]};
     if (!IsFigureBandVisible()) return;
+    // The page's own scene has no surface range and switches the projection
+    // off; in 方式1 the strips show it, and their toggle holds it.
+    const int projection = m_nProjectionDisplay;
     DrawSurfaceScene(pDC, 0, 0, 0, 0, 0, 0, 0, "x", "y", "z");
     const int bx = m_nFigureRight, top = m_nFigureTop;
     if (TextButton(pDC, bx, top, Gbk(u8"λ增")))
@@ -114,6 +117,7 @@ void CPemroView::DrawPlanePencil(CDC* pDC, int mode) {
     if (TextButton(pDC, bx, top + 48, Gbk(u8"方式1"))) m_nDemoOption2 = 1;
     if (TextButton(pDC, bx, top + 72, Gbk(u8"方式2"))) m_nDemoOption2 = 0;
     if (m_nDemoOption2 != 0) m_nDemoOption2 = 1;
+    m_nProjectionDisplay = m_nDemoOption2 == 1 ? projection : 0;
     const double w = m_dLambda + 1;
     double member[3];
     for (int i = 0; i < 3; ++i)
@@ -169,11 +173,15 @@ void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, cons
             // buttons and axes are the same in every strip, and the last
             // strip's cover the earlier ones exactly: only the last draws
             // them. The page's own scene has answered the click; the
-            // buttons drawn again over the strips do not answer it again.
+            // buttons drawn again over the strips do not answer it again,
+            // but for the projection toggle, which only the last strip shows.
             const BOOL clickPass = m_bClickPass;
+            const bool last = is + 1 == counts[0];
             m_bClickPass = FALSE;
-            DrawSurfaceScene(pDC, is + 1 < counts[0] ? kSceneStripUnder : 1, 0, 0, x, x + strip, y0,
-                             y1, "x", "y", "z");
+            m_bProjectionToggleAnswers = last && clickPass;
+            DrawSurfaceScene(pDC, last ? 1 : kSceneStripUnder, 0, 0, x, x + strip, y0, y1, "x", "y",
+                             "z");
+            m_bProjectionToggleAnswers = FALSE;
             m_bClickPass = clickPass;
         }
         std::copy(member, member + 3, m_adCoefSurfF + 3);

@@ -89,10 +89,10 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     // A printed page shows its slice of the page: figures move up with the
     // text.
     BandRows rows = PlaceRows(this, topLines, heightLines);
-    // A figure wholly above or below the painted box draws nothing there:
-    // its own fields are not put back for it.
+    // A figure wholly above or below the painted box draws nothing there,
+    // nor one past the page's bound: its own fields are not put back for it.
     if (rows.ok && (rows.bottom - m_nPrintOffsetY < m_nClipTop ||
-                    rows.top - m_nPrintOffsetY > m_nClipBottom))
+                    rows.top - m_nPrintOffsetY > m_nClipBottom || rows.top >= kPageLimit))
         PassFigureStateBy();
     else
         EnterFigureState();

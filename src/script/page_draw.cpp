@@ -345,7 +345,9 @@ BOOL CPemroView::WalkMayEndHere() const {
     // Figures stand below the line before them; one a box's height further
     // down cannot reach up into the box.
     const std::int64_t below = std::int64_t(m_nClipBottom) + (m_nClipBottom - m_nClipTop);
-    if (std::int64_t(m_nTextY) - m_nPrintOffsetY <= below) return FALSE;
+    // Past the page's bound every line and figure stacks at the bound, where
+    // none shows: a box at the page's end is as far above the rest.
+    if (std::int64_t(m_nTextY) - m_nPrintOffsetY <= below && m_nTextY < kPageLimit) return FALSE;
     // The page is measured by a whole walk: the first over a newly opened
     // file, the print's own.
     if (m_bRecordPrintFigures || m_strLastDataPath != m_strDataPath) return FALSE;

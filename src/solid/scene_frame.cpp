@@ -334,15 +334,21 @@ BOOL CPemroView::DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double d
     // gap apart.
     if (dXTo <= dXFrom || dYTo <= dYFrom) {
         m_nProjectionDisplay = 0;
-    } else if (const CString label = Gbk(m_nProjectionDisplay == 0 ? u8"打开投影" : u8"关闭投影");
-               TextButton(
-                   pDC,
-                   std::max(std::min(R - 3 * ch / 2, R - ButtonWidth(label) - 3 * kControlGap),
-                            SceneRangeBoxesRight() + kControlGap + 2),
-                   T - ch / 2 - 9, label)) {
-        m_nProjectionDisplay = m_nProjectionDisplay == 0 ? 1 : 0;
-        m_bLoadScriptSettings = 0;
-        m_bSelectionPending = 1;
+    } else {
+        const CString label = Gbk(m_nProjectionDisplay == 0 ? u8"打开投影" : u8"关闭投影");
+        const BOOL clickPass = m_bClickPass;
+        if (m_bProjectionToggleAnswers) m_bClickPass = TRUE;
+        const BOOL toggled =
+            TextButton(pDC,
+                       std::max(std::min(R - 3 * ch / 2, R - ButtonWidth(label) - 3 * kControlGap),
+                                SceneRangeBoxesRight() + kControlGap + 2),
+                       T - ch / 2 - 9, label);
+        m_bClickPass = clickPass;
+        if (toggled) {
+            m_nProjectionDisplay = m_nProjectionDisplay == 0 ? 1 : 0;
+            m_bLoadScriptSettings = 0;
+            m_bSelectionPending = 1;
+        }
     }
     // 9. The cutting plane z = c and its moves.
     if (m_bCutZc > 0) {

@@ -12,6 +12,9 @@
     // strip by strip whose last strip draws the rest over all of them;
     // nLabelMode 0 prints the tick values; nSurfaceMode < 2 draws surfaces.
     static constexpr int kSceneStripUnder = 2;
+    // A scene drawn again over the page's own answers a click only on its
+    // projection toggle, which the page's own scene does not show.
+    BOOL m_bProjectionToggleAnswers = FALSE;
     void DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nSurfaceMode, double dXFrom, double dXTo, double dYFrom, double dYTo, CString strXLabel, CString strYLabel, CString strZLabel);
     // The world box has positive finite spans and the layout a height: the
     // scene refuses a figure it could only divide by zero in.
