@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -171,6 +172,19 @@ int main(int argc, char** argv) {
         }
         view->Invalidate();
         render();
+    }
+    // RENDER_PAGE_REPEAT=N repaints the final state N more times in full and
+    // prints the processor time of one repaint, for profiling.
+    if (const char* repeat = std::getenv("RENDER_PAGE_REPEAT")) {
+        const int n = std::max(1, std::atoi(repeat));
+        const auto start = ThreadCpuTime();
+        for (int i = 0; i < n; ++i) {
+            view->Invalidate();
+            render();
+        }
+        const double ms =
+            std::chrono::duration<double, std::milli>(ThreadCpuTime() - start).count() / n;
+        std::fprintf(stderr, "render-page: one full repaint %.2f ms\n", ms);
     }
     if (!view->BackingImage().save(QString::fromLocal8Bit(out.c_str()), "PNG", kPngQuality)) {
         std::fprintf(stderr, "render-page: cannot write %s\n", out.c_str());

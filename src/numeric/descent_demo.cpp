@@ -111,19 +111,39 @@ void CPemroView::DrawLevelColourMap(CDC* pDC, int kind) {
     // quadratic form (form 1) straight from its coefficients, as EvalSurfaceF
     // gives it in the catalogue mode.
     SurfacePass pass(*this);
+    const auto pointwise = [](auto objective) {
+        return [objective](const double* xs, size_t n, double y, double* out) {
+            for (size_t i = 0; i < n; ++i) out[i] = objective(xs[i], y);
+        };
+    };
     if (kind == 1 && pass.active && m_nSurfaceEvalMode == 0) {
         const double* q = pass.coefs.upper;
-        FillLevelColourMap(pDC, [q](double x, double y) { return catalog::EvalQuadric(q, x, y); });
-    } else {
-        FillLevelColourMap(pDC,
-                           [&](double x, double y) { return EvalDescentObjective(x, y, kind); });
+        FillLevelColourMap(
+            pDC, pointwise([q](double x, double y) { return catalog::EvalQuadric(q, x, y); }));
+        return;
     }
+    // The system's two equations a row at a time, each by its catalogue
+    // form chosen once, where neither asks the view at each point.
+    const SurfacePass::Sampler f(*this, 0, m_nSurfaceUpper), g(*this, 1, m_nSurfaceLower);
+    if (kind == 0 && pass.active && m_nSurfaceEvalMode == 0 && f.Detached() && g.Detached()) {
+        std::vector<double> second;
+        FillLevelColourMap(pDC, [&](const double* xs, size_t n, double y, double* out) {
+            second.resize(n);
+            f.Grid(xs, int(n), &y, 1, out, 1);
+            g.Grid(xs, int(n), &y, 1, second.data(), 1);
+            for (size_t i = 0; i < n; ++i)
+                out[i] = std::sqrt(out[i] * out[i] + second[i] * second[i]);
+        });
+        return;
+    }
+    FillLevelColourMap(
+        pDC, pointwise([&](double x, double y) { return EvalDescentObjective(x, y, kind); }));
 }
 
 // A measured hot loop: it evaluates the objective about twice for every
 // pixel of the plot, a row at a time so that the objective's loop over a row
 // runs several samples at once.
-template <class Objective> void CPemroView::FillLevelColourMap(CDC* pDC, Objective objective) {
+template <class Rows> void CPemroView::FillLevelColourMap(CDC* pDC, Rows values) {
     double largest = -10000, smallest = 10000;
     const double sx = m_dXSpan / m_nPlotWidth, sy = m_dYSpan / m_nPlotHeight;
     if (!(sx > 0) || !(sy > 0)) return;
@@ -131,7 +151,7 @@ template <class Objective> void CPemroView::FillLevelColourMap(CDC* pDC, Objecti
     for (int i = 0; i <= m_nPlotWidth; ++i) xs[size_t(i)] = m_dXMin + i * sx;
     for (int j = 0; j <= m_nPlotHeight; ++j) {
         const double y = m_dYMin + j * sy;
-        for (int i = 0; i <= m_nPlotWidth; ++i) row[size_t(i)] = objective(xs[size_t(i)], y);
+        values(xs.data(), size_t(m_nPlotWidth) + 1, y, row.data());
         for (int i = 0; i <= m_nPlotWidth; ++i) {
             const double v = row[size_t(i)];
             if (v > largest) largest = v;
@@ -165,17 +185,20 @@ template <class Objective> void CPemroView::FillLevelColourMap(CDC* pDC, Objecti
     // A pixel whose last sample is not finite: the one drawn before it.
     const auto earlier = [&](const PixelRun& column, const PixelRun& r, int* c) {
         for (int i = column.last; i >= column.first; --i)
-            for (int j = r.last; j >= r.first; --j)
-                if ((i != column.last || j != r.last) &&
-                    level(objective(m_dXMin + i * fx, m_dYMin + j * fy), c))
-                    return true;
+            for (int j = r.last; j >= r.first; --j) {
+                if (i == column.last && j == r.last) continue;
+                const double x = m_dXMin + i * fx;
+                double value;
+                values(&x, 1, m_dYMin + j * fy, &value);
+                if (level(value, c)) return true;
+            }
         return false;
     };
     const CDC::DirectBoxes direct = pDC->Direct();
     // Pixels of one level side by side in a row go in one box.
     for (const PixelRun& r : up) {
         const double y = m_dYMin + r.last * fy;
-        for (size_t k = 0; k < across.size(); ++k) row[k] = objective(xs[k], y);
+        values(xs.data(), across.size(), y, row.data());
         int left = 0, right = -1, runLevel = -1;
         const auto flush = [&] {
             if (right < left) return;

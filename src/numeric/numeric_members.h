@@ -116,10 +116,11 @@
     void DrawJacobiMethod(CDC* pDC, int n);
     void DrawGradient(CDC* pDC, int n, int m);
     void DrawLevelColourMap(CDC* pDC, int kind);
-    // Samples `objective(x, y)` over the plot and paints each sample by its
-    // level between the least and the greatest.
-    template <class Objective>
-    void FillLevelColourMap(CDC* pDC, Objective objective);
+    // Samples the objective over the plot and paints each sample by its
+    // level between the least and the greatest; `values(xs, n, y, out)` gives
+    // its values at (xs[i], y) for i < n.
+    template <class Rows>
+    void FillLevelColourMap(CDC* pDC, Rows values);
     // Steps 0 and 1: the system A, b or the quadratic form B, c.
     void DrawDescentData(CDC* pDC, int kind, int n, int m, const double (*B)[21]);
     void DrawDescentButtons(CDC* pDC, int kind, int n);

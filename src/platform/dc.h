@@ -267,6 +267,15 @@ public:
             return true;
         }
 
+        // SetPixel's write, the image fetched once: nothing outside the clip.
+        void Pixel(int x, int y, COLORREF c) const {
+            const long long dx = (long long)x + org.x, dy = (long long)y + org.y;
+            if (!bits || dx < clip.left || dx >= clip.right || dy < clip.top || dy >= clip.bottom)
+                return;
+            ++dcdetail::g_nDrawSerial;
+            bits[std::size_t(dy) * stride + std::size_t(dx)] = Rgb(c);
+        }
+
         // DotStroke's pixels when its lines and end boxes lie inside the
         // clip and the mix mode copies; false, drawing nothing, otherwise.
         // The DC's pen position and dash count stay as they were until

@@ -207,11 +207,13 @@ void CPemroView::DrawShadedArcWorld(CDC* pDC, double cx, double cy, double rx, d
     int lastX = 0, lastY = 0;
     double lastW = 0;
     bool pending = false;
+    // A ring is thousands of pixels: the image is fetched once for all.
+    const CDC::DirectBoxes direct = pDC->Direct();
     const auto flush = [&] {
         const double w = lastW;
-        pDC->SetPixel(lastX, lastY,
-                      MakeRGB(w * front[0] + (1 - w) * back[0], w * front[1] + (1 - w) * back[1],
-                              w * front[2] + (1 - w) * back[2]));
+        direct.Pixel(lastX, lastY,
+                     MakeRGB(w * front[0] + (1 - w) * back[0], w * front[1] + (1 - w) * back[1],
+                             w * front[2] + (1 - w) * back[2]));
     };
     for (const ShadedArcTable::Step& s : table.steps) {
         const double X = pcx + s.cosT * Rx, Y = pcy - s.sinT * Ry;

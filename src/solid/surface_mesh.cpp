@@ -207,11 +207,13 @@ public:
         } else {
             v.DrawStrokePx(Settled(pDC), a, b, colour);
         }
-        if (m_inset.drawn) {
-            const int grow = (width > 2 ? width : 2) + 1;
-            Touched(CRect(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
-                          std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow));
-        }
+        if (m_inset.drawn) Touched(Grown(a, b, width));
+    }
+    // The box a stroke of the width from a to b may paint.
+    static CRect Grown(CPoint a, CPoint b, int width) {
+        const int grow = (width > 2 ? width : 2) + 1;
+        return CRect(std::min(a.x, b.x) - grow, std::min(a.y, b.y) - grow,
+                     std::max(a.x, b.x) + grow, std::max(a.y, b.y) + grow);
     }
     // The image's pixels for the boxes and two-pixel strokes of the cell.
     void Begin(CDC* pDC) { m_direct = pDC->Direct(), m_pDC = pDC; }
@@ -236,19 +238,28 @@ public:
     }
     // The wall between a span's two ends from the upper down to the lower
     // surface, filled as one quadrilateral.
+    // `next`, when given, is the left side of the wall the next span draws
+    // in the same colour: it paints over this one's right side, which is
+    // then left out.
     void Panel(CDC* pDC, double ax, double ay, const Sample& p0, double bx, double by,
-               const Sample& p1, COLORREF colour) {
+               const Sample& p1, COLORREF colour, const CPoint* next = nullptr) {
         if (!visible) return;
         CPoint q[4];
-        if (!v.ProjectSegment3D(ax, ay, p0.f, ax, ay, p0.g, &q[0], &q[3]) ||
-            !v.ProjectSegment3D(bx, by, p1.f, bx, by, p1.g, &q[1], &q[2])) {
+        if (!PanelSide(ax, ay, p0, &q[0], &q[3]) || !PanelSide(bx, by, p1, &q[1], &q[2])) {
             Line(pDC, kNoChannel, ax, ay, p0.f, ax, ay, p0.g, colour);
             return;
         }
-        Fill(pDC, q, 4, colour);
+        // A vertical side is a box whichever way it is drawn.
+        const bool shared = next && q[1] == next[0] && q[2] == next[1] && q[1].x == q[2].x;
+        Fill(pDC, q, 4, colour, shared ? 1 : -1);
     }
-    // A projected quadrilateral filled and outlined in one colour.
-    void Fill(CDC* pDC, const CPoint* q, int n, COLORREF colour) {
+    // A wall's side at (px, py) from the upper down to the lower surface.
+    bool PanelSide(double px, double py, const Sample& p, CPoint* top, CPoint* bottom) const {
+        return v.ProjectSegment3D(px, py, p.f, px, py, p.g, top, bottom);
+    }
+    // A projected quadrilateral filled and outlined in one colour; the side
+    // from corner `skip` to the next is left out.
+    void Fill(CDC* pDC, const CPoint* q, int n, COLORREF colour, int skip = -1) {
         // Outlined as the mesh lines are drawn: two pixels up to that width.
         const int width = v.m_nPixelSize > 2 ? v.m_nPixelSize : 2;
         {
@@ -257,7 +268,12 @@ public:
             pDC->Polygon(q, n);
         }
         if (width <= 2)
-            for (int k = 0; k < n; ++k) Draw(pDC, q[k], q[(k + 1) % n], colour, width);
+            for (int k = 0; k < n; ++k) {
+                if (k != skip)
+                    Draw(pDC, q[k], q[(k + 1) % n], colour, width);
+                else if (m_inset.drawn)
+                    Touched(Grown(q[k], q[(k + 1) % n], width));
+            }
         int left = q[0].x, right = q[0].x, top = q[0].y, bottom = q[0].y;
         for (int k = 1; k < n; ++k)
             left = std::min(left, q[k].x), right = std::max(right, q[k].x),
@@ -687,7 +703,19 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
     };
     double counter = 0;
     const auto at = [&](double s) { return alongX ? m.At(s, y) : m.At(x, s); };
-    const auto draw = [&](const Span& sp) {
+    // The left side of the wall the next span draws, where it draws one.
+    const auto nextWall = [&](const Span& sp, CPoint* side) {
+        const Sample &p0 = sp.p0, &p1 = sp.p1;
+        if (!m.visible || !(p0.r >= 0 || p1.r >= 0) || !m.Ordered(p0) ||
+            !(std::fabs(p0.g - p1.g) < jump) || !(std::fabs(p0.f - p1.f) < jump) ||
+            !(alongX || m.lower))
+            return false;
+        CPoint far[2];
+        return m.PanelSide(alongX ? sp.s : x, alongX ? y : sp.s, p0, &side[0], &side[1]) &&
+               m.PanelSide(alongX ? sp.s + sp.step : x, alongX ? y : sp.s + sp.step, p1, &far[0],
+                           &far[1]);
+    };
+    const auto body = [&](const Span& sp, const Span* next) {
         const double s = sp.s, step = sp.step;
         const Sample &p0 = sp.p0, &p1 = sp.p1;
         const double ax = alongX ? s : x, ay = alongX ? y : s;
@@ -712,8 +740,11 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
         if (inside && ordered) {
             const double height = m.Height(p0.f);
             const bool flatG = std::fabs(p0.g - p1.g) < jump, flatF = std::fabs(p0.f - p1.f) < jump;
-            if (columnWall && dx > 0 && dy > 0 && flatG && flatF && (alongX || m.lower))
-                m.Panel(pDC, ax, ay, p0, bx, by, p1, wallColour);
+            if (columnWall && dx > 0 && dy > 0 && flatG && flatF && (alongX || m.lower)) {
+                CPoint side[2];
+                m.Panel(pDC, ax, ay, p0, bx, by, p1, wallColour,
+                        next && nextWall(*next, side) ? side : nullptr);
+            }
             if (bLower && flatG && p0.g != c && m.lower)
                 m.Line(pDC, kLowerLine, ax, ay, p0.g, bx, by, p1.g, m.LowerMesh(p0.g));
             if (demo != 20) {
@@ -738,6 +769,20 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
             }
         }
     };
+    // Column walls: each span is drawn once the next is known, so a side
+    // two walls share is painted once.
+    const bool walls = columnWall && dx > 0 && dy > 0;
+    bool held = false;
+    double heldS = 0, heldStep = 0;
+    Sample held0{}, held1{};
+    const auto draw = [&](const Span& sp) {
+        if (!walls) {
+            body(sp, nullptr);
+            return;
+        }
+        if (held) body(Span{heldS, heldStep, held0, held1}, &sp);
+        held = true, heldS = sp.s, heldStep = sp.step, held0 = sp.p0, held1 = sp.p1;
+    };
     const auto walk = MakeSpanWalk(fine, edge ? span : HUGE_VAL, at, split, bend, draw);
     // The grid's edge at the stroke, node by node where it lies at the same
     // point.
@@ -749,6 +794,7 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
         return alongX ? &grid->At(i, 0) : &grid->At(0, i);
     };
     walk.Run(alongX ? x : y, alongX ? x + dx : y + dy, edge ? edgeSpan : span, known);
+    if (held) body(Span{heldS, heldStep, held0, held1}, nullptr);
 }
 
 // A point of a band: where on the base, the banded value h there and the
