@@ -54,6 +54,28 @@ TEST(SceneLayout, ZoomedBoxKeepsItsFrameInsideTheArea) {
     }
 }
 
+// Zoomed in a window taller than wide, the box keeps at most 3/4 of its
+// width in height (by hand: 3 * width / 4 truncated, from its top).
+TEST(SceneLayout, ZoomedBoxInATallWindowKeepsItsProportion) {
+    struct Row {
+        SceneBox box;
+        int expectedBottom;
+    };
+    const Row rows[] = {
+        {{51, 31, 1226, 2100}, 912}, // 1280 x 2160: 3 * 1175 / 4 = 881
+        {{39, 24, 980, 724}, 724},   // 1024 x 768: 700 <= 705, kept
+        {{10, 20, 110, 220}, 95},    // 3 * 100 / 4 = 75
+        {{5, 5, 5, 50}, 5},          // no width, no height
+    };
+    for (const Row& r : rows) {
+        const SceneBox b = ProportionedSceneBox(r.box);
+        EXPECT_EQ(b.left, r.box.left);
+        EXPECT_EQ(b.top, r.box.top);
+        EXPECT_EQ(b.right, r.box.right);
+        EXPECT_EQ(b.bottom, r.expectedBottom) << r.box.right;
+    }
+}
+
 TEST(SceneMath, MeshDensityStepsStayBetweenFiveAndTheCap) {
     // More: 5, 7, 10, 15, 22 (three halves, truncated); fewer: 5 -> 3 -> 5.
     int n = 5;

@@ -174,6 +174,27 @@ TEST(StateSweepZoom, TheZoomedWaveFigureShowsEveryLabelWhole) {
     }
 }
 
+// Zoomed in a tall window: one figure fills it though two are in view (201),
+// a scene keeps its value rows inside (309), the sequence's n label stays off
+// the x numbers (336).
+TEST(StateSweepZoom, ATallWindowShowsOneZoomedFigureWhole) {
+    test_support::InRunDir dir;
+    const struct {
+        Page page;
+        sweep::Window w;
+    } rows[] = {
+        {{-1, "201"}, {1280, 2160}}, {{-1, "309"}, {1280, 2160}}, {{-1, "336"}, {1586, 927}}};
+    for (const auto& r : rows) {
+        sweep::Result result;
+        sweep::Options o;
+        o.clicks = o.glyphs = o.extras = false;
+        o.zoom = true;
+        sweep::SweepPage(r.page, r.w, o, &result);
+        EXPECT_EQ(result.states, 1) << r.page.Name();
+        for (const Fault& f : result.faults) ADD_FAILURE() << Line(f) << "\t(" << f.detail << ")";
+    }
+}
+
 std::string TestName(const ::testing::TestParamInfo<Page>& info) {
     return "p" + info.param.Name();
 }

@@ -192,9 +192,23 @@ void CPemroView::DrawSequencePlane(CDC* pDC, int mode) {
         DrawString(pDC, m_nPlotLeft + 2 * m_nBaseCharHeight, m_nPlotTop, m_pszFormulaF,
                    m_crCurveSetting);
     }
+    // Zoomed, the label's font grows past its 20 pixels: it stands on the
+    // plot's bottom, clear of the x axis's numbers under it.
+    const int rise = m_nLabelZoom > 0
+                         ? std::max(20, std::abs(PlainStringFont(FALSE, m_nLabelZoom).lfHeight) +
+                                            m_nBaseCharHeight / 8 + 4)
+                         : 20;
+    // The box's x is taken in 18-pixel cells: zoomed, a wide cell (a wide
+    // plot) would carry it past the plot's right edge; it ends there at most.
+    const int cw = m_nBaseCharWidth + m_nFontStep / 2,
+              cell = m_nFontStep / 2 + 2 + m_nBaseCharWidth;
+    const int digits = std::abs(m_nDemoStep) > 10 ? ToPixel(std::log10(std::abs(m_nDemoStep))) : 0;
+    const int lastLeft = m_nPlotRight - (2 + digits + 1) * cw;
+    int x = (m_nPlotLeft + m_nPlotRight) / 2 - 10;
+    if (m_nLabelZoom > 0)
+        x = std::min(x, m_nPlotLeft + (lastLeft - m_nPlotLeft) * 18 / std::max(1, cell));
     if (plane == 0)
-        DrawLabelNumberBoxed(pDC, (m_nPlotLeft + m_nPlotRight) / 2 - 10, m_nPlotBottom - 20,
-                             "n=", 0, m_nDemoStep, m_crCurveSetting);
+        DrawLabelNumberBoxed(pDC, x, m_nPlotBottom - rise, "n=", 0, m_nDemoStep, m_crCurveSetting);
 }
 
 // The terms against n with dots on the n axis, then the limit search.

@@ -406,9 +406,10 @@ void CPemroView::DrawGraphTicks(CDC* pDC, BOOL bNumbers, int nXDecimals, int nXD
         DrawLinePx(pDC, -1, px, m_nPlotBottom, px, m_nPlotBottom - kTickLength, m_crAxes);
         if (!numbered) continue;
         last = t.value;
-        // Centred by the width of its digits, kept inside the frame.
+        // Centred by the width of its digits, kept inside the frame (its
+        // box's last column a pixel clear of the frame's edge).
         const int half = ((t.decimals + nXDigits) * (m_nBaseCharWidth + m_nFontStep / 2)) / 2;
-        const int left = std::min(px - half, frameRight - width(t.value, t.decimals));
+        const int left = std::min(px - half, frameRight - width(t.value, t.decimals) - 1);
         firstXLeft = std::min(firstXLeft, left);
         DrawNumber(pDC, left, m_nPlotBottom + 4, t.decimals, t.value, m_crGround);
     }

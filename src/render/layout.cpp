@@ -126,8 +126,14 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     const int floor = m_bPrintMode ? m_nClipBottom - (m_nClipBottom - m_nClipTop) / 18 -
                                          PrintedFrameBelowBox(this)
                                    : m_nClipBottom;
-    if (!rows.ok || !FitsPixel(left) || !FitsPixel(right) || !(rows.top > m_nClipTop) ||
-        !(rows.bottom < floor)) {
+    // Zoomed, the first figure in view fills the window: a figure after it
+    // would fill the window again over it. Each pass walks the page from its
+    // start, so a continuation pass finds the same first figure.
+    const bool inView = rows.ok && FitsPixel(left) && FitsPixel(right) && rows.top > m_nClipTop &&
+                        rows.bottom < floor;
+    const bool underZoom = m_bZoom && m_bZoomTaken;
+    if (m_bZoom && inView) m_bZoomTaken = TRUE;
+    if (!inView || underZoom) {
         m_bFigureVisible = 0;
         if (m_pTextSink && rows.ok && FitsPixel(left) && FitsPixel(right))
             m_pTextSink->OnFigurePlaced(CRect(int(left), rows.top, int(right), rows.bottom), false);

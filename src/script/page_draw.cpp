@@ -464,6 +464,7 @@ void CPemroView::DrawPagePass(CDC* pDC) {
     m_nContentEnd = kFirstLineY;
     m_bShowRecordText = 1;
     m_bBeforeFigure = 1;
+    m_bZoomTaken = FALSE;
 
     CStdioFile file;
     if (!file.Open(m_strDataPath, CStdioFile::modeRead | CStdioFile::typeText)) {

@@ -206,8 +206,8 @@ void CPemroView::DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nS
 }
 
 void CPemroView::ZoomSceneBox() {
-    const solid::SceneBox box = solid::ZoomedSceneBox(
-        m_nClipLeft, m_nClipTop, m_nClipRight, m_nClipBottom, m_nBaseCharHeight, kZoomMargin);
+    const solid::SceneBox box = solid::ProportionedSceneBox(solid::ZoomedSceneBox(
+        m_nClipLeft, m_nClipTop, m_nClipRight, m_nClipBottom, m_nBaseCharHeight, kZoomMargin));
     m_nFigureLeft = box.left, m_nFigureTop = box.top;
     m_nFigureRight = box.right, m_nFigureBottom = box.bottom;
 }

@@ -164,6 +164,8 @@ public:
     BOOL m_bShowAllContent = FALSE;
     BOOL m_bProblemOpen = FALSE;
     BOOL m_bBeforeFigure = FALSE;
+    // Zoomed: a figure in view this pass has taken the window.
+    BOOL m_bZoomTaken = FALSE;
     int m_nAnswerBlock = 0;
     int m_anAnswerState[kAnswerBlockCount] = {};
 

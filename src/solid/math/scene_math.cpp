@@ -1,5 +1,6 @@
 #include "solid/math/scene_math.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -23,6 +24,12 @@ SceneBox ZoomedSceneBox(int left, int top, int right, int bottom, int lineHeight
     const int h = lineHeight;
     return {left + margin + 7 * h / 4, top + margin + h, right - margin - 2 * h,
             bottom - margin - 2 * h};
+}
+
+SceneBox ProportionedSceneBox(SceneBox box) {
+    const long long tallest = 3LL * std::max(0, box.right - box.left) / 4;
+    if (box.bottom - box.top > tallest) box.bottom = int(box.top + tallest);
+    return box;
 }
 
 double ObliqueFactor(const SceneLayout& layout) {

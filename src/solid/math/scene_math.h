@@ -46,6 +46,12 @@ struct SceneBox {
 };
 SceneBox ZoomedSceneBox(int left, int top, int right, int bottom, int lineHeight, int margin);
 
+// A zoomed box in a window taller than wide keeps at most three quarters of
+// its width in height, as a landscape window gives it: a taller box
+// stretches the scene and its value rows, which stand below the box by a
+// share of its height, fall out of the window. It keeps its top.
+SceneBox ProportionedSceneBox(SceneBox box);
+
 // The factor of the receding x axis: x runs left by k·Sx while it runs down
 // by Sx. 0 when the layout has no height (the figure is refused then).
 double ObliqueFactor(const SceneLayout& layout);
