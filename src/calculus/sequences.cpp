@@ -192,9 +192,16 @@ void CPemroView::DrawSequencePlane(CDC* pDC, int mode) {
         DrawString(pDC, m_nPlotLeft + 2 * m_nBaseCharHeight, m_nPlotTop, m_pszFormulaF,
                    m_crCurveSetting);
     }
-    if (plane == 0)
-        DrawLabelNumberBoxed(pDC, (m_nPlotLeft + m_nPlotRight) / 2 - 10, m_nPlotBottom - 20,
-                             "n=", 0, m_nDemoStep, m_crCurveSetting);
+    if (plane == 0) {
+        // The step count stands on the plot's floor: its box's foot, which a
+        // large font lowers, ends above the n axis's numbers.
+        const int foot = std::max(m_nBaseCharHeight / 8 + NumberFont().lfHeight,
+                                  PlainStringFont(FALSE, m_nLabelZoom).lfHeight) +
+                         1;
+        DrawLabelNumberBoxed(pDC, (m_nPlotLeft + m_nPlotRight) / 2 - 10,
+                             m_nPlotBottom - std::max(20, foot), "n=", 0, m_nDemoStep,
+                             m_crCurveSetting);
+    }
 }
 
 // The terms against n with dots on the n axis, then the limit search.
@@ -342,7 +349,11 @@ void CPemroView::DrawSequenceBars(CDC* pDC) {
             y = SequenceTerm(s);
             s = y;
         }
-        FillRectWorld(pDC, n, n + 1, y < 0 ? y : 0, y > 0 ? y : 0, m_crDefaultFill);
+        // The bar cut to the plot, which a range step may have moved it past.
+        const double l = std::max(n, m_dXMin), r = std::min(n + 1, m_dXMax);
+        const double lo = std::max(std::min(y, 0.0), m_dYMin);
+        const double hi = std::min(std::max(y, 0.0), m_dYMax);
+        if (l < r && lo < hi) FillRectWorld(pDC, l, r, lo, hi, m_crDefaultFill);
         DrawLineWorld(pDC, n, y, n, 0, m_crDefaultPen);
         DrawLineWorld(pDC, n + 1, y, n + 1, 0, m_crDefaultPen);
         DrawLineWorld(pDC, n, y, n + 1, y, m_crDefaultPen);
