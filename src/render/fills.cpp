@@ -64,53 +64,16 @@ void CPemroView::FillRectGradientWorld(CDC* pDC, double xLeft, double xRight, do
     FillRectGradientPx(pDC, left, top, right, bottom, from, to);
 }
 
-namespace {
-
-// How many sides of the logical box `box` have a pixel that differs from the
-// copy of the box taken before.
-int SidesChanged(const CDC& dc, const CDC& before, const CRect& box) {
-    const auto changed = [&](int x, int y) {
-        return dc.GetPixel(x, y) != before.GetPixel(x - box.left, y - box.top);
-    };
-    bool top = false, bottom = false, left = false, right = false;
-    for (int x = box.left; x < box.right; ++x) {
-        top = top || changed(x, box.top);
-        bottom = bottom || changed(x, box.bottom - 1);
-    }
-    for (int y = box.top; y < box.bottom; ++y) {
-        left = left || changed(box.left, y);
-        right = right || changed(box.right - 1, y);
-    }
-    return int(top) + int(bottom) + int(left) + int(right);
-}
-
-} // namespace
-
 // Fills up to the border colour. On a partial repaint (background not
 // repainted) it runs only when the stored click lies in the graph, which is
 // when the figure under it is drawn again.
-// Whatever gap the border has, the fill stops at the figure's box; a fill
-// that runs out through a gap (a corner of its shape moved out of the range)
-// reaches all four sides of the box and is taken back, rather than cover the
-// figure's curves and buttons.
+// Whatever gap the border has, the fill stops at the figure's box.
 void CPemroView::FloodFillPx(CDC* pDC, int x, int y, COLORREF border, COLORREF fill) {
     CBrushSelect brush(pDC, CBrush(fill));
     if (!IsFillPass()) return;
     const CRect saved = pDC->GetClipRect();
-    const CRect device = FigureFillBox(pDC);
-    pDC->SetClipRect(device);
-    const CPoint org = pDC->GetViewportOrg();
-    const CRect box(device.left - org.x, device.top - org.y, device.right - org.x,
-                    device.bottom - org.y);
-    CBitmap before;
-    const bool kept = !box.IsRectEmpty() && before.CreateBitmap(box.Width(), box.Height());
-    if (kept) CDC(&before).BitBlt(0, 0, box.Width(), box.Height(), pDC, box.left, box.top, SRCCOPY);
+    pDC->SetClipRect(FigureFillBox(pDC));
     pDC->ExtFloodFill(x, y, border, FLOODFILLBORDER);
-    if (kept) {
-        CDC copy(&before);
-        if (SidesChanged(*pDC, copy, box) == 4)
-            pDC->BitBlt(box.left, box.top, box.Width(), box.Height(), &copy, 0, 0, SRCCOPY);
-    }
     pDC->SetClipRect(saved);
 }
 
