@@ -319,3 +319,10 @@ TEST_F(LineTest, Floodfill2FillsUpToThePenColour) {
     EXPECT_EQ(At(200, 150), kBlue);
     EXPECT_EQ(At(30, 30), kBlack);
 }
+
+// With no border around the seed the fill would cover the whole plot, its
+// curves and buttons: it is taken back.
+TEST_F(LineTest, Floodfill2ThatRunsOverThePlotIsTakenBack) {
+    Run(&CPemroView::CmdFloodfill2, "Floodfill2(1.5,1,255,0,0,0,0,255)");
+    EXPECT_EQ(Count(kBlue), 0);
+}

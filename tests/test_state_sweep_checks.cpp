@@ -256,10 +256,17 @@ bool SameLabel(const PassLog::Piece& a, const PassLog::Piece& b) {
 // itself on the same line ("——", "=="): the copies make one sign.
 bool SameComposedSign(const PassLog::Piece& a, const PassLog::Piece& b) {
     static const std::string signs[] = {Gbk(u8"—"), "=", "-"};
+    const bool sameLine = a.cell.top == b.cell.top && a.cell.Height() == b.cell.Height() &&
+                          std::abs(a.cell.left - b.cell.left) < a.cell.Width();
+    // "=>" and "<=" are set as double arrows, "-→" as a long arrow: the
+    // equals signs and dashes run into the head.
+    const auto arrow = [](const std::string& s, const std::string& t) {
+        static const std::string dash = Gbk(u8"—"), right = Gbk(u8"→"), left = Gbk(u8"←");
+        return (s == "=" && (t == ">" || t == "<")) || (s == dash && (t == right || t == left));
+    };
+    if (sameLine && (arrow(a.text, b.text) || arrow(b.text, a.text))) return true;
     return a.text == b.text &&
-           std::find(std::begin(signs), std::end(signs), a.text) != std::end(signs) &&
-           a.cell.top == b.cell.top && a.cell.Height() == b.cell.Height() &&
-           std::abs(a.cell.left - b.cell.left) < a.cell.Width();
+           std::find(std::begin(signs), std::end(signs), a.text) != std::end(signs) && sameLine;
 }
 
 // Pixels of a value label's box that are neither its ground nor its text

@@ -195,13 +195,17 @@ void CPemroView::DrawEpsilonBox(CDC* pDC, const LimitApproach& ap, double dl, do
     DrawLinePx(pDC, w, X0, Y - e - 1, l, Y - e - 1, c);
     DrawLinePx(pDC, w, l, Y - e, l, Y0, c);
     DrawLinePx(pDC, w, r, Y - e, r, Y0, c);
-    const int row = Y0 - H - S;
+    const int row = std::max(m_nPlotTop, std::min(Y0, m_nPlotBottom) - H - S);
     const auto fromLeft = [&](int x) { return std::max(x, m_nPlotLeft); };
     const auto fromRight = [&](int x, const CString& text) {
         return std::min(x, m_nPlotRight - int(pDC->GetTextExtent(text).cx));
     };
     // The box first: its sides are the labels' next places after the axis.
+    // It is filled before the labels, which a box at the plot's edge would
+    // otherwise cover.
     std::vector<CRect> clear = {CRect(l - 2, Y - e - 2, r + 2, Y + e + 2)};
+    FillRectPx(pDC, l - 2, Y - e - 2, r + 2, Y + e + 2, kRed);
+    FillRectPx(pDC, l, Y - e, r, Y + e, kBlue);
     const auto mark = [&](int x, const CString& text) {
         DrawString(pDC, x, row, text, c);
         clear.push_back(TextBox(x, row, PlainExtent(pDC, text)));
@@ -211,8 +215,6 @@ void CPemroView::DrawEpsilonBox(CDC* pDC, const LimitApproach& ap, double dl, do
     if (m_nLimitSide == 0 || m_nLimitSide == 2)
         mark(fromRight(r + 2, Gbk(u8"x0+δ")), Gbk(u8"x0+δ"));
     if (m_nLimitSide == 1) mark(fromRight(r, "x0"), "x0");
-    FillRectPx(pDC, l - 2, Y - e - 2, r + 2, Y + e + 2, kRed);
-    FillRectPx(pDC, l, Y - e, r, Y + e, kBlue);
     DrawBandLabels(pDC, Y - e - 1, Y + e, X0, clear);
 }
 
@@ -347,7 +349,10 @@ void CPemroView::DrawEpsilonX(CDC* pDC, const LimitApproach& ap) {
     const double xr = LastOutsideBand(F, mid, m_dXMax, step, L, band);
     const double xl = LastOutsideBand(F, mid, m_dXMin, step, L, band);
     const int Y = LimitPy(L), e = ap.epsPx, w = m_nPixelSize;
-    const int H = m_nBaseCharHeight, S = m_nFontStep, row = LimitPy(0) - H - S;
+    // The X labels stand above the x axis, or on the plot's floor when a
+    // range step has moved the axis below it.
+    const int H = m_nBaseCharHeight, S = m_nFontStep;
+    const int row = std::max(m_nPlotTop, std::min(LimitPy(0), m_nPlotBottom) - H - S);
     const COLORREF c = m_crSection;
     const PlotClip clip(pDC, *this);
     DrawLinePx(pDC, w, m_nPlotLeft, Y + e, m_nPlotRight, Y + e, c);

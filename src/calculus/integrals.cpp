@@ -6,6 +6,7 @@
 #include "view/view.h"
 
 #include "calculus/dot_trail.h"
+#include "calculus/label_in_plot.h"
 #include "calculus/math/integrals.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
@@ -133,8 +134,8 @@ void CPemroView::DrawValueTable(CDC* pDC, double a, double b, int n) {
         const double x = i < 8 ? m_dXMin : m_dXMin + 0.4 * m_dXSpan;
         const double y =
             i < 8 ? m_dYMax - 0.1 * (i + 1) * m_dYSpan : m_dYMax - 0.1 * (i - 8) * m_dYSpan;
-        DrawLabelValuePair(pDC, x, y, "f    =", 6, EvalF(xi, m_nFuncF), "", 3, xi, 1.2, -0.3,
-                           m_crCurveSetting);
+        DrawLabelValuePair(pDC, x, y, calculus::SubscriptLabel("f", 3, xi, "="), 6,
+                           EvalF(xi, m_nFuncF), "", 3, xi, 1.2, -0.3, m_crCurveSetting);
     }
 }
 

@@ -5,8 +5,10 @@
 #include "view/view.h"
 
 #include "calculus/dot_trail.h"
+#include "calculus/label_in_plot.h"
 #include "calculus/math/integrals.h"
 #include "platform/text_codec.h"
+#include "render/text_typeset.h"
 
 #include <algorithm>
 #include <cmath>
@@ -136,8 +138,8 @@ double CPemroView::DrawGaussDemo(CDC* pDC, double a, double b, int n) {
                 const bool clear = MapWorldOffset(m_dXMin, rowY, &px, &py) &&
                                    py + 3 * m_nBaseCharHeight / 2 < clearBottom;
                 if (table && row <= kNodeTableRows && clear) {
-                    DrawLabelValuePair(pDC, m_dXMin, rowY, "f    =", 6, y, "", 3, t, 1.2, -0.3,
-                                       m_crCurveSetting);
+                    DrawLabelValuePair(pDC, m_dXMin, rowY, calculus::SubscriptLabel("f", 3, t, "="),
+                                       6, y, "", 3, t, 1.2, -0.3, m_crCurveSetting);
                     DrawLabelValuePair(pDC, m_dXMin + 0.4 * m_dXSpan, rowY, "w[ ]=", 6, w, "", 0, i,
                                        (0.5 * m_nLabelZoom + 1) * 1.5, -0.2, m_crCurveSetting);
                 }
@@ -187,7 +189,13 @@ void CPemroView::DrawPRNCalculus(CDC* pDC, double x, double y, int kind, int mod
     if ((kind == 6 || kind == 7) && variant != 0) variant = 1;
     for (const RuleLabel& r : kRuleLabels) {
         if (r.kind != kind || (r.variant >= 0 && r.variant != variant)) continue;
-        DrawLabelValue(pDC, x, y, Gbk(r.label), 4, Integrate(a, b, n, r.method, r.flag), colour);
+        const double value = Integrate(a, b, n, r.method, r.flag);
+        // The rows of one table move alike: each is kept in as the widest.
+        size_t widest = 0;
+        for (const RuleLabel& w : kRuleLabels) widest = std::max(widest, Gbk(w.label).size());
+        if (calculus::KeepLabelInPlot(*this, widest + 1 + typeset::FormatDecimals(4, value).size(),
+                                      &x, y))
+            DrawLabelValue(pDC, x, y, Gbk(r.label), 4, value, colour);
         return;
     }
 }

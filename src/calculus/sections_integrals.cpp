@@ -3,9 +3,11 @@
 // double integrals ("Domainxy", "Domainr") and solids and surfaces of
 // revolution ("Revolve").
 #include "calculus/button_column.h"
+#include "calculus/label_in_plot.h"
 #include "view/view.h"
 
 #include "platform/text_codec.h"
+#include "render/text_typeset.h"
 #include "script/script_args.h"
 #include "solid/math/scene_math.h"
 
@@ -119,8 +121,11 @@ void CPemroView::Cmdcalculus1(CDC* pDC) {
         if (kind > 0 && m_nRegionType == 3) return;
         const double value =
             Integrate(m_dIntervalA, m_dIntervalB, 4000, v.method, kind == 0 ? 2 : 0);
-        DrawLabelValue(pDC, x, y, Gbk(m_nRegionType == 2 ? v.labelRight : v.label), 4, value,
-                       m_crPen);
+        const CString label = Gbk(m_nRegionType == 2 ? v.labelRight : v.label);
+        double at = x;
+        if (calculus::KeepLabelInPlot(
+                *this, label.size() + 1 + typeset::FormatDecimals(4, value).size(), &at, y))
+            DrawLabelValue(pDC, at, y, label, 4, value, m_crPen);
         return;
     }
 }

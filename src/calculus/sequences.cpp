@@ -192,23 +192,29 @@ void CPemroView::DrawSequencePlane(CDC* pDC, int mode) {
         DrawString(pDC, m_nPlotLeft + 2 * m_nBaseCharHeight, m_nPlotTop, m_pszFormulaF,
                    m_crCurveSetting);
     }
-    // Zoomed, the label's font grows past its 20 pixels: it stands on the
-    // plot's bottom, clear of the x axis's numbers under it.
-    const int rise = m_nLabelZoom > 0
-                         ? std::max(20, std::abs(PlainStringFont(FALSE, m_nLabelZoom).lfHeight) +
-                                            m_nBaseCharHeight / 8 + 4)
-                         : 20;
-    // The box's x is taken in 18-pixel cells: zoomed, a wide cell (a wide
-    // plot) would carry it past the plot's right edge; it ends there at most.
-    const int cw = m_nBaseCharWidth + m_nFontStep / 2,
-              cell = m_nFontStep / 2 + 2 + m_nBaseCharWidth;
-    const int digits = std::abs(m_nDemoStep) > 10 ? ToPixel(std::log10(std::abs(m_nDemoStep))) : 0;
-    const int lastLeft = m_nPlotRight - (2 + digits + 1) * cw;
-    int x = (m_nPlotLeft + m_nPlotRight) / 2 - 10;
-    if (m_nLabelZoom > 0)
-        x = std::min(x, m_nPlotLeft + (lastLeft - m_nPlotLeft) * 18 / std::max(1, cell));
-    if (plane == 0)
-        DrawLabelNumberBoxed(pDC, x, m_nPlotBottom - rise, "n=", 0, m_nDemoStep, m_crCurveSetting);
+    if (plane == 0) {
+        // The step count stands on the plot's floor: its box's foot, which a
+        // large or zoomed font lowers, ends above the n axis's numbers.
+        const int foot = std::max(m_nBaseCharHeight / 8 + NumberFont().lfHeight,
+                                  PlainStringFont(FALSE, m_nLabelZoom).lfHeight) +
+                         1;
+        const int zoomRise =
+            m_nLabelZoom > 0 ? std::abs(PlainStringFont(FALSE, m_nLabelZoom).lfHeight) +
+                                   m_nBaseCharHeight / 8 + 4
+                             : 0;
+        // The box's x is taken in 18-pixel cells: zoomed, a wide cell (a wide
+        // plot) would carry it past the plot's right edge; it ends there at most.
+        const int cw = m_nBaseCharWidth + m_nFontStep / 2,
+                  cell = m_nFontStep / 2 + 2 + m_nBaseCharWidth;
+        const int digits =
+            std::abs(m_nDemoStep) > 10 ? ToPixel(std::log10(std::abs(m_nDemoStep))) : 0;
+        const int lastLeft = m_nPlotRight - (2 + digits + 1) * cw;
+        int x = (m_nPlotLeft + m_nPlotRight) / 2 - 10;
+        if (m_nLabelZoom > 0)
+            x = std::min(x, m_nPlotLeft + (lastLeft - m_nPlotLeft) * 18 / std::max(1, cell));
+        DrawLabelNumberBoxed(pDC, x, m_nPlotBottom - std::max({20, foot, zoomRise}), "n=", 0,
+                             m_nDemoStep, m_crCurveSetting);
+    }
 }
 
 // The terms against n with dots on the n axis, then the limit search.
@@ -356,7 +362,11 @@ void CPemroView::DrawSequenceBars(CDC* pDC) {
             y = SequenceTerm(s);
             s = y;
         }
-        FillRectWorld(pDC, n, n + 1, y < 0 ? y : 0, y > 0 ? y : 0, m_crDefaultFill);
+        // The bar cut to the plot, which a range step may have moved it past.
+        const double l = std::max(n, m_dXMin), r = std::min(n + 1, m_dXMax);
+        const double lo = std::max(std::min(y, 0.0), m_dYMin);
+        const double hi = std::min(std::max(y, 0.0), m_dYMax);
+        if (l < r && lo < hi) FillRectWorld(pDC, l, r, lo, hi, m_crDefaultFill);
         DrawLineWorld(pDC, n, y, n, 0, m_crDefaultPen);
         DrawLineWorld(pDC, n + 1, y, n + 1, 0, m_crDefaultPen);
         DrawLineWorld(pDC, n, y, n + 1, y, m_crDefaultPen);

@@ -9,6 +9,7 @@
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
 
+#include <algorithm>
 #include <cmath>
 
 using calculus::VesselRadius;
@@ -162,6 +163,21 @@ void CPemroView::CmdIntegralApp(CDC* pDC) {
     DrawIntegralApp(pDC, m_nPlotOption1);
 }
 
+// A level's name under its line at the plot's left edge; a level a range
+// step moved out of the plot has none, and one at the plot's floor has it
+// above the line, so the name never stands on the axis numbers.
+static void DrawLevelName(CPemroView& v, CDC* pDC, double level, const char* name,
+                          COLORREF colour) {
+    const int span = v.m_nPlotBottom - v.m_nPlotTop;
+    if (span <= 0 || !(v.m_dYSpan > 0)) return;
+    const double top = v.m_nPlotBottom - (level - v.m_dYMin) / v.m_dYSpan * span;
+    if (!(top >= v.m_nPlotTop && top <= v.m_nPlotBottom)) return;
+    const int height = v.PlainStringFont(FALSE, v.m_nLabelZoom).lfHeight;
+    if (top + height > v.m_nPlotBottom)
+        level = v.m_dYMin + double(std::min(height, span)) / span * v.m_dYSpan;
+    v.DrawStringWorld(pDC, v.m_dXMin, level, name, colour);
+}
+
 void CPemroView::DrawIntegralApp(CDC* pDC, int option) {
     const double A = m_dParamA, B = m_dParamB, C = m_dParamC;
     // From this figure's own range: the cached span is the last figure's
@@ -188,11 +204,11 @@ void CPemroView::DrawIntegralApp(CDC* pDC, int option) {
     }
     if (option >= 3) return;
     DrawVesselLevel(pDC, cx, A, m_crFirstDerivative);
-    DrawStringWorld(pDC, m_dXMin, A, "A", m_crFirstDerivative);
+    DrawLevelName(*this, pDC, A, "A", m_crFirstDerivative);
     DrawVesselLevel(pDC, cx, B, m_crFirstDerivative);
-    DrawStringWorld(pDC, m_dXMin, B, "B", m_crFirstDerivative);
+    DrawLevelName(*this, pDC, B, "B", m_crFirstDerivative);
     if (option == 0) DrawVesselLevel(pDC, cx, C, m_crCurveSetting);
-    if (B < C) DrawStringWorld(pDC, m_dXMin, C, "C", m_crCurveSetting);
+    if (B < C) DrawLevelName(*this, pDC, C, "C", m_crCurveSetting);
 }
 
 // Horizontal water lines from the bottom of the window up to the surface.

@@ -206,6 +206,17 @@ void CPemroView::DrawClassicalEllipse(CDC* pDC, BOOL bInside, double px, double 
     DrawDotWorld(pDC, f2.x, f2.y, kDotRadius, kDotRadius, m_crDefaultFill, m_crDefaultFill);
 }
 
+// The read-out's x in the caption's row: half across, or further right where
+// a plot narrowed by a range step brings the caption up to it.
+static double ReadoutX(const CPemroView& v, CDC* pDC, const CString& caption) {
+    const double half = v.m_dXMin + 0.5 * v.m_dXSpan;
+    if (!pDC || v.m_nPlotWidth <= 0 || !(v.m_dXSpan > 0)) return half;
+    CFontSelect font(pDC, v.PlainStringFont(FALSE, v.m_nLabelZoom));
+    const int left = v.m_nPlotLeft + int(0.05 * (v.m_nPlotRight - v.m_nPlotLeft)) + 2;
+    const int clear = left + pDC->GetTextExtent(caption).cx + v.m_nBaseCharWidth;
+    return std::max(half, v.m_dXMin + double(clear - v.m_nPlotLeft) * v.m_dXSpan / v.m_nPlotWidth);
+}
+
 void CPemroView::DrawClassicalHyperbola(CDC* pDC, BOOL bInside, double px, double py) {
     const int bx = m_nFigureRight + 2;
     // The column stands beside the figure; the frame widens to hold it.
@@ -238,7 +249,7 @@ void CPemroView::DrawClassicalHyperbola(CDC* pDC, BOOL bInside, double px, doubl
     const double c = std::sqrt(a * a + b * b);
     DrawLineWorld(pDC, px, py, f1.x, f1.y, pen);
     DrawLineWorld(pDC, px, py, f2.x, f2.y, pen);
-    DrawLabelValue(pDC, m_dXMin + 0.5 * m_dXSpan, m_dYMax - 0.05 * m_dYSpan,
+    DrawLabelValue(pDC, ReadoutX(*this, pDC, Texts().hyperbola), m_dYMax - 0.05 * m_dYSpan,
                    Texts().distanceDifference, 2,
                    catalog::HyperbolaDistanceDifference({px, py}, c, alongX), pen);
     DrawDotWorld(pDC, f1.x, f1.y, kDotRadius, kDotRadius, fill, fill);

@@ -93,7 +93,9 @@ void CPemroView::DrawPowerMethod(CDC* pDC, int n, int mode) {
         if (numbers) {
             for (int i = 0; i < n; ++i)
                 DrawLabelValue(pDC, m_dXMin + i * colW, m_dYMax, " x", 0, i + 1, m_crCurveSetting);
-            DrawStringWorld(pDC, m_dXMin + (n + 1.3) * colW, m_dYMax, "i", m_crCurveSetting);
+            // A label as the step numbers under it are: the related-data
+            // panel, come down over the plot, covers it with them.
+            DrawLabelValue(pDC, m_dXMin + (n + 1.3) * colW, m_dYMax, "i", -1, 0, m_crCurveSetting);
             for (int k = 0; k < r->rowCount; ++k) {
                 const numeric::PowerRow& row = r->rows[k];
                 const double y = m_dYMax - (k + 1) * 0.1 * m_dYSpan;

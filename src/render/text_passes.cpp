@@ -267,10 +267,11 @@ void CPemroView::DrawScriptLinePass2(CDC* pDC, int style, int x, int y, const ch
                 // run into the character before: its ink starts at the cell.
                 // So does a letter after an opening bracket or a Chinese
                 // character, whose slanted foot (the tail of y, the left leg
-                // of A) would run into it.
+                // of A) would run into it, and a letter after "<" or ">",
+                // whose point reaches the cell's edge.
                 const unsigned char before = walk.At(i - 1);
-                const bool afterOpening =
-                    before == '(' || before == '[' || before == '{' || prevBytes == 2;
+                const bool afterOpening = before == '(' || before == '[' || before == '{' ||
+                                          before == '<' || before == '>' || prevBytes == 2;
                 int lead = 0;
                 if (walk.At(i) == '_')
                     lead = std::max(0, -pDC->GetTextInk(std::string("_")).left);

@@ -30,12 +30,50 @@ void CPemroView::CmdParabola(CDC* pDC) {
     DrawParabola(pDC, form, space, v[0], v[1], v[2], v[3], v[4], v[5], m_crDefaultPen);
 }
 
+namespace {
+
+// How many sides of the logical box `box` have a pixel that differs from the
+// copy of the box taken before.
+int SidesChanged(const CDC& dc, const CDC& before, const CRect& box) {
+    const auto changed = [&](int x, int y) {
+        return dc.GetPixel(x, y) != before.GetPixel(x - box.left, y - box.top);
+    };
+    bool top = false, bottom = false, left = false, right = false;
+    for (int x = box.left; x < box.right; ++x) {
+        top = top || changed(x, box.top);
+        bottom = bottom || changed(x, box.bottom - 1);
+    }
+    for (int y = box.top; y < box.bottom; ++y) {
+        left = left || changed(box.left, y);
+        right = right || changed(box.right - 1, y);
+    }
+    return int(top) + int(bottom) + int(left) + int(right);
+}
+
+} // namespace
+
+// A plane shape whose corner a range step moved out of the range takes the
+// cursor point there, so its outline may no longer hold the seed: a fill
+// that then runs over the whole plot (all four sides) would cover the
+// figure's curves and buttons, and is taken back.
 void CPemroView::CmdFloodfill2(CDC* pDC) {
     if (!IsAnnotationOn()) return;
     const double x = ReadScriptNumber(kArgFloodfill);
     const double y = ReadScriptNumber(m_nParsePos);
     ReadScriptColors(TRUE, TRUE);
+    if (!pDC) return;
+    const CRect device = FigureFillBox(pDC);
+    const CPoint org = pDC->GetViewportOrg();
+    const CRect box(device.left - org.x, device.top - org.y, device.right - org.x,
+                    device.bottom - org.y);
+    CBitmap before;
+    const bool kept = !box.IsRectEmpty() && before.CreateBitmap(box.Width(), box.Height());
+    if (kept) CDC(&before).BitBlt(0, 0, box.Width(), box.Height(), pDC, box.left, box.top, SRCCOPY);
     FloodFillWorld(pDC, x, y, m_crPen, m_crFill);
+    if (!kept) return;
+    CDC copy(&before);
+    if (SidesChanged(*pDC, copy, box) == 4)
+        pDC->BitBlt(box.left, box.top, box.Width(), box.Height(), &copy, 0, 0, SRCCOPY);
 }
 
 // Shown once the user has clicked into the figure (the click stays stored,
