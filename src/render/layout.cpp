@@ -83,16 +83,22 @@ BOOL CPemroView::IsTextLineVisible(int y) {
 void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthColumns,
                                    double heightLines) {
     // The figure before is done; from here on the record draws its own
-    // figure, in that figure's state.
-    FlushValueLabels();
-    EndFigureBoxes();
+    // figure, in that figure's state. A record whose commands both draw
+    // into one box (a plain frame, then its own figure) is one figure: its
+    // axes are named once, clear of everything both wrote.
+    const bool sameRecord = m_bNoteFigureBoxes && m_nFigureBoxesRecord == m_nRecordIndex;
+    const auto endBefore = [this] {
+        FlushValueLabels();
+        EndFigureBoxes();
+    };
+    if (!sameRecord) endBefore();
     // A printed page shows its slice of the page: figures move up with the
     // text.
     BandRows rows = PlaceRows(this, topLines, heightLines);
     // A figure wholly above or below the painted box draws nothing there:
     // its own fields are not put back for it.
-    if (rows.ok && (rows.bottom - m_nPrintOffsetY < m_nClipTop ||
-                    rows.top - m_nPrintOffsetY > m_nClipBottom))
+    if (rows.ok &&
+        (rows.bottom - m_nPrintOffsetY < m_nClipTop || rows.top - m_nPrintOffsetY > m_nClipBottom))
         PassFigureStateBy();
     else
         EnterFigureState();
@@ -112,6 +118,7 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     if ((m_nTextRevealMode > 0 && m_nRecordIndex > m_nRevealedCount + 1) ||
         m_nTextRevealMode < -1) {
         m_bFigureVisible = 0;
+        if (sameRecord) endBefore();
         return;
     }
     const std::int64_t W = m_nBaseCharWidth + m_nFontStep / 2;
@@ -129,6 +136,7 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     if (!rows.ok || !FitsPixel(left) || !FitsPixel(right) || !(rows.top > m_nClipTop) ||
         !(rows.bottom < floor)) {
         m_bFigureVisible = 0;
+        if (sameRecord) endBefore();
         if (m_pTextSink && rows.ok && FitsPixel(left) && FitsPixel(right))
             m_pTextSink->OnFigurePlaced(CRect(int(left), rows.top, int(right), rows.bottom), false);
         return;
@@ -139,7 +147,13 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     m_nFigureBottom = m_nGraphBottom = rows.bottom;
     m_bFigureVisible = m_bFigureSkipped ? 0 : 1;
     m_nPlacedButtons = 0;
-    if (m_bFigureVisible) BeginFigureBoxes(CRect(int(left), rows.top, int(right), rows.bottom));
+    const CRect box(int(left), rows.top, int(right), rows.bottom);
+    if (sameRecord && (!m_bFigureVisible || box != m_rcFigureBoxesBox)) endBefore();
+    if (m_bFigureVisible && !(sameRecord && box == m_rcFigureBoxesBox)) {
+        BeginFigureBoxes(box);
+        m_nFigureBoxesRecord = m_nRecordIndex;
+        m_rcFigureBoxesBox = box;
+    }
     if (m_pTextSink)
         m_pTextSink->OnFigurePlaced(CRect(int(left), rows.top, int(right), rows.bottom),
                                     !m_bFigureSkipped);
