@@ -163,6 +163,10 @@ void CPemroView::DrawRangeArrows2D(CDC* pDC, BOOL bRangeMin, BOOL bRangeMax, BOO
     // The glyphs stand one pixel below the top.
     const CRect box(nLeft, nTop, nRight,
                     std::max(nBottom, nTop + PlainStringFont(FALSE, 0).lfHeight + 2));
+    // The axis names keep clear of the glyphs' click areas, not only of
+    // their ink.
+    if ((bRangeMin || bRangeMax || bIntervalStart || bIntervalEnd) && IsFigureBandVisible())
+        NoteFigureBox(box);
     if (bRangeMin || bRangeMax) {
         FillRectPx(pDC, nLeft, nTop, nRight, nBottom, m_crGround);
         const Glyph glyphs[4] = {
