@@ -347,7 +347,10 @@ void CPemroView::DrawEpsilonX(CDC* pDC, const LimitApproach& ap) {
     const double xr = LastOutsideBand(F, mid, m_dXMax, step, L, band);
     const double xl = LastOutsideBand(F, mid, m_dXMin, step, L, band);
     const int Y = LimitPy(L), e = ap.epsPx, w = m_nPixelSize;
-    const int H = m_nBaseCharHeight, S = m_nFontStep, row = LimitPy(0) - H - S;
+    // The X labels stand over the x axis, or over the plot's foot when a
+    // raised range puts the axis below it.
+    const int H = m_nBaseCharHeight, S = m_nFontStep,
+              row = std::min(LimitPy(0), m_nPlotBottom) - H - S;
     const COLORREF c = m_crSection;
     const PlotClip clip(pDC, *this);
     DrawLinePx(pDC, w, m_nPlotLeft, Y + e, m_nPlotRight, Y + e, c);

@@ -9,6 +9,7 @@
 #include "calculus/math/integrals.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
+#include "render/text_typeset.h"
 
 #include <algorithm>
 #include <cmath>
@@ -128,12 +129,17 @@ double CPemroView::ReferenceIntegral(double a, double b) {
 void CPemroView::DrawValueTable(CDC* pDC, double a, double b, int n) {
     if (n < 1) return;
     const double h = (b - a) / n;
+    // The subscript x stands in the label's spaces: a longer number (a sign,
+    // two digits) gets one more, the same in every row.
+    const size_t digits =
+        std::max(typeset::FormatDecimals(3, a).size(), typeset::FormatDecimals(3, b).size());
+    const CString label = "f" + std::string(std::max<size_t>(4, digits - 1), ' ') + "=";
     for (int i = 0; i <= n; ++i) {
         const double xi = a + i * h;
         const double x = i < 8 ? m_dXMin : m_dXMin + 0.4 * m_dXSpan;
         const double y =
             i < 8 ? m_dYMax - 0.1 * (i + 1) * m_dYSpan : m_dYMax - 0.1 * (i - 8) * m_dYSpan;
-        DrawLabelValuePair(pDC, x, y, "f    =", 6, EvalF(xi, m_nFuncF), "", 3, xi, 1.2, -0.3,
+        DrawLabelValuePair(pDC, x, y, label, 6, EvalF(xi, m_nFuncF), "", 3, xi, 1.2, -0.3,
                            m_crCurveSetting);
     }
 }

@@ -7,6 +7,7 @@
 #include "calculus/dot_trail.h"
 #include "calculus/math/integrals.h"
 #include "platform/text_codec.h"
+#include "render/text_typeset.h"
 
 #include <algorithm>
 #include <cmath>
@@ -119,6 +120,11 @@ double CPemroView::DrawGaussDemo(CDC* pDC, double a, double b, int n) {
     if (m >= 1 && m <= 5 && b > a && n >= 1) {
         const int k = m_nFuncF;
         const double h = (b - a) / n, half = h / 2;
+        // The node t stands in the label's spaces: a longer number (a sign,
+        // two digits) gets one more, the same in every row.
+        const size_t digits =
+            std::max(typeset::FormatDecimals(3, a).size(), typeset::FormatDecimals(3, b).size());
+        const CString fLabel = "f" + std::string(std::max<size_t>(4, digits - 1), ' ') + "=";
         // The node table shows unless its switch hid it, and only its rows
         // that stay above the curve and the strips under it.
         const bool table = m_nValueTableShown != 2;
@@ -136,7 +142,7 @@ double CPemroView::DrawGaussDemo(CDC* pDC, double a, double b, int n) {
                 const bool clear = MapWorldOffset(m_dXMin, rowY, &px, &py) &&
                                    py + 3 * m_nBaseCharHeight / 2 < clearBottom;
                 if (table && row <= kNodeTableRows && clear) {
-                    DrawLabelValuePair(pDC, m_dXMin, rowY, "f    =", 6, y, "", 3, t, 1.2, -0.3,
+                    DrawLabelValuePair(pDC, m_dXMin, rowY, fLabel, 6, y, "", 3, t, 1.2, -0.3,
                                        m_crCurveSetting);
                     DrawLabelValuePair(pDC, m_dXMin + 0.4 * m_dXSpan, rowY, "w[ ]=", 6, w, "", 0, i,
                                        (0.5 * m_nLabelZoom + 1) * 1.5, -0.2, m_crCurveSetting);

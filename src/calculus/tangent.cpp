@@ -67,8 +67,12 @@ void CPemroView::DrawTangentLine2Lower(CDC* pDC, int nDropToXAxis, int nDropToYA
     };
     const double xl = walk(-1), xr = walk(1);
     DrawLineWorld(pDC, xl, line(xl), x0, y0, colour);
-    if (nLabels == 1 || nLabels == 3) DrawStringWorldInPlot(pDC, xl, line(xl), "P", colour);
-    if (nLabels != 0) DrawStringWorldInPlot(pDC, xr, line(xr), "Q", colour);
+    // A point of tangency outside the window leaves no segment: its ends
+    // are not named, both at one place.
+    const bool segment = xl < xr;
+    if (segment && (nLabels == 1 || nLabels == 3))
+        DrawStringWorldInPlot(pDC, xl, line(xl), "P", colour);
+    if (segment && nLabels != 0) DrawStringWorldInPlot(pDC, xr, line(xr), "Q", colour);
     DrawLineWorld(pDC, x0, y0, xr, line(xr), colour);
     DrawDotWorld(pDC, x0, y0, 3, 3, m_crFirstDerivative, colour);
     if (nDropToXAxis == 1) DrawLineWorld(pDC, x0, y0, x0, 0, colour);

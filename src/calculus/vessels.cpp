@@ -9,6 +9,7 @@
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
 
+#include <algorithm>
 #include <cmath>
 
 using calculus::VesselRadius;
@@ -187,12 +188,19 @@ void CPemroView::DrawIntegralApp(CDC* pDC, int option) {
         }
     }
     if (option >= 3) return;
+    // A level outside the window has no line there to name; one at the
+    // plot's foot names it clear of the lowest tick number.
+    const auto levelName = [&](double level, const char* name, COLORREF colour) {
+        if (!(level >= m_dYMin && level <= m_dYMax) || m_nPlotHeight <= 0) return;
+        const double lift = (m_nBaseCharHeight / 2 + 2) * m_dYSpan / m_nPlotHeight;
+        DrawStringWorld(pDC, m_dXMin, std::max(level, m_dYMin + lift), name, colour);
+    };
     DrawVesselLevel(pDC, cx, A, m_crFirstDerivative);
-    DrawStringWorld(pDC, m_dXMin, A, "A", m_crFirstDerivative);
+    levelName(A, "A", m_crFirstDerivative);
     DrawVesselLevel(pDC, cx, B, m_crFirstDerivative);
-    DrawStringWorld(pDC, m_dXMin, B, "B", m_crFirstDerivative);
+    levelName(B, "B", m_crFirstDerivative);
     if (option == 0) DrawVesselLevel(pDC, cx, C, m_crCurveSetting);
-    if (B < C) DrawStringWorld(pDC, m_dXMin, C, "C", m_crCurveSetting);
+    if (B < C) levelName(C, "C", m_crCurveSetting);
 }
 
 // Horizontal water lines from the bottom of the window up to the surface.
