@@ -191,6 +191,9 @@ void CPemroView::DrawPRNCalculus(CDC* pDC, double x, double y, int kind, int mod
     if (mode == 1 && (b < m_dXMin || b > m_dXMax)) b = m_dCursorX;
     if (mode == 2 && (b < m_dYMin || b > m_dYMax)) b = m_dCursorY;
     if ((kind == 6 || kind == 7) && variant != 0) variant = 1;
+    // The read-out stands at its point of the window: a range moved past
+    // it takes it away rather than onto the buttons or the tick numbers.
+    if (!(x >= m_dXMin && x <= m_dXMax && y >= m_dYMin && y <= m_dYMax)) return;
     for (const RuleLabel& r : kRuleLabels) {
         if (r.kind != kind || (r.variant >= 0 && r.variant != variant)) continue;
         DrawLabelValue(pDC, x, y, Gbk(r.label), 4, Integrate(a, b, n, r.method, r.flag), colour);
