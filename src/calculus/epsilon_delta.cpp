@@ -10,6 +10,7 @@
 #include "platform/text_codec.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <initializer_list>
 #include <vector>
@@ -195,16 +196,23 @@ void CPemroView::DrawEpsilonBox(CDC* pDC, const LimitApproach& ap, double dl, do
     DrawLinePx(pDC, w, X0, Y - e - 1, l, Y - e - 1, c);
     DrawLinePx(pDC, w, l, Y - e, l, Y0, c);
     DrawLinePx(pDC, w, r, Y - e, r, Y0, c);
-    const int row = Y0 - H - S;
+    // Over the x axis, or over the plot's foot when the axis is below it.
+    const int row = std::min(Y0, m_nPlotBottom) - H - S;
     const auto fromLeft = [&](int x) { return std::max(x, m_nPlotLeft); };
     const auto fromRight = [&](int x, const CString& text) {
-        return std::min(x, m_nPlotRight - int(pDC->GetTextExtent(text).cx));
+        return std::min(x, m_nPlotRight - int(PlainExtent(pDC, text).cx));
     };
     // The box first: its sides are the labels' next places after the axis.
     std::vector<CRect> clear = {CRect(l - 2, Y - e - 2, r + 2, Y + e + 2)};
+    // A narrow box pulled to the plot's right edge would bring the right
+    // mark onto the left one: it then stands a row higher.
+    int leftEnd = INT_MIN;
     const auto mark = [&](int x, const CString& text) {
-        DrawString(pDC, x, row, text, c);
-        clear.push_back(TextBox(x, row, PlainExtent(pDC, text)));
+        const CSize size = PlainExtent(pDC, text);
+        const int y = x < leftEnd + 2 ? row - H - S : row;
+        DrawString(pDC, x, y, text, c);
+        clear.push_back(TextBox(x, y, size));
+        if (leftEnd == INT_MIN) leftEnd = x + int(size.cx);
     };
     if (m_nLimitSide == 0 || m_nLimitSide == 1) mark(fromLeft(l - 2 * H), Gbk(u8"x0-δ"));
     if (m_nLimitSide == 2) mark(fromLeft(l - (H + 5 + S / 2)), "x0");
