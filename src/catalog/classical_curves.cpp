@@ -72,6 +72,22 @@ double TraceStep(double length, double step) {
     return step;
 }
 
+// Where the read-out beside the caption stands: at the plot's middle, one
+// line lower where a narrow plot brings the caption's end up to it.
+double ReadoutY(CPemroView& v, CDC* pDC, const CString& caption, double x, double y) {
+    if (!pDC || v.m_nPlotWidth <= 0 || v.m_nPlotHeight <= 0) return y;
+    const double capX = v.m_dXMin + 0.05 * v.m_dXSpan;
+    CSize size;
+    {
+        const CFontSelect font(pDC, v.PlainStringFont(FALSE, v.m_nLabelZoom));
+        size = pDC->GetTextExtent(caption);
+    }
+    const double captionEnd = (x - capX) * v.m_nPlotWidth / v.m_dXSpan;
+    // The caption's left inset, then a blank of about a letter.
+    if (!(size.cx + 2 + size.cy / 2 > captionEnd)) return y;
+    return y - (size.cy + 2) * v.m_dYSpan / v.m_nPlotHeight;
+}
+
 } // namespace
 
 // The button column beside the figure lies past the graph's controls; its
@@ -200,8 +216,10 @@ void CPemroView::DrawClassicalEllipse(CDC* pDC, BOOL bInside, double px, double 
     catalog::EllipseFoci(a, b, &f1, &f2);
     DrawLineWorld(pDC, px, py, f1.x, f1.y, m_crDefaultPen);
     DrawLineWorld(pDC, px, py, f2.x, f2.y, m_crDefaultPen);
-    DrawLabelValue(pDC, m_dXMin + 0.5 * m_dXSpan, m_dYMax - 0.05 * m_dYSpan, Texts().distanceSum, 2,
-                   catalog::FocalDistanceSum({px, py}, f1, f2), m_crDefaultPen);
+    const double rx = m_dXMin + 0.5 * m_dXSpan;
+    DrawLabelValue(pDC, rx, ReadoutY(*this, pDC, Texts().ellipse, rx, m_dYMax - 0.05 * m_dYSpan),
+                   Texts().distanceSum, 2, catalog::FocalDistanceSum({px, py}, f1, f2),
+                   m_crDefaultPen);
     DrawDotWorld(pDC, f1.x, f1.y, kDotRadius, kDotRadius, m_crDefaultFill, m_crDefaultFill);
     DrawDotWorld(pDC, f2.x, f2.y, kDotRadius, kDotRadius, m_crDefaultFill, m_crDefaultFill);
 }

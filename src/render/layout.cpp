@@ -83,9 +83,15 @@ BOOL CPemroView::IsTextLineVisible(int y) {
 void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthColumns,
                                    double heightLines) {
     // The figure before is done; from here on the record draws its own
-    // figure, in that figure's state.
-    FlushValueLabels();
-    EndFigureBoxes();
+    // figure, in that figure's state. A record whose commands both draw
+    // into one box (a plain frame, then its own figure) is one figure: its
+    // axes are named once, clear of everything both wrote.
+    const bool sameRecord = m_bNoteFigureBoxes && m_nFigureBoxesRecord == m_nRecordIndex;
+    const auto endBefore = [this] {
+        FlushValueLabels();
+        EndFigureBoxes();
+    };
+    if (!sameRecord) endBefore();
     // A printed page shows its slice of the page: figures move up with the
     // text.
     BandRows rows = PlaceRows(this, topLines, heightLines);
@@ -112,6 +118,7 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     if ((m_nTextRevealMode > 0 && m_nRecordIndex > m_nRevealedCount + 1) ||
         m_nTextRevealMode < -1) {
         m_bFigureVisible = 0;
+        if (sameRecord) endBefore();
         return;
     }
     const std::int64_t W = m_nBaseCharWidth + m_nFontStep / 2;
@@ -135,6 +142,7 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     if (m_bZoom && inView) m_bZoomTaken = TRUE;
     if (!inView || underZoom) {
         m_bFigureVisible = 0;
+        if (sameRecord) endBefore();
         if (m_pTextSink && rows.ok && FitsPixel(left) && FitsPixel(right))
             m_pTextSink->OnFigurePlaced(CRect(int(left), rows.top, int(right), rows.bottom), false);
         return;
@@ -145,7 +153,13 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     m_nFigureBottom = m_nGraphBottom = rows.bottom;
     m_bFigureVisible = m_bFigureSkipped ? 0 : 1;
     m_nPlacedButtons = 0;
-    if (m_bFigureVisible) BeginFigureBoxes(CRect(int(left), rows.top, int(right), rows.bottom));
+    const CRect box(int(left), rows.top, int(right), rows.bottom);
+    if (sameRecord && (!m_bFigureVisible || box != m_rcFigureBoxesBox)) endBefore();
+    if (m_bFigureVisible && !(sameRecord && box == m_rcFigureBoxesBox)) {
+        BeginFigureBoxes(box);
+        m_nFigureBoxesRecord = m_nRecordIndex;
+        m_rcFigureBoxesBox = box;
+    }
     if (m_pTextSink)
         m_pTextSink->OnFigurePlaced(CRect(int(left), rows.top, int(right), rows.bottom),
                                     !m_bFigureSkipped);

@@ -472,10 +472,11 @@ static bool MeasureSubscriptRoom(CPemroView& v, CDC* pDC, const CString& label1,
 }
 
 // How far left the subscript must go to end before the label's sign (the
-// faces' own widths can leave less room than the cells), going no further
-// left than the end of the letter before the spaces.
+// faces' own widths can leave less room than the cells; a small window's
+// narrow label font can put the nominal offset on the sign itself), going no
+// further left than the end of the letter before the spaces.
 static int SubscriptPull(const SubscriptRoom& r, int px2) {
-    if (px2 >= r.signLeft || px2 + r.width2 <= r.signLeft) return 0;
+    if (px2 >= r.signLeft + r.width2 || px2 + r.width2 <= r.signLeft) return 0;
     const int pull = px2 + r.width2 - r.signLeft;
     return px2 - pull >= r.letterRight ? pull : 0;
 }

@@ -129,6 +129,10 @@
     std::vector<CRect> m_aFigureBoxes;
     CRect m_rcFigureFrame;
     bool m_bNoteFigureBoxes = false;
+    // The record and the box the boxes are noted for: a second command of
+    // the same record drawing into the same box goes on with them.
+    int m_nFigureBoxesRecord = -1;
+    CRect m_rcFigureBoxesBox;
     void BeginFigureBoxes(const CRect& frame);
     void EndFigureBoxes();
     void NoteFigureBox(const CRect& box);

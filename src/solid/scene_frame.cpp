@@ -42,6 +42,8 @@ constexpr int kRangeMinLeft = -60, kRangeMaxLeft = 60;
 constexpr int kRangeW = 108, kRangeH = 19;
 constexpr int kRangeGap = kRangeMaxLeft - kRangeMinLeft - kRangeW;
 constexpr int kControlGap = 2;
+// The cells of "Meshx:" over the mesh buttons.
+constexpr int kMeshCaptionLength = 6;
 // Zoomed, the frame stands this far inside the window.
 constexpr int kZoomMargin = 4;
 // Cells of the volume printed in the double-integral lessons.
@@ -273,7 +275,13 @@ void CPemroView::DrawSceneStage(CDC* pDC) {
 
 int CPemroView::SceneRestoreX() const {
     const int width = ButtonWidth(Gbk(u8"恢复"));
-    return std::min(m_nProjOriginX - 104, m_nProjOriginX + kRangeMinLeft - kControlGap - width - 2);
+    const int x =
+        std::min(m_nProjOriginX - 104, m_nProjOriginX + kRangeMinLeft - kControlGap - width - 2);
+    // A narrow window brings the origin near the frame's left: the button
+    // then stands right of the "Meshx:" caption rather than over it.
+    const int captionRight = m_nFigureLeft - m_nBaseCharHeight / 2 - 10 +
+                             kMeshCaptionLength * PlainStringFont(FALSE, m_nLabelZoom).lfWidth;
+    return std::max(x, captionRight + kControlGap);
 }
 
 int CPemroView::SceneRangeBoxesRight() const {
@@ -384,7 +392,9 @@ BOOL CPemroView::DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double d
         if (*n > solid::kMaxMeshDivisions) *n = solid::kMaxMeshDivisions;
     };
     // A printed page has no buttons, so neither do their captions.
-    if (!m_bPrintMode) DrawString(pDC, L - ch / 2, T - 5 * ch / 6, "Meshx:", RGB(0, 0, 255));
+    // The caption starts over its first button, leaving room for "恢复"
+    // before the range boxes in a narrow window.
+    if (!m_bPrintMode) DrawString(pDC, L - ch / 2 - 10, T - 5 * ch / 6, "Meshx:", RGB(0, 0, 255));
     density(&m_nMeshDivX, L - ch / 2 - 10, L - ch / 2 + 30, T);
     if (!m_bPrintMode) DrawString(pDC, R - 2 * ch + 30, B - ch / 4, "Meshy:", RGB(0, 0, 255));
     density(&m_nMeshDivY, R - 2 * ch + 20, R - 2 * ch + 60, B + ch / 2);
