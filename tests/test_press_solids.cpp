@@ -51,6 +51,8 @@ TEST_F(SolidPresses, StepButtonsOfTheSolidPages) {
         {"374", "P增*2", "=P", "0.2", "hand: 0 + 2 × 0.1"},
         {"374", "P减", "=P", "0.1", "hand: 0.2 − 0.1"},
         {"374", "", "=Q", "-0.2", "hand: Q keeps its value"},
+        {"321", "近似和", "体积近似值:", "30.941",
+         "py: the midpoints of 38² cells of side 3/38 under 4 − x²/2 − y²/4"},
     });
 }
 
