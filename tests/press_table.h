@@ -9,13 +9,19 @@
 // label: the read-out whose first value is checked ("b=#2": its second);
 // "?text" / "!text": the text shows / does not; "ink@x,y" / "bare@x,y": some
 // pixel / no pixel within two of that world point differs from the one at
-// `expected`'s world point "x,y" (a bare place of the figure).
+// `expected`'s world point "x,y" (a bare place of the figure); "rgb@x,y": some
+// pixel within two of the world point has the colour `expected` "r,g,b" (none
+// has it: "!r,g,b");
+// "=dr": the value a page prints nothing of (the fields of `Field`) equals
+// the number `expected` to nine decimals.
 #pragma once
 
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -88,9 +94,41 @@ private:
             ASSERT_EQ(k, 0) << label;
         }
     }
+    // The fields a press changes on pages that print no value of them.
+    double* Field(const std::string& name) const {
+        CPemroView& v = *view;
+        const struct {
+            const char* name;
+            double* field;
+        } fields[] = {
+            {"dr", &v.m_dDR},       {"dθ", &v.m_dDTheta}, {"dz", &v.m_dDZ},
+            {"m", &v.m_dDirM},      {"n", &v.m_dDirN},    {"p", &v.m_dDirP},
+            {"P", &v.m_adPQR[0]},   {"Q", &v.m_adPQR[1]}, {"R", &v.m_adPQR[2]},
+            {"t", &v.m_dDemoParam}, {"h", &v.m_dStepH},   {"α", &v.m_dSavedSignificance},
+        };
+        for (const auto& f : fields)
+            if (name == f.name) return f.field;
+        return nullptr;
+    }
     void Check(const std::string& label, const std::string& expected) {
         if (label[0] == '?' || label[0] == '!') {
             EXPECT_EQ(log.Saw(label.substr(1)), label[0] == '?');
+        } else if (label[0] == '=') {
+            const double* field = Field(label.substr(1));
+            ASSERT_NE(field, nullptr) << label;
+            EXPECT_NEAR(*field, std::atof(expected.c_str()), 1e-9);
+        } else if (!label.rfind("rgb@", 0)) {
+            const CPoint p = At(label.substr(4));
+            int r = 0, g = 0, b = 0;
+            const bool absent = expected[0] == '!';
+            ASSERT_EQ(std::sscanf(expected.c_str() + absent, "%d,%d,%d", &r, &g, &b), 3)
+                << expected;
+            bool seen = false;
+            for (int dx = -2; dx <= 2; ++dx)
+                for (int dy = -2; dy <= 2; ++dy)
+                    seen = seen || test_support::ColourAt(view->BackingImage(), p.x + dx,
+                                                          p.y + dy) == RGB(r, g, b);
+            EXPECT_NE(seen, absent);
         } else if (!label.rfind("ink@", 0) || !label.rfind("bare@", 0)) {
             const CPoint p = At(label.substr(label.find('@') + 1)), q = At(expected);
             const auto& image = view->BackingImage();

@@ -47,4 +47,29 @@ TEST_F(DistributionPresses, EveryButtonOfPage212) {
     });
 }
 
+// The mean's dot of the Poisson figure (the last of the page in a window
+// 1600 tall) stands at λ on the axis, yellow RGB(250, 255, 0) (the first
+// derivative's colour), and follows λ. Sources: hand, λ = 2 from the script,
+// 0.1 a press.
+TEST_F(DistributionPresses, ThePoissonMeanDotFollowsLambda) {
+    Run({
+        {"212/1600", "期望#2", "rgb@2,0", "250,255,0", "hand: λ = 2"},
+        {"212/1600", "λ增*3", "rgb@2.3,0", "250,255,0", "hand: 2 + 3 × 0.1"},
+        {"212/1600", "", "rgb@2,0", "!250,255,0", "the old place bare of it"},
+        {"212/1600", "λ减*5", "rgb@1.8,0", "250,255,0", "hand: 2.3 − 5 × 0.1"},
+    });
+}
+
+// α of the interval estimate between 0.0001 and 0.25, 0.1 a press.
+// Sources: hand, from the script's 0.1.
+TEST_F(DistributionPresses, TheSignificanceOfPage202) {
+    Run({
+        {"202", "@5,0.3|α增加", "=α", "0.2", "hand: 0.1 + 0.1"},
+        {"202", "α增加", "=α", "0.25", "hand: at most 0.25"},
+        {"202", "α减少", "=α", "0.15", "hand: 0.25 − 0.1"},
+        {"202", "α减少", "=α", "0.05", "hand: 0.15 − 0.1"},
+        {"202", "α减少", "=α", "0.0001", "hand: at least 0.0001"},
+    });
+}
+
 } // namespace

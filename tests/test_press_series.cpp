@@ -37,4 +37,15 @@ TEST_F(SeriesPresses, EveryButtonOfTheSeriesPages) {
     });
 }
 
+// The point of each piece the bars of page 350 take their height at: its
+// left end, middle or right end (0, 0.5, 1 of the piece). Source: hand.
+TEST_F(SeriesPresses, TheBarsTakeTheChosenPointOfEachPiece) {
+    Run({
+        {"350", "右端点", "=t", "1", "hand: the right end"},
+        {"350", "中点", "=t", "0.5", "hand: the middle"},
+        {"350", "左端点", "=t", "0", "hand: the left end"},
+        {"350", "右端点", "=t", "1", "hand: the right end again"},
+    });
+}
+
 } // namespace

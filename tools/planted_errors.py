@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """Plants one small error at a time in the page code of a copy of the tree,
 builds the tests and runs them; an error is caught when a test fails (or the
-build breaks). Usage: planted_errors.py COPY_ROOT [index ...]
+build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
+(--fresh: the second list, P2)
 
 Kinds: B a button's action, R a read-out or table cell, D a drawing,
 S a mix-up that only data which tells quantities apart can show."""
-import os, subprocess, sys, threading, time
+import os, signal, subprocess, sys, threading, time
 
 P = [
  # calculus
@@ -26,8 +27,8 @@ P = [
  ("src/calculus/taylor.cpp", "Gbk(u8\"n减少\"), c)) --m_nDemoStep;", "Gbk(u8\"n减少\"), c)) m_nDemoStep -= 2;", "B"),
  ("src/calculus/sequences.cpp", "if (TextButton(pDC, x, T + 48, Gbk(u8\"右端点\"))) m_dDemoParam = 1.0;", "if (TextButton(pDC, x, T + 48, Gbk(u8\"右端点\"))) m_dDemoParam = 0.9;", "B"),
  # solid
- ("src/solid/volume_elements.cpp", "{142, u8\"dr减\", &m_dDR, 0.8}", "{142, u8\"dr减\", &m_dDR, 0.75}", "B"),
- ("src/solid/volume_elements.cpp", "{94, u8\"dθ减\", &m_dDTheta, 0.8}", "{94, u8\"dθ减\", &m_dDTheta, 0.75}", "B"),
+ ("src/solid/volume_elements.cpp", "{u8\"dr减\", &m_dDR, 0.8}", "{u8\"dr减\", &m_dDR, 0.75}", "B"),
+ ("src/solid/volume_elements.cpp", "{u8\"dθ减\", &m_dDTheta, 0.8}", "{u8\"dθ减\", &m_dDTheta, 0.75}", "B"),
  ("src/solid/volume_elements.cpp", "Gbk(u8\"z减\"))) m_dDirP -= 0.05 * m_dZSpan;", "Gbk(u8\"z减\"))) m_dDirP -= 0.1 * m_dZSpan;", "B"),
  ("src/solid/solid_cut.cpp", "Gbk(u8\"后移\"))) m_dDirM -= m_dXSpan / 20;", "Gbk(u8\"后移\"))) m_dDirM -= m_dXSpan / 10;", "B"),
  ("src/solid/solid_cut.cpp", "Gbk(u8\"左移\"))) m_dDirN -= m_dYSpan / 20;", "Gbk(u8\"左移\"))) m_dDirN -= m_dXSpan / 20;", "S"),
@@ -63,6 +64,47 @@ P = [
  ("src/script/annotation_lines.cpp", "\"p=\", 3, m_dDirP,", "\"p=\", 3, m_dDirN,", "S"),
  ("src/script/annotation_calculus.cpp", "Gbk(u8\"弦长减\"), m_crCurveSetting))\n        ScaleStepH(0.8);", "Gbk(u8\"弦长减\"), m_crCurveSetting))\n        ScaleStepH(0.75);", "B"),
  ("src/script/annotation_labels.cpp", "Gbk(u8\"△x减\"), m_crCurveSetting))\n        ScaleStepH(0.8);", "Gbk(u8\"△x减\"), m_crCurveSetting))\n        ScaleStepH(0.75);", "B"),
+]
+
+# A second, fresh set (--fresh): lines none of the tests were written against.
+P2 = [
+ # calculus
+ ("src/calculus/ball_surface.cpp", "if (TextButton(pDC, xs[0], ys[0], Gbk(kRow[0]))) m_dTimeT *= 0.5;", "if (TextButton(pDC, xs[0], ys[0], Gbk(kRow[0]))) m_dTimeT *= 0.4;", "B"),
+ ("src/calculus/sequences.cpp", "Gbk(u8\"n减少\"))) m_dDirM -= kTableTerms;", "Gbk(u8\"n减少\"))) m_dDirM -= 2 * kTableTerms;", "B"),
+ ("src/calculus/limit.cpp", "Gbk(u8\"左极限: \"), 3, Shown(L), c);", "Gbk(u8\"左极限: \"), 3, Shown(R), c);", "S"),
+ ("src/calculus/integrals.cpp", "Gbk(u8\"积分近似值:\"), 6, S, c);", "Gbk(u8\"积分近似值:\"), 5, S, c);", "R"),
+ ("src/calculus/planes3d.cpp", "Gbk(u8\"λ=\"), 3, m_dLambda,", "Gbk(u8\"λ=\"), 2, m_dLambda,", "R"),
+ ("src/calculus/vessels.cpp", "Gbk(u8\"物体比重:\"), 4, G, colour);", "Gbk(u8\"物体比重:\"), 3, G, colour);", "R"),
+ ("src/calculus/tangent.cpp", "\"y= \", 3, s, colour);", "\"y= \", 3, s + 0.01, colour);", "R"),
+ # solid
+ ("src/solid/field_elements.cpp", "Gbk(u8\"放大\"))) m_dDirP += 0.05;", "Gbk(u8\"放大\"))) m_dDirP += 0.1;", "B"),
+ ("src/solid/space_curves.cpp", "{40, u8\"Q增\", 1, 1}", "{40, u8\"Q增\", 0, 1}", "S"),
+ ("src/solid/solid_cut.cpp", "Gbk(u8\"前移\"))) m_dDirM += m_dXSpan / 20;", "Gbk(u8\"前移\"))) m_dDirM += m_dYSpan / 20;", "S"),
+ ("src/solid/volume_elements.cpp", "{u8\"dθ增\", &m_dDTheta, 1.25}", "{u8\"dθ增\", &m_dDTheta, 1.3}", "B"),
+ ("src/solid/scene_surfaces.cpp", "Gbk(u8\"高斯积分:\"), 3,", "Gbk(u8\"高斯积分:\"), 2,", "R"),
+ ("src/solid/volume_elements.cpp", "DrawLine3D(pDC, 0, 0, zP, x0, y0, zP, m_crCurveSetting);", "DrawLine3D(pDC, 0, 0, zP, x0, -y0, zP, m_crCurveSetting);", "D"),
+ # stats
+ ("src/stats/discrete_demo.cpp", "T().p, 3, p, m_crCurveSetting);", "T().p, 3, 1 - p, m_crCurveSetting);", "S"),
+ ("src/stats/discrete_demo.cpp", "T().hyperMean, 2, mean,", "T().hyperMean, 3, mean,", "R"),
+ ("src/stats/interval_demo.cpp", "if (button(48, u8\"α增加\")) m_dSavedSignificance += m_dParamStep;", "if (button(48, u8\"α增加\")) m_dSavedSignificance += 2 * m_dParamStep;", "B"),
+ ("src/stats/continuous_demo.cpp", "T().alphaIs, 3, 1 - mass,", "T().alphaIs, 3, mass,", "S"),
+ ("src/stats/discrete_demo.cpp", "DrawDotWorld(pDC, n * p, 0, kDotRadius", "DrawDotWorld(pDC, n * p + 0.5, 0, kDotRadius", "D"),
+ # numeric
+ ("src/numeric/power_demo.cpp", "Gbk(u8\"ε=\"), 6, m_dEpsilon, m_crCurveSetting);", "Gbk(u8\"ε=\"), 5, m_dEpsilon, m_crCurveSetting);", "R"),
+ ("src/numeric/regression_demo.cpp", "\"b=\", 6, m_adCoefF[1],", "\"b=\", 6, m_adCoefF[0],", "S"),
+ ("src/numeric/ode_demo.cpp", "\"p=\", 4, m_dOdeP,", "\"p=\", 4, m_dOdeQ,", "S"),
+ ("src/numeric/ode_demo.cpp", "m_dOdeStep *= 2, m_bLoadScriptSettings = FALSE;", "m_dOdeStep *= 2.5, m_bLoadScriptSettings = FALSE;", "B"),
+ ("src/numeric/root_demo.cpp", "DrawDotWorld(pDC, x, y, 2, 2, m_crSecondDerivative, m_crSecondDerivative);", "DrawDotWorld(pDC, x, -y, 2, 2, m_crSecondDerivative, m_crSecondDerivative);", "D"),
+ # catalog
+ ("src/catalog/panels_steps.cpp", "m_adSavedCoefF[k] -= m_dParamStep;", "m_adSavedCoefF[k] -= 2 * m_dParamStep;", "B"),
+ ("src/catalog/panels.cpp", "*saved += m_dParamStep;", "*saved += 2 * m_dParamStep;", "B"),
+ ("src/catalog/classical_curves.cpp", "DrawDotWorld(pDC, focus.x, focus.y, kDotRadius", "DrawDotWorld(pDC, focus.y, focus.x, kDotRadius", "D"),
+ # script
+ ("src/script/annotation_lines.cpp", "m_dRotationAngle += m_dParamStep, m_bLine2AngleHeld = TRUE;", "m_dRotationAngle += 2 * m_dParamStep, m_bLine2AngleHeld = TRUE;", "B"),
+ ("src/script/annotation_calculus.cpp", "{u8\"|△x|减\", 26, 0.8, 0},", "{u8\"|△x|减\", 26, 0.75, 0},", "B"),
+ ("src/script/annotation_calculus.cpp", "Gbk(u8\"(△y-dy)/△x=\"), 4, r,", "Gbk(u8\"(△y-dy)/△x=\"), 3, r,", "R"),
+ ("src/script/annotation_calculus.cpp", "DrawLineWorld(pDC, x1, y1, x1, 0, m_crCurveSetting);", "DrawLineWorld(pDC, x1, y1, x0, 0, m_crCurveSetting);", "D"),
+ ("src/script/annotation_lines.cpp", "{u8\"n减\", &CPemroView::m_dDirN, -1}", "{u8\"n减\", &CPemroView::m_dDirM, -1}", "S"),
 ]
 
 def run(cmd, cwd, **kw):
@@ -121,10 +163,14 @@ def tests(root, folder, shards=int(os.environ.get("PLANT_SHARDS", "4"))):
 
 
 def main():
+    # A run stopped by a signal still takes its error out again.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
-    picks = [int(a) for a in sys.argv[2:]] or range(len(P))
+    args = sys.argv[2:]
+    plants = P2 if "--fresh" in args else P
+    picks = [int(a) for a in args if a != "--fresh"] or range(len(plants))
     for i in picks:
-        f, old, new, kind = P[i]
+        f, old, new, kind = plants[i]
         path = os.path.join(root, f)
         text = open(path, encoding="utf-8").read()
         if text.count(old) != 1:

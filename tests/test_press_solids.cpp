@@ -1,0 +1,71 @@
+// The buttons of the 3-D lessons and the step buttons of the annotations,
+// pressed button by button. These pages print no value of what a button
+// changes, so a row reads the value the next figure is drawn from.
+#include "press_table.h"
+
+namespace {
+
+using press_table::Row;
+
+class SolidPresses : public press_table::PressTable {};
+
+// Sources: hand. Page 341: x and y in [-0.5, 2], z in [0, 2.5]; z moves by
+// 0.05 · 2.5, the element's steps start at 0.1 and go ×1.25 / ×0.8. Page
+// 603: x in [-0.25, 1.25], y in [-0.5, 2.5], a plane moves a twentieth of
+// its own span. Page 364: the box [-1.5, 1.5]², the planes at 1.0. Page 342:
+// the element's size 0.05 apart in [0.05, 0.2]. Page 374: (P, Q, R) =
+// (0, 0, 1) from the script, 0.1 a press.
+TEST_F(SolidPresses, StepButtonsOfTheSolidPages) {
+    Run({
+        {"341", "", "=p", "0", "hand: a new topic"},
+        {"341", "z增*4", "=p", "0.5", "hand: 4 × 0.125"},
+        {"341", "z减*3", "=p", "0.125", "hand: 0.5 − 3 × 0.125"},
+        {"341", "z减*2", "=p", "-0.125", "hand: no bound"},
+        {"341", "体元", "=dr", "0.1", "hand: the default"},
+        {"341", "dr减*3", "=dr", "0.0512", "hand: 0.1 × 0.8³"},
+        {"341", "dr增", "=dr", "0.064", "hand: 0.0512 × 1.25"},
+        {"341", "dθ增*4", "=dθ", "0.244140625", "hand: 0.1 × 1.25⁴"},
+        {"341", "dθ减*2", "=dθ", "0.15625", "hand: × 0.8²"},
+        {"341", "dz减*2", "=dz", "0.064", "hand: 0.1 × 0.8²"},
+        {"603", "按x型", "=m", "0.5", "hand: the middle of [-0.25, 1.25]"},
+        {"603", "后移*3", "=m", "0.275", "hand: 0.5 − 3 × 1.5/20"},
+        {"603", "前移", "=m", "0.35", "hand: 0.275 + 0.075"},
+        {"603", "按y型", "=n", "1", "hand: the middle of [-0.5, 2.5]"},
+        {"603", "左移*3", "=n", "0.55", "hand: 1 − 3 × 3/20"},
+        {"603", "右移", "=n", "0.7", "hand: 0.55 + 0.15"},
+        {"364", "平行坐标面|y=c", "=n", "1", "hand: the topic's 1.0"},
+        {"364", "右移", "=n", "1.15", "hand: 1 + 3/20"},
+        {"364", "右移*2", "=n", "1.45", "hand: 1 + 3 × 0.15"},
+        {"364", "左移*4", "=n", "0.85", "hand: 1.45 − 4 × 0.15"},
+        {"364", "x=c", "=m", "1", "hand: the topic's 1.0"},
+        {"364", "后移*3", "=m", "0.55", "hand: 1 − 3 × 0.15"},
+        {"364", "前移", "=m", "0.7", "hand: 0.55 + 0.15"},
+        {"342", "", "=p", "0.05", "hand: 0 brought up to 0.05"},
+        {"342", "放大*3", "=p", "0.2", "hand: 0.05 + 3 × 0.05"},
+        {"342", "缩小", "=p", "0.15", "hand: 0.2 − 0.05"},
+        {"342", "缩小*3", "=p", "0.05", "hand: at most down to 0.05"},
+        {"374", "Q减*3", "=Q", "-0.3", "hand: 0 − 3 × 0.1"},
+        {"374", "Q增", "=Q", "-0.2", "hand: −0.3 + 0.1"},
+        {"374", "R减*3", "=R", "0.7", "hand: 1 − 3 × 0.1"},
+        {"374", "R增", "=R", "0.8", "hand: 0.7 + 0.1"},
+        {"374", "P增*2", "=P", "0.2", "hand: 0 + 2 × 0.1"},
+        {"374", "P减", "=P", "0.1", "hand: 0.2 − 0.1"},
+        {"374", "", "=Q", "-0.2", "hand: Q keeps its value"},
+        {"321", "近似和", "体积近似值:", "30.941",
+         "py: the midpoints of 38² cells of side 3/38 under 4 − x²/2 − y²/4"},
+    });
+}
+
+// Sources: hand, Δx and the chord a fraction h of the x span, h from 0.1
+// ×1.25 / ×0.8 a press.
+TEST_F(SolidPresses, IncrementButtonsOfTheAnnotations) {
+    Run({
+        {"306/2400", "", "=h", "0.1", "hand: the default"},
+        {"306/2400", "弦长减*3", "=h", "0.0512", "hand: 0.1 × 0.8³"},
+        {"306/2400", "弦长增", "=h", "0.064", "hand: 0.0512 × 1.25"},
+        {"2100/2400", "△x减*3", "=h", "0.0512", "hand: 0.1 × 0.8³"},
+        {"2100/2400", "△x增*2", "=h", "0.08", "hand: 0.0512 × 1.25²"},
+    });
+}
+
+} // namespace
