@@ -208,8 +208,10 @@ void CPemroView::DrawEpsilonBox(CDC* pDC, const LimitApproach& ap, double dl, do
     };
     if (m_nLimitSide == 0 || m_nLimitSide == 1) mark(fromLeft(l - 2 * H), Gbk(u8"x0-δ"));
     if (m_nLimitSide == 2) mark(fromLeft(l - (H + 5 + S / 2)), "x0");
+    // A narrow box puts x0+δ after x0-δ rather than over it.
+    const int after = m_nLimitSide == 0 ? int(clear.back().right) + 3 : r + 2;
     if (m_nLimitSide == 0 || m_nLimitSide == 2)
-        mark(fromRight(r + 2, Gbk(u8"x0+δ")), Gbk(u8"x0+δ"));
+        mark(fromRight(std::max(r + 2, after), Gbk(u8"x0+δ")), Gbk(u8"x0+δ"));
     if (m_nLimitSide == 1) mark(fromRight(r, "x0"), "x0");
     FillRectPx(pDC, l - 2, Y - e - 2, r + 2, Y + e + 2, kRed);
     FillRectPx(pDC, l, Y - e, r, Y + e, kBlue);

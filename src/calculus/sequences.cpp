@@ -10,6 +10,7 @@
 #include "catalog/math/graph_axes.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
+#include "render/boxed_label_spread.h"
 #include "script/script_args.h"
 
 #include <algorithm>
@@ -192,9 +193,12 @@ void CPemroView::DrawSequencePlane(CDC* pDC, int mode) {
         DrawString(pDC, m_nPlotLeft + 2 * m_nBaseCharHeight, m_nPlotTop, m_pszFormulaF,
                    m_crCurveSetting);
     }
+    // Under the middle of the plot at every font: the writer would spread
+    // it right by the font once more.
     if (plane == 0)
-        DrawLabelNumberBoxed(pDC, (m_nPlotLeft + m_nPlotRight) / 2 - 10, m_nPlotBottom - 20,
-                             "n=", 0, m_nDemoStep, m_crCurveSetting);
+        DrawLabelNumberBoxed(pDC,
+                             render::UnspreadLabelX(*this, (m_nPlotLeft + m_nPlotRight) / 2 - 10),
+                             m_nPlotBottom - 20, "n=", 0, m_nDemoStep, m_crCurveSetting);
 }
 
 // The terms against n with dots on the n axis, then the limit search.
@@ -555,16 +559,19 @@ void CPemroView::DrawEpsilonNBand(CDC* pDC, double A, bool recursion) {
     const auto boxedX = [&](int x) {
         return m_nPlotLeft + (S / 2 + 2 + m_nBaseCharWidth) * (x - m_nPlotLeft) / 18;
     };
+    // Both stand a number of lines right of the plot's left edge, which
+    // grows with the font already: the writer must not spread them again.
+    const int epsilonX = render::UnspreadLabelX(*this, m_nPlotLeft + 6 * (h + S));
+    const int countX = render::UnspreadLabelX(*this, m_nPlotLeft + h + S);
     const CString epsilon = Gbk(u8"ε=");
     const double magnitude = std::fabs(e);
     const int digits = magnitude > 10 ? int(std::log10(magnitude)) + 1 : 0;
-    const int epsilonRight =
-        boxedX(m_nPlotLeft + 6 * (h + S)) + (int(epsilon.size()) + 6 + digits) * cw;
+    const int epsilonRight = boxedX(epsilonX) + (int(epsilon.size()) + 6 + digits) * cw;
     const int y = epsilonRight + cw < boxedX(LimitLabelX(*this, pDC, 7, A))
                       ? m_nPlotTop + 2
                       : m_nPlotTop + 2 + h + S;
-    DrawLabelNumberBoxed(pDC, m_nPlotLeft + 6 * (h + S), y, epsilon, 6, e, m_crCurveSetting);
-    DrawLabelNumberBoxed(pDC, m_nPlotLeft + h + S, y, "N=", 0, N, m_crCurveSetting);
+    DrawLabelNumberBoxed(pDC, epsilonX, y, epsilon, 6, e, m_crCurveSetting);
+    DrawLabelNumberBoxed(pDC, countX, y, "N=", 0, N, m_crCurveSetting);
     // The band about the limit, its ends' names outside it; an end beyond
     // the range (a wide band) is not marked.
     for (const double end : {A - e, A + e})

@@ -79,8 +79,12 @@ double TraceStep(double length, double step) {
 BOOL CPemroView::IsClickOnClassicalColumn() const {
     if (!IsFigureBandVisible()) return FALSE;
     const CPoint click = ClickPagePoint();
-    const int left = m_nFigureRight + 2;
-    const int right = left + calculus::WidestButton(*this, {u8"实轴x", u8"上下", u8"c减"}) + 5;
+    // Beside the figure, or from inside it where the cardioid's column stands.
+    const int left = m_nFigureRight - kCardioidInset;
+    const int right =
+        std::max(m_nFigureRight + 2 + calculus::WidestButton(*this, {u8"实轴x", u8"上下", u8"c减"}),
+                 left + calculus::WidestButton(*this, {u8"顶点(2a,0)", u8"顶点(-2a,0)"})) +
+        5;
     // Rows are drawn scaled from the plot's top: the first stands higher on a
     // larger window.
     const int bh = std::max(1, ButtonHeight());
