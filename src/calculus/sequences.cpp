@@ -15,7 +15,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -193,12 +195,17 @@ void CPemroView::DrawSequencePlane(CDC* pDC, int mode) {
         DrawString(pDC, m_nPlotLeft + 2 * m_nBaseCharHeight, m_nPlotTop, m_pszFormulaF,
                    m_crCurveSetting);
     }
-    // Under the middle of the plot at every font: the writer would spread
-    // it right by the font once more.
-    if (plane == 0)
-        DrawLabelNumberBoxed(pDC,
-                             render::UnspreadLabelX(*this, (m_nPlotLeft + m_nPlotRight) / 2 - 10),
-                             m_nPlotBottom - 20, "n=", 0, m_nDemoStep, m_crCurveSetting);
+    // The writer spreads its x by the font: in a large window the count
+    // stops at the plot's right edge instead of running out of the frame.
+    if (plane == 0) {
+        const int cw = m_nBaseCharWidth + m_nFontStep / 2;
+        const int width = int(3 + std::to_string(m_nDemoStep).size()) * cw;
+        const std::int64_t x = std::min<std::int64_t>(
+            render::SpreadLabelX(*this, (m_nPlotLeft + m_nPlotRight) / 2 - 10),
+            m_nPlotRight - width);
+        DrawLabelNumberBoxed(pDC, render::UnspreadLabelX(*this, x), m_nPlotBottom - 20, "n=", 0,
+                             m_nDemoStep, m_crCurveSetting);
+    }
 }
 
 // The terms against n with dots on the n axis, then the limit search.

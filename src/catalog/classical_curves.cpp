@@ -94,7 +94,11 @@ BOOL CPemroView::IsClickOnClassicalColumn() const {
 }
 
 BOOL CPemroView::ClassicalButton(CDC* pDC, int i, const char* utf8Label, int x) {
-    return TextButton(pDC, x, m_nFigureTop + kButtonRow * i, Gbk(utf8Label));
+    // Rows scale from the plot's top, which lifts the first of tall buttons
+    // (a large font) over the frame's top edge: it keeps its frame inside.
+    const int frameTop = m_nPlotTop - m_nBaseCharHeight - 1 - PlotTopPush();
+    const int y = calculus::RowYNotAbove(*this, m_nFigureTop + kButtonRow * i, frameTop + 2);
+    return TextButton(pDC, x, y, Gbk(utf8Label));
 }
 
 void CPemroView::DrawClassicalCurveConstruction(CDC* pDC, int kind) {

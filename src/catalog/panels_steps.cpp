@@ -330,6 +330,8 @@ void CPemroView::DrawToolbarData(CDC* pDC, int n) {
         if (!m_bFigure3D && bh > 0) {
             const int nominal = 20;
             top = m_nPlotTop + int(std::int64_t(bh) * (m_nFigureTop - m_nPlotTop) / nominal);
+            // The first button's frame stays below the figure frame's top.
+            top = std::max(top, m_nPlotTop - m_nBaseCharHeight + 1 - PlotTopPush());
             half = bh * kRowHalf / nominal;
             if (top + (2 * n - 1) * half + bh > m_nPlotBottom)
                 half = std::max(bh + 1, (m_nPlotBottom - top - bh) / (2 * n - 1));
