@@ -353,10 +353,16 @@ void CPemroView::DrawSequenceBars(CDC* pDC) {
             y = SequenceTerm(s);
             s = y;
         }
-        FillRectWorld(pDC, n, n + 1, y < 0 ? y : 0, y > 0 ? y : 0, m_crDefaultFill);
-        DrawLineWorld(pDC, n, y, n, 0, m_crDefaultPen);
-        DrawLineWorld(pDC, n + 1, y, n + 1, 0, m_crDefaultPen);
-        DrawLineWorld(pDC, n, y, n + 1, y, m_crDefaultPen);
+        // Each bar is cut to the range, which the arrows may have moved
+        // past its ends.
+        const double lo = std::max(n, m_dXMin), hi = std::min(n + 1, m_dXMax);
+        const double bottom = std::max(std::min(y, 0.0), m_dYMin);
+        const double top = std::min(std::max(y, 0.0), m_dYMax);
+        if (!(lo < hi) || !(bottom < top)) continue;
+        FillRectWorld(pDC, lo, hi, bottom, top, m_crDefaultFill);
+        if (lo == n) DrawLineWorld(pDC, n, top, n, bottom, m_crDefaultPen);
+        if (hi == n + 1) DrawLineWorld(pDC, n + 1, top, n + 1, bottom, m_crDefaultPen);
+        if (m_dYMin <= y && y <= m_dYMax) DrawLineWorld(pDC, lo, y, hi, y, m_crDefaultPen);
     }
     if (!explicitReading) return;
     PlotCurve(pDC, m_dIntervalA, m_dIntervalB, m_crCurveSetting);

@@ -187,12 +187,18 @@ void CPemroView::DrawIntegralApp(CDC* pDC, int option) {
         }
     }
     if (option >= 3) return;
+    // A level's name is written only where the level is in the range: a
+    // range moved past it would carry the name out of the frame.
+    const auto name = [&](double level, const char* text, COLORREF colour) {
+        if (m_dYMin <= level && level <= m_dYMax)
+            DrawStringWorld(pDC, m_dXMin, level, text, colour);
+    };
     DrawVesselLevel(pDC, cx, A, m_crFirstDerivative);
-    DrawStringWorld(pDC, m_dXMin, A, "A", m_crFirstDerivative);
+    name(A, "A", m_crFirstDerivative);
     DrawVesselLevel(pDC, cx, B, m_crFirstDerivative);
-    DrawStringWorld(pDC, m_dXMin, B, "B", m_crFirstDerivative);
+    name(B, "B", m_crFirstDerivative);
     if (option == 0) DrawVesselLevel(pDC, cx, C, m_crCurveSetting);
-    if (B < C) DrawStringWorld(pDC, m_dXMin, C, "C", m_crCurveSetting);
+    if (B < C) name(C, "C", m_crCurveSetting);
 }
 
 // Horizontal water lines from the bottom of the window up to the surface.
