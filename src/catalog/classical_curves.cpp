@@ -246,7 +246,13 @@ void CPemroView::DrawClassicalHyperbola(CDC* pDC, BOOL bInside, double px, doubl
     const double c = std::sqrt(a * a + b * b);
     DrawLineWorld(pDC, px, py, f1.x, f1.y, pen);
     DrawLineWorld(pDC, px, py, f2.x, f2.y, pen);
-    DrawLabelValue(pDC, m_dXMin + 0.5 * m_dXSpan, m_dYMax - 0.05 * m_dYSpan,
+    // The caption on the same line grows with the font: the value starts
+    // after it where it reaches past the middle.
+    const double perPixel = m_dXSpan / std::max(1, m_nPlotWidth);
+    const double captionEnd =
+        m_dXMin + 0.05 * m_dXSpan +
+        double(PlainExtent(pDC, Texts().hyperbola).cx + m_nBaseCharWidth) * perPixel;
+    DrawLabelValue(pDC, std::max(m_dXMin + 0.5 * m_dXSpan, captionEnd), m_dYMax - 0.05 * m_dYSpan,
                    Texts().distanceDifference, 2,
                    catalog::HyperbolaDistanceDifference({px, py}, c, alongX), pen);
     DrawDotWorld(pDC, f1.x, f1.y, kDotRadius, kDotRadius, fill, fill);
