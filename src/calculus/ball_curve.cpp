@@ -148,10 +148,19 @@ void CPemroView::BallCurveButtons(CDC* pDC) {
     // the range boxes it stands as a second column right of the first, h增
     // on top.
     const int P = m_nPlotRight;
-    const int kRowX[6] = {P - 230, P - 190, P - 150, P - 110, P - 70, P - 30};
+    int rowX[6] = {P - 230, P - 190, P - 150, P - 110, P - 70, P - 30};
+    // A large font pushes each button right of the one before: the row moves
+    // left so that t减 still ends inside the frame.
+    const int shift = calculus::RowShiftIntoFigure(*this, {{rowX[0], u8"h增"},
+                                                           {rowX[1], u8"h减"},
+                                                           {rowX[2], u8"R增"},
+                                                           {rowX[3], u8"R减"},
+                                                           {rowX[4], u8"t增"},
+                                                           {rowX[5], u8"t减"}});
+    for (int& x : rowX) x -= shift;
     int box[4][2];
     RangeBoxes2D(box);
-    const bool rowMoves = kRowX[0] < box[3][1] + 4;
+    const bool rowMoves = rowX[0] < box[3][1] + 4;
     int columnW = 0;
     for (const calculus::BallParamButton& b : kColumn)
         columnW = std::max(columnW, ButtonWidth(Gbk(b.label)));
@@ -165,7 +174,7 @@ void CPemroView::BallCurveButtons(CDC* pDC) {
     if (rowMoves) {
         for (int j = 0; j < 6; ++j) xs[j] = R + columnW + 8, ys[j] = T + 24 * j;
     } else {
-        for (int j = 0; j < 6; ++j) xs[j] = kRowX[j], ys[j] = T - 24;
+        for (int j = 0; j < 6; ++j) xs[j] = rowX[j], ys[j] = T - 24;
     }
     if (TextButton(pDC, xs[0], ys[0], Gbk(u8"h增"))) m_dOdeStep *= 2;
     if (TextButton(pDC, xs[1], ys[1], Gbk(u8"h减"))) m_dOdeStep *= 0.5;

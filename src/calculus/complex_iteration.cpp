@@ -12,6 +12,7 @@
 #include "platform/key_hash.h"
 #include "platform/system.h"
 #include "platform/text_codec.h"
+#include "render/boxed_label_spread.h"
 #include "script/script_args.h"
 
 #include <algorithm>
@@ -283,18 +284,21 @@ void CPemroView::DrawComplexIteration(CDC* pDC) {
     // above the range boxes, which grow with the window.
     const int gap = ButtonHeight() + 3;
     const int bottom = std::min(T - 24, T - (m_nBaseCharHeight * 10) / 11 - 1);
-    const int rowDown = bottom - 2 - gap, rowUp = rowDown - gap, rowValues = rowUp - gap,
+    // The values' numbers stand an eighth of a line low, which the rows'
+    // few pixels of slack hold only up to a middle-sized font.
+    const int valueGap = gap + std::max(0, (m_nBaseCharHeight + m_nFontStep) / 8 - 5);
+    const int rowDown = bottom - 2 - gap, rowUp = rowDown - gap, rowValues = rowUp - valueGap,
               rowPresets = rowValues - gap;
-    // The value writer spreads its row about the plot's left edge by the
-    // font once more: in a large window the row reaches past the plot, and
-    // the panel widens to hold it ("n=" and five digits at 27 cells).
-    const int spread = m_nFontStep / 2 + 2 + m_nBaseCharWidth;
-    const int left = std::min(L - side - 15, L - spread * 3 * cw / 18 - 4);
+    // The values stand a quarter wider apart than their columns, so a
+    // label and a negative number fit between two; the row reaches past
+    // the plot, and the panel widens to hold it ("n=" and five digits).
+    const auto valueAt = [&](int columns) { return L + columns * cw * 5 / 4; };
+    const int left = std::min(L - side - 15, valueAt(-3) - 4);
     // The ramp buttons end the presets' row; the panel holds the last one
     // with its frame.
     const int rampX[6] = {27 * cw, 57 * cw / 2, 30 * cw, 63 * cw / 2, 33 * cw, 69 * cw / 2};
-    const int right = std::max({m_nPlotRight + 20, L + spread * 27 * cw / 18 + 7 * cw + 4,
-                                L + rampX[5] + ButtonWidth("6") + 4});
+    const int right = std::max(
+        {m_nPlotRight + 20, valueAt(27) + 7 * cw + 4, L + rampX[5] + ButtonWidth("6") + 4});
     FillRectGradientPx(pDC, left, rowPresets - 4, right, bottom, m_crLeftFrame, m_crRightFrame);
     FillRectPx(pDC, left + 2, rowPresets - 2, right - 2, bottom - 2, m_crGround);
 
@@ -346,10 +350,12 @@ void CPemroView::DrawComplexIteration(CDC* pDC) {
                               m_adCoefG[1], m_adCoefF[2], m_adCoefG[2]};
     static const char* const kValueLabels[6] = {"A=", "+i", "B=", "+i", "C=", "+i"};
     const int valueX[6] = {-3, 2, 7, 12, 17, 22};
+    // The writer would spread the row by the font once more.
     for (int i = 0; i < 6; ++i)
-        DrawLabelNumberBoxed(pDC, L + valueX[i] * cw, rowValues, kValueLabels[i], 1, values[i],
-                             m_crCurveSetting);
-    DrawLabelNumberBoxed(pDC, L + 27 * cw, rowValues, "n=", 0, m_nDemoStep, m_crCurveSetting);
+        DrawLabelNumberBoxed(pDC, render::UnspreadLabelX(*this, valueAt(valueX[i])), rowValues,
+                             kValueLabels[i], 1, values[i], m_crCurveSetting);
+    DrawLabelNumberBoxed(pDC, render::UnspreadLabelX(*this, valueAt(27)), rowValues, "n=", 0,
+                         m_nDemoStep, m_crCurveSetting);
 }
 
 // --- Mode 8: the plane map ---------------------------------------------------------------

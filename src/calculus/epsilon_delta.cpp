@@ -198,7 +198,7 @@ void CPemroView::DrawEpsilonBox(CDC* pDC, const LimitApproach& ap, double dl, do
     const int row = std::max(m_nPlotTop, std::min(Y0, m_nPlotBottom) - H - S);
     const auto fromLeft = [&](int x) { return std::max(x, m_nPlotLeft); };
     const auto fromRight = [&](int x, const CString& text) {
-        return std::min(x, m_nPlotRight - int(pDC->GetTextExtent(text).cx));
+        return std::min(x, m_nPlotRight - int(PlainExtent(pDC, text).cx));
     };
     // The box first: its sides are the labels' next places after the axis.
     // It is filled before the labels, which a box at the plot's edge would
@@ -210,10 +210,20 @@ void CPemroView::DrawEpsilonBox(CDC* pDC, const LimitApproach& ap, double dl, do
         DrawString(pDC, x, row, text, c);
         clear.push_back(TextBox(x, row, PlainExtent(pDC, text)));
     };
-    if (m_nLimitSide == 0 || m_nLimitSide == 1) mark(fromLeft(l - 2 * H), Gbk(u8"x0-δ"));
+    const CString minus = Gbk(u8"x0-δ"), plus = Gbk(u8"x0+δ");
+    if (m_nLimitSide == 0) {
+        // A narrow box puts x0+δ after x0-δ rather than over it, and at the
+        // plot's right edge x0-δ gives way to the left.
+        const int gap = 3, minusW = int(PlainExtent(pDC, minus).cx);
+        int minusX = fromLeft(l - 2 * H);
+        const int plusX = fromRight(std::max(r + 2, minusX + minusW + gap), plus);
+        if (plusX < minusX + minusW + gap) minusX = fromLeft(plusX - gap - minusW);
+        mark(minusX, minus);
+        mark(plusX, plus);
+    }
+    if (m_nLimitSide == 1) mark(fromLeft(l - 2 * H), minus);
     if (m_nLimitSide == 2) mark(fromLeft(l - (H + 5 + S / 2)), "x0");
-    if (m_nLimitSide == 0 || m_nLimitSide == 2)
-        mark(fromRight(r + 2, Gbk(u8"x0+δ")), Gbk(u8"x0+δ"));
+    if (m_nLimitSide == 2) mark(fromRight(r + 2, plus), plus);
     if (m_nLimitSide == 1) mark(fromRight(r, "x0"), "x0");
     DrawBandLabels(pDC, Y - e - 1, Y + e, X0, clear);
 }

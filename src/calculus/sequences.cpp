@@ -10,11 +10,14 @@
 #include "catalog/math/graph_axes.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
+#include "render/boxed_label_spread.h"
 #include "script/script_args.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -202,16 +205,15 @@ void CPemroView::DrawSequencePlane(CDC* pDC, int mode) {
             m_nLabelZoom > 0 ? std::abs(PlainStringFont(FALSE, m_nLabelZoom).lfHeight) +
                                    m_nBaseCharHeight / 8 + 4
                              : 0;
-        // The box's x is taken in 18-pixel cells: zoomed, a wide cell (a wide
-        // plot) would carry it past the plot's right edge; it ends there at most.
-        const int cw = m_nBaseCharWidth + m_nFontStep / 2,
-                  cell = m_nFontStep / 2 + 2 + m_nBaseCharWidth;
-        const int digits =
-            std::abs(m_nDemoStep) > 10 ? ToPixel(std::log10(std::abs(m_nDemoStep))) : 0;
-        const int lastLeft = m_nPlotRight - (2 + digits + 1) * cw;
-        int x = (m_nPlotLeft + m_nPlotRight) / 2 - 10;
-        if (m_nLabelZoom > 0)
-            x = std::min(x, m_nPlotLeft + (lastLeft - m_nPlotLeft) * 18 / std::max(1, cell));
+        // The writer spreads its x by the font: in a large or zoomed window
+        // the count stops at the plot's right edge instead of running out of
+        // the frame.
+        const int cw = m_nBaseCharWidth + m_nFontStep / 2;
+        const int width = int(3 + std::to_string(m_nDemoStep).size()) * cw;
+        const int x = render::UnspreadLabelX(
+            *this, std::min<std::int64_t>(
+                       render::SpreadLabelX(*this, (m_nPlotLeft + m_nPlotRight) / 2 - 10),
+                       m_nPlotRight - width));
         DrawLabelNumberBoxed(pDC, x, m_nPlotBottom - std::max({20, foot, zoomRise}), "n=", 0,
                              m_nDemoStep, m_crCurveSetting);
     }
@@ -579,16 +581,19 @@ void CPemroView::DrawEpsilonNBand(CDC* pDC, double A, bool recursion) {
     const auto boxedX = [&](int x) {
         return m_nPlotLeft + (S / 2 + 2 + m_nBaseCharWidth) * (x - m_nPlotLeft) / 18;
     };
+    // Both stand a number of lines right of the plot's left edge, which
+    // grows with the font already: the writer must not spread them again.
+    const int epsilonX = render::UnspreadLabelX(*this, m_nPlotLeft + 6 * (h + S));
+    const int countX = render::UnspreadLabelX(*this, m_nPlotLeft + h + S);
     const CString epsilon = Gbk(u8"ε=");
     const double magnitude = std::fabs(e);
     const int digits = magnitude > 10 ? int(std::log10(magnitude)) + 1 : 0;
-    const int epsilonRight =
-        boxedX(m_nPlotLeft + 6 * (h + S)) + (int(epsilon.size()) + 6 + digits) * cw;
+    const int epsilonRight = boxedX(epsilonX) + (int(epsilon.size()) + 6 + digits) * cw;
     const int y = epsilonRight + cw < boxedX(LimitLabelX(*this, pDC, 7, A))
                       ? m_nPlotTop + 2
                       : m_nPlotTop + 2 + h + S;
-    DrawLabelNumberBoxed(pDC, m_nPlotLeft + 6 * (h + S), y, epsilon, 6, e, m_crCurveSetting);
-    DrawLabelNumberBoxed(pDC, m_nPlotLeft + h + S, y, "N=", 0, N, m_crCurveSetting);
+    DrawLabelNumberBoxed(pDC, epsilonX, y, epsilon, 6, e, m_crCurveSetting);
+    DrawLabelNumberBoxed(pDC, countX, y, "N=", 0, N, m_crCurveSetting);
     // The band about the limit, its ends' names outside it; an end beyond
     // the range (a wide band) is not marked.
     for (const double end : {A - e, A + e})

@@ -6,6 +6,8 @@
 #include "calculus/button_column.h"
 #include "catalog/range_glyphs.h"
 #include "platform/text_codec.h"
+#include "render/boxed_label_spread.h"
+#include "render/text_typeset.h"
 #include "view/view.h"
 
 #include <algorithm>
@@ -16,13 +18,16 @@ namespace {
 
 constexpr int kCoefCount = 6;
 constexpr int kSetCount = 4;
-constexpr int kStepColumn = 20; // step buttons a..f this many pixels apart
-constexpr int kRowHalf = 24;    // button rows: raise and lower of one coefficient
+constexpr int kStepColumn = 20;          // step buttons a..f this many pixels apart
+constexpr int kRowHalf = 24;             // button rows: raise and lower of one coefficient
+constexpr int kStepGap = 7;              // between two step buttons' boxes at least
+constexpr int kPanelSelectorOffset = 50; // the panel's buttons this far left of its right edge
 
 const char* const kCoefNames[kCoefCount] = {"a", "b", "c", "d", "e", "f"};
 const char* const kCoefLabels[kCoefCount] = {"a=", "b=", "c=", "d=", "e=", "f="};
 
 struct StepLabels {
+    CString close = Gbk(u8"结束");
     CString increase = Gbk(u8"增加:");
     CString decrease = Gbk(u8"减少:");
     CString left = Gbk(u8"←");
@@ -90,6 +95,36 @@ private:
     int m_nSaved;
 };
 
+// The boxed value writer spreads its x about the figure's left edge by the
+// font, which in a large window carries the third column of values over the
+// panel's buttons and out of the panel. The columns keep their spread while
+// they fit; otherwise they close up toward the first so the third ends left
+// of the buttons' column.
+void FitValueColumns(const CPemroView& view, int* lx, const double* v, int nRight,
+                     const CString& strFirst, const CString& strSecond) {
+    if (render::LabelSpread(view) <= 0) return;
+    // Where the writer puts the label's end: label, number and a cell to spare.
+    const std::int64_t cw = view.m_nBaseCharWidth + view.m_nFontStep / 2;
+    std::int64_t width = 0;
+    for (int i = 2; i < kCoefCount; i += 3)
+        width = std::max<std::int64_t>(
+            width,
+            (std::strlen(kCoefLabels[i]) + typeset::FormatDecimals(1, v[i]).size() + 1) * cw);
+    int widest = view.ButtonWidth(Labels().close);
+    widest = std::max({widest, view.ButtonWidth(strFirst), view.ButtonWidth(strSecond)});
+    const std::int64_t limit =
+        std::int64_t(nRight) - std::max(kPanelSelectorOffset, widest + 2) - 2 - width;
+    const std::int64_t first = render::SpreadLabelX(view, lx[0]);
+    const std::int64_t third = render::SpreadLabelX(view, lx[2]);
+    if (third <= limit || third <= first) return;
+    const std::int64_t room = std::max<std::int64_t>(0, limit - first);
+    for (int i = 1; i < 3; ++i) {
+        const std::int64_t want =
+            first + (render::SpreadLabelX(view, lx[i]) - first) * room / (third - first);
+        lx[i] = render::UnspreadLabelX(view, want);
+    }
+}
+
 } // namespace
 
 void CPemroView::DrawCoefficientStepPanel(CDC* pDC, int nSet, int nLeft, int nRight, int nTop,
@@ -121,18 +156,22 @@ void CPemroView::DrawCoefficientStepPanel(CDC* pDC, int nSet, int nLeft, int nRi
     const bool shown[kCoefCount] = {!strFirstGroup.empty(),  !strFirstGroup.empty(),
                                     !strFirstGroup.empty(),  !strSecondGroup.empty(),
                                     !strSecondGroup.empty(), !strSecondGroup.empty()};
+    // A large font widens the buttons past their column: the columns widen
+    // with them, so the boxes stay apart.
+    int column = kStepColumn;
+    for (const char* name : kCoefNames) column = std::max(column, ButtonWidth(name) + kStepGap);
     for (int row = 0; row < 2; ++row) {
         const int y = row == 0 ? yUp : yDown;
         for (int i = 0; i < kCoefCount; ++i) {
             if (!shown[i]) continue;
-            if (TextButtonCore(pDC, nLeft + 4 * c + kStepColumn * i, y, 40, 20, kCoefNames[i],
-                               colour))
+            if (TextButtonCore(pDC, nLeft + 4 * c + column * i, y, 40, 20, kCoefNames[i], colour))
                 v[i] += row == 0 ? m_dParamStep : -m_dParamStep;
         }
     }
 
     // 4. The values after this pass's change.
-    const int lx[3] = {nLeft + 3 * c + 5, nLeft + 3 * c + 5 + W / 6, nLeft + 3 * c + 5 + W / 3};
+    int lx[3] = {nLeft + 3 * c + 5, nLeft + 3 * c + 5 + W / 6, nLeft + 3 * c + 5 + W / 3};
+    FitValueColumns(*this, lx, v, nRight, strFirstGroup, strSecondGroup);
     for (int i = 0; i < 3; ++i)
         DrawLabelNumberBoxed(pDC, lx[i], nTop + H / 5, kCoefLabels[i], 1, v[i], colour);
     if (!strSecondGroup.empty())
@@ -294,6 +333,8 @@ void CPemroView::DrawToolbarData(CDC* pDC, int n) {
         if (!m_bFigure3D && bh > 0) {
             const int nominal = 20;
             top = m_nPlotTop + int(std::int64_t(bh) * (m_nFigureTop - m_nPlotTop) / nominal);
+            // The first button's frame stays below the figure frame's top.
+            top = std::max(top, m_nPlotTop - m_nBaseCharHeight + 1 - PlotTopPush());
             half = bh * kRowHalf / nominal;
             if (top + (2 * n - 1) * half + bh > m_nPlotBottom)
                 half = std::max(bh + 1, (m_nPlotBottom - top - bh) / (2 * n - 1));

@@ -1,6 +1,7 @@
 // Labelled strings and numbers in figures: a string at a world point, a
 // number with a given count of decimals, a label followed by its value (and
 // a unit), a value in a box, and the same at a projected 3-D point.
+#include "render/boxed_label_spread.h"
 #include "render/number_text.h"
 #include "render/text_typeset.h"
 #include "view/print_colours.h"
@@ -349,8 +350,7 @@ static int RightOfHeldValueLabels(const CPemroView& v, CRect box, int gap) {
 void CPemroView::DrawLabelNumberBoxed(CDC* pDC, int x, int y, const CString& label, int decimals,
                                       double value, COLORREF colour) {
     const int S = m_nFontStep, BW = m_nBaseCharWidth;
-    const int left = m_bFigure3D ? m_nFigureLeft : m_nPlotLeft;
-    x = left + (S / 2 + 2 + BW) * (x - left) / 18;
+    x = int(render::SpreadLabelX(*this, x));
     if (pDC && IsFigureBandVisible()) {
         const COLORREF cr = colour < 10 ? m_acrPalette[colour] : colour;
         const double magnitude = std::fabs(value);

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -298,9 +299,6 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues) {
     const auto each = [](double min, double span, auto fn) {
         steps::ForEach(min, min + span, span / kTicksPerAxis, kTickCap, true, fn);
     };
-    const auto value = [&](double x, double y, double z, double u) {
-        if (bValues) DrawLabelValue3D(pDC, x, y, z, "", SceneTickDecimals(u), u, m_crGround);
-    };
     // The values are measured in their own font, which grows with the label
     // zoom: the x values keep inside the frame's right edge, the z values
     // end before the box's front edge.
@@ -311,6 +309,24 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues) {
         if (!bValues || !pDC) return 0;
         const CFontSelect select(pDC, font);
         return int(pDC->GetTextExtent(typeset::FormatDecimals(SceneTickDecimals(u), u)).cx);
+    };
+    // Long values on a short axis, and the values of two axes where they
+    // meet, would stand over each other: a value that would meet one
+    // written before is left out (each is written on its own opaque cell).
+    std::vector<CRect> written;
+    const auto value = [&](double x, double y, double z, double u) {
+        if (!bValues) return;
+        double ax = x, ay = y, az = z;
+        ArrangeAxes3D(&ax, &ay, &az);
+        int px = 0, py = 0;
+        if (pDC && ProjectPoint3D(ax, ay, az, &px, &py)) {
+            py = std::max(py, m_nFigureTop);
+            const CRect box(px, py, px + width(u), py + std::abs(font.lfHeight));
+            for (const CRect& r : written)
+                if (!box.Intersect(r).IsRectEmpty()) return;
+            written.push_back(box);
+        }
+        DrawLabelValue3D(pDC, x, y, z, "", SceneTickDecimals(u), u, m_crGround);
     };
     const int frameRight = m_nFigureRight + 2 * ch - 1;
     each(m_dXMin, Dx, [&](double u) {
