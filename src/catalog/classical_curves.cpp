@@ -95,8 +95,12 @@ double ReadoutY(CPemroView& v, CDC* pDC, const CString& caption, double x, doubl
 BOOL CPemroView::IsClickOnClassicalColumn() const {
     if (!IsFigureBandVisible()) return FALSE;
     const CPoint click = ClickPagePoint();
-    const int left = m_nFigureRight + 2;
-    const int right = left + calculus::WidestButton(*this, {u8"实轴x", u8"上下", u8"c减"}) + 5;
+    // Beside the figure, or from inside it where the cardioid's column stands.
+    const int left = m_nFigureRight - kCardioidInset;
+    const int right =
+        std::max(m_nFigureRight + 2 + calculus::WidestButton(*this, {u8"实轴x", u8"上下", u8"c减"}),
+                 left + calculus::WidestButton(*this, {u8"顶点(2a,0)", u8"顶点(-2a,0)"})) +
+        5;
     // Rows are drawn scaled from the plot's top: the first stands higher on a
     // larger window.
     const int bh = std::max(1, ButtonHeight());
@@ -106,7 +110,11 @@ BOOL CPemroView::IsClickOnClassicalColumn() const {
 }
 
 BOOL CPemroView::ClassicalButton(CDC* pDC, int i, const char* utf8Label, int x) {
-    return TextButton(pDC, x, m_nFigureTop + kButtonRow * i, Gbk(utf8Label));
+    // Rows scale from the plot's top, which lifts the first of tall buttons
+    // (a large font) over the frame's top edge: it keeps its frame inside.
+    const int frameTop = m_nPlotTop - m_nBaseCharHeight - 1 - PlotTopPush();
+    const int y = calculus::RowYNotAbove(*this, m_nFigureTop + kButtonRow * i, frameTop + 2);
+    return TextButton(pDC, x, y, Gbk(utf8Label));
 }
 
 void CPemroView::DrawClassicalCurveConstruction(CDC* pDC, int kind) {
