@@ -302,9 +302,14 @@ void CPemroView::DrawSphVolumeElement(CDC* pDC, double theta, double phi, double
             const double ht = stepFor(rho, dTheta);
             if (solid::StepUsable(ht)) {
                 const long n = steps::Count(0, dTheta, ht, kArcChords + 2, true);
+                // One sin/cos per chord end: each end starts the next chord.
+                const double rs = rho * std::sin(p), z = rho * std::cos(p);
+                solid::Vec3 a{rs * std::cos(theta), rs * std::sin(theta), z};
                 for (long i = 0; i < n; ++i) {
-                    const double t = theta + double(i) * ht;
-                    seg(solid::SphericalPoint(rho, t, p), solid::SphericalPoint(rho, t + ht, p));
+                    const double t = theta + double(i) * ht + ht;
+                    const solid::Vec3 b{rs * std::cos(t), rs * std::sin(t), z};
+                    seg(a, b);
+                    a = b;
                 }
             }
         }
@@ -313,9 +318,14 @@ void CPemroView::DrawSphVolumeElement(CDC* pDC, double theta, double phi, double
             const double hp = stepFor(rho, dPhi);
             if (solid::StepUsable(hp)) {
                 const long n = steps::Count(0, dPhi, hp, kArcChords + 2, true);
+                const double cx = rho * std::cos(t), cy = rho * std::sin(t);
+                double s0 = std::sin(phi), c0 = std::cos(phi);
                 for (long i = 0; i < n; ++i) {
-                    const double p = phi + double(i) * hp;
-                    seg(solid::SphericalPoint(rho, t, p), solid::SphericalPoint(rho, t, p + hp));
+                    const double p = phi + double(i) * hp + hp;
+                    const double s1 = std::sin(p), c1 = std::cos(p);
+                    seg({cx * s0, cy * s0, rho * c0}, {cx * s1, cy * s1, rho * c1});
+                    s0 = s1;
+                    c0 = c1;
                 }
             }
         }
