@@ -49,14 +49,18 @@ TEST_F(DistributionPresses, EveryButtonOfPage212) {
 
 // The mean's dot of the Poisson figure (the last of the page in a window
 // 1600 tall) stands at λ on the axis, yellow RGB(250, 255, 0) (the first
-// derivative's colour), and follows λ. Sources: hand, λ = 2 from the script,
-// 0.1 a press.
+// derivative's colour), and follows λ; so does the binomial's (the last in
+// a window 900 tall) at np. Sources: hand, λ = 2 and (n, p) = (10, 0.5)
+// from the scripts, 0.1 a press.
 TEST_F(DistributionPresses, ThePoissonMeanDotFollowsLambda) {
     Run({
         {"212/1600", "期望#2", "rgb@2,0", "250,255,0", "hand: λ = 2"},
         {"212/1600", "λ增*3", "rgb@2.3,0", "250,255,0", "hand: 2 + 3 × 0.1"},
         {"212/1600", "", "rgb@2,0", "!250,255,0", "the old place bare of it"},
         {"212/1600", "λ减*5", "rgb@1.8,0", "250,255,0", "hand: 2.3 − 5 × 0.1"},
+        {"212/900", "期望", "rgb@5,0", "250,255,0", "hand: np = 10 × 0.5"},
+        {"212/900", "p减*2", "rgb@3,0", "250,255,0", "hand: np = 10 × 0.3"},
+        {"212/900", "", "rgb@5,0", "!250,255,0", "the old place bare of it"},
     });
 }
 

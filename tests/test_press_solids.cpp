@@ -14,7 +14,8 @@ class SolidPresses : public press_table::PressTable {};
 // 603: x in [-0.25, 1.25], y in [-0.5, 2.5], a plane moves a twentieth of
 // its own span. Page 364: the box [-1.5, 1.5]², the planes at 1.0. Page 342:
 // the element's size 0.05 apart in [0.05, 0.2]. Page 374: (P, Q, R) =
-// (0, 0, 1) from the script, 0.1 a press.
+// (0, 0, 1) from the script, 0.1 a press. Page 359: λ from its start-up 5,
+// 0.1 a press. Page 321: z = 4 − x²/2 − y²/4 over [-1.5, 1.5]².
 TEST_F(SolidPresses, StepButtonsOfTheSolidPages) {
     Run({
         {"341", "", "=p", "0", "hand: a new topic"},
@@ -44,6 +45,7 @@ TEST_F(SolidPresses, StepButtonsOfTheSolidPages) {
         {"342", "放大*3", "=p", "0.2", "hand: 0.05 + 3 × 0.05"},
         {"342", "缩小", "=p", "0.15", "hand: 0.2 − 0.05"},
         {"342", "缩小*3", "=p", "0.05", "hand: at most down to 0.05"},
+        {"342", "放大", "=p", "0.1", "hand: 0.05 + 0.05"},
         {"374", "Q减*3", "=Q", "-0.3", "hand: 0 − 3 × 0.1"},
         {"374", "Q增", "=Q", "-0.2", "hand: −0.3 + 0.1"},
         {"374", "R减*3", "=R", "0.7", "hand: 1 − 3 × 0.1"},
@@ -51,8 +53,11 @@ TEST_F(SolidPresses, StepButtonsOfTheSolidPages) {
         {"374", "P增*2", "=P", "0.2", "hand: 0 + 2 × 0.1"},
         {"374", "P减", "=P", "0.1", "hand: 0.2 − 0.1"},
         {"374", "", "=Q", "-0.2", "hand: Q keeps its value"},
+        {"359", "λ增", "λ=", "5.100", "hand: the start-up λ = 5, + 0.1"},
+        {"359", "λ减*3", "λ=", "4.800", "hand: 5.1 − 3 × 0.1"},
         {"321", "近似和", "体积近似值:", "30.941",
          "py: the midpoints of 38² cells of side 3/38 under 4 − x²/2 − y²/4"},
+        {"321", "高斯和", "?30.93", "", "hand: 36 − 3.375 − 1.6875 = 30.9375, three decimals"},
     });
 }
 

@@ -2,7 +2,7 @@
 """Plants one small error at a time in the page code of a copy of the tree,
 builds the tests and runs them; an error is caught when a test fails (or the
 build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
-(--fresh: the second list, P2)
+(--fresh: the second list, P2; --third: the third, P3)
 
 Kinds: B a button's action, R a read-out or table cell, D a drawing,
 S a mix-up that only data which tells quantities apart can show."""
@@ -107,6 +107,45 @@ P2 = [
  ("src/script/annotation_lines.cpp", "{u8\"n减\", &CPemroView::m_dDirN, -1}", "{u8\"n减\", &CPemroView::m_dDirM, -1}", "S"),
 ]
 
+# A third fresh set (--third): lines none of the tests were written against.
+P3 = [
+ # calculus
+ ("src/calculus/ball_curve.cpp", "Gbk(u8\"h增\"))) m_dOdeStep *= 2;", "Gbk(u8\"h增\"))) m_dOdeStep *= 2.5;", "B"),
+ ("src/calculus/complex_iteration.cpp", "Gbk(u8\"ε增\"))) m_dEpsilon *= 10;", "Gbk(u8\"ε增\"))) m_dEpsilon *= 5;", "B"),
+ ("src/calculus/taylor2.cpp", "Gbk(u8\"k增加\"))) m_dDemoParam += m_dParamStep;", "Gbk(u8\"k增加\"))) m_dDemoParam += 2 * m_dParamStep;", "B"),
+ ("src/calculus/revolution.cpp", "Gbk(u8\"旋转体体积:\"), 3,", "Gbk(u8\"旋转体体积:\"), 2,", "R"),
+ ("src/calculus/direct3d.cpp", "Gbk(u8\"方向极限:\"), 4, value,", "Gbk(u8\"方向极限:\"), 3, value,", "R"),
+ ("src/calculus/ball_curve.cpp", "Gbk(u8\"重力加速度g:\"), 3, m_dGravity, c);", "Gbk(u8\"重力加速度g:\"), 3, m_dY0, c);", "S"),
+ ("src/calculus/integrals.cpp", "DrawLineWorld(pDC, m_dCursorX, m_dCursorY, m_dCursorX, 0, m_crSecondDerivative);", "DrawLineWorld(pDC, m_dCursorX, m_dCursorY, m_dCursorX, 0.5 * m_dCursorY, m_crSecondDerivative);", "D"),
+ # solid
+ ("src/solid/volume_elements.cpp", "Gbk(u8\"φ增\"))) m_dDirP += 0.1;", "Gbk(u8\"φ增\"))) m_dDirP += 0.2;", "B"),
+ ("src/solid/field_elements.cpp", "Gbk(u8\"椭圆\"))) m_nDemoOption2 = 2;", "Gbk(u8\"椭圆\"))) m_nDemoOption2 = 1;", "B"),
+ ("src/solid/solid_cut.cpp", "Gbk(u8\"右移\"))) m_dDirN += m_dYSpan / 20;", "Gbk(u8\"右移\"))) m_dDirN += m_dXSpan / 20;", "S"),
+ ("src/solid/scene_surfaces.cpp", "Gbk(u8\"体积近似值:\"), 3, grid.cx * grid.cy * sum,", "Gbk(u8\"体积近似值:\"), 3, grid.cx * grid.cx * sum,", "S"),
+ ("src/solid/volume_elements.cpp", "DrawLine3D(pDC, r * c, r * s, z1, (r + dR) * c, (r + dR) * s, z1, colour);", "DrawLine3D(pDC, r * c, r * s, z1, (r + dR) * c, (r + dR) * s, z0, colour);", "D"),
+ # stats
+ ("src/stats/discrete_demo.cpp", "if (hit(88, T().pUp)) m_dSavedProbP += m_dParamStep;", "if (hit(88, T().pUp)) m_dSavedProbP += 2 * m_dParamStep;", "B"),
+ ("src/stats/test_demo.cpp", "m_dSavedSignificance += m_dParamStep;", "m_dSavedSignificance += 2 * m_dParamStep;", "B"),
+ ("src/stats/discrete_demo.cpp", "T().lambda, 3, lambda,", "T().lambda, 2, lambda,", "R"),
+ ("src/stats/continuous_demo.cpp", "T().uIs, 3, split,", "T().uIs, 3, -split,", "S"),
+ ("src/stats/discrete_demo.cpp", "DrawDotWorld(pDC, mean, 0, kDotRadius", "DrawDotWorld(pDC, mean + 0.5, 0, kDotRadius", "D"),
+ # numeric
+ ("src/numeric/iterative_demo.cpp", "m_adSavedCoefF[0] += m_dParamStep;", "m_adSavedCoefF[0] += 2 * m_dParamStep;", "B"),
+ ("src/numeric/iterative_demo.cpp", "Gbk(u8\"ω=\"), 3,", "Gbk(u8\"ω=\"), 2,", "R"),
+ ("src/numeric/reduce_demo.cpp", "Gbk(u8\"行列式:\"), 6, r.determinant", "Gbk(u8\"行列式:\"), 6, -r.determinant", "S"),
+ ("src/numeric/interpolation_demo.cpp", "DrawDotWorld(pDC, m_adDataX[i], m_adDataY[i], dotRadius", "DrawDotWorld(pDC, m_adDataX[i], -m_adDataY[i], dotRadius", "D"),
+ # catalog
+ ("src/catalog/classical_curves.cpp", "if (ClassicalButton(pDC, 5, u8\"c减\", bx)) m_dDirP -= kParamStep;", "if (ClassicalButton(pDC, 5, u8\"c减\", bx)) m_dDirP -= 2 * kParamStep;", "B"),
+ ("src/catalog/classical_curves.cpp", "if (ClassicalButton(pDC, 7, u8\"左右\", bx)) m_dDemoVariant = -1.0;", "if (ClassicalButton(pDC, 7, u8\"左右\", bx)) m_dDemoVariant = 1.0;", "B"),
+ ("src/catalog/classical_curves.cpp", "Texts().distanceProduct, 2, product, pen);", "Texts().distanceProduct, 1, product, pen);", "R"),
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, px, py, px, directrix, pen);", "DrawLineWorld(pDC, px, py, px, -directrix, pen);", "D"),
+ # script
+ ("src/script/annotation_calculus.cpp", "{u8\"|△x|增\", 2, 1.25, 0},", "{u8\"|△x|增\", 2, 1.3, 0},", "B"),
+ ("src/script/annotation_planes.cpp", "Gbk(u8\"长度:\"), 4, length, m_crFill);", "Gbk(u8\"长度:\"), 3, length, m_crFill);", "R"),
+ ("src/script/annotation_calculus.cpp", "{u8\"△x负\", 74, 0, -1},", "{u8\"△x负\", 74, 0, 1},", "S"),
+ ("src/script/annotation_calculus.cpp", "DrawLineWorld(pDC, x0, y0, x1, y0, m_crFirstDerivative);", "DrawLineWorld(pDC, x0, y0, x1, y1, m_crFirstDerivative);", "D"),
+]
+
 def run(cmd, cwd, **kw):
     return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
 
@@ -125,7 +164,7 @@ FILTERS = {
     "catalog": "Catalog*:ClassicalCurvePage.*:GraphPageTest.*:FunctionMenuPageTest.*:"
                "CalculusSampleTest.*:PlaneDemoTest.*",
     "script": "Annotation*:ScriptPageTest.*:Script*:TopicCommands.*:FigureState*:"
-              "CoordinatePageTest.*:SamplePageTest.*",
+              "CoordinatePageTest.*:SamplePageTest.*:FigureTest.*",
 }
 
 
@@ -167,8 +206,8 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
     args = sys.argv[2:]
-    plants = P2 if "--fresh" in args else P
-    picks = [int(a) for a in args if a != "--fresh"] or range(len(plants))
+    plants = P3 if "--third" in args else P2 if "--fresh" in args else P
+    picks = [int(a) for a in args if not a.startswith("--")] or range(len(plants))
     for i in picks:
         f, old, new, kind = plants[i]
         path = os.path.join(root, f)
