@@ -584,6 +584,10 @@ void DenseFill(MeshCell& m, CDC* pDC, const CellGrid& grid) {
 constexpr int kMaxSpansPerEdge = 512;
 constexpr int kMaxHalvings = 16;
 
+// What a span's two ends say of it: it is one span, it is halved, or it is
+// halved only where its middle lies off its chord.
+enum class SpanTest { kWhole, kHalve, kIfBent };
+
 // One sample's span along a stroke: from s to s + step, with the values at
 // its two ends.
 struct Span {
@@ -622,8 +626,9 @@ public:
 private:
     void Walk(double s, double h, const Sample& p0, const Sample& p1, int depth) const {
         if (h > m_fine && depth < kMaxHalvings) {
-            const bool split = m_split(p0, p1);
-            if (split || h > m_straight) {
+            const SpanTest test = m_split(p0, p1);
+            const bool split = test == SpanTest::kHalve;
+            if (split || test == SpanTest::kIfBent || h > m_straight) {
                 const Sample mid = m_at(s + h / 2);
                 if (split || m_bend(p0, mid, p1)) {
                     Walk(s, h / 2, p0, mid, depth + 1);
@@ -682,11 +687,26 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
     // Screen pixels per unit of z: a span climbing more than kSpanPixels is
     // halved, so curved mesh lines keep their shape.
     const double zPixels = v.m_nProjScaleZ / Dz;
+    // A surface beyond the z range at both ends of a span draws no line
+    // there: its climb and jumps matter only where its middle bends back in.
+    // Its height still colours the shadows and lies on the walls.
+    const bool wallsOn = columnWall || v.m_nSideSurfaces > 0;
+    const bool upperAway = !wallsOn && !m.XoyShadowOn() && !v.m_bProjectBase;
+    const double zMin = v.m_dZMin, zMax = v.m_dZMax;
+    const auto beyond = [zMin, zMax](double a, double b) {
+        return (a > zMax && b > zMax) || (a < zMin && b < zMin);
+    };
     const auto split = [&](const Sample& p0, const Sample& p1) {
+        if ((p0.r >= 0) != (p1.r >= 0) || !(p0.r * p1.r > 0) || m.Ordered(p0) != m.Ordered(p1) ||
+            cut(p0) != cut(p1) || insetOn(p0) != insetOn(p1))
+            return SpanTest::kHalve;
         const double df = std::fabs(p0.f - p1.f), dg = std::fabs(p0.g - p1.g);
-        return !(df < jump && dg < jump) || (p0.r >= 0) != (p1.r >= 0) || !(p0.r * p1.r > 0) ||
-               m.Ordered(p0) != m.Ordered(p1) || cut(p0) != cut(p1) || insetOn(p0) != insetOn(p1) ||
-               !(df * zPixels <= kSpanPixels) || (m.lower && !(dg * zPixels <= kSpanPixels));
+        const bool steepF = !(df < jump) || !(df * zPixels <= kSpanPixels);
+        const bool steepG = m.lower ? !(dg < jump) || !(dg * zPixels <= kSpanPixels) : !(dg < jump);
+        const bool awayF = steepF && upperAway && beyond(p0.f, p1.f);
+        const bool awayG = steepG && !wallsOn && beyond(p0.g, p1.g);
+        if ((steepF && !awayF) || (steepG && !awayG)) return SpanTest::kHalve;
+        return awayF || awayG ? SpanTest::kIfBent : SpanTest::kWhole;
     };
     const double pixelsPerUnit = alongX ? std::sqrt(1 + v.m_dObliqueFactor * v.m_dObliqueFactor) *
                                               v.m_nProjScaleX / v.m_dXSpan
