@@ -765,7 +765,10 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                 m.Panel(pDC, ax, ay, p0, bx, by, p1, wallColour,
                         next && nextWall(*next, side) ? side : nullptr);
             }
-            if (bLower && flatG && p0.g != c && m.lower)
+            // Where the surfaces coincide the upper line below paints every
+            // pixel of the lower one.
+            const bool covered = bUpper && p0.g == p0.f && p1.g == p1.f;
+            if (bLower && flatG && p0.g != c && m.lower && !covered)
                 m.Line(pDC, kLowerLine, ax, ay, p0.g, bx, by, p1.g, m.LowerMesh(p0.g));
             if (demo != 20) {
                 if (m.XoyShadowOn())
