@@ -810,11 +810,16 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
     // The grid's edge at the stroke, node by node where it lies at the same
     // point.
     const CellGrid* grid = nodes.grid;
+    // A stroke's spans mostly span several of the grid's sub-cells: node i
+    // of n is grid node i·N/n where that is whole.
     const auto known = [&nodes, grid, alongX](int i, int n, double s) -> const Sample* {
         if (i == 0 && nodes.corner) return nodes.corner;
-        if (!grid || n != (alongX ? grid->Ni() : grid->Nj())) return nullptr;
-        if (s != (alongX ? grid->S(i) : grid->T(i))) return nullptr;
-        return alongX ? &grid->At(i, 0) : &grid->At(0, i);
+        if (!grid) return nullptr;
+        const long whole = long(i) * (alongX ? grid->Ni() : grid->Nj());
+        if (n <= 0 || whole % n != 0) return nullptr;
+        const int k = int(whole / n);
+        if (s != (alongX ? grid->S(k) : grid->T(k))) return nullptr;
+        return alongX ? &grid->At(k, 0) : &grid->At(0, k);
     };
     walk.Run(alongX ? x : y, alongX ? x + dx : y + dy, edge ? edgeSpan : span, known);
     if (held) body(Span{heldS, heldStep, held0, held1}, nullptr);
