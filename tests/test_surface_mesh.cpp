@@ -123,6 +123,31 @@ TEST_F(SurfaceMeshTest, CurvedMeshLinesFollowTheSurfaceBetweenTheirSpans) {
     for (double t = 1.3; t < 2.75; t += 0.05) EXPECT_TRUE(DrawnAt(0, t, z(t), kMesh)) << t;
 }
 
+TEST_F(SurfaceMeshTest, SpansBeyondTheBoxStillShowWhereTheSurfaceDipsIn) {
+    // The cell [0, 2] × [1.94, 1.9675] is one span along x = 0, both of
+    // whose ends lie beyond the box; the narrow dip about y = 1.9503125
+    // comes back into it. z = ±10⁴(y − 1.9503125)² + e, expanded by hand;
+    // halved to the fine step the span has a node at y = 1.946875, where
+    // z = e ± 0.1181640625.
+    struct Row {
+        const char* label;
+        double y2, y1, one; // z = y2·y² + y1·y + one
+        double z;           // at y = 1.946875, inside [0, 3]
+    };
+    const Row rows[] = {
+        {"down from above the top", 1e4, -39006.25, 38039.6884765625, 2.6181640625},
+        {"up from below the floor", -1e4, 39006.25, -38036.6884765625, 0.3818359375},
+    };
+    CPemroView& v = *view;
+    for (const Row& r : rows) {
+        Clear();
+        for (double& c : v.m_adCoefSurfF) c = 0;
+        v.m_adCoefSurfF[2] = r.y2, v.m_adCoefSurfF[4] = r.y1, v.m_adCoefSurfF[5] = r.one;
+        view->DrawSurfaceMesh(dc.get(), 0, 1.94, 2, 0.0275, 0, 0, 0, 0, 0, 0, 1, 1, 0.0032, 0.005);
+        EXPECT_TRUE(DrawnAt(0, 1.946875, r.z, kMesh)) << r.label;
+    }
+}
+
 TEST_F(SurfaceMeshTest, ContourLiesWhereTheSurfaceMeetsTheLevel) {
     // z = 1 + (x + y)/4 meets c = 1.5 along x + y = 2.
     CPemroView& v = *view;
