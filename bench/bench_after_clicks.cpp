@@ -61,10 +61,11 @@ struct AfterClicks {
     const char* label;
     int times;
     int top = 0; // the page scrolled this far first
+    int width = 1280, height = 960;
 };
 
 void TimeAfterClicks(benchmark::State& state, const AfterClicks& c) {
-    auto view = OpenSamplePage(c.topic, c.family, 1280, 960);
+    auto view = OpenSamplePage(c.topic, c.family, c.width, c.height);
     if (!view) return state.SkipWithError("no run directory");
     if (c.top > 0) {
         view->ScrollToPosition(CPoint(0, c.top));
@@ -151,6 +152,14 @@ void RegisterAfterClickBenchmarks() {
         // press inside its plot.
         {"381_t10", "381", -1, u8"t增大", 10, 1100},
         {"382_R", "382", -1, u8"R减", 1},
+        // The hemisphere cut into spherical volume elements.
+        {"343_partition", "343", -1, u8"分割", 1},
+        {"343_partition_1920", "343", -1, u8"分割", 1, 0, 1920, 1080},
+        // The lemniscate at its widest c.
+        {"507_c10", "507", -1, u8"c增", 10},
+        // The colour map of the two equations' residual.
+        {"200_system", "200", -1, u8"非线性方程组", 1},
+        {"200_system_1920", "200", -1, u8"非线性方程组", 1, 0, 1920, 1080},
     };
     for (const char* page : kMeshPages)
         states.push_back({std::string(page) + "_densest", page, -1, u8"增加", kPressesToDensest});

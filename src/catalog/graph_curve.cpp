@@ -9,7 +9,9 @@
 #include "platform/real_steps.h"
 #include "render/world_polyline.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -22,6 +24,7 @@ constexpr int kSeedColumns = 10;               // implicit seeds: x span / 10 ..
 constexpr int kSeedRows = 20;                  // ... and y span / 20
 constexpr double kForwardTraceFraction = 0.01; // times the parameter step
 constexpr double kBackwardTraceFraction = 0.001;
+constexpr double kSameRootFraction = 1e-9; // of the y span: one root for the seeds' traces
 constexpr double kBreakScanFraction = 1.0 / 400.0;
 constexpr double kSlopeSpan = 5.0; // one-sided slopes over five differencing steps
 constexpr int kDotRadius = 3;
@@ -276,11 +279,27 @@ void CPemroView::DrawGraphCurveImplicit(CDC* pDC) {
         }
     };
 
+    // The seeds of a column mostly fall onto the same few roots, and a trace
+    // starts at its seed's root: seeds whose roots agree to far below a pixel
+    // (the Newton stop leaves them 1e-11 apart) retrace the same points. With
+    // the curve alone on the figure, in one colour, a retrace changes no
+    // pixel; derivative curves start from the seed itself and are all traced.
+    const double sameRoot = kSameRootFraction * m_dYSpan;
+    std::vector<double> traced;
     for (int ix = 0; ix <= kSeedColumns; ++ix) {
         const double x0 = m_dXMin + ix * seedDx;
+        traced.clear();
         for (int iy = 0; iy <= kSeedRows; ++iy) {
             const double y0 = m_dYMin + iy * seedDy;
-            if (SolveImplicitY(x0, y0, k) == catalog::kNoValue) continue;
+            const double root = SolveImplicitY(x0, y0, k);
+            if (root == catalog::kNoValue) continue;
+            if (derivatives == 0) {
+                const auto same = [&](double r) {
+                    return (r < 0) == (root < 0) && std::fabs(r - root) <= sameRoot;
+                };
+                if (std::any_of(traced.begin(), traced.end(), same)) continue;
+                traced.push_back(root);
+            }
             trace(x0, y0, forward, m_dXMax);
             trace(x0, y0, -backward, m_dXMin);
         }

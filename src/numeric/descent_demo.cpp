@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -116,34 +118,82 @@ void CPemroView::DrawLevelColourMap(CDC* pDC, int kind) {
             for (size_t i = 0; i < n; ++i) out[i] = objective(xs[i], y);
         };
     };
+    // Where the objective is a catalogue form of the pass's coefficients, the
+    // map is those, the forms and the frame's; kept, a repaint paints it again.
+    const auto keyed = [&] {
+        const catalog::SurfaceCoefs& c = pass.coefs;
+        std::vector<double> key = {double(kind),
+                                   double(m_nSurfaceUpper),
+                                   double(m_nSurfaceLower),
+                                   m_dXMin,
+                                   m_dXSpan,
+                                   m_dYMin,
+                                   m_dYSpan,
+                                   double(m_nPlotLeft),
+                                   double(m_nPlotBottom),
+                                   double(m_nPlotWidth),
+                                   double(m_nPlotHeight),
+                                   c.alphaUpper,
+                                   c.alphaLower,
+                                   c.x0,
+                                   c.y0};
+        key.insert(key.end(), std::begin(c.upper), std::end(c.upper));
+        key.insert(key.end(), std::begin(c.lower), std::end(c.lower));
+        LevelMapMemo& memo = m_levelMapMemo;
+        const bool same =
+            memo.key.size() == key.size() &&
+            std::memcmp(memo.key.data(), key.data(), key.size() * sizeof(double)) == 0;
+        if (same) {
+            const CDC::DirectBoxes direct = pDC->Direct();
+            for (const LevelMapBox& b : memo.boxes) {
+                const CRect box(b.left, b.top, b.right, b.top + 1);
+                if (!direct.Box(box, b.colour)) pDC->FillSolidRect(box, b.colour);
+            }
+            return true;
+        }
+        memo.key = std::move(key);
+        memo.boxes.clear();
+        return false;
+    };
     if (kind == 1 && pass.active && m_nSurfaceEvalMode == 0) {
+        if (keyed()) return;
         const double* q = pass.coefs.upper;
         FillLevelColourMap(
-            pDC, pointwise([q](double x, double y) { return catalog::EvalQuadric(q, x, y); }));
+            pDC, pointwise([q](double x, double y) { return catalog::EvalQuadric(q, x, y); }),
+            true);
         return;
     }
     // The system's two equations a row at a time, each by its catalogue
     // form chosen once, where neither asks the view at each point.
     const SurfacePass::Sampler f(*this, 0, m_nSurfaceUpper), g(*this, 1, m_nSurfaceLower);
     if (kind == 0 && pass.active && m_nSurfaceEvalMode == 0 && f.Detached() && g.Detached()) {
+        // Form 0 is an expansion about the view's point: not kept.
+        const bool forms = m_nSurfaceUpper != 0 && m_nSurfaceLower != 0;
+        if (forms && keyed()) return;
         std::vector<double> second;
-        FillLevelColourMap(pDC, [&](const double* xs, size_t n, double y, double* out) {
-            second.resize(n);
-            f.Grid(xs, int(n), &y, 1, out, 1);
-            g.Grid(xs, int(n), &y, 1, second.data(), 1);
-            for (size_t i = 0; i < n; ++i)
-                out[i] = std::sqrt(out[i] * out[i] + second[i] * second[i]);
-        });
+        FillLevelColourMap(
+            pDC,
+            [&](const double* xs, size_t n, double y, double* out) {
+                second.resize(n);
+                f.Grid(xs, int(n), &y, 1, out, 1);
+                g.Grid(xs, int(n), &y, 1, second.data(), 1);
+                for (size_t i = 0; i < n; ++i)
+                    out[i] = std::sqrt(out[i] * out[i] + second[i] * second[i]);
+            },
+            forms);
         return;
     }
     FillLevelColourMap(
-        pDC, pointwise([&](double x, double y) { return EvalDescentObjective(x, y, kind); }));
+        pDC, pointwise([&](double x, double y) { return EvalDescentObjective(x, y, kind); }),
+        false);
 }
 
 // A measured hot loop: it evaluates the objective about twice for every
 // pixel of the plot, a row at a time so that the objective's loop over a row
 // runs several samples at once.
-template <class Rows> void CPemroView::FillLevelColourMap(CDC* pDC, Rows values) {
+template <class Rows> void CPemroView::FillLevelColourMap(CDC* pDC, Rows values, bool keep) {
+    // A map not kept leaves no boxes behind that another map's key could find.
+    if (!keep) m_levelMapMemo.key.clear();
     double largest = -10000, smallest = 10000;
     const double sx = m_dXSpan / m_nPlotWidth, sy = m_dYSpan / m_nPlotHeight;
     if (!(sx > 0) || !(sy > 0)) return;
@@ -205,6 +255,7 @@ template <class Rows> void CPemroView::FillLevelColourMap(CDC* pDC, Rows values)
             const CRect box(left, r.pixel, right + 1, r.pixel + 1);
             const COLORREF colour = LevelColour(runLevel);
             if (!direct.Box(box, colour)) pDC->FillSolidRect(box, colour);
+            if (keep) m_levelMapMemo.boxes.push_back({left, r.pixel, right + 1, colour});
         };
         for (size_t k = 0; k < across.size(); ++k) {
             int c;

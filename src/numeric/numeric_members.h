@@ -120,7 +120,19 @@
     // level between the least and the greatest; `values(xs, n, y, out)` gives
     // its values at (xs[i], y) for i < n.
     template <class Rows>
-    void FillLevelColourMap(CDC* pDC, Rows values);
+    void FillLevelColourMap(CDC* pDC, Rows values, bool keep);
+    // The last colour map's boxes (one pixel high) with everything its
+    // pixels were computed from: a pass over the same objective and frame
+    // paints them again instead of sampling a million points.
+    struct LevelMapBox {
+        int left, top, right;
+        COLORREF colour;
+    };
+    struct LevelMapMemo {
+        std::vector<double> key;
+        std::vector<LevelMapBox> boxes;
+    };
+    LevelMapMemo m_levelMapMemo;
     // Steps 0 and 1: the system A, b or the quadratic form B, c.
     void DrawDescentData(CDC* pDC, int kind, int n, int m, const double (*B)[21]);
     void DrawDescentButtons(CDC* pDC, int kind, int n);

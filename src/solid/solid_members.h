@@ -134,7 +134,10 @@
     void DrawCylCoord(CDC* pDC);
     void DrawCylVolumeElement(CDC* pDC, double theta, double r, double dTheta, double dR, double z0, double z1, COLORREF colour);
     void DrawSpherCoord(CDC* pDC);
-    void DrawSphVolumeElement(CDC* pDC, double theta, double phi, double r, double dTheta, double dPhi, double dR, COLORREF colour, BOOL bAlways);
+    // The sines and cosines along the arcs of spherical elements, kept for
+    // one figure's elements (solid/volume_elements.cpp).
+    struct ArcAngles;
+    void DrawSphVolumeElement(CDC* pDC, double theta, double phi, double r, double dTheta, double dPhi, double dR, COLORREF colour, BOOL bAlways, ArcAngles* pAngles);
     // The buttons the two volume-element pages share; the step buttons only
     // in variants 1 and 2, the last pair labelled by the caller.
     void DrawVolumeElementButtons(CDC* pDC, double* pLastStep, const char* moreLast, const char* fewerLast);

@@ -6,10 +6,15 @@
 
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
+#include "render/oblique_projection.h"
+#include "render/pixel_line.h"
 #include "solid/math/coord_math.h"
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -39,7 +44,100 @@ bool Strictly(double lo, double v, double hi) {
     return lo < v && v < hi;
 }
 
+// The segments of one element drawn as DrawLine3D draws them, with each
+// chord end projected once (an arc's chords share their ends) and the
+// strokes that lie inside the clip written straight into the image. A
+// partition draws a quarter of a million chords, a pixel or two each.
+class ElementStrokes {
+public:
+    ElementStrokes(CPemroView& v, CDC* pDC, COLORREF colour)
+        : m_view(v), m_pDC(pDC), m_projection(v), m_direct(pDC->Direct()), m_colour(colour) {}
+    ~ElementStrokes() {
+        if (m_moved) m_pDC->MoveTo(m_last);
+    }
+    void Start(const solid::Vec3& p) { m_from = Place(p); }
+    void To(const solid::Vec3& p) {
+        const End e = Place(p);
+        Stroke(m_from, e);
+        m_from = e;
+    }
+    void Segment(const solid::Vec3& a, const solid::Vec3& b) { Stroke(Place(a), Place(b)); }
+
+private:
+    struct End {
+        solid::Vec3 world;
+        bool inRange, projected;
+        int x, y; // the pixel, when projected
+    };
+    End Place(const solid::Vec3& p) const {
+        End e{p, false, false, 0, 0};
+        double x = p.x, y = p.y, z = p.z;
+        m_projection.Place(&x, &y, &z);
+        // Inside the z range a segment is not clipped: its ends project alone.
+        e.inRange = !(z > m_view.m_dZMax) && !(z < m_view.m_dZMin);
+        if (e.inRange) e.projected = m_projection.Project(x, y, z, &e.x, &e.y);
+        return e;
+    }
+    void Stroke(const End& a, const End& b) {
+        if (a.inRange && b.inRange) {
+            if (a.projected && b.projected) Draw(a.x, a.y, b.x, b.y);
+            return;
+        }
+        CPoint p, q;
+        const solid::Vec3 &u = a.world, &w = b.world;
+        if (m_view.ProjectSegment3D(u.x, u.y, u.z, w.x, w.y, w.z, &p, &q)) Draw(p.x, p.y, q.x, q.y);
+    }
+    // DrawLinePx's stroke: a two-pixel box along an axis, else a line.
+    // Coordinates as ints: a point packed from two int stores stalls.
+    void Draw(int ax, int ay, int bx, int by) {
+        if (!IsDrawable(ax) || !IsDrawable(ay) || !IsDrawable(bx) || !IsDrawable(by)) return;
+        const int width = render::PixelLineWidth(m_view.m_nPixelSize, ax, ay, bx, by);
+        const CPoint a(ax, ay), b(bx, by);
+        CRect box;
+        const bool direct = render::PixelStrokeBox(width, a, b, &box)
+                                ? m_direct.Box(box, m_colour)
+                                : width <= 1 && m_direct.Line(a, b, m_colour);
+        if (!direct) {
+            m_view.DrawLinePxB(m_pDC, m_view.m_nPixelSize, ax, ay, bx, by, m_colour);
+            m_moved = false;
+            return;
+        }
+        m_moved = true;
+        m_last = b;
+    }
+
+    CPemroView& m_view;
+    CDC* m_pDC;
+    const ObliqueProjection m_projection;
+    const CDC::DirectBoxes m_direct;
+    const COLORREF m_colour;
+    End m_from{};
+    bool m_moved = false;
+    CPoint m_last;
+};
+
 } // namespace
+
+// Sines and cosines of the chord ends of arcs, start + i·step + step as the
+// chord loops step them: the elements of a partition on one ring or one
+// cone share their arcs' angles, so each arc's are worked out once.
+struct CPemroView::ArcAngles {
+    // sin, cos of the start, then of each chord's far end: 2(n + 1) values.
+    const double* SinCos(double start, double step, long n) {
+        auto found = tables.try_emplace(std::make_tuple(start, step, n));
+        std::vector<double>& t = found.first->second;
+        if (found.second) {
+            t.resize(2 * std::size_t(n + 1));
+            t[0] = std::sin(start), t[1] = std::cos(start);
+            for (long i = 0; i < n; ++i) {
+                const double a = start + double(i) * step + step;
+                t[2 * i + 2] = std::sin(a), t[2 * i + 3] = std::cos(a);
+            }
+        }
+        return t.data();
+    }
+    std::map<std::tuple<double, double, long>, std::vector<double>> tables;
+};
 
 void CPemroView::CmdCylCoord(CDC* pDC) {
     ReadPlotSetup3D(kArgCylCoord);
@@ -223,9 +321,11 @@ void CPemroView::DrawSpherCoord(CDC* pDC) {
         m_dDPhi = Max2(m_dDPhi, 0.2);
         const double dT = m_dDTheta, dP = m_dDPhi;
         if (!solid::StepUsable(dR)) return;
+        ArcAngles angles;
         const auto element = [&](double t, double p, double r) {
             DrawSphVolumeElement(pDC, t, p, r, dT, dP, dR,
-                                 MakeRGB(20 * t + 155, 40 * p + 100, 255 * (1 - r / R)), FALSE);
+                                 MakeRGB(20 * t + 155, 40 * p + 100, 255 * (1 - r / R)), FALSE,
+                                 &angles);
         };
         // The steps' floors above bound these counts; counted first all the same.
         const long nR = steps::CountDown(R, 0, dR, kSweepCap, false);
@@ -254,15 +354,16 @@ void CPemroView::DrawSpherCoord(CDC* pDC) {
         if (!Strictly(m_dXMin, x0, m_dXMax) || !Strictly(m_dYMin, y0, m_dYMax)) return;
         const double t0 = solid::LessonPolarAngle(x0, y0), p0 = m_dDirP;
         const double dT = m_dDTheta, dP = m_dDPhi;
-        DrawSphVolumeElement(pDC, t0, 0, 0, dT, 1.57, r0, m_crCurveSetting, TRUE);
+        ArcAngles angles;
+        DrawSphVolumeElement(pDC, t0, 0, 0, dT, 1.57, r0, m_crCurveSetting, TRUE, &angles);
         const solid::Vec3 a = solid::SphericalPoint(r0, t0 + dT, p0);
         const solid::Vec3 b = solid::SphericalPoint(r0, t0, p0);
         const double zc = r0 * std::cos(p0);
         DrawLine3D(pDC, 0, 0, zc, a.x, a.y, a.z, m_crSecondDerivative);
         DrawLine3D(pDC, 0, 0, zc, b.x, b.y, b.z, m_crSecondDerivative);
-        DrawSphVolumeElement(pDC, t0, 0, r0, dT, 1.57, dR, m_crCurveSetting, TRUE);
-        DrawSphVolumeElement(pDC, t0, p0, 0, dT, dP, r0, m_crDefaultFill, TRUE);
-        DrawSphVolumeElement(pDC, t0, p0, r0, dT, dP, dR, m_crDefaultPen, TRUE);
+        DrawSphVolumeElement(pDC, t0, 0, r0, dT, 1.57, dR, m_crCurveSetting, TRUE, &angles);
+        DrawSphVolumeElement(pDC, t0, p0, 0, dT, dP, r0, m_crDefaultFill, TRUE, &angles);
+        DrawSphVolumeElement(pDC, t0, p0, r0, dT, dP, dR, m_crDefaultPen, TRUE, &angles);
         return;
     }
     const double zc = r0 * std::cos(m_dDirP), rho = std::sqrt(x0 * x0 + y0 * y0 + zc * zc);
@@ -279,7 +380,8 @@ void CPemroView::DrawSpherCoord(CDC* pDC) {
 }
 
 void CPemroView::DrawSphVolumeElement(CDC* pDC, double theta, double phi, double r, double dTheta,
-                                      double dPhi, double dR, COLORREF colour, BOOL bAlways) {
+                                      double dPhi, double dR, COLORREF colour, BOOL bAlways,
+                                      ArcAngles* pAngles) {
     if (!bAlways) {
         const solid::Vec3 c = solid::SphericalPoint(r + dR / 2, theta + dTheta / 2, phi + dPhi / 2);
         if (!(EvalRegionFunction(c.x, c.y, m_nFuncF) > 0) ||
@@ -287,9 +389,8 @@ void CPemroView::DrawSphVolumeElement(CDC* pDC, double theta, double phi, double
             !(EvalSurfaceG(c.x, c.y, m_nSurfaceLower) < c.z))
             return;
     }
-    const auto seg = [&](const solid::Vec3& a, const solid::Vec3& b) {
-        DrawLine3D(pDC, a.x, a.y, a.z, b.x, b.y, b.z, colour);
-    };
+    if (!IsFigureBandVisible()) return;
+    ElementStrokes strokes(*this, pDC, colour);
     const double radii[2] = {r, r + dR}, thetas[2] = {theta, theta + dTheta},
                  phis[2] = {phi, phi + dPhi};
     const double span = Max2(m_dXSpan, m_dYSpan);
@@ -302,15 +403,10 @@ void CPemroView::DrawSphVolumeElement(CDC* pDC, double theta, double phi, double
             const double ht = stepFor(rho, dTheta);
             if (solid::StepUsable(ht)) {
                 const long n = steps::Count(0, dTheta, ht, kArcChords + 2, true);
-                // One sin/cos per chord end: each end starts the next chord.
+                const double* sc = pAngles->SinCos(theta, ht, n);
                 const double rs = rho * std::sin(p), z = rho * std::cos(p);
-                solid::Vec3 a{rs * std::cos(theta), rs * std::sin(theta), z};
-                for (long i = 0; i < n; ++i) {
-                    const double t = theta + double(i) * ht + ht;
-                    const solid::Vec3 b{rs * std::cos(t), rs * std::sin(t), z};
-                    seg(a, b);
-                    a = b;
-                }
+                strokes.Start({rs * sc[1], rs * sc[0], z});
+                for (long i = 1; i <= n; ++i) strokes.To({rs * sc[2 * i + 1], rs * sc[2 * i], z});
             }
         }
     for (double t : thetas)
@@ -318,18 +414,19 @@ void CPemroView::DrawSphVolumeElement(CDC* pDC, double theta, double phi, double
             const double hp = stepFor(rho, dPhi);
             if (solid::StepUsable(hp)) {
                 const long n = steps::Count(0, dPhi, hp, kArcChords + 2, true);
+                const double* sc = pAngles->SinCos(phi, hp, n);
                 const double cx = rho * std::cos(t), cy = rho * std::sin(t);
-                double s0 = std::sin(phi), c0 = std::cos(phi);
-                for (long i = 0; i < n; ++i) {
-                    const double p = phi + double(i) * hp + hp;
-                    const double s1 = std::sin(p), c1 = std::cos(p);
-                    seg({cx * s0, cy * s0, rho * c0}, {cx * s1, cy * s1, rho * c1});
-                    s0 = s1;
-                    c0 = c1;
+                for (long i = 0; i <= n; ++i) {
+                    const double s = sc[2 * i], c = sc[2 * i + 1];
+                    const solid::Vec3 q{cx * s, cy * s, rho * c};
+                    if (i == 0)
+                        strokes.Start(q);
+                    else
+                        strokes.To(q);
                 }
             }
         }
     for (double t : thetas)
         for (double p : phis)
-            seg(solid::SphericalPoint(r, t, p), solid::SphericalPoint(r + dR, t, p));
+            strokes.Segment(solid::SphericalPoint(r, t, p), solid::SphericalPoint(r + dR, t, p));
 }
