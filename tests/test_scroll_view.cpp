@@ -3,9 +3,11 @@
 #include "platform/scroll_view.h"
 #include "platform/view_widget.h"
 #include "test_support.h"
+#include "view/math/page_step.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <gtest/gtest.h>
@@ -408,4 +410,63 @@ TEST(ViewWidget, PresentAndWaitShowsTheImageWithoutAPass) {
     EXPECT_TRUE(view->HasPendingPaint());
     view->RenderPending();
     EXPECT_EQ(view->Passes(), passes + 1);
+}
+
+// --- Page steps ----------------------------------------------------------------
+
+// A page step goes a whole window unless that cuts a figure that fits in
+// it; then it stops where none is cut, never past a whole window. Expected
+// tops by hand: window [t, t + 768), figures as [top, bottom).
+struct PageStepCase {
+    int from, direction, maxTop, contentEnd;
+    std::vector<paging::Band> figures;
+    int expected;
+    const char* source;
+};
+
+const PageStepCase kPageSteps[] = {
+    {0, 1, 232, 1000, {}, 232, "no figure: to the page's end"},
+    {0, 1, 5000, 5000, {{100, 400}}, 768, "a figure above the new window: whole step"},
+    {0, 1, 232, 600, {{220, 577}}, 220, "232 cuts [220,577): it stands at the top"},
+    {220, 1, 232, 600, {{220, 577}}, 220, "at the end, all shown: stays"},
+    {220, 1, 232, 995, {{220, 577}}, 232, "text below the window: cut as before"},
+    {0, 1, 5000, 5000, {{1000, 1600}}, 232, "1536 cuts it: the window ends at its top"},
+    {0, 1, 5000, 5000, {{159, 601}, {1156, 1598}}, 159, "388 cuts the first: 159 shows it on top"},
+    {159, 1, 5000, 5000, {{159, 601}, {1156, 1598}}, 927, "927 shows the second whole"},
+    {0, 1, 5000, 5000, {{500, 1400}}, 768, "taller than the window: cut as before"},
+    {927, -1, 5000, 5000, {{159, 601}, {1156, 1598}}, 159, "159 cuts none"},
+    {1000, -1, 5000, 5000, {{100, 400}}, 400, "232 cuts [100,400): the window starts below it"},
+    {1500, -1, 5000, 5000, {{1000, 1600}}, 832, "732 cuts it: it stands at the bottom"},
+    {300, -1, 5000, 5000, {{100, 400}}, 0, "to the page's top"},
+};
+
+TEST(PageStep, StopsWhereNoFigureIsCut) {
+    for (const PageStepCase& c : kPageSteps) {
+        SCOPED_TRACE(c.source);
+        EXPECT_EQ(paging::PageStepTop(c.from, c.direction, 768, c.maxTop, c.contentEnd, c.figures),
+                  c.expected);
+    }
+}
+
+// A view that stops every page step 37 rows on.
+class CShortStepView : public CTestView {
+public:
+    int PageStepTop(int from, int direction) const override { return from + 37 * direction; }
+};
+
+TEST(ViewWidget, PageStepsByKeyAndBarGoWhereTheViewSays) {
+    auto owned = std::make_unique<CShortStepView>();
+    CShortStepView* view = owned.get();
+    CViewWidget widget(std::move(owned));
+    widget.resize(300, 200);
+    widget.show();
+    QApplication::processEvents();
+    view->SetScrollSizes(MM_TEXT, CSize(100, 2000));
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &down);
+    EXPECT_EQ(view->GetScrollPosition().y, 37);
+    widget.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(view->GetScrollPosition().y, 74);
+    widget.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(view->GetScrollPosition().y, 37);
 }

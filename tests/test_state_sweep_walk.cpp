@@ -476,12 +476,14 @@ private:
         Repaint("font+");
     }
 
-    // A click on the page's background, then a scroll by a page: the same
-    // picture as the scroll alone (the click acts on nothing scrolled under
-    // it).
+    // A click on the page's background, then a page step: the same picture
+    // as the step alone (the click acts on nothing scrolled under it).
     void StrayClick(const PassLog& first) {
         const int page = m_w.height;
-        Open(page);
+        Open(0);
+        const int down = m_v->PageStepTop(0, 1);
+        m_v->ScrollToPosition(CPoint(0, down));
+        m_v->RenderPending();
         const PassLog below = Repaint("page-down");
         const QImage scrolled = m_v->BackingImage().copy();
         const int shift = m_v->m_nClipTop; // where the scroll stopped
@@ -509,7 +511,7 @@ private:
         if (at.x < 0) return;
         Open(0);
         Press(at);
-        m_v->ScrollToPosition(CPoint(0, page));
+        m_v->ScrollToPosition(CPoint(0, down));
         m_v->RenderPending();
         const int differ = ChangedOutside(scrolled, m_v->BackingImage(), CRect());
         if (differ)

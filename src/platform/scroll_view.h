@@ -112,6 +112,11 @@ public:
     CSize GetPageSize() const { return m_sizePage; } // scroll steps, 0: default
     CSize GetLineSize() const { return m_sizeLine; }
     CPoint GetScrollPosition() const { return m_ptScroll; }
+    // Where a vertical page step from the top `from` goes (direction +1
+    // down, -1 up): a whole window, unless the view knows better.
+    virtual int PageStepTop(int from, int direction) const {
+        return direction < 0 ? from - m_sizeClient.cy : from + m_sizeClient.cy;
+    }
     void ScrollToPosition(CPoint pt);
     void GetClientRect(CRect* rect) const;
     void SetCapture();

@@ -15,8 +15,9 @@ namespace {
 
 // Longest pause one animation step may ask for.
 constexpr int kMaxWaitMs = 10000;
-// Scroll steps when the view leaves them to us: a page is a tenth of the
-// total, a line a tenth of a page.
+// Scroll steps when the view leaves them to us: a page is the window (a
+// tenth of the total skipped rows of a long page and crept on a short
+// one), a line a hundredth of the total.
 constexpr int kMinLineStep = 1;
 
 UINT MouseFlags(const QMouseEvent* event) {
@@ -45,6 +46,17 @@ CViewWidget::CViewWidget(std::unique_ptr<CScrollView> view, QWidget* parent)
     setFrameShape(QFrame::NoFrame);
     m_pView->SetHost(this);
     UpdateScrollBars();
+    // A page step, by key or on the bar, stops where the view says, so that
+    // it leaves no figure cut by the window's edge.
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this](int action) {
+        if (action != QAbstractSlider::SliderPageStepAdd &&
+            action != QAbstractSlider::SliderPageStepSub)
+            return;
+        QScrollBar* bar = verticalScrollBar();
+        const int direction = action == QAbstractSlider::SliderPageStepAdd ? 1 : -1;
+        const int top = m_pView->PageStepTop(bar->value(), direction);
+        bar->setSliderPosition(std::clamp(top, bar->minimum(), bar->maximum()));
+    });
 }
 
 CViewWidget::~CViewWidget() {
@@ -99,8 +111,8 @@ void CViewWidget::UpdateScrollBars() {
         {verticalScrollBar(), total.cy, client.Height(), page.cy, line.cy, pos.y},
     };
     for (const Axis& a : axes) {
-        const int pageStep = a.page > 0 ? a.page : std::max(a.total / 10, kMinLineStep);
-        const int lineStep = a.line > 0 ? a.line : std::max(pageStep / 10, kMinLineStep);
+        const int pageStep = a.page > 0 ? a.page : std::max(a.client, kMinLineStep);
+        const int lineStep = a.line > 0 ? a.line : std::max(a.total / 100, kMinLineStep);
         a.bar->setRange(0, std::max(0, a.total - a.client));
         a.bar->setPageStep(std::max(pageStep, kMinLineStep));
         a.bar->setSingleStep(lineStep);

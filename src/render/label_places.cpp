@@ -13,9 +13,11 @@ void CPemroView::BeginFigureBoxes(const CRect& frame) {
     m_aPlacedAxisNames.clear();
     m_rcFigureFrame = frame;
     m_bNoteFigureBoxes = true;
+    m_nDrawnFigureBand = m_bNoteScreenFigures ? int(m_aNotedFigureBands.size()) - 1 : -1;
 }
 
 void CPemroView::EndFigureBoxes() {
+    NoteDrawnFigureTop();
     m_aFigureBoxes.clear();
     m_aPlacedAxisNames.clear();
     m_rcFigureFrame = CRect();

@@ -103,6 +103,7 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     else
         EnterFigureState();
     if (rows.ok) {
+        NoteScreenFigure(rows.top, rows.bottom, true);
         m_nContentEnd = std::max(m_nContentEnd,
                                  FigureContentEnd(this, rows.bottom, m_nClipBottom - m_nClipTop));
         if (m_bRecordPrintFigures && m_nPrintFigureCount < kMaxPrintFigures) {
@@ -180,6 +181,36 @@ void CPemroView::LayoutPictureRect(double topLines, double leftColumns, double w
     m_nPictureRight = m_nPictureLeft + ToPixel(dWidth);
     m_nPictureTop = rows.top;
     m_nPictureBottom = rows.bottom;
+    NoteScreenFigure(rows.top, rows.bottom, false);
     m_nContentEnd =
         std::max(m_nContentEnd, FigureContentEnd(this, rows.bottom, m_nClipBottom - m_nClipTop));
+}
+
+// A figure's axis numbers and frame reach up to a line above its box and two
+// below it; a picture stays in its box.
+void CPemroView::NoteScreenFigure(int top, int bottom, bool framed) {
+    if (!m_bNoteScreenFigures || m_aNotedFigureBands.size() >= size_t(kMaxPrintFigures)) return;
+    const int H = m_nBaseCharHeight + m_nFontStep;
+    const int above = framed ? H : 0, below = framed ? 2 * H : 0;
+    m_aNotedFigureBands.push_back(
+        {PagePos(std::int64_t(top) - above), PagePos(std::int64_t(bottom) + below)});
+}
+
+void CPemroView::NoteDrawnFigureTop() {
+    const int i = m_nDrawnFigureBand;
+    m_nDrawnFigureBand = -1;
+    if (!m_bNoteScreenFigures || !m_bNoteFigureBoxes || i < 0 ||
+        size_t(i) >= m_aNotedFigureBands.size())
+        return;
+    int top = m_rcFigureFrame.top;
+    for (const CRect& b : m_aFigureBoxes) top = std::min(top, b.top);
+    m_aNotedFigureBands[size_t(i)].top = std::min(m_aNotedFigureBands[size_t(i)].top, top);
+}
+
+void CPemroView::KeepScreenFigures() {
+    NoteDrawnFigureTop();
+    if (!m_bNoteScreenFigures) return;
+    m_bNoteScreenFigures = false;
+    m_aScreenFigureBands.swap(m_aNotedFigureBands);
+    m_nScreenFiguresTop = m_nClipTop;
 }

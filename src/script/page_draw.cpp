@@ -295,6 +295,7 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
                 m_nTextY = std::max(m_nTextY, m_walkEnd.textEnd);
                 m_nContentEnd = std::max(m_nContentEnd, m_walkEnd.contentEnd);
             }
+            KeepScreenFigures();
             return TRUE;
         }
         if (!pFile->ReadString(m_szRecordHeader, 4)) break;
@@ -331,6 +332,7 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
         if (m_nTextRevealMode == -1 && m_nTextY < m_nClipBottom) ++m_nRevealedCount;
     }
     NoteWholeWalk();
+    KeepScreenFigures();
     return TRUE;
 }
 
@@ -462,6 +464,13 @@ void CPemroView::DrawPagePass(CDC* pDC) {
     if (!m_bPrintMode) m_nTextY = kFirstLineY;
     m_nNextLineY = kFirstLineY;
     m_nContentEnd = kFirstLineY;
+    // Only a pass over the whole window meets every figure a page step may.
+    CRect client;
+    GetClientRect(&client);
+    m_bNoteScreenFigures = !m_bPrintMode && !pDC->IsPrinting() && !m_bRecordPrintFigures &&
+                           m_nClipBottom - m_nClipTop >= client.Height();
+    m_aNotedFigureBands.clear();
+    m_nDrawnFigureBand = -1;
     m_bShowRecordText = 1;
     m_bBeforeFigure = 1;
     m_bZoomTaken = FALSE;

@@ -10,6 +10,7 @@
 #include "platform/dc.h"
 #include "platform/scroll_view.h"
 #include "platform/types.h"
+#include "view/math/page_step.h"
 
 #include <memory>
 #include <set>
@@ -55,6 +56,7 @@ public:
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
     void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    int PageStepTop(int from, int direction) const override;
     void OnAdjustView();
     void OnPrintPrepareOk();
     void OnPrintPrepareCancel();
@@ -151,6 +153,18 @@ public:
     // written band of a printed sheet (all but its last eighteenth, where no
     // text starts) reaching this far shows them all. Blank lines do not count.
     int m_nContentEnd = 0;
+    // The figures the last whole-window screen pass placed, with room for
+    // their labels and frames, and the scroll top it painted: a page step
+    // stops where it cuts none of them.
+    std::vector<paging::Band> m_aScreenFigureBands;
+    std::vector<paging::Band> m_aNotedFigureBands; // the running pass's
+    int m_nScreenFiguresTop = -1;
+    bool m_bNoteScreenFigures = false;
+    void NoteScreenFigure(int top, int bottom, bool framed);
+    void KeepScreenFigures();
+    // The band of the figure drawing now reaches up as far as its labels do.
+    int m_nDrawnFigureBand = -1;
+    void NoteDrawnFigureTop();
     int m_nInitialPageLines = 0;
     CSize m_sizeScrollTotal;
     double m_dTitleWidthScale = 0, m_dTitleHeightScale = 0;

@@ -244,3 +244,15 @@ void CPemroView::RestoreScreenLook() {
     m_nBackgroundMode = look.backgroundMode;
     m_bShowSelectionBox = look.showSelectionBox;
 }
+
+int CPemroView::PageStepTop(int from, int direction) const {
+    CRect client;
+    GetClientRect(&client);
+    const int maxTop = std::max(0, GetTotalSize().cy - client.Height());
+    // Figures known for another scroll position may have moved since.
+    static const std::vector<paging::Band> none;
+    const auto& figures = m_nScreenFiguresTop == from ? m_aScreenFigureBands : none;
+    // The last text line reaches a line below where it starts.
+    const int end = PagePos(std::int64_t(m_nContentEnd) + m_nBaseCharHeight + m_nFontStep);
+    return paging::PageStepTop(from, direction, client.Height(), maxTop, end, figures);
+}
