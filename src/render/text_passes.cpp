@@ -4,6 +4,7 @@
 // upright digits, operators and composed marks.
 #include "render/text_typeset.h"
 
+#include <algorithm>
 #include <cstring>
 
 using namespace typeset;
@@ -211,7 +212,16 @@ void CPemroView::DrawScriptLinePass1(CDC* pDC, int style, int x, int y, const ch
                     int px = p == '&'                 ? walk.Frac(i, 2, -1, 2)
                              : (p == '@' || p == '$') ? walk.Frac(i, 2, 1, 2)
                                                       : walk.Frac(i, 5, -1, 5);
-                    if (shift) px += w / shift;
+                    if (shift) {
+                        // Moved right, a sign still ends in its own two
+                        // cells: the head of an arrow stays off the next
+                        // character, however wide the face draws it.
+                        const int pushed = px + w / shift;
+                        const int over =
+                            pushed + pDC->GetTextInk(CString(walk.Ptr(i), 2)).right -
+                            walk.Plain(i + 2);
+                        px = pushed - std::clamp(over, 0, w / shift);
+                    }
                     PutTypesetText(pDC, px, y - m.E / raise, walk.Ptr(i), 2);
                     break;
                 }
