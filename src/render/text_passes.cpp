@@ -160,11 +160,13 @@ struct RaisedSymbol {
     int raise59, shift59; // styles 5 and 9
     int raise6, shift6;   // style 6
 };
+// The arc over a small line's letters is raised E/5: at E/7 it touched the
+// capitals under it on paper and in large windows.
 constexpr RaisedSymbol kRaisedSymbols[] = {
     {kIntegral, 5, 0, 7, 0, 6, 0},   {kContour, 6, 0, 0, 0, 0, 0},
     {kRoot, 4, 3, 6, 0, 4, 3},       {kBraceOpen, 4, 0, 0, 0, 4, 0},
     {kBraceClose, 5, 0, 0, 0, 4, 0}, {kRightArrow, 0, 0, 4, 2, 8, 2},
-    {kLeftArrow, 0, 0, 4, 3, 0, 0},  {kArc, 0, 0, 7, 0, 0, 0},
+    {kLeftArrow, 0, 0, 4, 3, 0, 0},  {kArc, 0, 0, 5, 0, 0, 0},
 };
 
 // Whether pass 1 writes a two-byte character as text in a text layer.
@@ -213,13 +215,15 @@ void CPemroView::DrawScriptLinePass1(CDC* pDC, int style, int x, int y, const ch
                              : (p == '@' || p == '$') ? walk.Frac(i, 2, 1, 2)
                                                       : walk.Frac(i, 5, -1, 5);
                     if (shift) {
-                        // Moved right, a sign still ends in its own two
-                        // cells: the head of an arrow stays off the next
-                        // character, however wide the face draws it.
+                        // Moved right, a sign before another character
+                        // still ends in its own two cells: the head of an
+                        // arrow stays off it, however wide the face draws it.
                         const int pushed = px + w / shift;
+                        const unsigned char next = walk.At(i + 2);
                         const int over =
-                            pushed + pDC->GetTextInk(CString(walk.Ptr(i), 2)).right -
-                            walk.Plain(i + 2);
+                            next > ' ' ? pushed + pDC->GetTextInk(CString(walk.Ptr(i), 2)).right -
+                                             walk.Plain(i + 2)
+                                       : 0;
                         px = pushed - std::clamp(over, 0, w / shift);
                     }
                     PutTypesetText(pDC, px, y - m.E / raise, walk.Ptr(i), 2);
