@@ -144,3 +144,25 @@ TEST_F(LimitPageTest, Page367EpsilonStepsByFiveWithinItsRange) {
         Check(r);
     }
 }
+
+// Two limit figures: the second's range holds the chosen point x0 = 9 (the
+// topic's default), the first's does not and keeps the cursor's 0 on every
+// pass, whatever the second drew before it.
+TEST_F(LimitScratchTest, AFigureKeepsItsLimitPointAfterTheNextFigureTookItsOwn) {
+    std::string text = "014T\n700Limit(0.3,3,40,11,3,0,0,-8,8,-2,2,-8,8)\n";
+    for (int i = 0; i < 11; ++i) text += "104\n";
+    text += "700Limit(0.3,3,40,11,3,0,0,-8,10,-2,2,-8,10)\n";
+    for (int i = 0; i < 11; ++i) text += "104\n";
+    WriteScript("901", text);
+    Open("901", 2160); // both figures in view
+    const struct {
+        size_t figure;
+        const char* x0; // by hand: the cursor's 0, the default point 9
+    } rows[] = {{0, "0.000"}, {1, "9.000"}};
+    for (int pass = 0; pass < 3; ++pass) {
+        Repaint();
+        const auto values = After(u8"极限点: ");
+        ASSERT_EQ(values.size(), 2u) << pass;
+        for (const auto& r : rows) EXPECT_EQ(values[r.figure], r.x0) << pass << " " << r.figure;
+    }
+}

@@ -37,6 +37,22 @@ bool Strictly(double lo, double v, double hi) {
     return lo < v && v < hi;
 }
 
+// Puts the page's cursor point back when it goes out of scope, if asked.
+class CursorKeeper {
+public:
+    CursorKeeper(CPemroView* v, bool active)
+        : m_v(active ? v : nullptr), m_x(v->m_dCursorX), m_y(v->m_dCursorY) {}
+    ~CursorKeeper() {
+        if (m_v) m_v->m_dCursorX = m_x, m_v->m_dCursorY = m_y;
+    }
+    CursorKeeper(const CursorKeeper&) = delete;
+    CursorKeeper& operator=(const CursorKeeper&) = delete;
+
+private:
+    CPemroView* m_v;
+    double m_x, m_y;
+};
+
 } // namespace
 
 void CPemroView::DrawLimit(CDC* pDC, double a, double b) {
@@ -45,7 +61,12 @@ void CPemroView::DrawLimit(CDC* pDC, double a, double b) {
     ap.epsPx = IsDrawable(epsPx) ? ToPixel(epsPx) : 0;
     ap.a = a;
     ap.b = b;
-    if (Strictly(m_dXMin, m_dX0, m_dXMax) && Strictly(m_dYMin, m_dY0, m_dYMax)) m_dCursorX = m_dX0;
+    // A chosen point inside this figure's range is its limit point for this
+    // figure only: the cursor is the page's, and a figure drawn after (or a
+    // repaint's earlier figure) must not take this one's point as its own.
+    const bool ownPoint = Strictly(m_dXMin, m_dX0, m_dXMax) && Strictly(m_dYMin, m_dY0, m_dYMax);
+    const CursorKeeper keep(this, ownPoint);
+    if (ownPoint) m_dCursorX = m_dX0;
     ap.x0 = m_dCursorX;
     m_bAnimateApproach = m_nSequenceMode == 1 && ShouldAnimateApproach(ap.x0, a, b);
 

@@ -9,12 +9,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
 using fit_view::DrawSampledCurve;
 
 constexpr int kRowStep = 24;
+// The button column stands this far left of the plot's right edge; a
+// coefficient keeps this many pixels more from it (the frame and a gap).
+constexpr int kButtonInset = 20;
+constexpr int kButtonClearance = 5;
+// Columns that need the plot's width start this far from its left edge.
+constexpr int kEdgeGap = 3;
 constexpr int kRhs = numeric::kRhs;
 // Orthogonal kinds reach degree 99; the power basis solves its Gram
 // system by elimination, order 10 at most.
@@ -76,15 +83,28 @@ public:
             const CFontSelect select(pDC, font);
             number = pDC->GetTextExtent(typeset::FormatDecimals(4, -widest)).cx;
         }
-        // "a =", a gap, the value and half a cell to the next; closer where
-        // the columns would reach the buttons right of the plot.
-        const int columns = (n + m_rows) / m_rows;
-        const double right = v.m_nPlotWidth - 22;
-        m_entry = std::min<double>(4 * cell + number + cell / 2,
-                                   (right - m_left[0]) / std::max(1, 2 * columns));
-        m_left[1] =
-            std::min(std::max(m_left[1], m_left[0] + columns * m_entry), right - columns * m_entry);
+        // "a =", a gap, the value and a quarter cell to the next. The last
+        // column ends clear of the buttons right of the plot (their frame and
+        // a gap); where the columns do not fit from the usual left, they start
+        // at the plot's edge, and the columns that fit at all are shown:
+        // entries squeezed closer would be written over one another.
+        int columns = (n + m_rows) / m_rows;
+        const int trail = cell / 4;
+        const int natural = 4 * cell + number + trail;
+        const double right = v.m_nPlotWidth - kButtonInset - kButtonClearance;
+        if (natural <= 0) {
+            m_entry = (right - m_left[0]) / std::max(1, 2 * columns);
+        } else {
+            if (m_left[0] + 2 * columns * natural - trail > right) m_left[0] = kEdgeGap;
+            const int fit = std::max(1, int((right - m_left[0] + trail) / (2 * natural)));
+            if (columns > fit) columns = fit, m_shown = fit * m_rows;
+            m_entry = natural;
+        }
+        m_left[1] = std::min(std::max(m_left[1], m_left[0] + columns * m_entry),
+                             right + trail - columns * m_entry);
     }
+    // Whether entry j is written (those past the columns that fit are not).
+    bool Shows(int j) const { return j < m_shown; }
     double X(int list, int j) const {
         if (!m_wrapped) return m_v.m_dXMin + (list ? 0.45 : 0.05) * m_v.m_dXSpan;
         const double px = m_left[list] + (j / m_rows) * m_entry;
@@ -101,6 +121,7 @@ private:
     double m_pitch = 1, m_top = 0;
     int m_rows = 1;
     double m_entry = 0;
+    int m_shown = std::numeric_limits<int>::max();
     bool m_wrapped = false;
     double m_left[2] = {0.05 * m_v.m_nPlotWidth, 0.45 * m_v.m_nPlotWidth};
 };
@@ -164,7 +185,7 @@ void CPemroView::DrawApproximation(CDC* pDC, int n, int k) {
             mean = numeric::OrthoMeanError(f, c, n, step, offset, k, a, b, interval);
     }
 
-    const int R = m_nPlotRight - 20, T = m_nPlotTop;
+    const int R = m_nPlotRight - kButtonInset, T = m_nPlotTop;
     DrawCountButtons(pDC, R, T, 0, powers ? kMaxPowerDegree : kMaxOrthoDegree);
     for (int i = 0; i < 4; ++i) {
         const char* label = i < 3 ? kKindButtons[i] : u8"一般多项式";
@@ -204,7 +225,7 @@ void CPemroView::DrawApproximation(CDC* pDC, int n, int k) {
         for (int j = 0; j <= n; ++j)
             widest = std::max({widest, std::fabs(c[j]), std::fabs(m_adMatrixA[j][kRhs])});
         const CoefficientList list(*this, pDC, n, widest);
-        for (int j = 0; j <= n; ++j) {
+        for (int j = 0; j <= n && list.Shows(j); ++j) {
             DrawLabelValuePair(pDC, list.X(0, j), list.Y(j), "a =", 4, c[j], "", 0, j, 1.2, -0.5,
                                m_crCurveSetting);
             DrawLabelValuePair(pDC, list.X(1, j), list.Y(j), "b =", 4, m_adMatrixA[j][kRhs], "", 0,

@@ -5,6 +5,14 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+// A button's frame stands this many pixels round its box.
+constexpr int kButtonFrame = 2;
+} // namespace
 
 // A horizontal gradient, one fill per pixel column: the first column is
 // exactly `from`, the last one step short of `to`.
@@ -67,14 +75,37 @@ void CPemroView::FillRectGradientWorld(CDC* pDC, double xLeft, double xRight, do
 // Fills up to the border colour. On a partial repaint (background not
 // repainted) it runs only when the stored click lies in the graph, which is
 // when the figure under it is drawn again.
-// Whatever gap the border has, the fill stops at the figure's box.
-void CPemroView::FloodFillPx(CDC* pDC, int x, int y, COLORREF border, COLORREF fill) {
+// Whatever gap the border has, the fill stops at the figure's box, and the
+// buttons already drawn in the box stay readable: the fill goes round them.
+void CPemroView::FloodFillPx(CDC* pDC, int x, int y, COLORREF colour, COLORREF fill,
+                             UINT fillType) {
     CBrushSelect brush(pDC, CBrush(fill));
     if (!IsFillPass()) return;
     const CRect saved = pDC->GetClipRect();
-    pDC->SetClipRect(FigureFillBox(pDC));
-    pDC->ExtFloodFill(x, y, border, FLOODFILLBORDER);
+    const CRect device = FigureFillBox(pDC);
+    const CPoint org = pDC->GetViewportOrg();
+    const CRect box(device.left - org.x, device.top - org.y, device.right - org.x,
+                    device.bottom - org.y);
+    // Paper shows no buttons: the screen's are not kept there.
+    std::vector<std::pair<CRect, std::unique_ptr<CBitmap>>> kept;
+    for (int i = 0; i < m_nShownButtons && !m_bPrintMode && !box.IsRectEmpty(); ++i) {
+        const CRect& b = m_arcShownButtons[i];
+        const CRect framed(b.left - kButtonFrame, b.top - kButtonFrame, b.right + kButtonFrame,
+                           b.bottom + kButtonFrame);
+        const CRect at = framed.Intersect(box);
+        if (at.IsRectEmpty()) continue;
+        auto bits = std::make_unique<CBitmap>();
+        if (!bits->CreateBitmap(at.Width(), at.Height())) continue;
+        CDC(bits.get()).BitBlt(0, 0, at.Width(), at.Height(), pDC, at.left, at.top, SRCCOPY);
+        kept.emplace_back(at, std::move(bits));
+    }
+    pDC->SetClipRect(device);
+    pDC->ExtFloodFill(x, y, colour, fillType);
     pDC->SetClipRect(saved);
+    for (const auto& [at, bits] : kept) {
+        CDC copy(bits.get());
+        pDC->BitBlt(at.left, at.top, at.Width(), at.Height(), &copy, 0, 0, SRCCOPY);
+    }
 }
 
 void CPemroView::FloodFillWorld(CDC* pDC, double x, double y, COLORREF border, COLORREF fill) {

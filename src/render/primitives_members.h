@@ -60,7 +60,9 @@
     void FillRectGradientPx(CDC* pDC, int left, int top, int right, int bottom, COLORREF from, COLORREF to);
     void FillRectWorld(CDC* pDC, double xLeft, double xRight, double yBottom, double yTop, COLORREF colour);
     void FillRectGradientWorld(CDC* pDC, double xLeft, double xRight, double yBottom, double yTop, COLORREF from, COLORREF to);
-    void FloodFillPx(CDC* pDC, int x, int y, COLORREF border, COLORREF fill);
+    // `colour` is the border, or with FLOODFILLSURFACE the colour filled over.
+    void FloodFillPx(CDC* pDC, int x, int y, COLORREF colour, COLORREF fill,
+                     UINT fillType = FLOODFILLBORDER);
     void FloodFillWorld(CDC* pDC, double x, double y, COLORREF border, COLORREF fill);
 
     // --- Polygon fills (polygon_fills.cpp) ----------------------------------------

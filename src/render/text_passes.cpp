@@ -4,6 +4,7 @@
 // upright digits, operators and composed marks.
 #include "render/text_typeset.h"
 
+#include <algorithm>
 #include <cstring>
 
 using namespace typeset;
@@ -159,11 +160,13 @@ struct RaisedSymbol {
     int raise59, shift59; // styles 5 and 9
     int raise6, shift6;   // style 6
 };
+// The arc over a small line's letters is raised E/5: at E/7 it touched the
+// capitals under it on paper and in large windows.
 constexpr RaisedSymbol kRaisedSymbols[] = {
     {kIntegral, 5, 0, 7, 0, 6, 0},   {kContour, 6, 0, 0, 0, 0, 0},
     {kRoot, 4, 3, 6, 0, 4, 3},       {kBraceOpen, 4, 0, 0, 0, 4, 0},
     {kBraceClose, 5, 0, 0, 0, 4, 0}, {kRightArrow, 0, 0, 4, 2, 8, 2},
-    {kLeftArrow, 0, 0, 4, 3, 0, 0},  {kArc, 0, 0, 7, 0, 0, 0},
+    {kLeftArrow, 0, 0, 4, 3, 0, 0},  {kArc, 0, 0, 5, 0, 0, 0},
 };
 
 // Whether pass 1 writes a two-byte character as text in a text layer.
@@ -211,7 +214,18 @@ void CPemroView::DrawScriptLinePass1(CDC* pDC, int style, int x, int y, const ch
                     int px = p == '&'                 ? walk.Frac(i, 2, -1, 2)
                              : (p == '@' || p == '$') ? walk.Frac(i, 2, 1, 2)
                                                       : walk.Frac(i, 5, -1, 5);
-                    if (shift) px += w / shift;
+                    if (shift) {
+                        // Moved right, a sign before another character
+                        // still ends in its own two cells: the head of an
+                        // arrow stays off it, however wide the face draws it.
+                        const int pushed = px + w / shift;
+                        const unsigned char next = walk.At(i + 2);
+                        const int over =
+                            next > ' ' ? pushed + pDC->GetTextInk(CString(walk.Ptr(i), 2)).right -
+                                             walk.Plain(i + 2)
+                                       : 0;
+                        px = pushed - std::clamp(over, 0, w / shift);
+                    }
                     PutTypesetText(pDC, px, y - m.E / raise, walk.Ptr(i), 2);
                     break;
                 }

@@ -77,14 +77,33 @@ void CPemroView::CmdFloodfill2(CDC* pDC) {
 }
 
 // Shown once the user has clicked into the figure (the click stays stored,
-// so the fill is drawn on every later pass).
+// so the fill is drawn on every later pass). A fill whose outline a range
+// step has moved off its seed runs to every side of the box; it then fills
+// only the ground the seed lies on, so the figure's lines and texts stay.
 void CPemroView::CmdFloodfill3(CDC* pDC) {
     if (!IsAnnotationOn() || !HitTestGraphRegion(0)) return;
-    const double x = ReadScriptNumber(kArgFloodfill);
-    const double y = ReadScriptNumber(m_nParsePos);
+    double x = ReadScriptNumber(kArgFloodfill);
+    double y = ReadScriptNumber(m_nParsePos);
     const double z = ReadScriptNumber(m_nParsePos);
     ReadScriptColors(TRUE, TRUE);
-    FloodFillWorld3D(pDC, x, y, z, m_crPen, m_crFill);
+    if (!pDC) return;
+    TurnPoint3D(&x, &y);
+    int sx, sy;
+    if (!ProjectPoint3D(x, y, z, &sx, &sy)) return;
+    const CRect device = FigureFillBox(pDC);
+    const CPoint org = pDC->GetViewportOrg();
+    const CRect box(device.left - org.x, device.top - org.y, device.right - org.x,
+                    device.bottom - org.y);
+    CBitmap before;
+    const bool kept = !box.IsRectEmpty() && before.CreateBitmap(box.Width(), box.Height());
+    if (kept) CDC(&before).BitBlt(0, 0, box.Width(), box.Height(), pDC, box.left, box.top, SRCCOPY);
+    FloodFillPx(pDC, sx, sy, m_crPen, m_crFill);
+    if (!kept) return;
+    CDC copy(&before);
+    if (SidesChanged(*pDC, copy, box) < 4 || !box.PtInRect(CPoint(sx, sy))) return;
+    pDC->BitBlt(box.left, box.top, box.Width(), box.Height(), &copy, 0, 0, SRCCOPY);
+    FloodFillPx(pDC, sx, sy, copy.GetPixel(sx - box.left, sy - box.top), m_crFill,
+                FLOODFILLSURFACE);
 }
 
 void CPemroView::CmdArc2(CDC* pDC) {
