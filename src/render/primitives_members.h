@@ -58,6 +58,7 @@
 
     // --- Fills (fills.cpp) -------------------------------------------------------
     void FillRectGradientPx(CDC* pDC, int left, int top, int right, int bottom, COLORREF from, COLORREF to);
+    void PaintGradient(CDC* pDC, int left, int top, int right, int bottom, COLORREF from, COLORREF to);
     void FillRectWorld(CDC* pDC, double xLeft, double xRight, double yBottom, double yTop, COLORREF colour);
     void FillRectGradientWorld(CDC* pDC, double xLeft, double xRight, double yBottom, double yTop, COLORREF from, COLORREF to);
     void FloodFillPx(CDC* pDC, int x, int y, COLORREF border, COLORREF fill);
