@@ -18,13 +18,21 @@ constexpr int kButtonFrame = 2;
 // exactly `from`, the last one step short of `to`.
 void CPemroView::FillRectGradientPx(CDC* pDC, int left, int top, int right, int bottom,
                                     COLORREF from, COLORREF to) {
+    if (IsFigureBandVisible()) {
+        NoteFigureFrame(CRect(left, top, right, bottom));
+        if (m_pTextSink) m_pTextSink->OnFigureFrame(CRect(left, top, right, bottom));
+    }
+    PaintGradient(pDC, left, top, right, bottom, from, to);
+}
+
+// The gradient alone, in the DC's clip.
+void CPemroView::PaintGradient(CDC* pDC, int left, int top, int right, int bottom, COLORREF from,
+                               COLORREF to) {
     SplitRGB(from);
     const std::int64_t c0[3] = {m_anSplitRgb[0], m_anSplitRgb[1], m_anSplitRgb[2]};
     SplitRGB(to);
     const std::int64_t c1[3] = {m_anSplitRgb[0], m_anSplitRgb[1], m_anSplitRgb[2]};
     if (!IsFigureBandVisible()) return;
-    NoteFigureFrame(CRect(left, top, right, bottom));
-    if (m_pTextSink) m_pTextSink->OnFigureFrame(CRect(left, top, right, bottom));
     if (from == to) {
         pDC->FillSolidRect(CRect(left, top, right, bottom), from);
         return;
@@ -69,7 +77,13 @@ void CPemroView::FillRectGradientWorld(CDC* pDC, double xLeft, double xRight, do
     if (!MapWorldOffset(xLeft, yTop, &left, &top) ||
         !MapWorldOffset(xRight, yBottom, &right, &bottom))
         return;
-    FillRectGradientPx(pDC, left, top, right, bottom, from, to);
+    // A mark in the plot's coordinates shows only inside the plot: a range
+    // moved past it must not paint it over the buttons and the axis numbers.
+    // Its colours stay those of the whole rectangle.
+    const CRect saved = pDC->GetClipRect();
+    pDC->SetClipRect(FigureFillBox(pDC));
+    PaintGradient(pDC, left, top, right, bottom, from, to);
+    pDC->SetClipRect(saved);
 }
 
 // Fills up to the border colour. On a partial repaint (background not

@@ -58,6 +58,7 @@
 
     // --- Fills (fills.cpp) -------------------------------------------------------
     void FillRectGradientPx(CDC* pDC, int left, int top, int right, int bottom, COLORREF from, COLORREF to);
+    void PaintGradient(CDC* pDC, int left, int top, int right, int bottom, COLORREF from, COLORREF to);
     void FillRectWorld(CDC* pDC, double xLeft, double xRight, double yBottom, double yTop, COLORREF colour);
     void FillRectGradientWorld(CDC* pDC, double xLeft, double xRight, double yBottom, double yTop, COLORREF from, COLORREF to);
     // `colour` is the border, or with FLOODFILLSURFACE the colour filled over.

@@ -407,10 +407,39 @@ static void WriteWorldLabelValue(CPemroView& v, CDC* pDC, double x, double y, in
     v.m_lfCurrent.lfHeight = (v.m_nLabelZoom + 2) * Eb / divisor;
     v.m_lfCurrent.lfWidth = (v.m_nLabelZoom + 2) * wb / divisor;
     int px = 0, py = 0;
-    if (MapLabelPoint(v, x, y, &px, &py))
+    if (MapLabelPoint(v, x, y, &px, &py)) {
+        // A label that starts in its figure's frame ends in it too: a row
+        // of values under the axis or a chord's length near the right edge
+        // is pulled back from the frame's edge rather than written over it.
+        const CRect& frame = v.m_rcFigureFrame;
+        if (v.m_bNoteFigureBoxes && frame.PtInRect(CPoint(px, py))) {
+            CFontSelect font(pDC, v.m_lfCurrent);
+            const int cell = v.m_lfCurrent.lfWidth, n = int(label.size());
+            int width = layout == ValueLayout::Gap ? cell * (n + 1) : cell * n;
+            int height = pDC->GetTextExtent(label).cy;
+            if (decimals >= 0) {
+                const CString digits = FormatDecimals(decimals, value);
+                const CSize number = pDC->GetTextExtent(digits);
+                width += unit ? cell * (int(digits.size()) + 1) : number.cx;
+                height = std::max<int>(height, number.cy);
+            }
+            if (unit) width += pDC->GetTextExtent(*unit).cx;
+            px -= std::min(std::max(0, px + width - frame.right), px - frame.left);
+            py -= std::min(std::max(0, py + height - frame.bottom), py - frame.top);
+        }
         WriteLabelValue(v, pDC, px, py, label, decimals, value, unit, layout, 0, colour, opaque);
+    }
     v.m_lfCurrent.lfHeight = v.m_nBaseCharHeight;
     v.m_lfCurrent.lfWidth = v.m_nBaseCharWidth;
+}
+
+double CPemroView::LabelValueRowHeight(CDC* pDC) {
+    if (!pDC || m_nPlotHeight <= 0 || !(m_dYSpan > 0)) return 0;
+    LOGFONT font = m_lfCurrent;
+    font.lfHeight = (m_nLabelZoom + 2) * (m_nFontStep + m_nBaseCharHeight) / 3;
+    font.lfWidth = (m_nLabelZoom + 2) * (m_nFontStep / 2 + m_nBaseCharWidth) / 3;
+    CFontSelect select(pDC, font);
+    return pDC->GetTextExtent("0").cy * m_dYSpan / m_nPlotHeight;
 }
 
 void CPemroView::DrawLabelValue(CDC* pDC, double x, double y, const CString& label, int decimals,

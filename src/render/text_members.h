@@ -55,6 +55,8 @@
                               double value, COLORREF colour);
     void DrawLabelValueUnit(CDC* pDC, double x, double y, const CString& label, int decimals,
                             double value, const CString& unit, COLORREF colour);
+    // The height of a DrawLabelValue row in the plot's y units (0 without a plot).
+    double LabelValueRowHeight(CDC* pDC);
     void DrawLabelValue(CDC* pDC, double x, double y, const CString& label, int decimals,
                         double value, COLORREF colour);
     void DrawLabelValueSmall(CDC* pDC, double x, double y, const CString& label, int decimals,

@@ -282,7 +282,8 @@ void CPemroView::DrawScriptLinePass2(CDC* pDC, int style, int x, int y, const ch
                 // So does a letter after an opening bracket or a Chinese
                 // character, whose slanted foot (the tail of y, the left leg
                 // of A) would run into it, and a letter after "<" or ">",
-                // whose point reaches the cell's edge.
+                // whose point reaches the cell's edge. Before "<" or ">" a
+                // slanted letter's top overhangs that point: it ends at its cell.
                 const unsigned char before = walk.At(i - 1);
                 const bool afterOpening = before == '(' || before == '[' || before == '{' ||
                                           before == '<' || before == '>' || prevBytes == 2;
@@ -292,8 +293,19 @@ void CPemroView::DrawScriptLinePass2(CDC* pDC, int style, int x, int y, const ch
                 else if (afterOpening)
                     lead =
                         std::max(0, italicPull - pDC->GetTextInk(std::string(walk.Ptr(i), 1)).left);
-                PutTypesetText(pDC, walk.Pos(i) - italicPull + lead, st == 0 ? y2 + m.E / 8 : y2,
-                               walk.Ptr(i), 1);
+                int px = walk.Pos(i) - italicPull + lead;
+                const unsigned char after = walk.At(i + 1);
+                if (after == '<' || after == '>') {
+                    const CRect ink = pDC->GetTextInk(std::string(walk.Ptr(i), 1));
+                    const int over = px + ink.right - (walk.Pos(i) + walk.Pitch() - 1);
+                    // Between two points ("0<x<l") never so far that its
+                    // foot leaves its cell on the left.
+                    const bool pointBefore = before == '<' || before == '>';
+                    if (over > 0)
+                        px = pointBefore ? std::max(px - over, std::min(px, walk.Pos(i) - ink.left))
+                                         : px - over;
+                }
+                PutTypesetText(pDC, px, st == 0 ? y2 + m.E / 8 : y2, walk.Ptr(i), 1);
             }
             prevBytes = n;
             walk.Advance(i, n);

@@ -7,6 +7,7 @@
 #include "platform/real_steps.h"
 #include "script/script_args.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -110,8 +111,14 @@ void CPemroView::CmdPrint(CDC* pDC) {
     if (!IsAnnotationOn()) return;
     const int k = ScriptInt(ReadScriptNumber(kArgPrint));
     const int n = ScriptInt(ReadScriptNumber(m_nParsePos));
-    const double y = ReadScriptNumber(m_nParsePos);
+    double y = ReadScriptNumber(m_nParsePos);
     ReadScriptColors(TRUE, FALSE);
+    // The row stays in the plot when the range moves past its height: below
+    // the plot it would lie on the axis's numbers, above it on the buttons.
+    if (std::isfinite(y)) {
+        const double row = LabelValueRowHeight(pDC);
+        y = std::max(std::min(y, m_dYMax), std::min(m_dYMin + row, m_dYMax));
+    }
     // The value at x is F at x mirrored about the middle of the range.
     ForEachRowEntry(m_dXMin, m_dXMax, m_dXSpan, n, [&](double x) {
         DrawLabelValue(pDC, x, y, "", kValueDecimals, EvalF(m_dXMax - x + m_dXMin, k), m_crPen);

@@ -98,6 +98,10 @@ void CPemroView::DrawTestReadouts(CDC* pDC, int kind, int n, int m, double alpha
 
     // Where the statistic is written: at T, or at 0 when it is rejected
     // (u, t, F), always inside the figure.
+    // On the x axis, or at the plot's foot when a range step moved the axis
+    // below it (not over the axis's numbers).
+    const double foot =
+        std::min(std::max(0.0, m_dYMin + LabelValueRowHeight(pDC)), std::max(0.0, m_dYMax));
     const auto at = [&](bool always) {
         double x = always || t.accepted ? T : 0.0;
         const double right = m_dXMax - 0.15 * m_dXSpan;
@@ -127,12 +131,12 @@ void CPemroView::DrawTestReadouts(CDC* pDC, int kind, int n, int m, double alpha
             if (u) {
                 Pair(v, pDC, StatsX(0.15), StatsY(0), u8"u    = ", 3, q, "", 3, a, 1.5, -0.5);
                 Label(v, pDC, StatsX(0.65), StatsY(0), u8"σ=", 3, sigma);
-                Label(v, pDC, at(false), 0, u8"u=", 3, T);
+                Label(v, pDC, at(false), foot, u8"u=", 3, T);
             } else {
                 Pair(v, pDC, StatsX(0.15), StatsY(0), u8"t   ( ", 0, n - 1, "", 3, a, 1.5, -0.5);
                 Label(v, pDC, StatsX(0.15), StatsY(0), u8"        )= ", 3, q,
                       stats_page::Cells(u8"t   ( ", 0, n - 1));
-                Label(v, pDC, at(false), 0, u8"t= ", 3, T);
+                Label(v, pDC, at(false), foot, u8"t= ", 3, T);
             }
         } else {
             if (two) {
@@ -152,12 +156,12 @@ void CPemroView::DrawTestReadouts(CDC* pDC, int kind, int n, int m, double alpha
             if (u) {
                 Pair(v, pDC, StatsX(0.35), StatsY(0), u8"u     =", 3, q, "", 3, a, 1.5, -0.5);
                 Label(v, pDC, StatsX(0.65), StatsY(0), u8"σ=", 3, t.e);
-                Label(v, pDC, at(true), 0, u8"u=", 3, T);
+                Label(v, pDC, at(true), foot, u8"u=", 3, T);
             } else {
                 Pair(v, pDC, StatsX(0.15), StatsY(0), u8"t   (", 0, n + m - 2, "", 3, a, 1.5, -0.5);
                 Label(v, pDC, StatsX(0.15), StatsY(0), u8"        )=", 3, q,
                       stats_page::Cells(u8"t   (", 0, n + m - 2));
-                Label(v, pDC, at(true), 0, u8"t=", 3, T);
+                Label(v, pDC, at(true), foot, u8"t=", 3, T);
             }
         }
     } else if (m == 0) {
@@ -185,7 +189,7 @@ void CPemroView::DrawTestReadouts(CDC* pDC, int kind, int n, int m, double alpha
             Label(v, pDC, StatsX(0.12), StatsY(0.11), u8"接受域: ", 3, t.c1);
             Pair(v, pDC, StatsX(0.45), StatsY(0.11), u8"<χ<+∞", -1, 0, "", 0, 2, 2.5, 0);
         }
-        Pair(v, pDC, at(true), 0, u8"χ=", 3, T, "", 0, 2, 1.5, 0);
+        Pair(v, pDC, at(true), foot, u8"χ=", 3, T, "", 0, 2, 1.5, 0);
     } else {
         // Each S written once with both its square and its index: the label
         // written again for the index would cover the square with its box.
@@ -216,7 +220,7 @@ void CPemroView::DrawTestReadouts(CDC* pDC, int kind, int n, int m, double alpha
             Label(v, pDC, StatsX(0.15), StatsY(0.2), u8"                <F<+∞", -1, 0,
                   stats_page::Cells(u8"接受域:", 3, t.c1));
         }
-        Label(v, pDC, at(false), 0, u8"F=", 3, T);
+        Label(v, pDC, at(false), foot, u8"F=", 3, T);
     }
     DrawStringWorld(pDC, StatsX(0.3), StatsY(0.5), Gbk(t.accepted ? u8"接受假设" : u8"拒绝假设"),
                     m_crCurveSetting);
