@@ -1,0 +1,39 @@
+// The derivative pages pressed button by button: on 306 the increment
+// against the differential of sin x at x0 = 0.8 as |Δx| and its sign change;
+// the chord below keeps its own relative increment h, its end B drawn where
+// the chord's length 4h puts it (x0 the cursor's 0, split t = 0.3).
+#include "press_table.h"
+
+namespace {
+
+// Sources: python3, Δx = ±4h (the x span 4), d = (sin(x0 + 1e-5) − sin x0)
+// · 1e5, (Δy − dΔx)/Δx to four decimals; h from 0.1 by ×1.25 and ×0.8.
+PRESS_TABLE(DerivativePresses, TheIncrementAgainstTheDifferentialOfPage306) {
+    Run({
+        {"306/2400", "", "(△y-dy)/△x=", "-0.1600", "py: h 0.1, △x 0.4"},
+        {"306/2400", "\\|△x\\|减", "=h", "0.08", "hand: 0.1 × 0.8"},
+        {"306/2400", "", "(△y-dy)/△x=", "-0.1256", "py: △x 0.32"},
+        {"306/2400", "\\|△x\\|减", "(△y-dy)/△x=", "-0.0989", "py: △x 0.256"},
+        {"306/2400", "", "=h", "0.064", "hand: 0.1 × 0.8²"},
+        {"306/2400", "\\|△x\\|减", "=h", "0.0512", "hand: 0.1 × 0.8³"},
+        {"306/2400", "", "(△y-dy)/△x=", "-0.0781", "py: △x 0.2048"},
+        {"306/2400", "△x负", "(△y-dy)/△x=", "0.0683", "py: △x −0.2048"},
+        {"306/2400", "\\|△x\\|增", "(△y-dy)/△x=", "0.0837", "py: △x −0.256"},
+        {"306/2400", "\\|△x\\|增*2", "(△y-dy)/△x=", "0.1231", "py: △x −0.4"},
+        {"306/2400", "\\|△x\\|增", "(△y-dy)/△x=", "0.1470", "py: △x −0.5"},
+        {"306/2400", "", "=h", "0.125", "hand: 0.1 × 1.25"},
+        {"306/2400", "△x正", "(△y-dy)/△x=", "-0.2043", "py: △x 0.5"},
+        {"306/2400", "\\|△x\\|增", "(△y-dy)/△x=", "-0.2614", "py: △x 0.625"},
+        {"306/2400", "弦长减", "(△y-dy)/△x=", "-0.2614", "hand: the chord's h is its own"},
+        {"306/2400", "", "=h", "0.08", "hand: the chord's 0.1 × 0.8"},
+        {"306/2400", "", "rgb@0.224,0.2221", "255,255,0", "py: B = (0.7L, sin 0.7L), L 0.32"},
+        {"306/2400", "", "rgb@0.28,0.2764", "!255,255,0", "py: B has left h 0.1's place"},
+        {"306/2400", "弦长减*2", "rgb@0.1434,0.1429", "255,255,0", "py: L 0.2048"},
+        {"306/2400", "弦长增", "rgb@0.1792,0.1782", "255,255,0", "py: L 0.256"},
+        {"306/2400", "", "=h", "0.064", "hand: 0.0512 × 1.25"},
+        {"306/2400", "\\|△x\\|减", "(△y-dy)/△x=", "-0.2043", "py: 0.15625 × 0.8, △x 0.5"},
+        {"306/2400", "△x正", "(△y-dy)/△x=", "-0.2043", "hand: the sign stays +"},
+    });
+}
+
+} // namespace
