@@ -5,7 +5,8 @@
 // page: its code, "212/2400" for a window that tall.
 // presses: '|'-separated, each a button label ("a增*3": three times; "n增#2":
 // the second button so labelled; "\\|" a '|' of the label itself), "@x,y"
-// (a click at the world point of the last figure) or "open" (the page anew).
+// (a click at the world point of the figure whose state the view shows: the
+// one last pressed, else the last drawn) or "open" (the page anew).
 // label: the read-out whose first value is checked ("b=#2": its second);
 // "?text" / "!text": the text shows / does not; "ink@x,y" / "bare@x,y": some
 // pixel / no pixel within two of that world point differs from the one at

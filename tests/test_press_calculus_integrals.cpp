@@ -1,0 +1,64 @@
+// The quadrature pages pressed button by button: the Riemann sums of x² on
+// [0, 1] (323) with n doubled and halved and the sample point moved, and the
+// trapezoid (324) and Simpson (325) sums of sin x on [0, 3.14159] with their
+// tables of f(x_i).
+#include "press_table.h"
+
+namespace {
+
+// Sources: python3, S = h Σ (x_i + c h)² over x_i = i h (n a power of two,
+// so the strips end on 1 exactly); trapezoid Σ (F0 + F1) h / 2 and Simpson
+// Σ (F0 + 4Fm + F1) h / 6 with h = 3.14159 / n, six decimals; n starts at 1
+// and the sample point at the middle.
+PRESS_TABLE(QuadraturePresses, TheSumsFollowNAndTheSamplePoint) {
+    Run({
+        {"323", "", "积分近似值:", "0.250000", "py: n 1, c 0.5: 0.5²"},
+        {"323", "", "?取中点", "", "hand: the caption of c 0.5"},
+        {"323", "n增加", "积分近似值:", "0.312500", "py: n 2, (0.25² + 0.75²)/2"},
+        {"323", "", "n=", "2", "hand: 1 × 2"},
+        {"323", "n增加", "积分近似值:", "0.328125", "py: n 4, 84/256"},
+        {"323", "n增加", "积分近似值:", "0.332031", "py: n 8, 680/2048"},
+        {"323", "", "n=", "8", "hand: 1 × 2³"},
+        {"323", "n减少", "积分近似值:", "0.328125", "py: n 4"},
+        {"323", "左端点", "积分近似值:", "0.218750", "py: n 4, c 0: 14/64"},
+        {"323", "", "?取左端点", "", "hand: the caption of c 0"},
+        {"323", "", "!取中点", "", "hand: c 0 is no middle"},
+        {"323", "右端点", "积分近似值:", "0.468750", "py: n 4, c 1: 30/64"},
+        {"323", "", "?取右端点", "", "hand: the caption of c 1"},
+        {"323", "n减少", "积分近似值:", "0.625000", "py: n 2, c 1: (0.25 + 1)/2"},
+        {"323", "取右端点", "积分近似值:", "0.625000", "hand: the caption is no button"},
+        {"323", "中点", "积分近似值:", "0.312500", "py: n 2, c 0.5"},
+        {"323", "n减少", "n=", "1", "hand: 2 / 2"},
+        {"323", "", "积分近似值:", "0.250000", "py: n 1, c 0.5"},
+        {"323", "", "积分值:", "0.333333", "hand: 1/3"},
+        {"324", "", "积分近似值:", "0.000004", "py: n 1, (sin 0 + sin 3.14159)/2 · h"},
+        {"324", "", "积分值:", "2.000000", "py: 1 − cos 3.14159"},
+        {"324", "n增加", "积分近似值:", "1.570797", "py: trapezoids, n 2"},
+        {"324", "n增加*2", "积分近似值:", "1.974232", "py: trapezoids, n 8"},
+        {"324", "", "n=", "8", "hand: 1 × 2³"},
+        {"324", "", "!f    =", "", "hand: the table is off"},
+        {"324", "显示数据", "f    =#4", "0.923879", "py: sin(3 h), h = 3.14159/8"},
+        {"324", "", "f    =#9", "0.000003", "py: sin 3.14159"},
+        {"324", "n增加", "f    =#17", "0.000003", "py: n 16, the last row"},
+        {"324", "", "积分近似值:", "1.993570", "py: trapezoids, n 16"},
+        {"324", "n增加", "!f    =", "", "hand: no table past n 16"},
+        {"324", "n减少*3", "f    =#2", "0.707106", "py: n 4, sin(3.14159/4)"},
+        {"324", "", "积分近似值:", "1.896119", "py: trapezoids, n 4"},
+        {"324", "不显示数据", "!f    =", "", "hand: the table is off again"},
+        {"324", "n减少", "积分近似值:", "1.570797", "py: trapezoids, n 2"},
+        {"325", "", "积分近似值:", "2.094395", "py: Simpson, n 1"},
+        {"325", "n增加", "积分近似值:", "2.004560", "py: Simpson, n 2"},
+        {"325", "n增加*2", "积分近似值:", "2.000017", "py: Simpson, n 8"},
+        {"325", "n减少", "积分近似值:", "2.000269", "py: Simpson, n 4"},
+        {"325", "显示数据", "f    =#4", "0.707108", "py: sin(3 h), h = 3.14159/4"},
+        {"325", "", "?复化辛普生公式", "", "hand: n above 1"},
+        {"325", "n减少*2", "积分近似值:", "2.094395", "py: Simpson, n 1"},
+        {"325", "", "?辛普生公式", "", "hand: n 1"},
+        {"325", "", "f    =#2", "0.000003", "py: n 1, sin 3.14159"},
+        {"325", "不显示数据", "!f    =", "", "hand: the table is off"},
+        {"325", "n减少", "积分近似值:", "2.094395", "hand: n 0 is raised to 1"},
+        {"325", "", "n=", "1", "hand: n 0 is raised to 1"},
+    });
+}
+
+} // namespace
