@@ -36,4 +36,20 @@ PRESS_TABLE(DerivativePresses, TheIncrementAgainstTheDifferentialOfPage306) {
     });
 }
 
+// Sources: python3, the walk along sin x from 1.2 in steps of 1e-4 until
+// the arc is 4h long: its end xe; the tangent there, sin xe + cos xe (x − xe),
+// at x = 3.3, right of the curve; the tangent's colour (255, 200, 0).
+PRESS_TABLE(DerivativePresses, TheArcBetweenTwoTangentsOfPage369) {
+    Run({
+        {"369", "△x增", "rgb@3.3,0.7989", "255,200,0", "py: h 0.125, xe 1.6916"},
+        {"369", "", "rgb@3.3,0.9637", "!255,200,0", "py: h 0.1's xe 1.5919"},
+        {"369", "△x增", "rgb@3.3,0.6119", "255,200,0", "py: h 0.15625, xe 1.8146"},
+        {"369", "△x减*3", "rgb@3.3,1.1033", "255,200,0", "py: h 0.08, xe 1.512"},
+        {"369", "", "=h", "0.08", "hand: 0.15625 × 0.8³"},
+        {"369", "△x减", "rgb@3.3,1.219", "255,200,0", "py: h 0.064, xe 1.4482"},
+        {"369", "", "rgb@3.3,1.1033", "!255,200,0", "py: h 0.08's tangent is gone"},
+        {"369", "△x增", "rgb@3.3,1.1033", "255,200,0", "py: h 0.08 again"},
+    });
+}
+
 } // namespace
