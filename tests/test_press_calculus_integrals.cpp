@@ -61,4 +61,34 @@ PRESS_TABLE(QuadraturePresses, TheSumsFollowNAndTheSamplePoint) {
     });
 }
 
+// Sources: python3, page 320: strips of width w = (1 + sin 10.34x)·2/n
+// (at least 4/n where a tenth of it is wider), the last one ending at
+// 3.14159, each as high as sin s at s = x + (1 + sin 15x)·w/4; the sum of
+// the rectangles drawn, six decimals. Page 319: cos x from the cursor 0,
+// the increment strip Dx = 6.5h wide (h from 0.1, doubled and halved) is
+// filled; (3.5, 1.5) is a bare place of the plot.
+PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
+    Run({
+        {"320", "", "积分近似值:", "1.995267", "py: n 1, two strips"},
+        {"320", "n增加", "积分近似值:", "1.926932", "py: n 2, four strips"},
+        {"320", "n增加", "积分近似值:", "2.116389", "py: n 4"},
+        {"320", "n增加", "积分近似值:", "1.942482", "py: n 8"},
+        {"320", "", "n=", "8", "hand: 1 × 2³"},
+        {"320", "n减少", "积分近似值:", "2.116389", "py: n 4"},
+        {"320", "n减少*2", "积分近似值:", "1.995267", "py: n 1"},
+        {"319", "", "bare@0.5,0.3", "3.5,1.5", "hand: no increment before its button"},
+        {"319", "增量与微分", "ink@0.5,0.3", "3.5,1.5", "hand: Dx 0.65, cos 0.5 = 0.88"},
+        {"319", "", "bare@0.8,0.3", "3.5,1.5", "hand: past Dx 0.65"},
+        {"319", "dx增加", "ink@1,0.3", "3.5,1.5", "py: Dx 1.3, cos 1 = 0.54"},
+        {"319", "", "bare@1,0.7", "3.5,1.5", "py: above cos 1"},
+        {"319", "", "=h", "0.2", "hand: 0.1 × 2"},
+        {"319", "dx增加", "ink@1.4,0.1", "3.5,1.5", "py: Dx 2.6, cos 1.4 = 0.17"},
+        {"319", "dx减少*3", "=h", "0.05", "hand: 0.4 / 2³"},
+        {"319", "", "bare@0.5,0.3", "3.5,1.5", "hand: Dx 0.325"},
+        {"319", "", "ink@0.2,0.3", "3.5,1.5", "py: cos 0.2 = 0.98, inside Dx"},
+        {"319", "变上限函数", "bare@0.2,0.3", "3.5,1.5", "hand: no increment in this mode"},
+        {"319", "", "!dx增加", "", "hand: its buttons go with it"},
+    });
+}
+
 } // namespace
