@@ -52,4 +52,24 @@ PRESS_TABLE(DerivativePresses, TheArcBetweenTwoTangentsOfPage369) {
     });
 }
 
+// Sources: python3, page 308: M = (1, sin 1), N = M + 4h along x (h from
+// 0.1, ÷1.2 and ×1.2 a press), the secant y = sin 1 + s (x − 1) with s the
+// slope of MN, at x = 2.5; the tangent (h·1e-4) at x = 2; (0.2, 1.3) is a
+// bare place of the plot.
+PRESS_TABLE(DerivativePresses, TheSecantTurningIntoTheTangentOfPage308) {
+    Run({
+        {"308", "", "ink@2.5,1.3814", "0.2,1.3", "py: h 0.1, N at 1.4"},
+        {"308", "N趋于M", "ink@2.5,1.4286", "0.2,1.3", "py: h 0.1/1.2"},
+        {"308", "", "bare@2.5,1.3814", "0.2,1.3", "py: h 0.1's secant is gone"},
+        {"308", "N趋于M", "ink@2.5,1.4674", "0.2,1.3", "py: h 0.1/1.2²"},
+        {"308", "N离开M*3", "ink@2.5,1.324", "0.2,1.3", "py: h 0.1 × 1.2"},
+        {"308", "", "=h", "0.12", "hand: 0.1 × 1.2"},
+        {"308", "N离开M", "ink@2.5,1.2543", "0.2,1.3", "py: h 0.144, N at 1.576"},
+        {"308", "切线", "ink@2,1.3818", "0.2,1.3", "py: the tangent, slope cos 1"},
+        {"308", "", "bare@2.5,1.2543", "0.2,1.3", "hand: the secant gives way"},
+        {"308", "", "!N趋于M", "", "hand: no N to move"},
+        {"308", "割线", "ink@2.5,1.2543", "0.2,1.3", "py: h 0.144 kept"},
+    });
+}
+
 } // namespace
