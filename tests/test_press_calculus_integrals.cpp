@@ -91,4 +91,19 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
     });
 }
 
+// Sources: hand, page 370: the rod is F = ax² + bx + c with the script's
+// (a, b, c) = (0, 0, 1) over [−1.5, 1.5], along x (y = 1) or, after
+// "x=f(y)", along y (x = 1, shown where y lies in the plot's [−0.5, 2]);
+// (−1.8, 0.3) is a bare place of the plot.
+PRESS_TABLE(QuadraturePresses, TheRodOfPage370AlongEitherAxis) {
+    Run({
+        {"370", "", "ink@-1,1", "-1.8,0.3", "hand: the rod y = 1"},
+        {"370", "", "bare@1,0.5", "-1.8,0.3", "hand: no rod along y yet"},
+        {"370", "x=f(y)", "ink@1,0.5", "-1.8,0.3", "hand: the rod x = 1"},
+        {"370", "", "bare@-1,1", "-1.8,0.3", "hand: the rod along x is gone"},
+        {"370", "y=f(x)", "ink@-1,1", "-1.8,0.3", "hand: back along x"},
+        {"370", "", "bare@1,0.5", "-1.8,0.3", "hand: the rod along y is gone"},
+    });
+}
+
 } // namespace
