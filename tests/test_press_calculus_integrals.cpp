@@ -106,4 +106,22 @@ PRESS_TABLE(QuadraturePresses, TheRodOfPage370AlongEitherAxis) {
     });
 }
 
+// Sources: python3, page 326: y = √x and y = 1 on [1, 4] about the x axis;
+// the volume 4.5π; the approximate sum is that of the washers drawn, dx =
+// 3h wide (h from 0.1 by ×1.25 and ×0.8) from 1 on, the last one cut at 4:
+// π Σ (x_i − 1)(x_(i+1) − x_i).
+PRESS_TABLE(QuadraturePresses, TheWashersOfPage326) {
+    Run({
+        {"326", "体积近似和", "旋转体体积:", "14.137", "py: 4.5π"},
+        {"326", "", "体积近似值:", "12.723", "py: dx 0.3, 10 washers"},
+        {"326", "dx增", "体积近似值:", "12.370", "py: dx 0.375, 8 washers"},
+        {"326", "dx减*2", "体积近似值:", "13.029", "py: dx 0.24, 13 washers"},
+        {"326", "dx减", "体积近似值:", "13.246", "py: dx 0.192, 16 washers"},
+        {"326", "", "=h", "0.064", "hand: 0.1 × 1.25 × 0.8³"},
+        {"326", "体积元素", "!体积近似值:", "", "hand: one element, no sum"},
+        {"326", "旋转体", "旋转体体积:", "14.137", "py: the volume stays"},
+        {"326", "", "!体积近似值:", "", "hand: the whole solid, no sum"},
+    });
+}
+
 } // namespace
