@@ -124,4 +124,21 @@ PRESS_TABLE(QuadraturePresses, TheWashersOfPage326) {
     });
 }
 
+// Sources: python3, page 328: y = cos x on [−1.5, 1.5] about the x axis;
+// the area 2π ∫ √(1 + u²) du over u = ±sin 1.5; the approximate sum is that
+// of the frustums drawn, dx = 3h wide (h from 0.1 by ×1.25 and ×0.8), the
+// last one cut at 1.5: π Σ (|y0| + |y1|) · |(dx, y1 − y0)|.
+PRESS_TABLE(QuadraturePresses, TheFrustumsOfPage328) {
+    Run({
+        {"328", "面积近似和", "旋转体侧面积:", "14.379", "py: the closed form"},
+        {"328", "", "侧面积近似值:", "14.271", "py: dx 0.3, 10 frustums"},
+        {"328", "dx增", "侧面积近似值:", "14.210", "py: dx 0.375, 8 frustums"},
+        {"328", "dx减*2", "侧面积近似值:", "14.310", "py: dx 0.24, 13 frustums"},
+        {"328", "dx减", "侧面积近似值:", "14.335", "py: dx 0.192, 16 frustums"},
+        {"328", "面积元素", "!侧面积近似值:", "", "hand: one frustum, no sum"},
+        {"328", "旋转曲面", "旋转体侧面积:", "14.379", "py: the area stays"},
+        {"328", "", "!侧面积近似值:", "", "hand: the whole surface, no sum"},
+    });
+}
+
 } // namespace
