@@ -72,4 +72,22 @@ PRESS_TABLE(DerivativePresses, TheSecantTurningIntoTheTangentOfPage308) {
     });
 }
 
+// Sources: hand, page 309: N moves along the space curve by h (from 0.1,
+// ÷1.2 and ×1.2 a press), at most 0.5 along x ("参数x", t = 0) and 0.2 along
+// the parameter ("参数t", t = 1); the tangent has no N to move.
+PRESS_TABLE(DerivativePresses, TheSpaceSecantOfPage309) {
+    Run({
+        {"309", "趋于M", "=h", "0.0833333333", "hand: 0.1 / 1.2"},
+        {"309", "趋于M*2", "=h", "0.0578703704", "hand: 0.1 / 1.2³"},
+        {"309", "离开M*4", "=h", "0.12", "hand: 0.1 × 1.2"},
+        {"309", "参数t", "=t", "1", "hand: along the parameter"},
+        {"309", "离开M*3", "=h", "0.2", "hand: 0.12 × 1.2³ = 0.207, held at 0.2"},
+        {"309", "参数x", "=t", "0", "hand: along x"},
+        {"309", "离开M*2", "=h", "0.288", "hand: 0.2 × 1.2², below 0.5"},
+        {"309", "切线", "!趋于M", "", "hand: no N to move"},
+        {"309", "割线", "?离开M", "", "hand: N again"},
+        {"309", "离开M*4", "=h", "0.5", "hand: 0.288 × 1.2⁴ = 0.597, held at 0.5"},
+    });
+}
+
 } // namespace
