@@ -117,7 +117,7 @@ private:
             {"m", &v.m_dDirM},      {"n", &v.m_dDirN},    {"p", &v.m_dDirP},
             {"P", &v.m_adPQR[0]},   {"Q", &v.m_adPQR[1]}, {"R", &v.m_adPQR[2]},
             {"t", &v.m_dDemoParam}, {"h", &v.m_dStepH},   {"α", &v.m_dSavedSignificance},
-            {"δ", &v.m_dDelta},     {"ε", &v.m_dEpsilon},
+            {"δ", &v.m_dDelta},     {"ε", &v.m_dEpsilon}, {"φ", &v.m_dDemoVariant},
         };
         for (const auto& f : fields)
             if (name == f.name) return f.field;

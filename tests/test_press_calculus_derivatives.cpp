@@ -90,4 +90,15 @@ PRESS_TABLE(DerivativePresses, TheSpaceSecantOfPage309) {
     });
 }
 
+// Sources: hand, page 327: the direction's angle φ from 0 by ±0.314 a
+// press, without bound.
+PRESS_TABLE(DerivativePresses, TheDirectionOfPage327) {
+    Run({
+        {"327", "φ增", "=φ", "0.314", "hand: 0 + 0.314"},
+        {"327", "φ增*2", "=φ", "0.942", "hand: 3 × 0.314"},
+        {"327", "φ减", "=φ", "0.628", "hand: 0.942 − 0.314"},
+        {"327", "φ减*4", "=φ", "-0.628", "hand: 0.628 − 4 × 0.314"},
+    });
+}
+
 } // namespace
