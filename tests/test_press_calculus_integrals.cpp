@@ -141,4 +141,15 @@ PRESS_TABLE(QuadraturePresses, TheFrustumsOfPage328) {
     });
 }
 
+// Sources: hand, page 366: the vessel (the mode 0) and the level against
+// time (1), the vessel's layer dh named only in the first.
+PRESS_TABLE(QuadraturePresses, TheTwoViewsOfPage366) {
+    Run({
+        {"366", "水位时间曲线", "=t", "1", "hand: the level against time"},
+        {"366", "", "!dh", "", "hand: no layer of the vessel"},
+        {"366", "水流问题", "=t", "0", "hand: the vessel again"},
+        {"366", "", "?dh", "", "hand: its layer dh"},
+    });
+}
+
 } // namespace
