@@ -6,7 +6,9 @@
 // presses: '|'-separated, each a button label ("a增*3": three times; "n增#2":
 // the second button so labelled; "\\|" a '|' of the label itself), "@x,y"
 // (a click at the world point of the figure whose state the view shows: the
-// one last pressed, else the last drawn) or "open" (the page anew).
+// one last pressed, else the last drawn) or "open" (the page anew). The
+// repaint after a press draws again what the click redraws, so a figure
+// that draws its construction only when clicked shows it only then.
 // label: the read-out whose first value is checked ("b=#2": its second);
 // "?text" / "!text": the text shows / does not; "ink@x,y" / "bare@x,y": some
 // pixel / no pixel within two of that world point differs from the one at

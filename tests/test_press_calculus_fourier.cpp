@@ -34,4 +34,36 @@ PRESS_TABLE(FourierPresses, TheCoefficientsOfPage338) {
     });
 }
 
+// Sources: hand, page 339: F = 1 on (0, π) extended oddly, the square wave
+// with b_k = 4/(kπ) for odd k (every period alike), evenly or as it is the
+// constant 1; the second figure's F = x extended evenly, |x| over
+// (−T/2, T/2): a0/2 = T/4 and a1 = −2T/π², T from 6.283185 by ×1.25 and
+// ×0.8. A repaint after a press draws the figure pressed: after "open"
+// the second figure's buttons are "#2", then its own the only ones.
+PRESS_TABLE(FourierPresses, TheSineAndCosineSeriesOfPage339) {
+    Run({
+        {"339/2600", "", "b =", "1.2732", "hand: 4/π"},
+        {"339/2600", "n增加*2", "b =", "0.4244", "hand: 4/(3π), k 3 heads the list"},
+        {"339/2600", "", "b =#3", "1.2732", "hand: 4/π, k 1"},
+        {"339/2600", "n减少", "展开项数: ", "2", "hand: 3 − 1"},
+        {"339/2600", "余弦展开", "a /2=", "1.0000", "hand: 1 extended evenly"},
+        {"339/2600", "一般展开", "a /2=", "1.0000", "hand: the constant 1"},
+        {"339/2600", "正弦展开", "b =#2", "1.2732", "hand: 4/π again, k 1"},
+        {"339/2600", "周期增加", "b =#2", "1.2732", "hand: the square wave's b1 for any period"},
+        {"339/2600", "周期减少*2", "b =#2", "1.2732", "hand: the same"},
+        {"339/2600", "取消显示", "a /2=", "(none)", "hand: the list is hidden"},
+        {"339/2600", "显示系数", "a /2=", "0.0000", "hand: the square wave's mean"},
+        {"339/2600", "open|周期增加#2", "a /2=", "1.9635", "py: T 7.853981, T/4"},
+        {"339/2600", "周期减少*2", "a /2=", "1.2566", "py: T 5.026548"},
+        {"339/2600", "周期增加", "a /2=", "1.5708", "py: T back to 6.283185"},
+        {"339/2600", "n增加", "展开项数: ", "2", "hand: 1 + 1"},
+        {"339/2600", "n减少", "展开项数: ", "1", "hand: 2 − 1"},
+        {"339/2600", "取消显示", "a /2=", "(none)", "hand: the list is hidden"},
+        {"339/2600", "显示系数", "a /2=", "1.5708", "hand: π/2 again"},
+        {"339/2600", "正弦展开", "b =", "2.0000", "hand: x extended oddly, b1 = 2"},
+        {"339/2600", "一般展开", "b =", "2.0000", "hand: x as it is, b1 = 2"},
+        {"339/2600", "余弦展开", "a /2=", "1.5708", "hand: |x| again"},
+    });
+}
+
 } // namespace
