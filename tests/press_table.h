@@ -4,8 +4,11 @@
 //
 // page: its code, "212/2400" for a window that tall.
 // presses: '|'-separated, each a button label ("a增*3": three times; "n增#2":
-// the second button so labelled), "@x,y"
-// (a click at the world point of the last figure) or "open" (the page anew).
+// the second button so labelled; "\\|" a '|' of the label itself), "@x,y"
+// (a click at the world point of the figure whose state the view shows: the
+// one last pressed, else the last drawn) or "open" (the page anew). The
+// repaint after a press draws again what the click redraws, so a figure
+// that draws its construction only when clicked shows it only then.
 // label: the read-out whose first value is checked ("b=#2": its second);
 // "?text" / "!text": the text shows / does not; "ink@x,y" / "bare@x,y": some
 // pixel / no pixel within two of that world point differs from the one at
@@ -14,6 +17,8 @@
 // has it: "!r,g,b");
 // "=dr": the value a page prints nothing of (the fields of `Field`) equals
 // the number `expected` to nine decimals.
+//
+// A file holds its tables only: PRESS_TABLE(Suite, Name) { Run({rows}); }.
 #pragma once
 
 #include "test_support.h"
@@ -23,8 +28,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace press_table {
@@ -59,12 +64,21 @@ private:
         Open(code.c_str(),
              slash == page.npos ? test_support::kPageHeight : std::atoi(page.c_str() + slash + 1));
     }
+    // Splits at the bars that are not escaped ("\\|" stays in the label).
     static std::vector<std::string> Split(const std::string& s, char by) {
-        std::vector<std::string> parts;
-        std::stringstream in(s);
-        for (std::string p; std::getline(in, p, by);)
-            if (!p.empty()) parts.push_back(p);
-        return parts;
+        std::vector<std::string> parts(1);
+        for (size_t i = 0; i < s.size(); ++i) {
+            if (s[i] == '\\' && i + 1 < s.size() && s[i + 1] == by)
+                parts.back() += s[++i];
+            else if (s[i] == by)
+                parts.emplace_back();
+            else
+                parts.back() += s[i];
+        }
+        std::vector<std::string> kept;
+        for (std::string& p : parts)
+            if (!p.empty()) kept.push_back(std::move(p));
+        return kept;
     }
     CPoint At(const std::string& xy) const {
         const size_t comma = xy.find(',');
@@ -105,6 +119,7 @@ private:
             {"m", &v.m_dDirM},      {"n", &v.m_dDirN},    {"p", &v.m_dDirP},
             {"P", &v.m_adPQR[0]},   {"Q", &v.m_adPQR[1]}, {"R", &v.m_adPQR[2]},
             {"t", &v.m_dDemoParam}, {"h", &v.m_dStepH},   {"α", &v.m_dSavedSignificance},
+            {"δ", &v.m_dDelta},     {"ε", &v.m_dEpsilon}, {"φ", &v.m_dDemoVariant},
         };
         for (const auto& f : fields)
             if (name == f.name) return f.field;
@@ -148,3 +163,8 @@ private:
 };
 
 } // namespace press_table
+
+// A table test: every suite shares the one fixture under its own name.
+#define PRESS_TABLE(Suite, Name)                                                                   \
+    using Suite = ::press_table::PressTable;                                                       \
+    TEST_F(Suite, Name)

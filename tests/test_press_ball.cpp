@@ -7,12 +7,8 @@
 
 namespace {
 
-using press_table::Row;
-
-class BallPresses : public press_table::PressTable {};
-
 // Sources: hand, x ± 0.1 per press (μ ± 0.1 × 0.1), h and t doubled or halved.
-TEST_F(BallPresses, EveryButtonOfPages381And382) {
+PRESS_TABLE(BallPresses, EveryButtonOfPages381And382) {
     Run({
         {"381", "t增*2", "t:", "16.000", "hand: 4 × 4"},
         {"381", "t减", "t:", "8.000", "hand: 16 / 2"},

@@ -5,14 +5,10 @@
 
 namespace {
 
-using press_table::Row;
-
-class CurvePresses : public press_table::PressTable {};
-
 // Sources: python3, a = 1, b = 1 + 5 × 0.1: c = √(b² − a²) = 1.1180, foci
 // (0, ±c); P = (−2, −1.5): |PF1| + |PF2| = 3.2946 + 2.0361 = 5.33; the
 // segments' midpoints (−1, −0.191) and (−1, −1.309); (2.5, −1.7) is bare.
-TEST_F(CurvePresses, TheEllipseJoinsItsPointToBothFoci) {
+PRESS_TABLE(CurvePresses, TheEllipseJoinsItsPointToBothFoci) {
     Run({
         {"502", "b增*5", "=n", "1.5", "hand: 1 + 5 × 0.1"},
         {"502", "", "=m", "1", "hand: a keeps the topic's 1"},

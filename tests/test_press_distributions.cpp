@@ -6,14 +6,10 @@
 
 namespace {
 
-using press_table::Row;
-
-class DistributionPresses : public press_table::PressTable {};
-
 // Sources: hand, mean np and variance npq; λ and λ; nM/N and
 // nM(N − n)(N − M)/((N − 1)N²), two decimals. "#2" is the second figure's;
 // a figure's own buttons show in the passes after a click in it.
-TEST_F(DistributionPresses, EveryButtonOfPage212) {
+PRESS_TABLE(DistributionPresses, EveryButtonOfPage212) {
     Run({
         {"212/2400", "期望|方差", "期望=np=", "5.00", "hand: 10 × 0.5"},
         {"212/2400", "p减", "方差=npq=", "2.40", "hand: 10 × 0.4 × 0.6"},
@@ -52,7 +48,7 @@ TEST_F(DistributionPresses, EveryButtonOfPage212) {
 // derivative's colour), and follows λ; so does the binomial's (the last in
 // a window 900 tall) at np. Sources: hand, λ = 2 and (n, p) = (10, 0.5)
 // from the scripts, 0.1 a press.
-TEST_F(DistributionPresses, ThePoissonMeanDotFollowsLambda) {
+PRESS_TABLE(DistributionPresses, ThePoissonMeanDotFollowsLambda) {
     Run({
         {"212/1600", "期望#2", "rgb@2,0", "250,255,0", "hand: λ = 2"},
         {"212/1600", "λ增*3", "rgb@2.3,0", "250,255,0", "hand: 2 + 3 × 0.1"},
@@ -66,7 +62,7 @@ TEST_F(DistributionPresses, ThePoissonMeanDotFollowsLambda) {
 
 // α of the interval estimate between 0.0001 and 0.25, 0.1 a press.
 // Sources: hand, from the script's 0.1.
-TEST_F(DistributionPresses, TheSignificanceOfPage202) {
+PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
     Run({
         {"202", "@5,0.3|α增加", "=α", "0.2", "hand: 0.1 + 0.1"},
         {"202", "α增加", "=α", "0.25", "hand: at most 0.25"},

@@ -5,13 +5,9 @@
 
 namespace {
 
-using press_table::Row;
-
-class LeastSquaresPresses : public press_table::PressTable {};
-
 // Sources: "py" are python3 normal equations in plain floats on the page's
 // data; M = Σ (f(x_i) − y_i)², e-model fitted through ln y.
-TEST_F(LeastSquaresPresses, EveryButtonOfPage314) {
+PRESS_TABLE(LeastSquaresPresses, EveryButtonOfPage314) {
     Run({
         {"314", "y=a+bx|最小二乘法", "a=", "-2.74", "py: set 1, a + bx"},
         {"314", "", "b=", "0.483", "py: set 1, a + bx"},

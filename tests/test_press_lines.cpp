@@ -4,14 +4,10 @@
 
 namespace {
 
-using press_table::Row;
-
-class LinePresses : public press_table::PressTable {};
-
 // Sources: python3, p = cos θ and q = sin θ for θ = π/4 + 0.1 k (the
 // script's direction (1, 1), the page step 0.1); LINE3's (m, n, p) =
 // (0.4, 0.8, 1) from its script, 0.1 a press.
-TEST_F(LinePresses, EveryButtonOfTheLinePages) {
+PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
     Run({
         {"2100", "", "p=", "0.707", "py: cos π/4"},
         {"2100", "θ增", "p=", "0.633", "py: cos(π/4 + 0.1)"},

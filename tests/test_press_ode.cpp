@@ -6,14 +6,10 @@
 
 namespace {
 
-using press_table::Row;
-
-class OdePresses : public press_table::PressTable {};
-
 // Sources: python3, y_n = g(h)^n with g = 1 + h (Euler), 1 + h + h²/2
 // (Heun), 1 + h + h²/2 + h³/6 + h⁴/24 (RK4); Adams-Bashforth 4 (and its
 // Moulton corrector) from y_4 on, after four RK4 steps. "y =#k" is the k-th forward row, y_(k−1).
-TEST_F(OdePresses, EveryButtonOfTheOdePages) {
+PRESS_TABLE(OdePresses, EveryButtonOfTheOdePages) {
     Run({
         {"334", "", "y =#2", "1.2000", "py: Euler h 0.2, 1.2"},
         {"334", "", "y =#10", "5.1598", "py: Euler h 0.2, 1.2^9"},

@@ -5,13 +5,9 @@
 
 namespace {
 
-using press_table::Row;
-
-class SeriesPresses : public press_table::PressTable {};
-
 // Sources: python3, P_n(x) = Σ (−1)^k x^(2k+1) / (2k+1)! over 2k + 1 ≤ n,
 // at x = 1.5 and 3; (−6.5, 1.8) is a bare place of the figure.
-TEST_F(SeriesPresses, EveryButtonOfTheSeriesPages) {
+PRESS_TABLE(SeriesPresses, EveryButtonOfTheSeriesPages) {
     Run({
         {"316", "n减少*15", "级数项数n=", "0", "hand: held at 0"},
         {"316", "n增加", "ink@1.5,1.5", "-6.5,1.8", "py: P1(1.5) = 1.5"},
@@ -39,7 +35,7 @@ TEST_F(SeriesPresses, EveryButtonOfTheSeriesPages) {
 
 // The point of each piece the bars of page 350 take their height at: its
 // left end, middle or right end (0, 0.5, 1 of the piece). Source: hand.
-TEST_F(SeriesPresses, TheBarsTakeTheChosenPointOfEachPiece) {
+PRESS_TABLE(SeriesPresses, TheBarsTakeTheChosenPointOfEachPiece) {
     Run({
         {"350", "右端点", "=t", "1", "hand: the right end"},
         {"350", "中点", "=t", "0.5", "hand: the middle"},

@@ -5,10 +5,6 @@
 
 namespace {
 
-using press_table::Row;
-
-class SolidPresses : public press_table::PressTable {};
-
 // Sources: hand. Page 341: x and y in [-0.5, 2], z in [0, 2.5]; z moves by
 // 0.05 · 2.5, the element's steps start at 0.1 and go ×1.25 / ×0.8. Page
 // 603: x in [-0.25, 1.25], y in [-0.5, 2.5], a plane moves a twentieth of
@@ -16,7 +12,7 @@ class SolidPresses : public press_table::PressTable {};
 // the element's size 0.05 apart in [0.05, 0.2]. Page 374: (P, Q, R) =
 // (0, 0, 1) from the script, 0.1 a press. Page 359: λ from its start-up 5,
 // 0.1 a press. Page 321: z = 4 − x²/2 − y²/4 over [-1.5, 1.5]².
-TEST_F(SolidPresses, StepButtonsOfTheSolidPages) {
+PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
     Run({
         {"341", "", "=p", "0", "hand: a new topic"},
         {"341", "z增*4", "=p", "0.5", "hand: 4 × 0.125"},
@@ -63,7 +59,7 @@ TEST_F(SolidPresses, StepButtonsOfTheSolidPages) {
 
 // Sources: hand, Δx and the chord a fraction h of the x span, h from 0.1
 // ×1.25 / ×0.8 a press.
-TEST_F(SolidPresses, IncrementButtonsOfTheAnnotations) {
+PRESS_TABLE(SolidPresses, IncrementButtonsOfTheAnnotations) {
     Run({
         {"306/2400", "", "=h", "0.1", "hand: the default"},
         {"306/2400", "弦长减*3", "=h", "0.0512", "hand: 0.1 × 0.8³"},

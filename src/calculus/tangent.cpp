@@ -48,7 +48,9 @@ void CPemroView::DrawTangentLine2Lower(CDC* pDC, int nDropToXAxis, int nDropToYA
             DrawString(pDC, m_nPlotRight - m_nPlotWidth / 3, m_nPlotBottom - 20,
                        Gbk(u8"曲线上选一点"), m_crCurveSetting);
     }
-    if (!m_bFullRepaint && !HitTestGraphRegion(2)) return;
+    // A press on the figure's own buttons redraws the figure's plot, and the
+    // tangent with it.
+    if (!m_bFullRepaint && !HitTestGraphRegion(2) && !IsClickOnGraphControls()) return;
     double x0 = m_dX0, y0 = 0, s = 0;
     if (!TangentPointAndSlope(pDC, delta, &x0, &y0, &s)) return;
 

@@ -23,6 +23,9 @@ SequenceLimit ExplicitLimit(FunctionRef F, double xMax, double last) {
     SequenceLimit r;
     double t = std::fabs(xMax), u = last;
     for (int i = 0; i < kMaxExplicitSteps; ++i) {
+        // The term at x max is the last one shown: compared with itself it
+        // would pass for a limit, so the search starts past it.
+        if (i == 0 && F(t) == u) t *= 1.2;
         const double y = F(t);
         if (std::fabs(y - u) < kSequenceTolerance) {
             r.found = true;

@@ -26,9 +26,9 @@ struct SequenceLimit {
 // is not finite ends the search without a limit.
 SequenceLimit RecursionLimit(FunctionRef F, double u);
 
-// From the last shown term `last` and t = |xMax|: y = F(t) until it comes
-// within the tolerance of the term before (the limit is that term), t
-// growing by 1.2 while below 1e8.
+// From the last shown term `last` and t = |xMax| (1.2|xMax| when F there is
+// that term itself): y = F(t) until it comes within the tolerance of the
+// term before (the limit is that term), t growing by 1.2 while below 1e8.
 SequenceLimit ExplicitLimit(FunctionRef F, double xMax, double last);
 
 // The number line's explicit sequence Xn = F(n) has terms at whole n only.

@@ -1,0 +1,104 @@
+// The derivative pages pressed button by button: on 306 the increment
+// against the differential of sin x at x0 = 0.8 as |Δx| and its sign change;
+// the chord below keeps its own relative increment h, its end B drawn where
+// the chord's length 4h puts it (x0 the cursor's 0, split t = 0.3).
+#include "press_table.h"
+
+namespace {
+
+// Sources: python3, Δx = ±4h (the x span 4), d = (sin(x0 + 1e-5) − sin x0)
+// · 1e5, (Δy − dΔx)/Δx to four decimals; h from 0.1 by ×1.25 and ×0.8.
+PRESS_TABLE(DerivativePresses, TheIncrementAgainstTheDifferentialOfPage306) {
+    Run({
+        {"306/2400", "", "(△y-dy)/△x=", "-0.1600", "py: h 0.1, △x 0.4"},
+        {"306/2400", "\\|△x\\|减", "=h", "0.08", "hand: 0.1 × 0.8"},
+        {"306/2400", "", "(△y-dy)/△x=", "-0.1256", "py: △x 0.32"},
+        {"306/2400", "\\|△x\\|减", "(△y-dy)/△x=", "-0.0989", "py: △x 0.256"},
+        {"306/2400", "", "=h", "0.064", "hand: 0.1 × 0.8²"},
+        {"306/2400", "\\|△x\\|减", "=h", "0.0512", "hand: 0.1 × 0.8³"},
+        {"306/2400", "", "(△y-dy)/△x=", "-0.0781", "py: △x 0.2048"},
+        {"306/2400", "△x负", "(△y-dy)/△x=", "0.0683", "py: △x −0.2048"},
+        {"306/2400", "\\|△x\\|增", "(△y-dy)/△x=", "0.0837", "py: △x −0.256"},
+        {"306/2400", "\\|△x\\|增*2", "(△y-dy)/△x=", "0.1231", "py: △x −0.4"},
+        {"306/2400", "\\|△x\\|增", "(△y-dy)/△x=", "0.1470", "py: △x −0.5"},
+        {"306/2400", "", "=h", "0.125", "hand: 0.1 × 1.25"},
+        {"306/2400", "△x正", "(△y-dy)/△x=", "-0.2043", "py: △x 0.5"},
+        {"306/2400", "\\|△x\\|增", "(△y-dy)/△x=", "-0.2614", "py: △x 0.625"},
+        {"306/2400", "弦长减", "(△y-dy)/△x=", "-0.2614", "hand: the chord's h is its own"},
+        {"306/2400", "", "=h", "0.08", "hand: the chord's 0.1 × 0.8"},
+        {"306/2400", "", "rgb@0.224,0.2221", "255,255,0", "py: B = (0.7L, sin 0.7L), L 0.32"},
+        {"306/2400", "", "rgb@0.28,0.2764", "!255,255,0", "py: B has left h 0.1's place"},
+        {"306/2400", "弦长减*2", "rgb@0.1434,0.1429", "255,255,0", "py: L 0.2048"},
+        {"306/2400", "弦长增", "rgb@0.1792,0.1782", "255,255,0", "py: L 0.256"},
+        {"306/2400", "", "=h", "0.064", "hand: 0.0512 × 1.25"},
+        {"306/2400", "\\|△x\\|减", "(△y-dy)/△x=", "-0.2043", "py: 0.15625 × 0.8, △x 0.5"},
+        {"306/2400", "△x正", "(△y-dy)/△x=", "-0.2043", "hand: the sign stays +"},
+    });
+}
+
+// Sources: python3, the walk along sin x from 1.2 in steps of 1e-4 until
+// the arc is 4h long: its end xe; the tangent there, sin xe + cos xe (x − xe),
+// at x = 3.3, right of the curve; the tangent's colour (255, 200, 0).
+PRESS_TABLE(DerivativePresses, TheArcBetweenTwoTangentsOfPage369) {
+    Run({
+        {"369", "△x增", "rgb@3.3,0.7989", "255,200,0", "py: h 0.125, xe 1.6916"},
+        {"369", "", "rgb@3.3,0.9637", "!255,200,0", "py: h 0.1's xe 1.5919"},
+        {"369", "△x增", "rgb@3.3,0.6119", "255,200,0", "py: h 0.15625, xe 1.8146"},
+        {"369", "△x减*3", "rgb@3.3,1.1033", "255,200,0", "py: h 0.08, xe 1.512"},
+        {"369", "", "=h", "0.08", "hand: 0.15625 × 0.8³"},
+        {"369", "△x减", "rgb@3.3,1.219", "255,200,0", "py: h 0.064, xe 1.4482"},
+        {"369", "", "rgb@3.3,1.1033", "!255,200,0", "py: h 0.08's tangent is gone"},
+        {"369", "△x增", "rgb@3.3,1.1033", "255,200,0", "py: h 0.08 again"},
+    });
+}
+
+// Sources: python3, page 308: M = (1, sin 1), N = M + 4h along x (h from
+// 0.1, ÷1.2 and ×1.2 a press), the secant y = sin 1 + s (x − 1) with s the
+// slope of MN, at x = 2.5; the tangent (h·1e-4) at x = 2; (0.2, 1.3) is a
+// bare place of the plot.
+PRESS_TABLE(DerivativePresses, TheSecantTurningIntoTheTangentOfPage308) {
+    Run({
+        {"308", "", "ink@2.5,1.3814", "0.2,1.3", "py: h 0.1, N at 1.4"},
+        {"308", "N趋于M", "ink@2.5,1.4286", "0.2,1.3", "py: h 0.1/1.2"},
+        {"308", "", "bare@2.5,1.3814", "0.2,1.3", "py: h 0.1's secant is gone"},
+        {"308", "N趋于M", "ink@2.5,1.4674", "0.2,1.3", "py: h 0.1/1.2²"},
+        {"308", "N离开M*3", "ink@2.5,1.324", "0.2,1.3", "py: h 0.1 × 1.2"},
+        {"308", "", "=h", "0.12", "hand: 0.1 × 1.2"},
+        {"308", "N离开M", "ink@2.5,1.2543", "0.2,1.3", "py: h 0.144, N at 1.576"},
+        {"308", "切线", "ink@2,1.3818", "0.2,1.3", "py: the tangent, slope cos 1"},
+        {"308", "", "bare@2.5,1.2543", "0.2,1.3", "hand: the secant gives way"},
+        {"308", "", "!N趋于M", "", "hand: no N to move"},
+        {"308", "割线", "ink@2.5,1.2543", "0.2,1.3", "py: h 0.144 kept"},
+    });
+}
+
+// Sources: hand, page 309: N moves along the space curve by h (from 0.1,
+// ÷1.2 and ×1.2 a press), at most 0.5 along x ("参数x", t = 0) and 0.2 along
+// the parameter ("参数t", t = 1); the tangent has no N to move.
+PRESS_TABLE(DerivativePresses, TheSpaceSecantOfPage309) {
+    Run({
+        {"309", "趋于M", "=h", "0.0833333333", "hand: 0.1 / 1.2"},
+        {"309", "趋于M*2", "=h", "0.0578703704", "hand: 0.1 / 1.2³"},
+        {"309", "离开M*4", "=h", "0.12", "hand: 0.1 × 1.2"},
+        {"309", "参数t", "=t", "1", "hand: along the parameter"},
+        {"309", "离开M*3", "=h", "0.2", "hand: 0.12 × 1.2³ = 0.207, held at 0.2"},
+        {"309", "参数x", "=t", "0", "hand: along x"},
+        {"309", "离开M*2", "=h", "0.288", "hand: 0.2 × 1.2², below 0.5"},
+        {"309", "切线", "!趋于M", "", "hand: no N to move"},
+        {"309", "割线", "?离开M", "", "hand: N again"},
+        {"309", "离开M*4", "=h", "0.5", "hand: 0.288 × 1.2⁴ = 0.597, held at 0.5"},
+    });
+}
+
+// Sources: hand, page 327: the direction's angle φ from 0 by ±0.314 a
+// press, without bound.
+PRESS_TABLE(DerivativePresses, TheDirectionOfPage327) {
+    Run({
+        {"327", "φ增", "=φ", "0.314", "hand: 0 + 0.314"},
+        {"327", "φ增*2", "=φ", "0.942", "hand: 3 × 0.314"},
+        {"327", "φ减", "=φ", "0.628", "hand: 0.942 − 0.314"},
+        {"327", "φ减*4", "=φ", "-0.628", "hand: 0.628 − 4 × 0.314"},
+    });
+}
+
+} // namespace

@@ -1,0 +1,69 @@
+// The Fourier series of page 338 pressed button by button: F(x) = x on one
+// period, extended oddly, evenly or as it is, with the period and the
+// number of terms stepped and the coefficient list hidden and shown again.
+#include "press_table.h"
+
+namespace {
+
+// Sources: python3, a_k and b_k = (2/T) ∫ F(x) cos or sin(2kπx/T) over
+// (−T/2, T/2) by the midpoint rule on 20000 pieces, T from 6.283185 by
+// ×1.25 and ×0.8, four decimals; by hand, b_k = (T/(kπ))(−1)^(k+1) for x
+// and a0/2 = T/4, a_k = −(4/π)/k² (k odd) for |x|. The list is written
+// from its last row up: "b =#1" is b_n.
+PRESS_TABLE(FourierPresses, TheCoefficientsOfPage338) {
+    Run({
+        {"338", "", "b =", "2.0000", "hand: 2(−1)^(k+1)/k, k 1"},
+        {"338", "", "展开项数: ", "1", "the script's n"},
+        {"338", "n增加*2", "b =", "0.6667", "hand: 2/3, k 3"},
+        {"338", "", "b =#2", "-1.0000", "hand: −2/2"},
+        {"338", "", "展开项数: ", "3", "hand: 1 + 2"},
+        {"338", "余弦展开", "a /2=", "1.5708", "py: the mean of |x|, π/2"},
+        {"338", "", "a =#3", "-1.2732", "py: −4/π, k 1"},
+        {"338", "", "a =", "-0.1415", "py: −4/(9π), k 3"},
+        {"338", "一般展开|周期增加", "b =#3", "2.5000", "py: T 7.853981, T/π"},
+        {"338", "", "b =", "0.8333", "py: T/(3π), k 3"},
+        {"338", "周期减少*2", "b =#2", "-0.8000", "py: T 5.026548, −T/(2π)"},
+        {"338", "", "b =#3", "1.6000", "py: T/π, k 1"},
+        {"338", "周期增加", "b =#3", "2.0000", "py: T back to 6.283185"},
+        {"338", "n减少", "展开项数: ", "2", "hand: 3 − 1"},
+        {"338", "", "b =", "-1.0000", "hand: k 2 heads the list"},
+        {"338", "", "b =#3", "(none)", "hand: two rows of b"},
+        {"338", "取消显示", "!a /2=", "", "hand: the list is hidden"},
+        {"338", "显示系数", "b =#2", "2.0000", "hand: the list again, k 1"},
+        {"338", "正弦展开", "b =#2", "2.0000", "hand: x extended oddly is x"},
+    });
+}
+
+// Sources: hand, page 339: F = 1 on (0, π) extended oddly, the square wave
+// with b_k = 4/(kπ) for odd k (every period alike), evenly or as it is the
+// constant 1; the second figure's F = x extended evenly, |x| over
+// (−T/2, T/2): a0/2 = T/4 and a1 = −2T/π², T from 6.283185 by ×1.25 and
+// ×0.8. A repaint after a press draws the figure pressed: after "open"
+// the second figure's buttons are "#2", then its own the only ones.
+PRESS_TABLE(FourierPresses, TheSineAndCosineSeriesOfPage339) {
+    Run({
+        {"339/2600", "", "b =", "1.2732", "hand: 4/π"},
+        {"339/2600", "n增加*2", "b =", "0.4244", "hand: 4/(3π), k 3 heads the list"},
+        {"339/2600", "", "b =#3", "1.2732", "hand: 4/π, k 1"},
+        {"339/2600", "n减少", "展开项数: ", "2", "hand: 3 − 1"},
+        {"339/2600", "余弦展开", "a /2=", "1.0000", "hand: 1 extended evenly"},
+        {"339/2600", "一般展开", "a /2=", "1.0000", "hand: the constant 1"},
+        {"339/2600", "正弦展开", "b =#2", "1.2732", "hand: 4/π again, k 1"},
+        {"339/2600", "周期增加", "b =#2", "1.2732", "hand: the square wave's b1 for any period"},
+        {"339/2600", "周期减少*2", "b =#2", "1.2732", "hand: the same"},
+        {"339/2600", "取消显示", "a /2=", "(none)", "hand: the list is hidden"},
+        {"339/2600", "显示系数", "a /2=", "0.0000", "hand: the square wave's mean"},
+        {"339/2600", "open|周期增加#2", "a /2=", "1.9635", "py: T 7.853981, T/4"},
+        {"339/2600", "周期减少*2", "a /2=", "1.2566", "py: T 5.026548"},
+        {"339/2600", "周期增加", "a /2=", "1.5708", "py: T back to 6.283185"},
+        {"339/2600", "n增加", "展开项数: ", "2", "hand: 1 + 1"},
+        {"339/2600", "n减少", "展开项数: ", "1", "hand: 2 − 1"},
+        {"339/2600", "取消显示", "a /2=", "(none)", "hand: the list is hidden"},
+        {"339/2600", "显示系数", "a /2=", "1.5708", "hand: π/2 again"},
+        {"339/2600", "正弦展开", "b =", "2.0000", "hand: x extended oddly, b1 = 2"},
+        {"339/2600", "一般展开", "b =", "2.0000", "hand: x as it is, b1 = 2"},
+        {"339/2600", "余弦展开", "a /2=", "1.5708", "hand: |x| again"},
+    });
+}
+
+} // namespace

@@ -1,0 +1,38 @@
+// The limits at infinity pressed button by button: on 300 the band
+// e ± ε·4 of (1 + 1/x)^x widens and narrows with ε, the δ factor steps
+// (it scales only the box of a finite point, so these figures keep their
+// band); on 301 and 302 the same steps.
+#include "press_table.h"
+
+namespace {
+
+// Sources: hand, ε from 0.1 and δ from 1 by ×1.25 and ×0.8, "δ复原" back
+// to 1; python3, the band's edges e ± 4ε at x = 30, where the curve
+// (2.674) lies well inside; the blue of the band is (0, 0, 250).
+PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
+    Run({
+        {"300", "", "=ε", "0.1", "hand: the topic's ε"},
+        {"300", "", "rgb@30,3.19", "!0,0,250", "py: the band ends at e + 0.4 = 3.118"},
+        {"300", "ε增加", "=ε", "0.125", "hand: 0.1 × 1.25"},
+        {"300", "", "rgb@30,3.19", "0,0,250", "py: the band ends at e + 0.5 = 3.218"},
+        {"300", "ε减少*2", "=ε", "0.08", "hand: 0.125 × 0.8²"},
+        {"300", "", "rgb@30,3", "0,0,250", "py: the band ends at e + 0.32 = 3.038"},
+        {"300", "", "rgb@30,3.1", "!0,0,250", "py: above e + 0.32"},
+        {"300", "", "rgb@30,2.44", "0,0,250", "py: the band starts at e − 0.32 = 2.398"},
+        {"300", "ε增加", "=ε", "0.1", "hand: 0.08 × 1.25"},
+        {"300", "δ再大*2", "=δ", "1.5625", "hand: 1.25²"},
+        {"300", "δ再小", "=δ", "1.25", "hand: 1.5625 × 0.8"},
+        {"300", "δ再小*3", "=δ", "0.64", "hand: 1.25 × 0.8³"},
+        {"300", "", "rgb@30,3.19", "!0,0,250", "hand: δ leaves the band at e ± 0.4"},
+        {"300", "δ复原", "=δ", "1", "hand: back to 1"},
+        {"300", "ε增加", "=ε", "0.125", "hand: 0.1 × 1.25"},
+        {"301", "ε减少", "=ε", "0.08", "hand: 0.1 × 0.8"},
+        {"301", "δ再大", "=δ", "1.25", "hand: 1 × 1.25"},
+        {"301", "δ复原", "=δ", "1", "hand: back to 1"},
+        {"302", "ε增加*3", "=ε", "0.1953125", "hand: 0.1 × 1.25³"},
+        {"302", "δ再小*2", "=δ", "0.64", "hand: 1 × 0.8²"},
+        {"302", "δ复原", "=δ", "1", "hand: back to 1"},
+    });
+}
+
+} // namespace
