@@ -195,6 +195,13 @@ TEST_F(NumericPresses, RootFindingPage313) {
         {u8"从头开始", -1, "", "2.000000|4.000000|!1.200000"},
         {u8"不显示数据", -1, "", "!2.000000|!4.000000"},
     });
+    // From the vertex x = -0.5 Newton's tangent never meets the axis; from
+    // 0.5 it stays in [-2.5, 3] (1.125, 1.0048), and x = φ(x) leaves [0, 2]
+    // at once (φ(0.5) = -1.25).
+    view->m_dCursorX = -0.5;
+    Run({{u8"牛顿法", -1, "", u8"迭代出界"}});
+    view->m_dCursorX = 0.5;
+    Run({{u8"从头开始", -1, "", u8"!迭代出界"}, {u8"不动点", -1, "", u8"迭代出界"}});
 }
 
 TEST_F(NumericPresses, TheStartingPointStaysWhenAButtonIsPressed) {
