@@ -242,6 +242,7 @@ TEST_F(NumericPresses, ApproximationAndInterpolationPage465) {
         {u8"取消", 4, "", u8"!平均误差"},
         {u8"显示逼近系数", 4, cheb2, "0.000589"},
         {u8"勒让德", 4, leg2.c_str(), u8"0.001633|勒让德逼近"},
+        {u8"勒让德逼近", 4, leg2.c_str(), u8"0.001633"},
         {u8"一般多项式", -1, "", u8"0.001633|连续次幂逼近"},
         {u8"连续次幂", -1, "", "0.001633"},
         {u8"标[-1,1]", -1, "", "0.001633"},
@@ -272,7 +273,8 @@ TEST_F(NumericPresses, ApproximationAndInterpolationPage465) {
              {u8"取消", 4, "", "!f(1.50)="},
              {u8"显示插值", 4, w[2].c_str(), ""},
              {u8"外部输入", 4, w[2].c_str(), ""},
-             {u8"函数产生", 4, w[2].c_str(), ""}});
+             {u8"函数产生", 4, w[2].c_str(), ""},
+             {u8"数据类型:", 4, w[2].c_str(), ""}});
     }
     // x³ on [0, 3] through n + 1 equidistant nodes (python3, fractions):
     // row r holds x_r, f(x_r) and the differences ending at x_r; a column
@@ -447,6 +449,7 @@ TEST_F(NumericPresses, EliminationPage201) {
              .c_str(),
          ""},
         {u8"上三角", 4, m0.c_str(), u8"A化为上三角"},
+        {u8"A化为上三角", 4, m0.c_str(), u8"A化为上三角"},
         {u8"6位", 6, m0.c_str(), ""},
     });
     // det [2 -1 3; 4 1 -2; -6 5 1] = 92: one exchange, -(-6)(13/3)(46/13).
@@ -490,6 +493,12 @@ TEST_F(NumericPresses, TriangularFactorsPage203) {
         {u8"下一步", 4, (a + ";" + a + ";" + a + ";" + l1 + ";" + u1 + ";" + l2 + ";" + yx).c_str(),
          u8"!不满足三对角矩阵"},
         {u8"LU分解", 4, a.c_str(), u8"LU分解法"},
+        // Five significant digits offer iterative improvement, which ends
+        // at x to the digits shown; exact arithmetic takes it away again.
+        {u8"5 位", 4, a.c_str(), u8"迭代改善法"},
+        {u8"迭代改善法", -1, "", u8"迭代改善法"},
+        {u8"下一步", -1, "", ";;0.5167|-0.9333|1.6333"},
+        {u8"精确#3", -1, "", u8"LU分解法|!迭代改善法"},
         {u8"2位#3", 2, a.c_str(), ""},
     });
 }
