@@ -422,6 +422,19 @@ TEST_F(NumericPresses, EliminationPage201) {
         {u8"2位#1", 4, ("2.13 1 -1 1.38" + rest).c_str(), ""},
         {u8"精确#1", 4, ("2.125 1 -1 1.38" + rest).c_str(), ""},
         {u8"精确#2", 4, ("2.125 1 -1 1.375" + rest).c_str(), ""},
+        // Significant digits round them too, half up: 2 digits, 3, 4 to 6,
+        // exact;
+        // the captions change nothing.
+        {u8"2 位", 4, ("2.1 1 -1 1.4" + rest).c_str(), ""},
+        {u8"3 位", 4, ("2.13 1 -1 1.38" + rest).c_str(), ""},
+        {u8"4 位", 4, ("2.125 1 -1 1.375" + rest).c_str(), ""},
+        {u8"5 位", 4, ("2.125 1 -1 1.375" + rest).c_str(), ""},
+        {u8"6 位", 4, ("2.125 1 -1 1.375" + rest).c_str(), ""},
+        {u8"精确#3", 4, ("2.125 1 -1 1.375" + rest).c_str(), ""},
+        {u8"精度", 4, ("2.125 1 -1 1.375" + rest).c_str(), ""},
+        {u8"显示小数点:", 4, ("2.125 1 -1 1.375" + rest).c_str(), ""},
+        {"A:", 4, ("2.125 1 -1 1.375" + rest).c_str(), ""},
+        {"b:", 4, ("2.125 1 -1 1.375" + rest).c_str(), ""},
     });
     // [1 2 -1 3; 2 4 1 0; -1 -2 2 5]: the second column twice the first,
     // pivots in columns 1, 3, 4 (ξ), pivoting by the largest entry.
