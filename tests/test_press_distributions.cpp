@@ -74,7 +74,8 @@ TEST_F(DistributionPresses, ThePoissonMeanDotFollowsLambda) {
 
 // α of the interval estimate between 0.0001 and 0.25, 0.1 a press; then
 // the bounds of both intervals on X = 1..10 (x̄ = 5.5, Q = Σ(X − x̄)² = 82.5,
-// Σ X² = 385, σ = 3), the second figure the last of a window 1800 tall.
+// Σ X² = 385, σ = 3), the second figure the last of a window 1800 tall; the
+// test of μ = 5 (σ = 3, α = 0.05) the last of one 2600 tall.
 // Sources: hand, from the script's 0.1; "py" the quantiles by bisection on
 // a Simpson integral of the t and χ² densities, statistics.NormalDist for u.
 TEST_F(DistributionPresses, TheSignificanceOfPage202) {
@@ -106,6 +107,21 @@ TEST_F(DistributionPresses, TheSignificanceOfPage202) {
         {"202/1800", "α减少", "σ =#2", "21.798", "py: α 0.15, 82.5 / 3.784749"},
         {"202/1800", "α减少", "σ =#1", "4.337", "py: α 0.05, 82.5 / 19.022768"},
         {"202/1800", "", "σ =#2", "30.551", "py: α 0.05, 82.5 / 2.700389"},
+        {"202/2600", "@0,0.2", "u=", "0.527", "py: (5.5 − 5)/(3/√10)"},
+        {"202/2600", "", "u    = ", "1.960", "py: NormalDist u_0.975 (α 0.05)"},
+        {"202/2600", "", "?接受假设", "", "hand: 0.527 within ±1.960"},
+        {"202/2600", "t检验", "t= ", "0.522", "py: 0.5/(S/√10), S = √(82.5/9)"},
+        {"202/2600", "", ")= ", "2.262", "py: t_0.975(9)"},
+        {"202/2600", "α增加", ")= ", "1.574", "py: α 0.15, t_0.925(9)"},
+        {"202/2600", "左侧", "接受域:-∞<t< ", "1.100", "py: t_0.85(9) = 1.099716"},
+        {"202/2600", "右侧", "接受域: ", "-1.100", "py: −t_0.85(9)"},
+        {"202/2600", "双侧", "接受域t:下限 ", "-1.574", "py: −t_0.925(9)"},
+        {"202/2600", "α减少", "接受域t:下限 ", "-2.262", "py: α 0.05, −t_0.975(9)"},
+        {"202/2600", "α减少", "接受域t:下限 ", "-1.833", "py: α ≤ 0 becomes the step 0.1"},
+        {"202/2600", "u检验", "接受域u:下限 ", "-1.645", "py: −u_0.95"},
+        {"202/2600", "α增加*2", "u    = ", "1.036", "py: α 0.3, u_0.85"},
+        {"202/2600", "α增加*3", "u    = ", "0.674", "py: α at most 0.5, u_0.75"},
+        {"202/2600", "", "?接受假设", "", "hand: 0.527 within ±0.674"},
     });
 }
 
