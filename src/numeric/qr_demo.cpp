@@ -6,6 +6,7 @@
 #include "view/view.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -124,8 +125,16 @@ void CPemroView::DrawQR(CDC* pDC, int n, int variant) {
         m_dStepH -= m_dParamStep;
         m_bLoadScriptSettings = FALSE;
     }
-    DrawLabelValue(pDC, m_dXMin + 0.4 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, "P=", m_nDecimals,
-                   m_dStepH, m_crCurveSetting);
+    // "P=" stands under the matrix; when the plot is short (the related-data
+    // panel above it) or the order high, a row of the lower half runs
+    // through its line: it then takes the free column right of the matrix.
+    double px = m_dXMin + 0.4 * m_dXSpan;
+    const double py = m_dYMin + 0.1 * m_dYSpan;
+    const double line = m_dYSpan * std::abs(NumberFont().lfHeight) / std::max(1, m_nPlotHeight);
+    for (int i = 0; i < order && m_nDemoStep > 0; ++i)
+        if (std::fabs(m_dYMax - 0.5 * i * m_dYSpan / order - 0.5 * m_dYSpan - py) < line)
+            px = m_dXMin + order * dx;
+    DrawLabelValue(pDC, px, py, "P=", m_nDecimals, m_dStepH, m_crCurveSetting);
     DrawDecimalsSelector(pDC, m_nPlotLeft, m_nPlotTop - 23, 6);
     // A variant number outside the three runs and is titled as the first.
     const QrVariantText& t = kQrVariants[r->variant];
