@@ -61,6 +61,25 @@ TEST_F(SolidPresses, StepButtonsOfTheSolidPages) {
     });
 }
 
+// Sources: hand. Page 343: φ from 0, 0.1 a press, kept in [0, 3.14], and in
+// [0.2, 2.9] while the volume element shows. Page 344: the charge t is 1
+// with the source, 2 with the sink, 0 with both; the lattice keeps it.
+TEST_F(SolidPresses, AngleAndChargeButtons) {
+    Run({
+        {"343", "φ增*3", "=p", "0.3", "hand: 0 + 3 × 0.1"},
+        {"343", "φ减", "=p", "0.2", "hand: 0.3 − 0.1"},
+        {"343", "φ减*3", "=p", "0", "hand: held at 0 at least"},
+        {"343", "φ增*33", "=p", "3.14", "hand: 3.3 held at 3.14"},
+        {"343", "φ减*2", "=p", "2.94", "hand: 3.14 − 0.2"},
+        {"343", "体元", "=p", "2.9", "hand: the element's φ at most 2.9"},
+        {"343", "取消|φ减*3", "=p", "2.6", "hand: 2.9 − 0.3"},
+        {"344", "含源", "=t", "1", "hand: the source"},
+        {"344", "含汇", "=t", "2", "hand: the sink"},
+        {"344", "画矢量场", "=t", "2", "hand: the lattice keeps the charge"},
+        {"344", "含源和汇", "=t", "0", "hand: source and sink"},
+    });
+}
+
 // Sources: hand, Δx and the chord a fraction h of the x span, h from 0.1
 // ×1.25 / ×0.8 a press.
 TEST_F(SolidPresses, IncrementButtonsOfTheAnnotations) {
