@@ -61,6 +61,21 @@ TEST_F(SolidPresses, StepButtonsOfTheSolidPages) {
     });
 }
 
+// Sources: hand, the plane z = c moves a twentieth of the z span a press:
+// page 364 z in [−2.5, 2.5] from 0, its scene drawn twice under the cut;
+// page 603 z in [0, 7] from the middle 3.5.
+TEST_F(SolidPresses, CutPlaneZMoves) {
+    Run({
+        {"364", "平行坐标面|z=c", "z= ", "0.000", "hand: c from 0"},
+        {"364", "上移*3", "z= ", "0.750", "hand: 3 × 5/20"},
+        {"364", "下移", "z= ", "0.500", "hand: 0.75 − 0.25"},
+        {"364", "下移*4", "z= ", "-0.500", "hand: 0.5 − 4 × 0.25"},
+        {"603", "按z型", "z= ", "3.500", "hand: the middle of [0, 7]"},
+        {"603", "上移*3", "z= ", "4.550", "hand: 3.5 + 3 × 0.35"},
+        {"603", "下移", "z= ", "4.200", "hand: 4.55 − 0.35"},
+    });
+}
+
 // Sources: hand. Page 343: φ from 0, 0.1 a press, kept in [0, 3.14], and in
 // [0.2, 2.9] while the volume element shows. Page 344: the charge t is 1
 // with the source, 2 with the sink, 0 with both; the lattice keeps it.
