@@ -69,12 +69,12 @@ TEST_F(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
 }
 
 // Sources: python3. Page 503: x²/a² − y²/b² = ±1 from a = b = 1, c = √(a² +
-// b²) = 1.6279 at a = 1.2, b = 1.1; P = (2.5, 1): |PF1| − |PF2| = 2.9204 with
-// the foci on x, 1.0494 with them on y; the box x = ±a for |y| ≤ b. Page
+// b²) = 1.6279 at a = 1.2, b = 1.1: past a focus on its axis |PF1| − |PF2|
+// = 2c, on the other axis 0; the box x = ±a for |y| ≤ b. Page
 // 504: y = a x² + b x + c from (1, 1, 0), at (1.2, 0.8, 0.2) the focus
 // (−b/2a, 1/4a + c − b²/4a) = (−0.3333, 0.275), the directrix 0.275 − 1/2.4
 // = −0.1417; sideways the same with x and y swapped. Page 507: foci ±√c,
-// P = (1.2, 0.3): |PF1|·|PF2| = 0.7355 at c = 1.2, 0.8491 at c = 0.9.
+// P = (−0.3, 0.1): |PF1|·|PF2| = 1.1216 at c = 1.2, 0.8222 at c = 0.9.
 // Page 510: the circle of radius 1/2 about (±1/2, 0), x in [−3, 1] or
 // [−1, 3].
 TEST_F(CatalogPresses, ClassicalCurves) {
@@ -85,9 +85,10 @@ TEST_F(CatalogPresses, ClassicalCurves) {
         {"503", "b减*2", "=n", "1.1", "hand: 1.3 − 0.2"},
         {"503", "", "ink@1.2,0.5", "-3.5,-2", "hand: the box's side x = a"},
         {"503", "", "bare@1,0.5", "-3.5,-2", "hand: the side at the script's a"},
-        {"503", "@2.5,1", "P到两角点距离差:", "2.92", "py: 2.9204"},
-        {"503", "实轴y", "P到两角点距离差:", "1.05", "py: 1.0494"},
-        {"503", "实轴x", "P到两角点距离差:", "2.92", "py: 2.9204"},
+        {"503", "@3.5,0", "P到两角点距离差:", "3.26", "py: past the focus on x, 2c = 3.2558"},
+        {"503", "实轴y", "P到两角点距离差:", "0.00", "hand: P on the x axis, the foci on y"},
+        {"503", "@0,2.5", "P到两角点距离差:", "3.26", "py: past the focus on y, 2c"},
+        {"503", "实轴x", "P到两角点距离差:", "0.00", "hand: P on the y axis, the foci on x"},
         {"504", "a增*3", "=m", "1.3", "hand: 1 + 0.3"},
         {"504", "a减", "=m", "1.2", "hand: 1.3 − 0.1"},
         {"504", "b减*3", "=n", "0.7", "hand: 1 − 0.3"},
@@ -102,8 +103,8 @@ TEST_F(CatalogPresses, ClassicalCurves) {
         {"504", "上下", "ink@-3.5,-0.1417", "3.5,-2.5", "py: the directrix again"},
         {"507", "c增*3", "=m", "1.3", "hand: 1 + 0.3"},
         {"507", "c减", "=m", "1.2", "hand: 1.3 − 0.1"},
-        {"507", "@1.2,0.3", "P到F1和F2距离乘积:", "0.74", "py: 0.7355"},
-        {"507", "c减*3", "P到F1和F2距离乘积:", "0.85", "py: 0.8491 at c = 0.9"},
+        {"507", "@-0.3,0.1", "P到F1和F2距离乘积:", "1.12", "py: 1.1216"},
+        {"507", "c减*3", "P到F1和F2距离乘积:", "0.82", "py: 0.8222 at c = 0.9"},
         {"510", "顶点(-2a,0)", "?-3.0", "", "hand: x from −3"},
         {"510", "", "ink@-0.5,0.5", "0.9,-1.4", "hand: the circle's top at x = −1/2"},
         {"510", "", "bare@0.5,0.5", "0.9,-1.4", "hand: none right of the origin"},
