@@ -100,8 +100,9 @@ TEST_F(SolidPresses, AngleAndChargeButtons) {
 // dθ at least 0.4 on 343; "取消" takes the step buttons away. Page 374:
 // "取消" gives back the script's (P, Q, R) = (0, 0, 1). Pages 321, 342, 364,
 // 603: what each mode shows (its buttons, the vector (P, Q, R) of a directed
-// rectangle, the volume of the partition), and the projection toggle of a
-// surface, a line and a field scene.
+// rectangle, the volume of the partition), the projection toggle of a
+// surface, a line, a field and a vector scene; page 379's grids are the
+// lecturer's choice, which "恢复" undoes.
 TEST_F(SolidPresses, ModeAndCancelButtons) {
     Run({
         {"341", "体元|dz增*3", "=dz", "0.1953125", "hand: 0.1 × 1.25³"},
@@ -137,6 +138,10 @@ TEST_F(SolidPresses, ModeAndCancelButtons) {
         {"310", "打开投影", "?关闭投影", "", "hand: and shows again"},
         {"360", "打开投影", "?关闭投影", "", "hand: a line's scene"},
         {"344", "含源|打开投影", "?关闭投影", "", "hand: a field's closed surface"},
+        {"2101", "打开投影", "?关闭投影", "", "hand: a vector's scene"},
+        {"379", "θ_z型", "?恢复", "", "hand: the lecturer's grid, not the script's"},
+        {"379", "恢复", "!恢复", "", "hand: the script's again"},
+        {"379", "θ_r型", "?恢复", "", "hand: the lecturer's grid again"},
     });
 }
 
