@@ -18,4 +18,19 @@ PRESS_TABLE(CurvePresses, TheEllipseJoinsItsPointToBothFoci) {
     });
 }
 
+// Sources: python3, a and b 0.1 a press from 1 and 1; on the segment between
+// the foci |PF1| + |PF2| = 2c: c = √(1.2² − 0.8²) = 0.8944 on x, then
+// √(1.3² − 1.2²) = 0.5 on y once b passes a.
+TEST_F(CurvePresses, TheFociFollowAAndB) {
+    Run({
+        {"502", "a增*3", "=m", "1.3", "hand: 1 + 3 × 0.1"},
+        {"502", "a减", "=m", "1.2", "hand: 1.3 − 0.1"},
+        {"502", "b减*3", "=n", "0.7", "hand: 1 − 0.3"},
+        {"502", "b增", "=n", "0.8", "hand: 0.7 + 0.1"},
+        {"502", "@0.3,0", "P到两角点距离和:", "1.79", "py: 2 × 0.8944"},
+        {"502", "b增*5", "=n", "1.3", "hand: 0.8 + 0.5"},
+        {"502", "@0,0.2", "P到两角点距离和:", "1.00", "hand: 2 × 0.5"},
+    });
+}
+
 } // namespace

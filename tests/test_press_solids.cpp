@@ -57,6 +57,90 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
     });
 }
 
+// Sources: hand, the plane z = c moves a twentieth of the z span a press:
+// page 364 z in [−2.5, 2.5] from 0, its scene drawn twice under the cut;
+// page 603 z in [0, 7] from the middle 3.5.
+TEST_F(SolidPresses, CutPlaneZMoves) {
+    Run({
+        {"364", "平行坐标面|z=c", "z= ", "0.000", "hand: c from 0"},
+        {"364", "上移*3", "z= ", "0.750", "hand: 3 × 5/20"},
+        {"364", "下移", "z= ", "0.500", "hand: 0.75 − 0.25"},
+        {"364", "下移*4", "z= ", "-0.500", "hand: 0.5 − 4 × 0.25"},
+        {"603", "按z型", "z= ", "3.500", "hand: the middle of [0, 7]"},
+        {"603", "上移*3", "z= ", "4.550", "hand: 3.5 + 3 × 0.35"},
+        {"603", "下移", "z= ", "4.200", "hand: 4.55 − 0.35"},
+    });
+}
+
+// Sources: hand. Page 343: φ from 0, 0.1 a press, kept in [0, 3.14], and in
+// [0.2, 2.9] while the volume element shows. Page 344: the charge t is 1
+// with the source, 2 with the sink, 0 with both; the lattice keeps it.
+TEST_F(SolidPresses, AngleAndChargeButtons) {
+    Run({
+        {"343", "φ增*3", "=p", "0.3", "hand: 0 + 3 × 0.1"},
+        {"343", "φ减", "=p", "0.2", "hand: 0.3 − 0.1"},
+        {"343", "φ减*3", "=p", "0", "hand: held at 0 at least"},
+        {"343", "φ增*33", "=p", "3.14", "hand: 3.3 held at 3.14"},
+        {"343", "φ减*2", "=p", "2.94", "hand: 3.14 − 0.2"},
+        {"343", "体元", "=p", "2.9", "hand: the element's φ at most 2.9"},
+        {"343", "取消|φ减*3", "=p", "2.6", "hand: 2.9 − 0.3"},
+        {"344", "含源", "=t", "1", "hand: the source"},
+        {"344", "含汇", "=t", "2", "hand: the sink"},
+        {"344", "画矢量场", "=t", "2", "hand: the lattice keeps the charge"},
+        {"344", "含源和汇", "=t", "0", "hand: source and sink"},
+    });
+}
+
+// Sources: hand. Pages 341 and 343: the element's steps ×1.25 / ×0.8 from
+// 0.1, held in [0.05, 0.4] for dz, [0.05, 0.2] for dr; the partition takes
+// dθ at least 0.4 on 343; "取消" takes the step buttons away. Page 374:
+// "取消" gives back the script's (P, Q, R) = (0, 0, 1). Pages 321, 342, 364,
+// 603: what each mode shows (its buttons, the vector (P, Q, R) of a directed
+// rectangle, the volume of the partition), the projection toggle of a
+// surface, a line, a field and a vector scene; page 379's grids are the
+// lecturer's choice, which "恢复" undoes.
+TEST_F(SolidPresses, ModeAndCancelButtons) {
+    Run({
+        {"341", "体元|dz增*3", "=dz", "0.1953125", "hand: 0.1 × 1.25³"},
+        {"341", "dz增*4", "=dz", "0.4", "hand: 0.4768 held at 0.4"},
+        {"341", "分割", "?dθ增", "", "hand: the partition's steps"},
+        {"341", "取消", "!dθ增", "", "hand: no steps without an element"},
+        {"343", "体元", "=dθ", "0.1", "hand: the default"},
+        {"343", "dθ增*3", "=dθ", "0.1953125", "hand: 0.1 × 1.25³"},
+        {"343", "dr减*2", "=dr", "0.064", "hand: 0.1 × 0.8²"},
+        {"343", "dr减*2", "=dr", "0.05", "hand: 0.04096 held at 0.05"},
+        {"343", "分割", "=dθ", "0.4", "hand: the partition's angle at least 0.4"},
+        {"343", "", "?dφ增", "", "hand: the third step of the spherical element"},
+        {"343", "取消", "!dφ增", "", "hand: no steps without an element"},
+        {"374", "P增*2", "=t", "1", "hand: a direction of the lecturer's"},
+        {"374", "取消", "=P", "0", "hand: the script's P"},
+        {"374", "", "=R", "1", "hand: the script's R"},
+        {"374", "", "=t", "0", "hand: the script's direction again"},
+        {"321", "分割|取消", "体积:", "(none)", "hand: the partition's volume goes with it"},
+        {"321", "积分法", "!近似和", "", "hand: the slices take the column's place"},
+        {"321", "取消", "?近似和", "", "hand: the column again"},
+        {"342", "矩形", "!(P,Q,R)", "", "hand: an undirected element"},
+        {"342", "有向", "?(P,Q,R)", "", "hand: the field at a directed element"},
+        {"342", "", "?正向", "", "hand: its two sides offered"},
+        {"342", "负向", "?(P,Q,R)", "", "hand: still directed"},
+        {"342", "椭圆", "!(P,Q,R)", "", "hand: the ellipse draws no field vector"},
+        {"342", "无向", "!正向", "", "hand: no sides to choose"},
+        {"364", "平行坐标面", "?x=c", "", "hand: the planes offered"},
+        {"364", "取消", "!x=c", "", "hand: back to the surface alone"},
+        {"364", "坐标面", "!x=c", "", "hand: the coordinate planes take no choice"},
+        {"603", "按x型", "?前移", "", "hand: the plane x = c and its moves"},
+        {"603", "取消", "!前移", "", "hand: no plane"},
+        {"310", "关闭投影", "?打开投影", "", "hand: the script's projection goes"},
+        {"310", "打开投影", "?关闭投影", "", "hand: and shows again"},
+        {"360", "打开投影", "?关闭投影", "", "hand: a line's scene"},
+        {"344", "含源|打开投影", "?关闭投影", "", "hand: a field's closed surface"},
+        {"2101", "打开投影", "?关闭投影", "", "hand: a vector's scene"},
+        {"379", "θ_z型", "?恢复", "", "hand: the lecturer's grid, not the script's"},
+        {"379", "恢复", "!恢复", "", "hand: the script's again"},
+        {"379", "θ_r型", "?恢复", "", "hand: the lecturer's grid again"},
+    });
+}
+
 // Sources: hand, Δx and the chord a fraction h of the x span, h from 0.1
 // ×1.25 / ×0.8 a press.
 PRESS_TABLE(SolidPresses, IncrementButtonsOfTheAnnotations) {

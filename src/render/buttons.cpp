@@ -199,7 +199,11 @@ BOOL CPemroView::TextButtonCore(CDC* pDC, int x, int y, int /*w*/, int /*h*/, co
     }
     const BOOL lit =
         DrawButtonBox(pDC, x, y, ButtonWidth(label), ButtonHeight(), label, textColour);
-    return ReportButtonHit(lit);
+    const CRect box(x, y, x + ButtonWidth(label), y + ButtonHeight());
+    const bool again = m_nAnsweredSerial == m_nClickSerial && box == m_rcAnsweredButton;
+    if (!ReportButtonHit(lit && !again)) return FALSE;
+    m_rcAnsweredButton = box, m_nAnsweredSerial = m_nClickSerial;
+    return TRUE;
 }
 
 namespace {

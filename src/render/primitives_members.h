@@ -156,6 +156,10 @@
     // was laid out at and its right edge as drawn (see TextButtonCore).
     int m_nRowY = 0, m_nRowNominalX = 0, m_nRowRight = 0;
     BOOL m_bRowValid = FALSE;
+    // The button that answered the last press: a figure drawn twice in the
+    // pass (a scene under its cut) draws it again, which must not act again.
+    CRect m_rcAnsweredButton;
+    int m_nAnsweredSerial = -1;
 
     // --- Figure placement and text-line visibility (layout.cpp) -----------------------
     BOOL IsGraphBandVisibleAfter(int n) const;

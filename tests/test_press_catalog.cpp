@@ -1,0 +1,116 @@
+// The catalogue pages pressed button by button: the coefficient columns of
+// the implicit, explicit and parametric curves (a step of 0.1 a press, two
+// decimals shown) and the buttons of the classical curves, with the curve
+// checked where the new coefficients put it and the old ones would not.
+#include "press_table.h"
+
+namespace {
+
+using press_table::Row;
+
+class CatalogPresses : public press_table::PressTable {};
+
+// Sources: hand, the scripts' coefficients ± 0.1 a press; python3, points of
+// the curves the last coefficients give. Page 231: a x² + b xy + c y² + d x
+// + e y + f = 0 from (1, 0.5, 1, 0, 0, −4), traced from a click near it.
+// Page 233: y = a x² + b x + c from (0.5, 0, −3). Page 513: x = c cos(a t +
+// b), y = f sin(d t + e) from (1, 0, 2, 2, 0, 1.5).
+TEST_F(CatalogPresses, ImplicitCoefficientColumn) {
+    Run({
+        {"231", "a增*3", "a=", "1.30", "hand: 1 + 3 × 0.1"},
+        {"231", "a减", "a=", "1.20", "hand: 1.3 − 0.1"},
+        {"231", "b增*3", "b=", "0.80", "hand: 0.5 + 0.3"},
+        {"231", "b减*2", "b=", "0.60", "hand: 0.8 − 0.2"},
+        {"231", "c增*3", "c=", "1.30", "hand: 1 + 0.3"},
+        {"231", "c减", "c=", "1.20", "hand: 1.3 − 0.1"},
+        {"231", "d增*3", "d=", "0.30", "hand: 0 + 0.3"},
+        {"231", "d减*2", "d=", "0.10", "hand: 0.3 − 0.2"},
+        {"231", "e减*3", "e=", "-0.30", "hand: 0 − 0.3"},
+        {"231", "e增", "e=", "-0.20", "hand: −0.3 + 0.1"},
+        {"231", "f增*3", "f=", "-3.70", "hand: −4 + 0.3"},
+        {"231", "f减", "f=", "-3.80", "hand: −3.7 − 0.1"},
+        {"231", "", "a=", "1.20", "hand: a keeps its value"},
+        {"231", "@1,1.3", "ink@1,-1.6196", "-3.5,-2.5",
+         "py: 1.2y² + 0.4y − 2.5 = 0 at x = 1, the lower root"},
+        {"231", "", "ink@-1.5,1.5771", "-3.5,-2.5", "py: 1.2y² − 1.1y − 1.25 = 0 at x = −1.5"},
+        {"231", "", "bare@1,1.5", "-3.5,-2.5",
+         "py: the first curve's point; the new one is at 1.286"},
+    });
+}
+
+TEST_F(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
+    Run({
+        {"233", "a增*3", "a=", "0.80", "hand: 0.5 + 0.3"},
+        {"233", "a减", "a=", "0.70", "hand: 0.8 − 0.1"},
+        {"233", "b减*3", "b=", "-0.30", "hand: 0 − 0.3"},
+        {"233", "b增", "b=", "-0.20", "hand: −0.3 + 0.1"},
+        {"233", "c增*3", "c=", "-2.70", "hand: −3 + 0.3"},
+        {"233", "c减", "c=", "-2.80", "hand: −2.7 − 0.1"},
+        {"233", "", "ink@2,-0.4", "-4.5,-4.5", "hand: 0.7 × 4 − 0.4 − 2.8"},
+        {"233", "", "ink@-1.5,-0.925", "-4.5,-4.5", "hand: 1.575 + 0.3 − 2.8"},
+        {"233", "", "bare@2,-1", "-4.5,-4.5", "hand: the script's curve at x = 2"},
+        {"513", "a增*3", "a=", "1.30", "hand: 1 + 0.3"},
+        {"513", "a减*2", "a=", "1.10", "hand: 1.3 − 0.2"},
+        {"513", "b增*3", "b=", "0.30", "hand: 0 + 0.3"},
+        {"513", "b减", "b=", "0.20", "hand: 0.3 − 0.1"},
+        {"513", "c减*3", "c=", "1.70", "hand: 2 − 0.3"},
+        {"513", "c增", "c=", "1.80", "hand: 1.7 + 0.1"},
+        {"513", "d增*3", "d=", "2.30", "hand: 2 + 0.3"},
+        {"513", "d减", "d=", "2.20", "hand: 2.3 − 0.1"},
+        {"513", "e增*3", "e=", "0.30", "hand: 0 + 0.3"},
+        {"513", "e减", "e=", "0.20", "hand: 0.3 − 0.1"},
+        {"513", "f减*3", "f=", "1.20", "hand: 1.5 − 0.3"},
+        {"513", "f增", "f=", "1.30", "hand: 1.2 + 0.1"},
+        {"513", "", "ink@0.4815,0.8781", "2.3,-1.8", "py: t = 1: 1.8 cos 1.3, 1.3 sin 2.4"},
+        {"513", "", "ink@-1.3273,-1.2918", "2.3,-1.8", "py: t = 2: 1.8 cos 2.4, 1.3 sin 4.6"},
+        {"513", "", "ink@-0.2019,0.5358", "2.3,-1.8", "py: t = 4: 1.8 cos 4.6, 1.3 sin 9"},
+        {"513", "", "bare@-0.8323,-1.1352", "2.3,-1.8", "py: the script's curve at t = 2"},
+    });
+}
+
+// Sources: python3. Page 503: x²/a² − y²/b² = ±1 from a = b = 1, c = √(a² +
+// b²) = 1.6279 at a = 1.2, b = 1.1: past a focus on its axis |PF1| − |PF2|
+// = 2c, on the other axis 0; the box x = ±a for |y| ≤ b. Page
+// 504: y = a x² + b x + c from (1, 1, 0), at (1.2, 0.8, 0.2) the focus
+// (−b/2a, 1/4a + c − b²/4a) = (−0.3333, 0.275), the directrix 0.275 − 1/2.4
+// = −0.1417; sideways the same with x and y swapped. Page 507: foci ±√c,
+// P = (−0.3, 0.1): |PF1|·|PF2| = 1.1216 at c = 1.2, 0.8222 at c = 0.9.
+// Page 510: the circle of radius 1/2 about (±1/2, 0), x in [−3, 1] or
+// [−1, 3].
+TEST_F(CatalogPresses, ClassicalCurves) {
+    Run({
+        {"503", "a增*3", "=m", "1.3", "hand: 1 + 3 × 0.1"},
+        {"503", "a减", "=m", "1.2", "hand: 1.3 − 0.1"},
+        {"503", "b增*3", "=n", "1.3", "hand: 1 + 0.3"},
+        {"503", "b减*2", "=n", "1.1", "hand: 1.3 − 0.2"},
+        {"503", "", "ink@1.2,0.5", "-3.5,-2", "hand: the box's side x = a"},
+        {"503", "", "bare@1,0.5", "-3.5,-2", "hand: the side at the script's a"},
+        {"503", "@3.5,0", "P到两角点距离差:", "3.26", "py: past the focus on x, 2c = 3.2558"},
+        {"503", "实轴y", "P到两角点距离差:", "0.00", "hand: P on the x axis, the foci on y"},
+        {"503", "@0,2.5", "P到两角点距离差:", "3.26", "py: past the focus on y, 2c"},
+        {"503", "实轴x", "P到两角点距离差:", "0.00", "hand: P on the y axis, the foci on x"},
+        {"504", "a增*3", "=m", "1.3", "hand: 1 + 0.3"},
+        {"504", "a减", "=m", "1.2", "hand: 1.3 − 0.1"},
+        {"504", "b减*3", "=n", "0.7", "hand: 1 − 0.3"},
+        {"504", "b增", "=n", "0.8", "hand: 0.7 + 0.1"},
+        {"504", "c增*3", "=p", "0.3", "hand: 0 + 0.3"},
+        {"504", "c减", "=p", "0.2", "hand: 0.3 − 0.1"},
+        {"504", "", "ink@-3.5,-0.1417", "3.5,-2.5", "py: the directrix"},
+        {"504", "", "ink@-0.3333,-2.5", "3.5,-2.5", "py: the axis x = −b/2a"},
+        {"504", "左右", "ink@-0.1417,-2.5", "3.5,-2.5", "py: the directrix x = −0.1417"},
+        {"504", "", "ink@-3.5,-0.3333", "3.5,-2.5", "py: the axis y = −0.3333"},
+        {"504", "", "bare@-3.5,-0.1417", "3.5,-2.5", "hand: no level directrix now"},
+        {"504", "上下", "ink@-3.5,-0.1417", "3.5,-2.5", "py: the directrix again"},
+        {"507", "c增*3", "=m", "1.3", "hand: 1 + 0.3"},
+        {"507", "c减", "=m", "1.2", "hand: 1.3 − 0.1"},
+        {"507", "@-0.3,0.1", "P到F1和F2距离乘积:", "1.12", "py: 1.1216"},
+        {"507", "c减*3", "P到F1和F2距离乘积:", "0.82", "py: 0.8222 at c = 0.9"},
+        {"510", "顶点(-2a,0)", "?-3.0", "", "hand: x from −3"},
+        {"510", "", "ink@-0.5,0.5", "0.9,-1.4", "hand: the circle's top at x = −1/2"},
+        {"510", "", "bare@0.5,0.5", "0.9,-1.4", "hand: none right of the origin"},
+        {"510", "顶点(2a,0)", "!-3.0", "", "hand: x from −1 again"},
+        {"510", "", "ink@0.5,0.5", "-0.9,-1.4", "hand: the circle's top at x = 1/2"},
+    });
+}
+
+} // namespace
