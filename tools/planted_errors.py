@@ -2,7 +2,7 @@
 """Plants one small error at a time in the page code of a copy of the tree,
 builds the tests and runs them; an error is caught when a test fails (or the
 build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
-(--fresh: the second list, P2; --third: the third, P3)
+(--fresh: the second list, P2; --third: the third, P3; --fourth: P4)
 
 Kinds: B a button's action, R a read-out or table cell, D a drawing,
 S a mix-up that only data which tells quantities apart can show."""
@@ -146,6 +146,75 @@ P3 = [
  ("src/script/annotation_calculus.cpp", "DrawLineWorld(pDC, x0, y0, x1, y0, m_crFirstDerivative);", "DrawLineWorld(pDC, x0, y0, x1, y1, m_crFirstDerivative);", "D"),
 ]
 
+# A fourth set (--fourth), written apart from the press tables that came after it.
+P4 = [
+ # calculus
+ ("src/calculus/ball_curve.cpp", "Gbk(u8\"h减\"))) m_dOdeStep *= 0.5;", "Gbk(u8\"h减\"))) m_dOdeStep *= 0.4;", "B"),
+ ("src/calculus/ball_curve.cpp", "Gbk(u8\"初始点x0:\"), 3, m_dX0, c);", "Gbk(u8\"初始点x0:\"), 2, m_dX0, c);", "R"),
+ ("src/calculus/complex_iteration.cpp", "Gbk(u8\"M增\"))) m_dEscapeBound *= 2;", "Gbk(u8\"M增\"))) m_dEscapeBound *= 3;", "B"),
+ ("src/calculus/integrals.cpp", "Gbk(u8\"积分值:\"), 6, ReferenceIntegral(a, b), c);", "Gbk(u8\"积分值:\"), 5, ReferenceIntegral(a, b), c);", "R"),
+ ("src/calculus/limit.cpp", "Gbk(u8\"右极限: \"), 3, Shown(R), c);", "Gbk(u8\"右极限: \"), 3, Shown(L), c);", "S"),
+ ("src/calculus/taylor.cpp", "Gbk(u8\"n增加\"), c)) ++m_nDemoStep;", "Gbk(u8\"n增加\"), c)) m_nDemoStep += 2;", "B"),
+ ("src/calculus/taylor2.cpp", "Gbk(u8\"k减少\"))) m_dDemoParam -= m_dParamStep;", "Gbk(u8\"k减少\"))) m_dDemoParam -= 2 * m_dParamStep;", "B"),
+ ("src/calculus/tangent3d.cpp", "Gbk(u8\"N趋于M\"))) m_dStepH /= kStepRatio;", "Gbk(u8\"N趋于M\"))) m_dStepH /= kStepRatio * kStepRatio;", "B"),
+ ("src/calculus/tangent.cpp", "if (nDropToXAxis == 1) DrawLineWorld(pDC, x0, y0, x0, 0, colour);", "if (nDropToXAxis == 1) DrawLineWorld(pDC, x0, y0, x0, 0.5 * y0, colour);", "D"),
+ ("src/calculus/revolution.cpp", "Gbk(u8\"体积近似值:\"), 3,", "Gbk(u8\"体积近似值:\"), 2,", "R"),
+ ("src/calculus/fourier.cpp", "\"b =\", 4, Shown(b[k])", "\"b =\", 4, Shown(a[k])", "S"),
+ ("src/calculus/least_squares.cpp", "Gbk(u8\"数据2\"))) m_nDemoOption = 2;", "Gbk(u8\"数据2\"))) m_nDemoOption = 3;", "B"),
+ ("src/calculus/quadrature_demo.cpp", "DrawLineWorld(pDC, x, F0, x + h, F1, m_crSection);", "DrawLineWorld(pDC, x, F0, x + h, F0, m_crSection);", "D"),
+ # solid
+ ("src/solid/solid_cut.cpp", "m_dDirN = (m_dYMin + m_dYMax) / 2;", "m_dDirN = (m_dXMin + m_dXMax) / 2;", "S"),
+ ("src/solid/surface_traces.cpp", "Gbk(u8\"后移\"))) m_dDirM -= m_dXSpan / 20;", "Gbk(u8\"后移\"))) m_dDirM -= m_dYSpan / 20;", "S"),
+ ("src/solid/field_elements.cpp", "Gbk(u8\"无向\"))) m_nOdeMethodFamily = 1;", "Gbk(u8\"无向\"))) m_nOdeMethodFamily = 2;", "B"),
+ ("src/solid/volume_elements.cpp", "Gbk(u8\"z增\"))) m_dDirP += 0.05 * m_dZSpan;", "Gbk(u8\"z增\"))) m_dDirP += 0.1 * m_dZSpan;", "B"),
+ ("src/solid/space_curves.cpp", "Gbk(u8\"参数t\"))) m_dDemoParam = 1.0;", "Gbk(u8\"参数t\"))) m_dDemoParam = 0.0;", "B"),
+ ("src/solid/curvilinear_surfaces.cpp", "Gbk(u8\"θ_z型\"))) m_bLoadScriptSettings = 0, m_nDemoOption = 1;", "Gbk(u8\"θ_z型\"))) m_bLoadScriptSettings = 0, m_nDemoOption = 0;", "B"),
+ ("src/solid/field_elements.cpp", "Gbk(u8\"正向\"))) m_nOdeMethodFamily = 3;", "Gbk(u8\"正向\"))) m_nOdeMethodFamily = 4;", "B"),
+ ("src/solid/volume_elements.cpp", "dR, zE, zE + dZ, m_crDefaultPen);", "dR, zE, zE + 2 * dZ, m_crDefaultPen);", "D"),
+ ("src/solid/space_curves.cpp", "DrawLine3D(pDC, p.x, p.y, 0, q.x, q.y, 0, m_crDefaultPen);", "DrawLine3D(pDC, p.x, p.y, 0, q.x, p.y, 0, m_crDefaultPen);", "D"),
+ ("src/solid/partials.cpp", "Gbk(integral < 0 ? u8\"二重积分: \" : u8\"体积: \"), 3, integral,", "Gbk(integral < 0 ? u8\"二重积分: \" : u8\"体积: \"), 2, integral,", "R"),
+ # stats
+ ("src/stats/discrete_demo.cpp", "if (hit(110, T().bigNDown)) m_nSavedPopulationN = StepCount(m_nSavedPopulationN, -step);", "if (hit(110, T().bigNDown)) m_nSavedPopulationN = StepCount(m_nSavedPopulationN, -2 * step);", "B"),
+ ("src/stats/discrete_demo.cpp", "T().bigN, 0, bigN, m_crCurveSetting);", "T().bigN, 0, n, m_crCurveSetting);", "S"),
+ ("src/stats/interval_demo.cpp", "if (button(24, u8\"σ未知\")) m_bSavedShowVariance = 0;", "if (button(24, u8\"σ未知\")) m_bSavedShowVariance = 1;", "B"),
+ ("src/stats/interval_demo.cpp", "DrawLineWorld(pDC, xbar, m_dYMin, xbar, m_dYMax, m_crCurveSetting);", "DrawLineWorld(pDC, xbar, m_dYMin, xbar, m_dYMin + 0.5 * m_dYSpan, m_crCurveSetting);", "D"),
+ ("src/stats/test_demo.cpp", "if (button(120, u8\"左侧\")) m_bSavedQuantileMode = stats::kLeftOpen;", "if (button(120, u8\"左侧\")) m_bSavedQuantileMode = stats::kRightOpen;", "B"),
+ ("src/stats/continuous_demo.cpp", "T().oneMinusAlpha, 3, mass,", "T().oneMinusAlpha, 2, mass,", "R"),
+ ("src/stats/test_demo.cpp", "DrawLineWorld(pDC, T, 0, T, EvalDensity(T, m_nFuncF), m_crCurveSetting);", "DrawLineWorld(pDC, T, 0, T, 0.5 * EvalDensity(T, m_nFuncF), m_crCurveSetting);", "D"),
+ ("src/stats/discrete_demo.cpp", "T().poissonMean, 2, lambda,", "T().poissonMean, 1, lambda,", "R"),
+ # numeric
+ ("src/numeric/root_demo.cpp", "Gbk(u8\"n减少\"), btn)) --m_nDemoStep;", "Gbk(u8\"n减少\"), btn)) m_nDemoStep -= 2;", "B"),
+ ("src/numeric/root_demo.cpp", "Gbk(u8\"从头开始\"), btn)) m_nDemoStep = 0;", "Gbk(u8\"从头开始\"), btn)) m_nDemoStep = 1;", "B"),
+ ("src/numeric/display_controls.cpp", "Gbk(kLabels[k - 1]))) m_nDecimals = k;", "Gbk(kLabels[k - 1]))) m_nDecimals = k + 1;", "B"),
+ ("src/numeric/spline_demo.cpp", "py, \"\", 3, k[2], m_crCurveSetting);", "py, \"\", 3, k[1], m_crCurveSetting);", "S"),
+ ("src/numeric/gauss_demo.cpp", "\"Q=\", m_nDecimals, r.residual,", "\"Q=\", m_nDecimals, -r.residual,", "R"),
+ ("src/numeric/qr_demo.cpp", "Gbk(u8\"β=\"), m_nDecimals, r->beta,", "Gbk(u8\"β=\"), m_nDecimals, r->sigma,", "S"),
+ ("src/numeric/power_demo.cpp", "Gbk(u8\"λ=\"), m_nDecimals, row.lambda,", "Gbk(u8\"λ=\"), m_nDecimals - 1, row.lambda,", "R"),
+ ("src/numeric/interpolation_demo.cpp", "DrawLineWorld(pDC, x[i], y[i], x[i + 1], y[i + 1], m_crFirstDerivative);", "DrawLineWorld(pDC, x[i], y[i], x[i + 1], y[i], m_crFirstDerivative);", "D"),
+ ("src/numeric/romberg_demo.cpp", "Gbk(u8\"ε=\"), 6, m_dEpsilon,", "Gbk(u8\"ε=\"), 5, m_dEpsilon,", "R"),
+ ("src/numeric/regression_demo.cpp", "\"a=\", 6, m_adCoefF[0],", "\"a=\", 6, m_adCoefF[1],", "S"),
+ ("src/numeric/ode_demo.cpp", "\"y =\", 4, y,", "\"y =\", 3, y,", "R"),
+ ("src/numeric/approximation_demo.cpp", "\"a =\", 4, c[j],", "\"a =\", 3, c[j],", "R"),
+ # catalog
+ ("src/catalog/classical_curves.cpp", "if (ClassicalButton(pDC, 5, u8\"实轴y\", bx)) m_dDemoVariant = -1.0;", "if (ClassicalButton(pDC, 5, u8\"实轴y\", bx)) m_dDemoVariant = 1.0;", "B"),
+ ("src/catalog/classical_curves.cpp", "m_dXMax, -slope * m_dXMax, fill);", "m_dXMax, -0.5 * slope * m_dXMax, fill);", "D"),
+ ("src/catalog/classical_curves.cpp", "u8\"c增\", bx)) m_dDirM += kParamStep;", "u8\"c增\", bx)) m_dDirM += 2 * kParamStep;", "B"),
+ ("src/catalog/classical_curves.cpp", "vertex(kLeft, -3.0, 1.0);", "vertex(kLeft, -3.0, 3.0);", "B"),
+ ("src/catalog/classical_curves.cpp", "DrawDotWorld(pDC, f2.x, f2.y, kDotRadius, kDotRadius, m_crDefaultFill, m_crDefaultFill);", "DrawDotWorld(pDC, 0.5 * f2.x, 0.5 * f2.y, kDotRadius, kDotRadius, m_crDefaultFill, m_crDefaultFill);", "D"),
+ ("src/catalog/panels_steps.cpp", "kCoefLabels[i], 2, values[i],", "kCoefLabels[i], 1, values[i],", "R"),
+ ("src/catalog/graph_curve.cpp", "if (m_nPlotOption1) DrawLineWorld(pDC, dFrom, y0, dFrom, 0.0, m_crCurveSetting);", "if (m_nPlotOption1) DrawLineWorld(pDC, dFrom, y0, dFrom, 0.5 * y0, m_crCurveSetting);", "D"),
+ # script
+ ("src/script/annotation_vectors.cpp", "ScaleStepH(1.25);\n            m_nDemoOption = 1;", "ScaleStepH(1.5);\n            m_nDemoOption = 1;", "B"),
+ ("src/script/annotation_vectors.cpp", "Gbk(u8\"取消\"), m_crCurveSetting))\n            m_nDemoOption = 0;", "Gbk(u8\"取消\"), m_crCurveSetting))\n            m_nDemoOption = 1;", "B"),
+ ("src/script/annotation_labels.cpp", "Gbk(u8\"△x增\"), m_crCurveSetting))\n        ScaleStepH(1.25);", "Gbk(u8\"△x增\"), m_crCurveSetting))\n        ScaleStepH(1.5);", "B"),
+ ("src/script/annotation_lines.cpp", "{u8\"p增\", &CPemroView::m_dDirP, 1}", "{u8\"p增\", &CPemroView::m_dDirP, 2}", "B"),
+ ("src/script/annotation_lines.cpp", "\"n=\", 3, m_dDirN,", "\"n=\", 3, m_dDirM,", "S"),
+ ("src/script/annotation_planes.cpp", "\"B^2-AC=\", 4, value,", "\"B^2-AC=\", 3, value,", "R"),
+ ("src/script/annotation_calculus.cpp", "DrawLineWorld(pDC, 0, y1, x1, y1, m_crDefaultPen);", "DrawLineWorld(pDC, 0, y1, x1, y0, m_crDefaultPen);", "D"),
+ ("src/script/annotation_polygons.cpp", "kValueDecimals, EvalF(m_dXMax - x + m_dXMin, k)", "kValueDecimals, EvalF(x, k)", "S"),
+ ("src/script/annotation_calculus.cpp", "DrawLineWorld(pDC, x1, 0, x0, 0, m_crDefaultFill);", "DrawLineWorld(pDC, x1, 0, 0.5 * (x0 + x1), 0, m_crDefaultFill);", "D"),
+]
+
 def run(cmd, cwd, **kw):
     return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
 
@@ -206,7 +275,8 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
     args = sys.argv[2:]
-    plants = P3 if "--third" in args else P2 if "--fresh" in args else P
+    plants = (P4 if "--fourth" in args else P3 if "--third" in args else
+              P2 if "--fresh" in args else P)
     picks = [int(a) for a in args if not a.startswith("--")] or range(len(plants))
     for i in picks:
         f, old, new, kind = plants[i]
