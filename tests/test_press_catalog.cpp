@@ -6,16 +6,12 @@
 
 namespace {
 
-using press_table::Row;
-
-class CatalogPresses : public press_table::PressTable {};
-
 // Sources: hand, the scripts' coefficients ± 0.1 a press; python3, points of
 // the curves the last coefficients give. Page 231: a x² + b xy + c y² + d x
 // + e y + f = 0 from (1, 0.5, 1, 0, 0, −4), traced from a click near it.
 // Page 233: y = a x² + b x + c from (0.5, 0, −3). Page 513: x = c cos(a t +
 // b), y = f sin(d t + e) from (1, 0, 2, 2, 0, 1.5).
-TEST_F(CatalogPresses, ImplicitCoefficientColumn) {
+PRESS_TABLE(CatalogPresses, ImplicitCoefficientColumn) {
     Run({
         {"231", "a增*3", "a=", "1.30", "hand: 1 + 3 × 0.1"},
         {"231", "a减", "a=", "1.20", "hand: 1.3 − 0.1"},
@@ -38,7 +34,7 @@ TEST_F(CatalogPresses, ImplicitCoefficientColumn) {
     });
 }
 
-TEST_F(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
+PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
     Run({
         {"233", "a增*3", "a=", "0.80", "hand: 0.5 + 0.3"},
         {"233", "a减", "a=", "0.70", "hand: 0.8 − 0.1"},
@@ -77,7 +73,7 @@ TEST_F(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
 // P = (−0.3, 0.1): |PF1|·|PF2| = 1.1216 at c = 1.2, 0.8222 at c = 0.9.
 // Page 510: the circle of radius 1/2 about (±1/2, 0), x in [−3, 1] or
 // [−1, 3].
-TEST_F(CatalogPresses, ClassicalCurves) {
+PRESS_TABLE(CatalogPresses, ClassicalCurves) {
     Run({
         {"503", "a增*3", "=m", "1.3", "hand: 1 + 3 × 0.1"},
         {"503", "a减", "=m", "1.2", "hand: 1.3 − 0.1"},

@@ -21,7 +21,7 @@ PRESS_TABLE(CurvePresses, TheEllipseJoinsItsPointToBothFoci) {
 // Sources: python3, a and b 0.1 a press from 1 and 1; on the segment between
 // the foci |PF1| + |PF2| = 2c: c = √(1.2² − 0.8²) = 0.8944 on x, then
 // √(1.3² − 1.2²) = 0.5 on y once b passes a.
-TEST_F(CurvePresses, TheFociFollowAAndB) {
+PRESS_TABLE(CurvePresses, TheFociFollowAAndB) {
     Run({
         {"502", "a增*3", "=m", "1.3", "hand: 1 + 3 × 0.1"},
         {"502", "a减", "=m", "1.2", "hand: 1.3 − 0.1"},

@@ -4,17 +4,13 @@
 
 namespace {
 
-using press_table::Row;
-
-class ScriptPresses : public press_table::PressTable {};
-
 // Sources: python3. Page 211: y = ch x extended with the period P from the
 // script's 2, ×1.25 or ×0.8 a press; x is brought into [−P/2, P/2) (u = x
 // + 100P, less P·⌊u/P + 1/2⌋), so at x = 2: ch 0.5 = 1.1276 for P = 2.5,
 // ch 1.125 = 1.7024 for 3.125, ch 0.4 = 1.0811 for 1.6; (5.5, 1.9) lies
 // above the curve for all three. Page 360: (m, n, p) = (0.6, 0.8, 1) from
 // its script, 0.1 a press, three decimals.
-TEST_F(ScriptPresses, PeriodAndDirectionButtons) {
+PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
     Run({
         {"211", "周期增加", "ink@2,1.1276", "5.5,1.9", "py: P = 2.5, ch 0.5"},
         {"211", "", "bare@2,1", "5.5,1.9", "hand: the script's minimum at x = 2 has moved"},

@@ -60,7 +60,7 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
 // Sources: hand, the plane z = c moves a twentieth of the z span a press:
 // page 364 z in [−2.5, 2.5] from 0, its scene drawn twice under the cut;
 // page 603 z in [0, 7] from the middle 3.5.
-TEST_F(SolidPresses, CutPlaneZMoves) {
+PRESS_TABLE(SolidPresses, CutPlaneZMoves) {
     Run({
         {"364", "平行坐标面|z=c", "z= ", "0.000", "hand: c from 0"},
         {"364", "上移*3", "z= ", "0.750", "hand: 3 × 5/20"},
@@ -75,7 +75,7 @@ TEST_F(SolidPresses, CutPlaneZMoves) {
 // Sources: hand. Page 343: φ from 0, 0.1 a press, kept in [0, 3.14], and in
 // [0.2, 2.9] while the volume element shows. Page 344: the charge t is 1
 // with the source, 2 with the sink, 0 with both; the lattice keeps it.
-TEST_F(SolidPresses, AngleAndChargeButtons) {
+PRESS_TABLE(SolidPresses, AngleAndChargeButtons) {
     Run({
         {"343", "φ增*3", "=p", "0.3", "hand: 0 + 3 × 0.1"},
         {"343", "φ减", "=p", "0.2", "hand: 0.3 − 0.1"},
@@ -99,7 +99,7 @@ TEST_F(SolidPresses, AngleAndChargeButtons) {
 // rectangle, the volume of the partition), the projection toggle of a
 // surface, a line, a field and a vector scene; page 379's grids are the
 // lecturer's choice, which "恢复" undoes.
-TEST_F(SolidPresses, ModeAndCancelButtons) {
+PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
     Run({
         {"341", "体元|dz增*3", "=dz", "0.1953125", "hand: 0.1 × 1.25³"},
         {"341", "dz增*4", "=dz", "0.4", "hand: 0.4768 held at 0.4"},
