@@ -16,7 +16,8 @@
 // pixel within two of the world point has the colour `expected` "r,g,b" (none
 // has it: "!r,g,b");
 // "=dr": the value a page prints nothing of (the fields of `Field`) equals
-// the number `expected` to nine decimals.
+// the number `expected` to nine decimals; "=Meshx" / "=Meshy": the mesh
+// division counts, whole numbers.
 //
 // A file holds its tables only: PRESS_TABLE(Suite, Name) { Run({rows}); }.
 #pragma once
@@ -128,6 +129,9 @@ private:
     void Check(const std::string& label, const std::string& expected) {
         if (label[0] == '?' || label[0] == '!') {
             EXPECT_EQ(log.Saw(label.substr(1)), label[0] == '?');
+        } else if (label == "=Meshx" || label == "=Meshy") {
+            const int divisions = label[5] == 'x' ? view->m_nMeshDivX : view->m_nMeshDivY;
+            EXPECT_EQ(divisions, std::atoi(expected.c_str()));
         } else if (label[0] == '=') {
             const double* field = Field(label.substr(1));
             ASSERT_NE(field, nullptr) << label;
