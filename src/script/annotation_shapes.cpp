@@ -50,6 +50,21 @@ int SidesChanged(const CDC& dc, const CDC& before, const CRect& box) {
     return int(top) + int(bottom) + int(left) + int(right);
 }
 
+// The figure's fill box in the device context's own coordinates.
+CRect DcBox(CDC* pDC, const CRect& device) {
+    const CPoint org = pDC->GetViewportOrg();
+    return CRect(device.left - org.x, device.top - org.y, device.right - org.x,
+                 device.bottom - org.y);
+}
+
+// A copy of the box taken before a fill, so that a fill that runs to every
+// side can be taken back.
+bool KeepBox(CDC* pDC, const CRect& box, CBitmap* before) {
+    if (box.IsRectEmpty() || !before->CreateBitmap(box.Width(), box.Height())) return false;
+    CDC(before).BitBlt(0, 0, box.Width(), box.Height(), pDC, box.left, box.top, SRCCOPY);
+    return true;
+}
+
 } // namespace
 
 // A plane shape whose corner a range step moved out of the range takes the
@@ -62,13 +77,9 @@ void CPemroView::CmdFloodfill2(CDC* pDC) {
     const double y = ReadScriptNumber(m_nParsePos);
     ReadScriptColors(TRUE, TRUE);
     if (!pDC) return;
-    const CRect device = FigureFillBox(pDC);
-    const CPoint org = pDC->GetViewportOrg();
-    const CRect box(device.left - org.x, device.top - org.y, device.right - org.x,
-                    device.bottom - org.y);
+    const CRect box = DcBox(pDC, FigureFillBox(pDC));
     CBitmap before;
-    const bool kept = !box.IsRectEmpty() && before.CreateBitmap(box.Width(), box.Height());
-    if (kept) CDC(&before).BitBlt(0, 0, box.Width(), box.Height(), pDC, box.left, box.top, SRCCOPY);
+    const bool kept = KeepBox(pDC, box, &before);
     FloodFillWorld(pDC, x, y, m_crPen, m_crFill);
     if (!kept) return;
     CDC copy(&before);
@@ -90,13 +101,9 @@ void CPemroView::CmdFloodfill3(CDC* pDC) {
     TurnPoint3D(&x, &y);
     int sx, sy;
     if (!ProjectPoint3D(x, y, z, &sx, &sy)) return;
-    const CRect device = FigureFillBox(pDC);
-    const CPoint org = pDC->GetViewportOrg();
-    const CRect box(device.left - org.x, device.top - org.y, device.right - org.x,
-                    device.bottom - org.y);
+    const CRect box = DcBox(pDC, FigureFillBox(pDC));
     CBitmap before;
-    const bool kept = !box.IsRectEmpty() && before.CreateBitmap(box.Width(), box.Height());
-    if (kept) CDC(&before).BitBlt(0, 0, box.Width(), box.Height(), pDC, box.left, box.top, SRCCOPY);
+    const bool kept = KeepBox(pDC, box, &before);
     FloodFillPx(pDC, sx, sy, m_crPen, m_crFill);
     if (!kept) return;
     CDC copy(&before);
