@@ -29,6 +29,8 @@ PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
         {"357", "p增*2", "p=", "1.300", "hand: 1 + 0.3"},
         {"357", "p减*4", "p=", "0.900", "hand: 1.3 − 0.4"},
         {"357", "", "n=", "0.800", "n keeps its value"},
+        {"357", "open|打开投影", "m=", "0.400", "the script: the inset leaves the line as it was"},
+        {"357", "", "p=", "1.000", "the script"},
     });
 }
 

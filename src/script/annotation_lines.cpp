@@ -171,7 +171,9 @@ void CPemroView::CmdLINE3(CDC* pDC) {
     const double p = ReadScriptNumber(m_nParsePos);
     const int mode = ScriptInt(ReadScriptNumber(m_nParsePos));
     ReadScriptColors(TRUE, FALSE); // read to keep the line's layout; not drawn with
-    if (m_bLoadScriptSettings) {
+    // Opened with its coefficient panel, the plane of the figure has stopped
+    // reloads already: the line still takes its direction on that pass.
+    if (m_bLoadScriptSettings || m_bFigureTookScript) {
         m_dDirM = m, m_dDirN = n, m_dDirP = p;
         if (m_nSurfaceCoefEdit == 1) m_bLoadScriptSettings = 0;
     }

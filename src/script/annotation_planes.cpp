@@ -40,6 +40,7 @@ void CPemroView::CmdPLANE(CDC* pDC) {
     m_bProjectXoy = 0;
     m_nPanelSurfaceSel = 0;
     m_bDrawInverted = 1;
+    m_bFigureTookScript = m_bLoadScriptSettings;
     if (m_nSurfaceCoefEdit == 1) m_bLoadScriptSettings = 0;
     // π2 is d, e, f of the upper coefficients: a copy of π1 in modes 0 and 1.
     // The lower surface's plane form reads its own d, e, f: they follow.

@@ -563,6 +563,7 @@ void CPemroView::EnterFigureState() {
     FigureStateStore& s = *m_pFigureStates;
     if (s.entered || s.record < 0) return;
     s.entered = true;
+    m_bFigureTookScript = FALSE;
     // What the record did before its layout is done again on the figure's
     // own fields.
     std::map<int, std::string> before;
@@ -588,6 +589,7 @@ void CPemroView::PassFigureStateBy() {
     FigureStateStore& s = *m_pFigureStates;
     if (s.entered || s.record < 0) return;
     s.entered = true;
+    m_bFigureTookScript = FALSE;
     s.figure = s.record;
     s.figureKept = false;
     s.figurePassed = true;
@@ -607,17 +609,17 @@ void CPemroView::EndCommandRecordState() {
     }
     const std::vector<int> changed = Changed(*this, s.recordStart, kFigureOnly);
     if (changed.empty()) return;
-    // A button of the figure drawn by a later record of it (a line's
-    // direction buttons) changes the figure's own copy; anything else the
-    // record wrote is the script's setting for the figures after it.
-    if (clicked && s.figure >= 0) {
+    // A later record of a figure draws into it: what it wrote (a line's
+    // direction from the script, or from its own buttons) is the figure's
+    // own, so a click on the figure's first record (a click pass ends
+    // there) and later passes that no longer read the script still have it.
+    if (s.figure >= 0 && (clicked || !IsSettingRecord(*this))) {
         if (!s.figureKept) return;
-        s.current = s.figure;
-        s.clicked.insert(s.figure);
+        if (clicked) s.current = s.figure, s.clicked.insert(s.figure);
         // The view holds the figure's fields: a figure the bound left
         // without a copy keeps them whole.
         if (!s.figures.count(s.figure)) {
-            s.Keep(*this, s.figure);
+            if (clicked) s.Keep(*this, s.figure);
             return;
         }
         Sparse& own = s.figures[s.figure];
@@ -631,7 +633,6 @@ void CPemroView::EndCommandRecordState() {
         }
         return;
     }
-    if (s.figure >= 0 && !IsSettingRecord(*this)) return;
     for (int i : changed) {
         Put(s.flow, i, Bytes(*this, i));
         if (s.readOnly) continue;

@@ -342,6 +342,10 @@ public:
     // SaveRestoreDisplaySettings while a selection is pending.
     BOOL m_bSelectionPending = FALSE;
     BOOL m_bLoadScriptSettings = FALSE;
+    // Whether the running figure took the script's values at its set-up,
+    // before a coefficient panel stopped further reloads: its later
+    // records (a line's direction) take theirs on the same pass.
+    BOOL m_bFigureTookScript = FALSE;
     int m_nPlotMode = 0, m_nPendingPlotMode = 0;
     int m_nFuncF = 0, m_nPendingFuncF = 0;
     int m_nFuncUpper = 0, m_nPendingFuncUpper = 0;
