@@ -163,6 +163,9 @@ void RegisterAfterClickBenchmarks() {
     };
     for (const char* page : kMeshPages)
         states.push_back({std::string(page) + "_densest", page, -1, u8"增加", kPressesToDensest});
+    // The plane and tangent-plane meshes ten presses on, at the widest window.
+    for (const char* page : {"310", "311", "357", "360"})
+        states.push_back({std::string(page) + "_x10_1920", page, -1, u8"增加", 10, 0, 1920, 1080});
     for (const AfterClicks& c : states)
         benchmark::RegisterBenchmark(("AfterClicks/" + c.name).c_str(), TimeAfterClicks, c)
             ->Unit(benchmark::kMillisecond);

@@ -50,3 +50,25 @@ BENCHMARK(NumericQrLateStepPass)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(NumericPagePass, descent_200, "200")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(NumericPagePass, power_jacobi_204, "204")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(NumericPagePass, iterative_205, "205")->Unit(benchmark::kMillisecond);
+
+// The descent page's first pass after an input change at 1920x1080: the
+// colour map computed afresh, not painted from the kept one; the quadratic
+// form as the page opens, and the two equations' residual (0).
+static void NumericDescentFirstPass1920(benchmark::State& state) {
+    auto view = OpenSamplePage("200", -1, 1920, 1080);
+    if (!view) return state.SkipWithError("no run directory");
+    if (state.range(0) == 0) {
+        view->m_nPendingFuncUpper = 0;
+        view->m_bSelectionPending = TRUE;
+        view->Invalidate();
+        view->RenderPending();
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        view->m_levelMapMemo.key.clear();
+        view->Invalidate();
+        state.ResumeTiming();
+        view->RenderPending();
+    }
+}
+BENCHMARK(NumericDescentFirstPass1920)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -188,28 +188,14 @@ void CPemroView::DrawLevelColourMap(CDC* pDC, int kind) {
         false);
 }
 
-// A measured hot loop: it evaluates the objective about twice for every
-// pixel of the plot, a row at a time so that the objective's loop over a row
-// runs several samples at once.
+// A measured hot loop: it evaluates the objective once for every pixel of
+// the plot, a row at a time so that the objective's loop over a row runs
+// several samples at once; the colour scale is read from the very samples
+// the map shows.
 template <class Rows> void CPemroView::FillLevelColourMap(CDC* pDC, Rows values, bool keep) {
     // A map not kept leaves no boxes behind that another map's key could find.
     if (!keep) m_levelMapMemo.key.clear();
-    double largest = -10000, smallest = 10000;
-    const double sx = m_dXSpan / m_nPlotWidth, sy = m_dYSpan / m_nPlotHeight;
-    if (!(sx > 0) || !(sy > 0)) return;
-    std::vector<double> xs(size_t(m_nPlotWidth) + 3), row(xs.size());
-    for (int i = 0; i <= m_nPlotWidth; ++i) xs[size_t(i)] = m_dXMin + i * sx;
-    for (int j = 0; j <= m_nPlotHeight; ++j) {
-        const double y = m_dYMin + j * sy;
-        values(xs.data(), size_t(m_nPlotWidth) + 1, y, row.data());
-        for (int i = 0; i <= m_nPlotWidth; ++i) {
-            const double v = row[size_t(i)];
-            if (v > largest) largest = v;
-            if (v < smallest) smallest = v;
-        }
-    }
-    // A constant objective has no scale: it takes the lowest colour.
-    const double scale = largest > smallest ? 255 / (largest - smallest) : 0;
+    if (!(m_dXSpan / m_nPlotWidth > 0) || !(m_dYSpan / m_nPlotHeight > 0)) return;
     // Each sample is one pixel, drawn column by column upwards, a later
     // sample over an earlier one on the same pixel. So a pixel shows the
     // last of its samples: the last column's, and of that the last row's;
@@ -224,8 +210,22 @@ template <class Rows> void CPemroView::FillLevelColourMap(CDC* pDC, Rows values,
     const std::vector<PixelRun> up = PixelRuns(rows, [&](int j, int* py) {
         return MapWorldWhole(m_dXMin, m_dYMin + j * fy, &unused, py);
     });
-    xs.resize(across.size()), row.resize(across.size());
+    std::vector<double> xs(across.size());
     for (size_t k = 0; k < across.size(); ++k) xs[k] = m_dXMin + across[k].last * fx;
+    // The shown samples, row after row; their range is the scale's.
+    std::vector<double> shown(across.size() * up.size());
+    double largest = -10000, smallest = 10000;
+    for (size_t r = 0; r < up.size(); ++r) {
+        double* row = shown.data() + r * across.size();
+        values(xs.data(), across.size(), m_dYMin + up[r].last * fy, row);
+        for (size_t k = 0; k < across.size(); ++k) {
+            const double v = row[k];
+            if (v > largest) largest = v;
+            if (v < smallest) smallest = v;
+        }
+    }
+    // A constant objective has no scale: it takes the lowest colour.
+    const double scale = largest > smallest ? 255 / (largest - smallest) : 0;
     const auto level = [&](double value, int* c) {
         const double v = (value - smallest) * scale;
         if (!std::isfinite(v)) return false;
@@ -246,9 +246,9 @@ template <class Rows> void CPemroView::FillLevelColourMap(CDC* pDC, Rows values,
     };
     const CDC::DirectBoxes direct = pDC->Direct();
     // Pixels of one level side by side in a row go in one box.
-    for (const PixelRun& r : up) {
-        const double y = m_dYMin + r.last * fy;
-        values(xs.data(), across.size(), y, row.data());
+    for (size_t ri = 0; ri < up.size(); ++ri) {
+        const PixelRun& r = up[ri];
+        const double* row = shown.data() + ri * across.size();
         int left = 0, right = -1, runLevel = -1;
         const auto flush = [&] {
             if (right < left) return;
