@@ -121,4 +121,16 @@ PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
     });
 }
 
+// The lines of page 202: x̄ = 5.5 up the first plot's full height (to 0.6);
+// the statistic u = 0.527 of the test's plot up to the normal density there,
+// φ(0.527) = 0.3472, and no further. Sources: hand, python3 math.
+PRESS_TABLE(DistributionPresses, TheLinesOfPage202) {
+    Run({
+        {"202", "@5,0.3", "ink@5.5,0.55", "-1,0.5", "hand: x̄ of 1..10"},
+        {"202", "", "bare@6,0.55", "-1,0.5", "hand: nothing else that high"},
+        {"202/2600", "@0,0.2", "ink@0.527,0.34", "-3.5,0.45", "py: the line's top, φ(0.527)"},
+        {"202/2600", "", "bare@0.527,0.42", "-3.5,0.45", "hand: it ends at the density"},
+    });
+}
+
 } // namespace
