@@ -92,12 +92,19 @@ PRESS_TABLE(NumericControlPresses, TheShiftedMatrixOfPage213) {
 PRESS_TABLE(NumericControlPresses, TheBasesOfPage464) {
     Run({
         {"464", "", "Q=", "0.000216", "py: powers 0..3"},
+        {"464", "", "ink@3,0.0780", "2,-0.3", "py: the cubic at 3"},
+        {"464", "", "bare@3,0.1169", "2,-0.3", "py: where the quadratic would be"},
         {"464", "m减少", "Q=", "0.000372", "py: powers 0..2"},
+        {"464", "", "ink@3,0.1169", "2,-0.3", "py: the quadratic at 3"},
+        {"464", "", "bare@3,0.0780", "2,-0.3", "py: where the cubic was"},
         {"464", "m增加|偶次幂", "Q=", "0.008803", "py: powers 0, 2, 4, 6"},
+        {"464", "", "ink@3,0.4612", "2,-0.3", "py: the even fit at 3"},
+        {"464", "", "ink@1,0.7514", "2,-0.3", "py: the even fit at 1"},
         {"464", "", "?2m偶次多项式回归", "", "hand: the basis's title"},
         {"464", "2m偶次多项式回归", "Q=", "0.008803", "hand: the title answers no press"},
         {"464", "奇次幂|2m+1奇次多项式回归", "?2m+1奇次多项式回归", "", "hand"},
         {"464", "", "Q=", "0.000000", "py: powers 1, 3, 5, 7, 1.2e-10"},
+        {"464", "", "ink@3,0.1400", "2,-0.3", "py: the odd fit at 3"},
         {"464", "连续次幂|m次多项式回归", "Q=", "0.000216", "py: powers 0..3"},
         {"464", "数据类型:", "!2m+1奇次多项式回归", "", "hand: the label answers no press"},
     });
@@ -120,6 +127,22 @@ PRESS_TABLE(NumericControlPresses, TheLinesAndLabelsOfPages200And313) {
         {"200", "显示小数点:", "?-3.0000", "", "hand: the label keeps them"},
         {"200", "2位", "?-3.00", "", "hand: two decimals"},
         {"200", "", "!-3.000", "", "hand: two decimals only"},
+    });
+}
+
+// Page 465's arctan x through the nodes −5, −4, .., 5: Lagrange's
+// polynomial at 4.5 and 4.7, far under arctan there; the chords of the
+// linear interpolation, (0, 0) to (1, π/4) at 0.5. Sources: python3.
+PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
+    Run({
+        {"465/3000", "", "ink@4.5,1.1839", "-2,1.8", "py: L(4.5), arctan 4.5 = 1.3521"},
+        {"465/3000", "", "ink@4.7,1.1588", "-2,1.8", "py: L(4.7)"},
+        {"465/3000", "", "ink@4.5,1.3521", "-2,1.8", "py: arctan 4.5"},
+        {"465/3000", "", "bare@4.5,0.9", "-2,1.8", "hand: under both"},
+        {"465/4200", "@3,-1.5|n减少*6", "n=", "4", "hand: 10 − 6"},
+        {"465/4200", "", "rgb@1.25,0.5952", "250,255,0", "py: the chord to (2.5, arctan 2.5)"},
+        {"465/4200", "", "rgb@-1.25,-0.5952", "250,255,0", "py: its mirror"},
+        {"465/4200", "", "rgb@1.25,0.8961", "!250,255,0", "py: arctan 1.25, no chord"},
     });
 }
 
