@@ -133,4 +133,27 @@ PRESS_TABLE(DistributionPresses, TheLinesOfPage202) {
     });
 }
 
+// The probabilities' dots of page 212, orange RGB(255, 128, 0), at their
+// heights: the binomial (n = 10, p = 0.5, the last figure of a window 900
+// tall), the Poisson (λ = 2, of one 1600 tall) and the hypergeometric
+// (n = 5, N = 20, M = 8). Sources: python3 math.comb, math.exp.
+PRESS_TABLE(DistributionPresses, TheProbabilityDotsOfPage212) {
+    Run({
+        {"212/900", "", "rgb@5,0.2461", "255,128,0", "py: C(10,5)/2^10"},
+        {"212/900", "", "rgb@2,0.0439", "255,128,0", "py: C(10,2)/2^10"},
+        {"212/900", "", "rgb@5,0.30", "!255,128,0", "hand: no dot above"},
+        {"212/900", "p减*2", "rgb@3,0.2668", "255,128,0", "py: b(3; 10, 0.3)"},
+        {"212/900", "", "rgb@5,0.1029", "255,128,0", "py: b(5; 10, 0.3)"},
+        {"212/900", "", "rgb@5,0.2461", "!255,128,0", "hand: the old dot gone"},
+        {"212/900", "n增", "rgb@4,0.2201", "255,128,0", "py: b(4; 11, 0.3)"},
+        {"212/1600", "", "rgb@3,0.1804", "255,128,0", "py: e^−2 2³/3!"},
+        {"212/1600", "λ增*3", "rgb@3,0.2033", "255,128,0", "py: λ 2.3"},
+        {"212/1600", "", "rgb@1,0.2306", "255,128,0", "py: λ 2.3"},
+        {"212/1600", "", "rgb@3,0.1804", "!255,128,0", "hand: the old dot gone"},
+        {"212/2400", "期望#3|M减|M增", "rgb@2,0.3973", "255,128,0", "py: 28 · 220 / C(20,5)"},
+        {"212/2400", "M减", "rgb@1,0.3228", "255,128,0", "py: M 7, 7 · 495 / C(20,5)"},
+        {"212/2400", "", "rgb@1,0.2554", "!255,128,0", "hand: the old dot gone"},
+    });
+}
+
 } // namespace
