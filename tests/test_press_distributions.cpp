@@ -156,4 +156,21 @@ PRESS_TABLE(DistributionPresses, TheProbabilityDotsOfPage212) {
     });
 }
 
+// The normal density of page 212 (the last figure of a window 3500 tall),
+// N(0, 1), then μ and σ stepped by the page step 0.1. Sources: python3,
+// exp(−z²/2)/(σ√(2π)).
+PRESS_TABLE(DistributionPresses, TheNormalDensityOfPage212) {
+    Run({
+        {"212/3500", "", "ink@1,0.2420", "2.5,0.9", "py: φ(1)"},
+        {"212/3500", "", "ink@-0.5,0.3521", "2.5,0.9", "py: φ(−0.5)"},
+        {"212/3500", "", "bare@1,0.32", "2.5,0.9", "hand: above the density"},
+        {"212/3500", "μ增*3", "ink@1.3,0.2420", "2.5,0.9", "py: μ 0.3"},
+        {"212/3500", "", "ink@-0.2,0.3521", "2.5,0.9", "py: μ 0.3"},
+        {"212/3500", "", "bare@-0.5,0.3521", "2.5,0.9", "py: φ(−0.8) = 0.2897 there now"},
+        {"212/3500", "σ增*2", "ink@0.3,0.3324", "2.5,0.9", "py: σ 1.2, the peak"},
+        {"212/3500", "", "ink@1.5,0.2016", "2.5,0.9", "py: σ 1.2, one σ out"},
+        {"212/3500", "", "bare@0.3,0.3989", "2.5,0.9", "py: the old peak"},
+    });
+}
+
 } // namespace
