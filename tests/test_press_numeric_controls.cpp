@@ -111,7 +111,8 @@ PRESS_TABLE(NumericControlPresses, TheBasesOfPage464) {
 }
 
 // Page 313's x² + x − 2 from x0 = 0: Newton's first tangent from (0, −2)
-// to (2, 0) and the drop from (2, f(2) = 4) to the axis; x = φ(x) with
+// to (2, 0) and the drop from (2, f(2) = 4) to the axis; the secant's
+// first chord and drops, from x1 = 0.275 to x2 = 1.568627; x = φ(x) with
 // φ = f leaves [0, 2] at once. Page 200's b = (4, −3) in the decimals
 // chosen. Sources: hand.
 PRESS_TABLE(NumericControlPresses, TheLinesAndLabelsOfPages200And313) {
@@ -121,6 +122,11 @@ PRESS_TABLE(NumericControlPresses, TheLinesAndLabelsOfPages200And313) {
         {"313", "", "bare@0.5,-0.5", "-2,8", "hand: between the tangent and the curve"},
         {"313", "", "ink@2,2", "-2,8", "hand: the drop's middle"},
         {"313", "", "bare@2.3,2", "-2,8", "hand: right of the drop"},
+        {"313", "弦截法", "ink@0.9218,0.1899", "-2,8",
+         "py: the chord (0.275, -1.6494) to (1.5686, 2.0292)"},
+        {"313", "", "ink@0.275,-0.8247", "-2,8", "hand: the drop at x1 = 0.05 × 5.5, its middle"},
+        {"313", "", "ink@1.5686,1.0146", "-2,8", "py: the drop at x2, its middle"},
+        {"313", "", "bare@0.6,0.4", "-2,8", "py: above the chord's -0.7252 there"},
         {"313", "显示数据|不动点|迭代出界", "?-2.000000", "", "hand: φ(0) = −2"},
         {"313", "", "?迭代出界", "", "hand: −2 is outside [0, 2]"},
         {"200", "显示数据", "?-3.0000", "", "hand: b2, four decimals"},
