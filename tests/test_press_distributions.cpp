@@ -121,13 +121,22 @@ PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
     });
 }
 
-// The lines of page 202: x̄ = 5.5 up the first plot's full height (to 0.6);
+// The lines of page 202: x̄ = 5.5 up the first plot's full height (to 0.6),
+// the data's dots one 1/10 of the height above the last, the area under
+// the density of x̄ (scaled t(9), S = √(82.5/9));
 // the statistic u = 0.527 of the test's plot up to the normal density there,
 // φ(0.527) = 0.3472, and no further. Sources: hand, python3 math.
 PRESS_TABLE(DistributionPresses, TheLinesOfPage202) {
     Run({
         {"202", "@5,0.3", "ink@5.5,0.55", "-1,0.5", "hand: x̄ of 1..10"},
         {"202", "", "bare@6,0.55", "-1,0.5", "hand: nothing else that high"},
+        {"202", "", "ink@8,0.405", "-1,0.5", "hand: X8 = 8 at −0.05 + 7 × 0.65/10"},
+        {"202", "", "ink@2,0.015", "-1,0.5", "hand: X2 = 2 at −0.05 + 0.65/10"},
+        {"202", "", "bare@8,0.3", "-1,0.5", "hand: between the dots"},
+        {"202", "", "ink@6,0.33", "-1,0.5", "py: under the t(9) density of S/√10, 0.3491 at 6"},
+        {"202", "", "bare@6,0.39", "-1,0.5", "py: above it"},
+        {"202", "", "ink@4.5,0.21", "-1,0.5", "py: 0.2287 at 4.5"},
+        {"202", "", "bare@4.5,0.27", "-1,0.5", "py: above it"},
         {"202/2600", "@0,0.2", "ink@0.527,0.34", "-3.5,0.45", "py: the line's top, φ(0.527)"},
         {"202/2600", "", "bare@0.527,0.42", "-3.5,0.45", "hand: it ends at the density"},
     });
