@@ -121,4 +121,65 @@ PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
     });
 }
 
+// The lines of page 202: x̄ = 5.5 up the first plot's full height (to 0.6),
+// the data's dots one 1/10 of the height above the last, the area under
+// the density of x̄ (scaled t(9), S = √(82.5/9));
+// the statistic u = 0.527 of the test's plot up to the normal density there,
+// φ(0.527) = 0.3472, and no further. Sources: hand, python3 math.
+PRESS_TABLE(DistributionPresses, TheLinesOfPage202) {
+    Run({
+        {"202", "@5,0.3", "ink@5.5,0.55", "-1,0.5", "hand: x̄ of 1..10"},
+        {"202", "", "bare@6,0.55", "-1,0.5", "hand: nothing else that high"},
+        {"202", "", "ink@8,0.405", "-1,0.5", "hand: X8 = 8 at −0.05 + 7 × 0.65/10"},
+        {"202", "", "ink@2,0.015", "-1,0.5", "hand: X2 = 2 at −0.05 + 0.65/10"},
+        {"202", "", "bare@8,0.3", "-1,0.5", "hand: between the dots"},
+        {"202", "", "ink@6,0.33", "-1,0.5", "py: under the t(9) density of S/√10, 0.3491 at 6"},
+        {"202", "", "bare@6,0.39", "-1,0.5", "py: above it"},
+        {"202", "", "ink@4.5,0.21", "-1,0.5", "py: 0.2287 at 4.5"},
+        {"202", "", "bare@4.5,0.27", "-1,0.5", "py: above it"},
+        {"202/2600", "@0,0.2", "ink@0.527,0.34", "-3.5,0.45", "py: the line's top, φ(0.527)"},
+        {"202/2600", "", "bare@0.527,0.42", "-3.5,0.45", "hand: it ends at the density"},
+    });
+}
+
+// The probabilities' dots of page 212, orange RGB(255, 128, 0), at their
+// heights: the binomial (n = 10, p = 0.5, the last figure of a window 900
+// tall), the Poisson (λ = 2, of one 1600 tall) and the hypergeometric
+// (n = 5, N = 20, M = 8). Sources: python3 math.comb, math.exp.
+PRESS_TABLE(DistributionPresses, TheProbabilityDotsOfPage212) {
+    Run({
+        {"212/900", "", "rgb@5,0.2461", "255,128,0", "py: C(10,5)/2^10"},
+        {"212/900", "", "rgb@2,0.0439", "255,128,0", "py: C(10,2)/2^10"},
+        {"212/900", "", "rgb@5,0.30", "!255,128,0", "hand: no dot above"},
+        {"212/900", "p减*2", "rgb@3,0.2668", "255,128,0", "py: b(3; 10, 0.3)"},
+        {"212/900", "", "rgb@5,0.1029", "255,128,0", "py: b(5; 10, 0.3)"},
+        {"212/900", "", "rgb@5,0.2461", "!255,128,0", "hand: the old dot gone"},
+        {"212/900", "n增", "rgb@4,0.2201", "255,128,0", "py: b(4; 11, 0.3)"},
+        {"212/1600", "", "rgb@3,0.1804", "255,128,0", "py: e^−2 2³/3!"},
+        {"212/1600", "λ增*3", "rgb@3,0.2033", "255,128,0", "py: λ 2.3"},
+        {"212/1600", "", "rgb@1,0.2306", "255,128,0", "py: λ 2.3"},
+        {"212/1600", "", "rgb@3,0.1804", "!255,128,0", "hand: the old dot gone"},
+        {"212/2400", "期望#3|M减|M增", "rgb@2,0.3973", "255,128,0", "py: 28 · 220 / C(20,5)"},
+        {"212/2400", "M减", "rgb@1,0.3228", "255,128,0", "py: M 7, 7 · 495 / C(20,5)"},
+        {"212/2400", "", "rgb@1,0.2554", "!255,128,0", "hand: the old dot gone"},
+    });
+}
+
+// The normal density of page 212 (the last figure of a window 3500 tall),
+// N(0, 1), then μ and σ stepped by the page step 0.1. Sources: python3,
+// exp(−z²/2)/(σ√(2π)).
+PRESS_TABLE(DistributionPresses, TheNormalDensityOfPage212) {
+    Run({
+        {"212/3500", "", "ink@1,0.2420", "2.5,0.9", "py: φ(1)"},
+        {"212/3500", "", "ink@-0.5,0.3521", "2.5,0.9", "py: φ(−0.5)"},
+        {"212/3500", "", "bare@1,0.32", "2.5,0.9", "hand: above the density"},
+        {"212/3500", "μ增*3", "ink@1.3,0.2420", "2.5,0.9", "py: μ 0.3"},
+        {"212/3500", "", "ink@-0.2,0.3521", "2.5,0.9", "py: μ 0.3"},
+        {"212/3500", "", "bare@-0.5,0.3521", "2.5,0.9", "py: φ(−0.8) = 0.2897 there now"},
+        {"212/3500", "σ增*2", "ink@0.3,0.3324", "2.5,0.9", "py: σ 1.2, the peak"},
+        {"212/3500", "", "ink@1.5,0.2016", "2.5,0.9", "py: σ 1.2, one σ out"},
+        {"212/3500", "", "bare@0.3,0.3989", "2.5,0.9", "py: the old peak"},
+    });
+}
+
 } // namespace

@@ -9,6 +9,8 @@ namespace {
 // data; M = Σ (f(x_i) − y_i)², e-model fitted through ln y.
 PRESS_TABLE(LeastSquaresPresses, EveryButtonOfPage314) {
     Run({
+        {"314", "拟合曲线:", "!M=", "", "hand: the label fits nothing"},
+        {"314", "", "a=", "-1.00", "hand: a as the page opens"},
         {"314", "y=a+bx|最小二乘法", "a=", "-2.74", "py: set 1, a + bx"},
         {"314", "", "b=", "0.483", "py: set 1, a + bx"},
         {"314", "", "M=", "7.224", "py: set 1, a + bx"},

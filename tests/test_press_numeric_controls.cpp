@@ -1,0 +1,155 @@
+// The number controls of the matrix pages 203, 205 and 213 pressed as a
+// lecturer presses them: the significant digits of the arithmetic ("2 位"
+// .. "精确"), the decimals kept of A and b, the decimals shown, and the
+// titles and labels that answer no press.
+#include "press_table.h"
+
+namespace {
+
+// Page 203's own system: A = [1/(i + j + 2)], b = 1/(i + 101), Doolittle,
+// one element a step; "#1" of a kept-decimals label is A's, "#2" b's, "#3"
+// the decimals shown. Sources: hand, R(v) v to that many significant
+// digits; "py" Doolittle and the two solves in python3 floats.
+PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
+    Run({
+        {"203", "开  始|显示小数点:|6位", "?0.333333", "", "hand: 1/3, six decimals"},
+        {"203", "3 位", "?0.333000", "", "hand: 1/3 to three digits"},
+        {"203", "", "!0.333333", "", "hand: no exact third left"},
+        {"203", "4 位", "?0.333300", "", "hand: 1/3 to four digits"},
+        {"203", "精度", "?0.333300", "", "hand: the label keeps the digits"},
+        {"203", "下一步*4", "?0.666600", "", "hand: l10 = R(0.3333 / 0.5)"},
+        {"203", "6 位", "?0.666666", "", "hand: 0.333333 / 0.5"},
+        {"203", "精确#3", "?0.666667", "", "hand: 2/3"},
+        {"203", "下一步*5", "?-0.542999", "", "py: x = (0.107503, -0.542999, 0.548597)"},
+        {"203", "3位#3", "?-0.543", "", "py: x2 to three decimals"},
+        {"203", "", "!-0.5430", "", "hand: three decimals only"},
+        {"203", "1位", "?-0.5", "", "py: x2 to one decimal"},
+        {"203", "", "!-0.54", "", "hand: one decimal only"},
+        {"203", "4位#3", "?0.5486", "", "py: x3 to four decimals"},
+        {"203", "2位", "?-0.0867", "", "py: A to two decimals, x2 = -0.086703"},
+        {"203", "", "?0.1732", "", "py: x3 = 0.173174"},
+        {"203", "3位", "?-0.3898", "", "py: A to three decimals, x2 = -0.389811"},
+        {"203", "A:", "?-0.3898", "", "hand: the label keeps A"},
+        {"203", "精确", "?-0.5430", "", "py: A exact again"},
+        {"203", "3位#2", "?-0.6000", "", "py: b all 0.010, x = (0.12, -0.6, 0.6)"},
+        {"203", "b:", "?-0.6000", "", "hand: the label keeps b"},
+        {"203", "4位#2", "?0.5460", "", "py: b = (0.0099, 0.0098, 0.0097)"},
+        {"203", "", "?0.1068", "", "py: x1 = 0.1068"},
+        {"203", "精确#2", "?0.5486", "", "py: b exact again"},
+        {"203", "改 进|改进平方根", "?改进平方根", "", "hand: the title answers no press"},
+        {"203", "下一步*6", "?-0.5430", "", "py: L·D·Lᵀ solves to the same x"},
+        {"203", "LU分解|LU分解法", "!改进平方根", "", "hand: Doolittle's title only"},
+        {"203", "", "?LU分解法", "", "hand"},
+    });
+}
+
+// Page 205's system [8 -3 2; 4 11 -1; 6 3 12] x = (20, 33, 36) from x = 0:
+// Jacobi's second iterate (23/8, 26/11, 1), Gauss-Seidel's first (5/2,
+// 23/11, 27/22). Sources: hand, each product and quotient to the digits.
+PRESS_TABLE(NumericControlPresses, TheIterationsOfPage205) {
+    Run({
+        {"205", "2 位|开  始|下一步*2", "?2.9000", "", "hand: 23/8 to two digits"},
+        {"205", "", "?2.4000", "", "hand: 26/11 to two digits"},
+        {"205", "精确#3", "?2.8750", "", "hand: 23/8"},
+        {"205", "", "?2.3636", "", "hand: 26/11"},
+        {"205", "精度|A:|b:|显示小数点:", "?2.8750", "", "hand: labels only"},
+        {"205", "Jacobi迭代", "?2.3636", "", "hand: the title answers no press"},
+        {"205", "Seidel|G-S迭代|开  始|下一步", "?1.2273", "", "hand: (36 − 15 − 6·23/11)/12"},
+        {"205", "2 位", "?1.2000", "", "hand: (36 − 15 − R(3·2.1))/12 = 1.225"},
+        {"205", "", "!1.2273", "", "hand"},
+        {"205", "5 位|6位", "?1.227300", "", "hand: 14.7273/12 = 1.227275"},
+        {"205", "6 位", "?1.227270", "", "hand: 14.72727/12 = 1.2272725"},
+        {"205", "精确#3", "?1.227273", "", "hand: 27/22"},
+    });
+}
+
+// Page 213's A = [1/(i + j + 2)] less p = 0.1 on the diagonal, before the
+// first step: 1/6 − 0.1 = 0.0666667 and 1/3 to the digits. Sources: hand.
+PRESS_TABLE(NumericControlPresses, TheShiftedMatrixOfPage213) {
+    Run({
+        {"213", "开  始|6位", "?0.066667", "", "hand: 1/6 − 0.1, six decimals"},
+        {"213", "3 位", "?0.066700", "", "hand: to three digits"},
+        {"213", "2 位", "?0.067000", "", "hand: to two digits"},
+        {"213", "5 位", "?0.333330", "", "hand: 1/3 to five digits"},
+        {"213", "6 位", "?0.333333", "", "hand: 1/3 to six digits"},
+        {"213", "", "!0.333330", "", "hand"},
+        {"213", "精度|显示小数点:", "?0.333333", "", "hand: labels only"},
+        {"213", "精确|2位", "?0.07", "", "hand: 0.0667 to two decimals"},
+        {"213", "", "!0.067", "", "hand: two decimals only"},
+        {"213", "3位", "?0.067", "", "hand: three decimals"},
+        {"213", "", "!0.0667", "", "hand: three decimals only"},
+        {"213", "5位", "?0.06667", "", "hand: five decimals"},
+        {"213", "HQR|反射阵QR分解", "?反射阵QR分解", "", "hand: the title answers no press"},
+        {"213", "HJR|H变换与旋转QR分解", "?H变换与旋转QR分解", "", "hand"},
+        {"213", "SQR|斯密特正交化QR分解", "?斯密特正交化QR分解", "", "hand"},
+        {"213", "", "?0.33333", "", "hand: five decimals kept"},
+    });
+}
+
+// Page 464's fit of sin x at x = iπ/10, i = 0..9, in the three bases; Q the
+// mean squared residual. Sources: python3, the normal equations solved by
+// elimination in floats.
+PRESS_TABLE(NumericControlPresses, TheBasesOfPage464) {
+    Run({
+        {"464", "", "Q=", "0.000216", "py: powers 0..3"},
+        {"464", "", "ink@3,0.0780", "2,-0.3", "py: the cubic at 3"},
+        {"464", "", "bare@3,0.1169", "2,-0.3", "py: where the quadratic would be"},
+        {"464", "m减少", "Q=", "0.000372", "py: powers 0..2"},
+        {"464", "", "ink@3,0.1169", "2,-0.3", "py: the quadratic at 3"},
+        {"464", "", "bare@3,0.0780", "2,-0.3", "py: where the cubic was"},
+        {"464", "m增加|偶次幂", "Q=", "0.008803", "py: powers 0, 2, 4, 6"},
+        {"464", "", "ink@3,0.4612", "2,-0.3", "py: the even fit at 3"},
+        {"464", "", "ink@1,0.7514", "2,-0.3", "py: the even fit at 1"},
+        {"464", "", "?2m偶次多项式回归", "", "hand: the basis's title"},
+        {"464", "2m偶次多项式回归", "Q=", "0.008803", "hand: the title answers no press"},
+        {"464", "奇次幂|2m+1奇次多项式回归", "?2m+1奇次多项式回归", "", "hand"},
+        {"464", "", "Q=", "0.000000", "py: powers 1, 3, 5, 7, 1.2e-10"},
+        {"464", "", "ink@3,0.1400", "2,-0.3", "py: the odd fit at 3"},
+        {"464", "连续次幂|m次多项式回归", "Q=", "0.000216", "py: powers 0..3"},
+        {"464", "数据类型:", "!2m+1奇次多项式回归", "", "hand: the label answers no press"},
+    });
+}
+
+// Page 313's x² + x − 2 from x0 = 0: Newton's first tangent from (0, −2)
+// to (2, 0) and the drop from (2, f(2) = 4) to the axis; the secant's
+// first chord and drops, from x1 = 0.275 to x2 = 1.568627; x = φ(x) with
+// φ = f leaves [0, 2] at once. Page 200's b = (4, −3) in the decimals
+// chosen. Sources: hand.
+PRESS_TABLE(NumericControlPresses, TheLinesAndLabelsOfPages200And313) {
+    Run({
+        {"313", "", "ink@1,-1", "-2,8", "hand: the tangent's middle"},
+        {"313", "", "ink@1.9,-0.1", "-2,8", "hand: the tangent near its end on the axis"},
+        {"313", "", "bare@0.5,-0.5", "-2,8", "hand: between the tangent and the curve"},
+        {"313", "", "ink@2,2", "-2,8", "hand: the drop's middle"},
+        {"313", "", "bare@2.3,2", "-2,8", "hand: right of the drop"},
+        {"313", "弦截法", "ink@0.9218,0.1899", "-2,8",
+         "py: the chord (0.275, -1.6494) to (1.5686, 2.0292)"},
+        {"313", "", "ink@0.275,-0.8247", "-2,8", "hand: the drop at x1 = 0.05 × 5.5, its middle"},
+        {"313", "", "ink@1.5686,1.0146", "-2,8", "py: the drop at x2, its middle"},
+        {"313", "", "bare@0.6,0.4", "-2,8", "py: above the chord's -0.7252 there"},
+        {"313", "显示数据|不动点|迭代出界", "?-2.000000", "", "hand: φ(0) = −2"},
+        {"313", "", "?迭代出界", "", "hand: −2 is outside [0, 2]"},
+        {"200", "显示数据", "?-3.0000", "", "hand: b2, four decimals"},
+        {"200", "显示小数点:", "?-3.0000", "", "hand: the label keeps them"},
+        {"200", "2位", "?-3.00", "", "hand: two decimals"},
+        {"200", "", "!-3.000", "", "hand: two decimals only"},
+    });
+}
+
+// Page 465's arctan x through the nodes −5, −4, .., 5: Lagrange's
+// polynomial at 4.5 and 4.7, far under arctan there; the chords of the
+// linear interpolation, (0, 0) to (1, π/4) at 0.5. Sources: python3.
+PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
+    Run({
+        {"465/3000", "", "ink@4.5,1.1839", "-2,1.8", "py: L(4.5), arctan 4.5 = 1.3521"},
+        {"465/3000", "", "ink@4.7,1.1588", "-2,1.8", "py: L(4.7)"},
+        {"465/3000", "", "ink@4.5,1.3521", "-2,1.8", "py: arctan 4.5"},
+        {"465/3000", "", "bare@4.5,0.9", "-2,1.8", "hand: under both"},
+        {"465/4200", "@3,-1.5|n减少*6", "n=", "4", "hand: 10 − 6"},
+        {"465/4200", "", "rgb@1.25,0.5952", "250,255,0", "py: the chord to (2.5, arctan 2.5)"},
+        {"465/4200", "", "rgb@-1.25,-0.5952", "250,255,0", "py: its mirror"},
+        {"465/4200", "", "rgb@1.25,0.8961", "!250,255,0", "py: arctan 1.25, no chord"},
+    });
+}
+
+} // namespace
