@@ -80,8 +80,9 @@ void CPemroView::DrawTaylorSolid2(CDC* pDC, int nButtons) {
         const int x = std::min(m_nFigureRight - nominal,
                                m_nFigureRight - int(text.size()) * cell - kCaptionGap);
         // A few pixels down: the projection toggle above ends at the figure's
-        // top, its frame round it.
-        DrawString(pDC, x, m_nFigureTop + kCaptionDrop, text, m_crCurveSetting);
+        // top, its frame round it. The open projection stands there: below it.
+        const int top = m_nProjectionDisplay == 1 ? m_nInsetBottom : m_nFigureTop;
+        DrawString(pDC, x, top + kCaptionDrop, text, m_crCurveSetting);
     };
     if (m_nSubDemo == kMaclaurin) {
         caption(140, u8"麦克劳林公式n<6");
