@@ -146,6 +146,7 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"345", "关闭投影", "?打开投影", "", "hand: and goes"},
         {"359", "方式1|打开投影", "?关闭投影", "", "hand: the pencil's strips"},
         {"359", "关闭投影", "?打开投影", "", "hand: and goes"},
+        {"364", "平行坐标面|y=c|打开投影", "?关闭投影", "", "hand: over a trace as well"},
         {"379", "θ_z型", "?恢复", "", "hand: the lecturer's grid, not the script's"},
         {"379", "恢复", "!恢复", "", "hand: the script's again"},
         {"379", "θ_r型", "?恢复", "", "hand: the lecturer's grid again"},
