@@ -80,15 +80,19 @@ void CPemroView::DrawTaylorSolid2(CDC* pDC, int nButtons) {
         const int x = std::min(m_nFigureRight - nominal,
                                m_nFigureRight - int(text.size()) * cell - kCaptionGap);
         // A few pixels down: the projection toggle above ends at the figure's
-        // top, its frame round it.
-        DrawString(pDC, x, m_nFigureTop + kCaptionDrop, text, m_crCurveSetting);
+        // top, its frame round it. The open projection stands there: below it.
+        const int top = m_nProjectionDisplay == 1 ? m_nInsetBottom : m_nFigureTop;
+        DrawString(pDC, x, top + kCaptionDrop, text, m_crCurveSetting);
     };
-    if (m_nSubDemo == kMaclaurin) {
-        caption(140, u8"麦克劳林公式n<6");
-    } else {
-        caption(120, u8"泰勒公式n<6");
-    }
-    if (!HitTestGraphRegion(1)) return;
+    // Written after the surfaces, where their projection toggle has answered
+    // and the mesh cannot cover it.
+    const auto captions = [&] {
+        if (m_nSubDemo == kMaclaurin)
+            caption(140, u8"麦克劳林公式n<6");
+        else
+            caption(120, u8"泰勒公式n<6");
+    };
+    if (!HitTestGraphRegion(1)) return captions();
     if (m_nSubDemo == kMaclaurin)
         m_dX0 = 0, m_dY0 = 0;
     else
@@ -100,6 +104,7 @@ void CPemroView::DrawTaylorSolid2(CDC* pDC, int nButtons) {
     DrawSolidBetweenSurfaces(pDC, x0 - m_dXSpan / 6, x0 + m_dXSpan / 6, y0 - m_dYSpan / 6,
                              y0 + m_dYSpan / 6, kTaylorForm, kTaylorForm);
     DrawSurfaceScene(pDC, 1, 0, 1, x0, m_dXMax, m_dYMin, m_dYMax, "", "", "");
+    captions();
 }
 
 void CPemroView::DrawQuadraticApprox(CDC* pDC) {

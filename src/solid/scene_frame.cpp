@@ -143,9 +143,10 @@ void CPemroView::DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nS
         m_dObliqueFactor = solid::ObliqueFactor(s);
         m_nAxisArrangement = 1;
         if (m_bZoom) m_bBeforeFigure = 0;
-        // A frame with no surface in it (the back of a cut) switches the
-        // inset off before the stage would draw it.
-        if (dXTo <= dXFrom || dYTo <= dYFrom) m_nProjectionDisplay = 0;
+        // A frame with no surface in it switches the inset off before the
+        // stage would draw it, while the script's settings rule; one the
+        // lecturer opened stays, its stage drawn for the surfaces after it.
+        if ((dXTo <= dXFrom || dYTo <= dYFrom) && m_bLoadScriptSettings) m_nProjectionDisplay = 0;
 
         // 4. and 5. Stage and ticks, unturned.
         const bool under = nOverlay == kSceneStripUnder;
@@ -357,7 +358,7 @@ BOOL CPemroView::DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double d
     // edge, where some pages stand a column of their own: the two frames a
     // gap apart.
     if (dXTo <= dXFrom || dYTo <= dYFrom) {
-        m_nProjectionDisplay = 0;
+        if (m_bLoadScriptSettings) m_nProjectionDisplay = 0;
     } else {
         const CString label = Gbk(m_nProjectionDisplay == 0 ? u8"打开投影" : u8"关闭投影");
         const BOOL clickPass = m_bClickPass;

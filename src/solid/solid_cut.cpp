@@ -81,7 +81,7 @@ void CPemroView::DrawSolidCutX(CDC* pDC, double x1, double x2, double y1, double
     // A range stepped past the plane brings it back in before it is drawn.
     m_dDirM = KeepInsideBox(m_dDirM, m_dXMin, m_dXMax);
     if (PlaneInside(*this, 1)) {
-        // The frame switches the inset off; the section's projection stays.
+        // The frame may switch the inset off; the section's projection stays.
         const int display = m_nProjectionDisplay;
         DrawSurfaceScene(pDC, 0, 0, 0, x1, x1, y1, y1, "x", "y", "z");
         if (display == 2) {
@@ -107,7 +107,7 @@ void CPemroView::DrawSolidCutX(CDC* pDC, double x1, double x2, double y1, double
 void CPemroView::DrawSolidCutY(CDC* pDC, double x1, double x2, double y1, double y2) {
     m_dDirN = KeepInsideBox(m_dDirN, m_dYMin, m_dYMax);
     if (PlaneInside(*this, 2)) {
-        // The frame switches the inset off; the section's projection stays.
+        // The frame may switch the inset off; the section's projection stays.
         const int display = m_nProjectionDisplay;
         DrawSurfaceScene(pDC, 0, 0, 0, x1, x1, y1, y1, "x", "y", "z");
         if (display == 2) {

@@ -37,7 +37,9 @@ void CPemroView::DrawSurf(CDC* pDC) {
     if (!IsFigureBandVisible()) return;
     // The projection belongs to the whole scene, not to the traces: the frame
     // alone (no region, which would turn it off) keeps the lecturer's choice.
-    const int projection = m_dDemoVariant == 0.0 ? m_nProjectionDisplay : 0;
+    // A trace shows the script's projection none; one opened over it stays.
+    const int projection =
+        m_dDemoVariant == 0.0 || !m_bLoadScriptSettings ? m_nProjectionDisplay : 0;
     m_nProjectionDisplay = projection;
     DrawSurfaceScene(pDC, 0, 0, 2, 0, 0, 0, 0, "x", "y", "z");
     m_nProjectionDisplay = projection;
@@ -65,8 +67,10 @@ void CPemroView::DrawSurfButtons(CDC* pDC) {
     const int xPlanes = std::max(xCaption + 50, xCaption + ButtonWidth(caption) + 4);
     const int xParallel = std::max(xCaption + 110, xPlanes + ButtonWidth(planes) + 4);
     TextButton(pDC, xCaption, T + 2, caption); // a caption
-    if (TextButton(pDC, xPlanes, T + 2, planes)) m_dDemoVariant = 1.0, m_bCutZc = 0;
-    if (TextButton(pDC, xParallel, T + 2, parallel)) m_dDemoVariant = 2.0;
+    // A trace starts without the projection; its toggle may open it again.
+    if (TextButton(pDC, xPlanes, T + 2, planes))
+        m_dDemoVariant = 1.0, m_bCutZc = 0, m_nProjectionDisplay = 0;
+    if (TextButton(pDC, xParallel, T + 2, parallel)) m_dDemoVariant = 2.0, m_nProjectionDisplay = 0;
     if (m_dDemoVariant != 2.0) return;
     const auto choose = [&](int plane, BOOL cut, int mode) {
         m_nSectionPlane = plane, m_bCutZc = cut, m_nSurfaceEvalMode = mode;
