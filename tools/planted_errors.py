@@ -2,7 +2,8 @@
 """Plants one small error at a time in the page code of a copy of the tree,
 builds the tests and runs them; an error is caught when a test fails (or the
 build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
-(--fresh: the second list, P2; --third: the third, P3; --fourth: P4)
+(--fresh: the second list, P2; --third: the third, P3; --fourth: P4;
+--fifth: P5)
 
 Kinds: B a button's action, R a read-out or table cell, D a drawing,
 S a mix-up that only data which tells quantities apart can show."""
@@ -215,6 +216,146 @@ P4 = [
  ("src/script/annotation_calculus.cpp", "DrawLineWorld(pDC, x1, 0, x0, 0, m_crDefaultFill);", "DrawLineWorld(pDC, x1, 0, 0.5 * (x0 + x1), 0, m_crDefaultFill);", "D"),
 ]
 
+# A fifth set (--fifth), written apart from the tests: each row names the page
+# and the presses (render-page at 1280x960) that show it.
+P5 = [
+ # calculus
+ # page 320, click 138,309 (n增加) at 1280x960
+ ("src/calculus/integrals.cpp", "m_nDemoStep = calculus::DoubledSubintervals(m_nDemoStep);", "m_nDemoStep = calculus::DoubledSubintervals(m_nDemoStep) + 1;", "B"),
+ # page 320 at 1280x960
+ ("src/calculus/integrals.cpp", "\"n=\", 0, n, c);", "\"n=\", 0, 2 * n, c);", "R"),
+ # page 320 at 1280x960
+ ("src/calculus/integrals.cpp", "const double s = x + 0.25 * (1 + std::sin(15 * x)) * w;", "const double s = x + 0.25 * (1 + std::sin(15 * x)) * unit;", "S"),
+ # page 320 at 1280x960
+ ("src/calculus/integrals.cpp", "if (Inside(Fs, m_dYMin, m_dYMax)) DrawLineWorld(pDC, x, top, x + w, top, m_crSection);", "if (Inside(Fs, m_dYMin, m_dYMax)) DrawLineWorld(pDC, x, top, x + 0.5 * w, top, m_crSection);", "D"),
+ # page 338, click 412,373 (n增加) at 1280x960
+ ("src/calculus/fourier.cpp", "m_nDemoStep < kFourierMaxTerms) ++m_nDemoStep;", "m_nDemoStep < kFourierMaxTerms) m_nDemoStep += 2;", "B"),
+ # page 338 at 1280x960
+ ("src/calculus/fourier.cpp", "\"a /2=\", 4, Shown(a[0])", "\"a /2=\", 3, Shown(a[0])", "R"),
+ # page 338 at 1280x960
+ ("src/calculus/fourier.cpp", "\"a =\", 4, Shown(a[k])", "\"a =\", 4, Shown(b[k])", "S"),
+ # page 338 at 1280x960
+ ("src/calculus/fourier.cpp", "double px = m_dXMin, py = sums[0];", "double px = m_dXMin, py = 0;", "D"),
+ # page 300 at 1280x960
+ ("src/calculus/limit.cpp", "Gbk(label), 3, Shown(far.right),", "Gbk(label), 2, Shown(far.right),", "R"),
+ # page 300, click 726,349 (ε减少) at 1280x960
+ ("src/calculus/epsilon_delta.cpp", "m_dEpsilon *= kScaleDown;\n    if (m_nLimitSide >= 0", "m_dEpsilon *= kScaleDown * kScaleDown;\n    if (m_nLimitSide >= 0", "B"),
+ # page 300 at 1280x960
+ ("src/calculus/epsilon_delta.cpp", "FillRectPx(pDC, P, Y - e, m_nPlotRight, Y + e, kBlue);", "FillRectPx(pDC, P, Y - e, m_nPlotRight, Y + e / 2, kBlue);", "D"),
+ # page 300 at 1280x960
+ ("src/calculus/epsilon_delta.cpp", "const double L = m_dLimitValueLeft, band = m_dEpsilon * m_dYSpan;", "const double L = m_dLimitValueLeft, band = m_dEpsilon * m_dXSpan;", "S"),
+ # page 336, click 114,399 (the Xn axis) at 1280x960
+ ("src/calculus/sequences.cpp", "Gbk(u8\"极限: \"), 3, limit.value,", "Gbk(u8\"极限: \"), 2, limit.value,", "R"),
+ # page 336, click 114,399 (the Xn axis) at 1280x960
+ ("src/calculus/sequences.cpp", "DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crCurveSetting);\n                s = F(s);", "DrawDotWorld(pDC, x + 0.5, 0, kDotRadius, kDotRadius, m_crCurveSetting, m_crCurveSetting);\n                s = F(s);", "D"),
+ # page 336, click 114,399 (the Xn axis) at 1280x960
+ ("src/calculus/sequences.cpp", "                s = F(s);", "                s = F(x);", "S"),
+ # page 336, click 114,399 (the Xn axis) then 692,308 (Xn=f(n)) at 1280x960
+ ("src/calculus/sequences.cpp", "m_nPendingFuncLower = 1;", "m_nPendingFuncLower = 0;", "B"),
+ # solid
+ # page 374, click 857,248 (P增) at 1280x960
+ ("src/solid/space_curves.cpp", "m_adPQR[bt.index] += bt.sign * m_dParamStep;", "m_adPQR[bt.index] += 2 * bt.sign * m_dParamStep;", "B"),
+ # page 374 at 1280x960
+ ("src/solid/space_curves.cpp", "DrawLine3D(pDC, p.x, p.y, p.z, p.x + gen.x, p.y + gen.y, p.z + gen.z, c);", "DrawLine3D(pDC, p.x, p.y, p.z, p.x + gen.x, p.y + gen.y, p.z + 0.5 * gen.z, c);", "D"),
+ # page 374, scrolled 1300 at 1280x960
+ ("src/solid/space_curves.cpp", "return solid::Vec3{EvalParamX(t, m_nFuncF), EvalParamY(t, m_nFuncF),", "return solid::Vec3{EvalParamY(t, m_nFuncF), EvalParamX(t, m_nFuncF),", "S"),
+ # page 344, click 864,253 (含源) at 1280x960
+ ("src/solid/field_elements.cpp", "Gbk(u8\"含源\"))) m_dDemoVariant = 2.0, m_dDemoParam = 1.0;", "Gbk(u8\"含源\"))) m_dDemoVariant = 2.0, m_dDemoParam = 2.0;", "B"),
+ # page 344, click 712,253 (画矢量场) at 1280x960
+ ("src/solid/field_elements.cpp", "DrawArrow3D(pDC, x, y, z, x + e.x, y + e.y, z + e.z, 1,", "DrawArrow3D(pDC, x, y, z, x + e.x, y + e.y, z + 2 * e.z, 1,", "D"),
+ # page 344, click 712,253 (画矢量场) at 1280x960
+ ("src/solid/field_elements.cpp", "MakeRGB(255 - 60 * r1, 15 * (r1 + r2), 255 - 60 * r2)", "MakeRGB(255 - 60 * r2, 15 * (r1 + r2), 255 - 60 * r1)", "S"),
+ # page 344 at 1280x960
+ ("src/solid/scene_frame.cpp", "const int decimals = catalog::ExactDecimals(u, 2);", "const int decimals = catalog::ExactDecimals(u, 1);", "R"),
+ # page 327, click 796,695 (Meshy 增加) at 1280x960
+ ("src/solid/scene_frame.cpp", "density(&m_nMeshDivY, R - 2 * ch + 20,", "density(&m_nMeshDivX, R - 2 * ch + 20,", "S"),
+ # page 327, click 111,253 (Meshx 增加) at 1280x960
+ ("src/solid/scene_frame.cpp", "*n = solid::MoreMeshDivisions(*n), bDensity = TRUE;", "*n = solid::MoreMeshDivisions(*n) + 1, bDensity = TRUE;", "B"),
+ # page 321, click 873,252 (近似和) at 1280x960
+ ("src/solid/solid_sections.cpp", "if (button(T, u8\"近似和\")) m_nDemoOption = kSums, m_nDemoOption2 = 0;", "if (button(T, u8\"近似和\")) m_nDemoOption = kSums, m_nDemoOption2 = 1;", "B"),
+ # page 345 at 1280x960
+ ("src/solid/partials.cpp", "dot(x0, y, f(x0, y), m_crCurveSetting);", "dot(x0, y, f(x0, y) + 0.1, m_crCurveSetting);", "D"),
+ # page 603, click 867,374 (按z型) at 1280x960
+ ("src/solid/scene_frame.cpp", "\"z= \", 3, m_dDirP, m_crFirstDerivative);", "\"z= \", 2, m_dDirP, m_crFirstDerivative);", "R"),
+ # stats
+ # page 212, scrolled 1600, click 946,254 (n减) at 1280x960
+ ("src/stats/discrete_demo.cpp", "StepCount(m_nSavedCountN, -step);\n    if (hit(88, T().bigNUp))", "StepCount(m_nSavedCountN, -2 * step);\n    if (hit(88, T().bigNUp))", "B"),
+ # page 212 at 1280x960
+ ("src/stats/discrete_demo.cpp", "T().binomialMean, 2, n * p,", "T().binomialMean, 1, n * p,", "R"),
+ # page 212, scrolled 1600 at 1280x960
+ ("src/stats/discrete_demo.cpp", "T().hyperVariance, 2, variance,", "T().hyperVariance, 3, variance,", "R"),
+ # page 212, scrolled 1600 at 1280x960
+ ("src/stats/discrete_demo.cpp", "T().m, 0, marked, m_crCurveSetting);", "T().m, 0, last, m_crCurveSetting);", "S"),
+ # page 212 at 1280x960
+ ("src/stats/discrete_demo.cpp", "DrawDotWorld(pDC, k, stats::BinomialProbability(n, p, k),", "DrawDotWorld(pDC, k + 0.5, stats::BinomialProbability(n, p, k),", "D"),
+ # page 212, scrolled 2500, click 951,416 (方差) at 1280x960
+ ("src/stats/continuous_demo.cpp", "T().variance)) {\n        m_bSavedShowVariance = 1;", "T().variance)) {\n        m_bSavedShowVariance = 0;", "B"),
+ # page 212, scrolled 2500, click 951,447 (μ增) at 1280x960
+ ("src/stats/continuous_demo.cpp", "change(&m_dSavedMu, 0);", "change(&m_dSavedSigma, 0);", "S"),
+ # page 212, scrolled 2500, click 951,386 (期望) at 1280x960
+ ("src/stats/continuous_demo.cpp", "DrawLineWorld(pDC, mean.value, 0, mean.value, EvalDensity(mean.value, k),", "DrawLineWorld(pDC, mean.value, 0, mean.value, EvalDensity(mean.value + 0.5, k),", "D"),
+ # page 202, click 500,450 (the plot) at 1280x960
+ ("src/stats/interval_demo.cpp", "Label(v, pDC, StatsX(0.25), StatsY(0.1), u8\"μ =\", 3, r.lower);", "Label(v, pDC, StatsX(0.25), StatsY(0.1), u8\"μ =\", 2, r.lower);", "R"),
+ # page 202, click 500,450 (the plot) at 1280x960
+ ("src/stats/interval_demo.cpp", "DrawDotWorld(pDC, m_adDataX[i], m_dYMin + i * m_dYSpan / n,", "DrawDotWorld(pDC, m_adDataX[i], m_dYMin + (i + 1) * m_dYSpan / n,", "D"),
+ # numeric
+ # page 313, click 556,318 (n增加) at 1280x960
+ ("src/numeric/root_demo.cpp", "Gbk(u8\"n增加\"), btn)) ++m_nDemoStep;", "Gbk(u8\"n增加\"), btn)) m_nDemoStep += 2;", "B"),
+ # page 313 at 1280x960
+ ("src/numeric/root_demo.cpp", "Gbk(u8\"ε=\"), 6, eps,", "Gbk(u8\"ε=\"), 5, eps,", "R"),
+ # page 313 at 1280x960
+ ("src/numeric/root_demo.cpp", "next = x - fk / d;", "next = x - fk / s;", "S"),
+ # page 313 at 1280x960
+ ("src/numeric/root_demo.cpp", "DrawLineWorld(pDC, x, fk, next, 0, line);", "DrawLineWorld(pDC, x, fk, next, fn, line);", "D"),
+ # page 367, click 751,395 (ε减少) at 1280x960
+ ("src/numeric/romberg_demo.cpp", "m_dEpsilon *= kEpsilonDown;\n    const bool list", "m_dEpsilon *= kEpsilonDown * kEpsilonDown;\n    const bool list", "B"),
+ # page 367 at 1280x960
+ ("src/numeric/romberg_demo.cpp", "DrawLabelValue(pDC, m_dXMin + c * m_dXSpan / d, m_dYMax - r * m_dYSpan / d, \"\",", "DrawLabelValue(pDC, m_dXMin + r * m_dXSpan / d, m_dYMax - c * m_dYSpan / d, \"\",", "S"),
+ # page 367 at 1280x960
+ ("src/numeric/romberg_demo.cpp", "m_nDecimals, table.r[r][c],", "m_nDecimals + 1, table.r[r][c],", "R"),
+ # page 465, click 746,318 (n增加) at 1280x960
+ ("src/numeric/approximation_demo.cpp", "m_nSavedCountN < hi)\n        ++m_nSavedCountN,", "m_nSavedCountN < hi)\n        m_nSavedCountN += 2,", "B"),
+ # page 465 at 1280x960
+ ("src/numeric/approximation_demo.cpp", "Gbk(u8\"平均误差:\"),\n                       6, mean,", "Gbk(u8\"平均误差:\"),\n                       5, mean,", "R"),
+ # page 465 at 1280x960
+ ("src/numeric/approximation_demo.cpp", "DrawSampledCurve(*this, pDC, a, b, false, p, m_crFirstDerivative);", "DrawSampledCurve(*this, pDC, a, b - 0.1 * (b - a), false, p, m_crFirstDerivative);", "D"),
+ # catalog
+ # page 338, click 171,371 (周期增加) at 1280x960
+ ("src/catalog/graph_function.cpp", "m_dSavedFuncFPeriod *= kPeriodUp;", "m_dSavedFuncFPeriod *= kPeriodUp * kPeriodUp;", "B"),
+ # page 338, click 297,371 (周期减少) at 1280x960
+ ("src/catalog/graph_function.cpp", "m_dSavedFuncFPeriod *= kPeriodDown;", "m_dSavedFuncFPeriod *= kPeriodDown * kPeriodDown;", "B"),
+ # page 514 at 1280x960
+ ("src/catalog/graph_function.cpp", "const int nYDecimals = catalog::AxisDecimals(m_dYMin, m_dYMax);", "const int nYDecimals = catalog::AxisDecimals(m_dYMin, m_dYMax) + 1;", "R"),
+ # page 514 at 1280x960
+ ("src/catalog/graph_function.cpp", "DrawNumber(pDC, left, m_nPlotBottom + 4, t.decimals, t.value, m_crGround);", "DrawNumber(pDC, left, m_nPlotBottom + 4, t.decimals + 1, t.value, m_crGround);", "R"),
+ # page 514 at 1280x960
+ ("src/catalog/graph_function.cpp", "const int nXDecimals = catalog::AxisDecimals(m_dXMin, m_dXMax);", "const int nXDecimals = catalog::AxisDecimals(m_dYMin, m_dYMax);", "S"),
+ # page 514 at 1280x960
+ ("src/catalog/graph_function.cpp", "DrawArrowPx(pDC, x0, m_nPlotBottom, x0, m_nPlotTop, 1,", "DrawArrowPx(pDC, x0, y0, x0, m_nPlotTop, 1,", "D"),
+ # page 2100 at 1280x960
+ ("src/catalog/plot_curves.cpp", "const double end = plane ? hi : hi + 0.0001 * span;", "const double end = plane ? hi - 0.1 * span : hi + 0.0001 * span;", "D"),
+ # page 514 at 1280x960
+ ("src/catalog/graph_function.cpp", "const double fy = m_nPlotBottom + m_dYMin / m_dYSpan * m_nPlotHeight;\n        const double fx = m_nPlotLeft - m_dXMin / m_dXSpan * m_nPlotWidth;", "const double fy = m_nPlotBottom + m_dYMin / m_dYSpan * m_nPlotHeight;\n        const double fx = m_nPlotLeft - m_dXMin / m_dXSpan * m_nPlotHeight;", "S"),
+ # script
+ # page 369, click 745,289 (△x增) at 1280x960
+ ("src/script/annotation_calculus.cpp", "Gbk(u8\"△x增\"), m_crCurveSetting))\n        ScaleStepH(1.25);", "Gbk(u8\"△x增\"), m_crCurveSetting))\n        ScaleStepH(1.5);", "B"),
+ # page 357, click 847,366 (m增) at 1280x960
+ ("src/script/annotation_lines.cpp", "this->*b.field += b.sign * m_dParamStep;", "this->*b.field += 2 * b.sign * m_dParamStep;", "B"),
+ # page 2100 at 1280x960
+ ("src/script/annotation_lines.cpp", "\"p=\", 3, std::cos(m_dRotationAngle),", "\"p=\", 2, std::cos(m_dRotationAngle),", "R"),
+ # page 357 at 1280x960
+ ("src/script/annotation_lines.cpp", "\"m=\", 3, m_dDirM,", "\"m=\", 2, m_dDirM,", "R"),
+ # page 2100 at 1280x960
+ ("src/script/annotation_shapes.cpp", "DrawEllipseWorld(pDC, cx, cy, rx, ry, m_crPen, m_crFill);", "DrawEllipseWorld(pDC, cx, cy, ry, rx, m_crPen, m_crFill);", "S"),
+ # page 306, scrolled 1000 at 1280x960
+ ("src/script/annotation_calculus.cpp", "DrawDotWorld(pDC, x0, (1 - t) * ay + t * by, r, r, m_crFill, m_crPen);", "DrawDotWorld(pDC, x0, t * ay + (1 - t) * by, r, r, m_crFill, m_crPen);", "S"),
+ # page 2100 at 1280x960
+ ("src/script/annotation_shapes.cpp", "m_dArcStartAngle, m_dArcEndAngle, m_crPen);", "m_dArcStartAngle, 0.5 * m_dArcEndAngle, m_crPen);", "D"),
+ # page 2101 at 1280x960
+ ("src/script/annotation_lines.cpp", "DrawLine3D(pDC, x1, y1, z1, x2, y2, z2, m_crPen);", "DrawLine3D(pDC, x1, y1, z1, x2, y2, z1 + 0.5 * (z2 - z1), m_crPen);", "D"),
+]
+
+
 def run(cmd, cwd, **kw):
     return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
 
@@ -275,8 +416,8 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
     args = sys.argv[2:]
-    plants = (P4 if "--fourth" in args else P3 if "--third" in args else
-              P2 if "--fresh" in args else P)
+    plants = (P5 if "--fifth" in args else P4 if "--fourth" in args else
+              P3 if "--third" in args else P2 if "--fresh" in args else P)
     picks = [int(a) for a in args if not a.startswith("--")] or range(len(plants))
     for i in picks:
         f, old, new, kind = plants[i]
