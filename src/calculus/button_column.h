@@ -99,6 +99,26 @@ inline void FrameMarginForButtons(CPemroView& v, CDC* pDC,
     FrameMarginForColumn(v, pDC, x, widest);
 }
 
+// How far right of the plot's right edge R the buttons at (R - inset, UTF-8
+// label) and the frame's margin around them reach.
+inline int ReachPastPlot(const CPemroView& v,
+                         std::initializer_list<std::pair<int, const char*>> buttons) {
+    int reach = kGraphFrameRight;
+    for (const auto& [inset, label] : buttons)
+        reach = std::max(reach, v.ButtonWidth(Gbk(label)) + 5 - inset);
+    return reach;
+}
+
+// Before the graph is laid out: a figure whose buttons reach `reach` past
+// its plot gives up the right end of its box so that they stay in the
+// window, which does not scroll sideways (a font step widens the buttons
+// past a box laid out in columns). Zoomed, the figure is fitted anew.
+inline void KeepReachInWindow(CPemroView& v, int reach) {
+    if (v.m_bZoom || !v.m_bFigureVisible) return;
+    const int right = v.m_nClipRight - 1 - reach;
+    if (v.m_nGraphRight > right) v.m_nGraphRight = std::max(right, v.m_nGraphLeft + 1);
+}
+
 // The left edge of a title button standing in the row of the range boxes
 // above the plot, nominally at x: right of the last box where it would
 // cover its arrows.

@@ -173,10 +173,11 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     // their fonts do.
     m_nSidePanelWidth =
         (nYDecimals + 1 + nYDigits) * (m_nBaseCharWidth + m_nFontStep) * (m_nLabelZoom + 2) / 2;
-    // Zoomed, the column also holds the y axis's end numbers as they are
-    // measured (a sign takes a cell the count leaves out): a number starts 2
-    // right of the figure's left and ends 2 left of the plot.
-    if (m_nLabelZoom > 0 && pDC)
+    // The column also holds the y axis's end numbers as they are measured
+    // (a sign takes a cell the count leaves out, and a large window's number
+    // font outgrows its cells): a number starts 2 right of the figure's left
+    // and ends 2 left of the plot, clear of labels standing at its edge.
+    if (pDC)
         for (const double y : {m_dYMin, m_dYMax})
             m_nSidePanelWidth =
                 std::max(m_nSidePanelWidth, int(NumberExtent(pDC, nYDecimals, y).cx) - 8);

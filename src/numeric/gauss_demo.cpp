@@ -22,6 +22,17 @@ void CPemroView::DrawGauss(CDC* pDC, int n, int m) {
     LoadLinearSystem(rows, cols);
     m_dXMin = 0, m_dXMax = cols;
     m_dYMin = 0, m_dYMax = rows + 4;
+    // The column and the title straddle the plot's right edge (see below).
+    const int titleInset = 2 * m_nBaseCharHeight;
+    calculus::KeepReachInWindow(*this, calculus::ReachPastPlot(*this, {{20, u8"下一步"},
+                                                                       {20, u8"上一步"},
+                                                                       {20, u8"开  始"},
+                                                                       {20, u8"高  斯"},
+                                                                       {20, u8"列主元"},
+                                                                       {20, u8"并求A逆"},
+                                                                       {titleInset, u8"高  斯"},
+                                                                       {titleInset, u8"列主元"},
+                                                                       {titleInset, u8"并求A逆"}}));
     DrawFunctionGraph(pDC, 0, 3, 1.0, 1.0, "", "");
     // The frame was just repainted: so is the demonstration, whenever the
     // click lies on any of its controls, not only in the plot.

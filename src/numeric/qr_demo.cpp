@@ -128,8 +128,12 @@ void CPemroView::DrawQR(CDC* pDC, int n, int variant) {
     // "P=" stands under the matrix; when the plot is short (the related-data
     // panel above it) or the order high, a row of the lower half runs
     // through its line: it then takes the free column right of the matrix.
+    // Its row ends 2 pixels above the plot's bottom, where the related-data
+    // button stands under it.
     double px = m_dXMin + 0.4 * m_dXSpan;
-    const double py = m_dYMin + 0.1 * m_dYSpan;
+    const double py =
+        std::max(m_dYMin + 0.1 * m_dYSpan,
+                 m_dYMin + LabelValueRowHeight(pDC) + 2 * m_dYSpan / std::max(1, m_nPlotHeight));
     const double line = m_dYSpan * std::abs(NumberFont().lfHeight) / std::max(1, m_nPlotHeight);
     for (int i = 0; i < order && m_nDemoStep > 0; ++i)
         if (std::fabs(m_dYMax - 0.5 * i * m_dYSpan / order - 0.5 * m_dYSpan - py) < line)

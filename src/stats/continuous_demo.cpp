@@ -283,6 +283,11 @@ void CPemroView::DrawConDistributionWalk(CDC* pDC, int mode) {
     do draw(true, m_crDefaultPen, m_crDefaultFill);
     while (t < split && step < steps);
 
+    const bool lines = mode == 0;
+    do draw(lines, m_crSecondDerivative, m_crFirstDerivative);
+    while (t < m_dXMax && step < steps);
+    // After the whole walk: the subscript is written at once and brings the
+    // label it sits in with it, which the rest of the curve would cross.
     if (mode == 1 && stats::IsDensityEntry(k)) {
         double mass = alphaGiven && split < m_dXMax ? m_dCursorY : ComputeCdfOrQuantile(0, split);
         if (!std::isfinite(mass)) mass = 0;
@@ -295,9 +300,6 @@ void CPemroView::DrawConDistributionWalk(CDC* pDC, int mode) {
                             mass / 2 + 0.05 * m_dYSpan, T().oneMinusAlpha, 3, mass,
                             m_crCurveSetting);
     }
-    const bool lines = mode == 0;
-    do draw(lines, m_crSecondDerivative, m_crFirstDerivative);
-    while (t < m_dXMax && step < steps);
 }
 
 double CPemroView::QuantileRow(CDC* pDC) {
