@@ -7,7 +7,9 @@
 // the second button so labelled; "\\|" a '|' of the label itself), "@x,y"
 // (a click at the world point of the figure whose state the view shows: the
 // one last pressed, else the last drawn; "@x,y,z" at a space point of a 3-D
-// figure, projected as its lines are), "@NNNN" (the menu command NNNN, as
+// figure, projected as its lines are), "^x,y" / "^x,y,z" (the mouse moved,
+// pressed and let go there: the cursor point follows, as a lecturer's
+// click moves it), "@NNNN" (the menu command NNNN, as
 // the page's menu item opens it) or "open" (the page anew). The
 // repaint after a press draws again what the click redraws, so a figure
 // that draws its construction only when clicked shows it only then.
@@ -113,6 +115,13 @@ private:
         }
         if (p[0] == '@' && p.find(',') == p.npos) {
             view->OnCommand(std::atoi(p.c_str() + 1));
+            return Repaint();
+        }
+        if (p[0] == '^') {
+            const CPoint c = Where("@" + p.substr(1));
+            view->OnMouseMove(0, c);
+            view->OnLButtonDown(MK_LBUTTON, c);
+            view->OnLButtonUp(0, c);
             return Repaint();
         }
         if (p[0] == '@') {
