@@ -65,7 +65,8 @@ PRESS_TABLE(SolidViewPresses, RevolutionButtons) {
 
 // Sources: hand. Page 343's element steps from 0.1, ×1.25 / ×0.8 a press,
 // dr held within [0.05, 0.2], dθ within [0.1, 1.6], dφ within [0.1, 1].
-// Page 355 opened from its menu: the panel of π1.
+// Page 364's "截痕:" is a caption and changes nothing. Page 355 opened
+// from its menu: the panel of π1.
 PRESS_TABLE(SolidViewPresses, StepsAndPanelChoices) {
     Run({
         {"343", "体元|dr增*3", "=dr", "0.1953125", "hand: 0.1 × 1.25³"},
@@ -75,6 +76,9 @@ PRESS_TABLE(SolidViewPresses, StepsAndPanelChoices) {
         {"343", "dφ增*3", "=dφ", "0.1953125", "hand: 0.1 × 1.25³"},
         {"343", "dφ减*2", "=dφ", "0.125", "hand: × 0.8²"},
         {"343", "dφ减*2", "=dφ", "0.1", "hand: 0.08 held at 0.1"},
+        {"364", "平行坐标面|截痕:", "=φ", "2", "hand: a caption: the mode stays"},
+        {"364", "", "?x=c", "", "hand: the plane buttons stay"},
+        {"364", "坐标面|截痕:*3", "=φ", "1", "hand: the coordinate planes stay"},
         {"355", "@33756|π1", "?π1:z=ax+by+c", "", "hand: the first plane's panel"},
         {"355", "", "a=", "-0.3", "hand: the script's a"},
     });
