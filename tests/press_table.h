@@ -6,7 +6,11 @@
 // presses: '|'-separated, each a button label ("a增*3": three times; "n增#2":
 // the second button so labelled; "\\|" a '|' of the label itself), "@x,y"
 // (a click at the world point of the figure whose state the view shows: the
-// one last pressed, else the last drawn) or "open" (the page anew). The
+// one last pressed, else the last drawn; "@x,y,z" at a space point of a 3-D
+// figure, projected as its lines are), "^x,y" / "^x,y,z" (the mouse moved,
+// pressed and let go there: the cursor point follows, as a lecturer's
+// click moves it), "@NNNN" (the menu command NNNN, as
+// the page's menu item opens it) or "open" (the page anew). The
 // repaint after a press draws again what the click redraws, so a figure
 // that draws its construction only when clicked shows it only then.
 // label: the read-out whose first value is checked ("b=#2": its second);
@@ -14,10 +18,12 @@
 // pixel / no pixel within two of that world point differs from the one at
 // `expected`'s world point "x,y" (a bare place of the figure); "rgb@x,y": some
 // pixel within two of the world point has the colour `expected` "r,g,b" (none
-// has it: "!r,g,b");
+// has it: "!r,g,b"); "ink3@x,y,z", "bare3@x,y,z", "rgb3@x,y,z": the same at
+// space points of a 3-D figure, turned, arranged and projected as its lines
+// are (`expected` of ink3/bare3 a bare space point "x,y,z");
 // "=dr": the value a page prints nothing of (the fields of `Field`) equals
 // the number `expected` to nine decimals; "=Meshx" / "=Meshy": the mesh
-// division counts, whole numbers.
+// division counts, "=radius" the rolling ball's radius in pixels, whole numbers.
 //
 // A file holds its tables only: PRESS_TABLE(Suite, Name) { Run({rows}); }.
 #pragma once
@@ -85,13 +91,41 @@ private:
         const size_t comma = xy.find(',');
         return CPoint(Px(std::atof(xy.c_str())), Py(std::atof(xy.c_str() + comma + 1)));
     }
+    // A space point of the figure the view shows, where its lines put it.
+    CPoint At3(const std::string& xyz) const {
+        double x = 0, y = 0, z = 0;
+        if (std::sscanf(xyz.c_str(), "%lf,%lf,%lf", &x, &y, &z) != 3) ADD_FAILURE() << xyz;
+        view->TurnPoint3D(&x, &y);
+        view->ArrangeAxes3D(&x, &y, &z);
+        int sx = -1, sy = -1;
+        view->ProjectPoint3D(x, y, z, &sx, &sy);
+        return CPoint(sx, sy);
+    }
+    // The pixel of "kind@x,y" or "kind3@x,y,z" ("@x,y,z" for a click).
+    CPoint Where(const std::string& label) const {
+        const size_t at = label.find('@');
+        const std::string point = label.substr(at + 1);
+        const bool space = at == 0 ? point.find(',') != point.rfind(',') : label[at - 1] == '3';
+        return space ? At3(point) : At(point);
+    }
     void Press(const std::string& p) {
         if (p == "open") {
             const std::string code = view->m_strTopicCode;
             return Open(code.c_str(), view->BackingImage().height());
         }
+        if (p[0] == '@' && p.find(',') == p.npos) {
+            view->OnCommand(std::atoi(p.c_str() + 1));
+            return Repaint();
+        }
+        if (p[0] == '^') {
+            const CPoint c = Where("@" + p.substr(1));
+            view->OnMouseMove(0, c);
+            view->OnLButtonDown(MK_LBUTTON, c);
+            view->OnLButtonUp(0, c);
+            return Repaint();
+        }
         if (p[0] == '@') {
-            const CPoint c = At(p.substr(1));
+            const CPoint c = Where(p);
             return Click(c.x, c.y);
         }
         const size_t star = p.rfind('*');
@@ -121,6 +155,7 @@ private:
             {"P", &v.m_adPQR[0]},   {"Q", &v.m_adPQR[1]}, {"R", &v.m_adPQR[2]},
             {"t", &v.m_dDemoParam}, {"h", &v.m_dStepH},   {"α", &v.m_dSavedSignificance},
             {"δ", &v.m_dDelta},     {"ε", &v.m_dEpsilon}, {"φ", &v.m_dDemoVariant},
+            {"dφ", &v.m_dDPhi},
         };
         for (const auto& f : fields)
             if (name == f.name) return f.field;
@@ -129,15 +164,17 @@ private:
     void Check(const std::string& label, const std::string& expected) {
         if (label[0] == '?' || label[0] == '!') {
             EXPECT_EQ(log.Saw(label.substr(1)), label[0] == '?');
-        } else if (label == "=Meshx" || label == "=Meshy") {
-            const int divisions = label[5] == 'x' ? view->m_nMeshDivX : view->m_nMeshDivY;
-            EXPECT_EQ(divisions, std::atoi(expected.c_str()));
+        } else if (label == "=Meshx" || label == "=Meshy" || label == "=radius") {
+            const int whole = label == "=radius" ? view->m_nBallRadius
+                              : label[5] == 'x'  ? view->m_nMeshDivX
+                                                 : view->m_nMeshDivY;
+            EXPECT_EQ(whole, std::atoi(expected.c_str()));
         } else if (label[0] == '=') {
             const double* field = Field(label.substr(1));
             ASSERT_NE(field, nullptr) << label;
             EXPECT_NEAR(*field, std::atof(expected.c_str()), 1e-9);
-        } else if (!label.rfind("rgb@", 0)) {
-            const CPoint p = At(label.substr(4));
+        } else if (!label.rfind("rgb@", 0) || !label.rfind("rgb3@", 0)) {
+            const CPoint p = Where(label);
             int r = 0, g = 0, b = 0;
             const bool absent = expected[0] == '!';
             ASSERT_EQ(std::sscanf(expected.c_str() + absent, "%d,%d,%d", &r, &g, &b), 3)
@@ -148,8 +185,10 @@ private:
                     seen = seen || test_support::ColourAt(view->BackingImage(), p.x + dx,
                                                           p.y + dy) == RGB(r, g, b);
             EXPECT_NE(seen, absent);
-        } else if (!label.rfind("ink@", 0) || !label.rfind("bare@", 0)) {
-            const CPoint p = At(label.substr(label.find('@') + 1)), q = At(expected);
+        } else if (!label.rfind("ink@", 0) || !label.rfind("bare@", 0) ||
+                   !label.rfind("ink3@", 0) || !label.rfind("bare3@", 0)) {
+            const CPoint p = Where(label),
+                         q = Where(label.substr(0, label.find('@') + 1) + expected);
             const auto& image = view->BackingImage();
             const COLORREF bare = test_support::ColourAt(image, q.x, q.y);
             bool ink = false;

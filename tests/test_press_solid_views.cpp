@@ -1,0 +1,102 @@
+// The view buttons of the 3-D pages and of the solids of revolution, pressed
+// button by button: the mesh density, the rolling ball's size, the element
+// steps, the panel's choice of plane, and what each mode draws.
+#include "press_table.h"
+
+namespace {
+
+// Sources: hand. The mesh from 50: ×1.5 or ×2/3 a press, whole divisions
+// rounded down (75, 112, 168; 33, 22, 14). The ball's radius from 8 pixels,
+// one a press, held within [2, 40].
+PRESS_TABLE(SolidViewPresses, MeshAndBallButtons) {
+    Run({
+        {"373", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
+        {"373", "减少#2*2", "=Meshy", "22", "hand: 50 → 33 → 22"},
+        {"374", "增加*2", "=Meshx", "112", "hand: 50 → 75 → 112"},
+        {"374", "减少#2", "=Meshy", "33", "hand: 50 × 2/3"},
+        {"378", "减少*3", "=Meshx", "14", "hand: 50 → 33 → 22 → 14"},
+        {"378", "增加#2", "=Meshy", "75", "hand: 50 × 1.5"},
+        {"379", "增加*3", "=Meshx", "168", "hand: 50 → 75 → 112 → 168"},
+        {"379", "减少#2*2", "=Meshy", "22", "hand: 50 → 33 → 22"},
+        {"382", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
+        {"382", "减少#2*3", "=Meshy", "14", "hand: 50 → 33 → 22 → 14"},
+        {"382", "R增*2", "=radius", "10", "hand: 8 + 2"},
+        {"382", "R减*3", "=radius", "7", "hand: 10 − 3"},
+        {"381", "R增*3", "=radius", "11", "hand: 8 + 3"},
+        {"381", "R减*5", "=radius", "6", "hand: 11 − 5"},
+        {"381", "R减*9", "=radius", "2", "hand: −3 held at 2"},
+        {"381", "R增", "=radius", "3", "hand: 2 + 1"},
+    });
+}
+
+// Sources: python3. Page 326: y = √x and y = 1 on [1, 4] about the x axis,
+// the washers π|x − 1|·dx from their left ends, dx = 3h, h from 0.1 ×1.25 /
+// ×0.8 a press (0.1: 12.723, 0.064: 13.246, 0.08: 13.029); the element
+// picked at x = 3: its outer surface reaches √3 = 1.732 below the axis, the
+// inner one 1.
+// Page 328: y = cos x on [-1.5, 1.5], the cone bands π(|y0| + |y1|)·chord
+// (h 0.1: 14.271, 0.15625: 14.118, 0.08: 14.310).
+PRESS_TABLE(SolidViewPresses, RevolutionButtons) {
+    Run({
+        {"326/700", "体积近似和|^3,1.2", "体积近似值:", "12.723", "py: 10 washers of 0.3"},
+        {"326/700", "dx减*2", "体积近似值:", "13.246", "py: h = 0.064, 16 washers"},
+        {"326/700", "dx增", "体积近似值:", "13.029", "py: h = 0.08, 13 washers"},
+        {"326/700", "", "旋转体体积:", "14.137", "py: 4.5π"},
+        {"326/700", "体积元素", "bare@3.05,-1.3", "3.05,-2.3", "hand: the inner surface only"},
+        {"326/700", "显示外部", "ink@3.05,-1.3", "3.05,-2.3", "py: the outer surface to −1.732"},
+        {"326/700", "显示内部", "bare@3.05,-1.3", "3.05,-2.3", "hand: the inner again"},
+        {"326/700", "绕y轴", "!显示内部", "", "hand: shells, no inner or outer"},
+        {"326/700", "绕x轴", "?显示外部", "", "hand: washers again"},
+        {"326/700", "y型", "?dy增", "", "hand: the steps along y"},
+        {"326/700", "dy增*3", "=h", "0.15625", "hand: 0.08 × 1.25³"},
+        {"326/700", "dy减", "=h", "0.125", "hand: × 0.8"},
+        {"326/700", "dy减*2", "=h", "0.08", "hand: × 0.8²"},
+        {"326/700", "x型", "?dx增", "", "hand: the steps along x again"},
+        {"328", "面积近似和|^0.5,0.5", "侧面积近似值:", "14.271", "py: 10 bands of 0.3"},
+        {"328", "", "ink@-0.75,-0.6", "1.5,-0.3", "py: the bands reach −cos 0.75 = −0.73"},
+        {"328", "", "bare@1,-0.3", "1.5,-0.3", "hand: no band past the picked point"},
+        {"328", "dx增*2", "侧面积近似值:", "14.118", "py: h = 0.15625, 7 bands"},
+        {"328", "y型", "?dy增", "", "hand: the steps along y"},
+        {"328", "dy减*3", "=h", "0.08", "hand: 0.15625 × 0.8³"},
+        {"328", "dy增", "=h", "0.1", "hand: × 1.25"},
+        {"328", "x型", "侧面积近似值:", "14.271", "py: h = 0.1 along x again"},
+    });
+}
+
+// Sources: hand. Page 343's element steps from 0.1, ×1.25 / ×0.8 a press,
+// dr held within [0.05, 0.2], dθ within [0.1, 1.6], dφ within [0.1, 1].
+// Page 364's "截痕:" is a caption and changes nothing. Page 355 opened
+// from its menu: the panel of π1.
+PRESS_TABLE(SolidViewPresses, StepsAndPanelChoices) {
+    Run({
+        {"343", "体元|dr增*3", "=dr", "0.1953125", "hand: 0.1 × 1.25³"},
+        {"343", "dr增", "=dr", "0.2", "hand: 0.244 held at 0.2"},
+        {"343", "dθ增*3|dθ减", "=dθ", "0.15625", "hand: 0.1 × 1.25³ × 0.8"},
+        {"343", "dθ减*3", "=dθ", "0.1", "hand: 0.08 held at 0.1"},
+        {"343", "dφ增*3", "=dφ", "0.1953125", "hand: 0.1 × 1.25³"},
+        {"343", "dφ减*2", "=dφ", "0.125", "hand: × 0.8²"},
+        {"343", "dφ减*2", "=dφ", "0.1", "hand: 0.08 held at 0.1"},
+        {"364", "平行坐标面|截痕:", "=φ", "2", "hand: a caption: the mode stays"},
+        {"364", "", "?x=c", "", "hand: the plane buttons stay"},
+        {"364", "坐标面|截痕:*3", "=φ", "1", "hand: the coordinate planes stay"},
+        {"355", "@33756|π1", "?π1:z=ax+by+c", "", "hand: the first plane's panel"},
+        {"355", "", "a=", "-0.3", "hand: the script's a"},
+    });
+}
+
+// Sources: hand. Page 373: the cone of apex A = (−1, −1, 2.3) over the base
+// centre B = (0.5, 0.6, 1), its axis drawn from A − d/2 to A + 1.5d, d =
+// B − A = (1.5, 1.6, −1.3): A + 1.35d = (1.025, 1.16, 0.545). Page 341: the point picked at
+// (1, 1.5) on the base, raised by z增 0.125 a press; the line from the z axis to it at its height,
+// its middle (0.5, 0.75, z).
+PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
+    Run({
+        {"373", "@0,0,0", "ink3@1.025,1.16,0.545", "1.3,0.6,0", "hand: the axis past the base"},
+        {"373", "", "bare3@1.025,0.96,0.545", "1.3,0.6,0", "hand: an axis 0.2 off in y"},
+        {"341", "^1,1.5,0|z增*4", "ink3@0.5,0.75,0.5", "0.5,0.75,1.2", "hand: 4 × 0.125"},
+        {"341", "", "bare3@0.5,0.75,0.625", "0.5,0.75,1.2", "hand: a step too many"},
+        {"341", "z减", "ink3@0.5,0.75,0.375", "0.5,0.75,1.2", "hand: 0.5 − 0.125"},
+    });
+}
+
+} // namespace
