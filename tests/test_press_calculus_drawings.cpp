@@ -193,4 +193,61 @@ PRESS_TABLE(CalculusDrawings, TheFittedCurvesOfPage314) {
     });
 }
 
+// Sources: hand, the scene controls of the calculus pages drawn in space:
+// the mesh count from 50 by ×1.5 and ×2/3 in whole numbers, and on 311 the
+// cutting height z = c from 0 by a twentieth of the z span 5.
+PRESS_TABLE(CalculusDrawings, TheSceneControlsOfTheSpacePages) {
+    Run({
+        {"309", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
+        {"309", "减少*2", "=Meshx", "33", "hand: 75 → 50 → 33"},
+        {"311", "上移", "z= ", "0.250", "hand: 0 + 5/20"},
+        {"311", "上移*2", "z= ", "0.750", "hand: 3 × 0.25"},
+        {"311", "下移*4", "z= ", "-0.250", "hand: 0.75 − 4 × 0.25"},
+        {"311", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
+        {"318", "减少", "=Meshx", "33", "hand: 50 × 2/3"},
+        {"318", "增加*2", "=Meshx", "73", "hand: 33 → 49 → 73"},
+        {"327", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
+        {"327", "减少", "=Meshx", "50", "hand: 75 × 2/3"},
+        {"373", "减少", "=Meshx", "33", "hand: 50 × 2/3"},
+        {"373", "增加", "=Meshx", "49", "hand: 33 × 1.5 = 49.5"},
+        {"382", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
+        {"382", "减少*2", "=Meshx", "33", "hand: 75 → 50 → 33"},
+    });
+}
+
+// Sources: hand, page 351: Zn = A(Zn-1 + B)Zn-1 + C, the presets' A, B, C
+// ("z0平面" all three; the A, B and C planes keep their own coefficient
+// and set the other two), each part stepped by 0.1 ("ReA" in the upper
+// row adds, "ReA#2" in the lower subtracts); one decimal. The list reads
+// "A=", "+i", "B=", "+i", "C=", "+i"; n from the script's 200, doubled and
+// halved (never below 200); ε from 0.1 by ×10 and ×0.1, M from 1e8 by ×2
+// and ×0.5.
+PRESS_TABLE(CalculusDrawings, TheCoefficientsOfPage351) {
+    Run({
+        {"351", "z0平面", "A=", "0.4", "hand: the preset A = 0.4 + 0.3i"},
+        {"351", "", "+i", "0.3", "hand: Im A"},
+        {"351", "", "B=", "-0.4", "hand: B = −0.4 + 0.4i"},
+        {"351", "", "+i#3", "0.8", "hand: Im C of C = 1 + 0.8i"},
+        {"351", "ReA", "A=", "0.5", "hand: 0.4 + 0.1"},
+        {"351", "ImA*2", "+i", "0.5", "hand: 0.3 + 0.2"},
+        {"351", "ReB#2", "B=", "-0.5", "hand: −0.4 − 0.1"},
+        {"351", "ImB#2*3", "+i#2", "0.1", "hand: 0.4 − 0.3"},
+        {"351", "ReC", "C=", "1.1", "hand: 1 + 0.1"},
+        {"351", "ImC#2", "+i#3", "0.7", "hand: 0.8 − 0.1"},
+        {"351", "A平面", "B=", "0.0", "hand: B = 0"},
+        {"351", "", "C=", "1.0", "hand: C = 1"},
+        {"351", "", "A=", "0.5", "hand: A is the plane's own"},
+        {"351", "B平面", "A=", "-0.6", "hand: A = −0.6"},
+        {"351", "", "+i#3", "0.9", "hand: C = 0.8 + 0.9i"},
+        {"351", "C平面", "+i", "0.6", "hand: A = 0.8 + 0.6i"},
+        {"351", "", "B=", "0.3", "hand: B = 0.3 + 0.7i"},
+        {"351", "n", "n=", "400", "hand: 200 × 2"},
+        {"351", "n#2*3", "n=", "200", "hand: 400 / 2, then held at the script's 200"},
+        {"351", "M", "M=", "200000000", "hand: 1e8 × 2"},
+        {"351", "M#2*3", "M=", "25000000", "hand: 2e8 / 2³"},
+        {"351", "ε", "=ε", "1", "hand: 0.1 × 10"},
+        {"351", "ε#2*2", "=ε", "0.01", "hand: 1 × 0.1²"},
+    });
+}
+
 } // namespace
