@@ -250,4 +250,20 @@ PRESS_TABLE(CalculusDrawings, TheCoefficientsOfPage351) {
     });
 }
 
+// Sources: python3, page 315: the Taylor polynomials of cos x at the
+// cursor's x0 = 0, drawn in (255, 100, 100) with x0's line up to cos 0:
+// P1 = 1, P2 = P3 = 1 − x²/2, P4 = P2 + x⁴/24, read at x = 2, where
+// cos 2 = −0.416 lies apart.
+PRESS_TABLE(CalculusDrawings, TheTaylorPolynomialOfPage315) {
+    Run({
+        {"315", "", "rgb@2,1", "255,100,100", "hand: P1 = 1"},
+        {"315", "", "rgb@0,0.5", "255,100,100", "hand: x0's line up to cos 0 = 1"},
+        {"315", "n增加", "rgb@2,-1", "255,100,100", "hand: P2(2) = 1 − 2"},
+        {"315", "", "rgb@2,1", "!255,100,100", "hand: P1 is gone"},
+        {"315", "n增加*2", "rgb@2,-0.3333", "255,100,100", "py: P4(2) = −1 + 16/24"},
+        {"315", "", "rgb@2,-1", "!255,100,100", "hand: P2 is gone"},
+        {"315", "n减少*2", "rgb@2,-1", "255,100,100", "hand: P2 again"},
+    });
+}
+
 } // namespace
