@@ -266,4 +266,24 @@ PRESS_TABLE(CalculusDrawings, TheTaylorPolynomialOfPage315) {
     });
 }
 
+// Sources: python3, page 320: the irregular strips of sin x on [0, 3.14159]
+// (x span 4): each w = 0.5 (1 + sin 10.34x) · 4/n wide (at least 0.4/n),
+// the last cut at 3.14159, as high as sin s at s = x + 0.25 (1 + sin 15x) w;
+// n 1: [0, 2] at 0.4794, [2, 3.1416] at 0.9079; n 2: [0, 1] at 0.2474,
+// [1, 1.2073] at 0.8845, [1.2073, 2.1245] at 0.9586, [2.1245, 3.1416] at
+// 0.6066; outlined in (199, 125, 60).
+PRESS_TABLE(CalculusDrawings, TheIrregularStripsOfPage320) {
+    Run({
+        {"320", "n增加|n减少", "rgb@1,0.4794", "199,125,60", "py: n 1, the first top"},
+        {"320", "", "rgb@2.6,0.9079", "199,125,60", "py: the second top"},
+        {"320", "", "rgb@2,0.7", "199,125,60", "py: the side at 2, up to 0.9079"},
+        {"320", "", "rgb@1,0.7", "!199,125,60", "py: no side at 1"},
+        {"320", "n增加", "rgb@0.5,0.2474", "199,125,60", "py: n 2, the first top"},
+        {"320", "", "rgb@1.6,0.9586", "199,125,60", "py: the third top"},
+        {"320", "", "rgb@2.8,0.6066", "199,125,60", "py: the last top"},
+        {"320", "", "rgb@1,0.7", "199,125,60", "py: the side at 1, up to 0.8845"},
+        {"320", "", "rgb@1.5,0.4794", "!199,125,60", "py: n 1's top is gone"},
+    });
+}
+
 } // namespace
