@@ -286,4 +286,23 @@ PRESS_TABLE(CalculusDrawings, TheIrregularStripsOfPage320) {
     });
 }
 
+// Sources: python3, page 368: the regular N-gons inscribed in the unit
+// circle from N = 6, doubled and halved (never below 6), drawn up to 48
+// sides; the area (N/2) sin(2π/N) to six decimals; the midpoint of the
+// first side of the 6-gon (0.7499, 0.4330) and of the 12-gon (0.9330,
+// 0.2500), the corners at t = i · 6.2839/N; (1.8, −1) is a bare place.
+PRESS_TABLE(CalculusDrawings, ThePolygonsOfPage368) {
+    Run({
+        {"368", "n增加", "正N边形N= ", "12", "hand: 6 × 2"},
+        {"368", "", "面积的近似值: ", "3.000000", "py: 6 sin(π/6)"},
+        {"368", "", "ink@0.933,0.25", "1.8,-1", "py: the 12-gon's first side"},
+        {"368", "", "ink@0.7499,0.433", "1.8,-1", "py: the 6-gon's first side"},
+        {"368", "n增加*3", "面积的近似值: ", "3.139350", "py: N 96, 48 sin(π/48)"},
+        {"368", "", "面积/r^2近似值:  ", "3.139350", "py: r 1"},
+        {"368", "n减少*4", "正N边形N= ", "6", "hand: 96 / 2⁴"},
+        {"368", "", "bare@0.933,0.25", "1.8,-1", "py: the 12-gon is gone"},
+        {"368", "n减少", "面积的近似值: ", "2.598076", "py: N held at 6, 3 sin(π/3)"},
+    });
+}
+
 } // namespace
