@@ -104,7 +104,7 @@ PRESS_TABLE(CalculusDrawings, TheMeanPointsOfPage329) {
 
 // Sources: python3, page 338: the partial sum of x extended oddly with
 // period 2π, S_n = Σ 2(−1)^(k+1) sin(kx)/k, drawn in (250, 255, 0).
-PRESS_TABLE(CalculusDrawings, TheFourierPartialSumOfPage338) {
+PRESS_TABLE(CalculusDrawings, TheFourierSumOfPage338) {
     Run({
         {"338", "", "rgb@1.5708,2", "250,255,0", "py: S1(π/2) = 2"},
         {"338", "", "rgb@4,-1.5136", "250,255,0", "py: S1(4) = 2 sin 4"},
