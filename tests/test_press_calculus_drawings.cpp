@@ -1,0 +1,308 @@
+// The lines the calculus figures draw, read where each one ends and runs:
+// the increment construction of 306, the tangent's drops on 308, the strips
+// of the quadrature rules (323, 324, 325); each by its colour at a world
+// point worked out apart, or by ink against a bare place of the plot.
+#include "press_table.h"
+
+namespace {
+
+// Sources: python3, page 306's first figure: F = sin x, M at x0 = 0.8, N at
+// x1 = x0 + Δx (Δx = ±4h, h from 0.1 by ×1.25), y0 = sin x0 = 0.7174,
+// y1 = sin x1; dy = cos x0 · Δx ends at yd. The drops from M and N are cyan
+// (0, 255, 255), Δx on the axis blue (0, 150, 255), the Δy lines orange
+// (255, 128, 0), the differential yellow (250, 255, 0). "△x正" changes
+// nothing at first: it makes the first figure the one read.
+PRESS_TABLE(CalculusDrawings, TheIncrementAndDifferentialOfPage306) {
+    Run({
+        {"306/2400", "△x正", "rgb@1.2,0.45", "0,255,255", "py: N's drop at x1 1.2"},
+        {"306/2400", "", "rgb@0.8,0.3", "0,255,255", "hand: M's drop at x0 0.8"},
+        {"306/2400", "", "rgb@1,0", "0,150,255", "hand: Δx from 0.8 to 1.2 on the axis"},
+        {"306/2400", "", "rgb@1.4,0", "!0,150,255", "hand: Δx ends at 1.2"},
+        {"306/2400", "", "rgb@0.6,0.932", "255,128,0", "py: y1 = sin 1.2, from 0 to x1"},
+        {"306/2400", "", "rgb@1.05,0.932", "255,128,0", "py: y1's line runs past x0 to x1"},
+        {"306/2400", "", "rgb@1.45,0.932", "!255,128,0", "py: y1's line ends at x1"},
+        {"306/2400", "", "rgb@0.4,0.7174", "255,128,0", "py: y0 = sin 0.8, from 0 to x0"},
+        {"306/2400", "", "rgb@0,0.82", "255,128,0", "py: Δy on the y axis, 0.7174 to 0.932"},
+        {"306/2400", "", "rgb@0,0.5", "!255,128,0", "py: below y0"},
+        {"306/2400", "", "rgb@1,0.8567", "250,255,0", "py: dy's slope line at its middle"},
+        {"306/2400", "", "rgb@1,0.7174", "250,255,0", "py: dx from x0 to x1 at y0"},
+        {"306/2400", "", "rgb@1.2,0.97", "250,255,0", "py: dy at x1, y0 to yd 0.996"},
+        {"306/2400", "△x负", "rgb@0.6,0", "0,150,255", "hand: Δx from 0.4 to 0.8"},
+        {"306/2400", "", "rgb@1,0", "!0,150,255", "hand: no Δx right of x0"},
+        {"306/2400", "", "rgb@0.87,0", "!0,150,255", "hand: Δx ends at x0"},
+        {"306/2400", "", "rgb@0.4,0.2", "0,255,255", "py: N's drop at x1 0.4"},
+        {"306/2400", "", "rgb@0.2,0.3894", "255,128,0", "py: y1 = sin 0.4, from 0 to x1"},
+        {"306/2400", "", "rgb@0.6,0.3894", "!255,128,0", "py: y1's line ends at x1 0.4"},
+        {"306/2400", "", "rgb@0.6,0.578", "250,255,0", "py: dy's slope line, yd 0.4387"},
+        {"306/2400", "\\|△x\\|增", "rgb@0.3,0.15", "0,255,255", "py: Δx −0.5, N's drop at 0.3"},
+        {"306/2400", "", "rgb@0.15,0.2955", "255,128,0", "py: y1 = sin 0.3"},
+        {"306/2400", "", "rgb@0.4,0.2", "!0,255,255", "py: the drop has left 0.4"},
+    });
+}
+
+// Sources: python3, page 308's second figure: F = 0.5x² − 1 (DATA1), the
+// tangent at x0 = 1, M = (1, −0.5), slope 1: y = x − 1.5, orange
+// (255, 120, 0), with M dropped to both axes.
+PRESS_TABLE(CalculusDrawings, TheTangentAndItsDropsOfPage308) {
+    Run({
+        {"308/2600", "", "rgb@1,-0.1", "255,120,0", "hand: M's drop reaches the x axis"},
+        {"308/2600", "", "rgb@1,0.3", "!255,120,0", "hand: the drop ends on the axis"},
+        {"308/2600", "", "rgb@0.5,-0.5", "255,120,0", "hand: M's drop to the y axis"},
+        {"308/2600", "", "rgb@-0.5,-0.5", "!255,120,0", "hand: it ends on the y axis"},
+        {"308/2600", "", "rgb@2.5,1", "255,120,0", "hand: the tangent right of M"},
+        {"308/2600", "", "rgb@0.25,-1.25", "255,120,0", "hand: the tangent left of M"},
+        {"308/2600", "", "y= ", "1.000", "hand: F'(1) = 1"},
+    });
+}
+
+// Sources: python3, the strips' outlines in (199, 125, 60). Page 323: x² on
+// [0, 1], n strips as high as F at x + c h; page 324: sin x on
+// [0, 3.14159], the trapezoids' tops from (x, F0) to (x + h, F1); page 325:
+// Simpson's verticals at the nodes in (255, 100, 100). "n增加" first makes
+// the first figure of 323 the one read.
+PRESS_TABLE(CalculusDrawings, TheStripsOfTheQuadratureRules) {
+    Run({
+        {"323", "n增加", "rgb@0.6,0.5625", "199,125,60", "py: n 2, c 0.5: 0.75² over [0.5, 1]"},
+        {"323", "", "rgb@0.1,0.0625", "199,125,60", "py: 0.25² over [0, 0.5]"},
+        {"323", "", "rgb@1,0.3", "199,125,60", "py: the right side at 1, up to 0.5625"},
+        {"323", "", "rgb@1,0.75", "!199,125,60", "py: above 0.5625"},
+        {"323", "左端点", "rgb@0.75,0.25", "199,125,60", "py: c 0: 0.5² over [0.5, 1]"},
+        {"323", "", "rgb@0.9,0.5625", "!199,125,60", "py: the middle's top is gone"},
+        {"323", "右端点", "rgb@0.25,0.25", "199,125,60", "py: c 1: 0.5² over [0, 0.5]"},
+        {"323", "", "rgb@0.6,1", "199,125,60", "py: c 1: 1² over [0.5, 1]"},
+        {"324", "n增加", "rgb@0.7854,0.5", "199,125,60", "py: n 2, (0, 0) to (1.5708, 1)"},
+        {"324", "", "rgb@2.3562,0.5", "199,125,60", "py: (1.5708, 1) to (3.14159, 0)"},
+        {"324", "", "rgb@2.3562,1", "!199,125,60", "py: no top at F0's height"},
+        {"324", "", "rgb@2,0.7268", "199,125,60", "py: the top at x = 2"},
+        {"324", "", "rgb@1.5708,0.5", "199,125,60", "py: the side at 1.5708"},
+        {"324", "n增加", "rgb@1.1781,0.8536", "199,125,60", "py: n 4, the top over [π/4, π/2]"},
+        {"324", "", "rgb@2,0.7268", "!199,125,60", "py: n 2's top is gone"},
+        {"324", "n减少*2", "rgb@2.3562,0.5", "!199,125,60", "hand: n 1, one flat trapezoid"},
+        {"325", "n增加", "rgb@1.5708,0.5", "255,100,100", "py: n 2, the node at 1.5708"},
+        {"325", "", "rgb@0.7854,0.3", "!255,100,100", "py: no node at 0.7854"},
+        {"325", "n增加", "rgb@0.7854,0.3", "255,100,100", "py: n 4, F = 0.7071 there"},
+        {"325", "", "rgb@0.7854,0.8", "!255,100,100", "py: above 0.7071"},
+    });
+}
+
+// Sources: hand, page 329: F = sin x on [0, 2π], its mean points ξ at π/2
+// and 3π/2 (F' = 0, the chord's slope too), each dropped to the axis with a
+// tangent piece 0.1 of the x span (7.5) to either side, in yellow
+// (250, 255, 0); Lagrange's chord in (255, 100, 100) along the axis.
+PRESS_TABLE(CalculusDrawings, TheMeanPointsOfPage329) {
+    Run({
+        {"329", "罗尔", "rgb@1.5708,0.5", "250,255,0", "hand: ξ1 = π/2 dropped"},
+        {"329", "", "rgb@2.2,1", "250,255,0", "hand: the piece y = 1 to π/2 + 0.75"},
+        {"329", "", "rgb@2.6,1", "!250,255,0", "hand: past π/2 + 0.75"},
+        {"329", "", "rgb@4.7124,-0.5", "250,255,0", "hand: ξ2 = 3π/2 dropped"},
+        {"329", "", "rgb@4,-1", "250,255,0", "hand: the piece y = −1 from 3π/2 − 0.75"},
+        {"329", "", "rgb@2.5,0", "!255,100,100", "hand: no chord for Rolle"},
+        {"329", "拉氏", "rgb@2.5,0", "255,100,100", "hand: the chord (0, 0) to (2π, 0)"},
+        {"329", "", "rgb@1.5708,0.5", "250,255,0", "hand: the chord's slope 0 at π/2"},
+    });
+}
+
+// Sources: python3, page 338: the partial sum of x extended oddly with
+// period 2π, S_n = Σ 2(−1)^(k+1) sin(kx)/k, drawn in (250, 255, 0).
+PRESS_TABLE(CalculusDrawings, TheFourierSumOfPage338) {
+    Run({
+        {"338", "", "rgb@1.5708,2", "250,255,0", "py: S1(π/2) = 2"},
+        {"338", "", "rgb@4,-1.5136", "250,255,0", "py: S1(4) = 2 sin 4"},
+        {"338", "n增加*2", "rgb@-1.5708,-1.3333", "250,255,0", "py: S3(−π/2) = −2 + 2/3"},
+        {"338", "", "rgb@-1.5708,-2", "!250,255,0", "py: S1 is gone"},
+        {"338", "", "rgb@4,-2.8607", "250,255,0", "py: S3(4)"},
+        {"338", "n减少*2", "rgb@4,-1.5136", "250,255,0", "py: S1 again"},
+    });
+}
+
+// Sources: hand, ε from 0.1 and δ from 1 by ×1.25 and ×0.8 on the first
+// figures of pages 301 and 302.
+PRESS_TABLE(CalculusDrawings, TheStepsAtInfinityOfPages301And302) {
+    Run({
+        {"301", "ε增加", "=ε", "0.125", "hand: 0.1 × 1.25"},
+        {"301", "δ再小*2", "=δ", "0.64", "hand: 1 × 0.8²"},
+        {"302", "δ再大*2", "=δ", "1.5625", "hand: 1 × 1.25²"},
+        {"302", "ε减少*2", "=ε", "0.064", "hand: 0.1 × 0.8²"},
+    });
+}
+
+// Sources: python3, page 330: F = 6 + (x − 1)(x − 4)(1 + 0.5 sin 2x) on
+// [0.5, 4.5], its mean μ = 5.3534 (midpoint rule, 200000 pieces) drawn
+// across the plot in yellow, and the points ξ = 1.1678 and 3.8480 where
+// F = μ dropped from μ in (255, 100, 100).
+PRESS_TABLE(CalculusDrawings, TheIntegralMeanOfPage330) {
+    Run({
+        {"330", "", "rgb@0.2,5.3534", "250,255,0", "py: μ left of a"},
+        {"330", "", "rgb@0.2,5.9", "!250,255,0", "py: above μ"},
+        {"330", "", "rgb@1.1678,2.5", "255,100,100", "py: ξ1 dropped"},
+        {"330", "", "rgb@3.848,2.5", "255,100,100", "py: ξ2 dropped"},
+        {"330", "", "rgb@3.848,6.3", "!255,100,100", "py: ξ2's line ends at μ"},
+    });
+}
+
+// Sources: python3, page 350: bars of Xn = (1 + 1/n)^n over [n, n + 1],
+// as high as the term at n + d (d 0, 0.5, 1: left end, middle, right end),
+// outlined in (255, 128, 0) and filled in (0, 150, 255); the curve starts at
+// 0.5, so the first bar's top stands alone.
+PRESS_TABLE(CalculusDrawings, TheBarsOfPage350) {
+    Run({
+        {"350", "中点", "rgb@0.25,1.7321", "255,128,0", "py: X(0.5) = √3"},
+        {"350", "", "rgb@0.25,1", "0,150,255", "py: the first bar filled"},
+        {"350", "右端点", "rgb@0.25,2", "255,128,0", "py: X(1) = 2"},
+        {"350", "", "rgb@0.25,1.7321", "!255,128,0", "py: √3 is gone"},
+        {"350", "左端点", "rgb@0.5,1", "!0,150,255", "py: X(0) is 0, no first bar"},
+        {"350", "", "rgb@1.5,2", "255,128,0", "py: the second bar X(1) = 2"},
+        {"350", "", "rgb@2.5,2.25", "255,128,0", "py: the third bar X(2) = 2.25"},
+    });
+}
+
+// Sources: hand, pages 326 and 328: the element width h from 0.1 by ×1.25
+// and ×0.8 along y after "y型"; about the other axis the solid is cut in
+// shells, which write no volume.
+PRESS_TABLE(CalculusDrawings, TheAxesAndDirectionsOfPages326And328) {
+    Run({
+        {"326", "绕y轴", "!旋转体体积:", "", "hand: shells, no value"},
+        {"326", "绕x轴", "旋转体体积:", "14.137", "py: washers again, 4.5π"},
+        {"326", "y型", "?dy增", "", "hand: the strips run along y"},
+        {"326", "dy增", "=h", "0.125", "hand: 0.1 × 1.25"},
+        {"326", "dy减*3", "=h", "0.064", "hand: 0.125 × 0.8³"},
+        {"326", "x型", "?dx增", "", "hand: along x again"},
+        {"328", "y型", "!dx增", "", "hand: the strips run along y"},
+        {"328", "dy减", "=h", "0.08", "hand: 0.1 × 0.8"},
+        {"328", "dy增*2", "=h", "0.125", "hand: 0.08 × 1.25²"},
+        {"328", "x型", "!dy增", "", "hand: along x again"},
+    });
+}
+
+// Sources: python3, page 314: the normal equations of set 1 give
+// y = −2.7394 + 0.48303x, drawn in (0, 255, 255) with the points in
+// (255, 100, 100); "b增" adds 0.05 · 100/200 to b; set 3 fitted through
+// ln y: y = 78.570 e^(−0.103686x).
+PRESS_TABLE(CalculusDrawings, TheFittedCurvesOfPage314) {
+    Run({
+        {"314", "y=a+bx|最小二乘法", "rgb@155,72.13", "0,255,255", "py: a + 155b"},
+        {"314", "", "rgb@60,26.242", "0,255,255", "py: a + 60b"},
+        {"314", "", "rgb@155,82", "!0,255,255", "py: above the line"},
+        {"314", "", "rgb@100,45", "255,100,100", "hand: set 1's first point"},
+        {"314", "", "rgb@190,89", "255,100,100", "hand: set 1's last point"},
+        {"314", "找拟合曲线|b增", "rgb@155,76.005", "0,255,255", "py: b + 0.025 at 155"},
+        {"314", "", "rgb@155,72.13", "!0,255,255", "py: the fit's line is gone"},
+        {"314", "数据3|y=ae^(bx)|最小二乘法", "rgb@10,27.858", "0,255,255", "py: x = 10"},
+        {"314", "", "rgb@16.5,14.199", "0,255,255", "py: 78.570 e^(−1.71082)"},
+        {"314", "", "rgb@3,57.6", "255,100,100", "hand: set 3's first point"},
+    });
+}
+
+// Sources: hand, the scene controls of the calculus pages drawn in space:
+// the mesh count from 50 by ×1.5 and ×2/3 in whole numbers, and on 311 the
+// cutting height z = c from 0 by a twentieth of the z span 5.
+PRESS_TABLE(CalculusDrawings, TheSceneControlsOfTheSpacePages) {
+    Run({
+        {"309", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
+        {"309", "减少*2", "=Meshx", "33", "hand: 75 → 50 → 33"},
+        {"311", "上移", "z= ", "0.250", "hand: 0 + 5/20"},
+        {"311", "上移*2", "z= ", "0.750", "hand: 3 × 0.25"},
+        {"311", "下移*4", "z= ", "-0.250", "hand: 0.75 − 4 × 0.25"},
+        {"311", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
+        {"318", "减少", "=Meshx", "33", "hand: 50 × 2/3"},
+        {"318", "增加*2", "=Meshx", "73", "hand: 33 → 49 → 73"},
+        {"327", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
+        {"327", "减少", "=Meshx", "50", "hand: 75 × 2/3"},
+        {"373", "减少", "=Meshx", "33", "hand: 50 × 2/3"},
+        {"373", "增加", "=Meshx", "49", "hand: 33 × 1.5 = 49.5"},
+        {"382", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
+        {"382", "减少*2", "=Meshx", "33", "hand: 75 → 50 → 33"},
+    });
+}
+
+// Sources: hand, page 351: Zn = A(Zn-1 + B)Zn-1 + C, the presets' A, B, C
+// ("z0平面" all three; the A, B and C planes keep their own coefficient
+// and set the other two), each part stepped by 0.1 ("ReA" in the upper
+// row adds, "ReA#2" in the lower subtracts); one decimal. The list reads
+// "A=", "+i", "B=", "+i", "C=", "+i"; n from the script's 200, doubled and
+// halved (never below 200); ε from 0.1 by ×10 and ×0.1, M from 1e8 by ×2
+// and ×0.5.
+PRESS_TABLE(CalculusDrawings, TheCoefficientsOfPage351) {
+    Run({
+        {"351", "z0平面", "A=", "0.4", "hand: the preset A = 0.4 + 0.3i"},
+        {"351", "", "+i", "0.3", "hand: Im A"},
+        {"351", "", "B=", "-0.4", "hand: B = −0.4 + 0.4i"},
+        {"351", "", "+i#3", "0.8", "hand: Im C of C = 1 + 0.8i"},
+        {"351", "ReA", "A=", "0.5", "hand: 0.4 + 0.1"},
+        {"351", "ImA*2", "+i", "0.5", "hand: 0.3 + 0.2"},
+        {"351", "ReB#2", "B=", "-0.5", "hand: −0.4 − 0.1"},
+        {"351", "ImB#2*3", "+i#2", "0.1", "hand: 0.4 − 0.3"},
+        {"351", "ReC", "C=", "1.1", "hand: 1 + 0.1"},
+        {"351", "ImC#2", "+i#3", "0.7", "hand: 0.8 − 0.1"},
+        {"351", "A平面", "B=", "0.0", "hand: B = 0"},
+        {"351", "", "C=", "1.0", "hand: C = 1"},
+        {"351", "", "A=", "0.5", "hand: A is the plane's own"},
+        {"351", "B平面", "A=", "-0.6", "hand: A = −0.6"},
+        {"351", "", "+i#3", "0.9", "hand: C = 0.8 + 0.9i"},
+        {"351", "C平面", "+i", "0.6", "hand: A = 0.8 + 0.6i"},
+        {"351", "", "B=", "0.3", "hand: B = 0.3 + 0.7i"},
+        {"351", "n", "n=", "400", "hand: 200 × 2"},
+        {"351", "n#2*3", "n=", "200", "hand: 400 / 2, then held at the script's 200"},
+        {"351", "M", "M=", "200000000", "hand: 1e8 × 2"},
+        {"351", "M#2*3", "M=", "25000000", "hand: 2e8 / 2³"},
+        {"351", "ε", "=ε", "1", "hand: 0.1 × 10"},
+        {"351", "ε#2*2", "=ε", "0.01", "hand: 1 × 0.1²"},
+    });
+}
+
+// Sources: python3, page 315: the Taylor polynomials of cos x at the
+// cursor's x0 = 0, drawn in (255, 100, 100) with x0's line up to cos 0:
+// P1 = 1, P2 = P3 = 1 − x²/2, P4 = P2 + x⁴/24, read at x = 2, where
+// cos 2 = −0.416 lies apart.
+PRESS_TABLE(CalculusDrawings, TheTaylorPolynomialOfPage315) {
+    Run({
+        {"315", "", "rgb@2,1", "255,100,100", "hand: P1 = 1"},
+        {"315", "", "rgb@0,0.5", "255,100,100", "hand: x0's line up to cos 0 = 1"},
+        {"315", "n增加", "rgb@2,-1", "255,100,100", "hand: P2(2) = 1 − 2"},
+        {"315", "", "rgb@2,1", "!255,100,100", "hand: P1 is gone"},
+        {"315", "n增加*2", "rgb@2,-0.3333", "255,100,100", "py: P4(2) = −1 + 16/24"},
+        {"315", "", "rgb@2,-1", "!255,100,100", "hand: P2 is gone"},
+        {"315", "n减少*2", "rgb@2,-1", "255,100,100", "hand: P2 again"},
+    });
+}
+
+// Sources: python3, page 320: the irregular strips of sin x on [0, 3.14159]
+// (x span 4): each w = 0.5 (1 + sin 10.34x) · 4/n wide (at least 0.4/n),
+// the last cut at 3.14159, as high as sin s at s = x + 0.25 (1 + sin 15x) w;
+// n 1: [0, 2] at 0.4794, [2, 3.1416] at 0.9079; n 2: [0, 1] at 0.2474,
+// [1, 1.2073] at 0.8845, [1.2073, 2.1245] at 0.9586, [2.1245, 3.1416] at
+// 0.6066; outlined in (199, 125, 60).
+PRESS_TABLE(CalculusDrawings, TheIrregularStripsOfPage320) {
+    Run({
+        {"320", "n增加|n减少", "rgb@1,0.4794", "199,125,60", "py: n 1, the first top"},
+        {"320", "", "rgb@2.6,0.9079", "199,125,60", "py: the second top"},
+        {"320", "", "rgb@2,0.7", "199,125,60", "py: the side at 2, up to 0.9079"},
+        {"320", "", "rgb@1,0.7", "!199,125,60", "py: no side at 1"},
+        {"320", "n增加", "rgb@0.5,0.2474", "199,125,60", "py: n 2, the first top"},
+        {"320", "", "rgb@1.6,0.9586", "199,125,60", "py: the third top"},
+        {"320", "", "rgb@2.8,0.6066", "199,125,60", "py: the last top"},
+        {"320", "", "rgb@1,0.7", "199,125,60", "py: the side at 1, up to 0.8845"},
+        {"320", "", "rgb@1.5,0.4794", "!199,125,60", "py: n 1's top is gone"},
+    });
+}
+
+// Sources: python3, page 368: the regular N-gons inscribed in the unit
+// circle from N = 6, doubled and halved (never below 6), drawn up to 48
+// sides; the area (N/2) sin(2π/N) to six decimals; the midpoint of the
+// first side of the 6-gon (0.7499, 0.4330) and of the 12-gon (0.9330,
+// 0.2500), the corners at t = i · 6.2839/N; (1.8, −1) is a bare place.
+PRESS_TABLE(CalculusDrawings, ThePolygonsOfPage368) {
+    Run({
+        {"368", "n增加", "正N边形N= ", "12", "hand: 6 × 2"},
+        {"368", "", "面积的近似值: ", "3.000000", "py: 6 sin(π/6)"},
+        {"368", "", "ink@0.933,0.25", "1.8,-1", "py: the 12-gon's first side"},
+        {"368", "", "ink@0.7499,0.433", "1.8,-1", "py: the 6-gon's first side"},
+        {"368", "n增加*3", "面积的近似值: ", "3.139350", "py: N 96, 48 sin(π/48)"},
+        {"368", "", "面积/r^2近似值:  ", "3.139350", "py: r 1"},
+        {"368", "n减少*4", "正N边形N= ", "6", "hand: 96 / 2⁴"},
+        {"368", "", "bare@0.933,0.25", "1.8,-1", "py: the 12-gon is gone"},
+        {"368", "n减少", "面积的近似值: ", "2.598076", "py: N held at 6, 3 sin(π/3)"},
+    });
+}
+
+} // namespace
