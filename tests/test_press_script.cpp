@@ -29,4 +29,27 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
     });
 }
 
+// Sources: python3, u(x, t) = [φ(x + at) + φ(x − at)] / 2 with φ = 1/(1 +
+// x²) and no initial velocity, from the script's a = 1, t = 0, 0.1 a press:
+// at x = 2, 0.3 for at = 1, 0.2462 for 0.7, 0.2813 for 0.91, 0.2289 for
+// 0.56; φ(2) = 0.2. The wave page lies among the course's own pages, beside
+// the sample pages. Page 2101: the mesh of its plane, 50 divisions a side,
+// ×1.5 or ×2/3 a press in whole divisions.
+PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
+    Run({
+        {"..\\gsdata\\gs020", "t增*10", "ink@2,0.3", "-8,1", "py: at = 1"},
+        {"..\\gsdata\\gs020", "", "bare@2,0.2", "-8,1", "py: the start φ(2) has moved"},
+        {"..\\gsdata\\gs020", "t减*3", "ink@2,0.2462", "-8,1", "py: at = 0.7"},
+        {"..\\gsdata\\gs020", "", "bare@2,0.3", "-8,1", "py: at = 1 no longer"},
+        {"..\\gsdata\\gs020", "a增*3", "ink@2,0.2813", "-8,1", "py: a = 1.3, at = 0.91"},
+        {"..\\gsdata\\gs020", "a减*5", "ink@2,0.2289", "-8,1", "py: a = 0.8, at = 0.56"},
+        {"2101", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
+        {"2101", "减少*3", "=Meshx", "22", "hand: 75 → 50 → 33 → 22"},
+        {"2101", "增加#2*2", "=Meshy", "112", "hand: 50 → 75 → 112"},
+        {"2101", "减少#2", "=Meshy", "74", "hand: 112 × 2/3 = 74.7"},
+        {"2101", "打开投影", "?关闭投影", "", "hand: the switch names what it does next"},
+        {"2101", "关闭投影", "?打开投影", "", "hand: and back"},
+    });
+}
+
 } // namespace
