@@ -6,7 +6,7 @@ namespace {
 
 // Sources: python3, p = cos θ and q = sin θ for θ = π/4 + 0.1 k (the
 // script's direction (1, 1), the page step 0.1), the line through (0, 1);
-// the shapes of page 2100 where its script puts them; LINE3's (m, n, p) =
+// the shapes and vectors of page 2100 where its script puts them; LINE3's (m, n, p) =
 // (0.4, 0.8, 1) from its script, 0.1 a press.
 PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
     Run({
@@ -32,6 +32,12 @@ PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
         {"2100", "", "ink@1.64,1.8", "2.5,-0.7",
          "hand: x = y² − 2y + 2 through (2,0), (1,1), (2,2)"},
         {"2100", "", "ink@1.49,0.3", "2.5,-0.7", "hand: the same parabola at y = 0.3"},
+        {"2100/2400", "△x增|△x减", "rgb@1.25,-1.05", "0,220,255",
+         "hand: the arrow (0.5, −1.5) → (2, −0.6), halfway"},
+        {"2100/2400", "", "rgb@3.7,-1.4", "0,220,255", "hand: (3, −1.6) → (4.4, −1.2), halfway"},
+        {"2100/2400", "", "rgb@5,1.5", "255,140,0", "hand: the dot of the dotted vector"},
+        {"2100/2400", "", "rgb@5.7,1.05", "255,140,0", "hand: (5, 1.5) → (6.4, 0.6), halfway"},
+        {"2100/2400", "", "bare@5.7,-1.05", "1,-1.8", "hand: nothing mirrored below"},
         {"357", "", "m=", "0.400", "the script"},
         {"357", "m增*3", "m=", "0.700", "hand: 0.4 + 0.3"},
         {"357", "m减", "m=", "0.600", "hand: 0.7 − 0.1"},

@@ -18,6 +18,8 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
         {"211", "", "bare@2,1.1276", "5.5,1.9", "py: below the curve, clear of the period lines"},
         {"211", "周期减少*3", "ink@2,1.0811", "5.5,1.9", "py: P = 1.6, ch 0.4"},
         {"211", "", "bare@2,1.7024", "5.5,1.9", "py: above the curve"},
+        {"211", "周期增加", "ink@2,1", "5.5,1.9", "hand: P = 1.6 × 1.25 = 2, x = 2 folds to 0"},
+        {"211", "", "bare@2,1.0811", "5.5,1.9", "py: the curve of P = 1.6 has gone"},
         {"360", "", "m=", "0.600", "the script"},
         {"360", "m增*3", "m=", "0.900", "hand: 0.6 + 0.3"},
         {"360", "m减", "m=", "0.800", "hand: 0.9 − 0.1"},
