@@ -34,9 +34,10 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
 // Sources: python3, u(x, t) = [φ(x + at) + φ(x − at)] / 2 with φ = 1/(1 +
 // x²) and no initial velocity, from the script's a = 1, t = 0, 0.1 a press:
 // at x = 2, 0.3 for at = 1, 0.2462 for 0.7, 0.2813 for 0.91, 0.2289 for
-// 0.56; φ(2) = 0.2. The wave page lies among the course's own pages, beside
-// the sample pages. Page 2101: the mesh of its plane, 50 divisions a side,
-// ×1.5 or ×2/3 a press in whole divisions.
+// 0.56; φ(2) = 0.2. Page 329: sin x on [0, 2π], level tangents at π/2
+// and 3π/2 reaching 0.1 of the span 7.5 either way. The wave page lies among the course's own
+// pages, beside the sample pages. Page 2101: the mesh of its plane, 50 divisions a side, ×1.5 or
+// ×2/3 a press in whole divisions.
 PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
     Run({
         {"..\\gsdata\\gs020", "t增*10", "ink@2,0.3", "-8,1", "py: at = 1"},
@@ -45,6 +46,13 @@ PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
         {"..\\gsdata\\gs020", "", "bare@2,0.3", "-8,1", "py: at = 1 no longer"},
         {"..\\gsdata\\gs020", "a增*3", "ink@2,0.2813", "-8,1", "py: a = 1.3, at = 0.91"},
         {"..\\gsdata\\gs020", "a减*5", "ink@2,0.2289", "-8,1", "py: a = 0.8, at = 0.56"},
+        {"329", "罗尔", "rgb@1.5708,0.5", "250,255,0", "hand: the ordinate at π/2, halfway"},
+        {"329", "", "rgb@2.1,1", "250,255,0", "hand: the level tangent reaches π/2 + 0.75"},
+        {"329", "", "rgb@4.7124,-0.5", "250,255,0", "hand: the ordinate at 3π/2, halfway"},
+        {"329", "", "rgb@3,0", "!255,100,100", "hand: no chord for Rolle"},
+        {"329", "拉氏", "rgb@3,0", "255,100,100", "hand: the chord from (0, 0) to (2π, 0)"},
+        {"329", "", "rgb@4.1,-1", "250,255,0", "hand: the tangent at 3π/2, 0.61 short of its end"},
+        {"329", "罗尔*2", "rgb@3,0", "!255,100,100", "hand: Rolle again"},
         {"2101", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
         {"2101", "减少*3", "=Meshx", "22", "hand: 75 → 50 → 33 → 22"},
         {"2101", "增加#2*2", "=Meshy", "112", "hand: 50 → 75 → 112"},
