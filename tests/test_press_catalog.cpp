@@ -85,7 +85,7 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
 // the focus (−0.6111, −0.1583), the directrix −0.7139, P = (1, 1.9). Page 507: foci ±√c,
 // P = (−0.3, 0.1): |PF1|·|PF2| = 1.1216 at c = 1.2, 0.8222 at c = 0.9.
 // Page 510: the circle of radius 1/2 about (±1/2, 0), x in [−3, 1] or
-// [−1, 3].
+// [−1, 3]; P = (1.5, 1) joined to O, the part from O to kP in the pen.
 PRESS_TABLE(CatalogPresses, ClassicalCurves) {
     Run({
         {"503", "a增*3", "=m", "1.3", "hand: 1 + 3 × 0.1"},
@@ -120,11 +120,18 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
         {"507", "c减", "=m", "1.2", "hand: 1.3 − 0.1"},
         {"507", "@-0.3,0.1", "P到F1和F2距离乘积:", "1.12", "py: 1.1216"},
         {"507", "c减*3", "P到F1和F2距离乘积:", "0.82", "py: 0.8222 at c = 0.9"},
+        {"507", "", "rgb@0.9487,0", "0,150,255", "py: F1 at (√0.9, 0)"},
+        {"507", "", "rgb@-0.9487,0", "0,150,255", "py: F2 at (−√0.9, 0)"},
+        {"507", "", "rgb@0.3244,0.05", "255,128,0", "py: the middle of P to F1"},
+        {"507", "", "rgb@-0.6244,0.05", "255,128,0", "py: the middle of P to F2"},
         {"510", "顶点(-2a,0)", "?-3.0", "", "hand: x from −3"},
         {"510", "", "ink@-0.5,0.5", "0.9,-1.4", "hand: the circle's top at x = −1/2"},
         {"510", "", "bare@0.5,0.5", "0.9,-1.4", "hand: none right of the origin"},
         {"510", "顶点(2a,0)", "!-3.0", "", "hand: x from −1 again"},
         {"510", "", "ink@0.5,0.5", "-0.9,-1.4", "hand: the circle's top at x = 1/2"},
+        {"510", "@1.5,1", "rgb@0.334,0.2227", "255,128,0",
+         "py: O to kP, k = 1 − 1/|P| = 0.4453, halfway"},
+        {"510", "", "rgb@1.1,0.7333", "0,150,255", "py: from kP on to P"},
     });
 }
 
