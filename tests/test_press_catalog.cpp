@@ -140,7 +140,9 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
 // (±1.3266, 0), P = (1.5 cos 1, 0.7 sin 1) = (0.8105, 0.589). Page 503:
 // a = 1, b = 0.5, P = (√5, 1), foci ±√1.25 = ±1.118, the asymptotes y =
 // ±b x/(a + 0.01). Page 505: P at x = 2: the circle point (cos 2 − 2, sin
-// 2) = (−2.4161, 0.9093). Page 508: P at x = 3: the rolling circle about
+// 2) = (−2.4161, 0.9093); page 506 the same with (−sin 2 − 2, cos 2) =
+// (−2.9093, −0.4161). Page 501: the marks of a point, its radius and its
+// tangent from (x + y, y − x). Page 508: P at x = 3: the rolling circle about
 // (3, 1). Page 509: P at x = 0.4: C = (0.4, √(0.5625 − 0.16)) = (0.4,
 // 0.6344), θ = atan(Cy/0.4) = 1.0077.
 PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
@@ -161,6 +163,12 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
         {"503", "", "ink@0.559,0.5", "-3.5,-2.5", "py: the middle of P to F2"},
         {"503", "", "rgb@-1.118,0", "0,150,255", "py: F2's dot"},
         {"503", "实轴y", "rgb@0,-1.118", "0,150,255", "py: the foci on y"},
+        {"501", "@0.5,0.866", "rgb@0.25,0.433", "255,128,0", "hand: the radius to P, halfway"},
+        {"501", "", "rgb@0.933,0.616", "0,150,255",
+         "hand: the tangent from (x + y, y − x), halfway"},
+        {"501", "@-0.8,0.6", "rgb@-0.4,0.3", "255,128,0", "hand: the second point's radius"},
+        {"501", "", "rgb@-0.5,1", "0,150,255", "hand: the second point's tangent"},
+        {"501", "", "rgb@0.25,0.433", "255,128,0", "hand: the first point's marks stay"},
         {"505", "@2,1.5", "rgb@-2.2081,0.4546", "255,128,0", "py: the middle of the radius"},
         {"505", "", "rgb@-0.2081,0.9093", "255,128,0", "py: the middle of the level line"},
         {"505", "", "rgb@2,0.4546", "255,128,0", "py: the middle of the ordinate"},
@@ -168,6 +176,12 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
         {"505", "", "rgb@3,0.1411", "!0,150,255", "py: not traced past t = 2"},
         {"505", "", "rgb@-1.8379,0.2524", "0,150,255", "py: the angle arc at 1"},
         {"505", "", "rgb@-2.2403,0.1795", "!0,150,255", "py: the angle arc stops at 2"},
+        {"506", "@2,1.5", "rgb@-2.4546,-0.2081", "255,128,0", "py: the middle of the radius"},
+        {"506", "", "rgb@-0.4546,-0.4161", "255,128,0", "py: the middle of the level line"},
+        {"506", "", "rgb@2,-0.2081", "255,128,0", "py: the middle of the ordinate"},
+        {"506", "", "rgb@-2,0.5", "255,128,0", "hand: (−2, 1) down to the centre"},
+        {"506", "", "rgb@-2.2403,0.1795", "0,150,255", "py: the angle arc at 2.5"},
+        {"506", "", "rgb@-2.1961,-0.227", "!0,150,255", "py: the arc stops at 3.57"},
         {"508", "@3,2.5", "rgb@3.7071,1.7071", "255,128,0", "py: the rolling circle at 45°"},
         {"508", "", "rgb@3,0.5", "0,150,255", "hand: from the centre down to the axis"},
         {"508", "", "rgb@2.9294,1.495", "0,150,255", "py: the middle of the spoke"},
