@@ -32,6 +32,8 @@ PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
         {"2100", "", "ink@1.64,1.8", "2.5,-0.7",
          "hand: x = y² − 2y + 2 through (2,0), (1,1), (2,2)"},
         {"2100", "", "ink@1.49,0.3", "2.5,-0.7", "hand: the same parabola at y = 0.3"},
+        {"2100", "", "rgb@-1,1", "255,255,0", "hand: the dot row's first dot"},
+        {"2100", "", "rgb@1,1", "255,255,0", "hand: its last dot, over the parabola's vertex"},
         {"2100/2400", "△x增|△x减", "rgb@1.25,-1.05", "0,220,255",
          "hand: the arrow (0.5, −1.5) → (2, −0.6), halfway"},
         {"2100/2400", "", "rgb@3.7,-1.4", "0,220,255", "hand: (3, −1.6) → (4.4, −1.2), halfway"},
