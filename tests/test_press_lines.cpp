@@ -5,7 +5,8 @@
 namespace {
 
 // Sources: python3, p = cos θ and q = sin θ for θ = π/4 + 0.1 k (the
-// script's direction (1, 1), the page step 0.1); LINE3's (m, n, p) =
+// script's direction (1, 1), the page step 0.1), the line through (0, 1);
+// the shapes and vectors of page 2100 where its script puts them; LINE3's (m, n, p) =
 // (0.4, 0.8, 1) from its script, 0.1 a press.
 PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
     Run({
@@ -17,6 +18,28 @@ PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
         {"2100", "θ减*4", "p=", "0.774", "py: cos(π/4 − 0.1)"},
         {"2100", "", "q=", "0.633", "py: sin(π/4 − 0.1)"},
         {"2100", "θ减*2", "q=", "0.467", "py: sin(π/4 − 0.3)"},
+        {"2100", "", "ink@2.5,2.3187", "2.5,-0.7", "py: LINE2 at x = 2.5, slope tan(π/4 − 0.3)"},
+        {"2100", "", "ink@-1.5,0.2088", "2.5,-0.7", "py: LINE2 at x = −1.5"},
+        {"2100", "", "bare@-1.5,-0.5", "2.5,-0.7", "hand: the line at π/4 has turned"},
+        {"2100", "", "rgb@-1,2", "255,80,80", "hand: the middle of A(−2, 4) to P(0, 0)"},
+        {"2100", "", "rgb@2.25,3.7", "0,230,0", "hand: the triangle's right edge, halfway"},
+        {"2100", "", "rgb@1.9,4.4", "0,230,0", "hand: the triangle's top corner"},
+        {"2100", "", "rgb@1.9,3.5", "0,110,0", "hand: the fill inside the triangle"},
+        {"2100", "", "rgb@-2,1.6", "60,60,170", "hand: the ellipse's fill at its centre"},
+        {"2100", "", "rgb@-1.45,1.6", "255,220,0", "hand: the ellipse's right end, −2 + 0.55"},
+        {"2100", "", "rgb@0.5,0.866", "255,160,0", "py: the unit arc at 60°"},
+        {"2100", "", "bare@0.5,-0.5", "2.5,-0.7", "hand: the arc stops at π"},
+        {"2100", "", "ink@1.64,1.8", "2.5,-0.7",
+         "hand: x = y² − 2y + 2 through (2,0), (1,1), (2,2)"},
+        {"2100", "", "ink@1.49,0.3", "2.5,-0.7", "hand: the same parabola at y = 0.3"},
+        {"2100", "", "rgb@-1,1", "255,255,0", "hand: the dot row's first dot"},
+        {"2100", "", "rgb@1,1", "255,255,0", "hand: its last dot, over the parabola's vertex"},
+        {"2100/2400", "△x增|△x减", "rgb@1.25,-1.05", "0,220,255",
+         "hand: the arrow (0.5, −1.5) → (2, −0.6), halfway"},
+        {"2100/2400", "", "rgb@3.7,-1.4", "0,220,255", "hand: (3, −1.6) → (4.4, −1.2), halfway"},
+        {"2100/2400", "", "rgb@5,1.5", "255,140,0", "hand: the dot of the dotted vector"},
+        {"2100/2400", "", "rgb@5.7,1.05", "255,140,0", "hand: (5, 1.5) → (6.4, 0.6), halfway"},
+        {"2100/2400", "", "bare@5.7,-1.05", "1,-1.8", "hand: nothing mirrored below"},
         {"357", "", "m=", "0.400", "the script"},
         {"357", "m增*3", "m=", "0.700", "hand: 0.4 + 0.3"},
         {"357", "m减", "m=", "0.600", "hand: 0.7 − 0.1"},

@@ -18,6 +18,8 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
         {"211", "", "bare@2,1.1276", "5.5,1.9", "py: below the curve, clear of the period lines"},
         {"211", "周期减少*3", "ink@2,1.0811", "5.5,1.9", "py: P = 1.6, ch 0.4"},
         {"211", "", "bare@2,1.7024", "5.5,1.9", "py: above the curve"},
+        {"211", "周期增加", "ink@2,1", "5.5,1.9", "hand: P = 1.6 × 1.25 = 2, x = 2 folds to 0"},
+        {"211", "", "bare@2,1.0811", "5.5,1.9", "py: the curve of P = 1.6 has gone"},
         {"360", "", "m=", "0.600", "the script"},
         {"360", "m增*3", "m=", "0.900", "hand: 0.6 + 0.3"},
         {"360", "m减", "m=", "0.800", "hand: 0.9 − 0.1"},
@@ -26,6 +28,37 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
         {"360", "p增*3", "p=", "1.300", "hand: 1 + 0.3"},
         {"360", "p减", "p=", "1.200", "hand: 1.3 − 0.1"},
         {"360", "", "m=", "0.800", "hand: m keeps its value"},
+    });
+}
+
+// Sources: python3, u(x, t) = [φ(x + at) + φ(x − at)] / 2 with φ = 1/(1 +
+// x²) and no initial velocity, from the script's a = 1, t = 0, 0.1 a press:
+// at x = 2, 0.3 for at = 1, 0.2462 for 0.7, 0.2813 for 0.91, 0.2289 for
+// 0.56; φ(2) = 0.2. Page 329: sin x on [0, 2π], level tangents at π/2
+// and 3π/2 reaching 0.1 of the span 7.5 either way. The wave page lies among the course's own
+// pages, beside the sample pages. Page 2101: the mesh of its plane, 50 divisions a side, ×1.5 or
+// ×2/3 a press in whole divisions.
+PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
+    Run({
+        {"..\\gsdata\\gs020", "t增*10", "ink@2,0.3", "-8,1", "py: at = 1"},
+        {"..\\gsdata\\gs020", "", "bare@2,0.2", "-8,1", "py: the start φ(2) has moved"},
+        {"..\\gsdata\\gs020", "t减*3", "ink@2,0.2462", "-8,1", "py: at = 0.7"},
+        {"..\\gsdata\\gs020", "", "bare@2,0.3", "-8,1", "py: at = 1 no longer"},
+        {"..\\gsdata\\gs020", "a增*3", "ink@2,0.2813", "-8,1", "py: a = 1.3, at = 0.91"},
+        {"..\\gsdata\\gs020", "a减*5", "ink@2,0.2289", "-8,1", "py: a = 0.8, at = 0.56"},
+        {"329", "罗尔", "rgb@1.5708,0.5", "250,255,0", "hand: the ordinate at π/2, halfway"},
+        {"329", "", "rgb@2.1,1", "250,255,0", "hand: the level tangent reaches π/2 + 0.75"},
+        {"329", "", "rgb@4.7124,-0.5", "250,255,0", "hand: the ordinate at 3π/2, halfway"},
+        {"329", "", "rgb@3,0", "!255,100,100", "hand: no chord for Rolle"},
+        {"329", "拉氏", "rgb@3,0", "255,100,100", "hand: the chord from (0, 0) to (2π, 0)"},
+        {"329", "", "rgb@4.1,-1", "250,255,0", "hand: the tangent at 3π/2, 0.61 short of its end"},
+        {"329", "罗尔*2", "rgb@3,0", "!255,100,100", "hand: Rolle again"},
+        {"2101", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
+        {"2101", "减少*3", "=Meshx", "22", "hand: 75 → 50 → 33 → 22"},
+        {"2101", "增加#2*2", "=Meshy", "112", "hand: 50 → 75 → 112"},
+        {"2101", "减少#2", "=Meshy", "74", "hand: 112 × 2/3 = 74.7"},
+        {"2101", "打开投影", "?关闭投影", "", "hand: the switch names what it does next"},
+        {"2101", "关闭投影", "?打开投影", "", "hand: and back"},
     });
 }
 
