@@ -607,6 +607,10 @@ void CPemroView::EndCommandRecordState() {
         s.entered = false;
         return;
     }
+    // A button of a later record that leaves its fields as they were (a
+    // sign pressed again) still makes its figure the one last pressed.
+    if (clicked && s.figure >= 0 && s.figureKept)
+        s.current = s.figure, s.clicked.insert(s.figure);
     const std::vector<int> changed = Changed(*this, s.recordStart, kFigureOnly);
     if (changed.empty()) return;
     // A later record of a figure draws into it: what it wrote (a line's
@@ -615,7 +619,6 @@ void CPemroView::EndCommandRecordState() {
     // there) and later passes that no longer read the script still have it.
     if (s.figure >= 0 && (clicked || !IsSettingRecord(*this))) {
         if (!s.figureKept) return;
-        if (clicked) s.current = s.figure, s.clicked.insert(s.figure);
         // The view holds the figure's fields: a figure the bound left
         // without a copy keeps them whole.
         if (!s.figures.count(s.figure)) {
