@@ -66,7 +66,9 @@ PRESS_TABLE(CalculusDrawings, TheStripsOfTheQuadratureRules) {
         {"323", "", "rgb@0.1,0.0625", "199,125,60", "py: 0.25² over [0, 0.5]"},
         {"323", "", "rgb@1,0.3", "199,125,60", "py: the right side at 1, up to 0.5625"},
         {"323", "", "rgb@1,0.75", "!199,125,60", "py: above 0.5625"},
+        {"323", "", "rgb@0.95,0.5625", "199,125,60", "py: the top runs on to x = 1"},
         {"323", "左端点", "rgb@0.75,0.25", "199,125,60", "py: c 0: 0.5² over [0.5, 1]"},
+        {"323", "", "rgb@0.95,0.25", "199,125,60", "py: c 0: the top near its right end"},
         {"323", "", "rgb@0.9,0.5625", "!199,125,60", "py: the middle's top is gone"},
         {"323", "右端点", "rgb@0.25,0.25", "199,125,60", "py: c 1: 0.5² over [0, 0.5]"},
         {"323", "", "rgb@0.6,1", "199,125,60", "py: c 1: 1² over [0.5, 1]"},
@@ -108,6 +110,9 @@ PRESS_TABLE(CalculusDrawings, TheFourierSumOfPage338) {
     Run({
         {"338", "", "rgb@1.5708,2", "250,255,0", "py: S1(π/2) = 2"},
         {"338", "", "rgb@4,-1.5136", "250,255,0", "py: S1(4) = 2 sin 4"},
+        {"338", "", "rgb@-8,-1.9787", "250,255,0", "py: S1 at the left end, 2 sin(−8)"},
+        {"338", "", "rgb@-8,-1", "!250,255,0", "py: no rise from 0 at the left end"},
+        {"338", "", "rgb@-6,-1.9787", "!250,255,0", "py: S1(−6) = 0.5588, nothing at −1.98"},
         {"338", "n增加*2", "rgb@-1.5708,-1.3333", "250,255,0", "py: S3(−π/2) = −2 + 2/3"},
         {"338", "", "rgb@-1.5708,-2", "!250,255,0", "py: S1 is gone"},
         {"338", "", "rgb@4,-2.8607", "250,255,0", "py: S3(4)"},
@@ -278,6 +283,8 @@ PRESS_TABLE(CalculusDrawings, TheIrregularStripsOfPage320) {
         {"320", "", "rgb@2.6,0.9079", "199,125,60", "py: the second top"},
         {"320", "", "rgb@2,0.7", "199,125,60", "py: the side at 2, up to 0.9079"},
         {"320", "", "rgb@1,0.7", "!199,125,60", "py: no side at 1"},
+        {"320", "", "rgb@1.9,0.4794", "199,125,60", "py: the first top runs on to 2"},
+        {"320", "", "rgb@3.3,0.9079", "!199,125,60", "py: the second top ends at 3.14159"},
         {"320", "n增加", "rgb@0.5,0.2474", "199,125,60", "py: n 2, the first top"},
         {"320", "", "rgb@1.6,0.9586", "199,125,60", "py: the third top"},
         {"320", "", "rgb@2.8,0.6066", "199,125,60", "py: the last top"},
@@ -291,6 +298,8 @@ PRESS_TABLE(CalculusDrawings, TheIrregularStripsOfPage320) {
 // sides; the area (N/2) sin(2π/N) to six decimals; the midpoint of the
 // first side of the 6-gon (0.7499, 0.4330) and of the 12-gon (0.9330,
 // 0.2500), the corners at t = i · 6.2839/N; (1.8, −1) is a bare place.
+// Below, Xn = 1 + (−1)^n/n on the Xn axis, outside the band 1 ± ε·2.4
+// (ε 0.1, then 0.05) in (255, 100, 100), inside in (250, 255, 0).
 PRESS_TABLE(CalculusDrawings, ThePolygonsOfPage368) {
     Run({
         {"368", "n增加", "正N边形N= ", "12", "hand: 6 × 2"},
@@ -302,6 +311,12 @@ PRESS_TABLE(CalculusDrawings, ThePolygonsOfPage368) {
         {"368", "n减少*4", "正N边形N= ", "6", "hand: 96 / 2⁴"},
         {"368", "", "bare@0.933,0.25", "1.8,-1", "py: the 12-gon is gone"},
         {"368", "n减少", "面积的近似值: ", "2.598076", "py: N held at 6, 3 sin(π/3)"},
+        {"368/2600", "", "rgb@0.6667,0", "255,100,100", "py: X3 = 2/3 outside 1 ± 0.24"},
+        {"368/2600", "", "rgb@1.5,0", "255,100,100", "py: X2 = 1.5 outside"},
+        {"368/2600", "", "rgb@1.1667,0", "250,255,0", "py: X6 = 7/6 inside"},
+        {"368/2600", "", "rgb@0.3,0", "!255,100,100", "hand: no term between 0 and 0.5"},
+        {"368/2600", "ε减少", "rgb@1.1667,0", "255,100,100", "py: 1/6 > 0.12"},
+        {"368/2600", "", "rgb@1.1,0", "250,255,0", "py: X10 = 1.1 inside"},
     });
 }
 

@@ -66,7 +66,8 @@ PRESS_TABLE(QuadraturePresses, TheSumsFollowNAndTheSamplePoint) {
 // 3.14159, each as high as sin s at s = x + (1 + sin 15x)·w/4; the sum of
 // the rectangles drawn, six decimals. Page 319: cos x from the cursor 0,
 // the increment strip Dx = 6.5h wide (h from 0.1, doubled and halved) is
-// filled; (3.5, 1.5) is a bare place of the plot.
+// filled, its top drawn at F(0) in (0, 255, 255); (3.5, 1.5) is a bare
+// place of the plot.
 PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
     Run({
         {"320", "", "积分近似值:", "1.995267", "py: n 1, two strips"},
@@ -79,8 +80,11 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"319", "", "bare@0.5,0.3", "3.5,1.5", "hand: no increment before its button"},
         {"319", "增量与微分", "ink@0.5,0.3", "3.5,1.5", "hand: Dx 0.65, cos 0.5 = 0.88"},
         {"319", "", "bare@0.8,0.3", "3.5,1.5", "hand: past Dx 0.65"},
+        {"319", "", "rgb@0.55,1", "0,255,255", "hand: the strip's top at cos 0 = 1"},
+        {"319", "", "rgb@0.8,1", "!0,255,255", "hand: it ends at Dx 0.65"},
         {"319", "dx增加", "ink@1,0.3", "3.5,1.5", "py: Dx 1.3, cos 1 = 0.54"},
         {"319", "", "bare@1,0.7", "3.5,1.5", "py: above cos 1"},
+        {"319", "", "rgb@1.2,1", "0,255,255", "hand: the top runs on to 1.3"},
         {"319", "", "=h", "0.2", "hand: 0.1 × 2"},
         {"319", "dx增加", "ink@1.4,0.1", "3.5,1.5", "py: Dx 2.6, cos 1.4 = 0.17"},
         {"319", "dx减少*3", "=h", "0.05", "hand: 0.4 / 2³"},

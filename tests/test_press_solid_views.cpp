@@ -99,4 +99,40 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
     });
 }
 
+// Sources: python3. Page 374: the circle x = cos t, y = sin t at z = 0 along
+// t = 6.28 i/100, each element line to z = 2 (the direction (P, Q, R) =
+// (0, 0, 1) made as long as the z span) coloured from (255, 128, 0) toward
+// (100, 250, 150) by i/100: i 5 (0.9511, 0.3089) in (247, 134, 7); "P增"
+// adds the step 0.1 to P, five of them give the direction 2(0.5, 0, 1)/1.1180.
+// The helix (cos t, sin t, 0.2t) in (0, 255, 255), its vertex t = 79 · 0.0942
+// at (0.4006, 0.9162, 1.4884), its shadow on z = 0 in (255, 128, 0). Page
+// 344: the lattice
+// arrow at (0.4, −0.4, 1.2), r1 = 0.6001, r2 = 2.2716 from the source at
+// z = 1 and the sink at z = −1, half a unit along the field: to (0.7398,
+// −0.7398, 1.3380), in (255 − 60r1, 15(r1 + r2), 255 − 60r2) = (218, 43, 118).
+// Page 345: z = −0.5x² − 0.5y² + 0.6x + 0.4y + 3 cut through the point picked
+// (1, −0.5), where z = 2.775, fx = −0.4, fy = 0.9: the sections in
+// (0, 255, 255), the tangent lines in (255, 128, 0).
+PRESS_TABLE(SolidViewPresses, ElementLinesArrowsAndCurves) {
+    Run({
+        {"374/2400", "", "rgb3@0.4006,0.9162,1.4884", "0,255,255", "py: the helix at t 7.4418"},
+        {"374/2400", "", "rgb3@0.9162,0.4006,1.4884", "!0,255,255", "py: x and y swapped"},
+        {"374/2400", "", "rgb3@0.4006,0.9162,0", "255,128,0", "py: its shadow on xOy"},
+        {"374/2400", "P增|取消", "rgb3@0.9511,0.3089,1", "247,134,7", "py: element 5 at z 1"},
+        {"374/2400", "", "rgb3@0.3089,0.9511,1", "!247,134,7", "py: x and y swapped"},
+        {"374/2400", "", "rgb3@0.9511,0.3089,2", "247,134,7", "py: it ends at z 2"},
+        {"374/2400", "P增*5", "rgb3@1.1747,0.3089,0.4472", "247,134,7", "py: a quarter along"},
+        {"374/2400", "", "rgb3@0.9511,0.3089,1", "!247,134,7", "py: no longer upright"},
+        {"344", "画矢量场", "rgb3@0.5699,-0.5699,1.269", "218,43,118", "py: half way"},
+        {"344", "", "rgb3@0.7398,-0.7398,1.338", "218,43,118", "py: the tip"},
+        {"344", "", "rgb3@0.8418,-0.8418,1.3794", "!218,43,118", "py: past the tip"},
+        {"345", "^1,-0.5,0", "rgb3@1.5,-0.5,2.45", "0,255,255", "py: the section y = −0.5"},
+        {"345", "", "rgb3@1.5,-0.5,2.05", "!0,255,255", "py: f(y0, x), x and y swapped"},
+        {"345", "", "rgb3@1,-1.2,1.9", "0,255,255", "py: the section x = 1"},
+        {"345", "", "rgb3@1,-1.2,1.46", "!0,255,255", "py: f(y, x0), swapped"},
+        {"345", "", "rgb3@-1,-0.5,3.575", "255,128,0", "py: the tangent in x, slope −0.4"},
+        {"345", "", "rgb3@1,0.5,3.675", "255,128,0", "py: the tangent in y, slope 0.9"},
+    });
+}
+
 } // namespace
