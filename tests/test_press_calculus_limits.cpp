@@ -10,7 +10,7 @@ namespace {
 // to 1; python3, the band's edges e ± 4ε at x = 30, where the curve
 // (2.674) lies well inside; the blue of the band is (0, 0, 250). On 301
 // arctan x enters the band π/2 ± 4ε at X = cot 4ε; on 303 ε is a share of
-// the y span.
+// the y span. X is drawn down to the floor in (155, 150, 200).
 PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
     Run({
         {"300", "", "=ε", "0.1", "hand: the topic's ε"},
@@ -31,6 +31,7 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
         {"301", "ε减少", "=ε", "0.08", "hand: 0.1 × 0.8"},
         {"301", "", "rgb@4,1.4", "0,0,250", "py: X = cot 0.32 = 3.018, the band π/2 ± 0.32"},
         {"301", "", "rgb@2,1.4", "!0,0,250", "py: left of X"},
+        {"301", "", "rgb@3.018,-1", "155,150,200", "py: X's line down to the plot's floor"},
         {"301", "δ再大", "=δ", "1.25", "hand: 1 × 1.25"},
         {"301", "δ复原", "=δ", "1", "hand: back to 1"},
         {"302", "ε增加*3", "=ε", "0.1953125", "hand: 0.1 × 1.25³"},

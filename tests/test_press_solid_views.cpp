@@ -101,7 +101,9 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
 
 // Sources: python3. Page 374: the circle x = cos t, y = sin t at z = 0 along
 // t = 6.28 i/100, each element line to z = 2 (the direction (P, Q, R) =
-// (0, 0, 1) made as long as the z span) coloured from (255, 128, 0) toward
+// (0, 0, 1) made as long as the z span, the circle moved along it drawn in
+// (0, 255, 255), the direction itself an arrow in (0, 150, 255) from
+// (1.5 − 0.1 · 3, 0, 0)) coloured from (255, 128, 0) toward
 // (100, 250, 150) by i/100: i 5 (0.9511, 0.3089) in (247, 134, 7); "P增"
 // adds the step 0.1 to P, five of them give the direction 2(0.5, 0, 1)/1.1180.
 // The helix (cos t, sin t, 0.2t) in (0, 255, 255), its vertex t = 79 · 0.0942
@@ -121,8 +123,12 @@ PRESS_TABLE(SolidViewPresses, ElementLinesArrowsAndCurves) {
         {"374/2400", "P增|取消", "rgb3@0.9511,0.3089,1", "247,134,7", "py: element 5 at z 1"},
         {"374/2400", "", "rgb3@0.3089,0.9511,1", "!247,134,7", "py: x and y swapped"},
         {"374/2400", "", "rgb3@0.9511,0.3089,2", "247,134,7", "py: it ends at z 2"},
+        {"374/2400", "", "rgb3@0.8092,0.5875,2", "0,255,255", "py: the circle at z 2, t 0.628"},
+        {"374/2400", "", "rgb3@1.2,0,1", "0,150,255", "py: (P, Q, R) from (1.2, 0, 0)"},
         {"374/2400", "P增*5", "rgb3@1.1747,0.3089,0.4472", "247,134,7", "py: a quarter along"},
         {"374/2400", "", "rgb3@0.9511,0.3089,1", "!247,134,7", "py: no longer upright"},
+        {"374/2400", "", "rgb3@1.7036,0.5875,1.7889", "0,255,255", "py: the circle moved along"},
+        {"374/2400", "", "rgb3@1.6472,0,0.8944", "0,150,255", "py: (P, Q, R) half way"},
         {"344", "画矢量场", "rgb3@0.5699,-0.5699,1.269", "218,43,118", "py: half way"},
         {"344", "", "rgb3@0.7398,-0.7398,1.338", "218,43,118", "py: the tip"},
         {"344", "", "rgb3@0.8418,-0.8418,1.3794", "!218,43,118", "py: past the tip"},
