@@ -22,7 +22,8 @@
 // space points of a 3-D figure, turned, arranged and projected as its lines
 // are (`expected` of ink3/bare3 a bare space point "x,y,z");
 // "=dr": the value a page prints nothing of (the fields of `Field`) equals
-// the number `expected` to nine decimals; "=Meshx" / "=Meshy": the mesh
+// the number `expected` to nine decimals ("=π1a", "=π2d", "=π2f": the drawn
+// planes' coefficients); "=Meshx" / "=Meshy": the mesh
 // division counts, "=radius" the rolling ball's radius in pixels, whole numbers.
 //
 // A file holds its tables only: PRESS_TABLE(Suite, Name) { Run({rows}); }.
@@ -146,6 +147,8 @@ private:
     // The fields a press changes on pages that print no value of them.
     double* Field(const std::string& name) const {
         CPemroView& v = *view;
+        double* const sf = v.m_adCoefSurfF;
+        double* const sg = v.m_adCoefSurfG;
         const struct {
             const char* name;
             double* field;
@@ -155,7 +158,8 @@ private:
             {"P", &v.m_adPQR[0]},   {"Q", &v.m_adPQR[1]}, {"R", &v.m_adPQR[2]},
             {"t", &v.m_dDemoParam}, {"h", &v.m_dStepH},   {"α", &v.m_dSavedSignificance},
             {"δ", &v.m_dDelta},     {"ε", &v.m_dEpsilon}, {"φ", &v.m_dDemoVariant},
-            {"dφ", &v.m_dDPhi},
+            {"dφ", &v.m_dDPhi},     {"π1a", sf},          {"π2d", sg + 3},
+            {"π2f", sg + 5},
         };
         for (const auto& f : fields)
             if (name == f.name) return f.field;

@@ -66,7 +66,8 @@ PRESS_TABLE(SolidViewPresses, RevolutionButtons) {
 // Sources: hand. Page 343's element steps from 0.1, ×1.25 / ×0.8 a press,
 // dr held within [0.05, 0.2], dθ within [0.1, 1.6], dφ within [0.1, 1].
 // Page 364's "截痕:" is a caption and changes nothing. Page 355 opened
-// from its menu: the panel of π1.
+// from its menu: the panel of π1; π2, once chosen, stays, its d, e, f
+// stepping by 0.1 from the script's 0.4, -0.2, 0.6.
 PRESS_TABLE(SolidViewPresses, StepsAndPanelChoices) {
     Run({
         {"343", "体元|dr增*3", "=dr", "0.1953125", "hand: 0.1 × 1.25³"},
@@ -81,6 +82,13 @@ PRESS_TABLE(SolidViewPresses, StepsAndPanelChoices) {
         {"364", "坐标面|截痕:*3", "=φ", "1", "hand: the coordinate planes stay"},
         {"355", "@33756|π1", "?π1:z=ax+by+c", "", "hand: the first plane's panel"},
         {"355", "", "a=", "-0.3", "hand: the script's a"},
+        {"355", "π2:", "?π2:z=dx+ey+f", "", "hand: π2 stays chosen"},
+        {"355", "d*2", "d=", "0.6", "hand: 0.4 + 2 × 0.1"},
+        {"355", "f#2*3", "=π2f", "0.3", "hand: 0.6 − 3 × 0.1"},
+        {"355", "", "=π2d", "0.6", "hand: the drawn π2's d"},
+        {"355", "", "=π1a", "-0.3", "hand: π1 stays"},
+        {"355", "π1", "f=", "0.3", "hand: π1's panel shows π2's f"},
+        {"355", "π2:|恢复", "?π1:z=ax+by+c", "", "hand: 恢复 chooses π1"},
     });
 }
 

@@ -26,6 +26,7 @@ constexpr int kRegionImplicit = 3; // implicit region
 constexpr int kOdeLienard = 1;     // the pair f(x), g(x) of x''+f(x)x'+g(x)=0
 constexpr int kProfileSurfaceFirst = 17;
 constexpr int kProfileSurfaceLast = 20;
+constexpr int kPlaneForm = 30;      // z = ax + by + c over z = dx + ey + f
 constexpr int kSelectorOffset = 50; // buttons this far left of the panel's right edge
 
 struct PanelLabels {
@@ -251,7 +252,10 @@ void CPemroView::DrawSurfaceFunctionPanel(CDC* pDC, int nLeft, int nRight, int n
     DrawString(pDC, L + c / 2, T + 2, m_nPanelSurfaceSel == 0 ? strUpper : strLower,
                m_crCurveSetting);
     DrawString(pDC, L + 7 * c / 2, T + 2, m_strFormulaFxy, m_crCurveSetting);
-    DrawCoefficientStepPanel(pDC, m_nPanelSurfaceSel + 2, L, R, T + 5, B + 5, strUpper, strLower);
+    // The second of two planes has d, e, f alone: its a, b, c are the first's.
+    const bool planeTwo = m_nPanelSurfaceSel == 1 && m_nSurfaceLower == kPlaneForm;
+    DrawCoefficientStepPanel(pDC, m_nPanelSurfaceSel + 2, L, R, T + 5, B + 5,
+                             planeTwo ? CString() : strUpper, strLower);
     if (m_nSubDemo == 16 || m_nSubDemo == 17 || m_nSubDemo == 23) {
         // The lower surface becomes the base plane z = z min.
         double upper[6], base[6] = {0, 0, 0, 0, 0, m_dZMin};

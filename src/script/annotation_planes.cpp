@@ -33,22 +33,39 @@ void CPemroView::DrawPlanePanel(CDC* pDC, const CString& upper, const CString& l
 void CPemroView::CmdPLANE(CDC* pDC) {
     ReadPlotSetup3D(kArgPlane);
     if (!m_bFigureVisible) return;
-    if (m_bLoadScriptSettings) m_nProjectionDisplay = 0;
+    // Set when the page's own values are read: at its opening and after 恢复.
+    const bool fresh = m_bLoadScriptSettings;
+    if (fresh) m_nProjectionDisplay = 0;
     const int mode = m_nSurfaceUpper;
     m_nSurfaceUpper = m_nSurfaceLower = kPlaneForm;
     m_bProjectBase = 0;
     m_bProjectXoy = 0;
-    m_nPanelSurfaceSel = 0;
+    // A lecturer's choice of π2 stays over repaints until π1, 恢复 or a new
+    // page; modes 0 and 1 have π1 alone.
+    const bool second = mode >= 2 && !fresh && m_nPanelSurfaceSel == 1;
+    m_nPanelSurfaceSel = second ? 1 : 0;
     m_bDrawInverted = 1;
     m_bFigureTookScript = m_bLoadScriptSettings;
     if (m_nSurfaceCoefEdit == 1) m_bLoadScriptSettings = 0;
     // π2 is d, e, f of the upper coefficients: a copy of π1 in modes 0 and 1.
-    // The lower surface's plane form reads its own d, e, f: they follow.
+    // The lower surface's plane form reads its own d, e, f: they follow, and
+    // lead while π2 is chosen, as its panel edits them. Both copies, the
+    // working and the saved, keep in step, so either panel opens on the
+    // planes drawn; π2's panel shows π1's a, b, c.
     for (int i = 0; i < 3; ++i) {
         if (mode < 2) m_adCoefSurfF[3 + i] = m_adCoefSurfF[i];
-        m_adCoefSurfG[3 + i] = m_adCoefSurfF[3 + i];
+        if (second)
+            m_adCoefSurfF[3 + i] = m_adCoefSurfG[3 + i];
+        else
+            m_adCoefSurfG[3 + i] = m_adCoefSurfF[3 + i];
+        m_adCoefSurfG[i] = m_adCoefSurfF[i];
+        if (mode < 2) continue;
+        m_adSavedCoefSurfF[3 + i] = m_adSavedCoefSurfG[3 + i] = m_adCoefSurfF[3 + i];
+        m_adSavedCoefSurfG[i] = m_adCoefSurfF[i];
     }
     DrawSurfaceScene(pDC, 0, 0, 0, m_dXMin, m_dXMax, m_dYMin, m_dYMax, "x", "y", "z");
+    // 恢复 pressed in the scene: π1 is chosen again.
+    if (m_bLoadScriptSettings) m_nPanelSurfaceSel = 0;
     // In modes 0 and 1 π2 is a copy of π1: one plane, whose a, b, c alone are
     // the lecturer's; its panel is the one LINE3 draws over it.
     if (!IsFigureBandVisible()) return;
