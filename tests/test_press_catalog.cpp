@@ -86,6 +86,8 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
 // P = (−0.3, 0.1): |PF1|·|PF2| = 1.1216 at c = 1.2, 0.8222 at c = 0.9.
 // Page 510: the circle of radius 1/2 about (±1/2, 0), x in [−3, 1] or
 // [−1, 3]; P = (1.5, 1) joined to O, the part from O to kP in the pen.
+// Page 514: the axes of x in [−1, 1.5] and y in [−0.9, 0.9], the y axis
+// (RGB(0, 255, 0)) at x = 0 the plot's height.
 PRESS_TABLE(CatalogPresses, ClassicalCurves) {
     Run({
         {"503", "a增*3", "=m", "1.3", "hand: 1 + 3 × 0.1"},
@@ -134,6 +136,12 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
         {"510", "@1.5,1", "rgb@0.334,0.2227", "255,128,0",
          "py: O to kP, k = 1 − 1/|P| = 0.4453, halfway"},
         {"510", "", "rgb@1.1,0.7333", "0,150,255", "py: from kP on to P"},
+        {"514", "", "?1.5", "", "hand: x in [−1, 1.5], one decimal"},
+        {"514", "", "!1.50", "", "hand: not the y axis's two"},
+        {"514", "", "!-1.00", "", "hand"},
+        {"514", "", "?-0.90", "", "hand: y in [−0.9, 0.9], two decimals"},
+        {"514", "", "rgb@0,-0.88", "0,255,0", "hand: the y axis from the plot's foot"},
+        {"514", "", "rgb@0,0.85", "0,255,0", "hand: up to its head"},
     });
 }
 

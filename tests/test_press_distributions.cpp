@@ -166,8 +166,10 @@ PRESS_TABLE(DistributionPresses, TheProbabilityDotsOfPage212) {
 }
 
 // The normal density of page 212 (the last figure of a window 3500 tall),
-// N(0, 1), then μ and σ stepped by the page step 0.1. Sources: python3,
-// exp(−z²/2)/(σ√(2π)).
+// N(0, 1), then μ and σ stepped by the page step 0.1; pressed, the figure
+// shows its read-outs and the mean's line from the axis up to the density;
+// the shifted Γ (λ = 5, α = 5, β = 6) the last of one 5600 tall.
+// Sources: python3, exp(−z²/2)/(σ√(2π)), β^α (x − λ)^(α−1) e^(−β(x−λ))/Γ(α).
 PRESS_TABLE(DistributionPresses, TheNormalDensityOfPage212) {
     Run({
         {"212/3500", "", "ink@1,0.2420", "2.5,0.9", "py: φ(1)"},
@@ -179,6 +181,13 @@ PRESS_TABLE(DistributionPresses, TheNormalDensityOfPage212) {
         {"212/3500", "σ增*2", "ink@0.3,0.3324", "2.5,0.9", "py: σ 1.2, the peak"},
         {"212/3500", "", "ink@1.5,0.2016", "2.5,0.9", "py: σ 1.2, one σ out"},
         {"212/3500", "", "bare@0.3,0.3989", "2.5,0.9", "py: the old peak"},
+        {"212/3500", "方差#4", "方差=σ^2=", "1.44", "hand: σ 1.2 squared"},
+        {"212/3500", "", "期望=μ=", "0.30", "hand: μ 0.3"},
+        {"212/3500", "", "rgb@0.3,0.15", "0,255,255", "hand: the mean line at μ, halfway up"},
+        {"212/3500", "", "rgb@0.3,0.6", "!0,255,255", "py: it stops at the density, 0.3324"},
+        {"212/5600", "期望#7", "rgb@5.8333,0.5", "0,255,255", "py: Γ's mean λ + α/β = 5 + 5/6"},
+        {"212/5600", "", "rgb@5.8333,1.12", "!0,255,255", "py: it stops at the density, 1.0528"},
+        {"212/5600", "", "rgb@6.2,0.3", "!0,255,255", "py: not at 5 + 6/5, density 0.5016"},
     });
 }
 

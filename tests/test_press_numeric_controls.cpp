@@ -111,7 +111,8 @@ PRESS_TABLE(NumericControlPresses, TheBasesOfPage464) {
 }
 
 // Page 313's x² + x − 2 from x0 = 0: Newton's first tangent from (0, −2)
-// to (2, 0) and the drop from (2, f(2) = 4) to the axis; the secant's
+// to (2, 0) and the drop from (2, f(2) = 4) to the axis, the script's n = 1
+// the second from (2, 4) to (1.2, 0) and its drop; the secant's
 // first chord and drops, from x1 = 0.275 to x2 = 1.568627; x = φ(x) with
 // φ = f leaves [0, 2] at once. Page 200's b = (4, −3) in the decimals
 // chosen. Sources: hand.
@@ -122,6 +123,12 @@ PRESS_TABLE(NumericControlPresses, TheLinesAndLabelsOfPages200And313) {
         {"313", "", "bare@0.5,-0.5", "-2,8", "hand: between the tangent and the curve"},
         {"313", "", "ink@2,2", "-2,8", "hand: the drop's middle"},
         {"313", "", "bare@2.3,2", "-2,8", "hand: right of the drop"},
+        {"313", "", "bare@2.3,0.3", "-2,8", "hand: the tangent goes no further than the axis"},
+        {"313", "", "ink@1.36,0.8", "-2,8",
+         "hand: n = 1, the tangent at (2, 4), slope 5, 4/5 down"},
+        {"313", "", "ink@1.24,0.2", "-2,8", "hand: near its end (1.2, 0) on the axis"},
+        {"313", "", "bare@1.1,-0.5", "-2,8", "hand: where it would go on past the axis"},
+        {"313", "", "ink@1.2,0.32", "-2,8", "hand: the drop from (1.2, f(1.2) = 0.64)"},
         {"313", "弦截法", "ink@0.9218,0.1899", "-2,8",
          "py: the chord (0.275, -1.6494) to (1.5686, 2.0292)"},
         {"313", "", "ink@0.275,-0.8247", "-2,8", "hand: the drop at x1 = 0.05 × 5.5, its middle"},
@@ -138,7 +145,9 @@ PRESS_TABLE(NumericControlPresses, TheLinesAndLabelsOfPages200And313) {
 
 // Page 465's arctan x through the nodes −5, −4, .., 5: Lagrange's
 // polynomial at 4.5 and 4.7, far under arctan there; the chords of the
-// linear interpolation, (0, 0) to (1, π/4) at 0.5. Sources: python3.
+// linear interpolation, (0, 0) to (1, π/4) at 0.5; the page's first figure,
+// √x on [0, 4] fitted by Legendre's P0..P2, the coefficients by the exact
+// integrals of u^(k + 1/2). Sources: python3.
 PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
     Run({
         {"465/3000", "", "ink@4.5,1.1839", "-2,1.8", "py: L(4.5), arctan 4.5 = 1.3521"},
@@ -149,6 +158,9 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
         {"465/4200", "", "rgb@1.25,0.5952", "250,255,0", "py: the chord to (2.5, arctan 2.5)"},
         {"465/4200", "", "rgb@-1.25,-0.5952", "250,255,0", "py: its mirror"},
         {"465/4200", "", "rgb@1.25,0.8961", "!250,255,0", "py: arctan 1.25, no chord"},
+        {"465", "", "rgb@3.98,1.9405", "250,255,0",
+         "py: the fit 4/3 + 0.8t − 0.1905 P2(t), t = (x − 2)/2"},
+        {"465", "", "rgb@4.3,1.9707", "!250,255,0", "py: the fit ends at b = 4"},
     });
 }
 

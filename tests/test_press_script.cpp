@@ -37,7 +37,10 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
 // 0.56; φ(2) = 0.2. Page 329: sin x on [0, 2π], level tangents at π/2
 // and 3π/2 reaching 0.1 of the span 7.5 either way. The wave page lies among the course's own
 // pages, beside the sample pages. Page 2101: the mesh of its plane, 50 divisions a side, ×1.5 or
-// ×2/3 a press in whole divisions.
+// ×2/3 a press in whole divisions. Page 2100: the arc of the unit circle
+// from 0 to π (RGB(255, 160, 0)) and the ellipse about (−2, 1.6) of radii
+// 0.55 and 0.45 (pen RGB(255, 220, 0)); page 2101: its yellow and white
+// space lines.
 PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
     Run({
         {"..\\gsdata\\gs020", "t增*10", "ink@2,0.3", "-8,1", "py: at = 1"},
@@ -59,6 +62,19 @@ PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
         {"2101", "减少#2", "=Meshy", "74", "hand: 112 × 2/3 = 74.7"},
         {"2101", "打开投影", "?关闭投影", "", "hand: the switch names what it does next"},
         {"2101", "关闭投影", "?打开投影", "", "hand: and back"},
+        {"2100", "", "rgb@-0.99,0.1411", "255,160,0",
+         "py: the arc (cos 3, sin 3), short of its end π"},
+        {"2100", "", "rgb@-0.7071,-0.7071", "!255,160,0", "hand: none past π"},
+        {"2100", "", "rgb@-1.45,1.6", "255,220,0", "hand: the ellipse's right end, −2 + 0.55"},
+        {"2100", "", "rgb@-2,2.05", "255,220,0", "hand: its top, 1.6 + 0.45"},
+        {"2100", "", "rgb@-2,2.15", "!255,220,0", "hand: where the radii swapped would put it"},
+        {"2100", "", "rgb@-1.55,1.6", "!255,220,0", "hand: inside, 0.1 short of the right end"},
+        {"2101", "", "rgb3@0.5,0.5,1.9", "255,255,0", "hand: the line from (0.5, 0.5, 0) to z = 2"},
+        {"2101", "", "rgb3@0.5,0.5,2.4", "!255,255,0", "hand: none past its end"},
+        {"2101", "", "rgb3@0,2.5,2.1", "250,250,250",
+         "hand: the middle of (0, 2.8, 1.6) to (0, 2.2, 2.6)"},
+        {"2101", "", "rgb3@0,1.9,2.1", "250,250,250",
+         "hand: the middle of (0, 2.2, 2.6) to (0, 1.6, 1.6)"},
     });
 }
 
