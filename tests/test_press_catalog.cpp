@@ -195,9 +195,11 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
         {"508", "@3,2.5", "rgb@3.7071,1.7071", "255,128,0", "py: the rolling circle at 45°"},
         {"508", "", "rgb@3,0.5", "0,150,255", "hand: from the centre down to the axis"},
         {"508", "", "rgb@2.9294,1.495", "0,150,255", "py: the middle of the spoke"},
+        {"508", "", "rgb@0.5025,0.9293", "0,150,255", "py: the trace at t = 1.5, over the curve"},
         {"509", "@0.4,0.9", "rgb@0.2,0.3172", "255,128,0", "py: the middle of C to O"},
         {"509", "", "rgb@0.4,0.8844", "255,128,0", "py: the rolling circle's top"},
         {"509", "", "rgb@0.2759,0.6196", "0,150,255", "py: the middle of C to the tracer"},
+        {"509", "", "rgb@0.6759,0.1102", "0,150,255", "py: the trace at u = 0.5, over the curve"},
     });
 }
 

@@ -54,6 +54,7 @@ PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
         {"357", "", "n=", "0.800", "n keeps its value"},
         {"357", "open|打开投影", "m=", "0.400", "the script: the inset leaves the line as it was"},
         {"357", "", "p=", "1.000", "the script"},
+        {"357", "", "rgb3@0,1.8,3", "!100,100,100", "hand: p= at (0, 1.8, 3) moves off the inset"},
     });
 }
 

@@ -117,6 +117,12 @@ BOOL CPemroView::ClassicalButton(CDC* pDC, int i, const char* utf8Label, int x) 
     return TextButton(pDC, x, y, Gbk(utf8Label));
 }
 
+namespace catalog {
+bool ConstructionOverCurve(int kind) {
+    return kind == kCycloid || kind == kAstroid;
+}
+} // namespace catalog
+
 void CPemroView::DrawClassicalCurveConstruction(CDC* pDC, int kind) {
     if (!IsFigureBandVisible()) return;
     if (!m_bFullRepaint && !IsClickOnGraphControls() && !IsClickOnClassicalColumn()) return;

@@ -1,6 +1,7 @@
 // The general function graph: layout of the figure and plot boxes, the
 // frame, restore, period and range controls, the legends and the formula
 // label, the axes with their ticks, and the "Curve" command's figure.
+#include "catalog/math/classical_curves.h"
 #include "catalog/math/graph_axes.h"
 #include "catalog/range_glyphs.h"
 #include "platform/text_codec.h"
@@ -326,8 +327,10 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
             if (formula && *formula)
                 DrawString(pDC, m_nPlotLeft + 2 * c, y, CString(formula), m_crCurveSetting);
         }
-        DrawClassicalCurveConstruction(pDC, m_nClassicalCurve);
+        const bool over = catalog::ConstructionOverCurve(m_nClassicalCurve);
+        if (!over) DrawClassicalCurveConstruction(pDC, m_nClassicalCurve);
         if (nDetail < 2 && bInterval) DrawGraphCurve(pDC, dFrom, dTo);
+        if (over) DrawClassicalCurveConstruction(pDC, m_nClassicalCurve);
     }
 
     // 9. Axes, when both ranges hold 0.

@@ -599,6 +599,17 @@ void CPemroView::DrawLabelValue3D(CDC* pDC, double x, double y, double z, const 
         // A point above the box (a range shrunk under it) has its value
         // written at the box's top, clear of the range arrows over it.
         py = std::max(py, m_nFigureTop);
+        // The projection inset holds the plot's top right: a value that
+        // would stand on it is written just under it.
+        if (m_nProjectionDisplay == 1 && m_nInsetRight > m_nInsetLeft) {
+            const CFontSelect font(pDC, m_lfCurrent);
+            const CSize name = pDC->GetTextExtent(label);
+            const CSize number = pDC->GetTextExtent(FormatDecimals(decimals, value));
+            const CRect box(px, py, px + std::max<int>(name.cx, offset + number.cx),
+                            py + std::max<int>(name.cy, number.cy));
+            const CRect inset(m_nInsetLeft, m_nInsetTop, m_nInsetRight, m_nInsetBottom);
+            if (!box.Intersect(inset).IsRectEmpty()) py = m_nInsetBottom + 2;
+        }
         if (n > 0) py = BelowHeldValueLabels(pDC, px, py, label, offset, decimals, value);
         WriteLabelValue(*this, pDC, px, py, label, decimals, value, nullptr, ValueLayout::Offset3D,
                         offset, colour);

@@ -33,4 +33,8 @@ bool ParabolaFocus(double A, double D, double F, bool sideways, PlanePoint* focu
 // y axis for d < 0, none for d = 0.
 bool LemniscateFoci(double d, PlanePoint* f1, PlanePoint* f2);
 
+// True for the rolling circles (cycloid, astroid): their traced point runs
+// along the curve itself, so the construction is drawn after the curve.
+bool ConstructionOverCurve(int kind);
+
 } // namespace catalog
