@@ -6,7 +6,6 @@
 // frame) nothing is shown and nothing waits.
 #pragma once
 
-#include <chrono>
 
 class CScrollView;
 
@@ -33,5 +32,5 @@ private:
     long m_nFrames;
     long m_nStride;
     int m_nPresented = 0;
-    std::chrono::steady_clock::time_point m_start;
+    long m_nStartCpuMs; // the drawing thread's processor time at the start
 };
