@@ -3,7 +3,7 @@
 builds the tests and runs them; an error is caught when a test fails (or the
 build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 (--fresh: the second list, P2; --third: the third, P3; --fourth: P4;
---fifth: P5)
+--fifth: P5; --sixth: P6)
 
 Kinds: B a button's action, R a read-out or table cell, D a drawing,
 S a mix-up that only data which tells quantities apart can show."""
@@ -356,6 +356,99 @@ P5 = [
 ]
 
 
+# A sixth set (--sixth), written apart from the tests: each row names the page
+# and the presses (render-page at 1280x960) that show it.
+P6 = [
+ # calculus
+ # page 338 at 1280x960
+ ("src/calculus/fourier.cpp", "Gbk(u8\"展开项数: \"), 0, n, 5);", "Gbk(u8\"展开项数: \"), 0, n + 1, 5);", "R"),
+ # page 338 at 1280x960
+ ("src/calculus/fourier.cpp", "DrawLineWorld(pDC, px, py, x, sums[i], m_crFirstDerivative);", "DrawLineWorld(pDC, px, py, x, sums[i - 1], m_crFirstDerivative);", "D"),
+ # page 338, click 411,372 then 411,372 then 509,372 (n增加 twice, n减少) at 1280x960
+ ("src/calculus/fourier.cpp", "if (rowButton(kTermsDownDx, u8\"n减少\") && m_nDemoStep > 0) --m_nDemoStep;", "if (rowButton(kTermsDownDx, u8\"n减少\") && m_nDemoStep > 0) m_nDemoStep -= 2;", "B"),
+ # page 314 at 1280x960
+ ("src/calculus/least_squares.cpp", "\"a=\", 2, m_adCoefSurfF[2]", "\"a=\", 3, m_adCoefSurfF[2]", "R"),
+ # page 314, click 746,404 (数据3) at 1280x960
+ ("src/calculus/least_squares.cpp", "if (TextButton(pDC, R - 20, T + 72, Gbk(u8\"数据3\"))) m_nDemoOption = 3;", "if (TextButton(pDC, R - 20, T + 72, Gbk(u8\"数据3\"))) m_nDemoOption = 2;", "B"),
+ # page 314 at 1280x960
+ ("src/calculus/least_squares.cpp", "m_adDataX[i] = set.x0 + set.dx * i;", "m_adDataX[i] = set.x0 + set.dx * (i + 1);", "D"),
+ # page 314, click 343,308 then 184,368 (y=ae^(bx), 最小二乘法) at 1280x960
+ ("src/calculus/least_squares.cpp", "m_adCoefF[2] = std::exp(m_adCoefSurfF[2]);", "m_adCoefF[2] = std::exp(m_adCoefSurfF[1]);", "S"),
+ # page 336 at 1280x960
+ ("src/calculus/sequences.cpp", "Gbk(u8\"ε=\"), 6, m_dEpsilon,", "Gbk(u8\"ε=\"), 5, m_dEpsilon,", "R"),
+ # page 336, click 692,308 (Xn=f(n)) at 1280x960
+ ("src/calculus/sequences.cpp", "DrawDotWorld(pDC, x, last, kDotRadius, kDotRadius, m_crFirstDerivative,", "DrawDotWorld(pDC, x + 1, last, kDotRadius, kDotRadius, m_crFirstDerivative,", "D"),
+ # page 336, click 692,308 (Xn=f(n)) at 1280x960
+ ("src/calculus/sequences.cpp", "last = F(x);", "last = F(s);", "S"),
+ # solid
+ # page 321, click 873,280 (高斯和) at 1280x960
+ ("src/solid/solid_sections.cpp", "if (button(T + 24, u8\"高斯和\")) m_nDemoOption = kSums, m_nDemoOption2 = 1;", "if (button(T + 24, u8\"高斯和\")) m_nDemoOption = kSums, m_nDemoOption2 = 0;", "B"),
+ # page 374 at 1280x960
+ ("src/solid/space_curves.cpp", "A = {m_dXMax - p * m_dXSpan, m_dYMax - 0.5 * m_dYSpan, m_dZMin};", "A = {m_dXMax - p * m_dXSpan, m_dYMax - 0.4 * m_dYSpan, m_dZMin};", "D"),
+ # page 374 at 1280x960
+ ("src/solid/space_curves.cpp", "EvalParamY(v, m_nFuncUpper)),", "EvalParamY(t, m_nFuncUpper)),", "S"),
+ # page 341, click 864,247 (分割) at 1280x960
+ ("src/solid/volume_elements.cpp", "DrawCylVolumeElement(pDC, t, r, dTheta, ringWidth, z, Min2(z + dZ, zTo), c);", "DrawCylVolumeElement(pDC, t, r, dTheta, ringWidth, z, Min2(z + 0.5 * dZ, zTo), c);", "D"),
+ # page 343, click 864,247 (分割) at 1280x960
+ ("src/solid/volume_elements.cpp", "element(1.57 + double(it) * dT, 1.57 - double(ip) * dP, R - double(ir) * dR);", "element(1.57 + double(it) * dT, 1.57 - double(ip) * dT, R - double(ir) * dR);", "S"),
+ # page 341, click 864,247 (分割) at 1280x960
+ ("src/solid/volume_elements.cpp", "if (TextButton(pDC, x, T, Gbk(u8\"分割\"))) m_dDemoVariant = kPartition;", "if (TextButton(pDC, x, T, Gbk(u8\"分割\"))) m_dDemoVariant = kElement;", "B"),
+ # page 341 at 1280x960
+ ("src/solid/scene_frame.cpp", "DrawLabelValue3D(pDC, x, y, z, \"\", SceneTickDecimals(u), u, m_crGround);", "DrawLabelValue3D(pDC, x, y, z, \"\", SceneTickDecimals(u) + 1, u, m_crGround);", "R"),
+ # page 337 at 1280x960
+ ("src/solid/partials.cpp", "ComputeRegionIntegral(kMeanCells, kMeanCells, x1, x2, y1, y2, m_nSurfaceUpper, kQuadricForm,", "ComputeRegionIntegral(kMeanCells, kMeanCells, x1, x2, y2, y1, m_nSurfaceUpper, kQuadricForm,", "S"),
+ # stats
+ # page 212, scrolled 1400, click 946,542 (M增) at 1280x960
+ ("src/stats/discrete_demo.cpp", "if (hit(132, T().mUp)) m_nSavedMarkedM = StepCount(m_nSavedMarkedM, step);", "if (hit(132, T().mUp)) m_nSavedMarkedM = StepCount(m_nSavedMarkedM, step + 1);", "B"),
+ # page 202, click 500,400 then 955,250 then 955,217 (graph, σ未知, σ已知) at 1280x960
+ ("src/stats/interval_demo.cpp", "if (button(0, u8\"σ已知\")) m_bSavedShowVariance = 1;", "if (button(0, u8\"σ已知\")) m_bSavedShowVariance = 0;", "B"),
+ # page 212 at 1280x960
+ ("src/stats/discrete_demo.cpp", "m_dXMin + 0.6 * m_dXSpan, y, T().n, 0, n,", "m_dXMin + 0.6 * m_dXSpan, y, T().n, 1, n,", "R"),
+ # page 202, click 500,400 (graph) at 1280x960
+ ("src/stats/interval_demo.cpp", "Label(v, pDC, StatsX(0.67), StatsY(0.1), u8\"x=\", 3, xbar);", "Label(v, pDC, StatsX(0.67), StatsY(0.1), u8\"x=\", 2, xbar);", "R"),
+ # page 202, click 500,400 (graph) at 1280x960
+ ("src/stats/interval_demo.cpp", "Label(v, pDC, StatsX(0.25), StatsY(0.2), u8\"μ =\", 3, r.upper);", "Label(v, pDC, StatsX(0.25), StatsY(0.2), u8\"μ =\", 3, r.lower);", "S"),
+ # page 212, scrolled 1400 at 1280x960
+ ("src/stats/discrete_demo.cpp", "DrawDotWorld(pDC, k, stats::HypergeometricProbability(bigN, marked, n, k), kDotRadius,", "DrawDotWorld(pDC, k + 0.5, stats::HypergeometricProbability(bigN, marked, n, k), kDotRadius,", "D"),
+ # numeric
+ # page 313, click 729,311 (ε增加) at 1280x960
+ ("src/numeric/root_demo.cpp", "m_dEpsilon *= kEpsilonUp, m_bLoadScriptSettings = FALSE;", "m_dEpsilon *= 2 * kEpsilonUp, m_bLoadScriptSettings = FALSE;", "B"),
+ # page 313, click 739,537 (显示数据) at 1280x960
+ ("src/numeric/root_demo.cpp", "m_nDemoOption = table ? 0 : 1;", "m_nDemoOption = table ? 1 : 0;", "B"),
+ # page 313 at 1280x960
+ ("src/numeric/root_demo.cpp", "DrawLabelValue(pDC, m_dXMin, m_dYMin + 0.1 * ys, \"n=\", 0, n, btn);", "DrawLabelValue(pDC, m_dXMin, m_dYMin + 0.1 * ys, \"n=\", 0, n + 1, btn);", "R"),
+ # page 313, click 739,537 (显示数据) at 1280x960
+ ("src/numeric/root_demo.cpp", "\"f        =\", 6, fn, \"\", 6,", "\"f        =\", 5, fn, \"\", 6,", "R"),
+ # page 313 at 1280x960
+ ("src/numeric/root_demo.cpp", "RootSlopes(*this, x, &d, &s);", "RootSlopes(*this, x, &s, &d);", "S"),
+ # page 313 at 1280x960
+ ("src/numeric/root_demo.cpp", "DrawLineWorld(pDC, next, 0, next, fn, line);", "DrawLineWorld(pDC, next, 0, next, 0.5 * fn, line);", "D"),
+ # catalog
+ # page 338, click 299,372 (周期减少) at 1280x960
+ ("src/catalog/graph_function.cpp", "constexpr double kPeriodDown = 0.8;", "constexpr double kPeriodDown = 0.75;", "B"),
+ # page 338 at 1280x960
+ ("src/catalog/graph_function.cpp", "DrawNumber(pDC, yLeft, top, t.decimals, t.value, m_crGround);", "DrawNumber(pDC, yLeft, top, t.decimals + 1, t.value, m_crGround);", "R"),
+ # page 2100 at 1280x960
+ ("src/catalog/plot_curves.cpp", "const double hi = std::fmax(u1, std::fmax(u2, u3));", "const double hi = std::fmax(u1, u2);", "D"),
+ # page 2100 at 1280x960
+ ("src/catalog/plot_curves.cpp", "const double u1 = swap ? y1 : x1, v1 = swap ? x1 : y1;", "const double u1 = swap ? x1 : y1, v1 = swap ? y1 : x1;", "S"),
+ # page 338 at 1280x960
+ ("src/catalog/graph_function.cpp", "DrawLinePx(pDC, -1, m_nPlotLeft, py, m_nPlotLeft + kTickLength, py, m_crAxes);", "DrawLinePx(pDC, -1, m_nPlotLeft, py, m_nPlotLeft + 2 * kTickLength, py, m_crAxes);", "D"),
+ # script
+ # page 306, click 741,355 (△x正) at 1280x960
+ ("src/script/annotation_calculus.cpp", "{u8\"△x正\", 50, 0, 1},", "{u8\"△x正\", 50, 0, -1},", "B"),
+ # page 306 at 1280x960
+ ("src/script/annotation_calculus.cpp", "const double r = ((EvalF(x1, m_nFuncF) - f0) - (x1 - x0) * d) / (x1 - x0);", "const double r = ((EvalF(x1, m_nFuncF) - f0) - (x1 - x0) * d) / (x0 - x1);", "R"),
+ # page 306 at 1280x960
+ ("src/script/annotation_calculus.cpp", "DrawLineWorld(pDC, x0, y0, x0, 0, m_crCurveSetting);", "DrawLineWorld(pDC, x0, y0, x0, 0.5 * y0, m_crCurveSetting);", "D"),
+ # page 306 at 1280x960
+ ("src/script/annotation_calculus.cpp", "DrawLineWorld(pDC, x0, y0, x1, yd, m_crFirstDerivative);", "DrawLineWorld(pDC, x0, y0, x1, y1, m_crFirstDerivative);", "S"),
+ # page 2100 at 1280x960
+ ("src/script/annotation_shapes.cpp", "DrawArrowWorld(pDC, cx + rx * std::cos(t), cy + ry * std::sin(t), cx + rx * std::cos(t + d),", "DrawArrowWorld(pDC, cx + rx * std::cos(t), cy + ry * std::sin(t), cx + rx * std::cos(t + 2 * d),", "D"),
+
+]
+
+
 def run(cmd, cwd, **kw):
     return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
 
@@ -416,7 +509,8 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
     args = sys.argv[2:]
-    plants = (P5 if "--fifth" in args else P4 if "--fourth" in args else
+    plants = (P6 if "--sixth" in args else P5 if "--fifth" in args else
+              P4 if "--fourth" in args else
               P3 if "--third" in args else P2 if "--fresh" in args else P)
     picks = [int(a) for a in args if not a.startswith("--")] or range(len(plants))
     for i in picks:
