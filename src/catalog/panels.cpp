@@ -2,6 +2,7 @@
 // the curve or surface selectors, the "结束" button and the step buttons.
 // Every change goes to the saved copies and reaches the working fields in
 // the same pass.
+#include "catalog/math/surfaces.h"
 #include "platform/text_codec.h"
 #include "view/view.h"
 
@@ -26,7 +27,6 @@ constexpr int kRegionImplicit = 3; // implicit region
 constexpr int kOdeLienard = 1;     // the pair f(x), g(x) of x''+f(x)x'+g(x)=0
 constexpr int kProfileSurfaceFirst = 17;
 constexpr int kProfileSurfaceLast = 20;
-constexpr int kPlaneForm = 30;      // z = ax + by + c over z = dx + ey + f
 constexpr int kSelectorOffset = 50; // buttons this far left of the panel's right edge
 
 struct PanelLabels {
@@ -253,7 +253,7 @@ void CPemroView::DrawSurfaceFunctionPanel(CDC* pDC, int nLeft, int nRight, int n
                m_crCurveSetting);
     DrawString(pDC, L + 7 * c / 2, T + 2, m_strFormulaFxy, m_crCurveSetting);
     // The second of two planes has d, e, f alone: its a, b, c are the first's.
-    const bool planeTwo = m_nPanelSurfaceSel == 1 && m_nSurfaceLower == kPlaneForm;
+    const bool planeTwo = m_nPanelSurfaceSel == 1 && m_nSurfaceLower == catalog::kPlaneSurfaceForm;
     DrawCoefficientStepPanel(pDC, m_nPanelSurfaceSel + 2, L, R, T + 5, B + 5,
                              planeTwo ? CString() : strUpper, strLower);
     if (m_nSubDemo == 16 || m_nSubDemo == 17 || m_nSubDemo == 23) {

@@ -5,6 +5,7 @@
 // a space line).
 #include "view/view.h"
 
+#include "catalog/math/surfaces.h"
 #include "platform/text_codec.h"
 #include "script/math/annotation_geometry.h"
 #include "script/script_args.h"
@@ -57,8 +58,6 @@ void SetSecondPlane(CPemroView* v, const PlaneZ& plane) {
     v->m_adCoefSurfF[4] = v->m_adCoefSurfG[4] = plane.b;
     v->m_adCoefSurfF[5] = v->m_adCoefSurfG[5] = plane.c;
 }
-
-constexpr int kPlaneForm = 30;
 
 } // namespace
 
@@ -187,7 +186,7 @@ void CPemroView::CmdLINE3(CDC* pDC) {
 // LINE3 mode 1: the plane π, the plane through the line perpendicular to it,
 // and the perpendicular from P0 to π.
 void CPemroView::DrawLine3Plane(CDC* pDC, double x0, double y0, double z0) {
-    m_nSurfaceUpper = m_nSurfaceLower = kPlaneForm;
+    m_nSurfaceUpper = m_nSurfaceLower = catalog::kPlaneSurfaceForm;
     m_bDrawInverted = 1;
     DrawPlanePanel(pDC, Gbk(u8"平面："), "");
     const PlaneZ first = FirstPlane(*this);
@@ -249,7 +248,7 @@ void CPemroView::CmdLine_Point(CDC* pDC) {
     m_dBreakF0 = pm.x, m_dBreakF1 = pm.y, m_dZ0 = pm.z;
     if (m_bLoadScriptSettings) m_dDirM = m, m_dDirN = n, m_dDirP = p;
     DirectionButtons(pDC);
-    m_nSurfaceUpper = m_nSurfaceLower = kPlaneForm;
+    m_nSurfaceUpper = m_nSurfaceLower = catalog::kPlaneSurfaceForm;
     m_bDrawInverted = 1;
 
     // The plane through M perpendicular to the line (none while p = 0).

@@ -4,6 +4,7 @@
 // (the second-derivative test value at a point of a surface).
 #include "view/view.h"
 
+#include "catalog/math/surfaces.h"
 #include "platform/text_codec.h"
 #include "script/math/annotation_geometry.h"
 #include "script/script_args.h"
@@ -17,7 +18,6 @@ constexpr int kArgCube = 5;    // Cube(
 constexpr int kArgBoxLine = 8; // BoxLine(
 constexpr int kArgSaddle = 7;  // B^2_AC(
 
-constexpr int kPlaneForm = 30;
 constexpr int kCubeAllEdges = 3;
 constexpr double kSaddleStep = 0.0001;
 
@@ -37,7 +37,7 @@ void CPemroView::CmdPLANE(CDC* pDC) {
     const bool fresh = m_bLoadScriptSettings;
     if (fresh) m_nProjectionDisplay = 0;
     const int mode = m_nSurfaceUpper;
-    m_nSurfaceUpper = m_nSurfaceLower = kPlaneForm;
+    m_nSurfaceUpper = m_nSurfaceLower = catalog::kPlaneSurfaceForm;
     m_bProjectBase = 0;
     m_bProjectXoy = 0;
     // A lecturer's choice of π2 stays over repaints until π1, 恢复 or a new

@@ -16,6 +16,9 @@ struct SurfaceCoefs {
     double x0 = 0.0, y0 = 0.0; // the point of forms 14 and 22
 };
 
+// The plane form of both catalogues: z = ax + by + c over z = dx + ey + f.
+constexpr int kPlaneSurfaceForm = 30;
+
 // The quadric k[0]·x² + k[1]·xy + k[2]·y² + k[3]·x + k[4]·y + k[5] (form 1),
 // inline for loops over many points.
 inline double EvalQuadric(const double* k, double x, double y) {
