@@ -14,6 +14,7 @@ void CPemroView::BeginFigureBoxes(const CRect& frame) {
     m_rcFigureFrame = frame;
     m_bNoteFigureBoxes = true;
     m_nDrawnFigureBand = m_bNoteScreenFigures ? int(m_aNotedFigureBands.size()) - 1 : -1;
+    ApplyFigureClip();
 }
 
 void CPemroView::EndFigureBoxes() {
@@ -22,6 +23,7 @@ void CPemroView::EndFigureBoxes() {
     m_aPlacedAxisNames.clear();
     m_rcFigureFrame = CRect();
     m_bNoteFigureBoxes = false;
+    ApplyFigureClip();
 }
 
 void CPemroView::NoteFigureBox(const CRect& box) {
@@ -30,6 +32,59 @@ void CPemroView::NoteFigureBox(const CRect& box) {
 
 void CPemroView::NoteFigureFrame(const CRect& frame) {
     if (m_bNoteFigureBoxes) m_rcFigureFrame = m_rcFigureFrame.Union(frame);
+    ApplyFigureClip();
+}
+
+namespace {
+// A button's frame may touch the figure's frame from inside.
+constexpr int kFigureClipMargin = 2;
+} // namespace
+
+void CPemroView::BeginFigureClip(CDC* pDC) {
+    m_pFigureClipDC = pDC;
+    m_rcRecordClip = pDC->GetClipRect();
+    ApplyFigureClip();
+}
+
+void CPemroView::EndFigureClip() {
+    if (m_pFigureClipDC) m_pFigureClipDC->SetClipRect(m_rcRecordClip);
+    m_pFigureClipDC = nullptr;
+}
+
+CRect CPemroView::FigureClip() const {
+    const CDC* dc = m_pFigureClipDC;
+    if (!dc || !m_bNoteFigureBoxes || m_rcFigureFrame.IsRectEmpty()) return m_rcRecordClip;
+    const CPoint org = dc->GetViewportOrg();
+    const CRect& f = m_rcFigureFrame;
+    const CRect device(f.left + org.x - kFigureClipMargin, f.top + org.y - kFigureClipMargin,
+                       f.right + org.x + kFigureClipMargin, f.bottom + org.y + kFigureClipMargin);
+    return device.Intersect(m_rcRecordClip);
+}
+
+void CPemroView::ApplyFigureClip() {
+    if (m_pFigureClipDC) m_pFigureClipDC->SetClipRect(FigureClip());
+}
+
+// An axis name is placed when the figure is done, inside the frame it has
+// then, which may have grown since the name was held.
+CRect CPemroView::HeldNameClip(CDC* pDC) const {
+    const CRect clip = pDC->GetClipRect();
+    return pDC == m_pFigureClipDC && clip == FigureClip() ? m_rcRecordClip : clip;
+}
+
+bool CPemroView::IsOutsideFigureFrame(CDC* pDC, const std::string& text, const CRect& cell) const {
+    if (!m_bWritingFigureText || !m_bNoteFigureBoxes || m_rcFigureFrame.IsRectEmpty()) return false;
+    const CRect& f = m_rcFigureFrame;
+    if (cell.left >= f.left && cell.top >= f.top && cell.right <= f.right &&
+        cell.bottom <= f.bottom)
+        return false;
+    // A piece standing across the frame's edge is cut there; one whose
+    // middle has left the frame is not written at all.
+    CRect ink = pDC->GetTextInk(text);
+    if (ink.IsRectEmpty()) return false;
+    ink.OffsetRect(cell.left, cell.top);
+    const int mx = ink.left + ink.Width() / 2, my = ink.top + ink.Height() / 2;
+    return mx < f.left || mx >= f.right || my < f.top || my >= f.bottom;
 }
 
 void CPemroView::BeginAxisName() {

@@ -126,6 +126,8 @@ void CPemroView::WriteHeldValuePieces(const std::vector<HeldValuePiece>& pieces)
     // The pieces still waiting stay out of the way: they come later.
     std::vector<HeldValuePiece> waiting;
     waiting.swap(m_aHeldValuePieces);
+    const bool wasFigureText = m_bWritingFigureText;
+    m_bWritingFigureText = true;
     for (const HeldValuePiece& p : pieces) {
         CDC* dc = p.dc;
         const CRect clip = dc->GetClipRect();
@@ -138,6 +140,7 @@ void CPemroView::WriteHeldValuePieces(const std::vector<HeldValuePiece>& pieces)
         dc->SetClipRect(clip);
     }
     m_aHeldValuePieces.swap(waiting);
+    m_bWritingFigureText = wasFigureText;
 }
 
 void CPemroView::WriteHeldValueLabels() {

@@ -139,6 +139,36 @@
     void EndFigureBoxes();
     void NoteFigureBox(const CRect& box);
     void NoteFigureFrame(const CRect& frame);
+    // While a command record draws, its figure draws inside its frame: the
+    // DC's clip is the record's own clip cut to the frame, and a piece of the
+    // figure's text that would stand outside the frame is not written (a
+    // point's name when the point has left the ranges).
+    CDC* m_pFigureClipDC = nullptr;
+    CRect m_rcRecordClip;
+    bool m_bWritingFigureText = false;
+    void BeginFigureClip(CDC* pDC);
+    void EndFigureClip();
+    void ApplyFigureClip();
+    CRect FigureClip() const;
+    CRect HeldNameClip(CDC* pDC) const;
+    bool IsOutsideFigureFrame(CDC* pDC, const std::string& text, const CRect& cell) const;
+    class FigureClipScope {
+    public:
+        FigureClipScope(CPemroView* v, CDC* pDC) : m_v(v), m_was(v->m_bWritingFigureText) {
+            v->m_bWritingFigureText = true;
+            v->BeginFigureClip(pDC);
+        }
+        ~FigureClipScope() {
+            m_v->EndFigureClip();
+            m_v->m_bWritingFigureText = m_was;
+        }
+        FigureClipScope(const FigureClipScope&) = delete;
+        FigureClipScope& operator=(const FigureClipScope&) = delete;
+
+    private:
+        CPemroView* m_v;
+        bool m_was;
+    };
     // Between the two, what the writers write is one axis name, held.
     void BeginAxisName();
     void BeginAxisName(CPoint anchor);

@@ -197,10 +197,11 @@ void CPemroView::PutTypesetText(CDC* pDC, int x, int y, const char* gbk, int cou
             ink.OffsetRect(x, y);
             m_aHeldAxisNames.back().pieces.push_back(
                 {pDC, x, y, std::move(text), pDC->GetCurrentFont(), pDC->GetTextColor(),
-                 pDC->GetBkColor(), pDC->GetBkMode(), pDC->GetClipRect(),
+                 pDC->GetBkColor(), pDC->GetBkMode(), HeldNameClip(pDC),
                  ink.IsRectEmpty() ? cell : ink, false});
             return;
         }
+        if (IsOutsideFigureFrame(pDC, text, cell)) return;
         // Value labels held back stay under later text written over them.
         if (!m_aHeldValuePieces.empty()) FlushValueLabelsUnder(cell);
         NoteFigureBox(cell);

@@ -313,7 +313,11 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
         if (kind >= 70 && kind <= 79) {
             BeginCommandRecordState();
             ReadCommandRecord(pFile);
-            const BOOL passGoesOn = RunCommandChain(pDC);
+            BOOL passGoesOn;
+            {
+                const FigureClipScope clip(this, pDC);
+                passGoesOn = RunCommandChain(pDC);
+            }
             EndCommandRecordState();
             if (!passGoesOn || IsClickAnswered()) return FALSE;
             continue;
