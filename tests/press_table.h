@@ -24,7 +24,8 @@
 // "=dr": the value a page prints nothing of (the fields of `Field`) equals
 // the number `expected` to nine decimals ("=π1a", "=π2d", "=π2f": the drawn
 // planes' coefficients); "=Meshx" / "=Meshy": the mesh
-// division counts, "=radius" the rolling ball's radius in pixels, whole numbers.
+// division counts, "=radius" the rolling ball's radius in pixels, "=upper" /
+// "=lower" the surface forms drawn, whole numbers.
 //
 // A file holds its tables only: PRESS_TABLE(Suite, Name) { Run({rows}); }.
 #pragma once
@@ -168,10 +169,13 @@ private:
     void Check(const std::string& label, const std::string& expected) {
         if (label[0] == '?' || label[0] == '!') {
             EXPECT_EQ(log.Saw(label.substr(1)), label[0] == '?');
-        } else if (label == "=Meshx" || label == "=Meshy" || label == "=radius") {
-            const int whole = label == "=radius" ? view->m_nBallRadius
-                              : label[5] == 'x'  ? view->m_nMeshDivX
-                                                 : view->m_nMeshDivY;
+        } else if (label == "=Meshx" || label == "=Meshy" || label == "=radius" ||
+                   label == "=upper" || label == "=lower") {
+            const int whole = label == "=radius"  ? view->m_nBallRadius
+                              : label == "=upper" ? view->m_nSurfaceUpper
+                              : label == "=lower" ? view->m_nSurfaceLower
+                              : label[5] == 'x'   ? view->m_nMeshDivX
+                                                  : view->m_nMeshDivY;
             EXPECT_EQ(whole, std::atoi(expected.c_str()));
         } else if (label[0] == '=') {
             const double* field = Field(label.substr(1));

@@ -67,7 +67,10 @@ PRESS_TABLE(SolidViewPresses, RevolutionButtons) {
 // dr held within [0.05, 0.2], dθ within [0.1, 1.6], dφ within [0.1, 1].
 // Page 364's "截痕:" is a caption and changes nothing. Page 355 opened
 // from its menu: the panel of π1; π2, once chosen, stays, its d, e, f
-// stepping by 0.1 from the script's 0.4, -0.2, 0.6.
+// stepping by 0.1 from the script's 0.4, -0.2, 0.6. Page 357 from its menu:
+// π1 z = -0.2x - 0.1y + 1.5; π2 holds the line through P0 = (1.5, 1.5, 2.2)
+// along (0.4, 0.8, 1) and stands upright on π1: its normal (0.4, 0.8, 1) ×
+// (-0.2, -0.1, -1) = (-0.7, 0.2, 0.12) gives d = 0.7 / 0.12.
 PRESS_TABLE(SolidViewPresses, StepsAndPanelChoices) {
     Run({
         {"343", "体元|dr增*3", "=dr", "0.1953125", "hand: 0.1 × 1.25³"},
@@ -89,6 +92,12 @@ PRESS_TABLE(SolidViewPresses, StepsAndPanelChoices) {
         {"355", "", "=π1a", "-0.3", "hand: π1 stays"},
         {"355", "π1", "f=", "0.3", "hand: π1's panel shows π2's f"},
         {"355", "π2:|恢复", "?π1:z=ax+by+c", "", "hand: 恢复 chooses π1"},
+        {"355", "", "=π2d", "0.4", "hand: 恢复 brings the script's d back"},
+        {"355", "打开投影", "=lower", "30", "hand: π2 stays a plane"},
+        {"357", "@33758|打开投影", "=upper", "30", "hand: π1 stays a plane"},
+        {"357", "", "=π2d", "5.833333333", "py: π2 through P0 along (0.4, 0.8, 1) ⟂ π1"},
+        {"357", "关闭投影|a*2|恢复", "a=", "-0.2", "hand: the script's a"},
+        {"357", "a", "a=", "-0.1", "hand: −0.2 + 0.1"},
     });
 }
 

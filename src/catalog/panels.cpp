@@ -161,7 +161,7 @@ void CPemroView::DrawFunctionPanel(CDC* pDC, int nLeft, int nRight, int nTop, in
     }
 
     // 5. Value labels of the extra parameters, after this pass's change.
-    SaveRestoreDisplaySettings(0);
+    RestoreSavedSettings();
     const bool explicitMode = m_nPlotMode == 0;
     const int lx = L + 3 * c + 5 + W / 2, betaX = lx + W / 6;
     if (m_nPanelCurveSel < 1) {

@@ -138,7 +138,7 @@ void CPemroView::DrawCoefficientStepPanel(CDC* pDC, int nSet, int nLeft, int nRi
     const COLORREF colour = m_crCurveSetting;
 
     // 1. The locals start from the saved set.
-    m_bLoadScriptSettings = 0;
+    KeepEditedSettings();
     double v[kCoefCount];
     for (int i = 0; i < kCoefCount; ++i) v[i] = saved[nSet][i];
 
@@ -180,7 +180,7 @@ void CPemroView::DrawCoefficientStepPanel(CDC* pDC, int nSet, int nLeft, int nRi
 
     // 5. Back into the saved set, and from there into the working fields.
     for (int i = 0; i < kCoefCount; ++i) saved[nSet][i] = v[i];
-    SaveRestoreDisplaySettings(0);
+    RestoreSavedSettings();
 }
 
 // Tests watch a plane figure's range glyph as a control: the area a click on

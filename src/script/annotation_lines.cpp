@@ -174,7 +174,7 @@ void CPemroView::CmdLINE3(CDC* pDC) {
     // reloads already: the line still takes its direction on that pass.
     if (m_bLoadScriptSettings || m_bFigureTookScript) {
         m_dDirM = m, m_dDirN = n, m_dDirP = p;
-        if (m_nSurfaceCoefEdit == 1) m_bLoadScriptSettings = 0;
+        if (m_nSurfaceCoefEdit == 1) KeepEditedSettings();
     }
     DirectionButtons(pDC);
     if (mode == 1) DrawLine3Plane(pDC, x0, y0, z0);

@@ -46,7 +46,7 @@ void CPemroView::CmdPLANE(CDC* pDC) {
     m_nPanelSurfaceSel = second ? 1 : 0;
     m_bDrawInverted = 1;
     m_bFigureTookScript = m_bLoadScriptSettings;
-    if (m_nSurfaceCoefEdit == 1) m_bLoadScriptSettings = 0;
+    if (m_nSurfaceCoefEdit == 1) KeepEditedSettings();
     // π2 is d, e, f of the upper coefficients: a copy of π1 in modes 0 and 1.
     // The lower surface's plane form reads its own d, e, f: they follow, and
     // lead while π2 is chosen, as its panel edits them. Both copies, the

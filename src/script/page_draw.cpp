@@ -256,6 +256,8 @@ void CPemroView::ResetRegionRect() {
 void CPemroView::ResetPassFields() {
     ResetRegionRect();
     m_nUpperSurfaceStyle = m_nLowerSurfaceStyle = 0;
+    // A "恢复" of an earlier pass reaches the set-ups before any panel.
+    m_bScriptValuesAsked = FALSE;
     m_nFuncFBreak = -1;
     m_nDerivativeArg = 0;
     m_nSequenceMode = -1;

@@ -423,6 +423,7 @@ BOOL CPemroView::DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double d
                          m_crCurveSetting)) {
         m_bLoadScriptSettings = 1;
         m_bSelectionPending = 0;
+        m_bScriptValuesAsked = 1;
     }
     return FALSE;
 }

@@ -66,6 +66,14 @@ public:
     void OnRefreshAll();
     void ResetTopic(int family);
     void SaveRestoreDisplaySettings(BOOL bSave);
+    // The saved copies over the working values, the selections left as they
+    // are: for the controls inside a figure, drawn after its command has set
+    // what it shows.
+    void RestoreSavedSettings();
+    void SetFormulaTexts();
+    // Coefficient editing keeps the user's values from the next set-up on,
+    // unless "恢复" was pressed since the script's values were last taken.
+    void KeepEditedSettings();
     void OnDataRefresh();
     void SetSettingBlock(int upper, int lower, const double surfF[6], const double surfG[6]);
     void SetCoefFBoth(double a, double b, double c, double d, double e, double f);
@@ -342,6 +350,9 @@ public:
     // SaveRestoreDisplaySettings while a selection is pending.
     BOOL m_bSelectionPending = FALSE;
     BOOL m_bLoadScriptSettings = FALSE;
+    // "恢复" was pressed and the script's values are not yet taken again:
+    // what the pass draws after the press leaves them to the next set-up.
+    BOOL m_bScriptValuesAsked = FALSE;
     // Whether the running figure took the script's values at its set-up,
     // before a coefficient panel stopped further reloads: its later
     // records (a line's direction) take theirs on the same pass.

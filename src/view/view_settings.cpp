@@ -15,24 +15,30 @@ void CPemroView::SaveRestoreDisplaySettings(BOOL bSave) {
             this->*pair.first = this->*pair.second;
     }
 
-    if (bSave) {
-        for (const auto& pair : kSavedInts) this->*pair.second = this->*pair.first;
-        for (const auto& pair : kSavedDoubles) this->*pair.second = this->*pair.first;
-        for (int i = 0; i < 6; ++i) m_adSavedWorldRange[i] = this->*kWorldRangeFields[i];
-        for (const auto& set : kSavedCoefSets)
-            std::copy_n(set.working(*this), kSavedCoefCount, set.saved(*this));
-        // Values just taken from a script are exact.
-        m_nPrecisionDigits = 6;
-        m_nKeepDecimalsA = 6;
-        m_nKeepDecimalsB = 6;
-    } else {
-        for (const auto& pair : kSavedInts) this->*pair.first = this->*pair.second;
-        for (const auto& pair : kSavedDoubles) this->*pair.first = this->*pair.second;
-        for (int i = 0; i < 6; ++i) this->*kWorldRangeFields[i] = m_adSavedWorldRange[i];
-        for (const auto& set : kSavedCoefSets)
-            std::copy_n(set.saved(*this), kSavedCoefCount, set.working(*this));
-    }
+    if (!bSave) return RestoreSavedSettings();
+    for (const auto& pair : kSavedInts) this->*pair.second = this->*pair.first;
+    for (const auto& pair : kSavedDoubles) this->*pair.second = this->*pair.first;
+    for (int i = 0; i < 6; ++i) m_adSavedWorldRange[i] = this->*kWorldRangeFields[i];
+    for (const auto& set : kSavedCoefSets)
+        std::copy_n(set.working(*this), kSavedCoefCount, set.saved(*this));
+    // Values just taken from a script are exact.
+    m_nPrecisionDigits = 6;
+    m_nKeepDecimalsA = 6;
+    m_nKeepDecimalsB = 6;
+    m_bScriptValuesAsked = FALSE;
+    SetFormulaTexts();
+}
 
+void CPemroView::RestoreSavedSettings() {
+    for (const auto& pair : kSavedInts) this->*pair.first = this->*pair.second;
+    for (const auto& pair : kSavedDoubles) this->*pair.first = this->*pair.second;
+    for (int i = 0; i < 6; ++i) this->*kWorldRangeFields[i] = m_adSavedWorldRange[i];
+    for (const auto& set : kSavedCoefSets)
+        std::copy_n(set.saved(*this), kSavedCoefCount, set.working(*this));
+    SetFormulaTexts();
+}
+
+void CPemroView::SetFormulaTexts() {
     switch (m_nPlotMode) {
     case 0:
         SetFFormulaText(m_nFuncF);
@@ -47,6 +53,10 @@ void CPemroView::SaveRestoreDisplaySettings(BOOL bSave) {
         break;
     }
     SetSurfaceFormulaText();
+}
+
+void CPemroView::KeepEditedSettings() {
+    if (!m_bScriptValuesAsked) m_bLoadScriptSettings = 0;
 }
 
 void CPemroView::OnDataRefresh() {
