@@ -68,7 +68,8 @@ PRESS_TABLE(FourierPresses, TheSineAndCosineSeriesOfPage339) {
 
 // Sources: python3, the partial sums drawn in (250, 255, 0) with the list
 // hidden: on 338 S3 = 2 sin x − sin 2x + (2/3) sin 3x of x over (−π, π)
-// and, extended evenly, π/2 − (4/π)(cos x + cos 3x / 9); on 339 the square
+// and, extended evenly, π/2 − (4/π)(cos x + cos 3x / 9); with the period
+// T = 6.283185 × 1.25, Σ (T/(kπ))(−1)^(k+1) sin(2kπx/T); on 339 the square
 // wave's (4/π)(sin x + sin 3x / 3 + sin 5x / 5). The sum runs from the
 // left end in steps of a ten-thousandth of the span: its last point is the
 // right end less one step (12 − 0.002, 10 − 0.002).
@@ -89,6 +90,12 @@ PRESS_TABLE(FourierPresses, ThePartialSumsAlongTheRange) {
         {"338", "", "rgb@3.7,2.6359", "250,255,0", "py: at 3.7"},
         {"338", "", "rgb@3.7,-2.6214", "!250,255,0", "py: the odd sum is gone"},
         {"338", "", "rgb@6,0.2549", "250,255,0", "py: at 6"},
+        {"338", "一般展开|周期增加", "rgb@-8,-0.2881", "250,255,0", "py: T 7.853981, the left end"},
+        {"338", "", "rgb@-8,-1.6629", "!250,255,0", "py: T 6.283185's sum is gone"},
+        {"338", "", "rgb@-2.9,-3.5992", "250,255,0", "py: at −2.9"},
+        {"338", "", "rgb@4.4,-2.5374", "250,255,0", "py: at 4.4"},
+        {"338", "", "rgb@9.1,1.0849", "250,255,0", "py: at 9.1"},
+        {"338", "", "rgb@11.998,-1.272", "250,255,0", "py: at the last point"},
         {"339/2600", "取消显示|n增加*2", "rgb@-10,1.112", "250,255,0", "py: at the left end"},
         {"339/2600", "", "rgb@-7.3,-1.1214", "250,255,0", "py: at −7.3"},
         {"339/2600", "", "rgb@4.6,-0.8647", "250,255,0", "py: at 4.6"},
