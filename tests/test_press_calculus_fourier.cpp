@@ -70,7 +70,8 @@ PRESS_TABLE(FourierPresses, TheSineAndCosineSeriesOfPage339) {
 // hidden: on 338 S3 = 2 sin x − sin 2x + (2/3) sin 3x of x over (−π, π)
 // and, extended evenly, π/2 − (4/π)(cos x + cos 3x / 9); with the period
 // T = 6.283185 × 1.25, Σ (T/(kπ))(−1)^(k+1) sin(2kπx/T); on 339 the square
-// wave's (4/π)(sin x + sin 3x / 3 + sin 5x / 5). The sum runs from the
+// wave's (4/π)(sin x + sin 3x / 3 + sin 5x / 5) and, below it, x's even
+// sum π/2 − (4/π)(cos x + cos 3x / 9). The sum runs from the
 // left end in steps of a ten-thousandth of the span: its last point is the
 // right end less one step (12 − 0.002, 10 − 0.002).
 PRESS_TABLE(FourierPresses, ThePartialSumsAlongTheRange) {
@@ -106,6 +107,13 @@ PRESS_TABLE(FourierPresses, ThePartialSumsAlongTheRange) {
         {"339/2600", "", "rgb@-2.2,-0.907", "250,255,0", "py: five terms at −2.2"},
         {"339/2600", "", "rgb@6.5,0.756", "250,255,0", "py: five terms at 6.5"},
         {"339/2600", "", "rgb@9.998,-1.1795", "250,255,0", "py: five terms at the last point"},
+        {"339/2600", "open|取消显示#2|n增加*2", "rgb@-6.1,0.1982", "250,255,0",
+         "py: x's even sum, n 3"},
+        {"339/2600", "", "rgb@-6.1,0.3189", "!250,255,0", "py: n 1's value there"},
+        {"339/2600", "", "rgb@-10,2.6173", "250,255,0", "py: at the left end"},
+        {"339/2600", "", "rgb@-0.9,0.9072", "250,255,0", "py: at −0.9"},
+        {"339/2600", "", "rgb@3.3,2.9539", "250,255,0", "py: at 3.3"},
+        {"339/2600", "", "rgb@7.7,1.4386", "250,255,0", "py: at 7.7"},
     });
 }
 
