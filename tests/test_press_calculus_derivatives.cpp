@@ -36,6 +36,42 @@ PRESS_TABLE(DerivativePresses, TheIncrementAgainstTheDifferentialOfPage306) {
     });
 }
 
+// Sources: python3, page 306's sin x at x0 = 0.8 (M at sin 0.8 = 0.7174):
+// with h 0.1, Δx = 0.4, N = (1.2, sin 1.2 = 0.9320) and the differential's
+// end yd = sin 0.8 + 0.4 cos 0.8 = 0.9961; after the sign change and two
+// ×1.25, Δx = −0.625, N = (0.175, 0.1741), yd = 0.2819. The drops are in
+// (0, 255, 255), dy and its tangent piece in (250, 255, 0), Δy in
+// (255, 128, 0), the Δx segment in (0, 150, 255).
+PRESS_TABLE(DerivativePresses, TheLinesOfTheIncrementOfPage306) {
+    Run({
+        {"306", "", "rgb@0.8,0.05", "0,255,255", "hand: M's drop near the axis"},
+        {"306", "", "rgb@0.8,0.3587", "0,255,255", "py: M's drop halfway, sin 0.8 / 2"},
+        {"306", "", "rgb@0.8,0.68", "0,255,255", "py: M's drop near M"},
+        {"306", "", "rgb@0.8,0.8", "!0,255,255", "py: the drop ends at M"},
+        {"306", "", "rgb@0.8,-0.1", "!0,255,255", "hand: and at the axis"},
+        {"306", "", "rgb@1.2,0.4", "0,255,255", "hand: N's drop"},
+        {"306", "", "rgb@1.2,0.964", "250,255,0", "py: dy's segment between N and yd = 0.9961"},
+        {"306", "", "rgb@1.2,1.04", "!250,255,0", "py: dy ends at yd"},
+        {"306", "", "rgb@1.15,0.9612", "250,255,0", "py: the tangent piece at 1.15"},
+        {"306", "", "rgb@1.15,0.9052", "!250,255,0", "py: the chord MN at 1.15"},
+        {"306", "", "rgb@1.0,0.7174", "250,255,0", "py: MQ at M's height"},
+        {"306", "", "rgb@0.4,0.7174", "255,128,0", "py: Δy's line from M to the y axis"},
+        {"306", "", "rgb@0.6,0.932", "255,128,0", "py: Δy's line at N's height"},
+        {"306", "", "rgb@0.6,0.9961", "!255,128,0", "py: not at yd's"},
+        {"306", "", "rgb@0,0.8247", "255,128,0", "py: Δy on the y axis, halfway"},
+        {"306", "", "rgb@0,1.05", "!255,128,0", "py: Δy ends at sin 1.2"},
+        {"306", "△x负|\\|△x\\|增*2", "rgb@0.175,0.1", "0,255,255", "py: N's drop, sin 0.175"},
+        {"306", "", "rgb@0.175,0.30", "250,255,0", "py: dy down to yd = 0.2819"},
+        {"306", "", "rgb@0.175,0.235", "!250,255,0", "py: between yd and N"},
+        {"306", "", "rgb@0.175,0.235", "!0,255,255", "py: N's drop ends at N"},
+        {"306", "", "rgb@0.3,0.369", "250,255,0", "py: the tangent piece at 0.3"},
+        {"306", "", "rgb@0.5,0", "0,150,255", "hand: Δx from 0.175 to 0.8"},
+        {"306", "", "rgb@1.0,0", "!0,150,255", "hand: Δx ends at x0"},
+        {"306", "", "rgb@0,0.25", "255,128,0", "py: Δy on the y axis, 0.1741 to 0.7174"},
+        {"306", "", "rgb@0,0.1", "!255,128,0", "py: below N's height"},
+    });
+}
+
 // Sources: python3, the walk along sin x from 1.2 in steps of 1e-4 until
 // the arc is 4h long: its end xe; the tangent there, sin xe + cos xe (x − xe),
 // at x = 3.3, right of the curve; the tangent's colour (255, 200, 0).

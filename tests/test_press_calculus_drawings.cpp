@@ -299,7 +299,8 @@ PRESS_TABLE(CalculusDrawings, TheIrregularStripsOfPage320) {
 // first side of the 6-gon (0.7499, 0.4330) and of the 12-gon (0.9330,
 // 0.2500), the corners at t = i · 6.2839/N; (1.8, −1) is a bare place.
 // Below, Xn = 1 + (−1)^n/n on the Xn axis, outside the band 1 ± ε·2.4
-// (ε 0.1, then 0.05) in (255, 100, 100), inside in (250, 255, 0).
+// (ε 0.1, then 0.05) in (255, 100, 100), inside in (250, 255, 0); N the
+// last term outside.
 PRESS_TABLE(CalculusDrawings, ThePolygonsOfPage368) {
     Run({
         {"368", "n增加", "正N边形N= ", "12", "hand: 6 × 2"},
@@ -316,9 +317,15 @@ PRESS_TABLE(CalculusDrawings, ThePolygonsOfPage368) {
         {"368/2600", "", "rgb@1.1667,0", "250,255,0", "py: X6 = 7/6 inside"},
         {"368/2600", "", "rgb@0.3,0", "!255,100,100", "hand: no term between 0 and 0.5"},
         {"368/2600", "", "rgb@1,0", "0,255,255", "hand: the limit 1 marked"},
+        {"368/2600", "", "N=", "4", "hand: 1/n ≥ 0.24 up to n 4"},
+        {"368/2600", "", "rgb@1.25,0", "255,100,100", "hand: X4 = 1.25 outside"},
+        {"368/2600", "", "rgb@0.8,0", "250,255,0", "hand: X5 = 0.8 inside"},
         {"368/2600", "", "数列极限:", "1.000", "hand: 1 ± 1/n tends to 1"},
         {"368/2600", "ε减少", "rgb@1.1667,0", "255,100,100", "py: 1/6 > 0.12"},
         {"368/2600", "", "rgb@1.1,0", "250,255,0", "py: X10 = 1.1 inside"},
+        {"368/2600", "", "N=", "8", "hand: 1/8 > 0.12 > 1/9"},
+        {"368/2600", "", "rgb@1.125,0", "255,100,100", "hand: X8 outside"},
+        {"368/2600", "", "rgb@0.8889,0", "250,255,0", "hand: X9 = 8/9 inside"},
     });
 }
 

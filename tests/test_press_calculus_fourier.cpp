@@ -66,4 +66,55 @@ PRESS_TABLE(FourierPresses, TheSineAndCosineSeriesOfPage339) {
     });
 }
 
+// Sources: python3, the partial sums drawn in (250, 255, 0) with the list
+// hidden: on 338 S3 = 2 sin x − sin 2x + (2/3) sin 3x of x over (−π, π)
+// and, extended evenly, π/2 − (4/π)(cos x + cos 3x / 9); with the period
+// T = 6.283185 × 1.25, Σ (T/(kπ))(−1)^(k+1) sin(2kπx/T); on 339 the square
+// wave's (4/π)(sin x + sin 3x / 3 + sin 5x / 5) and, below it, x's even
+// sum π/2 − (4/π)(cos x + cos 3x / 9). The sum runs from the
+// left end in steps of a ten-thousandth of the span: its last point is the
+// right end less one step (12 − 0.002, 10 − 0.002).
+PRESS_TABLE(FourierPresses, ThePartialSumsAlongTheRange) {
+    Run({
+        {"338", "取消显示|n增加*2", "展开项数: ", "3", "hand: 1 + 2"},
+        {"338", "", "rgb@-8,-1.6629", "250,255,0", "py: S3 at the left end"},
+        {"338", "", "rgb@-8,-1.9787", "!250,255,0", "py: S1 there"},
+        {"338", "", "rgb@-8,-0.8", "!250,255,0", "py: the sum starts at S3(−8), not below 0"},
+        {"338", "", "rgb@-5.3,0.869", "250,255,0", "py: S3(−5.3)"},
+        {"338", "", "rgb@-1.1,-0.8688", "250,255,0", "py: S3(−1.1)"},
+        {"338", "", "rgb@3.7,-2.6214", "250,255,0", "py: S3(3.7)"},
+        {"338", "", "rgb@8.2,2.181", "250,255,0", "py: S3(8.2)"},
+        {"338", "", "rgb@11.998,-0.8299", "250,255,0", "py: S3 at the last point"},
+        {"338", "", "rgb@11.998,-1.0765", "!250,255,0", "py: S1 there"},
+        {"338", "余弦展开", "rgb@-8,1.696", "250,255,0", "py: the even sum at the left end"},
+        {"338", "", "rgb@-1.1,1.133", "250,255,0", "py: at −1.1"},
+        {"338", "", "rgb@3.7,2.6359", "250,255,0", "py: at 3.7"},
+        {"338", "", "rgb@3.7,-2.6214", "!250,255,0", "py: the odd sum is gone"},
+        {"338", "", "rgb@6,0.2549", "250,255,0", "py: at 6"},
+        {"338", "一般展开|周期增加", "rgb@-8,-0.2881", "250,255,0", "py: T 7.853981, the left end"},
+        {"338", "", "rgb@-8,-1.6629", "!250,255,0", "py: T 6.283185's sum is gone"},
+        {"338", "", "rgb@-2.9,-3.5992", "250,255,0", "py: at −2.9"},
+        {"338", "", "rgb@4.4,-2.5374", "250,255,0", "py: at 4.4"},
+        {"338", "", "rgb@9.1,1.0849", "250,255,0", "py: at 9.1"},
+        {"338", "", "rgb@11.998,-1.272", "250,255,0", "py: at the last point"},
+        {"339/2600", "取消显示|n增加*2", "rgb@-10,1.112", "250,255,0", "py: at the left end"},
+        {"339/2600", "", "rgb@-7.3,-1.1214", "250,255,0", "py: at −7.3"},
+        {"339/2600", "", "rgb@4.6,-0.8647", "250,255,0", "py: at 4.6"},
+        {"339/2600", "", "rgb@4.6,-1.2652", "!250,255,0", "py: one term's value there"},
+        {"339/2600", "", "rgb@9.998,-1.1103", "250,255,0", "py: at the last point"},
+        {"339/2600", "n增加*2", "rgb@4.6,-1.0802", "250,255,0", "py: five terms at 4.6"},
+        {"339/2600", "", "rgb@4.6,-0.8647", "!250,255,0", "py: three terms' value is gone"},
+        {"339/2600", "", "rgb@-2.2,-0.907", "250,255,0", "py: five terms at −2.2"},
+        {"339/2600", "", "rgb@6.5,0.756", "250,255,0", "py: five terms at 6.5"},
+        {"339/2600", "", "rgb@9.998,-1.1795", "250,255,0", "py: five terms at the last point"},
+        {"339/2600", "open|取消显示#2|n增加*2", "rgb@-6.1,0.1982", "250,255,0",
+         "py: x's even sum, n 3"},
+        {"339/2600", "", "rgb@-6.1,0.3189", "!250,255,0", "py: n 1's value there"},
+        {"339/2600", "", "rgb@-10,2.6173", "250,255,0", "py: at the left end"},
+        {"339/2600", "", "rgb@-0.9,0.9072", "250,255,0", "py: at −0.9"},
+        {"339/2600", "", "rgb@3.3,2.9539", "250,255,0", "py: at 3.3"},
+        {"339/2600", "", "rgb@7.7,1.4386", "250,255,0", "py: at 7.7"},
+    });
+}
+
 } // namespace

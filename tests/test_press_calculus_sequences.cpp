@@ -26,4 +26,38 @@ PRESS_TABLE(SequencePresses, TheReadingsOfPage336) {
     });
 }
 
+// Sources: python3, page 336's terms marked at (n, Xn) in (250, 255, 0):
+// Xn = cos Xn-1 from X0 = 0 (X4 0.6543, X5 0.7935, X6 0.7014, X9 0.7504,
+// X20 0.7389), against the terms cos n of the other reading (cos 5 =
+// 0.2837, cos 7 = 0.7539, cos 10 = −0.8391, cos 13 = 0.9074, cos 29 =
+// −0.7481). Before them the plot's ticks, 4 px long, at a quarter of each
+// range apart: (7.5, 15, 22.5) along n, (−0.6, 0.6) along Xn; the plot is
+// 628 px by 360 px, so 5 px is 0.2389 along n and 0.0333 along Xn.
+PRESS_TABLE(SequencePresses, TheMarkedTermsOfPage336) {
+    Run({
+        {"336", "", "rgb@7.5,-1.1667", "0,255,0", "hand: the tick at 7.5, 5 px up"},
+        {"336", "", "rgb@7.5,-1.1333", "!0,255,0", "hand: 4 px long, not 10"},
+        {"336", "", "rgb@7,-1.1667", "!0,255,0", "hand: none at 7"},
+        {"336", "", "rgb@22.5,-1.1667", "0,255,0", "hand: the tick at 22.5"},
+        {"336", "", "rgb@24,-1.1667", "!0,255,0", "hand: none at 24"},
+        {"336", "", "rgb@0.2389,0.6", "0,255,0", "hand: the tick at 0.6, 5 px right"},
+        {"336", "", "rgb@0.4777,0.6", "!0,255,0", "hand: 4 px long, not 10"},
+        {"336", "", "rgb@0.2389,0.5", "!0,255,0", "hand: none at 0.5"},
+        {"336", "", "rgb@0.2389,-0.6", "0,255,0", "hand: the tick at −0.6"},
+        {"336", "Xn=f(Xn-1)", "rgb@1,1", "250,255,0", "py: X1 = cos 0"},
+        {"336", "", "rgb@4,0.6543", "250,255,0", "py: X4"},
+        {"336", "", "rgb@5,0.7935", "250,255,0", "py: X5"},
+        {"336", "", "rgb@5,0.2837", "!250,255,0", "py: cos 5 is the other reading's"},
+        {"336", "", "rgb@6,0.7014", "250,255,0", "py: X6"},
+        {"336", "", "rgb@9,0.7504", "250,255,0", "py: X9"},
+        {"336", "", "rgb@20,0.7389", "250,255,0", "py: X20"},
+        {"336", "Xn=f(n)", "rgb@5,0.2837", "250,255,0", "py: cos 5"},
+        {"336", "", "rgb@5,0.7935", "!250,255,0", "py: X5 of the recursion is gone"},
+        {"336", "", "rgb@7,0.7539", "250,255,0", "py: cos 7"},
+        {"336", "", "rgb@10,-0.8391", "250,255,0", "py: cos 10"},
+        {"336", "", "rgb@13,0.9074", "250,255,0", "py: cos 13"},
+        {"336", "", "rgb@29,-0.7481", "250,255,0", "py: cos 29"},
+    });
+}
+
 } // namespace

@@ -143,6 +143,38 @@ PRESS_TABLE(NumericControlPresses, TheLinesAndLabelsOfPages200And313) {
     });
 }
 
+// Page 313's Newton steps on x² + x − 2 drawn one by one, n the steps
+// after the first: from x0 = 0 the third tangent, from (1.2, 0.64) with
+// slope 3.4 to 1.011765; from x0 = 2.6 the iterates 1.412903 (f = 1.409199)
+// and 1.044563, each drop from (x_k, 0) to (x_k, f(x_k)) and each tangent
+// from (x_k, f(x_k)) to the next x, in (250, 255, 0); the later steps lie
+// within a few pixels of the root. A click gives 2.6 within a pixel, which
+// moves these points by less than one. Sources: python3, x − f(x)/f'(x).
+PRESS_TABLE(NumericControlPresses, TheNewtonStepsOfPage313) {
+    Run({
+        {"313", "", "n=", "1", "the script's n"},
+        {"313", "n增加", "n=", "2", "hand: 1 + 1"},
+        {"313", "", "rgb@1.1059,0.32", "250,255,0", "py: the tangent from (1.2, 0.64), halfway"},
+        {"313", "", "rgb@1.2,0.32", "250,255,0", "hand: the drop at 1.2, halfway to 0.64"},
+        {"313", "", "rgb@1.2,0.8", "!250,255,0", "hand: the drop ends at f(1.2)"},
+        {"313", "^2.6,5|从头开始", "n=", "0", "hand: from the start"},
+        {"313", "", "rgb@2.0065,3.68", "250,255,0", "py: the tangent from (2.6, 7.36), halfway"},
+        {"313", "", "rgb@2.55,7.05", "250,255,0", "py: the tangent near its start, slope 6.2"},
+        {"313", "", "rgb@2.7,7.98", "!250,255,0", "py: it starts at (2.6, 7.36)"},
+        {"313", "", "rgb@1.3,-0.7", "!250,255,0", "py: it ends on the axis"},
+        {"313", "", "rgb@1.4129,0.7046", "250,255,0", "py: the drop at x1, halfway to 1.4092"},
+        {"313", "", "rgb@1.4129,2", "!250,255,0", "py: the drop ends at f(x1)"},
+        {"313", "", "rgb@1.2287,0.7046", "!250,255,0", "py: n 0 draws one step"},
+        {"313", "n增加", "n=", "1", "hand: 0 + 1"},
+        {"313", "", "rgb@1.2287,0.7046", "250,255,0", "py: the tangent from (x1, f(x1)), halfway"},
+        {"313", "n增加", "n=", "2", "hand: 1 + 1"},
+        {"313", "n增加", "n=", "3", "hand: 2 + 1"},
+        {"313", "", "rgb@1.2287,0.7046", "250,255,0", "py: the steps drawn stay"},
+        {"313", "n减少*3", "n=", "0", "hand: 3 − 3"},
+        {"313", "", "rgb@1.2287,0.7046", "!250,255,0", "py: the second tangent is gone"},
+    });
+}
+
 // Page 465's arctan x through the nodes −5, −4, .., 5: Lagrange's
 // polynomial at 4.5 and 4.7, far under arctan there; the chords of the
 // linear interpolation, (0, 0) to (1, π/4) at 0.5; the page's first figure,
