@@ -6,7 +6,8 @@ namespace {
 
 // Sources: python3, p = cos θ and q = sin θ for θ = π/4 + 0.1 k (the
 // script's direction (1, 1), the page step 0.1), the line through (0, 1);
-// the shapes and vectors of page 2100 where its script puts them; LINE3's (m, n, p) =
+// the shapes and vectors of page 2100 where its script puts them, the
+// ellipse's arrows 0.3 long from t = 0.3 every 0.79; LINE3's (m, n, p) =
 // (0.4, 0.8, 1) from its script, 0.1 a press.
 PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
     Run({
@@ -34,9 +35,15 @@ PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
         {"2100", "", "ink@1.49,0.3", "2.5,-0.7", "hand: the same parabola at y = 0.3"},
         {"2100", "", "rgb@-1,1", "255,255,0", "hand: the dot row's first dot"},
         {"2100", "", "rgb@1,1", "255,255,0", "hand: its last dot, over the parabola's vertex"},
+        {"2100", "", "rgb@-1.5461,1.8541", "255,128,0", "py: the ellipse's first arrow head"},
+        {"2100", "", "rgb@-1.5865,1.8967", "!255,128,0", "py: none past the head, t = 0.72"},
+        {"2100", "^0.8,0.64", "rgb@-0.6,2.32", "255,80,80", "hand: A(−2, 4) to P(0.8, 0.64)"},
+        {"2100", "", "rgb@-1,2", "!255,80,80", "hand: no longer to (0, 0)"},
         {"2100/2400", "△x增|△x减", "rgb@1.25,-1.05", "0,220,255",
          "hand: the arrow (0.5, −1.5) → (2, −0.6), halfway"},
         {"2100/2400", "", "rgb@3.7,-1.4", "0,220,255", "hand: (3, −1.6) → (4.4, −1.2), halfway"},
+        {"2100/2400", "", "rgb@2,-0.6", "0,220,255", "hand: the head of the first arrow"},
+        {"2100/2400", "", "rgb@2.2144,-0.4714", "!0,220,255", "py: 0.25 past it"},
         {"2100/2400", "", "rgb@5,1.5", "255,140,0", "hand: the dot of the dotted vector"},
         {"2100/2400", "", "rgb@5.7,1.05", "255,140,0", "hand: (5, 1.5) → (6.4, 0.6), halfway"},
         {"2100/2400", "", "bare@5.7,-1.05", "1,-1.8", "hand: nothing mirrored below"},
