@@ -59,6 +59,8 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"321", "→*2", "高斯积分:", "26.412", "py: and y from −2 + 0.4 + 0.36 = −1.24"},
         {"321", "减少*3", "高斯积分:", "26.412", "hand: exact for a quadratic at any n"},
         {"321", "近似和", "体积近似值:", "26.429", "py: 12 × 42 midpoints, Meshx 14 on 3.24"},
+        {"321", "减少#2*2", "体积近似值:", "26.432", "py: 12 × 19 midpoints, Meshy 22"},
+        {"321", "高斯和", "高斯积分:", "26.412", "hand: the Gauss sum again, n changed"},
     });
 }
 
