@@ -7,7 +7,8 @@ namespace {
 // Sources: python3, p = cos θ and q = sin θ for θ = π/4 + 0.1 k (the
 // script's direction (1, 1), the page step 0.1), the line through (0, 1);
 // the shapes and vectors of page 2100 where its script puts them, the
-// ellipse's arrows 0.3 long from t = 0.3 every 0.79; LINE3's (m, n, p) =
+// ellipse's arrows 0.3 long from t = 0.3 every 0.79; the vectors a, b, a + b
+// and the tangent of sin x from the cursor point P; LINE3's (m, n, p) =
 // (0.4, 0.8, 1) from its script, 0.1 a press.
 PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
     Run({
@@ -47,6 +48,12 @@ PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
         {"2100/2400", "", "rgb@5,1.5", "255,140,0", "hand: the dot of the dotted vector"},
         {"2100/2400", "", "rgb@5.7,1.05", "255,140,0", "hand: (5, 1.5) → (6.4, 0.6), halfway"},
         {"2100/2400", "", "bare@5.7,-1.05", "1,-1.8", "hand: nothing mirrored below"},
+        {"2100/2400", "^3.5,0.5", "rgb@4,0.8", "255,255,0", "hand: a = (1, 0.6) from P, halfway"},
+        {"2100/2400", "", "rgb@4.3361,-0.2024", "255,255,0", "py: b, 1.2 toward (6, −1.6), to 0.91"},
+        {"2100/2400", "", "rgb@4.4594,0.4141", "255,255,0", "py: a + b halfway"},
+        {"2100/2400", "", "rgb@4.7,1.22", "!255,255,0", "hand: a fifth past the head of a"},
+        {"2100/2400", "", "rgb@4.0474,-0.8634", "255,80,80", "py: the tangent 1.5 at x = 3.5"},
+        {"2100/2400", "", "rgb@4.0474,0.1619", "!255,80,80", "py: its slope's sign flipped"},
         {"357", "", "m=", "0.400", "the script"},
         {"357", "m增*3", "m=", "0.700", "hand: 0.4 + 0.3"},
         {"357", "m减", "m=", "0.600", "hand: 0.7 − 0.1"},
