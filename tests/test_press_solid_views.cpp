@@ -113,6 +113,8 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
         {"341", "", "bare3@0.5,0.75,0.625", "0.5,0.75,1.2", "hand: a step too many"},
         {"341", "z减", "ink3@0.5,0.75,0.375", "0.5,0.75,1.2", "hand: 0.5 − 0.125"},
         {"341", "^1.5,0.3,0", "rgb3@0.75,0.15,0.375", "0,255,255", "hand: z to the point"},
+        {"341", "", "rgb3@0.75,0.15,0", "0,255,255", "hand: the arrow (r,θ,0), halfway"},
+        {"341", "", "rgb3@1.5,0.3,0.1875", "0,255,255", "hand: the arrow (r,θ,z), halfway"},
         {"341", "体元", "rgb3@1.8259,0.4612,1", "255,128,0", "py: the outer arc's middle"},
         {"341", "", "rgb3@1.8259,0.4612,1.15", "!255,128,0", "py: above the top"},
         {"341", "dz增*2", "rgb3@1.8259,0.4612,1.1406", "255,128,0", "py: the top raised"},
