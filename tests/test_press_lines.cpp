@@ -8,7 +8,9 @@ namespace {
 // script's direction (1, 1), the page step 0.1), the line through (0, 1);
 // the shapes and vectors of page 2100 where its script puts them, the
 // ellipse's arrows 0.3 long from t = 0.3 every 0.79; the vectors a, b, a + b
-// and the tangent of sin x from the cursor point P; LINE3's (m, n, p) =
+// and the tangent of sin x from the cursor point P, the discs about it
+// (radii in parts of the spans 6 and 5: the largest one clear of the
+// region's curves); LINE3's (m, n, p) =
 // (0.4, 0.8, 1) from its script, 0.1 a press.
 PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
     Run({
@@ -54,6 +56,10 @@ PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
         {"2100/2400", "", "rgb@4.7,1.22", "!255,255,0", "hand: a fifth past the head of a"},
         {"2100/2400", "", "rgb@4.0474,-0.8634", "255,80,80", "py: the tangent 1.5 at x = 3.5"},
         {"2100/2400", "", "rgb@4.0474,0.1619", "!255,80,80", "py: its slope's sign flipped"},
+        {"2100/5200", "取消", "?半径减", "", "hand: the discs' own buttons"},
+        {"2100/5200", "^0.3,0.8", "rgb@1.8,0.8", "90,90,140", "hand: the given disc, 0.25 × 6 out"},
+        {"2100/5200", "", "rgb@1.3675,0.8", "255,255,255", "py: r = 0.1779 clear of y = 2 − x²/2"},
+        {"2100/5200", "", "rgb@1.6,0.8", "!255,255,255", "hand: not out to the wall x = 1.6"},
         {"357", "", "m=", "0.400", "the script"},
         {"357", "m增*3", "m=", "0.700", "hand: 0.4 + 0.3"},
         {"357", "m减", "m=", "0.600", "hand: 0.7 − 0.1"},
