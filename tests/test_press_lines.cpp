@@ -10,7 +10,8 @@ namespace {
 // ellipse's arrows 0.3 long from t = 0.3 every 0.79; the vectors a, b, a + b
 // and the tangent of sin x from the cursor point P, the discs about it
 // (radii in parts of the spans 6 and 5: the largest one clear of the
-// region's curves); LINE3's (m, n, p) =
+// region's curves) and the boundary arrows seen from (0, 0.5), each
+// turning 0.2, every 0.828 from t = 0; LINE3's (m, n, p) =
 // (0.4, 0.8, 1) from its script, 0.1 a press.
 PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
     Run({
@@ -60,6 +61,9 @@ PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
         {"2100/5200", "^0.3,0.8", "rgb@1.8,0.8", "90,90,140", "hand: the given disc, 0.25 × 6 out"},
         {"2100/5200", "", "rgb@1.3675,0.8", "255,255,255", "py: r = 0.1779 clear of y = 2 − x²/2"},
         {"2100/5200", "", "rgb@1.6,0.8", "!255,255,255", "hand: not out to the wall x = 1.6"},
+        {"2100/5200", "", "rgb@-0.271,1.953", "255,160,0", "py: the third boundary arrow"},
+        {"2100/5200", "", "rgb@-0.6523,-0.7799", "255,160,0", "py: the sixth, from t = 4.14"},
+        {"2100/5200", "", "rgb@0.3362,1.9435", "!255,160,0", "py: between the second and third"},
         {"357", "", "m=", "0.400", "the script"},
         {"357", "m增*3", "m=", "0.700", "hand: 0.4 + 0.3"},
         {"357", "m减", "m=", "0.600", "hand: 0.7 − 0.1"},
