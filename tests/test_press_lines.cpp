@@ -6,7 +6,12 @@ namespace {
 
 // Sources: python3, p = cos θ and q = sin θ for θ = π/4 + 0.1 k (the
 // script's direction (1, 1), the page step 0.1), the line through (0, 1);
-// the shapes and vectors of page 2100 where its script puts them; LINE3's (m, n, p) =
+// the shapes and vectors of page 2100 where its script puts them, the
+// ellipse's arrows 0.3 long from t = 0.3 every 0.79; the vectors a, b, a + b
+// and the tangent of sin x from the cursor point P, the discs about it
+// (radii in parts of the spans 6 and 5: the largest one clear of the
+// region's curves) and the boundary arrows seen from (0, 0.5), each
+// turning 0.2, every 0.828 from t = 0; LINE3's (m, n, p) =
 // (0.4, 0.8, 1) from its script, 0.1 a press.
 PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
     Run({
@@ -34,12 +39,31 @@ PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
         {"2100", "", "ink@1.49,0.3", "2.5,-0.7", "hand: the same parabola at y = 0.3"},
         {"2100", "", "rgb@-1,1", "255,255,0", "hand: the dot row's first dot"},
         {"2100", "", "rgb@1,1", "255,255,0", "hand: its last dot, over the parabola's vertex"},
+        {"2100", "", "rgb@-1.5461,1.8541", "255,128,0", "py: the ellipse's first arrow head"},
+        {"2100", "", "rgb@-1.5865,1.8967", "!255,128,0", "py: none past the head, t = 0.72"},
+        {"2100", "^0.8,0.64", "rgb@-0.6,2.32", "255,80,80", "hand: A(−2, 4) to P(0.8, 0.64)"},
+        {"2100", "", "rgb@-1,2", "!255,80,80", "hand: no longer to (0, 0)"},
         {"2100/2400", "△x增|△x减", "rgb@1.25,-1.05", "0,220,255",
          "hand: the arrow (0.5, −1.5) → (2, −0.6), halfway"},
         {"2100/2400", "", "rgb@3.7,-1.4", "0,220,255", "hand: (3, −1.6) → (4.4, −1.2), halfway"},
+        {"2100/2400", "", "rgb@2,-0.6", "0,220,255", "hand: the head of the first arrow"},
+        {"2100/2400", "", "rgb@2.2144,-0.4714", "!0,220,255", "py: 0.25 past it"},
         {"2100/2400", "", "rgb@5,1.5", "255,140,0", "hand: the dot of the dotted vector"},
         {"2100/2400", "", "rgb@5.7,1.05", "255,140,0", "hand: (5, 1.5) → (6.4, 0.6), halfway"},
         {"2100/2400", "", "bare@5.7,-1.05", "1,-1.8", "hand: nothing mirrored below"},
+        {"2100/2400", "^3.5,0.5", "rgb@4,0.8", "255,255,0", "hand: a = (1, 0.6) from P, halfway"},
+        {"2100/2400", "", "rgb@4.3361,-0.2024", "255,255,0", "py: b, 1.2 toward (6, −1.6)"},
+        {"2100/2400", "", "rgb@4.4594,0.4141", "255,255,0", "py: a + b halfway"},
+        {"2100/2400", "", "rgb@4.7,1.22", "!255,255,0", "hand: a fifth past the head of a"},
+        {"2100/2400", "", "rgb@4.0474,-0.8634", "255,80,80", "py: the tangent 1.5 at x = 3.5"},
+        {"2100/2400", "", "rgb@4.0474,0.1619", "!255,80,80", "py: its slope's sign flipped"},
+        {"2100/5200", "取消", "?半径减", "", "hand: the discs' own buttons"},
+        {"2100/5200", "^0.3,0.8", "rgb@1.8,0.8", "90,90,140", "hand: the given disc, 0.25 × 6 out"},
+        {"2100/5200", "", "rgb@1.3675,0.8", "255,255,255", "py: r = 0.1779 clear of y = 2 − x²/2"},
+        {"2100/5200", "", "rgb@1.6,0.8", "!255,255,255", "hand: not out to the wall x = 1.6"},
+        {"2100/5200", "", "rgb@-0.271,1.953", "255,160,0", "py: the third boundary arrow"},
+        {"2100/5200", "", "rgb@-0.6523,-0.7799", "255,160,0", "py: the sixth, from t = 4.14"},
+        {"2100/5200", "", "rgb@0.3362,1.9435", "!255,160,0", "py: between the second and third"},
         {"357", "", "m=", "0.400", "the script"},
         {"357", "m增*3", "m=", "0.700", "hand: 0.4 + 0.3"},
         {"357", "m减", "m=", "0.600", "hand: 0.7 − 0.1"},

@@ -40,7 +40,9 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
 // ×2/3 a press in whole divisions. Page 2100: the arc of the unit circle
 // from 0 to π (RGB(255, 160, 0)) and the ellipse about (−2, 1.6) of radii
 // 0.55 and 0.45 (pen RGB(255, 220, 0)); page 2101: its yellow and white
-// space lines.
+// space lines, its vectors, box, polygon and arc where its script puts
+// them, the disc and the free vector from (1, 2.5, 2.5) toward the floor
+// point (1.2, 1.7, 0) picked, 0.8 of the way, the rest a line.
 PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
     Run({
         {"..\\gsdata\\gs020", "t增*10", "ink@2,0.3", "-8,1", "py: at = 1"},
@@ -75,6 +77,16 @@ PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
          "hand: the middle of (0, 2.8, 1.6) to (0, 2.2, 2.6)"},
         {"2101", "", "rgb3@0,1.9,2.1", "250,250,250",
          "hand: the middle of (0, 2.2, 2.6) to (0, 1.6, 1.6)"},
+        {"2101", "", "rgb3@0.75,0,0", "255,90,90", "hand: the vector (1.5, 0, 0) from O, halfway"},
+        {"2101", "", "rgb3@0,0.75,0", "255,90,90", "hand: the vector (0, 1.5, 0), halfway"},
+        {"2101", "", "rgb3@2.2,1.8,0.8", "0,230,255", "hand: the box's top edge, halfway"},
+        {"2101", "", "rgb3@2.6,2.6,0.4", "0,230,255", "hand: its upright edge at (2.6, 2.6)"},
+        {"2101", "", "rgb3@2.5,0.8,0", "140,80,0", "hand: the polygon's fill"},
+        {"2101", "", "rgb3@2.5,0.3,0", "255,160,0", "hand: its edge y = 0.3"},
+        {"2101", "^1.2,1.7,0", "rgb3@0,0.8485,0.8485", "255,255,255", "py: the arc at 45°"},
+        {"2101", "", "rgb3@1.2,1.7,0", "255,0,0", "hand: the disc under the mouse"},
+        {"2101", "", "rgb3@1.08,2.18,1.5", "255,120,255", "hand: 0.8 of the way, halfway"},
+        {"2101", "", "rgb3@1.18,1.78,0.25", "0,150,255", "hand: the line past the arrow"},
     });
 }
 

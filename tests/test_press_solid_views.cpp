@@ -7,13 +7,17 @@ namespace {
 
 // Sources: hand. The mesh from 50: ×1.5 or ×2/3 a press, whole divisions
 // rounded down (75, 112, 168; 33, 22, 14). The ball's radius from 8 pixels,
-// one a press, held within [2, 40].
+// one a press, held within [2, 40]. Page 374: the circle's element lines
+// at t = 6.28 i/N, N = Meshx + Meshy, coloured from (255, 128, 0) toward
+// (100, 250, 150) by i/N, whole parts.
 PRESS_TABLE(SolidViewPresses, MeshAndBallButtons) {
     Run({
         {"373", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
         {"373", "减少#2*2", "=Meshy", "22", "hand: 50 → 33 → 22"},
         {"374", "增加*2", "=Meshx", "112", "hand: 50 → 75 → 112"},
+        {"374", "", "rgb3@0.5975,0.8018,1", "232,146,22", "py: line 24 of 112 + 50"},
         {"374", "减少#2", "=Meshy", "33", "hand: 50 × 2/3"},
+        {"374", "", "rgb3@0.868,0.4966,1", "242,138,12", "py: line 12 of 112 + 33"},
         {"378", "减少*3", "=Meshx", "14", "hand: 50 → 33 → 22 → 14"},
         {"378", "增加#2", "=Meshy", "75", "hand: 50 × 1.5"},
         {"379", "增加*3", "=Meshx", "168", "hand: 50 → 75 → 112 → 168"},
@@ -105,7 +109,11 @@ PRESS_TABLE(SolidViewPresses, StepsAndPanelChoices) {
 // centre B = (0.5, 0.6, 1), its axis drawn from A − d/2 to A + 1.5d, d =
 // B − A = (1.5, 1.6, −1.3): A + 1.35d = (1.025, 1.16, 0.545). Page 341: the point picked at
 // (1, 1.5) on the base, raised by z增 0.125 a press; the line from the z axis to it at its height,
-// its middle (0.5, 0.75, z).
+// its middle (0.5, 0.75, z). Picked anew at (1.5, 0.3): r0 = 1.5297, θ0 =
+// 0.1974, the element in (255, 128, 0) from r0 out by 3.5355 dr (the
+// floor's diagonal), from 0.75 up by 2.5 dz. Page 343 picked at (0.4, 1.2):
+// r0 = 1.2649, θ0 = 1.2490, φ 0.1 a press; the element from r0 out by
+// 0.1 × √32, its edges at θ0 + dθ and φ + dφ in (255, 128, 0).
 PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
     Run({
         {"373", "@0,0,0", "ink3@1.025,1.16,0.545", "1.3,0.6,0", "hand: the axis past the base"},
@@ -113,6 +121,26 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
         {"341", "^1,1.5,0|z增*4", "ink3@0.5,0.75,0.5", "0.5,0.75,1.2", "hand: 4 × 0.125"},
         {"341", "", "bare3@0.5,0.75,0.625", "0.5,0.75,1.2", "hand: a step too many"},
         {"341", "z减", "ink3@0.5,0.75,0.375", "0.5,0.75,1.2", "hand: 0.5 − 0.125"},
+        {"341", "^1.5,0.3,0", "rgb3@0.75,0.15,0.375", "0,255,255", "hand: z to the point"},
+        {"341", "", "rgb3@0.75,0.15,0", "0,255,255", "hand: the arrow (r,θ,0), halfway"},
+        {"341", "", "rgb3@1.5,0.3,0.1875", "0,255,255", "hand: the arrow (r,θ,z), halfway"},
+        {"341", "体元", "rgb3@1.8259,0.4612,1", "255,128,0", "py: the outer arc's middle"},
+        {"341", "", "rgb3@1.8259,0.4612,1.15", "!255,128,0", "py: above the top"},
+        {"341", "dz增*2", "rgb3@1.8259,0.4612,1.1406", "255,128,0", "py: the top raised"},
+        {"341", "", "rgb3@1.8259,0.4612,1", "!255,128,0", "py: the old top"},
+        {"341", "dr减*3", "rgb3@1.6586,0.4189,1.1406", "255,128,0", "py: the outer arc in"},
+        {"341", "", "rgb3@1.8259,0.4612,1.1406", "!255,128,0", "py: where it was"},
+        {"341", "dθ增*3", "rgb3@1.5805,0.6547,0.9453", "255,128,0", "py: the far outer edge"},
+        {"341", "", "rgb3@1.6356,0.5013,0.9453", "!255,128,0", "py: where it was"},
+        {"343", "^0.4,1.2,0", "rgb3@0.2,0.6,0.6325", "0,255,255", "py: the middle of OP at φ 0"},
+        {"343", "φ增*10", "rgb3@0.2,0.6,0.3417", "0,255,255", "py: the middle of OP at φ 1"},
+        {"343", "体元", "rgb3@0.3492,1.549,0.9109", "255,128,0", "py: the far φ edge, outside"},
+        {"343", "", "rgb3@0.4379,1.5716,0.8304", "255,128,0", "py: the lower θ edge, outside"},
+        {"343", "dφ增*3", "rgb3@0.4571,1.6406,0.6713", "255,128,0", "py: the θ edge lowered"},
+        {"343", "", "rgb3@0.4379,1.5716,0.8304", "!255,128,0", "py: where it was"},
+        {"343", "", "rgb3@0.3675,1.63,0.7478", "255,128,0", "py: the φ edge stays"},
+        {"343", "dθ增*3", "rgb3@0.2107,1.6576,0.7478", "255,128,0", "py: the φ edge turned"},
+        {"343", "", "rgb3@0.3675,1.63,0.7478", "!255,128,0", "py: where it was"},
     });
 }
 

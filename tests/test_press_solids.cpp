@@ -11,7 +11,8 @@ namespace {
 // its own span. Page 364: the box [-1.5, 1.5]², the planes at 1.0. Page 342:
 // the element's size 0.05 apart in [0.05, 0.2]. Page 374: (P, Q, R) =
 // (0, 0, 1) from the script, 0.1 a press. Page 359: λ from its start-up 5,
-// 0.1 a press. Page 321: z = 4 − x²/2 − y²/4 over [-1.5, 1.5]².
+// 0.1 a press. Page 321: z = 4 − x²/2 − y²/4 over [-1.5, 1.5]², cut by
+// the range [-2, 2]² whose ends step a tenth of their span a press.
 PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
     Run({
         {"341", "", "=p", "0", "hand: a new topic"},
@@ -54,6 +55,12 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"321", "近似和", "体积近似值:", "30.941",
          "py: the midpoints of 38² cells of side 3/38 under 4 − x²/2 − y²/4"},
         {"321", "高斯和", "?30.93", "", "hand: 36 − 3.375 − 1.6875 = 30.9375, three decimals"},
+        {"321", "↗#2*2", "高斯积分:", "28.698", "py: x up to 2 − 0.4 − 0.36 = 1.24"},
+        {"321", "→*2", "高斯积分:", "26.412", "py: and y from −2 + 0.4 + 0.36 = −1.24"},
+        {"321", "减少*3", "高斯积分:", "26.412", "hand: exact for a quadratic at any n"},
+        {"321", "近似和", "体积近似值:", "26.429", "py: 12 × 42 midpoints, Meshx 14 on 3.24"},
+        {"321", "减少#2*2", "体积近似值:", "26.432", "py: 12 × 19 midpoints, Meshy 22"},
+        {"321", "高斯和", "高斯积分:", "26.412", "hand: the Gauss sum again, n changed"},
     });
 }
 

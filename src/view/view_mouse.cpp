@@ -21,6 +21,18 @@ bool Between(double lo, double v, double hi) {
     return lo < v && v < hi;
 }
 
+// Whether a press or move at the page point works on a 3-D figure. A plane
+// plot the last pass laid out there makes it a plane one, whatever that
+// figure's commands left in m_bFigure3D (the boundary arrows of a plane
+// region set it for the region's rectangle).
+bool SpacePoint(const CPemroView& v, int px, int py) {
+    if (!v.m_bFigure3D) return false;
+    for (const CPemroView::PlotMap& m : v.m_aPlotMaps)
+        if (Between(m.figureLeft, px, m.figureRight) && Between(m.figureTop, py, m.figureBottom))
+            return false;
+    return true;
+}
+
 // A value outside [lo, hi] goes to the middle of the range.
 void KeepInside(double* v, double lo, double hi) {
     if (!(lo <= *v && *v <= hi)) *v = (lo + hi) / 2;
@@ -72,7 +84,7 @@ void CPemroView::OnLButtonDown(UINT, CPoint point) {
     // A plane figure: the one under the press, of any laid out on the page.
     const PlotMap f = PlotMapAt(px, py);
     m_nClickedFigureRecord = f.record;
-    const bool inFigure = m_bFigure3D
+    const bool inFigure = SpacePoint(*this, px, py)
                               ? Between(m_nFigureLeft, px, m_nFigureRight) &&
                                     Between(m_nFigureBottom - m_nProjScaleX, py, m_nFigureBottom)
                               : Between(f.figureLeft, px, f.figureRight - kDragRightStrip) &&
@@ -92,12 +104,14 @@ void CPemroView::OnLButtonDown(UINT, CPoint point) {
 void CPemroView::OnLButtonUp(UINT, CPoint point) {
     // The range of the plane figure under the release, which on a page of
     // several need not be the last one laid out.
-    const PlotMap f = PlotMapAt(PagePos(std::int64_t(point.x) + m_nClipLeft),
-                                PagePos(std::int64_t(point.y) + m_nClipTop));
-    const double x0 = m_bFigure3D ? m_dXMin : f.xMin, x1 = m_bFigure3D ? m_dXMax : f.xMax;
-    const double y0 = m_bFigure3D ? m_dYMin : f.yMin, y1 = m_bFigure3D ? m_dYMax : f.yMax;
+    const int px = PagePos(std::int64_t(point.x) + m_nClipLeft);
+    const int py = PagePos(std::int64_t(point.y) + m_nClipTop);
+    const PlotMap f = PlotMapAt(px, py);
+    const bool space = SpacePoint(*this, px, py);
+    const double x0 = space ? m_dXMin : f.xMin, x1 = space ? m_dXMax : f.xMax;
+    const double y0 = space ? m_dYMin : f.yMin, y1 = space ? m_dYMax : f.yMax;
     if (m_bDragging) {
-        if (!m_bFigure3D) {
+        if (!space) {
             // A click without a move is read at the release point, as a move
             // there reads it.
             MapPlanePoint(point);
@@ -142,7 +156,7 @@ void CPemroView::OnMouseMove(UINT, CPoint point) {
     const int py = PagePos(std::int64_t(point.y) + m_nClipTop);
     char text[96];
 
-    if (!m_bFigure3D) {
+    if (!SpacePoint(*this, px, py)) {
         const PlotMap* p = MapPlanePoint(point);
         if (!p) return;
         const double x = m_adMousePoint[0], y = m_adMousePoint[1];
