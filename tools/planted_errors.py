@@ -3,7 +3,7 @@
 builds the tests and runs them; an error is caught when a test fails (or the
 build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 (--fresh: the second list, P2; --third: the third, P3; --fourth: P4;
---fifth: P5; --sixth: P6)
+--fifth: P5; --sixth: P6; --seventh: P7)
 
 Kinds: B a button's action, R a read-out or table cell, D a drawing,
 S a mix-up that only data which tells quantities apart can show."""
@@ -449,6 +449,98 @@ P6 = [
 ]
 
 
+# A seventh set (--seventh), written apart from the tests: each row names the
+# page and presses that show it.
+P7 = [
+ # calculus
+ # page 329, click 738,392 (拉氏) at 1280x960
+ ("src/calculus/mean_value.cpp", "if (TextButton(pDC, x, m_nPlotTop + 24, Gbk(u8\"拉氏\"))) m_dDemoVariant = kLagrange;", "if (TextButton(pDC, x, m_nPlotTop + 24, Gbk(u8\"拉氏\"))) m_dDemoVariant = kRolle;", "B"),
+ # page 323, click 384,310 (中点) at 1280x960
+ ("src/calculus/integrals.cpp", "{5 * CH, u8\"中点\", 0.5}", "{5 * CH, u8\"中点\", 0.4}", "B"),
+ # page 330 at 1280x960
+ ("src/calculus/mean_value.cpp", "DrawLabelNumber(pDC, 5, points[i], MeanLabelY(*this), Gbk(u8\"ξ\"), 0, i + 1, 5);", "DrawLabelNumber(pDC, 5, points[i], MeanLabelY(*this), Gbk(u8\"ξ\"), 0, i, 5);", "R"),
+ # page 323, scrolled 800 at 1280x960
+ ("src/calculus/quadrature_demo.cpp", "DrawLabelValue(pDC, x, y, Gbk(r.label), 4, value, colour);", "DrawLabelValue(pDC, x, y, Gbk(r.label), 3, value, colour);", "R"),
+ # page 457 at 1280x960
+ ("src/calculus/quadrature_demo.cpp", "6, y, \"\", 3, t, 1.2, -0.3, m_crCurveSetting);", "6, y, \"\", 2, t, 1.2, -0.3, m_crCurveSetting);", "R"),
+ # page 325, click 137,308 then 137,308 (n增加 twice) at 1280x960
+ ("src/calculus/quadrature_demo.cpp", "DrawLineWorld(pDC, x + h, 0, x + h, F1, m_crSecondDerivative);", "DrawLineWorld(pDC, x + h, 0, x + h, F0, m_crSecondDerivative);", "S"),
+ # page 457 at 1280x960
+ ("src/calculus/quadrature_demo.cpp", "\"w[ ]=\", 6, w, \"\", 0, i,", "\"w[ ]=\", 6, w, \"\", 0, m,", "S"),
+ # page 324, click 137,308 then 137,308 (n增加 twice) at 1280x960
+ ("src/calculus/quadrature_demo.cpp", "DrawLineWorld(pDC, x + h, 0, x + h, F1, m_crSection);", "DrawLineWorld(pDC, x + h, 0, x + h, F0, m_crSection);", "S"),
+ # page 457 at 1280x960
+ ("src/calculus/quadrature_demo.cpp", "const double l = t - w * half / 2, r = l + w * half;", "const double l = t - w * half / 4, r = l + w * half;", "D"),
+ # page 330 at 1280x960
+ ("src/calculus/mean_value.cpp", "DrawLineWorld(pDC, x + w2 / 2, 0, x + w2 / 2, F(x + w2 / 2), m_crCurveSetting);", "DrawLineWorld(pDC, x + w2 / 2, 0, x + w2 / 2, F(x + w2), m_crCurveSetting);", "D"),
+ # solid
+ # page 364, click 396,254 then 858,310 then 858,262 (平行坐标面, x=c, 前移) at 1280x960
+ ("src/solid/surface_traces.cpp", "if (TextButton(pDC, R, T, Gbk(u8\"前移\"))) m_dDirM += m_dXSpan / 20;", "if (TextButton(pDC, R, T, Gbk(u8\"前移\"))) m_dDirM += m_dXSpan / 10;", "B"),
+ # page 603, click 864,372 (按z型) at 1280x960
+ ("src/solid/solid_cut.cpp", "m_dDirP = (m_dZMin + m_dZMax) / 2;", "m_dDirP = (m_dZMin + m_dZMax) / 3;", "B"),
+ # page 364, click 396,254 then 858,310 (平行坐标面, x=c) at 1280x960
+ ("src/solid/surface_traces.cpp", "choose(1, 0, 0), m_dDirM = KeepInsideBox(m_dDirM, m_dXMin, m_dXMax);", "choose(2, 0, 0), m_dDirM = KeepInsideBox(m_dDirM, m_dXMin, m_dXMax);", "B"),
+ # page 321, click 873,280 (高斯和) at 1280x960
+ ("src/solid/scene_frame.cpp", "Gbk(u8\"体积:\"), 3, volume, m_crCurveSetting);", "Gbk(u8\"体积:\"), 2, volume, m_crCurveSetting);", "R"),
+ # page 603, click 864,315 (按x型) at 1280x960
+ ("src/solid/solid_cut.cpp", "DrawSurfaceScene(pDC, 1, 0, 0, x1, m_dDirM, y1, y2, \"x\", \"y\", \"z\");", "DrawSurfaceScene(pDC, 1, 0, 0, x1, m_dDirN, y1, y2, \"x\", \"y\", \"z\");", "S"),
+ # page 321, click 873,256 (近似和) at 1280x960
+ ("src/solid/riemann_prisms.cpp", "const double t2 = (ux + (fc - m_dZMin) / Dz) / 2;", "const double t2 = (ux + (gc - m_dZMin) / Dz) / 2;", "S"),
+ # page 364, click 307,254 (坐标面) at 1280x960
+ ("src/solid/surface_traces.cpp", "DrawCube(pDC, 1, 0, m_dYMin, m_dZMin, 0, m_dYMax, 0, onX);", "DrawCube(pDC, 1, 0, m_dYMin, 0.5 * m_dZMin, 0, m_dYMax, 0, onX);", "D"),
+ # page 321, click 873,256 (近似和) at 1280x960
+ ("src/solid/riemann_prisms.cpp", "const double xc = x + cx / 2, yc = y + cy / 2;", "const double xc = x + cx / 2, yc = y + cy;", "D"),
+ # stats
+ # page 202, scrolled 1800, click 938,468 (右侧) at 1280x960
+ ("src/stats/test_demo.cpp", "if (button(144, u8\"右侧\")) m_bSavedQuantileMode = stats::kRightOpen;", "if (button(144, u8\"右侧\")) m_bSavedQuantileMode = stats::kLeftOpen;", "B"),
+ # page 202, scrolled 1800 at 1280x960
+ ("src/stats/test_demo.cpp", "Label(v, pDC, StatsX(0.65), StatsY(0), u8\"σ=\", 3, sigma);", "Label(v, pDC, StatsX(0.65), StatsY(0), u8\"σ=\", 2, sigma);", "R"),
+ # page 202, scrolled 1800 at 1280x960
+ ("src/stats/test_demo.cpp", "u8\"u    = \", 3, q, \"\", 3, a, 1.5, -0.5);", "u8\"u    = \", 3, q, \"\", 3, alpha, 1.5, -0.5);", "S"),
+ # page 202, scrolled 2700 at 1280x960
+ ("src/stats/test_demo.cpp", "Pair(v, pDC, StatsX(0.7), StatsY(0.4), u8\"S =\", 3, t.s2, u8\"2\", -1, 0, 1, 0.1);", "Pair(v, pDC, StatsX(0.7), StatsY(0.4), u8\"S =\", 3, t.s1, u8\"2\", -1, 0, 1, 0.1);", "S"),
+ # page 202, scrolled 1800 at 1280x960
+ ("src/stats/distribution_kernels.cpp", "if (fill) DrawLineWorld(pDC, x, y, x, 0, m_crDefaultPen);", "if (fill) DrawLineWorld(pDC, x, 0.5 * y, x, 0, m_crDefaultPen);", "D"),
+ # page 212, scrolled 2800, click 504,402 (in the plot) at 1280x960
+ ("src/stats/continuous_demo.cpp", "if (lines) DrawLineWorld(pDC, t, f, t, 0, pen);", "if (lines) DrawLineWorld(pDC, t, f, t, 0.5 * f, pen);", "D"),
+ # numeric
+ # page 205, click 871,447 (ε增加) at 1280x960
+ ("src/numeric/iterative_demo.cpp", "if (button(6, u8\"ε增加\")) m_dEpsilon *= kSolverEpsilonFactor;", "if (button(6, u8\"ε增加\")) m_dEpsilon *= 2 * kSolverEpsilonFactor;", "B"),
+ # page 205 at 1280x960
+ ("src/numeric/iterative_demo.cpp", "DrawLabelValue(pDC, m_dXMin, m_dYMin + 0.1 * m_dYSpan, \"n=\", 0, s - 1, m_crCurveSetting);", "DrawLabelValue(pDC, m_dXMin, m_dYMin + 0.1 * m_dYSpan, \"n=\", 0, s, m_crCurveSetting);", "R"),
+ # page 205 at 1280x960
+ ("src/numeric/iterative_demo.cpp", "Gbk(u8\"误差限ε= \"), 6,", "Gbk(u8\"误差限ε= \"), 5,", "R"),
+ # page 203 at 1280x960
+ ("src/numeric/lu_demo.cpp", "cell(i, j, \"\", j >= i ? r.u[i][j] : r.l[i][j], c);", "cell(i, j, \"\", j > i ? r.u[i][j] : r.l[i][j], c);", "S"),
+ # page 203 at 1280x960
+ ("src/numeric/lu_demo.cpp", "dy = m_dYSpan / (order + 3);", "dy = m_dYSpan / (order + 2);", "D"),
+ # page 205, click 871,252 then 871,252 (下一步 twice) at 1280x960
+ ("src/numeric/iterative_demo.cpp", "const double y = m_dYMax - (k + 1) * 0.1 * m_dYSpan;", "const double y = m_dYMax - k * 0.1 * m_dYSpan;", "D"),
+ # catalog
+ # page 231, click 677,283 (a增) at 1280x960
+ ("src/catalog/panels_steps.cpp", "                m_adSavedCoefF[k] += m_dParamStep;\n", "                m_adSavedCoefF[k] += 2 * m_dParamStep;\n", "B"),
+ # page 510, click 722,284 (顶点(2a,0)) at 1280x960
+ ("src/catalog/classical_curves.cpp", "if (ClassicalButton(pDC, 0, u8\"顶点(2a,0)\", bx)) vertex(kRight, -1.0, 3.0);", "if (ClassicalButton(pDC, 0, u8\"顶点(2a,0)\", bx)) vertex(kRight, -1.0, 4.0);", "B"),
+ # page 503, click 400,450 (in the plot) at 1280x960
+ ("src/catalog/classical_curves.cpp", "Texts().distanceDifference, 2,", "Texts().distanceDifference, 1,", "R"),
+ # page 307 at 1280x960
+ ("src/catalog/graph_curve.cpp", "DrawLineWorld(pDC, xPrev, d1, x, d1New, m_crFirstDerivative);", "DrawLineWorld(pDC, xPrev, d1, x, d2New, m_crFirstDerivative);", "S"),
+ # page 508, click 504,495 (on the x axis) at 1280x960
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, t, 1.0, t, 0.0, fill);", "DrawLineWorld(pDC, t, 1.0, t, 0.5, fill);", "D"),
+ # script
+ # page 2100, scrolled 2300, click 929,309 (半径减) at 1280x960
+ ("src/script/annotation_vectors.cpp", "ScaleStepH(0.8);\n            m_nDemoOption = 1;", "ScaleStepH(0.75);\n            m_nDemoOption = 1;", "B"),
+ # page 369, click 748,320 (△x减) at 1280x960
+ ("src/script/annotation_calculus.cpp", "Gbk(u8\"△x减\"), m_crCurveSetting))\n        ScaleStepH(0.8);", "Gbk(u8\"△x减\"), m_crCurveSetting))\n        ScaleStepH(0.75);", "B"),
+ # page 2100, scrolled 3400 at 1280x960
+ ("src/script/annotation_polygons.cpp", "constexpr int kValueDecimals = 5;", "constexpr int kValueDecimals = 4;", "R"),
+ # page 2101 at 1280x960
+ ("src/script/annotation_polygons.cpp", "DrawLine3D(pDC, x[i], y[i], z[i], x[j], y[j], z[j], m_crPen);", "DrawLine3D(pDC, x[i], y[i], z[i], y[j], x[j], z[j], m_crPen);", "S"),
+ # page 2100, scrolled 2300 at 1280x960
+ ("src/script/annotation_polygons.cpp", "FillPolygonWorld(pDC, x, y, n, m_crFill);", "FillPolygonWorld(pDC, x, y, n - 1, m_crFill);", "D"),
+]
+
+
 def run(cmd, cwd, **kw):
     return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
 
@@ -509,7 +601,8 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
     args = sys.argv[2:]
-    plants = (P6 if "--sixth" in args else P5 if "--fifth" in args else
+    plants = (P7 if "--seventh" in args else P6 if "--sixth" in args else
+              P5 if "--fifth" in args else
               P4 if "--fourth" in args else
               P3 if "--third" in args else P2 if "--fresh" in args else P)
     picks = [int(a) for a in args if not a.startswith("--")] or range(len(plants))
