@@ -162,6 +162,7 @@
     void DrawWaterUpTo(CDC* pDC, double surface);
     void DrawPumpingPicture(CDC* pDC, double cx);
     void DrawLiftingPicture(CDC* pDC, double cx);
+    void DrawLabelBesideLevels(CDC* pDC, double level, const char* text, COLORREF colour);
     void DrawPlatePicture(CDC* pDC);
     void DrawAttractionPicture(CDC* pDC);
     // ∫ K(p)·(c − p) over [a, b] by five-point Gauss panels: mode 1 or 2 with

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 using calculus::VesselRadius;
 
@@ -60,9 +61,18 @@ void CPemroView::DrawVesselRing(CDC* pDC, double cx, double y, COLORREF colour) 
     DrawShadedArcWorld(pDC, cx, y, r, 0.1 * r, kFrontFrom, kFrontTo, colour);
 }
 
+// A filled surface ellipse. Its height is a tenth of its width in y units,
+// so a narrow y range makes it tall: it stays inside the plot, off the
+// range boxes and the axis numbers.
+static void DrawSurfaceEllipse(CPemroView& v, CDC* pDC, double cx, double y, double r) {
+    const CRect saved = pDC->GetClipRect();
+    pDC->SetClipRect(v.FigureFillBox(pDC));
+    v.DrawEllipseWorld(pDC, cx, y, r, 0.1 * r, v.m_crCurveSetting, kSurfaceBlue);
+    pDC->SetClipRect(saved);
+}
+
 void CPemroView::DrawVesselSurface(CDC* pDC, double cx, double y) {
-    const double r = VesselRadiusAt(y);
-    DrawEllipseWorld(pDC, cx, y, r, 0.1 * r, m_crCurveSetting, kSurfaceBlue);
+    DrawSurfaceEllipse(*this, pDC, cx, y, VesselRadiusAt(y));
 }
 
 // A level line from the left edge to the vessel's wall at height y.
@@ -115,12 +125,20 @@ void CPemroView::DrawVesselPicture(CDC* pDC, double A, double H) {
     double y = StepWhileBelow(0.0, layer, ring,
                               [&](double v) { DrawVesselRing(pDC, cx, v, m_crCurveSetting); });
     DrawVesselLevel(pDC, cx, y, m_crFirstDerivative);
-    DrawStringWorld(pDC, m_dXMin, y, "dh", m_crFirstDerivative);
+    // The names stand above the row of the buttons at the plot's foot, "h"
+    // a line above "dh", however far a range squeezes the vessel down.
+    const int height = std::abs(PlainStringFont(FALSE, m_nLabelZoom).lfHeight);
+    const double perPixel = m_nPlotHeight > 0 ? YSpan / m_nPlotHeight : 0;
+    const int buttonTop = m_nPlotBottom - ButtonHeight() - 8; // with its frame
+    const double lowest = m_dYMin + (m_nPlotBottom - buttonTop + height + 2) * perPixel;
+    const double dh = std::max(y, lowest);
+    DrawStringWorld(pDC, m_dXMin, dh, "dh", m_crFirstDerivative);
     y = StepWhileBelow(layer, 0.6 * H, ring,
                        [&](double v) { DrawVesselRing(pDC, cx, v, m_crSection); });
     DrawVesselSurface(pDC, cx, y);
     DrawVesselLevel(pDC, cx, y, m_crFirstDerivative);
-    DrawStringWorld(pDC, m_dXMin, y + 0.08 * YSpan, "h", m_crFirstDerivative);
+    DrawStringWorld(pDC, m_dXMin, std::max(y + 0.08 * YSpan, dh + (height + 2) * perPixel), "h",
+                    m_crFirstDerivative);
     DrawVesselWall(pDC, cx, 0.0, H, m_crCurveSetting);
 }
 
@@ -165,17 +183,67 @@ void CPemroView::CmdIntegralApp(CDC* pDC) {
 
 // A level's name under its line at the plot's left edge; a level a range
 // step moved out of the plot has none, and one at the plot's floor has it
-// above the line, so the name never stands on the axis numbers.
-static void DrawLevelName(CPemroView& v, CDC* pDC, double level, const char* name,
-                          COLORREF colour) {
+// above the line, so the name never stands on the axis numbers. Names whose
+// rows meet (levels a wide range brings within a line) stand side by side.
+namespace {
+
+struct LevelName {
+    double level;    // where it is written
+    int left, right; // pixels right of the plot's left edge
+    const char* text;
+};
+
+// The level a name at `level` is written at, or NaN when it has none.
+double NameLevel(const CPemroView& v, double level) {
     const int span = v.m_nPlotBottom - v.m_nPlotTop;
-    if (span <= 0 || !(v.m_dYSpan > 0)) return;
+    if (span <= 0 || !(v.m_dYSpan > 0)) return NAN;
     const double top = v.m_nPlotBottom - (level - v.m_dYMin) / v.m_dYSpan * span;
-    if (!(top >= v.m_nPlotTop && top <= v.m_nPlotBottom)) return;
+    if (!(top >= v.m_nPlotTop && top <= v.m_nPlotBottom)) return NAN;
     const int height = v.PlainStringFont(FALSE, v.m_nLabelZoom).lfHeight;
     if (top + height > v.m_nPlotBottom)
         level = v.m_dYMin + double(std::min(height, span)) / span * v.m_dYSpan;
-    v.DrawStringWorld(pDC, v.m_dXMin, level, name, colour);
+    return level;
+}
+
+int NameWidth(const CPemroView& v, CDC* pDC, const char* name) {
+    const CFontSelect font(pDC, v.PlainStringFont(FALSE, v.m_nLabelZoom));
+    return int(pDC->GetTextExtent(name).cx);
+}
+
+// Pixels right of the plot's left edge where a name written at `level`
+// starts, past the names already there whose rows it meets.
+int NameOffset(const CPemroView& v, const std::vector<LevelName>& names, double level) {
+    const int height = v.PlainStringFont(FALSE, v.m_nLabelZoom).lfHeight;
+    const double perUnit = (v.m_nPlotBottom - v.m_nPlotTop) / v.m_dYSpan;
+    int x = 0;
+    for (const LevelName& n : names)
+        if (std::fabs(n.level - level) * perUnit < height) x = std::max(x, n.right + height / 3);
+    return x;
+}
+
+// The names of A, B and C as the figure writes them.
+std::vector<LevelName> LevelNames(const CPemroView& v, CDC* pDC) {
+    std::vector<LevelName> names;
+    const std::pair<double, const char*> levels[] = {
+        {v.m_dParamA, "A"}, {v.m_dParamB, "B"}, {v.m_dParamC, "C"}};
+    for (const auto& [level, text] : levels) {
+        if (text[0] == 'C' && !(v.m_dParamB < v.m_dParamC)) continue;
+        const double at = NameLevel(v, level);
+        if (!std::isfinite(at)) continue;
+        const int x = NameOffset(v, names, at);
+        names.push_back({at, x, x + NameWidth(v, pDC, text), text});
+    }
+    return names;
+}
+
+} // namespace
+
+// A picture's own label at a level: at the plot's left edge, after the
+// names of A, B and C that stand on its row.
+void CPemroView::DrawLabelBesideLevels(CDC* pDC, double level, const char* text, COLORREF colour) {
+    const int x = NameOffset(*this, LevelNames(*this, pDC), level);
+    const double perPixel = m_nPlotWidth > 0 ? m_dXSpan / m_nPlotWidth : 0;
+    DrawStringWorld(pDC, m_dXMin + x * perPixel, level, text, colour);
 }
 
 void CPemroView::DrawIntegralApp(CDC* pDC, int option) {
@@ -204,11 +272,12 @@ void CPemroView::DrawIntegralApp(CDC* pDC, int option) {
     }
     if (option >= 3) return;
     DrawVesselLevel(pDC, cx, A, m_crFirstDerivative);
-    DrawLevelName(*this, pDC, A, "A", m_crFirstDerivative);
     DrawVesselLevel(pDC, cx, B, m_crFirstDerivative);
-    DrawLevelName(*this, pDC, B, "B", m_crFirstDerivative);
     if (option == 0) DrawVesselLevel(pDC, cx, C, m_crCurveSetting);
-    if (B < C) DrawLevelName(*this, pDC, C, "C", m_crCurveSetting);
+    const double perPixel = m_nPlotWidth > 0 ? m_dXSpan / m_nPlotWidth : 0;
+    for (const LevelName& n : LevelNames(*this, pDC))
+        DrawStringWorld(pDC, m_dXMin + n.left * perPixel, n.level, n.text,
+                        n.text[0] == 'C' ? m_crCurveSetting : m_crFirstDerivative);
 }
 
 // Horizontal water lines from the bottom of the window up to the surface.
@@ -229,10 +298,7 @@ void CPemroView::DrawPumpingPicture(CDC* pDC, double cx) {
     double y = StepWhileBelow(m_dIntervalA, h, ring,
                               [&](double v) { DrawVesselRing(pDC, cx, v, m_crCurveSetting); });
     DrawVesselLevel(pDC, cx, y, m_crFirstDerivative);
-    // At the level of A (a point picked below it) the label stands after
-    // "A" instead of over it.
-    const bool atA = std::fabs(y - A) * m_nPlotHeight < m_nBaseCharHeight * YSpan;
-    DrawStringWorld(pDC, m_dXMin + (atA ? 0.05 * m_dXSpan : 0), y, "-dh", m_crFirstDerivative);
+    DrawLabelBesideLevels(pDC, y, "-dh", m_crFirstDerivative);
     y = StepWhileBelow(h, h + YSpan / 20, ring,
                        [&](double v) { DrawVesselRing(pDC, cx, v, m_crSection); });
     DrawVesselSurface(pDC, cx, y);
@@ -268,10 +334,10 @@ void CPemroView::DrawLiftingPicture(CDC* pDC, double cx) {
     if (C < h) {
         DrawLineWorld(pDC, m_dXMin, C - 0.05 * YSpan, cx - VesselRadiusAt(C - 0.05 * YSpan - s),
                       C - 0.05 * YSpan, m_crFirstDerivative);
-        DrawStringWorld(pDC, m_dXMin, C, "dh", m_crFirstDerivative);
+        DrawLabelBesideLevels(pDC, C, "dh", m_crFirstDerivative);
     }
     const double r = VesselRadiusAt(y);
-    DrawEllipseWorld(pDC, cx, y + s, r, 0.1 * r, m_crCurveSetting, kSurfaceBlue);
+    DrawSurfaceEllipse(*this, pDC, cx, y + s, r);
     DrawLineWorld(pDC, m_dXMin, y + s, cx - r, y + s, m_crFirstDerivative);
 }
 
@@ -297,7 +363,7 @@ void CPemroView::DrawPlatePicture(CDC* pDC) {
         const bool strip = y >= h && y < stripTop;
         if (strip != inStrip) {
             DrawLineWorld(pDC, m_dXMin, y, left(y), y, m_crSecondDerivative);
-            if (!strip) DrawStringWorld(pDC, m_dXMin, y + 0.05 * YSpan, "dh", m_crSecondDerivative);
+            if (!strip) DrawLabelBesideLevels(pDC, y + 0.05 * YSpan, "dh", m_crSecondDerivative);
             inStrip = strip;
         }
         DrawLineWorld(pDC, left(prev), y, right(prev), y,
@@ -341,7 +407,11 @@ void CPemroView::DrawAttractionPicture(CDC* pDC) {
     const double px = alongY ? fu : u, py = alongY ? u : fu;
     DrawDotWorld(pDC, x0, y0, 3, 3, m_crAxes, m_crFirstDerivative);
     DrawLineWorld(pDC, x0, y0, px, py, m_crFirstDerivative);
-    DrawArrowWorld(pDC, x0, y0, x0 + 0.4 * (px - x0), y0 + 0.4 * (py - y0), 1, "dF", "", m_crAxes);
+    DrawArrowWorld(pDC, x0, y0, x0 + 0.4 * (px - x0), y0 + 0.4 * (py - y0), 1, "", "", m_crAxes);
+    // The name right of the point mass, kept inside the plot when a range
+    // brings the point to its edge, off the axis numbers.
+    if (m_nPlotWidth > 0)
+        DrawStringWorldInPlot(pDC, x0 + 6 * m_dXSpan / m_nPlotWidth, y0, "dF", m_crAxes);
     const double span = alongY ? m_dYSpan : m_dXSpan;
     StepWhileBelow(u - 0.02 * span, u + 0.02 * span, step,
                    [&](double v) { rod(v, v + step, 0.001, m_crFirstDerivative); });

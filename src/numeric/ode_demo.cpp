@@ -177,7 +177,9 @@ void CPemroView::DrawOdeSingle(CDC* pDC) {
             if (family ? (dir > 0 ? !(x < m_dIntervalB + 1.5 * h) : !(x >= m_dIntervalA - 1.5 * h))
                        : (dir > 0 ? !(x < m_dIntervalB) : !(x > m_dIntervalA)))
                 break;
-            if (table && n < kTableSteps &&
+            // The backward column starts a line lower (its title's), so its
+            // last row would stand on the x axis's numbers: it has one less.
+            if (table && n < kTableSteps - (dir > 0 ? 0 : 1) &&
                 DrawOdeValueRow(pDC, n, x, y, dir > 0 ? m_dXMin + 0.5 * xs : m_dXMin))
                 m_bOdeCaptionAbove = TRUE;
             if (family)
