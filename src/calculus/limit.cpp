@@ -7,6 +7,7 @@
 #include "catalog/math/explicit_catalogue.h"
 #include "platform/text_codec.h"
 
+#include <algorithm>
 #include <cmath>
 
 using calculus::Infinity;
@@ -35,6 +36,31 @@ double Shown(double v) {
 
 bool Strictly(double lo, double v, double hi) {
     return lo < v && v < hi;
+}
+
+// Where the verdict's rows start: a twentieth of the plot in, or past the
+// y axis's name when a range brings the axis under the rows.
+double VerdictX(const CPemroView& v, CDC* pDC, const char* widestLabel, double widestValue) {
+    const double x = v.m_dXMin + 0.05 * v.m_dXSpan;
+    if (!pDC || v.m_nPlotWidth <= 0 || !(v.m_dXMin <= 0 && 0 <= v.m_dXMax)) return x;
+    const double perPixel = v.m_dXSpan / v.m_nPlotWidth;
+    const int axis = v.m_nPlotLeft + ToPixel(-v.m_dXMin / perPixel);
+    const int left = v.m_nPlotLeft + ToPixel(0.05 * v.m_nPlotWidth);
+    int width = 0;
+    {
+        const CFontSelect font(pDC, v.PlainStringFont(FALSE, v.m_nLabelZoom));
+        width = int(pDC->GetTextExtent(Gbk(widestLabel)).cx);
+    }
+    // The value's box adds its gap and margins to the number.
+    width += int(v.NumberExtent(pDC, 3, widestValue).cx) + 2 * v.m_nBaseCharHeight;
+    // The name stands 8 pixels right of the axis; a line of room holds it.
+    // Rows that would then reach the buttons at the plot's right keep their
+    // place.
+    const int nameRight = axis + 8 + 2 * v.m_nBaseCharHeight;
+    if (nameRight <= left || axis >= left + width ||
+        nameRight + width > v.m_nPlotRight - 4 * v.m_nBaseCharHeight)
+        return x;
+    return v.m_dXMin + (nameRight - v.m_nPlotLeft) * perPixel;
 }
 
 // Puts the page's cursor point back when it goes out of scope, if asked.
@@ -148,8 +174,12 @@ void CPemroView::DrawApproachDots(CDC* pDC, double x, double y, BOOL bLeft) {
     // the picture.
     if (!(m_dXMin <= x && x <= m_dXMax)) return;
     const COLORREF c = bLeft ? m_crFirstDerivative : m_crSecondDerivative;
+    // A dot at the plot's edge is cut there, off the axis numbers beside it.
+    const CRect saved = pDC->GetClipRect();
+    pDC->SetClipRect(FigureFillBox(pDC));
     if (m_dYMin <= y && y <= m_dYMax) DrawDotWorld(pDC, x, y, kDotRadius, kDotRadius, c, c);
     if (m_dYMin <= 0 && 0 <= m_dYMax) DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, c, c);
+    pDC->SetClipRect(saved);
 }
 
 BOOL CPemroView::ApproachExplicit(CDC* pDC, LimitApproach* ap) {
@@ -284,7 +314,8 @@ BOOL CPemroView::WriteFiniteLimitVerdict(CDC* pDC, double x0, double L, BOOL bLe
     m_dLimitValueLeft = L;
     m_dLimitValueRight = R;
     const COLORREF c = m_crCurveSetting;
-    const double x = m_dXMin + 0.05 * m_dXSpan;
+    const double widest = std::max({std::fabs(x0), std::fabs(L), std::fabs(R)});
+    const double x = VerdictX(*this, pDC, u8"极限点: ", std::isfinite(widest) ? -widest : 0);
     DrawLabelValue(pDC, x, m_dYMax, Gbk(u8"极限点: "), 3, Shown(x0), c);
     const double y = m_dYMax - 0.1 * m_dYSpan;
     switch (m_nLimitSide) {
@@ -335,7 +366,7 @@ BOOL CPemroView::ApproachInfinity(CDC* pDC) {
     const char* label = kind == Infinity::Plus    ? u8"(x→+∞)极限: "
                         : kind == Infinity::Minus ? u8"(x→-∞)极限: "
                                                   : u8"(x→∞)极限: ";
-    DrawLabelValue(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMax, Gbk(label), 3, Shown(far.right),
-                   m_crCurveSetting);
+    DrawLabelValue(pDC, VerdictX(*this, pDC, label, Shown(far.right)), m_dYMax, Gbk(label), 3,
+                   Shown(far.right), m_crCurveSetting);
     return TRUE;
 }

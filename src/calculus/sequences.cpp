@@ -186,8 +186,10 @@ void CPemroView::DrawSequencePlane(CDC* pDC, int mode) {
             DrawBifurcation(pDC, plane);
     }
     const bool recursion = m_nDemoOption2 == 0;
+    // A row above ε and M, clear of their values and of the count at the
+    // plot's floor.
     if (!(m_dYMin <= m_dY0 && m_dY0 <= m_dYMax) && recursion && plane == 0)
-        DrawStringWorld(pDC, m_dXMin + m_dXSpan / 2, m_dYMin + m_dParamStep * m_dYSpan,
+        DrawStringWorld(pDC, m_dXMin + m_dXSpan / 2, m_dYMin + 0.3 * m_dYSpan,
                         Gbk(u8"在Xn轴上选一点"), m_crCurveSetting);
     SequencePlaneButtons(pDC, mode);
     if (m_bShowFuncName == 1) {

@@ -311,12 +311,15 @@ void CPemroView::DrawPumpingPicture(CDC* pDC, double cx) {
 
 void CPemroView::DrawLiftingPicture(CDC* pDC, double cx) {
     const double C = m_dParamC, a = m_dIntervalA, b = m_dIntervalB, YSpan = m_dYSpan;
-    DrawStringWorld(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMax, Gbk(u8"选一点"), m_crCurveSetting);
+    // The prompt comes last: water up to the plot's top would cover it.
+    const auto prompt = [&] {
+        DrawStringWorld(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMax, Gbk(u8"选一点"), m_crCurveSetting);
+    };
     DrawWaterUpTo(pDC, C);
     double y = StepWhileBelow(a, b, 0.01 * YSpan,
                               [&](double v) { DrawVesselRing(pDC, cx, v, m_crSecondDerivative); });
     DrawVesselSurface(pDC, cx, y);
-    if (!HitTestGraphRegion(0)) return;
+    if (!HitTestGraphRegion(0)) return prompt();
     double h = m_dCursorY;
     if (h < b) h = b;
     m_dCursorY = h;
@@ -339,6 +342,7 @@ void CPemroView::DrawLiftingPicture(CDC* pDC, double cx) {
     const double r = VesselRadiusAt(y);
     DrawSurfaceEllipse(*this, pDC, cx, y + s, r);
     DrawLineWorld(pDC, m_dXMin, y + s, cx - r, y + s, m_crFirstDerivative);
+    prompt();
 }
 
 void CPemroView::DrawPlatePicture(CDC* pDC) {

@@ -9,6 +9,7 @@
 #include "script/math/annotation_geometry.h"
 #include "script/script_args.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -215,7 +216,30 @@ void CPemroView::DrawOsculatingCircle(CDC* pDC) {
         DrawStringWorld(pDC, cx, cy, "D", m_crCurveSetting);
     }
     DrawDotWorld(pDC, x, y, kMarkRadius, kMarkRadius, m_crSecondDerivative, m_crSecondDerivative);
-    DrawStringWorld(pDC, x, y, "M", m_crCurveSetting);
+    // The name stays inside the plot, off the axis numbers, when a range
+    // brings the point to its edge; out of the plot it is not written. The
+    // axis names, placed last, keep clear of it.
+    if (!inWindow(x, y) || !pDC || !(m_dXSpan > 0) || !(m_dYSpan > 0) || m_nPlotWidth <= 0) return;
+    CSize size;
+    {
+        const CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+        size = pDC->GetTextExtent("M");
+    }
+    // Beside the origin's "o" (right of the origin, a line up) the name
+    // goes left of the point.
+    const int ox = m_nPlotLeft + ToPixel(-m_dXMin / m_dXSpan * m_nPlotWidth);
+    const int oy = m_nPlotBottom + ToPixel(m_dYMin / m_dYSpan * m_nPlotHeight);
+    int left = m_nPlotLeft + ToPixel((x - m_dXMin) / m_dXSpan * m_nPlotWidth) + 2;
+    const int top = std::max(
+        m_nPlotTop, std::min(m_nPlotBottom - ToPixel((y - m_dYMin) / m_dYSpan * m_nPlotHeight),
+                             m_nPlotBottom - int(size.cy)));
+    const CRect origin(ox + 2, oy - 18, ox + 4 + int(size.cx), oy);
+    const CRect name(left, top, left + int(size.cx), top + int(size.cy));
+    if (!origin.Intersect(name).IsRectEmpty()) left = std::min(left, ox + 2) - int(size.cx) - 4;
+    DrawStringWorldInPlot(pDC, m_dXMin + (left - 2 - m_nPlotLeft) * m_dXSpan / m_nPlotWidth, y, "M",
+                          m_crCurveSetting);
+    const int px = std::max(m_nPlotLeft, std::min(left, m_nPlotRight - int(size.cx)));
+    NoteFigureBox(CRect(px, top, px + int(size.cx), top + int(size.cy)));
 }
 
 void CPemroView::CmdChord(CDC* pDC) {

@@ -19,8 +19,10 @@ struct IterationEnd {
 // The largest step count a pixel may take, whatever n a page or its buttons
 // ask for: beyond it a scan of the boundary pixels would hang the program.
 constexpr int kMaxIterationSteps = 100000;
-// The largest escape bound: M² must stay a finite number.
-constexpr double kMaxEscapeBound = 1e150;
+// The largest escape bound: its read-out holds nine digits, and an orbit
+// that gets that far from the origin is gone; a larger M would only add a
+// step or two to its count.
+constexpr double kMaxEscapeBound = 999999999;
 
 // Steps Z → A·Z² + A·B·Z + C from z until a step is at most eps long, at
 // least M long, or `limit` steps were taken (the first step is always taken).
