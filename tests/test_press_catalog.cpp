@@ -133,6 +133,7 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
         {"510", "", "bare@0.5,0.5", "0.9,-1.4", "hand: none right of the origin"},
         {"510", "顶点(2a,0)", "!-3.0", "", "hand: x from −1 again"},
         {"510", "", "ink@0.5,0.5", "-0.9,-1.4", "hand: the circle's top at x = 1/2"},
+        {"510", "", "rgb@2.08,-0.08", "255,128,0", "hand: the label 2a at (2a, 0), a = 1"},
         {"510", "@1.5,1", "rgb@0.334,0.2227", "255,128,0",
          "py: O to kP, k = 1 − 1/|P| = 0.4453, halfway"},
         {"510", "", "rgb@1.1,0.7333", "0,150,255", "py: from kP on to P"},
