@@ -55,6 +55,7 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"321", "近似和", "体积近似值:", "30.941",
          "py: the midpoints of 38² cells of side 3/38 under 4 − x²/2 − y²/4"},
         {"321", "高斯和", "?30.93", "", "hand: 36 − 3.375 − 1.6875 = 30.9375, three decimals"},
+        {"321", "", "体积:", "30.938", "py: 500² midpoints on [−1.5, 1.5]², 30.93752"},
         {"321", "↗#2*2", "高斯积分:", "28.698", "py: x up to 2 − 0.4 − 0.36 = 1.24"},
         {"321", "→*2", "高斯积分:", "26.412", "py: and y from −2 + 0.4 + 0.36 = −1.24"},
         {"321", "减少*3", "高斯积分:", "26.412", "hand: exact for a quadratic at any n"},
