@@ -197,6 +197,8 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
         {"508", "", "rgb@3,0.5", "0,150,255", "hand: from the centre down to the axis"},
         {"508", "", "rgb@2.9294,1.495", "0,150,255", "py: the middle of the spoke"},
         {"508", "", "rgb@0.5025,0.9293", "0,150,255", "py: the trace at t = 1.5, over the curve"},
+        {"508", "@2,0", "rgb@2,0.06", "0,150,255", "hand: P on the axis, the drop reaches y = 0"},
+        {"508", "", "rgb@1.5454,1.2081", "0,150,255", "py: the spoke's middle at t = 2"},
         {"509", "@0.4,0.9", "rgb@0.2,0.3172", "255,128,0", "py: the middle of C to O"},
         {"509", "", "rgb@0.4,0.8844", "255,128,0", "py: the rolling circle's top"},
         {"509", "", "rgb@0.2759,0.6196", "0,150,255", "py: the middle of C to the tracer"},
