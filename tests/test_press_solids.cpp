@@ -136,6 +136,8 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"364", "平行坐标面", "?x=c", "", "hand: the planes offered"},
         {"364", "取消", "!x=c", "", "hand: back to the surface alone"},
         {"364", "坐标面", "!x=c", "", "hand: the coordinate planes take no choice"},
+        {"364", "", "ink3@0.75,0,-2.5", "0.75,0.6,-2.5",
+         "hand: the y = 0 frame's floor edge at z min −2.5"},
         {"603", "按x型", "?前移", "", "hand: the plane x = c and its moves"},
         {"603", "取消", "!前移", "", "hand: no plane"},
         {"310", "关闭投影", "?打开投影", "", "hand: the script's projection goes"},
