@@ -138,7 +138,8 @@ PRESS_TABLE(CalculusDrawings, TheStepsAtInfinityOfPages301And302) {
 // Sources: python3, page 330: F = 6 + (x − 1)(x − 4)(1 + 0.5 sin 2x) on
 // [0.5, 4.5], its mean μ = 5.3534 (midpoint rule, 200000 pieces) drawn
 // across the plot in yellow, and the points ξ = 1.1678 and 3.8480 where
-// F = μ dropped from μ in (255, 100, 100).
+// F = μ dropped from μ in (255, 100, 100); strips 0.1 wide from a (0.02 of
+// the x span 5), each with its midline up to F in (0, 255, 255).
 PRESS_TABLE(CalculusDrawings, TheIntegralMeanOfPage330) {
     Run({
         {"330", "", "rgb@0.2,5.3534", "250,255,0", "py: μ left of a"},
@@ -146,6 +147,8 @@ PRESS_TABLE(CalculusDrawings, TheIntegralMeanOfPage330) {
         {"330", "", "rgb@1.1678,2.5", "255,100,100", "py: ξ1 dropped"},
         {"330", "", "rgb@3.848,2.5", "255,100,100", "py: ξ2 dropped"},
         {"330", "", "rgb@3.848,6.3", "!255,100,100", "py: ξ2's line ends at μ"},
+        {"330", "", "rgb@0.55,8.14", "0,255,255", "py: the midline of [0.5, 0.6] to F(0.55) = 8.2443"},
+        {"330", "", "rgb@0.55,8.54", "!0,255,255", "py: not up to F(0.5) = 8.4863"},
     });
 }
 
