@@ -80,10 +80,14 @@ PRESS_TABLE(CalculusDrawings, TheStripsOfTheQuadratureRules) {
         {"324", "n增加", "rgb@1.1781,0.8536", "199,125,60", "py: n 4, the top over [π/4, π/2]"},
         {"324", "", "rgb@2,0.7268", "!199,125,60", "py: n 2's top is gone"},
         {"324", "n减少*2", "rgb@2.3562,0.5", "!199,125,60", "hand: n 1, one flat trapezoid"},
+        {"324", "n增加*2", "rgb@2.3562,0.69", "199,125,60", "py: n 4, the edge at 3π/4 to 0.7071"},
+        {"324", "", "rgb@2.3562,0.78", "!199,125,60", "py: not up to sin(π/2) = 1"},
         {"325", "n增加", "rgb@1.5708,0.5", "255,100,100", "py: n 2, the node at 1.5708"},
         {"325", "", "rgb@0.7854,0.3", "!255,100,100", "py: no node at 0.7854"},
         {"325", "n增加", "rgb@0.7854,0.3", "255,100,100", "py: n 4, F = 0.7071 there"},
         {"325", "", "rgb@0.7854,0.8", "!255,100,100", "py: above 0.7071"},
+        {"325", "", "rgb@2.3562,0.69", "255,100,100", "py: the edge at 3π/4 to 0.7071"},
+        {"325", "", "rgb@2.3562,0.78", "!255,100,100", "py: not up to sin(π/2) = 1"},
     });
 }
 
@@ -134,7 +138,8 @@ PRESS_TABLE(CalculusDrawings, TheStepsAtInfinityOfPages301And302) {
 // Sources: python3, page 330: F = 6 + (x − 1)(x − 4)(1 + 0.5 sin 2x) on
 // [0.5, 4.5], its mean μ = 5.3534 (midpoint rule, 200000 pieces) drawn
 // across the plot in yellow, and the points ξ = 1.1678 and 3.8480 where
-// F = μ dropped from μ in (255, 100, 100).
+// F = μ dropped from μ in (255, 100, 100); strips 0.1 wide from a (0.02 of
+// the x span 5), each with its midline up to F in (0, 255, 255).
 PRESS_TABLE(CalculusDrawings, TheIntegralMeanOfPage330) {
     Run({
         {"330", "", "rgb@0.2,5.3534", "250,255,0", "py: μ left of a"},
@@ -142,6 +147,8 @@ PRESS_TABLE(CalculusDrawings, TheIntegralMeanOfPage330) {
         {"330", "", "rgb@1.1678,2.5", "255,100,100", "py: ξ1 dropped"},
         {"330", "", "rgb@3.848,2.5", "255,100,100", "py: ξ2 dropped"},
         {"330", "", "rgb@3.848,6.3", "!255,100,100", "py: ξ2's line ends at μ"},
+        {"330", "", "rgb@0.55,8.14", "0,255,255", "py: midline of [0.5, 0.6] to F(0.55) 8.2443"},
+        {"330", "", "rgb@0.55,8.54", "!0,255,255", "py: not up to F(0.5) = 8.4863"},
     });
 }
 

@@ -58,6 +58,14 @@ PRESS_TABLE(QuadraturePresses, TheSumsFollowNAndTheSamplePoint) {
         {"325", "不显示数据", "!f    =", "", "hand: the table is off"},
         {"325", "n减少", "积分近似值:", "2.094395", "hand: n 0 is raised to 1"},
         {"325", "", "n=", "1", "hand: n 0 is raised to 1"},
+        {"457/4000", "3节点", "w[ ]=#1", "0.555556", "py: Gauss–Legendre, 3 nodes, 5/9"},
+        {"457/4000", "", "w[ ]=#2", "0.888889", "py: 8/9 at the middle node"},
+        {"457/4000", "", "w[ ]=#3", "0.555556", "py: 5/9"},
+        {"457/4000", "", "rgb@0.8727,0.6", "199,125,60", "py: π/2 − (8/9)(π/4), middle's left"},
+        {"457/4000", "", "rgb@2.2689,0.6", "199,125,60", "py: π/2 + (8/9)(π/4), its right"},
+        {"457/4000", "", "rgb@1.2,0.6", "!199,125,60", "py: inside the mark"},
+        {"457/4000", "", "rgb@0.7904,0.2", "199,125,60", "py: first mark's right, 0.3541 + 0.4363"},
+        {"457/4000", "", "rgb@0.6,0.2", "!199,125,60", "py: inside the first mark"},
     });
 }
 
