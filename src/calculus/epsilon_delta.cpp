@@ -383,8 +383,11 @@ void CPemroView::DrawEpsilonX(CDC* pDC, const LimitApproach& ap) {
         DrawLinePx(pDC, w, P, Y - e, P, Y + e, c);
         FillRectPx(pDC, P - 2, Y - e - 2, m_nPlotRight, Y + e + 2, kRed);
         FillRectPx(pDC, P, Y - e, m_nPlotRight, Y + e, kBlue);
-        DrawString(pDC, P, row, "X", c);
-        clear.push_back(TextBox(P, row, PlainExtent(pDC, "X")));
+        // Near the plot's right edge "X" ends at the edge, left of its line.
+        const CSize size = PlainExtent(pDC, "X");
+        const int x = std::max(m_nPlotLeft, std::min(P, m_nPlotRight - 1 - int(size.cx)));
+        DrawString(pDC, x, row, "X", c);
+        clear.push_back(TextBox(x, row, size));
     }
     if (xl > m_dXMin && (kind == 1 || kind == 3)) {
         const int P = LimitPx(xl);
