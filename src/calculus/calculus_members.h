@@ -28,6 +28,7 @@
     BOOL ApproachCurve(CDC* pDC, LimitApproach* ap, BOOL bPolar);
     BOOL ApproachImplicit(CDC* pDC, LimitApproach* ap);
     BOOL ApproachInfinity(CDC* pDC);
+    double VerdictColumn(size_t cells) const;
     // Writes the verdict of a finite point from the limits L and R found on
     // each side and whether each side has one; FALSE when there is no limit.
     BOOL WriteFiniteLimitVerdict(CDC* pDC, double x0, double L, BOOL bLeft, double R,

@@ -210,21 +210,20 @@ void CPemroView::DrawEpsilonBox(CDC* pDC, const LimitApproach& ap, double dl, do
         DrawString(pDC, x, row, text, c);
         clear.push_back(TextBox(x, row, PlainExtent(pDC, text)));
     };
+    // A narrow box puts the right mark after the left one rather than over
+    // it, and at the plot's right edge the left mark gives way to the left.
+    const auto markPair = [&](int leftX, const CString& left, int rightX, const CString& right) {
+        const int gap = 3, leftW = int(PlainExtent(pDC, left).cx);
+        leftX = fromLeft(leftX);
+        rightX = fromRight(std::max(rightX, leftX + leftW + gap), right);
+        if (rightX < leftX + leftW + gap) leftX = fromLeft(rightX - gap - leftW);
+        mark(leftX, left);
+        mark(rightX, right);
+    };
     const CString minus = Gbk(u8"x0-δ"), plus = Gbk(u8"x0+δ");
-    if (m_nLimitSide == 0) {
-        // A narrow box puts x0+δ after x0-δ rather than over it, and at the
-        // plot's right edge x0-δ gives way to the left.
-        const int gap = 3, minusW = int(PlainExtent(pDC, minus).cx);
-        int minusX = fromLeft(l - 2 * H);
-        const int plusX = fromRight(std::max(r + 2, minusX + minusW + gap), plus);
-        if (plusX < minusX + minusW + gap) minusX = fromLeft(plusX - gap - minusW);
-        mark(minusX, minus);
-        mark(plusX, plus);
-    }
-    if (m_nLimitSide == 1) mark(fromLeft(l - 2 * H), minus);
-    if (m_nLimitSide == 2) mark(fromLeft(l - (H + 5 + S / 2)), "x0");
-    if (m_nLimitSide == 2) mark(fromRight(r + 2, plus), plus);
-    if (m_nLimitSide == 1) mark(fromRight(r, "x0"), "x0");
+    if (m_nLimitSide == 0) markPair(l - 2 * H, minus, r + 2, plus);
+    if (m_nLimitSide == 1) markPair(l - 2 * H, minus, r, "x0");
+    if (m_nLimitSide == 2) markPair(l - (H + 5 + S / 2), "x0", r + 2, plus);
     DrawBandLabels(pDC, Y - e - 1, Y + e, X0, clear);
 }
 
@@ -255,10 +254,17 @@ void CPemroView::DrawBandLabels(CDC* pDC, int topLine, int bottomLine, int axisX
     }
     // (Not at the right end: the buttons stand there.)
     columns.push_back(m_nPlotLeft + 3);
-    // The figure's value labels (the verdict) wait to be written.
+    // The figure's value labels (the verdict) wait to be written; past
+    // their ends is the last place tried.
     std::vector<CRect> avoid = clear;
+    std::vector<int> pastHeld;
     for (const HeldValuePiece& piece : m_aHeldValuePieces)
-        if (piece.dc == pDC) avoid.push_back(piece.cell);
+        if (piece.dc == pDC) {
+            avoid.push_back(piece.cell);
+            pastHeld.push_back(piece.cell.right + 3);
+        }
+    std::sort(pastHeld.begin(), pastHeld.end());
+    columns.insert(columns.end(), pastHeld.begin(), pastHeld.end());
     const auto fits = [&](int x) {
         if (x < m_nPlotLeft + 2 || x + w > m_nPlotRight - 2) return false;
         for (const CRect& r : avoid)
@@ -377,8 +383,11 @@ void CPemroView::DrawEpsilonX(CDC* pDC, const LimitApproach& ap) {
         DrawLinePx(pDC, w, P, Y - e, P, Y + e, c);
         FillRectPx(pDC, P - 2, Y - e - 2, m_nPlotRight, Y + e + 2, kRed);
         FillRectPx(pDC, P, Y - e, m_nPlotRight, Y + e, kBlue);
-        DrawString(pDC, P, row, "X", c);
-        clear.push_back(TextBox(P, row, PlainExtent(pDC, "X")));
+        // Near the plot's right edge "X" ends at the edge, left of its line.
+        const CSize size = PlainExtent(pDC, "X");
+        const int x = std::max(m_nPlotLeft, std::min(P, m_nPlotRight - 1 - int(size.cx)));
+        DrawString(pDC, x, row, "X", c);
+        clear.push_back(TextBox(x, row, size));
     }
     if (xl > m_dXMin && (kind == 1 || kind == 3)) {
         const int P = LimitPx(xl);

@@ -49,6 +49,17 @@ constexpr int kTableLimit = 16;
 constexpr double kMinStepH = 1e-4;
 constexpr double kMaxStepH = 1.0;
 
+// Digits a read-out shows at most: a large integral gives up decimals
+// rather than run past its field.
+constexpr int kMaxShownDigits = 12;
+
+int DecimalsFitting(int decimals, double value) {
+    const double magnitude = std::fabs(value);
+    const int whole =
+        magnitude >= 1 && std::isfinite(magnitude) ? int(std::floor(std::log10(magnitude))) + 1 : 1;
+    return std::clamp(kMaxShownDigits - whole, 0, decimals);
+}
+
 bool Inside(double y, double lo, double hi) {
     return lo < y && y < hi;
 }
@@ -112,8 +123,10 @@ void CPemroView::DrawCalculus1(CDC* pDC, int) {
         const COLORREF c = m_crCurveSetting;
         DrawLabelValue(pDC, m_dXMin + 0.85 * m_dXSpan, m_dYMin + 0.3 * m_dYSpan, "n=", 0, n, c);
         const double y = m_dYMin + 0.12 * m_dYSpan;
-        DrawLabelValue(pDC, m_dXMin, y, Gbk(u8"积分值:"), 6, ReferenceIntegral(a, b), c);
-        DrawLabelValue(pDC, m_dXMin + 0.5 * m_dXSpan, y, Gbk(u8"积分近似值:"), 6, S, c);
+        const double I = ReferenceIntegral(a, b);
+        DrawLabelValue(pDC, m_dXMin, y, Gbk(u8"积分值:"), DecimalsFitting(6, I), I, c);
+        DrawLabelValue(pDC, m_dXMin + 0.5 * m_dXSpan, y, Gbk(u8"积分近似值:"),
+                       DecimalsFitting(6, S), S, c);
     }
     if (m_nPlotMode != 0)
         TextButtonInPlot(pDC, m_nFigureRight - 90, m_nFigureBottom - 30, 90, 20,

@@ -6,6 +6,7 @@
 #include "calculus/math/limits.h"
 #include "catalog/math/explicit_catalogue.h"
 #include "platform/text_codec.h"
+#include "render/text_typeset.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,31 +37,6 @@ double Shown(double v) {
 
 bool Strictly(double lo, double v, double hi) {
     return lo < v && v < hi;
-}
-
-// Where the verdict's rows start: a twentieth of the plot in, or past the
-// y axis's name when a range brings the axis under the rows.
-double VerdictX(const CPemroView& v, CDC* pDC, const char* widestLabel, double widestValue) {
-    const double x = v.m_dXMin + 0.05 * v.m_dXSpan;
-    if (!pDC || v.m_nPlotWidth <= 0 || !(v.m_dXMin <= 0 && 0 <= v.m_dXMax)) return x;
-    const double perPixel = v.m_dXSpan / v.m_nPlotWidth;
-    const int axis = v.m_nPlotLeft + ToPixel(-v.m_dXMin / perPixel);
-    const int left = v.m_nPlotLeft + ToPixel(0.05 * v.m_nPlotWidth);
-    int width = 0;
-    {
-        const CFontSelect font(pDC, v.PlainStringFont(FALSE, v.m_nLabelZoom));
-        width = int(pDC->GetTextExtent(Gbk(widestLabel)).cx);
-    }
-    // The value's box adds its gap and margins to the number.
-    width += int(v.NumberExtent(pDC, 3, widestValue).cx) + 2 * v.m_nBaseCharHeight;
-    // The name stands 8 pixels right of the axis; a line of room holds it.
-    // Rows that would then reach the buttons at the plot's right keep their
-    // place.
-    const int nameRight = axis + 8 + 2 * v.m_nBaseCharHeight;
-    if (nameRight <= left || axis >= left + width ||
-        nameRight + width > v.m_nPlotRight - 4 * v.m_nBaseCharHeight)
-        return x;
-    return v.m_dXMin + (nameRight - v.m_nPlotLeft) * perPixel;
 }
 
 // Puts the page's cursor point back when it goes out of scope, if asked.
@@ -307,6 +283,25 @@ BOOL CPemroView::ApproachImplicit(CDC* pDC, LimitApproach* ap) {
     return WriteFiniteLimitVerdict(pDC, x0, left.limit, left.exists, right.limit, right.exists);
 }
 
+// The verdict's column, a twentieth of the plot in from its left; where the
+// y axis stands there, right of the axis's name (else left of the axis), so
+// a range step that moved the axis leaves the name and the verdict apart.
+double CPemroView::VerdictColumn(size_t cells) const {
+    const double x = m_dXMin + 0.05 * m_dXSpan;
+    if (m_nPlotWidth <= 0 || !(m_dXSpan > 0)) return x;
+    const int cell = (m_nLabelZoom + 2) * (m_nFontStep / 2 + m_nBaseCharWidth) / 3;
+    const int width = cell * int(cells), axis = LimitPx(0), name = 5 * cell / 2;
+    const int px = LimitPx(x);
+    if (axis < m_nPlotLeft || axis > m_nPlotRight || px > axis + name || px + width < axis)
+        return x;
+    const auto world = [&](int at) {
+        return m_dXMin + (at - m_nPlotLeft + 0.5) * m_dXSpan / m_nPlotWidth;
+    };
+    if (axis + name + width <= m_nPlotRight) return world(axis + name);
+    if (axis - cell / 2 - width >= m_nPlotLeft) return world(axis - cell / 2 - width);
+    return x;
+}
+
 BOOL CPemroView::WriteFiniteLimitVerdict(CDC* pDC, double x0, double L, BOOL bLeft, double R,
                                          BOOL bRight) {
     // The pictures after the verdict stand on the limits found, not on the
@@ -314,8 +309,7 @@ BOOL CPemroView::WriteFiniteLimitVerdict(CDC* pDC, double x0, double L, BOOL bLe
     m_dLimitValueLeft = L;
     m_dLimitValueRight = R;
     const COLORREF c = m_crCurveSetting;
-    const double widest = std::max({std::fabs(x0), std::fabs(L), std::fabs(R)});
-    const double x = VerdictX(*this, pDC, u8"极限点: ", std::isfinite(widest) ? -widest : 0);
+    const double x = VerdictColumn(10 + typeset::FormatDecimals(3, Shown(x0)).size());
     DrawLabelValue(pDC, x, m_dYMax, Gbk(u8"极限点: "), 3, Shown(x0), c);
     const double y = m_dYMax - 0.1 * m_dYSpan;
     switch (m_nLimitSide) {
@@ -366,7 +360,8 @@ BOOL CPemroView::ApproachInfinity(CDC* pDC) {
     const char* label = kind == Infinity::Plus    ? u8"(x→+∞)极限: "
                         : kind == Infinity::Minus ? u8"(x→-∞)极限: "
                                                   : u8"(x→∞)极限: ";
-    DrawLabelValue(pDC, VerdictX(*this, pDC, label, Shown(far.right)), m_dYMax, Gbk(label), 3,
-                   Shown(far.right), m_crCurveSetting);
+    const size_t cells = Gbk(label).size() + 1 + typeset::FormatDecimals(3, far.right).size();
+    DrawLabelValue(pDC, VerdictColumn(cells), m_dYMax, Gbk(label), 3, Shown(far.right),
+                   m_crCurveSetting);
     return TRUE;
 }

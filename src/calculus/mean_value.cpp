@@ -48,6 +48,18 @@ double MeanLabelY(const CPemroView& v) {
     return v.m_dYMin + height * v.m_dYSpan / v.m_nPlotHeight;
 }
 
+// The world x of "ξk" at the point x: pulled left where it would run past
+// the plot's right edge (a point close to it after a range step).
+double MeanLabelX(CPemroView& v, CDC* pDC, double x, int k) {
+    // A point off the plot is not named (NaN is not drawn).
+    if (!(v.m_dXMin <= x && x <= v.m_dXMax)) return std::nan("");
+    if (!pDC || !(v.m_dXSpan > 0) || v.m_nPlotWidth <= 0) return x;
+    const int cell = v.m_nBaseCharWidth + v.m_nFontStep / 2;
+    const int width = cell * 2 * (v.m_nLabelZoom + 2) / 3 + v.NumberExtent(pDC, 0, k).cx + 2;
+    const double last = v.m_dXMax - width * v.m_dXSpan / v.m_nPlotWidth;
+    return std::max(v.m_dXMin, std::min(x, last));
+}
+
 } // namespace
 
 void CPemroView::DrawRegion(CDC* pDC, double a, double b, int leftEnd, int rightEnd,
@@ -154,7 +166,7 @@ void CPemroView::MarkMeanPoint(CDC* pDC, double x, double slope, double d, int* 
     DrawLineWorld(pDC, x - d, y - slope * d, x + d, y + slope * d, c);
     DrawDotWorld(pDC, x, y, kDotRadius, kDotRadius, c, c);
     DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, c, c);
-    DrawLabelNumber(pDC, 5, x, MeanLabelY(*this), Gbk(u8"ξ"), 0, *k, 5);
+    DrawLabelNumber(pDC, 5, MeanLabelX(*this, pDC, x, *k), MeanLabelY(*this), Gbk(u8"ξ"), 0, *k, 5);
     ++*k;
 }
 
@@ -181,6 +193,7 @@ void CPemroView::DrawIntegralMeanValue(CDC* pDC, double a, double b, double d) {
         points, kMaxMeanPoints);
     for (int i = 0; i < count; ++i) {
         DrawLineWorld(pDC, points[i], 0, points[i], mu, m_crSecondDerivative);
-        DrawLabelNumber(pDC, 5, points[i], MeanLabelY(*this), Gbk(u8"ξ"), 0, i + 1, 5);
+        DrawLabelNumber(pDC, 5, MeanLabelX(*this, pDC, points[i], i + 1), MeanLabelY(*this),
+                        Gbk(u8"ξ"), 0, i + 1, 5);
     }
 }

@@ -298,8 +298,15 @@ void CPemroView::DrawThetaRegion(CDC* pDC, double a, double b, double h, const C
     if (k >= 2) {
         const double fx = fm * std::cos(tm), fy = fm * std::sin(tm);
         const double gx = gm * std::cos(tm), gy = gm * std::sin(tm);
-        DrawArrowWorld(pDC, fx + m_dXSpan / 20, fy + m_dYSpan / 10, fx, fy, 1, label2, "", ray);
-        DrawArrowWorld(pDC, gx - m_dXSpan / 5, gy - m_dYSpan / 10, gx, gy, 1, label1, "", ray);
+        // The names stand below their tails: a range step that took a tail
+        // near the plot's floor keeps the name above it.
+        const double row =
+            m_nPlotHeight > 0 ? (m_nFontStep + m_nCharHeight + 2) * m_dYSpan / m_nPlotHeight : 0;
+        const auto tailY = [&](double y) { return std::max(y, m_dYMin + row); };
+        DrawArrowWorld(pDC, fx + m_dXSpan / 20, tailY(fy + m_dYSpan / 10), fx, fy, 1, label2, "",
+                       ray);
+        DrawArrowWorld(pDC, gx - m_dXSpan / 5, tailY(gy - m_dYSpan / 10), gx, gy, 1, label1, "",
+                       ray);
     }
     const double phi = calculus::PolarPickAngle(m_dCursorX, m_dCursorY, a);
     if (k < 2 || !(a < phi && phi < b)) return;

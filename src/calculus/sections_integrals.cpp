@@ -122,10 +122,12 @@ void CPemroView::Cmdcalculus1(CDC* pDC) {
         const double value =
             Integrate(m_dIntervalA, m_dIntervalB, 4000, v.method, kind == 0 ? 2 : 0);
         const CString label = Gbk(m_nRegionType == 2 ? v.labelRight : v.label);
-        double at = x;
-        if (calculus::KeepLabelInPlot(
-                *this, label.size() + 1 + typeset::FormatDecimals(4, value).size(), &at, y))
-            DrawLabelValue(pDC, at, y, label, 4, value, m_crPen);
+        double at = x, row = y;
+        const size_t cells = label.size() + 1 + typeset::FormatDecimals(4, value).size();
+        if (calculus::KeepLabelInPlot(*this, cells, &at, y)) {
+            calculus::KeepLabelOffFigureText(*this, cells, &at, &row);
+            DrawLabelValue(pDC, at, row, label, 4, value, m_crPen);
+        }
         return;
     }
 }

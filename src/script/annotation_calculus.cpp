@@ -64,8 +64,21 @@ void CPemroView::CmdDifferentiation(CDC* pDC) {
     const double y0 = m_dY0 = EvalF(x0, m_nFuncF);
     // The points' names go with them; out of the plot they are not written.
     if (IsInsideWorldRange(x1, y1)) DrawStringWorld(pDC, x1, y1, "N", m_crFirstDerivative);
-    DrawStringWorld(pDC, x0 - 0.05 * m_dXSpan, y0, "M", m_crFirstDerivative);
-    if (IsInsideWorldRange(x1, y0)) DrawStringWorld(pDC, x1, y0, "Q", m_crFirstDerivative);
+    // M left of its point, but not out of the plot over the tick numbers.
+    const double inside =
+        m_nPlotRight > m_nPlotLeft ? 2 * m_dXSpan / (m_nPlotRight - m_nPlotLeft) : 0;
+    DrawStringWorld(pDC, std::max(x0 - 0.05 * m_dXSpan, m_dXMin + inside), y0, "M",
+                    m_crFirstDerivative);
+    // Q under N where the two rows would meet (a small Δy, a tall y range).
+    double qy = y0;
+    if (pDC && m_dYSpan > 0) {
+        const CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+        const double rows = (m_nPlotBottom - m_nPlotTop) / m_dYSpan;
+        const double cy = pDC->GetTextExtent("N").cy;
+        if (std::abs((y1 - y0) * rows) < cy && IsInsideWorldRange(x1, y1))
+            qy = std::min(y0, y1 - cy / rows);
+    }
+    if (IsInsideWorldRange(x1, y0)) DrawStringWorld(pDC, x1, qy, "Q", m_crFirstDerivative);
     DrawLineWorld(pDC, x0, y0, x0, 0, m_crCurveSetting);
     DrawLineWorld(pDC, x1, y1, x1, 0, m_crCurveSetting);
     DrawLineWorld(pDC, x1, 0, x0, 0, m_crDefaultFill);
