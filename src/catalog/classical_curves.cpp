@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -88,6 +89,82 @@ double ReadoutY(CPemroView& v, CDC* pDC, const CString& caption, double x, doubl
     return y - (size.cy + 2) * v.m_dYSpan / v.m_nPlotHeight;
 }
 
+// Names written at their points, right of and below each, meet where the
+// points come close: each name takes the first place round its point that
+// stays inside the plot, clear of the names and read-outs placed before it.
+class NamePlacer {
+public:
+    NamePlacer(CPemroView& v, CDC* pDC) : m_v(v), m_pDC(pDC) {
+        m_bUsable = pDC && v.m_nPlotWidth > 0 && v.m_nPlotHeight > 0 && v.m_dXSpan > 0 &&
+                    v.m_dYSpan > 0 && std::isfinite(v.m_dXSpan) && std::isfinite(v.m_dYSpan);
+        if (!m_bUsable) return;
+        m_dPerX = v.m_nPlotWidth / v.m_dXSpan;
+        m_dPerY = v.m_nPlotHeight / v.m_dYSpan;
+    }
+
+    // Where to write `name` of the point p.
+    PlanePoint Place(PlanePoint p, const CString& name) {
+        if (!m_bUsable) return p;
+        CSize size;
+        {
+            const CFontSelect font(m_pDC, m_v.PlainStringFont(FALSE, m_v.m_nLabelZoom));
+            size = m_pDC->GetTextExtent(name);
+        }
+        const double w = size.cx, h = size.cy;
+        const double x = (p.x - m_v.m_dXMin) * m_dPerX + 2, y = (m_v.m_dYMax - p.y) * m_dPerY;
+        // Right of the point, left of it, then a row and two rows up or down.
+        const double l = -(w + 4), r = h + 1;
+        const double shifts[10][2] = {{0, 0}, {l, 0},      {0, -r},     {0, r},     {l, -r},
+                                      {l, r}, {0, -2 * r}, {l, -2 * r}, {0, 2 * r}, {l, 2 * r}};
+        const auto inside = [&](const Box& b) {
+            return b.left >= 0 && b.top >= 0 && b.right <= m_v.m_nPlotWidth &&
+                   b.bottom <= m_v.m_nPlotHeight;
+        };
+        const auto clearOf = [&](const Box& box, const std::vector<Box>& boxes) {
+            return std::none_of(boxes.begin(), boxes.end(),
+                                [&](const Box& o) { return Meet(box, o); });
+        };
+        // Inside and clear of all; then clear of the names; then inside.
+        for (int pass = 0; pass < 3; ++pass)
+            for (const auto& d : shifts) {
+                const Box box{x + d[0], y + d[1], x + d[0] + w, y + d[1] + h};
+                if (!inside(box) || (pass < 2 && !clearOf(box, m_boxes)) ||
+                    (pass < 1 && !clearOf(box, m_reserved)))
+                    continue;
+                m_boxes.push_back(box);
+                return {p.x + d[0] / m_dPerX, p.y - d[1] / m_dPerY};
+            }
+        m_boxes.push_back({x, y, x + w, y + h});
+        return p;
+    }
+
+    // Keeps the names clear of a read-out of `text` and a number written at p.
+    void Reserve(PlanePoint p, const CString& text) {
+        if (!m_bUsable) return;
+        CSize size;
+        {
+            const CFontSelect font(m_pDC, m_v.PlainStringFont(FALSE, m_v.m_nLabelZoom));
+            size = m_pDC->GetTextExtent(text + "  0000.00");
+        }
+        const double x = (p.x - m_v.m_dXMin) * m_dPerX, y = (m_v.m_dYMax - p.y) * m_dPerY;
+        m_reserved.push_back({x - 2, y - 2, x + size.cx + 2, y + size.cy + 2});
+    }
+
+private:
+    struct Box {
+        double left, top, right, bottom;
+    };
+    static bool Meet(const Box& a, const Box& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    }
+
+    CPemroView& m_v;
+    CDC* m_pDC;
+    bool m_bUsable = false;
+    double m_dPerX = 1, m_dPerY = 1;
+    std::vector<Box> m_boxes, m_reserved;
+};
+
 } // namespace
 
 // The button column beside the figure lies past the graph's controls; its
@@ -120,6 +197,10 @@ BOOL CPemroView::ClassicalButton(CDC* pDC, int i, const char* utf8Label, int x) 
 namespace catalog {
 bool ConstructionOverCurve(int kind) {
     return kind == kCycloid || kind == kAstroid;
+}
+bool HasRightColumn(int kind) {
+    return kind == kEllipse || kind == kHyperbola || kind == kParabola || kind == kLemniscate ||
+           kind == kCoefficientRow;
 }
 } // namespace catalog
 
@@ -375,21 +456,32 @@ void CPemroView::DrawClassicalLemniscate(CDC* pDC, BOOL bInside, double px, doub
     const COLORREF pen = m_crDefaultPen, fill = m_crDefaultFill;
     PlanePoint f1, f2;
     const bool foci = catalog::LemniscateFoci(m_adCoefF[3], &f1, &f2);
-    if (foci) {
-        DrawDotWorld(pDC, f1.x, f1.y, kDotRadius, kDotRadius, fill, fill);
-        DrawStringWorld(pDC, f1.x, f1.y, "F1", pen);
-        DrawDotWorld(pDC, f2.x, f2.y, kDotRadius, kDotRadius, fill, fill);
-        DrawStringWorld(pDC, f2.x, f2.y, "F2", pen);
-    }
-    DrawStringWorld(pDC, px, py, "P", pen);
-    if (m_bToolFirstPoint || !bInside || !foci) return;
-    DrawLineWorld(pDC, px, py, f1.x, f1.y, pen);
-    DrawLineWorld(pDC, px, py, f2.x, f2.y, pen);
-    const double product = std::hypot(px - f1.x, py - f1.y) * std::hypot(px - f2.x, py - f2.y);
+    NamePlacer names(*this, pDC);
     // Its long caption stands at the plot's foot, left: from the middle of
     // the top row it would reach the buttons beside the plot.
-    DrawLabelValue(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan,
-                   Texts().distanceProduct, 2, product, pen);
+    // Where the foci lie in that foot (a range widened upward), it stands a
+    // line below the caption instead.
+    PlanePoint readout{m_dXMin + 0.05 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan};
+    if (m_nPlotHeight > 0 && m_dYSpan > 0) {
+        const double perY = m_nPlotHeight / m_dYSpan, line = m_nBaseCharHeight + m_nFontStep + 4;
+        if ((0.0 - m_dYMin) * perY < 3 * line) readout.y = m_dYMax - 0.05 * m_dYSpan - line / perY;
+    }
+    const bool product = !m_bToolFirstPoint && bInside && foci;
+    if (product) names.Reserve(readout, Texts().distanceProduct);
+    if (foci) {
+        DrawDotWorld(pDC, f1.x, f1.y, kDotRadius, kDotRadius, fill, fill);
+        DrawDotWorld(pDC, f2.x, f2.y, kDotRadius, kDotRadius, fill, fill);
+        const PlanePoint n1 = names.Place(f1, "F1"), n2 = names.Place(f2, "F2");
+        DrawStringWorld(pDC, n1.x, n1.y, "F1", pen);
+        DrawStringWorld(pDC, n2.x, n2.y, "F2", pen);
+    }
+    const PlanePoint np = names.Place({px, py}, "P");
+    DrawStringWorld(pDC, np.x, np.y, "P", pen);
+    if (!product) return;
+    DrawLineWorld(pDC, px, py, f1.x, f1.y, pen);
+    DrawLineWorld(pDC, px, py, f2.x, f2.y, pen);
+    const double value = std::hypot(px - f1.x, py - f1.y) * std::hypot(px - f2.x, py - f2.y);
+    DrawLabelValue(pDC, readout.x, readout.y, Texts().distanceProduct, 2, value, pen);
 }
 
 void CPemroView::DrawClassicalCycloid(CDC* pDC, double px) {
@@ -450,10 +542,20 @@ void CPemroView::DrawClassicalCardioid(CDC* pDC, BOOL bInside, double px, double
     const COLORREF pen = m_crDefaultPen, fill = m_crDefaultFill;
     const double b = m_adCoefF[1];
     DrawArcWorld(pDC, b / 2, 0.0, 0.5, 0.5, 0.0, 6.28, pen);
-    // The point's name goes with it; out of the plot it is not written.
-    if (IsInsideWorldRange(px, py)) DrawStringWorld(pDC, px, py, "M", pen);
-    DrawStringWorld(pDC, b, 0.0, "a", pen);
-    DrawStringWorld(pDC, 2 * b, 0.0, "2a", pen);
+    // The names go with their points; out of the plot they are not written.
+    NamePlacer names(*this, pDC);
+    if (IsInsideWorldRange(b, 0.0)) {
+        const PlanePoint n = names.Place({b, 0.0}, "a");
+        DrawStringWorld(pDC, n.x, n.y, "a", pen);
+    }
+    if (IsInsideWorldRange(2 * b, 0.0)) {
+        const PlanePoint n = names.Place({2 * b, 0.0}, "2a");
+        DrawStringWorld(pDC, n.x, n.y, "2a", pen);
+    }
+    if (IsInsideWorldRange(px, py)) {
+        const PlanePoint n = names.Place({px, py}, "M");
+        DrawStringWorld(pDC, n.x, n.y, "M", pen);
+    }
     if (m_bToolFirstPoint || !bInside) return;
     if (px * b <= 0) {
         DrawLineWorld(pDC, px, py, 0.0, 0.0, pen);
@@ -462,5 +564,6 @@ void CPemroView::DrawClassicalCardioid(CDC* pDC, BOOL bInside, double px, double
     const double k = 1 - 1 / std::sqrt(px * px + py * py);
     DrawLineWorld(pDC, px, py, 0.0, 0.0, fill);
     DrawLineWorld(pDC, 0.0, 0.0, k * px, k * py, pen);
-    DrawStringWorld(pDC, k * px, k * py, "P", pen);
+    const PlanePoint n = names.Place({k * px, k * py}, "P");
+    DrawStringWorld(pDC, n.x, n.y, "P", pen);
 }

@@ -34,6 +34,9 @@ constexpr int kFrameRightMargin = 20;
 constexpr int kZoomMargin = 4;
 // Width of the page the controls' pixel offsets are given for.
 constexpr int kNominalWidth = 800;
+// A plot of equal units keeps at least this share of each laid-out side.
+constexpr int kMinPlotSideNum = 1;
+constexpr int kMinPlotSideDen = 2;
 
 // Sub-demonstrations that write their own formula.
 constexpr int kSubDemoOwnFormulaA = 12;
@@ -141,11 +144,37 @@ BOOL CPemroView::StoredClickWorldPoint(double* x, double* y) const {
 void CPemroView::EqualizePlotUnits() {
     if (!SpanUsable(m_dXSpan) || !SpanUsable(m_dYSpan) || m_nPlotWidth <= 0 || m_nPlotHeight <= 0)
         return;
+    // A side keeps room for the range boxes above it and the captions and
+    // read-outs inside it; past that the short axis shows more of its world
+    // about the range's middle, the units kept equal.
+    int box[4][2];
+    RangeBoxes2D(box);
+    const int minWidth = std::min(
+        m_nPlotWidth, std::max(m_nPlotWidth * kMinPlotSideNum / kMinPlotSideDen,
+                               box[3][1] - m_nPlotLeft - kFrameRightMargin + kButtonFrame + 2));
+    const int minHeight =
+        std::min(m_nPlotHeight, m_nPlotHeight * kMinPlotSideNum / kMinPlotSideDen);
+    const auto widen = [](double* lo, double* hi, double* span, double wanted) {
+        const double mid = 0.5 * (*lo + *hi);
+        if (!(wanted > *span) || !SpanUsable(wanted)) return;
+        *lo = mid - 0.5 * wanted;
+        *hi = mid + 0.5 * wanted;
+        *span = *hi - *lo;
+    };
     const double perX = m_nPlotWidth / m_dXSpan, perY = m_nPlotHeight / m_dYSpan;
-    if (perX > perY)
+    if (perX > perY) {
         m_nPlotWidth = std::max(1, ToPixel(perY * m_dXSpan));
-    else
+        if (m_nPlotWidth < minWidth) {
+            m_nPlotWidth = minWidth;
+            widen(&m_dXMin, &m_dXMax, &m_dXSpan, minWidth / perY);
+        }
+    } else {
         m_nPlotHeight = std::max(1, ToPixel(perX * m_dYSpan));
+        if (m_nPlotHeight < minHeight) {
+            m_nPlotHeight = minHeight;
+            widen(&m_dYMin, &m_dYMax, &m_dYSpan, minHeight / perX);
+        }
+    }
     m_nPlotRight = m_nPlotLeft + m_nPlotWidth;
     m_nPlotBottom = m_nPlotTop + m_nPlotHeight;
 }
@@ -397,8 +426,13 @@ void CPemroView::DrawGraphTicks(CDC* pDC, BOOL bNumbers, int nXDecimals, int nXD
         *label = {catalog::AxisTick(lo, hi, i), -1};
         return false;
     };
-    const int frameRight = m_nPlotRight + kFrameRightMargin;
+    // A button column beside the figure starts at its right edge.
+    const int frameRight = catalog::HasRightColumn(m_nClassicalCurve)
+                               ? std::min(m_nPlotRight + kFrameRightMargin, m_nFigureRight)
+                               : m_nPlotRight + kFrameRightMargin;
     int firstXLeft = INT_MAX;
+    int prevXRight = INT_MIN / 2;
+    constexpr int kNumberGap = 2;
     double last = NAN;
     for (int i = 0; i < catalog::kAxisTickCount; ++i) {
         catalog::AxisTickLabel t{};
@@ -413,7 +447,12 @@ void CPemroView::DrawGraphTicks(CDC* pDC, BOOL bNumbers, int nXDecimals, int nXD
         // Centred by the width of its digits, kept inside the frame (its
         // box's last column a pixel clear of the frame's edge).
         const int half = ((t.decimals + nXDigits) * (m_nBaseCharWidth + m_nFontStep / 2)) / 2;
-        const int left = std::min(px - half, frameRight - width(t.value, t.decimals) - 1);
+        const int w = width(t.value, t.decimals);
+        const int left = std::min(px - half, frameRight - w - 1);
+        // A narrow plot has no room for every number: one that would meet
+        // the number before it is left out, its tick kept.
+        if (left < prevXRight + kNumberGap) continue;
+        prevXRight = left + w;
         firstXLeft = std::min(firstXLeft, left);
         DrawNumber(pDC, left, m_nPlotBottom + 4, t.decimals, t.value, m_crGround);
     }

@@ -10,7 +10,8 @@
     void DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, double dFrom, double dTo,
                            CString strXLabel, CString strYLabel);
     // Shrinks the plot box from its right or bottom edge so that a unit of x
-    // and a unit of y take the same pixels.
+    // and a unit of y take the same pixels; a side keeps half its length and
+    // the range boxes' reach, its axis then showing more about the range.
     void EqualizePlotUnits();
     // The graph's ticks, and with bNumbers their numbers, each the value
     // of its tick, clear of the "恢复" button drawn in restoreBox.

@@ -352,14 +352,28 @@ void CPemroView::DrawToolbarData(CDC* pDC, int n) {
             }
         }
     }
-    // 2. An edited coefficient reaches the working set in this pass.
+    // 2. An edited coefficient reaches the working set in this pass; a plane
+    // figure keeps the ranges it is drawn with (a plot of equal units may
+    // show more than the set ranges).
+    const double drawn[4] = {m_dXMin, m_dXMax, m_dYMin, m_dYMax};
     SaveRestoreDisplaySettings(m_bLoadScriptSettings);
+    if (!m_bFigure3D) {
+        m_dXMin = drawn[0];
+        m_dXMax = drawn[1];
+        m_dYMin = drawn[2];
+        m_dYMax = drawn[3];
+    }
 
-    // 3. The plane figure writes the values inside it.
+    // 3. The plane figure writes the values inside it, the second row at
+    // least a line below the first.
     if (!m_bFigure3D) {
         const double xs[3] = {m_dXMin + 0.1 * m_dXSpan, m_dXMin + 0.4 * m_dXSpan,
                               m_dXMin + 0.7 * m_dXSpan};
-        const double ys[2] = {m_dYMax - 0.05 * m_dYSpan, m_dYMax - 0.15 * m_dYSpan};
+        double rowStep = 0.1 * m_dYSpan;
+        if (m_nPlotHeight > 0)
+            rowStep =
+                std::max(rowStep, (m_nBaseCharHeight + m_nFontStep + 4) * m_dYSpan / m_nPlotHeight);
+        const double ys[2] = {m_dYMax - 0.05 * m_dYSpan, m_dYMax - 0.05 * m_dYSpan - rowStep};
         for (int i = 0; i < kCoefCount; ++i)
             DrawLabelValue(pDC, xs[i % 3], ys[i / 3], kCoefLabels[i], 2, m_adCoefF[i],
                            m_crDefaultPen);

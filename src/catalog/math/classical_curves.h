@@ -37,4 +37,7 @@ bool LemniscateFoci(double d, PlanePoint* f1, PlanePoint* f2);
 // along the curve itself, so the construction is drawn after the curve.
 bool ConstructionOverCurve(int kind);
 
+// True where the construction puts its button column right of the figure.
+bool HasRightColumn(int kind);
+
 } // namespace catalog
