@@ -40,8 +40,7 @@ void CPemroView::CmdText2(CDC* pDC) {
         if (m_nPlotHeight > 0 && (y - m_dYMin) * m_nPlotHeight < h * m_dYSpan)
             y += (h + 2) * m_dYSpan / m_nPlotHeight;
         DrawStringWorldInPlot(pDC, x, y, m_astrCommandLabel[0], m_crPen);
-    }
-    else
+    } else
         DrawStringWorld(pDC, x, y, m_astrCommandLabel[0], m_crPen);
 }
 
