@@ -186,6 +186,9 @@ void CPemroView::BallCurveButtons(CDC* pDC) {
         --m_nBallRadius;
         m_bSelectionPending = 1;
     }
-    if (TextButton(pDC, xs[4], ys[4], Gbk(u8"t增"))) m_dTimeT *= 2;
+    // The run stops after its longest number of frames: past that, a longer
+    // time would show nothing new.
+    const bool longer = m_dTimeT < kMaxCurveSteps / kStepsPerFrame * m_dOdeStep;
+    if (TextButton(pDC, xs[4], ys[4], Gbk(u8"t增")) && longer) m_dTimeT *= 2;
     if (TextButton(pDC, xs[5], ys[5], Gbk(u8"t减"))) m_dTimeT *= 0.5;
 }

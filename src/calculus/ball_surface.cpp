@@ -347,7 +347,9 @@ void CPemroView::BallSurfaceButtons(CDC* pDC) {
                            m_crRightFrame, m_crRightFrame);
     calculus::BallParamColumn(*this, pDC, R, T, pitch, kColumn, pairs ? step : 0);
     if (TextButton(pDC, xs[0], ys[0], Gbk(kRow[0]))) m_dTimeT *= 0.5;
-    if (TextButton(pDC, xs[1], ys[1], Gbk(kRow[1]))) m_dTimeT *= 2;
+    // Past the run's longest number of frames a longer time shows nothing new.
+    const bool longer = m_dTimeT < kMaxBallSteps / kStepsPerFrame * m_dOdeStep;
+    if (TextButton(pDC, xs[1], ys[1], Gbk(kRow[1])) && longer) m_dTimeT *= 2;
     if (TextButtonInPlot(pDC, xs[2], ys[2], 48, 20, Gbk(kRow[2]), m_crCurveSetting)) {
         --m_nBallRadius;
         m_bSelectionPending = 1;

@@ -116,7 +116,7 @@ void CPemroView::DrawSeries1(CDC* pDC, int where) {
     if (bandVisible) {
         if (n == 1) {
             DrawLineWorld(pDC, x0, 0, x0, f0, m_crFirstDerivative);
-            DrawStringWorld(pDC, x0, 0, "x0", m_crFirstDerivative);
+            DrawStringWorldInPlot(pDC, x0, 0, "x0", m_crFirstDerivative);
         }
         const double step = m_dXSpan / kPolynomialSamples;
         if (step > 0 && std::isfinite(step)) {

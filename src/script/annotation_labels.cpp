@@ -5,9 +5,10 @@
 // is label 1 of the command record.
 #include "calculus/button_column.h"
 #include "view/view.h"
-
 #include "platform/text_codec.h"
 #include "script/script_args.h"
+
+#include <cstdlib>
 
 namespace {
 
@@ -26,10 +27,21 @@ void CPemroView::CmdText2(CDC* pDC) {
     double x = ReadScriptNumber(kArgText);
     double y = ReadScriptNumber(m_nParsePos);
     ReadScriptColors(TRUE, FALSE);
-    if (x < m_dXMin - kLabelMargin * m_dXSpan || x > m_dXMax + kLabelMargin * m_dXSpan)
-        x = m_dCursorX;
+    // The name of the cursor's point in the plot stays inside it, off the
+    // tick numbers, when the ranges bring the point to the plot's edge.
+    const bool atCursor =
+        x < m_dXMin - kLabelMargin * m_dXSpan || x > m_dXMax + kLabelMargin * m_dXSpan;
+    if (atCursor) x = m_dCursorX;
     PlaneYOrCurve(x, &y);
-    DrawStringWorld(pDC, x, y, m_astrCommandLabel[0], m_crPen);
+    if (atCursor && IsInsideWorldRange(x, y)) {
+        // Near the plot's bottom the name goes above its point, clear of
+        // the names and numbers along the bottom edge.
+        const int h = std::abs(PlainStringFont(FALSE, m_nLabelZoom).lfHeight);
+        if (m_nPlotHeight > 0 && (y - m_dYMin) * m_nPlotHeight < h * m_dYSpan)
+            y += (h + 2) * m_dYSpan / m_nPlotHeight;
+        DrawStringWorldInPlot(pDC, x, y, m_astrCommandLabel[0], m_crPen);
+    } else
+        DrawStringWorld(pDC, x, y, m_astrCommandLabel[0], m_crPen);
 }
 
 void CPemroView::CmdTextDert(CDC* pDC) {

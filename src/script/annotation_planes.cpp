@@ -9,6 +9,7 @@
 #include "script/math/annotation_geometry.h"
 #include "script/script_args.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -116,9 +117,16 @@ void CPemroView::CmdB2_AC(CDC* pDC) {
     if (!IsAnnotationOn()) return;
     double x0 = ReadScriptNumber(kArgSaddle);
     double y0 = ReadScriptNumber(m_nParsePos);
-    const double lx = ReadScriptNumber(m_nParsePos);
-    const double ly = ReadScriptNumber(m_nParsePos);
-    const double lz = ReadScriptNumber(m_nParsePos);
+    double lx = ReadScriptNumber(m_nParsePos);
+    double ly = ReadScriptNumber(m_nParsePos);
+    double lz = ReadScriptNumber(m_nParsePos);
+    // Ranges moved off the read-out's place bring it to the box's nearest
+    // corner rather than out among the buttons over the frame.
+    const auto into = [](double u, double lo, double hi) {
+        return lo < hi ? std::min(std::max(u, lo), hi) : u;
+    };
+    lx = into(lx, m_dXMin, m_dXMax), ly = into(ly, m_dYMin, m_dYMax);
+    lz = into(lz, m_dZMin, m_dZMax);
     if (!(m_dXMin <= x0 && x0 <= m_dXMax && m_dYMin <= y0 && y0 <= m_dYMax))
         x0 = m_dCursorX, y0 = m_dCursorY;
     if (!(m_dXMin < x0 && x0 < m_dXMax && m_dYMin < y0 && y0 < m_dYMax)) return;

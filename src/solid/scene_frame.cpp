@@ -151,7 +151,7 @@ void CPemroView::DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nS
         // 4. and 5. Stage and ticks, unturned.
         const bool under = nOverlay == kSceneStripUnder;
         if (nOverlay == 0) DrawSceneStage(pDC);
-        if (!under) DrawSceneTicks(pDC, nLabelMode == 0);
+        if (!under) DrawSceneTicks(pDC, nLabelMode == 0, !m_bPrintMode);
 
         // 6. From here on the scene is turned and its axes arranged.
         m_nAxisArrangement = turn.Arrangement();
@@ -294,7 +294,7 @@ int CPemroView::SceneRangeBoxesRight() const {
 
 // Quarter steps of each range; the last tick falls on the maximum only
 // when the running sum reaches it.
-void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues) {
+void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues, BOOL bMeshButtons) {
     const double Dx = m_dXSpan, Dy = m_dYSpan, Dz = m_dZSpan;
     const int ch = m_nBaseCharHeight;
     const auto each = [](double min, double span, auto fn) {
@@ -315,6 +315,16 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues) {
     // meet, would stand over each other: a value that would meet one
     // written before is left out (each is written on its own opaque cell).
     std::vector<CRect> written;
+    // The "Meshy:" caption and its buttons below the frame's right corner:
+    // y values pushed there by a wide range give way to them.
+    if (bMeshButtons) {
+        const int left = m_nFigureRight - 2 * ch + 20, top = m_nFigureBottom - ch / 4;
+        const int caption =
+            left + 10 + kMeshCaptionLength * PlainStringFont(FALSE, m_nLabelZoom).lfWidth;
+        const int buttons = left + 40 + 2 * ButtonWidth(Gbk(u8"增加")) + 8;
+        written.emplace_back(left, top, std::max(caption, buttons),
+                             m_nFigureBottom + ch / 2 + ButtonHeight());
+    }
     const auto value = [&](double x, double y, double z, double u) {
         if (!bValues) return;
         double ax = x, ay = y, az = z;

@@ -36,7 +36,7 @@
     // Where "恢复" stands: left of the range boxes, its frame clear of them
     // in a large font.
     int SceneRestoreX() const;
-    void DrawSceneTicks(CDC* pDC, BOOL bValues);
+    void DrawSceneTicks(CDC* pDC, BOOL bValues, BOOL bMeshButtons = FALSE);
     // The y axis arrow with its name (arrow placement 1 or 2), lifted clear
     // of the x tick values where the two would meet.
     void DrawSceneYAxis(CDC* pDC, int placement, const CString& name);
