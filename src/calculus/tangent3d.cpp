@@ -135,7 +135,15 @@ void CPemroView::DrawPlaneSecant(CDC* pDC) {
     const double xn = x0 + delta, yn = y0 + s * delta;
     DrawDotWorld(pDC, x0, y0, 3, 3, m_crFirstDerivative, m_crFirstDerivative);
     DrawDotWorld(pDC, xn, yn, 3, 3, m_crFirstDerivative, m_crFirstDerivative);
-    DrawStringWorld(pDC, x0, y0, "M", m_crFirstDerivative);
+    // A point's name at the plot's edge stays inside it, off the tick
+    // numbers; a point off the plot keeps its name where it was.
+    const auto name = [&](double x, double y, const char* text) {
+        if (IsInsideWorldRange(x, y))
+            DrawStringWorldInPlot(pDC, x, y, text, m_crFirstDerivative);
+        else
+            DrawStringWorld(pDC, x, y, text, m_crFirstDerivative);
+    };
+    name(x0, y0, "M");
     // N so near M that its letter would cover M's (the tangent) stands
     // right of M's.
     CSize m;
@@ -146,7 +154,7 @@ void CPemroView::DrawPlaneSecant(CDC* pDC) {
     const double perX = (m_nPlotRight - m_nPlotLeft) / m_dXSpan;
     const double perY = (m_nPlotBottom - m_nPlotTop) / m_dYSpan;
     const bool covers = std::abs((xn - x0) * perX) < m.cx + 3 && std::abs((yn - y0) * perY) < m.cy;
-    DrawStringWorld(pDC, covers ? x0 + (m.cx + 3) / perX : xn, yn, "N", m_crFirstDerivative);
+    name(covers ? x0 + (m.cx + 3) / perX : xn, yn, "N");
 }
 
 void CPemroView::DrawSpaceSecant(CDC* pDC) {

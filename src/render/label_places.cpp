@@ -10,6 +10,7 @@
 
 void CPemroView::BeginFigureBoxes(const CRect& frame) {
     m_aFigureBoxes.clear();
+    m_aText3Cells.clear();
     m_aPlacedAxisNames.clear();
     m_rcFigureFrame = frame;
     m_bNoteFigureBoxes = true;

@@ -129,6 +129,7 @@
     // now has written, and its frame: where a held name may not stand, and
     // where it must.
     std::vector<CRect> m_aFigureBoxes;
+    std::vector<CRect> m_aText3Cells; // the space points' names the figure has written
     CRect m_rcFigureFrame;
     bool m_bNoteFigureBoxes = false;
     // The record and the box the boxes are noted for: a second command of

@@ -4,9 +4,9 @@
 // mouse) and "Textz" (where a surface crosses the cutting height). The text
 // is label 1 of the command record.
 #include "calculus/button_column.h"
-#include "view/view.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
+#include "view/view.h"
 
 #include <cstdlib>
 
@@ -19,6 +19,8 @@ constexpr double kLabelMargin = 0.2;
 // Textz scans the diagonal direction in these steps up to 1.
 constexpr double kCrossingStep = 0.01;
 constexpr int kCrossingSteps = 100;
+// A space point's name moves down at most this many rows off the names before.
+constexpr int kText3Shifts = 3;
 
 } // namespace
 
@@ -81,7 +83,27 @@ void CPemroView::CmdText3(CDC* pDC) {
         z = lower ? EvalSurfaceG(x, y, m_nSurfaceLower) : EvalSurfaceF(x, y, m_nSurfaceUpper);
         if (!(EvalRegionFunction(x, y, m_nFuncF) > 0)) return;
     }
-    DrawText3D(pDC, x, y, z, m_astrCommandLabel[0], m_crPen);
+    if (!IsFigureBandVisible()) return;
+    TurnPoint3D(&x, &y);
+    int sx, sy;
+    if (!ProjectPoint3D(x, y, z, &sx, &sy)) return;
+    // Names of space points that come close on the screen (a z range
+    // stretched far) stand one under the other instead of over each other.
+    const CString& text = m_astrCommandLabel[0];
+    CSize size;
+    {
+        const CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+        size = pDC->GetTextExtent(text);
+    }
+    CRect cell(sx, sy, sx + size.cx, sy + size.cy);
+    const auto taken = [&] {
+        for (const CRect& r : m_aText3Cells)
+            if (!cell.Intersect(r).IsRectEmpty()) return true;
+        return false;
+    };
+    for (int i = 0; i < kText3Shifts && taken(); ++i) cell.OffsetRect(0, size.cy);
+    m_aText3Cells.push_back(cell);
+    DrawString(pDC, cell.left, cell.top, text, m_crPen);
 }
 
 void CPemroView::CmdTextz(CDC* pDC) {
