@@ -29,6 +29,10 @@ TEST(GraphAxes, DecimalsFollowTheSizeOfTheRange) {
     EXPECT_EQ(catalog::AxisDecimals(-5, 5), 1);
     EXPECT_EQ(catalog::AxisDecimals(-50, 500), 0);
     EXPECT_EQ(catalog::AxisDecimals(-0.1, 0.05), 2); // "below" is strict
+    // Narrow ranges: a quarter of 0.102 is 0.0255, two decimals; a quarter
+    // of 0.4 is 0.1, one.
+    EXPECT_EQ(catalog::AxisDecimals(1.098, 1.2), 2);
+    EXPECT_EQ(catalog::AxisDecimals(100, 100.4), 1);
 }
 
 TEST(GraphAxes, DigitsCountTheLargerEnd) {
@@ -59,8 +63,8 @@ std::vector<std::string> TickTexts(double lo, double hi, int least, bool roomy) 
 }
 
 // Each tick's number is its value: a tick takes the decimals it needs where
-// they fit; else a quarter point goes without a number, and an end or the
-// middle moves to the nearest value the axis's decimals write, ends inward.
+// they fit; else it moves to the nearest value the axis's decimals write,
+// ends inward, a quarter point only by less than a fifth of a quarter.
 TEST(GraphAxes, EachTickNumberIsItsTicksValue) {
     using V = std::vector<std::string>;
     const struct {
@@ -76,11 +80,16 @@ TEST(GraphAxes, EachTickNumberIsItsTicksValue) {
         // No room for more decimals: 0.25 and 0.75 go without numbers.
         {0, 1, 1, false, V{"0.0", "none", "0.5", "none", "1.0"}},
         // Ends that one decimal cannot write move inward: 0.123 to 0.2,
-        // 4.567 to 4.5; the middle 2.345 to the nearest, 2.3.
-        {0.123, 4.567, 1, false, V{"0.2", "none", "2.3", "none", "4.5"}},
-        // Thirds never end: 1/12 goes without a number, 1/6 and 1/3 move to
-        // 0.17 and 0.33; 1/4 is exact.
-        {0, 1.0 / 3, 2, true, V{"0.00", "none", "0.17", "0.25", "0.33"}},
+        // 4.567 to 4.5; the middle 2.345 to the nearest, 2.3; the quarter
+        // points 1.234 and 3.456 to 1.2 and 3.5 (by 0.034 and 0.044, a
+        // quarter being 1.111).
+        {0.123, 4.567, 1, false, V{"0.2", "1.2", "2.3", "3.5", "4.5"}},
+        // Thirds never end: 1/12 moves to 0.08 (by 0.0033 of 0.083), 1/6 and
+        // 1/3 to 0.17 and 0.33; 1/4 is exact.
+        {0, 1.0 / 3, 2, true, V{"0.00", "0.08", "0.17", "0.25", "0.33"}},
+        // Ends stepped together: quarters 8.182 and 8.394 of a 0.106 step
+        // move by 0.018 and 0.006 to 8.2 and 8.4.
+        {8.076, 8.5, 1, false, V{"8.1", "8.2", "8.3", "8.4", "8.5"}},
         // A range narrower than one decimal holds no written value.
         {0.12, 0.18, 1, false, V(5, "none")},
     };

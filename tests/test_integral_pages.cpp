@@ -379,7 +379,14 @@ TEST_F(ScratchIntegralTest, PolarRegionLimitsAlongTheRayAndTheCircle) {
     const COLORREF mark = view->m_crSecondDerivative;
     EXPECT_TRUE(ShowsAtWorld(std::sin(1.0) * std::cos(1.0), std::sin(1.0) * std::sin(1.0),
                              u8"r的下限", mark));
-    EXPECT_TRUE(ShowsAtWorld(std::cos(1.0), std::sin(1.0), u8"r的上限", mark));
+    // The upper limit's name stands over its point, lifted clear of the
+    // curve's name "r=θ" beside it.
+    const CPoint upper = WorldPixel(*view, std::cos(1.0), std::sin(1.0));
+    const CRect near(upper.x - 10, upper.y - 120, upper.x + 200, upper.y + 60);
+    bool shown = false;
+    for (int up = 0; up <= 60 && !shown; ++up)
+        shown = ShowsString(*view, upper.x + 2, upper.y - up, u8"r的上限", mark, near);
+    EXPECT_TRUE(shown);
     // The r-type button: θ limits on the circle through the point.
     ClickButton(view->m_nFigureRight - 40, view->m_nFigureTop + 22);
     Repaint();

@@ -170,12 +170,14 @@ void CPemroView::DrawEpsilonDelta(CDC* pDC, const LimitApproach& ap) {
     if (dr > m_dXMax - x0) dr = m_dXMax - x0;
     if (dl > x0 - m_dXMin) dl = x0 - m_dXMin;
 
-    DrawEpsilonBox(pDC, ap, dl, dr);
+    // The read-outs wait to be written over the figure: the box's marks
+    // keep clear of them.
     DrawLabelNumber(pDC, 0, m_dXMax - 0.3 * m_dXSpan, m_dYMin + 0.2 * m_dYSpan, Gbk(u8"ε="), 6,
                     band, 5);
     // The δ found: the δ buttons only widen or narrow the box drawn.
     DrawLabelNumber(pDC, 0, m_dXMax - 0.3 * m_dXSpan, m_dYMin + m_dParamStep * m_dYSpan,
                     Gbk(u8"δ="), 6, delta, 5);
+    DrawEpsilonBox(pDC, ap, dl, dr);
     DrawEpsilonPieces(pDC, ap, dl, dr, tl, tr);
     DrawEpsilonDots(pDC, ap, dl, dr);
 }
@@ -206,9 +208,12 @@ void CPemroView::DrawEpsilonBox(CDC* pDC, const LimitApproach& ap, double dl, do
     std::vector<CRect> clear = {CRect(l - 2, Y - e - 2, r + 2, Y + e + 2)};
     FillRectPx(pDC, l - 2, Y - e - 2, r + 2, Y + e + 2, kRed);
     FillRectPx(pDC, l, Y - e, r, Y + e, kBlue);
+    // The marks are cut at the plot's edge: they keep inside it.
+    const CRect plot(m_nPlotLeft, m_nPlotTop, m_nPlotRight, m_nPlotBottom);
     const auto mark = [&](int x, const CString& text) {
-        DrawString(pDC, x, row, text, c);
-        clear.push_back(TextBox(x, row, PlainExtent(pDC, text)));
+        const CPoint at = ClearOfFigureText(pDC, x, row, text, plot);
+        DrawString(pDC, at.x, at.y, text, c);
+        clear.push_back(TextBox(at.x, at.y, PlainExtent(pDC, text)));
     };
     // A narrow box puts the right mark after the left one rather than over
     // it, and at the plot's right edge the left mark gives way to the left.

@@ -139,7 +139,8 @@ BOOL CPemroView::ShouldAnimateApproach(double x0, double a, double b) {
 void CPemroView::PauseApproach(double f) {
     // The figure's waiting labels go down before the samples, as the first
     // frame shown writes them: a pass without pauses draws the same picture.
-    FlushValueLabels();
+    // The axis names wait for the figure's end, to stand clear of the dots.
+    WriteHeldValueLabels();
     if (!m_bAnimateApproach) return;
     const int ms = int(kPauseMsPerFactor * f);
     if (ms > 0) ShowAndWait(ms);
@@ -156,6 +157,17 @@ void CPemroView::DrawApproachDots(CDC* pDC, double x, double y, BOOL bLeft) {
     if (m_dYMin <= y && y <= m_dYMax) DrawDotWorld(pDC, x, y, kDotRadius, kDotRadius, c, c);
     if (m_dYMin <= 0 && 0 <= m_dYMax) DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, c, c);
     pDC->SetClipRect(saved);
+    // The axis names, placed when the figure is done, keep off the dots.
+    const auto note = [&](double wy) {
+        const double fx = (x - m_dXMin) / (m_dXMax - m_dXMin) * (m_nPlotRight - m_nPlotLeft);
+        const double fy = (wy - m_dYMin) / (m_dYMax - m_dYMin) * (m_nPlotBottom - m_nPlotTop);
+        if (!IsDrawable(fx) || !IsDrawable(fy)) return;
+        const int px = m_nPlotLeft + ToPixel(fx), py = m_nPlotBottom - ToPixel(fy);
+        const int r = kDotRadius + 1;
+        NoteFigureBox(CRect(px - r, py - r, px + r + 1, py + r + 1));
+    };
+    if (m_dYMin <= y && y <= m_dYMax) note(y);
+    if (m_dYMin <= 0 && 0 <= m_dYMax) note(0);
 }
 
 BOOL CPemroView::ApproachExplicit(CDC* pDC, LimitApproach* ap) {

@@ -68,6 +68,16 @@ void CPemroView::DrawTangentLine2Lower(CDC* pDC, int nDropToXAxis, int nDropToYA
         return x;
     };
     const double xl = walk(-1), xr = walk(1);
+    // The equation waits to be written over the figure: the end labels
+    // keep clear of it.
+    if (nLabels == 2 || nLabels == 3) {
+        const double c = y0 - s * x0;
+        const double ex = m_dXMin, ey = m_dYMax - 0.1 * m_dYSpan;
+        // The intercept's label starts with blanks that would cover the
+        // slope if drawn after it.
+        DrawLabelValue(pDC, ex, ey, c < 0 ? "          x  " : "          x+  ", 3, c, colour);
+        DrawLabelValue(pDC, ex, ey, "y= ", 3, s, colour);
+    }
     DrawLineWorld(pDC, xl, line(xl), x0, y0, colour);
     // A point a range step has moved to the plot's edge leaves no segment
     // to walk: its ends, and their labels, would stand on one another.
@@ -79,14 +89,6 @@ void CPemroView::DrawTangentLine2Lower(CDC* pDC, int nDropToXAxis, int nDropToYA
     DrawDotWorld(pDC, x0, y0, 3, 3, m_crFirstDerivative, colour);
     if (nDropToXAxis == 1) DrawLineWorld(pDC, x0, y0, x0, 0, colour);
     if (nDropToYAxis == 1) DrawLineWorld(pDC, x0, y0, 0, y0, colour);
-    if (nLabels == 2 || nLabels == 3) {
-        const double c = y0 - s * x0;
-        const double ex = m_dXMin, ey = m_dYMax - 0.1 * m_dYSpan;
-        // The intercept's label starts with blanks that would cover the
-        // slope if drawn after it.
-        DrawLabelValue(pDC, ex, ey, c < 0 ? "          x  " : "          x+  ", 3, c, colour);
-        DrawLabelValue(pDC, ex, ey, "y= ", 3, s, colour);
-    }
 }
 
 // M and the slope there by the curve kind; FALSE when there is none (an

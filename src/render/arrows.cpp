@@ -60,7 +60,11 @@ void DrawArrowWith(CPemroView* v, LineFn line, const HeadStroke* fill, CDC* pDC,
     const auto label = [&](double x, double y, const CString& text) {
         const bool name = v->m_bHoldAxisNames && !text.empty();
         if (name) v->BeginAxisName(CPoint(ToPixel(x), ToPixel(y)));
-        v->DrawString(pDC, ToPixel(x + dx), ToPixel(y + dy), text, colour);
+        // An axis name is placed when the figure is done; another label
+        // keeps clear of the figure's text now.
+        CPoint at(ToPixel(x + dx), ToPixel(y + dy));
+        if (!name && !text.empty()) at = v->ClearOfFigureText(pDC, at.x, at.y, text);
+        v->DrawString(pDC, at.x, at.y, text, colour);
         if (name) v->EndAxisName();
     };
     label(x1, y1, label1);

@@ -12,6 +12,7 @@ void CPemroView::BeginFigureBoxes(const CRect& frame) {
     m_aFigureBoxes.clear();
     m_aText3Cells.clear();
     m_aPlacedAxisNames.clear();
+    m_aPlacedPointNames.clear();
     m_rcFigureFrame = frame;
     m_bNoteFigureBoxes = true;
     m_nDrawnFigureBand = m_bNoteScreenFigures ? int(m_aNotedFigureBands.size()) - 1 : -1;
@@ -22,6 +23,7 @@ void CPemroView::EndFigureBoxes() {
     NoteDrawnFigureTop();
     m_aFigureBoxes.clear();
     m_aPlacedAxisNames.clear();
+    m_aPlacedPointNames.clear();
     m_rcFigureFrame = CRect();
     m_bNoteFigureBoxes = false;
     ApplyFigureClip();
@@ -86,6 +88,46 @@ bool CPemroView::IsOutsideFigureFrame(CDC* pDC, const std::string& text, const C
     ink.OffsetRect(cell.left, cell.top);
     const int mx = ink.left + ink.Width() / 2, my = ink.top + ink.Height() / 2;
     return mx < f.left || mx >= f.right || my < f.top || my >= f.bottom;
+}
+
+CPoint CPemroView::ClearOfFigureText(CDC* pDC, int x, int y, const CString& text,
+                                     const CRect& within) {
+    const CPoint at(x, y);
+    if (!pDC || text.empty() || !m_bNoteFigureBoxes || m_rcFigureFrame.IsRectEmpty()) return at;
+    for (const PlacedPointName& p : m_aPlacedPointNames)
+        if (p.text == text && p.from == at) return p.to;
+    CRect ink;
+    CSize size;
+    {
+        const CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+        ink = pDC->GetTextInk(text);
+        size = pDC->GetTextExtent(text);
+    }
+    if (ink.IsRectEmpty()) return at;
+    ink.OffsetRect(x, y);
+    // The name written here before (a frame drawn again) is not in its way.
+    const CRect own(x, y, x + size.cx, y + size.cy);
+    std::vector<CRect> taken;
+    bool meets = false;
+    const auto take = [&](const CRect& r) {
+        if (r == own) return;
+        taken.push_back(r);
+        meets = meets || !r.Intersect(ink).IsRectEmpty();
+    };
+    for (const CRect& r : m_aFigureBoxes) take(r);
+    for (const HeldValuePiece& p : m_aHeldValuePieces)
+        if (p.dc == pDC) take(p.cell);
+    CPoint to = at;
+    if (meets) {
+        // Steps of a quarter of the name's height, out to three heights:
+        // still beside its point.
+        const int h = std::max(1, ink.Height());
+        const CPoint d = labels::NearestFreeShift(
+            ink, taken, within.IsRectEmpty() ? m_rcFigureFrame : within, std::max(2, h / 4), 3 * h);
+        to.x += d.x, to.y += d.y;
+    }
+    m_aPlacedPointNames.push_back({text, at, to});
+    return to;
 }
 
 void CPemroView::BeginAxisName() {

@@ -251,8 +251,10 @@ void CPemroView::DrawStringWorld(CDC* pDC, double x, double y, const CString& te
                                  COLORREF colour) {
     const Metrics m(*this);
     int px = 0, py = 0;
-    if (pDC && IsFigureBandVisible() && MapBandPoint(*this, x, y, &px, &py))
-        DrawString(pDC, px + 2, py, text, colour);
+    if (pDC && IsFigureBandVisible() && MapBandPoint(*this, x, y, &px, &py)) {
+        const CPoint at = ClearOfFigureText(pDC, px + 2, py, text);
+        DrawString(pDC, at.x, at.y, text, colour);
+    }
     m_lfCurrent.lfHeight = m.E;
     m_lfCurrent.lfWidth = m.w0;
 }
@@ -271,7 +273,9 @@ void CPemroView::DrawStringWorldInPlot(CDC* pDC, double x, double y, const CStri
         }
         px = std::max(m_nPlotLeft, std::min(px + 2, m_nPlotRight - int(size.cx)));
         py = std::max(m_nPlotTop, std::min(py, m_nPlotBottom - int(size.cy)));
-        DrawString(pDC, px, py, text, colour);
+        const CRect plot(m_nPlotLeft, m_nPlotTop, m_nPlotRight, m_nPlotBottom);
+        const CPoint at = ClearOfFigureText(pDC, px, py, text, plot);
+        DrawString(pDC, at.x, at.y, text, colour);
     }
     m_lfCurrent.lfHeight = m.E;
     m_lfCurrent.lfWidth = m.w0;

@@ -136,6 +136,17 @@
     // the same record drawing into the same box goes on with them.
     int m_nFigureBoxesRecord = -1;
     CRect m_rcFigureBoxesBox;
+    // A point's name written in a figure stands at the nearest place clear
+    // of the figure's text, its buttons and the value labels waiting to be
+    // written, inside `within` (else the figure's frame); the same name at
+    // the same point goes where it went before.
+    struct PlacedPointName {
+        std::string text;
+        CPoint from, to;
+    };
+    std::vector<PlacedPointName> m_aPlacedPointNames;
+    CPoint ClearOfFigureText(CDC* pDC, int x, int y, const CString& text,
+                             const CRect& within = CRect());
     void BeginFigureBoxes(const CRect& frame);
     void EndFigureBoxes();
     void NoteFigureBox(const CRect& box);

@@ -62,6 +62,15 @@ void CPemroView::CmdDifferentiation(CDC* pDC) {
     const double x1 = x0 + m_dStepH * m_dXSpan * m_nDeltaXSign;
     const double y1 = EvalF(x1, m_nFuncF);
     const double y0 = m_dY0 = EvalF(x0, m_nFuncF);
+    // The quotient waits to be written over the figure: the names below
+    // keep clear of it.
+    if (s1 == 1 && s2 == 1) {
+        const double f0 = EvalF(x0, m_nFuncF);
+        const double d = (EvalF(x0 + kQuotientStep, m_nFuncF) - f0) / kQuotientStep;
+        const double r = ((EvalF(x1, m_nFuncF) - f0) - (x1 - x0) * d) / (x1 - x0);
+        DrawLabelNumber(pDC, 0, m_dXMin + 0.1 * m_dXSpan, m_dYMax - 0.1 * m_dYSpan,
+                        Gbk(u8"(△y-dy)/△x="), 4, r, m_crCurveSetting);
+    }
     // The points' names go with them; out of the plot they are not written.
     if (IsInsideWorldRange(x1, y1)) DrawStringWorld(pDC, x1, y1, "N", m_crFirstDerivative);
     // M left of its point, but not out of the plot over the tick numbers.
@@ -78,7 +87,7 @@ void CPemroView::CmdDifferentiation(CDC* pDC) {
         if (std::abs((y1 - y0) * rows) < cy && IsInsideWorldRange(x1, y1))
             qy = std::min(y0, y1 - cy / rows);
     }
-    if (IsInsideWorldRange(x1, y0)) DrawStringWorld(pDC, x1, qy, "Q", m_crFirstDerivative);
+    if (IsInsideWorldRange(x1, y0)) DrawStringWorldInPlot(pDC, x1, qy, "Q", m_crFirstDerivative);
     DrawLineWorld(pDC, x0, y0, x0, 0, m_crCurveSetting);
     DrawLineWorld(pDC, x1, y1, x1, 0, m_crCurveSetting);
     DrawLineWorld(pDC, x1, 0, x0, 0, m_crDefaultFill);
@@ -101,8 +110,7 @@ void CPemroView::DifferentiationButtons(CDC* pDC) {
     if (m_nDeltaXSign != 1 && m_nDeltaXSign != -1) m_nDeltaXSign = 1;
 }
 
-// The increment Δy on the y axis (s1 = 1), the differential dy (s2 = 1) and,
-// with both, the quotient (Δy − dy)/Δx.
+// The increment Δy on the y axis (s1 = 1) and the differential dy (s2 = 1).
 void CPemroView::DrawDifferential(CDC* pDC, double x0, double y0, double x1, double y1, int s1,
                                   int s2) {
     if (s1 == 1) {
@@ -139,13 +147,6 @@ void CPemroView::DrawDifferential(CDC* pDC, double x0, double y0, double x1, dou
         const double at = x1 + (std::isfinite(step) ? step : 0);
         if (IsInsideWorldRange(x1, top))
             DrawStringWorld(pDC, at, std::isfinite(y) ? y : top, "dy", m_crFirstDerivative);
-    }
-    if (s1 == 1 && s2 == 1) {
-        const double f0 = EvalF(x0, m_nFuncF);
-        const double d = (EvalF(x0 + kQuotientStep, m_nFuncF) - f0) / kQuotientStep;
-        const double r = ((EvalF(x1, m_nFuncF) - f0) - (x1 - x0) * d) / (x1 - x0);
-        DrawLabelNumber(pDC, 0, m_dXMin + 0.1 * m_dXSpan, m_dYMax - 0.1 * m_dYSpan,
-                        Gbk(u8"(△y-dy)/△x="), 4, r, m_crCurveSetting);
     }
 }
 

@@ -187,7 +187,8 @@ void CPemroView::DrawCoordinateArrow3D(CDC* pDC, const double p[3], const double
     int sx = 0, sy = 0;
     if (!IsFigureBandVisible() || !ProjectPoint3D(x, y, q[2], &sx, &sy)) return;
     const int h = std::abs(m_lfCurrent.lfHeight);
-    DrawString(pDC, sx - h, sy - lines * h, Gbk(label), m_crCurveSetting);
+    const CPoint at = ClearOfFigureText(pDC, sx - h, sy - lines * h, Gbk(label));
+    DrawString(pDC, at.x, at.y, Gbk(label), m_crCurveSetting);
 }
 
 void CPemroView::DrawCylCoord(CDC* pDC) {

@@ -9,7 +9,9 @@ namespace catalog {
 constexpr int kAxisTickCount = 5;
 
 // Decimals of the axis numbers of the range [lo, hi]: 3 when both ends lie
-// below 0.1 in size, 2 below 1, 1 below 10, else 0.
+// below 0.1 in size, 2 below 1, 1 below 10, else 0; more where a quarter of
+// the range is shorter than a unit of the last decimal (at most
+// kMaxTickDecimals).
 int AxisDecimals(double lo, double hi);
 
 // Integer digits counted for the width of the numbers, used only when the
@@ -39,10 +41,11 @@ using TickLabelFits = std::function<bool(double value, int decimals)>;
 
 // Tick i of [lo, hi] as labelled: its quarter point, with the fewest
 // decimals from `least` on that write it exactly, when `fits` takes that
-// number. Otherwise the two quarter points between go without a number,
-// while the ends and the middle take the value nearest them that `least`
-// decimals write (the ends rounded inward), which their tick then stands
-// at. Every label is the value of its tick. False for a tick without one.
+// number. Otherwise every tick takes the value nearest it that `least`
+// decimals write (the ends rounded inward), which it then stands at; the
+// two quarter points between only where that moves them by less than a
+// fifth of a quarter, else they go without a number. Every label is the
+// value of its tick. False for a tick without one.
 bool LabelledTick(double lo, double hi, int i, int least, const TickLabelFits& fits,
                   AxisTickLabel* out);
 
