@@ -115,8 +115,14 @@ CPoint CPemroView::ClearOfFigureText(CDC* pDC, int x, int y, const CString& text
         meets = meets || !r.Intersect(ink).IsRectEmpty();
     };
     for (const CRect& r : m_aFigureBoxes) take(r);
+    // A waiting read-out that the name's cell meets would be written at
+    // once, under the lines drawn after it: it keeps clear of the cell.
+    const int left = ink.left - own.left, top = ink.top - own.top;
+    const int right = own.right - ink.right, bottom = own.bottom - ink.bottom;
     for (const HeldValuePiece& p : m_aHeldValuePieces)
-        if (p.dc == pDC) take(p.cell);
+        if (p.dc == pDC)
+            take(CRect(p.cell.left - right, p.cell.top - bottom, p.cell.right + left,
+                       p.cell.bottom + top));
     CPoint to = at;
     if (meets) {
         // Steps of a quarter of the name's height, out to three heights:
