@@ -43,14 +43,19 @@ void CPemroView::DrawSurf(CDC* pDC) {
     m_nProjectionDisplay = projection;
     DrawSurfaceScene(pDC, 0, 0, 2, 0, 0, 0, 0, "x", "y", "z");
     m_nProjectionDisplay = projection;
+    // The whole surface may rise over the trace buttons inside the box's
+    // top: they are drawn over it (a click on them asks for another pass).
+    if (m_dDemoVariant == 0.0 && IsSceneUsable()) {
+        DrawSurfaceScene(pDC, 1, 0, 0, m_dXMin, m_dXMax, m_dYMin, m_dYMax, "x", "y", "z");
+        DrawSurfButtons(pDC);
+        return;
+    }
     DrawSurfButtons(pDC);
     if (!IsSceneUsable()) return;
     if (m_dDemoVariant == 1.0)
         DrawCoordinatePlaneTraces(pDC);
     else if (m_dDemoVariant > 1.0)
         DrawParallelPlaneTrace(pDC);
-    else if (m_dDemoVariant == 0.0)
-        DrawSurfaceScene(pDC, 1, 0, 0, m_dXMin, m_dXMax, m_dYMin, m_dYMax, "x", "y", "z");
 }
 
 void CPemroView::DrawSurfButtons(CDC* pDC) {
