@@ -68,7 +68,9 @@ void CPemroView::DrawSurfButtons(CDC* pDC) {
     const CString more = Gbk(u8"增加"), fewer = Gbk(u8"减少");
     const int xMore = L - ch / 2 - 10;
     const int xFewer = std::max(L - ch / 2 + 30, xMore + ButtonWidth(more) + 4);
-    const int xCaption = std::max(L + 100, xFewer + ButtonWidth(fewer) + 4);
+    // The caption keeps a gap from the density pair, so it is not read as
+    // a third button of it.
+    const int xCaption = std::max(L + 100, xFewer + ButtonWidth(fewer) + 4 + ch / 3);
     const int xPlanes = std::max(xCaption + 50, xCaption + ButtonWidth(caption) + 4);
     const int xParallel = std::max(xCaption + 110, xPlanes + ButtonWidth(planes) + 4);
     TextButton(pDC, xCaption, T + 2, caption); // a caption
