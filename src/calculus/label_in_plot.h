@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <vector>
 
 namespace calculus {
 
@@ -33,8 +34,9 @@ inline bool KeepLabelInPlot(const CPemroView& v, size_t cells, double* x, double
 }
 
 // Moves (*x, *y), where KeepLabelInPlot has kept such a label, off the text
-// and buttons its figure has already written (a hint that a range step has
-// brought under it), as little as it takes and inside the plot.
+// and buttons its figure has already written or holds to write (a hint, a
+// length that a range step has brought under it), as little as it takes and
+// inside the plot.
 inline void KeepLabelOffFigureText(const CPemroView& v, size_t cells, double* x, double* y) {
     if (v.m_nPlotWidth <= 0 || v.m_nPlotHeight <= 0 || !(v.m_dXSpan > 0) || !(v.m_dYSpan > 0))
         return;
@@ -47,8 +49,10 @@ inline void KeepLabelOffFigureText(const CPemroView& v, size_t cells, double* x,
     const int px = ToPixel(fx), py = ToPixel(fy);
     const CRect box(px, py, px + cell * int(cells), py + height);
     const CRect plot(v.m_nPlotLeft, v.m_nPlotTop, v.m_nPlotRight, v.m_nPlotBottom);
+    std::vector<CRect> taken = v.m_aFigureBoxes;
+    for (const CPemroView::HeldValuePiece& p : v.m_aHeldValuePieces) taken.push_back(p.cell);
     const CPoint d =
-        labels::NearestFreeShift(box, v.m_aFigureBoxes, plot, std::max(2, height / 4), 5 * height);
+        labels::NearestFreeShift(box, taken, plot, std::max(2, height / 4), 5 * height);
     *x += d.x * v.m_dXSpan / v.m_nPlotWidth;
     *y -= d.y * v.m_dYSpan / v.m_nPlotHeight;
 }

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -149,6 +150,86 @@ private:
     bool m_wrapped = false, m_small = false;
 };
 
+// Where the columns of the normal equations stand: at equal steps across
+// the plot while each column's widest entry ends before the next column and
+// the right-hand side before the button column; else packed, the room left
+// over shared out between them, in the small labels where the normal ones
+// do not fit. Columns that fit in neither are left out, the right-hand
+// side (the last) kept.
+struct EquationColumns {
+    std::vector<int> index; // matrix columns shown, kRhs last
+    std::vector<double> x;  // the world x of each
+    bool small = false;
+};
+
+EquationColumns LayOutEquationColumns(CPemroView& v, CDC* pDC, int m, int last) {
+    EquationColumns out;
+    for (int c = 0; c <= last; ++c) out.index.push_back(c);
+    out.index.push_back(kRhs);
+    const auto even = [&](size_t i) {
+        const int c = out.index[i] == kRhs ? m + 1 : out.index[i];
+        return v.m_dXMin + c * v.m_dXSpan / (m + 2);
+    };
+    for (size_t i = 0; i < out.index.size(); ++i) out.x.push_back(even(i));
+    const int W = v.m_nPlotWidth;
+    if (!pDC || W <= 0 || !(v.m_dXSpan > 0)) return out;
+    const auto toPixel = [&](double x) {
+        return v.m_nPlotLeft + int((x - v.m_dXMin) * W / v.m_dXSpan);
+    };
+    const auto toWorld = [&](int px) {
+        return v.m_dXMin + (px - v.m_nPlotLeft + 0.5) * v.m_dXSpan / W;
+    };
+    const int limit = v.m_nPlotRight - 24; // the button column's frame, and a gap
+    for (int divisor : {3, 4}) {
+        LOGFONT font = v.m_lfCurrent;
+        font.lfHeight = (v.m_nLabelZoom + 2) * (v.m_nFontStep + v.m_nBaseCharHeight) / divisor;
+        font.lfWidth = (v.m_nLabelZoom + 2) * (v.m_nFontStep / 2 + v.m_nBaseCharWidth) / divisor;
+        const CFontSelect select(pDC, font);
+        // The normal labels write a blank cell before the number.
+        const int lead = divisor == 3 ? font.lfWidth : 0, gap = std::max(1, font.lfWidth);
+        std::vector<int> width;
+        for (int c : out.index) {
+            int w = 0;
+            for (int r = 0; r <= last; ++r)
+                w = std::max<int>(
+                    w, pDC->GetTextExtent(typeset::FormatDecimals(2, v.m_adMatrixA[r][c])).cx);
+            width.push_back(lead + w);
+        }
+        const size_t n = width.size();
+        if (divisor == 3) {
+            bool fits = toPixel(out.x[n - 1]) + width[n - 1] <= limit;
+            for (size_t i = 0; i + 1 < n; ++i)
+                fits = fits && toPixel(out.x[i]) + width[i] + gap <= toPixel(out.x[i + 1]);
+            if (fits) return out;
+        }
+        int total = 0;
+        for (int w : width) total += w;
+        const int room = limit - v.m_nPlotLeft;
+        // The columns left out from the right of the coefficients, in the
+        // small labels only.
+        size_t dropped = 0;
+        if (divisor == 4)
+            while (n - dropped > 2 && total + int(n - dropped - 1) * gap > room)
+                total -= width[n - 2 - dropped], ++dropped;
+        const size_t kept = n - dropped;
+        if (total + int(kept - 1) * gap > room && divisor == 3) continue;
+        if (dropped) {
+            out.index.erase(out.index.end() - 1 - dropped, out.index.end() - 1);
+            width.erase(width.end() - 1 - dropped, width.end() - 1);
+        }
+        const int share = kept > 1 ? std::max(gap, (room - total) / int(kept - 1)) : gap;
+        out.x.clear();
+        int px = v.m_nPlotLeft;
+        for (size_t i = 0; i < kept; ++i) {
+            out.x.push_back(toWorld(px));
+            px += width[i] + share;
+        }
+        out.small = divisor == 4;
+        return out;
+    }
+    return out;
+}
+
 } // namespace
 
 void CPemroView::DrawFitSelectorButtons(CDC* pDC, int top) {
@@ -235,13 +316,17 @@ void CPemroView::DrawRegressionm(CDC* pDC, int n, int m) {
     }
     if (m_nFuncLower == 1) {
         const int last = std::min(m, fit_view::kMaxTableLines - 1);
+        const EquationColumns columns = LayOutEquationColumns(*this, pDC, m, last);
         for (int r = 0; r <= last; ++r) {
             const double y = m_dYMin + (m + 1 - r) * m_dYSpan / (m + 2);
-            for (int c = 0; c <= last; ++c)
-                DrawLabelValue(pDC, m_dXMin + c * m_dXSpan / (m + 2), y, "", 2, m_adMatrixA[r][c],
-                               m_crCurveSetting);
-            DrawLabelValue(pDC, m_dXMin + (m + 1) * m_dXSpan / (m + 2), y, "", 2,
-                           m_adMatrixA[r][kRhs], m_crFirstDerivative);
+            for (size_t i = 0; i < columns.index.size(); ++i) {
+                const int c = columns.index[i];
+                const COLORREF colour = c == kRhs ? m_crFirstDerivative : m_crCurveSetting;
+                if (columns.small)
+                    DrawLabelValueSmall(pDC, columns.x[i], y, "", 2, m_adMatrixA[r][c], colour);
+                else
+                    DrawLabelValue(pDC, columns.x[i], y, "", 2, m_adMatrixA[r][c], colour);
+            }
         }
     }
     // Solved from the points' values of an orthogonal basis, not from the

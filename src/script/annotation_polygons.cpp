@@ -4,6 +4,7 @@
 // of function values).
 #include "view/view.h"
 
+#include "calculus/label_in_plot.h"
 #include "platform/real_steps.h"
 #include "script/script_args.h"
 
@@ -120,7 +121,13 @@ void CPemroView::CmdPrint(CDC* pDC) {
         y = std::max(std::min(y, m_dYMax), std::min(m_dYMin + row, m_dYMax));
     }
     // The value at x is F at x mirrored about the middle of the range.
+    // An entry that the squeezed range brings onto a figure's text written
+    // before (a chord's length) stands off it.
     ForEachRowEntry(m_dXMin, m_dXMax, m_dXSpan, n, [&](double x) {
-        DrawLabelValue(pDC, x, y, "", kValueDecimals, EvalF(m_dXMax - x + m_dXMin, k), m_crPen);
+        const double value = EvalF(m_dXMax - x + m_dXMin, k);
+        double at = x, row = y;
+        const size_t cells = 1 + typeset::FormatDecimals(kValueDecimals, value).size();
+        calculus::KeepLabelOffFigureText(*this, cells, &at, &row);
+        DrawLabelValue(pDC, at, row, "", kValueDecimals, value, m_crPen);
     });
 }

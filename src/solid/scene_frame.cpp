@@ -325,6 +325,14 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues, BOOL bMeshButtons) {
         written.emplace_back(left, top, std::max(caption, buttons),
                              m_nFigureBottom + ch / 2 + ButtonHeight());
     }
+    // The column of six buttons that line pages stand from the frame's top
+    // right corner (drawn after the values): a y value pushed up there by
+    // a wide range gives way to it too.
+    {
+        const int left = m_nFigureRight - 12, top = m_nFigureTop;
+        const int right = m_nFigureRight - 8 + ButtonWidth(Gbk(u8"m增"));
+        written.emplace_back(left, top, right, top + 5 * 24 + ButtonHeight() + 4);
+    }
     const auto value = [&](double x, double y, double z, double u) {
         if (!bValues) return;
         double ax = x, ay = y, az = z;

@@ -43,14 +43,19 @@ void CPemroView::DrawSurf(CDC* pDC) {
     m_nProjectionDisplay = projection;
     DrawSurfaceScene(pDC, 0, 0, 2, 0, 0, 0, 0, "x", "y", "z");
     m_nProjectionDisplay = projection;
+    // The whole surface may rise over the trace buttons inside the box's
+    // top: they are drawn over it (a click on them asks for another pass).
+    if (m_dDemoVariant == 0.0 && IsSceneUsable()) {
+        DrawSurfaceScene(pDC, 1, 0, 0, m_dXMin, m_dXMax, m_dYMin, m_dYMax, "x", "y", "z");
+        DrawSurfButtons(pDC);
+        return;
+    }
     DrawSurfButtons(pDC);
     if (!IsSceneUsable()) return;
     if (m_dDemoVariant == 1.0)
         DrawCoordinatePlaneTraces(pDC);
     else if (m_dDemoVariant > 1.0)
         DrawParallelPlaneTrace(pDC);
-    else if (m_dDemoVariant == 0.0)
-        DrawSurfaceScene(pDC, 1, 0, 0, m_dXMin, m_dXMax, m_dYMin, m_dYMax, "x", "y", "z");
 }
 
 void CPemroView::DrawSurfButtons(CDC* pDC) {
@@ -63,7 +68,9 @@ void CPemroView::DrawSurfButtons(CDC* pDC) {
     const CString more = Gbk(u8"增加"), fewer = Gbk(u8"减少");
     const int xMore = L - ch / 2 - 10;
     const int xFewer = std::max(L - ch / 2 + 30, xMore + ButtonWidth(more) + 4);
-    const int xCaption = std::max(L + 100, xFewer + ButtonWidth(fewer) + 4);
+    // The caption keeps a gap from the density pair, so it is not read as
+    // a third button of it.
+    const int xCaption = std::max(L + 100, xFewer + ButtonWidth(fewer) + 4 + ch / 3);
     const int xPlanes = std::max(xCaption + 50, xCaption + ButtonWidth(caption) + 4);
     const int xParallel = std::max(xCaption + 110, xPlanes + ButtonWidth(planes) + 4);
     TextButton(pDC, xCaption, T + 2, caption); // a caption
