@@ -160,6 +160,8 @@ void RegisterAfterClickBenchmarks() {
         // The colour map of the two equations' residual.
         {"200_system", "200", -1, u8"非线性方程组", 1},
         {"200_system_1920", "200", -1, u8"非线性方程组", 1, 0, 1920, 1080},
+        // The pencil's member plane drawn strip by strip.
+        {"359_way1", "359", -1, u8"方式1", 1},
     };
     for (const char* page : kMeshPages)
         states.push_back({std::string(page) + "_densest", page, -1, u8"增加", kPressesToDensest});

@@ -6,6 +6,7 @@
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
+#include "solid/step_strokes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -186,24 +187,43 @@ void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, cons
         }
         std::copy(member, member + 3, m_adCoefSurfF + 3);
         std::copy(lower, lower + 3, m_adCoefSurfG + 3);
+        // Tens of thousands of lines a pass, each a pixel or two long: they
+        // run down the columns, so a line starts where the row before ended
+        // and that end's heights and pixel serve again.
+        solid::StepStrokes strokes(*this, pDC);
         for (long ic = 0; ic < counts[1]; ++ic) {
             const double xc = x + double(ic) * cell;
+            double yEnd = std::nan(""), zuEnd = 0, zlEnd = 0;
             for (long iy = 0; iy < counts[2]; ++iy) {
                 const double y = y0 + double(iy) * cell;
-                const double zu = EvalSurfaceF(xc, y, kQuadricForm);
+                const bool joined = y == yEnd;
+                const double zu = joined ? zuEnd : EvalSurfaceF(xc, y, kQuadricForm);
                 const double zu2 = EvalSurfaceF(xc, y + cell, kQuadricForm);
                 const double t = (1 - (zu - m_dZMin) / m_dZSpan) * m_nBrightness3D;
-                DrawLine3D(pDC, xc, y, zu, xc, y + cell, zu2, MakeRGB(255, t, t));
-                const double zl = EvalSurfaceG(xc, y, kQuadricForm);
+                strokes.Add(0, {xc, y, zu}, {xc, y + cell, zu2}, MakeRGB(255, t, t));
+                // The lower plane counts in the two modes that draw it or the
+                // line over it.
+                const double zl = mode != 1 && mode != 2 ? 0
+                                  : joined && mode == 1  ? zlEnd
+                                                         : EvalSurfaceG(xc, y, kQuadricForm);
+                // The line and the axis are drawn between the two planes.
+                bool between = false;
+                const auto drawBetween = [&] {
+                    if (!between) strokes.EndStep();
+                    between = true;
+                };
                 if (mode == 2) {
                     const double ly = a * xc + c, lz = b * xc + g;
-                    if (y <= ly && ly <= y + cell && lz >= zl)
+                    if (y <= ly && ly <= y + cell && lz >= zl) {
+                        drawBetween();
                         DrawLine3D(pDC, xc, ly, lz, xc + cell, a * (xc + cell) + c,
                                    b * (xc + cell) + g, m_crFirstDerivative);
+                    }
                 }
                 // A flat z range gives no step: the axis walk would spin to its cap in every cell.
                 if (A != 0 && kAxisStep * m_dZSpan > 0 &&
                     AxisMayCrossStrip(axisX(zu), axisX(zu2), x, strip)) {
+                    drawBetween();
                     const int keep = m_nPixelSize;
                     m_nPixelSize = 2;
                     const double zHi = std::max(zu, zu2), dz = kAxisStep * m_dZSpan;
@@ -219,11 +239,15 @@ void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, cons
                     }
                     m_nPixelSize = keep;
                 }
+                if (between) strokes.Touched();
                 if (mode == 1) {
                     const double zl2 = EvalSurfaceG(xc, y + cell, kQuadricForm);
                     const double s = (zl - m_dZMin) / m_dZSpan * m_nBrightness3D;
-                    DrawLine3D(pDC, xc, y, zl, xc, y + cell, zl2, MakeRGB(s, s, 255));
+                    strokes.Add(1, {xc, y, zl}, {xc, y + cell, zl2}, MakeRGB(s, s, 255));
+                    zlEnd = zl2;
                 }
+                strokes.EndStep();
+                yEnd = y + cell, zuEnd = zu2;
             }
         }
         std::copy(p1, p1 + 3, m_adCoefSurfF + 3);

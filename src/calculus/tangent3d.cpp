@@ -4,10 +4,13 @@
 
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
+#include "render/oblique_projection.h"
 #include "script/script_args.h"
+#include "solid/step_strokes.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -285,19 +288,24 @@ void CPemroView::DrawTangentPlanePatch(CDC* pDC) {
             bool inRange, drawable;
             CPoint p;
         };
+        // The projection read once for the patch's some twenty thousand
+        // nodes; it turns and arranges a point as the view does.
+        const ObliqueProjection projection(*this);
         const auto node = [&](double x, double y, double z) {
             Node n{x, y, z, false, false, CPoint()};
             if (!boxes) return n;
             double tx = x, ty = y, tz = z;
-            TurnPoint3D(&tx, &ty);
-            ArrangeAxes3D(&tx, &ty, &tz);
+            projection.Place(&tx, &ty, &tz);
             n.inRange = m_dZMin <= tz && tz <= m_dZMax;
-            if (n.inRange) n.drawable = ProjectPoint3D(tx, ty, tz, &n.p.x, &n.p.y);
+            if (n.inRange) n.drawable = projection.Project(tx, ty, tz, &n.p.x, &n.p.y);
             return n;
         };
         // A dot is the box a two-pixel pen covers, written straight into the
-        // image where it lies inside the clip.
+        // image where it lies inside the clip; the strokes are DrawStrokePx's,
+        // mostly written straight in too.
         const CDC::DirectBoxes direct = boxes ? pDC->Direct() : CDC::DirectBoxes();
+        std::optional<solid::StrokePen> pen;
+        if (boxes) pen.emplace(*this, pDC);
         const bool dotBoxes = m_nPixelSize <= 2;
         const auto line = [&](const Node& a, const Node& b, COLORREF colour) {
             if (!boxes) {
@@ -309,7 +317,7 @@ void CPemroView::DrawTangentPlanePatch(CDC* pDC) {
                     const CRect box(a.p.x - 1, a.p.y - 1, a.p.x + 1, a.p.y + 1);
                     if (!direct.Box(box, colour)) pDC->FillSolidRect(box, colour);
                 } else {
-                    DrawStrokePx(pDC, a.p, b.p, colour);
+                    pen->Draw(a.p, b.p, colour);
                 }
             }
         };

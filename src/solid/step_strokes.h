@@ -133,6 +133,9 @@ public:
         }
         s.drawn = view_.ProjectSegment3D(a.x, a.y, a.z, b.x, b.y, b.z, &s.a, &s.b);
     }
+    // Something else drew since the last step: no stroke may be left out
+    // as still showing.
+    void Touched() { held_ = intact_[0] = intact_[1] = false; }
     // The test whether the step repeats the one before is inline, the
     // drawing not.
     [[gnu::always_inline]] void EndStep() {

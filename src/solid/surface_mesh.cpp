@@ -179,15 +179,21 @@ public:
             ax = a.x, ay = a.y, bx = b.x, by = b.y;
         }
         // Most segments are a box or a two-pixel stroke straight into the
-        // image with the inset untouched: Draw's way, here without its call.
-        if (!m_inset.drawn && v.m_nPixelSize <= 2) {
+        // image: Draw's way, here without its call.
+        if (v.m_nPixelSize <= 2) {
+            bool drawn;
             if (ax == bx || ay == by) {
-                if (m_direct.Box(CRect(std::min(ax, bx) - 1, std::min(ay, by) - 1,
-                                       std::max(ax, bx) + 1, std::max(ay, by) + 1),
-                                 colour))
-                    return;
-            } else if (m_direct.DotStroke(CPoint(ax, ay), CPoint(bx, by), colour)) {
-                m_stroke.pending = true, m_stroke.a = CPoint(ax, ay), m_stroke.b = CPoint(bx, by);
+                drawn = m_direct.Box(CRect(std::min(ax, bx) - 1, std::min(ay, by) - 1,
+                                           std::max(ax, bx) + 1, std::max(ay, by) + 1),
+                                     colour);
+            } else {
+                drawn = m_direct.DotStroke(CPoint(ax, ay), CPoint(bx, by), colour);
+                if (drawn)
+                    m_stroke.pending = true, m_stroke.a = CPoint(ax, ay),
+                    m_stroke.b = CPoint(bx, by);
+            }
+            if (drawn) {
+                if (m_inset.drawn) Touched(Grown(CPoint(ax, ay), CPoint(bx, by), v.m_nPixelSize));
                 return;
             }
         }
