@@ -218,7 +218,10 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
     }
     for (long ip = 0; ip < g.outer; ++ip) {
         const double phi = phi2 - double(ip) * dP;
-        const Angle phiA = PhiAngle(phi), phiNext = PhiAngle(phi + dP);
+        // A line the row before has as its own takes that row's angle: the
+        // two are one line, drawn once.
+        const Angle phiA = PhiAngle(phi),
+                    phiNext = PhiAngle(ip > 0 ? phi2 - double(ip - 1) * dP : phi + dP);
         for (long i = 0; i < g.fineA; ++i) {
             const double u = phi + double(i) * g.stepA;
             column[size_t(i)] = PhiAngle(u + g.stepA);
@@ -253,10 +256,11 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
             // draws again from the very same angles is left to that later
             // draw, which sets the same pixels to the same colours.
             meshFan(thA, phiA, column.data(), g.fineA, false);
-            if (!(repeats && it + 1 < g.inner && th + dT == theta1 + double(it + 1) * dT))
-                meshFan(ThetaAngle(th + dT), phiA, column.data(), g.fineA, false);
-            if (!(repeats && ip + 1 < g.outer && phi2 - double(ip + 1) * dP + dP == phi))
-                meshFan(thA, phiA, row, g.fineB, true);
+            const bool nextCell = it + 1 < g.inner;
+            if (!(repeats && nextCell))
+                meshFan(ThetaAngle(nextCell ? theta1 + double(it + 1) * dT : th + dT), phiA,
+                        column.data(), g.fineA, false);
+            if (!(repeats && ip + 1 < g.outer)) meshFan(thA, phiA, row, g.fineB, true);
             meshFan(thA, phiNext, row, g.fineB, true);
         }
     }
