@@ -152,9 +152,10 @@ TEST(DrawingCaches, EveryPatternBackgroundIsPixelIdentical) {
 }
 
 // Cells and prisms hidden behind the next column, prism strokes repeating
-// the one before and mesh runs drawn again later are left out only with the
-// caches on: the pages after their clicks, at three widths and line widths,
-// equal the plain drawing.
+// the one before, mesh runs drawn again later and curve segments repeating
+// their curve's last one are left out only with the caches on: the pages
+// after their clicks, at three widths and line widths, equal the plain
+// drawing.
 TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
     InRunDir runDir;
     struct State {
@@ -170,7 +171,11 @@ TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
                             {"321", {u8"高斯和", u8"近似和", u8"↗"}, 0},
                             {"321", {u8"近似和", u8"→", u8"↓"}, 0},
                             {"378", {}, 0},
-                            {"379", {}, 0}};
+                            {"378", {u8"增加"}, 0},
+                            {"379", {}, 0},
+                            {"379", {u8"θ_z型", u8"增加"}, 0},
+                            {"366", {u8"水位时间曲线"}, 0},
+                            {"366", {u8"水位时间曲线"}, 2}};
     const CSize sizes[] = {{1010, 695}, {1280, 960}, {1600, 927}};
     for (const State& s : states)
         for (const CSize& size : sizes) {

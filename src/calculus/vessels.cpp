@@ -8,6 +8,7 @@
 #include "calculus/math/vessels.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
+#include "render/pixel_line.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,6 +36,65 @@ template <class Body> double StepWhileBelow(double from, double to, double step,
     for (long i = 0; i < n; ++i) body(from + double(i) * step);
     return n > 0 ? from + double(n) * step : from;
 }
+
+// The level and rate curves of the draining vessel, each segment as
+// DrawLineWorld draws it. The curves take tens of thousands of steps, most
+// within one pixel: a segment with the same pixels as its curve's last one
+// is left out while the other curve has drawn nothing near that one since
+// (its pixels still hold it).
+class DrainCurves {
+public:
+    DrainCurves(CPemroView& view, CDC* dc)
+        : m_view(view), m_dc(dc), m_skip(DrawingCachesEnabled() && dc->GetROP2() == R2_COPYPEN) {}
+    void Line(int k, double x1, double y1, double x2, double y2, COLORREF colour) {
+        Segment s;
+        if (!Map(x1, y1, x2, y2, &s)) return;
+        s.colour = colour;
+        if (m_skip && m_intact[k] && s == m_last[k]) return;
+        m_view.DrawLinePx(m_dc, s.width, s.a.x, s.a.y, s.b.x, s.b.y, colour);
+        m_last[k] = s, m_intact[k] = true;
+        if (m_intact[1 - k] && Near(s, m_last[1 - k])) m_intact[1 - k] = false;
+    }
+
+private:
+    struct Segment {
+        CPoint a, b;
+        int width = 0;
+        COLORREF colour = 0;
+        bool operator==(const Segment& o) const {
+            return a == o.a && b == o.b && width == o.width && colour == o.colour;
+        }
+    };
+    // DrawLineWorld's mapping: false where it draws nothing.
+    bool Map(double x1, double y1, double x2, double y2, Segment* s) const {
+        const CPemroView& v = m_view;
+        if (v.m_nRegionType == 2) std::swap(x1, y1), std::swap(x2, y2);
+        if (!v.IsFigureBandVisible()) return false;
+        const auto inRange = [&v](double x, double y) {
+            return v.m_dXMin <= x && x <= v.m_dXMax && v.m_dYMin <= y && y <= v.m_dYMax;
+        };
+        if (!inRange(x1, y1) || !inRange(x2, y2)) return false;
+        if (!v.MapWorldWhole(x1, y1, &s->a.x, &s->a.y) ||
+            !v.MapWorldWhole(x2, y2, &s->b.x, &s->b.y))
+            return false;
+        s->width = render::PixelLineWidth(v.m_nPixelSize, s->a.x, s->a.y, s->b.x, s->b.y);
+        return true;
+    }
+    // Whether the pens' pixels of the two may meet.
+    static bool Near(const Segment& p, const Segment& q) {
+        const int grow = std::max(p.width, q.width) + 1;
+        const auto apart = [grow](int p1, int p2, int q1, int q2) {
+            return std::min(p1, p2) - grow > std::max(q1, q2) ||
+                   std::min(q1, q2) - grow > std::max(p1, p2);
+        };
+        return !apart(p.a.x, p.b.x, q.a.x, q.b.x) && !apart(p.a.y, p.b.y, q.a.y, q.b.y);
+    }
+    CPemroView& m_view;
+    CDC* m_dc;
+    const bool m_skip;
+    Segment m_last[2];
+    bool m_intact[2] = {false, false};
+};
 
 } // namespace
 
@@ -148,16 +208,22 @@ void CPemroView::DrawDrainCurve(CDC* pDC, double H) {
     if (!(dt > 0) || !std::isfinite(dt)) return;
     double h = H;
     const long n = steps::Count(0, m_dXMax, dt, kMaxLoopSteps, false);
+    DrainCurves curves(*this, pDC);
+    // The rate at the step's end, kept for the next step when it starts
+    // at that level: the vessel's rate depends on the level alone.
+    double kept = 0, keptH = 0;
+    bool haveKept = false;
     for (long i = 0; i < n; ++i) {
         const double t = double(i) * dt;
         OdeRungeKuttaAdamsStep(0, t, h, 0, dt, t);
         const double h1 = m_adStepResult[0];
-        if (std::fabs(h - h1) < YSpan / 40) DrawLineWorld(pDC, t, h, t + dt, h1, m_crCurveSetting);
-        const double f0 = EvalODERightSide(0, t, h, m_nSurfaceUpper);
+        if (std::fabs(h - h1) < YSpan / 40) curves.Line(0, t, h, t + dt, h1, m_crCurveSetting);
+        const double f0 =
+            haveKept && keptH == h ? kept : EvalODERightSide(0, t, h, m_nSurfaceUpper);
         const double f1 = EvalODERightSide(0, t + dt, h1, m_nSurfaceUpper);
+        kept = f1, keptH = h1, haveKept = true;
         if (!(std::fabs(h1) <= 2 * YSpan)) break;
-        if (std::fabs(f0 - f1) < YSpan / 40)
-            DrawLineWorld(pDC, t, f0, t + dt, f1, m_crFirstDerivative);
+        if (std::fabs(f0 - f1) < YSpan / 40) curves.Line(1, t, f0, t + dt, f1, m_crFirstDerivative);
         if (h1 < 0) {
             DrawLabelValue(pDC, m_dXMin + 0.2 * m_dXSpan, m_dYMax - m_dParamStep * YSpan,
                            Gbk(u8"水流尽时间(h):"), 3, t / 3600, m_crCurveSetting);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -49,6 +50,34 @@ struct ShadedArcTable {
     std::vector<Step> steps;
     // The least and greatest cosT and sinT of the steps.
     double cosLo = 0, cosHi = 0, sinLo = 0, sinHi = 0;
+    // Each step's colour mixed from a front and a back colour, for the last
+    // pair asked: a solid's rings come in a few colours over one back side.
+    struct Mix {
+        bool known = false;
+        COLORREF front = 0, back = 0;
+        std::vector<COLORREF> colours;
+    };
+    mutable Mix mixes[2];
+    mutable int nextMix = 0;
+    const std::vector<COLORREF>& Colours(COLORREF frontColour, COLORREF backColour) const {
+        for (const Mix& m : mixes)
+            if (m.known && m.front == frontColour && m.back == backColour) return m.colours;
+        Mix& m = mixes[nextMix];
+        nextMix = (nextMix + 1) % 2;
+        m.known = true, m.front = frontColour, m.back = backColour;
+        const double front[3] = {double(GetRValue(frontColour)), double(GetGValue(frontColour)),
+                                 double(GetBValue(frontColour))};
+        const double back[3] = {double(GetRValue(backColour)), double(GetGValue(backColour)),
+                                double(GetBValue(backColour))};
+        m.colours.clear();
+        for (const Step& st : steps) {
+            const double w = st.weight;
+            m.colours.push_back(CPemroView::MakeRGB(w * front[0] + (1 - w) * back[0],
+                                                    w * front[1] + (1 - w) * back[1],
+                                                    w * front[2] + (1 - w) * back[2]));
+        }
+        return m.colours;
+    }
 };
 
 const ShadedArcTable& ShadedArcTableFor(double t0, double t1) {
@@ -60,6 +89,7 @@ const ShadedArcTable& ShadedArcTableFor(double t0, double t1) {
     next = (next + 1) % 4;
     table.t0 = t0, table.t1 = t1, table.built = true;
     table.steps.clear();
+    for (ShadedArcTable::Mix& m : table.mixes) m.known = false;
     const long kCount = steps::Count(t0, t1, kShadedArcStep, kShadedArcStepCap, false);
     for (long k = 0; k < kCount; ++k) {
         const double t = t0 + double(k) * kShadedArcStep;
@@ -169,12 +199,8 @@ void CPemroView::DrawShadedArcWorld(CDC* pDC, double cx, double cy, double rx, d
     const BOOL mapped = MapWorldOffset(cx, cy, &pcx, &pcy);
     const double Rx = m_nPlotWidth * rx / m_dXSpan;
     const double Ry = m_nPlotHeight * ry / m_dYSpan;
-    SplitRGB(m_crBackSide);
-    const double back[3] = {double(m_anSplitRgb[0]), double(m_anSplitRgb[1]),
-                            double(m_anSplitRgb[2])};
+    // What SplitRGB leaves, as before.
     SplitRGB(colour);
-    const double front[3] = {double(m_anSplitRgb[0]), double(m_anSplitRgb[1]),
-                             double(m_anSplitRgb[2])};
     if (!mapped || !IsFigureBandVisible()) return;
     // Every point lies within the radii of the centre; an arc wholly outside
     // the plot (a vessel's rings far above the window) draws nothing.
@@ -205,22 +231,29 @@ void CPemroView::DrawShadedArcWorld(CDC* pDC, double cx, double cy, double rx, d
     // Consecutive steps on one pixel: only the last one's colour stays, so
     // only that one is written.
     int lastX = 0, lastY = 0;
-    double lastW = 0;
+    COLORREF lastColour = 0;
     bool pending = false;
-    // A ring is thousands of pixels: the image is fetched once for all.
+    // A ring is thousands of pixels: the image is fetched once for all, the
+    // steps' colours are mixed once for all rings in them.
     const CDC::DirectBoxes direct = pDC->Direct();
-    const auto flush = [&] {
-        const double w = lastW;
-        direct.Pixel(lastX, lastY,
-                     MakeRGB(w * front[0] + (1 - w) * back[0], w * front[1] + (1 - w) * back[1],
-                             w * front[2] + (1 - w) * back[2]));
+    const std::vector<COLORREF>& colours = table.Colours(colour, m_crBackSide);
+    const double left = m_nPlotLeft, right = m_nPlotRight, top = m_nPlotTop, bottom = m_nPlotBottom;
+    const ShadedArcTable::Step* steps = table.steps.data();
+    const auto walk = [&](auto tested) {
+        for (size_t k = 0; k < table.steps.size(); ++k) {
+            const double X = pcx + steps[k].cosT * Rx, Y = pcy - steps[k].sinT * Ry;
+            if (tested && !(left < X && X < right && top < Y && Y < bottom)) continue;
+            const int x = int(X), y = int(Y);
+            if (pending && (x != lastX || y != lastY)) direct.Pixel(lastX, lastY, lastColour);
+            lastX = x, lastY = y, lastColour = colours[k], pending = true;
+        }
     };
-    for (const ShadedArcTable::Step& s : table.steps) {
-        const double X = pcx + s.cosT * Rx, Y = pcy - s.sinT * Ry;
-        if (!StrictlyInPlot(this, X, Y)) continue;
-        const int x = int(X), y = int(Y);
-        if (pending && (x != lastX || y != lastY)) flush();
-        lastX = x, lastY = y, lastW = s.weight, pending = true;
-    }
-    if (pending) flush();
+    // The steps' points lie between the extreme ones (the same sums, which
+    // round monotonically): with those strictly inside, every one is.
+    if (left < std::min(xa, xb) && std::max(xa, xb) < right && top < std::min(ya, yb) &&
+        std::max(ya, yb) < bottom)
+        walk(std::false_type());
+    else
+        walk(std::true_type());
+    if (pending) direct.Pixel(lastX, lastY, lastColour);
 }

@@ -218,7 +218,10 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
     }
     for (long ip = 0; ip < g.outer; ++ip) {
         const double phi = phi2 - double(ip) * dP;
-        const Angle phiA = PhiAngle(phi), phiNext = PhiAngle(phi + dP);
+        // A line the row before has as its own takes that row's angle: the
+        // two are one line, drawn once.
+        const Angle phiA = PhiAngle(phi),
+                    phiNext = PhiAngle(ip > 0 ? phi2 - double(ip - 1) * dP : phi + dP);
         for (long i = 0; i < g.fineA; ++i) {
             const double u = phi + double(i) * g.stepA;
             column[size_t(i)] = PhiAngle(u + g.stepA);
@@ -253,10 +256,11 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
             // draws again from the very same angles is left to that later
             // draw, which sets the same pixels to the same colours.
             meshFan(thA, phiA, column.data(), g.fineA, false);
-            if (!(repeats && it + 1 < g.inner && th + dT == theta1 + double(it + 1) * dT))
-                meshFan(ThetaAngle(th + dT), phiA, column.data(), g.fineA, false);
-            if (!(repeats && ip + 1 < g.outer && phi2 - double(ip + 1) * dP + dP == phi))
-                meshFan(thA, phiA, row, g.fineB, true);
+            const bool nextCell = it + 1 < g.inner;
+            if (!(repeats && nextCell))
+                meshFan(ThetaAngle(nextCell ? theta1 + double(it + 1) * dT : th + dT), phiA,
+                        column.data(), g.fineA, false);
+            if (!(repeats && ip + 1 < g.outer)) meshFan(thA, phiA, row, g.fineB, true);
             meshFan(thA, phiNext, row, g.fineB, true);
         }
     }
@@ -369,7 +373,13 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
                     }
                 }
                 meshRun(thA, nullptr, z, false);
-                for (double zm : {z, z + d2}) meshRun(thA, mesh, zm, true);
+                meshRun(thA, mesh, z, true);
+                // The cell's top run is the next row's bottom one, at that
+                // row's height: drawn once, unless the runs read the last
+                // point computed (a surface left out).
+                const bool nextRow = iz + 1 < g.outer;
+                if (!(repeats && nextRow && m_nSurfaceUpper > 0 && m_nSurfaceLower > 0))
+                    meshRun(thA, mesh, nextRow ? s1 + double(iz + 1) * d2 : z + d2, true);
             }
         }
     } else {
@@ -428,11 +438,16 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
         // arrow each time, so with repeats left to later draws only the
         // last is drawn.
         const auto axisDue = [](double t) { return std::fabs(t - 1.57) < 0.1; };
+        // A cell's far edge is the next cell's near one, at that cell's
+        // angle: the two runs are one, drawn once.
+        const auto farEdge = [&](long it) {
+            return it + 1 < g.outer ? theta1 + double(it + 1) * dT : theta1 + double(it) * dT + dT;
+        };
         long lastAxisCell = -1;
         double lastAxisAngle = 0;
         for (long it = 0; it < g.outer; ++it) {
             const double th = theta1 + double(it) * dT;
-            for (double t : {th, th + dT})
+            for (double t : {th, farEdge(it)})
                 if (axisDue(t)) lastAxisCell = it, lastAxisAngle = t;
         }
         for (long it = 0; it < g.outer; ++it) {
@@ -477,16 +492,15 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
                 // colours). Without an upper surface the runs read the last
                 // point computed, so all are drawn then.
                 const bool points = repeats && m_nSurfaceUpper > 0;
-                for (double t : {th, th + dT}) {
-                    if (!(points && t != th && it + 1 < g.outer &&
-                          t == theta1 + double(it + 1) * dT))
-                        meshRun(t, r, false);
+                for (double t : {th, farEdge(it)}) {
+                    if (!(points && t != th && it + 1 < g.outer)) meshRun(t, r, false);
                     const bool last = it == lastAxisCell && ir + 1 == g.inner && t == lastAxisAngle;
                     if (axisDue(t) && (!repeats || last)) axis();
                 }
                 meshRun(th, r, true);
-                if (!(points && ir + 1 < g.inner && r - d2 == s2 - double(ir + 1) * d2))
-                    meshRun(th, r - d2, true);
+                const bool nextRow = ir + 1 < g.inner;
+                if (!(points && nextRow))
+                    meshRun(th, nextRow ? s2 - double(ir + 1) * d2 : r - d2, true);
             }
         }
     }

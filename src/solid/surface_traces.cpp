@@ -188,6 +188,7 @@ void CPemroView::DrawTraceOnPlaneZ(CDC* pDC, COLORREF colour) {
     std::vector<double> ys(size_t(std::max(ny, 0L))), fs(ys.size()), gs(ys.size());
     for (long j = 0; j < ny; ++j) ys[size_t(j)] = m_dYMin + double(j) * stepY;
     SurfacePass pass(*this);
+    const SurfacePass::Region region(*this, m_nFuncF);
     const int up = m_nSurfaceUpper, low = m_nSurfaceLower, mode = m_nSurfaceEvalMode;
     const bool columns = pass.active && (mode == 0 || mode == 1) && catalog::IsOwnSurfaceForm(up) &&
                          catalog::IsOwnSurfaceForm(low);
@@ -195,19 +196,33 @@ void CPemroView::DrawTraceOnPlaneZ(CDC* pDC, COLORREF colour) {
         catalog::EvalSurfaceFormColumn(x, ys.data(), int(ys.size()), k, lower, pass.coefs,
                                        out->data());
         if (mode == 1)
-            for (double& v : *out) v = m_dDirP < v ? m_dDirP : v;
+            for (double& v : *out) v = c < v ? c : v;
     };
+    const auto onF = [c, d](double f) { return (0 < c - f) & (c - f < d); };
+    const auto onG = [c, d](double g) { return (0 < c - g) & (c - g <= d); };
+    const auto dots = [&](double x, double y, double f, double g) {
+        if (onF(f)) DrawLine3D(pDC, x, y, c, x, y, c, colour);
+        if (onG(g)) DrawLine3D(pDC, x, y, c, x, y, c, colour);
+    };
+    std::vector<unsigned char> near(ys.size());
     for (long i = 0; i < nx; ++i) {
         const double x = m_dXMin + double(i) * stepX;
-        if (columns) column(x, up, false, &fs), column(x, low, true, &gs);
+        if (columns) {
+            // The columns' values come without the view, so the region is
+            // asked only at the few points near the plane, not at a million.
+            column(x, up, false, &fs), column(x, low, true, &gs);
+            for (size_t j = 0; j < ys.size(); ++j)
+                near[j] = (gs[j] <= fs[j]) & (onF(fs[j]) | onG(gs[j]));
+            for (size_t j = 0; j < ys.size(); ++j)
+                if (near[j] && region(x, ys[j]) >= 0) dots(x, ys[j], fs[j], gs[j]);
+            continue;
+        }
         for (long j = 0; j < ny; ++j) {
             const double y = ys[size_t(j)];
             if (!(EvalRegionFunction(x, y, m_nFuncF) >= 0)) continue;
-            const double f = columns ? fs[size_t(j)] : EvalSurfaceF(x, y, up);
-            const double g = columns ? gs[size_t(j)] : EvalSurfaceG(x, y, low);
-            if (!(g <= f)) continue;
-            if (0 < c - f && c - f < d) DrawLine3D(pDC, x, y, c, x, y, c, colour);
-            if (0 < c - g && c - g <= d) DrawLine3D(pDC, x, y, c, x, y, c, colour);
+            const double f = EvalSurfaceF(x, y, up);
+            const double g = EvalSurfaceG(x, y, low);
+            if (g <= f) dots(x, y, f, g);
         }
     }
 }
