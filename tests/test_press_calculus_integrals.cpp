@@ -164,4 +164,51 @@ PRESS_TABLE(QuadraturePresses, TheTwoViewsOfPage366) {
     });
 }
 
+
+// Sources: python3. Page 323: x² on [0, 1], each strip outlined in
+// (199, 125, 60) as high as f at its sample point: n 4 from the middle
+// 0.015625, 0.140625, 0.390625, 0.765625; from the left 0, 0.0625, 0.25,
+// 0.5625; from the right 0.0625, 0.25, 0.5625, 1. Page 324: sin x on
+// [0, 3.14159], n 4: the chords through (i h, sin i h), h = 0.7854, the one
+// over [h, 2h] at its middle (1.1781, 0.8536), the curve 0.9239 above it.
+// Page 325, n 2: the parabola through (0, 0), (0.7854, 0.7071),
+// (1.5708, 1) at 0.3927: 0.4053, at 1.1781: 0.9053, the node lines in
+// (255, 100, 100).
+PRESS_TABLE(QuadraturePresses, TheStripsStandWhereTheSumsTakeThem) {
+    Run({
+        {"323", "n增加*2", "rgb@0.875,0.765625", "199,125,60", "py: the last strip's top"},
+        {"323", "", "rgb@0.875,0.84", "!199,125,60", "py: above it"},
+        {"323", "", "rgb@1,0.4", "199,125,60", "hand: its right side at x = 1"},
+        {"323", "", "rgb@1.03,0.4", "!199,125,60", "hand: past b"},
+        {"323", "", "rgb@0.625,0.390625", "199,125,60", "py: the third top, 0.625²"},
+        {"323", "", "rgb@0.5,0.3", "199,125,60", "py: the third's left side"},
+        {"323", "", "rgb@0.5,0.45", "!199,125,60", "py: above both tops at 0.5"},
+        {"323", "左端点", "rgb@0.875,0.5625", "199,125,60", "py: 0.75²"},
+        {"323", "", "rgb@0.875,0.765625", "!199,125,60", "py: the middle's top gone"},
+        {"323", "", "rgb@0.625,0.25", "199,125,60", "py: 0.5²"},
+        {"323", "右端点", "rgb@0.875,1", "199,125,60", "py: 1²"},
+        {"323", "", "rgb@1,0.9", "199,125,60", "hand: the right side up to 1"},
+        {"323", "", "rgb@0.125,0.0625", "199,125,60", "py: 0.25²"},
+        {"323", "", "rgb@0.125,0.015", "!199,125,60", "py: no middle's top"},
+        {"323", "n减少", "rgb@0.75,1", "199,125,60", "py: n 2, 1²"},
+        {"323", "", "rgb@0.25,0.25", "199,125,60", "py: 0.5²"},
+        {"323", "", "rgb@0.5,0.6", "199,125,60", "hand: the second's left side"},
+        {"323", "", "rgb@0.875,0.5625", "!199,125,60", "hand: inside the second"},
+        {"324", "n增加*2", "rgb@1.1781,0.8536", "199,125,60", "py: the chord's middle"},
+        {"324", "", "rgb@1.1781,0.78", "!199,125,60", "py: under it"},
+        {"324", "", "rgb@0.7854,0.35", "199,125,60", "py: the side at h"},
+        {"324", "", "rgb@1.5708,0.5", "199,125,60", "py: the side at 2h"},
+        {"324", "", "rgb@1.2,0.4", "!199,125,60", "hand: inside a trapezoid"},
+        {"324", "", "rgb@3.3,0.1", "!199,125,60", "hand: past b"},
+        {"324", "n减少", "rgb@0.7854,0.5", "199,125,60", "py: n 2, the chord's middle"},
+        {"324", "", "rgb@0.7854,0.7071", "!199,125,60", "py: no vertex at h"},
+        {"324", "", "rgb@2.3562,0.5", "199,125,60", "py: the second chord's middle"},
+        {"325", "n增加", "rgb@1.5708,0.5", "255,100,100", "py: the node line at π/2"},
+        {"325", "", "rgb@0.7854,0.35", "!255,100,100", "hand: no node at π/4"},
+        {"325", "", "rgb@1.1781,0.9053", "199,125,60", "py: the parabola at 3π/8"},
+        {"325", "", "rgb@0.3927,0.4053", "199,125,60", "py: at π/8"},
+        {"325", "", "rgb@0.3927,0.3", "!199,125,60", "py: under it"},
+    });
+}
+
 } // namespace
