@@ -164,7 +164,6 @@ PRESS_TABLE(QuadraturePresses, TheTwoViewsOfPage366) {
     });
 }
 
-
 // Sources: python3. Page 323: x² on [0, 1], each strip outlined in
 // (199, 125, 60) as high as f at its sample point: n 4 from the middle
 // 0.015625, 0.140625, 0.390625, 0.765625; from the left 0, 0.0625, 0.25,
