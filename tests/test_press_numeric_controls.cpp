@@ -196,7 +196,6 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
     });
 }
 
-
 // Sources: python3, page 367: x² on [0, 1], ε 0.1: the trapezoid sums 1/2,
 // 3/8, 11/32 and every extrapolation 1/3, three rows, four decimals; the finest grid's
 // four strips list f at 0, 0.25, …, 1.

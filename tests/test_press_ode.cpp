@@ -102,7 +102,6 @@ PRESS_TABLE(OdePresses, EveryButtonOfTheOdePages) {
     });
 }
 
-
 // Sources: python3, page 334: y′ = y from (0, 1), the chords of each method
 // up to the first x at or past 2: Euler h 0.2 ends (1.8, 1.2⁹)–(2, 1.2¹⁰),
 // middle 5.6758; h 0.4: (1.6, 1.4⁴)–(2, 1.4⁵), middle 4.6099; h 0.8:
