@@ -210,4 +210,34 @@ PRESS_TABLE(QuadraturePresses, TheStripsStandWhereTheSumsTakeThem) {
     });
 }
 
+// Sources: python3, page 320: the strips of the irregular sum (see above)
+// outlined in (199, 125, 60). n 1: [0, 2] at sin 0.5 = 0.4794, [2, 3.1416]
+// at sin 2.0034 = 0.9079. n 2: [0, 1] 0.2474, [1, 1.2073] 0.8845,
+// [1.2073, 2.1245] 0.9586, [2.1245, 3.1416] 0.6066. n 4: [0, 0.5] 0.1247,
+// [0.5, 1.5] 0.833, [1.5, 2.0983] 1.0, [2.0983, 2.7434] 0.7659,
+// [2.7434, 3.1416] 0.3231.
+PRESS_TABLE(QuadraturePresses, TheIrregularStripsOfPage320) {
+    Run({
+        {"320", "", "rgb@1,0.4794", "199,125,60", "py: the first top"},
+        {"320", "", "rgb@1,0.56", "!199,125,60", "py: above it"},
+        {"320", "", "rgb@2,0.7", "199,125,60", "py: the second's left side"},
+        {"320", "", "rgb@2,0.97", "!199,125,60", "py: above it"},
+        {"320", "", "rgb@2.57,0.9079", "199,125,60", "py: the second top"},
+        {"320", "", "rgb@3.1416,0.5", "199,125,60", "hand: the right side at b"},
+        {"320", "", "rgb@3.3,0.5", "!199,125,60", "hand: past b"},
+        {"320", "n增加", "rgb@0.5,0.2474", "199,125,60", "py: n 2, the first top"},
+        {"320", "", "rgb@0.5,0.4794", "!199,125,60", "py: n 1's top gone"},
+        {"320", "", "rgb@1.1036,0.8845", "199,125,60", "py: the narrow second"},
+        {"320", "", "rgb@1.6659,0.9586", "199,125,60", "py: the third"},
+        {"320", "", "rgb@2.633,0.6066", "199,125,60", "py: the last"},
+        {"320", "", "rgb@2.633,0.7", "!199,125,60", "py: above it"},
+        {"320", "n增加", "rgb@0.25,0.1247", "199,125,60", "py: n 4, the first top"},
+        {"320", "", "rgb@1,0.833", "199,125,60", "py: the second"},
+        {"320", "", "rgb@1.7991,1", "199,125,60", "py: the third"},
+        {"320", "", "rgb@2.4209,0.7659", "199,125,60", "py: the fourth"},
+        {"320", "", "rgb@2.9425,0.3231", "199,125,60", "py: the last"},
+        {"320", "", "rgb@2.9425,0.45", "!199,125,60", "py: above it"},
+    });
+}
+
 } // namespace
