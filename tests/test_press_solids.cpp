@@ -185,7 +185,9 @@ PRESS_TABLE(SolidPresses, IncrementButtonsOfTheAnnotations) {
 // the roof, its edges in (255, 100, 100) toward white by the mean of
 // (x + 2)/4 and z/5 at its left side: (255, 198, 198). Page 364: the
 // frame of the plane x = m (y = n) and its lines through the axes in the
-// pen's (255, 128, 0).
+// pen's (255, 128, 0). Page 342: z = 2 − 0.3x² − 0.3y², the element about
+// the point picked (0.5, −0.3), half sides 0.05 · 3 (0.15 · 3 after two
+// "放大"), outlined in (255, 128, 0) on the floor z = 0 and on the surface.
 PRESS_TABLE(SolidPresses, SectionsAndPrismTopsSitWhereTheyShould) {
     Run({
         {"603", "按x型", "rgb3@0.5,1.01,2.5", "199,162,130", "py: the section at m = 0.5"},
@@ -209,6 +211,18 @@ PRESS_TABLE(SolidPresses, SectionsAndPrismTopsSitWhereTheyShould) {
         {"321", "近似和", "ink3@0.0395,-0.8289,3.79", "0.0395,-0.8289,4.15", "py: below the top"},
         {"321", "", "bare3@0.0395,-0.8289,4.03", "0.0395,-0.8289,4.15", "py: above it"},
         {"321", "", "rgb3@0.0395,-0.8684,3.8275", "255,198,198", "py: its top's far edge"},
+        {"342", "矩形|^0.5,-0.3,0", "rgb3@0.65,-0.3,0", "255,128,0", "hand: the right side"},
+        {"342", "", "rgb3@0.35,-0.3,0", "255,128,0", "hand: the left side"},
+        {"342", "", "rgb3@0.5,-0.45,0", "255,128,0", "hand: the far side"},
+        {"342", "", "rgb3@0.5,-0.15,0", "255,128,0", "hand: the near side"},
+        {"342", "", "rgb3@0.85,-0.3,0", "!255,128,0", "hand: past the right side"},
+        {"342", "", "rgb3@0.65,-0.3,1.8463", "255,128,0", "py: the right side up on z"},
+        {"342", "", "rgb3@0.5,-0.45,1.8642", "255,128,0", "py: the far side up on z"},
+        {"342", "放大*2", "rgb3@0.95,-0.3,0", "255,128,0", "hand: 0.5 + 0.45"},
+        {"342", "", "rgb3@0.65,-0.3,0", "!255,128,0", "hand: the old side gone"},
+        {"342", "", "rgb3@0.05,-0.3,0", "255,128,0", "hand: 0.5 − 0.45"},
+        {"342", "", "rgb3@0.5,-0.75,0", "255,128,0", "hand: −0.3 − 0.45"},
+        {"342", "", "rgb3@0.5,0.15,1.9183", "255,128,0", "py: −0.3 + 0.45 up on z"},
         {"364", "平行坐标面|x=c", "rgb3@1,0,-1.2", "255,128,0", "hand: the line x = 1, y = 0"},
         {"364", "", "rgb3@1,-1,0", "255,128,0", "hand: the line x = 1, z = 0"},
         {"364", "后移*3", "rgb3@0.55,0,1.8", "255,128,0", "hand: x = 0.55"},
