@@ -185,7 +185,8 @@ PRESS_TABLE(SolidPresses, IncrementButtonsOfTheAnnotations) {
 // the roof, its edges in (255, 100, 100) toward white by the mean of
 // (x + 2)/4 and z/5 at its left side: (255, 198, 198). Page 364: the
 // frame of the plane x = m (y = n) and its lines through the axes in the
-// pen's (255, 128, 0). Page 342: z = 2 − 0.3x² − 0.3y², the element about
+// pen's (255, 128, 0); the trace of z = x² − y² on z = c in (0, 255, 255).
+// Page 342: z = 2 − 0.3x² − 0.3y², the element about
 // the point picked (0.5, −0.3), half sides 0.05 · 3 (0.15 · 3 after two
 // "放大"), outlined in (255, 128, 0) on the floor z = 0 and on the surface.
 PRESS_TABLE(SolidPresses, SectionsAndPrismTopsSitWhereTheyShould) {
@@ -231,6 +232,13 @@ PRESS_TABLE(SolidPresses, SectionsAndPrismTopsSitWhereTheyShould) {
         {"364", "y=c|左移*3", "rgb3@0.3,0.55,0", "255,128,0", "hand: y = 0.55, z = 0"},
         {"364", "", "rgb3@0,0.55,1.2", "255,128,0", "hand: the line x = 0, y = 0.55"},
         {"364", "", "rgb3@0,1,1.2", "!255,128,0", "hand: where it was"},
+        {"364", "z=c", "rgb3@0.5,0.5,0", "0,255,255", "hand: x² − y² = 0 on z = 0"},
+        {"364", "", "rgb3@-1,0.5,0", "!0,255,255", "hand: off the trace"},
+        {"364", "上移*3", "rgb3@1,0.5,0.75", "0,255,255", "hand: x² − y² = 0.75 at y = 0.5"},
+        {"364", "", "rgb3@-1,-0.5,0.75", "0,255,255", "hand: and at (−1, −0.5)"},
+        {"364", "", "rgb3@0.5,1,0.75", "!0,255,255", "hand: y² − x² = 0.75 instead"},
+        {"364", "", "rgb3@0.5,0.5,0.75", "!0,255,255", "hand: the trace of c = 0 gone"},
+        {"364", "", "rgb3@1.2,0,0.75", "255,128,0", "hand: the plane's line y = 0 at z = 0.75"},
     });
 }
 
