@@ -159,4 +159,21 @@ PRESS_TABLE(QuadraturePresses, TheWashersStandOnTheirLeftEnds) {
     });
 }
 
+// Sources: python3, page 328: y = cos x, the bands of the sum up to the
+// point picked at x = 0.5, each a frustum from cos x0 to cos x1, its
+// rings (x0 + t) reaching cos x0 + (cos x1 − cos x0) t/dx below the axis;
+// (1.5, −0.3) a bare place. dx 0.3: [−0.9, −0.6] reaches 0.7914 at −0.65,
+// the last band [0, 0.3]; dx 0.46875: [−0.5625, −0.09375] reaches 0.9617
+// at −0.2, the last band [−0.09375, 0.375].
+PRESS_TABLE(QuadraturePresses, TheBandsAreFrustums) {
+    Run({
+        {"328", "面积近似和|^0.5,0.5", "ink@-0.65,-0.76", "1.5,-0.3", "py: within 0.7914"},
+        {"328", "", "bare@-0.65,-0.9", "1.5,-0.3", "py: past it"},
+        {"328", "", "bare@0.45,-0.5", "1.5,-0.3", "py: the last band ends at 0.3"},
+        {"328", "dx增*2", "ink@0.45,-0.5", "1.5,-0.3", "py: now at 0.375"},
+        {"328", "", "ink@-0.2,-0.92", "1.5,-0.3", "py: within 0.9617"},
+        {"328", "", "bare@-0.2,-1.03", "1.5,-0.3", "py: past it"},
+    });
+}
+
 } // namespace
