@@ -242,4 +242,16 @@ PRESS_TABLE(SolidPresses, SectionsAndPrismTopsSitWhereTheyShould) {
     });
 }
 
+// Sources: python3, page 359: the pencil of z = x and z = y, its member
+// z = (λx + y)/(λ + 1) drawn in strokes (255, t, t), t = 200 (1 − (z + 2.5)/5)
+// in whole parts: at λ 5 through (0.5, −1.075, 0.2375), at λ 6 through
+// (0.5, −1.3375, 0.2375), both t = 90.5; the page draws it once clicked.
+PRESS_TABLE(SolidPresses, ThePencilsMemberFollowsLambda) {
+    Run({
+        {"359", "方式2", "rgb3@0.5,-1.075,0.2375", "255,90,90", "py: λ 5"},
+        {"359", "λ增*10", "rgb3@0.5,-1.3375,0.2375", "255,90,90", "py: λ 6"},
+        {"359", "λ减*10", "rgb3@0.5,-1.075,0.2375", "255,90,90", "py: λ 5 again"},
+    });
+}
+
 } // namespace
