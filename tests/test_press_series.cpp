@@ -44,4 +44,21 @@ PRESS_TABLE(SeriesPresses, TheBarsTakeTheChosenPointOfEachPiece) {
     });
 }
 
+// Sources: python3, page 316: the Maclaurin polynomials of sin x of degree
+// n in (255, 100, 100), read left of 0 as well: P1(−1.5) = −1.5,
+// P3(−2) = −0.6667, P3(2.5) = −0.1042, P5(±2.5) = ∓0.7096, P7(−3.5) =
+// 0.5456; sin itself stays 0.1 or more away.
+PRESS_TABLE(SeriesPresses, ThePartialSumsLeftOfTheCentre) {
+    Run({
+        {"316", "", "rgb@-1.5,-1.5", "255,100,100", "py: P1"},
+        {"316", "n增加*2", "rgb@-2,-0.6667", "255,100,100", "py: P3"},
+        {"316", "", "rgb@-2,-0.45", "!255,100,100", "py: above it"},
+        {"316", "", "rgb@2.5,-0.1042", "255,100,100", "py: P3 right of 0"},
+        {"316", "n增加*2", "rgb@-2.5,-0.7096", "255,100,100", "py: P5"},
+        {"316", "", "rgb@2.5,0.7096", "255,100,100", "py: P5 right of 0"},
+        {"316", "", "rgb@-2,-0.6667", "!255,100,100", "py: P3 gone"},
+        {"316", "n增加*2", "rgb@-3.5,0.5456", "255,100,100", "py: P7"},
+    });
+}
+
 } // namespace
