@@ -61,4 +61,19 @@ PRESS_TABLE(SeriesPresses, ThePartialSumsLeftOfTheCentre) {
     });
 }
 
+// Sources: python3, page 315: cos x expanded about the point picked,
+// x0 = 1 (its line from cos 1 = 0.5403 down), P1 = cos 1 − sin 1 (x − 1),
+// P2 = P1 − cos 1 (x − 1)²/2, in (255, 100, 100).
+PRESS_TABLE(SeriesPresses, TheExpansionAboutAPickedPoint) {
+    Run({
+        {"315", "^1,0.5", "rgb@1,0.27", "255,100,100", "py: x0's line, halfway"},
+        {"315", "", "rgb@3,-1.1427", "255,100,100", "py: P1(3)"},
+        {"315", "", "rgb@-0.5,1.8025", "255,100,100", "py: P1(−0.5)"},
+        {"315", "", "rgb@-0.5,1.5", "!255,100,100", "py: under P1(−0.5)"},
+        {"315", "n增加", "rgb@2.5,-1.3297", "255,100,100", "py: P2(2.5)"},
+        {"315", "", "rgb@-0.5,1.1947", "255,100,100", "py: P2(−0.5)"},
+        {"315", "", "rgb@-0.5,1.8025", "!255,100,100", "py: P1 gone"},
+    });
+}
+
 } // namespace
