@@ -142,4 +142,17 @@ PRESS_TABLE(DerivativePresses, TheDirectionOfPage327) {
     });
 }
 
+// Sources: python3, page 327: z = xy at (0.5, 0.3), z0 = 0.15, fx = 0.3,
+// fy = 0.5; φ = −0.628 (cos 0.8092, sin −0.5875): the direction on the floor
+// z = −2.6 and the tangent, rising fx cos φ + fy sin φ = −0.051 over it,
+// in the page's (255, 0, 255).
+PRESS_TABLE(DerivativePresses, TheDirectionAndItsTangent) {
+    Run({
+        {"327", "φ减*2", "rgb3@0.9046,0.0062,-2.6", "255,0,255", "py: the direction, halfway"},
+        {"327", "", "rgb3@0.2062,0.7046,-2.6", "!255,0,255", "py: cos and sin swapped"},
+        {"327", "", "rgb3@1.0664,-0.1113,0.1143", "255,0,255", "py: the tangent, 0.7 along"},
+        {"327", "", "rgb3@1.0664,-0.1113,0.3098", "!255,0,255", "py: fx and fy swapped"},
+    });
+}
+
 } // namespace

@@ -136,6 +136,29 @@ PRESS_TABLE(QuadraturePresses, TheWashersOfPage326) {
     });
 }
 
+// Sources: python3, page 326 again: the washers of the sum up to the point
+// picked at x = 3, each from its left end x0 as wide as dx and reaching
+// √x0 below the axis outside (above it the region is filled, right of 2.2
+// the read-outs stand); (0.5, −1.5) a bare place of the plot: dx 0.3 up to
+// [2.5, 2.8] (its end face a √2.5/8 wide ellipse), [1.6, 1.9] of radius
+// 1.2649, [1.9, 2.2] of 1.3784; dx 0.192 up to [2.728, 2.92] of 1.6517,
+// [1.576, 1.768] of 1.2554, [1.768, 1.96] of 1.3297.
+PRESS_TABLE(QuadraturePresses, TheWashersStandOnTheirLeftEnds) {
+    Run({
+        {"326", "体积近似和|^3,1.2|显示外部", "ink@1.75,-1.2", "0.5,-1.5", "py: within √1.6"},
+        {"326", "", "bare@1.75,-1.34", "0.5,-1.5", "py: past √1.6, within √1.9"},
+        {"326", "", "ink@2.05,-1.33", "0.5,-1.5", "py: within √1.9"},
+        {"326", "", "bare@2.05,-1.46", "0.5,-1.5", "py: past √1.9, within √2.2"},
+        {"326", "", "bare@3.15,-1", "0.5,-1.5", "py: no washer past x1 = 2.8"},
+        {"326", "dx减*2", "ink@1.672,-1.2", "0.5,-1.5", "py: dx 0.192, within √1.576"},
+        {"326", "", "bare@1.672,-1.32", "0.5,-1.5", "py: past it, within √1.768"},
+        {"326", "", "ink@1.864,-1.29", "0.5,-1.5", "py: within √1.768"},
+        {"326", "", "bare@1.864,-1.41", "0.5,-1.5", "py: past it"},
+        {"326", "", "ink@2.824,-1.6", "0.5,-1.5", "py: the last washer, within √2.728"},
+        {"326", "", "bare@3.2,-1", "0.5,-1.5", "py: no washer past x1 = 2.92"},
+    });
+}
+
 // Sources: python3, page 328: y = cos x on [−1.5, 1.5] about the x axis;
 // the area 2π ∫ √(1 + u²) du over u = ±sin 1.5; the approximate sum is that
 // of the frustums drawn, dx = 3h wide (h from 0.1 by ×1.25 and ×0.8), the
@@ -161,6 +184,99 @@ PRESS_TABLE(QuadraturePresses, TheTwoViewsOfPage366) {
         {"366", "", "!dh", "", "hand: no layer of the vessel"},
         {"366", "水流问题", "=t", "0", "hand: the vessel again"},
         {"366", "", "?dh", "", "hand: its layer dh"},
+    });
+}
+
+// Sources: python3. Page 323: x² on [0, 1], each strip outlined in
+// (199, 125, 60) as high as f at its sample point: n 4 from the middle
+// 0.015625, 0.140625, 0.390625, 0.765625; from the left 0, 0.0625, 0.25,
+// 0.5625; from the right 0.0625, 0.25, 0.5625, 1. Page 324: sin x on
+// [0, 3.14159], n 4: the chords through (i h, sin i h), h = 0.7854, the one
+// over [h, 2h] at its middle (1.1781, 0.8536), the curve 0.9239 above it.
+// Page 325, n 2: the parabola through (0, 0), (0.7854, 0.7071),
+// (1.5708, 1) at 0.3927: 0.4053, at 1.1781: 0.9053, the node lines in
+// (255, 100, 100).
+PRESS_TABLE(QuadraturePresses, TheStripsStandWhereTheSumsTakeThem) {
+    Run({
+        {"323", "n增加*2", "rgb@0.875,0.765625", "199,125,60", "py: the last strip's top"},
+        {"323", "", "rgb@0.875,0.84", "!199,125,60", "py: above it"},
+        {"323", "", "rgb@1,0.4", "199,125,60", "hand: its right side at x = 1"},
+        {"323", "", "rgb@1.03,0.4", "!199,125,60", "hand: past b"},
+        {"323", "", "rgb@0.625,0.390625", "199,125,60", "py: the third top, 0.625²"},
+        {"323", "", "rgb@0.5,0.3", "199,125,60", "py: the third's left side"},
+        {"323", "", "rgb@0.5,0.45", "!199,125,60", "py: above both tops at 0.5"},
+        {"323", "左端点", "rgb@0.875,0.5625", "199,125,60", "py: 0.75²"},
+        {"323", "", "rgb@0.875,0.765625", "!199,125,60", "py: the middle's top gone"},
+        {"323", "", "rgb@0.625,0.25", "199,125,60", "py: 0.5²"},
+        {"323", "右端点", "rgb@0.875,1", "199,125,60", "py: 1²"},
+        {"323", "", "rgb@1,0.9", "199,125,60", "hand: the right side up to 1"},
+        {"323", "", "rgb@0.125,0.0625", "199,125,60", "py: 0.25²"},
+        {"323", "", "rgb@0.125,0.015", "!199,125,60", "py: no middle's top"},
+        {"323", "n减少", "rgb@0.75,1", "199,125,60", "py: n 2, 1²"},
+        {"323", "", "rgb@0.25,0.25", "199,125,60", "py: 0.5²"},
+        {"323", "", "rgb@0.5,0.6", "199,125,60", "hand: the second's left side"},
+        {"323", "", "rgb@0.875,0.5625", "!199,125,60", "hand: inside the second"},
+        {"324", "n增加*2", "rgb@1.1781,0.8536", "199,125,60", "py: the chord's middle"},
+        {"324", "", "rgb@1.1781,0.78", "!199,125,60", "py: under it"},
+        {"324", "", "rgb@0.7854,0.35", "199,125,60", "py: the side at h"},
+        {"324", "", "rgb@1.5708,0.5", "199,125,60", "py: the side at 2h"},
+        {"324", "", "rgb@1.2,0.4", "!199,125,60", "hand: inside a trapezoid"},
+        {"324", "", "rgb@3.3,0.1", "!199,125,60", "hand: past b"},
+        {"324", "n减少", "rgb@0.7854,0.5", "199,125,60", "py: n 2, the chord's middle"},
+        {"324", "", "rgb@0.7854,0.7071", "!199,125,60", "py: no vertex at h"},
+        {"324", "", "rgb@2.3562,0.5", "199,125,60", "py: the second chord's middle"},
+        {"325", "n增加", "rgb@1.5708,0.5", "255,100,100", "py: the node line at π/2"},
+        {"325", "", "rgb@0.7854,0.35", "!255,100,100", "hand: no node at π/4"},
+        {"325", "", "rgb@1.1781,0.9053", "199,125,60", "py: the parabola at 3π/8"},
+        {"325", "", "rgb@0.3927,0.4053", "199,125,60", "py: at π/8"},
+        {"325", "", "rgb@0.3927,0.3", "!199,125,60", "py: under it"},
+    });
+}
+
+// Sources: python3, page 320: the strips of the irregular sum (see above)
+// outlined in (199, 125, 60). n 1: [0, 2] at sin 0.5 = 0.4794, [2, 3.1416]
+// at sin 2.0034 = 0.9079. n 2: [0, 1] 0.2474, [1, 1.2073] 0.8845,
+// [1.2073, 2.1245] 0.9586, [2.1245, 3.1416] 0.6066. n 4: [0, 0.5] 0.1247,
+// [0.5, 1.5] 0.833, [1.5, 2.0983] 1.0, [2.0983, 2.7434] 0.7659,
+// [2.7434, 3.1416] 0.3231.
+PRESS_TABLE(QuadraturePresses, TheIrregularStripsOfPage320) {
+    Run({
+        {"320", "", "rgb@1,0.4794", "199,125,60", "py: the first top"},
+        {"320", "", "rgb@1,0.56", "!199,125,60", "py: above it"},
+        {"320", "", "rgb@2,0.7", "199,125,60", "py: the second's left side"},
+        {"320", "", "rgb@2,0.97", "!199,125,60", "py: above it"},
+        {"320", "", "rgb@2.57,0.9079", "199,125,60", "py: the second top"},
+        {"320", "", "rgb@3.1416,0.5", "199,125,60", "hand: the right side at b"},
+        {"320", "", "rgb@3.3,0.5", "!199,125,60", "hand: past b"},
+        {"320", "n增加", "rgb@0.5,0.2474", "199,125,60", "py: n 2, the first top"},
+        {"320", "", "rgb@0.5,0.4794", "!199,125,60", "py: n 1's top gone"},
+        {"320", "", "rgb@1.1036,0.8845", "199,125,60", "py: the narrow second"},
+        {"320", "", "rgb@1.6659,0.9586", "199,125,60", "py: the third"},
+        {"320", "", "rgb@2.633,0.6066", "199,125,60", "py: the last"},
+        {"320", "", "rgb@2.633,0.7", "!199,125,60", "py: above it"},
+        {"320", "n增加", "rgb@0.25,0.1247", "199,125,60", "py: n 4, the first top"},
+        {"320", "", "rgb@1,0.833", "199,125,60", "py: the second"},
+        {"320", "", "rgb@1.7991,1", "199,125,60", "py: the third"},
+        {"320", "", "rgb@2.4209,0.7659", "199,125,60", "py: the fourth"},
+        {"320", "", "rgb@2.9425,0.3231", "199,125,60", "py: the last"},
+        {"320", "", "rgb@2.9425,0.45", "!199,125,60", "py: above it"},
+    });
+}
+
+// Sources: python3, page 328: y = cos x, the bands of the sum up to the
+// point picked at x = 0.5, each a frustum from cos x0 to cos x1, its
+// rings (x0 + t) reaching cos x0 + (cos x1 − cos x0) t/dx below the axis;
+// (1.5, −0.3) a bare place. dx 0.3: [−0.9, −0.6] reaches 0.7914 at −0.65,
+// the last band [0, 0.3]; dx 0.46875: [−0.5625, −0.09375] reaches 0.9617
+// at −0.2, the last band [−0.09375, 0.375].
+PRESS_TABLE(QuadraturePresses, TheBandsAreFrustums) {
+    Run({
+        {"328", "面积近似和|^0.5,0.5", "ink@-0.65,-0.76", "1.5,-0.3", "py: within 0.7914"},
+        {"328", "", "bare@-0.65,-0.9", "1.5,-0.3", "py: past it"},
+        {"328", "", "bare@0.45,-0.5", "1.5,-0.3", "py: the last band ends at 0.3"},
+        {"328", "dx增*2", "ink@0.45,-0.5", "1.5,-0.3", "py: now at 0.375"},
+        {"328", "", "ink@-0.2,-0.92", "1.5,-0.3", "py: within 0.9617"},
+        {"328", "", "bare@-0.2,-1.03", "1.5,-0.3", "py: past it"},
     });
 }
 

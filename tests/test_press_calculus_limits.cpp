@@ -41,4 +41,20 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
     });
 }
 
+// Sources: python3, page 302: arctan x as x → −∞, the band −π/2 ± 4ε
+// filled (0, 0, 250) left of −X = −cot 4ε: ε 0.1 [−1.9708, −1.1708] left
+// of −2.3652; ε 0.064 [−1.8268, −1.3148] left of −3.8205.
+PRESS_TABLE(LimitPresses, TheBandTowardMinusInfinity) {
+    Run({
+        {"302", "", "rgb@-5,-1.25", "0,0,250", "py: inside the band"},
+        {"302", "", "rgb@-3,-1.3", "0,0,250", "py: left of −X"},
+        {"302", "", "rgb@-1.8,-1.3", "!0,0,250", "py: right of −X"},
+        {"302", "", "rgb@-10,-1.1", "!0,0,250", "py: above the band"},
+        {"302", "ε减少*2", "rgb@-4.6,-1.5", "0,0,250", "py: left of −X = −3.8205"},
+        {"302", "", "rgb@-3,-1.5", "!0,0,250", "py: right of it now"},
+        {"302", "", "rgb@-10,-1.25", "!0,0,250", "py: above −π/2 + 0.256"},
+        {"302", "", "rgb@-10,-1.77", "0,0,250", "py: above −π/2 − 0.256"},
+    });
+}
+
 } // namespace

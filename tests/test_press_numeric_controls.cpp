@@ -196,4 +196,19 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
     });
 }
 
+// Sources: python3, page 367: x² on [0, 1], ε 0.1: the trapezoid sums 1/2,
+// 3/8, 11/32 and every extrapolation 1/3, three rows, four decimals; the finest grid's
+// four strips list f at 0, 0.25, …, 1.
+PRESS_TABLE(NumericControlPresses, TheRombergTableOfPage367) {
+    Run({
+        {"367", "", "?0.5000", "", "py: one strip, four decimals"},
+        {"367", "", "?0.3750", "", "py: two strips, 3/8"},
+        {"367", "", "?0.3333", "", "py: the extrapolations, 1/3"},
+        {"367", "", "!0.3379", "", "py: no row of eight strips, 0.337890625"},
+        {"367", "显示数据", "f    =#2", "0.062500", "py: f(0.25)"},
+        {"367", "", "f    =#4", "0.562500", "py: f(0.75)"},
+        {"367", "", "f    =#5", "1.000000", "py: f(1), the last"},
+    });
+}
+
 } // namespace

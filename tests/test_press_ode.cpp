@@ -102,4 +102,23 @@ PRESS_TABLE(OdePresses, EveryButtonOfTheOdePages) {
     });
 }
 
+// Sources: python3, page 334: y′ = y from (0, 1), the chords of each method
+// up to the first x at or past 2: Euler h 0.2 ends (1.8, 1.2⁹)–(2, 1.2¹⁰),
+// middle 5.6758; h 0.4: (1.6, 1.4⁴)–(2, 1.4⁵), middle 4.6099; h 0.8:
+// (0.8, 1.8), (1.6, 3.24); RK4 h 0.8: g = 2.2224, the chord
+// (0.8, g)–(1.6, g²) with its middle 3.5807, e^1.2 = 3.3201 under it.
+PRESS_TABLE(OdePresses, TheChordsEndWhereTheStepsTakeThem) {
+    Run({
+        {"334", "无数值", "ink@1.9,5.6758", "1.5,7", "py: Euler h 0.2, the last chord"},
+        {"334", "", "bare@2.1,6.7", "1.5,7", "py: no chord past x = 2"},
+        {"334", "步长增", "ink@1.8,4.6099", "1.5,7", "py: Euler h 0.4, the last chord"},
+        {"334", "", "bare@1.9,5.6758", "1.5,7", "py: the chord of h 0.2 gone"},
+        {"334", "步长增", "ink@1.2,2.52", "1.5,7", "py: Euler h 0.8, (0.8, 1.8)–(1.6, 3.24)"},
+        {"334", "", "bare@1.2,2.85", "1.5,7", "py: above it, under e^1.2"},
+        {"334", "RK法", "ink@1.2,3.5807", "1.5,7", "py: RK4 h 0.8, its second chord"},
+        {"334", "", "bare@1.2,4.0", "1.5,7", "py: above it"},
+        {"334", "", "bare@1.2,2.52", "1.5,7", "py: Euler's chord gone"},
+    });
+}
+
 } // namespace

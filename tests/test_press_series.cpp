@@ -44,4 +44,36 @@ PRESS_TABLE(SeriesPresses, TheBarsTakeTheChosenPointOfEachPiece) {
     });
 }
 
+// Sources: python3, page 316: the Maclaurin polynomials of sin x of degree
+// n in (255, 100, 100), read left of 0 as well: P1(−1.5) = −1.5,
+// P3(−2) = −0.6667, P3(2.5) = −0.1042, P5(±2.5) = ∓0.7096, P7(−3.5) =
+// 0.5456; sin itself stays 0.1 or more away.
+PRESS_TABLE(SeriesPresses, ThePartialSumsLeftOfTheCentre) {
+    Run({
+        {"316", "", "rgb@-1.5,-1.5", "255,100,100", "py: P1"},
+        {"316", "n增加*2", "rgb@-2,-0.6667", "255,100,100", "py: P3"},
+        {"316", "", "rgb@-2,-0.45", "!255,100,100", "py: above it"},
+        {"316", "", "rgb@2.5,-0.1042", "255,100,100", "py: P3 right of 0"},
+        {"316", "n增加*2", "rgb@-2.5,-0.7096", "255,100,100", "py: P5"},
+        {"316", "", "rgb@2.5,0.7096", "255,100,100", "py: P5 right of 0"},
+        {"316", "", "rgb@-2,-0.6667", "!255,100,100", "py: P3 gone"},
+        {"316", "n增加*2", "rgb@-3.5,0.5456", "255,100,100", "py: P7"},
+    });
+}
+
+// Sources: python3, page 315: cos x expanded about the point picked,
+// x0 = 1 (its line from cos 1 = 0.5403 down), P1 = cos 1 − sin 1 (x − 1),
+// P2 = P1 − cos 1 (x − 1)²/2, in (255, 100, 100).
+PRESS_TABLE(SeriesPresses, TheExpansionAboutAPickedPoint) {
+    Run({
+        {"315", "^1,0.5", "rgb@1,0.27", "255,100,100", "py: x0's line, halfway"},
+        {"315", "", "rgb@3,-1.1427", "255,100,100", "py: P1(3)"},
+        {"315", "", "rgb@-0.5,1.8025", "255,100,100", "py: P1(−0.5)"},
+        {"315", "", "rgb@-0.5,1.5", "!255,100,100", "py: under P1(−0.5)"},
+        {"315", "n增加", "rgb@2.5,-1.3297", "255,100,100", "py: P2(2.5)"},
+        {"315", "", "rgb@-0.5,1.1947", "255,100,100", "py: P2(−0.5)"},
+        {"315", "", "rgb@-0.5,1.8025", "!255,100,100", "py: P1 gone"},
+    });
+}
+
 } // namespace

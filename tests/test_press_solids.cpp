@@ -175,4 +175,83 @@ PRESS_TABLE(SolidPresses, IncrementButtonsOfTheAnnotations) {
     });
 }
 
+// Sources: python3. Page 603: f = 6 − x² − y² over g = y/4 on 0 < x < 1,
+// 0 < y < 2; the section by x = m runs along y in [−0.5, 2.5], shaded
+// (199, 125, 60) toward (200, 200, 200) by (y + 0.5)/3, whole parts: at
+// y = 0.1107 (199, 140, 88), 1.01 (199, 162, 130), 1.9107 (199, 185, 172).
+// The section by y = n shades by (x + 0.25)/1.5 the same way: at x = 0.506
+// (199, 162, 130). Page 321: z = 4 − x²/2 − y²/4, the prism over the cell
+// of 3/38 with centre (0.0395, −0.8289) topped at 3.8275, on the outline of
+// the roof, its edges in (255, 100, 100) toward white by the mean of
+// (x + 2)/4 and z/5 at its left side: (255, 198, 198). Page 364: the
+// frame of the plane x = m (y = n) and its lines through the axes in the
+// pen's (255, 128, 0); the trace of z = x² − y² on z = c in (0, 255, 255).
+// Page 342: z = 2 − 0.3x² − 0.3y², the element about
+// the point picked (0.5, −0.3), half sides 0.05 · 3 (0.15 · 3 after two
+// "放大"), outlined in (255, 128, 0) on the floor z = 0 and on the surface.
+PRESS_TABLE(SolidPresses, SectionsAndPrismTopsSitWhereTheyShould) {
+    Run({
+        {"603", "按x型", "rgb3@0.5,1.01,2.5", "199,162,130", "py: the section at m = 0.5"},
+        {"603", "", "rgb3@1,1.01,2.5", "!199,162,130", "hand: not at x = n = 1"},
+        {"603", "", "rgb3@0.5,1.01,4.65", "199,162,130", "py: just under f(0.5, 1.01) = 4.73"},
+        {"603", "", "rgb3@0.5,1.01,4.88", "!199,162,130", "py: just over it"},
+        {"603", "", "rgb3@0.5,1.01,0.33", "199,162,130", "py: just over g = 0.2525"},
+        {"603", "", "rgb3@0.5,1.01,0.1", "!199,162,130", "py: just under it"},
+        {"603", "", "rgb3@0.5,0.1107,5.6", "199,140,88", "py: near y = 0, f = 5.74"},
+        {"603", "", "rgb3@0.5,1.9107,2.0", "199,185,172", "py: near y = 2, f = 2.1"},
+        {"603", "后移*3", "rgb3@0.275,1.01,2.5", "199,162,130", "py: m = 0.275"},
+        {"603", "", "rgb3@0.5,1.01,2.5", "!199,162,130", "hand: where it was"},
+        {"603", "", "rgb3@0.275,1.01,4.82", "199,162,130", "py: under f(0.275, 1.01) = 4.90"},
+        {"603", "", "rgb3@0.275,1.9107,2.2", "199,185,172", "py: under f(0.275, 1.91) = 2.27"},
+        {"603", "按y型", "rgb3@0.506,1,2.5", "199,162,130", "py: the section at n = 1"},
+        {"603", "", "rgb3@0.506,0.275,2.5", "!199,162,130", "hand: not at y = m"},
+        {"603", "左移*3", "rgb3@0.506,0.55,2.5", "199,162,130", "py: n = 0.55"},
+        {"603", "", "rgb3@0.506,0.55,5.31", "199,162,130", "py: under f(0.506, 0.55) = 5.44"},
+        {"603", "", "rgb3@0.506,0.55,5.6", "!199,162,130", "py: over it"},
+        {"603", "", "rgb3@0.506,0.55,0.2", "199,162,130", "py: over g = 0.1375"},
+        {"321", "近似和", "ink3@0.0395,-0.8289,3.79", "0.0395,-0.8289,4.15", "py: below the top"},
+        {"321", "", "bare3@0.0395,-0.8289,4.03", "0.0395,-0.8289,4.15", "py: above it"},
+        {"321", "", "rgb3@0.0395,-0.8684,3.8275", "255,198,198", "py: its top's far edge"},
+        {"342", "矩形|^0.5,-0.3,0", "rgb3@0.65,-0.3,0", "255,128,0", "hand: the right side"},
+        {"342", "", "rgb3@0.35,-0.3,0", "255,128,0", "hand: the left side"},
+        {"342", "", "rgb3@0.5,-0.45,0", "255,128,0", "hand: the far side"},
+        {"342", "", "rgb3@0.5,-0.15,0", "255,128,0", "hand: the near side"},
+        {"342", "", "rgb3@0.85,-0.3,0", "!255,128,0", "hand: past the right side"},
+        {"342", "", "rgb3@0.65,-0.3,1.8463", "255,128,0", "py: the right side up on z"},
+        {"342", "", "rgb3@0.5,-0.45,1.8642", "255,128,0", "py: the far side up on z"},
+        {"342", "放大*2", "rgb3@0.95,-0.3,0", "255,128,0", "hand: 0.5 + 0.45"},
+        {"342", "", "rgb3@0.65,-0.3,0", "!255,128,0", "hand: the old side gone"},
+        {"342", "", "rgb3@0.05,-0.3,0", "255,128,0", "hand: 0.5 − 0.45"},
+        {"342", "", "rgb3@0.5,-0.75,0", "255,128,0", "hand: −0.3 − 0.45"},
+        {"342", "", "rgb3@0.5,0.15,1.9183", "255,128,0", "py: −0.3 + 0.45 up on z"},
+        {"364", "平行坐标面|x=c", "rgb3@1,0,-1.2", "255,128,0", "hand: the line x = 1, y = 0"},
+        {"364", "", "rgb3@1,-1,0", "255,128,0", "hand: the line x = 1, z = 0"},
+        {"364", "后移*3", "rgb3@0.55,0,1.8", "255,128,0", "hand: x = 0.55"},
+        {"364", "", "rgb3@1,0,1.8", "!255,128,0", "hand: where it was"},
+        {"364", "", "rgb3@0.55,-1.5,0.5", "255,128,0", "hand: the frame's far edge"},
+        {"364", "y=c|左移*3", "rgb3@0.3,0.55,0", "255,128,0", "hand: y = 0.55, z = 0"},
+        {"364", "", "rgb3@0,0.55,1.2", "255,128,0", "hand: the line x = 0, y = 0.55"},
+        {"364", "", "rgb3@0,1,1.2", "!255,128,0", "hand: where it was"},
+        {"364", "z=c", "rgb3@0.5,0.5,0", "0,255,255", "hand: x² − y² = 0 on z = 0"},
+        {"364", "", "rgb3@-1,0.5,0", "!0,255,255", "hand: off the trace"},
+        {"364", "上移*3", "rgb3@1,0.5,0.75", "0,255,255", "hand: x² − y² = 0.75 at y = 0.5"},
+        {"364", "", "rgb3@-1,-0.5,0.75", "0,255,255", "hand: and at (−1, −0.5)"},
+        {"364", "", "rgb3@0.5,1,0.75", "!0,255,255", "hand: y² − x² = 0.75 instead"},
+        {"364", "", "rgb3@0.5,0.5,0.75", "!0,255,255", "hand: the trace of c = 0 gone"},
+        {"364", "", "rgb3@1.2,0,0.75", "255,128,0", "hand: the plane's line y = 0 at z = 0.75"},
+    });
+}
+
+// Sources: python3, page 359: the pencil of z = x and z = y, its member
+// z = (λx + y)/(λ + 1) drawn in strokes (255, t, t), t = 200 (1 − (z + 2.5)/5)
+// in whole parts: at λ 5 through (0.5, −1.075, 0.2375), at λ 6 through
+// (0.5, −1.3375, 0.2375), both t = 90.5; the page draws it once clicked.
+PRESS_TABLE(SolidPresses, ThePencilsMemberFollowsLambda) {
+    Run({
+        {"359", "方式2", "rgb3@0.5,-1.075,0.2375", "255,90,90", "py: λ 5"},
+        {"359", "λ增*10", "rgb3@0.5,-1.3375,0.2375", "255,90,90", "py: λ 6"},
+        {"359", "λ减*10", "rgb3@0.5,-1.075,0.2375", "255,90,90", "py: λ 5 again"},
+    });
+}
+
 } // namespace
