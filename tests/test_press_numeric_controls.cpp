@@ -40,6 +40,10 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
         {"203", "下一步*6", "?-0.5430", "", "py: L·D·Lᵀ solves to the same x"},
         {"203", "LU分解|LU分解法", "!改进平方根", "", "hand: Doolittle's title only"},
         {"203", "", "?LU分解法", "", "hand"},
+        {"203", "open|开  始|5位", "?0.33333", "", "hand: 1/3, five decimals"},
+        {"203", "", "!0.333333", "", "hand: five decimals only"},
+        {"203", "2 位", "?0.33000", "", "hand: 1/3 to two digits"},
+        {"203", "", "!0.33333", "", "hand"},
     });
 }
 
@@ -60,6 +64,10 @@ PRESS_TABLE(NumericControlPresses, TheIterationsOfPage205) {
         {"205", "5 位|6位", "?1.227300", "", "hand: 14.7273/12 = 1.227275"},
         {"205", "6 位", "?1.227270", "", "hand: 14.72727/12 = 1.2272725"},
         {"205", "精确#3", "?1.227273", "", "hand: 27/22"},
+        {"205", "open|3 位|开  始|下一步*2", "?2.3600", "", "hand: 26/11 to three digits"},
+        {"205", "", "!2.3636", "", "hand"},
+        {"205", "4 位", "?2.3640", "", "hand: 26/11 to four digits"},
+        {"205", "", "?2.8750", "", "hand: 23/8 to four digits"},
     });
 }
 
@@ -83,6 +91,9 @@ PRESS_TABLE(NumericControlPresses, TheShiftedMatrixOfPage213) {
         {"213", "HJR|H变换与旋转QR分解", "?H变换与旋转QR分解", "", "hand"},
         {"213", "SQR|斯密特正交化QR分解", "?斯密特正交化QR分解", "", "hand"},
         {"213", "", "?0.33333", "", "hand: five decimals kept"},
+        {"213", "open|开  始|6位|4 位", "?0.066670", "", "hand: 1/6 − 0.1 to four digits"},
+        {"213", "", "?0.333300", "", "hand: 1/3 to four digits"},
+        {"213", "", "!0.333333", "", "hand"},
     });
 }
 
