@@ -181,6 +181,15 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"603", "", "rgb@1.1,-0.2", "0,64,128", "hand: outside the base"},
         {"603", "关闭投影", "rgb@0.5,1", "!255,128,0", "hand: and goes"},
         {"603", "", "rgb@1.1,-0.2", "!0,64,128", "hand"},
+        // 342's directed element at (0.8, 0.6), the mouse on the floor, of
+        // z = 2 − 0.3(x² + y²): the unit normal (250, 255, 0) up or down
+        // from (0.8, 0.6, 1.7), read halfway and three quarters along.
+        {"342", "矩形|有向|^0.8,0.6,0|正向", "rgb3@1.0058,0.7543,2.1287", "250,255,0",
+         "py: (−p, −q, 1)/√1.36 from (0.8, 0.6, 1.7)"},
+        {"342", "", "rgb3@0.4913,0.3685,1.0569", "!250,255,0", "py: none below"},
+        {"342", "负向", "rgb3@0.4913,0.3685,1.0569", "250,255,0", "py: (p, q, −1)/√1.36"},
+        {"342", "", "rgb3@1.0058,0.7543,2.1287", "!250,255,0", "py: none above"},
+        {"342", "正向", "rgb3@1.0058,0.7543,2.1287", "250,255,0", "py: up again"},
     });
 }
 
