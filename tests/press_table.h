@@ -2,7 +2,8 @@
 // its page, the presses, one read-out and its value worked out apart (the
 // row's source); rows of one page run on, each from the state the last left.
 //
-// page: its code, "212/2400" for a window that tall.
+// page: its code, "212/2400" for a window that tall; "gs020" a page of the
+// second course (gsdata/).
 // presses: '|'-separated, each a button label ("a增*3": three times; "n增#2":
 // the second button so labelled; "\\|" a '|' of the label itself), "@x,y"
 // (a click at the world point of the figure whose state the view shows: the
@@ -37,6 +38,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -69,9 +71,22 @@ private:
     // "212/2400": page 212 in a window 2400 pixels tall.
     void OpenPage(const std::string& page) {
         const size_t slash = page.find('/');
-        const std::string code = page.substr(0, slash);
-        Open(code.c_str(),
-             slash == page.npos ? test_support::kPageHeight : std::atoi(page.c_str() + slash + 1));
+        std::string code = page.substr(0, slash);
+        family = code.rfind("gs", 0) == 0 ? 0 : -1;
+        if (family == 0) code.erase(0, 2);
+        OpenIn(code, slash == page.npos ? test_support::kPageHeight
+                                        : std::atoi(page.c_str() + slash + 1));
+    }
+    // The fixture's own opening, for the family the row named.
+    void OpenIn(const std::string& code, int height) {
+        if (family < 0) return Open(code.c_str(), height);
+        view = std::make_unique<CPemroView>();
+        view->ResetTopic(family);
+        view->m_strTopicCode = code.c_str();
+        view->m_pTextSink = &log;
+        view->ResizeClient(test_support::kPageWidth, height);
+        view->RenderPending();
+        Repaint();
     }
     // Splits at the bars that are not escaped ("\\|" stays in the label).
     static std::vector<std::string> Split(const std::string& s, char by) {
@@ -89,6 +104,7 @@ private:
             if (!p.empty()) kept.push_back(std::move(p));
         return kept;
     }
+    int family = -1;
     CPoint At(const std::string& xy) const {
         const size_t comma = xy.find(',');
         return CPoint(Px(std::atof(xy.c_str())), Py(std::atof(xy.c_str() + comma + 1)));
@@ -113,7 +129,7 @@ private:
     void Press(const std::string& p) {
         if (p == "open") {
             const std::string code = view->m_strTopicCode;
-            return Open(code.c_str(), view->BackingImage().height());
+            return OpenIn(code, view->BackingImage().height());
         }
         if (p[0] == '@' && p.find(',') == p.npos) {
             view->OnCommand(std::atoi(p.c_str() + 1));

@@ -66,6 +66,11 @@ PRESS_TABLE(QuadraturePresses, TheSumsFollowNAndTheSamplePoint) {
         {"457/4000", "", "rgb@1.2,0.6", "!199,125,60", "py: inside the mark"},
         {"457/4000", "", "rgb@0.7904,0.2", "199,125,60", "py: first mark's right, 0.3541 + 0.4363"},
         {"457/4000", "", "rgb@0.6,0.2", "!199,125,60", "py: inside the first mark"},
+        {"323", "取中点", "积分近似值:", "0.250000", "hand: the caption is no button"},
+        {"323", "取中点*2", "n=", "1", "hand: n stays"},
+        {"323", "n增加|左端点", "积分近似值:", "0.125000", "py: n 2, c 0: 0.5²/2"},
+        {"323", "取左端点*3", "积分近似值:", "0.125000", "hand: the caption is no button"},
+        {"323", "", "?取左端点", "", "hand: c 0 kept"},
     });
 }
 
@@ -100,6 +105,28 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"319", "", "ink@0.2,0.3", "3.5,1.5", "py: cos 0.2 = 0.98, inside Dx"},
         {"319", "变上限函数", "bare@0.2,0.3", "3.5,1.5", "hand: no increment in this mode"},
         {"319", "", "!dx增加", "", "hand: its buttons go with it"},
+        // 319's antiderivatives of cos x from the cursor (1, 0.5), dots in
+        // (250, 255, 0): one through the cursor, or the family with C from
+        // −5.5 by 0.4. 320's region x² ≤ y ≤ x: the limits at the cursor
+        // (0.6, 0.45) in (255, 100, 100), up the column from x² to x or
+        // along the row from y to √y.
+        {"319/2400", "原函数|^1,0.5", "rgb@3,-0.2004", "250,255,0", "py: sin 3 − sin 1 + 0.5"},
+        {"319/2400", "", "rgb@-1,-1.1829", "250,255,0", "py: sin(−1) − sin 1 + 0.5"},
+        {"319/2400", "", "rgb@3,0.5996", "!250,255,0", "py: one curve only"},
+        {"319/2400", "不定积分", "rgb@3,0.5996", "250,255,0", "py: sin 3 − sin 1 + 1.3"},
+        {"319/2400", "", "rgb@3,0.1996", "250,255,0", "py: sin 3 − sin 1 + 0.9"},
+        {"319/2400", "", "rgb@3,0.3996", "!250,255,0", "py: between two of the family"},
+        {"319/2400", "原函数|^1,0.5", "rgb@3,0.5996", "!250,255,0", "py: the family is gone"},
+        {"319/2400", "", "rgb@3,-0.2004", "250,255,0", "py: the one through the cursor"},
+        {"320/2400", "x_型|^0.6,0.45", "rgb@0.6,0.5", "255,100,100", "hand: x² 0.36 to x 0.6"},
+        {"320/2400", "", "?y的下限", "", "hand"},
+        {"320/2400", "", "rgb@0.55,0.45", "!255,100,100", "hand: no row yet"},
+        {"320/2400", "y_型", "rgb@0.55,0.45", "255,100,100", "py: y 0.45 to √0.45 0.6708"},
+        {"320/2400", "", "rgb@0.6,0.55", "!255,100,100", "hand: the column is gone"},
+        {"320/2400", "", "?x的上限", "", "hand"},
+        {"320/2400", "", "!y的下限", "", "hand"},
+        {"320/2400", "x_型", "rgb@0.6,0.55", "255,100,100", "hand: the column again"},
+        {"320/2400", "", "!x的上限", "", "hand"},
     });
 }
 

@@ -1,6 +1,6 @@
 // The classical curves pressed button by button: the ellipse of page 502
 // with its foci on the y axis once b passes a, and a point P chosen by a
-// click, joined to both foci.
+// click, joined to both foci; the travelling wave of the second course.
 #include "press_table.h"
 
 namespace {
@@ -30,6 +30,25 @@ PRESS_TABLE(CurvePresses, TheFociFollowAAndB) {
         {"502", "@0.3,0", "P到两角点距离和:", "1.79", "py: 2 × 0.8944"},
         {"502", "b增*5", "=n", "1.3", "hand: 0.8 + 0.5"},
         {"502", "@0,0.2", "P到两角点距离和:", "1.00", "hand: 2 × 0.5"},
+    });
+}
+
+// Sources: python3, the plucked string of the second course's page 020:
+// u = (φ(x + at) + φ(x − at))/2, φ = 1/(1 + x²), t from 0 and a from 1 by
+// ±0.1 a press; (−9, 1) is a bare place of the plot.
+PRESS_TABLE(CurvePresses, TheWaveFollowsTAndA) {
+    Run({
+        {"gs020", "", "ink@2,0.2", "-9,1", "py: φ(2) at t 0"},
+        {"gs020", "", "bare@2,0.3", "-9,1", "py"},
+        {"gs020", "t增*10", "ink@2,0.3", "-9,1", "py: t 1: (φ(3) + φ(1))/2"},
+        {"gs020", "", "bare@2,0.2", "-9,1", "py: the halves have moved apart"},
+        {"gs020", "", "ink@-3,0.1294", "-9,1", "py: (φ(−2) + φ(−4))/2"},
+        {"gs020", "a增*3", "ink@2,0.3776", "-9,1", "py: a 1.3"},
+        {"gs020", "", "bare@2,0.3", "-9,1", "py"},
+        {"gs020", "a减*5", "ink@1.5,0.4151", "-9,1", "py: a 0.8"},
+        {"gs020", "", "bare@2,0.3776", "-9,1", "py"},
+        {"gs020", "t减*4", "ink@1.5,0.3467", "-9,1", "py: t 0.6, at 0.48"},
+        {"gs020", "", "bare@1.5,0.4151", "-9,1", "py"},
     });
 }
 

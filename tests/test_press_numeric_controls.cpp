@@ -40,6 +40,18 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
         {"203", "下一步*6", "?-0.5430", "", "py: L·D·Lᵀ solves to the same x"},
         {"203", "LU分解|LU分解法", "!改进平方根", "", "hand: Doolittle's title only"},
         {"203", "", "?LU分解法", "", "hand"},
+        {"203", "open|开  始|5位", "?0.33333", "", "hand: 1/3, five decimals"},
+        {"203", "", "!0.333333", "", "hand: five decimals only"},
+        {"203", "2 位", "?0.33000", "", "hand: 1/3 to two digits"},
+        {"203", "", "!0.33333", "", "hand"},
+        // Page 201's second figure reduces [1 2 1 4; 2 4 3 9; 1 2 2 6] to
+        // [1 2 0 0; 0 0 1 0; 0 0 0 1]: pivots in columns 1, 3 and 4 (the
+        // page's text writes three ξ before the figure's).
+        {"201/2400", "开  始#2|下一步*12", "ξ#6", "4", "hand: the last pivot column"},
+        {"201/2400", "A化为行最简形*3", "ξ#6", "4", "hand: the title answers no press"},
+        {"201/2400", "", "ξ#5", "3", "hand: after the text's three"},
+        {"201/2400", "", "?A化为行最简形", "", "hand"},
+        {"201/2400", "开  始", "ξ#6", "3", "hand: the matrix as given"},
     });
 }
 
@@ -60,6 +72,10 @@ PRESS_TABLE(NumericControlPresses, TheIterationsOfPage205) {
         {"205", "5 位|6位", "?1.227300", "", "hand: 14.7273/12 = 1.227275"},
         {"205", "6 位", "?1.227270", "", "hand: 14.72727/12 = 1.2272725"},
         {"205", "精确#3", "?1.227273", "", "hand: 27/22"},
+        {"205", "open|3 位|开  始|下一步*2", "?2.3600", "", "hand: 26/11 to three digits"},
+        {"205", "", "!2.3636", "", "hand"},
+        {"205", "4 位", "?2.3640", "", "hand: 26/11 to four digits"},
+        {"205", "", "?2.8750", "", "hand: 23/8 to four digits"},
     });
 }
 
@@ -83,6 +99,9 @@ PRESS_TABLE(NumericControlPresses, TheShiftedMatrixOfPage213) {
         {"213", "HJR|H变换与旋转QR分解", "?H变换与旋转QR分解", "", "hand"},
         {"213", "SQR|斯密特正交化QR分解", "?斯密特正交化QR分解", "", "hand"},
         {"213", "", "?0.33333", "", "hand: five decimals kept"},
+        {"213", "open|开  始|6位|4 位", "?0.066670", "", "hand: 1/6 − 0.1 to four digits"},
+        {"213", "", "?0.333300", "", "hand: 1/3 to four digits"},
+        {"213", "", "!0.333333", "", "hand"},
     });
 }
 
@@ -107,6 +126,12 @@ PRESS_TABLE(NumericControlPresses, TheBasesOfPage464) {
         {"464", "", "ink@3,0.1400", "2,-0.3", "py: the odd fit at 3"},
         {"464", "连续次幂|m次多项式回归", "Q=", "0.000216", "py: powers 0..3"},
         {"464", "数据类型:", "!2m+1奇次多项式回归", "", "hand: the label answers no press"},
+        // The second figure: y = a e^(bx) through ln y = ln a + bx on x =
+        // 1..8, Q the mean squared residual in y.
+        {"464/2400", "回归方程:y=ae^(bx)", "a=", "11.437069", "py: e^(ln a) of the line"},
+        {"464/2400", "", "b=", "0.291216", "py: the line's slope"},
+        {"464/2400", "回归方程:y=ae^(bx)*2", "Q=", "0.001918", "py: the title answers no press"},
+        {"464/2400", "", "?回归方程:y=ae^(bx)", "", "hand"},
     });
 }
 

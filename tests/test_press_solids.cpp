@@ -160,6 +160,36 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"379", "θ_z型", "?恢复", "", "hand: the lecturer's grid, not the script's"},
         {"379", "恢复", "!恢复", "", "hand: the script's again"},
         {"379", "θ_r型", "?恢复", "", "hand: the lecturer's grid again"},
+        // The projection's inset: the ground colour (0, 64, 128) where the
+        // solid does not reach, the solid's shadow in the default pen
+        // (255, 128, 0) over the plane or the surface's domain.
+        {"311", "", "rgb@1.2,-1.2", "0,64,128", "hand: the script's inset"},
+        {"311", "关闭投影", "rgb@1.2,-1.2", "!0,64,128", "hand: the inset goes"},
+        {"311", "打开投影", "rgb@1.2,-1.2", "0,64,128", "hand: and shows again"},
+        {"327", "关闭投影", "rgb@1.28,-1.28", "!255,128,0", "hand: the shadow of xy goes"},
+        {"327", "打开投影", "rgb@1.28,-1.28", "255,128,0", "hand: and shows again"},
+        {"337", "关闭投影", "rgb@1,-1", "!255,128,0", "hand: D's shadow goes"},
+        {"337", "打开投影", "rgb@1,-1", "255,128,0", "hand: D = [−1.5, 1.5]² again"},
+        {"337", "", "rgb@1.6,-1.6", "0,64,128", "hand: outside D"},
+        {"355", "打开投影", "rgb@1.5,1.5", "255,128,0", "hand: the planes' shadow"},
+        {"355", "关闭投影", "rgb@1.5,1.5", "!255,128,0", "hand: and goes"},
+        {"360", "打开投影", "rgb@1.5,1.5", "255,128,0", "hand: the plane's shadow"},
+        {"360", "关闭投影", "rgb@1.5,1.5", "!255,128,0", "hand: and goes"},
+        {"364", "关闭投影", "rgb@1.2,-1.2", "!255,128,0", "hand: the saddle's shadow goes"},
+        {"364", "打开投影", "rgb@1.2,-1.2", "255,128,0", "hand: and shows again"},
+        {"603", "打开投影", "rgb@0.5,1", "255,128,0", "hand: the base [0, 1] × [0, 2]"},
+        {"603", "", "rgb@1.1,-0.2", "0,64,128", "hand: outside the base"},
+        {"603", "关闭投影", "rgb@0.5,1", "!255,128,0", "hand: and goes"},
+        {"603", "", "rgb@1.1,-0.2", "!0,64,128", "hand"},
+        // 342's directed element at (0.8, 0.6), the mouse on the floor, of
+        // z = 2 − 0.3(x² + y²): the unit normal (250, 255, 0) up or down
+        // from (0.8, 0.6, 1.7), read halfway and three quarters along.
+        {"342", "矩形|有向|^0.8,0.6,0|正向", "rgb3@1.0058,0.7543,2.1287", "250,255,0",
+         "py: (−p, −q, 1)/√1.36 from (0.8, 0.6, 1.7)"},
+        {"342", "", "rgb3@0.4913,0.3685,1.0569", "!250,255,0", "py: none below"},
+        {"342", "负向", "rgb3@0.4913,0.3685,1.0569", "250,255,0", "py: (p, q, −1)/√1.36"},
+        {"342", "", "rgb3@1.0058,0.7543,2.1287", "!250,255,0", "py: none above"},
+        {"342", "正向", "rgb3@1.0058,0.7543,2.1287", "250,255,0", "py: up again"},
     });
 }
 
