@@ -3,7 +3,7 @@
 builds the tests and runs them; an error is caught when a test fails (or the
 build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 (--fresh: the second list, P2; --third: the third, P3; --fourth: P4;
---fifth: P5; --sixth: P6; --seventh: P7)
+--fifth: P5; --sixth: P6; --seventh: P7; --eighth: P8)
 
 Kinds: B a button's action, R a read-out or table cell, D a drawing,
 S a mix-up that only data which tells quantities apart can show."""
@@ -541,6 +541,98 @@ P7 = [
 ]
 
 
+# An eighth set (--eighth), written apart from the tests: each row names the
+# page and the presses that show it.
+P8 = [
+ # calculus
+ # page 370, click 687,308 (x=f(y)) at 1280x960
+ ("src/calculus/vessels.cpp", "m_nPendingPlotOption2 = 1;", "m_nPendingPlotOption2 = 0;", "B"),
+ # page 328, click 272,310 (面积近似和), 751,307 (dx增), 505,372 (on the curve) at 1280x960
+ ("src/calculus/revolution.cpp", "m_dStepH = std::min(m_dStepH * 1.25, kMaxElement);", "m_dStepH = std::min(m_dStepH * 1.5, kMaxElement);", "B"),
+ # page 328, click 505,372 (on the curve) at 1280x960
+ ("src/calculus/revolution.cpp", "Gbk(u8\"旋转体侧面积:\"), 3,", "Gbk(u8\"旋转体侧面积:\"), 2,", "R"),
+ # page 308, scrolled 1300 at 1280x960
+ ("src/calculus/tangent.cpp", "c < 0 ? \"          x  \" : \"          x+  \", 3, c, colour);", "c < 0 ? \"          x  \" : \"          x+  \", 2, c, colour);", "R"),
+ # page 366, click 692,634 (水位时间曲线) at 1280x960
+ ("src/calculus/vessels.cpp", "Gbk(u8\"水流尽时间(h):\"), 3, t / 3600, m_crCurveSetting);", "Gbk(u8\"水流尽时间(h):\"), 4, t / 3600, m_crCurveSetting);", "R"),
+ # page 370 at 1280x960
+ ("src/calculus/vessels.cpp", "DrawLineWorld(pDC, x0, y0, px, py, m_crFirstDerivative);", "DrawLineWorld(pDC, x0, y0, py, px, m_crFirstDerivative);", "S"),
+ # page 308, scrolled 1300 at 1280x960
+ ("src/calculus/tangent.cpp", "const double c = y0 - s * x0;", "const double c = y0 - s * y0;", "S"),
+ # page 370 at 1280x960
+ ("src/calculus/vessels.cpp", "DrawArrowWorld(pDC, x0, y0, x0 + 0.4 * (px - x0), y0 + 0.4 * (py - y0), 1,", "DrawArrowWorld(pDC, x0, y0, x0 + 0.5 * (px - x0), y0 + 0.4 * (py - y0), 1,", "D"),
+ # page 347, click 400,500 (in the plot) at 1280x960
+ ("src/calculus/vessels.cpp", "DrawStringWorld(pDC, m_dXMin + 0.55 * m_dXSpan, y + 0.02 * YSpan, \"A(h)\", m_crFirstDerivative);", "DrawStringWorld(pDC, m_dXMin + 0.5 * m_dXSpan, y + 0.02 * YSpan, \"A(h)\", m_crFirstDerivative);", "D"),
+ # page 348, click 400,420 (in the plot) at 1280x960
+ ("src/calculus/vessels.cpp", "DrawLineWorld(pDC, m_dXMin, y + s, cx - r, y + s, m_crFirstDerivative);", "DrawLineWorld(pDC, m_dXMin, y + s, cx + r, y + s, m_crFirstDerivative);", "D"),
+ # solid
+ # page 321, click 156,250 (Meshx 减少) at 1280x960
+ ("src/solid/scene_frame.cpp", "*n = solid::FewerMeshDivisions(*n), bDensity = TRUE;", "*n = solid::MoreMeshDivisions(*n), bDensity = TRUE;", "B"),
+ # page 379, click 876,280 (θ_z型) then 876,252 (θ_r型) at 1280x960
+ ("src/solid/curvilinear_surfaces.cpp", "if (TextButton(pDC, bx, T, Gbk(u8\"θ_r型\"))) m_bLoadScriptSettings = 0, m_nDemoOption = 0;", "if (TextButton(pDC, bx, T, Gbk(u8\"θ_r型\"))) m_bLoadScriptSettings = 0, m_nDemoOption = 1;", "B"),
+ # page 345 at 1280x960
+ ("src/solid/scene_frame.cpp", "return decimals < 0 ? 2 : decimals;", "return decimals < 0 ? 2 : decimals + 1;", "R"),
+ # page 321, click 873,256 (近似和) at 1280x960
+ ("src/solid/riemann_prisms.cpp", "p.fc = v.EvalSurfaceF(xc, yc, v.m_nSurfaceUpper);", "p.fc = v.EvalSurfaceF(x, yc, v.m_nSurfaceUpper);", "S"),
+ # page 374, scrolled 1000 at 1280x960
+ ("src/solid/space_curves.cpp", "DrawLine3D(pDC, p.x, p.y, p.z, q.x, q.y, q.z, m_crCurveSetting);", "DrawLine3D(pDC, p.x, p.y, p.z, q.x, p.y, q.z, m_crCurveSetting);", "S"),
+ # page 321, click 873,256 (近似和) at 1280x960
+ ("src/solid/scene_surfaces.cpp", "DrawLineWorldMode(pDC, x + cx, y, x + cx, y + cy, m_crDefaultPen, 0);", "DrawLineWorldMode(pDC, x + cx, y, x, y + cy, m_crDefaultPen, 0);", "D"),
+ # page 337 at 1280x960
+ ("src/solid/partials.cpp", "solid::kRegionIntegral) /\n            area;", "solid::kRegionIntegral) /\n            (2 * area);", "D"),
+ # page 374, scrolled 1000 at 1280x960
+ ("src/solid/space_curves.cpp", "DrawLine3D(pDC, p.x, p.y, p.z, p.x, p.y, 0, shade((p.z - m_dZMin) / m_dZSpan));", "DrawLine3D(pDC, p.x, p.y, p.z, p.x, p.y, 0.5 * p.z, shade((p.z - m_dZMin) / m_dZSpan));", "D"),
+ # stats
+ # page 202, scrolled 900, click 954,236 (μ已知) then 600,500 (in the plot) at 1280x960
+ ("src/stats/interval_demo.cpp", "if (button(0, u8\"μ已知\")) m_bSavedShowMean = 1;", "if (button(0, u8\"μ已知\")) m_bSavedShowMean = 0;", "B"),
+ # page 212, scrolled 3300, click 946,336 (n增) at 1280x960
+ ("src/stats/continuous_demo.cpp", "const auto count = [&](int* v, int i) { *v += (hit[i] ? 1 : 0) - (hit[i + 1] ? 1 : 0); };", "const auto count = [&](int* v, int i) { *v += (hit[i] ? 2 : 0) - (hit[i + 1] ? 1 : 0); };", "B"),
+ # page 202, click 500,400 (in the plot) at 1280x960
+ ("src/stats/interval_demo.cpp", "Label(v, pDC, StatsX(0.65), StatsY(0), u8\"S=\", 3, r.spread * std::sqrt(double(n)));", "Label(v, pDC, StatsX(0.65), StatsY(0), u8\"S=\", 2, r.spread * std::sqrt(double(n)));", "R"),
+ # page 202, scrolled 900, click 600,500 (in the plot) at 1280x960
+ ("src/stats/interval_demo.cpp", "u8\"S =\", 3, r.spread / (n - 1));", "u8\"S =\", 3, r.spread / n);", "R"),
+ # page 202, scrolled 900, click 600,500 (in the plot) at 1280x960
+ ("src/stats/interval_demo.cpp", "Label(v, pDC, StatsX(0.25), StatsY(0.1), u8\"σ =\", 3, r.lower);", "Label(v, pDC, StatsX(0.25), StatsY(0.1), u8\"σ =\", 3, r.upper);", "S"),
+ # page 212, scrolled 2800 at 1280x960
+ ("src/stats/continuous_demo.cpp", "DrawLineWorld(pDC, StatsX(0.05), StatsY(0.05), StatsX(0.1), StatsY(0.05), m_crCurveSetting);", "DrawLineWorld(pDC, StatsX(0.05), StatsY(0.05), StatsX(0.15), StatsY(0.05), m_crCurveSetting);", "D"),
+ # numeric
+ # page 200, click 890,434 (ε减少) at 1280x960
+ ("src/numeric/descent_demo.cpp", "if (button(4, u8\"ε减少\")) m_dEpsilon /= kDescentEpsilonFactor, m_bLoadScriptSettings = FALSE;", "if (button(4, u8\"ε减少\")) m_dEpsilon *= kDescentEpsilonFactor, m_bLoadScriptSettings = FALSE;", "B"),
+ # page 204, click 855,256 twice (下一步) then 855,288 (上一步) at 1280x960
+ ("src/numeric/power_demo.cpp", "if (button(1, u8\"上一步\")) --m_nDemoStep;", "if (button(1, u8\"上一步\")) m_nDemoStep -= 2;", "B"),
+ # page 200 at 1280x960
+ ("src/numeric/descent_demo.cpp", "DrawLabelValue(pDC, m_dXMin + 0.4 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8\"ε=\"), 6,", "DrawLabelValue(pDC, m_dXMin + 0.4 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8\"ε=\"), 5,", "R"),
+ # page 204 at 1280x960
+ ("src/numeric/power_demo.cpp", "DrawLabelValue(pDC, x, m_dYMin + 0.3 * m_dYSpan, \" x\", 0, i + 1, m_crCurveSetting);", "DrawLabelValue(pDC, x, m_dYMin + 0.3 * m_dYSpan, \" x\", 0, i, m_crCurveSetting);", "R"),
+ # page 200, click 300,350 (in the plot) then 890,467 twice (下一步) at 1280x960
+ ("src/numeric/descent_demo.cpp", "v.DrawArrowWorld(pDC, step.from[0], step.from[1], step.x[0], step.x[1], 0,", "v.DrawArrowWorld(pDC, step.from[0], step.from[1], step.x[1], step.x[0], 0,", "S"),
+ # page 204, click 855,256 (下一步) then 855,350 (折线表示) at 1280x960
+ ("src/numeric/power_demo.cpp", "m_dXMin + (i + 1) * m_dXSpan / n, v[i + 1], c);", "m_dXMin + (i + 2) * m_dXSpan / n, v[i + 1], c);", "D"),
+ # catalog
+ # page 507, click 738,314 (c减) at 1280x960
+ ("src/catalog/classical_curves.cpp", "if (ClassicalButton(pDC, 1, u8\"c减\", bx)) m_dDirM -= kParamStep;", "if (ClassicalButton(pDC, 1, u8\"c减\", bx)) m_dDirM -= 2 * kParamStep;", "B"),
+ # page 507 at 1280x960
+ ("src/catalog/classical_curves.cpp", "Texts().distanceProduct, 2, value", "Texts().distanceProduct, 3, value", "R"),
+ # page 502, click 738,378 (b减) at 1280x960
+ ("src/catalog/classical_curves.cpp", "m_adCoefF[2] = a;\n    m_adCoefF[5] = b;", "m_adCoefF[2] = a;\n    m_adCoefF[5] = a;", "S"),
+ # page 509, click 478,496 (on the x axis) at 1280x960
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, px, cy, std::cos(theta), std::sin(theta), fill);", "DrawLineWorld(pDC, px, cy, std::sin(theta), std::cos(theta), fill);", "S"),
+ # page 509, click 478,496 (on the x axis) at 1280x960
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, px, cy, 0.0, 0.0, pen);", "DrawLineWorld(pDC, px, cy, 0.0, cy, pen);", "D"),
+ # script
+ # page 214, scrolled 700, click 360,840 (B) at 1280x960
+ ("src/script/answer_commands.cpp", "m_bAnswerVerdictRight = pnFlags[i] == 1;", "m_bAnswerVerdictRight = pnFlags[i] == 0;", "B"),
+ # page 2100, scrolled 3400 at 1280x960
+ ("src/script/annotation_planes.cpp", "const double length = std::sqrt((q1x - q2x) * (q1x - q2x) + (q1y - q2y) * (q1y - q2y));", "const double length = (q1x - q2x) * (q1x - q2x) + (q1y - q2y) * (q1y - q2y);", "R"),
+ # page 2100, scrolled 1150, click 900,500 (in the plot) at 1280x960
+ ("src/script/annotation_vectors.cpp", "const double bx = length * (px - cx) / d, by = length * (py - cy) / d;", "const double bx = length * (px - cx) / d, by = length * (py - cx) / d;", "S"),
+ # page 2100, scrolled 3400 at 1280x960
+ ("src/script/annotation_planes.cpp", "DrawLineWorld(pDC, box.x1, box.y1, box.x2, box.y1, m_crFill);", "DrawLineWorld(pDC, box.x1, box.y1, box.x2, box.y2, m_crFill);", "S"),
+ # page 2100, scrolled 1150 at 1280x960
+ ("src/script/annotation_vectors.cpp", "DrawArrowWorld(pDC, x0, y0, x0 + length / d, y0 + length * s / d, 0, \"\", \"\", m_crPen);", "DrawArrowWorld(pDC, x0, y0, x0 + length / d, y0 + length * s, 0, \"\", \"\", m_crPen);", "D"),
+]
+
+
 def run(cmd, cwd, **kw):
     return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
 
@@ -601,7 +693,8 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
     args = sys.argv[2:]
-    plants = (P7 if "--seventh" in args else P6 if "--sixth" in args else
+    plants = (P8 if "--eighth" in args else P7 if "--seventh" in args else
+              P6 if "--sixth" in args else
               P5 if "--fifth" in args else
               P4 if "--fourth" in args else
               P3 if "--third" in args else P2 if "--fresh" in args else P)
