@@ -362,8 +362,47 @@ private:
             if (d) Click(PassLog::Ctl(*d), name + "/" + Utf8(ten) + "x10", 10);
         }
         TenTimes(base, top, at);
+        if (m_options.glyphs) RestoreReturns(base, top, at);
         if (m_options.deep) ManyAndBack(base, top, at);
         if (m_options.pairs) Pairs(base, top, at);
+    }
+
+    // Each figure's first range arrow, then "恢复": the page as it opened,
+    // clicked where "恢复" stood (a click in a figure may draw what the
+    // figure shows when clicked).
+    void RestoreReturns(const PassLog& base, int top, const std::string& at) {
+        std::set<int> done;
+        const std::string restore = Gbk(u8"恢复");
+        for (size_t i = 0; i < base.controls.size(); ++i) {
+            const auto& b = base.controls[i];
+            if (!IsRangeGlyph(b) || !InWindow(b.box) || !done.insert(b.figure).second) continue;
+            Reopen(top, at);
+            const std::string name = Name(at, base, i);
+            if (!PressLabel(b.label, Ordinal(base, i))) continue;
+            Repaint(name);
+            const PassLog::Ctl* r = nullptr;
+            for (const auto& c : m_log.controls)
+                if (c.label == restore && c.figure == b.figure) r = &c;
+            if (!r) {
+                AddFault(name, "no-restore", Utf8(b.label) + " " + Where(b.box));
+                continue;
+            }
+            const CPoint where = ToClient(Centre(r->box));
+            Click(PassLog::Ctl(*r), name + "/" + Utf8(restore));
+            const QImage restored = m_v->BackingImage().copy();
+            Reopen(top, at);
+            Press(where);
+            Repaint(m_prefix + at + "click@" + std::to_string(where.x) + "," +
+                    std::to_string(where.y));
+            const int differ = ChangedOutside(restored, m_v->BackingImage(), CRect());
+            if (differ && std::getenv("PEMRO_SWEEP_PNG")) {
+                KeepPicture(m_v->BackingImage(), name + "_clicked");
+                KeepPicture(restored, name + "_restored");
+            }
+            if (differ)
+                AddFault(name + "/" + Utf8(restore), "restore-differs",
+                         std::to_string(differ) + " pixels");
+        }
     }
 
     // One button ten times: the first that steps a value up, else the first

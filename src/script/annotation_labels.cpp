@@ -83,10 +83,8 @@ void CPemroView::CmdText3(CDC* pDC) {
         z = lower ? EvalSurfaceG(x, y, m_nSurfaceLower) : EvalSurfaceF(x, y, m_nSurfaceUpper);
         if (!(EvalRegionFunction(x, y, m_nFuncF) > 0)) return;
     }
-    if (!IsFigureBandVisible()) return;
-    TurnPoint3D(&x, &y);
     int sx, sy;
-    if (!ProjectPoint3D(x, y, z, &sx, &sy)) return;
+    if (!ProjectText3D(x, y, z, &sx, &sy)) return;
     // Names of space points that come close on the screen (a z range
     // stretched far) stand one under the other instead of over each other.
     const CString& text = m_astrCommandLabel[0];

@@ -18,11 +18,15 @@ constexpr Edge kFrontEdges[] = {{5, 7}, {3, 7}, {6, 7}};
 
 } // namespace
 
-void CPemroView::DrawText3D(CDC* pDC, double x, double y, double z, CString text, COLORREF colour) {
-    if (!IsFigureBandVisible()) return;
+bool CPemroView::ProjectText3D(double x, double y, double z, int* sx, int* sy) {
+    if (!IsFigureBandVisible()) return false;
     TurnPoint3D(&x, &y);
+    return ProjectPoint3D(x, y, z, sx, sy);
+}
+
+void CPemroView::DrawText3D(CDC* pDC, double x, double y, double z, CString text, COLORREF colour) {
     int sx, sy;
-    if (ProjectPoint3D(x, y, z, &sx, &sy)) DrawString(pDC, sx, sy, text, colour);
+    if (ProjectText3D(x, y, z, &sx, &sy)) DrawString(pDC, sx, sy, text, colour);
 }
 
 // Boxes are never turned with the scene: the rotation is off while drawing.

@@ -83,6 +83,9 @@
     void DrawStrokePx(CDC* pDC, CPoint a, CPoint b, COLORREF colour);
 
     // --- Text and boxes in the scene (solid/scene_marks.cpp) ----------------
+    // Where a text at a space point starts on the screen; false when the
+    // figure is not shown or the point is behind the eye.
+    bool ProjectText3D(double x, double y, double z, int* sx, int* sy);
     void DrawText3D(CDC* pDC, double x, double y, double z, CString text, COLORREF colour);
     // With `keep`, the edges wholly outside it (logical pixels; a pen at
     // most two pixels wide) are left out.
