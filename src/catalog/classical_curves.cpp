@@ -89,28 +89,6 @@ double ReadoutY(CPemroView& v, CDC* pDC, const CString& caption, double x, doubl
     return y - (size.cy + 2) * v.m_dYSpan / v.m_nPlotHeight;
 }
 
-// The x extent of the line y = k·x inside the world range: a segment with an
-// end outside the range is not drawn at all, so a steep asymptote taken from
-// the left edge to the right one would vanish.
-bool ThroughOriginInRange(const CPemroView& v, double k, double* x1, double* x2) {
-    // A hair inside, so that the ends' y stays within the range when rounded.
-    const double inset = 1e-9 * (v.m_dYMax - v.m_dYMin);
-    const double yLow = v.m_dYMin + inset, yHigh = v.m_dYMax - inset;
-    double lo = v.m_dXMin, hi = v.m_dXMax;
-    if (k > 0) {
-        lo = std::max(lo, yLow / k);
-        hi = std::min(hi, yHigh / k);
-    } else if (k < 0) {
-        lo = std::max(lo, yHigh / k);
-        hi = std::min(hi, yLow / k);
-    } else if (!(yLow <= 0 && 0 <= yHigh)) {
-        return false;
-    }
-    *x1 = lo;
-    *x2 = hi;
-    return lo < hi;
-}
-
 // Names written at their points, right of and below each, meet where the
 // points come close: each name takes the first place round its point that
 // stays inside the plot, clear of the names and read-outs placed before it.
@@ -374,11 +352,8 @@ void CPemroView::DrawClassicalHyperbola(CDC* pDC, BOOL bInside, double px, doubl
     DrawLineWorld(pDC, a, b, -a, b, pen);
     DrawLineWorld(pDC, a, -b, -a, -b, pen);
     const double slope = b / (std::fabs(a) + 0.01);
-    for (const double k : {slope, -slope}) {
-        double x1 = 0, x2 = 0;
-        if (ThroughOriginInRange(*this, k, &x1, &x2))
-            DrawLineWorld(pDC, x1, k * x1, x2, k * x2, fill);
-    }
+    DrawLineAcrossWorld(pDC, 0, 0, slope, fill);
+    DrawLineAcrossWorld(pDC, 0, 0, -slope, fill);
 
     if (m_bToolFirstPoint || !bInside) return;
     const bool alongX = s == 1.0;
