@@ -352,8 +352,8 @@ void CPemroView::DrawClassicalHyperbola(CDC* pDC, BOOL bInside, double px, doubl
     DrawLineWorld(pDC, a, b, -a, b, pen);
     DrawLineWorld(pDC, a, -b, -a, -b, pen);
     const double slope = b / (std::fabs(a) + 0.01);
-    DrawLineWorld(pDC, m_dXMin, slope * m_dXMin, m_dXMax, slope * m_dXMax, fill);
-    DrawLineWorld(pDC, m_dXMin, -slope * m_dXMin, m_dXMax, -slope * m_dXMax, fill);
+    DrawLineAcrossWorld(pDC, 0, 0, slope, fill);
+    DrawLineAcrossWorld(pDC, 0, 0, -slope, fill);
 
     if (m_bToolFirstPoint || !bInside) return;
     const bool alongX = s == 1.0;

@@ -4,6 +4,7 @@
 #include "render/pixel_line.h"
 #include "render/world_polyline.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -66,6 +67,23 @@ void CPemroView::DrawLineWorldMode(CDC* pDC, double x1, double y1, double x2, do
 void CPemroView::DrawLineWorld(CDC* pDC, double x1, double y1, double x2, double y2,
                                COLORREF colour) {
     DrawLineWorldMode(pDC, x1, y1, x2, y2, colour, m_nRegionType);
+}
+
+// The line through (x0, y0) with the slope, as far as it lies in the world
+// range: DrawLineWorld drops a segment with an end outside the range, so a
+// line taken from the left edge to the right one would vanish wherever it
+// leaves through the top or the bottom.
+void CPemroView::DrawLineAcrossWorld(CDC* pDC, double x0, double y0, double slope,
+                                     COLORREF colour) {
+    const auto at = [&](double x) { return y0 + (x - x0) * slope; };
+    // The exchanged axes of region type 2 keep the edge-to-edge line.
+    if (m_nRegionType == 2 || slope == 0)
+        return DrawLineWorld(pDC, m_dXMin, at(m_dXMin), m_dXMax, at(m_dXMax), colour);
+    // A hair inside, so that the ends' y stays within the range when rounded.
+    const double inset = 1e-9 * (m_dYMax - m_dYMin);
+    const double a = x0 + (m_dYMin + inset - y0) / slope, b = x0 + (m_dYMax - inset - y0) / slope;
+    const double lo = std::max(m_dXMin, std::min(a, b)), hi = std::min(m_dXMax, std::max(a, b));
+    if (lo <= hi) DrawLineWorld(pDC, lo, at(lo), hi, at(hi), colour);
 }
 
 // A line in the plane inset of a 3-D layout, in the inset's own world range.

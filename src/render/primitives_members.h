@@ -39,6 +39,7 @@
     void DrawArrowWorld(CDC* pDC, double x1, double y1, double x2, double y2, int placement, const CString& label1, const CString& label2, COLORREF colour);
     void DrawLineWorldMode(CDC* pDC, double x1, double y1, double x2, double y2, COLORREF colour, int mode);
     void DrawLineWorld(CDC* pDC, double x1, double y1, double x2, double y2, COLORREF colour);
+    void DrawLineAcrossWorld(CDC* pDC, double x0, double y0, double slope, COLORREF colour);
     void DrawLineWorldIfEnabled(CDC* pDC, double x1, double y1, double x2, double y2, COLORREF colour);
 
     // --- Strings and boxes (strings.cpp) ---------------------------------------

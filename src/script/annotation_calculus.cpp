@@ -210,12 +210,10 @@ void CPemroView::DrawOsculatingCircle(CDC* pDC) {
     const double x = m_dCursorX, y = EvalF(x, m_nFuncF);
     const double p = EvalFDeriv(x, m_nFuncF);
     const double q = EvalFDeriv2(x + kCurveStep, m_nFuncF);
-    DrawLineWorld(pDC, m_dXMin, y + (m_dXMin - x) * p, m_dXMax, y + (m_dXMax - x) * p,
-                  m_crFirstDerivative);
+    DrawLineAcrossWorld(pDC, x, y, p, m_crFirstDerivative);
     double kappa, cx, cy;
     if (p == 0 || !annotation::CurvatureCentre(x, y, p, q, &kappa, &cx, &cy)) return;
-    DrawLineWorld(pDC, m_dXMin, y - (m_dXMin - x) / p, m_dXMax, y - (m_dXMax - x) / p,
-                  m_crFirstDerivative);
+    DrawLineAcrossWorld(pDC, x, y, -1 / p, m_crFirstDerivative);
     const auto inWindow = [this](double u, double v) {
         return m_dXMin < u && u < m_dXMax && m_dYMin < v && v < m_dYMax;
     };
