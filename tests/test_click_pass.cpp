@@ -136,6 +136,10 @@ const RepaintCase kRepaintCases[] = {
     {"382", 1024, 768, {{nullptr, 0, 1, CPoint(350, 400)}}, "the same on the surface"},
     {"603", 1024, 768, {{u8"→", 0, 10}, {u8"按x型", 0, 1}}, "y min past a y cut", u8"打开投影"},
     {"603", 1024, 768, {{u8"按x型", 0, 1}, {u8"↗", 1, 11}}, "x max below the x cut", u8"打开投影"},
+    // Clicks beside the figures: a scene drawn again gets all its marks, one
+    // left as it was gets nothing drawn over it.
+    {"2101", 1266, 887, {{nullptr, 0, 1, CPoint(800, 600)}}, "the box and the fill with the scene"},
+    {"310", 1280, 960, {{nullptr, 0, 1, CPoint(945, 945)}}, "the patch not over the kept scene"},
 };
 
 class ClickRepaintTest : public ::testing::TestWithParam<RepaintCase> {

@@ -265,7 +265,8 @@ void CPemroView::DrawTangentPlanePatch(CDC* pDC) {
     m_nSurfaceLower = kQuadricForm;
     DrawSurfaceScene(pDC, 0, 0, 0, m_dXMin, m_dXMax, m_dYMin, m_dYMax, "x", "y", "z");
     const double x0 = m_dX0 = m_dCursorX, y0 = m_dY0 = m_dCursorY;
-    if (HitTestGraphRegion(1)) {
+    // Drawn with the scene under it, not over a scene the pass leaves.
+    if (HitTestGraphRegion(1) && IsFigureRedrawn()) {
         DrawText3D(pDC, m_dXMin, m_dYMin + 0.05 * m_dYSpan, m_dZMax - 0.05 * m_dZSpan,
                    Gbk(u8"底面上选点"), m_crCurveSetting);
         const auto f = [&](double x, double y) { return EvalSurfaceF(x, y, m_nSurfaceUpper); };

@@ -263,9 +263,10 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     if (!m_bFigureVisible || !(m_nGraphTop > m_nClipTop - kBandMargin) ||
         !(m_nGraphBottom < m_nClipBottom + kBandMargin) || nDetail < 0)
         return;
-    if (!m_bFullRepaint && !IsClickOnGraphControls() && !(HitTestGraphRegion(1) && m_bZoom) &&
-        !(m_nClassicalCurve > 0 && IsClickOnClassicalColumn()))
-        return;
+    m_nFrameDrawn = m_bFullRepaint || IsClickOnGraphControls() ||
+                    (HitTestGraphRegion(1) && m_bZoom) ||
+                    (m_nClassicalCurve > 0 && IsClickOnClassicalColumn());
+    if (!m_nFrameDrawn) return;
     if (m_bZoom) m_bBeforeFigure = 0;
 
     const BOOL bRangeOk = SpanUsable(m_dXSpan) && SpanUsable(m_dYSpan);

@@ -271,8 +271,11 @@ void CPemroView::DrawParabola(CDC* pDC, int orientation, int mode, double x1, do
         return;
     const bool plane = mode == 0;
     // On a partial repaint a figure redraws only when the click lies in it:
-    // the plot of a plane figure, the graph window of a 3-D one.
-    if (!m_bFullRepaint && !HitTestGraphRegion(plane ? 2 : 0)) return;
+    // the plot of a plane figure, the graph window of a 3-D one; or when
+    // its frame was drawn again.
+    const bool redrawn =
+        plane ? m_bFullRepaint || m_nFrameDrawn > 0 || HitTestGraphRegion(2) : IsFigureRedrawn();
+    if (!redrawn) return;
 
     // u is the abscissa of the parabola, v its ordinate.
     const bool swap = orientation == 1;

@@ -47,8 +47,7 @@ CRect CPemroView::FigureFillBox(CDC* pDC) const {
 }
 
 bool CPemroView::IsFillPass() const {
-    return IsFigureBandVisible() &&
-           (m_bFullRepaint || HitTestGraphRegion(2) || HitTestGraphRegion(0));
+    return IsFigureBandVisible() && (IsFigureRedrawn() || HitTestGraphRegion(2));
 }
 
 void CPemroView::FillPolygonPx(CDC* pDC, const CPoint* pts, int n, COLORREF fill) {

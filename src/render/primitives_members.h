@@ -9,6 +9,18 @@
         return m_bFigureVisible && m_nGraphTop > m_nClipTop - 150 &&
                m_nGraphBottom < m_nClipBottom + 150;
     }
+    // Whether the current figure's frame (its function graph, scene or
+    // coordinate box) was drawn again in this pass: kNoFrame until one is
+    // laid out.
+    static constexpr int kNoFrame = -1;
+    int m_nFrameDrawn = kNoFrame;
+    // What a figure draws over its frame is drawn again exactly when the
+    // frame is: a click on a scene's panel or buttons redraws the scene, so
+    // its boxes and fills too, or the click pass would leave them out; a
+    // frame left as it was is not drawn over.
+    BOOL IsFigureRedrawn() const {
+        return m_bFullRepaint || HitTestGraphRegion(0) || m_nFrameDrawn > 0;
+    }
     // World point to page pixel, offset truncated (the usual frame); FALSE
     // when the point cannot become a pixel (NaN, infinite, zero span, huge).
     BOOL MapWorldOffset(double x, double y, int* px, int* py) const;

@@ -76,13 +76,13 @@ void CPemroView::CmdPLANE(CDC* pDC) {
         DrawPlanePanel(pDC, Gbk(u8"π1"), Gbk(u8"π2:"));
 }
 
-// Drawn on a full repaint, or when the stored click lies in the figure.
+// Drawn whenever its figure is drawn again.
 void CPemroView::CmdCube(CDC* pDC) {
     if (!IsAnnotationOn()) return;
     double v[6];
     for (int i = 0; i < 6; ++i) v[i] = ReadScriptNumber(i == 0 ? kArgCube : m_nParsePos);
     ReadScriptColors(TRUE, FALSE);
-    if (m_bFullRepaint || HitTestGraphRegion(0))
+    if (IsFigureRedrawn())
         DrawCube(pDC, kCubeAllEdges, v[0], v[1], v[2], v[3], v[4], v[5], m_crPen);
 }
 

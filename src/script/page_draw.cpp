@@ -258,6 +258,7 @@ void CPemroView::ResetPassFields() {
     m_nUpperSurfaceStyle = m_nLowerSurfaceStyle = 0;
     // A "恢复" of an earlier pass reaches the set-ups before any panel.
     m_bScriptValuesAsked = FALSE;
+    m_nFrameDrawn = kNoFrame;
     m_nFuncFBreak = -1;
     m_nDerivativeArg = 0;
     m_nSequenceMode = -1;

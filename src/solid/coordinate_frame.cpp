@@ -58,8 +58,9 @@ void CPemroView::DrawCoordinateSystem(CDC* pDC) {
     m_anFigureBox3D[0] = L, m_anFigureBox3D[1] = R, m_anFigureBox3D[2] = T, m_anFigureBox3D[3] = B;
 
     // A flat box or an empty range has no projection to draw in.
-    if (!IsFigureBandVisible() || !(m_bFullRepaint || HitTestGraphRegion(0)) || !IsSceneUsable())
-        return;
+    m_nFrameDrawn =
+        IsFigureBandVisible() && (m_bFullRepaint || HitTestGraphRegion(0)) && IsSceneUsable();
+    if (!m_nFrameDrawn) return;
     m_dObliqueFactor = solid::ObliqueFactor(s);
     if (m_bZoom) m_bBeforeFigure = 0;
     m_nAxisArrangement = 1;

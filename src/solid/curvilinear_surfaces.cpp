@@ -147,7 +147,7 @@ void CPemroView::DrawSphSurf(CDC* pDC, int overlay, double theta1, double theta2
         std::sqrt(double(m_nMeshDivX) * m_nMeshDivX + double(m_nMeshDivY) * m_nMeshDivY);
     const double dT = 15.7 / M, dP = 7.85 / M;
     const double dTf = 0.1 * dT / (m_nLabelZoom + 1), dPf = 0.1 * dP / (m_nLabelZoom + 1);
-    if (!IsFigureBandVisible() || !(m_bFullRepaint || HitTestGraphRegion(0))) return;
+    if (!IsFigureBandVisible() || !IsFigureRedrawn()) return;
     if (!solid::StepUsable(dT) || !solid::StepUsable(dP) || !solid::StepUsable(dTf) ||
         !solid::StepUsable(dPf) || !IsSceneUsable())
         return;
@@ -279,7 +279,7 @@ void CPemroView::DrawCylSurf(CDC* pDC, int overlay, double theta1, double theta2
     const double d2 =
         form == 0 ? m_dZSpan / M : std::sqrt(m_dXSpan * m_dXSpan + m_dYSpan * m_dYSpan) / M;
     const double dTf = 0.1 * dT / (m_nLabelZoom + 1), d2f = 0.1 * d2 / (m_nLabelZoom + 1);
-    if (!IsFigureBandVisible() || !(m_bFullRepaint || HitTestGraphRegion(0))) return;
+    if (!IsFigureBandVisible() || !IsFigureRedrawn()) return;
     if (!solid::StepUsable(dT) || !solid::StepUsable(d2) || !solid::StepUsable(dTf) ||
         !solid::StepUsable(d2f) || !IsSceneUsable())
         return;

@@ -36,7 +36,7 @@ void CPemroView::DrawAreaElement(CDC* pDC, double P, double Q, double R) {
     for (int i = 0; i < 5; ++i) m_adCoefSurfG[i] = 0;
     m_adCoefSurfG[5] = m_dZMin;
     DrawSurfaceScene(pDC, 0, 0, 0, m_dXMin, m_dXMin, m_dYMin, m_dYMin, "x", "y", "z");
-    if (!IsFigureBandVisible() || !(m_bFullRepaint || HitTestGraphRegion(0))) return;
+    if (!IsFigureBandVisible() || !IsFigureRedrawn()) return;
     const int bx = m_nFigureRight + 2, T = m_nFigureTop;
     if (TextButton(pDC, bx, T, Gbk(u8"矩形"))) m_nDemoOption2 = 1;
     if (TextButton(pDC, bx, T + 24, Gbk(u8"椭圆"))) m_nDemoOption2 = 2;

@@ -34,7 +34,7 @@ void CPemroView::CmdSpaceCurve(CDC* pDC) {
 
 void CPemroView::DrawSpaceCurve(CDC* pDC, int form, int projection, double t1, double t2) {
     if (!IsFigureBandVisible()) return;
-    if (!m_bFullRepaint && !HitTestGraphRegion(0)) return;
+    if (!IsFigureRedrawn()) return;
     SplitRGB(m_crSection);
     const int r = m_anSplitRgb[0], g = m_anSplitRgb[1], b = m_anSplitRgb[2];
     const double B = m_nBrightness3D;
@@ -157,7 +157,7 @@ void CPemroView::CmdCylinder(CDC* pDC) {
 
 void CPemroView::DrawCylinder(CDC* pDC, int plane, int normalise) {
     if (!IsFigureBandVisible()) return;
-    if (!m_bFullRepaint && !HitTestGraphRegion(0)) return;
+    if (!IsFigureRedrawn()) return;
     if (HitTestGraphRegion(1) && plane >= 0 && plane <= 2 && IsSceneUsable()) {
         const double span = plane == 0 ? m_dZSpan : plane == 1 ? m_dYSpan : m_dXSpan;
         solid::Vec3 gen{0, 0, 0};
