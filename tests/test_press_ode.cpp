@@ -111,10 +111,12 @@ PRESS_TABLE(OdePresses, TheChordsEndWhereTheStepsTakeThem) {
     Run({
         {"334", "无数值", "ink@1.9,5.6758", "1.5,7", "py: Euler h 0.2, the last chord"},
         {"334", "", "bare@2.1,6.7", "1.5,7", "py: no chord past x = 2"},
+        {"334", "", "bare@2.1,6.8109", "1.5,7", "py: no eleventh chord to (2.2, 1.2^11)"},
         {"334", "步长增", "ink@1.8,4.6099", "1.5,7", "py: Euler h 0.4, the last chord"},
         {"334", "", "bare@1.9,5.6758", "1.5,7", "py: the chord of h 0.2 gone"},
         {"334", "步长增", "ink@1.2,2.52", "1.5,7", "py: Euler h 0.8, (0.8, 1.8)–(1.6, 3.24)"},
         {"334", "", "bare@1.2,2.85", "1.5,7", "py: above it, under e^1.2"},
+        {"334", "", "ink@2.0,4.536", "1.5,7", "py: Euler h 0.8, (1.6, 3.24)–(2.4, 5.832)"},
         {"334", "RK法", "ink@1.2,3.5807", "1.5,7", "py: RK4 h 0.8, its second chord"},
         {"334", "", "bare@1.2,4.0", "1.5,7", "py: above it"},
         {"334", "", "bare@1.2,2.52", "1.5,7", "py: Euler's chord gone"},

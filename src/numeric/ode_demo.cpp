@@ -170,6 +170,15 @@ void CPemroView::DrawOdeSingle(CDC* pDC) {
     const bool table = m_nOdeMethodFamily < 2 && m_nDemoOption2 == 0 &&
                        (m_nOdeMethodFamily == 0 || m_dDemoParam != 0);
     // One direction of one curve; dir is +1 or -1.
+    // The abscissae are x0 + n h, each rounded onto an interval or range end
+    // it meets: summed steps would land an ulp off it, adding a step past the
+    // interval's end or dropping the last chord at the plot's edge.
+    const double near = 1e-9 * h;
+    const auto onEnd = [&](double v) {
+        for (double e : {m_dIntervalA, m_dIntervalB, m_dXMin, m_dXMax})
+            if (std::fabs(v - e) < near) return e;
+        return v;
+    };
     auto integrate = [&](double x0, double y0, int dir) {
         double x = x0, y = y0;
         const double step = dir * h;
@@ -187,9 +196,10 @@ void CPemroView::DrawOdeSingle(CDC* pDC) {
             else
                 OdeEulerStep(x, y, step);
             const double next = m_adStepResult[0];
-            DrawLineWorld(pDC, x, y, x + step, next, curve);
-            DrawLineWorld(pDC, x, f(x, y), x + step, f(x + step, next), slope);
-            x += step;
+            const double x1 = onEnd(x0 + (n + 1) * step);
+            DrawLineWorld(pDC, x, y, x1, next, curve);
+            DrawLineWorld(pDC, x, f(x, y), x1, f(x1, next), slope);
+            x = x1;
             y = next;
         }
     };
