@@ -140,6 +140,12 @@ const RepaintCase kRepaintCases[] = {
     // left as it was gets nothing drawn over it.
     {"2101", 1266, 887, {{nullptr, 0, 1, CPoint(800, 600)}}, "the box and the fill with the scene"},
     {"310", 1280, 960, {{nullptr, 0, 1, CPoint(945, 945)}}, "the patch not over the kept scene"},
+    // Clicks on the page's background keep every figure as drawn: nothing
+    // of a kept figure is drawn over what is drawn after it.
+    {"212", 1266, 887, {{nullptr, 0, 1, CPoint(1056, 32)}}, "no margin over the n and p buttons"},
+    {"212", 1920, 1080, {{nullptr, 0, 1, CPoint(1504, 32)}}, "the same in a larger window"},
+    {"2100", 1266, 887, {{nullptr, 0, 1, CPoint(100, 20)}}, "no line over the filled triangle"},
+    {"2101", 1266, 887, {{nullptr, 0, 1, CPoint(860, 20)}}, "no vector over the box's edge"},
 };
 
 class ClickRepaintTest : public ::testing::TestWithParam<RepaintCase> {

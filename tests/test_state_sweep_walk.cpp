@@ -89,6 +89,7 @@ public:
         Zoom(first);
         FontStep();
         StrayClick(first);
+        BackgroundClicks(first);
         if (m_options.sheets) PrintedSheets();
         // Opened from each menu item that opens it, with what the item sets:
         // walked where it looks other than opened by its topic.
@@ -557,6 +558,76 @@ private:
             AddFault("stray-click", "stray-click-acts",
                      std::to_string(differ) + " pixels after a click at " + std::to_string(at.x) +
                          "," + std::to_string(at.y));
+    }
+
+    // A point of the opening window in no figure, control, click area or
+    // text, out of the left margin (whose click repaints the whole box).
+    bool IsBackground(const PassLog& first, CPoint p) const {
+        if (p.x < m_w.width / 20 + 4 || p.y < 4 || p.x >= m_w.width - 4 || p.y >= m_w.height - 4)
+            return false;
+        const CRect r(p.x - 3, p.y - 3, p.x + 3, p.y + 3);
+        for (const CRect& f : first.allPlaced)
+            if (Meet(f, r)) return false;
+        for (const CRect& a : first.hitAreas)
+            if (Meet(a, r)) return false;
+        for (const auto& c : first.controls)
+            if (Meet(Inflated(c.box, c.frame), r)) return false;
+        for (const auto& t : first.pieces)
+            if (Meet(t.ink, r)) return false;
+        return true;
+    }
+
+    // Beside the first figure in the window: the middle of the wider margin
+    // next to it, level with its middle.
+    CPoint BesideFigure(const PassLog& first) const {
+        for (const CRect& f : first.figures) {
+            const int y = (std::max(f.top, 0) + std::min(f.bottom, m_w.height)) / 2;
+            const int leftGap = f.left - m_w.width / 20, rightGap = m_w.width - f.right;
+            const CPoint p(leftGap > rightGap ? f.left - leftGap / 2 : f.right + rightGap / 2, y);
+            if (IsBackground(first, p)) return p;
+        }
+        return CPoint(-1, -1);
+    }
+
+    // Between two lines of the page's own text, under the middle of both.
+    CPoint BetweenLines(const PassLog& first) const {
+        for (const auto& a : first.pieces) {
+            if (a.figure >= 0) continue;
+            const PassLog::Piece* next = nullptr;
+            for (const auto& b : first.pieces)
+                if (b.figure < 0 && b.ink.top > a.ink.bottom + 1 && b.ink.left < a.ink.right &&
+                    a.ink.left < b.ink.right && (!next || b.ink.top < next->ink.top))
+                    next = &b;
+            if (!next) continue;
+            const CPoint p(
+                (std::max(a.ink.left, next->ink.left) + std::min(a.ink.right, next->ink.right)) / 2,
+                (a.ink.bottom + next->ink.top) / 2);
+            if (IsBackground(first, p)) return p;
+        }
+        return CPoint(-1, -1);
+    }
+
+    // A click on the window's background, beside a figure and between two
+    // lines of text: the pass that answers it keeps the page's picture and
+    // must leave what a full repaint of the same state draws.
+    void BackgroundClicks(const PassLog& first) {
+        const std::pair<const char*, CPoint> clicks[] = {
+            {"click-beside-figure", BesideFigure(first)},
+            {"click-between-lines", BetweenLines(first)}};
+        for (const auto& [state, at] : clicks) {
+            if (at.x < 0) continue;
+            Open(0);
+            Press(at);
+            const QImage afterClick = m_v->BackingImage().copy();
+            Repaint(state);
+            const int differ = ChangedOutside(afterClick, m_v->BackingImage(), CRect());
+            if (differ) {
+                KeepPicture(afterClick, std::string(state) + "_pass");
+                AddFault(state, "click-pass-differs",
+                         std::to_string(differ) + " pixels after a click at " +
+                             std::to_string(at.x) + "," + std::to_string(at.y));
+            }
+        }
     }
 
     Page m_page;

@@ -59,15 +59,24 @@ inline int RowShiftIntoFigure(const CPemroView& v,
 // Where the figure gives a column of buttons a place reaching past its right
 // edge (a margin of the column's own), the frame widens to hold it: left
 // edge x, widest button `widest`, the same every pass. Clicks there stay out
-// of the plot, where they would also choose a point.
+// of the plot, where they would also choose a point. It is part of the frame:
+// a pass that leaves the frame as drawn would paint it over buttons it does
+// not draw again.
 inline void FrameMarginForColumn(CPemroView& v, CDC* pDC, int x, int widest) {
     const int right = x + widest + 5;
     if (right <= FrameRight(v) || !v.m_bFigureVisible) return;
     // Down the graph's frame, which reaches a line past the plot each way.
     const int c = v.m_nBaseCharHeight;
     const int push = v.PlotTopPush(); // the plot gave way
-    v.FillRectGradientPx(pDC, FrameRight(v), v.m_nPlotTop - c - 1 - push, right,
-                         v.m_nPlotBottom + c + v.m_nFontStep, v.m_crRightFrame, v.m_crRightFrame);
+    const CRect margin(FrameRight(v), v.m_nPlotTop - c - 1 - push, right,
+                       v.m_nPlotBottom + c + v.m_nFontStep);
+    // Its buttons are written inside the frame it widens in every pass.
+    if (!v.IsGraphFrameRedrawn()) {
+        if (v.IsFigureBandVisible()) v.NoteFigureFrame(margin);
+        return;
+    }
+    v.FillRectGradientPx(pDC, margin.left, margin.top, margin.right, margin.bottom,
+                         v.m_crRightFrame, v.m_crRightFrame);
 }
 
 inline void FrameMarginForColumn(CPemroView& v, CDC* pDC, int x,

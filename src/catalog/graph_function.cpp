@@ -81,6 +81,11 @@ BOOL CPemroView::IsClickOnGraphControls() const {
                         cy < m_nPlotBottom + c);
 }
 
+BOOL CPemroView::IsGraphFrameRedrawn() const {
+    return m_bFullRepaint || IsClickOnGraphControls() || (HitTestGraphRegion(1) && m_bZoom) ||
+           (m_nClassicalCurve > 0 && IsClickOnClassicalColumn());
+}
+
 void CPemroView::RangeBoxes2D(int box[4][2]) const {
     // Laid out for an 800-pixel-wide page; wider pages spread them with
     // their glyphs, so that no glyph's click area reaches into its
@@ -263,9 +268,8 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     if (!m_bFigureVisible || !(m_nGraphTop > m_nClipTop - kBandMargin) ||
         !(m_nGraphBottom < m_nClipBottom + kBandMargin) || nDetail < 0)
         return;
-    m_nFrameDrawn = m_bFullRepaint || IsClickOnGraphControls() ||
-                    (HitTestGraphRegion(1) && m_bZoom) ||
-                    (m_nClassicalCurve > 0 && IsClickOnClassicalColumn());
+    m_nFrameDrawn = IsGraphFrameRedrawn();
+    KeepFigureAsDrawn(m_pFigureClipDC);
     if (!m_nFrameDrawn) return;
     if (m_bZoom) m_bBeforeFigure = 0;
 

@@ -44,6 +44,9 @@
     // leaves out (their buttons would never act).
     BOOL IsClickOnGraphControls() const;
     BOOL IsClickOnClassicalColumn() const;
+    // Whether this pass draws the plane graph's frame again; what stands on
+    // the frame (its button column's margin) is drawn exactly then.
+    BOOL IsGraphFrameRedrawn() const;
 
     // --- Panels and their buttons (panels.cpp, panels_steps.cpp) ------------
     void DrawFunctionPanel(CDC* pDC, int nLeft, int nRight, int nTop, int nBottom);

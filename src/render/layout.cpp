@@ -115,6 +115,7 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     rows.top -= m_nPrintOffsetY;
     rows.bottom -= m_nPrintOffsetY;
     m_nFrameDrawn = kNoFrame;
+    EndKeptFigureRecord(); // the figure before is done
     m_bFigureSkipped =
         SkipFigureThisPass(rows.ok && rows.top > m_nClipTop && rows.bottom < m_nClipBottom);
     if ((m_nTextRevealMode > 0 && m_nRecordIndex > m_nRevealedCount + 1) ||

@@ -319,7 +319,9 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
             BOOL passGoesOn;
             {
                 const FigureClipScope clip(this, pDC);
+                KeepFigureAsDrawn(pDC);
                 passGoesOn = RunCommandChain(pDC);
+                EndKeptFigureRecord();
             }
             EndCommandRecordState();
             if (!passGoesOn || IsClickAnswered()) return FALSE;
@@ -341,6 +343,21 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
     NoteWholeWalk();
     KeepScreenFigures();
     return TRUE;
+}
+
+void CPemroView::KeepFigureAsDrawn(CDC* pDC) {
+    // The line-by-line display shows records a kept pass has not drawn yet;
+    // the run that only answers a click draws nothing anyway.
+    if (m_pKeptFigureDC || !pDC || m_bFullRepaint || m_bAnsweringClick || m_nFrameDrawn != 0 ||
+        m_nTextRevealMode != -1)
+        return;
+    m_pKeptFigureDC = pDC;
+    pDC->SetDrawingDiscarded(true);
+}
+
+void CPemroView::EndKeptFigureRecord() {
+    if (m_pKeptFigureDC) m_pKeptFigureDC->SetDrawingDiscarded(false);
+    m_pKeptFigureDC = nullptr;
 }
 
 void CPemroView::WalkEndKey(int* key) const {

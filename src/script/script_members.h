@@ -278,6 +278,17 @@
     void BeginCommandRecordState(); // before a command record runs
     void EndCommandRecordState();   // after it ran
     void EnterFigureState();        // the record lays out its figure
+    // A pass that keeps the page's picture (a click that met no button)
+    // leaves a figure whose frame it did not draw again as it is: the
+    // command records after that frame draw nothing, or their marks would
+    // land over those of later records that the pass does not draw again.
+    // Their buttons are still laid out and answer. The figure's own command
+    // stops drawing where it finds its frame kept (KeepFigureAsDrawn); the
+    // discard ends with the record and starts again with the next one of the
+    // figure, until the next figure is laid out.
+    void KeepFigureAsDrawn(CDC* pDC);
+    void EndKeptFigureRecord();
+    CDC* m_pKeptFigureDC = nullptr; // drawing discarded on it meanwhile
     void PassFigureStateBy();       // the same, for a figure off the box
     void ForgetFigureStates();      // the topic reset
     std::shared_ptr<FigureStateStore> m_pFigureStates;

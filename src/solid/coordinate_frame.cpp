@@ -60,6 +60,7 @@ void CPemroView::DrawCoordinateSystem(CDC* pDC) {
     // A flat box or an empty range has no projection to draw in.
     m_nFrameDrawn =
         IsFigureBandVisible() && (m_bFullRepaint || HitTestGraphRegion(0)) && IsSceneUsable();
+    KeepFigureAsDrawn(m_pFigureClipDC);
     if (!m_nFrameDrawn) return;
     m_dObliqueFactor = solid::ObliqueFactor(s);
     if (m_bZoom) m_bBeforeFigure = 0;

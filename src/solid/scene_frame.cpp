@@ -140,6 +140,7 @@ void CPemroView::DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nS
     // 3. The gate; a box the projection would divide by zero in is refused.
     const bool drawn = IsFigureBandVisible() && IsSceneRedrawn() && IsSceneUsable();
     m_nFrameDrawn = drawn;
+    KeepFigureAsDrawn(m_pFigureClipDC);
     if (drawn && bVisible) {
         m_dObliqueFactor = solid::ObliqueFactor(s);
         m_nAxisArrangement = 1;
