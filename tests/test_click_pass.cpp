@@ -146,6 +146,8 @@ const RepaintCase kRepaintCases[] = {
     {"212", 1920, 1080, {{nullptr, 0, 1, CPoint(1504, 32)}}, "the same in a larger window"},
     {"2100", 1266, 887, {{nullptr, 0, 1, CPoint(100, 20)}}, "no line over the filled triangle"},
     {"2101", 1266, 887, {{nullptr, 0, 1, CPoint(860, 20)}}, "no vector over the box's edge"},
+    {"327", 1266, 887, {{nullptr, 0, 1, CPoint(70, 79)}}, "the direction's marks with the surface"},
+    {"334", 1266, 887, {{nullptr, 0, 1, CPoint(1146, 499)}}, "no exact curve over the values"},
 };
 
 class ClickRepaintTest : public ::testing::TestWithParam<RepaintCase> {

@@ -124,7 +124,8 @@ void CPemroView::CmdDirectDerive(CDC* pDC) {
 
 void CPemroView::DrawDirectDerive(CDC* pDC, double x0, double y0, double phi, COLORREF pen) {
     if (!IsFigureBandVisible() || !IsSceneUsable()) return;
-    if (!m_bFullRepaint && !HitTestGraphRegion(0)) return;
+    // Drawn with the scene, which a click on its panel above draws again.
+    if (!IsFigureRedrawn()) return;
     if (!(m_dXMin <= x0 && x0 <= m_dXMax)) x0 = m_dCursorX, y0 = m_dCursorY;
     if (phi >= 0) {
         m_dDemoVariant = phi;
