@@ -278,6 +278,9 @@
     void BeginCommandRecordState(); // before a command record runs
     void EndCommandRecordState();   // after it ran
     void EnterFigureState();        // the record lays out its figure
+    void PassFigureStateBy();       // the same, for a figure off the box
+    void ForgetFigureStates();      // the topic reset
+    std::shared_ptr<FigureStateStore> m_pFigureStates;
     // A pass that keeps the page's picture (a click that met no button)
     // leaves a figure whose frame it did not draw again as it is: the
     // command records after that frame draw nothing, or their marks would
@@ -289,9 +292,6 @@
     void KeepFigureAsDrawn(CDC* pDC);
     void EndKeptFigureRecord();
     CDC* m_pKeptFigureDC = nullptr; // drawing discarded on it meanwhile
-    void PassFigureStateBy();       // the same, for a figure off the box
-    void ForgetFigureStates();      // the topic reset
-    std::shared_ptr<FigureStateStore> m_pFigureStates;
     // The command gate reset the limit state for the record now running.
     BOOL m_bGateResetLimitState = FALSE;
 // clang-format on
