@@ -248,6 +248,57 @@ TEST_F(FigureStateRegression, PolarRegionTypeStaysWithItsFigure) {
     EXPECT_EQ(v->m_nDemoOption, 2);
 }
 
+// The region figures of page 320 (the second and third) each keep the point
+// picked in them: after x_型 the second shows the column of x² ≤ y ≤ x at
+// its point, the third the strip whose left side stands at its own, both
+// in (255, 100, 100) (hand: x² 0.09 to x 0.3 at 0.3, 0.36 to 0.6 at 0.6).
+TEST_F(FigureStateRegression, EachRegionFigureKeepsThePointPickedInIt) {
+    auto v = Open("320", 4000);
+    v->m_nPrevClipBottom = 0; // every figure draws its buttons
+    for (const Control& c : ControlsOfRepaint(v.get()).controls)
+        if (c.label == Gbk(u8"x_型"))
+            test_support::ClickPage(*v, (c.box.left + c.box.right) / 2,
+                                    (c.box.top + c.box.bottom) / 2);
+    std::vector<CPemroView::PlotMap> maps = v->m_aPlotMaps;
+    std::sort(maps.begin(), maps.end(), [](const auto& a, const auto& b) { return a.top < b.top; });
+    ASSERT_EQ(maps.size(), 4u);
+    // The client point of a world point of the figure.
+    const auto at = [&](int figure, double x, double y) {
+        const CPemroView::PlotMap& m = maps[size_t(figure)];
+        return CPoint(
+            m.left + int((x - m.xMin) / (m.xMax - m.xMin) * (m.right - m.left)) - v->m_nClipLeft,
+            m.bottom - int((y - m.yMin) / (m.yMax - m.yMin) * (m.bottom - m.top)) - v->m_nClipTop);
+    };
+    const auto pick = [&](int figure, double x, double y) {
+        const CPoint p = at(figure, x, y);
+        v->OnMouseMove(0, p);
+        v->OnLButtonDown(MK_LBUTTON, p);
+        v->OnLButtonUp(0, p);
+        v->RenderPending();
+    };
+    pick(2, 0.3, 0.2);
+    pick(1, 0.6, 0.45);
+    v->m_nPrevClipBottom = 0;
+    v->Invalidate();
+    v->RenderPending();
+    const struct {
+        int figure;
+        double x, y;
+        bool marked;
+    } rows[] = {
+        {1, 0.6, 0.5, true},
+        {1, 0.3, 0.2, false},
+        {2, 0.3, 0.2, true},
+        {2, 0.6, 0.5, false},
+    };
+    for (const auto& r : rows) {
+        const CPoint p = at(r.figure, r.x, r.y);
+        const int marks = test_support::CountColour(v->BackingImage(), RGB(255, 100, 100), p.x - 2,
+                                                    p.y - 2, p.x + 3, p.y + 3);
+        EXPECT_EQ(marks > 0, r.marked) << r.figure << " " << r.x << "," << r.y;
+    }
+}
+
 // --- Settings of the whole page --------------------------------------------------
 
 class FigureStatePageSettings : public ::testing::Test {

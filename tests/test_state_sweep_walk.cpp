@@ -369,8 +369,9 @@ private:
     }
 
     // Each figure's first range arrow, then "恢复": the page as it opened,
-    // clicked where "恢复" stood (a click in a figure may draw what the
-    // figure shows when clicked).
+    // clicked where the arrow and where "恢复" stood (a click in a figure
+    // may also move what the figure shows at a clicked point, which "恢复"
+    // keeps).
     void RestoreReturns(const PassLog& base, int top, const std::string& at) {
         std::set<int> done;
         const std::string restore = Gbk(u8"恢复");
@@ -379,7 +380,10 @@ private:
             if (!IsRangeGlyph(b) || !InWindow(b.box) || !done.insert(b.figure).second) continue;
             Reopen(top, at);
             const std::string name = Name(at, base, i);
-            if (!PressLabel(b.label, Ordinal(base, i))) continue;
+            const PassLog::Ctl* g = Find(m_log, b.label, Ordinal(base, i));
+            if (!g) continue;
+            const CPoint glyph = ToClient(Centre(g->box));
+            Press(glyph);
             Repaint(name);
             const PassLog::Ctl* r = nullptr;
             for (const auto& c : m_log.controls)
@@ -392,6 +396,7 @@ private:
             Click(PassLog::Ctl(*r), name + "/" + Utf8(restore));
             const QImage restored = m_v->BackingImage().copy();
             Reopen(top, at);
+            Press(glyph);
             Press(where);
             Repaint(m_prefix + at + "click@" + std::to_string(where.x) + "," +
                     std::to_string(where.y));

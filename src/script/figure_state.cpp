@@ -15,6 +15,9 @@
 //   first time starts from it;
 // - what each of those records wrote when it last acted, so that the flow
 //   keeps a script's data after a click has stopped the records reloading it.
+// The point picked in a figure is no setting of the page: a change of it
+// between passes goes to the figure the mouse picked it in, or to the one
+// the view holds, alone.
 #include "script/command_table.h"
 #include "view/view.h"
 #include "view/view_settings.h"
@@ -43,6 +46,8 @@ enum FieldFlags : unsigned {
     kFigureOnly = 2,
     // Follows the pointer between passes: moving the mouse is no setting.
     kPointer = 4,
+    // The picked point: changed between passes for one figure only.
+    kPicked = 8,
 };
 
 struct Field {
@@ -64,7 +69,8 @@ const std::vector<Field>& Fields() {
     static const std::vector<Field> fields = {
         // Numbers of the command line that later records read.
         F<&V::m_adPointX>(), F<&V::m_adPointY>(), F<&V::m_adPointZ>(), F<&V::m_adCommandPoint3D>(),
-        F<&V::m_adMousePoint>(kPointer),
+        F<&V::m_adMousePoint>(kPointer), F<&V::m_dCursorX>(kPicked), F<&V::m_dCursorY>(kPicked),
+        F<&V::m_adCursorPoint3D>(kPicked),
         // 3-D arrangement.
         F<&V::m_nAxisArrangement>(), F<&V::m_dRotationAngle>(), F<&V::m_nLineStyle>(),
         // World range, region and interval.
@@ -403,6 +409,8 @@ struct FigureStateStore {
     int current = -1;
     bool currentKept = false; // drawn in this pass
     int lastKept = -1;
+    int held = -1;   // the figure whose fields the view holds between passes
+    int picked = -1; // the figure whose point the mouse put in the view
     // A figure drew for the first time: some take values from their own
     // last pass (a range the drawing widened), so one more pass shows it
     // as every later pass will.
@@ -449,6 +457,24 @@ struct FigureStateStore {
             const size_t n = size_t(SizeOf(i));
             if (Skipped(i, kFlow) || (scriptRules && std::memcmp(At(flow, i), At(base, i), n)))
                 std::memcpy(At(v, i), At(flow, i), n);
+        }
+    }
+
+    // A change of the picked point made between passes: the figure's own
+    // copy takes it; a figure without one leaves it to the page's state.
+    void Pick(V& v, const std::vector<int>& changed, int key) {
+        auto it = figures.find(key);
+        if (it == figures.end()) return Spread(v, changed);
+        Sparse& own = it->second;
+        for (int i : changed) {
+            auto old = own.find(i);
+            if (old != own.end()) ownBytes -= std::min(ownBytes, SizeOf(old->second));
+            if (Same(v, base, i)) {
+                own.erase(i);
+                continue;
+            }
+            own[i] = Diff(v, base, i);
+            ownBytes += SizeOf(own[i]);
         }
     }
 
@@ -502,7 +528,9 @@ void CPemroView::BeginFigureStatePass() {
         Capture(*this, &s.base);
         s.baseValid = true;
     } else if (s.lastEndValid) {
-        std::vector<int> changed = Changed(*this, s.lastEnd, kPointer);
+        std::vector<int> changed, picked;
+        for (int i : Changed(*this, s.lastEnd, kPointer))
+            (Skipped(i, kPicked) ? picked : changed).push_back(i);
         if (m_bSelectionPending) {
             const std::vector<int> pending = PendingFields(*this);
             bool chosen = false;
@@ -511,7 +539,11 @@ void CPemroView::BeginFigureStatePass() {
             if (chosen) changed.insert(changed.end(), pending.begin(), pending.end());
         }
         s.Spread(*this, changed);
+        s.Pick(*this, picked, s.picked >= 0 ? s.picked : s.held);
     }
+    // The figure picked in is the one the user works on now.
+    if (s.picked >= 0) s.current = s.picked, s.clicked.insert(s.picked);
+    s.picked = -1;
     Apply(s.base, *this);
 }
 
@@ -524,6 +556,7 @@ void CPemroView::StartFigureStateFlow() {
 void CPemroView::EndFigureStatePass() {
     FigureStateStore& s = StoreOf(*this, &m_pFigureStates);
     const int shown = s.currentKept ? s.current : s.lastKept;
+    s.held = shown >= 0 ? shown : s.figure;
     if (shown >= 0 && shown != s.figure) {
         s.Restore(*this, shown);
     } else if (s.figurePassed) {
@@ -538,6 +571,25 @@ void CPemroView::EndFigureStatePass() {
     if (s.settle && !s.readOnly && m_nStopFigure < 0) {
         m_nPrevClipBottom = 0;
         Invalidate();
+    }
+}
+
+int CPemroView::FigureStateKey() const {
+    return m_pFigureStates ? m_pFigureStates->figure : -1;
+}
+
+void CPemroView::HoldFigurePoint(int figure) {
+    if (!m_pFigureStates || figure < 0) return;
+    FigureStateStore& s = *m_pFigureStates;
+    const auto it = s.figures.find(figure);
+    if (!s.baseValid || it == s.figures.end()) return;
+    s.picked = figure;
+    if (figure == s.held) return;
+    for (int i = 0; i < FieldCount(); ++i) {
+        if (!Skipped(i, kPicked)) continue;
+        std::memcpy(At(*this, i), At(s.base, i), size_t(SizeOf(i)));
+        const auto own = it->second.find(i);
+        if (own != it->second.end()) Put(*this, i, own->second);
     }
 }
 

@@ -271,7 +271,8 @@
     // Figures of one page share the view's fields; each keeps its own copy of
     // them, by its command record's place in the script, so that what it
     // shows does not depend on the other figures or on what was scrolled
-    // past. Changes made between passes (menus, dialogs) reach every figure.
+    // past. Changes made between passes (menus, dialogs) reach every figure,
+    // but for the point picked in a figure, which stays that figure's.
     void BeginFigureStatePass();   // a pass starts: the page's own state back
     void StartFigureStateFlow();   // after the per-pass resets
     void EndFigureStatePass();     // every way out of a pass
@@ -280,6 +281,11 @@
     void EnterFigureState();        // the record lays out its figure
     void PassFigureStateBy();       // the same, for a figure off the box
     void ForgetFigureStates();      // the topic reset
+    // The key of the figure whose records run (-1: none yet).
+    int FigureStateKey() const;
+    // The figure's own picked point into the view, before the mouse works
+    // on it: the view holds another figure's between passes.
+    void HoldFigurePoint(int figure);
     std::shared_ptr<FigureStateStore> m_pFigureStates;
     // A pass that keeps the page's picture (a click that met no button)
     // leaves a figure whose frame it did not draw again as it is: the

@@ -297,6 +297,7 @@ public:
         int left, top, right, bottom;                         // the plot
         int figureLeft, figureTop, figureRight, figureBottom; // its figure box
         double xMin, xMax, yMin, yMax;
+        int figure; // its key among the figures' own states; -1 none
     };
     std::vector<PlotMap> m_aPlotMaps;
     void NotePlotMap();

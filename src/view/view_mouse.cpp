@@ -44,13 +44,14 @@ CPemroView::PlotMap CPemroView::CurrentPlotMap() const {
     return {
         -1,           m_nPlotLeft,    m_nPlotTop,      m_nPlotRight, m_nPlotBottom, m_nFigureLeft,
         m_nFigureTop, m_nFigureRight, m_nFigureBottom, m_dXMin,      m_dXMax,       m_dYMin,
-        m_dYMax};
+        m_dYMax,      -1};
 }
 
 void CPemroView::NotePlotMap() {
     if (m_bPrintMode) return;
     PlotMap map = CurrentPlotMap();
     map.record = m_nRecordIndex;
+    map.figure = FigureStateKey();
     // One entry a plot rectangle; the one laid out now goes last.
     for (size_t i = 0; i < m_aPlotMaps.size(); ++i) {
         const PlotMap& m = m_aPlotMaps[i];
@@ -110,6 +111,9 @@ void CPemroView::OnLButtonUp(UINT, CPoint point) {
     const bool space = SpacePoint(*this, px, py);
     const double x0 = space ? m_dXMin : f.xMin, x1 = space ? m_dXMax : f.xMax;
     const double y0 = space ? m_dYMin : f.yMin, y1 = space ? m_dYMax : f.yMax;
+    // The point is the figure's own: the one under the release works on its
+    // point, not on the one of the figure the view holds.
+    if (!space) HoldFigurePoint(f.figure);
     if (m_bDragging) {
         if (!space) {
             // A click without a move is read at the release point, as a move
