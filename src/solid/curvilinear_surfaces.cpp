@@ -29,7 +29,7 @@ constexpr int kArgCylSurf = 8;
 constexpr long kFineCap = 400;
 constexpr long kCoarseCap = 400;
 constexpr double kMaxGridPoints = 400000;
-constexpr double kDenseGridPoints = 150000;
+constexpr double kDenseGridPoints = 100000;
 constexpr long kMinFinePoints = 3;
 constexpr double kQuarterTurn = 1.5708;
 
