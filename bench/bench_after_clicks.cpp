@@ -168,6 +168,9 @@ void RegisterAfterClickBenchmarks() {
     // The plane and tangent-plane meshes ten presses on, at the widest window.
     for (const char* page : {"310", "311", "357", "360"})
         states.push_back({std::string(page) + "_x10_1920", page, -1, u8"增加", 10, 0, 1920, 1080});
+    // The 3-D surface pages ten presses on at the widest long-sweep window.
+    for (const char* page : {"310", "311", "317", "318", "327", "345", "360", "378", "379"})
+        states.push_back({std::string(page) + "_x10_2560", page, -1, u8"增加", 10, 0, 2560, 1440});
     for (const AfterClicks& c : states)
         benchmark::RegisterBenchmark(("AfterClicks/" + c.name).c_str(), TimeAfterClicks, c)
             ->Unit(benchmark::kMillisecond);

@@ -5,6 +5,8 @@
 #include "platform/system.h"
 #include "test_support.h"
 
+#include <QImage>
+#include <QRect>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -233,3 +236,43 @@ TEST_F(PassBudgetTest, AClickReachesAFigureBeyondTheBudgetOnce) {
 }
 
 } // namespace
+
+namespace {
+
+// The box of the pixels where two pictures differ.
+QRect DifferingBox(const QImage& a, const QImage& b) {
+    QRect box;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+// A sphere ρ = 1 over whole turns reaches the same edges on screen however
+// dense its mesh: ten presses of "增加" take it past the fine points' bound,
+// where every cell is still drawn, with fewer points in each. Each picture
+// is held against the empty θ range's after the same presses (the scene
+// alone); the reference is the script's sparse mesh.
+TEST_F(PassBudgetTest, ADenseCurvilinearMeshCoversTheWholeSurface) {
+    const std::string data = "700DATA2(0,0,0,0,0,0,1,)\n700DATA2(1,0,0,0,0,0,0,)\n";
+    const auto picture = [&](const std::string& code, const std::string& thetaEnd, int presses) {
+        // The figure takes the blank lines below it.
+        WriteScript(code, "014x\n" + data +
+                              "700SphSurf(0.8,6,36,10,0,0,0,-1.2,1.2,-1.2,1.2,-1.2,1.2,1,5,0," +
+                              thetaEnd + ",0,3.14)\n" + Repeat("107\n", 24));
+        auto v = Page(code);
+        for (int i = 0; i < presses; ++i) PressControl(*v, u8"增加");
+        RenderAll(v.get());
+        return v->BackingImage().copy();
+    };
+    const QRect sparse = DifferingBox(picture("sph0", "0", 0), picture("sph1", "6.28", 0));
+    const QRect dense = DifferingBox(picture("sph2", "0", 10), picture("sph3", "6.28", 10));
+    ASSERT_GT(sparse.width(), 100);
+    for (const auto& [a, b] : {std::pair{sparse.left(), dense.left()},
+                               {sparse.right(), dense.right()},
+                               {sparse.top(), dense.top()},
+                               {sparse.bottom(), dense.bottom()}})
+        EXPECT_NEAR(a, b, 1);
+}

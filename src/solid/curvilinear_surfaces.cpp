@@ -23,10 +23,14 @@ constexpr int kArgSphSurf = 8;
 constexpr int kArgCylSurf = 8;
 // Sample runs of one cell edge: ten fine steps per coarse one, a little
 // more for rounding; coarse cells along one parameter; fine points of all
-// cells together, which keeps a figure's pass short whatever its range.
+// cells together past which a cell takes fewer, and then how many all take
+// together, which keeps a figure's pass short whatever its density; the
+// fewest fine points across a cell, which still reach its far side.
 constexpr long kFineCap = 400;
 constexpr long kCoarseCap = 400;
 constexpr double kMaxGridPoints = 400000;
+constexpr double kDenseGridPoints = 100000;
+constexpr long kMinFinePoints = 3;
 constexpr double kQuarterTurn = 1.5708;
 
 bool InOpenBox(const CPemroView& v, const P3& p) {
@@ -37,9 +41,10 @@ bool InClosedBoxXY(const CPemroView& v, const P3& p) {
 }
 
 // The cells of a surface and the fine points across one cell, counted from
-// the ranges and steps before drawing and fitted together to
-// kMaxGridPoints. Fewer fine points than the steps ask for are spread over
-// the whole cell.
+// the ranges and steps before drawing. Every cell is drawn, so the surface
+// stays whole however dense its mesh; where all their fine points together
+// would pass kMaxGridPoints, each cell takes fewer, spread over the whole
+// cell.
 struct CellGrid {
     long outer, inner; // cells
     long fineA, fineB; // fine points across a cell along the outer, the inner parameter
@@ -47,19 +52,26 @@ struct CellGrid {
 };
 
 CellGrid FitCells(long outer, long inner, double cellA, double fineA, double cellB, double fineB) {
-    long c[4] = {outer, inner, steps::Count(0, cellA, fineA, kFineCap, true),
-                 steps::Count(0, cellB, fineB, kFineCap, true)};
-    const long nominalA = c[2], nominalB = c[3];
-    steps::FitProduct(c, 4, kMaxGridPoints);
+    const long nominal[2] = {steps::Count(0, cellA, fineA, kFineCap, true),
+                             steps::Count(0, cellB, fineB, kFineCap, true)};
+    long c[2] = {nominal[0], nominal[1]};
+    const double cells = std::max(1.0, double(outer) * double(inner));
+    // Cells that many are a few pixels across, and their mesh chords
+    // (fanned from a corner on a sphere) cost with the fine points, their
+    // fans with its square: past the bound a few points per cell draw the
+    // same lines.
+    if (cells * double(c[0]) * double(c[1]) > kMaxGridPoints)
+        steps::FitProduct(c, 2, kDenseGridPoints / cells);
+    for (int k = 0; k < 2; ++k) c[k] = std::max(c[k], std::min(nominal[k], kMinFinePoints));
     const auto spread = [](long n, long nominal, double cell, double step) {
         return n < nominal && n > 1 ? cell / double(n - 1) : step;
     };
-    return {c[0],
+    return {outer,
+            inner,
+            c[0],
             c[1],
-            c[2],
-            c[3],
-            spread(c[2], nominalA, cellA, fineA),
-            spread(c[3], nominalB, cellB, fineB)};
+            spread(c[0], nominal[0], cellA, fineA),
+            spread(c[1], nominal[1], cellB, fineB)};
 }
 
 // An angle with the cosine and sine a surface point takes of it.
