@@ -4,6 +4,7 @@
 #include "calculus/button_column.h"
 #include "view/view.h"
 
+#include "catalog/catalog_params.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/math/annotation_geometry.h"
@@ -193,11 +194,26 @@ void CPemroView::DrawCurvatureArc(CDC* pDC) {
 void CPemroView::DrawEvolute(CDC* pDC) {
     const double h = kCurveStep;
     const long n = steps::Count(m_dXMin, m_dXMax, h, kEvoluteScanCap, false);
+    // Hundreds of thousands of values: the function's coefficients read once,
+    // and a value the last point took at the very same x taken again.
+    const catalog::ViewFunctionF f(*this, m_nFuncF);
+    double at[3] = {NAN, NAN, NAN}, value[3] = {};
+    const auto same = [](double a, double b) {
+        return a == b && std::signbit(a) == std::signbit(b);
+    };
     for (long i = 0; i < n; ++i) {
         const double x = m_dXMin + double(i) * h;
-        const double y = EvalF(x, m_nFuncF), yr = EvalF(x + h, m_nFuncF);
+        const double args[3] = {x - h, x, x + h};
+        double values[3];
+        for (int k = 0; k < 3; ++k) {
+            const int from = same(args[k], at[1]) ? 1 : same(args[k], at[2]) ? 2 : -1;
+            values[k] = from >= 0 ? value[from] : f(args[k]);
+        }
+        std::copy(args, args + 3, at);
+        std::copy(values, values + 3, value);
+        const double y = values[1], yr = values[2];
         const double p = (yr - y) / h;
-        const double q = (yr - 2 * y + EvalF(x - h, m_nFuncF)) / (h * h);
+        const double q = (yr - 2 * y + values[0]) / (h * h);
         double kappa, cx, cy;
         if (!annotation::CurvatureCentre(x, y, p, q, &kappa, &cx, &cy)) continue;
         if (m_dXMin < cx && cx < m_dXMax && m_dYMin < cy && cy < m_dYMax)
