@@ -153,9 +153,10 @@ TEST(DrawingCaches, EveryPatternBackgroundIsPixelIdentical) {
 
 // Cells and prisms hidden behind the next column, prism strokes repeating
 // the one before, mesh runs drawn again later and curve segments repeating
-// their curve's last one are left out only with the caches on: the pages
-// after their clicks, at three widths and line widths, equal the plain
-// drawing.
+// their curve's last one are left out, and the secant's nearest point and
+// the plane's trace kept from an earlier pass, only with the caches on: the
+// pages after their clicks, at three widths and line widths, equal the
+// plain drawing.
 TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
     InRunDir runDir;
     struct State {
@@ -175,7 +176,11 @@ TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
                             {"379", {}, 0},
                             {"379", {u8"θ_z型", u8"增加"}, 0},
                             {"366", {u8"水位时间曲线"}, 0},
-                            {"366", {u8"水位时间曲线"}, 2}};
+                            {"366", {u8"水位时间曲线"}, 2},
+                            {"309", {u8"参数t", u8"切线", u8"→"}, 0},
+                            {"359", {u8"方式1", u8"λ增"}, 0},
+                            {"364", {u8"平行坐标面", u8"z=c", u8"上移"}, 0},
+                            {"364", {u8"坐标面", u8"平行坐标面", u8"z=c", u8"增加"}, 0}};
     const CSize sizes[] = {{1010, 695}, {1280, 960}, {1600, 927}};
     for (const State& s : states)
         for (const CSize& size : sizes) {

@@ -235,13 +235,24 @@ void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, cons
                     const double zHi = std::max(zu, zu2), dz = kAxisStep * m_dZSpan;
                     const long nCount =
                         steps::Count(std::min(zu, zu2), zHi, dz, kMaxAxisSteps, false);
+                    // The segments overlap ten times over, and most project
+                    // onto the pixels of the one before: an opaque stroke
+                    // drawn again right after itself changes nothing.
+                    const bool repeats = DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN;
+                    bool drawn = false;
+                    CPoint lastA, lastB;
                     for (long n = 0; n < nCount; ++n) {
                         const double z = std::min(zu, zu2) + double(n) * dz;
                         const double xa = axisX(z);
                         if (!(x <= xa && xa < x + strip)) continue;
                         const double z2 = z + kAxisSegment * m_dZSpan;
-                        DrawLine3D(pDC, xa, axisY(z), z, axisX(z2), axisY(z2), z2,
-                                   m_crCurveSetting);
+                        CPoint pa, pb;
+                        if (!IsFigureBandVisible() ||
+                            !ProjectSegment3D(xa, axisY(z), z, axisX(z2), axisY(z2), z2, &pa, &pb))
+                            continue;
+                        if (repeats && drawn && pa == lastA && pb == lastB) continue;
+                        DrawLinePxB(pDC, m_nPixelSize, pa.x, pa.y, pb.x, pb.y, m_crCurveSetting);
+                        drawn = true, lastA = pa, lastB = pb;
                     }
                     m_nPixelSize = keep;
                 }

@@ -81,7 +81,8 @@ std::optional<double> ScanNearestParam(const NearestParam& q, long count, double
     return found;
 }
 
-// The last few scans: two figures of a page each keep theirs.
+// The last few scans (with the drawing caches on): two figures of a page
+// each keep theirs.
 std::optional<double> NearestParamMemo(const NearestParam& q, long count, double start) {
     struct Entry {
         NearestParam q;
@@ -89,6 +90,7 @@ std::optional<double> NearestParamMemo(const NearestParam& q, long count, double
     };
     constexpr size_t kKept = 4;
     thread_local std::vector<Entry> kept;
+    if (!DrawingCachesEnabled()) return ScanNearestParam(q, count, start);
     for (const Entry& e : kept)
         if (e.q == q) return e.t;
     const std::optional<double> t = ScanNearestParam(q, count, start);
