@@ -201,3 +201,35 @@ TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
                 << s.code << " after " << s.buttons.size() << " buttons at " << size.cx;
         }
 }
+
+// The same for figures further down their page, scrolled into view: the
+// evolute's centres kept from an earlier pass, after the range arrows move
+// its window.
+TEST(DrawingCaches, ScrolledFiguresAfterClicksLeaveThePixels) {
+    InRunDir runDir;
+    struct State {
+        const char* code;
+        CSize size;
+        int top; // the page line brought to the window's top
+        std::vector<const char*> buttons;
+    };
+    const State states[] = {{"369", {1920, 1080}, 1808, {u8"←", u8"←"}},
+                            {"369", {1024, 768}, 999, {u8"→", u8"↑"}}};
+    for (const State& s : states) {
+        const auto draw = [&] {
+            auto v = OpenTopic(s.code, nullptr, s.size.cx, s.size.cy);
+            v->ScrollToPosition(CPoint(0, s.top));
+            v->RenderPending();
+            for (const char* button : s.buttons) PressControl(*v, button);
+            v->Invalidate();
+            v->RenderPending();
+            return v->BackingImage().copy();
+        };
+        QImage plain;
+        {
+            PlainDrawing off;
+            plain = draw();
+        }
+        EXPECT_EQ(DifferingPixels(plain, draw()), 0) << s.code << " at " << s.size.cx;
+    }
+}
