@@ -213,8 +213,8 @@ TEST(DrawingCaches, ScrolledFiguresAfterClicksLeaveThePixels) {
         int top; // the page line brought to the window's top
         std::vector<const char*> buttons;
     };
-    const State states[] = {{"369", {1920, 1080}, 1808, {u8"←", u8"←"}},
-                            {"369", {1024, 768}, 999, {u8"→", u8"↑"}}};
+    const State states[] = {{"369", {1920, 1080}, 1808, {u8"←", u8"←", u8"←", u8"←", u8"←"}},
+                            {"369", {1024, 768}, 999, {u8"→", u8"→", u8"→"}}};
     for (const State& s : states) {
         const auto draw = [&] {
             auto v = OpenTopic(s.code, nullptr, s.size.cx, s.size.cy);
