@@ -153,9 +153,10 @@ TEST(DrawingCaches, EveryPatternBackgroundIsPixelIdentical) {
 
 // Cells and prisms hidden behind the next column, prism strokes repeating
 // the one before, mesh runs drawn again later and curve segments repeating
-// their curve's last one are left out only with the caches on: the pages
-// after their clicks, at three widths and line widths, equal the plain
-// drawing.
+// their curve's last one are left out, and the secant's nearest point and
+// the plane's trace kept from an earlier pass, only with the caches on: the
+// pages after their clicks, at three widths and line widths, equal the
+// plain drawing.
 TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
     InRunDir runDir;
     struct State {
@@ -175,7 +176,11 @@ TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
                             {"379", {}, 0},
                             {"379", {u8"θ_z型", u8"增加"}, 0},
                             {"366", {u8"水位时间曲线"}, 0},
-                            {"366", {u8"水位时间曲线"}, 2}};
+                            {"366", {u8"水位时间曲线"}, 2},
+                            {"309", {u8"参数t", u8"切线", u8"→"}, 0},
+                            {"359", {u8"方式1", u8"λ增"}, 0},
+                            {"364", {u8"平行坐标面", u8"z=c", u8"上移"}, 0},
+                            {"364", {u8"坐标面", u8"平行坐标面", u8"z=c", u8"增加"}, 0}};
     const CSize sizes[] = {{1010, 695}, {1280, 960}, {1600, 927}};
     for (const State& s : states)
         for (const CSize& size : sizes) {
@@ -195,4 +200,36 @@ TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
             EXPECT_EQ(DifferingPixels(plain, draw()), 0)
                 << s.code << " after " << s.buttons.size() << " buttons at " << size.cx;
         }
+}
+
+// The same for figures further down their page, scrolled into view: the
+// evolute's centres kept from an earlier pass, after the range arrows move
+// its window.
+TEST(DrawingCaches, ScrolledFiguresAfterClicksLeaveThePixels) {
+    InRunDir runDir;
+    struct State {
+        const char* code;
+        CSize size;
+        int top; // the page line brought to the window's top
+        std::vector<const char*> buttons;
+    };
+    const State states[] = {{"369", {1920, 1080}, 1808, {u8"←", u8"←", u8"←", u8"←", u8"←"}},
+                            {"369", {1024, 768}, 999, {u8"→", u8"→", u8"→"}}};
+    for (const State& s : states) {
+        const auto draw = [&] {
+            auto v = OpenTopic(s.code, nullptr, s.size.cx, s.size.cy);
+            v->ScrollToPosition(CPoint(0, s.top));
+            v->RenderPending();
+            for (const char* button : s.buttons) PressControl(*v, button);
+            v->Invalidate();
+            v->RenderPending();
+            return v->BackingImage().copy();
+        };
+        QImage plain;
+        {
+            PlainDrawing off;
+            plain = draw();
+        }
+        EXPECT_EQ(DifferingPixels(plain, draw()), 0) << s.code << " at " << s.size.cx;
+    }
 }

@@ -3,6 +3,7 @@
 #include "view/view.h"
 
 #include "calculus/math/plane_angles.h"
+#include "catalog/surface_pass.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/script_args.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -187,6 +189,10 @@ void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, cons
         }
         std::copy(member, member + 3, m_adCoefSurfF + 3);
         std::copy(lower, lower + 3, m_adCoefSurfG + 3);
+        // The strip's planes with their coefficients read once for all its
+        // cells, which leave them alone.
+        std::optional<SurfacePass> pass(std::in_place, *this);
+        const SurfacePass::Sampler upperAt(*this, 0, kQuadricForm), lowerAt(*this, 1, kQuadricForm);
         // Tens of thousands of lines a pass, each a pixel or two long: they
         // run down the columns, so a line starts where the row before ended
         // and that end's heights and pixel serve again.
@@ -197,15 +203,15 @@ void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, cons
             for (long iy = 0; iy < counts[2]; ++iy) {
                 const double y = y0 + double(iy) * cell;
                 const bool joined = y == yEnd;
-                const double zu = joined ? zuEnd : EvalSurfaceF(xc, y, kQuadricForm);
-                const double zu2 = EvalSurfaceF(xc, y + cell, kQuadricForm);
+                const double zu = joined ? zuEnd : upperAt(xc, y);
+                const double zu2 = upperAt(xc, y + cell);
                 const double t = (1 - (zu - m_dZMin) / m_dZSpan) * m_nBrightness3D;
                 strokes.Add(0, {xc, y, zu}, {xc, y + cell, zu2}, MakeRGB(255, t, t));
                 // The lower plane counts in the two modes that draw it or the
                 // line over it.
                 const double zl = mode != 1 && mode != 2 ? 0
                                   : joined && mode == 1  ? zlEnd
-                                                         : EvalSurfaceG(xc, y, kQuadricForm);
+                                                         : lowerAt(xc, y);
                 // The line and the axis are drawn between the two planes.
                 bool between = false;
                 const auto drawBetween = [&] {
@@ -229,19 +235,30 @@ void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, cons
                     const double zHi = std::max(zu, zu2), dz = kAxisStep * m_dZSpan;
                     const long nCount =
                         steps::Count(std::min(zu, zu2), zHi, dz, kMaxAxisSteps, false);
+                    // The segments overlap ten times over, and most project
+                    // onto the pixels of the one before: an opaque stroke
+                    // drawn again right after itself changes nothing.
+                    const bool repeats = DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN;
+                    bool drawn = false;
+                    CPoint lastA, lastB;
                     for (long n = 0; n < nCount; ++n) {
                         const double z = std::min(zu, zu2) + double(n) * dz;
                         const double xa = axisX(z);
                         if (!(x <= xa && xa < x + strip)) continue;
                         const double z2 = z + kAxisSegment * m_dZSpan;
-                        DrawLine3D(pDC, xa, axisY(z), z, axisX(z2), axisY(z2), z2,
-                                   m_crCurveSetting);
+                        CPoint pa, pb;
+                        if (!IsFigureBandVisible() ||
+                            !ProjectSegment3D(xa, axisY(z), z, axisX(z2), axisY(z2), z2, &pa, &pb))
+                            continue;
+                        if (repeats && drawn && pa == lastA && pb == lastB) continue;
+                        DrawLinePxB(pDC, m_nPixelSize, pa.x, pa.y, pb.x, pb.y, m_crCurveSetting);
+                        drawn = true, lastA = pa, lastB = pb;
                     }
                     m_nPixelSize = keep;
                 }
                 if (between) strokes.Touched();
                 if (mode == 1) {
-                    const double zl2 = EvalSurfaceG(xc, y + cell, kQuadricForm);
+                    const double zl2 = lowerAt(xc, y + cell);
                     const double s = (zl - m_dZMin) / m_dZSpan * m_nBrightness3D;
                     strokes.Add(1, {xc, y, zl}, {xc, y + cell, zl2}, MakeRGB(s, s, 255));
                     zlEnd = zl2;
@@ -250,6 +267,7 @@ void CPemroView::DrawPencilStrips(CDC* pDC, int mode, const double* member, cons
                 yEnd = y + cell, zuEnd = zu2;
             }
         }
+        pass.reset();
         std::copy(p1, p1 + 3, m_adCoefSurfF + 3);
         std::copy(p2, p2 + 3, m_adCoefSurfG + 3);
     }

@@ -2,6 +2,7 @@
 // of a surface at a picked point, and level curves with the gradient.
 #include "view/view.h"
 
+#include "catalog/math/plane_curves.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "render/oblique_projection.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -48,6 +50,53 @@ struct Button {
 
 double SecantFactor(double variant) {
     return variant == 1 ? kTangentFactor : 1.0;
+}
+
+// The parameter of the curve point nearest a point, by a scan of up to two
+// million steps: a pure function of what it reads, kept for the passes
+// that ask again with the same curve and point (every repaint does, since
+// the point is then the one found).
+struct NearestParam {
+    int form;
+    double coef[6];
+    double a, b, step, x0, y0;
+    bool operator==(const NearestParam& o) const {
+        return form == o.form && std::equal(coef, coef + 6, o.coef) && a == o.a && b == o.b &&
+               step == o.step && x0 == o.x0 && y0 == o.y0;
+    }
+};
+
+// The first scanned t nearest (x0, y0) closer than the scan's start value,
+// or none.
+std::optional<double> ScanNearestParam(const NearestParam& q, long count, double start) {
+    double value = start;
+    std::optional<double> found;
+    for (long n = 0; n < count; ++n) {
+        const double t = q.a + double(n) * q.step;
+        double x, y;
+        catalog::EvalParamForm(t, q.form, q.coef, &x, &y);
+        const double dx = x - q.x0, dy = y - q.y0;
+        if (dx * dx + dy * dy < value) value = dx * dx + dy * dy, found = t;
+    }
+    return found;
+}
+
+// The last few scans (with the drawing caches on): two figures of a page
+// each keep theirs.
+std::optional<double> NearestParamMemo(const NearestParam& q, long count, double start) {
+    struct Entry {
+        NearestParam q;
+        std::optional<double> t;
+    };
+    constexpr size_t kKept = 4;
+    thread_local std::vector<Entry> kept;
+    if (!DrawingCachesEnabled()) return ScanNearestParam(q, count, start);
+    for (const Entry& e : kept)
+        if (e.q == q) return e.t;
+    const std::optional<double> t = ScanNearestParam(q, count, start);
+    if (kept.size() == kKept) kept.erase(kept.begin());
+    kept.push_back({q, t});
+    return t;
 }
 
 } // namespace
@@ -217,13 +266,10 @@ void CPemroView::DrawSpaceSecant(CDC* pDC) {
     // Scanned at a fixed fine step, bounded so a long interval stays quick.
     const double span = m_dIntervalB - m_dIntervalA;
     const double step = std::max(0.00001, span / kMaxScanSteps);
-    double value = 100;
     const long nCount = steps::Count(m_dIntervalA, m_dIntervalB, step, kMaxScanSteps, false);
-    for (long n = 0; n < nCount; ++n) {
-        const double t = m_dIntervalA + double(n) * step;
-        const double dx = X(t) - m_dX0, dy = Y(t) - m_dY0;
-        if (dx * dx + dy * dy < value) value = dx * dx + dy * dy, m_dFoundX = t;
-    }
+    NearestParam q{m_nFuncF, {}, m_dIntervalA, m_dIntervalB, step, m_dX0, m_dY0};
+    std::copy(m_adCoefF, m_adCoefF + 6, q.coef);
+    if (const std::optional<double> found = NearestParamMemo(q, nCount, 100)) m_dFoundX = *found;
     const double t = m_dFoundX;
     m_dX0 = X(t), m_dY0 = Y(t), m_dZ0 = Z(t);
     m_dStepH = std::clamp(m_dStepH, kMinSpaceStep, kMaxSpaceStepT);

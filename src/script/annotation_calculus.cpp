@@ -4,6 +4,7 @@
 #include "calculus/button_column.h"
 #include "view/view.h"
 
+#include "catalog/catalog_params.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "script/math/annotation_geometry.h"
@@ -11,6 +12,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -190,19 +193,83 @@ void CPemroView::DrawCurvatureArc(CDC* pDC) {
 }
 
 // The centres of curvature across the x range, as single points.
+// What the evolute's scan reads: F's form and parameters when F is one
+// catalogue form (a pure function of them), and the window.
+struct EvoluteScan {
+    int k;
+    catalog::ExplicitCoefs cf;
+    catalog::Extension ext;
+    catalog::Densities dn;
+    double xMin, xMax, yMin, yMax;
+    bool operator==(const EvoluteScan& o) const {
+        const auto& a = cf;
+        const auto& b = o.cf;
+        return k == o.k && a.a == b.a && a.b == b.b && a.c == b.c && a.d == b.d && a.e == b.e &&
+               a.f == b.f && a.g == b.g && a.h == b.h && a.i == b.i && a.alpha == b.alpha &&
+               a.beta == b.beta && a.x0 == b.x0 && a.x1 == b.x1 && ext.periodic == o.ext.periodic &&
+               ext.period == o.ext.period && ext.symmetry == o.ext.symmetry &&
+               dn.lambda == o.dn.lambda && dn.mu == o.dn.mu && dn.sigma == o.dn.sigma &&
+               dn.invSqrt2Pi == o.dn.invSqrt2Pi && dn.n == o.dn.n && dn.m == o.dn.m &&
+               dn.gammaAlpha == o.dn.gammaAlpha && dn.gammaBeta == o.dn.gammaBeta &&
+               xMin == o.xMin && xMax == o.xMax && yMin == o.yMin && yMax == o.yMax;
+    }
+};
+
 void CPemroView::DrawEvolute(CDC* pDC) {
+    // The centres of the last scan, kept for the passes that draw the same
+    // function in the same window (every repaint does).
+    struct Kept {
+        bool held = false;
+        EvoluteScan scan;
+        std::vector<std::pair<double, double>> centres;
+    };
+    thread_local Kept kept;
+    const bool single = !(m_nCombineMode >= 1 && m_nCombineMode <= 4);
+    EvoluteScan scan{
+        m_nFuncF,
+        catalog::CoefsOf(m_adCoefF, m_adCoefFExtra[0], m_adCoefFExtra[1], m_adCoefFExtra[2],
+                         m_dAlphaF, m_dBetaF, m_dBreakF0, m_dBreakF1),
+        catalog::ExtensionOf(*this),
+        catalog::ReadsDensities(m_nFuncF) ? catalog::DensitiesOf(*this) : catalog::Densities(),
+        m_dXMin,
+        m_dXMax,
+        m_dYMin,
+        m_dYMax};
+    const bool keep = single && DrawingCachesEnabled();
+    if (keep && kept.held && kept.scan == scan) {
+        for (const auto& [cx, cy] : kept.centres) DrawLineWorld(pDC, cx, cy, cx, cy, m_crFill);
+        return;
+    }
+    if (keep) kept.held = false, kept.scan = scan, kept.centres.clear();
     const double h = kCurveStep;
     const long n = steps::Count(m_dXMin, m_dXMax, h, kEvoluteScanCap, false);
+    // Hundreds of thousands of values: the function's coefficients read once,
+    // and a value the last point took at the very same x taken again.
+    const catalog::ViewFunctionF f(*this, m_nFuncF);
+    double at[3] = {NAN, NAN, NAN}, value[3] = {};
+    const auto same = [](double a, double b) {
+        return a == b && std::signbit(a) == std::signbit(b);
+    };
     for (long i = 0; i < n; ++i) {
         const double x = m_dXMin + double(i) * h;
-        const double y = EvalF(x, m_nFuncF), yr = EvalF(x + h, m_nFuncF);
+        const double args[3] = {x - h, x, x + h};
+        double values[3];
+        for (int k = 0; k < 3; ++k) {
+            const int from = same(args[k], at[1]) ? 1 : same(args[k], at[2]) ? 2 : -1;
+            values[k] = from >= 0 ? value[from] : f(args[k]);
+        }
+        std::copy(args, args + 3, at);
+        std::copy(values, values + 3, value);
+        const double y = values[1], yr = values[2];
         const double p = (yr - y) / h;
-        const double q = (yr - 2 * y + EvalF(x - h, m_nFuncF)) / (h * h);
+        const double q = (yr - 2 * y + values[0]) / (h * h);
         double kappa, cx, cy;
         if (!annotation::CurvatureCentre(x, y, p, q, &kappa, &cx, &cy)) continue;
-        if (m_dXMin < cx && cx < m_dXMax && m_dYMin < cy && cy < m_dYMax)
-            DrawLineWorld(pDC, cx, cy, cx, cy, m_crFill);
+        if (!(m_dXMin < cx && cx < m_dXMax && m_dYMin < cy && cy < m_dYMax)) continue;
+        DrawLineWorld(pDC, cx, cy, cx, cy, m_crFill);
+        if (keep) kept.centres.emplace_back(cx, cy);
     }
+    kept.held = keep;
 }
 
 // Tangent, normal, osculating circle and centre D at the cursor point M.

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -30,6 +32,32 @@ double KeepInsideBox(double c, double lo, double hi) {
     if (!(c >= lo + inset)) return lo + inset; // also NaN
     return c > hi - inset ? hi - inset : c;
 }
+
+// The grid points of the trace on z = c that lie near the plane, as the
+// surfaces' columns give them: a pure function of the surfaces' forms and
+// coefficients, the plane and the grid. A repaint with all of them the same
+// (every pass but the one a move or a new surface starts) takes them from
+// here instead of a million evaluations.
+struct TraceGrid {
+    catalog::SurfaceCoefs coefs;
+    int up, low, mode;
+    double c, d, x0, stepX, y0, stepY;
+    long nx, ny;
+    bool operator==(const TraceGrid& o) const {
+        static_assert(std::is_trivially_copyable<catalog::SurfaceCoefs>::value, "");
+        return std::memcmp(&coefs, &o.coefs, sizeof coefs) == 0 && up == o.up && low == o.low &&
+               mode == o.mode && c == o.c && d == o.d && x0 == o.x0 && stepX == o.stepX &&
+               y0 == o.y0 && stepY == o.stepY && nx == o.nx && ny == o.ny;
+    }
+};
+struct NearPoint {
+    long i, j;
+    double f, g;
+};
+struct TraceMemo {
+    TraceGrid grid;
+    std::vector<NearPoint> near;
+};
 
 } // namespace
 
@@ -204,19 +232,34 @@ void CPemroView::DrawTraceOnPlaneZ(CDC* pDC, COLORREF colour) {
         if (onF(f)) DrawLine3D(pDC, x, y, c, x, y, c, colour);
         if (onG(g)) DrawLine3D(pDC, x, y, c, x, y, c, colour);
     };
-    std::vector<unsigned char> near(ys.size());
+    if (columns) {
+        // The columns' values come without the view, so the region is asked
+        // only at the few points near the plane, not at a million.
+        const TraceGrid grid{pass.coefs, up,    low,     mode,  c,  d,
+                             m_dXMin,    stepX, m_dYMin, stepY, nx, ny};
+        thread_local TraceMemo memo;
+        thread_local bool held = false;
+        if (!held || !(memo.grid == grid)) {
+            held = false;
+            memo.grid = grid;
+            memo.near.clear();
+            for (long i = 0; i < nx; ++i) {
+                column(m_dXMin + double(i) * stepX, up, false, &fs);
+                column(m_dXMin + double(i) * stepX, low, true, &gs);
+                for (size_t j = 0; j < ys.size(); ++j)
+                    if ((gs[j] <= fs[j]) & (onF(fs[j]) | onG(gs[j])))
+                        memo.near.push_back({i, long(j), fs[j], gs[j]});
+            }
+            held = true;
+        }
+        for (const NearPoint& p : memo.near) {
+            const double x = m_dXMin + double(p.i) * stepX, y = ys[size_t(p.j)];
+            if (region(x, y) >= 0) dots(x, y, p.f, p.g);
+        }
+        return;
+    }
     for (long i = 0; i < nx; ++i) {
         const double x = m_dXMin + double(i) * stepX;
-        if (columns) {
-            // The columns' values come without the view, so the region is
-            // asked only at the few points near the plane, not at a million.
-            column(x, up, false, &fs), column(x, low, true, &gs);
-            for (size_t j = 0; j < ys.size(); ++j)
-                near[j] = (gs[j] <= fs[j]) & (onF(fs[j]) | onG(gs[j]));
-            for (size_t j = 0; j < ys.size(); ++j)
-                if (near[j] && region(x, ys[j]) >= 0) dots(x, ys[j], fs[j], gs[j]);
-            continue;
-        }
         for (long j = 0; j < ny; ++j) {
             const double y = ys[size_t(j)];
             if (!(EvalRegionFunction(x, y, m_nFuncF) >= 0)) continue;
