@@ -66,8 +66,17 @@ protected:
             Check(r.label, r.expected);
         }
     }
+    // The rows on a page of the test's own: `script` stored under the code
+    // of the first row's page in a scratch data folder, current meanwhile.
+    void RunScript(const std::string& script, const std::vector<Row>& rows) {
+        test_support::ScratchDir scratch("press");
+        std::error_code ec;
+        test_support::fs::create_directories("data", ec);
+        test_support::WriteScript(rows.front().page, script);
+        Run(rows);
+    }
 
-private:
+protected:
     // "212/2400": page 212 in a window 2400 pixels tall.
     void OpenPage(const std::string& page) {
         const size_t slash = page.find('/');
@@ -105,6 +114,8 @@ private:
         return kept;
     }
     int family = -1;
+
+private:
     CPoint At(const std::string& xy) const {
         const size_t comma = xy.find(',');
         return CPoint(Px(std::atof(xy.c_str())), Py(std::atof(xy.c_str() + comma + 1)));
@@ -126,6 +137,8 @@ private:
         const bool space = at == 0 ? point.find(',') != point.rfind(',') : label[at - 1] == '3';
         return space ? At3(point) : At(point);
     }
+
+protected:
     void Press(const std::string& p) {
         if (p == "open") {
             const std::string code = view->m_strTopicCode;
@@ -161,6 +174,8 @@ private:
             ASSERT_EQ(k, 0) << label;
         }
     }
+
+private:
     // The fields a press changes on pages that print no value of them.
     double* Field(const std::string& name) const {
         CPemroView& v = *view;
