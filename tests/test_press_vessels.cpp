@@ -67,4 +67,42 @@ PRESS_TABLE(VesselPresses, TheDrainingVesselAndItsLevelCurve) {
     });
 }
 
+// Sources: hand. Page 348: the body F(y) = 0.8 between a = 0.2 and b =
+// 0.8, a cylinder of radius √(0.8/3.1416) = 0.5046 about 1.8, in water up
+// to C = 1.2; a click lifts its top to h ≥ b, its rings (their front
+// halves, 0.05 below each) cyan under C − 0.12, yellow in the layer up to
+// C, red (255, 100, 100) above; the lines of the layer's foot and of the
+// top yellow from the left edge. Page 349: the plate between x = 1.5 and
+// 1.5 + (0.5 y + 0.5), from a = 0.2 up to the surface c = 0.5; the strip
+// of height 0.07 · 2.2 = 0.154 from the picked h in red, the rest yellow;
+// h above the plate falls to 0.5 − 0.22 = 0.28. The interval arrows move a
+// by a tenth of the saved 1.6 − a: 0.34, then 0.214, 0.0754, −0.0771.
+PRESS_TABLE(VesselPresses, TheLiftedBodyAndThePlateStrip) {
+    Run({
+        {"348", "^2,1.6", "ink@1.8,1.5", "0.5,2", "hand: top 1.6, its rings out of the water"},
+        {"348", "", "bare@1.8,1.75", "0.5,2", "hand: nothing above the top's surface"},
+        {"348", "", "rgb@0.5,1.08", "250,255,0", "hand: the layer's foot C − 0.12"},
+        {"348", "", "rgb@0.5,1.6", "250,255,0", "hand: the top's line"},
+        {"348", "^2,1.4", "rgb@0.5,1.4", "250,255,0", "hand: the top's line at 1.4"},
+        {"348", "", "rgb@0.5,1.6", "!250,255,0", "hand: the last top gone"},
+        {"348", "", "ink@1.8,1.3", "0.5,2", "hand: the ring at 1.35"},
+        {"348", "", "bare@1.8,1.6", "0.5,2", "hand: none above the top"},
+        {"348", "^2,0.5", "rgb@0.5,0.8", "250,255,0", "hand: h kept at b, the top at 0.8"},
+        {"348", "", "rgb@0.5,1.08", "!250,255,0", "hand: no layer while under water"},
+        {"348", "", "rgb@0.5,1.4", "!250,255,0", "hand: the top's line at 1.4 gone"},
+        {"349", "^2,1", "rgb@1.7,0.35", "255,100,100", "hand: h 0.28, the strip to 0.434"},
+        {"349", "", "rgb@1.7,0.25", "250,255,0", "hand: the plate below the strip"},
+        {"349", "", "rgb@1.7,0.47", "250,255,0", "hand: above it"},
+        {"349", "", "rgb@2.12,0.35", "255,100,100", "hand: the strip reaches 2 + 0.5 · 0.35"},
+        {"349", "", "rgb@2.25,0.35", "!255,100,100", "hand: and no further"},
+        {"349", "", "rgb@1.42,0.35", "!255,100,100", "hand: nor left of x = 1.5"},
+        {"349", "", "rgb@1.7,0.6", "!250,255,0", "hand: nothing above the surface"},
+        {"349", "", "rgb@0.8,0.28", "255,100,100", "hand: the strip's foot from the left edge"},
+        {"349", "→#3", "rgb@1.7,0.25", "!250,255,0", "hand: a 0.34, nothing below it"},
+        {"349", "", "rgb@1.7,0.38", "255,100,100", "hand: the strip from a"},
+        {"349", "←#3*3", "rgb@1.7,-0.05", "250,255,0", "hand: a −0.0771"},
+        {"349", "", "rgb@1.7,-0.12", "!250,255,0", "hand: nothing below a"},
+    });
+}
+
 } // namespace
