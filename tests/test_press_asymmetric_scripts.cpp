@@ -130,4 +130,30 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
               });
 }
 
+// Sources: python3. The space curve y = sin x, z = cos x on [0, 3] (the
+// page's own has sin for both, which hides a swap of y and z): M is the
+// point of the scan 0.004 apart nearest (1, 1) in its projection, x =
+// 1.06; N lies h · 4 further (h 0.1, ÷ or × 1.2 a press), the secant in
+// (255, 100, 100) through M and N, checked at M + s·(1, y′, z′); the
+// tangent has the slopes cos 1.06 and −sin 1.06.
+PRESS_TABLE(AsymmetricScriptPresses, TheSpaceSecantOfACurveWithTwoFunctions) {
+    RunScript(
+        "700TangentLine3(0.7,6,36,10,3,4,0,-0.5,3.5,-0.5,2,-1,2,1,-1,1,1,0,3)\n",
+        {
+            {"309", "", "rgb3@1.96,1.1458,-0.3623", "255,100,100", "py: h 0.1, s 0.9"},
+            {"309", "", "rgb3@0.56,0.7205,0.9617", "255,100,100", "py: h 0.1, s −0.5"},
+            {"309", "", "rgb3@1.96,-0.3623,1.1458", "!255,100,100", "py: not with y and z swapped"},
+            {"309", "趋于M*3", "rgb3@1.96,1.218,-0.34", "255,100,100", "py: h 0.1/1.2³, s 0.9"},
+            {"309", "", "rgb3@1.96,1.1458,-0.3623", "!255,100,100", "py: h 0.1's gone"},
+            {"309", "离开M*6", "rgb3@1.96,1.0174,-0.3813", "255,100,100",
+             "py: h 0.1 · 1.2³, s 0.9"},
+            {"309", "", "rgb3@1.96,1.218,-0.34", "!255,100,100", "py: the last gone"},
+            {"309", "切线", "rgb3@1.96,1.3123,-0.2962", "255,100,100", "py: the tangent, s 0.9"},
+            {"309", "", "rgb3@0.56,0.6279,0.925", "255,100,100", "py: the tangent, s −0.5"},
+            {"309", "", "rgb3@1.96,1.0174,-0.3813", "!255,100,100", "py: no secant"},
+            {"309", "割线|趋于M*3", "rgb3@1.96,1.1458,-0.3623", "255,100,100",
+             "py: the secant of h 0.1 again"},
+        });
+}
+
 } // namespace
