@@ -101,6 +101,8 @@ PRESS_TABLE(AsymmetricScriptPresses, TheSquareRootFactorsOfAnUnpatternedSystem) 
 // two); the inverse method's c_k of A⁻¹ 0.5, 0.6458, 0.7601, 0.8248, 0.8552,
 // 0.8684, 0.8739 and λ_k = 1/Aitken. The polyline view joins (−1.2 + 0.8i,
 // v_i) of each iterate v = (0.5455, 1, 0.7273), …, (0.8152, 1, 0.3727).
+// The shifted inverse method: λ_k = 1/c_k + P, c_k of (A − PI)⁻¹: 1.8033,
+// 1.3494, 1.1984 for P = 0.5, 1.5970, 1.2221, 1.1529 for P = 0.8.
 PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
     RunScript("700DATAs(0,4,1,0,2,3,1,0,1,2)\n700DATA2(0,1,2,3)\n"
               "700PowerMethod(0.4,5,38,11.4,3,0,0,1,0.5,0.001)\n",
@@ -127,6 +129,14 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
                   {"204", "", "bare@0,0.5", "0.8,-0.8", "py: below every polyline"},
                   {"204", "", "bare@-0.8,0.6", "0.8,-0.8", "py: below every polyline"},
                   {"204", "数值表示", "λ=#4", "4.9258", "py: c4 as a number again"},
+                  {"204", "反幂法|平移法", "?反幂平移法", "", "hand"},
+                  {"204", "", "λ=#1", "1.8033", "py: P 0.5, 1/c1 + P of (A − PI)⁻¹"},
+                  {"204", "P增加*3", "P=", "0.8000", "hand: 0.5 + 3 · 0.1"},
+                  {"204", "", "λ=#1", "1.5970", "py: P 0.8"},
+                  {"204", "", "λ=#3", "1.1529", "py: P 0.8"},
+                  {"204", "P减少*3", "λ=#2", "1.3494", "py: P 0.5 again"},
+                  {"204", "ε增加*3", "ε=", "0.001953", "hand: 0.001 · 1.25³"},
+                  {"204", "ε减少*3", "ε=", "0.001000", "hand: · 0.8³"},
               });
 }
 
