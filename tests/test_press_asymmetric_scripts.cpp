@@ -166,4 +166,24 @@ PRESS_TABLE(AsymmetricScriptPresses, TheSpaceSecantOfACurveWithTwoFunctions) {
         });
 }
 
+// Sources: hand. A = [2 1; 4 3] (Aᵀ would give other numbers) from b = (1,
+// 2), scaled to (0.5, 1): A·(0.5, 1) = (2, 5), λ1 = 5, (0.4, 1); then (1.8,
+// 4.6), λ2 = 4.6, (0.3913, 1); then (1.7826, 4.5652), λ3 = 4.5652 (toward
+// (5 + √17)/2 = 4.5616). Aᵀ·(0.5, 1) would be (5, 3.5) and (1, 0.7). The
+// point view puts each iterate at (v1, v2).
+PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodOfAnUnsymmetricTwoByTwo) {
+    RunScript("700DATAs(0,2,1,4,3)\n700DATA2(0,1,2)\n"
+              "700PowerMethod(0.4,5,38,11.4,2,0,0,1,0.5,0.001)\n",
+              {
+                  {"204", "下一步*2", "λ=#1", "5.0000", "hand"},
+                  {"204", "", "λ=#2", "4.6000", "hand"},
+                  {"204", "", "λ=#3", "4.5652", "hand: 1.7826/0.3913 row's largest"},
+                  {"204", "", "?0.3913", "", "hand: the second iterate's first entry"},
+                  {"204", "", "!3.5000", "", "hand: not Aᵀ's first estimate"},
+                  {"204", "点表示", "ink@0.4,1", "-0.6,-0.6", "hand: the first iterate's point"},
+                  {"204", "", "bare@1,0.7", "-0.6,-0.6", "hand: none where Aᵀ's would be"},
+                  {"204", "", "bare@0.5,0.5", "-0.6,-0.6", "hand: none off the iterates"},
+              });
+}
+
 } // namespace

@@ -36,6 +36,11 @@ PRESS_TABLE(DescentPathPresses, TheArrowsFollowTheStartAndTheMethod) {
         {"200", "开始", "rgb@2.2,-2.6", "0,240,0", "py: the map's lowest level at the minimum"},
         {"200", "", "rgb@-1.84,0.5", "128,112,128", "py: level 128 where f = 13.27"},
         {"200", "", "rgb@1.84,0.5", "!128,112,128", "py: f = 0.39 there"},
+        {"200", "非线性方程组|开始", "?f(x,y)=0,g(x,y)=0", "", "hand: the system's equations"},
+        {"200", "", "!梯度", "", "hand: one method only, steepest descent"},
+        {"200", "", "?最速下降法", "", "hand"},
+        {"200", "正定二次型|开始", "?方程Ax=b:A,b", "", "hand: the quadratic form's data again"},
+        {"200", "", "?梯度", "", "hand: both methods offered"},
     });
 }
 
