@@ -2,7 +2,8 @@
 // through the same commands: the mean value figure on an interval where
 // sin a ≠ sin b, the square-root factorisations on a matrix and a right
 // side without a pattern, and the power method's Aitken and polyline views
-// on an unsymmetric matrix.
+// on an unsymmetric matrix, the space secant of a curve whose two
+// functions differ, and the tangent plane away from the saddle point.
 #include "press_table.h"
 
 namespace {
@@ -184,6 +185,23 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodOfAnUnsymmetricTwoByTwo) {
                   {"204", "", "bare@1,0.7", "-0.6,-0.6", "hand: none where Aᵀ's would be"},
                   {"204", "", "bare@0.5,0.5", "-0.6,-0.6", "hand: none off the iterates"},
               });
+}
+
+// Sources: hand. Page 310's saddle z = x² − y² touched at the base point
+// picked, (0.5, −0.25) (not the origin, where both slopes vanish): z0 =
+// 0.1875, fx = 1, fy = 0.5; the normal arrow in (0, 0, 255) from M to M +
+// 0.2 · 5 · (−fx, −fy, 1) = (−0.5, −0.75, 1.1875), the tangent plane's
+// rays in (0, 150, 255), the one along −x at (−0.1, −0.25, −0.4125).
+PRESS_TABLE(AsymmetricScriptPresses, TheTangentPlaneAwayFromTheSaddlePoint) {
+    Run({
+        {"310", "^0.5,-0.25,-2.5", "rgb3@0,-0.5,0.6875", "0,0,255", "hand: the normal's middle"},
+        {"310", "", "rgb3@0.25,-0.75,0.6875", "!0,0,255", "hand: not with fx and fy swapped"},
+        {"310", "", "rgb3@-0.1,-0.25,-0.4125", "0,150,255", "hand: the plane along −x"},
+        {"310", "", "rgb3@-0.1,-0.25,-0.1125", "!0,150,255", "hand: not of slope fy"},
+        {"310", "^-0.5,0.5,-2.5", "rgb3@0,1,0.5", "0,0,255",
+         "hand: at (−0.5, 0.5) the normal (1, 1, 1)·1, its middle"},
+        {"310", "", "rgb3@0,-0.5,0.6875", "!0,0,255", "hand: the last normal gone"},
+    });
 }
 
 } // namespace
