@@ -43,7 +43,9 @@ PRESS_TABLE(VesselPresses, ThePumpingPicturesLevelsAndWall) {
 // 0.6 H in rings 0.0136 apart with the level 0.17 under its top. The level
 // h(t) from dh/dt = −0.62 A √(19.6 h) / (F(h) + 0.001): h(50) = 2.0730,
 // h(100) = 1.6245, h(150) = 1.1524, h(200) = 0.6610, h(250) = 0.1955; empty
-// after 292.09 s, 0.081 h.
+// after 292.09 s, 0.081 h. The interval arrows move the time axis's end
+// by a tenth of its length: 400 → 532.4 after three, 282.94 after six
+// more down, 311.23 one up.
 PRESS_TABLE(VesselPresses, TheDrainingVesselAndItsLevelCurve) {
     Run({
         {"366", "", "rgb@1.7368,2", "0,255,255", "py: the wall at 2"},
@@ -62,6 +64,11 @@ PRESS_TABLE(VesselPresses, TheDrainingVesselAndItsLevelCurve) {
         {"366", "", "rgb@250,0.1955", "0,255,255", "py: h(250)"},
         {"366", "", "rgb@100,1.8", "!0,255,255", "py: above h(100) = 1.6245"},
         {"366", "", "rgb@350,0.5", "!0,255,255", "py: empty by then"},
+        {"366", "→#4*3", "水流尽时间(h):", "0.081", "py: the time axis to 532.4"},
+        {"366", "", "rgb@250,0.1955", "0,255,255", "py: h(250) where it was"},
+        {"366", "←#4*6", "!水流尽时间(h):", "", "py: the axis ends at 282.94, still water"},
+        {"366", "", "rgb@250,0.1955", "0,255,255", "py: h(250)"},
+        {"366", "→#4", "水流尽时间(h):", "0.081", "py: the axis to 311.23 holds the end"},
         {"366", "水流问题", "rgb@1.7368,2", "0,255,255", "py: the vessel again"},
         {"366", "", "!水流尽时间(h):", "", "hand: no time on the vessel"},
     });
