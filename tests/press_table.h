@@ -28,7 +28,8 @@
 // division counts, "=radius" the rolling ball's radius in pixels, "=upper" /
 // "=lower" the surface forms drawn, whole numbers.
 //
-// A file holds its tables only: PRESS_TABLE(Suite, Name) { Run({rows}); }.
+// A file holds its tables only: PRESS_TABLE(Suite, Name) { Run({rows}); },
+// or RunScript(script, {rows}) for rows on a script of the test's own.
 #pragma once
 
 #include "test_support.h"
@@ -76,7 +77,7 @@ protected:
         Run(rows);
     }
 
-protected:
+private:
     // "212/2400": page 212 in a window 2400 pixels tall.
     void OpenPage(const std::string& page) {
         const size_t slash = page.find('/');
@@ -114,8 +115,6 @@ protected:
         return kept;
     }
     int family = -1;
-
-private:
     CPoint At(const std::string& xy) const {
         const size_t comma = xy.find(',');
         return CPoint(Px(std::atof(xy.c_str())), Py(std::atof(xy.c_str() + comma + 1)));
@@ -137,8 +136,6 @@ private:
         const bool space = at == 0 ? point.find(',') != point.rfind(',') : label[at - 1] == '3';
         return space ? At3(point) : At(point);
     }
-
-protected:
     void Press(const std::string& p) {
         if (p == "open") {
             const std::string code = view->m_strTopicCode;
@@ -174,8 +171,6 @@ protected:
             ASSERT_EQ(k, 0) << label;
         }
     }
-
-private:
     // The fields a press changes on pages that print no value of them.
     double* Field(const std::string& name) const {
         CPemroView& v = *view;
