@@ -185,6 +185,14 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodOfAnUnsymmetricTwoByTwo) {
                   {"204", "", "bare@1,0.7", "-0.6,-0.6", "hand: none where Aᵀ's would be"},
                   {"204", "", "bare@0.5,0.5", "-0.6,-0.6", "hand: none off the iterates"},
               });
+    // A singular [1 2; 2 4]: the inverse method divides by U's zero pivot.
+    RunScript("700DATAs(0,1,2,2,4)\n700DATA2(0,1,2)\n"
+              "700PowerMethod(0.4,5,38,11.4,2,0,0,1,0.5,0.001)\n",
+              {
+                  {"204", "下一步", "!迭代出界", "", "hand: A itself iterates"},
+                  {"204", "反幂法|下一步", "?迭代出界", "", "hand: u22 = 4 − 2 · 2 = 0"},
+                  {"204", "幂  法", "!迭代出界", "", "hand: the plain method again"},
+              });
 }
 
 // Sources: hand. Page 310's saddle z = x² − y² touched at the base point
