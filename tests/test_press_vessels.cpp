@@ -13,7 +13,8 @@ namespace {
 // ring not below h and the surface 0.09 higher (13 rings), both yellow
 // (250, 255, 0) from the left edge to the wall. The interval arrows move a
 // by a tenth of b − a (b = 1): 0.271 after three presses up, 0.0297 after
-// three down.
+// three down. The x range's arrows move its start by a tenth of the
+// range, the vessel's axis with it: 0.3, then 0.03 and −0.267.
 PRESS_TABLE(VesselPresses, ThePumpingPicturesLevelsAndWall) {
     Run({
         {"347", "^2,0.5", "rgb@0.8,0.504", "250,255,0", "py: h 0.5, the layer's foot, 70 rings"},
@@ -34,6 +35,10 @@ PRESS_TABLE(VesselPresses, ThePumpingPicturesLevelsAndWall) {
         {"347", "→#3*3", "rgb@2.1681,0.2", "!0,255,255", "py: a 0.271, nothing below it"},
         {"347", "", "rgb@2.3912,0.504", "0,255,255", "py: the wall and rings above a"},
         {"347", "←#3*3", "rgb@2.1681,0.2", "0,255,255", "py: a 0.0297 again below 0.2"},
+        {"347", "→#1", "rgb@2.7312,0.75", "0,255,255", "py: x from 0.3, the axis at 1.92"},
+        {"347", "", "rgb@2.6112,0.75", "!0,255,255", "py: the wall's last place"},
+        {"347", "←#1*2", "rgb@2.5044,0.75", "0,255,255", "py: x from −0.267, the axis 1.6932"},
+        {"347", "", "rgb@0.8820,0.75", "0,255,255", "py: its left side"},
     });
 }
 
