@@ -212,4 +212,22 @@ PRESS_TABLE(AsymmetricScriptPresses, TheTangentPlaneAwayFromTheSaddlePoint) {
     });
 }
 
+// Sources: hand. Page 311's z = x² − y² with its gradient at the base
+// point picked, (0.5, −0.25): fx = 1, fy = 0.5, N = 1.5; the arrow in
+// (0, 255, 255) on the floor z = −2.5 from there to (0.5, −0.25) + 0.5(fx,
+// fy)/N = (0.8333, −0.0833), and up on the surface from (0.5, −0.25,
+// 0.1875) to (0.8333, −0.0833, 0.6875); fx and fy swapped would end at
+// (0.6667, 0.0833).
+PRESS_TABLE(AsymmetricScriptPresses, TheGradientAwayFromTheSaddlePoint) {
+    Run({
+        {"311", "等高线与梯度|^0.5,-0.25,-2.5", "rgb3@0.6667,-0.1667,-2.5", "0,255,255",
+         "hand: the floor arrow's middle"},
+        {"311", "", "rgb3@0.5833,-0.0833,-2.5", "!0,255,255", "hand: not with fx and fy swapped"},
+        {"311", "", "rgb3@0.6667,-0.1667,0.4375", "0,255,255", "hand: the arrow on the surface"},
+        {"311", "^-0.5,-0.5,-2.5", "rgb3@-0.6443,-0.3557,-2.5", "0,255,255",
+         "hand: at (−0.5, −0.5), (fx, fy) = (−1, 1), N = √3, the middle"},
+        {"311", "", "rgb3@0.6667,-0.1667,-2.5", "!0,255,255", "hand: the last arrow gone"},
+    });
+}
+
 } // namespace
