@@ -28,7 +28,8 @@
 // division counts, "=radius" the rolling ball's radius in pixels, "=upper" /
 // "=lower" the surface forms drawn, whole numbers.
 //
-// A file holds its tables only: PRESS_TABLE(Suite, Name) { Run({rows}); }.
+// A file holds its tables only: PRESS_TABLE(Suite, Name) { Run({rows}); },
+// or RunScript(script, {rows}) for rows on a script of the test's own.
 #pragma once
 
 #include "test_support.h"
@@ -65,6 +66,15 @@ protected:
             Repaint();
             Check(r.label, r.expected);
         }
+    }
+    // The rows on a page of the test's own: `script` stored under the code
+    // of the first row's page in a scratch data folder, current meanwhile.
+    void RunScript(const std::string& script, const std::vector<Row>& rows) {
+        test_support::ScratchDir scratch("press");
+        std::error_code ec;
+        test_support::fs::create_directories("data", ec);
+        test_support::WriteScript(rows.front().page, script);
+        Run(rows);
     }
 
 private:

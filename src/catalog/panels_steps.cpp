@@ -75,6 +75,11 @@ bool RunFirstGlyphHit(CPemroView* v, const Glyph* glyphs, int n, const CRect& bo
         for (int i = 0; i < n; ++i) {
             const CRect r = GlyphColumn(glyphs, n, i, box);
             if (!v->IsClickInBox(r.left, r.top, r.Width(), r.Height())) continue;
+            // A picture that lays its frame out again in the same pass meets
+            // the click a second time: the end still moves once.
+            if (v->m_nAnsweredSerial == v->m_nClickSerial && v->m_rcAnsweredButton == r)
+                return true;
+            v->m_rcAnsweredButton = r, v->m_nAnsweredSerial = v->m_nClickSerial;
             (v->*(pass == 0 ? glyphs[i].onMin : glyphs[i].onMax))();
             return true;
         }

@@ -1,0 +1,120 @@
+// The vessel pages pressed as a lecturer presses them: the height picked by
+// a click on the pumping page with its layer and levels, the wall drawn
+// from the interval's start, and the draining vessel with its level curve
+// and the time it empties in.
+#include "press_table.h"
+
+namespace {
+
+// Sources: python3. Page 347: F(h) = 3.1416 h² + 0.3, the wall at 1.8 ±
+// √(F/3.1416) (the axis at 0.6 of [0, 3]) from a up to C = 1.4, cyan
+// (0, 255, 255); the picked h kept within [A, B − 1.8/20] = [0, 0.91];
+// the rings 0.0072 apart from a, the level under the layer at the first
+// ring not below h and the surface 0.09 higher (13 rings), both yellow
+// (250, 255, 0) from the left edge to the wall. The interval arrows move a
+// by a tenth of b − a (b = 1): 0.271 after three presses up, 0.0297 after
+// three down. The x range's arrows move its start by a tenth of the
+// range, the vessel's axis with it: 0.3, then 0.03 and −0.267.
+PRESS_TABLE(VesselPresses, ThePumpingPicturesLevelsAndWall) {
+    Run({
+        {"347", "^2,0.5", "rgb@0.8,0.504", "250,255,0", "py: h 0.5, the layer's foot, 70 rings"},
+        {"347", "", "rgb@0.8,0.5936", "250,255,0", "py: the surface, 13 rings higher"},
+        {"347", "", "rgb@0.8,0.55", "!250,255,0", "py: none between them"},
+        {"347", "", "rgb@1.17,0.504", "250,255,0", "py: the line runs on to the wall at 1.2088"},
+        {"347", "", "rgb@1.3,0.504", "!250,255,0", "py: not inside the vessel"},
+        {"347", "", "rgb@2.6112,0.75", "0,255,255", "py: the wall's right side at 0.75"},
+        {"347", "", "rgb@0.9888,0.75", "0,255,255", "py: its left side"},
+        {"347", "", "rgb@2.5,0.75", "!0,255,255", "py: inside the wall, above the water"},
+        {"347", "", "rgb@2.72,0.75", "!0,255,255", "py: outside it"},
+        {"347", "", "rgb@0.4638,1.3", "0,255,255", "py: the wall near its top C"},
+        {"347", "^2,0.3", "rgb@0.8,0.3024", "250,255,0", "py: h 0.3, 42 rings"},
+        {"347", "", "rgb@0.8,0.504", "!250,255,0", "py: the last layer's line gone"},
+        {"347", "^2,1.2", "rgb@0.5,0.9144", "250,255,0", "py: h kept at 0.91, 127 rings"},
+        {"347", "", "rgb@0.5,1.2", "!250,255,0", "py: not at the click"},
+        {"347", "^2,0.5", "rgb@2.1681,0.2", "0,255,255", "py: the wall at 0.2 while a = 0"},
+        {"347", "→#3*3", "rgb@2.1681,0.2", "!0,255,255", "py: a 0.271, nothing below it"},
+        {"347", "", "rgb@2.3912,0.504", "0,255,255", "py: the wall and rings above a"},
+        {"347", "←#3*3", "rgb@2.1681,0.2", "0,255,255", "py: a 0.0297 again below 0.2"},
+        {"347", "→#1", "rgb@2.7312,0.75", "0,255,255", "py: x from 0.3, the axis at 1.92"},
+        {"347", "", "rgb@2.6112,0.75", "!0,255,255", "py: the wall's last place"},
+        {"347", "←#1*2", "rgb@2.5044,0.75", "0,255,255", "py: x from −0.267, the axis 1.6932"},
+        {"347", "", "rgb@0.8820,0.75", "0,255,255", "py: its left side"},
+    });
+}
+
+// Sources: python3 (mpmath). Page 366: F(h) = 0.8 h + 0.6, the hole's area
+// A = 0.005, the level H = 2.5; the vessel about 0.9 with its wall at 0.9 ±
+// √(F/3.1416), the hole's stroke 0.1596 wide at the bottom, the water to
+// 0.6 H in rings 0.0136 apart with the level 0.17 under its top. The level
+// h(t) from dh/dt = −0.62 A √(19.6 h) / (F(h) + 0.001): h(50) = 2.0730,
+// h(100) = 1.6245, h(150) = 1.1524, h(200) = 0.6610, h(250) = 0.1955; empty
+// after 292.09 s, 0.081 h. The interval arrows move the time axis's end
+// by a tenth of its length: 400 → 532.4 after three, 282.94 after six
+// more down, 311.23 one up.
+PRESS_TABLE(VesselPresses, TheDrainingVesselAndItsLevelCurve) {
+    Run({
+        {"366", "", "rgb@1.7368,2", "0,255,255", "py: the wall at 2"},
+        {"366", "", "rgb@1.85,2", "!0,255,255", "py: outside it"},
+        {"366", "", "rgb@1.6,2", "!0,255,255", "py: inside, above the water"},
+        {"366", "", "rgb@1.7956,2.4", "0,255,255", "py: the wall at 2.4"},
+        {"366", "", "rgb@0.9,-0.2", "0,255,255", "py: the hole's stroke"},
+        {"366", "", "rgb@1.05,-0.2", "!0,255,255", "py: right of the hole"},
+        {"366", "", "rgb@0.75,-0.2", "!0,255,255", "py: left of the hole"},
+        {"366", "", "rgb@-1,1.3328", "250,255,0", "py: the layer's foot, 98 rings"},
+        {"366", "", "rgb@-1,1.5068", "250,255,0", "py: the surface, 13 rings higher"},
+        {"366", "", "rgb@-1,1.42", "!250,255,0", "py: none between"},
+        {"366", "水位时间曲线", "水流尽时间(h):", "0.081", "py: 292.09 s"},
+        {"366", "", "rgb@50,2.073", "0,255,255", "py: h(50)"},
+        {"366", "", "rgb@150,1.1524", "0,255,255", "py: h(150)"},
+        {"366", "", "rgb@250,0.1955", "0,255,255", "py: h(250)"},
+        {"366", "", "rgb@100,1.8", "!0,255,255", "py: above h(100) = 1.6245"},
+        {"366", "", "rgb@350,0.5", "!0,255,255", "py: empty by then"},
+        {"366", "→#4*3", "水流尽时间(h):", "0.081", "py: the time axis to 532.4"},
+        {"366", "", "rgb@250,0.1955", "0,255,255", "py: h(250) where it was"},
+        {"366", "←#4*6", "!水流尽时间(h):", "", "py: the axis ends at 282.94, still water"},
+        {"366", "", "rgb@250,0.1955", "0,255,255", "py: h(250)"},
+        {"366", "→#4", "水流尽时间(h):", "0.081", "py: the axis to 311.23 holds the end"},
+        {"366", "水流问题", "rgb@1.7368,2", "0,255,255", "py: the vessel again"},
+        {"366", "", "!水流尽时间(h):", "", "hand: no time on the vessel"},
+    });
+}
+
+// Sources: hand. Page 348: the body F(y) = 0.8 between a = 0.2 and b =
+// 0.8, a cylinder of radius √(0.8/3.1416) = 0.5046 about 1.8, in water up
+// to C = 1.2; a click lifts its top to h ≥ b, its rings (their front
+// halves, 0.05 below each) cyan under C − 0.12, yellow in the layer up to
+// C, red (255, 100, 100) above; the lines of the layer's foot and of the
+// top yellow from the left edge. Page 349: the plate between x = 1.5 and
+// 1.5 + (0.5 y + 0.5), from a = 0.2 up to the surface c = 0.5; the strip
+// of height 0.07 · 2.2 = 0.154 from the picked h in red, the rest yellow;
+// h above the plate falls to 0.5 − 0.22 = 0.28. The interval arrows move a
+// by a tenth of the saved 1.6 − a: 0.34, then 0.214, 0.0754, −0.0771.
+PRESS_TABLE(VesselPresses, TheLiftedBodyAndThePlateStrip) {
+    Run({
+        {"348", "^2,1.6", "ink@1.8,1.5", "0.5,2", "hand: top 1.6, its rings out of the water"},
+        {"348", "", "bare@1.8,1.75", "0.5,2", "hand: nothing above the top's surface"},
+        {"348", "", "rgb@0.5,1.08", "250,255,0", "hand: the layer's foot C − 0.12"},
+        {"348", "", "rgb@0.5,1.6", "250,255,0", "hand: the top's line"},
+        {"348", "^2,1.4", "rgb@0.5,1.4", "250,255,0", "hand: the top's line at 1.4"},
+        {"348", "", "rgb@0.5,1.6", "!250,255,0", "hand: the last top gone"},
+        {"348", "", "ink@1.8,1.3", "0.5,2", "hand: the ring at 1.35"},
+        {"348", "", "bare@1.8,1.6", "0.5,2", "hand: none above the top"},
+        {"348", "^2,0.5", "rgb@0.5,0.8", "250,255,0", "hand: h kept at b, the top at 0.8"},
+        {"348", "", "rgb@0.5,1.08", "!250,255,0", "hand: no layer while under water"},
+        {"348", "", "rgb@0.5,1.4", "!250,255,0", "hand: the top's line at 1.4 gone"},
+        {"349", "^2,1", "rgb@1.7,0.35", "255,100,100", "hand: h 0.28, the strip to 0.434"},
+        {"349", "", "rgb@1.7,0.25", "250,255,0", "hand: the plate below the strip"},
+        {"349", "", "rgb@1.7,0.47", "250,255,0", "hand: above it"},
+        {"349", "", "rgb@2.12,0.35", "255,100,100", "hand: the strip reaches 2 + 0.5 · 0.35"},
+        {"349", "", "rgb@2.25,0.35", "!255,100,100", "hand: and no further"},
+        {"349", "", "rgb@1.42,0.35", "!255,100,100", "hand: nor left of x = 1.5"},
+        {"349", "", "rgb@1.7,0.6", "!250,255,0", "hand: nothing above the surface"},
+        {"349", "", "rgb@0.8,0.28", "255,100,100", "hand: the strip's foot from the left edge"},
+        {"349", "→#3", "rgb@1.7,0.25", "!250,255,0", "hand: a 0.34, nothing below it"},
+        {"349", "", "rgb@1.7,0.38", "255,100,100", "hand: the strip from a"},
+        {"349", "←#3*3", "rgb@1.7,-0.05", "250,255,0", "hand: a −0.0771"},
+        {"349", "", "rgb@1.7,-0.12", "!250,255,0", "hand: nothing below a"},
+    });
+}
+
+} // namespace
