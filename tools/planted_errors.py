@@ -641,38 +641,38 @@ P8 = [
 # the slip shows.
 P9 = [
  # calculus
- # complex iteration: n减 scales the iteration count by 8/10, as n增 undoes
+ # page 353, click 756,318 twice (n增), 756,350 (n减): n减 scales the iteration count by 8/10
  ("src/calculus/complex_iteration.cpp", "Gbk(u8\"n减\"))) m_nDemoStep = int(8LL * m_nDemoStep / 10);", "Gbk(u8\"n减\"))) m_nDemoStep = int(7LL * m_nDemoStep / 10);", "B"),
  # page 381 at 1280x3600, click 766,1285 (p减小): vibration: p减小 steps p down by one step, as p增大 steps it up
  ("src/calculus/vibration.cpp", "{u8\"p减小\", 70, &CPemroView::m_dSavedOdeP, &CPemroView::m_dOdeP, -1},", "{u8\"p减小\", 70, &CPemroView::m_dSavedOdeP, &CPemroView::m_dOdeP, -2},", "B"),
  # page 368 at 1280x3600: inscribed polygons: the area's read-out at six decimals
  ("src/calculus/polygons.cpp", "Gbk(u8\"面积的近似值: \"), 6,", "Gbk(u8\"面积的近似值: \"), 5,", "R"),
- # planes: the angle between the planes (or line and plane) at three decimals
- ("src/calculus/planes3d.cpp", "u8\"直线与平面夹角=\"), 3, angle.degrees,", "u8\"直线与平面夹角=\"), 2, angle.degrees,", "R"),
- # regions: the strip's right edge drops from the lower boundary to the axis
- ("src/calculus/regions.cpp", "DrawLineWorldMode(pDC, x + w, lo, x + w, 0, mark, 0);", "DrawLineWorldMode(pDC, x + w, lo, x, 0, mark, 0);", "D"),
+ # page 381 at 1280x3600: the vibration's p at six decimals
+ ("src/calculus/vibration.cpp", "\"p=\", 6, m_dOdeP,", "\"p=\", 5, m_dOdeP,", "R"),
+ # page 381 at 1280x3600: the vibration's axis, an arrow down the whole plot
+ ("src/calculus/vibration.cpp", "xa, m_dYMin, 0, \"o\", \"x\"", "xa, ym, 0, \"o\", \"x\"", "D"),
  # page 373 at 1280x3600, click 500,450 (in the figure): circular cone: the axis runs from behind the apex to past the base's centre
  ("src/calculus/cone3d.cpp", "a3 - 0.5 * dz, a1 + 1.5 * dx, a2 + 1.5 * dy,", "a3 - 0.5 * dz, a1 + 0.5 * dx, a2 + 1.5 * dy,", "D"),
  # page 310 at 1280x3600: tangent plane: the normal's arrow leans by (-fx, -fy)
  ("src/calculus/tangent3d.cpp", "x0 - 0.2 * fx * m_dZSpan, y0 - 0.2 * fy * m_dZSpan,", "x0 - 0.2 * fy * m_dZSpan, y0 - 0.2 * fx * m_dZSpan,", "S"),
+ # page 353: the iteration's ε at six decimals
+ ("src/calculus/complex_iteration.cpp", "Gbk(u8\"ε=\"), 6, m_dEpsilon,", "Gbk(u8\"ε=\"), 5, m_dEpsilon,", "R"),
  # solid
  # page 603, click 864,315 (按x型): a solid cut by x = c: 按x型 puts the plane mid-way along x
  ("src/solid/solid_cut.cpp", "m_dDirM = (m_dXMin + m_dXMax) / 2;", "m_dDirM = m_dXMin + m_dXMax / 2;", "B"),
  # page 364, click 396,254 (平行坐标面), 858,358 (z=c), 864,280 (下移): the cutting plane z = c: 下移 lowers it by a twentieth of the box, as 上移 raises it
  ("src/solid/scene_frame.cpp", "Gbk(u8\"下移\"), m_crCurveSetting))\n            m_dDirP -= m_dZSpan / 20;", "Gbk(u8\"下移\"), m_crCurveSetting))\n            m_dDirP -= m_dZSpan / 10;", "B"),
- # the quadratic-form surface: its discriminant b^2/4 - ac
- ("src/solid/scene_frame.cpp", "\"b^2-ac=\", 3, c[1] * c[1] / 4 - c[0] * c[2],", "\"b^2-ac=\", 3, c[1] * c[1] - c[0] * c[2],", "R"),
- # the solid between two surfaces: its volume between them, not under the upper one
- ("src/solid/scene_frame.cpp", "m_nSurfaceUpper, m_nSurfaceLower, solid::kRegionVolume);", "m_nSurfaceUpper, m_nSurfaceLower, solid::kRegionIntegral);", "R"),
+ # page 364, click 396,254 (平行坐标面), 858,334 (y=c): the plane y = c, its rectangle from the box's floor to its top
+ ("src/solid/surface_traces.cpp", "DrawCube(pDC, 1, m_dXMin, c, m_dZMin, m_dXMax, c, m_dZMax, pen);", "DrawCube(pDC, 1, m_dXMin, c, m_dZMin, m_dXMax, c, m_dYMax, pen);", "S"),
  # page 364, click 396,254 (平行坐标面), 858,358 (z=c), 864,252 (上移): surface traces on z = c: the plane's line parallel to the y axis lies on it
  ("src/solid/surface_traces.cpp", "DrawLine3D(pDC, 0, m_dYMin, c, 0, m_dYMax, c, pen);", "DrawLine3D(pDC, 0, m_dYMin, c, 0, m_dYMax, 0, pen);", "D"),
- # curvilinear surfaces: the z axis starts on the lower surface
- ("src/solid/curvilinear_surfaces.cpp", "DrawArrow3D(pDC, 0, 0, EvalSurfaceG(0, 0, m_nSurfaceLower), 0, 0, m_dZMax, 1, \"\", \"z\",", "DrawArrow3D(pDC, 0, 0, m_dZMin, 0, 0, m_dZMax, 1, \"\", \"z\",", "D"),
- # the solid between two surfaces: the mesh's rows are Meshy apart
- ("src/solid/solid_between.cpp", "const double hy = m_dYSpan / (m_nMeshDivY < 1 ? 1 : m_nMeshDivY);", "const double hy = m_dYSpan / (m_nMeshDivX < 1 ? 1 : m_nMeshDivX);", "S"),
- # a 3-D region's integral ends at its rectangle's y sides
- ("src/solid/region_integral.cpp", "y1 = std::max(y1, std::min(m_adRegionRect[2], m_adRegionRect[3]));", "y1 = std::max(y1, std::min(m_adRegionRect[0], m_adRegionRect[1]));", "S"),
+ # page 364, click 396,254 (平行坐标面), 858,310 (x=c): the plane x = c, its line parallel to the z axis
+ ("src/solid/surface_traces.cpp", "DrawLine3D(pDC, c, 0, m_dZMin, c, 0, m_dZMax, pen);", "DrawLine3D(pDC, c, 0, m_dZMin, c, 0, 0, pen);", "D"),
+ # page 603, click 864,344 (按y型): the slice at y = c set back by a part of the y span
+ ("src/solid/solid_cut.cpp", "m_dDirN - kPlaneBackYFraction * m_dYSpan,", "m_dDirN - kPlaneBackYFraction * m_dXSpan,", "S"),
  # stats
+ # page 202 at 1280x3600: the two-sample test's mean of x at three decimals
+ ("src/stats/test_demo.cpp", "Pair(v, pDC, StatsX(0.7), StatsY(0), u8\"x=\", 3, xbar,", "Pair(v, pDC, StatsX(0.7), StatsY(0), u8\"x=\", 2, xbar,", "R"),
  # page 202 at 1280x3600, click 943,2136 twice (α增加), 943,2168 (α减少): tests: α减少 lowers α by one step, as α增加 raises it
  ("src/stats/test_demo.cpp", "if (button(72, u8\"α减少\")) {\n        m_dSavedSignificance -= m_dParamStep;", "if (button(72, u8\"α减少\")) {\n        m_dSavedSignificance -= 2 * m_dParamStep;", "B"),
  # page 202 at 1280x3600, click 943,2232 (左侧), 943,2200 (双侧): tests: 双侧 gives the two-sided test, as 左侧 and 右侧 give the one-sided ones
@@ -690,7 +690,7 @@ P9 = [
  # numeric
  # page 200: steepest descent: 上一步 goes back one step, as 下一步 goes on one
  ("src/numeric/descent_demo.cpp", "if (button(6, u8\"上一步\")) --m_nDemoStep;", "if (button(6, u8\"上一步\")) m_nDemoStep -= 2;", "B"),
- # the kept-digits row: 3位 keeps three
+ # page 203, click 349,717 (保留小数点 A: 3位): the matrix kept to three decimals
  ("src/numeric/display_controls.cpp", "{u8\"3位\", 3}", "{u8\"3位\", 2}", "B"),
  # page 201 at 1280x3600: Gauss elimination: the unknowns' heads x1 .. xn
  ("src/numeric/gauss_demo.cpp", "DrawLabelValue(pDC, cellX(j), rowY(r.m), \"x\", 0, j + 1, m_crCurveSetting);", "DrawLabelValue(pDC, cellX(j), rowY(r.m), \"x\", 0, j, m_crCurveSetting);", "R"),
@@ -704,21 +704,21 @@ P9 = [
  ("src/numeric/ode_demo.cpp", "DrawLineWorld(pDC, x, f(x, y), x1, f(x1, next), slope);", "DrawLineWorld(pDC, x, f(x, y), x1, f(x1, y), slope);", "D"),
  # page 465 at 1280x3600, scrolled 3400: splines: the curve from each segment's end moments
  ("src/numeric/spline_demo.cpp", "y[i], y[i + 1],\n                                              M[i], M[i + 1]);", "y[i], y[i + 1],\n                                              M[i + 1], M[i]);", "D"),
+ # page 465 at 1280x3600, scrolled 3400: the spline's number of intervals
+ ("src/numeric/spline_demo.cpp", "\"n=\", 0, n,", "\"n=\", 0, n + 1,", "R"),
  # catalog
  # page 502, click 738,314 (a减): the classical ellipse: a减 lowers a by one step, as a增 raises it
  ("src/catalog/classical_curves.cpp", "u8\"b减\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirM += kParamStep;\n    if (ClassicalButton(pDC, 1, u8\"a减\", bx)) m_dDirM -= kParamStep;", "u8\"b减\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirM += kParamStep;\n    if (ClassicalButton(pDC, 1, u8\"a减\", bx)) m_dDirM += kParamStep;", "B"),
- # the power-function panel: its lower button lowers α or β by one step
- ("src/catalog/panels.cpp", "*saved -= m_dParamStep;", "*saved -= 2 * m_dParamStep;", "B"),
- # the power-function panel of g: its break point x0
- ("src/catalog/panels.cpp", "t.x0Label, 1, m_dBreakG0, colour);", "t.x0Label, 0, m_dBreakG0, colour);", "R"),
- # the power-function panel of f: β's value
- ("src/catalog/panels.cpp", "t.betaLabel, 1, m_dBetaF, colour);", "t.betaLabel, 1, m_dAlphaF, colour);", "S"),
+ # page 502, click 738,378 (b减): the classical ellipse: b减 lowers b by one step, as b增 raises it
+ ("src/catalog/classical_curves.cpp", "u8\"b减\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirM += kParamStep;\n    if (ClassicalButton(pDC, 1, u8\"a减\", bx)) m_dDirM -= kParamStep;\n    if (ClassicalButton(pDC, 2, u8\"b增\", bx)) m_dDirN += kParamStep;\n    if (ClassicalButton(pDC, 3, u8\"b减\", bx)) m_dDirN -= kParamStep;", "u8\"b减\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirM += kParamStep;\n    if (ClassicalButton(pDC, 1, u8\"a减\", bx)) m_dDirM -= kParamStep;\n    if (ClassicalButton(pDC, 2, u8\"b增\", bx)) m_dDirN += kParamStep;\n    if (ClassicalButton(pDC, 3, u8\"b减\", bx)) m_dDirN -= 2 * kParamStep;", "B"),
+ # page 502, click 738,282 (a增), 400,450 (in the plot): the classical ellipse's foci from a and b
+ ("src/catalog/classical_curves.cpp", "catalog::EllipseFoci(a, b, &f1, &f2);", "catalog::EllipseFoci(b, a, &f1, &f2);", "S"),
  # page 211 at 1280x3600: the inverse function: each chord mirrored in y = x
  ("src/catalog/plot_curves.cpp", "DrawLineWorld(pDC, y1, x1, y2, x2, colour);", "DrawLineWorld(pDC, y1, x1, x2, y2, colour);", "S"),
  # pages 212, 338, 339 at 1280x3600: a function's graph: the line from its right end down to the x axis
  ("src/catalog/graph_curve.cpp", "if (m_nPlotOption2) DrawLineWorld(pDC, dTo, yPrev, dTo, 0.0, m_crCurveSetting);", "if (m_nPlotOption2) DrawLineWorld(pDC, dTo, yPrev, dTo, m_dYMin, m_crCurveSetting);", "D"),
- # a parametric curve with its derivative: the mark from the axis up to the curve where y' turns
- ("src/catalog/graph_curve.cpp", "if (d1Prev * d1 <= 0) DrawLineWorld(pDC, x, 0.0, x, y, m_crFirstDerivative);", "if (d1Prev * d1 <= 0) DrawLineWorld(pDC, x, 0.0, x, d1, m_crFirstDerivative);", "D"),
+ # page 338 at 1280x3600: the x axis, an arrow across the whole plot
+ ("src/catalog/graph_function.cpp", "DrawArrowPx(pDC, m_nPlotLeft, y0, m_nPlotRight, y0, 2,", "DrawArrowPx(pDC, x0, y0, m_nPlotRight, y0, 2,", "D"),
  # script
  # page 357, click 847,390 (m减): a line through a point: m减 lowers m by one step, as m增 raises it
  ("src/script/annotation_lines.cpp", "{u8\"m减\", &CPemroView::m_dDirM, -1}", "{u8\"m减\", &CPemroView::m_dDirM, 1}", "B"),
