@@ -284,4 +284,30 @@ PRESS_TABLE(SolidPresses, ThePencilsMemberFollowsLambda) {
     });
 }
 
+
+// Sources: hand, python3. The moves away from the viewer are read above; here
+// the other two, three presses each. Page 603: z = 6 − x² − y² over
+// z = y/4, the section coloured by its place across the plane as above; x
+// moves 1.5/20 a press, y 3/20: m = 0.5 + 0.225, n = 1 + 0.45. Page 364: the
+// planes at 1 move 3/20 a press to 1.45.
+PRESS_TABLE(SolidPresses, CuttingPlanesMovedTowardTheViewerAndRight) {
+    Run({
+        {"603", "按x型|前移*3", "=m", "0.725", "hand: 0.5 + 3 × 0.075"},
+        {"603", "", "rgb3@0.725,1.01,2.5", "199,162,130", "py: the section at m = 0.725"},
+        {"603", "", "rgb3@0.5,1.01,2.5", "!199,162,130", "hand: where it was"},
+        {"603", "", "rgb3@0.725,1.01,4.3", "199,162,130", "py: under f(0.725, 1.01) = 4.45"},
+        {"603", "", "rgb3@0.725,1.01,4.6", "!199,162,130", "py: over it"},
+        {"603", "按y型|右移*3", "=n", "1.45", "hand: 1 + 3 × 0.15"},
+        {"603", "", "rgb3@0.506,1.45,2.5", "199,162,130", "py: the section at n = 1.45"},
+        {"603", "", "rgb3@0.506,1,2.5", "!199,162,130", "hand: where it was"},
+        {"603", "", "rgb3@0.506,1.45,3.5", "199,162,130", "py: under f(0.506, 1.45) = 3.64"},
+        {"603", "", "rgb3@0.506,1.45,3.8", "!199,162,130", "py: over it"},
+        {"603", "", "rgb3@0.506,1.45,0.45", "199,162,130", "py: over g = 0.3625"},
+        {"364", "平行坐标面|x=c|前移*3", "rgb3@1.45,0,1.8", "255,128,0", "hand: x = 1.45"},
+        {"364", "", "rgb3@1,0,1.8", "!255,128,0", "hand: where it was"},
+        {"364", "y=c|右移*3", "rgb3@0,1.45,1.2", "255,128,0", "hand: x = 0, y = 1.45"},
+        {"364", "", "rgb3@0,1,1.2", "!255,128,0", "hand: where it was"},
+    });
+}
+
 } // namespace
