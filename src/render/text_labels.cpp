@@ -2,6 +2,7 @@
 // number with a given count of decimals, a label followed by its value (and
 // a unit), a value in a box, and the same at a projected 3-D point.
 #include "render/boxed_label_spread.h"
+#include "render/math/label_place.h"
 #include "render/number_text.h"
 #include "render/text_typeset.h"
 #include "view/print_colours.h"
@@ -402,12 +403,25 @@ static void WriteLabelValue(CPemroView& v, CDC* pDC, int px, int py, const CStri
     if (unit) PutValuePiece(v, pDC, px, py, unit->data(), int(unit->size()), true, opaque);
 }
 
+// Where a read-out at `box` goes to stand clear of the figure's text and
+// buttons and of the read-outs still waiting: a step of a quarter of its
+// height at a time, out to three heights, inside the plot.
+static CPoint ClearOfTextShift(const CPemroView& v, const CRect& box) {
+    std::vector<CRect> taken = v.m_aFigureBoxes;
+    for (const CPemroView::HeldValuePiece& p : v.m_aHeldValuePieces) taken.push_back(p.cell);
+    const CRect plot(v.m_nPlotLeft, v.m_nPlotTop, v.m_nPlotRight, v.m_nPlotBottom);
+    const int h = std::max(1, box.Height());
+    return labels::NearestFreeShift(box, taken, plot, std::max(2, h / 4), 3 * h);
+}
+
 // The world-point labelled values: the label font is (zoom + 2)/divisor of
-// the base cell while it writes, then the base cell again.
+// the base cell while it writes, then the base cell again. With
+// `clearOfText` the value also keeps off the figure's text and the read-outs
+// waiting to be written, moved to the nearest free place inside the plot.
 static void WriteWorldLabelValue(CPemroView& v, CDC* pDC, double x, double y, int divisor,
                                  const CString& label, int decimals, double value,
                                  const CString* unit, ValueLayout layout, COLORREF colour,
-                                 bool opaque = true) {
+                                 bool opaque = true, bool clearOfText = false) {
     if (!pDC || !v.m_bFigureVisible) return;
     const int Eb = v.m_nFontStep + v.m_nBaseCharHeight;
     const int wb = v.m_nFontStep / 2 + v.m_nBaseCharWidth;
@@ -420,19 +434,26 @@ static void WriteWorldLabelValue(CPemroView& v, CDC* pDC, double x, double y, in
         // is pulled back from the frame's edge rather than written over it.
         const CRect& frame = v.m_rcFigureFrame;
         if (v.m_bNoteFigureBoxes && frame.PtInRect(CPoint(px, py))) {
-            CFontSelect font(pDC, v.m_lfCurrent);
-            const int cell = v.m_lfCurrent.lfWidth, n = int(label.size());
-            int width = layout == ValueLayout::Gap ? cell * (n + 1) : cell * n;
-            int height = pDC->GetTextExtent(label).cy;
-            if (decimals >= 0) {
-                const CString digits = FormatDecimals(decimals, value);
-                const CSize number = pDC->GetTextExtent(digits);
-                width += unit ? cell * (int(digits.size()) + 1) : number.cx;
-                height = std::max<int>(height, number.cy);
+            CSize size;
+            {
+                CFontSelect font(pDC, v.m_lfCurrent);
+                const int cell = v.m_lfCurrent.lfWidth, n = int(label.size());
+                size.cx = layout == ValueLayout::Gap ? cell * (n + 1) : cell * n;
+                size.cy = pDC->GetTextExtent(label).cy;
+                if (decimals >= 0) {
+                    const CString digits = FormatDecimals(decimals, value);
+                    const CSize number = pDC->GetTextExtent(digits);
+                    size.cx += unit ? cell * (int(digits.size()) + 1) : number.cx;
+                    size.cy = std::max<int>(size.cy, number.cy);
+                }
+                if (unit) size.cx += pDC->GetTextExtent(*unit).cx;
             }
-            if (unit) width += pDC->GetTextExtent(*unit).cx;
-            px -= std::min(std::max(0, px + width - frame.right), px - frame.left);
-            py -= std::min(std::max(0, py + height - frame.bottom), py - frame.top);
+            px -= std::min(std::max(0, px + int(size.cx) - frame.right), px - frame.left);
+            py -= std::min(std::max(0, py + int(size.cy) - frame.bottom), py - frame.top);
+            if (clearOfText) {
+                const CPoint d = ClearOfTextShift(v, CRect(px, py, px + int(size.cx), py + int(size.cy)));
+                px += d.x, py += d.y;
+            }
         }
         WriteLabelValue(v, pDC, px, py, label, decimals, value, unit, layout, 0, colour, opaque);
     }
@@ -466,6 +487,12 @@ void CPemroView::DrawLabelValueSmall(CDC* pDC, double x, double y, const CString
                                      int decimals, double value, COLORREF colour) {
     WriteWorldLabelValue(*this, pDC, x, y, 4, label, decimals, value, nullptr, ValueLayout::NoGap,
                          colour);
+}
+
+void CPemroView::DrawLabelValueSmallClear(CDC* pDC, double x, double y, const CString& label,
+                                          int decimals, double value, COLORREF colour) {
+    WriteWorldLabelValue(*this, pDC, x, y, 4, label, decimals, value, nullptr, ValueLayout::NoGap,
+                         colour, true, true);
 }
 
 void CPemroView::DrawLabelAccent(CDC* pDC, double x, double y, const CString& label, int decimals,

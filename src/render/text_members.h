@@ -61,6 +61,10 @@
                         double value, COLORREF colour);
     void DrawLabelValueSmall(CDC* pDC, double x, double y, const CString& label, int decimals,
                              double value, COLORREF colour);
+    // The same, moved off the figure's text and waiting read-outs where it
+    // would stand on them (a read-out that follows a point about the plot).
+    void DrawLabelValueSmallClear(CDC* pDC, double x, double y, const CString& label,
+                                  int decimals, double value, COLORREF colour);
     // A label's sub- or superscript (or bar) in the small label font,
     // without a box of its own: a box would wipe the label it belongs to.
     void DrawLabelAccent(CDC* pDC, double x, double y, const CString& label, int decimals,

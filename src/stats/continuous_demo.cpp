@@ -295,10 +295,11 @@ void CPemroView::DrawConDistributionWalk(CDC* pDC, int mode) {
         const double row = QuantileRow(pDC);
         DrawLabelValue(pDC, StatsX(0.7), StatsY(row), T().uIs, 3, split, m_crCurveSetting);
         stats_page::Small(*this, pDC, StatsX(0.7), StatsY(row + 0.03), u8"  ", 3, 1 - mass);
-        // Left of the split, inside the plot where the split nears its left edge.
-        DrawLabelValueSmall(pDC, std::max(split - 0.1 * m_dXSpan, m_dXMin),
-                            mass / 2 + 0.05 * m_dYSpan, T().oneMinusAlpha, 3, mass,
-                            m_crCurveSetting);
+        // Left of the split, inside the plot where the split nears its left
+        // edge; a low mass on a tall y range brings it up to the legend.
+        DrawLabelValueSmallClear(pDC, std::max(split - 0.1 * m_dXSpan, m_dXMin),
+                                 mass / 2 + 0.05 * m_dYSpan, T().oneMinusAlpha, 3, mass,
+                                 m_crCurveSetting);
     }
 }
 
