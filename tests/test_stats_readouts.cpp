@@ -210,6 +210,35 @@ TEST_F(StatsReadoutTest, AClickMovesUOfItsOwnFigure) {
     }
 }
 
+// A y range reaching far below the axis puts the 1-α read-out (a mass of 0
+// at the left edge, written a twentieth of the span up) at the height of the
+// "分布函数" legend near the plot's top: it stands clear of the legend.
+TEST_F(StatsReadoutTest, OneMinusAlphaKeepsOffTheLegend) {
+    auto v = Open("ConDistribution(0.2,3,44,13,1,1,4,-1,30,-5.9,1.25,0,1,10,5,1)", "");
+    // The read-outs show once the figure is clicked: u near the left edge.
+    text.pieces.clear();
+    ClickAt(v.get(), v->m_nPlotLeft + 3, v->m_nPlotBottom - 10);
+    // The cell a piece fills: a byte's width a byte, one line high.
+    const auto cell = [](const TextRecorder::Piece& p) {
+        return CRect(p.x, p.y, p.x + int(p.text.size()) * std::abs(p.font.lfWidth),
+                     p.y + std::abs(p.font.lfHeight));
+    };
+    const TextRecorder::Piece* legend = nullptr;
+    std::vector<CRect> readout;
+    for (size_t i = 0; i < text.pieces.size(); ++i) {
+        const TextRecorder::Piece& p = text.pieces[i];
+        if (p.text == Gbk(u8"分布函数")) legend = &p;
+        if (p.text == Gbk(u8"1-α=")) {
+            readout.push_back(cell(p));
+            if (i + 1 < text.pieces.size()) readout.push_back(cell(text.pieces[i + 1]));
+        }
+    }
+    ASSERT_NE(nullptr, legend);
+    ASSERT_EQ(2u, readout.size());
+    EXPECT_EQ("0.000", text.After(u8"1-α="));
+    for (const CRect& r : readout) EXPECT_TRUE(r.Intersect(cell(*legend)).IsRectEmpty());
+}
+
 // Page 202 printed: the figure clicked on screen prints its interval and
 // read-outs, as the screen shows them; before any click neither does.
 TEST(StatsPrint, TheClickedFigurePrintsAsTheScreenShowsIt) {
