@@ -166,6 +166,24 @@ TEST(SamplePageLayout, LineHeightAfterASizeStep) {
     }
 }
 
+// On the 1024 x 768 screen's client the width bounds the layout (695 rows
+// would allow 695 · 214 / 125 = 1189 columns), so two steps of 整体放大 (4
+// pixels a line) leave the first figure whole on the first screen, its x
+// numbers included.
+TEST(SamplePageLayout, TwoSizeStepsKeepTheFirstFigureOnTheSmallFirstScreen) {
+    InRunDir run;
+    const SamplePage kPages[] = {{"303", -1}, {"320", -1}};
+    for (const SamplePage& p : kPages) {
+        FirstFigureExtent e;
+        const auto v = Open(p);
+        v->m_nFontStep = 4;
+        Show(v.get(), 1010, 695, &e);
+        EXPECT_EQ(v->m_nBaseCharHeight, 1010 / 30) << p.code;
+        ASSERT_GT(e.figures, 0) << p.code;
+        EXPECT_LE(e.bottom, 695) << p.code;
+    }
+}
+
 // The page's own text, without what figures write (the state sweep checks
 // that inside each figure's frame).
 struct PageTextRecorder : TextRecorder {
