@@ -451,7 +451,8 @@ static void WriteWorldLabelValue(CPemroView& v, CDC* pDC, double x, double y, in
             px -= std::min(std::max(0, px + int(size.cx) - frame.right), px - frame.left);
             py -= std::min(std::max(0, py + int(size.cy) - frame.bottom), py - frame.top);
             if (clearOfText) {
-                const CPoint d = ClearOfTextShift(v, CRect(px, py, px + int(size.cx), py + int(size.cy)));
+                const CPoint d =
+                    ClearOfTextShift(v, CRect(px, py, px + int(size.cx), py + int(size.cy)));
                 px += d.x, py += d.y;
             }
         }
