@@ -215,6 +215,31 @@ TEST_F(GraphPageTest, RangeArrowMovesTheRangeOnTheNextPass) {
     EXPECT_DOUBLE_EQ(v->m_dYMin, -6.0);
 }
 
+// The y numbers beside the plot widen as a range step gives them decimals or
+// digits, and the plot moves right with them: the arrow boxes above stay
+// where they were, so a click held in place keeps meeting the same arrow.
+TEST_F(GraphPageTest, RangeArrowsKeepTheirPlaceWhenTheYNumbersWiden) {
+    const char* const kYRanges[] = {"-5,5", "0.88,1.25", "-0.05,1.25", "-2000,0"};
+    std::vector<CRect> first;
+    int plotLeftMin = 1 << 30, plotLeftMax = 0;
+    for (const char* y : kYRanges) {
+        SCOPED_TRACE(y);
+        Script("g",
+               std::string("014图\n700DATA1(0,1,0,-2,0,0,0,)\n700Curve(0.3,3,40,12,39,-1,0,-5,5,") +
+                   y + ",-4,4)\n");
+        auto v = Page("g");
+        plotLeftMin = std::min(plotLeftMin, v->m_nPlotLeft);
+        plotLeftMax = std::max(plotLeftMax, v->m_nPlotLeft);
+        std::vector<CRect> arrows;
+        for (const Control& c : ControlsOfRepaint(v.get()).controls)
+            if (c.label == Gbk(u8"↑") || c.label == Gbk(u8"↓")) arrows.push_back(c.box);
+        ASSERT_EQ(4u, arrows.size());
+        if (first.empty()) first = arrows;
+        for (size_t i = 0; i < arrows.size(); ++i) EXPECT_EQ(first[i], arrows[i]) << i;
+    }
+    EXPECT_LT(plotLeftMin, plotLeftMax); // the numbers did move the plot
+}
+
 TEST_F(GraphPageTest, RestoreTakesTheScriptsRangeAndCoefficientsAgain) {
     auto v = ScriptPage("g", kGraphPage);
     ClickButton(v.get(), v->m_nFigureRight + 2, v->m_nFigureTop); // a增

@@ -34,6 +34,10 @@ constexpr int kFrameRightMargin = 20;
 constexpr int kZoomMargin = 4;
 // Width of the page the controls' pixel offsets are given for.
 constexpr int kNominalWidth = 800;
+// The plot starts this far right of the figure's left, past the column of
+// y numbers; the column is at least this many number cells wide.
+constexpr int kPlotIndent = 12;
+constexpr int kNarrowestNumberCells = 2;
 // A plot of equal units keeps at least this share of each laid-out side.
 constexpr int kMinPlotSideNum = 1;
 constexpr int kMinPlotSideDen = 2;
@@ -94,7 +98,13 @@ void CPemroView::RangeBoxes2D(int box[4][2]) const {
     const double scale = m_nClipRight - m_nClipLeft > kNominalWidth
                              ? double(m_nClipRight - m_nClipLeft) / kNominalWidth
                              : 1.0;
-    const auto X = [&](int nominal) { return m_nPlotLeft + ToPixel(nominal * scale); };
+    // The row keeps its place while a range step widens or narrows the y
+    // numbers beside the plot: it starts where the narrowest column of
+    // numbers would put the plot, so a pointer held on "↑" never meets "↓".
+    const int cell = (m_nBaseCharWidth + m_nFontStep) * (m_nLabelZoom + 2) / 2;
+    const int rowLeft =
+        std::min(m_nPlotLeft, m_nFigureLeft + kPlotIndent + kNarrowestNumberCells * cell);
+    const auto X = [&](int nominal) { return rowLeft + ToPixel(nominal * scale); };
     const int pitch = catalog::RangeGlyphPitch(PlainStringFont(FALSE, 0));
     const int nominal[4][2] = {{6, 78}, {90, 162}, {174, 210}, {222, 258}};
     // The row starts clear of "恢复" at the frame's left where the two meet
@@ -246,7 +256,7 @@ void CPemroView::DrawFunctionGraph(CDC* pDC, int bKeepBackground, int nDetail, d
     // plot's margin grows with the text past 18 pixels so that they stay in
     // the gap below the page's last line.
     m_nPlotTop = m_nFigureTop + std::max(18, 3 * m_nBaseCharHeight / 7) + rowPush;
-    m_nPlotLeft = m_nFigureLeft + 12 + m_nSidePanelWidth;
+    m_nPlotLeft = m_nFigureLeft + kPlotIndent + m_nSidePanelWidth;
     m_nPlotRight = m_nFigureRight;
     m_nPlotBottom = m_nFigureBottom;
     m_nPlotWidth = m_nPlotRight - m_nPlotLeft;
