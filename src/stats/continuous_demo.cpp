@@ -137,20 +137,31 @@ void ConReadouts(const CPemroView& v, int k, Readout* meanOut, Readout* variance
 } // namespace
 
 void CPemroView::DrawConDistribution(CDC* pDC, int mode) {
-    DrawLineWorld(pDC, StatsX(0.05), StatsY(0.05), StatsX(0.1), StatsY(0.05), m_crCurveSetting);
-    DrawString(pDC, m_nPlotLeft + m_nPlotWidth / 10, m_nPlotTop + m_nPlotHeight / 40, T().density,
-               m_crCurveSetting);
-    DrawLineWorld(pDC, StatsX(0.05), StatsY(0.15), StatsX(0.075), StatsY(0.15), m_crDefaultFill);
-    DrawLineWorld(pDC, StatsX(0.075), StatsY(0.15), StatsX(0.1), StatsY(0.15), m_crFirstDerivative);
-    DrawString(pDC, m_nPlotLeft + m_nPlotWidth / 10, m_nPlotTop + m_nPlotHeight / 9, T().cdf,
-               m_crCurveSetting);
-
+    // The legend is written after the walk, over the area's fill that a range
+    // stepped down to the density's peak brings up to it; its place is taken
+    // first, so that the walk's read-outs keep off it.
+    const int legendX = m_nPlotLeft + m_nPlotWidth / 10;
+    const int legendY[2] = {m_nPlotTop + m_nPlotHeight / 40, m_nPlotTop + m_nPlotHeight / 9};
+    const CString* const legend[2] = {&T().density, &T().cdf};
+    if (pDC && IsFigureBandVisible()) {
+        const CFontSelect font(pDC, PlainStringFont(FALSE, m_nLabelZoom));
+        for (int i = 0; i < 2; ++i) {
+            const CSize size = pDC->GetTextExtent(*legend[i]);
+            NoteFigureBox(
+                CRect(legendX, legendY[i], legendX + int(size.cx), legendY[i] + int(size.cy)));
+        }
+    }
     DrawConDistributionButtons(pDC);
     if (IsStatsFigureShown()) {
         SaveRestoreDisplaySettings(0);
         DrawConDistributionWalk(pDC, mode);
         DrawConDistributionReadouts(pDC);
     }
+    DrawLineWorld(pDC, StatsX(0.05), StatsY(0.05), StatsX(0.1), StatsY(0.05), m_crCurveSetting);
+    DrawString(pDC, legendX, legendY[0], *legend[0], m_crCurveSetting);
+    DrawLineWorld(pDC, StatsX(0.05), StatsY(0.15), StatsX(0.075), StatsY(0.15), m_crDefaultFill);
+    DrawLineWorld(pDC, StatsX(0.075), StatsY(0.15), StatsX(0.1), StatsY(0.15), m_crFirstDerivative);
+    DrawString(pDC, legendX, legendY[1], *legend[1], m_crCurveSetting);
     if (stats::IsDensityEntry(m_nFuncF))
         DrawString(pDC, m_nPlotLeft + m_nPlotWidth / 3, m_nPlotTop + m_nPlotHeight / 6,
                    T().titles[m_nFuncF - stats::kUniform], m_crCurveSetting);
