@@ -173,19 +173,20 @@ PRESS_TABLE(HypothesisTestPresses, TwoSampleVariances) {
 // ends and bare just outside, on the two-sample t figure as its side and α
 // change. Sources: python3 with mpmath, the quantiles above.
 PRESS_TABLE(HypothesisTestPresses, TheFilledRegionFollowsSideAndAlpha) {
-    RunScript(Figure("0,0,0,-4,6,-0.05,0.5,0.8,0.6,8,6,0.05,0"),
-              {
-                  {"900", "@0,0.2", "rgb@2.05,0.02", "255,128,0", "py: inside t_0.975(12) 2.179"},
-                  {"900", "", "rgb@2.31,0.02", "!255,128,0", "py: outside it"},
-                  {"900", "", "rgb@-2.05,0.02", "255,128,0", "py: inside −2.179"},
-                  {"900", "", "rgb@-2.31,0.02", "!255,128,0", "py: outside it"},
-                  {"900", "左侧", "rgb@1.65,0.02", "255,128,0", "py: inside t_0.95(12) 1.782"},
-                  {"900", "", "rgb@1.91,0.02", "!255,128,0", "py: outside it"},
-                  {"900", "", "rgb@-2.5,0.01", "255,128,0", "py: open to the left, 0.022 high there"},
-                  {"900", "右侧|α增加*3", "rgb@-0.25,0.02", "255,128,0", "py: α 0.35, from −0.395"},
-                  {"900", "", "rgb@2.5,0.01", "255,128,0", "py: open to the right"},
-                  {"900", "", "rgb@-0.55,0.02", "!255,128,0", "py: below −0.395"},
-              });
+    RunScript(
+        Figure("0,0,0,-4,6,-0.05,0.5,0.8,0.6,8,6,0.05,0"),
+        {
+            {"900", "@0,0.2", "rgb@2.05,0.02", "255,128,0", "py: inside t_0.975(12) 2.179"},
+            {"900", "", "rgb@2.31,0.02", "!255,128,0", "py: outside it"},
+            {"900", "", "rgb@-2.05,0.02", "255,128,0", "py: inside −2.179"},
+            {"900", "", "rgb@-2.31,0.02", "!255,128,0", "py: outside it"},
+            {"900", "左侧", "rgb@1.65,0.02", "255,128,0", "py: inside t_0.95(12) 1.782"},
+            {"900", "", "rgb@1.91,0.02", "!255,128,0", "py: outside it"},
+            {"900", "", "rgb@-2.5,0.01", "255,128,0", "py: open to the left, 0.022 high there"},
+            {"900", "右侧|α增加*3", "rgb@-0.25,0.02", "255,128,0", "py: α 0.35, from −0.395"},
+            {"900", "", "rgb@2.5,0.01", "255,128,0", "py: open to the right"},
+            {"900", "", "rgb@-0.55,0.02", "!255,128,0", "py: below −0.395"},
+        });
 }
 
 } // namespace
