@@ -90,4 +90,25 @@ PRESS_TABLE(EliminationPresses, KeptDecimalsChangeTheFit) {
               });
 }
 
+// x1 + 2x2 − x3 = 3, 2x1 + 4x2 + x3 = 9: one step leaves 3x3 = 3, whose
+// leading unknown lies right of the diagonal; x2 is free. By hand: x = (4,
+// 0, 1), ζ1 = (−2, 1, 0), in both variants.
+PRESS_TABLE(EliminationPresses, AFreeUnknownBeforeALeadingOne) {
+    RunScript("700DATAs(0,1,2,-1,2,4,1)\n700DATA2(0,3,9)\n700Gauss(0.4,1,55,10,3,2,0,1)\n",
+              {
+                  {"900", "", "#7", "3.0000", "hand: 1 + 2 · 1, the step done"},
+                  {"900", "", "#6", "0.0000", "hand: 4 − 2 · 2"},
+                  {"900", "下一步", "!无解", "", "hand: x = (4, 0, 1) solves it"},
+                  {"900", "", "?特解", "", "hand: a particular solution"},
+                  {"900", "", "#9", "4.0000", "hand: 3 − 2 · 0 + 1"},
+                  {"900", "", "#11", "1.0000", "hand: 3/3"},
+                  {"900", "", "#12", "-2.0000", "hand: ζ1's first entry"},
+                  {"900", "", "#13", "1.0000", "hand: ζ1's free entry"},
+                  {"900", "", "ζ", "1", "hand: one free unknown"},
+                  {"900", "列主元|下一步*2", "#8", "-1.5000", "hand: 3 − 9/2"},
+                  {"900", "", "#9", "4.0000", "hand: (9 − 1)/2"},
+                  {"900", "", "#12", "-2.0000", "hand: ζ1's first entry"},
+              });
+}
+
 } // namespace
