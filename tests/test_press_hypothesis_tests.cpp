@@ -47,6 +47,7 @@ PRESS_TABLE(HypothesisTestPresses, OneSampleMeans) {
                   {"900", "", "1.645", "0.050", "hand: q a, α"},
                   {"900", "", "u=", "1.503", "py: the statistic stays"},
                   {"900", "右侧", "接受域: ", "-1.645", "py: −u_0.95"},
+                  {"900", "", "?<u<+∞", "", "hand: open to the right"},
                   {"900", "t检验", "t   ( ", "7", "hand: n − 1"},
                   {"900", "", ")= ", "1.895", "py: t_0.95(7)"},
                   {"900", "", "接受域: ", "-1.895", "py: −t_0.95(7)"},
@@ -62,6 +63,8 @@ PRESS_TABLE(HypothesisTestPresses, OneSampleMeans) {
                   {"900", "", "!接受假设", "", "hand: one verdict"},
                   {"900", "u检验", "u    = ", "0.935", "py: α 0.35, u_0.825"},
                   {"900", "", "σ=", "0.800", "hand: the script's σ"},
+                  {"900", "恢复", "u    = ", "1.960", "py: the script's α 0.05, two-sided"},
+                  {"900", "", "接受域u:下限 ", "-1.960", "py: −u_0.975"},
               });
 }
 

@@ -174,6 +174,10 @@ PRESS_TABLE(OdePresses, AnEquationInXFromAStartOffTheOrigin) {
                   {"900", "Adams|步长减", "y =#6", "1.4310", "py: AB4 h 0.15 at 1.25"},
                   {"900", "", "y =#19", "6.5996", "py: AB4 h 0.15 back at −0.7"},
                   {"900", "Euler法", "y =#2", "1.7750", "py: Euler h 0.15 at 0.65"},
+                  {"900", "步长增|有切线|@0.8,-1", "rgb@-0.13,1.505", "255,128,0",
+                   "py: h 0.3, the field's cell at (−0.28, 1.82), slope −2.1, its middle"},
+                  {"900", "", "rgb@-0.13,2.135", "!255,128,0", "py: not the slope y − x"},
+                  {"900", "无切线", "rgb@-0.13,1.505", "!255,128,0", "hand: the field gone"},
               });
 }
 
