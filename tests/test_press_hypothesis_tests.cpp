@@ -192,4 +192,29 @@ PRESS_TABLE(HypothesisTestPresses, TheFilledRegionFollowsSideAndAlpha) {
         });
 }
 
+// Samples of 3 and 2 count as 4 each, the first four of X and of Y: x̄ =
+// 4.775, ȳ = 3.375, Σ(X − x̄)² = 2.8875, Σ(Y − ȳ)² = 0.8475. Sources: python3
+// with mpmath as above.
+PRESS_TABLE(HypothesisTestPresses, SmallSamplesCountAsFour) {
+    RunScript(Figure("0,0,1,-0.5,8,-0.05,0.8,0,1,3,2,0.05,0"),
+              {
+                  {"900", "@1,0.1", "n=", "4", "hand: 3 raised to 4"},
+                  {"900", "", "m=", "4", "hand: 2 raised to 4"},
+                  {"900", "", "x=", "4.775", "hand: the mean of X's first four"},
+                  {"900", "", "y=", "3.375", "hand: the mean of Y's first four"},
+                  {"900", "", "F    (", "3", "hand: 4 − 1"},
+                  {"900", "", ",", "3", "hand: 4 − 1"},
+                  {"900", "", "F=", "3.407", "py: 2.8875/0.8475"},
+                  {"900", "", ")=", "0.065", "py: F_0.025(3, 3)"},
+                  {"900", "", ")=#2", "15.439", "py: F_0.975(3, 3)"},
+              });
+    RunScript(Figure("0,0,0,-4,6,-0.05,0.5,0.8,0.6,3,2,0.05,0"),
+              {
+                  {"900", "@0,0.2", "t   (", "6", "hand: 4 + 4 − 2"},
+                  {"900", "", ")=", "2.447", "py: t_0.975(6)"},
+                  {"900", "", "t=", "2.509", "py: 1.4/√(3.735 · 8/(6 · 16))"},
+                  {"900", "", "?拒绝假设", "", "hand: 2.509 past 2.447"},
+              });
+}
+
 } // namespace
