@@ -132,6 +132,12 @@ PRESS_TABLE(SplineEndPresses, UnequalStepsEveryReadout) {
             {"465", "n增加", "n=", "2", "hand: 1 + 1"},
             {"465", "", "#7", "0.133", "py: a of [1, 2.5], three nodes"},
             {"465", "n增加*2|样条积分值", "样条积分值:", "4.438899", "py: the five nodes again"},
+            {"465", "函数产生", "样条积分值:", "1.542296", "py: sin x at 0.5 + 0.875 i, i = 0..4"},
+            {"465", "显示Ax=b", "#4", "0.500", "hand: equal steps"},
+            {"465", "", "#6", "-3.010", "py: d1 of sin x, less 0.5 y″0"},
+            {"465", "", "#7", "-1.283", "py: M1 of sin x"},
+            {"465", "外部输入", "#4", "0.600", "hand: the typed nodes again"},
+            {"465", "", "#7", "-4.591", "py: M1 of the typed nodes"},
         });
 }
 
