@@ -1,7 +1,9 @@
 // The first-order equation pages pressed button by button: y′ = y from
 // (0, 1), the value table's y_n checked against the methods' own steps; and
 // the system x′ = y, y′ = −x of page 333 from (1, 0), over t and in the
-// phase plane.
+// phase plane. Then equations of our own started off the origin with steps
+// other than 1, where a value of x, t or h standing for another shows:
+// y′ = x − y, a system with an elliptic orbit and the damped oscillator.
 #include "press_table.h"
 
 namespace {
@@ -178,6 +180,8 @@ PRESS_TABLE(OdePresses, AnEquationInXFromAStartOffTheOrigin) {
                    "py: h 0.3, the field's cell at (−0.28, 1.82), slope −2.1, its middle"},
                   {"900", "", "rgb@-0.13,2.135", "!255,128,0", "py: not the slope y − x"},
                   {"900", "无切线", "rgb@-0.13,1.505", "!255,128,0", "hand: the field gone"},
+                  {"900", "有数值|步长减*9", "y =#2", "1.9991", "py: h 0.3/512, 2 − 1.5 h"},
+                  {"900", "步长减", "y =#2", "1.9991", "hand: 0.3/1024 is below the span/10⁴"},
               });
 }
 

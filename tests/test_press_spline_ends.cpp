@@ -1,5 +1,6 @@
 // The spline figure with unequal end moments: a moment given at one end
-// bends the curve near that end only, so a swap of the two shows.
+// bends the curve near that end only, so a swap of the two shows; and on
+// nodes at unequal steps, where the system's two coefficients of a row differ.
 #include "press_table.h"
 
 namespace {
