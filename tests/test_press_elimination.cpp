@@ -111,4 +111,27 @@ PRESS_TABLE(EliminationPresses, AFreeUnknownBeforeALeadingOne) {
               });
 }
 
+// [0 1; 1 1] x = (1, 2): a zero first pivot stops plain elimination;
+// pivoting exchanges the rows, x = (1, 1), and A⁻¹ = [−1 1; 1 0]. Then
+// [1 1; 2 2] x = (1, 3) has no solution. By hand.
+PRESS_TABLE(EliminationPresses, AZeroPivotAndAnInconsistentSystem) {
+    RunScript("700DATAs(0,0,1,1,1)\n700DATA2(0,1,2)\n700Gauss(0.4,1,55,10,2,2,0,1)\n",
+              {
+                  {"900", "", "?无法三角分解", "", "hand: a11 = 0"},
+                  {"900", "列主元|下一步", "!无法三角分解", "", "hand: the rows exchanged"},
+                  {"900", "", "#3", "2.0000", "hand: (1 1 | 2) on top"},
+                  {"900", "下一步", "#7", "1.0000", "hand: x1"},
+                  {"900", "", "?特解", "", "hand: solved"},
+                  {"900", "并求A逆|下一步*3", "#4", "-1.0000", "hand: A⁻¹'s first row −1 1"},
+                  {"900", "", "#9", "1.0000", "hand: A⁻¹'s second row 1 0"},
+                  {"900", "", "#10", "0.0000", "hand: A⁻¹'s second row 1 0"},
+              });
+    RunScript("700DATAs(0,1,1,2,2)\n700DATA2(0,1,3)\n700Gauss(0.4,1,55,10,2,2,0,1)\n",
+              {
+                  {"900", "", "!无解", "", "hand: not yet at the end"},
+                  {"900", "下一步", "?无解", "", "hand: 0 = 1 in the last row"},
+                  {"900", "", "!特解", "", "hand: nothing solved"},
+              });
+}
+
 } // namespace
