@@ -1,0 +1,46 @@
+// The chord of a box and the saddle test's value on scripts of the test's
+// own: a box, a point and a direction without a pattern on a figure whose
+// spans differ, and a surface that is not a quadric at a point off the
+// diagonal (the page's own test stands on a plane, where B² − AC is 0
+// everywhere, at (1.5, 1.5)).
+#include "press_table.h"
+
+namespace {
+
+// Sources: python3 (mpmath). The figure's x in [−3, 3], y in [−2, 3]; the
+// box [−1.2, 2.3] × [−0.5, 1.9] shrunk by 0.006 and 0.005, the line from
+// A (0.4, 0.2) through P (1.5, 1.1) stepped by 0.0001 of A P: out at t =
+// 1.7219 (x 2.2941) and −0.7723 (y −0.4951), the chord 3.54492 long
+// (3.54464 with the margins' spans swapped, 3.96170 from (0.2, 0.4), 2.71466
+// through (1.1, 1.5)), in the pen's (255, 120, 120); the box in (120, 255,
+// 120).
+PRESS_TABLE(AnnotationValuePresses, TheChordOfAnUnevenBox) {
+    RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
+              "700BoxLine(1,-1.2,-0.5,2.3,1.9,0.4,0.2,1.5,1.1,255,120,120,120,255,120)\n",
+              {
+                  {"2100", "", "长度:", "3.5449", "py: the chord through A and P"},
+                  {"2100", "", "rgb@1.72,1.28", "255,120,120", "py: A + 1.2 (P − A)"},
+                  {"2100", "", "rgb@-0.15,-0.25", "255,120,120", "py: A − 0.5 (P − A)"},
+                  {"2100", "", "rgb@-0.45,0.05", "!255,120,120", "py: the chord from (0.2, 0.4)"},
+                  {"2100", "", "rgb@-1.2,1", "120,255,120", "hand: the box's left side"},
+                  {"2100", "", "rgb@2.3,0", "120,255,120", "hand: its right side"},
+                  {"2100", "", "rgb@0.5,-0.5", "120,255,120", "hand: its foot"},
+                  {"2100", "", "rgb@0.5,1.9", "120,255,120", "hand: its top"},
+                  {"2100", "", "rgb@0.5,2.3", "!120,255,120", "hand: not at x2's height"},
+              });
+}
+
+// Sources: python3 (mpmath). z = e^(0.2x² − 0.1y²) cos(0.5x + 0.8y + 0.3)
+// at (0.7, −0.4), its second differences of step 0.0001, the mixed one
+// forward: B² − AC = 0.353599 (0.353577 from the derivatives); at (−0.4,
+// 0.7) it would be 0.147160.
+PRESS_TABLE(AnnotationValuePresses, TheSaddleTestOffTheDiagonal) {
+    RunScript("700DATA2(0,0.2,0,-0.1,0.5,0.8,0.3,)\n"
+              "700Surf(0.8,6,36,10,1,0,0,-1,2,-2,2,-2.5,3.5,9,-1,0,0,0,0,1)\n"
+              "700B^2_AC(0.7,-0.4,1.5,-1.5,3)\n",
+              {
+                  {"2101", "", "B^2-AC=", "0.3536", "py: at (0.7, −0.4)"},
+              });
+}
+
+} // namespace
