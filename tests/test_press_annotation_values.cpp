@@ -43,4 +43,24 @@ PRESS_TABLE(AnnotationValuePresses, TheSaddleTestOffTheDiagonal) {
               });
 }
 
+// Sources: hand. The box [0.2, 1.6] × [−1.2, 0.8] × [0.5, 2.5] in (0, 230,
+// 255) in the scene of the surface above (the page's own box is square in
+// x and y, which hides a swap of them): its edges halfway along each axis;
+// none where the box with x and y swapped would stand.
+PRESS_TABLE(AnnotationValuePresses, TheEdgesOfAnUnevenBox) {
+    RunScript("700DATA2(0,0.2,0,-0.1,0.5,0.8,0.3,)\n"
+              "700Surf(0.8,6,36,10,1,0,0,-1,2,-2,2,-2.5,3.5,9,-1,0,0,0,0,1)\n"
+              "700Cube(0.2,-1.2,0.5,1.6,0.8,2.5,0,230,255)\n",
+              {
+                  {"2101", "", "rgb3@0.9,-1.2,0.5", "0,230,255", "hand: along x at y1, z1"},
+                  {"2101", "", "rgb3@0.9,0.8,2.5", "0,230,255", "hand: along x at y2, z2"},
+                  {"2101", "", "rgb3@1.6,-0.2,2.5", "0,230,255", "hand: along y at x2, z2"},
+                  {"2101", "", "rgb3@0.2,-0.2,0.5", "0,230,255", "hand: along y at x1, z1"},
+                  {"2101", "", "rgb3@0.2,0.8,1.5", "0,230,255", "hand: along z at x1, y2"},
+                  {"2101", "", "rgb3@1.6,-1.2,1.5", "0,230,255", "hand: along z at x2, y1"},
+                  {"2101", "", "rgb3@-0.2,0.2,0.5", "!0,230,255", "hand: the swapped box's edge"},
+                  {"2101", "", "rgb3@0.8,1.6,1.5", "!0,230,255", "hand: and its upright"},
+              });
+}
+
 } // namespace
