@@ -36,58 +36,68 @@ PRESS_TABLE(SectionPresses, TheSolidsPlanesUpToTheWalls) {
 }
 
 // Sources: python3. A surface of the test's own, z = x² − y²/2 + x/2 + y/4
-// over x in [−1, 2], y in [−2, 2], z in [−2.5, 3.5] (the page's saddle on
+// over x in [−1, 2], y in [−2, 1.6], z in [−2.5, 3.5] (the page's saddle on
 // a square is even in both and hides swaps). On the coordinate planes:
 // y = 0 gives x² + x/2 in (0, 255, 255) (f(0, x) would be −x²/2 + x/4),
 // x = 0 gives −y²/2 + y/4 in (250, 255, 0), the floor trace at z =
-// 0.005 · 6 = 0.03 in (255, 100, 100): x = 0.6679 at y = 1.5. The plane
+// 0.005 · 6 = 0.03 in (255, 100, 100): x = 1.0119 at y = −1.5. The plane
 // z = c moves 6/20 a press, its trace in (0, 255, 255): x = 0.7462 at y =
-// 0, 1.07 at y = 1.5, 1.3288 at y = −1.5 for c = 0.93. x = c moves 3/20, y
-// = c 4/20, each held a thousandth of its span inside its own walls; the
-// plane's lines through the axes in the pen's (255, 128, 0).
+// 0, 0.9385 at y = 1.2, 1.3288 at y = −1.5 for c = 0.93. x = c moves 3/20, y
+// = c 3.6/20, each held a thousandth of its span inside its own walls; the
+// plane's frame and lines through the axes in the pen's (255, 128, 0), the
+// axis on from it to the wall in (0, 255, 0); the surface kept behind the
+// plane x = c and left of y = c (f(1.7, −1.6) = 2.06 in front of the
+// one, f(1.5, 1.3) = 2.48 right of the other).
 PRESS_TABLE(SectionPresses, TracesOfAnUnevenSurfaceInAnUnevenBox) {
     RunScript("700DATA2(0,1,0,-0.5,0.5,0.25,0,)\n"
-              "700Surf(0.8,6,36,10,1,0,0,-1,2,-2,2,-2.5,3.5,1,-1,0,0,0,1,1)\n",
+              "700Surf(0.8,6,36,10,1,0,0,-1,2,-2,1.6,-2.5,3.5,1,-1,0,0,0,1,1)\n",
               {
                   {"364", "坐标面", "rgb3@1.5,0,3", "0,255,255", "py: f(1.5, 0)"},
                   {"364", "", "rgb3@1,0,1.5", "0,255,255", "py: f(1, 0)"},
                   {"364", "", "rgb3@1.5,0,-0.75", "!0,255,255", "py: not f(0, 1.5)"},
                   {"364", "", "rgb3@0,-1.5,-1.5", "250,255,0", "py: f(0, −1.5)"},
-                  {"364", "", "rgb3@0,1.8,-1.17", "250,255,0", "py: f(0, 1.8)"},
+                  {"364", "", "rgb3@0,1.5,-0.75", "250,255,0", "py: f(0, 1.5)"},
                   {"364", "", "rgb3@0,-1.5,1.5", "!250,255,0", "py: not f(−1.5, 0)"},
-                  {"364", "", "rgb3@0,-1.5,-1.5", "!0,255,255", "hand: each plane its colour"},
-                  {"364", "", "rgb3@0.6679,1.5,0.03", "255,100,100", "py: the floor's trace"},
+                  {"364", "", "rgb3@1.0119,-1.5,0.03", "255,100,100", "py: the floor's trace"},
                   {"364", "", "rgb3@1.5,0.6679,0.03", "!255,100,100", "py: f there 2.94"},
                   {"364", "平行坐标面|z=c", "z= ", "0.030", "hand: the floor trace's c kept"},
                   {"364", "上移*3", "z= ", "0.930", "hand: 0.03 + 3 × 0.3"},
                   {"364", "", "rgb3@0.7462,0,0.93", "0,255,255", "py: the trace at y = 0"},
-                  {"364", "", "rgb3@1.07,1.5,0.93", "0,255,255", "py: at y = 1.5"},
+                  {"364", "", "rgb3@0.9385,1.2,0.93", "0,255,255", "py: at y = 1.2"},
                   {"364", "", "rgb3@1.3288,-1.5,0.93", "0,255,255", "py: at y = −1.5"},
                   {"364", "", "rgb3@0,0.7462,0.93", "!0,255,255", "py: f there −0.09"},
                   {"364", "", "rgb3@1.6,0,0.93", "255,128,0", "hand: the plane's line y = 0"},
+                  {"364", "", "rgb3@-1.6,0,0.93", "!255,128,0", "hand: from x's wall −1 only"},
                   {"364", "", "rgb3@0,-1.2,0.93", "255,128,0", "hand: its line x = 0"},
                   {"364", "", "rgb3@2,1,0.93", "255,128,0", "hand: its frame at x = 2"},
                   {"364", "", "rgb3@0.5,-2,0.93", "255,128,0", "hand: its frame at y = −2"},
                   {"364", "", "rgb3@1.6,0,0.5", "!255,128,0", "hand: not below c"},
+                  {"364", "", "rgb3@0,0,3.2", "0,255,0", "hand: the z axis on from c"},
                   {"364", "x=c", "=m", "1", "hand: the topic's 1"},
                   {"364", "后移*3", "=m", "0.55", "hand: 1 − 3 × 0.15"},
                   {"364", "", "rgb3@0.55,0,1.8", "255,128,0", "hand: the line x = 0.55, y = 0"},
+                  {"364", "", "rgb3@0.55,0,3.2", "255,128,0", "hand: up to z's wall 3.5"},
                   {"364", "", "rgb3@0.55,-1.2,0", "255,128,0", "hand: the line x = 0.55, z = 0"},
                   {"364", "", "rgb3@0.4,0,1.8", "!255,128,0", "hand: not moved by y's span"},
-                  {"364", "", "rgb3@0.55,2,1", "255,128,0", "hand: the plane's frame at y = 2"},
+                  {"364", "", "rgb3@0.55,1.6,1", "255,128,0", "hand: the plane's frame at y = 1.6"},
                   {"364", "", "rgb3@0.55,0.5,3.5", "255,128,0", "hand: and at z = 3.5"},
-                  {"364", "", "rgb3@1.8,0,0", "0,255,0", "hand: the x axis on from the plane"},
+                  {"364", "", "rgb3@1.9,0,0", "0,255,0", "hand: the x axis on to x's wall 2"},
+                  {"364", "", "bare3@1.7,-1.6,2.06", "1.7,-1.6,3", "py: no surface in front"},
                   {"364", "后移*20", "=m", "-0.997", "hand: held inside x's wall −1"},
+                  {"364", "前移*3", "=m", "-0.547", "hand: −0.997 + 3 × 0.15"},
                   {"364", "前移*30", "=m", "1.997", "hand: held inside x's wall 2"},
                   {"364", "y=c", "=n", "1", "hand: the topic's 1"},
-                  {"364", "左移*3", "=n", "0.4", "hand: 1 − 3 × 0.2"},
-                  {"364", "", "rgb3@0,0.4,1.2", "255,128,0", "hand: the line x = 0, y = 0.4"},
-                  {"364", "", "rgb3@1.5,0.4,0", "255,128,0", "hand: the line y = 0.4, z = 0"},
+                  {"364", "左移*3", "=n", "0.46", "hand: 1 − 3 × 0.18"},
+                  {"364", "", "rgb3@0,0.46,1.2", "255,128,0", "hand: the line x = 0, y = 0.46"},
+                  {"364", "", "rgb3@0,0.46,3.2", "255,128,0", "hand: up to z's wall 3.5"},
+                  {"364", "", "rgb3@1.5,0.46,0", "255,128,0", "hand: the line y = 0.46, z = 0"},
                   {"364", "", "rgb3@0,0.55,1.2", "!255,128,0", "hand: not moved by x's span"},
-                  {"364", "", "rgb3@2,0.4,1", "255,128,0", "hand: the plane's frame at x = 2"},
-                  {"364", "", "rgb3@0,1.5,0", "0,255,0", "hand: the y axis on from the plane"},
-                  {"364", "左移*20", "=n", "-1.996", "hand: held inside y's wall −2"},
-                  {"364", "右移*30", "=n", "1.996", "hand: held inside y's wall 2"},
+                  {"364", "", "rgb3@2,0.46,1", "255,128,0", "hand: the plane's frame at x = 2"},
+                  {"364", "", "rgb3@0,1.4,0", "0,255,0", "hand: the y axis on to y's wall"},
+                  {"364", "", "bare3@1.5,1.3,2.48", "1.5,1.3,3.3", "py: no surface right of it"},
+                  {"364", "右移*3", "=n", "1", "hand: 0.46 + 3 × 0.18"},
+                  {"364", "左移*20", "=n", "-1.9964", "hand: held inside y's wall −2"},
+                  {"364", "右移*30", "=n", "1.5964", "hand: held inside y's wall 1.6"},
                   {"364", "", "=m", "1.997", "hand: the x plane kept"},
               });
 }
