@@ -102,4 +102,26 @@ PRESS_TABLE(SectionPresses, TracesOfAnUnevenSurfaceInAnUnevenBox) {
               });
 }
 
+// Sources: hand. Page 603's solid, 6 − x² − y² over y/4 on 0 < x < 1, 0 < y
+// < 2, in a box of the test's own whose x range, [−0.25, 3], reaches past
+// its y range, [−0.5, 2.5]: x moves 3.25/20 a press from the middle 1.375
+// to 2.675, inside x's walls though outside y's, and all the solid, behind
+// the plane, is drawn: its top's far edge (0, y, 6 − y²). Cut by y = 1, the
+// part behind it keeps the top's left edge (x, 0, 6 − x²).
+PRESS_TABLE(SectionPresses, ThePlaneInsideItsOwnRangeOnly) {
+    RunScript(
+        "700DATA2(0,-1,0,-1,0,0,6,)\n700DATA2(1,0,0,0,0,0.25,0,)\n"
+        "700ProjDomain(0,1,0,2,0,1)\n"
+        "700Solid(0.8,6,36,10,1,0,0,-0.25,3,-0.5,2.5,0,7,1,1,0,0,1,1)\n",
+        {
+            {"603", "按x型", "=m", "1.375", "hand: the middle of [−0.25, 3]"},
+            {"603", "前移*8", "=m", "2.675", "hand: 1.375 + 8 × 0.1625"},
+            {"603", "", "ink3@0,1,5", "0,1,6.8", "hand: the top's far edge at y = 1"},
+            {"603", "", "ink3@0,0.5,5.75", "0,1,6.8", "hand: and at y = 0.5"},
+            {"603", "按y型", "=n", "1", "hand: the middle of [−0.5, 2.5]"},
+            {"603", "", "ink3@0.5,0,5.75", "0,1,6.8", "hand: the top's left edge, behind y = 1"},
+            {"603", "", "ink3@0.25,0,5.9375", "0,1,6.8", "hand: and at x = 0.25"},
+        });
+}
+
 } // namespace
