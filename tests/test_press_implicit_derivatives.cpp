@@ -35,4 +35,23 @@ PRESS_TABLE(ImplicitDerivativePresses, TheLinesDroppedFromTheExtremes) {
               });
 }
 
+// Sources: hand. A conic's two branches bear second derivatives of opposite
+// sign at each x, which hides a sign; the parabola 0.3x² + 0.5x − y − 1 = 0
+// has one branch: y′ = 0.6x + 0.5 in (250, 255, 0), zero at x = −5/6 where
+// y = −1.2083, y″ = 0.6 in (255, 100, 100).
+PRESS_TABLE(ImplicitDerivativePresses, TheSecondDerivativeOfAParabola) {
+    RunScript("700DATA1(0,0.3,0,0,0.5,-1,-1,)\n"
+              "700Derivative1(0.3,3,40,12,8,2,2,-4,3,-2.5,3,-4,3)\n",
+              {
+                  {"231", "@2.5,-2", "rgb@2,1.2", "0,255,255", "hand: the curve at x = 2"},
+                  {"231", "", "rgb@1.5,0.6", "255,100,100", "hand: y″ = 0.6"},
+                  {"231", "", "rgb@-3,0.6", "255,100,100", "hand: at x = −3 as well"},
+                  {"231", "", "rgb@1.5,-0.6", "!255,100,100", "hand: not −0.6"},
+                  {"231", "", "rgb@1.5,1.4", "250,255,0", "hand: y′ at 1.5"},
+                  {"231", "", "rgb@-2,-0.7", "250,255,0", "hand: y′ at −2"},
+                  {"231", "", "rgb@-0.8333,-0.6", "250,255,0", "hand: the line from the bottom"},
+                  {"231", "", "rgb@-0.8333,0.6", "!250,255,0", "hand: not above the axis"},
+              });
+}
+
 } // namespace
