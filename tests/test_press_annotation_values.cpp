@@ -63,4 +63,19 @@ PRESS_TABLE(AnnotationValuePresses, TheEdgesOfAnUnevenBox) {
               });
 }
 
+// Sources: hand. Page 355 opened from its menu: π1 z = −0.3x + 0.2y + 2, π2
+// z = 0.4x − 0.2y + 0.6; π2's panel shows π1's a, b, c beside its own d, e,
+// f, whose values differ from them.
+PRESS_TABLE(AnnotationValuePresses, TheSecondPlanesPanel) {
+    Run({
+        {"355", "@33756|π2:", "?π2:z=dx+ey+f", "", "hand: π2 chosen"},
+        {"355", "", "a=", "-0.3", "hand: π1's a"},
+        {"355", "", "b=", "0.2", "hand: π1's b"},
+        {"355", "", "c=", "2.0", "hand: π1's c"},
+        {"355", "", "d=", "0.4", "hand: π2's own d"},
+        {"355", "", "e=", "-0.2", "hand: π2's own e"},
+        {"355", "", "f=", "0.6", "hand: π2's own f"},
+    });
+}
+
 } // namespace
