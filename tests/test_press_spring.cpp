@@ -13,7 +13,8 @@ namespace {
 // hangs from 2.5, its end at ye = 2.5 − 0.05(0.2u + 0.45)·98.83 + 0.1 sin
 // 98.83; the coil 0.6067 wide (0.455 with the spans swapped), outermost at
 // s = 16π − atan 0.15; the mass in (0, 255, 255) over x in [−0.1, 1.1]
-// from ye − 0.18 down to ye − 0.63.
+// from ye − 0.18 down to ye − 0.63, hung on a rod from the dot (255, 100,
+// 100) at (0, ye).
 PRESS_TABLE(SpringPresses, TheAxisCoilAndMassOnUnequalSpans) {
     RunScript(
         "700DATA1(0,0,0,0,0,0,0,0.1,2)\n700Vibration(0.3,3,40,12,39,-1,0,-2.5,3.5,-2,2.5,0,1)\n",
@@ -27,6 +28,8 @@ PRESS_TABLE(SpringPresses, TheAxisCoilAndMassOnUnequalSpans) {
             {"381", "^1.5,1.25", "rgb@0.9,0.3745", "0,255,255",
              "py: T 10, u(9.5) −0.4223, ye 0.5945"},
             {"381", "", "rgb@0.9,0.4745", "!0,255,255", "py: above the mass's top"},
+            {"381", "", "rgb@0,0.5945", "255,100,100", "py: the dot at the spring's end"},
+            {"381", "", "rgb@0,0.4745", "0,255,255", "py: the rod from it to the mass"},
             {"381", "", "rgb@0.9,0.0045", "0,255,255", "py: the mass's bottom"},
             {"381", "", "rgb@0.9,-0.0955", "!0,255,255", "py: below it"},
             {"381", "", "rgb@0.59,1.5707", "0,255,255", "py: the coil's right edge, turn 8"},
