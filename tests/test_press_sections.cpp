@@ -40,7 +40,9 @@ PRESS_TABLE(SectionPresses, TheSolidsPlanesUpToTheWalls) {
 // a square is even in both and hides swaps). On the coordinate planes:
 // y = 0 gives x² + x/2 in (0, 255, 255) (f(0, x) would be −x²/2 + x/4),
 // x = 0 gives −y²/2 + y/4 in (250, 255, 0), the floor trace at z =
-// 0.005 · 6 = 0.03 in (255, 100, 100): x = 1.0119 at y = −1.5. The plane
+// 0.005 · 6 = 0.03 in (255, 100, 100): x = 1.0119 at y = −1.5; the lower
+// surface z = −0.3x² − 0.2y² − 1.5 on the same planes where it lies under
+// f (at x = 0 for y > −1.858), each plane's frame from wall to wall. The plane
 // z = c moves 6/20 a press, its trace in (0, 255, 255): x = 0.7462 at y =
 // 0, 0.9385 at y = 1.2, 1.3288 at y = −1.5 for c = 0.93. x = c moves 3/20, y
 // = c 3.6/20, each held a thousandth of its span inside its own walls; the
@@ -50,7 +52,8 @@ PRESS_TABLE(SectionPresses, TheSolidsPlanesUpToTheWalls) {
 // one, f(1.5, 1.3) = 2.48 right of the other).
 PRESS_TABLE(SectionPresses, TracesOfAnUnevenSurfaceInAnUnevenBox) {
     RunScript("700DATA2(0,1,0,-0.5,0.5,0.25,0,)\n"
-              "700Surf(0.8,6,36,10,1,0,0,-1,2,-2,1.6,-2.5,3.5,1,-1,0,0,0,1,1)\n",
+              "700DATA2(1,-0.3,0,-0.2,0,0,-1.5,)\n"
+              "700Surf(0.8,6,36,10,1,0,0,-1,2,-2,1.6,-2.5,3.5,1,1,0,0,0,1,1)\n",
               {
                   {"364", "坐标面", "rgb3@1.5,0,3", "0,255,255", "py: f(1.5, 0)"},
                   {"364", "", "rgb3@1,0,1.5", "0,255,255", "py: f(1, 0)"},
@@ -58,6 +61,19 @@ PRESS_TABLE(SectionPresses, TracesOfAnUnevenSurfaceInAnUnevenBox) {
                   {"364", "", "rgb3@0,-1.5,-1.5", "250,255,0", "py: f(0, −1.5)"},
                   {"364", "", "rgb3@0,1.5,-0.75", "250,255,0", "py: f(0, 1.5)"},
                   {"364", "", "rgb3@0,-1.5,1.5", "!250,255,0", "py: not f(−1.5, 0)"},
+                  {"364", "", "rgb3@0,-1.5,-1.95", "250,255,0", "py: the lower g(0, −1.5)"},
+                  {"364", "", "rgb3@0,1,-1.7", "250,255,0", "py: g(0, 1)"},
+                  {"364", "", "rgb3@0,-1.5,-2.175", "!250,255,0", "py: not g(−1.5, 0)"},
+                  {"364", "", "rgb3@0,-1.95,-2.2605", "!250,255,0", "py: none where f < g"},
+                  {"364", "", "rgb3@1.5,0,-2.175", "0,255,255", "py: the lower g(1.5, 0)"},
+                  {"364", "", "rgb3@-0.8,0,-1.692", "0,255,255", "py: g(−0.8, 0)"},
+                  {"364", "", "rgb3@1.5,0,-1.95", "!0,255,255", "py: not g(0, 1.5)"},
+                  {"364", "", "rgb3@0,1.6,-1.2", "250,255,0", "hand: the plane x = 0 to y's wall"},
+                  {"364", "", "rgb3@0,1.6,1.5", "250,255,0", "hand: its upper half"},
+                  {"364", "", "rgb3@0,-2,2", "250,255,0", "hand: and to the other wall"},
+                  {"364", "", "rgb3@2,0,-1.2", "0,255,255", "hand: the plane y = 0 to x's wall"},
+                  {"364", "", "rgb3@0.5,1.6,0", "255,100,100", "hand: the floor z = 0 to y's wall"},
+                  {"364", "", "rgb3@2,0.8,0", "255,100,100", "hand: and to x's"},
                   {"364", "", "rgb3@1.0119,-1.5,0.03", "255,100,100", "py: the floor's trace"},
                   {"364", "", "rgb3@1.5,0.6679,0.03", "!255,100,100", "py: f there 2.94"},
                   {"364", "平行坐标面|z=c", "z= ", "0.030", "hand: the floor trace's c kept"},
