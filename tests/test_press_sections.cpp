@@ -140,4 +140,20 @@ PRESS_TABLE(SectionPresses, ThePlaneInsideItsOwnRangeOnly) {
         });
 }
 
+// Sources: python3. Page 603's solid with the section's projection opened:
+// the inset of the plane x = 0.5 over y in [−0.5, 2.5] and z in [0, 7],
+// its section shaded as in the figure: (199, 140, 88) at y 0.1107, (199,
+// 162, 130) at 1.01, (199, 185, 172) at 1.9107 under f(0.5, 1.9107) = 2.10.
+PRESS_TABLE(SectionPresses, TheSectionsProjection) {
+    RunScript("700DATA2(0,-1,0,-1,0,0,6,)\n700DATA2(1,0,0,0,0,0.25,0,)\n"
+              "700ProjDomain(0,1,0,2,0,1)\n"
+              "700Solid(0.8,6,36,10,1,0,0,-0.25,1.25,-0.5,2.5,0,7,1,1,0,0,1,1,2)\n",
+              {
+                  {"603", "按x型", "rgbi@0.1107,5.5", "199,140,88", "py: near y = 0, f = 5.74"},
+                  {"603", "", "rgbi@1.01,2.5", "199,162,130", "py: the middle"},
+                  {"603", "", "rgbi@1.9107,1.9", "199,185,172", "py: near y = 2, f = 2.10"},
+                  {"603", "", "rgbi@1.9107,3", "!199,185,172", "py: over f"},
+              });
+}
+
 } // namespace
