@@ -28,6 +28,15 @@ PRESS_TABLE(AnnotationValuePresses, TheChordOfAnUnevenBox) {
                   {"2100", "", "rgb@0.5,1.9", "120,255,120", "hand: its top"},
                   {"2100", "", "rgb@0.5,2.3", "!120,255,120", "hand: not at x2's height"},
               });
+    // P left to the click, the box not drawn.
+    RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
+              "700BoxLine(0,-1.2,-0.5,2.3,1.9,0.4,0.2,1000,1000,255,120,120,120,255,120)\n",
+              {
+                  {"2100", "^1.5,1.1", "rgb@1.72,1.28", "255,120,120", "py: A + 1.2 (P − A)"},
+                  {"2100", "", "rgb@-0.15,-0.25", "255,120,120", "py: A − 0.5 (P − A)"},
+                  {"2100", "", "rgb@1.24,1.76", "!255,120,120", "py: not through (1.1, 1.5)"},
+                  {"2100", "", "rgb@-1.2,1", "!120,255,120", "hand: no box"},
+              });
 }
 
 // Sources: python3 (mpmath). z = e^(0.2x² − 0.1y²) cos(0.5x + 0.8y + 0.3)
