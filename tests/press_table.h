@@ -21,7 +21,8 @@
 // pixel within two of the world point has the colour `expected` "r,g,b" (none
 // has it: "!r,g,b"); "ink3@x,y,z", "bare3@x,y,z", "rgb3@x,y,z": the same at
 // space points of a 3-D figure, turned, arranged and projected as its lines
-// are (`expected` of ink3/bare3 a bare space point "x,y,z");
+// are (`expected` of ink3/bare3 a bare space point "x,y,z"); "rgbi@u,v": the
+// same at a point of the projection inset, in the ranges it is drawn over;
 // "=dr": the value a page prints nothing of (the fields of `Field`) equals
 // the number `expected` to nine decimals ("=π1a", "=π2d", "=π2f": the drawn
 // planes' coefficients); "=Meshx" / "=Meshy": the mesh
@@ -129,10 +130,20 @@ private:
         view->ProjectPoint3D(x, y, z, &sx, &sy);
         return CPoint(sx, sy);
     }
-    // The pixel of "kind@x,y" or "kind3@x,y,z" ("@x,y,z" for a click).
+    // A point of the projection inset.
+    CPoint AtInset(const std::string& uv) const {
+        const CPemroView& v = *view;
+        const double* r = v.m_adPlaneRange;
+        const size_t comma = uv.find(',');
+        const double u = std::atof(uv.c_str()), w = std::atof(uv.c_str() + comma + 1);
+        return CPoint(int(v.m_nInsetLeft + (u - r[0]) / v.m_adPlaneSpan[0] * v.m_nInsetWidth),
+                      int(v.m_nInsetBottom - (w - r[2]) / v.m_adPlaneSpan[1] * v.m_nInsetHeight));
+    }
+    // The pixel of "kind@x,y", "kind3@x,y,z" ("@x,y,z" for a click) or "kindi@u,v".
     CPoint Where(const std::string& label) const {
         const size_t at = label.find('@');
         const std::string point = label.substr(at + 1);
+        if (at > 0 && label[at - 1] == 'i') return AtInset(point);
         const bool space = at == 0 ? point.find(',') != point.rfind(',') : label[at - 1] == '3';
         return space ? At3(point) : At(point);
     }
@@ -207,7 +218,8 @@ private:
             const double* field = Field(label.substr(1));
             ASSERT_NE(field, nullptr) << label;
             EXPECT_NEAR(*field, std::atof(expected.c_str()), 1e-9);
-        } else if (!label.rfind("rgb@", 0) || !label.rfind("rgb3@", 0)) {
+        } else if (!label.rfind("rgb@", 0) || !label.rfind("rgb3@", 0) ||
+                   !label.rfind("rgbi@", 0)) {
             const CPoint p = Where(label);
             int r = 0, g = 0, b = 0;
             const bool absent = expected[0] == '!';

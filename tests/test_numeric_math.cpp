@@ -196,6 +196,32 @@ TEST(NumericGauss, RankTwoGivesOneBasisVectorAndAnInconsistentSystemNone) {
     EXPECT_FALSE(n.solved);
 }
 
+// A row whose first unknown lies right of the diagonal: the unknown before
+// it is free, not the system inconsistent. By hand: x1 + 2x2 − x3 = 3, 3x3 =
+// 3 after one step gives x = (4, 0, 1), ζ1 = (−2, 1, 0); the triangular
+// (1 1 1 | 1), (0 0 1 | 1), (0 0 0 | 0) as given x = (0, 0, 1), ζ1 = (−1, 1, 0).
+TEST(NumericGauss, ALeadingUnknownRightOfTheDiagonalLeavesOneFree) {
+    const struct {
+        System system;
+        int m, step;
+        double x[3], basis[3];
+    } cases[] = {
+        {System({{1, 2, -1}, {2, 4, 1}}, {3, 9}), 2, 100, {4, 0, 1}, {-2, 1, 0}},
+        {System({{1, 1, 1}, {0, 0, 1}, {0, 0, 0}}, {1, 1, 0}), 3, 0, {0, 0, 1}, {-1, 1, 0}},
+    };
+    for (const auto& c : cases) {
+        const GaussResult r = Gauss(c.system, 3, c.m, 0, c.step);
+        EXPECT_FALSE(r.noSolution) << c.m;
+        ASSERT_TRUE(r.solved) << c.m;
+        EXPECT_EQ(r.rank, 2);
+        ASSERT_EQ(r.basisCount, 1);
+        for (int j = 0; j < 3; ++j) {
+            EXPECT_NEAR(r.x[j], c.x[j], 1e-12) << c.m << j;
+            EXPECT_NEAR(r.basis[0][j], c.basis[j], 1e-12) << c.m << j;
+        }
+    }
+}
+
 TEST(NumericGauss, LeastSquaresThroughTheNormalEquations) {
     // y = c0 + c1 t through (0, 1), (1, 3), (2, 2), (3, 5): by hand the normal
     // equations are [4 6; 6 14] c = (11, 22), c = (1.1, 1.1), Q = 2.7.

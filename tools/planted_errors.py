@@ -3,7 +3,8 @@
 builds the tests and runs them; an error is caught when a test fails (or the
 build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 (--fresh: the second list, P2; --third: the third, P3; --fourth: P4;
---fifth: P5; --sixth: P6; --seventh: P7; --eighth: P8; --ninth: P9)
+--fifth: P5; --sixth: P6; --seventh: P7; --eighth: P8; --ninth: P9;
+--tenth: P10)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -737,6 +738,118 @@ P9 = [
 ]
 
 
+# A tenth set (--tenth), written apart from the tests: each row says the page
+# and the presses or state where the slip shows.
+P10 = [
+ # calculus
+ # page 304 at 1280x1700, click 847,1185 (δ再小): the left-limit ε-δ figure: δ再小 shrinks δ by one factor, as δ再大 grows it
+ ("src/calculus/epsilon_delta.cpp", "if (button(3, u8\"δ再小\")) m_dDelta *= kScaleDown;", "if (button(3, u8\"δ再小\")) m_dDelta *= kScaleDown * kScaleDown;", "B"),
+ # page 304 at 1280x1700, click 847,1185 (δ再小) then 847,1220 (δ复原): the ε-δ figure: δ复原 puts δ back to its start
+ ("src/calculus/epsilon_delta.cpp", "if (button(4, u8\"δ复原\")) m_dDelta = 1.0;", "if (button(4, u8\"δ复原\")) m_dDelta = 0.8;", "B"),
+ # page 353 at 1280x960, click 761,414 (ε减): the iteration's ε falls tenfold, as ε增 raises it tenfold
+ ("src/calculus/complex_iteration.cpp", "if (TextButton(pDC, R, T + 72, Gbk(u8\"ε减\"))) m_dEpsilon *= 0.1;", "if (TextButton(pDC, R, T + 72, Gbk(u8\"ε减\"))) m_dEpsilon *= 0.2;", "B"),
+ # page 304 at 1280x960: the limit point x0 at three decimals
+ ("src/calculus/limit.cpp", "Gbk(u8\"极限点: \"), 3, Shown(x0), c);", "Gbk(u8\"极限点: \"), 2, Shown(x0), c);", "R"),
+ # page 320 at 1280x960: the integral's exact value at six decimals
+ ("src/calculus/integrals.cpp", "Gbk(u8\"积分值:\"), DecimalsFitting(6, I), I, c);", "Gbk(u8\"积分值:\"), DecimalsFitting(5, I), I, c);", "R"),
+ # page 323 at 1280x960: each rectangle's top edge at the strip's sample height
+ ("src/calculus/integrals.cpp", "DrawLineWorld(pDC, x, y, x + h, y, m_crSection);", "DrawLineWorld(pDC, x, y, x + h, 0.5 * y, m_crSection);", "D"),
+ # page 320 at 1280x960: each strip's right side from the x axis up to the sampled height
+ ("src/calculus/integrals.cpp", "DrawLineWorld(pDC, x + w, foot, x + w, top, m_crSection);", "DrawLineWorld(pDC, x + w, foot, x + w, 0.5 * (foot + top), m_crSection);", "D"),
+ # page 304 at 1280x1700: the left-limit ε-δ figure: the hollow dot at x0-δ, from the left width, not the right
+ ("src/calculus/epsilon_delta.cpp", "DrawDotPx(pDC, X - ToPixel(dlPx), Y0, r, r, pen, hollow);", "DrawDotPx(pDC, X - ToPixel(drPx), Y0, r, r, pen, hollow);", "S"),
+ # page 323 at 1280x960, click 325,309 (左端点): the strip's sample at its left end, not its right
+ ("src/calculus/integrals.cpp", "const double x = a + i * h, y = EvalF(x + c * h, k);", "const double x = a + i * h, y = EvalF(x + (1 - c) * h, k);", "S"),
+ # solid
+ # page 364 at 1280x960, click 396,254 (平行坐标面): surface traces: the planes parallel to the coordinate planes, not the coordinate planes
+ ("src/solid/surface_traces.cpp", "parallel)) m_dDemoVariant = 2.0, m_nProjectionDisplay = 0;", "parallel)) m_dDemoVariant = 1.0, m_nProjectionDisplay = 0;", "B"),
+ # page 364 at 1280x960, click 396,254 (平行坐标面), 858,334 (y=c), 858,262 (左移): the plane y = c moves by a twentieth of the y span
+ ("src/solid/surface_traces.cpp", "if (TextButton(pDC, R, T, Gbk(u8\"左移\"))) m_dDirN -= m_dYSpan / 20;", "if (TextButton(pDC, R, T, Gbk(u8\"左移\"))) m_dDirN -= m_dYSpan / 10;", "B"),
+ # page 364 at 1280x960, click 396,254 (平行坐标面), 858,358 (z=c), 864,252 (上移): the plane z = c rises by a twentieth of the box, as 下移 lowers it
+ ("src/solid/scene_frame.cpp", "m_crCurveSetting))\n            m_dDirP += m_dZSpan / 20;", "m_crCurveSetting))\n            m_dDirP += m_dZSpan / 10;", "B"),
+ # page 343 at 1280x960: spherical coordinates: the foot's name (r,θ,π/2) on the floor
+ ("src/solid/volume_elements.cpp", "DrawCoordinateArrow3D(pDC, origin, foot, 0, 1, u8\"(r,θ,π/2)\");", "DrawCoordinateArrow3D(pDC, origin, foot, 0, 1, u8\"(r,π/2,θ)\");", "R"),
+ # page 343 at 1280x960: spherical coordinates: the point's name (r,θ,φ) at the arrow's tip
+ ("src/solid/volume_elements.cpp", "DrawCoordinateArrow3D(pDC, foot, top, 1, atOrigin ? 2 : 1, u8\"(r,θ,φ)\");", "DrawCoordinateArrow3D(pDC, foot, top, 1, atOrigin ? 2 : 1, u8\"(r,φ,θ)\");", "R"),
+ # page 364 at 1280x960, click 396,254 (平行坐标面), 858,334 (y=c): the plane y = c, its line across the x range on the floor
+ ("src/solid/surface_traces.cpp", "DrawLine3D(pDC, m_dXMin, c, 0, m_dXMax, c, 0, pen);", "DrawLine3D(pDC, m_dXMin, c, 0, 0, c, 0, pen);", "D"),
+ # page 343 at 1280x960: spherical coordinates: the ray from the origin to the point
+ ("src/solid/volume_elements.cpp", "DrawLine3D(pDC, 0, 0, 0, x0, y0, zc, m_crCurveSetting);", "DrawLine3D(pDC, 0, 0, 0, x0, y0, 0, m_crCurveSetting);", "D"),
+ # page 364 at 1280x960, click 396,254 (平行坐标面), 858,334 (y=c): the y axis goes on from the plane y = c
+ ("src/solid/surface_traces.cpp", "DrawArrow3D(pDC, 0, c, 0, 0, m_dYMax, 0, 0, \"\", \"\", m_crAxes);", "DrawArrow3D(pDC, 0, 0, c, 0, m_dYMax, 0, 0, \"\", \"\", m_crAxes);", "S"),
+ # page 364 at 1280x960, click 396,254 (平行坐标面), 858,334 (y=c): the plane y = c, its line parallel to the z axis
+ ("src/solid/surface_traces.cpp", "DrawLine3D(pDC, 0, c, m_dZMin, 0, c, m_dZMax, pen);", "DrawLine3D(pDC, 0, m_dZMin, c, 0, m_dZMax, c, pen);", "S"),
+ # stats
+ # page 202 at 1280x3600, click 943,2104 (t检验) then 943,2072 (u检验): tests: u检验 gives the u test back
+ ("src/stats/test_demo.cpp", "if (button(0, u8\"u检验\")) m_bSavedShowVariance = 1;", "if (button(0, u8\"u检验\")) m_bSavedShowVariance = 0;", "B"),
+ # page 202 at 1280x3600, click 943,2104 (t检验): the t test, as u检验 gives the u test
+ ("src/stats/test_demo.cpp", "if (button(24, u8\"t检验\")) m_bSavedShowVariance = 0;", "if (button(24, u8\"t检验\")) m_bSavedShowVariance = 1;", "B"),
+ # page 202 at 1280x3600: the two-sided u test: the acceptance region's upper end at three decimals
+ ("src/stats/test_demo.cpp", "Label(v, pDC, StatsX(0.15), StatsY(0.2), u8\"        上限 \", 3, q);", "Label(v, pDC, StatsX(0.15), StatsY(0.2), u8\"        上限 \", 2, q);", "R"),
+ # page 202 at 1280x960, click 500,400 (in the plot), 955,217 (σ已知): intervals: the known σ at three decimals
+ ("src/stats/interval_demo.cpp", "Label(v, pDC, StatsX(0.65), StatsY(0), u8\"σ=\", 3, sigma);", "Label(v, pDC, StatsX(0.65), StatsY(0), u8\"σ=\", 2, sigma);", "R"),
+ # page 202 at 1280x960, click 500,450 (in the plot): intervals: the t quantile's degrees of freedom n-1
+ ("src/stats/interval_demo.cpp", "Label(v, pDC, StatsX(0.25), StatsY(0), u8\"t    (\", 0, n - 1);", "Label(v, pDC, StatsX(0.25), StatsY(0), u8\"t    (\", 0, n);", "R"),
+ # page 202 and page 212 at 1280x3600: the density and distribution curves, each chord to the next sample
+ ("src/stats/distribution_kernels.cpp", "DrawLineWorld(pDC, px, py, x, y, colour);", "DrawLineWorld(pDC, px, py, x, py, colour);", "D"),
+ # page 212 at 1280x7000: the Poisson probability dots at k
+ ("src/stats/discrete_demo.cpp", "DrawDotWorld(pDC, k, stats::PoissonProbability(lambda, k),", "DrawDotWorld(pDC, k + 0.5, stats::PoissonProbability(lambda, k),", "D"),
+ # page 202 at 1280x3600, the two-sample interval for μ1-μ2: its lower end first
+ ("src/stats/interval_demo.cpp", "Label(v, pDC, StatsX(0.35), StatsY(0.1), u8\"μ -μ :[\", 3, r.lower);", "Label(v, pDC, StatsX(0.35), StatsY(0.1), u8\"μ -μ :[\", 3, r.upper);", "S"),
+ # page 202 at 1280x3600, click 500,1350 (in the plot): the variance interval's upper quantile χ²(α/2), not the lower
+ ("src/stats/interval_demo.cpp", "Label(v, pDC, StatsX(0.55), StatsY(0.01), u8\"         )=\", 3, r.q2, closing);", "Label(v, pDC, StatsX(0.55), StatsY(0.01), u8\"         )=\", 3, r.q1, closing);", "S"),
+ # numeric
+ # page 205 at 1280x960, click 872,416 (松弛法), 872,540 (ω减少): SOR: ω减少 lowers ω by one step, as ω增加 raises it
+ ("src/numeric/iterative_demo.cpp", "m_adSavedCoefF[0] -= m_dParamStep;", "m_adSavedCoefF[0] -= 2 * m_dParamStep;", "B"),
+ # page 200 at 1280x960, click 300,350 (in the plot) then 890,467 (下一步): steepest descent goes on one step
+ ("src/numeric/descent_demo.cpp", "if (button(5, u8\"下一步\")) ++m_nDemoStep;", "if (button(5, u8\"下一步\")) m_nDemoStep += 2;", "B"),
+ # page 204 at 1280x960, click 849,252 twice (下一步) then 849,316 (开  始): the power method starts again from step 0
+ ("src/numeric/power_demo.cpp", "if (button(2, u8\"开  始\")) m_nDemoStep = 0;", "if (button(2, u8\"开  始\")) m_nDemoStep = 1;", "B"),
+ # page 205 at 1280x960, click 871,252 twice (下一步): the iteration table's heads x1 .. xn
+ ("src/numeric/iterative_demo.cpp", "DrawLabelValue(pDC, colX(j), m_dYMax, \"x\", 0, j + 1, m_crCurveSetting);", "DrawLabelValue(pDC, colX(j), m_dYMax, \"x\", 0, j, m_crCurveSetting);", "R"),
+ # page 204 at 1280x960: the power method's step count n
+ ("src/numeric/power_demo.cpp", "DrawLabelValue(pDC, m_dXMin, y, \"n=\", 0, m_nDemoStep, m_crCurveSetting);", "DrawLabelValue(pDC, m_dXMin, y, \"n=\", 0, m_nDemoStep + 1, m_crCurveSetting);", "R"),
+ # page 333 at 1280x3600: the ODE system: z(t) against t, chord by chord
+ ("src/numeric/ode_demo.cpp", "DrawLineWorld(pDC, t, z, t + step, nz, second);", "DrawLineWorld(pDC, t, z, t + step, z, second);", "D"),
+ # pages 331, 334, 335, 363 at 1280x3600: Euler's method: the computed curve from point to point
+ ("src/numeric/ode_demo.cpp", "DrawLineWorld(pDC, x, y, x1, next, curve);", "DrawLineWorld(pDC, x, y, x1, y, curve);", "D"),
+ # page 333 at 1280x960, click 751,254 (相平面): the phase plane: the path (y, z) chord by chord
+ ("src/numeric/ode_demo.cpp", "DrawLineWorld(pDC, y, z, ny, nz, curve);", "DrawLineWorld(pDC, y, z, nz, ny, curve);", "S"),
+ # page 333 at 1280x960, click 751,254 (相平面): the phase plane: the starting point (y0, z0)
+ ("src/numeric/ode_demo.cpp", "DrawDotWorld(pDC, y0, z0, 3, 3, curve, curve);", "DrawDotWorld(pDC, z0, y0, 3, 3, curve, curve);", "S"),
+ # catalog
+ # page 503 at 1280x960, click 738,314 (a减): the hyperbola: a减 lowers a by one step, as a增 raises it
+ ("src/catalog/classical_curves.cpp", "u8\"实轴y\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirM += kParamStep;\n    if (ClassicalButton(pDC, 1, u8\"a减\", bx)) m_dDirM -= kParamStep;", "u8\"实轴y\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirM += kParamStep;\n    if (ClassicalButton(pDC, 1, u8\"a减\", bx)) m_dDirM -= 2 * kParamStep;", "B"),
+ # page 504 at 1280x960, click 738,410 (c增): the parabola: c增 raises c by one step, as c减 lowers it
+ ("src/catalog/classical_curves.cpp", "if (ClassicalButton(pDC, 4, u8\"c增\", bx)) m_dDirP += kParamStep;", "if (ClassicalButton(pDC, 4, u8\"c增\", bx)) m_dDirP += 2 * kParamStep;", "B"),
+ # page 502 at 1280x960, click 400,450 (in the plot): the ellipse: the sum of the focal distances at two decimals
+ ("src/catalog/classical_curves.cpp", "Texts().distanceSum, 2, catalog::FocalDistanceSum", "Texts().distanceSum, 1, catalog::FocalDistanceSum", "R"),
+ # page 505 at 1280x960, click 600,495 (on the x axis): the sine: the drop from the curve's point to the x axis
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, t, y, t, 0.0, pen);", "DrawLineWorld(pDC, t, y, t, 0.5 * y, pen);", "D"),
+ # page 338 at 1280x960: the x axis's tick marks
+ ("src/catalog/graph_function.cpp", "DrawLinePx(pDC, -1, px, m_nPlotBottom, px, m_nPlotBottom - kTickLength, m_crAxes);", "DrawLinePx(pDC, -1, px, m_nPlotBottom, px, m_nPlotBottom - 2 * kTickLength, m_crAxes);", "D"),
+ # page 505 at 1280x960, click 600,495 (on the x axis): the sine: the level line from the circle's point to the curve's
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, cx, y, t, y, pen);", "DrawLineWorld(pDC, cx, y, y, t, pen);", "S"),
+ # page 510 at 1280x960, click 600,450 (in the plot, right of the origin): the cardioid: the point P on the ray to M
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, 0.0, 0.0, k * px, k * py, pen);", "DrawLineWorld(pDC, 0.0, 0.0, k * py, k * px, pen);", "S"),
+ # script
+ # page 306 at 1280x2400, click 931,1347 (弦长增): the chord grows by a quarter, as 弦长减 shrinks it
+ ("src/script/annotation_calculus.cpp", "Gbk(u8\"弦长增\"), m_crCurveSetting))\n        ScaleStepH(1.25);", "Gbk(u8\"弦长增\"), m_crCurveSetting))\n        ScaleStepH(1.5);", "B"),
+ # page 369 at 1280x960, click 745,289 (△x增): every step button scales the step by its factor once
+ ("src/script/annotation_common.cpp", "    h *= factor;", "    h *= factor * factor;", "B"),
+ # page 306 at 1280x960: the increment on the y axis named △y
+ ("src/script/annotation_calculus.cpp", "Gbk(u8\"△y\"), m_crDefaultPen);", "Gbk(u8\"dy\"), m_crDefaultPen);", "R"),
+ # page 369 at 1280x960, click 745,289 (△x增): curvature: the arc of length △s walked chord by chord
+ ("src/script/annotation_calculus.cpp", "DrawLineWorld(pDC, x, y, x + h, y1, m_crFill);", "DrawLineWorld(pDC, x, y, x + h, y, m_crFill);", "D"),
+ # page 306 at 1280x3600: the chord from A to B
+ ("src/script/annotation_calculus.cpp", "DrawLineWorld(pDC, ax, ay, bx, by, m_crPen);", "DrawLineWorld(pDC, ax, ay, bx, ay, m_crPen);", "D"),
+ # page 306 at 1280x3600: the chord's ends A and B on the curve, each at its own x
+ ("src/script/annotation_calculus.cpp", "const double ay = EvalF(ax, m_nFuncF), by = EvalF(bx, m_nFuncF);", "const double ay = EvalF(bx, m_nFuncF), by = EvalF(ax, m_nFuncF);", "S"),
+ # page 2100 at 1280x960, scrolled 1150, click 900,500 (in the plot): the vector b toward the cursor
+ ("src/script/annotation_vectors.cpp", "DrawArrowWorld(pDC, cx, cy, cx + bx, cy + by, 0, \"\", \"\", m_crPen);", "DrawArrowWorld(pDC, cx, cy, cx + by, cy + bx, 0, \"\", \"\", m_crPen);", "S"),
+]
+
+
 def run(cmd, cwd, **kw):
     return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
 
@@ -797,7 +910,7 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
     args = sys.argv[2:]
-    plants = (P9 if "--ninth" in args else
+    plants = (P10 if "--tenth" in args else P9 if "--ninth" in args else
               P8 if "--eighth" in args else P7 if "--seventh" in args else
               P6 if "--sixth" in args else
               P5 if "--fifth" in args else
@@ -839,7 +952,7 @@ def changed_lines(text, old, new):
 
 
 def check(root, plants, picks):
-    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9]
+    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10]
     earlier = {}
     for other in lists:
         if other is plants:

@@ -16,6 +16,9 @@ using stats_page::Pair;
 namespace {
 
 constexpr double kMaxAlpha = 0.5;
+// Steps summed in floating point miss 0 by rounding (0.5 less five steps of
+// 0.1 leaves 2.8e-17): α that small counts as 0, whose quantiles are none.
+constexpr double kAlphaZero = 1e-12;
 
 } // namespace
 
@@ -50,7 +53,7 @@ void CPemroView::DrawAssumeVerify(CDC* pDC, int kind) {
     }
     if (button(72, u8"α减少")) {
         m_dSavedSignificance -= m_dParamStep;
-        if (m_dSavedSignificance <= 0) m_dSavedSignificance = m_dParamStep;
+        if (m_dSavedSignificance <= kAlphaZero) m_dSavedSignificance = m_dParamStep;
     }
     if (button(96, u8"双侧")) m_bSavedQuantileMode = stats::kTwoSided;
     if (button(120, u8"左侧")) m_bSavedQuantileMode = stats::kLeftOpen;

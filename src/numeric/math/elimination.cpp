@@ -182,6 +182,13 @@ private:
         o.finalShown = true;
         int r = o.rank;
         while (r > 0 && std::fabs(a[r - 1][r - 1]) < kGaussRankZero) {
+            // A row whose first unknown lies right of the diagonal is an
+            // equation still: it neither drops out nor makes the system
+            // inconsistent.
+            if (Lead(r - 1) >= 0) {
+                FinishEchelon();
+                return;
+            }
             if (std::fabs(a[r - 1][n]) >= kGaussRankZero) {
                 o.noSolution = true;
                 o.rank = r;
@@ -194,6 +201,88 @@ private:
         if (!BackSubstitute(r, n, x)) return;
         std::copy(x, x + n, o.x);
         o.solved = true;
+        FinishSolution(r);
+    }
+
+    // The first column of row i's coefficients that is not zero; -1 for none.
+    int Lead(int i) const {
+        const Array& a = m_out.a;
+        for (int j = 0; j < m_out.n; ++j)
+            if (std::fabs(a[i][j]) >= kGaussRankZero) return j;
+        return -1;
+    }
+
+    // Rank, particular solution and homogeneous basis of a row echelon form
+    // whose leading unknowns need not lie on the diagonal: the others are
+    // free. Another triangular form is left as it stands.
+    void FinishEchelon() {
+        GaussResult& o = m_out;
+        const Array& a = A();
+        const int n = o.n, m = o.m;
+        int lead[kDemoRows] = {};
+        int r = 0;
+        for (int i = 0; i < m; ++i) {
+            const int j = Lead(i);
+            if (j < 0) {
+                if (std::fabs(a[i][n]) >= kGaussRankZero) {
+                    o.noSolution = true;
+                    o.rank = r;
+                    return;
+                }
+            } else if (r == i && (r == 0 || j > lead[r - 1])) {
+                lead[r++] = j;
+            } else {
+                return;
+            }
+        }
+        o.rank = r;
+        bool isFree[kDemoRows] = {};
+        std::fill_n(isFree, n, true);
+        for (int k = 0; k < r; ++k) isFree[lead[k]] = false;
+        // Each leading unknown from its row, the later ones already known.
+        const auto solve = [&](double x[], bool homogeneous) {
+            for (int i = r - 1; i >= 0; --i) {
+                double s = homogeneous ? 0.0 : a[i][n];
+                for (int j = lead[i] + 1; j < n; ++j)
+                    if (x[j] != 0) s = R(s - a[i][j] * x[j]);
+                x[lead[i]] = R(s / a[i][lead[i]]);
+            }
+        };
+        double x[kDemoRows] = {};
+        solve(x, false);
+        std::copy(x, x + n, o.x);
+        o.solved = true;
+        FinishResidual();
+        for (int f = 0, t = 0; f < n; ++f) {
+            if (!isFree[f]) continue;
+            double v[kDemoRows] = {};
+            v[f] = 1;
+            solve(v, true);
+            std::copy(v, v + n, o.basis[t]);
+            o.basisCount = ++t;
+        }
+    }
+
+    // The residual and the homogeneous basis, the leading unknowns on the
+    // diagonal.
+    void FinishSolution(int r) {
+        GaussResult& o = m_out;
+        const int n = o.n;
+        FinishResidual();
+        for (int t = 1; t <= n - r; ++t) {
+            double v[kDemoRows] = {};
+            if (!HomogeneousVector(r, t, v)) return;
+            std::copy(v, v + n, o.basis[t - 1]);
+            o.basisCount = t;
+        }
+    }
+
+    // Q of the equations as entered, for a system solved through the normal
+    // equations.
+    void FinishResidual() {
+        GaussResult& o = m_out;
+        const int n = o.n;
+        const double* x = o.x;
         if (o.overdetermined) {
             const double(*src)[kDim] = m_in.a;
             const int equations = std::clamp(m_in.m, 0, kGaussMaxEquations);
@@ -205,12 +294,6 @@ private:
             }
             o.hasResidual = true;
             o.residual = q;
-        }
-        for (int t = 1; t <= n - r; ++t) {
-            double v[kDemoRows] = {};
-            if (!HomogeneousVector(r, t, v)) return;
-            std::copy(v, v + n, o.basis[t - 1]);
-            o.basisCount = t;
         }
     }
 

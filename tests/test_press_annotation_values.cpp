@@ -1,0 +1,90 @@
+// The chord of a box and the saddle test's value on scripts of the test's
+// own: a box, a point and a direction without a pattern on a figure whose
+// spans differ, and a surface that is not a quadric at a point off the
+// diagonal (the page's own test stands on a plane, where B² − AC is 0
+// everywhere, at (1.5, 1.5)).
+#include "press_table.h"
+
+namespace {
+
+// Sources: python3 (mpmath). The figure's x in [−3, 3], y in [−2, 3]; the
+// box [−1.2, 2.3] × [−0.5, 1.9] shrunk by 0.006 and 0.005, the line from
+// A (0.4, 0.2) through P (1.5, 1.1) stepped by 0.0001 of A P: out at t =
+// 1.7219 (x 2.2941) and −0.7723 (y −0.4951), the chord 3.54492 long
+// (3.54464 with the margins' spans swapped, 3.96170 from (0.2, 0.4), 2.71466
+// through (1.1, 1.5)), in the pen's (255, 120, 120); the box in (120, 255,
+// 120).
+PRESS_TABLE(AnnotationValuePresses, TheChordOfAnUnevenBox) {
+    RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
+              "700BoxLine(1,-1.2,-0.5,2.3,1.9,0.4,0.2,1.5,1.1,255,120,120,120,255,120)\n",
+              {
+                  {"2100", "", "长度:", "3.5449", "py: the chord through A and P"},
+                  {"2100", "", "rgb@1.72,1.28", "255,120,120", "py: A + 1.2 (P − A)"},
+                  {"2100", "", "rgb@-0.15,-0.25", "255,120,120", "py: A − 0.5 (P − A)"},
+                  {"2100", "", "rgb@-0.45,0.05", "!255,120,120", "py: the chord from (0.2, 0.4)"},
+                  {"2100", "", "rgb@-1.2,1", "120,255,120", "hand: the box's left side"},
+                  {"2100", "", "rgb@2.3,0", "120,255,120", "hand: its right side"},
+                  {"2100", "", "rgb@0.5,-0.5", "120,255,120", "hand: its foot"},
+                  {"2100", "", "rgb@0.5,1.9", "120,255,120", "hand: its top"},
+                  {"2100", "", "rgb@0.5,2.3", "!120,255,120", "hand: not at x2's height"},
+              });
+    // P left to the click, the box not drawn.
+    RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
+              "700BoxLine(0,-1.2,-0.5,2.3,1.9,0.4,0.2,1000,1000,255,120,120,120,255,120)\n",
+              {
+                  {"2100", "^1.5,1.1", "rgb@1.72,1.28", "255,120,120", "py: A + 1.2 (P − A)"},
+                  {"2100", "", "rgb@-0.15,-0.25", "255,120,120", "py: A − 0.5 (P − A)"},
+                  {"2100", "", "rgb@1.24,1.76", "!255,120,120", "py: not through (1.1, 1.5)"},
+                  {"2100", "", "rgb@-1.2,1", "!120,255,120", "hand: no box"},
+              });
+}
+
+// Sources: python3 (mpmath). z = e^(0.2x² − 0.1y²) cos(0.5x + 0.8y + 0.3)
+// at (0.7, −0.4), its second differences of step 0.0001, the mixed one
+// forward: B² − AC = 0.353599 (0.353577 from the derivatives); at (−0.4,
+// 0.7) it would be 0.147160.
+PRESS_TABLE(AnnotationValuePresses, TheSaddleTestOffTheDiagonal) {
+    RunScript("700DATA2(0,0.2,0,-0.1,0.5,0.8,0.3,)\n"
+              "700Surf(0.8,6,36,10,1,0,0,-1,2,-2,2,-2.5,3.5,9,-1,0,0,0,0,1)\n"
+              "700B^2_AC(0.7,-0.4,1.5,-1.5,3)\n",
+              {
+                  {"2101", "", "B^2-AC=", "0.3536", "py: at (0.7, −0.4)"},
+              });
+}
+
+// Sources: hand. The box [0.2, 1.6] × [−1.2, 0.8] × [0.5, 2.5] in (0, 230,
+// 255) in the scene of the surface above (the page's own box is square in
+// x and y, which hides a swap of them): its edges halfway along each axis;
+// none where the box with x and y swapped would stand.
+PRESS_TABLE(AnnotationValuePresses, TheEdgesOfAnUnevenBox) {
+    RunScript("700DATA2(0,0.2,0,-0.1,0.5,0.8,0.3,)\n"
+              "700Surf(0.8,6,36,10,1,0,0,-1,2,-2,2,-2.5,3.5,9,-1,0,0,0,0,1)\n"
+              "700Cube(0.2,-1.2,0.5,1.6,0.8,2.5,0,230,255)\n",
+              {
+                  {"2101", "", "rgb3@0.9,-1.2,0.5", "0,230,255", "hand: along x at y1, z1"},
+                  {"2101", "", "rgb3@0.9,0.8,2.5", "0,230,255", "hand: along x at y2, z2"},
+                  {"2101", "", "rgb3@1.6,-0.2,2.5", "0,230,255", "hand: along y at x2, z2"},
+                  {"2101", "", "rgb3@0.2,-0.2,0.5", "0,230,255", "hand: along y at x1, z1"},
+                  {"2101", "", "rgb3@0.2,0.8,1.5", "0,230,255", "hand: along z at x1, y2"},
+                  {"2101", "", "rgb3@1.6,-1.2,1.5", "0,230,255", "hand: along z at x2, y1"},
+                  {"2101", "", "rgb3@-0.2,0.2,0.5", "!0,230,255", "hand: the swapped box's edge"},
+                  {"2101", "", "rgb3@0.8,1.6,1.5", "!0,230,255", "hand: and its upright"},
+              });
+}
+
+// Sources: hand. Page 355 opened from its menu: π1 z = −0.3x + 0.2y + 2, π2
+// z = 0.4x − 0.2y + 0.6; π2's panel shows π1's a, b, c beside its own d, e,
+// f, whose values differ from them.
+PRESS_TABLE(AnnotationValuePresses, TheSecondPlanesPanel) {
+    Run({
+        {"355", "@33756|π2:", "?π2:z=dx+ey+f", "", "hand: π2 chosen"},
+        {"355", "", "a=", "-0.3", "hand: π1's a"},
+        {"355", "", "b=", "0.2", "hand: π1's b"},
+        {"355", "", "c=", "2.0", "hand: π1's c"},
+        {"355", "", "d=", "0.4", "hand: π2's own d"},
+        {"355", "", "e=", "-0.2", "hand: π2's own e"},
+        {"355", "", "f=", "0.6", "hand: π2's own f"},
+    });
+}
+
+} // namespace

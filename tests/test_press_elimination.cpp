@@ -1,0 +1,137 @@
+// The elimination figure on over-determined systems, pressed button by
+// button: the normal equations, their elimination, the least-squares
+// solution and its residual sum of squares Q, in each variant, precision and
+// number of decimals. "#k" is the k-th number of the array and of the
+// solution row, read row by row.
+#include "press_table.h"
+
+namespace {
+
+// A = [1 0; 0 1; 1 1], b = (1, 2, 4): AᵀA = [2 1; 1 2], Aᵀb = (5, 6),
+// x = (4/3, 7/3), residuals ±1/3, Q = 1/3. Sources: python3 with exact
+// fractions, and by hand.
+PRESS_TABLE(EliminationPresses, ThreeEquationsInTwoUnknowns) {
+    RunScript("700DATAs(0,1,0,0,1,1,1)\n700DATA2(0,1,2,4)\n700Gauss(0.4,1,55,10,2,3,0,1)\n",
+              {
+                  {"900", "", "#5", "1.5000", "hand: 2 − 1 · 1/2, the first step done"},
+                  {"900", "", "#6", "3.5000", "hand: 6 − 5/2"},
+                  {"900", "", "!Q=", "", "hand: not solved yet"},
+                  {"900", "下一步", "Q=", "0.3333", "py: 1/3"},
+                  {"900", "", "#7", "1.3333", "py: x1 = 4/3"},
+                  {"900", "", "#8", "2.3333", "py: x2 = 7/3"},
+                  {"900", "", "?特解", "", "hand: the solution's label"},
+                  {"900", "上一步", "#4", "0.0000", "hand: back to the first step"},
+                  {"900", "上一步", "#4", "1.0000", "hand: AᵀA's second row"},
+                  {"900", "", "#6", "6.0000", "hand: Aᵀb's second entry"},
+                  {"900", "上一步", "#9", "4.0000", "hand: b3 as entered"},
+                  {"900", "", "#7", "1.0000", "hand: the third row as entered"},
+                  {"900", "下一步*3", "Q=", "0.3333", "py: 1/3"},
+              });
+}
+
+// A = [1 1; 1 2; 1 3; 1 5], b = (2, 3, 5, 4): AᵀA = [4 11; 11 39],
+// Aᵀb = (14, 43), x = (73/35, 18/35), Q = 94/35. Sources: python3 with
+// exact fractions; with two significant digits by hand: 8.75 → 8.8, x =
+// (2.1, 0.51), the products 1.02 → 1.0, 1.53 → 1.5, 2.55 → 2.6, so Q =
+// 0.61² + 0.1² + 1.4² + 0.7².
+PRESS_TABLE(EliminationPresses, FourEquationsInTwoUnknowns) {
+    RunScript("700DATAs(0,1,1,1,2,1,3,1,5)\n700DATA2(0,2,3,5,4)\n700Gauss(0.4,1,55,10,2,4,0,1)\n",
+              {
+                  {"900", "", "#5", "8.7500", "py: 39 − 11 · 11/4"},
+                  {"900", "", "#6", "4.5000", "py: 43 − 14 · 11/4"},
+                  {"900", "上一步", "#5", "39.0000", "hand: Σ t²"},
+                  {"900", "", "#6", "43.0000", "hand: Σ t b"},
+                  {"900", "上一步", "#12", "4.0000", "hand: b4 as entered"},
+                  {"900", "", "#10", "1.0000", "hand: the fourth row as entered"},
+                  {"900", "上一步", "#11", "5.0000", "hand: still the system as entered"},
+                  {"900", "下一步*3", "Q=", "2.6857", "py: 94/35"},
+                  {"900", "", "#7", "2.0857", "py: 73/35"},
+                  {"900", "", "#8", "0.5143", "py: 18/35"},
+                  {"900", "下一步*3", "Q=", "2.6857", "hand: the end stays"},
+                  {"900", "开  始", "#9", "5.0000", "hand: b3 as entered"},
+                  {"900", "", "!Q=", "", "hand: nothing solved"},
+                  {"900", "列主元|下一步", "#1", "11.0000", "hand: the larger pivot first"},
+                  {"900", "", "#5", "-3.1818", "py: 11 − 39 · 4/11"},
+                  {"900", "", "#6", "-1.6364", "py: 14 − 43 · 4/11"},
+                  {"900", "下一步", "Q=", "2.6857", "py: 94/35"},
+                  {"900", "", "#8", "0.5143", "py: 18/35"},
+                  {"900", "", "?特解", "", "hand: the solution's label"},
+                  {"900", "并求A逆|下一步*3", "#3", "2.0857", "py: 73/35 beside the identity"},
+                  {"900", "", "#8", "0.5143", "py: 18/35"},
+                  {"900", "", "!Q=", "", "hand: the inverse variant shows no Q"},
+                  {"900", "", "!特解", "", "hand: nor the label"},
+                  {"900", "高  斯|下一步*2|2 位", "#5", "8.8000", "hand: 8.75 to 2 digits"},
+                  {"900", "", "#7", "2.1000", "hand: (14 − 11 · 0.51)/4 to 2 digits"},
+                  {"900", "", "#8", "0.5100", "hand: 4.5/8.8 to 2 digits"},
+                  {"900", "", "Q=", "2.8321", "hand: the products to 2 digits"},
+                  {"900", "6 位", "Q=", "2.6857", "py: 94/35"},
+                  {"900", "2位#3", "Q=", "2.69", "py: 94/35, 2 decimals"},
+                  {"900", "", "#7", "2.09", "py: 73/35, 2 decimals"},
+                  {"900", "精确#3|6位", "Q=", "2.685714", "py: 94/35 exactly, 6 decimals"},
+                  {"900", "", "#8", "0.514286", "py: 18/35, 6 decimals"},
+              });
+}
+
+// A = [1 0.5; 1 1.5; 1 2.5], b = (1.125, 2.375, 2.75): x = (83/96, 13/16),
+// Q = 0.127604; b kept to 2 decimals (1.13, 2.38, 2.75, half away from
+// zero): x = (0.871667, 0.81), Q = 0.129067. Sources: python3 with exact
+// fractions.
+PRESS_TABLE(EliminationPresses, KeptDecimalsChangeTheFit) {
+    RunScript("700DATAs(0,1,0.5,1,1.5,1,2.5)\n700DATA2(0,1.125,2.375,2.75)\n"
+              "700Gauss(0.4,1,55,10,2,3,0,1)\n",
+              {
+                  {"900", "下一步", "Q=", "0.1276", "py: 0.127604"},
+                  {"900", "", "#7", "0.8646", "py: 83/96"},
+                  {"900", "", "#8", "0.8125", "py: 13/16"},
+                  {"900", "2位#2", "Q=", "0.1291", "py: 0.129067"},
+                  {"900", "", "#7", "0.8717", "py: 0.871667"},
+                  {"900", "", "#6", "1.6200", "py: 11.01 − 6.26 · 1.5"},
+                  {"900", "精确#2", "Q=", "0.1276", "py: b as given again"},
+              });
+}
+
+// x1 + 2x2 − x3 = 3, 2x1 + 4x2 + x3 = 9: one step leaves 3x3 = 3, whose
+// leading unknown lies right of the diagonal; x2 is free. By hand: x = (4,
+// 0, 1), ζ1 = (−2, 1, 0), in both variants.
+PRESS_TABLE(EliminationPresses, AFreeUnknownBeforeALeadingOne) {
+    RunScript("700DATAs(0,1,2,-1,2,4,1)\n700DATA2(0,3,9)\n700Gauss(0.4,1,55,10,3,2,0,1)\n",
+              {
+                  {"900", "", "#7", "3.0000", "hand: 1 + 2 · 1, the step done"},
+                  {"900", "", "#6", "0.0000", "hand: 4 − 2 · 2"},
+                  {"900", "下一步", "!无解", "", "hand: x = (4, 0, 1) solves it"},
+                  {"900", "", "?特解", "", "hand: a particular solution"},
+                  {"900", "", "#9", "4.0000", "hand: 3 − 2 · 0 + 1"},
+                  {"900", "", "#11", "1.0000", "hand: 3/3"},
+                  {"900", "", "#12", "-2.0000", "hand: ζ1's first entry"},
+                  {"900", "", "#13", "1.0000", "hand: ζ1's free entry"},
+                  {"900", "", "ζ", "1", "hand: one free unknown"},
+                  {"900", "列主元|下一步*2", "#8", "-1.5000", "hand: 3 − 9/2"},
+                  {"900", "", "#9", "4.0000", "hand: (9 − 1)/2"},
+                  {"900", "", "#12", "-2.0000", "hand: ζ1's first entry"},
+              });
+}
+
+// [0 1; 1 1] x = (1, 2): a zero first pivot stops plain elimination;
+// pivoting exchanges the rows, x = (1, 1), and A⁻¹ = [−1 1; 1 0]. Then
+// [1 1; 2 2] x = (1, 3) has no solution. By hand.
+PRESS_TABLE(EliminationPresses, AZeroPivotAndAnInconsistentSystem) {
+    RunScript("700DATAs(0,0,1,1,1)\n700DATA2(0,1,2)\n700Gauss(0.4,1,55,10,2,2,0,1)\n",
+              {
+                  {"900", "", "?无法三角分解", "", "hand: a11 = 0"},
+                  {"900", "列主元|下一步", "!无法三角分解", "", "hand: the rows exchanged"},
+                  {"900", "", "#3", "2.0000", "hand: (1 1 | 2) on top"},
+                  {"900", "下一步", "#7", "1.0000", "hand: x1"},
+                  {"900", "", "?特解", "", "hand: solved"},
+                  {"900", "并求A逆|下一步*3", "#4", "-1.0000", "hand: A⁻¹'s first row −1 1"},
+                  {"900", "", "#9", "1.0000", "hand: A⁻¹'s second row 1 0"},
+                  {"900", "", "#10", "0.0000", "hand: A⁻¹'s second row 1 0"},
+              });
+    RunScript("700DATAs(0,1,1,2,2)\n700DATA2(0,1,3)\n700Gauss(0.4,1,55,10,2,2,0,1)\n",
+              {
+                  {"900", "", "!无解", "", "hand: not yet at the end"},
+                  {"900", "下一步", "?无解", "", "hand: 0 = 1 in the last row"},
+                  {"900", "", "!特解", "", "hand: nothing solved"},
+              });
+}
+
+} // namespace
