@@ -123,12 +123,13 @@ void CheckState(const CPemroView& v, const PassLog& log, const QImage& repaint,
 
 // How far a sweep goes.
 struct Options {
-    bool clicks = true; // the states after clicks
-    bool glyphs = true; // the range boxes' arrows among the buttons clicked
-    bool zoom = false;  // the right button's zoom switched on first, nothing else
-    bool deep = false;  // each step button thirty times and back down
-    bool pairs = false; // each pair of buttons of a figure
-    bool extras = true; // opened from the menu, a zoom, a font step, a stray click
+    bool clicks = true;  // the states after clicks
+    bool ten = true;     // without `clicks`: one step button ten times all the same
+    bool glyphs = true;  // the range boxes' arrows among the buttons clicked
+    bool zoom = false;   // the right button's zoom switched on first, nothing else
+    bool deep = false;   // each step button thirty times and back down
+    bool pairs = false;  // each pair of buttons of a figure
+    bool extras = true;  // opened from the menu, a zoom, a font step, a stray click
     bool sheets = false; // the printed sheets (the paper's size, not the window's)
 };
 

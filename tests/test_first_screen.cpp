@@ -82,7 +82,10 @@ constexpr struct { int w, h; } kFirstScreens[] = {{1586, 927}, {1266, 887}, {101
 TEST(SamplePageLayout, FirstFigureFitsTheFirstScreen) {
     InRunDir run;
     int withFigure = 0;
-    for (const SamplePage& p : SamplePages()) {
+    const std::vector<SamplePage> pages = SamplePages();
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (!CaseRuns(i)) continue;
+        const SamplePage& p = pages[i];
         const auto v = Open(p);
         if (!FigureOnFirstScreen(v.get(), 300, 3000)) continue; // no figure on the page
         ++withFigure;
@@ -90,7 +93,7 @@ TEST(SamplePageLayout, FirstFigureFitsTheFirstScreen) {
             EXPECT_TRUE(FigureOnFirstScreen(v.get(), s.w, s.h))
                 << p.code << " of family " << p.family << " at " << s.w << " x " << s.h;
     }
-    EXPECT_GE(withFigure, 20);
+    EXPECT_GE(withFigure * int(kCaseStride), 20);
 }
 
 // What the first figure drawn whole puts on the page: its frames and its
@@ -134,8 +137,12 @@ TEST(SamplePageLayout, FirstFigureEndsAboveTheBottomOfWideWindows) {
     constexpr struct {
         int w, h;
     } kWide[] = {{1366, 768}, {1920, 1080}, {2560, 1440}, {2560, 1600}};
-    for (const SamplePage& p : SamplePages())
-        for (const auto& s : kWide) {
+    const std::vector<SamplePage> pages = SamplePages();
+    for (size_t i = 0; i < pages.size(); ++i)
+        for (size_t j = 0; j < std::size(kWide); ++j) {
+            if (!CaseRuns(i, j)) continue;
+            const SamplePage& p = pages[i];
+            const auto& s = kWide[j];
             FirstFigureExtent e;
             Show(Open(p).get(), s.w, s.h, &e);
             EXPECT_LE(e.bottom, s.h) << p.code << " of family " << p.family << " at " << s.w;

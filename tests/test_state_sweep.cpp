@@ -118,17 +118,22 @@ TEST_P(StateSweep, FindsNoFaultButTheListedOnes) {
         GetParam(), {sweep::kWindows[1]},
         [](const sweep::Window&) {
             sweep::Options o;
-            o.clicks = o.glyphs = o.extras = false;
+            o.clicks = o.ten = o.glyphs = o.extras = false;
             return o;
         },
         false, "");
 #else
-    // The range boxes' arrows act alike at every size: clicked at one.
+    // The range boxes' arrows act alike at every size: clicked at one. Each
+    // button is clicked at the narrowest size, at that one and at the
+    // largest, where the faults after clicks have shown; a step button ten
+    // times, whose read-outs grow, at every size.
     SweepAndCompare(
         GetParam(), Sizes(std::begin(sweep::kWindows), std::end(sweep::kWindows)),
         [](const sweep::Window& w) {
             sweep::Options o;
             o.glyphs = o.sheets = w.width == sweep::kWindows[1].width;
+            o.clicks = o.glyphs || w.width == sweep::kWindows[0].width ||
+                       w.width == sweep::kWindows[5].width;
             return o;
         },
         true, "");

@@ -310,7 +310,10 @@ private:
             Open(top);
             base = Repaint(m_prefix + "open" + at);
         }
-        if (!m_options.clicks) return;
+        if (!m_options.clicks) {
+            if (m_options.ten) TenTimes(base, top, at);
+            return;
+        }
         const std::set<std::string> baseLabels = Labels(base);
         std::set<std::set<std::string>> modes;
         bool fresh = true;
@@ -534,21 +537,11 @@ private:
         const int shift = m_v->m_nClipTop; // where the scroll stopped
         if (shift <= 0) return;
         // Under a button of the page below, where the first screen shows none.
-        const auto empty = [&](CPoint p) {
-            if (p.x < 4 || p.y < 4 || p.x >= m_w.width - 4 || p.y >= page - 4) return false;
-            const CRect r(p.x - 3, p.y - 3, p.x + 3, p.y + 3);
-            for (const CRect& f : first.allPlaced)
-                if (Meet(f, r)) return false;
-            for (const CRect& a : first.hitAreas)
-                if (Meet(a, r)) return false;
-            for (const auto& c : first.controls)
-                if (Meet(Inflated(c.box, c.frame), r)) return false;
-            return true;
-        };
+        const CRect window(4, 4, m_w.width - 4, page - 4);
         CPoint at(-1, -1);
         for (const auto& c : below.controls) {
             const CPoint p = Centre(c.box);
-            if (empty(CPoint(p.x, p.y - shift))) {
+            if (Clear(first, CPoint(p.x, p.y - shift), window)) {
                 at = CPoint(p.x, p.y - shift);
                 break;
             }
@@ -565,20 +558,29 @@ private:
                          "," + std::to_string(at.y));
     }
 
-    // A point of the opening window in no figure, control, click area or
-    // text, out of the left margin (whose click repaints the whole box).
-    bool IsBackground(const PassLog& first, CPoint p) const {
-        if (p.x < m_w.width / 20 + 4 || p.y < 4 || p.x >= m_w.width - 4 || p.y >= m_w.height - 4)
+    // A point inside `bounds` whose neighbourhood meets no figure, control
+    // or click area of the opening window.
+    static bool Clear(const PassLog& first, CPoint p, const CRect& bounds) {
+        if (p.x < bounds.left || p.y < bounds.top || p.x >= bounds.right || p.y >= bounds.bottom)
             return false;
-        const CRect r(p.x - 3, p.y - 3, p.x + 3, p.y + 3);
+        const CRect r = Near(p);
         for (const CRect& f : first.allPlaced)
             if (Meet(f, r)) return false;
         for (const CRect& a : first.hitAreas)
             if (Meet(a, r)) return false;
         for (const auto& c : first.controls)
             if (Meet(Inflated(c.box, c.frame), r)) return false;
+        return true;
+    }
+    static CRect Near(CPoint p) { return CRect(p.x - 3, p.y - 3, p.x + 3, p.y + 3); }
+
+    // A point of the opening window in no figure, control, click area or
+    // text, out of the left margin (whose click repaints the whole box).
+    bool IsBackground(const PassLog& first, CPoint p) const {
+        const CRect bounds(m_w.width / 20 + 4, 4, m_w.width - 4, m_w.height - 4);
+        if (!Clear(first, p, bounds)) return false;
         for (const auto& t : first.pieces)
-            if (Meet(t.ink, r)) return false;
+            if (Meet(t.ink, Near(p))) return false;
         return true;
     }
 

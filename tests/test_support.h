@@ -53,6 +53,21 @@ constexpr double kTimeScale = 15;
 constexpr double kTimeScale = 1;
 #endif
 
+// Checked builds look for memory faults and undefined behaviour: tests that
+// compare the pixels or the layout of many cases, each compared in the
+// normal build, draw a spread of every kCaseStride-th case there.
+#ifdef PEMRO_SANITIZED
+constexpr size_t kCaseStride = 6;
+#else
+constexpr size_t kCaseStride = 1;
+#endif
+
+// Whether case `i` runs in this build; `variant` (a window size of the case,
+// say) moves the spread, so that each variant comes up too.
+inline bool CaseRuns(size_t i, size_t variant = 0) {
+    return (i + variant) % kCaseStride == 0;
+}
+
 // CPU time of the calling thread: time limits in tests compare this, not the
 // wall clock, so a busy machine does not fail them.
 inline double ThreadCpuMs() {

@@ -125,7 +125,10 @@ void CPemroView::DrawPlanePencil(CDC* pDC, int mode) {
     double member[3];
     for (int i = 0; i < 3; ++i)
         member[i] = std::fabs(w) >= kMinWeight ? (m_dLambda * p1[i] + p2[i]) / w : p1[i];
-    if (std::fabs(w) >= kMinWeight && HitTestGraphRegion(0))
+    // The member goes with its box: a pass that drew the box afresh (the
+    // page opened, scrolled or resized) draws the member too, not only one
+    // whose stored click lies in the figure.
+    if (std::fabs(w) >= kMinWeight && IsFigureRedrawn())
         DrawPencilStrips(pDC, mode, member, p1, p2, a, b, c, g);
     m_nPixelSize = savedPixel;
     std::copy(p1, p1 + 3, up);

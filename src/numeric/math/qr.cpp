@@ -298,7 +298,7 @@ void RunQr(const QrInput& in, QrResult* out) {
 }
 
 // The runs of one input: the states kept at iteration starts, in step order.
-struct QrStepper::Kept : QrKeeper {
+struct QrStepper::Kept final : QrKeeper {
     int n = 0, variant = 0, precision = 0;
     double shift = 0;
     double a[kQrMaxOrder][kQrMaxOrder] = {};
