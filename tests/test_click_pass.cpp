@@ -191,6 +191,54 @@ TEST_P(ClickRepaintTest, ThePassesOfAPressLeaveTheFullRepaint) {
     }
 }
 
+// A pass that keeps figures as drawn (the stored click's figure alone drawn
+// again) keeps their buttons answering: in a window showing the whole page,
+// after a press on one figure's button, every button of the page still
+// answers a click and acts with the pass the acting run gives it.
+struct KeptCase {
+    const char* topic;
+    Press first, then;
+};
+
+const KeptCase kKeptCases[] = {
+    {"212", {u8"n增", 1, 1}, {u8"p增", 0, 1}},
+    {"212", {u8"M增", 0, 1}, {u8"λ增", 0, 1}},
+};
+
+class KeptButtonsTest : public ::testing::TestWithParam<KeptCase> {
+protected:
+    InRunDir runDir;
+};
+
+TEST_P(KeptButtonsTest, AKeptFigureKeepsItsButtons) {
+    ASSERT_TRUE(runDir.Entered());
+    const KeptCase& c = GetParam();
+    auto v = OpenTopic(c.topic, nullptr, 1280, 6000);
+    const CPoint first = PressPoint(v.get(), c.first);
+    v->m_nPrevClipBottom = 0; // every figure draws its buttons
+    const CPoint then = PressPoint(v.get(), c.then);
+    ASSERT_GE(first.x, 0);
+    ASSERT_GE(then.x, 0);
+    v->OnLButtonDown(MK_LBUTTON, first);
+    v->OnLButtonUp(0, first);
+    v->RenderPending();
+    // A repaint of the same box: the pressed figure alone is drawn again.
+    v->Invalidate();
+    v->RenderPending();
+    bool shown = false;
+    for (int i = 0; i < v->m_nShownButtons; ++i)
+        shown = shown || v->m_arcShownButtons[i].PtInRect(then);
+    EXPECT_TRUE(shown) << c.then.label;
+    v->OnLButtonDown(MK_LBUTTON, then);
+    v->OnLButtonUp(0, then);
+    v->RenderPending();
+    const QImage afterClick = v->BackingImage().copy();
+    TextOfRepaint(v.get());
+    EXPECT_TRUE(afterClick == v->BackingImage()) << c.then.label;
+}
+
+INSTANTIATE_TEST_SUITE_P(SamplePages, KeptButtonsTest, ::testing::ValuesIn(kKeptCases));
+
 std::string RepaintName(const ::testing::TestParamInfo<RepaintCase>& info) {
     return std::string("Topic") + info.param.topic + "At" + std::to_string(info.param.width) +
            "Row" + std::to_string(info.index);

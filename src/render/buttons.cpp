@@ -62,12 +62,15 @@ void CPemroView::LogShownButton(int x, int y, long long w, long long h) {
 }
 
 void CPemroView::ForgetShownButtonsIn(const CRect& pageBox) {
+    if (m_bPrintMode || m_bAnsweringClick) return;
     int kept = 0;
+    const int older = std::min(m_nShownButtonsOfPass, m_nShownButtons);
     for (int i = 0; i < m_nShownButtons; ++i) {
         const CRect& b = m_arcShownButtons[i];
         const bool meets = b.left < pageBox.right && pageBox.left < b.right &&
                            b.top < pageBox.bottom && pageBox.top < b.bottom;
-        if (!meets) m_arcShownButtons[kept++] = b;
+        if (i >= older || !meets) m_arcShownButtons[kept++] = b;
+        if (i + 1 == older) m_nShownButtonsOfPass = kept;
     }
     m_nShownButtons = kept;
     if (kept == 0) m_bShownButtonsFull = FALSE;

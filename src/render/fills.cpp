@@ -20,6 +20,7 @@ void CPemroView::FillRectGradientPx(CDC* pDC, int left, int top, int right, int 
                                     COLORREF from, COLORREF to) {
     if (IsFigureBandVisible()) {
         NoteFigureFrame(CRect(left, top, right, bottom));
+        if (!pDC->IsPrinting()) ForgetShownButtonsIn(CRect(left, top, right, bottom));
         if (m_pTextSink) m_pTextSink->OnFigureFrame(CRect(left, top, right, bottom));
     }
     PaintGradient(pDC, left, top, right, bottom, from, to);
@@ -102,7 +103,8 @@ void CPemroView::FloodFillPx(CDC* pDC, int x, int y, COLORREF colour, COLORREF f
                     device.bottom - org.y);
     // Paper shows no buttons: the screen's are not kept there.
     std::vector<std::pair<CRect, std::unique_ptr<CBitmap>>> kept;
-    for (int i = 0; i < m_nShownButtons && !m_bPrintMode && !box.IsRectEmpty(); ++i) {
+    for (int i = m_nShownButtonsOfPass; i < m_nShownButtons && !m_bPrintMode && !box.IsRectEmpty();
+         ++i) {
         const CRect& b = m_arcShownButtons[i];
         const CRect framed(b.left - kButtonFrame, b.top - kButtonFrame, b.right + kButtonFrame,
                            b.bottom + kButtonFrame);

@@ -231,8 +231,13 @@
     CRect m_arcShownButtons[kMaxShownButtons]; // page pixels
     int m_nShownButtons = 0;
     BOOL m_bShownButtonsFull = FALSE; // more buttons than the log holds
+    // The first of them logged by this screen pass (a continuation goes on
+    // with the pass it continues): those before stand from earlier passes.
+    int m_nShownButtonsOfPass = 0;
     void LogShownButton(int x, int y, long long w, long long h);
-    // Before a screen pass: the buttons in its box are drawn again or gone.
+    // Where a screen pass paints over the picture (the page's background, a
+    // figure's frame), the buttons earlier passes left there are drawn again
+    // or gone; a pass that keeps a figure as drawn keeps its buttons too.
     void ForgetShownButtonsIn(const CRect& pageBox);
     BOOL IsClickOnShownButton() const;
 // clang-format on

@@ -437,7 +437,7 @@ void CPemroView::OnDraw(CDC* pDC) {
         DropInvalidations();
         m_nPrevClipBottom = 0;
     }
-    if (screen) ForgetShownButtonsIn(clip);
+    if (screen) m_nShownButtonsOfPass = m_nShownButtons;
     DrawPagePass(pDC);
 }
 
@@ -474,8 +474,12 @@ void CPemroView::DrawPagePass(CDC* pDC) {
     // would have.
     if (IsContinuationPass())
         m_bFullRepaint = m_bResumeFullRepaint;
-    else if (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox && clickInBox) && !m_bAnsweringClick)
+    else if (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox && clickInBox) && !m_bAnsweringClick) {
+        CRect box;
+        pDC->GetClipBox(&box);
+        if (!pDC->IsPrinting()) ForgetShownButtonsIn(box);
         PaintPageBackground(pDC);
+    }
     m_bResumeFullRepaint = m_bFullRepaint;
     // A click made other than by the mouse lies on the page as this pass
     // lays it out.
