@@ -11,6 +11,7 @@ namespace {
 PRESS_TABLE(DerivativePresses, TheIncrementAgainstTheDifferentialOfPage306) {
     Run({
         {"306/2400", "", "(△y-dy)/△x=", "-0.1600", "py: h 0.1, △x 0.4"},
+        {"306/2400", "", "?=△y", "", "hand: the increment on the y axis is named △y"},
         {"306/2400", "\\|△x\\|减", "=h", "0.08", "hand: 0.1 × 0.8"},
         {"306/2400", "", "(△y-dy)/△x=", "-0.1256", "py: △x 0.32"},
         {"306/2400", "\\|△x\\|减", "(△y-dy)/△x=", "-0.0989", "py: △x 0.256"},
