@@ -300,7 +300,6 @@ PRESS_TABLE(SolidPresses, ThePencilsMemberFollowsLambda) {
     });
 }
 
-
 // Sources: hand, python3. The moves away from the viewer are read above; here
 // the other two, three presses each. Page 603: z = 6 − x² − y² over
 // z = y/4, the section coloured by its place across the plane as above; x
