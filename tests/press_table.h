@@ -15,7 +15,9 @@
 // repaint after a press draws again what the click redraws, so a figure
 // that draws its construction only when clicked shows it only then.
 // label: the read-out whose first value is checked ("b=#2": its second);
-// "?text" / "!text": the text shows / does not; "ink@x,y" / "bare@x,y": some
+// "?text" / "!text": the text shows / does not ("?=text": a piece of the
+// page is that text and no more, a figure's own label beside prose that
+// holds the same letters); "ink@x,y" / "bare@x,y": some
 // pixel / no pixel within two of that world point differs from the one at
 // `expected`'s world point "x,y" (a bare place of the figure); "rgb@x,y": some
 // pixel within two of the world point has the colour `expected` "r,g,b" (none
@@ -204,7 +206,9 @@ private:
         return nullptr;
     }
     void Check(const std::string& label, const std::string& expected) {
-        if (label[0] == '?' || label[0] == '!') {
+        if (!label.rfind("?=", 0)) {
+            EXPECT_GT(log.Count(Gbk(label.substr(2))), 0);
+        } else if (label[0] == '?' || label[0] == '!') {
             EXPECT_EQ(log.Saw(label.substr(1)), label[0] == '?');
         } else if (label == "=Meshx" || label == "=Meshy" || label == "=radius" ||
                    label == "=upper" || label == "=lower") {

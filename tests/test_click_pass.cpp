@@ -148,6 +148,12 @@ const RepaintCase kRepaintCases[] = {
     {"2101", 1266, 887, {{nullptr, 0, 1, CPoint(860, 20)}}, "no vector over the box's edge"},
     {"327", 1266, 887, {{nullptr, 0, 1, CPoint(70, 79)}}, "the direction's marks with the surface"},
     {"334", 1266, 887, {{nullptr, 0, 1, CPoint(1146, 499)}}, "no exact curve over the values"},
+    // A press in one figure puts out the button lit in another kept as drawn.
+    {"2100",
+     1280,
+     2160,
+     {{u8"△x增", 0, 1}, {nullptr, 0, 1, CPoint(163, 420)}},
+     "the vector figure's △x增 unlit"},
 };
 
 class ClickRepaintTest : public ::testing::TestWithParam<RepaintCase> {

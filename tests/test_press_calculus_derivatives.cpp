@@ -11,6 +11,7 @@ namespace {
 PRESS_TABLE(DerivativePresses, TheIncrementAgainstTheDifferentialOfPage306) {
     Run({
         {"306/2400", "", "(△y-dy)/△x=", "-0.1600", "py: h 0.1, △x 0.4"},
+        {"306/2400", "", "?=△y", "", "hand: the increment on the y axis is named △y"},
         {"306/2400", "\\|△x\\|减", "=h", "0.08", "hand: 0.1 × 0.8"},
         {"306/2400", "", "(△y-dy)/△x=", "-0.1256", "py: △x 0.32"},
         {"306/2400", "\\|△x\\|减", "(△y-dy)/△x=", "-0.0989", "py: △x 0.256"},
@@ -85,10 +86,15 @@ PRESS_TABLE(DerivativePresses, TheLinesOfTheIncrementOfPage306) {
 
 // Sources: python3, the walk along sin x from 1.2 in steps of 1e-4 until
 // the arc is 4h long: its end xe; the tangent there, sin xe + cos xe (x − xe),
-// at x = 3.3, right of the curve; the tangent's colour (255, 200, 0).
+// at x = 3.3, right of the curve; the tangent's colour (255, 200, 0), the
+// arc's (0, 255, 0).
 PRESS_TABLE(DerivativePresses, TheArcBetweenTwoTangentsOfPage369) {
     Run({
         {"369", "△x增", "rgb@3.3,0.7989", "255,200,0", "py: h 0.125, xe 1.6916"},
+        {"369", "", "rgb@1.3,0.9636", "0,255,0", "py: the arc on sin x, sin 1.3"},
+        {"369", "", "rgb@1.45,0.9927", "0,255,0", "py: sin 1.45"},
+        {"369", "", "rgb@1.6,0.9996", "0,255,0", "py: sin 1.6, past the top"},
+        {"369", "", "rgb@1.9,0.9463", "!0,255,0", "py: the arc ends at xe 1.6916"},
         {"369", "", "rgb@3.3,0.9637", "!255,200,0", "py: h 0.1's xe 1.5919"},
         {"369", "△x增", "rgb@3.3,0.6119", "255,200,0", "py: h 0.15625, xe 1.8146"},
         {"369", "△x减*3", "rgb@3.3,1.1033", "255,200,0", "py: h 0.08, xe 1.512"},

@@ -66,6 +66,18 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
     });
 }
 
+// Sources: python3, page 304's cos x from the left at x0 = 1, where the band
+// cos 1 ± 0.3 is left at 1 − arccos(cos 1 + 0.3), δ 0.427044, but at
+// arccos(cos 1 − 0.3) − 1, 0.328119, on the right; the hollow dot at x0 − δ
+// ringed in (0, 255, 255). The click puts x0 within a pixel of 1 (δ moves
+// by about half the shift), well inside the ring's reach.
+PRESS_TABLE(LimitPresses, TheLeftDotOfAnUnevenPoint) {
+    Run({
+        {"304/1700", "^1,0.5", "rgb@0.572956,0", "0,255,255", "py: the dot at x0 − δ of the left"},
+        {"304/1700", "", "rgb@0.671881,0", "!0,255,255", "py: none at x0 − δ of the right"},
+    });
+}
+
 // Sources: python3, page 302: arctan x as x → −∞, the band −π/2 ± 4ε
 // filled (0, 0, 250) left of −X = −cot 4ε: ε 0.1 [−1.9708, −1.1708] left
 // of −2.3652; ε 0.064 [−1.8268, −1.3148] left of −3.8205.

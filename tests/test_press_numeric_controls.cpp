@@ -61,6 +61,9 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
 PRESS_TABLE(NumericControlPresses, TheIterationsOfPage205) {
     Run({
         {"205", "2 位|开  始|下一步*2", "?2.9000", "", "hand: 23/8 to two digits"},
+        {"205", "", "x#1", "1", "hand: the table's heads x1, x2, x3 for the three unknowns"},
+        {"205", "", "x#2", "2", "hand"},
+        {"205", "", "x#3", "3", "hand"},
         {"205", "", "?2.4000", "", "hand: 26/11 to two digits"},
         {"205", "精确#3", "?2.8750", "", "hand: 23/8"},
         {"205", "", "?2.3636", "", "hand: 26/11"},

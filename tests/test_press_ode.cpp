@@ -106,6 +106,11 @@ PRESS_TABLE(OdePresses, EveryButtonOfTheOdePages) {
         {"333", "", "bare@1.5,1.5", "-1.5,-1.5", "hand: off the circle"},
         {"333", "取消", "ink@3.1416,-1", "5,-1.8", "hand: x = cos t at π"},
         {"333", "", "bare@2,0.5", "5,-1.8", "hand: cos 2 and −sin 2 are negative"},
+        {"333", "", "rgb@0.5,-0.4794", "250,255,0", "py: the second curve −sin t at 0.5"},
+        {"333", "", "rgb@2.8,-0.335", "250,255,0", "py: −sin 2.8, where it climbs"},
+        {"333", "", "rgb@2.8,0.335", "!250,255,0", "py: not sin t"},
+        {"333", "", "rgb@6.5,-0.2151", "250,255,0", "py: −sin 6.5"},
+        {"333", "", "rgb@9,-0.4121", "250,255,0", "py: −sin 9"},
     });
 }
 

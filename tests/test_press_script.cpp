@@ -9,7 +9,8 @@ namespace {
 // + 100P, less P·⌊u/P + 1/2⌋), so at x = 2: ch 0.5 = 1.1276 for P = 2.5,
 // ch 1.125 = 1.7024 for 3.125, ch 0.4 = 1.0811 for 1.6; (5.5, 1.9) lies
 // above the curve for all three. Page 360: (m, n, p) = (0.6, 0.8, 1) from
-// its script, 0.1 a press, three decimals.
+// its script, 0.1 a press, three decimals; the plane through M = (1, 2,
+// 1.2) normal to them is the one plane the figure shows.
 PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
     Run({
         {"211", "周期增加", "ink@2,1.1276", "5.5,1.9", "py: P = 2.5, ch 0.5"},
@@ -78,6 +79,9 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
          "py: its side from P0 − e to M − e, halfway"},
         {"360", "", "rgb3@1.1787,1.7637,0.9337", "0,150,255", "py: the fill just inside that side"},
         {"360", "", "rgb3@0.9887,1.6582,0.6593", "!0,150,255", "py: none past it"},
+        {"360", "open", "ink3@0,1.5,2.2", "0,0.5,0.3",
+         "hand: the plane through M normal to (0.6, 0.8, 1), z = 3.4 − 0.6x − 0.8y, at x = 0"},
+        {"360", "m减*10", "bare3@0,1.5,2.2", "0,0.5,0.3", "hand: gone at m = −0.4"},
     });
 }
 

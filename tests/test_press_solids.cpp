@@ -274,6 +274,20 @@ PRESS_TABLE(SolidPresses, SectionsAndPrismTopsSitWhereTheyShould) {
     });
 }
 
+// Sources: hand. Page 364's surface in a box deeper in y than in x (y from
+// −1 to 2.5, x to 1.5): with the plane y = c at c = 1 the y axis, in
+// (0, 255, 0), runs on from (0, 1, 0) to the box's end at y = 2.5.
+PRESS_TABLE(SolidPresses, TheYAxisPastThePlaneYEqualsC) {
+    RunScript("700DATA2(0,1,0,-1,0,0,0,)\n"
+              "700Surf(0.8,6,36,10,1,0,0,-1.5,1.5,-1,2.5,-2.5,2.5,1,-1,0,0,0,1,1)\n",
+              {
+                  {"364", "平行坐标面|y=c", "rgb3@0,1.3,0", "0,255,0", "hand: just past the plane"},
+                  {"364", "", "rgb3@0,1.8,0", "0,255,0", "hand: past x's end 1.5"},
+                  {"364", "", "rgb3@0,2.2,0", "0,255,0", "hand: toward y's end 2.5"},
+                  {"364", "", "rgb3@0,2.7,0", "!0,255,0", "hand: not past the box"},
+              });
+}
+
 // Sources: python3, page 359: the pencil of z = x and z = y, its member
 // z = (λx + y)/(λ + 1) drawn in strokes (255, t, t), t = 200 (1 − (z + 2.5)/5)
 // in whole parts: at λ 5 through (0.5, −1.075, 0.2375), at λ 6 through
@@ -285,7 +299,6 @@ PRESS_TABLE(SolidPresses, ThePencilsMemberFollowsLambda) {
         {"359", "λ减*10", "rgb3@0.5,-1.075,0.2375", "255,90,90", "py: λ 5 again"},
     });
 }
-
 
 // Sources: hand, python3. The moves away from the viewer are read above; here
 // the other two, three presses each. Page 603: z = 6 − x² − y² over

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -74,6 +75,43 @@ void CPemroView::ForgetShownButtonsIn(const CRect& pageBox) {
     }
     m_nShownButtons = kept;
     if (kept == 0) m_bShownButtonsFull = FALSE;
+}
+
+BOOL CPemroView::KeepUnlitButton(CDC* pDC, const CRect& box) {
+    if (m_bPrintMode || m_bAnsweringClick || pDC->IsPrinting() || !IsFigureBandVisible())
+        return FALSE;
+    auto under = std::make_shared<CBitmap>();
+    if (!under->CreateBitmap(box.Width(), box.Height())) return FALSE;
+    CDC(under.get()).BitBlt(0, 0, box.Width(), box.Height(), pDC, box.left, box.top, SRCCOPY);
+    m_rcLitButton = box;
+    m_pLitButtonUnder = std::move(under);
+    m_pLitButtonLit.reset();
+    return TRUE;
+}
+
+void CPemroView::KeepLitButton(CDC* pDC) {
+    const CRect& b = m_rcLitButton;
+    auto lit = std::make_shared<CBitmap>();
+    if (!lit->CreateBitmap(b.Width(), b.Height())) return m_pLitButtonUnder.reset();
+    CDC(lit.get()).BitBlt(0, 0, b.Width(), b.Height(), pDC, b.left, b.top, SRCCOPY);
+    m_pLitButtonLit = std::move(lit);
+}
+
+void CPemroView::UnlightKeptButton(CDC* pDC) {
+    if (!m_bClickPass || !m_pLitButtonUnder || !m_pLitButtonLit || pDC->IsPrinting()) return;
+    if (m_rcLitButton.PtInRect(ClickPagePoint())) return;
+    // Only the pixels still as lit go back: the pass may have drawn over the
+    // box after lighting it (the frame of the button below), and a full
+    // repaint draws that too.
+    const CRect& b = m_rcLitButton;
+    const CDC under(m_pLitButtonUnder.get());
+    const CDC lit(m_pLitButtonLit.get());
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            if (pDC->GetPixel(b.left + x, b.top + y) == lit.GetPixel(x, y))
+                pDC->SetPixel(b.left + x, b.top + y, under.GetPixel(x, y));
+    m_pLitButtonUnder.reset();
+    m_pLitButtonLit.reset();
 }
 
 BOOL CPemroView::IsClickOnShownButton() const {
@@ -141,8 +179,10 @@ BOOL CPemroView::DrawButtonBox(CDC* pDC, int x, int y, int w, int h, const CStri
     const BOOL lit = IsStoredClickInside(x, y, w, h);
     m_strTestedLabel = label, m_bLabelTested = TRUE;
     if (lit && m_bShowSelectionBox && (!m_bPressedKnown || label == m_strPressedLabel)) {
+        const BOOL kept = KeepUnlitButton(pDC, CRect(x, y, x + w, y + h));
         FillRectPx(pDC, x, y, x + w, y + h, kHitButtonColour);
         DrawButtonCaption(pDC, x, y, w, label, textColour);
+        if (kept) KeepLitButton(pDC);
     }
     return lit;
 }

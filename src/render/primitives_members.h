@@ -239,5 +239,13 @@
     // figure's frame), the buttons earlier passes left there are drawn again
     // or gone; a pass that keeps a figure as drawn keeps its buttons too.
     void ForgetShownButtonsIn(const CRect& pageBox);
+    // The lit button as drawn unlit: a press elsewhere that leaves its
+    // figure as drawn puts it back, as a full repaint draws it then.
+    CRect m_rcLitButton;
+    std::shared_ptr<CBitmap> m_pLitButtonUnder;
+    std::shared_ptr<CBitmap> m_pLitButtonLit;
+    BOOL KeepUnlitButton(CDC* pDC, const CRect& box);
+    void KeepLitButton(CDC* pDC);
+    void UnlightKeptButton(CDC* pDC);
     BOOL IsClickOnShownButton() const;
 // clang-format on

@@ -255,6 +255,9 @@ void CPemroView::CmdLine_Point(CDC* pDC) {
     PlaneZ plane;
     if (annotation::PerpendicularPlane(pm, m_dDirM, m_dDirN, m_dDirP, &plane)) {
         m_adCoefSurfF[0] = plane.a, m_adCoefSurfF[1] = plane.b, m_adCoefSurfF[2] = plane.c;
+        // The page's own scene before this draws the saved plane on the next
+        // pass: without it, the plane the page opened with stays beside this one.
+        std::copy_n(m_adCoefSurfF, 3, m_adSavedCoefSurfF);
         SetSecondPlane(this, plane);
         DrawSurfaceScene(pDC, 1, 1, 0, m_dXMin, m_dXMax, m_dYMin, m_dYMax, "", "", "");
     }

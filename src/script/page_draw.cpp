@@ -477,8 +477,14 @@ void CPemroView::DrawPagePass(CDC* pDC) {
     else if (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox && clickInBox) && !m_bAnsweringClick) {
         CRect box;
         pDC->GetClipBox(&box);
-        if (!pDC->IsPrinting()) ForgetShownButtonsIn(box);
+        if (!pDC->IsPrinting()) {
+            ForgetShownButtonsIn(box);
+            m_pLitButtonUnder.reset();
+            m_pLitButtonLit.reset();
+        }
         PaintPageBackground(pDC);
+    } else if (!m_bAnsweringClick) {
+        UnlightKeptButton(pDC);
     }
     m_bResumeFullRepaint = m_bFullRepaint;
     // A click made other than by the mouse lies on the page as this pass
