@@ -853,90 +853,90 @@ P10 = [
 # the page and the presses or state where the slip shows.
 P11 = [
  # calculus
- # the complex iteration page, n增 in the right column: n grows by a quarter, as n减 takes a fifth off
+ # page 353 (the complex iteration), n增 in the right column: n grows by a quarter, as n减 takes a fifth off
  ("src/calculus/complex_iteration.cpp", "if (TextButton(pDC, R, T, Gbk(u8\"n增\"))) m_nDemoStep = int(10LL * m_nDemoStep / 8);", "if (TextButton(pDC, R, T, Gbk(u8\"n增\"))) m_nDemoStep = int(12LL * m_nDemoStep / 8);", "B"),
- # the integral's increment and differential (增量与微分), cursor in the plot, dx增加: dx doubles, as dx减少 halves it
+ # the Calculus1 pages (319-325), the integral's increment and differential (增量与微分), cursor in the plot, dx增加: dx doubles, as dx减少 halves it
  ("src/calculus/integrals.cpp", "m_dStepH = std::min(m_dStepH * 2, kMaxStepH);", "m_dStepH = std::min(m_dStepH * 3, kMaxStepH);", "B"),
- # the ε-δ page at its first state: ε read out at six decimals
+ # pages 300-305 at their first state, the ε-δ box figure: ε read out at six decimals
  ("src/calculus/epsilon_delta.cpp", "m_dYMin + 0.2 * m_dYSpan, Gbk(u8\"ε=\"), 6,", "m_dYMin + 0.2 * m_dYSpan, Gbk(u8\"ε=\"), 5,", "R"),
- # the mean value page, Lagrange variant: the points ξ1, ξ2 .. numbered from one
+ # page 329 (mean values), Lagrange variant: the points ξ1, ξ2 .. numbered from one
  ("src/calculus/mean_value.cpp", "MeanLabelY(*this), Gbk(u8\"ξ\"), 0, *k, 5);", "MeanLabelY(*this), Gbk(u8\"ξ\"), 0, *k + 1, 5);", "R"),
- # the mean value page, Lagrange variant: the chord from (a, f(a)) to (b, f(b))
+ # page 329 (mean values), Lagrange variant: the chord from (a, f(a)) to (b, f(b))
  ("src/calculus/mean_value.cpp", "DrawLineWorld(pDC, a, F(a), b, F(b), m_crSecondDerivative);", "DrawLineWorld(pDC, a, F(a), b, F(a), m_crSecondDerivative);", "D"),
- # the mean value page, Lagrange variant: the tangent piece at ξ rises with the chord's slope, not against it
+ # page 329 (mean values), Lagrange variant: the tangent piece at ξ rises with the chord's slope, not against it
  ("src/calculus/mean_value.cpp", "DrawLineWorld(pDC, x - d, y - slope * d, x + d, y + slope * d, c);", "DrawLineWorld(pDC, x - d, y + slope * d, x + d, y - slope * d, c);", "S"),
- # the ε-δ page with unequal left and right widths: the right hollow dot at x0+δ from the right width
+ # pages 300-305, the ε-δ figure with unequal left and right widths: the right hollow dot at x0+δ from the right width
  ("src/calculus/epsilon_delta.cpp", "DrawDotPx(pDC, X + ToPixel(drPx), Y0, r, r, pen, hollow);", "DrawDotPx(pDC, X + ToPixel(dlPx), Y0, r, r, pen, hollow);", "S"),
  # solid
- # the vector field page (flux), 含源和汇: sources and sinks both, not the sources alone (含源)
+ # page 344 (vector fields), 含源和汇: sources and sinks both, not the sources alone (含源)
  ("src/solid/field_elements.cpp", "if (TextButton(pDC, xAll, T + 4, all)) m_dDemoVariant = 2.0, m_dDemoParam = 0;", "if (TextButton(pDC, xAll, T + 4, all)) m_dDemoVariant = 2.0, m_dDemoParam = 1.0;", "B"),
- # the cylindrical and spherical volume element pages, 分割 then 取消: the partition goes away
+ # pages 341 and 343 (volume elements), 分割 then 取消: the partition goes away
  ("src/solid/volume_elements.cpp", "if (TextButton(pDC, x, T + 2 * row, Gbk(u8\"取消\"))) m_dDemoVariant = kCancelled;", "if (TextButton(pDC, x, T + 2 * row, Gbk(u8\"取消\"))) m_dDemoVariant = kElement;", "B"),
- # the quadratic-form surface page: the discriminant b^2-ac at three decimals
+ # the Surf pages (364, 375-377) on the quadratic-form surface: the discriminant b^2-ac at three decimals
  ("src/solid/scene_frame.cpp", "\"b^2-ac=\", 3, c[1] * c[1] / 4 - c[0] * c[2],", "\"b^2-ac=\", 2, c[1] * c[1] / 4 - c[0] * c[2],", "R"),
- # the vector field page on a surface, cursor in the scene: each arrow on the surface ends on the surface at its head
+ # page 344 (vector fields) on a surface, cursor in the scene: each arrow on the surface ends on the surface at its head
  ("src/solid/field_elements.cpp", "DrawArrow3D(pDC, xa, ya, f(xa, ya), xb, yb, f(xb, yb), 0, \"\", \"\", m_crCurveSetting);", "DrawArrow3D(pDC, xa, ya, f(xa, ya), xb, yb, f(xa, ya), 0, \"\", \"\", m_crCurveSetting);", "D"),
- # the space curve page with the projection on xOz shown: the projected curve's chords in the plane y = 0
+ # page 374 (space curves) with the projection on xOz shown: the projected curve's chords in the plane y = 0
  ("src/solid/space_curves.cpp", "DrawLine3D(pDC, p.x, 0, p.z, q.x, 0, q.z, m_crDefaultPen);", "DrawLine3D(pDC, p.x, 0, p.z, q.x, 0, p.z, m_crDefaultPen);", "D"),
- # the surface flux page, upper side chosen, cursor in the scene: the normal (-p, -q, 1)/n, p along x and q along y
+ # page 344 (flux through a surface), upper side chosen, cursor in the scene: the normal (-p, -q, 1)/n, p along x and q along y
  ("src/solid/field_elements.cpp", "DrawArrow3D(pDC, x0, y0, z0, x0 - p / n, y0 - q / n, z0 + 1 / n, 0, \"\", \"\",", "DrawArrow3D(pDC, x0, y0, z0, x0 - q / n, y0 - p / n, z0 + 1 / n, 0, \"\", \"\",", "S"),
- # the space curve page with the projection on yOz shown: the projected chord from (0, y, z) to the next (0, y, z)
+ # page 374 (space curves) with the projection on yOz shown: the projected chord from (0, y, z) to the next (0, y, z)
  ("src/solid/space_curves.cpp", "DrawLine3D(pDC, 0, p.y, p.z, 0, q.y, q.z, m_crDefaultPen);", "DrawLine3D(pDC, 0, p.y, p.z, 0, q.z, q.y, m_crDefaultPen);", "S"),
  # stats
- # the Poisson page, λ增: λ rises by one step, as λ减 lowers it
+ # page 212, the Poisson figure, λ增: λ rises by one step, as λ减 lowers it
  ("src/stats/discrete_demo.cpp", "m_dSavedLambda += m_dParamStep;", "m_dSavedLambda += 2 * m_dParamStep;", "B"),
- # the interval estimation page, μ已知 then μ未知: the variance interval with the mean unknown again
+ # page 202 (interval estimation), μ已知 then μ未知: the variance interval with the mean unknown again
  ("src/stats/interval_demo.cpp", "if (button(24, u8\"μ未知\")) m_bSavedShowMean = 0;", "if (button(24, u8\"μ未知\")) m_bSavedShowMean = 1;", "B"),
- # the hypothesis test page for variances, χ 检验 then F检验: the F test
+ # page 202 (hypothesis tests) for variances, χ 检验 then F检验: the F test
  ("src/stats/test_demo.cpp", "if (button(24, u8\"F检验\")) m_bSavedShowMean = 0;", "if (button(24, u8\"F检验\")) m_bSavedShowMean = 1;", "B"),
- # the two-sample interval for μ1-μ2 with σ unknown: the t quantile's degrees of freedom n+m-2
+ # page 202, the two-sample interval for μ1-μ2 with σ unknown: the t quantile's degrees of freedom n+m-2
  ("src/stats/interval_demo.cpp", "Label(v, pDC, StatsX(0.35), StatsY(0), u8\"t    (\", 0, n + m - 2);", "Label(v, pDC, StatsX(0.35), StatsY(0), u8\"t    (\", 0, n + m - 1);", "R"),
- # the two-sample u test with σ known: the pooled σ at three decimals
+ # page 202, the two-sample u test with σ known: the pooled σ at three decimals
  ("src/stats/test_demo.cpp", "Label(v, pDC, StatsX(0.65), StatsY(0), u8\"σ=\", 3, t.e);", "Label(v, pDC, StatsX(0.65), StatsY(0), u8\"σ=\", 2, t.e);", "R"),
- # the two-sided χ² test of a variance: the acceptance region's upper end is χ²(α/2), not χ²(1-α/2)
+ # page 202, the two-sided χ² test of a variance: the acceptance region's upper end is χ²(α/2), not χ²(1-α/2)
  ("src/stats/test_demo.cpp", "Label(v, pDC, StatsX(0.12), StatsY(0.11), u8\"接受域:上限 \", 3, t.c2);", "Label(v, pDC, StatsX(0.12), StatsY(0.11), u8\"接受域:上限 \", 3, t.c1);", "S"),
- # the interval for σ1²/σ2²: its lower end first
+ # page 202, the interval for σ1²/σ2²: its lower end first
  ("src/stats/interval_demo.cpp", "Label(v, pDC, StatsX(0.35), StatsY(0.1), u8\"σ /σ :[\", 3, r.lower);", "Label(v, pDC, StatsX(0.35), StatsY(0.1), u8\"σ /σ :[\", 3, r.upper);", "S"),
  # numeric
- # the steepest descent page, 下一步 twice then 开始: the walk starts again from step 0
+ # page 200 (steepest descent), 下一步 twice then 开始: the walk starts again from step 0
  ("src/numeric/descent_demo.cpp", "if (button(7, u8\"开始\")) m_nDemoStep = 0;", "if (button(7, u8\"开始\")) m_nDemoStep = 1;", "B"),
- # the Gauss elimination page, the keep-decimals row b: rounds the right-hand side to the chosen places
+ # page 201 (Gauss elimination), the keep-decimals row b: rounds the right-hand side to the chosen places
  ("src/numeric/display_controls.cpp", "m_nKeepDecimalsB = b.value;", "m_nKeepDecimalsB = b.value + 1;", "B"),
- # the interpolation pages, 显示插值 with the cursor in the plot: the interpolant's value at four decimals
+ # page 465 (interpolation), 显示插值 with the cursor in the plot: the interpolant's value at four decimals
  ("src/numeric/interpolation_demo.cpp", "v.m_dYMax - 0.15 * v.m_dYSpan, label, 4, y,", "v.m_dYMax - 0.15 * v.m_dYSpan, label, 3, y,", "R"),
- # the orthogonal approximation page, 显示逼近系数: the coefficients b_j at four decimals
+ # page 465 (orthogonal approximation), 显示逼近系数: the coefficients b_j at four decimals
  ("src/numeric/approximation_demo.cpp", "\"b =\", 4, m_adMatrixA[j][kRhs],", "\"b =\", 3, m_adMatrixA[j][kRhs],", "R"),
- # the piecewise linear interpolation page, basis shown: each inner hat falls from 1 at x_i to 0 at x_i+1
+ # page 465 (piecewise linear interpolation), basis shown: each inner hat falls from 1 at x_i to 0 at x_i+1
  ("src/numeric/interpolation_demo.cpp", "DrawLineWorld(pDC, x[i], 1, x[i + 1], 0, m_acrPalette[i]);", "DrawLineWorld(pDC, x[i], 1, x[i + 1], 0.5, m_acrPalette[i]);", "D"),
- # the orthogonal approximation page, 显示特殊函数: the basis functions drawn chord by chord
+ # page 465 (orthogonal approximation), 显示特殊函数: the basis functions drawn chord by chord
  ("src/numeric/approximation_demo.cpp", "v.DrawLineWorld(pDC, px, previous[j], x, current[j],", "v.DrawLineWorld(pDC, px, previous[j], x, previous[j],", "D"),
- # the piecewise linear interpolation page, basis shown: each inner hat rises from 0 at x_i-1 to 1 at x_i
+ # page 465 (piecewise linear interpolation), basis shown: each inner hat rises from 0 at x_i-1 to 1 at x_i
  ("src/numeric/interpolation_demo.cpp", "DrawLineWorld(pDC, x[i - 1], 0, x[i], 1, m_acrPalette[i]);", "DrawLineWorld(pDC, x[i - 1], 1, x[i], 0, m_acrPalette[i]);", "S"),
  # catalog
- # the quadric surface's coefficient panel, a coefficient's lower button: it lowers the coefficient by one step, as the upper raises it
+ # the Surf pages (364, 375-377), the quadric surface's coefficient panel, a coefficient's lower button: it lowers the coefficient by one step, as the upper raises it
  ("src/catalog/panels_steps.cpp", "v[i] += row == 0 ? m_dParamStep : -m_dParamStep;", "v[i] += row == 0 ? m_dParamStep : -2 * m_dParamStep;", "B"),
- # the function panel with a parameter (α, β or x0), its lower button: the parameter falls by one step
+ # the Curve pages (231, 233, 511), the function panel with a parameter (α, β or x0), its lower button: the parameter falls by one step
  ("src/catalog/panels.cpp", "            *saved -= m_dParamStep;", "            *saved -= 2 * m_dParamStep;", "B"),
- # the function panel on a function with a break point: x0 at one decimal
+ # the Curve pages (231, 233, 511), the function panel on a function with a break point: x0 at one decimal
  ("src/catalog/panels.cpp", "DrawLabelNumberBoxed(pDC, lx, y, t.x0Label, 1, m_dBreakF0, colour);", "DrawLabelNumberBoxed(pDC, lx, y, t.x0Label, 2, m_dBreakF0, colour);", "R"),
- # the cycloid page, cursor in the plot: the radius from the rolling circle's centre (t, 1) to the curve's point
+ # the classical curve pages (501-514), the cycloid, cursor in the plot: the radius from the rolling circle's centre (t, 1) to the curve's point
  ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, x, y, t, 1.0, fill);", "DrawLineWorld(pDC, x, y, t, 0.0, fill);", "D"),
- # the sideways parabola (上下 not pressed), cursor in the plot: the distance from the point across to the directrix, level
+ # page 504, the sideways parabola (上下 not pressed), cursor in the plot: the distance from the point across to the directrix, level
  ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, px, py, directrix, py, pen);", "DrawLineWorld(pDC, px, py, directrix, 0.0, pen);", "D"),
- # the parabola page, cursor in the plot: the point's distance to the focus (x, y), not (y, x)
+ # page 504 (the parabola), cursor in the plot: the point's distance to the focus (x, y), not (y, x)
  ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, px, py, focus.x, focus.y, pen);", "DrawLineWorld(pDC, px, py, focus.y, focus.x, pen);", "S"),
  # script
- # the differential page (Δy and dy): the increment on the x axis named △x
+ # page 306 (Δy and dy): the increment on the x axis named △x
  ("src/script/annotation_calculus.cpp", "DrawStringWorld(pDC, m_nDeltaXSign > 0 ? x0 : x1, 0, Gbk(u8\"△x\"), m_crDefaultFill);", "DrawStringWorld(pDC, m_nDeltaXSign > 0 ? x0 : x1, 0, Gbk(u8\"dx\"), m_crDefaultFill);", "R"),
- # the osculating circle page, cursor in the plot: the centre of curvature named D
+ # page 369 (the osculating circle), cursor in the plot: the centre of curvature named D
  ("src/script/annotation_calculus.cpp", "DrawStringWorld(pDC, cx, cy, \"D\", m_crCurveSetting);", "DrawStringWorld(pDC, cx, cy, \"C\", m_crCurveSetting);", "R"),
- # the differential page with Δy shown: Δy on the y axis from f(x0) to f(x0+Δx)
+ # page 306 with Δy shown: Δy on the y axis from f(x0) to f(x0+Δx)
  ("src/script/annotation_calculus.cpp", "DrawLineWorld(pDC, 0, y0, 0, y1, m_crDefaultPen);", "DrawLineWorld(pDC, 0, y0, 0, 0.5 * (y0 + y1), m_crDefaultPen);", "D"),
- # the differential page with dy shown: dy rises from f(x0) up to the tangent at x0+Δx
+ # page 306 with dy shown: dy rises from f(x0) up to the tangent at x0+Δx
  ("src/script/annotation_calculus.cpp", "DrawLineWorld(pDC, x1, y0, x1, yd, m_crFirstDerivative);", "DrawLineWorld(pDC, x1, y0, x1, y1, m_crFirstDerivative);", "D"),
- # the osculating circle page, cursor in the plot: the normal goes through M = (x, f(x))
+ # page 369 (the osculating circle), cursor in the plot: the normal goes through M = (x, f(x))
  ("src/script/annotation_calculus.cpp", "DrawLineAcrossWorld(pDC, x, y, -1 / p, m_crFirstDerivative);", "DrawLineAcrossWorld(pDC, y, x, -1 / p, m_crFirstDerivative);", "S"),
- # the vector sum page, cursor in the plot: the vector a from the cursor, (ax, ay) not (ay, ax)
+ # page 2100 (vectors), the vector sum, cursor in the plot: the vector a from the cursor, (ax, ay) not (ay, ax)
  ("src/script/annotation_vectors.cpp", "DrawArrowWorld(pDC, cx, cy, cx + ax, cy + ay, 0, \"\", \"\", m_crPen);", "DrawArrowWorld(pDC, cx, cy, cx + ay, cy + ax, 0, \"\", \"\", m_crPen);", "S"),
 ]
 
