@@ -4,7 +4,7 @@ builds the tests and runs them; an error is caught when a test fails (or the
 build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 (--fresh: the second list, P2; --third: the third, P3; --fourth: P4;
 --fifth: P5; --sixth: P6; --seventh: P7; --eighth: P8; --ninth: P9;
---tenth: P10; --eleventh: P11)
+--tenth: P10; --eleventh: P11; --twelfth: P12)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -940,6 +940,97 @@ P11 = [
  ("src/script/annotation_vectors.cpp", "DrawArrowWorld(pDC, cx, cy, cx + ax, cy + ay, 0, \"\", \"\", m_crPen);", "DrawArrowWorld(pDC, cx, cy, cx + ay, cy + ax, 0, \"\", \"\", m_crPen);", "S"),
 ]
 
+# A twelfth set (--twelfth), written apart from the tests: each row says the
+# page and the presses or state where the slip shows.
+P12 = [
+ # calculus
+ # page 320, the x-type region (二), a click in the region: the segment between y的下限 and y的上限, from the lower curve up, not from the x axis
+ ("src/calculus/regions.cpp", "DrawLineWorldMode(pDC, x, lo, x, hi, mark, 0);", "DrawLineWorldMode(pDC, x, 0, x, hi, mark, 0);", "D"),
+ # page 320, the strip element (三), a click in the region: the strip's top edge level at its top
+ ("src/calculus/regions.cpp", "DrawLineWorldMode(pDC, x, top, r, top, mark, 0);", "DrawLineWorldMode(pDC, x, top, r, bottom, mark, 0);", "D"),
+ # page 320, the polar θ-type region (四), a click in the region: r的下限 stands at the inner curve r = sinθ, r的上限 at r = θ
+ ("src/calculus/regions.cpp", "at(G, &x, &y);", "at(F, &x, &y);", "S"),
+ # page 320, the polar region (四), r-型 then a click in the region: θ的下限 at θ1(r), θ的上限 at θ2(r)
+ ("src/calculus/regions.cpp", "const double lo = t1(rho), hi = t2(rho);", "const double lo = t2(rho), hi = t1(rho);", "S"),
+ # page 320, the x-type region (二), y_型 then a click in the region: the row with x的下限 and x的上限
+ ("src/calculus/sections_integrals.cpp", "{u8\"y_型\", 74, 0, 2, 0}", "{u8\"y_型\", 74, 0, 1, 0}", "B"),
+ # page 320, the polar region (四), r-型: the region sin r≤θ≤r
+ ("src/calculus/sections_integrals.cpp", "m_nDemoOption = 2, m_dDemoParam = 8.0;", "m_nDemoOption = 1, m_dDemoParam = 8.0;", "B"),
+ # page 328 at its first state: the arc length at four decimals
+ ("src/calculus/sections_integrals.cpp", "DrawLabelValue(pDC, at, row, label, 4, value, m_crPen);", "DrawLabelValue(pDC, at, row, label, 3, value, m_crPen);", "R"),
+ # solid
+ # pages 341 and 343, 体元: the volume element, not the partition
+ ("src/solid/volume_elements.cpp", "if (TextButton(pDC, x, T + row, Gbk(u8\"体元\"))) m_dDemoVariant = kElement;", "if (TextButton(pDC, x, T + row, Gbk(u8\"体元\"))) m_dDemoVariant = kPartition;", "B"),
+ # page 343, 体元 then a point of the floor: the two level lines from the z axis at height r·cosφ to the element's edges
+ ("src/solid/volume_elements.cpp", "DrawLine3D(pDC, 0, 0, zc, a.x, a.y, a.z, m_crSecondDerivative);", "DrawLine3D(pDC, 0, 0, 0, a.x, a.y, a.z, m_crSecondDerivative);", "D"),
+ # page 343, a point of the floor chosen: the arc of φ from the z axis toward (x0, y0, zc), x before y
+ ("src/solid/volume_elements.cpp", "DrawArc3D(pDC, 0, 0, 0, 0, 0, rho / 4, x0 / 4, y0 / 4, zc / 4, m_crDefaultPen);", "DrawArc3D(pDC, 0, 0, 0, 0, 0, rho / 4, y0 / 4, x0 / 4, zc / 4, m_crDefaultPen);", "S"),
+ # page 342 (the area element), 有向 then 负向: the lower side, its arrows turned
+ ("src/solid/field_elements.cpp", "if (TextButton(pDC, bx, T + 168, Gbk(u8\"负向\"))) m_nOdeMethodFamily = 4;", "if (TextButton(pDC, bx, T + 168, Gbk(u8\"负向\"))) m_nOdeMethodFamily = 3;", "B"),
+ # page 342 (the area element), 有向, 负向, cursor in the scene: the lower side's normal (p, q, -1)/n points down
+ ("src/solid/field_elements.cpp", "DrawArrow3D(pDC, x0, y0, z0, x0 + p / n, y0 + q / n, z0 - 1 / n, 0, \"\", \"\",", "DrawArrow3D(pDC, x0, y0, z0, x0 + p / n, y0 + q / n, z0 + 1 / n, 0, \"\", \"\",", "D"),
+ # page 603 (x from -0.25 to 1.25, y from -0.5 to 2.5), 按x型: the section x = c runs the whole y range
+ ("src/solid/solid_between.cpp", "const double lo = alongY ? m_dYMin : m_dXMin, hi = alongY ? m_dYMax : m_dXMax;", "const double lo = alongY ? m_dXMin : m_dYMin, hi = alongY ? m_dXMax : m_dYMax;", "S"),
+ # stats
+ # page 212, the normal density (方差 shown), σ增 once: 方差=σ^2, not σ
+ ("src/stats/continuous_demo.cpp", "variance = {Gbk(u8\"方差=σ^2=\"), 2, sigma * sigma};", "variance = {Gbk(u8\"方差=σ^2=\"), 2, sigma};", "R"),
+ # page 212, the F density at its first state (n and m apart): n= under the curve shows n
+ ("src/stats/continuous_demo.cpp", "params[paramCount++] = {Gbk(u8\"n=\"), 0.25, 0, double(n)};", "params[paramCount++] = {Gbk(u8\"n=\"), 0.25, 0, double(m)};", "S"),
+ # page 212, the Γ density (期望 shown, shifted right of 0): the mean λ+α/β with its shift
+ ("src/stats/continuous_demo.cpp", "mean = {Gbk(u8\"期望=λ+α/β=\"), 2, lambda + ga / gb};", "mean = {Gbk(u8\"期望=λ+α/β=\"), 2, ga / gb};", "R"),
+ # page 212, the χ² density in the quantile view, α then a click in the plot: α given, u read off
+ ("src/stats/continuous_demo.cpp", "if (TextButton(pDC, alphaX, top - 22, T().alpha)) m_nDemoOption = 2;", "if (TextButton(pDC, alphaX, top - 22, T().alpha)) m_nDemoOption = 1;", "B"),
+ # page 212, the F density, m增: m rises, n stays
+ ("src/stats/continuous_demo.cpp", "count(&m_nSavedCountM, 2);", "count(&m_nSavedCountN, 2);", "B"),
+ # page 212, the χ² density in the quantile view, a click in the plot: 1-α stands left of the split
+ ("src/stats/continuous_demo.cpp", "DrawLabelValueSmallClear(pDC, std::max(split - 0.1 * m_dXSpan, m_dXMin),", "DrawLabelValueSmallClear(pDC, std::max(split + 0.1 * m_dXSpan, m_dXMin),", "D"),
+ # page 212, the hypergeometric figure with 期望 shown, n增 or n减 once: nM/N off a whole number keeps its fraction (6·8/20 = 2.40)
+ ("src/stats/discrete_demo.cpp", "const double mean = double(n) * marked / bigN;", "const double mean = double(n * marked / bigN);", "R"),
+ # numeric
+ # page 203 (LU) at its first state: the augmented matrix with its column b
+ ("src/numeric/lu_demo.cpp", "for (int j = 0; j <= order; ++j) cell(i, j, \"\", r.m[i][j], m_crCurveSetting);", "for (int j = 0; j < order; ++j) cell(i, j, \"\", r.m[i][j], m_crCurveSetting);", "R"),
+ # page 203 (LU), 下一步 until solved: the row Y=[ holds y of Ly = b, X=[ holds x
+ ("src/numeric/lu_demo.cpp", "vectorRow(order + 1, \"Y=[\", r.y, m_crFirstDerivative);", "vectorRow(order + 1, \"Y=[\", r.x, m_crFirstDerivative);", "S"),
+ # page 204 (Jacobi's method), ε增加: ε grows by one factor, as ε减少 shrinks it
+ ("src/numeric/jacobi_demo.cpp", "m_dEpsilon *= kJacobiEpsilonGrow, m_bLoadScriptSettings = FALSE;", "m_dEpsilon *= kJacobiEpsilonGrow * kJacobiEpsilonGrow, m_bLoadScriptSettings = FALSE;", "B"),
+ # page 204 (Jacobi's method), 下一步 once: the rotation matrix's index stays 0 until the rotation is done
+ ("src/numeric/jacobi_demo.cpp", "(m_nDemoStep - 1) / 2, m_crCurveSetting);", "m_nDemoStep / 2, m_crCurveSetting);", "R"),
+ # page 465 (Newton's interpolation), 后插值: the backward form and its title
+ ("src/numeric/newton_demo.cpp", "{u8\"后插值\", &m_nPendingPlotMode, 1},", "{u8\"后插值\", &m_nPendingPlotMode, 0},", "B"),
+ # page 465 (piecewise linear interpolation), 显示Ii: the first hat falls from 1 at x0 to 0 at x1
+ ("src/numeric/interpolation_demo.cpp", "DrawLineWorld(pDC, x[0], 1, x[1], 0, m_acrPalette[0]);", "DrawLineWorld(pDC, x[0], 1, x[2], 0, m_acrPalette[0]);", "D"),
+ # page 465 (the special functions), 显示全部 then 单个显示: one function again
+ ("src/numeric/approximation_demo.cpp", "Gbk(u8\"单个显示\"), m_crCurveSetting))\n        m_nPendingFuncLower = 0,", "Gbk(u8\"单个显示\"), m_crCurveSetting))\n        m_nPendingFuncLower = 1,", "B"),
+ # catalog
+ # page 504 (the parabola), 左右 then 上下: the parabola opens up again
+ ("src/catalog/classical_curves.cpp", "if (ClassicalButton(pDC, 6, u8\"上下\", bx)) m_dDemoVariant = 1.0;", "if (ClassicalButton(pDC, 6, u8\"上下\", bx)) m_dDemoVariant = -1.0;", "B"),
+ # page 503 (the hyperbola) at its first state: the top edge of the asymptotes' box, level at y = b
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, a, b, -a, b, pen);", "DrawLineWorld(pDC, a, b, -a, -b, pen);", "D"),
+ # pages 505 and 506 (sine, cosine), a click on the x axis: the radius to the circle's centre (-2, 0)
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, cx, y, -2.0, 0.0, pen);", "DrawLineWorld(pDC, cx, y, 0.0, -2.0, pen);", "S"),
+ # page 504 (x from -4 to 4, y from -3 to 3) at its first state: the directrix across the whole x range
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, m_dXMin, directrix, m_dXMax, directrix, fill);", "DrawLineWorld(pDC, m_dYMin, directrix, m_dYMax, directrix, fill);", "S"),
+ # page 508 (the cycloid), a click in the plot: the rolling circle's centre (t, 1)
+ ("src/catalog/classical_curves.cpp", "DrawDotWorld(pDC, t, 1.0, kDotRadius, kDotRadius, pen, pen);", "DrawDotWorld(pDC, t, 0.0, kDotRadius, kDotRadius, pen, pen);", "D"),
+ # the Curve pages (231, 233, 511), the function panel on a function with α: α at one decimal
+ ("src/catalog/panels.cpp", "DrawLabelNumberBoxed(pDC, lx, y, t.alphaLabel, 1, m_dAlphaF, colour);", "DrawLabelNumberBoxed(pDC, lx, y, t.alphaLabel, 2, m_dAlphaF, colour);", "R"),
+ # the Surf pages (364, 375-377), the quadric's coefficient panel: the second row shows d, e, f, not a, b, c
+ ("src/catalog/panels_steps.cpp", "nTop + 2 * H / 5, kCoefLabels[i], 1, v[i], colour);", "nTop + 2 * H / 5, kCoefLabels[i], 1, v[i - 3], colour);", "R"),
+ # script
+ # page 306 (Δy and dy), △x负 then △x正: Δx to the right of M again
+ ("src/script/annotation_calculus.cpp", "m_nDeltaXSign = b.sign;", "m_nDeltaXSign *= b.sign;", "B"),
+ # page 306 (Δy and dy) at its first state: the level line from M across to the y axis at f(x0)
+ ("src/script/annotation_calculus.cpp", "DrawLineWorld(pDC, x0, y0, 0, y0, m_crDefaultPen);", "DrawLineWorld(pDC, x0, y0, 0, y1, m_crDefaultPen);", "D"),
+ # page 369 (the osculating circle), cursor in the plot: the circle about its centre D
+ ("src/script/annotation_calculus.cpp", "const double u = cx + std::cos(t) / kappa, v = cy + std::sin(t) / kappa;", "const double u = x + std::cos(t) / kappa, v = cy + std::sin(t) / kappa;", "D"),
+ # page 306, the chord (割线与切线): the dot at the chord's end B on the curve
+ ("src/script/annotation_calculus.cpp", "DrawDotWorld(pDC, bx, by, r, r, m_crPen, m_crFill);", "DrawDotWorld(pDC, bx, ay, r, r, m_crPen, m_crFill);", "D"),
+ # page 2101, the free vector from (1, 2.5, 2.5), cursor in the figure: its y toward the floor point's y
+ ("src/script/annotation_vectors.cpp", "y0 + scale * (by - y0),", "y0 + scale * (by - x0),", "S"),
+ # page 2100, 渐变矩形、弦长与数值 (x from -3 to 3): Print's row of values, F at x mirrored about the middle of the range
+ ("src/script/annotation_polygons.cpp", "const double value = EvalF(m_dXMax - x + m_dXMin, k);", "const double value = EvalF(m_dXMax - x - m_dXMin, k);", "R"),
+]
+
 
 def run(cmd, cwd, **kw):
     return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
@@ -1001,7 +1092,8 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
     args = sys.argv[2:]
-    plants = (P11 if "--eleventh" in args else P10 if "--tenth" in args else P9 if "--ninth" in args else
+    plants = (P12 if "--twelfth" in args else P11 if "--eleventh" in args else
+              P10 if "--tenth" in args else P9 if "--ninth" in args else
               P8 if "--eighth" in args else P7 if "--seventh" in args else
               P6 if "--sixth" in args else
               P5 if "--fifth" in args else
@@ -1043,7 +1135,7 @@ def changed_lines(text, old, new):
 
 
 def check(root, plants, picks):
-    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10, P11]
+    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10, P11, P12]
     earlier = {}
     for other in lists:
         if other is plants:
