@@ -972,22 +972,22 @@ P12 = [
  # page 603 (x from -0.25 to 1.25, y from -0.5 to 2.5), 按x型: the section x = c runs the whole y range
  ("src/solid/solid_between.cpp", "const double lo = alongY ? m_dYMin : m_dXMin, hi = alongY ? m_dYMax : m_dXMax;", "const double lo = alongY ? m_dXMin : m_dYMin, hi = alongY ? m_dXMax : m_dYMax;", "S"),
  # stats
- # page 212, the normal density (方差 shown), σ增 once: 方差=σ^2, not σ
+ # page 212, the normal density, σ增 then a click in the plot: 方差=σ^2, not σ
  ("src/stats/continuous_demo.cpp", "variance = {Gbk(u8\"方差=σ^2=\"), 2, sigma * sigma};", "variance = {Gbk(u8\"方差=σ^2=\"), 2, sigma};", "R"),
- # page 212, the F density at its first state (n and m apart): n= under the curve shows n
+ # page 212, the F density (n=9, m=12), a click in the plot: n= under the curve shows n
  ("src/stats/continuous_demo.cpp", "params[paramCount++] = {Gbk(u8\"n=\"), 0.25, 0, double(n)};", "params[paramCount++] = {Gbk(u8\"n=\"), 0.25, 0, double(m)};", "S"),
- # page 212, the Γ density (期望 shown, shifted right of 0): the mean λ+α/β with its shift
+ # page 212, the Γ density shifted by λ=5, a click in the plot: the mean λ+α/β with its shift
  ("src/stats/continuous_demo.cpp", "mean = {Gbk(u8\"期望=λ+α/β=\"), 2, lambda + ga / gb};", "mean = {Gbk(u8\"期望=λ+α/β=\"), 2, ga / gb};", "R"),
  # page 212, the χ² density in the quantile view, α then a click in the plot: α given, u read off
  ("src/stats/continuous_demo.cpp", "if (TextButton(pDC, alphaX, top - 22, T().alpha)) m_nDemoOption = 2;", "if (TextButton(pDC, alphaX, top - 22, T().alpha)) m_nDemoOption = 1;", "B"),
- # page 212, the F density, m增: m rises, n stays
+ # page 212, the F density, m增 then a click in the plot: m rises, n stays
  ("src/stats/continuous_demo.cpp", "count(&m_nSavedCountM, 2);", "count(&m_nSavedCountN, 2);", "B"),
  # page 212, the χ² density in the quantile view, a click in the plot: 1-α stands left of the split
  ("src/stats/continuous_demo.cpp", "DrawLabelValueSmallClear(pDC, std::max(split - 0.1 * m_dXSpan, m_dXMin),", "DrawLabelValueSmallClear(pDC, std::max(split + 0.1 * m_dXSpan, m_dXMin),", "D"),
  # page 212, the hypergeometric figure with 期望 shown, n增 or n减 once: nM/N off a whole number keeps its fraction (6·8/20 = 2.40)
  ("src/stats/discrete_demo.cpp", "const double mean = double(n) * marked / bigN;", "const double mean = double(n * marked / bigN);", "R"),
  # numeric
- # page 203 (LU) at its first state: the augmented matrix with its column b
+ # page 203 (LU), 开  始: the augmented matrix with its column b
  ("src/numeric/lu_demo.cpp", "for (int j = 0; j <= order; ++j) cell(i, j, \"\", r.m[i][j], m_crCurveSetting);", "for (int j = 0; j < order; ++j) cell(i, j, \"\", r.m[i][j], m_crCurveSetting);", "R"),
  # page 203 (LU), 下一步 until solved: the row Y=[ holds y of Ly = b, X=[ holds x
  ("src/numeric/lu_demo.cpp", "vectorRow(order + 1, \"Y=[\", r.y, m_crFirstDerivative);", "vectorRow(order + 1, \"Y=[\", r.x, m_crFirstDerivative);", "S"),
@@ -1012,9 +1012,9 @@ P12 = [
  ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, m_dXMin, directrix, m_dXMax, directrix, fill);", "DrawLineWorld(pDC, m_dYMin, directrix, m_dYMax, directrix, fill);", "S"),
  # page 508 (the cycloid), a click in the plot: the rolling circle's centre (t, 1)
  ("src/catalog/classical_curves.cpp", "DrawDotWorld(pDC, t, 1.0, kDotRadius, kDotRadius, pen, pen);", "DrawDotWorld(pDC, t, 0.0, kDotRadius, kDotRadius, pen, pen);", "D"),
- # the Curve pages (231, 233, 511), the function panel on a function with α: α at one decimal
+ # the Curve pages (231, 233, 511), the function panel (opened from the function menu) on a function with α: α at one decimal
  ("src/catalog/panels.cpp", "DrawLabelNumberBoxed(pDC, lx, y, t.alphaLabel, 1, m_dAlphaF, colour);", "DrawLabelNumberBoxed(pDC, lx, y, t.alphaLabel, 2, m_dAlphaF, colour);", "R"),
- # the Surf pages (364, 375-377), the quadric's coefficient panel: the second row shows d, e, f, not a, b, c
+ # a function's coefficient panel (opened from the function menu on a Curve or Surf page): the second row shows d, e, f, not a, b, c
  ("src/catalog/panels_steps.cpp", "nTop + 2 * H / 5, kCoefLabels[i], 1, v[i], colour);", "nTop + 2 * H / 5, kCoefLabels[i], 1, v[i - 3], colour);", "R"),
  # script
  # page 306 (Δy and dy), △x负 then △x正: Δx to the right of M again
