@@ -81,4 +81,14 @@ TEST_F(SolidPageTest, SpaceAnnotationsKeepTheirMarks) {
     EXPECT_TRUE(log.Saw("B^2-AC="));
 }
 
+TEST_F(SolidPageTest, TickValuesMovedByTheRangeArrowsStayShort) {
+    // Each "↑" raises z-min by a tenth of the range [z-min, 3]: after six,
+    // z-min = 3·(1 − 0.9⁶) = 1.405677, written to two decimals like the
+    // ticks beside it.
+    Open("2101");
+    for (int i = 0; i < 6; ++i) PressControl(*view, u8"↑");
+    EXPECT_TRUE(log.Saw("1.41"));
+    EXPECT_FALSE(log.Saw("1.405677"));
+}
+
 } // namespace

@@ -21,10 +21,13 @@ constexpr int kTicksPerAxis = 4;
 constexpr int kTickCap = kTicksPerAxis + 2;
 
 // Two decimals, or the few more a quarter point needs to be written as its
-// value (0.025 on [0, 0.1]); a value no decimals write exactly rounds to two.
+// value (0.025 on [0, 0.1]); a value that needs more than that (a minimum the
+// range arrows moved by tenths, 1.405677) rounds to two like its neighbours,
+// so it stays as narrow as the column it stands in.
+constexpr int kMostSceneTickDecimals = 4;
 int SceneTickDecimals(double u) {
     const int decimals = catalog::ExactDecimals(u, 2);
-    return decimals < 0 ? 2 : decimals;
+    return decimals < 0 || decimals > kMostSceneTickDecimals ? 2 : decimals;
 }
 
 // Where an x tick's value starts, a little left of its tick.
