@@ -12,6 +12,7 @@ PRESS_TABLE(DerivativePresses, TheIncrementAgainstTheDifferentialOfPage306) {
     Run({
         {"306/2400", "", "(△y-dy)/△x=", "-0.1600", "py: h 0.1, △x 0.4"},
         {"306/2400", "", "?=△y", "", "hand: the increment on the y axis is named △y"},
+        {"306/2400", "", "?=△x", "", "hand: and the one on the x axis △x"},
         {"306/2400", "\\|△x\\|减", "=h", "0.08", "hand: 0.1 × 0.8"},
         {"306/2400", "", "(△y-dy)/△x=", "-0.1256", "py: △x 0.32"},
         {"306/2400", "\\|△x\\|减", "(△y-dy)/△x=", "-0.0989", "py: △x 0.256"},
@@ -111,6 +112,7 @@ PRESS_TABLE(DerivativePresses, TheArcBetweenTwoTangentsOfPage369) {
          "py: the circle about D (−1.715, 3.6167) of radius 4.0585, at −30°"},
         {"369/2000", "", "rgb@0.3143,0.1019", "255,255,255", "py: and at −60°"},
         {"369/2000", "", "rgb@-1.715,3.6167", "255,100,100", "py: the centre D"},
+        {"369/2000", "", "?=D", "", "hand: and its name"},
         {"369/2000", "", "rgb@-0.545,1.8167", "255,220,0", "py: the evolute at x = 0"},
         {"369/2000", "^-1.5,0.225", "rgb@0,-0.675", "250,255,0",
          "py: the tangent at M (−1.5, 0.225), slope −0.6"},
