@@ -112,7 +112,6 @@ PRESS_TABLE(DerivativePresses, TheArcBetweenTwoTangentsOfPage369) {
          "py: the circle about D (−1.715, 3.6167) of radius 4.0585, at −30°"},
         {"369/2000", "", "rgb@0.3143,0.1019", "255,255,255", "py: and at −60°"},
         {"369/2000", "", "rgb@-1.715,3.6167", "255,100,100", "py: the centre D"},
-        {"369/2000", "", "?=D", "", "hand: and its name"},
         {"369/2000", "", "rgb@-0.545,1.8167", "255,220,0", "py: the evolute at x = 0"},
         {"369/2000", "^-1.5,0.225", "rgb@0,-0.675", "250,255,0",
          "py: the tangent at M (−1.5, 0.225), slope −0.6"},
@@ -123,6 +122,17 @@ PRESS_TABLE(DerivativePresses, TheArcBetweenTwoTangentsOfPage369) {
         {"369/2000", "", "rgb@-0.14,2.4917", "255,100,100", "py: the centre D"},
         {"369/2000", "", "rgb@2.5,1.95", "!250,255,0", "py: M's old tangent gone"},
     });
+}
+
+// Sources: hand. Page 369's evolute figure alone (its text names D too):
+// the centre of curvature of M = (1, 0.6) lies in the plot and is named.
+PRESS_TABLE(DerivativePresses, TheCentreOfCurvatureIsNamed) {
+    RunScript("700DATA1(0,0.3,0.3,0,0,0,0,)\n"
+              "700Curve(0.4,3,44,13,39,-1,0,-3,3,-1,4,-3,3)\n"
+              "700Curvature(1,0,255,255,255,255,220,0)\n",
+              {
+                  {"2101", "^1,0.6", "?=D", "", "py: D (−1.715, 3.6167) in the plot"},
+              });
 }
 
 // Sources: python3, page 308: M = (1, sin 1), N = M + 4h along x (h from
