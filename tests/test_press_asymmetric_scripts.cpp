@@ -22,6 +22,7 @@ PRESS_TABLE(AsymmetricScriptPresses, TheMeanValueFigureOnAnUnevenInterval) {
                   {"329", "", "rgb@1.75,-0.4093", "!255,100,100", "py: the swapped chord there"},
                   {"329", "", "rgb@1.8101,0.4858", "250,255,0", "py: ξ1's ordinate halfway"},
                   {"329", "", "rgb@4.4731,-0.4858", "250,255,0", "py: ξ2's ordinate halfway"},
+                  {"329", "", "ξ#2", "2", "hand: the second point left to right is ξ2"},
                   {"329", "", "rgb@1.3315,0.4858", "!250,255,0", "py: none where cos ξ = −s"},
                   {"329", "", "rgb@4.9517,-0.4858", "!250,255,0", "py: nor at the other"},
                   {"329", "", "rgb@2.4101,0.8293", "250,255,0", "py: ξ1's tangent, 0.6 on"},

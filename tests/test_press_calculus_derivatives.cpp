@@ -12,6 +12,7 @@ PRESS_TABLE(DerivativePresses, TheIncrementAgainstTheDifferentialOfPage306) {
     Run({
         {"306/2400", "", "(△y-dy)/△x=", "-0.1600", "py: h 0.1, △x 0.4"},
         {"306/2400", "", "?=△y", "", "hand: the increment on the y axis is named △y"},
+        {"306/2400", "", "?=△x", "", "hand: and the one on the x axis △x"},
         {"306/2400", "\\|△x\\|减", "=h", "0.08", "hand: 0.1 × 0.8"},
         {"306/2400", "", "(△y-dy)/△x=", "-0.1256", "py: △x 0.32"},
         {"306/2400", "\\|△x\\|减", "(△y-dy)/△x=", "-0.0989", "py: △x 0.256"},
@@ -121,6 +122,17 @@ PRESS_TABLE(DerivativePresses, TheArcBetweenTwoTangentsOfPage369) {
         {"369/2000", "", "rgb@-0.14,2.4917", "255,100,100", "py: the centre D"},
         {"369/2000", "", "rgb@2.5,1.95", "!250,255,0", "py: M's old tangent gone"},
     });
+}
+
+// Sources: hand. Page 369's evolute figure alone (its text names D too):
+// the centre of curvature of M = (1, 0.6) lies in the plot and is named.
+PRESS_TABLE(DerivativePresses, TheCentreOfCurvatureIsNamed) {
+    RunScript("700DATA1(0,0.3,0.3,0,0,0,0,)\n"
+              "700Curve(0.4,3,44,13,39,-1,0,-3,3,-1,4,-3,3)\n"
+              "700Curvature(1,0,255,255,255,255,220,0)\n",
+              {
+                  {"2101", "^1,0.6", "?=D", "", "py: D (−1.715, 3.6167) in the plot"},
+              });
 }
 
 // Sources: python3, page 308: M = (1, sin 1), N = M + 4h along x (h from

@@ -70,11 +70,13 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
 // cos 1 ± 0.3 is left at 1 − arccos(cos 1 + 0.3), δ 0.427044, but at
 // arccos(cos 1 − 0.3) − 1, 0.328119, on the right; the hollow dot at x0 − δ
 // ringed in (0, 255, 255). The click puts x0 within a pixel of 1 (δ moves
-// by about half the shift), well inside the ring's reach.
+// by about half the shift), well inside the ring's reach. Page 305 from
+// the right at the same x0: the hollow dot at x0 + 0.328119, the left δ 0.
 PRESS_TABLE(LimitPresses, TheLeftDotOfAnUnevenPoint) {
     Run({
         {"304/1700", "^1,0.5", "rgb@0.572956,0", "0,255,255", "py: the dot at x0 − δ of the left"},
         {"304/1700", "", "rgb@0.671881,0", "!0,255,255", "py: none at x0 − δ of the right"},
+        {"305/1700", "^1,0.5", "rgb@1.328119,0", "0,255,255", "py: the dot at x0 + δ of the right"},
     });
 }
 

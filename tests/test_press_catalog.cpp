@@ -52,6 +52,8 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
         {"233", "a减*3", "a=", "0.40", "hand: 0.7 − 0.3"},
         {"233", "b增*3", "b=", "0.10", "hand: −0.2 + 0.3"},
         {"233", "c减*3", "c=", "-3.10", "hand: −2.8 − 0.3"},
+        // The first piecewise form from the menu, its panel open: x0 from 0.
+        {"233", "@36063|@32997|x0#2*3", "x0=", "-0.3", "hand: 0 − 3 × 0.1"},
         {"513", "a增*3", "a=", "1.30", "hand: 1 + 0.3"},
         {"513", "a减*2", "a=", "1.10", "hand: 1.3 − 0.2"},
         {"513", "b增*3", "b=", "0.30", "hand: 0 + 0.3"},

@@ -207,7 +207,9 @@ PRESS_TABLE(NumericControlPresses, TheNewtonStepsOfPage313) {
 // polynomial at 4.5 and 4.7, far under arctan there; the chords of the
 // linear interpolation, (0, 0) to (1, π/4) at 0.5; the page's first figure,
 // √x on [0, 4] fitted by Legendre's P0..P2, the coefficients by the exact
-// integrals of u^(k + 1/2). Sources: python3.
+// integrals of u^(k + 1/2), and its basis P1, P2 of t = (x − 2)/2 in the
+// palette's (255, 255, 0) and (0, 0, 255); with the nodes 1 apart, the
+// linear hats, hat i in the palette's colour i. Sources: python3, hand.
 PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
     Run({
         {"465/3000", "", "ink@4.5,1.1839", "-2,1.8", "py: L(4.5), arctan 4.5 = 1.3521"},
@@ -221,6 +223,11 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
         {"465", "", "rgb@3.98,1.9405", "250,255,0",
          "py: the fit 4/3 + 0.8t − 0.1905 P2(t), t = (x − 2)/2"},
         {"465", "", "rgb@4.3,1.9707", "!250,255,0", "py: the fit ends at b = 4"},
+        {"465", "显示特殊函数", "rgb@1,-0.125", "0,0,255", "py: P2(t) at t = −0.5"},
+        {"465", "", "rgb@2,0.3", "!0,0,255", "hand: between P2's foot −0.5 and its ends 1"},
+        {"465/4200", "@3,-1.5|显示Ii", "rgb@2.75,0.75", "150,0,0",
+         "hand: hat 8 rises (2, 0)-(3, 1)"},
+        {"465/4200", "", "rgb@3.25,0.75", "150,0,0", "hand: and falls (3, 1)-(4, 0)"},
     });
 }
 

@@ -226,4 +226,30 @@ PRESS_TABLE(SolidViewPresses, TheCylindersDirectionButtons) {
     });
 }
 
+// Sources: hand. The quadratic-form surface z = a x² + 2b xy + c y² of
+// the scene, a, b, c the curve's coefficients 0.5, 0.6, −0.4: b² − ac =
+// 0.36 + 0.2.
+PRESS_TABLE(SolidViewPresses, TheQuadraticFormsDiscriminant) {
+    RunScript("700DATA1(0,0.5,0.6,-0.4,0,0,0,)\n"
+              "700Surf(0.8,6,36,10,1,0,0,-1.5,1.5,-1.5,1.5,-2.5,2.5,22,-1,0,0,0,1,1)\n",
+              {
+                  {"2101", "", "b^2-ac=", "0.560", "hand: 0.6² + 0.5 × 0.4"},
+              });
+}
+
+// Sources: python3. Page 374's helix x = cos t, y = sin t, z = 0.2t, t in
+// [0, 9.42], projected on all three planes, the mesh down to 5 + 5 so
+// that the chords run between t = 0.942 n: the middle of the chord of
+// t 4.71 to 5.652 on xOz, (0.4025, 0, 1.0362); of t 3.768 to 4.71 on yOz,
+// (0, −0.7931, 0.8478); each in (255, 128, 0).
+PRESS_TABLE(SolidViewPresses, TheHelixOnTheUprightPlanes) {
+    RunScript("700DATA1(0,1,1,0,0,0,0,)\n"
+              "700DATA1(1,0,0.2,0,0,0,0,1,)\n"
+              "700SpaceCurve(0.7,6,36,10,1,39,1,-1.5,1.5,-1.5,1.5,0,2,0,1,4,0,9.42)\n",
+              {
+                  {"2101", "减少*6|减少#2*6", "rgb3@0.4025,0,1.0362", "255,128,0", "py: on xOz"},
+                  {"2101", "", "rgb3@0,-0.7931,0.8478", "255,128,0", "py: on yOz"},
+              });
+}
+
 } // namespace

@@ -98,6 +98,7 @@ PRESS_TABLE(SolidPresses, AngleAndChargeButtons) {
         {"344", "含汇", "=t", "2", "hand: the sink"},
         {"344", "画矢量场", "=t", "2", "hand: the lattice keeps the charge"},
         {"344", "含源和汇", "=t", "0", "hand: source and sink"},
+        {"344", "", "=φ", "2", "hand: the closed surfaces, not the lattice"},
     });
 }
 
@@ -192,6 +193,10 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"342", "负向", "rgb3@0.4913,0.3685,1.0569", "250,255,0", "py: (p, q, −1)/√1.36"},
         {"342", "", "rgb3@1.0058,0.7543,2.1287", "!250,255,0", "py: none above"},
         {"342", "正向", "rgb3@1.0058,0.7543,2.1287", "250,255,0", "py: up again"},
+        // The ellipse of half-axes 0.6 about it: the boundary's arrow from
+        // t 1.02 to 1.52 on the surface, three quarters along.
+        {"342", "椭圆|放大*3", "rgb3@0.9014,1.1772,1.3355", "0,255,255",
+         "py: f(x, y) at both ends"},
     });
 }
 
