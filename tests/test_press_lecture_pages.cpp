@@ -1,7 +1,7 @@
 // Pages of the line-and-plane, equation and derivative menus pressed as a
 // lecturer presses them: the perpendicular from a point to a plane, two lines
-// in a common plane, two parallel lines, Duffing's equation and the
-// derivatives of an implicit and a parametric function.
+// in a common plane, two parallel lines, Duffing's equation, a forced
+// oscillation and the derivatives of an implicit and a parametric function.
 #include "press_table.h"
 
 namespace {
@@ -16,10 +16,11 @@ PRESS_TABLE(LecturePresses, TheLineAndPlanePages) {
         {"356", "", "rgb3@1.36,2.48,1.0", "!115,255,139", "py: past the foot (1.488, 2.384, 1.32)"},
         {"356", "m增*2", "m=", "0.600", "hand: 0.4 + 0.2"},
         {"358", "@33759", "p=", "0.000", "the script: L1 lies in z = 1.2"},
-        {"358", "", "rgb3@1.4,1.6,1.2", "119,255,136", "py: P0 + (1, 1, 0)"},
+        {"358", "", "m=", "0.500", "the script"},
+        {"358", "", "rgb3@1.5,1.2,1.2", "127,255,127", "py: P0 + (0.5, 1, 0)"},
         {"358", "", "rgb3@1.8,1.0,1.2", "255,255,0", "hand: L2 along y at x = 1.8"},
         {"358", "p增*2", "p=", "0.200", "hand: 0 + 0.2"},
-        {"358", "", "rgb3@1.4,1.6,1.4", "119,255,136", "py: P0 + (1, 1, 0.2), off the plane"},
+        {"358", "", "rgb3@1.5,1.2,1.4", "127,255,127", "py: P0 + (0.5, 1, 0.2), off the plane"},
         {"361", "", "=π1a", "-0.4", "hand: −m/p of (0.4, 0.6, 1)"},
         {"361", "", "rgb3@1.12,1.18,2.8", "95,255,159", "py: P0 + 0.3·(0.4, 0.6, 1)"},
         {"361", "m增", "m=", "0.500", "hand: 0.4 + 0.1"},
@@ -29,7 +30,8 @@ PRESS_TABLE(LecturePresses, TheLineAndPlanePages) {
 
 // Sources: python3, RK4 with h = 0.01 of y'' = −0.25y' − y − y³ + 0.6 cos 1.2x,
 // y(0) = 1, y'(0) = 0: y(2) = −0.3428, y'(2) = −0.8087, y(5) = 0.4490,
-// y'(5) = 1.0015, y(12) = 0.3457, y'(12) = −1.2605. Curve (0, 255, 255), first
+// y'(5) = 1.0015, y(12) = 0.3457, y'(12) = −1.2605; of y'' + 0.3y' + y = cos x,
+// y(0) = y'(0) = 0: y(10) = −1.4780, y'(20) = 1.2804. Curve (0, 255, 255), first
 // derivative (250, 255, 0), second (255, 100, 100).
 PRESS_TABLE(LecturePresses, TheEquationAndDerivativePages) {
     Run({
@@ -38,6 +40,10 @@ PRESS_TABLE(LecturePresses, TheEquationAndDerivativePages) {
         {"362", "", "rgb@12,0.3457", "0,255,255", "py: y(12)"},
         {"362", "相平面", "rgb@0.4490,1.0015", "0,255,255", "py: (y, y') at 5"},
         {"362", "取消", "rgb@12,-1.2605", "250,255,0", "py: y'(12)"},
+        {"332", "", "rgb@10,-1.4780", "0,255,255", "py: y(10) of y'' + 0.3y' + y = cos x"},
+        {"332", "", "rgb@20,1.2804", "250,255,0", "py: y'(20)"},
+        {"332", "", "p=", "0.3000", "the script"},
+        {"332", "q增大*2", "q=", "1.2000", "hand: 1 + 2 × 0.1"},
         {"371", "@0,1", "rgb@0,-0.3679", "250,255,0", "hand: y' = −1/e at (0, 1)"},
         {"371", "", "rgb@2,-0.1410", "250,255,0", "py: y(2) = 0.5190, y' = −y/(e^y + 2)"},
         {"371", "", "rgb@1,0.7015", "0,255,255", "py: e^y + y = e"},
