@@ -45,7 +45,7 @@ TEST_F(TangentPageTest, SecantStepButtonsActOncePerClick) {
 TEST_F(TangentPageTest, ThePlanesPageFillsEachOfItsPatches) {
     Open("354");
     EXPECT_TRUE(messages.empty());
-    // The three patches in their fill colours: z = 0.9, x = 0.4, x + y = 2.
+    // The three patches in their fill colours: z = 0.9, y = 1.7, x + y = 2.
     for (COLORREF fill : {RGB(200, 160, 0), RGB(0, 130, 160), RGB(150, 60, 150)})
         EXPECT_GT(CountColour(view->BackingImage(), fill), 2000) << fill;
 }
