@@ -62,16 +62,24 @@ struct AfterClicks {
     int times;
     int top = 0; // the page scrolled this far first
     int width = 1280, height = 960;
+    // The right button's zoom at the window's middle first.
+    bool zoom = false;
 };
 
 void TimeAfterClicks(benchmark::State& state, const AfterClicks& c) {
     auto view = OpenSamplePage(c.topic, c.family, c.width, c.height);
     if (!view) return state.SkipWithError("no run directory");
+    if (c.zoom) {
+        view->OnRButtonDown(MK_RBUTTON, CPoint(c.width / 2, c.height / 2));
+        view->Invalidate();
+        view->RenderPending();
+    }
     if (c.top > 0) {
         view->ScrollToPosition(CPoint(0, c.top));
         view->RenderPending();
     }
-    if (!PressLabel(*view, c.label, c.times)) return state.SkipWithError("no such button");
+    if (c.times > 0 && !PressLabel(*view, c.label, c.times))
+        return state.SkipWithError("no such button");
     TimeFullPasses(state, *view);
     // The state's picture, to compare a change's pictures with the last ones.
     if (const char* dir = std::getenv("PEMRO_BENCH_SHOTS"))
@@ -152,6 +160,12 @@ void RegisterAfterClickBenchmarks() {
         // press inside its plot.
         {"381_t10", "381", -1, u8"t增大", 10, 1100},
         {"382_R", "382", -1, u8"R减", 1},
+        {"382_t30", "382", -1, u8"t增", 30},
+        {"318_up30", "318", -1, u8"↗", 30},
+        // The surfaces zoomed by the right button to fill the window.
+        {"311_zoom", "311", -1, "", 0, 0, 1280, 960, true},
+        {"317_zoom", "317", -1, "", 0, 0, 1280, 960, true},
+        {"318_zoom", "318", -1, "", 0, 0, 1280, 960, true},
         // The hemisphere cut into spherical volume elements.
         {"343_partition", "343", -1, u8"分割", 1},
         {"343_partition_1920", "343", -1, u8"分割", 1, 0, 1920, 1080},
