@@ -17,19 +17,22 @@
 
 namespace {
 
-// The first control so labelled that a repaint draws.
+// The control so labelled that a repaint draws, after `skip` others so
+// labelled.
 struct FindControl : CPemroView::ControlSink {
     CString label;
+    int skip = 0;
     bool found = false;
     CRect box;
     void OnControl(const CRect& b, int, CPoint, const CString& l, const LOGFONT&) override {
-        if (!found && l == label) found = true, box = b;
+        if (!found && l == label && skip-- == 0) found = true, box = b;
     }
 };
 
-bool ControlCentre(CPemroView& v, const char* utf8, CPoint* page) {
+bool ControlCentre(CPemroView& v, const char* utf8, CPoint* page, int skip = 0) {
     FindControl find;
     find.label = Gbk(utf8);
+    find.skip = skip;
     v.m_pControlSink = &find;
     v.Invalidate();
     v.RenderPending();
@@ -47,9 +50,9 @@ int Press(CPemroView& v, CPoint page) {
     return v.RenderPending();
 }
 
-bool PressLabel(CPemroView& v, const char* utf8, int times) {
+bool PressLabel(CPemroView& v, const char* utf8, int times, int skip = 0) {
     CPoint p;
-    if (!ControlCentre(v, utf8, &p)) return false;
+    if (!ControlCentre(v, utf8, &p, skip)) return false;
     for (int i = 0; i < times; ++i) Press(v, p);
     return true;
 }
@@ -62,16 +65,26 @@ struct AfterClicks {
     int times;
     int top = 0; // the page scrolled this far first
     int width = 1280, height = 960;
+    // The right button's zoom at the window's middle first.
+    bool zoom = false;
+    // The button is the one after this many others so labelled.
+    int skip = 0;
 };
 
 void TimeAfterClicks(benchmark::State& state, const AfterClicks& c) {
     auto view = OpenSamplePage(c.topic, c.family, c.width, c.height);
     if (!view) return state.SkipWithError("no run directory");
+    if (c.zoom) {
+        view->OnRButtonDown(MK_RBUTTON, CPoint(c.width / 2, c.height / 2));
+        view->Invalidate();
+        view->RenderPending();
+    }
     if (c.top > 0) {
         view->ScrollToPosition(CPoint(0, c.top));
         view->RenderPending();
     }
-    if (!PressLabel(*view, c.label, c.times)) return state.SkipWithError("no such button");
+    if (c.times > 0 && !PressLabel(*view, c.label, c.times, c.skip))
+        return state.SkipWithError("no such button");
     TimeFullPasses(state, *view);
     // The state's picture, to compare a change's pictures with the last ones.
     if (const char* dir = std::getenv("PEMRO_BENCH_SHOTS"))
@@ -152,6 +165,17 @@ void RegisterAfterClickBenchmarks() {
         // press inside its plot.
         {"381_t10", "381", -1, u8"t增大", 10, 1100},
         {"382_R", "382", -1, u8"R减", 1},
+        {"382_t30", "382", -1, u8"t增", 30},
+        {"382_t30_2160", "382", -1, u8"t增", 30, 0, 1280, 2160},
+        {"382_t30_2560", "382", -1, u8"t增", 30, 0, 2560, 1440},
+        {"318_up30", "318", -1, u8"↗", 30},
+        {"318_turn30", "318", -1, u8"↗", 30, 0, 1280, 960, false, 1},
+        {"318_turn30_2560", "318", -1, u8"↗", 30, 0, 2560, 1440, false, 1},
+        {"318_zoom_2560", "318", -1, "", 0, 0, 2560, 1440, true},
+        // The surfaces zoomed by the right button to fill the window.
+        {"311_zoom", "311", -1, "", 0, 0, 1280, 960, true},
+        {"317_zoom", "317", -1, "", 0, 0, 1280, 960, true},
+        {"318_zoom", "318", -1, "", 0, 0, 1280, 960, true},
         // The hemisphere cut into spherical volume elements.
         {"343_partition", "343", -1, u8"分割", 1},
         {"343_partition_1920", "343", -1, u8"分割", 1, 0, 1920, 1080},

@@ -343,6 +343,34 @@ TEST(DcEllipse, WidePenRing) {
     EXPECT_EQ(s.At(20, 20), kRed);
 }
 
+// An ellipse of the same box drawn just before with another pen, or
+// elsewhere and cut by the edge, leaves the ring as drawn alone; and is
+// itself drawn as it would be alone.
+TEST(DcEllipse, WidePenRingAfterAnotherOfTheSameSize) {
+    const struct {
+        const char* name;
+        int width; // of the pen before; -1 for none
+        int dx, dy;
+        const char* before; // row 20 from x = 2 after the first, if checked
+    } rows[] = {{"thin pen", 1, 0, 0, "...BRRRR"},
+                {"no pen", -1, 0, 0, nullptr},
+                {"cut by the corner", 3, -30, -30, nullptr}};
+    for (const auto& r : rows) {
+        Surface s(40, 40);
+        s.dc.SelectObject(r.width < 0 ? CPen(PS_NULL, 1, kBlack) : CPen(PS_SOLID, r.width, kBlue));
+        s.dc.SelectObject(CBrush(kRed));
+        s.dc.Ellipse(5 + r.dx, 5 + r.dy, 36 + r.dx, 36 + r.dy);
+        if (r.before) EXPECT_EQ(s.Picture(2, 20, 10, 21)[0], r.before) << r.name;
+        s.dc.SelectObject(CPen(PS_SOLID, 3, kBlack));
+        s.dc.Ellipse(5, 5, 36, 36);
+        EXPECT_EQ(s.Picture(2, 20, 10, 21)[0], "..###RRR") << r.name;
+        EXPECT_EQ(s.Picture(31, 20, 39, 21)[0], "RRR###..") << r.name;
+        EXPECT_EQ(s.Picture(20, 2, 21, 10),
+                  (std::vector<std::string>{".", ".", "#", "#", "#", "R", "R", "R"}))
+            << r.name;
+    }
+}
+
 // Arc: anticlockwise on screen from the start ray to the end ray.
 TEST(DcArc, Quadrants) {
     Surface s(21, 21);

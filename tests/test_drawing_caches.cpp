@@ -168,8 +168,9 @@ TEST(DrawingCaches, EveryPatternBackgroundIsPixelIdentical) {
 }
 
 // Cells and prisms hidden behind the next column, prism strokes repeating
-// the one before, mesh runs drawn again later and curve segments repeating
-// their curve's last one are left out, and the secant's nearest point, the
+// the one before, mesh runs drawn again later, a trail's balls drawn again
+// at the same place later and curve segments repeating their curve's last
+// one are left out, and the secant's nearest point, the
 // plane's trace and the evolute's centres kept from an earlier pass, only
 // with the caches on: the pages after their clicks, at three widths and line
 // widths, and figures further down their page scrolled into view, equal the
@@ -201,6 +202,8 @@ TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
                             {"359", {u8"方式1", u8"λ增"}, 0, 0, widths},
                             {"364", {u8"平行坐标面", u8"z=c", u8"上移"}, 0, 0, widths},
                             {"364", {u8"坐标面", u8"平行坐标面", u8"z=c", u8"增加"}, 0, 0, widths},
+                            // The ball's run at its longest: at rest for most frames.
+                            {"382", std::vector<const char*>(6, u8"t增"), 0, 0, widths},
                             {"369", {u8"←", u8"←", u8"←", u8"←", u8"←"}, 0, 1808, {{1920, 1080}}},
                             {"369", {u8"→", u8"→", u8"→"}, 0, 999, {{1024, 768}}}};
     for (size_t i = 0; i < std::size(states); ++i)

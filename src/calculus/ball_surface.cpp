@@ -14,8 +14,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -210,20 +213,46 @@ int CPemroView::RunBallOnSurface(CDC* pDC) {
     }
     const std::vector<double>& tx = trail ? trail->x : xs;
     const std::vector<double>& ty = trail ? trail->y : ys;
+    // Each frame's ball on screen. A ball that a later one draws again at
+    // the same place is covered by it whole; where no frame is shown on the
+    // way it is left out: a ball at rest repeats for thousands of frames.
+    struct Ball {
+        int x, y;
+        bool on;
+        COLORREF pen;
+    };
+    std::vector<Ball> balls(tx.size());
+    for (size_t i = 0; i < tx.size(); ++i) {
+        const double x = tx[i], y = ty[i];
+        const double z = EvalSurfaceF(x, y, upper);
+        double c[3];
+        BallSurfaceCentre(x, y, z, SurfaceDx(x, y, upper), SurfaceDy(x, y, upper), c);
+        Ball& b = balls[i];
+        b.pen = RGB(TrailLevel((x - m_dXMin) / m_dXSpan), TrailLevel((y - m_dYMin) / m_dYSpan),
+                    TrailLevel((z - m_dZMin) / m_dZSpan));
+        TurnPoint3D(&c[0], &c[1]);
+        b.on = ProjectPoint3D(c[0], c[1], c[2], &b.x, &b.y);
+    }
+    std::vector<bool> covered(balls.size(), false);
+    if (!presenter.IsLive() && DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN) {
+        std::unordered_set<std::uint64_t> later;
+        later.reserve(balls.size());
+        for (size_t i = balls.size(); i-- > 0;) {
+            if (!balls[i].on) continue;
+            const std::uint64_t at =
+                std::uint64_t(std::uint32_t(balls[i].x)) << 32 | std::uint32_t(balls[i].y);
+            covered[i] = !later.insert(at).second;
+        }
+    }
     double tau = 0;
     int frame = 0;
     for (size_t i = 0; i < tx.size(); ++i) {
         const double x = tx[i], y = ty[i];
-        const double z = EvalSurfaceF(x, y, upper);
         const int n = int(tau - kTimeColours * std::trunc(tau / kTimeColours));
         DrawLine3D(pDC, x, y, m_dZMin, x, y, m_dZMin,
                    m_acrPalette[std::clamp(n, 0, kTimeColours - 1)]);
-        double c[3];
-        BallSurfaceCentre(x, y, z, SurfaceDx(x, y, upper), SurfaceDy(x, y, upper), c);
-        const COLORREF pen =
-            RGB(TrailLevel((x - m_dXMin) / m_dXSpan), TrailLevel((y - m_dYMin) / m_dYSpan),
-                TrailLevel((z - m_dZMin) / m_dZSpan));
-        DrawDotProjected(pDC, c[0], c[1], c[2], R, R, pen, m_crFrontSide);
+        const Ball& b = balls[i];
+        if (b.on && !covered[i]) DrawDotPx(pDC, b.x, b.y, R, R, b.pen, m_crFrontSide);
         tau += h;
         // Past the time budget the rest of the trail is drawn at once; the
         // end of the pass shows the last frame.

@@ -129,6 +129,45 @@ struct Span {
 
 enum ShapeKind { kShapeEllipse, kShapeArc, kShapePie, kShapeChord };
 
+// One row of an ellipse: its whole span `cur` and the filling `in` between
+// the outline's two pieces (empty where the outline covers the row).
+struct EllipseRow {
+    bool any = false;
+    Span cur, in;
+};
+
+EllipseRow EllipseRowAt(const EllipseRegion& outer, const EllipseRegion& inner, bool pen, int w,
+                        long long y) {
+    EllipseRow row;
+    if (!outer.Span(y, &row.cur.x0, &row.cur.x1)) return row;
+    row.any = true;
+    if (!pen) return row;
+    if (w == 1) { // the region's border is the outline
+        Span up, down;
+        const bool hasUp = outer.Span(y - 1, &up.x0, &up.x1);
+        const bool hasDown = outer.Span(y + 1, &down.x0, &down.x1);
+        if (hasUp && hasDown) {
+            row.in.x0 = std::max({row.cur.x0 + 1, up.x0, down.x0});
+            row.in.x1 = std::min({row.cur.x1 - 1, up.x1, down.x1});
+        }
+    } else if (!inner.Span(y, &row.in.x0, &row.in.x1)) {
+        row.in = Span();
+    }
+    return row;
+}
+
+// The rows of the last small ellipse drawn, from its box's top left corner:
+// the same for every ellipse of that size and pen, as a trail of balls draws
+// thousands of them.
+struct KeptEllipse {
+    long long a = -1, b = -1;
+    int w = -1;
+    bool pen = false;
+    long long top = 0; // the first row below the box's top
+    std::vector<EllipseRow> rows;
+};
+constexpr long long kMaxKeptEllipse = 512;
+
 // Which pixels of the ellipse an arc, pie or chord keeps, in doubled
 // coordinates with y pointing up.
 struct ArcFilter {
@@ -564,32 +603,41 @@ void CDC::EllipseShape(int l, int t, int r, int b, int kind, int xs, int ys, int
             }
         }
     };
-    for (long long y = top; y <= bottom; ++y) {
-        Span cur, in;
-        if (!outer.Span(y, &cur.x0, &cur.x1)) continue;
+    const auto drawRow = [&](long long y, const EllipseRow& row) {
+        if (!row.any) return;
         if (!pen) {
-            if (fill) drawPiece(y, cur, true);
-            continue;
+            if (fill) drawPiece(y, row.cur, true);
+            return;
         }
-        if (w == 1) { // the region's border is the outline
-            Span up, down;
-            const bool hasUp = outer.Span(y - 1, &up.x0, &up.x1);
-            const bool hasDown = outer.Span(y + 1, &down.x0, &down.x1);
-            if (hasUp && hasDown) {
-                in.x0 = std::max({cur.x0 + 1, up.x0, down.x0});
-                in.x1 = std::min({cur.x1 - 1, up.x1, down.x1});
-            }
-        } else if (!inner.Span(y, &in.x0, &in.x1)) {
-            in = Span();
+        if (row.in.Empty()) {
+            drawPiece(y, row.cur, false);
+            return;
         }
-        if (in.Empty()) {
-            drawPiece(y, cur, false);
-            continue;
+        if (fill) drawPiece(y, row.in, true);
+        drawPiece(y, Span{row.cur.x0, row.in.x0 - 1}, false);
+        drawPiece(y, Span{row.in.x1 + 1, row.cur.x1}, false);
+    };
+    if (kind == kShapeEllipse && A < kMaxKeptEllipse && Bq < kMaxKeptEllipse) {
+        // The same ellipse at the box's corner moved by whole pixels: its
+        // doubled centre moves by even steps, so its rows shift with it.
+        thread_local KeptEllipse kept;
+        if (kept.a != A || kept.b != Bq || kept.w != w || kept.pen != pen) {
+            EllipseRegion o{A, Bq, A + 1, Bq + 1}, i = o;
+            if (w > 1) o.ad = A + w, o.bd = Bq + w, i.ad = A - w, i.bd = Bq - w;
+            kept.a = A, kept.b = Bq, kept.w = w, kept.pen = pen;
+            kept.top = o.TopRow();
+            kept.rows.clear();
+            for (long long y = kept.top; y <= o.BottomRow(); ++y)
+                kept.rows.push_back(EllipseRowAt(o, i, pen, w, y));
         }
-        if (fill) drawPiece(y, in, true);
-        drawPiece(y, Span{cur.x0, in.x0 - 1}, false);
-        drawPiece(y, Span{in.x1 + 1, cur.x1}, false);
+        for (long long y = top; y <= bottom; ++y) {
+            EllipseRow row = kept.rows[std::size_t(y - T - kept.top)];
+            row.cur.x0 += L, row.cur.x1 += L, row.in.x0 += L, row.in.x1 += L;
+            drawRow(y, row);
+        }
+        return;
     }
+    for (long long y = top; y <= bottom; ++y) drawRow(y, EllipseRowAt(outer, inner, pen, w, y));
 
     if (!pen || kind == kShapeArc || kind == kShapeEllipse) return;
     auto toDevice = [&](double X, double Y, long long* x, long long* y) {

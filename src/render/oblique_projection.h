@@ -5,9 +5,27 @@
 
 #include "view/view.h"
 
+#include <cmath>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+
+// TurnPoint3D's turn about (cx, cy) by the angle whose cosine is c and sine s.
+inline void TurnAbout(double cx, double cy, double c, double s, double* x, double* y) {
+    const double dx = *x - cx, dy = *y - cy;
+    *x = cx + c * dx - s * dy;
+    *y = cy + s * dx + c * dy;
+}
+
+// The cosine and sine of a turn's angle, kept from the last angle asked:
+// a turned scene projects every point through the same angle.
+inline void TurnCosSin(double angle, double* c, double* s) {
+    thread_local double lastAngle = 0, lastCos = 1, lastSin = 0;
+    if (!(angle == lastAngle))
+        lastAngle = angle, lastCos = std::cos(angle), lastSin = std::sin(angle);
+    *c = lastCos, *s = lastSin;
+}
 
 class ObliqueProjection {
 public:
@@ -16,11 +34,16 @@ public:
           xSpan_(v.m_dXSpan), ySpan_(v.m_dYSpan), zSpan_(v.m_dZSpan), scaleX_(v.m_nProjScaleX),
           scaleY_(v.m_nProjScaleY), scaleZ_(v.m_nProjScaleZ), originX_(v.m_nProjOriginX),
           originY_(v.m_nProjOriginY), turned_(v.m_dRotationAngle != 0),
-          arranged_(v.m_nAxisArrangement == 2 || v.m_nAxisArrangement == 3) {}
+          arranged_(v.m_nAxisArrangement == 2 || v.m_nAxisArrangement == 3) {
+        if (turned_) {
+            turnX_ = (v.m_dXMin + v.m_dXMax) / 2, turnY_ = (v.m_dYMin + v.m_dYMax) / 2;
+            TurnCosSin(v.m_dRotationAngle, &cos_, &sin_);
+        }
+    }
 
     // TurnPoint3D then ArrangeAxes3D, left out where they change nothing.
     void Place(double* x, double* y, double* z) const {
-        if (turned_) view_.TurnPoint3D(x, y);
+        if (turned_) TurnAbout(turnX_, turnY_, cos_, sin_, x, y);
         if (arranged_) view_.ArrangeAxes3D(x, y, z);
     }
 
@@ -63,6 +86,7 @@ private:
     const double scaleX_, scaleY_, scaleZ_;
     const int originX_, originY_;
     const bool turned_, arranged_;
+    double turnX_ = 0, turnY_ = 0, cos_ = 1, sin_ = 0;
     // The last point's (x, y) and its terms; NaN matches no point.
     mutable double x_ = std::nan(""), y_ = std::nan("");
     mutable double alongY_ = 0, backX_ = 0, downX_ = 0;

@@ -27,11 +27,9 @@ constexpr double kArc3DEnd = 1.59;
 void CPemroView::TurnPoint3D(double* x, double* y) const {
     const double a = m_dRotationAngle;
     if (a == 0) return;
-    const double cx = (m_dXMin + m_dXMax) / 2, cy = (m_dYMin + m_dYMax) / 2;
-    const double c = std::cos(a), s = std::sin(a);
-    const double dx = *x - cx, dy = *y - cy;
-    *x = cx + c * dx - s * dy;
-    *y = cy + s * dx + c * dy;
+    double c, s;
+    TurnCosSin(a, &c, &s);
+    TurnAbout((m_dXMin + m_dXMax) / 2, (m_dYMin + m_dYMax) / 2, c, s, x, y);
 }
 
 void CPemroView::ArrangeAxes3D(double* x, double* y, double* z) const {
