@@ -342,6 +342,13 @@ inline void WriteScript(const std::string& code, const std::string& utf8) {
 
 // A view on topic `code` of family -1 in a window of the size, after its
 // first passes; `text` (if any) records them.
+// The first pass and the continuations the program runs before the page is
+// seen: a tall page can outrun one pass's budget on a busy machine.
+inline void RenderUntilDrawn(CPemroView& v) {
+    v.RenderPending();
+    for (int i = 0; i < 100 && v.HasPendingPaint(); ++i) v.RenderPending();
+}
+
 inline std::unique_ptr<CPemroView> OpenTopic(const std::string& code, TextRecorder* text = nullptr,
                                              int width = kPageWidth, int height = kPageHeight) {
     auto v = std::make_unique<CPemroView>();
@@ -349,7 +356,7 @@ inline std::unique_ptr<CPemroView> OpenTopic(const std::string& code, TextRecord
     v->ResetTopic(-1);
     v->m_strTopicCode = code;
     v->ResizeClient(width, height);
-    v->RenderPending();
+    RenderUntilDrawn(*v);
     return v;
 }
 
@@ -555,13 +562,13 @@ protected:
         view->m_strTopicCode = topic;
         view->m_pTextSink = &log;
         view->ResizeClient(width, height);
-        view->RenderPending();
+        RenderUntilDrawn(*view);
         Repaint();
     }
     void Repaint() {
         log.pieces.clear();
         view->Invalidate();
-        view->RenderPending();
+        RenderUntilDrawn(*view);
     }
     // A press at the page point, then the passes that answer it.
     void Click(int x, int y) {
