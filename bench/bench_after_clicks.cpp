@@ -164,10 +164,10 @@ void RegisterAfterClickBenchmarks() {
         {"200_system_1920", "200", -1, u8"非线性方程组", 1, 0, 1920, 1080},
         // The pencil's member plane drawn strip by strip.
         {"359_way1", "359", -1, u8"方式1", 1},
-        // The washers at a thousandth of the interval: dx up to its cap and
+        // The solids at a thousandth of the interval: dx up to its cap and
         // back down as often.
-        {"326_dx30_back", "326", -1, u8"dx增", 30, 2150, 2560, 1440, u8"dx减"},
-        {"326_dx30_back_1280", "326", -1, u8"dx增", 30, 2150, 1280, 960, u8"dx减"},
+        {"326_washers_dx30_back", "326", -1, u8"dx增", 30, 0, 2560, 1440, u8"dx减"},
+        {"326_shells_dx30_back", "326", -1, u8"dx增", 30, 2150, 2560, 1440, u8"dx减"},
         // The double integral's base cut into cells, at the widest window.
         {"321_partition_2560", "321", -1, u8"分割", 1, 0, 2560, 1440},
     };

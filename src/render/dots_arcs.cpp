@@ -332,7 +332,8 @@ render::ShadedStackPlan render::PlanShadedStacks(const CPemroView& v,
         }
         if (centres.empty()) continue;
         r.first = centres.back(), r.last = centres.front();
-        if (double(r.last) - r.first > bottom - top + 1.0) return plan;
+        // Its bits no more than its arcs' and the plot's.
+        if (double(r.last) - r.first > bottom - top + 64.0 * double(centres.size())) return plan;
         r.bits.assign(size_t(r.last - r.first) / 64 + 1, 0);
         for (const int c : centres)
             r.bits[size_t(c - r.first) / 64] |= 1ULL << ((c - r.first) % 64);
