@@ -18,7 +18,9 @@ struct ShadedStack {
 
 struct ShadedStackPlan {
     struct Pixel {
-        int x, y, step; // the step of the shaded arc's table that paints it last
+        // x from the plot's left; the step of the shaded arc's table that
+        // paints the pixel last.
+        int x, y, step;
     };
     bool quick = false; // else each stack draws its arcs one by one
     std::vector<std::vector<Pixel>> shown;
