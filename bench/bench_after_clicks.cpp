@@ -69,6 +69,7 @@ struct AfterClicks {
     bool zoom = false;
     // The button is the one after this many others so labelled.
     int skip = 0;
+    const char* back = nullptr; // pressed as often after `label`
 };
 
 void TimeAfterClicks(benchmark::State& state, const AfterClicks& c) {
@@ -83,7 +84,8 @@ void TimeAfterClicks(benchmark::State& state, const AfterClicks& c) {
         view->ScrollToPosition(CPoint(0, c.top));
         view->RenderPending();
     }
-    if (c.times > 0 && !PressLabel(*view, c.label, c.times, c.skip))
+    if ((c.times > 0 && !PressLabel(*view, c.label, c.times, c.skip)) ||
+        (c.back && !PressLabel(*view, c.back, c.times)))
         return state.SkipWithError("no such button");
     TimeFullPasses(state, *view);
     // The state's picture, to compare a change's pictures with the last ones.
@@ -186,6 +188,12 @@ void RegisterAfterClickBenchmarks() {
         {"200_system_1920", "200", -1, u8"非线性方程组", 1, 0, 1920, 1080},
         // The pencil's member plane drawn strip by strip.
         {"359_way1", "359", -1, u8"方式1", 1},
+        // The solids at a thousandth of the interval: dx up to its cap and
+        // back down as often.
+        {"326_washers_dx30_back", "326", -1, u8"dx增", 30, 0, 2560, 1440, false, 0, u8"dx减"},
+        {"326_shells_dx30_back", "326", -1, u8"dx增", 30, 2150, 2560, 1440, false, 0, u8"dx减"},
+        // The double integral's base cut into cells, at the widest window.
+        {"321_partition_2560", "321", -1, u8"分割", 1, 0, 2560, 1440},
     };
     for (const char* page : kMeshPages)
         states.push_back({std::string(page) + "_densest", page, -1, u8"增加", kPressesToDensest});

@@ -1,6 +1,7 @@
 // Drawing primitives: world frame, lines, arrows, fills, arcs, the 3-D
 // projection, text buttons with their click-once hit tests, and figure
 // placement. Pixels are checked on an in-memory surface.
+#include "render/shaded_stacks.h"
 #include "test_support.h"
 
 #include <cmath>
@@ -303,6 +304,58 @@ TEST_F(PrimitivesTest, ShadedArcMixesWithTheBackSide) {
     view->DrawShadedArcWorld(dc.get(), 1.5, 1, 0.5, 0.5, 0, 0.004, RGB(200, 100, 40));
     // t = 0: w = 0.5 - cos(-0.5)/4 + sin(-0.5)/4 = 0.1608...
     EXPECT_EQ(At(250, 150), RGB(32, 16, 6));
+}
+
+// Stacks of shaded arcs drawn from their plan leave what the arcs drawn one
+// by one leave, a line crossing the picture before each stack.
+TEST_F(PrimitivesTest, ShadedStacksLeaveWhatTheirArcsLeave) {
+    struct Row {
+        const char* what;
+        double cx, y0, y1, step, rx, drx; // the first stack, then rx narrows by drx
+        int stacks;
+        double t0, t1;
+        int orientation;
+        bool quick;
+    } const rows[] = {
+        {"nested shells, a row apart", 1.5, 0.5, 1.2, 0.01, 1.4, 0.01, 40, 0, 3.14, 0, true},
+        {"rows skipped between arcs", 1.5, 0.3, 1.5, 0.016, 1.2, 0.007, 30, 0, 3.14, 0, true},
+        {"several arcs a row", 1.5, 0.5, 0.9, 0.004, 1.0, 0.02, 20, 0, 3.14, 0, true},
+        {"past every edge of the plot", 1.5, -0.3, 2.5, 0.01, 2.0, 0.05, 30, 0, 3.14, 0, true},
+        {"on the plot's top row", 1.5, 1.5, 2.05, 0.01, 0.8, 0.01, 10, 0, 3.14, 0, true},
+        {"a whole turn", 1.5, 0.4, 1.0, 0.01, 0.9, 0.03, 20, 0, 6.3, 0, true},
+        {"turned: one by one", 1.0, 0.5, 2.5, 0.01, 0.6, 0.02, 10, 0, 3.14, 1, false},
+    };
+    view->m_crBackSide = RGB(0, 0, 90);
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        view->m_nPlotOrientation = r.orientation;
+        std::vector<render::ShadedStack> stacks;
+        for (int i = 0; i < r.stacks; ++i) {
+            const double rx = r.rx - i * r.drx;
+            stacks.push_back({r.cx, r.y0, r.y1, r.step, rx, rx / 8, 20000});
+        }
+        const auto line = [&](int i) {
+            view->DrawLinePx(dc.get(), 0, 40, 60 + 5 * i, 360, 200, kHit);
+        };
+        image.fill(Qt::black);
+        for (size_t i = 0; i < stacks.size(); ++i) {
+            line(int(i));
+            const render::ShadedStack& s = stacks[i];
+            for (int j = 0; s.y0 + j * s.step < s.y1; ++j)
+                view->DrawShadedArcWorld(dc.get(), s.cx, s.y0 + j * s.step, s.rx, s.ry, r.t0, r.t1,
+                                         kFrame);
+        }
+        const QImage oneByOne = image.copy();
+        image.fill(Qt::black);
+        const render::ShadedStackPlan plan = render::PlanShadedStacks(*view, stacks, r.t0, r.t1);
+        EXPECT_EQ(plan.quick, r.quick);
+        for (size_t i = 0; i < stacks.size(); ++i) {
+            line(int(i));
+            render::DrawShadedStack(*view, dc.get(), plan, stacks, i, r.t0, r.t1, kFrame);
+        }
+        EXPECT_EQ(image, oneByOne);
+        EXPECT_FALSE(Blank());
+    }
 }
 
 // --- The 3-D projection ---------------------------------------------------------------

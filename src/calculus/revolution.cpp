@@ -7,10 +7,12 @@
 #include "calculus/math/revolution_sums.h"
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
+#include "render/shaded_stacks.h"
 #include "script/script_args.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -218,6 +220,12 @@ void CPemroView::DrawShells(CDC* pDC, double a, double b, double u, double dx, d
     const double xPixel = m_dXSpan / m_nPlotWidth, yPixel = m_dYSpan / m_nPlotHeight;
     const double rimStep = p < xPixel && p < yPixel ? yPixel : p;
     const double pixel = std::min(xPixel, yPixel);
+    // The shells first, each with its values at its last drawing position.
+    struct Shell {
+        double x, far, F0, G0, F, G, R;
+        bool picked;
+    };
+    std::vector<Shell> shells;
     double lastDrawn = NAN;
     double F0 = f(start), G0 = RevolveLower(start);
     // The shells cover [a, b], the last one cut short at the far end.
@@ -229,38 +237,47 @@ void CPemroView::DrawShells(CDC* pDC, double a, double b, double u, double dx, d
         const bool picked = std::fabs(x - u) <= dx / 2;
         const bool drawn = !(dx < pixel) || picked || !(std::fabs(x - lastDrawn) < pixel);
         if (drawn) lastDrawn = x;
-        const COLORREF rim = picked ? m_crFirstDerivative : m_crFrontSide;
-        const COLORREF side = picked ? m_crSecondDerivative : m_crFirstDerivative;
         double F = F0, G = G0, F1 = F0, G1 = G0, R = std::fabs(x - c);
         for (long j = 0; j < kMaxPositions; ++j) {
             const double t = x + dir * j * p;
             if (fromB ? !(t > far) : !(t < far)) break;
-            // The shell's lower end lies on the region's lower boundary at
-            // its own radius, as the filled region shows.
             F1 = f(t);
             G1 = RevolveLower(t);
             if (whole) F = F1, G = G1;
             R = std::fabs(t - c);
-            if (!drawn) continue;
+        }
+        if (drawn) shells.push_back({x, far, F0, G0, F, G, R, picked});
+        F0 = F1, G0 = G1;
+    }
+    // The rims up each shell paint over those of the shells before it: what
+    // each leaves showing is worked out once for all.
+    std::vector<render::ShadedStack> rims;
+    for (const Shell& s : shells) {
+        const double lo = std::min(s.F, s.G), hi = std::max(s.F, s.G);
+        rims.push_back({c, lo, hi, rimStep, s.R, s.R / 8, kMaxPositions});
+    }
+    const render::ShadedStackPlan plan = render::PlanShadedStacks(*this, rims, 0, kRimTo);
+    for (size_t i = 0; i < shells.size(); ++i) {
+        const Shell& s = shells[i];
+        const COLORREF rim = s.picked ? m_crFirstDerivative : m_crFrontSide;
+        const COLORREF side = s.picked ? m_crSecondDerivative : m_crFirstDerivative;
+        double F = s.F0, G = s.G0;
+        for (long j = 0; j < kMaxPositions; ++j) {
+            const double t = s.x + dir * j * p;
+            if (fromB ? !(t > s.far) : !(t < s.far)) break;
+            // The shell's lower end lies on the region's lower boundary at
+            // its own radius, as the filled region shows.
+            if (whole) F = f(t), G = RevolveLower(t);
+            const double R = std::fabs(t - c);
             const double lo = std::min(F, G), hi = std::max(F, G);
             DrawShadedArcWorld(pDC, c, lo, R, R / 8, 0, kRimTo, rim);
             DrawLineWorld(pDC, t, F, t, G, side);
             DrawLineWorld(pDC, 2 * c - t, F, 2 * c - t, G, side);
             DrawShadedArcWorld(pDC, c, hi, R, R / 8, 0, kRimTo, rim);
         }
-        if (!drawn) {
-            F0 = F1, G0 = G1;
-            continue;
-        }
-        DrawLineWorld(pDC, x, F0, x, G0, m_crSecondDerivative);
-        DrawLineWorld(pDC, 2 * c - x, F0, 2 * c - x, G0, m_crSecondDerivative);
-        const double lo = std::min(F, G), hi = std::max(F, G);
-        for (long j = 0; j < kMaxPositions; ++j) {
-            const double y = lo + j * rimStep;
-            if (!(y < hi)) break;
-            DrawShadedArcWorld(pDC, c, y, R, R / 8, 0, kRimTo, m_crDefaultPen);
-        }
-        F0 = F1, G0 = G1;
+        DrawLineWorld(pDC, s.x, s.F0, s.x, s.G0, m_crSecondDerivative);
+        DrawLineWorld(pDC, 2 * c - s.x, s.F0, 2 * c - s.x, s.G0, m_crSecondDerivative);
+        render::DrawShadedStack(*this, pDC, plan, rims, i, 0, kRimTo, m_crDefaultPen);
     }
     if (c > a) DrawLineWorld(pDC, c, a, c, b, m_crCurveSetting);
 }

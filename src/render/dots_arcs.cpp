@@ -2,6 +2,7 @@
 #include "view/view.h"
 
 #include "platform/real_steps.h"
+#include "render/shaded_stacks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +21,9 @@ constexpr int kArcStepCap = 6300;
 constexpr double kShadedArcStep = 0.005;
 constexpr int kShadedArcStepCap = 1300;
 constexpr double kPiArc = 3.14159;
+// Rows a step of a stack's arcs lies off their centres, at most: a taller
+// arc draws one by one.
+constexpr int kMaxStackOffsets = 1 << 16;
 
 // Dots use the ranges themselves rather than the cached spans.
 BOOL MapDotPoint(const CPemroView* v, double x, double y, int* px, int* py) {
@@ -256,4 +260,163 @@ void CPemroView::DrawShadedArcWorld(CDC* pDC, double cx, double cy, double rx, d
     else
         walk(std::true_type());
     if (pending) direct.Pixel(lastX, lastY, lastColour);
+}
+
+namespace {
+
+// The centre rows of the arcs of one stack that map, one bit a row from the
+// lowest row number up. The rows climb the screen as the arcs follow.
+struct StackRows {
+    int pcx = 0;
+    int first = 0, last = -1; // the least and greatest row
+    std::vector<std::uint64_t> bits;
+};
+
+// The pixels of the plot, one bit a pixel, column by column; what sets a bit
+// first of a pixel is kept.
+struct PaintedBits {
+    int top, words;
+    std::vector<std::uint64_t> bits;
+    std::vector<render::ShadedStackPlan::Pixel>* shown = nullptr;
+    // The bits of `m` at the rows from `row` of column `x` (of the plot).
+    void Put(int x, long long row, std::uint64_t m, int step) {
+        const long long w = row >= 0 ? row / 64 : -((-row + 63) / 64);
+        const int shift = int(row - w * 64);
+        Word(x, w, m << shift, step);
+        if (shift) Word(x, w + 1, m >> (64 - shift), step);
+    }
+    void Word(int x, long long w, std::uint64_t m, int step) {
+        if (!m || w < 0 || w >= words) return;
+        std::uint64_t& word = bits[size_t(x) * size_t(words) + size_t(w)];
+        std::uint64_t fresh = m & ~word;
+        word |= m;
+        while (fresh) {
+            const int b = __builtin_ctzll(fresh);
+            fresh &= fresh - 1;
+            shown->push_back({x, top + int(w) * 64 + b, step});
+        }
+    }
+};
+
+} // namespace
+
+render::ShadedStackPlan render::PlanShadedStacks(const CPemroView& v,
+                                                 const std::vector<ShadedStack>& stacks, double t0,
+                                                 double t1) {
+    ShadedStackPlan plan;
+    plan.shown.resize(stacks.size());
+    // Rows of a stack follow its arcs only along the y axis of the picture.
+    if (v.m_nPlotOrientation != 0 || !v.IsFigureBandVisible()) return plan;
+    const int left = v.m_nPlotLeft, right = v.m_nPlotRight, top = v.m_nPlotTop,
+              bottom = v.m_nPlotBottom;
+    // Pixels of the plot only, rounded down as the arcs round them.
+    if (left < 0 || top < 0 || right - left <= 0 || bottom - top <= 0 ||
+        right - left > kPixelLimit / 64 || bottom - top > kPixelLimit / 64)
+        return plan;
+    std::vector<StackRows> rows(stacks.size());
+    std::vector<int> centres;
+    for (size_t i = 0; i < stacks.size(); ++i) {
+        const ShadedStack& s = stacks[i];
+        if (!(s.step > 0)) return plan;
+        StackRows& r = rows[i];
+        centres.clear();
+        for (long j = 0; j < s.cap; ++j) {
+            const double y = s.y0 + double(j) * s.step;
+            if (!(y < s.y1)) break;
+            int pcx, pcy;
+            if (!v.MapWorldOffset(s.cx, y, &pcx, &pcy)) continue;
+            // Each arc on the row of the last or above it.
+            if (!centres.empty() && pcy > centres.back()) return plan;
+            if (centres.empty()) r.pcx = pcx;
+            centres.push_back(pcy);
+        }
+        if (centres.empty()) continue;
+        r.first = centres.back(), r.last = centres.front();
+        // Its bits no more than its arcs' and the plot's.
+        if (double(r.last) - r.first > bottom - top + 64.0 * double(centres.size())) return plan;
+        r.bits.assign(size_t(r.last - r.first) / 64 + 1, 0);
+        for (const int c : centres)
+            r.bits[size_t(c - r.first) / 64] |= 1ULL << ((c - r.first) % 64);
+    }
+    const ShadedArcTable& table = ShadedArcTableFor(t0, t1);
+    const size_t count = table.steps.size();
+    // Later stacks first. Within a stack the higher arcs paint last, and of
+    // one arc the later steps: a step's pixel lies a number of rows off its
+    // arc's centre row, the same on every arc.
+    PaintedBits painted{top, (bottom - top + 63) / 64, {}};
+    painted.bits.assign(size_t(right - left) * size_t(painted.words), 0);
+    std::vector<int> offsets(count), order(count);
+    std::vector<size_t> starts;
+    for (size_t i = stacks.size(); i-- > 0;) {
+        const ShadedStack& s = stacks[i];
+        const StackRows& r = rows[i];
+        if (r.bits.empty()) continue;
+        const double Rx = v.m_nPlotWidth * s.rx / v.m_dXSpan,
+                     Ry = v.m_nPlotHeight * s.ry / v.m_dYSpan;
+        if (!(std::fabs(Rx) < kPixelLimit && std::fabs(Ry) < kPixelLimit)) return plan;
+        int least = 0, most = 0;
+        for (size_t k = 0; k < count; ++k) {
+            offsets[k] = int(r.last - table.steps[k].sinT * Ry) - r.last;
+            least = std::min(least, offsets[k]), most = std::max(most, offsets[k]);
+        }
+        // The steps by their offsets, the greatest first (counted into
+        // place: the offsets span the arc's height), the later step first
+        // of equal ones.
+        if (most - least > kMaxStackOffsets) return plan;
+        starts.assign(size_t(most - least) + 2, 0);
+        for (size_t k = 0; k < count; ++k) ++starts[size_t(most - offsets[k]) + 1];
+        for (size_t b = 1; b < starts.size(); ++b) starts[b] += starts[b - 1];
+        for (size_t k = count; k-- > 0;) order[starts[size_t(most - offsets[k])]++] = int(k);
+        painted.shown = &plan.shown[i];
+        for (const int k : order) {
+            const double X = r.pcx + table.steps[k].cosT * Rx, sinRy = table.steps[k].sinT * Ry;
+            if (!(left < X && X < right)) continue;
+            // The centre rows whose step lies inside the plot: near the
+            // bounds first, then settled by the arcs' own test.
+            const auto near = [](double y, int lo, int hi) {
+                return int(std::clamp(std::ceil(y), double(lo), double(hi)));
+            };
+            int from = near(top + sinRy, r.first, r.last + 1);
+            int to = near(bottom + sinRy, r.first - 1, r.last);
+            while (from > r.first && top < from - 1 - sinRy) --from;
+            while (from <= r.last && !(top < from - sinRy)) ++from;
+            while (to < r.last && to + 1 - sinRy < bottom) ++to;
+            while (to >= r.first && !(to - sinRy < bottom)) --to;
+            if (from > to) continue;
+            const int offset = int(from - sinRy) - from;
+            if (int(to - sinRy) - to != offset) return plan;
+            const int x = int(X) - left;
+            const int lo = from - r.first, hi = to - r.first;
+            for (int w = lo / 64; w <= hi / 64; ++w) {
+                std::uint64_t m = r.bits[size_t(w)];
+                if (w == lo / 64) m &= ~0ULL << (lo % 64);
+                if (w == hi / 64 && hi % 64 < 63) m &= (1ULL << (hi % 64 + 1)) - 1;
+                painted.Put(x, (long long)r.first + offset - top + 64LL * w, m, k);
+            }
+        }
+    }
+    plan.quick = true;
+    return plan;
+}
+
+void render::DrawShadedStack(CPemroView& v, CDC* pDC, const ShadedStackPlan& plan,
+                             const std::vector<ShadedStack>& stacks, size_t i, double t0, double t1,
+                             COLORREF colour) {
+    const ShadedStack& s = stacks[i];
+    if (!plan.quick) {
+        for (long j = 0; j < s.cap; ++j) {
+            const double y = s.y0 + double(j) * s.step;
+            if (!(y < s.y1)) break;
+            v.DrawShadedArcWorld(pDC, s.cx, y, s.rx, s.ry, t0, t1, colour);
+        }
+        return;
+    }
+    // What each arc leaves behind, as DrawShadedArcWorld leaves it.
+    if (s.y0 < s.y1 && s.cap > 0) v.SplitRGB(colour);
+    if (plan.shown[i].empty()) return;
+    const CDC::DirectBoxes direct = pDC->Direct();
+    const std::vector<COLORREF>& colours =
+        ShadedArcTableFor(t0, t1).Colours(colour, v.m_crBackSide);
+    for (const ShadedStackPlan::Pixel& p : plan.shown[i])
+        direct.Pixel(v.m_nPlotLeft + p.x, p.y, colours[p.step]);
 }
