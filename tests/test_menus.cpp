@@ -363,7 +363,8 @@ TEST(TopicCommands, SelectCodeAndFamilyAndResetTheTopic) {
         v->m_nFontStep = 6;
         v->m_nPixelSize = 3;
         v->m_ptClick = CPoint(50, 60);
-        v->ScrollToPosition(CPoint(0, 500)); // the last page was read further down
+        v->m_nDemoOption = v->m_nDemoOption2 = 1; // a data table, Gauss's two nodes
+        v->ScrollToPosition(CPoint(0, 500));      // the last page was read further down
         ASSERT_TRUE(v->OnCommand(c.id)) << c.id;
         EXPECT_EQ(v->GetScrollPosition(), CPoint(0, 0)) << c.id;
         EXPECT_EQ(v->m_strTopicCode, c.code) << c.id;
@@ -371,6 +372,8 @@ TEST(TopicCommands, SelectCodeAndFamilyAndResetTheTopic) {
         EXPECT_EQ(v->m_nFontStep, 0) << c.id;
         EXPECT_EQ(v->m_nPixelSize, 0) << c.id;
         EXPECT_EQ(v->m_ptClick, CPoint(0, 0)) << c.id;
+        EXPECT_EQ(v->m_nDemoOption, 0) << c.id; // Newton's page opens on the simple root
+        EXPECT_EQ(v->m_nDemoOption2, 0) << c.id;
         EXPECT_DOUBLE_EQ(v->m_dEpsilon, 0.1) << c.id;
     }
     EXPECT_FALSE(v->OnCommand(12345));

@@ -556,8 +556,6 @@ TEST(ViewTopicReset, LeavesSurvivorsAlone) {
     v->m_bZoom = 1;
     v->m_nTextRevealMode = 1;
     v->m_nBallRadius = 12;
-    v->m_nDemoOption = 7;
-    v->m_nDemoOption2 = 3;
     v->m_nDecimals = 2;
     v->m_nRegressionM = 3;
     v->m_nOdeMethodFamily = 1;
@@ -580,8 +578,6 @@ TEST(ViewTopicReset, LeavesSurvivorsAlone) {
     EXPECT_TRUE(v->m_bZoom);
     EXPECT_EQ(v->m_nTextRevealMode, 1);
     EXPECT_EQ(v->m_nBallRadius, 12);
-    EXPECT_EQ(v->m_nDemoOption, 7);
-    EXPECT_EQ(v->m_nDemoOption2, 3);
     EXPECT_EQ(v->m_nDecimals, 2);
     EXPECT_EQ(v->m_nRegressionM, 3);
     EXPECT_EQ(v->m_nOdeMethodFamily, 1);

@@ -124,6 +124,11 @@ constexpr FieldDefault<int> kTopicInts[] = {
     {&V::m_nLowerSurfaceStyle, 1},
     {&V::m_nSideSurfaces, 0},
     {&V::m_bDrawInverted, 0},
+    // The options the demonstration buttons set (Gauss nodes, Newton's simple
+    // or multiple root, a data table) are no setting of the next topic: it
+    // opens as on a fresh start.
+    {&V::m_nDemoOption, 0},
+    {&V::m_nDemoOption2, 0},
     // Functions.
     {&V::m_nFuncUpper, 22},
     {&V::m_nFuncLower, 20},
