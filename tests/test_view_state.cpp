@@ -943,3 +943,17 @@ TEST(ViewSetters, ViewsAreIndependent) {
     EXPECT_EQ(b->m_lfCurrent.lfWeight, 1000);
     EXPECT_EQ(a->m_nFuncF, 44);
 }
+
+// A page opened in a small window and then widened is laid out longer: its
+// scroll range grows to what opening it at the wide size gives, so its last
+// figures can still be scrolled to.
+TEST(ViewPageLength, FollowsAWiderLayout) {
+    InRunDir runDir;
+    auto wide = OpenTopic("212", nullptr, 1920, 1080);
+    auto widened = OpenTopic("212", nullptr, 1024, 768);
+    const int narrow = widened->GetTotalSize().cy;
+    widened->ResizeClient(1920, 1080);
+    RenderUntilDrawn(*widened);
+    EXPECT_GT(wide->GetTotalSize().cy, narrow);
+    EXPECT_EQ(widened->GetTotalSize().cy, wide->GetTotalSize().cy);
+}

@@ -51,6 +51,8 @@ public:
 
     // --- Window, scrolling and printing ------------------------------------
     void OnInitialUpdate() override;
+    // The page's length follows the end of its text in the current layout.
+    void FitScrollToText(int textEnd);
     void OnDraw(CDC* pDC) override;
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;

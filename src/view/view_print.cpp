@@ -111,11 +111,15 @@ int PrintedContentEnd(CPemroView* view, CPrintInfo* info) {
 } // namespace
 
 void CPemroView::OnInitialUpdate() {
+    FitScrollToText(m_nTextY);
+    m_nTextY = m_nInitialPageLines * (m_nBaseCharHeight + m_nFontStep + m_nFormulaFontStep);
+}
+
+void CPemroView::FitScrollToText(int textEnd) {
     const int h = m_nBaseCharHeight + m_nFontStep + m_nFormulaFontStep;
     m_sizeScrollTotal.cx = 30 * h;
-    m_sizeScrollTotal.cy = m_nTextY >= 1000 ? PagePos(std::int64_t(m_nTextY) + 800) : 1000;
+    m_sizeScrollTotal.cy = textEnd >= 1000 ? PagePos(std::int64_t(textEnd) + 800) : 1000;
     SetScrollSizes(MM_TEXT, m_sizeScrollTotal, sizeDefault, sizeDefault);
-    m_nTextY = m_nInitialPageLines * h;
 }
 
 void CPemroView::OnAdjustView() {
