@@ -360,7 +360,9 @@ TEST(DcEllipse, WidePenRingAfterAnotherOfTheSameSize) {
         s.dc.SelectObject(r.width < 0 ? CPen(PS_NULL, 1, kBlack) : CPen(PS_SOLID, r.width, kBlue));
         s.dc.SelectObject(CBrush(kRed));
         s.dc.Ellipse(5 + r.dx, 5 + r.dy, 36 + r.dx, 36 + r.dy);
-        if (r.before) EXPECT_EQ(s.Picture(2, 20, 10, 21)[0], r.before) << r.name;
+        if (r.before) {
+            EXPECT_EQ(s.Picture(2, 20, 10, 21)[0], r.before) << r.name;
+        }
         s.dc.SelectObject(CPen(PS_SOLID, 3, kBlack));
         s.dc.Ellipse(5, 5, 36, 36);
         EXPECT_EQ(s.Picture(2, 20, 10, 21)[0], "..###RRR") << r.name;

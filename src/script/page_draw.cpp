@@ -409,12 +409,7 @@ void CPemroView::FinishFile(int nFontStepAtStart) {
         // scroll range grows with it, so its last figures stay in reach. It
         // never shrinks here: a scroll bar that came and went would change
         // the width, and the length again, pass after pass.
-        const int end = m_walkEnd.textEnd;
-        const int length = end >= 1000 ? PagePos(std::int64_t(end) + 800) : 1000;
-        if (length > m_sizeScrollTotal.cy) {
-            FitScrollToText(end);
-            Invalidate(TRUE);
-        }
+        if (FitScrollToText(m_walkEnd.textEnd, TRUE)) Invalidate(TRUE);
     }
 }
 

@@ -51,8 +51,9 @@ public:
 
     // --- Window, scrolling and printing ------------------------------------
     void OnInitialUpdate() override;
-    // The page's length follows the end of its text in the current layout.
-    void FitScrollToText(int textEnd);
+    // The page's length follows the end of its text in the current layout
+    // (or only grows to it); TRUE when it was set.
+    BOOL FitScrollToText(int textEnd, BOOL bGrowOnly = FALSE);
     void OnDraw(CDC* pDC) override;
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;

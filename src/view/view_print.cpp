@@ -115,11 +115,13 @@ void CPemroView::OnInitialUpdate() {
     m_nTextY = m_nInitialPageLines * (m_nBaseCharHeight + m_nFontStep + m_nFormulaFontStep);
 }
 
-void CPemroView::FitScrollToText(int textEnd) {
-    const int h = m_nBaseCharHeight + m_nFontStep + m_nFormulaFontStep;
-    m_sizeScrollTotal.cx = 30 * h;
-    m_sizeScrollTotal.cy = textEnd >= 1000 ? PagePos(std::int64_t(textEnd) + 800) : 1000;
+BOOL CPemroView::FitScrollToText(int textEnd, BOOL bGrowOnly) {
+    const int length = textEnd >= 1000 ? PagePos(std::int64_t(textEnd) + 800) : 1000;
+    if (bGrowOnly && length <= m_sizeScrollTotal.cy) return FALSE;
+    m_sizeScrollTotal.cx = 30 * (m_nBaseCharHeight + m_nFontStep + m_nFormulaFontStep);
+    m_sizeScrollTotal.cy = length;
     SetScrollSizes(MM_TEXT, m_sizeScrollTotal, sizeDefault, sizeDefault);
+    return TRUE;
 }
 
 void CPemroView::OnAdjustView() {
