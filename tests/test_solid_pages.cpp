@@ -82,13 +82,20 @@ TEST_F(SolidPageTest, SpaceAnnotationsKeepTheirMarks) {
 }
 
 TEST_F(SolidPageTest, TickValuesMovedByTheRangeArrowsStayShort) {
-    // Each "↑" raises z-min by a tenth of the range [z-min, 3]: after six,
-    // z-min = 3·(1 − 0.9⁶) = 1.405677, written to two decimals like the
-    // ticks beside it.
-    Open("2101");
-    for (int i = 0; i < 6; ++i) PressControl(*view, u8"↑");
-    EXPECT_TRUE(log.Saw("1.41"));
-    EXPECT_FALSE(log.Saw("1.405677"));
+    // Each "↑" raises z-min by a tenth of the range [z-min, 3]: after n,
+    // z-min = 3·(1 − 0.9ⁿ), written to two decimals like the ticks beside it
+    // (by hand: 0.9⁴ = 0.6561, 0.9⁶ = 0.531441).
+    const struct {
+        int presses;
+        const char* shown;
+        const char* hidden;
+    } rows[] = {{4, "1.03", "1.0317"}, {6, "1.41", "1.405677"}};
+    for (const auto& r : rows) {
+        Open("2101");
+        for (int i = 0; i < r.presses; ++i) PressControl(*view, u8"↑");
+        EXPECT_TRUE(log.Saw(r.shown)) << r.presses;
+        EXPECT_FALSE(log.Saw(r.hidden)) << r.presses;
+    }
 }
 
 } // namespace

@@ -101,7 +101,10 @@ void CPemroView::CmdText3(CDC* pDC) {
     };
     for (int i = 0; i < kText3Shifts && taken(); ++i) cell.OffsetRect(0, size.cy);
     m_aText3Cells.push_back(cell);
-    DrawString(pDC, cell.left, cell.top, text, m_crPen);
+    // A view turned far can bring the point under the figure's read-outs or
+    // buttons: the name steps aside from them, still beside its point.
+    const CPoint at = ClearOfFigureText(pDC, cell.left, cell.top, text);
+    DrawString(pDC, at.x, at.y, text, m_crPen);
 }
 
 void CPemroView::CmdTextz(CDC* pDC) {

@@ -81,9 +81,6 @@ void CPemroView::DrawCoordinateSystem(CDC* pDC) {
         m_bSelectionPending = 0;
     }
     if (m_nFuncUpper != 0) {
-        AxisNamesHeld names(this);
-        DrawArrow3D(pDC, 0, 0, 0, 0, 0, m_dZMax, 1, "O", zl, m_crAxes);
-        DrawSceneYAxis(pDC, 2, yl);
-        DrawArrow3D(pDC, 0, 0, 0, m_dXMax, 0, 0, 1, "", xl, m_crAxes);
+        DrawSceneAxes(pDC, xl, yl, zl);
     }
 }

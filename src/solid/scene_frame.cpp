@@ -21,13 +21,13 @@ constexpr int kTicksPerAxis = 4;
 constexpr int kTickCap = kTicksPerAxis + 2;
 
 // Two decimals, or the few more a quarter point needs to be written as its
-// value (0.025 on [0, 0.1]); a value that needs more than that (a minimum the
-// range arrows moved by tenths, 1.405677) rounds to two like its neighbours,
-// so it stays as narrow as the column it stands in.
+// value (0.025 on [0, 0.1]). Where one value of an axis needs more than that
+// (a minimum the range arrows moved, 1.0317 beside 1.52), every value of the
+// axis rounds to two, so none stands out of the column.
 constexpr int kMostSceneTickDecimals = 4;
-int SceneTickDecimals(double u) {
+int ExactTickDecimals(double u) {
     const int decimals = catalog::ExactDecimals(u, 2);
-    return decimals < 0 || decimals > kMostSceneTickDecimals ? 2 : decimals;
+    return decimals > kMostSceneTickDecimals ? -1 : decimals;
 }
 
 // Where an x tick's value starts, a little left of its tick.
@@ -183,10 +183,7 @@ void CPemroView::DrawSurfaceScene(CDC* pDC, int nOverlay, int nLabelMode, int nS
         if (under || !DrawSceneButtons(pDC, dXFrom, dXTo, dYFrom, dYTo)) {
             // 13. The axes through the origin.
             if (!under && (nSurfaceMode == 0 || nSurfaceMode == 2)) {
-                AxisNamesHeld names(this);
-                DrawArrow3D(pDC, 0, 0, 0, 0, 0, m_dZMax, 1, "O", strZLabel, m_crAxes);
-                DrawSceneYAxis(pDC, 2, strYLabel);
-                DrawArrow3D(pDC, 0, 0, 0, m_dXMax, 0, 0, 1, "", strXLabel, m_crAxes);
+                DrawSceneAxes(pDC, strXLabel, strYLabel, strZLabel);
             }
             // 14. The volume of the solid.
             if (!under && (m_nSubDemo == 20 || m_nSubDemo == 21) && HitTestGraphRegion(0)) {
@@ -305,6 +302,15 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues, BOOL bMeshButtons) {
     const auto each = [](double min, double span, auto fn) {
         steps::ForEach(min, min + span, span / kTicksPerAxis, kTickCap, true, fn);
     };
+    bool roundAxis = false;
+    const auto decimals = [&](double u) {
+        const int d = ExactTickDecimals(u);
+        return roundAxis || d < 0 ? 2 : d;
+    };
+    const auto axis = [&](double min, double span) {
+        roundAxis = false;
+        each(min, span, [&](double u) { roundAxis = roundAxis || ExactTickDecimals(u) < 0; });
+    };
     // The values are measured in their own font, which grows with the label
     // zoom: the x values keep inside the frame's right edge, the z values
     // end before the box's front edge.
@@ -314,7 +320,7 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues, BOOL bMeshButtons) {
     const auto width = [&](double u) {
         if (!bValues || !pDC) return 0;
         const CFontSelect select(pDC, font);
-        return int(pDC->GetTextExtent(typeset::FormatDecimals(SceneTickDecimals(u), u)).cx);
+        return int(pDC->GetTextExtent(typeset::FormatDecimals(decimals(u), u)).cx);
     };
     // Long values on a short axis, and the values of two axes where they
     // meet, would stand over each other: a value that would meet one
@@ -350,9 +356,10 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues, BOOL bMeshButtons) {
                 if (!box.Intersect(r).IsRectEmpty()) return;
             written.push_back(box);
         }
-        DrawLabelValue3D(pDC, x, y, z, "", SceneTickDecimals(u), u, m_crGround);
+        DrawLabelValue3D(pDC, x, y, z, "", decimals(u), u, m_crGround);
     };
     const int frameRight = m_nFigureRight + 2 * ch - 1;
+    axis(m_dXMin, Dx);
     each(m_dXMin, Dx, [&](double u) {
         DrawLine3D(pDC, u, m_dYMax, m_dZMin, u, m_dYMax - 0.04 * Dy, m_dZMin, m_crAxes);
         const double x = XTickValueX(u, Dx, m_nProjScaleX);
@@ -362,10 +369,12 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues, BOOL bMeshButtons) {
             y -= std::max(0, px + width(u) - frameRight) * Dy / m_nProjScaleY;
         value(x, y, m_dZMin, u);
     });
+    axis(m_dYMin, Dy);
     each(m_dYMin, Dy, [&](double u) {
         DrawLine3D(pDC, m_dXMax, u, m_dZMin, m_dXMax - 0.04 * Dx, u, m_dZMin, m_crAxes);
         value(m_dXMax, u - Dy / 10, m_dZMin - Dz / 15, u);
     });
+    axis(m_dZMin, Dz);
     each(m_dZMin, Dz, [&](double u) {
         DrawLine3D(pDC, m_dXMax, m_dYMin, u, m_dXMax - 0.04 * Dx, m_dYMin, u, m_crAxes);
         const int before = std::max(ch + 26, width(u) + 4);
@@ -451,7 +460,22 @@ BOOL CPemroView::DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double d
     return FALSE;
 }
 
-void CPemroView::DrawSceneYAxis(CDC* pDC, int placement, const CString& name) {
+// An axis never runs outside the box: with a z range from 1 to 3 the x and y
+// axes lie on its floor, not under the tick values below it. "O" names the
+// origin only; an axis the ranges leave no length is not drawn.
+void CPemroView::SceneAxesFoot(double* ox, double* oy, double* oz) const {
+    const auto nearest = [](double lo, double hi) { return std::min(std::max(0.0, lo), hi); };
+    *ox = nearest(m_dXMin, m_dXMax), *oy = nearest(m_dYMin, m_dYMax),
+    *oz = nearest(m_dZMin, m_dZMax);
+}
+
+void CPemroView::DrawSceneAxes(CDC* pDC, const CString& xl, const CString& yl, const CString& zl) {
+    double ox, oy, oz;
+    SceneAxesFoot(&ox, &oy, &oz);
+    const bool origin = ox == 0 && oy == 0 && oz == 0;
     AxisNamesHeld names(this);
-    DrawArrow3D(pDC, 0, 0, 0, 0, m_dYMax, 0, placement, "", name, m_crAxes);
+    if (oz < m_dZMax)
+        DrawArrow3D(pDC, ox, oy, oz, ox, oy, m_dZMax, 1, origin ? "O" : "", zl, m_crAxes);
+    if (oy < m_dYMax) DrawArrow3D(pDC, ox, oy, oz, ox, m_dYMax, oz, 2, "", yl, m_crAxes);
+    if (ox < m_dXMax) DrawArrow3D(pDC, ox, oy, oz, m_dXMax, oy, oz, 1, "", xl, m_crAxes);
 }

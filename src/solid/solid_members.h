@@ -37,9 +37,10 @@
     // in a large font.
     int SceneRestoreX() const;
     void DrawSceneTicks(CDC* pDC, BOOL bValues, BOOL bMeshButtons = FALSE);
-    // The y axis arrow with its name (arrow placement 1 or 2), lifted clear
-    // of the x tick values where the two would meet.
-    void DrawSceneYAxis(CDC* pDC, int placement, const CString& name);
+    // The three axes from the origin, or from the box's point nearest to it
+    // where the ranges leave it out.
+    void DrawSceneAxes(CDC* pDC, const CString& xl, const CString& yl, const CString& zl);
+    void SceneAxesFoot(double* ox, double* oy, double* oz) const;
     // The buttons and values of steps 8 to 12; TRUE when a density button
     // acted (the rest is drawn by the next pass).
     BOOL DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double dYFrom, double dYTo);
