@@ -127,6 +127,11 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"320/2400", "", "!y的下限", "", "hand"},
         {"320/2400", "x_型", "rgb@0.6,0.55", "255,100,100", "hand: the column again"},
         {"320/2400", "", "!x的上限", "", "hand"},
+        {"320/2400", "^0.6,0.45", "rgb@0.6,0.12", "!255,100,100",
+         "hand: the limits from x² 0.36 up"},
+        // The strip: 0.1 of the span 1.4 wide, from x 0.5 to 0.64, x² 0.25 up to x 0.5.
+        {"320/3400", "x_型#2|^0.5,0.4", "rgb@0.6,0.5", "255,100,100", "hand: its top at y = x"},
+        {"320/3400", "", "rgb@0.64,0.3", "255,100,100", "hand: its right side"},
     });
 }
 
