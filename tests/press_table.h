@@ -65,6 +65,7 @@ protected:
             SCOPED_TRACE(std::string(r.page) + ": " + r.presses + " -> " + r.label + " (" +
                          r.source + ")");
             if (open != r.page) OpenPage(r.page), open = r.page;
+            pressing = std::string(r.page).substr(0, std::string(r.page).find('/'));
             for (const std::string& p : Split(r.presses, '|')) Press(p);
             Repaint();
             Check(r.label, r.expected);
@@ -77,7 +78,9 @@ protected:
         std::error_code ec;
         test_support::fs::create_directories("data", ec);
         test_support::WriteScript(rows.front().page, script);
+        scripted = true;
         Run(rows);
+        scripted = false;
     }
 
 private:
@@ -118,6 +121,18 @@ private:
         return kept;
     }
     int family = -1;
+    std::string pressing; // the row's page, for PEMRO_PRESS_LOG
+    bool scripted = false;
+    // PEMRO_PRESS_LOG=file: each button pressed, "page<TAB>label<TAB>k<TAB>
+    // times<TAB>sample|script", for tools/press_coverage.sh.
+    void LogPress(const std::string& label, int k, int times) const {
+        if (const char* path = std::getenv("PEMRO_PRESS_LOG"))
+            if (FILE* f = std::fopen(path, "a")) {
+                std::fprintf(f, "%s\t%s\t%d\t%d\t%s\n", pressing.c_str(), label.c_str(), k, times,
+                             scripted ? "script" : "sample");
+                std::fclose(f);
+            }
+    }
     CPoint At(const std::string& xy) const {
         const size_t comma = xy.find(',');
         return CPoint(Px(std::atof(xy.c_str())), Py(std::atof(xy.c_str() + comma + 1)));
@@ -173,6 +188,8 @@ private:
         const int times = star == p.npos ? 1 : std::atoi(p.c_str() + star + 1);
         const std::string label = p.substr(0, star);
         const size_t hash = label.rfind('#');
+        LogPress(label.substr(0, hash),
+                 hash == label.npos ? 1 : std::atoi(label.c_str() + hash + 1), times);
         for (int i = 0; i < times; ++i) {
             int k = hash == label.npos ? 1 : std::atoi(label.c_str() + hash + 1);
             const std::string gbk = Gbk(label.substr(0, hash));

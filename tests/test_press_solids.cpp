@@ -12,7 +12,11 @@ namespace {
 // the element's size 0.05 apart in [0.05, 0.2]. Page 374: (P, Q, R) =
 // (0, 0, 1) from the script, 0.1 a press. Page 359: λ from its start-up 5,
 // 0.1 a press. Page 321: z = 4 − x²/2 − y²/4 over [-1.5, 1.5]², cut by
-// the range [-2, 2]² whose ends step a tenth of their span a press.
+// the range [-2, 2]² whose ends step a tenth of their span a press. Page 365
+// the solid of 603. Pages 375-377: the boxes [−2.2, 2.2]³, [−2.2, 2.2]² ×
+// [−0.4, 2.4] and [−2.6, 2.6]³, the planes at 1.0 and 0 a twentieth of the
+// span a press, the floor's trace at 0.005 of the z span; the mesh from 50,
+// ×3/2 and ×2/3 in whole numbers, at least 5.
 PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
     Run({
         {"341", "", "=p", "0", "hand: a new topic"},
@@ -64,6 +68,57 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"321", "近似和", "体积近似值:", "26.429", "py: 12 × 42 midpoints, Meshx 14 on 3.24"},
         {"321", "减少#2*2", "体积近似值:", "26.432", "py: 12 × 19 midpoints, Meshy 22"},
         {"321", "高斯和", "高斯积分:", "26.412", "hand: the Gauss sum again, n changed"},
+        {"365", "按x型|前移*3", "=m", "0.725", "hand: 0.5 + 3 × 1.5/20"},
+        {"365", "后移", "=m", "0.65", "hand: 0.725 − 0.075"},
+        {"365", "按y型|右移*3", "=n", "1.45", "hand: 1 + 3 × 3/20"},
+        {"365", "左移", "=n", "1.3", "hand: 1.45 − 0.15"},
+        {"365", "取消", "!左移", "", "hand: no plane, no steps"},
+        {"365", "增加*3", "=Meshx", "168", "hand: 50 → 75 → 112 → 168"},
+        {"365", "减少", "=Meshx", "112", "hand: 168 × 2/3"},
+        {"365", "减少#2*2", "=Meshy", "22", "hand: 50 → 33 → 22"},
+        {"365", "增加#2", "=Meshy", "33", "hand: 22 × 3/2"},
+        {"375", "增加*3", "=Meshx", "168", "hand: 50 → 75 → 112 → 168"},
+        {"375", "减少", "=Meshx", "112", "hand: 168 × 2/3"},
+        {"375", "减少#2*3", "=Meshy", "14", "hand: 50 → 33 → 22 → 14"},
+        {"375", "增加#2", "=Meshy", "21", "hand: 14 × 3/2"},
+        {"375", "关闭投影", "?打开投影", "", "hand: the switch turns"},
+        {"375", "打开投影", "!打开投影", "", "hand: and back"},
+        {"375", "坐标面", "=p", "0.022", "hand: the floor's trace at 0.005 × 4.4"},
+        {"375", "平行坐标面|z=c|上移*3", "=p", "0.682", "hand: 0.022 + 3 × 4.4/20"},
+        {"375", "下移", "=p", "0.462", "hand: 0.682 − 0.22"},
+        {"375", "x=c|前移*3", "=m", "1.66", "hand: 1 + 3 × 0.22"},
+        {"375", "后移", "=m", "1.44", "hand: 1.66 − 0.22"},
+        {"375", "y=c|左移*3", "=n", "0.34", "hand: 1 − 3 × 0.22"},
+        {"375", "右移", "=n", "0.56", "hand: 0.34 + 0.22"},
+        {"375", "取消", "!x=c", "", "hand: the plane buttons go with the mode"},
+        {"376", "坐标面", "=p", "0.014", "hand: 0.005 × 2.8"},
+        {"376", "平行坐标面|z=c|上移*3", "=p", "0.434", "hand: 0.014 + 3 × 2.8/20"},
+        {"376", "下移", "=p", "0.294", "hand: 0.434 − 0.14"},
+        {"376", "x=c|后移*3", "=m", "0.34", "hand: 1 − 3 × 4.4/20"},
+        {"376", "前移", "=m", "0.56", "hand: 0.34 + 0.22"},
+        {"376", "y=c|右移*3", "=n", "1.66", "hand: 1 + 3 × 0.22"},
+        {"376", "左移", "=n", "1.44", "hand: 1.66 − 0.22"},
+        {"376", "取消", "!y=c", "", "hand: the plane buttons go with the mode"},
+        {"376", "减少*3", "=Meshx", "14", "hand: 50 → 33 → 22 → 14"},
+        {"376", "增加", "=Meshx", "21", "hand: 14 × 3/2"},
+        {"376", "增加#2*3", "=Meshy", "168", "hand: 50 → 75 → 112 → 168"},
+        {"376", "减少#2", "=Meshy", "112", "hand: 168 × 2/3"},
+        {"376", "打开投影", "?关闭投影", "", "hand: off since the planes' empty scene"},
+        {"376", "关闭投影", "!关闭投影", "", "hand: and off again"},
+        {"377", "坐标面", "=p", "0.026", "hand: 0.005 × 5.2"},
+        {"377", "平行坐标面|z=c|下移*3", "=p", "-0.754", "hand: 0.026 − 3 × 5.2/20"},
+        {"377", "上移", "=p", "-0.494", "hand: −0.754 + 0.26"},
+        {"377", "x=c|前移*3", "=m", "1.78", "hand: 1 + 3 × 0.26"},
+        {"377", "后移", "=m", "1.52", "hand: 1.78 − 0.26"},
+        {"377", "y=c|左移*3", "=n", "0.22", "hand: 1 − 3 × 0.26"},
+        {"377", "右移", "=n", "0.48", "hand: 0.22 + 0.26"},
+        {"377", "取消", "!z=c", "", "hand: the plane buttons go with the mode"},
+        {"377", "减少*6", "=Meshx", "5", "hand: 50, 33, 22, 14, 9, 6, then 4 raised to 5"},
+        {"377", "增加", "=Meshx", "7", "hand: 5 × 3/2"},
+        {"377", "增加#2*3", "=Meshy", "168", "hand: 50 → 75 → 112 → 168"},
+        {"377", "减少#2*3", "=Meshy", "49", "hand: 168 → 112 → 74 → 49"},
+        {"377", "打开投影", "!打开投影", "", "hand: off since the planes' empty scene"},
+        {"377", "关闭投影", "?打开投影", "", "hand: and off again"},
     });
 }
 
