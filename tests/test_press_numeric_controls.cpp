@@ -44,6 +44,14 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
         {"203", "", "!0.333333", "", "hand: five decimals only"},
         {"203", "2 位", "?0.33000", "", "hand: 1/3 to two digits"},
         {"203", "", "!0.33333", "", "hand"},
+        {"203", "精确#3|2位#3", "?=0.33", "", "hand: 1/3 at two decimals"},
+        {"203", "6位|4位", "?=0.333300", "", "hand: A kept to four decimals"},
+        {"203", "精确|2位#2", "?=0.010000", "", "hand: b1 = 1/101 kept to 0.01"},
+        {"203", "精确#2|5 位", "?=0.333330", "", "hand: 1/3 to five digits"},
+        {"203", "下一步|上一步", "?=0.333330", "", "hand: back to A"},
+        {"203", "平方根|平方根#2", "!LU分解法", "", "hand: the title answers no press"},
+        {"203", "追赶法|下一步", "?不满足三对角矩阵", "", "hand: a13 = 1/4 ≠ 0"},
+        {"203", "追赶法#2", "?不满足三对角矩阵", "", "hand: the title answers no press"},
         // Page 201's second figure reduces [1 2 1 4; 2 4 3 9; 1 2 2 6] to
         // [1 2 0 0; 0 0 1 0; 0 0 0 1]: pivots in columns 1, 3 and 4 (the
         // page's text writes three ξ before the figure's).
