@@ -169,6 +169,25 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
         {"204", "幂  法|平移法", "λ=#4", "0.875116", "py: 0.04 + u_m of (A − 0.04I)v"},
         {"204", "折线表示", "!λ=", "", "hand: the polylines instead of the numbers"},
         {"204", "数值表示", "λ=#4", "0.875116", "hand: the numbers again"},
+        // Jacobi's method below: the first rotation of a12 = 1/3, tan 2θ =
+        // (2/3)/(1/2 − 1/4), cos θ = 0.821926, sin θ = 0.569595 (python3).
+        // Once it is clicked the power method above is not drawn again, so
+        // its buttons are the only ones so labelled.
+        {"204/2400", "6位#2", "?=0.821926", "", "py: cos θ"},
+        {"204/2400", "", "?=-0.569595", "", "py: −sin θ"},
+        {"204/2400", "1位", "?=0.8", "", "hand"},
+        {"204/2400", "3位#2", "?=0.822", "", "hand"},
+        {"204/2400", "2位#2", "?=0.82", "", "hand"},
+        {"204/2400", "5位", "?=0.82193", "", "hand"},
+        {"204/2400", "6位|2位", "?=0.330000", "", "hand: A kept to 0.33"},
+        {"204/2400", "精确|2 位", "?=0.330000", "", "hand: 1/3 to two digits"},
+        {"204/2400", "精确#2", "?=0.333333", "", "hand: 1/3 again"},
+        {"204/2400", "下一步", "?=0.731000", "", "py: the rotated a11, (3/4 + √(1/16 + 4/9))/2"},
+        {"204/2400", "", "?=0.019000", "", "py: and a22, (3/4 − √(1/16 + 4/9))/2"},
+        {"204/2400", "上一步", "!0.731000", "", "hand: back to the rotation"},
+        {"204/2400", "下一步|开  始", "?=0.821926", "", "hand: the opening's rotation"},
+        {"204/2400", "", "!0.731000", "", "hand: not yet applied"},
+        {"204/2400", "Jacob方法", "?=0.821926", "", "hand: the title answers no press"},
     });
 }
 
