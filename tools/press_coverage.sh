@@ -6,11 +6,10 @@
 # The buttons come from the state sweep's lists (PEMRO_SWEEP_OUT=DIR writes
 # DIR/<page>.buttons; without a DIR given the sweep is run first), the
 # presses from the press tables run with PEMRO_PRESS_LOG. A button is keyed
-# as the press tables name it: its label and its ordinal among the buttons
-# so labelled on the page from its top ("期望#2"), figures in page order.
-# Presses on a test's own script (RunScript) are counted apart, as not
-# reaching the sample page. Prints per page the buttons, the pressed and
-# the unpressed, then the totals.
+# by its figure (in page order), its label and its ordinal among the buttons
+# so labelled in that figure: "期望#2@3". Presses on a test's own script
+# (RunScript) are counted apart, as not reaching the sample page. Prints
+# per page the buttons, the pressed and the unpressed, then the totals.
 set -e
 build=${1:-build}
 dir=${2:-}
@@ -27,40 +26,32 @@ python3 - "$dir" "$log" <<'EOF'
 import collections, glob, os, sys
 
 sweep, log = sys.argv[1], sys.argv[2]
-# page -> figure -> label -> most seen in that figure at once
-most = collections.defaultdict(lambda: collections.defaultdict(dict))
+# page -> {(figure, label, n)}: each button the sweep drew, the n-th so
+# labelled in its figure.
+buttons = collections.defaultdict(set)
 for path in glob.glob(os.path.join(sweep, '*.buttons')):
     for line in open(path, encoding='utf-8'):
         page, fig, label, n = line.rstrip('\n').split('\t')
-        if label == '恢复':  # the frame's own, after a range step
-            continue
-        d = most[page][int(fig)]
-        d[label] = max(d.get(label, 0), int(n))
-buttons = {}
-for page, figs in most.items():
-    keys, before = [], collections.Counter()
-    for fig in sorted(figs):
-        for label, n in sorted(figs[fig].items()):
-            for i in range(1, n + 1):
-                k = before[label] + i
-                keys.append(label + ('#%d' % k if k > 1 else ''))
-        for label, n in figs[fig].items():
-            before[label] += n
-    buttons[page] = keys
-pressed, scripted, thrice = set(), set(), set()
+        if label != '恢复':  # the frame's own, after a range step
+            buttons[page].add((int(fig), label, int(n)))
+pressed, scripted = set(), set()
 for line in open(log, encoding='utf-8'):
-    page, label, k, times, kind = line.rstrip('\n').split('\t')
-    key = (page, label + ('#' + k if int(k) > 1 else ''))
-    (pressed if kind == 'sample' else scripted).add(key)
-    if int(times) >= 3:
-        thrice.add(key)
+    page, fig, label, n, times, kind = line.rstrip('\n').split('\t')
+    (pressed if kind == 'sample' else scripted).add((page, (int(fig), label, int(n))))
+
+
+def name(b):
+    fig, label, n = b
+    return '%s%s@%d' % (label, '#%d' % n if n > 1 else '', fig)
+
+
 total = done = 0
 for page in sorted(buttons):
-    keys = buttons[page]
+    keys = sorted(buttons[page])
     missing = [b for b in keys if (page, b) not in pressed]
     total += len(keys)
     done += len(keys) - len(missing)
-    note = ''.join(' ' + b + ('(script)' if (page, b) in scripted else '') for b in missing)
+    note = ''.join(' ' + name(b) + ('(script)' if (page, b) in scripted else '') for b in missing)
     print('%s\t%d buttons\t%d pressed\t%d unpressed:%s' %
           (page, len(keys), len(keys) - len(missing), len(missing), note))
 print('total: %d pages, %d buttons, %d pressed, %d unpressed' %
