@@ -60,6 +60,27 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
         {"201/2400", "", "ξ#5", "3", "hand: after the text's three"},
         {"201/2400", "", "?A化为行最简形", "", "hand"},
         {"201/2400", "开  始", "ξ#6", "3", "hand: the matrix as given"},
+        // Its first step: the rows 1 and 2 change places, then row 1 less
+        // row 2 · 1/2 = (0, 0, −0.5, −0.5). Once it is clicked the
+        // elimination above is not drawn again: its buttons are the only
+        // ones so labelled, "#1" of a kept-decimals label A's, "#2" b's, "#3"
+        // the decimals shown.
+        {"201/2400", "下一步|6位", "?=-0.500000", "", "hand"},
+        {"201/2400", "1位", "?=-0.5", "", "hand"},
+        {"201/2400", "3位#3", "?=-0.500", "", "hand"},
+        {"201/2400", "2位#3", "?=-0.50", "", "hand"},
+        {"201/2400", "5位", "?=-0.50000", "", "hand"},
+        {"201/2400", "4位#3|2位|2位#2|3位|3位#2", "?=-0.5000", "", "hand: whole entries kept"},
+        {"201/2400", "4位|4位#2|精确|精确#2", "?=-0.5000", "", "hand: the same"},
+        {"201/2400", "2 位|3 位|4 位", "?=-0.5000", "", "hand: −0.5 to any digits"},
+        {"201/2400", "5 位|6 位|精确#3|精度", "?=-0.5000", "", "hand: the same"},
+        {"201/2400", "上三角|下一步*12", "#12", "1.0000",
+         "hand: (0, 0, 0.5, 1.5) + (0, 0, −0.5, −0.5)"},
+        {"201/2400", "", "#7", "-0.5000", "hand: row 2 left as it was"},
+        {"201/2400", "A化为上三角", "#12", "1.0000", "hand: the title answers no press"},
+        {"201/2400", "开  始|下一步*2", "#12", "1.5000", "hand: row 3 less row 1 · 1/2 only"},
+        {"201/2400", "下一步|上一步", "#12", "1.5000", "hand: a step on and back"},
+        {"201/2400", "行最简|下一步*12", "ξ#6", "4", "hand: the reduced form's last pivot"},
     });
 }
 
