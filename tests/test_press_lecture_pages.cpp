@@ -34,6 +34,8 @@ PRESS_TABLE(LecturePresses, TheLineAndPlanePages) {
         {"361", "增加", "=Meshx", "75", "hand: 50 × 3/2"},
         {"361", "减少#2*3", "=Meshy", "14", "hand: 50 → 33 → 22 → 14"},
         {"361", "减少|增加#2", "=Meshy", "21", "hand: 14 × 3/2"},
+        {"361", "打开投影", "?关闭投影", "", "hand: the switch turns"},
+        {"361", "关闭投影", "?打开投影", "", "hand: and back"},
         {"356", "m减*3", "m=", "0.100", "hand: opened anew, 0.4 − 0.3"},
         {"356", "n增*2", "n=", "-0.100", "hand: −0.3 + 0.2"},
         {"356", "n减", "n=", "-0.200", "hand: −0.1 − 0.1"},
@@ -42,6 +44,8 @@ PRESS_TABLE(LecturePresses, TheLineAndPlanePages) {
         {"356", "增加*2", "=Meshx", "112", "hand: 50 → 75 → 112"},
         {"356", "减少", "=Meshx", "74", "hand: 112 × 2/3"},
         {"356", "增加#2|减少#2*2", "=Meshy", "33", "hand: 50 → 75 → 50 → 33"},
+        {"356", "打开投影", "?关闭投影", "", "hand: the switch turns"},
+        {"356", "关闭投影", "?打开投影", "", "hand: and back"},
         {"358", "m减*3", "m=", "0.200", "hand: 0.5 − 0.3"},
         {"358", "m增", "m=", "0.300", "hand: 0.2 + 0.1"},
         {"358", "n减*3", "n=", "0.700", "hand: 1 − 0.3"},
@@ -52,6 +56,10 @@ PRESS_TABLE(LecturePresses, TheLineAndPlanePages) {
         {"358", "增加", "=Meshx", "75", "hand: 50 × 3/2"},
         {"358", "减少#2", "=Meshy", "33", "hand: 50 × 2/3"},
         {"358", "结束", "!结束", "", "hand: the panel closed"},
+        {"358", "减少*2", "=Meshx", "33", "hand: 75 → 50 → 33"},
+        {"358", "增加#2", "=Meshy", "49", "hand: 33 × 3/2"},
+        {"358", "打开投影", "?关闭投影", "", "hand: the switch turns"},
+        {"358", "关闭投影", "?打开投影", "", "hand: and back"},
     });
 }
 
