@@ -352,6 +352,8 @@ PRESS_TABLE(CalculusDrawings, ThePolygonsOfPage368) {
         {"368/2600", "", "N=", "8", "hand: 1/8 > 0.12 > 1/9"},
         {"368/2600", "", "rgb@1.125,0", "255,100,100", "hand: X8 outside"},
         {"368/2600", "", "rgb@0.8889,0", "250,255,0", "hand: X9 = 8/9 inside"},
+        {"368/2600", "ε增加", "N=", "4", "hand: ε 0.1 again, 1/n ≥ 0.24 up to n 4"},
+        {"368/2600", "Xn=f(n)", "N=", "4", "hand: the kind already shown"},
     });
 }
 

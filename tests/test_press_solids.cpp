@@ -206,6 +206,7 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"310", "打开投影", "?关闭投影", "", "hand: and shows again"},
         {"360", "打开投影", "?关闭投影", "", "hand: a line's scene"},
         {"344", "含源|打开投影", "?关闭投影", "", "hand: a field's closed surface"},
+        {"344", "关闭投影", "?打开投影", "", "hand: and goes"},
         {"2101", "打开投影", "?关闭投影", "", "hand: a vector's scene"},
         {"317", "打开投影", "?关闭投影", "", "hand: over a frame drawn bare first"},
         {"317", "", "rgb@0,0", "255,128,0", "hand: the shadow in the default pen colour"},
