@@ -169,6 +169,13 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
         {"204", "幂  法|平移法", "λ=#4", "0.875116", "py: 0.04 + u_m of (A − 0.04I)v"},
         {"204", "折线表示", "!λ=", "", "hand: the polylines instead of the numbers"},
         {"204", "数值表示", "λ=#4", "0.875116", "hand: the numbers again"},
+        {"204", "精度", "λ=#4", "0.875116", "hand: the caption answers no press"},
+        {"204", "幂平移法", "λ=#4", "0.875116", "hand: the title answers no press"},
+        {"204", "反幂法|反幂法#2", "λ=#1", "0.092100", "py: the inverse again, its title"},
+        {"204", "幂  法|幂  法#2", "λ=#1", "1.075211", "py: u_m of Av"},
+        {"204", "埃特肯|幂埃特肯", "λ=#2", "0.912191", "py: over 0, 1.075211, 0.883057"},
+        {"204", "显示相关数据", "?关闭相关数据", "", "hand: the switch turns"},
+        {"204", "关闭相关数据", "?显示相关数据", "", "hand: and back"},
         // Jacobi's method below: the first rotation of a12 = 1/3, tan 2θ =
         // (2/3)/(1/2 − 1/4), cos θ = 0.821926, sin θ = 0.569595 (python3).
         // Once it is clicked the power method above is not drawn again, so
@@ -188,6 +195,16 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
         {"204/2400", "下一步|开  始", "?=0.821926", "", "hand: the opening's rotation"},
         {"204/2400", "", "!0.731000", "", "hand: not yet applied"},
         {"204/2400", "Jacob方法", "?=0.821926", "", "hand: the title answers no press"},
+        {"204/2400", "3位", "?=0.333000", "", "hand: A kept to 0.333"},
+        {"204/2400", "4位", "?=0.333300", "", "hand: A kept to 0.3333"},
+        {"204/2400", "精确|3 位", "?=0.333000", "", "hand: 1/3 to three digits"},
+        {"204/2400", "4 位", "?=0.333300", "", "hand"},
+        {"204/2400", "5 位", "?=0.333330", "", "hand"},
+        {"204/2400", "6 位", "?=0.333333", "", "hand"},
+        {"204/2400", "精确#2|4位#2", "?=0.3333", "", "hand: four decimals shown"},
+        {"204/2400", "精度", "?=0.3333", "", "hand: the caption answers no press"},
+        {"204/2400", "下一步|显示相关数据", "?关闭相关数据", "", "hand: the switch turns"},
+        {"204/2400", "关闭相关数据", "?显示相关数据", "", "hand: and back"},
     });
 }
 
