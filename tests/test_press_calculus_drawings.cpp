@@ -241,6 +241,10 @@ PRESS_TABLE(CalculusDrawings, TheSceneControlsOfTheSpacePages) {
         {"327", "减少#2", "=Meshy", "33", "hand: 50 × 2/3"},
         {"327", "增加#2*2", "=Meshy", "73", "hand: 33 → 49 → 73"},
         {"327/2400", "增加#3", "=Meshx", "75", "hand: the second figure's, 50 × 3/2"},
+        // Once it is clicked the first figure is not drawn again.
+        {"327/2400", "减少*2", "=Meshx", "33", "hand: 75 → 50 → 33"},
+        {"327/2400", "增加#2", "=Meshy", "75", "hand: 50 × 3/2"},
+        {"327/2400", "减少#2*2", "=Meshy", "33", "hand: 75 → 50 → 33"},
         {"373", "减少", "=Meshx", "33", "hand: 50 × 2/3"},
         {"373", "增加", "=Meshx", "49", "hand: 33 × 1.5 = 49.5"},
         {"382", "增加", "=Meshx", "75", "hand: 50 × 1.5"},

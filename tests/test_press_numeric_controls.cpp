@@ -350,8 +350,10 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
         {"465/3000", "切比雪夫1", "rgb@0.5,-0.5", "25,250,0", "hand: T4(0.5) = 0.5 − 2 + 1"},
         {"465/3000", "切比雪夫1#2", "rgb@0.5,-0.5", "25,250,0", "hand: the title answers no press"},
         {"465/3000", "切比雪夫2", "rgb@0.5,-1", "25,250,0", "hand: U4(0.5) = 1 − 3 + 1"},
+        {"465/3000", "切比雪夫2#2", "rgb@0.5,-1", "25,250,0", "hand: the title answers no press"},
         {"465/3000", "", "rgb@0.5,-0.5", "!25,250,0", "hand: T4 gone"},
         {"465/3000", "勒让德", "rgb@0.5,-0.2891", "25,250,0", "py: P4 again"},
+        {"465/3000", "勒让德#2", "rgb@0.5,-0.2891", "25,250,0", "hand: the title answers no press"},
         // The first figure's √x on [0, 4], its mean errors (python3,
         // Simpson over u = √(2 + 2t)) in each basis.
         {"465", "显示逼近系数", "平均误差:", "0.001633", "py: Legendre, n 2"},
