@@ -35,6 +35,7 @@
 // or RunScript(script, {rows}) for rows on a script of the test's own.
 #pragma once
 
+#include "state_sweep.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,7 @@ protected:
             SCOPED_TRACE(std::string(r.page) + ": " + r.presses + " -> " + r.label + " (" +
                          r.source + ")");
             if (open != r.page) OpenPage(r.page), open = r.page;
+            pressing = std::string(r.page).substr(0, std::string(r.page).find('/'));
             for (const std::string& p : Split(r.presses, '|')) Press(p);
             Repaint();
             Check(r.label, r.expected);
@@ -77,7 +79,9 @@ protected:
         std::error_code ec;
         test_support::fs::create_directories("data", ec);
         test_support::WriteScript(rows.front().page, script);
+        scripted = true;
         Run(rows);
+        scripted = false;
     }
 
 private:
@@ -118,6 +122,47 @@ private:
         return kept;
     }
     int family = -1;
+    std::string pressing; // the row's page, for PEMRO_PRESS_LOG
+    bool scripted = false;
+    // PEMRO_PRESS_LOG=file: each button pressed, "page<TAB>figure<TAB>label
+    // <TAB>n<TAB>times<TAB>sample|script", the n-th so labelled in its figure,
+    // figures counted in the page's order as the state sweep counts them
+    // (tools/press_coverage.sh). A repaint of its own finds the figure.
+    void LogPress(const std::string& label, int k, int times) {
+        const char* path = std::getenv("PEMRO_PRESS_LOG");
+        if (!path) return;
+        sweep::PassLog pass;
+        view->m_pTextSink = &pass;
+        view->m_pControlSink = &pass;
+        // As ControlsOfRepaint repaints, so that the k-th is the one pressed.
+        view->Invalidate();
+        view->RenderPending();
+        for (int i = 0; i < 100 && view->HasPendingPaint(); ++i) view->RenderPending();
+        pass.EndFigure();
+        view->m_pTextSink = &log;
+        view->m_pControlSink = nullptr;
+        const std::string gbk = Gbk(label);
+        const auto placed = [&](const sweep::PassLog::Ctl& c) {
+            return c.figure < 0 ? -1 : pass.placedOf[size_t(c.figure)];
+        };
+        const sweep::PassLog::Ctl* pressed = nullptr;
+        for (const auto& c : pass.controls)
+            if (c.label == gbk && --k == 0) {
+                pressed = &c;
+                break;
+            }
+        const int figure = pressed ? placed(*pressed) : -1;
+        int n = 0;
+        for (const auto& c : pass.controls) {
+            n += c.label == gbk && placed(c) == figure;
+            if (&c == pressed) break;
+        }
+        if (FILE* f = std::fopen(path, "a")) {
+            std::fprintf(f, "%s\t%d\t%s\t%d\t%d\t%s\n", pressing.c_str(), figure, label.c_str(), n,
+                         times, scripted ? "script" : "sample");
+            std::fclose(f);
+        }
+    }
     CPoint At(const std::string& xy) const {
         const size_t comma = xy.find(',');
         return CPoint(Px(std::atof(xy.c_str())), Py(std::atof(xy.c_str() + comma + 1)));
@@ -173,6 +218,8 @@ private:
         const int times = star == p.npos ? 1 : std::atoi(p.c_str() + star + 1);
         const std::string label = p.substr(0, star);
         const size_t hash = label.rfind('#');
+        LogPress(label.substr(0, hash),
+                 hash == label.npos ? 1 : std::atoi(label.c_str() + hash + 1), times);
         for (int i = 0; i < times; ++i) {
             int k = hash == label.npos ? 1 : std::atoi(label.c_str() + hash + 1);
             const std::string gbk = Gbk(label.substr(0, hash));

@@ -89,6 +89,7 @@ struct PassLog : CPemroView::TextSink, CPemroView::ControlSink {
     std::vector<Ctl> controls;
     std::vector<CRect> figures;   // drawn in the pass: the frame with the layout box
     std::vector<CRect> allPlaced; // every figure placed, drawn or not
+    std::vector<int> placedOf;    // each drawn figure's index in `allPlaced`
     std::vector<CRect> hitAreas;  // where the view answers clicks, as it tests them
     std::vector<Spill> spills;
     int current = -1;
@@ -144,6 +145,9 @@ struct Result {
     std::vector<Fault> faults;
     int states = 0;
     std::vector<StateTime> times;
+    // Every button seen: "figure<TAB>label<TAB>n", the n-th so labelled in
+    // its figure, figures counted in the page's order (tools/press_coverage.sh).
+    std::set<std::string> buttons;
 };
 
 // Every state of one page at one window size.

@@ -179,6 +179,22 @@ PRESS_TABLE(CalculusDrawings, TheAxesAndDirectionsOfPages326And328) {
         {"326", "dy增", "=h", "0.125", "hand: 0.1 × 1.25"},
         {"326", "dy减*3", "=h", "0.064", "hand: 0.125 × 0.8³"},
         {"326", "x型", "?dx增", "", "hand: along x again"},
+        // The second figure, the same region turned about the y axis; both
+        // figures stay drawn, the second's buttons "#2" where the first has
+        // the same.
+        {"326/2400", "x型#2|dx减#2*3", "=h", "0.0512", "hand: 0.1 × 0.8³"},
+        {"326/2400", "dx增#2", "=h", "0.064", "hand: 0.0512 × 1.25"},
+        {"326/2400", "y型#2", "?dy增", "", "hand: the strips run along y"},
+        {"326/2400", "dy增*3", "=h", "0.125", "hand: 0.064 × 1.25³"},
+        {"326/2400", "dy减", "=h", "0.1", "hand: 0.125 × 0.8"},
+        {"326/2400", "x型#2", "!dy增", "", "hand: along x again"},
+        {"326/2400", "", "!旋转体体积:", "", "hand: shells, no value"},
+        {"326/2400", "绕x轴#2", "旋转体体积:", "14.137", "py: washers about x, 4.5π"},
+        {"326/2400", "绕y轴#2", "!旋转体体积:", "", "hand: shells again"},
+        {"326/2400", "体积元素#2|绕x轴#2", "!体积近似值:", "", "hand: one element, no sum"},
+        {"326/2400", "体积近似和#2", "体积近似值:", "12.723", "py: dx 0.3, 10 washers"},
+        {"326/2400", "显示外部#2|显示内部#2", "体积近似值:", "12.723", "hand: the sum stays"},
+        {"326/2400", "旋转体#2", "!体积近似值:", "", "hand: the whole solid, no sum"},
         {"328", "y型", "!dx增", "", "hand: the strips run along y"},
         {"328", "dy减", "=h", "0.08", "hand: 0.1 × 0.8"},
         {"328", "dy增*2", "=h", "0.125", "hand: 0.08 × 1.25²"},
@@ -216,10 +232,19 @@ PRESS_TABLE(CalculusDrawings, TheSceneControlsOfTheSpacePages) {
         {"311", "上移*2", "z= ", "0.750", "hand: 3 × 0.25"},
         {"311", "下移*4", "z= ", "-0.250", "hand: 0.75 − 4 × 0.25"},
         {"311", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
+        {"311", "减少#2*2", "=Meshy", "22", "hand: 50 → 33 → 22"},
+        {"311", "增加#2", "=Meshy", "33", "hand: 22 × 3/2"},
         {"318", "减少", "=Meshx", "33", "hand: 50 × 2/3"},
         {"318", "增加*2", "=Meshx", "73", "hand: 33 → 49 → 73"},
         {"327", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
         {"327", "减少", "=Meshx", "50", "hand: 75 × 2/3"},
+        {"327", "减少#2", "=Meshy", "33", "hand: 50 × 2/3"},
+        {"327", "增加#2*2", "=Meshy", "73", "hand: 33 → 49 → 73"},
+        {"327/2400", "增加#3", "=Meshx", "75", "hand: the second figure's, 50 × 3/2"},
+        // Once it is clicked the first figure is not drawn again.
+        {"327/2400", "减少*2", "=Meshx", "33", "hand: 75 → 50 → 33"},
+        {"327/2400", "增加#2", "=Meshy", "75", "hand: 50 × 3/2"},
+        {"327/2400", "减少#2*2", "=Meshy", "33", "hand: 75 → 50 → 33"},
         {"373", "减少", "=Meshx", "33", "hand: 50 × 2/3"},
         {"373", "增加", "=Meshx", "49", "hand: 33 × 1.5 = 49.5"},
         {"382", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
@@ -333,6 +358,8 @@ PRESS_TABLE(CalculusDrawings, ThePolygonsOfPage368) {
         {"368/2600", "", "N=", "8", "hand: 1/8 > 0.12 > 1/9"},
         {"368/2600", "", "rgb@1.125,0", "255,100,100", "hand: X8 outside"},
         {"368/2600", "", "rgb@0.8889,0", "250,255,0", "hand: X9 = 8/9 inside"},
+        {"368/2600", "ε增加", "N=", "4", "hand: ε 0.1 again, 1/n ≥ 0.24 up to n 4"},
+        {"368/2600", "Xn=f(n)", "N=", "4", "hand: the kind already shown"},
     });
 }
 

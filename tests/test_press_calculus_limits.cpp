@@ -38,6 +38,11 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
         {"302", "δ再小*2", "=δ", "0.64", "hand: 1 × 0.8²"},
         {"302", "δ复原", "=δ", "1", "hand: back to 1"},
         {"303", "", "ε=", "0.180000", "hand: 0.1 of the y span 1.8"},
+        {"303", "ε增加", "ε=", "0.225000", "hand: 0.125 of the y span"},
+        {"303", "ε减少*3", "ε=", "0.115200", "hand: 0.125 × 0.8³ × 1.8"},
+        {"303", "δ再大*2", "=δ", "1.5625", "hand: 1.25²"},
+        {"303", "δ再小", "=δ", "1.25", "hand: 1.5625 × 0.8"},
+        {"303", "δ复原", "=δ", "1", "hand: back to 1"},
         // cos x at 0 from the left (304) and the right (305): ε a share of
         // the y span 3, δ = arccos(1 − ε); the box's far side at δ times the
         // δ factor, in (199, 125, 60), from A − ε down to the axis.

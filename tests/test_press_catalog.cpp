@@ -54,6 +54,8 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
         {"233", "c减*3", "c=", "-3.10", "hand: −2.8 − 0.3"},
         // The first piecewise form from the menu, its panel open: x0 from 0.
         {"233", "@36063|@32997|x0#2*3", "x0=", "-0.3", "hand: 0 − 3 × 0.1"},
+        {"233", "@36000|@32997", "α=", "0.0", "hand: DATA1's α 0, one decimal"},
+        {"233", "α*3", "α=", "0.3", "hand: 0 + 3 × 0.1"},
         {"513", "a增*3", "a=", "1.30", "hand: 1 + 0.3"},
         {"513", "a减*2", "a=", "1.10", "hand: 1.3 − 0.2"},
         {"513", "b增*3", "b=", "0.30", "hand: 0 + 0.3"},
@@ -513,6 +515,7 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
         {"508", "@4,2", "rgb@4,0.5", "0,150,255", "hand: the drop from the centre (4, 1), halfway"},
         {"508", "", "rgb@4,0.05", "0,150,255", "hand: down to the axis"},
         {"508", "", "rgb@4,-0.12", "!0,150,255", "hand: not below it"},
+        {"508", "", "rgb@4,1", "255,128,0", "hand: the centre's dot (t, 1)"},
         {"508", "", "rgb@4.3784,1.3268", "0,150,255", "py: the spoke to (4.7568, 1.6536), halfway"},
         {"508", "", "rgb@3,1", "255,128,0", "hand: the rolling circle's left point"},
         {"508", "", "rgb@3.2929,0.2929", "255,128,0", "py: it at 225°"},

@@ -29,6 +29,11 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
                   {"212", "", "ink@5,0.041", "25,0.5", "py: χ²(2) at 5"},
                   {"212", "n增", "方差=2n=", "6.00", "hand: 2 · 3"},
                   {"212", "", "ink@5,0.0732", "25,0.5", "py: χ²(3) at 5"},
+                  // The quantile view: u given, the area up to the cursor's 3; α
+                  // given, up to the quantile of the cursor's height 0.9.
+                  {"212", "分位数|^3,0.9", "rgb@5,0.03", "!255,128,0", "hand: split at 3"},
+                  {"212", "α|^3,0.9", "rgb@5,0.03", "255,128,0", "py: χ²(3) 0.9-quantile 6.2514"},
+                  {"212", "", "rgb@7,0.01", "!255,128,0", "py: χ²(3) 0.0319 at 7, past it"},
               });
     RunScript(
         "700ConDistribution(0.4,3,44,13,1,1,5,-0.5,6,-0.05,1.1,0,1,9,12,0)\n",

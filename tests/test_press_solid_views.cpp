@@ -30,6 +30,40 @@ PRESS_TABLE(SolidViewPresses, MeshAndBallButtons) {
         {"381", "R减*5", "=radius", "6", "hand: 11 − 5"},
         {"381", "R减*9", "=radius", "2", "hand: −3 held at 2"},
         {"381", "R增", "=radius", "3", "hand: 2 + 1"},
+        {"373", "增加#2*2", "=Meshy", "112", "hand: opened anew, 50 → 75 → 112"},
+        {"374", "减少*2", "=Meshx", "22", "hand: 50 → 33 → 22"},
+        {"374", "增加#2*3", "=Meshy", "168", "hand: 50 → 75 → 112 → 168"},
+        {"378", "增加*2", "=Meshx", "112", "hand: 50 → 75 → 112"},
+        {"378", "减少#2*3", "=Meshy", "14", "hand: 50 → 33 → 22 → 14"},
+        {"379", "减少*4", "=Meshx", "9", "hand: 50 → 33 → 22 → 14 → 9"},
+        {"379", "增加#2*2", "=Meshy", "112", "hand: 50 → 75 → 112"},
+        {"382", "增加#2*3", "=Meshy", "168", "hand: 50 → 75 → 112 → 168"},
+        {"603", "增加", "=Meshx", "75", "hand: 50 × 3/2"},
+        {"603", "减少*2", "=Meshx", "33", "hand: 75 → 50 → 33"},
+        {"360", "增加#2*2", "=Meshy", "112", "hand: 50 → 75 → 112"},
+        {"360", "减少#2", "=Meshy", "74", "hand: 112 × 2/3"},
+        {"357", "增加", "=Meshx", "75", "hand: 50 × 3/2"},
+        {"357", "减少*3", "=Meshx", "22", "hand: 75 → 50 → 33 → 22"},
+        {"345", "减少#2*2", "=Meshy", "22", "hand: 50 → 33 → 22"},
+        {"345", "增加#2", "=Meshy", "33", "hand: 22 × 3/2"},
+        {"342", "增加#2", "=Meshy", "75", "hand: 50 × 3/2"},
+        {"342", "减少#2*3", "=Meshy", "22", "hand: 75 → 50 → 33 → 22"},
+        {"337", "减少#2", "=Meshy", "33", "hand: 50 × 2/3"},
+        {"337", "增加#2*2", "=Meshy", "73", "hand: 33 → 49 → 73"},
+        {"318", "增加#2*3", "=Meshy", "168", "hand: 50 → 75 → 112 → 168"},
+        {"318", "减少#2", "=Meshy", "112", "hand: 168 × 2/3"},
+        {"309", "减少#2*4", "=Meshy", "9", "hand: 50 → 33 → 22 → 14 → 9"},
+        {"309", "增加#2", "=Meshy", "13", "hand: 9 × 3/2"},
+        {"310", "减少", "=Meshx", "33", "hand: 50 × 2/3"},
+        {"310", "增加#2", "=Meshy", "75", "hand: 50 × 3/2"},
+        {"359", "增加", "=Meshx", "75", "hand: 50 × 3/2"},
+        {"359", "减少", "=Meshx", "50", "hand: 75 × 2/3"},
+        {"359", "增加#2", "=Meshy", "75", "hand: 50 × 3/2"},
+        {"359", "减少#2*2", "=Meshy", "33", "hand: 75 → 50 → 33"},
+        {"321", "增加", "=Meshx", "75", "hand: 50 × 3/2"},
+        {"321", "增加#2", "=Meshy", "75", "hand: 50 × 3/2"},
+        {"321", "关闭投影", "?打开投影", "", "hand: the switch turns"},
+        {"321", "打开投影", "?关闭投影", "", "hand: and back"},
     });
 }
 
@@ -132,7 +166,9 @@ PRESS_TABLE(SolidViewPresses, StepsAndPanelChoices) {
 // 0.1974, the element in (255, 128, 0) from r0 out by 3.5355 dr (the
 // floor's diagonal), from 0.75 up by 2.5 dz. Page 343 picked at (0.4, 1.2):
 // r0 = 1.2649, θ0 = 1.2490, φ 0.1 a press; the element from r0 out by
-// 0.1 × √32, its edges at θ0 + dθ and φ + dφ in (255, 128, 0).
+// 0.1 × √32, its edges at θ0 + dθ and φ + dφ in (255, 128, 0). The arc of
+// φ: cos t u + sin t v, u = (0, 0, ρ/4), v = (x0, y0, zc)/4, zc = r0 cos φ;
+// the level lines (255, 100, 100) from (0, 0, zc) to the element's corners.
 PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
     Run({
         {"373", "@0,0,0", "ink3@1.025,1.16,0.545", "1.3,0.6,0", "hand: the axis past the base"},
@@ -153,6 +189,8 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
         {"341", "", "rgb3@1.6356,0.5013,0.9453", "!255,128,0", "py: where it was"},
         {"343", "^0.4,1.2,0", "rgb3@0.2,0.6,0.6325", "0,255,255", "py: the middle of OP at φ 0"},
         {"343", "φ增*10", "rgb3@0.2,0.6,0.3417", "0,255,255", "py: the middle of OP at φ 1"},
+        {"343", "", "rgb3@0.0707,0.2121,0.375", "255,128,0", "py: the arc of φ, (u + v)/√2"},
+        {"343", "", "rgb3@0.2121,0.0707,0.375", "!255,128,0", "py: not toward (y0, x0)"},
         {"343", "体元", "rgb3@0.3492,1.549,0.9109", "255,128,0", "py: the far φ edge, outside"},
         {"343", "", "rgb3@0.4379,1.5716,0.8304", "255,128,0", "py: the lower θ edge, outside"},
         {"343", "dφ增*3", "rgb3@0.4571,1.6406,0.6713", "255,128,0", "py: the θ edge lowered"},
@@ -160,6 +198,8 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
         {"343", "", "rgb3@0.3675,1.63,0.7478", "255,128,0", "py: the φ edge stays"},
         {"343", "dθ增*3", "rgb3@0.2107,1.6576,0.7478", "255,128,0", "py: the φ edge turned"},
         {"343", "", "rgb3@0.3675,1.63,0.7478", "!255,128,0", "py: where it was"},
+        {"343", "", "rgb3@0.1683,0.5049,0.6834", "255,100,100", "py: level from (0, 0, r0 cos φ)"},
+        {"343", "", "rgb3@0.0671,0.5279,0.6834", "255,100,100", "py: to the θ0 + dθ edge"},
     });
 }
 

@@ -95,6 +95,8 @@ void SweepAndCompare(const Page& page, const std::vector<sweep::Window>& windows
         for (const Fault& f : result.faults) all.insert(Line(f) + "\t" + f.detail);
         std::ofstream details(base + ".all");
         for (const std::string& line : all) details << line << "\n";
+        std::ofstream buttons(base + ".buttons");
+        for (const std::string& b : result.buttons) buttons << page.Name() << "\t" << b << "\n";
         std::ofstream count(base + ".count");
         count << result.states << " " << seconds << "\n";
         // The processor time of each state's repaint (tools/sweep_slowest.sh).

@@ -129,6 +129,7 @@ void PassLog::OnFigurePlaced(const CRect& box, bool visible) {
         return;
     }
     figures.push_back(box);
+    placedOf.push_back(int(allPlaced.size()) - 1);
     current = int(figures.size()) - 1;
     WatchFigure(current);
 }

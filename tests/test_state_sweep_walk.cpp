@@ -148,6 +148,7 @@ private:
         m_v->m_pControlSink = nullptr;
         for (int i = 0; i < m_v->m_nShownButtons; ++i)
             m_log.hitAreas.push_back(m_v->m_arcShownButtons[i]);
+        NoteButtons(m_log);
         ++m_result->states;
         const size_t before = m_result->faults.size();
         CheckState(*m_v, m_log, m_v->BackingImage(), m_page.Name(), m_w.width, state,
@@ -218,6 +219,16 @@ private:
         for (int t : tops)
             if (kept.empty() || t >= kept.back() + height / 2 || t == 0) kept.push_back(t);
         return kept;
+    }
+
+    void NoteButtons(const PassLog& log) {
+        std::map<std::pair<int, std::string>, int> seen;
+        for (const auto& c : log.controls) {
+            if (c.figure < 0 || IsCaption(c) || IsRangeGlyph(c)) continue;
+            const int n = ++seen[{c.figure, c.label}];
+            m_result->buttons.insert(std::to_string(log.placedOf[size_t(c.figure)]) + "\t" +
+                                     Utf8(c.label) + "\t" + std::to_string(n));
+        }
     }
 
     // The control of `log` with the label, the n-th so labelled.
