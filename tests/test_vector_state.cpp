@@ -3,6 +3,7 @@
 // SSE arithmetic after it slow on many Intel processors.
 #include "platform/picture.h"
 #include "platform/vector_state.h"
+#include "state_sweep.h"
 #include "test_support.h"
 
 #include <functional>
@@ -49,6 +50,18 @@ TEST(VectorState, UpperHalvesAreUnusedAfterEveryDrawingPath) {
         {"the plane figures page", [] { DrawPage("2100", 1280, 960); }},
         {"the curvature page", [] { DrawPage("369", 1280, 2000); }},
         {"the conventions page", [] { DrawPage("230", 1280, 960); }},
+        // The sweep's log measures ink inside the pass it times; a text the
+        // platform has stamped before is drawn with no Qt call of its own.
+        {"the sweep's log of a text piece",
+         [&] {
+             LOGFONT font;
+             font.lfHeight = 31;
+             dc.SelectObject(font);
+             const std::string text = Gbk(u8"环量 ∮ 31");
+             dc.TextOut(5, 5, text);
+             sweep::PassLog log;
+             log.OnTextPiece(0, 0, text.data(), int(text.size()), font, RGB(255, 255, 255), false);
+         }},
     };
     for (const DrawingCase& c : cases) {
         ClearUpperVectorState();

@@ -1,9 +1,10 @@
-// The cells of the Gauss sum in the double-integral lesson. Each cell stands
-// as walls from the upper down to the lower surface, and the columns are
-// drawn from the back towards the viewer, so the walls of the next column
-// paint over nearly all of the column before. A cell is drawn clipped to
-// what the next column's walls leave uncovered: the pixels left out would
-// be painted over anyway, so the picture stays as it was.
+// The walled cells of the double-integral lesson: the Gauss sum's and those
+// of 分割. Each cell stands as walls from the upper down to the lower
+// surface, and the columns are drawn from the back towards the viewer, so
+// the walls of the next column paint over nearly all of the column before.
+// A cell is drawn clipped to what the next column's walls leave uncovered:
+// the pixels left out would be painted over anyway, so the picture stays as
+// it was.
 #include "view/view.h"
 
 #include "catalog/catalog_params.h"
@@ -219,27 +220,35 @@ bool CPemroView::GaussCellKeep(const WallCover& cover, double x, double y, doubl
 void CPemroView::DrawGaussSumColumn(CDC* pDC, double x, double cx, double cy, double nextX,
                                     const std::vector<double>& rows, const int* front,
                                     const int* back, double sx, double sy) {
+    const WallCover cover = NextColumnWallCover(pDC, nextX, cx, cy, rows);
+    for (double y : rows) DrawCellBeforeWalls(pDC, cover, x, y, cx, cy, front, back, sx, sy);
+}
+
+CPemroView::WallCover CPemroView::NextColumnWallCover(CDC* pDC, double nextX, double cx, double cy,
+                                                      const std::vector<double>& rows) {
     const bool straight =
         m_dRotationAngle == 0 && m_nAxisArrangement != 2 && m_nAxisArrangement != 3;
-    WallCover cover;
     // Wider strokes than two pixels reach further than the box allows for.
-    if (std::isfinite(nextX) && straight && m_nSurfaceLower >= 0 && m_nPixelSize <= 2 &&
-        DrawingCachesEnabled() && pDC->GetROP2() == R2_COPYPEN && IsFigureBandVisible() &&
-        IsSceneUsable()) {
-        SurfacePass pass(*this);
-        cover = KeptWallCover(*this, false, nextX, cx, cy, rows);
+    if (!std::isfinite(nextX) || !straight || m_nSurfaceLower < 0 || m_nPixelSize > 2 ||
+        !DrawingCachesEnabled() || pDC->GetROP2() != R2_COPYPEN || !IsFigureBandVisible() ||
+        !IsSceneUsable())
+        return WallCover();
+    SurfacePass pass(*this);
+    return KeptWallCover(*this, false, nextX, cx, cy, rows);
+}
+
+void CPemroView::DrawCellBeforeWalls(CDC* pDC, const WallCover& cover, double x, double y,
+                                     double cx, double cy, const int* front, const int* back,
+                                     double sx, double sy) {
+    CRect keep;
+    const bool cull = GaussCellKeep(cover, x, y, cx, cy, true, &keep);
+    const CRect clip = pDC->GetClipRect();
+    if (cull) {
+        const CPoint org = pDC->GetViewportOrg();
+        keep.OffsetRect(org.x, org.y);
+        pDC->SetClipRect(clip.Intersect(keep));
     }
-    const CPoint org = pDC->GetViewportOrg();
-    for (double y : rows) {
-        CRect keep;
-        const bool cull = GaussCellKeep(cover, x, y, cx, cy, true, &keep);
-        const CRect clip = pDC->GetClipRect();
-        if (cull) {
-            keep.OffsetRect(org.x, org.y);
-            pDC->SetClipRect(clip.Intersect(keep));
-        }
-        DrawSurfaceMesh(pDC, x, y, cx, cy, front[0], front[1], front[2], back[0], back[1], back[2],
-                        1, 1, sx, sy);
-        if (cull) pDC->SetClipRect(clip);
-    }
+    DrawSurfaceMesh(pDC, x, y, cx, cy, front[0], front[1], front[2], back[0], back[1], back[2], 1,
+                    1, sx, sy);
+    if (cull) pDC->SetClipRect(clip);
 }

@@ -8,6 +8,7 @@
 #include "platform/real_steps.h"
 #include "platform/text_codec.h"
 #include "solid/math/scene_math.h"
+#include "solid/wall_cover.h"
 
 #include <algorithm>
 #include <cmath>
@@ -104,6 +105,14 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
             // 2. Dense strokes with the section by z = c, then the mesh.
             const bool dense = (m_nUpperSurfaceStyle != 0 || m_nLowerSurfaceStyle != 0) &&
                                HitTestGraphRegion(0) && m_nSubDemo != 20;
+            // The cells of 分割 stand as walls, as the Gauss sum's do: each is
+            // left out where the next column's walls paint over it.
+            WallCover cover;
+            if (m_nSubDemo == 20 && column + 1 < columns) {
+                std::vector<double> ys;
+                rows([&](double y) { ys.push_back(y); });
+                cover = NextColumnWallCover(pDC, dXFrom + double(column + 1) * cx, cx, cy, ys);
+            }
             rows([&](double y) {
                 if (dense) {
                     const long nCount =
@@ -119,8 +128,7 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
                         }
                     }
                 }
-                DrawSurfaceMesh(pDC, x, y, cx, cy, front[0], front[1], front[2], back[0], back[1],
-                                back[2], 1, 1, sx, sy);
+                DrawCellBeforeWalls(pDC, cover, x, y, cx, cy, front, back, sx, sy);
                 if (m_nProjectionDisplay == 1 && m_nDemoOption == 21 &&
                     region(x + cx / 2, y + cy / 2) >= 0)
                     DrawInsetCellEdges(pDC, x, y, cx, cy);

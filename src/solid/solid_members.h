@@ -66,6 +66,13 @@
     struct WallCover;
     void DrawGaussSumColumn(CDC* pDC, double x, double cx, double cy, double nextX, const std::vector<double>& rows, const int* front, const int* back, double sx, double sy);
     WallCover FindWallCover(double x, double cy, const std::vector<double>& rows);
+    // The rows the walls of the column at nextX surely paint, kept from pass
+    // to pass; empty (nothing left out) where the scene's drawing is not the
+    // plain one the cover assumes, or nextX is NaN.
+    WallCover NextColumnWallCover(CDC* pDC, double nextX, double cx, double cy, const std::vector<double>& rows);
+    // One walled cell of the mesh, left out where `cover` says the next
+    // column paints over it.
+    void DrawCellBeforeWalls(CDC* pDC, const WallCover& cover, double x, double y, double cx, double cy, const int* front, const int* back, double sx, double sy);
     bool BackFaceBoxes(CDC* pDC, double x, double y, double fc, double gc, long rows, double stepY, COLORREF colour);
     WallCover FindPrismCover(double x, double cx, double cy, const std::vector<double>& rows);
     bool GaussCellKeep(const WallCover& cover, double x, double y, double cx, double cy, bool inset, CRect* keep) const;
