@@ -29,6 +29,8 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
                   {"212", "", "ink@5,0.041", "25,0.5", "py: χ²(2) at 5"},
                   {"212", "n增", "方差=2n=", "6.00", "hand: 2 · 3"},
                   {"212", "", "ink@5,0.0732", "25,0.5", "py: χ²(3) at 5"},
+                  {"212", "α|u|^12,0.3", "α=", "0.007",
+                   "py: 1 − F(12) of χ²(3), x given (0.0074, the click's half pixel aside)"},
               });
     RunScript(
         "700ConDistribution(0.4,3,44,13,1,1,5,-0.5,6,-0.05,1.1,0,1,9,12,0)\n",

@@ -105,6 +105,8 @@ PRESS_TABLE(NumericControlPresses, TheShiftedMatrixOfPage213) {
         {"213", "open|开  始|6位|4 位", "?0.066670", "", "hand: 1/6 − 0.1 to four digits"},
         {"213", "", "?0.333300", "", "hand: 1/3 to four digits"},
         {"213", "", "!0.333333", "", "hand"},
+        {"213", "open|6位|HQR|下一步", "σ=", "0.577591", "py: |(0.4, 1/3, 1/4)|, the pivot's sign"},
+        {"213", "", "β=", "1.129295", "py: (σ + 0.4)² + 1/9 + 1/16"},
     });
 }
 
