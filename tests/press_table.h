@@ -5,7 +5,9 @@
 // page: its code, "212/2400" for a window that tall; "gs020" a page of the
 // second course (gsdata/).
 // presses: '|'-separated, each a button label ("a增*3": three times; "n增#2":
-// the second button so labelled; "\\|" a '|' of the label itself), "@x,y"
+// the second button so labelled; "\\|" a '|' of the label itself; a label
+// no control answers to: the piece of text so written, an answer block's
+// button), "@x,y"
 // (a click at the world point of the figure whose state the view shows: the
 // one last pressed, else the last drawn; "@x,y,z" at a space point of a 3-D
 // figure, projected as its lines are), "^x,y" / "^x,y,z" (the mouse moved,
@@ -228,6 +230,11 @@ private:
                     Click((c.box.left + c.box.right) / 2, (c.box.top + c.box.bottom) / 2);
                     break;
                 }
+            // The answer blocks' filled buttons report no control: their
+            // caption, written two pixels below the box's top, is clicked.
+            for (size_t j = 0; k > 0 && j < log.pieces.size(); ++j)
+                if (log.pieces[j].text == gbk && --k == 0)
+                    Click(log.pieces[j].x + 3, log.pieces[j].y + 3);
             ASSERT_EQ(k, 0) << label;
         }
     }

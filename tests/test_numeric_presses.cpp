@@ -305,7 +305,9 @@ TEST_F(NumericPresses, ApproximationAndInterpolationPage465) {
          {u8"函数产生", 4, t3, ""}});
     // sin x through 7 nodes on [0, 4.7124] (python3, the moment system
     // solved directly): the spline's integral for y″ or y′ given at the
-    // ends, and through 8..10 nodes; the natural spline's cubics and moments.
+    // ends, and through 8..10 nodes; the natural spline's cubics and moments,
+    // and the right-hand sides 6·f[x(i-1), x(i), x(i+1)], alone in the
+    // highlight colour beside the factors.
     OpenFigure("465", "Splines");
     Run({{u8"样条积分值", 6, "1.011592", u8"样条积分值:"},
          {u8"y″0增加", 3, "0.1 0;0.2 0;0.3 0", "1.010427;1.009263;1.008098"},
@@ -317,7 +319,8 @@ TEST_F(NumericPresses, ApproximationAndInterpolationPage465) {
           "3.296 -1.451 0.234 -2.241 6.145 -4.433 -0.218 3.078 -14.745 22.912 0 0",
           ""},
          {u8"显示Ax=b", -1, "", "-0.743|-1.058|-0.724|-0.076|1.026"},
-         {u8"显示LUx=b", -1, "", "-0.743|-1.058|-0.724|-0.076|1.026"},
+         {u8"显示LUx=b", -1, "",
+          "-0.743|-1.058|-0.724|-0.076|1.026|lit=>-2.014 -2.849 -2.014 0.000 2.015"},
          {u8"取消", 3, "0 0", ""},
          {u8"已知y′", 3, "0 0", u8"y′0="},
          {u8"样条积分值", 6, "0.948049", ""},

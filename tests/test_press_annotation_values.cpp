@@ -2,7 +2,8 @@
 // own: a box, a point and a direction without a pattern on a figure whose
 // spans differ, and a surface that is not a quadric at a point off the
 // diagonal (the page's own test stands on a plane, where B² − AC is 0
-// everywhere, at (1.5, 1.5)).
+// everywhere, at (1.5, 1.5)); an ellipse's arrows and the series circuit's
+// switch, each alone.
 #include "press_table.h"
 
 namespace {
@@ -36,6 +37,28 @@ PRESS_TABLE(AnnotationValuePresses, TheChordOfAnUnevenBox) {
                   {"2100", "", "rgb@-0.15,-0.25", "255,120,120", "py: A − 0.5 (P − A)"},
                   {"2100", "", "rgb@1.24,1.76", "!255,120,120", "py: not through (1.1, 1.5)"},
                   {"2100", "", "rgb@-1.2,1", "!120,255,120", "hand: no box"},
+              });
+}
+
+// Sources: python3. The ellipse about (0, 0.5) with rx = 2, ry = 1 (the
+// page's own radii differ by a few pixels): its first arrow runs from the
+// point at t = 0.3 to t = 0.6, in (255, 128, 0). The series circuit on
+// [0, 10]²: the open switch's arm from (4, 1.5) down to the contact (3, 1),
+// in (0, 255, 255).
+PRESS_TABLE(AnnotationValuePresses, TheArrowsOfAWideEllipseAndTheOpenSwitch) {
+    RunScript(
+        "700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
+        "700Ellipse2(0,0.5,2,1,1,255,220,0,60,60,170)\n",
+        {
+            {"2100", "", "rgb@1.7807,0.9301", "255,128,0", "py: the first arrow, halfway"},
+            {"2100", "", "rgb@1.6507,1.0646", "255,128,0", "py: its head, on the ellipse"},
+            {"2100", "", "rgb@1.6507,1.6293", "!255,128,0", "py: not at y = 0.5 + rx sin 0.6"},
+        });
+    RunScript("700Electric(0.5,6,36,10,1,1,0,0,10,0,10,0,10,1,1)\n",
+              {
+                  {"2100", "", "rgb@3.5,1.25", "0,255,255", "hand: the arm, halfway"},
+                  {"2100", "", "rgb@3.7,1.35", "0,255,255", "hand: the arm near its pivot"},
+                  {"2100", "", "rgb@4,1.35", "!0,255,255", "hand: not upright under the pivot"},
               });
 }
 

@@ -65,6 +65,8 @@ PRESS_TABLE(DerivativePresses, TheLinesOfTheIncrementOfPage306) {
         {"307", "", "rgb@1.8,6.72", "250,255,0", "py: F'(1.8) = 3·3.24 − 3"},
         {"307", "", "rgb@-0.9,-0.57", "250,255,0", "py: F'(−0.9) = 3·0.81 − 3"},
         {"307", "", "rgb@0.5,-0.375", "!250,255,0", "py: F itself there, not F'"},
+        {"307", "", "rgb@1,6", "255,100,100", "hand: F''(1) = 6x = 6 in its own colour"},
+        {"307", "", "rgb@-1,-6", "255,100,100", "hand: F''(−1) = −6"},
         {"306", "", "rgb@1.15,0.9612", "250,255,0", "py: the tangent piece at 1.15"},
         {"306", "", "rgb@1.15,0.9052", "!250,255,0", "py: the chord MN at 1.15"},
         {"306", "", "rgb@1.0,0.7174", "250,255,0", "py: MQ at M's height"},

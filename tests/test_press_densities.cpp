@@ -29,6 +29,8 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
                   {"212", "", "ink@5,0.041", "25,0.5", "py: χ²(2) at 5"},
                   {"212", "n增", "方差=2n=", "6.00", "hand: 2 · 3"},
                   {"212", "", "ink@5,0.0732", "25,0.5", "py: χ²(3) at 5"},
+                  {"212", "α|u|^12,0.3", "α=", "0.007",
+                   "py: 1 − F(12) of χ²(3), x given (0.0074, the click's half pixel aside)"},
                   // The quantile view: u given, the area up to the cursor's 3; α
                   // given, up to the quantile of the cursor's height 0.9.
                   {"212", "分位数|^3,0.9", "rgb@5,0.03", "!255,128,0", "hand: split at 3"},

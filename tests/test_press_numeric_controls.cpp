@@ -163,6 +163,8 @@ PRESS_TABLE(NumericControlPresses, TheShiftedMatrixOfPage213) {
         {"213", "下一步|上一步", "?=0.2667", "", "hand: A − pI again"},
         {"213", "下一步|显示相关数据", "?关闭相关数据", "", "hand: the switch turns"},
         {"213", "关闭相关数据", "?显示相关数据", "", "hand: and back"},
+        {"213", "open|6位|HQR|下一步", "σ=", "0.577591", "py: |(0.4, 1/3, 1/4)|, the pivot's sign"},
+        {"213", "", "β=", "1.129295", "py: (σ + 0.4)² + 1/9 + 1/16"},
     });
 }
 

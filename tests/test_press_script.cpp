@@ -96,7 +96,9 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
 // 0.55 and 0.45 (pen RGB(255, 220, 0)); page 2101: its yellow and white
 // space lines, its vectors, box, polygon and arc where its script puts
 // them, the disc and the free vector from (1, 2.5, 2.5) toward the floor
-// point (1.2, 1.7, 0) picked, 0.8 of the way, the rest a line.
+// point (1.2, 1.7, 0) picked, 0.8 of the way, the rest a line; page 214:
+// the supplement's fold button and the choice question of kind 4 (A to D,
+// B right).
 PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
     Run({
         {"..\\gsdata\\gs020", "t增*10", "ink@2,0.3", "-8,1", "py: at = 1"},
@@ -141,6 +143,8 @@ PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
         {"2101", "", "rgb3@1.2,1.7,0", "255,0,0", "hand: the disc under the mouse"},
         {"2101", "", "rgb3@1.08,2.18,1.5", "255,120,255", "hand: 0.8 of the way, halfway"},
         {"2101", "", "rgb3@1.18,1.78,0.25", "0,150,255", "hand: the line past the arrow"},
+        {"214/2400", " 补 充 ", "?关闭补充", "", "hand: the opened supplement's own caption"},
+        {"214/2400", "", "!E", "", "hand: kind 4 offers A to D only"},
     });
 }
 

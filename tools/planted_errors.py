@@ -4,7 +4,7 @@ builds the tests and runs them; an error is caught when a test fails (or the
 build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 (--fresh: the second list, P2; --third: the third, P3; --fourth: P4;
 --fifth: P5; --sixth: P6; --seventh: P7; --eighth: P8; --ninth: P9;
---tenth: P10; --eleventh: P11; --twelfth: P12)
+--tenth: P10; --eleventh: P11; --twelfth: P12; --thirteenth: P13)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -1031,6 +1031,117 @@ P12 = [
  ("src/script/annotation_polygons.cpp", "const double value = EvalF(m_dXMax - x + m_dXMin, k);", "const double value = EvalF(m_dXMax - x - m_dXMin, k);", "R"),
 ]
 
+# A thirteenth set (--thirteenth), written apart from the tests: each row says
+# the page and the presses or state where the slip shows.
+P13 = [
+ # calculus
+ # page 329 (the mean value theorems), 拉氏 then 罗尔: Rolle's theorem and its title again
+ ("src/calculus/mean_value.cpp", "if (TextButton(pDC, x, m_nPlotTop + 2, Gbk(u8\"罗尔\"))) m_dDemoVariant = kRolle;", "if (TextButton(pDC, x, m_nPlotTop + 2, Gbk(u8\"罗尔\"))) m_dDemoVariant = kLagrange;", "B"),
+ # page 329, 拉氏 then an arrow box that moves b (the chord no longer level): the tangent pieces at each ξ parallel to the chord
+ ("src/calculus/mean_value.cpp", "for (int i = 0; i < count; ++i) MarkMeanPoint(pDC, points[i], s, d, &label);", "for (int i = 0; i < count; ++i) MarkMeanPoint(pDC, points[i], 0, d, &label);", "D"),
+ # page 330 (the mean value theorem for integrals) at its first state: the mean points are named ξ1, ξ2, … from 1
+ ("src/calculus/mean_value.cpp", "Gbk(u8\"ξ\"), 0, i + 1, 5);", "Gbk(u8\"ξ\"), 0, i, 5);", "R"),
+ # page 338 (Fourier series) at its first state and after 显示系数: a_k with the cosines, b_k with the sines
+ ("src/calculus/fourier.cpp", "T, n, a, b);", "T, n, b, a);", "S"),
+ # page 326 (solids of revolution, washers), 显示外部 then a click in the region: the outer discs
+ ("src/calculus/revolution.cpp", "Gbk(u8\"显示外部\"))) m_nDemoOption = 1;", "Gbk(u8\"显示外部\"))) m_nDemoOption = 0;", "B"),
+ # page 328 (surface of revolution), 面积近似和 then a click in the region: the approximate area at three decimals
+ ("src/calculus/revolution.cpp", "Gbk(u8\"侧面积近似值:\"), 3,", "Gbk(u8\"侧面积近似值:\"), 2,", "R"),
+ # page 326, 二、柱壳法, a click in the region: each shell's side also at its mirror image across the axis x = c
+ ("src/calculus/revolution.cpp", "DrawLineWorld(pDC, 2 * c - t, F, 2 * c - t, G, side);", "DrawLineWorld(pDC, 2 * c + t, F, 2 * c + t, G, side);", "D"),
+ # page 326 (x型), 体积元素 then a click in the region: the element at the cursor's x, not its y
+ ("src/calculus/revolution.cpp", "const double u = m_nPlotOrientation == 0 ? m_dCursorX : m_dCursorY;", "const double u = m_nPlotOrientation == 0 ? m_dCursorY : m_dCursorX;", "S"),
+ # solid
+ # page 344 (sources and sinks), 含汇: the closed surface around a sink, not a source
+ ("src/solid/field_elements.cpp", "Gbk(u8\"含汇\"))) m_dDemoVariant = 2.0, m_dDemoParam = 2.0;", "Gbk(u8\"含汇\"))) m_dDemoVariant = 2.0, m_dDemoParam = 1.0;", "B"),
+ # page 344, 含源和汇 (or 含源): the upper surface above the lower, the field's arrows on both
+ ("src/solid/field_elements.cpp", "SetSettingBlock(1, 1, kUpper[which], kLower[which]);", "SetSettingBlock(1, 1, kLower[which], kUpper[which]);", "S"),
+ # page 2100, the series circuit (Electric) at its first state: the open switch's arm from its pivot to the contact at 0.3 of the width
+ ("src/solid/field_elements.cpp", "line(X0 + 0.4 * Dx, Y0 + 0.15 * Dy, X0 + 0.3 * Dx, yB);", "line(X0 + 0.4 * Dx, Y0 + 0.15 * Dy, X0 + 0.4 * Dx, yB);", "D"),
+ # pages 365 and 603 (solids), 按x型 then 取消: the whole solid again, the section gone
+ ("src/solid/solid_cut.cpp", "Gbk(u8\"取消\"))) m_bCutZc = 0, m_nSectionPlane = 0;", "Gbk(u8\"取消\"))) m_bCutZc = 0;", "B"),
+ # page 321 (double integrals), 积分法: the solid by sections, not the approximate sum
+ ("src/solid/solid_sections.cpp", "if (button(T + 48, u8\"积分法\")) m_nDemoOption = kIntegration;", "if (button(T + 48, u8\"积分法\")) m_nDemoOption = kSums;", "B"),
+ # page 321 at its first state: the read-out of kind 2 is 立体的体积
+ ("src/solid/solid_sections.cpp", "{u8\"投影区域面积: \", u8\"二重积分: \", u8\"立体的体积: \",", "{u8\"投影区域面积: \", u8\"立体的体积: \", u8\"二重积分: \",", "R"),
+ # page 345 (partial derivatives), a click in the scene: the tangent line in the plane x = x0 runs along y
+ ("src/solid/partials.cpp", "dot(x0, y, EvalSurfaceG(x0, y, kQuadricForm), m_crDefaultPen);", "dot(x0, y, EvalSurfaceG(y, x0, kQuadricForm), m_crDefaultPen);", "S"),
+ # page 343 (spherical coordinates), the mouse moved over the floor and clicked there, then φ减: φ less by one step of 0.1
+ ("src/solid/volume_elements.cpp", "Gbk(u8\"φ减\"))) m_dDirP -= 0.1;", "Gbk(u8\"φ减\"))) m_dDirP -= 0.2;", "B"),
+ # page 343, the mouse moved over the floor and clicked there: the arc of θ on the floor from the x axis to (x0, y0)
+ ("src/solid/volume_elements.cpp", "DrawArc3D(pDC, 0, 0, 0, rho / 4, 0, 0, x0 / 4, y0 / 4, 0, m_crDefaultPen);", "DrawArc3D(pDC, 0, 0, 0, 0, rho / 4, 0, x0 / 4, y0 / 4, 0, m_crDefaultPen);", "D"),
+ # stats
+ # page 212, the χ² density in the quantile view, α then u then a click in the plot: x given, α read off
+ ("src/stats/continuous_demo.cpp", "if (TextButton(pDC, uX, top - 22, T().u)) m_nDemoOption = 1;", "if (TextButton(pDC, uX, top - 22, T().u)) m_nDemoOption = 2;", "B"),
+ # page 212, the Γ density, β增 then a click in the plot: β rises (the button below β减's place)
+ ("src/stats/continuous_demo.cpp", "{{u8\"α增\", u8\"α减\", u8\"β增\", u8\"β减\"}},", "{{u8\"α增\", u8\"α减\", u8\"β减\", u8\"β增\"}},", "B"),
+ # page 212, any density, a click in the plot: right of the split the distribution function's points in the first-derivative colour
+ ("src/stats/continuous_demo.cpp", "do draw(lines, m_crSecondDerivative, m_crFirstDerivative);", "do draw(lines, m_crSecondDerivative, m_crSecondDerivative);", "D"),
+ # page 202, the second test (F, n=10, m=5), 右侧: F(n-1, m-1) at 1-α is the lower quantile c1
+ ("src/stats/test_demo.cpp", "fQuantile(0, 1 - alpha, t.c1);", "fQuantile(0, 1 - alpha, t.c2);", "S"),
+ # page 202, the second test (F), 左侧: the one-sided quantile's index is α, not α/2
+ ("src/stats/test_demo.cpp", "fQuantile(0, alpha, t.c2);", "fQuantile(0, alpha / 2, t.c2);", "R"),
+ # page 202, the first test (one sample), 右侧: the acceptance region starts at -u_α
+ ("src/stats/test_demo.cpp", "Label(v, pDC, StatsX(0.15), StatsY(0.1), u8\"接受域: \", 3, -q);", "Label(v, pDC, StatsX(0.15), StatsY(0.1), u8\"接受域: \", 3, q);", "R"),
+ # page 202, the first test (n=10), t检验: t has n-1 = 9 degrees of freedom
+ ("src/stats/test_demo.cpp", "u8\"t   ( \", 0, n - 1, \"\", 3, a, 1.5, -0.5);", "u8\"t   ( \", 0, n, \"\", 3, a, 1.5, -0.5);", "R"),
+ # page 202, the second interval (σ², one sample) at its first state: the upper bound below the lower one's row
+ ("src/stats/interval_demo.cpp", "u8\"σ =\", 3, r.upper);", "u8\"σ =\", 3, r.lower);", "S"),
+ # page 212, the hypergeometric figure (N=20, M=8, n=5) at its first state: 方差 n·M·(N-n)·(N-M)/((N-1)N²) = 0.95
+ ("src/stats/discrete_demo.cpp", "double(n) * marked * (bigN - n) * (bigN - marked) /", "double(n) * marked * (bigN - n) * (bigN - n) /", "R"),
+ # numeric
+ # page 213 (QR), P减少: the shift P less by one step
+ ("src/numeric/qr_demo.cpp", "m_dStepH -= m_dParamStep;", "m_dStepH -= 2 * m_dParamStep;", "B"),
+ # page 213, 2位 in the row 显示小数点: P= at two decimals, as the matrix is
+ ("src/numeric/qr_demo.cpp", "\"P=\", m_nDecimals, m_dStepH, m_crCurveSetting);", "\"P=\", 4, m_dStepH, m_crCurveSetting);", "R"),
+ # page 213, HQR then 下一步: σ= shows σ, β= shows β
+ ("src/numeric/qr_demo.cpp", "Gbk(u8\"σ=\"), m_nDecimals, r->sigma,", "Gbk(u8\"σ=\"), m_nDecimals, r->beta,", "S"),
+ # page 201 (elimination), 下一步: the pivot row in its colour, the others plain
+ ("src/numeric/gauss_demo.cpp", "i == r.highlight ? m_crFirstDerivative : m_crCurveSetting);", "i == r.highlight + 1 ? m_crFirstDerivative : m_crCurveSetting);", "D"),
+ # page 465, the cubic spline, 样条积分值: the integral at six decimals
+ ("src/numeric/spline_demo.cpp", "Gbk(u8\"样条积分值:\"), 6,", "Gbk(u8\"样条积分值:\"), 5,", "R"),
+ # page 465, the cubic spline, y″0减少 or y″n增加: each pair moves its own end's value
+ ("src/numeric/spline_demo.cpp", "m_adSavedCoefF[i / 2] += i % 2 == 0 ? m_dParamStep : -m_dParamStep;", "m_adSavedCoefF[i % 2] += i % 2 == 0 ? m_dParamStep : -m_dParamStep;", "B"),
+ # page 465, the cubic spline, 显示LUx=b: U in the second-derivative colour, the right-hand side in the first
+ ("src/numeric/spline_demo.cpp", "cell(i + 1, j, m_adMatrixU[i][j], m_crSecondDerivative);", "cell(i + 1, j, m_adMatrixU[i][j], m_crFirstDerivative);", "D"),
+ # page 465, the cubic spline, 显示多项式: the column c holds each piece's x coefficient, not its x² one
+ ("src/numeric/spline_demo.cpp", "py, \"\", 3, k[1], m_crCurveSetting);", "py, \"\", 3, k[2], m_crCurveSetting);", "S"),
+ # page 367 (Romberg), 显示数据: each node x_j at three decimals
+ ("src/numeric/romberg_demo.cpp", "\"f    =\", 6, f(xj), \"\", 3, xj,", "\"f    =\", 6, f(xj), \"\", 2, xj,", "R"),
+ # catalog
+ # page 307 (second derivative) at its first state: f'' in its own colour
+ ("src/catalog/graph_curve.cpp", "DrawLineWorld(pDC, xPrev, d2, x, d2New, m_crSecondDerivative);", "DrawLineWorld(pDC, xPrev, d2, x, d2New, m_crFirstDerivative);", "D"),
+ # page 372 (derivative of a parametric function) at its first state: dy/dx = y'(t)/x'(t)
+ ("src/catalog/graph_curve.cpp", "d1 = yp / xp;", "d1 = xp / yp;", "S"),
+ # page 503 (the hyperbola), b减: b less by one step of 0.1
+ ("src/catalog/classical_curves.cpp", "u8\"b减\", bx)) m_dDirN -= kParamStep;\n    if (ClassicalButton(pDC, 4, u8\"实轴x\"", "u8\"b减\", bx)) m_dDirN -= 2 * kParamStep;\n    if (ClassicalButton(pDC, 4, u8\"实轴x\"", "B"),
+ # page 503 at its first state: the left edge of the asymptotes' box, upright at x = -a
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, -a, b, -a, -b, pen);", "DrawLineWorld(pDC, -a, b, a, -b, pen);", "D"),
+ # page 502 (the ellipse, a = b = 1 at first), a增 then a click on the ellipse: PF1 ends at the focus (c, 0)
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, px, py, f1.x, f1.y, m_crDefaultPen);", "DrawLineWorld(pDC, px, py, f1.y, f1.x, m_crDefaultPen);", "S"),
+ # page 501 (the circle), two points chosen on it: the tangent piece at each, square to its radius
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, x + y, y - x, x, y, m_crDefaultFill);", "DrawLineWorld(pDC, x + y, y + x, x, y, m_crDefaultFill);", "D"),
+ # page 502 (the ellipse), a增: a grows, b stays
+ ("src/catalog/classical_curves.cpp", "u8\"b减\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirM += kParamStep;", "u8\"b减\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirN += kParamStep;", "B"),
+ # page 233, 函数 > 在视图中修改曲线系数 (the coefficient panel over the figure): a, b, c at one decimal
+ ("src/catalog/panels_steps.cpp", "nTop + H / 5, kCoefLabels[i], 1, v[i], colour);", "nTop + H / 5, kCoefLabels[i], 2, v[i], colour);", "R"),
+ # script
+ # page 214 (answers), 解答: the folded solution opens
+ ("src/script/answer_commands.cpp", "m_anAnswerState[nBlock] = IsAnswerBlockClosed(nBlock) ? 0 : 1;", "m_anAnswerState[nBlock] = 1;", "B"),
+ # page 214, 补充 pressed: its button reads 关闭补充
+ ("src/script/answer_commands.cpp", "{u8\" 补 充 \", u8\"关闭补充\"},", "{u8\" 补 充 \", u8\"关闭证明\"},", "R"),
+ # page 214, the choice question of kind 4 at its first state: four answers A to D, no E
+ ("src/script/answer_commands.cpp", "const int choices = nKind > kChoiceKind ? kMaxChoices : kChoiceKind;", "const int choices = nKind >= kChoiceKind ? kMaxChoices : kChoiceKind;", "B"),
+ # page 2100, the first figure (Ellipse2 with arrows, rx=0.55, ry=0.45): the arrows' heads on the ellipse
+ ("src/script/annotation_shapes.cpp", "cy + ry * std::sin(t + d), 1, \"\", \"\", m_crDefaultPen);", "cy + rx * std::sin(t + d), 1, \"\", \"\", m_crDefaultPen);", "S"),
+ # page 2101, a click in the scene: the arc of Arc3 from (0, 1.2, 0) round to (0, 0, 1.2)
+ ("src/script/annotation_shapes.cpp", "DrawArc3D(pDC, c[0], c[1], c[2], u[0], u[1], u[2], v[0], v[1], v[2], m_crPen);", "DrawArc3D(pDC, c[0], c[1], c[2], u[0], u[2], u[1], v[0], v[1], v[2], m_crPen);", "S"),
+ # page 2100, 区域与圆盘 (the filled square) at its first state: the outline closes from the last vertex back to the first
+ ("src/script/annotation_polygons.cpp", "const int j = i + 1 < n ? i + 1 : 0;\n        DrawLineWorld(pDC, x[i], y[i], x[j], y[j], m_crPen);", "const int j = i + 1 < n ? i + 1 : i;\n        DrawLineWorld(pDC, x[i], y[i], x[j], y[j], m_crPen);", "D"),
+ # page 2100, 渐变矩形、弦长与数值 (BoxLine of kind 1) with the cursor in the plot: the box's top edge level at y2
+ ("src/script/annotation_planes.cpp", "DrawLineWorld(pDC, box.x2, box.y2, box.x1, box.y2, m_crFill);", "DrawLineWorld(pDC, box.x2, box.y2, box.x1, box.y1, m_crFill);", "D"),
+]
+
 
 def run(cmd, cwd, **kw):
     return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
@@ -1092,7 +1203,8 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
     args = sys.argv[2:]
-    plants = (P12 if "--twelfth" in args else P11 if "--eleventh" in args else
+    plants = (P13 if "--thirteenth" in args else
+              P12 if "--twelfth" in args else P11 if "--eleventh" in args else
               P10 if "--tenth" in args else P9 if "--ninth" in args else
               P8 if "--eighth" in args else P7 if "--seventh" in args else
               P6 if "--sixth" in args else
@@ -1135,7 +1247,7 @@ def changed_lines(text, old, new):
 
 
 def check(root, plants, picks):
-    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10, P11, P12]
+    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10, P11, P12, P13]
     earlier = {}
     for other in lists:
         if other is plants:
