@@ -4,7 +4,8 @@ builds the tests and runs them; an error is caught when a test fails (or the
 build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 (--fresh: the second list, P2; --third: the third, P3; --fourth: P4;
 --fifth: P5; --sixth: P6; --seventh: P7; --eighth: P8; --ninth: P9;
---tenth: P10; --eleventh: P11; --twelfth: P12; --thirteenth: P13)
+--tenth: P10; --eleventh: P11; --twelfth: P12; --thirteenth: P13;
+--fourteenth: P14)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -1142,6 +1143,123 @@ P13 = [
  ("src/script/annotation_planes.cpp", "DrawLineWorld(pDC, box.x2, box.y2, box.x1, box.y2, m_crFill);", "DrawLineWorld(pDC, box.x2, box.y2, box.x1, box.y1, m_crFill);", "D"),
 ]
 
+# A fourteenth set (--fourteenth), written apart from the tests: each row says
+# the page and the presses or state where the slip shows.
+P14 = [
+ # calculus
+ # page 352 (limits, the kind chosen by buttons), x0-0: the left-hand limit, not the right-hand one
+ ("src/calculus/sections_calculus.cpp", "{\"x0\", 24, 6},  {\"x0-0\", 48, 7},", "{\"x0\", 24, 6},  {\"x0-0\", 48, 8},", "B"),
+ # page 211, the Period figure, a click in the plot: the period marks also run left of the cursor
+ ("src/calculus/sections_calculus.cpp", "const double x = m_dCursorX - P * i;", "const double x = m_dCursorX + P * i;", "D"),
+ # page 211, Inverse (the inverse function's graph), a click in the plot: the level line from the y axis to (x0, y0)
+ ("src/calculus/sections_calculus.cpp", "DrawLineWorld(pDC, 0, y0, x0, y0, m_crDefaultFill);", "DrawLineWorld(pDC, 0, x0, x0, y0, m_crDefaultFill);", "D"),
+ # page 368 (inscribed polygons), n增加: area/r² at six decimals
+ ("src/calculus/polygons.cpp", "Gbk(u8\"面积/r^2近似值:  \"), 6,", "Gbk(u8\"面积/r^2近似值:  \"), 5,", "R"),
+ # page 359 (the pencil of planes), 方式2 then 方式1: the strips and the projection again
+ ("src/calculus/planes3d.cpp", "Gbk(u8\"方式1\"))) m_nDemoOption2 = 1;", "Gbk(u8\"方式1\"))) m_nDemoOption2 = 0;", "B"),
+ # page 352, x0: the two-sided limit at three decimals
+ ("src/calculus/limit.cpp", "DrawLabelValue(pDC, x, y, Gbk(u8\"极限: \"), 3, Shown(R), c);", "DrawLabelValue(pDC, x, y, Gbk(u8\"极限: \"), 2, Shown(R), c);", "R"),
+ # page 305 (ε-δ, the first figure) at its first state and after ε减: δ at six decimals
+ ("src/calculus/epsilon_delta.cpp", "Gbk(u8\"δ=\"), 6, delta, 5);", "Gbk(u8\"δ=\"), 5, delta, 5);", "R"),
+ # page 317 (Taylor series of z=f(x,y)), n增加: △ = 4ac - b² of the quadric, positive over a bowl
+ ("src/calculus/taylor2.cpp", "Gbk(u8\"△=\"), 4, 4 * g[0] * g[2] - g[1] * g[1],", "Gbk(u8\"△=\"), 4, g[1] * g[1] - 4 * g[0] * g[2],", "R"),
+ # page 368, n增加 then n减少: back to the first polygon
+ ("src/calculus/polygons.cpp", "m_nDemoStep / 2 >= kFirstSides)", "m_nDemoStep / 2 > kFirstSides)", "B"),
+ # numeric
+ # page 465, Newton, 显示插值 then a click on the x axis: each partial sum of the Newton form at x
+ ("src/numeric/newton_demo.cpp", "p *= x - t[k];", "p *= x + t[k];", "R"),
+ # page 465, Newton, 显示均差 then 取消: the table goes
+ ("src/numeric/newton_demo.cpp", "{u8\"取消\", &m_nPendingFuncLower, kShowNeither},", "{u8\"取消\", &m_nPendingFuncLower, kShowTable},", "B"),
+ # page 465, Newton, 后插值: the title reads 牛顿后插值
+ ("src/numeric/newton_demo.cpp", "Gbk(direction == 0 ? u8\"牛顿前插值\" : u8\"牛顿后插值\")", "Gbk(direction == 1 ? u8\"牛顿前插值\" : u8\"牛顿后插值\")", "R"),
+ # page 203 (LU), 下一步: the entry just found below the diagonal marked, not its mirror above
+ ("src/numeric/lu_demo.cpp", "if (i == r.hiRow && j == r.hiCol) c = m_crSecondDerivative;", "if (i == r.hiCol && j == r.hiRow) c = m_crSecondDerivative;", "S"),
+ # page 203, 下一步 until solved: the row X holds x, the row Y above it y
+ ("src/numeric/lu_demo.cpp", "vectorRow(order + 2, \"X=[\", r.x, m_crCurveSetting);", "vectorRow(order + 2, \"X=[\", r.y, m_crCurveSetting);", "S"),
+ # page 203, 下一步: the right-hand side column in the curve colour
+ ("src/numeric/lu_demo.cpp", "cell(i, order, \"\", r.m[i][order], m_crCurveSetting);", "cell(i, order, \"\", r.m[i][order], m_crFirstDerivative);", "D"),
+ # page 204 (Jacobi), 下一步: the pivot a_pq marked in the upper triangle, at row p and column q
+ ("src/numeric/jacobi_demo.cpp", "if (before) value(r.p, r.q, r.a[r.p][r.q], m_crSecondDerivative);", "if (before) value(r.q, r.p, r.a[r.p][r.q], m_crSecondDerivative);", "D"),
+ # page 204 (Jacobi), 下一步 twice: the rotation matrix J row by row, not transposed
+ ("src/numeric/jacobi_demo.cpp", "value(n + 1 + i, k, r.j[i][k],", "value(n + 1 + i, k, r.j[k][i],", "S"),
+ # page 464 (Regressionm), 显示多项式系数: Q the mean of the squared residuals over all n points
+ ("src/numeric/regression_demo.cpp", "q /= n;", "q /= n - 1;", "R"),
+ # page 464 (Regressionm), m减少: the degree less by one
+ ("src/numeric/regression_demo.cpp", "m_nSavedCountM = m - 1, m_bLoadScriptSettings = FALSE;", "m_nSavedCountM = m - 2, m_bLoadScriptSettings = FALSE;", "B"),
+ # stats
+ # page 202, the first test (t, two-sided) at its first state: the acceptance region's lower end -t
+ ("src/stats/test_demo.cpp", "u8\"接受域t:下限 \",\n                      3, -q);", "u8\"接受域t:下限 \",\n                      3, q);", "R"),
+ # page 202, the first test, 左侧: the region -∞ < t < q
+ ("src/stats/test_demo.cpp", "u8\"接受域:-∞<t< \",\n                      3, q);", "u8\"接受域:-∞<t< \",\n                      3, -q);", "R"),
+ # page 202, the first test, u检验: the statistic u with its sign
+ ("src/stats/test_demo.cpp", "Label(v, pDC, at(false), foot, u8\"u=\", 3, T);", "Label(v, pDC, at(false), foot, u8\"u=\", 3, -T);", "R"),
+ # page 202, the second test (F, n=10, m=5) at its first state: S1² of the first sample beside S1
+ ("src/stats/test_demo.cpp", "u8\"S =\", 3, t.s1, u8\"2\"", "u8\"S =\", 3, t.s2, u8\"2\"", "S"),
+ # page 202, the second test, two-sided: the region c1 < F < c2 starts at c1
+ ("src/stats/test_demo.cpp", "u8\"接受域:\", 3, t.c1);\n            Label(v, pDC, StatsX(0.15), StatsY(0.2), u8\"             <F<\"", "u8\"接受域:\", 3, t.c2);\n            Label(v, pDC, StatsX(0.15), StatsY(0.2), u8\"             <F<\"", "S"),
+ # page 202, the second test, two-sided: the lower quantile's index 1-α/2
+ ("src/stats/test_demo.cpp", "fQuantile(0, 1 - alpha / 2, t.c1);", "fQuantile(0, alpha / 2, t.c1);", "R"),
+ # page 212, the hypergeometric figure, N增: N rises, M stays
+ ("src/stats/discrete_demo.cpp", "if (hit(88, T().bigNUp)) m_nSavedPopulationN = StepCount(m_nSavedPopulationN, step);", "if (hit(88, T().bigNUp)) m_nSavedMarkedM = StepCount(m_nSavedMarkedM, step);", "B"),
+ # page 212, the hypergeometric figure (n=5, M=8) at its first state: n= shows n
+ ("src/stats/discrete_demo.cpp", "DrawLabelValue(pDC, StatsX(0.15), y, T().n, 0, n, m_crCurveSetting);", "DrawLabelValue(pDC, StatsX(0.15), y, T().n, 0, marked, m_crCurveSetting);", "S"),
+ # page 212, a density with 方差 shown: the variance's row holds the variance, not the mean
+ ("src/stats/continuous_demo.cpp", "if (m_bShowVariance) write(StatsY(0.1), variance);", "if (m_bShowVariance) write(StatsY(0.1), mean);", "S"),
+ # page 212, any density at its first state: the legend's first stroke level
+ ("src/stats/continuous_demo.cpp", "DrawLineWorld(pDC, StatsX(0.05), StatsY(0.15), StatsX(0.075), StatsY(0.15), m_crDefaultFill);", "DrawLineWorld(pDC, StatsX(0.05), StatsY(0.15), StatsX(0.075), StatsY(0.05), m_crDefaultFill);", "D"),
+ # page 212, the normal density, 分位数: the quantile view with its u and α buttons
+ ("src/stats/continuous_demo.cpp", "        m_bSavedQuantileMode = 1;\n", "        m_bSavedQuantileMode = 0;\n", "B"),
+ # catalog
+ # page 502 (the ellipse), b增: b grows, a stays
+ ("src/catalog/classical_curves.cpp", "if (ClassicalButton(pDC, 2, u8\"b增\", bx)) m_dDirN += kParamStep;\n    if (ClassicalButton(pDC, 3, u8\"b减\", bx)) m_dDirN -= kParamStep;\n    const double a = m_dDirM, b = m_dDirN;\n    m_adCoefF[2] = a;", "if (ClassicalButton(pDC, 2, u8\"b增\", bx)) m_dDirM += kParamStep;\n    if (ClassicalButton(pDC, 3, u8\"b减\", bx)) m_dDirN -= kParamStep;\n    const double a = m_dDirM, b = m_dDirN;\n    m_adCoefF[2] = a;", "B"),
+ # page 502, a增 then a click on the ellipse: the focus F1 dotted at (-c, 0)
+ ("src/catalog/classical_curves.cpp", "DrawDotWorld(pDC, f1.x, f1.y, kDotRadius, kDotRadius, m_crDefaultFill, m_crDefaultFill);", "DrawDotWorld(pDC, f1.y, f1.x, kDotRadius, kDotRadius, m_crDefaultFill, m_crDefaultFill);", "S"),
+ # page 503 (the hyperbola), a增: x²/a² - y²/b² with a, not b, under x²
+ ("src/catalog/classical_curves.cpp", "m_adCoefF[0] = s / (a * a + 0.0001);", "m_adCoefF[0] = s / (b * b + 0.0001);", "S"),
+ # page 503 at its first state: the bottom edge of the asymptotes' box, level at y = -b
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, a, -b, -a, -b, pen);", "DrawLineWorld(pDC, a, -b, -a, b, pen);", "D"),
+ # page 503, a click in the plot then on the curve: PF1 ends at F1
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, px, py, f1.x, f1.y, pen);\n    DrawLineWorld(pDC, px, py, f2.x, f2.y, pen);\n    DrawLabelValue(pDC, ReadoutX(", "DrawLineWorld(pDC, px, py, f2.x, f2.y, pen);\n    DrawLineWorld(pDC, px, py, f2.x, f2.y, pen);\n    DrawLabelValue(pDC, ReadoutX(", "D"),
+ # page 504 (the parabola), a click in the plot, then b减: b less by one step
+ ("src/catalog/classical_curves.cpp", "u8\"b减\", bx)) m_dDirN -= kParamStep;\n    if (ClassicalButton(pDC, 4, u8\"c增\"", "u8\"b减\", bx)) m_dDirN += kParamStep;\n    if (ClassicalButton(pDC, 4, u8\"c增\"", "B"),
+ # page 504, a click in the plot, then 左右: the directrix upright at x = d
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, directrix, m_dYMin, directrix, m_dYMax, fill);", "DrawLineWorld(pDC, directrix, m_dYMin, -directrix, m_dYMax, fill);", "D"),
+ # page 504, a click in the plot, then b增: the axis upright through the focus's x
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, focus.x, m_dYMin, focus.x, m_dYMax, fill);", "DrawLineWorld(pDC, focus.x, m_dYMin, focus.y, m_dYMax, fill);", "S"),
+ # script
+ # page 2100 at its first state: DotVector's dot at the arrow's tail
+ ("src/script/annotation_vectors.cpp", "DrawDotWorld(pDC, g[0], g[1], kDotVectorRadius, kDotVectorRadius, m_crPen, m_crPen);", "DrawDotWorld(pDC, g[2], g[3], kDotVectorRadius, kDotVectorRadius, m_crPen, m_crPen);", "D"),
+ # page 2100 at its first state: the boundary arrows run anticlockwise, from ta to tb
+ ("src/script/annotation_vectors.cpp", "DrawArrowWorld(pDC, x1, y1, x2, y2, 0, \"\", \"\", m_crPen);\n        return;", "DrawArrowWorld(pDC, x2, y2, x1, y1, 0, \"\", \"\", m_crPen);\n        return;", "D"),
+ # page 2101 at its first state: the boundary arrows on the floor end at (x2, y2)
+ ("src/script/annotation_vectors.cpp", "DrawArrow3D(pDC, x1, y1, m_dZMin, x2, y2, m_dZMin, 0, \"\", \"\", m_crPen);", "DrawArrow3D(pDC, x1, y1, m_dZMin, y2, x2, m_dZMin, 0, \"\", \"\", m_crPen);", "S"),
+ # page 2101, a click in the scene: FreeVector3's guide line in the fill colour
+ ("src/script/annotation_vectors.cpp", "DrawLine3D(pDC, x0, y0, z0, bx, by, bz, m_crDefaultFill);", "DrawLine3D(pDC, x0, y0, z0, bx, by, bz, m_crPen);", "D"),
+ # pages 306 and 2100, a click on the curve: the tangent vector rises where the curve rises
+ ("src/script/annotation_vectors.cpp", "const double s = (EvalF(x0 + kTangentStep, m_nFuncF) - y0) / kTangentStep;", "const double s = (y0 - EvalF(x0 + kTangentStep, m_nFuncF)) / kTangentStep;", "D"),
+ # page 2100, InnerPoint (the first, with buttons), 半径增: the disc takes the button's radius
+ ("src/script/annotation_vectors.cpp", "ScaleStepH(1.25);\n            m_nDemoOption = 1;", "ScaleStepH(1.25);\n            m_nDemoOption = 0;", "B"),
+ # page 2100 at its first state: Dots at (x, y), not (y, x)
+ ("src/script/annotation_vectors.cpp", "[&](const double* g) { DrawDotWorld(pDC, g[0], g[1], r, r, m_crPen, m_crPen); });", "[&](const double* g) { DrawDotWorld(pDC, g[1], g[0], r, r, m_crPen, m_crPen); });", "S"),
+ # solid
+ # page 374 (the cylinder), R增 then 取消: all three of P, Q, R back to the script's
+ ("src/solid/space_curves.cpp", "Gbk(u8\"取消\"))) {\n        for (int i = 0; i < 3; ++i) m_adPQR[i] = m_adCommandPoint3D[i];", "Gbk(u8\"取消\"))) {\n        for (int i = 0; i < 2; ++i) m_adPQR[i] = m_adCommandPoint3D[i];", "B"),
+ # page 375 (the ellipsoid), 平行坐标面 then y=c: the section y = c, not x = c
+ ("src/solid/surface_traces.cpp", "choose(2, 0, 0), m_dDirN = KeepInsideBox(m_dDirN, m_dYMin, m_dYMax);", "choose(1, 0, 0), m_dDirN = KeepInsideBox(m_dDirN, m_dYMin, m_dYMax);", "B"),
+ # page 375, 平行坐标面 then z=c: the plane's x line at height c
+ ("src/solid/surface_traces.cpp", "DrawLine3D(pDC, m_dXMin, 0, c, m_dXMax, 0, c, pen);", "DrawLine3D(pDC, m_dXMin, 0, c, m_dXMax, 0, 0, pen);", "D"),
+ # pages 365 and 603 (solids), 按x型: the section x = c
+ ("src/solid/solid_cut.cpp", "m_nSectionPlane = 1;\n        m_dDirM = (m_dXMin + m_dXMax) / 2;", "m_nSectionPlane = 2;\n        m_dDirM = (m_dXMin + m_dXMax) / 2;", "B"),
+ # page 321 (double integrals), 分割: the partition, not the sums
+ ("src/solid/solid_sections.cpp", "if (button(T - 24, u8\"分割\")) m_nDemoOption = kPartition;", "if (button(T - 24, u8\"分割\")) m_nDemoOption = kSums;", "B"),
+ # page 343 (spherical coordinates), a click on the floor: the second radius of the element ends on the sphere at b
+ ("src/solid/volume_elements.cpp", "DrawLine3D(pDC, 0, 0, zc, b.x, b.y, b.z, m_crSecondDerivative);", "DrawLine3D(pDC, 0, 0, zc, b.x, b.y, zc, m_crSecondDerivative);", "D"),
+ # page 341 (cylindrical coordinates), a click on the floor: the element's radial edges along (cos θ, sin θ)
+ ("src/solid/volume_elements.cpp", "DrawLine3D(pDC, r * c, r * s, z0, (r + dR) * c, (r + dR) * s, z0, colour);", "DrawLine3D(pDC, r * c, r * s, z0, (r + dR) * s, (r + dR) * c, z0, colour);", "S"),
+ # page 381 (the ball on a curve), t减: t at three decimals
+ ("src/calculus/ball_curve.cpp", "\"t:\", 3, m_dTimeT, c);", "\"t:\", 2, m_dTimeT, c);", "R"),
+]
+
 
 def run(cmd, cwd, **kw):
     return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
@@ -1203,7 +1321,8 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
     args = sys.argv[2:]
-    plants = (P13 if "--thirteenth" in args else
+    plants = (P14 if "--fourteenth" in args else
+              P13 if "--thirteenth" in args else
               P12 if "--twelfth" in args else P11 if "--eleventh" in args else
               P10 if "--tenth" in args else P9 if "--ninth" in args else
               P8 if "--eighth" in args else P7 if "--seventh" in args else
@@ -1247,7 +1366,7 @@ def changed_lines(text, old, new):
 
 
 def check(root, plants, picks):
-    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10, P11, P12, P13]
+    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10, P11, P12, P13, P14]
     earlier = {}
     for other in lists:
         if other is plants:
