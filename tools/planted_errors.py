@@ -1159,7 +1159,7 @@ P14 = [
  ("src/calculus/planes3d.cpp", "Gbk(u8\"方式1\"))) m_nDemoOption2 = 1;", "Gbk(u8\"方式1\"))) m_nDemoOption2 = 0;", "B"),
  # page 352, x0: the two-sided limit at three decimals
  ("src/calculus/limit.cpp", "DrawLabelValue(pDC, x, y, Gbk(u8\"极限: \"), 3, Shown(R), c);", "DrawLabelValue(pDC, x, y, Gbk(u8\"极限: \"), 2, Shown(R), c);", "R"),
- # page 305 (ε-δ, the first figure) at its first state and after ε减: δ at six decimals
+ # page 305 (ε-δ, the first figure) at its first state and after ε减少: δ at six decimals
  ("src/calculus/epsilon_delta.cpp", "Gbk(u8\"δ=\"), 6, delta, 5);", "Gbk(u8\"δ=\"), 5, delta, 5);", "R"),
  # page 317 (Taylor series of z=f(x,y)), n增加: △ = 4ac - b² of the quadric, positive over a bowl
  ("src/calculus/taylor2.cpp", "Gbk(u8\"△=\"), 4, 4 * g[0] * g[2] - g[1] * g[1],", "Gbk(u8\"△=\"), 4, g[1] * g[1] - 4 * g[0] * g[2],", "R"),
