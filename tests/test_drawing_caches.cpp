@@ -208,10 +208,7 @@ TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
                             // implicit curve's traces from nearby seeds, a parametric
                             // and a polar one sampled many times a pixel.
                             {"371", {u8"←"}, 0, 0, widths},
-                            {"371", {u8"↑", u8"→"}, 2, 0, widths},
-                            {"372", {u8"←"}, 0, 0, widths},
                             {"372", {u8"↓"}, 2, 0, widths},
-                            {"380", {u8"→"}, 0, 0, widths},
                             {"380", {u8"↑"}, 1, 0, widths},
                             {"369", {u8"←", u8"←", u8"←", u8"←", u8"←"}, 0, 1808, {{1920, 1080}}},
                             {"369", {u8"→", u8"→", u8"→"}, 0, 999, {{1024, 768}}}};
