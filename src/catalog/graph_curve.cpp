@@ -324,8 +324,9 @@ void CPemroView::DrawGraphCurveImplicit(CDC* pDC) {
             if (!(m_dYMin <= y && y <= m_dYMax)) break;
         }
     };
-    // Gathered, each trace's strokes are a piece of the curve's; drawn,
-    // there are none.
+    // Gathered, each trace's strokes are a piece of the curve's, its own
+    // repeats left out at once (a trace takes up to a hundred thousand
+    // steps, a few pixels' strokes over and over); drawn, there are none.
     std::deque<catalog::CurveStrokes> pieces;
     std::vector<const catalog::CurveStrokes*> order;
     const auto traced = [&](double x0, double y0, double step, double xEnd) {
@@ -333,6 +334,7 @@ void CPemroView::DrawGraphCurveImplicit(CDC* pDC) {
         if (gather) order.push_back(piece = &pieces.emplace_back());
         catalog::CurveLines lines(*this, pDC, piece);
         trace(lines, x0, y0, step, xEnd);
+        if (piece) *piece = catalog::JoinKeepingLast({piece});
         return piece;
     };
 
