@@ -194,6 +194,11 @@ void RegisterAfterClickBenchmarks() {
         {"326_shells_dx30_back", "326", -1, u8"dx增", 30, 2150, 2560, 1440, false, 0, u8"dx减"},
         // The double integral's base cut into cells, at the widest window.
         {"321_partition_2560", "321", -1, u8"分割", 1, 0, 2560, 1440},
+        // The derivative pages of an implicit, a parametric and a polar
+        // curve after a range arrow, whose click lies in the graph.
+        {"371_left_2160", "371", -1, u8"←", 1, 0, 1280, 2160},
+        {"372_left_2160", "372", -1, u8"←", 1, 0, 1280, 2160},
+        {"380_left_2160", "380", -1, u8"←", 1, 0, 1280, 2160},
     };
     for (const char* page : kMeshPages)
         states.push_back({std::string(page) + "_densest", page, -1, u8"增加", kPressesToDensest});

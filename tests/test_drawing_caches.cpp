@@ -207,6 +207,12 @@ TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
                             {"364", {u8"坐标面", u8"平行坐标面", u8"z=c", u8"增加"}, 0, 0, widths},
                             // The ball's run at its longest: at rest for most frames.
                             {"382", std::vector<const char*>(6, u8"t增"), 0, 0, widths},
+                            // Curves of the derivative pages gathered as strokes: an
+                            // implicit curve's traces from nearby seeds, a parametric
+                            // and a polar one sampled many times a pixel.
+                            {"371", {u8"←"}, 0, 0, widths},
+                            {"372", {u8"↓"}, 2, 0, widths},
+                            {"380", {u8"↑"}, 1, 0, widths},
                             {"369", {u8"←", u8"←", u8"←", u8"←", u8"←"}, 0, 1808, {{1920, 1080}}},
                             {"369", {u8"→", u8"→", u8"→"}, 0, 999, {{1024, 768}}}};
     for (size_t i = 0; i < std::size(states); ++i)

@@ -430,6 +430,40 @@ TEST_F(GraphPageTest, ImplicitCurveIsTracedOnlyForAClickInItsWindow) {
     EXPECT_GT(near, 0);
 }
 
+// A curve's strokes kept from the last pass are keyed by the coefficients:
+// after "a增" the repaint shows the changed curve, as the plain drawing does.
+TEST_F(GraphPageTest, ACoefficientStepRedrawsAKeptCurve) {
+    const struct {
+        const char* kind;
+        const char* curve; // the Curve command: form, plot mode, ranges
+    } rows[] = {
+        {"parametric x = a cos t", "700Curve(0.3,3,40,12,1,-1,1,-2,2,-2,2,0,6.3)\n"},
+        {"polar r = a t² - 2", "700Curve(0.3,3,40,12,39,-1,3,-3,3,-3,3,0,6.3)\n"},
+        {"implicit a x² + y² = 1", "700Curve(0.3,3,40,12,8,-1,2,-2,2,-2,2,-2,2)\n"},
+    };
+    for (const auto& r : rows) {
+        Script("k", std::string("014图\n700DATA1(0,1,1,-2,0,0,-1,)\n") + r.curve +
+                        "700ToolbarData(1)\n");
+        QImage before;
+        const auto afterStep = [&](bool caches) {
+            SetDrawingCachesEnabled(caches);
+            auto v = Page("k");
+            // Traced (the implicit curve) and kept, then "a增".
+            ClickAt(v.get(), (v->m_nPlotLeft + v->m_nPlotRight) / 2, v->m_nPlotTop + 3);
+            before = v->BackingImage().copy();
+            ClickButton(v.get(), v->m_nFigureRight + 2, v->m_nFigureTop);
+            v->m_nPrevClipBottom = 0;
+            Draw(v.get());
+            SetDrawingCachesEnabled(true);
+            return v->BackingImage().copy();
+        };
+        const QImage plain = afterStep(false);
+        const QImage kept = afterStep(true);
+        EXPECT_FALSE(before == kept) << r.kind;
+        EXPECT_TRUE(plain == kept) << r.kind;
+    }
+}
+
 // A 3-D scene on x in [0, 0.1] writes its quarter ticks as their values:
 // 0.025 and 0.075, not 0.03 and 0.08 (nor 0.07).
 TEST_F(GraphPageTest, SceneQuarterTicksAreWrittenExactly) {

@@ -73,6 +73,8 @@
     // Residuals the Newton solves evaluated in this pass (bounded, see
     // curve_members.cpp).
     long long m_nPassSolverResiduals = 0;
+    // No solve of this pass has been refused for the budget so far.
+    BOOL PassSolverBudgetLeft() const;
     // Depth of surface expansions in progress: surface form 0 met inside an
     // expansion gives 0 instead of expanding itself without end.
     int m_nSurfaceExpansionDepth = 0;

@@ -35,6 +35,10 @@ double CountedNewton(CPemroView& v, Residual residual, double start, double* las
 
 } // namespace
 
+BOOL CPemroView::PassSolverBudgetLeft() const {
+    return m_nPassSolverResiduals <= kPassSolverBudget;
+}
+
 double CPemroView::EvalParamXResidual(double t, double x, int k) const {
     return EvalParamX(t, k) - x;
 }

@@ -2,6 +2,7 @@
 // with the derivative curves, the marks where a derivative changes sign and
 // the dots at the jumps of an explicit function.
 #include "catalog/catalog_params.h"
+#include "catalog/curve_strokes.h"
 #include "catalog/math/explicit_catalogue.h"
 #include "catalog/math/plane_curves.h"
 #include "view/view.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <vector>
 
 namespace {
@@ -33,6 +35,9 @@ constexpr int kDotRadius = 3;
 constexpr long kMaxParamSteps = 200000;
 constexpr long kMaxTraceSteps = 100000;
 constexpr long kMaxBreakSteps = 100000;
+// Points of a curve's function whose values join the key of its kept
+// strokes: they stand for inputs the key does not name.
+constexpr int kCurveProbes = 5;
 
 // The step for covering `length` in steps of `step`, widened to at most
 // `maxSteps` steps; 0 when there is nothing to step through.
@@ -180,6 +185,23 @@ void CPemroView::DrawGraphCurveParametric(CDC* pDC, double dFrom, double dTo, BO
     };
     const double jump = m_dYSpan * kJumpFraction;
 
+    const bool gather = AreCurveStrokesGathered(pDC);
+    KeyHash key;
+    if (gather) {
+        catalog::AddCurveFrame(&key, *this);
+        catalog::AddCatalogueInputs(&key, *this);
+        key.Add(int(bPolar)), key.Add(dFrom), key.Add(dTo);
+        for (int i = 0; i < kCurveProbes; ++i) {
+            double x, y;
+            point(dFrom + (i + 0.382) * (dTo - dFrom) / kCurveProbes, &x, &y);
+            key.Add(x), key.Add(y);
+        }
+        if (const CurveMemo* kept = FindCurveMemo(key.Value()))
+            return DrawCurveStrokes(pDC, kept->strokes);
+    }
+    catalog::CurveStrokes strokes;
+    catalog::CurveLines lines(*this, pDC, gather ? &strokes : nullptr);
+
     // Slope and curvature term by differences with the step dt; where x'
     // vanishes the previous values stay.
     double d1 = 0, d2 = 0;
@@ -198,10 +220,10 @@ void CPemroView::DrawGraphCurveParametric(CDC* pDC, double dFrom, double dTo, BO
 
     double xPrev, yPrev;
     point(dFrom, &xPrev, &yPrev);
-    if (m_nPlotOption1) DrawLineWorld(pDC, xPrev, yPrev, xPrev, 0.0, m_crCurveSetting);
+    if (m_nPlotOption1) lines.Line(xPrev, yPrev, xPrev, 0.0, m_crCurveSetting);
     if (derivatives > 0) derive(dFrom, xPrev, yPrev);
     double d1Prev = d1, d2Prev = d2;
-    render::WorldPolyline curve(*this, pDC, m_crCurveSetting);
+    catalog::CurveChain curve(*this, pDC, gather ? &strokes : nullptr, m_crCurveSetting);
     curve.MoveTo(xPrev, yPrev);
     const long iCount = steps::Count(dFrom + step, dTo, step, kMaxParamSteps + 2, true);
     for (long i = 0; i < iCount; ++i) {
@@ -212,11 +234,11 @@ void CPemroView::DrawGraphCurveParametric(CDC* pDC, double dFrom, double dTo, BO
         if (derivatives > 0) {
             derive(t, x, y);
             if (std::fabs(d1 - d1Prev) < jump) {
-                DrawLineWorld(pDC, xPrev, d1Prev, x, d1, m_crFirstDerivative);
-                if (d1Prev * d1 <= 0) DrawLineWorld(pDC, x, 0.0, x, y, m_crFirstDerivative);
+                lines.Line(xPrev, d1Prev, x, d1, m_crFirstDerivative);
+                if (d1Prev * d1 <= 0) lines.Line(x, 0.0, x, y, m_crFirstDerivative);
                 if (derivatives > 1 && std::fabs(d2 - d2Prev) < jump) {
-                    DrawLineWorld(pDC, xPrev, d2Prev, x, d2, m_crSecondDerivative);
-                    if (d2Prev * d2 <= 0) DrawLineWorld(pDC, x, 0.0, x, y, m_crSecondDerivative);
+                    lines.Line(xPrev, d2Prev, x, d2, m_crSecondDerivative);
+                    if (d2Prev * d2 <= 0) lines.Line(x, 0.0, x, y, m_crSecondDerivative);
                 }
             }
             d1Prev = d1;
@@ -225,7 +247,11 @@ void CPemroView::DrawGraphCurveParametric(CDC* pDC, double dFrom, double dTo, BO
         xPrev = x;
         yPrev = y;
     }
-    if (m_nPlotOption2) DrawLineWorld(pDC, xPrev, yPrev, xPrev, 0.0, m_crCurveSetting);
+    if (m_nPlotOption2) lines.Line(xPrev, yPrev, xPrev, 0.0, m_crCurveSetting);
+    if (!gather) return;
+    strokes = catalog::JoinKeepingLast({&strokes});
+    DrawCurveStrokes(pDC, strokes);
+    if (PassSolverBudgetLeft()) KeepCurveMemo(key.Value(), strokes);
 }
 
 void CPemroView::DrawGraphCurveImplicit(CDC* pDC) {
@@ -243,8 +269,28 @@ void CPemroView::DrawGraphCurveImplicit(CDC* pDC) {
     const double backward = m_dXSpan * kBackwardTraceFraction;
     m_nRegionType = 3;
 
+    // Forms 0, 12 and 13 read the surfaces and the region curves, which the
+    // key does not follow: their strokes are not kept.
+    const bool gather = AreCurveStrokesGathered(pDC);
+    const bool memo = gather && k != 0 && k != 12 && k != 13;
+    KeyHash key;
+    if (memo) {
+        catalog::AddCurveFrame(&key, *this);
+        catalog::AddCatalogueInputs(&key, *this);
+        for (int i = 0; i < kCurveProbes; ++i)
+            for (int j = 0; j < kCurveProbes; ++j)
+                key.Add(EvalRegionFunction(m_dXMin + (i + 0.382) * m_dXSpan / kCurveProbes,
+                                           m_dYMin + (j + 0.618) * m_dYSpan / kCurveProbes, k));
+        if (const CurveMemo* kept = FindCurveMemo(key.Value())) {
+            DrawCurveStrokes(pDC, kept->strokes);
+            m_nRegionType = 0;
+            return;
+        }
+    }
+
     // One trace from the seed in the direction of `step` (negative: back).
-    const auto trace = [&](double x0, double y0, double step, double xEnd) {
+    const auto trace = [&](catalog::CurveLines& lines, double x0, double y0, double step,
+                           double xEnd) {
         if (step == 0) return;
         const auto solve = [&](double u, double v) { return SolveImplicitY(u, v, k); };
         double xPrev = x0, yPrev = y0, d1Prev = 0, d2Prev = 0;
@@ -259,15 +305,15 @@ void CPemroView::DrawGraphCurveImplicit(CDC* pDC) {
             if (derivatives > 0) d1 = (solve(x + h, y) - y) / h;
             if (derivatives > 1) d2 = (solve(x + h, y) + solve(x - h, y) - 2 * y) / (h * h);
             if (std::fabs(y - yPrev) < jump && count > 0) {
-                DrawLineWorld(pDC, xPrev, yPrev, x, y, m_crCurveSetting);
+                lines.Line(xPrev, yPrev, x, y, m_crCurveSetting);
                 if (derivatives > 0 && std::fabs(d1 - d1Prev) < jump)
-                    DrawLineWorld(pDC, xPrev, d1Prev, x, d1, m_crFirstDerivative);
+                    lines.Line(xPrev, d1Prev, x, d1, m_crFirstDerivative);
                 if (derivatives > 0 && d1Prev * d1 <= 0 && std::fabs(d1Prev) < markLimit)
-                    DrawLineWorld(pDC, x, 0.0, x, y, m_crFirstDerivative);
+                    lines.Line(x, 0.0, x, y, m_crFirstDerivative);
                 if (derivatives > 1 && std::fabs(d2 - d2Prev) < jump) {
-                    DrawLineWorld(pDC, xPrev, d2Prev, x, d2, m_crSecondDerivative);
+                    lines.Line(xPrev, d2Prev, x, d2, m_crSecondDerivative);
                     if (d2Prev * d2 <= 0 && std::fabs(d2Prev) < markLimit)
-                        DrawLineWorld(pDC, x, 0.0, x, y, m_crSecondDerivative);
+                        lines.Line(x, 0.0, x, y, m_crSecondDerivative);
                 }
             }
             xPrev = x;
@@ -278,31 +324,59 @@ void CPemroView::DrawGraphCurveImplicit(CDC* pDC) {
             if (!(m_dYMin <= y && y <= m_dYMax)) break;
         }
     };
+    // Gathered, each trace's strokes are a piece of the curve's, its own
+    // repeats left out at once (a trace takes up to a hundred thousand
+    // steps, a few pixels' strokes over and over); drawn, there are none.
+    std::deque<catalog::CurveStrokes> pieces;
+    std::vector<const catalog::CurveStrokes*> order;
+    const auto traced = [&](double x0, double y0, double step, double xEnd) {
+        catalog::CurveStrokes* piece = nullptr;
+        if (gather) order.push_back(piece = &pieces.emplace_back());
+        catalog::CurveLines lines(*this, pDC, piece);
+        trace(lines, x0, y0, step, xEnd);
+        if (piece) *piece = catalog::JoinKeepingLast({piece});
+        return piece;
+    };
 
     // The seeds of a column mostly fall onto the same few roots, and a trace
-    // starts at its seed's root: seeds whose roots agree to far below a pixel
-    // (the Newton stop leaves them 1e-11 apart) retrace the same points. With
-    // the curve alone on the figure, in one colour, a retrace changes no
-    // pixel; derivative curves start from the seed itself and are all traced.
+    // starts at its seed's root: a seed's own y is read only by slopes that
+    // the first point of the trace replaces before any is drawn. Seeds whose
+    // roots agree to far below a pixel (the Newton stop leaves them 1e-11
+    // apart) retrace the same points. With the curve alone on the figure,
+    // in one colour, a retrace changes no pixel; with derivative curves the
+    // strokes of the first trace stand in for it, in its place among the
+    // others, when they are gathered.
     const double sameRoot = kSameRootFraction * m_dYSpan;
-    std::vector<double> traced;
+    struct Root {
+        double y;
+        const catalog::CurveStrokes *forward, *backward;
+    };
+    std::vector<Root> roots;
     for (int ix = 0; ix <= kSeedColumns; ++ix) {
         const double x0 = m_dXMin + ix * seedDx;
-        traced.clear();
+        roots.clear();
         for (int iy = 0; iy <= kSeedRows; ++iy) {
             const double y0 = m_dYMin + iy * seedDy;
             const double root = SolveImplicitY(x0, y0, k);
             if (root == catalog::kNoValue) continue;
-            if (derivatives == 0) {
-                const auto same = [&](double r) {
-                    return (r < 0) == (root < 0) && std::fabs(r - root) <= sameRoot;
-                };
-                if (std::any_of(traced.begin(), traced.end(), same)) continue;
-                traced.push_back(root);
+            const auto same = [&](const Root& r) {
+                return (r.y < 0) == (root < 0) && std::fabs(r.y - root) <= sameRoot;
+            };
+            if (derivatives == 0 || gather) {
+                const auto twin = std::find_if(roots.begin(), roots.end(), same);
+                if (twin != roots.end()) {
+                    if (derivatives > 0) order.insert(order.end(), {twin->forward, twin->backward});
+                    continue;
+                }
             }
-            trace(x0, y0, forward, m_dXMax);
-            trace(x0, y0, -backward, m_dXMin);
+            const catalog::CurveStrokes* ahead = traced(x0, y0, forward, m_dXMax);
+            const catalog::CurveStrokes* back = traced(x0, y0, -backward, m_dXMin);
+            roots.push_back({root, ahead, back});
         }
     }
     m_nRegionType = 0;
+    if (!gather) return;
+    const catalog::CurveStrokes strokes = catalog::JoinKeepingLast(order);
+    DrawCurveStrokes(pDC, strokes);
+    if (memo && PassSolverBudgetLeft()) KeepCurveMemo(key.Value(), strokes);
 }

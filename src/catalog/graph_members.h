@@ -31,6 +31,28 @@
     void DrawGraphCurveParametric(CDC* pDC, double dFrom, double dTo, BOOL bPolar);
     void DrawGraphCurveImplicit(CDC* pDC);
     void DrawDiscontinuityMarks(CDC* pDC, double dFrom, double dTo);
+    // A curve's segment between two pixels, as DrawLineWorld strokes it.
+    struct CurveStroke {
+        CPoint a, b;
+        COLORREF colour = 0;
+    };
+    // Whether this pass gathers the graph's curves as strokes, drawn at the
+    // end and kept for the next pass (catalog/curve_strokes.h).
+    BOOL AreCurveStrokesGathered(CDC* pDC) const;
+    // The strokes of the last curves drawn, keyed by everything they depend
+    // on: a repaint of an unchanged curve draws them without tracing it.
+    struct CurveMemo {
+        unsigned long long key = 0;
+        bool known = false;
+        std::vector<CurveStroke> strokes;
+    };
+    static constexpr int kCurveMemos = 4;
+    CurveMemo m_aCurveMemo[kCurveMemos];
+    int m_nCurveMemoNext = 0;
+    const CurveMemo* FindCurveMemo(unsigned long long key) const;
+    void KeepCurveMemo(unsigned long long key, const std::vector<CurveStroke>& strokes);
+    // The strokes in order, each as DrawLineWorld would stroke it.
+    void DrawCurveStrokes(CDC* pDC, const std::vector<CurveStroke>& strokes);
     // The "Curve" command's figure: the graph, then g over the same interval.
     void DrawCurve(CDC* pDC, int p1, int p2, double from, double to, CString label1,
                    CString label2);
