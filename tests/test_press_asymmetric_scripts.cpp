@@ -205,6 +205,14 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
         {"204/2400", "精度", "?=0.3333", "", "hand: the caption answers no press"},
         {"204/2400", "下一步|显示相关数据", "?关闭相关数据", "", "hand: the switch turns"},
         {"204/2400", "关闭相关数据", "?显示相关数据", "", "hand: and back"},
+        {"204/2400", "ε增加", "=ε", "0.000125", "hand: the script's 0.0001 × 1.25"},
+        {"204/2400", "ε减少*2", "=ε", "0.00008", "hand: 0.000125 × 0.8²"},
+        // The power method's shift p and its ε, shown while shifting.
+        {"204", "平移法", "P=", "0.0400", "hand: the script's p"},
+        {"204", "P增加", "P=", "0.1400", "hand: 0.04 + 0.1"},
+        {"204", "P减少", "P=", "0.0400", "hand: 0.14 − 0.1"},
+        {"204", "ε增加", "=ε", "0.00000125", "hand: the script's 1e-6 × 1.25"},
+        {"204", "ε减少*2", "=ε", "0.0000008", "hand: 1.25e-6 × 0.8²"},
     });
 }
 
@@ -294,6 +302,13 @@ PRESS_TABLE(AsymmetricScriptPresses, TheGradientAwayFromTheSaddlePoint) {
         {"311", "^-0.5,-0.5,-2.5", "rgb3@-0.6443,-0.3557,-2.5", "0,255,255",
          "hand: at (−0.5, −0.5), (fx, fy) = (−1, 1), N = √3, the middle"},
         {"311", "", "rgb3@0.6667,-0.1667,-2.5", "!0,255,255", "hand: the last arrow gone"},
+        // The field: arrows from the grid (−1.35 + 0.24i, −1.35 + 0.24j),
+        // 0.24 four of 50 mesh cells, 6·0.06√2 = 0.5091 long; at (0.57,
+        // −0.39) (fx, fy) = (1.14, 0.78), N = √2.908, the middle at
+        // (0.57, −0.39) + 0.2546·(1.14, 0.78)/N.
+        {"311", "梯度场", "rgb3@0.7402,-0.2736,-2.5", "0,255,255", "hand: an arrow's middle"},
+        {"311", "", "!在等高线上选点", "", "hand: no point to pick"},
+        {"311", "等高线", "rgb3@0.7402,-0.2736,-2.5", "!0,255,255", "hand: the level curve alone"},
     });
 }
 

@@ -195,6 +195,10 @@ PRESS_TABLE(CalculusDrawings, TheAxesAndDirectionsOfPages326And328) {
         {"326/2400", "体积近似和#2", "体积近似值:", "12.723", "py: dx 0.3, 10 washers"},
         {"326/2400", "显示外部#2|显示内部#2", "体积近似值:", "12.723", "hand: the sum stays"},
         {"326/2400", "旋转体#2", "!体积近似值:", "", "hand: the whole solid, no sum"},
+        // Each figure keeps its own element width.
+        {"326/2400", "dx增*2", "=h", "0.15625", "hand: the first figure's 0.1 × 1.25²"},
+        {"326/2400", "dx减#2", "=h", "0.08", "hand: the second's own 0.1 × 0.8"},
+        {"326/2400", "dx增", "=h", "0.1953125", "hand: the first's 0.15625 × 1.25"},
         {"328", "y型", "!dx增", "", "hand: the strips run along y"},
         {"328", "dy减", "=h", "0.08", "hand: 0.1 × 0.8"},
         {"328", "dy增*2", "=h", "0.125", "hand: 0.08 × 1.25²"},
@@ -245,6 +249,9 @@ PRESS_TABLE(CalculusDrawings, TheSceneControlsOfTheSpacePages) {
         {"327/2400", "减少*2", "=Meshx", "33", "hand: 75 → 50 → 33"},
         {"327/2400", "增加#2", "=Meshy", "75", "hand: 50 × 3/2"},
         {"327/2400", "减少#2*2", "=Meshy", "33", "hand: 75 → 50 → 33"},
+        // Once clicked the second figure is the only one drawn.
+        {"327/2400", "关闭投影", "?打开投影", "", "hand: the second figure's inset goes"},
+        {"327/2400", "打开投影", "?关闭投影", "", "hand: and shows again"},
         {"373", "减少", "=Meshx", "33", "hand: 50 × 2/3"},
         {"373", "增加", "=Meshx", "49", "hand: 33 × 1.5 = 49.5"},
         {"382", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
@@ -360,6 +367,8 @@ PRESS_TABLE(CalculusDrawings, ThePolygonsOfPage368) {
         {"368/2600", "", "rgb@0.8889,0", "250,255,0", "hand: X9 = 8/9 inside"},
         {"368/2600", "ε增加", "N=", "4", "hand: ε 0.1 again, 1/n ≥ 0.24 up to n 4"},
         {"368/2600", "Xn=f(n)", "N=", "4", "hand: the kind already shown"},
+        {"368/2600", "Xn=f(Xn-1)", "?在Xn轴上选一点", "", "hand: X0 not yet picked on the axis"},
+        {"368/2600", "Xn=f(n)", "!在Xn轴上选一点", "", "hand: the terms need no X0"},
     });
 }
 

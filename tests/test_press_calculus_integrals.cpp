@@ -63,6 +63,8 @@ PRESS_TABLE(QuadraturePresses, TheSumsFollowNAndTheSamplePoint) {
         {"325", "", "n=", "1", "hand: n 0 is raised to 1"},
         {"325", "辛普生公式", "积分近似值:", "2.094395", "hand: the caption answers no press"},
         {"325", "n增加|复化辛普生公式", "积分近似值:", "2.004560", "py: Simpson, n 2"},
+        {"457", "不显示数据", "!w[ ]=", "", "hand: the table hidden"},
+        {"457", "显示数据", "w[ ]=#2", "0.888889", "hand: 8/9, the middle of three nodes"},
         {"457/4000", "3节点", "w[ ]=#1", "0.555556", "py: Gauss–Legendre, 3 nodes, 5/9"},
         {"457/4000", "", "w[ ]=#2", "0.888889", "py: 8/9 at the middle node"},
         {"457/4000", "", "w[ ]=#3", "0.555556", "py: 5/9"},

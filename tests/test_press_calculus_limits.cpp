@@ -101,4 +101,19 @@ PRESS_TABLE(LimitPresses, TheBandTowardMinusInfinity) {
     });
 }
 
+// Sources: hand, sin x / x of page 352 tends to 1 at 0 from either side and
+// to 0 at ±∞ (|sin x / x| ≤ 1/x, below 1e-9 at the last samples).
+PRESS_TABLE(LimitPresses, TheSixLimitKinds) {
+    Run({
+        {"352", "x0-0", "左极限: ", "1.000", "hand: sin x / x → 1 from the left"},
+        {"352", "x0+0", "右极限: ", "1.000", "hand: from the right"},
+        {"352", "∞", "(x→∞)极限: ", "0.000", "hand: |sin x / x| ≤ 1/|x|"},
+        {"352", "+∞", "(x→+∞)极限: ", "0.000", "hand"},
+        {"352", "-∞", "(x→-∞)极限: ", "0.000", "hand"},
+        {"352", "", "!左极限", "", "hand: no finite point at infinity"},
+        {"352", "x0", "极限: ", "1.000", "hand: both sides agree"},
+        {"352", "", "?极限点: ", "", "hand: a finite point again"},
+    });
+}
+
 } // namespace

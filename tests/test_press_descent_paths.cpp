@@ -44,6 +44,11 @@ PRESS_TABLE(DescentPathPresses, TheArrowsFollowTheStartAndTheMethod) {
         {"200", "", "?最速下降法", "", "hand"},
         {"200", "正定二次型|开始", "?方程Ax=b:A,b", "", "hand: the quadratic form's data again"},
         {"200", "", "?梯度", "", "hand: both methods offered"},
+        // A = [3 1; 1 2] as a linear system: AᵀA = [10 5; 5 5], Aᵀb = (9, −2).
+        {"200", "线性方程组|开始", "?方程Ax=b:A,b", "", "hand: the system itself"},
+        {"200", "下一步", "?正定二次型x′Ax-b", "", "hand: the normal equations"},
+        {"200", "", "?10.0000", "", "hand: 3² + 1²"},
+        {"200", "", "?9.0000", "", "hand: 3·4 + 1·(−3)"},
     });
 }
 

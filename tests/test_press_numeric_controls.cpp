@@ -52,6 +52,11 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
         {"203", "平方根|平方根#2", "!LU分解法", "", "hand: the title answers no press"},
         {"203", "追赶法|下一步", "?不满足三对角矩阵", "", "hand: a13 = 1/4 ≠ 0"},
         {"203", "追赶法#2", "?不满足三对角矩阵", "", "hand: the title answers no press"},
+        // Five digits: l21 = R(0.33333/0.5) = 0.66666, u22 = R(0.25 −
+        // R(0.66666 · 0.33333)) = 0.02778, all factors at the first step.
+        {"203", "迭代改善法|下一步", "?=0.027780", "", "hand: u22 at once"},
+        {"203", "", "!不满足三对角矩阵", "", "hand: Doolittle's factors, no band test"},
+        {"203", "迭代改善法#2", "?=0.027780", "", "hand: the title answers no press"},
         // Page 201's second figure reduces [1 2 1 4; 2 4 3 9; 1 2 2 6] to
         // [1 2 0 0; 0 0 1 0; 0 0 0 1]: pivots in columns 1, 3 and 4 (the
         // page's text writes three ξ before the figure's).
@@ -81,6 +86,12 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
         {"201/2400", "开  始|下一步*2", "#12", "1.5000", "hand: row 3 less row 1 · 1/2 only"},
         {"201/2400", "下一步|上一步", "#12", "1.5000", "hand: a step on and back"},
         {"201/2400", "行最简|下一步*12", "ξ#6", "4", "hand: the reduced form's last pivot"},
+        // [A | I] of A = [1 2 1; 2 4 3; 1 2 2] (singular: the second column
+        // twice the first) reduced to [1 2 0 | 0 2 −3; 0 0 1 | 0 −1 2;
+        // 0 0 0 | 1 −1 1]: pivots in columns 1, 3 and 4.
+        {"201/2400", "求A逆|下一步*12", "?=-3.0000", "", "hand: row 1 of the reduced [A | I]"},
+        {"201/2400", "", "ξ#6", "4", "hand: the third pivot in I's first column"},
+        {"201/2400", "求A逆#2", "?=-3.0000", "", "hand: the title answers no press"},
     });
 }
 
@@ -189,6 +200,9 @@ PRESS_TABLE(NumericControlPresses, TheBasesOfPage464) {
         {"464", "", "ink@3,0.1400", "2,-0.3", "py: the odd fit at 3"},
         {"464", "连续次幂|m次多项式回归", "Q=", "0.000216", "py: powers 0..3"},
         {"464", "数据类型:", "!2m+1奇次多项式回归", "", "hand: the label answers no press"},
+        {"464", "显示方程组", "?=14.14", "", "py: Σxᵢ, xᵢ = 0.31416·i, i = 0..9"},
+        {"464", "", "?=6.31", "", "py: Σ sin xᵢ"},
+        {"464", "", "!Q=", "", "hand: the equations instead of the coefficients"},
         // The second figure: y = a e^(bx) through ln y = ln a + bx on x =
         // 1..8, Q the mean squared residual in y.
         {"464/2400", "回归方程:y=ae^(bx)", "a=", "11.437069", "py: e^(ln a) of the line"},
@@ -210,6 +224,9 @@ PRESS_TABLE(NumericControlPresses, TheBasesOfPage464) {
         {"464/2400", "显示多项式系数", "b=", "14.044048", "py: the slope again"},
         {"464/2400", "外部输入", "b=", "14.044048", "hand: the typed data kept"},
         {"464/2400", "y=ae^(bx)", "a=", "11.437069", "py: the script's model again"},
+        // √x sampled at 0.5, 1.5, …, 7.5: b the slope of ln √x on x, which
+        // the scale of √x leaves alone.
+        {"464/2400", "函数产生", "b=", "0.172052", "py: ln √x on x"},
         {"464", "取消", "!Q=", "", "hand: nothing shown"},
         {"464", "显示多项式系数", "Q=", "0.000216", "py: powers 0..3"},
         {"464", "外部输入|函数产生", "Q=", "0.000216", "hand: sin x sampled again"},
@@ -303,6 +320,7 @@ PRESS_TABLE(NumericControlPresses, TheNewtonStepsOfPage313) {
         {"312", "按单根", "?牛顿迭代法按单根", "", "hand"},
         {"312", "弦截法", "f(#1", "1.465116", "py: 1.15 − 0.15 f(1.15)/(f(1.15) − f(1))"},
         {"312", "不动点", "?迭代出界", "", "hand: φ(1) = −1 leaves [0, 2]"},
+        {"312", "迭代出界", "?迭代出界", "", "hand: the message answers no press"},
         {"312", "斯蒂芬森", "?迭代出界", "", "hand: φ(1) = −1 leaves [0, 2]"},
         {"312", "二分法", "f(#1", "1.000000", "hand: the midpoint of [0, 2]"},
         {"313", "ε增加", "ε=", "0.000200", "hand: the script's 0.0001 × 2"},

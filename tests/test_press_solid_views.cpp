@@ -268,6 +268,13 @@ PRESS_TABLE(SolidViewPresses, TheCylindersDirectionButtons) {
         {"374/2400", "", "rgb3@0.9511,0.1652,0.4789", "!247,134,7", "py: the last direction's"},
         {"374/2400", "取消", "rgb3@0.9511,0.3089,1", "247,134,7", "hand: upright again"},
     });
+    // The space curve's own mesh; once clicked it is the only figure drawn.
+    Run({
+        {"374/2400", "增加#3", "=Meshx", "75", "hand: 50 × 3/2"},
+        {"374/2400", "减少*2", "=Meshx", "33", "hand: 75 → 50 → 33"},
+        {"374/2400", "增加#2", "=Meshy", "75", "hand: 50 × 3/2"},
+        {"374/2400", "减少#2", "=Meshy", "50", "hand: 75 × 2/3"},
+    });
 }
 
 // Sources: hand. The quadratic-form surface z = a x² + 2b xy + c y² of
