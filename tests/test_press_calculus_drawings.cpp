@@ -12,7 +12,7 @@ namespace {
 // (0, 255, 255), Δx on the axis blue (0, 150, 255), the Δy lines orange
 // (255, 128, 0), the differential yellow (250, 255, 0). "△x正" changes
 // nothing at first: it makes the first figure the one read.
-PRESS_TABLE(CalculusDrawings, TheIncrementAndDifferentialOfPage306) {
+PRESS_TABLE(CalculusDrawingPresses, TheIncrementAndDifferentialOfPage306) {
     Run({
         {"306/2400", "△x正", "rgb@1.2,0.45", "0,255,255", "py: N's drop at x1 1.2"},
         {"306/2400", "", "rgb@0.8,0.3", "0,255,255", "hand: M's drop at x0 0.8"},
@@ -43,7 +43,7 @@ PRESS_TABLE(CalculusDrawings, TheIncrementAndDifferentialOfPage306) {
 // Sources: python3, page 308's second figure: F = 0.5x² − 1 (DATA1), the
 // tangent at x0 = 1, M = (1, −0.5), slope 1: y = x − 1.5, orange
 // (255, 120, 0), with M dropped to both axes.
-PRESS_TABLE(CalculusDrawings, TheTangentAndItsDropsOfPage308) {
+PRESS_TABLE(CalculusDrawingPresses, TheTangentAndItsDropsOfPage308) {
     Run({
         {"308/2600", "", "rgb@1,-0.1", "255,120,0", "hand: M's drop reaches the x axis"},
         {"308/2600", "", "rgb@1,0.3", "!255,120,0", "hand: the drop ends on the axis"},
@@ -60,7 +60,7 @@ PRESS_TABLE(CalculusDrawings, TheTangentAndItsDropsOfPage308) {
 // [0, 3.14159], the trapezoids' tops from (x, F0) to (x + h, F1); page 325:
 // Simpson's verticals at the nodes in (255, 100, 100). "n增加" first makes
 // the first figure of 323 the one read.
-PRESS_TABLE(CalculusDrawings, TheStripsOfTheQuadratureRules) {
+PRESS_TABLE(CalculusDrawingPresses, TheStripsOfTheQuadratureRules) {
     Run({
         {"323", "n增加", "rgb@0.6,0.5625", "199,125,60", "py: n 2, c 0.5: 0.75² over [0.5, 1]"},
         {"323", "", "rgb@0.1,0.0625", "199,125,60", "py: 0.25² over [0, 0.5]"},
@@ -95,7 +95,7 @@ PRESS_TABLE(CalculusDrawings, TheStripsOfTheQuadratureRules) {
 // and 3π/2 (F' = 0, the chord's slope too), each dropped to the axis with a
 // tangent piece 0.1 of the x span (7.5) to either side, in yellow
 // (250, 255, 0); Lagrange's chord in (255, 100, 100) along the axis.
-PRESS_TABLE(CalculusDrawings, TheMeanPointsOfPage329) {
+PRESS_TABLE(CalculusDrawingPresses, TheMeanPointsOfPage329) {
     Run({
         {"329", "罗尔", "rgb@1.5708,0.5", "250,255,0", "hand: ξ1 = π/2 dropped"},
         {"329", "", "rgb@2.2,1", "250,255,0", "hand: the piece y = 1 to π/2 + 0.75"},
@@ -110,7 +110,7 @@ PRESS_TABLE(CalculusDrawings, TheMeanPointsOfPage329) {
 
 // Sources: python3, page 338: the partial sum of x extended oddly with
 // period 2π, S_n = Σ 2(−1)^(k+1) sin(kx)/k, drawn in (250, 255, 0).
-PRESS_TABLE(CalculusDrawings, TheFourierSumOfPage338) {
+PRESS_TABLE(CalculusDrawingPresses, TheFourierSumOfPage338) {
     Run({
         {"338", "", "rgb@1.5708,2", "250,255,0", "py: S1(π/2) = 2"},
         {"338", "", "rgb@4,-1.5136", "250,255,0", "py: S1(4) = 2 sin 4"},
@@ -126,7 +126,7 @@ PRESS_TABLE(CalculusDrawings, TheFourierSumOfPage338) {
 
 // Sources: hand, ε from 0.1 and δ from 1 by ×1.25 and ×0.8 on the first
 // figures of pages 301 and 302.
-PRESS_TABLE(CalculusDrawings, TheStepsAtInfinityOfPages301And302) {
+PRESS_TABLE(CalculusDrawingPresses, TheStepsAtInfinityOfPages301And302) {
     Run({
         {"301", "ε增加", "=ε", "0.125", "hand: 0.1 × 1.25"},
         {"301", "δ再小*2", "=δ", "0.64", "hand: 1 × 0.8²"},
@@ -140,7 +140,7 @@ PRESS_TABLE(CalculusDrawings, TheStepsAtInfinityOfPages301And302) {
 // across the plot in yellow, and the points ξ = 1.1678 and 3.8480 where
 // F = μ dropped from μ in (255, 100, 100); strips 0.1 wide from a (0.02 of
 // the x span 5), each with its midline up to F in (0, 255, 255).
-PRESS_TABLE(CalculusDrawings, TheIntegralMeanOfPage330) {
+PRESS_TABLE(CalculusDrawingPresses, TheIntegralMeanOfPage330) {
     Run({
         {"330", "", "rgb@0.2,5.3534", "250,255,0", "py: μ left of a"},
         {"330", "", "rgb@0.2,5.9", "!250,255,0", "py: above μ"},
@@ -156,7 +156,7 @@ PRESS_TABLE(CalculusDrawings, TheIntegralMeanOfPage330) {
 // as high as the term at n + d (d 0, 0.5, 1: left end, middle, right end),
 // outlined in (255, 128, 0) and filled in (0, 150, 255); the curve starts at
 // 0.5, so the first bar's top stands alone.
-PRESS_TABLE(CalculusDrawings, TheBarsOfPage350) {
+PRESS_TABLE(CalculusDrawingPresses, TheBarsOfPage350) {
     Run({
         {"350", "中点", "rgb@0.25,1.7321", "255,128,0", "py: X(0.5) = √3"},
         {"350", "", "rgb@0.25,1", "0,150,255", "py: the first bar filled"},
@@ -171,7 +171,7 @@ PRESS_TABLE(CalculusDrawings, TheBarsOfPage350) {
 // Sources: hand, pages 326 and 328: the element width h from 0.1 by ×1.25
 // and ×0.8 along y after "y型"; about the other axis the solid is cut in
 // shells, which write no volume.
-PRESS_TABLE(CalculusDrawings, TheAxesAndDirectionsOfPages326And328) {
+PRESS_TABLE(CalculusDrawingPresses, TheAxesAndDirectionsOfPages326And328) {
     Run({
         {"326", "绕y轴", "!旋转体体积:", "", "hand: shells, no value"},
         {"326", "绕x轴", "旋转体体积:", "14.137", "py: washers again, 4.5π"},
@@ -210,7 +210,7 @@ PRESS_TABLE(CalculusDrawings, TheAxesAndDirectionsOfPages326And328) {
 // y = −2.7394 + 0.48303x, drawn in (0, 255, 255) with the points in
 // (255, 100, 100); "b增" adds 0.05 · 100/200 to b; set 3 fitted through
 // ln y: y = 78.570 e^(−0.103686x).
-PRESS_TABLE(CalculusDrawings, TheFittedCurvesOfPage314) {
+PRESS_TABLE(CalculusDrawingPresses, TheFittedCurvesOfPage314) {
     Run({
         {"314", "y=a+bx|最小二乘法", "rgb@155,72.13", "0,255,255", "py: a + 155b"},
         {"314", "", "rgb@60,26.242", "0,255,255", "py: a + 60b"},
@@ -228,7 +228,7 @@ PRESS_TABLE(CalculusDrawings, TheFittedCurvesOfPage314) {
 // Sources: hand, the scene controls of the calculus pages drawn in space:
 // the mesh count from 50 by ×1.5 and ×2/3 in whole numbers, and on 311 the
 // cutting height z = c from 0 by a twentieth of the z span 5.
-PRESS_TABLE(CalculusDrawings, TheSceneControlsOfTheSpacePages) {
+PRESS_TABLE(CalculusDrawingPresses, TheSceneControlsOfTheSpacePages) {
     Run({
         {"309", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
         {"309", "减少*2", "=Meshx", "33", "hand: 75 → 50 → 33"},
@@ -266,7 +266,7 @@ PRESS_TABLE(CalculusDrawings, TheSceneControlsOfTheSpacePages) {
 // "A=", "+i", "B=", "+i", "C=", "+i"; n from the script's 200, doubled and
 // halved (never below 200); ε from 0.1 by ×10 and ×0.1, M from 1e8 by ×2
 // and ×0.5.
-PRESS_TABLE(CalculusDrawings, TheCoefficientsOfPage351) {
+PRESS_TABLE(CalculusDrawingPresses, TheCoefficientsOfPage351) {
     Run({
         {"351", "z0平面", "A=", "0.4", "hand: the preset A = 0.4 + 0.3i"},
         {"351", "", "+i", "0.3", "hand: Im A"},
@@ -298,7 +298,7 @@ PRESS_TABLE(CalculusDrawings, TheCoefficientsOfPage351) {
 // cursor's x0 = 0, drawn in (255, 100, 100) with x0's line up to cos 0:
 // P1 = 1, P2 = P3 = 1 − x²/2, P4 = P2 + x⁴/24, read at x = 2, where
 // cos 2 = −0.416 lies apart.
-PRESS_TABLE(CalculusDrawings, TheTaylorPolynomialOfPage315) {
+PRESS_TABLE(CalculusDrawingPresses, TheTaylorPolynomialOfPage315) {
     Run({
         {"315", "", "rgb@2,1", "255,100,100", "hand: P1 = 1"},
         {"315", "", "rgb@0,0.5", "255,100,100", "hand: x0's line up to cos 0 = 1"},
@@ -316,7 +316,7 @@ PRESS_TABLE(CalculusDrawings, TheTaylorPolynomialOfPage315) {
 // n 1: [0, 2] at 0.4794, [2, 3.1416] at 0.9079; n 2: [0, 1] at 0.2474,
 // [1, 1.2073] at 0.8845, [1.2073, 2.1245] at 0.9586, [2.1245, 3.1416] at
 // 0.6066; outlined in (199, 125, 60).
-PRESS_TABLE(CalculusDrawings, TheIrregularStripsOfPage320) {
+PRESS_TABLE(CalculusDrawingPresses, TheIrregularStripsOfPage320) {
     Run({
         {"320", "n增加|n减少", "rgb@1,0.4794", "199,125,60", "py: n 1, the first top"},
         {"320", "", "rgb@2.6,0.9079", "199,125,60", "py: the second top"},
@@ -340,7 +340,7 @@ PRESS_TABLE(CalculusDrawings, TheIrregularStripsOfPage320) {
 // Below, Xn = 1 + (−1)^n/n on the Xn axis, outside the band 1 ± ε·2.4
 // (ε 0.1, then 0.05) in (255, 100, 100), inside in (250, 255, 0); N the
 // last term outside.
-PRESS_TABLE(CalculusDrawings, ThePolygonsOfPage368) {
+PRESS_TABLE(CalculusDrawingPresses, ThePolygonsOfPage368) {
     Run({
         {"368", "n增加", "正N边形N= ", "12", "hand: 6 × 2"},
         {"368", "", "面积的近似值: ", "3.000000", "py: 6 sin(π/6)"},
