@@ -11,8 +11,10 @@ namespace {
 // and the tangent of sin x from the cursor point P, the discs about it
 // (radii in parts of the spans 6 and 5: the largest one clear of the
 // region's curves) and the boundary arrows seen from (0, 0.5), each
-// turning 0.2, every 0.828 from t = 0; LINE3's (m, n, p) =
-// (0.4, 0.8, 1) from its script, 0.1 a press.
+// turning 0.2, every 0.828 from t = 0, a head's corners 2 pixels either side
+// 4 back of its point (138 and 105.6 pixels a unit there; DotVector's dot
+// of radius 3, 103.5 a unit); LINE3's (m, n, p) = (0.4, 0.8, 1) from its script,
+// 0.1 a press.
 PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
     Run({
         {"2100", "", "p=", "0.707", "py: cos π/4"},
@@ -48,7 +50,8 @@ PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
         {"2100/2400", "", "rgb@3.7,-1.4", "0,220,255", "hand: (3, −1.6) → (4.4, −1.2), halfway"},
         {"2100/2400", "", "rgb@2,-0.6", "0,220,255", "hand: the head of the first arrow"},
         {"2100/2400", "", "rgb@2.2144,-0.4714", "!0,220,255", "py: 0.25 past it"},
-        {"2100/2400", "", "rgb@5,1.5", "255,140,0", "hand: the dot of the dotted vector"},
+        {"2100/2400", "", "rgb@4.965,1.5", "255,140,0",
+         "hand: the dot of the dotted vector, left of its tail (5, 1.5) where no arrow runs"},
         {"2100/2400", "", "rgb@5.7,1.05", "255,140,0", "hand: (5, 1.5) → (6.4, 0.6), halfway"},
         {"2100/2400", "", "bare@5.7,-1.05", "1,-1.8", "hand: nothing mirrored below"},
         {"2100/2400", "^3.5,0.5", "rgb@4,0.8", "255,255,0", "hand: a = (1, 0.6) from P, halfway"},
@@ -64,6 +67,9 @@ PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
         {"2100/5200", "", "rgb@-0.271,1.953", "255,160,0", "py: the third boundary arrow"},
         {"2100/5200", "", "rgb@-0.6523,-0.7799", "255,160,0", "py: the sixth, from t = 4.14"},
         {"2100/5200", "", "rgb@0.3362,1.9435", "!255,160,0", "py: between the second and third"},
+        {"2100/5200", "", "rgb@-0.395,1.878", "255,160,0",
+         "py: the third arrow's head at its end (−0.4146, 1.9141), its lower corner"},
+        {"2100/5200", "", "rgb@-0.395,1.9535", "255,160,0", "py: and its upper corner"},
         {"2100/5200", "半径减", "rgb@0.78,0.8", "255,255,255",
          "hand: r 0.1 × 0.8 of the span 6, 0.48"},
         {"2100/5200", "", "rgb@0.3,1.2", "255,255,255", "hand: 0.08 of the span 5 up, 0.4"},

@@ -100,7 +100,8 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
 // 0.55 and 0.45 (pen RGB(255, 220, 0)); page 2101: its yellow and white
 // space lines, its vectors, box, polygon and arc where its script puts
 // them, the disc and the free vector from (1, 2.5, 2.5) toward the floor
-// point (1.2, 1.7, 0) picked, 0.8 of the way, the rest a line; page 214:
+// point (1.2, 1.7, 0) picked, 0.8 of the way, the rest a line, the floor's
+// boundary arrows round [0.5, 2.5] × [0.5, 1.5] seen from (1.5, 1); page 214:
 // the supplement's fold button and the choice question of kind 4 (A to D,
 // B right).
 PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
@@ -143,6 +144,9 @@ PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
         {"2101", "", "rgb3@2.6,2.6,0.4", "0,230,255", "hand: its upright edge at (2.6, 2.6)"},
         {"2101", "", "rgb3@2.5,0.8,0", "140,80,0", "hand: the polygon's fill"},
         {"2101", "", "rgb3@2.5,0.3,0", "255,160,0", "hand: its edge y = 0.3"},
+        {"2101", "", "rgb3@2.5,1.1014,0", "255,255,0",
+         "py: the first boundary arrow on the floor, (2.5, 1) to (2.5, 1 + tan 0.2), halfway"},
+        {"2101", "", "rgb3@1.8514,1.75,0", "!255,255,0", "py: not toward (1 + tan 0.2, 2.5)"},
         {"2101", "^1.2,1.7,0", "rgb3@0,0.8485,0.8485", "255,255,255", "py: the arc at 45°"},
         {"2101", "", "rgb3@1.2,1.7,0", "255,0,0", "hand: the disc under the mouse"},
         {"2101", "", "rgb3@1.08,2.18,1.5", "255,120,255", "hand: 0.8 of the way, halfway"},

@@ -181,6 +181,8 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
         {"341", "", "rgb3@1.5,0.3,0.1875", "0,255,255", "hand: the arrow (r,θ,z), halfway"},
         {"341", "体元", "rgb3@1.8259,0.4612,1", "255,128,0", "py: the outer arc's middle"},
         {"341", "", "rgb3@1.8259,0.4612,1.15", "!255,128,0", "py: above the top"},
+        {"341", "", "rgb3@1.6733,0.3347,0.75", "255,128,0",
+         "py: its floor's radial edge at θ0, r0 + dr/2 along (cos θ0, sin θ0)"},
         {"341", "dz增*2", "rgb3@1.8259,0.4612,1.1406", "255,128,0", "py: the top raised"},
         {"341", "", "rgb3@1.8259,0.4612,1", "!255,128,0", "py: the old top"},
         {"341", "dr减*3", "rgb3@1.6586,0.4189,1.1406", "255,128,0", "py: the outer arc in"},
