@@ -486,7 +486,8 @@ TEST_F(NumericPresses, EliminationPage201) {
 // (python3, exact fractions): one factor element a step, in Doolittle's
 // order; L = (1/2, 6/11), U's diagonal 4, 11/2, 60/11, y = (3, -7/2, 98/11),
 // x = (31/60, -14/15, 49/30). The chasing method takes the band's elements
-// in its own order to the same factors.
+// in its own order to the same factors. L's entries below the diagonal are
+// lit, all but the one just computed (marked instead); so is y once solved.
 TEST_F(NumericPresses, TriangularFactorsPage203) {
     const std::string
         a = "4 -1 0 3 2 5 1 -2 0 3 6 7",
@@ -498,7 +499,9 @@ TEST_F(NumericPresses, TriangularFactorsPage203) {
     Run({
         {u8"下一步", 4,
          (a + ";" + a + ";" + l1 + ";" + l1 + ";" + u1 + ";" + u1 + ";" + l2 + ";" + yx).c_str(),
-         u8";;;;;;!X=[;X=[|Y=["},
+         u8"lit=>2.0000 0.0000 3.0000;lit=>2.0000 0.0000 3.0000;lit=>0.0000 3.0000;"
+         u8"lit=>0.5000 3.0000;lit=>0.5000 0.0000 3.0000;lit=>0.5000 0.0000 3.0000;"
+         u8"!X=[|lit=>0.5000 0.0000;X=[|Y=[|lit=>0.5000 0.0000 0.5455 3.0000 -3.5000 8.9091"},
         {u8"上一步", 4, (l2 + ";" + u1 + ";" + u1).c_str(), u8"!X=["},
         {u8"开  始", 4, a.c_str(), ""},
         {u8"平方根", -1, "", u8"平方根"},

@@ -179,7 +179,9 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
         // Jacobi's method below: the first rotation of a12 = 1/3, tan 2θ =
         // (2/3)/(1/2 − 1/4), cos θ = 0.821926, sin θ = 0.569595 (python3).
         // Once it is clicked the power method above is not drawn again, so
-        // its buttons are the only ones so labelled.
+        // its buttons are the only ones so labelled. A's entry (i, k) is
+        // written from (−1.2 + 0.6k, 1.2 − 2.4i/7); (0.156, −0.05) on from
+        // there lies the bar of the first 3 of 1/3.
         {"204/2400", "6位#2", "?=0.821926", "", "py: cos θ"},
         {"204/2400", "", "?=-0.569595", "", "py: −sin θ"},
         {"204/2400", "1位", "?=0.8", "", "hand"},
@@ -194,6 +196,9 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
         {"204/2400", "上一步", "!0.731000", "", "hand: back to the rotation"},
         {"204/2400", "下一步|开  始", "?=0.821926", "", "hand: the opening's rotation"},
         {"204/2400", "", "!0.731000", "", "hand: not yet applied"},
+        {"204/2400", "", "rgb@-0.444,1.1495", "255,100,100", "hand: the pivot a12 marked"},
+        {"204/2400", "", "rgb@-1.044,0.8066", "0,255,255", "hand: a21 plain"},
+        {"204/2400", "", "rgb@-1.044,0.8066", "!255,100,100", "hand: not its mirror"},
         {"204/2400", "Jacob方法", "?=0.821926", "", "hand: the title answers no press"},
         {"204/2400", "3位", "?=0.333000", "", "hand: A kept to 0.333"},
         {"204/2400", "4位", "?=0.333300", "", "hand: A kept to 0.3333"},
