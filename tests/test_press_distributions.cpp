@@ -166,6 +166,8 @@ PRESS_TABLE(DistributionPresses, TheLinesOfPage202) {
         {"202", "σ已知", "rgb@4.06,0.03", "255,128,0", "py: σ known: [3.940, 7.060], inside"},
         {"202", "", "rgb@3.82,0.03", "!255,128,0", "py: outside its lower end"},
         {"202", "", "rgb@7.18,0.03", "!255,128,0", "py: outside its upper end"},
+        {"202", "α增加", "rgb@4.06,0.03", "!255,128,0", "py: α 0.2, u_0.9: [4.284, 6.716]"},
+        {"202", "", "rgb@4.41,0.03", "255,128,0", "py: just inside the new lower end"},
         {"202/2600", "@0,0.2", "rgb@-1.85,0.02", "255,128,0",
          "py: the acceptance region ±1.960, inside"},
         {"202/2600", "", "rgb@-2.08,0.02", "!255,128,0", "py: outside its lower end"},
@@ -176,6 +178,10 @@ PRESS_TABLE(DistributionPresses, TheLinesOfPage202) {
         {"202/2600", "", "rgb@-3,0.002", "255,128,0", "py: open to the left edge"},
         {"202/2600", "右侧", "rgb@-1.53,0.02", "255,128,0", "py: right-sided, from −1.645"},
         {"202/2600", "", "rgb@-1.76,0.02", "!255,128,0", "py: not below it"},
+        {"202/2600", "双侧", "rgb@1.85,0.02", "255,128,0", "py: two-sided again, ±1.960"},
+        {"202/2600", "α增加", "rgb@1.85,0.02", "!255,128,0", "py: α 0.15, ±u_0.925 = ±1.440"},
+        {"202/2600", "", "rgb@1.3,0.02", "255,128,0", "py: inside the narrower region"},
+        {"202/2600", "", "rgb@-1.6,0.02", "!255,128,0", "py: outside its lower end"},
     });
 }
 
