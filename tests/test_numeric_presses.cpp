@@ -377,7 +377,8 @@ TEST_F(NumericPresses, RegressionPage464) {
 
 // The elimination page's three figures on systems of our own (python3,
 // exact fractions): A = [2 1 -1; -3 -1 2; -2 1 2], b = (1, 2, 3), x = (7, -3,
-// 10); one row operation a step, the first done on opening.
+// 10); one row operation a step, the first done on opening; the row it
+// changed is lit (from the diagonal on when eliminating upwards).
 TEST_F(NumericPresses, EliminationPage201) {
     const std::string x = " 7 -3 10", s0 = "2 1 -1 1 -3 -1 2 2 -2 1 2 3",
                       g1 = "2 1 -1 1 0 0.5 0.5 3.5 -2 1 2 3", g2 = "2 1 -1 1 0 0.5 0.5 3.5 0 2 1 4",
@@ -528,7 +529,9 @@ TEST_F(NumericPresses, TriangularFactorsPage203) {
         {u8"下一步", -1, "", u8"不满足改进平方根法"},
         {u8"追赶法", 4, a.c_str(), u8"追赶法"},
         {u8"下一步", 4, (a + ";" + a + ";" + a + ";" + l1 + ";" + u1 + ";" + l2 + ";" + yx).c_str(),
-         u8"!不满足三对角矩阵"},
+         u8"!不满足三对角矩阵|lit=>2.0000 0.0000 3.0000;lit=>2.0000 0.0000 3.0000;"
+         u8"lit=>2.0000 0.0000 3.0000;lit=>0.0000 3.0000;lit=>0.5000 0.0000 3.0000;"
+         u8"lit=>0.5000 0.0000;lit=>0.5000 0.0000 0.5455 3.0000 -3.5000 8.9091"},
         {u8"LU分解", 4, a.c_str(), u8"LU分解法"},
         // Five significant digits offer iterative improvement, which ends
         // at x to the digits shown; exact arithmetic takes it away again.
@@ -546,6 +549,8 @@ TEST_F(NumericPresses, TriangularFactorsPage203) {
 // inverse method A's LU factors and the iterates of A⁻¹, for the shifts
 // those of A - pI. Jacobi's rotations on [4 1 -2; 1 3 0.5; -2 0.5 1]: the
 // largest off-diagonal entry first, its rotation, then the rotated matrix.
+// The diagonal is lit, and after a rotation J's two columns; the inverse
+// method lights L below the diagonal at its first step.
 TEST_F(NumericPresses, PowerAndJacobiPage204) {
     const std::string a = "4 1 0 2 3 1 0 1 2", k1 = "0.5455 1 0.7273 2.6667 ",
                       k2 = k1 + "0.6604 1 0.5094 4.8182", k3 = k2 + " 0.7539 1 0.418 4.8302",
@@ -598,14 +603,15 @@ TEST_F(NumericPresses, PowerAndJacobiPage204) {
          (s2 + " " + r1 + " 0.0001;" + s2 + " 0.8944 " + r2 + " 0.0001;" + s3 + " " + r2 +
           " 0.0001")
              .c_str(),
-         "V=>0;V=>1;V=>1"},
+         "V=>0|lit=>5.0000 3.0000 0.0000 0.8944 -0.4472 0.0000 0.0000 0.4472 0.8944;"
+         "V=>1|lit=>5.0000 3.0000 0.0000;V=>1"},
         {u8"上一步", 4,
          (s2 + " 0.8944 " + r2 + " 0.0001;" + s2 + " " + r1 + " 0.0001;" + s1 + " -2 " + r1 +
           " 0.0001")
              .c_str(),
          "V=>1;V=>0;V=>0"},
         {u8"下一步", -1, ";;;;", "V=>0;V=>1;V=>1;V=>2;V=>2"},
-        {u8"开  始", 4, (s1 + " -2 " + r1 + " 0.0001").c_str(), "V=>0"},
+        {u8"开  始", 4, (s1 + " -2 " + r1 + " 0.0001").c_str(), "V=>0|lit=>4.0000 3.0000 1.0000"},
         {u8"6位", -1, "", u8"ε==>0.000100"},
         {u8"ε增加", -1, "", u8"ε==>0.000125;ε==>0.000156"},
         {u8"ε减少", -1, "", u8"ε==>0.000125"},
@@ -654,7 +660,7 @@ TEST_F(NumericPresses, IterativeSolversPage205) {
 
 // Gram-Schmidt QR on A - pI, A = [4 1 0; 2 3 1; 0 1 2], p = 0.1 (python3,
 // plain floating point): A - pI above, Q's columns below one a step, an
-// idle step, then RQ + pI as the next A; the shift last.
+// idle step, then RQ + pI as the next A; the shift last. Q alone is lit.
 TEST_F(NumericPresses, QrPage213) {
     const std::string q1 = "3.9 0.8898 1 0 2 0.4563 2.9 1 0 0 1 1.9 0.1",
                       q2 = "3.9 0.8898 1 -0.4129 0 2 0.4563 2.9 0.8051 1 0 0 1 0.4259 1.9 0.1",
