@@ -8,9 +8,12 @@ namespace {
 // script's 2, ×1.25 or ×0.8 a press; x is brought into [−P/2, P/2) (u = x
 // + 100P, less P·⌊u/P + 1/2⌋), so at x = 2: ch 0.5 = 1.1276 for P = 2.5,
 // ch 1.125 = 1.7024 for 3.125, ch 0.4 = 1.0811 for 1.6; (5.5, 1.9) lies
-// above the curve for all three. Page 360: (m, n, p) = (0.6, 0.8, 1) from
-// its script, 0.1 a press, three decimals; the plane through M = (1, 2,
-// 1.2) normal to them is the one plane the figure shows.
+// above the curve for all three; its third figure mirrors y = sh x in
+// y = x: M = (x0, sh x0) dropped to both axes, (sh x0, x0) too (sh 1.5 =
+// 2.1293, sh(−1) = −1.1752), the plot 125 pixels a unit across, 60 up, so
+// each point read is ten pixels or more from the curves and y = x. Page 360: (m, n, p) = (0.6, 0.8,
+// 1) from its script, 0.1 a press, three decimals; the plane through M = (1, 2, 1.2) normal to them
+// is the one plane the figure shows.
 PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
     Run({
         {"211", "周期增加", "ink@2,1.1276", "5.5,1.9", "py: P = 2.5, ch 0.5"},
@@ -25,6 +28,17 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
         {"211", "", "bare@-4,0.5", "5.5,1.9", "hand: the marks of the cursor at 0 gone"},
         {"211/2400", "^1.5,1", "ink@0.3,2.1293", "-2.5,2.5",
          "py: y = sh x, x0 = 1.5: the level y0 = sh 1.5 from the y axis"},
+        {"211/2400", "", "ink@2.1293,0.75", "-2.5,2.5", "py: the mirror's drop at x = y0"},
+        {"211/2400", "", "bare@2.1293,-0.6", "-2.5,2.5", "py: it ends on the x axis"},
+        {"211/2400", "", "ink@1.5,0.6", "-2.5,2.5", "hand: M's drop at x0, below sh⁻¹ 1.5"},
+        {"211/2400", "", "ink@0.5,1.5", "-2.5,2.5", "hand: the mirror's level y = x0"},
+        {"211/2400", "", "bare@-0.5,1.5", "-2.5,2.5", "hand: it starts on the y axis"},
+        {"211/2400", "", "bare@1.9,2.1293", "-2.5,2.5", "py: the level y0 ends at x0"},
+        {"211/2400", "^-1,0", "ink@-1.1752,-0.5", "-2.5,2.5", "py: x0 = −1, drop at y0 = sh(−1)"},
+        {"211/2400", "", "bare@-1.1752,0.5", "-2.5,2.5", "py: up to the axis only"},
+        {"211/2400", "", "ink@-0.5,-1", "-2.5,2.5", "hand: the mirror's level runs left"},
+        {"211/2400", "", "bare@0.5,-1", "-2.5,2.5", "hand: not right of the y axis"},
+        {"211/2400", "", "ink@-1,-0.6", "-2.5,2.5", "py: M's drop at x0 = −1"},
         {"360", "", "m=", "0.600", "the script"},
         {"360", "m增*3", "m=", "0.900", "hand: 0.6 + 0.3"},
         {"360", "m减", "m=", "0.800", "hand: 0.9 − 0.1"},
