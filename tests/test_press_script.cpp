@@ -114,7 +114,9 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
 // 0.55 and 0.45 (pen RGB(255, 220, 0)); page 2101: its yellow and white
 // space lines, its vectors, box, polygon and arc where its script puts
 // them, the disc and the free vector from (1, 2.5, 2.5) toward the floor
-// point (1.2, 1.7, 0) picked, 0.8 of the way, the rest a line, the floor's
+// point (1.2, 1.7, 0) picked, 0.8 of the way, the rest a line; the arc
+// (0, 1.2 cos t, 1.2 sin t) for t from 0 to 1.59, from the y axis up to
+// the z axis and a step past it; the floor's
 // boundary arrows round [0.5, 2.5] × [0.5, 1.5] seen from (1.5, 1); page 214:
 // the supplement's fold button and the choice question of kind 4 (A to D,
 // B right).
@@ -165,6 +167,11 @@ PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
         {"2101", "", "rgb3@1.2,1.7,0", "255,0,0", "hand: the disc under the mouse"},
         {"2101", "", "rgb3@1.08,2.18,1.5", "255,120,255", "hand: 0.8 of the way, halfway"},
         {"2101", "", "rgb3@1.18,1.78,0.25", "0,150,255", "hand: the line past the arrow"},
+        {"2101", "", "rgb3@0,1.1761,0.2384", "255,255,255", "py: the arc at t 0.2, from y"},
+        {"2101", "", "rgb3@0,0.2384,1.1761", "255,255,255", "py: at t 1.3708, toward z"},
+        {"2101", "", "rgb3@0,-0.2139,1.1808", "!255,255,255", "py: t 1.75, past its end 1.59"},
+        {"2101", "", "rgb3@0,-0.8485,0.8485", "!255,255,255", "py: not from z toward −y"},
+        {"2101", "", "rgb3@0,1.9,1.6", "250,250,250", "hand: the triangle's base, a quarter"},
         {"214/2400", " 补 充 ", "?关闭补充", "", "hand: the opened supplement's own caption"},
         {"214/2400", "", "!E", "", "hand: kind 4 offers A to D only"},
     });
