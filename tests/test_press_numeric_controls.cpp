@@ -305,8 +305,26 @@ PRESS_TABLE(NumericControlPresses, TheNewtonStepsOfPage313) {
         {"313", "", "rgb@1.2287,0.7046", "!250,255,0", "py: the second tangent is gone"},
         // Page 312's x² − 2: bisection on [0, 2] (midpoints 1, 1.5, 1.25,
         // 1.375), Newton from the cursor 1 (1.5, 1.416667), the secant from
-        // 1 and 1 + 0.05 · 3 (1.465116); python3.
-        {"312", "n增加*3", "n=", "4", "hand: 1 + 3"},
+        // 1 and 1 + 0.05 · 3 (1.465116); python3. Each midpoint c drops
+        // from (c, 0) to (c, f(c)) in (250, 255, 0) with dots in
+        // (255, 100, 100) at both ends; the plot 210 pixels a unit across,
+        // 50 up. Newton's first tangent runs from (1, −1) to (1.5, 0).
+        {"312", "", "rgb@1,-0.5", "250,255,0", "hand: n 1, c = 1 dropped to f = −1, halfway"},
+        {"312", "", "rgb@1,-1.4", "!250,255,0", "hand: the drop ends at f(1)"},
+        {"312", "", "rgb@1,-1", "255,100,100", "hand: the dot at (1, f(1))"},
+        {"312", "", "rgb@1.5,0.125", "250,255,0", "hand: c = 1.5 dropped to f = 0.25"},
+        {"312", "", "rgb@1.25,-0.2188", "!250,255,0", "hand: no third midpoint at n 1"},
+        {"312", "n增加", "rgb@1.25,-0.2188", "250,255,0", "hand: c = 1.25, f = −0.4375, halfway"},
+        {"312", "", "rgb@1.25,-0.4375", "255,100,100", "hand: its dot at f(1.25)"},
+        {"312", "", "rgb@1.25,0.4375", "!255,100,100", "hand: not mirrored above the axis"},
+        {"312", "从头开始", "rgb@1.5,0.125", "!250,255,0", "hand: n 0, c = 1 alone"},
+        {"312", "", "rgb@1,-0.5", "250,255,0", "hand: c = 1 stays"},
+        {"312", "^1,1|牛顿法", "rgb@1.125,-0.75", "250,255,0", "hand: the tangent, a quarter on"},
+        {"312", "", "rgb@1.125,-0.25", "!250,255,0", "hand: not from (1, 0) to (1.5, −1)"},
+        {"312", "", "rgb@1.5,0.125", "250,255,0", "hand: the drop at x1 = 1.5"},
+        {"312", "", "rgb@1.5,0.25", "255,100,100", "hand: its dot at f(x1)"},
+        {"312", "", "rgb@1,-0.5", "!250,255,0", "hand: the midpoints' drops gone"},
+        {"312", "open|n增加*3", "n=", "4", "hand: 1 + 3"},
         {"312", "n减少", "n=", "3", "hand: 4 − 1"},
         {"312", "ε增加", "ε=", "0.000200", "hand: the script's 0.0001 × 2"},
         {"312", "ε减少*3", "ε=", "0.000025", "hand: 0.0002 × 0.5³"},

@@ -8,9 +8,12 @@ namespace {
 // script's 2, ×1.25 or ×0.8 a press; x is brought into [−P/2, P/2) (u = x
 // + 100P, less P·⌊u/P + 1/2⌋), so at x = 2: ch 0.5 = 1.1276 for P = 2.5,
 // ch 1.125 = 1.7024 for 3.125, ch 0.4 = 1.0811 for 1.6; (5.5, 1.9) lies
-// above the curve for all three. Page 360: (m, n, p) = (0.6, 0.8, 1) from
-// its script, 0.1 a press, three decimals; the plane through M = (1, 2,
-// 1.2) normal to them is the one plane the figure shows.
+// above the curve for all three; its third figure mirrors y = sh x in
+// y = x: M = (x0, sh x0) dropped to both axes, (sh x0, x0) too (sh 1.5 =
+// 2.1293, sh(−1) = −1.1752), the plot 125 pixels a unit across, 60 up, so
+// each point read is ten pixels or more from the curves and y = x. Page 360: (m, n, p) = (0.6, 0.8,
+// 1) from its script, 0.1 a press, three decimals; the plane through M = (1, 2, 1.2) normal to them
+// is the one plane the figure shows.
 PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
     Run({
         {"211", "周期增加", "ink@2,1.1276", "5.5,1.9", "py: P = 2.5, ch 0.5"},
@@ -23,8 +26,23 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
         {"211", "", "bare@2,1.0811", "5.5,1.9", "py: the curve of P = 1.6 has gone"},
         {"211", "^1,0.5", "ink@-3,0.5", "5.5,1.9", "hand: P = 2, a mark at 1 − 2·2 left of P"},
         {"211", "", "bare@-4,0.5", "5.5,1.9", "hand: the marks of the cursor at 0 gone"},
+        {"211", "", "ink@5,0.5", "5.5,1.9", "hand: and 1 + 2·2 right of P"},
+        {"211", "", "ink@3,0.5", "5.5,1.9", "hand: the first mark right of P"},
+        {"211", "", "bare@4,0.5", "5.5,1.9", "hand: none between, ch 0 = 1 above"},
+        {"211", "", "bare@5,1.75", "5.5,1.9", "py: the mark ends at ch(−1) = 1.5431"},
         {"211/2400", "^1.5,1", "ink@0.3,2.1293", "-2.5,2.5",
          "py: y = sh x, x0 = 1.5: the level y0 = sh 1.5 from the y axis"},
+        {"211/2400", "", "ink@2.1293,0.75", "-2.5,2.5", "py: the mirror's drop at x = y0"},
+        {"211/2400", "", "bare@2.1293,-0.6", "-2.5,2.5", "py: it ends on the x axis"},
+        {"211/2400", "", "ink@1.5,0.6", "-2.5,2.5", "hand: M's drop at x0, below sh⁻¹ 1.5"},
+        {"211/2400", "", "ink@0.5,1.5", "-2.5,2.5", "hand: the mirror's level y = x0"},
+        {"211/2400", "", "bare@-0.5,1.5", "-2.5,2.5", "hand: it starts on the y axis"},
+        {"211/2400", "", "bare@1.9,2.1293", "-2.5,2.5", "py: the level y0 ends at x0"},
+        {"211/2400", "^-1,0", "ink@-1.1752,-0.5", "-2.5,2.5", "py: x0 = −1, drop at y0 = sh(−1)"},
+        {"211/2400", "", "bare@-1.1752,0.5", "-2.5,2.5", "py: up to the axis only"},
+        {"211/2400", "", "ink@-0.5,-1", "-2.5,2.5", "hand: the mirror's level runs left"},
+        {"211/2400", "", "bare@0.5,-1", "-2.5,2.5", "hand: not right of the y axis"},
+        {"211/2400", "", "ink@-1,-0.6", "-2.5,2.5", "py: M's drop at x0 = −1"},
         {"360", "", "m=", "0.600", "the script"},
         {"360", "m增*3", "m=", "0.900", "hand: 0.6 + 0.3"},
         {"360", "m减", "m=", "0.800", "hand: 0.9 − 0.1"},
@@ -100,7 +118,9 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
 // 0.55 and 0.45 (pen RGB(255, 220, 0)); page 2101: its yellow and white
 // space lines, its vectors, box, polygon and arc where its script puts
 // them, the disc and the free vector from (1, 2.5, 2.5) toward the floor
-// point (1.2, 1.7, 0) picked, 0.8 of the way, the rest a line, the floor's
+// point (1.2, 1.7, 0) picked, 0.8 of the way, the rest a line; the arc
+// (0, 1.2 cos t, 1.2 sin t) for t from 0 to 1.59, from the y axis up to
+// the z axis and a step past it; the floor's
 // boundary arrows round [0.5, 2.5] × [0.5, 1.5] seen from (1.5, 1); page 214:
 // the supplement's fold button and the choice question of kind 4 (A to D,
 // B right).
@@ -151,6 +171,11 @@ PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
         {"2101", "", "rgb3@1.2,1.7,0", "255,0,0", "hand: the disc under the mouse"},
         {"2101", "", "rgb3@1.08,2.18,1.5", "255,120,255", "hand: 0.8 of the way, halfway"},
         {"2101", "", "rgb3@1.18,1.78,0.25", "0,150,255", "hand: the line past the arrow"},
+        {"2101", "", "rgb3@0,1.1761,0.2384", "255,255,255", "py: the arc at t 0.2, from y"},
+        {"2101", "", "rgb3@0,0.2384,1.1761", "255,255,255", "py: at t 1.3708, toward z"},
+        {"2101", "", "rgb3@0,-0.2139,1.1808", "!255,255,255", "py: t 1.75, past its end 1.59"},
+        {"2101", "", "rgb3@0,-0.8485,0.8485", "!255,255,255", "py: not from z toward −y"},
+        {"2101", "", "rgb3@0,1.9,1.6", "250,250,250", "hand: the triangle's base, a quarter"},
         {"214/2400", " 补 充 ", "?关闭补充", "", "hand: the opened supplement's own caption"},
         {"214/2400", "", "!E", "", "hand: kind 4 offers A to D only"},
     });
