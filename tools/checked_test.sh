@@ -5,7 +5,8 @@
 # pages, and a short GUI soak on a virtual display. With PEMRO_SWEEP_LONG=1
 # it also runs the long form of the state sweep on the normal build (the
 # smallest, the largest and a tall window, every step thirty times and back,
-# each pair of a figure's buttons): an hour or more, so not on every run.
+# each pair of a figure's buttons): about half an hour of processor time,
+# so not on every run.
 #   tools/checked_test.sh [JOBS]
 # PEMRO_FUZZ_SECONDS (60) and PEMRO_SOAK_CLICKS (1000) lengthen the runs.
 set -euo pipefail
