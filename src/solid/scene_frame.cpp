@@ -469,6 +469,15 @@ void CPemroView::SceneAxesFoot(double* ox, double* oy, double* oz) const {
     *oz = nearest(m_dZMin, m_dZMax);
 }
 
+void CPemroView::DrawSceneFloorAxes(CDC* pDC, const CString& xl, const CString& yl,
+                                    int yPlacement) {
+    double ox, oy, oz;
+    SceneAxesFoot(&ox, &oy, &oz);
+    AxisNamesHeld names(this);
+    if (oy < m_dYMax) DrawArrow3D(pDC, ox, oy, oz, ox, m_dYMax, oz, yPlacement, "", yl, m_crAxes);
+    if (ox < m_dXMax) DrawArrow3D(pDC, ox, oy, oz, m_dXMax, oy, oz, 1, "", xl, m_crAxes);
+}
+
 void CPemroView::DrawSceneAxes(CDC* pDC, const CString& xl, const CString& yl, const CString& zl) {
     double ox, oy, oz;
     SceneAxesFoot(&ox, &oy, &oz);
@@ -476,6 +485,5 @@ void CPemroView::DrawSceneAxes(CDC* pDC, const CString& xl, const CString& yl, c
     AxisNamesHeld names(this);
     if (oz < m_dZMax)
         DrawArrow3D(pDC, ox, oy, oz, ox, oy, m_dZMax, 1, origin ? "O" : "", zl, m_crAxes);
-    if (oy < m_dYMax) DrawArrow3D(pDC, ox, oy, oz, ox, m_dYMax, oz, 2, "", yl, m_crAxes);
-    if (ox < m_dXMax) DrawArrow3D(pDC, ox, oy, oz, m_dXMax, oy, oz, 1, "", xl, m_crAxes);
+    DrawSceneFloorAxes(pDC, xl, yl, 2);
 }

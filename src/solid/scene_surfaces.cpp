@@ -140,13 +140,7 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
             AxisNamesHeld names(this);
             if (m_dZMin <= g00 && g00 <= m_dZMax)
                 DrawArrow3D(pDC, 0, 0, g00, 0, 0, m_dZMax, 1, "", strZLabel, m_crAxes);
-            // On the box's floor where the z range leaves the origin out.
-            double ox, oy, oz;
-            SceneAxesFoot(&ox, &oy, &oz);
-            if (oy < m_dYMax)
-                DrawArrow3D(pDC, ox, oy, oz, ox, m_dYMax, oz, 1, "", strYLabel, m_crAxes);
-            if (ox < m_dXMax)
-                DrawArrow3D(pDC, ox, oy, oz, m_dXMax, oy, oz, 1, "", strXLabel, m_crAxes);
+            DrawSceneFloorAxes(pDC, strXLabel, strYLabel, 1);
         }
         // 4. Where the x axis comes out of the solid.
         if (m_dYMin * m_dYMax < 0 && m_dZMin * m_dZMax < 0 && x > 0 && !axisLeft) {

@@ -41,6 +41,9 @@
     // where the ranges leave it out.
     void DrawSceneAxes(CDC* pDC, const CString& xl, const CString& yl, const CString& zl);
     void SceneAxesFoot(double* ox, double* oy, double* oz) const;
+    // The y and x axes alone from that point: on the box's floor where the z
+    // range leaves the origin out.
+    void DrawSceneFloorAxes(CDC* pDC, const CString& xl, const CString& yl, int yPlacement);
     // The buttons and values of steps 8 to 12; TRUE when a density button
     // acted (the rest is drawn by the next pass).
     BOOL DrawSceneButtons(CDC* pDC, double dXFrom, double dXTo, double dYFrom, double dYTo);
