@@ -203,6 +203,9 @@ TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
                             {"366", {u8"水位时间曲线"}, 2, 0, widths},
                             {"309", {u8"参数t", u8"切线", u8"→"}, 0, 0, widths},
                             {"359", {u8"方式1", u8"λ增"}, 0, 0, widths},
+                            // A kept run of mesh grids is read only with the
+                            // coefficients it was computed from.
+                            {"360", {u8"m增"}, 0, 0, widths},
                             {"364", {u8"平行坐标面", u8"z=c", u8"上移"}, 0, 0, widths},
                             {"364", {u8"坐标面", u8"平行坐标面", u8"z=c", u8"增加"}, 0, 0, widths},
                             // The ball's run at its longest: at rest for most frames.

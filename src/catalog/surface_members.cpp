@@ -6,9 +6,13 @@
 #include "catalog/math/surfaces.h"
 #include "view/view.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -34,10 +38,124 @@ bool SameBits(double a, double b) {
 
 } // namespace
 
+// A scene's catalogue grids in the order its pass asked for them: a fine
+// mesh spends much of a repaint on its nodes' sines, and the next repaint of
+// an unchanged scene asks for the very same grids in the same order. A
+// record is the form, the sizes and the points, then the values; a form is
+// a function of these and the coefficients alone, so a record that matches
+// holds the bits the form would give. Read in order, a run streams through
+// memory where a table looked up by key would miss the cache at each cell.
+struct CPemroView::SurfacePass::GridTape {
+    catalog::SurfaceCoefs coefs;
+    std::vector<double> data;
+    std::uint64_t stamp = 0;
+};
+
+namespace {
+
+// Runs of at most 24 MB (a 2560-pixel scene's mesh fits), and 48 MB in all.
+constexpr size_t kMaxTapeValues = size_t(3) << 20;
+constexpr size_t kMaxTapesValues = 2 * kMaxTapeValues;
+constexpr size_t kMaxTapes = 4;
+constexpr size_t kRecordHead = 3;
+
+using Tape = CPemroView::SurfacePass::GridTape;
+
+struct GridTapes {
+    std::vector<std::unique_ptr<Tape>> tapes;
+    std::uint64_t tick = 0;
+};
+
+GridTapes& Tapes() {
+    thread_local GridTapes tapes;
+    return tapes;
+}
+
+void RecordHead(catalog::SurfaceGridFn fn, int nx, int ny, double* head) {
+    static_assert(sizeof fn == sizeof(double), "a form's address fills one value");
+    std::memcpy(&head[0], &fn, sizeof fn);
+    head[1] = nx, head[2] = ny;
+}
+
+// Whether the record at `at` is the grid of fn at these points; its values
+// follow the points.
+bool Holds(const std::vector<double>& data, size_t at, const double* head, const double* xs, int nx,
+           const double* ys, int ny) {
+    const size_t size = kRecordHead + size_t(nx) + size_t(ny) + size_t(nx) * size_t(ny);
+    if (data.size() < at + size) return false;
+    const double* r = data.data() + at;
+    return std::memcmp(r, head, kRecordHead * sizeof(double)) == 0 &&
+           std::memcmp(r + kRecordHead, xs, size_t(nx) * sizeof(double)) == 0 &&
+           std::memcmp(r + kRecordHead + nx, ys, size_t(ny) * sizeof(double)) == 0;
+}
+
+} // namespace
+
+void CPemroView::SurfacePass::FormGrid(catalog::SurfaceGridFn fn, const double* xs, int nx,
+                                       const double* ys, int ny, double* out, int stride) const {
+    if (nx <= 0 || ny <= 0 || stride < 1) {
+        fn(xs, nx, ys, ny, coefs, out, stride);
+        return;
+    }
+    const size_t count = size_t(nx) * size_t(ny);
+    const size_t size = kRecordHead + size_t(nx) + size_t(ny) + count;
+    double head[kRecordHead];
+    RecordHead(fn, nx, ny, head);
+    GridTapes& kept = Tapes();
+    if (!m_tape) {
+        // The pass's first grid: the run that starts with it, else a new one
+        // in place of the runs asked for least lately.
+        for (const auto& t : kept.tapes)
+            if (std::memcmp(&t->coefs, &coefs, sizeof coefs) == 0 &&
+                Holds(t->data, 0, head, xs, nx, ys, ny))
+                m_tape = t.get();
+        if (!m_tape) {
+            const auto total = [&kept] {
+                size_t n = 0;
+                for (const auto& t : kept.tapes) n += t->data.size();
+                return n;
+            };
+            while (!kept.tapes.empty() &&
+                   (kept.tapes.size() >= kMaxTapes || total() > kMaxTapesValues - kMaxTapeValues)) {
+                const auto oldest = std::min_element(
+                    kept.tapes.begin(), kept.tapes.end(),
+                    [](const auto& a, const auto& b) { return a->stamp < b->stamp; });
+                kept.tapes.erase(oldest);
+            }
+            kept.tapes.push_back(std::make_unique<GridTape>());
+            m_tape = kept.tapes.back().get();
+            m_tape->coefs = coefs;
+            m_recording = true;
+        }
+        m_tape->stamp = ++kept.tick;
+        m_tapeAt = 0;
+    }
+    std::vector<double>& data = m_tape->data;
+    if (!m_recording) {
+        if (Holds(data, m_tapeAt, head, xs, nx, ys, ny)) {
+            const double* values = data.data() + m_tapeAt + (size - count);
+            for (size_t k = 0; k < count; ++k) out[std::ptrdiff_t(k) * stride] = values[k];
+            m_tapeAt += size;
+            return;
+        }
+        // The scene changed from here on: the rest of the run goes.
+        data.resize(m_tapeAt);
+        m_recording = true;
+    }
+    // Computed as without the run, in the caller's layout, then recorded.
+    fn(xs, nx, ys, ny, coefs, out, stride);
+    if (data.size() + size > kMaxTapeValues) return;
+    data.insert(data.end(), head, head + kRecordHead);
+    data.insert(data.end(), xs, xs + nx);
+    data.insert(data.end(), ys, ys + ny);
+    for (size_t k = 0; k < count; ++k) data.push_back(out[std::ptrdiff_t(k) * stride]);
+    m_tapeAt = data.size();
+}
+
 CPemroView::SurfacePass::SurfacePass(CPemroView& v)
-    : view(v), active(DrawingCachesEnabled() && !v.m_pSurfacePass) {
+    : view(v), active(DrawingCachesEnabled() && !v.m_pSurfacePass),
+      coefs(active ? SurfaceCoefsOf(v) : catalog::SurfaceCoefs()) {
     if (!active) return;
-    coefs = SurfaceCoefsOf(v);
     v.m_pSurfacePass = this;
 }
 

@@ -34,7 +34,9 @@ struct CPemroView::SurfacePass {
 
     CPemroView& view;
     const bool active;
-    catalog::SurfaceCoefs coefs;
+    // Fixed for the pass: the kept grids are matched on them once, at its
+    // first grid.
+    const catalog::SurfaceCoefs coefs;
 
     // The grid a mesh lays over its cells, kept with what it was laid out
     // from: the cells of one mesh mostly share their size, and the layout
@@ -47,6 +49,13 @@ struct CPemroView::SurfacePass {
     };
     GridLayout gridLayout;
 
+    // fn's grid with the pass's coefficients as fn computes it, or as it
+    // computed it in an earlier pass that asked for the same grids in the
+    // same order.
+    void FormGrid(catalog::SurfaceGridFn fn, const double* xs, int nx, const double* ys, int ny,
+                  double* out, int stride) const;
+    struct GridTape;
+
 private:
     struct Expansion {
         bool known = false;
@@ -55,6 +64,11 @@ private:
         catalog::TaylorCoefs coefs;
     };
     Expansion m_expansion[2];
+    // The kept run of grids this pass reads from, or records once it asks
+    // for one the run does not hold next.
+    mutable GridTape* m_tape = nullptr;
+    mutable size_t m_tapeAt = 0;
+    mutable bool m_recording = false;
 };
 
 class CPemroView::SurfacePass::Sampler {
@@ -81,7 +95,7 @@ public:
     // j < ny, row after row: a catalogue form's whole grid at once.
     void Grid(const double* xs, int nx, const double* ys, int ny, double* out, int stride) const {
         if (m_kind == kForm) {
-            m_grid(xs, nx, ys, ny, m_pass->coefs, out, stride);
+            m_pass->FormGrid(m_grid, xs, nx, ys, ny, out, stride);
             return;
         }
         for (int i = 0; i < nx; ++i)
