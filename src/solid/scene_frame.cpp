@@ -234,13 +234,27 @@ void CPemroView::DrawStageFills(CDC* pDC) {
     // would otherwise hold the pass.
     const long wallColumns =
         k > 0 ? steps::CountDown(X0, X0 - m_nProjScaleX * k, 1, kMaxWallColumns, false) : 0;
+    // Neighbouring columns share a pixel column, each pixel of it once: the
+    // rows of both where they meet, which at 3 rows or more is unless the
+    // shear steps down further than that.
+    int lastD = 0;
     for (long i = 0; i < wallColumns; ++i) {
         const double u = X0 - double(i);
         const int d = int((X0 - u) / k), xi = int(u);
-        if (Y0 - T >= 3)
-            FillRectPx(pDC, xi - 1, T + d - 1, xi + 1, Y0 + d + 1, wall);
-        else
+        if (Y0 - T < 3) {
             DrawLinePxB(pDC, 0, xi, Y0 + d, xi, T + d, wall);
+            continue;
+        }
+        // Pixel column xi: this column's rows and, but for the first, the
+        // last one's, whose left pixel column it is.
+        if (i == 0 || d - lastD > Y0 - T + 2) {
+            FillRectPx(pDC, xi, T + d - 1, xi + 1, Y0 + d + 1, wall);
+            if (i > 0) FillRectPx(pDC, xi, T + lastD - 1, xi + 1, Y0 + lastD + 1, wall);
+        } else {
+            FillRectPx(pDC, xi, T + lastD - 1, xi + 1, Y0 + d + 1, wall);
+        }
+        if (i + 1 == wallColumns) FillRectPx(pDC, xi - 1, T + d - 1, xi, Y0 + d + 1, wall);
+        lastD = d;
     }
     // The floor row by row; a one-pixel line drawn rightward leaves out its
     // end pixel.
