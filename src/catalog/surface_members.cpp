@@ -49,6 +49,8 @@ struct CPemroView::SurfacePass::GridTape {
     catalog::SurfaceCoefs coefs;
     std::vector<double> data;
     std::uint64_t stamp = 0;
+    // Passes reading or recording it: a run in use is never dropped.
+    int users = 0;
 };
 
 namespace {
@@ -106,7 +108,7 @@ void CPemroView::SurfacePass::FormGrid(catalog::SurfaceGridFn fn, const double* 
         // The pass's first grid: the run that starts with it, else a new one
         // in place of the runs asked for least lately.
         for (const auto& t : kept.tapes)
-            if (std::memcmp(&t->coefs, &coefs, sizeof coefs) == 0 &&
+            if (t->users == 0 && std::memcmp(&t->coefs, &coefs, sizeof coefs) == 0 &&
                 Holds(t->data, 0, head, xs, nx, ys, ny))
                 m_tape = t.get();
         if (!m_tape) {
@@ -115,11 +117,13 @@ void CPemroView::SurfacePass::FormGrid(catalog::SurfaceGridFn fn, const double* 
                 for (const auto& t : kept.tapes) n += t->data.size();
                 return n;
             };
-            while (!kept.tapes.empty() &&
-                   (kept.tapes.size() >= kMaxTapes || total() > kMaxTapesValues - kMaxTapeValues)) {
-                const auto oldest = std::min_element(
-                    kept.tapes.begin(), kept.tapes.end(),
-                    [](const auto& a, const auto& b) { return a->stamp < b->stamp; });
+            while (kept.tapes.size() >= kMaxTapes || total() > kMaxTapesValues - kMaxTapeValues) {
+                auto oldest = kept.tapes.end();
+                for (auto t = kept.tapes.begin(); t != kept.tapes.end(); ++t)
+                    if ((*t)->users == 0 &&
+                        (oldest == kept.tapes.end() || (*t)->stamp < (*oldest)->stamp))
+                        oldest = t;
+                if (oldest == kept.tapes.end()) break;
                 kept.tapes.erase(oldest);
             }
             kept.tapes.push_back(std::make_unique<GridTape>());
@@ -128,6 +132,7 @@ void CPemroView::SurfacePass::FormGrid(catalog::SurfaceGridFn fn, const double* 
             m_recording = true;
         }
         m_tape->stamp = ++kept.tick;
+        ++m_tape->users;
         m_tapeAt = 0;
     }
     std::vector<double>& data = m_tape->data;
@@ -139,7 +144,7 @@ void CPemroView::SurfacePass::FormGrid(catalog::SurfaceGridFn fn, const double* 
             return;
         }
         // The scene changed from here on: the rest of the run goes.
-        data.resize(m_tapeAt);
+        data.resize(std::min(m_tapeAt, data.size()));
         m_recording = true;
     }
     // Computed as without the run, in the caller's layout, then recorded.
@@ -160,6 +165,7 @@ CPemroView::SurfacePass::SurfacePass(CPemroView& v)
 }
 
 CPemroView::SurfacePass::~SurfacePass() {
+    if (m_tape) --m_tape->users;
     if (active) view.m_pSurfacePass = nullptr;
 }
 
