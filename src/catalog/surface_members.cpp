@@ -194,6 +194,7 @@ CPemroView::SurfacePass::Sampler::Sampler(CPemroView& v, int which, int k)
         m_kind = kForm, m_pass = pass;
         m_form = catalog::SurfaceFormOf(k, which != 0);
         m_grid = catalog::SurfaceGridOf(k, which != 0);
+        m_costly = catalog::SurfaceFormIsCostly(k);
         return;
     }
     const int expanded = which == 0 ? v.m_nSurfaceUpper : v.m_nSurfaceLower;

@@ -95,7 +95,12 @@ public:
     // j < ny, row after row: a catalogue form's whole grid at once.
     void Grid(const double* xs, int nx, const double* ys, int ny, double* out, int stride) const {
         if (m_kind == kForm) {
-            m_pass->FormGrid(m_grid, xs, nx, ys, ny, out, stride);
+            // A form of a few multiplications computes faster than a kept
+            // grid is checked and read.
+            if (m_costly)
+                m_pass->FormGrid(m_grid, xs, nx, ys, ny, out, stride);
+            else
+                m_grid(xs, nx, ys, ny, m_pass->coefs, out, stride);
             return;
         }
         for (int i = 0; i < nx; ++i)
@@ -111,6 +116,7 @@ private:
     const SurfacePass* m_pass = nullptr;
     catalog::SurfaceFormFn m_form = nullptr;
     catalog::SurfaceGridFn m_grid = nullptr;
+    bool m_costly = false;
     double m_x0 = 0, m_y0 = 0;
     // Only an expansion holds coefficients: a mesh builds two samplers a
     // cell, most of them forms.

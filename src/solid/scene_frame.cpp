@@ -218,6 +218,38 @@ void CPemroView::ZoomSceneBox() {
     m_nFigureRight = box.right, m_nFigureBottom = box.bottom;
 }
 
+namespace {
+
+// The wall's columns (column i two pixels wide, x0 − i − 1..x0 − i, from
+// row top + shear[i] − 1 to row bottom + shear[i]) in one colour. The shear
+// grows along the columns, so where neighbours overlap each row of the wall
+// is one span: painted row by row, each pixel once, rather than the many
+// short rows of its columns.
+void PaintWall(CPemroView& v, CDC* pDC, int x0, int top, int bottom, const std::vector<int>& shear,
+               COLORREF colour) {
+    const int n = int(shear.size());
+    for (int i = 1; i < n; ++i)
+        if (shear[size_t(i)] - shear[size_t(i - 1)] > bottom - top + 2) {
+            // Steps down past the column before: column by column.
+            for (int c = 0; c < n; ++c)
+                v.FillRectPx(pDC, x0 - c - 1, top + shear[size_t(c)] - 1, x0 - c + 1,
+                             bottom + shear[size_t(c)] + 1, colour);
+            return;
+        }
+    // Pixel column x0 − j lies in columns j − 1 and j: from the first's top
+    // row to the second's bottom one.
+    const auto first = [&](int j) { return top + shear[size_t(std::max(j - 1, 0))] - 1; };
+    const auto end = [&](int j) { return bottom + shear[size_t(std::min(j, n - 1))] + 1; };
+    int lo = 0, hi = 0;
+    for (int y = first(0); y < end(n); ++y) {
+        while (lo <= n && end(lo) <= y) ++lo;
+        while (hi < n && first(hi + 1) <= y) ++hi;
+        if (lo <= hi) v.FillRectPx(pDC, x0 - hi, y, x0 - lo + 1, y + 1, colour);
+    }
+}
+
+} // namespace
+
 void CPemroView::DrawStageFills(CDC* pDC) {
     const int L = m_nFigureLeft, T = m_nFigureTop, R = m_nFigureRight, B = m_nFigureBottom;
     const int X0 = m_nProjOriginX, Y0 = m_nProjOriginY, ch = m_nBaseCharHeight;
@@ -234,28 +266,14 @@ void CPemroView::DrawStageFills(CDC* pDC) {
     // would otherwise hold the pass.
     const long wallColumns =
         k > 0 ? steps::CountDown(X0, X0 - m_nProjScaleX * k, 1, kMaxWallColumns, false) : 0;
-    // Neighbouring columns share a pixel column, each pixel of it once: the
-    // rows of both where they meet, which at 3 rows or more is unless the
-    // shear steps down further than that.
-    int lastD = 0;
+    std::vector<int> shear(size_t(std::max(0L, wallColumns)));
     for (long i = 0; i < wallColumns; ++i) {
         const double u = X0 - double(i);
         const int d = int((X0 - u) / k), xi = int(u);
-        if (Y0 - T < 3) {
-            DrawLinePxB(pDC, 0, xi, Y0 + d, xi, T + d, wall);
-            continue;
-        }
-        // Pixel column xi: this column's rows and, but for the first, the
-        // last one's, whose left pixel column it is.
-        if (i == 0 || d - lastD > Y0 - T + 2) {
-            FillRectPx(pDC, xi, T + d - 1, xi + 1, Y0 + d + 1, wall);
-            if (i > 0) FillRectPx(pDC, xi, T + lastD - 1, xi + 1, Y0 + lastD + 1, wall);
-        } else {
-            FillRectPx(pDC, xi, T + lastD - 1, xi + 1, Y0 + d + 1, wall);
-        }
-        if (i + 1 == wallColumns) FillRectPx(pDC, xi - 1, T + d - 1, xi, Y0 + d + 1, wall);
-        lastD = d;
+        shear[size_t(i)] = d;
+        if (Y0 - T < 3) DrawLinePxB(pDC, 0, xi, Y0 + d, xi, T + d, wall);
     }
+    if (Y0 - T >= 3 && wallColumns > 0) PaintWall(*this, pDC, X0, T, Y0, shear, wall);
     // The floor row by row; a one-pixel line drawn rightward leaves out its
     // end pixel.
     const long floorRows = steps::Count(Y0, B, 1, kMaxWallColumns, false);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <iterator>
 #include <utility>
 
 namespace catalog {
@@ -183,6 +184,11 @@ SurfaceFormFn SurfaceFormOf(int k, bool lower) {
 
 SurfaceGridFn SurfaceGridOf(int k, bool lower) {
     return kGrids[lower ? 1 : 0][size_t(FormSlot(k))];
+}
+
+bool SurfaceFormIsCostly(int k) {
+    static constexpr int kCostly[] = {4, 5, 7, 8, 9, 12, 13, 16, 23};
+    return std::find(std::begin(kCostly), std::end(kCostly), k) != std::end(kCostly);
 }
 
 TaylorCoefs ComputeTaylorCoefs(double (*f)(void* ctx, double x, double y), void* ctx, double x0,

@@ -46,6 +46,9 @@ using SurfaceGridFn = void (*)(const double* xs, int nx, const double* ys, int n
                                const SurfaceCoefs& cf, double* out, int stride);
 SurfaceFormFn SurfaceFormOf(int k, bool lower);
 SurfaceGridFn SurfaceGridOf(int k, bool lower);
+// Whether form k evaluates a sine, an exponential or a power at each point,
+// which costs many times the multiplications of the other forms.
+bool SurfaceFormIsCostly(int k);
 
 // The Taylor polynomial of degree n at t = 1 of φ about t = 0, the derivatives
 // by central differences with h = 0.001. n is capped at kMaxTaylorOrder, the
