@@ -5,7 +5,7 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 (--fresh: the second list, P2; --third: the third, P3; --fourth: P4;
 --fifth: P5; --sixth: P6; --seventh: P7; --eighth: P8; --ninth: P9;
 --tenth: P10; --eleventh: P11; --twelfth: P12; --thirteenth: P13;
---fourteenth: P14)
+--fourteenth: P14; --fifteenth: P15)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -1260,6 +1260,115 @@ P14 = [
  ("src/calculus/ball_curve.cpp", "\"t:\", 3, m_dTimeT, c);", "\"t:\", 2, m_dTimeT, c);", "R"),
 ]
 
+# A fifteenth set (--fifteenth), written apart from the tests: each row says
+# the page and the presses or state where the slip shows.
+P15 = [
+ # calculus
+ # page 308 (secant and tangent), a click on the curve: the level line from M ends on the y axis at y0
+ ("src/calculus/tangent.cpp", "if (nDropToYAxis == 1) DrawLineWorld(pDC, x0, y0, 0, y0, colour);", "if (nDropToYAxis == 1) DrawLineWorld(pDC, x0, y0, 0, 0, colour);", "D"),
+ # page 330 (the integral mean value) at its first state: the level y = μ in the first-derivative colour, as its strips
+ ("src/calculus/mean_value.cpp", "DrawLineWorld(pDC, m_dXMin, mu, m_dXMax, mu, m_crFirstDerivative);", "DrawLineWorld(pDC, m_dXMin, mu, m_dXMax, mu, m_crSecondDerivative);", "D"),
+ # page 382 (the ball on a surface), h增: the step doubles
+ ("src/calculus/ball_surface.cpp", "if (TextButton(pDC, xs[5], ys[5], Gbk(kRow[5]))) m_dOdeStep *= 2;", "if (TextButton(pDC, xs[5], ys[5], Gbk(kRow[5]))) m_dOdeStep *= 1.5;", "B"),
+ # page 381 (the ball on a curve), 初速增: the initial speed up by one
+ ("src/calculus/ball_curve.cpp", "{u8\"初速增\", &CPemroView::m_dY0, 1, 0},", "{u8\"初速增\", &CPemroView::m_dY0, 2, 0},", "B"),
+ # page 381, 初速增: the initial speed at three decimals
+ ("src/calculus/ball_curve.cpp", "DrawLabelValue(pDC, c1, row(1), Gbk(u8\"初始速:\"), 3, m_dY0, c);", "DrawLabelValue(pDC, c1, row(1), Gbk(u8\"初始速:\"), 2, m_dY0, c);", "R"),
+ # page 315 (Taylor's formula), n增加: the number of terms n as it stands
+ ("src/calculus/taylor.cpp", "Gbk(u8\"级数项数n=\"), 0, n, 5);", "Gbk(u8\"级数项数n=\"), 0, n + 1, 5);", "R"),
+ # page 347 (pumping water out), a click in the plot: the vessel's rim at the level B
+ ("src/calculus/vessels.cpp", "DrawArcWorld(pDC, cx, B, rb, 0.1 * rb, 0.0, kRimTo, m_crFirstDerivative);", "DrawArcWorld(pDC, cx, C, rb, 0.1 * rb, 0.0, kRimTo, m_crFirstDerivative);", "D"),
+ # page 370 (attraction), a click on the curve: the element at (u, f(u)) on y=f(x)
+ ("src/calculus/vessels.cpp", "const double px = alongY ? fu : u, py = alongY ? u : fu;", "const double px = alongY ? u : fu, py = alongY ? fu : u;", "S"),
+ # solid
+ # page 341 (cylindrical coordinates), 体元 then a click on the floor: the outer column below the element in the fill colour
+ ("src/solid/volume_elements.cpp", "DrawCylVolumeElement(pDC, theta0, r0, dTheta, dR, 0, zE, m_crDefaultFill);", "DrawCylVolumeElement(pDC, theta0, r0, dTheta, dR, 0, zE, m_crDefaultPen);", "D"),
+ # page 343 (spherical coordinates), 体元 then a click on the floor: the second radius goes to (r0, θ0, φ0), θ before φ
+ ("src/solid/volume_elements.cpp", "const solid::Vec3 b = solid::SphericalPoint(r0, t0, p0);", "const solid::Vec3 b = solid::SphericalPoint(r0, p0, t0);", "S"),
+ # page 345 (partial derivatives), a click in the scene: the tangent line in the plane y = y0 in the pen colour
+ ("src/solid/partials.cpp", "dot(x, y0, EvalSurfaceG(x, y0, kQuadricForm), m_crDefaultPen);", "dot(x, y0, EvalSurfaceG(x, y0, kQuadricForm), m_crCurveSetting);", "D"),
+ # page 342 (the area element), 有向 then a click: the normal leans by ∂z/∂x along x and ∂z/∂y along y
+ ("src/solid/field_elements.cpp", "const double p = (f(x0 + 0.0001, y0) - z0) * 10000, q = (f(x0, y0 + 0.0001) - z0) * 10000;", "const double p = (f(x0, y0 + 0.0001) - z0) * 10000, q = (f(x0 + 0.0001, y0) - z0) * 10000;", "S"),
+ # page 342, 椭圆 then 矩形 and a click: the element is a rectangle again
+ ("src/solid/field_elements.cpp", "if (TextButton(pDC, bx, T, Gbk(u8\"矩形\"))) m_nDemoOption2 = 1;", "if (TextButton(pDC, bx, T, Gbk(u8\"矩形\"))) m_nDemoOption2 = 2;", "B"),
+ # page 321 (double integrals), 近似和 and a click in the scene: the approximate volume in the curve colour
+ ("src/solid/scene_surfaces.cpp", "grid.cx * grid.cy * sum,\n                             m_crCurveSetting);", "grid.cx * grid.cy * sum,\n                             m_crFirstDerivative);", "R"),
+ # pages 365 and 603 (solids), 按y型: the section y = c
+ ("src/solid/solid_cut.cpp", "m_nSectionPlane = 2;\n        m_dDirN = (m_dYMin + m_dYMax) / 2;", "m_nSectionPlane = 1;\n        m_dDirN = (m_dYMin + m_dYMax) / 2;", "B"),
+ # stats
+ # page 212, the binomial figure, n减: n less by one step
+ ("src/stats/discrete_demo.cpp", "StepCount(m_nSavedCountN, -step);\n    if (hit(88, T().pUp))", "StepCount(m_nSavedCountN, -2 * step);\n    if (hit(88, T().pUp))", "B"),
+ # page 212, the normal density, σ增: σ rises, μ stays
+ ("src/stats/continuous_demo.cpp", "change(&m_dSavedSigma, 2);", "change(&m_dSavedMu, 2);", "B"),
+ # page 212, any density at its first state: the legend's second stroke in the first-derivative colour
+ ("src/stats/continuous_demo.cpp", "DrawLineWorld(pDC, StatsX(0.075), StatsY(0.15), StatsX(0.1), StatsY(0.15), m_crFirstDerivative);", "DrawLineWorld(pDC, StatsX(0.075), StatsY(0.15), StatsX(0.1), StatsY(0.15), m_crDefaultPen);", "D"),
+ # page 212, the hypergeometric figure at its first state: the probabilities' dots in the pen colour
+ ("src/stats/discrete_demo.cpp", "                     kDotRadius, m_crDefaultPen, m_crDefaultPen);", "                     kDotRadius, m_crCurveSetting, m_crCurveSetting);", "D"),
+ # page 202, the first estimate at its first state: the sample's dots in the fill colour
+ ("src/stats/interval_demo.cpp", "kDotRadius, kDotRadius,\n                         m_crDefaultFill, m_crDefaultFill);", "kDotRadius, kDotRadius,\n                         m_crFirstDerivative, m_crFirstDerivative);", "D"),
+ # page 212, a density with 期望 shown: the expectation's read-out in the curve colour
+ ("src/stats/continuous_demo.cpp", "DrawLabelValue(pDC, StatsX(0.3), y, r.label, r.decimals, r.value, m_crCurveSetting);", "DrawLabelValue(pDC, StatsX(0.3), y, r.label, r.decimals, r.value, m_crFirstDerivative);", "R"),
+ # page 202, the first estimate (t, n=10) at its first state: the quantile t(n-1) at three decimals
+ ("src/stats/interval_demo.cpp", "Label(v, pDC, StatsX(0.25), StatsY(0), u8\"        )=\", 3, r.q2,", "Label(v, pDC, StatsX(0.25), StatsY(0), u8\"        )=\", 2, r.q2,", "R"),
+ # page 202, the first test, 左侧: the region shaded up to its upper end q, not to the plot's edge
+ ("src/stats/test_demo.cpp", "const double hi = std::isfinite(t.hi) ? t.hi : m_dXMax;", "const double hi = std::isfinite(t.lo) ? t.hi : m_dXMax;", "S"),
+ # numeric
+ # page 213 (QR), P增加: the shift up by one step
+ ("src/numeric/qr_demo.cpp", "Gbk(u8\"P增加\"), m_crCurveSetting)) {\n        m_dStepH += m_dParamStep;", "Gbk(u8\"P增加\"), m_crCurveSetting)) {\n        m_dStepH += 2 * m_dParamStep;", "B"),
+ # page 204 (power method), 下一步 twice: each row's vector x1, x2, x3 in order
+ ("src/numeric/power_demo.cpp", "DrawLabelValue(pDC, m_dXMin + i * colW, y, \"\", m_nDecimals, row.v[i],", "DrawLabelValue(pDC, m_dXMin + i * colW, y, \"\", m_nDecimals, row.v[n - 1 - i],", "S"),
+ # page 213, SQR then 下一步: the columns found so far, below the matrix, in the first-derivative colour
+ ("src/numeric/qr_demo.cpp", "if (j < r->lowerColumns) cell(i, j, true, r->lower[i][j], m_crFirstDerivative);", "if (j < r->lowerColumns) cell(i, j, true, r->lower[i][j], m_crSecondDerivative);", "R"),
+ # page 201 (elimination), 下一步 until solved: the solution row x1, x2, x3 in order
+ ("src/numeric/gauss_demo.cpp", "DrawLabelValue(pDC, cellX(j), rowY(r.m + 1), \"\", m_nDecimals, r.x[j],", "DrawLabelValue(pDC, cellX(j), rowY(r.m + 1), \"\", m_nDecimals, r.x[r.n - 1 - j],", "S"),
+ # page 204 (power method), 平移法 then P增加: the shift up by one step
+ ("src/numeric/power_demo.cpp", "if (button(11, u8\"P增加\")) {\n            m_dStepH += m_dParamStep;", "if (button(11, u8\"P增加\")) {\n            m_dStepH += 2 * m_dParamStep;", "B"),
+ # page 205 (iterations), 下一步: the iteration count beside each row
+ ("src/numeric/iterative_demo.cpp", "DrawLabelValue(pDC, colX(n), y, \"  \", 0, r->rows[k].number, m_crCurveSetting);", "DrawLabelValue(pDC, colX(n), y, \"  \", 0, r->rows[k].number + 1, m_crCurveSetting);", "R"),
+ # page 465, 三次样条插值 then 显示多项式: each piece's a at three decimals
+ ("src/numeric/spline_demo.cpp", "DrawLabelValue(pDC, m_dXMin, py, \"\", 3, k[3], m_crCurveSetting);", "DrawLabelValue(pDC, m_dXMin, py, \"\", 2, k[3], m_crCurveSetting);", "R"),
+ # page 465, 线性插值 then 显示Ii: the last hat function in its own palette colour
+ ("src/numeric/interpolation_demo.cpp", "DrawLineWorld(pDC, x[n - 1], 0, x[n], 1, m_acrPalette[n]);", "DrawLineWorld(pDC, x[n - 1], 0, x[n], 1, m_acrPalette[n - 1]);", "D"),
+ # page 313 (Newton's method), 弦截法 then a click: each secant runs from (x1, f1) to (x2, f(x2))
+ ("src/numeric/root_demo.cpp", "DrawLineWorld(pDC, x2, f2, x1, f1, line);", "DrawLineWorld(pDC, x2, 0, x1, f1, line);", "D"),
+ # catalog
+ # page 503 (the hyperbola), 实轴y then 实轴x: the real axis back on x
+ ("src/catalog/classical_curves.cpp", "if (ClassicalButton(pDC, 4, u8\"实轴x\", bx)) m_dDemoVariant = 1.0;", "if (ClassicalButton(pDC, 4, u8\"实轴x\", bx)) m_dDemoVariant = -1.0;", "B"),
+ # page 503, a增: a up by one step
+ ("src/catalog/classical_curves.cpp", "u8\"实轴y\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirM += kParamStep;", "u8\"实轴y\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirM += 2 * kParamStep;", "B"),
+ # page 504 (the parabola), a减: a down, not up
+ ("src/catalog/classical_curves.cpp", "u8\"左右\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirM += kParamStep;\n    if (ClassicalButton(pDC, 1, u8\"a减\", bx)) m_dDirM -= kParamStep;", "u8\"左右\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirM += kParamStep;\n    if (ClassicalButton(pDC, 1, u8\"a减\", bx)) m_dDirM += kParamStep;", "B"),
+ # page 501 (the circle), a click in the plot: the radius to the origin in the pen colour
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, x, y, 0.0, 0.0, m_crDefaultPen);", "DrawLineWorld(pDC, x, y, 0.0, 0.0, m_crDefaultFill);", "D"),
+ # page 508 (the cycloid), a click in the plot: the tracing point's dot in the pen colour
+ ("src/catalog/classical_curves.cpp", "DrawDotWorld(pDC, x, y, kDotRadius, kDotRadius, pen, pen);", "DrawDotWorld(pDC, x, y, kDotRadius, kDotRadius, fill, fill);", "D"),
+ # page 503, a增: the asymptotes' slope b/a
+ ("src/catalog/classical_curves.cpp", "const double slope = b / (std::fabs(a) + 0.01);", "const double slope = a / (std::fabs(b) + 0.01);", "S"),
+ # page 507 (the lemniscate), a click in the plot: the product of the distances to F1 and to F2
+ ("src/catalog/classical_curves.cpp", "std::hypot(px - f1.x, py - f1.y) * std::hypot(px - f2.x, py - f2.y);", "std::hypot(px - f1.x, py - f1.y) * std::hypot(px - f1.x, py - f2.y);", "S"),
+ # page 510 (the cardioid), a click in the plot: the line from M=(x, y) to the origin
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, px, py, 0.0, 0.0, fill);", "DrawLineWorld(pDC, py, px, 0.0, 0.0, fill);", "S"),
+ # script
+ # page 2100, InnerPoint (the first, with buttons), 半径减: the disc takes the button's radius
+ ("src/script/annotation_vectors.cpp", "ScaleStepH(0.8);\n            m_nDemoOption = 1;", "ScaleStepH(0.8);\n            m_nDemoOption = 0;", "B"),
+ # page 356 (point to plane), LINE3 mode 1: the foot's dot on the plane, at f.z
+ ("src/script/annotation_lines.cpp", "DrawDotProjected(pDC, f.x, f.y, f.z, kDotRadius, kDotRadius, m_crDefaultPen, m_crDefaultFill);", "DrawDotProjected(pDC, f.x, f.y, z0, kDotRadius, kDotRadius, m_crDefaultPen, m_crDefaultFill);", "D"),
+ # page 358 (line and line), LINE3 at its first state: the line runs along (m, n, p), n along y
+ ("src/script/annotation_lines.cpp", "py = y0 + s * n, pz = z0 + s * p;", "py = y0 + s * p, pz = z0 + s * n;", "S"),
+ # page 360 (point to line) at its first state: the parallelogram's side from M ends at M - e
+ ("src/script/annotation_lines.cpp", "DrawArrow3D(pDC, pm.x, pm.y, pm.z, pm.x - ex, pm.y - ey, pm.z - ez, 0, \"\", \"\", m_crDefaultPen);", "DrawArrow3D(pDC, pm.x, pm.y, pm.z, pm.x - ex, pm.y - ey, pm.z + ez, 0, \"\", \"\", m_crDefaultPen);", "D"),
+ # page 356, n增: n= in the pen colour
+ ("src/script/annotation_lines.cpp", "\"n=\", 3, m_dDirN,\n                     m_crDefaultPen);", "\"n=\", 3, m_dDirN,\n                     m_crCurveSetting);", "R"),
+ # page 2100, LINE2, θ增: q= in the pen colour
+ ("src/script/annotation_lines.cpp", "\"q=\", 3, std::sin(m_dRotationAngle),\n                   m_crDefaultPen);", "\"q=\", 3, std::sin(m_dRotationAngle),\n                   m_crCurveSetting);", "R"),
+ # page 2100, BoxLine, a click in the box: the chord from Q1 to Q2
+ ("src/script/annotation_planes.cpp", "DrawLineWorld(pDC, q1x, q1y, q2x, q2y, m_crPen);", "DrawLineWorld(pDC, q1x, q1y, q2x, q1y, m_crPen);", "D"),
+ # page 306, Chord, a click on the curve: A's dot at (ax, f(ax))
+ ("src/script/annotation_calculus.cpp", "DrawDotWorld(pDC, ax, ay, r, r, m_crPen, m_crFill);", "DrawDotWorld(pDC, ay, ax, r, r, m_crPen, m_crFill);", "S"),
+ # page 369, the second figure (osculating circle), a click on the curve: M's dot at (x, y)
+ ("src/script/annotation_calculus.cpp", "DrawDotWorld(pDC, x, y, kMarkRadius, kMarkRadius, m_crSecondDerivative, m_crSecondDerivative);", "DrawDotWorld(pDC, y, x, kMarkRadius, kMarkRadius, m_crSecondDerivative, m_crSecondDerivative);", "S"),
+]
+
 
 def run(cmd, cwd, **kw):
     return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
@@ -1321,7 +1430,8 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
     args = sys.argv[2:]
-    plants = (P14 if "--fourteenth" in args else
+    plants = (P15 if "--fifteenth" in args else
+              P14 if "--fourteenth" in args else
               P13 if "--thirteenth" in args else
               P12 if "--twelfth" in args else P11 if "--eleventh" in args else
               P10 if "--tenth" in args else P9 if "--ninth" in args else
@@ -1366,7 +1476,7 @@ def changed_lines(text, old, new):
 
 
 def check(root, plants, picks):
-    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10, P11, P12, P13, P14]
+    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10, P11, P12, P13, P14, P15]
     earlier = {}
     for other in lists:
         if other is plants:
