@@ -512,7 +512,7 @@ void CPemroView::DrawPagePass(CDC* pDC) {
     m_bNoteScreenFigures = !m_bPrintMode && !pDC->IsPrinting() && !m_bRecordPrintFigures &&
                            m_nClipBottom - m_nClipTop >= client.Height();
     m_aNotedFigureBands.clear();
-    m_nDrawnFigureBand = -1;
+    m_nDrawnFigureBand = m_nLastNotedBand = -1;
     m_bShowRecordText = 1;
     m_bBeforeFigure = 1;
     m_bZoomTaken = FALSE;

@@ -176,6 +176,7 @@ public:
     void KeepScreenFigures();
     // The band of the figure drawing now reaches up as far as its labels do.
     int m_nDrawnFigureBand = -1;
+    int m_nLastNotedBand = -1; // the band the last NoteScreenFigure kept, if it did
     void NoteDrawnFigureTop();
     int m_nInitialPageLines = 0;
     CSize m_sizeScrollTotal;
