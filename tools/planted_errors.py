@@ -5,7 +5,7 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 (--fresh: the second list, P2; --third: the third, P3; --fourth: P4;
 --fifth: P5; --sixth: P6; --seventh: P7; --eighth: P8; --ninth: P9;
 --tenth: P10; --eleventh: P11; --twelfth: P12; --thirteenth: P13;
---fourteenth: P14; --fifteenth: P15)
+--fourteenth: P14; --fifteenth: P15; --sixteenth: P16)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -1369,6 +1369,123 @@ P15 = [
  ("src/script/annotation_calculus.cpp", "DrawDotWorld(pDC, x, y, kMarkRadius, kMarkRadius, m_crSecondDerivative, m_crSecondDerivative);", "DrawDotWorld(pDC, y, x, kMarkRadius, kMarkRadius, m_crSecondDerivative, m_crSecondDerivative);", "S"),
 ]
 
+# A sixteenth set (--sixteenth), written apart from the tests: each row says
+# on which sample page, and after which presses, the slip shows.
+P16 = [
+ # calculus
+ # the Calculus1 pages (319-325), 增量与微分, cursor in the plot, dx减少: dx halves
+ ("src/calculus/integrals.cpp", "m_dStepH = std::max(m_dStepH / 2, kMinStepH);", "m_dStepH = std::max(m_dStepH / 4, kMinStepH);", "B"),
+ # pages 300-305, the limit definition figure, δ减少: δ shrinks by one factor
+ ("src/calculus/epsilon_delta.cpp", "if (button(3, u8\"δ减少\")) m_dDelta *= kScaleDown;", "if (button(3, u8\"δ减少\")) m_dDelta *= kScaleUp;", "B"),
+ # page 368 (inscribed polygons), n增加 twice then n减少: the sides halve
+ ("src/calculus/polygons.cpp", "        m_nDemoStep /= 2;", "        m_nDemoStep -= 2;", "B"),
+ # page 381 (the ball on a curve) at its first state and after μ增: μ at three decimals
+ ("src/calculus/ball_curve.cpp", "Gbk(u8\"阻尼系数μ:\"), 3, m_dSavedMu, c);", "Gbk(u8\"阻尼系数μ:\"), 2, m_dSavedMu, c);", "R"),
+ # page 329 (mean values), 拉氏: the dot at each ξ's foot on the x axis, filled in the first-derivative colour
+ ("src/calculus/mean_value.cpp", "DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, c, c);", "DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, c, m_crDefaultFill);", "D"),
+ # page 329, 拉氏: the ordinate at each ξ stands at x = ξ, from the axis up to f(ξ)
+ ("src/calculus/mean_value.cpp", "DrawLineWorld(pDC, x, 0, x, y, c);", "DrawLineWorld(pDC, y, 0, x, y, c);", "S"),
+ # page 211, Inverse, 反函数 mode and a click: the mirrored point's drop from (y0, x0) to the x axis at x = y0
+ ("src/calculus/sections_calculus.cpp", "DrawLineWorld(pDC, y0, x0, y0, 0, m_crDefaultPen);", "DrawLineWorld(pDC, x0, y0, y0, 0, m_crDefaultPen);", "S"),
+ # pages 300-305, the ε-δ figure with unequal widths: the right width's stretch of the x axis in the right-hand colour
+ ("src/calculus/epsilon_delta.cpp", "DrawLineWorld(pDC, x0, 0, x0 + dr, 0, cr);", "DrawLineWorld(pDC, x0, 0, x0 + dr, 0, cl);", "D"),
+ # solid
+ # pages 365 and 603 (solids), 按z型 then 按y型: the plane z = c goes when y = c is chosen
+ ("src/solid/solid_cut.cpp", "m_dDirN = (m_dYMin + m_dYMax) / 2;\n        m_bCutZc = 0;", "m_dDirN = (m_dYMin + m_dYMax) / 2;\n        m_bCutZc = 1;", "B"),
+ # page 342 (the area element), 有向: the upper side's normal, not the lower side's
+ ("src/solid/field_elements.cpp", "if (TextButton(pDC, bx, T + 96, Gbk(u8\"有向\"))) m_nOdeMethodFamily = 2;", "if (TextButton(pDC, bx, T + 96, Gbk(u8\"有向\"))) m_nOdeMethodFamily = 4;", "B"),
+ # page 342, 有向 and a click in the scene: each boundary arrow on the floor ends at its head (xb, yb)
+ ("src/solid/field_elements.cpp", "DrawArrow3D(pDC, xa, ya, m_dZMin, xb, yb, m_dZMin, 0, \"\", \"\", m_crCurveSetting);", "DrawArrow3D(pDC, xa, ya, m_dZMin, xb, ya, m_dZMin, 0, \"\", \"\", m_crCurveSetting);", "D"),
+ # page 364, 坐标面: the traces on y = 0 in the curve colour, apart from those on x = 0
+ ("src/solid/surface_traces.cpp", "const COLORREF onX = m_crFirstDerivative, onY = m_crCurveSetting;", "const COLORREF onX = m_crFirstDerivative, onY = m_crFirstDerivative;", "D"),
+ # page 2100, the series circuit (Electric) at its first state: the switch's second contact at 0.3 of the width
+ ("src/solid/field_elements.cpp", "DrawDotWorld(pDC, X0 + 0.3 * Dx, yB, 3, 3, c, c);", "DrawDotWorld(pDC, X0 + 0.35 * Dx, yB, 3, 3, c, c);", "D"),
+ # page 310 (the tangent plane), a click in the scene: the normal leans by fx along x and by fy along y
+ ("src/solid/partials.cpp", "const double xe = x - length * t.fx / N, ye = y - length * t.fy / N;", "const double xe = x - length * t.fy / N, ye = y - length * t.fx / N;", "S"),
+ # page 337 (the mean value of a double integral) at its first state: the volume's read-out in the curve colour
+ ("src/solid/partials.cpp", "3, integral,\n                     m_crCurveSetting);", "3, integral,\n                     m_crFirstDerivative);", "R"),
+ # page 341 at its first state: the scene's tick values in the ground colour
+ ("src/solid/scene_frame.cpp", "DrawLabelValue3D(pDC, x, y, z, \"\", decimals(u), u, m_crGround);", "DrawLabelValue3D(pDC, x, y, z, \"\", decimals(u), u, m_crAxes);", "R"),
+ # stats
+ # page 212, the fourth density (Γ), β增: β rises, α stays
+ ("src/stats/continuous_demo.cpp", "change(&m_dSavedGammaBeta, 2);", "change(&m_dSavedGammaAlpha, 2);", "B"),
+ # page 212, the second density (χ²), n增: n up by one
+ ("src/stats/continuous_demo.cpp", "count(&m_nSavedCountN, 0);\n        m_nSavedCountN = ClampDegrees(m_nSavedCountN, 2);", "count(&m_nSavedCountN, 1);\n        m_nSavedCountN = ClampDegrees(m_nSavedCountN, 2);", "B"),
+ # page 202, the tests, F检验 then χ 检验: the χ² test again
+ ("src/stats/test_demo.cpp", "if (button(0, u8\"χ 检验\")) m_bSavedShowMean = 1;", "if (button(0, u8\"χ 检验\")) m_bSavedShowMean = 0;", "B"),
+ # page 212, the normal density, a click in the plot: the distribution function left of the cursor in the fill colour
+ ("src/stats/continuous_demo.cpp", "do draw(true, m_crDefaultPen, m_crDefaultFill);", "do draw(true, m_crDefaultPen, m_crFirstDerivative);", "D"),
+ # page 212, a density, 分位数: the quantile's subscript α = 1 - (the mass left of u)
+ ("src/stats/continuous_demo.cpp", "stats_page::Small(*this, pDC, StatsX(0.7), StatsY(row + 0.03), u8\"  \", 3, 1 - mass);", "stats_page::Small(*this, pDC, StatsX(0.7), StatsY(row + 0.03), u8\"  \", 3, mass);", "R"),
+ # page 212, any density at its first state: the parameters' read-outs in the curve colour
+ ("src/stats/continuous_demo.cpp", "params[i].decimals, params[i].value, m_crCurveSetting);", "params[i].decimals, params[i].value, m_crDefaultPen);", "R"),
+ # page 202, the second test (χ²), 右侧: the acceptance region's lower end at three decimals
+ ("src/stats/test_demo.cpp", "Label(v, pDC, StatsX(0.12), StatsY(0.11), u8\"接受域: \", 3, t.c1);", "Label(v, pDC, StatsX(0.12), StatsY(0.11), u8\"接受域: \", 2, t.c1);", "R"),
+ # page 202, the second test (χ²), 左侧: the acceptance region ends at the upper quantile c2
+ ("src/stats/test_demo.cpp", "u8\"接受域:0<χ< \", 3, t.c2,", "u8\"接受域:0<χ< \", 3, t.c1,", "S"),
+ # page 202, the second estimate (σ²) at its first state: the lower quantile's index 1 - α/2
+ ("src/stats/interval_demo.cpp", "Small(v, pDC, StatsX(0.15), StatsY(0.06), u8\"   \", 3, 1 - alpha / 2);", "Small(v, pDC, StatsX(0.15), StatsY(0.06), u8\"   \", 3, alpha / 2);", "R"),
+ # page 212, the hypergeometric figure, 方差: the variance divided by N², not by N·M
+ ("src/stats/discrete_demo.cpp", "(bigN - 1.0) / bigN / bigN", "(bigN - 1.0) / bigN / marked", "S"),
+ # numeric
+ # page 205 (iterations), ε减少: ε shrinks
+ ("src/numeric/iterative_demo.cpp", "if (button(7, u8\"ε减少\")) m_dEpsilon *= kSolverEpsilonShrink;", "if (button(7, u8\"ε减少\")) m_dEpsilon *= kSolverEpsilonFactor;", "B"),
+ # page 465 (approximation), n增加 twice then n减少: n down by one
+ ("src/numeric/approximation_demo.cpp", "--m_nSavedCountN, m_bLoadScriptSettings = FALSE;", "m_nSavedCountN -= 2, m_bLoadScriptSettings = FALSE;", "B"),
+ # page 200 (descent), ε增加: ε doubles
+ ("src/numeric/descent_demo.cpp", "if (button(3, u8\"ε增加\")) m_dEpsilon *= kDescentEpsilonFactor,", "if (button(3, u8\"ε增加\")) m_dEpsilon *= kDescentEpsilonFactor * kDescentEpsilonFactor,", "B"),
+ # page 313 (roots), 二分法: each midpoint's line up (or down) to f(m)
+ ("src/numeric/root_demo.cpp", "DrawLineWorld(pDC, m, 0, m, fm, line);", "DrawLineWorld(pDC, m, 0, m, -fm, line);", "D"),
+ # page 313, 迭代法 then a click: each iterate's drop from (x, φ(x)) to (x, 0)
+ ("src/numeric/root_demo.cpp", "DrawLineWorld(pDC, x, 0, x, y, line);", "DrawLineWorld(pDC, y, 0, x, y, line);", "S"),
+ # page 465, 三次样条插值 then 显示多项式: each piece's constant at three decimals
+ ("src/numeric/spline_demo.cpp", "DrawLabelValue(pDC, m_dXMin + 0.72 * m_dXSpan, py, \"\", 3, k[0], m_crCurveSetting);", "DrawLabelValue(pDC, m_dXMin + 0.72 * m_dXSpan, py, \"\", 2, k[0], m_crCurveSetting);", "R"),
+ # page 465, 三次样条插值: the nodes' dots in the second-derivative colour
+ ("src/numeric/spline_demo.cpp", "DrawDotWorld(pDC, x[i], y[i], 2, 2, m_crSecondDerivative, m_crSecondDerivative);", "DrawDotWorld(pDC, x[i], y[i], 2, 2, m_crFirstDerivative, m_crFirstDerivative);", "D"),
+ # page 204 (Jacobi's method), 下一步: the rotated rows and columns in the second-derivative colour
+ ("src/numeric/jacobi_demo.cpp", "                c = m_crSecondDerivative;\n            value(i, k, r.a[i][k], c);", "                c = m_crFirstDerivative;\n            value(i, k, r.a[i][k], c);", "R"),
+ # page 204 (power method), 平移法: the shift P at four decimals
+ ("src/numeric/power_demo.cpp", "\"P=\", 4, m_dStepH, m_crCurveSetting);", "\"P=\", 3, m_dStepH, m_crCurveSetting);", "R"),
+ # page 464 (regression), the normal equations shown: each row's second coefficient
+ ("src/numeric/regression_demo.cpp", "DrawLabelValue(pDC, m_dXMin + m_dXSpan / 3, y, \"\", 2, m_adMatrixA[r][1],", "DrawLabelValue(pDC, m_dXMin + m_dXSpan / 3, y, \"\", 2, m_adMatrixA[r][0],", "S"),
+ # catalog
+ # page 503 (the hyperbola), b增: b rises, a stays
+ ("src/catalog/classical_curves.cpp", "    if (ClassicalButton(pDC, 2, u8\"b增\", bx)) m_dDirN += kParamStep;\n    if (ClassicalButton(pDC, 3, u8\"b减\", bx)) m_dDirN -= kParamStep;\n    if (ClassicalButton(pDC, 4, u8\"实轴x\"", "    if (ClassicalButton(pDC, 2, u8\"b增\", bx)) m_dDirM += kParamStep;\n    if (ClassicalButton(pDC, 3, u8\"b减\", bx)) m_dDirN -= kParamStep;\n    if (ClassicalButton(pDC, 4, u8\"实轴x\"", "B"),
+ # page 504 (the parabola), b增: b up, not down
+ ("src/catalog/classical_curves.cpp", "    if (ClassicalButton(pDC, 2, u8\"b增\", bx)) m_dDirN += kParamStep;\n    if (ClassicalButton(pDC, 3, u8\"b减\", bx)) m_dDirN -= kParamStep;\n    if (ClassicalButton(pDC, 4, u8\"c增\"", "    if (ClassicalButton(pDC, 2, u8\"b增\", bx)) m_dDirN -= kParamStep;\n    if (ClassicalButton(pDC, 3, u8\"b减\", bx)) m_dDirN -= kParamStep;\n    if (ClassicalButton(pDC, 4, u8\"c增\"", "B"),
+ # page 503, a增: the box's right side from (a, b) down to (a, -b)
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, a, b, a, -b, pen);", "DrawLineWorld(pDC, a, b, a, 0.0, pen);", "D"),
+ # page 504, 左右 then b增: the line through the focus parallel to the axis in the fill colour
+ ("src/catalog/classical_curves.cpp", "if (focus.y != 0) DrawLineWorld(pDC, m_dXMin, focus.y, m_dXMax, focus.y, fill);", "if (focus.y != 0) DrawLineWorld(pDC, m_dXMin, focus.y, m_dXMax, focus.y, pen);", "D"),
+ # page 506 (the cosine), a click on the x axis: the radius to the circle's top, (-2, 1) to (-2, 0)
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, -2.0, 1.0, -2.0, 0.0, pen);", "DrawLineWorld(pDC, -2.0, 1.0, -1.0, 0.0, pen);", "D"),
+ # page 509 (the astroid), a click on the x axis: the rolling circle's radius along (cos φ, sin φ)
+ ("src/catalog/classical_curves.cpp", "px + kAstroidSmallRadius * std::cos(phi),", "px + kAstroidSmallRadius * std::sin(phi),", "S"),
+ # page 502 (the ellipse), a click in the plot: the distance sum's read-out in the pen colour
+ ("src/catalog/classical_curves.cpp", "catalog::FocalDistanceSum({px, py}, f1, f2),\n                   m_crDefaultPen);", "catalog::FocalDistanceSum({px, py}, f1, f2),\n                   m_crDefaultFill);", "R"),
+ # page 307 (derivatives) with f'' shown: the marks where f'' changes sign in the second-derivative colour
+ ("src/catalog/graph_curve.cpp", "                            DrawLineWorld(pDC, x, 0.0, x, y, m_crSecondDerivative);", "                            DrawLineWorld(pDC, x, 0.0, x, y, m_crFirstDerivative);", "D"),
+ # page 307 with f'' shown: the legend's second line in the second-derivative colour
+ ("src/catalog/graph_function.cpp", "Labels().secondDerivative, m_crSecondDerivative);", "Labels().secondDerivative, m_crFirstDerivative);", "R"),
+ # script
+ # page 306 (Differentiation), |△x|减: Δx shrinks by one factor
+ ("src/script/annotation_calculus.cpp", "            ScaleStepH(b.factor);", "            ScaleStepH(b.factor * b.factor);", "B"),
+ # page 306 at its first state and after |△x|增: "dy" in the first-derivative colour
+ ("src/script/annotation_calculus.cpp", "DrawStringWorld(pDC, at, std::isfinite(y) ? y : top, \"dy\", m_crFirstDerivative);", "DrawStringWorld(pDC, at, std::isfinite(y) ? y : top, \"dy\", m_crDefaultPen);", "R"),
+ # page 369, the second figure (osculating circle), a click on the curve: the tangent at M with slope f'(x)
+ ("src/script/annotation_calculus.cpp", "DrawLineAcrossWorld(pDC, x, y, p, m_crFirstDerivative);", "DrawLineAcrossWorld(pDC, x, y, -p, m_crFirstDerivative);", "D"),
+ # page 2100, Line2 at its first state and after a click: each line from (x1, y1) to (x2, y2)
+ ("src/script/annotation_lines.cpp", "DrawLineWorld(pDC, x1, y1, x2, y2, m_crPen);", "DrawLineWorld(pDC, x1, y1, y2, x2, m_crPen);", "S"),
+ # page 2101, Vector3 at its first state: each arrow's head at (x2, y2, z2), the second one along y
+ ("src/script/annotation_vectors.cpp", "DrawArrow3D(pDC, g[0], g[1], g[2], g[3], g[4], g[5], 0, \"\", \"\", m_crPen);", "DrawArrow3D(pDC, g[0], g[1], g[2], g[3], g[1], g[5], 0, \"\", \"\", m_crPen);", "D"),
+ # page 360 (point to line) at its first state and after m增: the distance from the foot f to M
+ ("src/script/annotation_lines.cpp", "DrawLine3D(pDC, f.x, f.y, f.z, pm.x, pm.y, pm.z, m_crCurveSetting);", "DrawLine3D(pDC, f.x, f.y, f.z, x0, y0, z0, m_crCurveSetting);", "D"),
+ # page 2100, Polygon at its first state: each side from (x[i], y[i]) to (x[j], y[j])
+ ("src/script/annotation_polygons.cpp", "DrawLineWorld(pDC, x[i], y[i], x[j], y[j], m_crPen);", "DrawLineWorld(pDC, x[i], y[i], y[j], x[j], m_crPen);", "S"),
+ # page 2100, BoxLine, a click in the box: the length's read-out near the box's top
+ ("src/script/annotation_planes.cpp", "box.y2 - 0.1 * (box.y2 - box.y1),", "box.y1 + 0.1 * (box.y2 - box.y1),", "R"),
+]
+
 
 def run(cmd, cwd, **kw):
     return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
@@ -1430,7 +1547,8 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
     args = sys.argv[2:]
-    plants = (P15 if "--fifteenth" in args else
+    plants = (P16 if "--sixteenth" in args else
+              P15 if "--fifteenth" in args else
               P14 if "--fourteenth" in args else
               P13 if "--thirteenth" in args else
               P12 if "--twelfth" in args else P11 if "--eleventh" in args else
@@ -1476,7 +1594,7 @@ def changed_lines(text, old, new):
 
 
 def check(root, plants, picks):
-    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10, P11, P12, P13, P14, P15]
+    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10, P11, P12, P13, P14, P15, P16]
     earlier = {}
     for other in lists:
         if other is plants:
