@@ -27,9 +27,10 @@
 // space points of a 3-D figure, turned, arranged and projected as its lines
 // are (`expected` of ink3/bare3 a bare space point "x,y,z"); "rgbi@u,v": the
 // same at a point of the projection inset, in the ranges it is drawn over;
-// "=dr": the value a page prints nothing of (the fields of `Field`) equals
-// the number `expected` to nine decimals ("=π1a", "=π2d", "=π2f": the drawn
-// planes' coefficients); "=Meshx" / "=Meshy": the mesh
+// "%q=": the value written after the label (its first) is in the colour
+// `expected` "r,g,b"; "=dr": the value a page prints nothing of (the fields
+// of `Field`) equals the number `expected` to nine decimals ("=π1a", "=π2d",
+// "=π2f": the drawn planes' coefficients); "=Meshx" / "=Meshy": the mesh
 // division counts, "=radius" the rolling ball's radius in pixels, "=upper" /
 // "=lower" the surface forms drawn, whole numbers.
 //
@@ -300,6 +301,15 @@ private:
                 for (int dy = -2; dy <= 2; ++dy)
                     ink = ink || test_support::ColourAt(image, p.x + dx, p.y + dy) != bare;
             EXPECT_EQ(ink, label[0] == 'i');
+        } else if (label[0] == '%') {
+            int r = 0, g = 0, b = 0;
+            ASSERT_EQ(std::sscanf(expected.c_str(), "%d,%d,%d", &r, &g, &b), 3) << expected;
+            const std::string gbk = Gbk(label.substr(1));
+            const auto& pieces = log.pieces;
+            size_t i = 0;
+            while (i + 1 < pieces.size() && pieces[i].text != gbk) ++i;
+            ASSERT_LT(i + 1, pieces.size()) << label;
+            EXPECT_EQ(pieces[i + 1].colour, RGB(r, g, b));
         } else {
             const size_t hash = label.rfind('#');
             const size_t k = hash == label.npos ? 0 : std::atoi(label.c_str() + hash + 1) - 1;

@@ -115,6 +115,7 @@ PRESS_TABLE(DerivativePresses, TheArcBetweenTwoTangentsOfPage369) {
         {"369/2000", "", "rgb@0.3143,0.1019", "255,255,255", "py: and at −60°"},
         {"369/2000", "", "rgb@-1.715,3.6167", "255,100,100", "py: the centre D"},
         {"369/2000", "", "rgb@-0.545,1.8167", "255,220,0", "py: the evolute at x = 0"},
+        {"369/2000", "", "rgb@1,0.6", "255,100,100", "hand: M's dot"},
         {"369/2000", "^-1.5,0.225", "rgb@0,-0.675", "250,255,0",
          "py: the tangent at M (−1.5, 0.225), slope −0.6"},
         {"369/2000", "", "rgb@-2.5,0.825", "250,255,0", "py: it to the left"},

@@ -160,7 +160,10 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
 // Sources: hand, page 370: the rod is F = ax² + bx + c with the script's
 // (a, b, c) = (0, 0, 1) over [−1.5, 1.5], along x (y = 1) or, after
 // "x=f(y)", along y (x = 1, shown where y lies in the plot's [−0.5, 2]);
-// (−1.8, 0.3) is a bare place of the plot.
+// (−1.8, 0.3) is a bare place of the plot. A click picks u on the rod: the
+// line from the point mass (0.8, 0.3) to the element in (250, 255, 0), the
+// arrow over its first 0.4 in the axes' (0, 255, 0), the element 0.02 of
+// the span either side of u.
 PRESS_TABLE(QuadraturePresses, TheRodOfPage370AlongEitherAxis) {
     Run({
         {"370", "", "ink@-1,1", "-1.8,0.3", "hand: the rod y = 1"},
@@ -169,6 +172,14 @@ PRESS_TABLE(QuadraturePresses, TheRodOfPage370AlongEitherAxis) {
         {"370", "", "bare@-1,1", "-1.8,0.3", "hand: the rod along x is gone"},
         {"370", "y=f(x)", "ink@-1,1", "-1.8,0.3", "hand: back along x"},
         {"370", "", "bare@1,0.5", "-1.8,0.3", "hand: the rod along y is gone"},
+        {"370", "^-1,1", "rgb@-0.46,0.79", "250,255,0",
+         "hand: dF's line from (0.8, 0.3) to (−1, 1)"},
+        {"370", "", "rgb@0.44,0.44", "0,255,0", "hand: its arrow over 0.4 of the line"},
+        {"370", "", "rgb@-1.06,1", "250,255,0", "hand: the element, u ± 0.08"},
+        {"370", "", "rgb@-0.5,1", "0,255,255", "hand: the rod beside it"},
+        {"370", "x=f(y)|^1,0.5", "rgb@0.94,0.44", "250,255,0",
+         "hand: the line to (1, 0.5) on x = 1"},
+        {"370", "", "rgb@1,0.53", "250,255,0", "hand: the element, u ± 0.05"},
     });
 }
 

@@ -518,6 +518,8 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
         {"508", "", "rgb@4,-0.12", "!0,150,255", "hand: not below it"},
         {"508", "", "rgb@4,1", "255,128,0", "hand: the centre's dot (t, 1)"},
         {"508", "", "rgb@4.3784,1.3268", "0,150,255", "py: the spoke to (4.7568, 1.6536), halfway"},
+        {"508", "", "rgb@4.7568,1.6536", "255,128,0", "py: the tracing point's dot there"},
+        {"508", "", "rgb@4.7568,1.6536", "!0,150,255", "py: over the spoke's end"},
         {"508", "", "rgb@3,1", "255,128,0", "hand: the rolling circle's left point"},
         {"508", "", "rgb@3.2929,0.2929", "255,128,0", "py: it at 225°"},
         {"508", "", "rgb@3.8508,1.9365", "0,150,255", "py: traced at t = 3.5"},

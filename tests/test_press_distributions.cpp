@@ -71,7 +71,8 @@ PRESS_TABLE(DistributionPresses, ThePoissonMeanDotFollowsLambda) {
 // α of the interval estimate between 0.0001 and 0.25, 0.1 a press; then
 // the bounds of both intervals on X = 1..10 (x̄ = 5.5, Q = Σ(X − x̄)² = 82.5,
 // Σ X² = 385, σ = 3), the second figure the last of a window 1800 tall; the
-// test of μ = 5 (σ = 3, α = 0.05) the last of one 2600 tall.
+// test of μ = 5 (σ = 3, α = 0.05) the last of one 2600 tall. The sample's
+// i-th dot at y = −0.05 + i · 0.65/10 in (0, 150, 255).
 // Sources: hand, from the script's 0.1; "py" the quantiles by bisection on
 // a Simpson integral of the t and χ² densities, statistics.NormalDist for u.
 PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
@@ -89,6 +90,9 @@ PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
         {"202", "", "rgb@3,0.0242", "0,255,255", "py: at t = −2.611"},
         {"202", "", "rgb@7.9,0.0287", "0,255,255", "py: at t = 2.507"},
         {"202", "", "rgb@3.6,0.066", "0,255,255", "py: where it climbs, t = −1.984"},
+        {"202", "", "rgb@4,0.145", "0,150,255", "hand: the fourth dot, −0.05 + 3 × 0.065"},
+        {"202", "", "rgb@8,0.405", "0,150,255", "hand: the eighth"},
+        {"202", "", "rgb@5.5,0.5", "0,255,255", "hand: the mean's line at 5.5"},
         {"202", "σ已知", "μ =#1", "3.940", "py: 5.5 − u_0.95 · 3/√10, u = 1.644854"},
         {"202", "", "μ =#2", "7.060", "py: 5.5 + 1.644854 × 0.948683"},
         {"202", "", "σ=", "3.000", "hand: the known σ 3, three decimals"},
@@ -211,7 +215,10 @@ PRESS_TABLE(DistributionPresses, TheProbabilityDotsOfPage212) {
 // The normal density of page 212 (the last figure of a window 3500 tall),
 // N(0, 1), then μ and σ stepped by the page step 0.1; pressed, the figure
 // shows its read-outs and the mean's line from the axis up to the density;
-// the shifted Γ (λ = 5, α = 5, β = 6) the last of one 5600 tall.
+// the shifted Γ (λ = 5, α = 5, β = 6) the last of one 5600 tall. The
+// legend's strokes at 0.05 and 0.15 of the y span below the top, from 0.05
+// to 0.1 of the x span, the second one half (0, 150, 255), half (250, 255, 0);
+// the read-outs in (0, 255, 255).
 // Sources: python3, exp(−z²/2)/(σ√(2π)), β^α (x − λ)^(α−1) e^(−β(x−λ))/Γ(α).
 PRESS_TABLE(DistributionPresses, TheNormalDensityOfPage212) {
     Run({
@@ -228,6 +235,12 @@ PRESS_TABLE(DistributionPresses, TheNormalDensityOfPage212) {
         {"212/3500", "", "期望=μ=", "0.30", "hand: μ 0.3"},
         {"212/3500", "", "rgb@0.3,0.15", "0,255,255", "hand: the mean line at μ, halfway up"},
         {"212/3500", "", "rgb@0.3,0.6", "!0,255,255", "py: it stops at the density, 0.3324"},
+        {"212/3500", "", "rgb@-1.5,1.2", "0,255,255", "hand: the mean's read-out"},
+        {"212/3500", "", "rgb@-1.5,1.08", "0,255,255", "hand: the variance's read-out"},
+        {"212/3500", "", "rgb@-3.3,1.0475", "250,255,0",
+         "hand: the legend's second stroke, right half"},
+        {"212/3500", "", "rgb@-3.5,1.0475", "0,150,255", "hand: its left half"},
+        {"212/3500", "", "rgb@-3.4,1.1825", "0,255,255", "hand: the first stroke"},
         {"212/5600", "期望#7", "rgb@5.8333,0.5", "0,255,255", "py: Γ's mean λ + α/β = 5 + 5/6"},
         {"212/5600", "", "rgb@5.8333,1.12", "!0,255,255", "py: it stops at the density, 1.0528"},
         {"212/5600", "", "rgb@6.2,0.3", "!0,255,255", "py: not at 5 + 6/5, density 0.5016"},

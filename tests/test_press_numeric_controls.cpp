@@ -236,7 +236,8 @@ PRESS_TABLE(NumericControlPresses, TheBasesOfPage464) {
 // Page 313's x² + x − 2 from x0 = 0: Newton's first tangent from (0, −2)
 // to (2, 0) and the drop from (2, f(2) = 4) to the axis, the script's n = 1
 // the second from (2, 4) to (1.2, 0) and its drop; the secant's
-// first chord and drops, from x1 = 0.275 to x2 = 1.568627; x = φ(x) with
+// first chord and drops, from x1 = 0.275 to x2 = 1.568627 (the second
+// chord from x3 = 0.855025), the marks in (255, 100, 100); x = φ(x) with
 // φ = f leaves [0, 2] at once. Page 200's b = (4, −3) in the decimals
 // chosen. Sources: hand.
 PRESS_TABLE(NumericControlPresses, TheLinesAndLabelsOfPages200And313) {
@@ -257,6 +258,9 @@ PRESS_TABLE(NumericControlPresses, TheLinesAndLabelsOfPages200And313) {
         {"313", "", "ink@0.275,-0.8247", "-2,8", "hand: the drop at x1 = 0.05 × 5.5, its middle"},
         {"313", "", "ink@1.5686,1.0146", "-2,8", "py: the drop at x2, its middle"},
         {"313", "", "bare@0.6,0.4", "-2,8", "py: above the chord's -0.7252 there"},
+        {"313", "", "rgb@0.6,-0.7252", "250,255,0", "py: the chord, left of x3 = 0.8550"},
+        {"313", "", "rgb@0.275,0", "255,100,100", "hand: the mark at (x1, 0)"},
+        {"313", "", "rgb@1.5686,2.0292", "255,100,100", "py: the mark at (x2, f(x2))"},
         {"313", "显示数据|不动点|迭代出界", "?-2.000000", "", "hand: φ(0) = −2"},
         {"313", "", "?迭代出界", "", "hand: −2 is outside [0, 2]"},
         {"200", "显示数据", "?-3.0000", "", "hand: b2, four decimals"},
@@ -379,6 +383,10 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
         {"465/4200", "", "rgb@3.25,0.75", "150,0,0", "hand: and falls (3, 1)-(4, 0)"},
         {"465/4200", "", "rgb@-4.25,0.25", "250,0,0", "hand: hat 0 falls (−5, 1)-(−4, 0)"},
         {"465/4200", "", "rgb@-3.5,0.25", "!250,0,0", "hand: and ends at −4"},
+        {"465/4200", "", "rgb@4.75,0.75", "0,0,125", "hand: the last hat, 10, rises (4, 0)-(5, 1)"},
+        {"465/4200", "", "rgb@4.75,0.75", "!125,125,0", "hand: hat 9 is at 0.25 there"},
+        {"465/4200", "", "rgb@4.25,0.75", "125,125,0", "hand: hat 9 falls (4, 1)-(5, 0)"},
+        {"465/4200", "", "rgb@-4.75,0.25", "255,255,0", "hand: hat 1 rises (−5, 0)-(−4, 1)"},
         // Legendre's P0..P4 on [−1, 1]: all of them, then P4 alone.
         {"465/3000", "显示全部", "rgb@0.5,1", "250,0,0", "hand: P0 = 1"},
         {"465/3000", "单个显示", "rgb@0.5,1", "!250,0,0", "hand: P0 gone"},

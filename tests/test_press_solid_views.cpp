@@ -64,6 +64,9 @@ PRESS_TABLE(SolidViewPresses, MeshAndBallButtons) {
         {"321", "增加#2", "=Meshy", "75", "hand: 50 × 3/2"},
         {"321", "关闭投影", "?打开投影", "", "hand: the switch turns"},
         {"321", "打开投影", "?关闭投影", "", "hand: and back"},
+        // The sums' read-out at (−2, −1.92, 4.444), its first letter a little right and below.
+        {"321", "近似和|@0,0,0", "rgb3@-2,-1.796,4.329", "0,255,255", "hand: the volume's"},
+        {"321", "高斯和|@0,0,0", "rgb3@-2,-1.796,4.329", "0,255,255", "hand: the Gauss integral's"},
     });
 }
 
@@ -164,11 +167,13 @@ PRESS_TABLE(SolidViewPresses, StepsAndPanelChoices) {
 // (1, 1.5) on the base, raised by z增 0.125 a press; the line from the z axis to it at its height,
 // its middle (0.5, 0.75, z). Picked anew at (1.5, 0.3): r0 = 1.5297, θ0 =
 // 0.1974, the element in (255, 128, 0) from r0 out by 3.5355 dr (the
-// floor's diagonal), from 0.75 up by 2.5 dz. Page 343 picked at (0.4, 1.2):
+// floor's diagonal), from 0.75 up by 2.5 dz, the columns below and inside it
+// in (0, 150, 255). Page 343 picked at (0.4, 1.2):
 // r0 = 1.2649, θ0 = 1.2490, φ 0.1 a press; the element from r0 out by
 // 0.1 × √32, its edges at θ0 + dθ and φ + dφ in (255, 128, 0). The arc of
 // φ: cos t u + sin t v, u = (0, 0, ρ/4), v = (x0, y0, zc)/4, zc = r0 cos φ;
-// the level lines (255, 100, 100) from (0, 0, zc) to the element's corners.
+// the level lines (255, 100, 100) from (0, 0, zc) to the element's corners,
+// the cone inside it (0, 150, 255), the wedge below it (0, 255, 255).
 PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
     Run({
         {"373", "@0,0,0", "ink3@1.025,1.16,0.545", "1.3,0.6,0", "hand: the axis past the base"},
@@ -183,6 +188,10 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
         {"341", "", "rgb3@1.8259,0.4612,1.15", "!255,128,0", "py: above the top"},
         {"341", "", "rgb3@1.6733,0.3347,0.75", "255,128,0",
          "py: its floor's radial edge at θ0, r0 + dr/2 along (cos θ0, sin θ0)"},
+        {"341", "", "rgb3@1.8467,0.3693,0.375", "0,150,255", "py: the column below it, at θ0"},
+        {"341", "", "rgb3@1.8259,0.4612,0", "0,150,255", "py: its outer arc on the floor"},
+        {"341", "", "rgb3@0.75,0.15,1", "0,150,255", "py: the inner column's top, r0/2"},
+        {"341", "", "rgb3@0.75,0.15,0", "0,150,255", "py: its floor"},
         {"341", "dz增*2", "rgb3@1.8259,0.4612,1.1406", "255,128,0", "py: the top raised"},
         {"341", "", "rgb3@1.8259,0.4612,1", "!255,128,0", "py: the old top"},
         {"341", "dr减*3", "rgb3@1.6586,0.4189,1.1406", "255,128,0", "py: the outer arc in"},
@@ -206,6 +215,9 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
         {"343", "", "rgb3@0.3675,1.63,0.7478", "!255,128,0", "py: where it was"},
         {"343", "", "rgb3@0.1683,0.5049,0.6834", "255,100,100", "py: level from (0, 0, r0 cos φ)"},
         {"343", "", "rgb3@0.0671,0.5279,0.6834", "255,100,100", "py: to the θ0 + dθ edge"},
+        {"343", "", "rgb3@0.2861,0.8583,0.6834", "255,100,100", "py: the θ0 one, 0.85 of the way"},
+        {"343", "", "rgb3@0.1683,0.5049,0.3417", "0,150,255", "py: the cone to (r0, θ0, φ)"},
+        {"343", "", "rgb3@0.2,0.6,0", "0,255,255", "py: the wedge below it on the floor"},
     });
 }
 

@@ -9,6 +9,8 @@ namespace {
 // Sources: python3. Page 347: F(h) = 3.1416 h² + 0.3, the wall at 1.8 ±
 // √(F/3.1416) (the axis at 0.6 of [0, 3]) from a up to C = 1.4, cyan
 // (0, 255, 255); the picked h kept within [A, B − 1.8/20] = [0, 0.91];
+// the rim at B (a tenth as tall as wide) and the levels A and B yellow,
+// the level C and the wall's rim there cyan;
 // the rings 0.0072 apart from a, the level under the layer at the first
 // ring not below h and the surface 0.09 higher (13 rings), both yellow
 // (250, 255, 0) from the left edge to the wall. The interval arrows move a
@@ -18,6 +20,11 @@ namespace {
 PRESS_TABLE(VesselPresses, ThePumpingPicturesLevelsAndWall) {
     Run({
         {"347", "^2,0.5", "rgb@0.8,0.504", "250,255,0", "py: h 0.5, the layer's foot, 70 rings"},
+        {"347", "", "rgb@1.8,1.1047", "250,255,0", "py: the rim at B, r(B) 1.0467, far side"},
+        {"347", "", "rgb@1.8,0.8953", "250,255,0", "py: its near side"},
+        {"347", "", "rgb@1.8,1.5434", "0,255,255", "py: the wall's rim at C, r(C) 1.4337"},
+        {"347", "", "rgb@0.5,1", "250,255,0", "py: the level B up to the wall at 0.7533"},
+        {"347", "", "rgb@0.2,1.4", "0,255,255", "py: the level C up to the wall at 0.3663"},
         {"347", "", "rgb@0.8,0.5936", "250,255,0", "py: the surface, 13 rings higher"},
         {"347", "", "rgb@0.8,0.55", "!250,255,0", "py: none between them"},
         {"347", "", "rgb@1.17,0.504", "250,255,0", "py: the line runs on to the wall at 1.2088"},

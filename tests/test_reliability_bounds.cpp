@@ -72,7 +72,8 @@ TEST_F(ReliabilityPageTest, FarOffsetSurfacesAnswerTheirButtonQuickly) {
 // figures, then "下一步" three times on figure 5 and on figure 950: each
 // steps from 1 to 4, one step a press, however many figures were kept
 // before it. The presses on figure 5 stay stored: a repaint at figure 950,
-// far from that click, still draws (and reports) figure 950's buttons.
+// far from that click, still draws (and reports) figure 950's buttons, and
+// the view knows the figures there that a page step must not cut.
 TEST_F(ReliabilityPageTest, EveryLuFigureOfAThousandTakesItsClicks) {
     constexpr int kFigures = 1000, kWidth = 1024, kHeight = 1100;
     std::string script = "014x\n", lines;
@@ -105,6 +106,13 @@ TEST_F(ReliabilityPageTest, EveryLuFigureOfAThousandTakesItsClicks) {
         ASSERT_EQ(ControlCentre(view.get(), u8"下一步").y, p.y);
         for (int press = 0; press < 3; ++press) ClickPage(*view, p.x, p.y);
         EXPECT_EQ(view->m_nDemoStep, 4);
+        // The figures a page step must not cut are known here as well, not
+        // only the first few hundred of the page.
+        const int top = view->GetScrollPosition().y;
+        const auto& bands = view->m_aScreenFigureBands;
+        EXPECT_TRUE(std::any_of(bands.begin(), bands.end(), [&](const paging::Band& b) {
+            return b.top < top + kHeight && b.bottom > top;
+        }));
     }
 }
 

@@ -451,7 +451,11 @@ TEST(PageStep, StopsWhereNoFigureIsCut) {
 // A view that stops every page step 37 rows on.
 class CShortStepView : public CTestView {
 public:
-    int PageStepTop(int from, int direction) const override { return from + 37 * direction; }
+    int PageStepTop(int from, int direction) const override {
+        if (HasPendingPaint()) ++stepsOnAStalePicture;
+        return from + 37 * direction;
+    }
+    mutable int stepsOnAStalePicture = 0;
 };
 
 TEST(ViewWidget, PageStepsByKeyAndBarGoWhereTheViewSays) {
@@ -469,4 +473,9 @@ TEST(ViewWidget, PageStepsByKeyAndBarGoWhereTheViewSays) {
     EXPECT_EQ(view->GetScrollPosition().y, 74);
     widget.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
     EXPECT_EQ(view->GetScrollPosition().y, 37);
+    // Held down, the key's steps come before the event loop runs: each is
+    // still taken on the picture of the step before.
+    for (int i = 0; i < 3; ++i) QApplication::sendEvent(&widget, &down);
+    EXPECT_EQ(view->GetScrollPosition().y, 148);
+    EXPECT_EQ(view->stepsOnAStalePicture, 0);
 }

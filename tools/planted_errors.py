@@ -5,7 +5,7 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 (--fresh: the second list, P2; --third: the third, P3; --fourth: P4;
 --fifth: P5; --sixth: P6; --seventh: P7; --eighth: P8; --ninth: P9;
 --tenth: P10; --eleventh: P11; --twelfth: P12; --thirteenth: P13;
---fourteenth: P14)
+--fourteenth: P14; --fifteenth: P15; --sixteenth: P16)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -1260,6 +1260,232 @@ P14 = [
  ("src/calculus/ball_curve.cpp", "\"t:\", 3, m_dTimeT, c);", "\"t:\", 2, m_dTimeT, c);", "R"),
 ]
 
+# A fifteenth set (--fifteenth), written apart from the tests: each row says
+# the page and the presses or state where the slip shows.
+P15 = [
+ # calculus
+ # page 308 (secant and tangent), a click on the curve: the level line from M ends on the y axis at y0
+ ("src/calculus/tangent.cpp", "if (nDropToYAxis == 1) DrawLineWorld(pDC, x0, y0, 0, y0, colour);", "if (nDropToYAxis == 1) DrawLineWorld(pDC, x0, y0, 0, 0, colour);", "D"),
+ # page 330 (the integral mean value) at its first state: the level y = μ in the first-derivative colour, as its strips
+ ("src/calculus/mean_value.cpp", "DrawLineWorld(pDC, m_dXMin, mu, m_dXMax, mu, m_crFirstDerivative);", "DrawLineWorld(pDC, m_dXMin, mu, m_dXMax, mu, m_crSecondDerivative);", "D"),
+ # page 382 (the ball on a surface), h增: the step doubles
+ ("src/calculus/ball_surface.cpp", "if (TextButton(pDC, xs[5], ys[5], Gbk(kRow[5]))) m_dOdeStep *= 2;", "if (TextButton(pDC, xs[5], ys[5], Gbk(kRow[5]))) m_dOdeStep *= 1.5;", "B"),
+ # page 381 (the ball on a curve), 初速增: the initial speed up by one
+ ("src/calculus/ball_curve.cpp", "{u8\"初速增\", &CPemroView::m_dY0, 1, 0},", "{u8\"初速增\", &CPemroView::m_dY0, 2, 0},", "B"),
+ # page 381, 初速增: the initial speed at three decimals
+ ("src/calculus/ball_curve.cpp", "DrawLabelValue(pDC, c1, row(1), Gbk(u8\"初始速:\"), 3, m_dY0, c);", "DrawLabelValue(pDC, c1, row(1), Gbk(u8\"初始速:\"), 2, m_dY0, c);", "R"),
+ # page 315 (Taylor's formula), n增加: the number of terms n as it stands
+ ("src/calculus/taylor.cpp", "Gbk(u8\"级数项数n=\"), 0, n, 5);", "Gbk(u8\"级数项数n=\"), 0, n + 1, 5);", "R"),
+ # page 347 (pumping water out), a click in the plot: the vessel's rim at the level B
+ ("src/calculus/vessels.cpp", "DrawArcWorld(pDC, cx, B, rb, 0.1 * rb, 0.0, kRimTo, m_crFirstDerivative);", "DrawArcWorld(pDC, cx, C, rb, 0.1 * rb, 0.0, kRimTo, m_crFirstDerivative);", "D"),
+ # page 370 (attraction), a click on the curve: the element at (u, f(u)) on y=f(x)
+ ("src/calculus/vessels.cpp", "const double px = alongY ? fu : u, py = alongY ? u : fu;", "const double px = alongY ? u : fu, py = alongY ? fu : u;", "S"),
+ # solid
+ # page 341 (cylindrical coordinates), 体元 then a click on the floor: the outer column below the element in the fill colour
+ ("src/solid/volume_elements.cpp", "DrawCylVolumeElement(pDC, theta0, r0, dTheta, dR, 0, zE, m_crDefaultFill);", "DrawCylVolumeElement(pDC, theta0, r0, dTheta, dR, 0, zE, m_crDefaultPen);", "D"),
+ # page 343 (spherical coordinates), 体元 then a click on the floor: the second radius goes to (r0, θ0, φ0), θ before φ
+ ("src/solid/volume_elements.cpp", "const solid::Vec3 b = solid::SphericalPoint(r0, t0, p0);", "const solid::Vec3 b = solid::SphericalPoint(r0, p0, t0);", "S"),
+ # page 345 (partial derivatives), a click in the scene: the tangent line in the plane y = y0 in the pen colour
+ ("src/solid/partials.cpp", "dot(x, y0, EvalSurfaceG(x, y0, kQuadricForm), m_crDefaultPen);", "dot(x, y0, EvalSurfaceG(x, y0, kQuadricForm), m_crCurveSetting);", "D"),
+ # page 342 (the area element), 有向 then a click: the normal leans by ∂z/∂x along x and ∂z/∂y along y
+ ("src/solid/field_elements.cpp", "const double p = (f(x0 + 0.0001, y0) - z0) * 10000, q = (f(x0, y0 + 0.0001) - z0) * 10000;", "const double p = (f(x0, y0 + 0.0001) - z0) * 10000, q = (f(x0 + 0.0001, y0) - z0) * 10000;", "S"),
+ # page 342, 椭圆 then 矩形 and a click: the element is a rectangle again
+ ("src/solid/field_elements.cpp", "if (TextButton(pDC, bx, T, Gbk(u8\"矩形\"))) m_nDemoOption2 = 1;", "if (TextButton(pDC, bx, T, Gbk(u8\"矩形\"))) m_nDemoOption2 = 2;", "B"),
+ # page 321 (double integrals), 近似和 and a click in the scene: the approximate volume in the curve colour
+ ("src/solid/scene_surfaces.cpp", "grid.cx * grid.cy * sum,\n                             m_crCurveSetting);", "grid.cx * grid.cy * sum,\n                             m_crFirstDerivative);", "R"),
+ # pages 365 and 603 (solids), 按y型: the section y = c
+ ("src/solid/solid_cut.cpp", "m_nSectionPlane = 2;\n        m_dDirN = (m_dYMin + m_dYMax) / 2;", "m_nSectionPlane = 1;\n        m_dDirN = (m_dYMin + m_dYMax) / 2;", "B"),
+ # stats
+ # page 212, the binomial figure, n减: n less by one step
+ ("src/stats/discrete_demo.cpp", "StepCount(m_nSavedCountN, -step);\n    if (hit(88, T().pUp))", "StepCount(m_nSavedCountN, -2 * step);\n    if (hit(88, T().pUp))", "B"),
+ # page 212, the normal density, σ增: σ rises, μ stays
+ ("src/stats/continuous_demo.cpp", "change(&m_dSavedSigma, 2);", "change(&m_dSavedMu, 2);", "B"),
+ # page 212, any density at its first state: the legend's second stroke in the first-derivative colour
+ ("src/stats/continuous_demo.cpp", "DrawLineWorld(pDC, StatsX(0.075), StatsY(0.15), StatsX(0.1), StatsY(0.15), m_crFirstDerivative);", "DrawLineWorld(pDC, StatsX(0.075), StatsY(0.15), StatsX(0.1), StatsY(0.15), m_crDefaultPen);", "D"),
+ # page 212, the hypergeometric figure at its first state: the probabilities' dots in the pen colour
+ ("src/stats/discrete_demo.cpp", "                     kDotRadius, m_crDefaultPen, m_crDefaultPen);", "                     kDotRadius, m_crCurveSetting, m_crCurveSetting);", "D"),
+ # page 202, the first estimate at its first state: the sample's dots in the fill colour
+ ("src/stats/interval_demo.cpp", "kDotRadius, kDotRadius,\n                         m_crDefaultFill, m_crDefaultFill);", "kDotRadius, kDotRadius,\n                         m_crFirstDerivative, m_crFirstDerivative);", "D"),
+ # page 212, a density with 期望 shown: the expectation's read-out in the curve colour
+ ("src/stats/continuous_demo.cpp", "DrawLabelValue(pDC, StatsX(0.3), y, r.label, r.decimals, r.value, m_crCurveSetting);", "DrawLabelValue(pDC, StatsX(0.3), y, r.label, r.decimals, r.value, m_crFirstDerivative);", "R"),
+ # page 202, the first estimate (t, n=10) at its first state: the quantile t(n-1) at three decimals
+ ("src/stats/interval_demo.cpp", "Label(v, pDC, StatsX(0.25), StatsY(0), u8\"        )=\", 3, r.q2,", "Label(v, pDC, StatsX(0.25), StatsY(0), u8\"        )=\", 2, r.q2,", "R"),
+ # page 202, the first test, 左侧: the region shaded up to its upper end q, not to the plot's edge
+ ("src/stats/test_demo.cpp", "const double hi = std::isfinite(t.hi) ? t.hi : m_dXMax;", "const double hi = std::isfinite(t.lo) ? t.hi : m_dXMax;", "S"),
+ # numeric
+ # page 213 (QR), P增加: the shift up by one step
+ ("src/numeric/qr_demo.cpp", "Gbk(u8\"P增加\"), m_crCurveSetting)) {\n        m_dStepH += m_dParamStep;", "Gbk(u8\"P增加\"), m_crCurveSetting)) {\n        m_dStepH += 2 * m_dParamStep;", "B"),
+ # page 204 (power method), 下一步 twice: each row's vector x1, x2, x3 in order
+ ("src/numeric/power_demo.cpp", "DrawLabelValue(pDC, m_dXMin + i * colW, y, \"\", m_nDecimals, row.v[i],", "DrawLabelValue(pDC, m_dXMin + i * colW, y, \"\", m_nDecimals, row.v[n - 1 - i],", "S"),
+ # page 213, SQR then 下一步: the columns found so far, below the matrix, in the first-derivative colour
+ ("src/numeric/qr_demo.cpp", "if (j < r->lowerColumns) cell(i, j, true, r->lower[i][j], m_crFirstDerivative);", "if (j < r->lowerColumns) cell(i, j, true, r->lower[i][j], m_crSecondDerivative);", "R"),
+ # page 201 (elimination), 下一步 until solved: the solution row x1, x2, x3 in order
+ ("src/numeric/gauss_demo.cpp", "DrawLabelValue(pDC, cellX(j), rowY(r.m + 1), \"\", m_nDecimals, r.x[j],", "DrawLabelValue(pDC, cellX(j), rowY(r.m + 1), \"\", m_nDecimals, r.x[r.n - 1 - j],", "S"),
+ # page 204 (power method), 平移法 then P增加: the shift up by one step
+ ("src/numeric/power_demo.cpp", "if (button(11, u8\"P增加\")) {\n            m_dStepH += m_dParamStep;", "if (button(11, u8\"P增加\")) {\n            m_dStepH += 2 * m_dParamStep;", "B"),
+ # page 205 (iterations), 下一步: the iteration count beside each row
+ ("src/numeric/iterative_demo.cpp", "DrawLabelValue(pDC, colX(n), y, \"  \", 0, r->rows[k].number, m_crCurveSetting);", "DrawLabelValue(pDC, colX(n), y, \"  \", 0, r->rows[k].number + 1, m_crCurveSetting);", "R"),
+ # page 465, 三次样条插值 then 显示多项式: each piece's a at three decimals
+ ("src/numeric/spline_demo.cpp", "DrawLabelValue(pDC, m_dXMin, py, \"\", 3, k[3], m_crCurveSetting);", "DrawLabelValue(pDC, m_dXMin, py, \"\", 2, k[3], m_crCurveSetting);", "R"),
+ # page 465, 线性插值 then 显示Ii: the last hat function in its own palette colour
+ ("src/numeric/interpolation_demo.cpp", "DrawLineWorld(pDC, x[n - 1], 0, x[n], 1, m_acrPalette[n]);", "DrawLineWorld(pDC, x[n - 1], 0, x[n], 1, m_acrPalette[n - 1]);", "D"),
+ # page 313 (Newton's method), 弦截法 then a click: each secant runs from (x1, f1) to (x2, f(x2))
+ ("src/numeric/root_demo.cpp", "DrawLineWorld(pDC, x2, f2, x1, f1, line);", "DrawLineWorld(pDC, x2, 0, x1, f1, line);", "D"),
+ # catalog
+ # page 503 (the hyperbola), 实轴y then 实轴x: the real axis back on x
+ ("src/catalog/classical_curves.cpp", "if (ClassicalButton(pDC, 4, u8\"实轴x\", bx)) m_dDemoVariant = 1.0;", "if (ClassicalButton(pDC, 4, u8\"实轴x\", bx)) m_dDemoVariant = -1.0;", "B"),
+ # page 503, a增: a up by one step
+ ("src/catalog/classical_curves.cpp", "u8\"实轴y\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirM += kParamStep;", "u8\"实轴y\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirM += 2 * kParamStep;", "B"),
+ # page 504 (the parabola), a减: a down, not up
+ ("src/catalog/classical_curves.cpp", "u8\"左右\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirM += kParamStep;\n    if (ClassicalButton(pDC, 1, u8\"a减\", bx)) m_dDirM -= kParamStep;", "u8\"左右\"});\n    if (ClassicalButton(pDC, 0, u8\"a增\", bx)) m_dDirM += kParamStep;\n    if (ClassicalButton(pDC, 1, u8\"a减\", bx)) m_dDirM += kParamStep;", "B"),
+ # page 501 (the circle), a click in the plot: the radius to the origin in the pen colour
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, x, y, 0.0, 0.0, m_crDefaultPen);", "DrawLineWorld(pDC, x, y, 0.0, 0.0, m_crDefaultFill);", "D"),
+ # page 508 (the cycloid), a click in the plot: the tracing point's dot in the pen colour
+ ("src/catalog/classical_curves.cpp", "DrawDotWorld(pDC, x, y, kDotRadius, kDotRadius, pen, pen);", "DrawDotWorld(pDC, x, y, kDotRadius, kDotRadius, fill, fill);", "D"),
+ # page 503, a增: the asymptotes' slope b/a
+ ("src/catalog/classical_curves.cpp", "const double slope = b / (std::fabs(a) + 0.01);", "const double slope = a / (std::fabs(b) + 0.01);", "S"),
+ # page 507 (the lemniscate), a click in the plot: the product of the distances to F1 and to F2
+ ("src/catalog/classical_curves.cpp", "std::hypot(px - f1.x, py - f1.y) * std::hypot(px - f2.x, py - f2.y);", "std::hypot(px - f1.x, py - f1.y) * std::hypot(px - f1.x, py - f2.y);", "S"),
+ # page 510 (the cardioid), a click in the plot: the line from M=(x, y) to the origin
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, px, py, 0.0, 0.0, fill);", "DrawLineWorld(pDC, py, px, 0.0, 0.0, fill);", "S"),
+ # script
+ # page 2100, InnerPoint (the first, with buttons), 半径减: the disc takes the button's radius
+ ("src/script/annotation_vectors.cpp", "ScaleStepH(0.8);\n            m_nDemoOption = 1;", "ScaleStepH(0.8);\n            m_nDemoOption = 0;", "B"),
+ # page 356 (point to plane), LINE3 mode 1: the foot's dot on the plane, at f.z
+ ("src/script/annotation_lines.cpp", "DrawDotProjected(pDC, f.x, f.y, f.z, kDotRadius, kDotRadius, m_crDefaultPen, m_crDefaultFill);", "DrawDotProjected(pDC, f.x, f.y, z0, kDotRadius, kDotRadius, m_crDefaultPen, m_crDefaultFill);", "D"),
+ # page 358 (line and line), LINE3 at its first state: the line runs along (m, n, p), n along y
+ ("src/script/annotation_lines.cpp", "py = y0 + s * n, pz = z0 + s * p;", "py = y0 + s * p, pz = z0 + s * n;", "S"),
+ # page 360 (point to line) at its first state: the parallelogram's side from M ends at M - e
+ ("src/script/annotation_lines.cpp", "DrawArrow3D(pDC, pm.x, pm.y, pm.z, pm.x - ex, pm.y - ey, pm.z - ez, 0, \"\", \"\", m_crDefaultPen);", "DrawArrow3D(pDC, pm.x, pm.y, pm.z, pm.x - ex, pm.y - ey, pm.z + ez, 0, \"\", \"\", m_crDefaultPen);", "D"),
+ # page 356, n增: n= in the pen colour
+ ("src/script/annotation_lines.cpp", "\"n=\", 3, m_dDirN,\n                     m_crDefaultPen);", "\"n=\", 3, m_dDirN,\n                     m_crCurveSetting);", "R"),
+ # page 2100, LINE2, θ增: q= in the pen colour
+ ("src/script/annotation_lines.cpp", "\"q=\", 3, std::sin(m_dRotationAngle),\n                   m_crDefaultPen);", "\"q=\", 3, std::sin(m_dRotationAngle),\n                   m_crCurveSetting);", "R"),
+ # page 2100, BoxLine, a click in the box: the chord from Q1 to Q2
+ ("src/script/annotation_planes.cpp", "DrawLineWorld(pDC, q1x, q1y, q2x, q2y, m_crPen);", "DrawLineWorld(pDC, q1x, q1y, q2x, q1y, m_crPen);", "D"),
+ # page 306, Chord, a click on the curve: A's dot at (ax, f(ax))
+ ("src/script/annotation_calculus.cpp", "DrawDotWorld(pDC, ax, ay, r, r, m_crPen, m_crFill);", "DrawDotWorld(pDC, ay, ax, r, r, m_crPen, m_crFill);", "S"),
+ # page 369, the second figure (osculating circle), a click on the curve: M's dot at (x, y)
+ ("src/script/annotation_calculus.cpp", "DrawDotWorld(pDC, x, y, kMarkRadius, kMarkRadius, m_crSecondDerivative, m_crSecondDerivative);", "DrawDotWorld(pDC, y, x, kMarkRadius, kMarkRadius, m_crSecondDerivative, m_crSecondDerivative);", "S"),
+]
+
+# A sixteenth set (--sixteenth), written apart from the tests: each row says
+# on which sample page, and after which presses, the slip shows.
+P16 = [
+ # calculus
+ # the Calculus1 pages (319-325), 增量与微分, cursor in the plot, dx减少: dx halves
+ ("src/calculus/integrals.cpp", "m_dStepH = std::max(m_dStepH / 2, kMinStepH);", "m_dStepH = std::max(m_dStepH / 4, kMinStepH);", "B"),
+ # pages 300-305, the limit definition figure, δ减少: δ shrinks by one factor
+ ("src/calculus/epsilon_delta.cpp", "if (button(3, u8\"δ减少\")) m_dDelta *= kScaleDown;", "if (button(3, u8\"δ减少\")) m_dDelta *= kScaleUp;", "B"),
+ # page 368 (inscribed polygons), n增加 twice then n减少: the sides halve
+ ("src/calculus/polygons.cpp", "        m_nDemoStep /= 2;", "        m_nDemoStep -= 2;", "B"),
+ # page 381 (the ball on a curve) at its first state and after μ增: μ at three decimals
+ ("src/calculus/ball_curve.cpp", "Gbk(u8\"阻尼系数μ:\"), 3, m_dSavedMu, c);", "Gbk(u8\"阻尼系数μ:\"), 2, m_dSavedMu, c);", "R"),
+ # page 329 (mean values), 拉氏: the dot at each ξ's foot on the x axis, filled in the first-derivative colour
+ ("src/calculus/mean_value.cpp", "DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, c, c);", "DrawDotWorld(pDC, x, 0, kDotRadius, kDotRadius, c, m_crDefaultFill);", "D"),
+ # page 329, 拉氏: the ordinate at each ξ stands at x = ξ, from the axis up to f(ξ)
+ ("src/calculus/mean_value.cpp", "DrawLineWorld(pDC, x, 0, x, y, c);", "DrawLineWorld(pDC, y, 0, x, y, c);", "S"),
+ # page 211, Inverse, 反函数 mode and a click: the mirrored point's drop from (y0, x0) to the x axis at x = y0
+ ("src/calculus/sections_calculus.cpp", "DrawLineWorld(pDC, y0, x0, y0, 0, m_crDefaultPen);", "DrawLineWorld(pDC, x0, y0, y0, 0, m_crDefaultPen);", "S"),
+ # pages 300-305, the ε-δ figure with unequal widths: the right width's stretch of the x axis in the right-hand colour
+ ("src/calculus/epsilon_delta.cpp", "DrawLineWorld(pDC, x0, 0, x0 + dr, 0, cr);", "DrawLineWorld(pDC, x0, 0, x0 + dr, 0, cl);", "D"),
+ # solid
+ # pages 365 and 603 (solids), 按z型 then 按y型: the plane z = c goes when y = c is chosen
+ ("src/solid/solid_cut.cpp", "m_dDirN = (m_dYMin + m_dYMax) / 2;\n        m_bCutZc = 0;", "m_dDirN = (m_dYMin + m_dYMax) / 2;\n        m_bCutZc = 1;", "B"),
+ # page 342 (the area element), 有向: the upper side's normal, not the lower side's
+ ("src/solid/field_elements.cpp", "if (TextButton(pDC, bx, T + 96, Gbk(u8\"有向\"))) m_nOdeMethodFamily = 2;", "if (TextButton(pDC, bx, T + 96, Gbk(u8\"有向\"))) m_nOdeMethodFamily = 4;", "B"),
+ # page 342, 有向 and a click in the scene: each boundary arrow on the floor ends at its head (xb, yb)
+ ("src/solid/field_elements.cpp", "DrawArrow3D(pDC, xa, ya, m_dZMin, xb, yb, m_dZMin, 0, \"\", \"\", m_crCurveSetting);", "DrawArrow3D(pDC, xa, ya, m_dZMin, xb, ya, m_dZMin, 0, \"\", \"\", m_crCurveSetting);", "D"),
+ # page 364, 坐标面: the traces on y = 0 in the curve colour, apart from those on x = 0
+ ("src/solid/surface_traces.cpp", "const COLORREF onX = m_crFirstDerivative, onY = m_crCurveSetting;", "const COLORREF onX = m_crFirstDerivative, onY = m_crFirstDerivative;", "D"),
+ # page 2100, the series circuit (Electric) at its first state: the switch's second contact at 0.3 of the width
+ ("src/solid/field_elements.cpp", "DrawDotWorld(pDC, X0 + 0.3 * Dx, yB, 3, 3, c, c);", "DrawDotWorld(pDC, X0 + 0.35 * Dx, yB, 3, 3, c, c);", "D"),
+ # page 310 (the tangent plane), a click in the scene: the normal leans by fx along x and by fy along y
+ ("src/solid/partials.cpp", "const double xe = x - length * t.fx / N, ye = y - length * t.fy / N;", "const double xe = x - length * t.fy / N, ye = y - length * t.fx / N;", "S"),
+ # page 337 (the mean value of a double integral) at its first state: the volume's read-out in the curve colour
+ ("src/solid/partials.cpp", "3, integral,\n                     m_crCurveSetting);", "3, integral,\n                     m_crFirstDerivative);", "R"),
+ # page 341 at its first state: the scene's tick values in the ground colour
+ ("src/solid/scene_frame.cpp", "DrawLabelValue3D(pDC, x, y, z, \"\", decimals(u), u, m_crGround);", "DrawLabelValue3D(pDC, x, y, z, \"\", decimals(u), u, m_crAxes);", "R"),
+ # stats
+ # page 212, the fourth density (Γ), β增: β rises, α stays
+ ("src/stats/continuous_demo.cpp", "change(&m_dSavedGammaBeta, 2);", "change(&m_dSavedGammaAlpha, 2);", "B"),
+ # page 212, the second density (χ²), n增: n up by one
+ ("src/stats/continuous_demo.cpp", "count(&m_nSavedCountN, 0);\n        m_nSavedCountN = ClampDegrees(m_nSavedCountN, 2);", "count(&m_nSavedCountN, 1);\n        m_nSavedCountN = ClampDegrees(m_nSavedCountN, 2);", "B"),
+ # page 202, the tests, F检验 then χ 检验: the χ² test again
+ ("src/stats/test_demo.cpp", "if (button(0, u8\"χ 检验\")) m_bSavedShowMean = 1;", "if (button(0, u8\"χ 检验\")) m_bSavedShowMean = 0;", "B"),
+ # page 212, the normal density, a click in the plot: the distribution function left of the cursor in the fill colour
+ ("src/stats/continuous_demo.cpp", "do draw(true, m_crDefaultPen, m_crDefaultFill);", "do draw(true, m_crDefaultPen, m_crFirstDerivative);", "D"),
+ # page 212, a density, 分位数: the quantile's subscript α = 1 - (the mass left of u)
+ ("src/stats/continuous_demo.cpp", "stats_page::Small(*this, pDC, StatsX(0.7), StatsY(row + 0.03), u8\"  \", 3, 1 - mass);", "stats_page::Small(*this, pDC, StatsX(0.7), StatsY(row + 0.03), u8\"  \", 3, mass);", "R"),
+ # page 212, any density at its first state: the parameters' read-outs in the curve colour
+ ("src/stats/continuous_demo.cpp", "params[i].decimals, params[i].value, m_crCurveSetting);", "params[i].decimals, params[i].value, m_crDefaultPen);", "R"),
+ # page 202, the second test (χ²), 右侧: the acceptance region's lower end at three decimals
+ ("src/stats/test_demo.cpp", "Label(v, pDC, StatsX(0.12), StatsY(0.11), u8\"接受域: \", 3, t.c1);", "Label(v, pDC, StatsX(0.12), StatsY(0.11), u8\"接受域: \", 2, t.c1);", "R"),
+ # page 202, the second test (χ²), 左侧: the acceptance region ends at the upper quantile c2
+ ("src/stats/test_demo.cpp", "u8\"接受域:0<χ< \", 3, t.c2,", "u8\"接受域:0<χ< \", 3, t.c1,", "S"),
+ # page 202, the second estimate (σ²) at its first state: the lower quantile's index 1 - α/2
+ ("src/stats/interval_demo.cpp", "Small(v, pDC, StatsX(0.15), StatsY(0.06), u8\"   \", 3, 1 - alpha / 2);", "Small(v, pDC, StatsX(0.15), StatsY(0.06), u8\"   \", 3, alpha / 2);", "R"),
+ # page 212, the hypergeometric figure, 方差: the variance divided by N², not by N·M
+ ("src/stats/discrete_demo.cpp", "(bigN - 1.0) / bigN / bigN", "(bigN - 1.0) / bigN / marked", "S"),
+ # numeric
+ # page 205 (iterations), ε减少: ε shrinks
+ ("src/numeric/iterative_demo.cpp", "if (button(7, u8\"ε减少\")) m_dEpsilon *= kSolverEpsilonShrink;", "if (button(7, u8\"ε减少\")) m_dEpsilon *= kSolverEpsilonFactor;", "B"),
+ # page 465 (approximation), n增加 twice then n减少: n down by one
+ ("src/numeric/approximation_demo.cpp", "--m_nSavedCountN, m_bLoadScriptSettings = FALSE;", "m_nSavedCountN -= 2, m_bLoadScriptSettings = FALSE;", "B"),
+ # page 200 (descent), ε增加: ε doubles
+ ("src/numeric/descent_demo.cpp", "if (button(3, u8\"ε增加\")) m_dEpsilon *= kDescentEpsilonFactor,", "if (button(3, u8\"ε增加\")) m_dEpsilon *= kDescentEpsilonFactor * kDescentEpsilonFactor,", "B"),
+ # page 313 (roots), 二分法: each midpoint's line up (or down) to f(m)
+ ("src/numeric/root_demo.cpp", "DrawLineWorld(pDC, m, 0, m, fm, line);", "DrawLineWorld(pDC, m, 0, m, -fm, line);", "D"),
+ # page 313, 迭代法 then a click: each iterate's drop from (x, φ(x)) to (x, 0)
+ ("src/numeric/root_demo.cpp", "DrawLineWorld(pDC, x, 0, x, y, line);", "DrawLineWorld(pDC, y, 0, x, y, line);", "S"),
+ # page 465, 三次样条插值 then 显示多项式: each piece's constant at three decimals
+ ("src/numeric/spline_demo.cpp", "DrawLabelValue(pDC, m_dXMin + 0.72 * m_dXSpan, py, \"\", 3, k[0], m_crCurveSetting);", "DrawLabelValue(pDC, m_dXMin + 0.72 * m_dXSpan, py, \"\", 2, k[0], m_crCurveSetting);", "R"),
+ # page 465, 三次样条插值: the nodes' dots in the second-derivative colour
+ ("src/numeric/spline_demo.cpp", "DrawDotWorld(pDC, x[i], y[i], 2, 2, m_crSecondDerivative, m_crSecondDerivative);", "DrawDotWorld(pDC, x[i], y[i], 2, 2, m_crFirstDerivative, m_crFirstDerivative);", "D"),
+ # page 204 (Jacobi's method), 下一步: the rotated rows and columns in the second-derivative colour
+ ("src/numeric/jacobi_demo.cpp", "                c = m_crSecondDerivative;\n            value(i, k, r.a[i][k], c);", "                c = m_crFirstDerivative;\n            value(i, k, r.a[i][k], c);", "R"),
+ # page 204 (power method), 平移法: the shift P at four decimals
+ ("src/numeric/power_demo.cpp", "\"P=\", 4, m_dStepH, m_crCurveSetting);", "\"P=\", 3, m_dStepH, m_crCurveSetting);", "R"),
+ # page 464 (regression), the normal equations shown: each row's second coefficient
+ ("src/numeric/regression_demo.cpp", "DrawLabelValue(pDC, m_dXMin + m_dXSpan / 3, y, \"\", 2, m_adMatrixA[r][1],", "DrawLabelValue(pDC, m_dXMin + m_dXSpan / 3, y, \"\", 2, m_adMatrixA[r][0],", "S"),
+ # catalog
+ # page 503 (the hyperbola), b增: b rises, a stays
+ ("src/catalog/classical_curves.cpp", "    if (ClassicalButton(pDC, 2, u8\"b增\", bx)) m_dDirN += kParamStep;\n    if (ClassicalButton(pDC, 3, u8\"b减\", bx)) m_dDirN -= kParamStep;\n    if (ClassicalButton(pDC, 4, u8\"实轴x\"", "    if (ClassicalButton(pDC, 2, u8\"b增\", bx)) m_dDirM += kParamStep;\n    if (ClassicalButton(pDC, 3, u8\"b减\", bx)) m_dDirN -= kParamStep;\n    if (ClassicalButton(pDC, 4, u8\"实轴x\"", "B"),
+ # page 504 (the parabola), b增: b up, not down
+ ("src/catalog/classical_curves.cpp", "    if (ClassicalButton(pDC, 2, u8\"b增\", bx)) m_dDirN += kParamStep;\n    if (ClassicalButton(pDC, 3, u8\"b减\", bx)) m_dDirN -= kParamStep;\n    if (ClassicalButton(pDC, 4, u8\"c增\"", "    if (ClassicalButton(pDC, 2, u8\"b增\", bx)) m_dDirN -= kParamStep;\n    if (ClassicalButton(pDC, 3, u8\"b减\", bx)) m_dDirN -= kParamStep;\n    if (ClassicalButton(pDC, 4, u8\"c增\"", "B"),
+ # page 503, a增: the box's right side from (a, b) down to (a, -b)
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, a, b, a, -b, pen);", "DrawLineWorld(pDC, a, b, a, 0.0, pen);", "D"),
+ # page 504, 左右 then b增: the line through the focus parallel to the axis in the fill colour
+ ("src/catalog/classical_curves.cpp", "if (focus.y != 0) DrawLineWorld(pDC, m_dXMin, focus.y, m_dXMax, focus.y, fill);", "if (focus.y != 0) DrawLineWorld(pDC, m_dXMin, focus.y, m_dXMax, focus.y, pen);", "D"),
+ # page 506 (the cosine), a click on the x axis: the radius to the circle's top, (-2, 1) to (-2, 0)
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, -2.0, 1.0, -2.0, 0.0, pen);", "DrawLineWorld(pDC, -2.0, 1.0, -1.0, 0.0, pen);", "D"),
+ # page 509 (the astroid), a click on the x axis: the rolling circle's radius along (cos φ, sin φ)
+ ("src/catalog/classical_curves.cpp", "px + kAstroidSmallRadius * std::cos(phi),", "px + kAstroidSmallRadius * std::sin(phi),", "S"),
+ # page 502 (the ellipse), a click in the plot: the distance sum's read-out in the pen colour
+ ("src/catalog/classical_curves.cpp", "catalog::FocalDistanceSum({px, py}, f1, f2),\n                   m_crDefaultPen);", "catalog::FocalDistanceSum({px, py}, f1, f2),\n                   m_crDefaultFill);", "R"),
+ # page 307 (derivatives) with f'' shown: the marks where f'' changes sign in the second-derivative colour
+ ("src/catalog/graph_curve.cpp", "                            DrawLineWorld(pDC, x, 0.0, x, y, m_crSecondDerivative);", "                            DrawLineWorld(pDC, x, 0.0, x, y, m_crFirstDerivative);", "D"),
+ # page 307 with f'' shown: the legend's second line in the second-derivative colour
+ ("src/catalog/graph_function.cpp", "Labels().secondDerivative, m_crSecondDerivative);", "Labels().secondDerivative, m_crFirstDerivative);", "R"),
+ # script
+ # page 306 (Differentiation), |△x|减: Δx shrinks by one factor
+ ("src/script/annotation_calculus.cpp", "            ScaleStepH(b.factor);", "            ScaleStepH(b.factor * b.factor);", "B"),
+ # page 306 at its first state and after |△x|增: "dy" in the first-derivative colour
+ ("src/script/annotation_calculus.cpp", "DrawStringWorld(pDC, at, std::isfinite(y) ? y : top, \"dy\", m_crFirstDerivative);", "DrawStringWorld(pDC, at, std::isfinite(y) ? y : top, \"dy\", m_crDefaultPen);", "R"),
+ # page 369, the second figure (osculating circle), a click on the curve: the tangent at M with slope f'(x)
+ ("src/script/annotation_calculus.cpp", "DrawLineAcrossWorld(pDC, x, y, p, m_crFirstDerivative);", "DrawLineAcrossWorld(pDC, x, y, -p, m_crFirstDerivative);", "D"),
+ # page 2100, Line2 at its first state and after a click: each line from (x1, y1) to (x2, y2)
+ ("src/script/annotation_lines.cpp", "DrawLineWorld(pDC, x1, y1, x2, y2, m_crPen);", "DrawLineWorld(pDC, x1, y1, y2, x2, m_crPen);", "S"),
+ # page 2101, Vector3 at its first state: each arrow's head at (x2, y2, z2), the second one along y
+ ("src/script/annotation_vectors.cpp", "DrawArrow3D(pDC, g[0], g[1], g[2], g[3], g[4], g[5], 0, \"\", \"\", m_crPen);", "DrawArrow3D(pDC, g[0], g[1], g[2], g[3], g[1], g[5], 0, \"\", \"\", m_crPen);", "D"),
+ # page 360 (point to line) at its first state and after m增: the distance from the foot f to M
+ ("src/script/annotation_lines.cpp", "DrawLine3D(pDC, f.x, f.y, f.z, pm.x, pm.y, pm.z, m_crCurveSetting);", "DrawLine3D(pDC, f.x, f.y, f.z, x0, y0, z0, m_crCurveSetting);", "D"),
+ # page 2100, Polygon at its first state: each side from (x[i], y[i]) to (x[j], y[j])
+ ("src/script/annotation_polygons.cpp", "DrawLineWorld(pDC, x[i], y[i], x[j], y[j], m_crPen);", "DrawLineWorld(pDC, x[i], y[i], y[j], x[j], m_crPen);", "S"),
+ # page 2100, BoxLine, a click in the box: the length's read-out near the box's top
+ ("src/script/annotation_planes.cpp", "box.y2 - 0.1 * (box.y2 - box.y1),", "box.y1 + 0.1 * (box.y2 - box.y1),", "R"),
+]
+
 
 def run(cmd, cwd, **kw):
     return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
@@ -1321,7 +1547,9 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
     args = sys.argv[2:]
-    plants = (P14 if "--fourteenth" in args else
+    plants = (P16 if "--sixteenth" in args else
+              P15 if "--fifteenth" in args else
+              P14 if "--fourteenth" in args else
               P13 if "--thirteenth" in args else
               P12 if "--twelfth" in args else P11 if "--eleventh" in args else
               P10 if "--tenth" in args else P9 if "--ninth" in args else
@@ -1366,7 +1594,7 @@ def changed_lines(text, old, new):
 
 
 def check(root, plants, picks):
-    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10, P11, P12, P13, P14]
+    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10, P11, P12, P13, P14, P15, P16]
     earlier = {}
     for other in lists:
         if other is plants:

@@ -122,6 +122,15 @@ void CStdioFile::Close() {
     m_pFile = nullptr;
 }
 
+long long CStdioFile::Position() const {
+    return m_pFile ? static_cast<long long>(::ftello(m_pFile)) : -1;
+}
+
+bool CStdioFile::Seek(long long position) {
+    return m_pFile && position >= 0 &&
+           ::fseeko(m_pFile, static_cast<off_t>(position), SEEK_SET) == 0;
+}
+
 char* CStdioFile::ReadString(char* buffer, UINT limit) {
     if (!m_pFile || !buffer || limit == 0) return nullptr;
     if (limit == 1) {

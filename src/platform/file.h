@@ -35,6 +35,9 @@ public:
     // Reads at most limit - 1 bytes, stopping after a '\n' (kept), and ends
     // the buffer with NUL. Returns nullptr at end of file with nothing read.
     char* ReadString(char* buffer, UINT limit);
+    // The byte offset of the next read (-1: none), and a move back to one.
+    long long Position() const;
+    bool Seek(long long position);
 
 private:
     std::FILE* m_pFile = nullptr;

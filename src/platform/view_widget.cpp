@@ -52,6 +52,11 @@ CViewWidget::CViewWidget(std::unique_ptr<CScrollView> view, QWidget* parent)
         if (action != QAbstractSlider::SliderPageStepAdd &&
             action != QAbstractSlider::SliderPageStepSub)
             return;
+        // The view knows its figures from its last pass: with the key held,
+        // steps come faster than the passes they queue, and a step taken on
+        // the picture before the last one stopped anywhere, often where the
+        // window cut every figure and showed none.
+        if (m_pView->HasPendingPaint() && !m_pView->InPass()) RenderNow();
         QScrollBar* bar = verticalScrollBar();
         const int direction = action == QAbstractSlider::SliderPageStepAdd ? 1 : -1;
         const int top = m_pView->PageStepTop(bar->value(), direction);

@@ -15,7 +15,7 @@ void CPemroView::BeginFigureBoxes(const CRect& frame) {
     m_aPlacedPointNames.clear();
     m_rcFigureFrame = frame;
     m_bNoteFigureBoxes = true;
-    m_nDrawnFigureBand = m_bNoteScreenFigures ? int(m_aNotedFigureBands.size()) - 1 : -1;
+    m_nDrawnFigureBand = m_bNoteScreenFigures ? m_nLastNotedBand : -1;
     ApplyFigureClip();
 }
 

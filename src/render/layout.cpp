@@ -189,13 +189,20 @@ void CPemroView::LayoutPictureRect(double topLines, double leftColumns, double w
 }
 
 // A figure's axis numbers and frame reach up to a line above its box and two
-// below it; a picture stays in its box.
+// below it; a picture stays in its box. A page step looks a window either way:
+// only figures that near are kept, so that on a page of a thousand figures
+// the bound is not spent on those above the window.
 void CPemroView::NoteScreenFigure(int top, int bottom, bool framed) {
+    m_nLastNotedBand = -1;
     if (!m_bNoteScreenFigures || m_aNotedFigureBands.size() >= size_t(kMaxPrintFigures)) return;
     const int H = m_nBaseCharHeight + m_nFontStep;
     const int above = framed ? H : 0, below = framed ? 2 * H : 0;
-    m_aNotedFigureBands.push_back(
-        {PagePos(std::int64_t(top) - above), PagePos(std::int64_t(bottom) + below)});
+    const paging::Band band{PagePos(std::int64_t(top) - above),
+                            PagePos(std::int64_t(bottom) + below)};
+    const std::int64_t window = std::int64_t(m_nClipBottom) - m_nClipTop;
+    if (band.bottom < m_nClipTop - window || band.top > m_nClipBottom + window) return;
+    m_nLastNotedBand = int(m_aNotedFigureBands.size());
+    m_aNotedFigureBands.push_back(band);
 }
 
 void CPemroView::NoteDrawnFigureTop() {

@@ -702,3 +702,32 @@ void CPemroView::EndCommandRecordState() {
         kept[i] = std::move(patch);
     }
 }
+
+// The figures' fields and the pass's place among the figures, for the
+// walk's resume points (walk_resume.cpp).
+void CPemroView::CaptureFigureFields(std::vector<char>* out) {
+    StoreOf(*this, &m_pFigureStates);
+    Capture(*this, out);
+}
+
+void CPemroView::ApplyFigureFields(std::vector<char>& in) {
+    StoreOf(*this, &m_pFigureStates);
+    Apply(in, *this);
+}
+
+std::vector<char>* CPemroView::FigureFlow() {
+    return &StoreOf(*this, &m_pFigureStates).flow;
+}
+
+CPemroView::FigureWalkMarks CPemroView::GetFigureWalkMarks() {
+    const FigureStateStore& s = StoreOf(*this, &m_pFigureStates);
+    return {s.record,  s.figure,       s.lastKept,    s.figureKept,
+            s.entered, s.figurePassed, s.currentKept, s.clickActedBefore};
+}
+
+void CPemroView::SetFigureWalkMarks(const FigureWalkMarks& m) {
+    FigureStateStore& s = StoreOf(*this, &m_pFigureStates);
+    s.record = m.record, s.figure = m.figure, s.lastKept = m.lastKept;
+    s.figureKept = m.figureKept, s.entered = m.entered, s.figurePassed = m.figurePassed;
+    s.currentKept = m.currentKept, s.clickActedBefore = m.clickActedBefore;
+}

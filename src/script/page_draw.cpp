@@ -1,7 +1,7 @@
 // The paint pass: lays the page out from the clip box, paints the background,
 // builds the script file name and reads the topic script record by record.
-// Every pass reads the whole file again; nothing of a page survives a pass
-// but the fields of the view.
+// Every pass reads the file from its top, or from a resume point an earlier
+// pass kept above its box (walk_resume.cpp).
 #include "view/view.h"
 
 #include "platform/file.h"
@@ -292,6 +292,7 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
     HoldValueLabels();
     CPassEndScope values(this, &CPemroView::EndValueLabels);
     m_nPassRecords = 0;
+    BeginWalkResume(pDC, pFile, &prevParam);
     for (;;) {
         if (WalkMayEndHere()) {
             if (!m_bPrintMode) {
@@ -301,6 +302,7 @@ BOOL CPemroView::RunRecordLoop(CDC* pDC, CStdioFile* pFile, int nFontStepAtStart
             KeepScreenFigures();
             return TRUE;
         }
+        KeepWalkResumePoint(pFile, prevParam);
         if (!pFile->ReadString(m_szRecordHeader, 4)) break;
         ++m_nPassRecords;
         ParseRecordHeader();
@@ -510,7 +512,7 @@ void CPemroView::DrawPagePass(CDC* pDC) {
     m_bNoteScreenFigures = !m_bPrintMode && !pDC->IsPrinting() && !m_bRecordPrintFigures &&
                            m_nClipBottom - m_nClipTop >= client.Height();
     m_aNotedFigureBands.clear();
-    m_nDrawnFigureBand = -1;
+    m_nDrawnFigureBand = m_nLastNotedBand = -1;
     m_bShowRecordText = 1;
     m_bBeforeFigure = 1;
     m_bZoomTaken = FALSE;

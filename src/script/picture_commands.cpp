@@ -34,12 +34,15 @@ void CPemroView::CmdLoadBmp(CDC* pDC) {
     // 2 and 3 the same, shown only with all content.
     const int placement = IsArgListOpen() ? ScriptInt(ReadScriptNumber(m_nParsePos)) : 0;
 
-    if (!IsTextLineVisible(m_nTextY - m_nPrintOffsetY)) return;
     const bool shown = placement == 0 || placement == 1 ||
                        ((placement == 2 || placement == 3) && m_bShowAllContent);
     if (!shown) return;
-    DrawPicture(pDC, m_strDataDir + name, m_nPictureLeft, m_nPictureTop - m_nPrintOffsetY,
-                m_nPictureRight - m_nPictureLeft, m_nPictureBottom - m_nPictureTop);
+    if (IsTextLineVisible(m_nTextY - m_nPrintOffsetY))
+        DrawPicture(pDC, m_strDataDir + name, m_nPictureLeft, m_nPictureTop - m_nPrintOffsetY,
+                    m_nPictureRight - m_nPictureLeft, m_nPictureBottom - m_nPictureTop);
+    // The text moves below the picture wherever it lies: a picture below the
+    // window that did not count made the page too short to scroll to the
+    // pictures after it, and moved the text under it as the window came near.
     if (placement == 1 || placement == 3)
         m_nTextY = PagePos(std::int64_t(m_nTextY) + m_nPictureBottom - m_nPictureTop);
     m_nNextLineY = m_nTextY;

@@ -37,6 +37,33 @@
     int m_nPassRecords = 0; // records the last pass read
     void FinishFile(int nFontStepAtStart);
 
+    // --- Resume points of the walk (script/walk_resume.cpp) -------------------
+    // A printed sheet or a screen pass far down the page need not read the
+    // records above it from the top: earlier passes keep, at records above
+    // their own box, everything the walk carries from record to record, and
+    // a later pass of the same layout, page and settings starts at the last
+    // such point above its box. Nothing is kept where a record might still
+    // draw into the box, and a pass that starts from other settings forgets
+    // them. Not for a pass that answers a click or watches the records.
+    static void SetWalkResumeEnabled(bool enabled);
+    static bool WalkResumeEnabled();
+    void BeginWalkResume(CDC* pDC, CStdioFile* pFile, int* prevParam);
+    void KeepWalkResumePoint(CStdioFile* pFile, int prevParam);
+    std::shared_ptr<WalkResumeStore> m_pWalkResume;
+    bool m_bTakeWalkPoints = false; // this pass keeps resume points
+    int m_nWalkPointTextY = 0;      // where the pass kept its last one
+    int m_nWalkResumedAt = -1;      // the record the last pass started at (-1: the top)
+    struct FigureWalkMarks {
+        int record, figure, lastKept;
+        bool figureKept, entered, figurePassed, currentKept;
+        BOOL clickActedBefore;
+    };
+    FigureWalkMarks GetFigureWalkMarks();
+    void SetFigureWalkMarks(const FigureWalkMarks& marks);
+    void CaptureFigureFields(std::vector<char>* out);
+    void ApplyFigureFields(std::vector<char>& in);
+    std::vector<char>* FigureFlow();
+
     // --- The pass budget (script/pass_budget.cpp) ----------------------------
     // A screen pass draws figures until its share of processor time is spent
     // (the passes of one render call share it); the figures after that are

@@ -19,6 +19,7 @@
 
 class CStdioFile;
 struct FigureStateStore;
+struct WalkResumeStore;
 namespace catalog {
 struct TaylorCoefs;
 }
@@ -175,6 +176,7 @@ public:
     void KeepScreenFigures();
     // The band of the figure drawing now reaches up as far as its labels do.
     int m_nDrawnFigureBand = -1;
+    int m_nLastNotedBand = -1; // the band the last NoteScreenFigure kept, if it did
     void NoteDrawnFigureTop();
     int m_nInitialPageLines = 0;
     CSize m_sizeScrollTotal;
@@ -304,6 +306,10 @@ public:
     };
     std::vector<PlotMap> m_aPlotMaps;
     void NotePlotMap();
+    // Into a list that keeps the latest of each plot rectangle, the last
+    // noted last, at most a page's worth.
+    static void NotePlotMapIn(std::vector<PlotMap>* maps, const PlotMap& map);
+    std::vector<PlotMap> m_aWalkPlotMaps; // noted by this pass's walk
     // The plot whose figure box holds the page point; else the last one laid
     // out, from the current geometry.
     PlotMap PlotMapAt(int px, int py) const;

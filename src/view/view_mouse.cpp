@@ -52,17 +52,23 @@ void CPemroView::NotePlotMap() {
     PlotMap map = CurrentPlotMap();
     map.record = m_nRecordIndex;
     map.figure = FigureStateKey();
+    NotePlotMapIn(&m_aPlotMaps, map);
+    // A resume point replays what the walk above it noted.
+    if (m_bTakeWalkPoints) NotePlotMapIn(&m_aWalkPlotMaps, map);
+}
+
+void CPemroView::NotePlotMapIn(std::vector<PlotMap>* maps, const PlotMap& map) {
     // One entry a plot rectangle; the one laid out now goes last.
-    for (size_t i = 0; i < m_aPlotMaps.size(); ++i) {
-        const PlotMap& m = m_aPlotMaps[i];
+    for (size_t i = 0; i < maps->size(); ++i) {
+        const PlotMap& m = (*maps)[i];
         if (m.left == map.left && m.top == map.top && m.right == map.right &&
             m.bottom == map.bottom) {
-            m_aPlotMaps.erase(m_aPlotMaps.begin() + long(i));
+            maps->erase(maps->begin() + long(i));
             break;
         }
     }
-    if (m_aPlotMaps.size() >= kMaxPlotMaps) m_aPlotMaps.erase(m_aPlotMaps.begin());
-    m_aPlotMaps.push_back(map);
+    if (maps->size() >= kMaxPlotMaps) maps->erase(maps->begin());
+    maps->push_back(map);
 }
 
 CPemroView::PlotMap CPemroView::PlotMapAt(int px, int py) const {

@@ -1,0 +1,152 @@
+// Printed sheets and screen passes that start their walk at a resume point
+// an earlier pass kept show what the same passes read from the top show,
+// pixel for pixel; a point kept before a change of layout, settings or page
+// is not used after it.
+#include "platform/print.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace test_support;
+
+namespace {
+
+// Matrix figures below a line of text each, as the long pages of the
+// budget tests; `lines` lines of text between them.
+std::string FigurePage(int figures, int lines) {
+    std::string page = "014x\n";
+    for (int i = 0; i < figures; ++i) {
+        page += "107  第" + std::to_string(i) + "个\n700LU(0.4,5,38,10,3,0,0)\n";
+        for (int j = 0; j < 12; ++j) page += "107\n";
+        for (int j = 0; j < lines; ++j) page += "107  文字" + std::to_string(j) + "\n";
+    }
+    return page;
+}
+
+// What a view shows: each printed sheet, or the window at each of a few
+// scroll positions, painted and painted again; with the record each
+// picture's pass started at.
+struct Pictures {
+    std::vector<QImage> images;
+    std::vector<int> resumedAt;
+    void Add(CPemroView* view, const QImage& image) {
+        images.push_back(image.copy());
+        resumedAt.push_back(view->m_nWalkResumedAt);
+    }
+};
+
+void Settle(CPemroView* view) {
+    while (view->HasPendingPaint()) view->RenderPending();
+}
+
+void Show(CPemroView* view, const QSize& sheet, Pictures* out) {
+    if (sheet.isValid()) {
+        CPrintInfo info;
+        ASSERT_TRUE(PreparePrintInfo(view, &info, sheet));
+        DrawPrintPages(view, &info, info.m_nMinPage, info.m_nMaxPage, sheet,
+                       [&](const QImage& image) {
+                           out->Add(view, image);
+                           return true;
+                       });
+        return;
+    }
+    const int length = view->GetTotalSize().cy;
+    for (int step = 0; step < 8; ++step) {
+        view->ScrollToPosition(CPoint(0, length * step / 8));
+        for (int paint = 0; paint < 2; ++paint) {
+            view->Invalidate();
+            Settle(view);
+            out->Add(view, view->BackingImage());
+        }
+    }
+}
+
+class WalkResumeScope {
+public:
+    explicit WalkResumeScope(bool on) : m_was(CPemroView::WalkResumeEnabled()) {
+        CPemroView::SetWalkResumeEnabled(on);
+    }
+    ~WalkResumeScope() { CPemroView::SetWalkResumeEnabled(m_was); }
+
+private:
+    bool m_was;
+};
+
+// Two views of a page go through the same steps, one reading every pass
+// from the top, the other starting at resume points: printed sheets or the
+// window, then a change, then the same again. They show the same pictures;
+// a point kept before the change is not used after it.
+TEST(WalkResume, PassesFromAResumePointShowWhatPassesFromTheTopShow) {
+    const QSize a4(1170, 1654), small(420, 600), screen;
+    const std::function<void(CPemroView*)> none;
+    const auto largerFont = [](CPemroView* v) { v->m_nFontStep += 6; };
+    const auto otherScript = [](CPemroView*) {
+        std::ofstream("data/g.txt", std::ios::binary) << Gbk(FigurePage(40, 3));
+    };
+    const auto otherCoefficients = [](CPemroView* v) { v->m_adCoefF[0] += 1.5; };
+    const auto click = [](CPemroView* v) {
+        ClickPage(*v, v->m_nClipLeft + 420, v->m_nClipTop + 330);
+    };
+    const struct {
+        const char* topic;
+        std::string script; // written for topic "g" when not empty
+        QSize sheet;        // invalid: the screen
+        std::function<void(CPemroView*)> change;
+        bool resumes; // some pass starts at a point
+    } cases[] = {
+        {"203", "", a4, none, false},
+        {"465", "", small, otherCoefficients, true},
+        {"g", FigurePage(60, 0), small, none, true},
+        {"g", FigurePage(30, 8), small, largerFont, true},
+        {"g", FigurePage(30, 8), small, otherScript, true},
+        {"2100", "", screen, click, true},
+        {"g", FigurePage(40, 2), screen, largerFont, true},
+        {"g", FigurePage(40, 2), screen, otherScript, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.topic) + (c.sheet.isValid() ? " printed" : " on screen"));
+        std::unique_ptr<CurrentDir> runDir;
+        std::unique_ptr<ScratchDir> scratch;
+        if (c.script.empty())
+            runDir = std::make_unique<InRunDir>();
+        else
+            scratch = std::make_unique<ScratchDir>("walk-resume");
+        Pictures pictures[2];
+        for (bool on : {false, true}) {
+            if (scratch) {
+                std::filesystem::create_directories("data");
+                std::ofstream("data/g.txt", std::ios::binary) << Gbk(c.script);
+            }
+            WalkResumeScope resume(on);
+            auto view = MakeView();
+            view->ResetTopic(-1);
+            view->m_strTopicCode = c.topic;
+            view->ResizeClient(1266, 780);
+            Settle(view.get());
+            Show(view.get(), c.sheet, &pictures[on]);
+            if (c.change) c.change(view.get());
+            view->Invalidate();
+            Settle(view.get());
+            Show(view.get(), c.sheet, &pictures[on]);
+        }
+        const Pictures &top = pictures[0], &resumed = pictures[1];
+        ASSERT_EQ(resumed.images.size(), top.images.size());
+        bool anyResumed = false;
+        for (size_t i = 0; i < top.images.size(); ++i) {
+            EXPECT_EQ(top.resumedAt[i], -1);
+            anyResumed = anyResumed || resumed.resumedAt[i] > 0;
+            EXPECT_TRUE(resumed.images[i] == top.images[i])
+                << "picture " << i << " started at record " << resumed.resumedAt[i];
+        }
+        EXPECT_EQ(anyResumed, c.resumes) << top.images.size() << " pictures";
+    }
+}
+
+} // namespace
