@@ -150,3 +150,45 @@ TEST(WalkResume, PassesFromAResumePointShowWhatPassesFromTheTopShow) {
 }
 
 } // namespace
+
+// A print draws what the print before it drew, and leaves the screen as it
+// was: a figure that shades its meshes in the curve's colour for a while
+// puts the meshes' own colours back, not the print's darkened ones. The
+// plane's mesh stands above the surface that does so.
+TEST(WalkResume, APrintLeavesNothingForTheNextPass) {
+    std::string page = "014x\n700PLANE(0.7,5,29,10,1,0,0,0,3,0,3,0,3,2,0)\n";
+    for (int j = 0; j < 70; ++j) page += "107\n";
+    page += "700Surf(0.65,6,36,8.5,8,0,3,-2.2,2.2,-2.2,2.2,-2.2,2.2,2,3,0,0,0,1,1)\n";
+    for (int j = 0; j < 14; ++j) page += "107\n";
+    const QSize a4(1170, 1654), screen;
+    const struct {
+        const char* steps;
+        QSize first, second; // invalid: the screen
+        std::vector<QSize> between;
+    } cases[] = {
+        {"print, print", a4, a4, {}},
+        {"print, screen, print", a4, a4, {screen}},
+        {"screen, print, screen", screen, screen, {a4}},
+        {"preview, print", QSize(620, 877), QSize(620, 877), {a4}},
+    };
+    WalkResumeScope resume(false);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.steps);
+        ScratchDir scratch("print-twice");
+        std::filesystem::create_directories("data");
+        std::ofstream("data/g.txt", std::ios::binary) << Gbk(page);
+        auto view = MakeView();
+        view->ResetTopic(-1);
+        view->m_strTopicCode = "g";
+        view->ResizeClient(1266, 780);
+        Settle(view.get());
+        Pictures first, between, second;
+        Show(view.get(), c.first, &first);
+        for (const QSize& size : c.between) Show(view.get(), size, &between);
+        Show(view.get(), c.second, &second);
+        ASSERT_EQ(second.images.size(), first.images.size());
+        ASSERT_FALSE(first.images.empty());
+        for (size_t i = 0; i < first.images.size(); ++i)
+            EXPECT_TRUE(second.images[i] == first.images[i]) << "picture " << i;
+    }
+}

@@ -160,6 +160,12 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
     if (bCells) {
         const bool demo = m_nSubDemo > 24;
         const int pixelSize = m_nPixelSize;
+        // The meshes' own triples come back as they were: derived again from
+        // the slots, they would take a print's darkened slots into the passes
+        // after the print.
+        int upperMesh[3], lowerMesh[3];
+        std::copy(m_anUpperMeshRgb, m_anUpperMeshRgb + 3, upperMesh);
+        std::copy(m_anLowerMeshRgb, m_anLowerMeshRgb + 3, lowerMesh);
         if (demo) {
             SplitRGB(m_crCurveSetting);
             for (int i = 0; i < 3; ++i) m_anUpperMeshRgb[i] = m_anLowerMeshRgb[i] = m_anSplitRgb[i];
@@ -177,12 +183,8 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
             });
         }
         if (demo) {
-            const COLORREF meshes[2] = {m_crUpperMesh, m_crLowerMesh};
-            int* targets[2] = {m_anUpperMeshRgb, m_anLowerMeshRgb};
-            for (int k = 0; k < 2; ++k) {
-                SplitRGB(meshes[k]);
-                for (int i = 0; i < 3; ++i) targets[k][i] = m_anSplitRgb[i];
-            }
+            std::copy(upperMesh, upperMesh + 3, m_anUpperMeshRgb);
+            std::copy(lowerMesh, lowerMesh + 3, m_anLowerMeshRgb);
             m_nPixelSize = pixelSize;
         }
         // 8. The formulas of the two surfaces.
