@@ -97,6 +97,10 @@
         COLORREF palette[kPaletteSize];
         int backgroundMode;
         BOOL showSelectionBox;
+        // Fonts a print sizes for the paper; the next screen pass starts with
+        // the ones the screen left.
+        LOGFONT currentFont;
+        LOGFONT textFonts[kTextFontCount];
         bool saved; // an end without a beginning changes nothing
     };
     ScreenLook m_screenLookBeforePrint = {};

@@ -238,6 +238,8 @@ void CPemroView::SaveScreenLook() {
     std::copy_n(m_acrPalette, kPaletteSize, look.palette);
     look.backgroundMode = m_nBackgroundMode;
     look.showSelectionBox = m_bShowSelectionBox;
+    look.currentFont = m_lfCurrent;
+    std::copy_n(m_alfTextFont, kTextFontCount, look.textFonts);
     look.saved = true;
 }
 
@@ -249,6 +251,8 @@ void CPemroView::RestoreScreenLook() {
     std::copy_n(look.palette, kPaletteSize, m_acrPalette);
     m_nBackgroundMode = look.backgroundMode;
     m_bShowSelectionBox = look.showSelectionBox;
+    m_lfCurrent = look.currentFont;
+    std::copy_n(look.textFonts, kTextFontCount, m_alfTextFont);
 }
 
 int CPemroView::PageStepTop(int from, int direction) const {
