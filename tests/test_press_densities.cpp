@@ -19,6 +19,7 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
               {
                   {"212", "", "ink@5,0.0668", "25,0.5", "py: χ²(10) at 5"},
                   {"212", "n增*3", "期望=n=", "13", "hand: 10 + 3"},
+                  {"212", "", "%n=", "0,255,255", "hand: the parameter in the curve colour"},
                   {"212", "", "方差=2n=", "26.00", "hand: 2 · 13"},
                   {"212", "", "ink@5,0.022", "25,0.5", "py: χ²(13) at 5"},
                   {"212", "", "bare@5,0.0668", "25,0.5", "py: χ²(10)'s point gone"},
@@ -34,6 +35,8 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
                   {"212", "", "ink@5,0.0732", "25,0.5", "py: χ²(3) at 5"},
                   {"212", "α|u|^12,0.3", "α=", "0.007",
                    "py: 1 − F(12) of χ²(3), x given (0.0074, the click's half pixel aside)"},
+                  {"212", "", "11.992", "0.007",
+                   "py: u's subscript, after u's value: α, not F(12) = 0.9926"},
                   // The quantile view: u given, the area up to the cursor's 3; α
                   // given, up to the quantile of the cursor's height 0.9.
                   {"212", "分位数|^3,0.9", "rgb@5,0.03", "!255,128,0", "hand: split at 3"},
