@@ -36,6 +36,14 @@ TEST(NumericPressesMath, RegressionAtTheTopDegreeStaysFinite) {
     numeric::PolynomialFitPowers(fit, c);
     for (double v : c) EXPECT_TRUE(std::isfinite(v));
     EXPECT_NEAR(c[0], 0, 1e-6);
+    // a1, a4 exact (fractions): -1269372342.92333436..., 12296596952.45495605...;
+    // a4's double alone is only good to 1.4e-6, so it shows 5 decimals.
+    EXPECT_NEAR(c[1], -1269372342.92333436, 3e-7);
+    EXPECT_NEAR(c[4], 12296596952.45495605, 2e-6);
+    double error[50];
+    numeric::PolynomialFitPowersError(fit, error);
+    EXPECT_EQ(numeric::VouchedDecimals(error[1], 6), 6);
+    EXPECT_EQ(numeric::VouchedDecimals(error[4], 6), 5);
 }
 
 // --- The pages, button by button ---------------------------------------------------

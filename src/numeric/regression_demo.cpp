@@ -354,9 +354,16 @@ void CPemroView::DrawRegressionm(CDC* pDC, int n, int m) {
                 DrawLabelValue(pDC, x, slots.Y(slot), text, decimals, value, m_crCurveSetting);
         };
         label(0, slots.LabelX(0), "Q=", 6, q);
+        // A coefficient shows only the decimals its error leaves right;
+        // one not right to its units is rounded to the tens or beyond.
+        double error[numeric::kMaxRegressionDegree + 1];
+        numeric::PolynomialFitPowersError(fit, error);
         for (int j = 0; j <= m; ++j) {
             label(j + 1, slots.LabelX(j + 1), "a", 0, j);
-            label(j + 1, slots.ValueX(j + 1), "", 6, Shown(c[j]));
+            const int decimals = numeric::VouchedDecimals(error[j], 6);
+            const double unit = decimals < 0 ? std::pow(10.0, -decimals) : 1;
+            const double value = decimals < 0 ? std::round(c[j] / unit) * unit : Shown(c[j]);
+            label(j + 1, slots.ValueX(j + 1), "", std::max(decimals, 0), value);
         }
     }
 

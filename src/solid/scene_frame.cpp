@@ -390,7 +390,7 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues, BOOL bMeshButtons) {
         }
         DrawLabelValue3D(pDC, x, y, z, "", decimals(u), u, m_crGround);
     };
-    const int frameRight = m_nFigureRight + 2 * ch - 1;
+    const int frameRight = m_nFigureRight + 2 * ch - 1, frameLeft = m_nFigureLeft - 2 * ch + 1;
     axis(m_dXMin, Dx);
     each(m_dXMin, Dx, [&](double u) {
         DrawLine3D(pDC, u, m_dYMax, m_dZMin, u, m_dYMax - 0.04 * Dy, m_dZMin, m_crAxes);
@@ -410,7 +410,20 @@ void CPemroView::DrawSceneTicks(CDC* pDC, BOOL bValues, BOOL bMeshButtons) {
     each(m_dZMin, Dz, [&](double u) {
         DrawLine3D(pDC, m_dXMax, m_dYMin, u, m_dXMax - 0.04 * Dx, m_dYMin, u, m_crAxes);
         const int before = std::max(ch + 26, width(u) + 4);
-        value(m_dXMax, m_dYMin - before * Dy / m_nProjScaleY, u + 0.5 * ch * Dz / m_nProjScaleZ, u);
+        double shift = before * Dy / m_nProjScaleY;
+        // A wide value (ranges far from 0) would run out past the frame's
+        // left edge: it comes in over the box's edge as far as needed.
+        const auto left = [&](double dy, int* px) {
+            double ax = m_dXMax, ay = m_dYMin - dy, az = u + 0.5 * ch * Dz / m_nProjScaleZ;
+            ArrangeAxes3D(&ax, &ay, &az);
+            int py = 0;
+            return bValues && pDC && ProjectPoint3D(ax, ay, az, px, &py);
+        };
+        int atShift = 0, atEdge = 0;
+        if (left(shift, &atShift) && atShift < frameLeft + 8 && left(0, &atEdge) &&
+            atEdge > atShift)
+            shift *= std::max(0.0, double(atEdge - frameLeft - 8) / (atEdge - atShift));
+        value(m_dXMax, m_dYMin - shift, u + 0.5 * ch * Dz / m_nProjScaleZ, u);
     });
 }
 

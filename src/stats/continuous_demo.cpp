@@ -304,8 +304,21 @@ void CPemroView::DrawConDistributionWalk(CDC* pDC, int mode) {
         if (!std::isfinite(mass)) mass = 0;
         DrawLabelValue(pDC, StatsX(0.7), m_dYMax, T().alphaIs, 3, 1 - mass, m_crCurveSetting);
         const double row = QuantileRow(pDC);
-        DrawLabelValue(pDC, StatsX(0.7), StatsY(row), T().uIs, 3, split, m_crCurveSetting);
-        stats_page::Small(*this, pDC, StatsX(0.7), StatsY(row + 0.03), u8"  ", 3, 1 - mass);
+        // A split far from 0 is a long number: the read-out moves left so as
+        // to end before the button column rather than run under it.
+        double at = 0.7;
+        if (m_nPlotWidth > 0) {
+            LOGFONT font = m_lfCurrent;
+            font.lfHeight = (m_nLabelZoom + 2) * (m_nFontStep + m_nBaseCharHeight) / 3;
+            font.lfWidth = (m_nLabelZoom + 2) * (m_nFontStep / 2 + m_nBaseCharWidth) / 3;
+            CFontSelect select(pDC, font);
+            const int wide =
+                pDC->GetTextExtent(T().uIs + " " + typeset::FormatDecimals(3, split) + " ").cx;
+            const int room = m_nPlotRight - 10 - kButtonRowGap - m_nPlotLeft - wide;
+            at = std::clamp(double(room) / m_nPlotWidth, 0.0, 0.7);
+        }
+        DrawLabelValue(pDC, StatsX(at), StatsY(row), T().uIs, 3, split, m_crCurveSetting);
+        stats_page::Small(*this, pDC, StatsX(at), StatsY(row + 0.03), u8"  ", 3, 1 - mass);
         // Left of the split, inside the plot where the split nears its left
         // edge; a low mass on a tall y range brings it up to the legend.
         DrawLabelValueSmallClear(pDC, std::max(split - 0.1 * m_dXSpan, m_dXMin),

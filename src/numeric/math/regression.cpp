@@ -142,6 +142,108 @@ double PolynomialFit::operator()(double x) const {
     return k == kOddPowers ? x * sum : sum;
 }
 
+namespace {
+
+#ifdef __SIZEOF_FLOAT128__
+// The residuals of a fit at degree 49 cancel to 1e-7 of their terms: they
+// and the change to powers are summed in quadruple precision.
+using Wide = __float128;
+#else
+using Wide = long double;
+#endif
+
+// φ_0..φ_m of basis k at x, in `s`'s precision.
+template <typename T> void BasisAt(double x, int k, int m, double mid, double half, T phi[]) {
+    const T z = OnSquares(k) ? T(x) * T(x) : T(x);
+    const T s = (z - T(mid)) / T(half);
+    const T factor = k == kOddPowers ? T(x) : T(1);
+    T previous = 0, t = 1;
+    for (int j = 0; j <= m; ++j) {
+        phi[j] = factor * t;
+        const T next = j == 0 ? s : 2 * s * t - previous;
+        previous = t, t = next;
+    }
+}
+
+// Householder factors of the basis columns, kept to solve for further
+// right-hand sides.
+class Factored {
+public:
+    Factored(int rows, int cols)
+        : m_rows(rows), m_cols(cols), m_a(std::size_t(rows) * cols, 0.0L), m_vjj(cols, 0.0L),
+          m_twoOverVtv(cols, 0.0L) {}
+    long double& at(int i, int j) { return m_a[std::size_t(j) * m_rows + i]; }
+
+    void Factor() {
+        for (int j = 0; j < m_cols; ++j) {
+            long double above = 0, norm2 = 0;
+            for (int i = 0; i < j; ++i) above += at(i, j) * at(i, j);
+            for (int i = j; i < m_rows; ++i) norm2 += at(i, j) * at(i, j);
+            // What is left of the column is rounding: the earlier columns span it.
+            if (norm2 <= kDependent * kDependent * (above + norm2)) {
+                at(j, j) = 0;
+                continue;
+            }
+            const long double ajj = at(j, j), norm = std::sqrt(norm2);
+            const long double alpha = ajj > 0 ? -norm : norm;
+            // v = (a_jj − α, a_j+1,j, …); vᵀv = 2‖a‖(‖a‖ + |a_jj|).
+            m_vjj[j] = at(j, j) = ajj - alpha;
+            m_twoOverVtv[j] = 1.0L / (norm * (norm + std::fabs(ajj)));
+            for (int l = j + 1; l < m_cols; ++l)
+                Reflect(j, [&](int i) -> long double& { return at(i, l); });
+            at(j, j) = alpha;
+        }
+    }
+    // Qᵀb, in place (b of length rows).
+    void ApplyQt(std::vector<long double>& b) {
+        for (int j = 0; j < m_cols; ++j) ReflectVector(j, b);
+    }
+    // Qb, in place.
+    void ApplyQ(std::vector<long double>& b) {
+        for (int j = m_cols - 1; j >= 0; --j) ReflectVector(j, b);
+    }
+    // R⁻¹b over the first cols entries.
+    std::vector<long double> SolveR(const std::vector<long double>& b) {
+        std::vector<long double> x(m_cols);
+        for (int j = m_cols - 1; j >= 0; --j) {
+            long double s = b[std::size_t(j)];
+            for (int l = j + 1; l < m_cols; ++l) s -= at(j, l) * x[l];
+            x[j] = s / at(j, j);
+        }
+        return x;
+    }
+    // R⁻ᵀb.
+    std::vector<long double> SolveRt(const std::vector<long double>& b) {
+        std::vector<long double> x(m_cols);
+        for (int j = 0; j < m_cols; ++j) {
+            long double s = b[std::size_t(j)];
+            for (int l = 0; l < j; ++l) s -= at(l, j) * x[l];
+            x[j] = s / at(j, j);
+        }
+        return x;
+    }
+
+private:
+    void ReflectVector(int j, std::vector<long double>& b) {
+        if (m_twoOverVtv[j] == 0) return;
+        const long double alpha = at(j, j);
+        at(j, j) = m_vjj[j];
+        Reflect(j, [&b](int i) -> long double& { return b[std::size_t(i)]; });
+        at(j, j) = alpha;
+    }
+    template <typename Column> void Reflect(int j, Column column) {
+        long double s = 0;
+        for (int i = j; i < m_rows; ++i) s += at(i, j) * column(i);
+        const long double f = s * m_twoOverVtv[j];
+        for (int i = j; i < m_rows; ++i) column(i) -= f * at(i, j);
+    }
+
+    int m_rows, m_cols;
+    std::vector<long double> m_a, m_vjj, m_twoOverVtv;
+};
+
+} // namespace
+
 PolynomialFit FitPolynomial(const double x[], const double y[], int n, int m, int k) {
     PolynomialFit fit;
     fit.k = k;
@@ -159,82 +261,120 @@ PolynomialFit FitPolynomial(const double x[], const double y[], int n, int m, in
     const int cols = fit.m + 1;
     // Fewer points than basis functions: zero rows make the factor singular.
     const int rows = std::max(n, cols);
-    // Column-major: column j holds φ_j at the points, column `cols` the y.
-    std::vector<long double> a(std::size_t(rows) * (cols + 1), 0.0L);
-    const auto at = [&a, rows](int i, int j) -> long double& {
-        return a[std::size_t(j) * rows + i];
-    };
+    Factored qr(rows, cols);
+    std::vector<long double> b(std::size_t(rows), 0.0L);
+    long double phi[kMaxRegressionDegree + 1];
     for (int i = 0; i < n; ++i) {
-        const long double z = squares ? (long double)x[i] * x[i] : x[i];
-        const long double s = (z - fit.mid) / fit.half;
-        const long double factor = k == kOddPowers ? x[i] : 1.0L;
-        long double previous = 0, t = 1;
+        BasisAt(x[i], k, fit.m, fit.mid, fit.half, phi);
+        for (int j = 0; j < cols; ++j) qr.at(i, j) = phi[j];
+        b[std::size_t(i)] = y[i];
+    }
+    qr.Factor();
+    qr.ApplyQt(b);
+    const std::vector<long double> first = qr.SolveR(b);
+    std::vector<Wide> c(first.begin(), first.end()), r(std::size_t(rows), Wide(0));
+    bool finite = true;
+    for (long double v : first) finite = finite && std::isfinite(v);
+    // Refinement of the residual r and the solution c together (r + Ac = y,
+    // Aᵀr = 0), both summed wide: refining c alone would settle where r is
+    // orthogonal to the rounded basis, not to the basis, and that misses
+    // by the square of the basis' condition. The last step bounds what is
+    // left wrong: each step shrinks the error far below its own size.
+    const std::size_t points = std::size_t(std::max(n, 0)), width = std::size_t(cols);
+    std::vector<std::vector<Wide>> basis(points, std::vector<Wide>(width));
+    for (int i = 0; finite && i < n; ++i)
+        BasisAt(x[i], k, fit.m, fit.mid, fit.half, basis[i].data());
+    std::vector<long double> step(width, 0.0L), f(std::size_t(rows), 0.0L), g(width, 0.0L);
+    for (int pass = 0; finite && pass < 3; ++pass) {
+        std::fill(f.begin(), f.end(), 0.0L);
+        for (int i = 0; i < n; ++i) {
+            Wide e = Wide(y[i]) - r[i];
+            for (int j = 0; j < cols; ++j) e -= basis[i][j] * c[j];
+            f[std::size_t(i)] = (long double)e;
+        }
         for (int j = 0; j < cols; ++j) {
-            at(i, j) = factor * t;
-            const long double next = j == 0 ? s : 2 * s * t - previous;
-            previous = t, t = next;
+            Wide e = 0;
+            for (int i = 0; i < n; ++i) e -= basis[i][j] * r[i];
+            g[std::size_t(j)] = (long double)e;
         }
-        at(i, cols) = y[i];
+        const std::vector<long double> h = qr.SolveRt(g);
+        qr.ApplyQt(f);
+        for (int j = 0; j < cols; ++j) f[std::size_t(j)] -= h[std::size_t(j)];
+        step = qr.SolveR(f);
+        for (int j = 0; j < cols; ++j) f[std::size_t(j)] = h[std::size_t(j)];
+        qr.ApplyQ(f);
+        for (int i = 0; i < rows; ++i) r[i] += f[std::size_t(i)];
+        for (int j = 0; j < cols; ++j) {
+            finite = finite && std::isfinite(step[j]);
+            c[j] += step[j];
+        }
     }
-    // Householder reflections turn the basis columns into R and the y
-    // column into Qᵀy.
     for (int j = 0; j < cols; ++j) {
-        long double above = 0, norm2 = 0;
-        for (int i = 0; i < j; ++i) above += at(i, j) * at(i, j);
-        for (int i = j; i < rows; ++i) norm2 += at(i, j) * at(i, j);
-        // What is left of the column is rounding: the earlier columns span it.
-        if (norm2 <= kDependent * kDependent * (above + norm2)) {
-            at(j, j) = 0;
-            continue;
-        }
-        const long double ajj = at(j, j), norm = std::sqrt(norm2);
-        const long double alpha = ajj > 0 ? -norm : norm;
-        // v = (a_jj − α, a_j+1,j, …); vᵀv = 2‖a‖(‖a‖ + |a_jj|).
-        at(j, j) = ajj - alpha;
-        const long double twoOverVtv = 1.0L / (norm * (norm + std::fabs(ajj)));
-        for (int l = j + 1; l <= cols; ++l) {
-            long double s = 0;
-            for (int i = j; i < rows; ++i) s += at(i, j) * at(i, l);
-            const long double f = s * twoOverVtv;
-            for (int i = j; i < rows; ++i) at(i, l) -= f * at(i, j);
-        }
-        at(j, j) = alpha;
-    }
-    std::vector<long double> sol(cols);
-    for (int j = cols - 1; j >= 0; --j) {
-        long double s = at(j, cols);
-        for (int l = j + 1; l < cols; ++l) s -= at(j, l) * sol[l];
-        sol[j] = s / at(j, j);
-        fit.cheb[j] = double(sol[j]);
+        fit.cheb[j] = double(c[j]);
+        if (!finite) continue;
+        fit.chebLow[j] = double(c[j] - Wide(fit.cheb[j]));
+        fit.chebError[j] = double(step[j]);
     }
     return fit;
 }
 
-void PolynomialFitPowers(const PolynomialFit& fit, double c[]) {
+namespace {
+
+// c_k = P⁽ᵏ⁾(0)/k!: the k-th derivative's Chebyshev series at s0, the
+// point z = 0, times (ds/dz)ᵏ/k!. This sums terms of the size of the
+// series' own coefficients; going through the powers of s would sum terms
+// 2⁴⁸ times larger at degree 49 and lose the low coefficients.
+void ChebyshevToPowers(const PolynomialFit& fit, std::vector<Wide> d, double c[]) {
     const int m = fit.m;
-    if (m < 0) return;
-    // c_k = P⁽ᵏ⁾(0)/k!: the k-th derivative's Chebyshev series at s0, the
-    // point z = 0, times (ds/dz)ᵏ/k!. This sums terms of the size of the
-    // series' own coefficients; going through the powers of s would sum
-    // terms 2⁴⁸ times larger at degree 49 and lose the low coefficients.
-    std::vector<long double> d(fit.cheb, fit.cheb + m + 1), next(m + 2, 0.0L);
-    const long double s0 = -(long double)fit.mid / fit.half, ds = 1.0L / fit.half;
-    long double scale = 1;
+    std::vector<Wide> next(std::size_t(m) + 2, Wide(0));
+    const Wide s0 = -Wide(fit.mid) / Wide(fit.half), ds = Wide(1) / Wide(fit.half);
+    Wide scale = 1;
     for (int k = 0; k <= m; ++k) {
         const int degree = m - k;
-        long double b1 = 0, b2 = 0;
+        Wide b1 = 0, b2 = 0;
         for (int j = degree; j >= 1; --j) {
-            const long double b = 2 * s0 * b1 - b2 + d[j];
+            const Wide b = 2 * s0 * b1 - b2 + d[j];
             b2 = b1, b1 = b;
         }
         c[k] = double(scale * (s0 * b1 - b2 + d[0]));
         // The derivative's series: b_j−1 = b_j+1 + 2j·a_j, b_0 halved.
-        std::fill(next.begin(), next.end(), 0.0L);
+        std::fill(next.begin(), next.end(), Wide(0));
         for (int j = degree; j >= 1; --j) next[j - 1] = next[j + 1] + 2 * j * d[j];
         next[0] /= 2;
         std::copy_n(next.begin(), degree, d.begin());
         scale *= ds / (k + 1);
     }
+}
+
+} // namespace
+
+void PolynomialFitPowers(const PolynomialFit& fit, double c[]) {
+    if (fit.m < 0) return;
+    std::vector<Wide> d(std::size_t(fit.m) + 1);
+    for (int j = 0; j <= fit.m; ++j) d[j] = Wide(fit.cheb[j]) + Wide(fit.chebLow[j]);
+    ChebyshevToPowers(fit, d, c);
+}
+
+void PolynomialFitPowersError(const PolynomialFit& fit, double error[]) {
+    if (fit.m < 0) return;
+    // The change is linear: the step's image is the coefficients' error.
+    std::vector<Wide> d(fit.chebError, fit.chebError + fit.m + 1);
+    ChebyshevToPowers(fit, d, error);
+    double c[kMaxRegressionDegree + 1];
+    PolynomialFitPowers(fit, c);
+    for (int j = 0; j <= fit.m; ++j) {
+        // Rounding to double adds half an ulp.
+        error[j] =
+            std::fabs(error[j]) + std::fabs(c[j]) * std::numeric_limits<double>::epsilon() / 2;
+        if (!std::isfinite(c[j])) error[j] = HUGE_VAL;
+    }
+}
+
+int VouchedDecimals(double error, int most) {
+    if (!(error < 1e300)) return -300;
+    int d = most;
+    while (d > -300 && error >= 0.5 * std::pow(10.0, -d)) --d;
+    return d;
 }
 
 void PolynomialLeastSquares(const double x[], const double y[], int n, int m, int k, double c[]) {

@@ -54,6 +54,10 @@ struct PolynomialFit {
     int m = -1, k = kAllPowers;
     double mid = 0, half = 1;
     double cheb[kMaxRegressionDegree + 1] = {};
+    // What the doubles in cheb leave off, and the last refinement's step:
+    // no smaller than what is still wrong in cheb + chebLow.
+    double chebLow[kMaxRegressionDegree + 1] = {};
+    double chebError[kMaxRegressionDegree + 1] = {};
     // The fitted polynomial at x (Clenshaw's recurrence).
     double operator()(double x) const;
 };
@@ -62,6 +66,11 @@ struct PolynomialFit {
 PolynomialFit FitPolynomial(const double x[], const double y[], int n, int m, int k);
 // Its coefficients c[0..m] in the powers of basis k.
 void PolynomialFitPowers(const PolynomialFit& fit, double c[]);
+// How far each of those coefficients may still be off.
+void PolynomialFitPowersError(const PolynomialFit& fit, double error[]);
+// The decimals, at most `most`, to which a value off by up to `error` is
+// still right; negative: not even its units are, round to 10^−result.
+int VouchedDecimals(double error, int most);
 // FitPolynomial's coefficients in the powers of basis k: they solve the
 // normal equations of PolynomialPowerSums without forming them.
 void PolynomialLeastSquares(const double x[], const double y[], int n, int m, int k, double c[]);
