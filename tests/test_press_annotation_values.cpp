@@ -59,6 +59,7 @@ PRESS_TABLE(AnnotationValuePresses, TheArrowsOfAWideEllipseAndTheOpenSwitch) {
                   {"2100", "", "rgb@3.5,1.25", "0,255,255", "hand: the arm, halfway"},
                   {"2100", "", "rgb@3.7,1.35", "0,255,255", "hand: the arm near its pivot"},
                   {"2100", "", "rgb@4,1.35", "!0,255,255", "hand: not upright under the pivot"},
+                  {"2100", "", "rgb@3.5,1", "!0,255,255", "hand: the gap between the contacts"},
               });
 }
 

@@ -48,6 +48,7 @@ PRESS_TABLE(SolidViewPresses, MeshAndBallButtons) {
         {"345", "增加#2", "=Meshy", "33", "hand: 22 × 3/2"},
         {"342", "增加#2", "=Meshy", "75", "hand: 50 × 3/2"},
         {"342", "减少#2*3", "=Meshy", "22", "hand: 75 → 50 → 33 → 22"},
+        {"337", "", "%体积: ", "0,255,255", "hand: the volume in the curve colour"},
         {"337", "减少#2", "=Meshy", "33", "hand: 50 × 2/3"},
         {"337", "增加#2*2", "=Meshy", "73", "hand: 33 → 49 → 73"},
         {"318", "增加#2*3", "=Meshy", "168", "hand: 50 → 75 → 112 → 168"},

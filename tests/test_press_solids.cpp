@@ -138,6 +138,7 @@ PRESS_TABLE(SolidPresses, CutPlaneZMoves) {
         {"603", "按z型", "z= ", "3.500", "hand: the middle of [0, 7]"},
         {"603", "上移*3", "z= ", "4.550", "hand: 3.5 + 3 × 0.35"},
         {"603", "下移", "z= ", "4.200", "hand: 4.55 − 0.35"},
+        {"603", "按y型", "!z= ", "", "hand: y = c takes the place of z = c"},
     });
 }
 
@@ -250,7 +251,10 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         // 342's directed element at (0.8, 0.6), the mouse on the floor, of
         // z = 2 − 0.3(x² + y²): the unit normal (250, 255, 0) up or down
         // from (0.8, 0.6, 1.7), read halfway and three quarters along.
-        {"342", "矩形|有向|^0.8,0.6,0|正向", "rgb3@1.0058,0.7543,2.1287", "250,255,0",
+        {"342", "矩形|有向|^0.8,0.6,0", "rgb3@1.0058,0.7543,2.1287", "250,255,0",
+         "py: 有向 alone shows the upper side"},
+        {"342", "", "rgb3@0.4913,0.3685,1.0569", "!250,255,0", "py: not the lower"},
+        {"342", "正向", "rgb3@1.0058,0.7543,2.1287", "250,255,0",
          "py: (−p, −q, 1)/√1.36 from (0.8, 0.6, 1.7)"},
         {"342", "", "rgb3@0.4913,0.3685,1.0569", "!250,255,0", "py: none below"},
         {"342", "负向", "rgb3@0.4913,0.3685,1.0569", "250,255,0", "py: (p, q, −1)/√1.36"},
@@ -260,6 +264,7 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         // t 1.02 to 1.52 on the surface, three quarters along.
         {"342", "椭圆|放大*3", "rgb3@0.9014,1.1772,1.3355", "0,255,255",
          "py: f(x, y) at both ends"},
+        {"342", "", "rgb3@0.9014,1.1773,0", "0,255,255", "py: its shadow on the floor z = 0"},
     });
 }
 
