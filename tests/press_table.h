@@ -32,7 +32,8 @@
 // of `Field`) equals the number `expected` to nine decimals ("=π1a", "=π2d",
 // "=π2f": the drawn planes' coefficients); "=Meshx" / "=Meshy": the mesh
 // division counts, "=radius" the rolling ball's radius in pixels, "=upper" /
-// "=lower" the surface forms drawn, whole numbers.
+// "=lower" the surface forms drawn, whole numbers. Several checks after one
+// press: label "L1;;L2" with `expected` "E1;;E2", each pair checked in turn.
 //
 // A file holds its tables only: PRESS_TABLE(Suite, Name) { Run({rows}); },
 // or RunScript(script, {rows}) for rows on a script of the test's own.
@@ -72,7 +73,22 @@ protected:
             pressing = std::string(r.page).substr(0, std::string(r.page).find('/'));
             for (const std::string& p : Split(r.presses, '|')) Press(p);
             Repaint();
-            Check(r.label, r.expected);
+            const auto labels = Pieces(r.label), expects = Pieces(r.expected);
+            ASSERT_EQ(labels.size(), expects.size()) << r.label;
+            for (size_t i = 0; i < labels.size(); ++i) {
+                SCOPED_TRACE(labels[i]);
+                Check(labels[i], expects[i]);
+            }
+        }
+    }
+    // A row's several checks, split at ";;".
+    static std::vector<std::string> Pieces(const std::string& s) {
+        std::vector<std::string> out;
+        for (size_t from = 0;;) {
+            const size_t at = s.find(";;", from);
+            out.push_back(s.substr(from, at - from));
+            if (at == s.npos) return out;
+            from = at + 2;
         }
     }
     // The rows on a page of the test's own: `script` stored under the code
