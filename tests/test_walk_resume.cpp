@@ -155,7 +155,9 @@ TEST(WalkResume, PassesFromAResumePointShowWhatPassesFromTheTopShow) {
 // was: a figure that shades its meshes in the curve's colour for a while
 // puts the meshes' own colours back, not the print's darkened ones. The
 // plane's mesh stands above the surface that does so. The fonts a print
-// sized for paper do not name the screen's axes ("Xn" on 368).
+// sized for paper do not name the screen's axes ("Xn" on 368). A click on a
+// figure leaves the figures below it on paper as they were: the spring of
+// 381 keeps its axis under a click on the rolling ball above it.
 TEST(WalkResume, APrintLeavesNothingForTheNextPass) {
     std::string page = "014x\n700PLANE(0.7,5,29,10,1,0,0,0,3,0,3,0,3,2,0)\n";
     for (int j = 0; j < 70; ++j) page += "107\n";
@@ -167,12 +169,15 @@ TEST(WalkResume, APrintLeavesNothingForTheNextPass) {
         const char* topic;   // "g": the page above
         QSize first, second; // invalid: the screen
         std::vector<QSize> between;
+        QPoint click = QPoint(-1, -1); // in the window, before the second
+        int keptFrom = 0;              // rows of the pictures that must agree
     } cases[] = {
         {"print, print", "g", a4, a4, {}},
         {"print, screen, print", "g", a4, a4, {screen}},
         {"screen, print, screen", "g", screen, screen, {a4}},
         {"preview, print", "g", QSize(620, 877), QSize(620, 877), {a4}},
         {"screen, print, screen", "368", screen, screen, {a4}},
+        {"print, click, print", "381", a4, a4, {}, QPoint(300, 420), 800},
     };
     WalkResumeScope resume(false);
     for (const auto& c : cases) {
@@ -194,10 +199,18 @@ TEST(WalkResume, APrintLeavesNothingForTheNextPass) {
         Pictures first, between, second;
         Show(view.get(), c.first, &first);
         for (const QSize& size : c.between) Show(view.get(), size, &between);
+        if (c.click.x() >= 0) {
+            ClickPage(*view, c.click.x(), c.click.y());
+            view->Invalidate();
+            Settle(view.get());
+        }
         Show(view.get(), c.second, &second);
         ASSERT_EQ(second.images.size(), first.images.size());
         ASSERT_FALSE(first.images.empty());
-        for (size_t i = 0; i < first.images.size(); ++i)
-            EXPECT_TRUE(second.images[i] == first.images[i]) << "picture " << i;
+        for (size_t i = 0; i < first.images.size(); ++i) {
+            const QImage& a = first.images[i];
+            const QRect kept(0, c.keptFrom, a.width(), a.height() - c.keptFrom);
+            EXPECT_TRUE(second.images[i].copy(kept) == a.copy(kept)) << "picture " << i;
+        }
     }
 }

@@ -479,10 +479,13 @@ void CPemroView::DrawPagePass(CDC* pDC) {
     const bool clickInBox = m_nClipLeft <= click.x && click.x < m_nClipRight &&
                             m_nClipTop <= click.y && click.y < m_nClipBottom;
     // A continuation draws over what its stopped pass drew, as that pass
-    // would have.
+    // would have. A sheet is blank paper: the box it shares with the sheet
+    // laid out before it keeps nothing of that one.
+    const bool sheet = m_bPrintMode || pDC->IsPrinting();
     if (IsContinuationPass())
         m_bFullRepaint = m_bResumeFullRepaint;
-    else if (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox && clickInBox) && !m_bAnsweringClick) {
+    else if (sheet ||
+             (!(m_ptClick.x >= m_nBoxWidth / 20 && sameBox && clickInBox) && !m_bAnsweringClick)) {
         CRect box;
         pDC->GetClipBox(&box);
         if (!pDC->IsPrinting()) {
