@@ -134,6 +134,17 @@ void ConReadouts(const CPemroView& v, int k, Readout* meanOut, Readout* variance
     }
 }
 
+// The width of a value read-out ("label value ") in the value labels' font,
+// as DrawLabelValue writes it.
+int ReadoutWidth(const CPemroView& v, CDC* pDC, const CString& label, int decimals, double value) {
+    LOGFONT font = v.m_lfCurrent;
+    font.lfHeight = (v.m_nLabelZoom + 2) * (v.m_nFontStep + v.m_nBaseCharHeight) / 3;
+    font.lfWidth = (v.m_nLabelZoom + 2) * (v.m_nFontStep / 2 + v.m_nBaseCharWidth) / 3;
+    CFontSelect select(pDC, font);
+    const CString number = std::isfinite(value) ? typeset::FormatDecimals(decimals, value) : "";
+    return pDC->GetTextExtent(label + " " + number + " ").cx;
+}
+
 } // namespace
 
 void CPemroView::DrawConDistribution(CDC* pDC, int mode) {
@@ -308,12 +319,7 @@ void CPemroView::DrawConDistributionWalk(CDC* pDC, int mode) {
         // to end before the button column rather than run under it.
         double at = 0.7;
         if (m_nPlotWidth > 0) {
-            LOGFONT font = m_lfCurrent;
-            font.lfHeight = (m_nLabelZoom + 2) * (m_nFontStep + m_nBaseCharHeight) / 3;
-            font.lfWidth = (m_nLabelZoom + 2) * (m_nFontStep / 2 + m_nBaseCharWidth) / 3;
-            CFontSelect select(pDC, font);
-            const int wide =
-                pDC->GetTextExtent(T().uIs + " " + typeset::FormatDecimals(3, split) + " ").cx;
+            const int wide = ReadoutWidth(*this, pDC, T().uIs, 3, split);
             const int room = m_nPlotRight - 10 - kButtonRowGap - m_nPlotLeft - wide;
             at = std::clamp(double(room) / m_nPlotWidth, 0.0, 0.7);
         }
@@ -335,15 +341,8 @@ double CPemroView::QuantileRow(CDC* pDC) {
     ParamReadout params[3];
     int count = 0;
     ConReadouts(*this, m_nFuncF, &mean, &variance, params, &count);
-    // The variance's line in the value labels' font, as it is written.
-    LOGFONT font = m_lfCurrent;
-    font.lfHeight = (m_nLabelZoom + 2) * (m_nFontStep + m_nBaseCharHeight) / 3;
-    font.lfWidth = (m_nLabelZoom + 2) * (m_nFontStep / 2 + m_nBaseCharWidth) / 3;
-    CFontSelect select(pDC, font);
-    const CString number = std::isfinite(variance.value)
-                               ? typeset::FormatDecimals(variance.decimals, variance.value)
-                               : "";
-    const int wide = pDC->GetTextExtent(variance.label + " " + number + " ").cx;
+    // The variance's line, as it is written.
+    const int wide = ReadoutWidth(*this, pDC, variance.label, variance.decimals, variance.value);
     return m_nPlotWidth * 3 / 10 + wide < m_nPlotWidth * 7 / 10 ? kRow : kRowBelow;
 }
 
