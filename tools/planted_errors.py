@@ -5,7 +5,8 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 (--fresh: the second list, P2; --third: the third, P3; --fourth: P4;
 --fifth: P5; --sixth: P6; --seventh: P7; --eighth: P8; --ninth: P9;
 --tenth: P10; --eleventh: P11; --twelfth: P12; --thirteenth: P13;
---fourteenth: P14; --fifteenth: P15; --sixteenth: P16)
+--fourteenth: P14; --fifteenth: P15; --sixteenth: P16;
+--seventeenth: P17)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -1487,6 +1488,78 @@ P16 = [
 ]
 
 
+# A seventeenth set (--seventeenth), written apart from the tests; each row
+# names the figure and the press or state in which the slip shows.
+P17 = [
+ # calculus
+ # the ε-δ figure, δ再大: δ grows
+ ("src/calculus/epsilon_delta.cpp", 'if (button(2, u8"δ再大")) m_dDelta *= kScaleUp;', 'if (button(2, u8"δ再大")) m_dDelta *= kScaleDown;', "B"),
+ # the ε-δ figure: the box's lower side is level
+ ("src/calculus/epsilon_delta.cpp", "DrawLineWorld(pDC, x0 - hw, y0 - hh, x0 + hw, y0 - hh, c);", "DrawLineWorld(pDC, x0 - hw, y0 - hh, x0 + hw, y0 + hh, c);", "D"),
+ # the solid of revolution: the axis y = c in the first-derivative colour
+ ("src/calculus/revolution.cpp", "if (c != 0) DrawLineWorld(pDC, m_dXMin, c, m_dXMax, c, m_crFirstDerivative);", "if (c != 0) DrawLineWorld(pDC, m_dXMin, c, m_dXMax, c, m_crSecondDerivative);", "D"),
+ # the solid of revolution about x = c: the segment at x = c from a to b
+ ("src/calculus/revolution.cpp", "if (c > a) DrawLineWorld(pDC, c, a, c, b, m_crCurveSetting);", "if (c > a) DrawLineWorld(pDC, a, c, c, b, m_crCurveSetting);", "S"),
+ # the integral figure: each ordinate stands at x, from the axis up to f(x)
+ ("src/calculus/integrals.cpp", "DrawLineWorld(pDC, x, 0, x, EvalF(x, m_nFuncF), colour);", "DrawLineWorld(pDC, 0, x, x, EvalF(x, m_nFuncF), colour);", "S"),
+ # the complex iteration figure: the escape bound M is whole
+ ("src/calculus/complex_iteration.cpp", '"M=", 0, m_dEscapeBound', '"M=", 1, m_dEscapeBound', "R"),
+ # solid
+ # the sections figure, 取消: no section is chosen
+ ("src/solid/solid_sections.cpp", 'if (button(T - 24, u8"取消")) m_nDemoOption = -1;', 'if (button(T - 24, u8"取消")) m_nDemoOption = 0;', "B"),
+ # the field elements figure: the dot at two fifths of the step
+ ("src/solid/field_elements.cpp", "DrawDotWorld(pDC, X0 + 0.4 * Dx, yB, 3, 3, c, c);", "DrawDotWorld(pDC, X0 + 0.6 * Dx, yB, 3, 3, c, c);", "D"),
+ # the surface traces, the plane z = c: the z axis goes on from (0, 0, c)
+ ("src/solid/surface_traces.cpp", 'DrawArrow3D(pDC, 0, 0, c, 0, 0, m_dZMax, 0, "", "", m_crAxes);', 'DrawArrow3D(pDC, 0, c, 0, 0, 0, m_dZMax, 0, "", "", m_crAxes);', "S"),
+ # the surface traces: the plane y = 0 spans z from 0 to the top
+ ("src/solid/surface_traces.cpp", "DrawCube(pDC, 1, m_dXMin, 0, m_dZMax, m_dXMax, 0, 0, onY);", "DrawCube(pDC, 1, m_dXMin, 0, m_dZMax, m_dXMax, 0, m_dZMax, onY);", "D"),
+ # stats
+ # a continuous distribution drawn by points: each at (t, f)
+ ("src/stats/continuous_demo.cpp", "if (points) DrawLineWorld(pDC, t, f, t, f, m_crCurveSetting);", "if (points) DrawLineWorld(pDC, f, t, f, t, m_crCurveSetting);", "S"),
+ # the interval figure: σ at three decimals
+ ("src/stats/interval_demo.cpp", 'u8"σ=", 3, r.spread);', 'u8"σ=", 2, r.spread);', "R"),
+ # the interval figure: the interval's right end is its upper bound
+ ("src/stats/interval_demo.cpp", 'u8"                 ", 3, r.upper,', 'u8"                 ", 3, r.lower,', "R"),
+ # a continuous distribution's read-outs: m of the F distribution
+ ("src/stats/continuous_demo.cpp", '{Gbk(u8"m="), 0.65, 0, double(m)};', '{Gbk(u8"m="), 0.65, 0, double(n)};', "S"),
+ # the uniform distribution's read-outs: a, not b
+ ("src/stats/continuous_demo.cpp", '{Gbk(u8"a="), 0.25, 2, a};', '{Gbk(u8"a="), 0.25, 2, b};', "S"),
+ # a discrete distribution: the x range ends one past n
+ ("src/stats/discrete_demo.cpp", "m_adSavedWorldRange[1] = square ? 1.4 : liveN + 1.0;", "m_adSavedWorldRange[1] = square ? 1.4 : liveN + 2.0;", "D"),
+ # numeric
+ # the spline table: its values at three decimals
+ ("src/numeric/spline_demo.cpp", 'DrawLabelValue(pDC, m_dXMin + cl * col, m_dYMax - r * row, "", 3, value, colour);', 'DrawLabelValue(pDC, m_dXMin + cl * col, m_dYMax - r * row, "", 2, value, colour);', "R"),
+ # the root finder's table: x at six decimals
+ ("src/numeric/root_demo.cpp", '"f(", 6, x, kTablePalette);', '"f(", 5, x, kTablePalette);', "R"),
+ # the power method, ε增加: ε grows
+ ("src/numeric/power_demo.cpp", 'if (button(9, u8"ε增加")) m_dEpsilon *= kPowerEpsilonGrow', 'if (button(9, u8"ε增加")) m_dEpsilon *= kPowerEpsilonShrink', "B"),
+ # the power method: each iterate's dot at (v0, v1)
+ ("src/numeric/power_demo.cpp", "DrawDotWorld(pDC, v[0], v[1], 1, 1, m_crDefaultPen, m_crDefaultFill);", "DrawDotWorld(pDC, v[1], v[0], 1, 1, m_crDefaultPen, m_crDefaultFill);", "S"),
+ # the ODE figure: q at four decimals
+ ("src/numeric/ode_demo.cpp", '"q=", 4, m_dOdeQ', '"q=", 3, m_dOdeQ', "R"),
+ # the ODE direction field: each stroke rises with the slope
+ ("src/numeric/ode_demo.cpp", "DrawLineWorld(pDC, x, y, x + d, y + d * slope, m_crDefaultPen);", "DrawLineWorld(pDC, x, y, x + d, y - d * slope, m_crDefaultPen);", "D"),
+ # the regression table: the first column of each row
+ ("src/numeric/regression_demo.cpp", '"", 2, m_adMatrixA[r][0]', '"", 2, m_adMatrixA[r][1]', "R"),
+ # catalog
+ # the graph of a curve: the ordinate in the first-derivative colour
+ ("src/catalog/graph_curve.cpp", "DrawLineWorld(pDC, x, 0.0, x, y, m_crFirstDerivative);", "DrawLineWorld(pDC, x, 0.0, x, y, m_crCurveSetting);", "D"),
+ # the panel of β: β_G at one decimal
+ ("src/catalog/panels.cpp", "t.betaLabel, 1, m_dBetaG", "t.betaLabel, 2, m_dBetaG", "R"),
+ # the panel of β: the F row shows β_F
+ ("src/catalog/panels.cpp", "t.betaLabel, 1, m_dBetaF", "t.betaLabel, 1, m_dBetaG", "R"),
+ # the classical curves: the ray from the origin to (px, py)
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, px, py, 0.0, 0.0, pen);", "DrawLineWorld(pDC, py, px, 0.0, 0.0, pen);", "S"),
+ # script
+ # an annotated page, the point on f at x0: filled in the fill colour
+ ("src/script/annotation_calculus.cpp", "DrawDotWorld(pDC, x0, EvalF(x0, m_nFuncF), r, r, m_crPen, m_crFill);", "DrawDotWorld(pDC, x0, EvalF(x0, m_nFuncF), r, r, m_crPen, m_crPen);", "D"),
+ # an annotated plane: the box's right side is upright
+ ("src/script/annotation_planes.cpp", "DrawLineWorld(pDC, box.x2, box.y2, box.x2, box.y1, m_crFill);", "DrawLineWorld(pDC, box.x2, box.y2, box.x1, box.y1, m_crFill);", "D"),
+ # a curve page: each chord from (x, f(x)) to the next point
+ ("src/script/sections_curve.cpp", "DrawLineWorld(pDC, x, value, next, nextValue, m_crDefaultPen);", "DrawLineWorld(pDC, x, value, next, value, m_crDefaultPen);", "S"),
+]
+
+
 def run(cmd, cwd, **kw):
     return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
 
@@ -1547,7 +1620,8 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
     args = sys.argv[2:]
-    plants = (P16 if "--sixteenth" in args else
+    plants = (P17 if "--seventeenth" in args else
+              P16 if "--sixteenth" in args else
               P15 if "--fifteenth" in args else
               P14 if "--fourteenth" in args else
               P13 if "--thirteenth" in args else
@@ -1594,7 +1668,7 @@ def changed_lines(text, old, new):
 
 
 def check(root, plants, picks):
-    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10, P11, P12, P13, P14, P15, P16]
+    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10, P11, P12, P13, P14, P15, P16, P17]
     earlier = {}
     for other in lists:
         if other is plants:
