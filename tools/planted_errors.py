@@ -1494,6 +1494,8 @@ P17 = [
  # calculus
  # the ε-δ figure, δ再大: δ grows
  ("src/calculus/epsilon_delta.cpp", 'if (button(2, u8"δ再大")) m_dDelta *= kScaleUp;', 'if (button(2, u8"δ再大")) m_dDelta *= kScaleDown;', "B"),
+ # the ε-δ figure, δ增加: δ grows
+ ("src/calculus/epsilon_delta.cpp", 'if (button(2, u8"δ增加")) m_dDelta *= kScaleUp;', 'if (button(2, u8"δ增加")) m_dDelta *= kScaleDown;', "B"),
  # the ε-δ figure: the box's lower side is level
  ("src/calculus/epsilon_delta.cpp", "DrawLineWorld(pDC, x0 - hw, y0 - hh, x0 + hw, y0 - hh, c);", "DrawLineWorld(pDC, x0 - hw, y0 - hh, x0 + hw, y0 + hh, c);", "D"),
  # the solid of revolution: the axis y = c in the first-derivative colour
@@ -1507,6 +1509,8 @@ P17 = [
  # solid
  # the sections figure, 取消: no section is chosen
  ("src/solid/solid_sections.cpp", 'if (button(T - 24, u8"取消")) m_nDemoOption = -1;', 'if (button(T - 24, u8"取消")) m_nDemoOption = 0;', "B"),
+ # the sections figure, the second 取消: no section is chosen
+ ("src/solid/solid_sections.cpp", 'if (button(T + 72, u8"取消")) m_nDemoOption = -1;', 'if (button(T + 72, u8"取消")) m_nDemoOption = 0;', "B"),
  # the field elements figure: the dot at two fifths of the step
  ("src/solid/field_elements.cpp", "DrawDotWorld(pDC, X0 + 0.4 * Dx, yB, 3, 3, c, c);", "DrawDotWorld(pDC, X0 + 0.6 * Dx, yB, 3, 3, c, c);", "D"),
  # the surface traces, the plane z = c: the z axis goes on from (0, 0, c)
@@ -1531,6 +1535,12 @@ P17 = [
  ("src/numeric/spline_demo.cpp", 'DrawLabelValue(pDC, m_dXMin + cl * col, m_dYMax - r * row, "", 3, value, colour);', 'DrawLabelValue(pDC, m_dXMin + cl * col, m_dYMax - r * row, "", 2, value, colour);', "R"),
  # the root finder's table: x at six decimals
  ("src/numeric/root_demo.cpp", '"f(", 6, x, kTablePalette);', '"f(", 5, x, kTablePalette);', "R"),
+ # the iterative solver (relaxation), ω pressed out of range: ω comes back to 1
+ ("src/numeric/iterative_demo.cpp", "if (!OmegaInRange(m_adSavedCoefF[0])) m_adSavedCoefF[0] = 1.0;", "if (!OmegaInRange(m_adSavedCoefF[0])) m_adSavedCoefF[0] = 1.5;", "B"),
+ # the descent figure with two unknowns, 显示数据: the data show
+ ("src/numeric/descent_demo.cpp", "m_nDemoOption = m_nDemoOption == 1 ? 0 : 1;", "m_nDemoOption = m_nDemoOption == 0 ? 0 : 1;", "B"),
+ # the descent figure, 梯度: the gradient method
+ ("src/numeric/descent_demo.cpp", 'if (button(9, u8"梯度")) pending(&m_nPendingFuncLower, 2);', 'if (button(9, u8"梯度")) pending(&m_nPendingFuncLower, 1);', "B"),
  # the power method, ε增加: ε grows
  ("src/numeric/power_demo.cpp", 'if (button(9, u8"ε增加")) m_dEpsilon *= kPowerEpsilonGrow', 'if (button(9, u8"ε增加")) m_dEpsilon *= kPowerEpsilonShrink', "B"),
  # the power method: each iterate's dot at (v0, v1)
