@@ -1494,6 +1494,10 @@ P17 = [
  # calculus
  # the ε-δ figure, δ再大: δ grows
  ("src/calculus/epsilon_delta.cpp", 'if (button(2, u8"δ再大")) m_dDelta *= kScaleUp;', 'if (button(2, u8"δ再大")) m_dDelta *= kScaleDown;', "B"),
+ # the vessels figure: the water pressure at four decimals
+ ("src/calculus/vessels.cpp", 'Gbk(u8"水压力:"), 4, IntegrateGauss5', 'Gbk(u8"水压力:"), 3, IntegrateGauss5', "R"),
+ # the sequence figure: the count N read out
+ ("src/calculus/sequences.cpp", 'DrawLabelNumberBoxed(pDC, countX, y, "N=", 0, N, m_crCurveSetting);', 'DrawLabelNumberBoxed(pDC, countX, y, "N=", 0, N - 1, m_crCurveSetting);', "R"),
  # the ε-δ figure, δ增加: δ grows
  ("src/calculus/epsilon_delta.cpp", 'if (button(2, u8"δ增加")) m_dDelta *= kScaleUp;', 'if (button(2, u8"δ增加")) m_dDelta *= kScaleDown;', "B"),
  # the ε-δ figure: the box's lower side is level
@@ -1554,6 +1558,10 @@ P17 = [
  # catalog
  # the graph of a curve: the ordinate in the first-derivative colour
  ("src/catalog/graph_curve.cpp", "DrawLineWorld(pDC, x, 0.0, x, y, m_crFirstDerivative);", "DrawLineWorld(pDC, x, 0.0, x, y, m_crCurveSetting);", "D"),
+ # the panel of the second function: its break point x0 at one decimal
+ ("src/catalog/panels.cpp", "t.x0Label, 1, m_dBreakG0", "t.x0Label, 2, m_dBreakG0", "R"),
+ # the panel of the second function: α of g, not of f
+ ("src/catalog/panels.cpp", "t.alphaLabel, 1, m_dAlphaG", "t.alphaLabel, 1, m_dAlphaF", "S"),
  # the panel of β: β_G at one decimal
  ("src/catalog/panels.cpp", "t.betaLabel, 1, m_dBetaG", "t.betaLabel, 2, m_dBetaG", "R"),
  # the panel of β: the F row shows β_F
@@ -1565,6 +1573,12 @@ P17 = [
  ("src/script/annotation_calculus.cpp", "DrawDotWorld(pDC, x0, EvalF(x0, m_nFuncF), r, r, m_crPen, m_crFill);", "DrawDotWorld(pDC, x0, EvalF(x0, m_nFuncF), r, r, m_crPen, m_crPen);", "D"),
  # an annotated plane: the box's right side is upright
  ("src/script/annotation_planes.cpp", "DrawLineWorld(pDC, box.x2, box.y2, box.x2, box.y1, m_crFill);", "DrawLineWorld(pDC, box.x2, box.y2, box.x1, box.y1, m_crFill);", "D"),
+ # the difference-quotient figure, △x减: △x shrinks
+ ("src/script/sections_curve.cpp", "        m_dStepH *= kDertDown;", "        m_dStepH *= kDertUp;", "B"),
+ # the d'Alembert figure, t减: the time goes back one step
+ ("src/script/sections_curve.cpp", 'Gbk(u8"t减"))) dt = -step;', 'Gbk(u8"t减"))) dt = step;', "B"),
+ # the d'Alembert figure, a减: the speed falls by one step
+ ("src/script/sections_curve.cpp", 'Gbk(u8"a减"))) da = -step;', 'Gbk(u8"a减"))) da = -2 * step;', "B"),
  # a curve page: each chord from (x, f(x)) to the next point
  ("src/script/sections_curve.cpp", "DrawLineWorld(pDC, x, value, next, nextValue, m_crDefaultPen);", "DrawLineWorld(pDC, x, value, next, value, m_crDefaultPen);", "S"),
 ]
