@@ -1515,6 +1515,14 @@ P17 = [
  ("src/solid/solid_sections.cpp", 'if (button(T - 24, u8"取消")) m_nDemoOption = -1;', 'if (button(T - 24, u8"取消")) m_nDemoOption = 0;', "B"),
  # the sections figure, the second 取消: no section is chosen
  ("src/solid/solid_sections.cpp", 'if (button(T + 72, u8"取消")) m_nDemoOption = -1;', 'if (button(T + 72, u8"取消")) m_nDemoOption = 0;', "B"),
+ # a 3-D scene's frame: the ticks on the right x edge point inward
+ ("src/solid/scene_frame.cpp", "DrawLine3D(pDC, m_dXMax, u, m_dZMin, m_dXMax - 0.04 * Dx, u, m_dZMin, m_crAxes);", "DrawLine3D(pDC, m_dXMax, u, m_dZMin, m_dXMax + 0.04 * Dx, u, m_dZMin, m_crAxes);", "D"),
+ # the volume element figure: the base edge from (x1, y1) to (x2, y2)
+ ("src/solid/volume_elements.cpp", "DrawLine3D(pDC, x1, y1, z0, x2, y2, z0, colour);", "DrawLine3D(pDC, x1, y1, z0, y2, x2, z0, colour);", "S"),
+ # a surface with a section: the section's strokes in the section colour
+ ("src/solid/scene_surfaces.cpp", "DrawLine3D(pDC, s, t, c, s, t2, c, m_crSection);", "DrawLine3D(pDC, s, t, c, s, t2, c, m_crAxes);", "D"),
+ # the field elements figure: the label R below the top edge
+ ("src/solid/field_elements.cpp", 'DrawStringWorld(pDC, X0 + 0.5 * Dx, Y1 - 0.15 * Dy, "R", c);', 'DrawStringWorld(pDC, X0 + 0.5 * Dx, Y1 + 0.15 * Dy, "R", c);', "R"),
  # the field elements figure: the dot at two fifths of the step
  ("src/solid/field_elements.cpp", "DrawDotWorld(pDC, X0 + 0.4 * Dx, yB, 3, 3, c, c);", "DrawDotWorld(pDC, X0 + 0.6 * Dx, yB, 3, 3, c, c);", "D"),
  # the surface traces, the plane z = c: the z axis goes on from (0, 0, c)
@@ -1566,6 +1574,12 @@ P17 = [
  ("src/catalog/panels.cpp", "t.betaLabel, 1, m_dBetaG", "t.betaLabel, 2, m_dBetaG", "R"),
  # the panel of β: the F row shows β_F
  ("src/catalog/panels.cpp", "t.betaLabel, 1, m_dBetaF", "t.betaLabel, 1, m_dBetaG", "R"),
+ # the classical curves: the rolling circle drawn whole
+ ("src/catalog/classical_curves.cpp", "DrawArcWorld(pDC, -2.0, 0.0, 1.0, 1.0, 0.0, 6.28, pen);", "DrawArcWorld(pDC, -2.0, 0.0, 1.0, 1.0, 0.0, 3.14, pen);", "D"),
+ # the classical curves: the angle's arc from π/2 on by t
+ ("src/catalog/classical_curves.cpp", "kArcRadius, kArcRadius, 1.57, t + 1.57, fill);", "kArcRadius, kArcRadius, 1.57, t, fill);", "D"),
+ # a space curve's shadow on the floor: from (ax, ay) to (bx, by)
+ ("src/catalog/plot_curves.cpp", "DrawLine3D(pDC, ax, ay, m_dZMin, bx, by, m_dZMin, colour);", "DrawLine3D(pDC, ax, ay, m_dZMin, bx, ay, m_dZMin, colour);", "S"),
  # the classical curves: the ray from the origin to (px, py)
  ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, px, py, 0.0, 0.0, pen);", "DrawLineWorld(pDC, py, px, 0.0, 0.0, pen);", "S"),
  # script
@@ -1579,6 +1593,12 @@ P17 = [
  ("src/script/sections_curve.cpp", 'Gbk(u8"t减"))) dt = -step;', 'Gbk(u8"t减"))) dt = step;', "B"),
  # the d'Alembert figure, a减: the speed falls by one step
  ("src/script/sections_curve.cpp", 'Gbk(u8"a减"))) da = -step;', 'Gbk(u8"a减"))) da = -2 * step;', "B"),
+ # an annotated curve: its points at (u, v)
+ ("src/script/annotation_calculus.cpp", "if (inWindow(u, v)) DrawLineWorld(pDC, u, v, u, v, m_crPen);", "if (inWindow(u, v)) DrawLineWorld(pDC, v, u, v, u, m_crPen);", "S"),
+ # two annotated planes: the panel names π1 and π2
+ ("src/script/annotation_planes.cpp", 'DrawPlanePanel(pDC, Gbk(u8"π1"), Gbk(u8"π2:"));', 'DrawPlanePanel(pDC, Gbk(u8"π2"), Gbk(u8"π2:"));', "R"),
+ # an annotated plane: the box's left side in the fill colour
+ ("src/script/annotation_planes.cpp", "DrawLineWorld(pDC, box.x1, box.y1, box.x1, box.y2, m_crFill);", "DrawLineWorld(pDC, box.x1, box.y1, box.x1, box.y2, m_crPen);", "D"),
  # a curve page: each chord from (x, f(x)) to the next point
  ("src/script/sections_curve.cpp", "DrawLineWorld(pDC, x, value, next, nextValue, m_crDefaultPen);", "DrawLineWorld(pDC, x, value, next, value, m_crDefaultPen);", "S"),
 ]
