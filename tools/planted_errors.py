@@ -1540,13 +1540,17 @@ P17 = [
  ("src/stats/continuous_demo.cpp", '{Gbk(u8"m="), 0.65, 0, double(m)};', '{Gbk(u8"m="), 0.65, 0, double(n)};', "S"),
  # the uniform distribution's read-outs: a, not b
  ("src/stats/continuous_demo.cpp", '{Gbk(u8"a="), 0.25, 2, a};', '{Gbk(u8"a="), 0.25, 2, b};', "S"),
+ # the two-sample test: the second sample's size m
+ ("src/stats/test_demo.cpp", 'u8"m=", 0, m);', 'u8"m=", 0, n);', "S"),
+ # the χ² test: the acceptance region's lower bound
+ ("src/stats/test_demo.cpp", 'u8"       下限 ", 3, t.c1);', 'u8"       下限 ", 3, t.c2);', "R"),
+ # the interval for a variance ratio: F's second degrees of freedom m - 1
+ ("src/stats/interval_demo.cpp", 'Label(v, pDC, StatsX(a), StatsY(0), u8"         ,", 0, m - 1, comma);', 'Label(v, pDC, StatsX(a), StatsY(0), u8"         ,", 0, n - 1, comma);', "S"),
  # a discrete distribution: the x range ends one past n
  ("src/stats/discrete_demo.cpp", "m_adSavedWorldRange[1] = square ? 1.4 : liveN + 1.0;", "m_adSavedWorldRange[1] = square ? 1.4 : liveN + 2.0;", "D"),
  # numeric
  # the spline table: its values at three decimals
  ("src/numeric/spline_demo.cpp", 'DrawLabelValue(pDC, m_dXMin + cl * col, m_dYMax - r * row, "", 3, value, colour);', 'DrawLabelValue(pDC, m_dXMin + cl * col, m_dYMax - r * row, "", 2, value, colour);', "R"),
- # the root finder's table: x at six decimals
- ("src/numeric/root_demo.cpp", '"f(", 6, x, kTablePalette);', '"f(", 5, x, kTablePalette);', "R"),
  # the iterative solver (relaxation), ω pressed out of range: ω comes back to 1
  ("src/numeric/iterative_demo.cpp", "if (!OmegaInRange(m_adSavedCoefF[0])) m_adSavedCoefF[0] = 1.0;", "if (!OmegaInRange(m_adSavedCoefF[0])) m_adSavedCoefF[0] = 1.5;", "B"),
  # the descent figure with two unknowns, 显示数据: the data show
