@@ -1608,6 +1608,14 @@ P17 = [
 ]
 
 
+# Each list and the flag that picks it; the first, P, runs without a flag.
+LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
+         ("--fifth", P5), ("--sixth", P6), ("--seventh", P7), ("--eighth", P8),
+         ("--ninth", P9), ("--tenth", P10), ("--eleventh", P11),
+         ("--twelfth", P12), ("--thirteenth", P13), ("--fourteenth", P14),
+         ("--fifteenth", P15), ("--sixteenth", P16), ("--seventeenth", P17)]
+
+
 def run(cmd, cwd, **kw):
     return subprocess.run(cmd, cwd=cwd, shell=True, capture_output=True, text=True, **kw)
 
@@ -1668,18 +1676,7 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     root = sys.argv[1]
     args = sys.argv[2:]
-    plants = (P17 if "--seventeenth" in args else
-              P16 if "--sixteenth" in args else
-              P15 if "--fifteenth" in args else
-              P14 if "--fourteenth" in args else
-              P13 if "--thirteenth" in args else
-              P12 if "--twelfth" in args else P11 if "--eleventh" in args else
-              P10 if "--tenth" in args else P9 if "--ninth" in args else
-              P8 if "--eighth" in args else P7 if "--seventh" in args else
-              P6 if "--sixth" in args else
-              P5 if "--fifth" in args else
-              P4 if "--fourth" in args else
-              P3 if "--third" in args else P2 if "--fresh" in args else P)
+    plants = next((lst for flag, lst in reversed(LISTS) if flag in args), P)
     picks = [int(a) for a in args if not a.startswith("--")] or range(len(plants))
     if "--check" in args:
         return check(root, plants, picks)
@@ -1716,7 +1713,7 @@ def changed_lines(text, old, new):
 
 
 def check(root, plants, picks):
-    lists = [P, P2, P3, P4, P5, P6, P7, P8, P9, P10, P11, P12, P13, P14, P15, P16, P17]
+    lists = [lst for _, lst in LISTS]
     earlier = {}
     for other in lists:
         if other is plants:
