@@ -45,7 +45,7 @@ const TallCase kTallCases[] = {
     {"323", 1280, 2160, u8"右端点", u8"积分近似值:", 1.0, "one right-end rectangle: 1·f(1) = 1"},
     {"457", 1280, 4000, u8"2节点", u8"积分值:", 2.0, "∫0..π sin x dx = 2"},
     {"457", 1280, 4000, u8"2节点", u8"f    =", 0.616190,
-     "sin(h - h/√3), h = 3.14159/2: the first node of two"},
+     "sin(h - h/√3), h = π/2: the first node of two"},
 };
 
 class TallWindowTest : public ::testing::TestWithParam<TallCase> {

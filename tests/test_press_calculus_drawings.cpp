@@ -57,7 +57,7 @@ PRESS_TABLE(CalculusDrawingPresses, TheTangentAndItsDropsOfPage308) {
 
 // Sources: python3, the strips' outlines in (199, 125, 60). Page 323: x² on
 // [0, 1], n strips as high as F at x + c h; page 324: sin x on
-// [0, 3.14159], the trapezoids' tops from (x, F0) to (x + h, F1); page 325:
+// [0, π], the trapezoids' tops from (x, F0) to (x + h, F1); page 325:
 // Simpson's verticals at the nodes in (255, 100, 100). "n增加" first makes
 // the first figure of 323 the one read.
 PRESS_TABLE(CalculusDrawingPresses, TheStripsOfTheQuadratureRules) {
@@ -73,7 +73,7 @@ PRESS_TABLE(CalculusDrawingPresses, TheStripsOfTheQuadratureRules) {
         {"323", "右端点", "rgb@0.25,0.25", "199,125,60", "py: c 1: 0.5² over [0, 0.5]"},
         {"323", "", "rgb@0.6,1", "199,125,60", "py: c 1: 1² over [0.5, 1]"},
         {"324", "n增加", "rgb@0.7854,0.5", "199,125,60", "py: n 2, (0, 0) to (1.5708, 1)"},
-        {"324", "", "rgb@2.3562,0.5", "199,125,60", "py: (1.5708, 1) to (3.14159, 0)"},
+        {"324", "", "rgb@2.3562,0.5", "199,125,60", "py: (1.5708, 1) to (π, 0)"},
         {"324", "", "rgb@2.3562,1", "!199,125,60", "py: no top at F0's height"},
         {"324", "", "rgb@2,0.7268", "199,125,60", "py: the top at x = 2"},
         {"324", "", "rgb@1.5708,0.5", "199,125,60", "py: the side at 1.5708"},
@@ -310,9 +310,9 @@ PRESS_TABLE(CalculusDrawingPresses, TheTaylorPolynomialOfPage315) {
     });
 }
 
-// Sources: python3, page 320: the irregular strips of sin x on [0, 3.14159]
+// Sources: python3, page 320: the irregular strips of sin x on [0, π]
 // (x span 4): each w = 0.5 (1 + sin 10.34x) · 4/n wide (at least 0.4/n),
-// the last cut at 3.14159, as high as sin s at s = x + 0.25 (1 + sin 15x) w;
+// the last cut at π, as high as sin s at s = x + 0.25 (1 + sin 15x) w;
 // n 1: [0, 2] at 0.4794, [2, 3.1416] at 0.9079; n 2: [0, 1] at 0.2474,
 // [1, 1.2073] at 0.8845, [1.2073, 2.1245] at 0.9586, [2.1245, 3.1416] at
 // 0.6066; outlined in (199, 125, 60).
@@ -323,7 +323,7 @@ PRESS_TABLE(CalculusDrawingPresses, TheIrregularStripsOfPage320) {
         {"320", "", "rgb@2,0.7", "199,125,60", "py: the side at 2, up to 0.9079"},
         {"320", "", "rgb@1,0.7", "!199,125,60", "py: no side at 1"},
         {"320", "", "rgb@1.9,0.4794", "199,125,60", "py: the first top runs on to 2"},
-        {"320", "", "rgb@3.3,0.9079", "!199,125,60", "py: the second top ends at 3.14159"},
+        {"320", "", "rgb@3.3,0.9079", "!199,125,60", "py: the second top ends at π"},
         {"320", "n增加", "rgb@0.5,0.2474", "199,125,60", "py: n 2, the first top"},
         {"320", "", "rgb@1.6,0.9586", "199,125,60", "py: the third top"},
         {"320", "", "rgb@2.8,0.6066", "199,125,60", "py: the last top"},

@@ -1,6 +1,6 @@
 // The quadrature pages pressed button by button: the Riemann sums of x² on
 // [0, 1] (323) with n doubled and halved and the sample point moved, and the
-// trapezoid (324) and Simpson (325) sums of sin x on [0, 3.14159] with their
+// trapezoid (324) and Simpson (325) sums of sin x on [0, π] with their
 // tables of f(x_i).
 #include "press_table.h"
 
@@ -8,7 +8,7 @@ namespace {
 
 // Sources: python3, S = h Σ (x_i + c h)² over x_i = i h (n a power of two,
 // so the strips end on 1 exactly); trapezoid Σ (F0 + F1) h / 2 and Simpson
-// Σ (F0 + 4Fm + F1) h / 6 with h = 3.14159 / n, six decimals; n starts at 1
+// Σ (F0 + 4Fm + F1) h / 6 with h = π / n, six decimals; n starts at 1
 // and the sample point at the middle.
 PRESS_TABLE(QuadraturePresses, TheSumsFollowNAndTheSamplePoint) {
     Run({
@@ -31,33 +31,33 @@ PRESS_TABLE(QuadraturePresses, TheSumsFollowNAndTheSamplePoint) {
         {"323", "n减少", "n=", "1", "hand: 2 / 2"},
         {"323", "", "积分近似值:", "0.250000", "py: n 1, c 0.5"},
         {"323", "", "积分值:", "0.333333", "hand: 1/3"},
-        {"324", "", "积分近似值:", "0.000004", "py: n 1, (sin 0 + sin 3.14159)/2 · h"},
-        {"324", "", "积分值:", "2.000000", "py: 1 − cos 3.14159"},
-        {"324", "n增加", "积分近似值:", "1.570797", "py: trapezoids, n 2"},
+        {"324", "", "积分近似值:", "0.000000", "py: n 1, (sin 0 + sin π)/2 · h"},
+        {"324", "", "积分值:", "2.000000", "py: 1 − cos π"},
+        {"324", "n增加", "积分近似值:", "1.570796", "py: trapezoids, n 2"},
         {"324", "n增加*2", "积分近似值:", "1.974232", "py: trapezoids, n 8"},
         {"324", "", "n=", "8", "hand: 1 × 2³"},
         {"324", "", "!f    =", "", "hand: the table is off"},
-        {"324", "显示数据", "f    =#4", "0.923879", "py: sin(3 h), h = 3.14159/8"},
-        {"324", "", "f    =#9", "0.000003", "py: sin 3.14159"},
-        {"324", "n增加", "f    =#17", "0.000003", "py: n 16, the last row"},
+        {"324", "显示数据", "f    =#4", "0.923880", "py: sin(3 h), h = π/8"},
+        {"324", "", "f    =#9", "0.000000", "py: sin π"},
+        {"324", "n增加", "f    =#17", "0.000000", "py: n 16, the last row"},
         {"324", "", "积分近似值:", "1.993570", "py: trapezoids, n 16"},
         {"324", "n增加", "!f    =", "", "hand: no table past n 16"},
-        {"324", "n减少*3", "f    =#2", "0.707106", "py: n 4, sin(3.14159/4)"},
+        {"324", "n减少*3", "f    =#2", "0.707107", "py: n 4, sin(π/4)"},
         {"324", "", "积分近似值:", "1.896119", "py: trapezoids, n 4"},
         {"324", "不显示数据", "!f    =", "", "hand: the table is off again"},
-        {"324", "n减少", "积分近似值:", "1.570797", "py: trapezoids, n 2"},
-        {"324", "复化梯形公式", "积分近似值:", "1.570797", "hand: the caption answers no press"},
-        {"324", "n减少|梯形公式", "积分近似值:", "0.000004",
+        {"324", "n减少", "积分近似值:", "1.570796", "py: trapezoids, n 2"},
+        {"324", "复化梯形公式", "积分近似值:", "1.570796", "hand: the caption answers no press"},
+        {"324", "n减少|梯形公式", "积分近似值:", "0.000000",
          "py: n 1, the caption answers no press"},
         {"325", "", "积分近似值:", "2.094395", "py: Simpson, n 1"},
         {"325", "n增加", "积分近似值:", "2.004560", "py: Simpson, n 2"},
         {"325", "n增加*2", "积分近似值:", "2.000017", "py: Simpson, n 8"},
         {"325", "n减少", "积分近似值:", "2.000269", "py: Simpson, n 4"},
-        {"325", "显示数据", "f    =#4", "0.707108", "py: sin(3 h), h = 3.14159/4"},
+        {"325", "显示数据", "f    =#4", "0.707107", "py: sin(3 h), h = π/4"},
         {"325", "", "?复化辛普生公式", "", "hand: n above 1"},
         {"325", "n减少*2", "积分近似值:", "2.094395", "py: Simpson, n 1"},
         {"325", "", "?辛普生公式", "", "hand: n 1"},
-        {"325", "", "f    =#2", "0.000003", "py: n 1, sin 3.14159"},
+        {"325", "", "f    =#2", "0.000000", "py: n 1, sin π"},
         {"325", "不显示数据", "!f    =", "", "hand: the table is off"},
         {"325", "n减少", "积分近似值:", "2.094395", "hand: n 0 is raised to 1"},
         {"325", "", "n=", "1", "hand: n 0 is raised to 1"},
@@ -98,20 +98,20 @@ PRESS_TABLE(QuadraturePresses, TheSumsFollowNAndTheSamplePoint) {
 
 // Sources: python3, page 320: strips of width w = (1 + sin 10.34x)·2/n
 // (at least 4/n where a tenth of it is wider), the last one ending at
-// 3.14159, each as high as sin s at s = x + (1 + sin 15x)·w/4; the sum of
+// π, each as high as sin s at s = x + (1 + sin 15x)·w/4; the sum of
 // the rectangles drawn, six decimals. Page 319: cos x from the cursor 0,
 // the increment strip Dx = 6.5h wide (h from 0.1, doubled and halved) is
 // filled, its top drawn at F(0) in (0, 255, 255); (3.5, 1.5) is a bare
 // place of the plot.
 PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
     Run({
-        {"320", "", "积分近似值:", "1.995267", "py: n 1, two strips"},
+        {"320", "", "积分近似值:", "1.995270", "py: n 1, two strips"},
         {"320", "n增加", "积分近似值:", "1.926932", "py: n 2, four strips"},
-        {"320", "n增加", "积分近似值:", "2.116389", "py: n 4"},
+        {"320", "n增加", "积分近似值:", "2.116390", "py: n 4"},
         {"320", "n增加", "积分近似值:", "1.942482", "py: n 8"},
         {"320", "", "n=", "8", "hand: 1 × 2³"},
-        {"320", "n减少", "积分近似值:", "2.116389", "py: n 4"},
-        {"320", "n减少*2", "积分近似值:", "1.995267", "py: n 1"},
+        {"320", "n减少", "积分近似值:", "2.116390", "py: n 4"},
+        {"320", "n减少*2", "积分近似值:", "1.995270", "py: n 1"},
         {"319", "", "bare@0.5,0.3", "3.5,1.5", "hand: no increment before its button"},
         {"319", "增量与微分", "ink@0.5,0.3", "3.5,1.5", "hand: Dx 0.65, cos 0.5 = 0.88"},
         {"319", "", "bare@0.8,0.3", "3.5,1.5", "hand: past Dx 0.65"},
@@ -256,7 +256,7 @@ PRESS_TABLE(QuadraturePresses, TheTwoViewsOfPage366) {
 // (199, 125, 60) as high as f at its sample point: n 4 from the middle
 // 0.015625, 0.140625, 0.390625, 0.765625; from the left 0, 0.0625, 0.25,
 // 0.5625; from the right 0.0625, 0.25, 0.5625, 1. Page 324: sin x on
-// [0, 3.14159], n 4: the chords through (i h, sin i h), h = 0.7854, the one
+// [0, π], n 4: the chords through (i h, sin i h), h = 0.7854, the one
 // over [h, 2h] at its middle (1.1781, 0.8536), the curve 0.9239 above it.
 // Page 325, n 2: the parabola through (0, 0), (0.7854, 0.7071),
 // (1.5708, 1) at 0.3927: 0.4053, at 1.1781: 0.9053, the node lines in
