@@ -95,10 +95,12 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     // A printed page shows its slice of the page: figures move up with the
     // text.
     BandRows rows = PlaceRows(this, topLines, heightLines);
+    // The page is cut at its bound: a figure that reaches it is not shown.
+    const bool pastCut = rows.ok && rows.bottom >= kPageLimit;
     // A figure wholly above or below the painted box draws nothing there,
     // nor one past the page's bound: its own fields are not put back for it.
     if (rows.ok && (rows.bottom - m_nPrintOffsetY < m_nClipTop ||
-                    rows.top - m_nPrintOffsetY > m_nClipBottom || rows.top >= kPageLimit))
+                    rows.top - m_nPrintOffsetY > m_nClipBottom || pastCut))
         PassFigureStateBy();
     else
         EnterFigureState();
@@ -139,8 +141,8 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     // Zoomed, the first figure in view fills the window: a figure after it
     // would fill the window again over it. Each pass walks the page from its
     // start, so a continuation pass finds the same first figure.
-    const bool inView = rows.ok && FitsPixel(left) && FitsPixel(right) && rows.top > m_nClipTop &&
-                        rows.bottom < floor;
+    const bool inView = rows.ok && !pastCut && FitsPixel(left) && FitsPixel(right) &&
+                        rows.top > m_nClipTop && rows.bottom < floor;
     const bool underZoom = m_bZoom && m_bZoomTaken;
     if (m_bZoom && inView) m_bZoomTaken = TRUE;
     if (!inView || underZoom) {
