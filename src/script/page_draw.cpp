@@ -509,6 +509,7 @@ void CPemroView::DrawPagePass(CDC* pDC) {
     if (!m_bPrintMode) m_nTextY = kFirstLineY;
     m_nNextLineY = kFirstLineY;
     m_nContentEnd = kFirstLineY;
+    m_ptPrintedClick = CPoint(-kPageLimit, -kPageLimit);
     // Only a pass over the whole window meets every figure a page step may.
     CRect client;
     GetClientRect(&client);
