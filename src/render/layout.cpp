@@ -101,8 +101,10 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     // A printed page shows its slice of the page: figures move up with the
     // text.
     BandRows rows = PlaceRows(this, topLines, heightLines);
-    // The page is cut at its bound: a figure that reaches it is not shown.
-    const bool pastCut = rows.ok && rows.bottom >= kPageLimit;
+    // The page is cut at its bound: a figure whose frame reaches it (two
+    // lines below its box at most) is not shown.
+    const bool pastCut =
+        rows.ok && std::int64_t(rows.bottom) + PrintedFrameBelowBox(this) >= kPageLimit;
     // A figure wholly above or below the painted box draws nothing there,
     // nor one past the page's bound: its own fields are not put back for it.
     if (rows.ok && (rows.bottom - m_nPrintOffsetY < m_nClipTop ||
