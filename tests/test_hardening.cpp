@@ -43,27 +43,48 @@ protected:
 
 // --- Page positions -----------------------------------------------------------------
 
-// Each page runs far past 2^31 pixels (399000 lines a picture box, or the
-// text under 64 of them); the page keeps what lies above the bound and the
-// scroll size ends at the bound.
+// The first three pages run far past 2^31 pixels (399000 lines a picture
+// box, or the text under 64 of them): the page keeps what lies above the
+// bound, says on one line below it that it is cut, and the scroll size ends
+// just below that line. 30,000 matrix figures (a 2.7 MB page, far past
+// 2^24 pixels) are not cut: the scroll size ends 800 below the last line.
 TEST_F(LongPageTest, PagesLongerThanTheBoundAreCutThere) {
     const std::string answer = "700Answer(399000,0,1,399000)\n";
+    std::string figures = "014x\n";
+    for (int i = 0; i < 30000; ++i)
+        figures += "107\n700LU(0.4,5,38,10,20,0,0)\n" + Repeat("107\n", 12);
     const struct {
         const char* name;
         std::string script;
+        bool cut;
     } pages[] = {
-        {"65 answers", Repeat(answer, 65)},
-        {"64 answers, then text", Repeat(answer, 64) + Repeat("093\n093\n", 7500)},
-        {"answers between text", Repeat("100\nabc\n" + answer, 70)},
+        {"65 answers", Repeat(answer, 65), true},
+        {"64 answers, then text", Repeat(answer, 64) + Repeat("093\n093\n", 7500), true},
+        {"answers between text", Repeat("100\nabc\n" + answer, 70), true},
+        {"30,000 figures", figures, false},
     };
     for (const auto& page : pages) {
         SCOPED_TRACE(page.name);
         std::ofstream("data/t.txt", std::ios::binary) << page.script;
         auto v = Page("t");
-        EXPECT_EQ(v->GetTotalSize().cy, kPageLimit);
-        EXPECT_EQ(v->m_sizeScrollTotal.cy, kPageLimit);
+        const int length = v->GetTotalSize().cy;
+        EXPECT_EQ(v->m_sizeScrollTotal.cy, length);
+        EXPECT_EQ(length, page.cut ? v->PageCutEnd() : v->m_nTextY + 800);
+        if (!page.cut) {
+            EXPECT_GT(v->m_nTextY, 1 << 24);
+            EXPECT_LT(v->m_nTextY, kPageLimit);
+        }
         EXPECT_FALSE(v->HasPendingPaint());
-        // Printed in pages of the last screen box, 16777216 / 906 of them,
+        // The notice, in the body text's colour, only on a cut page.
+        v->ScrollToPosition(CPoint(0, length));
+        Draw(v.get());
+        const QImage& image = v->BackingImage();
+        const int top = v->PageCutNoticeTop() - v->GetScrollPosition().y;
+        int ink = 0;
+        for (int y = std::max(0, top); y < std::min(image.height(), top + 20); ++y)
+            for (int x = 0; x < image.width(); ++x) ink += ColourAt(image, x, y) == v->m_crBodyText;
+        EXPECT_EQ(ink > 50, page.cut) << ink;
+        // Printed in pages of the last screen box, 33554432 / 906 of them,
         // but a print stops at 999 sheets.
         CPrintInfo info;
         v->OnPreparePrinting(&info);
@@ -84,12 +105,12 @@ TEST_F(LongPageTest, APassAtTheBoundReadsNoRecordsPastIt) {
     EXPECT_LE(v->m_nPassRecords, 66);
 }
 
-// Text alone, in the tallest title font: 70000 titles of 265 pixels each
-// (1.3 x 3.1 x 66 on a 1280 wide page) make 18.5 million, past the bound.
+// Text alone, in the tallest title font: 140000 title records of 265 pixels
+// each (1.3 x 3.1 x 66 on a 1280 wide page) make 37 million, past the bound.
 TEST_F(LongPageTest, TextAlonePastTheBoundEndsAtIt) {
     std::ofstream("data/t.txt", std::ios::binary) << "700Font(7)\n" + Repeat("093\n093\n", 70000);
     auto v = Page("t");
-    EXPECT_EQ(v->GetTotalSize().cy, kPageLimit);
+    EXPECT_EQ(v->GetTotalSize().cy, v->PageCutEnd());
 }
 
 // --- Dialog commands without a desktop -----------------------------------------------
@@ -152,7 +173,7 @@ TEST(ClickBounds, TheClickOnThePageSaturatesAtTheBound) {
         {{INT_MAX, INT_MAX}, {0, 0}, {kPageLimit, kPageLimit}},
         {{INT_MIN, INT_MIN}, {0, 0}, {-kPageLimit, -kPageLimit}},
         {{INT_MAX, -1}, {-300, kPageLimit}, {kPageLimit, kPageLimit - 1}},
-        {{-16777000, 10}, {-1000, -20}, {-kPageLimit, -10}},
+        {{-kPageLimit + 200, 10}, {-1000, -20}, {-kPageLimit, -10}},
     };
     auto v = MakeView();
     for (const auto& c : cases) {

@@ -36,8 +36,11 @@ constexpr int GetBValue(COLORREF c) {
 }
 
 // The one way a computed coordinate becomes a pixel: truncation toward zero,
-// saturated to a range that keeps later integer arithmetic safe.
-constexpr int kPixelLimit = 1 << 24;
+// saturated to a range that keeps later integer arithmetic safe (a sum or
+// small multiple of up to 31 such values still fits an int). Drawing
+// coordinates are page coordinates, so the range holds every page position
+// with room to spare.
+constexpr int kPixelLimit = 1 << 26;
 inline int ToPixel(double v) {
     if (!(v == v)) return 0; // NaN: callers test IsDrawable first
     if (v >= kPixelLimit) return kPixelLimit;
@@ -57,10 +60,12 @@ inline bool ToDrawablePixel(double v, int* px) {
 }
 
 // Page positions: the y of text lines and figures down the page, and the
-// click's point on the page. They stay within +-kPageLimit, so a position
-// plus a few line heights never overflows; a page longer than the bound is
-// cut there (nothing at or below it is shown).
-constexpr int kPageLimit = kPixelLimit;
+// click's point on the page. They stay within +-kPageLimit, half the pixel
+// range, so a position plus a figure's reach below it is still a pixel; a
+// page longer than the bound (some 28,000 screens) is cut there, with a line
+// that says so just below it.
+constexpr int kPageLimit = 1 << 25;
+static_assert(2 * std::int64_t(kPageLimit) <= kPixelLimit, "a figure's reach must fit");
 inline int PagePos(std::int64_t v) {
     if (v >= kPageLimit) return kPageLimit;
     if (v <= -kPageLimit) return -kPageLimit;

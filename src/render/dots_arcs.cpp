@@ -24,6 +24,8 @@ constexpr double kPiArc = 3.14159;
 // Rows a step of a stack's arcs lies off their centres, at most: a taller
 // arc draws one by one.
 constexpr int kMaxStackOffsets = 1 << 16;
+// The widest and tallest plot whose shaded stacks keep a bit a pixel.
+constexpr int kMaxStackPlotSide = 1 << 18;
 
 // Dots use the ranges themselves rather than the cached spans.
 BOOL MapDotPoint(const CPemroView* v, double x, double y, int* px, int* py) {
@@ -311,7 +313,7 @@ render::ShadedStackPlan render::PlanShadedStacks(const CPemroView& v,
               bottom = v.m_nPlotBottom;
     // Pixels of the plot only, rounded down as the arcs round them.
     if (left < 0 || top < 0 || right - left <= 0 || bottom - top <= 0 ||
-        right - left > kPixelLimit / 64 || bottom - top > kPixelLimit / 64)
+        right - left > kMaxStackPlotSide || bottom - top > kMaxStackPlotSide)
         return plan;
     std::vector<StackRows> rows(stacks.size());
     std::vector<int> centres;

@@ -44,6 +44,12 @@ bool FitsPixel(std::int64_t v) {
 } // namespace
 
 CPoint CPemroView::ClickPagePoint() const {
+    if (!m_bPrintMode) return ScreenClickPoint();
+    if (m_bClickSpent && m_nTextRevealMode < 0) return CPoint(-kPageLimit, -kPageLimit);
+    return m_ptPrintedClick;
+}
+
+CPoint CPemroView::ScreenClickPoint() const {
     if (m_bClickSpent && m_nTextRevealMode < 0) return CPoint(-kPageLimit, -kPageLimit);
     const bool anchored = m_nClickOriginSerial == m_nClickSerial;
     const int left = anchored ? m_ptClickOrigin.x : m_nClipLeft;
@@ -95,10 +101,14 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     // A printed page shows its slice of the page: figures move up with the
     // text.
     BandRows rows = PlaceRows(this, topLines, heightLines);
+    // The page is cut at its bound: a figure whose frame reaches it (two
+    // lines below its box at most) is not shown.
+    const bool pastCut =
+        rows.ok && std::int64_t(rows.bottom) + PrintedFrameBelowBox(this) >= kPageLimit;
     // A figure wholly above or below the painted box draws nothing there,
     // nor one past the page's bound: its own fields are not put back for it.
     if (rows.ok && (rows.bottom - m_nPrintOffsetY < m_nClipTop ||
-                    rows.top - m_nPrintOffsetY > m_nClipBottom || rows.top >= kPageLimit))
+                    rows.top - m_nPrintOffsetY > m_nClipBottom || pastCut))
         PassFigureStateBy();
     else
         EnterFigureState();
@@ -118,6 +128,8 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     EndKeptFigureRecord(); // the figure before is done
     m_bFigureSkipped =
         SkipFigureThisPass(rows.ok && rows.top > m_nClipTop && rows.bottom < m_nClipBottom);
+    const int ordinal = m_nPassFigure - 1;
+    m_ptPrintedClick = CPoint(-kPageLimit, -kPageLimit);
     if ((m_nTextRevealMode > 0 && m_nRecordIndex > m_nRevealedCount + 1) ||
         m_nTextRevealMode < -1) {
         m_bFigureVisible = 0;
@@ -139,10 +151,13 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     // Zoomed, the first figure in view fills the window: a figure after it
     // would fill the window again over it. Each pass walks the page from its
     // start, so a continuation pass finds the same first figure.
-    const bool inView = rows.ok && FitsPixel(left) && FitsPixel(right) && rows.top > m_nClipTop &&
-                        rows.bottom < floor;
+    const bool inView = rows.ok && !pastCut && FitsPixel(left) && FitsPixel(right) &&
+                        rows.top > m_nClipTop && rows.bottom < floor;
     const bool underZoom = m_bZoom && m_bZoomTaken;
     if (m_bZoom && inView) m_bZoomTaken = TRUE;
+    if (rows.ok && FitsPixel(left) && FitsPixel(right))
+        PlaceClickInFigure(ordinal, CRect(int(left), rows.top, int(right), rows.bottom),
+                           inView && !underZoom);
     if (!inView || underZoom) {
         m_bFigureVisible = 0;
         if (sameRecord) endBefore();
@@ -166,6 +181,36 @@ void CPemroView::LayoutGraphWindow(double topLines, int leftColumn, int widthCol
     if (m_pTextSink)
         m_pTextSink->OnFigurePlaced(CRect(int(left), rows.top, int(right), rows.bottom),
                                     !m_bFigureSkipped);
+}
+
+void CPemroView::PlaceClickInFigure(int ordinal, const CRect& box, bool inView) {
+    ClickInFigure& f = m_clickInFigure;
+    if (m_bPrintMode) {
+        if (!inView || f.serial != m_nClickSerial || f.ordinal != ordinal || f.width <= 0 ||
+            f.height <= 0)
+            return;
+        m_ptPrintedClick = CPoint(PagePos(box.left + std::int64_t(f.dx) * box.Width() / f.width),
+                                  PagePos(box.top + std::int64_t(f.dy) * box.Height() / f.height));
+        return;
+    }
+    if (!inView) return;
+    // Near the box: the reach of the figures' own click tests.
+    const CPoint click = ScreenClickPoint();
+    const int c = 2 * std::max(0, m_nBaseCharHeight);
+    const bool near = std::int64_t(box.left) - c < click.x &&
+                      click.x < std::int64_t(box.right) + c &&
+                      std::int64_t(box.top) - c < click.y && click.y < std::int64_t(box.bottom) + c;
+    const bool same = f.serial == m_nClickSerial;
+    if (!near) {
+        // The layout changed under the click: it is in this figure no more.
+        if (same && f.ordinal == ordinal) f.ordinal = -1;
+        return;
+    }
+    const bool inside = box.PtInRect(click);
+    // A click near two figures belongs to the one it lies in.
+    if (same && f.ordinal >= 0 && f.ordinal != ordinal && f.inside && !inside) return;
+    f = {m_nClickSerial,    ordinal,     inside,      click.x - box.left,
+         click.y - box.top, box.Width(), box.Height()};
 }
 
 // The picture box of "LoadBmp" and "Answer", placed like a figure but with

@@ -200,7 +200,23 @@
     // made, so a scroll never brings something else under it. A click that
     // met nothing in the pass that answered it is spent: it lies nowhere
     // (but where text is revealed down to the click).
+    // On paper it is where the figure it fell in on the screen holds it, on
+    // that figure alone (PrintedClickPoint).
     CPoint ClickPagePoint() const;
+    CPoint ScreenClickPoint() const; // the screen's, also while printing
+    // The figure the click fell in on the screen: its ordinal on the page
+    // and the click's offset in its box, noted by the screen's passes.
+    struct ClickInFigure {
+        int serial = -1, ordinal = -1;
+        bool inside = false; // in the box itself, not only near it
+        int dx = 0, dy = 0, width = 0, height = 0;
+    };
+    ClickInFigure m_clickInFigure;
+    // Where the figure laid out last holds the click on the sheet: the same
+    // place in its box as on the screen, scaled to the box on paper; off the
+    // page for every other figure.
+    CPoint m_ptPrintedClick{-kPageLimit, -kPageLimit};
+    void PlaceClickInFigure(int ordinal, const CRect& box, bool inView);
     CPoint m_ptClickOrigin;          // the client area's page origin at the press
     int m_nClickOriginSerial = -1;   // the press it belongs to
     BOOL m_bClickSpent = FALSE;

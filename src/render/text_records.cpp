@@ -368,7 +368,7 @@ void CPemroView::DrawContinuationRecord(CDC* pDC, const char* line, int cls, int
 }
 
 void CPemroView::HideLineTailBeyondClick(CDC* /*pDC*/, int y, int origin) {
-    const int clickY = ClickPagePoint().y;
+    const int clickY = ScreenClickPoint().y;
     const bool lineByLine = m_nTextRevealMode > 0 && m_nRecordIndex == m_nRevealedCount;
     const bool downToClick = m_nTextRevealMode == 0 && m_nTextY > clickY && y > clickY;
     if (!lineByLine && !downToClick) return;

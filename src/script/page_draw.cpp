@@ -509,6 +509,7 @@ void CPemroView::DrawPagePass(CDC* pDC) {
     if (!m_bPrintMode) m_nTextY = kFirstLineY;
     m_nNextLineY = kFirstLineY;
     m_nContentEnd = kFirstLineY;
+    m_ptPrintedClick = CPoint(-kPageLimit, -kPageLimit);
     // Only a pass over the whole window meets every figure a page step may.
     CRect client;
     GetClientRect(&client);
@@ -531,7 +532,47 @@ void CPemroView::DrawPagePass(CDC* pDC) {
     m_nRecordIndex = 0;
     if (m_nTextRevealMode == -1) m_nRevealedCount = 1;
     DrawFamilyHeading(pDC);
+    const CRect clip = pDC->GetClipRect();
+    pDC->SetClipRect(ClipAboveCut(pDC));
+    const BOOL whole = RunRecordLoop(pDC, &file, fontStepAtStart);
+    pDC->SetClipRect(clip);
     // An answer button ended it, or the button that answered the click.
-    if (!RunRecordLoop(pDC, &file, fontStepAtStart)) return;
+    if (!whole) return;
+    DrawPageCutNotice(pDC);
     FinishFile(fontStepAtStart);
+}
+
+CRect CPemroView::ClipAboveCut(CDC* pDC) const {
+    CRect clip = pDC->GetClipRect();
+    const std::int64_t cut = std::int64_t(kPageLimit) - m_nPrintOffsetY + pDC->GetViewportOrg().y;
+    if (cut < clip.bottom) clip.bottom = int(std::max<std::int64_t>(clip.top, cut));
+    return clip;
+}
+
+int CPemroView::PageCutNoticeTop() const {
+    return kPageLimit + std::max(1, m_nBaseCharHeight + m_nFontStep) / 2;
+}
+
+int CPemroView::PageCutEnd() const {
+    return PageCutNoticeTop() + 3 * std::max(1, m_nBaseCharHeight + m_nFontStep);
+}
+
+void CPemroView::DrawPageCutNotice(CDC* pDC) {
+    // Records past the bound all stack at it.
+    if (m_nTextY < kPageLimit) return;
+    const int H = std::max(1, m_nBaseCharHeight + m_nFontStep);
+    const int top = PageCutNoticeTop();
+    m_nContentEnd = std::max(m_nContentEnd, top + 2 * H);
+    const std::int64_t y = std::int64_t(top) - m_nPrintOffsetY;
+    if (!pDC || y + 2 * H < m_nClipTop || y > m_nClipBottom) return;
+    static const std::string notice = Gbk(u8"（页面过长，以下内容未显示）");
+    // In the body text's size, as the lines above it.
+    LOGFONT lf = m_alfTextFont[0];
+    lf.lfHeight = H, lf.lfWidth = 0;
+    const CFontSelect font(pDC, lf);
+    const COLORREF colour = pDC->SetTextColor(m_acrPalette[7]);
+    const int mode = pDC->SetBkMode(TRANSPARENT);
+    pDC->TextOut(m_nCharHeight / 2 + 4 * m_nBaseCharWidth, int(y), notice);
+    pDC->SetBkMode(mode);
+    pDC->SetTextColor(colour);
 }

@@ -36,6 +36,12 @@
     void WalkEndKey(int* key) const;
     int m_nPassRecords = 0; // records the last pass read
     void FinishFile(int nFontStepAtStart);
+    // A page cut at kPageLimit shows nothing at or below the bound but one
+    // line that says so, just below it; the page then ends at PageCutEnd.
+    CRect ClipAboveCut(CDC* pDC) const;
+    int PageCutNoticeTop() const;
+    int PageCutEnd() const;
+    void DrawPageCutNotice(CDC* pDC);
 
     // --- Resume points of the walk (script/walk_resume.cpp) -------------------
     // A printed sheet or a screen pass far down the page need not read the

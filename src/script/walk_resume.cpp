@@ -82,7 +82,7 @@ const std::vector<PageField>& PageFields() {
         P<&V::m_bShowFuncName>(),
         // The mouse as the figures read it.
         P<&V::m_ptClick>(), P<&V::m_bDragging>(), P<&V::m_bZoom>(), P<&V::m_adMousePoint3D>(),
-        P<&V::m_mapUnderMouse>(), P<&V::m_nClickedFigureRecord>(),
+        P<&V::m_mapUnderMouse>(), P<&V::m_nClickedFigureRecord>(), P<&V::m_ptPrintedClick>(),
         // What a figure leaves for the next one beside its own fields.
         P<&V::m_bDecimalsRowOver>(), P<&V::m_nRelatedDataRows>(), P<&V::m_bPlaneCmdsEnabled>(),
         P<&V::m_bScriptValuesAsked>(), P<&V::m_bFigureTookScript>(), P<&V::m_nFrameDrawn>(),

@@ -116,7 +116,10 @@ void CPemroView::OnInitialUpdate() {
 }
 
 BOOL CPemroView::FitScrollToText(int textEnd, BOOL bGrowOnly) {
-    const int length = textEnd >= 1000 ? PagePos(std::int64_t(textEnd) + 800) : 1000;
+    // A page cut at the bound ends below the line that says so.
+    const int length = textEnd >= kPageLimit ? PageCutEnd()
+                       : textEnd >= 1000     ? PagePos(std::int64_t(textEnd) + 800)
+                                             : 1000;
     if (bGrowOnly && length <= m_sizeScrollTotal.cy) return FALSE;
     m_sizeScrollTotal.cx = 30 * (m_nBaseCharHeight + m_nFontStep + m_nFormulaFontStep);
     m_sizeScrollTotal.cy = length;
@@ -263,6 +266,7 @@ int CPemroView::PageStepTop(int from, int direction) const {
     static const std::vector<paging::Band> none;
     const auto& figures = m_nScreenFiguresTop == from ? m_aScreenFigureBands : none;
     // The last text line reaches a line below where it starts.
-    const int end = PagePos(std::int64_t(m_nContentEnd) + m_nBaseCharHeight + m_nFontStep);
+    const int end = int(std::min<std::int64_t>(
+        std::int64_t(m_nContentEnd) + m_nBaseCharHeight + m_nFontStep, PageCutEnd()));
     return paging::PageStepTop(from, direction, client.Height(), maxTop, end, figures);
 }
