@@ -478,4 +478,11 @@ TEST(ViewWidget, PageStepsByKeyAndBarGoWhereTheViewSays) {
     for (int i = 0; i < 3; ++i) QApplication::sendEvent(&widget, &down);
     EXPECT_EQ(view->GetScrollPosition().y, 148);
     EXPECT_EQ(view->stepsOnAStalePicture, 0);
+    // End and Home: the last screen (2000 - 200 rows high) and the top.
+    QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &end);
+    EXPECT_EQ(view->GetScrollPosition().y, 2000 - widget.viewport()->height());
+    QKeyEvent home(QEvent::KeyPress, Qt::Key_Home, Qt::ControlModifier);
+    QApplication::sendEvent(&widget, &home);
+    EXPECT_EQ(view->GetScrollPosition().y, 0);
 }

@@ -4,6 +4,7 @@
 
 #include <QEventLoop>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -171,6 +172,19 @@ void CViewWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 void CViewWidget::mouseMoveEvent(QMouseEvent* event) {
     if (m_pView->InPass()) return;
     m_pView->OnMouseMove(MouseFlags(event), ClientPoint(event));
+}
+
+void CViewWidget::keyPressEvent(QKeyEvent* event) {
+    // Home and End go to the page's top and its end, as in a reader; the
+    // scroll area itself leaves them to a focused scroll bar.
+    const int key = event->key();
+    if (key == Qt::Key_Home || key == Qt::Key_End) {
+        verticalScrollBar()->triggerAction(key == Qt::Key_Home ? QAbstractSlider::SliderToMinimum
+                                                               : QAbstractSlider::SliderToMaximum);
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
 }
 
 void CViewWidget::hideEvent(QHideEvent* event) {
