@@ -49,6 +49,11 @@ PRESS_TABLE(SolidViewPresses, MeshAndBallButtons) {
         {"342", "增加#2", "=Meshy", "75", "hand: 50 × 3/2"},
         {"342", "减少#2*3", "=Meshy", "22", "hand: 75 → 50 → 33 → 22"},
         {"337", "", "%体积: ", "0,255,255", "hand: the volume in the curve colour"},
+        {"337", "", "%#12;;%#13;;%#18;;%#23;;rgb3@0,0,3.6;;rgb3@1,1.88,0;;rgb3@0,1.2247,2.55",
+         "0,255,255;;0,64,128;;0,64,128;;0,64,128;;0,255,0;;0,255,0;;0,255,255",
+         "hand: the caption in the curve slot, the x, y, z tick values in the ground; the z axis "
+         "above f(0, 0) = 3, an x tick in the axes'; 3 − 0.3r² = 22.95/9 at r² = 1.5, the "
+         "surfaces' meeting in the curve slot"},
         {"337", "减少#2", "=Meshy", "33", "hand: 50 × 2/3"},
         {"337", "增加#2*2", "=Meshy", "73", "hand: 33 → 49 → 73"},
         {"318", "增加#2*3", "=Meshy", "168", "hand: 50 → 75 → 112 → 168"},
