@@ -212,6 +212,13 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
          "py: θ's arc on the floor, cos t·(ρ/4, 0, 0) + sin t·(x0, y0, 0)/4 at t = π/4"},
         {"343", "", "rgb3@0.4568,0.0887,0", "255,128,0",
          "py: the same at t = 0.3, near the x axis"},
+        {"343", "",
+         "%#2;;%#3;;%#4;;%#5;;rgb3@0.2,0.6,0;;rgb3@0.4,1.2,0.63;;ink3@0.4,1.2,1.2649;;bare3@0.4,1."
+         "2,"
+         "1.45",
+         "255,128,0;;0,255,255;;0,255,255;;0,64,128;;0,255,255;;0,255,255;;-2,0,2;;-2,0,2",
+         "hand: the prompt in the pen, the arrows' labels in the curve slot, a tick value in the "
+         "ground; the arrows to (0.4, 1.2, 0) and up to z = √1.6 = 1.2649 in the curve slot"},
         {"343", "φ增*10", "rgb3@0.2,0.6,0.3417", "0,255,255", "py: the middle of OP at φ 1"},
         {"343", "", "rgb3@0.0707,0.2121,0.375", "255,128,0", "py: the arc of φ, (u + v)/√2"},
         {"343", "", "rgb3@0.2121,0.0707,0.375", "!255,128,0", "py: not toward (y0, x0)"},
