@@ -144,6 +144,10 @@ PRESS_TABLE(SolidPresses, CutPlaneZMoves) {
         {"364", "下移*4", "z= ", "-0.500", "hand: 0.5 − 4 × 0.25"},
         {"603", "按z型", "z= ", "3.500", "hand: the middle of [0, 7]"},
         {"603", "上移*3", "z= ", "4.550", "hand: 3.5 + 3 × 0.35"},
+        {"603", "", "%z= ;;rgb3@0.5,0.8,4.55;;rgb3@0.9,1.6,4.55",
+         "250,255,0;;199,125,60;;!199,125,60",
+         "hand: c in the first derivative's slot; 6 − 0.89 > c over y/4, the section in its "
+         "slot; 6 − 3.37 < c, none"},
         {"603", "下移", "z= ", "4.200", "hand: 4.55 − 0.35"},
         {"603", "按y型", "!z= ", "", "hand: y = c takes the place of z = c"},
     });
