@@ -221,6 +221,13 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"364", "坐标面", "!x=c", "", "hand: the coordinate planes take no choice"},
         {"364", "", "ink3@0.75,0,-2.5", "0.75,0.6,-2.5",
          "hand: the y = 0 frame's floor edge at z min −2.5"},
+        {"364", "",
+         "rgb3@0,1,-1;;rgb3@0,-0.75,2.5;;rgb3@1,0,1;;rgb3@0.75,0,2.5;;rgb3@1.5,0.75,0;;rgb3@1,0,0."
+         "5",
+         "250,255,0;;250,255,0;;0,255,255;;0,255,255;;255,100,100;;!0,255,255",
+         "hand: z = −y² on x = 0 and its frame in the first derivative's slot, z = x² on y = 0 "
+         "and its frame in the curve slot, the floor z = 0 in the second derivative's; none off "
+         "the trace"},
         {"603", "按x型", "?前移", "", "hand: the plane x = c and its moves"},
         {"603", "取消", "!前移", "", "hand: no plane"},
         {"310", "关闭投影", "?打开投影", "", "hand: the script's projection goes"},
@@ -370,6 +377,8 @@ PRESS_TABLE(SolidPresses, SectionsAndPrismTopsSitWhereTheyShould) {
         {"364", "", "rgb3@0.5,1,0.75", "!0,255,255", "hand: y² − x² = 0.75 instead"},
         {"364", "", "rgb3@0.5,0.5,0.75", "!0,255,255", "hand: the trace of c = 0 gone"},
         {"364", "", "rgb3@1.2,0,0.75", "255,128,0", "hand: the plane's line y = 0 at z = 0.75"},
+        {"364", "", "%z= ;;rgb3@0,0,1.8;;rgb3@0,0,0.6", "250,255,0;;0,255,0;;!0,255,0",
+         "hand: c in the first derivative's slot; the z axis from the plane up, in the axes'"},
     });
 }
 
