@@ -172,8 +172,15 @@ PRESS_TABLE(SolidPresses, AngleAndChargeButtons) {
         {"343", "体元", "=p", "2.9", "hand: the element's φ at most 2.9"},
         {"343", "取消|φ减*3", "=p", "2.6", "hand: 2.9 − 0.3"},
         {"344", "含源", "=t", "1", "hand: the source"},
+        {"344", "", "rgb3@1.0004,0.5002,1.6788;;rgb3@0.9839,0.492,0.5298", "191,56,91;;197,42,141",
+         "py: halfway along the arrows at (0.8, 0.4) on f = 1.568 and g = 0.672, each (255 − 60r1, "
+         "15(r1 + r2), 255 − 60r2)"},
         {"344", "含汇", "=t", "2", "hand: the sink"},
         {"344", "画矢量场", "=t", "2", "hand: the lattice keeps the charge"},
+        {"344", "", "rgb3@1.2692,-1.2692,0.2256;;rgb3@0.5359,0.5359,1.2552",
+         "146,60,122;;218,43,118",
+         "py: 0.2 along the lattice's arrows at (1.2, −1.2, 0.4) and (0.4, 0.4, 1.2), coloured "
+         "by r1 and r2"},
         {"344", "含源和汇", "=t", "0", "hand: source and sink"},
         {"344", "", "=φ", "2", "hand: the closed surfaces, not the lattice"},
     });
