@@ -276,6 +276,9 @@ PRESS_TABLE(SolidViewPresses, ElementLinesArrowsAndCurves) {
         {"345", "", "rgb3@1,-1.2,1.46", "!0,255,255", "py: f(y, x0), swapped"},
         {"345", "", "rgb3@-1,-0.5,3.575", "255,128,0", "py: the tangent in x, slope −0.4"},
         {"345", "", "rgb3@1,0.5,3.675", "255,128,0", "py: the tangent in y, slope 0.9"},
+        {"345", "", "rgb3@1,0.8,1;;rgb3@1.25,-0.5,1", "153,212,212;;199,193,188",
+         "py: the section x = 1 from the curve slot toward grey 200 by (y + 1.5)/3, the front half "
+         "of y = −0.5 from the section's (199, 125, 60) by (x + 1.5)/3, under f = 3.1 and 2.64"},
     });
 }
 

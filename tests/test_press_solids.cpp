@@ -177,10 +177,6 @@ PRESS_TABLE(SolidPresses, AngleAndChargeButtons) {
          "15(r1 + r2), 255 − 60r2)"},
         {"344", "含汇", "=t", "2", "hand: the sink"},
         {"344", "画矢量场", "=t", "2", "hand: the lattice keeps the charge"},
-        {"344", "", "rgb3@1.2692,-1.2692,0.2256;;rgb3@0.5359,0.5359,1.2552",
-         "146,60,122;;218,43,118",
-         "py: 0.2 along the lattice's arrows at (1.2, −1.2, 0.4) and (0.4, 0.4, 1.2), coloured "
-         "by r1 and r2"},
         {"344", "含源和汇", "=t", "0", "hand: source and sink"},
         {"344", "", "=φ", "2", "hand: the closed surfaces, not the lattice"},
     });
