@@ -148,6 +148,9 @@ PRESS_TABLE(SolidViewPresses, StepsAndPanelChoices) {
         // π1's b and c, π2's e by ±0.1 a press; "结束" takes the panel away
         // and leaves the planes as stepped.
         {"355", "@33756|π1|b*3", "b=", "0.5", "hand: 0.2 + 3 × 0.1"},
+        {"355", "", "%a=;;%b=;;%c=;;%d=;;%e=;;%f=",
+         "0,255,255;;0,255,255;;0,255,255;;0,255,255;;0,255,255;;0,255,255",
+         "hand: the panel's values in the curve slot"},
         {"355", "b#2*4", "b=", "0.1", "hand: 0.5 − 4 × 0.1"},
         {"355", "c*3", "c=", "2.3", "hand: 2 + 3 × 0.1"},
         {"355", "c#2*4", "c=", "1.9", "hand: 2.3 − 4 × 0.1"},

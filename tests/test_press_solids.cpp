@@ -266,6 +266,9 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"337", "打开投影", "rgb@1,-1", "255,128,0", "hand: D = [−1.5, 1.5]² again"},
         {"337", "", "rgb@1.6,-1.6", "0,64,128", "hand: outside D"},
         {"355", "打开投影", "rgb@1.5,1.5", "255,128,0", "hand: the planes' shadow"},
+        {"355", "", "rgb3@1,1.5,2;;rgb3@1,1.5,0.7", "227,150,150;;149,166,218",
+         "hand: π1 at z = 2 in the upper mesh (255, 100, 100) toward grey 200 by (1/2 + 2/4)/2, "
+         "π2 at 0.7 in the lower (50, 100, 255) by 1/2 − (0.7/4 − 1/2)/2"},
         {"355", "关闭投影", "rgb@1.5,1.5", "!255,128,0", "hand: and goes"},
         {"360", "打开投影", "rgb@1.5,1.5", "255,128,0", "hand: the plane's shadow"},
         {"360", "关闭投影", "rgb@1.5,1.5", "!255,128,0", "hand: and goes"},
