@@ -266,6 +266,8 @@ PRESS_TABLE(SolidViewPresses, ElementLinesArrowsAndCurves) {
         {"374/2400", "", "rgb3@0.9511,0.3089,2", "247,134,7", "py: it ends at z 2"},
         {"374/2400", "", "rgb3@0.8092,0.5875,2", "0,255,255", "py: the circle at z 2, t 0.628"},
         {"374/2400", "", "rgb3@1.2,0,1", "0,150,255", "py: (P, Q, R) from (1.2, 0, 0)"},
+        {"374/2400", "", "%#3;;%#4", "0,150,255;;0,64,128",
+         "hand: the label (P,Q,R) in the fill, a tick value in the ground"},
         {"374/2400", "P增*5", "rgb3@1.1747,0.3089,0.4472", "247,134,7", "py: a quarter along"},
         {"374/2400", "", "rgb3@0.9511,0.3089,1", "!247,134,7", "py: no longer upright"},
         {"374/2400", "", "rgb3@1.7036,0.5875,1.7889", "0,255,255", "py: the circle moved along"},
