@@ -219,6 +219,10 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"341", "体元|dz增*3", "=dz", "0.1953125", "hand: 0.1 × 1.25³"},
         {"341", "dz增*4", "=dz", "0.4", "hand: 0.4768 held at 0.4"},
         {"341", "分割", "?dθ增", "", "hand: the partition's steps"},
+        {"341", "", "rgb3@-0.0875,0.8795,0;;rgb3@-0.0875,0.8795,1", "152,100,227;;193,100,196",
+         "py: the far radial edges, at θ 1.67, of the elements from r 2 × 0.1·√12.5 and z 0 and 1 "
+         "under 2 − r²/2: red from 50 to 255 by (θ/1.57 + z/2.5)/2, blue from 255 to 100 by "
+         "(r/2 + z/2.5)/2"},
         {"341", "取消", "!dθ增", "", "hand: no steps without an element"},
         {"343", "体元", "=dθ", "0.1", "hand: the default"},
         {"343", "dθ增*3", "=dθ", "0.1953125", "hand: 0.1 × 1.25³"},
