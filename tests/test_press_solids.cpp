@@ -229,6 +229,9 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"343", "dr减*2", "=dr", "0.064", "hand: 0.1 × 0.8²"},
         {"343", "dr减*2", "=dr", "0.05", "hand: 0.04096 held at 0.05"},
         {"343", "分割", "=dθ", "0.4", "hand: the partition's angle at least 0.4"},
+        {"343", "", "rgb3@1.8413,0.7142,0.1401", "162,156,38",
+         "py: the last element drawn, θ 0.37, φ 1.4, r 6 × 0.05·√32, its outer φ arc at 1.5: "
+         "(20θ + 155, 40φ + 100, 255(1 − r/2))"},
         {"343", "", "?dφ增", "", "hand: the third step of the spherical element"},
         {"343", "取消", "!dφ增", "", "hand: no steps without an element"},
         {"374", "P增*2", "=t", "1", "hand: a direction of the lecturer's"},
