@@ -49,6 +49,11 @@ PRESS_TABLE(SolidViewPresses, MeshAndBallButtons) {
         {"342", "增加#2", "=Meshy", "75", "hand: 50 × 3/2"},
         {"342", "减少#2*3", "=Meshy", "22", "hand: 75 → 50 → 33 → 22"},
         {"337", "", "%体积: ", "0,255,255", "hand: the volume in the curve colour"},
+        {"337", "", "%#12;;%#13;;%#18;;%#23;;rgb3@0,0,3.6;;rgb3@1,1.88,0;;rgb3@0,1.2247,2.55",
+         "0,255,255;;0,64,128;;0,64,128;;0,64,128;;0,255,0;;0,255,0;;0,255,255",
+         "hand: the caption in the curve slot, the x, y, z tick values in the ground; the z axis "
+         "above f(0, 0) = 3, an x tick in the axes'; 3 − 0.3r² = 22.95/9 at r² = 1.5, the "
+         "surfaces' meeting in the curve slot"},
         {"337", "减少#2", "=Meshy", "33", "hand: 50 × 2/3"},
         {"337", "增加#2*2", "=Meshy", "73", "hand: 33 → 49 → 73"},
         {"318", "增加#2*3", "=Meshy", "168", "hand: 50 → 75 → 112 → 168"},
@@ -143,6 +148,9 @@ PRESS_TABLE(SolidViewPresses, StepsAndPanelChoices) {
         // π1's b and c, π2's e by ±0.1 a press; "结束" takes the panel away
         // and leaves the planes as stepped.
         {"355", "@33756|π1|b*3", "b=", "0.5", "hand: 0.2 + 3 × 0.1"},
+        {"355", "", "%a=;;%b=;;%c=;;%d=;;%e=;;%f=",
+         "0,255,255;;0,255,255;;0,255,255;;0,255,255;;0,255,255;;0,255,255",
+         "hand: the panel's values in the curve slot"},
         {"355", "b#2*4", "b=", "0.1", "hand: 0.5 − 4 × 0.1"},
         {"355", "c*3", "c=", "2.3", "hand: 2 + 3 × 0.1"},
         {"355", "c#2*4", "c=", "1.9", "hand: 2.3 − 4 × 0.1"},
@@ -181,6 +189,9 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
         {"373", "", "bare3@1.025,0.96,0.545", "1.3,0.6,0", "hand: an axis 0.2 off in y"},
         {"341", "^1,1.5,0|z增*4", "ink3@0.5,0.75,0.5", "0.5,0.75,1.2", "hand: 4 × 0.125"},
         {"341", "", "bare3@0.5,0.75,0.625", "0.5,0.75,1.2", "hand: a step too many"},
+        {"341", "", "rgb3@0.5,0.75,0.5;;ink3@1,1.5,0.5;;bare3@1,1.5,0.6",
+         "0,255,255;;1,1.5,1.2;;1,1.5,1.2",
+         "hand: the radius at z = 0.5 in the curve slot; the arrow (r,θ,z) ends there"},
         {"341", "z减", "ink3@0.5,0.75,0.375", "0.5,0.75,1.2", "hand: 0.5 − 0.125"},
         {"341", "^1.5,0.3,0", "rgb3@0.75,0.15,0.375", "0,255,255", "hand: z to the point"},
         {"341", "", "rgb3@0.75,0.15,0", "0,255,255", "hand: the arrow (r,θ,0), halfway"},
@@ -204,6 +215,13 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
          "py: θ's arc on the floor, cos t·(ρ/4, 0, 0) + sin t·(x0, y0, 0)/4 at t = π/4"},
         {"343", "", "rgb3@0.4568,0.0887,0", "255,128,0",
          "py: the same at t = 0.3, near the x axis"},
+        {"343", "",
+         "%#2;;%#3;;%#4;;%#5;;rgb3@0.2,0.6,0;;rgb3@0.4,1.2,0.63;;ink3@0.4,1.2,1.2649;;bare3@0.4,1."
+         "2,"
+         "1.45",
+         "255,128,0;;0,255,255;;0,255,255;;0,64,128;;0,255,255;;0,255,255;;-2,0,2;;-2,0,2",
+         "hand: the prompt in the pen, the arrows' labels in the curve slot, a tick value in the "
+         "ground; the arrows to (0.4, 1.2, 0) and up to z = √1.6 = 1.2649 in the curve slot"},
         {"343", "φ增*10", "rgb3@0.2,0.6,0.3417", "0,255,255", "py: the middle of OP at φ 1"},
         {"343", "", "rgb3@0.0707,0.2121,0.375", "255,128,0", "py: the arc of φ, (u + v)/√2"},
         {"343", "", "rgb3@0.2121,0.0707,0.375", "!255,128,0", "py: not toward (y0, x0)"},
@@ -248,6 +266,8 @@ PRESS_TABLE(SolidViewPresses, ElementLinesArrowsAndCurves) {
         {"374/2400", "", "rgb3@0.9511,0.3089,2", "247,134,7", "py: it ends at z 2"},
         {"374/2400", "", "rgb3@0.8092,0.5875,2", "0,255,255", "py: the circle at z 2, t 0.628"},
         {"374/2400", "", "rgb3@1.2,0,1", "0,150,255", "py: (P, Q, R) from (1.2, 0, 0)"},
+        {"374/2400", "", "%#3;;%#4", "0,150,255;;0,64,128",
+         "hand: the label (P,Q,R) in the fill, a tick value in the ground"},
         {"374/2400", "P增*5", "rgb3@1.1747,0.3089,0.4472", "247,134,7", "py: a quarter along"},
         {"374/2400", "", "rgb3@0.9511,0.3089,1", "!247,134,7", "py: no longer upright"},
         {"374/2400", "", "rgb3@1.7036,0.5875,1.7889", "0,255,255", "py: the circle moved along"},
@@ -261,6 +281,9 @@ PRESS_TABLE(SolidViewPresses, ElementLinesArrowsAndCurves) {
         {"345", "", "rgb3@1,-1.2,1.46", "!0,255,255", "py: f(y, x0), swapped"},
         {"345", "", "rgb3@-1,-0.5,3.575", "255,128,0", "py: the tangent in x, slope −0.4"},
         {"345", "", "rgb3@1,0.5,3.675", "255,128,0", "py: the tangent in y, slope 0.9"},
+        {"345", "", "rgb3@1,0.8,1;;rgb3@1.25,-0.5,1", "153,212,212;;199,193,188",
+         "py: the section x = 1 from the curve slot toward grey 200 by (y + 1.5)/3, the front half "
+         "of y = −0.5 from the section's (199, 125, 60) by (x + 1.5)/3, under f = 3.1 and 2.64"},
     });
 }
 

@@ -20,6 +20,13 @@ namespace {
 PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
     Run({
         {"341", "", "=p", "0", "hand: a new topic"},
+        {"341", "",
+         "%#2;;%#3;;%#8;;%#13;;%取消;;%(r,θ,0);;rgb3@0,0,1.5;;rgb3@1.91,-0.5,1.25;;rgb3@-0.5,0."
+         "75,2.5",
+         "255,128,0;;0,64,128;;0,64,128;;0,64,128;;0,255,255;;0,255,255;;0,255,0;;0,255,0;;0,255,"
+         "255",
+         "hand: the prompt in the pen; x, y, z tick values in the ground; the arrows' labels, "
+         "the box in the curve slot; the z axis, a z tick in the axes'"},
         {"341", "z增*4", "=p", "0.5", "hand: 4 × 0.125"},
         {"341", "z减*3", "=p", "0.125", "hand: 0.5 − 3 × 0.125"},
         {"341", "z减*2", "=p", "-0.125", "hand: no bound"},
@@ -69,8 +76,13 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"321", "减少#2*2", "体积近似值:", "26.432", "py: 12 × 19 midpoints, Meshy 22"},
         {"321", "高斯和", "高斯积分:", "26.412", "hand: the Gauss sum again, n changed"},
         {"365", "按x型|前移*3", "=m", "0.725", "hand: 0.5 + 3 × 1.5/20"},
+        {"365", "", "rgb3@0.725,1.01,3;;rgb3@0.725,1.01,5.3", "199,162,130;;!199,162,130",
+         "py: between x and 6 − y² = 4.98, (199, 125, 60) toward grey 200 by (1.01 + 0.5)/3"},
         {"365", "后移", "=m", "0.65", "hand: 0.725 − 0.075"},
         {"365", "按y型|右移*3", "=n", "1.45", "hand: 1 + 3 × 3/20"},
+        {"365", "", "rgb3@0.5,1.45,2;;rgb3@0.5,1.45,4.2", "199,162,130;;!199,162,130",
+         "py: between x and 6 − 1.45² = 3.8975, (199, 125, 60) toward grey 200 by (0.5 + "
+         "0.25)/1.5"},
         {"365", "左移", "=n", "1.3", "hand: 1.45 − 0.15"},
         {"365", "取消", "!左移", "", "hand: no plane, no steps"},
         {"365", "增加*3", "=Meshx", "168", "hand: 50 → 75 → 112 → 168"},
@@ -80,6 +92,10 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"365", "按z型|上移*3", "z= ", "4.550", "hand: 3.5 + 3 × 7/20"},
         {"365", "下移", "z= ", "4.200", "hand: 4.55 − 0.35"},
         {"365", "打开投影", "?关闭投影", "", "hand: the switch turns"},
+        {"365", "", "%z= ;;rgb3@0.5,0.5,4.2;;rgb3@0.5,0.5,0;;rgb3@0.5,1.6,4.2;;rgbi@0.5,0.5",
+         "250,255,0;;199,125,60;;250,255,0;;!199,125,60;;199,125,60",
+         "hand: c = 4.2 in the first derivative's slot; 6 − 0.25 > c > 0.5, the section in its "
+         "slot, on the floor in the first derivative's and in the inset; 6 − 2.56 < c, none"},
         {"365", "关闭投影", "?打开投影", "", "hand: and back"},
         {"375", "增加*3", "=Meshx", "168", "hand: 50 → 75 → 112 → 168"},
         {"375", "减少", "=Meshx", "112", "hand: 168 × 2/3"},
@@ -88,19 +104,34 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"375", "关闭投影", "?打开投影", "", "hand: the switch turns"},
         {"375", "打开投影", "!打开投影", "", "hand: and back"},
         {"375", "坐标面", "=p", "0.022", "hand: the floor's trace at 0.005 × 4.4"},
+        {"375", "",
+         "rgb3@0,0.5,0.9165;;rgb3@0,0.5,-0.9165;;rgb3@1,0,0.866;;rgb3@1,0,-0.866;;rgb3@2.2,1.1,0",
+         "250,255,0;;250,255,0;;0,255,255;;0,255,255;;255,100,100",
+         "hand: ±√(1 − 0.64y²) on x = 0 in the first derivative's slot, ±√(1 − x²/4) on y = 0 "
+         "in the curve slot, the frame of z = 0 in the second derivative's"},
         {"375", "平行坐标面|z=c|上移*3", "=p", "0.682", "hand: 0.022 + 3 × 4.4/20"},
         {"375", "下移", "=p", "0.462", "hand: 0.682 − 0.22"},
         {"375", "x=c|前移*3", "=m", "1.66", "hand: 1 + 3 × 0.22"},
+        {"375", "", "rgb3@1.66,0,1.5;;rgb3@1.66,-1.5,0;;rgb3@2,0,0",
+         "255,128,0;;255,128,0;;0,255,0",
+         "hand: the plane's lines through the axes in the pen, the x axis on from it"},
         {"375", "后移", "=m", "1.44", "hand: 1.66 − 0.22"},
         {"375", "y=c|左移*3", "=n", "0.34", "hand: 1 − 3 × 0.22"},
         {"375", "右移", "=n", "0.56", "hand: 0.34 + 0.22"},
         {"375", "取消", "!x=c", "", "hand: the plane buttons go with the mode"},
         {"376", "坐标面", "=p", "0.014", "hand: 0.005 × 2.8"},
+        {"376", "", "rgb3@0,1,0.5;;rgb3@0,-1.1,2.4;;rgb3@1,0,1;;rgb3@1.1,0,2.4",
+         "250,255,0;;250,255,0;;0,255,255;;0,255,255",
+         "hand: 0.5y² on x = 0 and its frame's top in the first derivative's slot, x² on y = 0 and "
+         "its frame's in the curve slot"},
         {"376", "平行坐标面|z=c|上移*3", "=p", "0.434", "hand: 0.014 + 3 × 2.8/20"},
         {"376", "下移", "=p", "0.294", "hand: 0.434 − 0.14"},
         {"376", "x=c|后移*3", "=m", "0.34", "hand: 1 − 3 × 4.4/20"},
         {"376", "前移", "=m", "0.56", "hand: 0.34 + 0.22"},
         {"376", "y=c|右移*3", "=n", "1.66", "hand: 1 + 3 × 0.22"},
+        {"376", "", "rgb3@0,1.66,1.5;;rgb3@-1.5,1.66,0;;rgb3@0,2,0",
+         "255,128,0;;255,128,0;;0,255,0",
+         "hand: the plane's lines through the axes in the pen, the y axis on from it"},
         {"376", "左移", "=n", "1.44", "hand: 1.66 − 0.22"},
         {"376", "取消", "!y=c", "", "hand: the plane buttons go with the mode"},
         {"376", "减少*3", "=Meshx", "14", "hand: 50 → 33 → 22 → 14"},
@@ -110,7 +141,16 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"376", "打开投影", "?关闭投影", "", "hand: off since the planes' empty scene"},
         {"376", "关闭投影", "!关闭投影", "", "hand: and off again"},
         {"377", "坐标面", "=p", "0.026", "hand: 0.005 × 5.2"},
+        {"377", "",
+         "rgb3@0,2,1.249;;rgb3@0,2,-1.249;;rgb3@2,0,1.7321;;rgb3@2,0,-1.7321;;rgb3@2.6,1.3,0",
+         "250,255,0;;250,255,0;;0,255,255;;0,255,255;;255,100,100",
+         "hand: ±√(0.64y² − 1) on x = 0 in the first derivative's slot, ±√(x² − 1) on y = 0 in "
+         "the curve slot, the frame of z = 0 in the second derivative's"},
         {"377", "平行坐标面|z=c|下移*3", "=p", "-0.754", "hand: 0.026 − 3 × 5.2/20"},
+        {"377", "", "rgb3@0.967,1,-0.754;;rgb3@2.3,0,-0.754;;rgb3@2,1,-0.754;;rgb3@0,0,1.5",
+         "0,255,255;;255,128,0;;199,125,60;;0,255,0",
+         "py: −√(x² + 0.64 − 1) within 0.0052 under c at x = 0.967 in the curve slot; hand: the "
+         "plane's line y = 0 in the pen, the section between ∓√4.64 in its slot, the z axis"},
         {"377", "上移", "=p", "-0.494", "hand: −0.754 + 0.26"},
         {"377", "x=c|前移*3", "=m", "1.78", "hand: 1 + 3 × 0.26"},
         {"377", "后移", "=m", "1.52", "hand: 1.78 − 0.26"},
@@ -137,6 +177,10 @@ PRESS_TABLE(SolidPresses, CutPlaneZMoves) {
         {"364", "下移*4", "z= ", "-0.500", "hand: 0.5 − 4 × 0.25"},
         {"603", "按z型", "z= ", "3.500", "hand: the middle of [0, 7]"},
         {"603", "上移*3", "z= ", "4.550", "hand: 3.5 + 3 × 0.35"},
+        {"603", "", "%z= ;;rgb3@0.5,0.8,4.55;;rgb3@0.9,1.6,4.55",
+         "250,255,0;;199,125,60;;!199,125,60",
+         "hand: c in the first derivative's slot; 6 − 0.89 > c over y/4, the section in its "
+         "slot; 6 − 3.37 < c, none"},
         {"603", "下移", "z= ", "4.200", "hand: 4.55 − 0.35"},
         {"603", "按y型", "!z= ", "", "hand: y = c takes the place of z = c"},
     });
@@ -155,6 +199,9 @@ PRESS_TABLE(SolidPresses, AngleAndChargeButtons) {
         {"343", "体元", "=p", "2.9", "hand: the element's φ at most 2.9"},
         {"343", "取消|φ减*3", "=p", "2.6", "hand: 2.9 − 0.3"},
         {"344", "含源", "=t", "1", "hand: the source"},
+        {"344", "", "rgb3@1.0004,0.5002,1.6788;;rgb3@0.9839,0.492,0.5298", "191,56,91;;197,42,141",
+         "py: halfway along the arrows at (0.8, 0.4) on f = 1.568 and g = 0.672, each (255 − 60r1, "
+         "15(r1 + r2), 255 − 60r2)"},
         {"344", "含汇", "=t", "2", "hand: the sink"},
         {"344", "画矢量场", "=t", "2", "hand: the lattice keeps the charge"},
         {"344", "含源和汇", "=t", "0", "hand: source and sink"},
@@ -175,12 +222,19 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"341", "体元|dz增*3", "=dz", "0.1953125", "hand: 0.1 × 1.25³"},
         {"341", "dz增*4", "=dz", "0.4", "hand: 0.4768 held at 0.4"},
         {"341", "分割", "?dθ增", "", "hand: the partition's steps"},
+        {"341", "", "rgb3@-0.0875,0.8795,0;;rgb3@-0.0875,0.8795,1", "152,100,227;;193,100,196",
+         "py: the far radial edges, at θ 1.67, of the elements from r 2 × 0.1·√12.5 and z 0 and 1 "
+         "under 2 − r²/2: red from 50 to 255 by (θ/1.57 + z/2.5)/2, blue from 255 to 100 by "
+         "(r/2 + z/2.5)/2"},
         {"341", "取消", "!dθ增", "", "hand: no steps without an element"},
         {"343", "体元", "=dθ", "0.1", "hand: the default"},
         {"343", "dθ增*3", "=dθ", "0.1953125", "hand: 0.1 × 1.25³"},
         {"343", "dr减*2", "=dr", "0.064", "hand: 0.1 × 0.8²"},
         {"343", "dr减*2", "=dr", "0.05", "hand: 0.04096 held at 0.05"},
         {"343", "分割", "=dθ", "0.4", "hand: the partition's angle at least 0.4"},
+        {"343", "", "rgb3@1.8413,0.7142,0.1401", "162,156,38",
+         "py: the last element drawn, θ 0.37, φ 1.4, r 6 × 0.05·√32, its outer φ arc at 1.5: "
+         "(20θ + 155, 40φ + 100, 255(1 − r/2))"},
         {"343", "", "?dφ增", "", "hand: the third step of the spherical element"},
         {"343", "取消", "!dφ增", "", "hand: no steps without an element"},
         {"374", "P增*2", "=t", "1", "hand: a direction of the lecturer's"},
@@ -204,6 +258,13 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"364", "坐标面", "!x=c", "", "hand: the coordinate planes take no choice"},
         {"364", "", "ink3@0.75,0,-2.5", "0.75,0.6,-2.5",
          "hand: the y = 0 frame's floor edge at z min −2.5"},
+        {"364", "",
+         "rgb3@0,1,-1;;rgb3@0,-0.75,2.5;;rgb3@1,0,1;;rgb3@0.75,0,2.5;;rgb3@1.5,0.75,0;;rgb3@1,0,0."
+         "5",
+         "250,255,0;;250,255,0;;0,255,255;;0,255,255;;255,100,100;;!0,255,255",
+         "hand: z = −y² on x = 0 and its frame in the first derivative's slot, z = x² on y = 0 "
+         "and its frame in the curve slot, the floor z = 0 in the second derivative's; none off "
+         "the trace"},
         {"603", "按x型", "?前移", "", "hand: the plane x = c and its moves"},
         {"603", "取消", "!前移", "", "hand: no plane"},
         {"310", "关闭投影", "?打开投影", "", "hand: the script's projection goes"},
@@ -239,6 +300,9 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"337", "打开投影", "rgb@1,-1", "255,128,0", "hand: D = [−1.5, 1.5]² again"},
         {"337", "", "rgb@1.6,-1.6", "0,64,128", "hand: outside D"},
         {"355", "打开投影", "rgb@1.5,1.5", "255,128,0", "hand: the planes' shadow"},
+        {"355", "", "rgb3@1,1.5,2;;rgb3@1,1.5,0.7", "227,150,150;;149,166,218",
+         "hand: π1 at z = 2 in the upper mesh (255, 100, 100) toward grey 200 by (1/2 + 2/4)/2, "
+         "π2 at 0.7 in the lower (50, 100, 255) by 1/2 − (0.7/4 − 1/2)/2"},
         {"355", "关闭投影", "rgb@1.5,1.5", "!255,128,0", "hand: and goes"},
         {"360", "打开投影", "rgb@1.5,1.5", "255,128,0", "hand: the plane's shadow"},
         {"360", "关闭投影", "rgb@1.5,1.5", "!255,128,0", "hand: and goes"},
@@ -257,6 +321,15 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"342", "正向", "rgb3@1.0058,0.7543,2.1287", "250,255,0",
          "py: (−p, −q, 1)/√1.36 from (0.8, 0.6, 1.7)"},
         {"342", "", "rgb3@0.4913,0.3685,1.0569", "!250,255,0", "py: none below"},
+        {"342", "",
+         "%#11;;%#24;;rgb3@0.95,0.75,2;;rgb3@0.72,0.55,1.7537;;rgb3@0.72,0.55,0;;rgb3@0.8,0.45,0;;"
+         "ink3@1.2116,0.9087,2.5575;;bare3@1.3351,1.0013,2.8147",
+         "0,150,255;;0,64,128;;0,150,255;;178,138,146;;0,150,255;;0,255,255;;-1.5,0,2.2;;-1.5,0,2."
+         "2",
+         "py: (P, Q, R) and its label in the fill; s = 1.7537/2.5 blends the split last made, the "
+         "scene's front side (0, 100, 255), toward (255, 155, 100); its floor in the fill; the "
+         "floor's arrow on the edge y = 0.45 in the curve slot; the normal ends at (0.8, 0.6, "
+         "1.7) + (0.48, 0.36, 1)/√1.36"},
         {"342", "负向", "rgb3@0.4913,0.3685,1.0569", "250,255,0", "py: (p, q, −1)/√1.36"},
         {"342", "", "rgb3@1.0058,0.7543,2.1287", "!250,255,0", "py: none above"},
         {"342", "正向", "rgb3@1.0058,0.7543,2.1287", "250,255,0", "py: up again"},
@@ -344,6 +417,8 @@ PRESS_TABLE(SolidPresses, SectionsAndPrismTopsSitWhereTheyShould) {
         {"364", "", "rgb3@0.5,1,0.75", "!0,255,255", "hand: y² − x² = 0.75 instead"},
         {"364", "", "rgb3@0.5,0.5,0.75", "!0,255,255", "hand: the trace of c = 0 gone"},
         {"364", "", "rgb3@1.2,0,0.75", "255,128,0", "hand: the plane's line y = 0 at z = 0.75"},
+        {"364", "", "%z= ;;rgb3@0,0,1.8;;rgb3@0,0,0.6", "250,255,0;;0,255,0;;!0,255,0",
+         "hand: c in the first derivative's slot; the z axis from the plane up, in the axes'"},
     });
 }
 
