@@ -27,10 +27,11 @@
 // space points of a 3-D figure, turned, arranged and projected as its lines
 // are (`expected` of ink3/bare3 a bare space point "x,y,z"); "rgbi@u,v": the
 // same at a point of the projection inset, in the ranges it is drawn over;
-// "%q=": the value written after the label (its first) is in the colour
-// `expected` "r,g,b"; "=dr": the value a page prints nothing of (the fields
-// of `Field`) equals the number `expected` to nine decimals ("=π1a", "=π2d",
-// "=π2f": the drawn planes' coefficients); "=Meshx" / "=Meshy": the mesh
+// "%q=": the value written after the label (its first; "%q=#2" its
+// second, "%#k" a table's k-th number, empty labels counted) is in the
+// colour `expected` "r,g,b"; "=dr": the value a page prints nothing of (the
+// fields of `Field`) equals the number `expected` to nine decimals ("=π1a",
+// "=π2d", "=π2f": the drawn planes' coefficients); "=Meshx" / "=Meshy": the mesh
 // division counts, "=radius" the rolling ball's radius in pixels, "=upper" /
 // "=lower" the surface forms drawn, whole numbers. Several checks after one
 // press: label "L1;;L2" with `expected` "E1;;E2", each pair checked in turn.
@@ -320,10 +321,14 @@ private:
         } else if (label[0] == '%') {
             int r = 0, g = 0, b = 0;
             ASSERT_EQ(std::sscanf(expected.c_str(), "%d,%d,%d", &r, &g, &b), 3) << expected;
-            const std::string gbk = Gbk(label.substr(1));
+            // "%#k": the k-th so labelled, as a table's k-th number.
+            const size_t hash = label.rfind('#');
+            int k = hash == label.npos ? 1 : std::atoi(label.c_str() + hash + 1);
+            const std::string gbk =
+                Gbk(label.substr(1, hash == label.npos ? label.npos : hash - 1));
             const auto& pieces = log.pieces;
             size_t i = 0;
-            while (i + 1 < pieces.size() && pieces[i].text != gbk) ++i;
+            while (i + 1 < pieces.size() && (pieces[i].text != gbk || --k > 0)) ++i;
             ASSERT_LT(i + 1, pieces.size()) << label;
             EXPECT_EQ(pieces[i + 1].colour, RGB(r, g, b));
         } else {

@@ -31,6 +31,11 @@ PRESS_TABLE(CatalogPresses, ImplicitCoefficientColumn) {
         {"231", "", "ink@-1.5,1.5771", "-3.5,-2.5", "py: 1.2y² − 1.1y − 1.25 = 0 at x = −1.5"},
         {"231", "", "bare@1,1.5", "-3.5,-2.5",
          "py: the first curve's point; the new one is at 1.286"},
+        {"231", "",
+         "%a=;;%b=;;%c=;;%d=;;%e=;;%f=;;rgb@1,-1.6196;;rgb@-1.5,1.5771;;rgb@-3.5,0;;rgb@0,-2.5",
+         "255,128,0;;255,128,0;;255,128,0;;255,128,0;;255,128,0;;255,128,0;;0,255,255;;0,255,255;;"
+         "0,255,0;;0,255,0",
+         "hand: values in the pen, the curve in its slot, the axes"},
         {"231", "a减*3", "a=", "0.90", "hand: 1.2 − 0.3"},
         {"231", "c减*3", "c=", "0.90", "hand: 1.2 − 0.3"},
         {"231", "e增*3", "e=", "0.10", "hand: −0.2 + 0.3"},
@@ -49,13 +54,19 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
         {"233", "", "ink@2,-0.4", "-4.5,-4.5", "hand: 0.7 × 4 − 0.4 − 2.8"},
         {"233", "", "ink@-1.5,-0.925", "-4.5,-4.5", "hand: 1.575 + 0.3 − 2.8"},
         {"233", "", "bare@2,-1", "-4.5,-4.5", "hand: the script's curve at x = 2"},
+        {"233", "", "%a=;;%b=;;%c=;;%d=;;%e=;;%f=;;rgb@2,-0.4;;rgb@-4.5,0;;rgb@0,-4.5",
+         "255,128,0;;255,128,0;;255,128,0;;255,128,0;;255,128,0;;255,128,0;;0,255,255;;0,255,0;;0,"
+         "255,0",
+         "hand: values in the pen, the curve in its slot, the axes"},
         {"233", "a减*3", "a=", "0.40", "hand: 0.7 − 0.3"},
         {"233", "b增*3", "b=", "0.10", "hand: −0.2 + 0.3"},
         {"233", "c减*3", "c=", "-3.10", "hand: −2.8 − 0.3"},
         // The first piecewise form from the menu, its panel open: x0 from 0.
         {"233", "@36063|@32997|x0#2*3", "x0=", "-0.3", "hand: 0 − 3 × 0.1"},
+        {"233", "", "%x0=", "0,255,255", "hand: the panel's value in the curve slot"},
         {"233", "@36000|@32997", "α=", "0.0", "hand: DATA1's α 0, one decimal"},
         {"233", "α*3", "α=", "0.3", "hand: 0 + 3 × 0.1"},
+        {"233", "", "%α=", "0,255,255", "hand: the panel's value in the curve slot"},
         {"513", "a增*3", "a=", "1.30", "hand: 1 + 0.3"},
         {"513", "a减*2", "a=", "1.10", "hand: 1.3 − 0.2"},
         {"513", "b增*3", "b=", "0.30", "hand: 0 + 0.3"},
@@ -84,6 +95,10 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
         {"513", "", "bare@-1.0602,-1.3092", "2.3,-1.8", "py: t = 2 with b and e swapped, 0.77 off"},
         {"513", "", "bare@-1.7232,0.9896", "2.3,-1.8",
          "py: t = 3.5 with b and e swapped, 0.82 off"},
+        {"513", "", "%a=;;%b=;;%c=;;%d=;;%e=;;%f=;;rgb@0.3569,1.5582;;rgb@-2.4,0;;rgb@0,-1.9",
+         "255,128,0;;255,128,0;;255,128,0;;255,128,0;;255,128,0;;255,128,0;;0,255,255;;0,255,0;;0,"
+         "255,0",
+         "hand: values in the pen, the curve in its slot, the axes"},
     });
 }
 
@@ -545,6 +560,24 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
         {"509", "", "rgb@-0.75,0.559", "255,128,0",
          "hand: the rolling circle of radius 1/4 about C, its left point"},
         {"509", "", "rgb@-0.3649,0.7694", "0,150,255", "py: its arc from φ to θ at angle 1"},
+        {"509", "", "rgb@0.2837,-0.9589;;rgb@0.3559,-0.3512", "255,128,0;;0,255,255",
+         "py: the unit circle at 5 in the pen; the astroid at u = 5.5 in the curve's slot"},
+        {"501", "@0.6,0.8", "rgb@0.7087,-0.7055", "0,255,255", "py: the circle at 5.5"},
+        {"502", "a增*3|@0.5,0.8", "rgb@-0.541,0.9093", "0,255,255",
+         "py: the ellipse (1.3 cos t, sin t) at t = 2"},
+        {"503", "@3,1.2", "%P到两角点距离差:;;rgb@-1.5,-1.118", "255,128,0;;0,255,255",
+         "py: the value in the pen; x² − y² = 1.0001 at x = −1.5"},
+        {"504", "@1.5,2", "rgb@-2,2", "0,255,255", "hand: y = x² + x at x = −2"},
+        {"505", "@4,1", "rgb@-1.7163,-0.9589;;rgb@5,-0.9589", "255,128,0;;0,255,255",
+         "py: the unit circle at 5, untraced; sin 5 on the curve"},
+        {"506", "@4,1", "rgb@-1.0234,0.2151;;rgb@5,0.2837", "255,128,0;;0,255,255",
+         "py: the unit circle at 6.5, untraced; cos 5 on the curve"},
+        {"507", "@-0.3,0.1", "%P到F1和F2距离乘积:;;rgb@1.2274,0.3797", "255,128,0;;0,255,255",
+         "py: the value in the pen; r² = 2 cos 2θ at θ = 0.3"},
+        {"508", "@4,2", "rgb@5.9589,0.7163", "0,255,255", "py: the cycloid at t = 5, untraced"},
+        {"510", "@1.5,1", "rgb@0.8322,1.2961;;rgb@1.04,-0.08;;rgb@1.56,0.92",
+         "0,255,255;;255,128,0;;255,128,0",
+         "py: r = 1 + cos t at t = 1; hand: the letters a at (1, 0) and M at P in the pen"},
     });
 }
 

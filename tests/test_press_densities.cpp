@@ -37,6 +37,9 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
                    "py: 1 − F(12) of χ²(3), x given (0.0074, the click's half pixel aside)"},
                   {"212", "", "11.992", "0.007",
                    "py: u's subscript, after u's value: α, not F(12) = 0.9926"},
+                  {"212", "", "%α=;;%u    =;;%1-α=;;%期望=n=;;%方差=2n=",
+                   "0,255,255;;0,255,255;;0,255,255;;0,255,255;;0,255,255",
+                   "hand: the read-outs in the curve slot"},
                   // The quantile view: u given, the area up to the cursor's 3; α
                   // given, up to the quantile of the cursor's height 0.9.
                   {"212", "分位数|^3,0.9", "rgb@5,0.03", "!255,128,0", "hand: split at 3"},

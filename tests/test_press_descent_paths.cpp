@@ -49,6 +49,8 @@ PRESS_TABLE(DescentPathPresses, TheArrowsFollowTheStartAndTheMethod) {
         {"200", "下一步", "?正定二次型x′Ax-b", "", "hand: the normal equations"},
         {"200", "", "?10.0000", "", "hand: 3² + 1²"},
         {"200", "", "?9.0000", "", "hand: 3·4 + 1·(−3)"},
+        {"200", "", "%#5;;%ε=", "0,255,255;;0,255,255",
+         "hand: the table's first number, after the axes' four empty labels; ε"},
     });
 }
 

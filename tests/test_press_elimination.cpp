@@ -16,10 +16,14 @@ PRESS_TABLE(EliminationPresses, ThreeEquationsInTwoUnknowns) {
                   {"900", "", "#5", "1.5000", "hand: 2 − 1 · 1/2, the first step done"},
                   {"900", "", "#6", "3.5000", "hand: 6 − 5/2"},
                   {"900", "", "!Q=", "", "hand: not solved yet"},
+                  {"900", "", "%#1;;%#4;;%#6", "0,255,255;;250,255,0;;250,255,0",
+                   "hand: the row just reduced in its slot"},
                   {"900", "下一步", "Q=", "0.3333", "py: 1/3"},
                   {"900", "", "#7", "1.3333", "py: x1 = 4/3"},
                   {"900", "", "#8", "2.3333", "py: x2 = 7/3"},
                   {"900", "", "?特解", "", "hand: the solution's label"},
+                  {"900", "", "%Q=;;%#7;;%#4", "0,255,255;;0,255,255;;0,255,255",
+                   "hand: Q, x and the array in the curve slot"},
                   {"900", "上一步", "#4", "0.0000", "hand: back to the first step"},
                   {"900", "上一步", "#4", "1.0000", "hand: AᵀA's second row"},
                   {"900", "", "#6", "6.0000", "hand: Aᵀb's second entry"},
@@ -94,6 +98,8 @@ PRESS_TABLE(EliminationPresses, KeptDecimalsChangeTheFit) {
     // decimals on A only; python3.
     Run({
         {"201", "", "#6", "0.0278", "hand: 1/36"},
+        {"201", "", "%#1;;%#5;;%#8;;%#9", "0,255,255;;250,255,0;;250,255,0;;0,255,255",
+         "hand: row 2 just reduced in its slot"},
         {"201", "3位#3", "#6", "0.028", "hand: 1/36 at three decimals"},
         {"201", "5位", "#6", "0.02778", "hand"},
         {"201", "6位", "#7", "0.033333", "hand: 1/30"},
@@ -117,6 +123,8 @@ PRESS_TABLE(EliminationPresses, KeptDecimalsChangeTheFit) {
         // the column's pivot rows 2 and 3 change places (1/30 > 1/36).
         {"201", "下一步", "#10", "0.0333", "hand: a32 = 1/5 − (1/4)(1/3)/(1/2) = 1/30"},
         {"201", "", "#11", "0.0417", "hand: a33 = 1/6 − (1/4)²/(1/2) = 1/24"},
+        {"201", "", "%#5;;%#9;;%#12", "0,255,255;;250,255,0;;250,255,0",
+         "hand: row 3 just reduced"},
         {"201", "下一步", "#11", "0.0017", "hand: 1/24 − (1/30)² · 36 = 1/600"},
         {"201", "上一步", "#11", "0.0417", "hand: a step back"},
         {"201", "开  始", "#10", "0.2000", "hand: a32 as given"},

@@ -32,6 +32,8 @@ PRESS_TABLE(ImplicitDerivativePresses, TheLinesDroppedFromTheExtremes) {
                   {"231", "", "rgb@-1,-0.5071", "255,100,100", "py: the upper y″ at −1"},
                   {"231", "", "rgb@-1,0.5071", "255,100,100", "py: the lower y″"},
                   {"231", "", "rgb@-2.5,1.5", "!250,255,0", "py: no slope there"},
+                  {"231", "", "rgb@2.08,3.34;;rgb@2.08,2.84", "250,255,0;;255,100,100",
+                   "hand: the legends 一阶导数 and 二阶导数 at the plot's top right"},
               });
 }
 
