@@ -103,8 +103,16 @@ PRESS_TABLE(CalculusDrawingPresses, TheMeanPointsOfPage329) {
         {"329", "", "rgb@4.7124,-0.5", "250,255,0", "hand: ξ2 = 3π/2 dropped"},
         {"329", "", "rgb@4,-1", "250,255,0", "hand: the piece y = −1 from 3π/2 − 0.75"},
         {"329", "", "rgb@2.5,0", "!255,100,100", "hand: no chord for Rolle"},
+        {"329", "",
+         "%ξ#5;;%ξ#6;;%拉氏;;rgb@1.5708,0;;rgb@4.7124,-1;;rgb@0.7,0.6442;;rgb@1.5708,1.15",
+         "255,255,0;;255,255,0;;0,255,255;;!0,150,255;;!0,150,255;;0,255,255;;!250,255,0",
+         "hand: ξk (past the prose's four) in palette 5, the title in the curve slot, the dots "
+         "filled as drawn, sin 0.7 in the curve slot; the ordinate stops at 1"},
         {"329", "拉氏", "rgb@2.5,0", "255,100,100", "hand: the chord (0, 0) to (2π, 0)"},
         {"329", "", "rgb@1.5708,0.5", "250,255,0", "hand: the chord's slope 0 at π/2"},
+        {"329", "", "%ξ#6;;%拉氏;;rgb@4.7124,0;;rgb@6.6,0;;rgb@-0.3,0",
+         "255,255,0;;0,255,255;;!0,150,255;;!255,100,100;;!255,100,100",
+         "hand: ξ2, the title; the chord ends at 0 and 2π"},
     });
 }
 
