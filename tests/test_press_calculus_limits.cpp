@@ -38,6 +38,12 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
         {"301", "", "rgb@4,1.4", "0,0,250", "py: X = cot 0.32 = 3.018, the band π/2 ± 0.32"},
         {"301", "", "rgb@2,1.4", "!0,0,250", "py: left of X"},
         {"301", "", "rgb@3.018,-1", "155,150,200", "py: X's line down to the plot's floor"},
+        {"301", "",
+         "%(x→+∞)极限: ;;rgb@-10,1.2508;;rgb@-3,1.8908;;rgb@15,1.2508;;rgb@1.5,1.2508;;"
+         "rgb@15,1.5042;;rgb@3.018,1.95",
+         "0,255,255;;199,125,60;;199,125,60;;255,0,0;;!255,0,0;;0,255,255;;!155,150,200",
+         "py: the limit; the band's lines π/2 ± 0.32 left of X, the box's rim right of X only; "
+         "arctan 15 redrawn; X's line starts at the band"},
         {"301", "δ再大", "=δ", "1.25", "hand: 1 × 1.25"},
         {"301", "δ复原", "=δ", "1", "hand: back to 1"},
         {"302", "ε增加*3", "=ε", "0.1953125", "hand: 0.1 × 1.25³"},
@@ -105,6 +111,12 @@ PRESS_TABLE(LimitPresses, TheLeftDotOfAnUnevenPoint) {
 PRESS_TABLE(LimitPresses, TheBandTowardMinusInfinity) {
     Run({
         {"302", "", "rgb@-5,-1.25", "0,0,250", "py: inside the band"},
+        {"302", "",
+         "%(x→-∞)极限: ;;rgb@10,-1.1708;;rgb@10,-1.9708;;rgb@-20,-1.1708;;rgb@-1,-1.1708;;"
+         "rgb@-20,-1.5208;;rgb@10,1.4711",
+         "0,255,255;;199,125,60;;199,125,60;;255,0,0;;!255,0,0;;0,255,255;;0,255,255",
+         "py: the limit; the band's lines −π/2 ± 0.4 right of −X = −2.3652, the box's rim left "
+         "of it only; arctan(−20) redrawn, arctan 10"},
         {"302", "", "rgb@-3,-1.3", "0,0,250", "py: left of −X"},
         {"302", "", "rgb@-1.8,-1.3", "!0,0,250", "py: right of −X"},
         {"302", "", "rgb@-10,-1.1", "!0,0,250", "py: above the band"},
