@@ -36,6 +36,10 @@ PRESS_TABLE(DerivativePresses, TheIncrementAgainstTheDifferentialOfPage306) {
         {"306/2400", "", "rgb@0.2807,0.2785", "!255,120,120", "py: nor past B"},
         {"306/2400", "", "rgb@0,0.1267", "!255,120,120",
          "py: the split point 0.3 of the way from A, on the chord at y = −0.0005, not 0.3 from B"},
+        {"306/2400", "", "rgb@0.4,0.4;;rgb@0.5,0.5;;rgb@0.7,0.7",
+         "120,200,255;;120,200,255;;!120,200,255",
+         "py: the tangent vector at the cursor's 0, slope 1, length 0.8, to (0.5657, 0.5657), in "
+         "the script's colour"},
         {"306/2400", "弦长减*2", "rgb@0.1434,0.1429", "255,255,0", "py: L 0.2048"},
         {"306/2400", "弦长增", "rgb@0.1792,0.1782", "255,255,0", "py: L 0.256"},
         {"306/2400", "", "=h", "0.064", "hand: 0.0512 × 1.25"},
@@ -60,6 +64,10 @@ PRESS_TABLE(DerivativePresses, TheLinesOfTheIncrementOfPage306) {
         {"306", "", "rgb@1.2,0.4", "0,255,255", "hand: N's drop"},
         {"306", "", "rgb@1.2,0.964", "250,255,0", "py: dy's segment between N and yd = 0.9961"},
         {"306", "", "rgb@1.2,1.04", "!250,255,0", "py: dy ends at yd"},
+        {"306", "", "%△x负;;%N;;%M;;%Q;;%△x;;%△y;;%(△y-dy)/△x=",
+         "250,255,0;;250,255,0;;250,255,0;;0,150,255;;255,128,0;;250,255,0;;0,255,255",
+         "hand: the pieces after the buttons: N, M, Q in the first derivative's slot, △x in the "
+         "fill's, △y in the pen's, dy; the quotient in the curve slot"},
         {"307", "", "rgb@-1.5,3.75", "250,255,0", "py: F'(−1.5) = 3·2.25 − 3 of x³ − 3x + 1"},
         {"307", "", "rgb@0.5,-2.25", "250,255,0", "py: F'(0.5) = 3·0.25 − 3"},
         {"307", "", "rgb@1.8,6.72", "250,255,0", "py: F'(1.8) = 3·3.24 − 3"},
