@@ -79,6 +79,10 @@ PRESS_TABLE(DerivativePresses, TheLinesOfTheIncrementOfPage306) {
         {"307", "", "rgb@-1,2", "250,255,0", "hand: F' changes sign at −1, up to F(−1) = 3"},
         {"307", "", "rgb@1,-0.5", "250,255,0", "hand: and at 1, down to F(1) = −1"},
         {"307", "", "%一阶导数", "255,100,100", "hand: the legend's second line, F''s colour"},
+        {"307", "", "%→#4;;rgb@-2,-1;;rgb@2,3;;rgb@-1,3.6;;rgb@1,-1.6;;rgb@0,1.6",
+         "250,255,0;;0,255,255;;0,255,255;;!250,255,0;;!250,255,0;;!255,100,100",
+         "hand: the legend's first line after the range arrows in F''s colour; F(−2) = −1, F(2) = "
+         "3 in the curve slot; the drops stop at F(−1) = 3, F(1) = −1, F(0) = 1"},
         {"306", "", "rgb@1.15,0.9612", "250,255,0", "py: the tangent piece at 1.15"},
         {"306", "", "rgb@1.15,0.9052", "!250,255,0", "py: the chord MN at 1.15"},
         {"306", "", "rgb@1.0,0.7174", "250,255,0", "py: MQ at M's height"},
