@@ -161,6 +161,10 @@ PRESS_TABLE(DerivativePresses, TheCentreOfCurvatureIsNamed) {
 PRESS_TABLE(DerivativePresses, TheSecantTurningIntoTheTangentOfPage308) {
     Run({
         {"308", "", "ink@2.5,1.3814", "0.2,1.3", "py: h 0.1, N at 1.4"},
+        {"308", "", "%N离开M;;%M#6;;rgb@2.5,1.3814;;rgb@-0.3,0.3735",
+         "250,255,0;;250,255,0;;250,255,0;;250,255,0",
+         "py: M and N (past the prose's five M) and the secant both ways in the first "
+         "derivative's slot"},
         {"308", "N趋于M", "ink@2.5,1.4286", "0.2,1.3", "py: h 0.1/1.2"},
         {"308", "", "bare@2.5,1.3814", "0.2,1.3", "py: h 0.1's secant is gone"},
         {"308", "N趋于M", "ink@2.5,1.4674", "0.2,1.3", "py: h 0.1/1.2²"},
@@ -168,6 +172,8 @@ PRESS_TABLE(DerivativePresses, TheSecantTurningIntoTheTangentOfPage308) {
         {"308", "", "=h", "0.12", "hand: 0.1 × 1.2"},
         {"308", "N离开M", "ink@2.5,1.2543", "0.2,1.3", "py: h 0.144, N at 1.576"},
         {"308", "切线", "ink@2,1.3818", "0.2,1.3", "py: the tangent, slope cos 1"},
+        {"308", "", "rgb@2,1.3818;;rgb@0,0.3012", "250,255,0;;250,255,0",
+         "py: the tangent both ways, sin 1 ∓ cos 1"},
         {"308", "", "bare@2.5,1.2543", "0.2,1.3", "hand: the secant gives way"},
         {"308", "", "!N趋于M", "", "hand: no N to move"},
         {"308", "割线", "ink@2.5,1.2543", "0.2,1.3", "py: h 0.144 kept"},
