@@ -211,6 +211,12 @@ PRESS_TABLE(DerivativePresses, TheDirectionOfPage327) {
         {"327/2400", "θ增*3", "方向极限:", "0.4998", "py: θ 0.8, sin 1.6 / 2"},
         {"327/2400", "θ减*5", "方向极限:", "0.2823", "py: θ 0.3"},
         {"327/2400", "θ减*4", "方向极限:", "-0.0993", "py: θ −0.1"},
+        {"327/2400", "",
+         "%方向极限:;;rgb3@0.4975,-0.0499,-0.0993;;rgb3@0.4975,-0.0499,-1;;"
+         "rgb3@-0.2985,0.03,-1",
+         "0,255,255;;255,255,0;;255,128,0;;!255,128,0",
+         "py: the limit in the curve slot; the path at r 0.5 on the surface in the script's pen, "
+         "its shadow in its fill, which stops at (0, 0)"},
     });
 }
 
@@ -224,6 +230,15 @@ PRESS_TABLE(DerivativePresses, TheDirectionAndItsTangent) {
         {"327", "", "rgb3@0.2062,0.7046,-2.6", "!255,0,255", "py: cos and sin swapped"},
         {"327", "", "rgb3@1.0664,-0.1113,0.1143", "255,0,255", "py: the tangent, 0.7 along"},
         {"327", "", "rgb3@1.0664,-0.1113,0.3098", "!255,0,255", "py: fx and fy swapped"},
+        {"327", "",
+         "rgb3@0.9046,0.3,-2.6;;rgb3@0.5,0.0062,-2.6;;rgb3@0.9046,0.3,0.2714;;rgb3@1.3092,0.0062,-"
+         "2.6;;"
+         "rgb3@-0.1474,0.77,-0.1135;;rgb3@-0.1474,0.77,-2.6;;rgb3@1.552,-0.4638,-2.6;;"
+         "rgb3@1.552,-0.4638,0.0837",
+         "0,150,255;;0,150,255;;0,150,255;;0,150,255;;0,255,255;;250,255,0;;!255,0,255;;!255,0,255",
+         "py: the parts cos φ, sin φ on the floor, fx cos φ at P0, the floor's closing side in the "
+         "fill's slot; the section at t −0.8 on z = xy in the curve slot, its trace on the floor; "
+         "both pen arrows end at t 1"},
     });
 }
 
