@@ -171,6 +171,10 @@ PRESS_TABLE(CalculusDrawingPresses, TheBarsOfPage350) {
     Run({
         {"350", "中点", "rgb@0.25,1.7321", "255,128,0", "py: X(0.5) = √3"},
         {"350", "", "rgb@0.25,1", "0,150,255", "py: the first bar filled"},
+        {"350", "", "rgb@0.75,1.8879;;rgb@0.3,1.5526;;rgb@5.25,2.4977",
+         "0,255,255;;!0,255,255;;0,255,255",
+         "py: the curve in its slot over the bars, X(0.75) and X(5.25); it starts at 0.5, not at "
+         "0.3"},
         {"350", "右端点", "rgb@0.25,2", "255,128,0", "py: X(1) = 2"},
         {"350", "", "rgb@0.25,1.7321", "!255,128,0", "py: √3 is gone"},
         {"350", "左端点", "rgb@0.5,1", "!0,150,255", "py: X(0) is 0, no first bar"},
