@@ -147,8 +147,17 @@ PRESS_TABLE(LimitPresses, TheBandTowardMinusInfinity) {
 PRESS_TABLE(LimitPresses, TheSixLimitKinds) {
     Run({
         {"352", "x0-0", "左极限: ", "1.000", "hand: sin x / x → 1 from the left"},
+        {"352", "", "%极限点: ;;%左极限: ;;rgb@-5.6,-0.1127;;rgb@-5.6,0;;rgb@5.6,0",
+         "0,255,255;;0,255,255;;250,255,0;;250,255,0;;!255,100,100",
+         "py: x0 and the limit in the curve slot; the left sample −8 · 0.7 and its foot in the "
+         "first derivative's slot, no right samples"},
         {"352", "x0+0", "右极限: ", "1.000", "hand: from the right"},
+        {"352", "", "%右极限: ;;rgb@3.92,-0.1791;;rgb@5.6,0;;rgb@-5.6,0",
+         "0,255,255;;255,100,100;;255,100,100;;!250,255,0",
+         "py: the right samples 8 · 0.49 on the curve and 8 · 0.7 on the axis in the second "
+         "derivative's slot, none on the left"},
         {"352", "∞", "(x→∞)极限: ", "0.000", "hand: |sin x / x| ≤ 1/|x|"},
+        {"352", "", "%(x→∞)极限: ", "0,255,255", "hand: the limit in the curve slot"},
         {"352", "+∞", "(x→+∞)极限: ", "0.000", "hand"},
         {"352", "-∞", "(x→-∞)极限: ", "0.000", "hand"},
         {"352", "", "!左极限", "", "hand: no finite point at infinity"},
