@@ -56,13 +56,20 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
          "250,255,0;;255,100,100;;250,255,0;;255,100,100;;!250,255,0;;!255,100,100;;255,255,0;;"
          "255,255,0;;0,255,255;;0,255,255;;199,125,60;;255,0,0;;0,255,255",
          "py: δ 1.069413 where sin x / x = 0.82; each half of δ on the axis and on the curve in "
-         "its "
-         "own slot, ending at ∓δ; ε, δ in palette 5; the box's side, its red rim; the curve"},
+         "its own slot, ending at ∓δ; ε, δ in palette 5; the box's side, its red rim; the curve"},
         {"303", "ε增加", "ε=", "0.225000", "hand: 0.125 of the y span"},
         {"303", "ε减少*3", "ε=", "0.115200", "hand: 0.125 × 0.8³ × 1.8"},
         {"303", "δ再大*2", "=δ", "1.5625", "hand: 1.25²"},
         {"303", "δ再小", "=δ", "1.25", "hand: 1.5625 × 0.8"},
         {"303", "δ复原", "=δ", "1", "hand: back to 1"},
+        {"303/2000", "", "%极限: #2;;rgb@-5.6,-0.1127;;rgb@-5.6,0;;rgb@5.6,-0.1127;;rgb@5.6,0",
+         "0,255,255;;250,255,0;;250,255,0;;255,100,100;;255,100,100",
+         "py: the approach below, its limit; the samples ∓8 · 0.7 and their feet, the left in "
+         "the first derivative's slot, the right in the second's"},
+        {"304/3200", "", "%左极限: #3;;rgb@-2.1,-1;;rgb@-2.1,0;;rgb@2.1,0;;rgb@-2.5,-1;;rgb@1.5,1",
+         "0,255,255;;250,255,0;;250,255,0;;!255,100,100;;0,255,255;;0,255,255",
+         "hand: the approach from the left to sgn x below, its limit; the sample −3 · 0.7 and its "
+         "foot in the first derivative's slot, none on the right; sgn x in the curve slot"},
         // cos x at 0 from the left (304) and the right (305): ε a share of
         // the y span 3, δ = arccos(1 − ε); the box's far side at δ times the
         // δ factor, in (199, 125, 60), from A − ε down to the axis.
@@ -85,6 +92,10 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
         {"304/2600", "δ复原", "rgb@-0.63,0.6", "199,125,60", "py: back at −δ"},
         {"304/2600", "δ再小*3", "rgb@-0.3226,0.6", "199,125,60", "py: −δ × 0.8³"},
         {"304/2600", "", "rgb@-0.63,0.6", "!199,125,60", "py"},
+        {"305/3200", "", "%右极限: #3;;rgb@2.1,1;;rgb@2.1,0;;rgb@-2.1,0;;rgb@2.5,1;;rgb@-1.5,-1",
+         "0,255,255;;255,100,100;;255,100,100;;!250,255,0;;0,255,255;;0,255,255",
+         "hand: the approach from the right to sgn x below, its limit; the sample 3 · 0.7 and its "
+         "foot in the second derivative's slot, none on the left; sgn x in the curve slot"},
         {"305/2600", "ε减少*3", "ε=", "0.153600", "hand: 0.1 × 0.8³ × 3"},
         {"305/2600", "", "δ=", "0.561608", "py: arccos 0.8464"},
         {"305/2600", "",
