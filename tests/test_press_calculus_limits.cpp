@@ -34,6 +34,8 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
         {"300", "", "rgb@30,3.19", "!0,0,250", "hand: δ leaves the band at e ± 0.4"},
         {"300", "δ复原", "=δ", "1", "hand: back to 1"},
         {"300", "ε增加", "=ε", "0.125", "hand: 0.1 × 1.25"},
+        {"300/2000", "", "%(x→∞)极限: #2;;rgb@-20,2.7895", "0,255,255;;0,255,255",
+         "py: the approach below: its limit and F(−20) in the curve slot"},
         {"301", "ε减少", "=ε", "0.08", "hand: 0.1 × 0.8"},
         {"301", "", "rgb@4,1.4", "0,0,250", "py: X = cot 0.32 = 3.018, the band π/2 ± 0.32"},
         {"301", "", "rgb@2,1.4", "!0,0,250", "py: left of X"},
@@ -49,6 +51,8 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
         {"302", "ε增加*3", "=ε", "0.1953125", "hand: 0.1 × 1.25³"},
         {"302", "δ再小*2", "=δ", "0.64", "hand: 1 × 0.8²"},
         {"302", "δ复原", "=δ", "1", "hand: back to 1"},
+        {"302/2000", "", "%(x→-∞)极限: #2;;rgb@10,1.4711", "0,255,255;;0,255,255",
+         "py: the approach below: its limit and arctan 10 in the curve slot"},
         {"303", "", "ε=", "0.180000", "hand: 0.1 of the y span 1.8"},
         {"303", "",
          "rgb@-0.5,0;;rgb@0.5,0;;rgb@-0.5,0.9589;;rgb@0.5,0.9589;;rgb@-1.2,0;;rgb@1.2,0;;%ε=;;%δ=;;"
