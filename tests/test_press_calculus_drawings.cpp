@@ -116,6 +116,12 @@ PRESS_TABLE(CalculusDrawingPresses, TheMeanPointsOfPage329) {
         {"329", "", "%ξ#6;;%拉氏;;rgb@4.7124,0;;rgb@6.6,0;;rgb@-0.3,0",
          "255,255,0;;0,255,255;;!0,150,255;;!255,100,100;;!255,100,100",
          "hand: ξ2, the title; the chord ends at 0 and 2π"},
+        // The last figure: the interval [1, +∞) as Region draws it, a = 1
+        // closed, b = 5.5 an infinite end.
+        {"329/2600", "", "rgb@3,0.5;;rgb@1.05,0.3;;rgb@0.8,0.5;;rgb@5.45,0.3",
+         "0,255,255;;0,255,255;;!0,255,255;;!0,255,255",
+         "hand: the bracket from a + 0.1 and a's stroke in the curve slot; no stroke at the "
+         "infinite end"},
     });
 }
 
