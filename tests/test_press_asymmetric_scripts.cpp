@@ -23,6 +23,9 @@ PRESS_TABLE(AsymmetricScriptPresses, TheMeanValueFigureOnAnUnevenInterval) {
                   {"329", "", "rgb@1.8101,0.4858", "250,255,0", "py: ξ1's ordinate halfway"},
                   {"329", "", "rgb@4.4731,-0.4858", "250,255,0", "py: ξ2's ordinate halfway"},
                   {"329", "", "ξ#2", "2", "hand: the second point left to right is ξ2"},
+                  {"329", "", "rgb@5.3,-0.6581;;rgb@5.8,-0.7766;;%ξ;;rgb@1.8101,0.9715",
+                   "255,100,100;;!255,100,100;;255,255,0;;!0,150,255",
+                   "py: the chord stops at b; ξ1 and its dot on F"},
                   {"329", "", "rgb@1.3315,0.4858", "!250,255,0", "py: none where cos ξ = −s"},
                   {"329", "", "rgb@4.9517,-0.4858", "!250,255,0", "py: nor at the other"},
                   {"329", "", "rgb@2.4101,0.8293", "250,255,0", "py: ξ1's tangent, 0.6 on"},
@@ -234,6 +237,13 @@ PRESS_TABLE(AsymmetricScriptPresses, TheSpaceSecantOfACurveWithTwoFunctions) {
             {"309", "", "rgb3@1.96,1.1458,-0.3623", "255,100,100", "py: h 0.1, s 0.9"},
             {"309", "", "rgb3@0.56,0.7205,0.9617", "255,100,100", "py: h 0.1, s −0.5"},
             {"309", "", "rgb3@1.96,-0.3623,1.1458", "!255,100,100", "py: not with y and z swapped"},
+            {"309", "",
+             "rgb3@2.36,1.2673,-0.7406;;rgb3@-0.24,0.4774,1.7184;;rgb3@2,0.9093,0;;"
+             "rgb3@1,0.8415,0;;rgb3@2,-0.4161,0",
+             "!255,100,100;;!255,100,100;;255,128,0;;255,128,0;;!255,128,0",
+             "py: the secant stops a quarter of the x span either side of M; the shadow (x, sin x, "
+             "0) "
+             "in the pen's slot, not (x, cos x, 0)"},
             {"309", "趋于M*3", "rgb3@1.96,1.218,-0.34", "255,100,100", "py: h 0.1/1.2³, s 0.9"},
             {"309", "", "rgb3@1.96,1.1458,-0.3623", "!255,100,100", "py: h 0.1's gone"},
             {"309", "离开M*6", "rgb3@1.96,1.0174,-0.3813", "255,100,100",

@@ -36,6 +36,10 @@ PRESS_TABLE(DerivativePresses, TheIncrementAgainstTheDifferentialOfPage306) {
         {"306/2400", "", "rgb@0.2807,0.2785", "!255,120,120", "py: nor past B"},
         {"306/2400", "", "rgb@0,0.1267", "!255,120,120",
          "py: the split point 0.3 of the way from A, on the chord at y = −0.0005, not 0.3 from B"},
+        {"306/2400", "", "rgb@0.4,0.4;;rgb@0.5,0.5;;rgb@0.7,0.7",
+         "120,200,255;;120,200,255;;!120,200,255",
+         "py: the tangent vector at the cursor's 0, slope 1, length 0.8, to (0.5657, 0.5657), in "
+         "the script's colour"},
         {"306/2400", "弦长减*2", "rgb@0.1434,0.1429", "255,255,0", "py: L 0.2048"},
         {"306/2400", "弦长增", "rgb@0.1792,0.1782", "255,255,0", "py: L 0.256"},
         {"306/2400", "", "=h", "0.064", "hand: 0.0512 × 1.25"},
@@ -60,6 +64,10 @@ PRESS_TABLE(DerivativePresses, TheLinesOfTheIncrementOfPage306) {
         {"306", "", "rgb@1.2,0.4", "0,255,255", "hand: N's drop"},
         {"306", "", "rgb@1.2,0.964", "250,255,0", "py: dy's segment between N and yd = 0.9961"},
         {"306", "", "rgb@1.2,1.04", "!250,255,0", "py: dy ends at yd"},
+        {"306", "", "%△x负;;%N;;%M;;%Q;;%△x;;%△y;;%(△y-dy)/△x=",
+         "250,255,0;;250,255,0;;250,255,0;;0,150,255;;255,128,0;;250,255,0;;0,255,255",
+         "hand: the pieces after the buttons: N, M, Q in the first derivative's slot, △x in the "
+         "fill's, △y in the pen's, dy; the quotient in the curve slot"},
         {"307", "", "rgb@-1.5,3.75", "250,255,0", "py: F'(−1.5) = 3·2.25 − 3 of x³ − 3x + 1"},
         {"307", "", "rgb@0.5,-2.25", "250,255,0", "py: F'(0.5) = 3·0.25 − 3"},
         {"307", "", "rgb@1.8,6.72", "250,255,0", "py: F'(1.8) = 3·3.24 − 3"},
@@ -71,6 +79,10 @@ PRESS_TABLE(DerivativePresses, TheLinesOfTheIncrementOfPage306) {
         {"307", "", "rgb@-1,2", "250,255,0", "hand: F' changes sign at −1, up to F(−1) = 3"},
         {"307", "", "rgb@1,-0.5", "250,255,0", "hand: and at 1, down to F(1) = −1"},
         {"307", "", "%一阶导数", "255,100,100", "hand: the legend's second line, F''s colour"},
+        {"307", "", "%→#4;;rgb@-2,-1;;rgb@2,3;;rgb@-1,3.6;;rgb@1,-1.6;;rgb@0,1.6",
+         "250,255,0;;0,255,255;;0,255,255;;!250,255,0;;!250,255,0;;!255,100,100",
+         "hand: the legend's first line after the range arrows in F''s colour; F(−2) = −1, F(2) = "
+         "3 in the curve slot; the drops stop at F(−1) = 3, F(1) = −1, F(0) = 1"},
         {"306", "", "rgb@1.15,0.9612", "250,255,0", "py: the tangent piece at 1.15"},
         {"306", "", "rgb@1.15,0.9052", "!250,255,0", "py: the chord MN at 1.15"},
         {"306", "", "rgb@1.0,0.7174", "250,255,0", "py: MQ at M's height"},
@@ -149,6 +161,10 @@ PRESS_TABLE(DerivativePresses, TheCentreOfCurvatureIsNamed) {
 PRESS_TABLE(DerivativePresses, TheSecantTurningIntoTheTangentOfPage308) {
     Run({
         {"308", "", "ink@2.5,1.3814", "0.2,1.3", "py: h 0.1, N at 1.4"},
+        {"308", "", "%N离开M;;%M#6;;rgb@2.5,1.3814;;rgb@-0.3,0.3735",
+         "250,255,0;;250,255,0;;250,255,0;;250,255,0",
+         "py: M and N (past the prose's five M) and the secant both ways in the first "
+         "derivative's slot"},
         {"308", "N趋于M", "ink@2.5,1.4286", "0.2,1.3", "py: h 0.1/1.2"},
         {"308", "", "bare@2.5,1.3814", "0.2,1.3", "py: h 0.1's secant is gone"},
         {"308", "N趋于M", "ink@2.5,1.4674", "0.2,1.3", "py: h 0.1/1.2²"},
@@ -156,6 +172,8 @@ PRESS_TABLE(DerivativePresses, TheSecantTurningIntoTheTangentOfPage308) {
         {"308", "", "=h", "0.12", "hand: 0.1 × 1.2"},
         {"308", "N离开M", "ink@2.5,1.2543", "0.2,1.3", "py: h 0.144, N at 1.576"},
         {"308", "切线", "ink@2,1.3818", "0.2,1.3", "py: the tangent, slope cos 1"},
+        {"308", "", "rgb@2,1.3818;;rgb@0,0.3012", "250,255,0;;250,255,0",
+         "py: the tangent both ways, sin 1 ∓ cos 1"},
         {"308", "", "bare@2.5,1.2543", "0.2,1.3", "hand: the secant gives way"},
         {"308", "", "!N趋于M", "", "hand: no N to move"},
         {"308", "割线", "ink@2.5,1.2543", "0.2,1.3", "py: h 0.144 kept"},
@@ -193,6 +211,12 @@ PRESS_TABLE(DerivativePresses, TheDirectionOfPage327) {
         {"327/2400", "θ增*3", "方向极限:", "0.4998", "py: θ 0.8, sin 1.6 / 2"},
         {"327/2400", "θ减*5", "方向极限:", "0.2823", "py: θ 0.3"},
         {"327/2400", "θ减*4", "方向极限:", "-0.0993", "py: θ −0.1"},
+        {"327/2400", "",
+         "%方向极限:;;rgb3@0.4975,-0.0499,-0.0993;;rgb3@0.4975,-0.0499,-1;;"
+         "rgb3@-0.2985,0.03,-1",
+         "0,255,255;;255,255,0;;255,128,0;;!255,128,0",
+         "py: the limit in the curve slot; the path at r 0.5 on the surface in the script's pen, "
+         "its shadow in its fill, which stops at (0, 0)"},
     });
 }
 
@@ -206,6 +230,15 @@ PRESS_TABLE(DerivativePresses, TheDirectionAndItsTangent) {
         {"327", "", "rgb3@0.2062,0.7046,-2.6", "!255,0,255", "py: cos and sin swapped"},
         {"327", "", "rgb3@1.0664,-0.1113,0.1143", "255,0,255", "py: the tangent, 0.7 along"},
         {"327", "", "rgb3@1.0664,-0.1113,0.3098", "!255,0,255", "py: fx and fy swapped"},
+        {"327", "",
+         "rgb3@0.9046,0.3,-2.6;;rgb3@0.5,0.0062,-2.6;;rgb3@0.9046,0.3,0.2714;;rgb3@1.3092,0.0062,-"
+         "2.6;;"
+         "rgb3@-0.1474,0.77,-0.1135;;rgb3@-0.1474,0.77,-2.6;;rgb3@1.552,-0.4638,-2.6;;"
+         "rgb3@1.552,-0.4638,0.0837",
+         "0,150,255;;0,150,255;;0,150,255;;0,150,255;;0,255,255;;250,255,0;;!255,0,255;;!255,0,255",
+         "py: the parts cos φ, sin φ on the floor, fx cos φ at P0, the floor's closing side in the "
+         "fill's slot; the section at t −0.8 on z = xy in the curve slot, its trace on the floor; "
+         "both pen arrows end at t 1"},
     });
 }
 

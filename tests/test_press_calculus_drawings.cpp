@@ -52,6 +52,9 @@ PRESS_TABLE(CalculusDrawingPresses, TheTangentAndItsDropsOfPage308) {
         {"308/2600", "", "rgb@2.5,1", "255,120,0", "hand: the tangent right of M"},
         {"308/2600", "", "rgb@0.25,-1.25", "255,120,0", "hand: the tangent left of M"},
         {"308/2600", "", "y= ", "1.000", "hand: F'(1) = 1"},
+        {"308/2600", "", "%#4;;%P;;%y= ;;rgb@1,-0.5", "255,120,0;;255,120,0;;255,120,0;;250,255,0",
+         "hand: P (after the axes' empty labels of both figures), Q and the slope in the script's "
+         "pen; M ringed in the first derivative's slot"},
     });
 }
 
@@ -103,8 +106,22 @@ PRESS_TABLE(CalculusDrawingPresses, TheMeanPointsOfPage329) {
         {"329", "", "rgb@4.7124,-0.5", "250,255,0", "hand: ξ2 = 3π/2 dropped"},
         {"329", "", "rgb@4,-1", "250,255,0", "hand: the piece y = −1 from 3π/2 − 0.75"},
         {"329", "", "rgb@2.5,0", "!255,100,100", "hand: no chord for Rolle"},
+        {"329", "",
+         "%ξ#5;;%ξ#6;;%拉氏;;rgb@1.5708,0;;rgb@4.7124,-1;;rgb@0.7,0.6442;;rgb@1.5708,1.15",
+         "255,255,0;;255,255,0;;0,255,255;;!0,150,255;;!0,150,255;;0,255,255;;!250,255,0",
+         "hand: ξk (past the prose's four) in palette 5, the title in the curve slot, the dots "
+         "filled as drawn, sin 0.7 in the curve slot; the ordinate stops at 1"},
         {"329", "拉氏", "rgb@2.5,0", "255,100,100", "hand: the chord (0, 0) to (2π, 0)"},
         {"329", "", "rgb@1.5708,0.5", "250,255,0", "hand: the chord's slope 0 at π/2"},
+        {"329", "", "%ξ#6;;%拉氏;;rgb@4.7124,0;;rgb@6.6,0;;rgb@-0.3,0",
+         "255,255,0;;0,255,255;;!0,150,255;;!255,100,100;;!255,100,100",
+         "hand: ξ2, the title; the chord ends at 0 and 2π"},
+        // The last figure: the interval [1, +∞) as Region draws it, a = 1
+        // closed, b = 5.5 an infinite end.
+        {"329/2600", "", "rgb@3,0.5;;rgb@1.05,0.3;;rgb@0.8,0.5;;rgb@5.45,0.3",
+         "0,255,255;;0,255,255;;!0,255,255;;!0,255,255",
+         "hand: the bracket from a + 0.1 and a's stroke in the curve slot; no stroke at the "
+         "infinite end"},
     });
 }
 
@@ -160,6 +177,10 @@ PRESS_TABLE(CalculusDrawingPresses, TheBarsOfPage350) {
     Run({
         {"350", "中点", "rgb@0.25,1.7321", "255,128,0", "py: X(0.5) = √3"},
         {"350", "", "rgb@0.25,1", "0,150,255", "py: the first bar filled"},
+        {"350", "", "rgb@0.75,1.8879;;rgb@0.3,1.5526;;rgb@5.25,2.4977",
+         "0,255,255;;!0,255,255;;0,255,255",
+         "py: the curve in its slot over the bars, X(0.75) and X(5.25); it starts at 0.5, not at "
+         "0.3"},
         {"350", "右端点", "rgb@0.25,2", "255,128,0", "py: X(1) = 2"},
         {"350", "", "rgb@0.25,1.7321", "!255,128,0", "py: √3 is gone"},
         {"350", "左端点", "rgb@0.5,1", "!0,150,255", "py: X(0) is 0, no first bar"},

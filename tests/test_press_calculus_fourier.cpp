@@ -14,6 +14,9 @@ PRESS_TABLE(FourierPresses, TheCoefficientsOfPage338) {
     Run({
         {"338", "", "b =", "2.0000", "hand: 2(−1)^(k+1)/k, k 1"},
         {"338", "", "展开项数: ", "1", "the script's n"},
+        {"338", "", "%展开项数: ;;%b =;;%a /2=;;rgb@1,1",
+         "255,255,0;;0,255,255;;0,255,255;;0,255,255",
+         "hand: n in palette 5, the list and F(1) = 1 in the curve slot"},
         {"338", "n增加*2", "b =", "0.6667", "hand: 2/3, k 3"},
         {"338", "", "b =#2", "-1.0000", "hand: −2/2"},
         {"338", "", "展开项数: ", "3", "hand: 1 + 2"},
@@ -43,6 +46,10 @@ PRESS_TABLE(FourierPresses, TheCoefficientsOfPage338) {
 PRESS_TABLE(FourierPresses, TheSineAndCosineSeriesOfPage339) {
     Run({
         {"339/2600", "", "b =", "1.2732", "hand: 4/π"},
+        {"339/2600", "", "%展开项数: ;;%b =;;%a =;;rgb@-2.5,2.5",
+         "255,255,0;;0,255,255;;0,255,255;;0,255,255",
+         "hand: n in palette 5, the list in the curve slot, and there too the second figure's "
+         "|x| at −2.5 (its sum 2.5909 below)"},
         {"339/2600", "n增加*2", "b =", "0.4244", "hand: 4/(3π), k 3 heads the list"},
         {"339/2600", "", "b =#3", "1.2732", "hand: 4/π, k 1"},
         {"339/2600", "n减少", "展开项数: ", "2", "hand: 3 − 1"},
@@ -99,6 +106,8 @@ PRESS_TABLE(FourierPresses, ThePartialSumsAlongTheRange) {
         {"338", "", "rgb@11.998,-1.272", "250,255,0", "py: at the last point"},
         {"339/2600", "取消显示|n增加*2", "rgb@-10,1.112", "250,255,0", "py: at the left end"},
         {"339/2600", "", "rgb@-7.3,-1.1214", "250,255,0", "py: at −7.3"},
+        {"339/2600", "", "rgb@-1.5,-1;;rgb@1.5,1;;%展开项数: ", "0,255,255;;0,255,255;;255,255,0",
+         "hand: the square wave ∓1 at ∓1.5 in the curve slot (its sum ∓0.855); n in palette 5"},
         {"339/2600", "", "rgb@4.6,-0.8647", "250,255,0", "py: at 4.6"},
         {"339/2600", "", "rgb@4.6,-1.2652", "!250,255,0", "py: one term's value there"},
         {"339/2600", "", "rgb@9.998,-1.1103", "250,255,0", "py: at the last point"},

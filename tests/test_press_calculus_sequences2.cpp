@@ -10,6 +10,8 @@ namespace {
 PRESS_TABLE(SequencePresses, TheBoundsOfPage353) {
     Run({
         {"353", "n增", "n=", "125", "hand: 100 × 10 / 8"},
+        {"353", "", "%n=;;%ε=;;%M=", "0,255,255;;0,255,255;;0,255,255",
+         "hand: n, ε and M in the curve slot"},
         {"353", "n增", "n=", "156", "hand: 1250 / 8 = 156.25"},
         {"353", "n减", "n=", "124", "hand: 1248 / 10 = 124.8"},
         {"353", "n减*2", "n=", "100", "hand: 124 → 99, raised to the script's 100"},
