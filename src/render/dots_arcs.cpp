@@ -407,7 +407,8 @@ render::ShadedStackPlan WorkOutPlan(const CPemroView& v,
     PaintedBits painted{top, (bottom - top + 63) / 64, {}};
     painted.bits.assign(size_t(right - left) * size_t(painted.words), 0);
     std::vector<int> offsets(count), order(count);
-    std::vector<size_t> starts;
+    std::vector<size_t> starts, rowStarts;
+    std::vector<ShadedStackPlan::Pixel> byRow;
     for (size_t i = stacks.size(); i-- > 0;) {
         const ShadedStack& s = stacks[i];
         const StackRows& r = rows[i];
@@ -454,6 +455,21 @@ render::ShadedStackPlan WorkOutPlan(const CPemroView& v,
                 if (w == hi / 64 && hi % 64 < 63) m &= (1ULL << (hi % 64 + 1)) - 1;
                 painted.Put(x, (long long)r.first + offset - top + 64LL * w, m, k);
             }
+        }
+        // Row by row: found column by column, they were written a row's
+        // stride apart. Each pixel is shown once, so the order is free.
+        std::vector<ShadedStackPlan::Pixel>& shown = plan.shown[i];
+        if (shown.size() > 1) {
+            int least = shown.front().y, most = least;
+            for (const ShadedStackPlan::Pixel& p : shown)
+                least = std::min(least, p.y), most = std::max(most, p.y);
+            rowStarts.assign(size_t(most - least) + 2, 0);
+            for (const ShadedStackPlan::Pixel& p : shown) ++rowStarts[size_t(p.y - least) + 1];
+            for (size_t b = 1; b < rowStarts.size(); ++b) rowStarts[b] += rowStarts[b - 1];
+            byRow.resize(shown.size());
+            for (const ShadedStackPlan::Pixel& p : shown)
+                byRow[rowStarts[size_t(p.y - least)]++] = p;
+            shown.swap(byRow);
         }
     }
     plan.quick = true;
