@@ -70,6 +70,7 @@ struct AfterClicks {
     // The button is the one after this many others so labelled.
     int skip = 0;
     const char* back = nullptr; // pressed as often after `label`
+    const char* then = nullptr; // pressed once after them
 };
 
 void TimeAfterClicks(benchmark::State& state, const AfterClicks& c) {
@@ -85,7 +86,8 @@ void TimeAfterClicks(benchmark::State& state, const AfterClicks& c) {
         view->RenderPending();
     }
     if ((c.times > 0 && !PressLabel(*view, c.label, c.times, c.skip)) ||
-        (c.back && !PressLabel(*view, c.back, c.times)))
+        (c.back && !PressLabel(*view, c.back, c.times)) ||
+        (c.then && !PressLabel(*view, c.then, 1)))
         return state.SkipWithError("no such button");
     TimeFullPasses(state, *view);
     // The state's picture, to compare a change's pictures with the last ones.
@@ -194,6 +196,13 @@ void RegisterAfterClickBenchmarks() {
         {"326_shells_dx30_back", "326", -1, u8"dx增", 30, 2150, 2560, 1440, false, 0, u8"dx减"},
         // The double integral's base cut into cells, at the widest window.
         {"321_partition_2560", "321", -1, u8"分割", 1, 0, 2560, 1440},
+        // Its solid's walls after a mesh step, cut into cells or summed.
+        {"321_more_partition_2560", "321", -1, u8"增加", 1, 0, 2560, 1440, false, 0, nullptr,
+         u8"分割"},
+        {"321_more2_partition_2560", "321", -1, u8"增加", 1, 0, 2560, 1440, false, 1, nullptr,
+         u8"分割"},
+        {"321_more_gauss_2560", "321", -1, u8"增加", 1, 0, 2560, 1440, false, 0, nullptr,
+         u8"高斯和"},
         // The derivative pages of an implicit, a parametric and a polar
         // curve after a range arrow, whose click lies in the graph.
         {"371_left_2160", "371", -1, u8"←", 1, 0, 1280, 2160},

@@ -808,6 +808,20 @@ TEST(DcPicture, BitBltCopiesWithinClipAndSource) {
     const std::vector<std::string> want = {"......", ".R##..", ".##B..", "......"};
     EXPECT_EQ(s.Picture(0, 0, 6, 4), want);
     EXPECT_FALSE(s.dc.BitBlt(0, 0, 2, 2, &mem, 10, 20, 0)); // only SRCCOPY
+    // Each row from the source row the map names; a row the source lacks
+    // stays its own.
+    const struct {
+        int rows[2];
+        std::vector<std::string> want;
+    } maps[] = {{{0, 0}, {"......", ".R##..", ".R##..", "......"}},
+                {{1, 0}, {"......", ".##B..", ".R##..", "......"}},
+                {{0, 7}, {"......", ".R##..", ".##B..", "......"}}};
+    for (const auto& m : maps) {
+        Surface t(6, 4);
+        t.dc.SetClipRect(CRect(0, 0, 4, 4));
+        EXPECT_TRUE(t.dc.BitBltRows(1, 1, 5, 5, &mem, 10, 20, m.rows, 2));
+        EXPECT_EQ(t.Picture(0, 0, 6, 4), m.want);
+    }
     EXPECT_FALSE(bitmap.CreateBitmap(0, 5));
     EXPECT_EQ(bitmap.GetSize(), CSize(0, 0));
 }

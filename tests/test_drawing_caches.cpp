@@ -195,6 +195,11 @@ TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
                             {"321", {u8"分割"}, 0, 0, widths},
                             {"321", {u8"分割", u8"增加", u8"增加"}, 2, 0, widths},
                             {"321", {u8"关闭投影", u8"分割", u8"减少", u8"↑"}, 1, 0, widths},
+                            // Cells wholly outside the region's rectangle.
+                            {"321", {u8"增加", u8"分割"}, 0, 0, {{2560, 1440}, {800, 600}}},
+                            {"321", {u8"增加", u8"高斯和"}, 0, 0, {{2560, 1440}}},
+                            // The shells' rims kept from the pass before.
+                            {"326", {u8"dx增", u8"dx增", u8"dx减"}, 0, 2150, {{2560, 1440}}},
                             {"378", {}, 0, 0, widths},
                             {"378", {u8"增加"}, 0, 0, widths},
                             {"379", {}, 0, 0, widths},

@@ -347,11 +347,11 @@ TEST_F(PrimitivesTest, ShadedStacksLeaveWhatTheirArcsLeave) {
         }
         const QImage oneByOne = image.copy();
         image.fill(Qt::black);
-        const render::ShadedStackPlan plan = render::PlanShadedStacks(*view, stacks, r.t0, r.t1);
-        EXPECT_EQ(plan.quick, r.quick);
+        const auto plan = render::PlanShadedStacks(*view, stacks, r.t0, r.t1);
+        EXPECT_EQ(plan->quick, r.quick);
         for (size_t i = 0; i < stacks.size(); ++i) {
             line(int(i));
-            render::DrawShadedStack(*view, dc.get(), plan, stacks, i, r.t0, r.t1, kFrame);
+            render::DrawShadedStack(*view, dc.get(), *plan, stacks, i, r.t0, r.t1, kFrame);
         }
         EXPECT_EQ(image, oneByOne);
         EXPECT_FALSE(Blank());

@@ -256,7 +256,7 @@ void CPemroView::DrawShells(CDC* pDC, double a, double b, double u, double dx, d
         const double lo = std::min(s.F, s.G), hi = std::max(s.F, s.G);
         rims.push_back({c, lo, hi, rimStep, s.R, s.R / 8, kMaxPositions});
     }
-    const render::ShadedStackPlan plan = render::PlanShadedStacks(*this, rims, 0, kRimTo);
+    const auto plan = render::PlanShadedStacks(*this, rims, 0, kRimTo);
     for (size_t i = 0; i < shells.size(); ++i) {
         const Shell& s = shells[i];
         const COLORREF rim = s.picked ? m_crFirstDerivative : m_crFrontSide;
@@ -277,7 +277,7 @@ void CPemroView::DrawShells(CDC* pDC, double a, double b, double u, double dx, d
         }
         DrawLineWorld(pDC, s.x, s.F0, s.x, s.G0, m_crSecondDerivative);
         DrawLineWorld(pDC, 2 * c - s.x, s.F0, 2 * c - s.x, s.G0, m_crSecondDerivative);
-        render::DrawShadedStack(*this, pDC, plan, rims, i, 0, kRimTo, m_crDefaultPen);
+        render::DrawShadedStack(*this, pDC, *plan, rims, i, 0, kRimTo, m_crDefaultPen);
     }
     if (c > a) DrawLineWorld(pDC, c, a, c, b, m_crCurveSetting);
 }

@@ -237,7 +237,13 @@ CSize CBitmap::GetSize() const {
 
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int xSrc, int ySrc,
                  UINT dwRop) {
-    if (dwRop != SRCCOPY || !pSrcDC || nWidth <= 0 || nHeight <= 0 || !Prepare()) return FALSE;
+    if (dwRop != SRCCOPY) return FALSE;
+    return BitBltRows(x, y, nWidth, nHeight, pSrcDC, xSrc, ySrc, nullptr, 0);
+}
+
+BOOL CDC::BitBltRows(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int xSrc, int ySrc,
+                     const int* rows, int count) {
+    if (!pSrcDC || nWidth <= 0 || nHeight <= 0 || !Prepare()) return FALSE;
     const QImage* srcImage = pSrcDC->m_pImage;
     if (!srcImage || srcImage->isNull() || srcImage == m_pImage) return FALSE;
     // Device rectangles of both sides, cut to the clip here and to the
@@ -254,8 +260,11 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int x
     const auto* srcBits = reinterpret_cast<const std::uint32_t*>(srcImage->constBits());
     const std::size_t srcStride = std::size_t(srcImage->bytesPerLine() / 4);
     for (long long row = t; row < b; ++row) {
+        long long source = row - dy + sy;
+        if (rows && source < count && rows[source] >= 0 && rows[source] < srcImage->height())
+            source = rows[source];
         const std::uint32_t* from =
-            srcBits + std::size_t(row - dy + sy) * srcStride + std::size_t(l - dx + sx);
+            srcBits + std::size_t(source) * srcStride + std::size_t(l - dx + sx);
         std::copy(from, from + (r - l), m_pBits + std::size_t(row) * std::size_t(m_nStride) + l);
     }
     return TRUE;

@@ -387,6 +387,11 @@ public:
     // Copies the block at logical (xSrc, ySrc) of `pSrcDC` to logical (x, y).
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int xSrc, int ySrc,
                 UINT dwRop);
+    // BitBlt's copy, each row read from the source row `rows` names for it
+    // (rows[i] for source device row i, `count` of them): a block of many
+    // equal rows is read from one, which stays in the cache.
+    BOOL BitBltRows(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int xSrc, int ySrc,
+                    const int* rows, int count);
     // Scales the source block into the destination block (positive sizes).
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int xSrc, int ySrc,
                     int nSrcWidth, int nSrcHeight, UINT dwRop);

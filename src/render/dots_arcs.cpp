@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -302,9 +304,68 @@ struct PaintedBits {
 
 } // namespace
 
-render::ShadedStackPlan render::PlanShadedStacks(const CPemroView& v,
-                                                 const std::vector<ShadedStack>& stacks, double t0,
-                                                 double t1) {
+namespace {
+
+// Everything a plan is worked out from: the stacks, the angles and the
+// view's plot and world frame.
+std::vector<double> PlanKey(const CPemroView& v, const std::vector<render::ShadedStack>& stacks,
+                            double t0, double t1) {
+    std::vector<double> key = {t0,
+                               t1,
+                               double(v.m_nPlotOrientation),
+                               double(v.IsFigureBandVisible()),
+                               double(v.m_nPlotLeft),
+                               double(v.m_nPlotRight),
+                               double(v.m_nPlotTop),
+                               double(v.m_nPlotBottom),
+                               double(v.m_nPlotWidth),
+                               double(v.m_nPlotHeight),
+                               v.m_dXMin,
+                               v.m_dYMin,
+                               v.m_dXSpan,
+                               v.m_dYSpan};
+    key.reserve(key.size() + 7 * stacks.size());
+    for (const render::ShadedStack& s : stacks)
+        key.insert(key.end(), {s.cx, s.y0, s.y1, s.step, s.rx, s.ry, double(s.cap)});
+    return key;
+}
+
+// Bit for bit, so that a NaN key matches itself and -0 differs from 0.
+bool SameKey(const std::vector<double>& a, const std::vector<double>& b) {
+    return a.size() == b.size() &&
+           (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0);
+}
+
+render::ShadedStackPlan WorkOutPlan(const CPemroView& v,
+                                    const std::vector<render::ShadedStack>& stacks, double t0,
+                                    double t1);
+
+} // namespace
+
+std::shared_ptr<const render::ShadedStackPlan>
+render::PlanShadedStacks(const CPemroView& v, const std::vector<ShadedStack>& stacks, double t0,
+                         double t1) {
+    // A shell solid's plan takes longer than the rest of its pass: a repaint
+    // in the same state uses it again.
+    static std::vector<double> lastKey;
+    static std::shared_ptr<const ShadedStackPlan> last;
+    if (!DrawingCachesEnabled())
+        return std::make_shared<const ShadedStackPlan>(WorkOutPlan(v, stacks, t0, t1));
+    std::vector<double> key = PlanKey(v, stacks, t0, t1);
+    if (!last || !SameKey(key, lastKey)) {
+        last = std::make_shared<const ShadedStackPlan>(WorkOutPlan(v, stacks, t0, t1));
+        lastKey = std::move(key);
+    }
+    return last;
+}
+
+namespace {
+
+render::ShadedStackPlan WorkOutPlan(const CPemroView& v,
+                                    const std::vector<render::ShadedStack>& stacks, double t0,
+                                    double t1) {
+    using render::ShadedStack;
+    using render::ShadedStackPlan;
     ShadedStackPlan plan;
     plan.shown.resize(stacks.size());
     // Rows of a stack follow its arcs only along the y axis of the picture.
@@ -348,7 +409,8 @@ render::ShadedStackPlan render::PlanShadedStacks(const CPemroView& v,
     PaintedBits painted{top, (bottom - top + 63) / 64, {}};
     painted.bits.assign(size_t(right - left) * size_t(painted.words), 0);
     std::vector<int> offsets(count), order(count);
-    std::vector<size_t> starts;
+    std::vector<size_t> starts, rowStarts;
+    std::vector<ShadedStackPlan::Pixel> byRow;
     for (size_t i = stacks.size(); i-- > 0;) {
         const ShadedStack& s = stacks[i];
         const StackRows& r = rows[i];
@@ -396,10 +458,27 @@ render::ShadedStackPlan render::PlanShadedStacks(const CPemroView& v,
                 painted.Put(x, (long long)r.first + offset - top + 64LL * w, m, k);
             }
         }
+        // Row by row: found column by column, they were written a row's
+        // stride apart. Each pixel is shown once, so the order is free.
+        std::vector<ShadedStackPlan::Pixel>& shown = plan.shown[i];
+        if (shown.size() > 1) {
+            int least = shown.front().y, most = least;
+            for (const ShadedStackPlan::Pixel& p : shown)
+                least = std::min(least, p.y), most = std::max(most, p.y);
+            rowStarts.assign(size_t(most - least) + 2, 0);
+            for (const ShadedStackPlan::Pixel& p : shown) ++rowStarts[size_t(p.y - least) + 1];
+            for (size_t b = 1; b < rowStarts.size(); ++b) rowStarts[b] += rowStarts[b - 1];
+            byRow.resize(shown.size());
+            for (const ShadedStackPlan::Pixel& p : shown)
+                byRow[rowStarts[size_t(p.y - least)]++] = p;
+            shown.swap(byRow);
+        }
     }
     plan.quick = true;
     return plan;
 }
+
+} // namespace
 
 void render::DrawShadedStack(CPemroView& v, CDC* pDC, const ShadedStackPlan& plan,
                              const std::vector<ShadedStack>& stacks, size_t i, double t0, double t1,

@@ -7,6 +7,7 @@
 
 #include "view/view.h"
 
+#include <memory>
 #include <vector>
 
 namespace render {
@@ -26,9 +27,10 @@ struct ShadedStackPlan {
     std::vector<std::vector<Pixel>> shown;
 };
 
-// The arcs' angles run from t0 to t1, as DrawShadedArcWorld's.
-ShadedStackPlan PlanShadedStacks(const CPemroView& v, const std::vector<ShadedStack>& stacks,
-                                 double t0, double t1);
+// The arcs' angles run from t0 to t1, as DrawShadedArcWorld's. The last
+// plan is kept for the next pass that asks for the same one.
+std::shared_ptr<const ShadedStackPlan>
+PlanShadedStacks(const CPemroView& v, const std::vector<ShadedStack>& stacks, double t0, double t1);
 void DrawShadedStack(CPemroView& v, CDC* pDC, const ShadedStackPlan& plan,
                      const std::vector<ShadedStack>& stacks, size_t i, double t0, double t1,
                      COLORREF colour);

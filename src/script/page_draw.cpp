@@ -8,10 +8,13 @@
 #include "platform/system.h"
 #include "platform/text_codec.h"
 
+#include <QImage>
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -241,9 +244,19 @@ void CPemroView::PaintPatternBackgroundCached(CDC* pDC) {
     if (!upToDate) {
         PaintPatternBackground(&memDC);
         std::copy(key, key + 10, m_anPatternKey);
+        // The pattern's bands are rows of cells: each band is copied from
+        // its first row.
+        const QImage& image = *m_bmpPattern.Surface();
+        const std::size_t bytes = std::size_t(width) * 4;
+        m_anPatternRows.resize(std::size_t(height));
+        for (int i = 0; i < int(height); ++i)
+            m_anPatternRows[std::size_t(i)] =
+                i > 0 && std::memcmp(image.constScanLine(i), image.constScanLine(i - 1), bytes) == 0
+                    ? m_anPatternRows[std::size_t(i) - 1]
+                    : i;
     }
-    pDC->BitBlt(m_nClipLeft, m_nClipTop, int(width), int(height), &memDC, m_nClipLeft, m_nClipTop,
-                SRCCOPY);
+    pDC->BitBltRows(m_nClipLeft, m_nClipTop, int(width), int(height), &memDC, m_nClipLeft,
+                    m_nClipTop, m_anPatternRows.data(), int(m_anPatternRows.size()));
 }
 
 void CPemroView::ResetRegionRect() {

@@ -12,6 +12,8 @@
     // computed once into m_bmpPattern, then copied.
     void PaintPatternBackgroundCached(CDC* pDC);
     CBitmap m_bmpPattern;
+    // For each row of m_bmpPattern the first of the equal rows it belongs to.
+    std::vector<int> m_anPatternRows;
     int m_anPatternKey[10] = {}; // what m_bmpPattern shows (PatternKey)
     void ResetPassFields();
     void ResetRegionRect(); // inside the world range by a twentieth of it

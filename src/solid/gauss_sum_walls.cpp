@@ -237,9 +237,41 @@ CPemroView::WallCover CPemroView::NextColumnWallCover(CDC* pDC, double nextX, do
     return KeptWallCover(*this, false, nextX, cx, cy, rows);
 }
 
+namespace {
+
+// Whether every point a cell's strokes sample lies outside the region's
+// rectangle, where the region function is -1 before anything is evaluated:
+// no wall, line or dot of the cell is drawn then (its strokes, sections and
+// meetings draw inside the region, its dots where it changes sign). Only
+// with surfaces that leave the view alone, so that no evaluation left out
+// changes a later one, and without the filling, which ignores the region.
+bool CellOutsideRegionBox(CPemroView& v, double x, double y, double cx, double cy) {
+    const double* r = v.m_adRegionRect;
+    if (!DrawingCachesEnabled() || v.m_bFigure3D != 1 || v.m_nFuncF == 0 ||
+        v.m_nUpperSurfaceStyle != 0 || v.m_nLowerSurfaceStyle != 0 || !v.m_pSurfacePass ||
+        !(r[0] < r[1]) || !(r[2] < r[3]) || !(cx > 0) || !(cy > 0) || !std::isfinite(x + cx) ||
+        !std::isfinite(y + cy))
+        return false;
+    // A sample's coordinate may round a little past the cell's end.
+    const auto outside = [](double from, double size, double lo, double hi) {
+        const double slack = 1e-9 * (std::fabs(from) + size + 1);
+        return from + size + slack < lo || from - slack > hi;
+    };
+    if (!outside(x, cx, r[0], r[1]) && !outside(y, cy, r[2], r[3])) return false;
+    return CPemroView::SurfacePass::Sampler(v, 0, v.m_nSurfaceUpper).Detached() &&
+           CPemroView::SurfacePass::Sampler(v, 1, v.m_nSurfaceLower).Detached();
+}
+
+} // namespace
+
 void CPemroView::DrawCellBeforeWalls(CDC* pDC, const WallCover& cover, double x, double y,
                                      double cx, double cy, const int* front, const int* back,
                                      double sx, double sy) {
+    if (CellOutsideRegionBox(*this, x, y, cx, cy)) {
+        // What the cell's drawing notes of the click, as it would.
+        if (IsSceneUsable() && !m_bAnsweringClick) HitTestGraphRegion(0);
+        return;
+    }
     CRect keep;
     const bool cull = GaussCellKeep(cover, x, y, cx, cy, true, &keep);
     const CRect clip = pDC->GetClipRect();
