@@ -6,7 +6,7 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 --fifth: P5; --sixth: P6; --seventh: P7; --eighth: P8; --ninth: P9;
 --tenth: P10; --eleventh: P11; --twelfth: P12; --thirteenth: P13;
 --fourteenth: P14; --fifteenth: P15; --sixteenth: P16;
---seventeenth: P17)
+--seventeenth: P17; --eighteenth: P18)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -1608,12 +1608,61 @@ P17 = [
 ]
 
 
+# An eighteenth set (--eighteenth), written apart from the tests; each row
+# names the sample page and the presses after which the slip shows.
+P18 = [
+ # numeric
+ # page 367: ε增加 once — ε grows fivefold, read out as ε= and in the table
+ ("src/numeric/romberg_demo.cpp", "m_dEpsilon *= kEpsilonUp;", "m_dEpsilon *= kEpsilonUp * kEpsilonUp;", "B"),
+ # page 367: 显示数据 — the list of f values comes up
+ ("src/numeric/romberg_demo.cpp", "m_nDemoOption = list ? 0 : 1;", "m_nDemoOption = list ? 1 : 0;", "B"),
+ # page 367: 显示数据 — each f value beside its own node x
+ ("src/numeric/romberg_demo.cpp", "const double xj = a + j * h;", "const double xj = a + (j + 1) * h;", "R"),
+ # page 213: HQR, then 下一步 — the lower matrix in its rows and columns
+ ("src/numeric/qr_demo.cpp", "cell(i, j, true, r->lower[i][j], bottom);", "cell(i, j, true, r->lower[j][i], bottom);", "S"),
+ # page 213: HQR, then 下一步 — the upper matrix in the first-derivative colour while unfinished
+ ("src/numeric/qr_demo.cpp", "r->finished ? m_crDefaultPen : m_crFirstDerivative;", "r->finished ? m_crDefaultPen : m_crSecondDerivative;", "D"),
+ # page 203: 下一步 — the entries of L in the first-derivative colour
+ ("src/numeric/lu_demo.cpp", "j < i ? m_crFirstDerivative : diagonal;", "j < i ? m_crSecondDerivative : diagonal;", "D"),
+ # page 205: 下一步 twice — each iterate's components in their own columns
+ ("src/numeric/iterative_demo.cpp", "m_nDecimals, r->rows[k].x[j], m_crCurveSetting);", "m_nDecimals, r->rows[k].x[n - 1 - j], m_crCurveSetting);", "S"),
+ # page 204, the power method: 下一步 twice — the step numbers in the right column
+ ("src/numeric/power_demo.cpp", 'y, "", 0, row.number,', 'y, "", 0, row.number + 1,', "R"),
+ # page 204, the Jacobi method: the opening state — the diagonal in the first-derivative colour
+ ("src/numeric/jacobi_demo.cpp", "                c = m_crFirstDerivative;", "                c = m_crSecondDerivative;", "D"),
+ # page 464, the linear fit: 显示多项式系数 — Q at six decimals
+ ("src/numeric/regression_demo.cpp", 'm_dYMax - 0.45 * m_dYSpan, "Q=", 6, q,', 'm_dYMax - 0.45 * m_dYSpan, "Q=", 4, q,', "R"),
+ # stats
+ # page 212, the normal density: the opening state — the 分布函数 legend in its own row
+ ("src/stats/continuous_demo.cpp", "DrawString(pDC, legendX, legendY[1], *legend[1], m_crCurveSetting);", "DrawString(pDC, legendX, legendY[0], *legend[1], m_crCurveSetting);", "D"),
+ # page 212, the normal density: a click in the figure — the distribution function a point at each step
+ ("src/stats/continuous_demo.cpp", "if (inside(s)) DrawLineWorld(pDC, t, s, t, s, fill);", "if (inside(s)) DrawLineWorld(pDC, t, s, t, f, fill);", "D"),
+ # page 212, the normal density (μ=0, σ=1): a click in the figure — σ= under the curve
+ ("src/stats/continuous_demo.cpp", 'params[paramCount++] = {Gbk(u8"σ="), 0.65, 2, sigma};', 'params[paramCount++] = {Gbk(u8"σ="), 0.65, 2, mu};', "S"),
+ # page 212, the F density (n=9, m=12): a click in the figure — the variance divides by n
+ ("src/stats/continuous_demo.cpp", "2 * e * e * (n + m - 2.0) / n / (m - 4.0)", "2 * e * e * (n + m - 2.0) / m / (m - 4.0)", "S"),
+ # page 212, the Γ density (α=5, β=6): a click in the figure — the variance α/β²
+ ("src/stats/continuous_demo.cpp", "2, ga / gb / gb};", "2, ga / gb};", "R"),
+ # page 212, the Γ density: a click in the figure, then α增 — α grows, β stays
+ ("src/stats/continuous_demo.cpp", "change(&m_dSavedGammaAlpha, 0);", "change(&m_dSavedGammaBeta, 0);", "B"),
+ # page 212, the χ² density in the quantile view: α, then a click in the figure — u from the cursor's height
+ ("src/stats/continuous_demo.cpp", "split = ComputeCdfOrQuantile(1, m_dCursorY);", "split = ComputeCdfOrQuantile(1, m_dCursorX);", "S"),
+ # page 212, the hypergeometric law (n=5, N=20, M=8): the opening state — the dot at k=5
+ ("src/stats/discrete_demo.cpp", "const int last = n < marked ? n : marked;", "const int last = n < marked ? n - 1 : marked;", "D"),
+ # page 202, the interval for σ²: a click in the figure — the upper χ² quantile's index α/2
+ ("src/stats/interval_demo.cpp", 'StatsY(0.06), u8"   ", 3, alpha / 2);', 'StatsY(0.06), u8"   ", 3, alpha);', "R"),
+ # page 202, the first test (α=0.05): a click in the figure, then α减少 once — α comes back to one step, 0.1
+ ("src/stats/test_demo.cpp", "m_dSavedSignificance = m_dParamStep;", "m_dSavedSignificance = kAlphaZero;", "B"),
+]
+
+
 # Each list and the flag that picks it; the first, P, runs without a flag.
 LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--fifth", P5), ("--sixth", P6), ("--seventh", P7), ("--eighth", P8),
          ("--ninth", P9), ("--tenth", P10), ("--eleventh", P11),
          ("--twelfth", P12), ("--thirteenth", P13), ("--fourteenth", P14),
-         ("--fifteenth", P15), ("--sixteenth", P16), ("--seventeenth", P17)]
+         ("--fifteenth", P15), ("--sixteenth", P16), ("--seventeenth", P17),
+         ("--eighteenth", P18)]
 
 
 def run(cmd, cwd, **kw):
