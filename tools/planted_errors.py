@@ -1653,6 +1653,90 @@ P18 = [
  ("src/stats/interval_demo.cpp", 'StatsY(0.06), u8"   ", 3, alpha / 2);', 'StatsY(0.06), u8"   ", 3, alpha);', "R"),
  # page 202, the first test (α=0.05): a click in the figure, then α减少 once — α comes back to one step, 0.1
  ("src/stats/test_demo.cpp", "m_dSavedSignificance = m_dParamStep;", "m_dSavedSignificance = kAlphaZero;", "B"),
+ # calculus
+ # page 373: a click in the figure — the base circle in the first-derivative colour
+ ("src/calculus/cone3d.cpp", "P.x, P.y, P.z, m_crFirstDerivative);", "P.x, P.y, P.z, m_crSecondDerivative);", "D"),
+ # page 368: the opening hexagon — each chord ends at the next vertex
+ ("src/calculus/polygons.cpp", "EvalParamY(t + h, f), m_acrPalette[colour]);", "EvalParamY(t, f), m_acrPalette[colour]);", "D"),
+ # page 368: n增加 once — 正N边形N= reads 12
+ ("src/calculus/polygons.cpp", 'Gbk(u8"正N边形N= "), 0, N, kLabelColour);', 'Gbk(u8"正N边形N= "), 0, kFirstSides, kLabelColour);', "R"),
+ # page 308, the tangent at x0=1: the opening state — the tangent's right half ends on the line
+ ("src/calculus/tangent.cpp", "DrawLineWorld(pDC, x0, y0, xr, line(xr), colour);", "DrawLineWorld(pDC, x0, y0, xr, line(x0), colour);", "D"),
+ # page 315: the opening state — the caption 泰勒公式n<7 of an expansion about x0
+ ("src/calculus/taylor.cpp", 'Gbk(where == 1 ? u8"泰勒公式n<7" : u8"麦克劳林公式"), c);', 'Gbk(where == 0 ? u8"泰勒公式n<7" : u8"麦克劳林公式"), c);', "R"),
+ # page 315: a click in the plot off the line y=x — the expansion point x0 under the click
+ ("src/calculus/taylor.cpp", "const double x0 = where == 1 ? m_dCursorX : 0.0;", "const double x0 = where == 1 ? m_dCursorY : 0.0;", "S"),
+ # page 359: λ增 once — the pencil's member moves one step
+ ("src/calculus/planes3d.cpp", "m_dSavedLambda += m_dParamStep, m_bLoadScriptSettings = 0;", "m_dSavedLambda += 2 * m_dParamStep, m_bLoadScriptSettings = 0;", "B"),
+ # page 359: 方式1, then 方式2 — back to the second way of drawing
+ ("src/calculus/planes3d.cpp", 'Gbk(u8"方式2"))) m_nDemoOption2 = 0;', 'Gbk(u8"方式2"))) m_nDemoOption2 = 1;', "B"),
+ # page 382: R减 — the ball gets smaller
+ ("src/calculus/ball_surface.cpp", "        --m_nBallRadius;", "        ++m_nBallRadius;", "B"),
+ # page 327, the direction limit: θ增 — the direction turns forward
+ ("src/calculus/direct3d.cpp", "m_dDemoParam += m_dParamStep, turned = TRUE;", "m_dDemoParam -= m_dParamStep, turned = TRUE;", "B"),
+ # solid
+ # page 354: the opening state — the axes named x, y and z
+ ("src/solid/coordinate_frame.cpp", "DrawSceneAxes(pDC, xl, yl, zl);", "DrawSceneAxes(pDC, yl, xl, zl);", "R"),
+ # page 345 (the surface has 0.6x+0.4y): a click in the figure — the section curve z=f(x, y0)
+ ("src/solid/partials.cpp", "dot(x, y0, f(x, y0), m_crCurveSetting);", "dot(x, y0, f(y0, x), m_crCurveSetting);", "S"),
+ # page 374, the cylinder: the opening state — the (P,Q,R) arrow in the fill colour
+ ("src/solid/space_curves.cpp", '"(P,Q,R)",\n                    m_crDefaultFill);', '"(P,Q,R)",\n                    m_crDefaultPen);', "D"),
+ # page 321: the opening state — 立体的体积 between the upper and the lower surface
+ ("src/solid/solid_sections.cpp", "lower = kind == 0 ? 1 : m_nSurfaceLower;", "lower = kind == 0 ? 1 : m_nSurfaceUpper;", "S"),
+ # page 321: 近似和 — the prisms' front strokes upright on the front face
+ ("src/solid/riemann_prisms.cpp", "stroke(s, y, fc, s, y, gc, colourY);", "stroke(s, y, fc, s, y + cy, gc, colourY);", "D"),
+ # page 344: 画矢量场 — the lattice of field vectors
+ ("src/solid/field_elements.cpp", "lattice)) m_dDemoVariant = 1.0;", "lattice)) m_dDemoVariant = 2.0;", "B"),
+ # page 364: 平行坐标面, then 取消 — no trace left
+ ("src/solid/surface_traces.cpp", 'Gbk(u8"取消"))) choose(0, 0, 0), m_dDemoVariant = 0.0;', 'Gbk(u8"取消"))) choose(0, 0, 0), m_dDemoVariant = 1.0;', "B"),
+ # page 337: the opening state — 重积分中值定理 at the front right corner of the floor
+ ("src/solid/partials.cpp", "double cx = m_dXMax, cy = m_dYMin;", "double cx = m_dXMax, cy = m_dYMax;", "D"),
+ # page 365 (x span 1.5, y span 3): the opening state — the x ticks a twenty-fifth of the y span long
+ ("src/solid/scene_frame.cpp", "u, m_dYMax - 0.04 * Dy, m_dZMin, m_crAxes", "u, m_dYMax - 0.04 * Dx, m_dZMin, m_crAxes", "S"),
+ # page 365: 按z型 — the section z=c comes in
+ ("src/solid/solid_cut.cpp", "        m_bCutZc = 1;", "        m_bCutZc = 0;", "B"),
+ # catalog
+ # page 372, the parametric curve with two derivatives: a click in the figure — y'' from y's differences
+ ("src/catalog/graph_curve.cpp", "const double ypp = (yNext - 2 * y + yBack) / (dt * dt);", "const double ypp = (yNext - 2 * x + yBack) / (dt * dt);", "S"),
+ # page 372: a click in the figure — the mark from the axis up to the curve where y' changes sign
+ ("src/catalog/graph_curve.cpp", "if (d1Prev * d1 <= 0) lines.Line(x, 0.0, x, y, m_crFirstDerivative);", "if (d1Prev * d1 <= 0) lines.Line(x, 0.0, x, d1, m_crFirstDerivative);", "D"),
+ # page 371: the opening state — the legend 一阶导数 in the first-derivative colour
+ ("src/catalog/graph_function.cpp", "Labels().firstDerivative,\n                       m_crFirstDerivative);", "Labels().firstDerivative,\n                       m_crSecondDerivative);", "D"),
+ # page 231 (x span 8, y span 6): the opening state — the x ticks at their values
+ ("src/catalog/graph_function.cpp", "(t.value - m_dXMin) / m_dXSpan * m_nPlotWidth;", "(t.value - m_dXMin) / m_dYSpan * m_nPlotWidth;", "S"),
+ # page 212, the binomial: the opening state — the y numbers at two decimals, the x numbers at none
+ ("src/catalog/graph_function.cpp", "nXDecimals, nXDigits, nYDecimals, restoreBox);", "nXDecimals, nXDigits, nXDecimals, restoreBox);", "S"),
+ # page 212, the binomial: p增, then 恢复 — p back to 0.5
+ ("src/catalog/graph_function.cpp", "                m_bLoadScriptSettings = 1;", "                m_bLoadScriptSettings = 0;", "B"),
+ # page 503: b增 — the hyperbola's y² coefficient follows b
+ ("src/catalog/classical_curves.cpp", "m_adCoefF[2] = -s / (b * b + 0.0001);", "m_adCoefF[2] = -s / (a * a + 0.0001);", "S"),
+ # page 508: a click in the plot — the rolling circle centred over its contact point
+ ("src/catalog/classical_curves.cpp", "DrawArcWorld(pDC, t, 1.0, 1.0, 1.0, 0.0, 6.3, pen);", "DrawArcWorld(pDC, x, 1.0, 1.0, 1.0, 0.0, 6.3, pen);", "D"),
+ # page 509: the opening state — the fixed circle in the pen colour
+ ("src/catalog/classical_curves.cpp", "DrawArcWorld(pDC, 0.0, 0.0, 1.0, 1.0, 0.0, 6.3, pen);", "DrawArcWorld(pDC, 0.0, 0.0, 1.0, 1.0, 0.0, 6.3, fill);", "D"),
+ # page 507: the opening state — the second focus named F2
+ ("src/catalog/classical_curves.cpp", 'DrawStringWorld(pDC, n2.x, n2.y, "F2", pen);', 'DrawStringWorld(pDC, n2.x, n2.y, "F1", pen);', "R"),
+ # script
+ # page 358: the opening state — the name at (1.8, 2.85, 1.2) beside its point
+ ("src/script/annotation_labels.cpp", "if (!ProjectText3D(x, y, z, &sx, &sy)) return;", "if (!ProjectText3D(y, x, z, &sx, &sy)) return;", "S"),
+ # page 2100, the first figure: the opening state — the name at (-2, 4)
+ ("src/script/annotation_labels.cpp", "    } else\n        DrawStringWorld(pDC, x, y, m_astrCommandLabel[0], m_crPen);", "    } else\n        DrawStringWorld(pDC, y, x, m_astrCommandLabel[0], m_crPen);", "S"),
+ # page 2100, the vector figure (x span 8, y span 4): the opening state — the △x name a step right of the cursor
+ ("src/script/annotation_labels.cpp", "x = m_dCursorX + m_dStepH * m_dXSpan;", "x = m_dCursorX + m_dStepH * m_dYSpan;", "S"),
+ # page 2100, the last plane figure: the opening state — the row of dots filled in the fill colour
+ ("src/script/annotation_polygons.cpp", "EvalF(x, k), r, r, m_crPen, m_crFill); });", "EvalF(x, k), r, r, m_crFill, m_crFill); });", "D"),
+ # page 2100, the first figure: the opening state — the ellipse's arrows run anticlockwise
+ ("src/script/annotation_shapes.cpp", "const double d = m_nOdeMethodFamily * kArrowSpan;", "const double d = -m_nOdeMethodFamily * kArrowSpan;", "D"),
+ # page 2101: the opening state — the disc of Ellipse3 on the floor of the box under the mouse
+ ("src/script/annotation_shapes.cpp", "        z = m_dZMin;", "        z = m_dZMax;", "D"),
+ # page 214, the fifth question: the second choice — 对
+ ("src/script/answer_commands.cpp", 'GbkText(m_bAnswerVerdictRight ? u8"对" : u8"错")', 'GbkText(m_bAnswerVerdictRight ? u8"错" : u8"对")', "R"),
+ # page 214, the fifth question: the opening state — the button reads 查看解答 while the answer is closed
+ ("src/script/answer_commands.cpp", 'IsAnswerBlockClosed(nBlock) ? u8"查看解答" : u8"关闭解答";', '!IsAnswerBlockClosed(nBlock) ? u8"查看解答" : u8"关闭解答";', "R"),
+ # page gs020: t增 — the wave at t one step later
+ ("src/script/sections_curve.cpp", 'Gbk(u8"t增"))) dt = step;', 'Gbk(u8"t增"))) dt = 2 * step;', "B"),
+ # page gs020: a增 — the speed a one step up
+ ("src/script/sections_curve.cpp", 'Gbk(u8"a增"))) da = step;', 'Gbk(u8"a增"))) da = -step;', "B"),
 ]
 
 
