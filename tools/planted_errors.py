@@ -1698,8 +1698,8 @@ P18 = [
  # catalog
  # page 372, the parametric curve with two derivatives: a click in the figure — y'' from y's differences
  ("src/catalog/graph_curve.cpp", "const double ypp = (yNext - 2 * y + yBack) / (dt * dt);", "const double ypp = (yNext - 2 * x + yBack) / (dt * dt);", "S"),
- # page 372: a click in the figure — the mark from the axis up to the curve where y' changes sign
- ("src/catalog/graph_curve.cpp", "if (d1Prev * d1 <= 0) lines.Line(x, 0.0, x, y, m_crFirstDerivative);", "if (d1Prev * d1 <= 0) lines.Line(x, 0.0, x, d1, m_crFirstDerivative);", "D"),
+ # page 503: a click in the plot — |PF1-PF2| read out, with c² = a² + b²
+ ("src/catalog/classical_curves.cpp", "const double c = std::sqrt(a * a + b * b);", "const double c = std::sqrt(a * a - b * b);", "R"),
  # page 371: the opening state — the legend 一阶导数 in the first-derivative colour
  ("src/catalog/graph_function.cpp", "Labels().firstDerivative,\n                       m_crFirstDerivative);", "Labels().firstDerivative,\n                       m_crSecondDerivative);", "D"),
  # page 231 (x span 8, y span 6): the opening state — the x ticks at their values
@@ -1727,8 +1727,8 @@ P18 = [
  ("src/script/annotation_polygons.cpp", "EvalF(x, k), r, r, m_crPen, m_crFill); });", "EvalF(x, k), r, r, m_crFill, m_crFill); });", "D"),
  # page 2100, the first figure: the opening state — the ellipse's arrows run anticlockwise
  ("src/script/annotation_shapes.cpp", "const double d = m_nOdeMethodFamily * kArrowSpan;", "const double d = -m_nOdeMethodFamily * kArrowSpan;", "D"),
- # page 2101: the opening state — the disc of Ellipse3 on the floor of the box under the mouse
- ("src/script/annotation_shapes.cpp", "        z = m_dZMin;", "        z = m_dZMax;", "D"),
+ # page 2100, the last figure: the opening state — the row of six values of Print
+ ("src/script/annotation_polygons.cpp", "ForEachRowEntry(m_dXMin, m_dXMax, m_dXSpan, n, [&](double x) {", "ForEachRowEntry(m_dXMin, m_dXMax, m_dXSpan, n - 1, [&](double x) {", "R"),
  # page 214, the fifth question: the second choice — 对
  ("src/script/answer_commands.cpp", 'GbkText(m_bAnswerVerdictRight ? u8"对" : u8"错")', 'GbkText(m_bAnswerVerdictRight ? u8"错" : u8"对")', "R"),
  # page 214, the fifth question: the opening state — the button reads 查看解答 while the answer is closed
