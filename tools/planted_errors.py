@@ -1618,8 +1618,8 @@ P18 = [
  ("src/numeric/romberg_demo.cpp", "m_nDemoOption = list ? 0 : 1;", "m_nDemoOption = list ? 1 : 0;", "B"),
  # page 367: 显示数据 — each f value beside its own node x
  ("src/numeric/romberg_demo.cpp", "const double xj = a + j * h;", "const double xj = a + (j + 1) * h;", "R"),
- # page 213: HQR, then 下一步 — the lower matrix in its rows and columns
- ("src/numeric/qr_demo.cpp", "cell(i, j, true, r->lower[i][j], bottom);", "cell(i, j, true, r->lower[j][i], bottom);", "S"),
+ # page 464, the fit of the eight data (x 1..8, y 15.3..117.6): the opening state — each datum's dot at (x, y)
+ ("src/numeric/regression_demo.cpp", "DrawDotWorld(pDC, m_adDataX[i], m_adDataY[i], 3, 3, m_crFirstDerivative,", "DrawDotWorld(pDC, m_adDataY[i], m_adDataX[i], 3, 3, m_crFirstDerivative,", "S"),
  # page 213: HQR, then 下一步 — the upper matrix in the first-derivative colour while unfinished
  ("src/numeric/qr_demo.cpp", "r->finished ? m_crDefaultPen : m_crFirstDerivative;", "r->finished ? m_crDefaultPen : m_crSecondDerivative;", "D"),
  # page 203: 下一步 — the entries of L in the first-derivative colour
