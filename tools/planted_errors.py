@@ -6,7 +6,7 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 --fifth: P5; --sixth: P6; --seventh: P7; --eighth: P8; --ninth: P9;
 --tenth: P10; --eleventh: P11; --twelfth: P12; --thirteenth: P13;
 --fourteenth: P14; --fifteenth: P15; --sixteenth: P16;
---seventeenth: P17)
+--seventeenth: P17; --eighteenth: P18)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -1608,12 +1608,145 @@ P17 = [
 ]
 
 
+# An eighteenth set (--eighteenth), written apart from the tests; each row
+# names the sample page and the presses after which the slip shows.
+P18 = [
+ # numeric
+ # page 367: ε增加 once — ε grows fivefold, read out as ε= and in the table
+ ("src/numeric/romberg_demo.cpp", "m_dEpsilon *= kEpsilonUp;", "m_dEpsilon *= kEpsilonUp * kEpsilonUp;", "B"),
+ # page 367: 显示数据 — the list of f values comes up
+ ("src/numeric/romberg_demo.cpp", "m_nDemoOption = list ? 0 : 1;", "m_nDemoOption = list ? 1 : 0;", "B"),
+ # page 367: 显示数据 — each f value beside its own node x
+ ("src/numeric/romberg_demo.cpp", "const double xj = a + j * h;", "const double xj = a + (j + 1) * h;", "R"),
+ # page 464, the fit of the eight data (x 1..8, y 15.3..117.6): the opening state — each datum's dot at (x, y)
+ ("src/numeric/regression_demo.cpp", "DrawDotWorld(pDC, m_adDataX[i], m_adDataY[i], 3, 3, m_crFirstDerivative,", "DrawDotWorld(pDC, m_adDataY[i], m_adDataX[i], 3, 3, m_crFirstDerivative,", "S"),
+ # page 213: HQR, then 下一步 — the upper matrix in the first-derivative colour while unfinished
+ ("src/numeric/qr_demo.cpp", "r->finished ? m_crDefaultPen : m_crFirstDerivative;", "r->finished ? m_crDefaultPen : m_crSecondDerivative;", "D"),
+ # page 203: 下一步 — the entries of L in the first-derivative colour
+ ("src/numeric/lu_demo.cpp", "j < i ? m_crFirstDerivative : diagonal;", "j < i ? m_crSecondDerivative : diagonal;", "D"),
+ # page 205: 下一步 twice — each iterate's components in their own columns
+ ("src/numeric/iterative_demo.cpp", "m_nDecimals, r->rows[k].x[j], m_crCurveSetting);", "m_nDecimals, r->rows[k].x[n - 1 - j], m_crCurveSetting);", "S"),
+ # page 204, the power method: 下一步 twice — the step numbers in the right column
+ ("src/numeric/power_demo.cpp", 'y, "", 0, row.number,', 'y, "", 0, row.number + 1,', "R"),
+ # page 204, the Jacobi method: the opening state — the diagonal in the first-derivative colour
+ ("src/numeric/jacobi_demo.cpp", "                c = m_crFirstDerivative;", "                c = m_crSecondDerivative;", "D"),
+ # page 464, the linear fit: 显示多项式系数 — Q at six decimals
+ ("src/numeric/regression_demo.cpp", 'm_dYMax - 0.45 * m_dYSpan, "Q=", 6, q,', 'm_dYMax - 0.45 * m_dYSpan, "Q=", 4, q,', "R"),
+ # stats
+ # page 212, the normal density: the opening state — the 分布函数 legend in its own row
+ ("src/stats/continuous_demo.cpp", "DrawString(pDC, legendX, legendY[1], *legend[1], m_crCurveSetting);", "DrawString(pDC, legendX, legendY[0], *legend[1], m_crCurveSetting);", "D"),
+ # page 212, the normal density: a click in the figure — the distribution function a point at each step
+ ("src/stats/continuous_demo.cpp", "if (inside(s)) DrawLineWorld(pDC, t, s, t, s, fill);", "if (inside(s)) DrawLineWorld(pDC, t, s, t, f, fill);", "D"),
+ # page 212, the normal density (μ=0, σ=1): a click in the figure — σ= under the curve
+ ("src/stats/continuous_demo.cpp", 'params[paramCount++] = {Gbk(u8"σ="), 0.65, 2, sigma};', 'params[paramCount++] = {Gbk(u8"σ="), 0.65, 2, mu};', "S"),
+ # page 212, the F density (n=9, m=12): a click in the figure — the variance divides by n
+ ("src/stats/continuous_demo.cpp", "2 * e * e * (n + m - 2.0) / n / (m - 4.0)", "2 * e * e * (n + m - 2.0) / m / (m - 4.0)", "S"),
+ # page 212, the Γ density (α=5, β=6): a click in the figure — the variance α/β²
+ ("src/stats/continuous_demo.cpp", "2, ga / gb / gb};", "2, ga / gb};", "R"),
+ # page 212, the Γ density: a click in the figure, then α增 — α grows, β stays
+ ("src/stats/continuous_demo.cpp", "change(&m_dSavedGammaAlpha, 0);", "change(&m_dSavedGammaBeta, 0);", "B"),
+ # page 212, the χ² density in the quantile view: α, then a click in the figure — u from the cursor's height
+ ("src/stats/continuous_demo.cpp", "split = ComputeCdfOrQuantile(1, m_dCursorY);", "split = ComputeCdfOrQuantile(1, m_dCursorX);", "S"),
+ # page 212, the hypergeometric law (n=5, N=20, M=8): the opening state — the dot at k=5
+ ("src/stats/discrete_demo.cpp", "const int last = n < marked ? n : marked;", "const int last = n < marked ? n - 1 : marked;", "D"),
+ # page 202, the interval for σ²: a click in the figure — the upper χ² quantile's index α/2
+ ("src/stats/interval_demo.cpp", 'StatsY(0.06), u8"   ", 3, alpha / 2);', 'StatsY(0.06), u8"   ", 3, alpha);', "R"),
+ # page 202, the first test (α=0.05): a click in the figure, then α减少 once — α comes back to one step, 0.1
+ ("src/stats/test_demo.cpp", "m_dSavedSignificance = m_dParamStep;", "m_dSavedSignificance = kAlphaZero;", "B"),
+ # calculus
+ # page 373: a click in the figure — the base circle in the first-derivative colour
+ ("src/calculus/cone3d.cpp", "P.x, P.y, P.z, m_crFirstDerivative);", "P.x, P.y, P.z, m_crSecondDerivative);", "D"),
+ # page 368: the opening hexagon — each chord ends at the next vertex
+ ("src/calculus/polygons.cpp", "EvalParamY(t + h, f), m_acrPalette[colour]);", "EvalParamY(t, f), m_acrPalette[colour]);", "D"),
+ # page 368: n增加 once — 正N边形N= reads 12
+ ("src/calculus/polygons.cpp", 'Gbk(u8"正N边形N= "), 0, N, kLabelColour);', 'Gbk(u8"正N边形N= "), 0, kFirstSides, kLabelColour);', "R"),
+ # page 308, the tangent at x0=1: the opening state — the tangent's right half ends on the line
+ ("src/calculus/tangent.cpp", "DrawLineWorld(pDC, x0, y0, xr, line(xr), colour);", "DrawLineWorld(pDC, x0, y0, xr, line(x0), colour);", "D"),
+ # page 315: the opening state — the caption 泰勒公式n<7 of an expansion about x0
+ ("src/calculus/taylor.cpp", 'Gbk(where == 1 ? u8"泰勒公式n<7" : u8"麦克劳林公式"), c);', 'Gbk(where == 0 ? u8"泰勒公式n<7" : u8"麦克劳林公式"), c);', "R"),
+ # page 315: a click in the plot off the line y=x — the expansion point x0 under the click
+ ("src/calculus/taylor.cpp", "const double x0 = where == 1 ? m_dCursorX : 0.0;", "const double x0 = where == 1 ? m_dCursorY : 0.0;", "S"),
+ # page 359: λ增 once — the pencil's member moves one step
+ ("src/calculus/planes3d.cpp", "m_dSavedLambda += m_dParamStep, m_bLoadScriptSettings = 0;", "m_dSavedLambda += 2 * m_dParamStep, m_bLoadScriptSettings = 0;", "B"),
+ # page 359: 方式1, then 方式2 — back to the second way of drawing
+ ("src/calculus/planes3d.cpp", 'Gbk(u8"方式2"))) m_nDemoOption2 = 0;', 'Gbk(u8"方式2"))) m_nDemoOption2 = 1;', "B"),
+ # page 382: R减 — the ball gets smaller
+ ("src/calculus/ball_surface.cpp", "        --m_nBallRadius;", "        ++m_nBallRadius;", "B"),
+ # page 327, the direction limit: θ增 — the direction turns forward
+ ("src/calculus/direct3d.cpp", "m_dDemoParam += m_dParamStep, turned = TRUE;", "m_dDemoParam -= m_dParamStep, turned = TRUE;", "B"),
+ # solid
+ # page 354: the opening state — the axes named x, y and z
+ ("src/solid/coordinate_frame.cpp", "DrawSceneAxes(pDC, xl, yl, zl);", "DrawSceneAxes(pDC, yl, xl, zl);", "R"),
+ # page 345 (the surface has 0.6x+0.4y): a click in the figure — the section curve z=f(x, y0)
+ ("src/solid/partials.cpp", "dot(x, y0, f(x, y0), m_crCurveSetting);", "dot(x, y0, f(y0, x), m_crCurveSetting);", "S"),
+ # page 374, the cylinder: the opening state — the (P,Q,R) arrow in the fill colour
+ ("src/solid/space_curves.cpp", '"(P,Q,R)",\n                    m_crDefaultFill);', '"(P,Q,R)",\n                    m_crDefaultPen);', "D"),
+ # page 321: the opening state — 立体的体积 between the upper and the lower surface
+ ("src/solid/solid_sections.cpp", "lower = kind == 0 ? 1 : m_nSurfaceLower;", "lower = kind == 0 ? 1 : m_nSurfaceUpper;", "S"),
+ # page 321: 近似和 — the prisms' front strokes upright on the front face
+ ("src/solid/riemann_prisms.cpp", "stroke(s, y, fc, s, y, gc, colourY);", "stroke(s, y, fc, s, y + cy, gc, colourY);", "D"),
+ # page 344: 画矢量场 — the lattice of field vectors
+ ("src/solid/field_elements.cpp", "lattice)) m_dDemoVariant = 1.0;", "lattice)) m_dDemoVariant = 2.0;", "B"),
+ # page 364: 平行坐标面, then 取消 — no trace left
+ ("src/solid/surface_traces.cpp", 'Gbk(u8"取消"))) choose(0, 0, 0), m_dDemoVariant = 0.0;', 'Gbk(u8"取消"))) choose(0, 0, 0), m_dDemoVariant = 1.0;', "B"),
+ # page 337: the opening state — 重积分中值定理 at the front right corner of the floor
+ ("src/solid/partials.cpp", "double cx = m_dXMax, cy = m_dYMin;", "double cx = m_dXMax, cy = m_dYMax;", "D"),
+ # page 365 (x span 1.5, y span 3): the opening state — the x ticks a twenty-fifth of the y span long
+ ("src/solid/scene_frame.cpp", "u, m_dYMax - 0.04 * Dy, m_dZMin, m_crAxes", "u, m_dYMax - 0.04 * Dx, m_dZMin, m_crAxes", "S"),
+ # page 365: 按z型 — the section z=c comes in
+ ("src/solid/solid_cut.cpp", "        m_bCutZc = 1;", "        m_bCutZc = 0;", "B"),
+ # catalog
+ # page 372, the parametric curve with two derivatives: a click in the figure — y'' from y's differences
+ ("src/catalog/graph_curve.cpp", "const double ypp = (yNext - 2 * y + yBack) / (dt * dt);", "const double ypp = (yNext - 2 * x + yBack) / (dt * dt);", "S"),
+ # page 503: a click in the plot — |PF1-PF2| read out, with c² = a² + b²
+ ("src/catalog/classical_curves.cpp", "const double c = std::sqrt(a * a + b * b);", "const double c = std::sqrt(a * a - b * b);", "R"),
+ # page 371: the opening state — the legend 一阶导数 in the first-derivative colour
+ ("src/catalog/graph_function.cpp", "Labels().firstDerivative,\n                       m_crFirstDerivative);", "Labels().firstDerivative,\n                       m_crSecondDerivative);", "D"),
+ # page 231 (x span 8, y span 6): the opening state — the x ticks at their values
+ ("src/catalog/graph_function.cpp", "(t.value - m_dXMin) / m_dXSpan * m_nPlotWidth;", "(t.value - m_dXMin) / m_dYSpan * m_nPlotWidth;", "S"),
+ # page 212, the binomial: the opening state — the y numbers at two decimals, the x numbers at none
+ ("src/catalog/graph_function.cpp", "nXDecimals, nXDigits, nYDecimals, restoreBox);", "nXDecimals, nXDigits, nXDecimals, restoreBox);", "S"),
+ # page 212, the binomial: p增, then 恢复 — p back to 0.5
+ ("src/catalog/graph_function.cpp", "                m_bLoadScriptSettings = 1;", "                m_bLoadScriptSettings = 0;", "B"),
+ # page 503: b增 — the hyperbola's y² coefficient follows b
+ ("src/catalog/classical_curves.cpp", "m_adCoefF[2] = -s / (b * b + 0.0001);", "m_adCoefF[2] = -s / (a * a + 0.0001);", "S"),
+ # page 508: a click in the plot — the rolling circle centred over its contact point
+ ("src/catalog/classical_curves.cpp", "DrawArcWorld(pDC, t, 1.0, 1.0, 1.0, 0.0, 6.3, pen);", "DrawArcWorld(pDC, x, 1.0, 1.0, 1.0, 0.0, 6.3, pen);", "D"),
+ # page 509: the opening state — the fixed circle in the pen colour
+ ("src/catalog/classical_curves.cpp", "DrawArcWorld(pDC, 0.0, 0.0, 1.0, 1.0, 0.0, 6.3, pen);", "DrawArcWorld(pDC, 0.0, 0.0, 1.0, 1.0, 0.0, 6.3, fill);", "D"),
+ # page 507: the opening state — the second focus named F2
+ ("src/catalog/classical_curves.cpp", 'DrawStringWorld(pDC, n2.x, n2.y, "F2", pen);', 'DrawStringWorld(pDC, n2.x, n2.y, "F1", pen);', "R"),
+ # script
+ # page 358: the opening state — the name at (1.8, 2.85, 1.2) beside its point
+ ("src/script/annotation_labels.cpp", "if (!ProjectText3D(x, y, z, &sx, &sy)) return;", "if (!ProjectText3D(y, x, z, &sx, &sy)) return;", "S"),
+ # page 2100, the first figure: the opening state — the name at (-2, 4)
+ ("src/script/annotation_labels.cpp", "    } else\n        DrawStringWorld(pDC, x, y, m_astrCommandLabel[0], m_crPen);", "    } else\n        DrawStringWorld(pDC, y, x, m_astrCommandLabel[0], m_crPen);", "S"),
+ # page 2100, the vector figure (x span 8, y span 4): the opening state — the △x name a step right of the cursor
+ ("src/script/annotation_labels.cpp", "x = m_dCursorX + m_dStepH * m_dXSpan;", "x = m_dCursorX + m_dStepH * m_dYSpan;", "S"),
+ # page 2100, the last plane figure: the opening state — the row of dots filled in the fill colour
+ ("src/script/annotation_polygons.cpp", "EvalF(x, k), r, r, m_crPen, m_crFill); });", "EvalF(x, k), r, r, m_crFill, m_crFill); });", "D"),
+ # page 2100, the first figure: the opening state — the ellipse's arrows run anticlockwise
+ ("src/script/annotation_shapes.cpp", "const double d = m_nOdeMethodFamily * kArrowSpan;", "const double d = -m_nOdeMethodFamily * kArrowSpan;", "D"),
+ # page 2100, the last figure: the opening state — the row of six values of Print
+ ("src/script/annotation_polygons.cpp", "ForEachRowEntry(m_dXMin, m_dXMax, m_dXSpan, n, [&](double x) {", "ForEachRowEntry(m_dXMin, m_dXMax, m_dXSpan, n - 1, [&](double x) {", "R"),
+ # page 214, the fifth question: the second choice — 对
+ ("src/script/answer_commands.cpp", 'GbkText(m_bAnswerVerdictRight ? u8"对" : u8"错")', 'GbkText(m_bAnswerVerdictRight ? u8"错" : u8"对")', "R"),
+ # page 214, the fifth question: the opening state — the button reads 查看解答 while the answer is closed
+ ("src/script/answer_commands.cpp", 'IsAnswerBlockClosed(nBlock) ? u8"查看解答" : u8"关闭解答";', '!IsAnswerBlockClosed(nBlock) ? u8"查看解答" : u8"关闭解答";', "R"),
+ # page gs020: t增 — the wave at t one step later
+ ("src/script/sections_curve.cpp", 'Gbk(u8"t增"))) dt = step;', 'Gbk(u8"t增"))) dt = 2 * step;', "B"),
+ # page gs020: a增 — the speed a one step up
+ ("src/script/sections_curve.cpp", 'Gbk(u8"a增"))) da = step;', 'Gbk(u8"a增"))) da = -step;', "B"),
+]
+
+
 # Each list and the flag that picks it; the first, P, runs without a flag.
 LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--fifth", P5), ("--sixth", P6), ("--seventh", P7), ("--eighth", P8),
          ("--ninth", P9), ("--tenth", P10), ("--eleventh", P11),
          ("--twelfth", P12), ("--thirteenth", P13), ("--fourteenth", P14),
-         ("--fifteenth", P15), ("--sixteenth", P16), ("--seventeenth", P17)]
+         ("--fifteenth", P15), ("--sixteenth", P16), ("--seventeenth", P17),
+         ("--eighteenth", P18)]
 
 
 def run(cmd, cwd, **kw):
