@@ -94,6 +94,15 @@ PRESS_TABLE(AnnotationValuePresses, TheEdgesOfAnUnevenBox) {
                   {"2101", "", "rgb3@-0.2,0.2,0.5", "!0,230,255", "hand: the swapped box's edge"},
                   {"2101", "", "rgb3@0.8,1.6,1.5", "!0,230,255", "hand: and its upright"},
               });
+    // A parabola on the floor through two points of one abscissa: no
+    // parabola, two segments from (0.5, 0.5) and (1.5, 2.5) to (1.5, 1.5).
+    RunScript("700PLANE(0.7,5,29,10,1,0,0,0,3,0,3,0,3,2,0)\n"
+              "700Parabola(0,1,0.5,0.5,1.5,1.5,1.5,2.5)\n",
+              {
+                  {"2101", "", "ink3@1,1,0;;ink3@1.5,2,0;;bare3@1,0.5,0",
+                   "2.5,0.5,0;;2.5,0.5,0;;2.5,0.5,0",
+                   "hand: the first segment halfway, the second, nothing level with (0.5, 0.5)"},
+              });
 }
 
 // Sources: hand. Page 355 opened from its menu: π1 z = −0.3x + 0.2y + 2, π2

@@ -11,6 +11,7 @@ namespace {
 PRESS_TABLE(DerivativePresses, TheIncrementAgainstTheDifferentialOfPage306) {
     Run({
         {"306/2400", "", "(△y-dy)/△x=", "-0.1600", "py: h 0.1, △x 0.4"},
+        {"306/2400", "", "rgb@0,0", "255,255,0", "hand: (x0, sin x0) filled in the fill colour"},
         {"306/2400", "", "?=△y", "", "hand: the increment on the y axis is named △y"},
         {"306/2400", "", "?=△x", "", "hand: and the one on the x axis △x"},
         {"306/2400", "\\|△x\\|减", "=h", "0.08", "hand: 0.1 × 0.8"},

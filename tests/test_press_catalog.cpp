@@ -100,6 +100,17 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
          "255,0",
          "hand: values in the pen, the curve in its slot, the axes"},
     });
+    // An x-type region between two curves of form 53 (α and β each), then g
+    // of form 63 (x0): each curve's panel with its own values, one decimal.
+    RunScript(
+        "107\n107\n107\n107\n107\n107\n"
+        "701Domainxy(0.3,3,44,9,53,53,0,-0.2,1.2,-0.2,1.2,0,1,2,1,1)\n",
+        {
+            {"320", "@32997|上曲线|β*3", "β=", "0.3", "hand: f's β 0 + 3 × 0.1"},
+            {"320", "下曲线|β#2*2|α", "α=;;β=", "2.1;;-0.2", "hand: g's α 2 + 0.1, β 0 − 0.2"},
+            {"320", "上曲线", "α=;;β=", "2.0;;0.3", "hand: f's own α and β"},
+            {"320", "@36263|下曲线|x0*3", "x0=", "0.3", "hand: g's x0 0 + 3 × 0.1"},
+        });
 }
 
 // Sources: python3. Page 503: x²/a² − y²/b² = ±1 from a = b = 1, c = √(a² +

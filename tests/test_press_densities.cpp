@@ -55,6 +55,7 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
             {"212", "n减*3", "方差=2m^2(n+m-2)/n/(m-2)^2/(m-4)=", "0.76", "hand: n 9"},
             {"212", "n减*5", "方差=2m^2(n+m-2)/n/(m-2)^2/(m-4)=", "1.08", "hand: n at least 5"},
             {"212", "", "ink@1,0.5106", "4.5,0.7", "py: F(5, 12) at 1"},
+            {"212", "", "n=;;m=", "5;;12", "hand: n at least 5, m the script's 12"},
             {"212", "", "bare@1,0.6243", "4.5,0.7", "py: F(9, 12)'s point gone"},
             {"212", "m增*3", "期望=m/(m-2)=", "1.15", "hand: 15/13"},
             {"212", "", "方差=2m^2(n+m-2)/n/(m-2)^2/(m-4)=", "0.87", "hand: n 5, m 15"},
@@ -82,6 +83,13 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
                   {"212", "", "方差=α/β^2=", "0.14", "hand: 4.9/5.9²"},
                   {"212", "", "β=", "5.90", "hand: 6 − 0.1"},
                   {"212", "", "ink@5.5,1.016", "7.5,1.25", "py: Γ(4.9, 5.9) at 5.5"},
+              });
+    // The uniform density on [a, b] = [1, 4] from DATA1.
+    RunScript("700DATA1(0,1,4,0,0,0,0,)\n"
+              "700ConDistribution(0.2,3,44,13,1,1,0,-1,6,-0.1,0.6,0,1,10,5,0)\n",
+              {
+                  {"212", "b增", "a=;;b=", "1.00;;4.10", "hand: DATA1's a, b 4 + 0.1"},
+                  {"212", "a减", "a=;;b=", "0.90;;4.10", "hand: a 1 − 0.1"},
               });
 }
 

@@ -12,6 +12,7 @@ namespace {
 PRESS_TABLE(DistributionPresses, EveryButtonOfPage212) {
     Run({
         {"212/2400", "期望|方差", "期望=np=", "5.00", "hand: 10 × 0.5"},
+        {"212/2400", "", "ink@11.5,0.3", "9.5,0.55", "hand: past n + 1 = 11, off the plot"},
         {"212/2400", "p减", "方差=npq=", "2.40", "hand: 10 × 0.4 × 0.6"},
         {"212/2400", "", "p=", "0.400", "hand: 0.5 − 0.1"},
         {"212/2400", "p减*2", "方差=npq=", "1.60", "hand: 10 × 0.2 × 0.8"},
@@ -308,6 +309,8 @@ PRESS_TABLE(DistributionPresses, TheIntervalOfTwoMeans) {
                   {"202", "", "%μ -μ :[;;%t    (", "0,255,255;;0,255,255",
                    "hand: the read-outs in the curve slot"},
                   {"202", "", "?5.101", "", "py: 2.6 + 2.500622, the upper end"},
+                  {"202", "σ已知", "σ=", "1.342", "py: √(0²/10 + 3²/5), σ1 0 and σ2 3"},
+                  {"202", "", "μ -μ :[", "0.393", "py: 2.6 − 1.644854 × 1.341641"},
               });
 }
 

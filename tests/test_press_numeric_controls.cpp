@@ -138,6 +138,7 @@ PRESS_TABLE(NumericControlPresses, TheIterationsOfPage205) {
         {"205", "", "?=3.2500", "", "hand: 1.3 · 20/8"},
         {"205", "", "?=2.3636", "", "hand: 1.3 · (33 − 4 · 3.25)/11 = 26/11"},
         {"205", "松弛法#2", "ω=", "1.300", "hand: the title answers no press"},
+        {"205", "ω减少*14", "ω=", "1.000", "hand: 1.3 − 1.4 is below 0, ω back to 1"},
         {"205", "Jacobi|下一步*2", "?=2.8750", "", "hand: Jacobi's second, 23/8"},
         {"205", "上一步", "!2.8750", "", "hand: back to the first, (2.5, 3, 3)"},
         {"205", "下一步|3位#3", "?=2.364", "", "hand: 26/11 at three decimals"},

@@ -351,6 +351,12 @@ PRESS_TABLE(SolidPresses, IncrementButtonsOfTheAnnotations) {
         {"2100/2400", "△x减*3", "=h", "0.0512", "hand: 0.1 × 0.8³"},
         {"2100/2400", "△x增*2", "=h", "0.08", "hand: 0.0512 × 1.25²"},
     });
+    // The increment piece of a curve with its own buttons.
+    RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n700curveDert(0.5,3,1,255,120,120)\n",
+              {
+                  {"2100", "△x减", "=h", "0.08", "hand: 0.1 × 0.8"},
+                  {"2100", "△x减*2|△x增", "=h", "0.064", "hand: 0.08 × 0.8² × 1.25"},
+              });
 }
 
 // Sources: python3. Page 603: f = 6 − x² − y² over g = y/4 on 0 < x < 1,

@@ -163,7 +163,8 @@ void CPemroView::DrawFunctionPanel(CDC* pDC, int nLeft, int nRight, int nTop, in
     // 5. Value labels of the extra parameters, after this pass's change.
     RestoreSavedSettings();
     const bool explicitMode = m_nPlotMode == 0;
-    const int lx = L + 3 * c + 5 + W / 2, betaX = lx + W / 6;
+    // β stands under α: beside it, α's value pushed it past the selectors.
+    const int lx = L + 3 * c + 5 + W / 2, betaRow = H / 5;
     if (m_nPanelCurveSel < 1) {
         int kf = k;
         if (m_nPanelCurveSel == -1 || m_nRegionType == kRegionImplicit)
@@ -178,7 +179,7 @@ void CPemroView::DrawFunctionPanel(CDC* pDC, int nLeft, int nRight, int nTop, in
         if (explicitMode && HasAlpha(kf))
             DrawLabelNumberBoxed(pDC, lx, y, t.alphaLabel, 1, m_dAlphaF, colour);
         if (explicitMode && HasBeta(kf))
-            DrawLabelNumberBoxed(pDC, betaX, y, t.betaLabel, 1, m_dBetaF, colour);
+            DrawLabelNumberBoxed(pDC, lx, y + betaRow, t.betaLabel, 1, m_dBetaF, colour);
     }
     if (m_nPanelCurveSel == 1) {
         int kg = k;
@@ -192,7 +193,7 @@ void CPemroView::DrawFunctionPanel(CDC* pDC, int nLeft, int nRight, int nTop, in
         if (explicitMode && HasAlpha(kg))
             DrawLabelNumberBoxed(pDC, lx, y, t.alphaLabel, 1, m_dAlphaG, colour);
         if (explicitMode && HasBeta(kg))
-            DrawLabelNumberBoxed(pDC, betaX, y, t.betaLabel, 1, m_dBetaG, colour);
+            DrawLabelNumberBoxed(pDC, lx, y + betaRow, t.betaLabel, 1, m_dBetaG, colour);
     }
 }
 
