@@ -60,6 +60,8 @@ PRESS_TABLE(AnnotationValuePresses, TheArrowsOfAWideEllipseAndTheOpenSwitch) {
                   {"2100", "", "rgb@3.7,1.35", "0,255,255", "hand: the arm near its pivot"},
                   {"2100", "", "rgb@4,1.35", "!0,255,255", "hand: not upright under the pivot"},
                   {"2100", "", "rgb@3.5,1", "!0,255,255", "hand: the gap between the contacts"},
+                  {"2100", "", "rgb@3.95,1", "0,255,255",
+                   "hand: the contact dot, radius 3, left of the wire's end at 4"},
               });
 }
 

@@ -225,6 +225,18 @@ PRESS_TABLE(CalculusDrawingPresses, TheAxesAndDirectionsOfPages326And328) {
         {"328", "dy增*2", "=h", "0.125", "hand: 0.08 × 1.25²"},
         {"328", "x型", "!dy增", "", "hand: along x again"},
     });
+    // y = x over y = 0 on [1, 3]: washers about y = −1 (the y range made
+    // [−6, 4] about it), the axis line left of a in (250, 255, 0); shells
+    // about x = 5 (the x range to 2c − a = 9), the segment at x = 5 from 1 to
+    // 3 in (0, 255, 255).
+    RunScript("700Revolve(0.3,3,34,9,20,90,0,-0.5,3.5,-4,4,1,3,1,0,0,-1)\n",
+              {
+                  {"915", "@2,0.5", "rgb@-0.3,-1", "250,255,0", "hand: the axis y = −1"},
+              });
+    RunScript("700Revolve(0.3,3,34,9,20,90,0,-0.5,3.5,-4,4,1,3,1,1,0,5)\n",
+              {
+                  {"915", "@2,0.5", "rgb@5,2", "0,255,255", "hand: the segment at x = 5"},
+              });
 }
 
 // Sources: python3, page 314: the normal equations of set 1 give

@@ -33,6 +33,15 @@ PRESS_TABLE(SectionPresses, TheSolidsPlanesUpToTheWalls) {
         {"603", "取消", "!z= ", "", "hand: no cut"},
         {"603", "", "!左移", "", "hand: no plane's moves"},
     });
+    // The section by z = 0 of 4 − x²/2 − y²/4 over z = −1, hatched in the
+    // section's (199, 125, 60) once a point is picked.
+    RunScript("700DATA2(0,-0.5,0,-0.25,0,0,4,)\n700DATA2(1,0,0,0,0,0,-1,)\n"
+              "700ProjDomain(-1.5,1.5,-1.5,1.5,0,1)\n"
+              "700Calculus2(0.7,6,36,10,1,0,0,-2,2,-2,2,-2,5,1,1,5,1,1)\n",
+              {
+                  {"321", "@0.5,0.5,0", "rgb3@0.5,0.5,0;;rgb3@0.5,0.5,0", "199,125,60;;!0,255,0",
+                   "hand: f(0.5, 0.5) = 3.8125 over −1"},
+              });
 }
 
 // Sources: python3. A surface of the test's own, z = x² − y²/2 + x/2 + y/4
@@ -72,6 +81,8 @@ PRESS_TABLE(SectionPresses, TracesOfAnUnevenSurfaceInAnUnevenBox) {
                   {"364", "", "rgb3@0,1.6,1.5", "250,255,0", "hand: its upper half"},
                   {"364", "", "rgb3@0,-2,2", "250,255,0", "hand: and to the other wall"},
                   {"364", "", "rgb3@2,0,-1.2", "0,255,255", "hand: the plane y = 0 to x's wall"},
+                  {"364", "", "rgb3@2,0,1.5", "0,255,255", "hand: and up to z's top"},
+                  {"364", "", "rgb3@1.91,-1.1,-2.5", "0,255,0", "hand: a y tick, in from x's wall"},
                   {"364", "", "rgb3@0.5,1.6,0", "255,100,100", "hand: the floor z = 0 to y's wall"},
                   {"364", "", "rgb3@2,0.8,0", "255,100,100", "hand: and to x's"},
                   {"364", "", "rgb3@1.0119,-1.5,0.03", "255,100,100", "py: the floor's trace"},
@@ -89,6 +100,7 @@ PRESS_TABLE(SectionPresses, TracesOfAnUnevenSurfaceInAnUnevenBox) {
                   {"364", "", "rgb3@0.5,-2,0.93", "255,128,0", "hand: its frame at y = −2"},
                   {"364", "", "rgb3@1.6,0,0.5", "!255,128,0", "hand: not below c"},
                   {"364", "", "rgb3@0,0,3.2", "0,255,0", "hand: the z axis on from c"},
+                  {"364", "", "rgb3@0,0.465,1.75", "!0,255,0", "hand: not slanting in from y = c"},
                   {"364", "x=c", "=m", "1", "hand: the topic's 1"},
                   {"364", "后移*3", "=m", "0.55", "hand: 1 − 3 × 0.15"},
                   {"364", "", "rgb3@0.55,0,1.8", "255,128,0", "hand: the line x = 0.55, y = 0"},

@@ -204,6 +204,8 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
         {"341", "", "rgb3@1.8259,0.4612,0", "0,150,255", "py: its outer arc on the floor"},
         {"341", "", "rgb3@0.75,0.15,1", "0,150,255", "py: the inner column's top, r0/2"},
         {"341", "", "rgb3@0.75,0.15,0", "0,150,255", "py: its floor"},
+        {"341", "", "rgb3@1.14,1.14,0;;rgb3@1.14,1.14,0.75", "!0,150,255;;!255,128,0",
+         "py: the arcs of r0 and r0 + dr keep to their circles, off y = x"},
         {"341", "dz增*2", "rgb3@1.8259,0.4612,1.1406", "255,128,0", "py: the top raised"},
         {"341", "", "rgb3@1.8259,0.4612,1", "!255,128,0", "py: the old top"},
         {"341", "dr减*3", "rgb3@1.6586,0.4189,1.1406", "255,128,0", "py: the outer arc in"},
