@@ -988,6 +988,50 @@ void BoundaryDots(MeshCell& m, CDC* pDC, double y, double dx, double dy, double 
     });
 }
 
+// Whether everything the cell at (x, y), dx by dy, may draw lies outside
+// the DC's clip: a range narrowed by the arrows leaves most of the mesh's
+// cells far off the window. Everything a cell draws lies over its rectangle
+// (a dot half a fine step beyond it) between z min and z max, at most a
+// stroke's width round its pixels; its strokes in the plane inset lie over
+// the x and y ranges. Only for the plain projection and surfaces that leave
+// the view alone, whose evaluations nothing after the cell sees.
+bool OffClip(const MeshCell& m, CDC* pDC, double y, double dx, double dy, double sx, double sy) {
+    const CPemroView& v = m.v;
+    if (!DrawingCachesEnabled() || !m.detached || v.m_dRotationAngle != 0 ||
+        v.m_nAxisArrangement == 2 || v.m_nAxisArrangement == 3)
+        return false;
+    const double reach = std::fabs(sx) + std::fabs(sy);
+    const double x0 = m.x - reach, x1 = m.x + std::max(dx, 0.0) + reach;
+    const double y0 = y - reach, y1 = y + std::max(dy, 0.0) + reach;
+    if (v.m_nProjectionDisplay == 1 &&
+        !(x1 < v.m_dXMin || x0 > v.m_dXMax || y1 < v.m_dYMin || y0 > v.m_dYMax))
+        return false;
+    double left = HUGE_VAL, right = -HUGE_VAL, top = HUGE_VAL, bottom = -HUGE_VAL;
+    for (double px : {x0, x1}) {
+        const double u = px - v.m_dXMin;
+        const double termXk = u * v.m_dObliqueFactor * v.m_nProjScaleX / v.m_dXSpan;
+        const double termXz = u * v.m_nProjScaleX / v.m_dXSpan;
+        for (double py : {y0, y1}) {
+            const double ox = (py - v.m_dYMin) * v.m_nProjScaleY / v.m_dYSpan - termXk;
+            left = std::min(left, ox), right = std::max(right, ox);
+        }
+        for (double pz : {v.m_dZMin, v.m_dZMax}) {
+            const double oy = termXz - (pz - v.m_dZMin) * v.m_nProjScaleZ / v.m_dZSpan;
+            top = std::min(top, oy), bottom = std::max(bottom, oy);
+        }
+    }
+    if (!(std::isfinite(left) && std::isfinite(right) && std::isfinite(top) &&
+          std::isfinite(bottom)))
+        return false;
+    // A stroke's width, a pixel either way for the truncation, and some to spare.
+    const double margin = std::max(v.m_nPixelSize, 2) + 6;
+    const CRect clip = pDC->GetClipRect();
+    const CPoint org = pDC->GetViewportOrg();
+    const double ox = double(v.m_nProjOriginX) + org.x, oy = double(v.m_nProjOriginY) + org.y;
+    return ox + right + margin < clip.left || ox + left - margin > clip.right ||
+           oy + bottom + margin < clip.top || oy + top - margin > clip.bottom;
+}
+
 // A cell's grid built on first use. Most calls draw one stroke and need
 // none: its storage (a few nodes' worth) is left as it is until then.
 class LazyGrid {
@@ -1019,6 +1063,7 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
     const int front[3] = {frontR, frontG, frontB};
     const int back[3] = {backR, backG, backB};
     MeshCell m(*this, x, front, back);
+    if (OffClip(m, pDC, y, dx, dy, sx, sy)) return;
     m.Begin(pDC);
     // A stroke (dx or dy 0) has no area for a band, a filling or dots.
     const bool area = dx > 0 && dy > 0;
