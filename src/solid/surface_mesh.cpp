@@ -129,6 +129,12 @@ public:
                               u * front[2] + (1 - u) * back[2]);
     }
     bool XoyShadowOn() const { return xoyShadowOn; }
+    // Whether Line leaves the segment from z1 to z2 out whole (a figure not
+    // shown, or both ends beyond one side of the z range): its colour need
+    // not be worked out.
+    bool LeftOut(double z1, double z2) const {
+        return !visible || (straight && ((z1 > zMax && z2 > zMax) || (z1 < zMin && z2 < zMin)));
+    }
     // DrawLine3D by channels (the lower and upper mesh lines, the shadows,
     // the section). Each channel's next segment starts where its last one
     // ended, so that end is not projected again.
@@ -268,10 +274,12 @@ public:
     void Fill(CDC* pDC, const CPoint* q, int n, COLORREF colour, int skip = -1) {
         // Outlined as the mesh lines are drawn: two pixels up to that width.
         const int width = v.m_nPixelSize > 2 ? v.m_nPixelSize : 2;
-        {
-            CDCSelect<CPen> pen(Settled(pDC), CPen(width > 2 ? PS_SOLID : PS_NULL, width, colour));
+        if (width > 2) {
+            CDCSelect<CPen> pen(Settled(pDC), CPen(PS_SOLID, width, colour));
             CDCSelect<CBrush> brush(pDC, CBrush(colour));
             pDC->Polygon(q, n);
+        } else {
+            Settled(pDC)->FillPolygon(q, n, colour);
         }
         if (width <= 2)
             for (int k = 0; k < n; ++k) {
@@ -774,7 +782,7 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
             // Where the surfaces coincide the upper line below paints every
             // pixel of the lower one.
             const bool covered = bUpper && p0.g == p0.f && p1.g == p1.f;
-            if (bLower && flatG && p0.g != c && m.lower && !covered)
+            if (bLower && flatG && p0.g != c && m.lower && !covered && !m.LeftOut(p0.g, p1.g))
                 m.Line(pDC, kLowerLine, ax, ay, p0.g, bx, by, p1.g, m.LowerMesh(p0.g));
             if (demo != 20) {
                 if (m.XoyShadowOn())
@@ -785,7 +793,7 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                 if (v.m_nProjectionDisplay == 1 && insetOn(p0) && v.m_bCutZc == 0)
                     m.Inset(pDC, ax, ay, bx, by, insetColour);
             }
-            if (bUpper && flatF && p0.f != c)
+            if (bUpper && flatF && p0.f != c && !m.LeftOut(p0.f, p1.f))
                 m.Line(pDC, kUpperLine, ax, ay, p0.f, bx, by, p1.f, m.UpperMeshAt(height));
             if (v.m_bCutZc == 1 && cut(p0)) {
                 if (v.m_bProjectBase)
@@ -910,6 +918,12 @@ void BandPieces(const CellGrid& grid, Value value, double lo, double hi, Gone go
             for (int half = 0; half < 2; ++half) {
                 if (q[0] & q[1 + half] & q[2 + half] & kGone) continue;
                 const BandPoint tri[3] = {c[0], c[1 + half], c[2 + half]};
+                // A triangle inside the band and the region at every corner
+                // is its own piece: each clip keeps its corners as they are.
+                if (!((q[0] | q[1 + half] | q[2 + half]) & (kAbove | kBelow | kOutside))) {
+                    fn(tri, 3);
+                    continue;
+                }
                 BandPoint a[kMaxBandCorners], b[kMaxBandCorners];
                 int n = ClipBand(
                     tri, 3, [lo](const BandPoint& p) { return p.h - lo; }, a);
