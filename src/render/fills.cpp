@@ -17,37 +17,13 @@ constexpr int kButtonFrame = 2;
 // A horizontal gradient, one fill per pixel column: the first column is
 // exactly `from`, the last one step short of `to`.
 void CPemroView::FillRectGradientPx(CDC* pDC, int left, int top, int right, int bottom,
-                                    COLORREF from, COLORREF to, const CRect* covered) {
+                                    COLORREF from, COLORREF to) {
     if (IsFigureBandVisible()) {
         NoteFigureFrame(CRect(left, top, right, bottom));
         if (!pDC->IsPrinting()) ForgetShownButtonsIn(CRect(left, top, right, bottom));
         if (m_pTextSink) m_pTextSink->OnFigureFrame(CRect(left, top, right, bottom));
     }
-    if (!covered || covered->IsRectEmpty() || !DrawingCachesEnabled()) {
-        PaintGradient(pDC, left, top, right, bottom, from, to);
-        return;
-    }
-    // The bands round the covered box, each in its own clip: a column's
-    // colour depends on the rectangle alone.
-    const CRect clip = pDC->GetClipRect();
-    const CPoint org = pDC->GetViewportOrg();
-    CRect k = *covered;
-    k.OffsetRect(org.x, org.y);
-    const CRect bands[4] = {CRect(clip.left, clip.top, clip.right, k.top),
-                            CRect(clip.left, k.top, k.left, k.bottom),
-                            CRect(k.right, k.top, clip.right, k.bottom),
-                            CRect(clip.left, k.bottom, clip.right, clip.bottom)};
-    bool painted = false;
-    for (const CRect& band : bands) {
-        const CRect part = band.Intersect(clip);
-        if (part.IsRectEmpty()) continue;
-        pDC->SetClipRect(part);
-        PaintGradient(pDC, left, top, right, bottom, from, to);
-        painted = true;
-    }
-    pDC->SetClipRect(clip);
-    // The split colour the gradient leaves, as if it had been painted.
-    if (!painted) SplitRGB(to);
+    PaintGradient(pDC, left, top, right, bottom, from, to);
 }
 
 // The gradient alone, in the DC's clip.

@@ -70,10 +70,7 @@
     void FillRectPxAlways(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour);
 
     // --- Fills (fills.cpp) -------------------------------------------------------
-    // `covered`, when given, is painted over right after (solid, in the same
-    // clip): the gradient is left out there.
-    void FillRectGradientPx(CDC* pDC, int left, int top, int right, int bottom, COLORREF from, COLORREF to,
-                            const CRect* covered = nullptr);
+    void FillRectGradientPx(CDC* pDC, int left, int top, int right, int bottom, COLORREF from, COLORREF to);
     void PaintGradient(CDC* pDC, int left, int top, int right, int bottom, COLORREF from, COLORREF to);
     void FillRectWorld(CDC* pDC, double xLeft, double xRight, double yBottom, double yTop, COLORREF colour);
     void FillRectGradientWorld(CDC* pDC, double xLeft, double xRight, double yBottom, double yTop, COLORREF from, COLORREF to);

@@ -254,18 +254,8 @@ void CPemroView::DrawStageFills(CDC* pDC) {
     const int L = m_nFigureLeft, T = m_nFigureTop, R = m_nFigureRight, B = m_nFigureBottom;
     const int X0 = m_nProjOriginX, Y0 = m_nProjOriginY, ch = m_nBaseCharHeight;
     const double k = m_dObliqueFactor;
-    // The back wall and the floor rows below it are filled right after over
-    // the gradient: it is left out where they cover it.
-    const long floorRows = steps::Count(Y0, B, 1, kMaxWallColumns, false);
-    int coveredLeft = X0, coveredRight = R;
-    for (long i = 0; i < floorRows; ++i) {
-        const double v = Y0 + double(i);
-        const int d = int((v - Y0) * k);
-        coveredLeft = std::max(coveredLeft, X0 - d), coveredRight = std::min(coveredRight, R - d);
-    }
-    const CRect covered(coveredLeft, T, coveredRight, Y0 + int(std::max(0L, floorRows)));
     FillRectGradientPx(pDC, L - 7 * ch / 4, T - ch, R + 2 * ch, B + 2 * ch, m_crLeftFrame,
-                       m_crRightFrame, X0 < R && T < Y0 ? &covered : nullptr);
+                       m_crRightFrame);
     FillRectPx(pDC, X0, T, R, Y0, Lightened(m_crGround, 5));
     // The left wall, one column a pixel, sheared down with the receding x.
     const COLORREF wall = Lightened(m_crGround, 10);
@@ -286,6 +276,7 @@ void CPemroView::DrawStageFills(CDC* pDC) {
     if (Y0 - T >= 3 && wallColumns > 0) PaintWall(*this, pDC, X0, T, Y0, shear, wall);
     // The floor row by row; a one-pixel line drawn rightward leaves out its
     // end pixel.
+    const long floorRows = steps::Count(Y0, B, 1, kMaxWallColumns, false);
     for (long i = 0; i < floorRows; ++i) {
         const double v = Y0 + double(i);
         const int d = int((v - Y0) * k), yi = int(v);
