@@ -176,6 +176,12 @@ void RegisterAfterClickBenchmarks() {
         {"318_turn30", "318", -1, u8"↗", 30, 0, 1280, 960, false, 1},
         {"318_turn30_2560", "318", -1, u8"↗", 30, 0, 2560, 1440, false, 1},
         {"318_zoom_2560", "318", -1, "", 0, 0, 2560, 1440, true},
+        {"311_turn30_2560", "311", -1, u8"↑", 30, 0, 2560, 1440, false, 1},
+        {"327_up30_2560", "327", -1, u8"↗", 30, 0, 2560, 1440},
+        {"327_right30_2560", "327", -1, u8"→", 30, 0, 2560, 1440, false, 1},
+        {"358_m_2560", "358", -1, u8"m增", 1, 0, 2560, 1440},
+        {"361_projection_2560", "361", -1, u8"打开投影", 1, 0, 2560, 1440},
+        {"360_more_2560", "360", -1, u8"增加", 1, 0, 2560, 1440},
         // The surfaces zoomed by the right button to fill the window.
         {"311_zoom", "311", -1, "", 0, 0, 1280, 960, true},
         {"317_zoom", "317", -1, "", 0, 0, 1280, 960, true},
@@ -212,6 +218,9 @@ void RegisterAfterClickBenchmarks() {
     for (const char* page : kMeshPages)
         states.push_back({std::string(page) + "_densest", page, -1, u8"增加", kPressesToDensest});
     // The plane and tangent-plane meshes ten presses on, at the widest window.
+    // The scenes zoomed at the widest long-sweep window.
+    for (const char* page : {"310", "311", "317", "345", "382"})
+        states.push_back({std::string(page) + "_zoom_2560", page, -1, "", 0, 0, 2560, 1440, true});
     for (const char* page : {"310", "311", "357", "360"})
         states.push_back({std::string(page) + "_x10_1920", page, -1, u8"增加", 10, 0, 1920, 1080});
     // The 3-D surface pages ten presses on at the widest long-sweep window.

@@ -211,6 +211,10 @@ TEST(DrawingCaches, HiddenWallsAndRepeatedRunsLeaveThePixels) {
                             // A kept run of mesh grids is read only with the
                             // coefficients it was computed from.
                             {"360", {u8"m增"}, 0, 0, widths},
+                            // A y range narrowed by the arrows: most cells lie
+                            // off the window and are left out.
+                            {"318", std::vector<const char*>(30, u8"↙"), 0, 0, widths},
+                            {"317", std::vector<const char*>(20, u8"↙"), 2, 0, widths},
                             {"364", {u8"平行坐标面", u8"z=c", u8"上移"}, 0, 0, widths},
                             {"364", {u8"坐标面", u8"平行坐标面", u8"z=c", u8"增加"}, 0, 0, widths},
                             // The ball's run at its longest: at rest for most frames.

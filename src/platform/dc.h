@@ -227,6 +227,9 @@ public:
     BOOL Ellipse(int l, int t, int r, int b);
     BOOL Ellipse(const CRect& rc) { return Ellipse(rc.left, rc.top, rc.right, rc.bottom); }
     BOOL Polygon(const CPoint* pts, int count);
+    // Polygon with a null pen and a solid brush of the colour, neither
+    // selected: a scene fills many small pieces, each in its own colour.
+    BOOL FillPolygon(const CPoint* pts, int count, COLORREF colour);
     // Elliptic arcs in the bounding box, anticlockwise from the ray towards
     // (xs, ys) to the ray towards (xe, ye).
     BOOL Arc(int l, int t, int r, int b, int xs, int ys, int xe, int ye);
@@ -455,6 +458,8 @@ private:
     void StrokeDevice(long long x0, long long y0, long long x1, long long y1, bool includeEnd);
     void OutlinePolyDevice(const long long* xs, const long long* ys, int n, bool closed);
     void FillPolygonDevice(const long long* xs, const long long* ys, int n, std::uint32_t rgb);
+    // Polygon's work: filled in `fill` when given, outlined in the pen.
+    BOOL PolygonWith(const CPoint* pts, int count, const COLORREF* fill, bool outline);
     void EllipseShape(int l, int t, int r, int b, int kind, int xs, int ys, int xe, int ye);
 
     QImage* m_pImage;

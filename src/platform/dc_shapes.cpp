@@ -515,6 +515,14 @@ void CDC::FillPolygonDevice(const long long* xs, const long long* ys, int n, std
 }
 
 BOOL CDC::Polygon(const CPoint* pts, int count) {
+    return PolygonWith(pts, count, m_brush.bNull ? nullptr : &m_brush.crColor, true);
+}
+
+BOOL CDC::FillPolygon(const CPoint* pts, int count, COLORREF colour) {
+    return PolygonWith(pts, count, &colour, false);
+}
+
+BOOL CDC::PolygonWith(const CPoint* pts, int count, const COLORREF* fill, bool outline) {
     if (!pts || count < 2) return FALSE;
     Prepare();
     constexpr int kSmall = 16;
@@ -525,9 +533,9 @@ BOOL CDC::Polygon(const CPoint* pts, int count) {
     long long* const ys = count > kSmall ? bigYs.data() : smallYs;
     for (int i = 0; i < count; ++i)
         xs[i] = (long long)pts[i].x + m_ptOrg.x, ys[i] = (long long)pts[i].y + m_ptOrg.y;
-    if (!m_brush.bNull && count >= 3) FillPolygonDevice(xs, ys, count, ToRgb32(m_brush.crColor));
+    if (fill && count >= 3) FillPolygonDevice(xs, ys, count, ToRgb32(*fill));
     m_nDashPos = 0;
-    OutlinePolyDevice(xs, ys, count, true);
+    if (outline) OutlinePolyDevice(xs, ys, count, true);
     return TRUE;
 }
 

@@ -129,6 +129,12 @@ public:
                               u * front[2] + (1 - u) * back[2]);
     }
     bool XoyShadowOn() const { return xoyShadowOn; }
+    // Whether Line leaves the segment from z1 to z2 out whole (a figure not
+    // shown, or both ends beyond one side of the z range): its colour need
+    // not be worked out.
+    bool LeftOut(double z1, double z2) const {
+        return !visible || (straight && ((z1 > zMax && z2 > zMax) || (z1 < zMin && z2 < zMin)));
+    }
     // DrawLine3D by channels (the lower and upper mesh lines, the shadows,
     // the section). Each channel's next segment starts where its last one
     // ended, so that end is not projected again.
@@ -268,10 +274,12 @@ public:
     void Fill(CDC* pDC, const CPoint* q, int n, COLORREF colour, int skip = -1) {
         // Outlined as the mesh lines are drawn: two pixels up to that width.
         const int width = v.m_nPixelSize > 2 ? v.m_nPixelSize : 2;
-        {
-            CDCSelect<CPen> pen(Settled(pDC), CPen(width > 2 ? PS_SOLID : PS_NULL, width, colour));
+        if (width > 2) {
+            CDCSelect<CPen> pen(Settled(pDC), CPen(PS_SOLID, width, colour));
             CDCSelect<CBrush> brush(pDC, CBrush(colour));
             pDC->Polygon(q, n);
+        } else {
+            Settled(pDC)->FillPolygon(q, n, colour);
         }
         if (width <= 2)
             for (int k = 0; k < n; ++k) {
@@ -774,7 +782,7 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
             // Where the surfaces coincide the upper line below paints every
             // pixel of the lower one.
             const bool covered = bUpper && p0.g == p0.f && p1.g == p1.f;
-            if (bLower && flatG && p0.g != c && m.lower && !covered)
+            if (bLower && flatG && p0.g != c && m.lower && !covered && !m.LeftOut(p0.g, p1.g))
                 m.Line(pDC, kLowerLine, ax, ay, p0.g, bx, by, p1.g, m.LowerMesh(p0.g));
             if (demo != 20) {
                 if (m.XoyShadowOn())
@@ -785,7 +793,7 @@ void Stroke(MeshCell& m, CDC* pDC, bool alongX, double y, double dx, double dy, 
                 if (v.m_nProjectionDisplay == 1 && insetOn(p0) && v.m_bCutZc == 0)
                     m.Inset(pDC, ax, ay, bx, by, insetColour);
             }
-            if (bUpper && flatF && p0.f != c)
+            if (bUpper && flatF && p0.f != c && !m.LeftOut(p0.f, p1.f))
                 m.Line(pDC, kUpperLine, ax, ay, p0.f, bx, by, p1.f, m.UpperMeshAt(height));
             if (v.m_bCutZc == 1 && cut(p0)) {
                 if (v.m_bProjectBase)
@@ -910,6 +918,12 @@ void BandPieces(const CellGrid& grid, Value value, double lo, double hi, Gone go
             for (int half = 0; half < 2; ++half) {
                 if (q[0] & q[1 + half] & q[2 + half] & kGone) continue;
                 const BandPoint tri[3] = {c[0], c[1 + half], c[2 + half]};
+                // A triangle inside the band and the region at every corner
+                // is its own piece: each clip keeps its corners as they are.
+                if (!((q[0] | q[1 + half] | q[2 + half]) & (kAbove | kBelow | kOutside))) {
+                    fn(tri, 3);
+                    continue;
+                }
                 BandPoint a[kMaxBandCorners], b[kMaxBandCorners];
                 int n = ClipBand(
                     tri, 3, [lo](const BandPoint& p) { return p.h - lo; }, a);
@@ -988,6 +1002,50 @@ void BoundaryDots(MeshCell& m, CDC* pDC, double y, double dx, double dy, double 
     });
 }
 
+// Whether everything the cell at (x, y), dx by dy, may draw lies outside
+// the DC's clip: a range narrowed by the arrows leaves most of the mesh's
+// cells far off the window. Everything a cell draws lies over its rectangle
+// (a dot half a fine step beyond it) between z min and z max, at most a
+// stroke's width round its pixels; its strokes in the plane inset lie over
+// the x and y ranges. Only for the plain projection and surfaces that leave
+// the view alone, whose evaluations nothing after the cell sees.
+bool OffClip(const MeshCell& m, CDC* pDC, double y, double dx, double dy, double sx, double sy) {
+    const CPemroView& v = m.v;
+    if (!DrawingCachesEnabled() || !m.detached || v.m_dRotationAngle != 0 ||
+        v.m_nAxisArrangement == 2 || v.m_nAxisArrangement == 3)
+        return false;
+    const double reach = std::fabs(sx) + std::fabs(sy);
+    const double x0 = m.x - reach, x1 = m.x + std::max(dx, 0.0) + reach;
+    const double y0 = y - reach, y1 = y + std::max(dy, 0.0) + reach;
+    if (v.m_nProjectionDisplay == 1 &&
+        !(x1 < v.m_dXMin || x0 > v.m_dXMax || y1 < v.m_dYMin || y0 > v.m_dYMax))
+        return false;
+    double left = HUGE_VAL, right = -HUGE_VAL, top = HUGE_VAL, bottom = -HUGE_VAL;
+    for (double px : {x0, x1}) {
+        const double u = px - v.m_dXMin;
+        const double termXk = u * v.m_dObliqueFactor * v.m_nProjScaleX / v.m_dXSpan;
+        const double termXz = u * v.m_nProjScaleX / v.m_dXSpan;
+        for (double py : {y0, y1}) {
+            const double ox = (py - v.m_dYMin) * v.m_nProjScaleY / v.m_dYSpan - termXk;
+            left = std::min(left, ox), right = std::max(right, ox);
+        }
+        for (double pz : {v.m_dZMin, v.m_dZMax}) {
+            const double oy = termXz - (pz - v.m_dZMin) * v.m_nProjScaleZ / v.m_dZSpan;
+            top = std::min(top, oy), bottom = std::max(bottom, oy);
+        }
+    }
+    if (!(std::isfinite(left) && std::isfinite(right) && std::isfinite(top) &&
+          std::isfinite(bottom)))
+        return false;
+    // A stroke's width, a pixel either way for the truncation, and some to spare.
+    const double margin = std::max(v.m_nPixelSize, 2) + 6;
+    const CRect clip = pDC->GetClipRect();
+    const CPoint org = pDC->GetViewportOrg();
+    const double ox = double(v.m_nProjOriginX) + org.x, oy = double(v.m_nProjOriginY) + org.y;
+    return ox + right + margin < clip.left || ox + left - margin > clip.right ||
+           oy + bottom + margin < clip.top || oy + top - margin > clip.bottom;
+}
+
 // A cell's grid built on first use. Most calls draw one stroke and need
 // none: its storage (a few nodes' worth) is left as it is until then.
 class LazyGrid {
@@ -1019,6 +1077,7 @@ void CPemroView::DrawSurfaceMesh(CDC* pDC, double x, double y, double dx, double
     const int front[3] = {frontR, frontG, frontB};
     const int back[3] = {backR, backG, backB};
     MeshCell m(*this, x, front, back);
+    if (OffClip(m, pDC, y, dx, dy, sx, sy)) return;
     m.Begin(pDC);
     // A stroke (dx or dy 0) has no area for a band, a filling or dots.
     const bool area = dx > 0 && dy > 0;
