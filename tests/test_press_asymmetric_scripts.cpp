@@ -166,6 +166,8 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
         {"204", "4位#2|开  始", "!λ=", "", "hand: step 0, A alone"},
         {"204", "下一步*5", "?=0.8751", "", "py: the largest eigenvalue 0.875115"},
         {"204", "上一步*4", "!λ=", "", "hand: step 1, the start vector"},
+        {"204", "下一步*2", "#4;;#8;;#12", "1;;2;;3", "hand: step 3, rows numbered k + 1"},
+        {"204", "上一步*2", "!λ=", "", "hand: step 1 again"},
         {"204", "6位|反幂法|下一步*4", "λ=#3", "0.000646", "py: ε 1e-6 stops the fourth"},
         {"204", "", "λ=#1", "0.092100", "py: 1/u_m of A⁻¹v, v = b/b1 = 101/(i + 101)"},
         {"204", "平移法", "λ=#2", "0.040905", "py: the one nearest p 0.04, 0.04090498"},

@@ -42,6 +42,15 @@ PRESS_TABLE(SectionPresses, TheSolidsPlanesUpToTheWalls) {
                   {"321", "@0.5,0.5,0", "rgb3@0.5,0.5,0;;rgb3@0.5,0.5,0", "199,125,60;;!0,255,0",
                    "hand: f(0.5, 0.5) = 3.8125 over −1"},
               });
+    // The volume between z = 4 − x²/2 − y²/4 (form 1) and z = −√1 (form 3)
+    // over [−1.5, 1.5]²: 36 − 3.375 − 1.6875 + 9.
+    RunScript("700DATA2(0,-0.5,0,-0.25,0,0,4,)\n700DATA2(1,0,0,0,0,0,1,)\n"
+              "700ProjDomain(-1.5,1.5,-1.5,1.5,0,1)\n"
+              "700Calculus2(0.7,6,36,10,1,0,0,-2,2,-2,2,-2,5,1,3,-1,0,0)\n"
+              "700calculus2(2,0,-2,-2,4.1,255,255,0)\n",
+              {
+                  {"321", "", "立体的体积: ", "39.9375", "hand: 30.9375 + 9 · 1"},
+              });
 }
 
 // Sources: python3. A surface of the test's own, z = x² − y²/2 + x/2 + y/4

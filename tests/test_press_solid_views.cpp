@@ -185,8 +185,15 @@ PRESS_TABLE(SolidViewPresses, StepsAndPanelChoices) {
 // the cone inside it (0, 150, 255), the wedge below it (0, 255, 255).
 PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
     Run({
+        {"354", "", "ink3@-0.3333,1.7163,0;;bare3@2.4902,0.2394,0", "0,1.9,0.3;;2.8824,0.3951,0",
+         "hand: the tail of y below the line, by the y axis's tip; none by x's"},
         {"373", "@0,0,0", "ink3@1.025,1.16,0.545", "1.3,0.6,0", "hand: the axis past the base"},
         {"373", "", "bare3@1.025,0.96,0.545", "1.3,0.6,0", "hand: an axis 0.2 off in y"},
+        {"373", "",
+         "rgb3@1.1566,-0.0155,1;;rgb3@0.1861,0.2652,0.2258;;rgb3@-0.1566,1.2155,1;;rgb3@0.8139,0."
+         "9348,1.7742",
+         "250,255,0;;250,255,0;;250,255,0;;250,255,0",
+         "py: the base circle, B + 0.9 (cos t u + sin t w), u ⟂ d, w = d × u"},
         {"341", "^1,1.5,0|z增*4", "ink3@0.5,0.75,0.5", "0.5,0.75,1.2", "hand: 4 × 0.125"},
         {"341", "", "bare3@0.5,0.75,0.625", "0.5,0.75,1.2", "hand: a step too many"},
         {"341", "", "rgb3@0.5,0.75,0.5;;ink3@1,1.5,0.5;;bare3@1,1.5,0.6",
