@@ -158,6 +158,7 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
         {"504", "", "ink@-3.5,-0.7139", "3.5,-2.5", "py: the directrix y = −0.7139"},
         {"504", "左右|@1.9,1", "ink@0.8708,0.1944", "3.5,-2.5", "py: P to F, sideways, halfway"},
         {"504", "", "ink@0.5931,1", "3.5,-2.5", "py: halfway across to the directrix x = −0.7139"},
+        {"507", "", "at@-1,0", "F2", "hand: c = 1, F2 at (−√c, 0) named right of its dot"},
         {"507", "c增*3", "=m", "1.3", "hand: 1 + 0.3"},
         {"507", "c减", "=m", "1.2", "hand: 1.3 − 0.1"},
         {"507", "@-0.3,0.1", "P到F1和F2距离乘积:", "1.12", "py: 1.1216"},
