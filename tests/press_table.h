@@ -346,7 +346,7 @@ private:
             const size_t hash = label.rfind('#');
             const size_t k = hash == label.npos ? 0 : std::atoi(label.c_str() + hash + 1) - 1;
             const auto values = After(label.substr(0, hash));
-            EXPECT_EQ(k < values.size() ? values[k] : "(none)", expected);
+            EXPECT_EQ(k < values.size() ? values[k] : "(none)", Gbk(expected));
         }
     }
 };
