@@ -29,6 +29,8 @@
 // same at a point of the projection inset, in the ranges it is drawn over;
 // "at@x,y" / "at3@x,y,z": a piece that is exactly the text `expected` has its
 // top left corner within six pixels of that point (a name written there);
+// "framed@label": the first control so labelled lies wholly inside a frame
+// (a figure's or a panel's) of a repaint;
 // "%q=": the value written after the label (its first; "%q=#2" its
 // second, "%#k" a table's k-th number, empty labels counted) is in the
 // colour `expected` "r,g,b"; "=dr": the value a page prints nothing of (the
@@ -329,6 +331,16 @@ private:
                 near = near || (piece.text == Gbk(expected) && std::abs(piece.x - p.x) <= kNear &&
                                 std::abs(piece.y - p.y) <= kNear);
             EXPECT_TRUE(near) << expected << " not at " << p.x << "," << p.y;
+        } else if (!label.rfind("framed@", 0)) {
+            log.frames.clear();
+            const auto controls = test_support::ControlsOfRepaint(view.get());
+            const test_support::Control* c = controls.Find(label.substr(7));
+            ASSERT_NE(c, nullptr) << label;
+            bool framed = false;
+            for (const CRect& f : log.frames)
+                framed = framed || (f.left <= c->box.left && c->box.right <= f.right &&
+                                    f.top <= c->box.top && c->box.bottom <= f.bottom);
+            EXPECT_TRUE(framed) << c->box.left << ".." << c->box.right;
         } else if (label[0] == '%') {
             int r = 0, g = 0, b = 0;
             ASSERT_EQ(std::sscanf(expected.c_str(), "%d,%d,%d", &r, &g, &b), 3) << expected;

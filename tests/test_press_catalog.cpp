@@ -109,6 +109,8 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
             {"320", "@32997|上曲线|β*3", "β=", "0.3", "hand: f's β 0 + 3 × 0.1"},
             {"320", "下曲线|β#2*2|α", "α=;;β=", "2.1;;-0.2", "hand: g's α 2 + 0.1, β 0 − 0.2"},
             {"320", "上曲线", "α=;;β=", "2.0;;0.3", "hand: f's own α and β"},
+            {"320", "", "framed@上曲线;;framed@下曲线;;framed@结束", ";;;;",
+             "hand: the selectors inside the panel of a 44-column figure"},
             {"320", "@36263|下曲线|x0*3", "x0=", "0.3", "hand: g's x0 0 + 3 × 0.1"},
         });
 }
