@@ -27,6 +27,10 @@
 // space points of a 3-D figure, turned, arranged and projected as its lines
 // are (`expected` of ink3/bare3 a bare space point "x,y,z"); "rgbi@u,v": the
 // same at a point of the projection inset, in the ranges it is drawn over;
+// "at@x,y" / "at3@x,y,z": a piece that is exactly the text `expected` has its
+// top left corner within six pixels of that point (a name written there);
+// "framed@label": the first control so labelled lies wholly inside a frame
+// (a figure's or a panel's) of a repaint;
 // "%q=": the value written after the label (its first; "%q=#2" its
 // second, "%#k" a table's k-th number, empty labels counted) is in the
 // colour `expected` "r,g,b"; "=dr": the value a page prints nothing of (the
@@ -141,6 +145,8 @@ private:
             if (!p.empty()) kept.push_back(std::move(p));
         return kept;
     }
+    // How far a name's corner may stand off the point it names, in pixels.
+    static constexpr int kNear = 6;
     int family = -1;
     std::string pressing; // the row's page, for PEMRO_PRESS_LOG
     bool scripted = false;
@@ -318,6 +324,23 @@ private:
                 for (int dy = -2; dy <= 2; ++dy)
                     ink = ink || test_support::ColourAt(image, p.x + dx, p.y + dy) != bare;
             EXPECT_EQ(ink, label[0] == 'i');
+        } else if (!label.rfind("at@", 0) || !label.rfind("at3@", 0)) {
+            const CPoint p = Where(label);
+            bool near = false;
+            for (const auto& piece : log.pieces)
+                near = near || (piece.text == Gbk(expected) && std::abs(piece.x - p.x) <= kNear &&
+                                std::abs(piece.y - p.y) <= kNear);
+            EXPECT_TRUE(near) << expected << " not at " << p.x << "," << p.y;
+        } else if (!label.rfind("framed@", 0)) {
+            log.frames.clear();
+            const auto controls = test_support::ControlsOfRepaint(view.get());
+            const test_support::Control* c = controls.Find(label.substr(7));
+            ASSERT_NE(c, nullptr) << label;
+            bool framed = false;
+            for (const CRect& f : log.frames)
+                framed = framed || (f.left <= c->box.left && c->box.right <= f.right &&
+                                    f.top <= c->box.top && c->box.bottom <= f.bottom);
+            EXPECT_TRUE(framed) << c->box.left << ".." << c->box.right;
         } else if (label[0] == '%') {
             int r = 0, g = 0, b = 0;
             ASSERT_EQ(std::sscanf(expected.c_str(), "%d,%d,%d", &r, &g, &b), 3) << expected;
@@ -335,7 +358,7 @@ private:
             const size_t hash = label.rfind('#');
             const size_t k = hash == label.npos ? 0 : std::atoi(label.c_str() + hash + 1) - 1;
             const auto values = After(label.substr(0, hash));
-            EXPECT_EQ(k < values.size() ? values[k] : "(none)", expected);
+            EXPECT_EQ(k < values.size() ? values[k] : "(none)", Gbk(expected));
         }
     }
 };

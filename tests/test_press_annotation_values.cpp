@@ -3,7 +3,8 @@
 // spans differ, and a surface that is not a quadric at a point off the
 // diagonal (the page's own test stands on a plane, where B² − AC is 0
 // everywhere, at (1.5, 1.5)); an ellipse's arrows and the series circuit's
-// switch, each alone.
+// switch, each alone; the name that follows the cursor a step on and a row of
+// dots, each on a figure whose spans differ.
 #include "press_table.h"
 
 namespace {
@@ -44,7 +45,11 @@ PRESS_TABLE(AnnotationValuePresses, TheChordOfAnUnevenBox) {
 // page's own radii differ by a few pixels): its first arrow runs from the
 // point at t = 0.3 to t = 0.6, in (255, 128, 0). The series circuit on
 // [0, 10]²: the open switch's arm from (4, 1.5) down to the contact (3, 1),
-// in (0, 255, 255).
+// in (0, 255, 255). The vector figure of page 2100 (x in [−1, 7], y in
+// [−2, 2], F = sin x): the cursor moved to x = 2, Δx = 0.1 of the x span,
+// the name at (2.8, sin 2.8 = 0.334988), not at (2.4, 0.675463). Its last
+// plane figure's dots: x from −3 by 6/12, on sin x, rims in the pen (255,
+// 255, 0) around the fill (200, 200, 0); at x = 1 the dot at 0.841471.
 PRESS_TABLE(AnnotationValuePresses, TheArrowsOfAWideEllipseAndTheOpenSwitch) {
     RunScript(
         "700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
@@ -62,6 +67,17 @@ PRESS_TABLE(AnnotationValuePresses, TheArrowsOfAWideEllipseAndTheOpenSwitch) {
                   {"2100", "", "rgb@3.5,1", "!0,255,255", "hand: the gap between the contacts"},
                   {"2100", "", "rgb@3.95,1", "0,255,255",
                    "hand: the contact dot, radius 3, left of the wire's end at 4"},
+              });
+    RunScript("700Curve(0.4,3,44,13,3,-1,0,-1,7,-2,2,-1,7)\n"
+              "701TextDert(1000,1000,1,255,200,200)\nP+△x\n",
+              {
+                  {"2100", "^2,0.5", "at@2.8,0.335", "P+△x", "py: x0 + 0.1 × 8, sin 2.8"},
+              });
+    RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
+              "700dots(3,0,3,12,-3,3,255,255,0,200,200,0)\n",
+              {
+                  {"2100", "", "rgb@1,0.8415", "255,255,0", "py: the dot at (1, sin 1), its rim"},
+                  {"2100", "", "rgb@1,0.8415", "200,200,0", "hand: filled inside"},
               });
 }
 

@@ -109,6 +109,8 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
             {"320", "@32997|上曲线|β*3", "β=", "0.3", "hand: f's β 0 + 3 × 0.1"},
             {"320", "下曲线|β#2*2|α", "α=;;β=", "2.1;;-0.2", "hand: g's α 2 + 0.1, β 0 − 0.2"},
             {"320", "上曲线", "α=;;β=", "2.0;;0.3", "hand: f's own α and β"},
+            {"320", "", "framed@上曲线;;framed@下曲线;;framed@结束", ";;;;",
+             "hand: the selectors inside the panel of a 44-column figure"},
             {"320", "@36263|下曲线|x0*3", "x0=", "0.3", "hand: g's x0 0 + 3 × 0.1"},
         });
 }
@@ -158,6 +160,7 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
         {"504", "", "ink@-3.5,-0.7139", "3.5,-2.5", "py: the directrix y = −0.7139"},
         {"504", "左右|@1.9,1", "ink@0.8708,0.1944", "3.5,-2.5", "py: P to F, sideways, halfway"},
         {"504", "", "ink@0.5931,1", "3.5,-2.5", "py: halfway across to the directrix x = −0.7139"},
+        {"507", "", "at@-1,0", "F2", "hand: c = 1, F2 at (−√c, 0) named right of its dot"},
         {"507", "c增*3", "=m", "1.3", "hand: 1 + 0.3"},
         {"507", "c减", "=m", "1.2", "hand: 1.3 − 0.1"},
         {"507", "@-0.3,0.1", "P到F1和F2距离乘积:", "1.12", "py: 1.1216"},

@@ -22,6 +22,7 @@ PRESS_TABLE(LecturePresses, TheLineAndPlanePages) {
         {"356", "m增*2", "m=", "0.600", "hand: 0.4 + 0.2"},
         {"356", "", "%m=;;%n=;;%p=", "255,128,0;;255,128,0;;255,128,0",
          "hand: m_crDefaultPen, after the presses too"},
+        {"358", "", "at3@1.8,2.85,1.2", "L2", "the script: L2's name at (1.8, 2.85, 1.2)"},
         {"358", "@33759", "p=", "0.000", "the script: L1 lies in z = 1.2"},
         {"358", "", "m=", "0.500", "the script"},
         {"358", "", "rgb3@1.5,1.2,1.2", "127,255,127", "py: P0 + (0.5, 1, 0)"},

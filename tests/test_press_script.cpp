@@ -187,6 +187,11 @@ PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
         {"2101", "", "rgb3@0,-0.2139,1.1808", "!255,255,255", "py: t 1.75, past its end 1.59"},
         {"2101", "", "rgb3@0,-0.8485,0.8485", "!255,255,255", "py: not from z toward −y"},
         {"2101", "", "rgb3@0,1.9,1.6", "250,250,250", "hand: the triangle's base, a quarter"},
+        {"2100", "", "at@-2,4", "A", "the script: A named at (−2, 4)"},
+        {"214/2400", "", "?=查看解答;;!关闭解答", ";;",
+         "hand: the fifth question's answer closed at first"},
+        {"214/2400", "B#3", "D#3", "对",
+         "hand: flags 0, 1, 0, 0: B (after two Bs of the prose) right"},
         {"214/2400", " 补 充 ", "?关闭补充", "", "hand: the opened supplement's own caption"},
         {"214/2400", "", "!E", "", "hand: kind 4 offers A to D only"},
     });

@@ -210,6 +210,9 @@ struct TextRecorder : CPemroView::TextSink {
                 COLORREF colour) override {
         pieces.push_back({x, y, std::string(gbk, size_t(count)), font, colour});
     }
+    // The figure frames (and panels) drawn, in drawing order.
+    std::vector<CRect> frames;
+    void OnFigureFrame(const CRect& frame) override { frames.push_back(frame); }
     // Whether a piece holds the text (UTF-8 here, GBK on the page).
     bool Saw(const std::string& utf8) const {
         const std::string gbk = Gbk(utf8);
@@ -567,6 +570,7 @@ protected:
     }
     void Repaint() {
         log.pieces.clear();
+        log.frames.clear();
         view->Invalidate();
         RenderUntilDrawn(*view);
     }

@@ -104,8 +104,14 @@ void CPemroView::DrawFunctionPanel(CDC* pDC, int nLeft, int nRight, int nTop, in
     if (m_nCurveCoefEdit == 1) {
         FillRectGradientPx(pDC, L, T - 2, R, B, m_crLeftFrame, m_crRightFrame);
         FillRectPx(pDC, L + 2, T, R - 2, B, m_crGround);
-        if (TextButtonCore(pDC, R - kSelectorOffset, T + 4, 40, 20, t.close, colour))
-            m_nCurveCoefEdit = 2;
+        // The column keeps inside the panel's right edge when its captions
+        // are wider than the nominal 40 pixels.
+        const CString* first = regionX ? &t.upper : regionY ? &t.right : lienard ? &t.fx : nullptr;
+        const CString* second = regionX ? &t.lower : regionY ? &t.left : lienard ? &t.gx : nullptr;
+        int widest = ButtonWidth(t.close);
+        if (first) widest = std::max({widest, ButtonWidth(*first), ButtonWidth(*second)});
+        const int x = R - std::max(kSelectorOffset, widest + 2);
+        if (TextButtonCore(pDC, x, T + 4, 40, 20, t.close, colour)) m_nCurveCoefEdit = 2;
         const CString* caption = nullptr;
         if (m_nPanelCurveSel == 0)
             caption = regionX ? &t.upperCaption : regionY ? &t.rightCaption : nullptr;
@@ -113,14 +119,11 @@ void CPemroView::DrawFunctionPanel(CDC* pDC, int nLeft, int nRight, int nTop, in
             caption = regionX ? &t.lowerCaption : regionY ? &t.leftCaption : nullptr;
         if (caption) DrawString(pDC, L + c / 2, T + 2, *caption, colour);
 
-        const int x = R - kSelectorOffset, y1 = T + H / 3, y2 = T + 2 * H / 3;
-        const auto selectors = [&](const CString& first, const CString& second) {
-            if (TextButtonCore(pDC, x, y1, 40, 20, first, colour)) m_nPanelCurveSel = 0;
-            if (TextButtonCore(pDC, x, y2, 40, 20, second, colour)) m_nPanelCurveSel = 1;
-        };
-        if (regionX) selectors(t.upper, t.lower);
-        if (regionY) selectors(t.right, t.left);
-        if (lienard) selectors(t.fx, t.gx);
+        if (first) {
+            if (TextButtonCore(pDC, x, T + H / 3, 40, 20, *first, colour)) m_nPanelCurveSel = 0;
+            if (TextButtonCore(pDC, x, T + 2 * H / 3, 40, 20, *second, colour))
+                m_nPanelCurveSel = 1;
+        }
 
         if (regionX || regionY || lienard) {
             SetFFormulaText(k);
@@ -274,8 +277,9 @@ void CPemroView::DrawODEFunctionPanel(CDC* pDC, int nOdeKind, int nLeft, int nRi
     const COLORREF colour = m_crCurveSetting;
     FillRectGradientPx(pDC, L, T, R, B, m_crLeftFrame, m_crRightFrame);
     FillRectPx(pDC, L + 2, T + 2, R - 2, B, m_crGround);
-    if (TextButtonInPlot(pDC, R - kSelectorOffset, T + 4, 40, 20, t.close, colour))
-        m_nSurfaceCoefEdit = 2;
+    const int widest = std::max({ButtonWidth(t.close), ButtonWidth(t.fxy), ButtonWidth(t.gxy)});
+    const int x = R - std::max(kSelectorOffset, widest + 2);
+    if (TextButtonInPlot(pDC, x, T + 4, 40, 20, t.close, colour)) m_nSurfaceCoefEdit = 2;
     SetODEFormulaText(0);
     if (nOdeKind == 2) {
         if (m_nSurfaceUpper < 1 || m_nSurfaceUpper > 19) {
@@ -288,10 +292,8 @@ void CPemroView::DrawODEFunctionPanel(CDC* pDC, int nOdeKind, int nLeft, int nRi
             DrawFunctionPanel(pDC, L, R, T + 7, B + 7);
             return;
         }
-        if (TextButtonInPlot(pDC, R - kSelectorOffset, T + 2 + H / 3, 40, 20, t.fxy, colour))
-            m_nPanelSurfaceSel = 0;
-        if (TextButtonInPlot(pDC, R - kSelectorOffset, T + 2 * H / 3, 40, 20, t.gxy, colour))
-            m_nPanelSurfaceSel = 1;
+        if (TextButtonInPlot(pDC, x, T + 2 + H / 3, 40, 20, t.fxy, colour)) m_nPanelSurfaceSel = 0;
+        if (TextButtonInPlot(pDC, x, T + 2 * H / 3, 40, 20, t.gxy, colour)) m_nPanelSurfaceSel = 1;
         if (m_nPanelSurfaceSel != 1) m_nPanelSurfaceSel = 0;
         if (m_nPanelSurfaceSel == 0) {
             DrawString(pDC, L + c / 2, T, t.fxyCaption, colour);
