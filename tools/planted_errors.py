@@ -6,7 +6,7 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 --fifth: P5; --sixth: P6; --seventh: P7; --eighth: P8; --ninth: P9;
 --tenth: P10; --eleventh: P11; --twelfth: P12; --thirteenth: P13;
 --fourteenth: P14; --fifteenth: P15; --sixteenth: P16;
---seventeenth: P17; --eighteenth: P18)
+--seventeenth: P17; --eighteenth: P18; --nineteenth: P19)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -1740,13 +1740,70 @@ P18 = [
 ]
 
 
+# A nineteenth set (--nineteenth), written apart from the tests; each row
+# names the sample page and the presses after which the slip shows.
+P19 = [
+ # calculus
+ # page 338: 正弦展开 — the sine expansion is taken
+ ("src/calculus/fourier.cpp", "m_nFuncFSymmetry = k;", "m_nFuncFSymmetry = 2 - k;", "B"),
+ # page 338: 显示系数, then n增加 twice — each row of a, b below the a0/2 row
+ ("src/calculus/fourier.cpp", "const double y = m_dYMax - pitch * (k + 1);", "const double y = m_dYMax - pitch * k;", "R"),
+ # page 338: 显示系数 — the list of coefficients comes up
+ ("src/calculus/fourier.cpp", "m_nPendingPlotOption2 = 1;", "m_nPendingPlotOption2 = 0;", "B"),
+ # page 368: the opening state — the radius r= read-out
+ ("src/calculus/polygons.cpp", 'Gbk(u8"外截圆半径r= "), 0, r,', 'Gbk(u8"外截圆半径r= "), 1, r,', "R"),
+ # page 368: the opening state — the hexagon closes at its sixth vertex
+ ("src/calculus/polygons.cpp", "const double h = kChordTurn / k;", "const double h = kChordTurn / (k + 1);", "D"),
+ # page 330: the opening state — the ordinates at the mean points, second-derivative colour
+ ("src/calculus/mean_value.cpp", "DrawLineWorld(pDC, points[i], 0, points[i], mu, m_crSecondDerivative);", "DrawLineWorld(pDC, points[i], 0, points[i], mu, m_crFirstDerivative);", "D"),
+ # page 373: the opening state — the marked generator in the curve colour
+ ("src/calculus/cone3d.cpp", "generator(calculus::ConeBasePoint(base, kMarkedTheta), m_crCurveSetting);", "generator(calculus::ConeBasePoint(base, kMarkedTheta), m_crFirstDerivative);", "D"),
+ # page 373 (axis from (-1,-1,2.3) to (0.5,0.6,1)): the opening state — the axis's far end
+ ("src/calculus/cone3d.cpp", "a3 + 1.5 * dz, m_crCurveSetting);", "a3 + 1.5 * dy, m_crCurveSetting);", "S"),
+ # page 366: 水位时间曲线 — the water-level curve comes up
+ ("src/calculus/vessels.cpp", 'if (TextButtonSimple(pDC, x, y, Gbk(u8"水位时间曲线"))) m_dDemoParam = 1.0;', 'if (TextButtonSimple(pDC, x, y, Gbk(u8"水位时间曲线"))) m_dDemoParam = 0.0;', "B"),
+ # page 366: 水位时间曲线, then 水流问题 — the vessel comes back
+ ("src/calculus/vessels.cpp", 'Gbk(u8"水流问题"))) m_dDemoParam = 0.0;', 'Gbk(u8"水流问题"))) m_dDemoParam = 1.0;', "B"),
+ # stats
+ # page 202, the first interval figure: the opening state — x̄ over all the data
+ ("src/stats/interval_demo.cpp", "const double xbar = stats::Mean(m_adDataX, n);", "const double xbar = stats::Mean(m_adDataX, n - 1);", "S"),
+ # page 202, the variance interval figure: the opening state — the degrees of freedom of the first χ² quantile
+ ("src/stats/interval_demo.cpp", 'Label(v, pDC, StatsX(0.15), StatsY(0.01), u8"χ    (", 0, df);', 'Label(v, pDC, StatsX(0.15), StatsY(0.01), u8"χ    (", 0, df + 1);', "R"),
+ # page 202, the first test figure: the opening state — the statistic from the sample's mean
+ ("src/stats/test_demo.cpp", "const double xbar = stats::Mean(m_adDataX, n);", "const double xbar = stats::Mean(m_adDataY, n);", "S"),
+ # page 212, the binomial figure: the opening state — the top of the y range above the dots
+ ("src/stats/discrete_demo.cpp", "m_adSavedWorldRange[3] = square ? 1.4 : 0.8;", "m_adSavedWorldRange[3] = square ? 1.4 : 0.6;", "D"),
+ # page 212, the Poisson figure: the opening state — a dot at every k up to the right edge
+ ("src/stats/discrete_demo.cpp", "m_nSavedCountN = int(xMax) - 1;", "m_nSavedCountN = int(xMax) - 2;", "D"),
+ # page 212, the hypergeometric figure: the opening state — the x range one past the last k
+ ("src/stats/discrete_demo.cpp", "m_adSavedWorldRange[1] = m_nSavedCountN + 1.0;", "m_adSavedWorldRange[1] = m_nSavedCountN + 2.0;", "D"),
+ # page 212, the binomial figure (n 10): the opening state — the title 二项分布
+ ("src/stats/discrete_demo.cpp", "n == 1 ? T().bernoulli : T().binomial, m_crCurveSetting);", "n == 1 ? T().binomial : T().bernoulli, m_crCurveSetting);", "R"),
+ # page 212, the first continuous figure: 分位数 — the subscript of u is α
+ ("src/stats/continuous_demo.cpp", 'StatsY(row + 0.03), u8"  ", 3, 1 - mass);', 'StatsY(row + 0.03), u8"  ", 3, mass);', "R"),
+ # page 212, the first continuous figure: the opening state — 密度函数 on the first legend row
+ ("src/stats/continuous_demo.cpp", "DrawString(pDC, legendX, legendY[0], *legend[0], m_crCurveSetting);", "DrawString(pDC, legendX, legendY[1], *legend[0], m_crCurveSetting);", "D"),
+ # numeric
+ # page 465, the spline figure: the opening state — y″n= at three decimals
+ ("src/numeric/spline_demo.cpp", 'Gbk(second ? u8"y″n=" : u8"y′n="), 3,', 'Gbk(second ? u8"y″n=" : u8"y′n="), 2,', "R"),
+ # solid
+ # page 345: a click on the scene — the tangent plane's slopes in x and in y
+ ("src/solid/partials.cpp", "m_adCoefSurfG[3] = t.d, m_adCoefSurfG[4] = t.e, m_adCoefSurfG[5] = t.f;", "m_adCoefSurfG[3] = t.e, m_adCoefSurfG[4] = t.d, m_adCoefSurfG[5] = t.f;", "S"),
+ # page 345: a click on the scene — the section x = x0 filled in the curve colour
+ ("src/solid/partials.cpp", "DrawSolidSlice(pDC, m_dYMin, m_dYMax, x0, y0, m_crCurveSetting, TRUE, m_crCurveSetting);", "DrawSolidSlice(pDC, m_dYMin, m_dYMax, x0, y0, m_crCurveSetting, TRUE, m_crSection);", "D"),
+ # catalog
+ # script
+ # page 360: the opening state — the arrow s from the point down the line
+ ("src/script/annotation_lines.cpp", "x0 - ex, y0 - ey, z0 - ez, 0, \"\", \"s\",", "x0 - ex, y0 - ey, z0 + ez, 0, \"\", \"s\",", "D"),
+]
+
 # Each list and the flag that picks it; the first, P, runs without a flag.
 LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--fifth", P5), ("--sixth", P6), ("--seventh", P7), ("--eighth", P8),
          ("--ninth", P9), ("--tenth", P10), ("--eleventh", P11),
          ("--twelfth", P12), ("--thirteenth", P13), ("--fourteenth", P14),
          ("--fifteenth", P15), ("--sixteenth", P16), ("--seventeenth", P17),
-         ("--eighteenth", P18)]
+         ("--eighteenth", P18), ("--nineteenth", P19)]
 
 
 def run(cmd, cwd, **kw):
