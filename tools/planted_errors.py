@@ -1795,6 +1795,84 @@ P19 = [
  # script
  # page 360: the opening state — the arrow s from the point down the line
  ("src/script/annotation_lines.cpp", "x0 - ex, y0 - ey, z0 - ez, 0, \"\", \"s\",", "x0 - ex, y0 - ey, z0 + ez, 0, \"\", \"s\",", "D"),
+ # page 202, the first interval figure: the opening state — the bar over x beside x̄
+ ("src/stats/interval_demo.cpp", 'Small(v, pDC, StatsX(0.67), StatsY(0.07), "-", -1, 0);', 'Small(v, pDC, StatsX(0.57), StatsY(0.07), "-", -1, 0);', "R"),
+ # numeric
+ # page 465, the spline figure: the opening state — the spline in the curve colour
+ ("src/numeric/spline_demo.cpp", "DrawLineWorld(pDC, px, py, t, v, m_crCurveSetting);", "DrawLineWorld(pDC, px, py, t, v, m_crFirstDerivative);", "D"),
+ # page 465, the spline figure: n增加 once — one node more
+ ("src/numeric/spline_demo.cpp", "++m_nSavedCountN, m_bLoadScriptSettings = FALSE;", "m_nSavedCountN += 2, m_bLoadScriptSettings = FALSE;", "B"),
+ # page 465, the spline figure: n减少 once — one node fewer
+ ("src/numeric/spline_demo.cpp", "--m_nSavedCountN, m_bLoadScriptSettings = FALSE;", "m_nSavedCountN -= 2, m_bLoadScriptSettings = FALSE;", "B"),
+ # page 465, the piecewise-linear figure: 显示插值, then a click on the x axis — the dot's fill
+ ("src/numeric/interpolation_demo.cpp", "DrawDotWorld(pDC, t, value, 3, 3, m_crCurveSetting, m_crCurveSetting);", "DrawDotWorld(pDC, t, value, 3, 3, m_crCurveSetting, m_crFirstDerivative);", "D"),
+ # page 465, the Lagrange figure: 显示插值, then a click on the x axis — the value through all the nodes
+ ("src/numeric/interpolation_demo.cpp", "numeric::EvalLagrangeInterpolant(x, y, n, t));", "numeric::EvalLagrangeInterpolant(x, y, n - 1, t));", "R"),
+ # page 200: 显示数据, then 下一步 — the iteration number of each row
+ ("src/numeric/descent_demo.cpp", 'v.DrawLabelValue(pDC, v.m_dXMin, rowY(row), "", 0, row, v.m_crCurveSetting);', 'v.DrawLabelValue(pDC, v.m_dXMin, rowY(row), "", 0, row + 1, v.m_crCurveSetting);', "R"),
+ # page 200: 显示数据, then 下一步 — x1 and x2 each in its own column
+ ("src/numeric/descent_demo.cpp", '(i + 0.4) * colW, rowY(row), "", v.m_nDecimals, x[i],', '(i + 0.4) * colW, rowY(row), "", v.m_nDecimals, x[n - 1 - i],', "S"),
+ # page 204, the power method: 下一步 — one iteration more
+ ("src/numeric/power_demo.cpp", 'if (button(0, u8"下一步")) ++m_nDemoStep;', 'if (button(0, u8"下一步")) m_nDemoStep += 2;', "B"),
+ # page 204, the power method: ε减少 — ε= one factor down
+ ("src/numeric/power_demo.cpp", "m_dEpsilon *= kPowerEpsilonShrink, m_bLoadScriptSettings = FALSE;", "m_dEpsilon *= kPowerEpsilonShrink * kPowerEpsilonShrink, m_bLoadScriptSettings = FALSE;", "B"),
+ # solid
+ # page 365: y=c — the part in front of the plane as a mesh, from the plane on
+ ("src/solid/solid_cut.cpp", 'DrawSurfaceScene(pDC, 1, 1, 1, x1, x2, m_dDirN, y2, "x", "y", "z");', 'DrawSurfaceScene(pDC, 1, 1, 1, x1, x2, y1, y2, "x", "y", "z");', "D"),
+ # page 365: y=c — the solid behind the plane, up to the plane
+ ("src/solid/solid_cut.cpp", 'DrawSurfaceScene(pDC, 1, 0, 0, x1, x2, y1, m_dDirN, "x", "y", "z");', 'DrawSurfaceScene(pDC, 1, 0, 0, x1, x2, y1, y2, "x", "y", "z");', "D"),
+ # page 374, the cylinder: R增, then 取消 — P, Q and R all back to the script's
+ ("src/solid/space_curves.cpp", "for (int i = 0; i < 3; ++i) m_adPQR[i] = m_adCommandPoint3D[i];", "for (int i = 0; i < 2; ++i) m_adPQR[i] = m_adCommandPoint3D[i];", "B"),
+ # page 374, the cylinder: R增 once — the generators' R grows, not Q
+ ("src/solid/space_curves.cpp", '{80, u8"R增", 2, 1}', '{80, u8"R增", 1, 1}', "S"),
+ # page 365: x=c — the section in the second-derivative colour
+ ("src/solid/solid_cut.cpp", "m_dDirM - kPlaneBackX, m_dDirN, m_crSecondDerivative, TRUE,", "m_dDirM - kPlaneBackX, m_dDirN, m_crFirstDerivative, TRUE,", "D"),
+ # page 374, the cylinder: the opening state — the guide curve from p to q
+ ("src/solid/space_curves.cpp", "DrawLine3D(pDC, p.x, p.y, p.z, q.x, q.y, q.z, c);", "DrawLine3D(pDC, p.x, p.y, p.z, q.x, q.y, p.z, c);", "D"),
+ # page 341: dr减 once — dr shrinks by its factor
+ ("src/solid/volume_elements.cpp", "if (TextButton(pDC, x, y, Gbk(s.label))) *s.value *= s.factor;", "if (TextButton(pDC, x, y, Gbk(s.label))) *s.value *= s.factor * s.factor;", "B"),
+ # page 342: the opening state — the vector (P,Q,R) in the fill colour
+ ("src/solid/field_elements.cpp", '"(P,Q,R)", m_crDefaultFill);', '"(P,Q,R)", m_crDefaultPen);', "D"),
+ # catalog
+ # page 502: the opening state — the ellipse's x semi-axis a
+ ("src/catalog/classical_curves.cpp", "m_adCoefF[2] = a;", "m_adCoefF[2] = b;", "S"),
+ # page 503: the opening state — the asymptotes in the fill colour
+ ("src/catalog/classical_curves.cpp", "DrawLineAcrossWorld(pDC, 0, 0, slope, fill);", "DrawLineAcrossWorld(pDC, 0, 0, slope, pen);", "D"),
+ # page 504: the opening state — y = ax² + bx + c with b and c in their places
+ ("src/catalog/classical_curves.cpp", "upDown[6] = {a, 0, 0, b, -1, c}", "upDown[6] = {a, 0, 0, c, -1, b}", "S"),
+ # page 505: a click inside the figure — the arc of the unit circle in the fill colour
+ ("src/catalog/classical_curves.cpp", "DrawArcWorld(pDC, -2.0, 0.0, kArcRadius, kArcRadius, 0.0, t, fill);", "DrawArcWorld(pDC, -2.0, 0.0, kArcRadius, kArcRadius, 0.0, t, pen);", "D"),
+ # page 505: a click inside the figure — the traced point on the circle
+ ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, circleX(u), y, circleX(u), y, fill);", "DrawLineWorld(pDC, circleX(u), y, circleX(u), -y, fill);", "D"),
+ # page 507: the opening state — F2 written at the second focus
+ ("src/catalog/classical_curves.cpp", 'n2 = names.Place(f2, "F2");', 'n2 = names.Place(f1, "F2");', "R"),
+ # page 507: a click inside the figure — P in the pen colour
+ ("src/catalog/classical_curves.cpp", 'DrawStringWorld(pDC, np.x, np.y, "P", pen);', 'DrawStringWorld(pDC, np.x, np.y, "P", fill);', "D"),
+ # page 508: a click inside the figure — the cycloid traced up to the point
+ ("src/catalog/classical_curves.cpp", "const double x = u - std::sin(u), y = 1 - std::cos(u);", "const double x = u - std::sin(u), y = 1 + std::cos(u);", "D"),
+ # page 508: a click inside the figure — the point of the rolling circle
+ ("src/catalog/classical_curves.cpp", "const double x = t - std::sin(t), y = 1 - std::cos(t);", "const double x = t + std::sin(t), y = 1 - std::cos(t);", "D"),
+ # page 509: a click inside the figure — the small rolling circle in the pen colour
+ ("src/catalog/classical_curves.cpp", "kAstroidSmallRadius, kAstroidSmallRadius, 0.0, 6.3, pen);", "kAstroidSmallRadius, kAstroidSmallRadius, 0.0, 6.3, fill);", "D"),
+ # script
+ # page 306, the differential figure: the opening state — N at the point (x1, y1)
+ ("src/script/annotation_calculus.cpp", 'DrawStringWorld(pDC, x1, y1, "N", m_crFirstDerivative);', 'DrawStringWorld(pDC, x1, y0, "N", m_crFirstDerivative);', "R"),
+ # page 306, the differential figure: the opening state — Q under N
+ ("src/script/annotation_calculus.cpp", 'DrawStringWorldInPlot(pDC, x1, qy, "Q", m_crFirstDerivative);', 'DrawStringWorldInPlot(pDC, x0, qy, "Q", m_crFirstDerivative);', "R"),
+ # page 360: the opening state — the arrow s carried to the foot on the line
+ ("src/script/annotation_lines.cpp", "z0 - ez, pm.x - ex, pm.y - ey, pm.z - ez, 0,", "z0 - ez, pm.x - ex, pm.y - ey, pm.z + ez, 0,", "D"),
+ # page gs020: t增 once — the wave one step later
+ ("src/script/sections_curve.cpp", "m_dTimeT += dt;", "m_dTimeT -= dt;", "B"),
+ # page gs020: a增 once — the speed a one step up
+ ("src/script/sections_curve.cpp", "m_dIntervalA += da;", "m_dIntervalA += 2 * da;", "B"),
+ # page 356 (the point (2, 2, 2.6)): the opening state — the point's dot
+ ("src/script/annotation_lines.cpp", "DrawDotProjected(pDC, x0, y0, z0, kDotRadius, kDotRadius, m_crDefaultPen, m_crDefaultFill);", "DrawDotProjected(pDC, x0, z0, y0, kDotRadius, kDotRadius, m_crDefaultPen, m_crDefaultFill);", "S"),
+ # page 360: the opening state — the arrow from the point to its foot on the line
+ ("src/script/annotation_lines.cpp", 'DrawArrow3D(pDC, x0, y0, z0, pm.x, pm.y, pm.z, 1, "", "", m_crDefaultPen);', 'DrawArrow3D(pDC, x0, y0, z0, pm.x, pm.y, z0, 1, "", "", m_crDefaultPen);', "D"),
+ # page 2100, the disc round a point: 半径增 — a round disc, r of each span
+ ("src/script/annotation_vectors.cpp", "r * m_dXSpan, r * m_dYSpan, m_crPen, m_crFill);", "r * m_dXSpan, r * m_dXSpan, m_crPen, m_crFill);", "S"),
+ # page 2100, the arrows along the boundary: the opening state — each arrow points the way round
+ ("src/script/annotation_vectors.cpp", "t1 > t0 ? t + kBoundaryArrowAngle : t - kBoundaryArrowAngle, x0, y0);", "t1 > t0 ? t - kBoundaryArrowAngle : t + kBoundaryArrowAngle, x0, y0);", "D"),
 ]
 
 # Each list and the flag that picks it; the first, P, runs without a flag.
