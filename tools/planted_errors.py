@@ -1822,9 +1822,9 @@ P19 = [
  # page 365: y=c — the solid behind the plane, up to the plane
  ("src/solid/solid_cut.cpp", 'DrawSurfaceScene(pDC, 1, 0, 0, x1, x2, y1, m_dDirN, "x", "y", "z");', 'DrawSurfaceScene(pDC, 1, 0, 0, x1, x2, y1, y2, "x", "y", "z");', "D"),
  # page 374, the cylinder: R增, then 取消 — P, Q and R all back to the script's
- ("src/solid/space_curves.cpp", "for (int i = 0; i < 3; ++i) m_adPQR[i] = m_adCommandPoint3D[i];", "for (int i = 0; i < 2; ++i) m_adPQR[i] = m_adCommandPoint3D[i];", "B"),
- # page 374, the cylinder: R增 once — the generators' R grows, not Q
- ("src/solid/space_curves.cpp", '{80, u8"R增", 2, 1}', '{80, u8"R增", 1, 1}', "S"),
+ ("src/solid/space_curves.cpp", 'Gbk(u8"取消"))) {\n        for (int i = 0; i < 3; ++i) m_adPQR[i]', 'Gbk(u8"取消"))) {\n        for (int i = 0; i < 2; ++i) m_adPQR[i]', "B"),
+ # page 365: x=c — the inset axes of the section named y and z
+ ("src/solid/solid_cut.cpp", 'DrawInsetAxes(pDC, 0, "y", "z");', 'DrawInsetAxes(pDC, 0, "x", "z");', "R"),
  # page 365: x=c — the section in the second-derivative colour
  ("src/solid/solid_cut.cpp", "m_dDirM - kPlaneBackX, m_dDirN, m_crSecondDerivative, TRUE,", "m_dDirM - kPlaneBackX, m_dDirN, m_crFirstDerivative, TRUE,", "D"),
  # page 374, the cylinder: the opening state — the guide curve from p to q
