@@ -1821,8 +1821,8 @@ P19 = [
  ("src/solid/solid_cut.cpp", 'DrawSurfaceScene(pDC, 1, 1, 1, x1, x2, m_dDirN, y2, "x", "y", "z");', 'DrawSurfaceScene(pDC, 1, 1, 1, x1, x2, y1, y2, "x", "y", "z");', "D"),
  # page 365: y=c — the solid behind the plane, up to the plane
  ("src/solid/solid_cut.cpp", 'DrawSurfaceScene(pDC, 1, 0, 0, x1, x2, y1, m_dDirN, "x", "y", "z");', 'DrawSurfaceScene(pDC, 1, 0, 0, x1, x2, y1, y2, "x", "y", "z");', "D"),
- # page 374, the cylinder: R增, then 取消 — P, Q and R all back to the script's
- ("src/solid/space_curves.cpp", 'Gbk(u8"取消"))) {\n        for (int i = 0; i < 3; ++i) m_adPQR[i]', 'Gbk(u8"取消"))) {\n        for (int i = 0; i < 2; ++i) m_adPQR[i]', "B"),
+ # page 342 (P, Q, R 0.3, 0.3, 0.6): the opening state — the vector (P,Q,R)
+ ("src/solid/field_elements.cpp", "m_adCommandPoint3D[1], m_adCommandPoint3D[2]);", "m_adCommandPoint3D[2], m_adCommandPoint3D[1]);", "S"),
  # page 365: x=c — the inset axes of the section named y and z
  ("src/solid/solid_cut.cpp", 'DrawInsetAxes(pDC, 0, "y", "z");', 'DrawInsetAxes(pDC, 0, "x", "z");', "R"),
  # page 365: x=c — the section in the second-derivative colour
