@@ -1834,8 +1834,9 @@ P19 = [
  # page 342: the opening state — the vector (P,Q,R) in the fill colour
  ("src/solid/field_elements.cpp", '"(P,Q,R)", m_crDefaultFill);', '"(P,Q,R)", m_crDefaultPen);', "D"),
  # catalog
- # page 502: the opening state — the ellipse's x semi-axis a
+ # page 502: a增 once — the ellipse's x semi-axis a, b staying 1
  ("src/catalog/classical_curves.cpp", "m_adCoefF[2] = a;", "m_adCoefF[2] = b;", "S"),
+
  # page 503: the opening state — the asymptotes in the fill colour
  ("src/catalog/classical_curves.cpp", "DrawLineAcrossWorld(pDC, 0, 0, slope, fill);", "DrawLineAcrossWorld(pDC, 0, 0, slope, pen);", "D"),
  # page 504: the opening state — y = ax² + bx + c with b and c in their places
@@ -1844,16 +1845,24 @@ P19 = [
  ("src/catalog/classical_curves.cpp", "DrawArcWorld(pDC, -2.0, 0.0, kArcRadius, kArcRadius, 0.0, t, fill);", "DrawArcWorld(pDC, -2.0, 0.0, kArcRadius, kArcRadius, 0.0, t, pen);", "D"),
  # page 505: a click inside the figure — the traced point on the circle
  ("src/catalog/classical_curves.cpp", "DrawLineWorld(pDC, circleX(u), y, circleX(u), y, fill);", "DrawLineWorld(pDC, circleX(u), y, circleX(u), -y, fill);", "D"),
+
+
+
  # page 507: the opening state — F2 written at the second focus
  ("src/catalog/classical_curves.cpp", 'n2 = names.Place(f2, "F2");', 'n2 = names.Place(f1, "F2");', "R"),
  # page 507: a click inside the figure — P in the pen colour
  ("src/catalog/classical_curves.cpp", 'DrawStringWorld(pDC, np.x, np.y, "P", pen);', 'DrawStringWorld(pDC, np.x, np.y, "P", fill);', "D"),
  # page 508: a click inside the figure — the cycloid traced up to the point
  ("src/catalog/classical_curves.cpp", "const double x = u - std::sin(u), y = 1 - std::cos(u);", "const double x = u - std::sin(u), y = 1 + std::cos(u);", "D"),
+
+
+
  # page 508: a click inside the figure — the point of the rolling circle
  ("src/catalog/classical_curves.cpp", "const double x = t - std::sin(t), y = 1 - std::cos(t);", "const double x = t + std::sin(t), y = 1 - std::cos(t);", "D"),
  # page 509: a click inside the figure — the small rolling circle in the pen colour
  ("src/catalog/classical_curves.cpp", "kAstroidSmallRadius, kAstroidSmallRadius, 0.0, 6.3, pen);", "kAstroidSmallRadius, kAstroidSmallRadius, 0.0, 6.3, fill);", "D"),
+
+
  # script
  # page 306, the differential figure: the opening state — N at the point (x1, y1)
  ("src/script/annotation_calculus.cpp", 'DrawStringWorld(pDC, x1, y1, "N", m_crFirstDerivative);', 'DrawStringWorld(pDC, x1, y0, "N", m_crFirstDerivative);', "R"),
