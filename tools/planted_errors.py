@@ -1878,7 +1878,7 @@ P19 = [
  ("src/script/annotation_lines.cpp", "DrawDotProjected(pDC, x0, y0, z0, kDotRadius, kDotRadius, m_crDefaultPen, m_crDefaultFill);", "DrawDotProjected(pDC, x0, z0, y0, kDotRadius, kDotRadius, m_crDefaultPen, m_crDefaultFill);", "S"),
  # page 360: the opening state — the arrow from the point to its foot on the line
  ("src/script/annotation_lines.cpp", 'DrawArrow3D(pDC, x0, y0, z0, pm.x, pm.y, pm.z, 1, "", "", m_crDefaultPen);', 'DrawArrow3D(pDC, x0, y0, z0, pm.x, pm.y, z0, 1, "", "", m_crDefaultPen);', "D"),
- # page 2100, the disc round a point: 半径增 — a round disc, r of each span
+ # page 2100 (x span 6, y span 5), the disc round a point: the opening state — its radii r of each span
  ("src/script/annotation_vectors.cpp", "r * m_dXSpan, r * m_dYSpan, m_crPen, m_crFill);", "r * m_dXSpan, r * m_dXSpan, m_crPen, m_crFill);", "S"),
  # page 2100, the arrows along the boundary: the opening state — each arrow points the way round
  ("src/script/annotation_vectors.cpp", "t1 > t0 ? t + kBoundaryArrowAngle : t - kBoundaryArrowAngle, x0, y0);", "t1 > t0 ? t - kBoundaryArrowAngle : t + kBoundaryArrowAngle, x0, y0);", "D"),
