@@ -241,3 +241,22 @@ TEST_F(SolidSceneTest, MeshDensityButtonsActOncePerClickAndAreCapped) {
 }
 
 } // namespace
+
+// The two-part quadrics (375: the ellipsoid, 377: the hyperboloid) run the
+// x axis out of the solid again; its name is written once, at its tip.
+TEST(SolidScenePages, TheXAxisOfATwoPartSurfaceIsNamedOnce) {
+    InRunDir runDir;
+    for (const char* topic : {"375", "377"}) {
+        TextRecorder text;
+        auto v = OpenTopic(topic, &text);
+        text.pieces.clear(), text.frames.clear();
+        v->Invalidate();
+        RenderUntilDrawn(*v);
+        ASSERT_FALSE(text.frames.empty()) << topic;
+        const CRect figure = text.frames.front();
+        int names = 0;
+        for (const TextRecorder::Piece& p : text.pieces)
+            names += p.text == "x" && figure.PtInRect(CPoint(p.x, p.y));
+        EXPECT_EQ(names, 2) << topic << ": the scene's axis and the inset's";
+    }
+}

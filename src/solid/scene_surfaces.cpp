@@ -148,9 +148,11 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
             if ((0 < gx && gx < m_dZMax) || (fx < 0 && fx > m_dZMin)) {
                 DrawArrow3D(pDC, x, 0, 0, m_dXMax, 0, 0, 1, "", "", m_crAxes);
                 axisLeft = true;
-                BeginAxisName();
-                DrawText3D(pDC, m_dXMax, 0.05 * Dy, 0.1 * Dz, strXLabel, m_crAxes);
-                EndAxisName();
+                // A held name is drawn over the solid when the pass ends, so
+                // the axis's own name at its tip shows already: a second one
+                // beside it would name the axis twice.
+                if (!(m_bHoldValueLabels && m_bNoteFigureBoxes))
+                    DrawText3D(pDC, m_dXMax, 0.05 * Dy, 0.1 * Dz, strXLabel, m_crAxes);
             }
         }
     }
