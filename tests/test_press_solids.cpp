@@ -149,6 +149,7 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
          "hand: ±√(0.64y² − 1) on x = 0 in the first derivative's slot, ±√(x² − 1) on y = 0 in "
          "the curve slot, the frame of z = 0 in the second derivative's"},
         {"377", "平行坐标面|z=c|下移*3", "=p", "-0.754", "hand: 0.026 − 3 × 5.2/20"},
+        {"377", "", "z= ;;z= #2", "-0.754;;(none)", "hand: one cut, one read-out of its height"},
         {"377", "", "rgb3@0.967,1,-0.754;;rgb3@2.3,0,-0.754;;rgb3@2,1,-0.754;;rgb3@0,0,1.5",
          "0,255,255;;255,128,0;;199,125,60;;0,255,0",
          "py: −√(x² + 0.64 − 1) within 0.0052 under c at x = 0.967 in the curve slot; hand: the "

@@ -626,6 +626,18 @@ int CPemroView::BelowHeldValueLabels(CDC* pDC, int px, int py, const CString& la
     return py;
 }
 
+// A figure drawn as several scenes writes its read-outs in each scene: the
+// same label with the same value at the same point is one read-out.
+static bool HoldsLabelValue(const CPemroView& v, int px, int py, const CString& label,
+                            const CString& number) {
+    const std::vector<CPemroView::HeldValuePiece>& held = v.m_aHeldValuePieces;
+    for (size_t i = 0; i + 1 < held.size(); ++i)
+        if (held[i].x == px && held[i].y == py && !held[i].follows && held[i].text == label &&
+            held[i + 1].follows && held[i + 1].text == number)
+            return true;
+    return false;
+}
+
 void CPemroView::DrawLabelValue3D(CDC* pDC, double x, double y, double z, const CString& label,
                                   int decimals, double value, COLORREF colour) {
     if (!pDC || !m_bFigureVisible) return;
@@ -658,9 +670,12 @@ void CPemroView::DrawLabelValue3D(CDC* pDC, double x, double y, double z, const 
             const CRect inset(m_nInsetLeft, m_nInsetTop, m_nInsetRight, m_nInsetBottom);
             if (!box.Intersect(inset).IsRectEmpty()) py = m_nInsetBottom + 2;
         }
-        if (n > 0) py = BelowHeldValueLabels(pDC, px, py, label, offset, decimals, value);
-        WriteLabelValue(*this, pDC, px, py, label, decimals, value, nullptr, ValueLayout::Offset3D,
-                        offset, colour);
+        const bool again = n > 0 && m_bHoldValueLabels &&
+                           HoldsLabelValue(*this, px, py, label, FormatDecimals(decimals, value));
+        if (n > 0 && !again) py = BelowHeldValueLabels(pDC, px, py, label, offset, decimals, value);
+        if (!again)
+            WriteLabelValue(*this, pDC, px, py, label, decimals, value, nullptr,
+                            ValueLayout::Offset3D, offset, colour);
     }
     m_lfCurrent.lfHeight = m_nBaseCharHeight;
     m_lfCurrent.lfWidth = m_nBaseCharWidth;
