@@ -148,11 +148,18 @@ void CPemroView::DrawSceneSurfaces(CDC* pDC, BOOL bCells, double dXFrom, double 
             if ((0 < gx && gx < m_dZMax) || (fx < 0 && fx > m_dZMin)) {
                 DrawArrow3D(pDC, x, 0, 0, m_dXMax, 0, 0, 1, "", "", m_crAxes);
                 axisLeft = true;
-                // A held name is drawn over the solid when the pass ends, so
-                // the axis's own name at its tip shows already: a second one
-                // beside it would name the axis twice.
-                if (!(m_bHoldValueLabels && m_bNoteFigureBoxes))
-                    DrawText3D(pDC, m_dXMax, 0.05 * Dy, 0.1 * Dz, strXLabel, m_crAxes);
+                // The name belongs to the axis's tip, as the arrow's through
+                // the origin does: held names name one end once.
+                double tx = m_dXMax, ty = 0, tz = 0;
+                TurnPoint3D(&tx, &ty);
+                ArrangeAxes3D(&tx, &ty, &tz);
+                int px = 0, py = 0;
+                if (ProjectPoint3D(tx, ty, tz, &px, &py))
+                    BeginAxisName(CPoint(px, py));
+                else
+                    BeginAxisName();
+                DrawText3D(pDC, m_dXMax, 0.05 * Dy, 0.1 * Dz, strXLabel, m_crAxes);
+                EndAxisName();
             }
         }
     }
