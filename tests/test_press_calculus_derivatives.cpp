@@ -69,6 +69,10 @@ PRESS_TABLE(DerivativePresses, TheLinesOfTheIncrementOfPage306) {
          "250,255,0;;250,255,0;;250,255,0;;0,150,255;;255,128,0;;250,255,0;;0,255,255",
          "hand: the pieces after the buttons: N, M, Q in the first derivative's slot, △x in the "
          "fill's, △y in the pen's, dy; the quotient in the curve slot"},
+        {"306", "", "at@1.2,0.932;;at@1.2,0.7174;;at@0.6,0.7174;;at@0.8,0;;at@0,0.932",
+         "N;;Q;;M;;△x;;△y",
+         "py: N at (1.2, sin 1.2), Q under it at M's height sin 0.8, M 0.05 of the x span left "
+         "of x0; △x at x0 on the axis, △y on the y axis at N's height"},
         {"307", "", "rgb@-1.5,3.75", "250,255,0", "py: F'(−1.5) = 3·2.25 − 3 of x³ − 3x + 1"},
         {"307", "", "rgb@0.5,-2.25", "250,255,0", "py: F'(0.5) = 3·0.25 − 3"},
         {"307", "", "rgb@1.8,6.72", "250,255,0", "py: F'(1.8) = 3·3.24 − 3"},
@@ -101,6 +105,8 @@ PRESS_TABLE(DerivativePresses, TheLinesOfTheIncrementOfPage306) {
         {"306", "", "rgb@1.0,0", "!0,150,255", "hand: Δx ends at x0"},
         {"306", "", "rgb@0,0.25", "255,128,0", "py: Δy on the y axis, 0.1741 to 0.7174"},
         {"306", "", "rgb@0,0.1", "!255,128,0", "py: below N's height"},
+        {"306", "", "at@0.175,0.1741;;at@0.175,0.7174;;at@0.175,0", "N;;Q;;△x",
+         "py: Δx < 0: N at (0.175, sin 0.175), Q above it at M's height, △x at x0 + Δx"},
     });
 }
 

@@ -15,7 +15,10 @@ PRESS_TABLE(LecturePresses, TheLineAndPlanePages) {
         {"356", "", "rgb3@2.12,1.91,2.9", "180,255,74", "py: P0 + 0.3·(0.4, −0.3, 1)"},
         {"356", "", "rgb3@1.744,2.192,1.96", "148,255,106", "py: halfway to the foot"},
         {"356", "", "rgb3@1.36,2.48,1.0", "!115,255,139", "py: past the foot (1.488, 2.384, 1.32)"},
-        {"356", "", "rgb3@1.488,2.384,1.32", "255,128,0", "py: the foot's dot, on the plane"},
+        {"356", "", "rgb3@1.488,2.384,1.32;;rgb3@2,2,2.6;;rgb3@2,2.6,2",
+         "255,128,0;;255,128,0;;!255,128,0",
+         "py: the foot's dot, on the plane; the script: P0's dot at (2, 2, 2.6), none where y and "
+         "z swap"},
         {"356", "", "%m=", "255,128,0", "hand: the direction numbers in the pen colour"},
         {"356", "n增", "%n=", "255,128,0", "hand"},
         {"356", "", "%p=", "255,128,0", "hand"},
