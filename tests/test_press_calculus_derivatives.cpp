@@ -69,10 +69,12 @@ PRESS_TABLE(DerivativePresses, TheLinesOfTheIncrementOfPage306) {
          "250,255,0;;250,255,0;;250,255,0;;0,150,255;;255,128,0;;250,255,0;;0,255,255",
          "hand: the pieces after the buttons: N, M, Q in the first derivative's slot, △x in the "
          "fill's, △y in the pen's, dy; the quotient in the curve slot"},
-        {"306", "", "at@1.2,0.932;;at@1.2,0.7174;;at@0.6,0.7174;;at@0.8,0;;at@0,0.932",
-         "N;;Q;;M;;△x;;△y",
+        {"306", "",
+         "at@1.2,0.932;;at@1.2,0.7174;;at@0.6,0.7174;;at@0.8,0;;at@0,0.932;;at@-0.1,1.41",
+         "N;;Q;;M;;△x;;△y;;(△y-dy)/△x=",
          "py: N at (1.2, sin 1.2), Q under it at M's height sin 0.8, M 0.05 of the x span left "
-         "of x0; △x at x0 on the axis, △y on the y axis at N's height"},
+         "of x0; △x at x0 on the axis, △y on the y axis at N's height; the quotient a tenth of "
+         "the spans in from the top left corner (−0.5, 1.6)"},
         {"307", "", "rgb@-1.5,3.75", "250,255,0", "py: F'(−1.5) = 3·2.25 − 3 of x³ − 3x + 1"},
         {"307", "", "rgb@0.5,-2.25", "250,255,0", "py: F'(0.5) = 3·0.25 − 3"},
         {"307", "", "rgb@1.8,6.72", "250,255,0", "py: F'(1.8) = 3·3.24 − 3"},

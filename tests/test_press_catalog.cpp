@@ -586,10 +586,13 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
          "py: the unit circle at 5, untraced; sin 5 on the curve"},
         {"506", "@4,1", "rgb@-1.0234,0.2151;;rgb@5,0.2837", "255,128,0;;0,255,255",
          "py: the unit circle at 6.5, untraced; cos 5 on the curve"},
-        {"507", "@-0.3,0.1", "%P到F1和F2距离乘积:;;rgb@1.2274,0.3797;;%F2;;at@-0.3,0.1",
-         "255,128,0;;0,255,255;;255,128,0;;P",
+        {"507", "@-0.3,0.1",
+         "%P到F1和F2距离乘积:;;rgb@1.2274,0.3797;;%F2;;at@-0.3,0.1;;%c减;;%F1;;at@1,0;;at@-1.8,-0."
+         "96",
+         "255,128,0;;0,255,255;;255,128,0;;P;;255,128,0;;255,128,0;;F1;;P到F1和F2距离乘积:",
          "py: the value in the pen; r² = 2 cos 2θ at θ = 0.3; hand: P, written after F2, at P "
-         "in the pen"},
+         "in the pen, F1 and F2 after the buttons in the pen, F1 at (√c, 0); the product at the "
+         "plot's foot, left, (xmin + 0.05 xspan, ymin + 0.1 yspan)"},
         {"508", "@4,2", "rgb@5.9589,0.7163", "0,255,255", "py: the cycloid at t = 5, untraced"},
         {"510", "@1.5,1", "rgb@0.8322,1.2961;;rgb@1.04,-0.08;;rgb@1.56,0.92",
          "0,255,255;;255,128,0;;255,128,0",

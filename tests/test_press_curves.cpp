@@ -52,15 +52,15 @@ PRESS_TABLE(CurvePresses, TheWaveFollowsTAndA) {
     });
     // A narrow bump φ = 1/(10000(x − 2)² + 1) at t 0: the samples 0.02
     // apart climb from φ(1.98) = 0.2 to φ(2) = 1 and are joined. The string
-    // starts with the velocity ψ = 0.5: ∫ψ/(2a) over [x − at, x + at] lifts
-    // it by t/2, down for a t below 0.
-    RunScript("700DATA1(0,0,0,1,10000,-40000,40001,)\n700DATA1(1,0,0,0.5,0,0,0,)\n"
+    // starts with the velocity ψ = 0.5 + 0.1x: ∫ψ/(2a) over [x − at, x + at]
+    // lifts it by t(0.5 + 0.1x), down for a t below 0.
+    RunScript("700DATA1(0,0,0,1,10000,-40000,40001,)\n700DATA1(1,0,0.1,0.5,0,0,0,)\n"
               "700DAlembert(0.3,3,40,8,42,39,0,-10,10,-0.4,1.2,1,1)\n",
               {
                   {"2100", "", "ink@2,0.6", "-9,1", "hand: the climb from 0.2 to 1 at x 2"},
-                  {"2100", "t增*10", "ink@2,0.5;;ink@1,0.75;;bare@2,0.3", "-9,1;;-9,1;;-9,1",
-                   "hand: t 1: 0.5 between the halves, the half bump on it at x 1"},
-                  {"2100", "t减*4", "ink@2,0.3;;bare@2,0.5", "-9,1;;-9,1", "hand: t 0.6"},
+                  {"2100", "t增*10", "ink@2,0.7;;ink@1,0.85;;bare@2,0.5", "-9,1;;-9,1;;-9,1",
+                   "py: t 1: 0.7001 between the halves, the half bump on 0.6 at x 1 up to 1.1"},
+                  {"2100", "t减*4", "ink@2,0.42;;bare@2,0.7", "-9,1;;-9,1", "py: t 0.6, 0.4203"},
               });
 }
 
