@@ -81,6 +81,10 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"365", "", "rgb3@0.5,2.39,0;;rgb3@0.875,2.39,0", "0,255,0;;0,255,0",
          "hand: the x ticks at 0.5 and 0.875 reach y max − 0.04 · 3 = 2.38"},
         {"365", "后移", "=m", "0.65", "hand: 0.725 − 0.075"},
+        {"365", "@34300", "y#5", "z",
+         "hand: past the prose's four y, the section's inset names its horizontal axis y, then "
+         "its vertical z"},
+        {"365", "@33764", "?打开投影", "", "hand: the inset off again"},
         {"365", "按y型|右移*3", "=n", "1.45", "hand: 1 + 3 × 3/20"},
         {"365", "", "rgb3@0.5,1.45,2;;rgb3@0.5,1.45,4.2", "199,162,130;;!199,162,130",
          "py: between x and 6 − 1.45² = 3.8975, (199, 125, 60) toward grey 200 by (0.5 + "
@@ -91,6 +95,9 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"365", "减少", "=Meshx", "112", "hand: 168 × 2/3"},
         {"365", "减少#2*2", "=Meshy", "22", "hand: 50 → 33 → 22"},
         {"365", "增加#2", "=Meshy", "33", "hand: 22 × 3/2"},
+        {"365", "按y型", "bare3@1,1.8636,2.1667", "1,1.8636,7",
+         "hand: the part behind y = 1 has its walls on x = 1 at −0.5 + k/11, up to the plane "
+         "only; the front's at 1 + k/11 stand 1/22 either side"},
         {"365", "按z型|上移*3", "z= ", "4.550", "hand: 3.5 + 3 × 7/20"},
         {"365", "下移", "z= ", "4.200", "hand: 4.55 − 0.35"},
         {"365", "打开投影", "?关闭投影", "", "hand: the switch turns"},
