@@ -90,6 +90,8 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
          "py: between x and 6 − 1.45² = 3.8975, (199, 125, 60) toward grey 200 by (0.5 + "
          "0.25)/1.5"},
         {"365", "左移", "=n", "1.3", "hand: 1.45 − 0.15"},
+        {"365", "@34300", "x#5", "z", "hand: past the prose's four x, the inset's x, then z"},
+        {"365", "@33764", "?打开投影", "", "hand: the inset off again"},
         {"365", "取消", "!左移", "", "hand: no plane, no steps"},
         {"365", "增加*3", "=Meshx", "168", "hand: 50 → 75 → 112 → 168"},
         {"365", "减少", "=Meshx", "112", "hand: 168 × 2/3"},
