@@ -185,6 +185,9 @@ PRESS_TABLE(SectionPresses, TheSectionsProjection) {
               {
                   {"603", "按x型", "rgb3@1.125,2,1.55", "255,100,100",
                    "hand: x = 1.125 closed at y = 2, from z = 1.125 up to 6 − 4"},
+                  {"603", "减少*6|按x型", "bare3@1.4,0,4", "1.4,0,6.9",
+                   "hand: Meshx 5, the walls on y = 0 at the columns −0.25 + 0.55k behind the "
+                   "plane, 1.125 + 0.55k before it: none at 1.4"},
                   {"603", "按y型", "rgb3@2.5,0.75,4", "255,100,100",
                    "hand: y = 0.75 closed at x = 2.5, from z = 2.5 up to 6 − 0.5625"},
               });
