@@ -175,6 +175,22 @@ PRESS_TABLE(SectionPresses, TheSectionsProjection) {
                   {"603", "", "rgbi@1.9107,1.9", "199,185,172", "py: near y = 2, f = 2.10"},
                   {"603", "", "rgbi@1.9107,3", "!199,185,172", "py: over f"},
               });
+    // 365's solid, 6 − y² over z = x, on a region [0, 3]² that runs past
+    // the box's walls x = 2.5 and y = 2: a section reaching a wall closes
+    // with an edge in the outline's slot (255, 100, 100), the planes in the
+    // middles 1.125 and 0.75.
+    RunScript("700DATA2(0,0,0,-1,0,0,6,)\n700DATA2(1,0,0,0,1,0,0,)\n"
+              "700ProjDomain(0,3,0,3,0,1)\n"
+              "700Solid(0.8,6,36,10,1,0,0,-0.25,2.5,-0.5,2,0,7,1,1,0,0,1,1)\n",
+              {
+                  {"603", "按x型", "rgb3@1.125,2,1.55", "255,100,100",
+                   "hand: x = 1.125 closed at y = 2, from z = 1.125 up to 6 − 4"},
+                  {"603", "减少*6|按x型", "bare3@1.4,0,4", "1.4,0,6.9",
+                   "hand: Meshx 5, the walls on y = 0 at the columns −0.25 + 0.55k behind the "
+                   "plane, 1.125 + 0.55k before it: none at 1.4"},
+                  {"603", "按y型", "rgb3@2.5,0.75,4", "255,100,100",
+                   "hand: y = 0.75 closed at x = 2.5, from z = 2.5 up to 6 − 0.5625"},
+              });
 }
 
 } // namespace

@@ -348,6 +348,17 @@ PRESS_TABLE(SolidViewPresses, TheHelixOnTheUprightPlanes) {
                   {"2101", "减少*6|减少#2*6", "rgb3@0.4025,0,1.0362", "255,128,0", "py: on xOz"},
                   {"2101", "", "rgb3@0,-0.7931,0.8478", "255,128,0", "py: on yOz"},
               });
+    // The cylinder over the circle x = cos t, z = sin t on the wall y = −1.5,
+    // 5 + 5 mesh: chords fan from t = 0.628 n; t 0.314 between, in (0, 255, 255).
+    RunScript("700DATA1(0,1,1,0,0,0,0,)\n"
+              "700Cylinder(0.7,6,36,10,1,39,1,-1.5,1.5,-1.5,1.5,-1.5,1.5,1,1,1,0,6.28,0,1,0)\n",
+              {
+                  {"2101", "减少*6|减少#2*6",
+                   "rgb3@0.9511,-1.5,0.3089;;rgb3@0.9511,1.5,0.3089;;rgb3@1.2,0,0",
+                   "0,255,255;;0,255,255;;0,150,255",
+                   "py: cos, sin 0.314 on the wall and 3(0, 1, 0) on; (P, Q, R) from (1.5 − "
+                   "0.3, −1.5, 0)"},
+              });
 }
 
 } // namespace
