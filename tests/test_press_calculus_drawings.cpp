@@ -376,6 +376,8 @@ PRESS_TABLE(CalculusDrawingPresses, TheIrregularStripsOfPage320) {
 // last term outside.
 PRESS_TABLE(CalculusDrawingPresses, ThePolygonsOfPage368) {
     Run({
+        {"368", "", "外截圆半径r= ;;%外截圆半径r= ;;%面积/r^2近似值:  ", "1;;255,255,0;;255,255,0",
+         "hand: r = a = 1, whole; the labels in palette slot 5"},
         {"368", "n增加", "正N边形N= ", "12", "hand: 6 × 2"},
         {"368", "", "面积的近似值: ", "3.000000", "py: 6 sin(π/6)"},
         {"368", "", "ink@0.933,0.25", "1.8,-1", "py: the 12-gon's first side"},

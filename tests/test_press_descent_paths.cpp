@@ -44,6 +44,10 @@ PRESS_TABLE(DescentPathPresses, TheArrowsFollowTheStartAndTheMethod) {
         {"200", "", "?最速下降法", "", "hand"},
         {"200", "正定二次型|开始", "?方程Ax=b:A,b", "", "hand: the quadratic form's data again"},
         {"200", "", "?梯度", "", "hand: both methods offered"},
+        {"200", "open|显示数据|^-2,1|下一步", "at@-2.89,2.52;;at@-2.89,2.04;;at@-2.29,2.52",
+         "0;;1;;-2.0000",
+         "hand: rows r = 0, 1 at 3 − 0.48(r + 1), each number a 13-px cell (2 · 20 / 3) right "
+         "of its column, x = −3 and x0 at −3 + 0.4 · 6/4, on 6 units over 708 px"},
         // A = [3 1; 1 2] as a linear system: AᵀA = [10 5; 5 5], Aᵀb = (9, −2).
         {"200", "线性方程组|开始", "?方程Ax=b:A,b", "", "hand: the system itself"},
         {"200", "下一步", "?正定二次型x′Ax-b", "", "hand: the normal equations"},
