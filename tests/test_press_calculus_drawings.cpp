@@ -376,12 +376,19 @@ PRESS_TABLE(CalculusDrawingPresses, TheIrregularStripsOfPage320) {
 // last term outside.
 PRESS_TABLE(CalculusDrawingPresses, ThePolygonsOfPage368) {
     Run({
-        {"368", "", "外截圆半径r= ;;%外截圆半径r= ;;%面积/r^2近似值:  ", "1;;255,255,0;;255,255,0",
-         "hand: r = a = 1, whole; the labels in palette slot 5"},
+        {"368", "",
+         "外截圆半径r= ;;%外截圆半径r= ;;%面积/r^2近似值:  "
+         ";;at@-0.84,0.72;;at@-0.84,0.36;;at@-1.26,0;;"
+         "at@-1.26,-0.36",
+         "1;;255,255,0;;255,255,0;;正N边形N= ;;外截圆半径r= ;;面积的近似值: ;;面积/r^2近似值:  ",
+         "hand: r = a = 1, whole; the labels in palette slot 5, at x 0.3, 0.3, 0.2, 0.2 and y "
+         "0.8, 0.65, 0.5, 0.35 of the ranges"},
         {"368", "n增加", "正N边形N= ", "12", "hand: 6 × 2"},
         {"368", "", "面积的近似值: ", "3.000000", "py: 6 sin(π/6)"},
-        {"368", "", "ink@0.933,0.25", "1.8,-1", "py: the 12-gon's first side"},
-        {"368", "", "ink@0.7499,0.433", "1.8,-1", "py: the 6-gon's first side"},
+        {"368", "", "ink@0.933,0.25;;rgb@0.933,0.25", "1.8,-1;;255,255,0",
+         "py: the 12-gon's first side, in palette slot 5"},
+        {"368", "", "ink@0.7499,0.433;;rgb@0.7499,0.433", "1.8,-1;;25,250,0",
+         "py: the 6-gon's first side, in palette slot 4"},
         {"368", "n增加*3", "面积的近似值: ", "3.139350", "py: N 96, 48 sin(π/48)"},
         {"368", "", "面积/r^2近似值:  ", "3.139350", "py: r 1"},
         {"368", "n减少*4", "正N边形N= ", "6", "hand: 96 / 2⁴"},
