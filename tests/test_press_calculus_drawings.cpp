@@ -413,6 +413,13 @@ PRESS_TABLE(CalculusDrawingPresses, ThePolygonsOfPage368) {
         {"368/2600", "Xn=f(Xn-1)", "?在Xn轴上选一点", "", "hand: X0 not yet picked on the axis"},
         {"368/2600", "Xn=f(n)", "!在Xn轴上选一点", "", "hand: the terms need no X0"},
     });
+    // A circle of radius 2: the area r² times that of the unit circle's hexagon.
+    RunScript("700DATA1(0,2,2,0,0,0,0,)\n"
+              "700Ploygon(0.3,3,34,9,1,-1,1,-2.5,2.5,-2.5,2.5,0,6.3)\n",
+              {
+                  {"368", "", "外截圆半径r= ;;面积的近似值: ;;面积/r^2近似值:  ",
+                   "2;;10.392305;;2.598076", "hand: r = a = 2, 4 · 3 sin(π/3) = 6√3, 3√3/2"},
+              });
 }
 
 } // namespace
