@@ -330,7 +330,11 @@ private:
             for (const auto& piece : log.pieces)
                 near = near || (piece.text == Gbk(expected) && std::abs(piece.x - p.x) <= kNear &&
                                 std::abs(piece.y - p.y) <= kNear);
-            EXPECT_TRUE(near) << expected << " not at " << p.x << "," << p.y;
+            std::string seen;
+            for (const auto& piece : log.pieces)
+                if (piece.text == Gbk(expected))
+                    seen += " " + std::to_string(piece.x) + "," + std::to_string(piece.y);
+            EXPECT_TRUE(near) << expected << " not at " << p.x << "," << p.y << "; at" << seen;
         } else if (!label.rfind("framed@", 0)) {
             log.frames.clear();
             const auto controls = test_support::ControlsOfRepaint(view.get());

@@ -376,10 +376,19 @@ PRESS_TABLE(CalculusDrawingPresses, TheIrregularStripsOfPage320) {
 // last term outside.
 PRESS_TABLE(CalculusDrawingPresses, ThePolygonsOfPage368) {
     Run({
+        {"368", "",
+         "外截圆半径r= ;;%外截圆半径r= ;;%面积/r^2近似值:  "
+         ";;at@-0.84,0.72;;at@-0.84,0.36;;at@-1.26,0;;"
+         "at@-1.26,-0.36",
+         "1;;255,255,0;;255,255,0;;正N边形N= ;;外截圆半径r= ;;面积的近似值: ;;面积/r^2近似值:  ",
+         "hand: r = a = 1, whole; the labels in palette slot 5, at x 0.3, 0.3, 0.2, 0.2 and y "
+         "0.8, 0.65, 0.5, 0.35 of the ranges"},
         {"368", "n增加", "正N边形N= ", "12", "hand: 6 × 2"},
         {"368", "", "面积的近似值: ", "3.000000", "py: 6 sin(π/6)"},
-        {"368", "", "ink@0.933,0.25", "1.8,-1", "py: the 12-gon's first side"},
-        {"368", "", "ink@0.7499,0.433", "1.8,-1", "py: the 6-gon's first side"},
+        {"368", "", "ink@0.933,0.25;;rgb@0.933,0.25", "1.8,-1;;255,255,0",
+         "py: the 12-gon's first side, in palette slot 5"},
+        {"368", "", "ink@0.7499,0.433;;rgb@0.7499,0.433", "1.8,-1;;25,250,0",
+         "py: the 6-gon's first side, in palette slot 4"},
         {"368", "n增加*3", "面积的近似值: ", "3.139350", "py: N 96, 48 sin(π/48)"},
         {"368", "", "面积/r^2近似值:  ", "3.139350", "py: r 1"},
         {"368", "n减少*4", "正N边形N= ", "6", "hand: 96 / 2⁴"},
@@ -404,6 +413,13 @@ PRESS_TABLE(CalculusDrawingPresses, ThePolygonsOfPage368) {
         {"368/2600", "Xn=f(Xn-1)", "?在Xn轴上选一点", "", "hand: X0 not yet picked on the axis"},
         {"368/2600", "Xn=f(n)", "!在Xn轴上选一点", "", "hand: the terms need no X0"},
     });
+    // A circle of radius 2: the area r² times that of the unit circle's hexagon.
+    RunScript("700DATA1(0,2,2,0,0,0,0,)\n"
+              "700Ploygon(0.3,3,34,9,1,-1,1,-2.5,2.5,-2.5,2.5,0,6.3)\n",
+              {
+                  {"368", "", "外截圆半径r= ;;面积的近似值: ;;面积/r^2近似值:  ",
+                   "2;;10.392305;;2.598076", "hand: r = a = 2, 4 · 3 sin(π/3) = 6√3, 3√3/2"},
+              });
 }
 
 } // namespace

@@ -13,11 +13,17 @@ namespace {
 PRESS_TABLE(FourierPresses, TheCoefficientsOfPage338) {
     Run({
         {"338", "", "b =", "2.0000", "hand: 2(−1)^(k+1)/k, k 1"},
-        {"338", "", "展开项数: ", "1", "the script's n"},
+        {"338", "", "展开项数: ;;at@-4,-2.52",
+         "1;;展开项数: ", "the script's n; hand: at (0.2, 0.22) of the ranges"},
         {"338", "", "%展开项数: ;;%b =;;%a /2=;;rgb@1,1",
          "255,255,0;;0,255,255;;0,255,255;;0,255,255",
          "hand: n in palette 5, the list and F(1) = 1 in the curve slot"},
-        {"338", "n增加*2", "b =", "0.6667", "hand: 2/3, k 3"},
+        {"338", "n增加*2", "b =;;at@1,-0.7288;;at@-7,1.8856;;at@-7,3.1928;;#3;;#4;;#7;;#8",
+         "0.6667;;b =;;a =;;a /2=;;3;;3;;1;;1",
+         "hand: 2/3, k 3; row k at 4.5 − 1.3072(k + 1), rows 1.2 lines of 42 px (1280/30) "
+         "apart on 9 units over 347 px (8.7 lines less 18), a at x 0.05 and b at 0.45 of the "
+         "span; the subscripts k after the empty labels, a's and b's from the last row up, "
+         "past the two before the list"},
         {"338", "", "b =#2", "-1.0000", "hand: −2/2"},
         {"338", "", "展开项数: ", "3", "hand: 1 + 2"},
         {"338", "余弦展开", "a /2=", "1.5708", "py: the mean of |x|, π/2"},

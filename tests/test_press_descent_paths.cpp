@@ -44,6 +44,11 @@ PRESS_TABLE(DescentPathPresses, TheArrowsFollowTheStartAndTheMethod) {
         {"200", "", "?最速下降法", "", "hand"},
         {"200", "正定二次型|开始", "?方程Ax=b:A,b", "", "hand: the quadratic form's data again"},
         {"200", "", "?梯度", "", "hand: both methods offered"},
+        {"200", "open|显示数据|^-2,1|下一步",
+         "at@-2.89,2.52;;at@-2.89,2.04;;at@-2.29,2.52;;at@-3,3;;at@-2.1,3;;at@1.8,3;;x #2",
+         "0;;1;;-2.0000;; i;;x ;;λ;;1",
+         "hand: rows r = 0, 1 at 3 − 0.48(r + 1), each number a 13-px cell (2 · 20 / 3) right "
+         "of its column, x = −3 and x0 at −3 + 0.4 · 6/4, on 6 units over 708 px"},
         // A = [3 1; 1 2] as a linear system: AᵀA = [10 5; 5 5], Aᵀb = (9, −2).
         {"200", "线性方程组|开始", "?方程Ax=b:A,b", "", "hand: the system itself"},
         {"200", "下一步", "?正定二次型x′Ax-b", "", "hand: the normal equations"},
@@ -80,6 +85,30 @@ PRESS_TABLE(DescentPathPresses, TheNormalEquationsOfAnUnsymmetricSystem) {
                    "py: conjugate gradients' second step to (11/7, −5/7)"},
                   {"200", "", "rgb@1.4584,-0.0708", "!250,255,0", "py: steepest descent's gone"},
               });
+}
+
+// Sources: hand. A quadratic form of three unknowns, B = [4 1 0; 1 3 1; 0 1 2],
+// c = (1, 2, 3), from x0 = (1, 1, 0): r = c − Bx0 = (−4, −2, 2), Br = (−18,
+// −8, 2), λ = rᵀr / rᵀBr = 24/92, x1 = x0 + λr = (−0.0435, 0.4783, 0.5217).
+// The table on 0..5 both ways: column k at x k + 0.4 (λ at n + 1.2), row r
+// at y 5 − 0.4(r + 1); each number a 13-px cell right of its point, 0.09
+// on 5 units over 708 px. Sources: hand, and python3 (fractions) for the
+// second step of conjugate gradients.
+PRESS_TABLE(DescentPathPresses, TheTableOfThreeUnknowns) {
+    RunScript(
+        "700DATAs(0,4,1,0,1,3,1,0,1,2)\n700DATA2(0,1,2,3)\n700DATAs(3,1,1,0)\n"
+        "700Gradient(0.4,5,38,11.4,2,1,0,-3,3,-3,3,1,2,3,3,0.0001)\n",
+        {
+            {"200", "下一步",
+             "at@0.09,4.6;;at@0.49,4.6;;at@0.09,4.2;;at@0.49,4.2;;at@1.49,4.2;;at@2.49,4.2;;"
+             "at@4.29,4.2;;at@0,5;;at@4.2,5;;x #3",
+             "0;;1.0000;;1;;-0.0435;;0.4783;;0.5217;;0.2609;; i;;λ;;2",
+             "hand: the start row, then the first step's row"},
+            {"200", "梯度|下一步", "at@3.49,4.2;;at@0.49,3.8;;at@3.49,3.8;;at@4.29,3.8;;at@3.4,5",
+             "0.0000;;0.0766;;0.1115;;0.4812;;β",
+             "py: conjugate gradients, β = −rᵀBp/pᵀBp 0.1115 at the second step and "
+             "0 at the first, λ 0.4812, x = (0.0766, 0.4128, 1.3404); β at n + 0.4"},
+        });
 }
 
 } // namespace

@@ -417,6 +417,12 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
         {"465/4200", "", "rgb@4.75,0.75", "!125,125,0", "hand: hat 9 is at 0.25 there"},
         {"465/4200", "", "rgb@4.25,0.75", "125,125,0", "hand: hat 9 falls (4, 1)-(5, 0)"},
         {"465/4200", "", "rgb@-4.75,0.25", "255,255,0", "hand: hat 1 rises (−5, 0)-(−4, 1)"},
+        {"465/4200", "显示插值#2|^0.5,0",
+         "rgb@0.5,0.3927;;f(0.50)=;;%f(0.50)=;;at@-5.38,1.54;;at@1.7,1.76;;at@-0.7,-1.76",
+         "!250,255,0;;0.3927;;0,255,255;;f(0.50)=;;n=;;在x轴上选一点",
+         "hand: the dot at (0.5, π/8) on the chord (0, 0)-(1, π/4), filled in the curve slot "
+         "over the chord; its value π/8 there too, written at (0.01, 0.85) of the ranges, n at "
+         "(0.6, 0.9), the prompt at (0.4, 0.1)"},
         // Legendre's P0..P4 on [−1, 1]: all of them, then P4 alone.
         {"465/3000", "显示全部", "rgb@0.5,1", "250,0,0", "hand: P0 = 1"},
         {"465/3000", "单个显示", "rgb@0.5,1", "!250,0,0", "hand: P0 gone"},

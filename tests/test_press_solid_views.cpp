@@ -187,8 +187,16 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
     Run({
         {"354", "", "ink3@-0.3333,1.7163,0;;bare3@2.4902,0.2394,0", "0,1.9,0.3;;2.8824,0.3951,0",
          "hand: the tail of y below the line, by the y axis's tip; none by x's"},
-        {"373", "@0,0,0", "ink3@1.025,1.16,0.545", "1.3,0.6,0", "hand: the axis past the base"},
-        {"373", "", "bare3@1.025,0.96,0.545", "1.3,0.6,0", "hand: an axis 0.2 off in y"},
+        {"373", "@0,0,0",
+         "ink3@1.025,1.16,0.545;;rgb3@1.025,1.16,0.545;;rgb3@-0.0922,-0.5448,1.4077",
+         "1.3,0.6,0;;0,255,255;;0,255,255",
+         "hand: the axis past the base, in the curve slot; py: the marked generator A → P(2) "
+         "there too, at its middle, P(2) = (0.8156, −0.0896, 0.5154)"},
+        {"373", "", "bare3@1.025,0.96,0.545;;rgb3@-1.705,-1.752,2.911;;rgb3@-1,-1,2.3",
+         "1.3,0.6,0;;0,255,255;;229,94,25",
+         "hand: an axis 0.2 off in y; the axis from A − d/2, at A − 0.47d; py: the apex in the "
+         "last front generator's shade, P(5π/2) = (0.5, 0.0325, 0.3015), t = z/3, from the pen "
+         "(255, 80, 0) toward the fill (0, 220, 255)"},
         {"373", "",
          "rgb3@1.1566,-0.0155,1;;rgb3@0.1861,0.2652,0.2258;;rgb3@-0.1566,1.2155,1;;rgb3@0.8139,0."
          "9348,1.7742",
