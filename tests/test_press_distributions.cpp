@@ -11,7 +11,8 @@ namespace {
 // a figure's own buttons show in the passes after a click in it.
 PRESS_TABLE(DistributionPresses, EveryButtonOfPage212) {
     Run({
-        {"212/2400", "期望|方差", "期望=np=", "5.00", "hand: 10 × 0.5"},
+        {"212/2400", "期望|方差", "期望=np=;;at@3,0.55", "5.00;;二项分布",
+         "hand: 10 × 0.5; the title a third across, a quarter down y −0.2..0.8"},
         {"212/2400", "", "ink@11.5,0.3", "9.5,0.55", "hand: past n + 1 = 11, off the plot"},
         {"212/2400", "p减", "方差=npq=", "2.40", "hand: 10 × 0.4 × 0.6"},
         {"212/2400", "", "p=", "0.400", "hand: 0.5 − 0.1"},
@@ -93,7 +94,8 @@ PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
         {"202", "α减少", "=α", "0.0001", "hand: at least 0.0001"},
         {"202", "open|@5,0.3", "μ =#1", "3.745", "py: 5.5 − t_0.95(9) · 0.957427 (S/√10)"},
         {"202", "", "μ =#2", "7.255", "py: 5.5 + 1.833113 × 0.957427"},
-        {"202", "", "x=", "5.500", "hand: the mean of 1..10"},
+        {"202", "", "x=;;at@8.05,0.5545", "5.500;;-",
+         "hand: the mean of 1..10; its bar at 0.67 of x −2..13, 0.07 down y −0.05..0.6"},
         {"202", "", "t    (", "9", "hand: t's degrees of freedom n − 1, n 10"},
         {"202", "", "rgb@3.3,0.0403", "0,255,255", "py: t(9)'s density about 5.5, scale S/√10"},
         {"202", "", "rgb@3,0.0242", "0,255,255", "py: at t = −2.611"},
@@ -116,7 +118,8 @@ PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
         {"202", "α减少", "μ =#1", "3.334", "py: α 0.05, t_0.975(9) = 2.262157"},
         {"202/1800", "@20,0.07", "σ =#1", "4.876", "py: 82.5 / χ²_0.95(9), 16.918978"},
         {"202/1800", "", "σ =#2", "24.811", "py: 82.5 / χ²_0.05(9), 3.325113"},
-        {"202/1800", "", "S =", "9.167", "hand: 82.5 / 9"},
+        {"202/1800", "", "S =;;χ    (;;χ    (#2", "9.167;;9;;9",
+         "hand: 82.5 / 9; both quantiles' degrees of freedom n − 1"},
         {"202/1800", "", "%σ =;;%S =;;%χ    (;;%n=", "0,255,255;;0,255,255;;0,255,255;;0,255,255",
          "hand: the read-outs in the curve slot"},
         {"202/1800", "μ已知", "σ =#1", "21.030", "py: 385 / χ²_0.95(10), 18.307038"},
@@ -245,7 +248,9 @@ PRESS_TABLE(DistributionPresses, TheProbabilityDotsOfPage212) {
 // Sources: python3, exp(−z²/2)/(σ√(2π)), β^α (x − λ)^(α−1) e^(−β(x−λ))/Γ(α).
 PRESS_TABLE(DistributionPresses, TheNormalDensityOfPage212) {
     Run({
-        {"212/3500", "", "ink@1,0.2420", "2.5,0.9", "py: φ(1)"},
+        {"212/3500", "", "ink@1,0.2420;;at@-3.2,1.21625;;at@-3.2,1.1",
+         "2.5,0.9;;密度函数;;分布函数",
+         "py: φ(1); hand: the legend a tenth across x −4..4, 1/40 and 1/9 down y −0.1..1.25"},
         {"212/3500", "", "ink@-0.5,0.3521", "2.5,0.9", "py: φ(−0.5)"},
         {"212/3500", "", "bare@1,0.32", "2.5,0.9", "hand: above the density"},
         {"212/3500", "μ增*3", "ink@1.3,0.2420", "2.5,0.9", "py: μ 0.3"},
