@@ -270,9 +270,10 @@ PRESS_TABLE(DistributionPresses, TheProbabilityDotsOfPage212) {
 // Sources: python3, exp(−z²/2)/(σ√(2π)), β^α (x − λ)^(α−1) e^(−β(x−λ))/Γ(α).
 PRESS_TABLE(DistributionPresses, TheNormalDensityOfPage212) {
     Run({
-        {"212/3500", "", "ink@1,0.2420;;at@-3.2,1.21625;;at@-3.2,1.1",
-         "2.5,0.9;;密度函数;;分布函数",
-         "py: φ(1); hand: the legend a tenth across x −4..4, 1/40 and 1/9 down y −0.1..1.25"},
+        {"212/3500", "", "ink@1,0.2420;;at@-3.2,1.21625;;at@-3.2,1.1;;at@-1.3333,1.025",
+         "2.5,0.9;;密度函数;;分布函数;;正态分布",
+         "py: φ(1); hand: the legend a tenth across x −4..4, 1/40 and 1/9 down y −0.1..1.25, "
+         "the title a third across, 1/6 down"},
         {"212/3500", "", "ink@-0.5,0.3521", "2.5,0.9", "py: φ(−0.5)"},
         {"212/3500", "", "bare@1,0.32", "2.5,0.9", "hand: above the density"},
         {"212/3500", "μ增*3", "ink@1.3,0.2420", "2.5,0.9", "py: μ 0.3"},
@@ -283,7 +284,8 @@ PRESS_TABLE(DistributionPresses, TheNormalDensityOfPage212) {
         {"212/3500", "", "bare@0.3,0.3989", "2.5,0.9", "py: the old peak"},
         {"212/3500", "方差#4", "方差=σ^2=", "1.44", "hand: σ 1.2 squared"},
         {"212/3500", "", "期望=μ=", "0.30", "hand: μ 0.3"},
-        {"212/3500", "", "μ=;;σ=", "0.30;;1.20", "hand: μ 0.3, σ 1.2 under the curve"},
+        {"212/3500", "", "μ=;;σ=;;at@-2,0.035;;at@1.2,0.035", "0.30;;1.20;;μ=;;σ=",
+         "hand: μ 0.3, σ 1.2 under the curve, at 0.25 and 0.65 of x, 0.1 of y up"},
         {"212/3500", "", "%期望=μ=;;%方差=σ^2=;;%μ=;;%σ=",
          "0,255,255;;0,255,255;;0,255,255;;0,255,255", "hand: the read-outs in the curve slot"},
         {"212/3500", "", "rgb@0.3,0.15", "0,255,255", "hand: the mean line at μ, halfway up"},
