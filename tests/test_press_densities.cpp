@@ -90,6 +90,13 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
                   {"212", "", "β=", "5.90", "hand: 6 − 0.1"},
                   {"212", "", "ink@5.5,1.016", "7.5,1.25", "py: Γ(4.9, 5.9) at 5.5"},
               });
+    // The exponential density from λ 5: fifty steps of 0.1 down reach 0, which
+    // stands for 0.1.
+    RunScript("700ConDistribution(0.2,3,44,13,1,1,1,-1,6,-0.1,1.5,0,1,10,5,0)\n",
+              {
+                  {"212", "λ减*30", "λ=;;期望=1/λ=", "2.00;;0.50", "hand: 5 − 3, 1/2"},
+                  {"212", "λ减*20", "λ=;;期望=1/λ=", "0.10;;10.00", "hand: 5 − 5 is 0: 0.1"},
+              });
     // The uniform density on [a, b] = [1, 4] from DATA1.
     RunScript("700DATA1(0,1,4,0,0,0,0,)\n"
               "700ConDistribution(0.2,3,44,13,1,1,0,-1,6,-0.1,0.6,0,1,10,5,0)\n",
