@@ -195,7 +195,7 @@ TEST_F(StatsPageTest, IntervalsOfTheDefaultData) {
     EXPECT_EQ("1.833", After(u8")="));
     EXPECT_EQ((std::vector<std::string>{"2.745", "6.255"}), text.ValuesAfter(u8"μ ="));
     EXPECT_EQ("3.028", After(u8"S=")); // S of 0..9 (python3 statistics.stdev)
-    EXPECT_EQ(10, v->m_nCountN); // the borrowed fields are given back
+    EXPECT_EQ(10, v->m_nCountN);       // the borrowed fields are given back
 
     v = Open("RegionEstimate(0.2,3,44,13,0,0,1,0,40,-0.01,0.15,0,3,10,0,0.1)");
     ClickPlot(v.get());
@@ -213,6 +213,7 @@ TEST_F(StatsPageTest, IntervalsOfTheDefaultData) {
     ClickPlot(v.get());
     EXPECT_EQ((std::vector<std::string>{"0.275", "5.999"}), text.ValuesAfter(u8")="));
     EXPECT_EQ("0.611", After(u8"σ /σ :["));
+    EXPECT_EQ((std::vector<std::string>{"9", "9"}), text.ValuesAfter(u8"F    (")); // n − 1
     // After a comma: the second degrees of freedom m - 1 of both quantiles
     // and the interval's upper bound, in any order.
     std::vector<std::string> afterComma = text.ValuesAfter(u8",");

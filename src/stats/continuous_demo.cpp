@@ -222,8 +222,12 @@ void CPemroView::DrawConDistributionButtons(CDC* pDC) {
     }
     const double step = m_dParamStep;
     // The first button of a pair raises, the second lowers.
+    // Steps of 0.1 that come down to 0 leave a residue (5 − 50 · 0.1 is
+    // 1e-15): that is 0, so that the clamps below see it.
     const auto change = [&](double* v, int i) {
+        if (!hit[i] && !hit[i + 1]) return;
         *v += (hit[i] ? step : 0) - (hit[i + 1] ? step : 0);
+        if (std::fabs(*v) < 1e-9 * std::fabs(step)) *v = 0;
     };
     const auto count = [&](int* v, int i) { *v += (hit[i] ? 1 : 0) - (hit[i + 1] ? 1 : 0); };
     switch (k) {
