@@ -1886,7 +1886,8 @@ P19 = [
 ]
 
 # A twentieth set (--twentieth), written apart from the tests; each row
-# names the sample page and the presses under which its change shows.
+# names the sample page and the presses (clicks at 1280x2400, scrolled where it says)
+# under which its change shows.
 P20 = [
  # calculus
  # page 303, the ε-δ figure: the opening state — the left δ line straight down at x0-δ
@@ -1972,6 +1973,48 @@ P20 = [
  ('src/numeric/regression_demo.cpp', '++m_nSavedCountM, m_bLoadScriptSettings = FALSE;', 'm_nSavedCountM += 2, m_bLoadScriptSettings = FALSE;', 'B'),
  # page 464 (sin x at 10 points of [0, π]): the opening state — Q from the residuals at the points' x
  ('src/numeric/regression_demo.cpp', 'const double r = fit(m_adDataX[i]) - m_adDataY[i];', 'const double r = fit(m_adDataY[i]) - m_adDataY[i];', 'S'),
+ # catalog
+ # page 372 (the cycloid x = t - sin t, y = 1 - cos t): the opening state — the second derivative from x''
+ ('src/catalog/graph_curve.cpp', 'const double xpp = (xNext - 2 * x + xBack) / (dt * dt);', 'const double xpp = (xNext - 2 * y + xBack) / (dt * dt);', 'S'),
+ # page 372: the opening state — the upright where dy/dx changes sign reaches the curve
+ ('src/catalog/graph_curve.cpp', 'if (d1Prev * d1 <= 0) lines.Line(x, 0.0, x, y, m_crFirstDerivative);', 'if (d1Prev * d1 <= 0) lines.Line(x, 0.0, x, d1, m_crFirstDerivative);', 'D'),
+ # page 504 (y = ax² + bx + c): the opening state — the focus and directrix from a, b and c
+ ('src/catalog/classical_curves.cpp', ': catalog::ParabolaFocus(A[0], A[3], A[5], false, &focus, &directrix);', ': catalog::ParabolaFocus(A[0], A[3], A[4], false, &focus, &directrix);', 'S'),
+ # page 502: a增 once (click 738,284) — the ellipse wider along x, where a lies
+ ('src/catalog/classical_curves.cpp', 'const double a = m_dDirM, b = m_dDirN;', 'const double a = m_dDirN, b = m_dDirM;', 'S'),
+ # page 233: the opening state — the coefficients' names d= and e= in the second row
+ ('src/catalog/panels_steps.cpp', '{"a=", "b=", "c=", "d=", "e=", "f="}', '{"a=", "b=", "c=", "e=", "d=", "f="}', 'R'),
+ # page 211, the Period figure: 周期增加 once (click 169,256) — the period a quarter longer
+ ('src/catalog/graph_function.cpp', 'constexpr double kPeriodUp = 1.25;', 'constexpr double kPeriodUp = 1.2;', 'B'),
+ # page 513: the opening state — c= and f= in the third column
+ ('src/catalog/panels_steps.cpp', 'm_dXMin + 0.7 * m_dXSpan};', 'm_dXMin + 0.75 * m_dXSpan};', 'R'),
+ # page 2100, the first figure: the opening state — the parabola through three points starts on itself
+ ('src/catalog/plot_curves.cpp', 'double uPrev = lo, vPrev = (a * lo + b) * lo + c;', 'double uPrev = lo, vPrev = (a * lo + b) * lo;', 'D'),
+ # page 502: the opening state — 在椭圆上选一点P at the top of the plot
+ ('src/catalog/classical_curves.cpp', 'capY = m_dYMax - 0.05 * m_dYSpan;', 'capY = m_dYMax - 0.1 * m_dYSpan;', 'R'),
+ # page 502: a增 once (click 738,284) — the half axis a one step longer
+ ('src/catalog/classical_curves.cpp', 'constexpr double kParamStep = 0.1;', 'constexpr double kParamStep = 0.2;', 'B'),
+ # script
+ # page 2100, the first figure (the points (2, 0), (1, 1), (2, 2)): the opening state — the parabola through the first point
+ ('src/script/annotation_shapes.cpp', 'DrawParabola(pDC, form, space, v[0], v[1], v[2], v[3], v[4], v[5], m_crDefaultPen);', 'DrawParabola(pDC, form, space, v[1], v[0], v[2], v[3], v[4], v[5], m_crDefaultPen);', 'S'),
+ # page 2100, the first figure: the opening state — the ellipse's arrows all the way round
+ ('src/script/annotation_shapes.cpp', 'for (double t = kArrowStart; t < kArrowEnd; t += kArrowSpacing)', 'for (double t = kArrowStart; t < kArrowEnd - kArrowSpacing; t += kArrowSpacing)', 'D'),
+ # page 2100, the first figure: the opening state — the triangle filled inside its green border
+ ('src/script/annotation_shapes.cpp', 'FloodFillWorld(pDC, x, y, m_crPen, m_crFill);', 'FloodFillWorld(pDC, x, y, m_crFill, m_crFill);', 'D'),
+ # page 2100 scrolled to 2300, the Rectangular figure: the opening state — the rectangle from (x1, y1) to (x2, y2)
+ ('src/script/annotation_polygons.cpp', 'FillRectGradientWorld(pDC, v[0], v[2], v[1], v[3], m_crPen, m_crFill);', 'FillRectGradientWorld(pDC, v[0], v[1], v[2], v[3], m_crPen, m_crFill);', 'S'),
+ # page 2100 scrolled to 2300, the region figure: the opening state — the polygon's closing side
+ ('src/script/annotation_polygons.cpp', 'for (int i = 0; i < n; ++i) {\n        const int j = i + 1 < n ? i + 1 : 0;\n        DrawLineWorld', 'for (int i = 0; i + 1 < n; ++i) {\n        const int j = i + 1 < n ? i + 1 : 0;\n        DrawLineWorld', 'D'),
+ # page 2100, the vector figure: the opening state — each Vector2 arrow from its first point to its second
+ ('src/script/annotation_vectors.cpp', 'ForEachGroup(*this, n, 4, [&](const double* g) {\n        DrawArrowWorld(pDC, g[0], g[1], g[2], g[3]', 'ForEachGroup(*this, n, 4, [&](const double* g) {\n        DrawArrowWorld(pDC, g[2], g[3], g[0], g[1]', 'D'),
+ # page 2100 scrolled to 2300, the region figure (x span 6, y span 5): the opening state — the largest disc inside the region round its point
+ ('src/script/annotation_vectors.cpp', 'v = (y - cy) / m_dYSpan;', 'v = (y - cy) / m_dXSpan;', 'S'),
+ # page 306 (x span 4, y span 1.9): the opening state — M a twentieth of the x span left of its point
+ ('src/script/annotation_calculus.cpp', 'DrawStringWorld(pDC, std::max(x0 - 0.05 * m_dXSpan, m_dXMin + inside), y0, "M",', 'DrawStringWorld(pDC, std::max(x0 - 0.05 * m_dYSpan, m_dXMin + inside), y0, "M",', 'S'),
+ # page 306: the opening state — (△y-dy)/△x= at the top left of the plot
+ ('src/script/annotation_calculus.cpp', 'DrawLabelNumber(pDC, 0, m_dXMin + 0.1 * m_dXSpan, m_dYMax - 0.1 * m_dYSpan,', 'DrawLabelNumber(pDC, 0, m_dXMin + 0.1 * m_dXSpan, m_dYMax - 0.15 * m_dYSpan,', 'R'),
+ # page 2100, the vector figure: the opening state — P+△x written at x0 + △x, not at the cursor
+ ('src/script/annotation_labels.cpp', 'if (IsInsideWorldRange(x, y)) DrawStringWorld(pDC, x, y, m_astrCommandLabel[0], m_crPen);', 'if (IsInsideWorldRange(x, y)) DrawStringWorld(pDC, m_dCursorX, y, m_astrCommandLabel[0], m_crPen);', 'R'),
 ]
 
 # Each list and the flag that picks it; the first, P, runs without a flag.
