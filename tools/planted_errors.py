@@ -6,7 +6,8 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 --fifth: P5; --sixth: P6; --seventh: P7; --eighth: P8; --ninth: P9;
 --tenth: P10; --eleventh: P11; --twelfth: P12; --thirteenth: P13;
 --fourteenth: P14; --fifteenth: P15; --sixteenth: P16;
---seventeenth: P17; --eighteenth: P18; --nineteenth: P19)
+--seventeenth: P17; --eighteenth: P18; --nineteenth: P19;
+--twentieth: P20)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -1884,13 +1885,146 @@ P19 = [
  ("src/script/annotation_vectors.cpp", "t1 > t0 ? t + kBoundaryArrowAngle : t - kBoundaryArrowAngle, x0, y0);", "t1 > t0 ? t - kBoundaryArrowAngle : t + kBoundaryArrowAngle, x0, y0);", "D"),
 ]
 
+# A twentieth set (--twentieth), written apart from the tests; each row
+# names the sample page and the presses (clicks at 1280x2400, scrolled where it says)
+# under which its change shows.
+P20 = [
+ # calculus
+ # page 303, the ε-δ figure: the opening state — the left δ line straight down at x0-δ
+ ('src/calculus/epsilon_delta.cpp', 'DrawLinePx(pDC, w, l, Y - e, l, Y0, c);', 'DrawLinePx(pDC, w, l, Y - e, r, Y0, c);', 'D'),
+ # page 303, the ε-δ figure: ε增加 once (click 726,313) — ε one step up
+ ('src/calculus/epsilon_delta.cpp', 'u8"ε增加")) m_dEpsilon *= kScaleUp;\n    if (button(1, u8"ε减少")) m_dEpsilon *= kScaleDown;\n    if (m_nLimitSide', 'u8"ε增加")) m_dEpsilon *= kScaleDown;\n    if (button(1, u8"ε减少")) m_dEpsilon *= kScaleDown;\n    if (m_nLimitSide', 'B'),
+ # page 308, the second figure (the tangent's equation): the opening state — the tangent's left half ends on the line at P
+ ('src/calculus/tangent.cpp', 'DrawLineWorld(pDC, xl, line(xl), x0, y0, colour);', 'DrawLineWorld(pDC, xl, line(xr), x0, y0, colour);', 'D'),
+ # page 308, the first figure: 切线 once (click 203,260) — the secant turns into the tangent
+ ('src/calculus/tangent3d.cpp', 'Gbk(u8"切线"))) m_dDemoVariant = 1;', 'Gbk(u8"切线"))) m_dDemoVariant = 0;', 'B'),
+ # page 308, the first figure: N趋于M once (click 352,260) — the dot of N on the curve
+ ('src/calculus/tangent3d.cpp', 'DrawDotWorld(pDC, xn, yn, 3, 3, m_crFirstDerivative, m_crFirstDerivative);', 'DrawDotWorld(pDC, xn, y0, 3, 3, m_crFirstDerivative, m_crFirstDerivative);', 'D'),
+ # page 327 (z = xy at (0.5, 0.3), fx ≠ fy): the opening state — the y partial's arrow rises by fy·sinφ
+ ('src/calculus/direct3d.cpp', 'DrawArrow3D(pDC, x0, y0, z0, x0, y1, zc, 0, "", "", part);', 'DrawArrow3D(pDC, x0, y0, z0, x0, y1, za, 0, "", "", part);', 'S'),
+ # page 327, the second figure (the ray's direction off the diagonal): the opening state — the ray's floor line ends at the path's y
+ ('src/calculus/direct3d.cpp', 'ly = b + path.count * path.dy;', 'ly = b + path.count * path.dx;', 'S'),
+ # page 329, the interval strips: the opening state — b written at its end point
+ ('src/calculus/mean_value.cpp', 'DrawStringWorld(pDC, b, 0, rightLabel, axes);', 'DrawStringWorld(pDC, b - m_dXSpan / 20, 0, rightLabel, axes);', 'R'),
+ # page 350: 中点 once (click 716,340) — the bars' heights at the middle of each step
+ ('src/calculus/sequences.cpp', 'Gbk(u8"中点"))) m_dDemoParam = 0.5;', 'Gbk(u8"中点"))) m_dDemoParam = 0.25;', 'B'),
+ # page 336: the opening state — M written as a whole number
+ ('src/calculus/sequences.cpp', '"M=", 0, m_dEscapeBound,', '"M=", 2, m_dEscapeBound,', 'R'),
+ # solid
+ # page 342: 矩形 once (click 862,248) — the element's far edge at y0 + hy
+ ('src/solid/field_elements.cpp', '[&](double x) { outlineDot(x, y0 - hy), outlineDot(x, y0 + hy); });', '[&](double x) { outlineDot(x, y0 - hy), outlineDot(x, y0); });', 'D'),
+ # page 342: 矩形, 有向, then 正向 (clicks 862,248 then 862,360 then 862,416) — the near edge's arrows point the positive way round
+ ('src/solid/field_elements.cpp', 'arrowPair(x0 - k * hx, y0 - hy, x0 + k * hx, y0 - hy);', 'arrowPair(x0 + k * hx, y0 - hy, x0 - k * hx, y0 - hy);', 'D'),
+ # page 345: 打开投影 once (click 792,222) — the projection opens
+ ('src/solid/scene_frame.cpp', 'm_nProjectionDisplay = m_nProjectionDisplay == 0 ? 1 : 0;', 'm_nProjectionDisplay = m_nProjectionDisplay == 1 ? 1 : 0;', 'B'),
+ # page 365: 按z型, then 按x型 (clicks 866,373 then 866,317) — the z cut goes when the x section comes
+ ('src/solid/solid_cut.cpp', '        m_bCutZc = 0;\n    }\n    if (TextButton(pDC, R, y + 82', '        m_bCutZc = 1;\n    }\n    if (TextButton(pDC, R, y + 82', 'B'),
+ # page 374 (x = cos t, y = sin t): the opening state — each generatrix stands at (x(t), y(t)), shaded by t
+ ('src/solid/space_curves.cpp', 'generatrix(Q(X, Y), blend(100, 250, 150, (t - a) / (b - a)));', 'generatrix(Q(Y, X), blend(100, 250, 150, (t - a) / (b - a)));', 'S'),
+ # page 374: the opening state — the directrix's copy at the generatrices' far ends
+ ('src/solid/space_curves.cpp', 'q.z + gen.z, c);', 'q.z, c);', 'D'),
+ # page 374, the helix figure: the opening state — the caption's middle line between x=x(t) and z=z(t)
+ ('src/solid/space_curves.cpp', 'caption(m_dZMax - 0.1 * m_dZSpan, u8"空间曲线{y=y(t)  ");', 'caption(m_dZMax - 0.2 * m_dZSpan, u8"空间曲线{y=y(t)  ");', 'R'),
+ # page 375: 坐标面 once (click 308,306) — the traces on the three coordinate planes
+ ('src/solid/surface_traces.cpp', 'm_dDemoVariant = 1.0, m_bCutZc = 0, m_nProjectionDisplay = 0;', 'm_dDemoVariant = 2.0, m_bCutZc = 0, m_nProjectionDisplay = 0;', 'B'),
+ # page 375: 平行坐标面, then z=c (clicks 395,306 then 857,418) — the plane z = c comes in
+ ('src/solid/surface_traces.cpp', 'if (TextButton(pDC, R, y + 96, "z=c")) choose(0, 1, 1);', 'if (TextButton(pDC, R, y + 96, "z=c")) choose(0, 0, 1);', 'B'),
+ # page 321: 近似和 once (click 872,252) — 体积近似值 written at the top of the box
+ ('src/solid/scene_surfaces.cpp', 'const double x = m_dXMin, y = m_dYMin + Dy / 50, z = m_dZMax - Dz / 9;', 'const double x = m_dXMin, y = m_dYMin + Dy / 50, z = m_dZMax - Dz / 6;', 'R'),
+ # stats
+ # page 212, the binomial figure: n增 once (click 948,267) — n one step up
+ ('src/stats/discrete_demo.cpp', 'if (hit(44, T().nUp)) m_nSavedCountN = StepCount(m_nSavedCountN, step);\n    if (hit(66, T().nDown)) m_nSavedCountN = StepCount(m_nSavedCountN, -step);\n    if (hit(88, T().pUp))', 'if (hit(44, T().nUp)) m_nSavedCountN = StepCount(m_nSavedCountN, step + 1);\n    if (hit(66, T().nDown)) m_nSavedCountN = StepCount(m_nSavedCountN, -step);\n    if (hit(88, T().pUp))', 'B'),
+ # page 212, the hypergeometric figure: n增 once (click 948,1826) — n one step up
+ ('src/stats/discrete_demo.cpp', 'if (hit(44, T().nUp)) m_nSavedCountN = StepCount(m_nSavedCountN, step);\n    if (hit(66, T().nDown)) m_nSavedCountN = StepCount(m_nSavedCountN, -step);\n    if (hit(88, T().bigNUp))', 'if (hit(44, T().nUp)) m_nSavedCountN = StepCount(m_nSavedCountN, -step);\n    if (hit(66, T().nDown)) m_nSavedCountN = StepCount(m_nSavedCountN, -step);\n    if (hit(88, T().bigNUp))', 'B'),
+ # page 212, the Poisson figure: the opening state — the variance's label
+ ('src/stats/discrete_demo.cpp', 'poissonVariance = Gbk(u8"方差=λ=");', 'poissonVariance = Gbk(u8"方差=λ^2=");', 'R'),
+ # page 212, the hypergeometric figure (n 5, N 20, M 8): n增 four times (click 948,1826 four times) — n held at M, not at N
+ ('src/stats/discrete_demo.cpp', 'if (m_nSavedCountN > m_nSavedMarkedM) m_nSavedCountN = m_nSavedMarkedM;', 'if (m_nSavedCountN > m_nSavedPopulationN) m_nSavedCountN = m_nSavedMarkedM;', 'S'),
+ # page 212 scrolled to 2400, the normal figure (μ = 0, σ = 1): σ增 once (click 951,607) — σ kept positive, μ left at 0
+ ('src/stats/continuous_demo.cpp', 'KeepPositive(&m_dSavedSigma);\n        break;\n    case stats::kStudentT:', 'KeepPositive(&m_dSavedMu);\n        break;\n    case stats::kStudentT:', 'S'),
+ # page 202, the first figure (σ unknown): a click inside it (476,476) — the t quantile's subscript α/2
+ ('src/stats/interval_demo.cpp', 'Small(v, pDC, StatsX(0.25), StatsY(0.05), u8"  ", 3, alpha / 2);\n            Label(v, pDC, StatsX(0.25), StatsY(0), u8"        )="', 'Small(v, pDC, StatsX(0.25), StatsY(0.05), u8"  ", 3, alpha);\n            Label(v, pDC, StatsX(0.25), StatsY(0), u8"        )="', 'R'),
+ # page 202, the first figure: a click inside it (476,476) — a dot for each of the n data
+ ('src/stats/interval_demo.cpp', 'for (int i = 0; i < n; ++i)\n            DrawDotWorld(pDC, m_adDataX[i]', 'for (int i = 0; i < n - 1; ++i)\n            DrawDotWorld(pDC, m_adDataX[i]', 'D'),
+ # page 202, the first figure (α 0.1): a click inside it, then α增加 (clicks 476,476 then 950,280) — α one step up to 0.2
+ ('src/stats/interval_demo.cpp', 'constexpr double kMaxAlpha = 0.25;', 'constexpr double kMaxAlpha = 0.15;', 'B'),
+ # page 202, the first figure: a click inside it (476,476) — the fill starts at the interval's lower end
+ ('src/stats/distribution_kernels.cpp', 'do step(false);\n    while (x < regionStart', 'do step(true);\n    while (x < regionStart', 'D'),
+ # page 202 scrolled to 1800, the F test (n = 10, m = 5): the opening state — the mean of the m values of Y
+ ('src/stats/test_demo.cpp', 'u8"y=", 3, stats::Mean(m_adDataY, m),', 'u8"y=", 3, stats::Mean(m_adDataY, n),', 'S'),
+ # numeric
+ # page 201, the Gauss figure: 下一步 once (click 1131,312) — one more row operation
+ ('src/numeric/demo_controls.cpp', '        ++m_nDemoStep;', '        m_nDemoStep += 2;', 'B'),
+ # page 201, the Gauss figure: 精度 3 位 once (click 45,376) — the elimination kept to three digits
+ ('src/numeric/display_controls.cpp', '{u8"3 位", 2}', '{u8"3 位", 3}', 'B'),
+ # page 201, the Gauss figure: 保留小数点 A: 2位 once (click 228,717) — A, not b, rounded to two decimals
+ ('src/numeric/display_controls.cpp', 'm_nKeepDecimalsA = b.value;', 'm_nKeepDecimalsB = b.value;', 'S'),
+ # page 205: the opening state — the unknowns' names x1, x2, x3 over the start vector
+ ('src/numeric/iterative_demo.cpp', '"x", 0, j + 1, m_crCurveSetting);\n            DrawLabelValue(pDC, colX(j), m_dYMin + 0.2 * m_dYSpan', '"x", 0, j, m_crCurveSetting);\n            DrawLabelValue(pDC, colX(j), m_dYMin + 0.2 * m_dYSpan', 'R'),
+ # page 205: 下一步 once (click 872,254) — 迭代次数 over the last column
+ ('src/numeric/iterative_demo.cpp', 'DrawStringWorld(pDC, colX(n), m_dYMax, Gbk(u8"迭代次数"), m_crCurveSetting);', 'DrawStringWorld(pDC, colX(n - 1), m_dYMax, Gbk(u8"迭代次数"), m_crCurveSetting);', 'R'),
+ # page 313: 弦截法 once (click 729,441) — the secant's upright from x1 up to f(x1)
+ ('src/numeric/root_demo.cpp', 'DrawLineWorld(pDC, x1, 0, x1, f1, line);', 'DrawLineWorld(pDC, x1, 0, x1, f2, line);', 'D'),
+ # page 313: ε减少 once (click 729,344) — ε one step down
+ ('src/numeric/root_demo.cpp', 'm_dEpsilon *= kEpsilonDown, m_bLoadScriptSettings = FALSE;', 'm_dEpsilon *= kEpsilonUp, m_bLoadScriptSettings = FALSE;', 'B'),
+ # page 464: the opening state — m= at its place over the plot
+ ('src/numeric/regression_demo.cpp', 'DrawLabelValue(pDC, m_dXMin + 0.6 * m_dXSpan, m_dYMax, "m=", 0, m, m_crCurveSetting);', 'DrawLabelValue(pDC, m_dXMin + 0.5 * m_dXSpan, m_dYMax, "m=", 0, m, m_crCurveSetting);', 'R'),
+ # page 464: m增加 once (click 745,312) — the degree one up
+ ('src/numeric/regression_demo.cpp', '++m_nSavedCountM, m_bLoadScriptSettings = FALSE;', 'm_nSavedCountM += 2, m_bLoadScriptSettings = FALSE;', 'B'),
+ # page 464 (sin x at 10 points of [0, π]): the opening state — Q from the residuals at the points' x
+ ('src/numeric/regression_demo.cpp', 'const double r = fit(m_adDataX[i]) - m_adDataY[i];', 'const double r = fit(m_adDataY[i]) - m_adDataY[i];', 'S'),
+ # catalog
+ # page 372 (the cycloid x = t - sin t, y = 1 - cos t): the opening state — the second derivative from x''
+ ('src/catalog/graph_curve.cpp', 'const double xpp = (xNext - 2 * x + xBack) / (dt * dt);', 'const double xpp = (xNext - 2 * y + xBack) / (dt * dt);', 'S'),
+ # page 372: the opening state — the upright where dy/dx changes sign reaches the curve
+ ('src/catalog/graph_curve.cpp', 'if (d1Prev * d1 <= 0) lines.Line(x, 0.0, x, y, m_crFirstDerivative);', 'if (d1Prev * d1 <= 0) lines.Line(x, 0.0, x, d1, m_crFirstDerivative);', 'D'),
+ # page 504 (y = ax² + bx + c): the opening state — the focus and directrix from a, b and c
+ ('src/catalog/classical_curves.cpp', ': catalog::ParabolaFocus(A[0], A[3], A[5], false, &focus, &directrix);', ': catalog::ParabolaFocus(A[0], A[3], A[4], false, &focus, &directrix);', 'S'),
+ # page 502: a增 once (click 738,284) — the ellipse wider along x, where a lies
+ ('src/catalog/classical_curves.cpp', 'const double a = m_dDirM, b = m_dDirN;', 'const double a = m_dDirN, b = m_dDirM;', 'S'),
+ # page 233: the opening state — the coefficients' names d= and e= in the second row
+ ('src/catalog/panels_steps.cpp', '{"a=", "b=", "c=", "d=", "e=", "f="}', '{"a=", "b=", "c=", "e=", "d=", "f="}', 'R'),
+ # page 211, the Period figure: 周期增加 once (click 169,256) — the period a quarter longer
+ ('src/catalog/graph_function.cpp', 'constexpr double kPeriodUp = 1.25;', 'constexpr double kPeriodUp = 1.2;', 'B'),
+ # page 513: the opening state — c= and f= in the third column
+ ('src/catalog/panels_steps.cpp', 'm_dXMin + 0.7 * m_dXSpan};', 'm_dXMin + 0.75 * m_dXSpan};', 'R'),
+ # page 2100, the first figure: the opening state — the parabola through three points starts on itself
+ ('src/catalog/plot_curves.cpp', 'double uPrev = lo, vPrev = (a * lo + b) * lo + c;', 'double uPrev = lo, vPrev = (a * lo + b) * lo;', 'D'),
+ # page 502: the opening state — 在椭圆上选一点P at the top of the plot
+ ('src/catalog/classical_curves.cpp', 'capY = m_dYMax - 0.05 * m_dYSpan;', 'capY = m_dYMax - 0.1 * m_dYSpan;', 'R'),
+ # page 502: a增 once (click 738,284) — the half axis a one step longer
+ ('src/catalog/classical_curves.cpp', 'constexpr double kParamStep = 0.1;', 'constexpr double kParamStep = 0.2;', 'B'),
+ # script
+ # page 2100, the first figure (the points (2, 0), (1, 1), (2, 2)): the opening state — the parabola through the first point
+ ('src/script/annotation_shapes.cpp', 'DrawParabola(pDC, form, space, v[0], v[1], v[2], v[3], v[4], v[5], m_crDefaultPen);', 'DrawParabola(pDC, form, space, v[1], v[0], v[2], v[3], v[4], v[5], m_crDefaultPen);', 'S'),
+ # page 2100, the first figure: the opening state — the ellipse's arrows all the way round
+ ('src/script/annotation_shapes.cpp', 'for (double t = kArrowStart; t < kArrowEnd; t += kArrowSpacing)', 'for (double t = kArrowStart; t < kArrowEnd - kArrowSpacing; t += kArrowSpacing)', 'D'),
+ # page 2100, the first figure: the opening state — the triangle filled inside its green border
+ ('src/script/annotation_shapes.cpp', 'FloodFillWorld(pDC, x, y, m_crPen, m_crFill);', 'FloodFillWorld(pDC, x, y, m_crFill, m_crFill);', 'D'),
+ # page 2100 scrolled to 2300, the Rectangular figure: the opening state — the rectangle from (x1, y1) to (x2, y2)
+ ('src/script/annotation_polygons.cpp', 'FillRectGradientWorld(pDC, v[0], v[2], v[1], v[3], m_crPen, m_crFill);', 'FillRectGradientWorld(pDC, v[0], v[1], v[2], v[3], m_crPen, m_crFill);', 'S'),
+ # page 2100 scrolled to 2300, the region figure: the opening state — the polygon's closing side
+ ('src/script/annotation_polygons.cpp', 'for (int i = 0; i < n; ++i) {\n        const int j = i + 1 < n ? i + 1 : 0;\n        DrawLineWorld', 'for (int i = 0; i + 1 < n; ++i) {\n        const int j = i + 1 < n ? i + 1 : 0;\n        DrawLineWorld', 'D'),
+ # page 2100, the vector figure: the opening state — each Vector2 arrow from its first point to its second
+ ('src/script/annotation_vectors.cpp', 'ForEachGroup(*this, n, 4, [&](const double* g) {\n        DrawArrowWorld(pDC, g[0], g[1], g[2], g[3]', 'ForEachGroup(*this, n, 4, [&](const double* g) {\n        DrawArrowWorld(pDC, g[2], g[3], g[0], g[1]', 'D'),
+ # page 2100 scrolled to 2300, the region figure (x span 6, y span 5): the opening state — the largest disc inside the region round its point
+ ('src/script/annotation_vectors.cpp', 'v = (y - cy) / m_dYSpan;', 'v = (y - cy) / m_dXSpan;', 'S'),
+ # page 306 (x span 4, y span 1.9): the opening state — M a twentieth of the x span left of its point
+ ('src/script/annotation_calculus.cpp', 'DrawStringWorld(pDC, std::max(x0 - 0.05 * m_dXSpan, m_dXMin + inside), y0, "M",', 'DrawStringWorld(pDC, std::max(x0 - 0.05 * m_dYSpan, m_dXMin + inside), y0, "M",', 'S'),
+ # page 306: the opening state — (△y-dy)/△x= at the top left of the plot
+ ('src/script/annotation_calculus.cpp', 'DrawLabelNumber(pDC, 0, m_dXMin + 0.1 * m_dXSpan, m_dYMax - 0.1 * m_dYSpan,', 'DrawLabelNumber(pDC, 0, m_dXMin + 0.1 * m_dXSpan, m_dYMax - 0.15 * m_dYSpan,', 'R'),
+ # page 2100, the vector figure: the opening state — P+△x written at x0 + △x, not at the cursor
+ ('src/script/annotation_labels.cpp', 'if (IsInsideWorldRange(x, y)) DrawStringWorld(pDC, x, y, m_astrCommandLabel[0], m_crPen);', 'if (IsInsideWorldRange(x, y)) DrawStringWorld(pDC, m_dCursorX, y, m_astrCommandLabel[0], m_crPen);', 'R'),
+]
+
 # Each list and the flag that picks it; the first, P, runs without a flag.
 LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--fifth", P5), ("--sixth", P6), ("--seventh", P7), ("--eighth", P8),
          ("--ninth", P9), ("--tenth", P10), ("--eleventh", P11),
          ("--twelfth", P12), ("--thirteenth", P13), ("--fourteenth", P14),
          ("--fifteenth", P15), ("--sixteenth", P16), ("--seventeenth", P17),
-         ("--eighteenth", P18), ("--nineteenth", P19)]
+         ("--eighteenth", P18), ("--nineteenth", P19),
+         ("--twentieth", P20)]
 
 
 def run(cmd, cwd, **kw):
