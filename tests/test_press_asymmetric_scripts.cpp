@@ -3,7 +3,8 @@
 // sin a ≠ sin b, the square-root factorisations on a matrix and a right
 // side without a pattern, and the power method's Aitken and polyline views
 // on an unsymmetric matrix, the space secant of a curve whose two
-// functions differ, and the tangent plane away from the saddle point.
+// functions differ, the tangent plane away from the saddle point, and the
+// names at an interval's ends and at a tangent's left end.
 #include "press_table.h"
 
 namespace {
@@ -61,6 +62,25 @@ PRESS_TABLE(AsymmetricScriptPresses, TheMeanValueFigureOnAnUnevenInterval) {
                   {"329", "→#3*3|罗尔", "rgb@4.7124,-0.5", "250,255,0",
                    "py: a 2.251171, π/2 left of [a, b], 3π/2 in it"},
                   {"329", "", "rgb@1.5708,0.5", "!250,255,0", "py: π/2 before a"},
+              });
+}
+
+// Source: hand. The interval [1, 4] over x from −1 to 6: b's name at
+// (b, 0), a's a twentieth of the span (0.35) left of a.
+PRESS_TABLE(AsymmetricScriptPresses, TheIntervalsEndNames) {
+    RunScript("701Region(0.3,3,40,3,0,-1,0,-1,6,-1,1,1,4,1,1,1)\na\nb\n",
+              {
+                  {"329", "", "at@4,0;;at@0.65,0", "b;;a", "hand: each name at its own end"},
+              });
+}
+
+// Source: hand. The level tangent of 0.5x² − 1 at 0 runs along y = −1 to
+// the plot's sides less 0.002 of the span: P at its left end.
+PRESS_TABLE(AsymmetricScriptPresses, TheTangentsLeftEndName) {
+    RunScript("700DATA1(0,0.5,0,-1,0,0,0,)\n700Curve(0.4,3,34,10,39,-1,0,-3,3,-1.5,3.5,-3,3)\n"
+              "700tangentline2(0,0,0,1,255,120,0)\n",
+              {
+                  {"308", "", "at@-2.988,-1", "P", "hand: x min + 0.012"},
               });
 }
 
