@@ -259,7 +259,8 @@ PRESS_TABLE(OdePresses, TheDampedOscillatorsCoefficients) {
     RunScript("700DATA1(0,0,0,0,0,0,0,0.4,2,)\n"
               "700DiffEquations(0.4,3,34,10,0,0,-1,-1,6,-2,3,-0.5,5.5,0,0,1,1.5,-0.5)\n",
               {
-                  {"900", "", "p=", "0.4000", "hand: the script's p"},
+                  {"900", "", "p=;;rgb@4.39,2.75;;rgb@3.69,2.75", "0.4000;;250,255,0;;0,255,255",
+                   "hand: the script's p; legend swatches at x max − 0.23 and − 0.33 of 7"},
                   {"900", "", "q=", "2.0000", "hand: the script's q"},
                   {"900", "", "ink@3,-0.9795", "5.5,-1.5", "py: y(3)"},
                   {"900", "", "rgb@3,-0.1493", "250,255,0", "py: y′(3)"},
