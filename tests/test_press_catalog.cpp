@@ -99,6 +99,7 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
          "255,128,0;;255,128,0;;255,128,0;;255,128,0;;255,128,0;;255,128,0;;0,255,255;;0,255,0;;0,"
          "255,0",
          "hand: values in the pen, the curve in its slot, the axes"},
+        {"513", "", "at@1,1.8", "c=", "hand: third column at −2.5 + 0.7 × 5, row at 2 − 0.05 × 4"},
     });
     // An x-type region between two curves of form 53 (α and β each), then g
     // of form 63 (x0): each curve's panel with its own values, one decimal.

@@ -116,6 +116,7 @@ PRESS_TABLE(LecturePresses, TheEquationAndDerivativePages) {
         {"372", "", "rgb@1.2284,-0.4444", "255,100,100", "py: −1/(1 − cos t)²"},
         {"372", "", "rgb@0.1812,1.7321", "250,255,0", "py: t = π/3, slope √3"},
         {"372", "", "rgb@3.1416,-0.25", "255,100,100", "hand: −1/4 at the top"},
+        {"372", "", "rgb@3.1416,1.5", "250,255,0", "hand: dy/dx turns at t = π, upright to y = 2"},
         {"380", "", "rgb@1.2071,1.2071", "0,255,255", "py: r = 1 + cos θ at π/4"},
         {"380", "", "rgb@1.2071,-0.4142", "250,255,0",
          "py: (r' sin θ + r cos θ)/(r' cos θ − r sin θ)"},
