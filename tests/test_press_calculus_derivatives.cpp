@@ -175,6 +175,8 @@ PRESS_TABLE(DerivativePresses, TheSecantTurningIntoTheTangentOfPage308) {
          "py: M and N (past the prose's five M) and the secant both ways in the first "
          "derivative's slot"},
         {"308", "N趋于M", "ink@2.5,1.4286", "0.2,1.3", "py: h 0.1/1.2"},
+        {"308", "", "rgb@1.3333,0.9719;;rgb@1.3333,0.8415", "250,255,0;;!250,255,0",
+         "py: N at 1 + 4 × 0.1/1.2 on sin x, not at sin 1"},
         {"308", "", "bare@2.5,1.3814", "0.2,1.3", "py: h 0.1's secant is gone"},
         {"308", "N趋于M", "ink@2.5,1.4674", "0.2,1.3", "py: h 0.1/1.2²"},
         {"308", "N离开M*3", "ink@2.5,1.324", "0.2,1.3", "py: h 0.1 × 1.2"},
