@@ -250,6 +250,8 @@ PRESS_TABLE(DerivativePresses, TheDirectionAndItsTangent) {
          "py: the parts cos φ, sin φ on the floor, fx cos φ at P0, the floor's closing side in the "
          "fill's slot; the section at t −0.8 on z = xy in the curve slot, its trace on the floor; "
          "both pen arrows end at t 1"},
+        {"327", "", "rgb3@0.5,0.0062,0.0031;;rgb3@0.5,0.0062,0.2714", "0,150,255;;!0,150,255",
+         "py: the y part at P0 halfway, rising fy sin φ / 2, not fx cos φ / 2"},
     });
 }
 
