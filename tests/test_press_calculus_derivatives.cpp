@@ -175,6 +175,8 @@ PRESS_TABLE(DerivativePresses, TheSecantTurningIntoTheTangentOfPage308) {
          "py: M and N (past the prose's five M) and the secant both ways in the first "
          "derivative's slot"},
         {"308", "N趋于M", "ink@2.5,1.4286", "0.2,1.3", "py: h 0.1/1.2"},
+        {"308", "", "rgb@1.3333,0.9719;;rgb@1.3333,0.8415", "250,255,0;;!250,255,0",
+         "py: N at 1 + 4 × 0.1/1.2 on sin x, not at sin 1"},
         {"308", "", "bare@2.5,1.3814", "0.2,1.3", "py: h 0.1's secant is gone"},
         {"308", "N趋于M", "ink@2.5,1.4674", "0.2,1.3", "py: h 0.1/1.2²"},
         {"308", "N离开M*3", "ink@2.5,1.324", "0.2,1.3", "py: h 0.1 × 1.2"},
@@ -248,6 +250,8 @@ PRESS_TABLE(DerivativePresses, TheDirectionAndItsTangent) {
          "py: the parts cos φ, sin φ on the floor, fx cos φ at P0, the floor's closing side in the "
          "fill's slot; the section at t −0.8 on z = xy in the curve slot, its trace on the floor; "
          "both pen arrows end at t 1"},
+        {"327", "", "rgb3@0.5,0.0062,0.0031;;rgb3@0.5,0.0062,0.2714", "0,150,255;;!0,150,255",
+         "py: the y part at P0 halfway, rising fy sin φ / 2, not fx cos φ / 2"},
     });
 }
 

@@ -122,6 +122,9 @@ PRESS_TABLE(CalculusDrawingPresses, TheMeanPointsOfPage329) {
          "0,255,255;;0,255,255;;!0,255,255;;!0,255,255",
          "hand: the bracket from a + 0.1 and a's stroke in the curve slot; no stroke at the "
          "infinite end"},
+        // The open interval (1, 4) the last figure in sight: a written a
+        // twentieth of the span (7) left of its dot, b at its own.
+        {"329/1600", "", "at@4,0;;at@0.65,0", "b;;a", "hand: b at 4, a at 1 − 7/20"},
     });
 }
 

@@ -108,6 +108,10 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
          "hand: c = 4.2 in the first derivative's slot; 6 − 0.25 > c > 0.5, the section in its "
          "slot, on the floor in the first derivative's and in the inset; 6 − 2.56 < c, none"},
         {"365", "关闭投影", "?打开投影", "", "hand: and back"},
+        {"365", "", "rgb3@0.5,0.5,4.2;;rgb3@0.65,0.5,4.2", "199,125,60;;199,125,60",
+         "hand: the section at c 4.2, x 0.5 and 0.65"},
+        {"365", "按x型", "rgb3@0.5,0.5,4.2;;rgb3@0.65,0.5,4.2;;=m", "!199,125,60;;!199,125,60;;0.5",
+         "hand: the x section at (−0.25 + 1.25)/2 takes the z cut's place"},
         {"375", "增加*3", "=Meshx", "168", "hand: 50 → 75 → 112 → 168"},
         {"375", "减少", "=Meshx", "112", "hand: 168 × 2/3"},
         {"375", "减少#2*3", "=Meshy", "14", "hand: 50 → 33 → 22 → 14"},
