@@ -111,6 +111,8 @@ PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
         {"202", "", "x=;;at@8.05,0.5545;;at@8.05,0.535", "5.500;;-;;x=",
          "hand: the mean of 1..10; its bar at 0.67 of x −2..13, 0.07 down y −0.05..0.6"},
         {"202", "", "t    (", "9", "hand: t's degrees of freedom n − 1, n 10"},
+        {"202", "", "rgb@10,0.535", "0,150,255",
+         "hand: the tenth datum's dot at x 10, height −0.05 + 9 · 0.65/10, in the page's fill"},
         {"202", "", "?=0.050;;at@1.75,0.6;;at@1.75,0.535;;at@1.75,0.47;;at@7.75,0.6;;at@8.05,0.47",
          ";;t    (;;μ =;;μ =;;S=;;n=",
          "hand: t's index α/2; the names at 0.25, 0.65 (S) and 0.67 of x; 0, 0.1, 0.2 of y down"},

@@ -107,6 +107,9 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
 // 23/11, 27/22). Sources: hand, each product and quotient to the digits.
 PRESS_TABLE(NumericControlPresses, TheIterationsOfPage205) {
     Run({
+        {"205", "", "x#1;;x#2;;x#3", "1;;2;;3", "hand: the start vector's heads x1, x2, x3"},
+        {"205", "下一步", "at@2.25,6", "迭代次数",
+         "hand: the count's head over the fourth column, 3 · 3/4 across 0..3"},
         {"205", "2 位|开  始|下一步*2", "?2.9000", "", "hand: 23/8 to two digits"},
         {"205", "", "x#1", "1", "hand: the table's heads x1, x2, x3 for the three unknowns"},
         {"205", "", "x#2", "2", "hand"},
@@ -204,6 +207,7 @@ PRESS_TABLE(NumericControlPresses, TheBasesOfPage464) {
          "py: Q, a0 (after the axes' two empty labels) and the cubic in the curve slot; the dot at "
          "x3 = 0.3π"},
         {"464", "", "bare@3,0.1169", "2,-0.3", "py: where the quadratic would be"},
+        {"464", "", "at@1.98,1.3", "m=", "hand: −0.3 + 0.6 · 3.8 across, at the top 1.3"},
         {"464", "m减少", "Q=", "0.000372", "py: powers 0..2"},
         {"464", "", "ink@3,0.1169", "2,-0.3", "py: the quadratic at 3"},
         {"464", "", "bare@3,0.0780", "2,-0.3", "py: where the cubic was"},
