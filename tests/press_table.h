@@ -327,13 +327,13 @@ private:
         } else if (!label.rfind("at@", 0) || !label.rfind("at3@", 0)) {
             const CPoint p = Where(label);
             bool near = false;
-            for (const auto& piece : log.pieces)
-                near = near || (piece.text == Gbk(expected) && std::abs(piece.x - p.x) <= kNear &&
-                                std::abs(piece.y - p.y) <= kNear);
-            std::string seen;
-            for (const auto& piece : log.pieces)
-                if (piece.text == Gbk(expected))
-                    seen += " " + std::to_string(piece.x) + "," + std::to_string(piece.y);
+            std::string seen; // where the text stands instead, for the failure message
+            for (const auto& piece : log.pieces) {
+                if (piece.text != Gbk(expected)) continue;
+                near =
+                    near || (std::abs(piece.x - p.x) <= kNear && std::abs(piece.y - p.y) <= kNear);
+                seen += " " + std::to_string(piece.x) + "," + std::to_string(piece.y);
+            }
             EXPECT_TRUE(near) << expected << " not at " << p.x << "," << p.y << "; at" << seen;
         } else if (!label.rfind("framed@", 0)) {
             log.frames.clear();
