@@ -10,7 +10,11 @@ namespace {
 // Sources: hand, x ± 0.1 per press (μ ± 0.1 × 0.1), h and t doubled or halved.
 PRESS_TABLE(BallPresses, EveryButtonOfPages381And382) {
     Run({
-        {"381", "t增*2", "t:", "16.000", "hand: 4 × 4"},
+        {"381", "t增*2", "t:;;at@0,1.87;;at@0,2.47;;at@0,1.57;;rgb@-2.5,1.5625;;rgb@-2.418,1.622",
+         "16.000;;t:;;初始点x0:;;迭代步长h:;;255,128,0;;0,150,255",
+         "hand: 4 × 4; the right column at x min + Dx/2, rows y max − (0.01 + 0.1 i)·Dy; "
+         "the start ball, pen at the contact point (−2.5, F) of y = x²/4, brush 11 pixels "
+         "out along the normal (F′ = −1.25)"},
         {"381", "t减", "t:", "8.000", "hand: 16 / 2"},
         {"381", "t减", "t:", "4.000", "hand: 8 / 2"},
         {"381", "t减", "t:", "4.000", "t is held at 4 at least"},
@@ -35,6 +39,12 @@ PRESS_TABLE(BallPresses, EveryButtonOfPages381And382) {
         {"381", "h增*2", "迭代步长h:", "0.800", "hand: 0.1 × 8"},
         {"381", "h减", "迭代步长h:", "0.400", "hand: 0.8 / 2"},
         {"381", "h减*2", "迭代步长h:", "0.100", "hand: back to 0.1"},
+        {"382", "", "%转动系数λ ;;at3@-2,-3.2,3.56;;at3@-2,-3.2,3.16;;rgb3@1,0.5,0.625",
+         "255,100,100;;重力加速度g: ;;t:;;250,255,0",
+         "hand: labels in the upper-mesh slot at y min − 0.3·Dy, z max − 0.11·Dz and − 0.21·Dz; "
+         "the mesh line x = 1 of z = (x² + y²)/2"},
+        {"382", "@0,0,0", "rgb3@1.5,0.05,0", "250,0,0",
+         "hand: the first time unit's floor dots in palette entry 0, from (1.5, 0)"},
         {"382", "t增", "t:", "8.000", "hand: 4 × 2"},
         {"382", "t减", "t:", "4.000", "hand: 8 / 2"},
         {"382", "t减", "t:", "4.000", "t is held at 4 at least"},
@@ -59,6 +69,8 @@ PRESS_TABLE(BallPresses, EveryButtonOfPages381And382) {
         {"382", "t减", "t:", "8.000", "hand: 16 / 2"},
         // 381's spring: p and q from the script's 0.2 and 1 by ±0.1, the
         // run T from 10 doubled up to 80 or halved down to 10.
+        {"381", "@-1,0.5", "rgb@-2.418,1.622;;rgb@1.5,0.5625", "255,128,0;;0,255,255",
+         "hand: after a run the start ball is all pen, the curve drawn again in its colour"},
         {"381/2400", "p增大*3", "p=", "0.500000", "hand: 0.2 + 0.3"},
         {"381/2400", "p减小*4", "p=", "0.100000", "hand: 0.5 − 0.4"},
         {"381/2400", "q增大*3", "q=", "1.300000", "hand: 1 + 0.3"},

@@ -117,6 +117,8 @@ void CPemroView::DrawSphereCurveMove(CDC* pDC) {
     }
 
     // Two columns of labels: three to a row run into each other on wide fonts.
+    // The left column keeps to three rows: a fourth would cover a start ball
+    // high up on the left, where a run usually begins.
     const COLORREF c = m_crCurveSetting;
     const double X = m_dXSpan, Y = m_dYSpan;
     const double c0 = m_dXMin + 0.05 * X, c1 = m_dXMin + 0.5 * X;
@@ -127,7 +129,7 @@ void CPemroView::DrawSphereCurveMove(CDC* pDC) {
     DrawLabelValue(pDC, c1, row(1), Gbk(u8"初始速:"), 3, m_dY0, c);
     DrawLabelValue(pDC, c0, row(2), Gbk(u8"阻尼系数μ:"), 3, m_dSavedMu, c);
     DrawLabelValue(pDC, c1, row(2), "t:", 3, m_dTimeT, c);
-    DrawLabelValue(pDC, c0, row(3), Gbk(u8"迭代步长h:"), 3, m_dOdeStep, c);
+    DrawLabelValue(pDC, c1, row(3), Gbk(u8"迭代步长h:"), 3, m_dOdeStep, c);
 }
 
 void CPemroView::BallCurveButtons(CDC* pDC) {
