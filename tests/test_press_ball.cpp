@@ -10,9 +10,10 @@ namespace {
 // Sources: hand, x ± 0.1 per press (μ ± 0.1 × 0.1), h and t doubled or halved.
 PRESS_TABLE(BallPresses, EveryButtonOfPages381And382) {
     Run({
-        {"381", "t增*2", "t:;;at@0,1.87;;at@0,2.47;;at@0,1.57;;rgb@-2.5,1.5625;;rgb@-2.418,1.622",
-         "16.000;;t:;;初始点x0:;;迭代步长h:;;255,128,0;;0,150,255",
-         "hand: 4 × 4; the right column at x min + Dx/2, rows y max − (0.01 + 0.1 i)·Dy; "
+        {"381", "t增*2",
+         "t:;;at@0,1.87;;at@0,2.47;;at@0,1.57;;at@-2.7,2.17;;rgb@-2.5,1.5625;;rgb@-2.418,1.622",
+         "16.000;;t:;;初始点x0:;;迭代步长h:;;重力加速度g:;;255,128,0;;0,150,255",
+         "hand: 4 × 4; the columns at x min + 0.05·Dx and + Dx/2, rows y max − (0.01 + 0.1 i)·Dy; "
          "the start ball, pen at the contact point (−2.5, F) of y = x²/4, brush 11 pixels "
          "out along the normal (F′ = −1.25)"},
         {"381", "t减", "t:", "8.000", "hand: 16 / 2"},
@@ -43,8 +44,9 @@ PRESS_TABLE(BallPresses, EveryButtonOfPages381And382) {
          "255,100,100;;重力加速度g: ;;t:;;250,255,0",
          "hand: labels in the upper-mesh slot at y min − 0.3·Dy, z max − 0.11·Dz and − 0.21·Dz; "
          "the mesh line x = 1 of z = (x² + y²)/2"},
-        {"382", "@0,0,0", "rgb3@1.5,0.05,0", "250,0,0",
-         "hand: the first time unit's floor dots in palette entry 0, from (1.5, 0)"},
+        {"382", "@0,0,0", "rgb3@1.5,0.05,0;;rgb3@1.5,0.05,3.5", "250,0,0;;!250,0,0",
+         "hand: the first time unit's floor dots in palette entry 0, from (1.5, 0), on the "
+         "floor only"},
         {"382", "t增", "t:", "8.000", "hand: 4 × 2"},
         {"382", "t减", "t:", "4.000", "hand: 8 / 2"},
         {"382", "t减", "t:", "4.000", "t is held at 4 at least"},

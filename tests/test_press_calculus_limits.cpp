@@ -53,8 +53,9 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
         {"302", "δ复原", "=δ", "1", "hand: back to 1"},
         {"302/2000", "", "%(x→-∞)极限: #2;;rgb@10,1.4711", "0,255,255;;0,255,255",
          "py: the approach below: its limit and arctan 10 in the curve slot"},
-        {"303", "", "ε=;;at@3.2,-0.14", "0.180000;;ε=",
-         "hand: 0.1 of the y span 1.8, written at (x max − 0.3·Dx, y min + 0.2·Dy)"},
+        {"303", "", "ε=;;at@3.2,-0.14;;rgb@0.5,0.88", "0.180000;;ε=;;0,0,250",
+         "hand: 0.1 of the y span 1.8, written at (x max − 0.3·Dx, y min + 0.2·Dy); the δ box "
+         "blue inside its red rim"},
         {"303", "",
          "rgb@-0.5,0;;rgb@0.5,0;;rgb@-0.5,0.9589;;rgb@0.5,0.9589;;rgb@-1.2,0;;rgb@1.2,0;;%ε=;;%δ=;;"
          "%极限点: ;;%极限: ;;rgb@1.0694,0.4;;rgb@0.5,1.18;;rgb@-4,-0.1892",

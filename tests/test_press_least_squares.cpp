@@ -12,11 +12,12 @@ PRESS_TABLE(LeastSquaresPresses, EveryButtonOfPage314) {
         {"314", "拟合曲线:", "!M=", "", "hand: the label fits nothing"},
         {"314", "", "a=", "-1.00", "hand: a as the page opens"},
         {"314", "y=a+bx|最小二乘法", "a=", "-2.74", "py: set 1, a + bx"},
-        {"314", "", "b=;;at@40,10;;at@120,10;;%M=;;rgb@135,62.47;;rgb@60,26.243;;rgb@100,45",
-         "0.483;;b=;;M=;;255,255,0;;0,255,255;;0,255,255;;255,100,100",
+        {"314", "",
+         "b=;;at@40,10;;at@120,10;;%M=;;rgb@135,62.47;;rgb@60,26.243;;rgb@100,45;;rgb@100,45",
+         "0.483;;b=;;M=;;255,255,0;;0,255,255;;0,255,255;;255,100,100;;!250,255,0",
          "py: set 1, a + bx, the line at x 135 and 60 (from x min); hand: b and M at 0.2 and 0.6 "
          "of the x span, "
-         "y 0.1 of it, in palette 5; the points in the second-derivative slot"},
+         "y 0.1 of it, in palette 5; the points in the second-derivative slot, rim and all"},
         {"314", "", "M=", "7.224", "py: set 1, a + bx"},
         {"314", "找拟合曲线|a增", "M=", "7.324", "py: a + 0.1"},
         {"314", "a增", "a=", "-2.54", "py: a + 0.2"},

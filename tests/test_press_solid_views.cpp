@@ -185,8 +185,13 @@ PRESS_TABLE(SolidViewPresses, StepsAndPanelChoices) {
 // the cone inside it (0, 150, 255), the wedge below it (0, 255, 255).
 PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
     Run({
-        {"354", "", "ink3@-0.3333,1.7163,0;;bare3@2.4902,0.2394,0", "0,1.9,0.3;;2.8824,0.3951,0",
-         "hand: the tail of y below the line, by the y axis's tip; none by x's"},
+        {"354", "",
+         "ink3@-0.3333,1.7163,0;;bare3@2.4902,0.2394,0;;rgb3@0.87,0.07,0.8;;rgb3@1.7,0.3,0.6;;"
+         "rgb3@2.4902,0.2394,0",
+         "0,1.9,0.3;;2.8824,0.3951,0;;255,120,255;;255,120,255;;!150,60,150",
+         "hand: the tail of y below the line, by the y axis's tip; none by x's; the third "
+         "patch's normal (−1, −1, 0)/√2 from (1.4, 0.6, 0.8), three quarters along, its edge "
+         "P + u − v/2, its fill kept inside"},
         {"373", "@0,0,0",
          "ink3@1.025,1.16,0.545;;rgb3@1.025,1.16,0.545;;rgb3@-0.0922,-0.5448,1.4077",
          "1.3,0.6,0;;0,255,255;;0,255,255",

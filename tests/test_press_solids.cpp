@@ -467,7 +467,8 @@ PRESS_TABLE(SolidPresses, TheYAxisPastThePlaneYEqualsC) {
 // (0.5, −1.3375, 0.2375), both t = 90.5; the page draws it once clicked.
 PRESS_TABLE(SolidPresses, ThePencilsMemberFollowsLambda) {
     Run({
-        {"359", "方式2", "rgb3@0.5,-1.075,0.2375", "255,90,90", "py: λ 5"},
+        {"359", "方式2", "rgb3@0.5,-1.075,0.2375;;rgb3@0.5,0.5,0.5", "255,90,90;;0,255,255",
+         "py: λ 5; hand: the axis x = y = z in the curve slot"},
         {"359", "λ增*10", "rgb3@0.5,-1.3375,0.2375", "255,90,90", "py: λ 6"},
         {"359", "λ减*10", "rgb3@0.5,-1.075,0.2375", "255,90,90", "py: λ 5 again"},
     });
