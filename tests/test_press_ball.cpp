@@ -11,9 +11,11 @@ namespace {
 PRESS_TABLE(BallPresses, EveryButtonOfPages381And382) {
     Run({
         {"381", "t增*2",
-         "t:;;at@0,1.87;;at@0,2.47;;at@0,1.57;;at@-2.7,2.17;;rgb@-2.5,1.5625;;rgb@-2.418,1.622",
-         "16.000;;t:;;初始点x0:;;迭代步长h:;;重力加速度g:;;255,128,0;;0,150,255",
-         "hand: 4 × 4; the columns at x min + 0.05·Dx and + Dx/2, rows y max − (0.01 + 0.1 i)·Dy; "
+         "t:;;at@0,1.87;;at@0,2.47;;at@0,1.57;;at@-2.7,2.17;;rgb@-2.5,1.5625;;rgb@-2.418,1.622;;"
+         "重力加速度g:",
+         "16.000;;t:;;初始点x0:;;迭代步长h:;;重力加速度g:;;255,128,0;;0,150,255;;9.800",
+         "hand: 4 × 4, g 9.8 from the script; the columns at x min + 0.05·Dx and + Dx/2, rows y "
+         "max − (0.01 + 0.1 i)·Dy; "
          "the start ball, pen at the contact point (−2.5, F) of y = x²/4, brush 11 pixels "
          "out along the normal (F′ = −1.25)"},
         {"381", "t减", "t:", "8.000", "hand: 16 / 2"},
