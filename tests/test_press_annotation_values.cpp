@@ -71,9 +71,10 @@ PRESS_TABLE(AnnotationValuePresses, TheArrowsOfAWideEllipseAndTheOpenSwitch) {
                    "hand: the contact dot, radius 3, left of the wire's end at 4"},
               });
     RunScript("700Curve(0.4,3,44,13,3,-1,0,-1,7,-2,2,-1,7)\n"
-              "701TextDert(1000,1000,1,255,200,200)\nP+△x\n",
+              "701Text2(0,0,255,255,255)\nQ\n701TextDert(1000,1000,1,255,200,200)\nP+△x\n",
               {
-                  {"2100", "^2,0.5", "at@2.8,0.335", "P+△x", "py: x0 + 0.1 × 8, sin 2.8"},
+                  {"2100", "^2,0.5", "at@2.8,0.335;;%Q", "P+△x;;255,200,200",
+                   "py: x0 + 0.1 × 8, sin 2.8; the script: the name in its pen"},
               });
     RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
               "700dots(3,0,3,12,-3,3,255,255,0,200,200,0)\n",
