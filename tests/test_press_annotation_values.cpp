@@ -75,6 +75,8 @@ PRESS_TABLE(AnnotationValuePresses, TheArrowsOfAWideEllipseAndTheOpenSwitch) {
               {
                   {"2100", "^2,0.5", "at@2.8,0.335;;%Q", "P+△x;;255,200,200",
                    "py: x0 + 0.1 × 8, sin 2.8; the script: the name in its pen"},
+                  {"2100", "△x增", "at@3,0.1411", "P+△x", "py: Δx 0.125 × 8, sin 3"},
+                  {"2100", "△x减*2", "at@2.64,0.4808", "P+△x", "py: Δx 0.08 × 8, sin 2.64"},
               });
     RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
               "700dots(3,0,3,12,-3,3,255,255,0,200,200,0)\n",
