@@ -20,7 +20,9 @@ PRESS_TABLE(AnnotationValuePresses, TheChordOfAnUnevenBox) {
     RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
               "700BoxLine(1,-1.2,-0.5,2.3,1.9,0.4,0.2,1.5,1.1,255,120,120,120,255,120)\n",
               {
-                  {"2100", "", "长度:", "3.5449", "py: the chord through A and P"},
+                  {"2100", "", "长度:;;%长度:;;at@-0.15,1.66", "3.5449;;120,255,120;;长度:",
+                   "py: the chord through A and P, in the fill colour at x1 + 0.3 × 3.5, "
+                   "y2 − 0.1 × 2.4"},
                   {"2100", "", "rgb@1.72,1.28", "255,120,120", "py: A + 1.2 (P − A)"},
                   {"2100", "", "rgb@-0.15,-0.25", "255,120,120", "py: A − 0.5 (P − A)"},
                   {"2100", "", "rgb@-0.45,0.05", "!255,120,120", "py: the chord from (0.2, 0.4)"},
@@ -69,15 +71,35 @@ PRESS_TABLE(AnnotationValuePresses, TheArrowsOfAWideEllipseAndTheOpenSwitch) {
                    "hand: the contact dot, radius 3, left of the wire's end at 4"},
               });
     RunScript("700Curve(0.4,3,44,13,3,-1,0,-1,7,-2,2,-1,7)\n"
-              "701TextDert(1000,1000,1,255,200,200)\nP+△x\n",
+              "701Text2(0,0,255,255,255)\nQ\n701TextDert(1000,1000,1,255,200,200)\nP+△x\n",
               {
-                  {"2100", "^2,0.5", "at@2.8,0.335", "P+△x", "py: x0 + 0.1 × 8, sin 2.8"},
+                  {"2100", "^2,0.5", "at@2.8,0.335;;%Q", "P+△x;;255,200,200",
+                   "py: x0 + 0.1 × 8, sin 2.8; the script: the name in its pen"},
+                  {"2100", "△x增", "at@3,0.1411", "P+△x", "py: Δx 0.125 × 8, sin 3"},
+                  {"2100", "△x减*2", "at@2.64,0.4808", "P+△x", "py: Δx 0.08 × 8, sin 2.64"},
               });
     RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
               "700dots(3,0,3,12,-3,3,255,255,0,200,200,0)\n",
               {
                   {"2100", "", "rgb@1,0.8415", "255,255,0", "py: the dot at (1, sin 1), its rim"},
                   {"2100", "", "rgb@1,0.8415", "200,200,0", "hand: filled inside"},
+              });
+    // An arc whose centre, radii and angles all differ (the page's own is the
+    // upper half of the unit circle about O).
+    RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
+              "700Arc2(0.5,-0.3,1.5,0.8,0.4,2.5,255,160,0)\n",
+              {
+                  {"2100", "", "rgb@0.6061,0.498;;rgb@-0.1939,1.298;;rgb@0.5566,1.1962",
+                   "255,160,0;;!255,160,0;;!255,160,0",
+                   "py: t = 1.5 on it; not about (−0.3, 0.5), nor with the radii swapped"},
+                  {"2100", "", "rgb@-0.6061,0.2404;;rgb@-0.8865,0.0053", "255,160,0;;!255,160,0",
+                   "py: t = 2.4 drawn, t = 2.75 past its end"},
+              });
+    // The value row read from the right of the range [0, 6]: cos 6 first.
+    RunScript("700Curve(0.4,3,44,13,3,-1,0,0,6,-2,3,0,6)\n700Print(4,6,-1.7,200,200,255)\n",
+              {
+                  {"2100", "", "?=0.96017;;%0.96017", ";;200,200,255",
+                   "py: cos(6 − 0), then cos 5 in the pen colour"},
               });
 }
 

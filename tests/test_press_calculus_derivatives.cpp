@@ -119,7 +119,8 @@ PRESS_TABLE(DerivativePresses, TheLinesOfTheIncrementOfPage306) {
 PRESS_TABLE(DerivativePresses, TheArcBetweenTwoTangentsOfPage369) {
     Run({
         {"369", "△x增", "rgb@3.3,0.7989", "255,200,0", "py: h 0.125, xe 1.6916"},
-        {"369", "", "rgb@1.3,0.9636", "0,255,0", "py: the arc on sin x, sin 1.3"},
+        {"369", "", "rgb@1.3,0.9636;;rgb@0,0.4972", "0,255,0;;255,200,0",
+         "py: the arc on sin x, sin 1.3; the tangent at 1.2 meets x = 0 at sin 1.2 − 1.2 cos 1.2"},
         {"369", "", "rgb@1.45,0.9927", "0,255,0", "py: sin 1.45"},
         {"369", "", "rgb@1.6,0.9996", "0,255,0", "py: sin 1.6, past the top"},
         {"369", "", "rgb@1.9,0.9463", "!0,255,0", "py: the arc ends at xe 1.6916"},

@@ -29,7 +29,8 @@ PRESS_TABLE(LecturePresses, TheLineAndPlanePages) {
          "255,128,0;;255,128,0;;255,128,0;;0,150,255",
          "hand: m_crDefaultPen, after the presses too; py: with (0.6, −0.2, 1) the line leaves "
          "the perpendicular to the foot, drawn in the fill, here at 3/4 of it"},
-        {"358", "", "at3@1.8,2.85,1.2", "L2", "the script: L2's name at (1.8, 2.85, 1.2)"},
+        {"358", "", "at3@1.8,2.85,1.2;;%P0", "L2;;255,255,0",
+         "the script: L2's name at (1.8, 2.85, 1.2), in its yellow after P0"},
         {"358", "@33759", "p=", "0.000", "the script: L1 lies in z = 1.2"},
         {"358", "", "m=", "0.500", "the script"},
         {"358", "", "rgb3@1.5,1.2,1.2", "127,255,127", "py: P0 + (0.5, 1, 0)"},
