@@ -34,8 +34,8 @@
 // "%q=": the value written after the label (its first; "%q=#2" its
 // second, "%#k" a table's k-th number, empty labels counted) is in the
 // colour `expected` "r,g,b"; "λ =_#k": the subscript of the k-th value so
-// labelled (the next piece after the value that is not empty); "=dr": the value a page prints nothing of (the
-// fields of `Field`) equals the number `expected` to nine decimals ("=π1a",
+// labelled (the next piece after the value that is not empty); "=dr": the value a page prints
+// nothing of (the fields of `Field`) equals the number `expected` to nine decimals ("=π1a",
 // "=π2d", "=π2f": the drawn planes' coefficients); "=Meshx" / "=Meshy": the mesh
 // division counts, "=radius" the rolling ball's radius in pixels, "=upper" /
 // "=lower" the surface forms drawn, whole numbers. Several checks after one

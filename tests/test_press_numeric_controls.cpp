@@ -64,6 +64,9 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
         {"203", "迭代改善法|下一步", "?=0.027780", "", "hand: u22 at once"},
         {"203", "", "!不满足三对角矩阵", "", "hand: Doolittle's factors, no band test"},
         {"203", "迭代改善法#2", "?=0.027780", "", "hand: the title answers no press"},
+        {"203", "下一步", "x =[_;;r =[_;;d =[_;;%x =[;;%r =[;;%d =[",
+         "1;;1;;1;;250,255,0;;250,255,0;;0,255,255",
+         "hand: step 2, two passes, k = 1; x and r in the derivative slot, d in the curve's"},
         // Page 201's second figure reduces [1 2 1 4; 2 4 3 9; 1 2 2 6] to
         // [1 2 0 0; 0 0 1 0; 0 0 0 1]: pivots in columns 1, 3 and 4 (the
         // page's text writes three ξ before the figure's).
@@ -151,7 +154,8 @@ PRESS_TABLE(NumericControlPresses, TheIterationsOfPage205) {
         {"205", "4位#3|2位|2位#2", "?=2.3636", "", "hand: whole entries and b kept as they are"},
         {"205", "3位|3位#2|4位|4位#2", "?=2.8750", "", "hand: the same"},
         {"205", "精确|精确#2", "?=2.3636", "", "hand: the same"},
-        {"205", "显示相关数据", "?关闭相关数据", "", "hand: the switch turns"},
+        {"205", "显示相关数据", "?关闭相关数据;;x#1;;x#2", ";;2;;1",
+         "hand: the switch turns; the panel's x of step 2 beside x of step 1"},
         {"205", "关闭相关数据", "?显示相关数据", "", "hand: and back"},
     });
 }
@@ -192,6 +196,7 @@ PRESS_TABLE(NumericControlPresses, TheShiftedMatrixOfPage213) {
         {"213", "", "β=", "1.129295", "py: (σ + 0.4)² + 1/9 + 1/16"},
         {"213", "", "%σ=;;%β=;;%#1;;%#2", "250,255,0;;250,255,0;;250,255,0;;255,100,100",
          "hand: σ, β and B as reflected, the reflection P beside"},
+        {"213", "显示相关数据", "μ 归一化;;μ", "1;;1", "hand: the first column's μ"},
     });
 }
 
@@ -367,8 +372,9 @@ PRESS_TABLE(NumericControlPresses, TheNewtonStepsOfPage313) {
         {"312", "从头开始", "f(#1", "1.000000", "hand: n 0, one step"},
         {"312", "", "!1.500000", "", "hand: no second midpoint"},
         {"312", "不显示数据", "!f(", "", "hand: the table hidden"},
-        {"312", "^1,1|牛顿法|显示数据|n增加", "?=1.416667;;f        =#2;;f        =_#1;;f        =_#2",
-         ";;0.006944;;1.500000;;1.416667", "py: the second Newton step, f(17/12) = 1/144"},
+        {"312", "^1,1|牛顿法|显示数据|n增加",
+         "?=1.416667;;f        =#2;;f        =_#1;;f        =_#2", ";;0.006944;;1.500000;;1.416667",
+         "py: the second Newton step, f(17/12) = 1/144"},
         {"312", "按重根", "?牛顿迭代法按重根", "", "hand"},
         {"312", "按单根", "?牛顿迭代法按单根", "", "hand"},
         {"312", "弦截法", "f(#1", "1.465116", "py: 1.15 − 0.15 f(1.15)/(f(1.15) − f(1))"},
