@@ -72,7 +72,8 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
         // page's text writes three ξ before the figure's).
         {"201/2400", "开  始#2|下一步*12", "ξ#6", "4", "hand: the last pivot column"},
         {"201/2400", "A化为行最简形*3", "ξ#6", "4", "hand: the title answers no press"},
-        {"201/2400", "", "ξ#5", "3", "hand: after the text's three"},
+        {"201/2400", "", "ξ#5;;at@-0.72,-0.6", "3;;ξ",
+         "hand: after the text's three; row 2's under the second column, 2.4/5 apart"},
         {"201/2400", "", "?A化为行最简形", "", "hand"},
         {"201/2400", "开  始", "ξ#6", "3", "hand: the matrix as given"},
         // Its first step: the rows 1 and 2 change places, then row 1 less
@@ -158,6 +159,9 @@ PRESS_TABLE(NumericControlPresses, TheIterationsOfPage205) {
          "hand: the switch turns; the panel's x of step 2 beside x of step 1"},
         {"205", "关闭相关数据", "?显示相关数据", "", "hand: and back"},
     });
+    // [1 1; 1 0]: the second row's diagonal is 0.
+    RunScript("700DATAs(0,1,1,1,0)\n700DATA2(0,2,1)\n700JacobiSeidel(0.4,5,38,11.4,2,0,1)\n",
+              {{"900", "下一步", "迭代失败i=", "2", "hand: a22 = 0"}});
 }
 
 // Page 213's A = [1/(i + j + 2)] less p = 0.1 on the diagonal, before the
@@ -205,7 +209,7 @@ PRESS_TABLE(NumericControlPresses, TheShiftedMatrixOfPage213) {
 // elimination in floats.
 PRESS_TABLE(NumericControlPresses, TheBasesOfPage464) {
     Run({
-        {"464", "", "Q=", "0.000216", "py: powers 0..3"},
+        {"464", "", "Q=;;a#1;;a#4;;m=", "0.000216;;0;;3;;3", "py: powers 0..3, a0..a3"},
         {"464", "", "ink@3,0.0780", "2,-0.3", "py: the cubic at 3"},
         {"464", "", "%Q=;;%#3;;rgb@3,0.078;;rgb@0.9425,0.809",
          "0,255,255;;0,255,255;;0,255,255;;255,100,100",
@@ -367,7 +371,8 @@ PRESS_TABLE(NumericControlPresses, TheNewtonStepsOfPage313) {
         {"312", "n减少", "n=", "3", "hand: 4 − 1"},
         {"312", "ε增加", "ε=", "0.000200", "hand: the script's 0.0001 × 2"},
         {"312", "ε减少*3", "ε=", "0.000025", "hand: 0.0002 × 0.5³"},
-        {"312", "显示数据", "f(#4", "1.375000", "py: the fourth midpoint"},
+        {"312", "显示数据", "f(#4;;n=#2;;n=#5", "1.375000;;0;;3",
+         "py: the fourth midpoint; rows n = 0..3 after the read-out's n"},
         {"312", "", ")=#4", "-0.109375", "py: f(1.375)"},
         {"312", "从头开始", "f(#1", "1.000000", "hand: n 0, one step"},
         {"312", "", "!1.500000", "", "hand: no second midpoint"},
