@@ -173,7 +173,8 @@ PRESS_TABLE(EliminationPresses, AFreeUnknownBeforeALeadingOne) {
 PRESS_TABLE(EliminationPresses, AZeroPivotAndAnInconsistentSystem) {
     RunScript("700DATAs(0,0,1,1,1)\n700DATA2(0,1,2)\n700Gauss(0.4,1,55,10,2,2,0,1)\n",
               {
-                  {"900", "", "?无法三角分解", "", "hand: a11 = 0"},
+                  {"900", "", "?无法三角分解;;at@0.4,1.2", ";;无法三角分解",
+                   "hand: a11 = 0; the message a fifth up and across 2 by 6"},
                   {"900", "列主元|下一步", "!无法三角分解", "", "hand: the rows exchanged"},
                   {"900", "", "#3", "2.0000", "hand: (1 1 | 2) on top"},
                   {"900", "下一步", "#7", "1.0000", "hand: x1"},
