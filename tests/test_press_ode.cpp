@@ -228,7 +228,8 @@ PRESS_TABLE(OdePresses, ASystemFromAStartOffTheOrigin) {
     RunScript("700DATA2(0,0,0,0,0,1,0,)\n700DATA2(1,0,0,0,-4,0,0,)\n"
               "700DiffEquations(0.4,3,34,10,0,0,-1,-2,8,-2.5,2.5,-1.5,7,1,1,1,1,0.5)\n",
               {
-                  {"900", "", "ink@1.7854,0.25", "-1,-2.3", "py: x at 1 + π/4"},
+                  {"900", "", "ink@1.7854,0.25;;at@5,2.45;;at@6,2.45", "-1,-2.3;;x;;y",
+                   "py: x at 1 + π/4; the legend's names 0.3 and 0.2 of 10 from the right"},
                   {"900", "", "rgb@1.7854,-2", "250,255,0", "py: y at 1 + π/4"},
                   {"900", "", "rgb@1.7854,0.25", "!250,255,0", "py: x is not in y's colour"},
                   {"900", "", "bare@1.7854,-1", "-1,-2.3", "py: between x and y there"},
