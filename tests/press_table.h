@@ -33,8 +33,9 @@
 // (a figure's or a panel's) of a repaint;
 // "%q=": the value written after the label (its first; "%q=#2" its
 // second, "%#k" a table's k-th number, empty labels counted) is in the
-// colour `expected` "r,g,b"; "=dr": the value a page prints nothing of (the
-// fields of `Field`) equals the number `expected` to nine decimals ("=π1a",
+// colour `expected` "r,g,b"; "λ =_#k": the subscript of the k-th value so
+// labelled (the next piece after the value that is not empty); "=dr": the value a page prints
+// nothing of (the fields of `Field`) equals the number `expected` to nine decimals ("=π1a",
 // "=π2d", "=π2f": the drawn planes' coefficients); "=Meshx" / "=Meshy": the mesh
 // division counts, "=radius" the rolling ball's radius in pixels, "=upper" /
 // "=lower" the surface forms drawn, whole numbers. Several checks after one
@@ -361,9 +362,24 @@ private:
         } else {
             const size_t hash = label.rfind('#');
             const size_t k = hash == label.npos ? 0 : std::atoi(label.c_str() + hash + 1) - 1;
-            const auto values = After(label.substr(0, hash));
+            std::string name = label.substr(0, hash);
+            const bool sub = name.size() > 1 && name.back() == '_';
+            if (sub) name.pop_back();
+            const auto values = sub ? Subscripts(name) : After(name);
             EXPECT_EQ(k < values.size() ? values[k] : "(none)", Gbk(expected));
         }
+    }
+    // The subscripts after each value so labelled.
+    std::vector<std::string> Subscripts(const std::string& utf8Label) const {
+        std::vector<std::string> out;
+        const auto& pieces = log.pieces;
+        for (size_t i = 0; i < pieces.size(); ++i) {
+            if (pieces[i].text != Gbk(utf8Label)) continue;
+            size_t j = i + 2;
+            while (j < pieces.size() && pieces[j].text.empty()) ++j;
+            out.push_back(j < pieces.size() ? pieces[j].text : "(none)");
+        }
+        return out;
     }
 };
 

@@ -17,7 +17,8 @@ namespace {
 PRESS_TABLE(DescentPathPresses, TheArrowsFollowTheStartAndTheMethod) {
     Run({
         {"200", "^-2,1|下一步", "rgb@-0.0435,0.3478", "250,255,0", "py: the first arrow's middle"},
-        {"200", "", "rgb@2.0553,-0.3517", "!250,255,0", "py: nothing past its head"},
+        {"200", "", "rgb@2.0553,-0.3517;;=upper;;=lower", "!250,255,0;;1;;2",
+         "py: nothing past its head; the script's a and b"},
         {"200", "", "rgb@1.6473,-1.1014", "!250,255,0", "py: no second arrow yet"},
         {"200", "下一步", "rgb@1.6473,-1.1014", "250,255,0", "py: the second arrow's middle"},
         {"200", "下一步", "rgb@1.7629,-2.0256", "250,255,0", "py: the third arrow's middle"},

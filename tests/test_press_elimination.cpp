@@ -18,7 +18,8 @@ PRESS_TABLE(EliminationPresses, ThreeEquationsInTwoUnknowns) {
                   {"900", "", "!Q=", "", "hand: not solved yet"},
                   {"900", "", "%#1;;%#4;;%#6", "0,255,255;;250,255,0;;250,255,0",
                    "hand: the row just reduced in its slot"},
-                  {"900", "下一步", "Q=", "0.3333", "py: 1/3"},
+                  {"900", "下一步", "Q=;;x#1;;x#2;;at@1.3333,4.2", "0.3333;;1;;2;;Q=",
+                   "py: 1/3 in the heads' row (the third column, 7 − 2 · 7/5), beside x1, x2"},
                   {"900", "", "#7", "1.3333", "py: x1 = 4/3"},
                   {"900", "", "#8", "2.3333", "py: x2 = 7/3"},
                   {"900", "", "?特解", "", "hand: the solution's label"},
@@ -160,6 +161,10 @@ PRESS_TABLE(EliminationPresses, AFreeUnknownBeforeALeadingOne) {
                   {"900", "", "#9", "4.0000", "hand: (9 − 1)/2"},
                   {"900", "", "#12", "-2.0000", "hand: ζ1's first entry"},
               });
+    // x1 + x2 + x3 = 1: x = (1, 0, 0), ζ1 = (−1, 1, 0), ζ2 = (−1, 0, 1).
+    RunScript(
+        "700DATAs(0,1,1,1)\n700DATA2(0,1)\n700Gauss(0.4,1,55,10,3,1,0,1)\n",
+        {{"900", "下一步", "ζ#2;;#11;;#12;;#13", "2;;-1.0000;;0.0000;;1.0000", "hand: ζ2's row"}});
 }
 
 // [0 1; 1 1] x = (1, 2): a zero first pivot stops plain elimination;
@@ -168,7 +173,8 @@ PRESS_TABLE(EliminationPresses, AFreeUnknownBeforeALeadingOne) {
 PRESS_TABLE(EliminationPresses, AZeroPivotAndAnInconsistentSystem) {
     RunScript("700DATAs(0,0,1,1,1)\n700DATA2(0,1,2)\n700Gauss(0.4,1,55,10,2,2,0,1)\n",
               {
-                  {"900", "", "?无法三角分解", "", "hand: a11 = 0"},
+                  {"900", "", "?无法三角分解;;at@0.4,1.2", ";;无法三角分解",
+                   "hand: a11 = 0; the message a fifth up and across 2 by 6"},
                   {"900", "列主元|下一步", "!无法三角分解", "", "hand: the rows exchanged"},
                   {"900", "", "#3", "2.0000", "hand: (1 1 | 2) on top"},
                   {"900", "下一步", "#7", "1.0000", "hand: x1"},

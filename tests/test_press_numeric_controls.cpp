@@ -64,12 +64,16 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
         {"203", "迭代改善法|下一步", "?=0.027780", "", "hand: u22 at once"},
         {"203", "", "!不满足三对角矩阵", "", "hand: Doolittle's factors, no band test"},
         {"203", "迭代改善法#2", "?=0.027780", "", "hand: the title answers no press"},
+        {"203", "下一步", "x =[_;;r =[_;;d =[_;;%x =[;;%r =[;;%d =[",
+         "1;;1;;1;;250,255,0;;250,255,0;;0,255,255",
+         "hand: step 2, two passes, k = 1; x and r in the derivative slot, d in the curve's"},
         // Page 201's second figure reduces [1 2 1 4; 2 4 3 9; 1 2 2 6] to
         // [1 2 0 0; 0 0 1 0; 0 0 0 1]: pivots in columns 1, 3 and 4 (the
         // page's text writes three ξ before the figure's).
         {"201/2400", "开  始#2|下一步*12", "ξ#6", "4", "hand: the last pivot column"},
         {"201/2400", "A化为行最简形*3", "ξ#6", "4", "hand: the title answers no press"},
-        {"201/2400", "", "ξ#5", "3", "hand: after the text's three"},
+        {"201/2400", "", "ξ#5;;at@-0.72,-0.6", "3;;ξ",
+         "hand: after the text's three; row 2's under the second column, 2.4/5 apart"},
         {"201/2400", "", "?A化为行最简形", "", "hand"},
         {"201/2400", "开  始", "ξ#6", "3", "hand: the matrix as given"},
         // Its first step: the rows 1 and 2 change places, then row 1 less
@@ -151,9 +155,13 @@ PRESS_TABLE(NumericControlPresses, TheIterationsOfPage205) {
         {"205", "4位#3|2位|2位#2", "?=2.3636", "", "hand: whole entries and b kept as they are"},
         {"205", "3位|3位#2|4位|4位#2", "?=2.8750", "", "hand: the same"},
         {"205", "精确|精确#2", "?=2.3636", "", "hand: the same"},
-        {"205", "显示相关数据", "?关闭相关数据", "", "hand: the switch turns"},
+        {"205", "显示相关数据", "?关闭相关数据;;x#1;;x#2", ";;2;;1",
+         "hand: the switch turns; the panel's x of step 2 beside x of step 1"},
         {"205", "关闭相关数据", "?显示相关数据", "", "hand: and back"},
     });
+    // [1 1; 1 0]: the second row's diagonal is 0.
+    RunScript("700DATAs(0,1,1,1,0)\n700DATA2(0,2,1)\n700JacobiSeidel(0.4,5,38,11.4,2,0,1)\n",
+              {{"900", "下一步", "迭代失败i=", "2", "hand: a22 = 0"}});
 }
 
 // Page 213's A = [1/(i + j + 2)] less p = 0.1 on the diagonal, before the
@@ -192,6 +200,7 @@ PRESS_TABLE(NumericControlPresses, TheShiftedMatrixOfPage213) {
         {"213", "", "β=", "1.129295", "py: (σ + 0.4)² + 1/9 + 1/16"},
         {"213", "", "%σ=;;%β=;;%#1;;%#2", "250,255,0;;250,255,0;;250,255,0;;255,100,100",
          "hand: σ, β and B as reflected, the reflection P beside"},
+        {"213", "显示相关数据", "μ 归一化;;μ", "1;;1", "hand: the first column's μ"},
     });
 }
 
@@ -200,7 +209,7 @@ PRESS_TABLE(NumericControlPresses, TheShiftedMatrixOfPage213) {
 // elimination in floats.
 PRESS_TABLE(NumericControlPresses, TheBasesOfPage464) {
     Run({
-        {"464", "", "Q=", "0.000216", "py: powers 0..3"},
+        {"464", "", "Q=;;a#1;;a#4;;m=", "0.000216;;0;;3;;3", "py: powers 0..3, a0..a3"},
         {"464", "", "ink@3,0.0780", "2,-0.3", "py: the cubic at 3"},
         {"464", "", "%Q=;;%#3;;rgb@3,0.078;;rgb@0.9425,0.809",
          "0,255,255;;0,255,255;;0,255,255;;255,100,100",
@@ -287,7 +296,8 @@ PRESS_TABLE(NumericControlPresses, TheLinesAndLabelsOfPages200And313) {
         {"313", "", "rgb@0.6,-0.7252", "250,255,0", "py: the chord, left of x3 = 0.8550"},
         {"313", "", "rgb@0.275,0", "255,100,100", "hand: the mark at (x1, 0)"},
         {"313", "", "rgb@1.5686,2.0292", "255,100,100", "py: the mark at (x2, f(x2))"},
-        {"313", "显示数据|不动点|迭代出界", "?-2.000000", "", "hand: φ(0) = −2"},
+        {"313", "显示数据|不动点|迭代出界", "?-2.000000;;x =_#1;;x =_#2;;x =_#4", ";;0;;1;;2",
+         "hand: φ(0) = −2; rows x0, x1 and x1, x2"},
         {"313", "", "?迭代出界", "", "hand: −2 is outside [0, 2]"},
         {"313", "^1.2,1", "rgb@1.2,0.32", "250,255,0", "hand: φ(1.2) = 0.64, its drop halfway"},
         {"313", "", "rgb@0.92,0.32", "!250,255,0", "hand: not from (0.64, 0) to (1.2, 0.64)"},
@@ -361,12 +371,15 @@ PRESS_TABLE(NumericControlPresses, TheNewtonStepsOfPage313) {
         {"312", "n减少", "n=", "3", "hand: 4 − 1"},
         {"312", "ε增加", "ε=", "0.000200", "hand: the script's 0.0001 × 2"},
         {"312", "ε减少*3", "ε=", "0.000025", "hand: 0.0002 × 0.5³"},
-        {"312", "显示数据", "f(#4", "1.375000", "py: the fourth midpoint"},
+        {"312", "显示数据", "f(#4;;n=#2;;n=#5", "1.375000;;0;;3",
+         "py: the fourth midpoint; rows n = 0..3 after the read-out's n"},
         {"312", "", ")=#4", "-0.109375", "py: f(1.375)"},
         {"312", "从头开始", "f(#1", "1.000000", "hand: n 0, one step"},
         {"312", "", "!1.500000", "", "hand: no second midpoint"},
         {"312", "不显示数据", "!f(", "", "hand: the table hidden"},
-        {"312", "^1,1|牛顿法|显示数据|n增加", "?=1.416667", "", "py: the second Newton step"},
+        {"312", "^1,1|牛顿法|显示数据|n增加",
+         "?=1.416667;;f        =#2;;f        =_#1;;f        =_#2", ";;0.006944;;1.500000;;1.416667",
+         "py: the second Newton step, f(17/12) = 1/144"},
         {"312", "按重根", "?牛顿迭代法按重根", "", "hand"},
         {"312", "按单根", "?牛顿迭代法按单根", "", "hand"},
         {"312", "弦截法", "f(#1", "1.465116", "py: 1.15 − 0.15 f(1.15)/(f(1.15) − f(1))"},
@@ -443,7 +456,8 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
         // The first figure's √x on [0, 4], its mean errors (python3,
         // Simpson over u = √(2 + 2t)) in each basis.
         {"465", "显示逼近系数", "平均误差:", "0.001633", "py: Legendre, n 2"},
-        {"465", "", "%a =;;%b =", "0,255,255;;0,255,255", "hand: the coefficients"},
+        {"465", "", "%a =;;%b =;;a =_#1;;a =_#3;;b =_#2", "0,255,255;;0,255,255;;0;;2;;1",
+         "hand: the coefficients, a0..a2 and b0..b2"},
         {"465", "n增加", "平均误差:", "0.000504", "py: n 3"},
         {"465", "n减少", "平均误差:", "0.001633", "py: n 2"},
         {"465", "切比雪夫1|切比雪夫1逼近", "平均误差:", "0.006594",
@@ -466,7 +480,8 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
 // four strips list f at 0, 0.25, …, 1.
 PRESS_TABLE(NumericControlPresses, TheRombergTableOfPage367) {
     Run({
-        {"367", "", "?0.5000", "", "py: one strip, four decimals"},
+        {"367", "", "?0.5000;;rgb@0.7,0.245", ";;0,255,255",
+         "py: one strip, four decimals; the hatch at 0.7 = 50 · 0.014, halfway to 0.49"},
         {"367", "", "?0.3750", "", "py: two strips, 3/8"},
         {"367", "", "?0.3333", "", "py: the extrapolations, 1/3"},
         {"367", "", "!0.3379", "", "py: no row of eight strips, 0.337890625"},

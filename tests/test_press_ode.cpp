@@ -20,7 +20,7 @@ PRESS_TABLE(OdePresses, EveryButtonOfTheOdePages) {
     Run({
         {"334", "", "y =#2", "1.2000", "py: Euler h 0.2, 1.2"},
         {"334", "", "y =#10", "5.1598", "py: Euler h 0.2, 1.2^9"},
-        {"334", "", "x =#2", "0.200", "hand: x_1 = h"},
+        {"334", "", "x =#2;;x =_#2;;y =_#10", "0.200;;1;;9", "hand: x_1 = h; y_9"},
         {"334", "步长增", "y =#3", "1.9600", "py: Euler h 0.4, 1.4²"},
         {"334", "步长增", "y =#3", "3.2400", "py: Euler h 0.8, 1.8²"},
         {"334", "步长增", "y =#2", "2.6000", "py: Euler h 1.6"},
@@ -228,7 +228,8 @@ PRESS_TABLE(OdePresses, ASystemFromAStartOffTheOrigin) {
     RunScript("700DATA2(0,0,0,0,0,1,0,)\n700DATA2(1,0,0,0,-4,0,0,)\n"
               "700DiffEquations(0.4,3,34,10,0,0,-1,-2,8,-2.5,2.5,-1.5,7,1,1,1,1,0.5)\n",
               {
-                  {"900", "", "ink@1.7854,0.25", "-1,-2.3", "py: x at 1 + π/4"},
+                  {"900", "", "ink@1.7854,0.25;;at@5,2.45;;at@6,2.45", "-1,-2.3;;x;;y",
+                   "py: x at 1 + π/4; the legend's names 0.3 and 0.2 of 10 from the right"},
                   {"900", "", "rgb@1.7854,-2", "250,255,0", "py: y at 1 + π/4"},
                   {"900", "", "rgb@1.7854,0.25", "!250,255,0", "py: x is not in y's colour"},
                   {"900", "", "bare@1.7854,-1", "-1,-2.3", "py: between x and y there"},
@@ -259,7 +260,8 @@ PRESS_TABLE(OdePresses, TheDampedOscillatorsCoefficients) {
     RunScript("700DATA1(0,0,0,0,0,0,0,0.4,2,)\n"
               "700DiffEquations(0.4,3,34,10,0,0,-1,-1,6,-2,3,-0.5,5.5,0,0,1,1.5,-0.5)\n",
               {
-                  {"900", "", "p=;;rgb@4.39,2.75;;rgb@3.69,2.75", "0.4000;;250,255,0;;0,255,255",
+                  {"900", "", "p=;;rgb@4.39,2.75;;rgb@3.69,2.75;;%p=;;%q=",
+                   "0.4000;;250,255,0;;0,255,255;;255,128,0;;255,128,0",
                    "hand: the script's p; legend swatches at x max − 0.23 and − 0.33 of 7"},
                   {"900", "", "q=", "2.0000", "hand: the script's q"},
                   {"900", "", "ink@3,-0.9795", "5.5,-1.5", "py: y(3)"},

@@ -63,8 +63,8 @@ void CPemroView::DrawJacobiMethod(CDC* pDC, int n) {
     DrawLabelIntegerWorld(pDC, m_dXMin + 0.1 * m_dXSpan, m_dYMax - n * rowH, "V", indexDx, 4,
                           (m_nDemoStep - 1) / 2, m_crCurveSetting);
     if (r.rotations > 0)
-        DrawRelatedDataPanel(pDC, "", -1, nullptr, "", -1, nullptr, Gbk(u8"特征向量(行)").c_str(),
-                             &r.v[0][0], n, n, "", -1, nullptr, "", -1, nullptr);
+        DrawRelatedDataPanel(pDC, "", -1, nullptr, "", -1, nullptr, u8"特征向量(行)", &r.v[0][0], n,
+                             n, "", -1, nullptr, "", -1, nullptr);
 
     // The column and the title straddle the plot's right edge; the frame
     // widens to hold them, the same in every pass.

@@ -86,9 +86,9 @@ void CPemroView::DrawQR(CDC* pDC, int n, int variant) {
                                m_crFirstDerivative);
             }
             if (householder)
-                DrawRelatedDataPanel(pDC, Gbk(u8"μ 归一化").c_str(), r->column + 1, r->w, "", -1,
-                                     r->u, "H", &r->panel[0][0], order, order, "", -1, r->u,
-                                     Gbk(u8"μ").c_str(), r->column + 1, r->u);
+                DrawRelatedDataPanel(pDC, u8"μ 归一化", r->column + 1, r->w, "", -1, r->u, "H",
+                                     &r->panel[0][0], order, order, "", -1, r->u, u8"μ",
+                                     r->column + 1, r->u);
             else
                 DrawRelatedDataPanel(pDC, "", -1, r->w, "", -1, r->u, "V(i,j)", &r->panel[0][0],
                                      order, order, "", -1, r->u, "", -1, r->u);
