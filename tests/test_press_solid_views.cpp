@@ -304,6 +304,9 @@ PRESS_TABLE(SolidViewPresses, ElementLinesArrowsAndCurves) {
         {"345", "", "rgb3@1,0.8,1;;rgb3@1.25,-0.5,1", "153,212,212;;199,193,188",
          "py: the section x = 1 from the curve slot toward grey 200 by (y + 1.5)/3, the front half "
          "of y = −0.5 from the section's (199, 125, 60) by (x + 1.5)/3, under f = 3.1 and 2.64"},
+        {"345", "^1,1.2,0", "rgb3@-0.4,1.2,1", "199,152,111",
+         "py: the back half of y = 1.2, right of the section x = 1, at (x + 1.5)/3 = 0.367 under "
+         "f = 2.44"},
     });
 }
 

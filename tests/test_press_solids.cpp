@@ -429,9 +429,10 @@ PRESS_TABLE(SolidPresses, SectionsAndPrismTopsSitWhereTheyShould) {
         {"321", "近似和", "ink3@0.0395,-0.8289,3.79", "0.0395,-0.8289,4.15", "py: below the top"},
         {"321", "", "bare3@0.0395,-0.8289,4.03", "0.0395,-0.8289,4.15", "py: above it"},
         {"321", "", "rgb3@0.0395,-0.8684,3.8275", "255,198,198", "py: its top's far edge"},
-        {"321", "", "rgb3@1,-1.5,0.1;;rgb3@1.2,-1.5,0.5;;rgb3@1.4,-1.5,0.1",
-         "223,239,32;;223,239,32;;223,239,32",
-         "hand: the front face y = −1.5 upright to its foot, (255 − b, 255 − b/2, b), b 32"},
+        {"321", "", "rgb3@1,-1.5,0.1;;rgb3@1.2,-1.5,0.5;;rgb3@1.4,-1.5,0.1;;rgb3@1.4211,-1.48,1",
+         "223,239,32;;223,239,32;;223,239,32;;208,104,47",
+         "hand: the front face y = −1.5 upright to its foot, (255 − b, 255 − b/2, b), b 32; the "
+         "last column's side x = −1.5 + 37 · 3/38 in (a, a/2, 255 − a), a = 16 trunc(218.9/16)"},
         {"342", "矩形|^0.5,-0.3,0", "rgb3@0.65,-0.3,0", "255,128,0", "hand: the right side"},
         {"342", "", "rgb3@0.35,-0.3,0", "255,128,0", "hand: the left side"},
         {"342", "", "rgb3@0.5,-0.45,0", "255,128,0", "hand: the far side"},
