@@ -27,6 +27,9 @@
 // space points of a 3-D figure, turned, arranged and projected as its lines
 // are (`expected` of ink3/bare3 a bare space point "x,y,z"); "rgbi@u,v": the
 // same at a point of the projection inset, in the ranges it is drawn over;
+// "head@x1,y1>x2,y2" / "head3@x1,y1,z1>x2,y2,z2": the arrow between the
+// two points has its head at the second, the colour `expected` "r,g,b"
+// covering at least four pixels more within six of it than of the first;
 // "at@x,y" / "at3@x,y,z": a piece that is exactly the text `expected` has its
 // top left corner within six pixels of that point (a name written there);
 // "framed@label": the first control so labelled lies wholly inside a frame
@@ -314,6 +317,24 @@ private:
                     seen = seen || test_support::ColourAt(view->BackingImage(), p.x + dx,
                                                           p.y + dy) == RGB(r, g, b);
             EXPECT_NE(seen, absent);
+        } else if (!label.rfind("head@", 0) || !label.rfind("head3@", 0)) {
+            const size_t at = label.find('@'), to = label.find('>');
+            const std::string kind = label.substr(0, at + 1);
+            const CPoint tail = Where(kind + label.substr(at + 1, to - at - 1)),
+                         head = Where(kind + label.substr(to + 1));
+            int r = 0, g = 0, b = 0;
+            ASSERT_EQ(std::sscanf(expected.c_str(), "%d,%d,%d", &r, &g, &b), 3) << expected;
+            const auto count = [&](CPoint p) {
+                int n = 0;
+                for (int dx = -6; dx <= 6; ++dx)
+                    for (int dy = -6; dy <= 6; ++dy)
+                        n += test_support::ColourAt(view->BackingImage(), p.x + dx, p.y + dy) ==
+                             RGB(r, g, b);
+                return n;
+            };
+            EXPECT_GE(count(head), count(tail) + 4)
+                << "head " << count(head) << " at " << head.x << "," << head.y << ", tail "
+                << count(tail) << " at " << tail.x << "," << tail.y;
         } else if (!label.rfind("ink@", 0) || !label.rfind("bare@", 0) ||
                    !label.rfind("ink3@", 0) || !label.rfind("bare3@", 0)) {
             const CPoint p = Where(label),

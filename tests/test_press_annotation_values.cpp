@@ -63,8 +63,11 @@ PRESS_TABLE(AnnotationValuePresses, TheArrowsOfAWideEllipseAndTheOpenSwitch) {
         });
     RunScript("700Electric(0.5,6,36,10,1,1,0,0,10,0,10,0,10,1,1)\n",
               {
-                  {"2100", "", "rgb@3.5,1.25", "0,255,255", "hand: the arm, halfway"},
-                  {"2100", "", "rgb@3.7,1.35", "0,255,255", "hand: the arm near its pivot"},
+                  {"2100", "", "rgb@3.5,1.25;;at@7,2.5;;at@1.5,5;;at@5,8.5;;at@8.5,5.5",
+                   "0,255,255;;C;;L;;R;;～E",
+                   "hand: the arm, halfway; the names at 0.7, 0.15, 0.5, 0.85 of the width"},
+                  {"2100", "", "rgb@3.7,1.35;;rgb@6.8,0.6", "0,255,255;;0,255,255",
+                   "hand: the arm near its pivot; the second plate at x 6.8 down to 0.5"},
                   {"2100", "", "rgb@4,1.35", "!0,255,255", "hand: not upright under the pivot"},
                   {"2100", "", "rgb@3.5,1", "!0,255,255", "hand: the gap between the contacts"},
                   {"2100", "", "rgb@3.95,1", "0,255,255",

@@ -214,7 +214,8 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
          "hand: the radius at z = 0.5 in the curve slot; the arrow (r,θ,z) ends there"},
         {"341", "z减", "ink3@0.5,0.75,0.375", "0.5,0.75,1.2", "hand: 0.5 − 0.125"},
         {"341", "^1.5,0.3,0", "rgb3@0.75,0.15,0.375", "0,255,255", "hand: z to the point"},
-        {"341", "", "rgb3@0.75,0.15,0", "0,255,255", "hand: the arrow (r,θ,0), halfway"},
+        {"341", "", "rgb3@0.75,0.15,0;;head3@0,0,0>0.75,0.15,0", "0,255,255;;0,255,255",
+         "hand: the arrow (r,θ,0), halfway; its tail at the origin thinner than its middle"},
         {"341", "", "rgb3@1.5,0.3,0.1875", "0,255,255", "hand: the arrow (r,θ,z), halfway"},
         {"341", "体元", "rgb3@1.8259,0.4612,1", "255,128,0", "py: the outer arc's middle"},
         {"341", "", "rgb3@1.8259,0.4612,1.15", "!255,128,0", "py: above the top"},
@@ -232,7 +233,8 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
         {"341", "", "rgb3@1.8259,0.4612,1.1406", "!255,128,0", "py: where it was"},
         {"341", "dθ增*3", "rgb3@1.5805,0.6547,0.9453", "255,128,0", "py: the far outer edge"},
         {"341", "", "rgb3@1.6356,0.5013,0.9453", "!255,128,0", "py: where it was"},
-        {"343", "^0.4,1.2,0", "rgb3@0.2,0.6,0.6325", "0,255,255", "py: the middle of OP at φ 0"},
+        {"343", "^0.4,1.2,0", "rgb3@0.2,0.6,0.6325;;head3@0,0,0>0.4,1.2,0", "0,255,255;;0,255,255",
+         "py: the middle of OP at φ 0; the arrow (r,θ,π/2) with its head at the point"},
         {"343", "", "rgb3@0.3869,0.2121,0", "255,128,0",
          "py: θ's arc on the floor, cos t·(ρ/4, 0, 0) + sin t·(x0, y0, 0)/4 at t = π/4"},
         {"343", "", "rgb3@0.4568,0.0887,0", "255,128,0",
@@ -309,6 +311,9 @@ PRESS_TABLE(SolidViewPresses, ElementLinesArrowsAndCurves) {
         {"345", "", "rgb3@1,0.8,1;;rgb3@1.25,-0.5,1", "153,212,212;;199,193,188",
          "py: the section x = 1 from the curve slot toward grey 200 by (y + 1.5)/3, the front half "
          "of y = −0.5 from the section's (199, 125, 60) by (x + 1.5)/3, under f = 3.1 and 2.64"},
+        {"345", "^1,1.2,0", "rgb3@-0.4,1.2,1", "199,152,111",
+         "py: the back half of y = 1.2, right of the section x = 1, at (x + 1.5)/3 = 0.367 under "
+         "f = 2.44"},
     });
 }
 
