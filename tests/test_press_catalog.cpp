@@ -124,8 +124,8 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
                   {"2100", "", "rgb@1,-1.5;;rgb@-1.6,-0.36;;rgb@1.6,-0.36;;rgb@0,2",
                    "0,255,255;;0,255,255;;0,255,255;;0,255,255",
                    "hand: g(1) = −1.5; halfway down g's two end segments; f(0) = 2"},
-                  {"2100", "@33556|@2.5,2.5", "rgb@2.5,2.5", "255,128,0",
-                   "hand: the dot tool's dot at a bare place, filled in the pen"},
+                  {"2100", "@33556|@2.5,2.5", "rgb@2.5,2.5;;rgb@2.5,2.5", "255,128,0;;!0,0,0",
+                   "hand: the dot tool's dot at a bare place, filled in the pen, no black"},
               });
     // x = 2 cos t, y = sin t + 1 over t in [0, π/2], the start joined down to
     // the x axis: the segment from (2, 1) to (2, 0).
