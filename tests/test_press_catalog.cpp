@@ -126,6 +126,8 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
                    "hand: g(1) = −1.5; halfway down g's two end segments; f(0) = 2"},
                   {"2100", "@33556|@2.5,2.5", "rgb@2.5,2.5;;rgb@2.5,2.5", "255,128,0;;!0,0,0",
                    "hand: the dot tool's dot at a bare place, filled in the pen, no black"},
+                  {"2100", "@33572|@-2.5,2.8|@-1.5,2|@-0.5,2.8", "rgb@-1,2.2", "255,128,0",
+                   "hand: the up-down parabola tool, y = 0.8(x + 1.5)² + 2 through the clicks"},
               });
     // x = 2 cos t, y = sin t + 1 over t in [0, π/2], the start joined down to
     // the x axis: the segment from (2, 1) to (2, 0).
@@ -198,7 +200,8 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
         {"510", "", "rgb@2.08,-0.08", "255,128,0", "hand: the label 2a at (2a, 0), a = 1"},
         {"510", "@1.5,1", "rgb@0.334,0.2227", "255,128,0",
          "py: O to kP, k = 1 − 1/|P| = 0.4453, halfway"},
-        {"510", "", "rgb@1.1,0.7333", "0,150,255", "py: from kP on to P"},
+        {"510", "", "rgb@1.1,0.7333;;at@0.668,0.4453", "0,150,255;;P",
+         "py: from kP on to P; the name P at kP = (0.668, 0.4453)"},
         {"514", "", "?1.5", "", "hand: x in [−1, 1.5], one decimal"},
         {"514", "", "!1.50", "", "hand: not the y axis's two"},
         {"514", "", "!-1.00", "", "hand"},
