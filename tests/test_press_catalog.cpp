@@ -99,7 +99,8 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
          "255,128,0;;255,128,0;;255,128,0;;255,128,0;;255,128,0;;255,128,0;;0,255,255;;0,255,0;;0,"
          "255,0",
          "hand: values in the pen, the curve in its slot, the axes"},
-        {"513", "", "at@1,1.8", "c=", "hand: third column at −2.5 + 0.7 × 5, row at 2 − 0.05 × 4"},
+        {"513", "", "at@1,1.8;;at@-0.5,1.8", "c=;;b=",
+         "hand: third column at −2.5 + 0.7 × 5, row at 2 − 0.05 × 4; b's column at −2.5 + 0.4 × 5"},
     });
     // An x-type region between two curves of form 53 (α and β each), then g
     // of form 63 (x0): each curve's panel with its own values, one decimal.
@@ -114,6 +115,27 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
              "hand: the selectors inside the panel of a 44-column figure"},
             {"320", "@36263|下曲线|x0*3", "x0=", "0.3", "hand: g's x0 0 + 3 × 0.1"},
         });
+    // f = −x²/2 + 2 and g = x²/2 − 2 over [−1.6, 1.6], both end segments on:
+    // g(±1.6) = −0.72, so g's ends drop from there to the x axis, f's rise
+    // from 0.72; g itself in the curve's slot, as f is.
+    RunScript("700DATA1(0,-0.5,0,2,0,0,0,)\n700DATA1(1,0.5,0,-2,0,0,0,)\n"
+              "700Curve(0.4,3,44,13,39,39,0,-3,3,-3,3,-1.6,1.6,1,1)\n",
+              {
+                  {"2100", "", "rgb@1,-1.5;;rgb@-1.6,-0.36;;rgb@1.6,-0.36;;rgb@0,2",
+                   "0,255,255;;0,255,255;;0,255,255;;0,255,255",
+                   "hand: g(1) = −1.5; halfway down g's two end segments; f(0) = 2"},
+                  {"2100", "@33556|@2.5,2.5", "rgb@2.5,2.5;;rgb@2.5,2.5", "255,128,0;;!0,0,0",
+                   "hand: the dot tool's dot at a bare place, filled in the pen, no black"},
+                  {"2100", "@33572|@-2.5,2.8|@-1.5,2|@-0.5,2.8", "rgb@-1,2.2", "255,128,0",
+                   "hand: the up-down parabola tool, y = 0.8(x + 1.5)² + 2 through the clicks"},
+              });
+    // x = 2 cos t, y = sin t + 1 over t in [0, π/2], the start joined down to
+    // the x axis: the segment from (2, 1) to (2, 0).
+    RunScript("700DATA1(0,2,1,0,1,0,0,)\n700Curve(0.4,3,44,13,1,-1,1,-3,3,-3,3,0,1.5708,1,1)\n",
+              {
+                  {"2100", "", "rgb@2,0.5;;rgb@1.4142,1.7071", "0,255,255;;0,255,255",
+                   "hand: halfway down the start's segment; the curve at t = π/4"},
+              });
 }
 
 // Sources: python3. Page 503: x²/a² − y²/b² = ±1 from a = b = 1, c = √(a² +
@@ -178,7 +200,8 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
         {"510", "", "rgb@2.08,-0.08", "255,128,0", "hand: the label 2a at (2a, 0), a = 1"},
         {"510", "@1.5,1", "rgb@0.334,0.2227", "255,128,0",
          "py: O to kP, k = 1 − 1/|P| = 0.4453, halfway"},
-        {"510", "", "rgb@1.1,0.7333", "0,150,255", "py: from kP on to P"},
+        {"510", "", "rgb@1.1,0.7333;;at@0.668,0.4453", "0,150,255;;P",
+         "py: from kP on to P; the name P at kP = (0.668, 0.4453)"},
         {"514", "", "?1.5", "", "hand: x in [−1, 1.5], one decimal"},
         {"514", "", "!1.50", "", "hand: not the y axis's two"},
         {"514", "", "!-1.00", "", "hand"},
