@@ -141,7 +141,9 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"319/2400", "", "rgb@3,0.3996", "!250,255,0", "py: between two of the family"},
         {"319/2400", "原函数|^1,0.5", "rgb@3,0.5996", "!250,255,0", "py: the family is gone"},
         {"319/2400", "", "rgb@3,-0.2004", "250,255,0", "py: the one through the cursor"},
-        {"320/2400", "x_型|^0.6,0.45", "rgb@0.6,0.5", "255,100,100", "hand: x² 0.36 to x 0.6"},
+        {"320/2400", "x_型|^0.6,0.45", "rgb@0.6,0.5;;at@0.6,0;;rgb@0.6595,0.719;;%=y=x",
+         "255,100,100;;x;;250,255,0;;250,255,0",
+         "hand: x² 0.36 to x 0.6, x on the axis; the arrow from (0.67, 0.74)"},
         {"320/2400", "", "?y的下限", "", "hand"},
         {"320/2400", "", "rgb@0.55,0.45", "!255,100,100", "hand: no row yet"},
         {"320/2400", "y_型", "rgb@0.55,0.45", "255,100,100", "py: y 0.45 to √0.45 0.6708"},
@@ -154,7 +156,13 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
          "hand: the limits from x² 0.36 up"},
         // The strip: 0.1 of the span 1.4 wide, from x 0.5 to 0.64, x² 0.25 up to x 0.5.
         {"320/3400", "x_型#2|^0.5,0.4", "rgb@0.6,0.5", "255,100,100", "hand: its top at y = x"},
-        {"320/3400", "", "rgb@0.64,0.3", "255,100,100", "hand: its right side"},
+        {"320/3400", "", "rgb@0.64,0.3;;rgb@0.64,0.12;;%=x+dx",
+         "255,100,100;;255,100,100;;255,100,100",
+         "hand: its right side, down to the axis from x² 0.25"},
+        // The polar region sin θ ≤ r ≤ θ picked at angle 1: the ray in the
+        // first derivative's slot up to sin 1.
+        {"320/4400", "θ-型|^0.48627,0.75733", "rgb@0.11366,0.17702", "250,255,0",
+         "py: r sin 1 / 4 at angle 1"},
     });
 }
 
