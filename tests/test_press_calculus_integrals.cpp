@@ -219,7 +219,8 @@ PRESS_TABLE(QuadraturePresses, TheWashersOfPage326) {
 // [1.576, 1.768] of 1.2554, [1.768, 1.96] of 1.3297.
 PRESS_TABLE(QuadraturePresses, TheWashersStandOnTheirLeftEnds) {
     Run({
-        {"326", "体积近似和|^3,1.2|显示外部", "ink@1.75,-1.2", "0.5,-1.5", "py: within √1.6"},
+        {"326", "体积近似和|^3,1.2|显示外部", "ink@1.75,-1.2;;rgb@2.8,-1.3", "0.5,-1.5;;0,150,255",
+         "py: within √1.6; the last end face filled between radii 1 and √2.5"},
         {"326", "", "bare@1.75,-1.34", "0.5,-1.5", "py: past √1.6, within √1.9"},
         {"326", "", "ink@2.05,-1.33", "0.5,-1.5", "py: within √1.9"},
         {"326", "", "bare@2.05,-1.46", "0.5,-1.5", "py: past √1.9, within √2.2"},
