@@ -159,6 +159,7 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"320/3400", "", "rgb@0.64,0.3;;rgb@0.64,0.12;;%=x+dx",
          "255,100,100;;255,100,100;;255,100,100",
          "hand: its right side, down to the axis from x² 0.25"},
+        {"320/3400", "y_型#2|dy增", "=h", "0.125", "hand: the strip's 0.1 × 1.25"},
         // The polar region sin θ ≤ r ≤ θ picked at angle 1: the ray in the
         // first derivative's slot up to sin 1.
         {"320/4400", "θ-型|^0.48627,0.75733", "rgb@0.11366,0.17702", "250,255,0",
