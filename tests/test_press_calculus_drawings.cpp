@@ -179,7 +179,8 @@ PRESS_TABLE(CalculusDrawingPresses, TheIntegralMeanOfPage330) {
 PRESS_TABLE(CalculusDrawingPresses, TheBarsOfPage350) {
     Run({
         {"350", "中点", "rgb@0.25,1.7321", "255,128,0", "py: X(0.5) = √3"},
-        {"350", "", "rgb@0.25,1", "0,150,255", "py: the first bar filled"},
+        {"350", "", "rgb@0.25,1;;rgb@0,1", "0,150,255;;255,128,0",
+         "py: the first bar filled, its left side at n = 0 up to √3"},
         {"350", "", "rgb@0.75,1.8879;;rgb@0.3,1.5526;;rgb@5.25,2.4977",
          "0,255,255;;!0,255,255;;0,255,255",
          "py: the curve in its slot over the bars, X(0.75) and X(5.25); it starts at 0.5, not at "
