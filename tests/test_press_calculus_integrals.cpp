@@ -13,7 +13,7 @@ namespace {
 PRESS_TABLE(QuadraturePresses, TheSumsFollowNAndTheSamplePoint) {
     Run({
         {"323", "", "积分近似值:", "0.250000", "py: n 1, c 0.5: 0.5²"},
-        {"323", "", "?取中点", "", "hand: the caption of c 0.5"},
+        {"323", "", "?取中点;;%=取中点", ";;250,255,0", "hand: the caption of c 0.5, in yellow"},
         {"323", "n增加", "积分近似值:", "0.312500", "py: n 2, (0.25² + 0.75²)/2"},
         {"323", "", "n=", "2", "hand: 1 × 2"},
         {"323", "n增加", "积分近似值:", "0.328125", "py: n 4, 84/256"},
@@ -113,8 +113,9 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"320", "n减少", "积分近似值:", "2.116390", "py: n 4"},
         {"320", "n减少*2", "积分近似值:", "1.995270", "py: n 1"},
         {"319", "", "bare@0.5,0.3", "3.5,1.5", "hand: no increment before its button"},
-        {"319", "增量与微分", "ink@0.5,0.3;;rgb@0.5,0.3", "3.5,1.5;;250,255,0",
-         "hand: Dx 0.65, cos 0.5 = 0.88; the increment in the first derivative's slot"},
+        {"319", "增量与微分", "ink@0.5,0.3;;rgb@0.5,0.3;;%=f(x)dx", "3.5,1.5;;250,255,0;;0,255,255",
+         "hand: Dx 0.65, cos 0.5 = 0.88; the increment in the first derivative's slot, f(x)dx "
+         "in the curve's"},
         {"319", "", "bare@0.8,0.3", "3.5,1.5", "hand: past Dx 0.65"},
         {"319", "", "rgb@0.55,1", "0,255,255", "hand: the strip's top at cos 0 = 1"},
         {"319", "", "rgb@0.8,1", "!0,255,255", "hand: it ends at Dx 0.65"},
@@ -133,7 +134,8 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         // −5.5 by 0.4. 320's region x² ≤ y ≤ x: the limits at the cursor
         // (0.6, 0.45) in (255, 100, 100), up the column from x² to x or
         // along the row from y to √y.
-        {"319/2400", "原函数|^1,0.5", "rgb@3,-0.2004", "250,255,0", "py: sin 3 − sin 1 + 0.5"},
+        {"319/2400", "原函数|^1,0.5", "rgb@3,-0.2004;;rgb@0.5,0.5", "250,255,0;;255,100,100",
+         "py: sin 3 − sin 1 + 0.5; the cursor's level to the y axis"},
         {"319/2400", "", "rgb@-1,-1.1829", "250,255,0", "py: sin(−1) − sin 1 + 0.5"},
         {"319/2400", "", "rgb@3,0.5996", "!250,255,0", "py: one curve only"},
         {"319/2400", "不定积分", "rgb@3,0.5996", "250,255,0", "py: sin 3 − sin 1 + 1.3"},
