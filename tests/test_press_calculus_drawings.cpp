@@ -339,7 +339,10 @@ PRESS_TABLE(CalculusDrawingPresses, TheCoefficientsOfPage351) {
 // cos 2 = −0.416 lies apart.
 PRESS_TABLE(CalculusDrawingPresses, TheTaylorPolynomialOfPage315) {
     Run({
-        {"315", "", "?=泰勒公式n<7;;!麦克劳林公式", ";;", "hand: about the picked x0"},
+        {"315", "", "?=泰勒公式n<7;;!麦克劳林公式;;%=泰勒公式n<7;;%级数项数n=;;at@0,0;;%=x0",
+         ";;;;0,255,255;;255,255,0;;x0;;250,255,0",
+         "hand: about the picked x0, the title in the curve slot, n in palette 5; x0 named on the "
+         "axis in yellow while n is 1"},
         {"315", "", "rgb@2,1", "255,100,100", "hand: P1 = 1"},
         {"315", "", "rgb@0,0.5", "255,100,100", "hand: x0's line up to cos 0 = 1"},
         {"315", "n增加", "rgb@2,-1", "255,100,100", "hand: P2(2) = 1 − 2"},
