@@ -36,8 +36,9 @@
 // (a figure's or a panel's) of a repaint;
 // "%q=": the value written after the label (its first; "%q=#2" its
 // second, "%#k" a table's k-th number, empty labels counted) is in the
-// colour `expected` "r,g,b"; "λ =_#k": the subscript of the k-th value so
-// labelled (the next piece after the value that is not empty); "=dr": the value a page prints
+// colour `expected` "r,g,b" ("%=text": a piece that is exactly text is);
+// "λ =_#k": the subscript of the k-th value so labelled (the next piece
+// after the value that is not empty); "=dr": the value a page prints
 // nothing of (the fields of `Field`) equals the number `expected` to nine decimals ("=π1a",
 // "=π2d", "=π2f": the drawn planes' coefficients); "=Meshx" / "=Meshy": the mesh
 // division counts, "=radius" the rolling ball's radius in pixels, "=upper" /
@@ -367,6 +368,13 @@ private:
                 framed = framed || (f.left <= c->box.left && c->box.right <= f.right &&
                                     f.top <= c->box.top && c->box.bottom <= f.bottom);
             EXPECT_TRUE(framed) << c->box.left << ".." << c->box.right;
+        } else if (!label.rfind("%=", 0)) {
+            int r = 0, g = 0, b = 0;
+            ASSERT_EQ(std::sscanf(expected.c_str(), "%d,%d,%d", &r, &g, &b), 3) << expected;
+            bool seen = false;
+            for (const auto& piece : log.pieces)
+                seen = seen || (piece.text == Gbk(label.substr(2)) && piece.colour == RGB(r, g, b));
+            EXPECT_TRUE(seen) << label;
         } else if (label[0] == '%') {
             int r = 0, g = 0, b = 0;
             ASSERT_EQ(std::sscanf(expected.c_str(), "%d,%d,%d", &r, &g, &b), 3) << expected;

@@ -77,7 +77,7 @@ PRESS_TABLE(BallPresses, EveryButtonOfPages381And382) {
          "hand: after a run the start ball is all pen, the curve drawn again in its colour"},
         {"381/2400", "p增大*3", "p=", "0.500000", "hand: 0.2 + 0.3"},
         {"381/2400", "p减小*4", "p=", "0.100000", "hand: 0.5 − 0.4"},
-        {"381/2400", "q增大*3", "q=", "1.300000", "hand: 1 + 0.3"},
+        {"381/2400", "q增大*3", "q=;;p=", "1.300000;;0.100000", "hand: 1 + 0.3, p kept"},
         {"381/2400", "q减小*4", "q=", "0.900000", "hand: 1.3 − 0.4"},
         {"381/2400", "t增大", "=t", "20", "hand: 10 × 2"},
         {"381/2400", "t增大*3", "=t", "80", "hand: 160 held at 80"},

@@ -103,7 +103,8 @@ PRESS_TABLE(CalculusDrawingPresses, TheMeanPointsOfPage329) {
         {"329", "罗尔", "rgb@1.5708,0.5", "250,255,0", "hand: ξ1 = π/2 dropped"},
         {"329", "", "rgb@2.2,1", "250,255,0", "hand: the piece y = 1 to π/2 + 0.75"},
         {"329", "", "rgb@2.6,1", "!250,255,0", "hand: past π/2 + 0.75"},
-        {"329", "", "rgb@4.7124,-0.5", "250,255,0", "hand: ξ2 = 3π/2 dropped"},
+        {"329", "", "rgb@4.7124,-0.5;;rgb@4.7604,0", "250,255,0;;250,255,0",
+         "hand: ξ2 = 3π/2 dropped, its dot on the axis 3 pixels wide of it"},
         {"329", "", "rgb@4,-1", "250,255,0", "hand: the piece y = −1 from 3π/2 − 0.75"},
         {"329", "", "rgb@2.5,0", "!255,100,100", "hand: no chord for Rolle"},
         {"329", "",
@@ -164,7 +165,8 @@ PRESS_TABLE(CalculusDrawingPresses, TheIntegralMeanOfPage330) {
     Run({
         {"330", "", "rgb@0.2,5.3534", "250,255,0", "py: μ left of a"},
         {"330", "", "rgb@0.2,5.9", "!250,255,0", "py: above μ"},
-        {"330", "", "rgb@1.1678,2.5", "255,100,100", "py: ξ1 dropped"},
+        {"330", "", "rgb@1.1678,2.5;;rgb@0.6,3", "255,100,100;;250,255,0",
+         "py: ξ1 dropped; the strip's side at 0.6 up to μ"},
         {"330", "", "rgb@3.848,2.5", "255,100,100", "py: ξ2 dropped"},
         {"330", "", "rgb@3.848,6.3", "!255,100,100", "py: ξ2's line ends at μ"},
         {"330", "", "rgb@0.55,8.14", "0,255,255", "py: midline of [0.5, 0.6] to F(0.55) 8.2443"},
@@ -179,7 +181,8 @@ PRESS_TABLE(CalculusDrawingPresses, TheIntegralMeanOfPage330) {
 PRESS_TABLE(CalculusDrawingPresses, TheBarsOfPage350) {
     Run({
         {"350", "中点", "rgb@0.25,1.7321", "255,128,0", "py: X(0.5) = √3"},
-        {"350", "", "rgb@0.25,1", "0,150,255", "py: the first bar filled"},
+        {"350", "", "rgb@0.25,1;;rgb@0,1", "0,150,255;;255,128,0",
+         "py: the first bar filled, its left side at n = 0 up to √3"},
         {"350", "", "rgb@0.75,1.8879;;rgb@0.3,1.5526;;rgb@5.25,2.4977",
          "0,255,255;;!0,255,255;;0,255,255",
          "py: the curve in its slot over the bars, X(0.75) and X(5.25); it starts at 0.5, not at "
@@ -336,7 +339,10 @@ PRESS_TABLE(CalculusDrawingPresses, TheCoefficientsOfPage351) {
 // cos 2 = −0.416 lies apart.
 PRESS_TABLE(CalculusDrawingPresses, TheTaylorPolynomialOfPage315) {
     Run({
-        {"315", "", "?=泰勒公式n<7;;!麦克劳林公式", ";;", "hand: about the picked x0"},
+        {"315", "", "?=泰勒公式n<7;;!麦克劳林公式;;%=泰勒公式n<7;;%级数项数n=;;at@0,0;;%=x0",
+         ";;;;0,255,255;;255,255,0;;x0;;250,255,0",
+         "hand: about the picked x0, the title in the curve slot, n in palette 5; x0 named on the "
+         "axis in yellow while n is 1"},
         {"315", "", "rgb@2,1", "255,100,100", "hand: P1 = 1"},
         {"315", "", "rgb@0,0.5", "255,100,100", "hand: x0's line up to cos 0 = 1"},
         {"315", "n增加", "rgb@2,-1", "255,100,100", "hand: P2(2) = 1 − 2"},

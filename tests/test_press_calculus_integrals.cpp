@@ -13,7 +13,7 @@ namespace {
 PRESS_TABLE(QuadraturePresses, TheSumsFollowNAndTheSamplePoint) {
     Run({
         {"323", "", "积分近似值:", "0.250000", "py: n 1, c 0.5: 0.5²"},
-        {"323", "", "?取中点", "", "hand: the caption of c 0.5"},
+        {"323", "", "?取中点;;%=取中点", ";;250,255,0", "hand: the caption of c 0.5, in yellow"},
         {"323", "n增加", "积分近似值:", "0.312500", "py: n 2, (0.25² + 0.75²)/2"},
         {"323", "", "n=", "2", "hand: 1 × 2"},
         {"323", "n增加", "积分近似值:", "0.328125", "py: n 4, 84/256"},
@@ -121,8 +121,9 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"320", "n减少", "积分近似值:", "2.116390", "py: n 4"},
         {"320", "n减少*2", "积分近似值:", "1.995270", "py: n 1"},
         {"319", "", "bare@0.5,0.3", "3.5,1.5", "hand: no increment before its button"},
-        {"319", "增量与微分", "ink@0.5,0.3;;rgb@0.5,0.3", "3.5,1.5;;250,255,0",
-         "hand: Dx 0.65, cos 0.5 = 0.88; the increment in the first derivative's slot"},
+        {"319", "增量与微分", "ink@0.5,0.3;;rgb@0.5,0.3;;%=f(x)dx", "3.5,1.5;;250,255,0;;0,255,255",
+         "hand: Dx 0.65, cos 0.5 = 0.88; the increment in the first derivative's slot, f(x)dx "
+         "in the curve's"},
         {"319", "", "bare@0.8,0.3", "3.5,1.5", "hand: past Dx 0.65"},
         {"319", "", "rgb@0.55,1", "0,255,255", "hand: the strip's top at cos 0 = 1"},
         {"319", "", "rgb@0.8,1", "!0,255,255", "hand: it ends at Dx 0.65"},
@@ -141,7 +142,8 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         // −5.5 by 0.4. 320's region x² ≤ y ≤ x: the limits at the cursor
         // (0.6, 0.45) in (255, 100, 100), up the column from x² to x or
         // along the row from y to √y.
-        {"319/2400", "原函数|^1,0.5", "rgb@3,-0.2004", "250,255,0", "py: sin 3 − sin 1 + 0.5"},
+        {"319/2400", "原函数|^1,0.5", "rgb@3,-0.2004;;rgb@0.5,0.5", "250,255,0;;255,100,100",
+         "py: sin 3 − sin 1 + 0.5; the cursor's level to the y axis"},
         {"319/2400", "", "rgb@-1,-1.1829", "250,255,0", "py: sin(−1) − sin 1 + 0.5"},
         {"319/2400", "", "rgb@3,0.5996", "!250,255,0", "py: one curve only"},
         {"319/2400", "不定积分", "rgb@3,0.5996", "250,255,0", "py: sin 3 − sin 1 + 1.3"},
@@ -149,7 +151,9 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"319/2400", "", "rgb@3,0.3996", "!250,255,0", "py: between two of the family"},
         {"319/2400", "原函数|^1,0.5", "rgb@3,0.5996", "!250,255,0", "py: the family is gone"},
         {"319/2400", "", "rgb@3,-0.2004", "250,255,0", "py: the one through the cursor"},
-        {"320/2400", "x_型|^0.6,0.45", "rgb@0.6,0.5", "255,100,100", "hand: x² 0.36 to x 0.6"},
+        {"320/2400", "x_型|^0.6,0.45", "rgb@0.6,0.5;;at@0.6,0;;rgb@0.6595,0.719;;%=y=x",
+         "255,100,100;;x;;250,255,0;;250,255,0",
+         "hand: x² 0.36 to x 0.6, x on the axis; the arrow from (0.67, 0.74)"},
         {"320/2400", "", "?y的下限", "", "hand"},
         {"320/2400", "", "rgb@0.55,0.45", "!255,100,100", "hand: no row yet"},
         {"320/2400", "y_型", "rgb@0.55,0.45", "255,100,100", "py: y 0.45 to √0.45 0.6708"},
@@ -162,7 +166,14 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
          "hand: the limits from x² 0.36 up"},
         // The strip: 0.1 of the span 1.4 wide, from x 0.5 to 0.64, x² 0.25 up to x 0.5.
         {"320/3400", "x_型#2|^0.5,0.4", "rgb@0.6,0.5", "255,100,100", "hand: its top at y = x"},
-        {"320/3400", "", "rgb@0.64,0.3", "255,100,100", "hand: its right side"},
+        {"320/3400", "", "rgb@0.64,0.3;;rgb@0.64,0.12;;%=x+dx",
+         "255,100,100;;255,100,100;;255,100,100",
+         "hand: its right side, down to the axis from x² 0.25"},
+        {"320/3400", "y_型#2|dy增", "=h", "0.125", "hand: the strip's 0.1 × 1.25"},
+        // The polar region sin θ ≤ r ≤ θ picked at angle 1: the ray in the
+        // first derivative's slot up to sin 1.
+        {"320/4400", "θ-型|^0.48627,0.75733", "rgb@0.11366,0.17702", "250,255,0",
+         "py: r sin 1 / 4 at angle 1"},
     });
 }
 
@@ -185,7 +196,8 @@ PRESS_TABLE(QuadraturePresses, TheRodOfPage370AlongEitherAxis) {
          "hand: dF's line from (0.8, 0.3) to (−1, 1)"},
         {"370", "", "rgb@0.44,0.44", "0,255,0", "hand: its arrow over 0.4 of the line"},
         {"370", "", "rgb@-1.06,1", "250,255,0", "hand: the element, u ± 0.08"},
-        {"370", "", "rgb@-0.5,1", "0,255,255", "hand: the rod beside it"},
+        {"370", "", "rgb@-0.5,1;;at@0.851,0.3;;%=dF", "0,255,255;;dF;;0,255,0",
+         "hand: the rod beside it; dF 8 pixels right of the mass, in the axes' colour"},
         {"370", "x=f(y)|^1,0.5", "rgb@0.94,0.44", "250,255,0",
          "hand: the line to (1, 0.5) on x = 1"},
         {"370", "", "rgb@1,0.53", "250,255,0", "hand: the element, u ± 0.05"},
@@ -219,7 +231,8 @@ PRESS_TABLE(QuadraturePresses, TheWashersOfPage326) {
 // [1.576, 1.768] of 1.2554, [1.768, 1.96] of 1.3297.
 PRESS_TABLE(QuadraturePresses, TheWashersStandOnTheirLeftEnds) {
     Run({
-        {"326", "体积近似和|^3,1.2|显示外部", "ink@1.75,-1.2", "0.5,-1.5", "py: within √1.6"},
+        {"326", "体积近似和|^3,1.2|显示外部", "ink@1.75,-1.2;;rgb@2.8,-1.3", "0.5,-1.5;;0,150,255",
+         "py: within √1.6; the last end face filled between radii 1 and √2.5"},
         {"326", "", "bare@1.75,-1.34", "0.5,-1.5", "py: past √1.6, within √1.9"},
         {"326", "", "ink@2.05,-1.33", "0.5,-1.5", "py: within √1.9"},
         {"326", "", "bare@2.05,-1.46", "0.5,-1.5", "py: past √1.9, within √2.2"},
