@@ -69,8 +69,9 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"321", "近似和", "体积近似值:", "30.941",
          "py: the midpoints of 38² cells of side 3/38 under 4 − x²/2 − y²/4"},
         {"321", "高斯和", "?30.93", "", "hand: 36 − 3.375 − 1.6875 = 30.9375, three decimals"},
-        {"321", "", "体积:;;%体积:", "30.938;;0,255,255",
-         "py: 500² midpoints on [−1.5, 1.5]², 30.93752; hand: in the curve slot"},
+        {"321", "", "体积:;;%体积:;;at3@-2,-1.92,4.9", "30.938;;0,255,255;;体积:",
+         "py: 500² midpoints on [−1.5, 1.5]², 30.93752; hand: in the curve slot, at x min, y "
+         "min + 4/50, z max − 5/50"},
         {"321", "↗#2*2", "高斯积分:", "28.698", "py: x up to 2 − 0.4 − 0.36 = 1.24"},
         {"321", "→*2", "高斯积分:", "26.412", "py: and y from −2 + 0.4 + 0.36 = −1.24"},
         {"321", "减少*3", "高斯积分:", "26.412", "hand: exact for a quadratic at any n"},
@@ -308,7 +309,9 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"359", "方式1|打开投影", "?关闭投影", "", "hand: the pencil's strips"},
         {"359", "关闭投影", "?打开投影", "", "hand: and goes"},
         {"364", "平行坐标面|y=c|打开投影", "?关闭投影", "", "hand: over a trace as well"},
-        {"379", "θ_z型", "?恢复", "", "hand: the lecturer's grid, not the script's"},
+        {"379", "θ_z型", "?恢复;;rgb3@0,1.5,1;;rgb3@0,0.3,1", ";;0,255,255;;250,255,0",
+         "hand: the lecturer's grid, not the script's; r = S(θ, z), at θ 0 and z 1 the upper "
+         "mesh at r = 2 − 0.5 in the curve slot, the lower at 0.3 in the first derivative's"},
         {"379", "恢复", "!恢复", "", "hand: the script's again"},
         {"379", "θ_r型", "?恢复", "", "hand: the lecturer's grid again"},
         // The projection's inset: the ground colour (0, 64, 128) where the
