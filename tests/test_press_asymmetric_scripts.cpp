@@ -355,4 +355,17 @@ PRESS_TABLE(AsymmetricScriptPresses, TheGradientAwayFromTheSaddlePoint) {
     });
 }
 
+// Sources: hand. Page 374's helix in a box wider in x, [−4, 4] × [−1.5,
+// 1.5] × [0, 2], where the caption's y, y min + 0.1 · y span = −1.2, is not
+// −1.5 + 0.1 · 8 = −0.7; its lines at z 2 − 0.2, 2 and 2 − 0.4.
+PRESS_TABLE(AsymmetricScriptPresses, TheSpaceCurvesCaptionInAWideBox) {
+    RunScript("700DATA1(1,0,0.2,0,0,0,0,1,)\n"
+              "700SpaceCurve(0.7,6,36,10,1,39,1,-4,4,-1.5,1.5,0,2,0,1,1,0,9.42)\n",
+              {
+                  {"374", "", "at3@-4,-1.2,1.8;;at3@-4,-1.2,2;;at3@-4,-1.2,1.6",
+                   "空间曲线{y=y(t)  ;;         x=x(t) ;;         z=z(t) ",
+                   "hand: x min, y −1.2, the three heights"},
+              });
+}
+
 } // namespace

@@ -284,10 +284,15 @@ PRESS_TABLE(SolidViewPresses, ElementLinesArrowsAndCurves) {
     Run({
         {"374/2400", "", "rgb3@0.4006,0.9162,1.4884", "0,255,255", "py: the helix at t 7.4418"},
         {"374/2400", "", "rgb3@0.9162,0.4006,1.4884", "!0,255,255", "py: x and y swapped"},
-        {"374/2400", "", "at3@-1.5,-1.2,1.8;;at3@-1.5,-1.2,2",
-         "空间曲线{y=y(t)  ;;         x=x(t) ",
-         "hand: the caption at x −1.5, y −1.5 + 0.1 × 3, z 2 − 0.1 × 2 and z 2"},
-        {"374/2400", "", "rgb3@0.4006,0.9162,0", "255,128,0", "py: its shadow on xOy"},
+        {"374/2400", "",
+         "at3@-1.5,-1.2,1.8;;at3@-1.5,-1.2,2;;%空间曲线{y=y(t)  ;;%         x=x(t) ",
+         "空间曲线{y=y(t)  ;;         x=x(t) ;;0,255,255;;0,255,255",
+         "hand: the caption at x −1.5, y −1.5 + 0.1 × 3, z 2 − 0.1 × 2 and z 2; its lines "
+         "after the first in the curve's colour"},
+        {"374/2400", "", "rgb3@0.4006,0.9162,0;;rgb3@0.4006,0.9162,0.7;;rgb3@0.4428,0.8954,0.7442",
+         "255,128,0;;199,180,164;;!255,128,0",
+         "py: its shadow on xOy; the drop to it shaded by height, (199, 125, 60) toward 200 by "
+         "1.4884/2; the shadow's step from t 7.3476 stays on the floor"},
         {"374/2400", "P增|取消", "rgb3@0.9511,0.3089,1", "247,134,7", "py: element 5 at z 1"},
         {"374/2400", "", "rgb3@0.3089,0.9511,1", "!247,134,7", "py: x and y swapped"},
         {"374/2400", "", "rgb3@0.9511,0.3089,2", "247,134,7", "py: it ends at z 2"},
