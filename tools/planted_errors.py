@@ -7,7 +7,7 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 --tenth: P10; --eleventh: P11; --twelfth: P12; --thirteenth: P13;
 --fourteenth: P14; --fifteenth: P15; --sixteenth: P16;
 --seventeenth: P17; --eighteenth: P18; --nineteenth: P19;
---twentieth: P20)
+--twentieth: P20; --twentyfirst: P21)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -2017,6 +2017,138 @@ P20 = [
  ('src/script/annotation_labels.cpp', 'if (IsInsideWorldRange(x, y)) DrawStringWorld(pDC, x, y, m_astrCommandLabel[0], m_crPen);', 'if (IsInsideWorldRange(x, y)) DrawStringWorld(pDC, m_dCursorX, y, m_astrCommandLabel[0], m_crPen);', 'R'),
 ]
 
+# A twenty-first set (--twentyfirst), written apart from the tests; each row
+# names the sample page and the presses (clicks at 1280x2400, scrolled where it says)
+# under which its change shows.
+P21 = [
+ # calculus
+ # page 319, the first figure: the opening state — Φ(x) in the second-derivative colour
+ ('src/calculus/integrals.cpp', 'if (Inside(S, m_dYMin, m_dYMax)) phi.Dot(*this, pDC, x, S, m_crSecondDerivative);', 'if (Inside(S, m_dYMin, m_dYMax)) phi.Dot(*this, pDC, x, S, m_crFirstDerivative);', 'D'),
+ # page 319, the first figure: 增量与微分 once (click 281,311) — the increment and the differential shown
+ ('src/calculus/integrals.cpp', 'Gbk(u8"增量与微分"))) m_nDemoOption2 = 2;', 'Gbk(u8"增量与微分"))) m_nDemoOption2 = 1;', 'B'),
+ # page 319, the first figure: 增量与微分 once (click 281,311) — the level stroke of f(x)dx ends at x + dx
+ ('src/calculus/integrals.cpp', 'DrawLineWorld(pDC, x - Dx, top, x, top, m_crCurveSetting);', 'DrawLineWorld(pDC, x - Dx, top, x + Dx, top, m_crCurveSetting);', 'D'),
+ # page 319, the first figure (x span 6.5, y span 4): 增量与微分 once (click 281,311) — dx a share of the x span
+ ('src/calculus/integrals.cpp', 'const double Dx = m_dStepH * m_dXSpan;', 'const double Dx = m_dStepH * m_dYSpan;', 'S'),
+ # page 319, the second figure: 不定积分 once (click 621,1194) — the whole family of antiderivatives
+ ('src/calculus/integrals.cpp', 'Gbk(u8"不定积分")))\n        m_dDemoParam = 0;', 'Gbk(u8"不定积分")))\n        m_dDemoParam = 1;', 'B'),
+ # page 319, the second figure (x span 6.5, y span 4): 不定积分 once (click 621,1194) — the constants C a share of the y span apart
+ ('src/calculus/integrals.cpp', 'const double cStep = m_dParamStep * m_dYSpan;', 'const double cStep = m_dParamStep * m_dXSpan;', 'S'),
+ # page 329, the first figure: the opening state (罗尔) — the dot on the curve at ξ
+ ('src/calculus/mean_value.cpp', 'DrawDotWorld(pDC, x, y, kDotRadius, kDotRadius, c, c);', 'DrawDotWorld(pDC, x + d, y, kDotRadius, kDotRadius, c, c);', 'D'),
+ # page 329, the first figure (x span 7.5, y span 5): the opening state — the tangent strokes at ξ a share of the x span long
+ ('src/calculus/mean_value.cpp', 'const double d = m_dParamStep * m_dXSpan, h = m_dDiffStep;', 'const double d = m_dParamStep * m_dYSpan, h = m_dDiffStep;', 'S'),
+ # page 329, the interval strips below: the opening state — the bracket rises from a
+ ('src/calculus/mean_value.cpp', 'DrawLineWorld(pDC, a, kStrokeFoot, a + kBracketInset, kBracketHeight, bracket);', 'DrawLineWorld(pDC, a, kBracketHeight, a + kBracketInset, kBracketHeight, bracket);', 'D'),
+ # page 329, the interval strips below: the opening state — a written left of its dot
+ ('src/calculus/mean_value.cpp', 'DrawStringWorld(pDC, a - m_dXSpan / 20, 0, leftLabel, axes);', 'DrawStringWorld(pDC, a + m_dXSpan / 20, 0, leftLabel, axes);', 'R'),
+ # solid
+ # page 344: 画矢量场 once (click 710,252) — the lattice rows along y by their own index
+ ('src/solid/field_elements.cpp', 'm_dYMin + j * m_dYSpan / kLatticeSteps,', 'm_dYMin + k * m_dYSpan / kLatticeSteps,', 'S'),
+ # page 344: 含源和汇 once (click 796,252) — the arrows on the lower and the upper surface
+ ('src/solid/field_elements.cpp', 'if (zf > zg) DrawFieldArrow(pDC, x, y, onLower ? zg : zf);', 'if (zf > zg) DrawFieldArrow(pDC, x, y, onLower ? zf : zg);', 'D'),
+ # page 344: 含源 once (click 862,252) — the closed surface round the source only
+ ('src/solid/field_elements.cpp', 'const int which = m_dDemoParam == 1.0 ? 1 : m_dDemoParam == 2.0 ? 2 : 0;', 'const int which = m_dDemoParam == 1.0 ? 2 : m_dDemoParam == 2.0 ? 2 : 0;', 'B'),
+ # page 337: the opening state — 重积分中值定理 just above the far corner of the floor
+ ('src/solid/partials.cpp', 'DrawString(pDC, sx, sy - height - 2, Gbk(u8"重积分中值定理"), m_crCurveSetting);', 'DrawString(pDC, sx, sy - 2 * height - 2, Gbk(u8"重积分中值定理"), m_crCurveSetting);', 'R'),
+ # page 365: 按x型 once (click 867,318) — the part beyond the plane x = c
+ ('src/solid/solid_cut.cpp', 'DrawSurfaceScene(pDC, 1, 0, 1, m_dDirM, x2, y1, y2, "x", "y", "z");', 'DrawSurfaceScene(pDC, 1, 0, 0, m_dDirM, x2, y1, y2, "x", "y", "z");', 'D'),
+ # page 365: 按z型 once (click 867,373) — the plane z = c alone
+ ('src/solid/solid_cut.cpp', 'm_nSectionPlane = 0;\n        m_dDirP', 'm_nSectionPlane = 2;\n        m_dDirP', 'B'),
+ # page 341: the opening state — 在底面上选一点 ten pixels right of the z axis top
+ ('src/solid/volume_elements.cpp', 'DrawString(pDC, m_nProjOriginX + 10, m_nProjOriginY - m_nProjScaleZ, Gbk(u8"在底面上选一点"),\n               m_crDefaultPen);\n    DrawVolumeElementButtons(pDC, &m_dDZ', 'DrawString(pDC, m_nProjOriginX + 20, m_nProjOriginY - m_nProjScaleZ, Gbk(u8"在底面上选一点"),\n               m_crDefaultPen);\n    DrawVolumeElementButtons(pDC, &m_dDZ', 'R'),
+ # page 341: 体元 once (click 862,276) — the inner element dz high
+ ('src/solid/volume_elements.cpp', 'DrawCylVolumeElement(pDC, theta0, 0, dTheta, r0, zE, zE + dZ, m_crDefaultFill);', 'DrawCylVolumeElement(pDC, theta0, 0, dTheta, r0, zE, zE + 2 * dZ, m_crDefaultFill);', 'D'),
+ # page 341: 分割 once (click 862,248) — each element's red from its angle
+ ('src/solid/volume_elements.cpp', 'MakeRGB((1 - u) * L[0] + u * U[0], (1 - s) * L[1] + s * U[1],', 'MakeRGB((1 - s) * L[0] + u * U[0], (1 - s) * L[1] + s * U[1],', 'S'),
+ # page 341: the opening state (the point at the origin) — (r,θ,0) and (r,θ,z) left of the point
+ ('src/solid/volume_elements.cpp', 'const CPoint at = ClearOfFigureText(pDC, sx - h, sy - lines * h, Gbk(label));', 'const CPoint at = ClearOfFigureText(pDC, sx + h, sy - lines * h, Gbk(label));', 'R'),
+ # stats
+ # page 212, the binomial figure: n增 once (click 948,267) — n one up, from 10 to 11
+ ('src/stats/discrete_demo.cpp', 'const int step = !(tenSteps > 1) ? 1 :', 'const int step = !(tenSteps > 1) ? 2 :', 'B'),
+ # page 212, the binomial figure: the opening state — the dot at k = n
+ ('src/stats/discrete_demo.cpp', 'for (int k = 0; k <= n; ++k)', 'for (int k = 0; k < n; ++k)', 'D'),
+ # page 212, the binomial figure (x span 12, y span 1): the opening state — p= and n= a tenth of the y span up
+ ('src/stats/discrete_demo.cpp', 'const double y = m_dYMin + 0.1 * m_dYSpan;\n    DrawLabelValue(pDC, m_dXMin + 0.25', 'const double y = m_dYMin + 0.1 * m_dXSpan;\n    DrawLabelValue(pDC, m_dXMin + 0.25', 'S'),
+ # page 212, the Poisson figure: the opening state — 普哇松分布 a quarter of the plot down
+ ('src/stats/discrete_demo.cpp', 'm_nPlotTop + m_nPlotHeight / 4, T().poisson,', 'm_nPlotTop + m_nPlotHeight / 5, T().poisson,', 'R'),
+ # page 212, the Poisson figure: λ增 once (click 948,1137) — the plot starts at n = -1
+ ('src/stats/discrete_demo.cpp', 'm_adSavedWorldRange[0] = -1;\n    m_nSavedCountN = int(xMax) - 1;', 'm_adSavedWorldRange[0] = -2;\n    m_nSavedCountN = int(xMax) - 1;', 'D'),
+ # page 212, the hypergeometric figure (x span 7, y span 1): the opening state — n=, N=, M= a tenth of the y span up
+ ('src/stats/discrete_demo.cpp', 'const double y = m_dYMin + 0.1 * m_dYSpan;\n    DrawLabelValue(pDC, StatsX(0.15)', 'const double y = m_dYMin + 0.1 * m_dXSpan;\n    DrawLabelValue(pDC, StatsX(0.15)', 'S'),
+ # page 202 scrolled to 2300, the first test: t检验 once (click 946,228) — the t quantile to three decimals
+ ('src/stats/test_demo.cpp', 'Label(v, pDC, StatsX(0.15), StatsY(0), u8"        )= ", 3, q,', 'Label(v, pDC, StatsX(0.15), StatsY(0), u8"        )= ", 2, q,', 'R'),
+ # page 202 scrolled to 2300, the F test (n = 10, m = 5): the opening state — n= shows n
+ ('src/stats/test_demo.cpp', 'Label(v, pDC, StatsX(0.7), StatsY(0.2), u8"n=", 0, n);\n        Label(v, pDC, StatsX(0.83)', 'Label(v, pDC, StatsX(0.7), StatsY(0.2), u8"n=", 0, m);\n        Label(v, pDC, StatsX(0.83)', 'S'),
+ # page 202 scrolled to 2300, the u test: 左侧 once (click 946,356) — the acceptance region from the left end of the plot
+ ('src/stats/test_demo.cpp', 'const double lo = std::isfinite(t.lo) ? t.lo : (positive ? 0.0 : m_dXMin);', 'const double lo = std::isfinite(t.lo) ? t.lo : (positive ? 0.0 : m_dXMax);', 'D'),
+ # page 202, the first interval figure: σ已知, then a click in the plot (clicks 946,218 then 476,476) — the upper u quantile
+ ('src/stats/interval_demo.cpp', 'Label(v, pDC, StatsX(0.25), StatsY(0), u8"u     =", 3, r.q2);', 'Label(v, pDC, StatsX(0.25), StatsY(0), u8"u     =", 3, r.q1);', 'R'),
+ # numeric
+ # page 201, the Gauss figure: 开  始 once (click 1131,376) — back to the system as given
+ ('src/numeric/demo_controls.cpp', 'm_nDemoStep = restart;', 'm_nDemoStep = restart + 1;', 'B'),
+ # page 201, the Gauss figure: 列主元 once (click 1131,441) — the new method starts from the system as given
+ ('src/numeric/demo_controls.cpp', 'm_bSelectionPending = TRUE;\n        m_nDemoStep = 0;', 'm_bSelectionPending = TRUE;\n        m_nDemoStep = 1;', 'B'),
+ # page 465, the orthogonal-polynomial figure: 单个显示, then 显示全部 (clicks 762,1445 then 762,1413) — the polynomials of degree 0 to n again
+ ('src/numeric/approximation_demo.cpp', 'Gbk(u8"显示全部"), m_crCurveSetting))\n        m_nPendingFuncLower = 1,', 'Gbk(u8"显示全部"), m_crCurveSetting))\n        m_nPendingFuncLower = 0,', 'B'),
+ # page 201, the Gauss figure: the opening state — the matrix cell in row i, column j
+ ('src/numeric/gauss_demo.cpp', 'DrawLabelValue(pDC, cellX(j), rowY(i), "", m_nDecimals, r.a[i][j],', 'DrawLabelValue(pDC, cellX(j), rowY(i), "", m_nDecimals, r.a[j][i],', 'S'),
+ # page 201, the row-reduction figure (3 rows, 4 columns): the opening state — the rows a (m+1)-th of the height apart
+ ('src/numeric/reduce_demo.cpp', 'const double dx = m_dXSpan / (r.n + 1), dy = m_dYSpan / (r.m + 1);', 'const double dx = m_dXSpan / (r.n + 1), dy = m_dYSpan / (r.n + 1);', 'S'),
+ # page 201, the Gauss figure: the opening state — the columns of the augmented matrix a quarter of the width apart
+ ('src/numeric/gauss_demo.cpp', 'const double dx = m_dXSpan / (last + 1), dy = m_dYSpan / (r.n + 3);', 'const double dx = m_dXSpan / last, dy = m_dYSpan / (r.n + 3);', 'R'),
+ # page 201, the row-reduction figure: the opening state — the pivot columns ξ1, ξ3 counted from one
+ ('src/numeric/reduce_demo.cpp', 'DrawLabelValue(pDC, m_dXMin + i * dx, readY, Gbk(u8"ξ"), 0, c + 1,', 'DrawLabelValue(pDC, m_dXMin + i * dx, readY, Gbk(u8"ξ"), 0, c,', 'R'),
+ # page 200: 线性方程组 once (click 910,337) — the least-squares system AᵀAx = Aᵀb in place of the quadratic form
+ ('src/numeric/descent_demo.cpp', 'if (button(1, u8"线性方程组")) pending(&m_nPendingFuncUpper, numeric::kLinearSystem);', 'if (button(1, u8"线性方程组")) pending(&m_nPendingFuncUpper, numeric::kQuadraticForm);', 'B'),
+ # page 200 (b = (4, -3)): the opening state — the level colours of ½x′Ax - b′x
+ ('src/numeric/descent_demo.cpp', '-B[0][2], -B[1][2], 0};', '-B[1][2], -B[0][2], 0};', 'S'),
+ # page 200: the opening state — the level colours of the quadratic form
+ ('src/numeric/descent_demo.cpp', 'DrawLevelColourMap(pDC, kind == numeric::kNonlinearSystem ? 0 : 1);', 'DrawLevelColourMap(pDC, kind == numeric::kNonlinearSystem ? 1 : 0);', 'D'),
+ # catalog
+ # page 231: the opening state — the second column of coefficients four tenths of the plot in
+ ('src/catalog/panels_steps.cpp', 'const double xs[3] = {m_dXMin + 0.1 * m_dXSpan, m_dXMin + 0.4 * m_dXSpan,', 'const double xs[3] = {m_dXMin + 0.1 * m_dXSpan, m_dXMin + 0.5 * m_dXSpan,', 'R'),
+ # page 319: the opening state — the third arrow box ends where its two arrows do
+ ('src/catalog/graph_function.cpp', 'const int nominal[4][2] = {{6, 78}, {90, 162}, {174, 210}, {222, 258}};', 'const int nominal[4][2] = {{6, 78}, {90, 162}, {174, 214}, {222, 258}};', 'D'),
+ # page 371
+ ('src/catalog/graph_function.cpp', 'DrawString(pDC, m_nPlotRight - (4 * lineH + 24), m_nPlotTop, Labels().firstDerivative,', 'DrawString(pDC, m_nPlotRight - (4 * lineH + 24), m_nPlotTop + lineH, Labels().firstDerivative,', 'R'),
+ # page 319, both figures: the opening state — the origin mark where y = 0
+ ('src/catalog/graph_function.cpp', 'const double fy = m_nPlotBottom + m_dYMin / m_dYSpan * m_nPlotHeight;', 'const double fy = m_nPlotBottom - m_dYMin / m_dYSpan * m_nPlotHeight;', 'D'),
+ # page 319, both figures: the opening state — the x tick values four pixels below the plot
+ ('src/catalog/graph_function.cpp', 'const int xRowTop = m_nPlotBottom + 4;', 'const int xRowTop = m_nPlotBottom + 8;', 'R'),
+ # page 504 (y = ax² + bx + c): a增 once (click 738,284) — a one step up
+ ('src/catalog/classical_curves.cpp', 'u8"上下", u8"左右"});\n    if (ClassicalButton(pDC, 0, u8"a增", bx)) m_dDirM += kParamStep;', 'u8"上下", u8"左右"});\n    if (ClassicalButton(pDC, 0, u8"a增", bx)) m_dDirM += 2 * kParamStep;', 'B'),
+ # page 504: 左右 once (click 738,510) — the focus and directrix of x = ay² + by + c from a, b and c
+ ('src/catalog/classical_curves.cpp', 'catalog::ParabolaFocus(A[2], A[4], A[5], true,', 'catalog::ParabolaFocus(A[2], A[3], A[5], true,', 'S'),
+ # page 503 (the hyperbola): the opening state — the second asymptote in the fill colour
+ ('src/catalog/classical_curves.cpp', 'DrawLineAcrossWorld(pDC, 0, 0, -slope, fill);', 'DrawLineAcrossWorld(pDC, 0, 0, -slope, pen);', 'D'),
+ # page 503 (the hyperbola, foci on the x axis): the opening state — the focus F1 at (c, 0)
+ ('src/catalog/classical_curves.cpp', 'DrawDotWorld(pDC, f1.x, f1.y, kDotRadius, kDotRadius, fill, fill);\n    DrawDotWorld(pDC, f2.x', 'DrawDotWorld(pDC, f1.y, f1.x, kDotRadius, kDotRadius, fill, fill);\n    DrawDotWorld(pDC, f2.x', 'S'),
+ # page 503 (the hyperbola): the opening state — the second focus ringed in the fill colour
+ ('src/catalog/classical_curves.cpp', 'DrawDotWorld(pDC, f2.x, f2.y, kDotRadius, kDotRadius, fill, fill);\n}\n\nvoid CPemroView::DrawClassicalParabola', 'DrawDotWorld(pDC, f2.x, f2.y, kDotRadius, kDotRadius, pen, fill);\n}\n\nvoid CPemroView::DrawClassicalParabola', 'D'),
+ # script
+ # page 214, the choice question: B once (click 357,1539) — 对 or 错 shown on the right
+ ('src/script/answer_commands.cpp', 'm_nAnswerVerdictBlock = nBlock;', 'm_nAnswerVerdictBlock = nBlock + 1;', 'B'),
+ # page 214, example 1: 解答 once (click 98,843) — its own answer opens
+ ('src/script/answer_commands.cpp', '                         m_crLeftFrame))\n        ToggleAnswerBlock(nBlock);', '                         m_crLeftFrame))\n        ToggleAnswerBlock(nBlock + 1);', 'B'),
+ # page 214, the choice question: 查看解答 once (click 738,1539) — its own solution opens
+ ('src/script/answer_commands.cpp', 'ToggleAnswerBlock(nBlock);\n        return;', 'ToggleAnswerBlock(nBlock + 1);\n        return;', 'B'),
+ # page 214, the choice question: the opening state — 选择答案 in the first-derivative colour
+ ('src/script/answer_commands.cpp', 'GbkText(u8"选择答案"),\n                     m_crFirstDerivative', 'GbkText(u8"选择答案"),\n                     m_crCurveSetting', 'R'),
+ # page 214, the folded answers: the opening state — 解答, 证明, 补充, 源程序 on the closed blocks
+ ('src/script/answer_commands.cpp', 'kFoldCaptions[nKind][IsAnswerBlockClosed(nBlock) ? 0 : 1]', 'kFoldCaptions[nKind][IsAnswerBlockClosed(nBlock) ? 1 : 0]', 'R'),
+ # page 306, the first figure (x span 4, y span 1.9): the opening state — △x a share of the x span
+ ('src/script/annotation_calculus.cpp', 'const double x1 = x0 + m_dStepH * m_dXSpan * m_nDeltaXSign;', 'const double x1 = x0 + m_dStepH * m_dYSpan * m_nDeltaXSign;', 'S'),
+ # page 306, the chord figure (x span 4, y span 1.9): the opening state — the chord a share of the x span long
+ ('src/script/annotation_calculus.cpp', 'const double length = m_dStepH * m_dXSpan;', 'const double length = m_dStepH * m_dYSpan;', 'S'),
+ # page 369, the first curvature figure (x span 4, y span 1.9): the opening state — the arc Δs a share of the x span long
+ ('src/script/annotation_calculus.cpp', 'const double h = kCurveStep, length = m_dStepH * m_dXSpan;', 'const double h = kCurveStep, length = m_dStepH * m_dYSpan;', 'S'),
+ # page 2101, the plane figure: the opening state — the Ellipse3 dot at the cursor ringed in the pen colour, filled in the fill colour
+ ('src/script/annotation_shapes.cpp', 'DrawDotProjected(pDC, x, y, z, rx, ry, m_crPen, m_crFill);', 'DrawDotProjected(pDC, x, y, z, rx, ry, m_crFill, m_crPen);', 'D'),
+ # page 369, the second curvature figure (the evolute): the opening state — the centre of curvature D filled in the second-derivative colour
+ ('src/script/annotation_calculus.cpp', 'DrawDotWorld(pDC, cx, cy, kMarkRadius, kMarkRadius, m_crSecondDerivative,\n                     m_crSecondDerivative);', 'DrawDotWorld(pDC, cx, cy, kMarkRadius, kMarkRadius, m_crSecondDerivative,\n                     m_crFirstDerivative);', 'D'),
+]
+
 # Each list and the flag that picks it; the first, P, runs without a flag.
 LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--fifth", P5), ("--sixth", P6), ("--seventh", P7), ("--eighth", P8),
@@ -2024,7 +2156,7 @@ LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--twelfth", P12), ("--thirteenth", P13), ("--fourteenth", P14),
          ("--fifteenth", P15), ("--sixteenth", P16), ("--seventeenth", P17),
          ("--eighteenth", P18), ("--nineteenth", P19),
-         ("--twentieth", P20)]
+         ("--twentieth", P20), ("--twentyfirst", P21)]
 
 
 def run(cmd, cwd, **kw):
