@@ -196,9 +196,11 @@ PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
         {"2100", "", "at@-2,4", "A", "the script: A named at (−2, 4)"},
         {"214/2400", "", "?=查看解答;;!关闭解答", ";;",
          "hand: the fifth question's answer closed at first"},
-        {"214/2400", "B#3", "D#3", "对",
-         "hand: flags 0, 1, 0, 0: B (after two Bs of the prose) right"},
-        {"214/2400", " 补 充 ", "?关闭补充", "", "hand: the opened supplement's own caption"},
+        {"214/2400", "B#3", "D#3;;%=对;;%=选择答案", "对;;250,255,0;;250,255,0",
+         "hand: flags 0, 1, 0, 0: B (after two Bs of the prose) right; verdict and label in "
+         "slot 5"},
+        {"214/2400", " 补 充 | 证 明 |源程序", "?关闭补充;;?关闭证明;;?关闭源程序", ";;;;",
+         "hand: each opened block's own caption"},
         {"214/2400", "", "!E", "", "hand: kind 4 offers A to D only"},
     });
 }

@@ -590,6 +590,10 @@ TEST_F(ScriptPageTest, LoadBmpPlacementTwoNeedsAllContent) {
     Draw(v.get());
     EXPECT_EQ(v->m_nTextY, 10);
     EXPECT_NE(Pixel(v.get(), v->m_nPictureLeft + 5, v->m_nPictureTop + 5), RGB(255, 0, 0));
+    // Placement 2 with all content: drawn, and the text stays beside it.
+    auto w = ScriptPage("p2w", "700LoadBmp(1,2,10,3,red.png,2)\n");
+    EXPECT_EQ(w->m_nTextY, 10);
+    EXPECT_EQ(Pixel(w.get(), w->m_nPictureLeft + 5, w->m_nPictureTop + 5), RGB(255, 0, 0));
 }
 
 TEST_F(ScriptPageTest, MissingPictureIsSilentBrokenPictureReportedOnce) {
