@@ -51,7 +51,7 @@ PRESS_TABLE(CalculusDrawingPresses, TheTangentAndItsDropsOfPage308) {
         {"308/2600", "", "rgb@-0.5,-0.5", "!255,120,0", "hand: it ends on the y axis"},
         {"308/2600", "", "rgb@2.5,1", "255,120,0", "hand: the tangent right of M"},
         {"308/2600", "", "rgb@0.25,-1.25", "255,120,0", "hand: the tangent left of M"},
-        {"308/2600", "", "y= ", "1.000", "hand: F'(1) = 1"},
+        {"308/2600", "", "y= ;;          x  ", "1.000;;-1.500", "hand: F'(1) = 1, c = −0.5 − 1"},
         {"308/2600", "", "%#4;;%P;;%y= ;;rgb@1,-0.5", "255,120,0;;255,120,0;;255,120,0;;250,255,0",
          "hand: P (after the axes' empty labels of both figures), Q and the slope in the script's "
          "pen; M ringed in the first derivative's slot"},

@@ -80,4 +80,16 @@ PRESS_TABLE(SeriesPresses, TheExpansionAboutAPickedPoint) {
     });
 }
 
+// Sources: hand. The quadratic approximation of z = x² + 3xy + y²: the
+// mixed term k · 3xy, k from 0.5 by 0.1 a press; △ = 4 · 1 · 1 − (3k)².
+PRESS_TABLE(SeriesPresses, TheMixedFactorOfTheQuadraticApproximation) {
+    RunScript("700DATA2(0,1,3,1,0,0,0,)\n"
+              "700Series2(0.5,6,36,10,1,0,0,-1.5,1.5,-1.5,1.5,-2.5,2.5,1,-1,2)\n",
+              {
+                  {"2100", "", "k=;;△=", "0.5000;;1.7500", "hand: 4 − 1.5²"},
+                  {"2100", "k减少*2", "k=;;△=", "0.3000;;3.1900", "hand: 4 − 0.9²"},
+                  {"2100", "k增加*7", "k=;;△=", "1.0000;;-5.0000", "hand: 4 − 3²"},
+              });
+}
+
 } // namespace
