@@ -100,7 +100,10 @@ PRESS_TABLE(CalculusDrawingPresses, TheStripsOfTheQuadratureRules) {
 // (250, 255, 0); Lagrange's chord in (255, 100, 100) along the axis.
 PRESS_TABLE(CalculusDrawingPresses, TheMeanPointsOfPage329) {
     Run({
-        {"329", "罗尔", "rgb@1.5708,0.5", "250,255,0", "hand: ξ1 = π/2 dropped"},
+        {"329", "罗尔", "rgb@1.5708,0.5;;rgb@1.5708,1.05;;rgb@2.3208,1.05",
+         "250,255,0;;250,255,0;;!250,255,0",
+         "hand: ξ1 = π/2 dropped; its dot on the curve rises 3 pixels (69 a unit) over the "
+         "level piece, whose end π/2 + 0.75 has none"},
         {"329", "", "rgb@2.2,1", "250,255,0", "hand: the piece y = 1 to π/2 + 0.75"},
         {"329", "", "rgb@2.6,1", "!250,255,0", "hand: past π/2 + 0.75"},
         {"329", "", "rgb@4.7124,-0.5;;rgb@4.7604,0", "250,255,0;;250,255,0",

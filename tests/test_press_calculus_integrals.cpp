@@ -120,7 +120,10 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"320", "", "n=", "8", "hand: 1 × 2³"},
         {"320", "n减少", "积分近似值:", "2.116390", "py: n 4"},
         {"320", "n减少*2", "积分近似值:", "1.995270", "py: n 1"},
-        {"319", "", "bare@0.5,0.3", "3.5,1.5", "hand: no increment before its button"},
+        {"319", "", "bare@0.5,0.3;;rgb@-0.5,0.5181;;rgb@-0.5,0.8776",
+         "3.5,1.5;;255,100,100;;250,255,0",
+         "hand: no increment before its button; py: Φ(−0.5) = sin(−0.5) − sin(−1.5) in the "
+         "second derivative's slot, cos(−0.5) up to the cursor in the first's"},
         {"319", "增量与微分", "ink@0.5,0.3;;rgb@0.5,0.3;;%=f(x)dx", "3.5,1.5;;250,255,0;;0,255,255",
          "hand: Dx 0.65, cos 0.5 = 0.88; the increment in the first derivative's slot, f(x)dx "
          "in the curve's"},

@@ -11,12 +11,14 @@ namespace {
 // a figure's own buttons show in the passes after a click in it.
 PRESS_TABLE(DistributionPresses, EveryButtonOfPage212) {
     Run({
-        {"212/2400", "期望|方差", "期望=np=;;at@3,0.55", "5.00;;二项分布",
-         "hand: 10 × 0.5; the title a third across, a quarter down y −0.2..0.8"},
+        {"212/2400", "期望|方差", "期望=np=;;at@3,0.55;;rgb@5,0", "5.00;;二项分布;;250,255,0",
+         "hand: 10 × 0.5; the title a third across, a quarter down y −0.2..0.8; the mean's dot "
+         "filled in the first derivative's colour"},
         {"212/2400", "", "at@2,-0.1;;at@6.2,-0.1;;at@2.6,0.8;;at@2.6,0.7",
          "p=;;n=;;期望=np=;;方差=npq=",
          "hand: x −1..11 at 0.25, 0.6, 0.3; y −0.2..0.8 0.1 up, the top, 0.1 down"},
-        {"212/2400", "", "ink@11.5,0.3", "9.5,0.55", "hand: past n + 1 = 11, off the plot"},
+        {"212/2400", "", "ink@11.5,0.3;;rgb@10,0.001", "9.5,0.55;;255,128,0",
+         "hand: past n + 1 = 11, off the plot; the last dot at k = n, 0.5¹⁰ = 0.00098"},
         {"212/2400", "p减", "方差=npq=", "2.40", "hand: 10 × 0.4 × 0.6"},
         {"212/2400", "", "p=", "0.400", "hand: 0.5 − 0.1"},
         {"212/2400", "p减*2", "方差=npq=", "1.60", "hand: 10 × 0.2 × 0.8"},
@@ -36,13 +38,15 @@ PRESS_TABLE(DistributionPresses, EveryButtonOfPage212) {
         {"212/2400", "n增*9", "at@3,0.55", "二项分布", "hand: n 10 again"},
         {"212/2400", "期望#2|λ增", "λ=", "2.100", "hand: 2 + 0.1"},
         {"212/2400", "λ增*2", "λ=", "2.300", "hand: 2 + 0.3"},
-        {"212/2400", "λ减|期望#2|方差#2", "期望=λ=", "2.20", "hand: 2.3 − 0.1"},
+        {"212/2400", "λ减|期望#2|方差#2", "期望=λ=;;rgb@2.2,0", "2.20;;250,255,0",
+         "hand: 2.3 − 0.1, its dot on the axis"},
         {"212/2400", "", "方差=λ=", "2.20", "hand: λ"},
         {"212/2400", "", "at@1.3333,0.55;;at@0.75,-0.1;;at@1.1,0.8;;at@1.1,0.7",
          "普哇松分布;;λ=;;期望=λ=;;方差=λ=",
          "hand: x −1..6 at 1/3, 0.25, 0.3; y −0.2..0.8 a quarter down, 0.1 up, the top, 0.1 "
          "down"},
-        {"212/2400", "λ减*3", "方差=λ=", "1.90", "hand: 2.2 − 0.3"},
+        {"212/2400", "λ减*3", "方差=λ=;;rgb@5,0.0309", "1.90;;255,128,0",
+         "hand: 2.2 − 0.3; py: the last dot, k = 5 of x −1..6, 1.9⁵e^−1.9/120"},
         {"212/2400", "", "%λ=;;%期望=λ=;;%方差=λ=", "0,255,255;;0,255,255;;0,255,255",
          "hand: the Poisson read-outs in the curve slot"},
         {"212/2400", "期望#3|方差#3|M减", "M=", "7", "hand: 8 − 1"},
