@@ -22,11 +22,12 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"341", "", "=p", "0", "hand: a new topic"},
         {"341", "",
          "%#2;;%#3;;%#8;;%#13;;%取消;;%(r,θ,0);;rgb3@0,0,1.5;;rgb3@1.91,-0.5,1.25;;rgb3@-0.5,0."
-         "75,2.5",
+         "75,2.5;;at3@-0.5,-0.448,2.5",
          "255,128,0;;0,64,128;;0,64,128;;0,64,128;;0,255,255;;0,255,255;;0,255,0;;0,255,0;;0,255,"
-         "255",
+         "255;;在底面上选一点",
          "hand: the prompt in the pen; x, y, z tick values in the ground; the arrows' labels, "
-         "the box in the curve slot; the z axis, a z tick in the axes'"},
+         "the box in the curve slot; the z axis, a z tick in the axes'; the prompt 10 px (2.5/480 "
+         "a pixel in y) right of the box's far top corner"},
         {"341", "z增*4", "=p", "0.5", "hand: 4 × 0.125"},
         {"341", "z减*3", "=p", "0.125", "hand: 0.5 − 3 × 0.125"},
         {"341", "z减*2", "=p", "-0.125", "hand: no bound"},
