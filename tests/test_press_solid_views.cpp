@@ -49,7 +49,8 @@ PRESS_TABLE(SolidViewPresses, MeshAndBallButtons) {
         {"342", "增加#2", "=Meshy", "75", "hand: 50 × 3/2"},
         {"342", "减少#2*3", "=Meshy", "22", "hand: 75 → 50 → 33 → 22"},
         {"337", "", "%体积: ", "0,255,255", "hand: the volume in the curve colour"},
-        {"337", "", "%#12;;%#13;;%#18;;%#23;;rgb3@0,0,3.6;;rgb3@1,1.88,0;;rgb3@0,1.2247,2.55;;at3@2,-2,0.3",
+        {"337", "",
+         "%#12;;%#13;;%#18;;%#23;;rgb3@0,0,3.6;;rgb3@1,1.88,0;;rgb3@0,1.2247,2.55;;at3@2,-2,0.3",
          "0,255,255;;0,64,128;;0,64,128;;0,64,128;;0,255,0;;0,255,0;;0,255,255;;重积分中值定理",
          "hand: the caption in the curve slot, the x, y, z tick values in the ground; the z axis "
          "above f(0, 0) = 3, an x tick in the axes'; 3 − 0.3r² = 22.95/9 at r² = 1.5, the "
@@ -309,6 +310,13 @@ PRESS_TABLE(SolidViewPresses, ElementLinesArrowsAndCurves) {
         {"344", "画矢量场", "rgb3@0.5699,-0.5699,1.269", "218,43,118", "py: half way"},
         {"344", "", "rgb3@0.7398,-0.7398,1.338", "218,43,118", "py: the tip"},
         {"344", "", "rgb3@0.8418,-0.8418,1.3794", "!218,43,118", "py: past the tip"},
+        {"344", "含源和汇",
+         "rgb3@-1.2352,-0.4117,0.0886;;rgb3@-1.2352,-0.4117,0.0886;;rgb3@1.2352,0.4117,0.0886;;"
+         "rgb3@1.2352,0.4117,0.0886",
+         "165,48,150;;!164,48,150;;165,48,150;;!164,48,150",
+         "py: where the surfaces nearly meet, (∓1.2, ∓0.4): f = 0.208 over g = 0.192, the "
+         "arrow a quarter along from f (r1 1.4924: red 165) drawn over the one from g (r1 1.5010: "
+         "164)"},
         {"345", "^1,-0.5,0", "rgb3@1.5,-0.5,2.45", "0,255,255", "py: the section y = −0.5"},
         {"345", "", "rgb3@1.5,-0.5,2.05", "!0,255,255", "py: f(y0, x), x and y swapped"},
         {"345", "", "rgb3@1,-1.2,1.9", "0,255,255", "py: the section x = 1"},
