@@ -49,11 +49,13 @@ PRESS_TABLE(SolidViewPresses, MeshAndBallButtons) {
         {"342", "增加#2", "=Meshy", "75", "hand: 50 × 3/2"},
         {"342", "减少#2*3", "=Meshy", "22", "hand: 75 → 50 → 33 → 22"},
         {"337", "", "%体积: ", "0,255,255", "hand: the volume in the curve colour"},
-        {"337", "", "%#12;;%#13;;%#18;;%#23;;rgb3@0,0,3.6;;rgb3@1,1.88,0;;rgb3@0,1.2247,2.55",
-         "0,255,255;;0,64,128;;0,64,128;;0,64,128;;0,255,0;;0,255,0;;0,255,255",
+        {"337", "",
+         "%#12;;%#13;;%#18;;%#23;;rgb3@0,0,3.6;;rgb3@1,1.88,0;;rgb3@0,1.2247,2.55;;at3@2,-2,0.3",
+         "0,255,255;;0,64,128;;0,64,128;;0,64,128;;0,255,0;;0,255,0;;0,255,255;;重积分中值定理",
          "hand: the caption in the curve slot, the x, y, z tick values in the ground; the z axis "
          "above f(0, 0) = 3, an x tick in the axes'; 3 − 0.3r² = 22.95/9 at r² = 1.5, the "
-         "surfaces' meeting in the curve slot"},
+         "surfaces' meeting in the curve slot; the caption a line (about 24 px, 0.3 of 79 px a "
+         "unit) above the floor's front corner"},
         {"337", "减少#2", "=Meshy", "33", "hand: 50 × 2/3"},
         {"337", "增加#2*2", "=Meshy", "73", "hand: 33 → 49 → 73"},
         {"318", "增加#2*3", "=Meshy", "168", "hand: 50 → 75 → 112 → 168"},
@@ -218,7 +220,8 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
          "hand: the arrow (r,θ,0), halfway; its tail at the origin thinner than its middle"},
         {"341", "", "rgb3@1.5,0.3,0.1875", "0,255,255", "hand: the arrow (r,θ,z), halfway"},
         {"341", "体元", "rgb3@1.8259,0.4612,1", "255,128,0", "py: the outer arc's middle"},
-        {"341", "", "rgb3@1.8259,0.4612,1.15", "!255,128,0", "py: above the top"},
+        {"341", "", "rgb3@1.8259,0.4612,1.15;;rgb3@0.75,0.15,1.25", "!255,128,0;;!0,150,255",
+         "py: above the top; hand: nor the inner column past zE + dz = 0.75 + 0.25"},
         {"341", "", "rgb3@1.6733,0.3347,0.75", "255,128,0",
          "py: its floor's radial edge at θ0, r0 + dr/2 along (cos θ0, sin θ0)"},
         {"341", "", "rgb3@1.8467,0.3693,0.375", "0,150,255", "py: the column below it, at θ0"},
@@ -306,7 +309,18 @@ PRESS_TABLE(SolidViewPresses, ElementLinesArrowsAndCurves) {
         {"374/2400", "", "rgb3@1.6472,0,0.8944", "0,150,255", "py: (P, Q, R) half way"},
         {"344", "画矢量场", "rgb3@0.5699,-0.5699,1.269", "218,43,118", "py: half way"},
         {"344", "", "rgb3@0.7398,-0.7398,1.338", "218,43,118", "py: the tip"},
-        {"344", "", "rgb3@0.8418,-0.8418,1.3794", "!218,43,118", "py: past the tip"},
+        {"344", "", "rgb3@0.8418,-0.8418,1.3794;;head3@0.4,-0.4,1.2>0.7398,-0.7398,1.338",
+         "!218,43,118;;218,43,118", "py: past the tip; the head at the tip, from (0.4, −0.4, 1.2)"},
+        {"344", "", "rgb3@1.8368,-0.4592,1.1458;;rgb3@1.7202,0.43,0.1829", "155,66,90;;149,58,125",
+         "py: the lattice's last x, −2 + 9 · 0.4 = 1.6: the arrows from (1.6, −0.4, 1.2) (r1 "
+         "1.6614, r2 2.7496) and (1.6, 0.4, 0.4) (r1 1.755, r2 2.1634) half way"},
+        {"344", "含源和汇",
+         "rgb3@-1.2352,-0.4117,0.0886;;rgb3@-1.2352,-0.4117,0.0886;;rgb3@1.2352,0.4117,0.0886;;"
+         "rgb3@1.2352,0.4117,0.0886",
+         "165,48,150;;!164,48,150;;165,48,150;;!164,48,150",
+         "py: where the surfaces nearly meet, (∓1.2, ∓0.4): f = 0.208 over g = 0.192, the "
+         "arrow a quarter along from f (r1 1.4924: red 165) drawn over the one from g (r1 1.5010: "
+         "164)"},
         {"345", "^1,-0.5,0", "rgb3@1.5,-0.5,2.45", "0,255,255", "py: the section y = −0.5"},
         {"345", "", "rgb3@1.5,-0.5,2.05", "!0,255,255", "py: f(y0, x), x and y swapped"},
         {"345", "", "rgb3@1,-1.2,1.9", "0,255,255", "py: the section x = 1"},

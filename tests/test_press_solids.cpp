@@ -22,11 +22,12 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"341", "", "=p", "0", "hand: a new topic"},
         {"341", "",
          "%#2;;%#3;;%#8;;%#13;;%取消;;%(r,θ,0);;rgb3@0,0,1.5;;rgb3@1.91,-0.5,1.25;;rgb3@-0.5,0."
-         "75,2.5",
+         "75,2.5;;at3@-0.5,-0.448,2.5",
          "255,128,0;;0,64,128;;0,64,128;;0,64,128;;0,255,255;;0,255,255;;0,255,0;;0,255,0;;0,255,"
-         "255",
+         "255;;在底面上选一点",
          "hand: the prompt in the pen; x, y, z tick values in the ground; the arrows' labels, "
-         "the box in the curve slot; the z axis, a z tick in the axes'"},
+         "the box in the curve slot; the z axis, a z tick in the axes'; the prompt 10 px (2.5/480 "
+         "a pixel in y) right of the box's far top corner"},
         {"341", "z增*4", "=p", "0.5", "hand: 4 × 0.125"},
         {"341", "z减*3", "=p", "0.125", "hand: 0.5 − 3 × 0.125"},
         {"341", "z减*2", "=p", "-0.125", "hand: no bound"},
@@ -79,8 +80,10 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"321", "减少#2*2", "体积近似值:", "26.432", "py: 12 × 19 midpoints, Meshy 22"},
         {"321", "高斯和", "高斯积分:", "26.412", "hand: the Gauss sum again, n changed"},
         {"365", "按x型|前移*3", "=m", "0.725", "hand: 0.5 + 3 × 1.5/20"},
-        {"365", "", "rgb3@0.725,1.01,3;;rgb3@0.725,1.01,5.3", "199,162,130;;!199,162,130",
-         "py: between x and 6 − y² = 4.98, (199, 125, 60) toward grey 200 by (1.01 + 0.5)/3"},
+        {"365", "", "rgb3@0.725,1.01,3;;rgb3@0.725,1.01,5.3;;rgb3@0,0,2",
+         "199,162,130;;!199,162,130;;!0,255,0",
+         "py: between x and 6 − y² = 4.98, (199, 125, 60) toward grey 200 by (1.01 + 0.5)/3; "
+         "hand: the z axis behind the section (it covers (0, 0, z) up to z ≈ 4.5) stays hidden"},
         {"365", "", "rgb3@0.5,2.39,0;;rgb3@0.875,2.39,0", "0,255,0;;0,255,0",
          "hand: the x ticks at 0.5 and 0.875 reach y max − 0.04 · 3 = 2.38"},
         {"365", "后移", "=m", "0.65", "hand: 0.725 − 0.075"},
