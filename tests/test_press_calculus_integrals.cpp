@@ -120,8 +120,9 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"320", "", "n=", "8", "hand: 1 × 2³"},
         {"320", "n减少", "积分近似值:", "2.116390", "py: n 4"},
         {"320", "n减少*2", "积分近似值:", "1.995270", "py: n 1"},
-        {"319", "", "bare@0.5,0.3;;rgb@1.85,2.75;;rgb@1.9331,2.75;;rgb@2.0263,2.75;;"
-                    "at@-2.5175,-1.2222",
+        {"319", "",
+         "bare@0.5,0.3;;rgb@1.85,2.75;;rgb@1.9331,2.75;;rgb@2.0263,2.75;;"
+         "at@-2.5175,-1.2222",
          "3.5,1.5;;!0,64,128;;!0,64,128;;0,64,128;;-1.5",
          "hand: no increment before its button; the third arrow box two glyphs wide (px 416 "
          "to 479), the fourth from 12 nominal (×1.67) past the third's nominal end 210, "
