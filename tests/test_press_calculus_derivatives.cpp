@@ -154,13 +154,24 @@ PRESS_TABLE(DerivativePresses, TheArcBetweenTwoTangentsOfPage369) {
 }
 
 // Sources: hand. Page 369's evolute figure alone (its text names D too):
-// the centre of curvature of M = (1, 0.6) lies in the plot and is named.
+// the centre of curvature of M = (1, 0.6) lies in the plot and is named;
+// at first M = (0, 0), the dots at D and M read beside the lines crossing
+// them.
 PRESS_TABLE(DerivativePresses, TheCentreOfCurvatureIsNamed) {
     RunScript("700DATA1(0,0.3,0.3,0,0,0,0,)\n"
               "700Curve(0.4,3,44,13,39,-1,0,-3,3,-1,4,-3,3)\n"
               "700Curvature(1,0,255,255,255,255,220,0)\n",
               {
-                  {"2101", "^1,0.6", "?=D", "", "py: D (−1.715, 3.6167) in the plot"},
+                  {"2101", "", "rgb@-0.545,1.8167;;rgb@-0.5667,1.7978", "255,100,100;;!250,255,0",
+                   "py: M (0, 0), slope 0.3, y'' 0.6: D (−0.545, 1.8167); 3 px left and 2 "
+                   "down (138 and 106 px a unit) the window holds the dot's inner pixels "
+                   "and none of the normal through it"},
+                  {"2101", "^1,0.6",
+                   "?=D;;rgb@1,0.6;;rgb@1.0109,0.608;;at@-1.715,3.6167;;at@1,0.6;;%=D;;%=M",
+                   ";;255,100,100;;!250,255,0;;D;;M;;0,255,255;;0,255,255",
+                   "py: D (−1.715, 3.6167) in the plot; M's dot, its inner pixels read 1 px "
+                   "right and up, clear of the tangent and the normal; D named at itself, M "
+                   "right of itself, both in the curve's colour"},
               });
 }
 

@@ -194,8 +194,8 @@ PRESS_TABLE(ScriptPresses, WaveAndMeshButtons) {
         {"2101", "", "rgb3@0,-0.8485,0.8485", "!255,255,255", "py: not from z toward −y"},
         {"2101", "", "rgb3@0,1.9,1.6", "250,250,250", "hand: the triangle's base, a quarter"},
         {"2100", "", "at@-2,4", "A", "the script: A named at (−2, 4)"},
-        {"214/2400", "", "?=查看解答;;!关闭解答", ";;",
-         "hand: the fifth question's answer closed at first"},
+        {"214/2400", "", "?=查看解答;;!关闭解答;;%=选择答案;;%=查看解答",
+         ";;;;250,255,0;;0,255,255", "hand: the fifth question's answer closed at first"},
         {"214/2400", "B#3", "D#3;;%=对;;%=选择答案", "对;;250,255,0;;250,255,0",
          "hand: flags 0, 1, 0, 0: B (after two Bs of the prose) right; verdict and label in "
          "slot 5"},
