@@ -120,22 +120,16 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"320", "", "n=", "8", "hand: 1 × 2³"},
         {"320", "n减少", "积分近似值:", "2.116390", "py: n 4"},
         {"320", "n减少*2", "积分近似值:", "1.995270", "py: n 1"},
-<<<<<<< HEAD
-        {"319", "", "bare@0.5,0.3;;rgb@-0.5,0.5181;;rgb@-0.5,0.8776",
-         "3.5,1.5;;255,100,100;;250,255,0",
-         "hand: no increment before its button; py: Φ(−0.5) = sin(−0.5) − sin(−1.5) in the "
-         "second derivative's slot, cos(−0.5) up to the cursor in the first's"},
-=======
         {"319", "",
-         "bare@0.5,0.3;;rgb@1.85,2.75;;rgb@1.9331,2.75;;rgb@2.0263,2.75;;"
-         "at@-2.5175,-1.2222;;head@0,-1.5>0,2.5",
-         "3.5,1.5;;!0,64,128;;!0,64,128;;0,64,128;;-1.5;;0,255,0",
-         "hand: no increment before its button; the third arrow box two glyphs wide (px 416 "
-         "to 479), the fourth from 12 nominal (×1.67) past the third's nominal end 210, "
-         "pushed by as much as the glyphs widen the third (px 499, x 2.01); the lowest y "
-         "number, 25 px high, lifted to end 4 px below the plot (its top at px 634, x −2.52 "
-         "y −1.19); the y axis's head at the plot's top"},
->>>>>>> h3
+         "bare@0.5,0.3;;rgb@-0.5,0.5181;;rgb@-0.5,0.8776;;rgb@1.85,2.75;;rgb@1.9331,2.75;;"
+         "rgb@2.0263,2.75;;at@-2.5175,-1.2222;;head@0,-1.5>0,2.5",
+         "3.5,1.5;;255,100,100;;250,255,0;;!0,64,128;;!0,64,128;;0,64,128;;-1.5;;0,255,0",
+         "hand: no increment before its button; py: Φ(−0.5) = sin(−0.5) − sin(−1.5) in the "
+         "second derivative's slot, cos(−0.5) up to the cursor in the first's; the third "
+         "arrow box two glyphs wide (px 416 to 479), the fourth from 12 nominal (×1.67) past "
+         "the third's nominal end 210, pushed by as much as the glyphs widen the third (px "
+         "499, x 2.01); the lowest y number, 25 px high, lifted to end 4 px below the plot "
+         "(its top at px 634, x −2.52 y −1.19); the y axis's head at the plot's top"},
         {"319", "增量与微分", "ink@0.5,0.3;;rgb@0.5,0.3;;%=f(x)dx", "3.5,1.5;;250,255,0;;0,255,255",
          "hand: Dx 0.65, cos 0.5 = 0.88; the increment in the first derivative's slot, f(x)dx "
          "in the curve's"},
