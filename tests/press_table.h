@@ -333,9 +333,10 @@ private:
                              RGB(r, g, b);
                 return n;
             };
-            EXPECT_GE(count(head), count(tail) + 4)
-                << "head " << count(head) << " at " << head.x << "," << head.y << ", tail "
-                << count(tail) << " at " << tail.x << "," << tail.y;
+            const int atHead = count(head), atTail = count(tail);
+            EXPECT_GE(atHead, atTail + 4)
+                << "head " << atHead << " at " << head.x << "," << head.y << ", tail " << atTail
+                << " at " << tail.x << "," << tail.y;
         } else if (!label.rfind("ink@", 0) || !label.rfind("bare@", 0) ||
                    !label.rfind("ink3@", 0) || !label.rfind("bare3@", 0)) {
             const CPoint p = Where(label),
@@ -371,9 +372,10 @@ private:
         } else if (!label.rfind("%=", 0)) {
             int r = 0, g = 0, b = 0;
             ASSERT_EQ(std::sscanf(expected.c_str(), "%d,%d,%d", &r, &g, &b), 3) << expected;
+            const std::string text = Gbk(label.substr(2));
             bool seen = false;
             for (const auto& piece : log.pieces)
-                seen = seen || (piece.text == Gbk(label.substr(2)) && piece.colour == RGB(r, g, b));
+                seen = seen || (piece.text == text && piece.colour == RGB(r, g, b));
             EXPECT_TRUE(seen) << label;
         } else if (label[0] == '%') {
             int r = 0, g = 0, b = 0;
@@ -402,8 +404,9 @@ private:
     std::vector<std::string> Subscripts(const std::string& utf8Label) const {
         std::vector<std::string> out;
         const auto& pieces = log.pieces;
+        const std::string label = Gbk(utf8Label);
         for (size_t i = 0; i < pieces.size(); ++i) {
-            if (pieces[i].text != Gbk(utf8Label)) continue;
+            if (pieces[i].text != label) continue;
             size_t j = i + 2;
             while (j < pieces.size() && pieces[j].text.empty()) ++j;
             out.push_back(j < pieces.size() ? pieces[j].text : "(none)");
