@@ -7,7 +7,8 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 --tenth: P10; --eleventh: P11; --twelfth: P12; --thirteenth: P13;
 --fourteenth: P14; --fifteenth: P15; --sixteenth: P16;
 --seventeenth: P17; --eighteenth: P18; --nineteenth: P19;
---twentieth: P20; --twentyfirst: P21)
+--twentieth: P20; --twentyfirst: P21;
+--twentysecond: P22)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -2149,6 +2150,139 @@ P21 = [
  ('src/script/annotation_calculus.cpp', 'DrawDotWorld(pDC, cx, cy, kMarkRadius, kMarkRadius, m_crSecondDerivative,\n                     m_crSecondDerivative);', 'DrawDotWorld(pDC, cx, cy, kMarkRadius, kMarkRadius, m_crSecondDerivative,\n                     m_crFirstDerivative);', 'D'),
 ]
 
+# A twenty-second set (--twentysecond), written apart from the tests; each row
+# names the sample page and the presses (clicks at 1280x2400, scrolled where it says)
+# under which its change shows.
+P22 = [
+ # calculus
+ # page 326: a point on the curve, then dx减 (clicks 549,450 then 750,340) — each press makes the slices 0.8 as thick
+ ('src/calculus/revolution.cpp', 'm_dStepH = std::max(m_dStepH * 0.8, kMinElement);', 'm_dStepH = std::max(m_dStepH * 0.75, kMinElement);', 'B'),
+ # page 326: a point on the curve (click 549,450) — each slice's edge arc in the first-derivative colour
+ ('src/calculus/revolution.cpp', 'DrawShadedArcWorld(pDC, x0, c, r / 8, r, kEdgeFrom, kEdgeTo, m_crFirstDerivative);', 'DrawShadedArcWorld(pDC, x0, c, r / 8, r, kEdgeFrom, kEdgeTo, m_crSecondDerivative);', 'D'),
+ # page 326: a point on the curve (click 549,450) — the volume read-out 0.55 of the x span across
+ ('src/calculus/revolution.cpp', 'const double vx = m_dXMin + 0.55 * m_dXSpan;\n    DrawLabelValue(pDC, vx, m_dYMin + 0.2 * m_dYSpan, Gbk(u8"旋转体体积:")', 'const double vx = m_dXMin + 0.5 * m_dXSpan;\n    DrawLabelValue(pDC, vx, m_dYMin + 0.2 * m_dYSpan, Gbk(u8"旋转体体积:")', 'R'),
+ # page 303 (x span 16, y span 1.5): the opening state — the ε band a share of the y span high
+ ('src/calculus/epsilon_delta.cpp', 'const double band = m_dEpsilon * m_dYSpan;', 'const double band = m_dEpsilon * m_dXSpan;', 'S'),
+ # page 211, the horizontal-line figure: the opening state — the level line y = F(x0) in the first-derivative colour
+ ('src/calculus/sections_calculus.cpp', 'DrawLineWorld(pDC, m_dXMin, y0, m_dXMax, y0, m_crFirstDerivative);', 'DrawLineWorld(pDC, m_dXMin, y0, m_dXMax, y0, m_crSecondDerivative);', 'D'),
+ # page 368 (x span 4.2, y span 2.4): the opening state — the area read-outs a fifth of the x span in
+ ('src/calculus/polygons.cpp', 'x2 = m_dXMin + 0.2 * m_dXSpan;', 'x2 = m_dXMin + 0.2 * m_dYSpan;', 'S'),
+ # page 211, the horizontal-line figure (x span 6, y span 10): the opening state — the level's tolerance a share of the y span
+ ('src/calculus/sections_calculus.cpp', 'tol = kLevelTolerance * (m_dYMax - m_dYMin);', 'tol = kLevelTolerance * (m_dXMax - m_dXMin);', 'S'),
+ # page 319, the first figure: 变上限函数 once (click 150,311) — the variable upper limit view, not the differential one
+ ('src/calculus/integrals.cpp', 'Gbk(u8"变上限函数"))) m_nDemoOption2 = 1;', 'Gbk(u8"变上限函数"))) m_nDemoOption2 = 2;', 'B'),
+ # page 319, the second figure: 原函数 once (click 708,1194) — one antiderivative, not the family
+ ('src/calculus/integrals.cpp', 'Gbk(u8"原函数"))) m_dDemoParam = 1;', 'Gbk(u8"原函数"))) m_dDemoParam = 0;', 'B'),
+ # page 338: the opening state — the term count a fifth of the x span in
+ ('src/calculus/fourier.cpp', 'DrawLabelNumber(pDC, 0, m_dXMin + 0.2 * m_dXSpan, m_dYMin + 0.22 * m_dYSpan,', 'DrawLabelNumber(pDC, 0, m_dXMin + 0.25 * m_dXSpan, m_dYMin + 0.22 * m_dYSpan,', 'R'),
+ # solid
+ # page 342 (x span 3, z span 2.5): 矩形 once (click 862,248) — the patch shaded by its height over the z span
+ ('src/solid/field_elements.cpp', 'const double z = f(x, y), s = (z - m_dZMin) / m_dZSpan;', 'const double z = f(x, y), s = (z - m_dZMin) / m_dXSpan;', 'S'),
+ # page 342: 矩形 once (click 862,248) — the patch's dots on the floor in the fill colour
+ ('src/solid/field_elements.cpp', 'dot(x, y, m_dZMin, m_crDefaultFill);', 'dot(x, y, m_dZMin, m_crDefaultPen);', 'D'),
+ # page 342: 矩形, 有向, then 正向 (clicks 862,248 then 862,360 then 862,416) — the upper pair of arrows runs along y = y0 + h
+ ('src/solid/field_elements.cpp', 'arrowPair(x0 + k * hx, y0 + hy, x0 - k * hx, y0 + hy);', 'arrowPair(x0 + k * hx, y0 + hy, x0 - k * hx, y0 - hy);', 'D'),
+ # page 341: 分割 once (click 862,248) — each cell's third colour channel from its radius and its height
+ ('src/solid/volume_elements.cpp', 'w = (r / R + s) / 2;', 'w = (r / R + u) / 2;', 'S'),
+ # page 341: 体元 once (click 862,276) — the element's lower blocks reach 0.3 of the z span
+ ('src/solid/volume_elements.cpp', 'const double zE = Max2(zP, m_dZMin + 0.3 * m_dZSpan);', 'const double zE = Max2(zP, m_dZMin + 0.4 * m_dZSpan);', 'D'),
+ # page 341: the opening state (the point at the origin) — the label (r,θ,0) one line above its point
+ ('src/solid/volume_elements.cpp', 'DrawCoordinateArrow3D(pDC, origin, foot, 0, 1, u8"(r,θ,0)");', 'DrawCoordinateArrow3D(pDC, origin, foot, 0, 2, u8"(r,θ,0)");', 'R'),
+ # page 375: 坐标面 once (click 308,306) — the trace in the plane y = 0 in the curve colour
+ ('src/solid/surface_traces.cpp', 'DrawCube(pDC, 1, m_dXMin, 0, m_dZMin, m_dXMax, 0, 0, onY);', 'DrawCube(pDC, 1, m_dXMin, 0, m_dZMin, m_dXMax, 0, 0, onX);', 'D'),
+ # page 321: 近似和 once (click 872,252) — the prisms' y step from the y projection scale
+ ('src/solid/riemann_prisms.cpp', 'p.stepY = 0.5 * v.m_dYSpan / v.m_nProjScaleY,', 'p.stepY = 0.5 * v.m_dYSpan / v.m_nProjScaleX,', 'S'),
+ # page 375: Meshx 增加 once (click 110,306) — the x divisions grow, not the y ones
+ ('src/solid/scene_frame.cpp', 'density(&m_nMeshDivX, L - ch / 2 - 10, L - ch / 2 + 30, T);', 'density(&m_nMeshDivY, L - ch / 2 - 10, L - ch / 2 + 30, T);', 'B'),
+ # page 341: the opening state (the point at the origin) — the label (r,θ,z) two lines above the origin
+ ('src/solid/volume_elements.cpp', 'DrawCoordinateArrow3D(pDC, foot, top, 1, atOrigin ? 2 : 1, u8"(r,θ,z)");', 'DrawCoordinateArrow3D(pDC, foot, top, 1, atOrigin ? 3 : 1, u8"(r,θ,z)");', 'R'),
+ # stats
+ # page 202, the first figure: a click inside it, then α增加 twice (clicks 476,476 then 950,280 twice) — α past its top stays at the top
+ ('src/stats/interval_demo.cpp', 'if (m_dSavedSignificance > kMaxAlpha) m_dSavedSignificance = kMaxAlpha;', 'if (m_dSavedSignificance > kMaxAlpha) m_dSavedSignificance = kMinAlpha;', 'B'),
+ # page 212, the Poisson figure: the opening state — a dot at every k up to the last
+ ('src/stats/discrete_demo.cpp', 'for (int k = 0; k <= m_nCountN; ++k)', 'for (int k = 0; k < m_nCountN; ++k)', 'D'),
+ # page 212, the hypergeometric figure: the opening state — the dots up to min(n, M)
+ ('src/stats/discrete_demo.cpp', 'for (int k = 0; k <= last; ++k)', 'for (int k = 0; k < last; ++k)', 'D'),
+ # page 212, the binomial figure: the opening state — its title a third of the plot across
+ ('src/stats/discrete_demo.cpp', 'DrawString(pDC, m_nPlotLeft + m_nPlotWidth / 3, m_nPlotTop + m_nPlotHeight / 4,\n               n == 1', 'DrawString(pDC, m_nPlotLeft + m_nPlotWidth / 4, m_nPlotTop + m_nPlotHeight / 4,\n               n == 1', 'R'),
+ # page 212 scrolled to 1900, the normal figure: a click inside it (450,1300) — the legend's second row a ninth of the plot down
+ ('src/stats/continuous_demo.cpp', 'm_nPlotTop + m_nPlotHeight / 9};', 'm_nPlotTop + m_nPlotHeight / 8};', 'D'),
+ # page 212 scrolled to 1900, the normal figure: a click inside it (450,1300) — μ= and σ= a tenth of the y span up
+ ('src/stats/continuous_demo.cpp', 'DrawLabelValue(pDC, StatsX(params[i].at), m_dYMin + 0.1 * m_dYSpan,', 'DrawLabelValue(pDC, StatsX(params[i].at), m_dYMin + 0.15 * m_dYSpan,', 'R'),
+ # page 212 scrolled to 3200, the F figure: n增 once (click 945,1198) — n grows, not m
+ ('src/stats/continuous_demo.cpp', 'case stats::kFisherF:\n        count(&m_nSavedCountN, 0);', 'case stats::kFisherF:\n        count(&m_nSavedCountN, 2);', 'B'),
+ # page 202, the first figure: a click inside it (476,476) — the lower bound's subscript 1
+ ('src/stats/interval_demo.cpp', 'r.lower);\n            Small(v, pDC, StatsX(0.25), StatsY(0.15), u8"   ", 0, 1);', 'r.lower);\n            Small(v, pDC, StatsX(0.25), StatsY(0.15), u8"   ", 0, 2);', 'R'),
+ # page 202, the first figure (one sample of 10): a click inside it (476,476) — n from the first count, m from the second
+ ('src/stats/interval_demo.cpp', 'int n = m_nCountN, m = m_nCountM;', 'int n = m_nCountM, m = m_nCountN;', 'S'),
+ # page 212 scrolled to 3200, the Γ figure (α = 5, β = 6): a click inside it (400,2100) — α= shows α, β= shows β
+ ('src/stats/continuous_demo.cpp', 'ga = v.m_dGammaAlpha, gb = v.m_dGammaBeta;', 'ga = v.m_dGammaBeta, gb = v.m_dGammaAlpha;', 'S'),
+ # numeric
+ # page 204, the power figure: 平移法, then P减少 (clicks 860,512 then 860,640) — p one step lower
+ ('src/numeric/power_demo.cpp', 'm_dStepH -= m_dParamStep;', 'm_dStepH -= 2 * m_dParamStep;', 'B'),
+ # page 204, the power figure: 下一步 twice (click 848,254 twice) — the column head i 1.3 columns past the last component
+ ('src/numeric/power_demo.cpp', 'DrawLabelValue(pDC, m_dXMin + (n + 1.3) * colW, m_dYMax, "i"', 'DrawLabelValue(pDC, m_dXMin + (n + 1.5) * colW, m_dYMax, "i"', 'R'),
+ # page 204, the Jacobi figure: the opening state — ε= at 0.7 of the x span
+ ('src/numeric/jacobi_demo.cpp', 'DrawLabelValue(pDC, m_dXMin + 0.7 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"ε="),', 'DrawLabelValue(pDC, m_dXMin + 0.75 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"ε="),', 'R'),
+ # page 203: 改 进, then 下一步 (clicks 868,474 then 872,312) — the improved factors' diagonal in the default pen
+ ('src/numeric/lu_demo.cpp', 'const COLORREF diagonal = r.method <= 1 ? m_crCurveSetting : m_crDefaultPen;', 'const COLORREF diagonal = r.method <= 2 ? m_crCurveSetting : m_crDefaultPen;', 'D'),
+ # page 204, the Jacobi figure: the opening state — before the rotation the columns p, q of V in the second-derivative colour
+ ('src/numeric/jacobi_demo.cpp', 'const COLORREF pivotColumns = before ? m_crSecondDerivative : m_crFirstDerivative;', 'const COLORREF pivotColumns = before ? m_crFirstDerivative : m_crSecondDerivative;', 'D'),
+ # page 367: the opening state — the title at 0.6 of the x span
+ ('src/numeric/romberg_demo.cpp', 'DrawStringWorld(pDC, m_dXMin + 0.6 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"Romberg积分"),', 'DrawStringWorld(pDC, m_dXMin + 0.65 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"Romberg积分"),', 'D'),
+ # page 312 (x span 3, y span 8): 显示数据 once (click 740,538) — the table's rows a tenth of the y span apart
+ ('src/numeric/root_demo.cpp', 'auto rowY = [&] { return m_dYMax - row * ys / 10; };', 'auto rowY = [&] { return m_dYMax - row * xs / 10; };', 'S'),
+ # page 464 (x span 3.8, y span 1.8): 显示方程组 once (click 770,474) — the normal equations' rows spread over the y span
+ ('src/numeric/regression_demo.cpp', 'const double y = m_dYMin + (m + 1 - r) * m_dYSpan / (m + 2);', 'const double y = m_dYMin + (m + 1 - r) * m_dXSpan / (m + 2);', 'S'),
+ # page 367: 显示数据 once (click 752,330) — the list's right column half the x span in
+ ('src/numeric/romberg_demo.cpp', 'const double px = leftColumn ? m_dXMin : m_dXMin + 0.5 * m_dXSpan;', 'const double px = leftColumn ? m_dXMin : m_dXMin + 0.45 * m_dXSpan;', 'R'),
+ # page 464: 显示方程组 once (click 770,474) — the equations shown, not the coefficients
+ ('src/numeric/regression_demo.cpp', 'constexpr int selector[] = {1, 2, 0};', 'constexpr int selector[] = {2, 1, 0};', 'B'),
+ # catalog
+ # page 231 (x span 8, y span 6): the opening state — the coefficient rows a tenth of the y span apart
+ ('src/catalog/panels_steps.cpp', 'double rowStep = 0.1 * m_dYSpan;', 'double rowStep = 0.1 * m_dXSpan;', 'S'),
+ # page 233: the opening state — the first coefficient row a twentieth of the y span below the top
+ ('src/catalog/panels_steps.cpp', 'const double ys[2] = {m_dYMax - 0.05 * m_dYSpan,', 'const double ys[2] = {m_dYMax - 0.08 * m_dYSpan,', 'R'),
+ # page 233: the opening state — the origin's o 4 pixels right of the axes' crossing
+ ('src/catalog/graph_function.cpp', 'PutTypesetText(pDC, x0 + 4, y0 - 16, "o", 1);', 'PutTypesetText(pDC, x0 + 6, y0 - 16, "o", 1);', 'D'),
+ # page 507: the opening state — the foci's dots in the fill colour all through
+ ('src/catalog/classical_curves.cpp', 'DrawDotWorld(pDC, f1.x, f1.y, kDotRadius, kDotRadius, fill, fill);\n        DrawDotWorld(pDC, f2.x', 'DrawDotWorld(pDC, f1.x, f1.y, kDotRadius, kDotRadius, pen, fill);\n        DrawDotWorld(pDC, f2.x', 'D'),
+ # page 508 (x span 9, y span 3.8): a click in the plot (400,400) — the traced cycloid stepped by a share of the x span
+ ('src/catalog/classical_curves.cpp', 'const double step = TraceStep(px, kTraceStep * m_dXSpan);', 'const double step = TraceStep(px, kTraceStep * m_dYSpan);', 'S'),
+ # page 510: the opening state — the rolling circle about (a/2, 0)
+ ('src/catalog/classical_curves.cpp', 'DrawArcWorld(pDC, b / 2, 0.0, 0.5, 0.5, 0.0, 6.28, pen);', 'DrawArcWorld(pDC, b, 0.0, 0.5, 0.5, 0.0, 6.28, pen);', 'D'),
+ # page 510: 顶点(-2a,0) once (click 724,316) — the coefficients of the left vertex
+ ('src/catalog/classical_curves.cpp', 'kLeft[6] = {1, -1, 1, 1, -1, 1};', 'kLeft[6] = {1, -1, 1, 1, 1, 1};', 'B'),
+ # page 505: a click in the plot (400,400) — the traced sine points in the fill colour
+ ('src/catalog/classical_curves.cpp', 'DrawLineWorld(pDC, u, y, u, y, fill);', 'DrawLineWorld(pDC, u, y, u, y, pen);', 'D'),
+ # page 510: 顶点(2a,0) once (click 724,284) — x max the vertex's own
+ ('src/catalog/classical_curves.cpp', 'm_adSavedWorldRange[1] = xmax;', 'm_adSavedWorldRange[1] = xmax + xmin;', 'B'),
+ # page 507: a click in the plot (400,400) — the product read-out a twentieth of the x span in
+ ('src/catalog/classical_curves.cpp', 'PlanePoint readout{m_dXMin + 0.05 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan};', 'PlanePoint readout{m_dXMin + 0.08 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan};', 'R'),
+ # script
+ # page 2100, the vector figure: the opening state — the DotVector arrow ends at (x2, y2)
+ ('src/script/annotation_vectors.cpp', 'm_crPen, m_crPen);\n        DrawArrowWorld(pDC, g[0], g[1], g[2], g[3]', 'm_crPen, m_crPen);\n        DrawArrowWorld(pDC, g[0], g[1], g[3], g[2]', 'S'),
+ # page 2101: the opening state — the Cube's far corner (x2, y2, z2)
+ ('src/script/annotation_planes.cpp', 'DrawCube(pDC, kCubeAllEdges, v[0], v[1], v[2], v[3], v[4], v[5], m_crPen);', 'DrawCube(pDC, kCubeAllEdges, v[0], v[1], v[2], v[3], v[5], v[4], m_crPen);', 'S'),
+ # page 2100, the first figure: the opening state — the Ellipse2 arrows 0.79 rad apart
+ ('src/script/annotation_shapes.cpp', 'constexpr double kArrowSpacing = 0.79;', 'constexpr double kArrowSpacing = 0.69;', 'D'),
+ # page 2100 scrolled to 2300, the Rectangular figure (x span 6, y span 5): the opening state — the dots a share of the x span apart
+ ('src/script/annotation_polygons.cpp', 'ForEachRowEntry(m_dXMin, m_dXMax, m_dXMax - m_dXMin, n,', 'ForEachRowEntry(m_dXMin, m_dXMax, m_dYMax - m_dYMin, n,', 'S'),
+ # page 2100, the first figure (x from -3 to 3, y from -1 to 5): the opening state — the LINE2 trace stops at the y range
+ ('src/script/annotation_lines.cpp', 'annotation::SlabInterval(y0, s, m_dYMin, m_dYMax, &ly, &hy);', 'annotation::SlabInterval(y0, s, m_dXMin, m_dXMax, &ly, &hy);', 'S'),
+ # page 2100 scrolled to 2300, the region figure: the opening state — the BoundaryVector arrows one step apart past their own length
+ ('src/script/annotation_vectors.cpp', '-kBoundaryArrowAngle) + step;', '-kBoundaryArrowAngle) + 2 * step;', 'D'),
+ # page 2100 scrolled to 2300, the Rectangular figure: the opening state — the BoxLine chord along (1.6, 1.5)
+ ('src/script/annotation_planes.cpp', 'const double ax = v[4], ay = v[5];', 'const double ax = v[4], ay = v[4];', 'S'),
+ # page 2101: the opening state — the Polygon3 face in its fill colour
+ ('src/script/annotation_polygons.cpp', 'FillPolygon3D(pDC, x, y, z, n, m_crFill);', 'FillPolygon3D(pDC, x, y, z, n, m_crPen);', 'D'),
+ # page 214, the choice question: B once (click 357,1539) — the verdict 4 pixels right of the row
+ ('src/script/answer_commands.cpp', 'FilledTextButton(pDC, R + 4, T + 2, W / 12, H - 4,', 'FilledTextButton(pDC, R + 8, T + 2, W / 12, H - 4,', 'R'),
+ # page 214, the choice question: the opening state — the button C at 9/20 of the row
+ ('src/script/answer_commands.cpp', 'L + 9 * W / 20 + 2,', 'L + 10 * W / 20 + 2,', 'R'),
+]
+
+
 # Each list and the flag that picks it; the first, P, runs without a flag.
 LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--fifth", P5), ("--sixth", P6), ("--seventh", P7), ("--eighth", P8),
@@ -2156,7 +2290,8 @@ LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--twelfth", P12), ("--thirteenth", P13), ("--fourteenth", P14),
          ("--fifteenth", P15), ("--sixteenth", P16), ("--seventeenth", P17),
          ("--eighteenth", P18), ("--nineteenth", P19),
-         ("--twentieth", P20), ("--twentyfirst", P21)]
+         ("--twentieth", P20), ("--twentyfirst", P21),
+         ("--twentysecond", P22)]
 
 
 def run(cmd, cwd, **kw):
