@@ -254,8 +254,10 @@ PRESS_TABLE(QuadraturePresses, TheWashersStandOnTheirLeftEnds) {
         // The inner washers' rims shaded from the curve's slot, their left
         // edges from the first derivative's, over (0, 100, 100): at height
         // 0.28 of radius 1 the weight is 0.8535, 0.12 left of the centre.
-        {"326", "^3,1.2", "rgb@1.93,0.28;;rgb@1.78,0.28", "0,232,232;;213,232,14",
-         "py: θ = π − asin 0.28, w = 0.5 − cos(θ − 0.5)/4 + sin(θ − 0.5)/4; the edge at x0 1.9"},
+        {"326", "^3,1.2", "rgb@1.93,0.28;;rgb@1.78,0.28;;rgb@2.8,0.3",
+         "0,232,232;;213,232,14;;255,128,0",
+         "py: θ = π − asin 0.28, w = 0.5 − cos(θ − 0.5)/4 + sin(θ − 0.5)/4; the edge at x0 1.9; "
+         "the last end face [2.5, 2.8] filled within radius 1 in the pen's slot"},
         {"326", "体积近似和|^3,1.2|显示外部", "ink@1.75,-1.2;;rgb@2.8,-1.3;;rgb@1.5982,0.3542",
          "0.5,-1.5;;0,150,255;;0,100,232",
          "py: within √1.6; the last end face filled between radii 1 and √2.5; the outer rim of "
