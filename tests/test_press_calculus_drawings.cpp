@@ -212,6 +212,11 @@ PRESS_TABLE(CalculusDrawingPresses, TheAxesAndDirectionsOfPages326And328) {
         // The second figure, the same region turned about the y axis; both
         // figures stay drawn, the second's buttons "#2" where the first has
         // the same.
+        // Shells 0.3 wide down from 4; the one picked at 3 (its start 3.1
+        // within 0.15) has its sides in the second derivative's slot, the
+        // others in the first's.
+        {"326/2400", "^3,1.7321", "rgb@2.95,1.4;;rgb@2.65,1.4", "255,100,100;;250,255,0",
+         "hand: [2.8, 3.1] from 1 up to √3.1, [2.5, 2.8] to √2.8"},
         {"326/2400", "x型#2|dx减#2*3", "=h", "0.0512", "hand: 0.1 × 0.8³"},
         {"326/2400", "dx增#2", "=h", "0.064", "hand: 0.0512 × 1.25"},
         {"326/2400", "y型#2", "?dy增", "", "hand: the strips run along y"},

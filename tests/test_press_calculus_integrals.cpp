@@ -160,6 +160,10 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"319/2400", "", "rgb@3,0.3996", "!250,255,0", "py: between two of the family"},
         {"319/2400", "原函数|^1,0.5", "rgb@3,0.5996", "!250,255,0", "py: the family is gone"},
         {"319/2400", "", "rgb@3,-0.2004", "250,255,0", "py: the one through the cursor"},
+        // The boundary's direction: in (255, 128, 0), 0.05 of the span 1.4
+        // down along y = x from two thirds.
+        {"320/2400", "", "head@0.6667,0.6667>0.5967,0.5967", "255,128,0",
+         "py: s = 2/3, d = 0.07: (s, s) to (s − d, s − d)"},
         {"320/2400", "x_型|^0.6,0.45",
          "rgb@0.6,0.5;;at@0.6,0;;rgb@0.6595,0.719;;%=y=x;;rgb@0.6,0;;rgb@0.6,0.005",
          "255,100,100;;x;;250,255,0;;250,255,0;;!250,255,0;;255,100,100",
@@ -167,8 +171,10 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
          "axis filled as drawn"},
         {"320/2400", "", "?y的下限", "", "hand"},
         {"320/2400", "", "rgb@0.55,0.45", "!255,100,100", "hand: no row yet"},
-        {"320/2400", "y_型", "rgb@0.55,0.45;;at@0.67082,0.45", "255,100,100;;x的上限",
-         "py: y 0.45 to √0.45 0.6708; the upper name at its end"},
+        {"320/2400", "y_型", "rgb@0.55,0.45;;at@0.67082,0.45;;rgb@-0.0066,0.45",
+         "255,100,100;;x的上限;;255,100,100",
+         "py: y 0.45 to √0.45 0.6708; the upper name at its end; the dot on the y axis, three "
+         "pixels of 451 a unit left of it"},
         {"320/2400", "", "rgb@0.6,0.55", "!255,100,100", "hand: the column is gone"},
         {"320/2400", "", "?x的上限", "", "hand"},
         {"320/2400", "", "!y的下限", "", "hand"},
@@ -182,7 +188,8 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"320/3400", "", "rgb@0.64,0.3;;rgb@0.64,0.12;;%=x+dx",
          "255,100,100;;255,100,100;;255,100,100",
          "hand: its right side, down to the axis from x² 0.25"},
-        {"320/3400", "y_型#2|dy增", "=h", "0.125", "hand: the strip's 0.1 × 1.25"},
+        {"320/3400", "y_型#2|dy增", "=h;;at@0,0.4", "0.125;;y",
+         "hand: the strip's 0.1 × 1.25; y named on the axis at the cursor's 0.4"},
         // The polar region sin θ ≤ r ≤ θ picked at angle 1: the ray in the
         // first derivative's slot up to sin 1.
         {"320/4400", "θ-型|^0.48627,0.75733", "rgb@0.11366,0.17702", "250,255,0",
@@ -244,8 +251,17 @@ PRESS_TABLE(QuadraturePresses, TheWashersOfPage326) {
 // [1.576, 1.768] of 1.2554, [1.768, 1.96] of 1.3297.
 PRESS_TABLE(QuadraturePresses, TheWashersStandOnTheirLeftEnds) {
     Run({
-        {"326", "体积近似和|^3,1.2|显示外部", "ink@1.75,-1.2;;rgb@2.8,-1.3", "0.5,-1.5;;0,150,255",
-         "py: within √1.6; the last end face filled between radii 1 and √2.5"},
+        // The inner washers' rims shaded from the curve's slot, their left
+        // edges from the first derivative's, over (0, 100, 100): at height
+        // 0.28 of radius 1 the weight is 0.8535, 0.12 left of the centre.
+        {"326", "^3,1.2", "rgb@1.93,0.28;;rgb@1.78,0.28;;rgb@2.8,0.3",
+         "0,232,232;;213,232,14;;255,128,0",
+         "py: θ = π − asin 0.28, w = 0.5 − cos(θ − 0.5)/4 + sin(θ − 0.5)/4; the edge at x0 1.9; "
+         "the last end face [2.5, 2.8] filled within radius 1 in the pen's slot"},
+        {"326", "体积近似和|^3,1.2|显示外部", "ink@1.75,-1.2;;rgb@2.8,-1.3;;rgb@1.5982,0.3542",
+         "0.5,-1.5;;0,150,255;;0,100,232",
+         "py: within √1.6; the last end face filled between radii 1 and √2.5; the outer rim of "
+         "[1.6, 1.9] at 1.75, sin θ 0.28 of √1.6, in the front side's slot at w 0.8535"},
         {"326", "", "bare@1.75,-1.34", "0.5,-1.5", "py: past √1.6, within √1.9"},
         {"326", "", "ink@2.05,-1.33", "0.5,-1.5", "py: within √1.9"},
         {"326", "", "bare@2.05,-1.46", "0.5,-1.5", "py: past √1.9, within √2.2"},
@@ -371,7 +387,13 @@ PRESS_TABLE(QuadraturePresses, TheIrregularStripsOfPage320) {
 // at −0.2, the last band [−0.09375, 0.375].
 PRESS_TABLE(QuadraturePresses, TheBandsAreFrustums) {
     Run({
-        {"328", "面积近似和|^0.5,0.5", "ink@-0.65,-0.76", "1.5,-0.3", "py: within 0.7914"},
+        {"328", "面积近似和|^0.5,0.5",
+         "ink@-0.65,-0.76;;rgb@-0.8368,0.2026;;rgb@-0.9746,0.174;;rgb@0.4081,-0.2686",
+         "1.5,-0.3;;0,100,232;;213,232,14;;36,122,85",
+         "py: within 0.7914; over (0, 100, 100) with w = 0.5 − cos(θ − 0.5)/4 + sin(θ − 0.5)/4: "
+         "the ring at −0.75 (R 0.7235, w 0.8535 at sin θ 0.28) in the front side's slot, the "
+         "edge at x0 −0.9 (R cos 0.9) in the first derivative's, the last ring at 0.2935 (R cos "
+         "0.3, w 0.1464 at θ −0.285) in the first derivative's"},
         {"328", "", "bare@-0.65,-0.9", "1.5,-0.3", "py: past it"},
         {"328", "", "bare@0.45,-0.5", "1.5,-0.3", "py: the last band ends at 0.3"},
         {"328", "dx增*2", "ink@0.45,-0.5", "1.5,-0.3", "py: now at 0.375"},
