@@ -338,8 +338,11 @@ PRESS_TABLE(AsymmetricScriptPresses, TheTangentPlaneAwayFromTheSaddlePoint) {
 // (0.6667, 0.0833).
 PRESS_TABLE(AsymmetricScriptPresses, TheGradientAwayFromTheSaddlePoint) {
     Run({
-        {"311", "等高线与梯度|^0.5,-0.25,-2.5", "rgb3@0.6667,-0.1667,-2.5", "0,255,255",
-         "hand: the floor arrow's middle"},
+        {"311", "等高线与梯度|^0.5,-0.25,-2.5",
+         "rgb3@0.6667,-0.1667,-2.5;;head3@0.5,-0.25,-2.5>0.8333,-0.0833,-2.5;;head3@0.5,-0.25,0."
+         "1875>0.8333,-0.0833,0.6875",
+         "0,255,255;;0,255,255;;0,255,255",
+         "hand: the floor arrow's middle; both arrows' heads at their ends, away from the point"},
         {"311", "", "rgb3@0.5833,-0.0833,-2.5", "!0,255,255", "hand: not with fx and fy swapped"},
         {"311", "", "rgb3@0.6667,-0.1667,0.4375", "0,255,255", "hand: the arrow on the surface"},
         {"311", "^-0.5,-0.5,-2.5", "rgb3@-0.6443,-0.3557,-2.5", "0,255,255",
@@ -349,7 +352,9 @@ PRESS_TABLE(AsymmetricScriptPresses, TheGradientAwayFromTheSaddlePoint) {
         // 0.24 four of 50 mesh cells, 6·0.06√2 = 0.5091 long; at (0.57,
         // −0.39) (fx, fy) = (1.14, 0.78), N = √2.908, the middle at
         // (0.57, −0.39) + 0.2546·(1.14, 0.78)/N.
-        {"311", "梯度场", "rgb3@0.7402,-0.2736,-2.5", "0,255,255", "hand: an arrow's middle"},
+        {"311", "梯度场", "rgb3@0.7402,-0.2736,-2.5;;head3@0.57,-0.39,-2.5>0.9103,-0.1571,-2.5",
+         "0,255,255;;0,255,255",
+         "hand: an arrow's middle; its head at its end, (0.57, −0.39) + 0.5091·(1.14, 0.78)/N"},
         {"311", "", "!在等高线上选点", "", "hand: no point to pick"},
         {"311", "等高线", "rgb3@0.7402,-0.2736,-2.5", "!0,255,255", "hand: the level curve alone"},
     });

@@ -218,7 +218,11 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
         {"341", "^1.5,0.3,0", "rgb3@0.75,0.15,0.375", "0,255,255", "hand: z to the point"},
         {"341", "", "rgb3@0.75,0.15,0;;head3@0,0,0>0.75,0.15,0", "0,255,255;;0,255,255",
          "hand: the arrow (r,θ,0), halfway; its tail at the origin thinner than its middle"},
-        {"341", "", "rgb3@1.5,0.3,0.1875", "0,255,255", "hand: the arrow (r,θ,z), halfway"},
+        {"341", "", "rgb3@1.5,0.3,0.1875;;rgb3@1.5,0.3208,0.3516;;at3@1.5,0.3417,0.375",
+         "0,255,255;;0,255,255;;(r,θ,z)",
+         "hand: the arrow (r,θ,z), halfway; its head's base 3 px below its tip at z 0.375, 2 px "
+         "right of the stroke (4 px right: y 4/192, 3 px down: z 3/128 at this page's scales); "
+         "its name 8 px right of the tip"},
         {"341", "体元", "rgb3@1.8259,0.4612,1", "255,128,0", "py: the outer arc's middle"},
         {"341", "", "rgb3@1.8259,0.4612,1.15;;rgb3@0.75,0.15,1.25", "!255,128,0;;!0,150,255",
          "py: above the top; hand: nor the inner column past zE + dz = 0.75 + 0.25"},
@@ -236,8 +240,12 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
         {"341", "", "rgb3@1.8259,0.4612,1.1406", "!255,128,0", "py: where it was"},
         {"341", "dθ增*3", "rgb3@1.5805,0.6547,0.9453", "255,128,0", "py: the far outer edge"},
         {"341", "", "rgb3@1.6356,0.5013,0.9453", "!255,128,0", "py: where it was"},
-        {"343", "^0.4,1.2,0", "rgb3@0.2,0.6,0.6325;;head3@0,0,0>0.4,1.2,0", "0,255,255;;0,255,255",
-         "py: the middle of OP at φ 0; the arrow (r,θ,π/2) with its head at the point"},
+        {"343", "^0.4,1.2,0",
+         "rgb3@0.2,0.6,0.6325;;head3@0,0,0>0.4,1.2,0;;rgb3@0.4,1.2333,1.241;;at3@0.4,1.2667,1.2649",
+         "0,255,255;;0,255,255;;0,255,255;;(r,θ,φ)",
+         "py: the middle of OP at φ 0; the arrow (r,θ,π/2) with its head at the point; hand: the "
+         "head of (r,θ,φ) at its top z √1.6, its base 3 px below the tip and 2 px right of the "
+         "stroke (y 4/120, z 3/125.7 at this page's scales); its name 8 px right of the tip"},
         {"343", "", "rgb3@0.3869,0.2121,0", "255,128,0",
          "py: θ's arc on the floor, cos t·(ρ/4, 0, 0) + sin t·(x0, y0, 0)/4 at t = π/4"},
         {"343", "", "rgb3@0.4568,0.0887,0", "255,128,0",
