@@ -30,8 +30,9 @@
 // "head@x1,y1>x2,y2" / "head3@x1,y1,z1>x2,y2,z2": the arrow between the
 // two points has its head at the second, the colour `expected` "r,g,b"
 // covering at least four pixels more within six of it than of the first;
-// "at@x,y" / "at3@x,y,z": a piece that is exactly the text `expected` has its
-// top left corner within six pixels of that point (a name written there);
+// "at@x,y" / "at3@x,y,z" / "ati@u,v": a piece that is exactly the text
+// `expected` has its top left corner within six pixels of that point (a name
+// written there);
 // "framed@label": the first control so labelled lies wholly inside a frame
 // (a figure's or a panel's) of a repaint;
 // "%q=": the value written after the label (its first; "%q=#2" its
@@ -348,7 +349,7 @@ private:
                 for (int dy = -2; dy <= 2; ++dy)
                     ink = ink || test_support::ColourAt(image, p.x + dx, p.y + dy) != bare;
             EXPECT_EQ(ink, label[0] == 'i');
-        } else if (!label.rfind("at@", 0) || !label.rfind("at3@", 0)) {
+        } else if (!label.rfind("at@", 0) || !label.rfind("at3@", 0) || !label.rfind("ati@", 0)) {
             const CPoint p = Where(label);
             bool near = false;
             std::string seen; // where the text stands instead, for the failure message

@@ -71,7 +71,8 @@ PRESS_TABLE(SolidViewPresses, MeshAndBallButtons) {
         {"321", "增加", "=Meshx", "75", "hand: 50 × 3/2"},
         {"321", "增加#2", "=Meshy", "75", "hand: 50 × 3/2"},
         {"321", "关闭投影", "?打开投影", "", "hand: the switch turns"},
-        {"321", "打开投影", "?关闭投影", "", "hand: and back"},
+        {"321", "打开投影", "?关闭投影;;ati@0.1,2", ";;y",
+         "hand: and back; the inset's y named at its axis's top, 8 px (0.1 of x's span 4) right"},
         // The sums' read-out at (−2, −1.92, 4.444), its first letter a little right and below.
         {"321", "近似和|@0,0,0", "rgb3@-2,-1.796,4.329", "0,255,255", "hand: the volume's"},
         {"321", "高斯和|@0,0,0", "rgb3@-2,-1.796,4.329", "0,255,255", "hand: the Gauss integral's"},
@@ -402,10 +403,11 @@ PRESS_TABLE(SolidViewPresses, TheHelixOnTheUprightPlanes) {
               "700Cylinder(0.7,6,36,10,1,39,1,-1.5,1.5,-1.5,1.5,-1.5,1.5,1,1,1,0,6.28,0,1,0)\n",
               {
                   {"2101", "减少*6|减少#2*6",
-                   "rgb3@0.9511,-1.5,0.3089;;rgb3@0.9511,1.5,0.3089;;rgb3@1.2,0,0",
-                   "0,255,255;;0,255,255;;0,150,255",
+                   "rgb3@0.9511,-1.5,0.3089;;rgb3@0.9511,1.5,0.3089;;rgb3@1.2,0,0;;"
+                   "head3@1.2,-1.5,0>1.2,1.5,0",
+                   "0,255,255;;0,255,255;;0,150,255;;0,150,255",
                    "py: cos, sin 0.314 on the wall and 3(0, 1, 0) on; (P, Q, R) from (1.5 − "
-                   "0.3, −1.5, 0)"},
+                   "0.3, −1.5, 0), its head at the far end (1.2, 1.5, 0)"},
               });
 }
 
