@@ -35,8 +35,10 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
                   {"212", "", "ink@5,0.0732", "25,0.5", "py: χ²(3) at 5"},
                   {"212", "α|u|^12,0.3", "α=", "0.007",
                    "py: 1 − F(12) of χ²(3), x given (0.0074, the click's half pixel aside)"},
-                  {"212", "", "11.992", "0.007",
-                   "py: u's subscript, after u's value: α, not F(12) = 0.9926"},
+                  {"212", "", "11.992;;at@8.892,0.5613;;at@20.7,1.25", "0.007;;1-α=;;α=",
+                   "py: u's subscript, after u's value: α, not F(12) = 0.9926; 1-α left of "
+                   "the split by a tenth of x −1..30, at F/2 + 0.05 of y −0.05..1.25; α at "
+                   "0.7 across, on the top"},
                   {"212", "", "%α=;;%u    =;;%1-α=;;%期望=n=;;%方差=2n=",
                    "0,255,255;;0,255,255;;0,255,255;;0,255,255;;0,255,255",
                    "hand: the read-outs in the curve slot"},
