@@ -83,9 +83,11 @@ void CPemroView::DrawIntervalOneSample(CDC* pDC, int kind, int n, double mu, dou
             Label(v, pDC, StatsX(0.65), StatsY(0), u8"σ=", 3, sigma);
         }
         const double xbar = stats::Mean(m_adDataX, n);
+        // Half a step up: a dot on the plot's foot would not be drawn, and
+        // the first datum would be lost.
         for (int i = 0; i < n; ++i)
-            DrawDotWorld(pDC, m_adDataX[i], m_dYMin + i * m_dYSpan / n, kDotRadius, kDotRadius,
-                         m_crDefaultFill, m_crDefaultFill);
+            DrawDotWorld(pDC, m_adDataX[i], m_dYMin + (i + 0.5) * m_dYSpan / n, kDotRadius,
+                         kDotRadius, m_crDefaultFill, m_crDefaultFill);
         DrawLineWorld(pDC, xbar, m_dYMin, xbar, m_dYMax, m_crCurveSetting);
         // The bar over x after its label, whose box would hide it.
         Label(v, pDC, StatsX(0.67), StatsY(0.1), u8"x=", 3, xbar);
