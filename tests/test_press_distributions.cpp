@@ -120,8 +120,8 @@ PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
         {"202", "", "t    (;;S=;;μ =_#1;;μ =_#2", "9;;3.028;;1;;2",
          "hand: t's degrees of freedom n − 1, n 10; py: S = √(82.5/9), statistics.stdev; "
          "the bounds' indices 1 and 2"},
-        {"202", "", "rgb@10,0.535", "0,150,255",
-         "hand: the tenth datum's dot at x 10, height −0.05 + 9 · 0.65/10, in the page's fill"},
+        {"202", "", "rgb@10,0.5675", "0,150,255",
+         "hand: the tenth datum's dot at x 10, height −0.05 + 9.5 · 0.65/10, in the page's fill"},
         {"202", "", "?=0.050;;at@1.75,0.6;;at@1.75,0.535;;at@1.75,0.47;;at@7.75,0.6;;at@8.05,0.47",
          ";;t    (;;μ =;;μ =;;S=;;n=",
          "hand: t's index α/2; the names at 0.25, 0.65 (S) and 0.67 of x; 0, 0.1, 0.2 of y down"},
@@ -215,8 +215,8 @@ PRESS_TABLE(DistributionPresses, TheLinesOfPage202) {
     Run({
         {"202", "@5,0.3", "ink@5.5,0.55", "-1,0.5", "hand: x̄ of 1..10"},
         {"202", "", "bare@6,0.55", "-1,0.5", "hand: nothing else that high"},
-        {"202", "", "ink@8,0.405", "-1,0.5", "hand: X8 = 8 at −0.05 + 7 × 0.65/10"},
-        {"202", "", "ink@2,0.015", "-1,0.5", "hand: X2 = 2 at −0.05 + 0.65/10"},
+        {"202", "", "ink@8,0.4375", "-1,0.5", "hand: X8 = 8 at −0.05 + 7.5 × 0.65/10"},
+        {"202", "", "ink@2,0.0475", "-1,0.5", "hand: X2 = 2 at −0.05 + 1.5 × 0.65/10"},
         {"202", "", "bare@8,0.3", "-1,0.5", "hand: between the dots"},
         {"202", "", "ink@6,0.33", "-1,0.5", "py: under the t(9) density of S/√10, 0.3491 at 6"},
         {"202", "", "bare@6,0.39", "-1,0.5", "py: above it"},
