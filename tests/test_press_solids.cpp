@@ -364,8 +364,9 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"342", "正向", "rgb3@1.0058,0.7543,2.1287", "250,255,0", "py: up again"},
         // The ellipse of half-axes 0.6 about it: the boundary's arrow from
         // t 1.02 to 1.52 on the surface, three quarters along.
-        {"342", "椭圆|放大*3", "rgb3@0.9014,1.1772,1.3355", "0,255,255",
-         "py: f(x, y) at both ends"},
+        {"342", "椭圆|放大*3", "rgb3@0.9014,1.1772,1.3355;;rgb3@1.39,0.7093,0",
+         "0,255,255;;255,128,0",
+         "py: f(x, y) at both ends; the rim on the floor at t = 6.1, near its close"},
         {"342", "", "rgb3@0.9014,1.1773,0", "0,255,255", "py: its shadow on the floor z = 0"},
         // Heads: t from 3.09 to 3.59 (x mirrored on the negative side), the
         // normal's at its far end, a rectangle's edge arrows over x0 ± hx/2.
@@ -379,9 +380,10 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
          "0,255,255;;0,255,255;;250,255,0", "py: hx = −0.6, clockwise; the normal down"},
         {"342", "矩形",
          "head3@1.1,0,1.637>0.5,0,1.925;;head3@0.5,1.2,0>1.1,1.2,0;;"
-         "head3@0.8,0.6,1.7>1.1,0.9,2.3",
-         "0,255,255;;0,255,255;;0,150,255",
-         "hand: k = −0.5, hx 0.6 at y0 ∓ 0.6, f = 2 − 0.3(x² + y²); (P, Q, R) = (0.3, 0.3, 0.6)"},
+         "head3@0.8,0.6,1.7>1.1,0.9,2.3;;at3@1.1,0.95,2.3",
+         "0,255,255;;0,255,255;;0,150,255;;(P,Q,R)",
+         "hand: k = −0.5, hx 0.6 at y0 ∓ 0.6, f = 2 − 0.3(x² + y²); (P, Q, R) = (0.3, 0.3, 0.6), "
+         "its name 8 px right of the tip (y + 0.05 at 2w/9 px a unit)"},
         {"342", "正向", "head3@0.5,0,0>1.1,0,0;;head3@1.1,1.2,1.205>0.5,1.2,1.493",
          "0,255,255;;0,255,255", "hand: k = 0.5 turns them"},
     });
