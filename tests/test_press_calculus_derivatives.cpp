@@ -11,7 +11,8 @@ namespace {
 PRESS_TABLE(DerivativePresses, TheIncrementAgainstTheDifferentialOfPage306) {
     Run({
         {"306/2400", "", "(△y-dy)/△x=", "-0.1600", "py: h 0.1, △x 0.4"},
-        {"306/2400", "", "rgb@0,0", "255,255,0", "hand: (x0, sin x0) filled in the fill colour"},
+        {"306/2400", "", "rgb@0,0;;rgb@0.0193,0", "255,255,0;;!255,255,0",
+         "hand: (x0, sin x0) filled in the fill colour, 4 px right only its pen's ring"},
         {"306/2400", "", "?=△y", "", "hand: the increment on the y axis is named △y"},
         {"306/2400", "", "?=△x", "", "hand: and the one on the x axis △x"},
         {"306/2400", "\\|△x\\|减", "=h", "0.08", "hand: 0.1 × 0.8"},
@@ -29,9 +30,11 @@ PRESS_TABLE(DerivativePresses, TheIncrementAgainstTheDifferentialOfPage306) {
         {"306/2400", "\\|△x\\|增", "(△y-dy)/△x=", "-0.2614", "py: △x 0.625"},
         {"306/2400", "弦长减", "(△y-dy)/△x=", "-0.2614", "hand: the chord's h is its own"},
         {"306/2400", "", "=h", "0.08", "hand: the chord's 0.1 × 0.8"},
-        {"306/2400", "", "rgb@0.224,0.2221", "255,255,0", "py: B = (0.7L, sin 0.7L), L 0.32"},
+        {"306/2400", "", "rgb@0.224,0.2221;;rgb@0.2433,0.2221", "255,255,0;;!255,255,0",
+         "py: B = (0.7L, sin 0.7L), L 0.32, filled; 4 px right only its pen's ring"},
         {"306/2400", "", "rgb@0.28,0.2764", "!255,255,0", "py: B has left h 0.1's place"},
-        {"306/2400", "", "rgb@-0.096,-0.0959", "255,255,0", "py: A = (−0.3L, sin(−0.3L))"},
+        {"306/2400", "", "rgb@-0.096,-0.0959;;rgb@-0.0767,-0.0959", "255,255,0;;!255,255,0",
+         "py: A = (−0.3L, sin(−0.3L)), filled; 4 px right only its pen's ring"},
         {"306/2400", "", "rgb@0.064,0.0631", "255,120,120", "py: the chord AB, halfway"},
         {"306/2400", "", "rgb@-0.1527,-0.1522", "!255,120,120", "py: not past A"},
         {"306/2400", "", "rgb@0.2807,0.2785", "!255,120,120", "py: nor past B"},
