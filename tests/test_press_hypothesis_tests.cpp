@@ -165,7 +165,8 @@ PRESS_TABLE(HypothesisTestPresses, TwoSampleVariances) {
     RunScript(
         Figure("0,0,1,-0.5,8,-0.05,0.8,0,1,8,6,0.05,0"),
         {
-            {"900", "@1,0.1", "S =", "0.508", "py: 3.555/7"},
+            {"900", "@1,0.1", "S =;;?=1", "0.508;;",
+             "py: 3.555/7; hand: S's index 1 beside it"},
             {"900", "", "S =#2;;at@5.45,0.46",
              "0.351;;S =", "py: 1.7533/5, at StatsX(0.7), StatsY(0.4)"},
             {"900", "", "F    (", "7", "hand: n − 1"},
