@@ -11,9 +11,11 @@ namespace {
 // a figure's own buttons show in the passes after a click in it.
 PRESS_TABLE(DistributionPresses, EveryButtonOfPage212) {
     Run({
-        {"212/2400", "期望|方差", "期望=np=;;at@3,0.55;;rgb@5,0", "5.00;;二项分布;;250,255,0",
+        {"212/2400", "期望|方差", "期望=np=;;at@3,0.55;;rgb@5,0;;rgb@5.067,0;;rgb@5.067,0",
+         "5.00;;二项分布;;250,255,0;;0,255,255;;!250,255,0",
          "hand: 10 × 0.5; the title a third across, a quarter down y −0.2..0.8; the mean's dot "
-         "filled in the first derivative's colour"},
+         "filled in the first derivative's colour; 4.5 px right (x −1..11 over 808 px), its rim "
+         "in the curve's pen, the fill not reached"},
         {"212/2400", "", "at@2,-0.1;;at@6.2,-0.1;;at@2.6,0.8;;at@2.6,0.7",
          "p=;;n=;;期望=np=;;方差=npq=",
          "hand: x −1..11 at 0.25, 0.6, 0.3; y −0.2..0.8 0.1 up, the top, 0.1 down"},
@@ -40,8 +42,10 @@ PRESS_TABLE(DistributionPresses, EveryButtonOfPage212) {
         {"212/2400", "n增*9", "at@3,0.55", "二项分布", "hand: n 10 again"},
         {"212/2400", "期望#2|λ增", "λ=", "2.100", "hand: 2 + 0.1"},
         {"212/2400", "λ增*2", "λ=", "2.300", "hand: 2 + 0.3"},
-        {"212/2400", "λ减|期望#2|方差#2", "期望=λ=;;rgb@2.2,0", "2.20;;250,255,0",
-         "hand: 2.3 − 0.1, its dot on the axis"},
+        {"212/2400", "λ减|期望#2|方差#2", "期望=λ=;;rgb@2.2,0;;rgb@2.236,0;;rgb@2.236,0",
+         "2.20;;250,255,0;;0,255,255;;!250,255,0",
+         "hand: 2.3 − 0.1, its dot on the axis; 4.5 px right (x −1..6 over 808 px), its rim in the "
+         "curve's pen"},
         {"212/2400", "", "方差=λ=", "2.20", "hand: λ"},
         {"212/2400", "", "at@1.3333,0.55;;at@0.75,-0.1;;at@1.1,0.8;;at@1.1,0.7",
          "普哇松分布;;λ=;;期望=λ=;;方差=λ=",
@@ -69,8 +73,10 @@ PRESS_TABLE(DistributionPresses, EveryButtonOfPage212) {
         {"212/2400", "n增", "n=", "5", "hand: 4 + 1"},
         {"212/2400", "M增", "期望=nM/N=", "1.84", "hand: 5 × 7 / 19"},
         {"212/2400", "M增", "M=", "8", "hand: 7 + 1"},
-        {"212/2400", "N增", "期望=nM/N=;;rgb@2,0", "2.00;;250,255,0",
-         "hand: 5 × 8 / 20, its dot there on the axis in the first derivative's colour"},
+        {"212/2400", "N增", "期望=nM/N=;;rgb@2,0;;rgb@2.0365,0;;rgb@2.0365,0",
+         "2.00;;250,255,0;;0,255,255;;!250,255,0",
+         "hand: 5 × 8 / 20, its dot there on the axis in the first derivative's colour; 4.5 px "
+         "right (x −1..6 over 808 px), its rim in the curve's pen"},
         {"212/2400", "N增", "N=", "21", "hand: 20 + 1"},
         {"212/2400", "N增", "期望=nM/N=", "1.82", "hand: 5 × 8 / 22"},
         {"212/2400", "", "方差=nm(N-n)(N-M)/((N-1)N^2)=  ", "0.94",
@@ -129,7 +135,8 @@ PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
         {"202", "", "rgb@3,0.0242", "0,255,255", "py: at t = −2.611"},
         {"202", "", "rgb@7.9,0.0287", "0,255,255", "py: at t = 2.507"},
         {"202", "", "rgb@3.6,0.066", "0,255,255", "py: where it climbs, t = −1.984"},
-        {"202", "", "rgb@4,0.1775", "0,150,255", "hand: the fourth dot, −0.05 + 3.5 × 0.065"},
+        {"202", "", "rgb@4,0.1775;;rgb@4,0.1775", "0,150,255;;!255,128,0",
+         "hand: the fourth dot, −0.05 + 3.5 × 0.065, filled as its rim, not in the pen's slot"},
         {"202", "", "rgb@8,0.4375;;rgb@1,-0.0175", "0,150,255;;0,150,255",
          "hand: the eighth; the first, half a step up from the plot's foot"},
         {"202", "", "rgb@5.5,0.5;;rgb@5.5,-0.03", "0,255,255;;0,255,255",

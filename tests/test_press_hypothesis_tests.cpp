@@ -80,7 +80,9 @@ PRESS_TABLE(HypothesisTestPresses, OneSampleMeans) {
 PRESS_TABLE(HypothesisTestPresses, OneSampleVariance) {
     RunScript(Figure("0,0,1,-0.5,20,-0.05,0.2,5,0.7,8,0,0.05,0"),
               {
-                  {"900", "@1,0.1", "χ   ( ", "7", "hand: n − 1"},
+                  {"900", "@1,0.1", "χ   ( ;;at@20.025,0.2", "7;;2",
+                   "hand: n − 1; χ²'s square on its button after χ, at the plot's top (x: "
+                   "809 px right of the plot's left, 808 px for −0.5..20)"},
                   {"900", "", ")= ", "1.690", "py: χ²_0.025(7)"},
                   {"900", "", ")= #2", "16.013", "py: χ²_0.975(7)"},
                   {"900", "", "接受域:上限 ", "16.013", "py: χ²_0.975(7)"},
@@ -163,7 +165,8 @@ PRESS_TABLE(HypothesisTestPresses, TwoSampleVariances) {
     RunScript(
         Figure("0,0,1,-0.5,8,-0.05,0.8,0,1,8,6,0.05,0"),
         {
-            {"900", "@1,0.1", "S =", "0.508", "py: 3.555/7"},
+            {"900", "@1,0.1", "S =;;?=1", "0.508;;",
+             "py: 3.555/7; hand: S's index 1 beside it"},
             {"900", "", "S =#2;;at@5.45,0.46",
              "0.351;;S =", "py: 1.7533/5, at StatsX(0.7), StatsY(0.4)"},
             {"900", "", "F    (", "7", "hand: n − 1"},
