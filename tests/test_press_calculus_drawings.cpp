@@ -416,8 +416,9 @@ PRESS_TABLE(CalculusDrawingPresses, ThePolygonsOfPage368) {
         {"368/2600", "", "rgb@1.5,0", "255,100,100", "py: X2 = 1.5 outside"},
         {"368/2600", "", "rgb@1.1667,0", "250,255,0", "py: X6 = 7/6 inside"},
         {"368/2600", "", "rgb@0.3,0", "!255,100,100", "hand: no term between 0 and 0.5"},
-        {"368/2600", "", "rgb@1,0;;at@1.24,0", "0,255,255;;A+ε",
-         "hand: the limit 1 marked; A+ε 3 px past the band's end 1.24"},
+        {"368/2600", "", "rgb@1,0;;at@1.24,0;;rgb@1,0", "0,255,255;;A+ε;;!0,64,128",
+         "hand: the limit 1 marked, a full dot with no ground inside; A+ε 3 px past the band's "
+         "end 1.24"},
         {"368/2600", "", "N=", "4", "hand: 1/n ≥ 0.24 up to n 4"},
         {"368/2600", "", "rgb@1.25,0", "255,100,100", "hand: X4 = 1.25 outside"},
         {"368/2600", "", "rgb@0.8,0", "250,255,0", "hand: X5 = 0.8 inside"},
