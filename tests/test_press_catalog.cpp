@@ -132,6 +132,8 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
                    "hand: the dot tool's dot at a bare place, filled in the pen, no black"},
                   {"2100", "@33572|@-2.5,2.8|@-1.5,2|@-0.5,2.8", "rgb@-1,2.2", "255,128,0",
                    "hand: the up-down parabola tool, y = 0.8(x + 1.5)² + 2 through the clicks"},
+                  {"2100", "@33560|@-2.5,-2.5|@-0.5,-1.5", "head@-2.5,-2.5>-0.5,-1.5", "255,128,0",
+                   "hand: the vector tool's arrow, its head at the second click"},
               });
     // x = 2 cos t, y = sin t + 1 over t in [0, π/2], the start joined down to
     // the x axis: the segment from (2, 1) to (2, 0).
@@ -143,18 +145,18 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
     // Form 63 broken at x0 = −1: 0.5x² − 3 to the left (−2.5 there), f = 1
     // from x0 on. A jump of the first kind: the dot of the new value filled,
     // the old one open (ground inside, its ring 3 pixels out); sgn's kind:
-    // both open, the filled one halfway, at −0.75.
+    // both open.
     RunScript("700DATA1(0,0.5,0,-3,0,0,1,)\n700Disconnection(1,0,-1)\n"
               "700Curve(0.4,3,44,13,63,-1,0,-5,5,-5,5,-4,4)\n",
               {
-                  {"2100", "", "rgb@-1,1;;rgb@-1,-2.5;;ink@-0.95,-2.5", "!0,64,128;;0,64,128;;3,-4",
-                   "hand: f = 1 filled at x0; 0.5 − 3 open, its ring right of the point"},
+                  {"2100", "", "rgb@-1,-2.5;;ink@-0.95,-2.5", "0,64,128;;3,-4",
+                   "hand: 0.5 − 3 open at x0, its ring right of the point"},
               });
     RunScript("700DATA1(0,0.5,0,-3,0,0,1,)\n700Disconnection(3,0,-1)\n"
               "700Curve(0.4,3,44,13,63,-1,0,-5,5,-5,5,-4,4)\n",
               {
-                  {"2100", "", "rgb@-1,-0.75;;rgb@-1,1;;ink@-0.95,-2.5", "!0,64,128;;0,64,128;;3,-4",
-                   "hand: (1 − 2.5)/2 filled; both ends open"},
+                  {"2100", "", "rgb@-1,1;;ink@-0.95,-2.5", "0,64,128;;3,-4",
+                   "hand: both ends open"},
               });
 }
 
