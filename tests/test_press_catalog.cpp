@@ -152,12 +152,12 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
                   {"2100", "", "rgb@-1,-2.5;;ink@-0.95,-2.5", "0,64,128;;3,-4",
                    "hand: 0.5 − 3 open at x0, its ring right of the point"},
               });
-    RunScript("700DATA1(0,0.5,0,-3,0,0,1,)\n700Disconnection(3,0,-1)\n"
-              "700Curve(0.4,3,44,13,63,-1,0,-5,5,-5,5,-4,4)\n",
-              {
-                  {"2100", "", "rgb@-1,1;;ink@-0.95,-2.5", "0,64,128;;3,-4",
-                   "hand: both ends open"},
-              });
+    RunScript(
+        "700DATA1(0,0.5,0,-3,0,0,1,)\n700Disconnection(3,0,-1)\n"
+        "700Curve(0.4,3,44,13,63,-1,0,-5,5,-5,5,-4,4)\n",
+        {
+            {"2100", "", "rgb@-1,1;;ink@-0.95,-2.5", "0,64,128;;3,-4", "hand: both ends open"},
+        });
 }
 
 // Sources: python3. Page 503: x²/a² − y²/b² = ±1 from a = b = 1, c = √(a² +
@@ -191,8 +191,10 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
         {"504", "b增", "=n", "0.8", "hand: 0.7 + 0.1"},
         {"504", "c增*3", "=p", "0.3", "hand: 0 + 0.3"},
         {"504", "c减", "=p", "0.2", "hand: 0.3 − 0.1"},
-        {"504", "", "ink@-3.5,-0.1417;;rgb@-0.2833,0.275", "3.5,-2.5;;0,150,255",
-         "py: the directrix; the focus's dot, a little right of the axis through it"},
+        {"504", "", "ink@-3.5,-0.1417;;rgb@-0.2833,0.275;;rgb@3.4,-0.1417",
+         "3.5,-2.5;;0,150,255;;0,150,255",
+         "py: the directrix; the focus's dot, a little right of the axis through it; the "
+         "directrix level to the right"},
         {"504", "", "ink@-0.3333,-2.5", "3.5,-2.5", "py: the axis x = −b/2a"},
         {"504", "左右", "ink@-0.1417,-2.5", "3.5,-2.5", "py: the directrix x = −0.1417"},
         {"504", "", "ink@-3.5,-0.3333", "3.5,-2.5", "py: the axis y = −0.3333"},
@@ -211,8 +213,9 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
         {"507", "c减", "=m", "1.2", "hand: 1.3 − 0.1"},
         {"507", "@-0.3,0.1", "P到F1和F2距离乘积:", "1.12", "py: 1.1216"},
         {"507", "c减*3", "P到F1和F2距离乘积:", "0.82", "py: 0.8222 at c = 0.9"},
-        {"507", "", "rgb@0.9487,0;;%=F1;;%=P", "0,150,255;;255,128,0;;255,128,0",
-         "py: F1 at (√0.9, 0); the names in the pen"},
+        {"507", "", "rgb@0.9487,0;;%=F1;;%=P;;rgb@0.9487,0",
+         "0,150,255;;255,128,0;;255,128,0;;!255,128,0",
+         "py: F1 at (√0.9, 0); the names in the pen; the dot filled over the end of P to F1"},
         {"507", "", "rgb@-0.9487,0", "0,150,255", "py: F2 at (−√0.9, 0)"},
         {"507", "", "rgb@0.3244,0.05", "255,128,0", "py: the middle of P to F1"},
         {"507", "", "rgb@-0.6244,0.05", "255,128,0", "py: the middle of P to F2"},
@@ -260,11 +263,14 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
         {"503", "", "rgb@-3.9,1.9307", "0,150,255", "py: the other near x min"},
         {"503", "", "rgb@1.9,-0.9406", "0,150,255", "py: the other, halfway down"},
         {"503", "", "rgb@1,0.4", "255,128,0", "hand: the box's side x = a"},
-        {"503", "", "rgb@-0.5,0.5", "255,128,0", "hand: the box's top y = b"},
+        {"503", "", "rgb@-0.5,0.5;;rgb@0.5,-0.5", "255,128,0;;255,128,0",
+         "hand: the box's top y = b and its foot y = −b"},
         {"503", "", "ink@1.677,0.5", "-3.5,-2.5", "py: the middle of P to F1"},
         {"503", "", "ink@0.559,0.5", "-3.5,-2.5", "py: the middle of P to F2"},
-        {"503", "", "rgb@-1.118,0", "0,150,255", "py: F2's dot"},
-        {"503", "实轴y", "rgb@0,-1.118", "0,150,255", "py: the foci on y"},
+        {"503", "", "rgb@-1.118,0;;rgb@-1.118,0", "0,150,255;;!255,128,0",
+         "py: F2's dot, filled over the end of P to F2"},
+        {"503", "实轴y", "rgb@0,-1.118;;rgb@0,1.118", "0,150,255;;0,150,255",
+         "py: the foci on y, one each side"},
         {"501", "@0.5,0.866", "rgb@0.25,0.433", "255,128,0", "hand: the radius to P, halfway"},
         {"501", "", "rgb@0.933,0.616", "0,150,255",
          "hand: the tangent from (x + y, y − x), halfway"},
