@@ -67,6 +67,10 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
         {"233", "@36000|@32997", "α=", "0.0", "hand: DATA1's α 0, one decimal"},
         {"233", "α*3", "α=", "0.3", "hand: 0 + 3 × 0.1"},
         {"233", "", "%α=", "0,255,255", "hand: the panel's value in the curve slot"},
+        // The surface panel: each selector shows its own DATA2 set.
+        {"327", "@33142|下曲面", "a=;;b=;;c=", "1.0;;0.0;;1.0",
+         "hand: the second set, z = x² + y², one decimal"},
+        {"327", "上曲面", "a=;;b=;;c=", "0.0;;1.0;;0.0", "hand: the first set, z = xy"},
         {"513", "a增*3", "a=", "1.30", "hand: 1 + 0.3"},
         {"513", "a减*2", "a=", "1.10", "hand: 1.3 − 0.2"},
         {"513", "b增*3", "b=", "0.30", "hand: 0 + 0.3"},
@@ -128,6 +132,8 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
                    "hand: the dot tool's dot at a bare place, filled in the pen, no black"},
                   {"2100", "@33572|@-2.5,2.8|@-1.5,2|@-0.5,2.8", "rgb@-1,2.2", "255,128,0",
                    "hand: the up-down parabola tool, y = 0.8(x + 1.5)² + 2 through the clicks"},
+                  {"2100", "@33560|@-2.5,-2.5|@-0.5,-1.5", "head@-2.5,-2.5>-0.5,-1.5", "255,128,0",
+                   "hand: the vector tool's arrow, its head at the second click"},
               });
     // x = 2 cos t, y = sin t + 1 over t in [0, π/2], the start joined down to
     // the x axis: the segment from (2, 1) to (2, 0).
@@ -136,6 +142,22 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
                   {"2100", "", "rgb@2,0.5;;rgb@1.4142,1.7071", "0,255,255;;0,255,255",
                    "hand: halfway down the start's segment; the curve at t = π/4"},
               });
+    // Form 63 broken at x0 = −1: 0.5x² − 3 to the left (−2.5 there), f = 1
+    // from x0 on. A jump of the first kind: the dot of the new value filled,
+    // the old one open (ground inside, its ring 3 pixels out); sgn's kind:
+    // both open.
+    RunScript("700DATA1(0,0.5,0,-3,0,0,1,)\n700Disconnection(1,0,-1)\n"
+              "700Curve(0.4,3,44,13,63,-1,0,-5,5,-5,5,-4,4)\n",
+              {
+                  {"2100", "", "rgb@-1,-2.5;;ink@-0.95,-2.5", "0,64,128;;3,-4",
+                   "hand: 0.5 − 3 open at x0, its ring right of the point"},
+              });
+    RunScript(
+        "700DATA1(0,0.5,0,-3,0,0,1,)\n700Disconnection(3,0,-1)\n"
+        "700Curve(0.4,3,44,13,63,-1,0,-5,5,-5,5,-4,4)\n",
+        {
+            {"2100", "", "rgb@-1,1;;ink@-0.95,-2.5", "0,64,128;;3,-4", "hand: both ends open"},
+        });
 }
 
 // Sources: python3. Page 503: x²/a² − y²/b² = ±1 from a = b = 1, c = √(a² +
@@ -169,7 +191,10 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
         {"504", "b增", "=n", "0.8", "hand: 0.7 + 0.1"},
         {"504", "c增*3", "=p", "0.3", "hand: 0 + 0.3"},
         {"504", "c减", "=p", "0.2", "hand: 0.3 − 0.1"},
-        {"504", "", "ink@-3.5,-0.1417", "3.5,-2.5", "py: the directrix"},
+        {"504", "", "ink@-3.5,-0.1417;;rgb@-0.2833,0.275;;rgb@3.4,-0.1417",
+         "3.5,-2.5;;0,150,255;;0,150,255",
+         "py: the directrix; the focus's dot, a little right of the axis through it; the "
+         "directrix level to the right"},
         {"504", "", "ink@-0.3333,-2.5", "3.5,-2.5", "py: the axis x = −b/2a"},
         {"504", "左右", "ink@-0.1417,-2.5", "3.5,-2.5", "py: the directrix x = −0.1417"},
         {"504", "", "ink@-3.5,-0.3333", "3.5,-2.5", "py: the axis y = −0.3333"},
@@ -188,7 +213,9 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
         {"507", "c减", "=m", "1.2", "hand: 1.3 − 0.1"},
         {"507", "@-0.3,0.1", "P到F1和F2距离乘积:", "1.12", "py: 1.1216"},
         {"507", "c减*3", "P到F1和F2距离乘积:", "0.82", "py: 0.8222 at c = 0.9"},
-        {"507", "", "rgb@0.9487,0", "0,150,255", "py: F1 at (√0.9, 0)"},
+        {"507", "", "rgb@0.9487,0;;%=F1;;%=P;;rgb@0.9487,0",
+         "0,150,255;;255,128,0;;255,128,0;;!255,128,0",
+         "py: F1 at (√0.9, 0); the names in the pen; the dot filled over the end of P to F1"},
         {"507", "", "rgb@-0.9487,0", "0,150,255", "py: F2 at (−√0.9, 0)"},
         {"507", "", "rgb@0.3244,0.05", "255,128,0", "py: the middle of P to F1"},
         {"507", "", "rgb@-0.6244,0.05", "255,128,0", "py: the middle of P to F2"},
@@ -197,8 +224,9 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
         {"510", "", "bare@0.5,0.5", "0.9,-1.4", "hand: none right of the origin"},
         {"510", "顶点(2a,0)", "!-3.0", "", "hand: x from −1 again"},
         {"510", "", "ink@0.5,0.5", "-0.9,-1.4", "hand: the circle's top at x = 1/2"},
-        {"510", "", "rgb@2.08,-0.08", "255,128,0", "hand: the label 2a at (2a, 0), a = 1"},
-        {"510", "@1.5,1", "rgb@0.334,0.2227", "255,128,0",
+        {"510", "", "rgb@2.08,-0.08;;%=a", "255,128,0;;255,128,0",
+         "hand: the label 2a at (2a, 0), a = 1; a in the pen as well"},
+        {"510", "@1.5,1", "rgb@0.334,0.2227;;%=M", "255,128,0;;255,128,0",
          "py: O to kP, k = 1 − 1/|P| = 0.4453, halfway"},
         {"510", "", "rgb@1.1,0.7333;;at@0.668,0.4453", "0,150,255;;P",
          "py: from kP on to P; the name P at kP = (0.668, 0.4453)"},
@@ -226,7 +254,8 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
         {"502", "a增*8|a减*3|b减*3|@0.8105,0.589", "ink@1.0686,0.2945", "-2.5,-1.5",
          "py: the middle of P to F1"},
         {"502", "", "ink@-0.2581,0.2945", "-2.5,-1.5", "py: the middle of P to F2"},
-        {"502", "", "rgb@1.3266,0", "0,150,255", "py: F1's dot"},
+        {"502", "", "rgb@1.3266,0;;rgb@1.3266,0", "0,150,255;;!255,128,0",
+         "py: F1's dot, filled over the end of P to F1"},
         {"502", "", "rgb@-1.3266,0", "0,150,255", "py: F2's dot"},
         {"502", "", "ink@-0.6242,0.6365", "-2.5,-1.5", "py: the ellipse at t = 2"},
         {"502", "", "bare@0.7071,0.7071", "-2.5,-1.5", "py: the script's circle, 0.09 above"},
@@ -234,11 +263,14 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
         {"503", "", "rgb@-3.9,1.9307", "0,150,255", "py: the other near x min"},
         {"503", "", "rgb@1.9,-0.9406", "0,150,255", "py: the other, halfway down"},
         {"503", "", "rgb@1,0.4", "255,128,0", "hand: the box's side x = a"},
-        {"503", "", "rgb@-0.5,0.5", "255,128,0", "hand: the box's top y = b"},
+        {"503", "", "rgb@-0.5,0.5;;rgb@0.5,-0.5", "255,128,0;;255,128,0",
+         "hand: the box's top y = b and its foot y = −b"},
         {"503", "", "ink@1.677,0.5", "-3.5,-2.5", "py: the middle of P to F1"},
         {"503", "", "ink@0.559,0.5", "-3.5,-2.5", "py: the middle of P to F2"},
-        {"503", "", "rgb@-1.118,0", "0,150,255", "py: F2's dot"},
-        {"503", "实轴y", "rgb@0,-1.118", "0,150,255", "py: the foci on y"},
+        {"503", "", "rgb@-1.118,0;;rgb@-1.118,0", "0,150,255;;!255,128,0",
+         "py: F2's dot, filled over the end of P to F2"},
+        {"503", "实轴y", "rgb@0,-1.118;;rgb@0,1.118", "0,150,255;;0,150,255",
+         "py: the foci on y, one each side"},
         {"501", "@0.5,0.866", "rgb@0.25,0.433", "255,128,0", "hand: the radius to P, halfway"},
         {"501", "", "rgb@0.933,0.616", "0,150,255",
          "hand: the tangent from (x + y, y − x), halfway"},
@@ -258,7 +290,9 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
         {"506", "", "rgb@-2,0.5", "255,128,0", "hand: (−2, 1) down to the centre"},
         {"506", "", "rgb@-2.2403,0.1795", "0,150,255", "py: the angle arc at 2.5"},
         {"506", "", "rgb@-2.1961,-0.227", "!0,150,255", "py: the arc stops at 3.57"},
-        {"508", "@3,2.5", "rgb@3.7071,1.7071", "255,128,0", "py: the rolling circle at 45°"},
+        {"508", "@3,2.5", "rgb@3.7071,1.7071;;rgb@3,1;;rgb@2.8589,1.99",
+         "255,128,0;;255,128,0;;!0,150,255",
+         "py: the rolling circle at 45°; its centre's dot; the tracer (3 − sin 3, 1 − cos 3)"},
         {"508", "", "rgb@3,0.5", "0,150,255", "hand: from the centre down to the axis"},
         {"508", "", "rgb@2.9294,1.495", "0,150,255", "py: the middle of the spoke"},
         {"508", "", "rgb@0.5025,0.9293", "0,150,255", "py: the trace at t = 1.5, over the curve"},
