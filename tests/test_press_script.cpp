@@ -31,6 +31,8 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
         {"211", "", "ink@3,0.5", "5.5,1.9", "hand: the first mark right of P"},
         {"211", "", "bare@4,0.5", "5.5,1.9", "hand: none between, ch 0 = 1 above"},
         {"211", "", "bare@5,1.75", "5.5,1.9", "py: the mark ends at ch(−1) = 1.5431"},
+        {"211/1400", "", "rgb@-2.5,1", "250,255,0",
+         "hand: x0 = 0 at opening, the level y = F(0) = 1 in the first-derivative colour"},
         {"211/2400", "^1.5,1", "ink@0.3,2.1293", "-2.5,2.5",
          "py: y = sh x, x0 = 1.5: the level y0 = sh 1.5 from the y axis"},
         {"211/2400", "", "ink@2.1293,0.75;;rgb@2.1293,0.75;;rgb@0.3,2.1293;;rgb@-2,-2",
