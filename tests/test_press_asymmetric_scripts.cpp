@@ -133,7 +133,8 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
               "700PowerMethod(0.4,5,38,11.4,3,0,0,1,0.5,0.001)\n",
               {
                   {"204", "埃特肯|下一步*5", "?幂埃特肯", "", "hand"},
-                  {"204", "", "λ=#2", "13.8039", "py: Aitken over 0, 2.6667, 4.8182"},
+                  {"204", "", "λ=#2;;at@0.864,1.2", "13.8039;;i",
+                   "py: Aitken over 0, 2.6667, 4.8182; the step head at −1.2 + 4.3 · 2.4/5"},
                   {"204", "", "λ=#3", "4.8303", "py: over c1, c2, c3"},
                   {"204", "", "λ=#6", "5.1366", "py: over c4, c5, c6"},
                   {"204", "", "λ =#1;;λ =_#1;;λ =_#3", "4.9258;;4;;6",
@@ -213,7 +214,8 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
         // written from (−1.2 + 0.6k, 1.2 − 2.4i/7); (0.156, −0.05) on from
         // there lies the bar of the first 3 of 1/3.
         {"204/2400", "6位#2", "?=0.821926", "", "py: cos θ"},
-        {"204/2400", "", "?=-0.569595", "", "py: −sin θ"},
+        {"204/2400", "", "?=-0.569595;;at@0.48,-0.96",
+         ";;ε=", "py: −sin θ; ε= at −1.2 + 0.7 · 2.4, −1.2 + 0.1 · 2.4"},
         {"204/2400", "1位", "?=0.8", "", "hand"},
         {"204/2400", "3位#2", "?=0.822", "", "hand"},
         {"204/2400", "2位#2", "?=0.82", "", "hand"},

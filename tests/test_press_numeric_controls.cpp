@@ -480,8 +480,9 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
 // four strips list f at 0, 0.25, …, 1.
 PRESS_TABLE(NumericControlPresses, TheRombergTableOfPage367) {
     Run({
-        {"367", "", "?0.5000;;rgb@0.7,0.245", ";;0,255,255",
-         "py: one strip, four decimals; the hatch at 0.7 = 50 · 0.014, halfway to 0.49"},
+        {"367", "", "?0.5000;;rgb@0.7,0.245;;at@0.64,-0.06", ";;0,255,255;;Romberg积分",
+         "py: one strip, four decimals; the hatch at 0.7 = 50 · 0.014, halfway to 0.49; "
+         "the title at −0.2 + 0.6 · 1.4, −0.2 + 0.1 · 1.4"},
         {"367", "", "?0.3750", "", "py: two strips, 3/8"},
         {"367", "", "?0.3333", "", "py: the extrapolations, 1/3"},
         {"367", "", "!0.3379", "", "py: no row of eight strips, 0.337890625"},
