@@ -266,9 +266,9 @@ PRESS_TABLE(DerivativePresses, TheDirectionAndItsTangent) {
          "fill's slot; the section at t −0.8 on z = xy in the curve slot, its trace on the floor; "
          "both pen arrows end at t 1"},
         {"327", "", "rgb3@0.5,0.0062,0.0031;;rgb3@0.5,0.0062,0.2714", "0,150,255;;!0,150,255",
-         "py: the y part at P0 halfway, rising fy sin φ / 2, not fx cos φ / 2"},
+         "py: the y component at P0 halfway, rising fy sin φ / 2, not fx cos φ / 2"},
         {"327", "", "rgb3@1.1474,0.3,-0.0850;;rgb3@1.1474,0.3,0.1092", "!0,150,255;;!0,150,255",
-         "py: the x part 0.8 along rises 0.8 fx cos φ, not 0.8 fy sin φ nor 0.8 (fx cos φ + "
+         "py: the x component 0.8 along rises 0.8 fx cos φ, not 0.8 fy sin φ nor 0.8 (fx cos φ + "
          "fy sin φ)"},
         {"327", "", "head3@0.5,0.3,0.15>1.3092,-0.2875,0.099", "255,0,255",
          "py: the tangent from P0 to (x0 + cos φ, y0 + sin φ, z0 − 0.051)"},
