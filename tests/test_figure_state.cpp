@@ -97,7 +97,7 @@ std::vector<std::string> PagesWithFigures() {
     if (filter != "*" && filter.find("FigureStateSweep") == std::string::npos) return {};
     InRunDir dir;
     std::vector<std::string> pages;
-    const std::filesystem::path data = std::filesystem::path(PEMRO_RUN_DIR) / "data";
+    const std::filesystem::path data = std::filesystem::path(test_paths::kRunDir) / "data";
     for (const auto& e : std::filesystem::directory_iterator(data)) {
         if (e.path().extension() != ".txt") continue;
         const std::string page = e.path().stem().string();

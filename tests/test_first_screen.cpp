@@ -38,9 +38,9 @@ struct SamplePage {
 // Every page of the sample course: data\ of family -1, gsdata\ of family 0.
 std::vector<SamplePage> SamplePages() {
     std::vector<SamplePage> pages;
-    for (const QString& f : QDir(PEMRO_RUN_DIR "/data").entryList({"*.txt"}))
+    for (const QString& f : QDir(QString(test_paths::kRunDir) + "/data").entryList({"*.txt"}))
         pages.push_back({f.chopped(4).toStdString(), -1});
-    for (const QString& f : QDir(PEMRO_RUN_DIR "/gsdata").entryList({"gs*.txt"}))
+    for (const QString& f : QDir(QString(test_paths::kRunDir) + "/gsdata").entryList({"gs*.txt"}))
         pages.push_back({f.mid(2).chopped(4).toStdString(), 0});
     return pages;
 }

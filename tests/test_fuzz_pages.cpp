@@ -304,7 +304,7 @@ const SampleCourse& Sample() {
         std::vector<fs::path> files;
         std::error_code ec;
         for (const char* dir : {"data", "gsdata"})
-            for (const auto& e : fs::directory_iterator(fs::path(PEMRO_RUN_DIR) / dir, ec))
+            for (const auto& e : fs::directory_iterator(fs::path(test_paths::kRunDir) / dir, ec))
                 if (e.path().extension() == ".txt") files.push_back(e.path());
         std::sort(files.begin(), files.end());
         SampleCourse c;

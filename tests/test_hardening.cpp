@@ -27,13 +27,13 @@ std::string Repeat(const std::string& s, int n) {
 int RenderPage(const QStringList& args) {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(QStringLiteral(PEMRO_RENDER_PAGE), args);
+    p.start(QString(test_paths::kRenderPage), args);
     if (!p.waitForFinished(60000)) return -2;
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
 QStringList WelcomePage(const QString& out) {
-    return {"--root", PEMRO_RUN_DIR, "--topic", "232", "--size", "1280x960", "--out", out};
+    return {"--root", test_paths::kRunDir, "--topic", "232", "--size", "1280x960", "--out", out};
 }
 
 class LongPageTest : public ScratchPageTest {
@@ -119,7 +119,7 @@ TEST_F(LongPageTest, TextAlonePastTheBoundEndsAtIt) {
 // without being built, and the page is still written.
 TEST(HeadlessDialogs, RenderPageAnswersEveryParameterDialogWithCancel) {
     const ScratchDir scratch("dialogs");
-    QStringList args = {"--root", PEMRO_RUN_DIR, "--topic", "233", "--out", "p.png"};
+    QStringList args = {"--root", test_paths::kRunDir, "--topic", "233", "--out", "p.png"};
     for (UINT id = ID_DIALOG_ONE_VARIABLE; id <= ID_DIALOG_LINEAR_SYSTEM; ++id)
         args << "--command" << QString::number(id);
     EXPECT_EQ(RenderPage(args), 0);

@@ -531,7 +531,7 @@ TEST(TopicCommands, EverySamplePageHasItsMenuItem) {
     const Dir dirs[] = {{"data", "", -1}, {"gsdata", "gs", 0}};
     int pages = 0;
     for (const Dir& d : dirs) {
-        for (const auto& entry : fs::directory_iterator(fs::path(PEMRO_RUN_DIR) / d.name)) {
+        for (const auto& entry : fs::directory_iterator(fs::path(test_paths::kRunDir) / d.name)) {
             const std::string name = entry.path().filename().string();
             const std::string prefix = d.prefix;
             if (entry.path().extension() != ".txt" || name.compare(0, prefix.size(), prefix) != 0)
@@ -821,7 +821,7 @@ TEST(DisplayCommands, BackgroundPictures) {
 TEST(DisplayCommands, TheShippedPicturesExist) {
     for (int i = 1; i <= 5; ++i) {
         const std::string path =
-            std::string(PEMRO_RUN_DIR) + "/bmp/MYfig" + std::to_string(i) + ".jpg";
+            std::string(test_paths::kRunDir) + "/bmp/MYfig" + std::to_string(i) + ".jpg";
         QImage image(QString::fromStdString(path));
         EXPECT_EQ(image.size(), QSize(800, 600)) << path;
     }

@@ -72,7 +72,7 @@ protected:
     // The figure as page `page` has it: its line, the data lines before it
     // and the set-up lines after it.
     void OpenFigure(const char* page, const char* keyword) {
-        std::ifstream file(std::string(PEMRO_SOURCE_DIR) + "/content/data/" + page + ".txt");
+        std::ifstream file(std::string(test_paths::kSourceDir) + "/content/data/" + page + ".txt");
         std::vector<std::string> lines;
         for (std::string l; std::getline(file, l);) lines.push_back(l);
         size_t i = 0, first, last;

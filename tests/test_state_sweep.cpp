@@ -22,7 +22,7 @@ std::vector<Page> SamplePages() {
     std::vector<Page> pages;
     const std::pair<int, const char*> dirs[] = {{-1, "content/data"}, {0, "content/gsdata"}};
     for (const auto& [family, dir] : dirs) {
-        const std::filesystem::path root = std::filesystem::path(PEMRO_SOURCE_DIR) / dir;
+        const std::filesystem::path root = std::filesystem::path(test_paths::kSourceDir) / dir;
         std::error_code ec;
         for (const auto& e : std::filesystem::directory_iterator(root, ec)) {
             if (e.path().extension() != ".txt") continue;
@@ -72,7 +72,7 @@ void SweepAndCompare(const Page& page, const std::vector<sweep::Window>& windows
         seenAny.insert(Line(any));
     }
     std::set<std::string> listed;
-    for (const Fault& f : sweep::ReadKnownFaults(PEMRO_SWEEP_KNOWN))
+    for (const Fault& f : sweep::ReadKnownFaults(test_paths::kSweepKnown))
         if (f.page == page.Name() && widths.count(f.width)) listed.insert(Line(f));
     std::map<std::string, Fault> unique;
     for (const Fault& f : result.faults) unique.emplace(Line(f), f);

@@ -7,6 +7,7 @@
 #include "platform/dc.h"
 #include "platform/system.h"
 #include "platform/text_codec.h"
+#include "test_paths.h"
 #include "view/view.h"
 
 #include <QImage>
@@ -133,7 +134,7 @@ private:
 // The run directory the build prepares (the GBK sample course).
 class InRunDir : public CurrentDir {
 public:
-    InRunDir() : CurrentDir(PEMRO_RUN_DIR) {}
+    InRunDir() : CurrentDir(test_paths::kRunDir) {}
 };
 
 // A name under the temporary directory for the running test alone: the
