@@ -126,8 +126,9 @@ PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
         {"202", "", "t    (;;S=;;μ =_#1;;μ =_#2", "9;;3.028;;1;;2",
          "hand: t's degrees of freedom n − 1, n 10; py: S = √(82.5/9), statistics.stdev; "
          "the bounds' indices 1 and 2"},
-        {"202", "", "rgb@10,0.5675", "0,150,255",
-         "hand: the tenth datum's dot at x 10, height −0.05 + 9.5 · 0.65/10, in the page's fill"},
+        {"202", "", "rgb@10,0.38225", "0,150,255",
+         "hand: the tenth datum's dot at x 10, height −0.05 + 9.5 · 0.7 · 0.65/10, in the page's "
+         "fill, below the read-outs"},
         {"202", "", "?=0.050;;at@1.75,0.6;;at@1.75,0.535;;at@1.75,0.47;;at@7.75,0.6;;at@8.05,0.47",
          ";;t    (;;μ =;;μ =;;S=;;n=",
          "hand: t's index α/2; the names at 0.25, 0.65 (S) and 0.67 of x; 0, 0.1, 0.2 of y down"},
@@ -135,9 +136,10 @@ PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
         {"202", "", "rgb@3,0.0242", "0,255,255", "py: at t = −2.611"},
         {"202", "", "rgb@7.9,0.0287", "0,255,255", "py: at t = 2.507"},
         {"202", "", "rgb@3.6,0.066", "0,255,255", "py: where it climbs, t = −1.984"},
-        {"202", "", "rgb@4,0.1775;;rgb@4,0.1775", "0,150,255;;!255,128,0",
-         "hand: the fourth dot, −0.05 + 3.5 × 0.065, filled as its rim, not in the pen's slot"},
-        {"202", "", "rgb@8,0.4375;;rgb@1,-0.0175", "0,150,255;;0,150,255",
+        {"202", "", "rgb@9,0.33675;;rgb@9,0.33675", "0,150,255;;!255,128,0",
+         "hand: the ninth dot, −0.05 + 8.5 × 0.7 × 0.065, filled as its rim, not in the pen's "
+         "slot"},
+        {"202", "", "rgb@8,0.29125;;rgb@1,-0.02725", "0,150,255;;0,150,255",
          "hand: the eighth; the first, half a step up from the plot's foot"},
         {"202", "", "rgb@5.5,0.5;;rgb@5.5,-0.03", "0,255,255;;0,255,255",
          "hand: the mean's line at 5.5, from the plot's foot −0.05"},
@@ -222,9 +224,9 @@ PRESS_TABLE(DistributionPresses, TheLinesOfPage202) {
     Run({
         {"202", "@5,0.3", "ink@5.5,0.55", "-1,0.5", "hand: x̄ of 1..10"},
         {"202", "", "bare@6,0.55", "-1,0.5", "hand: nothing else that high"},
-        {"202", "", "ink@8,0.4375", "-1,0.5", "hand: X8 = 8 at −0.05 + 7.5 × 0.65/10"},
-        {"202", "", "ink@2,0.0475", "-1,0.5", "hand: X2 = 2 at −0.05 + 1.5 × 0.65/10"},
-        {"202", "", "bare@8,0.3", "-1,0.5", "hand: between the dots"},
+        {"202", "", "ink@8,0.29125", "-1,0.5", "hand: X8 = 8 at −0.05 + 7.5 × 0.7 × 0.65/10"},
+        {"202", "", "ink@2,0.01825", "-1,0.5", "hand: X2 = 2 at −0.05 + 1.5 × 0.7 × 0.65/10"},
+        {"202", "", "bare@8,0.35", "-1,0.5", "hand: above X8's dot, a step below X9's"},
         {"202", "", "ink@6,0.33", "-1,0.5", "py: under the t(9) density of S/√10, 0.3491 at 6"},
         {"202", "", "bare@6,0.39", "-1,0.5", "py: above it"},
         {"202", "", "ink@4.5,0.21", "-1,0.5", "py: 0.2287 at 4.5"},

@@ -19,6 +19,8 @@ namespace {
 constexpr double kMinAlpha = 0.0001;
 constexpr double kMaxAlpha = 0.25;
 constexpr int kDotRadius = 3;
+// The share of the plot's height the data dots rise through, from its foot.
+constexpr double kDataDotBand = 0.7;
 
 } // namespace
 
@@ -84,10 +86,12 @@ void CPemroView::DrawIntervalOneSample(CDC* pDC, int kind, int n, double mu, dou
         }
         const double xbar = stats::Mean(m_adDataX, n);
         // Half a step up: a dot on the plot's foot would not be drawn, and
-        // the first datum would be lost.
+        // the first datum would be lost. The dots keep to the lower part of
+        // the plot: the read-outs above would hide the last of them.
+        const double rise = kDataDotBand * m_dYSpan / n;
         for (int i = 0; i < n; ++i)
-            DrawDotWorld(pDC, m_adDataX[i], m_dYMin + (i + 0.5) * m_dYSpan / n, kDotRadius,
-                         kDotRadius, m_crDefaultFill, m_crDefaultFill);
+            DrawDotWorld(pDC, m_adDataX[i], m_dYMin + (i + 0.5) * rise, kDotRadius, kDotRadius,
+                         m_crDefaultFill, m_crDefaultFill);
         DrawLineWorld(pDC, xbar, m_dYMin, xbar, m_dYMax, m_crCurveSetting);
         // The bar over x after its label, whose box would hide it.
         Label(v, pDC, StatsX(0.67), StatsY(0.1), u8"x=", 3, xbar);
