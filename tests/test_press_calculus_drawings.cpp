@@ -285,6 +285,8 @@ PRESS_TABLE(CalculusDrawingPresses, TheSceneControlsOfTheSpacePages) {
         {"311", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
         {"311", "减少#2*2", "=Meshy", "22", "hand: 50 → 33 → 22"},
         {"311", "增加#2", "=Meshy", "33", "hand: 22 × 3/2"},
+        {"311", "关闭投影", "at3@-1.5,0.6,2",
+         "z= ", "hand: the inset closed, c's value at x min, y max − 0.3 · 3, z max − 0.1 · 5"},
         {"318", "减少", "=Meshx", "33", "hand: 50 × 2/3"},
         {"318", "增加*2", "=Meshx", "73", "hand: 33 → 49 → 73"},
         {"327", "增加", "=Meshx", "75", "hand: 50 × 1.5"},
@@ -351,7 +353,8 @@ PRESS_TABLE(CalculusDrawingPresses, TheTaylorPolynomialOfPage315) {
          ";;;;0,255,255;;255,255,0;;x0;;250,255,0",
          "hand: about the picked x0, the title in the curve slot, n in palette 5; x0 named on the "
          "axis in yellow while n is 1"},
-        {"315", "", "rgb@2,1", "255,100,100", "hand: P1 = 1"},
+        {"315", "", "rgb@2,1;;at@-4.2,-1.12", "255,100,100;;泰勒公式n<7",
+         "hand: P1 = 1; x −7..7, y −2..2: the title at 0.2 of the x span, 0.22 of the y span up"},
         {"315", "", "rgb@0,0.5", "255,100,100", "hand: x0's line up to cos 0 = 1"},
         {"315", "n增加", "rgb@2,-1", "255,100,100", "hand: P2(2) = 1 − 2"},
         {"315", "", "rgb@2,1", "!255,100,100", "hand: P1 is gone"},

@@ -12,7 +12,10 @@ namespace {
 // and the sample point at the middle.
 PRESS_TABLE(QuadraturePresses, TheSumsFollowNAndTheSamplePoint) {
     Run({
-        {"323", "", "积分近似值:", "0.250000", "py: n 1, c 0.5: 0.5²"},
+        {"323", "", "积分近似值:;;at@0.99,0.22;;at@-0.2,-0.032;;at@0.5,-0.032",
+         "0.250000;;n=;;积分值:;;积分近似值:",
+         "py: n 1, c 0.5: 0.5²; hand: x −0.2..1.2, y −0.2..1.2: n at 0.85 and 0.3 of the "
+         "spans, the two values at x min and the middle, 0.12 of the y span up"},
         {"323", "", "?取中点;;%=取中点", ";;250,255,0", "hand: the caption of c 0.5, in yellow"},
         {"323", "n增加", "积分近似值:", "0.312500", "py: n 2, (0.25² + 0.75²)/2"},
         {"323", "", "n=", "2", "hand: 1 × 2"},
@@ -230,8 +233,12 @@ PRESS_TABLE(QuadraturePresses, TheRodOfPage370AlongEitherAxis) {
 // π Σ (x_i − 1)(x_(i+1) − x_i).
 PRESS_TABLE(QuadraturePresses, TheWashersOfPage326) {
     Run({
-        {"326", "体积近似和", "旋转体体积:", "14.137", "py: 4.5π"},
-        {"326", "", "体积近似值:", "12.723", "py: dx 0.3, 10 washers"},
+        {"326", "体积近似和", "旋转体体积:;;at@2.25,-1.5;;at@0,-2",
+         "14.137;;旋转体体积:;;选曲线上一点",
+         "py: 4.5π; hand: x −0.5..4.5, y −2.5..2.5: the volume at 0.55 of the x span, 0.2 of "
+         "the y span up; the prompt at 0.1 of both"},
+        {"326", "", "体积近似值:;;at@2.25,-2", "12.723;;体积近似值:",
+         "py: dx 0.3, 10 washers; hand: under the volume, 0.1 of the y span up"},
         {"326", "dx增", "体积近似值:", "12.370", "py: dx 0.375, 8 washers"},
         {"326", "dx减*2", "体积近似值:", "13.029", "py: dx 0.24, 13 washers"},
         {"326", "dx减", "体积近似值:", "13.246", "py: dx 0.192, 16 washers"},
@@ -281,8 +288,11 @@ PRESS_TABLE(QuadraturePresses, TheWashersStandOnTheirLeftEnds) {
 // last one cut at 1.5: π Σ (|y0| + |y1|) · |(dx, y1 − y0)|.
 PRESS_TABLE(QuadraturePresses, TheFrustumsOfPage328) {
     Run({
-        {"328", "面积近似和", "旋转体侧面积:", "14.379", "py: the closed form"},
-        {"328", "", "侧面积近似值:", "14.271", "py: dx 0.3, 10 frustums"},
+        {"328", "面积近似和", "旋转体侧面积:;;at@0.2,-0.9", "14.379;;旋转体侧面积:",
+         "py: the closed form; hand: x −2..2, y −1.5..1.5: at 0.55 of the x span, 0.2 of the y "
+         "span up"},
+        {"328", "", "侧面积近似值:;;at@0.2,-1.2", "14.271;;侧面积近似值:",
+         "py: dx 0.3, 10 frustums; hand: under the area, 0.1 of the y span up"},
         {"328", "dx增", "侧面积近似值:", "14.210", "py: dx 0.375, 8 frustums"},
         {"328", "dx减*2", "侧面积近似值:", "14.310", "py: dx 0.24, 13 frustums"},
         {"328", "dx减", "侧面积近似值:", "14.335", "py: dx 0.192, 16 frustums"},

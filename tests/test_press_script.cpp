@@ -33,6 +33,11 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
         {"211", "", "bare@5,1.75", "5.5,1.9", "py: the mark ends at ch(−1) = 1.5431"},
         {"211/1400", "", "rgb@-2.5,1", "250,255,0",
          "hand: x0 = 0 at opening, the level y = F(0) = 1 in the first-derivative colour"},
+        {"211/1400", "^-1,2", "ink@-1.1772,1.5;;bare@-1.1382,1.5", "-2.5,4.5;;-2.5,4.5",
+         "py: x0 = −1, the level F(−1) = 3 grazes the maximum; scanned from −3 in steps of "
+         "0.0001·6, the first x with |F − 3| under 0.01·(6 + 4) = 0.1 is −1.1772 (3 − 3d² − d³ "
+         "= 2.9 at d = 0.1772), its line from the level down to the axis; none at −1.1382, "
+         "where |F − 3| first falls under 0.06"},
         {"211/2400", "^1.5,1", "ink@0.3,2.1293", "-2.5,2.5",
          "py: y = sh x, x0 = 1.5: the level y0 = sh 1.5 from the y axis"},
         {"211/2400", "", "ink@2.1293,0.75;;rgb@2.1293,0.75;;rgb@0.3,2.1293;;rgb@-2,-2",

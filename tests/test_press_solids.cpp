@@ -67,13 +67,15 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
          "hand: the member 5x + y = 6z on opening, red 200·(1 − 2.9125/5) = 83.5"},
         {"359", "λ增", "λ=", "5.100", "hand: the start-up λ = 5, + 0.1"},
         {"359", "λ减*3", "λ=", "4.800", "hand: 5.1 − 3 × 0.1"},
-        {"321", "近似和", "体积近似值:", "30.941",
-         "py: the midpoints of 38² cells of side 3/38 under 4 − x²/2 − y²/4"},
+        {"321", "近似和", "体积近似值:;;at3@-2,-1.92,4.4444", "30.941;;体积近似值:",
+         "py: the midpoints of 38² cells of side 3/38 under 4 − x²/2 − y²/4; hand: at x min, "
+         "y min + 4/50, z max − 5/9"},
         {"321", "高斯和", "?30.93", "", "hand: 36 − 3.375 − 1.6875 = 30.9375, three decimals"},
         {"321", "", "体积:;;%体积:;;at3@-2,-1.92,4.9", "30.938;;0,255,255;;体积:",
          "py: 500² midpoints on [−1.5, 1.5]², 30.93752; hand: in the curve slot, at x min, y "
          "min + 4/50, z max − 5/50"},
-        {"321", "↗#2*2", "高斯积分:", "28.698", "py: x up to 2 − 0.4 − 0.36 = 1.24"},
+        {"321", "↗#2*2", "高斯积分:;;at3@-2,-1.92,4.4444", "28.698;;高斯积分:",
+         "py: x up to 2 − 0.4 − 0.36 = 1.24; hand: where the sum of the cells stood"},
         {"321", "→*2", "高斯积分:", "26.412", "py: and y from −2 + 0.4 + 0.36 = −1.24"},
         {"321", "减少*3", "高斯积分:", "26.412", "hand: exact for a quadratic at any n"},
         {"321", "近似和", "体积近似值:", "26.429", "py: 12 × 42 midpoints, Meshx 14 on 3.24"},
@@ -444,10 +446,15 @@ PRESS_TABLE(SolidPresses, SectionsAndPrismTopsSitWhereTheyShould) {
         {"321", "近似和", "ink3@0.0395,-0.8289,3.79", "0.0395,-0.8289,4.15", "py: below the top"},
         {"321", "", "bare3@0.0395,-0.8289,4.03", "0.0395,-0.8289,4.15", "py: above it"},
         {"321", "", "rgb3@0.0395,-0.8684,3.8275", "255,198,198", "py: its top's far edge"},
-        {"321", "", "rgb3@1,-1.5,0.1;;rgb3@1.2,-1.5,0.5;;rgb3@1.4,-1.5,0.1;;rgb3@1.4211,-1.48,1",
-         "223,239,32;;223,239,32;;223,239,32;;208,104,47",
+        {"321", "",
+         "rgb3@1,-1.5,0.1;;rgb3@1.2,-1.5,0.5;;rgb3@1.4,-1.5,0.1;;rgb3@1.4211,-1.48,1;;"
+         "rgb3@1.4211,-1.475,1",
+         "223,239,32;;223,239,32;;223,239,32;;208,104,47;;!223,239,32",
          "hand: the front face y = −1.5 upright to its foot, (255 − b, 255 − b/2, b), b 32; the "
-         "last column's side x = −1.5 + 37 · 3/38 in (a, a/2, 255 − a), a = 16 trunc(218.9/16)"},
+         "last column's side x = −1.5 + 37 · 3/38 in (a, a/2, 255 − a), a = 16 trunc(218.9/16), "
+         "its strokes half a pixel apart across y (0.5 of the y span over the y axis's pixels, "
+         "120 a unit) and so solid: 3 pixels in from y = −1.5, no yellow of the column behind "
+         "shows between them"},
         {"321", "分割", "rgb3@1,-1.5,0.1;;rgb3@1.2,-1.5,0.5", "223,239,32;;223,239,32",
          "hand: the partition's cells walled in the same colour along x"},
         {"342", "矩形|^0.5,-0.3,0", "rgb3@0.65,-0.3,0", "255,128,0", "hand: the right side"},
