@@ -123,11 +123,13 @@ void CPemroView::DrawRevolveCurves(CDC* pDC, int kind, double a, double b, doubl
             const double x = a + i * p;
             DrawLineWorld(pDC, x, EvalCurveY(x, m_nFuncUpper), x, RevolveLower(x), c);
         }
-        double fp = EvalF(a, m_nFuncUpper), gp = RevolveLower(a);
+        // The bounds as the strips above meet them, a parametric upper curve
+        // and a constant lower bound alike.
+        double fp = EvalCurveY(a, m_nFuncUpper), gp = RevolveLower(a);
         for (long i = 0; i < n; ++i) {
             const double x = a + i * p;
             const double f1 = EvalCurveY(x + p, m_nFuncUpper);
-            const double g1 = EvalCatalogueB(x + p, m_nFuncLower);
+            const double g1 = RevolveLower(x + p);
             DrawLineWorld(pDC, x, fp, x + p, f1, c);
             DrawLineWorld(pDC, x, gp, x + p, g1, c);
             fp = f1, gp = g1;
