@@ -8,7 +8,7 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 --fourteenth: P14; --fifteenth: P15; --sixteenth: P16;
 --seventeenth: P17; --eighteenth: P18; --nineteenth: P19;
 --twentieth: P20; --twentyfirst: P21;
---twentysecond: P22)
+--twentysecond: P22; --twentythird: P23)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -2283,6 +2283,140 @@ P22 = [
 ]
 
 
+# A twenty-third set (--twentythird), written apart from the tests; each row
+# names the sample page and the presses (clicks at 1280x2400, scrolled where it says)
+# under which its change shows; the last twenty are in the mathematics libraries.
+P23 = [
+ # calculus
+ # page 373: a click in the scene (500,500) — the marked generator at θ = 2
+ ('src/calculus/cone3d.cpp', 'constexpr double kMarkedTheta = 2.0;', 'constexpr double kMarkedTheta = 2.5;', 'D'),
+ # page 381, the spring figure: the opening state — q= at six decimals
+ ('src/calculus/vibration.cpp', '"q=", 6, m_dOdeQ,', '"q=", 5, m_dOdeQ,', 'R'),
+ # page 381, the spring figure: q增大 once (click 767,1317) — q grows by one step
+ ('src/calculus/vibration.cpp', '{u8"q增大", 94, &CPemroView::m_dSavedOdeQ, &CPemroView::m_dOdeQ, 1},', '{u8"q增大", 94, &CPemroView::m_dSavedOdeQ, &CPemroView::m_dOdeQ, 2},', 'B'),
+ # page 381, the spring figure: the opening state — the rest point's dot filled in the curve colour
+ ('src/calculus/vibration.cpp', 'DrawDotWorld(pDC, xa, ym, 3, 3, m_crCurveSetting, m_crCurveSetting);', 'DrawDotWorld(pDC, xa, ym, 3, 3, m_crCurveSetting, m_crSecondDerivative);', 'D'),
+ # page 320 scrolled to 1800, the polar region (四): the opening state — the region filled in RGB(0,155,155)
+ ('src/calculus/regions.cpp', 'constexpr COLORREF kPolarFill = RGB(0, 155, 155);', 'constexpr COLORREF kPolarFill = RGB(0, 155, 255);', 'D'),
+ # page 320 scrolled to 1800, the polar region (四): the opening state — the arrow to r=sinθ ends on the inner curve at θ = (a+b)/2
+ ('src/calculus/regions.cpp', 'const double gx = gm * std::cos(tm), gy = gm * std::sin(tm);', 'const double gx = gm * std::cos(tm), gy = fm * std::sin(tm);', 'S'),
+ # page 320 scrolled to 1800, the strip figure (三): a click in the region, then dx减 (clicks 524,413 then 750,281) — the strip 0.8 as wide
+ ('src/calculus/sections_integrals.cpp', '{u8"dx减", 26, 1, 0, 0.8}', '{u8"dx减", 26, 1, 0, 0.75}', 'B'),
+ # solid
+ # page 378: the opening state — the upper mesh graded from grey 150 toward the mesh colour
+ ('src/solid/curvilinear_surfaces.cpp', 'const int grey150[3] = {150, 150, 150}', 'const int grey150[3] = {150, 150, 250}', 'D'),
+ # page 378: the opening state — the φ cells 7.85/M apart
+ ('src/solid/curvilinear_surfaces.cpp', 'const double dT = 15.7 / M, dP = 7.85 / M;', 'const double dT = 15.7 / M, dP = 6.28 / M;', 'D'),
+ # page 379 (x span 3.2, z span 2.2): the opening state — the θ_r cells a share of the z span apart
+ ('src/solid/curvilinear_surfaces.cpp', 'form == 0 ? m_dZSpan / M :', 'form == 0 ? m_dXSpan / M :', 'S'),
+ # page 2101: the opening state — the Cube's front edges meet at corner 7 (x2, y2, z2)
+ ('src/solid/scene_marks.cpp', 'kFrontEdges[] = {{5, 7}, {3, 7}, {6, 7}};', 'kFrontEdges[] = {{5, 7}, {3, 7}, {6, 5}};', 'D'),
+ # page 2101: the opening state — the Cube's back edges from corner 0 to corners 4, 2 and 1
+ ('src/solid/scene_marks.cpp', 'kBackEdges[] = {{0, 4}, {0, 2}, {0, 1}};', 'kBackEdges[] = {{0, 6}, {0, 2}, {0, 1}};', 'D'),
+ # page 364: the opening state — the upper mesh tinted by the mean of its place across and its height
+ ('src/solid/surface_mesh.cpp', 'return Tinted((Ux() + h) / 2, m_dBrightness, m_tints[kUpperTint]);', 'return Tinted((Ux() + h) / 3, m_dBrightness, m_tints[kUpperTint]);', 'D'),
+ # page 364 (y from -1.5, z from -2.5): the opening state — the mesh colour from the height over the z range
+ ('src/solid/surface_mesh.cpp', 'double Height(double f0) const { return (f0 - v.m_dZMin) / Dz; }', 'double Height(double f0) const { return (f0 - v.m_dYMin) / Dz; }', 'S'),
+ # stats
+ # page 202 scrolled to 2300, the first test: a click in the figure (500,500) — n= a fifth of the y span down
+ ('src/stats/test_demo.cpp', 'u8"―", -1, 0, 0, 0.1);\n        Label(v, pDC, StatsX(0.7), StatsY(0.2), u8"n=", 0, n);', 'u8"―", -1, 0, 0, 0.1);\n        Label(v, pDC, StatsX(0.7), StatsY(0.25), u8"n=", 0, n);', 'R'),
+ # page 202 scrolled to 2300, the first test: a click in the figure (500,500) — the verdict at 0.3 of the x span
+ ('src/stats/test_demo.cpp', 'DrawStringWorld(pDC, StatsX(0.3), StatsY(0.5), Gbk(t.accepted', 'DrawStringWorld(pDC, StatsX(0.35), StatsY(0.5), Gbk(t.accepted', 'R'),
+ # page 212, the Poisson figure: the opening state — y up to 0.8
+ ('src/stats/discrete_demo.cpp', 'm_adSavedWorldRange[2] = -0.2;\n    m_adSavedWorldRange[3] = 0.8;\n    SaveRestoreDisplaySettings(0);\n\n    const double lambda', 'm_adSavedWorldRange[2] = -0.2;\n    m_adSavedWorldRange[3] = 0.9;\n    SaveRestoreDisplaySettings(0);\n\n    const double lambda', 'D'),
+ # page 212 scrolled to 2300, the normal figure: the opening state — the title a sixth of the plot down
+ ('src/stats/continuous_demo.cpp', 'm_nPlotTop + m_nPlotHeight / 6,', 'm_nPlotTop + m_nPlotHeight / 5,', 'R'),
+ # page 212 scrolled to 2300, the normal figure: σ增 once (click 951,707) — σ grows by one step
+ ('src/stats/continuous_demo.cpp', '    const double step = m_dParamStep;', '    const double step = 2 * m_dParamStep;', 'B'),
+ # page 212 scrolled to 3200, the F figure (n=9, m=12): a click in the plot (635,1429) — the distribution function with m = 12
+ ('src/stats/distribution_kernels.cpp', 'dp.m = m_nCountM;', 'dp.m = m_nCountN;', 'S'),
+ # page 212 scrolled to 3200, the Γ figure (α=5, β=6): a click in the plot (635,2144) — the distribution function with β = 6
+ ('src/stats/distribution_kernels.cpp', 'dp.gammaBeta = m_dGammaBeta;', 'dp.gammaBeta = m_dGammaAlpha;', 'S'),
+ # numeric
+ # page 213: the opening state — the matrix rows half the y span over the order apart
+ ('src/numeric/qr_demo.cpp', 'm_dYMax - 0.5 * row * m_dYSpan / order', 'm_dYMax - 0.4 * row * m_dYSpan / order', 'R'),
+ # page 465, the approximation figure (x span 5, y span 3.2): the opening state — n= a tenth of the y span up
+ ('src/numeric/approximation_demo.cpp', 'DrawLabelValue(pDC, m_dXMin + 0.1 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, "n=", 0, n,\n                   m_crCurveSetting);\n    if (powers)', 'DrawLabelValue(pDC, m_dXMin + 0.1 * m_dXSpan, m_dYMin + 0.1 * m_dXSpan, "n=", 0, n,\n                   m_crCurveSetting);\n    if (powers)', 'S'),
+ # page 205: 松弛法 once (click 872,416) — the relaxation method, titled 松弛法
+ ('src/numeric/iterative_demo.cpp', 'DrawMethodButton(pDC, 3 + k, kSolverButtons[k], k);', 'DrawMethodButton(pDC, 3 + k, kSolverButtons[k], k + 1);', 'B'),
+ # page 465, the approximation figure: the opening state — 平均误差 at 0.3 of the x span
+ ('src/numeric/approximation_demo.cpp', 'm_dXMin + 0.3 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"平均误差:")', 'm_dXMin + 0.35 * m_dXSpan, m_dYMin + 0.1 * m_dYSpan, Gbk(u8"平均误差:")', 'R'),
+ # page 465, the approximation figure: 勒让德 once (click 751,381) — the Legendre basis stays
+ ('src/numeric/approximation_demo.cpp', 'Gbk(label), m_crCurveSetting))\n            m_nSavedCountM = i, m_bLoadScriptSettings = FALSE;', 'Gbk(label), m_crCurveSetting))\n            m_nSavedCountM = i + 1, m_bLoadScriptSettings = FALSE;', 'B'),
+ # page 204, the power figure: 下一步 once (click 848,254) — the column heads x1 .. xn
+ ('src/numeric/power_demo.cpp', 'DrawLabelValue(pDC, m_dXMin + i * colW, m_dYMax, " x", 0, i + 1, m_crCurveSetting);', 'DrawLabelValue(pDC, m_dXMin + i * colW, m_dYMax, " x", 0, i, m_crCurveSetting);', 'R'),
+ # page 204 scrolled to 1000, the Jacobi figure: the opening state — the matrix entries in the curve colour
+ ('src/numeric/jacobi_demo.cpp', 'COLORREF c = m_crCurveSetting;', 'COLORREF c = m_crFirstDerivative;', 'D'),
+ # catalog
+ # page 2100, the first figure: the opening state — the sideways parabola through (2,2) as its third point
+ ('src/catalog/plot_curves.cpp', 'v3 = swap ? x3 : y3;', 'v3 = swap ? x2 : y3;', 'S'),
+ # page 307: the opening state — the derivative curve at its true scale (1/(2·1e-7))
+ ('src/catalog/explicit_members.cpp', 'constexpr double kDerivScale = 5e6;', 'constexpr double kDerivScale = 4e6;', 'D'),
+ # page 212 scrolled to 2300, the normal figure (μ=0, σ=1): the opening state — the density centred at μ
+ ('src/catalog/explicit_members.cpp', 'dn.mu = v.m_dMu;', 'dn.mu = v.m_dSigma;', 'S'),
+ # page 212 scrolled to 3200, the Γ figure (α=5, β=6): the opening state — the density with shape α
+ ('src/catalog/explicit_members.cpp', 'dn.gammaAlpha = v.m_dGammaAlpha;', 'dn.gammaAlpha = v.m_dGammaBeta;', 'S'),
+ # page 211, the Period figure: the opening state — 周期增加 10 nominal pixels right of the plot's left
+ ('src/catalog/graph_function.cpp', 'TextButtonInPlot(pDC, X(10), m_nPlotTop + 4,', 'TextButtonInPlot(pDC, X(20), m_nPlotTop + 4,', 'D'),
+ # script
+ # page 381, the spring figure (DATA1 p=0.2, q=1): the opening state — q= from the list's eighth number
+ ('src/script/data_commands.cpp', 'm_dBetaF = m_dOdeQ = list[7];', 'm_dBetaF = m_dOdeQ = list[6];', 'S'),
+ # page 381, the spring figure (DATA1 p=0.2, q=1): the opening state — p= from the list's seventh number
+ ('src/script/data_commands.cpp', 'm_dAlphaF = m_dOdeP = list[6];', 'm_dAlphaF = m_dOdeP = list[5];', 'S'),
+ # page 2100, the first figure: the opening state — the Ellipse2 arrows from 0.3 rad on
+ ('src/script/annotation_shapes.cpp', 'constexpr double kArrowStart = 0.3;', 'constexpr double kArrowStart = 0.4;', 'D'),
+ # page 2100, the first figure: the opening state — the Ellipse2 arrows up to 6 rad
+ ('src/script/annotation_shapes.cpp', 'constexpr double kArrowEnd = 6.0;', 'constexpr double kArrowEnd = 5.0;', 'D'),
+ # page 214, the choice question: the opening state — the button D at 11/20 of the row
+ ('src/script/answer_commands.cpp', 'L + 11 * W / 20 + 2, L + 13 * W / 20 + 2};', 'L + 12 * W / 20 + 2, L + 13 * W / 20 + 2};', 'R'),
+ # page 214: the opening state — Font(n) makes the text (12+n)/12 as high
+ ('src/script/answer_commands.cpp', 'm_nCharHeight = m_nBaseCharHeight * (12 + n) / 12;', 'm_nCharHeight = m_nBaseCharHeight * (13 + n) / 12;', 'R'),
+ # page 214, the choice question: the opening state — the row's band a tenth of its width past the right
+ ('src/script/answer_commands.cpp', 'FillRectPxAlways(pDC, L, T, R + W / 10, B, m_crLeftFrame);', 'FillRectPxAlways(pDC, L, T, R + W / 8, B, m_crLeftFrame);', 'D'),
+ # mathematics libraries
+ # page 373: a click in the scene (500,500) — the slanted base circle, centre B minus its turn along the axis
+ ('src/calculus/math/cone.cpp', 'o.z - k * along};', 'o.z + k * along};', 'R'),
+ # page 338: the opening state — the Fourier coefficients 2/T times the integrals
+ ('src/calculus/math/fourier.cpp', 'const double scale = 2 / T;', 'const double scale = 1 / T;', 'R'),
+ # page 368: the opening state — the inscribed polygon's area n r^2 sin(2π/n)/2
+ ('src/calculus/math/polygons.cpp', 'r * r * n * std::sin(twoPi / n) / 2.0;', 'r * r * n * std::sin(twoPi / n) / 3.0;', 'R'),
+ # page 330: the opening state — the mean value by Simpson panels (f0 + 4fm + f1)·w/6
+ ('src/calculus/math/mean_value.cpp', 'F(x + width)) * width / 6;', 'F(x + width)) * width / 5;', 'R'),
+ # page 327, the directional figure: a click in the scene (500,500) — the rise along y is sinφ·fy
+ ('src/calculus/math/directional.cpp', 'slope.riseY = std::sin(phi) * slope.fy;', 'slope.riseY = std::cos(phi) * slope.fy;', 'S'),
+ # page 354: the opening state — the scene's y scale two thirds of its width
+ ('src/solid/math/scene_math.cpp', 's.scaleY = 2 * (right - left) / 3;', 's.scaleY = 2 * (right - left) / 4;', 'R'),
+ # page 374: the opening state — the cylinder's generatrix turned toward its plane's positive side
+ ('src/solid/math/coord_math.cpp', 'if (across < 0) g = {-g.x, -g.y, -g.z};', 'if (across > 0) g = {-g.x, -g.y, -g.z};', 'S'),
+ # page 321: the opening state — the volume read-out, Gauss points over half each piece
+ ('src/solid/math/region_quadrature.cpp', 'if (kind_ == kRegionArea) return b - a;\n        const double mid = (a + b) / 2, half = (b - a) / 2;', 'if (kind_ == kRegionArea) return b - a;\n        const double mid = (a + b) / 2, half = (b - a) / 3;', 'R'),
+ # page 212, the binomial figure (n=10, p=0.5): the opening state — P(k) with q = 1 - p
+ ('src/stats/math/discrete.cpp', '(n - k) * std::log1p(-p)', '(n - k) * std::log1p(p)', 'R'),
+ # page 212, the Poisson figure (λ=2): the opening state — P(k) = λ^k e^-λ / k!
+ ('src/stats/math/discrete.cpp', 'std::lgamma(k + 1.0));', 'std::lgamma(k + 2.0));', 'R'),
+ # page 202, the first figure (σ unknown, n=10): a click in the figure (476,476) — the t quantile with n-1 = 9 degrees
+ ('src/stats/math/inference.cpp', 'pv.df1 = s.n - 1;', 'pv.df1 = s.n - 2;', 'R'),
+ # page 202, the variance figure: a click in the figure (476,1350) — the lower bound divides by the upper quantile
+ ('src/stats/math/inference.cpp', 'r.lower = r.spread / r.q2;', 'r.lower = r.spread / r.q1;', 'S'),
+ # page 212 scrolled to 3200, the Γ figure (α=5, β=6): a click in the plot (635,2144) — the distribution function with scale 1/β
+ ('src/stats/math/distributions.cpp', 'd(alpha, 1.0 / beta);\n    return CdfOf(d, x - shift, 0.0);', 'd(alpha, beta);\n    return CdfOf(d, x - shift, 0.0);', 'R'),
+ # page 465, the approximation figure: the opening state — the Legendre norms 2/(2j+1) in a_j
+ ('src/numeric/math/approximation.cpp', 'return 2.0 / (2 * j + 1);', 'return 2.0 / (2 * j + 3);', 'R'),
+ # page 465, the approximation figure: the opening state — P_j from (2j-1)t P_{j-1} - (j-1) P_{j-2}
+ ('src/numeric/math/approximation.cpp', '- (j - 1) * v[j - 2][q])', '- j * v[j - 2][q])', 'R'),
+ # page 204, the power figure: 下一步 twice (click 848,254 twice) — λ the newest component at the largest place
+ ('src/numeric/math/power.cpp', '            lambda = c;\n', '            lambda = b;\n', 'S'),
+ # page 204 scrolled to 1000, the Jacobi figure: the opening state — sin of the rotation t·cos
+ ('src/numeric/math/jacobi.cpp', 'const double si = R(t * co);', 'const double si = R(t / co);', 'R'),
+ # page 330 (y up to 12): the opening state — the y numbers one digit wider above 10
+ ('src/catalog/math/graph_axes.cpp', 'if (m > 10) return base + 1;', 'if (m > 10) return base + 2;', 'R'),
+ # page 320, the first figure: the opening state — the curve sin x and its integral 2
+ ('src/catalog/math/explicit_catalogue.cpp', 'return s * std::sin(x);', 'return s * std::cos(x);', 'R'),
+ # page 364 (z = x^2 - y^2): the opening state — the quadric form a x^2 + b xy + c y^2 + …
+ ('src/catalog/math/surfaces.cpp', '    case 1:\n        return Quadric(co, x, y);', '    case 1:\n        return Quadric(co, y, x);', 'S'),
+]
+
+
 # Each list and the flag that picks it; the first, P, runs without a flag.
 LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--fifth", P5), ("--sixth", P6), ("--seventh", P7), ("--eighth", P8),
@@ -2291,7 +2425,7 @@ LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--fifteenth", P15), ("--sixteenth", P16), ("--seventeenth", P17),
          ("--eighteenth", P18), ("--nineteenth", P19),
          ("--twentieth", P20), ("--twentyfirst", P21),
-         ("--twentysecond", P22)]
+         ("--twentysecond", P22), ("--twentythird", P23)]
 
 
 def run(cmd, cwd, **kw):
