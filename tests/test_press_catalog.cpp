@@ -220,7 +220,10 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
         {"507", "", "rgb@0.3244,0.05", "255,128,0", "py: the middle of P to F1"},
         {"507", "", "rgb@-0.6244,0.05", "255,128,0", "py: the middle of P to F2"},
         {"510", "顶点(-2a,0)", "?-3.0", "", "hand: x from −3"},
-        {"510", "", "ink@-0.5,0.5", "0.9,-1.4", "hand: the circle's top at x = −1/2"},
+        {"510", "", "ink@-0.5,0.5;;rgb@-0.5893,1.2877;;rgb@-0.5893,-1.2877",
+         "0.9,-1.4;;0,255,255;;0,255,255",
+         "hand: the circle's top at x = −1/2; py: x = (1 − cos t) cos t, y = (1 − cos t) sin t "
+         "at t = ±2, the coefficients (1, −1, 1, 1, −1, 1)"},
         {"510", "", "bare@0.5,0.5", "0.9,-1.4", "hand: none right of the origin"},
         {"510", "顶点(2a,0)", "!-3.0", "", "hand: x from −1 again"},
         {"510", "", "ink@0.5,0.5", "-0.9,-1.4", "hand: the circle's top at x = 1/2"},
