@@ -17,9 +17,14 @@ namespace {
 // 0.1 a press.
 PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
     Run({
-        {"2100", "", "p=;;rgb@2.8,3.8", "0.707;;80,160,255",
+        {"2100", "",
+         "p=;;rgb@2.8,3.8;;rgb@-1.5,-0.5;;at@-2,4;;rgb@-0.866,0.5;;rgb@-2,2.05;;rgb@-2,2.15",
+         "0.707;;80,160,255;;80,160,255;;A;;255,160,0;;255,220,0;;!255,220,0",
          "py: cos π/4; hand: LINE2 y = x + 1 runs on to the right edge x = 3 (y = 4 < 5), past "
-         "x = 2 where y would meet 3, the x range's end"},
+         "x = 2 where y would meet 3, the x range's end; the line back down through (−1.5, −0.5); "
+         "A "
+         "named at (−2, 4); the unit arc at 150°; the ellipse's top at 1.6 + ry = 2.05, not "
+         "1.6 + rx"},
         {"2100", "θ增", "p=", "0.633", "py: cos(π/4 + 0.1)"},
         {"2100", "", "q=;;at@-1.2,5;;at@-3,5", "0.774;;q=;;p=",
          "py: sin(π/4 + 0.1); hand: q at x min + 0.3 × 6, p at the top left corner"},
