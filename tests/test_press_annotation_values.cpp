@@ -60,6 +60,9 @@ PRESS_TABLE(AnnotationValuePresses, TheArrowsOfAWideEllipseAndTheOpenSwitch) {
             {"2100", "", "rgb@1.7807,0.9301", "255,128,0", "py: the first arrow, halfway"},
             {"2100", "", "rgb@1.6507,1.0646", "255,128,0", "py: its head, on the ellipse"},
             {"2100", "", "rgb@1.6507,1.6293", "!255,128,0", "py: not at y = 0.5 + rx sin 0.6"},
+            {"2100", "", "rgb@-1.7645,0.0536;;rgb@-1.9729,0.4324", "255,128,0;;!255,128,0",
+             "py: the fifth arrow, t = 0.3 + 4 × 0.79 = 3.46 to 3.76, halfway; none from 3.06 "
+             "to 3.36 (a step of 0.69)"},
         });
     RunScript("700Electric(0.5,6,36,10,1,1,0,0,10,0,10,0,10,1,1)\n",
               {

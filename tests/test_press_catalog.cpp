@@ -220,7 +220,10 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
         {"507", "", "rgb@0.3244,0.05", "255,128,0", "py: the middle of P to F1"},
         {"507", "", "rgb@-0.6244,0.05", "255,128,0", "py: the middle of P to F2"},
         {"510", "顶点(-2a,0)", "?-3.0", "", "hand: x from −3"},
-        {"510", "", "ink@-0.5,0.5", "0.9,-1.4", "hand: the circle's top at x = −1/2"},
+        {"510", "", "ink@-0.5,0.5;;rgb@-0.5893,1.2877;;rgb@-0.5893,-1.2877",
+         "0.9,-1.4;;0,255,255;;0,255,255",
+         "hand: the circle's top at x = −1/2; py: x = (1 − cos t) cos t, y = (1 − cos t) sin t "
+         "at t = ±2, the coefficients (1, −1, 1, 1, −1, 1)"},
         {"510", "", "bare@0.5,0.5", "0.9,-1.4", "hand: none right of the origin"},
         {"510", "顶点(2a,0)", "!-3.0", "", "hand: x from −1 again"},
         {"510", "", "ink@0.5,0.5", "-0.9,-1.4", "hand: the circle's top at x = 1/2"},
@@ -651,10 +654,14 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
          "py: the value in the pen; r² = 2 cos 2θ at θ = 0.3; hand: P, written after F2, at P "
          "in the pen, F1 and F2 after the buttons in the pen, F1 at (√c, 0); the product at the "
          "plot's foot, left, (xmin + 0.05 xspan, ymin + 0.1 yspan)"},
+        {"507", "", "at@-1,0;;rgb@0.9798,0.4899;;rgb@-1.6,-0.3", "F2;;0,255,255;;!0,255,255",
+         "hand: F2 named at (−√c, 0); py: r² = 2 cos 2θ at tan θ = 0.5, r = √1.2, (0.9798, "
+         "0.4899); hand: nothing of the curve left of its vertex x = −√2"},
         {"508", "@4,2", "rgb@5.9589,0.7163", "0,255,255", "py: the cycloid at t = 5, untraced"},
-        {"510", "@1.5,1", "rgb@0.8322,1.2961;;rgb@1.04,-0.08;;rgb@1.56,0.92",
-         "0,255,255;;255,128,0;;255,128,0",
-         "py: r = 1 + cos t at t = 1; hand: the letters a at (1, 0) and M at P in the pen"},
+        {"510", "@1.5,1", "rgb@0.8322,1.2961;;rgb@1.04,-0.08;;rgb@1.56,0.92;;at@2,0;;at@1,0",
+         "0,255,255;;255,128,0;;255,128,0;;2a;;a",
+         "py: r = 1 + cos t at t = 1; hand: the letters a at (1, 0) and M at P in the pen; the "
+         "names 2a at (2b, 0) and a at (b, 0), b = 1"},
     });
 }
 

@@ -17,7 +17,14 @@ namespace {
 // 0.1 a press.
 PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
     Run({
-        {"2100", "", "p=", "0.707", "py: cos π/4"},
+        {"2100", "",
+         "p=;;rgb@2.8,3.8;;rgb@-1.5,-0.5;;at@-2,4;;rgb@-0.866,0.5;;rgb@-2,2.05;;rgb@-2,2.15",
+         "0.707;;80,160,255;;80,160,255;;A;;255,160,0;;255,220,0;;!255,220,0",
+         "py: cos π/4; hand: LINE2 y = x + 1 runs on to the right edge x = 3 (y = 4 < 5), past "
+         "x = 2 where y would meet 3, the x range's end; the line back down through (−1.5, −0.5); "
+         "A "
+         "named at (−2, 4); the unit arc at 150°; the ellipse's top at 1.6 + ry = 2.05, not "
+         "1.6 + rx"},
         {"2100", "θ增", "p=", "0.633", "py: cos(π/4 + 0.1)"},
         {"2100", "", "q=;;at@-1.2,5;;at@-3,5", "0.774;;q=;;p=",
          "py: sin(π/4 + 0.1); hand: q at x min + 0.3 × 6, p at the top left corner"},
@@ -49,7 +56,10 @@ PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
         {"2100", "", "rgb@1,1", "255,255,0", "hand: its last dot, over the parabola's vertex"},
         {"2100", "", "rgb@-1.5461,1.8541", "255,128,0", "py: the ellipse's first arrow head"},
         {"2100", "", "rgb@-1.5865,1.8967", "!255,128,0", "py: none past the head, t = 0.72"},
-        {"2100", "", "rgb@-1.4810,1.4672", "255,128,0", "py: the last arrow, t = 5.83 to 6.13"},
+        {"2100", "", "rgb@-1.4810,1.4672;;rgb@-2.4852,1.3991;;rgb@-2.5426,1.5696",
+         "255,128,0;;255,128,0;;!255,128,0",
+         "py: the last arrow, t = 5.83 to 6.13; the fifth, 3.46 to 3.76, halfway; none from 3.06 "
+         "to 3.36"},
         {"2100", "", "rgb@0.5,0;;rgb@1.5,0", "!255,128,0;;!255,128,0",
          "hand: the parabola starts at (2, 0), nothing along the axis"},
         {"2100", "^0.8,0.64", "rgb@-0.6,2.32;;at@0.8,0.64;;%A", "255,80,80;;P;;255,255,255",
