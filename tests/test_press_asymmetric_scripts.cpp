@@ -162,6 +162,11 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
                   {"204", "反幂法|平移法", "?反幂平移法", "", "hand"},
                   {"204", "", "λ=#1", "1.8033", "py: P 0.5, 1/c1 + P of (A − PI)⁻¹"},
                   {"204", "P增加*3", "P=", "0.8000", "hand: 0.5 + 3 · 0.1"},
+                  {"204", "", "at@0,-0.96;;at@-0.72,-0.96;;at@-1.2,-0.96",
+                   "P=;;ε=;;n=", "hand: −1.2..1.2 both ways, at 0.5, 0.2 and 0 across, 0.1 up"},
+                  {"204", "", "at@0.24,0.96;;at@-0.72,1.2", "λ=;; x",
+                   "hand: the first row's λ in the fourth of five columns, 0.1 down; x2's head "
+                   "at the top"},
                   {"204", "", "λ=#1", "1.5970", "py: P 0.8"},
                   {"204", "", "λ=#3", "1.1529", "py: P 0.8"},
                   {"204", "P减少*3", "λ=#2", "1.3494", "py: P 0.5 again"},
