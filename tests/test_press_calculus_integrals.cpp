@@ -193,8 +193,15 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
          "hand: its right side, down to the axis from x² 0.25"},
         {"320/3400", "y_型#2|dy增", "=h;;at@0,0.4", "0.125;;y",
          "hand: the strip's 0.1 × 1.25; y named on the axis at the cursor's 0.4"},
-        // The polar region sin θ ≤ r ≤ θ picked at angle 1: the ray in the
-        // first derivative's slot up to sin 1.
+        // The polar region sin θ ≤ r ≤ θ unpicked: the arrows to its two
+        // curves at the middle angle 0.9, the one to r = sin θ from a fifth
+        // of the x span 2.2 left and a tenth of the y span 2 below its end.
+        {"320/4400", "", "rgb@0.48692,0.61360;;rgb@0.44292,0.59360;;rgb@0.48692,0.70499",
+         "250,255,0;;250,255,0;;!250,255,0",
+         "py: sin 0.9 (cos 0.9, sin 0.9) = (0.48692, 0.61360), and a tenth of the way back; "
+         "not at 0.9 sin 0.9 up"},
+        // Then picked at angle 1: the ray in the first derivative's slot up
+        // to sin 1.
         {"320/4400", "θ-型|^0.48627,0.75733", "rgb@0.11366,0.17702", "250,255,0",
          "py: r sin 1 / 4 at angle 1"},
     });

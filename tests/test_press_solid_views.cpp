@@ -18,6 +18,12 @@ PRESS_TABLE(SolidViewPresses, MeshAndBallButtons) {
         {"374", "", "rgb3@0.5975,0.8018,1", "232,146,22", "py: line 24 of 112 + 50"},
         {"374", "减少#2", "=Meshy", "33", "hand: 50 × 2/3"},
         {"374", "", "rgb3@0.868,0.4966,1", "242,138,12", "py: line 12 of 112 + 33"},
+        {"378", "", "rgb3@0.9076,0.0557,0.416;;rgb3@0.8883,0.0545,0.456",
+         "191,130,130;;!193,129,129",
+         "py: M = √(50² + 50²), θ steps 15.7/M, φ steps 7.85/M down from 3.14; the parallel at "
+         "φ 18 steps, θ between 21 and 22 steps, coloured from its corner (0.9082, −0.0452, "
+         "0.416): depth 0.3975 of the way from grey 150 to (255, 100, 100); none where a "
+         "φ step of 6.28/M would put its 23rd line, in that line's colour"},
         {"378", "减少*3", "=Meshx", "14", "hand: 50 → 33 → 22 → 14"},
         {"378", "增加#2", "=Meshy", "75", "hand: 50 × 1.5"},
         {"379", "增加*3", "=Meshx", "168", "hand: 50 → 75 → 112 → 168"},

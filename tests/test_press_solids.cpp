@@ -282,6 +282,10 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"342", "负向", "?(P,Q,R)", "", "hand: still directed"},
         {"342", "椭圆", "!(P,Q,R)", "", "hand: the ellipse draws no field vector"},
         {"342", "无向", "!正向", "", "hand: no sides to choose"},
+        {"364", "", "rgb3@0.9,-0.58,0.4728", "216,169,169",
+         "py: the upper mesh's line x = 0.9 from the node y = −0.6 (cells 3/50), f = 0.45: "
+         "t = ((0.9 + 1.5)/3 + (0.45 + 2.5)/5)/2 = 0.695 of the way from (255, 100, 100) "
+         "toward 200; a third of the cell along"},
         {"364", "平行坐标面", "?x=c", "", "hand: the planes offered"},
         {"364", "取消", "!x=c", "", "hand: back to the surface alone"},
         {"364", "坐标面", "!x=c", "", "hand: the coordinate planes take no choice"},
@@ -319,6 +323,12 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
          "mesh at r = 2 − 0.5 in the curve slot, the lower at 0.3 in the first derivative's"},
         {"379", "恢复", "!恢复", "", "hand: the script's again"},
         {"379", "θ_r型", "?恢复", "", "hand: the lecturer's grid again"},
+        {"379", "open|减少*4|减少#2*4",
+         "=Meshx;;rgb3@-0.32426,1.28693,1.11933;;rgb3@-0.30507,1.21074,1.22052",
+         "9;;0,255,255;;!0,255,255",
+         "py: M = √(9² + 9²), the θ_r grid's rings r = 1.5 − k·2.2/M (the z span over M), "
+         "spokes 6.2832/M apart; the ring k = 1 on the upper z = 2 − r²/2 midway between the "
+         "first two spokes, none at 1.5 − 3.2/M"},
         // The projection's inset: the ground colour (0, 64, 128) where the
         // solid does not reach, the solid's shadow in the default pen
         // (255, 128, 0) over the plane or the surface's domain.
