@@ -91,6 +91,11 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
                   {"212", "", "方差=α/β^2=", "0.14", "hand: 4.9/5.9²"},
                   {"212", "", "β=", "5.90", "hand: 6 − 0.1"},
                   {"212", "", "ink@5.5,1.016", "7.5,1.25", "py: Γ(4.9, 5.9) at 5.5"},
+                  // Back to α 5, β 6; the area up to the cursor's 6.835.
+                  {"212", "α增|β增", "α=;;β=", "5.00;;6.00", "hand: 4.9 + 0.1, 5.9 + 0.1"},
+                  {"212", "分位数|u|^6.835,0.3", "α=;;1-α=", "0.015;;0.985",
+                   "python3 (mpmath): Γ(5) at rate 6 up to 6.835 − λ, P(5, 11.01) = 0.98500, "
+                   "the density 0.06 there (a pixel aside moves it below 0.0005)"},
               });
     // The exponential density from λ 5: fifty steps of 0.1 down reach 0, which
     // stands for 0.1.

@@ -156,7 +156,9 @@ PRESS_TABLE(EliminationPresses, AFreeUnknownBeforeALeadingOne) {
                   {"900", "", "#11", "1.0000", "hand: 3/3"},
                   {"900", "", "#12", "-2.0000", "hand: ζ1's first entry"},
                   {"900", "", "#13", "1.0000", "hand: ζ1's free entry"},
-                  {"900", "", "ζ", "1", "hand: one free unknown"},
+                  {"900", "", "ζ;;at@2.25,2", "1;;ζ",
+                   "hand: one free unknown; its name in column n = 3 of x 0..3 in 3 + 1 "
+                   "columns, row m + 2 = 4 down y 0..6 in 3 + 3 rows"},
                   {"900", "列主元|下一步*2", "#8", "-1.5000", "hand: 3 − 9/2"},
                   {"900", "", "#9", "4.0000", "hand: (9 − 1)/2"},
                   {"900", "", "#12", "-2.0000", "hand: ζ1's first entry"},
@@ -164,7 +166,8 @@ PRESS_TABLE(EliminationPresses, AFreeUnknownBeforeALeadingOne) {
     // x1 + x2 + x3 = 1: x = (1, 0, 0), ζ1 = (−1, 1, 0), ζ2 = (−1, 0, 1).
     RunScript(
         "700DATAs(0,1,1,1)\n700DATA2(0,1)\n700Gauss(0.4,1,55,10,3,1,0,1)\n",
-        {{"900", "下一步", "ζ#2;;#11;;#12;;#13", "2;;-1.0000;;0.0000;;1.0000", "hand: ζ2's row"}});
+        {{"900", "下一步", "ζ#2;;#11;;#12;;#13;;at@2.25,1.6667", "2;;-1.0000;;0.0000;;1.0000;;ζ",
+          "hand: ζ2's row, its name at column 3 of 3 + 1 on x 0..3, row 4 down y 0..5 in six"}});
 }
 
 // [0 1; 1 1] x = (1, 2): a zero first pivot stops plain elimination;

@@ -487,7 +487,8 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
         {"465/3000", "勒让德#2", "rgb@0.5,-0.2891", "25,250,0", "hand: the title answers no press"},
         // The first figure's √x on [0, 4], its mean errors (python3,
         // Simpson over u = √(2 + 2t)) in each basis.
-        {"465", "显示逼近系数", "平均误差:", "0.001633", "py: Legendre, n 2"},
+        {"465", "显示逼近系数", "平均误差:;;at@1.1,-0.28", "0.001633;;平均误差:",
+         "py: Legendre, n 2; hand: written 0.3 across x −0.4..4.6, 0.1 up y −0.6..2.6"},
         {"465", "", "%a =;;%b =;;a =_#1;;a =_#3;;b =_#2", "0,255,255;;0,255,255;;0;;2;;1",
          "hand: the coefficients, a0..a2 and b0..b2"},
         {"465", "n增加", "平均误差:", "0.000504", "py: n 3"},
