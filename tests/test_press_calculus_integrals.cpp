@@ -419,4 +419,19 @@ PRESS_TABLE(QuadraturePresses, TheBandsAreFrustums) {
     });
 }
 
+// Sources: hand. A script's region read-out: the part of the plot where the
+// lower surface x² + y² stands under the upper z = 4, the disc of radius 2
+// inside [−3, 3] × [−2, 3], area 4π = 12.5664, written at the point the
+// script gives.
+PRESS_TABLE(QuadraturePresses, TheRegionsAreaStandsWhereTheScriptPutsIt) {
+    RunScript("700DATA2(0,0,0,0,0,0,4,)\n"
+              "700DATA2(1,1,0,1,0,0,0,)\n"
+              "700Curve(0.4,3,34,10,21,-1,0,-3,3,-2,3,-3,3)\n"
+              "700calculus1(3,0,0,1,-2.5,2.5)\n",
+              {
+                  {"905", "", "区域的面积: ;;at@-2.5,2.5",
+                   "12.5664;;区域的面积: ", "hand: 4π, at (−2.5, 2.5)"},
+              });
+}
+
 } // namespace

@@ -71,13 +71,15 @@ PRESS_TABLE(VesselPresses, TheDrainingVesselAndItsLevelCurve) {
         {"366", "", "rgb@-1,1.3328", "250,255,0", "py: the layer's foot, 98 rings"},
         {"366", "", "rgb@-1,1.5068", "250,255,0", "py: the surface, 13 rings higher"},
         {"366", "", "rgb@-1,1.42", "!250,255,0", "py: none between"},
-        {"366", "水位时间曲线", "水流尽时间(h):", "0.081", "py: 292.09 s"},
+        {"366", "水位时间曲线", "水流尽时间(h):;;at@80,2.66", "0.081;;水流尽时间(h):",
+         "py: 292.09 s; written at x min + 0.2·Dx (t over [0, 400]), y max − 0.1·Dy"},
         {"366", "", "rgb@50,2.073", "0,255,255", "py: h(50)"},
         {"366", "", "rgb@150,1.1524", "0,255,255", "py: h(150)"},
         {"366", "", "rgb@250,0.1955", "0,255,255", "py: h(250)"},
         {"366", "", "rgb@100,1.8", "!0,255,255", "py: above h(100) = 1.6245"},
         {"366", "", "rgb@350,0.5", "!0,255,255", "py: empty by then"},
-        {"366", "→#4*3", "水流尽时间(h):", "0.081", "py: the time axis to 532.4"},
+        {"366", "→#4*3", "水流尽时间(h):;;at@106.48,2.66",
+         "0.081;;水流尽时间(h):", "py: the time axis to 532.4, the time's place with it"},
         {"366", "", "rgb@250,0.1955", "0,255,255", "py: h(250) where it was"},
         {"366", "←#4*6", "!水流尽时间(h):", "", "py: the axis ends at 282.94, still water"},
         {"366", "", "rgb@250,0.1955", "0,255,255", "py: h(250)"},
@@ -123,6 +125,31 @@ PRESS_TABLE(VesselPresses, TheLiftedBodyAndThePlateStrip) {
         {"349", "←#3*3", "rgb@1.7,-0.05", "250,255,0", "hand: a −0.0771"},
         {"349", "", "rgb@1.7,-0.12", "!250,255,0", "hand: nothing below a"},
     });
+}
+
+// Sources: hand. The work and pressure read-outs of a script: the cross-
+// section F(s) = s² over [0, 1], the level c = 2, five Gauss points a
+// panel (exact for these cubics). Lifting the water takes ∫ s²(2 − s) ds
+// = 2/3 − 1/4 = 5/12; a body of specific gravity G lifted from the water
+// 2 · G · ∫ s² ds − 5/12 (G 1.5 at first, × 1.25 a press); the plate
+// between x² and nothing bears 5/12 as well. Each label at the point the
+// script gives, the second row of a pair 0.1 of the y span (1.4) lower.
+PRESS_TABLE(VesselPresses, TheWorkAndPressureReadOuts) {
+    RunScript("700Curve(0.3,3,34,9,21,-1,0,-0.2,1.2,-0.2,1.2,0,1)\n"
+              "700PRNCalculus(21,0,0.1,1.1,8,0,0,0,1,2,100)\n"
+              "700PRNCalculus(21,0,0.1,0.9,9,0,0,0,1,2,100)\n"
+              "700PRNCalculus(21,-1,0.1,0.5,10,0,0,0,1,2,100)\n"
+              "700PRNCalculus(21,0,0.1,0.3,11,0,0,0.5,1,2,100)\n",
+              {
+                  {"905", "", "吸水做功:;;at@0.1,1.1", "0.4167;;吸水做功:", "hand: 5/12"},
+                  {"905", "", "水中取物做功:;;物体比重:;;at@0.1,0.9;;at@0.1,0.76",
+                   "0.5833;;1.5000;;水中取物做功:;;物体比重:", "hand: 2 · 1.5/3 − 5/12 = 7/12"},
+                  {"905", "比重增", "水中取物做功:;;物体比重:", "0.8333;;1.8750",
+                   "hand: G 1.875, 2 · 1.875/3 − 5/12 = 5/6"},
+                  {"905", "", "水压力:;;at@0.1,0.5", "0.4167;;水压力:", "hand: 5/12"},
+                  {"905", "", "at@0.1,0.3;;at@0.1,0.16", "x方向:;;y方向:",
+                   "hand: the two components at the script's point and 0.1 · 1.4 under it"},
+              });
 }
 
 } // namespace
