@@ -264,23 +264,26 @@ void CPemroView::CmdLine_Point(CDC* pDC) {
     TraceSpaceLine(pDC, x0, y0, z0, 1, 1);
     TraceSpaceLine(pDC, x0, y0, z0, -1, 1);
 
+    // The parallelogram P0, P0 − e, M − e, M on the unit vector e of the
+    // line, filled first: the perpendicular from M, its foot and the points
+    // stand inside it and are drawn over it.
+    const double len = std::sqrt(m_dDirM * m_dDirM + m_dDirN * m_dDirN + m_dDirP * m_dDirP);
+    if (len > 0 && std::isfinite(len)) {
+        const double ex = m_dDirM / len, ey = m_dDirN / len, ez = m_dDirP / len;
+        const double px[4] = {x0, x0 - ex, pm.x - ex, pm.x}, py[4] = {y0, y0 - ey, pm.y - ey, pm.y},
+                     pz[4] = {z0, z0 - ez, pm.z - ez, pm.z};
+        FillPolygon3D(pDC, px, py, pz, 4, m_crDefaultFill);
+        DrawArrow3D(pDC, x0, y0, z0, x0 - ex, y0 - ey, z0 - ez, 0, "", "s", m_crDefaultPen);
+        DrawArrow3D(pDC, x0 - ex, y0 - ey, z0 - ez, pm.x - ex, pm.y - ey, pm.z - ez, 0, "", "",
+                    m_crDefaultPen);
+        DrawArrow3D(pDC, pm.x, pm.y, pm.z, pm.x - ex, pm.y - ey, pm.z - ez, 0, "", "",
+                    m_crDefaultPen);
+    }
+    DrawArrow3D(pDC, x0, y0, z0, pm.x, pm.y, pm.z, 1, "", "", m_crDefaultPen);
+
     const Point3 f = annotation::FootOnPlane(FirstPlane(*this), {x0, y0, z0});
     DrawLine3D(pDC, f.x, f.y, f.z, pm.x, pm.y, pm.z, m_crCurveSetting);
     for (const Point3& d : {f, pm, Point3{x0, y0, z0}})
         DrawDotProjected(pDC, d.x, d.y, d.z, kDotRadius, kDotRadius, m_crDefaultPen,
                          m_crDefaultFill);
-
-    // The parallelogram P0, P0 − e, M − e, M on the unit vector e of the line.
-    const double len = std::sqrt(m_dDirM * m_dDirM + m_dDirN * m_dDirN + m_dDirP * m_dDirP);
-    DrawArrow3D(pDC, x0, y0, z0, pm.x, pm.y, pm.z, 1, "", "", m_crDefaultPen);
-    if (!(len > 0) || !std::isfinite(len)) return;
-    const double ex = m_dDirM / len, ey = m_dDirN / len, ez = m_dDirP / len;
-    // Filled by its own outline first; the arrows are its sides.
-    const double px[4] = {x0, x0 - ex, pm.x - ex, pm.x}, py[4] = {y0, y0 - ey, pm.y - ey, pm.y},
-                 pz[4] = {z0, z0 - ez, pm.z - ez, pm.z};
-    FillPolygon3D(pDC, px, py, pz, 4, m_crDefaultFill);
-    DrawArrow3D(pDC, x0, y0, z0, x0 - ex, y0 - ey, z0 - ez, 0, "", "s", m_crDefaultPen);
-    DrawArrow3D(pDC, x0 - ex, y0 - ey, z0 - ez, pm.x - ex, pm.y - ey, pm.z - ez, 0, "", "",
-                m_crDefaultPen);
-    DrawArrow3D(pDC, pm.x, pm.y, pm.z, pm.x - ex, pm.y - ey, pm.z - ez, 0, "", "", m_crDefaultPen);
 }
