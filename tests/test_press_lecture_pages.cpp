@@ -11,7 +11,7 @@ namespace {
 // (255x/3, 255, 255 − 255x/3), each part cut to a whole number.
 PRESS_TABLE(LecturePresses, TheLineAndPlanePages) {
     Run({
-        {"356", "", "m=", "0.400", "the script"},
+        {"356", "", "m=;;at3@2,2,2.7", "0.400;;P0", "the script, and P0 named at (2, 2, 2.7)"},
         {"356", "", "rgb3@2.12,1.91,2.9", "180,255,74", "py: P0 + 0.3·(0.4, −0.3, 1)"},
         {"356", "", "rgb3@1.744,2.192,1.96", "148,255,106", "py: halfway to the foot"},
         {"356", "", "rgb3@1.36,2.48,1.0", "!115,255,139", "py: past the foot (1.488, 2.384, 1.32)"},
