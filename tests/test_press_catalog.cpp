@@ -239,11 +239,13 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
          "x = t and dropped to the axis in the pen, joined to the centre (−2, 0); the angle's arc "
          "of radius 0.3 at 0.75 in the fill"},
         {"506", "@1,0",
-         "rgb@-0.5,0.5403;;rgb@1,0.27;;rgb@-2,0.5;;rgb@-2.4207,0.2702;;rgb@-2.1436,0.2634",
-         "255,128,0;;255,128,0;;255,128,0;;255,128,0;;0,150,255",
+         "rgb@-0.5,0.5403;;rgb@1,0.27;;rgb@-2,0.5;;rgb@-2.4207,0.2702;;rgb@-2.1436,0.2634;;"
+         "rgb@-1.791,0.2152",
+         "255,128,0;;255,128,0;;255,128,0;;255,128,0;;0,150,255;;!0,150,255",
          "py: t = 1, the circle point (−sin t − 2, cos t) = (−2.8415, 0.5403) carried across to "
          "x = t and dropped to the axis in the pen; the radius up to (−2, 1) and the spoke to the "
-         "circle point halfway; the angle's arc of radius 0.3 from π/2 at 2.07 in the fill"},
+         "circle point halfway; the angle's arc of radius 0.3 from π/2 at 2.07 in the fill, none "
+         "at 0.8"},
         {"508", "@2,0", "rgb@2,0.5;;rgb@3,1;;rgb@1.5454,1.2081;;rgb@1.0907,1.4161",
          "0,150,255;;255,128,0;;0,150,255;;255,128,0",
          "py: t = 2, the centre (2, 1) dropped to the axis in the fill, its circle's right end in "
