@@ -233,6 +233,33 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
          "py: O to kP, k = 1 − 1/|P| = 0.4453, halfway"},
         {"510", "", "rgb@1.1,0.7333;;at@0.668,0.4453", "0,150,255;;P",
          "py: from kP on to P; the name P at kP = (0.668, 0.4453)"},
+        {"505", "@1.5,0", "rgb@-0.5,0.9975;;rgb@1.5,0.5;;rgb@-1.9646,0.4987;;rgb@-1.7805,0.2045",
+         "255,128,0;;255,128,0;;255,128,0;;0,150,255",
+         "py: t = 1.5, the circle point (cos t − 2, sin t) = (−1.9293, 0.9975) carried across to "
+         "x = t and dropped to the axis in the pen, joined to the centre (−2, 0); the angle's arc "
+         "of radius 0.3 at 0.75 in the fill"},
+        {"506", "@1,0",
+         "rgb@-0.5,0.5403;;rgb@1,0.27;;rgb@-2,0.5;;rgb@-2.4207,0.2702;;rgb@-2.1436,0.2634;;"
+         "rgb@-1.791,0.2152",
+         "255,128,0;;255,128,0;;255,128,0;;255,128,0;;0,150,255;;!0,150,255",
+         "py: t = 1, the circle point (−sin t − 2, cos t) = (−2.8415, 0.5403) carried across to "
+         "x = t and dropped to the axis in the pen; the radius up to (−2, 1) and the spoke to the "
+         "circle point halfway; the angle's arc of radius 0.3 from π/2 at 2.07 in the fill, none "
+         "at 0.8"},
+        {"508", "@2,0", "rgb@2,0.5;;rgb@3,1;;rgb@1.5454,1.2081;;rgb@1.0907,1.4161",
+         "0,150,255;;255,128,0;;0,150,255;;255,128,0",
+         "py: t = 2, the centre (2, 1) dropped to the axis in the fill, its circle's right end in "
+         "the pen, the spoke to the point (t − sin t, 1 − cos t) = (1.0907, 1.4161) halfway, the "
+         "point's dot"},
+        {"509", "@0.5,0",
+         "rgb@0.25,0.559;;rgb@0.75,0.559;;rgb@0.25,0.2795;;rgb@0.5833,0.6522;;"
+         "rgb@0.7814,0.0591",
+         "255,128,0;;0,150,255;;255,128,0;;0,150,255;;0,150,255",
+         "py: the small circle about (0.5, √(0.5625 − 0.25)) = (0.5, 0.559), r 0.25, at angle π in "
+         "the "
+         "pen, at 0 under the rolled arc from −3θ to θ in the fill; its centre joined to O "
+         "halfway; the spoke to (cos θ, sin θ), θ = atan(0.559/0.5), "
+         "halfway; the traced astroid (cos³ u, sin³ u) at u = 0.4"},
         {"514", "", "?1.5", "", "hand: x in [−1, 1.5], one decimal"},
         {"514", "", "!1.50", "", "hand: not the y axis's two"},
         {"514", "", "!-1.00", "", "hand"},

@@ -11,7 +11,7 @@ namespace {
 // (255x/3, 255, 255 − 255x/3), each part cut to a whole number.
 PRESS_TABLE(LecturePresses, TheLineAndPlanePages) {
     Run({
-        {"356", "", "m=", "0.400", "the script"},
+        {"356", "", "m=;;at3@2,2,2.7", "0.400;;P0", "the script, and P0 named at (2, 2, 2.7)"},
         {"356", "", "rgb3@2.12,1.91,2.9", "180,255,74", "py: P0 + 0.3·(0.4, −0.3, 1)"},
         {"356", "", "rgb3@1.744,2.192,1.96", "148,255,106", "py: halfway to the foot"},
         {"356", "", "rgb3@1.36,2.48,1.0", "!115,255,139", "py: past the foot (1.488, 2.384, 1.32)"},
@@ -37,6 +37,18 @@ PRESS_TABLE(LecturePresses, TheLineAndPlanePages) {
         {"358", "", "rgb3@1.8,1.0,1.2", "255,255,0", "hand: L2 along y at x = 1.8"},
         {"358", "p增*2", "p=", "0.200", "hand: 0 + 0.2"},
         {"358", "", "rgb3@1.5,1.2,1.4", "127,255,127", "py: P0 + (0.5, 1, 0.2), off the plane"},
+        {"360", "",
+         "rgb3@2.46,2.28,2.3;;rgb3@1.8,1.4,1.2;;rgb3@1.4,1.8,1.2;;at3@1,2,1.3;;at3@2.28,2.04,2.1;;"
+         "rgb3@1.4279,1.7372,1.2465",
+         "209,255,45;;255,128,0;;!255,128,0;;M;;P0;;0,150,255",
+         "py: L at P0 + 0.3·(0.6, 0.8, 1), coloured by x; the foot F = P0 − 0.8·(0.6, 0.8, 1) = "
+         "(1.8, 1.4, 1.2) dotted in the pen, none with its x and y swapped; the script: M and P0 "
+         "named at (1, 2, 1.3) and (2.28, 2.04, 2.1); the parallelogram on P0M and the unit s = "
+         "(0.6, 0.8, 1)/√2 "
+         "filled at its centre (P0 + M − s)/2"},
+        {"361", "", "rgb3@0.8421,0.7632,2.1053;;at3@1,1,2.6;;at3@2,1.5,1.3", "255,128,0;;P0;;M",
+         "py: the foot P0 − (0.6/1.52)·(0.4, 0.6, 1) dotted in the pen; the script: P0 and M named "
+         "at (1, 1, 2.6) and (2, 1.5, 1.3)"},
         {"361", "", "=π1a", "-0.4", "hand: −m/p of (0.4, 0.6, 1)"},
         {"361", "", "rgb3@1.12,1.18,2.8", "95,255,159", "py: P0 + 0.3·(0.4, 0.6, 1)"},
         {"361", "m增", "m=", "0.500", "hand: 0.4 + 0.1"},
