@@ -63,6 +63,9 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
          "255,255,0;;0,255,255;;0,255,255;;199,125,60;;255,0,0;;0,255,255",
          "py: δ 1.069413 where sin x / x = 0.82; each half of δ on the axis and on the curve in "
          "its own slot, ending at ∓δ; ε, δ in palette 5; the box's side, its red rim; the curve"},
+        {"303", "", "δ=;;at@3.2,-0.32", "1.069413;;δ=",
+         "py: sin x / x = 0.82 at 1.069413; hand: at x max − 0.3 · 16, y min + 0.1 (the step) · "
+         "1.8"},
         {"303", "", "极限点: ;;极限: ;;at@-7.2,1.3;;at@-7.2,1.12", "0.000;;1.000;;极限点: ;;极限: ",
          "hand: x0 at the origin, sin x / x → 1; the verdict a twentieth of the x span 16 in, "
          "at y max and a tenth of the y span 1.8 below, the y axis far right of it"},
