@@ -139,6 +139,8 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
                   {"204", "", "λ=#6", "5.1366", "py: over c4, c5, c6"},
                   {"204", "", "λ =#1;;λ =_#1;;λ =_#3", "4.9258;;4;;6",
                    "py: c4; hand: k − 1, k + 1 of k 5"},
+                  {"204", "", "at@-1.2,-0.72;;at@-0.48,-0.72;;at@0.24,-0.72", "λ =;;λ =;;λ =",
+                   "hand: the three at 0, 0.3 and 0.6 of the x span 2.4, 0.2 of the y span up"},
                   {"204", "", "λ =#2", "5.0032", "py: c5"},
                   {"204", "", "λ =#3", "5.0521", "py: c6"},
                   {"204", "显示相关数据", "x;;x#2;;?=4.4066;;?=1.6977", "5;;4;;;;",
