@@ -167,7 +167,8 @@ PRESS_TABLE(NumericControlPresses, TheIterationsOfPage205) {
     });
     // [1 1; 1 0]: the second row's diagonal is 0.
     RunScript("700DATAs(0,1,1,1,0)\n700DATA2(0,2,1)\n700JacobiSeidel(0.4,5,38,11.4,2,0,1)\n",
-              {{"900", "下一步", "迭代失败i=", "2", "hand: a22 = 0"}});
+              {{"900", "下一步", "迭代失败i=;;at@0,3",
+                "2;;迭代失败i=", "hand: a22 = 0; at x min 0, halfway up the y range 0..6"}});
 }
 
 // Page 213's A = [1/(i + j + 2)] less p = 0.1 on the diagonal, before the
