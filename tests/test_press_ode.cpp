@@ -150,7 +150,10 @@ PRESS_TABLE(OdePresses, AnEquationInXFromAStartOffTheOrigin) {
                   {"900", "", "y =#9", "2.4500", "py: 2 − 0.3 (0.5 − 2)"},
                   {"900", "", "y =#11", "4.0925", "py: Euler back at −0.4"},
                   {"900", "", "x =#12", "(none)", "hand: −0.7 is a"},
-                  {"900", "", "步长h=", "0.3000", "hand: the script's h"},
+                  {"900", "", "步长h=;;at@1.4,-1.65", "0.3000;;步长h=",
+                   "hand: the script's h; no row on the caption's line (rows 0..6 forward, "
+                   "0..3 back, the line row 9), so at x min + 0.6 · 4, y min + 0.1 (the step) "
+                   "· 8.5"},
                   {"900", "步长增", "y =#2", "1.1000", "py: h 0.6 at 1.1"},
                   {"900", "", "y =#4", "1.4600", "py: h 0.6 at 2.3"},
                   {"900", "", "y =#6", "2.9000", "py: h 0.6 back at −0.1"},
