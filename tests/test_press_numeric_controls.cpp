@@ -103,6 +103,11 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
         {"201/2400", "求A逆|下一步*12", "?=-3.0000", "", "hand: row 1 of the reduced [A | I]"},
         {"201/2400", "", "ξ#6", "4", "hand: the third pivot in I's first column"},
         {"201/2400", "求A逆#2", "?=-3.0000", "", "hand: the title answers no press"},
+        // The third figure's A, the data read on row by row: [1 2 1; 4 2 4;
+        // 3 9 1] to [4 2 4; 0 7.5 −2; 0 0 0.4] after two exchanges. Once
+        // pressed, its buttons are the only ones so labelled.
+        {"201/3600", "下一步#3|下一步*11", "行列式:;;at@0,-0.6", "12.000000;;行列式:",
+         "python3: 4 · 7.5 · 0.4; hand: at the middle of −1.2..1.2, three rows of 2.4/4 down"},
     });
 }
 
