@@ -139,6 +139,8 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
                   {"204", "", "λ=#6", "5.1366", "py: over c4, c5, c6"},
                   {"204", "", "λ =#1;;λ =_#1;;λ =_#3", "4.9258;;4;;6",
                    "py: c4; hand: k − 1, k + 1 of k 5"},
+                  {"204", "", "at@-1.2,-0.72;;at@-0.48,-0.72;;at@0.24,-0.72", "λ =;;λ =;;λ =",
+                   "hand: the three at 0, 0.3 and 0.6 of the x span 2.4, 0.2 of the y span up"},
                   {"204", "", "λ =#2", "5.0032", "py: c5"},
                   {"204", "", "λ =#3", "5.0521", "py: c6"},
                   {"204", "显示相关数据", "x;;x#2;;?=4.4066;;?=1.6977", "5;;4;;;;",
@@ -290,6 +292,12 @@ PRESS_TABLE(AsymmetricScriptPresses, TheSpaceSecantOfACurveWithTwoFunctions) {
             {"309", "割线|趋于M*3", "rgb3@1.96,1.1458,-0.3623", "255,100,100",
              "py: the secant of h 0.1 again"},
         });
+    // M given at x 5, off the box [−0.5, 3.5]: the prompt at x min + 0.3 · 4,
+    // y min + 0.1 (the step) · 2.5, z min + 0.1 · 3.
+    RunScript("700TangentLine3(0.7,6,36,10,3,4,0,-0.5,3.5,-0.5,2,-1,2,1,-1,5,1,0,3)\n",
+              {
+                  {"309", "", "at3@0.7,-0.25,-0.7", "投影线上选点", "hand: (0.7, −0.25, −0.7)"},
+              });
 }
 
 // Sources: hand. A = [2 1; 4 3] (Aᵀ would give other numbers) from b = (1,
@@ -327,7 +335,8 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodOfAnUnsymmetricTwoByTwo) {
 // rays in (0, 150, 255), the one along −x at (−0.1, −0.25, −0.4125).
 PRESS_TABLE(AsymmetricScriptPresses, TheTangentPlaneAwayFromTheSaddlePoint) {
     Run({
-        {"310", "^0.5,-0.25,-2.5", "rgb3@0,-0.5,0.6875", "0,0,255", "hand: the normal's middle"},
+        {"310", "^0.5,-0.25,-2.5", "rgb3@0,-0.5,0.6875;;at3@-1.5,-1.35,2.25", "0,0,255;;底面上选点",
+         "hand: the normal's middle; the prompt at x min, y min + 0.05 · 3, z max − 0.05 · 5"},
         {"310", "", "rgb3@0.25,-0.75,0.6875", "!0,0,255", "hand: not with fx and fy swapped"},
         {"310", "", "rgb3@-0.1,-0.25,-0.4125", "0,150,255", "hand: the plane along −x"},
         {"310", "", "rgb3@-0.1,-0.25,-0.1125", "!0,150,255", "hand: not of slope fy"},
@@ -350,6 +359,8 @@ PRESS_TABLE(AsymmetricScriptPresses, TheGradientAwayFromTheSaddlePoint) {
          "1875>0.8333,-0.0833,0.6875",
          "0,255,255;;0,255,255;;0,255,255",
          "hand: the floor arrow's middle; both arrows' heads at their ends, away from the point"},
+        {"311", "", "at3@-1.5,-1.2,2", "在等高线上选点",
+         "hand: the prompt at x min, y min + 0.1 (the step) · 3, z max − 0.1 · 5"},
         {"311", "", "rgb3@0.5833,-0.0833,-2.5", "!0,255,255", "hand: not with fx and fy swapped"},
         {"311", "", "rgb3@0.6667,-0.1667,0.4375", "0,255,255", "hand: the arrow on the surface"},
         {"311", "^-0.5,-0.5,-2.5", "rgb3@-0.6443,-0.3557,-2.5", "0,255,255",

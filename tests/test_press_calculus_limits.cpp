@@ -63,6 +63,12 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
          "255,255,0;;0,255,255;;0,255,255;;199,125,60;;255,0,0;;0,255,255",
          "py: δ 1.069413 where sin x / x = 0.82; each half of δ on the axis and on the curve in "
          "its own slot, ending at ∓δ; ε, δ in palette 5; the box's side, its red rim; the curve"},
+        {"303", "", "δ=;;at@3.2,-0.32", "1.069413;;δ=",
+         "py: sin x / x = 0.82 at 1.069413; hand: at x max − 0.3 · 16, y min + 0.1 (the step) · "
+         "1.8"},
+        {"303", "", "极限点: ;;极限: ;;at@-7.2,1.3;;at@-7.2,1.12", "0.000;;1.000;;极限点: ;;极限: ",
+         "hand: x0 at the origin, sin x / x → 1; the verdict a twentieth of the x span 16 in, "
+         "at y max and a tenth of the y span 1.8 below, the y axis far right of it"},
         {"303", "ε增加", "ε=", "0.225000", "hand: 0.125 of the y span"},
         {"303", "ε减少*3", "ε=", "0.115200", "hand: 0.125 × 0.8³ × 1.8"},
         {"303", "δ再大*2", "=δ", "1.5625", "hand: 1.25²"},
@@ -89,6 +95,8 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
          "py: ε, δ in palette 5, the cosine's left limit; δ left of 0 only, to −0.8957, on the "
          "axis "
          "and on cos x; the box's rim at 1.375; the ring at x0 − δ"},
+        {"304/2600", "", "左极限: ;;at@-2.7,1.2",
+         "1.000;;左极限: ", "hand: cos 0; at x min + 0.05 · 6, y max − 0.1 · 3"},
         {"304/2600", "ε减少*3", "ε=", "0.192000", "hand: 0.125 × 0.8³ × 3"},
         {"304/2600", "", "δ=", "0.630047", "py: arccos 0.808"},
         {"304/2600", "", "rgb@-0.63,0.6", "199,125,60", "py: the box's side at −δ"},
@@ -111,6 +119,8 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
          "0,255,255;;0,255,255",
          "py: ε, δ in palette 5, the right limit; δ right of 0 only, to 0.5616, on the axis and on "
          "cos x; the ring at x0 + δ"},
+        {"305/2600", "", "右极限: ;;at@-2.7,1.2",
+         "1.000;;右极限: ", "hand: cos 0; at x min + 0.05 · 6, y max − 0.1 · 3"},
         {"305/2600", "", "rgb@0.5616,0.6", "199,125,60", "py: the box's side at δ"},
         {"305/2600", "δ再大*3", "rgb@1.0969,0.6", "199,125,60", "py: δ × 1.25³"},
         {"305/2600", "", "rgb@0.5616,0.6", "!199,125,60", "py"},

@@ -103,6 +103,11 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
         {"201/2400", "求A逆|下一步*12", "?=-3.0000", "", "hand: row 1 of the reduced [A | I]"},
         {"201/2400", "", "ξ#6", "4", "hand: the third pivot in I's first column"},
         {"201/2400", "求A逆#2", "?=-3.0000", "", "hand: the title answers no press"},
+        // The third figure's A, the data read on row by row: [1 2 1; 4 2 4;
+        // 3 9 1] to [4 2 4; 0 7.5 −2; 0 0 0.4] after two exchanges. Once
+        // pressed, its buttons are the only ones so labelled.
+        {"201/3600", "下一步#3|下一步*11", "行列式:;;at@0,-0.6", "12.000000;;行列式:",
+         "python3: 4 · 7.5 · 0.4; hand: at the middle of −1.2..1.2, three rows of 2.4/4 down"},
     });
 }
 
@@ -167,7 +172,8 @@ PRESS_TABLE(NumericControlPresses, TheIterationsOfPage205) {
     });
     // [1 1; 1 0]: the second row's diagonal is 0.
     RunScript("700DATAs(0,1,1,1,0)\n700DATA2(0,2,1)\n700JacobiSeidel(0.4,5,38,11.4,2,0,1)\n",
-              {{"900", "下一步", "迭代失败i=", "2", "hand: a22 = 0"}});
+              {{"900", "下一步", "迭代失败i=;;at@0,3",
+                "2;;迭代失败i=", "hand: a22 = 0; at x min 0, halfway up the y range 0..6"}});
 }
 
 // Page 213's A = [1/(i + j + 2)] less p = 0.1 on the diagonal, before the
