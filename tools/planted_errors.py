@@ -8,7 +8,8 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 --fourteenth: P14; --fifteenth: P15; --sixteenth: P16;
 --seventeenth: P17; --eighteenth: P18; --nineteenth: P19;
 --twentieth: P20; --twentyfirst: P21;
---twentysecond: P22; --twentythird: P23)
+--twentysecond: P22; --twentythird: P23;
+--twentyfourth: P24)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -2417,6 +2418,129 @@ P23 = [
 ]
 
 
+# A twenty-fourth set (--twentyfourth), written apart from the tests; each row
+# names the sample page and the presses (clicks at 1280x2400, scrolled where it says)
+# under which its change shows; the last fifteen are in the mathematics libraries.
+P24 = [
+ # calculus
+ # page 315: the opening state — the title 泰勒公式n<7 0.22 of the y span up
+ ('src/calculus/taylor.cpp', 'm_dYMin + 0.22 * m_dYSpan,', 'm_dYMin + 0.32 * m_dYSpan,', 'R'),
+ # page 328: the opening state — 曲线弧长 from the arc length of the upper curve (rule 7)
+ ('src/calculus/sections_integrals.cpp', '{1, 7, u8"(上)曲线弧长: "', '{1, 8, u8"(上)曲线弧长: "', 'S'),
+ # page 382: the opening state — the read-out rows a tenth of the z span apart
+ ('src/calculus/ball_surface.cpp', '(0.01 + 0.1 * row) * Dz', '(0.01 + 0.15 * row) * Dz', 'R'),
+ # page 382: t增 once (click 860,504) — t doubles, t:8.000
+ ('src/calculus/ball_surface.cpp', '&& longer) m_dTimeT *= 2;', '&& longer) m_dTimeT *= 3;', 'B'),
+ # page 359: the opening state — the upper mesh strokes graded from red toward white
+ ('src/calculus/planes3d.cpp', 'MakeRGB(255, t, t)', 'MakeRGB(255, t, 0)', 'D'),
+ # page 366: the opening state — the vessel's front rims flattened to a tenth of their radius
+ ('src/calculus/vessels.cpp', 'DrawShadedArcWorld(pDC, cx, y, r, 0.1 * r, kFrontFrom, kFrontTo, colour);', 'DrawShadedArcWorld(pDC, cx, y, r, 0.2 * r, kFrontFrom, kFrontTo, colour);', 'D'),
+ # page 300: the opening state — the limit read-outs 0.05 of the x span right of the left
+ ('src/calculus/limit.cpp', 'const double x = m_dXMin + 0.05 * m_dXSpan;', 'const double x = m_dXMin + 0.15 * m_dXSpan;', 'R'),
+ # page 314: y=ae^(bx) once (click 346,310) — the exponential model chosen
+ ('src/calculus/least_squares.cpp', 'if (TextButton(pDC, L + 180, T, "y=ae^(bx)")) m_nDemoOption2 = 2;', 'if (TextButton(pDC, L + 180, T, "y=ae^(bx)")) m_nDemoOption2 = 3;', 'B'),
+ # page 314: 数据1 once (click 744,340) — the first data set stays
+ ('src/calculus/least_squares.cpp', 'Gbk(u8"数据1"))) m_nDemoOption = 1;', 'Gbk(u8"数据1"))) m_nDemoOption = 2;', 'B'),
+ # solid
+ # page 321 (region x and y from -1.5 to 1.5): the opening state — the volume over the region's x extent up to its right edge
+ ('src/solid/region_integral.cpp', 'x2 = std::min(x2, std::max(m_adRegionRect[0], m_adRegionRect[1]));', 'x2 = std::min(x2, std::max(m_adRegionRect[0], m_adRegionRect[2]));', 'S'),
+ # page 354: the opening state — the y tick numbers a tenth of the y span before their ticks
+ ('src/solid/scene_frame.cpp', 'value(m_dXMax, u - Dy / 10, m_dZMin - Dz / 15, u);', 'value(m_dXMax, u - Dy / 5, m_dZMin - Dz / 15, u);', 'R'),
+ # page 337: the opening state — the integral read-out a fiftieth of the z span below the top
+ ('src/solid/partials.cpp', 'm_dYMin + m_dYSpan / 50, m_dZMax - m_dZSpan / 50,', 'm_dYMin + m_dYSpan / 50, m_dZMax - m_dZSpan / 10,', 'R'),
+ # page 354: the opening state — the box outline's edge from corner 1 to corner 3
+ ('src/solid/scene_marks.cpp', '{1, 5}, {1, 3}, {2, 3}};', '{1, 5}, {1, 2}, {2, 3}};', 'D'),
+ # page 2101, the coordinate-system figure: the opening state — the ticks with their numbers as the script asks
+ ('src/solid/coordinate_frame.cpp', 'DrawSceneTicks(pDC, m_nFuncLower != 0);', 'DrawSceneTicks(pDC, m_nFuncLower == 0);', 'D'),
+ # page 364: the opening state — the caption Meshx: in RGB(0,0,255)
+ ('src/solid/scene_frame.cpp', '"Meshx:", RGB(0, 0, 255));', '"Meshx:", RGB(0, 0, 155));', 'D'),
+ # stats
+ # page 202, the first figure: the opening state — the x axis named x[xi]
+ ('src/stats/stats_sections.cpp', 'CString("x[xi]")', 'CString("x")', 'R'),
+ # page 212 scrolled to 2300: the opening state — the densities counted from the uniform entry (mode 2 the normal)
+ ('src/stats/stats_sections.cpp', 'm_nFuncF = ScriptIntPlus(m_nPlotMode, stats::kUniform);', 'm_nFuncF = ScriptIntPlus(m_nPlotMode, stats::kExponential);', 'D'),
+ # page 202, the first figure (x span 15, y span 0.65): a click in the figure (476,476) — the read-outs placed down a share of the y span
+ ('src/stats/distribution_kernels.cpp', 'return m_dYMax - b * m_dYSpan;', 'return m_dYMax - b * m_dXSpan;', 'S'),
+ # page 202, the first figure (x̄ = 5.5): a click in the figure (476,476) — the pivot's density centred at x̄
+ ('src/stats/distribution_kernels.cpp', 'EvalDensity((x - m) / s, k) / s', 'EvalDensity((x + m) / s, k) / s', 'D'),
+ # page 202, the first figure (x span 15, y span 0.65): a click in the figure (476,476) — the data dots rise by 0.7 of the y span over n
+ ('src/stats/interval_demo.cpp', 'const double rise = kDataDotBand * m_dYSpan / n;', 'const double rise = kDataDotBand * m_dXSpan / n;', 'S'),
+ # page 202, the first figure: a click in the figure (476,476) — the data dots over 0.7 of the height
+ ('src/stats/interval_demo.cpp', 'constexpr double kDataDotBand = 0.7;', 'constexpr double kDataDotBand = 0.5;', 'D'),
+ # numeric
+ # page 367: the opening state — the hatching under x^2 a hundredth of the x span apart
+ ('src/numeric/numeric_sections.cpp', 'constexpr double kHatchStep = 0.01;', 'constexpr double kHatchStep = 0.02;', 'D'),
+ # page 205 (DATA2 20, 33, 36): the opening state — the right-hand sides from the point list's x
+ ('src/numeric/linear_system.cpp', 'm_adPointX[i] : 0.0', 'm_adPointY[i] : 0.0', 'S'),
+ # page 201, the row-reduction figure (3 rows, 4 columns): the opening state — entry (i, j) at column j, row i
+ ('src/numeric/reduce_demo.cpp', 'm_nDecimals, r.a[i][j],', 'm_nDecimals, r.a[j][i],', 'S'),
+ # page 465 scrolled to 3300, the Newton figure (x span 5, y span 34): the opening state — n= at 0.6 of the x span
+ ('src/numeric/newton_demo.cpp', 'DrawLabelValue(pDC, m_dXMin + 0.6 * m_dXSpan, m_dYMax, "n=", 0, n, m_crCurveSetting);', 'DrawLabelValue(pDC, m_dXMin + 0.6 * m_dYSpan, m_dYMax, "n=", 0, n, m_crCurveSetting);', 'S'),
+ # page 465, the approximation figure: the opening state — √x drawn from a to b
+ ('src/numeric/fit_sections.cpp', 'DrawFunctionGraph(pDC, 0, 0, m_dIntervalA, m_dIntervalB, "x", "y");', 'DrawFunctionGraph(pDC, 0, 0, m_dIntervalA, m_dIntervalA, "x", "y");', 'D'),
+ # page 367: ε减少 once (click 748,394) — ε= 0.020000
+ ('src/numeric/romberg_demo.cpp', 'constexpr double kEpsilonDown = 0.2;', 'constexpr double kEpsilonDown = 0.25;', 'B'),
+ # page 205: ε减少 once (click 872,480) — ε 0.8 as large, 0.080000
+ ('src/numeric/iterative_demo.cpp', 'constexpr double kSolverEpsilonShrink = 0.8;', 'constexpr double kSolverEpsilonShrink = 0.75;', 'B'),
+ # catalog
+ # page 365 (region x 0..1, y 0..2): the opening state — the region cut off at its rectangle's y edges
+ ('src/catalog/curve_members.cpp', '(y - r[2]) * (r[3] - y) <= 0)) return -1.0;', '(y - r[2]) * (r[1] - y) <= 0)) return -1.0;', 'S'),
+ # page 211, the Period figure: the opening state — chx sampled 10000 times across the x span
+ ('src/catalog/plot_curves.cpp', 'constexpr int kSamplesPerSpan = 10000;', 'constexpr int kSamplesPerSpan = 50;', 'D'),
+ # page 307: the opening state — the derivative's difference step a ten-thousandth of the x span
+ ('src/catalog/graph_function.cpp', 'm_dDiffStep = 0.0001 * m_dXSpan;', 'm_dDiffStep = 0.01 * m_dXSpan;', 'D'),
+ # page 211: the opening state — the plots filled in the ground colour
+ ('src/catalog/graph_function.cpp', 'FillRectPx(pDC, m_nPlotLeft, m_nPlotTop, m_nPlotRight, m_nPlotBottom, m_crGround);\n        }', 'FillRectPx(pDC, m_nPlotLeft, m_nPlotTop, m_nPlotRight, m_nPlotBottom, m_crLeftFrame);\n        }', 'D'),
+ # page 332 (DATA1 p=0, q=0.3): the opening state — x'' = -p x' - q x with p and q apart
+ ('src/catalog/ode_members.cpp', 'if (k == 0) return -m_dOdeP * yp - m_dOdeQ * y', 'if (k == 0) return -m_dOdeQ * yp - m_dOdeQ * y', 'S'),
+ # page 212 scrolled to 3200, the F figure (n=9, m=12): the opening state — the density with n = 9
+ ('src/catalog/explicit_members.cpp', 'dn.n = v.m_nCountN;', 'dn.n = v.m_nCountM;', 'S'),
+ # script
+ # page 214: the opening state — the picture (placement 1) pushes the text below it
+ ('src/script/picture_commands.cpp', 'if (placement == 1 || placement == 3)', 'if (placement == 2 || placement == 3)', 'D'),
+ # page 464 (DATAs 1: 15.3 .. 117.6): the opening state — the y data from list 1
+ ('src/script/data_commands.cpp', '        ReadScriptNumberList(1);', '        ReadScriptNumberList(2);', 'S'),
+ # page 365 (DATA2 0: z = 6 - y^2): the opening state — all six coefficients of the upper surface
+ ('src/script/data_commands.cpp', 'for (int i = 0; i < 6; ++i) m_adCoefSurfF[i] = list[i];', 'for (int i = 0; i < 5; ++i) m_adCoefSurfF[i] = list[i];', 'S'),
+ # page 2100, the first figure (x -3..3, y -1..5): the opening state — a point's y kept while inside the y range
+ ('src/script/annotation_common.cpp', 'if (*y < m_dYMin || *y > m_dYMax)', 'if (*y < m_dYMin || *y > m_dXMax)', 'S'),
+ # page 214: the opening state — Font(n) makes the characters (12+n)/12 as wide
+ ('src/script/answer_commands.cpp', 'm_nCharWidth = m_nBaseCharWidth * (12 + n) / 12;', 'm_nCharWidth = m_nBaseCharWidth * (13 + n) / 12;', 'R'),
+ # page 2100, the tangent-vector figure: the opening state — △x增 4 pixels below the figure's top
+ ('src/script/annotation_labels.cpp', 'if (TextButtonInPlot(pDC, bx, m_nFigureTop + 4, 36, 20, Gbk(u8"△x增")', 'if (TextButtonInPlot(pDC, bx, m_nFigureTop + 14, 36, 20, Gbk(u8"△x增")', 'D'),
+ # mathematics libraries
+ # page 367: the opening state — Romberg's columns extrapolated with 4^c
+ ('src/numeric/math/romberg.cpp', 'double p = 4;', 'double p = 2;', 'R'),
+ # page 205: Seidel, then 下一步 twice (clicks 872,380 then 872,254 twice) — Seidel uses the new components before i
+ ('src/numeric/math/iterative.cpp', 'o.method != kJacobi && j < i ? xNew[j] : xOld[j];', 'o.method != kJacobi && j > i ? xNew[j] : xOld[j];', 'S'),
+ # page 369: the opening state — the centre of curvature on the concave side, y + 1/(wk)
+ ('src/script/math/annotation_geometry.cpp', '*cy = y + 1 / (w * k);', '*cy = y - 1 / (w * k);', 'R'),
+ # page 316, the first figure (sin x at 0): the opening state — the odd Maclaurin terms times cos x0
+ ('src/calculus/math/taylor.cpp', 'C[i + 1] *= cosine ? -s : c;', 'C[i + 1] *= cosine ? -s : -c;', 'R'),
+ # page 366: the opening state — the vessel's radius sqrt(area/π)
+ ('src/calculus/math/vessels.cpp', 'return std::sqrt(std::fabs(area / kVesselPi));', 'return std::cbrt(std::fabs(area / kVesselPi));', 'R'),
+ # page 332: the opening state — the Runge-Kutta step h(k1+2k2+2k3+k4)/6
+ ('src/numeric/math/ode_steps.cpp', 'return {y + h * (k1.y + 2 * k2.y + 2 * k3.y + k4.y) / 6,', 'return {y + h * (k1.y + 2 * k2.y + 2 * k3.y + k4.y) / 5,', 'R'),
+ # page 464, the polynomial regression: the opening state — back substitution with the later unknowns x[j]
+ ('src/numeric/math/linear_solvers.cpp', 'for (int j = i + 1; j < n; ++j) s -= w[i][j] * x[j];', 'for (int j = i + 1; j < n; ++j) s -= w[i][j] * x[i];', 'S'),
+ # page 464: the opening state — the normal equations' sum of X·Y
+ ('src/numeric/math/regression.cpp', 'sx += X, sxx += X * X, sy += Y, sxy += X * Y;', 'sx += X, sxx += X * X, sy += Y, sxy += Y * Y;', 'S'),
+ # page 202, the first figure (σ unknown, n=10): a click in the figure (476,476) — the standard error sqrt(S/(n-1)/n)
+ ('src/stats/math/inference.cpp', '*e = std::sqrt(s.sx / (s.n - 1) / s.n);', '*e = std::sqrt(s.sx / (s.n - 2) / s.n);', 'R'),
+ # page 212, the hypergeometric figure (N=20, M=8, n=5): the opening state — C(M,k)C(N-M,n-k)/C(N,n)
+ ('src/stats/math/discrete.cpp', 'LogChoose(N - M, n - k)', 'LogChoose(N - n, n - k)', 'S'),
+ # page 382: a click in the figure (400,450) — the rolling ball's inertia factor 1 + 0.4λ^2
+ ('src/calculus/math/ball_surface.cpp', 'const double L = 1 + 0.4 * law.lambda * law.lambda', 'const double L = 1 + 0.5 * law.lambda * law.lambda', 'R'),
+ # page 314: 最小二乘法 once (click 184,368) — the intercept a = mean z - b·mean x
+ ('src/calculus/math/least_squares.cpp', 'fit.a = mz - mx * fit.b;\n    }', 'fit.a = mz - mq * fit.b;\n    }', 'S'),
+ # page 338: the opening state — the b_k from the odd part against sin
+ ('src/calculus/math/fourier.cpp', 'sb[q] += odd[i] * s[i];', 'sb[q] += odd[i] * c[i];', 'S'),
+ # page 300, the first figure: the opening state — (1 + 1/x)^x toward e
+ ('src/catalog/math/explicit_catalogue.cpp', 's * std::exp(x * std::log(1.0 / x + 1.0))', 's * std::exp(x * std::log(1.0 / x + 2.0))', 'R'),
+ # page 354: the opening state — the oblique factor 0.4 of the y scale over the x scale
+ ('src/solid/math/scene_math.cpp', 'return layout.scaleX > 0 ? 0.4 * layout.scaleY / layout.scaleX : 0.0;', 'return layout.scaleX > 0 ? 0.5 * layout.scaleY / layout.scaleX : 0.0;', 'R'),
+]
+
 # Each list and the flag that picks it; the first, P, runs without a flag.
 LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--fifth", P5), ("--sixth", P6), ("--seventh", P7), ("--eighth", P8),
@@ -2425,7 +2549,8 @@ LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--fifteenth", P15), ("--sixteenth", P16), ("--seventeenth", P17),
          ("--eighteenth", P18), ("--nineteenth", P19),
          ("--twentieth", P20), ("--twentyfirst", P21),
-         ("--twentysecond", P22), ("--twentythird", P23)]
+         ("--twentysecond", P22), ("--twentythird", P23),
+         ("--twentyfourth", P24)]
 
 
 def run(cmd, cwd, **kw):
