@@ -65,7 +65,8 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"374", "", "=Q", "-0.2", "hand: Q keeps its value"},
         {"359", "", "rgb3@0.3,0.975,0.4125", "255,83,83",
          "hand: the member 5x + y = 6z on opening, red 200·(1 − 2.9125/5) = 83.5"},
-        {"359", "λ增", "λ=", "5.100", "hand: the start-up λ = 5, + 0.1"},
+        {"359", "λ增", "λ=;;at3@-1.5,-1.5,2.5",
+         "5.100;;λ=", "hand: the start-up λ = 5, + 0.1; written at (x min, y min, z max)"},
         {"359", "λ减*3", "λ=", "4.800", "hand: 5.1 − 3 × 0.1"},
         {"321", "近似和", "体积近似值:;;at3@-2,-1.92,4.4444", "30.941;;体积近似值:",
          "py: the midpoints of 38² cells of side 3/38 under 4 − x²/2 − y²/4; hand: at x min, "
