@@ -375,6 +375,12 @@ PRESS_TABLE(AsymmetricScriptPresses, TheGradientAwayFromTheSaddlePoint) {
          "hand: an arrow's middle; its head at its end, (0.57, −0.39) + 0.5091·(1.14, 0.78)/N"},
         {"311", "", "!在等高线上选点", "", "hand: no point to pick"},
         {"311", "等高线", "rgb3@0.7402,-0.2736,-2.5", "!0,255,255", "hand: the level curve alone"},
+        {"311", "梯度场|减少*3",
+         "=Meshx;;rgb3@0.82,0.0979,-2.5;;rgb3@-1.1315,0.0444,-2.5;;rgb3@-0.2394,-0.4484,-2.5",
+         "14;;0,255,255;;0,255,255;;!0,255,255",
+         "python3: Meshx 14, x steps 4 · 3/14 = 0.8571, y steps still 0.24, arrows 6·√((3/14)² "
+         "+ 0.06²) = 1.3352 long; the middles of those from (0.3643, −0.39) and (−0.4929, "
+         "−0.15); none where x steps of 0.24 would put the middle of that from (−0.15, −1.11)"},
     });
 }
 

@@ -65,7 +65,8 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"374", "", "=Q", "-0.2", "hand: Q keeps its value"},
         {"359", "", "rgb3@0.3,0.975,0.4125", "255,83,83",
          "hand: the member 5x + y = 6z on opening, red 200·(1 − 2.9125/5) = 83.5"},
-        {"359", "λ增", "λ=", "5.100", "hand: the start-up λ = 5, + 0.1"},
+        {"359", "λ增", "λ=;;at3@-1.5,-1.5,2.5",
+         "5.100;;λ=", "hand: the start-up λ = 5, + 0.1; written at (x min, y min, z max)"},
         {"359", "λ减*3", "λ=", "4.800", "hand: 5.1 − 3 × 0.1"},
         {"321", "近似和", "体积近似值:;;at3@-2,-1.92,4.4444", "30.941;;体积近似值:",
          "py: the midpoints of 38² cells of side 3/38 under 4 − x²/2 − y²/4; hand: at x min, "
@@ -201,11 +202,13 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
 PRESS_TABLE(SolidPresses, CutPlaneZMoves) {
     Run({
         {"364", "平行坐标面|z=c", "z= ", "0.000", "hand: c from 0"},
-        {"364", "上移*3", "z= ", "0.750", "hand: 3 × 5/20"},
+        {"364", "上移*3", "z= ;;at3@-1.5,0.6,2",
+         "0.750;;z= ", "hand: 3 × 5/20; c written at x min, y max − 0.3 · 3, z max − 0.1 · 5"},
         {"364", "下移", "z= ", "0.500", "hand: 0.75 − 0.25"},
         {"364", "下移*4", "z= ", "-0.500", "hand: 0.5 − 4 × 0.25"},
         {"603", "按z型", "z= ", "3.500", "hand: the middle of [0, 7]"},
-        {"603", "上移*3", "z= ", "4.550", "hand: 3.5 + 3 × 0.35"},
+        {"603", "上移*3", "z= ;;at3@-0.25,1.6,6.3", "4.550;;z= ",
+         "hand: 3.5 + 3 × 0.35; c written at x min, y max − 0.3 · 3, z max − 0.1 · 7"},
         {"603", "", "%z= ;;rgb3@0.5,0.8,4.55;;rgb3@0.9,1.6,4.55",
          "250,255,0;;199,125,60;;!199,125,60",
          "hand: c in the first derivative's slot; 6 − 0.89 > c over y/4, the section in its "
