@@ -121,8 +121,9 @@ PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
         {"202", "α减少", "=α", "0.0001", "hand: at least 0.0001"},
         {"202", "open|@5,0.3", "μ =#1", "3.745", "py: 5.5 − t_0.95(9) · 0.957427 (S/√10)"},
         {"202", "", "μ =#2", "7.255", "py: 5.5 + 1.833113 × 0.957427"},
-        {"202", "", "x=;;at@8.05,0.5545;;at@8.05,0.535", "5.500;;-;;x=",
-         "hand: the mean of 1..10; its bar at 0.67 of x −2..13, 0.07 down y −0.05..0.6"},
+        {"202", "", "x=;;at@8.05,0.5545;;at@8.05,0.535;;?=x[xi]", "5.500;;-;;x=;;",
+         "hand: the mean of 1..10; its bar at 0.67 of x −2..13, 0.07 down y −0.05..0.6; the x "
+         "axis named x[xi]"},
         {"202", "", "t    (;;S=;;μ =_#1;;μ =_#2", "9;;3.028;;1;;2",
          "hand: t's degrees of freedom n − 1, n 10; py: S = √(82.5/9), statistics.stdev; "
          "the bounds' indices 1 and 2"},

@@ -460,7 +460,9 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
          "py: arctan 1.25 in the curve slot here; n"},
         {"465", "", "rgb@3.98,1.9405", "250,255,0",
          "py: the fit 4/3 + 0.8t − 0.1905 P2(t), t = (x − 2)/2"},
-        {"465", "", "rgb@4.3,1.9707", "!250,255,0", "py: the fit ends at b = 4"},
+        {"465", "", "rgb@4.3,1.9707;;rgb@1,1;;rgb@2.5,1.5811", "!250,255,0;;0,255,255;;0,255,255",
+         "py: the fit ends at b = 4; √x itself over [a, b] = [0, 4] in the curve slot: at 1 "
+         "(the fit 0.9571 there) and 2.5 (√2.5, the fit 1.6107)"},
         {"465", "显示特殊函数", "rgb@1,-0.125", "0,0,255", "py: P2(t) at t = −0.5"},
         {"465", "", "rgb@2,0.3", "!0,0,255", "hand: between P2's foot −0.5 and its ends 1"},
         {"465/4200", "@3,-1.5|显示Ii", "rgb@2.75,0.75", "150,0,0",
@@ -522,7 +524,8 @@ PRESS_TABLE(NumericControlPresses, TheRombergTableOfPage367) {
         {"367", "", "?0.5000;;rgb@0.7,0.245;;at@0.64,-0.06", ";;0,255,255;;Romberg积分",
          "py: one strip, four decimals; the hatch at 0.7 = 50 · 0.014, halfway to 0.49; "
          "the title at −0.2 + 0.6 · 1.4, −0.2 + 0.1 · 1.4"},
-        {"367", "", "?0.3750", "", "py: two strips, 3/8"},
+        {"367", "", "?0.3750;;rgb@0.714,0.2549", ";;0,255,255",
+         "py: two strips, 3/8; the hatch at 0.714 = 51 · 0.014, halfway to 0.714² = 0.5098"},
         {"367", "",
          "at@-0.2,0.85;;at@0.15,0.5;;at@0.5,0.5;;at@0.64,1.2;;%ε=", ";;;;;;ε=;;250,255,0",
          "hand: cell (r, c) at c/4 across x −0.2..1.4, r/4 down y −0.2..1.2 (four at the least); "

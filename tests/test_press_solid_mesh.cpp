@@ -17,10 +17,11 @@ PRESS_TABLE(MeshPresses, OnePressIsOneStep) {
          "hand: 50 × 1.5, a scene drawn once; the z tick at 1.25 to x 1.5 − 0.04 · 3 = 1.38, none "
          "at 1.32; the x tick at 0.75 to y 1.38"},
         {"310", "减少#2", "=Meshy", "33", "hand: 50 × 2/3"},
-        {"364", "增加", "=Meshx;;rgb3@0.7,0.03,0.4891", "75;;218,166,166",
+        {"364", "增加", "=Meshx;;rgb3@0.7,0.03,0.4891;;%=Meshx:", "75;;218,166,166;;0,0,255",
          "hand: a surface drawn twice, one step; python3: the upper mesh's line x = 0.7 (steps "
          "3/75 = 0.04) across the cell from the node y = 0 (steps 0.06), f there 0.49: t = ((0.7 "
-         "+ 1.5)/3 + (0.49 + 2.5)/5)/2 = 0.6657 of the way from (255, 100, 100) toward 200"},
+         "+ 1.5)/3 + (0.49 + 2.5)/5)/2 = 0.6657 of the way from (255, 100, 100) toward 200; the "
+         "caption over the x buttons in blue (0, 0, 255)"},
         {"364", "增加*2", "=Meshx", "168", "hand: 75 → 112 → 168"},
         {"364", "减少", "=Meshx", "112", "hand: 168 × 2/3"},
         {"364", "增加#2", "=Meshy", "75", "hand: 50 × 1.5"},

@@ -68,6 +68,10 @@ PRESS_TABLE(VesselPresses, TheDrainingVesselAndItsLevelCurve) {
         {"366", "", "rgb@0.9,-0.2", "0,255,255", "py: the hole's stroke"},
         {"366", "", "rgb@1.05,-0.2", "!0,255,255", "py: right of the hole"},
         {"366", "", "rgb@0.75,-0.2", "!0,255,255", "py: left of the hole"},
+        {"366", "", "rgb@0.9,-0.0437;;rgb@0.9,-0.0874", "0,162,162;;!0,162,162",
+         "py: the lowest ring's front rim, a tenth of r(0) = √(0.6/π) = 0.437 tall, lowest at "
+         "0.9, −0.0437, at 3π/2 shaded w = 0.5 − cos(t − 0.5)/4 + sin(t − 0.5)/4 = 0.4005 of "
+         "(0, 255, 255) over (0, 100, 100); none of it twice as far down"},
         {"366", "", "rgb@-1,1.3328", "250,255,0", "py: the layer's foot, 98 rings"},
         {"366", "", "rgb@-1,1.5068", "250,255,0", "py: the surface, 13 rings higher"},
         {"366", "", "rgb@-1,1.42", "!250,255,0", "py: none between"},
