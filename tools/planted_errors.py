@@ -9,7 +9,7 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 --seventeenth: P17; --eighteenth: P18; --nineteenth: P19;
 --twentieth: P20; --twentyfirst: P21;
 --twentysecond: P22; --twentythird: P23;
---twentyfourth: P24)
+--twentyfourth: P24; --twentyfifth: P25)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -2541,6 +2541,127 @@ P24 = [
  ('src/solid/math/scene_math.cpp', 'return layout.scaleX > 0 ? 0.4 * layout.scaleY / layout.scaleX : 0.0;', 'return layout.scaleX > 0 ? 0.5 * layout.scaleY / layout.scaleX : 0.0;', 'R'),
 ]
 
+# A twenty-fifth set (--twentyfifth): lines picked from the program code alone.
+P25 = [
+ # calculus
+ # page 381, the rolling-ball figure: the opening state — 迭代步长h: at three decimals
+ ('src/calculus/ball_curve.cpp', 'DrawLabelValue(pDC, c1, row(3), Gbk(u8"迭代步长h:"), 3, m_dOdeStep, c);', 'DrawLabelValue(pDC, c1, row(3), Gbk(u8"迭代步长h:"), 2, m_dOdeStep, c);', 'R'),
+ # page 381, the rolling-ball figure: μ增 once — μ grows by 0.1 of the step
+ ('src/calculus/ball_curve.cpp', '{u8"μ增", &CPemroView::m_dSavedMu, 0.1, 0},', '{u8"μ增", &CPemroView::m_dSavedMu, 0.2, 0},', 'B'),
+ # page 338: 显示系数 once — the b column of the coefficient list at 0.45 of the x span
+ ('src/calculus/fourier.cpp', 'xb = m_dXMin + 0.45 * m_dXSpan;', 'xb = m_dXMin + 0.55 * m_dXSpan;', 'R'),
+ # page 381, the spring figure: q减小 once — q lowered by one step
+ ('src/calculus/vibration.cpp', '{u8"q减小", 118, &CPemroView::m_dSavedOdeQ, &CPemroView::m_dOdeQ, -1},', '{u8"q减小", 118, &CPemroView::m_dSavedOdeQ, &CPemroView::m_dOdeQ, -2},', 'B'),
+ # page 330 (interval 0.5..4.5): the opening state — each strip's left edge drawn up to the mean value μ
+ ('src/calculus/mean_value.cpp', 'DrawLineWorld(pDC, x, 0, x, mu, m_crFirstDerivative);', 'DrawLineWorld(pDC, x, 0, x, 0.9 * mu, m_crFirstDerivative);', 'D'),
+ # page 327: φ增 once — φ turns by one step
+ ('src/calculus/direct3d.cpp', '            m_dDemoVariant += kPhiStep;', '            m_dDemoVariant += 2 * kPhiStep;', 'B'),
+ # page 353: ε in the 减少 row once — ε a tenth as large
+ ('src/calculus/complex_iteration.cpp', 'm_dEpsilon *= row == 0 ? 10 : 0.1;', 'm_dEpsilon *= row == 0 ? 10 : 0.2;', 'B'),
+ # page 314: y=a+bx+cx^2 once — the quadratic model chosen
+ ('src/calculus/least_squares.cpp', 'if (TextButton(pDC, L + 270, T, "y=a+bx+cx^2")) m_nDemoOption2 = 3;', 'if (TextButton(pDC, L + 270, T, "y=a+bx+cx^2")) m_nDemoOption2 = 1;', 'B'),
+ # solid
+ # page 364: the opening state — the caption Meshy: in RGB(0,0,255)
+ ('src/solid/scene_frame.cpp', '"Meshy:", RGB(0, 0, 255));', '"Meshy:", RGB(0, 0, 155));', 'D'),
+ # page 603 (x span 1.5, y span 3): 按z型 once (click 864,372) — z= written 0.3 of the y span in from the back
+ ('src/solid/scene_frame.cpp', 'DrawLabelValue3D(pDC, m_dXMin, m_dYMax - 0.3 * m_dYSpan, m_dZMax - 0.1 * m_dZSpan,', 'DrawLabelValue3D(pDC, m_dXMin, m_dYMax - 0.3 * m_dXSpan, m_dZMax - 0.1 * m_dZSpan,', 'S'),
+ # page 321: 近似和 once (click 872,252) — the prisms' back faces in RGB(a, a/2, 255-a)
+ ('src/solid/riemann_prisms.cpp', 'const COLORREF colourX = RGB(a, a / 2, 255 - a);', 'const COLORREF colourX = RGB(a, a / 3, 255 - a);', 'D'),
+ # page 321: 近似和 once (click 872,252) — 体积: a fiftieth of the y span in from the front
+ ('src/solid/scene_frame.cpp', 'DrawLabelValue3D(pDC, m_dXMin, m_dYMin + m_dYSpan / 50, m_dZMax - m_dZSpan / 50,\n                                 Gbk(u8"体积:")', 'DrawLabelValue3D(pDC, m_dXMin, m_dYMin + m_dYSpan / 10, m_dZMax - m_dZSpan / 50,\n                                 Gbk(u8"体积:")', 'R'),
+ # page 603 (x span 1.5, y span 3): the opening state — the solid's strokes half the y span over the y scale apart
+ ('src/solid/solid_between.cpp', 'straight ? 1.0 : 0.0) * m_dXSpan / m_nProjScaleX;\n    const double sy = 0.5 * m_dYSpan / m_nProjScaleY;', 'straight ? 1.0 : 0.0) * m_dXSpan / m_nProjScaleX;\n    const double sy = 0.5 * m_dXSpan / m_nProjScaleY;', 'S'),
+ # page 310 (the tangent plane), a click in the scene — the section y = y0 of the back left quadrant
+ ('src/solid/partials.cpp', 'DrawSolidSlice(pDC, m_dXMin, x0, x0, y0, m_crCurveSetting, TRUE, m_crSection);', 'DrawSolidSlice(pDC, m_dXMin, x0, y0, x0, m_crCurveSetting, TRUE, m_crSection);', 'S'),
+ # page 342: 矩形 once (click 862,248) — the patch's dots shaded toward RGB(255,155,100)
+ ('src/solid/field_elements.cpp', '(1 - s) * S[1] + 155 * s,', '(1 - s) * S[1] + 105 * s,', 'D'),
+ # stats
+ # page 212, the F figure (n=9, m=12): the opening state — 期望=m/(m-2) from m
+ ('src/stats/continuous_demo.cpp', 'const double e = m > 2 ? m / (m - 2.0) : inf;', 'const double e = m > 2 ? n / (n - 2.0) : inf;', 'S'),
+ # page 212, the normal figure: the opening state — μ= at 0.25 of the x span
+ ('src/stats/continuous_demo.cpp', 'params[paramCount++] = {Gbk(u8"μ="), 0.25, 2, mu};', 'params[paramCount++] = {Gbk(u8"μ="), 0.35, 2, mu};', 'R'),
+ # page 212, the normal figure: the opening state — the distribution function's points at F(t)
+ ('src/stats/continuous_demo.cpp', 'const double s = ComputeCdfOrQuantile(0, t);', 'const double s = 0.9 * ComputeCdfOrQuantile(0, t);', 'D'),
+ # page 202 scrolled to 2300, the F test (n = 10, m = 5): the opening state — n from the x sample, m from the y sample
+ ('src/stats/test_demo.cpp', 'int n = m_nCountN, m = m_nCountM;', 'int n = m_nCountM, m = m_nCountN;', 'S'),
+ # page 212, the Γ figure: the opening state — λ= at 0.45 of the x span
+ ('src/stats/continuous_demo.cpp', 'params[paramCount++] = {Gbk(u8"λ="), 0.45, 2, lambda};', 'params[paramCount++] = {Gbk(u8"λ="), 0.5, 2, lambda};', 'R'),
+ # page 212, the χ² figure (n=10): the opening state — 期望=n= as a whole number
+ ('src/stats/continuous_demo.cpp', 'mean = {Gbk(u8"期望=n="), 0, double(n)};', 'mean = {Gbk(u8"期望=n="), 1, double(n)};', 'R'),
+ # numeric
+ # page 204: 埃特肯 once — the power method with Aitken's step (mode + 2)
+ ('src/numeric/power_demo.cpp', 'if (button(7, u8"埃特肯") && mode <= numeric::kInversePower) pending(mode + 2);', 'if (button(7, u8"埃特肯") && mode <= numeric::kInversePower) pending(mode + 4);', 'B'),
+ # page 204: 平移法 once — the shifted power method (mode + 4)
+ ('src/numeric/power_demo.cpp', 'pending(mode <= numeric::kInversePower    ? mode + 4', 'pending(mode <= numeric::kInversePower    ? mode + 3', 'B'),
+ # page 204: 下一步 twice — the rows of iterates a tenth of the y span apart
+ ('src/numeric/power_demo.cpp', 'const double y = m_dYMax - (k + 1) * 0.1 * m_dYSpan;', 'const double y = m_dYMax - (k + 1) * 0.12 * m_dYSpan;', 'R'),
+ # page 204 (n = 3): 折线表示, then 下一步 twice — each iterate's broken line from v[i]
+ ('src/numeric/power_demo.cpp', 'DrawLineWorld(pDC, m_dXMin + i * m_dXSpan / n, v[i],', 'DrawLineWorld(pDC, m_dXMin + i * m_dXSpan / n, -v[i],', 'D'),
+ # page 204: 反幂法, then 下一步 once — the L entries below the diagonal (j < i) coloured
+ ('src/numeric/power_demo.cpp', 's == 1 && inverse && j < i ? m_crFirstDerivative : m_crCurveSetting;', 's == 1 && inverse && j > i ? m_crFirstDerivative : m_crCurveSetting;', 'S'),
+ # page 213: HQR, then 下一步 once — entry (i, j) of the reduced matrix at row i, column j
+ ('src/numeric/qr_demo.cpp', 'cell(i, j, false, r->b[i][j], top);', 'cell(i, j, false, r->b[j][i], top);', 'S'),
+ # page 333: 无数值, then 有数值 — the numbers shown again
+ ('src/numeric/ode_demo.cpp', 'if (TextButton(pDC, x, T + 74, Gbk(u8"有数值"))) m_nDemoOption2 = 0;', 'if (TextButton(pDC, x, T + 74, Gbk(u8"有数值"))) m_nDemoOption2 = 1;', 'B'),
+ # catalog
+ # page 212, the F figure (n=9, m=12): the opening state — the density with m = 12
+ ('src/catalog/explicit_members.cpp', 'dn.m = v.m_nCountM;', 'dn.m = v.m_nCountN;', 'S'),
+ # page 381, the rolling-ball figure: the opening state — the ball off the curve along the normal from a central difference
+ ('src/catalog/explicit_members.cpp', 'return (EvalF(x + kDerivStep, k) - EvalF(x - kDerivStep, k)) * kDerivScale;', 'return (EvalF(x + kDerivStep, k) - EvalF(x, k)) * kDerivScale;', 'D'),
+ # page 502: a click on the ellipse — the distance sum half across the plot
+ ('src/catalog/classical_curves.cpp', 'const double rx = m_dXMin + 0.5 * m_dXSpan;', 'const double rx = m_dXMin + 0.6 * m_dXSpan;', 'R'),
+ # page 504: the opening state — y = ax² + bx + c up and down, not sideways
+ ('src/catalog/classical_curves.cpp', 'm_adCoefF[i] = sideways ? leftRight[i] : upDown[i];', 'm_adCoefF[i] = sideways ? upDown[i] : leftRight[i];', 'S'),
+ # page 505: a click on the x axis — the circle's point at cos t - 2
+ ('src/catalog/classical_curves.cpp', 'return bCosine ? -std::sin(u) - 2 : std::cos(u) - 2; };', 'return bCosine ? -std::sin(u) - 2 : std::cos(u) - 1.5; };', 'D'),
+ # page 503: a click on the hyperbola — the distance difference half across the plot
+ ('src/catalog/classical_curves.cpp', 'const double half = v.m_dXMin + 0.5 * v.m_dXSpan;', 'const double half = v.m_dXMin + 0.6 * v.m_dXSpan;', 'R'),
+ # script
+ # page 2100, the Dert figure: △x增 once — Δx 1.25 times as long
+ ('src/script/sections_curve.cpp', 'constexpr double kDertUp = 1.25;', 'constexpr double kDertUp = 1.5;', 'B'),
+ # page 2100, the Print row (y = -1.7, y from -2 to 3): the opening state — the row at least a label's height above the bottom
+ ('src/script/annotation_polygons.cpp', 'std::min(m_dYMin + row, m_dYMax));', 'std::min(m_dYMin + 2 * row, m_dYMax));', 'R'),
+ # page 306: a click in the figure — the tangent vector of length 0.8 along (1, f\')
+ ('src/script/annotation_vectors.cpp', 'const double d = std::sqrt(1 + s * s);', 'const double d = std::sqrt(2 + s * s);', 'D'),
+ # page 2100, the free-vector figure: a click in the figure — the second vector toward (6, -1.6) from the cursor
+ ('src/script/annotation_vectors.cpp', '(py - cy) * (py - cy) + kDirectionFloor', '(py - cx) * (py - cy) + kDirectionFloor', 'S'),
+ # page 2100, the boundary-vector figure: the opening state — ten arrows spread over the sweep 0..6.28
+ ('src/script/annotation_vectors.cpp', 'step = (t1 - t0) / n;', 'step = (t1 - t0) / (n + 1);', 'D'),
+ # page 2101: a click in the scene — the free vector toward the clicked point (x, y)
+ ('src/script/annotation_vectors.cpp', 'const double bx = m_adMousePoint3D[0], by = m_adMousePoint3D[1], bz = m_dZMin;', 'const double bx = m_adMousePoint3D[1], by = m_adMousePoint3D[0], bz = m_dZMin;', 'S'),
+ # mathematics libraries
+ # page 329: 拉氏 once — ξ where the central slope (F(x+h)-F(x-h))/2h meets the chord's
+ ('src/calculus/math/mean_value.cpp', 'return (F(x + h) - F(x - h)) / (2 * h);', 'return (F(x + h) - F(x - h)) / h;', 'R'),
+ # page 330 (interval 0.5..4.5): the opening state — the mean value ∫f/(b-a)
+ ('src/calculus/math/mean_value.cpp', 'return sum / (b - a);', 'return sum / b;', 'R'),
+ # page 314: y=ae^(bx) (click 346,310), then 最小二乘法 (click 184,368) — ln|y| with a millionth added
+ ('src/calculus/math/least_squares.cpp', 'std::log(std::fabs(y[i]) + 0.000001)', 'std::log(std::fabs(y[i]) + 0.1)', 'R'),
+ # page 328: 面积近似和 (click 272,310), then a click in the region (505,372) — each band π(r0 + r1)·slant
+ ('src/calculus/math/revolution_sums.cpp', 'sum += (std::fabs(y0 - c) + std::fabs(y1 - c)) * std::hypot(x1 - x0, y1 - y0);', 'sum += 2 * std::fabs(y0 - c) * std::hypot(x1 - x0, y1 - y0);', 'R'),
+ # page 502: a click on the ellipse — the foci at c = sqrt(a² - b²)
+ ('src/catalog/math/classical_curves.cpp', 'const double c = std::sqrt(a * a - b * b);', 'const double c = std::sqrt(a * a + b * b);', 'D'),
+ # page 504: the opening state — the directrix 1/(2A) below the focus
+ ('src/catalog/math/classical_curves.cpp', '*directrix = across - 0.5 / A;', '*directrix = across - 0.25 / A;', 'D'),
+ # page 503: a click on the hyperbola — the distances with v across the real axis
+ ('src/catalog/math/classical_curves.cpp', 'const double v = realAxisX ? p.y : p.x;', 'const double v = realAxisX ? p.x : p.y;', 'S'),
+ # page 202 scrolled to 2300, the F test (n = 10, m = 5): the opening state — the quantiles of F(n-1, m-1)
+ ('src/stats/math/distributions.cpp', 'fisher_f_distribution<double, NoThrow>(n, m), p, 0.0)', 'fisher_f_distribution<double, NoThrow>(m, n), p, 0.0)', 'S'),
+ # page 212, the χ² figure (n=10): the opening state — the distribution function with n degrees
+ ('src/stats/math/distributions.cpp', 'chi_squared_distribution<double, NoThrow>(n), x, 0.0)', 'chi_squared_distribution<double, NoThrow>(n + 1), x, 0.0)', 'D'),
+ # page 212, the binomial figure (n=10, p=0.5): the opening state — C(n, k) with (n-k)!
+ ('src/stats/math/discrete.cpp', '- std::lgamma(a - b + 1.0);', '- std::lgamma(a - b + 2.0);', 'D'),
+ # page 204: 平移法 (click on it), then 下一步 twice — λ = p + the dominant component
+ ('src/numeric/math/power.cpp', 'lambda = R(in.shift + c);', 'lambda = R(c - in.shift);', 'R'),
+ # page 204: 埃特肯, then 下一步 four times — Aitken's λ = a - (b-a)²/(c-2b+a)
+ ('src/numeric/math/power.cpp', 'const double e = R(a - (b - a) * (b - a) / den);', 'const double e = R(b - (b - a) * (b - a) / den);', 'R'),
+ # page 465, the spline figure: the opening state — each segment ends at yl and yr
+ ('src/numeric/math/splines.cpp', '+ yr * t - yl * s;', '+ yr * t + yl * s;', 'D'),
+ # page 344: 画矢量场 once (click 712,253) — each arrow half a unit along the field (x along x, y along y)
+ ('src/solid/math/coord_math.cpp', 'return {e.x / (2 * n), e.y / (2 * n), e.z / (2 * n)};', 'return {e.y / (2 * n), e.x / (2 * n), e.z / (2 * n)};', 'S'),
+ # page 357: the opening state — the foot of the perpendicular moved by t·(a, b, -1)
+ ('src/script/math/annotation_geometry.cpp', 'return {p.x + t * plane.a, p.y + t * plane.b, p.z - t};', 'return {p.x + t * plane.a, p.y + t * plane.a, p.z - t};', 'S'),
+]
+
 # Each list and the flag that picks it; the first, P, runs without a flag.
 LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--fifth", P5), ("--sixth", P6), ("--seventh", P7), ("--eighth", P8),
@@ -2550,7 +2671,7 @@ LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--eighteenth", P18), ("--nineteenth", P19),
          ("--twentieth", P20), ("--twentyfirst", P21),
          ("--twentysecond", P22), ("--twentythird", P23),
-         ("--twentyfourth", P24)]
+         ("--twentyfourth", P24), ("--twentyfifth", P25)]
 
 
 def run(cmd, cwd, **kw):
