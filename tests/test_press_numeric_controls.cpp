@@ -330,6 +330,8 @@ PRESS_TABLE(NumericControlPresses, TheLinesAndLabelsOfPages200And313) {
         {"313", "^1.2,1", "rgb@1.2,0.32", "250,255,0", "hand: φ(1.2) = 0.64, its drop halfway"},
         {"313", "", "rgb@0.92,0.32", "!250,255,0", "hand: not from (0.64, 0) to (1.2, 0.64)"},
         {"313", "", "rgb@1.2,0.64", "255,100,100", "hand: the mark at (1.2, φ(1.2))"},
+        {"313", "", "rgb@1.6,1.6;;rgb@2.5,2.5;;rgb@-1,-1", "250,255,0;;!250,255,0;;!250,255,0",
+         "hand: y = x drawn over [a, b] = [0, 2] only"},
         {"200", "显示数据", "?-3.0000", "", "hand: b2, four decimals"},
         {"200", "显示小数点:", "?-3.0000", "", "hand: the label keeps them"},
         {"200", "2位", "?-3.00", "", "hand: two decimals"},

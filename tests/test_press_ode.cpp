@@ -270,7 +270,9 @@ PRESS_TABLE(OdePresses, TheDampedOscillatorsCoefficients) {
                   {"900", "", "p=;;rgb@4.39,2.75;;rgb@3.69,2.75;;%p=;;%q=",
                    "0.4000;;250,255,0;;0,255,255;;255,128,0;;255,128,0",
                    "hand: the script's p; legend swatches at x max − 0.23 and − 0.33 of 7"},
-                  {"900", "", "q=", "2.0000", "hand: the script's q"},
+                  {"900", "", "q=;;rgb@4.1,2.75;;rgb@3.45,2.75", "2.0000;;!250,255,0;;!0,255,255",
+                   "hand: the script's q; between the swatches, 4.25 − 0.15, and left of the "
+                   "first, 3.55 − 0.1"},
                   {"900", "", "ink@3,-0.9795", "5.5,-1.5", "py: y(3)"},
                   {"900", "", "rgb@3,-0.1493", "250,255,0", "py: y′(3)"},
                   {"900", "", "ink@0,0.4833", "5.5,-1.5", "py: y(0), backward"},
@@ -296,6 +298,9 @@ PRESS_TABLE(OdePresses, TheDampedOscillatorsCoefficients) {
                   {"900", "", "ink@4,-0.3353", "5.5,-1.5", "py: y(4), q 2"},
                   {"900", "相平面", "ink@-0.9795,-0.1493", "2.5,-1.8", "py: (y, y′) at 3"},
                   {"900", "", "ink@0.5632,0.4133", "2.5,-1.8", "py: (y, y′) at 5"},
+                  {"900", "", "rgb@0.6088,-0.2174;;rgb@-0.2174,0.6088", "250,255,0;;!250,255,0",
+                   "py: the end dot at (y, y′)(5.5) = (0.6088, −0.2174), its rim in y′'s colour "
+                   "about it; not at (y′, y)"},
                   {"900", "取消", "ink@3,-0.9795", "5.5,-1.5", "py: y(3) again"},
               });
 }
