@@ -75,6 +75,15 @@ PRESS_TABLE(AnnotationValuePresses, TheArrowsOfAWideEllipseAndTheOpenSwitch) {
                   {"2100", "", "rgb@3.5,1", "!0,255,255", "hand: the gap between the contacts"},
                   {"2100", "", "rgb@3.95,1", "0,255,255",
                    "hand: the contact dot, radius 3, left of the wire's end at 4"},
+                  {"2100", "",
+                   "rgb@1.5,6;;rgb@0.5,5.8634;;rgb@1,1.5;;rgb@5.9,9.4;;rgb@6.3,9.4;;rgb@9.25,4."
+                   "134;;rgb@9,6.3;;rgb@4.3,1",
+                   "0,255,255;;0,255,255;;0,255,255;;0,255,255;;!0,255,255;;0,255,255;;0,255,"
+                   "255;;0,255,255",
+                   "hand: the coil x = 1 + 0.5 cos t, y = 6 − 2t/46 − 0.2 sin t at t = 0 and π; "
+                   "its lead down from 3.8 to 1; the resistor over x 4 to 6, y 8.5 to 9.5; the "
+                   "source's ellipse about (9, 5), radii 0.5 and 1, at −60°; its lead up from 6; "
+                   "the bottom wire from 6.8 left to 4"},
               });
     RunScript("700Curve(0.4,3,44,13,3,-1,0,-1,7,-2,2,-1,7)\n"
               "701Text2(0,0,255,255,255)\nQ\n701TextDert(1000,1000,1,255,200,200)\nP+△x\n",

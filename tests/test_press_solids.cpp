@@ -140,6 +140,10 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
          "255,128,0;;255,128,0;;0,255,0;;!0,255,0",
          "hand: the plane's lines through the axes in the pen, the x axis on from it, not "
          "from O over the half behind it"},
+        {"375", "", "rgb3@1.66,1.5,0;;rgb3@1.66,0,-1.5;;head3@1.66,0,0>2.2,0,0",
+         "255,128,0;;255,128,0;;0,255,0",
+         "hand: the plane's lines run y min to y max and z min to z max; the x axis's head at "
+         "x max"},
         {"375", "后移", "=m", "1.44", "hand: 1.66 − 0.22"},
         {"375", "y=c|左移*3", "=n", "0.34", "hand: 1 − 3 × 0.22"},
         {"375", "右移", "=n", "0.56", "hand: 0.34 + 0.22"},
@@ -158,6 +162,10 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
          "255,128,0;;255,128,0;;0,255,0;;!0,255,0",
          "hand: the plane's lines through the axes in the pen, the y axis on from it toward y "
          "max, none back toward y min"},
+        {"376", "", "rgb3@1.5,1.66,0;;rgb3@0,1.66,-0.3;;head3@0,1.66,0>0,2.2,0",
+         "255,128,0;;255,128,0;;0,255,0",
+         "hand: the plane's lines run x min to x max and z min −0.4 to z max; the y axis's "
+         "head at y max"},
         {"376", "左移", "=n", "1.44", "hand: 1.66 − 0.22"},
         {"376", "取消", "!y=c", "", "hand: the plane buttons go with the mode"},
         {"376", "减少*3", "=Meshx", "14", "hand: 50 → 33 → 22 → 14"},
@@ -181,6 +189,9 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
          "py: −√(x² + 0.64 − 1) within 0.0052 under c at x = 0.967 in the curve slot; hand: the "
          "plane's line y = 0 in the pen, the section between ∓√4.64 in its slot, the z axis; "
          "the plane's frame at c only, no upright of it toward z max"},
+        {"377", "", "rgb3@-2.3,0,-0.754;;rgb3@0,2.3,-0.754;;rgb3@0,-2.3,-0.754",
+         "255,128,0;;255,128,0;;255,128,0",
+         "hand: the plane's lines y = 0 and x = 0 at c run the whole box, ±2.6"},
         {"377", "上移", "=p", "-0.494", "hand: −0.754 + 0.26"},
         {"377", "x=c|前移*3", "=m", "1.78", "hand: 1 + 3 × 0.26"},
         {"377", "后移", "=m", "1.52", "hand: 1.78 − 0.26"},
