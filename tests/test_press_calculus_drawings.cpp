@@ -168,8 +168,8 @@ PRESS_TABLE(CalculusDrawingPresses, TheIntegralMeanOfPage330) {
     Run({
         {"330", "", "rgb@0.2,5.3534", "250,255,0", "py: μ left of a"},
         {"330", "", "rgb@0.2,5.9", "!250,255,0", "py: above μ"},
-        {"330", "", "rgb@1.1678,2.5;;rgb@0.6,3", "255,100,100;;250,255,0",
-         "py: ξ1 dropped; the strip's side at 0.6 up to μ"},
+        {"330", "", "rgb@1.1678,2.5;;rgb@0.6,3;;rgb@0.6,5.1", "255,100,100;;250,255,0;;250,255,0",
+         "py: ξ1 dropped; the strip's side at 0.6 up to μ, past 5.1 (7 px under μ)"},
         {"330", "", "rgb@3.848,2.5", "255,100,100", "py: ξ2 dropped"},
         {"330", "", "rgb@3.848,6.3", "!255,100,100", "py: ξ2's line ends at μ"},
         {"330", "", "rgb@0.55,8.14", "0,255,255", "py: midline of [0.5, 0.6] to F(0.55) 8.2443"},

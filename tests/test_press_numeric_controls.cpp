@@ -216,6 +216,9 @@ PRESS_TABLE(NumericControlPresses, TheShiftedMatrixOfPage213) {
         {"213", "", "%σ=;;%β=;;%#1;;%#2", "250,255,0;;250,255,0;;250,255,0;;255,100,100",
          "hand: σ, β and B as reflected, the reflection P beside"},
         {"213", "显示相关数据", "μ 归一化;;μ", "1;;1", "hand: the first column's μ"},
+        {"213", "下一步", "#5", "-0.317410",
+         "py: P0(A − pI), row 0 across (−σ, −0.403977, −0.317410), column 0 down zeros; the "
+         "5th cell, B and P by turns: B(0, 2)"},
     });
 }
 
