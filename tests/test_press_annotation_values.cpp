@@ -113,8 +113,9 @@ PRESS_TABLE(AnnotationValuePresses, TheArrowsOfAWideEllipseAndTheOpenSwitch) {
     // The value row read from the right of the range [0, 6]: cos 6 first.
     RunScript("700Curve(0.4,3,44,13,3,-1,0,0,6,-2,3,0,6)\n700Print(4,6,-1.7,200,200,255)\n",
               {
-                  {"2100", "", "?=0.96017;;%0.96017", ";;200,200,255",
-                   "py: cos(6 − 0), then cos 5 in the pen colour"},
+                  {"2100", "", "?=0.96017;;%0.96017;;at@1,-1.7", ";;200,200,255;;",
+                   "py: cos(6 − 0), then cos 5 in the pen colour; hand: its empty label at "
+                   "x = 1 on the script's row y = −1.7"},
               });
 }
 

@@ -181,7 +181,9 @@ PRESS_TABLE(CatalogPresses, ClassicalCurves) {
         {"503", "", "ink@1.2,0.5", "-3.5,-2", "hand: the box's side x = a"},
         {"503", "", "ink@1.2,-0.5", "-3.5,-2", "hand: that side below the axis, to −b"},
         {"503", "", "bare@1,0.5", "-3.5,-2", "hand: the side at the script's a"},
-        {"503", "@3.5,0", "P到两角点距离差:", "3.26", "py: past the focus on x, 2c = 3.2558"},
+        {"503", "@3.5,0", "P到两角点距离差:;;at@0,2.7", "3.26;;P到两角点距离差:",
+         "py: past the focus on x, 2c = 3.2558; hand: the read-out half across x in [−4, 4], "
+         "0.05 of y in [−3, 3] below the top"},
         {"503", "实轴y", "P到两角点距离差:", "0.00", "hand: P on the x axis, the foci on y"},
         {"503", "@0,2.5", "P到两角点距离差:", "3.26", "py: past the focus on y, 2c"},
         {"503", "实轴x", "P到两角点距离差:", "0.00", "hand: P on the y axis, the foci on x"},
@@ -286,7 +288,9 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
         {"502", "", "ink@-0.2581,0.2945", "-2.5,-1.5", "py: the middle of P to F2"},
         {"502", "", "rgb@1.3266,0;;rgb@1.3266,0", "0,150,255;;!255,128,0",
          "py: F1's dot, filled over the end of P to F1"},
-        {"502", "", "rgb@-1.3266,0", "0,150,255", "py: F2's dot"},
+        {"502", "", "rgb@-1.3266,0;;at@0,1.8", "0,150,255;;P到两角点距离和:",
+         "py: F2's dot; hand: the sum half across x in [−3, 3], 0.05 of y in [−2, 2] below "
+         "the top"},
         {"502", "", "ink@-0.6242,0.6365", "-2.5,-1.5", "py: the ellipse at t = 2"},
         {"502", "", "bare@0.7071,0.7071", "-2.5,-1.5", "py: the script's circle, 0.09 above"},
         {"503", "b减*5|@2.2361,1", "rgb@3.9,1.9307", "0,150,255", "py: an asymptote near x max"},
