@@ -103,6 +103,17 @@ PRESS_TABLE(SeriesPresses, TheMixedFactorOfTheQuadraticApproximation) {
                   {"2100", "k减少*2", "k=;;△=", "0.3000;;3.1900", "hand: 4 − 0.9²"},
                   {"2100", "k增加*7", "k=;;△=", "1.0000;;-5.0000", "hand: 4 − 3²"},
               });
+    // z = 1 over a box 100 times longer in x than in y: the filling's
+    // strokes along y, half a pixel of y long, stop within a pixel of y max.
+    // Sources: hand. Level (1 + 2.5)/5 = 0.7, the upper surface's red
+    // toward 200 by 0.3: (255, 60, 60). The y span 0.1 is 2/3 of the figure
+    // width, some 550 pixels: 0.004 past y max is about 20 pixels out.
+    RunScript("700DATA2(0,0,0,0,0,0,1,)\n"
+              "700Series2(0.5,6,36,10,1,0,0,-5,5,-0.05,0.05,-2.5,2.5,1,-1,2)\n",
+              {
+                  {"2100", "", "rgb3@0,0.046,1;;rgb3@0,0.054,1", "255,60,60;;!255,60,60",
+                   "hand: the top's colour inside y max, none 0.004 past it"},
+              });
 }
 
 } // namespace

@@ -189,9 +189,12 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
          "py: −√(x² + 0.64 − 1) within 0.0052 under c at x = 0.967 in the curve slot; hand: the "
          "plane's line y = 0 in the pen, the section between ∓√4.64 in its slot, the z axis; "
          "the plane's frame at c only, no upright of it toward z max"},
-        {"377", "", "rgb3@-2.3,0,-0.754;;rgb3@0,2.3,-0.754;;rgb3@0,-2.3,-0.754",
-         "255,128,0;;255,128,0;;255,128,0",
-         "hand: the plane's lines y = 0 and x = 0 at c run the whole box, ±2.6"},
+        {"377", "",
+         "rgb3@-2.3,0,-0.754;;rgb3@0,2.3,-0.754;;rgb3@0,-2.3,-0.754;;head3@0,0,-0.754>0,0,-0.5",
+         "255,128,0;;255,128,0;;255,128,0;;0,255,0",
+         "hand: the plane's lines y = 0 and x = 0 at c run the whole box, ±2.6; the z axis goes "
+         "up from c toward z max, so its foot at c has no head: fewer of its pixels there than "
+         "round −0.5 up the line (the head at z max meets the scene's own z axis head)"},
         {"377", "上移", "=p", "-0.494", "hand: −0.754 + 0.26"},
         {"377", "x=c|前移*3", "=m", "1.78", "hand: 1 + 3 × 0.26"},
         {"377", "后移", "=m", "1.52", "hand: 1.78 − 0.26"},
