@@ -9,7 +9,8 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 --seventeenth: P17; --eighteenth: P18; --nineteenth: P19;
 --twentieth: P20; --twentyfirst: P21;
 --twentysecond: P22; --twentythird: P23;
---twentyfourth: P24; --twentyfifth: P25)
+--twentyfourth: P24; --twentyfifth: P25;
+--twentysixth: P26)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -2662,6 +2663,129 @@ P25 = [
  ('src/script/math/annotation_geometry.cpp', 'return {p.x + t * plane.a, p.y + t * plane.b, p.z - t};', 'return {p.x + t * plane.a, p.y + t * plane.a, p.z - t};', 'S'),
 ]
 
+# A twenty-sixth set (--twentysixth): lines picked from the program code alone;
+# each row names the sample page and the state in which its change shows; the
+# last fifteen are in the mathematics libraries.
+P26 = [
+ # calculus
+ # page 320: the opening state — the x-type region's fill stops halfway down to the lower curve
+ ('src/calculus/regions.cpp', 'DrawLineWorld(pDC, x, f(x), x, g(x), fill);', 'DrawLineWorld(pDC, x, f(x), x, (f(x) + g(x)) / 2, fill);', 'D'),
+ # page 300: the opening state — the 极限 row a tenth of the y span under 极限点 sits lower
+ ('src/calculus/limit.cpp', 'const double y = m_dYMax - 0.1 * m_dYSpan;', 'const double y = m_dYMax - 0.15 * m_dYSpan;', 'R'),
+ # page 301: a point where the two sides differ — 极限不存在 stands further left
+ ('src/calculus/limit.cpp', 'const int x = m_nPlotRight - kNoLimitColumns * (m_nFontStep + m_nBaseCharHeight);', 'const int x = m_nPlotRight - (kNoLimitColumns + 2) * (m_nFontStep + m_nBaseCharHeight);', 'R'),
+ # page 317: n增加 once — the degree rises by one
+ ('src/calculus/taylor2.cpp', 'if (TextButton(pDC, bx, top + 4, Gbk(u8"n增加"))) ++m_nDemoStep;', 'if (TextButton(pDC, bx, top + 4, Gbk(u8"n增加"))) m_nDemoStep += 2;', 'B'),
+ # page 317: the opening state — 级数项数n= written as a whole number
+ ('src/calculus/taylor2.cpp', 'Gbk(u8"级数项数n="), 0, m_nDemoStep, m_crCurveSetting);', 'Gbk(u8"级数项数n="), 1, m_nDemoStep, m_crCurveSetting);', 'R'),
+ # page 308: the opening state — the secant's left half runs with the slope s
+ ('src/calculus/tangent3d.cpp', 'DrawLineWorld(pDC, x0, y0, xl, y0 + s * (xl - x0), m_crFirstDerivative);', 'DrawLineWorld(pDC, x0, y0, xl, y0 - s * (xl - x0), m_crFirstDerivative);', 'D'),
+ # page 309: the opening state — the space secant's forward half climbs by sy in y and sz in z
+ ('src/calculus/tangent3d.cpp', 'DrawLine3D(pDC, m_dX0, m_dY0, m_dZ0, m_dX0 + q, m_dY0 + q * sy, m_dZ0 + q * sz,', 'DrawLine3D(pDC, m_dX0, m_dY0, m_dZ0, m_dX0 + q, m_dY0 + q * sz, m_dZ0 + q * sy,', 'S'),
+ # page 309: 趋于M once — the step shrinks by one ratio
+ ('src/calculus/tangent3d.cpp', 'm_dStepH = i == 4 ? m_dStepH / kStepRatio : m_dStepH * kStepRatio;', 'm_dStepH = i == 4 ? m_dStepH / (kStepRatio * kStepRatio) : m_dStepH * kStepRatio;', 'B'),
+ # solid
+ # page 378: the opening state — the sphere-coordinate surface's y is ρ·sinθ·sinφ
+ ('src/solid/curvilinear_surfaces.cpp', 'm_adMousePoint[1] = rho * t.s * p.s;', 'm_adMousePoint[1] = rho * t.c * p.s;', 'S'),
+ # page 378: the opening state — the upper mesh shades from the front
+ ('src/solid/curvilinear_surfaces.cpp', 'const COLORREF cu = fanU ? Mix(grey150, m_anUpperMeshRgb, depth(pu)) : 0;', 'const COLORREF cu = fanU ? Mix(grey150, m_anUpperMeshRgb, 1 - depth(pu)) : 0;', 'D'),
+ # page 379: the opening state — the cylinder mesh's angle step is a full turn over M
+ ('src/solid/curvilinear_surfaces.cpp', 'const double dT = 6.2832 / M;', 'const double dT = 3.1416 / M;', 'D'),
+ # page 365: 近似和 — the prisms' y-stripe colour
+ ('src/solid/riemann_prisms.cpp', 'const COLORREF colourY = RGB(255 - b, 255 - b / 2, b);', 'const COLORREF colourY = RGB(255 - b, 255 - b / 3, b);', 'D'),
+ # page 365: 近似和 — the sum adds each prism's full height
+ ('src/solid/riemann_prisms.cpp', '*pSum += fc - gc;', '*pSum += (fc - gc) / 2;', 'R'),
+ # page 374: the opening state — the lower curve's generatrices' colour
+ ('src/solid/space_curves.cpp', 'generatrix(Q(u, wg), blend(200, 100, 250, d));', 'generatrix(Q(u, wg), blend(250, 100, 200, d));', 'D'),
+ # page 375: 平行截面, x=c, 前移 until it stops — the plane x = c reaches the box's far wall
+ ('src/solid/surface_traces.cpp', 'if (plane == 1) m_dDirM = KeepInsideBox(m_dDirM, m_dXMin, m_dXMax);', 'if (plane == 1) m_dDirM = KeepInsideBox(m_dDirM, m_dXMin, m_dXMax - m_dXSpan / 4);', 'B'),
+ # stats
+ # page 212: the uniform density — the distribution function's right end b
+ ('src/stats/distribution_kernels.cpp', 'dp.b = m_adCoefF[1];', 'dp.b = m_adCoefF[0];', 'S'),
+ # page 212: the normal density — the distribution function's mean
+ ('src/stats/distribution_kernels.cpp', 'dp.mu = m_dMu;', 'dp.mu = m_dSigma;', 'S'),
+ # page 202: the test figure's opening state — the sample mean at three decimals
+ ('src/stats/test_demo.cpp', 'Pair(v, pDC, StatsX(0.7), StatsY(0.1), u8"x=", 3, xbar,', 'Pair(v, pDC, StatsX(0.7), StatsY(0.1), u8"x=", 2, xbar,', 'R'),
+ # page 202: the test figure's opening state — the acceptance region filled from lo to hi
+ ('src/stats/test_demo.cpp', 'DrawDensityWithRegion(pDC, m_nFuncF, lo, hi, m_crCurveSetting, 1, 0, 0);', 'DrawDensityWithRegion(pDC, m_nFuncF, hi, lo, m_crCurveSetting, 1, 0, 0);', 'S'),
+ # page 202: α增加 until it stops — α reaches its largest value
+ ('src/stats/test_demo.cpp', 'if (m_dSavedSignificance > kMaxAlpha) m_dSavedSignificance = kMaxAlpha;', 'if (m_dSavedSignificance > kMaxAlpha) m_dSavedSignificance = kMaxAlpha - m_dParamStep;', 'B'),
+ # page 202: the interval figure's opening state — the data dots half a step above the foot
+ ('src/stats/interval_demo.cpp', 'DrawDotWorld(pDC, m_adDataX[i], m_dYMin + (i + 0.5) * rise, kDotRadius, kDotRadius,', 'DrawDotWorld(pDC, m_adDataX[i], m_dYMin + (i + 1.5) * rise, kDotRadius, kDotRadius,', 'D'),
+ # numeric
+ # page 465, Newton: 显示插值 and a point picked — the partial sums take the first row of differences
+ ('src/numeric/newton_demo.cpp', 's += p * D[0][k];', 's += p * D[k][0];', 'S'),
+ # page 465, Newton: 显示插值 — the partial sums' rows
+ ('src/numeric/newton_demo.cpp', 'DrawLabelValue(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMin + (n + 1 - k) * row, "",', 'DrawLabelValue(pDC, m_dXMin + 0.05 * m_dXSpan, m_dYMin + (n - k) * row, "",', 'R'),
+ # page 367: the opening state — the hatching reaches the curve
+ ('src/numeric/numeric_sections.cpp', 'DrawLineWorld(pDC, x, EvalF(x, m_nFuncF), x, 0, m_crCurveSetting);', 'DrawLineWorld(pDC, x, EvalF(x, m_nFuncF) / 2, x, 0, m_crCurveSetting);', 'D'),
+ # page 201, Gauss: a 精度 choice — the digits the elimination rounds to
+ ('src/numeric/display_controls.cpp', 'm_nPrecisionDigits = b.value;', 'm_nPrecisionDigits = b.value + 1;', 'B'),
+ # page 465, Newton: 显示均差 — the table of divided differences comes up
+ ('src/numeric/newton_demo.cpp', '{u8"显示均差", &m_nPendingFuncLower, kShowTable},', '{u8"显示均差", &m_nPendingFuncLower, kShowApproximations},', 'B'),
+ # page 201, Gauss: 下一步 to the end — 特解 beside the solution row
+ ('src/numeric/gauss_demo.cpp', 'DrawStringWorld(pDC, cellX(r.n), rowY(r.m + 1), Gbk(u8"特解"), m_crCurveSetting);', 'DrawStringWorld(pDC, cellX(r.n), rowY(r.m + 2), Gbk(u8"特解"), m_crCurveSetting);', 'R'),
+ # page 201, Gauss: the opening state — the matrix's first row at the top
+ ('src/numeric/gauss_demo.cpp', 'auto rowY = [&](int i) { return m_dYMax - i * dy; };', 'auto rowY = [&](int i) { return m_dYMax - (i + 1) * dy; };', 'R'),
+ # catalog
+ # page 2100: the opening state — the parabola through three points
+ ('src/catalog/plot_curves.cpp', 'const double v = (a * u + b) * u + c;', 'const double v = (a * u - b) * u + c;', 'D'),
+ # page 2101: the opening state — the parabola's second point (0.4, 1.6)
+ ('src/catalog/plot_curves.cpp', 'const double u2 = swap ? y2 : x2, v2 = swap ? x2 : y2;', 'const double u2 = swap ? x2 : y2, v2 = swap ? y2 : x2;', 'S'),
+ # page 300: the opening state — the explicit curve breaks at jumps of a twentieth of the y span
+ ('src/catalog/graph_curve.cpp', 'const double jump = m_dYSpan * kJumpFraction;\n\n    const double y0 = F(dFrom);', 'const double jump = m_dXSpan * kJumpFraction;\n\n    const double y0 = F(dFrom);', 'S'),
+ # page 320: the function panel open, 下曲线 — the lower curve's steps come up
+ ('src/catalog/panels.cpp', 'if (TextButtonCore(pDC, x, T + 2 * H / 3, 40, 20, *second, colour))\n                m_nPanelCurveSel = 1;', 'if (TextButtonCore(pDC, x, T + 2 * H / 3, 40, 20, *second, colour))\n                m_nPanelCurveSel = 0;', 'B'),
+ # page 307: the opening state — the parametric curve's second-derivative curve
+ ('src/catalog/graph_curve.cpp', 'd2 = (xp * ypp - xpp * yp) / (xp * xp * xp);', 'd2 = (xp * ypp + xpp * yp) / (xp * xp * xp);', 'D'),
+ # page 300: the opening state — the formula of form 27 as written
+ ('src/catalog/formula_texts.cpp', '/* 27 */ "f(x)=(1+1/x)^x",', '/* 27 */ "f(x)=(1+x)^(1/x)",', 'R'),
+ # script
+ # page 2100: △x增 once — Δx grows by one factor
+ ('src/script/sections_curve.cpp', '        m_dStepH *= kDertUp;', '        m_dStepH *= kDertUp * kDertUp;', 'B'),
+ # page 2100: 半径增 until it stops — the disc's radius stops at the widest
+ ('src/script/annotation_vectors.cpp', 'if (m_nDemoOption == 1 && m_dStepH > kMaxDiscRadius) r = m_dStepH = kMaxDiscRadius;', 'if (m_nDemoOption == 1 && m_dStepH > kMaxDiscRadius) r = m_dStepH = kMaxDiscRadius / 2;', 'B'),
+ # page 356: the opening state — the plane z = ax + by + c the line meets
+ ('src/script/annotation_lines.cpp', 'return {v.m_adCoefSurfF[0], v.m_adCoefSurfF[1], v.m_adCoefSurfF[2]};', 'return {v.m_adCoefSurfF[1], v.m_adCoefSurfF[0], v.m_adCoefSurfF[2]};', 'S'),
+ # page 212: the normal density — σ from the script's second interval number
+ ('src/script/plot_setup.cpp', 'm_dSigma = m_dIntervalB;', 'm_dSigma = m_dIntervalA;', 'S'),
+ # page 202: the opening state — the second sample's size from the script
+ ('src/script/plot_setup.cpp', 'm_nCountM = m_nPlotOption2;', 'm_nCountM = m_nPlotOption1;', 'S'),
+ # page 2100: the opening state — the Δx piece of the curve
+ ('src/script/sections_curve.cpp', 'const double x1 = x0 + m_dStepH * m_dXSpan;', 'const double x1 = x0 + 0.5 * m_dStepH * m_dXSpan;', 'D'),
+ # mathematics libraries
+ # page 300: the opening state — a geometric tail's limit
+ ('src/calculus/math/limits.cpp', 'r.limit = r.last + (r.last - r.beforeLast) * q / (1 - q);', 'r.limit = r.last + (r.last - r.beforeLast) * q / (1 + q);', 'R'),
+ # page 347: the opening state — the Riemann sum's sample point c of each piece
+ ('src/calculus/math/integrals.cpp', 'for (int i = 0; i < n; ++i) s += F(a + i * h + c * h) * h;', 'for (int i = 0; i < n; ++i) s += F(a + i * h + c * h / 2) * h;', 'R'),
+ # page 348: the opening state — Simpson's sum
+ ('src/calculus/math/integrals.cpp', 's += (f0 + 4 * fm + f1) * h / 6;', 's += (f0 + 2 * fm + f1) * h / 4;', 'R'),
+ # page 348: the opening state — the parabola pieces through three points
+ ('src/calculus/math/integrals.cpp', 'return (2 * f0 * q * r - 4 * fm * p * r + 2 * f1 * p * q) / (h * h);', 'return (2 * f0 * q * r - 4 * fm * p * q + 2 * f1 * p * q) / (h * h);', 'D'),
+ # page 320, polar region: a point picked below the x axis — its angle past π
+ ('src/calculus/math/integrals.cpp', 'return a < 0 ? -std::atan(-cy / cx) : 6.28 - std::atan(-cy / cx);', 'return a < 0 ? -std::atan(-cy / cx) : 3.14 - std::atan(-cy / cx);', 'D'),
+ # page 359: the opening state — the angle between the planes
+ ('src/calculus/math/plane_angles.cpp', 'r.cosine = std::fabs(d * u[0] + e * u[1] - u[2]) / r.lengths;', 'r.cosine = std::fabs(d * u[0] + e * u[1] + u[2]) / r.lengths;', 'R'),
+ # page 465, piecewise linear: the opening state — each piece between its two nodes
+ ('src/numeric/math/interpolation.cpp', '*value = -y[i] * (t - x[i + 1]) / h + (t - x[i]) * y[i + 1] / h;', '*value = -y[i] * (t - x[i + 1]) / h + (t - x[i]) * y[i] / h;', 'S'),
+ # page 465, Newton: the opening state — the Newton form's curve
+ ('src/numeric/math/interpolation.cpp', 'for (int k = n - 1; k >= 0; --k) y = y * (x - t[k]) + D[0][k];', 'for (int k = n - 1; k >= 0; --k) y = y * (x - t[k + 1]) + D[0][k];', 'D'),
+ # page 200: conjugate gradients, 下一步 twice — the second direction's β
+ ('src/numeric/math/descent.cpp', 'step->beta = -Form(r, m_o.pOld) / den;', 'step->beta = Form(r, m_o.pOld) / den;', 'R'),
+ # page 200: the nonlinear descent, 下一步 — the gradient's y part
+ ('src/numeric/math/descent.cpp', 'm_p[1] = (f0 - F(x, y + kGradientStep)) / kGradientStep;', 'm_p[1] = (f0 - F(x + kGradientStep, y)) / kGradientStep;', 'S'),
+ # page 348: the opening state — the Simpson rule's value by the library
+ ('src/catalog/math/quadrature.cpp', 'return (fn.F(x) + 4.0 * fn.F(x + h / 2) + fn.F(x + h)) / 3.0;', 'return (fn.F(x) + 2.0 * fn.F(x + h / 2) + fn.F(x + h)) / 3.0;', 'R'),
+ # page 328: the opening state — the arc length's slope
+ ('src/catalog/math/quadrature.cpp', 'return (u(p + kSlopeStep) - u(p)) / kSlopeStep;', 'return (u(p + kSlopeStep) - u(p - kSlopeStep)) / kSlopeStep;', 'R'),
+ # page 321: the opening state — the upper surface's area
+ ('src/solid/math/region_quadrature.cpp', 'const double sy = (s(x, y + ey) - s(x, y - ey)) / (2 * ey);', 'const double sy = (s(x, y + ey) - s(x, y - ey)) / ey;', 'R'),
+ # page 202: μ已知 — the variance interval's sum of squares about μ
+ ('src/stats/math/inference.cpp', 'r.spread = known ? SumOfSquares(x, n, mu) : s.sx;', 'r.spread = known ? SumOfSquares(x, n, s.xbar) : s.sx;', 'S'),
+ # page 202: the interval figure's opening state — the mean's upper limit
+ ('src/stats/math/inference.cpp', 'r.upper = r.location + r.q2 * e;', 'r.upper = r.location + r.q1 * e;', 'R'),
+]
+
 # Each list and the flag that picks it; the first, P, runs without a flag.
 LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--fifth", P5), ("--sixth", P6), ("--seventh", P7), ("--eighth", P8),
@@ -2671,7 +2795,8 @@ LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--eighteenth", P18), ("--nineteenth", P19),
          ("--twentieth", P20), ("--twentyfirst", P21),
          ("--twentysecond", P22), ("--twentythird", P23),
-         ("--twentyfourth", P24), ("--twentyfifth", P25)]
+         ("--twentyfourth", P24), ("--twentyfifth", P25),
+         ("--twentysixth", P26)]
 
 
 def run(cmd, cwd, **kw):
