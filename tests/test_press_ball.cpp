@@ -85,6 +85,7 @@ PRESS_TABLE(BallPresses, EveryButtonOfPages381And382) {
         {"381/2400", "t增大*3", "=t", "80", "hand: 160 held at 80"},
         {"381/2400", "t减小*3", "=t", "10", "hand: 80 / 8"},
         {"381/2400", "t减小", "=t", "10", "hand: 5 raised to 10"},
+        {"381/2400", "t增大*3|t减小", "=t", "40", "hand: 10 doubled up to 80, then 80 / 2"},
     });
 }
 

@@ -128,7 +128,10 @@ PRESS_TABLE(CalculusDrawingPresses, TheMeanPointsOfPage329) {
          "infinite end"},
         // The open interval (1, 4) the last figure in sight: a written a
         // twentieth of the span (7) left of its dot, b at its own.
-        {"329/1600", "", "at@4,0;;at@0.65,0", "b;;a", "hand: b at 4, a at 1 − 7/20"},
+        {"329/1600", "", "at@4,0;;at@0.65,0;;rgb@3.95,0.3;;rgb@4.05,0.3",
+         "b;;a;;0,255,255;;!0,255,255",
+         "hand: b at 4, a at 1 − 7/20; b's stroke from (4, 0.1) in to the bracket's end "
+         "(3.9, 0.5), halfway at (3.95, 0.3), none outside b"},
     });
 }
 

@@ -44,7 +44,9 @@ PRESS_TABLE(QuadraturePresses, TheSumsFollowNAndTheSamplePoint) {
         {"324", "", "!f    =", "", "hand: the table is off"},
         {"324", "显示数据", "f    =#4", "0.923880", "py: sin(3 h), h = π/8"},
         {"324", "", "f    =#9", "0.000000", "py: sin π"},
-        {"324", "n增加", "f    =#17", "0.000000", "py: n 16, the last row"},
+        {"324", "n增加", "f    =#17;;at@0.9,1.5;;f    =_#9", "0.000000;;f    =;;1.571",
+         "py: n 16, the last row; hand: the ninth row heads the second column at x min + "
+         "0.4·Dx (−1.5 + 2.4), y max; its x is 8π/16"},
         {"324", "", "积分近似值:", "1.993570", "py: trapezoids, n 16"},
         {"324", "n增加", "!f    =", "", "hand: no table past n 16"},
         {"324", "n减少*3", "f    =#2;;rgb@0.7854,0.85", "0.707107;;!199,125,60",
@@ -104,6 +106,10 @@ PRESS_TABLE(QuadraturePresses, TheSumsFollowNAndTheSamplePoint) {
         {"323", "n增加|左端点", "积分近似值:", "0.125000", "py: n 2, c 0: 0.5²/2"},
         {"323", "取左端点*3", "积分近似值:", "0.125000", "hand: the caption is no button"},
         {"323", "", "?取左端点", "", "hand: c 0 kept"},
+        {"323", "n增加*9", "积分近似值:;;rgb@0.5,0.1;;rgb@0.5,0.1",
+         "0.332845;;250,255,0;;!199,125,60",
+         "py: n 1024, c 0; hand: past 512 strips the area under x² is shaded in the first "
+         "derivative's slot, no strip outlined"},
     });
 }
 
@@ -133,9 +139,11 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
          "the third's nominal end 210, pushed by as much as the glyphs widen the third (px "
          "499, x 2.01); the lowest y number, 25 px high, lifted to end 4 px below the plot "
          "(its top at px 634, x −2.52 y −1.19); the y axis's head at the plot's top"},
-        {"319", "增量与微分", "ink@0.5,0.3;;rgb@0.5,0.3;;%=f(x)dx", "3.5,1.5;;250,255,0;;0,255,255",
+        {"319", "增量与微分", "ink@0.5,0.3;;rgb@0.5,0.3;;%=f(x)dx;;rgb@0.5688,0.4379",
+         "3.5,1.5;;250,255,0;;0,255,255;;0,255,255",
          "hand: Dx 0.65, cos 0.5 = 0.88; the increment in the first derivative's slot, f(x)dx "
-         "in the curve's"},
+         "in the curve's; py: its arrow from (0.2·6.5, 0.7 cos 0.65) to (Dx/2, cos 0.65 / 2), "
+         "a quarter of the way back from the head"},
         {"319", "", "bare@0.8,0.3", "3.5,1.5", "hand: past Dx 0.65"},
         {"319", "", "rgb@0.55,1", "0,255,255", "hand: the strip's top at cos 0 = 1"},
         {"319", "", "rgb@0.8,1", "!0,255,255", "hand: it ends at Dx 0.65"},
@@ -154,8 +162,9 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         // −5.5 by 0.4. 320's region x² ≤ y ≤ x: the limits at the cursor
         // (0.6, 0.45) in (255, 100, 100), up the column from x² to x or
         // along the row from y to √y.
-        {"319/2400", "原函数|^1,0.5", "rgb@3,-0.2004;;rgb@0.5,0.5", "250,255,0;;255,100,100",
-         "py: sin 3 − sin 1 + 0.5; the cursor's level to the y axis"},
+        {"319/2400", "原函数|^1,0.5", "rgb@3,-0.2004;;rgb@0.5,0.5;;rgb@1,0.25",
+         "250,255,0;;255,100,100;;255,100,100",
+         "py: sin 3 − sin 1 + 0.5; the cursor's level to the y axis, and down to the x axis"},
         {"319/2400", "", "rgb@-1,-1.1829", "250,255,0", "py: sin(−1) − sin 1 + 0.5"},
         {"319/2400", "", "rgb@3,0.5996", "!250,255,0", "py: one curve only"},
         {"319/2400", "不定积分", "rgb@3,0.5996", "250,255,0", "py: sin 3 − sin 1 + 1.3"},
@@ -204,6 +213,10 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         // to sin 1.
         {"320/4400", "θ-型|^0.48627,0.75733", "rgb@0.11366,0.17702", "250,255,0",
          "py: r sin 1 / 4 at angle 1"},
+        {"320/4400", "r-型", "rgb@0.50445,0.67999", "250,255,0",
+         "py: sin r ≤ θ ≤ r, the arrow to θ = r at the middle radius 0.9, (0.55945, 0.70499), "
+         "from a tenth of the x span 2.2 left and a twentieth of the y span 2 below, a quarter "
+         "of the way back from its head"},
     });
 }
 
@@ -225,7 +238,8 @@ PRESS_TABLE(QuadraturePresses, TheRodOfPage370AlongEitherAxis) {
         {"370", "^-1,1", "rgb@-0.46,0.79", "250,255,0",
          "hand: dF's line from (0.8, 0.3) to (−1, 1)"},
         {"370", "", "rgb@0.44,0.44", "0,255,0", "hand: its arrow over 0.4 of the line"},
-        {"370", "", "rgb@-1.06,1", "250,255,0", "hand: the element, u ± 0.08"},
+        {"370", "", "rgb@-1.06,1;;rgb@-0.87,1", "250,255,0;;!250,255,0",
+         "hand: the element, u ± 0.08, not to u + 0.13"},
         {"370", "", "rgb@-0.5,1;;at@0.851,0.3;;%=dF", "0,255,255;;dF;;0,255,0",
          "hand: the rod beside it; dF 8 pixels right of the mass, in the axes' colour"},
         {"370", "x=f(y)|^1,0.5", "rgb@0.94,0.44", "250,255,0",

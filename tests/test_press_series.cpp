@@ -26,6 +26,9 @@ PRESS_TABLE(SeriesPresses, EveryButtonOfTheSeriesPages) {
         {"316", "", "bare@3,-1.5", "-6.5,1.8", "py: P1(3) = 3, above the plot"},
         {"316/2400", "n减少#2*15", "级数项数n=#2", "0", "hand: the second figure's, held at 0"},
         {"316/2400", "n增加#2*3", "级数项数n=#2", "3", "hand: 0 + 3"},
+        {"316/2400", "n减少#2*2", "rgb@0,0.5;;rgb@0,-0.7", "250,255,0;;!250,255,0",
+         "hand: n 1 of e^x about 0: x0's line from the axis up to e^0 = 1 in the first "
+         "derivative's slot, none below the axis"},
         {"317", "n增加*6", "级数项数n=;;rgb3@-0.3,0,0.09", "5;;255,96,96",
          "hand: at most 5; the polynomial is x² − y² itself, its top at (−0.3, 0) in red toward "
          "200 by 1 − (0.09 + 2.5)/5"},
