@@ -134,6 +134,24 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
                    "hand: the up-down parabola tool, y = 0.8(x + 1.5)² + 2 through the clicks"},
                   {"2100", "@33560|@-2.5,-2.5|@-0.5,-1.5", "head@-2.5,-2.5>-0.5,-1.5", "255,128,0",
                    "hand: the vector tool's arrow, its head at the second click"},
+                  {"2100", "@33544|@-2.5,-1|@-0.5,-2", "rgb@-1.5,-1.5;;rgb@-1,-1.75",
+                   "255,128,0;;255,128,0",
+                   "hand: the line tool from (−2.5, −1) to (−0.5, −2), halfway and at 3/4"},
+                  {"2100", "@33559|@2,-2|@2.8,-2.4", "rgb@2.8,-2;;rgb@2,-1.6;;rgb@2,-2",
+                   "255,128,0;;255,128,0;;0,150,255",
+                   "hand: the ellipse tool about the first click, radii |Δx| = 0.8 and |Δy| = "
+                   "0.4: its right end and top in the pen, filled inside"},
+                  {"2100", "@33558|@2.3,1|@2.8,1.4",
+                   "head@2.5617,1.3408>2.3254,1.3995;;head@1.8007,1.0206>1.8494,0.8266;;"
+                   "head@2.5164,0.6394>2.7060,0.7666",
+                   "0,255,255;;0,255,255;;0,255,255",
+                   "py: the ellipse about (2.3, 1), radii 0.5 and 0.4, its arrows from angle s "
+                   "to s + 0.5 at s = 1.02, 3.09, 5.16, (2.3 + 0.5 cos s, 1 + 0.4 sin s)"},
+                  {"2100", "@33564|@-2.8,-0.5|@-2.8,1", "rgb@-2.77,-0.5", "255,128,0",
+                   "hand: the point vector's dot at its first click, 4 pixels beside the shaft"},
+                  {"2100", "@33573|@1.2,2.8|@0.6,2.4|@1.2,2", "rgb@0.75,2.6;;rgb@0.9375,2.7",
+                   "255,128,0;;255,128,0",
+                   "hand: the sideways tool, x = 3.75(y − 2.4)² + 0.6 through the clicks"},
               });
     // x = 2 cos t, y = sin t + 1 over t in [0, π/2], the start joined down to
     // the x axis: the segment from (2, 1) to (2, 0).
