@@ -159,6 +159,16 @@ PRESS_TABLE(AnnotationValuePresses, TheEdgesOfAnUnevenBox) {
                    "2.5,0.5,0;;2.5,0.5,0;;2.5,0.5,0",
                    "hand: the first segment halfway, the second, nothing level with (0.5, 0.5)"},
               });
+    // A four-cornered polygon on the floor, no two of its triangles alike:
+    // (0.8, 2) lies in the one of the first, third and fourth corners.
+    RunScript("700PLANE(0.7,5,29,10,1,0,0,0,3,0,3,0,3,2,0)\n"
+              "700Polygon3(4,0.5,0.5,0,2,0.5,0,2,1.5,0,0.5,2.5,0,255,160,0,140,80,0)\n",
+              {
+                  {"2101", "", "rgb3@0.8,2,0;;rgb3@1.7,0.8,0;;rgb3@1.25,2,0",
+                   "140,80,0;;140,80,0;;255,160,0",
+                   "hand: filled in the last corner's triangle and the first's; the edge from "
+                   "(2, 1.5) to (0.5, 2.5) halfway in the pen"},
+              });
 }
 
 // Sources: hand. Page 355 opened from its menu: π1 z = −0.3x + 0.2y + 2, π2

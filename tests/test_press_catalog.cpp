@@ -134,6 +134,42 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
                    "hand: the up-down parabola tool, y = 0.8(x + 1.5)² + 2 through the clicks"},
                   {"2100", "@33560|@-2.5,-2.5|@-0.5,-1.5", "head@-2.5,-2.5>-0.5,-1.5", "255,128,0",
                    "hand: the vector tool's arrow, its head at the second click"},
+                  {"2100", "@33544|@-2.5,-1|@-0.5,-2", "rgb@-1.5,-1.5;;rgb@-1,-1.75",
+                   "255,128,0;;255,128,0",
+                   "hand: the line tool from (−2.5, −1) to (−0.5, −2), halfway and at 3/4"},
+                  {"2100", "@33559|@2,-2|@2.8,-2.4", "rgb@2.8,-2;;rgb@2,-1.6;;rgb@2,-2",
+                   "255,128,0;;255,128,0;;0,150,255",
+                   "hand: the ellipse tool about the first click, radii |Δx| = 0.8 and |Δy| = "
+                   "0.4: its right end and top in the pen, filled inside"},
+                  {"2100", "@33558|@2.3,1|@2.8,1.4",
+                   "head@2.5617,1.3408>2.3254,1.3995;;head@1.8007,1.0206>1.8494,0.8266;;"
+                   "head@2.5164,0.6394>2.7060,0.7666",
+                   "0,255,255;;0,255,255;;0,255,255",
+                   "py: the ellipse about (2.3, 1), radii 0.5 and 0.4, its arrows from angle s "
+                   "to s + 0.5 at s = 1.02, 3.09, 5.16, (2.3 + 0.5 cos s, 1 + 0.4 sin s)"},
+                  {"2100", "@33564|@-2.8,-0.5|@-2.8,1", "rgb@-2.77,-0.5", "255,128,0",
+                   "hand: the point vector's dot at its first click, 4 pixels beside the shaft"},
+                  {"2100", "@33573|@1.2,2.8|@0.6,2.4|@1.2,2", "rgb@0.75,2.6;;rgb@0.9375,2.7",
+                   "255,128,0;;255,128,0",
+                   "hand: the sideways tool, x = 3.75(y − 2.4)² + 0.6 through the clicks"},
+              });
+    // The same g over the uneven [−1.6, 1.2]: its start's segment drops from
+    // g(−1.6) = −0.72, not from g(1.2) = −1.28.
+    RunScript("700DATA1(0,-0.5,0,2,0,0,0,)\n700DATA1(1,0.5,0,-2,0,0,0,)\n"
+              "700Curve(0.4,3,44,13,39,39,0,-3,3,-3,3,-1.6,1.2,1,1)\n",
+              {
+                  {"2100", "", "rgb@-1.6,-0.36;;rgb@-1.6,-1", "0,255,255;;!0,255,255",
+                   "hand: halfway down g's start segment; nothing of it below g(−1.6)"},
+              });
+    // Polar: g the circle r = 1 from θ 0.3 to 1.2, both its ends joined to O;
+    // f is r = −2, on the far side of O.
+    RunScript("700DATA1(0,0,0,-2,0,0,0,)\n700DATA1(1,0,0,1,0,0,0,)\n"
+              "700Curve(0.4,3,44,13,39,39,3,-3,3,-3,3,0.3,1.2,1,1)\n",
+              {
+                  {"2100", "", "rgb@0.1812,0.466;;rgb@0.4777,0.1478;;rgb@0.6967,0.7174",
+                   "0,255,255;;0,255,255;;0,255,255",
+                   "py: g's last ray halfway, (cos 1.2, sin 1.2)/2; its first, (cos 0.3, sin "
+                   "0.3)/2; the arc at θ 0.8"},
               });
     // x = 2 cos t, y = sin t + 1 over t in [0, π/2], the start joined down to
     // the x axis: the segment from (2, 1) to (2, 0).
@@ -499,14 +535,17 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
          "-0.0357)"},
         {"504", "", "rgb@-3.5,-0.3929", "0,150,255",
          "py: the directrix y = c − b²/4a − 1/4a = -0.3929"},
-        {"504", "", "rgb@-0.2857,-2.5", "0,150,255", "py: the axis x = −b/2a"},
+        {"504", "", "rgb@-0.2857,-2.5;;rgb@-0.2857,2.5", "0,150,255;;0,150,255",
+         "py: the axis x = −b/2a, from the foot to the top"},
         {"504", "", "rgb@0.6071,0.9821", "255,128,0", "py: the middle of P to the focus"},
         {"504", "", "rgb@1.5,-0.3929", "255,128,0", "py: P to the directrix, at its foot"},
         {"504", "", "rgb@1.5,-0.4929", "!255,128,0", "py: and not past it"},
         {"504", "左右", "rgb@-0.0357,-0.2857", "0,150,255",
          "py: sideways, (a, b, c) = (1.4, 0.8, -0.1): the focus (-0.0357, -0.2857)"},
-        {"504", "", "rgb@-0.3929,-2.5", "0,150,255", "py: the directrix x = -0.3929"},
-        {"504", "", "rgb@-3.5,-0.2857", "0,150,255", "py: the axis y = −b/2a"},
+        {"504", "", "rgb@-0.3929,-2.5;;rgb@-0.3929,2.5", "0,150,255;;0,150,255",
+         "py: the directrix x = -0.3929, from the foot to the top"},
+        {"504", "", "rgb@-3.5,-0.2857;;rgb@3.5,-0.2857", "0,150,255;;0,150,255",
+         "py: the axis y = −b/2a, from the left to the right"},
         {"504", "", "rgb@1.5,2", "255,128,0", "py: P to the focus, at its first end"},
         {"504", "", "rgb@0.7321,0.8571", "255,128,0", "py: P to the focus, halfway"},
         {"504", "", "rgb@-0.0357,-0.2857", "255,128,0", "py: P to the focus, at its far end"},
@@ -561,8 +600,8 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
         {"510", "", "rgb@0.368,0.276", "255,128,0", "py: near kP"},
         {"510", "", "rgb@0.464,0.348", "!255,128,0", "py: not past kP"},
         {"510", "", "rgb@1.264,0.948", "!0,150,255", "py: nor the fill past P"},
-        {"510", "", "rgb@0.7702,0.4207", "255,128,0",
-         "hand: the circle of radius 1/2 about (0.5, 0) at angle 1"},
+        {"510", "", "rgb@0.7702,0.4207;;rgb@0.7702,-0.4207", "255,128,0;;255,128,0",
+         "hand: the circle of radius 1/2 about (0.5, 0) at angle 1, and at −1 below the axis"},
         {"510", "顶点(-2a,0)|@-1.2,0.9", "rgb@-0.8,0.6", "0,150,255",
          "py: P to O in the fill, k = 1 − 1/|P| = 0.3333, between kP and P"},
         {"510", "", "rgb@-1.16,0.87", "0,150,255", "py: near P"},
@@ -663,8 +702,9 @@ PRESS_TABLE(CatalogPresses, ClassicalConstructions) {
          "py: C to the unit circle at θ = 2.3005, not past its far end"},
         {"509", "", "rgb@-0.0721,0.7518", "0,150,255", "py: the astroid traced at u = 2"},
         {"509", "", "rgb@-0.6292,0.137", "!0,150,255", "py: not past θ"},
-        {"509", "", "rgb@-0.75,0.559", "255,128,0",
-         "hand: the rolling circle of radius 1/4 about C, its left point"},
+        {"509", "", "rgb@-0.75,0.559;;rgb@-0.5527,0.3146", "255,128,0;;255,128,0",
+         "hand: the rolling circle of radius 1/4 about C, its left point; py: and at angle 4.5, "
+         "(−0.5 + 0.25 cos 4.5, 0.559 + 0.25 sin 4.5), past the rolled arc from −0.62 to 2.3"},
         {"509", "", "rgb@-0.3649,0.7694", "0,150,255", "py: its arc from φ to θ at angle 1"},
         {"509", "", "rgb@0.2837,-0.9589;;rgb@0.3559,-0.3512", "255,128,0;;0,255,255",
          "py: the unit circle at 5 in the pen; the astroid at u = 5.5 in the curve's slot"},
