@@ -174,8 +174,9 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"319/2400", "", "rgb@3,-0.2004", "250,255,0", "py: the one through the cursor"},
         // The boundary's direction: in (255, 128, 0), 0.05 of the span 1.4
         // down along y = x from two thirds.
-        {"320/2400", "", "head@0.6667,0.6667>0.5967,0.5967", "255,128,0",
-         "py: s = 2/3, d = 0.07: (s, s) to (s − d, s − d)"},
+        {"320/2400", "", "head@0.6667,0.6667>0.5967,0.5967;;rgb@0.5,0.28", "255,128,0;;255,128,0",
+         "py: s = 2/3, d = 0.07: (s, s) to (s − d, s − d); the fill in the pen's slot down to "
+         "x² 0.25 at 0.5, past halfway 0.375"},
         {"320/2400", "x_型|^0.6,0.45",
          "rgb@0.6,0.5;;at@0.6,0;;rgb@0.6595,0.719;;%=y=x;;rgb@0.6,0;;rgb@0.6,0.005",
          "255,100,100;;x;;250,255,0;;250,255,0;;!250,255,0;;255,100,100",

@@ -133,6 +133,9 @@ PRESS_TABLE(EliminationPresses, KeptDecimalsChangeTheFit) {
         {"201", "列主元#2", "?=-0.0014", "", "hand: the title answers no press"},
         {"201", "高  斯|下一步*4", "?=0.0017", "", "hand: 1/600 again"},
         {"201", "高  斯#2", "?=0.0017", "", "hand: the title answers no press"},
+        {"201", "下一步*30", "?特解;;at@2.25,2.3333", ";;特解",
+         "hand: solved; the label after x1..x3 in the 4 columns of 3/4 over x 0..3, on the "
+         "solution row 4 of 7/6 down from y 7"},
         {"201", "并求A逆|下一步*30", "?=72.0000", "", "py: A⁻¹ = [72 −240 180; …]"},
         {"201", "", "?=-720.0000", "", "py"},
         {"201", "并求A逆#2", "?=900.0000", "", "hand: the title answers no press"},

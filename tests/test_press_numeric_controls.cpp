@@ -526,9 +526,11 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
 // four strips list f at 0, 0.25, …, 1.
 PRESS_TABLE(NumericControlPresses, TheRombergTableOfPage367) {
     Run({
-        {"367", "", "?0.5000;;rgb@0.7,0.245;;at@0.64,-0.06", ";;0,255,255;;Romberg积分",
+        {"367", "", "?0.5000;;rgb@0.7,0.245;;at@0.64,-0.06;;rgb@0.84,0.6",
+         ";;0,255,255;;Romberg积分;;0,255,255",
          "py: one strip, four decimals; the hatch at 0.7 = 50 · 0.014, halfway to 0.49; "
-         "the title at −0.2 + 0.6 · 1.4, −0.2 + 0.1 · 1.4"},
+         "the title at −0.2 + 0.6 · 1.4, −0.2 + 0.1 · 1.4; the hatch at 0.84 = 60 · 0.014 "
+         "up past 0.6 to 0.7056, the curve 0.06 of x off"},
         {"367", "", "?0.3750;;rgb@0.714,0.2549", ";;0,255,255",
          "py: two strips, 3/8; the hatch at 0.714 = 51 · 0.014, halfway to 0.714² = 0.5098"},
         {"367", "",

@@ -426,6 +426,15 @@ PRESS_TABLE(SolidViewPresses, TheHelixOnTheUprightPlanes) {
                    "py: cos, sin 0.314 on the wall and 3(0, 1, 0) on; (P, Q, R) from (1.5 − "
                    "0.3, −1.5, 0), its head at the far end (1.2, 1.5, 0)"},
               });
+    // The cylinder over y = x and y = x² on the floor, u over [0, 2] in
+    // 100 steps of 0.02, x over [−1, 3]: the lower curve's upright line at
+    // u = 0.5 from (255, 128, 0) toward (200, 100, 250) by (0.5 + 1)/4 =
+    // 0.375: (234.375, 117.5, 93.75), whole parts.
+    RunScript("700Cylinder(0.7,6,36,10,20,21,0,-1,3,-1,2,0,2,0,1,1,0,2,0,0,1)\n",
+              {
+                  {"2101", "", "rgb3@0.5,0.25,1", "234,117,93",
+                   "py: half way up the line over (0.5, 0.25)"},
+              });
 }
 
 } // namespace
