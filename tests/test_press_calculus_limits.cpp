@@ -131,6 +131,14 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
         {"305/2600", "ε增加*3", "ε=", "0.300000", "hand: back to 0.1 × 3"},
         {"305/2600", "", "δ=", "0.795399", "py: arccos 0.7"},
     });
+    // [x] over x −10..20, y −2..4: its steps of 1 exceed a twentieth of the y
+    // span (0.3), so the curve breaks there, though not a twentieth of the x span.
+    RunScript("700Derivative1(0.3,3,40,12,26,0,0,-10,20,-2,4,-10,20)\n",
+              {
+                  {"300", "", "ink@1.5,1;;ink@-0.5,-1;;bare@1,0.5;;bare@2,1.5",
+                   "15,-1;;15,-1;;15,-1;;15,-1",
+                   "hand: [1.5] = 1, [−0.5] = −1; no riser at the steps 1 and 2"},
+              });
 }
 
 // Sources: python3, page 304's cos x from the left at x0 = 1, where the band

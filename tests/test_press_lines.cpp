@@ -115,6 +115,9 @@ PRESS_TABLE(LinePresses, EveryButtonOfTheLinePages) {
          "py: r = 0.0811 by y = x²/2 − 1 below, before the wall x = 1.6's 0.2167"},
         {"2100/5200", "^1.3,0.5", "rgb@1.3,0.75;;rgb@1.3,0.8229", "255,255,255;;!255,255,255",
          "py: r = 0.05 by the wall x = 1.6, not 0.0646 by the curves"},
+        {"2100/5200", "^0.3,0.8|半径增*12", "rgb@0.3,-1.7;;rgb@0.3,-1.2", "90,90,140;;60,60,110",
+         "hand: 0.064 × 1.25¹⁰ passes 0.5, the widest, so the given disc reaches 0.5 × 5 "
+         "below the cursor, 0.8 − 2.5"},
         {"2100/4400", "open", "rgb@0.4,1.2", "120,255,120",
          "hand: BoxLine's box, its side x = 0.4"},
         {"2100/4400", "", "rgb@2.8,1.2", "120,255,120", "hand: its side x = 2.8"},

@@ -432,7 +432,10 @@ PRESS_TABLE(SolidPresses, IncrementButtonsOfTheAnnotations) {
     RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n700curveDert(0.5,3,1,255,120,120)\n",
               {
                   {"2100", "△x减", "=h", "0.08", "hand: 0.1 × 0.8"},
-                  {"2100", "△x减*2|△x增", "=h", "0.064", "hand: 0.08 × 0.8² × 1.25"},
+                  {"2100", "△x减*2|△x增", "=h;;rgb@0.85,0.7513;;rgb@0.95,0.8134",
+                   "0.064;;255,120,120;;!255,120,120",
+                   "hand: 0.08 × 0.8² × 1.25; py: the piece of sin x from 0.5 to 0.5 + 0.064 "
+                   "× 6 = 0.884 in the pen, sin 0.85, not on to sin 0.95"},
               });
 }
 
