@@ -10,7 +10,7 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 --twentieth: P20; --twentyfirst: P21;
 --twentysecond: P22; --twentythird: P23;
 --twentyfourth: P24; --twentyfifth: P25;
---twentysixth: P26)
+--twentysixth: P26; --twentyseventh: P27)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -2786,6 +2786,129 @@ P26 = [
  ('src/stats/math/inference.cpp', 'r.upper = r.location + r.q2 * e;', 'r.upper = r.location + r.q1 * e;', 'R'),
 ]
 
+# A twenty-seventh set (--twentyseventh): lines picked from the program code
+# alone; each row names the sample page and the state in which its change
+# shows; the last fifteen are in the mathematics libraries.
+P27 = [
+ # calculus
+ # page 338: 显示系数 then 取消显示 — the coefficient list stays on the page
+ ('src/calculus/fourier.cpp', 'Gbk(u8"取消显示"))) {\n        m_nPendingPlotOption2 = 0;', 'Gbk(u8"取消显示"))) {\n        m_nPendingPlotOption2 = 1;', 'B'),
+ # page 381: the opening state — 转动系数λ written with two decimals, not three
+ ('src/calculus/ball_curve.cpp', 'Gbk(u8"转动系数λ:"), 3, m_dSavedLambda, c);', 'Gbk(u8"转动系数λ:"), 2, m_dSavedLambda, c);', 'R'),
+ # page 350: 中点 then 左端点 — the bars start a tenth of a step right of n
+ ('src/calculus/sequences.cpp', 'if (TextButton(pDC, x, T, Gbk(u8"左端点"))) m_dDemoParam = 0.0;', 'if (TextButton(pDC, x, T, Gbk(u8"左端点"))) m_dDemoParam = 0.1;', 'B'),
+ # page 324: the opening state — 积分近似值 fitted to five decimals instead of six
+ ('src/calculus/integrals.cpp', 'Gbk(u8"积分近似值:"),\n                       DecimalsFitting(6, S), S, c);', 'Gbk(u8"积分近似值:"),\n                       DecimalsFitting(5, S), S, c);', 'R'),
+ # page 324: the opening state — the trapezoids' left sides in the second-derivative colour
+ ('src/calculus/quadrature_demo.cpp', 'DrawLineWorld(pDC, x, 0, x, F0, m_crSection);', 'DrawLineWorld(pDC, x, 0, x, F0, m_crSecondDerivative);', 'D'),
+ # page 457: the opening state — each Gauss strip's top drawn as a diagonal down to its left foot
+ ('src/calculus/quadrature_demo.cpp', 'DrawLineWorld(pDC, r, y, l, y, m_crSection);', 'DrawLineWorld(pDC, r, y, l, 0, m_crSection);', 'D'),
+ # page 315: the opening state — the Taylor polynomial's samples in the first-derivative colour
+ ('src/calculus/taylor.cpp', 'DrawLineWorld(pDC, x, p, x, p, m_crSecondDerivative);', 'DrawLineWorld(pDC, x, p, x, p, m_crFirstDerivative);', 'D'),
+ # page 329: 拉氏 — the mean points sought where the slope is (f(b)-f(a))/(a-b)
+ ('src/calculus/mean_value.cpp', 'const double s = (F(b) - F(a)) / (b - a);', 'const double s = (F(b) - F(a)) / (a - b);', 'S'),
+ # solid
+ # page 341: 体积元素, dr增 pressed on — dr stops at a quarter, not a fifth, of the diagonal
+ ('src/solid/volume_elements.cpp', 'm_dDTheta = solid::KeepWithin(m_dDTheta, 0.1, 1.0);\n        m_dDR = solid::KeepWithin(m_dDR, 0.05, 0.2);', 'm_dDTheta = solid::KeepWithin(m_dDTheta, 0.1, 1.0);\n        m_dDR = solid::KeepWithin(m_dDR, 0.05, 0.25);', 'B'),
+ # page 341: 体积元素 — the element's dr a share of the x–z diagonal instead of the x–y one
+ ('src/solid/volume_elements.cpp', 'const double dR = m_dDR * std::sqrt(m_dXSpan * m_dXSpan + m_dYSpan * m_dYSpan);', 'const double dR = m_dDR * std::sqrt(m_dXSpan * m_dXSpan + m_dZSpan * m_dZSpan);', 'S'),
+ # page 341: 体积元素 — the cylindrical element's vertical edges stop halfway up
+ ('src/solid/volume_elements.cpp', 'DrawLine3D(pDC, rho * c, rho * s, z0, rho * c, rho * s, z1, colour);', 'DrawLine3D(pDC, rho * c, rho * s, z0, rho * c, rho * s, (z0 + z1) / 2, colour);', 'D'),
+ # page 343: 分割 — the spherical partition fills a third, not half, of the smaller span
+ ('src/solid/volume_elements.cpp', 'const double R = Min2(m_dXSpan, m_dYSpan) / 2;', 'const double R = Min2(m_dXSpan, m_dYSpan) / 3;', 'D'),
+ # page 364: 平行坐标面, x=c — the plane's line along y on the floor rises to the box's top
+ ('src/solid/surface_traces.cpp', 'DrawLine3D(pDC, c, m_dYMin, 0, c, m_dYMax, 0, pen);', 'DrawLine3D(pDC, c, m_dYMin, 0, c, m_dYMax, m_dZMax, pen);', 'D'),
+ # page 364: 平行坐标面, y=c, 右移 past the edge — y=c kept inside the x range, not the y range
+ ('src/solid/surface_traces.cpp', 'if (plane == 2) m_dDirN = KeepInsideBox(m_dDirN, m_dYMin, m_dYMax);', 'if (plane == 2) m_dDirN = KeepInsideBox(m_dDirN, m_dXMin, m_dXMax);', 'S'),
+ # page 342: 放大 pressed on — the element grows to a quarter of the span, past a fifth
+ ('src/solid/field_elements.cpp', 'm_dDirP = solid::KeepWithin(m_dDirP, 0.05, 0.2);', 'm_dDirP = solid::KeepWithin(m_dDirP, 0.05, 0.25);', 'B'),
+ # stats
+ # page 212: the χ² figure, 方差 — 2(n-1) written
+ ('src/stats/continuous_demo.cpp', 'variance = {Gbk(u8"方差=2n="), 2, 2.0 * n};', 'variance = {Gbk(u8"方差=2n="), 2, 2.0 * (n - 1)};', 'R'),
+ # page 212: the Γ figure's opening state — β= shows α
+ ('src/stats/continuous_demo.cpp', 'params[paramCount++] = {Gbk(u8"β="), 0.65, 2, gb};', 'params[paramCount++] = {Gbk(u8"β="), 0.65, 2, ga};', 'S'),
+ # page 212: the χ² figure, n减 pressed on — n stops at 3, not 2
+ ('src/stats/continuous_demo.cpp', 'm_nSavedCountN = ClampDegrees(m_nSavedCountN, 2);', 'm_nSavedCountN = ClampDegrees(m_nSavedCountN, 3);', 'B'),
+ # page 212: the F figure, 期望 — m/(m-2) with three decimals
+ ('src/stats/continuous_demo.cpp', 'mean = {Gbk(u8"期望=m/(m-2)="), 2, e};', 'mean = {Gbk(u8"期望=m/(m-2)="), 3, e};', 'R'),
+ # page 212: the hypergeometric figure, M增 up to N — M stops one short of N
+ ('src/stats/discrete_demo.cpp', 'if (m_nSavedMarkedM > m_nSavedPopulationN) m_nSavedMarkedM = m_nSavedPopulationN;', 'if (m_nSavedMarkedM > m_nSavedPopulationN) m_nSavedMarkedM = m_nSavedPopulationN - 1;', 'B'),
+ # page 202: the interval figure's opening state — the density stops a tenth of the span short of the right
+ ('src/stats/distribution_kernels.cpp', 'while (x < m_dXMax && i < last);', 'while (x < m_dXMax - 0.1 * m_dXSpan && i < last);', 'D'),
+ # numeric
+ # page 331: 有切线 — each slope of the field taken at (y, x)
+ ('src/numeric/ode_demo.cpp', 'const double slope = EvalODERightSide(0, x, y, m_nSurfaceUpper);', 'const double slope = EvalODERightSide(0, y, x, m_nSurfaceUpper);', 'S'),
+ # page 331: 步长增 pressed on — h doubles until it passes a quarter, not half, of the span
+ ('src/numeric/ode_demo.cpp', 'if (TextButton(pDC, x, T - 22, Gbk(u8"步长增")) && 2 * m_dOdeStep <= span)', 'if (TextButton(pDC, x, T - 22, Gbk(u8"步长增")) && 4 * m_dOdeStep <= span)', 'B'),
+ # page 204: Jacobi, the related data shown — its hide button leaves them shown
+ ('src/numeric/display_controls.cpp', 'if (TextButtonSimple(pDC, x, y, shown)) m_bShowRelatedData = FALSE;', 'if (TextButtonSimple(pDC, x, y, shown)) m_bShowRelatedData = TRUE;', 'B'),
+ # page 312: the opening state — the table's f(x) values with four decimals
+ ('src/numeric/root_demo.cpp', 'DrawLabelNumber(pDC, 0, m_dXMin + 0.4 * xs, rowY(), ")=", 6, fx, kTablePalette);', 'DrawLabelNumber(pDC, 0, m_dXMin + 0.4 * xs, rowY(), ")=", 4, fx, kTablePalette);', 'R'),
+ # page 464: the normal equations shown — the right-hand column with three decimals
+ ('src/numeric/regression_demo.cpp', 'DrawLabelValue(pDC, m_dXMin + 2 * m_dXSpan / 3, y, "", 2, m_adMatrixA[r][kRhs],', 'DrawLabelValue(pDC, m_dXMin + 2 * m_dXSpan / 3, y, "", 3, m_adMatrixA[r][kRhs],', 'R'),
+ # page 204: 反幂法's first step — the LU matrix written transposed
+ ('src/numeric/power_demo.cpp', 'm_dYMax - i * m_dYSpan / (n + 1), "", m_nDecimals, M[i][j], c);', 'm_dYMax - i * m_dYSpan / (n + 1), "", m_nDecimals, M[j][i], c);', 'S'),
+ # page 312: 二分法 — each midpoint's second mark halfway down, not on the x axis
+ ('src/numeric/root_demo.cpp', 'mark(m, fm), mark(m, 0);', 'mark(m, fm), mark(m, fm / 2);', 'D'),
+ # catalog
+ # page 507: a click inside — the second focus's dot drawn on the first
+ ('src/catalog/classical_curves.cpp', 'DrawDotWorld(pDC, f2.x, f2.y, kDotRadius, kDotRadius, fill, fill);\n        const PlanePoint n1', 'DrawDotWorld(pDC, -f2.x, f2.y, kDotRadius, kDotRadius, fill, fill);\n        const PlanePoint n1', 'D'),
+ # page 503: a click inside — the line to F2 goes to (F2.y, F2.x)
+ ('src/catalog/classical_curves.cpp', 'DrawLineWorld(pDC, px, py, f2.x, f2.y, pen);\n    DrawLabelValue(pDC, ReadoutX', 'DrawLineWorld(pDC, px, py, f2.y, f2.x, pen);\n    DrawLabelValue(pDC, ReadoutX', 'S'),
+ # page 508: a click — the traced cycloid in the pen colour, not the fill colour
+ ('src/catalog/classical_curves.cpp', 'DrawLineWorld(pDC, x, y, x, y, fill);', 'DrawLineWorld(pDC, x, y, x, y, pen);', 'D'),
+ # page 502: a click inside — the distance sum's row a tenth of the y span lower
+ ('src/catalog/classical_curves.cpp', 'DrawLabelValue(pDC, rx, ReadoutY(*this, pDC, Texts().ellipse, rx, m_dYMax - 0.05 * m_dYSpan),', 'DrawLabelValue(pDC, rx, ReadoutY(*this, pDC, Texts().ellipse, rx, m_dYMax - 0.15 * m_dYSpan),', 'R'),
+ # page 233: a function with α from the function menu, its panel open, α up — g's α moves, not f's
+ ('src/catalog/panels.cpp', 'if (HasAlpha(k)) steps(x, t.alpha, bSecond ? &m_dSavedAlphaG : &m_dSavedAlphaF);', 'if (HasAlpha(k)) steps(x, t.alpha, bSecond ? &m_dSavedAlphaF : &m_dSavedAlphaG);', 'S'),
+ # page 320: the region's coefficient panel, 下 then 上 — the lower curve stays chosen
+ ('src/catalog/panels.cpp', 'if (TextButtonCore(pDC, x, T + H / 3, 40, 20, *first, colour)) m_nPanelCurveSel = 0;', 'if (TextButtonCore(pDC, x, T + H / 3, 40, 20, *first, colour)) m_nPanelCurveSel = 1;', 'B'),
+ # script
+ # page 369: the opening state — the curvature centre's name M a few pixels further right
+ ('src/script/annotation_calculus.cpp', 'DrawStringWorldInPlot(pDC, m_dXMin + (left - 2 - m_nPlotLeft) * m_dXSpan / m_nPlotWidth, y, "M",', 'DrawStringWorldInPlot(pDC, m_dXMin + (left + 4 - m_nPlotLeft) * m_dXSpan / m_nPlotWidth, y, "M",', 'R'),
+ # page 369: △x减 pressed on — the arc stops at twice the smallest step
+ ('src/script/annotation_common.cpp', 'if (!(h >= kStepHMin)) h = kStepHMin;', 'if (!(h >= kStepHMin)) h = 2 * kStepHMin;', 'B'),
+ # page 356: the opening state — the line's colour graded along y instead of x
+ ('src/script/annotation_lines.cpp', 'const double r = 255 * (px - m_dXMin) / m_dXSpan;', 'const double r = 255 * (py - m_dYMin) / m_dYSpan;', 'S'),
+ # page 356: the opening state — the line's direction (n, m, p) instead of (m, n, p)
+ ('src/script/annotation_lines.cpp', 'm_dDirM = m, m_dDirN = n, m_dDirP = p;\n        if (m_nSurfaceCoefEdit', 'm_dDirM = n, m_dDirN = m, m_dDirP = p;\n        if (m_nSurfaceCoefEdit', 'S'),
+ # page 360: the opening state — the parallelogram's second corner at P0 + e
+ ('src/script/annotation_lines.cpp', 'const double px[4] = {x0, x0 - ex, pm.x - ex, pm.x}', 'const double px[4] = {x0, x0 + ex, pm.x - ex, pm.x}', 'D'),
+ # page 360: the opening state — the arrow from M rises by e's z instead of falling
+ ('src/script/annotation_lines.cpp', 'DrawArrow3D(pDC, pm.x, pm.y, pm.z, pm.x - ex, pm.y - ey, pm.z - ez, 0, "", "",', 'DrawArrow3D(pDC, pm.x, pm.y, pm.z, pm.x - ex, pm.y - ey, pm.z + ez, 0, "", "",', 'D'),
+ # mathematics libraries
+ # page 315: sin x from the function menu, n增 — the even coefficients divided by i², not (i-1)i
+ ('src/calculus/math/taylor.cpp', 'C[i] = -C[i - 2] / ((i - 1) * i);', 'C[i] = -C[i - 2] / (i * i);', 'R'),
+ # page 330: the opening state — the mean taken over panels shifted a panel right
+ ('src/calculus/math/mean_value.cpp', 'const double x = a + double(i) * w;', 'const double x = a + double(i + 1) * w;', 'R'),
+ # page 324: n增 — the count of subintervals doubled plus one
+ ('src/calculus/math/integrals.cpp', 'return n >= kMaxDemoSubintervals / 2 ? kMaxDemoSubintervals : 2 * n;', 'return n >= kMaxDemoSubintervals / 2 ? kMaxDemoSubintervals : 2 * n + 1;', 'B'),
+ # page 212: the F density's opening state — the distribution function of F(m, n)
+ ('src/stats/math/distributions.cpp', 'return CdfOf(boost::math::fisher_f_distribution<double, NoThrow>(n, m), x, 0.0);', 'return CdfOf(boost::math::fisher_f_distribution<double, NoThrow>(m, n), x, 0.0);', 'S'),
+ # page 212: the Γ figure's opening state — the distribution function shifted by α, not λ
+ ('src/stats/math/distributions.cpp', 'return CdfOf(d, x - shift, 0.0);', 'return CdfOf(d, x - alpha, 0.0);', 'S'),
+ # page 202: the two-sample variance interval — S2² divided by n-1, not m-1
+ ('src/stats/math/inference.cpp', 'r.spread = (s.sx / (n - 1)) / (s.sy / (m - 1));', 'r.spread = (s.sx / (n - 1)) / (s.sy / (n - 1));', 'S'),
+ # page 202: the two-sample variance test — S1² divided by n, not n-1
+ ('src/stats/math/inference.cpp', 'r.s1 = s.sx / (n - 1);', 'r.s1 = s.sx / n;', 'R'),
+ # page 344: 画矢量场 — the field's x and y parts swapped
+ ('src/solid/math/coord_math.cpp', 'return {(c1 - c2) * x, (c1 - c2) * y, (z - 1) * c1 - (z + 1) * c2};', 'return {(c1 - c2) * y, (c1 - c2) * x, (z - 1) * c1 - (z + 1) * c2};', 'S'),
+ # page 343: 体积元素 — the spherical element's z by sin φ
+ ('src/solid/math/coord_math.cpp', 'return {rho * std::cos(theta) * s, rho * std::sin(theta) * s, rho * std::cos(phi)};', 'return {rho * std::cos(theta) * s, rho * std::sin(theta) * s, rho * std::sin(phi)};', 'D'),
+ # page 364: 增加 (mesh) — the divisions doubled instead of grown by half
+ ('src/solid/math/scene_math.cpp', 'const long long more = (long long)n * 3 / 2;', 'const long long more = (long long)n * 2;', 'B'),
+ # page 504: a click inside — the focus a quarter unit further along the axis
+ ('src/catalog/math/classical_curves.cpp', 'const double across = 0.25 / A + F - 0.25 * D * D / A;', 'const double across = 0.5 / A + F - 0.25 * D * D / A;', 'D'),
+ # page 502: a click inside — the distance sum takes P's x to F1 for both foci
+ ('src/catalog/math/classical_curves.cpp', 'std::hypot(p.x - f2.x, p.y - f2.y);', 'std::hypot(p.x - f1.x, p.y - f2.y);', 'S'),
+ # page 465: Lagrange with an odd n — each basis factor (t-xj)/(xj-xk)
+ ('src/numeric/math/interpolation.cpp', 'if (j != k) l *= (t - x[j]) / (x[k] - x[j]);', 'if (j != k) l *= (t - x[j]) / (x[j] - x[k]);', 'S'),
+ # page 465: Newton — the divided differences over t[i+j+1]-t[i+1]
+ ('src/numeric/math/interpolation.cpp', 'const double h = t[i + j + 1] - t[i];', 'const double h = t[i + j + 1] - t[i + 1];', 'R'),
+ # page 360: the opening state — the plane through M with slopes -n/p and -m/p swapped
+ ('src/script/math/annotation_geometry.cpp', 'const double a = -m / p, b = -n / p;', 'const double a = -n / p, b = -m / p;', 'S'),
+]
+
 # Each list and the flag that picks it; the first, P, runs without a flag.
 LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--fifth", P5), ("--sixth", P6), ("--seventh", P7), ("--eighth", P8),
@@ -2796,7 +2919,7 @@ LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--twentieth", P20), ("--twentyfirst", P21),
          ("--twentysecond", P22), ("--twentythird", P23),
          ("--twentyfourth", P24), ("--twentyfifth", P25),
-         ("--twentysixth", P26)]
+         ("--twentysixth", P26), ("--twentyseventh", P27)]
 
 
 def run(cmd, cwd, **kw):
