@@ -36,7 +36,9 @@ PRESS_TABLE(HypothesisTestPresses, OneSampleMeans) {
                   {"900", "α增加", "u    = ", "1.440", "py: α 0.15, u_0.925"},
                   {"900", "", "1.440", "0.075", "hand: q a, α/2"},
                   {"900", "", "上限 ", "1.440", "py: u_0.925"},
-                  {"900", "", "?拒绝假设", "", "hand: 1.503 past 1.440"},
+                  {"900", "", "?拒绝假设;;at@0,0", ";;u=",
+                   "hand: 1.503 past 1.440; u= then written at x = 0, on the axis: −0.05 below it "
+                   "is an eleventh of the plot, more than the label's one row"},
                   {"900", "", "ink@1.503,0.06", "3,0.3", "py: u's line, up to φ(1.503) = 0.1288"},
                   {"900", "", "bare@1.503,0.17", "3,0.3", "py: it stops at the density"},
                   {"900", "", "bare@1.6,0.06", "3,0.3", "py: past the region, bare"},

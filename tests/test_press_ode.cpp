@@ -77,7 +77,9 @@ PRESS_TABLE(OdePresses, EveryButtonOfTheOdePages) {
         {"334", "", "ink@1.7,5.4739", "0.5,-1", "py: e^1.7, the exact curve"},
         {"334", "", "bare@1.7,5.1", "0.5,-1", "py: between the two"},
         {"334", "", "ink@0.9,2.2810", "0.5,-1", "py: the chord (0.8, 1.2^4)–(1, 1.2^5)"},
-        {"331", "特解", "=t", "1", "hand: the one curve"},
+        {"331", "特解", "=t;;rgb@-1.16,1.4;;rgb@-1.28,1.4", "1;;250,255,0;;!250,255,0",
+         "hand: the one curve; 导数's swatch in y′'s colour from x min + 0.2 of 4 at y max − 0.15 "
+         "of 4, nothing of it left of −1.2"},
         {"331", "", "ink@1.5,0.9463", "-1.5,1.5", "py: y = x − 1 + 2e^−x at 1.5"},
         {"331", "", "ink@1.5,0.5537", "-1.5,1.5", "py: y′ = 1 − 2e^−x at 1.5"},
         {"331", "", "bare@-1,-1.6321", "-1.5,1.5", "py: the curve from (−2, −2) not drawn"},
