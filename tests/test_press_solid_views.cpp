@@ -333,7 +333,11 @@ PRESS_TABLE(SolidViewPresses, ElementLinesArrowsAndCurves) {
          "218,43,118;;114,83,62",
          "py: half way; the lattice's first x, −2: from (−2, −1.2, 1.2) (r1 2.3409, r2 3.2062) "
          "half way"},
-        {"344", "", "rgb3@0.7398,-0.7398,1.338", "218,43,118", "py: the tip"},
+        {"344", "",
+         "rgb3@0.7398,-0.7398,1.338;;rgb3@0.7597,-1.8993,-0.6252;;rgb3@0.7597,1.8993,-0.6252",
+         "218,43,118;;100,72,120;;!100,72,120",
+         "py: the tip; the lattice's first y, −2: the arrow from (0.8, −2, −0.4) (r1 2.5691, r2 "
+         "2.2361) half way, in (100, 72, 120); none from (0.8, 2, −0.4), past the last y 1.6"},
         {"344", "", "rgb3@0.8418,-0.8418,1.3794;;head3@0.4,-0.4,1.2>0.7398,-0.7398,1.338",
          "!218,43,118;;218,43,118", "py: past the tip; the head at the tip, from (0.4, −0.4, 1.2)"},
         {"344", "", "rgb3@1.8368,-0.4592,1.1458;;rgb3@1.7202,0.43,0.1829", "155,66,90;;149,58,125",
@@ -359,6 +363,18 @@ PRESS_TABLE(SolidViewPresses, ElementLinesArrowsAndCurves) {
          "py: the back half of y = 1.2, right of the section x = 1, at (x + 1.5)/3 = 0.367 under "
          "f = 2.44"},
     });
+}
+
+// Sources: python3. Page 379's surfaces filled, θ_r form: the upper z = 2 − (x² + y²)/2 in
+// (0, 50, 250) toward (255, 100, 100) by d = 0.7(1.6 − x)/3.2 + 0.3z/2.2.
+PRESS_TABLE(SolidViewPresses, TheCylindricalSurfacesFill) {
+    RunScript("700DATA2(0,-0.5,0,-0.5,0,0,2,)\n700DATA2(1,0.3,0,0.3,0,0,0,)\n"
+              "700CylSurf(0.8,6,36,10,1,0,0,-1.6,1.6,-1.6,1.6,0,2.2,1,1,0,3.14,0,1.5,0,1)\n",
+              {
+                  {"2101", "", "rgb3@-1.2,-0.3,1.235;;rgb3@-1,0.5,1.375", "199,89,132;;192,87,136",
+                   "py: d 0.7809 and 0.7562 (not 0.3 and 0.7 the other way round: (167, 82, 151), "
+                   "(173, 84, 147))"},
+              });
 }
 
 // Sources: python3. Page 374's cylinder over the unit circle, its element
@@ -399,6 +415,19 @@ PRESS_TABLE(SolidViewPresses, TheQuadraticFormsDiscriminant) {
                   {"2101", "", "b^2-ac=;;at3@-1.5,-1.2,1.5", "0.560;;b^2-ac=",
                    "hand: 0.6² + 0.5 × 0.4; at x min, y min + 0.1 · 3, z max − 0.2 · 5"},
               });
+    // The dome z = 1 − x² − y² in a box of x from −4 to 4: the x axis comes out of it past
+    // x = 1, named at (4, 0.05 · 3, 0.1 · 5), not at y 0.05 · 8.
+    RunScript("700DATA2(0,-1,0,-1,0,0,1,)\n"
+              "700Surf(0.8,6,36,10,1,0,0,-4,4,-1.5,1.5,-2.5,2.5,1,-1,0,0,0,1,1)\n",
+              {
+                  {"2101", "", "at3@4,0.15,0.5", "x", "hand: x max, y 0.15, z 0.5"},
+              });
+    // A box wider in x, [−3, 3]: the label's y is still −1.5 + 0.1 · 3, not −1.5 + 0.1 · 6.
+    RunScript("700DATA1(0,0.5,0.6,-0.4,0,0,0,)\n"
+              "700Surf(0.8,6,36,10,1,0,0,-3,3,-1.5,1.5,-2.5,2.5,22,-1,0,0,0,1,1)\n",
+              {
+                  {"2101", "", "at3@-3,-1.2,1.5", "b^2-ac=", "hand: x min, y −1.2, z 1.5"},
+              });
 }
 
 // Sources: python3. Page 374's helix x = cos t, y = sin t, z = 0.2t, t in
@@ -425,6 +454,15 @@ PRESS_TABLE(SolidViewPresses, TheHelixOnTheUprightPlanes) {
                    "0,255,255;;0,255,255;;0,150,255;;0,150,255",
                    "py: cos, sin 0.314 on the wall and 3(0, 1, 0) on; (P, Q, R) from (1.5 − "
                    "0.3, −1.5, 0), its head at the far end (1.2, 1.5, 0)"},
+              });
+    // The same in a box of z from 0 to 2: (P, Q, R) starts at z max − z span / 2 = 1, not at
+    // 2 − 3/2 with the y span's half.
+    RunScript("700DATA1(0,1,1,0,0,0,0,)\n"
+              "700Cylinder(0.7,6,36,10,1,39,1,-1.5,1.5,-1.5,1.5,0,2,1,1,1,0,6.28,0,1,0)\n",
+              {
+                  {"2101", "", "rgb3@1.2,0,1;;head3@1.2,-1.5,1>1.2,1.5,1;;rgb3@1.2,0,0.5",
+                   "0,150,255;;0,150,255;;!0,150,255",
+                   "hand: (P, Q, R) from (1.2, −1.5, 1) to (1.2, 1.5, 1); none at z 0.5"},
               });
     // The cylinder over y = x and y = x² on the floor, u over [0, 2] in
     // 100 steps of 0.02, x over [−1, 3]: the lower curve's upright line at

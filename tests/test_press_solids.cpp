@@ -335,9 +335,11 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"359", "方式1|打开投影", "?关闭投影", "", "hand: the pencil's strips"},
         {"359", "关闭投影", "?打开投影", "", "hand: and goes"},
         {"364", "平行坐标面|y=c|打开投影", "?关闭投影", "", "hand: over a trace as well"},
-        {"379", "θ_z型", "?恢复;;rgb3@0,1.5,1;;rgb3@0,0.3,1", ";;0,255,255;;250,255,0",
+        {"379", "θ_z型", "?恢复;;rgb3@0,1.5,1;;rgb3@0,0.3,1;;rgb3@0,0,2.1;;rgb3@0,0,1",
+         ";;0,255,255;;250,255,0;;0,255,0;;!0,255,0",
          "hand: the lecturer's grid, not the script's; r = S(θ, z), at θ 0 and z 1 the upper "
-         "mesh at r = 2 − 0.5 in the curve slot, the lower at 0.3 in the first derivative's"},
+         "mesh at r = 2 − 0.5 in the curve slot, the lower at 0.3 in the first derivative's; "
+         "the z axis from the upper's S(0, 0) = 2 up to 2.2, not from the floor"},
         {"379", "恢复", "!恢复", "", "hand: the script's again"},
         {"379", "θ_r型", "?恢复", "", "hand: the lecturer's grid again"},
         {"379", "open|减少*4|减少#2*4",
@@ -459,7 +461,10 @@ PRESS_TABLE(SolidPresses, SectionsAndPrismTopsSitWhereTheyShould) {
         {"603", "", "rgb3@1,1.01,2.5", "!199,162,130", "hand: not at x = n = 1"},
         {"603", "", "rgb3@0.5,1.01,4.65", "199,162,130", "py: just under f(0.5, 1.01) = 4.73"},
         {"603", "", "rgb3@0.5,1.01,4.88", "!199,162,130", "py: just over it"},
-        {"603", "", "rgb3@0.5,1.01,0.33", "199,162,130", "py: just over g = 0.2525"},
+        {"603", "", "rgb3@0.5,1.01,0.33;;rgb3@0.5,1.891,0.2", "199,162,130;;120,105,91",
+         "py: just over g = 0.2525; the section's samples y = −0.5 + 0.003n shaded from n 167 "
+         "(y 0.001, in the region), a drop to the floor every tenth from n 177: at n 797, y "
+         "1.891, from g 0.4728 down, (199, 125, 60) toward 100 by t = 2.391/3, (120, 105, 91)"},
         {"603", "", "rgb3@0.5,1.01,0.1", "!199,162,130", "py: just under it"},
         {"603", "", "rgb3@0.5,0.1107,5.6", "199,140,88", "py: near y = 0, f = 5.74"},
         {"603", "", "rgb3@0.5,1.9107,2.0", "199,185,172", "py: near y = 2, f = 2.1"},
