@@ -242,7 +242,9 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
          "py: above the top; hand: nor the inner column past zE + dz = 0.75 + 0.25"},
         {"341", "", "rgb3@1.6733,0.3347,0.75", "255,128,0",
          "py: its floor's radial edge at θ0, r0 + dr/2 along (cos θ0, sin θ0)"},
-        {"341", "", "rgb3@1.8467,0.3693,0.375", "0,150,255", "py: the column below it, at θ0"},
+        {"341", "", "rgb3@1.8467,0.3693,0.375;;rgb3@1.8467,0.3693,0.6;;rgb3@1.8467,0.3693,0.95",
+         "0,150,255;;0,150,255;;255,128,0",
+         "py: the column below it, at θ0, its upright edge to zE = 0.75, the element's on to 1"},
         {"341", "", "rgb3@1.8259,0.4612,0", "0,150,255", "py: its outer arc on the floor"},
         {"341", "", "rgb3@0.75,0.15,1", "0,150,255", "py: the inner column's top, r0/2"},
         {"341", "", "rgb3@0.75,0.15,0", "0,150,255", "py: its floor"},
@@ -287,6 +289,15 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
         {"343", "", "rgb3@0.1683,0.5049,0.3417", "0,150,255", "py: the cone to (r0, θ0, φ)"},
         {"343", "", "rgb3@0.2,0.6,0", "0,255,255", "py: the wedge below it on the floor"},
     });
+    // Page 341's frame with z from 0 to 5: dr is a share of the x–y diagonal √12.5, so the
+    // element at (1.5, 0.3) ends at r0 + 0.3536 = 1.8833, not r0 + 0.1 · √31.25 = 2.0887; its
+    // top at 0.3 · 5 + 0.1 · 5 = 2.
+    RunScript("700DATA2(0,-0.5,0,-0.5,0,0,2,)\n700DATA2(1,0,0,0,0,0,0,)\n"
+              "700CylCoord(0.7,6,36,10,1,1,0,-0.5,2,-0.5,2,0,5,1,1)\n",
+              {
+                  {"2101", "^1.5,0.3,0|体元", "rgb3@1.8259,0.4612,2", "255,128,0",
+                   "py: the outer top arc's middle, θ0 + 0.05"},
+              });
 }
 
 // Sources: python3. Page 374: the circle x = cos t, y = sin t at z = 0 along
