@@ -34,6 +34,7 @@ PRESS_TABLE(SolidPresses, StepButtonsOfTheSolidPages) {
         {"341", "体元", "=dr", "0.1", "hand: the default"},
         {"341", "dr减*3", "=dr", "0.0512", "hand: 0.1 × 0.8³"},
         {"341", "dr增", "=dr", "0.064", "hand: 0.0512 × 1.25"},
+        {"341", "dr增*7", "=dr", "0.2", "hand: 0.064 × 1.25⁶ = 0.244 held at 0.2; 0.25 held again"},
         {"341", "dθ增*4", "=dθ", "0.244140625", "hand: 0.1 × 1.25⁴"},
         {"341", "dθ减*2", "=dθ", "0.15625", "hand: × 0.8²"},
         {"341", "dz减*2", "=dz", "0.064", "hand: 0.1 × 0.8²"},
@@ -278,9 +279,11 @@ PRESS_TABLE(SolidPresses, ModeAndCancelButtons) {
         {"343", "dr减*2", "=dr", "0.064", "hand: 0.1 × 0.8²"},
         {"343", "dr减*2", "=dr", "0.05", "hand: 0.04096 held at 0.05"},
         {"343", "分割", "=dθ", "0.4", "hand: the partition's angle at least 0.4"},
-        {"343", "", "rgb3@1.8413,0.7142,0.1401", "162,156,38",
+        {"343", "", "rgb3@1.8413,0.7142,0.1401;;rgb3@0.3151,0.4598,0.0961",
+         "162,156,38;;170,156,182",
          "py: the last element drawn, θ 0.37, φ 1.4, r 6 × 0.05·√32, its outer φ arc at 1.5: "
-         "(20θ + 155, 40φ + 100, 255(1 − r/2))"},
+         "(20θ + 155, 40φ + 100, 255(1 − r/2)); the element θ 0.77, φ 1.4, r 2 × 0.05·√32 "
+         "(R = 2, half the span), its inner θ arc at θ 0.97"},
         {"343", "", "?dφ增", "", "hand: the third step of the spherical element"},
         {"343", "取消", "!dφ增", "", "hand: no steps without an element"},
         {"374", "P增*2", "=t", "1", "hand: a direction of the lecturer's"},
