@@ -189,7 +189,9 @@ PRESS_TABLE(EliminationPresses, AZeroPivotAndAnInconsistentSystem) {
     RunScript("700DATAs(0,1,1,2,2)\n700DATA2(0,1,3)\n700Gauss(0.4,1,55,10,2,2,0,1)\n",
               {
                   {"900", "", "!无解", "", "hand: not yet at the end"},
-                  {"900", "下一步", "?无解", "", "hand: 0 = 1 in the last row"},
+                  {"900", "下一步", "?无解;;at@1,2", ";;无解",
+                   "hand: 0 = 1 in the last row; the word halfway across x 0..2, a third up "
+                   "y 0..6 (m + 1 = 3 parts)"},
                   {"900", "", "!特解", "", "hand: nothing solved"},
               });
 }

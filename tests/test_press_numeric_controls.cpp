@@ -529,8 +529,9 @@ PRESS_TABLE(NumericControlPresses, TheRombergTableOfPage367) {
         {"367", "", "?0.5000;;rgb@0.7,0.245;;at@0.64,-0.06", ";;0,255,255;;Romberg积分",
          "py: one strip, four decimals; the hatch at 0.7 = 50 · 0.014, halfway to 0.49; "
          "the title at −0.2 + 0.6 · 1.4, −0.2 + 0.1 · 1.4"},
-        {"367", "", "?0.3750;;rgb@0.714,0.2549", ";;0,255,255",
-         "py: two strips, 3/8; the hatch at 0.714 = 51 · 0.014, halfway to 0.714² = 0.5098"},
+        {"367", "", "?0.3750;;rgb@0.714,0.2549;;rgb@0.7,0.02", ";;0,255,255;;0,255,255",
+         "py: two strips, 3/8; the hatch at 0.714 = 51 · 0.014, halfway to 0.714² = 0.5098, "
+         "and at 0.7 down to the axis"},
         {"367", "",
          "at@-0.2,0.85;;at@0.15,0.5;;at@0.5,0.5;;at@0.64,1.2;;%ε=", ";;;;;;ε=;;250,255,0",
          "hand: cell (r, c) at c/4 across x −0.2..1.4, r/4 down y −0.2..1.2 (four at the least); "
