@@ -156,9 +156,9 @@ PRESS_TABLE(EliminationPresses, AFreeUnknownBeforeALeadingOne) {
                   {"900", "", "#11", "1.0000", "hand: 3/3"},
                   {"900", "", "#12", "-2.0000", "hand: ζ1's first entry"},
                   {"900", "", "#13", "1.0000", "hand: ζ1's free entry"},
-                  {"900", "", "ζ;;at@2.25,2", "1;;ζ",
+                  {"900", "", "ζ;;at@2.25,2;;%ζ", "1;;ζ;;0,255,255",
                    "hand: one free unknown; its name in column n = 3 of x 0..3 in 3 + 1 "
-                   "columns, row m + 2 = 4 down y 0..6 in 3 + 3 rows"},
+                   "columns, row m + 2 = 4 down y 0..6 in 3 + 3 rows, in the curve slot"},
                   {"900", "列主元|下一步*2", "#8", "-1.5000", "hand: 3 − 9/2"},
                   {"900", "", "#9", "4.0000", "hand: (9 − 1)/2"},
                   {"900", "", "#12", "-2.0000", "hand: ζ1's first entry"},

@@ -26,6 +26,9 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
         {"203", "下一步*5", "?-0.542999", "", "py: x = (0.107503, -0.542999, 0.548597)"},
         {"203", "", "%Y=[;;%X=[;;%#5;;%#11", "250,255,0;;0,255,255;;250,255,0;;255,100,100",
          "hand: y with L, x with U; u22 the ninth element found"},
+        {"203", "", "at@0.6,-0.4;;at@0.6,-0.8;;at@-1.2,-0.4", "   ];;   ];;Y=[",
+         "hand: each vector closed in column n = 3 of x −1.2..1.2 in four, rows n + 1 and "
+         "n + 2 of y 1.2..−1.2 in six"},
         {"203", "3位#3", "?-0.543", "", "py: x2 to three decimals"},
         {"203", "", "!-0.5430", "", "hand: three decimals only"},
         {"203", "1位", "?-0.5", "", "py: x2 to one decimal"},
@@ -220,6 +223,11 @@ PRESS_TABLE(NumericControlPresses, TheShiftedMatrixOfPage213) {
          "py: P0(A − pI), row 0 across (−σ, −0.403977, −0.317410), column 0 down zeros; the "
          "5th cell, B and P by turns: B(0, 2)"},
     });
+    // A = [4 1 0; 2 3 1; 0 1 2], p = 0.1: the Schmidt QR steps end at the
+    // fifth with one iteration's count A1.
+    RunScript("700DATAs(0,4,1,0,2,3,1,0,1,2)\n700QR(0.4,5,38,11.4,3,0,1,0.1,0.0001)\n",
+              {{"900", "开  始|下一步*5", "A;;at@0.84,0.96", "1;;A",
+                "hand: the count 0.15 of 2.4 in from the right of −1.2..1.2, 0.1 of it down"}});
 }
 
 // Page 464's fit of sin x at x = iπ/10, i = 0..9, in the three bases; Q the
