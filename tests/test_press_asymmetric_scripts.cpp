@@ -255,6 +255,8 @@ PRESS_TABLE(AsymmetricScriptPresses, ThePowerMethodsAitkenAndPolylineViews) {
         {"204/2400", "关闭相关数据", "?显示相关数据", "", "hand: and back"},
         {"204/2400", "ε增加", "=ε", "0.000125", "hand: the script's 0.0001 × 1.25"},
         {"204/2400", "ε减少*2", "=ε", "0.00008", "hand: 0.000125 × 0.8²"},
+        {"204/2400", "2位#2", "ε=;;?=0.82", "0.00008;;",
+         "hand: ε to its first significant digit, 5 decimals, while the table shows 2"},
         // The power method's shift p and its ε, shown while shifting.
         {"204", "平移法", "P=", "0.0400", "hand: the script's p"},
         {"204", "P增加", "P=", "0.1400", "hand: 0.04 + 0.1"},
