@@ -159,9 +159,9 @@ PRESS_TABLE(EliminationPresses, AFreeUnknownBeforeALeadingOne) {
                   {"900", "", "#11", "1.0000", "hand: 3/3"},
                   {"900", "", "#12", "-2.0000", "hand: ζ1's first entry"},
                   {"900", "", "#13", "1.0000", "hand: ζ1's free entry"},
-                  {"900", "", "ζ;;at@2.25,2", "1;;ζ",
+                  {"900", "", "ζ;;at@2.25,2;;%ζ", "1;;ζ;;0,255,255",
                    "hand: one free unknown; its name in column n = 3 of x 0..3 in 3 + 1 "
-                   "columns, row m + 2 = 4 down y 0..6 in 3 + 3 rows"},
+                   "columns, row m + 2 = 4 down y 0..6 in 3 + 3 rows, in the curve slot"},
                   {"900", "列主元|下一步*2", "#8", "-1.5000", "hand: 3 − 9/2"},
                   {"900", "", "#9", "4.0000", "hand: (9 − 1)/2"},
                   {"900", "", "#12", "-2.0000", "hand: ζ1's first entry"},
@@ -192,7 +192,9 @@ PRESS_TABLE(EliminationPresses, AZeroPivotAndAnInconsistentSystem) {
     RunScript("700DATAs(0,1,1,2,2)\n700DATA2(0,1,3)\n700Gauss(0.4,1,55,10,2,2,0,1)\n",
               {
                   {"900", "", "!无解", "", "hand: not yet at the end"},
-                  {"900", "下一步", "?无解", "", "hand: 0 = 1 in the last row"},
+                  {"900", "下一步", "?无解;;at@1,2", ";;无解",
+                   "hand: 0 = 1 in the last row; the word halfway across x 0..2, a third up "
+                   "y 0..6 (m + 1 = 3 parts)"},
                   {"900", "", "!特解", "", "hand: nothing solved"},
               });
 }

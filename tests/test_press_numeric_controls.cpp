@@ -26,6 +26,9 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
         {"203", "下一步*5", "?-0.542999", "", "py: x = (0.107503, -0.542999, 0.548597)"},
         {"203", "", "%Y=[;;%X=[;;%#5;;%#11", "250,255,0;;0,255,255;;250,255,0;;255,100,100",
          "hand: y with L, x with U; u22 the ninth element found"},
+        {"203", "", "at@0.6,-0.4;;at@0.6,-0.8;;at@-1.2,-0.4", "   ];;   ];;Y=[",
+         "hand: each vector closed in column n = 3 of x −1.2..1.2 in four, rows n + 1 and "
+         "n + 2 of y 1.2..−1.2 in six"},
         {"203", "3位#3", "?-0.543", "", "py: x2 to three decimals"},
         {"203", "", "!-0.5430", "", "hand: three decimals only"},
         {"203", "1位", "?-0.5", "", "py: x2 to one decimal"},
@@ -125,7 +128,8 @@ PRESS_TABLE(NumericControlPresses, TheIterationsOfPage205) {
         {"205", "", "x#3", "3", "hand"},
         {"205", "", "?2.4000", "", "hand: 26/11 to two digits"},
         {"205", "精确#3", "?2.8750", "", "hand: 23/8"},
-        {"205", "", "?2.3636", "", "hand: 26/11"},
+        {"205", "", "?2.3636;;  #1;;  #2", ";;1;;2",
+         "hand: 26/11; the rows numbered from the first iteration"},
         {"205", "精度|A:|b:|显示小数点:", "?2.8750", "", "hand: labels only"},
         {"205", "Jacobi迭代", "?2.3636", "", "hand: the title answers no press"},
         {"205", "Seidel|G-S迭代|开  始|下一步", "?1.2273", "", "hand: (36 − 15 − 6·23/11)/12"},
@@ -220,6 +224,11 @@ PRESS_TABLE(NumericControlPresses, TheShiftedMatrixOfPage213) {
          "py: P0(A − pI), row 0 across (−σ, −0.403977, −0.317410), column 0 down zeros; the "
          "5th cell, B and P by turns: B(0, 2)"},
     });
+    // A = [4 1 0; 2 3 1; 0 1 2], p = 0.1: the Schmidt QR steps end at the
+    // fifth with one iteration's count A1.
+    RunScript("700DATAs(0,4,1,0,2,3,1,0,1,2)\n700QR(0.4,5,38,11.4,3,0,1,0.1,0.0001)\n",
+              {{"900", "开  始|下一步*5", "A;;at@0.84,0.96", "1;;A",
+                "hand: the count 0.15 of 2.4 in from the right of −1.2..1.2, 0.1 of it down"}});
 }
 
 // Page 464's fit of sin x at x = iπ/10, i = 0..9, in the three bases; Q the
@@ -332,7 +341,8 @@ PRESS_TABLE(NumericControlPresses, TheLinesAndLabelsOfPages200And313) {
         {"313", "", "?迭代出界", "", "hand: −2 is outside [0, 2]"},
         {"313", "^1.2,1", "rgb@1.2,0.32", "250,255,0", "hand: φ(1.2) = 0.64, its drop halfway"},
         {"313", "", "rgb@0.92,0.32", "!250,255,0", "hand: not from (0.64, 0) to (1.2, 0.64)"},
-        {"313", "", "rgb@1.2,0.64", "255,100,100", "hand: the mark at (1.2, φ(1.2))"},
+        {"313", "", "rgb@1.2,0.64;;rgb@1.2,0", "255,100,100;;255,100,100",
+         "hand: the marks at (1.2, φ(1.2)) and at its foot (1.2, 0)"},
         {"313", "", "rgb@1.6,1.6;;rgb@2.5,2.5;;rgb@-1,-1", "250,255,0;;!250,255,0;;!250,255,0",
          "hand: y = x drawn over [a, b] = [0, 2] only"},
         {"200", "显示数据", "?-3.0000", "", "hand: b2, four decimals"},
@@ -394,7 +404,8 @@ PRESS_TABLE(NumericControlPresses, TheNewtonStepsOfPage313) {
         {"312", "", "rgb@1.25,-0.4375", "255,100,100", "hand: its dot at f(1.25)"},
         {"312", "", "rgb@1.25,0.4375", "!255,100,100", "hand: not mirrored above the axis"},
         {"312", "从头开始", "rgb@1.5,0.125", "!250,255,0", "hand: n 0, c = 1 alone"},
-        {"312", "", "rgb@1,-0.5", "250,255,0", "hand: c = 1 stays"},
+        {"312", "", "rgb@1,-0.5;;rgb@1,0;;rgb@1,-1", "250,255,0;;255,100,100;;255,100,100",
+         "hand: c = 1 stays, marked on the axis and at f(1) = −1"},
         {"312", "^1,1|牛顿法", "rgb@1.125,-0.75", "250,255,0", "hand: the tangent, a quarter on"},
         {"312", "", "rgb@1.125,-0.25", "!250,255,0", "hand: not from (1, 0) to (1.5, −1)"},
         {"312", "", "rgb@1.5,0.125", "250,255,0", "hand: the drop at x1 = 1.5"},
@@ -531,8 +542,9 @@ PRESS_TABLE(NumericControlPresses, TheRombergTableOfPage367) {
          "py: one strip, four decimals; the hatch at 0.7 = 50 · 0.014, halfway to 0.49; "
          "the title at −0.2 + 0.6 · 1.4, −0.2 + 0.1 · 1.4; the hatch at 0.84 = 60 · 0.014 "
          "up past 0.6 to 0.7056, the curve 0.06 of x off"},
-        {"367", "", "?0.3750;;rgb@0.714,0.2549", ";;0,255,255",
-         "py: two strips, 3/8; the hatch at 0.714 = 51 · 0.014, halfway to 0.714² = 0.5098"},
+        {"367", "", "?0.3750;;rgb@0.714,0.2549;;rgb@0.7,0.02", ";;0,255,255;;0,255,255",
+         "py: two strips, 3/8; the hatch at 0.714 = 51 · 0.014, halfway to 0.714² = 0.5098, "
+         "and at 0.7 down to the axis"},
         {"367", "",
          "at@-0.2,0.85;;at@0.15,0.5;;at@0.5,0.5;;at@0.64,1.2;;%ε=", ";;;;;;ε=;;250,255,0",
          "hand: cell (r, c) at c/4 across x −0.2..1.4, r/4 down y −0.2..1.2 (four at the least); "

@@ -227,6 +227,13 @@ PRESS_TABLE(OdePresses, TheChordsOfAnEquationInX) {
             {"900", "", "ink@-0.1,2.9", "1.8,4.5", "py: h 1.2 back, to (−0.7, 3.8)"},
             {"900", "", "bare@1.4,1.6", "1.8,4.5", "py: nothing of h 0.6 left"},
         });
+    // The field as arrows (the form 2 after the equation's 1): each runs
+    // from its cell (x, y) to (x + h, y + h(x − y)).
+    RunScript("700DATA2(0,0,0,0,1,-1,0,)\n"
+              "700DiffEquation1(0.4,3,44,10,0,0,0,-1,3,-2.5,6,-0.7,2.6,1,2,0.5,2,-1,0.3)\n",
+              {{"900", "有切线|@0.8,-1", "head@-0.28,1.82>0.02,1.19", "255,128,0",
+                "py: h 0.3, cells 0.36 apart from (−1, −2.5): (−0.28, 1.82), slope −2.1, "
+                "its head at (0.02, 1.19)"}});
 }
 
 // x′ = y, y′ = −4x from t0 = 1, (x, y) = (1, 0.5), on [−1.5, 7]: with s =
