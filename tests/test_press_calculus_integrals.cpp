@@ -177,10 +177,12 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"320/2400", "", "head@0.6667,0.6667>0.5967,0.5967", "255,128,0",
          "py: s = 2/3, d = 0.07: (s, s) to (s − d, s − d)"},
         {"320/2400", "x_型|^0.6,0.45",
-         "rgb@0.6,0.5;;at@0.6,0;;rgb@0.6595,0.719;;%=y=x;;rgb@0.6,0;;rgb@0.6,0.005",
-         "255,100,100;;x;;250,255,0;;250,255,0;;!250,255,0;;255,100,100",
+         "rgb@0.6,0.5;;at@0.6,0;;rgb@0.6595,0.719;;%=y=x;;rgb@0.6,0;;rgb@0.6,0.005;;"
+         "rgb@0.635,0.3017;;rgb@0.565,0.3017",
+         "255,100,100;;x;;250,255,0;;250,255,0;;!250,255,0;;255,100,100;;250,255,0;;!250,255,0",
          "hand: x² 0.36 to x 0.6, x on the axis; the arrow from (0.67, 0.74); the dot on the "
-         "axis filled as drawn"},
+         "axis filled as drawn; the lower arrow from (0.6 + 1.4/20, 0.36 − 1.4/12) to "
+         "(0.6, 0.36), its middle, not mirrored left of x"},
         {"320/2400", "", "?y的下限", "", "hand"},
         {"320/2400", "", "rgb@0.55,0.45", "!255,100,100", "hand: no row yet"},
         {"320/2400", "y_型", "rgb@0.55,0.45;;at@0.67082,0.45;;rgb@-0.0066,0.45",
@@ -200,8 +202,10 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"320/3400", "", "rgb@0.64,0.3;;rgb@0.64,0.12;;%=x+dx",
          "255,100,100;;255,100,100;;255,100,100",
          "hand: its right side, down to the axis from x² 0.25"},
-        {"320/3400", "y_型#2|dy增", "=h;;at@0,0.4", "0.125;;y",
-         "hand: the strip's 0.1 × 1.25; y named on the axis at the cursor's 0.4"},
+        {"320/3400", "y_型#2|dy增", "=h;;at@0,0.4;;rgb@0.3,0.575;;rgb@0.3,0.4;;rgb@0.3,0.225",
+         "0.125;;y;;255,100,100;;255,100,100;;!255,100,100",
+         "hand: the strip's 0.1 × 1.25; y named on the axis at the cursor's 0.4; the lines "
+         "from x = y 0.4 to the axis at y and y + 0.175, none at y − 0.175"},
         // The polar region sin θ ≤ r ≤ θ unpicked: the arrows to its two
         // curves at the middle angle 0.9, the one to r = sin θ from a fifth
         // of the x span 2.2 left and a tenth of the y span 2 below its end.
