@@ -217,10 +217,19 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         // to sin 1.
         {"320/4400", "θ-型|^0.48627,0.75733", "rgb@0.11366,0.17702", "250,255,0",
          "py: r sin 1 / 4 at angle 1"},
-        {"320/4400", "r-型", "rgb@0.50445,0.67999", "250,255,0",
+        {"320/4400", "r-型", "rgb@0.50445,0.67999;;rgb@0.9677,0.5601", "250,255,0;;250,255,0",
          "py: sin r ≤ θ ≤ r, the arrow to θ = r at the middle radius 0.9, (0.55945, 0.70499), "
          "from a tenth of the x span 2.2 left and a twentieth of the y span 2 below, a quarter "
-         "of the way back from its head"},
+         "of the way back from its head; the arrow to θ = sin r at (0.63771, 0.63508) from a "
+         "fifth of the x span right and a twentieth of the y span below, three quarters of "
+         "the way to its tail, past the lower limit's name at the picked radius 0.9"},
+        // Picked at radius ρ = 1.00326 (the click's pixel): the limits
+        // sin ρ = 0.84323 and ρ, each end's dot and the arc between in
+        // (255, 100, 100).
+        {"320/4400", "^0.6058,0.7956", "rgb@0.6777,0.7437;;rgb@0.6052,0.8002",
+         "255,100,100;;255,100,100",
+         "py: the lower limit's dot at (0.66722, 0.74923), read 3 px right and 1 px under it "
+         "(285 and 180 px a unit) off the arc; the arc at the middle angle"},
     });
 }
 
