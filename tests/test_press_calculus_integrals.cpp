@@ -174,8 +174,12 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"319/2400", "", "rgb@3,-0.2004", "250,255,0", "py: the one through the cursor"},
         // The boundary's direction: in (255, 128, 0), 0.05 of the span 1.4
         // down along y = x from two thirds.
-        {"320/2400", "", "head@0.6667,0.6667>0.5967,0.5967", "255,128,0",
-         "py: s = 2/3, d = 0.07: (s, s) to (s − d, s − d)"},
+        {"320/2400", "", "head@0.6667,0.6667>0.5967,0.5967;;rgb@0.3963,0.1444",
+         "255,128,0;;255,128,0",
+         "py: s = 2/3, d = 0.07: (s, s) to (s − d, s − d); along y = x² from s = 1/3 the other "
+         "way, its head at (0.4033, 0.1627) in the fill's colour shows where it reaches past "
+         "the edge onto the ground: 3 px left of and 5 px under the head (449 and 257 px a "
+         "unit)"},
         {"320/2400", "x_型|^0.6,0.45",
          "rgb@0.6,0.5;;at@0.6,0;;rgb@0.6595,0.719;;%=y=x;;rgb@0.6,0;;rgb@0.6,0.005;;"
          "rgb@0.635,0.3017;;rgb@0.565,0.3017",
