@@ -185,10 +185,13 @@ PRESS_TABLE(DerivativePresses, TheCentreOfCurvatureIsNamed) {
 PRESS_TABLE(DerivativePresses, TheSecantTurningIntoTheTangentOfPage308) {
     Run({
         {"308", "", "ink@2.5,1.3814", "0.2,1.3", "py: h 0.1, N at 1.4"},
-        {"308", "", "%N离开M;;%M#6;;rgb@2.5,1.3814;;rgb@-0.3,0.3735;;at@1,0.8415",
-         "250,255,0;;250,255,0;;250,255,0;;250,255,0;;M",
+        {"308", "",
+         "%N离开M;;%M#6;;rgb@2.5,1.3814;;rgb@-0.3,0.3735;;at@1,0.8415;;at@1.4,0.98545;;"
+         "rgb@1.412,0.9713",
+         "250,255,0;;250,255,0;;250,255,0;;250,255,0;;M;;N;;250,255,0",
          "py: M and N (past the prose's five M) and the secant both ways in the first "
-         "derivative's slot; M named at (1, sin 1)"},
+         "derivative's slot; M named at (1, sin 1), N at (1.4, sin 1.4); N's dot read 2 px "
+         "right of and 3 px under N (167 and 212 px a unit), clear of the secant"},
         {"308", "N趋于M", "ink@2.5,1.4286", "0.2,1.3", "py: h 0.1/1.2"},
         {"308", "", "rgb@1.3333,0.9719;;rgb@1.3333,0.8415", "250,255,0;;!250,255,0",
          "py: N at 1 + 4 × 0.1/1.2 on sin x, not at sin 1"},

@@ -199,6 +199,16 @@ PRESS_TABLE(CalculusDrawingPresses, TheBarsOfPage350) {
         {"350", "", "rgb@1.5,2", "255,128,0", "py: the second bar X(1) = 2"},
         {"350", "", "rgb@2.5,2.25", "255,128,0", "py: the third bar X(2) = 2.25"},
     });
+    // Falling terms 3 − 0.2n read at the middles: each bar's right side
+    // stands above the next bar's top.
+    RunScript("700DATA1(0,0,-0.2,3,0,0,0,)\n"
+              "700Sequence(0.3,3,34,9,39,1,0,0,12,0,3.2,0.5,12,0,3)\n",
+              {
+                  {"350", "中点", "rgb@3,2.4;;rgb@1,2.8;;rgb@3.5,2.4",
+                   "255,128,0;;255,128,0;;!255,128,0",
+                   "hand: bar 2 as high as 3 − 0.2 · 2.5 = 2.5 over bar 3's 2.3, bar 0's 2.9 over "
+                   "bar 1's 2.7; nothing above bar 3's top"},
+              });
 }
 
 // Sources: hand, pages 326 and 328: the element width h from 0.1 by ×1.25
@@ -253,6 +263,12 @@ PRESS_TABLE(CalculusDrawingPresses, TheAxesAndDirectionsOfPages326And328) {
     RunScript("700Revolve(0.3,3,34,9,20,90,0,-0.5,3.5,-4,4,1,3,1,1,0,5)\n",
               {
                   {"915", "@2,0.5", "rgb@5,2", "0,255,255", "hand: the segment at x = 5"},
+                  // Shells 0.1 · 2 wide from 1; the one picked at 2.05
+                  // [2, 2.2] and every shell's start mirrored at 10 − x.
+                  {"915", "^2.05,2.05", "rgb@7.9,1;;rgb@7.4,1;;rgb@7.7,1",
+                   "255,100,100;;255,100,100;;!255,100,100",
+                   "hand: the picked shell's sides over [7.8, 8]; the start 2.6 at 7.4; none "
+                   "inside the unpicked [7.6, 7.8]"},
               });
 }
 

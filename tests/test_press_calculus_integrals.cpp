@@ -174,14 +174,19 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"319/2400", "", "rgb@3,-0.2004", "250,255,0", "py: the one through the cursor"},
         // The boundary's direction: in (255, 128, 0), 0.05 of the span 1.4
         // down along y = x from two thirds.
-        {"320/2400", "", "head@0.6667,0.6667>0.5967,0.5967;;rgb@0.5,0.28", "255,128,0;;255,128,0",
-         "py: s = 2/3, d = 0.07: (s, s) to (s − d, s − d); the fill in the pen's slot down to "
-         "x² 0.25 at 0.5, past halfway 0.375"},
+        {"320/2400", "", "head@0.6667,0.6667>0.5967,0.5967;;rgb@0.3963,0.1444;;rgb@0.5,0.28",
+         "255,128,0;;255,128,0;;255,128,0",
+         "py: s = 2/3, d = 0.07: (s, s) to (s − d, s − d); along y = x² from s = 1/3 the other "
+         "way, its head at (0.4033, 0.1627) in the fill's colour shows where it reaches past "
+         "the edge onto the ground: 3 px left of and 5 px under the head (449 and 257 px a "
+         "unit); the fill in the pen's slot down to x² 0.25 at 0.5, past halfway 0.375"},
         {"320/2400", "x_型|^0.6,0.45",
-         "rgb@0.6,0.5;;at@0.6,0;;rgb@0.6595,0.719;;%=y=x;;rgb@0.6,0;;rgb@0.6,0.005",
-         "255,100,100;;x;;250,255,0;;250,255,0;;!250,255,0;;255,100,100",
+         "rgb@0.6,0.5;;at@0.6,0;;rgb@0.6595,0.719;;%=y=x;;rgb@0.6,0;;rgb@0.6,0.005;;"
+         "rgb@0.635,0.3017;;rgb@0.565,0.3017",
+         "255,100,100;;x;;250,255,0;;250,255,0;;!250,255,0;;255,100,100;;250,255,0;;!250,255,0",
          "hand: x² 0.36 to x 0.6, x on the axis; the arrow from (0.67, 0.74); the dot on the "
-         "axis filled as drawn"},
+         "axis filled as drawn; the lower arrow from (0.6 + 1.4/20, 0.36 − 1.4/12) to "
+         "(0.6, 0.36), its middle, not mirrored left of x"},
         {"320/2400", "", "?y的下限", "", "hand"},
         {"320/2400", "", "rgb@0.55,0.45", "!255,100,100", "hand: no row yet"},
         {"320/2400", "y_型", "rgb@0.55,0.45;;at@0.67082,0.45;;rgb@-0.0066,0.45",
@@ -201,8 +206,10 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         {"320/3400", "", "rgb@0.64,0.3;;rgb@0.64,0.12;;%=x+dx",
          "255,100,100;;255,100,100;;255,100,100",
          "hand: its right side, down to the axis from x² 0.25"},
-        {"320/3400", "y_型#2|dy增", "=h;;at@0,0.4", "0.125;;y",
-         "hand: the strip's 0.1 × 1.25; y named on the axis at the cursor's 0.4"},
+        {"320/3400", "y_型#2|dy增", "=h;;at@0,0.4;;rgb@0.3,0.575;;rgb@0.3,0.4;;rgb@0.3,0.225",
+         "0.125;;y;;255,100,100;;255,100,100;;!255,100,100",
+         "hand: the strip's 0.1 × 1.25; y named on the axis at the cursor's 0.4; the lines "
+         "from x = y 0.4 to the axis at y and y + 0.175, none at y − 0.175"},
         // The polar region sin θ ≤ r ≤ θ unpicked: the arrows to its two
         // curves at the middle angle 0.9, the one to r = sin θ from a fifth
         // of the x span 2.2 left and a tenth of the y span 2 below its end.
@@ -214,10 +221,19 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
         // to sin 1.
         {"320/4400", "θ-型|^0.48627,0.75733", "rgb@0.11366,0.17702", "250,255,0",
          "py: r sin 1 / 4 at angle 1"},
-        {"320/4400", "r-型", "rgb@0.50445,0.67999", "250,255,0",
+        {"320/4400", "r-型", "rgb@0.50445,0.67999;;rgb@0.9677,0.5601", "250,255,0;;250,255,0",
          "py: sin r ≤ θ ≤ r, the arrow to θ = r at the middle radius 0.9, (0.55945, 0.70499), "
          "from a tenth of the x span 2.2 left and a twentieth of the y span 2 below, a quarter "
-         "of the way back from its head"},
+         "of the way back from its head; the arrow to θ = sin r at (0.63771, 0.63508) from a "
+         "fifth of the x span right and a twentieth of the y span below, three quarters of "
+         "the way to its tail, past the lower limit's name at the picked radius 0.9"},
+        // Picked at radius ρ = 1.00326 (the click's pixel): the limits
+        // sin ρ = 0.84323 and ρ, each end's dot and the arc between in
+        // (255, 100, 100).
+        {"320/4400", "^0.6058,0.7956", "rgb@0.6777,0.7437;;rgb@0.6052,0.8002",
+         "255,100,100;;255,100,100",
+         "py: the lower limit's dot at (0.66722, 0.74923), read 3 px right and 1 px under it "
+         "(285 and 180 px a unit) off the arc; the arc at the middle angle"},
     });
 }
 

@@ -17,10 +17,11 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
         {"300", "", "rgb@30,3.19", "!0,0,250", "py: the band ends at e + 0.4 = 3.118"},
         {"300", "",
          "%(x→∞)极限: ;;rgb@2.493,1;;rgb@-4.3235,1;;rgb@-20,3.1183;;rgb@-2,3.1183;;rgb@1.5,2.3183;;"
-         "rgb@-20,2.7895",
-         "0,255,255;;155,150,200;;155,150,200;;255,0,0;;199,125,60;;199,125,60;;0,255,255",
+         "rgb@-20,2.7895;;at@2.493,0.4667;;at@-4.3235,0.4667",
+         "0,255,255;;155,150,200;;155,150,200;;255,0,0;;199,125,60;;199,125,60;;0,255,255;;X;;-X",
          "py: the limit in the curve slot; X = 2.493 and −X = −4.3235 where (1 + 1/x)^x leaves "
-         "e ± 0.4, their lines; the box's rim, the band's lines between; F(−20) redrawn"},
+         "e ± 0.4, their lines; the box's rim, the band's lines between; F(−20) redrawn; each "
+         "name starting at its line, 42 px (H + S) above the axis, 90 px a unit"},
         {"300", "ε增加", "=ε", "0.125", "hand: 0.1 × 1.25"},
         {"300", "", "rgb@30,3.19", "0,0,250", "py: the band ends at e + 0.5 = 3.218"},
         {"300", "ε减少*2", "=ε", "0.08", "hand: 0.125 × 0.8²"},

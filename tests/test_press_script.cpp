@@ -45,8 +45,10 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
          "py: the mirror's drop at x = y0 in the pen, M's level in the fill; y = x"},
         {"211/2400", "", "bare@2.1293,-0.6", "-2.5,2.5", "py: it ends on the x axis"},
         {"211/2400", "", "ink@1.5,0.6", "-2.5,2.5", "hand: M's drop at x0, below sh⁻¹ 1.5"},
-        {"211/2400", "", "ink@0.5,1.5;;rgb@0.5,1.5;;rgb@1.5,0.6", "-2.5,2.5;;255,128,0;;0,150,255",
-         "hand: the mirror's level y = x0 in the pen, M's drop in the fill"},
+        {"211/2400", "", "ink@0.5,1.5;;rgb@0.5,1.5;;rgb@1.5,0.6;;rgb@1.9,1.5",
+         "-2.5,2.5;;255,128,0;;0,150,255;;255,128,0",
+         "hand: the mirror's level y = x0 in the pen, M's drop in the fill; py: the level runs "
+         "on past x0 to y0 = sh 1.5 = 2.1293"},
         {"211/2400", "", "bare@-0.5,1.5", "-2.5,2.5", "hand: it starts on the y axis"},
         {"211/2400", "", "bare@1.9,2.1293", "-2.5,2.5", "py: the level y0 ends at x0"},
         {"211/2400", "^-1,0", "ink@-1.1752,-0.5", "-2.5,2.5", "py: x0 = −1, drop at y0 = sh(−1)"},

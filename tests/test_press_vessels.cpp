@@ -117,7 +117,10 @@ PRESS_TABLE(VesselPresses, TheLiftedBodyAndThePlateStrip) {
         {"348", "", "rgb@0.5,1.08", "!250,255,0", "hand: no layer while under water"},
         {"348", "", "rgb@0.5,1.4", "!250,255,0", "hand: the top's line at 1.4 gone"},
         {"349", "^2,1", "rgb@1.7,0.35", "255,100,100", "hand: h 0.28, the strip to 0.434"},
-        {"349", "", "rgb@1.7,0.25", "250,255,0", "hand: the plate below the strip"},
+        {"349", "", "rgb@1.7,0.25;;rgb@2.125,0.25;;rgb@1.5,0.25",
+         "250,255,0;;0,255,255;;0,255,255",
+         "hand: the plate below the strip; its right side x = 2 + 0.5y and its left x = 1.5 in "
+         "the curve's slot"},
         {"349", "", "rgb@1.7,0.47", "250,255,0", "hand: above it"},
         {"349", "", "rgb@2.12,0.35", "255,100,100", "hand: the strip reaches 2 + 0.5 · 0.35"},
         {"349", "", "rgb@2.25,0.35", "!255,100,100", "hand: and no further"},
