@@ -145,8 +145,9 @@ PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
          "slot"},
         {"202", "", "rgb@8,0.29125;;rgb@1,-0.02725", "0,150,255;;0,150,255",
          "hand: the eighth; the first, half a step up from the plot's foot"},
-        {"202", "", "rgb@5.5,0.5;;rgb@5.5,-0.03", "0,255,255;;0,255,255",
-         "hand: the mean's line at 5.5, from the plot's foot −0.05"},
+        {"202", "", "rgb@5.5,0.5;;rgb@5.5,-0.03;;rgb@12.5,0", "0,255,255;;0,255,255;;0,255,255",
+         "hand: the mean's line at 5.5, from the plot's foot −0.05; py: the density runs on to "
+         "the right edge 13, at 12.5 (t = 7.311) 2.5e-5, on the axis"},
         {"202", "", "%μ =;;%x=;;%t    (;;%S=", "0,255,255;;0,255,255;;0,255,255;;0,255,255",
          "hand: the read-outs in the curve slot"},
         {"202", "σ已知", "μ =#1", "3.940", "py: 5.5 − u_0.95 · 3/√10, u = 1.644854"},
