@@ -134,6 +134,8 @@ PRESS_TABLE(DerivativePresses, TheArcBetweenTwoTangentsOfPage369) {
         {"369", "△x减", "rgb@3.3,1.219", "255,200,0", "py: h 0.064, xe 1.4482"},
         {"369", "", "rgb@3.3,1.1033", "!255,200,0", "py: h 0.08's tangent is gone"},
         {"369", "△x增", "rgb@3.3,1.1033", "255,200,0", "py: h 0.08 again"},
+        {"369", "△x减*60", "=h", "0.000001",
+         "hand: 0.1 × 0.8^52 falls below the floor 1e-6 and stays there"},
         {"369/2000", "^1,0.6", "rgb@2.5,1.95", "250,255,0",
          "py: the tangent at M (1, 0.6), slope 0.9"},
         {"369/2000", "", "rgb@-0.5,-0.75", "250,255,0", "py: it runs on to the plot's foot"},
