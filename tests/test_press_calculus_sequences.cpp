@@ -69,8 +69,9 @@ PRESS_TABLE(SequencePresses, TheMarkedTermsOfPage336) {
 
 // Sources: python3, Xn = 0.5 Xn-1 + 1 from X0 = 1.111 (X2 1.778, X3 1.889)
 // (X1 1.5555 to three decimals 1.555) in the table of 24 terms, whose n
-// steps by 24 from 1 (a page of M ≥ 24 shows X(M−23) on); Xn = 0.5 n + 1 on the Xn axis, n stepping by 40 from
-// 1, a dot for each of X1 .. X(n−1) (1.5, 2, 2.5, …) in (250, 255, 0).
+// steps by 24 from 1 (a page of M ≥ 24 shows X(M−23) on); Xn = 0.5 n + 1
+// on the Xn axis, n stepping by 40 from 1, a dot for each of X1 .. X(n−1)
+// (1.5, 2, 2.5, …) in (250, 255, 0).
 PRESS_TABLE(SequencePresses, TheTableAndTheAxisOfATermsScript) {
     RunScript("700DATA1(0,0,0.5,1,0,0,0,)\n"
               "700Sequence(0.3,3,34,9,39,0,0,0,12,0,3.2,0.5,12,0,4)\n",
