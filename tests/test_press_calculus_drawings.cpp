@@ -441,7 +441,9 @@ PRESS_TABLE(CalculusDrawingPresses, ThePolygonsOfPage368) {
         {"368/2600", "", "rgb@1,0;;at@1.24,0;;rgb@1,0", "0,255,255;;A+ε;;!0,64,128",
          "hand: the limit 1 marked, a full dot with no ground inside; A+ε 3 px past the band's "
          "end 1.24"},
-        {"368/2600", "", "N=", "4", "hand: 1/n ≥ 0.24 up to n 4"},
+        {"368/2600", "", "N=;;rgb@0.7485,0", "4;;0,255,255",
+         "hand: 1/n ≥ 0.24 up to n 4; the band's end 1 − 0.24 marked, its rim 3 px left "
+         "(2.4/628 a pixel)"},
         {"368/2600", "", "rgb@1.25,0", "255,100,100", "hand: X4 = 1.25 outside"},
         {"368/2600", "", "rgb@0.8,0", "250,255,0", "hand: X5 = 0.8 inside"},
         {"368/2600", "", "数列极限:", "1.000", "hand: 1 ± 1/n tends to 1"},

@@ -11,7 +11,9 @@ namespace {
 // axis in (0, 255, 255).
 PRESS_TABLE(SequencePresses, TheReadingsOfPage336) {
     Run({
-        {"336", "Xn=f(n)", "?极限不存在", "", "hand: cos n does not settle"},
+        {"336", "Xn=f(n)", "?极限不存在;;at@1.2,1.08;;at@21,1.08", ";;极限不存在;;Xn=f(n)",
+         "hand: cos n does not settle; the verdict at x min + 0.04 · 30, y max − 0.05 · 2.4, the "
+         "reading's title at x min + 0.7 · 30 on that row"},
         {"336", "", "极限: ", "(none)", "hand: cos 30 is no limit"},
         {"336", "", "ink@3,-0.99", "10,1", "py: the term cos 3"},
         {"336", "", "?Xn=f(n)", "", "hand: the reading's title"},
@@ -63,6 +65,34 @@ PRESS_TABLE(SequencePresses, TheMarkedTermsOfPage336) {
         {"336", "", "rgb@13,0.9074", "250,255,0", "py: cos 13"},
         {"336", "", "rgb@29,-0.7481", "250,255,0", "py: cos 29"},
     });
+}
+
+// Sources: python3, Xn = 0.5 Xn-1 + 1 from X0 = 1.111 (X2 1.778, X3 1.889)
+// (X1 1.5555 to three decimals 1.555) in the table of 24 terms, whose n
+// steps by 24 from 1 (a page of M ≥ 24 shows X(M−23) on); Xn = 0.5 n + 1
+// on the Xn axis, n stepping by 40 from 1, a dot for each of X1 .. X(n−1)
+// (1.5, 2, 2.5, …) in (250, 255, 0).
+PRESS_TABLE(SequencePresses, TheTableAndTheAxisOfATermsScript) {
+    RunScript("700DATA1(0,0,0.5,1,0,0,0,)\n"
+              "700Sequence(0.3,3,34,9,39,0,0,0,12,0,3.2,0.5,12,0,4)\n",
+              {
+                  {"350", "", "?=1.555;;?=1.778;;?=1.889;;!1.111", ";;;;;;",
+                   "py: X1, X2, X3 from X0 = 1.111, X0 itself not shown"},
+                  {"350", "n增加", "!1.555;;?=1.778;;?=25", ";;;;",
+                   "py: n 1 + 24, the table from X2 on"},
+                  {"350", "n增加|n减少", "?=25;;!1.555", ";;", "hand: 49 − 24, from X2 still"},
+                  {"350", "n减少", "?=1.555", "", "hand: 25 − 24, X1 first again"},
+                  {"350", "n减少", "?=24;;?=1.555", ";;", "hand: 1 − 24 < 0 starts afresh at 24"},
+              });
+    RunScript("700DATA1(0,0,0.5,1,0,0,0,)\n"
+              "700Sequence(0.3,3,34,9,39,1,0,0,12,-1,1,0,12,0,5)\n",
+              {
+                  {"350", "", "rgb@2,0", "!250,255,0", "hand: n 1, no term yet"},
+                  {"350", "n增加", "n=;;rgb@2,0;;rgb@11,0;;rgb@2.25,0",
+                   "41;;250,255,0;;250,255,0;;!250,255,0",
+                   "hand: n 1 + 40; X2 = 2, X20 = 11, none between X2 and X3 = 2.5"},
+                  {"350", "n减少", "n=;;rgb@2,0", "1;;!250,255,0", "hand: 41 − 40, no term"},
+              });
 }
 
 } // namespace

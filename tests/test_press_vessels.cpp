@@ -73,12 +73,15 @@ PRESS_TABLE(VesselPresses, TheDrainingVesselAndItsLevelCurve) {
          "0.9, −0.0437, at 3π/2 shaded w = 0.5 − cos(t − 0.5)/4 + sin(t − 0.5)/4 = 0.4005 of "
          "(0, 255, 255) over (0, 100, 100); none of it twice as far down"},
         {"366", "", "rgb@-1,1.3328", "250,255,0", "py: the layer's foot, 98 rings"},
-        {"366", "", "rgb@-1,1.5068", "250,255,0", "py: the surface, 13 rings higher"},
+        {"366", "", "rgb@-1,1.5068;;at@-1.5,1.7788;;at@-1.5,1.3328", "250,255,0;;h;;dh",
+         "py: the surface, 13 rings higher; h at the left edge 0.08 · 3.4 above it, dh at the "
+         "layer's foot"},
         {"366", "", "rgb@-1,1.42", "!250,255,0", "py: none between"},
         {"366", "水位时间曲线", "水流尽时间(h):;;at@80,2.66", "0.081;;水流尽时间(h):",
          "py: 292.09 s; written at x min + 0.2·Dx (t over [0, 400]), y max − 0.1·Dy"},
         {"366", "", "rgb@50,2.073", "0,255,255", "py: h(50)"},
-        {"366", "", "rgb@150,1.1524", "0,255,255", "py: h(150)"},
+        {"366", "", "rgb@150,1.1524;;rgb@100,-0.0092", "0,255,255;;250,255,0",
+         "py: h(150); the rate dh/dt at t = 100 (h 1.6245), −0.0092, in (250, 255, 0)"},
         {"366", "", "rgb@250,0.1955", "0,255,255", "py: h(250)"},
         {"366", "", "rgb@100,1.8", "!0,255,255", "py: above h(100) = 1.6245"},
         {"366", "", "rgb@350,0.5", "!0,255,255", "py: empty by then"},
