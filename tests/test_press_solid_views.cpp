@@ -67,6 +67,10 @@ PRESS_TABLE(SolidViewPresses, MeshAndBallButtons) {
          "unit) above the floor's front corner"},
         {"337", "减少#2", "=Meshy", "33", "hand: 50 × 2/3"},
         {"337", "增加#2*2", "=Meshy", "73", "hand: 33 → 49 → 73"},
+        {"337", "", "rgb3@0,1.5,1.2;;rgb3@0,1.5,2.5", "0,255,255;;!0,255,255",
+         "hand: the wall at D's edge y = 1.5, x = 0, from f = 3 − 0.3 · 2.25 = 2.325 up to the "
+         "mean 22.95/9 = 2.55, its line to the floor in the curve slot up to the lower of the "
+         "two only"},
         {"318", "增加#2*3", "=Meshy", "168", "hand: 50 → 75 → 112 → 168"},
         {"318", "减少#2", "=Meshy", "112", "hand: 168 × 2/3"},
         {"309", "减少#2*4",
