@@ -67,6 +67,10 @@ PRESS_TABLE(SolidViewPresses, MeshAndBallButtons) {
          "unit) above the floor's front corner"},
         {"337", "减少#2", "=Meshy", "33", "hand: 50 × 2/3"},
         {"337", "增加#2*2", "=Meshy", "73", "hand: 33 → 49 → 73"},
+        {"337", "", "rgb3@0,1.5,1.2;;rgb3@0,1.5,2.5", "0,255,255;;!0,255,255",
+         "hand: the wall at D's edge y = 1.5, x = 0, from f = 3 − 0.3 · 2.25 = 2.325 up to the "
+         "mean 22.95/9 = 2.55, its line to the floor in the curve slot up to the lower of the "
+         "two only"},
         {"318", "增加#2*3", "=Meshy", "168", "hand: 50 → 75 → 112 → 168"},
         {"318", "减少#2", "=Meshy", "112", "hand: 168 × 2/3"},
         {"309", "减少#2*4",
@@ -277,7 +281,10 @@ PRESS_TABLE(SolidViewPresses, SpaceLinesEndWhereTheyShould) {
         {"343", "", "rgb3@0.0707,0.2121,0.375", "255,128,0", "py: the arc of φ, (u + v)/√2"},
         {"343", "", "rgb3@0.2121,0.0707,0.375", "!255,128,0", "py: not toward (y0, x0)"},
         {"343", "体元", "rgb3@0.3492,1.549,0.9109", "255,128,0", "py: the far φ edge, outside"},
-        {"343", "", "rgb3@0.4379,1.5716,0.8304", "255,128,0", "py: the lower θ edge, outside"},
+        {"343", "", "rgb3@0.4379,1.5716,0.8304;;rgb3@0.2775,0.8326,1.6065",
+         "255,128,0;;0,255,255",
+         "py: the lower θ edge, outside; the shell's outer φ arc at θ0 = atan 3, r0 + dr = √1.6 + "
+         "0.1·√32 = 1.8306, φ 0.5, in the curve slot"},
         {"343", "dφ增*3", "rgb3@0.4571,1.6406,0.6713", "255,128,0", "py: the θ edge lowered"},
         {"343", "", "rgb3@0.4379,1.5716,0.8304", "!255,128,0", "py: where it was"},
         {"343", "", "rgb3@0.3675,1.63,0.7478", "255,128,0", "py: the φ edge stays"},
@@ -385,6 +392,16 @@ PRESS_TABLE(SolidViewPresses, TheCylindricalSurfacesFill) {
                   {"2101", "", "rgb3@-1.2,-0.3,1.235;;rgb3@-1,0.5,1.375", "199,89,132;;192,87,136",
                    "py: d 0.7809 and 0.7562 (not 0.3 and 0.7 the other way round: (167, 82, 151), "
                    "(173, 84, 147))"},
+              });
+    // Its side at r = 1.5 with both walls (last argument 2): at θ 0, (0, 1.5), the wall down
+    // to the floor in the front side's (0, 100, 255) under the one down to the lower
+    // z = 0.3(x² + y²) = 0.675 in the back side's (0, 100, 100); the upper there at
+    // 2 − 1.5²/2 = 0.875.
+    RunScript("700DATA2(0,-0.5,0,-0.5,0,0,2,)\n700DATA2(1,0.3,0,0.3,0,0,0,)\n"
+              "700CylSurf(0.8,6,36,10,0,0,0,-1.6,1.6,-1.6,1.6,0,2.2,1,1,0,3.14,0,1.5,0,2)\n",
+              {
+                  {"2101", "", "rgb3@0,1.5,0.12;;rgb3@0,1.5,0.775", "0,100,255;;0,100,100",
+                   "hand: below the lower surface the floor wall, above it the lower's"},
               });
 }
 
