@@ -10,7 +10,8 @@ build breaks). Usage: planted_errors.py COPY_ROOT [--fresh] [index ...]
 --twentieth: P20; --twentyfirst: P21;
 --twentysecond: P22; --twentythird: P23;
 --twentyfourth: P24; --twentyfifth: P25;
---twentysixth: P26; --twentyseventh: P27)
+--twentysixth: P26; --twentyseventh: P27;
+--twentyeighth: P28)
 --check: plants nothing for good; says of each entry whether it is found
 exactly once, whether it changes a line an earlier list changes, and whether
 its file still compiles without warnings (entries of different files are
@@ -2909,6 +2910,129 @@ P27 = [
  ('src/script/math/annotation_geometry.cpp', 'const double a = -m / p, b = -n / p;', 'const double a = -n / p, b = -m / p;', 'S'),
 ]
 
+# A twenty-eighth set (--twentyeighth): lines picked from the program code
+# alone; each row names the sample page and the state in which its change
+# shows; the last fifteen are in the mathematics libraries.
+P28 = [
+ # calculus
+ # page 308: the opening state — the tangent's slope halved, y= read-out and line with it
+ ('src/calculus/tangent.cpp', '*s = (EvalCurveY(*x0 + delta, k) - *y0) / delta;', '*s = (EvalCurveY(*x0 + delta, k) - *y0) / (2 * delta);', 'R'),
+ # page 320: a click inside the polar region — the r upper-limit stroke stops at the lower limit
+ ('src/calculus/regions.cpp', 'DrawPolarSegment(pDC, 0, phi, F, phi, mark);', 'DrawPolarSegment(pDC, 0, phi, G, phi, mark);', 'S'),
+ # page 326: x型, 显示外部 then 显示内部 — the outside stays shown
+ ('src/calculus/revolution.cpp', 'Gbk(u8"显示内部"))) m_nDemoOption = 0;', 'Gbk(u8"显示内部"))) m_nDemoOption = 1;', 'B'),
+ # page 323: 显示数据 then 不显示数据 — the table of f(x_i) stays shown
+ ('src/calculus/integrals.cpp', 'm_nValueTableShown = shown ? 2 : 1;', 'm_nValueTableShown = shown ? 1 : 2;', 'B'),
+ # page 348: the opening state — 水中取物做功 written with three decimals
+ ('src/calculus/vessels.cpp', 'DrawLabelValue(pDC, x, y, Gbk(u8"水中取物做功:"), 4, work, colour);', 'DrawLabelValue(pDC, x, y, Gbk(u8"水中取物做功:"), 3, work, colour);', 'R'),
+ # page 324: the Gauss rule — each strip's right edge slants to its left top
+ ('src/calculus/quadrature_demo.cpp', 'DrawLineWorld(pDC, r, 0, r, y, m_crSection);', 'DrawLineWorld(pDC, r, 0, l, y, m_crSection);', 'D'),
+ # page 305: the ε-δ definition — the box's top edge drawn as a diagonal
+ ('src/calculus/epsilon_delta.cpp', 'DrawLineWorld(pDC, x0 + hw, y0 + hh, x0 - hw, y0 + hh, c);', 'DrawLineWorld(pDC, x0 + hw, y0 + hh, x0 - hw, y0 - hh, c);', 'D'),
+ # page 211: the inverse (mode 1) — the mirrored level line starts at (0, y0), not (0, x0)
+ ('src/calculus/sections_calculus.cpp', 'DrawLineWorld(pDC, 0, x0, y0, x0, m_crDefaultPen);', 'DrawLineWorld(pDC, 0, y0, y0, x0, m_crDefaultPen);', 'S'),
+ # solid
+ # page 365: 按x型 — the section slice shaded with the blue base in the green channel
+ ('src/solid/solid_between.cpp', 'MakeRGB(solid::Blend(t, B, R0), solid::Blend(t, B, G0), solid::Blend(t, B, B0));', 'MakeRGB(solid::Blend(t, B, R0), solid::Blend(t, B, B0), solid::Blend(t, B, B0));', 'D'),
+ # page 365: 按x型 — the slice x = c evaluated at y = c
+ ('src/solid/solid_between.cpp', 'const auto px = [&](double s) { return alongY ? xc : s; };', 'const auto px = [&](double s) { return alongY ? yc : s; };', 'S'),
+ # page 378: the opening state — the z axis's arrow ends half way up
+ ('src/solid/curvilinear_surfaces.cpp', 'DrawArrow3D(pDC, 0, 0, EvalSurfaceCatalogueF(0, 0, m_nSurfaceUpper), 0, 0, m_dZMax, 1, "", "z",', 'DrawArrow3D(pDC, 0, 0, EvalSurfaceCatalogueF(0, 0, m_nSurfaceUpper), 0, 0, 0.5 * m_dZMax, 1, "", "z",', 'D'),
+ # page 603: the region integral — its y floor clipped at the rectangle's x sides
+ ('src/solid/region_integral.cpp', 'y1 = std::max(y1, std::min(m_adRegionRect[2], m_adRegionRect[3]));', 'y1 = std::max(y1, std::min(m_adRegionRect[0], m_adRegionRect[1]));', 'S'),
+ # page 374: P增 — the curve keeps the script's direction instead of the one pressed
+ ('src/solid/space_curves.cpp', '            m_adPQR[bt.index] += bt.sign * m_dParamStep;\n            m_dDemoParam = 1.0;', '            m_adPQR[bt.index] += bt.sign * m_dParamStep;\n            m_dDemoParam = 0.0;', 'B'),
+ # page 374: 参数t then 参数x — the curve stays in the parameter form
+ ('src/solid/space_curves.cpp', 'Gbk(u8"参数x"))) m_dDemoParam = 0.0;', 'Gbk(u8"参数x"))) m_dDemoParam = 1.0;', 'B'),
+ # page 365: the opening state — the x axis's name below the axis instead of above
+ ('src/solid/scene_surfaces.cpp', 'DrawText3D(pDC, m_dXMax, 0.05 * Dy, 0.1 * Dz, strXLabel, m_crAxes);', 'DrawText3D(pDC, m_dXMax, 0.05 * Dy, -0.1 * Dz, strXLabel, m_crAxes);', 'D'),
+ # stats
+ # page 212: the normal density with 期望 — the mean written with three decimals
+ ('src/stats/continuous_demo.cpp', 'mean = {Gbk(u8"期望=μ="), 2, mu};', 'mean = {Gbk(u8"期望=μ="), 3, mu};', 'R'),
+ # page 212: the binomial figure — the dots filled in the curve colour
+ ('src/stats/discrete_demo.cpp', 'BinomialProbability(n, p, k), kDotRadius, kDotRadius,\n                     m_crDefaultPen, m_crDefaultPen);', 'BinomialProbability(n, p, k), kDotRadius, kDotRadius,\n                     m_crDefaultPen, m_crCurveSetting);', 'D'),
+ # page 202: the F test — the pivot's degrees of freedom swapped
+ ('src/stats/distribution_kernels.cpp', 'm_nCountN = df1;\n        m_nCountM = df2;', 'm_nCountN = df2;\n        m_nCountM = df1;', 'S'),
+ # page 212: the hypergeometric figure — the marked count read into N
+ ('src/stats/stats_sections.cpp', 'if (IsArgListOpen()) m_nMarkedM = ScriptInt(ReadScriptNumber(m_nParsePos));', 'if (IsArgListOpen()) m_nPopulationN = ScriptInt(ReadScriptNumber(m_nParsePos));', 'S'),
+ # page 212: the F density, m减 eight times — m stops at 5 instead of going on to 4
+ ('src/stats/continuous_demo.cpp', 'm_nSavedCountM = ClampDegrees(m_nSavedCountM, 1);', 'm_nSavedCountM = ClampDegrees(m_nSavedCountM, 5);', 'B'),
+ # page 202: σ已知 — the u quantile's subscript α/2 with two decimals
+ ('src/stats/interval_demo.cpp', 'u8"u     =", 3, r.q2);\n            Small(v, pDC, StatsX(0.25), StatsY(0.05), u8"  ", 3, alpha / 2);', 'u8"u     =", 3, r.q2);\n            Small(v, pDC, StatsX(0.25), StatsY(0.05), u8"  ", 2, alpha / 2);', 'R'),
+ # numeric
+ # page 213: the opening state — the matrix entries with one decimal more
+ ('src/numeric/qr_demo.cpp', 'DrawLabelValue(pDC, m_dXMin + col * dx, y, "", m_nDecimals, v, c);', 'DrawLabelValue(pDC, m_dXMin + col * dx, y, "", m_nDecimals + 1, v, c);', 'R'),
+ # page 213: the opening state — the matrix written transposed
+ ('src/numeric/qr_demo.cpp', 'for (int j = 0; j < order; ++j) cell(i, j, false, r->b[i][j], m_crCurveSetting);', 'for (int j = 0; j < order; ++j) cell(i, j, false, r->b[j][i], m_crCurveSetting);', 'S'),
+ # page 203: the opening state — the matrix written transposed
+ ('src/numeric/lu_demo.cpp', 'DrawLabelValue(pDC, cellX(j), rowY(i), label, m_nDecimals, v, c);', 'DrawLabelValue(pDC, cellX(i), rowY(j), label, m_nDecimals, v, c);', 'S'),
+ # page 331: the opening state — the starting point's dot below the axis
+ ('src/numeric/ode_demo.cpp', 'DrawDotWorld(pDC, t0, y0, 3, 3, curve, curve);', 'DrawDotWorld(pDC, t0, -y0, 3, 3, curve, curve);', 'D'),
+ # page 465: 显示插值 — the basis functions shown instead of the value
+ ('src/numeric/interpolation_demo.cpp', 'constexpr int option[] = {kShowBasis, kShowValue, 0};', 'constexpr int option[] = {kShowBasis, kShowBasis, 0};', 'B'),
+ # page 465: 取消 under the approximation — it shows the coefficients again
+ ('src/numeric/approximation_demo.cpp', 'm_nPendingFuncLower = i == 0 ? 1 : i == 1 ? 0 : 2,', 'm_nPendingFuncLower = i == 0 ? 1 : i == 1 ? 1 : 2,', 'B'),
+ # page 331: the direction field — the arrows point down the slope
+ ('src/numeric/ode_demo.cpp', 'DrawArrowWorld(pDC, x, y, x + d, y + d * slope, 0, "", "", m_crDefaultPen);', 'DrawArrowWorld(pDC, x, y, x + d, y - d * slope, 0, "", "", m_crDefaultPen);', 'D'),
+ # catalog
+ # page 366: the opening state — the draining vessel's outlet read from the second coefficient
+ ('src/catalog/ode_members.cpp', 'EvalDrainingVessel(y, m_adCoefSurfF[0], EvalF(y, m_nFuncUpper));', 'EvalDrainingVessel(y, m_adCoefSurfF[1], EvalF(y, m_nFuncUpper));', 'S'),
+ # page 364: the solid's coefficient labels — b written twice its value
+ ('src/catalog/panels_steps.cpp', 'const double values[kCoefCount] = {upper[0], upper[1] / 2, upper[2],', 'const double values[kCoefCount] = {upper[0], upper[1], upper[2],', 'R'),
+ # page 364: the surface panel's g(x,y) — it selects f instead
+ ('src/catalog/panels.cpp', 'if (TextButtonInPlot(pDC, x, T + 2 * H / 3, 40, 20, t.gxy, colour)) m_nPanelSurfaceSel = 1;', 'if (TextButtonInPlot(pDC, x, T + 2 * H / 3, 40, 20, t.gxy, colour)) m_nPanelSurfaceSel = 0;', 'B'),
+ # page 364: the 3-D coefficient panel's lower surface — it selects the upper
+ ('src/catalog/panels.cpp', 'if (TextButtonSimple(pDC, x, T + 2 * H / 3, strLower)) m_nPanelSurfaceSel = 1;', 'if (TextButtonSimple(pDC, x, T + 2 * H / 3, strLower)) m_nPanelSurfaceSel = 0;', 'B'),
+ # page 233: a piecewise function — the end dots drawn twice as wide
+ ('src/catalog/graph_curve.cpp', 'DrawDotWorld(pDC, x, y, kDotRadius, kDotRadius, pen, brush);', 'DrawDotWorld(pDC, x, y, 2 * kDotRadius, kDotRadius, pen, brush);', 'D'),
+ # page 2100: the Parabola command — each stroke's first end mirrored in the x axis
+ ('src/catalog/plot_curves.cpp', 'const double ax = swap ? v1 : u1, ay = swap ? u1 : v1;', 'const double ax = swap ? v1 : u1, ay = swap ? u1 : -v1;', 'D'),
+ # script
+ # page 358: the line's trace — its colour fades to green-white, not blue
+ ('src/script/annotation_lines.cpp', 'MakeRGB(r, 255, 255 - r)', 'MakeRGB(r, 255, r)', 'D'),
+ # page 356: the line's point marker — the drop runs to −z
+ ('src/script/annotation_lines.cpp', 'if (EvalRegionFunction(x1, y1, m_nFuncF) > 0) DrawLine3D(pDC, x1, y1, z1, x1, y1, z, m_crPen);', 'if (EvalRegionFunction(x1, y1, m_nFuncF) > 0) DrawLine3D(pDC, x1, y1, z1, x1, y1, -z, m_crPen);', 'D'),
+ # page 365: the opening state — the region rectangle's floor a margin of the x span up
+ ('src/script/page_draw.cpp', 'm_adRegionRect[2] = m_dYMin + 0.05 * m_dYSpan;', 'm_adRegionRect[2] = m_dYMin + 0.05 * m_dXSpan;', 'S'),
+ # page 308: the opening state — F's coefficients read in reverse order
+ ('src/script/data_commands.cpp', 'for (int i = 0; i < 6; ++i) coef[i] = list[i];', 'for (int i = 0; i < 6; ++i) coef[i] = list[5 - i];', 'S'),
+ # page gs020: a减 past zero — the speed comes back as 0.5, not 1
+ ('src/script/sections_curve.cpp', 'if (!(m_dIntervalA > 0)) m_dSavedIntervalA = m_dIntervalA = 1.0;', 'if (!(m_dIntervalA > 0)) m_dSavedIntervalA = m_dIntervalA = 0.5;', 'B'),
+ # page 2101: 按z型 with the plane above the crossing — the name written at the cut's height c
+ ('src/script/annotation_labels.cpp', 'DrawText3D(pDC, s * m_dXSpan, s * m_dYSpan, h, m_astrCommandLabel[0], m_crPen);', 'DrawText3D(pDC, s * m_dXSpan, s * m_dYSpan, c, m_astrCommandLabel[0], m_crPen);', 'R'),
+ # mathematics libraries
+ # page 359: the pencil's angle — the plane normal's length without its z part
+ ('src/calculus/math/plane_angles.cpp', 'r.lengths = std::sqrt(d * d + e * e + 1) *', 'r.lengths = std::sqrt(d * d + e * e) *', 'R'),
+ # page 373: the opening state — the cone's base twice as wide across e2
+ ('src/calculus/math/cone.cpp', 'base->e2 = Scaled(Cross(d, e1), 1 / len);', 'base->e2 = Scaled(Cross(d, e1), 2 / len);', 'D'),
+ # page 327: the opening state — the rise along x takes sin φ for cos φ
+ ('src/calculus/math/directional.cpp', 'slope.riseX = std::cos(phi) * slope.fx;', 'slope.riseX = std::sin(phi) * slope.fx;', 'S'),
+ # page 347: the opening state — the Gauss sum of the work over h/3, not h/2
+ ('src/calculus/math/vessels.cpp', 'return h / 2 * sum;', 'return h / 3 * sum;', 'R'),
+ # page 344: the opening state — the sink's distance measured from z=1
+ ('src/solid/math/coord_math.cpp', '*r2 = std::sqrt(q + (z + 1) * (z + 1) + 0.0001);', '*r2 = std::sqrt(q + (z - 1) * (z + 1) + 0.0001);', 'D'),
+ # page 310: the opening state — the tangent plane's y slope from a step in x
+ ('src/solid/math/scene_math.cpp', 't.fy = (s(x0, y0 + kPartialStep) - t.z0) * 1000;', 't.fy = (s(x0 + kPartialStep, y0) - t.z0) * 1000;', 'S'),
+ # page 364: Meshx 减少 — the mesh keeps three quarters, not two thirds
+ ('src/solid/math/scene_math.cpp', 'const long long fewer = (long long)n * 2 / 3;', 'const long long fewer = (long long)n * 3 / 4;', 'B'),
+ # page 369: the opening state — the centre of curvature on the convex side
+ ('src/script/math/annotation_geometry.cpp', '*cx = x - p / (w * k);', '*cx = x + p / (w * k);', 'D'),
+ # page 360: the opening state — the foot of the perpendicular off the plane
+ ('src/script/math/annotation_geometry.cpp', '(plane.a * plane.a + plane.b * plane.b + 1);', '(plane.a * plane.a + plane.b * plane.b + 2);', 'D'),
+ # page 202: σ已知 — the mean's interval half-width σ/n instead of σ/√n
+ ('src/stats/math/inference.cpp', ': sigma / std::sqrt(s.n);', ': sigma / s.n;', 'R'),
+ # page 202: the F test — the quantile's degrees of freedom swapped
+ ('src/stats/math/inference.cpp', 'dp.n = pv.df1, dp.m = pv.df2;', 'dp.n = pv.df2, dp.m = pv.df1;', 'S'),
+ # page 204: 精度 3 — values cut instead of rounded to three digits
+ ('src/numeric/math/rounding.cpp', 'const double r = std::trunc(a * PowerOfTen(precision) + 0.5);', 'const double r = std::trunc(a * PowerOfTen(precision));', 'R'),
+ # page 213: the Householder variant — the reflection's sign turned
+ ('src/numeric/math/qr.cpp', 'm_o.sigma = R(std::sqrt(sum)) * (negative ? -1.0 : 1.0);', 'm_o.sigma = R(std::sqrt(sum)) * (negative ? 1.0 : -1.0);', 'S'),
+ # page 331: 改进欧拉 — the corrector's slope taken at x, not x+h
+ ('src/numeric/math/ode_steps.cpp', '*result = y + h / 2 * (k + f.Single(x + h, p));', '*result = y + h / 2 * (k + f.Single(x, p));', 'D'),
+ # page 366: the opening state — the draining speed from √(9.8y), not √(19.6y)
+ ('src/catalog/math/ode_forms.cpp', 'return -0.62 * a * std::sqrt(19.6 * y) / (std::fabs(area) + 0.001);', 'return -0.62 * a * std::sqrt(9.8 * y) / (std::fabs(area) + 0.001);', 'R'),
+]
+
 # Each list and the flag that picks it; the first, P, runs without a flag.
 LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--fifth", P5), ("--sixth", P6), ("--seventh", P7), ("--eighth", P8),
@@ -2919,7 +3043,8 @@ LISTS = [("", P), ("--fresh", P2), ("--third", P3), ("--fourth", P4),
          ("--twentieth", P20), ("--twentyfirst", P21),
          ("--twentysecond", P22), ("--twentythird", P23),
          ("--twentyfourth", P24), ("--twentyfifth", P25),
-         ("--twentysixth", P26), ("--twentyseventh", P27)]
+         ("--twentysixth", P26), ("--twentyseventh", P27),
+         ("--twentyeighth", P28)]
 
 
 def run(cmd, cwd, **kw):
