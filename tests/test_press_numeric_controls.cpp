@@ -529,6 +529,10 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
         {"465", "偶次幂", "平均误差:", "0.214666", "py"},
         {"465", "连续次幂|标[0,1]", "平均误差:", "0.001633", "py: the quadratics again"},
         {"465", "取消", "!平均误差", "", "hand"},
+        // Newton's table of x³ on the nodes 0..3: row r at −4 + (4 − r) · 34/5,
+        // column c at −0.5 + c · 5/5; the last row, node 3, at 2.8.
+        {"465/5600", "显示均差", "at@-0.5,2.8;;at@3.5,2.8;;at@-0.5,23.2", ";;;;",
+         "hand: the last row's node and its coefficient f[x0..x3] = 1, the first row's node"},
     });
 }
 
