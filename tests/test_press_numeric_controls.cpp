@@ -247,7 +247,9 @@ PRESS_TABLE(NumericControlPresses, TheBasesOfPage464) {
          "py: Q, a0 (after the axes' two empty labels) and the cubic in the curve slot; the dot at "
          "x3 = 0.3π"},
         {"464", "", "bare@3,0.1169", "2,-0.3", "py: where the quadratic would be"},
-        {"464", "", "at@1.98,1.3", "m=", "hand: −0.3 + 0.6 · 3.8 across, at the top 1.3"},
+        {"464", "", "at@1.98,1.3;;at@-0.11,1;;at@0.27,0.7;;at@0.27,0.4", "m=;;Q=;;;;",
+         "hand: −0.3 + 0.6 · 3.8 across, at the top 1.3; Q at 0.05 of the x span, the values "
+         "a0, a1 at 0.15 of it, rows 1.8/6 apart from −0.5 + 5 · 0.3 down"},
         {"464", "m减少", "Q=", "0.000372", "py: powers 0..2"},
         {"464", "", "ink@3,0.1169", "2,-0.3", "py: the quadratic at 3"},
         {"464", "", "bare@3,0.0780", "2,-0.3", "py: where the cubic was"},
@@ -539,8 +541,9 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
         // column c at −0.5 + c · 5/5; the last row, node 3, at 2.8.
         {"465/5600", "显示均差", "at@-0.5,2.8;;at@3.5,2.8;;at@-0.5,23.2", ";;;;",
          "hand: the last row's node and its coefficient f[x0..x3] = 1, the first row's node"},
-        {"465/5600", "显示插值#3", "at@-0.25,23.2;;at@-0.25,2.8", ";;",
-         "hand: the partial sums N0..N3 at −0.5 + 0.05 · 5 across, the rows' heights"},
+        {"465/5600", "显示插值#3", "at@-0.25,23.2;;at@-0.25,2.8;;at@2.5,30", ";;;;n=",
+         "hand: the partial sums N0..N3 at −0.5 + 0.05 · 5 across, the rows' heights; n at 0.6 "
+         "of the x span, at the top"},
     });
 }
 
