@@ -276,7 +276,10 @@ PRESS_TABLE(NumericControlPresses, TheBasesOfPage464) {
          "a=;;b=;;Q=;;0,255,255;;255,100,100",
          "hand: x −0.5..9.5 at 0.05, y −10..130 0.15, 0.3 and 0.45 down; py: 11.437069 e^(0.291216 "
          "· 4.5) in the curve slot; hand: the sixth datum's dot in the second-derivative slot"},
-        {"464/2400", "", "%a=;;%b=;;%Q=", "0,255,255;;0,255,255;;0,255,255", "hand: the read-outs"},
+        {"464/2400", "", "%a=;;%b=;;%Q=;;rgb@0.2,12.123",
+         "0,255,255;;0,255,255;;0,255,255;;!0,255,255",
+         "hand: the read-outs; py: no curve left of the data's interval 0.5..8.5, where "
+         "11.437069 e^(0.291216 · 0.2) would be"},
         {"464/2400", "回归方程:y=ae^(bx)*2", "Q=", "0.001918", "py: the title answers no press"},
         {"464/2400", "", "?回归方程:y=ae^(bx)", "", "hand"},
         {"464/2400", "y=ax^b|回归方程:y=ax^b", "a=", "11.690549", "py: ln y on ln x"},
@@ -541,9 +544,11 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
         // column c at −0.5 + c · 5/5; the last row, node 3, at 2.8.
         {"465/5600", "显示均差", "at@-0.5,2.8;;at@3.5,2.8;;at@-0.5,23.2", ";;;;",
          "hand: the last row's node and its coefficient f[x0..x3] = 1, the first row's node"},
-        {"465/5600", "显示插值#3", "at@-0.25,23.2;;at@-0.25,2.8;;at@2.5,30", ";;;;n=",
+        {"465/5600", "显示插值#3", "at@-0.25,23.2;;at@-0.25,2.8;;at@2.5,30;;rgb@-0.3,-0.027",
+         ";;;;n=;;0,255,255",
          "hand: the partial sums N0..N3 at −0.5 + 0.05 · 5 across, the rows' heights; n at 0.6 "
-         "of the x span, at the top"},
+         "of the x span, at the top; the Newton cubic over the whole x range, (−0.3)³ left of "
+         "the nodes, over x³ drawn first"},
     });
 }
 
