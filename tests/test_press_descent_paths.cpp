@@ -16,7 +16,9 @@ namespace {
 // (−1.84, 0.5).
 PRESS_TABLE(DescentPathPresses, TheArrowsFollowTheStartAndTheMethod) {
     Run({
-        {"200", "^-2,1|下一步", "rgb@-0.0435,0.3478", "250,255,0", "py: the first arrow's middle"},
+        {"200", "^-2,1|下一步", "rgb@-0.0435,0.3478;;head@-2,1>1.913,-0.3043",
+         "250,255,0;;250,255,0",
+         "py: the first arrow's middle; its head at the step's end, not at the click"},
         {"200", "", "rgb@2.0553,-0.3517;;=upper;;=lower", "!250,255,0;;1;;2",
          "py: nothing past its head; the script's a and b"},
         {"200", "", "rgb@1.6473,-1.1014", "!250,255,0", "py: no second arrow yet"},
@@ -37,13 +39,17 @@ PRESS_TABLE(DescentPathPresses, TheArrowsFollowTheStartAndTheMethod) {
         {"200", "开始", "rgb@2.2,-2.6", "0,240,0", "py: the map's lowest level at the minimum"},
         {"200", "", "rgb@-1.84,0.5", "128,112,128", "py: level 128 where f = 13.27"},
         {"200", "", "rgb@1.84,0.5", "!128,112,128", "py: f = 0.39 there"},
-        {"200", "ε增加*3", "ε=", "0.000800", "hand: 0.0001 · 2³"},
+        {"200", "ε增加*3", "ε=;;at@-0.6,-2.4;;at@-3,-2.4", "0.000800;;ε=;;最速下降法",
+         "hand: 0.0001 · 2³, at 0.4 of the x span −3..3 and 0.1 of the y span up; the method"},
         {"200", "ε减少*3", "ε=", "0.000100", "hand: halved three times"},
         {"200", "ε减少", "ε=", "0.000050", "hand: 0.0001 / 2"},
         {"200", "非线性方程组|开始", "?f(x,y)=0,g(x,y)=0", "", "hand: the system's equations"},
         {"200", "", "!梯度", "", "hand: one method only, steepest descent"},
         {"200", "", "?最速下降法", "", "hand"},
-        {"200", "正定二次型|开始", "?方程Ax=b:A,b", "", "hand: the quadratic form's data again"},
+        {"200", "正定二次型|开始", "?方程Ax=b:A,b;;at@-1.39,1.8;;at@0.11,1.8;;at@0.11,0.6",
+         ";;1.0000;;4.0000;;-3.0000",
+         "hand: the quadratic form's data again, column j at −3 + 6j/4, row i at 3 − 6(i + 1)/5, "
+         "each number a 13-px cell (0.11) right of its point: a12, b1, b2"},
         {"200", "", "?梯度", "", "hand: both methods offered"},
         {"200", "open|显示数据|^-2,1|下一步",
          "at@-2.89,2.52;;at@-2.89,2.04;;at@-2.29,2.52;;at@-3,3;;at@-2.1,3;;at@1.8,3;;x #2",

@@ -60,6 +60,9 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
         {"203", "精确#2|5 位", "?=0.333330", "", "hand: 1/3 to five digits"},
         {"203", "下一步|上一步", "?=0.333330", "", "hand: back to A"},
         {"203", "平方根|平方根#2", "!LU分解法", "", "hand: the title answers no press"},
+        {"203", "下一步*6", "%#1;;%#6;;%#5", "0,255,255;;0,255,255;;250,255,0",
+         "hand: the square-root factor's diagonal in the curve slot with the upper part, "
+         "L below it"},
         {"203", "追赶法|下一步", "?不满足三对角矩阵", "", "hand: a13 = 1/4 ≠ 0"},
         {"203", "追赶法#2", "?不满足三对角矩阵", "", "hand: the title answers no press"},
         // Five digits: l21 = R(0.33333/0.5) = 0.66666, u22 = R(0.25 −
@@ -75,8 +78,9 @@ PRESS_TABLE(NumericControlPresses, TheTriangularFactorsOfPage203) {
         // page's text writes three ξ before the figure's).
         {"201/2400", "开  始#2|下一步*12", "ξ#6", "4", "hand: the last pivot column"},
         {"201/2400", "A化为行最简形*3", "ξ#6", "4", "hand: the title answers no press"},
-        {"201/2400", "", "ξ#5;;at@-0.72,-0.6", "3;;ξ",
-         "hand: after the text's three; row 2's under the second column, 2.4/5 apart"},
+        {"201/2400", "", "ξ#5;;at@-0.72,-0.6;;at@-1.2,-0.6", "3;;ξ;;ξ",
+         "hand: after the text's three; row 2's under the second column, 2.4/5 apart, row 1's "
+         "under the first"},
         {"201/2400", "", "?A化为行最简形", "", "hand"},
         {"201/2400", "开  始", "ξ#6", "3", "hand: the matrix as given"},
         // Its first step: the rows 1 and 2 change places, then row 1 less
@@ -243,7 +247,9 @@ PRESS_TABLE(NumericControlPresses, TheBasesOfPage464) {
          "py: Q, a0 (after the axes' two empty labels) and the cubic in the curve slot; the dot at "
          "x3 = 0.3π"},
         {"464", "", "bare@3,0.1169", "2,-0.3", "py: where the quadratic would be"},
-        {"464", "", "at@1.98,1.3", "m=", "hand: −0.3 + 0.6 · 3.8 across, at the top 1.3"},
+        {"464", "", "at@1.98,1.3;;at@-0.11,1;;at@0.27,0.7;;at@0.27,0.4", "m=;;Q=;;;;",
+         "hand: −0.3 + 0.6 · 3.8 across, at the top 1.3; Q at 0.05 of the x span, the values "
+         "a0, a1 at 0.15 of it, rows 1.8/6 apart from −0.5 + 5 · 0.3 down"},
         {"464", "m减少", "Q=", "0.000372", "py: powers 0..2"},
         {"464", "", "ink@3,0.1169", "2,-0.3", "py: the quadratic at 3"},
         {"464", "", "bare@3,0.0780", "2,-0.3", "py: where the cubic was"},
@@ -270,7 +276,10 @@ PRESS_TABLE(NumericControlPresses, TheBasesOfPage464) {
          "a=;;b=;;Q=;;0,255,255;;255,100,100",
          "hand: x −0.5..9.5 at 0.05, y −10..130 0.15, 0.3 and 0.45 down; py: 11.437069 e^(0.291216 "
          "· 4.5) in the curve slot; hand: the sixth datum's dot in the second-derivative slot"},
-        {"464/2400", "", "%a=;;%b=;;%Q=", "0,255,255;;0,255,255;;0,255,255", "hand: the read-outs"},
+        {"464/2400", "", "%a=;;%b=;;%Q=;;rgb@0.2,12.123",
+         "0,255,255;;0,255,255;;0,255,255;;!0,255,255",
+         "hand: the read-outs; py: no curve left of the data's interval 0.5..8.5, where "
+         "11.437069 e^(0.291216 · 0.2) would be"},
         {"464/2400", "回归方程:y=ae^(bx)*2", "Q=", "0.001918", "py: the title answers no press"},
         {"464/2400", "", "?回归方程:y=ae^(bx)", "", "hand"},
         {"464/2400", "y=ax^b|回归方程:y=ax^b", "a=", "11.690549", "py: ln y on ln x"},
@@ -468,6 +477,8 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
         {"465/3000", "", "rgb@4.5,1.1839;;rgb@4.5,1.3521;;rgb@3,1.249;;%n=",
          "0,255,255;;250,255,0;;255,100,100;;0,255,255",
          "py: L(4.5), arctan 4.5, the node at 3; n"},
+        {"465/3000", "显示Li", "rgb@-4,1", "255,255,0",
+         "hand: L1 is 1 at the node −4, in its palette colour as hat 1 is"},
         {"465/4200", "@3,-1.5|n减少*6", "n=", "4", "hand: 10 − 6"},
         {"465/4200", "", "rgb@1.25,0.5952", "250,255,0", "py: the chord to (2.5, arctan 2.5)"},
         {"465/4200", "", "rgb@-1.25,-0.5952", "250,255,0", "py: its mirror"},
@@ -529,6 +540,15 @@ PRESS_TABLE(NumericControlPresses, TheInterpolantsOfPage465) {
         {"465", "偶次幂", "平均误差:", "0.214666", "py"},
         {"465", "连续次幂|标[0,1]", "平均误差:", "0.001633", "py: the quadratics again"},
         {"465", "取消", "!平均误差", "", "hand"},
+        // Newton's table of x³ on the nodes 0..3: row r at −4 + (4 − r) · 34/5,
+        // column c at −0.5 + c · 5/5; the last row, node 3, at 2.8.
+        {"465/5600", "显示均差", "at@-0.5,2.8;;at@3.5,2.8;;at@-0.5,23.2", ";;;;",
+         "hand: the last row's node and its coefficient f[x0..x3] = 1, the first row's node"},
+        {"465/5600", "显示插值#3", "at@-0.25,23.2;;at@-0.25,2.8;;at@2.5,30;;rgb@-0.3,-0.027",
+         ";;;;n=;;0,255,255",
+         "hand: the partial sums N0..N3 at −0.5 + 0.05 · 5 across, the rows' heights; n at 0.6 "
+         "of the x span, at the top; the Newton cubic over the whole x range, (−0.3)³ left of "
+         "the nodes, over x³ drawn first"},
     });
 }
 
