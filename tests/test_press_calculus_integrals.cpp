@@ -182,11 +182,13 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
          "unit); the fill in the pen's slot down to x² 0.25 at 0.5, past halfway 0.375"},
         {"320/2400", "x_型|^0.6,0.45",
          "rgb@0.6,0.5;;at@0.6,0;;rgb@0.6595,0.719;;%=y=x;;rgb@0.6,0;;rgb@0.6,0.005;;"
-         "rgb@0.635,0.3017;;rgb@0.565,0.3017",
-         "255,100,100;;x;;250,255,0;;250,255,0;;!250,255,0;;255,100,100;;250,255,0;;!250,255,0",
+         "rgb@0.635,0.3017;;rgb@0.565,0.3017;;rgb@0.591,0.6",
+         "255,100,100;;x;;250,255,0;;250,255,0;;!250,255,0;;255,100,100;;250,255,0;;!250,255,0;;"
+         "255,100,100",
          "hand: x² 0.36 to x 0.6, x on the axis; the arrow from (0.67, 0.74); the dot on the "
          "axis filled as drawn; the lower arrow from (0.6 + 1.4/20, 0.36 − 1.4/12) to "
-         "(0.6, 0.36), its middle, not mirrored left of x"},
+         "(0.6, 0.36), its middle, not mirrored left of x; the upper limit's dot at x 0.6, "
+         "seen 4 px (449 a unit) left of the column"},
         {"320/2400", "", "?y的下限", "", "hand"},
         {"320/2400", "", "rgb@0.55,0.45", "!255,100,100", "hand: no row yet"},
         {"320/2400", "y_型", "rgb@0.55,0.45;;at@0.67082,0.45;;rgb@-0.0066,0.45",

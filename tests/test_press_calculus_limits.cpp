@@ -150,7 +150,10 @@ PRESS_TABLE(LimitPresses, EpsilonAndDeltaAtInfinity) {
 // the right at the same x0: the hollow dot at x0 + 0.328119, the left δ 0.
 PRESS_TABLE(LimitPresses, TheLeftDotOfAnUnevenPoint) {
     Run({
-        {"304/1700", "^1,0.5", "rgb@0.572956,0", "0,255,255", "py: the dot at x0 − δ of the left"},
+        {"304/1700", "^1,0.5", "rgb@0.572956,0;;rgb@0.45,0.2403;;rgb@0.45,0.8403",
+         "0,255,255;;199,125,60;;199,125,60",
+         "py: the dot at x0 − δ of the left; the band's lines cos 1 ∓ 0.3 run from the y axis "
+         "to the box at x0 − δ, not from x0"},
         {"304/1700", "", "rgb@0.671881,0", "!0,255,255", "py: none at x0 − δ of the right"},
         {"305/1700", "^1,0.5", "rgb@1.328119,0", "0,255,255", "py: the dot at x0 + δ of the right"},
     });
