@@ -19,10 +19,11 @@ PRESS_TABLE(DistributionPresses, EveryButtonOfPage212) {
         {"212/2400", "", "at@2,-0.1;;at@6.2,-0.1;;at@2.6,0.8;;at@2.6,0.7",
          "p=;;n=;;期望=np=;;方差=npq=",
          "hand: x −1..11 at 0.25, 0.6, 0.3; y −0.2..0.8 0.1 up, the top, 0.1 down"},
-        {"212/2400", "", "ink@11.5,0.3;;rgb@10,0.001;;rgb@0,0.001",
-         "9.5,0.55;;255,128,0;;255,128,0",
+        {"212/2400", "", "ink@11.5,0.3;;rgb@10,0.001;;rgb@0,0.001;;rgb@5,0.2461",
+         "9.5,0.55;;255,128,0;;255,128,0;;!0,255,255",
          "hand: past n + 1 = 11, off the plot; the last dot at k = n, 0.5¹⁰ = 0.00098, and the "
-         "first at k = 0 as low"},
+         "first at k = 0 as low; the top dot, C(10,5)/1024 = 0.2461, filled as its rim, not in "
+         "the curve's colour"},
         {"212/2400", "p减", "方差=npq=", "2.40", "hand: 10 × 0.4 × 0.6"},
         {"212/2400", "", "p=", "0.400", "hand: 0.5 − 0.1"},
         {"212/2400", "p减*2", "方差=npq=", "1.60", "hand: 10 × 0.2 × 0.8"},
@@ -152,8 +153,9 @@ PRESS_TABLE(DistributionPresses, TheSignificanceOfPage202) {
          "hand: the read-outs in the curve slot"},
         {"202", "σ已知", "μ =#1", "3.940", "py: 5.5 − u_0.95 · 3/√10, u = 1.644854"},
         {"202", "", "μ =#2", "7.060", "py: 5.5 + 1.644854 × 0.948683"},
-        {"202", "", "σ=;;at@7.75,0.6;;at@1.75,0.6", "3.000;;σ=;;u     =",
-         "hand: the known σ 3, three decimals; at 0.65 and 0.25 of x −2..13, the top"},
+        {"202", "", "σ=;;at@7.75,0.6;;at@1.75,0.6;;?=0.050", "3.000;;σ=;;u     =;;",
+         "hand: the known σ 3, three decimals; at 0.65 and 0.25 of x −2..13, the top; u's index "
+         "α/2 = 0.1/2 with three decimals"},
         {"202", "", "%u     =;;%σ=", "0,255,255;;0,255,255",
          "hand: the read-outs in the curve slot"},
         {"202", "α增加", "μ =#1", "4.284", "py: α 0.2, u_0.9 = 1.281552"},
