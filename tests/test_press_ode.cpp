@@ -81,9 +81,7 @@ PRESS_TABLE(OdePresses, EveryButtonOfTheOdePages) {
          "hand: the one curve; 导数's swatch in y′'s colour from x min + 0.2 of 4 at y max − 0.15 "
          "of 4, nothing of it left of −1.2"},
         {"331", "", "ink@1.5,0.9463", "-1.5,1.5", "py: y = x − 1 + 2e^−x at 1.5"},
-        {"331", "", "ink@1.5,0.5537;;rgb@0,-1", "-1.5,1.5;;!0,255,255",
-         "py: y′ = 1 − 2e^−x at 1.5; hand: the start dot at (0, 1), none at (0, −1) where only "
-         "y′ and the axis pass (y itself is at least ln 2 there)"},
+        {"331", "", "ink@1.5,0.5537", "-1.5,1.5", "py: y′ = 1 − 2e^−x at 1.5"},
         {"331", "", "bare@-1,-1.6321", "-1.5,1.5", "py: the curve from (−2, −2) not drawn"},
         {"331", "通解", "=t", "0", "hand: the family"},
         {"331", "", "ink@-1,-1.6321", "1.9,-1.9", "py: y = x − 1 + e^(−x−2) at −1"},
@@ -112,7 +110,9 @@ PRESS_TABLE(OdePresses, EveryButtonOfTheOdePages) {
         {"333", "", "bare@2,0.5", "5,-1.8", "hand: cos 2 and −sin 2 are negative"},
         {"333", "", "rgb@0.5,-0.4794", "250,255,0", "py: the second curve −sin t at 0.5"},
         {"333", "", "rgb@2.8,-0.335", "250,255,0", "py: −sin 2.8, where it climbs"},
-        {"333", "", "rgb@2.8,0.335", "!250,255,0", "py: not sin t"},
+        {"333", "", "rgb@2.8,0.335;;rgb@0,-1", "!250,255,0;;!0,255,255",
+         "py: not sin t; hand: the start dot at (0, x0 = 1), none at (0, −1), where only the "
+         "axis passes (x = cos t is 1, y = −sin t is 0 at t = 0)"},
         {"333", "", "rgb@6.5,-0.2151", "250,255,0", "py: −sin 6.5"},
         {"333", "", "rgb@9,-0.4121", "250,255,0", "py: −sin 9"},
         {"333", "@33142|g(x,y)", "?g(x,y):;;d=;;e=", ";;-1.0;;0.0",
