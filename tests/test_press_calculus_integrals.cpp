@@ -221,8 +221,9 @@ PRESS_TABLE(QuadraturePresses, TheIrregularSumAndTheIncrementOfPages319And320) {
          "not at 0.9 sin 0.9 up"},
         // Then picked at angle 1: the ray in the first derivative's slot up
         // to sin 1.
-        {"320/4400", "θ-型|^0.48627,0.75733", "rgb@0.11366,0.17702", "250,255,0",
-         "py: r sin 1 / 4 at angle 1"},
+        {"320/4400", "θ-型|^0.48627,0.75733", "rgb@0.11366,0.17702;;rgb@0.49708,0.77415",
+         "250,255,0;;255,100,100",
+         "py: r sin 1 / 4 at angle 1; the upper limit's stroke past sin 1 at r 0.92, short of 1"},
         {"320/4400", "r-型", "rgb@0.50445,0.67999;;rgb@0.9677,0.5601", "250,255,0;;250,255,0",
          "py: sin r ≤ θ ≤ r, the arrow to θ = r at the middle radius 0.9, (0.55945, 0.70499), "
          "from a tenth of the x span 2.2 left and a twentieth of the y span 2 below, a quarter "

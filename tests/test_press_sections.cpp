@@ -51,6 +51,16 @@ PRESS_TABLE(SectionPresses, TheSolidsPlanesUpToTheWalls) {
               {
                   {"321", "", "立体的体积: ", "39.9375", "hand: 30.9375 + 9 · 1"},
               });
+    // The same over a base narrower in x than in y, [−1, 1] × [−1.5, 1.5]:
+    // its y sides are the base's own, not its x sides.
+    RunScript("700DATA2(0,-0.5,0,-0.25,0,0,4,)\n700DATA2(1,0,0,0,0,0,1,)\n"
+              "700ProjDomain(-1,1,-1.5,1.5,0,1)\n"
+              "700Calculus2(0.7,6,36,10,1,0,0,-2,2,-2,2,-2,5,1,3,-1,0,0)\n"
+              "700calculus2(2,0,-2,-2,4.1,255,255,0)\n",
+              {
+                  {"321", "", "立体的体积: ", "27.8750",
+                   "py: 5 · 2 · 3 − ½ · ⅔ · 3 − ¼ · 2 · 2.25 (from y −1 it would be 23.4375)"},
+              });
 }
 
 // Sources: python3. A surface of the test's own, z = x² − y²/2 + x/2 + y/4
