@@ -185,8 +185,10 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
     RunScript("700DATA1(0,0.5,0,-3,0,0,1,)\n700Disconnection(1,0,-1)\n"
               "700Curve(0.4,3,44,13,63,-1,0,-5,5,-5,5,-4,4)\n",
               {
-                  {"2100", "", "rgb@-1,-2.5;;ink@-0.95,-2.5", "0,64,128;;3,-4",
-                   "hand: 0.5 − 3 open at x0, its ring right of the point"},
+                  {"2100", "", "rgb@-1,-2.5;;ink@-0.95,-2.5;;bare@-0.915,-2.5",
+                   "0,64,128;;3,-4;;3,-4",
+                   "hand: 0.5 − 3 open at x0, its ring right of the point, round: nothing "
+                   "7 pixels right (0.085 at 82 pixels a unit)"},
               });
     RunScript(
         "700DATA1(0,0.5,0,-3,0,0,1,)\n700Disconnection(3,0,-1)\n"

@@ -49,6 +49,9 @@ PRESS_TABLE(CurvePresses, TheWaveFollowsTAndA) {
         {"gs020", "", "bare@2,0.3776", "-9,1", "py"},
         {"gs020", "t减*4", "ink@1.5,0.3467", "-9,1", "py: t 0.6, at 0.48"},
         {"gs020", "", "bare@1.5,0.4151", "-9,1", "py"},
+        {"gs020", "a减*9", "ink@0.5,0.7213;;bare@0.5,0.7856", "-9,1;;-9,1",
+         "py: a past 0 at the ninth press comes back as 1, t 0.6: (φ(1.1) + φ(0.1))/2 at x "
+         "0.5; a 0.5 would give (φ(0.8) + φ(0.2))/2, above the top φ(0.6) = 0.7353"},
     });
     // A narrow bump φ = 1/(10000(x − 2)² + 1) at t 0: the samples 0.02
     // apart climb from φ(1.98) = 0.2 to φ(2) = 1 and are joined. The string

@@ -92,6 +92,15 @@ PRESS_TABLE(LecturePresses, TheLineAndPlanePages) {
         {"358", "打开投影", "?关闭投影", "", "hand: the switch turns"},
         {"358", "关闭投影", "?打开投影", "", "hand: and back"},
     });
+    // 356's plane z = −0.4x + 0.3y + 1.2 with a point marker above (1, 1):
+    // its drop ends on the plane at z = 1.1, nothing below.
+    RunScript("700DATA2(0,-0.4,0.3,1.2,-0.4,0.3,1.2,)\n"
+              "700PLANE(0.8,6,36,10,1,0,0,0,3,0,3,0,3,0,0)\n"
+              "700Line3(1,1,2.5,-1000,-1000,-1000,255,0,0)\n",
+              {
+                  {"2101", "", "rgb3@1,1,1.8;;rgb3@1,1,0.5", "255,0,0;;!255,0,0",
+                   "hand: halfway down to −0.4 + 0.3 + 1.2 = 1.1; 0.6 under the foot"},
+              });
 }
 
 // Sources: python3, RK4 with h = 0.01 of y'' = −0.25y' − y − y³ + 0.6 cos 1.2x,

@@ -61,6 +61,14 @@ PRESS_TABLE(SectionPresses, TheSolidsPlanesUpToTheWalls) {
                   {"321", "", "立体的体积: ", "27.8750",
                    "py: 5 · 2 · 3 − ½ · ⅔ · 3 − ¼ · 2 · 2.25 (from y −1 it would be 23.4375)"},
               });
+    // No ProjDomain: the region a twentieth of each span inside x in [−2, 2],
+    // y in [−1, 2].
+    RunScript("700DATA2(0,-0.5,0,-0.25,0,0,4,)\n700DATA2(1,0,0,0,0,0,1,)\n"
+              "700Calculus2(0.7,6,36,10,1,0,0,-2,2,-1,2,-2,5,1,3,-1,0,0)\n"
+              "700calculus2(0,0,-2,-1,4.1,255,255,0)\n",
+              {
+                  {"321", "", "投影区域面积: ", "9.7200", "hand: (4 − 0.4)(3 − 0.3)"},
+              });
 }
 
 // Sources: python3. A surface of the test's own, z = x² − y²/2 + x/2 + y/4

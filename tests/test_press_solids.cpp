@@ -231,6 +231,16 @@ PRESS_TABLE(SolidPresses, CutPlaneZMoves) {
         {"603", "下移", "z= ", "4.200", "hand: 4.55 − 0.35"},
         {"603", "按y型", "!z= ", "", "hand: y = c takes the place of z = c"},
     });
+    // 365's solid under 6 − y² with a Textz name for the upper surface's
+    // crossing of the plane: on the scan (1.5s, 3s) 6 − 9s² = 3.5 between s
+    // 0.52 and 0.53, written at the plane's height, not at Textz's c = 0.
+    RunScript("700DATA2(0,0,0,-1,0,0,6,)\n700DATA2(1,0,0,0,1,0,0,)\n"
+              "700ProjDomain(0,1,0,2,0,1)\n"
+              "700Solid(0.8,6,36,10,1,0,0,-0.25,1.25,-0.5,2.5,0,7,1,1,0,0,1,1)\n"
+              "701Textz(0,0)\nLz\n",
+              {
+                  {"2101", "按z型", "at3@0.78,1.56,3.5", "Lz", "hand: s = 0.52, c 3.5"},
+              });
 }
 
 // Sources: hand. Page 343: φ from 0, 0.1 a press, kept in [0, 3.14], and in
