@@ -194,6 +194,23 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
         {
             {"2100", "", "rgb@-1,1;;ink@-0.95,-2.5", "0,64,128;;3,-4", "hand: both ends open"},
         });
+    // Kind 0: both ends open, the ground inside each ring; kind 2: the old
+    // value's dot filled, the new one's open. The plot is 828 × 528 pixels
+    // for 10 × 10: (−1.006, −2.49) lies a pixel up and left of the old
+    // value's dot's centre, where the box two pixels about it holds only the
+    // fill, the ring and the curve's end running in from the upper left.
+    RunScript("700DATA1(0,0.5,0,-3,0,0,1,)\n700Disconnection(0,0,-1)\n"
+              "700Curve(0.4,3,44,13,63,-1,0,-5,5,-5,5,-4,4)\n",
+              {
+                  {"2100", "", "rgb@-1.006,-2.49;;rgb@-1,1", "0,64,128;;0,64,128",
+                   "hand: 0.5 − 3 and 1 both open at x0"},
+              });
+    RunScript("700DATA1(0,0.5,0,-3,0,0,1,)\n700Disconnection(2,0,-1)\n"
+              "700Curve(0.4,3,44,13,63,-1,0,-5,5,-5,5,-4,4)\n",
+              {
+                  {"2100", "", "rgb@-1.006,-2.49;;rgb@-1,1", "!0,64,128;;0,64,128",
+                   "hand: the old value −2.5 filled, the new value 1 open"},
+              });
 }
 
 // Sources: python3. Page 503: x²/a² − y²/b² = ±1 from a = b = 1, c = √(a² +
