@@ -398,6 +398,8 @@ PRESS_TABLE(SolidViewPresses, TheQuadraticFormsDiscriminant) {
               {
                   {"2101", "", "b^2-ac=;;at3@-1.5,-1.2,1.5", "0.560;;b^2-ac=",
                    "hand: 0.6² + 0.5 × 0.4; at x min, y min + 0.1 · 3, z max − 0.2 · 5"},
+                  {"2101", "", "a=;;b=;;c=;;at3@-1.5,-0.3,2.5", "0.50;;0.60;;-0.40;;b=",
+                   "hand: the coefficients as set, b not doubled; b at y min + 0.4 · 3, z max"},
               });
 }
 
