@@ -210,6 +210,15 @@ PRESS_TABLE(AnnotationValuePresses, TheEdgesOfAnUnevenBox) {
                   {"2101", "^1.8,0.6,0", "at3@1.8,0.6,0.5;;at3@1.8,0.6,2.5", "L;;U",
                    "hand: (1.8, 0.6) on π2, then on π1"},
               });
+    // Points of the floor raised to the surfaces: (1.8, 0.6) to π2
+    // z = 0.5x + 0.5 (1.4 there), (2.6, 1.5) to π1 z = 2.5, each upright.
+    RunScript("700DATA2(0,0,0,2.5,0.5,0,0.5,)\n700PLANE(0.7,5,29,10,1,0,0,0,3,0,2,0,3,2,0)\n"
+              "700Line3(1.8,0.6,0,-100,-100,-100,255,60,200)\n"
+              "700Line3(2.6,1.5,0,100,100,100,60,200,255)\n",
+              {
+                  {"2101", "", "rgb3@1.8,0.6,1.2;;rgb3@2.6,1.5,2.2", "255,60,200;;60,200,255",
+                   "hand: each line near its top, over its own foot"},
+              });
 }
 
 // Sources: hand. Page 355 opened from its menu: π1 z = −0.3x + 0.2y + 2, π2

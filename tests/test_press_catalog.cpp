@@ -171,6 +171,16 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
                    "py: g's last ray halfway, (cos 1.2, sin 1.2)/2; its first, (cos 0.3, sin "
                    "0.3)/2; the arc at θ 0.8"},
               });
+    // curve of kind 3, g's polar r = 0.5t from t = 0.5 to 2.5; of kind 2, f's
+    // r = 1.5 from t = −1 to 0.5.
+    RunScript("700DATA1(0,0,0,1.5,0,0,0,)\n700DATA1(1,0,0.5,0,0,0,0,)\n"
+              "700Curve(0.4,3,44,13,39,39,0,-3,3,-2,2,-3,3)\n"
+              "700curve(39,3,0.5,2.5,255,60,200)\n700curve(39,2,-1,0.5,60,200,255)\n",
+              {
+                  {"2100", "", "rgb@0.0531,0.7481;;rgb@-0.6489,0.8882;;rgb@1.3164,-0.7191",
+                   "255,60,200;;255,60,200;;60,200,255",
+                   "py: 0.75 (cos 1.5, sin 1.5); 1.1 (cos 2.2, sin 2.2); 1.5 (cos −0.5, sin −0.5)"},
+              });
     // x = 2 cos t, y = sin t + 1 over t in [0, π/2], the start joined down to
     // the x axis: the segment from (2, 1) to (2, 0).
     RunScript("700DATA1(0,2,1,0,1,0,0,)\n700Curve(0.4,3,44,13,1,-1,1,-3,3,-3,3,0,1.5708,1,1)\n",
