@@ -111,19 +111,20 @@ PRESS_TABLE(AnnotationValuePresses, TheArrowsOfAWideEllipseAndTheOpenSwitch) {
               });
     // The same dots of radius 8: the box two pixels about a centre holds the
     // fill alone, the rim stands 8 pixels (0.058 of x) out.
-    RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
-              "700dots(3,0,8,12,-3,3,255,255,0,200,200,0)\n",
-              {
-                  {"2100", "", "rgb@1,0.8415;;rgb@1,0.8415;;rgb@1.058,0.8415",
-                   "200,200,0;;!255,255,0;;255,255,0", "hand: the fill at (1, sin 1), its rim aside"},
-              });
+    RunScript(
+        "700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
+        "700dots(3,0,8,12,-3,3,255,255,0,200,200,0)\n",
+        {
+            {"2100", "", "rgb@1,0.8415;;rgb@1,0.8415;;rgb@1.058,0.8415",
+             "200,200,0;;!255,255,0;;255,255,0", "hand: the fill at (1, sin 1), its rim aside"},
+        });
     // The ellipse's arrows turning the other way: the first from t = 0.3 back
     // to 0, (1.9107, 0.7955) to (2, 0.5).
     RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
               "700Ellipse2(0,0.5,2,1,-1,255,220,0,60,60,170)\n",
               {
-                  {"2100", "", "rgb@1.9553,0.6478;;head@1.9107,0.7955>2,0.5", "255,128,0;;255,128,0",
-                   "py: the first arrow halfway; its head at t = 0"},
+                  {"2100", "", "rgb@1.9553,0.6478;;head@1.9107,0.7955>2,0.5",
+                   "255,128,0;;255,128,0", "py: the first arrow halfway; its head at t = 0"},
               });
     // An arc whose centre, radii and angles all differ (the page's own is the
     // upper half of the unit circle about O).

@@ -158,8 +158,10 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
     RunScript("700DATA1(0,-0.5,0,2,0,0,0,)\n700DATA1(1,0.5,0,-2,0,0,0,)\n"
               "700Curve(0.4,3,44,13,39,39,0,-3,3,-3,3,-1.6,1.2,1,1)\n",
               {
-                  {"2100", "", "rgb@-1.6,-0.36;;rgb@-1.6,-1", "0,255,255;;!0,255,255",
-                   "hand: halfway down g's start segment; nothing of it below g(−1.6)"},
+                  {"2100", "", "rgb@-1.6,-0.36;;rgb@-1.6,-1;;rgb@1.2,1",
+                   "0,255,255;;!0,255,255;;0,255,255",
+                   "hand: halfway down g's start segment; nothing of it below g(−1.6); f's end "
+                   "segment from f(1.2) = 1.28 down, above f(−1.6) = 0.72"},
               });
     // Polar: g the circle r = 1 from θ 0.3 to 1.2, both its ends joined to O;
     // f is r = −2, on the far side of O.
@@ -188,6 +190,13 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
                   {"2100", "", "rgb@2,0.5;;rgb@1.4142,1.7071", "0,255,255;;0,255,255",
                    "hand: halfway down the start's segment; the curve at t = π/4"},
               });
+    // The same curve over t in [0, 1]: the end (2 cos 1, sin 1 + 1) = (1.0806,
+    // 1.8415) joined straight down to the x axis.
+    RunScript(
+        "700DATA1(0,2,1,0,1,0,0,)\n700Curve(0.4,3,44,13,1,-1,1,-3,3,-3,3,0,1,1,1)\n",
+        {
+            {"2100", "", "rgb@1.0806,0.92", "0,255,255", "hand: halfway down the end's segment"},
+        });
     // Form 63 broken at x0 = −1: 0.5x² − 3 to the left (−2.5 there), f = 1
     // from x0 on. A jump of the first kind: the dot of the new value filled,
     // the old one open (ground inside, its ring 3 pixels out); sgn's kind:
