@@ -93,11 +93,38 @@ PRESS_TABLE(AnnotationValuePresses, TheArrowsOfAWideEllipseAndTheOpenSwitch) {
                   {"2100", "△x增", "at@3,0.1411", "P+△x", "py: Δx 0.125 × 8, sin 3"},
                   {"2100", "△x减*2", "at@2.64,0.4808", "P+△x", "py: Δx 0.08 × 8, sin 2.64"},
               });
+    // sin x over x in [−3, 3], y in [−1, 1]: at the cursor's x = −π/2 the
+    // point lies on the plot's bottom, its name lifted by the label font's
+    // height, 2/3 of the text's 42 pixels (a thirtieth of the layout's
+    // width), and 2 more: 30 of the plot's 528 pixels for the y span of 2,
+    // to y = −1 + 0.1136 (the x span's 6 would lift it three times as far).
+    RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-1,1,-3,3)\n701Text2(1000,1000,255,255,255)\nP\n",
+              {
+                  {"2100", "^-1.5708,0", "at@-1.5708,-0.8864", "P",
+                   "hand: the name 30 pixels over the bottom"},
+              });
     RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
               "700dots(3,0,3,12,-3,3,255,255,0,200,200,0)\n",
               {
                   {"2100", "", "rgb@1,0.8415", "255,255,0", "py: the dot at (1, sin 1), its rim"},
                   {"2100", "", "rgb@1,0.8415", "200,200,0", "hand: filled inside"},
+              });
+    // The same dots of radius 8: the box two pixels about a centre holds the
+    // fill alone, the rim stands 8 pixels (0.058 of x) out.
+    RunScript(
+        "700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
+        "700dots(3,0,8,12,-3,3,255,255,0,200,200,0)\n",
+        {
+            {"2100", "", "rgb@1,0.8415;;rgb@1,0.8415;;rgb@1.058,0.8415",
+             "200,200,0;;!255,255,0;;255,255,0", "hand: the fill at (1, sin 1), its rim aside"},
+        });
+    // The ellipse's arrows turning the other way: the first from t = 0.3 back
+    // to 0, (1.9107, 0.7955) to (2, 0.5).
+    RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n"
+              "700Ellipse2(0,0.5,2,1,-1,255,220,0,60,60,170)\n",
+              {
+                  {"2100", "", "rgb@1.9553,0.6478;;head@1.9107,0.7955>2,0.5",
+                   "255,128,0;;255,128,0", "py: the first arrow halfway; its head at t = 0"},
               });
     // An arc whose centre, radii and angles all differ (the page's own is the
     // upper half of the unit circle about O).
@@ -168,6 +195,46 @@ PRESS_TABLE(AnnotationValuePresses, TheEdgesOfAnUnevenBox) {
                    "140,80,0;;140,80,0;;255,160,0",
                    "hand: filled in the last corner's triangle and the first's; the edge from "
                    "(2, 1.5) to (0.5, 2.5) halfway in the pen"},
+              });
+    // The boundary arrows lifted onto π1 z = 0.5x + 1.5y over [0.5, 2.5] ×
+    // [0.5, 1.5] in a box of x in [0, 3], y in [0, 2], seen from (1.5, 1):
+    // the first from the ray at 0 to the ray at 0.2, (2.5, 1, 2.75) to (2.5,
+    // 1 + tan 0.2, 3.0541), each end at its own height.
+    RunScript("700DATA2(0,0.5,1.5,0,0,0,1,)\n700PLANE(0.7,5,29,10,1,0,0,0,3,0,2,0,5,0,0)\n"
+              "700ProjDomain(0.5,2.5,0.5,1.5)\n"
+              "700BoundaryVector(1,10,1,1,1,0,1.5,1,0,6.28,255,60,200)\n",
+              {
+                  {"2101", "", "rgb3@2.5,1.1014,2.902;;head3@2.5,1,2.75>2.5,1.2027,3.0541",
+                   "255,60,200;;255,60,200",
+                   "py: the first arrow halfway up π1; its head at the ray at 0.2's height"},
+              });
+    // π1 z = x + y in a box of x in [0, 3], y in [0, 1], cut at z = 10 ×
+    // 3/20 = 1.5: along (3s, s) the plane's height 4s passes 1.5 between s
+    // = 0.37 and 0.38; the name at s = 0.37 (at 6s, the x span's for y, it
+    // would pass at 0.25).
+    RunScript("700DATA2(0,1,1,0,0,0,1,)\n700PLANE(0.7,5,29,10,1,0,0,0,3,0,1,0,3,0,0)\n"
+              "701Textz(0,0)\nz=c\n",
+              {
+                  {"2101", "@32978|上移*10", "at3@1.11,0.37,1.5", "z=c",
+                   "hand: the cut's name where the diagonal crosses it"},
+              });
+    // π1 z = 2.5 over π2 z = 0.5: the names of the surfaces' points under the
+    // mouse, the lower for a c left of the x range, the upper for one right.
+    RunScript("700DATA2(0,0,0,2.5,0,0,0.5,)\n700PLANE(0.7,5,29,10,1,0,0,0,3,0,2,0,3,2,0)\n"
+              "701Text3(-100,-100,-100,255,255,255)\nL\n"
+              "701Text3(100,100,100,255,255,255)\nU\n",
+              {
+                  {"2101", "^1.8,0.6,0", "at3@1.8,0.6,0.5;;at3@1.8,0.6,2.5", "L;;U",
+                   "hand: (1.8, 0.6) on π2, then on π1"},
+              });
+    // Points of the floor raised to the surfaces: (1.8, 0.6) to π2
+    // z = 0.5x + 0.5 (1.4 there), (2.6, 1.5) to π1 z = 2.5, each upright.
+    RunScript("700DATA2(0,0,0,2.5,0.5,0,0.5,)\n700PLANE(0.7,5,29,10,1,0,0,0,3,0,2,0,3,2,0)\n"
+              "700Line3(1.8,0.6,0,-100,-100,-100,255,60,200)\n"
+              "700Line3(2.6,1.5,0,100,100,100,60,200,255)\n",
+              {
+                  {"2101", "", "rgb3@1.8,0.6,1.2;;rgb3@2.6,1.5,2.2", "255,60,200;;60,200,255",
+                   "hand: each line near its top, over its own foot"},
               });
 }
 

@@ -158,8 +158,10 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
     RunScript("700DATA1(0,-0.5,0,2,0,0,0,)\n700DATA1(1,0.5,0,-2,0,0,0,)\n"
               "700Curve(0.4,3,44,13,39,39,0,-3,3,-3,3,-1.6,1.2,1,1)\n",
               {
-                  {"2100", "", "rgb@-1.6,-0.36;;rgb@-1.6,-1", "0,255,255;;!0,255,255",
-                   "hand: halfway down g's start segment; nothing of it below g(−1.6)"},
+                  {"2100", "", "rgb@-1.6,-0.36;;rgb@-1.6,-1;;rgb@1.2,1",
+                   "0,255,255;;!0,255,255;;0,255,255",
+                   "hand: halfway down g's start segment; nothing of it below g(−1.6); f's end "
+                   "segment from f(1.2) = 1.28 down, above f(−1.6) = 0.72"},
               });
     // Polar: g the circle r = 1 from θ 0.3 to 1.2, both its ends joined to O;
     // f is r = −2, on the far side of O.
@@ -171,6 +173,16 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
                    "py: g's last ray halfway, (cos 1.2, sin 1.2)/2; its first, (cos 0.3, sin "
                    "0.3)/2; the arc at θ 0.8"},
               });
+    // curve of kind 3, g's polar r = 0.5t from t = 0.5 to 2.5; of kind 2, f's
+    // r = 1.5 from t = −1 to 0.5.
+    RunScript("700DATA1(0,0,0,1.5,0,0,0,)\n700DATA1(1,0,0.5,0,0,0,0,)\n"
+              "700Curve(0.4,3,44,13,39,39,0,-3,3,-2,2,-3,3)\n"
+              "700curve(39,3,0.5,2.5,255,60,200)\n700curve(39,2,-1,0.5,60,200,255)\n",
+              {
+                  {"2100", "", "rgb@0.0531,0.7481;;rgb@-0.6489,0.8882;;rgb@1.3164,-0.7191",
+                   "255,60,200;;255,60,200;;60,200,255",
+                   "py: 0.75 (cos 1.5, sin 1.5); 1.1 (cos 2.2, sin 2.2); 1.5 (cos −0.5, sin −0.5)"},
+              });
     // x = 2 cos t, y = sin t + 1 over t in [0, π/2], the start joined down to
     // the x axis: the segment from (2, 1) to (2, 0).
     RunScript("700DATA1(0,2,1,0,1,0,0,)\n700Curve(0.4,3,44,13,1,-1,1,-3,3,-3,3,0,1.5708,1,1)\n",
@@ -178,6 +190,13 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
                   {"2100", "", "rgb@2,0.5;;rgb@1.4142,1.7071", "0,255,255;;0,255,255",
                    "hand: halfway down the start's segment; the curve at t = π/4"},
               });
+    // The same curve over t in [0, 1]: the end (2 cos 1, sin 1 + 1) = (1.0806,
+    // 1.8415) joined straight down to the x axis.
+    RunScript(
+        "700DATA1(0,2,1,0,1,0,0,)\n700Curve(0.4,3,44,13,1,-1,1,-3,3,-3,3,0,1,1,1)\n",
+        {
+            {"2100", "", "rgb@1.0806,0.92", "0,255,255", "hand: halfway down the end's segment"},
+        });
     // Form 63 broken at x0 = −1: 0.5x² − 3 to the left (−2.5 there), f = 1
     // from x0 on. A jump of the first kind: the dot of the new value filled,
     // the old one open (ground inside, its ring 3 pixels out); sgn's kind:
@@ -196,6 +215,23 @@ PRESS_TABLE(CatalogPresses, ExplicitAndParametricCoefficientColumns) {
         {
             {"2100", "", "rgb@-1,1;;ink@-0.95,-2.5", "0,64,128;;3,-4", "hand: both ends open"},
         });
+    // Kind 0: both ends open, the ground inside each ring; kind 2: the old
+    // value's dot filled, the new one's open. The plot is 828 × 528 pixels
+    // for 10 × 10: (−1.006, −2.49) lies a pixel up and left of the old
+    // value's dot's centre, where the box two pixels about it holds only the
+    // fill, the ring and the curve's end running in from the upper left.
+    RunScript("700DATA1(0,0.5,0,-3,0,0,1,)\n700Disconnection(0,0,-1)\n"
+              "700Curve(0.4,3,44,13,63,-1,0,-5,5,-5,5,-4,4)\n",
+              {
+                  {"2100", "", "rgb@-1.006,-2.49;;rgb@-1,1", "0,64,128;;0,64,128",
+                   "hand: 0.5 − 3 and 1 both open at x0"},
+              });
+    RunScript("700DATA1(0,0.5,0,-3,0,0,1,)\n700Disconnection(2,0,-1)\n"
+              "700Curve(0.4,3,44,13,63,-1,0,-5,5,-5,5,-4,4)\n",
+              {
+                  {"2100", "", "rgb@-1.006,-2.49;;rgb@-1,1", "!0,64,128;;0,64,128",
+                   "hand: the old value −2.5 filled, the new value 1 open"},
+              });
 }
 
 // Sources: python3. Page 503: x²/a² − y²/b² = ±1 from a = b = 1, c = √(a² +

@@ -126,7 +126,9 @@ PRESS_TABLE(ScriptPresses, PeriodAndDirectionButtons) {
         {"360", "", "rgb3@1.0973,1.7185,0.8161", "255,128,0",
          "py: its side from P0 − e to M − e, halfway"},
         {"360", "", "rgb3@1.1787,1.7637,0.9337", "0,150,255", "py: the fill just inside that side"},
-        {"360", "", "rgb3@0.9887,1.6582,0.6593", "!0,150,255", "py: none past it"},
+        {"360", "", "rgb3@0.9887,1.6582,0.6593;;rgb3@1.1112,1.9276,1.1509", "!0,150,255;;0,255,255",
+         "py: none past it; F = P0 − 0.8044·d = (1.5561, 1.6378, 0.9543) to M 0.8 of the way, "
+         "rising to M's 1.2"},
         {"360", "open", "ink3@0,1.5,2.2", "0,0.5,0.3",
          "hand: the plane through M normal to (0.6, 0.8, 1), z = 3.4 − 0.6x − 0.8y, at x = 0"},
         {"360", "m减*10", "bare3@0,1.5,2.2", "0,0.5,0.3", "hand: gone at m = −0.4"},

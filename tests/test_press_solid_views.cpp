@@ -441,9 +441,10 @@ PRESS_TABLE(SolidViewPresses, TheQuadraticFormsDiscriminant) {
               "700Surf(0.8,6,36,10,1,0,0,-1.5,1.5,-1.5,1.5,-2.5,2.5,22,-1,0,0,0,1,1)\n",
               {
                   {"2101", "",
-                   "b^2-ac=;;at3@-1.5,-1.2,1.5;;a=;;b=;;c=", "0.560;;b^2-ac=;;0.50;;0.60;;-0.40",
+                   "b^2-ac=;;at3@-1.5,-1.2,1.5;;a=;;b=;;c=;;at3@-1.5,-0.3,2.5",
+                   "0.560;;b^2-ac=;;0.50;;0.60;;-0.40;;b=",
                    "hand: 0.6² + 0.5 × 0.4; at x min, y min + 0.1 · 3, z max − 0.2 · 5; the "
-                   "curve's a, b, c as given, b not doubled"},
+                   "curve's a, b, c as given, b not doubled; b at y min + 0.4 · 3, z max"},
               });
     // The dome z = 1 − x² − y² in a box of x from −4 to 4: the x axis comes out of it past
     // x = 1, named at (4, 0.05 · 3, 0.1 · 5), not at y 0.05 · 8.
