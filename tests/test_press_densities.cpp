@@ -100,6 +100,9 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
                    "the density 0.06 there (a pixel aside moves it below 0.0005)"},
                   {"212", "β减*65", "β=;;期望=λ+α/β=", "0.10;;55.00",
                    "hand: 6 − 6.5 below 0 stands for 0.1; 5 + 5/0.1"},
+                  {"212", "α减*55", "α=#2;;期望=λ+α/β=", "0.10;;6.00",
+                   "hand: the parameter after the quantile view's α; 5 − 5.5 below 0 stands "
+                   "for 0.1; 5 + 0.1/0.1"},
               });
     // The exponential density from λ 5: fifty steps of 0.1 down reach 0, which
     // stands for 0.1.
@@ -120,6 +123,8 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
                    "distribution function (2.18 − 0.9)/(4.1 − 0.9) = 0.4 at 2.18"},
                   {"212", "", "期望=(a+b)/2=;;方差=(b-a)^2/12=", "2.50;;0.85",
                    "hand: (0.9 + 4.1)/2; 3.2²/12 = 0.8533"},
+                  {"212", "a增*33", "a=;;b=", "4.20;;4.27",
+                   "hand: a 0.9 + 3.3 past b: b a + 0.01 of the x span 7"},
               });
     // Student's t from n 10, with the axes named by default.
     RunScript("700ConDistribution(0.2,3,44,13,1,1,3,-4,4,-0.05,0.5,0,1,10,5,0)\n",
