@@ -170,6 +170,8 @@ TEST_F(LineTest, Line3DropsToTheLowerSurface) {
     Run(&CPemroView::CmdLine3, "Line3(1,1,0.5,-1000,-1000,-1000,255,0,0)");
     EXPECT_EQ(At(143, 230), kRed);
     EXPECT_EQ(CountIn(kRed, 0, 0, 140, 300), 0);
+    // It stops at the lower surface, not at the upper one's z = 0 (pixel 263).
+    EXPECT_EQ(CountIn(kRed, 140, 258, 150, 300), 0);
 }
 
 TEST_F(LineTest, Line3DropIsLeftOutUnderASectionOrOutsideTheRegion) {

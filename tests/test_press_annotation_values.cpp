@@ -156,6 +156,8 @@ PRESS_TABLE(AnnotationValuePresses, TheSaddleTestOffTheDiagonal) {
               "700B^2_AC(0.7,-0.4,1.5,-1.5,3)\n",
               {
                   {"2101", "", "B^2-AC=", "0.3536", "py: at (0.7, −0.4)"},
+                  {"2101", "", "at3@1.5,-1.5,3", "B^2-AC=",
+                   "the script: written at (1.5, −1.5, 3), y −1.5 inside y −2..2 but not x −1..2"},
               });
 }
 
@@ -235,6 +237,14 @@ PRESS_TABLE(AnnotationValuePresses, TheEdgesOfAnUnevenBox) {
               {
                   {"2101", "", "rgb3@1.8,0.6,1.2;;rgb3@2.6,1.5,2.2", "255,60,200;;60,200,255",
                    "hand: each line near its top, over its own foot"},
+              });
+    // A space line along y at x = 1, above the surface, in the box of
+    // unequal x and y spans: coloured by x, red 255·(1 + 1)/3 = 170 all along.
+    RunScript("700Surf(0.8,6,36,10,1,0,0,-1,2,-2,2,-2.5,3.5,9,-1,0,0,0,0,1)\n"
+              "700LINE3(1,0,3,0,1,0.1,0,255,255,0)\n",
+              {
+                  {"2101", "", "rgb3@1,0.5,3.05", "170,255,85",
+                   "hand: (170, 255, 255 − 170), not 255·2/4 of the y span"},
               });
 }
 

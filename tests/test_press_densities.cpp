@@ -46,6 +46,8 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
                   // given, up to the quantile of the cursor's height 0.9.
                   {"212", "分位数|^3,0.9", "rgb@5,0.03", "!255,128,0", "hand: split at 3"},
                   {"212", "α|^3,0.9", "rgb@5,0.03", "255,128,0", "py: χ²(3) 0.9-quantile 6.2514"},
+                  {"212", "", "rgb@7,0.01", "!255,100,100",
+                   "hand: the quantile view draws no lines past the split"},
                   {"212", "", "rgb@7,0.01", "!255,128,0", "py: χ²(3) 0.0319 at 7, past it"},
               });
     RunScript(
@@ -96,12 +98,18 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
                   {"212", "分位数|u|^6.835,0.3", "α=;;1-α=", "0.015;;0.985",
                    "python3 (mpmath): Γ(5) at rate 6 up to 6.835 − λ, P(5, 11.01) = 0.98500, "
                    "the density 0.06 there (a pixel aside moves it below 0.0005)"},
+                  {"212", "β减*65", "β=;;期望=λ+α/β=", "0.10;;55.00",
+                   "hand: 6 − 6.5 below 0 stands for 0.1; 5 + 5/0.1"},
+                  {"212", "α减*55", "α=#2;;期望=λ+α/β=", "0.10;;6.00",
+                   "hand: the parameter after the quantile view's α; 5 − 5.5 below 0 stands "
+                   "for 0.1; 5 + 0.1/0.1"},
               });
     // The exponential density from λ 5: fifty steps of 0.1 down reach 0, which
     // stands for 0.1.
     RunScript("700ConDistribution(0.2,3,44,13,1,1,1,-1,6,-0.1,1.5,0,1,10,5,0)\n",
               {
-                  {"212", "λ减*30", "λ=;;期望=1/λ=", "2.00;;0.50", "hand: 5 − 3, 1/2"},
+                  {"212", "λ减*30", "λ=;;期望=1/λ=;;方差=1/λ^2=", "2.00;;0.50;;0.25",
+                   "hand: 5 − 3, 1/2, 1/4"},
                   {"212", "λ减*20", "λ=;;期望=1/λ=", "0.10;;10.00", "hand: 5 − 5 is 0: 0.1"},
               });
     // The uniform density on [a, b] = [1, 4] from DATA1.
@@ -113,6 +121,20 @@ PRESS_TABLE(DensityPresses, ChiSquareFAndGammaParameters) {
                    "0.90;;4.10;;a=;;b=;;5,0.4",
                    "hand: a 1 − 0.1; x −1..6 at 0.25 and 0.65, y −0.1..0.6 0.1 up; the "
                    "distribution function (2.18 − 0.9)/(4.1 − 0.9) = 0.4 at 2.18"},
+                  {"212", "", "期望=(a+b)/2=;;方差=(b-a)^2/12=", "2.50;;0.85",
+                   "hand: (0.9 + 4.1)/2; 3.2²/12 = 0.8533"},
+                  {"212", "a增*33", "a=;;b=", "4.20;;4.27",
+                   "hand: a 0.9 + 3.3 past b: b a + 0.01 of the x span 7"},
+              });
+    // Student's t from n 10, with the axes named by default.
+    RunScript("700ConDistribution(0.2,3,44,13,1,1,3,-4,4,-0.05,0.5,0,1,10,5,0)\n",
+              {
+                  {"212", "n增", "期望=;;方差=n/(n-2)=;;?=x;;?=y", "0.00;;1.22;;;;",
+                   "hand: 0; 11/9; the axes' default names"},
+                  {"212", "n减*4", "n=;;方差=n/(n-2)=", "7;;1.40", "hand: 11 − 4, 7/5"},
+                  {"212", "n减*9", "n=;;?方差=n/(n-2)=∞;;ink@1,0.1925;;bare@1,0.2256",
+                   "2;;;;3,0.3;;3,0.3",
+                   "hand: n at least 2, ∞ for n ≤ 2; py: t(2) at 1 is 0.19245, t(7) 0.22567"},
               });
 }
 

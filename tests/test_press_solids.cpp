@@ -442,6 +442,8 @@ PRESS_TABLE(SolidPresses, IncrementButtonsOfTheAnnotations) {
         {"306/2400", "弦长增", "=h", "0.064", "hand: 0.0512 × 1.25"},
         {"2100/2400", "△x减*3", "=h", "0.0512", "hand: 0.1 × 0.8³"},
         {"2100/2400", "△x增*2", "=h", "0.08", "hand: 0.0512 × 1.25²"},
+        {"2100/2400", "△x增*25", "=h", "10", "hand: 0.08 × 1.25^25 = 21.2 stops at 10"},
+        {"2100/2400", "△x减*75", "=h", "0.000001", "hand: 10 × 0.8^75 = 5.2e-7 stops at 1e-6"},
     });
     // The increment piece of a curve with its own buttons.
     RunScript("700Curve(0.4,3,44,13,3,-1,0,-3,3,-2,3,-3,3)\n700curveDert(0.5,3,1,255,120,120)\n",
