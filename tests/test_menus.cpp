@@ -646,19 +646,6 @@ TEST(ColourCommands, SlotsOutsideTheTableStoreNothing) {
     EXPECT_EQ(v->m_crDefaultFill, RGB(1, 2, 3));
 }
 
-// Two fonts alike field by field; a memcmp of the records would also
-// compare their padding, which a copy need not carry over.
-bool SameFont(const LOGFONT& a, const LOGFONT& b) {
-    return a.lfHeight == b.lfHeight && a.lfWidth == b.lfWidth && a.lfEscapement == b.lfEscapement &&
-           a.lfOrientation == b.lfOrientation && a.lfWeight == b.lfWeight &&
-           a.lfItalic == b.lfItalic && a.lfUnderline == b.lfUnderline &&
-           a.lfStrikeOut == b.lfStrikeOut && a.lfCharSet == b.lfCharSet &&
-           a.lfOutPrecision == b.lfOutPrecision && a.lfClipPrecision == b.lfClipPrecision &&
-           a.lfQuality == b.lfQuality && a.lfPitchAndFamily == b.lfPitchAndFamily &&
-           a.lfHalfFullGap == b.lfHalfFullGap &&
-           std::strncmp(a.lfFaceName, b.lfFaceName, sizeof a.lfFaceName) == 0;
-}
-
 TEST(ColourCommands, WithoutADisplayTheDialogCancelsAtOnce) {
     auto v = MakeView();
     SetCommonDialogHooks({});

@@ -155,3 +155,16 @@ struct LOGFONT {
         lfFaceName[LF_FACESIZE - 1] = 0;
     }
 };
+
+// Two fonts alike field by field: the padding after the face name is never
+// written, so the bytes of two equal fonts may differ.
+inline bool SameFont(const LOGFONT& a, const LOGFONT& b) {
+    return a.lfHeight == b.lfHeight && a.lfWidth == b.lfWidth && a.lfEscapement == b.lfEscapement &&
+           a.lfOrientation == b.lfOrientation && a.lfWeight == b.lfWeight &&
+           a.lfItalic == b.lfItalic && a.lfUnderline == b.lfUnderline &&
+           a.lfStrikeOut == b.lfStrikeOut && a.lfCharSet == b.lfCharSet &&
+           a.lfOutPrecision == b.lfOutPrecision && a.lfClipPrecision == b.lfClipPrecision &&
+           a.lfQuality == b.lfQuality && a.lfPitchAndFamily == b.lfPitchAndFamily &&
+           a.lfHalfFullGap == b.lfHalfFullGap &&
+           std::memcmp(a.lfFaceName, b.lfFaceName, sizeof a.lfFaceName) == 0;
+}

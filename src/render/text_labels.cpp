@@ -32,19 +32,6 @@ TextPaint ValuePaint(const CPemroView& v, CDC* pDC, COLORREF colour, bool opaque
     return TextPaint(pDC, colour, mode, kValueBackground);
 }
 
-// Field by field: the padding after the face name is never written, so the
-// bytes of two equal fonts may differ.
-bool SameFont(const LOGFONT& a, const LOGFONT& b) {
-    return a.lfHeight == b.lfHeight && a.lfWidth == b.lfWidth && a.lfEscapement == b.lfEscapement &&
-           a.lfOrientation == b.lfOrientation && a.lfWeight == b.lfWeight &&
-           a.lfItalic == b.lfItalic && a.lfUnderline == b.lfUnderline &&
-           a.lfStrikeOut == b.lfStrikeOut && a.lfCharSet == b.lfCharSet &&
-           a.lfOutPrecision == b.lfOutPrecision && a.lfClipPrecision == b.lfClipPrecision &&
-           a.lfQuality == b.lfQuality && a.lfPitchAndFamily == b.lfPitchAndFamily &&
-           a.lfHalfFullGap == b.lfHalfFullGap &&
-           std::memcmp(a.lfFaceName, b.lfFaceName, sizeof a.lfFaceName) == 0;
-}
-
 bool SamePiece(const CPemroView::HeldValuePiece& a, const CPemroView::HeldValuePiece& b) {
     return a.cell == b.cell && a.x == b.x && a.y == b.y && a.follows == b.follows && a.dc == b.dc &&
            a.colour == b.colour && a.ground == b.ground && a.mode == b.mode && a.clip == b.clip &&
